@@ -1,0 +1,51 @@
+# Shared helpers for the subsystem libraries.
+
+add_library(tagora_warnings INTERFACE)
+target_compile_options(tagora_warnings INTERFACE -Wall -Wextra -Wpedantic
+  $<$<BOOL:${TAGORA_WERROR}>:-Werror>)
+
+add_library(tagora_editions INTERFACE)
+target_compile_definitions(tagora_editions INTERFACE
+  ONLY_STD_MODE_FLAG=$<BOOL:${ONLY_STD_MODE}>
+  ONLY_QR_MODE_FLAG=$<BOOL:${ONLY_QR_MODE}>
+  TAGORA_SOURCE_RESOURCES="${PROJECT_SOURCE_DIR}/resources"
+  TAGORA_INSTALL_RESOURCES="${CMAKE_INSTALL_PREFIX}/share/tagora")
+
+# Headers nearly every file parses; never the umbrella headers.
+set(TAGORA_PCH_HEADERS
+  <QtCore/QString> <QtCore/QStringList> <QtCore/QList> <QtCore/QByteArray> <QtCore/QObject>
+  <QtGui/QImage> <QtGui/QColor> <QtGui/QFont>
+  <vector> <string> <memory> <algorithm> <functional>)
+
+set_property(GLOBAL PROPERTY TAGORA_LIBRARIES "")
+
+# tagora_library(NAME DIR [FLAT] [EXCLUDE names...] [DEPS ...] [PRIVATE_DEPS ...])
+# One static library from the sources under src/DIR (recursive unless FLAT). Sources are globbed so
+# that each subsystem adds files without touching shared build files. A folder without sources
+# makes no library yet.
+function(tagora_library name dir)
+  cmake_parse_arguments(ARG "FLAT" "" "EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
+  if(ARG_FLAT)
+    file(GLOB srcs CONFIGURE_DEPENDS
+      ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h)
+  else()
+    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
+      ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h)
+  endif()
+  foreach(ex ${ARG_EXCLUDE})
+    list(FILTER srcs EXCLUDE REGEX "/${ex}$")
+  endforeach()
+  set(cpps ${srcs})
+  list(FILTER cpps INCLUDE REGEX "\\.cpp$")
+  if(NOT cpps)
+    return()
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport tagora_editions ${ARG_DEPS}
+    PRIVATE tagora_warnings ${ARG_PRIVATE_DEPS})
+  if(TAGORA_PCH)
+    target_precompile_headers(${name} PRIVATE ${TAGORA_PCH_HEADERS})
+  endif()
+  set_property(GLOBAL APPEND PROPERTY TAGORA_LIBRARIES ${name})
+endfunction()

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that the build, the application and the tests need, when missing.
+set -euo pipefail
+packages=(
+  g++ cmake ninja-build pkg-config ccache
+  qt6-base-dev qt6-image-formats-plugins libqt6svg6
+  libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
+  fonts-dejavu-core fonts-dejavu-extra
+  xvfb xauth xdotool imagemagick ghostscript poppler-utils zbar-tools libplist-utils unzip
+  python3 openssl
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,209 @@
+#include "app/SKTWindowController.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "app/core/Utilities.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGrid.h"
+#include "platform/Files.h"
+#include "platform/TextNotifications.h"
+#include "projects/Card_Property.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMainWindow>
+
+#include <exception>
+
+namespace {
+QImage loadBundleImage(const QString &name, const QString &type)
+{
+    return QImage(Resource_Path + QLatin1Char('/') + name + QLatin1Char('.') + type);   // null when missing
+}
+} // namespace
+
+SKTWindowController::SKTWindowController()
+{
+    // 1-2: the window description is loaded later, on the first window() call.
+    logoList.clear();
+    // 3
+    Text_Ctrl_Font = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    // 4-6
+    App_Name = QCoreApplication::applicationName();
+    Resource_Path = platform::resourceFolder();
+    Created_Resource_Path = platform::perUserDataFolder(Trim_Str(App_Name));
+    Create_Folder(Created_Resource_Path);
+    // 7
+    Main_Photo_image = QImage();
+    main_photo_ds_batch = false;
+    Last_Selected_Graphic = nullptr;
+    // 8
+    Allowd_Image_fileTypes = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
+                              QStringLiteral("jfif"), QStringLiteral("gif"), QStringLiteral("bmp"),
+                              QStringLiteral("png"), QStringLiteral("tif"), QStringLiteral("tiff")};
+    // 9
+    _grid = new SKTGrid;
+    _zoomFactor = 1.0;
+    Selected_Control_Tool = 0;
+    // 10: nothing before this step may use either global.
+    app_DefaultInstance = this;
+    Main_App_wnd = defaultInstance();
+    // 12
+    Text_font = QFont(Text_Ctrl_Font);
+    Text_font.setPointSizeF(Text_Ctrl_Font_Size);
+    All_Text_font = Text_font;
+    WM_Text_font = Text_font;
+    All_Text_font_COPY.reset();
+    // 13
+    Ucontrol_Log.clear();
+    Ucontrol.clear();
+    Rcontrol.clear();
+    Graphics_array_Batch_Front_Bkup.clear();
+    // 14
+    no_image = loadBundleImage(QStringLiteral("no"), QStringLiteral("png"));
+    banner_image = loadBundleImage(QStringLiteral("banner"), QStringLiteral("png"));
+    promotion_pattern_image = loadBundleImage(QStringLiteral("pattern_1"), QStringLiteral("jpg"));
+    sign_sample_img = loadBundleImage(QStringLiteral("sign_sample"), QStringLiteral("png"));
+    fp_sample_img = loadBundleImage(QStringLiteral("fingerprints"), QStringLiteral("png"));
+    barcode_sample_img = loadBundleImage(QStringLiteral("barcode_sample"), QStringLiteral("png"));
+    back_btn_image = loadBundleImage(QStringLiteral("back-2"), QStringLiteral("png"));
+    front_btn_image_sel = loadBundleImage(QStringLiteral("front-sel"), QStringLiteral("png"));
+    // 15
+    Front_card_Prop = new Card_Property;
+    // 16
+    prev_list_item_barcode = 0;
+    value_margin = header_margin = footer_margin = LR_margin = TB_margin = 0.1f;
+    // 17
+    value_font = QFont(Text_Ctrl_Font);
+    value_font.setPointSizeF(10);
+    header_font = value_font;
+    footer_font = value_font;
+    ADV_QR_header_font = QFont(Text_Ctrl_Font);
+    ADV_QR_header_font.setPointSizeF(20);
+    ADV_QR_footer_font = ADV_QR_header_font;
+}
+
+SKTWindowController::~SKTWindowController()
+{
+    if (m_document)
+        m_document->removeWindowController(this);
+    for (const auto &c : m_documentConnections)
+        disconnect(c);
+    for (const auto &c : m_textConnections)
+        disconnect(c);
+    delete _grid;
+    _grid = nullptr;
+    delete Front_card_Prop;
+    Front_card_Prop = nullptr;
+    printInfo.reset();
+    delete window_;
+    if (app_DefaultInstance == this)
+        app_DefaultInstance = nullptr;
+    if (Main_App_wnd == this)
+        Main_App_wnd = nullptr;
+}
+
+SKTWindowController *SKTWindowController::defaultInstance() { return app_DefaultInstance; }
+
+SKTDocument *SKTWindowController::document() const { return m_document.data(); }
+
+QMainWindow *SKTWindowController::window()
+{
+    if (!m_windowLoaded) {
+        m_windowLoaded = true;
+        loadWindowDescription();
+        awakeFromNib();
+        windowDidLoad();
+    }
+    return window_;
+}
+
+void SKTWindowController::applicationDidFinishLaunching()
+{
+    if (QMainWindow *w = window()) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+    Set_Text_Change_Notification();
+}
+
+void SKTWindowController::Set_Text_Change_Notification()
+{
+    if (!m_textConnections.isEmpty())
+        return;
+    auto &center = platform::TextNotifications::instance();
+    m_textConnections << connect(&center, &platform::TextNotifications::controlTextDidChange, this,
+                                 &SKTWindowController::controlTextDidChange);
+    m_textConnections << connect(&center, &platform::TextNotifications::controlTextDidEndEditing, this,
+                                 &SKTWindowController::controlTextDidEndEditing);
+    m_textConnections << connect(&center, &platform::TextNotifications::textDidChange, this,
+                                 &SKTWindowController::textDidChange);
+    m_textConnections << connect(&center, &platform::TextNotifications::textDidEndEditing, this,
+                                 &SKTWindowController::textDidEndEditing);
+    center.startWatching();
+}
+
+void SKTWindowController::setDocument(SKTDocument *document)
+{
+    try {
+        // Stop observing the old document's canvas size, then observe the new one's.
+        for (const auto &c : m_documentConnections)
+            disconnect(c);
+        m_documentConnections.clear();
+        m_document = document;
+        if (document) {
+            m_documentConnections << connect(document, &SKTDocument::canvasSizeChanged, this, [this](const QSizeF &size) {
+                if (!size.isValid())
+                    return;   // a null new value is ignored
+                observedCanvasSize = size;
+                SetDocumentCanvasSize(size);
+            });
+        }
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::Main_Thread_Messgae(const QString &message) { Run_Main_Thread_Message(message); }
+
+void SKTWindowController::Main_Thread_Messgae_Yes_No(const QString &text) { Run_Main_Thread_Message_Yes_No(text); }
+
+void Check_Path_And_Create_Files()
+{
+    try {
+        // The resource folder is read-only: its "Background", "Fill_Style_Image" and "LibraryImage"
+        // folders ship with the application and nothing is created there.
+        Create_Folder(Created_Resource_Path);
+        if (!Data_Folder_Path.isEmpty())
+            Create_Folder(Data_Folder_Path);
+        if (ONLY_QR_MODE)
+            Create_Folder(Created_Resource_Path + QStringLiteral("/Templates/User"));
+
+        Cropped_Img_Path = Created_Resource_Path + QStringLiteral("/Cropped_Images");
+        Create_Folder(Cropped_Img_Path);
+
+        // A seed is copied only when the user's own file is missing, so it never overwrites theirs.
+        auto seed = [](const QString &folder, const QString &sub, const QString &file) {
+            const QString target = folder + QLatin1Char('/') + file;
+            if (QFileInfo::exists(target))
+                return;
+            QFile source(Resource_Path + QLatin1Char('/') + sub + QLatin1Char('/') + file);
+            if (!source.open(QIODevice::ReadOnly))
+                return;   // a missing seed is not reported
+            platform::writeFileAtomically(target, source.readAll());
+        };
+        custom_label_path = Created_Resource_Path + QStringLiteral("/CustomProductLabel");
+        Create_Folder(custom_label_path);
+        seed(custom_label_path, QStringLiteral("CustomProductLabel"), QStringLiteral("Custom1.qpf"));
+
+        print_profile_path = Created_Resource_Path + QStringLiteral("/PrintProfile");
+        Create_Folder(print_profile_path);
+        seed(print_profile_path, QStringLiteral("PrintProfile"), QStringLiteral("Default.qpf"));
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,142 @@
+#pragma once
+// The one controller of the one main window, and the hub of the application: every mode's
+// handlers are its methods. Each subsystem declares its own members in <subsystem>/ControllerMembers.h
+// and implements them in its own folder.
+
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+#include "barcodemode/ControllerTypes.h"
+#include "model/ControllerTypes.h"
+#include "design/ControllerTypes.h"
+#include "projects/ControllerTypes.h"
+#include "data/ControllerTypes.h"
+#include "output/ControllerTypes.h"
+#include "advqr/ControllerTypes.h"
+#include "imagetools/ControllerTypes.h"
+
+class QMainWindow;
+class QTabWidget;
+class QWidget;
+class SKTDocument;
+class SKTGrid;
+class Card_Property;
+
+class SKTWindowController : public QObject {
+    Q_OBJECT
+public:
+    // init: the designated start-up. The window itself is built later, on the first window() call.
+    SKTWindowController();
+    ~SKTWindowController() override;   // dealloc
+
+    static SKTWindowController *defaultInstance();
+
+    // The main window; built from its description (and awakeFromNib run) on the first call.
+    QMainWindow *window();
+    bool isWindowLoaded() const { return m_windowLoaded; }
+
+    void applicationDidFinishLaunching();
+    void Set_Text_Change_Notification();
+    void setDocument(SKTDocument *document);
+    SKTDocument *document() const;
+    void windowDidLoad() {}
+
+    // Alerts on the GUI thread (Show_MessageBox and Show_YES_NO_MessageBox send them here).
+    void Main_Thread_Messgae(const QString &message);
+    void Main_Thread_Messgae_Yes_No(const QString &text);
+
+    // Text notifications of every control of every window.
+    void controlTextDidChange(QObject *control);
+    void controlTextDidEndEditing(QObject *control);
+    void textDidChange(QObject *view);
+    void textDidEndEditing(QObject *view);
+
+    // The window set-up once its description is loaded.
+    void awakeFromNib();
+
+    // Identity
+    QString App_Name;
+
+    // Window structure (outlets of "DrawWindow")
+    QMainWindow *window_ = nullptr;
+    QTabWidget *Barcode_mode_tab = nullptr;
+    QWidget *Barcode_setting_tab = nullptr;
+    QWidget *Barcode_Design_tab = nullptr;
+    QWidget *Barcode_ADV_QR_tab = nullptr;
+
+    // Designing-mode canvas and card
+    SKTGrid *_grid = nullptr;
+    double _zoomFactor = 1.0;
+    int Selected_Control_Tool = 0;
+    QObject *Last_Selected_Graphic = nullptr;
+    Card_Property *Front_card_Prop = nullptr;
+    QList<QVariant> Graphics_array_Batch;
+    QList<QVariant> Graphics_array_Batch_Front_Bkup;
+    QImage Main_Photo_image;
+    bool main_photo_ds_batch = false;
+    QSizeF observedCanvasSize;   // the document's last "canvasSize"
+    QPointer<QObject> lastTextChangeSender;       // the control whose text changed last
+    QPointer<QObject> lastTextEndEditingSender;   // the control whose editing ended last
+
+    // Fonts of the Designing mode's texts
+    QFont Text_font;
+    QFont All_Text_font;
+    QFont WM_Text_font;
+    std::optional<QFont> All_Text_font_COPY;
+
+    // Barcode mode
+    int prev_list_item_barcode = 0;
+    float value_margin = 0.1f;
+    float header_margin = 0.1f;
+    float footer_margin = 0.1f;
+    float LR_margin = 0.1f;
+    float TB_margin = 0.1f;
+    QFont value_font;
+    QFont header_font;
+    QFont footer_font;
+
+    // Advanced QR mode
+    QFont ADV_QR_header_font;
+    QFont ADV_QR_footer_font;
+
+    // Lists and data
+    QList<QVariant> logoList;
+    QStringList Allowd_Image_fileTypes;
+
+    // Images of the bundle's resources
+    QImage no_image;
+    QImage banner_image;
+    QImage promotion_pattern_image;
+    QImage sign_sample_img;
+    QImage fp_sample_img;
+    QImage barcode_sample_img;
+    QImage back_btn_image;
+    QImage front_btn_image_sel;
+
+#include "barcodemode/ControllerMembers.h"
+#include "model/ControllerMembers.h"
+#include "design/ControllerMembers.h"
+#include "projects/ControllerMembers.h"
+#include "data/ControllerMembers.h"
+#include "output/ControllerMembers.h"
+#include "advqr/ControllerMembers.h"
+#include "imagetools/ControllerMembers.h"
+
+private:
+    void loadWindowDescription();
+    bool m_windowLoaded = false;
+    QPointer<SKTDocument> m_document;
+    QList<QMetaObject::Connection> m_documentConnections;
+    QList<QMetaObject::Connection> m_textConnections;
+};
+
+// Creates the per-user folders and the seed files that are missing.
+void Check_Path_And_Create_Files();

@@ -1,0 +1,94 @@
+#pragma once
+// The globals shared by every subsystem, under their own names, with their initial values.
+// Flags and numbers that a worker thread reads while the GUI thread writes them are atomic.
+
+#include <QList>
+#include <QString>
+#include <atomic>
+#include <memory>
+
+class SKTWindowController;
+class Barcode_Gen;
+class DesignSnapshot;
+namespace platform { class Picture; class PrintInfo; }
+
+// Build constants of the edition.
+constexpr bool ONLY_STD_MODE = ONLY_STD_MODE_FLAG;
+constexpr bool ONLY_QR_MODE = ONLY_QR_MODE_FLAG;
+
+extern SKTWindowController *Main_App_wnd;
+extern SKTWindowController *app_DefaultInstance;
+extern Barcode_Gen *Barcode_Gen_Var;
+
+extern QString Resource_Path;
+extern QString Created_Resource_Path;
+extern QString Data_Folder_Path;
+extern QString Cropped_Img_Path;
+extern QString custom_label_path;
+extern QString print_profile_path;
+extern const QString batch_file_EXT;        // "txt"
+extern QString design_file_EXT;             // "qbf", "qlf" in the QR edition
+extern const QString default_file_name;     // "Untitled"
+extern const QString combo_first_Select;    // "<--Select-->"
+extern QString def_barcode_hdr_str;         // "HEADER"
+extern QString Text_Ctrl_Font;              // replaced at start-up by the system's general font
+constexpr int Text_Ctrl_Font_Size = 12;
+
+extern std::atomic<int> Barcode_Setting_Or_Designing_Mode;   // 0 Barcode, 1 Designing, 2 Advanced QR
+extern bool form_is_loading;
+extern bool Not_Draw_Only_Prop_Change;
+extern std::atomic<bool> Type_draw_2d_flag;
+extern std::atomic<int> USED_DPI_VALUE;
+extern int QR_Version_Val;
+extern int QR_EC_Level_Val;
+extern int ADV_QR_Version_Val;
+extern int ADV_QR_EC_Level_Val;
+extern int Barcode_module_size;
+extern int Measument_Unit_Is;
+extern int Measument_Unit_Is_Barcode;
+extern int Measument_Unit_Is_Adv_QR;
+extern int last_unit_val;
+extern int last_unit_val_Barcode;
+extern int last_unit_val_Adv_QR;
+extern int BARCODE_Unit_Is;
+
+extern QList<std::shared_ptr<DesignSnapshot>> Ucontrol;       // undo stack
+extern QList<std::shared_ptr<DesignSnapshot>> Rcontrol;       // redo stack
+extern QList<std::shared_ptr<DesignSnapshot>> Ucontrol_Log;   // the floor of undo after a load
+
+extern QString Project_File_Name;
+extern QString Start_Card_Option;           // "T" template, "W" wizard, "L" project file
+extern int Card_Shape;                      // 0 rectangle, 1 rounded rectangle, 2 ellipse
+extern std::shared_ptr<platform::Picture> Barcode_output_image;
+extern QString Library_Selected_Image;
+extern QString lib_window_sel_file;
+extern bool Use_Data_Sheet_Values;
+extern bool Use_Excel_Binding_Values;
+extern bool Excel_Binding_Use;
+extern int Total_Batch_Excel_Card;
+extern int Total_Barcode_Label_wd_Batch;
+extern int Total_Label_Wd_PQ;
+extern int Print_Start;
+extern int Print_End;
+extern std::atomic<bool> Stop_Processing_Now;
+extern std::atomic<bool> Card_Value_In_Process;
+extern QString Export_File_Path;
+extern QString Export_File_Message;
+extern QString export_card_side;
+extern std::shared_ptr<platform::PrintInfo> printInfo;
+extern int replace_keep_file_flag;
+extern bool Msg_Apply_All_Chk;
+extern bool Msg_Apply_All_Chk_for_in_use;
+extern std::atomic<bool> yes_no_msg_val;
+extern QString Cutom_Msg_Title;
+extern QString Cutom_Msg_Val;
+extern const QString invalid_barcode_msg;   // "Invalid barcode value or value is too long."
+constexpr double targetWidth = 200.0;
+constexpr double targetHeight = 200.0;
+extern bool save_flag_des_mode;
+extern bool save_flag_barcode_mode;
+extern bool QR_Val_Edit;
+extern int Last_Selected_Index;
+
+// Puts every global back to its initial value (tests).
+void resetGlobalsForTests();

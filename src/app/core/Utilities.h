@@ -1,0 +1,28 @@
+#pragma once
+// Small string, file-name and folder helpers used everywhere. A null QString stands for "no text".
+
+#include <QString>
+
+class QWidget;
+
+QString Trim_Str(const QString &text);
+QString Replace_Char_For_Valid(const QString &text);
+QString Replace_char_in_string(const QString &text, const QString &target, const QString &replacement);
+// Throws std::invalid_argument for a null search text, as the callers' handlers expect.
+bool Find_Str(const QString &text, const QString &search);
+bool Find_Str_Case_Insensitive(const QString &text, const QString &search);
+QString Left_Str_substringToIndex(const QString &text, int n);
+QString Right_Str_substringFromIndex(const QString &text, int n);
+QString Read_Str_FromIndex(const QString &text, int n);
+QString Read_Str_Upto_Index(const QString &text, int n);
+QString Remove_Reserve_Char_In_File_Name(const QString &name);
+
+// 1 when something exists at the path or the folder (with its parents) was created, else 0.
+// New folders get the user's umask.
+int Create_Folder(const QString &path);
+void Delete_Folder(const QString &path);
+void Delete_File(const QString &path);
+// Enables or disables a control; a box passes the state on to everything inside it.
+void SetObjEnabled(QWidget *view, bool enabled);
+// Opens "Help.pdf" of the resource folder.
+void Open_Help_File();

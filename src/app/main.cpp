@@ -1,0 +1,25 @@
+#include "app/SKTWindowController.h"
+#include "model/SKTDocument.h"
+#include "platform/Quit.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tagora"));
+    QApplication::setOrganizationName(QStringLiteral("Tagora"));
+
+    SKTDocument document;
+    document.makeWindowControllers();
+    SKTWindowController *controller = SKTWindowController::defaultInstance();
+    if (!controller)
+        return 1;
+    controller->window();   // loads the window description and runs its set-up
+    if (platform::terminateRequested())
+        return 1;
+    QTimer::singleShot(0, controller, [controller] { controller->applicationDidFinishLaunching(); });
+    return app.exec();
+}

@@ -1,0 +1,6 @@
+#include "app/SKTWindowController.h"
+
+void SKTWindowController::SetDocumentCanvasSize(const QSizeF &size)
+{
+    canvasFrameSize = size;
+}

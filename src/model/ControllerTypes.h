@@ -1,0 +1,2 @@
+#pragma once
+// Types that this subsystem's part of SKTWindowController needs, included before the class.

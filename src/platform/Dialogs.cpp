@@ -1,0 +1,129 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <mutex>
+
+namespace platform {
+
+namespace {
+std::mutex responderMutex;
+std::shared_ptr<DialogResponder> installed;
+
+QString filterFor(const QStringList &extensions)
+{
+    if (extensions.isEmpty())
+        return QString();
+    QStringList patterns;
+    for (const QString &ext : extensions)
+        patterns << QStringLiteral("*.") + ext;
+    return QStringLiteral("Files (%1)").arg(patterns.join(QLatin1Char(' ')));
+}
+} // namespace
+
+DialogResponder &dialogResponder()
+{
+    std::lock_guard<std::mutex> lock(responderMutex);
+    if (!installed)
+        installed = std::make_shared<QtDialogResponder>();
+    return *installed;
+}
+
+void setDialogResponder(std::shared_ptr<DialogResponder> responder)
+{
+    std::lock_guard<std::mutex> lock(responderMutex);
+    installed = std::move(responder);
+}
+
+int QtDialogResponder::alert(const AlertRequest &request)
+{
+    QMessageBox box(QApplication::activeWindow());
+    switch (request.style) {
+    case AlertStyle::Informational: box.setIcon(QMessageBox::Information); break;
+    case AlertStyle::Warning: box.setIcon(QMessageBox::Warning); break;
+    case AlertStyle::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    box.setText(request.message);
+    box.setInformativeText(request.informative);
+    QList<QAbstractButton *> buttons;
+    const QStringList titles = request.buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : request.buttons;
+    for (int i = 0; i < titles.size(); ++i) {
+        QPushButton *b = box.addButton(titles.at(i), QMessageBox::ActionRole);
+        buttons << b;
+        if (i == 0)
+            box.setDefaultButton(b);
+    }
+    box.exec();
+    const int index = int(buttons.indexOf(box.clickedButton()));
+    return index < 0 ? int(titles.size()) - 1 : index;   // closing the box counts as the last button
+}
+
+QStringList QtDialogResponder::openPanel(const OpenPanelRequest &request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory, filterFor(request.extensions));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (request.canChooseDirectories && !request.canChooseFiles)
+        dialog.setFileMode(QFileDialog::Directory);
+    else if (request.allowsMultipleSelection)
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    else
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+QString QtDialogResponder::savePanel(const SavePanelRequest &request)
+{
+    QDialog holder(QApplication::activeWindow());
+    QFileDialog *dialog = new QFileDialog(&holder, request.title, request.directory, filterFor(request.extensions));
+    dialog->setWindowFlags(Qt::Widget);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(request.fileName);
+    if (!request.extensions.isEmpty())
+        dialog->setDefaultSuffix(request.extensions.first());
+    auto *layout = new QVBoxLayout(&holder);
+    layout->addWidget(dialog);
+    QWidget *oldParent = request.accessory ? request.accessory->parentWidget() : nullptr;
+    if (request.accessory)
+        layout->addWidget(request.accessory);
+    holder.setWindowTitle(request.title);
+    QObject::connect(dialog, &QFileDialog::accepted, &holder, &QDialog::accept);
+    QObject::connect(dialog, &QFileDialog::rejected, &holder, &QDialog::reject);
+    const bool ok = holder.exec() == QDialog::Accepted;
+    if (request.accessory) {   // the accessory belongs to its caller: give it back before the holder dies
+        request.accessory->hide();
+        request.accessory->setParent(oldParent);
+    }
+    if (!ok || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().first();
+}
+
+int QtDialogResponder::runModal(QDialog &dialog)
+{
+    dialog.setWindowModality(Qt::ApplicationModal);
+    return dialog.exec();
+}
+
+bool QtDialogResponder::openWithDefaultApplication(const QString &pathOrUrl)
+{
+    const QUrl url = pathOrUrl.contains(QStringLiteral("://")) || pathOrUrl.startsWith(QStringLiteral("mailto:"))
+                         ? QUrl(pathOrUrl)
+                         : QUrl::fromLocalFile(pathOrUrl);
+    return QDesktopServices::openUrl(url);
+}
+
+int runAlert(const AlertRequest &request) { return dialogResponder().alert(request); }
+bool openWithDefaultApplication(const QString &pathOrUrl) { return dialogResponder().openWithDefaultApplication(pathOrUrl); }
+int runModal(QDialog &dialog) { return dialogResponder().runModal(dialog); }
+
+} // namespace platform

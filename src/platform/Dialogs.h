@@ -1,0 +1,76 @@
+#pragma once
+// Modal questions and file panels go through one responder, so the application shows real dialogs
+// while a test installs scripted answers and never blocks.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+namespace platform {
+
+enum class AlertStyle { Informational, Warning, Critical };
+
+struct AlertRequest {
+    QString message;        // the alert's main text
+    QString informative;    // the smaller text under it
+    QStringList buttons;    // in the order they were added; the first is the default button
+    AlertStyle style = AlertStyle::Warning;
+};
+
+struct OpenPanelRequest {
+    QString title;
+    QString directory;
+    QStringList extensions;          // allowed file extensions without the dot; empty: any
+    bool canChooseFiles = true;
+    bool canChooseDirectories = false;
+    bool allowsMultipleSelection = false;
+};
+
+struct SavePanelRequest {
+    QString title;
+    QString directory;
+    QString fileName;                // proposed name
+    QStringList extensions;          // allowed extensions without the dot; empty: any
+    QWidget *accessory = nullptr;    // extra controls shown in the panel, owned by the caller
+};
+
+class DialogResponder {
+public:
+    virtual ~DialogResponder() = default;
+    // Index of the pressed button in request.buttons.
+    virtual int alert(const AlertRequest &request) = 0;
+    // Chosen paths; empty when cancelled.
+    virtual QStringList openPanel(const OpenPanelRequest &request) = 0;
+    // Chosen path; empty when cancelled.
+    virtual QString savePanel(const SavePanelRequest &request) = 0;
+    // Runs an application-modal dialog and answers its result code.
+    virtual int runModal(QDialog &dialog) = 0;
+    // Opens a file or folder in its default application (or the file browser); answers success.
+    virtual bool openWithDefaultApplication(const QString &pathOrUrl) = 0;
+};
+
+// The responder in use. Until one is installed, the Qt responder shows real dialogs.
+DialogResponder &dialogResponder();
+// Installs a responder (tests); nullptr puts the Qt responder back.
+void setDialogResponder(std::shared_ptr<DialogResponder> responder);
+
+// Shows real Qt dialogs.
+class QtDialogResponder : public DialogResponder {
+public:
+    int alert(const AlertRequest &request) override;
+    QStringList openPanel(const OpenPanelRequest &request) override;
+    QString savePanel(const SavePanelRequest &request) override;
+    int runModal(QDialog &dialog) override;
+    bool openWithDefaultApplication(const QString &pathOrUrl) override;
+};
+
+// Convenience wrappers over the installed responder; they must run on the GUI thread.
+int runAlert(const AlertRequest &request);
+int runModal(QDialog &dialog);
+bool openWithDefaultApplication(const QString &pathOrUrl);
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#pragma once
+// Folders and files the way the whole application handles them: the per-user data folder, the
+// read-only resource folder, one private temporary folder per process, and whole-file replacement.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+namespace platform {
+
+// The per-user data folder for an application name: the generic data location + "/" + name.
+// XDG_DATA_HOME moves it (tests use that).
+QString perUserDataFolder(const QString &appName);
+
+// The read-only resource folder: $TAGORA_RESOURCES when set, else resources/ of the source tree
+// when it exists (running from a build), else the installed share folder.
+QString resourceFolder();
+
+// A folder private to this process (0700), removed when the process ends.
+QString privateTempFolder();
+// privateTempFolder() + "/" + name.
+QString privateTempPath(const QString &name);
+
+// Writes the whole file through a temporary file that replaces the old one only when every byte
+// was written; the old file is kept on failure. Answers success; error receives the reason.
+bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr);
+bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer,
+                         QString *error = nullptr);
+
+} // namespace platform

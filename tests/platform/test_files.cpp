@@ -1,0 +1,122 @@
+#include "platform/Files.h"
+#include "platform/GuiThread.h"
+#include "platform/TextNotifications.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+TEST(Files, AtomicWriteReplacesWholeFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    ASSERT_TRUE(platform::writeFileAtomically(path, QByteArray("first version")));
+    ASSERT_TRUE(platform::writeFileAtomically(path, QByteArray("second")));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("second"));
+}
+
+TEST(Files, FailedWriteKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.txt"));
+    ASSERT_TRUE(platform::writeFileAtomically(path, QByteArray("precious")));
+    QString error;
+    const bool ok = platform::writeFileAtomically(path, [](QIODevice &dev) {
+        dev.write("half");
+        return false;   // the writer gives up half way
+    }, &error);
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(error.isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("precious"));
+    // No stray temporary file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(Files, WriteIntoMissingFolderFails)
+{
+    QString error;
+    EXPECT_FALSE(platform::writeFileAtomically(QStringLiteral("/nonexistent-folder/x.txt"), QByteArray("x"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(Files, PrivateTempFolderIsOwnerOnly)
+{
+    const QString folder = platform::privateTempFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    const QFile::Permissions p = QFileInfo(folder).permissions();
+    EXPECT_FALSE(p & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup));
+    EXPECT_EQ(platform::privateTempFolder(), folder);   // one per process
+    EXPECT_EQ(platform::privateTempPath(QStringLiteral("ziptmp")), folder + QStringLiteral("/ziptmp"));
+}
+
+TEST(Files, PerUserFolderFollowsXdgDataHome)
+{
+    QTemporaryDir dir;
+    const QByteArray old = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    EXPECT_EQ(platform::perUserDataFolder(QStringLiteral("Tagora")), dir.path() + QStringLiteral("/Tagora"));
+    qputenv("XDG_DATA_HOME", old);
+}
+
+TEST(Files, ResourceFolderHonoursOverride)
+{
+    qputenv("TAGORA_RESOURCES", "/some/where");
+    EXPECT_EQ(platform::resourceFolder(), QStringLiteral("/some/where"));
+    qunsetenv("TAGORA_RESOURCES");
+    EXPECT_TRUE(QFileInfo(platform::resourceFolder()).isDir());
+}
+
+TEST(GuiThread, WorkerWaitsForTheGuiThread)
+{
+    std::atomic<bool> ranOnGui{false};
+    std::atomic<bool> workerDone{false};
+    std::thread worker([&] {
+        platform::runOnGuiThreadAndWait([&] { ranOnGui = platform::isGuiThread(); });
+        // Returning means the function has already run.
+        EXPECT_TRUE(ranOnGui.load());
+        workerDone = true;
+    });
+    while (!workerDone)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    worker.join();
+    EXPECT_TRUE(ranOnGui.load());
+}
+
+TEST(GuiThread, OnGuiThreadRunsAtOnce)
+{
+    bool ran = false;
+    platform::runOnGuiThreadAndWait([&] { ran = true; });
+    EXPECT_TRUE(ran);   // no deadlock, no deferral
+}
+
+TEST(TextNotifications, OnlyUserEditsAreReported)
+{
+    platform::TextNotifications::instance().startWatching();
+    QLineEdit edit;
+    edit.show();
+    QApplication::processEvents();
+    QSignalSpy changed(&platform::TextNotifications::instance(), &platform::TextNotifications::controlTextDidChange);
+    QSignalSpy ended(&platform::TextNotifications::instance(), &platform::TextNotifications::controlTextDidEndEditing);
+    edit.setText(QStringLiteral("set by code"));
+    EXPECT_EQ(changed.count(), 0);
+    QTest::keyClicks(&edit, QStringLiteral("ab"));
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed.at(0).at(0).value<QObject *>(), &edit);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_GE(ended.count(), 1);
+}

@@ -1,0 +1,41 @@
+#include "support/AppEnvironment.h"
+
+#include "app/SKTWindowController.h"
+#include "app/core/Globals.h"
+#include "model/SKTDocument.h"
+#include "platform/Quit.h"
+
+namespace testsupport {
+
+AppEnvironment::AppEnvironment(const QString &resources, bool loadWindow)
+{
+    m_oldDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", m_home.path().toLocal8Bit());
+    if (resources.isEmpty())
+        qunsetenv("TAGORA_RESOURCES");
+    else
+        qputenv("TAGORA_RESOURCES", resources.toLocal8Bit());
+    resetGlobalsForTests();
+    platform::clearTerminateRequest();
+    SKTDocument::resetForTests();
+    m_document = std::make_unique<SKTDocument>();
+    m_document->makeWindowControllers();
+    m_controller = SKTWindowController::defaultInstance();
+    if (loadWindow && m_controller)
+        m_controller->window();
+}
+
+AppEnvironment::~AppEnvironment()
+{
+    delete m_controller;
+    m_document.reset();
+    resetGlobalsForTests();
+    SKTDocument::resetForTests();
+    platform::clearTerminateRequest();
+    qunsetenv("TAGORA_RESOURCES");
+    qputenv("XDG_DATA_HOME", m_oldDataHome);
+}
+
+QString AppEnvironment::userFolder() const { return m_home.path() + QStringLiteral("/Tagora"); }
+
+} // namespace testsupport

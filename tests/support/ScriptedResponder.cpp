@@ -1,0 +1,66 @@
+#include "support/ScriptedResponder.h"
+
+#include <QMutexLocker>
+
+namespace testsupport {
+
+int ScriptedResponder::alert(const platform::AlertRequest &request)
+{
+    QMutexLocker lock(&m_mutex);
+    alerts << request;
+    if (alertAnswers.isEmpty())
+        return 0;
+    const QString answer = alertAnswers.takeFirst();
+    const int index = int(request.buttons.indexOf(answer));
+    return index < 0 ? 0 : index;
+}
+
+QStringList ScriptedResponder::openPanel(const platform::OpenPanelRequest &request)
+{
+    QMutexLocker lock(&m_mutex);
+    openRequests << request;
+    return openAnswers.isEmpty() ? QStringList() : openAnswers.takeFirst();
+}
+
+QString ScriptedResponder::savePanel(const platform::SavePanelRequest &request)
+{
+    QMutexLocker lock(&m_mutex);
+    saveRequests << request;
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+int ScriptedResponder::runModal(QDialog &dialog)
+{
+    std::function<int(QDialog &)> handler;
+    {
+        QMutexLocker lock(&m_mutex);
+        ++modalCount;
+        handler = onModal;
+    }
+    return handler ? handler(dialog) : 0;
+}
+
+bool ScriptedResponder::openWithDefaultApplication(const QString &pathOrUrl)
+{
+    QMutexLocker lock(&m_mutex);
+    opened << pathOrUrl;
+    return true;
+}
+
+QStringList ScriptedResponder::alertMessages() const
+{
+    QMutexLocker lock(&m_mutex);
+    QStringList out;
+    for (const auto &a : alerts)
+        out << a.message;
+    return out;
+}
+
+ResponderScope::ResponderScope() : m_responder(std::make_shared<ScriptedResponder>())
+{
+    platform::setDialogResponder(m_responder);
+}
+
+ResponderScope::~ResponderScope() { platform::setDialogResponder(nullptr); }
+
+} // namespace testsupport

@@ -1,0 +1,55 @@
+#pragma once
+// A dialog responder for tests: records every request and answers from a script, never blocking.
+
+#include "platform/Dialogs.h"
+
+#include <QDialog>
+#include <QList>
+#include <QMutex>
+#include <functional>
+#include <memory>
+
+namespace testsupport {
+
+class ScriptedResponder : public platform::DialogResponder {
+public:
+    // The answer of the next alerts, by button title; when the script runs out, the first button.
+    QStringList alertAnswers;
+    // Chosen paths of the next open and save panels; when the script runs out, cancelled.
+    QList<QStringList> openAnswers;
+    QStringList saveAnswers;
+    // Called for every modal dialog; answers its result code. Unset: the dialog is rejected (0).
+    std::function<int(QDialog &)> onModal;
+
+    QList<platform::AlertRequest> alerts;
+    QList<platform::OpenPanelRequest> openRequests;
+    QList<platform::SavePanelRequest> saveRequests;
+    QStringList opened;
+    int modalCount = 0;
+
+    int alert(const platform::AlertRequest &request) override;
+    QStringList openPanel(const platform::OpenPanelRequest &request) override;
+    QString savePanel(const platform::SavePanelRequest &request) override;
+    int runModal(QDialog &dialog) override;
+    bool openWithDefaultApplication(const QString &pathOrUrl) override;
+
+    // Messages of the alerts shown so far.
+    QStringList alertMessages() const;
+
+private:
+    mutable QMutex m_mutex;
+};
+
+// Installs a fresh scripted responder for the life of the object, then puts the Qt one back.
+class ResponderScope {
+public:
+    ResponderScope();
+    ~ResponderScope();
+    ScriptedResponder &operator*() { return *m_responder; }
+    ScriptedResponder *operator->() { return m_responder.get(); }
+
+private:
+    std::shared_ptr<ScriptedResponder> m_responder;
+};
+
+} // namespace testsupport
