@@ -23,9 +23,17 @@
 #include "advqr/ControllerTypes.h"
 #include "imagetools/ControllerTypes.h"
 
+class QAction;
+class QDialog;
+class QLabel;
 class QMainWindow;
+class QMenu;
+class QPushButton;
+class QSplitter;
 class QTabWidget;
+class QToolBar;
 class QWidget;
+class Send_Modeless;
 class SKTDocument;
 class SKTGrid;
 class Card_Property;
@@ -61,16 +69,83 @@ public:
 
     // The window set-up once its description is loaded.
     void awakeFromNib();
+    // The New command.
+    void newDocumentWindow();
+
+    // Working modes, tabs and toolbar.
+    void tabView_didSelectTabViewItem(QTabWidget *tabView, QWidget *item);
+    void Barcode_Mode_Select();
+    void Designing_Mode_Select();
+    void Advance_QR_Mode_Select();
+    void Refresh_Fill_Toolbar_Item();
+    bool validateToolbarItem(QAction *item) const;
+    void validateToolbarItems();   // applies validateToolbarItem to every item shown
+    void Show_Hide_Main_Window(bool show);
+    void Set_Des_Mode_Save_Flag_TRUE();
+    void Set_Des_Mode_Save_Flag_False();
+    void Set_Barcode_Mode_Save_Flag_TRUE();
+    void Set_Barcode_Mode_Save_Flag_False();
+    // Selects a tab by its page, whatever its index in this edition.
+    void selectModeTab(QWidget *item);
+
+    // Please-wait and progress sheets; callable from any thread.
+    void Show_Create_Modeless();
+    void Hide_Destroy_Modeless();
+    void Show_One_By_One_Modeless();
+    void Hide_One_By_One_Modeless();
+
+    // Help and support commands.
+    void Copy_Email();
+    void Copy_URL();
+    void Open_Support_Mail();
+    void Open_QIRO_Site();
+    void Open_Website_2();
+    static QString supportMailUrl(const QString &appName);
 
     // Identity
     QString App_Name;
 
     // Window structure (outlets of "DrawWindow")
     QMainWindow *window_ = nullptr;
+    QMainWindow *Main_wnd = nullptr;   // the same window, as the progress sheet names it
     QTabWidget *Barcode_mode_tab = nullptr;
     QWidget *Barcode_setting_tab = nullptr;
     QWidget *Barcode_Design_tab = nullptr;
     QWidget *Barcode_ADV_QR_tab = nullptr;
+    QString Barcode_setting_tab_label, Barcode_Design_tab_label, Barcode_ADV_QR_tab_label;
+    QSplitter *main_split_view = nullptr;
+    QPushButton *website_1 = nullptr;
+    QPushButton *support_id = nullptr;
+
+    // Toolbar and menus
+    QToolBar *Main_Toolbar = nullptr;
+    QList<QAction *> toolbar_all;
+    QAction *new_toolbar_item = nullptr;
+    QMenu *app_menu = nullptr;
+    QAction *FILE_MAIN_menu_item = nullptr;
+    QAction *EDIT_MAIN_menu_item = nullptr;
+    QAction *New_menu_item = nullptr;
+    QAction *Open_menu_item = nullptr;
+    QAction *Save_menu_item = nullptr;
+    QAction *Save_As_menu_item = nullptr;
+    QAction *undo_menu = nullptr;
+    QAction *redo_menu = nullptr;
+    QAction *Cut_menu_item = nullptr;
+    QAction *Copy_menu_item = nullptr;
+    QAction *Paste_menu_item = nullptr;
+    QAction *Delete_menu_item = nullptr;
+    QAction *manage_series_menu_item = nullptr;
+    QAction *import_wizard_menu_item = nullptr;
+    QAction *create_series_menu_item = nullptr;
+    QAction *Backup_menu_item = nullptr;
+    QAction *Mail_menu_item = nullptr;
+    QAction *Quit_menu_item = nullptr;
+
+    // Sheets
+    QDialog *plz_wait_Window = nullptr;
+    QLabel *modeless_msg_lbl = nullptr;
+    QDialog *Send_Models_Window = nullptr;
+    Send_Modeless *send_modls_wnd = nullptr;
 
     // Designing-mode canvas and card
     SKTGrid *_grid = nullptr;

@@ -1,2 +1,14 @@
 // This subsystem's members of SKTWindowController. Included inside the class body of
 // app/SKTWindowController.h, so it holds declarations only (no include guard, no includes).
+
+    // The progress refresh of a running job: a GUI-thread timer copies the job's counters into the
+    // sheet every 0.5 s (the worker only advances the counters and polls Stop_Processing_Now).
+    void startTimerThread();
+    void stopTimerThread();
+    void Timer_Curr_Prg_Send_Modeless();
+    void update_sending_progress_bar();
+    // Start and end of a worker's job (callable from the worker): counters set, sheet shown and timer
+    // started; then timer stopped and sheet hidden, also after a failure.
+    void beginProgressJob(int total, int endIndex);
+    void endProgressJob();
+    QTimer *msend_modTimer = nullptr;

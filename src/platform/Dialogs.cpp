@@ -1,9 +1,11 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -122,7 +124,24 @@ bool QtDialogResponder::openWithDefaultApplication(const QString &pathOrUrl)
     return QDesktopServices::openUrl(url);
 }
 
+QColor QtDialogResponder::chooseColor(const QColor &initial)
+{
+    return QColorDialog::getColor(initial, QApplication::activeWindow(), QStringLiteral("Colors"),
+                                  QColorDialog::ShowAlphaChannel);
+}
+
+std::optional<QFont> QtDialogResponder::chooseFont(const QFont &initial)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(), QStringLiteral("Fonts"));
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
 int runAlert(const AlertRequest &request) { return dialogResponder().alert(request); }
+QColor chooseColor(const QColor &initial) { return dialogResponder().chooseColor(initial); }
+std::optional<QFont> chooseFont(const QFont &initial) { return dialogResponder().chooseFont(initial); }
 bool openWithDefaultApplication(const QString &pathOrUrl) { return dialogResponder().openWithDefaultApplication(pathOrUrl); }
 int runModal(QDialog &dialog) { return dialogResponder().runModal(dialog); }
 

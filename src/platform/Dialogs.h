@@ -2,10 +2,13 @@
 // Modal questions and file panels go through one responder, so the application shows real dialogs
 // while a test installs scripted answers and never blocks.
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -51,6 +54,10 @@ public:
     virtual int runModal(QDialog &dialog) = 0;
     // Opens a file or folder in its default application (or the file browser); answers success.
     virtual bool openWithDefaultApplication(const QString &pathOrUrl) = 0;
+    // The colour chooser (with alpha); an invalid colour when cancelled.
+    virtual QColor chooseColor(const QColor &initial) = 0;
+    // The font chooser; nothing when cancelled.
+    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
 };
 
 // The responder in use. Until one is installed, the Qt responder shows real dialogs.
@@ -66,11 +73,15 @@ public:
     QString savePanel(const SavePanelRequest &request) override;
     int runModal(QDialog &dialog) override;
     bool openWithDefaultApplication(const QString &pathOrUrl) override;
+    QColor chooseColor(const QColor &initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
 };
 
 // Convenience wrappers over the installed responder; they must run on the GUI thread.
 int runAlert(const AlertRequest &request);
 int runModal(QDialog &dialog);
 bool openWithDefaultApplication(const QString &pathOrUrl);
+QColor chooseColor(const QColor &initial);
+std::optional<QFont> chooseFont(const QFont &initial);
 
 } // namespace platform

@@ -47,6 +47,20 @@ bool ScriptedResponder::openWithDefaultApplication(const QString &pathOrUrl)
     return true;
 }
 
+QColor ScriptedResponder::chooseColor(const QColor &)
+{
+    QMutexLocker lock(&m_mutex);
+    return colorAnswers.isEmpty() ? QColor() : colorAnswers.takeFirst();
+}
+
+std::optional<QFont> ScriptedResponder::chooseFont(const QFont &)
+{
+    QMutexLocker lock(&m_mutex);
+    if (fontAnswers.isEmpty())
+        return std::nullopt;
+    return fontAnswers.takeFirst();
+}
+
 QStringList ScriptedResponder::alertMessages() const
 {
     QMutexLocker lock(&m_mutex);

@@ -20,6 +20,9 @@ public:
     QStringList saveAnswers;
     // Called for every modal dialog; answers its result code. Unset: the dialog is rejected (0).
     std::function<int(QDialog &)> onModal;
+    // Answers of the next colour and font choosers; when the script runs out, cancelled.
+    QList<QColor> colorAnswers;
+    QList<QFont> fontAnswers;
 
     QList<platform::AlertRequest> alerts;
     QList<platform::OpenPanelRequest> openRequests;
@@ -32,6 +35,8 @@ public:
     QString savePanel(const platform::SavePanelRequest &request) override;
     int runModal(QDialog &dialog) override;
     bool openWithDefaultApplication(const QString &pathOrUrl) override;
+    QColor chooseColor(const QColor &initial) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
 
     // Messages of the alerts shown so far.
     QStringList alertMessages() const;

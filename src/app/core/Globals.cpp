@@ -40,6 +40,7 @@ QList<std::shared_ptr<DesignSnapshot>> Rcontrol;
 QList<std::shared_ptr<DesignSnapshot>> Ucontrol_Log;
 
 QString Project_File_Name;
+QString Project_File_Name_Barcode;
 QString Start_Card_Option = QStringLiteral("T");
 int Card_Shape = 0;
 std::shared_ptr<platform::Picture> Barcode_output_image;
@@ -99,6 +100,7 @@ void resetGlobalsForTests()
     Rcontrol.clear();
     Ucontrol_Log.clear();
     Project_File_Name.clear();
+    Project_File_Name_Barcode.clear();
     Start_Card_Option = QStringLiteral("T");
     Card_Shape = 0;
     Barcode_output_image.reset();

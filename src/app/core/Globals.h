@@ -57,6 +57,7 @@ extern QList<std::shared_ptr<DesignSnapshot>> Rcontrol;       // redo stack
 extern QList<std::shared_ptr<DesignSnapshot>> Ucontrol_Log;   // the floor of undo after a load
 
 extern QString Project_File_Name;
+extern QString Project_File_Name_Barcode;   // path of the current barcode project, "" for none
 extern QString Start_Card_Option;           // "T" template, "W" wizard, "L" project file
 extern int Card_Shape;                      // 0 rectangle, 1 rounded rectangle, 2 ellipse
 extern std::shared_ptr<platform::Picture> Barcode_output_image;

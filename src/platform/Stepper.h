@@ -1,0 +1,46 @@
+#pragma once
+// A stepper: two small arrow buttons holding a number between a minimum and a maximum. It sits
+// beside a text field; together they form a pair whose handler asks which half sent the change.
+// Setting the value from code sends nothing, like the original platform's stepper.
+
+#include <QWidget>
+
+class QToolButton;
+
+namespace platform {
+
+class Stepper : public QWidget {
+    Q_OBJECT
+public:
+    explicit Stepper(QWidget *parent = nullptr);
+
+    double doubleValue() const { return m_value; }
+    int intValue() const;
+    void setDoubleValue(double v);   // clamped to the range; no signal
+    void setIntValue(int v) { setDoubleValue(v); }
+    double minValue() const { return m_min; }
+    double maxValue() const { return m_max; }
+    void setMinValue(double v);
+    void setMaxValue(double v);
+    double increment() const { return m_increment; }
+    void setIncrement(double v) { m_increment = v; }
+
+    // What a click does, for code that acts as the user (tests, keyboard).
+    void stepUp();
+    void stepDown();
+
+signals:
+    // The user changed the value with an arrow.
+    void stepped();
+
+private:
+    void step(double delta);
+    QToolButton *m_up = nullptr;
+    QToolButton *m_down = nullptr;
+    double m_value = 0;
+    double m_min = 0;
+    double m_max = 100;
+    double m_increment = 1;
+};
+
+} // namespace platform
