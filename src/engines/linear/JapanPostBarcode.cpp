@@ -8,7 +8,7 @@ namespace {
 
 // Bars of the code characters indexed by character code minus that of "-" ("-", ".", "/", "0".."9",
 // ":", ";", "<", "=", ">", "?"), T tracker, D descender, A ascender, F full.
-constexpr std::array<const char *, 19> kBars = {
+constexpr std::array<const char *, 19> numberCodesOfJapan = {
     "TFT", "TTF", "FFF", "FTT", "FFT", "FDA", "DFA", "FAD", "FTF", "DAF", "AFD", "ADF", "TFF",
     "DAT", "DTA", "ADT", "TDA", "ATD", "TAD",
 };
@@ -19,8 +19,8 @@ constexpr std::array<int, 19> kValues = {10, 17, 18, 0, 1, 2, 3, 4, 5, 6, 7, 8, 
 // The character of each check value 0..18.
 constexpr char kCheckChars[] = "0123456789-:;<=>?./";
 
-constexpr uint16_t kOpenBracket = 0x31;    // F D
-constexpr uint16_t kCloseBracket = 0x13;   // D F
+constexpr uint16_t openBracket = 0x31;    // start code F D
+constexpr uint16_t closeBracket = 0x13;   // stop code D F
 constexpr double kMmPerPoint = 0.3527777777777777;
 constexpr int kStartLength = 4;
 constexpr int kCharacterModules = 6;
@@ -28,7 +28,7 @@ constexpr int kCharacterModules = 6;
 int tableIndex(char c)
 {
     const int index = c - '-';
-    return index >= 0 && index < int(kBars.size()) ? index : -1;
+    return index >= 0 && index < int(numberCodesOfJapan.size()) ? index : -1;
 }
 
 int barValue(char bar)
@@ -55,8 +55,8 @@ uint16_t japanpost_characterDescriptor(char c)
     if (index < 0)
         return 0;
     uint16_t descriptor = 0;
-    for (int bar = 0; bar < 3; ++bar)
-        descriptor = uint16_t((descriptor << 4) | barValue(kBars[size_t(index)][bar]));
+    for (int bar = 0; bar < JapanPostBarcode::numberLength; ++bar)
+        descriptor = uint16_t((descriptor << 4) | barValue(numberCodesOfJapan[size_t(index)][bar]));
     return descriptor;
 }
 
@@ -224,15 +224,15 @@ QString JapanPostBarcode::barcode() const
 int JapanPostBarcode::_barDescriptor(int index) const
 {
     if (index < kStartLength)
-        return japanpost_barDescriptor(kOpenBracket, index % kStartLength, 2);
+        return japanpost_barDescriptor(openBracket, index % kStartLength, openBracketLength);
     const int dataModules = (kCodeLength + 1) * kCharacterModules;
     if (index < kStartLength + dataModules) {
         const int c = (index - kStartLength) / kCharacterModules;
         const char ch = c == kCodeLength ? currentCheck() : currentCodes().at(c).toLatin1();
         return japanpost_barDescriptor(japanpost_characterDescriptor(ch), (index - kStartLength) % kCharacterModules,
-                                       3);
+                                       numberLength);
     }
-    return japanpost_barDescriptor(kCloseBracket, (index - kStartLength - dataModules) % 3, 2);
+    return japanpost_barDescriptor(closeBracket, (index - kStartLength - dataModules) % 3, closeBracketLength);
 }
 
 float JapanPostBarcode::barTop(int index) const

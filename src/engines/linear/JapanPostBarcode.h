@@ -21,6 +21,10 @@ double japanpost_barBottom(int barValue, double size);   // mm
 class JapanPostBarcode : public NKDBarcode {
 public:
     static constexpr int kCodeLength = 20;
+    // Bars per code character, in the start code and in the stop code.
+    static constexpr int numberLength = 3;
+    static constexpr int openBracketLength = 2;
+    static constexpr int closeBracketLength = 2;
     static constexpr float kMinBarWidth = 1.3333334f;   // size 8
     static constexpr float kMaxBarWidth = 1.9166666f;   // size 11.5
     static const QString barFormat;

@@ -4,12 +4,14 @@
 
 namespace {
 
-// Bars of "0".."9" then "A".."Z" (T tracker, D descender, A ascender, F full), read row by row of
+// Bars of "0".."9" and "A".."Z" (T tracker, D descender, A ascender, F full), read row by row of
 // the 6 x 6 RM4SCC table.
-constexpr std::array<const char *, 36> kBars = {
-    "TTFF", "TDAF", "TDFA", "DTAF", "DTFA", "DDAA", "TADF", "TFTF", "TFDA", "DATF", "DADA", "DFTA",
-    "TAFD", "TFAD", "TFFT", "DAAD", "DAFT", "DFAT", "ATDF", "ADTF", "ADDA", "FTTF", "FTDA", "FDTA",
-    "ATFD", "ADAD", "ADFT", "FTAD", "FTFT", "FDAT", "AADD", "AFTD", "AFDT", "FATD", "FADT", "FFTT",
+constexpr std::array<const char *, 10> numberCodes = {
+    "TTFF", "TDAF", "TDFA", "DTAF", "DTFA", "DDAA", "TADF", "TFTF", "TFDA", "DATF",
+};
+constexpr std::array<const char *, 26> letterCodes = {
+    "DADA", "DFTA", "TAFD", "TFAD", "TFFT", "DAAD", "DAFT", "DFAT", "ATDF", "ADTF", "ADDA", "FTTF", "FTDA",
+    "FDTA", "ATFD", "ADAD", "ADFT", "FTAD", "FTFT", "FDAT", "AADD", "AFTD", "AFDT", "FATD", "FADT", "FFTT",
 };
 
 constexpr double kPointsPerMm = 0.03937007874015748 * 72.0;
@@ -28,13 +30,14 @@ int barValue(char bar)
     }
 }
 
-int tableIndex(char c)
+// The bars of a character, null outside "0".."9" and "A".."Z".
+const char *barsOf(char c)
 {
     if (c >= '0' && c <= '9')
-        return c - '0';
+        return numberCodes[size_t(c - '0')];
     if (c >= 'A' && c <= 'Z')
-        return 10 + c - 'A';
-    return -1;
+        return letterCodes[size_t(c - 'A')];
+    return nullptr;
 }
 
 int collapse(uint16_t descriptor, int bit)
@@ -51,12 +54,12 @@ int collapse(uint16_t descriptor, int bit)
 
 uint16_t royalmail_characterDescriptor(char c)
 {
-    const int index = tableIndex(c);
-    if (index < 0)
+    const char *bars = barsOf(c);
+    if (!bars)
         return 0;
     uint16_t descriptor = 0;
     for (int bar = 0; bar < 4; ++bar)
-        descriptor = uint16_t((descriptor << 4) | barValue(kBars[size_t(index)][bar]));
+        descriptor = uint16_t((descriptor << 4) | barValue(bars[bar]));
     return descriptor;
 }
 
@@ -105,7 +108,7 @@ bool NKDRoyalMailBarcode::isContentValid() const
     if (!asciiContent(ascii))
         return false;
     for (const char c : ascii) {
-        if (tableIndex(c) < 0)
+        if (!barsOf(c))
             return false;
     }
     return true;
@@ -129,7 +132,7 @@ void NKDRoyalMailBarcode::generateChecksum()
 
 QString NKDRoyalMailBarcode::_encodeChar(char c) const
 {
-    return tableIndex(c) < 0 ? QString() : QStringLiteral("10101010");
+    return barsOf(c) ? QStringLiteral("10101010") : QString();
 }
 
 int NKDRoyalMailBarcode::_barDescriptor(int index) const
