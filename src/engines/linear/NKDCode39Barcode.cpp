@@ -1,5 +1,7 @@
 #include "engines/linear/NKDCode39Barcode.h"
 
+#include "engines/linear/AsciiText.h"
+
 #include <array>
 #include <cstring>
 
@@ -56,6 +58,8 @@ QString NKDCode39Barcode::code39Pattern(char c)
 
 bool NKDCode39Barcode::initWithContent(const QString &content, bool printsCaption)
 {
+    if (!isAsciiText(content))
+        return false;
     return NKDBarcode::initWithContent(content.toUpper(), printsCaption);
 }
 

@@ -1,5 +1,7 @@
 #include "engines/linear/NKDModifiedPlesseyBarcode.h"
 
+#include "engines/linear/AsciiText.h"
+
 QString NKDModifiedPlesseyBarcode::digitPattern(char c)
 {
     int value = -1;
@@ -17,7 +19,7 @@ QString NKDModifiedPlesseyBarcode::digitPattern(char c)
 
 bool NKDModifiedPlesseyBarcode::initWithContent(const QString &content, bool printsCaption)
 {
-    if (!NKDBarcode::initWithContent(content.toUpper(), printsCaption))
+    if (!isAsciiText(content) || !NKDBarcode::initWithContent(content.toUpper(), printsCaption))
         return false;
     generateChecksum();
     calculateWidth();

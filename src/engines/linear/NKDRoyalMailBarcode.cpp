@@ -1,5 +1,7 @@
 #include "engines/linear/NKDRoyalMailBarcode.h"
 
+#include "engines/linear/AsciiText.h"
+
 #include <array>
 
 namespace {
@@ -92,6 +94,8 @@ bool NKDRoyalMailBarcode::initWithContent(const QString &content, bool printsCap
 {
     Q_UNUSED(printsCaption);   // the code is read by machines; its caption is off until the caller sets it
     // Letters have bars only in upper case.
+    if (!isAsciiText(content))
+        return false;
     if (!initWithContent_printsCaption_andBarWidth_andHeight_andFontSize_andCheckDigit(content.toUpper(), false, 0, 0,
                                                                                        0, char(-1)))
         return false;

@@ -1,3 +1,4 @@
+#include "engines/Symbologies.h"
 #include "engines/linear/NKDCode128Barcode.h"
 #include "engines/linear/RegisterOtherLinear.h"
 #include "engines/linear/decoders/SymbolImage.h"
@@ -209,6 +210,17 @@ TEST(Code128Registration, TitlesMapToTheirModelsAndCodeSets)
               NKDCode128Barcode::SetC);
     EXPECT_EQ(static_cast<NKDCode128Barcode &>(*makeModel(QStringLiteral("Code 128"), QStringLiteral("12"))).codeSet(),
               NKDCode128Barcode::SetC);
+}
+
+TEST(Code128Registration, EveryTitleIsALinearTitleOfTheSharedList)
+{
+    for (const auto &[title, factory] : otherLinearSymbologies()) {
+        EXPECT_TRUE(Symbologies::isLinear(title)) << title.toStdString();
+        ASSERT_TRUE(Symbologies::registerLinearSymbology(title, factory)) << title.toStdString();
+        auto model = Symbologies::createLinearBarcode(title, QStringLiteral("1234567"), true);
+        ASSERT_TRUE(model) << title.toStdString();
+        EXPECT_EQ(model->className(), factory()->className());
+    }
 }
 
 namespace {

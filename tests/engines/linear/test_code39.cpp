@@ -81,7 +81,9 @@ TEST(Code39Validity, StarInsideAndCharactersOutsideTheSetAreInvalid)
     EXPECT_FALSE(code39(QStringLiteral("A\tB"))->isContentValid());
     EXPECT_TRUE(code39(QStringLiteral("-. $/+%"))->isContentValid());
     EXPECT_TRUE(code39(QString(""))->isContentValid());
-    EXPECT_FALSE(code39(QStringLiteral("\u00c5")));   // not ASCII: no object
+    // Not ASCII: no object, also where upper-casing would give ASCII ("ß" to "SS").
+    EXPECT_FALSE(code39(QStringLiteral("\u00c5")));
+    EXPECT_FALSE(code39(QStringLiteral("stra\u00dfe")));
 }
 
 TEST(ExtendedCode39, FullAsciiPairs)

@@ -72,6 +72,7 @@ TEST(ModifiedPlessey, OnlyDigitsAndInHexTheLettersAToF)
     EXPECT_FALSE(plessey(QStringLiteral("12 3"))->isContentValid());
     EXPECT_TRUE(hex(QStringLiteral("12AbC"))->isContentValid());
     EXPECT_FALSE(hex(QStringLiteral("12G"))->isContentValid());
+    EXPECT_FALSE(plessey(QStringLiteral("\u0661\u0662")));   // not ASCII: no object
     // Control characters 0..9 share their codes with the raw check numbers; as content they are
     // not digits.
     for (int code = 0; code <= 9; ++code) {

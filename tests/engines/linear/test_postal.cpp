@@ -142,6 +142,8 @@ TEST(RoyalMail, LettersAreUpperCasedOtherCharactersRefused)
     EXPECT_TRUE(m->isContentValid());
     EXPECT_FALSE(royalMail(QStringLiteral("SN34 RD1A"))->isContentValid());
     EXPECT_FALSE(royalMail(QStringLiteral("AB-1"))->isContentValid());
+    EXPECT_FALSE(royalMail(QStringLiteral("\u00df")));   // would upper-case to "SS"
+    EXPECT_FALSE(royalMail(QStringLiteral("\u0131")));   // dotless i would become "I"
     const auto read = lineartest::readRoyalMail(renderWithExtents(*m));
     ASSERT_TRUE(read.ok) << read.error.toStdString();
     EXPECT_EQ(read.data, QStringLiteral("SN34RD1A"));
