@@ -12,6 +12,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QRect>
+
+#include "platform/Picture.h"
 #include <optional>
 
 #include "barcodemode/ControllerTypes.h"
@@ -38,7 +41,7 @@ class SKTDocument;
 class SKTGrid;
 class Card_Property;
 
-class SKTWindowController : public QObject {
+class SKTWindowController : public QObject, public BarcodeEditorForm {
     Q_OBJECT
 public:
     // init: the designated start-up. The window itself is built later, on the first window() call.
@@ -87,6 +90,8 @@ public:
     void Set_Barcode_Mode_Save_Flag_False();
     // Selects a tab by its page, whatever its index in this edition.
     void selectModeTab(QWidget *item);
+    void sidebarTabSelected(QWidget *item);
+    QWidget *Last_Card_Sel_Tab = nullptr;
 
     // Please-wait and progress sheets; callable from any thread.
     void Show_Create_Modeless();
@@ -140,6 +145,14 @@ public:
     QAction *Backup_menu_item = nullptr;
     QAction *Mail_menu_item = nullptr;
     QAction *Quit_menu_item = nullptr;
+
+    // Buttons of the window that the editions show or hide
+    QPushButton *Show_Template_Btn = nullptr;
+    QPushButton *Gen_Temp_Img_btn = nullptr;
+
+    // Set at window set-up
+    QRect range_box_size, btn_box_size, series_radio_box_size, Full_window_size;
+    platform::Picture Invalid_Barcode_Data_Image;
 
     // Sheets
     QDialog *plz_wait_Window = nullptr;

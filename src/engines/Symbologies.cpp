@@ -1,5 +1,7 @@
 #include "engines/Symbologies.h"
 
+#include "engines/linear/RegisterOtherLinear.h"
+
 #include "engines/linear/NKDBarcode.h"
 #include "engines/linear/NKDEAN13Barcode.h"
 #include "engines/linear/NKDEAN8Barcode.h"
@@ -68,6 +70,8 @@ Registry &registry()
         reg->factories[QStringLiteral("UPCE")] = plain<NKDUPCEBarcode>();
         reg->factories[QStringLiteral("EAN-13")] = plain<NKDEAN13Barcode>();
         reg->factories[QStringLiteral("EAN-8")] = plain<NKDEAN8Barcode>();
+        for (auto &[title, factory] : otherLinearSymbologies())
+            reg->factories[title] = std::move(factory);
         return reg;
     }();
     return *r;

@@ -254,3 +254,11 @@ std::unique_ptr<NKDBarcode> JapanPostBarcode::newInstance() const
     twin->m_contentOfCodes = m_contentOfCodes;
     return twin;
 }
+
+void JapanPostBarcode::copyStateInto(NKDBarcode &twin) const
+{
+    auto &other = static_cast<JapanPostBarcode &>(twin);
+    other.m_japanpostContents = m_japanpostContents;
+    other.m_contentOfCodes = m_contentOfCodes;
+    other.generateChecksum();
+}

@@ -32,11 +32,11 @@ public:
     bool initWithContent(const QString &content, bool printsCaption) override;
 
     // Upper-cases the text, keeps what the code can carry and builds the code characters from it.
-    void setContent(const QString &content);
+    void setContent(const QString &content) override;
     // The picture height in points, raised to what the bars and the printed bands need.
-    void setHeight(float h);
+    void setHeight(float h) override;
     // The module width, kept within the sizes 8 to 11.5; the size follows it.
-    void setBarWidth(float w);
+    void setBarWidth(float w) override;
 
     // The symbol size, 8 to 11.5.
     float japanPostSize() const { return 6.0f * std::clamp(m_barWidth, kMinBarWidth, kMaxBarWidth); }
@@ -80,5 +80,7 @@ private:
     char currentCheck() const;
 
     QString m_japanpostContents;
-    QString m_contentOfCodes;   // the readable content the code characters were built for
+    QString m_contentOfCodes;
+    // A copy carries the same code characters, including a shift code whose letter was cut off.
+    void copyStateInto(NKDBarcode &twin) const override;   // the readable content the code characters were built for
 };

@@ -122,6 +122,7 @@ std::unique_ptr<NKDBarcode> NKDBarcode::copy() const
     twin->m_height = m_height;
     twin->m_captionFontSize = m_captionFontSize;
     twin->m_captionHeight = m_captionHeight;
+    copyStateInto(*twin);
     twin->calculateWidth();
     return twin;
 }

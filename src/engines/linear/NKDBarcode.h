@@ -28,13 +28,13 @@ public:
 
     // Accessors.
     const QString &content() const { return m_content; }
-    void setContent(const QString &content) { m_content = content; }
+    virtual void setContent(const QString &content) { m_content = content; }
     float height() const { return m_height; }
-    void setHeight(float h) { m_height = h; }
+    virtual void setHeight(float h) { m_height = h; }
     float width() const { return m_width; }
     void setWidth(float w) { m_width = w; }
     float barWidth() const { return m_barWidth; }
-    void setBarWidth(float w) { m_barWidth = w; }
+    virtual void setBarWidth(float w) { m_barWidth = w; }
     char checkDigit() const { return m_checkDigit; }
     void setCheckDigit(char c);   // -1 is stored as 0
     bool printsCaption() const { return m_printsCaption; }
@@ -104,6 +104,8 @@ public:
 protected:
     // A new, empty object of the receiver's class (used by copy()).
     virtual std::unique_ptr<NKDBarcode> newInstance() const { return std::make_unique<NKDBarcode>(); }
+    // Copies what a symbology keeps beyond the base fields into a fresh copy (used by copy()).
+    virtual void copyStateInto(NKDBarcode &twin) const { Q_UNUSED(twin); }
     // The content as ASCII bytes; false when it is not ASCII.
     bool asciiContent(QByteArray &out) const;
 

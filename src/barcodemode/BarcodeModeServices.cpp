@@ -1,0 +1,123 @@
+// Services of the Barcode mode that the window set-up, the mode switch and the event dispatch use.
+
+#include "app/SKTWindowController.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "engines/Symbologies.h"
+#include "platform/FormBuilder.h"
+#include "platform/GuiThread.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include <exception>
+
+namespace {
+
+// The names of the series files, sorted, without their extension.
+QStringList seriesNames()
+{
+    QStringList names;
+    const QDir dir(Data_Folder_Path);
+    QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString &e : entries) {
+        const int dot = int(e.lastIndexOf(QLatin1Char('.')));
+        if (dot > 0 && e.mid(dot + 1).toLower() == batch_file_EXT)
+            names << e.left(dot);
+    }
+    return names;
+}
+
+} // namespace
+
+void SKTWindowController::goButtonActionPerformed()
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode != 0)
+            return;
+        platform::runOnGuiThreadAndWait([this] { Generate_Barcode_Thread_Function(); });
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::Set_Linear_Value_in_Field(const QString &value)
+{
+    try {
+        if (dataText)
+            dataText->setText(value);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::Set_Two_D_Value_in_Field(const QString &value)
+{
+    try {
+        if (dataText_2D)
+            dataText_2D->setPlainText(value);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+QString SKTWindowController::Get_Two_D_Value_From_Field() const
+{
+    return dataText_2D ? dataText_2D->toPlainText() : QString();
+}
+
+void SKTWindowController::Fill_Combo_List_Reading_Data_List_File(int mode, const QString &, int)
+{
+    if (mode != 0)
+        return;
+    const QStringList names = seriesNames();
+    for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list}) {
+        if (!c)
+            continue;
+        platform::ui::fillCombo(c, names);
+        if (c->count() > 0)
+            c->setCurrentIndex(0);
+    }
+}
+
+void SKTWindowController::_setLabels_Barcode()
+{
+    if (!bar_height_label)
+        return;
+    if (barcodeTypePopup && Symbologies::isTwoD(barcodeTypePopup->currentText())) {
+        bar_height_label->setText(QStringLiteral("Bar Height :"));
+        bar_width_label->setText(QStringLiteral("Bar Width :"));
+        return;
+    }
+    const QString unit = Measument_Unit_Is_Barcode == 0   ? QStringLiteral("in")
+                         : Measument_Unit_Is_Barcode == 1 ? QStringLiteral("cm")
+                                                          : QStringLiteral("mm");
+    bar_height_label->setText(QStringLiteral("Bar Height (%1):").arg(unit));
+    margin_box->setTitle(QStringLiteral("Margins (%1)").arg(unit));
+    hdr_mar_label->setText(QStringLiteral("Margin (%1):").arg(unit));
+    ftr_mar_label->setText(QStringLiteral("Margin (%1):").arg(unit));
+    val_mar_label->setText(QStringLiteral("Value Margin (%1):").arg(unit));
+    TB_mar_label->setText(QStringLiteral("Top and Bottom (%1):").arg(unit));
+    LR_mar_label->setText(QStringLiteral("Left and Right (%1):").arg(unit));
+    bar_width_label->setText(QStringLiteral("Bar Width (Mils):"));
+}
+
+void SKTWindowController::Add_Qr_Logo_Tab_Setting_Mode()
+{
+    if (sett_tab_barcode && sett_tab_barcode->count() == 1 && qr_logo_tab_item_sett)
+        sett_tab_barcode->insertTab(1, qr_logo_tab_item_sett, qr_logo_tab_item_sett_label);
+}
+
+void SKTWindowController::Remove_Qr_Logo_Tab_Setting_Mode()
+{
+    if (sett_tab_barcode && sett_tab_barcode->count() >= 2 && qr_logo_tab_item_sett) {
+        const int index = sett_tab_barcode->indexOf(qr_logo_tab_item_sett);
+        sett_tab_barcode->removeTab(index >= 0 ? index : 1);
+    }
+}
