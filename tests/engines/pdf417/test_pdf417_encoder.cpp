@@ -355,4 +355,11 @@ TEST(Pdf417Encoder, InitKeepsTheLayoutAndLengthCanComeFromTheTerminator)
     EXPECT_EQ(p.codewords[1], 453);
     pdf417free(&p);
     EXPECT_TRUE(p.outBits.empty());
+    // No data at all still makes a readable frame rather than failing.
+    pdf417init(&p);
+    p.lenText = 0;
+    paintCode(&p);
+    EXPECT_EQ(p.error, ErrorNone);
+    EXPECT_EQ(p.codewords[0], p.lenCodewords - (1 << (p.errorLevel + 1)));
+    EXPECT_FALSE(p.outBits.empty());
 }
