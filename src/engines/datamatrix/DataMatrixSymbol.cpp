@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -111,21 +112,25 @@ bool writeSymbolPngFile(const Ecc200Result &symbol, std::uint32_t background, st
             *error = QStringLiteral("No symbol image could be made.");
         return false;
     }
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    auto systemError = [&](const QString &where, int code) {
         if (error)
-            *error = path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+            *error = where + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(code));
         return false;
-    }
+    };
+    // Written beside the target and renamed over it only when complete, so that a failed write
+    // never leaves a broken image at the path.
+    QByteArray temp = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return systemError(path, errno);
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     bool ok = ImageWritePNGz(image.get(), fd, -1, -1, comment, level, error);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        if (error)
-            *error = path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
-    }
+    if (::close(fd) != 0 && ok)
+        ok = systemError(path, errno);
+    if (ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)
+        ok = systemError(path, errno);
     if (!ok)
-        ::unlink(name.constData());
+        ::unlink(temp.constData());
     return ok;
 }
 
