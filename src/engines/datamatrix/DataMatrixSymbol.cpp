@@ -7,7 +7,6 @@
 #include <QImage>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -106,31 +105,34 @@ bool symbolPng(const Ecc200Result &symbol, std::uint32_t background, std::uint32
 bool writeSymbolPngFile(const Ecc200Result &symbol, std::uint32_t background, std::uint32_t modules,
                         const QByteArray &comment, int level, const QString &path, QString *error)
 {
-    ImagePtr image = symbolImage(symbol, background, modules);
-    if (!image) {
-        if (error)
-            *error = QStringLiteral("No symbol image could be made.");
+    // The whole PNG is made before the file is touched, so that a failed image or deflate leaves
+    // the path as it was; it then goes out in one write.
+    QByteArray png;
+    if (!symbolPng(symbol, background, modules, comment, level, &png, error))
         return false;
-    }
-    auto systemError = [&](const QString &where, int code) {
+    auto systemError = [&](int code) {
         if (error)
-            *error = where + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(code));
+            *error = path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(code));
         return false;
     };
-    // Written beside the target and renamed over it only when complete, so that a failed write
-    // never leaves a broken image at the path.
-    QByteArray temp = QFile::encodeName(path) + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
-        return systemError(path, errno);
-    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    bool ok = ImageWritePNGz(image.get(), fd, -1, -1, comment, level, error);
+        return systemError(errno);
+    bool ok = true;
+    for (qsizetype done = 0; ok && done < png.size();) {
+        const ssize_t n = ::write(fd, png.constData() + done, std::size_t(png.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            ok = systemError(n < 0 ? errno : ENOSPC);
+        else
+            done += n;
+    }
+    if (!ok && ::ftruncate(fd, 0) != 0) {
+        // Nothing more to do: the write failure is what gets reported.
+    }
     if (::close(fd) != 0 && ok)
-        ok = systemError(path, errno);
-    if (ok && ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)
-        ok = systemError(path, errno);
-    if (!ok)
-        ::unlink(temp.constData());
+        ok = systemError(errno);
     return ok;
 }
 

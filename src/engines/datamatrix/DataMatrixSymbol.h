@@ -35,8 +35,8 @@ ImagePtr symbolImage(const Ecc200Result &symbol, std::uint32_t background, std::
 // index. false, with the reason in *error, when the image or its PNG could not be made.
 bool symbolPng(const Ecc200Result &symbol, std::uint32_t background, std::uint32_t modules, const QByteArray &comment,
                int level, QByteArray *png, QString *error = nullptr);
-// The same written to path (owner-only permissions): written whole beside it and renamed over it,
-// so that a failed write (reported) never leaves a broken image there.
+// The same written to path (replaced; created owner-only). A failure is reported: a failed image or
+// deflate leaves the path untouched, a failed write leaves it empty, never a partial image.
 bool writeSymbolPngFile(const Ecc200Result &symbol, std::uint32_t background, std::uint32_t modules,
                         const QByteArray &comment, int level, const QString &path, QString *error = nullptr);
 // "DM.png" in this process's private temporary folder.

@@ -75,78 +75,87 @@ const ReedSolomon *tableCoder(int nsym)
 
 // The placement of ISO/IEC 16022 annex F: the eight modules of one codeword in their "utah"
 // shape, wrapped around the edges of the data area.
-struct Placer {
+struct Placement {
     int *array;
     int NR, NC;
-
-    void bit(int r, int c, int p, int b)
-    {
-        if (r < 0) {
-            r += NR;
-            c += 4 - ((NR + 4) % 8);
-        }
-        if (c < 0) {
-            c += NC;
-            r += 4 - ((NC + 4) % 8);
-        }
-        array[r * NC + c] = (p << 3) + b;
-    }
-    void block(int r, int c, int p)
-    {
-        bit(r - 2, c - 2, p, 7);
-        bit(r - 2, c - 1, p, 6);
-        bit(r - 1, c - 2, p, 5);
-        bit(r - 1, c - 1, p, 4);
-        bit(r - 1, c, p, 3);
-        bit(r, c - 2, p, 2);
-        bit(r, c - 1, p, 1);
-        bit(r, c, p, 0);
-    }
-    void cornerA(int p)
-    {
-        bit(NR - 1, 0, p, 7);
-        bit(NR - 1, 1, p, 6);
-        bit(NR - 1, 2, p, 5);
-        bit(0, NC - 2, p, 4);
-        bit(0, NC - 1, p, 3);
-        bit(1, NC - 1, p, 2);
-        bit(2, NC - 1, p, 1);
-        bit(3, NC - 1, p, 0);
-    }
-    void cornerB(int p)
-    {
-        bit(NR - 3, 0, p, 7);
-        bit(NR - 2, 0, p, 6);
-        bit(NR - 1, 0, p, 5);
-        bit(0, NC - 4, p, 4);
-        bit(0, NC - 3, p, 3);
-        bit(0, NC - 2, p, 2);
-        bit(0, NC - 1, p, 1);
-        bit(1, NC - 1, p, 0);
-    }
-    void cornerC(int p)
-    {
-        bit(NR - 3, 0, p, 7);
-        bit(NR - 2, 0, p, 6);
-        bit(NR - 1, 0, p, 5);
-        bit(0, NC - 2, p, 4);
-        bit(0, NC - 1, p, 3);
-        bit(1, NC - 1, p, 2);
-        bit(2, NC - 1, p, 1);
-        bit(3, NC - 1, p, 0);
-    }
-    void cornerD(int p)
-    {
-        bit(NR - 1, 0, p, 7);
-        bit(NR - 1, NC - 1, p, 6);
-        bit(0, NC - 3, p, 5);
-        bit(0, NC - 2, p, 4);
-        bit(0, NC - 1, p, 3);
-        bit(1, NC - 3, p, 2);
-        bit(1, NC - 2, p, 1);
-        bit(1, NC - 1, p, 0);
-    }
 };
+
+void ecc200placementbit(const Placement &a, int r, int c, int p, int b)
+{
+    if (r < 0) {
+        r += a.NR;
+        c += 4 - ((a.NR + 4) % 8);
+    }
+    if (c < 0) {
+        c += a.NC;
+        r += 4 - ((a.NC + 4) % 8);
+    }
+    a.array[r * a.NC + c] = (p << 3) + b;
+}
+
+void ecc200placementblock(const Placement &a, int r, int c, int p)
+{
+    ecc200placementbit(a, r - 2, c - 2, p, 7);
+    ecc200placementbit(a, r - 2, c - 1, p, 6);
+    ecc200placementbit(a, r - 1, c - 2, p, 5);
+    ecc200placementbit(a, r - 1, c - 1, p, 4);
+    ecc200placementbit(a, r - 1, c, p, 3);
+    ecc200placementbit(a, r, c - 2, p, 2);
+    ecc200placementbit(a, r, c - 1, p, 1);
+    ecc200placementbit(a, r, c, p, 0);
+}
+
+void ecc200placementcornerA(const Placement &a, int p)
+{
+    const int NR = a.NR, NC = a.NC;
+    ecc200placementbit(a, NR - 1, 0, p, 7);
+    ecc200placementbit(a, NR - 1, 1, p, 6);
+    ecc200placementbit(a, NR - 1, 2, p, 5);
+    ecc200placementbit(a, 0, NC - 2, p, 4);
+    ecc200placementbit(a, 0, NC - 1, p, 3);
+    ecc200placementbit(a, 1, NC - 1, p, 2);
+    ecc200placementbit(a, 2, NC - 1, p, 1);
+    ecc200placementbit(a, 3, NC - 1, p, 0);
+}
+
+void ecc200placementcornerB(const Placement &a, int p)
+{
+    const int NR = a.NR, NC = a.NC;
+    ecc200placementbit(a, NR - 3, 0, p, 7);
+    ecc200placementbit(a, NR - 2, 0, p, 6);
+    ecc200placementbit(a, NR - 1, 0, p, 5);
+    ecc200placementbit(a, 0, NC - 4, p, 4);
+    ecc200placementbit(a, 0, NC - 3, p, 3);
+    ecc200placementbit(a, 0, NC - 2, p, 2);
+    ecc200placementbit(a, 0, NC - 1, p, 1);
+    ecc200placementbit(a, 1, NC - 1, p, 0);
+}
+
+void ecc200placementcornerC(const Placement &a, int p)
+{
+    const int NR = a.NR, NC = a.NC;
+    ecc200placementbit(a, NR - 3, 0, p, 7);
+    ecc200placementbit(a, NR - 2, 0, p, 6);
+    ecc200placementbit(a, NR - 1, 0, p, 5);
+    ecc200placementbit(a, 0, NC - 2, p, 4);
+    ecc200placementbit(a, 0, NC - 1, p, 3);
+    ecc200placementbit(a, 1, NC - 1, p, 2);
+    ecc200placementbit(a, 2, NC - 1, p, 1);
+    ecc200placementbit(a, 3, NC - 1, p, 0);
+}
+
+void ecc200placementcornerD(const Placement &a, int p)
+{
+    const int NR = a.NR, NC = a.NC;
+    ecc200placementbit(a, NR - 1, 0, p, 7);
+    ecc200placementbit(a, NR - 1, NC - 1, p, 6);
+    ecc200placementbit(a, 0, NC - 3, p, 5);
+    ecc200placementbit(a, 0, NC - 2, p, 4);
+    ecc200placementbit(a, 0, NC - 1, p, 3);
+    ecc200placementbit(a, 1, NC - 3, p, 2);
+    ecc200placementbit(a, 1, NC - 2, p, 1);
+    ecc200placementbit(a, 1, NC - 1, p, 0);
+}
 
 } // namespace
 
@@ -178,22 +187,22 @@ void ecc200placement(int *array, int NR, int NC)
 {
     for (int i = 0; i < NR * NC; ++i)
         array[i] = 0;
-    Placer pl{array, NR, NC};
+    const Placement pl{array, NR, NC};
     auto empty = [&](int r, int c) { return !array[r * NC + c]; };
     int p = 1, r = 4, c = 0;
     do {
         if (r == NR && c == 0)
-            pl.cornerA(p++);
+            ecc200placementcornerA(pl, p++);
         if (r == NR - 2 && c == 0 && NC % 4)
-            pl.cornerB(p++);
+            ecc200placementcornerB(pl, p++);
         if (r == NR - 2 && c == 0 && NC % 8 == 4)
-            pl.cornerC(p++);
+            ecc200placementcornerC(pl, p++);
         if (r == NR + 4 && c == 2 && !(NC % 8))
-            pl.cornerD(p++);
+            ecc200placementcornerD(pl, p++);
         // sweep up and to the right
         do {
             if (r < NR && c >= 0 && empty(r, c))
-                pl.block(r, c, p++);
+                ecc200placementblock(pl, r, c, p++);
             r -= 2;
             c += 2;
         } while (r >= 0 && c < NC);
@@ -202,7 +211,7 @@ void ecc200placement(int *array, int NR, int NC)
         // then down and to the left
         do {
             if (r >= 0 && c < NC && empty(r, c))
-                pl.block(r, c, p++);
+                ecc200placementblock(pl, r, c, p++);
             r += 2;
             c -= 2;
         } while (r < NR && c >= 0);
@@ -376,7 +385,7 @@ Ecc200Result iec16022ecc200(const std::uint8_t *barcode, int barcodelen, const E
     } catch (const std::bad_alloc &) {
         // No process exit: the caller gets no symbol and the reason.
         res.grid.clear();
-        report(formatted("Malloc(%d) failed\n", request.width * request.height, 0));
+        report(formatted("Malloc(%d) failed\n", res.width * res.height, 0));
     }
     return res;
 }
