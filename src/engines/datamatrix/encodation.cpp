@@ -137,21 +137,6 @@ void setError(std::string *error, const char *format, int value)
     *error = buf;
 }
 
-int asciiCodewords(const std::uint8_t *s, int from, int to)
-{
-    int n = 0;
-    for (int i = from; i < to;) {
-        if (i + 1 < to && isDigit(s[i]) && isDigit(s[i + 1])) {
-            i += 2;
-            n += 1;
-        } else {
-            n += s[i] >= 128 ? 2 : 1;
-            ++i;
-        }
-    }
-    return n;
-}
-
 } // namespace
 
 bool ecc200encode(std::uint8_t *t, int tl, const std::uint8_t *s, int sl, std::string_view encoding,
@@ -297,10 +282,10 @@ bool ecc200encode(std::uint8_t *t, int tl, const std::uint8_t *s, int sl, std::s
                 }
                 ++k;
             }
-            // The last one or two bytes of the data fill the symbol's last codewords in ASCII,
-            // where the return from EDIFACT is implied.
-            if (k < 4 && sp + k == sl && enc == EncA && w.remaining() <= 2
-                && asciiCodewords(s, sp, sl) <= w.remaining()) {
+            // A group that would start with two codewords or fewer left reads as ASCII there (the
+            // return from EDIFACT is implied), so the last bytes of the data go in ASCII instead.
+            const int latchCost = enc == EncE ? 0 : isTriplet(enc) ? 2 : 1;
+            if (k < 4 && sp + k == sl && w.remaining() - latchCost <= 2) {
                 asciiFrom = sp;
                 break;
             }

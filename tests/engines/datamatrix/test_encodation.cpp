@@ -200,7 +200,14 @@ TEST(Encodation, X12AndEdifactPacking)
     EXPECT_EQ(e2.cw[3], 0xC0);
     EXPECT_EQ(e2.cw[4], '1' + 1);
 
-    for (const QByteArray &data : {QByteArray("ABC"), QByteArray("A.B/C-D:E"), QByteArray("^^^^^^^^^"), QByteArray("@ ")}) {
+    // A last group would start with two codewords left, which readers take as ASCII: the byte
+    // goes in ASCII instead of the latch and a group.
+    const Encoded last = run("W", "E", 3);
+    ASSERT_TRUE(last.ok);
+    EXPECT_EQ(last.cw[0], 'W' + 1);
+
+    for (const QByteArray &data : {QByteArray("W"), QByteArray("ABC"), QByteArray("A.B/C-D:E"), QByteArray("^^^^^^^^^"),
+                                   QByteArray("@ "), QByteArray("12345"), QByteArray("ABCDE")}) {
         const Ecc200Result s = symbol(data, std::string(std::size_t(data.size()), 'E'));
         ASSERT_TRUE(s.ok()) << s.error.toStdString();
         EXPECT_EQ(dmtest::readSymbol(s).bytes, data) << data.toStdString();

@@ -122,6 +122,44 @@ TEST(RoundTrip, AutomaticSizeAndEncodation)
     }
 }
 
+TEST(RoundTrip, RandomLettersAtRandomSizes)
+{
+    // Encodation strings of every letter, given sizes and automatic ones: whatever the encoder
+    // accepts reads back unchanged.
+    std::mt19937 rng(1601);
+    const std::vector<QByteArray> alphabets = {dmtest::upperAlphabet(), dmtest::lowerAlphabet(), dmtest::x12Alphabet(),
+                                               dmtest::edifactAlphabet(), QByteArray("0123456789"), dmtest::mixedAlphabet()};
+    const char letters[] = "ACTXEB";
+    int read = 0;
+    for (int round = 0; round < 700; ++round) {
+        QByteArray data;
+        const int pieces = 1 + int(rng() % 4);
+        for (int i = 0; i < pieces; ++i)
+            data += dmtest::randomFrom(rng, alphabets[rng() % alphabets.size()], int(rng() % 12));
+        Ecc200Request r;
+        r.printErrors = false;
+        if (round % 4) {   // one letter for all, or a random mix
+            std::string enc;
+            for (int i = 0; i < data.size(); ++i)
+                enc += letters[round % 2 ? round / 4 % 6 : rng() % 6];
+            r.encoding = enc;
+        }
+        if (round % 3 == 0) {
+            const Ecc200Size &m = ecc200matrix[rng() % 20];
+            r.width = m.W;
+            r.height = m.H;
+        }
+        const Ecc200Result s = iec16022ecc200(data, r);
+        if (!s.ok())
+            continue;
+        const dmtest::Read got = dmtest::readSymbol(s);
+        ASSERT_TRUE(got.ok) << data.toHex().toStdString() << " " << *s.encoding << " " << s.width << "x" << s.height;
+        ASSERT_EQ(got.bytes, data) << *s.encoding;
+        ++read;
+    }
+    EXPECT_GT(read, 400);
+}
+
 TEST(RoundTrip, WorkerThreadsMakeTheSameSymbols)
 {
     std::mt19937 rng(8);
