@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 
 using datamatrix::ReedSolomon;
 
@@ -65,30 +63,4 @@ TEST(ReedSolomon, ParityMakesCodewordsOfEveryTableSize)
             EXPECT_FALSE(dmtest::syndromesVanish(word, nsym));
         }
     }
-}
-
-TEST(ReedSolomon, CodersDoNotShareState)
-{
-    // Two codes used alternately, and on two threads, give the same parity as each alone.
-    const ReedSolomon a = ReedSolomon::rs_init(301, 5, 1);
-    const ReedSolomon b = ReedSolomon::rs_init(301, 62, 1);
-    std::mt19937 rng(11);
-    const QByteArray d = dmtest::randomBytes(rng, 156);
-    const auto *p = reinterpret_cast<const std::uint8_t *>(d.constData());
-    std::vector<std::uint8_t> pa(5), pb(62);
-    a.rs_encode(156, p, pa.data());
-    b.rs_encode(156, p, pb.data());
-    std::atomic<bool> same{true};
-    auto work = [&](const ReedSolomon &rs, const std::vector<std::uint8_t> &expected) {
-        std::vector<std::uint8_t> out(expected.size());
-        for (int i = 0; i < 2000; ++i) {
-            rs.rs_encode(156, p, out.data());
-            if (out != expected)
-                same = false;
-        }
-    };
-    std::thread t1(work, std::cref(a), std::cref(pa)), t2(work, std::cref(b), std::cref(pb));
-    t1.join();
-    t2.join();
-    EXPECT_TRUE(same);
 }
