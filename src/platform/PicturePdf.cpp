@@ -61,6 +61,8 @@ QByteArray Picture::pdfData() const
         QPainter painter(&writer);
         if (!painter.isActive())
             return {};
+        // Bitmaps (symbols among them) must not be JPEG-compressed.
+        painter.setRenderHint(QPainter::LosslessImageRendering, true);
         if (m_paint) {
             (*m_paint)(painter);
         } else {

@@ -131,6 +131,17 @@ TEST(Picture, PdfOfVectorAndBitmapPicturesDecodes)
     ASSERT_TRUE(d.ok);
     EXPECT_EQ(d.text, QStringLiteral("PDF-128 vector"));
     EXPECT_TRUE(Picture().pdfData().isEmpty());
+
+    // Bitmaps are stored losslessly, never as JPEG.
+    if (picturetest::haveTool(QStringLiteral("pdfimages"))) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("b.pdf"));
+        ASSERT_TRUE(picturetest::writeBytes(path, bitmap.pdfData()));
+        QByteArray list;
+        ASSERT_TRUE(picturetest::runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}, &list));
+        EXPECT_TRUE(list.contains(" image ")) << list.constData();
+        EXPECT_FALSE(list.contains("jpeg")) << list.constData();
+    }
 }
 
 TEST(Gif, FewColoursRoundTripExactlyWithTransparency)
