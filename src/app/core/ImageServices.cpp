@@ -1,17 +1,173 @@
 #include "app/core/ImageServices.h"
 
 #include "app/core/Messages.h"
+#include "platform/Files.h"
+#include "platform/GifWriter.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QIODevice>
+#include <QPainter>
+
+#include <cmath>
+#include <exception>
+
+float Points_to_MM_Convert(float points)
+{
+    return float(double(points) * 0.3527777777778);
+}
+
+float MM_to_Points_Convert(float millimetres)
+{
+    return float(double(millimetres) * 2.834645669291);
+}
 
 platform::Picture Increase_DPI(const platform::Picture &image, double dpi)
 {
-    if (image.isNull() || image.size().isEmpty()) {
-        Show_NSLog_Message(QStringLiteral("Invalid image"));
+    try {
+        if (image.isNull() || image.size().isEmpty()) {
+            Show_NSLog_Message(QStringLiteral("Invalid image"));
+            return {};
+        }
+        const QImage bitmap = image.toImage(dpi);
+        if (bitmap.isNull()) {
+            Show_NSLog_Message(QStringLiteral("Invalid image"));
+            return {};
+        }
+        return platform::Picture::fromImage(bitmap, image.size());
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
         return {};
     }
-    const QImage bitmap = image.toImage(dpi);
-    if (bitmap.isNull()) {
-        Show_NSLog_Message(QStringLiteral("Invalid image"));
-        return {};
+}
+
+namespace {
+
+enum class FileKind { Png, Jpeg, Bmp, Gif, Tiff, Pdf };
+
+FileKind kindOf(const QString &path)
+{
+    const QString ext = QFileInfo(path).suffix().toUpper();
+    if (ext == QLatin1String("JPG") || ext == QLatin1String("JPEG"))
+        return FileKind::Jpeg;
+    if (ext == QLatin1String("BMP"))
+        return FileKind::Bmp;
+    if (ext == QLatin1String("GIF"))
+        return FileKind::Gif;
+    if (ext == QLatin1String("TIF") || ext == QLatin1String("TIFF"))
+        return FileKind::Tiff;
+    if (ext == QLatin1String("PDF"))
+        return FileKind::Pdf;
+    return FileKind::Png;
+}
+
+// Formats without transparency show a clear background as white paper, not black.
+QImage flattenedOnWhite(const QImage &image)
+{
+    QImage out(image.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    out.setDotsPerMeterX(image.dotsPerMeterX());
+    out.setDotsPerMeterY(image.dotsPerMeterY());
+    QPainter p(&out);
+    p.drawImage(0, 0, image);
+    return out;
+}
+
+bool fail(const QString &path, const QString &why)
+{
+    Show_NSLog_Message(QStringLiteral("Could not write %1: %2").arg(path, why));
+    return false;
+}
+
+} // namespace
+
+bool Save_gen_image(const platform::Picture &image, const QString &file_path_val)
+{
+    try {
+        if (image.isNull() || image.size().isEmpty())
+            return fail(file_path_val, QStringLiteral("Invalid image"));
+        const FileKind kind = kindOf(file_path_val);
+        QString error;
+        if (kind == FileKind::Pdf) {
+            const QByteArray pdf = image.pdfData();
+            if (pdf.isEmpty())
+                return fail(file_path_val, QStringLiteral("The PDF data could not be made."));
+            return platform::writeFileAtomically(file_path_val, pdf, &error) || fail(file_path_val, error);
+        }
+
+        QImage bitmap = image.isVector() ? image.toImage(72) : image.image();
+        if (bitmap.isNull())
+            return fail(file_path_val, QStringLiteral("Invalid image"));
+        // The resolution the file records: pixels per point x 72.
+        bitmap.setDotsPerMeterX(int(std::lround(bitmap.width() / image.size().width() * 72.0 / 0.0254)));
+        bitmap.setDotsPerMeterY(int(std::lround(bitmap.height() / image.size().height() * 72.0 / 0.0254)));
+
+        if (kind == FileKind::Gif) {
+            const QByteArray gif = platform::gifData(bitmap, &error);
+            if (gif.isEmpty())
+                return fail(file_path_val, error);
+            return platform::writeFileAtomically(file_path_val, gif, &error) || fail(file_path_val, error);
+        }
+
+        QByteArray format = "png";
+        if (kind == FileKind::Jpeg) {
+            format = "jpeg";
+            bitmap = flattenedOnWhite(bitmap);
+        } else if (kind == FileKind::Bmp) {
+            format = "bmp";
+            bitmap = flattenedOnWhite(bitmap);
+        } else if (kind == FileKind::Tiff) {
+            format = "tiff";
+        }
+        QString encoderError;
+        const bool ok = platform::writeFileAtomically(file_path_val, [&](QIODevice &device) {
+            QImageWriter writer(&device, format);
+            writer.setQuality(100);   // compression factor 1.0: best quality
+            if (kind == FileKind::Tiff)
+                writer.setCompression(1);   // lossless LZW
+            if (!writer.write(bitmap)) {
+                encoderError = writer.errorString();
+                return false;
+            }
+            return true;
+        }, &error);
+        return ok || fail(file_path_val, encoderError.isEmpty() ? error : encoderError);
+    } catch (const std::exception &e) {
+        return fail(file_path_val, QString::fromUtf8(e.what()));
     }
-    return platform::Picture::fromImage(bitmap, image.size());
+}
+
+platform::Picture resizeImage_toWidth_height(const platform::Picture &image, double width, double height)
+{
+    if (image.isNull() || width <= 0 || height <= 0)
+        return {};
+    const QRectF target(0, 0, width, height);
+    return platform::Picture::record(QSizeF(width, height), [image, target](QPainter &p) { image.draw(p, target, true); });
+}
+
+platform::Picture resizeImage_toFitSize(const platform::Picture &image, const QSizeF &size)
+{
+    const double w = image.size().width();
+    const double h = image.size().height();
+    if (image.isNull() || w <= 0 || h <= 0)
+        return {};
+    const double r = w / h;
+    double width = 0;
+    double height = 0;
+    if (w > h) {
+        width = size.width();
+        height = width / r;
+        if (height > size.height()) {
+            height = size.height();
+            width = height * r;
+        }
+    } else {
+        height = size.height();
+        width = height * r;
+        if (width > size.width()) {
+            width = size.width();
+            height = width / r;
+        }
+    }
+    return resizeImage_toWidth_height(image, width, height);
 }
