@@ -161,6 +161,9 @@ bool EpsPaintEngine::end()
     out += "/rg {setrgbcolor} bind def\n/f {fill} bind def\n/ef {eofill} bind def\n";
     out += "/W {clip} bind def\n/eW {eoclip} bind def\n/n {newpath} bind def\n";
     out += "end\n";
+    // Ghostscript widens every fill by a fraction of a device pixel; at low resolutions that eats
+    // the narrow spaces of a barcode. Paint pixels by their centres instead where it can be asked.
+    out += "/.setfilladjust2 where { pop 0 0 .setfilladjust2 } if\n";
     out += "%%EndProlog\n";
     out += "TagoraEpsDict begin\ngsave\n";
     out += m_body;

@@ -158,7 +158,7 @@ TEST(Eps, GhostscriptRenderingMatchesQtRendering)
         p.drawImage(QRectF(60, 90, 24, 24), sprite);
     });
     const QImage qt = pic.toImage(150);
-    const QImage gs = picturetest::rasteriseEps(pic.epsData(), 150);
+    const QImage gs = picturetest::rasteriseEps(pic.epsData(), 150, true);
     ASSERT_EQ(gs.size(), qt.size());
     EXPECT_LT(picturetest::differingShare(qt, gs), 0.01);
 
@@ -183,7 +183,7 @@ TEST(Eps, TextIsWrittenAsOutlinesAtItsPointSize)
     EXPECT_FALSE(eps.contains("findfont"));
     EXPECT_FALSE(eps.contains(" show"));
     const QRect qt = inkBox(pic.toImage(144));
-    const QRect gs = inkBox(picturetest::rasteriseEps(eps, 144));
+    const QRect gs = inkBox(picturetest::rasteriseEps(eps, 144, true));
     ASSERT_FALSE(qt.isEmpty());
     EXPECT_NEAR(gs.left(), qt.left(), 2);
     EXPECT_NEAR(gs.right(), qt.right(), 2);

@@ -40,8 +40,9 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// The EPS as Ghostscript renders it, cropped to its bounding box.
-inline QImage rasteriseEps(const QByteArray &eps, int dpi, bool antialias = true)
+// The EPS as Ghostscript renders it, cropped to its bounding box (by default with the command the
+// EPS is specified to render with: no anti-aliasing).
+inline QImage rasteriseEps(const QByteArray &eps, int dpi, bool antialias = false)
 {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("f.eps"));

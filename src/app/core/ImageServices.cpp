@@ -122,7 +122,8 @@ bool Save_gen_image(const platform::Picture &image, const QString &file_path_val
         QString encoderError;
         const bool ok = platform::writeFileAtomically(file_path_val, [&](QIODevice &device) {
             QImageWriter writer(&device, format);
-            writer.setQuality(100);   // compression factor 1.0: best quality
+            if (kind == FileKind::Jpeg)
+                writer.setQuality(100);   // compression factor 1.0: best quality
             if (kind == FileKind::Tiff)
                 writer.setCompression(1);   // lossless LZW
             if (!writer.write(bitmap)) {
