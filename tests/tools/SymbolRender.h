@@ -8,6 +8,7 @@
 #include "engines/BarcodeSettings.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
+#include "engines/linear/RegisterOtherLinear.h"
 #include "engines/render/NKDBarcodeImage.h"
 #include "platform/Files.h"
 #include "platform/Picture.h"
@@ -18,13 +19,15 @@
 #include <QStringList>
 
 #include <memory>
+#include <mutex>
 
 namespace symboltool {
 
-// The Barcode mode's starting values: margins of 0.1 in its unit (centimetres), the narrowest bar
-// 13 mils (the nominal UPC/EAN module), bars 2 cm tall, 10-point caption, black on white.
+// The Barcode mode's starting margins: 0.1 in its unit (centimetres). The narrowest bar is 15 mils
+// (about two pixels at 150 DPI, so proofs rasterised at that resolution still read), bars 2 cm tall,
+// 10-point caption, black on white.
 constexpr double kMarginCm = 0.1;
-constexpr float kModuleMils = 13.0f;
+constexpr float kModuleMils = 15.0f;
 constexpr double kBarHeightCm = 2.0;
 constexpr double kPointsPerCm = 72.0 / 2.54;
 
@@ -61,11 +64,22 @@ inline std::shared_ptr<BarcodeSettings> defaultSettings()
     return s;
 }
 
+// The engines beyond UPC/EAN register themselves at start-up; so does this program.
+inline void registerLinearEngines()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (const auto &[title, factory] : otherLinearSymbologies())
+            Symbologies::registerLinearSymbology(title, factory);
+    });
+}
+
 // The linear model for a title and value, sized by the Barcode mode's height and width rules;
 // nullptr with the status when the title has no engine or the value is refused.
 inline std::unique_ptr<NKDBarcode> makeLinearModel(const QString &title, const QString &value,
                                                    const std::shared_ptr<const BarcodeSettings> &settings, Status &status)
 {
+    registerLinearEngines();
     if (!Symbologies::isLinear(title) || !Symbologies::hasLinearFactory(title)) {
         status = Status::UnknownSymbology;
         return nullptr;
