@@ -5,6 +5,8 @@
 #include "platform/GifWriter.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QList>
 #include <QImageWriter>
 #include <QIODevice>
 #include <QPainter>
@@ -73,6 +75,53 @@ QImage flattenedOnWhite(const QImage &image)
     return out;
 }
 
+// The same pixels as a palette image when they use at most 256 colours (alpha included), else a
+// null image. Symbols nearly always qualify, and a palette PNG is a quarter of the data to
+// compress.
+QImage exactPaletteImage(const QImage &image)
+{
+    // Premultiplied pixels are read as they are; the table is unpremultiplied at the end.
+    const bool premultiplied = image.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage src = premultiplied ? image : image.convertToFormat(QImage::Format_ARGB32);
+    const int w = src.width();
+    const int h = src.height();
+    QList<QRgb> table;
+    QHash<QRgb, int> index;
+    QImage out(w, h, QImage::Format_Indexed8);
+    if (out.isNull())
+        return {};
+    for (int y = 0; y < h; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        uchar *line = out.scanLine(y);
+        QRgb previous = 0;
+        int previousIndex = -1;
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = in[x];
+            if (c == previous && previousIndex >= 0) {
+                line[x] = uchar(previousIndex);
+                continue;
+            }
+            auto it = index.constFind(c);
+            if (it == index.constEnd()) {
+                if (table.size() == 256)
+                    return {};
+                it = index.insert(c, int(table.size()));
+                table.append(c);
+            }
+            previous = c;
+            previousIndex = it.value();
+            line[x] = uchar(previousIndex);
+        }
+    }
+    if (premultiplied)
+        for (QRgb &c : table)
+            c = qUnpremultiply(c);
+    out.setColorTable(table);
+    out.setDotsPerMeterX(image.dotsPerMeterX());
+    out.setDotsPerMeterY(image.dotsPerMeterY());
+    return out;
+}
+
 bool fail(const QString &path, const QString &why)
 {
     Show_NSLog_Message(QStringLiteral("Could not write %1: %2").arg(path, why));
@@ -118,6 +167,10 @@ bool Save_gen_image(const platform::Picture &image, const QString &file_path_val
             bitmap = flattenedOnWhite(bitmap);
         } else if (kind == FileKind::Tiff) {
             format = "tiff";
+        } else {
+            const QImage palette = exactPaletteImage(bitmap);
+            if (!palette.isNull())
+                bitmap = palette;
         }
         QString encoderError;
         const bool ok = platform::writeFileAtomically(file_path_val, [&](QIODevice &device) {
