@@ -3,6 +3,7 @@
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
 
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -204,15 +205,29 @@ PictureLayout layout2D(const platform::Picture &image, const BarcodeSettings &s,
 
 namespace {
 
-// Fonts are given in points; a device of another resolution would scale them, so ask for the size
-// that comes out as that many painter units. Outlines are unhinted so that glyph advances do not
-// snap to the small size before the painter scales up.
-QFont deviceFont(const QPainter &painter, const PictureText &t)
+// Text is laid out on a reference device of 96 DPI, where a font asked for at 0.75 of its point
+// size is exactly that many units tall and Qt applies letter spacing as given (on devices of other
+// resolutions it scales or drops it). The glyphs then paint at that size on any device, so the text
+// keeps its size in points on screen, in bitmaps, in PDF and in EPS.
+constexpr int kReferenceDpi = 96;
+
+QPaintDevice *referenceDevice()
+{
+    thread_local QImage device = [] {
+        QImage img(1, 1, QImage::Format_ARGB32_Premultiplied);
+        img.setDotsPerMeterX(3780);   // 96 DPI
+        img.setDotsPerMeterY(3780);
+        return img;
+    }();
+    return &device;
+}
+
+QFont layoutFont(const PictureText &t)
 {
     QFont f = t.font;
-    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 72;
-    if (dpi > 0 && dpi != 72 && f.pointSizeF() > 0)
-        f.setPointSizeF(f.pointSizeF() * 72.0 / dpi);
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * 72.0 / kReferenceDpi);
+    // Unhinted outlines: glyph advances must not snap to whole units of the small size.
     f.setHintingPreference(QFont::PreferNoHinting);
     if (t.kerning != 0)
         f.setLetterSpacing(QFont::AbsoluteSpacing, t.kerning);
@@ -225,7 +240,7 @@ void paintText(QPainter &p, const PictureText &t, double pictureHeight)
         return;
     const QRectF box = flipped(t.rect, pictureHeight);
     // A layout of our own: it keeps the tab stops and never clips glyphs to the measured box.
-    QTextLayout text(t.text, deviceFont(p, t), p.device());
+    QTextLayout text(t.text, layoutFont(t), referenceDevice());
     QTextOption option(t.alignment);
     option.setWrapMode(QTextOption::NoWrap);
     option.setTabStopDistance(kDefaultTabStop);

@@ -96,6 +96,45 @@ TEST(ViewRendering, BandsColoursAndBackground)
     EXPECT_EQ(qAlpha(clear.pixel(1, 1)), 0);
 }
 
+TEST(ViewRendering, TextKeepsItsPointSizeOnAnyDevice)
+{
+    auto s = symboltool::defaultSettings();
+    s->header_font = QFont(QStringLiteral("DejaVu Sans"), 14);
+    const auto model = ean13(s, true);
+    ASSERT_TRUE(model);
+    const platform::Picture pic = imageFromBarcode(model.get(), s);
+    const QImage at72 = pic.toImage(288);
+    // A screen-like device of 96 DPI, magnified to the same pixel size.
+    QImage screen(at72.size(), QImage::Format_ARGB32_Premultiplied);
+    screen.setDotsPerMeterX(3780);
+    screen.setDotsPerMeterY(3780);
+    screen.fill(Qt::transparent);
+    {
+        QPainter p(&screen);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.scale(at72.width() / pic.size().width(), at72.height() / pic.size().height());
+        pic.draw(p, QRectF(QPointF(0, 0), pic.size()));
+    }
+    EXPECT_LT(picturetest::differingShare(screen, at72), 0.002);
+
+    // The header carries its 2 points of kerning: six letters, six gaps wider than plain text.
+    const int bandBottom = int((s->TB_margin + model->headerHeight() * 72 * 0.8) * 4);   // above the bars
+    const QImage band = picturetest::onWhite(at72.copy(0, 0, at72.width(), bandBottom)).convertToFormat(QImage::Format_Grayscale8);
+    int left = band.width(), right = -1;
+    for (int y = 0; y < band.height(); ++y)
+        for (int x = 0; x < band.width(); ++x)
+            if (band.constScanLine(y)[x] < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QFont plain = s->header_font;
+    plain.setHintingPreference(QFont::PreferNoHinting);
+    const double plainWidth = textMeasurer().textSize(QStringLiteral("HEADER"), plain, 0).width();
+    // Ink runs from the first glyph to the last one, without the trailing gap.
+    EXPECT_NEAR((right - left + 1) / 4.0, plainWidth + 5 * 2.0, 2.5);
+}
+
 TEST(ViewRendering, CaptionOnTopGoesAboveTheBars)
 {
     auto s = symboltool::defaultSettings();
@@ -160,6 +199,14 @@ TEST(ViewRendering, FramedQrSymbolWithLogoDecodes)
     EXPECT_LT(centre.green(), 60);
     // Header ink above the symbol.
     EXPECT_GE(firstInkRow(img, 0, int(symbolTop * 2)), 0);
+    // PDF and EPS hold the same picture.
+    if (picturetest::haveTool(QStringLiteral("pdftoppm")) && picturetest::haveTool(QStringLiteral("gs"))) {
+        for (const QImage &out : {picturetest::rasterisePdf(pic.pdfData(), 144), picturetest::rasteriseEps(pic.epsData(), 144)}) {
+            ASSERT_EQ(out.size(), img.size());
+            EXPECT_EQ(testsupport::decode(out, QStringLiteral("QRCode")).text, QStringLiteral("https://tagora.example/qr-logo"));
+            EXPECT_GT(out.pixelColor(int(s->width), int((symbolTop + side / 2) * 2)).red(), 180);
+        }
+    }
 
     EXPECT_TRUE(imageFromBarcodeImage(platform::Picture(), s).isNull());
 }
