@@ -41,7 +41,7 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 }
 
 // The EPS as Ghostscript renders it, cropped to its bounding box (by default with the command the
-// EPS is specified to render with: no anti-aliasing).
+// EPS is checked with everywhere: no anti-aliasing).
 inline QImage rasteriseEps(const QByteArray &eps, int dpi, bool antialias = false)
 {
     QTemporaryDir dir;

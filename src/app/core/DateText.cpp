@@ -25,17 +25,17 @@ QString quoted(const QString &literal)
     return out + quote;
 }
 
-struct Piece {
+struct Token {
     QString text;
     bool literal = false;   // plain text, not a Qt field
 };
 
-Piece field(const char *qtField)
+Token field(const char *qtField)
 {
     return {QString::fromLatin1(qtField), false};
 }
 
-Piece text(const QString &literal)
+Token text(const QString &literal)
 {
     return {literal, true};
 }
@@ -46,7 +46,7 @@ QString padded(int value, int width)
 }
 
 // One run of a pattern letter, as Qt format text (or quoted literal text).
-Piece translateField(QChar letter, int count, const QDateTime &moment, const QLocale &locale, bool hasMarker)
+Token translateField(QChar letter, int count, const QDateTime &moment, const QLocale &locale, bool hasMarker)
 {
     const QTime time = moment.time();
     switch (letter.unicode()) {
@@ -164,17 +164,17 @@ QString Translate_Unicode_Date_Pattern(const QString &pattern, const QDateTime &
             qsizetype j = i;
             while (j < n && pattern.at(j) == c)
                 ++j;
-            const Piece piece = translateField(c, int(j - i), moment, locale, hasMarker);
-            if (piece.literal) {
-                literal += piece.text;
-            } else if (literal.isEmpty() && !out.isEmpty() && out.back() == piece.text.front()) {
+            const Token token = translateField(c, int(j - i), moment, locale, hasMarker);
+            if (token.literal) {
+                literal += token.text;
+            } else if (literal.isEmpty() && !out.isEmpty() && out.back() == token.text.front()) {
                 // Qt would read two touching fields of one letter ("ddd" + "d") as one: write the
                 // second as its text.
-                literal += locale.toString(moment, piece.text);
+                literal += locale.toString(moment, token.text);
             } else {
                 out += quoted(literal);
                 literal.clear();
-                out += piece.text;
+                out += token.text;
             }
             i = j;
             continue;

@@ -1,6 +1,6 @@
 #pragma once
 // Where every part of a barcode picture goes: bars, caption, header and footer bands, the 2D symbol
-// and its logo. The arithmetic works as the picture is specified, in points with the origin at the
+// and its logo. The arithmetic works as the layout rules are written, in points with the origin at the
 // bottom-left corner and y growing upward; painting flips it once (paintPictureLayout).
 //
 // A layout is a plain value: it holds copies of the texts, fonts, colours and the symbol image, so a
