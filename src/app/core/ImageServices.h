@@ -1,8 +1,29 @@
 #pragma once
-// Image services of the window controller that every subsystem uses; they work on any thread.
+// Units and image services of the window controller that every subsystem uses; the controller's
+// methods of the same names forward here. They work on any thread.
 
 #include "platform/Picture.h"
+
+#include <QSizeF>
+#include <QString>
+
+// Points (72 per inch) and millimetres; the product is taken in double precision.
+float Points_to_MM_Convert(float points);
+float MM_to_Points_Convert(float millimetres);
 
 // Renders the picture into a bitmap of ceil(dpi x points / 72) pixels each way (nearest neighbour),
 // keeping its size in points. A null picture gives the log line "Invalid image" and a null picture.
 platform::Picture Increase_DPI(const platform::Picture &image, double dpi);
+
+// Writes the picture in the format its extension names, in upper case: "JPG" and "JPEG" JPEG, "PNG"
+// PNG, "BMP" BMP, "GIF" GIF, "TIF" and "TIFF" TIFF, "PDF" one PDF page of the picture's size; any
+// other extension (or none) PNG. Bitmaps record the resolution pixels / points x 72; a vector
+// picture is written at 72 DPI. The new file replaces the old one only once it is complete, so a
+// failed write keeps the old file. Answers success; a failure is logged.
+bool Save_gen_image(const platform::Picture &image, const QString &file_path_val);
+
+// The picture scaled, aspect ratio kept, to the largest size that fits the box (enlarged as well as
+// reduced).
+platform::Picture resizeImage_toFitSize(const platform::Picture &image, const QSizeF &size);
+// The whole picture drawn into a new picture of exactly that size.
+platform::Picture resizeImage_toWidth_height(const platform::Picture &image, double width, double height);

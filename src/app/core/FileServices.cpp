@@ -1,0 +1,111 @@
+#include "app/core/FileServices.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "app/core/Utilities.h"
+#include "platform/Files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+namespace {
+
+// Every entry directly inside a folder, hidden ones included, sorted by character value.
+QStringList entriesOf(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isDir())
+        return {};
+    QStringList names = QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                             QDir::NoSort);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.compare(b) < 0; });
+    return names;
+}
+
+// The name without its last extension; ".name" has none.
+QString withoutExtension(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.left(dot) : name;
+}
+
+QString extensionOf(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.mid(dot + 1) : QString();
+}
+
+std::atomic<double> pretendedVersion{0};
+
+} // namespace
+
+QStringList Get_Folder_Array_At_Path(const QString &path)
+{
+    QStringList out;
+    const QDir dir(path);
+    for (const QString &name : entriesOf(path))
+        if (QFileInfo(dir.filePath(name)).isDir())
+            out << name;
+    return out;
+}
+
+QStringList Get_Files_Array_At_Path_del_ext(const QString &path, bool del_ext)
+{
+    QStringList out;
+    const QDir dir(path);
+    for (const QString &name : entriesOf(path))
+        if (!QFileInfo(dir.filePath(name)).isDir())
+            out << (del_ext ? withoutExtension(name) : name);
+    return out;
+}
+
+QStringList Get_datasheet_File_Name_Array()
+{
+    QStringList out;
+    const QDir dir(Data_Folder_Path);
+    for (const QString &name : entriesOf(Data_Folder_Path))
+        if (!QFileInfo(dir.filePath(name)).isDir() && extensionOf(name).toLower() == batch_file_EXT)
+            out << withoutExtension(name);
+    return out;
+}
+
+QString Convert_Path_From_URL(const QUrl &url)
+{
+    return url.path(QUrl::FullyDecoded);
+}
+
+bool Check_And_Validate_File_Path(const QString &path)
+{
+    const QString trimmed = Trim_Str(path);
+    if (!trimmed.isEmpty() && (QFileInfo::exists(trimmed) || QFileInfo(trimmed).isSymLink()))
+        return false;
+    Show_MessageBox(QStringLiteral("Please select valid file path."));
+    return true;
+}
+
+bool Check_Batch_File_In_Use_Validation(const QString &)
+{
+    return false;
+}
+
+void Delete_Excel_File_Temp_Folder()
+{
+    const QString folder = platform::privateTempFolder();
+    if (folder.isEmpty())
+        return;
+    QDir(folder + QStringLiteral("/ziptmp")).removeRecursively();
+}
+
+int Get_OS_Version()
+{
+    const double pretended = pretendedVersion.load();
+    return pretended > 0 ? int(std::trunc(pretended)) : 2300;
+}
+
+void Set_OS_Version_For_Tests(double version)
+{
+    pretendedVersion = version;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// Where every part of a barcode picture goes: bars, caption, header and footer bands, the 2D symbol
+// and its logo. The arithmetic works as the layout rules are written, in points with the origin at the
+// bottom-left corner and y growing upward; painting flips it once (paintPictureLayout).
+//
+// A layout is a plain value: it holds copies of the texts, fonts, colours and the symbol image, so a
+// recording that captures it can be replayed on any thread long after the model is gone.
+
+#include "engines/BarcodeSettings.h"
+#include "platform/Picture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+
+class NKDBarcode;
+class QPainter;
+
+namespace render {
+
+// Tab stops of the captions, as a default paragraph style sets them.
+constexpr double kDefaultTabStop = 28.0;
+// The side captions of UPC/EAN symbols sit this far above the caption line.
+constexpr double kSideCaptionRise = 3.0;
+// Kerning of header, footer and the main caption when its check box is off.
+constexpr double kBandKerning = 2.0;
+
+struct PictureText {
+    QString text;
+    QFont font;
+    QColor color;
+    Qt::Alignment alignment = Qt::AlignLeft;   // across the rectangle's width
+    double kerning = 0;                        // points added after every character
+    QRectF rect;                               // y-up: rect.y() is the bottom edge
+};
+
+struct PictureLayout {
+    QSizeF size;                   // the view's bounds, points
+    QColor background;             // Qt::transparent: nothing is painted behind
+    QColor barColor;
+    QList<QRectF> bars;            // y-up rectangles
+    double lastBarHeight = 0;      // height of the last run drawn (0 when none)
+    QList<PictureText> texts;      // in drawing order
+
+    // 2D pictures.
+    platform::Picture symbol;
+    QRectF symbolRect;             // y-up
+    platform::Picture logo;
+    QRectF logoRect;               // y-up; empty when no logo is drawn
+};
+
+// Header and footer alignment of a combo value: "Center", "Left" or "Right"; anything else keeps
+// the default alignment (left to right: left).
+Qt::Alignment bandAlignment(const QString &comboValue);
+
+// A band of the text band rule: the text over the view's full width from y upward, as tall as the
+// text measured with kerning 0, drawn with kerning 2.
+PictureText textBand(const QString &text, const QFont &font, const QColor &color, const QString &alignment,
+                     double viewWidth, double y, const TextMeasurer &measurer);
+
+// The frame of a linear picture: the widest of the printed header, printed footer and bars, by
+// the model's height.
+QSizeF linearFrame(const NKDBarcode &model);
+// The complete linear picture in a frame of the given size.
+PictureLayout layoutLinear(const NKDBarcode &model, const BarcodeSettings &settings, const QSizeF &frame,
+                           const TextMeasurer &measurer);
+
+// The frame of a 2D picture: the source's width and height; in the Designing mode a 0 stands for
+// the image's own width or height.
+QSizeF twoDFrame(const BarcodeSettings &settings, const QSizeF &imagePoints);
+// Whether the QR logo applies: in the Advanced QR mode when the logo option is on and there is a
+// logo image; in the other modes also only for the "QR Code" symbology.
+bool logoGate(const BarcodeSettings &settings);
+// The logo's side is the symbol's width divided by this: 8 under 50 points, else 7.
+int logoDividerFor(const QSizeF &imagePoints);
+// The complete 2D picture; divider as the picture was created with.
+PictureLayout layout2D(const platform::Picture &image, const BarcodeSettings &settings, const QSizeF &frame,
+                       int logoDivider, const TextMeasurer &measurer);
+
+// Paints the layout into a painter whose unit is one point with the origin at the top-left corner.
+// Font sizes are held in points whatever the device's resolution.
+void paintPictureLayout(QPainter &painter, const PictureLayout &layout);
+
+// The y-up rectangle in Qt's top-left coordinates of a picture of that height.
+inline QRectF flipped(const QRectF &yUp, double pictureHeight)
+{
+    return {yUp.x(), pictureHeight - yUp.y() - yUp.height(), yUp.width(), yUp.height()};
+}
+
+} // namespace render

@@ -1,0 +1,34 @@
+#include "engines/render/NKDBarcodeImage.h"
+
+#include "app/core/Messages.h"
+#include "engines/render/NKDBarcodeOffscreenView.h"
+
+#include <exception>
+
+platform::Picture imageFromBarcode(const NKDBarcode *barcode, std::shared_ptr<const BarcodeSettings> settings)
+{
+    try {
+        const auto view = NKDBarcodeOffscreenView::initWithBarcode(barcode, std::move(settings));
+        if (!view || view->bounds().isEmpty())
+            return {};
+        return view->picture();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return {};
+    }
+}
+
+platform::Picture imageFromBarcodeImage(const platform::Picture &image, std::shared_ptr<const BarcodeSettings> settings)
+{
+    if (image.isNull())
+        return {};
+    try {
+        const auto view = NKDBarcodeOffscreenView::initWithBarcodeImage(image, std::move(settings));
+        if (!view || view->bounds().isEmpty())
+            return {};
+        return view->picture();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return {};
+    }
+}

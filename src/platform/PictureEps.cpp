@@ -1,0 +1,26 @@
+#include "platform/EpsPaintEngine.h"
+#include "platform/Picture.h"
+
+#include <QPainter>
+
+namespace platform {
+
+QByteArray Picture::epsData() const
+{
+    if (isNull() || m_size.width() <= 0 || m_size.height() <= 0)
+        return {};
+    EpsPaintDevice device(m_size);
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return {};
+    if (m_paint) {
+        (*m_paint)(painter);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRectF(QPointF(0, 0), m_size), m_image);
+    }
+    painter.end();
+    return device.data();
+}
+
+} // namespace platform

@@ -1,0 +1,112 @@
+// Renders one symbol, or one per line of a file, through the Barcode mode's model and renderer and
+// writes it in the format of the file's extension.
+//
+//   symbol_png --symbology TITLE --value VALUE --out FILE [--dpi N]
+//   symbol_png --symbology TITLE --batch VALUES.txt --outdir DIR [--dpi N]
+//
+// Exit status: 0 written; 2 and the line "invalid" when the symbology refuses a value; 1 for
+// anything else (usage, unknown symbology, unwritable file).
+
+#include "tools/SymbolRender.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+int usage(const char *why)
+{
+    std::fprintf(stderr, "%s\nusage: symbol_png --symbology TITLE (--value VALUE --out FILE | --batch VALUES.txt "
+                         "--outdir DIR) [--dpi N]\nformats: png jpg bmp tif gif pdf eps\n", why);
+    return 1;
+}
+
+int report(symboltool::Status status, const QString &path)
+{
+    switch (status) {
+    case symboltool::Status::Written:
+        return 0;
+    case symboltool::Status::Invalid:
+        std::printf("invalid\n");
+        std::fflush(stdout);
+        return 2;
+    case symboltool::Status::UnknownSymbology:
+        std::fprintf(stderr, "no linear engine for this symbology\n");
+        return 1;
+    case symboltool::Status::WriteFailed:
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return 1;
+    }
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QString title, value, out, batch, outdir;
+    double dpi = 600;
+    bool haveValue = false;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (i + 1 >= args.size())
+            return usage("missing argument");
+        const QString next = args.at(++i);
+        if (a == QLatin1String("--symbology")) {
+            title = next;
+        } else if (a == QLatin1String("--value")) {
+            value = next;
+            haveValue = true;
+        } else if (a == QLatin1String("--out")) {
+            out = next;
+        } else if (a == QLatin1String("--dpi")) {
+            bool ok = false;
+            dpi = next.toDouble(&ok);
+            if (!ok || dpi <= 0 || dpi > 10000)
+                return usage("bad --dpi");
+        } else if (a == QLatin1String("--batch")) {
+            batch = next;
+        } else if (a == QLatin1String("--outdir")) {
+            outdir = next;
+        } else {
+            return usage("unknown option");
+        }
+    }
+    if (title.isEmpty())
+        return usage("--symbology is required");
+
+    if (!batch.isEmpty()) {
+        if (outdir.isEmpty() || haveValue || !out.isEmpty())
+            return usage("--batch goes with --outdir only");
+        QFile file(batch);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return usage("cannot read the batch file");
+        if (!QDir().mkpath(outdir))
+            return usage("cannot create the output folder");
+        QTextStream in(&file);
+        int n = 0;
+        int worst = 0;
+        while (!in.atEnd()) {
+            const QString line = in.readLine();
+            const QString path = QDir(outdir).filePath(QStringLiteral("%1.png").arg(++n, 4, 10, QLatin1Char('0')));
+            const int rc = report(symboltool::writeSymbol(title, line, path, dpi), path);
+            worst = std::max(worst, rc);
+        }
+        return worst;
+    }
+
+    if (!haveValue || out.isEmpty())
+        return usage("--value and --out are required");
+    if (!symboltool::fileFormats().contains(QFileInfo(out).suffix().toLower()))
+        return usage("unknown file format");
+    return report(symboltool::writeSymbol(title, value, out, dpi), out);
+}
