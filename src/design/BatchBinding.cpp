@@ -40,7 +40,8 @@ int intField(const QObject *g, const char *name, int fallback)
 
 QString textField(const QObject *g, const char *name) { return g->property(name).toString(); }
 
-// The file of a series: its name with the series extension in any case.
+// The file of a series: its name with the series extension, both in any case (the exact spelling
+// is preferred).
 QString seriesFilePath(const QString &name)
 {
     if (name.isEmpty() || Data_Folder_Path.isEmpty())
@@ -49,11 +50,16 @@ QString seriesFilePath(const QString &name)
     if (QFileInfo(exact).isFile())
         return exact;
     const QDir folder(Data_Folder_Path);
-    for (const QFileInfo &info : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (info.suffix().compare(batch_file_EXT, Qt::CaseInsensitive) == 0 && info.completeBaseName() == name)
+    QString caseless;
+    for (const QFileInfo &info : folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (info.suffix().compare(batch_file_EXT, Qt::CaseInsensitive) != 0)
+            continue;
+        if (info.completeBaseName() == name)
             return info.absoluteFilePath();
+        if (caseless.isEmpty() && info.completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
+            caseless = info.absoluteFilePath();
     }
-    return QString();
+    return caseless;
 }
 
 } // namespace

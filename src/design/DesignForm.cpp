@@ -31,7 +31,7 @@ QPushButton *toolButton(QWidget *parent, const char *name, const QString &text, 
     QPushButton *b = button(parent, name, text);
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setMinimumWidth(40);
+    b->setFixedWidth(74);
     return b;
 }
 
@@ -131,6 +131,7 @@ QWidget *SKTWindowController::Build_Side_And_Standard_Buttons(QWidget *parent)
     auto add = [&](QPushButton *&field, const char *name, const QString &text) {
         field = button(bar, name, text);
         field->setFocusPolicy(Qt::NoFocus);
+        field->setMinimumWidth(44);   // the bar may narrow with the window
         row->addWidget(field);
     };
     add(Undo_btn, "Undo_btn", QStringLiteral("Undo"));
@@ -146,29 +147,7 @@ QWidget *SKTWindowController::Build_Side_And_Standard_Buttons(QWidget *parent)
     add(Lock_btn, "Lock_btn", QStringLiteral("Lock"));
     add(Unlock_btn, "Unlock_btn", QStringLiteral("Unlock"));
     row->addSpacing(8);
-    add(Card_Prop_btn, "Card_Prop_btn", QStringLiteral("Label"));
-    add(Card_Bckgrnd_btn, "Card_Bckgrnd_btn", QStringLiteral("Background"));
     row->addStretch(1);
-
-    // Card side: one side only, the back button stays without effect.
-    Front_back_label = label(bar, "Front_back_label", QStringLiteral("Front"));
-    row->addWidget(Front_back_label);
-    add(Front_Side_btn, "Front_Side_btn", QStringLiteral("Front"));
-    add(Back_Side_btn, "Back_Side_btn", QStringLiteral("Back"));
-    Back_Side_btn->setEnabled(false);
-    add(Copy_Card_Design_btn, "Copy_Card_Design_btn", QStringLiteral("Copy Design"));
-    Copy_Card_Design_btn->setEnabled(false);
-    Card_Image_Scrl = make<QScrollArea>(bar, "Card_Image_Scrl");
-    Card_Image_Scrl->setFixedSize(48, 30);
-    Card_Image_Scrl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Card_Image_Scrl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    row->addWidget(Card_Image_Scrl);
-    Card_Image_Scrl_BACK = make<QScrollArea>(bar, "Card_Image_Scrl_BACK");
-    Card_Image_Scrl_BACK->setFixedSize(48, 30);
-    Card_Image_Scrl_BACK->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Card_Image_Scrl_BACK->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Card_Image_Scrl_BACK->setVisible(false);
-    row->addWidget(Card_Image_Scrl_BACK);
     return bar;
 }
 
@@ -197,6 +176,7 @@ QWidget *SKTWindowController::Build_Design_Canvas_Area(QWidget *parent)
     _graphicView = new QWidget;
     _graphicView->setObjectName(QStringLiteral("_graphicView"));
     _graphicView->setAutoFillBackground(true);
+    _graphicView->setBackgroundRole(QPalette::Window);   // not the scroll view's grey
     QPalette white = _graphicView->palette();
     white.setColor(QPalette::Window, Qt::white);
     _graphicView->setPalette(white);
@@ -206,11 +186,36 @@ QWidget *SKTWindowController::Build_Design_Canvas_Area(QWidget *parent)
     grid->addWidget(horizontal_ruler, 0, 1);
     grid->addWidget(vertical_ruler, 1, 0);
     grid->addWidget(_zoomingScrollView, 1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(1, 1);
 
     auto *zoomBar = make<QWidget>(first_view, "zoom_bar");
     auto *zoomRow = new QHBoxLayout(zoomBar);
     zoomRow->setContentsMargins(0, 2, 0, 0);
     Ruler_btn = button(zoomBar, "Ruler_btn", QStringLiteral("Rulers"));
+    auto addButton = [zoomBar](QPushButton *&field, const char *name, const QString &text) {
+        field = button(zoomBar, name, text);
+        field->setFocusPolicy(Qt::NoFocus);
+        field->setMinimumWidth(44);
+    };
+    addButton(Card_Prop_btn, "Card_Prop_btn", QStringLiteral("Label"));
+    addButton(Card_Bckgrnd_btn, "Card_Bckgrnd_btn", QStringLiteral("Background"));
+    // Card side: one side only, the back button stays without effect.
+    Front_back_label = label(zoomBar, "Front_back_label", QStringLiteral("Front"));
+    addButton(Front_Side_btn, "Front_Side_btn", QStringLiteral("Front"));
+    addButton(Back_Side_btn, "Back_Side_btn", QStringLiteral("Back"));
+    Back_Side_btn->setEnabled(false);
+    addButton(Copy_Card_Design_btn, "Copy_Card_Design_btn", QStringLiteral("Copy Design"));
+    Copy_Card_Design_btn->setEnabled(false);
+    Card_Image_Scrl = make<QScrollArea>(zoomBar, "Card_Image_Scrl");
+    Card_Image_Scrl->setFixedSize(40, 26);
+    Card_Image_Scrl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Card_Image_Scrl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Card_Image_Scrl_BACK = make<QScrollArea>(zoomBar, "Card_Image_Scrl_BACK");
+    Card_Image_Scrl_BACK->setFixedSize(40, 26);
+    Card_Image_Scrl_BACK->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Card_Image_Scrl_BACK->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Card_Image_Scrl_BACK->setVisible(false);
     Zoom_Out_btn = button(zoomBar, "Zoom_Out_btn", QStringLiteral("-"));
     _factorPopUpButton = combo(zoomBar, "_factorPopUpButton",
                                {QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"),
@@ -219,7 +224,20 @@ QWidget *SKTWindowController::Build_Design_Canvas_Area(QWidget *parent)
     _factorPopUpButton->setCurrentIndex(3);
     Zoom_In_btn = button(zoomBar, "Zoom_In_btn", QStringLiteral("+"));
     Actual_Size_btn = button(zoomBar, "Actual_Size_btn", QStringLiteral("100%"));
+    for (QPushButton *b : {Zoom_Out_btn, Zoom_In_btn, Actual_Size_btn}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setFixedWidth(b == Actual_Size_btn ? 48 : 28);
+    }
     zoomRow->addWidget(Ruler_btn);
+    zoomRow->addWidget(Card_Prop_btn);
+    zoomRow->addWidget(Card_Bckgrnd_btn);
+    zoomRow->addSpacing(8);
+    zoomRow->addWidget(Front_back_label);
+    zoomRow->addWidget(Card_Image_Scrl);
+    zoomRow->addWidget(Card_Image_Scrl_BACK);
+    zoomRow->addWidget(Front_Side_btn);
+    zoomRow->addWidget(Back_Side_btn);
+    zoomRow->addWidget(Copy_Card_Design_btn);
     zoomRow->addStretch(1);
     zoomRow->addWidget(Zoom_Out_btn);
     zoomRow->addWidget(_factorPopUpButton);
@@ -269,7 +287,7 @@ void SKTWindowController::Add_Sidebar_Page(QWidget *page, QWidget *&field, QStri
 QGroupBox *SKTWindowController::Build_Property_Sidebar(QWidget *parent)
 {
     Right_Prop_Box = box(parent, "Right_Prop_Box", QString());
-    Right_Prop_Box->setFixedWidth(360);
+    Right_Prop_Box->setFixedWidth(350);
     auto *column = new QVBoxLayout(Right_Prop_Box);
     column->setContentsMargins(4, 4, 4, 4);
 
