@@ -20,6 +20,8 @@ constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDev
 
 bool writePrivately(const QString &path, const QByteArray &bytes)
 {
+    if (Created_Resource_Path.isEmpty())
+        return false;   // no data folder yet: nothing is written anywhere else
     const bool ok = platform::writeFileAtomically(path, [&bytes](QIODevice &device) {
         if (auto *file = qobject_cast<QFileDevice *>(&device))
             file->setPermissions(OwnerOnly);   // before any byte is written
