@@ -72,8 +72,8 @@ void SKTWindowController::New_Project_Setting_Reset(bool)
         Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
         Apply_Size_Clicked();
 
-        if (QClipboard *clipboard = QGuiApplication::clipboard())
-            clipboard->clear();
+        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            QGuiApplication::clipboard()->clear();
         Check_Path_And_Create_Files();
 
         Ucontrol_Log.clear();
