@@ -56,7 +56,7 @@ public:
     void Update_Shape_Graphics();
     void Update_Image_Graphics();
     void Update_Sign_Graphics();
-    // The panels read in one piece (what the transfers write).
+    // The panels read at once (what the transfers write).
     ShapePanelValues Read_Shape_Panel() const;
     LinePanelValues Read_Line_Panel() const;
     TextPanelValues Read_Text_Panel(bool singleSelection) const;
@@ -356,7 +356,7 @@ public:
     QPushButton *Edit_Qr_Code_Val_BTN = nullptr;
 
 private:
-    // The sidebar pages and the work area pieces, built once by buildDesigningPanel.
+    // The sidebar pages and the parts of the work area, built once by buildDesigningPanel.
     QWidget *Build_Design_Canvas_Area(QWidget *parent);
     QWidget *Build_Tool_Palette(QWidget *parent);
     QWidget *Build_Side_And_Standard_Buttons(QWidget *parent);

@@ -1,6 +1,6 @@
 #pragma once
 // What each object panel of the property sidebar writes into the selected card objects, read from
-// the panel in one piece, and how it is written into an object. The object fields are set by their
+// the panel at once, and how it is written into an object. The object fields are set by their
 // own names as object properties, so a card object class that declares them as properties takes
 // them directly.
 
