@@ -1,2 +1,91 @@
 // This subsystem's members of SKTWindowController. Included inside the class body of
 // app/SKTWindowController.h, so it holds declarations only (no include guard, no includes).
+
+public:
+    // Builds the Advanced QR mode's controls on its mode tab page.
+    void buildAdvancedQrPanel(QWidget *page);
+
+    // Type button: the chosen title, its heading and its input panel.
+    void QR_Text_Clicked(const QString &title);
+    // Shows the input panel of the chosen type, configured for the type, and rebuilds the payload.
+    void Show_Hide_QR_Type_Panel();
+    // The payload and its summary from the panel fields of the chosen type.
+    void Assign_QR_Value_Text_Acc_Type();
+    // Stores the trimmed payload and draws it.
+    void Set_Adv_Qr_Final_value(const QString &payload);
+    QString Get_Adv_QR_Final_Str_Value() const;
+    // Regenerates the symbol, only in Advanced QR mode and while no form is loading.
+    void DRAW_ADV_QR_With_All_Init();
+    void Generate_Adv_QR_Thread_Function();
+    // The panel that holds the fields of a type title, nullptr for an unknown title.
+    QrPanelBase *QR_Panel_For_Type(const QString &title) const;
+
+    // Type bar and input area
+    QList<QPushButton *> QR_Type_Buttons;
+    QLineEdit *Selected_Qr_Category = nullptr;
+    QLabel *Sel_Qr_Type_Label = nullptr;
+    QScrollArea *QR_Input_sclview = nullptr;
+    QWidget *QR_Panel_Holder = nullptr;   // keeps the panels that are not shown
+    Qr_Text_View_Panel *Qr_Text = nullptr;
+    Qr_Sms_View_Panel *Qr_SMS = nullptr;
+    Qr_Email_View_Panel *Qr_Email = nullptr;
+    Qr_Event_View_Panel *Qr_Event = nullptr;
+    Qr_Wifi_View_Panel *Qr_Wifi = nullptr;
+    Qr_Social_View_Panel *Qr_Social = nullptr;
+    Qr_Location_View_Panel *Qr_Location = nullptr;
+    Qr_vCard_View_Panel *Qr_vCard = nullptr;
+    Qr_Zoom_View_Panel *Qr_Zoom = nullptr;
+    Qr_UPI_View_Panel *Qr_UPI = nullptr;
+    Qr_Bitcoin_Crypto_View_Panel *Qr_Bitcoin = nullptr;
+    QPlainTextEdit *adv_qr_final_value = nullptr;
+
+    // Preview
+    QScrollArea *QR_image_scroll = nullptr;
+    platform::PictureView *QR_barcodeImage = nullptr;
+    QLabel *ADV_QR_barcode_error_label = nullptr;
+    platform::Picture image_adv_QR;   // the bare symbol of the last generation
+
+    // Header and footer
+    QCheckBox *ADV_QR_hideHeaderCheckbox = nullptr, *ADV_QR_hideFooterCheckbox = nullptr;
+    QGroupBox *ADV_QR_hdr_box = nullptr, *ADV_QR_ftr_box = nullptr;
+    QLineEdit *ADV_QR_HeaderText = nullptr, *ADV_QR_FooterText = nullptr;
+    QPushButton *ADV_QR_hdr_font_btn = nullptr, *ADV_QR_ftr_font_btn = nullptr;
+    QLineEdit *ADV_QR_header_font_value = nullptr, *ADV_QR_footer_font_value = nullptr;
+    QComboBox *ADV_QR_align_hdr_combo = nullptr, *ADV_QR_align_ftr_combo = nullptr;
+    platform::ColorWell *ADV_QR_bar_hdr_clr = nullptr, *ADV_QR_bar_ftr_clr = nullptr;
+
+    // Symbol
+    platform::ColorWell *ADV_QR_barcode_clr = nullptr, *ADV_QR_back_bg_clr = nullptr;
+    QCheckBox *ADV_QR_transp_bg_chk = nullptr;
+    QLineEdit *ADV_QR_HeightText_2D = nullptr;
+    platform::Stepper *ADV_QR_HeightStepper_2D = nullptr;
+    QComboBox *ADV_QR_enc_mode_ComboBox = nullptr, *ADV_QR_version_ComboBox = nullptr, *ADV_QR_ec_lvl_ComboBox = nullptr;
+
+    // Margins (in the Advanced QR unit)
+    QLineEdit *ADV_QR_hdr_mar_Text = nullptr, *ADV_QR_ftr_mar_Text = nullptr, *ADV_QR_TB_mar_Text = nullptr,
+              *ADV_QR_LR_mar_Text = nullptr;
+    platform::Stepper *ADV_QR_hdr_mar_Stepper = nullptr, *ADV_QR_ftr_mar_Stepper = nullptr,
+                      *ADV_QR_TB_mar_Stepper = nullptr, *ADV_QR_LR_mar_Stepper = nullptr;
+    QLabel *ADV_QR_hdr_mar_lbl = nullptr, *ADV_QR_ftr_mar_lbl = nullptr, *ADV_QR_TB_mar_lbl = nullptr,
+           *ADV_QR_LR_mar_lbl = nullptr;
+
+    // Logo
+    QCheckBox *ADV_QR_Use_Logo_chk = nullptr;
+    QGroupBox *ADV_QR_Use_logo_box = nullptr;
+    QPlainTextEdit *ADV_QR_Use_logo_path = nullptr;
+    platform::PictureView *ADV_QR_Use_Logo_Image_View = nullptr;
+    QPushButton *ADV_QR_logo_browse_btn = nullptr;
+    bool ADV_QR_USE_QR_LOGO = false;
+    QString ADV_QR_USE_QR_LOGO_PATH;
+    QImage ADV_QR_USE_QR_LOGO_IMG;
+
+    // Commands
+    QPushButton *ADV_QR_Reset_btn = nullptr, *Copy_QR_Code_btn = nullptr, *Use_ADV_QR_in_Design_btn = nullptr;
+
+private:
+    QWidget *Build_QR_Type_Bar(QWidget *parent);
+    QWidget *Build_QR_Input_Area(QWidget *parent);
+    QWidget *Build_QR_Preview(QWidget *parent);
+    QWidget *Build_QR_Settings(QWidget *parent);
+    void Show_QR_Panel(QWidget *panel);
+public:

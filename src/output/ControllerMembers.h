@@ -12,3 +12,7 @@
     void beginProgressJob(int total, int endIndex);
     void endProgressJob();
     QTimer *msend_modTimer = nullptr;
+
+    // Copies the sender, password, SMTP server, port and SSL flag of the mail settings store into
+    // the mail globals (output/MailGlobals.h).
+    void Get_Email_Details();

@@ -3,3 +3,14 @@
 
     // Resets the window to a new, empty project of both modes (the argument is not read).
     void New_Project_Setting_Reset(bool unused);
+    // Begins a new design.
+    void Open_Start_Window();
+    // The window title for the working mode and the open project.
+    void Set_Log_Name_In_Title();
+    // Reads a vendor catalogue into prod_list and appends its product numbers to Product_num_ComboBox;
+    // answers the number of products read. The page number and the flag are not used.
+    int Read_XML_File(const QString &path, const QString &pageNumber, const QString &vendor, bool manualPaperNameChk);
+    // The label size of the product chosen in Product_num_ComboBox into the card size fields.
+    void Read_Selected_Product_Label_Value();
+    // The products of the vendor read last; item i of the product list belongs to record i.
+    std::vector<Product_Details> prod_list;

@@ -1,0 +1,328 @@
+// Batch state of the design (series and spreadsheet bindings, record count), the series and
+// spreadsheet look-ups and the data-source combo operations, and the record list beside the canvas.
+
+#include "app/SKTWindowController.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "app/core/Utilities.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+// Only texts, pictures and barcode objects (the classes exactly) take part in batch records.
+bool isBindable(const QObject *g)
+{
+    if (!g)
+        return false;
+    const char *cls = g->metaObject()->className();
+    return qstrcmp(cls, "SKTText") == 0 || qstrcmp(cls, "SKTImage") == 0 || qstrcmp(cls, "SKTBarcode") == 0;
+}
+
+bool isBarcode(const QObject *g) { return g && qstrcmp(g->metaObject()->className(), "SKTBarcode") == 0; }
+
+int intField(const QObject *g, const char *name, int fallback)
+{
+    const QVariant v = g->property(name);
+    return v.isValid() ? v.toInt() : fallback;
+}
+
+QString textField(const QObject *g, const char *name) { return g->property(name).toString(); }
+
+// The file of a series: its name with the series extension, both in any case (the exact spelling
+// is preferred).
+QString seriesFilePath(const QString &name)
+{
+    if (name.isEmpty() || Data_Folder_Path.isEmpty())
+        return QString();
+    const QString exact = Data_Folder_Path + QLatin1Char('/') + name + QLatin1Char('.') + batch_file_EXT;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QDir folder(Data_Folder_Path);
+    QString caseless;
+    for (const QFileInfo &info : folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (info.suffix().compare(batch_file_EXT, Qt::CaseInsensitive) != 0)
+            continue;
+        if (info.completeBaseName() == name)
+            return info.absoluteFilePath();
+        if (caseless.isEmpty() && info.completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
+            caseless = info.absoluteFilePath();
+    }
+    return caseless;
+}
+
+} // namespace
+
+QStringList SKTWindowController::Series_Names() const
+{
+    QStringList names;
+    if (Data_Folder_Path.isEmpty())
+        return names;
+    const QDir folder(Data_Folder_Path);
+    for (const QFileInfo &info : folder.entryInfoList(QDir::Files | QDir::Hidden))
+        if (info.suffix().compare(batch_file_EXT, Qt::CaseInsensitive) == 0)
+            names << info.completeBaseName();
+    std::sort(names.begin(), names.end());   // stable order instead of the directory's
+    return names;
+}
+
+std::optional<QStringList> SKTWindowController::Read_Series_Values(const QString &name) const
+{
+    const QString path = seriesFilePath(name);
+    if (path.isEmpty())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Trailing line ends add no records; an empty line inside is an empty value.
+    return Trim_Str(QString::fromUtf8(file.readAll())).split(QLatin1Char('\n'));
+}
+
+int SKTWindowController::Get_Data_SetIndex_According_Name(const QString &name)
+{
+    const QString wanted = name.toLower();
+    const QStringList names = Series_Names();
+    for (int i = 0; i < names.size(); ++i)
+        if (names.at(i).toLower() == wanted)
+            return i;
+    return -1;
+}
+
+QString SKTWindowController::Get_First_Value_Of_Dataset(const QString &name)
+{
+    const std::optional<QStringList> values = Read_Series_Values(name);
+    if (!values || values->isEmpty())
+        return QStringLiteral("");
+    QString first = values->first();
+    if (first.endsWith(QLatin1Char('\r')))
+        first.chop(1);   // the line end of a file written with CR LF
+    return first;
+}
+
+int SKTWindowController::Get_Data_Set_Series_Item_Count(const QString &name)
+{
+    const std::optional<QStringList> values = Read_Series_Values(name);
+    return values ? int(values->size()) : 0;
+}
+
+QString SKTWindowController::Get_First_Value_Of_Excel_Binding(int column)
+{
+    if (Linked_Sheet.rows.isEmpty())
+        return QStringLiteral("");
+    const QMap<QString, QString> &row = Linked_Sheet.rows.first();
+    if (column == 0)
+        return row.value(QStringLiteral("Extension"));
+    const QString value = row.value(QStringLiteral("Column%1").arg(column));
+    return value.isEmpty() ? QStringLiteral(" ") : value;
+}
+
+void SKTWindowController::Fill_Excel_Col_Name_In_Combo(QComboBox *combo)
+{
+    if (!combo)
+        return;
+    const QSignalBlocker block(combo);
+    combo->clear();
+    combo->addItem(combo_first_Select);
+    combo->addItems(Linked_Sheet.columnTitles);   // item k is spreadsheet column k
+    combo->setCurrentIndex(-1);
+}
+
+void SKTWindowController::Fille_Data_Set_Values_In_Combo(QComboBox *combo, const QString &seriesName)
+{
+    if (!combo)
+        return;
+    const std::optional<QStringList> values = Read_Series_Values(seriesName);
+    const QSignalBlocker block(combo);
+    if (!values) {
+        // Only the Barcode mode's value combos are emptied for a missing series.
+        static const QStringList valueCombos = {QStringLiteral("val_combo_value"), QStringLiteral("hdr_combo_value"),
+                                                QStringLiteral("ftr_combo_value")};
+        if (valueCombos.contains(combo->objectName()))
+            combo->clear();
+        return;
+    }
+    combo->clear();
+    combo->addItems(*values);
+    combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+}
+
+void SKTWindowController::Add_Excel_Col_Name_In_Combo(QComboBox *combo)
+{
+    if (combo && combo->count() == 2) {
+        const QSignalBlocker block(combo);
+        combo->addItem(QStringLiteral("Excel"));
+    }
+}
+
+void SKTWindowController::Remove_Excel_Col_Name_In_Combo(QComboBox *combo)
+{
+    if (!combo || combo->count() != 3)
+        return;
+    const int at = combo->findText(QStringLiteral("Excel"));
+    if (at >= 0) {
+        const QSignalBlocker block(combo);
+        combo->removeItem(at);
+    }
+}
+
+int SKTWindowController::Calculate_Excel_table_rows() { return int(Linked_Sheet.rows.size()); }
+
+bool SKTWindowController::Check_Front_Side_Dataset_Is_Used() const
+{
+    for (QObject *g : Get_Front_Controls_Array()) {
+        if (!isBindable(g) || intField(g, "data_source_type", 0) != 1 || intField(g, "print_object", 0) != 0)
+            continue;
+        if (!textField(g, "batch_list_name").isEmpty() || !textField(g, "batch_hdr_list_name").isEmpty() ||
+            !textField(g, "batch_ftr_list_name").isEmpty())
+            return true;
+    }
+    return false;
+}
+
+bool SKTWindowController::Check_Front_Side_Excel_Binding_Is_Used() const
+{
+    for (QObject *g : Get_Front_Controls_Array()) {
+        if (!isBindable(g) || intField(g, "data_source_type", 0) != 2)
+            continue;
+        if (intField(g, "excel_col_indx", 0) != -1)
+            return true;
+        if (isBarcode(g) &&
+            (intField(g, "batch_hdr_list_index", 0) != -1 || intField(g, "batch_ftr_list_index", 0) != -1))
+            return true;
+    }
+    return false;
+}
+
+void SKTWindowController::Add_dataset_col_in_binding_table(const QString &name, int)
+{
+    const std::optional<QStringList> values = Read_Series_Values(name);
+    if (!values)
+        return;
+    // The index is looked up by name again; the stored one may be out of date.
+    const int index = Get_Data_SetIndex_According_Name(name);
+    if (index < 0 || index >= data_table_content.size())
+        return;
+    data_table_content[index] = *values;
+}
+
+void SKTWindowController::Create_Dataset_binding_table()
+{
+    for (const QString &name : Series_Names())
+        data_table_content.append(name);
+    for (QObject *g : Get_Front_Controls_Array()) {
+        if (!isBindable(g) || intField(g, "data_source_type", 0) != 1)
+            continue;
+        Add_dataset_col_in_binding_table(textField(g, "batch_list_name"), intField(g, "batch_list_index", 0));
+        if (isBarcode(g)) {
+            Add_dataset_col_in_binding_table(textField(g, "batch_hdr_list_name"),
+                                             intField(g, "batch_hdr_list_index", 0));
+            Add_dataset_col_in_binding_table(textField(g, "batch_ftr_list_name"),
+                                             intField(g, "batch_ftr_list_index", 0));
+        }
+    }
+}
+
+int SKTWindowController::Calculate_data_table_rows() const
+{
+    int rows = 0;
+    for (const QVariant &slot : data_table_content)
+        if (slot.typeId() == QMetaType::QStringList)
+            rows = std::max(rows, int(slot.toStringList().size()));
+    return rows;
+}
+
+void SKTWindowController::Check_Data_Sheet_Value_Use_or_Not()
+{
+    data_table_content.clear();
+    Use_Data_Sheet_Values = Check_Front_Side_Dataset_Is_Used();
+    if (Use_Data_Sheet_Values) {
+        Create_Dataset_binding_table();
+        Data_table_rows = Calculate_data_table_rows();
+    }
+}
+
+void SKTWindowController::Check_Excel_Binding_Value_Use_or_Not()
+{
+    Use_Excel_Binding_Values = Check_Front_Side_Excel_Binding_Is_Used();
+    if (Use_Excel_Binding_Values) {
+        Excel_table_rows = Calculate_Excel_table_rows();
+        if (Excel_table_rows == 0)
+            Use_Excel_Binding_Values = false;
+    }
+}
+
+void SKTWindowController::Get_total_Card_count()
+{
+    Data_table_rows = Use_Data_Sheet_Values ? Calculate_data_table_rows() : 0;
+    Excel_table_rows = Use_Excel_Binding_Values ? Calculate_Excel_table_rows() : 0;
+    Total_Batch_Excel_Card = std::max(Data_table_rows, Excel_table_rows);
+    if (Total_Batch_Excel_Card == 0)
+        Total_Batch_Excel_Card = 1;
+}
+
+void SKTWindowController::Fill_Record_List(int count)
+{
+    if (Fill_List_Data_RHS.size() == count && (!Fill_List_RHS || Fill_List_RHS->rowCount() == count))
+        return;   // already filled for this record count
+    Fill_List_Data_RHS.clear();
+    for (int i = 1; i <= count; ++i)
+        Fill_List_Data_RHS.append({{QStringLiteral("Value"), QStringLiteral("Label %1").arg(i)}});
+    if (!Fill_List_RHS)
+        return;
+    const QSignalBlocker block(Fill_List_RHS);
+    Fill_List_RHS->clearContents();
+    Fill_List_RHS->setRowCount(int(Fill_List_Data_RHS.size()));
+    for (int row = 0; row < Fill_List_Data_RHS.size(); ++row)
+        Fill_List_RHS->setItem(row, 0, new QTableWidgetItem(Fill_List_Data_RHS.at(row).value(QStringLiteral("Value"))));
+}
+
+void SKTWindowController::Hide_Fill_List_Box(bool)
+{
+    if (Fill_List_box)
+        Fill_List_box->setVisible(true);
+    if (Fill_List_sclview_RHS && !ONLY_QR_MODE)
+        Fill_List_sclview_RHS->setVisible(true);
+}
+
+void SKTWindowController::Check_Series_Or_Excel_Use_or_not()
+{
+    try {
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        if (mode == 2) {
+            Use_Data_Sheet_Values = false;
+            Use_Excel_Binding_Values = false;
+            Total_Batch_Excel_Card = 1;
+            Total_Barcode_Label_wd_Batch = 1;
+            return;
+        }
+        if (mode == 0) {
+            // The Barcode mode counts its own value-list records.
+            Use_Excel_Binding_Values = false;
+            return;
+        }
+        Check_Data_Sheet_Value_Use_or_Not();
+        Check_Excel_Binding_Value_Use_or_Not();
+        Get_total_Card_count();
+        if (!Use_Data_Sheet_Values && !Use_Excel_Binding_Values) {
+            if (!ONLY_QR_MODE)
+                Fill_Record_List(1);
+            Hide_Fill_List_Box(!ONLY_QR_MODE);
+        } else {
+            Fill_Record_List(Total_Batch_Excel_Card);
+            Hide_Fill_List_Box(false);
+        }
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+// A slider over a range of real numbers: the picture effects take fractional values (saturation 1,
+// contrast 0.25 to 4 ...), which an integer slider cannot hold.
+
+#include <QSlider>
+
+class DoubleSlider : public QSlider {
+    Q_OBJECT
+public:
+    // steps: slider positions per unit of the value.
+    explicit DoubleSlider(QWidget *parent = nullptr, double steps = 100);
+
+    void setDoubleRange(double min, double max);
+    double doubleMinimum() const { return minimum() / m_steps; }
+    double doubleMaximum() const { return maximum() / m_steps; }
+    double doubleValue() const { return value() / m_steps; }
+    // Clamped to the range; sends no action.
+    void setDoubleValue(double v);
+
+private:
+    double m_steps;
+};

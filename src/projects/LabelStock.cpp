@@ -1,0 +1,61 @@
+// Label stock of the main window's card size panel: the vendor catalogue read into the product list
+// and the chosen product's label size into the size fields.
+
+#include "app/SKTWindowController.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "platform/Stepper.h"
+#include "projects/LabelCatalogue.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <exception>
+
+int SKTWindowController::Read_XML_File(const QString &path, const QString &, const QString &vendor, bool)
+{
+    prod_list.clear();
+    QStringList items;
+    if (Product_num_ComboBox)
+        for (int i = 0; i < Product_num_ComboBox->count(); ++i)
+            items << Product_num_ComboBox->itemText(i);
+    const int before = int(items.size());
+    labelstock::CatalogueRead read = labelstock::Read_Catalogue(path, vendor, items);
+    prod_list = std::move(read.products);
+    if (Product_num_ComboBox) {
+        const QSignalBlocker block(Product_num_ComboBox);
+        const int selected = Product_num_ComboBox->currentIndex();
+        Product_num_ComboBox->addItems(read.items.mid(before));
+        Product_num_ComboBox->setCurrentIndex(selected);
+    }
+    return int(prod_list.size());
+}
+
+void SKTWindowController::Read_Selected_Product_Label_Value()
+{
+    try {
+        if (prod_list.empty() || !Product_num_ComboBox)
+            return;
+        const int index = Product_num_ComboBox->currentIndex();
+        if (index < 0 || index >= int(prod_list.size()))
+            return;
+        const QSizeF mm = labelstock::Label_Size_MM(prod_list.at(size_t(index)));
+        const auto put = [](QLineEdit *field, platform::Stepper *stepper, double value) {
+            if (field)
+                field->setText(QString::number(float(value)));
+            if (stepper)
+                stepper->setDoubleValue(value);
+        };
+        put(width_Text, width_Stepper, mm.width());
+        put(height_Text, height_Stepper, mm.height());
+        // The sizes are millimetres: convert from there into the design unit, as the other card
+        // size writers do, so that the fields never show millimetres under another unit's label.
+        last_unit_val = 2;
+        Apply_unit_Chaneg_Values();
+        last_unit_val = Measument_Unit_Is;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,28 @@
+#include "app/SKTWindowController.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include <exception>
+
+// Begins a new design. Without the new-design wizard this is the wizard's cancel path: a reset,
+// empty design with the canvas and the sidebar shown.
+void SKTWindowController::Open_Start_Window()
+{
+    try {
+        if (Front_back_label)
+            Front_back_label->setVisible(false);
+        Start_Card_Option = QStringLiteral("W");
+        Linked_Sheet = LinkedSheetTable();
+        New_Project_Setting_Reset(true);
+        if (myTargetView)
+            myTargetView->setVisible(true);
+        if (Right_Prop_Box)
+            Right_Prop_Box->setVisible(true);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,35 @@
+#include "app/SKTWindowController.h"
+
+#include "app/core/Globals.h"
+#include "projects/Card_Property.h"
+
+#include <QFileInfo>
+#include <QMainWindow>
+
+namespace {
+
+bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
+} // namespace
+
+void SKTWindowController::Set_Log_Name_In_Title()
+{
+    const QString base = App_Name;
+    QString title = base;
+    const int mode = Barcode_Setting_Or_Designing_Mode;
+    if (mode == 0) {
+        if (fileExists(Project_File_Name_Barcode))
+            title = QStringLiteral("%1 ( %2 )").arg(base, QFileInfo(Project_File_Name_Barcode).fileName());
+    } else if (mode == 1) {
+        const QString cardName = Front_card_Prop ? Front_card_Prop->Card_Name : QString();
+        if (fileExists(Project_File_Name)) {
+            const QString file = QFileInfo(Project_File_Name).fileName();
+            title = cardName.isEmpty() ? QStringLiteral("%1 ( %2 )").arg(base, file)
+                                       : QStringLiteral("%1 ( %2 - %3 )").arg(base, cardName, file);
+        } else {
+            title = QStringLiteral("%1 ( %2 )").arg(base, cardName);
+        }
+    }
+    if (window_)
+        window_->setWindowTitle(title);
+}

@@ -1,0 +1,161 @@
+#include "advqr/QrPanels.h"
+#include "advqr/QrPayload.h"
+#include "app/SKTWindowController.h"
+#include "app/core/Globals.h"
+#include "platform/PictureView.h"
+#include "support/AppEnvironment.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using qrpayload::Build_Text_Panel_Payload;
+using qrpayload::Link_Rule;
+
+TEST(QrPayload, CallNumbers)
+{
+    EXPECT_EQ(*Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("+1 555 0100"), {}}).payload,
+              QStringLiteral("tel:+1 555 0100"));
+    // At least five characters starting with the scheme in any case stay as typed.
+    EXPECT_EQ(*Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("TEL:12"), {}}).payload,
+              QStringLiteral("TEL:12"));
+    EXPECT_EQ(*Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("tel:"), {}}).payload,
+              QStringLiteral("tel:tel:"));
+    EXPECT_EQ(Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("123"), {}}).summary,
+              QStringLiteral("Phone Number : \n\n123"));
+}
+
+TEST(QrPayload, LinksAndText)
+{
+    EXPECT_EQ(Link_Rule(QStringLiteral("ab"), QStringLiteral("https://")), QStringLiteral("https://ab"));
+    EXPECT_EQ(Link_Rule(QStringLiteral("ab"), QStringLiteral("https://www.")), QStringLiteral("https://www.ab"));
+    EXPECT_EQ(Link_Rule(QStringLiteral("HTTP://Example.org/a b"), QStringLiteral("https://")),
+              QStringLiteral("HTTP://Example.org/ab"));
+    EXPECT_EQ(Link_Rule(QStringLiteral("example.org/my page"), QStringLiteral("https://")),
+              QStringLiteral("https://example.org/mypage"));
+    const qrpayload::Result url =
+        Build_Text_Panel_Payload(QStringLiteral("Review"), {{}, {}, QStringLiteral("shop.example/review")});
+    EXPECT_EQ(*url.payload, QStringLiteral("https://shop.example/review"));
+    EXPECT_EQ(url.summary, QStringLiteral("URL : \n\nshop.example/review"));
+    const qrpayload::Result text = Build_Text_Panel_Payload(QStringLiteral("Text"), {QStringLiteral(" two\nlines "), {}, {}});
+    EXPECT_EQ(*text.payload, QStringLiteral(" two\nlines "));
+    EXPECT_FALSE(Build_Text_Panel_Payload(QStringLiteral("WIFI"), {}).payload.has_value());
+    EXPECT_FALSE(qrpayload::Is_Text_Panel_Type(QStringLiteral("url")));   // titles compare exactly
+}
+
+class AdvQrMode : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        page = std::make_unique<QWidget>();
+        c->buildAdvancedQrPanel(page.get());
+    }
+    void TearDown() override
+    {
+        page.reset();
+        Barcode_Setting_Or_Designing_Mode = 0;
+    }
+    testsupport::AppEnvironment env;
+    SKTWindowController *c = nullptr;
+    std::unique_ptr<QWidget> page;
+};
+
+TEST_F(AdvQrMode, ControlsAndTheirStartValues)
+{
+    ASSERT_EQ(c->QR_Type_Buttons.size(), 31);
+    EXPECT_EQ(c->QR_Type_Buttons.first()->text(), QStringLiteral("Text"));
+    EXPECT_EQ(c->QR_Type_Buttons.at(18)->text(), QStringLiteral("X(Twitter)"));
+    EXPECT_EQ(c->QR_Type_Buttons.last()->text(), QStringLiteral("Crypto"));
+    EXPECT_EQ(c->ADV_QR_version_ComboBox->count(), 41);
+    EXPECT_EQ(c->ADV_QR_version_ComboBox->itemText(0), QStringLiteral("Auto"));
+    EXPECT_EQ(c->ADV_QR_version_ComboBox->itemText(40), QStringLiteral("40"));
+    EXPECT_EQ(c->ADV_QR_ec_lvl_ComboBox->itemText(3), QStringLiteral("H"));
+    EXPECT_EQ(c->ADV_QR_align_hdr_combo->currentIndex(), 1);
+    EXPECT_EQ(c->ADV_QR_align_ftr_combo->itemText(0), QStringLiteral("Center"));
+    EXPECT_EQ(c->ADV_QR_HeaderText->text(), QStringLiteral("My QR Code"));
+    EXPECT_EQ(c->ADV_QR_HeightText_2D->text(), QStringLiteral("120"));
+    EXPECT_FALSE(c->ADV_QR_Use_logo_box->isEnabled());
+    EXPECT_EQ(c->ADV_QR_TB_mar_lbl->text(), QStringLiteral("Top and Bottom Margin (cm):"));
+    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_Text);
+    EXPECT_EQ(c->QR_image_scroll->widget(), c->QR_barcodeImage);
+    EXPECT_EQ(page->findChild<QWidget *>(QStringLiteral("QR_barcodeImage")), c->QR_barcodeImage);
+    EXPECT_EQ(Qr_Text_OBJ, c->Qr_Text);
+}
+
+TEST_F(AdvQrMode, TypeButtonsShowTheirPanelsAndKeepTheOthers)
+{
+    c->QR_Text_Clicked(QStringLiteral("WhatsApp"));
+    EXPECT_EQ(c->Selected_Qr_Category->text(), QStringLiteral("WhatsApp"));
+    EXPECT_EQ(c->Sel_Qr_Type_Label->text(), QStringLiteral("Generate QR Code for WhatsApp"));
+    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_SMS);
+    EXPECT_EQ(c->Qr_SMS->num_label->text(), QStringLiteral("WhatsApp Number :"));
+    c->QR_Text_Clicked(QStringLiteral("Bitcoin"));
+    EXPECT_TRUE(c->Qr_Bitcoin->crypto_type_matrix_view->isHidden());
+    c->QR_Text_Clicked(QStringLiteral("Crypto"));
+    EXPECT_FALSE(c->Qr_Bitcoin->crypto_type_matrix_view->isHidden());
+    // The panel given back by the scroll view lives on.
+    EXPECT_EQ(Qr_Sms_OBJ, c->Qr_SMS);
+    c->QR_Text_Clicked(QStringLiteral("Contact"));
+    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_vCard);
+    c->QR_Text_Clicked(QStringLiteral("Nothing"));   // an unknown title leaves the panel
+    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_vCard);
+    EXPECT_FALSE(ADV_QR_Var_loading);
+}
+
+TEST_F(AdvQrMode, TextPanelTypesBuildThePayload)
+{
+    c->Qr_Text->Call_Value_field->setText(QStringLiteral(" 555 0100 "));
+    c->QR_Text_Clicked(QStringLiteral("Call"));
+    EXPECT_EQ(c->Qr_Text->heading_label->text(), QStringLiteral("Enter the Phone number to generate QR code:"));
+    EXPECT_FALSE(c->Qr_Text->Call_Value_field->isHidden());
+    EXPECT_TRUE(c->Qr_Text->Open_Url_Btn->isHidden());
+    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel: 555 0100"));
+    EXPECT_EQ(SEL_QR_DISPLAY_VALUE, QStringLiteral("Phone Number : \n\n 555 0100 "));
+
+    c->QR_Text_Clicked(QStringLiteral("URL"));
+    EXPECT_FALSE(c->Qr_Text->Open_Url_Btn->isHidden());
+    QTest::keyClicks(c->Qr_Text->URL_Value_field, QStringLiteral("example.org"));
+    EXPECT_EQ(c->adv_qr_final_value->toPlainText(), QStringLiteral("https://example.org"));
+
+    c->QR_Text_Clicked(QStringLiteral("Text"));
+    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
+    // Types whose builders are not here leave the payload and clear the summary.
+    c->QR_Text_Clicked(QStringLiteral("WIFI"));
+    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
+    EXPECT_TRUE(SEL_QR_DISPLAY_VALUE.isEmpty());
+}
+
+TEST_F(AdvQrMode, EmptyPayloadShowsTheErrorOnlyInThisMode)
+{
+    c->Qr_Text->Text_Field->setPlainText(QStringLiteral(" \n "));
+    Barcode_Setting_Or_Designing_Mode = 0;
+    c->QR_Text_Clicked(QStringLiteral("Text"));
+    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral(""));
+    EXPECT_TRUE(c->ADV_QR_barcode_error_label->isHidden());   // other modes draw nothing
+
+    Barcode_Setting_Or_Designing_Mode = 2;
+    form_is_loading = true;
+    c->DRAW_ADV_QR_With_All_Init();
+    EXPECT_TRUE(c->ADV_QR_barcode_error_label->isHidden());
+    form_is_loading = false;
+    c->DRAW_ADV_QR_With_All_Init();
+    EXPECT_FALSE(c->ADV_QR_barcode_error_label->isHidden());
+    EXPECT_FALSE(c->QR_barcodeImage->hasPicture());
+
+    c->Qr_Text->Text_Field->setPlainText(QStringLiteral("hello"));   // the panel rebuilds at once
+    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("hello"));
+    EXPECT_TRUE(c->ADV_QR_barcode_error_label->isHidden());
+}
+
+} // namespace
