@@ -2,6 +2,7 @@
 // panel area, the payload, the preview and the symbol's settings.
 
 #include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeEditorForm.h"
 
 #include "advqr/QrPanels.h"
 #include "app/core/Globals.h"
@@ -224,7 +225,7 @@ QWidget *SKTWindowController::Build_QR_Settings(QWidget *parent)
     auto *content = make<QWidget>(nullptr, "adv_qr_settings");
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(0, 0, 4, 0);
-    const QStringList alignments = {QStringLiteral("Center"), QStringLiteral("Left"), QStringLiteral("Right")};
+    const QStringList alignments = barcode_editor_items::alignments();
 
     // Header
     ADV_QR_hideHeaderCheckbox = check(content, "ADV_QR_hideHeaderCheckbox", QStringLiteral("Hide Header"));

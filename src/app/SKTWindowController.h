@@ -41,7 +41,7 @@ class SKTDocument;
 class SKTGrid;
 class Card_Property;
 
-class SKTWindowController : public QObject, public BarcodeEditorForm {
+class SKTWindowController : public QObject, public BarcodeEditor {
     Q_OBJECT
 public:
     // init: the designated start-up. The window itself is built later, on the first window() call.
@@ -91,7 +91,6 @@ public:
     // Selects a tab by its page, whatever its index in this edition.
     void selectModeTab(QWidget *item);
     void sidebarTabSelected(QWidget *item);
-    QWidget *Last_Card_Sel_Tab = nullptr;
 
     // Please-wait and progress sheets; callable from any thread.
     void Show_Create_Modeless();
@@ -149,6 +148,7 @@ public:
     // Buttons of the window that the editions show or hide
     QPushButton *Show_Template_Btn = nullptr;
     QPushButton *Gen_Temp_Img_btn = nullptr;
+    QPushButton *Export_Template_Btn = nullptr;
 
     // Set at window set-up
     QRect range_box_size, btn_box_size, series_radio_box_size, Full_window_size;
@@ -180,16 +180,8 @@ public:
     QFont WM_Text_font;
     std::optional<QFont> All_Text_font_COPY;
 
-    // Barcode mode
+    // Barcode mode (the editor's margins and fonts come from BarcodeEditor)
     int prev_list_item_barcode = 0;
-    float value_margin = 0.1f;
-    float header_margin = 0.1f;
-    float footer_margin = 0.1f;
-    float LR_margin = 0.1f;
-    float TB_margin = 0.1f;
-    QFont value_font;
-    QFont header_font;
-    QFont footer_font;
 
     // Advanced QR mode
     QFont ADV_QR_header_font;

@@ -77,7 +77,7 @@ void SKTWindowController::buildBarcodeModePanel(QWidget *page)
     TwoD_Barcode_RD = radio(symbolBox, "TwoD_Barcode_RD", QStringLiteral("2D"));
     Linear_Barcode_RD->setChecked(true);
     barcodeTypePopup = combo(symbolBox, "barcodeTypePopup", Symbologies::allTitles());
-    barcodeTypePopup->setCurrentIndex(0);
+    barcodeTypePopup->setCurrentIndex(Symbologies::indexOf(QStringLiteral("EAN-13")));
     auto *family = new QHBoxLayout;
     family->addWidget(Linear_Barcode_RD);
     family->addWidget(TwoD_Barcode_RD);
@@ -381,13 +381,13 @@ void SKTWindowController::buildBarcodeModePanel(QWidget *page)
     data_source_chkbox = check(batch_box, "data_source_chkbox", QStringLiteral("Batch processing"));
     data_source_txt_box = field(batch_box, "data_source_txt_box", QStringLiteral("Manual"));
     data_source_txt_box->setReadOnly(true);
-    data_source_help_btn = helpButton(batch_box, "data_source_help_btn");
+    barcode_data_source_help_btn = helpButton(batch_box, "barcode_data_source_help_btn");
     Custom_Sheet_RD = radio(batch_box, "Custom_Sheet_RD", QStringLiteral("Value list"));
     Data_Set_Sheet_RD = radio(batch_box, "Data_Set_Sheet_RD", QStringLiteral("Series"));
     Custom_Sheet_RD->setChecked(true);
     bg->addWidget(data_source_chkbox, 0, 0);
     bg->addWidget(data_source_txt_box, 0, 1);
-    bg->addWidget(data_source_help_btn, 0, 2);
+    bg->addWidget(barcode_data_source_help_btn, 0, 2);
     bg->addWidget(Custom_Sheet_RD, 1, 0);
     bg->addWidget(Data_Set_Sheet_RD, 1, 1);
     batch_chk_Gp_Bx = box(batch_box, "batch_chk_Gp_Bx", QString());

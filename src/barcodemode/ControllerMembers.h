@@ -20,7 +20,7 @@
     QCheckBox *barcode_value_chk = nullptr;
     QCheckBox *barcode_header_chk = nullptr;
     QCheckBox *barcode_footer_chk = nullptr;
-    QPushButton *data_source_help_btn = nullptr;
+    QPushButton *barcode_data_source_help_btn = nullptr;
     QPushButton *batch_help_btn = nullptr;
     QComboBox *val_combo_list = nullptr;
     QComboBox *hdr_combo_list = nullptr;
@@ -49,11 +49,9 @@
     QList<ValueRecord> ListData_barcode;
     QList<ValueRecord> List_Barcode_Grid_Value;
 
-    int liner_or_2D_font = 0;   // 0 linear symbology chosen, 1 a 2D one
-    QRect bar_image_frame_rect;
+    QRect ADV_QR_image_frame_rect;   // the Advanced QR preview's frame
 
     void goButtonActionPerformed();
-    void Generate_Barcode_Thread_Function();
     void Set_Linear_Value_in_Field(const QString &value);
     void Set_Two_D_Value_in_Field(const QString &value);
     QString Get_Two_D_Value_From_Field() const;
@@ -61,3 +59,19 @@
     void _setLabels_Barcode();
     void Add_Qr_Logo_Tab_Setting_Mode();
     void Remove_Qr_Logo_Tab_Setting_Mode();
+
+    // The Barcode mode's answers to the editor's questions of policy.
+protected:
+    int sizeUnit() const override;
+    void reportFailure(const QString &reason) const override;
+    void pictureMade() override;
+    void fillModeStyle(BarcodeSettings &settings) const override;
+    Preview preview() override;
+    barcode_sizes::MarginInputs twoDMarginInputs() const override;
+    QFont roleHeaderFont() const override;
+    QFont roleFooterFont() const override;
+    void setFamilyRadios(bool linear) override;
+    bool valueBoundToSeries() const override;
+    void addQrLogoTab() override { Add_Qr_Logo_Tab_Setting_Mode(); }
+    void removeQrLogoTab() override { Remove_Qr_Logo_Tab_Setting_Mode(); }
+public:

@@ -1,7 +1,7 @@
 #pragma once
 // Types that this subsystem's part of SKTWindowController needs, included before the class.
 
-#include "barcodemode/BarcodeEditorForm.h"
+#include "barcodemode/BarcodeEditor.h"
 
 #include <QList>
 #include <QMap>

@@ -273,7 +273,6 @@ QGroupBox *SKTWindowController::Build_Record_List_Box(QWidget *parent)
     Fill_List_sclview_RHS->setWidget(Fill_List_RHS);
     layout->addWidget(Fill_List_sclview_RHS);
     listBox->setMinimumWidth(150);
-    listBox->setMaximumHeight(180);
     return listBox;
 }
 

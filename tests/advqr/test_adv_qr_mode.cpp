@@ -82,7 +82,7 @@ TEST_F(AdvQrMode, ControlsAndTheirStartValues)
     EXPECT_EQ(c->ADV_QR_version_ComboBox->itemText(40), QStringLiteral("40"));
     EXPECT_EQ(c->ADV_QR_ec_lvl_ComboBox->itemText(3), QStringLiteral("H"));
     EXPECT_EQ(c->ADV_QR_align_hdr_combo->currentIndex(), 1);
-    EXPECT_EQ(c->ADV_QR_align_ftr_combo->itemText(0), QStringLiteral("Center"));
+    EXPECT_EQ(c->ADV_QR_align_ftr_combo->itemText(1), QStringLiteral("Center"));   // the default, item 1
     EXPECT_EQ(c->ADV_QR_HeaderText->text(), QStringLiteral("My QR Code"));
     EXPECT_EQ(c->ADV_QR_HeightText_2D->text(), QStringLiteral("120"));
     EXPECT_FALSE(c->ADV_QR_Use_logo_box->isEnabled());

@@ -1,0 +1,478 @@
+#include "barcodemode/BarcodeEditor.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "engines/Symbologies.h"
+#include "engines/linear/NKDBarcode.h"
+#include "engines/render/NKDBarcodeImage.h"
+#include "platform/ColorWell.h"
+#include "platform/PictureView.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+
+#include <cmath>
+#include <exception>
+
+namespace {
+
+bool isAscii(const QString &s)
+{
+    for (QChar c : s)
+        if (c.unicode() > 127)
+            return false;
+    return true;
+}
+
+// The number a field shows, as the platform reads a float from text: its leading number, else 0.
+double fieldNumber(const QLineEdit *field)
+{
+    if (!field)
+        return 0;
+    const QString t = field->text().trimmed();
+    int end = 0;
+    while (end < t.size() && (t.at(end).isDigit() || t.at(end) == QLatin1Char('.') ||
+                              (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
+        ++end;
+    bool ok = false;
+    const double v = t.left(end).toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
+
+void setShown(QWidget *w, bool shown)
+{
+    if (w)
+        w->setVisible(shown);
+}
+
+} // namespace
+
+BarcodeEditor::BarcodeEditor() = default;
+BarcodeEditor::~BarcodeEditor() = default;
+
+QString BarcodeEditor::currentValue() const
+{
+    if (liner_or_2D_font != 0)
+        return dataText_2D ? dataText_2D->toPlainText() : QString();
+    return dataText ? dataText->text() : QString();
+}
+
+void BarcodeEditor::Encode_btn() { Generate_Barcode_Thread_Function(); }
+
+void BarcodeEditor::Generate_Barcode_Thread_Function()
+{
+    const QString value = currentValue();
+    if (!Check_And_Validat_Barcode(false, false))
+        return;
+    testBarcode = Generate_Barcode_Variable(true, value, HeaderText ? HeaderText->text() : QString(),
+                                            FooterText ? FooterText->text() : QString(), false);
+}
+
+bool BarcodeEditor::Check_And_Validat_Barcode(bool showMessage, bool checkPicture)
+{
+    bool valid = true;
+    try {
+        Preview p = preview();
+        if (p.errorLabel && p.errorLabel->isVisible())
+            p.errorLabel->hide();
+        const QString value = currentValue();
+        if (value.isEmpty())
+            valid = false;
+        else if (liner_or_2D_font == 0 && !isAscii(value))
+            valid = false;
+        else if (checkPicture) {
+            if (testBarcode && !testBarcode->isContentValid())
+                valid = false;
+            else if (p.view && !p.view->hasPicture())
+                valid = false;
+        }
+    } catch (const std::exception &e) {
+        // A check that cannot finish has not shown the value to be good.
+        reportFailure(QString::fromUtf8(e.what()));
+        valid = false;
+    }
+    if (!valid) {
+        Set_Blank_Image();
+        if (showMessage)
+            Show_MessageBox(invalid_barcode_msg);
+    }
+    return valid;
+}
+
+std::unique_ptr<NKDBarcode> BarcodeEditor::Generate_Barcode_Variable(bool draw, const QString &value,
+                                                                     const QString &header, const QString &footer,
+                                                                     bool fromBatch)
+{
+    try {
+        if (Not_Draw_Only_Prop_Change)
+            return testBarcode ? testBarcode->copy() : nullptr;
+        if (value.isEmpty())
+            return nullptr;
+        Preview p = preview();
+        if (draw && p.view)
+            p.view->setPicture(platform::Picture());
+        if (p.errorLabel && p.errorLabel->isVisible())
+            p.errorLabel->hide();
+        const bool captionFlag = Get_Print_State() != 0;
+        const QString title = barcodeTypePopup ? barcodeTypePopup->currentText() : QString();
+
+        if (liner_or_2D_font != 0) {
+            const Symbologies::EngineKind kind = Symbologies::kindOf(title);
+            if (kind != Symbologies::EngineKind::QR && kind != Symbologies::EngineKind::PDF417 &&
+                kind != Symbologies::EngineKind::DataMatrix) {
+                if (draw)
+                    Set_Blank_Image();
+                return nullptr;
+            }
+            setContent(value);
+            setHeader(header);
+            setFooter(footer);
+            setPrintsCaption(captionFlag);
+            set_Fill_transparent(ticked(transparent_bkgnd));
+            setPrintsHeader(!ticked(hideHeaderCheckbox));
+            setPrintsFooter(!ticked(hideFooterCheckbox));
+            setCaptionFontSize(float(value_font.pointSizeF()));
+            setHeaderFontSize(float(roleHeaderFont().pointSizeF()));
+            setFooterFontSize(float(roleFooterFont().pointSizeF()));
+            Barcode_module_size = 1;
+            image_2d = platform::Picture();
+            if (kind == Symbologies::EngineKind::QR) {
+                Draw_QR_Barcode(value);
+            } else if (kind == Symbologies::EngineKind::PDF417) {
+                Barcode_module_size = pdf_HeightStepper_2D ? pdf_HeightStepper_2D->intValue() : 1;
+                Draw_PDF_417_Barcode(value);
+            } else {
+                Barcode_module_size = dm_moduleStepper_2D ? dm_moduleStepper_2D->intValue() : 1;
+                Draw_DataMatrix_Barcode(value);
+            }
+            Get_2d_barcode_from_image(draw);
+            Type_draw_2d_flag = false;
+            return nullptr;
+        }
+
+        std::unique_ptr<NKDBarcode> model;
+        if (Symbologies::isLinear(title))
+            model = Symbologies::createLinearBarcode(title);
+        if (model && !model->initWithContent(value, captionFlag))
+            model.reset();
+        if (!model || !model->isContentValid()) {
+            if (draw)
+                Set_Blank_Image();
+            return nullptr;
+        }
+        model->setSettings(currentRenderSettings());   // the fonts the bands are measured with
+        model->setHeader(header);
+        model->setFooter(footer);
+        model->setPrintsCaption(captionFlag);
+        model->setPrintsHeader(!ticked(hideHeaderCheckbox));
+        model->setPrintsFooter(!ticked(hideFooterCheckbox));
+        if (widthText && widthText->isEnabled())
+            model->setBarWidth(float(fieldNumber(widthText)) / 1000.0f * 72.0f);
+        model->setCaptionFontSize(float(value_font.pointSizeF()));
+        model->setHeaderFontSize(float(header_font.pointSizeF()));
+        model->setFooterFontSize(float(footer_font.pointSizeF()));
+        if (HeightText && HeightText->isEnabled())
+            Set_Barcode_Height(*model);
+        model->calculateWidth();
+        model->setWidth(Set_Linear_Barcode_Width(*model));
+        model->setSettings(currentRenderSettings());   // now with the margins in points
+        if (draw)
+            Get_Image_From_Barcode(model.get(), true, fromBatch);
+        return model;
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+        return nullptr;
+    }
+}
+
+platform::Picture BarcodeEditor::Get_Image_From_Barcode(NKDBarcode *model, bool draw, bool fromBatch)
+{
+    if (!fromBatch && !Check_And_Validat_Barcode(false, false))
+        return {};
+    const platform::Picture picture = imageFromBarcode(model, model ? currentRenderSettings() : nullptr);
+    if (draw)
+        Set_Barcode_On_Panel(picture);
+    pictureMade();
+    return picture;
+}
+
+platform::Picture BarcodeEditor::Get_2d_barcode_from_image(bool draw)
+{
+    platform::Picture picture;
+    if (image_2d.isNull())
+        Set_Blank_Image();
+    else if (liner_or_2D_font == 1)
+        picture = Get_Image_From_barcode_image(image_2d, draw);
+    pictureMade();
+    return picture;
+}
+
+platform::Picture BarcodeEditor::Get_Image_From_barcode_image(const platform::Picture &image, bool draw)
+{
+    if (image.isNull()) {
+        Set_Blank_Image();
+        return {};
+    }
+    Set_2d_Barcode_Height(image);
+    Set_2d_Barcode_Width(image);
+    const platform::Picture picture = imageFromBarcodeImage(image, currentRenderSettings());
+    if (draw)
+        Set_Barcode_On_Panel(picture);
+    return picture;
+}
+
+void BarcodeEditor::Set_Barcode_On_Panel(const platform::Picture &picture)
+{
+    Preview p = preview();
+    if (!p.view || !p.scroll)
+        return;
+    if (p.frameRect)
+        *p.frameRect = p.scroll->geometry();
+    // The view takes the viewport's size, grown to the picture's width and to its height plus 10
+    // points, so the picture is shown at its own size and scrolls when it is larger.
+    const QSizeF size = picture.size();
+    p.scroll->setWidgetResizable(true);
+    p.view->setMinimumSize(int(std::ceil(size.width())), int(std::ceil(size.height())) + 10);
+    p.view->setPicture(picture);
+}
+
+void BarcodeEditor::Set_Blank_Image()
+{
+    Preview p = preview();
+    if (p.symbol)
+        *p.symbol = platform::Picture();
+    if (p.view)
+        p.view->setPicture(platform::Picture());
+    if (p.errorLabel)
+        p.errorLabel->show();
+}
+
+int BarcodeEditor::Get_Print_State()
+{
+    if (!captionCheckbox || !captionCheckbox->isEnabled())
+        return 0;
+    const bool hidden = captionCheckbox->isChecked();
+    if (showinTopCheckbox)
+        showinTopCheckbox->setEnabled(!hidden);
+    return hidden ? 0 : 1;
+}
+
+BarcodeEditor::Preview BarcodeEditor::preview()
+{
+    return {barcodeImage, image_scroll, barcode_error_label, &bar_image_frame_rect, &image_2d};
+}
+
+barcode_sizes::MarginInputs BarcodeEditor::linearMarginInputs() const
+{
+    barcode_sizes::MarginInputs in;
+    in.value = fieldNumber(val_mar_Text);
+    in.header = fieldNumber(hdr_mar_Text);
+    in.footer = fieldNumber(ftr_mar_Text);
+    in.leftRight = fieldNumber(LR_mar_Text);
+    in.topBottom = fieldNumber(TB_mar_Text);
+    in.captionHidden = ticked(captionCheckbox);
+    in.headerHidden = ticked(hideHeaderCheckbox);
+    in.footerHidden = ticked(hideFooterCheckbox);
+    in.unit = sizeUnit();
+    return in;
+}
+
+barcode_sizes::MarginInputs BarcodeEditor::twoDMarginInputs() const { return linearMarginInputs(); }
+
+void BarcodeEditor::storeMargins(const barcode_sizes::Margins &m)
+{
+    value_margin = m.value;
+    header_margin = m.header;
+    footer_margin = m.footer;
+    LR_margin = m.leftRight;
+    TB_margin = m.topBottom;
+}
+
+void BarcodeEditor::Set_Barcode_Height(NKDBarcode &model)
+{
+    const barcode_sizes::MarginInputs in = linearMarginInputs();
+    const barcode_sizes::Margins m = barcode_sizes::marginsInPoints(in);
+    storeMargins(m);
+    model.setHeight(barcode_sizes::linearHeight(fieldNumber(HeightText), in.unit, m, model.printsCaption(),
+                                                model.captionHeight(), model.printsHeader(), model.headerHeight(),
+                                                model.printsFooter(), model.footerHeight()));
+}
+
+float BarcodeEditor::Set_Linear_Barcode_Width(NKDBarcode &model)
+{
+    const barcode_sizes::MarginInputs in = linearMarginInputs();
+    LR_margin = barcode_sizes::toPoints(in.leftRight, in.unit);
+    return barcode_sizes::pictureWidth(model.width(), model.headerWidth(), model.footerWidth(), in.headerHidden,
+                                       in.footerHidden, LR_margin);
+}
+
+void BarcodeEditor::Set_2d_Barcode_Height(const platform::Picture &image)
+{
+    barcode_sizes::MarginInputs in = twoDMarginInputs();
+    in.captionHidden = true;   // a 2D picture has no caption, so no value margin either
+    const barcode_sizes::Margins m = barcode_sizes::marginsInPoints(in);
+    storeMargins(m);
+    setHeight(barcode_sizes::twoDHeight(float(image.size().height()), m, in.headerHidden, headerHeight(),
+                                        in.footerHidden, footerHeight()));
+}
+
+void BarcodeEditor::Set_2d_Barcode_Width(const platform::Picture &image)
+{
+    const barcode_sizes::MarginInputs in = twoDMarginInputs();
+    LR_margin = barcode_sizes::toPoints(in.leftRight, in.unit);
+    setWidth(barcode_sizes::pictureWidth(float(image.size().width()), headerWidth(), footerWidth(), in.headerHidden,
+                                         in.footerHidden, LR_margin));
+}
+
+QSizeF BarcodeEditor::Get_String_Size(const QString &text, const QFont &font) const
+{
+    return textMeasurer().textSize(text, font, 0);
+}
+
+QFont BarcodeEditor::Get_Appropriate_Font(float minimumSize, float maximumSize, const QRectF &layout,
+                                          const QString &text, const QFont &font) const
+{
+    try {
+        Show_NSLog_Message(font.family());
+        const QSizeF size = Get_String_Size(text, font);
+        QFont fitted = font;
+        fitted.setPointSizeF(barcode_sizes::fittingFontSize(minimumSize, maximumSize, size, layout, font.pointSizeF()));
+        return fitted;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return font;
+    }
+}
+
+std::shared_ptr<BarcodeSettings> BarcodeEditor::currentRenderSettings()
+{
+    auto s = std::make_shared<BarcodeSettings>();
+    s->width = width();
+    s->height = height();
+    s->printsHeader = printsHeader();
+    s->headerHeight = headerHeight();
+    s->header = header();
+    s->printsFooter = printsFooter();
+    s->footer = footer();
+    s->fill_transparent = Fill_transparent();
+    s->TB_margin = TB_margin;
+    s->header_margin = header_margin;
+    s->value_margin = value_margin;
+    s->footer_margin = footer_margin;
+    fillModeStyle(*s);
+    return s;
+}
+
+void BarcodeEditor::fillModeStyle(BarcodeSettings &s) const
+{
+    s.mode = Barcode_Setting_Or_Designing_Mode;
+    s.align_hdr = align_hdr_combo ? align_hdr_combo->currentText() : QString();
+    s.align_ftr = align_ftr_combo ? align_ftr_combo->currentText() : QString();
+    s.header_font = header_font;
+    s.footer_font = footer_font;
+    s.value_font = value_font;
+    if (bar_hdr_clr) s.bar_hdr_clr = bar_hdr_clr->color();
+    if (bar_ftr_clr) s.bar_ftr_clr = bar_ftr_clr->color();
+    if (bar_val_clr) s.bar_val_clr = bar_val_clr->color();
+    if (barcode_clr) s.barcode_clr = barcode_clr->color();
+    if (bar_back_clr) s.bar_back_clr = bar_back_clr->color();
+    s.transparent_bkgnd = ticked(transparent_bkgnd);
+    s.showinTop = ticked(showinTopCheckbox);
+    s.kerning_value = ticked(kerning_value_Checkbox);
+    s.barcodeTypeTitle = barcodeTypePopup ? barcodeTypePopup->currentText() : QString();
+    s.USE_QR_LOGO = USE_QR_LOGO;
+    s.USE_QR_LOGO_IMG = USE_QR_LOGO_IMG;
+}
+
+void BarcodeEditor::Liner_Barcode_Opt_Select()
+{
+    const PaneRules rules = paneRules();
+    liner_or_2D_font = 0;
+    setFamilyRadios(true);
+    if (!(rules.seriesException && valueBoundToSeries())) {
+        if (dataText) {
+            dataText->setEnabled(true);
+            dataText->show();
+        }
+        setShown(dataText_2D_scl_v, false);
+        setShown(dataText_2D, false);
+        setShown(payloadView(), false);
+    }
+    for (QWidget *w : std::initializer_list<QWidget *>{showinTopCheckbox, captionCheckbox, val_mar_Text, val_mar_Stepper,
+                                                      val_mar_label, val_font_label, val_font_btn, value_font_value,
+                                                      barcode_clr, bar_back_clr, bar_val_clr, val_clr_label, bar_clr_label,
+                                                      bar_bk_clr_label, linear_sett_box})
+        setShown(w, true);
+    if (rules.hasBackgroundRadios) {
+        setShown(brcd_bk_clr_rd, true);
+        setShown(brcd_bk_clr_trnsp_rd, true);
+    }
+    if (rules.linearHidesTransparentBox)
+        setShown(transparent_bkgnd, false);
+    for (QWidget *w : std::initializer_list<QWidget *>{two_d_sett_box, pdf_2d_sett_box, dm_2d_sett_box})
+        setShown(w, false);
+    if (rules.touchesLogoTab)
+        removeQrLogoTab();
+    if (QTabWidget *tabs = settingsTabs())
+        tabs->setCurrentIndex(0);
+}
+
+void BarcodeEditor::two_d_barcode_Opt_Select()
+{
+    const PaneRules rules = paneRules();
+    liner_or_2D_font = 1;
+    setFamilyRadios(false);
+    if (!(rules.seriesException && valueBoundToSeries())) {
+        if (dataText) {
+            dataText->hide();
+            if (rules.twoDDisablesValueField)
+                dataText->setEnabled(false);
+        }
+        QWidget *view = payloadView() ? payloadView() : dataText_2D;
+        setShown(view, true);
+        if (view == dataText_2D)
+            setShown(dataText_2D_scl_v, true);
+    }
+    for (QWidget *w : std::initializer_list<QWidget *>{showinTopCheckbox, captionCheckbox, val_mar_Text, val_mar_Stepper,
+                                                      val_mar_label, val_font_label, val_font_btn, value_font_value,
+                                                      bar_val_clr, val_clr_label, linear_sett_box})
+        setShown(w, false);
+    const QString title = barcodeTypePopup ? barcodeTypePopup->currentText() : QString();
+    const Symbologies::EngineKind kind = Symbologies::kindOf(title);
+    if (kind == Symbologies::EngineKind::QR) {
+        if (rules.touchesLogoTab)
+            addQrLogoTab();
+        setShown(two_d_sett_box, true);
+        setShown(pdf_2d_sett_box, false);
+        setShown(dm_2d_sett_box, false);
+        setShown(barcode_clr, true);
+        setShown(bar_clr_label, true);
+    } else if (kind == Symbologies::EngineKind::PDF417) {
+        if (rules.touchesLogoTab)
+            removeQrLogoTab();
+        setShown(two_d_sett_box, false);
+        setShown(pdf_2d_sett_box, true);
+        setShown(dm_2d_sett_box, false);
+        setShown(barcode_clr, false);
+        setShown(bar_clr_label, false);
+    } else if (kind == Symbologies::EngineKind::DataMatrix) {
+        if (rules.touchesLogoTab)
+            removeQrLogoTab();
+        setShown(two_d_sett_box, false);
+        setShown(pdf_2d_sett_box, false);
+        setShown(dm_2d_sett_box, true);
+        setShown(barcode_clr, true);
+        setShown(bar_clr_label, true);
+    }
+}

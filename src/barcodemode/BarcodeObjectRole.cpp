@@ -1,0 +1,26 @@
+#include "barcodemode/BarcodeObjectRole.h"
+
+#include "barcodemode/BarcodeSizeRules.h"
+#include "engines/BarcodeSettings.h"
+
+void BarcodeObjectRole::setCaptionFontSize(float size)
+{
+    m_captionFontSize = size;
+    m_captionHeight = barcode_sizes::bandHeightInches(textMeasurer().capHeight(roleCaptionFont()));
+}
+
+void BarcodeObjectRole::setHeaderFontSize(float size)
+{
+    m_headerFontSize = size;
+    const QFont font = roleHeaderFont();
+    m_headerHeight = barcode_sizes::bandHeightInches(textMeasurer().capHeight(font));
+    m_headerWidth = float(textMeasurer().textSize(header(), font, 0).width());
+}
+
+void BarcodeObjectRole::setFooterFontSize(float size)
+{
+    m_footerFontSize = size;
+    const QFont font = roleFooterFont();
+    m_footerHeight = barcode_sizes::bandHeightInches(textMeasurer().capHeight(font));
+    m_footerWidth = float(textMeasurer().textSize(footer(), font, 0).width());
+}

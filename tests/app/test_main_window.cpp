@@ -1,0 +1,226 @@
+#include "app/SKTWindowController.h"
+#include "app/core/Globals.h"
+#include "app/PleaseWait.h"
+#include "output/Send_Modeless.h"
+#include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include <stdexcept>
+
+namespace {
+
+QStringList toolbarIds(const SKTWindowController *c)
+{
+    QStringList ids;
+    for (QAction *a : c->Main_Toolbar->actions())
+        ids << a->objectName();
+    return ids;
+}
+
+} // namespace
+
+TEST(MainWindow, SetUpFillsTheDefaults)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    EXPECT_FALSE(form_is_loading);
+    EXPECT_FALSE(Not_Draw_Only_Prop_Change);
+    EXPECT_EQ(c->dataText->text(), QStringLiteral("123456789012"));
+    EXPECT_EQ(c->Get_Two_D_Value_From_Field(), QStringLiteral("123456789012"));
+    EXPECT_EQ(c->HeaderText->text(), QStringLiteral("HEADER"));
+    EXPECT_EQ(c->FooterText->text(), QStringLiteral("FOOTER"));
+    EXPECT_EQ(Measument_Unit_Is, 2);
+    EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
+    EXPECT_EQ(Measument_Unit_Is_Adv_QR, 1);
+    EXPECT_EQ(c->bar_height_label->text(), QStringLiteral("Bar Height (cm):"));
+    EXPECT_EQ(c->HeightText_2D->text(), QStringLiteral("60"));
+    EXPECT_EQ(c->value_font_value->text(), QString::asprintf("%s ( %0.2f )", qPrintable(c->value_font.family()), 10.0));
+    EXPECT_EQ(c->align_hdr_combo->currentIndex(), 1);
+    EXPECT_EQ(c->DPI_ComboBox->currentIndex(), 0);
+    EXPECT_EQ(c->dm_format_ComboBox->count(), 31);
+    EXPECT_EQ(c->dm_format_ComboBox->currentText(), QStringLiteral("Auto"));
+    EXPECT_EQ(c->dm_encoding_ComboBox->count(), 5);
+    // Only the first settings tab stays; the font, colour and resolution tabs never come back.
+    EXPECT_EQ(c->sett_tab_barcode->count(), 1);
+    EXPECT_FALSE(c->Invalid_Barcode_Data_Image.isNull());
+    EXPECT_EQ(c->Invalid_Barcode_Data_Image.size(), QSizeF(200, 100));
+    EXPECT_EQ(c->send_modls_wnd->window, c->Send_Models_Window);
+    EXPECT_FALSE(c->window()->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST(MainWindow, AdvancedQrModeTrimsTheToolbarAndLeavingRestoresIt)
+{
+    if (ONLY_STD_MODE || ONLY_QR_MODE)
+        GTEST_SKIP() << "full edition only";
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    const QStringList full = toolbarIds(c);
+    ASSERT_EQ(full.size(), c->toolbar_all.size());
+    ASSERT_GE(full.size(), 12);
+    EXPECT_EQ(full.mid(0, 4), (QStringList{QStringLiteral("New_Toolbar_Item"), QStringLiteral("Open_Toolbar_Item"),
+                                           QStringLiteral("Save_Toolbar_Item"), QStringLiteral("Save_AS_Toolbar_Item")}));
+    EXPECT_EQ(full.mid(8, 4), (QStringList{QStringLiteral("Batch_Toolbar_Item"), QStringLiteral("Import_Wzd_Toolbar_Item"),
+                                           QStringLiteral("Create_Ser_Toolbar_Item"), QStringLiteral("Backup_Toolbar_Item")}));
+
+    QStringList reduced;
+    for (int round = 0; round < 2; ++round) {
+        c->Advance_QR_Mode_Select();
+        EXPECT_EQ(Barcode_Setting_Or_Designing_Mode, 2);
+        const QStringList ids = toolbarIds(c);
+        EXPECT_EQ(ids.size(), full.size() - 8);
+        for (const QString &gone : {QStringLiteral("New_Toolbar_Item"), QStringLiteral("Backup_Toolbar_Item"),
+                                    QStringLiteral("Batch_Toolbar_Item")})
+            EXPECT_FALSE(ids.contains(gone));
+        if (round == 1) {
+            EXPECT_EQ(ids, reduced);   // twice over: the same reduced toolbar
+        }
+        reduced = ids;
+        EXPECT_FALSE(c->FILE_MAIN_menu_item->isVisible());
+        EXPECT_FALSE(c->Save_menu_item->isVisible());
+        EXPECT_FALSE(c->new_toolbar_item->isEnabled());
+
+        c->Barcode_Mode_Select();
+        EXPECT_EQ(Barcode_Setting_Or_Designing_Mode, 0);
+        EXPECT_EQ(toolbarIds(c), full);
+        EXPECT_TRUE(c->FILE_MAIN_menu_item->isVisible());
+        EXPECT_TRUE(c->Backup_menu_item->isVisible());
+        EXPECT_TRUE(c->new_toolbar_item->isEnabled());
+    }
+    c->Designing_Mode_Select();
+    EXPECT_EQ(Barcode_Setting_Or_Designing_Mode, 1);
+    EXPECT_EQ(c->Barcode_mode_tab->currentWidget(), c->Barcode_Design_tab);
+    EXPECT_EQ(toolbarIds(c), full);
+}
+
+TEST(MainWindow, ToolbarValidationByMode)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    QAction *save = nullptr, *print = nullptr, *backup = nullptr;
+    for (QAction *a : c->toolbar_all) {
+        if (a->objectName() == QStringLiteral("Save_Toolbar_Item")) save = a;
+        if (a->objectName() == QStringLiteral("Print_Toolbar_Item")) print = a;
+        if (a->objectName() == QStringLiteral("Backup_Toolbar_Item")) backup = a;
+    }
+    ASSERT_TRUE(save && print);
+    Barcode_Setting_Or_Designing_Mode = 0;
+    EXPECT_TRUE(c->validateToolbarItem(save));
+    EXPECT_EQ(c->validateToolbarItem(backup), backup != nullptr && !ONLY_QR_MODE);
+    Barcode_Setting_Or_Designing_Mode = 2;
+    EXPECT_FALSE(c->validateToolbarItem(save));
+    EXPECT_TRUE(c->validateToolbarItem(print));
+    EXPECT_FALSE(c->validateToolbarItem(nullptr));
+}
+
+TEST(MainWindow, SaveFlagsFollowTheRules)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    save_flag_barcode_mode = false;
+    form_is_loading = true;
+    c->Set_Barcode_Mode_Save_Flag_TRUE();
+    EXPECT_FALSE(save_flag_barcode_mode);   // a regeneration while loading is no change
+    form_is_loading = false;
+    c->Set_Barcode_Mode_Save_Flag_TRUE();
+    EXPECT_TRUE(save_flag_barcode_mode);
+    c->Set_Barcode_Mode_Save_Flag_False();
+    EXPECT_FALSE(save_flag_barcode_mode);
+    c->Set_Des_Mode_Save_Flag_TRUE();
+    EXPECT_TRUE(save_flag_des_mode);
+    c->Set_Des_Mode_Save_Flag_False();
+    EXPECT_FALSE(save_flag_des_mode);
+    // Selecting the Barcode tab regenerates without marking the project as changed.
+    c->Designing_Mode_Select();
+    c->Barcode_Mode_Select();
+    EXPECT_FALSE(save_flag_barcode_mode);
+}
+
+TEST(MainWindow, TwoDFlagDuringTheSwitch)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    Type_draw_2d_flag = false;
+    c->Designing_Mode_Select();
+    EXPECT_FALSE(Type_draw_2d_flag);   // cleared at the end of the switch
+    c->barcodeTypePopup->setCurrentText(QStringLiteral("DataMatrix"));
+    Type_draw_2d_flag = false;
+    c->Barcode_Mode_Select();
+    EXPECT_FALSE(Type_draw_2d_flag);
+}
+
+TEST(MainWindow, ShowHideMainWindowMovesCanvasAndSidebarTogether)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    c->window()->show();
+    c->Designing_Mode_Select();
+    c->Show_Hide_Main_Window(false);
+    EXPECT_TRUE(c->myTargetView->isHidden());
+    EXPECT_TRUE(c->Right_Prop_Box->isHidden());
+    c->Show_Hide_Main_Window(true);
+    EXPECT_FALSE(c->myTargetView->isHidden());
+    EXPECT_FALSE(c->Right_Prop_Box->isHidden());
+}
+
+TEST(MainWindow, PleaseWaitSheetIsShownDuringAJobAndGoneAfterIt)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    c->window()->show();
+    c->modeless_msg_lbl->setText(QStringLiteral("an error text left behind"));
+    bool visibleDuringJob = false;
+    try {
+        PleaseWaitGuard wait(c);
+        visibleDuringJob = c->plz_wait_Window->isVisible();
+        EXPECT_EQ(c->modeless_msg_lbl->text(), QStringLiteral("It may take a while, Please wait.."));
+        throw std::runtime_error("job failed");
+    } catch (const std::runtime_error &) {
+    }
+    EXPECT_TRUE(visibleDuringJob);
+    EXPECT_FALSE(c->plz_wait_Window->isVisible());   // hidden also when the job throws
+    // The window takes input again once the sheet is gone.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(MainWindow, SupportMailLink)
+{
+    const QString url = SKTWindowController::supportMailUrl(QStringLiteral("Tagora"));
+    EXPECT_TRUE(url.startsWith(QStringLiteral("mailto:support@tagora-labels.org?subject=%20Support%20Question:%20Tagora"
+                                              "&body=Dear%20Customer%20Support,%0d%0a%0d%0aI%20am%20having%20Difficulties"
+                                              "%20in%20using%20Tagora.")));
+    EXPECT_FALSE(url.contains(QLatin1Char(' ')));
+    EXPECT_TRUE(url.endsWith(QStringLiteral("More%20Details%20of%20problem%20with%20screenshot%20(if%20any):")));
+    // A quote in the name is escaped as well.
+    EXPECT_TRUE(SKTWindowController::supportMailUrl(QStringLiteral("A\"B")).contains(QStringLiteral("A%22B")));
+}
+
+TEST(MainWindow, CopyCommandsReplaceTheClipboard)
+{
+    testsupport::ResponderScope responder;
+    testsupport::AppEnvironment env(QString(), true);
+    QApplication::clipboard()->setText(QStringLiteral("old"));
+    env.controller()->Copy_URL();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("https://www.tagora-labels.org"));
+    env.controller()->Copy_Email();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("support@tagora-labels.org"));
+    EXPECT_EQ(responder->alertMessages(),
+              (QStringList{QStringLiteral("\nText copied successfully."), QStringLiteral("\nText copied successfully.")}));
+    env.controller()->Open_Support_Mail();
+    ASSERT_EQ(responder->opened.size(), 1);
+    EXPECT_TRUE(responder->opened.at(0).startsWith(QStringLiteral("mailto:")));
+}
