@@ -215,6 +215,7 @@ void SKTWindowController::loadWindowDescription()
     window_->setCentralWidget(central);
 
     buildBarcodeModePanel(Barcode_setting_tab);
+    wireBarcodeModeControls();
     // The Designing mode's work area sits in a split view whose second pane is the record list.
     // The panel lays its two parts out on a page; the split view takes them from there.
     auto *holder = new QWidget;

@@ -77,6 +77,11 @@ public:
     // The style the renderer draws with, copied from the controls now (GUI thread).
     std::shared_ptr<BarcodeSettings> currentRenderSettings();
 
+    // Settings handlers (symbology, sizes, margins, flags, fonts, colours) and 2D settings handlers.
+#include "barcodemode/EditorMembers_Settings.h"
+#include "barcodemode/EditorMembers_TwoD.h"
+public:
+
 protected:
     // Policy of each window.
     virtual int sizeUnit() const = 0;                       // the unit of the size and margin fields

@@ -52,6 +52,11 @@
     QRect ADV_QR_image_frame_rect;   // the Advanced QR preview's frame
 
     void goButtonActionPerformed();
+    // Connects the Barcode-mode controls to their handlers (buttons, boxes, steppers and fields).
+    void wireBarcodeModeControls();
+#include "barcodemode/ControllerMembers_Settings.h"
+#include "barcodemode/ControllerMembers_TwoD.h"
+public:
     void Set_Linear_Value_in_Field(const QString &value);
     void Set_Two_D_Value_in_Field(const QString &value);
     QString Get_Two_D_Value_From_Field() const;

@@ -1,0 +1,11 @@
+// The Barcode mode's controls and their handlers. Buttons, check boxes and steppers report only
+// the user's actions, as the window description's actions do.
+
+#include "app/SKTWindowController.h"
+
+#include <QPushButton>
+
+void SKTWindowController::wireBarcodeModeControls()
+{
+    QObject::connect(encode_btn, &QPushButton::clicked, this, [this] { goButtonActionPerformed(); });
+}
