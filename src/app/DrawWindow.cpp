@@ -242,6 +242,7 @@ void SKTWindowController::loadWindowDescription()
     plz_wait_Window->setMinimumSize(320, 80);
     plz_wait_Window->setStyleSheet(QStringLiteral("QDialog { border: 1px solid #888; background: #f4f4f4; }"));
 
+    connectComboBoxes();
     QObject::connect(Barcode_mode_tab, &QTabWidget::currentChanged, this,
                      [this](int index) { tabView_didSelectTabViewItem(Barcode_mode_tab, Barcode_mode_tab->widget(index)); });
 }

@@ -27,8 +27,11 @@
 #include "imagetools/ControllerTypes.h"
 
 class QAction;
+class QCheckBox;
+class QComboBox;
 class QDialog;
 class QLabel;
+class QLineEdit;
 class QMainWindow;
 class QMenu;
 class QPushButton;
@@ -64,11 +67,24 @@ public:
     void Main_Thread_Messgae(const QString &message);
     void Main_Thread_Messgae_Yes_No(const QString &text);
 
+    // The delegate of every combo box of the window: decides by the sender what a selection means.
+    void comboBoxSelectionDidChange(QComboBox *combo);
+    void Change_Data_Source_To_selected_Control(int sourceType, const QString &seriesName, int seriesIndex);
+    void connectComboBoxes();
+    void seriesListChosen(QComboBox *list, QComboBox *value, QLineEdit *name);
+    void dataSourceChosen();
+    void seriesOrColumnChosen();
+    QCheckBox *Export_with_excel_chk = nullptr;   // the export sheet's spreadsheet range box (not built yet)
+
     // Text notifications of every control of every window.
     void controlTextDidChange(QObject *control);
     void controlTextDidEndEditing(QObject *control);
     void textDidChange(QObject *view);
     void textDidEndEditing(QObject *view);
+    // Frame the 2D symbol already built again with the current header and footer (no new encoding).
+    void advancedQrCaptionRefresh();
+    void barcodeTwoDCaptionRefresh();
+    platform::Picture Get_ADV_QR_barcode_from_image(bool draw);
 
     // The window set-up once its description is loaded.
     void awakeFromNib();

@@ -18,23 +18,6 @@
 
 #include <exception>
 
-namespace {
-
-// The names of the series files, sorted, without their extension.
-QStringList seriesNames()
-{
-    QStringList names;
-    const QDir dir(Data_Folder_Path);
-    QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString &e : entries) {
-        const int dot = int(e.lastIndexOf(QLatin1Char('.')));
-        if (dot > 0 && e.mid(dot + 1).toLower() == batch_file_EXT)
-            names << e.left(dot);
-    }
-    return names;
-}
-
-} // namespace
 
 void SKTWindowController::goButtonActionPerformed()
 {
@@ -70,20 +53,6 @@ void SKTWindowController::Set_Two_D_Value_in_Field(const QString &value)
 QString SKTWindowController::Get_Two_D_Value_From_Field() const
 {
     return dataText_2D ? dataText_2D->toPlainText() : QString();
-}
-
-void SKTWindowController::Fill_Combo_List_Reading_Data_List_File(int mode, const QString &, int)
-{
-    if (mode != 0)
-        return;
-    const QStringList names = seriesNames();
-    for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list}) {
-        if (!c)
-            continue;
-        platform::ui::fillCombo(c, names);
-        if (c->count() > 0)
-            c->setCurrentIndex(0);
-    }
 }
 
 void SKTWindowController::_setLabels_Barcode()

@@ -61,6 +61,18 @@ public:
     void Set_Two_D_Value_in_Field(const QString &value);
     QString Get_Two_D_Value_From_Field() const;
     void Fill_Combo_List_Reading_Data_List_File(int mode, const QString &seriesName, int updateDel);
+    // Series of the batch: name combos, item combos kept in step, binding into the fields.
+    void Fill_Data_Set_File_Name_In_Combo(QComboBox *combo);
+    int Balance_Datasheet_Combo_Max_Count();
+    void Combo_Selection_Change(int source);
+    void Bind_Data_with_Barcode_VALUE_For_Series();
+    void Bind_Data_with_Barcode_HEADER_For_Series();
+    void Bind_Data_with_Barcode_FOOTER_For_Series();
+    void set_list_value_to_text_box();
+    bool combo_sel = false;   // Combo_Selection_Change is running
+    // 2D size floors: the QR size by version, the DataMatrix size by format and module.
+    void Check_And_Set_QR_size_Acc_Version(int versionIndex);
+    void data_matrix_barcode_size_acc_format();
     void _setLabels_Barcode();
     void Add_Qr_Logo_Tab_Setting_Mode();
     void Remove_Qr_Logo_Tab_Setting_Mode();

@@ -101,7 +101,9 @@ void SKTWindowController::Actual_Size_Toolbar_btn() { Set_Canvas_to_100_percent(
 
 QObject *SKTWindowController::Get_Selected_Graphic()
 {
-    return nullptr;   // the canvas keeps the current object; there is none without it
+    // The object being edited is one of the selection; the canvas will name it exactly.
+    const QList<QObject *> selection = Selected_Graphics();
+    return selection.isEmpty() ? nullptr : selection.first();
 }
 
 QList<QObject *> SKTWindowController::Selected_Graphics() const

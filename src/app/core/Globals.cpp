@@ -22,8 +22,10 @@ bool form_is_loading = false;
 bool Not_Draw_Only_Prop_Change = false;
 std::atomic<bool> Type_draw_2d_flag{false};
 std::atomic<int> USED_DPI_VALUE{600};
+int QR_Enc_Mode_Val = 0;
 int QR_Version_Val = 0;
 int QR_EC_Level_Val = 0;
+int ADV_QR_Enc_Mode_Val = 0;
 int ADV_QR_Version_Val = 0;
 int ADV_QR_EC_Level_Val = 0;
 int Barcode_module_size = 1;
@@ -71,6 +73,8 @@ bool save_flag_des_mode = false;
 bool save_flag_barcode_mode = false;
 bool QR_Val_Edit = false;
 int Last_Selected_Index = -1;
+bool data_source_change_main = false;
+bool call_rhs_prop_on_fill_list = true;
 
 void resetGlobalsForTests()
 {
@@ -92,6 +96,9 @@ void resetGlobalsForTests()
     Type_draw_2d_flag = false;
     USED_DPI_VALUE = 600;
     QR_Version_Val = QR_EC_Level_Val = ADV_QR_Version_Val = ADV_QR_EC_Level_Val = 0;
+    QR_Enc_Mode_Val = ADV_QR_Enc_Mode_Val = 0;
+    data_source_change_main = false;
+    call_rhs_prop_on_fill_list = true;
     Barcode_module_size = 1;
     Measument_Unit_Is = Measument_Unit_Is_Barcode = Measument_Unit_Is_Adv_QR = 0;
     last_unit_val = last_unit_val_Barcode = last_unit_val_Adv_QR = 0;

@@ -39,8 +39,10 @@ extern bool form_is_loading;
 extern bool Not_Draw_Only_Prop_Change;
 extern std::atomic<bool> Type_draw_2d_flag;
 extern std::atomic<int> USED_DPI_VALUE;
+extern int QR_Enc_Mode_Val;
 extern int QR_Version_Val;
 extern int QR_EC_Level_Val;
+extern int ADV_QR_Enc_Mode_Val;
 extern int ADV_QR_Version_Val;
 extern int ADV_QR_EC_Level_Val;
 extern int Barcode_module_size;
@@ -90,6 +92,8 @@ extern bool save_flag_des_mode;
 extern bool save_flag_barcode_mode;
 extern bool QR_Val_Edit;
 extern int Last_Selected_Index;
+extern bool data_source_change_main;      // the combo dispatch is refilling Batch_Series itself
+extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes the property sidebar
 
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();

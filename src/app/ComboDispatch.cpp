@@ -1,0 +1,450 @@
+// The combo-box delegate of the main window: one method that decides by the sending combo box what
+// a selection means and hands it to the mode or the subsystem it concerns. Selecting an item from
+// code reaches it too, as the window relies on (a vendor's first product, a series' first row).
+
+#include "app/SKTWindowController.h"
+
+#include "app/core/FileServices.h"
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "app/core/Utilities.h"
+#include "platform/FormBuilder.h"
+#include "platform/PictureView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace {
+
+bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
+
+// The leading integer of a text ("300 DPI" gives 300), as the platform reads an int from text.
+int leadingInt(const QString &text)
+{
+    const QString t = text.trimmed();
+    int end = 0;
+    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
+        ++end;
+    return t.left(end).toInt();
+}
+
+bool isExactly(const QObject *object, const char *className)
+{
+    return object && qstrcmp(object->metaObject()->className(), className) == 0;
+}
+
+void showAll(std::initializer_list<QWidget *> widgets, bool shown)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->setVisible(shown);
+}
+
+} // namespace
+
+void SKTWindowController::connectComboBoxes()
+{
+    // Every combo box of the window but the symbology pop-up, which has its own action.
+    for (QComboBox *c : window_->findChildren<QComboBox *>()) {
+        if (c == barcodeTypePopup || c->property("tagora_combo_dispatch").toBool())
+            continue;
+        c->setProperty("tagora_combo_dispatch", true);
+        connect(c, &QComboBox::currentIndexChanged, this, [this, c] { comboBoxSelectionDidChange(c); });
+    }
+}
+
+void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
+{
+    if (!C)
+        return;
+    try {
+        if (C->count() > 0 && C->currentIndex() >= 0 && C->isEditable())
+            C->setEditText(C->itemText(C->currentIndex()));
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    try {
+        const QString text = C->currentText();
+        // Designing-mode sidebar.
+        if (C == Label_ComboBox) {
+            platform::ui::fillCombo(Product_num_ComboBox, {});
+            if (text == QStringLiteral("Custom")) {
+                const QSignalBlocker block(Product_num_ComboBox);
+                Product_num_ComboBox->addItem(QString());
+                Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+                Product_num_ComboBox->setEnabled(false);
+                Product_num_ComboBox->setCurrentIndex(-1);
+            } else {
+                Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+                Product_num_ComboBox->setEnabled(true);
+                Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + text + QStringLiteral(".xml"), QString(),
+                              QString(), false);
+                if (Product_num_ComboBox->count() > 0)
+                    Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
+            }
+            return;
+        }
+        if (C == Product_num_ComboBox) {
+            Read_Selected_Product_Label_Value();
+            return;
+        }
+        if (C == wm_alignment_combo || C == Card_border_style || C == Card_hatch_style) {
+            Update_Card_Graphics();
+            return;
+        }
+        if (C == Card_image_layout) {
+            Show_Hide_Card_Transp_Ctrl(text == QStringLiteral("Tile"));
+            Update_Card_Graphics();
+            return;
+        }
+        if (C == Line_border_style || C == Line_ori_style || C == Line_cap_style) {
+            Update_Line_Graphics();
+            return;
+        }
+        if (C == Text_border_style || C == Text_align_combo || C == Text_vert_align_combo || C == Text_case_combo) {
+            Update_Text_Graphics();
+            return;
+        }
+        if (C == Shape_Type_Combo) {
+            const int index = C->currentIndex();
+            showAll({shape_cor_radius_Stepper, shape_cor_radius_Text, shape_cor_radius_Label}, index == 2);
+            showAll({double_star_Label, double_star_Stepper, double_star_Text}, index == 6);
+            showAll({polygon_Label, polygon_Stepper, polygon_Text}, index == 7);
+            Update_Shape_Graphics();
+            return;
+        }
+        if (C == shape_border_style || C == shape_hatch_style) {
+            Update_Shape_Graphics();
+            return;
+        }
+        if (C == Image_border_style) {
+            Update_Image_Graphics();
+            return;
+        }
+        if (C == Sign_border_style) {
+            Update_Sign_Graphics();
+            return;
+        }
+        if (C == Data_source_type) {
+            dataSourceChosen();
+            return;
+        }
+        if (C == Batch_Series) {
+            if (!data_source_change_main)
+                seriesOrColumnChosen();
+            return;
+        }
+
+        // Barcode-mode series combos, while the batch takes its rows from series.
+        if (ticked(data_source_chkbox) && Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked()) {
+            struct Row {
+                QCheckBox *check;
+                QComboBox *list;
+                QComboBox *value;
+                QLineEdit *name;
+                void (SKTWindowController::*bind)();
+                int code;
+            };
+            const Row rows[3] = {
+                {barcode_value_chk, val_combo_list, val_combo_value, val_list_name_txt,
+                 &SKTWindowController::Bind_Data_with_Barcode_VALUE_For_Series, 0},
+                {barcode_header_chk, hdr_combo_list, hdr_combo_value, hdr_list_name_txt,
+                 &SKTWindowController::Bind_Data_with_Barcode_HEADER_For_Series, 1},
+                {barcode_footer_chk, ftr_combo_list, ftr_combo_value, ftr_list_name_txt,
+                 &SKTWindowController::Bind_Data_with_Barcode_FOOTER_For_Series, 2}};
+            for (const Row &row : rows) {
+                if (!ticked(row.check))
+                    continue;
+                if (C == row.list) {
+                    seriesListChosen(row.list, row.value, row.name);
+                    return;
+                }
+                if (C == row.value) {
+                    if (C->currentIndex() >= 0)
+                        Last_Selected_Index = C->currentIndex();
+                    Combo_Selection_Change(row.code);
+                    (this->*row.bind)();
+                    set_list_value_to_text_box();
+                    return;
+                }
+            }
+        }
+
+        // Output resolution.
+        if (C == DPI_ComboBox) {
+            if (text == QStringLiteral("Custom")) {
+                dpi_Stepper->show();
+                dpi_Text->show();
+                // A resolution of 0 or less would make empty bitmaps: the stepper's minimum holds.
+                USED_DPI_VALUE = std::max(int(dpi_Stepper->minValue()), std::max(1, dpi_Stepper->intValue()));
+            } else {
+                dpi_Stepper->hide();
+                dpi_Text->hide();
+                const int dpi = text == QStringLiteral("Auto") ? 600 : leadingInt(text);
+                if (dpi > 0)
+                    USED_DPI_VALUE = dpi;
+            }
+            return;
+        }
+
+        // Advanced QR mode.
+        if (Barcode_Setting_Or_Designing_Mode == 2) {
+            if (C == ADV_QR_align_hdr_combo || C == ADV_QR_align_ftr_combo) {
+                DRAW_ADV_QR_With_All_Init();
+                return;
+            }
+            if (C == ADV_QR_enc_mode_ComboBox) {
+                ADV_QR_Enc_Mode_Val = C->currentIndex();
+                DRAW_ADV_QR_With_All_Init();
+                return;
+            }
+            if (C == ADV_QR_version_ComboBox) {
+                ADV_QR_Version_Val = C->currentIndex();
+                Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
+                if (ADV_QR_Version_Val == 0)
+                    ADV_QR_Version_Val = -1;
+                DRAW_ADV_QR_With_All_Init();
+                return;
+            }
+            if (C == ADV_QR_ec_lvl_ComboBox) {
+                ADV_QR_EC_Level_Val = C->currentIndex();
+                DRAW_ADV_QR_With_All_Init();
+                return;
+            }
+        }
+
+        // Barcode-mode symbol options, in every mode.
+        if (liner_or_2D_font != 0) {
+            if (C == qr_enc_mode_ComboBox) {
+                QR_Enc_Mode_Val = C->currentIndex();
+            } else if (C == qr_version_ComboBox) {
+                QR_Version_Val = C->currentIndex();
+                Check_And_Set_QR_size_Acc_Version(QR_Version_Val);
+                if (QR_Version_Val == 0)
+                    QR_Version_Val = -1;
+            } else if (C == qr_ec_lvl_ComboBox) {
+                QR_EC_Level_Val = C->currentIndex();
+            } else if (C == dm_format_ComboBox) {
+                data_matrix_barcode_size_acc_format();
+            } else if (C != dm_encoding_ComboBox) {
+                return;
+            }
+            goButtonActionPerformed();
+            return;
+        }
+        if (!testBarcode)
+            return;
+        if (C == align_hdr_combo || C == align_ftr_combo || C == bar_orient_combo) {
+            Get_Image_From_Barcode(testBarcode.get(), true, false);
+        } else if (C == bar_align_combo) {
+            static const QStringList names = {QStringLiteral("Center"), QStringLiteral("Top"), QStringLiteral("TopLeft"),
+                                              QStringLiteral("TopRight"), QStringLiteral("Left"), QStringLiteral("Bottom"),
+                                              QStringLiteral("BottomLeft"), QStringLiteral("BottomRight"), QStringLiteral("Right")};
+            static const Qt::Alignment alignments[] = {
+                Qt::AlignCenter, Qt::AlignTop | Qt::AlignHCenter, Qt::AlignTop | Qt::AlignLeft,
+                Qt::AlignTop | Qt::AlignRight, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignBottom | Qt::AlignHCenter,
+                Qt::AlignBottom | Qt::AlignLeft, Qt::AlignBottom | Qt::AlignRight, Qt::AlignRight | Qt::AlignVCenter};
+            const int i = int(names.indexOf(text));
+            if (i >= 0)
+                barcodeImage->setImageAlignment(alignments[i]);
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QLineEdit *name)
+{
+    const QString chosen = list->currentIndex() >= 0 ? list->currentText() : QString();
+    const QString series = Trim_Str(chosen);
+    if (series.isEmpty())
+        return;
+    if (chosen == combo_first_Select) {
+        value->setEnabled(false);
+        platform::ui::fillCombo(value, {QString()});
+        value->setCurrentIndex(0);
+        name->setText(QString());
+        name->setProperty("fillStamp", QVariant());
+        return;
+    }
+    auto selectRow = [value] {
+        if (value->count() == 0)
+            return;
+        value->setCurrentIndex(Last_Selected_Index >= 0 && Last_Selected_Index < value->count() ? Last_Selected_Index : 0);
+    };
+    // The same name chosen again from the same filling of the list (not a refill) only re-balances.
+    const QVariant stamp = list->property("fillStamp");
+    if (name->text() == chosen && name->property("fillStamp") == stamp) {
+        Balance_Datasheet_Combo_Max_Count();
+        selectRow();
+        return;
+    }
+    value->setEnabled(true);
+    platform::ui::fillCombo(value, {});
+    Fille_Data_Set_Values_In_Combo(value, series);
+    Balance_Datasheet_Combo_Max_Count();
+    if (value->count() > 0)
+        selectRow();
+    name->setText(chosen);
+    name->setProperty("fillStamp", stamp);
+    Bind_Data_with_Barcode_VALUE_For_Series();
+    Bind_Data_with_Barcode_HEADER_For_Series();
+    Bind_Data_with_Barcode_FOOTER_For_Series();
+    set_list_value_to_text_box();
+}
+
+void SKTWindowController::dataSourceChosen()
+{
+    const QString source = Data_source_type->currentText();
+    if (source == QStringLiteral("Manual")) {
+        view_series_btn->setEnabled(false);
+        Batch_Series->setEnabled(false);
+        Text_value_Edit->setReadOnly(false);
+        insert_template_btn->setEnabled(true);
+        SetObjEnabled(manual_brws_box, true);
+        SetObjEnabled(Text_Date_Time_Box, true);
+        platform::ui::fillCombo(Batch_Series, {});
+        if (Batch_Series->isEditable())
+            Batch_Series->setEditText(QString());
+        Change_Data_Source_To_selected_Control(0, QString(), -1);
+    } else if (source == QStringLiteral("Series")) {
+        data_source_change_main = true;
+        view_series_btn->setEnabled(true);
+        Batch_Series->setEnabled(true);
+        Text_value_Edit->setReadOnly(true);
+        insert_template_btn->setEnabled(false);
+        SetObjEnabled(manual_brws_box, false);
+        SetObjEnabled(Text_Date_Time_Box, false);
+        const QStringList names = Get_datasheet_File_Name_Array();
+        platform::ui::fillCombo(Batch_Series, QStringList{combo_first_Select} + names);
+        Batch_Series->setCurrentIndex(0);
+        if (names.isEmpty()) {
+            if (!Not_Draw_Only_Prop_Change)
+                Show_MessageBox(QStringLiteral("Please create batch processing series first."));
+            data_source_change_main = false;
+            return;
+        }
+        if (QObject *g = Get_Selected_Graphic()) {
+            const QString bound = g->property("batch_list_name").toString();
+            if (!bound.isEmpty() && Get_Data_SetIndex_According_Name(bound) != -1) {
+                const int i = Batch_Series->findText(bound, Qt::MatchFixedString);
+                if (i >= 0)
+                    Batch_Series->setCurrentIndex(i);
+            }
+        }
+        data_source_change_main = false;
+        Change_Data_Source_To_selected_Control(1, QString(), -1);
+    } else if (source == QStringLiteral("Excel")) {
+        data_source_change_main = true;
+        view_series_btn->setEnabled(true);
+        Batch_Series->setEnabled(true);
+        Text_value_Edit->setReadOnly(true);
+        insert_template_btn->setEnabled(false);
+        SetObjEnabled(manual_brws_box, false);
+        SetObjEnabled(Text_Date_Time_Box, false);
+        if (Batch_Series->isEditable())
+            Batch_Series->setEditText(QString());
+        Fill_Excel_Col_Name_In_Combo(Batch_Series);
+        if (Batch_Series->count() > 0)
+            Batch_Series->setCurrentIndex(0);
+        data_source_change_main = false;
+        Change_Data_Source_To_selected_Control(2, QString(), -1);
+    } else {
+        return;
+    }
+    Check_Series_Or_Excel_Use_or_not();
+}
+
+void SKTWindowController::seriesOrColumnChosen()
+{
+    if (Data_source_type->currentText() == QStringLiteral("Manual"))
+        return;
+    const QString chosen = Trim_Str(Batch_Series->currentText());
+    if (chosen.isEmpty() || chosen == combo_first_Select || !Get_Selected_Graphic())
+        return;
+    call_rhs_prop_on_fill_list = false;
+    Change_Data_Source_To_selected_Control(Data_source_type->currentIndex(), chosen, Batch_Series->currentIndex());
+    Check_Series_Or_Excel_Use_or_not();
+    call_rhs_prop_on_fill_list = true;
+}
+
+void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QString &S, int I)
+{
+    try {
+        if (Not_Draw_Only_Prop_Change)
+            return;
+        QObject *G = Get_Selected_Graphic();
+        if (!G)
+            return;
+        auto bind = [&](QObject *g, int index) -> bool {   // answers whether a value was taken
+            g->setProperty("data_source_type", T);
+            if (T == 0) {
+                g->setProperty("Excel_binding", false);
+                g->setProperty("Excel_binding_Index", -1);
+                g->setProperty("Batch_List_Index", -1);
+                g->setProperty("batch_list_name", QString());
+                return false;
+            }
+            if (T == 1) {
+                g->setProperty("batch_list_name", S);
+                g->setProperty("Batch_List_Index", index);
+                if (index >= 0) {
+                    g->setProperty("Text_Value", Get_First_Value_Of_Dataset(S));
+                    return true;
+                }
+                return false;
+            }
+            g->setProperty("Excel_binding", true);
+            g->setProperty("Excel_binding_Index", index);
+            if (index == 0)
+                return false;
+            g->setProperty("Text_Value", Get_First_Value_Of_Excel_Binding(index));
+            return true;
+        };
+        if (isExactly(G, "SKTImage")) {
+            int pictures = 0;
+            for (QObject *g : Selected_Graphics())
+                if (isExactly(g, "SKTImage"))
+                    ++pictures;
+            if (pictures > 1) {
+                Show_MessageBox(QStringLiteral("Multiple image controls are selected. Please Select only one image control."));
+                return;
+            }
+            int index = I;
+            if (T == 2 && index < 0)
+                index = 0;
+            if (T == 2 && index == 0)
+                return;
+            if (bind(G, index) || (T == 1 && index >= 0)) {
+                const QString value = G->property("Text_Value").toString();
+                G->setProperty("filePath", value);
+                if (Manual_image_path)
+                    Manual_image_path->setPlainText(value);
+                Update_Image_Graphics();
+            }
+            return;
+        }
+        bool anyValue = false;
+        for (QObject *g : Selected_Graphics()) {
+            if (g->property("ctrl_is_locked").toBool() || !isExactly(g, "SKTText"))
+                continue;
+            anyValue = bind(g, I) || anyValue;
+        }
+        if (anyValue) {
+            if (Text_value_Edit && G->property("Text_Value").isValid())
+                Text_value_Edit->setPlainText(G->property("Text_Value").toString());
+            Update_Text_Graphics();
+        }
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}

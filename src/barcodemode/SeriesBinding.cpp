@@ -1,0 +1,204 @@
+// Batch values from series: the series name combos, the item combos kept on the same row, and the
+// binding of the chosen row into the value, header and footer fields.
+
+#include "app/SKTWindowController.h"
+
+#include "app/core/FileServices.h"
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "engines/Symbologies.h"
+#include "platform/FormBuilder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include <exception>
+#include <tuple>
+
+#include <QTableWidget>
+
+namespace {
+
+bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
+
+// The text of the item combo's chosen row, its first row when none is chosen, "" when empty.
+QString chosenOrFirst(const QComboBox *combo)
+{
+    if (!combo || combo->count() == 0)
+        return QStringLiteral("");
+    const int index = combo->currentIndex() >= 0 ? combo->currentIndex() : 0;
+    return combo->itemText(index);
+}
+
+} // namespace
+
+void SKTWindowController::Fill_Data_Set_File_Name_In_Combo(QComboBox *combo)
+{
+    if (!combo)
+        return;
+    QStringList items;
+    if (combo == val_combo_list || combo == hdr_combo_list || combo == ftr_combo_list)
+        items << combo_first_Select;
+    items << Get_datasheet_File_Name_Array();
+    platform::ui::fillCombo(combo, items);
+    // A refilled list makes the next choice of the same name a new one.
+    combo->setProperty("fillStamp", combo->property("fillStamp").toULongLong() + 1);
+    if (combo->count() > 0)
+        combo->setCurrentIndex(0);
+}
+
+void SKTWindowController::Fill_Combo_List_Reading_Data_List_File(int, const QString &, int)
+{
+    try {
+        for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list})
+            if (c && c->count() <= 1)
+                Fill_Data_Set_File_Name_In_Combo(c);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+int SKTWindowController::Balance_Datasheet_Combo_Max_Count()
+{
+    const QList<std::tuple<QCheckBox *, QComboBox *, QComboBox *>> rows = {
+        {barcode_value_chk, val_combo_list, val_combo_value},
+        {barcode_header_chk, hdr_combo_list, hdr_combo_value},
+        {barcode_footer_chk, ftr_combo_list, ftr_combo_value}};
+    int longest = 0;
+    QList<QComboBox *> loaded;
+    for (const auto &[check, list, items] : rows) {
+        if (!ticked(check) || !list || list->currentIndex() <= 0 || !items)
+            continue;
+        const QString name = list->currentText();
+        Fille_Data_Set_Values_In_Combo(items, name);
+        longest = std::max(longest, Get_Data_Set_Series_Item_Count(name));
+        loaded << items;
+    }
+    for (QComboBox *items : loaded) {
+        const QSignalBlocker block(items);
+        while (items->count() < longest)
+            items->addItem(QString());
+    }
+    return longest;
+}
+
+void SKTWindowController::Combo_Selection_Change(int source)
+{
+    if (combo_sel)
+        return;
+    combo_sel = true;
+    try {
+        QComboBox *const itemCombos[3] = {val_combo_value, hdr_combo_value, ftr_combo_value};
+        QComboBox *const listCombos[3] = {val_combo_list, hdr_combo_list, ftr_combo_list};
+        QCheckBox *const checks[3] = {barcode_value_chk, barcode_header_chk, barcode_footer_chk};
+        const int row = Last_Selected_Index != -1 ? Last_Selected_Index
+                                                  : (itemCombos[source] ? itemCombos[source]->currentIndex() : -1);
+        for (int i = 0; i < 3; ++i) {
+            if (i == source || !ticked(checks[i]) || !listCombos[i] || listCombos[i]->currentIndex() <= 0 || !itemCombos[i])
+                continue;
+            itemCombos[i]->setCurrentIndex(row >= 0 && row < itemCombos[i]->count() ? row : -1);
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    combo_sel = false;
+}
+
+void SKTWindowController::Bind_Data_with_Barcode_VALUE_For_Series()
+{
+    try {
+        const bool twoD = Symbologies::isTwoD(barcodeTypePopup->currentText());
+        if (!ticked(barcode_value_chk)) {
+            (twoD ? static_cast<QWidget *>(dataText_2D) : dataText)->show();
+            dataText->setReadOnly(false);
+            dataText_2D->setReadOnly(false);
+            val_combo_list->hide();
+            val_combo_value->hide();
+            return;
+        }
+        dataText->hide();
+        dataText_2D->hide();
+        val_combo_list->show();
+        val_combo_value->show();
+        const QString text = chosenOrFirst(val_combo_value).trimmed();
+        Set_Linear_Value_in_Field(text);
+        Set_Two_D_Value_in_Field(text);
+        dataText->setReadOnly(true);
+        dataText_2D->setReadOnly(true);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+namespace {
+void bindTextForSeries(QCheckBox *check, QLineEdit *field, QComboBox *list, QComboBox *items)
+{
+    if (!check || !field || !list || !items)
+        return;
+    if (!check->isChecked()) {
+        field->show();
+        field->setReadOnly(false);
+        list->hide();
+        items->hide();
+        return;
+    }
+    field->hide();
+    list->show();
+    items->show();
+    field->setText(chosenOrFirst(items).trimmed());
+    field->setReadOnly(true);
+}
+} // namespace
+
+void SKTWindowController::Bind_Data_with_Barcode_HEADER_For_Series()
+{
+    try {
+        bindTextForSeries(barcode_header_chk, HeaderText, hdr_combo_list, hdr_combo_value);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::Bind_Data_with_Barcode_FOOTER_For_Series()
+{
+    try {
+        bindTextForSeries(barcode_footer_chk, FooterText, ftr_combo_list, ftr_combo_value);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::set_list_value_to_text_box()
+{
+    try {
+        if (!Use_Data_Sheet_Values)
+            return;
+        if (Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked()) {
+            // Series rows are already in the fields: draw them when they make a valid symbol.
+            if (Check_And_Validat_Barcode(false, false))
+                goButtonActionPerformed();
+            return;
+        }
+        // The value list: the selected record goes into the fields.
+        if (!List || ListData_barcode.isEmpty())
+            return;
+        const int row = List->currentRow();
+        if (row < 0 || row >= ListData_barcode.size())
+            return;
+        const ValueRecord &r = ListData_barcode.at(row);
+        if (ticked(barcode_value_chk)) {
+            Set_Linear_Value_in_Field(r.value(QStringLiteral("Value")).trimmed());
+            Set_Two_D_Value_in_Field(r.value(QStringLiteral("Value")).trimmed());
+        }
+        if (ticked(barcode_header_chk))
+            HeaderText->setText(r.value(QStringLiteral("Header")).trimmed());
+        if (ticked(barcode_footer_chk))
+            FooterText->setText(r.value(QStringLiteral("Footer")).trimmed());
+        goButtonActionPerformed();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
