@@ -6,7 +6,7 @@
 
 namespace testsupport {
 
-Decoded decode(const QImage &in, const QString &format)
+Decoded decode(const QImage &in, const QString &format, bool fullAscii)
 {
     if (in.isNull())
         return {};
@@ -21,6 +21,8 @@ Decoded decode(const QImage &in, const QString &format)
     const ZXing::ImageView view(img.constBits(), img.width(), img.height(), ZXing::ImageFormat::Lum,
                                 int(img.bytesPerLine()));
     auto hints = ZXing::DecodeHints().setTryHarder(true).setTryRotate(false);
+    hints.setTryCode39ExtendedMode(fullAscii);
+    hints.setReturnCodabarStartEnd(fullAscii);
     hints.setFormats(format.isEmpty() ? ZXing::BarcodeFormat::Any
                                       : ZXing::BarcodeFormatFromString(format.toStdString()));
     const ZXing::Result r = ZXing::ReadBarcode(view, hints);

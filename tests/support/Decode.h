@@ -16,6 +16,8 @@ struct Decoded {
 
 // Decodes the first symbol in the image; try harder, any format unless one is named
 // ("QRCode", "DataMatrix", "PDF417", "Code128", "Code39", "Codabar", "ITF", "EAN13", "EAN8", "UPCA", "UPCE").
-Decoded decode(const QImage &image, const QString &format = QString());
+// fullAscii: read Code 39 in its full-ASCII (extended) form and keep the Codabar start and stop
+// characters.
+Decoded decode(const QImage &image, const QString &format = QString(), bool fullAscii = false);
 
 } // namespace testsupport
