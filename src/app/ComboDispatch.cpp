@@ -306,24 +306,14 @@ void SKTWindowController::dataSourceChosen()
 {
     const QString source = Data_source_type->currentText();
     if (source == QStringLiteral("Manual")) {
-        view_series_btn->setEnabled(false);
-        Batch_Series->setEnabled(false);
-        Text_value_Edit->setReadOnly(false);
-        insert_template_btn->setEnabled(true);
-        SetObjEnabled(manual_brws_box, true);
-        SetObjEnabled(Text_Date_Time_Box, true);
+        setBoundSourceControls(false);
         platform::ui::fillCombo(Batch_Series, {});
         if (Batch_Series->isEditable())
             Batch_Series->setEditText(QString());
         Change_Data_Source_To_selected_Control(0, QString(), -1);
     } else if (source == QStringLiteral("Series")) {
         data_source_change_main = true;
-        view_series_btn->setEnabled(true);
-        Batch_Series->setEnabled(true);
-        Text_value_Edit->setReadOnly(true);
-        insert_template_btn->setEnabled(false);
-        SetObjEnabled(manual_brws_box, false);
-        SetObjEnabled(Text_Date_Time_Box, false);
+        setBoundSourceControls(true);
         const QStringList names = Get_datasheet_File_Name_Array();
         platform::ui::fillCombo(Batch_Series, QStringList{combo_first_Select} + names);
         Batch_Series->setCurrentIndex(0);
@@ -345,12 +335,7 @@ void SKTWindowController::dataSourceChosen()
         Change_Data_Source_To_selected_Control(1, QString(), -1);
     } else if (source == QStringLiteral("Excel")) {
         data_source_change_main = true;
-        view_series_btn->setEnabled(true);
-        Batch_Series->setEnabled(true);
-        Text_value_Edit->setReadOnly(true);
-        insert_template_btn->setEnabled(false);
-        SetObjEnabled(manual_brws_box, false);
-        SetObjEnabled(Text_Date_Time_Box, false);
+        setBoundSourceControls(true);
         if (Batch_Series->isEditable())
             Batch_Series->setEditText(QString());
         Fill_Excel_Col_Name_In_Combo(Batch_Series);
@@ -362,6 +347,17 @@ void SKTWindowController::dataSourceChosen()
         return;
     }
     Check_Series_Or_Excel_Use_or_not();
+}
+
+// A bound source (series or column) disables typing and the manual tools; manual input the reverse.
+void SKTWindowController::setBoundSourceControls(bool bound)
+{
+    view_series_btn->setEnabled(bound);
+    Batch_Series->setEnabled(bound);
+    Text_value_Edit->setReadOnly(bound);
+    insert_template_btn->setEnabled(!bound);
+    SetObjEnabled(manual_brws_box, !bound);
+    SetObjEnabled(Text_Date_Time_Box, !bound);
 }
 
 void SKTWindowController::seriesOrColumnChosen()

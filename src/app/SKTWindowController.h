@@ -74,6 +74,7 @@ public:
     void seriesListChosen(QComboBox *list, QComboBox *value, QLineEdit *name);
     void dataSourceChosen();
     void seriesOrColumnChosen();
+    void setBoundSourceControls(bool bound);
     QCheckBox *Export_with_excel_chk = nullptr;   // the export sheet's spreadsheet range box (not built yet)
 
     // Text notifications of every control of every window.
@@ -84,6 +85,7 @@ public:
     // Frame the 2D symbol already built again with the current header and footer (no new encoding).
     void advancedQrCaptionRefresh();
     void barcodeTwoDCaptionRefresh();
+    void barcodeFieldEdited(QObject *field, bool quickPreview);
     platform::Picture Get_ADV_QR_barcode_from_image(bool draw);
 
     // The window set-up once its description is loaded.

@@ -73,6 +73,19 @@ void SKTWindowController::barcodeTwoDCaptionRefresh()
     Get_2d_barcode_from_image(true);
 }
 
+void SKTWindowController::barcodeFieldEdited(QObject *field, bool quickPreview)
+{
+    if (liner_or_2D_font == 0) {
+        goButtonActionPerformed();
+    } else if (field == dataText_2D) {
+        if (quickPreview)
+            Type_draw_2d_flag = true;   // a quick preview while typing
+        goButtonActionPerformed();
+    } else {
+        barcodeTwoDCaptionRefresh();   // the header and footer frame the symbol already built
+    }
+}
+
 platform::Picture SKTWindowController::Get_ADV_QR_barcode_from_image(bool draw)
 {
     if (image_adv_QR.isNull()) {
@@ -137,18 +150,8 @@ void SKTWindowController::controlTextDidChange(QObject *F)
                 from_Stepper->setIntValue(value);
             return;
         }
-        if (F == dataText || F == HeaderText || F == FooterText || F == dataText_2D) {
-            if (liner_or_2D_font != 0) {
-                if (F == dataText_2D) {
-                    Type_draw_2d_flag = true;
-                    goButtonActionPerformed();
-                } else {
-                    barcodeTwoDCaptionRefresh();
-                }
-            } else {
-                goButtonActionPerformed();
-            }
-        }
+        if (F == dataText || F == HeaderText || F == FooterText || F == dataText_2D)
+            barcodeFieldEdited(F, true);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -221,16 +224,8 @@ void SKTWindowController::textDidEndEditing(QObject *V)
             advancedQrCaptionRefresh();
             return;
         }
-        if (V == dataText || V == HeaderText || V == FooterText || V == dataText_2D) {
-            if (liner_or_2D_font != 0) {
-                if (V == dataText_2D)
-                    goButtonActionPerformed();   // the final symbol, raised to the output resolution
-                else
-                    barcodeTwoDCaptionRefresh();
-            } else {
-                goButtonActionPerformed();
-            }
-        }
+        if (V == dataText || V == HeaderText || V == FooterText || V == dataText_2D)
+            barcodeFieldEdited(V, false);   // the final symbol, raised to the output resolution
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
