@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QPushButton>
 
 #include <stdexcept>
 
@@ -223,4 +224,39 @@ TEST(MainWindow, CopyCommandsReplaceTheClipboard)
     env.controller()->Open_Support_Mail();
     ASSERT_EQ(responder->opened.size(), 1);
     EXPECT_TRUE(responder->opened.at(0).startsWith(QStringLiteral("mailto:")));
+}
+
+TEST(MainWindow, EditionTabsMenusAndExtension)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    QTabWidget *tabs = c->Barcode_mode_tab;
+    if (ONLY_QR_MODE) {
+        ASSERT_EQ(tabs->count(), 2);
+        EXPECT_EQ(tabs->tabText(0), QStringLiteral("Quick Mode"));
+        EXPECT_EQ(tabs->tabText(1), QStringLiteral("Designing Mode"));
+        EXPECT_EQ(tabs->widget(0), c->Barcode_ADV_QR_tab);
+        EXPECT_EQ(design_file_EXT, QStringLiteral("qlf"));
+        EXPECT_FALSE(c->new_toolbar_item->isEnabled());
+        EXPECT_FALSE(c->Mail_menu_item->isVisible());
+        EXPECT_FALSE(c->manage_series_menu_item->isVisible());
+        EXPECT_EQ(c->toolbar_all.size(), 10);   // five items fewer, for good
+        // The Barcode mode is the Advanced QR mode in this edition.
+        c->Barcode_Mode_Select();
+        EXPECT_EQ(Barcode_Setting_Or_Designing_Mode, 2);
+    } else if (ONLY_STD_MODE) {
+        ASSERT_EQ(tabs->count(), 2);
+        EXPECT_EQ(tabs->indexOf(c->Barcode_ADV_QR_tab), -1);
+        EXPECT_FALSE(c->Mail_menu_item->isVisible());
+        EXPECT_FALSE(c->Backup_menu_item->isVisible());
+        EXPECT_EQ(design_file_EXT, QStringLiteral("qbf"));
+    } else {
+        ASSERT_EQ(tabs->count(), 3);
+        EXPECT_EQ(tabs->tabText(0), QStringLiteral("Barcode Mode"));
+        EXPECT_EQ(design_file_EXT, QStringLiteral("qbf"));
+        EXPECT_TRUE(c->Mail_menu_item->isVisible());
+        EXPECT_TRUE(c->Backup_menu_item->isVisible());
+        EXPECT_TRUE(c->Export_Template_Btn->isHidden());
+        EXPECT_EQ(c->toolbar_all.size(), 15);
+    }
 }
