@@ -22,14 +22,7 @@ std::uint32_t component(float value) { return std::uint32_t(std::lround(double(v
 
 } // namespace
 
-std::uint32_t packBGR(const QColor &colour)
-{
-    if (!colour.isValid())
-        return 0;
-    const QColor rgb = colour.toRgb();
-    return component(rgb.alphaF()) << 24 | component(rgb.blueF()) << 16 | component(rgb.greenF()) << 8 |
-           component(rgb.redF());
-}
+std::uint32_t packBGR(const QColor &colour) { return qr::packColourBGR(colour); }
 
 std::uint32_t packRGB(const QColor &colour)
 {
