@@ -1,10 +1,16 @@
 #pragma once
-// One symbol rendered the way the Barcode mode renders it: the model made for its title, styled and
+// One symbol rendered the way the Barcode mode renders it: the model made for its title (or, for QR
+// Code, PDF417 and DataMatrix, the module picture the Barcode mode's 2D drawing makes), styled and
 // sized by the Barcode mode's rules from the settings it starts with, drawn by the picture renderer,
 // raised to the requested resolution and written by the image services. Shared by the symbol_png
 // test program, the tests and the benchmarks.
 
 #include "app/core/ImageServices.h"
+#include "barcodemode/BarcodeSizeRules.h"
+#include "barcodemode/TwoDSymbols.h"
+#include "engines/datamatrix/DataMatrixSymbol.h"
+#include "engines/pdf417/pdf417View.h"
+#include "engines/qr/QrGenerator.h"
 #include "engines/BarcodeSettings.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
@@ -18,6 +24,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -114,10 +121,106 @@ inline std::unique_ptr<NKDBarcode> makeLinearModel(const QString &title, const Q
     return model;
 }
 
-// The complete picture of one symbol (a vector recording); null with the status on failure.
-inline platform::Picture renderSymbol(const QString &title, const QString &value, Status &status)
+// The options of the 2D symbologies, as the Barcode mode's lists name them.
+struct TwoDOptions {
+    QString qrLevel = QStringLiteral("L");           // "L", "M", "Q", "H"
+    QString dmSize = QStringLiteral("Auto");         // "Auto", "C10X10" ... "C144X144", "C8X18" ... "C16X48"
+    QString dmEncoding = QStringLiteral("Auto");     // "Auto", "Ascii", "C40", "Text", "Base256"
+};
+
+inline bool isTwoD(const QString &title)
 {
-    const std::shared_ptr<const BarcodeSettings> settings = defaultSettings();
+    return title == QLatin1String("QR Code") || title == QLatin1String("PDF417") || title == QLatin1String("DataMatrix");
+}
+
+// The Barcode mode's starting sizes of the 2D symbols: QR Code 60 points a side, DataMatrix modules
+// of 2 points.
+constexpr double kQrSidePoints = 60;
+constexpr int kDataMatrixModule = 2;
+
+// The 2D module picture by the Barcode mode's drawing (the whole framed picture is raised when it is
+// written; the PDF417 view raises its own bitmap as it does in the Barcode mode). QR Code: the generator route, grown so that a module is at least a point.
+// PDF417: the view sized to one point per module and three per row. DataMatrix: the format and
+// encodation items. Null with the status Invalid (and the encoder's reason in *error) on failure.
+inline platform::Picture twoDSymbol(const QString &title, const QString &value, const TwoDOptions &options,
+                                    Status &status, QString *error = nullptr)
+{
+    status = Status::Invalid;
+    if (value.isEmpty())
+        return {};
+    if (title == QLatin1String("QR Code")) {
+        qr::QrGenerator generator;
+        generator.setInputMessage(value.toUtf8());
+        generator.setInputCorrectionLevel(options.qrLevel);
+        const QImage modules = generator.outputImage();
+        if (modules.isNull())
+            return {};
+        const double side = std::max(kQrSidePoints, double(modules.width()));
+        const platform::Picture symbol =
+            twod::qrByGenerator(value, options.qrLevel, QColor(Qt::black), QColor(Qt::white), side, 0);
+        if (!symbol.isNull())
+            status = Status::Written;
+        return symbol;
+    }
+    if (title == QLatin1String("PDF417")) {
+        pdf417View view;
+        platform::Picture symbol;
+        if (twod::pdf417Symbol(view, value, 1, 1, &symbol) != pdf417View::ImageReady)
+            return {};
+        const pdf417::_pdf417param &p = view.param();
+        if (twod::pdf417Symbol(view, value, p.bitColumns, p.codeRows * 3, &symbol) != pdf417View::ImageReady)
+            return {};
+        status = Status::Written;
+        return symbol;
+    }
+    if (title == QLatin1String("DataMatrix")) {
+        const QByteArray utf8 = value.toUtf8();
+        datamatrix::Ecc200Request request = twod::dataMatrixRequest(options.dmSize, options.dmEncoding, utf8);
+        request.printErrors = false;
+        const datamatrix::Ecc200Result result = datamatrix::iec16022ecc200(utf8, request);
+        if (!result.ok() || result.width == 0) {
+            if (error)
+                *error = result.error.trimmed();
+            return {};
+        }
+        const QImage image = twod::dataMatrixImage(utf8, result.width, result.height, result.grid.data(),
+                                                   QColor(Qt::black), QColor(Qt::white), error);
+        const platform::Picture symbol =
+            twod::dataMatrixPicture(image, result.width, result.height, kDataMatrixModule, 2, 0);
+        if (!symbol.isNull())
+            status = Status::Written;
+        return symbol;
+    }
+    status = Status::UnknownSymbology;
+    return {};
+}
+
+// The complete picture of one symbol (a vector recording); null with the status on failure.
+inline platform::Picture renderSymbol(const QString &title, const QString &value, Status &status,
+                                      const TwoDOptions &options = {}, QString *error = nullptr)
+{
+    const std::shared_ptr<BarcodeSettings> settings = defaultSettings();
+    if (isTwoD(title)) {
+        const platform::Picture symbol = twoDSymbol(title, value, options, status, error);
+        if (status != Status::Written)
+            return {};
+        // The 2D size rules with no header and no footer: the symbol, the top-and-bottom margins,
+        // the side margins and 15 points more for them.
+        barcode_sizes::Margins m;
+        m.topBottom = settings->TB_margin;
+        m.leftRight = float(kMarginCm * kPointsPerCm);
+        settings->printsHeader = false;
+        settings->printsFooter = false;
+        settings->header_margin = 0;
+        settings->footer_margin = 0;
+        settings->barcodeTypeTitle = title;
+        settings->height = barcode_sizes::twoDHeight(float(symbol.size().height()), m, true, 0, true, 0);
+        settings->width = barcode_sizes::pictureWidth(float(symbol.size().width()), 0, 0, true, true, m.leftRight);
+        platform::Picture picture = imageFromBarcodeImage(symbol, settings);
+        if (picture.isNull())
+            status = Status::Invalid;
+        return picture;
+    }
     const std::unique_ptr<NKDBarcode> model = makeLinearModel(title, value, settings, status);
     if (!model)
         return {};
@@ -143,10 +246,10 @@ inline bool writePicture(const platform::Picture &picture, const QString &path, 
 }
 
 inline Status writeSymbol(const QString &title, const QString &value, const QString &path, double dpi,
-                          QString *error = nullptr)
+                          QString *error = nullptr, const TwoDOptions &options = {})
 {
     Status status = Status::Written;
-    const platform::Picture picture = renderSymbol(title, value, status);
+    const platform::Picture picture = renderSymbol(title, value, status, options, error);
     if (status != Status::Written)
         return status;
     return writePicture(picture, path, dpi, error) ? Status::Written : Status::WriteFailed;

@@ -1,12 +1,17 @@
-// Renders one symbol, or one per line of a file, through the Barcode mode's model and renderer and
-// writes it in the format of the file's extension.
+// Renders one symbol, or one per line of a file, through the Barcode mode's model (or 2D drawing)
+// and renderer and writes it in the format of the file's extension.
 //
-//   symbol_png --symbology TITLE --value VALUE --out FILE [--dpi N]
-//   symbol_png --symbology TITLE --batch VALUES.txt --outdir DIR [--dpi N]
+//   symbol_png --symbology TITLE --value VALUE --out FILE [--dpi N] [2D options]
+//   symbol_png --symbology TITLE --batch VALUES.txt --outdir DIR [--dpi N] [2D options]
+//
+// 2D options: --qr-level L|M|Q|H (QR Code, default L); --dm-size ITEM ("Auto", "C10X10" ...
+// "C144X144", "C8X18" ... "C16X48") and --dm-encoding ITEM ("Auto", "Ascii", "C40", "Text",
+// "Base256") for DataMatrix, default "Auto".
 //
 // Exit status: 0 written; 2 and the line "invalid" when the symbology refuses a value; 1 for
 // anything else (usage, unknown symbology, unwritable file).
 
+#include "barcodemode/BarcodeEditorForm.h"
 #include "tools/SymbolRender.h"
 
 #include <QDir>
@@ -22,7 +27,8 @@ namespace {
 int usage(const char *why)
 {
     std::fprintf(stderr, "%s\nusage: symbol_png --symbology TITLE (--value VALUE --out FILE | --batch VALUES.txt "
-                         "--outdir DIR) [--dpi N]\nformats: png jpg bmp tif gif pdf eps\n", why);
+                         "--outdir DIR) [--dpi N] [--qr-level L|M|Q|H] [--dm-size ITEM] [--dm-encoding ITEM]\n"
+                         "formats: png jpg bmp tif gif pdf eps\n", why);
     return 1;
 }
 
@@ -36,7 +42,7 @@ int report(symboltool::Status status, const QString &path)
         std::fflush(stdout);
         return 2;
     case symboltool::Status::UnknownSymbology:
-        std::fprintf(stderr, "no linear engine for this symbology\n");
+        std::fprintf(stderr, "no engine for this symbology\n");
         return 1;
     case symboltool::Status::WriteFailed:
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
@@ -56,6 +62,7 @@ int main(int argc, char **argv)
     QString title, value, out, batch, outdir;
     double dpi = 600;
     bool haveValue = false;
+    symboltool::TwoDOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (i + 1 >= args.size())
@@ -77,6 +84,18 @@ int main(int argc, char **argv)
             batch = next;
         } else if (a == QLatin1String("--outdir")) {
             outdir = next;
+        } else if (a == QLatin1String("--qr-level")) {
+            if (!barcode_editor_items::qrLevels().contains(next))
+                return usage("bad --qr-level");
+            options.qrLevel = next;
+        } else if (a == QLatin1String("--dm-size")) {
+            if (!barcode_editor_items::dataMatrixSizes().contains(next))
+                return usage("bad --dm-size");
+            options.dmSize = next;
+        } else if (a == QLatin1String("--dm-encoding")) {
+            if (!barcode_editor_items::dataMatrixEncodings().contains(next))
+                return usage("bad --dm-encoding");
+            options.dmEncoding = next;
         } else {
             return usage("unknown option");
         }
@@ -98,7 +117,7 @@ int main(int argc, char **argv)
         while (!in.atEnd()) {
             const QString line = in.readLine();
             const QString path = QDir(outdir).filePath(QStringLiteral("%1.png").arg(++n, 4, 10, QLatin1Char('0')));
-            const int rc = report(symboltool::writeSymbol(title, line, path, dpi), path);
+            const int rc = report(symboltool::writeSymbol(title, line, path, dpi, nullptr, options), path);
             worst = std::max(worst, rc);
         }
         return worst;
@@ -108,5 +127,5 @@ int main(int argc, char **argv)
         return usage("--value and --out are required");
     if (!symboltool::fileFormats().contains(QFileInfo(out).suffix().toLower()))
         return usage("unknown file format");
-    return report(symboltool::writeSymbol(title, value, out, dpi), out);
+    return report(symboltool::writeSymbol(title, value, out, dpi, nullptr, options), out);
 }

@@ -1,0 +1,133 @@
+// Handlers of the 2D settings pairs (PDF417 rows, columns and level; DataMatrix width, height and
+// module size; the custom resolution) and the resolution choice.
+
+#include "barcodemode/BarcodeEditor.h"
+
+#include "app/core/Globals.h"
+#include "barcodemode/TwoDFieldValues.h"
+#include "engines/pdf417/pdf417View.h"
+#include "platform/Stepper.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <exception>
+
+namespace {
+
+// The pair's copy: the stepper's value into the field when the stepper sent the change, else the
+// field's value into the stepper (which its range bounds).
+void copyPair(QObject *sender, QLineEdit *field, platform::Stepper *stepper)
+{
+    if (!field || !stepper)
+        return;
+    if (sender == stepper)
+        twod::setFieldInt(field, stepper->intValue());
+    else
+        stepper->setIntValue(twod::fieldInt(field));
+}
+
+} // namespace
+
+void BarcodeEditor::PDF_Row_Changed(QObject *sender)
+{
+    try {
+        copyPair(sender, pdf_row_Text, pdf_row_Stepper);
+        regenerateTwoD();
+    } catch (const std::exception &) {
+        // The PDF417 pairs fail silently.
+    }
+}
+
+void BarcodeEditor::PDF_Col_Changed(QObject *sender)
+{
+    try {
+        copyPair(sender, pdf_col_Text, pdf_col_Stepper);
+        regenerateTwoD();
+    } catch (const std::exception &) {
+    }
+}
+
+void BarcodeEditor::PDF_EC_Lvl_Changed(QObject *sender)
+{
+    try {
+        copyPair(sender, pdf_ec_lvl_Text, pdf_ec_lvl_Stepper);
+        if (pdf_ec_lvl_Stepper)
+            pdfBarcode().setErrorLevel(pdf_ec_lvl_Stepper->intValue());
+        regenerateTwoD();
+    } catch (const std::exception &) {
+    }
+}
+
+void BarcodeEditor::dm_widthChanged(QObject *sender)
+{
+    try {
+        copyPair(sender, dm_widthText_2D, dm_widthStepper_2D);
+        regenerateTwoD();
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
+
+void BarcodeEditor::dm_heightChanged(QObject *sender)
+{
+    try {
+        copyPair(sender, dm_HeightText_2D, dm_HeightStepper_2D);
+        regenerateTwoD();
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
+
+void BarcodeEditor::dm_modulesizeChanged(QObject *sender)
+{
+    try {
+        copyPair(sender, dm_moduleText_2D, dm_moduleStepper_2D);
+        // A click on the stepper applies the format's size rule; a typed size only redraws.
+        if (sender == dm_moduleStepper_2D)
+            data_matrix_barcode_size_acc_format();
+        regenerateTwoD();
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
+
+void BarcodeEditor::DPI_Value_Changed(QObject *sender)
+{
+    try {
+        if (!dpi_Text || !dpi_Stepper)
+            return;
+        copyPair(sender, dpi_Text, dpi_Stepper);
+        // A typed resolution counts like a stepped one. The field then shows what is used, which
+        // the stepper's range may have bounded.
+        if (sender != dpi_Stepper && twod::fieldInt(dpi_Text) != dpi_Stepper->intValue())
+            twod::setFieldInt(dpi_Text, dpi_Stepper->intValue());
+        USED_DPI_VALUE = dpi_Stepper->intValue();
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
+
+void BarcodeEditor::Resolution_Choice_Changed()
+{
+    try {
+        if (!DPI_ComboBox)
+            return;
+        const QString item = DPI_ComboBox->currentText();
+        const bool custom = item == QLatin1String("Custom");
+        if (dpi_Stepper)
+            dpi_Stepper->setVisible(custom);
+        if (dpi_Text)
+            dpi_Text->setVisible(custom);
+        if (custom) {
+            if (dpi_Stepper)
+                USED_DPI_VALUE = dpi_Stepper->intValue();
+        } else if (item == QLatin1String("Auto")) {
+            USED_DPI_VALUE = 600;
+        } else {
+            USED_DPI_VALUE = twod::leadingInt(item);
+        }
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
