@@ -27,16 +27,6 @@ namespace {
 
 bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
 
-// The leading integer of a text ("300 DPI" gives 300), as the platform reads an int from text.
-int leadingInt(const QString &text)
-{
-    const QString t = text.trimmed();
-    int end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    return t.left(end).toInt();
-}
-
 bool isExactly(const QObject *object, const char *className)
 {
     return object && qstrcmp(object->metaObject()->className(), className) == 0;
@@ -181,18 +171,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
 
         // Output resolution.
         if (C == DPI_ComboBox) {
-            if (text == QStringLiteral("Custom")) {
-                dpi_Stepper->show();
-                dpi_Text->show();
-                // A resolution of 0 or less would make empty bitmaps: the stepper's minimum holds.
-                USED_DPI_VALUE = std::max(int(dpi_Stepper->minValue()), std::max(1, dpi_Stepper->intValue()));
-            } else {
-                dpi_Stepper->hide();
-                dpi_Text->hide();
-                const int dpi = text == QStringLiteral("Auto") ? 600 : leadingInt(text);
-                if (dpi > 0)
-                    USED_DPI_VALUE = dpi;
-            }
+            Resolution_Choice_Changed();
             return;
         }
 

@@ -79,14 +79,24 @@ void SKTWindowController::_setLabels_Barcode()
 
 void SKTWindowController::Add_Qr_Logo_Tab_Setting_Mode()
 {
-    if (sett_tab_barcode && sett_tab_barcode->count() == 1 && qr_logo_tab_item_sett)
-        sett_tab_barcode->insertTab(1, qr_logo_tab_item_sett, qr_logo_tab_item_sett_label);
+    try {
+        if (sett_tab_barcode && sett_tab_barcode->count() == 1 && qr_logo_tab_item_sett)
+            sett_tab_barcode->insertTab(1, qr_logo_tab_item_sett, qr_logo_tab_item_sett_label);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
 }
 
 void SKTWindowController::Remove_Qr_Logo_Tab_Setting_Mode()
 {
-    if (sett_tab_barcode && sett_tab_barcode->count() >= 2 && qr_logo_tab_item_sett) {
-        const int index = sett_tab_barcode->indexOf(qr_logo_tab_item_sett);
-        sett_tab_barcode->removeTab(index >= 0 ? index : 1);
+    try {
+        // Only the logo tab goes; no other tab is ever taken for it.
+        if (sett_tab_barcode && sett_tab_barcode->count() >= 2 && qr_logo_tab_item_sett) {
+            const int index = sett_tab_barcode->indexOf(qr_logo_tab_item_sett);
+            if (index >= 0)
+                sett_tab_barcode->removeTab(index);
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }

@@ -70,9 +70,7 @@ public:
     void Bind_Data_with_Barcode_FOOTER_For_Series();
     void set_list_value_to_text_box();
     bool combo_sel = false;   // Combo_Selection_Change is running
-    // 2D size floors: the QR size by version, the DataMatrix size by format and module.
-    void Check_And_Set_QR_size_Acc_Version(int versionIndex);
-    void data_matrix_barcode_size_acc_format();
+
     void _setLabels_Barcode();
     void Add_Qr_Logo_Tab_Setting_Mode();
     void Remove_Qr_Logo_Tab_Setting_Mode();

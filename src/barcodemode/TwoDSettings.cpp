@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -120,12 +121,13 @@ void BarcodeEditor::Resolution_Choice_Changed()
         if (dpi_Text)
             dpi_Text->setVisible(custom);
         if (custom) {
+            // A resolution of 0 or less would make empty bitmaps: the stepper's minimum holds.
             if (dpi_Stepper)
-                USED_DPI_VALUE = dpi_Stepper->intValue();
+                USED_DPI_VALUE = std::max(int(dpi_Stepper->minValue()), std::max(1, dpi_Stepper->intValue()));
         } else if (item == QLatin1String("Auto")) {
             USED_DPI_VALUE = 600;
-        } else {
-            USED_DPI_VALUE = twod::leadingInt(item);
+        } else if (const int dpi = twod::leadingInt(item); dpi > 0) {
+            USED_DPI_VALUE = dpi;
         }
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));
