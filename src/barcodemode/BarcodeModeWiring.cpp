@@ -8,4 +8,5 @@
 void SKTWindowController::wireBarcodeModeControls()
 {
     QObject::connect(encode_btn, &QPushButton::clicked, this, [this] { goButtonActionPerformed(); });
+    wireSettingsControls();
 }
