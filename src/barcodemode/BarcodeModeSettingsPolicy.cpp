@@ -257,6 +257,8 @@ void SKTWindowController::hideFooterChanged(QObject *sender)
     }
 }
 
+bool SKTWindowController::showsEditorPreview() const { return Barcode_Setting_Or_Designing_Mode != 2; }
+
 void SKTWindowController::Reframe_Advanced_QR_Symbol()
 {
     if (Barcode_Setting_Or_Designing_Mode != 2)

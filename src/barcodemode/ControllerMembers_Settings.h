@@ -46,6 +46,8 @@ protected:
     void regenerate() override { goButtonActionPerformed(); }
     void focusFontButton(QWidget *button) override;
     void valueFontAction(const QFont &picked) override { changeFont(picked); }
+    // The Advanced QR mode shows its own symbol in its own preview.
+    bool showsEditorPreview() const override;
 
 private:
     // The Advanced QR branch of a margin handler: copy its pair, frame again.

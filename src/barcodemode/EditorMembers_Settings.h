@@ -59,6 +59,9 @@ protected:
     virtual void focusFontButton(QWidget *button) { Q_UNUSED(button); }
     // The value-font action of the window.
     virtual void valueFontAction(const QFont &picked) { applyValueFont(picked); }
+    // Whether the preview in use now is the one the editor's own symbol is shown in (a window whose
+    // other mode has a preview of its own leaves the editor's symbol undrawn meanwhile).
+    virtual bool showsEditorPreview() const { return true; }
     // The background choice is also written where the window keeps it (the edited card object).
     virtual void backgroundChosen(bool transparent) { Q_UNUSED(transparent); }
 

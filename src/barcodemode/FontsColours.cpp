@@ -77,7 +77,7 @@ void BarcodeEditor::applyValueFont(const QFont &picked)
             value_font_value->setText(fontDisplayText(value_font));
         if (liner_or_2D_font != 0) {
             // A 2D symbol has no caption band: framing it again is all.
-            Get_2d_barcode_from_image(true);
+            reframe2D();
         } else if (testBarcode) {
             refreshModelSettings();
             testBarcode->setCaptionFontSize(float(value_font.pointSizeF()));
@@ -96,7 +96,7 @@ void BarcodeEditor::header_changeFont(const QFont &picked)
             header_font_value->setText(fontDisplayText(header_font));
         if (liner_or_2D_font != 0) {
             setHeaderFontSize(float(header_font.pointSizeF()));
-            Get_2d_barcode_from_image(true);
+            reframe2D();
         } else if (testBarcode) {
             refreshModelSettings();
             testBarcode->setHeaderFontSize(float(header_font.pointSizeF()));
@@ -115,7 +115,7 @@ void BarcodeEditor::footer_changeFont(const QFont &picked)
             footer_font_value->setText(fontDisplayText(footer_font));
         if (liner_or_2D_font != 0) {
             setFooterFontSize(float(footer_font.pointSizeF()));
-            Get_2d_barcode_from_image(true);
+            reframe2D();
         } else if (testBarcode) {
             refreshModelSettings();
             testBarcode->setFooterFontSize(float(footer_font.pointSizeF()));

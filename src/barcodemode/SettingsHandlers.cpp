@@ -274,7 +274,8 @@ void BarcodeEditor::relayoutLinear()
     testBarcode->calculateWidth();
     testBarcode->setWidth(Set_Linear_Barcode_Width(*testBarcode));
     refreshModelSettings();   // now with the margins in points
-    Get_Image_From_Barcode(testBarcode.get(), true, false);
+    if (showsEditorPreview())
+        Get_Image_From_Barcode(testBarcode.get(), true, false);
 }
 
 void BarcodeEditor::rewidthLinear()
@@ -286,13 +287,20 @@ void BarcodeEditor::rewidthLinear()
     testBarcode->calculateWidth();
     testBarcode->setWidth(Set_Linear_Barcode_Width(*testBarcode));
     refreshModelSettings();
-    Get_Image_From_Barcode(testBarcode.get(), true, false);
+    if (showsEditorPreview())
+        Get_Image_From_Barcode(testBarcode.get(), true, false);
 }
 
-void BarcodeEditor::reframe2D() { Get_2d_barcode_from_image(true); }
+void BarcodeEditor::reframe2D()
+{
+    if (showsEditorPreview())
+        Get_2d_barcode_from_image(true);
+}
 
 void BarcodeEditor::redrawBarcode()
 {
+    if (!showsEditorPreview())
+        return;
     if (liner_or_2D_font != 0) {
         regenerate();
         if (reframeAfterRegenerate())

@@ -184,3 +184,21 @@ TEST_F(SettingsWindow, AdvancedQrModeServesItsOwnPairs)
     EXPECT_EQ(c->ADV_QR_LR_mar_Text->text(), QStringLiteral("0.2"));
     EXPECT_EQ(c->LR_mar_Text->text(), QStringLiteral("0.10"));
 }
+
+TEST_F(SettingsWindow, ModelessHandlersInAdvancedQrModeLeaveItsPreviewAlone)
+{
+    const float height = c->testBarcode->height();
+    const float width = c->testBarcode->width();
+    ModeScope advanced(2);
+    const bool advancedShown = c->QR_barcodeImage->hasPicture();
+    const QSizeF advancedSize = c->QR_barcodeImage->picture().size();
+    typeInto(c->val_mar_Text, QStringLiteral("0.5"));
+    clickStepper(c->widthStepper, true);
+    // The Barcode-mode model follows the controls...
+    EXPECT_DOUBLE_EQ(c->val_mar_Stepper->doubleValue(), double(0.5f));
+    EXPECT_NEAR(c->testBarcode->height() - height, 0.4 * kPointsPerCm, 0.01);
+    EXPECT_GT(c->testBarcode->width(), width);
+    // ...but its picture is not put into the Advanced QR mode's preview.
+    EXPECT_EQ(c->QR_barcodeImage->hasPicture(), advancedShown);
+    EXPECT_EQ(c->QR_barcodeImage->picture().size(), advancedSize);
+}
