@@ -18,7 +18,8 @@
 
 QString BarcodeEditor::fontDisplayText(const QFont &font)
 {
-    return QString::asprintf("%s ( %0.2f )", qPrintable(font.family()), font.pointSizeF());
+    // The family goes in as it is, so a name outside ASCII survives any locale.
+    return font.family() + QString::asprintf(" ( %0.2f )", font.pointSizeF());
 }
 
 void BarcodeEditor::chooseBandFont(FontBand band, const QFont &current)

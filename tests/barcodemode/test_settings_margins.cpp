@@ -32,13 +32,6 @@ TEST_F(SettingsWindow, LeftRightStepperClickWritesItsValueIntoTheField)
     EXPECT_NEAR(before.width() - pictureSize().width(), 2 * 0.1 * kPointsPerCm + 15, 0.01);
 }
 
-TEST_F(SettingsWindow, FieldBeyondTheStepperRangeIsBoundByTheStepperOnly)
-{
-    typeInto(c->LR_mar_Text, QStringLiteral("250"));
-    EXPECT_DOUBLE_EQ(c->LR_mar_Stepper->doubleValue(), c->LR_mar_Stepper->maxValue());
-    EXPECT_EQ(c->LR_mar_Text->text(), QStringLiteral("250"));   // the handler adds no clamp
-}
-
 TEST_F(SettingsWindow, TopBottomMarginChangesHeightNotWidth)
 {
     const QSizeF before = pictureSize();

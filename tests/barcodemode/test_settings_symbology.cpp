@@ -109,15 +109,6 @@ TEST_F(SettingsWindow, HideValueDisablesValueOnTopAndDropsTheValueBand)
     EXPECT_NEAR(pictureSize().height(), shown.height(), 1e-3);
 }
 
-TEST_F(SettingsWindow, ValueOnTopKeepsTheBandAndTheBoxesEnabled)
-{
-    const QSizeF before = pictureSize();
-    clickBox(c->showinTopCheckbox);
-    EXPECT_TRUE(c->testBarcode->printsCaption());
-    EXPECT_TRUE(c->captionCheckbox->isEnabled());
-    EXPECT_NEAR(pictureSize().height(), before.height(), 1e-3);
-}
-
 TEST_F(SettingsWindow, HideHeaderAndFooterDropTheirBandsInBothFamilies)
 {
     const QSizeF before = pictureSize();
