@@ -230,6 +230,7 @@ void SKTWindowController::loadWindowDescription()
     Barcode_Design_tab->layout()->setContentsMargins(0, 0, 0, 0);
     Barcode_Design_tab->layout()->addWidget(main_split_view);
     buildAdvancedQrPanel(Barcode_ADV_QR_tab);
+    wireAdvancedQrSettingsControls();
 
     // Sheets.
     plz_wait_Window = new QDialog(window_, Qt::Sheet | Qt::Dialog | Qt::FramelessWindowHint);

@@ -9,4 +9,5 @@ void SKTWindowController::wireBarcodeModeControls()
 {
     QObject::connect(encode_btn, &QPushButton::clicked, this, [this] { goButtonActionPerformed(); });
     wireTwoDControls();
+    wireSettingsControls();
 }

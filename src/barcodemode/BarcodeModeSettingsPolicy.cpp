@@ -1,0 +1,390 @@
+// The main window's rules for the settings handlers: the Barcode mode acts on its own controls, the
+// Designing mode leaves them alone where the handler asks for the mode, and the Advanced QR mode
+// serves its own margin pairs, size pair, hide boxes and fonts with the same handlers.
+
+#include "app/SKTWindowController.h"
+
+#include "app/core/Globals.h"
+#include "app/core/Messages.h"
+#include "app/core/Utilities.h"
+#include "platform/ColorWell.h"
+#include "platform/PictureView.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include <exception>
+
+using platform::PairFormat;
+
+namespace {
+
+QString failureText(const std::exception &e) { return QString::fromUtf8(e.what()); }
+
+void setShown(QWidget *w, bool shown)
+{
+    if (w)
+        w->setVisible(shown);
+}
+
+} // namespace
+
+// ---- Family radios and the batch check box ----
+
+void SKTWindowController::Linear_Barcode_Select(QObject *)
+{
+    try {
+        Liner_Barcode_Opt_Select();
+        if (dataText)
+            dataText->setFocus();
+        goButtonActionPerformed();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+void SKTWindowController::TwoD_Barcode_Select(QObject *)
+{
+    try {
+        two_d_barcode_Opt_Select();
+        goButtonActionPerformed();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+void SKTWindowController::barcodeData_SourceChanged(QObject *)
+{
+    try {
+        Layout_Data_Source_State();
+        goButtonActionPerformed();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+void SKTWindowController::Layout_Data_Source_State()
+{
+    const bool batch = data_source_chkbox && data_source_chkbox->isChecked();
+    QList<QCheckBox *> listBoxes;
+    for (QCheckBox *b : {barcode_value_chk, barcode_header_chk, barcode_footer_chk})
+        if (b)
+            listBoxes << b;
+    if (batch) {
+        if (data_source_txt_box)
+            data_source_txt_box->setText(QStringLiteral("Batch Processing"));
+        for (QRadioButton *r : {Custom_Sheet_RD, Data_Set_Sheet_RD})
+            if (r)
+                r->setEnabled(true);
+        for (QCheckBox *b : listBoxes)
+            b->setChecked(true);
+        SetObjEnabled(batch_chk_Gp_Bx, true);
+        Use_Data_Sheet_Values = true;
+        const bool fromList = !Data_Set_Sheet_RD || !Data_Set_Sheet_RD->isChecked();
+        SetObjEnabled(data_Sheet_Gp_Bx, fromList);
+        if (List)
+            List->setEnabled(fromList);
+        // Every field whose list box is ticked takes its text from the batch, not from typing.
+        const bool valueBound = barcode_value_chk && barcode_value_chk->isChecked();
+        if (dataText)
+            dataText->setReadOnly(valueBound);
+        if (dataText_2D)
+            dataText_2D->setReadOnly(valueBound);
+        if (HeaderText)
+            HeaderText->setReadOnly(barcode_header_chk && barcode_header_chk->isChecked());
+        if (FooterText)
+            FooterText->setReadOnly(barcode_footer_chk && barcode_footer_chk->isChecked());
+        return;
+    }
+
+    Use_Data_Sheet_Values = false;
+    for (QCheckBox *b : listBoxes)
+        b->setChecked(false);
+    if (data_source_txt_box)
+        data_source_txt_box->setText(QStringLiteral("Manual"));
+    for (QRadioButton *r : {Custom_Sheet_RD, Data_Set_Sheet_RD})
+        if (r)
+            r->setEnabled(false);
+    SetObjEnabled(batch_chk_Gp_Bx, false);
+    SetObjEnabled(data_Sheet_Gp_Bx, false);
+    // The typed fields come back and the series pop-ups go.
+    const bool twoD = liner_or_2D_font != 0;
+    setShown(dataText, !twoD);
+    setShown(dataText_2D, twoD);
+    setShown(dataText_2D_scl_v, twoD);
+    setShown(HeaderText, true);
+    setShown(FooterText, true);
+    for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list, val_combo_value, hdr_combo_value, ftr_combo_value})
+        setShown(c, false);
+    for (QLineEdit *f : {dataText, HeaderText, FooterText}) {
+        if (!f)
+            continue;
+        f->setReadOnly(false);
+        QPalette p = f->palette();
+        p.setColor(QPalette::Base, Qt::white);
+        f->setPalette(p);
+    }
+    if (dataText_2D)
+        dataText_2D->setReadOnly(false);
+    if (List)
+        List->setEnabled(false);
+    // Empty fields get the sample texts again.
+    if (dataText && dataText->text().isEmpty())
+        Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
+    if (dataText_2D && Get_Two_D_Value_From_Field().isEmpty())
+        Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
+    if (HeaderText && HeaderText->text().isEmpty())
+        HeaderText->setText(def_barcode_hdr_str);
+    if (FooterText && FooterText->text().isEmpty())
+        FooterText->setText(QStringLiteral("FOOTER"));
+}
+
+// ---- Margins, sizes and print flags by working mode ----
+
+void SKTWindowController::advancedQrMarginChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field)
+{
+    platform::copyPair(sender, stepper, field, PairFormat::Real);
+    Reframe_Advanced_QR_Symbol();
+}
+
+void SKTWindowController::Header_Margin_Changed(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 0)
+            BarcodeEditor::Header_Margin_Changed(sender);
+        else if (Barcode_Setting_Or_Designing_Mode == 2)
+            advancedQrMarginChanged(sender, ADV_QR_hdr_mar_Stepper, ADV_QR_hdr_mar_Text);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::Footer_Margin_Changed(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 0)
+            BarcodeEditor::Footer_Margin_Changed(sender);
+        else if (Barcode_Setting_Or_Designing_Mode == 2)
+            advancedQrMarginChanged(sender, ADV_QR_ftr_mar_Stepper, ADV_QR_ftr_mar_Text);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::TB_Margin_Changed(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 0)
+            BarcodeEditor::TB_Margin_Changed(sender);
+        else if (Barcode_Setting_Or_Designing_Mode == 2)
+            advancedQrMarginChanged(sender, ADV_QR_TB_mar_Stepper, ADV_QR_TB_mar_Text);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::LR_Margin_Changed(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 0)
+            BarcodeEditor::LR_Margin_Changed(sender);
+        else if (Barcode_Setting_Or_Designing_Mode == 2)
+            advancedQrMarginChanged(sender, ADV_QR_LR_mar_Stepper, ADV_QR_LR_mar_Text);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::heightChanged(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 2) {
+            platform::copyPair(sender, ADV_QR_HeightStepper_2D, ADV_QR_HeightText_2D, PairFormat::Integer);
+            DRAW_ADV_QR_With_All_Init();
+        } else {
+            BarcodeEditor::heightChanged(sender);
+        }
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::captionChanged(QObject *sender)
+{
+    if (Barcode_Setting_Or_Designing_Mode == 0)
+        BarcodeEditor::captionChanged(sender);
+}
+
+void SKTWindowController::hideHeaderChanged(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode != 2) {
+            BarcodeEditor::hideHeaderChanged(sender);
+            return;
+        }
+        const bool printed = !(ADV_QR_hideHeaderCheckbox && ADV_QR_hideHeaderCheckbox->isChecked());
+        setPrintsHeader(printed);
+        SetObjEnabled(ADV_QR_hdr_box, printed);
+        Reframe_Advanced_QR_Symbol();
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::hideFooterChanged(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode != 2) {
+            BarcodeEditor::hideFooterChanged(sender);
+            return;
+        }
+        const bool printed = !(ADV_QR_hideFooterCheckbox && ADV_QR_hideFooterCheckbox->isChecked());
+        setPrintsFooter(printed);
+        SetObjEnabled(ADV_QR_ftr_box, printed);
+        Reframe_Advanced_QR_Symbol();
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+bool SKTWindowController::showsEditorPreview() const { return Barcode_Setting_Or_Designing_Mode != 2; }
+
+void SKTWindowController::Reframe_Advanced_QR_Symbol()
+{
+    if (Barcode_Setting_Or_Designing_Mode == 2)
+        Get_ADV_QR_barcode_from_image(true);
+}
+
+// ---- Fonts ----
+
+void SKTWindowController::focusFontButton(QWidget *button)
+{
+    if (button)
+        button->setFocus();
+}
+
+void SKTWindowController::changeFont(const QFont &picked) { applyValueFont(picked); }
+
+void SKTWindowController::Header_Font_Changed(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 0) {
+            BarcodeEditor::Header_Font_Changed(sender);
+        } else if (Barcode_Setting_Or_Designing_Mode == 2) {
+            focusFontButton(ADV_QR_hdr_font_btn);
+            chooseBandFont(FontBand::Header, ADV_QR_header_font);
+        }
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::Footer_Font_Changed(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 0)
+            BarcodeEditor::Footer_Font_Changed(sender);
+        else if (Barcode_Setting_Or_Designing_Mode == 2)
+            chooseBandFont(FontBand::Footer, ADV_QR_footer_font);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::header_changeFont(const QFont &picked)
+{
+    if (Barcode_Setting_Or_Designing_Mode != 2) {
+        BarcodeEditor::header_changeFont(picked);
+        return;
+    }
+    try {
+        ADV_QR_header_font = picked;
+        if (ADV_QR_header_font_value)
+            ADV_QR_header_font_value->setText(fontDisplayText(ADV_QR_header_font));
+        setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
+        Reframe_Advanced_QR_Symbol();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+void SKTWindowController::footer_changeFont(const QFont &picked)
+{
+    if (Barcode_Setting_Or_Designing_Mode != 2) {
+        BarcodeEditor::footer_changeFont(picked);
+        return;
+    }
+    try {
+        ADV_QR_footer_font = picked;
+        if (ADV_QR_footer_font_value)
+            ADV_QR_footer_font_value->setText(fontDisplayText(ADV_QR_footer_font));
+        setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
+        Reframe_Advanced_QR_Symbol();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+// ---- Colours and background ----
+
+void SKTWindowController::Set_Font_Clr(QObject *sender)
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode == 2)
+            DRAW_ADV_QR_With_All_Init();
+        else
+            BarcodeEditor::Set_Font_Clr(sender);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::Barcode_Back_Color_rd_clicked(QObject *)
+{
+    try {
+        if (transparent_bkgnd)
+            transparent_bkgnd->setChecked(false);
+        if (brcd_bk_clr_rd)
+            brcd_bk_clr_rd->setChecked(true);
+        if (brcd_bk_clr_trnsp_rd)
+            brcd_bk_clr_trnsp_rd->setChecked(false);
+        if (bar_back_clr) {
+            bar_back_clr->setEnabled(true);
+            bar_back_clr->setColor(Qt::white);
+        }
+        Set_Font_Clr(nullptr);
+        Transparent_Bkngd_Clicked(nullptr);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}
+
+void SKTWindowController::Barcode_Back_Color_Transp_rd_clicked(QObject *)
+{
+    try {
+        if (transparent_bkgnd)
+            transparent_bkgnd->setChecked(true);
+        if (brcd_bk_clr_rd)
+            brcd_bk_clr_rd->setChecked(false);
+        if (brcd_bk_clr_trnsp_rd)
+            brcd_bk_clr_trnsp_rd->setChecked(true);
+        if (bar_back_clr) {
+            bar_back_clr->setEnabled(false);
+            bar_back_clr->setColor(Qt::white);
+        }
+        Set_Font_Clr(nullptr);
+        Transparent_Bkngd_Clicked(nullptr);
+    } catch (const std::exception &e) {
+        reportFailure(failureText(e));
+    }
+}

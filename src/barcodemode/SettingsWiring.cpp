@@ -1,0 +1,95 @@
+// Connects the settings controls to their handlers. Only the user's actions reach them: the
+// symbology pop-up's activation, clicks on boxes, radios and buttons, steps of a stepper, the end
+// of editing of a field and a colour chosen in a well; filling the controls from code sends nothing.
+
+#include "app/SKTWindowController.h"
+
+#include "platform/ColorWell.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+template <typename Handler>
+void onClick(QAbstractButton *button, SKTWindowController *c, Handler handler)
+{
+    if (button)
+        QObject::connect(button, &QAbstractButton::clicked, c, [c, button, handler] { (c->*handler)(button); });
+}
+
+template <typename Handler>
+void onPair(platform::Stepper *stepper, QLineEdit *field, SKTWindowController *c, Handler handler)
+{
+    platform::connectPair(stepper, field, c, [c, handler](QObject *sender) { (c->*handler)(sender); });
+}
+
+void onColour(platform::ColorWell *well, SKTWindowController *c)
+{
+    if (well)
+        QObject::connect(well, &platform::ColorWell::colorChanged, c, [c, well] { c->Header_Color_Changed(well); });
+}
+
+} // namespace
+
+void SKTWindowController::wireSettingsControls()
+{
+    using C = SKTWindowController;
+    if (barcodeTypePopup) {
+        QComboBox *popup = barcodeTypePopup;
+        QObject::connect(popup, &QComboBox::activated, this, [this, popup] { barcodeTypeChanged(popup); });
+    }
+    onClick(Linear_Barcode_RD, this, &C::Linear_Barcode_Select);
+    onClick(TwoD_Barcode_RD, this, &C::TwoD_Barcode_Select);
+
+    onPair(val_mar_Stepper, val_mar_Text, this, &C::Value_Margin_Changed);
+    onPair(hdr_mar_Stepper, hdr_mar_Text, this, &C::Header_Margin_Changed);
+    onPair(ftr_mar_Stepper, ftr_mar_Text, this, &C::Footer_Margin_Changed);
+    onPair(TB_mar_Stepper, TB_mar_Text, this, &C::TB_Margin_Changed);
+    onPair(LR_mar_Stepper, LR_mar_Text, this, &C::LR_Margin_Changed);
+    onPair(HeightStepper, HeightText, this, &C::heightChanged);
+    onPair(HeightStepper_2D, HeightText_2D, this, &C::heightChanged);
+    onPair(widthStepper, widthText, this, &C::widthChanged);
+    onPair(Pdf_widthStepper_2D, Pdf_widthText_2D, this, &C::widthChanged);
+    onPair(pdf_HeightStepper_2D, pdf_HeightText_2D, this, &C::pdf_heightChanged);
+
+    onClick(captionCheckbox, this, &C::captionChanged);
+    onClick(showinTopCheckbox, this, &C::showinTopChanged);
+    onClick(hideHeaderCheckbox, this, &C::hideHeaderChanged);
+    onClick(hideFooterCheckbox, this, &C::hideFooterChanged);
+    onClick(data_source_chkbox, this, &C::barcodeData_SourceChanged);
+
+    onClick(val_font_btn, this, &C::Value_Font_Changed);
+    onClick(hdr_font_btn, this, &C::Header_Font_Changed);
+    onClick(ftr_font_btn, this, &C::Footer_Font_Changed);
+
+    for (platform::ColorWell *well : {barcode_clr, bar_back_clr, bar_val_clr, bar_hdr_clr, bar_ftr_clr})
+        onColour(well, this);
+    onClick(brcd_bk_clr_rd, this, &C::Barcode_Back_Color_rd_clicked);
+    onClick(brcd_bk_clr_trnsp_rd, this, &C::Barcode_Back_Color_Transp_rd_clicked);
+    onClick(transparent_bkgnd, this, &C::Transparent_Bkngd_Clicked);
+}
+
+void SKTWindowController::wireAdvancedQrSettingsControls()
+{
+    if (advancedQrSettingsWired || !ADV_QR_hdr_mar_Stepper)
+        return;
+    advancedQrSettingsWired = true;
+    using C = SKTWindowController;
+    onPair(ADV_QR_hdr_mar_Stepper, ADV_QR_hdr_mar_Text, this, &C::Header_Margin_Changed);
+    onPair(ADV_QR_ftr_mar_Stepper, ADV_QR_ftr_mar_Text, this, &C::Footer_Margin_Changed);
+    onPair(ADV_QR_TB_mar_Stepper, ADV_QR_TB_mar_Text, this, &C::TB_Margin_Changed);
+    onPair(ADV_QR_LR_mar_Stepper, ADV_QR_LR_mar_Text, this, &C::LR_Margin_Changed);
+    onPair(ADV_QR_HeightStepper_2D, ADV_QR_HeightText_2D, this, &C::heightChanged);
+    onClick(ADV_QR_hideHeaderCheckbox, this, &C::hideHeaderChanged);
+    onClick(ADV_QR_hideFooterCheckbox, this, &C::hideFooterChanged);
+    onClick(ADV_QR_hdr_font_btn, this, &C::Header_Font_Changed);
+    onClick(ADV_QR_ftr_font_btn, this, &C::Footer_Font_Changed);
+    for (platform::ColorWell *well : {ADV_QR_bar_hdr_clr, ADV_QR_bar_ftr_clr, ADV_QR_barcode_clr, ADV_QR_back_bg_clr})
+        onColour(well, this);
+}

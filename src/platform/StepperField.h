@@ -1,0 +1,39 @@
+#pragma once
+// A stepper beside a text field form one input. Their handler is told which half the user changed:
+// the stepper after a click on an arrow, the field when its editing ends (Return, or leaving it
+// after a change). copyPair() then carries the value across: stepper to field as text, field to
+// stepper as a number, which the stepper bounds by its own range.
+
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+class QObject;
+
+namespace platform {
+
+class Stepper;
+
+enum class PairFormat {
+    Integer,       // "%d"
+    Real,          // a single-precision float as the field shows one: the shortest text that reads back
+    TwoDecimals,   // "%.2f"
+};
+
+// The text a field shows for a stepper's value.
+QString formatPairValue(double value, PairFormat format);
+// The number at the start of a field's text, as a field reads one ("0.5cm" gives 0.5); 0 without one.
+double leadingReal(const QString &text);
+// The integer at the start of a field's text ("12.7" gives 12); 0 without one.
+int leadingInteger(const QString &text);
+
+// Copies between the halves: when sender is a stepper, the field takes the stepper's value;
+// otherwise (a field, or no sender) the stepper takes the field's value. Answers whether the
+// stepper was the sender. Nothing is sent to either half's handlers.
+bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
+
+// Calls handler with the half that changed. Either half may be null; context ends the connections.
+void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *sender)> handler);
+
+} // namespace platform
