@@ -152,7 +152,7 @@ PostalRead readJapanPost(const QImage &image)
     if (bars.size() != 67)
         return fail(QStringLiteral("bar count"));
     const std::vector<FourState> s = fourStates(bars);
-    // Bar shapes as the customer barcode specification numbers them: 1 long, 2 semi-long upper,
+    // Bar shapes as Japan Post numbers them: 1 long, 2 semi-long upper,
     // 3 semi-long lower, 4 timing.
     auto shape = [&](size_t i) { return s[i].up ? (s[i].down ? '1' : '2') : (s[i].down ? '3' : '4'); };
     auto shapes = [&](size_t from, size_t count) {
