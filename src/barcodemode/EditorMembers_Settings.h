@@ -11,6 +11,7 @@ public:
     // Stepper and field pairs, and the print-flag boxes.
     virtual void Value_Margin_Changed(QObject *sender);
     virtual void Header_Margin_Changed(QObject *sender);
+    void marginPairChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field);
     virtual void Footer_Margin_Changed(QObject *sender);
     virtual void TB_Margin_Changed(QObject *sender);
     virtual void LR_Margin_Changed(QObject *sender);

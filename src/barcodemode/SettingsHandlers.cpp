@@ -88,6 +88,20 @@ void BarcodeEditor::barcodeTypeChanged(QObject *)
     }
 }
 
+// A margin pair that re-lays a linear symbol or re-frames a 2D one.
+void BarcodeEditor::marginPairChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field)
+{
+    try {
+        platform::copyPair(sender, stepper, field, PairFormat::Real);
+        if (liner_or_2D_font == 0)
+            relayoutLinear();
+        else
+            reframe2D();
+    } catch (const std::exception &e) {
+        reportFailure(QString::fromUtf8(e.what()));
+    }
+}
+
 void BarcodeEditor::Value_Margin_Changed(QObject *sender)
 {
     try {
@@ -99,44 +113,11 @@ void BarcodeEditor::Value_Margin_Changed(QObject *sender)
     }
 }
 
-void BarcodeEditor::Header_Margin_Changed(QObject *sender)
-{
-    try {
-        platform::copyPair(sender, hdr_mar_Stepper, hdr_mar_Text, PairFormat::Real);
-        if (liner_or_2D_font == 0)
-            relayoutLinear();
-        else
-            reframe2D();
-    } catch (const std::exception &e) {
-        reportFailure(QString::fromUtf8(e.what()));
-    }
-}
+void BarcodeEditor::Header_Margin_Changed(QObject *sender) { marginPairChanged(sender, hdr_mar_Stepper, hdr_mar_Text); }
 
-void BarcodeEditor::Footer_Margin_Changed(QObject *sender)
-{
-    try {
-        platform::copyPair(sender, ftr_mar_Stepper, ftr_mar_Text, PairFormat::Real);
-        if (liner_or_2D_font == 0)
-            relayoutLinear();
-        else
-            reframe2D();
-    } catch (const std::exception &e) {
-        reportFailure(QString::fromUtf8(e.what()));
-    }
-}
+void BarcodeEditor::Footer_Margin_Changed(QObject *sender) { marginPairChanged(sender, ftr_mar_Stepper, ftr_mar_Text); }
 
-void BarcodeEditor::TB_Margin_Changed(QObject *sender)
-{
-    try {
-        platform::copyPair(sender, TB_mar_Stepper, TB_mar_Text, PairFormat::Real);
-        if (liner_or_2D_font == 0)
-            relayoutLinear();
-        else
-            reframe2D();
-    } catch (const std::exception &e) {
-        reportFailure(QString::fromUtf8(e.what()));
-    }
-}
+void BarcodeEditor::TB_Margin_Changed(QObject *sender) { marginPairChanged(sender, TB_mar_Stepper, TB_mar_Text); }
 
 void BarcodeEditor::LR_Margin_Changed(QObject *sender)
 {
