@@ -207,3 +207,18 @@ void Check_Path_And_Create_Files()
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }
+
+void SKTWindowController::setPrintInfo(const platform::PrintInfo &info)
+{
+    if (printInfo && *printInfo == info)
+        return;
+    printInfo = std::make_shared<platform::PrintInfo>(info);
+}
+
+const platform::PrintInfo *SKTWindowController::getPrintInfo() const { return printInfo.get(); }
+
+void SKTWindowController::Set_Logo_Item_List_EMPTY()
+{
+    logoList.clear();
+    Show_NSLog_Message(QStringLiteral("List has been reset. Count: %1").arg(logoList.size()));
+}

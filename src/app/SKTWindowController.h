@@ -15,6 +15,7 @@
 #include <QRect>
 
 #include "platform/Picture.h"
+#include "platform/PrintInfo.h"
 #include <optional>
 
 #include "barcodemode/ControllerTypes.h"
@@ -115,6 +116,12 @@ public:
     void Hide_Destroy_Modeless();
     void Show_One_By_One_Modeless();
     void Hide_One_By_One_Modeless();
+
+    // The shared page setup: a copy of what is given, unless it is the one already held.
+    void setPrintInfo(const platform::PrintInfo &info);
+    const platform::PrintInfo *getPrintInfo() const;
+    // Empties the logo cache of the current design.
+    void Set_Logo_Item_List_EMPTY();
 
     // Help and support commands.
     void Copy_Email();

@@ -280,8 +280,9 @@ void SKTWindowController::awakeFromNib()
             selectFirst(Card_hatch_style);
         }
     }
-    // 35
+    // 35-36
     Not_Draw_Only_Prop_Change = false;
+    setPrintInfo(platform::PrintInfo::sharedPrintInfo());
     // 38
     if (document())
         SetDocumentCanvasSize(SKTDocument::canvasSize_size_val(true, QSizeF()));

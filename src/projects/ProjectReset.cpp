@@ -39,7 +39,7 @@ void setEnabled(QWidget *w, bool on)
 void SKTWindowController::New_Project_Setting_Reset(bool)
 {
     try {
-        logoList.clear();
+        Set_Logo_Item_List_EMPTY();
 
         // Record list beside the canvas: one record.
         Hide_Fill_List_Box(true);
@@ -50,7 +50,7 @@ void SKTWindowController::New_Project_Setting_Reset(bool)
             Fill_Record_List(1);
         Check_Series_Or_Excel_Use_or_not();
 
-        save_flag_des_mode = false;
+        Set_Des_Mode_Save_Flag_False();
         Not_Draw_Only_Prop_Change = true;
 
         // Card size: 100 x 100 in the design unit, label stock "Custom".
@@ -87,10 +87,7 @@ void SKTWindowController::New_Project_Setting_Reset(bool)
             _grid->setAlwaysShown(false);
 
         // The canvas and the sidebar stay hidden until a design is started or opened.
-        if (myTargetView)
-            myTargetView->setVisible(false);
-        if (Right_Prop_Box)
-            Right_Prop_Box->setVisible(false);
+        Show_Hide_Main_Window(false);
         Set_Canvas_to_100_percent();
 
         if (Batch_Series) {

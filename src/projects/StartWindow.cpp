@@ -18,10 +18,7 @@ void SKTWindowController::Open_Start_Window()
         Start_Card_Option = QStringLiteral("W");
         Linked_Sheet = LinkedSheetTable();
         New_Project_Setting_Reset(true);
-        if (myTargetView)
-            myTargetView->setVisible(true);
-        if (Right_Prop_Box)
-            Right_Prop_Box->setVisible(true);
+        Show_Hide_Main_Window(true);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -260,3 +260,23 @@ TEST(MainWindow, EditionTabsMenusAndExtension)
         EXPECT_EQ(c->toolbar_all.size(), 15);
     }
 }
+
+TEST(MainWindow, SharedPageSetupAndLogoCache)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    ASSERT_NE(c->getPrintInfo(), nullptr);   // set at start-up
+    const platform::PrintInfo *held = c->getPrintInfo();
+    c->setPrintInfo(*held);                  // the same page setup: nothing changes
+    EXPECT_EQ(c->getPrintInfo(), held);
+    platform::PrintInfo other = *held;
+    other.printerName = QStringLiteral("Label printer");
+    c->setPrintInfo(other);
+    ASSERT_NE(c->getPrintInfo(), nullptr);
+    EXPECT_EQ(c->getPrintInfo()->printerName, QStringLiteral("Label printer"));
+    other.printerName = QStringLiteral("changed after");
+    EXPECT_EQ(c->getPrintInfo()->printerName, QStringLiteral("Label printer"));   // a copy was kept
+    c->logoList << QVariant(1) << QVariant(2);
+    c->Set_Logo_Item_List_EMPTY();
+    EXPECT_TRUE(c->logoList.isEmpty());
+}

@@ -1,0 +1,18 @@
+#include "platform/PrintInfo.h"
+
+#include <QLocale>
+#include <QMarginsF>
+#include <QPageSize>
+
+namespace platform {
+
+PrintInfo PrintInfo::sharedPrintInfo()
+{
+    const bool letter = QLocale().territory() == QLocale::UnitedStates || QLocale().territory() == QLocale::Canada;
+    PrintInfo info;
+    info.pageLayout = QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+    return info;
+}
+
+} // namespace platform
