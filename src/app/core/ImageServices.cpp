@@ -179,6 +179,8 @@ bool Save_gen_image(const platform::Picture &image, const QString &file_path_val
                 writer.setQuality(100);   // compression factor 1.0: best quality
             if (kind == FileKind::Tiff)
                 writer.setCompression(1);   // lossless LZW
+            if (kind == FileKind::Png)
+                writer.setCompression(1);   // barcodes are flat colour: fast deflate costs little size
             if (!writer.write(bitmap)) {
                 encoderError = writer.errorString();
                 return false;
