@@ -69,15 +69,14 @@ bool joinShortByteIntoText(SegmentList *list)
     return false;
 }
 
-// A "T" of 5 bytes or more absorbs a neighbouring "T" or one-byte "B".
-bool growLongText(SegmentList *list)
+// One merge step: the first segment that grows absorbs a neighbour that may be absorbed, the one
+// before it first. Answers whether anything merged.
+template <typename Grows, typename Absorbable>
+bool absorbNeighbour(SegmentList *list, Grows grows, Absorbable absorbable)
 {
-    const auto absorbable = [](const Segment *s) {
-        return checkElementType(s, 'T') || (checkElementType(s, 'B') && getElementLength(s) == 1);
-    };
     for (int i = 0; i < int(list->items.size()); ++i) {
         Segment *cur = listGet(list, i);
-        if (!checkElementType(cur, 'T') || getElementLength(cur) < 5)
+        if (!grows(cur))
             continue;
         Segment *prev = listGet(list, i - 1);
         if (absorbable(prev)) {
@@ -95,30 +94,20 @@ bool growLongText(SegmentList *list)
     return false;
 }
 
+// A "T" of 5 bytes or more absorbs a neighbouring "T" or one-byte "B".
+bool growLongText(SegmentList *list)
+{
+    return absorbNeighbour(
+        list, [](const Segment *s) { return checkElementType(s, 'T') && getElementLength(s) >= 5; },
+        [](const Segment *s) { return checkElementType(s, 'T') || (checkElementType(s, 'B') && getElementLength(s) == 1); });
+}
+
 // A "B" absorbs a neighbouring "B" or "T" shorter than 5 bytes.
 bool growBytes(SegmentList *list)
 {
-    const auto absorbable = [](const Segment *s) {
-        return checkElementType(s, 'B') || (checkElementType(s, 'T') && getElementLength(s) < 5);
-    };
-    for (int i = 0; i < int(list->items.size()); ++i) {
-        Segment *cur = listGet(list, i);
-        if (!checkElementType(cur, 'B'))
-            continue;
-        Segment *prev = listGet(list, i - 1);
-        if (absorbable(prev)) {
-            cur->start = prev->start;
-            listRemove(list, i - 1);
-            return true;
-        }
-        Segment *next = listGet(list, i + 1);
-        if (absorbable(next)) {
-            cur->end = next->end;
-            listRemove(list, i + 1);
-            return true;
-        }
-    }
-    return false;
+    return absorbNeighbour(
+        list, [](const Segment *s) { return checkElementType(s, 'B'); },
+        [](const Segment *s) { return checkElementType(s, 'B') || (checkElementType(s, 'T') && getElementLength(s) < 5); });
 }
 
 void fail(_pdf417param *param)
