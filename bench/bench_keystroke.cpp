@@ -3,7 +3,7 @@
 // typing). Runs the real window offscreen; prints the median and the 95th percentile.
 
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "model/SKTDocument.h"
 #include "platform/PictureView.h"
 

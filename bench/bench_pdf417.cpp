@@ -1,7 +1,7 @@
 // PDF417 throughput: 1,000 URLs made into PNG files, and one 1,800-byte symbol at level 5.
 // Run with --urls-out=FILE to write the same URLs, one a line, for a comparison with other tools.
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "engines/pdf417/pdf417Tool.h"
 #include "engines/pdf417/pdf417View.h"
 #include "engines/pdf417/pdf417lib.h"

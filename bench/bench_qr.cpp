@@ -4,7 +4,7 @@
 //   bench_qr [--values FILE]   also writes the 1,000 values, one a line, for a comparison run
 //                              (for example: zint -b 58 --secure=2 --batch --filetype=png -o DIR/~~~~.png -i FILE)
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "engines/qr/QREncoder.h"
 #include "engines/qr/QR_Encode.h"
 

@@ -5,7 +5,7 @@
 #include "barcodemode/BarcodeEditorForm.h"
 
 #include "advqr/QrPanels.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/FormBuilder.h"
 #include "platform/PictureView.h"
 

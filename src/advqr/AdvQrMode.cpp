@@ -4,9 +4,9 @@
 
 #include "advqr/QrPanels.h"
 #include "advqr/QrPayload.h"
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
-#include "app/core/Utilities.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
 #include "platform/GuiThread.h"
 #include "platform/PictureView.h"
 

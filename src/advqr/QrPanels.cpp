@@ -3,7 +3,7 @@
 
 #include "advqr/QrPanels.h"
 
-#include "app/core/Utilities.h"
+#include "core/Utilities.h"
 #include "platform/FormBuilder.h"
 
 #include <QButtonGroup>

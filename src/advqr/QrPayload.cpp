@@ -1,6 +1,6 @@
 #include "advqr/QrPayload.h"
 
-#include "app/core/Utilities.h"
+#include "core/Utilities.h"
 
 #include <QStringList>
 

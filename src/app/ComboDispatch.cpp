@@ -4,10 +4,10 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/FileServices.h"
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
-#include "app/core/Utilities.h"
+#include "core/FileServices.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
 #include "platform/FormBuilder.h"
 #include "platform/PictureView.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/Utilities.h"
+#include "core/Utilities.h"
 #include "platform/Dialogs.h"
 #include "output/Send_Modeless.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/Messages.h"
+#include "core/Messages.h"
 #include "platform/GuiThread.h"
 
 #include <QCoreApplication>

@@ -4,8 +4,8 @@
 #include "app/SKTWindowController.h"
 
 #include "app/SupportLinks.h"
-#include "app/core/Messages.h"
-#include "app/core/Utilities.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
 #include "platform/Dialogs.h"
 
 #include <QClipboard>

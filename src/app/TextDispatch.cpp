@@ -3,9 +3,9 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
-#include "app/core/Utilities.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
 #include "platform/Stepper.h"
 
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 #include "app/SKTWindowController.h"
 
 #include "advqr/QrPanels.h"
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
-#include "app/core/Utilities.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
 #include "barcodemode/BarcodeEditorForm.h"
 #include "imagetools/Rotated.h"
 #include "model/SKTDocument.h"

@@ -1,7 +1,7 @@
 #include "barcodemode/BarcodeEditor.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
 #include "engines/render/NKDBarcodeImage.h"

@@ -5,9 +5,9 @@
 #include "barcodemode/BarcodeEditor.h"
 
 #include "app/SKTWindowController.h"
-#include "app/core/FileServices.h"
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/FileServices.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"

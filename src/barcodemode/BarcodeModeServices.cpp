@@ -2,8 +2,8 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "platform/FormBuilder.h"
 #include "platform/GuiThread.h"

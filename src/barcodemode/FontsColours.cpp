@@ -4,7 +4,7 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "app/core/Messages.h"
+#include "core/Messages.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"

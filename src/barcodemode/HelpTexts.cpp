@@ -3,9 +3,9 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Long_SMS_Dlg.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Long_SMS_Dlg.h"
+#include "core/Messages.h"
 
 #include <exception>
 

@@ -3,9 +3,9 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/FileServices.h"
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/FileServices.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "platform/FormBuilder.h"
 

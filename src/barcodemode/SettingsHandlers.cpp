@@ -3,8 +3,8 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/Stepper.h"

@@ -3,8 +3,8 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "platform/Stepper.h"
 

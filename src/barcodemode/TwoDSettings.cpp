@@ -3,7 +3,7 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "barcodemode/TwoDFieldValues.h"
 #include "engines/pdf417/pdf417View.h"
 #include "platform/Stepper.h"

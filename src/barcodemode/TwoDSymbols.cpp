@@ -1,7 +1,7 @@
 #include "barcodemode/TwoDSymbols.h"
 
-#include "app/core/ImageServices.h"
-#include "app/core/Messages.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
 #include "engines/datamatrix/image.h"
 #include "engines/pdf417/pdf417View.h"

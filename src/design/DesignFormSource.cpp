@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "design/FormLayout.h"
 #include "platform/FormBuilder.h"
 

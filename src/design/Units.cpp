@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/Stepper.h"
 
 #include <QGroupBox>

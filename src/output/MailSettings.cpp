@@ -1,6 +1,6 @@
 #include "app/SKTWindowController.h"
 
-#include "app/core/Messages.h"
+#include "core/Messages.h"
 #include "output/MailGlobals.h"
 #include "output/Preferences.h"
 

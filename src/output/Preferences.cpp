@@ -1,6 +1,6 @@
 #include "output/Preferences.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/Files.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "projects/Card_Property.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 
 Card_Property::Card_Property()
     : Card_Name(default_file_name)

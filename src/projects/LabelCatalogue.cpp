@@ -1,7 +1,7 @@
 #include "projects/LabelCatalogue.h"
 
-#include "app/core/Messages.h"
-#include "app/core/Utilities.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
 
 #include <QDir>
 #include <QFile>

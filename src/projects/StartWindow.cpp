@@ -1,7 +1,7 @@
 #include "app/SKTWindowController.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 
 #include <QGroupBox>
 #include <QLabel>

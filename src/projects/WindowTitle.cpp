@@ -1,6 +1,6 @@
 #include "app/SKTWindowController.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "projects/Card_Property.h"
 
 #include <QFileInfo>

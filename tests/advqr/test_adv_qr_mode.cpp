@@ -1,7 +1,7 @@
 #include "advqr/QrPanels.h"
 #include "advqr/QrPayload.h"
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 

@@ -1,5 +1,5 @@
 #include "advqr/QrPanels.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "support/ScriptedResponder.h"
 
 #include <QButtonGroup>

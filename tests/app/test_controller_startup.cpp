@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "model/SKTDocument.h"
 #include "platform/Plist.h"
 #include "platform/Quit.h"

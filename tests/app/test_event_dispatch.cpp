@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"

@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "app/PleaseWait.h"
 #include "output/Send_Modeless.h"
 #include "support/AppEnvironment.h"

@@ -1,6 +1,6 @@
-#include "app/core/Globals.h"
-#include "app/core/Long_SMS_Dlg.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Long_SMS_Dlg.h"
+#include "core/Messages.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 

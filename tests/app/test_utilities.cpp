@@ -1,5 +1,5 @@
-#include "app/core/Globals.h"
-#include "app/core/Utilities.h"
+#include "core/Globals.h"
+#include "core/Utilities.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 

@@ -1,6 +1,6 @@
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
-#include "app/core/ImageServices.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
 #include "engines/linear/NKDCode128Barcode.h"

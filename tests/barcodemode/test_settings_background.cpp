@@ -3,7 +3,7 @@
 
 #include "test_settings_fixture.h"
 
-#include "app/core/ImageServices.h"
+#include "core/ImageServices.h"
 #include "platform/ColorWell.h"
 #include "support/Decode.h"
 

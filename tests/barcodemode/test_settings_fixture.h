@@ -3,7 +3,7 @@
 // settings controls are driven as a user drives them.
 
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "barcodemode/BarcodeSizeRules.h"
 #include "engines/BarcodeSettings.h"
 #include "engines/linear/NKDBarcode.h"

@@ -3,7 +3,7 @@
 
 #include "test_twod_support.h"
 
-#include "app/core/FileServices.h"
+#include "core/FileServices.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 

@@ -3,7 +3,7 @@
 
 #include "test_twod_support.h"
 
-#include "app/core/Long_SMS_Dlg.h"
+#include "core/Long_SMS_Dlg.h"
 #include "engines/pdf417/pdf417View.h"
 #include "platform/Stepper.h"
 #include "support/ScriptedResponder.h"

@@ -3,8 +3,8 @@
 // user gets it: the shown picture raised to the output resolution and written as PNG.
 
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
-#include "app/core/ImageServices.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"

@@ -1,4 +1,4 @@
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "imagetools/Rotated.h"
 
 #include <QImage>

@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "output/MailGlobals.h"
 #include "output/Preferences.h"
 #include "platform/Plist.h"

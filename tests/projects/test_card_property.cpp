@@ -1,4 +1,4 @@
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "projects/Card_Property.h"
 
 #include <gtest/gtest.h>

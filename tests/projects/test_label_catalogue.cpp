@@ -1,4 +1,4 @@
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/Files.h"
 #include "projects/LabelCatalogue.h"
 

@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
 #include "platform/Stepper.h"

@@ -1,7 +1,7 @@
 #include "support/AppEnvironment.h"
 
 #include "app/SKTWindowController.h"
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "model/SKTDocument.h"
 #include "platform/Quit.h"
 

@@ -5,7 +5,7 @@
 // raised to the requested resolution and written by the image services. Shared by the symbol_png
 // test program, the tests and the benchmarks.
 
-#include "app/core/ImageServices.h"
+#include "core/ImageServices.h"
 #include "barcodemode/BarcodeSizeRules.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"

@@ -1,6 +1,6 @@
 #include "engines/datamatrix/DataMatrixSymbol.h"
 
-#include "app/core/ImageServices.h"
+#include "core/ImageServices.h"
 #include "platform/Files.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "engines/pdf417/pdf417View.h"
 
-#include "app/core/Globals.h"
-#include "app/core/ImageServices.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
 #include "platform/Dialogs.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #include "engines/qr/QREncoder.h"
 
-#include "app/core/Globals.h"
-#include "app/core/ImageServices.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
 #include "engines/qr/QR_Encode.h"
 
 #include <QSizeF>

@@ -1,6 +1,6 @@
 #include "engines/qr/QrGenerator.h"
 
-#include "app/core/ImageServices.h"
+#include "core/ImageServices.h"
 #include "engines/qr/QR_Encode.h"
 
 #include <QSizeF>

@@ -1,6 +1,6 @@
 #include "engines/render/NKDBarcodeImage.h"
 
-#include "app/core/Messages.h"
+#include "core/Messages.h"
 #include "engines/render/NKDBarcodeOffscreenView.h"
 
 #include <exception>

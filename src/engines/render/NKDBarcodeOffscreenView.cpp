@@ -1,6 +1,6 @@
 #include "engines/render/NKDBarcodeOffscreenView.h"
 
-#include "app/core/Messages.h"
+#include "core/Messages.h"
 #include "engines/linear/NKDBarcode.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "Pdf417Testing.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "engines/pdf417/pdf417Tool.h"
 #include "engines/pdf417/pdf417View.h"
 #include "support/Decode.h"

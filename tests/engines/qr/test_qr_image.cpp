@@ -3,7 +3,7 @@
 
 #include "QrTestUtil.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "engines/qr/QREncoder.h"
 #include "engines/qr/QrGenerator.h"
 

@@ -1,4 +1,4 @@
-#include "app/core/DateText.h"
+#include "core/DateText.h"
 
 #include <cstdlib>
 

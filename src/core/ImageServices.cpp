@@ -1,6 +1,6 @@
-#include "app/core/ImageServices.h"
+#include "core/ImageServices.h"
 
-#include "app/core/Messages.h"
+#include "core/Messages.h"
 #include "platform/Files.h"
 #include "platform/GifWriter.h"
 

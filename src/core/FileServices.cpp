@@ -1,8 +1,8 @@
-#include "app/core/FileServices.h"
+#include "core/FileServices.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
-#include "app/core/Utilities.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
 #include "platform/Files.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/core/Messages.h"
+#include "core/Messages.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"
 

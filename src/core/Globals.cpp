@@ -1,4 +1,4 @@
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 
 SKTWindowController *Main_App_wnd = nullptr;
 SKTWindowController *app_DefaultInstance = nullptr;

@@ -1,7 +1,7 @@
-#include "app/core/Utilities.h"
+#include "core/Utilities.h"
 
-#include "app/core/Globals.h"
-#include "app/core/Messages.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
 #include "platform/Dialogs.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/core/Long_SMS_Dlg.h"
+#include "core/Long_SMS_Dlg.h"
 
-#include "app/core/Globals.h"
+#include "core/Globals.h"
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
