@@ -3,6 +3,7 @@
 // typing). Runs the real window offscreen; prints the median and the 95th percentile.
 
 #include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "model/SKTDocument.h"
 #include "platform/PictureView.h"
@@ -50,38 +51,38 @@ int main(int argc, char **argv)
     const int rounds = 200;
 
     // Linear: the value grows to 20 characters, one keystroke at a time, again and again.
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("Code 128"));
-    c->Liner_Barcode_Opt_Select();
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("Code 128"));
+    c->barcodeMode().Liner_Barcode_Opt_Select();
     std::vector<double> linear;
     const QString value = QStringLiteral("TAGORA-2026-LABEL-01");
     for (int r = 0; r < rounds; ++r) {
         const QString typed = value.left(1 + r % value.size());
-        c->dataText->setText(typed);
+        c->barcodeMode().dataText->setText(typed);
         QElapsedTimer t;
         t.start();
-        c->controlTextDidChange(c->dataText);
-        c->barcodeImage->repaint();   // until the new preview is painted
+        c->controlTextDidChange(c->barcodeMode().dataText);
+        c->barcodeMode().barcodeImage->repaint();   // until the new preview is painted
         linear.push_back(t.nsecsElapsed() / 1e6);
-        if (!c->barcodeImage->hasPicture()) {
+        if (!c->barcodeMode().barcodeImage->hasPicture()) {
             std::fprintf(stderr, "no preview for %s\n", qPrintable(typed));
             return 1;
         }
     }
 
     // QR: a 200-character value typed into the 2D view (quick preview, not raised to the output DPI).
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
-    c->two_d_barcode_Opt_Select();
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
+    c->barcodeMode().two_d_barcode_Opt_Select();
     std::vector<double> qr;
     QString long200;
     for (int i = 0; long200.size() < 200; ++i)
         long200 += QStringLiteral("https://example.org/item/%1?").arg(i);
     long200.truncate(200);
     for (int r = 0; r < rounds / 4; ++r) {
-        c->dataText_2D->setPlainText(long200.left(150 + r % 51));
+        c->barcodeMode().dataText_2D->setPlainText(long200.left(150 + r % 51));
         QElapsedTimer t;
         t.start();
-        c->textDidChange(c->dataText_2D);
-        c->barcodeImage->repaint();
+        c->textDidChange(c->barcodeMode().dataText_2D);
+        c->barcodeMode().barcodeImage->repaint();
         qr.push_back(t.nsecsElapsed() / 1e6);
     }
 

@@ -17,29 +17,20 @@ set(TAGORA_PCH_HEADERS
   <QtGui/QImage> <QtGui/QColor> <QtGui/QFont>
   <vector> <string> <memory> <algorithm> <functional>)
 
-set_property(GLOBAL PROPERTY TAGORA_LIBRARIES "")
-
-# tagora_library(NAME DIR [FLAT] [EXCLUDE names...] [DEPS ...] [PRIVATE_DEPS ...])
-# One static library from the sources under src/DIR (recursive unless FLAT). Sources are globbed so
-# that each subsystem adds files without touching shared build files. A folder without sources
-# makes no library yet.
-function(tagora_library name dir)
-  cmake_parse_arguments(ARG "FLAT" "" "EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
-  if(ARG_FLAT)
-    file(GLOB srcs CONFIGURE_DEPENDS
-      ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h)
-  else()
-    file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
-      ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h)
-  endif()
-  foreach(ex ${ARG_EXCLUDE})
-    list(FILTER srcs EXCLUDE REGEX "/${ex}$")
+# tagora_library(NAME DIRS dirs... [EXCLUDE paths...] [DEPS ...] [PRIVATE_DEPS ...])
+# One static library from the sources under src/<dir> for each dir. Sources are globbed so that each
+# subsystem adds files without touching shared build files.
+function(tagora_library name)
+  cmake_parse_arguments(ARG "" "" "DIRS;EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
+  set(srcs "")
+  foreach(dir ${ARG_DIRS})
+    file(GLOB_RECURSE dir_srcs CONFIGURE_DEPENDS
+      ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h ${PROJECT_SOURCE_DIR}/src/${dir}/*.ui)
+    list(APPEND srcs ${dir_srcs})
   endforeach()
-  set(cpps ${srcs})
-  list(FILTER cpps INCLUDE REGEX "\\.cpp$")
-  if(NOT cpps)
-    return()
-  endif()
+  foreach(ex ${ARG_EXCLUDE})
+    list(FILTER srcs EXCLUDE REGEX "/src/${ex}$")
+  endforeach()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport tagora_editions ${ARG_DEPS}
@@ -47,5 +38,4 @@ function(tagora_library name dir)
   if(TAGORA_PCH)
     target_precompile_headers(${name} PRIVATE ${TAGORA_PCH_HEADERS})
   endif()
-  set_property(GLOBAL APPEND PROPERTY TAGORA_LIBRARIES ${name})
 endfunction()

@@ -1,6 +1,8 @@
 // The Advanced QR mode's part of the window description "DrawWindow": type buttons, the input
 // panel area, the payload, the preview and the symbol's settings.
 
+#include "advqr/AdvQrController.h"
+
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeEditorForm.h"
 
@@ -79,7 +81,7 @@ QWidget *fontRow(QWidget *parent, QLineEdit *value, QPushButton *button)
 
 } // namespace
 
-void SKTWindowController::buildAdvancedQrPanel(QWidget *page)
+void AdvQrController::buildAdvancedQrPanel(QWidget *page)
 {
     if (!page || QR_Input_sclview)
         return;
@@ -107,7 +109,7 @@ void SKTWindowController::buildAdvancedQrPanel(QWidget *page)
     Show_QR_Panel(Qr_Text);
 }
 
-QWidget *SKTWindowController::Build_QR_Type_Bar(QWidget *parent)
+QWidget *AdvQrController::Build_QR_Type_Bar(QWidget *parent)
 {
     QGroupBox *bar = box(parent, "qr_type_box", QStringLiteral("QR Code Type"));
     bar->setFixedWidth(300);
@@ -132,7 +134,7 @@ QWidget *SKTWindowController::Build_QR_Type_Bar(QWidget *parent)
     return bar;
 }
 
-QWidget *SKTWindowController::Build_QR_Input_Area(QWidget *parent)
+QWidget *AdvQrController::Build_QR_Input_Area(QWidget *parent)
 {
     auto *column = make<QWidget>(parent, "adv_qr_input_column");
     auto *layout = new QVBoxLayout(column);
@@ -184,7 +186,7 @@ QWidget *SKTWindowController::Build_QR_Input_Area(QWidget *parent)
     return column;
 }
 
-QWidget *SKTWindowController::Build_QR_Preview(QWidget *parent)
+QWidget *AdvQrController::Build_QR_Preview(QWidget *parent)
 {
     QGroupBox *preview = box(parent, "adv_qr_preview_box", QStringLiteral("Preview"));
     auto *layout = new QVBoxLayout(preview);
@@ -216,7 +218,7 @@ QWidget *SKTWindowController::Build_QR_Preview(QWidget *parent)
     return preview;
 }
 
-QWidget *SKTWindowController::Build_QR_Settings(QWidget *parent)
+QWidget *AdvQrController::Build_QR_Settings(QWidget *parent)
 {
     auto *scroll = make<QScrollArea>(parent, "adv_qr_settings_scroll");
     scroll->setWidgetResizable(true);
@@ -308,23 +310,23 @@ QWidget *SKTWindowController::Build_QR_Settings(QWidget *parent)
     QGroupBox *margins = box(content, "adv_qr_margin_box", QStringLiteral("Margins"));
     auto *marGrid = new QGridLayout(margins);
     struct Margin {
-        QLineEdit *SKTWindowController::*field;
-        platform::Stepper *SKTWindowController::*stepper;
-        QLabel *SKTWindowController::*label;
+        QLineEdit *AdvQrController::*field;
+        platform::Stepper *AdvQrController::*stepper;
+        QLabel *AdvQrController::*label;
         const char *fieldName, *stepperName, *labelName, *title;
     };
     static const Margin list[] = {
-        {&SKTWindowController::ADV_QR_hdr_mar_Text, &SKTWindowController::ADV_QR_hdr_mar_Stepper,
-         &SKTWindowController::ADV_QR_hdr_mar_lbl, "ADV_QR_hdr_mar_Text", "ADV_QR_hdr_mar_Stepper",
+        {&AdvQrController::ADV_QR_hdr_mar_Text, &AdvQrController::ADV_QR_hdr_mar_Stepper,
+         &AdvQrController::ADV_QR_hdr_mar_lbl, "ADV_QR_hdr_mar_Text", "ADV_QR_hdr_mar_Stepper",
          "ADV_QR_hdr_mar_lbl", "Margin (cm):"},
-        {&SKTWindowController::ADV_QR_ftr_mar_Text, &SKTWindowController::ADV_QR_ftr_mar_Stepper,
-         &SKTWindowController::ADV_QR_ftr_mar_lbl, "ADV_QR_ftr_mar_Text", "ADV_QR_ftr_mar_Stepper",
+        {&AdvQrController::ADV_QR_ftr_mar_Text, &AdvQrController::ADV_QR_ftr_mar_Stepper,
+         &AdvQrController::ADV_QR_ftr_mar_lbl, "ADV_QR_ftr_mar_Text", "ADV_QR_ftr_mar_Stepper",
          "ADV_QR_ftr_mar_lbl", "Margin (cm):"},
-        {&SKTWindowController::ADV_QR_TB_mar_Text, &SKTWindowController::ADV_QR_TB_mar_Stepper,
-         &SKTWindowController::ADV_QR_TB_mar_lbl, "ADV_QR_TB_mar_Text", "ADV_QR_TB_mar_Stepper", "ADV_QR_TB_mar_lbl",
+        {&AdvQrController::ADV_QR_TB_mar_Text, &AdvQrController::ADV_QR_TB_mar_Stepper,
+         &AdvQrController::ADV_QR_TB_mar_lbl, "ADV_QR_TB_mar_Text", "ADV_QR_TB_mar_Stepper", "ADV_QR_TB_mar_lbl",
          "Top and Bottom Margin (cm):"},
-        {&SKTWindowController::ADV_QR_LR_mar_Text, &SKTWindowController::ADV_QR_LR_mar_Stepper,
-         &SKTWindowController::ADV_QR_LR_mar_lbl, "ADV_QR_LR_mar_Text", "ADV_QR_LR_mar_Stepper", "ADV_QR_LR_mar_lbl",
+        {&AdvQrController::ADV_QR_LR_mar_Text, &AdvQrController::ADV_QR_LR_mar_Stepper,
+         &AdvQrController::ADV_QR_LR_mar_lbl, "ADV_QR_LR_mar_Text", "ADV_QR_LR_mar_Stepper", "ADV_QR_LR_mar_lbl",
          "Left and Right Margin (cm):"},
     };
     const QString groups[] = {QStringLiteral("Header "), QStringLiteral("Footer "), QString(), QString()};
@@ -366,7 +368,7 @@ QWidget *SKTWindowController::Build_QR_Settings(QWidget *parent)
     return scroll;
 }
 
-void SKTWindowController::Show_QR_Panel(QWidget *panel)
+void AdvQrController::Show_QR_Panel(QWidget *panel)
 {
     if (!QR_Input_sclview || !panel || QR_Input_sclview->widget() == panel)
         return;

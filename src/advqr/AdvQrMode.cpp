@@ -1,5 +1,7 @@
 // The Advanced QR mode's type switch, payload and regeneration.
 
+#include "advqr/AdvQrController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "advqr/QrPanels.h"
@@ -9,6 +11,7 @@
 #include "core/Utilities.h"
 #include "platform/GuiThread.h"
 #include "platform/PictureView.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -64,7 +67,7 @@ QString textPanelPrompt(const QString &title)
 
 } // namespace
 
-QrPanelBase *SKTWindowController::QR_Panel_For_Type(const QString &title) const
+QrPanelBase *AdvQrController::QR_Panel_For_Type(const QString &title) const
 {
     if (qrpayload::Is_Text_Panel_Type(title))
         return Qr_Text;
@@ -91,7 +94,7 @@ QrPanelBase *SKTWindowController::QR_Panel_For_Type(const QString &title) const
     return nullptr;
 }
 
-void SKTWindowController::QR_Text_Clicked(const QString &title)
+void AdvQrController::QR_Text_Clicked(const QString &title)
 {
     if (Selected_Qr_Category)
         Selected_Qr_Category->setText(title);
@@ -100,7 +103,7 @@ void SKTWindowController::QR_Text_Clicked(const QString &title)
     Show_Hide_QR_Type_Panel();
 }
 
-void SKTWindowController::Show_Hide_QR_Type_Panel()
+void AdvQrController::Show_Hide_QR_Type_Panel()
 {
     try {
         ADV_QR_Var_loading = true;
@@ -131,7 +134,7 @@ void SKTWindowController::Show_Hide_QR_Type_Panel()
     ADV_QR_Var_loading = false;
 }
 
-void SKTWindowController::Assign_QR_Value_Text_Acc_Type()
+void AdvQrController::Assign_QR_Value_Text_Acc_Type()
 {
     try {
         const QString title = Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
@@ -152,7 +155,7 @@ void SKTWindowController::Assign_QR_Value_Text_Acc_Type()
     }
 }
 
-void SKTWindowController::Set_Adv_Qr_Final_value(const QString &payload)
+void AdvQrController::Set_Adv_Qr_Final_value(const QString &payload)
 {
     if (adv_qr_final_value) {
         const QSignalBlocker block(adv_qr_final_value);
@@ -162,12 +165,12 @@ void SKTWindowController::Set_Adv_Qr_Final_value(const QString &payload)
     DRAW_ADV_QR_With_All_Init();
 }
 
-QString SKTWindowController::Get_Adv_QR_Final_Str_Value() const
+QString AdvQrController::Get_Adv_QR_Final_Str_Value() const
 {
     return adv_qr_final_value ? adv_qr_final_value->toPlainText() : QStringLiteral("");
 }
 
-void SKTWindowController::DRAW_ADV_QR_With_All_Init()
+void AdvQrController::DRAW_ADV_QR_With_All_Init()
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode != 2 || form_is_loading)
@@ -178,7 +181,7 @@ void SKTWindowController::DRAW_ADV_QR_With_All_Init()
     }
 }
 
-void SKTWindowController::Generate_Adv_QR_Thread_Function()
+void AdvQrController::Generate_Adv_QR_Thread_Function()
 {
     const QString value = Get_Adv_QR_Final_Str_Value();
     if (value.isEmpty()) {
@@ -193,4 +196,23 @@ void SKTWindowController::Generate_Adv_QR_Thread_Function()
     if (ADV_QR_barcode_error_label)
         ADV_QR_barcode_error_label->setVisible(false);
     Type_draw_2d_flag = false;
+}
+
+void AdvQrController::advancedQrCaptionRefresh()
+{
+    hub.barcodeMode().setHeader(ADV_QR_HeaderText ? ADV_QR_HeaderText->text() : QString());
+    hub.barcodeMode().setFooter(ADV_QR_FooterText ? ADV_QR_FooterText->text() : QString());
+    hub.barcodeMode().setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
+    hub.barcodeMode().setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
+    Get_ADV_QR_barcode_from_image(true);
+}
+
+platform::Picture AdvQrController::Get_ADV_QR_barcode_from_image(bool draw)
+{
+    if (image_adv_QR.isNull()) {
+        hub.barcodeMode().Set_Blank_Image();
+        return {};
+    }
+    // The picture is drawn again around the code already built; nothing is encoded again.
+    return hub.barcodeMode().Get_Image_From_barcode_image(image_adv_QR, draw);
 }

@@ -8,6 +8,7 @@
 #include "core/Utilities.h"
 #include "platform/Dialogs.h"
 #include "platform/FormBuilder.h"
+#include "advqr/AdvQrController.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ void openPayloadLink(const QLineEdit *linkField)
         Show_MessageBox(QStringLiteral("Please enter the valid URL."));
         return;
     }
-    const QString payload = Main_App_wnd ? Main_App_wnd->Get_Adv_QR_Final_Str_Value() : QString();
+    const QString payload = Main_App_wnd ? Main_App_wnd->advQr().Get_Adv_QR_Final_Str_Value() : QString();
     const QUrl url(payload, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
         return;   // not a link: nothing opens

@@ -10,6 +10,10 @@
 #include "core/Utilities.h"
 #include "platform/FormBuilder.h"
 #include "platform/PictureView.h"
+#include "advqr/AdvQrController.h"
+#include "projects/ProjectsController.h"
+#include "design/DesignController.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,7 +49,7 @@ void SKTWindowController::connectComboBoxes()
 {
     // Every combo box of the window but the symbology pop-up, which has its own action.
     for (QComboBox *c : window_->findChildren<QComboBox *>()) {
-        if (c == barcodeTypePopup || c->property("tagora_combo_dispatch").toBool())
+        if (c == barcodeMode().barcodeTypePopup || c->property("tagora_combo_dispatch").toBool())
             continue;
         c->setProperty("tagora_combo_dispatch", true);
         connect(c, &QComboBox::currentIndexChanged, this, [this, c] { comboBoxSelectionDidChange(c); });
@@ -65,92 +69,92 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
     try {
         const QString text = C->currentText();
         // Designing-mode sidebar.
-        if (C == Label_ComboBox) {
-            platform::ui::fillCombo(Product_num_ComboBox, {});
+        if (C == design().Label_ComboBox) {
+            platform::ui::fillCombo(design().Product_num_ComboBox, {});
             if (text == QStringLiteral("Custom")) {
-                const QSignalBlocker block(Product_num_ComboBox);
-                Product_num_ComboBox->addItem(QString());
-                Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
-                Product_num_ComboBox->setEnabled(false);
-                Product_num_ComboBox->setCurrentIndex(-1);
+                const QSignalBlocker block(design().Product_num_ComboBox);
+                design().Product_num_ComboBox->addItem(QString());
+                design().Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+                design().Product_num_ComboBox->setEnabled(false);
+                design().Product_num_ComboBox->setCurrentIndex(-1);
             } else {
-                Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
-                Product_num_ComboBox->setEnabled(true);
-                Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + text + QStringLiteral(".xml"), QString(),
+                design().Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+                design().Product_num_ComboBox->setEnabled(true);
+                projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + text + QStringLiteral(".xml"), QString(),
                               QString(), false);
-                if (Product_num_ComboBox->count() > 0)
-                    Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
+                if (design().Product_num_ComboBox->count() > 0)
+                    design().Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
             }
             return;
         }
-        if (C == Product_num_ComboBox) {
-            Read_Selected_Product_Label_Value();
+        if (C == design().Product_num_ComboBox) {
+            projects().Read_Selected_Product_Label_Value();
             return;
         }
-        if (C == wm_alignment_combo || C == Card_border_style || C == Card_hatch_style) {
-            Update_Card_Graphics();
+        if (C == design().wm_alignment_combo || C == design().Card_border_style || C == design().Card_hatch_style) {
+            design().Update_Card_Graphics();
             return;
         }
-        if (C == Card_image_layout) {
-            Show_Hide_Card_Transp_Ctrl(text == QStringLiteral("Tile"));
-            Update_Card_Graphics();
+        if (C == design().Card_image_layout) {
+            design().Show_Hide_Card_Transp_Ctrl(text == QStringLiteral("Tile"));
+            design().Update_Card_Graphics();
             return;
         }
-        if (C == Line_border_style || C == Line_ori_style || C == Line_cap_style) {
-            Update_Line_Graphics();
+        if (C == design().Line_border_style || C == design().Line_ori_style || C == design().Line_cap_style) {
+            design().Update_Line_Graphics();
             return;
         }
-        if (C == Text_border_style || C == Text_align_combo || C == Text_vert_align_combo || C == Text_case_combo) {
-            Update_Text_Graphics();
+        if (C == design().Text_border_style || C == design().Text_align_combo || C == design().Text_vert_align_combo || C == design().Text_case_combo) {
+            design().Update_Text_Graphics();
             return;
         }
-        if (C == Shape_Type_Combo) {
+        if (C == design().Shape_Type_Combo) {
             const int index = C->currentIndex();
-            showAll({shape_cor_radius_Stepper, shape_cor_radius_Text, shape_cor_radius_Label}, index == 2);
-            showAll({double_star_Label, double_star_Stepper, double_star_Text}, index == 6);
-            showAll({polygon_Label, polygon_Stepper, polygon_Text}, index == 7);
-            Update_Shape_Graphics();
+            showAll({design().shape_cor_radius_Stepper, design().shape_cor_radius_Text, design().shape_cor_radius_Label}, index == 2);
+            showAll({design().double_star_Label, design().double_star_Stepper, design().double_star_Text}, index == 6);
+            showAll({design().polygon_Label, design().polygon_Stepper, design().polygon_Text}, index == 7);
+            design().Update_Shape_Graphics();
             return;
         }
-        if (C == shape_border_style || C == shape_hatch_style) {
-            Update_Shape_Graphics();
+        if (C == design().shape_border_style || C == design().shape_hatch_style) {
+            design().Update_Shape_Graphics();
             return;
         }
-        if (C == Image_border_style) {
-            Update_Image_Graphics();
+        if (C == design().Image_border_style) {
+            design().Update_Image_Graphics();
             return;
         }
-        if (C == Sign_border_style) {
-            Update_Sign_Graphics();
+        if (C == design().Sign_border_style) {
+            design().Update_Sign_Graphics();
             return;
         }
-        if (C == Data_source_type) {
+        if (C == design().Data_source_type) {
             dataSourceChosen();
             return;
         }
-        if (C == Batch_Series) {
+        if (C == design().Batch_Series) {
             if (!data_source_change_main)
                 seriesOrColumnChosen();
             return;
         }
 
         // Barcode-mode series combos, while the batch takes its rows from series.
-        if (ticked(data_source_chkbox) && Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked()) {
+        if (ticked(barcodeMode().data_source_chkbox) && barcodeMode().Data_Set_Sheet_RD && barcodeMode().Data_Set_Sheet_RD->isChecked()) {
             struct Row {
                 QCheckBox *check;
                 QComboBox *list;
                 QComboBox *value;
                 QLineEdit *name;
-                void (SKTWindowController::*bind)();
+                void (BarcodeModeController::*bind)();
                 int code;
             };
             const Row rows[3] = {
-                {barcode_value_chk, val_combo_list, val_combo_value, val_list_name_txt,
-                 &SKTWindowController::Bind_Data_with_Barcode_VALUE_For_Series, 0},
-                {barcode_header_chk, hdr_combo_list, hdr_combo_value, hdr_list_name_txt,
-                 &SKTWindowController::Bind_Data_with_Barcode_HEADER_For_Series, 1},
-                {barcode_footer_chk, ftr_combo_list, ftr_combo_value, ftr_list_name_txt,
-                 &SKTWindowController::Bind_Data_with_Barcode_FOOTER_For_Series, 2}};
+                {barcodeMode().barcode_value_chk, barcodeMode().val_combo_list, barcodeMode().val_combo_value, barcodeMode().val_list_name_txt,
+                 &BarcodeModeController::Bind_Data_with_Barcode_VALUE_For_Series, 0},
+                {barcodeMode().barcode_header_chk, barcodeMode().hdr_combo_list, barcodeMode().hdr_combo_value, barcodeMode().hdr_list_name_txt,
+                 &BarcodeModeController::Bind_Data_with_Barcode_HEADER_For_Series, 1},
+                {barcodeMode().barcode_footer_chk, barcodeMode().ftr_combo_list, barcodeMode().ftr_combo_value, barcodeMode().ftr_list_name_txt,
+                 &BarcodeModeController::Bind_Data_with_Barcode_FOOTER_For_Series, 2}};
             for (const Row &row : rows) {
                 if (!ticked(row.check))
                     continue;
@@ -161,70 +165,70 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
                 if (C == row.value) {
                     if (C->currentIndex() >= 0)
                         Last_Selected_Index = C->currentIndex();
-                    Combo_Selection_Change(row.code);
-                    (this->*row.bind)();
-                    set_list_value_to_text_box();
+                    barcodeMode().Combo_Selection_Change(row.code);
+                    (barcodeMode().*row.bind)();
+                    barcodeMode().set_list_value_to_text_box();
                     return;
                 }
             }
         }
 
         // Output resolution.
-        if (C == DPI_ComboBox) {
-            Resolution_Choice_Changed();
+        if (C == barcodeMode().DPI_ComboBox) {
+            barcodeMode().Resolution_Choice_Changed();
             return;
         }
 
         // Advanced QR mode.
         if (Barcode_Setting_Or_Designing_Mode == 2) {
-            if (C == ADV_QR_align_hdr_combo || C == ADV_QR_align_ftr_combo) {
-                DRAW_ADV_QR_With_All_Init();
+            if (C == advQr().ADV_QR_align_hdr_combo || C == advQr().ADV_QR_align_ftr_combo) {
+                advQr().DRAW_ADV_QR_With_All_Init();
                 return;
             }
-            if (C == ADV_QR_enc_mode_ComboBox) {
+            if (C == advQr().ADV_QR_enc_mode_ComboBox) {
                 ADV_QR_Enc_Mode_Val = C->currentIndex();
-                DRAW_ADV_QR_With_All_Init();
+                advQr().DRAW_ADV_QR_With_All_Init();
                 return;
             }
-            if (C == ADV_QR_version_ComboBox) {
+            if (C == advQr().ADV_QR_version_ComboBox) {
                 ADV_QR_Version_Val = C->currentIndex();
-                Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
+                barcodeMode().Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
                 if (ADV_QR_Version_Val == 0)
                     ADV_QR_Version_Val = -1;
-                DRAW_ADV_QR_With_All_Init();
+                advQr().DRAW_ADV_QR_With_All_Init();
                 return;
             }
-            if (C == ADV_QR_ec_lvl_ComboBox) {
+            if (C == advQr().ADV_QR_ec_lvl_ComboBox) {
                 ADV_QR_EC_Level_Val = C->currentIndex();
-                DRAW_ADV_QR_With_All_Init();
+                advQr().DRAW_ADV_QR_With_All_Init();
                 return;
             }
         }
 
         // Barcode-mode symbol options, in every mode.
-        if (liner_or_2D_font != 0) {
-            if (C == qr_enc_mode_ComboBox) {
+        if (barcodeMode().liner_or_2D_font != 0) {
+            if (C == barcodeMode().qr_enc_mode_ComboBox) {
                 QR_Enc_Mode_Val = C->currentIndex();
-            } else if (C == qr_version_ComboBox) {
+            } else if (C == barcodeMode().qr_version_ComboBox) {
                 QR_Version_Val = C->currentIndex();
-                Check_And_Set_QR_size_Acc_Version(QR_Version_Val);
+                barcodeMode().Check_And_Set_QR_size_Acc_Version(QR_Version_Val);
                 if (QR_Version_Val == 0)
                     QR_Version_Val = -1;
-            } else if (C == qr_ec_lvl_ComboBox) {
+            } else if (C == barcodeMode().qr_ec_lvl_ComboBox) {
                 QR_EC_Level_Val = C->currentIndex();
-            } else if (C == dm_format_ComboBox) {
-                data_matrix_barcode_size_acc_format();
-            } else if (C != dm_encoding_ComboBox) {
+            } else if (C == barcodeMode().dm_format_ComboBox) {
+                barcodeMode().data_matrix_barcode_size_acc_format();
+            } else if (C != barcodeMode().dm_encoding_ComboBox) {
                 return;
             }
-            goButtonActionPerformed();
+            barcodeMode().goButtonActionPerformed();
             return;
         }
-        if (!testBarcode)
+        if (!barcodeMode().testBarcode)
             return;
-        if (C == align_hdr_combo || C == align_ftr_combo || C == bar_orient_combo) {
-            Get_Image_From_Barcode(testBarcode.get(), true, false);
-        } else if (C == bar_align_combo) {
+        if (C == barcodeMode().align_hdr_combo || C == barcodeMode().align_ftr_combo || C == barcodeMode().bar_orient_combo) {
+            barcodeMode().Get_Image_From_Barcode(barcodeMode().testBarcode.get(), true, false);
+        } else if (C == barcodeMode().bar_align_combo) {
             static const QStringList names = {QStringLiteral("Center"), QStringLiteral("Top"), QStringLiteral("TopLeft"),
                                               QStringLiteral("TopRight"), QStringLiteral("Left"), QStringLiteral("Bottom"),
                                               QStringLiteral("BottomLeft"), QStringLiteral("BottomRight"), QStringLiteral("Right")};
@@ -234,7 +238,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
                 Qt::AlignBottom | Qt::AlignLeft, Qt::AlignBottom | Qt::AlignRight, Qt::AlignRight | Qt::AlignVCenter};
             const int i = int(names.indexOf(text));
             if (i >= 0)
-                barcodeImage->setImageAlignment(alignments[i]);
+                barcodeMode().barcodeImage->setImageAlignment(alignments[i]);
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -263,51 +267,51 @@ void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QL
     // The same name chosen again from the same filling of the list (not a refill) only re-balances.
     const QVariant stamp = list->property("fillStamp");
     if (name->text() == chosen && name->property("fillStamp") == stamp) {
-        Balance_Datasheet_Combo_Max_Count();
+        barcodeMode().Balance_Datasheet_Combo_Max_Count();
         selectRow();
         return;
     }
     value->setEnabled(true);
     platform::ui::fillCombo(value, {});
-    Fille_Data_Set_Values_In_Combo(value, series);
-    Balance_Datasheet_Combo_Max_Count();
+    design().Fille_Data_Set_Values_In_Combo(value, series);
+    barcodeMode().Balance_Datasheet_Combo_Max_Count();
     if (value->count() > 0)
         selectRow();
     name->setText(chosen);
     name->setProperty("fillStamp", stamp);
-    Bind_Data_with_Barcode_VALUE_For_Series();
-    Bind_Data_with_Barcode_HEADER_For_Series();
-    Bind_Data_with_Barcode_FOOTER_For_Series();
-    set_list_value_to_text_box();
+    barcodeMode().Bind_Data_with_Barcode_VALUE_For_Series();
+    barcodeMode().Bind_Data_with_Barcode_HEADER_For_Series();
+    barcodeMode().Bind_Data_with_Barcode_FOOTER_For_Series();
+    barcodeMode().set_list_value_to_text_box();
 }
 
 void SKTWindowController::dataSourceChosen()
 {
-    const QString source = Data_source_type->currentText();
+    const QString source = design().Data_source_type->currentText();
     if (source == QStringLiteral("Manual")) {
         setBoundSourceControls(false);
-        platform::ui::fillCombo(Batch_Series, {});
-        if (Batch_Series->isEditable())
-            Batch_Series->setEditText(QString());
+        platform::ui::fillCombo(design().Batch_Series, {});
+        if (design().Batch_Series->isEditable())
+            design().Batch_Series->setEditText(QString());
         Change_Data_Source_To_selected_Control(0, QString(), -1);
     } else if (source == QStringLiteral("Series")) {
         data_source_change_main = true;
         setBoundSourceControls(true);
         const QStringList names = Get_datasheet_File_Name_Array();
-        platform::ui::fillCombo(Batch_Series, QStringList{combo_first_Select} + names);
-        Batch_Series->setCurrentIndex(0);
+        platform::ui::fillCombo(design().Batch_Series, QStringList{combo_first_Select} + names);
+        design().Batch_Series->setCurrentIndex(0);
         if (names.isEmpty()) {
             if (!Not_Draw_Only_Prop_Change)
                 Show_MessageBox(QStringLiteral("Please create batch processing series first."));
             data_source_change_main = false;
             return;
         }
-        if (QObject *g = Get_Selected_Graphic()) {
+        if (QObject *g = design().Get_Selected_Graphic()) {
             const QString bound = g->property("batch_list_name").toString();
-            if (!bound.isEmpty() && Get_Data_SetIndex_According_Name(bound) != -1) {
-                const int i = Batch_Series->findText(bound, Qt::MatchFixedString);
+            if (!bound.isEmpty() && design().Get_Data_SetIndex_According_Name(bound) != -1) {
+                const int i = design().Batch_Series->findText(bound, Qt::MatchFixedString);
                 if (i >= 0)
-                    Batch_Series->setCurrentIndex(i);
+                    design().Batch_Series->setCurrentIndex(i);
             }
         }
         data_source_change_main = false;
@@ -315,40 +319,40 @@ void SKTWindowController::dataSourceChosen()
     } else if (source == QStringLiteral("Excel")) {
         data_source_change_main = true;
         setBoundSourceControls(true);
-        if (Batch_Series->isEditable())
-            Batch_Series->setEditText(QString());
-        Fill_Excel_Col_Name_In_Combo(Batch_Series);
-        if (Batch_Series->count() > 0)
-            Batch_Series->setCurrentIndex(0);
+        if (design().Batch_Series->isEditable())
+            design().Batch_Series->setEditText(QString());
+        design().Fill_Excel_Col_Name_In_Combo(design().Batch_Series);
+        if (design().Batch_Series->count() > 0)
+            design().Batch_Series->setCurrentIndex(0);
         data_source_change_main = false;
         Change_Data_Source_To_selected_Control(2, QString(), -1);
     } else {
         return;
     }
-    Check_Series_Or_Excel_Use_or_not();
+    design().Check_Series_Or_Excel_Use_or_not();
 }
 
 // A bound source (series or column) disables typing and the manual tools; manual input the reverse.
 void SKTWindowController::setBoundSourceControls(bool bound)
 {
-    view_series_btn->setEnabled(bound);
-    Batch_Series->setEnabled(bound);
-    Text_value_Edit->setReadOnly(bound);
-    insert_template_btn->setEnabled(!bound);
-    SetObjEnabled(manual_brws_box, !bound);
-    SetObjEnabled(Text_Date_Time_Box, !bound);
+    design().view_series_btn->setEnabled(bound);
+    design().Batch_Series->setEnabled(bound);
+    design().Text_value_Edit->setReadOnly(bound);
+    design().insert_template_btn->setEnabled(!bound);
+    SetObjEnabled(design().manual_brws_box, !bound);
+    SetObjEnabled(design().Text_Date_Time_Box, !bound);
 }
 
 void SKTWindowController::seriesOrColumnChosen()
 {
-    if (Data_source_type->currentText() == QStringLiteral("Manual"))
+    if (design().Data_source_type->currentText() == QStringLiteral("Manual"))
         return;
-    const QString chosen = Trim_Str(Batch_Series->currentText());
-    if (chosen.isEmpty() || chosen == combo_first_Select || !Get_Selected_Graphic())
+    const QString chosen = Trim_Str(design().Batch_Series->currentText());
+    if (chosen.isEmpty() || chosen == combo_first_Select || !design().Get_Selected_Graphic())
         return;
     call_rhs_prop_on_fill_list = false;
-    Change_Data_Source_To_selected_Control(Data_source_type->currentIndex(), chosen, Batch_Series->currentIndex());
-    Check_Series_Or_Excel_Use_or_not();
+    Change_Data_Source_To_selected_Control(design().Data_source_type->currentIndex(), chosen, design().Batch_Series->currentIndex());
+    design().Check_Series_Or_Excel_Use_or_not();
     call_rhs_prop_on_fill_list = true;
 }
 
@@ -357,7 +361,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
     try {
         if (Not_Draw_Only_Prop_Change)
             return;
-        QObject *G = Get_Selected_Graphic();
+        QObject *G = design().Get_Selected_Graphic();
         if (!G)
             return;
         auto bind = [&](QObject *g, int index) -> bool {   // answers whether a value was taken
@@ -373,7 +377,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
                 g->setProperty("batch_list_name", S);
                 g->setProperty("Batch_List_Index", index);
                 if (index >= 0) {
-                    g->setProperty("Text_Value", Get_First_Value_Of_Dataset(S));
+                    g->setProperty("Text_Value", design().Get_First_Value_Of_Dataset(S));
                     return true;
                 }
                 return false;
@@ -382,12 +386,12 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             g->setProperty("Excel_binding_Index", index);
             if (index == 0)
                 return false;
-            g->setProperty("Text_Value", Get_First_Value_Of_Excel_Binding(index));
+            g->setProperty("Text_Value", design().Get_First_Value_Of_Excel_Binding(index));
             return true;
         };
         if (isExactly(G, "SKTImage")) {
             int pictures = 0;
-            for (QObject *g : Selected_Graphics())
+            for (QObject *g : design().Selected_Graphics())
                 if (isExactly(g, "SKTImage"))
                     ++pictures;
             if (pictures > 1) {
@@ -402,22 +406,22 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             if (bind(G, index) || (T == 1 && index >= 0)) {
                 const QString value = G->property("Text_Value").toString();
                 G->setProperty("filePath", value);
-                if (Manual_image_path)
-                    Manual_image_path->setPlainText(value);
-                Update_Image_Graphics();
+                if (design().Manual_image_path)
+                    design().Manual_image_path->setPlainText(value);
+                design().Update_Image_Graphics();
             }
             return;
         }
         bool anyValue = false;
-        for (QObject *g : Selected_Graphics()) {
+        for (QObject *g : design().Selected_Graphics()) {
             if (g->property("ctrl_is_locked").toBool() || !isExactly(g, "SKTText"))
                 continue;
             anyValue = bind(g, I) || anyValue;
         }
         if (anyValue) {
-            if (Text_value_Edit && G->property("Text_Value").isValid())
-                Text_value_Edit->setPlainText(G->property("Text_Value").toString());
-            Update_Text_Graphics();
+            if (design().Text_value_Edit && G->property("Text_Value").isValid())
+                design().Text_value_Edit->setPlainText(G->property("Text_Value").toString());
+            design().Update_Text_Graphics();
         }
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));

@@ -6,6 +6,9 @@
 #include "core/Utilities.h"
 #include "platform/Dialogs.h"
 #include "output/Send_Modeless.h"
+#include "advqr/AdvQrController.h"
+#include "design/DesignController.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -214,23 +217,23 @@ void SKTWindowController::loadWindowDescription()
     centralLayout->addWidget(Barcode_mode_tab, 1);
     window_->setCentralWidget(central);
 
-    buildBarcodeModePanel(Barcode_setting_tab);
-    wireBarcodeModeControls();
+    barcodeMode().buildBarcodeModePanel(Barcode_setting_tab);
+    barcodeMode().wireBarcodeModeControls();
     // The Designing mode's work area sits in a split view whose second pane is the record list.
     // The panel lays its two parts out on a page; the split view takes them from there.
     auto *holder = new QWidget;
     new QVBoxLayout(holder);
-    buildDesigningPanel(holder);
+    design().buildDesigningPanel(holder);
     main_split_view = new QSplitter(Qt::Horizontal, Barcode_Design_tab);
     main_split_view->setObjectName(QStringLiteral("verticalSplitView"));
-    main_split_view->addWidget(Design_Work_Area);
-    main_split_view->addWidget(Fill_List_box);
+    main_split_view->addWidget(design().Design_Work_Area);
+    main_split_view->addWidget(design().Fill_List_box);
     delete holder;
     main_split_view->setStretchFactor(0, 1);
     Barcode_Design_tab->layout()->setContentsMargins(0, 0, 0, 0);
     Barcode_Design_tab->layout()->addWidget(main_split_view);
-    buildAdvancedQrPanel(Barcode_ADV_QR_tab);
-    wireAdvancedQrSettingsControls();
+    advQr().buildAdvancedQrPanel(Barcode_ADV_QR_tab);
+    barcodeMode().wireAdvancedQrSettingsControls();
 
     // Sheets.
     plz_wait_Window = new QDialog(window_, Qt::Sheet | Qt::Dialog | Qt::FramelessWindowHint);

@@ -5,6 +5,10 @@
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "advqr/AdvQrController.h"
+#include "projects/ProjectsController.h"
+#include "design/DesignController.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -54,36 +58,36 @@ void SKTWindowController::selectModeTab(QWidget *item)
 
 void SKTWindowController::tabView_didSelectTabViewItem(QTabWidget *tabView, QWidget *item)
 {
-    if (tabView == sett_tab) {
+    if (tabView == design().sett_tab) {
         sidebarTabSelected(item);
         return;
     }
     if (tabView != Barcode_mode_tab)
         return;
 
-    if (!barcodeTypePopup || barcodeTypePopup->currentText() != QStringLiteral("DataMatrix"))
+    if (!barcodeMode().barcodeTypePopup || barcodeMode().barcodeTypePopup->currentText() != QStringLiteral("DataMatrix"))
         Type_draw_2d_flag = true;
 
     if (item == Barcode_setting_tab) {
         form_is_loading = true;
         Barcode_Setting_Or_Designing_Mode = 0;
-        Set_Log_Name_In_Title();
-        goButtonActionPerformed();
+        projects().Set_Log_Name_In_Title();
+        barcodeMode().goButtonActionPerformed();
         form_is_loading = false;
     } else if (item == Barcode_Design_tab) {
         Barcode_Setting_Or_Designing_Mode = 1;
-        Set_Log_Name_In_Title();
+        projects().Set_Log_Name_In_Title();
     } else if (item == Barcode_ADV_QR_tab) {
         form_is_loading = true;
         Barcode_Setting_Or_Designing_Mode = 2;
-        Set_Log_Name_In_Title();
-        Show_Hide_QR_Type_Panel();
-        Assign_QR_Value_Text_Acc_Type();
+        projects().Set_Log_Name_In_Title();
+        advQr().Show_Hide_QR_Type_Panel();
+        advQr().Assign_QR_Value_Text_Acc_Type();
         form_is_loading = false;
-        DRAW_ADV_QR_With_All_Init();
+        advQr().DRAW_ADV_QR_With_All_Init();
     }
 
-    Check_Series_Or_Excel_Use_or_not();
+    design().Check_Series_Or_Excel_Use_or_not();
 
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         Refresh_Fill_Toolbar_Item();
@@ -132,15 +136,15 @@ void SKTWindowController::Barcode_Mode_Select()
     }
     Barcode_Setting_Or_Designing_Mode = 0;
     selectModeTab(Barcode_setting_tab);
-    Set_Log_Name_In_Title();
+    projects().Set_Log_Name_In_Title();
 }
 
 void SKTWindowController::Designing_Mode_Select()
 {
     Barcode_Setting_Or_Designing_Mode = 1;
     selectModeTab(Barcode_Design_tab);
-    Check_Series_Or_Excel_Use_or_not();
-    Set_Log_Name_In_Title();
+    design().Check_Series_Or_Excel_Use_or_not();
+    projects().Set_Log_Name_In_Title();
 }
 
 void SKTWindowController::Advance_QR_Mode_Select()
@@ -190,10 +194,10 @@ void SKTWindowController::validateToolbarItems()
 
 void SKTWindowController::Show_Hide_Main_Window(bool show)
 {
-    if (myTargetView)
-        myTargetView->setVisible(show);
-    if (Right_Prop_Box)
-        Right_Prop_Box->setVisible(show);
+    if (design().myTargetView)
+        design().myTargetView->setVisible(show);
+    if (design().Right_Prop_Box)
+        design().Right_Prop_Box->setVisible(show);
 }
 
 void SKTWindowController::Set_Des_Mode_Save_Flag_TRUE() { save_flag_des_mode = true; }
@@ -209,9 +213,9 @@ void SKTWindowController::Set_Barcode_Mode_Save_Flag_False() { save_flag_barcode
 
 void SKTWindowController::sidebarTabSelected(QWidget *item)
 {
-    if (Not_Draw_Only_Prop_Change || !sett_tab || sett_tab->count() != 4)
+    if (Not_Draw_Only_Prop_Change || !design().sett_tab || design().sett_tab->count() != 4)
         return;
-    Last_Card_Sel_Tab = item;
-    if (item == card_size_tab && Product_num_ComboBox)
-        Product_num_ComboBox->setFocus();
+    design().Last_Card_Sel_Tab = item;
+    if (item == design().card_size_tab && design().Product_num_ComboBox)
+        design().Product_num_ComboBox->setFocus();
 }

@@ -1,5 +1,11 @@
 #include "app/SKTWindowController.h"
 
+#include "advqr/AdvQrController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "design/DesignController.h"
+#include "output/OutputController.h"
+#include "projects/ProjectsController.h"
+
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
@@ -26,7 +32,12 @@ QImage loadBundleImage(const QString &name, const QString &type)
 } // namespace
 
 SKTWindowController::SKTWindowController()
+    : m_barcodeMode(new BarcodeModeController(*this)), m_design(new DesignController(*this)),
+      m_projects(new ProjectsController(*this)), m_output(new OutputController(*this)),
+      m_advQr(new AdvQrController(*this))
 {
+    DesignController &d = design();
+    BarcodeModeController &b = barcodeMode();
     // 1-2: the window description is loaded later, on the first window() call.
     logoList.clear();
     // 3
@@ -37,31 +48,31 @@ SKTWindowController::SKTWindowController()
     Created_Resource_Path = platform::perUserDataFolder(Trim_Str(App_Name));
     Create_Folder(Created_Resource_Path);
     // 7
-    Main_Photo_image = QImage();
-    main_photo_ds_batch = false;
-    Last_Selected_Graphic = nullptr;
+    d.Main_Photo_image = QImage();
+    d.main_photo_ds_batch = false;
+    d.Last_Selected_Graphic = nullptr;
     // 8
     Allowd_Image_fileTypes = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
                               QStringLiteral("jfif"), QStringLiteral("gif"), QStringLiteral("bmp"),
                               QStringLiteral("png"), QStringLiteral("tif"), QStringLiteral("tiff")};
     // 9
-    _grid = new SKTGrid;
-    _zoomFactor = 1.0;
-    Selected_Control_Tool = 0;
+    d._grid = new SKTGrid;
+    d._zoomFactor = 1.0;
+    d.Selected_Control_Tool = 0;
     // 10: nothing before this step may use either global.
     app_DefaultInstance = this;
     Main_App_wnd = defaultInstance();
     // 12
-    Text_font = QFont(Text_Ctrl_Font);
-    Text_font.setPointSizeF(Text_Ctrl_Font_Size);
-    All_Text_font = Text_font;
-    WM_Text_font = Text_font;
-    All_Text_font_COPY.reset();
+    d.Text_font = QFont(Text_Ctrl_Font);
+    d.Text_font.setPointSizeF(Text_Ctrl_Font_Size);
+    d.All_Text_font = d.Text_font;
+    d.WM_Text_font = d.Text_font;
+    d.All_Text_font_COPY.reset();
     // 13
     Ucontrol_Log.clear();
     Ucontrol.clear();
     Rcontrol.clear();
-    Graphics_array_Batch_Front_Bkup.clear();
+    d.Graphics_array_Batch_Front_Bkup.clear();
     // 14
     no_image = loadBundleImage(QStringLiteral("no"), QStringLiteral("png"));
     banner_image = loadBundleImage(QStringLiteral("banner"), QStringLiteral("png"));
@@ -72,18 +83,18 @@ SKTWindowController::SKTWindowController()
     back_btn_image = loadBundleImage(QStringLiteral("back-2"), QStringLiteral("png"));
     front_btn_image_sel = loadBundleImage(QStringLiteral("front-sel"), QStringLiteral("png"));
     // 15
-    Front_card_Prop = new Card_Property;
+    d.Front_card_Prop = new Card_Property;
     // 16
-    prev_list_item_barcode = 0;
-    value_margin = header_margin = footer_margin = LR_margin = TB_margin = 0.1f;
+    b.prev_list_item_barcode = 0;
+    b.value_margin = b.header_margin = b.footer_margin = b.LR_margin = b.TB_margin = 0.1f;
     // 17
-    value_font = QFont(Text_Ctrl_Font);
-    value_font.setPointSizeF(10);
-    header_font = value_font;
-    footer_font = value_font;
-    ADV_QR_header_font = QFont(Text_Ctrl_Font);
-    ADV_QR_header_font.setPointSizeF(20);
-    ADV_QR_footer_font = ADV_QR_header_font;
+    b.value_font = QFont(Text_Ctrl_Font);
+    b.value_font.setPointSizeF(10);
+    b.header_font = b.value_font;
+    b.footer_font = b.value_font;
+    advQr().ADV_QR_header_font = QFont(Text_Ctrl_Font);
+    advQr().ADV_QR_header_font.setPointSizeF(20);
+    advQr().ADV_QR_footer_font = advQr().ADV_QR_header_font;
 }
 
 SKTWindowController::~SKTWindowController()
@@ -94,12 +105,14 @@ SKTWindowController::~SKTWindowController()
         disconnect(c);
     for (const auto &c : m_textConnections)
         disconnect(c);
-    delete _grid;
-    _grid = nullptr;
-    delete Front_card_Prop;
-    Front_card_Prop = nullptr;
     printInfo.reset();
     delete window_;
+    // The subsystems' controllers go after the window whose outlets they hold.
+    delete m_advQr;
+    delete m_output;
+    delete m_projects;
+    delete m_design;
+    delete m_barcodeMode;
     if (app_DefaultInstance == this)
         app_DefaultInstance = nullptr;
     if (Main_App_wnd == this)
@@ -107,6 +120,15 @@ SKTWindowController::~SKTWindowController()
 }
 
 SKTWindowController *SKTWindowController::defaultInstance() { return app_DefaultInstance; }
+
+void SKTWindowController::registerWithDocuments()
+{
+    SKTDocument::setWindowControllerFactory([](SKTDocument &document) {
+        auto *controller = new SKTWindowController;
+        controller->setDocument(&document);
+        return controller;
+    });
+}
 
 SKTDocument *SKTWindowController::document() const { return m_document.data(); }
 
@@ -159,8 +181,8 @@ void SKTWindowController::setDocument(SKTDocument *document)
             m_documentConnections << connect(document, &SKTDocument::canvasSizeChanged, this, [this](const QSizeF &size) {
                 if (!size.isValid())
                     return;   // a null new value is ignored
-                observedCanvasSize = size;
-                SetDocumentCanvasSize(size);
+                design().observedCanvasSize = size;
+                design().SetDocumentCanvasSize(size);
             });
         }
     } catch (const std::exception &e) {

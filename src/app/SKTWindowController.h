@@ -1,7 +1,7 @@
 #pragma once
-// The one controller of the one main window, and the hub of the application: every mode's
-// handlers are its methods. Each subsystem declares its own members in <subsystem>/ControllerMembers.h
-// and implements them in its own folder.
+// The one controller of the one main window, and the hub of the application: the window, its menus,
+// toolbar, mode tabs and sheets, the event dispatch of its text fields and combo boxes, and one
+// controller per subsystem (its outlets, state and handlers), reached through the accessors below.
 
 #include <QFont>
 #include <QImage>
@@ -18,14 +18,6 @@
 #include "platform/PrintInfo.h"
 #include <optional>
 
-#include "barcodemode/ControllerTypes.h"
-#include "model/ControllerTypes.h"
-#include "design/ControllerTypes.h"
-#include "projects/ControllerTypes.h"
-#include "data/ControllerTypes.h"
-#include "output/ControllerTypes.h"
-#include "advqr/ControllerTypes.h"
-#include "imagetools/ControllerTypes.h"
 
 class QAction;
 class QCheckBox;
@@ -42,10 +34,13 @@ class QToolBar;
 class QWidget;
 class Send_Modeless;
 class SKTDocument;
-class SKTGrid;
-class Card_Property;
+class BarcodeModeController;
+class DesignController;
+class ProjectsController;
+class OutputController;
+class AdvQrController;
 
-class SKTWindowController : public QObject, public BarcodeEditor {
+class SKTWindowController : public QObject {
     Q_OBJECT
 public:
     // init: the designated start-up. The window itself is built later, on the first window() call.
@@ -53,6 +48,15 @@ public:
     ~SKTWindowController() override;   // dealloc
 
     static SKTWindowController *defaultInstance();
+    // Makes documents create their window controller as this class (once per process).
+    static void registerWithDocuments();
+
+    // The controllers of the subsystems, made with the hub and living as long as it does.
+    BarcodeModeController &barcodeMode() const { return *m_barcodeMode; }
+    DesignController &design() const { return *m_design; }
+    ProjectsController &projects() const { return *m_projects; }
+    OutputController &output() const { return *m_output; }
+    AdvQrController &advQr() const { return *m_advQr; }
 
     // The main window; built from its description (and awakeFromNib run) on the first call.
     QMainWindow *window();
@@ -76,18 +80,12 @@ public:
     void dataSourceChosen();
     void seriesOrColumnChosen();
     void setBoundSourceControls(bool bound);
-    QCheckBox *Export_with_excel_chk = nullptr;   // the export sheet's spreadsheet range box (not built yet)
 
     // Text notifications of every control of every window.
     void controlTextDidChange(QObject *control);
     void controlTextDidEndEditing(QObject *control);
     void textDidChange(QObject *view);
     void textDidEndEditing(QObject *view);
-    // Frame the 2D symbol already built again with the current header and footer (no new encoding).
-    void advancedQrCaptionRefresh();
-    void barcodeTwoDCaptionRefresh();
-    void barcodeFieldEdited(QObject *field, bool quickPreview);
-    platform::Picture Get_ADV_QR_barcode_from_image(bool draw);
 
     // The window set-up once its description is loaded.
     void awakeFromNib();
@@ -185,32 +183,8 @@ public:
     QDialog *Send_Models_Window = nullptr;
     Send_Modeless *send_modls_wnd = nullptr;
 
-    // Designing-mode canvas and card
-    SKTGrid *_grid = nullptr;
-    double _zoomFactor = 1.0;
-    int Selected_Control_Tool = 0;
-    QObject *Last_Selected_Graphic = nullptr;
-    Card_Property *Front_card_Prop = nullptr;
-    QList<QVariant> Graphics_array_Batch;
-    QList<QVariant> Graphics_array_Batch_Front_Bkup;
-    QImage Main_Photo_image;
-    bool main_photo_ds_batch = false;
-    QSizeF observedCanvasSize;   // the document's last "canvasSize"
     QPointer<QObject> lastTextChangeSender;       // the control whose text changed last
     QPointer<QObject> lastTextEndEditingSender;   // the control whose editing ended last
-
-    // Fonts of the Designing mode's texts
-    QFont Text_font;
-    QFont All_Text_font;
-    QFont WM_Text_font;
-    std::optional<QFont> All_Text_font_COPY;
-
-    // Barcode mode (the editor's margins and fonts come from BarcodeEditor)
-    int prev_list_item_barcode = 0;
-
-    // Advanced QR mode
-    QFont ADV_QR_header_font;
-    QFont ADV_QR_footer_font;
 
     // Lists and data
     QList<QVariant> logoList;
@@ -226,21 +200,17 @@ public:
     QImage back_btn_image;
     QImage front_btn_image_sel;
 
-#include "barcodemode/ControllerMembers.h"
-#include "model/ControllerMembers.h"
-#include "design/ControllerMembers.h"
-#include "projects/ControllerMembers.h"
-#include "data/ControllerMembers.h"
-#include "output/ControllerMembers.h"
-#include "advqr/ControllerMembers.h"
-#include "imagetools/ControllerMembers.h"
-
 private:
     void loadWindowDescription();
     bool m_windowLoaded = false;
     QPointer<SKTDocument> m_document;
     QList<QMetaObject::Connection> m_documentConnections;
     QList<QMetaObject::Connection> m_textConnections;
+    BarcodeModeController *m_barcodeMode = nullptr;
+    DesignController *m_design = nullptr;
+    ProjectsController *m_projects = nullptr;
+    OutputController *m_output = nullptr;
+    AdvQrController *m_advQr = nullptr;
 };
 
 // Creates the per-user folders and the seed files that are missing.

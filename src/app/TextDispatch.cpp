@@ -7,6 +7,10 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Stepper.h"
+#include "advqr/AdvQrController.h"
+#include "projects/ProjectsController.h"
+#include "design/DesignController.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -55,103 +59,62 @@ bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
 
 } // namespace
 
-void SKTWindowController::advancedQrCaptionRefresh()
-{
-    setHeader(ADV_QR_HeaderText ? ADV_QR_HeaderText->text() : QString());
-    setFooter(ADV_QR_FooterText ? ADV_QR_FooterText->text() : QString());
-    setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
-    setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
-    Get_ADV_QR_barcode_from_image(true);
-}
-
-void SKTWindowController::barcodeTwoDCaptionRefresh()
-{
-    setHeader(HeaderText->text());
-    setFooter(FooterText->text());
-    setHeaderFontSize(float(header_font.pointSizeF()));
-    setFooterFontSize(float(footer_font.pointSizeF()));
-    Get_2d_barcode_from_image(true);
-}
-
-void SKTWindowController::barcodeFieldEdited(QObject *field, bool quickPreview)
-{
-    if (liner_or_2D_font == 0) {
-        goButtonActionPerformed();
-    } else if (field == dataText_2D) {
-        if (quickPreview)
-            Type_draw_2d_flag = true;   // a quick preview while typing
-        goButtonActionPerformed();
-    } else {
-        barcodeTwoDCaptionRefresh();   // the header and footer frame the symbol already built
-    }
-}
-
-platform::Picture SKTWindowController::Get_ADV_QR_barcode_from_image(bool draw)
-{
-    if (image_adv_QR.isNull()) {
-        Set_Blank_Image();
-        return {};
-    }
-    // The picture is drawn again around the code already built; nothing is encoded again.
-    return Get_Image_From_barcode_image(image_adv_QR, draw);
-}
-
 void SKTWindowController::controlTextDidChange(QObject *F)
 {
     lastTextChangeSender = F;
     try {
         if (!F)
             return;
-        if (F == ADV_QR_HeaderText || F == ADV_QR_FooterText) {
-            advancedQrCaptionRefresh();
+        if (F == advQr().ADV_QR_HeaderText || F == advQr().ADV_QR_FooterText) {
+            advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (F == width_Text || F == height_Text) {
+        if (F == design().width_Text || F == design().height_Text) {
             auto *field = static_cast<QLineEdit *>(F);
             const QString cleaned = cleanSizeText(field->text());
             if (cleaned != field->text())
                 field->setText(cleaned);
             return;
         }
-        if (F == card_name || F == watermark_text) {
-            Update_Card_Graphics();
-            Set_Log_Name_In_Title();
+        if (F == design().card_name || F == design().watermark_text) {
+            design().Update_Card_Graphics();
+            projects().Set_Log_Name_In_Title();
             return;
         }
-        const bool batchRange = ticked(Export_with_batch_chk) || ticked(Export_with_excel_chk);
-        if (F == Total_Text) {
-            int value = integerOf(Total_Text->text());
-            if (Trim_Str(Total_Text->text()).isEmpty() || value == 0)
+        const bool batchRange = ticked(design().Export_with_batch_chk) || ticked(design().Export_with_excel_chk);
+        if (F == design().Total_Text) {
+            int value = integerOf(design().Total_Text->text());
+            if (Trim_Str(design().Total_Text->text()).isEmpty() || value == 0)
                 value = 1;
             if (batchRange && value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
-            Total_Text->setText(QString::number(value));
-            Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TOT"));
+            design().Total_Text->setText(QString::number(value));
+            design().Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TOT"));
             return;
         }
-        if (F == To_Text) {
-            int value = integerOf(To_Text->text());
-            if (Trim_Str(To_Text->text()).isEmpty() || value == 0)
+        if (F == design().To_Text) {
+            int value = integerOf(design().To_Text->text());
+            if (Trim_Str(design().To_Text->text()).isEmpty() || value == 0)
                 value = 1;
             if (value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
-            To_Text->setText(QString::number(value));
-            Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TO"));
+            design().To_Text->setText(QString::number(value));
+            design().Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TO"));
             return;
         }
-        if (F == from_Text) {
-            int value = integerOf(from_Text->text());
-            if (Trim_Str(from_Text->text()).isEmpty() || value == 0)
+        if (F == design().from_Text) {
+            int value = integerOf(design().from_Text->text());
+            if (Trim_Str(design().from_Text->text()).isEmpty() || value == 0)
                 value = 1;
             if (value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
-            from_Text->setText(QString::number(value));
-            if (from_Stepper)
-                from_Stepper->setIntValue(value);
+            design().from_Text->setText(QString::number(value));
+            if (design().from_Stepper)
+                design().from_Stepper->setIntValue(value);
             return;
         }
-        if (F == dataText || F == HeaderText || F == FooterText || F == dataText_2D)
-            barcodeFieldEdited(F, true);
+        if (F == barcodeMode().dataText || F == barcodeMode().HeaderText || F == barcodeMode().FooterText || F == barcodeMode().dataText_2D)
+            barcodeMode().barcodeFieldEdited(F, true);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -161,14 +124,14 @@ void SKTWindowController::controlTextDidEndEditing(QObject *F)
 {
     lastTextEndEditingSender = F;
     try {
-        if (!F || (F != width_Text && F != height_Text))
+        if (!F || (F != design().width_Text && F != design().height_Text))
             return;
         auto *field = static_cast<QLineEdit *>(F);
         double value = field->text().trimmed().toDouble();
         if (value <= 0)
             value = 0.1;
         field->setText(QString::asprintf("%.2f", value));
-        Apply_unit_Chaneg_Values();
+        design().Apply_unit_Chaneg_Values();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -180,34 +143,34 @@ void SKTWindowController::textDidChange(QObject *V)
     try {
         if (!V)
             return;
-        if (V == ADV_QR_HeaderText || V == ADV_QR_FooterText) {
-            advancedQrCaptionRefresh();
+        if (V == advQr().ADV_QR_HeaderText || V == advQr().ADV_QR_FooterText) {
+            advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (V == dataText_2D) {
+        if (V == barcodeMode().dataText_2D) {
             Type_draw_2d_flag = true;
-            goButtonActionPerformed();
+            barcodeMode().goButtonActionPerformed();
             return;
         }
-        if (V == Text_value_Edit) {
-            if (Text_value_Edit->toPlainText().size() > 250) {
+        if (V == design().Text_value_Edit) {
+            if (design().Text_value_Edit->toPlainText().size() > 250) {
                 // Keep the first 250 characters, and the cursor where the typing was.
-                const int cursor = std::min(Text_value_Edit->textCursor().position(), 250);
-                Text_value_Edit->setPlainText(Text_value_Edit->toPlainText().left(250));
-                QTextCursor c = Text_value_Edit->textCursor();
+                const int cursor = std::min(design().Text_value_Edit->textCursor().position(), 250);
+                design().Text_value_Edit->setPlainText(design().Text_value_Edit->toPlainText().left(250));
+                QTextCursor c = design().Text_value_Edit->textCursor();
                 c.setPosition(cursor);
-                Text_value_Edit->setTextCursor(c);
+                design().Text_value_Edit->setTextCursor(c);
             }
-            if (!Get_Selected_Graphic())
+            if (!design().Get_Selected_Graphic())
                 return;
-            const QString text = Text_value_Edit->toPlainText();
-            for (QObject *g : Selected_Graphics()) {
+            const QString text = design().Text_value_Edit->toPlainText();
+            for (QObject *g : design().Selected_Graphics()) {
                 if (g->property("ctrl_is_locked").toBool() || !isExactly(g, "SKTText") ||
                     g->property("data_source_type").toInt() != 0)
                     continue;
                 g->setProperty("Text_Value", text);
             }
-            Refresh_Canvas();
+            design().Refresh_Canvas();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -220,12 +183,12 @@ void SKTWindowController::textDidEndEditing(QObject *V)
     try {
         if (!V)
             return;
-        if (V == ADV_QR_HeaderText || V == ADV_QR_FooterText) {
-            advancedQrCaptionRefresh();
+        if (V == advQr().ADV_QR_HeaderText || V == advQr().ADV_QR_FooterText) {
+            advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (V == dataText || V == HeaderText || V == FooterText || V == dataText_2D)
-            barcodeFieldEdited(V, false);   // the final symbol, raised to the output resolution
+        if (V == barcodeMode().dataText || V == barcodeMode().HeaderText || V == barcodeMode().FooterText || V == barcodeMode().dataText_2D)
+            barcodeMode().barcodeFieldEdited(V, false);   // the final symbol, raised to the output resolution
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -12,6 +12,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tagora"));
     QApplication::setOrganizationName(QStringLiteral("Tagora"));
 
+    SKTWindowController::registerWithDocuments();
     SKTDocument document;
     document.makeWindowControllers();
     SKTWindowController *controller = SKTWindowController::defaultInstance();

@@ -14,6 +14,7 @@
 #include "engines/pdf417/pdf417View.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +57,7 @@ platform::Picture BarcodeEditor::qrFromGenerator(const QString &value, const QSt
                                                  const QColor &background, double size)
 {
     if (Main_App_wnd)
-        return Main_App_wnd->Create_QR_By_CI_Filter(value, level, 0, bars, background, 1.0, size);
+        return Main_App_wnd->barcodeMode().Create_QR_By_CI_Filter(value, level, 0, bars, background, 1.0, size);
     return twod::qrByGenerator(value, level, bars, background, size, Type_draw_2d_flag ? 0 : int(USED_DPI_VALUE));
 }
 

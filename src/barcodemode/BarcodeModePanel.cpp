@@ -2,6 +2,8 @@
 // (sizes, margins, caption options, 2D options, resolution, fonts, colours, QR logo); the preview;
 // batch processing with series; the value list.
 
+#include "barcodemode/BarcodeModeController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "engines/Symbologies.h"
@@ -55,7 +57,7 @@ QPushButton *helpButton(QWidget *parent, const char *name)
 
 } // namespace
 
-void SKTWindowController::buildBarcodeModePanel(QWidget *page)
+void BarcodeModeController::buildBarcodeModePanel(QWidget *page)
 {
     auto *pageLayout = qobject_cast<QVBoxLayout *>(page->layout());
     auto *split = new QSplitter(Qt::Horizontal, page);

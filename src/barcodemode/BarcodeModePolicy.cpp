@@ -1,6 +1,8 @@
 // How the Barcode mode of the main window answers the editor's questions of policy. In the
 // Advanced QR mode the main window frames its QR symbol with that mode's own controls.
 
+#include "barcodemode/BarcodeModeController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -12,24 +14,25 @@
 #include <QRadioButton>
 
 #include "platform/ColorWell.h"
+#include "advqr/AdvQrController.h"
 
-int SKTWindowController::sizeUnit() const { return Measument_Unit_Is_Barcode; }
+int BarcodeModeController::sizeUnit() const { return Measument_Unit_Is_Barcode; }
 
-void SKTWindowController::reportFailure(const QString &reason) const { Show_NSLog_Message(reason); }
+void BarcodeModeController::reportFailure(const QString &reason) const { Show_NSLog_Message(reason); }
 
-void SKTWindowController::pictureMade() { Set_Barcode_Mode_Save_Flag_TRUE(); }
+void BarcodeModeController::pictureMade() { hub.Set_Barcode_Mode_Save_Flag_TRUE(); }
 
-QFont SKTWindowController::roleHeaderFont() const
+QFont BarcodeModeController::roleHeaderFont() const
 {
-    return Barcode_Setting_Or_Designing_Mode == 2 ? ADV_QR_header_font : header_font;
+    return Barcode_Setting_Or_Designing_Mode == 2 ? hub.advQr().ADV_QR_header_font : header_font;
 }
 
-QFont SKTWindowController::roleFooterFont() const
+QFont BarcodeModeController::roleFooterFont() const
 {
-    return Barcode_Setting_Or_Designing_Mode == 2 ? ADV_QR_footer_font : footer_font;
+    return Barcode_Setting_Or_Designing_Mode == 2 ? hub.advQr().ADV_QR_footer_font : footer_font;
 }
 
-void SKTWindowController::setFamilyRadios(bool linear)
+void BarcodeModeController::setFamilyRadios(bool linear)
 {
     if (Linear_Barcode_RD)
         Linear_Barcode_RD->setChecked(linear);
@@ -37,50 +40,50 @@ void SKTWindowController::setFamilyRadios(bool linear)
         TwoD_Barcode_RD->setChecked(!linear);
 }
 
-bool SKTWindowController::valueBoundToSeries() const
+bool BarcodeModeController::valueBoundToSeries() const
 {
     return data_source_chkbox && data_source_chkbox->isChecked() && barcode_value_chk && barcode_value_chk->isChecked() &&
            Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked();
 }
 
-SKTWindowController::Preview SKTWindowController::preview()
+BarcodeModeController::Preview BarcodeModeController::preview()
 {
     if (Barcode_Setting_Or_Designing_Mode == 2)
-        return {QR_barcodeImage, QR_image_scroll, ADV_QR_barcode_error_label, &ADV_QR_image_frame_rect, &image_adv_QR};
+        return {hub.advQr().QR_barcodeImage, hub.advQr().QR_image_scroll, hub.advQr().ADV_QR_barcode_error_label, &hub.advQr().ADV_QR_image_frame_rect, &hub.advQr().image_adv_QR};
     return BarcodeEditor::preview();
 }
 
-barcode_sizes::MarginInputs SKTWindowController::twoDMarginInputs() const
+barcode_sizes::MarginInputs BarcodeModeController::twoDMarginInputs() const
 {
     if (Barcode_Setting_Or_Designing_Mode != 2)
         return BarcodeEditor::twoDMarginInputs();
     auto number = [](const QLineEdit *f) { return f ? f->text().trimmed().toDouble() : 0.0; };
     barcode_sizes::MarginInputs in;
     in.value = 0;
-    in.header = number(ADV_QR_hdr_mar_Text);
-    in.footer = number(ADV_QR_ftr_mar_Text);
-    in.leftRight = number(ADV_QR_LR_mar_Text);
-    in.topBottom = number(ADV_QR_TB_mar_Text);
+    in.header = number(hub.advQr().ADV_QR_hdr_mar_Text);
+    in.footer = number(hub.advQr().ADV_QR_ftr_mar_Text);
+    in.leftRight = number(hub.advQr().ADV_QR_LR_mar_Text);
+    in.topBottom = number(hub.advQr().ADV_QR_TB_mar_Text);
     in.captionHidden = true;
-    in.headerHidden = ADV_QR_hideHeaderCheckbox && ADV_QR_hideHeaderCheckbox->isChecked();
-    in.footerHidden = ADV_QR_hideFooterCheckbox && ADV_QR_hideFooterCheckbox->isChecked();
+    in.headerHidden = hub.advQr().ADV_QR_hideHeaderCheckbox && hub.advQr().ADV_QR_hideHeaderCheckbox->isChecked();
+    in.footerHidden = hub.advQr().ADV_QR_hideFooterCheckbox && hub.advQr().ADV_QR_hideFooterCheckbox->isChecked();
     in.unit = Measument_Unit_Is_Adv_QR;
     return in;
 }
 
-void SKTWindowController::fillModeStyle(BarcodeSettings &s) const
+void BarcodeModeController::fillModeStyle(BarcodeSettings &s) const
 {
     BarcodeEditor::fillModeStyle(s);
     if (s.mode != 2)
         return;
     // The Advanced QR mode frames its symbols with its own fonts, colours, alignments and logo.
-    s.align_hdr = ADV_QR_align_hdr_combo ? ADV_QR_align_hdr_combo->currentText() : QString();
-    s.align_ftr = ADV_QR_align_ftr_combo ? ADV_QR_align_ftr_combo->currentText() : QString();
-    s.header_font = ADV_QR_header_font;
-    s.footer_font = ADV_QR_footer_font;
-    if (ADV_QR_bar_hdr_clr) s.bar_hdr_clr = ADV_QR_bar_hdr_clr->color();
-    if (ADV_QR_bar_ftr_clr) s.bar_ftr_clr = ADV_QR_bar_ftr_clr->color();
-    if (ADV_QR_back_bg_clr) s.bar_back_clr = ADV_QR_back_bg_clr->color();
-    s.USE_QR_LOGO = ADV_QR_USE_QR_LOGO;
-    s.USE_QR_LOGO_IMG = ADV_QR_USE_QR_LOGO_IMG;
+    s.align_hdr = hub.advQr().ADV_QR_align_hdr_combo ? hub.advQr().ADV_QR_align_hdr_combo->currentText() : QString();
+    s.align_ftr = hub.advQr().ADV_QR_align_ftr_combo ? hub.advQr().ADV_QR_align_ftr_combo->currentText() : QString();
+    s.header_font = hub.advQr().ADV_QR_header_font;
+    s.footer_font = hub.advQr().ADV_QR_footer_font;
+    if (hub.advQr().ADV_QR_bar_hdr_clr) s.bar_hdr_clr = hub.advQr().ADV_QR_bar_hdr_clr->color();
+    if (hub.advQr().ADV_QR_bar_ftr_clr) s.bar_ftr_clr = hub.advQr().ADV_QR_bar_ftr_clr->color();
+    if (hub.advQr().ADV_QR_back_bg_clr) s.bar_back_clr = hub.advQr().ADV_QR_back_bg_clr->color();
+    s.USE_QR_LOGO = hub.advQr().ADV_QR_USE_QR_LOGO;
+    s.USE_QR_LOGO_IMG = hub.advQr().ADV_QR_USE_QR_LOGO_IMG;
 }

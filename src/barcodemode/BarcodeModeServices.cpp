@@ -1,5 +1,7 @@
 // Services of the Barcode mode that the window set-up, the mode switch and the event dispatch use.
 
+#include "barcodemode/BarcodeModeController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -19,7 +21,7 @@
 #include <exception>
 
 
-void SKTWindowController::goButtonActionPerformed()
+void BarcodeModeController::goButtonActionPerformed()
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode != 0)
@@ -30,7 +32,7 @@ void SKTWindowController::goButtonActionPerformed()
     }
 }
 
-void SKTWindowController::Set_Linear_Value_in_Field(const QString &value)
+void BarcodeModeController::Set_Linear_Value_in_Field(const QString &value)
 {
     try {
         if (dataText)
@@ -40,7 +42,7 @@ void SKTWindowController::Set_Linear_Value_in_Field(const QString &value)
     }
 }
 
-void SKTWindowController::Set_Two_D_Value_in_Field(const QString &value)
+void BarcodeModeController::Set_Two_D_Value_in_Field(const QString &value)
 {
     try {
         if (dataText_2D)
@@ -50,12 +52,12 @@ void SKTWindowController::Set_Two_D_Value_in_Field(const QString &value)
     }
 }
 
-QString SKTWindowController::Get_Two_D_Value_From_Field() const
+QString BarcodeModeController::Get_Two_D_Value_From_Field() const
 {
     return dataText_2D ? dataText_2D->toPlainText() : QString();
 }
 
-void SKTWindowController::_setLabels_Barcode()
+void BarcodeModeController::_setLabels_Barcode()
 {
     if (!bar_height_label)
         return;
@@ -77,7 +79,7 @@ void SKTWindowController::_setLabels_Barcode()
     bar_width_label->setText(QStringLiteral("Bar Width (Mils):"));
 }
 
-void SKTWindowController::Add_Qr_Logo_Tab_Setting_Mode()
+void BarcodeModeController::Add_Qr_Logo_Tab_Setting_Mode()
 {
     try {
         if (sett_tab_barcode && sett_tab_barcode->count() == 1 && qr_logo_tab_item_sett)
@@ -87,7 +89,7 @@ void SKTWindowController::Add_Qr_Logo_Tab_Setting_Mode()
     }
 }
 
-void SKTWindowController::Remove_Qr_Logo_Tab_Setting_Mode()
+void BarcodeModeController::Remove_Qr_Logo_Tab_Setting_Mode()
 {
     try {
         // Only the logo tab goes; no other tab is ever taken for it.
@@ -98,5 +100,27 @@ void SKTWindowController::Remove_Qr_Logo_Tab_Setting_Mode()
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void BarcodeModeController::barcodeTwoDCaptionRefresh()
+{
+    setHeader(HeaderText->text());
+    setFooter(FooterText->text());
+    setHeaderFontSize(float(header_font.pointSizeF()));
+    setFooterFontSize(float(footer_font.pointSizeF()));
+    Get_2d_barcode_from_image(true);
+}
+
+void BarcodeModeController::barcodeFieldEdited(QObject *field, bool quickPreview)
+{
+    if (liner_or_2D_font == 0) {
+        goButtonActionPerformed();
+    } else if (field == dataText_2D) {
+        if (quickPreview)
+            Type_draw_2d_flag = true;   // a quick preview while typing
+        goButtonActionPerformed();
+    } else {
+        barcodeTwoDCaptionRefresh();   // the header and footer frame the symbol already built
     }
 }

@@ -2,6 +2,8 @@
 // Designing mode leaves them alone where the handler asks for the mode, and the Advanced QR mode
 // serves its own margin pairs, size pair, hide boxes and fonts with the same handlers.
 
+#include "barcodemode/BarcodeModeController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -11,6 +13,7 @@
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
+#include "advqr/AdvQrController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,7 +44,7 @@ void setShown(QWidget *w, bool shown)
 
 // ---- Family radios and the batch check box ----
 
-void SKTWindowController::Linear_Barcode_Select(QObject *)
+void BarcodeModeController::Linear_Barcode_Select(QObject *)
 {
     try {
         Liner_Barcode_Opt_Select();
@@ -53,7 +56,7 @@ void SKTWindowController::Linear_Barcode_Select(QObject *)
     }
 }
 
-void SKTWindowController::TwoD_Barcode_Select(QObject *)
+void BarcodeModeController::TwoD_Barcode_Select(QObject *)
 {
     try {
         two_d_barcode_Opt_Select();
@@ -63,7 +66,7 @@ void SKTWindowController::TwoD_Barcode_Select(QObject *)
     }
 }
 
-void SKTWindowController::barcodeData_SourceChanged(QObject *)
+void BarcodeModeController::barcodeData_SourceChanged(QObject *)
 {
     try {
         Layout_Data_Source_State();
@@ -73,7 +76,7 @@ void SKTWindowController::barcodeData_SourceChanged(QObject *)
     }
 }
 
-void SKTWindowController::Layout_Data_Source_State()
+void BarcodeModeController::Layout_Data_Source_State()
 {
     const bool batch = data_source_chkbox && data_source_chkbox->isChecked();
     QList<QCheckBox *> listBoxes;
@@ -151,66 +154,66 @@ void SKTWindowController::Layout_Data_Source_State()
 
 // ---- Margins, sizes and print flags by working mode ----
 
-void SKTWindowController::advancedQrMarginChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field)
+void BarcodeModeController::advancedQrMarginChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field)
 {
     platform::copyPair(sender, stepper, field, PairFormat::Real);
     Reframe_Advanced_QR_Symbol();
 }
 
-void SKTWindowController::Header_Margin_Changed(QObject *sender)
+void BarcodeModeController::Header_Margin_Changed(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Header_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, ADV_QR_hdr_mar_Stepper, ADV_QR_hdr_mar_Text);
+            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_hdr_mar_Stepper, hub.advQr().ADV_QR_hdr_mar_Text);
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-void SKTWindowController::Footer_Margin_Changed(QObject *sender)
+void BarcodeModeController::Footer_Margin_Changed(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Footer_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, ADV_QR_ftr_mar_Stepper, ADV_QR_ftr_mar_Text);
+            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_ftr_mar_Stepper, hub.advQr().ADV_QR_ftr_mar_Text);
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-void SKTWindowController::TB_Margin_Changed(QObject *sender)
+void BarcodeModeController::TB_Margin_Changed(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::TB_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, ADV_QR_TB_mar_Stepper, ADV_QR_TB_mar_Text);
+            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_TB_mar_Stepper, hub.advQr().ADV_QR_TB_mar_Text);
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-void SKTWindowController::LR_Margin_Changed(QObject *sender)
+void BarcodeModeController::LR_Margin_Changed(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::LR_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, ADV_QR_LR_mar_Stepper, ADV_QR_LR_mar_Text);
+            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_LR_mar_Stepper, hub.advQr().ADV_QR_LR_mar_Text);
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-void SKTWindowController::heightChanged(QObject *sender)
+void BarcodeModeController::heightChanged(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 2) {
-            platform::copyPair(sender, ADV_QR_HeightStepper_2D, ADV_QR_HeightText_2D, PairFormat::Integer);
-            DRAW_ADV_QR_With_All_Init();
+            platform::copyPair(sender, hub.advQr().ADV_QR_HeightStepper_2D, hub.advQr().ADV_QR_HeightText_2D, PairFormat::Integer);
+            hub.advQr().DRAW_ADV_QR_With_All_Init();
         } else {
             BarcodeEditor::heightChanged(sender);
         }
@@ -219,116 +222,116 @@ void SKTWindowController::heightChanged(QObject *sender)
     }
 }
 
-void SKTWindowController::captionChanged(QObject *sender)
+void BarcodeModeController::captionChanged(QObject *sender)
 {
     if (Barcode_Setting_Or_Designing_Mode == 0)
         BarcodeEditor::captionChanged(sender);
 }
 
-void SKTWindowController::hideHeaderChanged(QObject *sender)
+void BarcodeModeController::hideHeaderChanged(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode != 2) {
             BarcodeEditor::hideHeaderChanged(sender);
             return;
         }
-        const bool printed = !(ADV_QR_hideHeaderCheckbox && ADV_QR_hideHeaderCheckbox->isChecked());
+        const bool printed = !(hub.advQr().ADV_QR_hideHeaderCheckbox && hub.advQr().ADV_QR_hideHeaderCheckbox->isChecked());
         setPrintsHeader(printed);
-        SetObjEnabled(ADV_QR_hdr_box, printed);
+        SetObjEnabled(hub.advQr().ADV_QR_hdr_box, printed);
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-void SKTWindowController::hideFooterChanged(QObject *sender)
+void BarcodeModeController::hideFooterChanged(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode != 2) {
             BarcodeEditor::hideFooterChanged(sender);
             return;
         }
-        const bool printed = !(ADV_QR_hideFooterCheckbox && ADV_QR_hideFooterCheckbox->isChecked());
+        const bool printed = !(hub.advQr().ADV_QR_hideFooterCheckbox && hub.advQr().ADV_QR_hideFooterCheckbox->isChecked());
         setPrintsFooter(printed);
-        SetObjEnabled(ADV_QR_ftr_box, printed);
+        SetObjEnabled(hub.advQr().ADV_QR_ftr_box, printed);
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-bool SKTWindowController::showsEditorPreview() const { return Barcode_Setting_Or_Designing_Mode != 2; }
+bool BarcodeModeController::showsEditorPreview() const { return Barcode_Setting_Or_Designing_Mode != 2; }
 
-void SKTWindowController::Reframe_Advanced_QR_Symbol()
+void BarcodeModeController::Reframe_Advanced_QR_Symbol()
 {
     if (Barcode_Setting_Or_Designing_Mode == 2)
-        Get_ADV_QR_barcode_from_image(true);
+        hub.advQr().Get_ADV_QR_barcode_from_image(true);
 }
 
 // ---- Fonts ----
 
-void SKTWindowController::focusFontButton(QWidget *button)
+void BarcodeModeController::focusFontButton(QWidget *button)
 {
     if (button)
         button->setFocus();
 }
 
-void SKTWindowController::changeFont(const QFont &picked) { applyValueFont(picked); }
+void BarcodeModeController::changeFont(const QFont &picked) { applyValueFont(picked); }
 
-void SKTWindowController::Header_Font_Changed(QObject *sender)
+void BarcodeModeController::Header_Font_Changed(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0) {
             BarcodeEditor::Header_Font_Changed(sender);
         } else if (Barcode_Setting_Or_Designing_Mode == 2) {
-            focusFontButton(ADV_QR_hdr_font_btn);
-            chooseBandFont(FontBand::Header, ADV_QR_header_font);
+            focusFontButton(hub.advQr().ADV_QR_hdr_font_btn);
+            chooseBandFont(FontBand::Header, hub.advQr().ADV_QR_header_font);
         }
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-void SKTWindowController::Footer_Font_Changed(QObject *sender)
+void BarcodeModeController::Footer_Font_Changed(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Footer_Font_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            chooseBandFont(FontBand::Footer, ADV_QR_footer_font);
+            chooseBandFont(FontBand::Footer, hub.advQr().ADV_QR_footer_font);
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
 }
 
-void SKTWindowController::header_changeFont(const QFont &picked)
+void BarcodeModeController::header_changeFont(const QFont &picked)
 {
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         BarcodeEditor::header_changeFont(picked);
         return;
     }
     try {
-        ADV_QR_header_font = picked;
-        if (ADV_QR_header_font_value)
-            ADV_QR_header_font_value->setText(fontDisplayText(ADV_QR_header_font));
-        setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
+        hub.advQr().ADV_QR_header_font = picked;
+        if (hub.advQr().ADV_QR_header_font_value)
+            hub.advQr().ADV_QR_header_font_value->setText(fontDisplayText(hub.advQr().ADV_QR_header_font));
+        setHeaderFontSize(float(hub.advQr().ADV_QR_header_font.pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }
 }
 
-void SKTWindowController::footer_changeFont(const QFont &picked)
+void BarcodeModeController::footer_changeFont(const QFont &picked)
 {
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         BarcodeEditor::footer_changeFont(picked);
         return;
     }
     try {
-        ADV_QR_footer_font = picked;
-        if (ADV_QR_footer_font_value)
-            ADV_QR_footer_font_value->setText(fontDisplayText(ADV_QR_footer_font));
-        setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
+        hub.advQr().ADV_QR_footer_font = picked;
+        if (hub.advQr().ADV_QR_footer_font_value)
+            hub.advQr().ADV_QR_footer_font_value->setText(fontDisplayText(hub.advQr().ADV_QR_footer_font));
+        setFooterFontSize(float(hub.advQr().ADV_QR_footer_font.pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
@@ -337,11 +340,11 @@ void SKTWindowController::footer_changeFont(const QFont &picked)
 
 // ---- Colours and background ----
 
-void SKTWindowController::Set_Font_Clr(QObject *sender)
+void BarcodeModeController::Set_Font_Clr(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 2)
-            DRAW_ADV_QR_With_All_Init();
+            hub.advQr().DRAW_ADV_QR_With_All_Init();
         else
             BarcodeEditor::Set_Font_Clr(sender);
     } catch (const std::exception &e) {
@@ -349,7 +352,7 @@ void SKTWindowController::Set_Font_Clr(QObject *sender)
     }
 }
 
-void SKTWindowController::Barcode_Back_Color_rd_clicked(QObject *)
+void BarcodeModeController::Barcode_Back_Color_rd_clicked(QObject *)
 {
     try {
         if (transparent_bkgnd)
@@ -369,7 +372,7 @@ void SKTWindowController::Barcode_Back_Color_rd_clicked(QObject *)
     }
 }
 
-void SKTWindowController::Barcode_Back_Color_Transp_rd_clicked(QObject *)
+void BarcodeModeController::Barcode_Back_Color_Transp_rd_clicked(QObject *)
 {
     try {
         if (transparent_bkgnd)

@@ -1,11 +1,13 @@
 // The Barcode mode's controls and their handlers. Buttons, check boxes and steppers report only
 // the user's actions, as the window description's actions do.
 
+#include "barcodemode/BarcodeModeController.h"
+
 #include "app/SKTWindowController.h"
 
 #include <QPushButton>
 
-void SKTWindowController::wireBarcodeModeControls()
+void BarcodeModeController::wireBarcodeModeControls()
 {
     QObject::connect(encode_btn, &QPushButton::clicked, this, [this] { goButtonActionPerformed(); });
     wireTwoDControls();

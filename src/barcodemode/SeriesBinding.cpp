@@ -1,6 +1,8 @@
 // Batch values from series: the series name combos, the item combos kept on the same row, and the
 // binding of the chosen row into the value, header and footer fields.
 
+#include "barcodemode/BarcodeModeController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/FileServices.h"
@@ -8,6 +10,7 @@
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "platform/FormBuilder.h"
+#include "design/DesignController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +38,7 @@ QString chosenOrFirst(const QComboBox *combo)
 
 } // namespace
 
-void SKTWindowController::Fill_Data_Set_File_Name_In_Combo(QComboBox *combo)
+void BarcodeModeController::Fill_Data_Set_File_Name_In_Combo(QComboBox *combo)
 {
     if (!combo)
         return;
@@ -50,7 +53,7 @@ void SKTWindowController::Fill_Data_Set_File_Name_In_Combo(QComboBox *combo)
         combo->setCurrentIndex(0);
 }
 
-void SKTWindowController::Fill_Combo_List_Reading_Data_List_File(int, const QString &, int)
+void BarcodeModeController::Fill_Combo_List_Reading_Data_List_File(int, const QString &, int)
 {
     try {
         for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list})
@@ -61,7 +64,7 @@ void SKTWindowController::Fill_Combo_List_Reading_Data_List_File(int, const QStr
     }
 }
 
-int SKTWindowController::Balance_Datasheet_Combo_Max_Count()
+int BarcodeModeController::Balance_Datasheet_Combo_Max_Count()
 {
     const QList<std::tuple<QCheckBox *, QComboBox *, QComboBox *>> rows = {
         {barcode_value_chk, val_combo_list, val_combo_value},
@@ -73,8 +76,8 @@ int SKTWindowController::Balance_Datasheet_Combo_Max_Count()
         if (!ticked(check) || !list || list->currentIndex() <= 0 || !items)
             continue;
         const QString name = list->currentText();
-        Fille_Data_Set_Values_In_Combo(items, name);
-        longest = std::max(longest, Get_Data_Set_Series_Item_Count(name));
+        hub.design().Fille_Data_Set_Values_In_Combo(items, name);
+        longest = std::max(longest, hub.design().Get_Data_Set_Series_Item_Count(name));
         loaded << items;
     }
     for (QComboBox *items : loaded) {
@@ -85,7 +88,7 @@ int SKTWindowController::Balance_Datasheet_Combo_Max_Count()
     return longest;
 }
 
-void SKTWindowController::Combo_Selection_Change(int source)
+void BarcodeModeController::Combo_Selection_Change(int source)
 {
     if (combo_sel)
         return;
@@ -107,7 +110,7 @@ void SKTWindowController::Combo_Selection_Change(int source)
     combo_sel = false;
 }
 
-void SKTWindowController::Bind_Data_with_Barcode_VALUE_For_Series()
+void BarcodeModeController::Bind_Data_with_Barcode_VALUE_For_Series()
 {
     try {
         const bool twoD = Symbologies::isTwoD(barcodeTypePopup->currentText());
@@ -153,7 +156,7 @@ void bindTextForSeries(QCheckBox *check, QLineEdit *field, QComboBox *list, QCom
 }
 } // namespace
 
-void SKTWindowController::Bind_Data_with_Barcode_HEADER_For_Series()
+void BarcodeModeController::Bind_Data_with_Barcode_HEADER_For_Series()
 {
     try {
         bindTextForSeries(barcode_header_chk, HeaderText, hdr_combo_list, hdr_combo_value);
@@ -162,7 +165,7 @@ void SKTWindowController::Bind_Data_with_Barcode_HEADER_For_Series()
     }
 }
 
-void SKTWindowController::Bind_Data_with_Barcode_FOOTER_For_Series()
+void BarcodeModeController::Bind_Data_with_Barcode_FOOTER_For_Series()
 {
     try {
         bindTextForSeries(barcode_footer_chk, FooterText, ftr_combo_list, ftr_combo_value);
@@ -171,7 +174,7 @@ void SKTWindowController::Bind_Data_with_Barcode_FOOTER_For_Series()
     }
 }
 
-void SKTWindowController::set_list_value_to_text_box()
+void BarcodeModeController::set_list_value_to_text_box()
 {
     try {
         if (!Use_Data_Sheet_Values)

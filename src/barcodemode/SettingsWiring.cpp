@@ -2,6 +2,9 @@
 // symbology pop-up's activation, clicks on boxes, radios and buttons, steps of a stepper, the end
 // of editing of a field and a colour chosen in a well; filling the controls from code sends nothing.
 
+#include "barcodemode/BarcodeModeController.h"
+
+#include "advqr/AdvQrController.h"
 #include "app/SKTWindowController.h"
 
 #include "platform/ColorWell.h"
@@ -17,19 +20,19 @@
 namespace {
 
 template <typename Handler>
-void onClick(QAbstractButton *button, SKTWindowController *c, Handler handler)
+void onClick(QAbstractButton *button, BarcodeModeController *c, Handler handler)
 {
     if (button)
         QObject::connect(button, &QAbstractButton::clicked, c, [c, button, handler] { (c->*handler)(button); });
 }
 
 template <typename Handler>
-void onPair(platform::Stepper *stepper, QLineEdit *field, SKTWindowController *c, Handler handler)
+void onPair(platform::Stepper *stepper, QLineEdit *field, BarcodeModeController *c, Handler handler)
 {
     platform::connectPair(stepper, field, c, [c, handler](QObject *sender) { (c->*handler)(sender); });
 }
 
-void onColour(platform::ColorWell *well, SKTWindowController *c)
+void onColour(platform::ColorWell *well, BarcodeModeController *c)
 {
     if (well)
         QObject::connect(well, &platform::ColorWell::colorChanged, c, [c, well] { c->Header_Color_Changed(well); });
@@ -37,9 +40,9 @@ void onColour(platform::ColorWell *well, SKTWindowController *c)
 
 } // namespace
 
-void SKTWindowController::wireSettingsControls()
+void BarcodeModeController::wireSettingsControls()
 {
-    using C = SKTWindowController;
+    using C = BarcodeModeController;
     if (barcodeTypePopup) {
         QComboBox *popup = barcodeTypePopup;
         QObject::connect(popup, &QComboBox::activated, this, [this, popup] { barcodeTypeChanged(popup); });
@@ -75,21 +78,22 @@ void SKTWindowController::wireSettingsControls()
     onClick(transparent_bkgnd, this, &C::Transparent_Bkngd_Clicked);
 }
 
-void SKTWindowController::wireAdvancedQrSettingsControls()
+void BarcodeModeController::wireAdvancedQrSettingsControls()
 {
-    if (advancedQrSettingsWired || !ADV_QR_hdr_mar_Stepper)
+    if (advancedQrSettingsWired || !hub.advQr().ADV_QR_hdr_mar_Stepper)
         return;
     advancedQrSettingsWired = true;
-    using C = SKTWindowController;
-    onPair(ADV_QR_hdr_mar_Stepper, ADV_QR_hdr_mar_Text, this, &C::Header_Margin_Changed);
-    onPair(ADV_QR_ftr_mar_Stepper, ADV_QR_ftr_mar_Text, this, &C::Footer_Margin_Changed);
-    onPair(ADV_QR_TB_mar_Stepper, ADV_QR_TB_mar_Text, this, &C::TB_Margin_Changed);
-    onPair(ADV_QR_LR_mar_Stepper, ADV_QR_LR_mar_Text, this, &C::LR_Margin_Changed);
-    onPair(ADV_QR_HeightStepper_2D, ADV_QR_HeightText_2D, this, &C::heightChanged);
-    onClick(ADV_QR_hideHeaderCheckbox, this, &C::hideHeaderChanged);
-    onClick(ADV_QR_hideFooterCheckbox, this, &C::hideFooterChanged);
-    onClick(ADV_QR_hdr_font_btn, this, &C::Header_Font_Changed);
-    onClick(ADV_QR_ftr_font_btn, this, &C::Footer_Font_Changed);
-    for (platform::ColorWell *well : {ADV_QR_bar_hdr_clr, ADV_QR_bar_ftr_clr, ADV_QR_barcode_clr, ADV_QR_back_bg_clr})
+    using C = BarcodeModeController;
+    AdvQrController &q = hub.advQr();
+    onPair(q.ADV_QR_hdr_mar_Stepper, q.ADV_QR_hdr_mar_Text, this, &C::Header_Margin_Changed);
+    onPair(q.ADV_QR_ftr_mar_Stepper, q.ADV_QR_ftr_mar_Text, this, &C::Footer_Margin_Changed);
+    onPair(q.ADV_QR_TB_mar_Stepper, q.ADV_QR_TB_mar_Text, this, &C::TB_Margin_Changed);
+    onPair(q.ADV_QR_LR_mar_Stepper, q.ADV_QR_LR_mar_Text, this, &C::LR_Margin_Changed);
+    onPair(q.ADV_QR_HeightStepper_2D, q.ADV_QR_HeightText_2D, this, &C::heightChanged);
+    onClick(q.ADV_QR_hideHeaderCheckbox, this, &C::hideHeaderChanged);
+    onClick(q.ADV_QR_hideFooterCheckbox, this, &C::hideFooterChanged);
+    onClick(q.ADV_QR_hdr_font_btn, this, &C::Header_Font_Changed);
+    onClick(q.ADV_QR_ftr_font_btn, this, &C::Footer_Font_Changed);
+    for (platform::ColorWell *well : {q.ADV_QR_bar_hdr_clr, q.ADV_QR_bar_ftr_clr, q.ADV_QR_barcode_clr, q.ADV_QR_back_bg_clr})
         onColour(well, this);
 }

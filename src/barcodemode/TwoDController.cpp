@@ -1,19 +1,22 @@
 // The main window's share of the 2D symbols: the QR generator route, the colour packings, the
 // QR size pair of each mode and the wiring of the 2D settings controls.
 
+#include "barcodemode/BarcodeModeController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "platform/Stepper.h"
+#include "advqr/AdvQrController.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <exception>
 
-platform::Picture SKTWindowController::Create_QR_By_CI_Filter(const QString &value, const QString &errorCorrectionLevel,
+platform::Picture BarcodeModeController::Create_QR_By_CI_Filter(const QString &value, const QString &errorCorrectionLevel,
                                                               qint64 version, const QColor &barcodeColor,
                                                               const QColor &backgroundColor, double scale,
                                                               double barcode_size)
@@ -29,25 +32,25 @@ platform::Picture SKTWindowController::Create_QR_By_CI_Filter(const QString &val
     }
 }
 
-quint32 SKTWindowController::HEX_Of_NSColor_in_BGR(const QColor &colour) const { return twod::packBGR(colour); }
+quint32 BarcodeModeController::HEX_Of_NSColor_in_BGR(const QColor &colour) const { return twod::packBGR(colour); }
 
-quint32 SKTWindowController::HEX_Of_NSColor_in_RGB(const QColor &colour) const { return twod::packRGB(colour); }
+quint32 BarcodeModeController::HEX_Of_NSColor_in_RGB(const QColor &colour) const { return twod::packRGB(colour); }
 
-bool SKTWindowController::qrSizePair(QLineEdit **field, platform::Stepper **stepper) const
+bool BarcodeModeController::qrSizePair(QLineEdit **field, platform::Stepper **stepper) const
 {
     switch (Barcode_Setting_Or_Designing_Mode) {
     case 0:
         return BarcodeEditor::qrSizePair(field, stepper);
     case 2:
-        *field = ADV_QR_HeightText_2D;
-        *stepper = ADV_QR_HeightStepper_2D;
+        *field = hub.advQr().ADV_QR_HeightText_2D;
+        *stepper = hub.advQr().ADV_QR_HeightStepper_2D;
         return true;
     default:
         return false;   // the Designing mode has no QR size pair in this window
     }
 }
 
-void SKTWindowController::wireTwoDControls()
+void BarcodeModeController::wireTwoDControls()
 {
     using Handler = void (BarcodeEditor::*)(QObject *);
     // A pair reports which half changed: a click on the stepper, or the end of editing in the field.

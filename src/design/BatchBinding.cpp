@@ -1,6 +1,8 @@
 // Batch state of the design (series and spreadsheet bindings, record count), the series and
 // spreadsheet look-ups and the data-source combo operations, and the record list beside the canvas.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -64,7 +66,7 @@ QString seriesFilePath(const QString &name)
 
 } // namespace
 
-QStringList SKTWindowController::Series_Names() const
+QStringList DesignController::Series_Names() const
 {
     QStringList names;
     if (Data_Folder_Path.isEmpty())
@@ -77,7 +79,7 @@ QStringList SKTWindowController::Series_Names() const
     return names;
 }
 
-std::optional<QStringList> SKTWindowController::Read_Series_Values(const QString &name) const
+std::optional<QStringList> DesignController::Read_Series_Values(const QString &name) const
 {
     const QString path = seriesFilePath(name);
     if (path.isEmpty())
@@ -89,7 +91,7 @@ std::optional<QStringList> SKTWindowController::Read_Series_Values(const QString
     return Trim_Str(QString::fromUtf8(file.readAll())).split(QLatin1Char('\n'));
 }
 
-int SKTWindowController::Get_Data_SetIndex_According_Name(const QString &name)
+int DesignController::Get_Data_SetIndex_According_Name(const QString &name)
 {
     const QString wanted = name.toLower();
     const QStringList names = Series_Names();
@@ -99,7 +101,7 @@ int SKTWindowController::Get_Data_SetIndex_According_Name(const QString &name)
     return -1;
 }
 
-QString SKTWindowController::Get_First_Value_Of_Dataset(const QString &name)
+QString DesignController::Get_First_Value_Of_Dataset(const QString &name)
 {
     const std::optional<QStringList> values = Read_Series_Values(name);
     if (!values || values->isEmpty())
@@ -110,13 +112,13 @@ QString SKTWindowController::Get_First_Value_Of_Dataset(const QString &name)
     return first;
 }
 
-int SKTWindowController::Get_Data_Set_Series_Item_Count(const QString &name)
+int DesignController::Get_Data_Set_Series_Item_Count(const QString &name)
 {
     const std::optional<QStringList> values = Read_Series_Values(name);
     return values ? int(values->size()) : 0;
 }
 
-QString SKTWindowController::Get_First_Value_Of_Excel_Binding(int column)
+QString DesignController::Get_First_Value_Of_Excel_Binding(int column)
 {
     if (Linked_Sheet.rows.isEmpty())
         return QStringLiteral("");
@@ -127,7 +129,7 @@ QString SKTWindowController::Get_First_Value_Of_Excel_Binding(int column)
     return value.isEmpty() ? QStringLiteral(" ") : value;
 }
 
-void SKTWindowController::Fill_Excel_Col_Name_In_Combo(QComboBox *combo)
+void DesignController::Fill_Excel_Col_Name_In_Combo(QComboBox *combo)
 {
     if (!combo)
         return;
@@ -138,7 +140,7 @@ void SKTWindowController::Fill_Excel_Col_Name_In_Combo(QComboBox *combo)
     combo->setCurrentIndex(-1);
 }
 
-void SKTWindowController::Fille_Data_Set_Values_In_Combo(QComboBox *combo, const QString &seriesName)
+void DesignController::Fille_Data_Set_Values_In_Combo(QComboBox *combo, const QString &seriesName)
 {
     if (!combo)
         return;
@@ -157,7 +159,7 @@ void SKTWindowController::Fille_Data_Set_Values_In_Combo(QComboBox *combo, const
     combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
 }
 
-void SKTWindowController::Add_Excel_Col_Name_In_Combo(QComboBox *combo)
+void DesignController::Add_Excel_Col_Name_In_Combo(QComboBox *combo)
 {
     if (combo && combo->count() == 2) {
         const QSignalBlocker block(combo);
@@ -165,7 +167,7 @@ void SKTWindowController::Add_Excel_Col_Name_In_Combo(QComboBox *combo)
     }
 }
 
-void SKTWindowController::Remove_Excel_Col_Name_In_Combo(QComboBox *combo)
+void DesignController::Remove_Excel_Col_Name_In_Combo(QComboBox *combo)
 {
     if (!combo || combo->count() != 3)
         return;
@@ -176,9 +178,9 @@ void SKTWindowController::Remove_Excel_Col_Name_In_Combo(QComboBox *combo)
     }
 }
 
-int SKTWindowController::Calculate_Excel_table_rows() { return int(Linked_Sheet.rows.size()); }
+int DesignController::Calculate_Excel_table_rows() { return int(Linked_Sheet.rows.size()); }
 
-bool SKTWindowController::Check_Front_Side_Dataset_Is_Used() const
+bool DesignController::Check_Front_Side_Dataset_Is_Used() const
 {
     for (QObject *g : Get_Front_Controls_Array()) {
         if (!isBindable(g) || intField(g, "data_source_type", 0) != 1 || intField(g, "print_object", 0) != 0)
@@ -190,7 +192,7 @@ bool SKTWindowController::Check_Front_Side_Dataset_Is_Used() const
     return false;
 }
 
-bool SKTWindowController::Check_Front_Side_Excel_Binding_Is_Used() const
+bool DesignController::Check_Front_Side_Excel_Binding_Is_Used() const
 {
     for (QObject *g : Get_Front_Controls_Array()) {
         if (!isBindable(g) || intField(g, "data_source_type", 0) != 2)
@@ -204,7 +206,7 @@ bool SKTWindowController::Check_Front_Side_Excel_Binding_Is_Used() const
     return false;
 }
 
-void SKTWindowController::Add_dataset_col_in_binding_table(const QString &name, int)
+void DesignController::Add_dataset_col_in_binding_table(const QString &name, int)
 {
     const std::optional<QStringList> values = Read_Series_Values(name);
     if (!values)
@@ -216,7 +218,7 @@ void SKTWindowController::Add_dataset_col_in_binding_table(const QString &name, 
     data_table_content[index] = *values;
 }
 
-void SKTWindowController::Create_Dataset_binding_table()
+void DesignController::Create_Dataset_binding_table()
 {
     for (const QString &name : Series_Names())
         data_table_content.append(name);
@@ -233,7 +235,7 @@ void SKTWindowController::Create_Dataset_binding_table()
     }
 }
 
-int SKTWindowController::Calculate_data_table_rows() const
+int DesignController::Calculate_data_table_rows() const
 {
     int rows = 0;
     for (const QVariant &slot : data_table_content)
@@ -242,7 +244,7 @@ int SKTWindowController::Calculate_data_table_rows() const
     return rows;
 }
 
-void SKTWindowController::Check_Data_Sheet_Value_Use_or_Not()
+void DesignController::Check_Data_Sheet_Value_Use_or_Not()
 {
     data_table_content.clear();
     Use_Data_Sheet_Values = Check_Front_Side_Dataset_Is_Used();
@@ -252,7 +254,7 @@ void SKTWindowController::Check_Data_Sheet_Value_Use_or_Not()
     }
 }
 
-void SKTWindowController::Check_Excel_Binding_Value_Use_or_Not()
+void DesignController::Check_Excel_Binding_Value_Use_or_Not()
 {
     Use_Excel_Binding_Values = Check_Front_Side_Excel_Binding_Is_Used();
     if (Use_Excel_Binding_Values) {
@@ -262,7 +264,7 @@ void SKTWindowController::Check_Excel_Binding_Value_Use_or_Not()
     }
 }
 
-void SKTWindowController::Get_total_Card_count()
+void DesignController::Get_total_Card_count()
 {
     Data_table_rows = Use_Data_Sheet_Values ? Calculate_data_table_rows() : 0;
     Excel_table_rows = Use_Excel_Binding_Values ? Calculate_Excel_table_rows() : 0;
@@ -271,7 +273,7 @@ void SKTWindowController::Get_total_Card_count()
         Total_Batch_Excel_Card = 1;
 }
 
-void SKTWindowController::Fill_Record_List(int count)
+void DesignController::Fill_Record_List(int count)
 {
     if (Fill_List_Data_RHS.size() == count && (!Fill_List_RHS || Fill_List_RHS->rowCount() == count))
         return;   // already filled for this record count
@@ -287,7 +289,7 @@ void SKTWindowController::Fill_Record_List(int count)
         Fill_List_RHS->setItem(row, 0, new QTableWidgetItem(Fill_List_Data_RHS.at(row).value(QStringLiteral("Value"))));
 }
 
-void SKTWindowController::Hide_Fill_List_Box(bool)
+void DesignController::Hide_Fill_List_Box(bool)
 {
     if (Fill_List_box)
         Fill_List_box->setVisible(true);
@@ -295,7 +297,7 @@ void SKTWindowController::Hide_Fill_List_Box(bool)
         Fill_List_sclview_RHS->setVisible(true);
 }
 
-void SKTWindowController::Check_Series_Or_Excel_Use_or_not()
+void DesignController::Check_Series_Or_Excel_Use_or_not()
 {
     try {
         const int mode = Barcode_Setting_Or_Designing_Mode;

@@ -1,3 +1,5 @@
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Messages.h"
@@ -7,7 +9,7 @@
 #include <cmath>
 #include <exception>
 
-void SKTWindowController::SetDocumentCanvasSize(const QSizeF &size)
+void DesignController::SetDocumentCanvasSize(const QSizeF &size)
 {
     try {
         // The view goes through zero first so that a canvas of the same size is laid out again.

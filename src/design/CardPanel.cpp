@@ -1,6 +1,8 @@
 // The card's own property panel: its tab set, the fill controls by fill style, the size fields'
 // enabling and the transfer of the panel into the card side's settings.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -36,7 +38,7 @@ bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
 
 } // namespace
 
-void SKTWindowController::Show_Hide_Card_Transp_Ctrl(bool hide)
+void DesignController::Show_Hide_Card_Transp_Ctrl(bool hide)
 {
     for (QWidget *w : {static_cast<QWidget *>(Card_alpha_lbl), static_cast<QWidget *>(Card_alpha_Stepper),
                        static_cast<QWidget *>(Card_alpha_Text)})
@@ -44,7 +46,7 @@ void SKTWindowController::Show_Hide_Card_Transp_Ctrl(bool hide)
             w->setVisible(!hide);
 }
 
-void SKTWindowController::card_prop_set(const QString &fillCode)
+void DesignController::card_prop_set(const QString &fillCode)
 {
     enum class Fill { Solid, Gradient, Hatch, Image };
     Fill fill = Fill::Solid;
@@ -86,7 +88,7 @@ void SKTWindowController::card_prop_set(const QString &fillCode)
         sett_tab->update();
 }
 
-void SKTWindowController::Enable_Disable_Size_Param_Acc_To_Label_Selection(bool on)
+void DesignController::Enable_Disable_Size_Param_Acc_To_Label_Selection(bool on)
 {
     for (QLineEdit *f : {width_Text, height_Text}) {
         if (!f)
@@ -99,7 +101,7 @@ void SKTWindowController::Enable_Disable_Size_Param_Acc_To_Label_Selection(bool 
     enable(page_frm_printer_btn, on);
 }
 
-void SKTWindowController::Remove_All_Tab_Items()
+void DesignController::Remove_All_Tab_Items()
 {
     if (!sett_tab)
         return;
@@ -107,7 +109,7 @@ void SKTWindowController::Remove_All_Tab_Items()
         sett_tab->removeTab(0);
 }
 
-void SKTWindowController::Fill_Card_Prop_Tab()
+void DesignController::Fill_Card_Prop_Tab()
 {
     if (properties_title)
         properties_title->setText(QStringLiteral("Label Properties"));
@@ -120,7 +122,7 @@ void SKTWindowController::Fill_Card_Prop_Tab()
     sett_tab->insertTab(3, card_brdr_tab, card_brdr_tab_label);
 }
 
-void SKTWindowController::Set_Card_Comman_Properties()
+void DesignController::Set_Card_Comman_Properties()
 {
     Card_Property &card = *Front_card_Prop;
     card.Card_Side = QStringLiteral("1");
@@ -140,7 +142,7 @@ void SKTWindowController::Set_Card_Comman_Properties()
     card.Card_Create_Mode = QStringLiteral("W");
 }
 
-void SKTWindowController::Update_Card_Graphics()
+void DesignController::Update_Card_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || !Front_card_Prop)
         return;
@@ -209,7 +211,7 @@ void SKTWindowController::Update_Card_Graphics()
     Refresh_Canvas();
 }
 
-void SKTWindowController::Apply_Size_Clicked()
+void DesignController::Apply_Size_Clicked()
 {
     try {
         Apply_unit_Chaneg_Values();

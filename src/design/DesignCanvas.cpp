@@ -1,6 +1,8 @@
 // The canvas side of the Designing mode: redraw, the first view, rulers, zoom steps, tools and the
 // selection that the transfers write into.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -18,7 +20,7 @@
 #include <cmath>
 #include <exception>
 
-void SKTWindowController::Refresh_Canvas()
+void DesignController::Refresh_Canvas()
 {
     // Batch output fills records one by one; the canvas must not show the intermediate ones.
     if (Card_Value_In_Process)
@@ -29,7 +31,7 @@ void SKTWindowController::Refresh_Canvas()
         _zoomingScrollView->viewport()->update();
 }
 
-void SKTWindowController::changeViewController(int index)
+void DesignController::changeViewController(int index)
 {
     if (index != 0 || !myTargetView || !first_view)
         return;
@@ -51,7 +53,7 @@ void SKTWindowController::changeViewController(int index)
     first_view->show();
 }
 
-void SKTWindowController::Show_Hide_Ruler_ChkBox()
+void DesignController::Show_Hide_Ruler_ChkBox()
 {
     rulersShown = !rulersShown;
     if (horizontal_ruler)
@@ -60,7 +62,7 @@ void SKTWindowController::Show_Hide_Ruler_ChkBox()
         vertical_ruler->setVisible(rulersShown);
 }
 
-float SKTWindowController::Get_Factor_According_Index(int index)
+float DesignController::Get_Factor_According_Index(int index)
 {
     static const float factors[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f, 2.0f, 4.0f};
     if (index < 0 || index > 7)
@@ -68,7 +70,7 @@ float SKTWindowController::Get_Factor_According_Index(int index)
     return factors[index];
 }
 
-void SKTWindowController::Set_Zoom_Index(int index)
+void DesignController::Set_Zoom_Index(int index)
 {
     index = std::clamp(index, 0, 7);
     if (_factorPopUpButton) {
@@ -83,40 +85,40 @@ void SKTWindowController::Set_Zoom_Index(int index)
     Refresh_Canvas();
 }
 
-void SKTWindowController::Set_Canvas_to_100_percent() { Set_Zoom_Index(3); }
+void DesignController::Set_Canvas_to_100_percent() { Set_Zoom_Index(3); }
 
-void SKTWindowController::Zoom_In_Toolbar_btn()
+void DesignController::Zoom_In_Toolbar_btn()
 {
     const int current = _factorPopUpButton ? _factorPopUpButton->currentIndex() : 3;
     Set_Zoom_Index(std::min(current + 1, 7));
 }
 
-void SKTWindowController::Zoom_Out_Toolbar_btn()
+void DesignController::Zoom_Out_Toolbar_btn()
 {
     const int current = _factorPopUpButton ? _factorPopUpButton->currentIndex() : 3;
     Set_Zoom_Index(std::max(current - 1, 0));
 }
 
-void SKTWindowController::Actual_Size_Toolbar_btn() { Set_Canvas_to_100_percent(); }
+void DesignController::Actual_Size_Toolbar_btn() { Set_Canvas_to_100_percent(); }
 
-QObject *SKTWindowController::Get_Selected_Graphic()
+QObject *DesignController::Get_Selected_Graphic()
 {
     // The object being edited is one of the selection; the canvas will name it exactly.
     const QList<QObject *> selection = Selected_Graphics();
     return selection.isEmpty() ? nullptr : selection.first();
 }
 
-QList<QObject *> SKTWindowController::Selected_Graphics() const
+QList<QObject *> DesignController::Selected_Graphics() const
 {
     return Selected_Graphics_Source ? Selected_Graphics_Source() : QList<QObject *>();
 }
 
-QList<QObject *> SKTWindowController::Get_Front_Controls_Array() const
+QList<QObject *> DesignController::Get_Front_Controls_Array() const
 {
     return Front_Controls_Source ? Front_Controls_Source() : QList<QObject *>();
 }
 
-QString SKTWindowController::currentGraphicClass() const
+QString DesignController::currentGraphicClass() const
 {
     switch (Selected_Control_Tool) {
     case 1:
@@ -136,10 +138,10 @@ QString SKTWindowController::currentGraphicClass() const
     }
 }
 
-bool SKTWindowController::Browse_User_Image_Manually()
+bool DesignController::Browse_User_Image_Manually()
 {
     platform::OpenPanelRequest request;
-    request.extensions = Allowd_Image_fileTypes;
+    request.extensions = hub.Allowd_Image_fileTypes;
     request.canChooseFiles = true;
     request.canChooseDirectories = false;
     request.allowsMultipleSelection = false;
@@ -154,7 +156,7 @@ bool SKTWindowController::Browse_User_Image_Manually()
     return true;
 }
 
-void SKTWindowController::selectedToolDidChange()
+void DesignController::selectedToolDidChange()
 {
     try {
         const int tool = Selected_Control_Tool;

@@ -1,6 +1,8 @@
 // The Designing mode's part of the window description "DrawWindow": tool palette, canvas with its
 // zoom and rulers, side buttons, standard editing buttons, the property sidebar and the record list.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "design/FormLayout.h"
@@ -49,7 +51,7 @@ QFrame *ruler(QWidget *parent, const char *name, Qt::Orientation orientation)
 
 } // namespace
 
-void SKTWindowController::buildDesigningPanel(QWidget *page)
+void DesignController::buildDesigningPanel(QWidget *page)
 {
     if (!page || Design_Work_Area)
         return;
@@ -82,36 +84,36 @@ void SKTWindowController::buildDesigningPanel(QWidget *page)
     }
 }
 
-QWidget *SKTWindowController::Build_Tool_Palette(QWidget *parent)
+QWidget *DesignController::Build_Tool_Palette(QWidget *parent)
 {
     tool_palette = make<QWidget>(parent, "tool_palette");
     auto *column = new QVBoxLayout(tool_palette);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
     struct Tool {
-        QPushButton *SKTWindowController::*field;
+        QPushButton *DesignController::*field;
         const char *name;
         const char *text;
         const char *tip;
     };
     static const Tool tools[] = {
-        {&SKTWindowController::Arrow_Tool_btn, "Arrow_Tool_btn", "Select", "Selection"},
-        {&SKTWindowController::Line_Tool_btn, "Line_Tool_btn", "Line", "Line"},
-        {&SKTWindowController::Text_Tool_btn, "Text_Tool_btn", "Text", "Text"},
-        {&SKTWindowController::Rect_Tool_btn, "Rect_Tool_btn", "Rect", "Rectangle"},
-        {&SKTWindowController::Circle_Tool_btn, "Circle_Tool_btn", "Ellipse", "Ellipse"},
-        {&SKTWindowController::Round_Rect_Tool_btn, "Round_Rect_Tool_btn", "R.Rect", "Rounded rectangle"},
-        {&SKTWindowController::Triangle_Tool_btn, "Triangle_Tool_btn", "Triangle", "Triangle"},
-        {&SKTWindowController::Diamond_Tool_btn, "Diamond_Tool_btn", "Diamond", "Diamond"},
-        {&SKTWindowController::Star_Tool_btn, "Star_Tool_btn", "Star", "Star"},
-        {&SKTWindowController::Double_Star_Tool_btn, "Double_Star_Tool_btn", "D.Star", "Double star"},
-        {&SKTWindowController::Polygon_Tool_btn, "Polygon_Tool_btn", "Polygon", "Polygon"},
-        {&SKTWindowController::Image_Tool_btn, "Image_Tool_btn", "Image", "Picture from a file"},
-        {&SKTWindowController::Image_Library_Tool_btn, "Image_Library_Tool_btn", "Library", "Picture from the image library"},
-        {&SKTWindowController::Barcode_Tool_btn, "Barcode_Tool_btn", "Barcode", "Barcode"},
-        {&SKTWindowController::Signature_Tool_btn, "Signature_Tool_btn", "Sign", "Signature"},
-        {&SKTWindowController::Fingure_Print_Tool_btn, "Fingure_Print_Tool_btn", "Finger", "Fingerprint"},
-        {&SKTWindowController::Watermark_Tool_btn, "Watermark_Tool_btn", "W.Mark", "Watermark"},
+        {&DesignController::Arrow_Tool_btn, "Arrow_Tool_btn", "Select", "Selection"},
+        {&DesignController::Line_Tool_btn, "Line_Tool_btn", "Line", "Line"},
+        {&DesignController::Text_Tool_btn, "Text_Tool_btn", "Text", "Text"},
+        {&DesignController::Rect_Tool_btn, "Rect_Tool_btn", "Rect", "Rectangle"},
+        {&DesignController::Circle_Tool_btn, "Circle_Tool_btn", "Ellipse", "Ellipse"},
+        {&DesignController::Round_Rect_Tool_btn, "Round_Rect_Tool_btn", "R.Rect", "Rounded rectangle"},
+        {&DesignController::Triangle_Tool_btn, "Triangle_Tool_btn", "Triangle", "Triangle"},
+        {&DesignController::Diamond_Tool_btn, "Diamond_Tool_btn", "Diamond", "Diamond"},
+        {&DesignController::Star_Tool_btn, "Star_Tool_btn", "Star", "Star"},
+        {&DesignController::Double_Star_Tool_btn, "Double_Star_Tool_btn", "D.Star", "Double star"},
+        {&DesignController::Polygon_Tool_btn, "Polygon_Tool_btn", "Polygon", "Polygon"},
+        {&DesignController::Image_Tool_btn, "Image_Tool_btn", "Image", "Picture from a file"},
+        {&DesignController::Image_Library_Tool_btn, "Image_Library_Tool_btn", "Library", "Picture from the image library"},
+        {&DesignController::Barcode_Tool_btn, "Barcode_Tool_btn", "Barcode", "Barcode"},
+        {&DesignController::Signature_Tool_btn, "Signature_Tool_btn", "Sign", "Signature"},
+        {&DesignController::Fingure_Print_Tool_btn, "Fingure_Print_Tool_btn", "Finger", "Fingerprint"},
+        {&DesignController::Watermark_Tool_btn, "Watermark_Tool_btn", "W.Mark", "Watermark"},
     };
     for (const Tool &t : tools) {
         QPushButton *b = toolButton(tool_palette, t.name, QString::fromLatin1(t.text), QString::fromLatin1(t.tip));
@@ -122,7 +124,7 @@ QWidget *SKTWindowController::Build_Tool_Palette(QWidget *parent)
     return tool_palette;
 }
 
-QWidget *SKTWindowController::Build_Side_And_Standard_Buttons(QWidget *parent)
+QWidget *DesignController::Build_Side_And_Standard_Buttons(QWidget *parent)
 {
     auto *bar = make<QWidget>(parent, "standard_button_bar");
     auto *row = new QHBoxLayout(bar);
@@ -151,7 +153,7 @@ QWidget *SKTWindowController::Build_Side_And_Standard_Buttons(QWidget *parent)
     return bar;
 }
 
-QWidget *SKTWindowController::Build_Design_Canvas_Area(QWidget *parent)
+QWidget *DesignController::Build_Design_Canvas_Area(QWidget *parent)
 {
     drawing_canvas_box = box(parent, "drawing_canvas_box", QString());
     auto *boxLayout = new QVBoxLayout(drawing_canvas_box);
@@ -254,7 +256,7 @@ QWidget *SKTWindowController::Build_Design_Canvas_Area(QWidget *parent)
     return drawing_canvas_box;
 }
 
-QGroupBox *SKTWindowController::Build_Record_List_Box(QWidget *parent)
+QGroupBox *DesignController::Build_Record_List_Box(QWidget *parent)
 {
     QGroupBox *listBox = box(parent, "Fill_List_box", QStringLiteral("Labels"));
     auto *layout = new QVBoxLayout(listBox);
@@ -276,14 +278,14 @@ QGroupBox *SKTWindowController::Build_Record_List_Box(QWidget *parent)
     return listBox;
 }
 
-void SKTWindowController::Add_Sidebar_Page(QWidget *page, QWidget *&field, QString &labelField, const QString &label)
+void DesignController::Add_Sidebar_Page(QWidget *page, QWidget *&field, QString &labelField, const QString &label)
 {
     field = page;
     labelField = label;
     sett_tab->addTab(page, label);
 }
 
-QGroupBox *SKTWindowController::Build_Property_Sidebar(QWidget *parent)
+QGroupBox *DesignController::Build_Property_Sidebar(QWidget *parent)
 {
     Right_Prop_Box = box(parent, "Right_Prop_Box", QString());
     Right_Prop_Box->setFixedWidth(350);

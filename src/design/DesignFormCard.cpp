@@ -1,5 +1,7 @@
 // The card's four sidebar panels: information, size, background and border with the watermark.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "design/FormLayout.h"
@@ -31,7 +33,7 @@ QLabel *plain(QWidget *parent, const char *name, const QString &text) { return l
 
 } // namespace
 
-QWidget *SKTWindowController::Build_Card_Info_Tab()
+QWidget *DesignController::Build_Card_Info_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("card_info_tab", content);
@@ -85,7 +87,7 @@ QWidget *SKTWindowController::Build_Card_Info_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Card_Size_Tab()
+QWidget *DesignController::Build_Card_Size_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("card_size_tab", content);
@@ -127,7 +129,7 @@ QWidget *SKTWindowController::Build_Card_Size_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Card_Background_Tab()
+QWidget *DesignController::Build_Card_Background_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("card_bkgd_tab", content);
@@ -201,7 +203,7 @@ QWidget *SKTWindowController::Build_Card_Background_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Card_Border_Tab()
+QWidget *DesignController::Build_Card_Border_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("card_brdr_tab", content);

@@ -1,6 +1,8 @@
 // The sidebar panels of card objects: line, shape, text (editing and properties), picture and
 // signature.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "design/DoubleSlider.h"
@@ -59,7 +61,7 @@ QWidget *sliderWithValue(QWidget *parent, QSlider *slider, QLineEdit *value)
 
 } // namespace
 
-QWidget *SKTWindowController::Build_Line_Tab()
+QWidget *DesignController::Build_Line_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("line_tab", content);
@@ -91,7 +93,7 @@ QWidget *SKTWindowController::Build_Line_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Shape_Tab()
+QWidget *DesignController::Build_Shape_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("shape_tab", content);
@@ -198,7 +200,7 @@ QWidget *SKTWindowController::Build_Shape_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Text_Editing_Tab()
+QWidget *DesignController::Build_Text_Editing_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("text_edtng_tab", content);
@@ -248,7 +250,7 @@ QWidget *SKTWindowController::Build_Text_Editing_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Text_Properties_Tab()
+QWidget *DesignController::Build_Text_Properties_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("text_prop_tab", content);
@@ -328,7 +330,7 @@ QWidget *SKTWindowController::Build_Text_Properties_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Image_Tab()
+QWidget *DesignController::Build_Image_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("image_tab", content);
@@ -360,31 +362,31 @@ QWidget *SKTWindowController::Build_Image_Tab()
     QGroupBox *effects = box(host, "image_effects_box", QStringLiteral("Adjustments"));
     auto *grid = new QGridLayout(effects);
     struct Effect {
-        DoubleSlider *SKTWindowController::*slider;
-        QLineEdit *SKTWindowController::*value;
+        DoubleSlider *DesignController::*slider;
+        QLineEdit *DesignController::*value;
         const char *sliderName;
         const char *valueName;
         const char *title;
         double min, max, start;
     };
     static const Effect list[] = {
-        {&SKTWindowController::Rotate_slidr, &SKTWindowController::Rotate_slidr_val, "Rotate_slidr", "Rotate_slidr_val",
+        {&DesignController::Rotate_slidr, &DesignController::Rotate_slidr_val, "Rotate_slidr", "Rotate_slidr_val",
          "Rotation :", 0, 360, 0},
-        {&SKTWindowController::Trsp_slidr, &SKTWindowController::Trsp_slidr_val, "Trsp_slidr", "Trsp_slidr_val",
+        {&DesignController::Trsp_slidr, &DesignController::Trsp_slidr_val, "Trsp_slidr", "Trsp_slidr_val",
          "Opacity (%) :", 0, 100, 100},
-        {&SKTWindowController::Hue_slidr, &SKTWindowController::Hue_slidr_val, "Hue_slidr", "Hue_slidr_val", "Hue :",
+        {&DesignController::Hue_slidr, &DesignController::Hue_slidr_val, "Hue_slidr", "Hue_slidr_val", "Hue :",
          -3.14, 3.14, 0},
-        {&SKTWindowController::Sat_slidr, &SKTWindowController::Sat_slidr_val, "Sat_slidr", "Sat_slidr_val",
+        {&DesignController::Sat_slidr, &DesignController::Sat_slidr_val, "Sat_slidr", "Sat_slidr_val",
          "Saturation :", 0, 2, 1},
-        {&SKTWindowController::Brt_slidr, &SKTWindowController::Brt_slidr_val, "Brt_slidr", "Brt_slidr_val",
+        {&DesignController::Brt_slidr, &DesignController::Brt_slidr_val, "Brt_slidr", "Brt_slidr_val",
          "Brightness :", -1, 1, 0},
-        {&SKTWindowController::Con_slidr, &SKTWindowController::Con_slidr_val, "Con_slidr", "Con_slidr_val",
+        {&DesignController::Con_slidr, &DesignController::Con_slidr_val, "Con_slidr", "Con_slidr_val",
          "Contrast :", 0.25, 4, 1},
-        {&SKTWindowController::shrp_slidr, &SKTWindowController::shrp_slidr_val, "shrp_slidr", "shrp_slidr_val",
+        {&DesignController::shrp_slidr, &DesignController::shrp_slidr_val, "shrp_slidr", "shrp_slidr_val",
          "Sharpness :", 0, 2, 0},
-        {&SKTWindowController::ev_slidr, &SKTWindowController::ev_slidr_val, "ev_slidr", "ev_slidr_val",
+        {&DesignController::ev_slidr, &DesignController::ev_slidr_val, "ev_slidr", "ev_slidr_val",
          "Exposure :", -10, 10, 0},
-        {&SKTWindowController::blr_slidr, &SKTWindowController::blr_slidr_val, "blr_slidr", "blr_slidr_val", "Blur :",
+        {&DesignController::blr_slidr, &DesignController::blr_slidr_val, "blr_slidr", "blr_slidr_val", "Blur :",
          0, 100, 0},
     };
     for (const Effect &e : list) {
@@ -428,7 +430,7 @@ QWidget *SKTWindowController::Build_Image_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Sign_Tab()
+QWidget *DesignController::Build_Sign_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("sign_tab", content);

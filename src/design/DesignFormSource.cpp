@@ -1,6 +1,8 @@
 // The sidebar panels shared by objects: data source ("Source"), position, size and alignment,
 // the barcode object's panel and the single panel of a locked object.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -41,7 +43,7 @@ QWidget *buttonRow(QWidget *parent, std::initializer_list<QPushButton *> buttons
 
 } // namespace
 
-QWidget *SKTWindowController::Build_Data_Source_Tab()
+QWidget *DesignController::Build_Data_Source_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("datasource_tab", content);
@@ -136,7 +138,7 @@ QWidget *SKTWindowController::Build_Data_Source_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Alignment_Tab()
+QWidget *DesignController::Build_Alignment_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("aligmnt_tab", content);
@@ -206,7 +208,7 @@ QWidget *SKTWindowController::Build_Alignment_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Barcode_Tab()
+QWidget *DesignController::Build_Barcode_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("barcode_tab", content);
@@ -220,7 +222,7 @@ QWidget *SKTWindowController::Build_Barcode_Tab()
     return page;
 }
 
-QWidget *SKTWindowController::Build_Lock_Tab()
+QWidget *DesignController::Build_Lock_Tab()
 {
     QVBoxLayout *content = nullptr;
     QWidget *page = designform::scrollingPage("Lock_tab", content);

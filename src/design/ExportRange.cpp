@@ -1,5 +1,7 @@
 // The record range of the label export sheet: total, from and to with their steppers' limits.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "platform/Stepper.h"
@@ -27,7 +29,7 @@ void limit(platform::Stepper *stepper, int max)
 
 } // namespace
 
-void SKTWindowController::Set_Tot_Value(int value, int max, const QString &setFor)
+void DesignController::Set_Tot_Value(int value, int max, const QString &setFor)
 {
     constexpr int Most = 999999;
     const bool batch = Export_with_batch_chk && Export_with_batch_chk->isChecked();

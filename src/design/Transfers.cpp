@@ -1,6 +1,8 @@
 // The sidebar's object panels written into the selected objects of each panel's exact class. The
 // canvas supplies the selection; each transfer reads its panel once and writes every object alike.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -45,7 +47,7 @@ bool isExactly(const QObject *object, const char *className)
 
 } // namespace
 
-ShapePanelValues SKTWindowController::Read_Shape_Panel() const
+ShapePanelValues DesignController::Read_Shape_Panel() const
 {
     ShapePanelValues v;
     v.shapeCode = Shape_Type_Code(indexOf(Shape_Type_Combo));
@@ -75,7 +77,7 @@ ShapePanelValues SKTWindowController::Read_Shape_Panel() const
     return v;
 }
 
-LinePanelValues SKTWindowController::Read_Line_Panel() const
+LinePanelValues DesignController::Read_Line_Panel() const
 {
     LinePanelValues v;
     v.strokeColor = colorOf(Line_clr);
@@ -88,7 +90,7 @@ LinePanelValues SKTWindowController::Read_Line_Panel() const
     return v;
 }
 
-TextPanelValues SKTWindowController::Read_Text_Panel(bool singleSelection) const
+TextPanelValues DesignController::Read_Text_Panel(bool singleSelection) const
 {
     TextPanelValues v;
     v.printObject = isOn(print_object_chk) ? 1 : 0;
@@ -119,7 +121,7 @@ TextPanelValues SKTWindowController::Read_Text_Panel(bool singleSelection) const
     return v;
 }
 
-ImagePanelValues SKTWindowController::Read_Image_Panel(bool singleSelection) const
+ImagePanelValues DesignController::Read_Image_Panel(bool singleSelection) const
 {
     ImagePanelValues v;
     v.printObject = isOn(print_object_chk) ? 1 : 0;
@@ -143,7 +145,7 @@ ImagePanelValues SKTWindowController::Read_Image_Panel(bool singleSelection) con
     return v;
 }
 
-SignPanelValues SKTWindowController::Read_Sign_Panel() const
+SignPanelValues DesignController::Read_Sign_Panel() const
 {
     SignPanelValues v;
     v.printObject = isOn(print_object_chk) ? 1 : 0;
@@ -155,7 +157,7 @@ SignPanelValues SKTWindowController::Read_Sign_Panel() const
 // Each transfer: nothing while controls are being filled or nothing is selected; otherwise the
 // panel goes into every selected object of the panel's exact class, then the canvas is redrawn
 // (also when no object of that class was selected).
-void SKTWindowController::Update_Shape_Graphics()
+void DesignController::Update_Shape_Graphics()
 {
     const QList<QObject *> selection = Selected_Graphics();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
@@ -167,7 +169,7 @@ void SKTWindowController::Update_Shape_Graphics()
     Refresh_Canvas();
 }
 
-void SKTWindowController::Update_Line_Graphics()
+void DesignController::Update_Line_Graphics()
 {
     const QList<QObject *> selection = Selected_Graphics();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
@@ -179,7 +181,7 @@ void SKTWindowController::Update_Line_Graphics()
     Refresh_Canvas();
 }
 
-void SKTWindowController::Update_Text_Graphics()
+void DesignController::Update_Text_Graphics()
 {
     const QList<QObject *> selection = Selected_Graphics();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
@@ -191,7 +193,7 @@ void SKTWindowController::Update_Text_Graphics()
     Refresh_Canvas();
 }
 
-void SKTWindowController::Update_Image_Graphics()
+void DesignController::Update_Image_Graphics()
 {
     const QList<QObject *> selection = Selected_Graphics();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
@@ -203,7 +205,7 @@ void SKTWindowController::Update_Image_Graphics()
     Refresh_Canvas();
 }
 
-void SKTWindowController::Update_Sign_Graphics()
+void DesignController::Update_Sign_Graphics()
 {
     const QList<QObject *> selection = Selected_Graphics();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())

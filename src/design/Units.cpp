@@ -1,6 +1,8 @@
 // The Designing mode's unit: its labels, the conversion factor table and the conversion of the
 // card size fields.
 
+#include "design/DesignController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -10,7 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-float SKTWindowController::Get_Unit_Convertor(int from, int to)
+float DesignController::Get_Unit_Convertor(int from, int to)
 {
     // Rows: from inch, cm, mm; columns: to inch, cm, mm.
     static const float table[3][3] = {
@@ -23,7 +25,7 @@ float SKTWindowController::Get_Unit_Convertor(int from, int to)
     return table[from][to];
 }
 
-void SKTWindowController::_setLabels()
+void DesignController::_setLabels()
 {
     QString unit = QStringLiteral("(mm)");
     QString title = QStringLiteral("Label Size (mm)");
@@ -45,7 +47,7 @@ void SKTWindowController::_setLabels()
             l->setText(unit);
 }
 
-void SKTWindowController::Apply_unit_Chaneg_Values()
+void DesignController::Apply_unit_Chaneg_Values()
 {
     const float factor = Get_Unit_Convertor(last_unit_val, Measument_Unit_Is);
     auto convert = [factor](QLineEdit *field, platform::Stepper *stepper) {

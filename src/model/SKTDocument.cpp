@@ -1,27 +1,29 @@
 #include "model/SKTDocument.h"
 
-#include "app/SKTWindowController.h"
-
 namespace {
 int windowControllerCount = 0;
+SKTDocument::WindowControllerFactory &factory()
+{
+    static SKTDocument::WindowControllerFactory f;
+    return f;
 }
+} // namespace
 
 SKTDocument::SKTDocument() = default;
 
-SKTDocument::~SKTDocument()
-{
-    for (SKTWindowController *c : m_windowControllers)
-        if (c->document() == this)
-            c->setDocument(nullptr);
-}
+// The controllers watch the document through a guarded pointer, so they let go of it by themselves.
+SKTDocument::~SKTDocument() = default;
+
+void SKTDocument::setWindowControllerFactory(WindowControllerFactory f) { factory() = std::move(f); }
 
 void SKTDocument::makeWindowControllers()
 {
-    if (windowControllerCount != 0)
+    if (windowControllerCount != 0 || !factory())
         return;
-    auto *controller = new SKTWindowController;   // lives for the whole process
+    SKTWindowController *controller = factory()(*this);   // lives for the whole process
+    if (!controller)
+        return;
     m_windowControllers.append(controller);
-    controller->setDocument(this);
     ++windowControllerCount;
 }
 

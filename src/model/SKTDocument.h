@@ -1,18 +1,26 @@
 #pragma once
 // The one design document. It creates the main window controller the first time its window
-// controllers are asked for.
+// controllers are asked for, through the factory the application registers (the document knows
+// nothing of the window).
 
 #include <QList>
 #include <QObject>
 #include <QSizeF>
+
+#include <functional>
 
 class SKTWindowController;
 
 class SKTDocument : public QObject {
     Q_OBJECT
 public:
+    using WindowControllerFactory = std::function<SKTWindowController *(SKTDocument &document)>;
+
     SKTDocument();
     ~SKTDocument() override;
+
+    // The application's way of making the window controller of a document.
+    static void setWindowControllerFactory(WindowControllerFactory factory);
 
     void makeWindowControllers();
     const QList<SKTWindowController *> &windowControllers() const { return m_windowControllers; }

@@ -1,3 +1,5 @@
+#include "output/OutputController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Messages.h"
@@ -12,7 +14,7 @@ QString sending_server;
 QString sending_port;
 QString send_enable_ssl;
 
-void SKTWindowController::Get_Email_Details()
+void OutputController::Get_Email_Details()
 {
     try {
         const std::shared_ptr<Preferences> store = Preferences::sharedInstance();

@@ -1,3 +1,5 @@
+#include "output/OutputController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
@@ -6,19 +8,19 @@
 
 #include <QTimer>
 
-void SKTWindowController::startTimerThread()
+void OutputController::startTimerThread()
 {
     platform::runOnGuiThreadAndWait([this] {
         if (!msend_modTimer) {
             msend_modTimer = new QTimer(this);
             msend_modTimer->setInterval(500);
-            connect(msend_modTimer, &QTimer::timeout, this, &SKTWindowController::Timer_Curr_Prg_Send_Modeless);
+            connect(msend_modTimer, &QTimer::timeout, this, &OutputController::Timer_Curr_Prg_Send_Modeless);
         }
         msend_modTimer->start();
     });
 }
 
-void SKTWindowController::stopTimerThread()
+void OutputController::stopTimerThread()
 {
     platform::runOnGuiThreadAndWait([this] {
         if (msend_modTimer)
@@ -26,30 +28,30 @@ void SKTWindowController::stopTimerThread()
     });
 }
 
-void SKTWindowController::Timer_Curr_Prg_Send_Modeless() { update_sending_progress_bar(); }
+void OutputController::Timer_Curr_Prg_Send_Modeless() { update_sending_progress_bar(); }
 
-void SKTWindowController::update_sending_progress_bar()
+void OutputController::update_sending_progress_bar()
 {
-    if (send_modls_wnd)
-        send_modls_wnd->update_sending_progress_bar();
+    if (hub.send_modls_wnd)
+        hub.send_modls_wnd->update_sending_progress_bar();
 }
 
-void SKTWindowController::beginProgressJob(int total, int endIndex)
+void OutputController::beginProgressJob(int total, int endIndex)
 {
     Stop_Processing_Now = false;
     show_count = total;
     list_count = endIndex;
     curr_card_count = 0;
     platform::runOnGuiThreadAndWait([this, total] {
-        if (send_modls_wnd)
-            send_modls_wnd->prepareForJob(total);
+        if (hub.send_modls_wnd)
+            hub.send_modls_wnd->prepareForJob(total);
     });
-    Show_One_By_One_Modeless();
+    hub.Show_One_By_One_Modeless();
     startTimerThread();
 }
 
-void SKTWindowController::endProgressJob()
+void OutputController::endProgressJob()
 {
     stopTimerThread();
-    Hide_One_By_One_Modeless();
+    hub.Hide_One_By_One_Modeless();
 }

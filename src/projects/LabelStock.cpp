@@ -1,12 +1,15 @@
 // Label stock of the main window's card size panel: the vendor catalogue read into the product list
 // and the chosen product's label size into the size fields.
 
+#include "projects/ProjectsController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "platform/Stepper.h"
 #include "projects/LabelCatalogue.h"
+#include "design/DesignController.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,31 +17,31 @@
 
 #include <exception>
 
-int SKTWindowController::Read_XML_File(const QString &path, const QString &, const QString &vendor, bool)
+int ProjectsController::Read_XML_File(const QString &path, const QString &, const QString &vendor, bool)
 {
     prod_list.clear();
     QStringList items;
-    if (Product_num_ComboBox)
-        for (int i = 0; i < Product_num_ComboBox->count(); ++i)
-            items << Product_num_ComboBox->itemText(i);
+    if (hub.design().Product_num_ComboBox)
+        for (int i = 0; i < hub.design().Product_num_ComboBox->count(); ++i)
+            items << hub.design().Product_num_ComboBox->itemText(i);
     const int before = int(items.size());
     labelstock::CatalogueRead read = labelstock::Read_Catalogue(path, vendor, items);
     prod_list = std::move(read.products);
-    if (Product_num_ComboBox) {
-        const QSignalBlocker block(Product_num_ComboBox);
-        const int selected = Product_num_ComboBox->currentIndex();
-        Product_num_ComboBox->addItems(read.items.mid(before));
-        Product_num_ComboBox->setCurrentIndex(selected);
+    if (hub.design().Product_num_ComboBox) {
+        const QSignalBlocker block(hub.design().Product_num_ComboBox);
+        const int selected = hub.design().Product_num_ComboBox->currentIndex();
+        hub.design().Product_num_ComboBox->addItems(read.items.mid(before));
+        hub.design().Product_num_ComboBox->setCurrentIndex(selected);
     }
     return int(prod_list.size());
 }
 
-void SKTWindowController::Read_Selected_Product_Label_Value()
+void ProjectsController::Read_Selected_Product_Label_Value()
 {
     try {
-        if (prod_list.empty() || !Product_num_ComboBox)
+        if (prod_list.empty() || !hub.design().Product_num_ComboBox)
             return;
-        const int index = Product_num_ComboBox->currentIndex();
+        const int index = hub.design().Product_num_ComboBox->currentIndex();
         if (index < 0 || index >= int(prod_list.size()))
             return;
         const QSizeF mm = labelstock::Label_Size_MM(prod_list.at(size_t(index)));
@@ -48,12 +51,12 @@ void SKTWindowController::Read_Selected_Product_Label_Value()
             if (stepper)
                 stepper->setDoubleValue(value);
         };
-        put(width_Text, width_Stepper, mm.width());
-        put(height_Text, height_Stepper, mm.height());
+        put(hub.design().width_Text, hub.design().width_Stepper, mm.width());
+        put(hub.design().height_Text, hub.design().height_Stepper, mm.height());
         // The sizes are millimetres: convert from there into the design unit, as the other card
         // size writers do, so that the fields never show millimetres under another unit's label.
         last_unit_val = 2;
-        Apply_unit_Chaneg_Values();
+        hub.design().Apply_unit_Chaneg_Values();
         last_unit_val = Measument_Unit_Is;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

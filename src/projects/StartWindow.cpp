@@ -1,7 +1,10 @@
+#include "projects/ProjectsController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignController.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -10,15 +13,15 @@
 
 // Begins a new design. Without the new-design wizard this is the wizard's cancel path: a reset,
 // empty design with the canvas and the sidebar shown.
-void SKTWindowController::Open_Start_Window()
+void ProjectsController::Open_Start_Window()
 {
     try {
-        if (Front_back_label)
-            Front_back_label->setVisible(false);
+        if (hub.design().Front_back_label)
+            hub.design().Front_back_label->setVisible(false);
         Start_Card_Option = QStringLiteral("W");
-        Linked_Sheet = LinkedSheetTable();
+        hub.design().Linked_Sheet = LinkedSheetTable();
         New_Project_Setting_Reset(true);
-        Show_Hide_Main_Window(true);
+        hub.Show_Hide_Main_Window(true);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -1,7 +1,10 @@
+#include "projects/ProjectsController.h"
+
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "projects/Card_Property.h"
+#include "design/DesignController.h"
 
 #include <QFileInfo>
 #include <QMainWindow>
@@ -12,16 +15,16 @@ bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo(path)
 
 } // namespace
 
-void SKTWindowController::Set_Log_Name_In_Title()
+void ProjectsController::Set_Log_Name_In_Title()
 {
-    const QString base = App_Name;
+    const QString base = hub.App_Name;
     QString title = base;
     const int mode = Barcode_Setting_Or_Designing_Mode;
     if (mode == 0) {
         if (fileExists(Project_File_Name_Barcode))
             title = QStringLiteral("%1 ( %2 )").arg(base, QFileInfo(Project_File_Name_Barcode).fileName());
     } else if (mode == 1) {
-        const QString cardName = Front_card_Prop ? Front_card_Prop->Card_Name : QString();
+        const QString cardName = hub.design().Front_card_Prop ? hub.design().Front_card_Prop->Card_Name : QString();
         if (fileExists(Project_File_Name)) {
             const QString file = QFileInfo(Project_File_Name).fileName();
             title = cardName.isEmpty() ? QStringLiteral("%1 ( %2 )").arg(base, file)
@@ -30,6 +33,6 @@ void SKTWindowController::Set_Log_Name_In_Title()
             title = QStringLiteral("%1 ( %2 )").arg(base, cardName);
         }
     }
-    if (window_)
-        window_->setWindowTitle(title);
+    if (hub.window_)
+        hub.window_->setWindowTitle(title);
 }

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
+#include "advqr/AdvQrController.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -59,7 +60,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
-        c->buildAdvancedQrPanel(page.get());
+        c->advQr().buildAdvancedQrPanel(page.get());
     }
     void TearDown() override
     {
@@ -73,89 +74,89 @@ protected:
 
 TEST_F(AdvQrMode, ControlsAndTheirStartValues)
 {
-    ASSERT_EQ(c->QR_Type_Buttons.size(), 31);
-    EXPECT_EQ(c->QR_Type_Buttons.first()->text(), QStringLiteral("Text"));
-    EXPECT_EQ(c->QR_Type_Buttons.at(18)->text(), QStringLiteral("X(Twitter)"));
-    EXPECT_EQ(c->QR_Type_Buttons.last()->text(), QStringLiteral("Crypto"));
-    EXPECT_EQ(c->ADV_QR_version_ComboBox->count(), 41);
-    EXPECT_EQ(c->ADV_QR_version_ComboBox->itemText(0), QStringLiteral("Auto"));
-    EXPECT_EQ(c->ADV_QR_version_ComboBox->itemText(40), QStringLiteral("40"));
-    EXPECT_EQ(c->ADV_QR_ec_lvl_ComboBox->itemText(3), QStringLiteral("H"));
-    EXPECT_EQ(c->ADV_QR_align_hdr_combo->currentIndex(), 1);
-    EXPECT_EQ(c->ADV_QR_align_ftr_combo->itemText(1), QStringLiteral("Center"));   // the default, item 1
-    EXPECT_EQ(c->ADV_QR_HeaderText->text(), QStringLiteral("My QR Code"));
-    EXPECT_EQ(c->ADV_QR_HeightText_2D->text(), QStringLiteral("120"));
-    EXPECT_FALSE(c->ADV_QR_Use_logo_box->isEnabled());
-    EXPECT_EQ(c->ADV_QR_TB_mar_lbl->text(), QStringLiteral("Top and Bottom Margin (cm):"));
-    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_Text);
-    EXPECT_EQ(c->QR_image_scroll->widget(), c->QR_barcodeImage);
-    EXPECT_EQ(page->findChild<QWidget *>(QStringLiteral("QR_barcodeImage")), c->QR_barcodeImage);
-    EXPECT_EQ(Qr_Text_OBJ, c->Qr_Text);
+    ASSERT_EQ(c->advQr().QR_Type_Buttons.size(), 31);
+    EXPECT_EQ(c->advQr().QR_Type_Buttons.first()->text(), QStringLiteral("Text"));
+    EXPECT_EQ(c->advQr().QR_Type_Buttons.at(18)->text(), QStringLiteral("X(Twitter)"));
+    EXPECT_EQ(c->advQr().QR_Type_Buttons.last()->text(), QStringLiteral("Crypto"));
+    EXPECT_EQ(c->advQr().ADV_QR_version_ComboBox->count(), 41);
+    EXPECT_EQ(c->advQr().ADV_QR_version_ComboBox->itemText(0), QStringLiteral("Auto"));
+    EXPECT_EQ(c->advQr().ADV_QR_version_ComboBox->itemText(40), QStringLiteral("40"));
+    EXPECT_EQ(c->advQr().ADV_QR_ec_lvl_ComboBox->itemText(3), QStringLiteral("H"));
+    EXPECT_EQ(c->advQr().ADV_QR_align_hdr_combo->currentIndex(), 1);
+    EXPECT_EQ(c->advQr().ADV_QR_align_ftr_combo->itemText(1), QStringLiteral("Center"));   // the default, item 1
+    EXPECT_EQ(c->advQr().ADV_QR_HeaderText->text(), QStringLiteral("My QR Code"));
+    EXPECT_EQ(c->advQr().ADV_QR_HeightText_2D->text(), QStringLiteral("120"));
+    EXPECT_FALSE(c->advQr().ADV_QR_Use_logo_box->isEnabled());
+    EXPECT_EQ(c->advQr().ADV_QR_TB_mar_lbl->text(), QStringLiteral("Top and Bottom Margin (cm):"));
+    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_Text);
+    EXPECT_EQ(c->advQr().QR_image_scroll->widget(), c->advQr().QR_barcodeImage);
+    EXPECT_EQ(page->findChild<QWidget *>(QStringLiteral("QR_barcodeImage")), c->advQr().QR_barcodeImage);
+    EXPECT_EQ(Qr_Text_OBJ, c->advQr().Qr_Text);
 }
 
 TEST_F(AdvQrMode, TypeButtonsShowTheirPanelsAndKeepTheOthers)
 {
-    c->QR_Text_Clicked(QStringLiteral("WhatsApp"));
-    EXPECT_EQ(c->Selected_Qr_Category->text(), QStringLiteral("WhatsApp"));
-    EXPECT_EQ(c->Sel_Qr_Type_Label->text(), QStringLiteral("Generate QR Code for WhatsApp"));
-    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_SMS);
-    EXPECT_EQ(c->Qr_SMS->num_label->text(), QStringLiteral("WhatsApp Number :"));
-    c->QR_Text_Clicked(QStringLiteral("Bitcoin"));
-    EXPECT_TRUE(c->Qr_Bitcoin->crypto_type_matrix_view->isHidden());
-    c->QR_Text_Clicked(QStringLiteral("Crypto"));
-    EXPECT_FALSE(c->Qr_Bitcoin->crypto_type_matrix_view->isHidden());
+    c->advQr().QR_Text_Clicked(QStringLiteral("WhatsApp"));
+    EXPECT_EQ(c->advQr().Selected_Qr_Category->text(), QStringLiteral("WhatsApp"));
+    EXPECT_EQ(c->advQr().Sel_Qr_Type_Label->text(), QStringLiteral("Generate QR Code for WhatsApp"));
+    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_SMS);
+    EXPECT_EQ(c->advQr().Qr_SMS->num_label->text(), QStringLiteral("WhatsApp Number :"));
+    c->advQr().QR_Text_Clicked(QStringLiteral("Bitcoin"));
+    EXPECT_TRUE(c->advQr().Qr_Bitcoin->crypto_type_matrix_view->isHidden());
+    c->advQr().QR_Text_Clicked(QStringLiteral("Crypto"));
+    EXPECT_FALSE(c->advQr().Qr_Bitcoin->crypto_type_matrix_view->isHidden());
     // The panel given back by the scroll view lives on.
-    EXPECT_EQ(Qr_Sms_OBJ, c->Qr_SMS);
-    c->QR_Text_Clicked(QStringLiteral("Contact"));
-    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_vCard);
-    c->QR_Text_Clicked(QStringLiteral("Nothing"));   // an unknown title leaves the panel
-    EXPECT_EQ(c->QR_Input_sclview->widget(), c->Qr_vCard);
+    EXPECT_EQ(Qr_Sms_OBJ, c->advQr().Qr_SMS);
+    c->advQr().QR_Text_Clicked(QStringLiteral("Contact"));
+    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
+    c->advQr().QR_Text_Clicked(QStringLiteral("Nothing"));   // an unknown title leaves the panel
+    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
     EXPECT_FALSE(ADV_QR_Var_loading);
 }
 
 TEST_F(AdvQrMode, TextPanelTypesBuildThePayload)
 {
-    c->Qr_Text->Call_Value_field->setText(QStringLiteral(" 555 0100 "));
-    c->QR_Text_Clicked(QStringLiteral("Call"));
-    EXPECT_EQ(c->Qr_Text->heading_label->text(), QStringLiteral("Enter the Phone number to generate QR code:"));
-    EXPECT_FALSE(c->Qr_Text->Call_Value_field->isHidden());
-    EXPECT_TRUE(c->Qr_Text->Open_Url_Btn->isHidden());
-    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel: 555 0100"));
+    c->advQr().Qr_Text->Call_Value_field->setText(QStringLiteral(" 555 0100 "));
+    c->advQr().QR_Text_Clicked(QStringLiteral("Call"));
+    EXPECT_EQ(c->advQr().Qr_Text->heading_label->text(), QStringLiteral("Enter the Phone number to generate QR code:"));
+    EXPECT_FALSE(c->advQr().Qr_Text->Call_Value_field->isHidden());
+    EXPECT_TRUE(c->advQr().Qr_Text->Open_Url_Btn->isHidden());
+    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel: 555 0100"));
     EXPECT_EQ(SEL_QR_DISPLAY_VALUE, QStringLiteral("Phone Number : \n\n 555 0100 "));
 
-    c->QR_Text_Clicked(QStringLiteral("URL"));
-    EXPECT_FALSE(c->Qr_Text->Open_Url_Btn->isHidden());
-    QTest::keyClicks(c->Qr_Text->URL_Value_field, QStringLiteral("example.org"));
-    EXPECT_EQ(c->adv_qr_final_value->toPlainText(), QStringLiteral("https://example.org"));
+    c->advQr().QR_Text_Clicked(QStringLiteral("URL"));
+    EXPECT_FALSE(c->advQr().Qr_Text->Open_Url_Btn->isHidden());
+    QTest::keyClicks(c->advQr().Qr_Text->URL_Value_field, QStringLiteral("example.org"));
+    EXPECT_EQ(c->advQr().adv_qr_final_value->toPlainText(), QStringLiteral("https://example.org"));
 
-    c->QR_Text_Clicked(QStringLiteral("Text"));
-    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
+    c->advQr().QR_Text_Clicked(QStringLiteral("Text"));
+    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
     // Types whose builders are not here leave the payload and clear the summary.
-    c->QR_Text_Clicked(QStringLiteral("WIFI"));
-    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
+    c->advQr().QR_Text_Clicked(QStringLiteral("WIFI"));
+    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
     EXPECT_TRUE(SEL_QR_DISPLAY_VALUE.isEmpty());
 }
 
 TEST_F(AdvQrMode, EmptyPayloadShowsTheErrorOnlyInThisMode)
 {
-    c->Qr_Text->Text_Field->setPlainText(QStringLiteral(" \n "));
+    c->advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral(" \n "));
     Barcode_Setting_Or_Designing_Mode = 0;
-    c->QR_Text_Clicked(QStringLiteral("Text"));
-    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral(""));
-    EXPECT_TRUE(c->ADV_QR_barcode_error_label->isHidden());   // other modes draw nothing
+    c->advQr().QR_Text_Clicked(QStringLiteral("Text"));
+    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral(""));
+    EXPECT_TRUE(c->advQr().ADV_QR_barcode_error_label->isHidden());   // other modes draw nothing
 
     Barcode_Setting_Or_Designing_Mode = 2;
     form_is_loading = true;
-    c->DRAW_ADV_QR_With_All_Init();
-    EXPECT_TRUE(c->ADV_QR_barcode_error_label->isHidden());
+    c->advQr().DRAW_ADV_QR_With_All_Init();
+    EXPECT_TRUE(c->advQr().ADV_QR_barcode_error_label->isHidden());
     form_is_loading = false;
-    c->DRAW_ADV_QR_With_All_Init();
-    EXPECT_FALSE(c->ADV_QR_barcode_error_label->isHidden());
-    EXPECT_FALSE(c->QR_barcodeImage->hasPicture());
+    c->advQr().DRAW_ADV_QR_With_All_Init();
+    EXPECT_FALSE(c->advQr().ADV_QR_barcode_error_label->isHidden());
+    EXPECT_FALSE(c->advQr().QR_barcodeImage->hasPicture());
 
-    c->Qr_Text->Text_Field->setPlainText(QStringLiteral("hello"));   // the panel rebuilds at once
-    EXPECT_EQ(c->Get_Adv_QR_Final_Str_Value(), QStringLiteral("hello"));
-    EXPECT_TRUE(c->ADV_QR_barcode_error_label->isHidden());
+    c->advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral("hello"));   // the panel rebuilds at once
+    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("hello"));
+    EXPECT_TRUE(c->advQr().ADV_QR_barcode_error_label->isHidden());
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include "projects/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
+#include "advqr/AdvQrController.h"
+#include "design/DesignController.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <gtest/gtest.h>
 
@@ -36,21 +39,21 @@ TEST(ControllerStartup, InitSetsTheSharedState)
     EXPECT_EQ(Created_Resource_Path, env.userFolder());
     EXPECT_TRUE(QFileInfo(Created_Resource_Path).isDir());
     EXPECT_EQ(Text_Ctrl_Font, QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    EXPECT_EQ(c->value_font.family(), Text_Ctrl_Font);
-    EXPECT_DOUBLE_EQ(c->value_font.pointSizeF(), 10.0);
-    EXPECT_DOUBLE_EQ(c->header_font.pointSizeF(), 10.0);
-    EXPECT_DOUBLE_EQ(c->footer_font.pointSizeF(), 10.0);
-    EXPECT_DOUBLE_EQ(c->ADV_QR_header_font.pointSizeF(), 20.0);
-    EXPECT_DOUBLE_EQ(c->ADV_QR_footer_font.pointSizeF(), 20.0);
-    EXPECT_DOUBLE_EQ(c->Text_font.pointSizeF(), 12.0);
-    EXPECT_FLOAT_EQ(c->TB_margin, 0.1f);
+    EXPECT_EQ(c->barcodeMode().value_font.family(), Text_Ctrl_Font);
+    EXPECT_DOUBLE_EQ(c->barcodeMode().value_font.pointSizeF(), 10.0);
+    EXPECT_DOUBLE_EQ(c->barcodeMode().header_font.pointSizeF(), 10.0);
+    EXPECT_DOUBLE_EQ(c->barcodeMode().footer_font.pointSizeF(), 10.0);
+    EXPECT_DOUBLE_EQ(c->advQr().ADV_QR_header_font.pointSizeF(), 20.0);
+    EXPECT_DOUBLE_EQ(c->advQr().ADV_QR_footer_font.pointSizeF(), 20.0);
+    EXPECT_DOUBLE_EQ(c->design().Text_font.pointSizeF(), 12.0);
+    EXPECT_FLOAT_EQ(c->barcodeMode().TB_margin, 0.1f);
     EXPECT_EQ(c->Allowd_Image_fileTypes.size(), 9);
     EXPECT_EQ(c->Allowd_Image_fileTypes.first(), QStringLiteral("jpg"));
     EXPECT_FALSE(c->no_image.isNull());
     EXPECT_FALSE(c->barcode_sample_img.isNull());
-    ASSERT_NE(c->Front_card_Prop, nullptr);
-    EXPECT_EQ(c->Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
-    EXPECT_DOUBLE_EQ(c->_zoomFactor, 1.0);
+    ASSERT_NE(c->design().Front_card_Prop, nullptr);
+    EXPECT_EQ(c->design().Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
+    EXPECT_DOUBLE_EQ(c->design()._zoomFactor, 1.0);
 }
 
 TEST(ControllerStartup, OnlyOneControllerIsMade)
@@ -172,16 +175,16 @@ TEST(ControllerStartup, DocumentCanvasSizeIsObserved)
     testsupport::AppEnvironment env;
     SKTWindowController *c = env.controller();
     env.document()->setCanvasSize(QSizeF(100, 50));
-    EXPECT_EQ(c->canvasFrameSize, QSizeF(100, 50));
+    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(100, 50));
     SKTDocument other;
     c->setDocument(&other);
     env.document()->setCanvasSize(QSizeF(10, 10));   // the old document is no longer observed
-    EXPECT_EQ(c->canvasFrameSize, QSizeF(100, 50));
+    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(100, 50));
     other.setCanvasSize(QSizeF(284, 284));
-    EXPECT_EQ(c->canvasFrameSize, QSizeF(284, 284));
+    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(284, 284));
     c->setDocument(nullptr);
     other.setCanvasSize(QSizeF(1, 1));
-    EXPECT_EQ(c->canvasFrameSize, QSizeF(284, 284));
+    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(284, 284));
     EXPECT_EQ(SKTDocument::canvasSize_size_val(true, QSizeF(5, 5)), QSizeF(284, 284));
     EXPECT_EQ(SKTDocument::canvasSize_size_val(false, QSizeF(5, 5)), QSizeF(5, 5));
 }

@@ -4,6 +4,8 @@
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "design/DesignController.h"
 
 #include <gtest/gtest.h>
 
@@ -37,19 +39,19 @@ TEST(ComboDispatch, OutputResolution)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    c->DPI_ComboBox->setCurrentText(QStringLiteral("1200 DPI"));
+    c->barcodeMode().DPI_ComboBox->setCurrentText(QStringLiteral("1200 DPI"));
     EXPECT_EQ(USED_DPI_VALUE, 1200);
-    EXPECT_TRUE(c->dpi_Stepper->isHidden());
-    c->dpi_Stepper->setIntValue(450);
-    c->DPI_ComboBox->setCurrentText(QStringLiteral("Custom"));
+    EXPECT_TRUE(c->barcodeMode().dpi_Stepper->isHidden());
+    c->barcodeMode().dpi_Stepper->setIntValue(450);
+    c->barcodeMode().DPI_ComboBox->setCurrentText(QStringLiteral("Custom"));
     EXPECT_EQ(USED_DPI_VALUE, 450);
-    EXPECT_FALSE(c->dpi_Stepper->isHidden());
-    c->DPI_ComboBox->setCurrentText(QStringLiteral("Auto"));
+    EXPECT_FALSE(c->barcodeMode().dpi_Stepper->isHidden());
+    c->barcodeMode().DPI_ComboBox->setCurrentText(QStringLiteral("Auto"));
     EXPECT_EQ(USED_DPI_VALUE, 600);
-    EXPECT_TRUE(c->dpi_Text->isHidden());
+    EXPECT_TRUE(c->barcodeMode().dpi_Text->isHidden());
     // A custom resolution never falls below the stepper's minimum.
-    c->dpi_Stepper->setIntValue(0);
-    c->DPI_ComboBox->setCurrentText(QStringLiteral("Custom"));
+    c->barcodeMode().dpi_Stepper->setIntValue(0);
+    c->barcodeMode().DPI_ComboBox->setCurrentText(QStringLiteral("Custom"));
     EXPECT_GE(USED_DPI_VALUE, 72);
 }
 
@@ -57,18 +59,18 @@ TEST(ComboDispatch, QrVersionZeroIsStoredAsAutomatic)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    c->liner_or_2D_font = 1;
-    c->qr_version_ComboBox->setCurrentIndex(3);
+    c->barcodeMode().liner_or_2D_font = 1;
+    c->barcodeMode().qr_version_ComboBox->setCurrentIndex(3);
     EXPECT_EQ(QR_Version_Val, 3);
-    EXPECT_EQ(c->HeightStepper_2D->minValue(), 29.0);
-    c->qr_version_ComboBox->setCurrentIndex(0);
+    EXPECT_EQ(c->barcodeMode().HeightStepper_2D->minValue(), 29.0);
+    c->barcodeMode().qr_version_ComboBox->setCurrentIndex(0);
     EXPECT_EQ(QR_Version_Val, -1);
-    EXPECT_EQ(c->HeightStepper_2D->minValue(), 21.0);   // the size check received 0
-    c->qr_ec_lvl_ComboBox->setCurrentIndex(2);
+    EXPECT_EQ(c->barcodeMode().HeightStepper_2D->minValue(), 21.0);   // the size check received 0
+    c->barcodeMode().qr_ec_lvl_ComboBox->setCurrentIndex(2);
     EXPECT_EQ(QR_EC_Level_Val, 2);
     // With a linear symbology the QR combos do nothing.
-    c->liner_or_2D_font = 0;
-    c->qr_ec_lvl_ComboBox->setCurrentIndex(1);
+    c->barcodeMode().liner_or_2D_font = 0;
+    c->barcodeMode().qr_ec_lvl_ComboBox->setCurrentIndex(1);
     EXPECT_EQ(QR_EC_Level_Val, 2);
 }
 
@@ -76,28 +78,28 @@ TEST(ComboDispatch, PreviewAlignmentOnlyForLinearSymbols)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    ASSERT_TRUE(c->testBarcode);   // the default EAN-13 was generated at set-up
-    c->bar_align_combo->setCurrentText(QStringLiteral("TopLeft"));
-    EXPECT_EQ(c->barcodeImage->imageAlignment(), Qt::AlignTop | Qt::AlignLeft);
-    c->liner_or_2D_font = 1;
-    c->bar_align_combo->setCurrentText(QStringLiteral("Bottom"));
-    EXPECT_EQ(c->barcodeImage->imageAlignment(), Qt::AlignTop | Qt::AlignLeft);
+    ASSERT_TRUE(c->barcodeMode().testBarcode);   // the default EAN-13 was generated at set-up
+    c->barcodeMode().bar_align_combo->setCurrentText(QStringLiteral("TopLeft"));
+    EXPECT_EQ(c->barcodeMode().barcodeImage->imageAlignment(), Qt::AlignTop | Qt::AlignLeft);
+    c->barcodeMode().liner_or_2D_font = 1;
+    c->barcodeMode().bar_align_combo->setCurrentText(QStringLiteral("Bottom"));
+    EXPECT_EQ(c->barcodeMode().barcodeImage->imageAlignment(), Qt::AlignTop | Qt::AlignLeft);
 }
 
 TEST(ComboDispatch, VendorThenFirstProduct)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    ASSERT_GE(c->Label_ComboBox->findText(QStringLiteral("Avery")), 0);
-    c->Label_ComboBox->setCurrentText(QStringLiteral("Avery"));
-    EXPECT_TRUE(c->Product_num_ComboBox->isEnabled());
-    ASSERT_GT(c->Product_num_ComboBox->count(), 0);
-    EXPECT_EQ(c->Product_num_ComboBox->currentIndex(), 0);
+    ASSERT_GE(c->design().Label_ComboBox->findText(QStringLiteral("Avery")), 0);
+    c->design().Label_ComboBox->setCurrentText(QStringLiteral("Avery"));
+    EXPECT_TRUE(c->design().Product_num_ComboBox->isEnabled());
+    ASSERT_GT(c->design().Product_num_ComboBox->count(), 0);
+    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), 0);
     // The first product arrived as a product change: its label size is in the card size fields.
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("66.68"));   // 2.625 in in millimetres
-    c->Label_ComboBox->setCurrentText(QStringLiteral("Custom"));
-    EXPECT_FALSE(c->Product_num_ComboBox->isEnabled());
-    EXPECT_EQ(c->Product_num_ComboBox->currentIndex(), -1);
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("66.68"));   // 2.625 in in millimetres
+    c->design().Label_ComboBox->setCurrentText(QStringLiteral("Custom"));
+    EXPECT_FALSE(c->design().Product_num_ComboBox->isEnabled());
+    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), -1);
 }
 
 TEST(ComboDispatch, SeriesWithoutSeriesFiles)
@@ -106,17 +108,17 @@ TEST(ComboDispatch, SeriesWithoutSeriesFiles)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     Not_Draw_Only_Prop_Change = true;
-    c->Data_source_type->setCurrentText(QStringLiteral("Series"));
+    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
     EXPECT_TRUE(responder->alerts.isEmpty());   // quiet while stored properties are loaded
     Not_Draw_Only_Prop_Change = false;
-    c->Data_source_type->setCurrentText(QStringLiteral("Manual"));
-    c->Data_source_type->setCurrentText(QStringLiteral("Series"));
+    c->design().Data_source_type->setCurrentText(QStringLiteral("Manual"));
+    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease create batch processing series first.")});
     EXPECT_FALSE(data_source_change_main);
-    EXPECT_TRUE(c->Text_value_Edit->isReadOnly());
-    c->Data_source_type->setCurrentText(QStringLiteral("Manual"));
-    EXPECT_FALSE(c->Text_value_Edit->isReadOnly());
-    EXPECT_FALSE(c->Batch_Series->isEnabled());
+    EXPECT_TRUE(c->design().Text_value_Edit->isReadOnly());
+    c->design().Data_source_type->setCurrentText(QStringLiteral("Manual"));
+    EXPECT_FALSE(c->design().Text_value_Edit->isReadOnly());
+    EXPECT_FALSE(c->design().Batch_Series->isEnabled());
 }
 
 TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
@@ -127,19 +129,19 @@ TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
     SKTText unlocked, locked;
     locked.setProperty("ctrl_is_locked", true);
     locked.setProperty("Text_Value", QStringLiteral("keep"));
-    c->Selected_Graphics_Source = [&] { return QList<QObject *>{&unlocked, &locked}; };
-    c->Data_source_type->setCurrentText(QStringLiteral("Series"));
-    ASSERT_GE(c->Batch_Series->findText(QStringLiteral("Names")), 0);
-    c->Batch_Series->setCurrentText(QStringLiteral("Names"));
+    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&unlocked, &locked}; };
+    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
+    ASSERT_GE(c->design().Batch_Series->findText(QStringLiteral("Names")), 0);
+    c->design().Batch_Series->setCurrentText(QStringLiteral("Names"));
     EXPECT_EQ(unlocked.property("data_source_type").toInt(), 1);
     EXPECT_EQ(unlocked.property("batch_list_name").toString(), QStringLiteral("Names"));
     EXPECT_EQ(unlocked.property("Batch_List_Index").toInt(), 1);   // counts the "<--Select-->" item
     EXPECT_EQ(unlocked.property("Text_Value").toString(), QStringLiteral("Ada"));
     EXPECT_EQ(locked.property("Text_Value").toString(), QStringLiteral("keep"));
     // The placeholder changes nothing.
-    c->Batch_Series->setCurrentIndex(0);
+    c->design().Batch_Series->setCurrentIndex(0);
     EXPECT_EQ(unlocked.property("batch_list_name").toString(), QStringLiteral("Names"));
-    c->Selected_Graphics_Source = nullptr;
+    c->design().Selected_Graphics_Source = nullptr;
 }
 
 TEST(ComboDispatch, BarcodeSeriesRowsStayInStep)
@@ -149,27 +151,27 @@ TEST(ComboDispatch, BarcodeSeriesRowsStayInStep)
     writeSeries(QStringLiteral("Values"), {QStringLiteral("111"), QStringLiteral("222"), QStringLiteral("333"),
                                            QStringLiteral("444"), QStringLiteral("555")});
     writeSeries(QStringLiteral("Heads"), {QStringLiteral("h1"), QStringLiteral("h2"), QStringLiteral("h3")});
-    c->data_source_chkbox->setChecked(true);
-    c->Data_Set_Sheet_RD->setChecked(true);
-    c->barcode_value_chk->setChecked(true);
-    c->barcode_header_chk->setChecked(true);
-    c->Fill_Data_Set_File_Name_In_Combo(c->val_combo_list);
-    c->Fill_Data_Set_File_Name_In_Combo(c->hdr_combo_list);
-    EXPECT_EQ(c->val_combo_list->itemText(0), QStringLiteral("<--Select-->"));
-    c->val_combo_list->setCurrentText(QStringLiteral("Values"));
-    c->hdr_combo_list->setCurrentText(QStringLiteral("Heads"));
-    EXPECT_EQ(c->val_combo_value->count(), 5);
-    EXPECT_EQ(c->hdr_combo_value->count(), 5);   // padded to the longest series
-    c->val_combo_value->setCurrentIndex(4);
+    c->barcodeMode().data_source_chkbox->setChecked(true);
+    c->barcodeMode().Data_Set_Sheet_RD->setChecked(true);
+    c->barcodeMode().barcode_value_chk->setChecked(true);
+    c->barcodeMode().barcode_header_chk->setChecked(true);
+    c->barcodeMode().Fill_Data_Set_File_Name_In_Combo(c->barcodeMode().val_combo_list);
+    c->barcodeMode().Fill_Data_Set_File_Name_In_Combo(c->barcodeMode().hdr_combo_list);
+    EXPECT_EQ(c->barcodeMode().val_combo_list->itemText(0), QStringLiteral("<--Select-->"));
+    c->barcodeMode().val_combo_list->setCurrentText(QStringLiteral("Values"));
+    c->barcodeMode().hdr_combo_list->setCurrentText(QStringLiteral("Heads"));
+    EXPECT_EQ(c->barcodeMode().val_combo_value->count(), 5);
+    EXPECT_EQ(c->barcodeMode().hdr_combo_value->count(), 5);   // padded to the longest series
+    c->barcodeMode().val_combo_value->setCurrentIndex(4);
     EXPECT_EQ(Last_Selected_Index, 4);
-    EXPECT_EQ(c->hdr_combo_value->currentIndex(), 4);
-    EXPECT_EQ(c->hdr_combo_value->currentText(), QString());
-    EXPECT_EQ(c->dataText->text(), QStringLiteral("555"));
-    EXPECT_TRUE(c->dataText->isReadOnly());
+    EXPECT_EQ(c->barcodeMode().hdr_combo_value->currentIndex(), 4);
+    EXPECT_EQ(c->barcodeMode().hdr_combo_value->currentText(), QString());
+    EXPECT_EQ(c->barcodeMode().dataText->text(), QStringLiteral("555"));
+    EXPECT_TRUE(c->barcodeMode().dataText->isReadOnly());
     // Choosing the placeholder disables and empties the value combo.
-    c->val_combo_list->setCurrentIndex(0);
-    EXPECT_FALSE(c->val_combo_value->isEnabled());
-    EXPECT_TRUE(c->val_list_name_txt->text().isEmpty());
+    c->barcodeMode().val_combo_list->setCurrentIndex(0);
+    EXPECT_FALSE(c->barcodeMode().val_combo_value->isEnabled());
+    EXPECT_TRUE(c->barcodeMode().val_list_name_txt->text().isEmpty());
 }
 
 TEST(TextDispatch, CardSizeFieldsWhileTyping)
@@ -177,9 +179,9 @@ TEST(TextDispatch, CardSizeFieldsWhileTyping)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     auto typed = [c](const QString &text) {
-        c->width_Text->setText(text);
-        c->controlTextDidChange(c->width_Text);
-        return c->width_Text->text();
+        c->design().width_Text->setText(text);
+        c->controlTextDidChange(c->design().width_Text);
+        return c->design().width_Text->text();
     };
     EXPECT_EQ(typed(QStringLiteral("12.5cm")), QStringLiteral("12.5"));
     EXPECT_EQ(typed(QStringLiteral("abc")), QString());
@@ -195,13 +197,13 @@ TEST(TextDispatch, CardSizeEndOfEditing)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     for (const QString &typed : {QStringLiteral("0"), QStringLiteral("-3")}) {
-        c->height_Text->setText(typed);
-        c->controlTextDidEndEditing(c->height_Text);
-        EXPECT_EQ(c->height_Text->text(), QStringLiteral("0.10"));
+        c->design().height_Text->setText(typed);
+        c->controlTextDidEndEditing(c->design().height_Text);
+        EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("0.10"));
     }
-    c->height_Text->setText(QStringLiteral("2"));
-    c->controlTextDidEndEditing(c->height_Text);
-    EXPECT_EQ(c->height_Text->text(), QStringLiteral("2.00"));
+    c->design().height_Text->setText(QStringLiteral("2"));
+    c->controlTextDidEndEditing(c->design().height_Text);
+    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("2.00"));
 }
 
 TEST(TextDispatch, TextObjectEditorKeeps250Characters)
@@ -211,13 +213,13 @@ TEST(TextDispatch, TextObjectEditorKeeps250Characters)
     SKTText manual, bound;
     bound.setProperty("data_source_type", 1);
     bound.setProperty("Text_Value", QStringLiteral("from series"));
-    c->Selected_Graphics_Source = [&] { return QList<QObject *>{&manual, &bound}; };
-    c->Text_value_Edit->setPlainText(QString(251, QLatin1Char('x')));
-    c->textDidChange(c->Text_value_Edit);
-    EXPECT_EQ(c->Text_value_Edit->toPlainText().size(), 250);
+    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&manual, &bound}; };
+    c->design().Text_value_Edit->setPlainText(QString(251, QLatin1Char('x')));
+    c->textDidChange(c->design().Text_value_Edit);
+    EXPECT_EQ(c->design().Text_value_Edit->toPlainText().size(), 250);
     EXPECT_EQ(manual.property("Text_Value").toString(), QString(250, QLatin1Char('x')));
     EXPECT_EQ(bound.property("Text_Value").toString(), QStringLiteral("from series"));
-    c->Selected_Graphics_Source = nullptr;
+    c->design().Selected_Graphics_Source = nullptr;
 }
 
 TEST(TextDispatch, RecordRangeFields)
@@ -228,33 +230,33 @@ TEST(TextDispatch, RecordRangeFields)
     QLineEdit total, to, from;
     platform::Stepper totalStepper, toStepper, fromStepper;
     QCheckBox batch;
-    c->Total_Text = &total;
-    c->To_Text = &to;
-    c->from_Text = &from;
-    c->Total_Stepper = &totalStepper;
-    c->To_Stepper = &toStepper;
-    c->from_Stepper = &fromStepper;
-    c->Export_with_batch_chk = &batch;
+    c->design().Total_Text = &total;
+    c->design().To_Text = &to;
+    c->design().from_Text = &from;
+    c->design().Total_Stepper = &totalStepper;
+    c->design().To_Stepper = &toStepper;
+    c->design().from_Stepper = &fromStepper;
+    c->design().Export_with_batch_chk = &batch;
     Total_Batch_Excel_Card = 20;
-    c->Total_Text->setText(QString());
-    c->controlTextDidChange(c->Total_Text);
-    EXPECT_EQ(c->Total_Text->text(), QStringLiteral("1"));
-    c->Total_Text->setText(QStringLiteral("25"));
-    c->controlTextDidChange(c->Total_Text);
-    EXPECT_EQ(c->Total_Text->text(), QStringLiteral("25"));   // no batch box: 25 stays
-    c->Export_with_batch_chk->setChecked(true);
-    c->controlTextDidChange(c->Total_Text);
-    EXPECT_EQ(c->Total_Text->text(), QStringLiteral("20"));
-    c->from_Text->setText(QStringLiteral("0"));
-    c->controlTextDidChange(c->from_Text);
-    EXPECT_EQ(c->from_Text->text(), QStringLiteral("1"));
-    EXPECT_EQ(c->from_Stepper->intValue(), 1);
-    c->To_Text->setText(QStringLiteral("30"));
-    c->controlTextDidChange(c->To_Text);
-    EXPECT_EQ(c->To_Text->text(), QStringLiteral("20"));   // capped with or without the boxes
-    c->Total_Text = c->To_Text = c->from_Text = nullptr;
-    c->Total_Stepper = c->To_Stepper = c->from_Stepper = nullptr;
-    c->Export_with_batch_chk = nullptr;
+    c->design().Total_Text->setText(QString());
+    c->controlTextDidChange(c->design().Total_Text);
+    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("1"));
+    c->design().Total_Text->setText(QStringLiteral("25"));
+    c->controlTextDidChange(c->design().Total_Text);
+    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("25"));   // no batch box: 25 stays
+    c->design().Export_with_batch_chk->setChecked(true);
+    c->controlTextDidChange(c->design().Total_Text);
+    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("20"));
+    c->design().from_Text->setText(QStringLiteral("0"));
+    c->controlTextDidChange(c->design().from_Text);
+    EXPECT_EQ(c->design().from_Text->text(), QStringLiteral("1"));
+    EXPECT_EQ(c->design().from_Stepper->intValue(), 1);
+    c->design().To_Text->setText(QStringLiteral("30"));
+    c->controlTextDidChange(c->design().To_Text);
+    EXPECT_EQ(c->design().To_Text->text(), QStringLiteral("20"));   // capped with or without the boxes
+    c->design().Total_Text = c->design().To_Text = c->design().from_Text = nullptr;
+    c->design().Total_Stepper = c->design().To_Stepper = c->design().from_Stepper = nullptr;
+    c->design().Export_with_batch_chk = nullptr;
 }
 
 TEST(TextDispatch, TypingRedrawsThePreviewOnEveryKeystroke)
@@ -263,23 +265,23 @@ TEST(TextDispatch, TypingRedrawsThePreviewOnEveryKeystroke)
     SKTWindowController *c = env.controller();
     c->window()->show();
     c->applicationDidFinishLaunching();
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("Code 128"));
-    c->dataText->clear();
-    c->dataText->setFocus();
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("Code 128"));
+    c->barcodeMode().dataText->clear();
+    c->barcodeMode().dataText->setFocus();
     QSizeF last;
     for (QChar ch : QStringLiteral("ABC123")) {
-        QTest::keyClicks(c->dataText, QString(ch));
-        ASSERT_TRUE(c->barcodeImage->hasPicture()) << "after " << QString(ch).toStdString();
-        const QSizeF size = c->barcodeImage->picture().size();
+        QTest::keyClicks(c->barcodeMode().dataText, QString(ch));
+        ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture()) << "after " << QString(ch).toStdString();
+        const QSizeF size = c->barcodeMode().barcodeImage->picture().size();
         EXPECT_GT(size.width(), last.width());   // one more character, a wider symbol
         last = size;
     }
     // A value the symbology refuses blanks the preview and shows the error label.
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("EAN-13"));
-    c->dataText->clear();
-    QTest::keyClicks(c->dataText, QStringLiteral("X"));
-    EXPECT_FALSE(c->barcodeImage->hasPicture());
-    EXPECT_FALSE(c->barcode_error_label->isHidden());
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("EAN-13"));
+    c->barcodeMode().dataText->clear();
+    QTest::keyClicks(c->barcodeMode().dataText, QStringLiteral("X"));
+    EXPECT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
+    EXPECT_FALSE(c->barcodeMode().barcode_error_label->isHidden());
 }
 
 #include "test_event_dispatch.moc"

@@ -4,6 +4,8 @@
 #include "output/Send_Modeless.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
+#include "design/DesignController.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <gtest/gtest.h>
 
@@ -41,23 +43,23 @@ TEST(MainWindow, SetUpFillsTheDefaults)
     SKTWindowController *c = env.controller();
     EXPECT_FALSE(form_is_loading);
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
-    EXPECT_EQ(c->dataText->text(), QStringLiteral("123456789012"));
-    EXPECT_EQ(c->Get_Two_D_Value_From_Field(), QStringLiteral("123456789012"));
-    EXPECT_EQ(c->HeaderText->text(), QStringLiteral("HEADER"));
-    EXPECT_EQ(c->FooterText->text(), QStringLiteral("FOOTER"));
+    EXPECT_EQ(c->barcodeMode().dataText->text(), QStringLiteral("123456789012"));
+    EXPECT_EQ(c->barcodeMode().Get_Two_D_Value_From_Field(), QStringLiteral("123456789012"));
+    EXPECT_EQ(c->barcodeMode().HeaderText->text(), QStringLiteral("HEADER"));
+    EXPECT_EQ(c->barcodeMode().FooterText->text(), QStringLiteral("FOOTER"));
     EXPECT_EQ(Measument_Unit_Is, 2);
     EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
     EXPECT_EQ(Measument_Unit_Is_Adv_QR, 1);
-    EXPECT_EQ(c->bar_height_label->text(), QStringLiteral("Bar Height (cm):"));
-    EXPECT_EQ(c->HeightText_2D->text(), QStringLiteral("60"));
-    EXPECT_EQ(c->value_font_value->text(), QString::asprintf("%s ( %0.2f )", qPrintable(c->value_font.family()), 10.0));
-    EXPECT_EQ(c->align_hdr_combo->currentIndex(), 1);
-    EXPECT_EQ(c->DPI_ComboBox->currentIndex(), 0);
-    EXPECT_EQ(c->dm_format_ComboBox->count(), 31);
-    EXPECT_EQ(c->dm_format_ComboBox->currentText(), QStringLiteral("Auto"));
-    EXPECT_EQ(c->dm_encoding_ComboBox->count(), 5);
+    EXPECT_EQ(c->barcodeMode().bar_height_label->text(), QStringLiteral("Bar Height (cm):"));
+    EXPECT_EQ(c->barcodeMode().HeightText_2D->text(), QStringLiteral("60"));
+    EXPECT_EQ(c->barcodeMode().value_font_value->text(), QString::asprintf("%s ( %0.2f )", qPrintable(c->barcodeMode().value_font.family()), 10.0));
+    EXPECT_EQ(c->barcodeMode().align_hdr_combo->currentIndex(), 1);
+    EXPECT_EQ(c->barcodeMode().DPI_ComboBox->currentIndex(), 0);
+    EXPECT_EQ(c->barcodeMode().dm_format_ComboBox->count(), 31);
+    EXPECT_EQ(c->barcodeMode().dm_format_ComboBox->currentText(), QStringLiteral("Auto"));
+    EXPECT_EQ(c->barcodeMode().dm_encoding_ComboBox->count(), 5);
     // Only the first settings tab stays; the font, colour and resolution tabs never come back.
-    EXPECT_EQ(c->sett_tab_barcode->count(), 1);
+    EXPECT_EQ(c->barcodeMode().sett_tab_barcode->count(), 1);
     EXPECT_FALSE(c->Invalid_Barcode_Data_Image.isNull());
     EXPECT_EQ(c->Invalid_Barcode_Data_Image.size(), QSizeF(200, 100));
     EXPECT_EQ(c->send_modls_wnd->window, c->Send_Models_Window);
@@ -158,7 +160,7 @@ TEST(MainWindow, TwoDFlagDuringTheSwitch)
     Type_draw_2d_flag = false;
     c->Designing_Mode_Select();
     EXPECT_FALSE(Type_draw_2d_flag);   // cleared at the end of the switch
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("DataMatrix"));
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("DataMatrix"));
     Type_draw_2d_flag = false;
     c->Barcode_Mode_Select();
     EXPECT_FALSE(Type_draw_2d_flag);
@@ -171,11 +173,11 @@ TEST(MainWindow, ShowHideMainWindowMovesCanvasAndSidebarTogether)
     c->window()->show();
     c->Designing_Mode_Select();
     c->Show_Hide_Main_Window(false);
-    EXPECT_TRUE(c->myTargetView->isHidden());
-    EXPECT_TRUE(c->Right_Prop_Box->isHidden());
+    EXPECT_TRUE(c->design().myTargetView->isHidden());
+    EXPECT_TRUE(c->design().Right_Prop_Box->isHidden());
     c->Show_Hide_Main_Window(true);
-    EXPECT_FALSE(c->myTargetView->isHidden());
-    EXPECT_FALSE(c->Right_Prop_Box->isHidden());
+    EXPECT_FALSE(c->design().myTargetView->isHidden());
+    EXPECT_FALSE(c->design().Right_Prop_Box->isHidden());
 }
 
 TEST(MainWindow, PleaseWaitSheetIsShownDuringAJobAndGoneAfterIt)

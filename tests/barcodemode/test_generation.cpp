@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QTabWidget>
 #include "platform/ColorWell.h"
+#include "barcodemode/BarcodeModeController.h"
 #include <QTemporaryDir>
 
 namespace {
@@ -28,21 +29,21 @@ namespace {
 // Chooses a symbology and a value the way the editor's panes do, then regenerates.
 void generate(SKTWindowController *c, const QString &title, const QString &value)
 {
-    c->barcodeTypePopup->setCurrentText(title);
+    c->barcodeMode().barcodeTypePopup->setCurrentText(title);
     if (Symbologies::isTwoD(title))
-        c->two_d_barcode_Opt_Select();
+        c->barcodeMode().two_d_barcode_Opt_Select();
     else
-        c->Liner_Barcode_Opt_Select();
-    c->dataText->setText(value);
-    c->Set_Two_D_Value_in_Field(value);
-    c->goButtonActionPerformed();
+        c->barcodeMode().Liner_Barcode_Opt_Select();
+    c->barcodeMode().dataText->setText(value);
+    c->barcodeMode().Set_Two_D_Value_in_Field(value);
+    c->barcodeMode().goButtonActionPerformed();
 }
 
 // What an export writes: the preview picture raised to 600 DPI, written as PNG, read back.
 QImage exported(SKTWindowController *c, const QTemporaryDir &dir)
 {
     const QString path = dir.filePath(QStringLiteral("barcode.png"));
-    if (!Save_gen_image(Increase_DPI(c->barcodeImage->picture(), 600), path))
+    if (!Save_gen_image(Increase_DPI(c->barcodeMode().barcodeImage->picture(), 600), path))
         return {};
     return QImage(path);
 }
@@ -82,13 +83,13 @@ TEST(Generation, DefaultsShowAnEan13WithItsTexts)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    EXPECT_EQ(c->barcodeTypePopup->currentText(), QStringLiteral("EAN-13"));
-    ASSERT_TRUE(c->testBarcode);
-    EXPECT_EQ(c->testBarcode->className(), QStringLiteral("NKDEAN13Barcode"));
-    EXPECT_EQ(c->testBarcode->header(), QStringLiteral("HEADER"));
-    EXPECT_EQ(c->testBarcode->footer(), QStringLiteral("FOOTER"));
-    EXPECT_TRUE(c->testBarcode->printsCaption());
-    ASSERT_TRUE(c->barcodeImage->hasPicture());
+    EXPECT_EQ(c->barcodeMode().barcodeTypePopup->currentText(), QStringLiteral("EAN-13"));
+    ASSERT_TRUE(c->barcodeMode().testBarcode);
+    EXPECT_EQ(c->barcodeMode().testBarcode->className(), QStringLiteral("NKDEAN13Barcode"));
+    EXPECT_EQ(c->barcodeMode().testBarcode->header(), QStringLiteral("HEADER"));
+    EXPECT_EQ(c->barcodeMode().testBarcode->footer(), QStringLiteral("FOOTER"));
+    EXPECT_TRUE(c->barcodeMode().testBarcode->printsCaption());
+    ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
     QTemporaryDir dir;
     const testsupport::Decoded d = testsupport::decode(exported(c, dir), QStringLiteral("EAN13"));
     ASSERT_TRUE(d.ok);
@@ -105,9 +106,9 @@ TEST(Generation, EveryLinearSymbologyShowsItsSymbol)
         const QString title = QString::fromLatin1(s.title);
         SCOPED_TRACE(s.title);
         generate(c, title, QString::fromLatin1(s.value));
-        ASSERT_TRUE(c->testBarcode);
-        ASSERT_TRUE(c->barcodeImage->hasPicture());
-        EXPECT_TRUE(c->barcode_error_label->isHidden());
+        ASSERT_TRUE(c->barcodeMode().testBarcode);
+        ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
+        EXPECT_TRUE(c->barcodeMode().barcode_error_label->isHidden());
         if (*s.zxingFormat == 0)
             continue;
         const bool fullAscii = title == QStringLiteral("Extended Code 39") || title == QStringLiteral("Codabar");
@@ -127,24 +128,24 @@ TEST(Generation, InvalidValuesBlankThePreview)
     SKTWindowController *c = env.controller();
     // An empty value: blank preview and error label, no message.
     generate(c, QStringLiteral("Code 128"), QString());
-    EXPECT_FALSE(c->barcodeImage->hasPicture());
-    EXPECT_FALSE(c->barcode_error_label->isHidden());
+    EXPECT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
+    EXPECT_FALSE(c->barcodeMode().barcode_error_label->isHidden());
     EXPECT_TRUE(responder->alerts.isEmpty());
     // A character outside 7-bit ASCII.
     generate(c, QStringLiteral("Code 128"), QStringLiteral("Grüße"));
-    EXPECT_FALSE(c->barcodeImage->hasPicture());
+    EXPECT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
     // A value the engine refuses: the model is dropped.
     generate(c, QStringLiteral("EAN-13"), QStringLiteral("ABC"));
-    EXPECT_FALSE(c->barcodeImage->hasPicture());
-    EXPECT_FALSE(c->testBarcode);
+    EXPECT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
+    EXPECT_FALSE(c->barcodeMode().testBarcode);
     // A 2D title in the linear family gives no symbol.
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
-    c->Liner_Barcode_Opt_Select();
-    c->dataText->setText(QStringLiteral("123"));
-    c->goButtonActionPerformed();
-    EXPECT_FALSE(c->barcodeImage->hasPicture());
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
+    c->barcodeMode().Liner_Barcode_Opt_Select();
+    c->barcodeMode().dataText->setText(QStringLiteral("123"));
+    c->barcodeMode().goButtonActionPerformed();
+    EXPECT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
     // Output commands ask with a message.
-    EXPECT_FALSE(c->Check_And_Validat_Barcode(true, true));
+    EXPECT_FALSE(c->barcodeMode().Check_And_Validat_Barcode(true, true));
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nInvalid barcode value or value is too long.")});
 }
 
@@ -152,9 +153,9 @@ TEST(Generation, DirectGenerationOfAnEmptyValueLeavesThePreview)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    ASSERT_TRUE(c->barcodeImage->hasPicture());
-    EXPECT_FALSE(c->Generate_Barcode_Variable(true, QString(), QString(), QString(), false));
-    EXPECT_TRUE(c->barcodeImage->hasPicture());
+    ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
+    EXPECT_FALSE(c->barcodeMode().Generate_Barcode_Variable(true, QString(), QString(), QString(), false));
+    EXPECT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
 }
 
 TEST(Generation, Code128ChoosesItsSetAndSetCKeepsIt)
@@ -162,40 +163,40 @@ TEST(Generation, Code128ChoosesItsSetAndSetCKeepsIt)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     generate(c, QStringLiteral("Code 128"), QStringLiteral("123456"));
-    ASSERT_TRUE(c->testBarcode);
-    EXPECT_EQ(static_cast<NKDCode128Barcode &>(*c->testBarcode).codeSet(), int(NKDCode128Barcode::SetC));
+    ASSERT_TRUE(c->barcodeMode().testBarcode);
+    EXPECT_EQ(static_cast<NKDCode128Barcode &>(*c->barcodeMode().testBarcode).codeSet(), int(NKDCode128Barcode::SetC));
     generate(c, QStringLiteral("Code 128 SET C"), QStringLiteral("123456"));
-    ASSERT_TRUE(c->testBarcode);
-    EXPECT_EQ(static_cast<NKDCode128Barcode &>(*c->testBarcode).codeSet(), int(NKDCode128Barcode::SetC));
+    ASSERT_TRUE(c->barcodeMode().testBarcode);
+    EXPECT_EQ(static_cast<NKDCode128Barcode &>(*c->barcodeMode().testBarcode).codeSet(), int(NKDCode128Barcode::SetC));
 }
 
 TEST(Generation, DisabledSizeFieldsLeaveTheEngineItsOwnSizes)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    c->widthText->setEnabled(false);
-    c->HeightText->setEnabled(false);
+    c->barcodeMode().widthText->setEnabled(false);
+    c->barcodeMode().HeightText->setEnabled(false);
     generate(c, QStringLiteral("Code 39"), QStringLiteral("ABC"));
-    ASSERT_TRUE(c->testBarcode);
-    EXPECT_FLOAT_EQ(c->testBarcode->barWidth(), 0.0f);   // the engine's own, unset
-    EXPECT_FLOAT_EQ(c->testBarcode->height(), 0.0f);
-    c->widthText->setEnabled(true);
-    c->HeightText->setEnabled(true);
+    ASSERT_TRUE(c->barcodeMode().testBarcode);
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->barWidth(), 0.0f);   // the engine's own, unset
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->height(), 0.0f);
+    c->barcodeMode().widthText->setEnabled(true);
+    c->barcodeMode().HeightText->setEnabled(true);
     generate(c, QStringLiteral("Code 39"), QStringLiteral("ABC"));
-    EXPECT_FLOAT_EQ(c->testBarcode->barWidth(), 20.0f / 1000.0f * 72.0f);
-    EXPECT_GT(c->testBarcode->height(), 0.0f);
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->barWidth(), 20.0f / 1000.0f * 72.0f);
+    EXPECT_GT(c->barcodeMode().testBarcode->height(), 0.0f);
 }
 
 TEST(Generation, HiddenHeaderIsNotPrinted)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    c->hideHeaderCheckbox->setChecked(true);
+    c->barcodeMode().hideHeaderCheckbox->setChecked(true);
     generate(c, QStringLiteral("Code 128"), QStringLiteral("X1"));
-    ASSERT_TRUE(c->testBarcode);
-    EXPECT_FALSE(c->testBarcode->printsHeader());
-    EXPECT_EQ(c->testBarcode->header(), QStringLiteral("HEADER"));
-    EXPECT_TRUE(c->testBarcode->printsFooter());
+    ASSERT_TRUE(c->barcodeMode().testBarcode);
+    EXPECT_FALSE(c->barcodeMode().testBarcode->printsHeader());
+    EXPECT_EQ(c->barcodeMode().testBarcode->header(), QStringLiteral("HEADER"));
+    EXPECT_TRUE(c->barcodeMode().testBarcode->printsFooter());
 }
 
 TEST(Generation, OnlyTheBarcodeModeRegenerates)
@@ -203,15 +204,15 @@ TEST(Generation, OnlyTheBarcodeModeRegenerates)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     Barcode_Setting_Or_Designing_Mode = 1;
-    c->dataText->setText(QString());
-    c->goButtonActionPerformed();
-    EXPECT_TRUE(c->barcodeImage->hasPicture());   // nothing happened
+    c->barcodeMode().dataText->setText(QString());
+    c->barcodeMode().goButtonActionPerformed();
+    EXPECT_TRUE(c->barcodeMode().barcodeImage->hasPicture());   // nothing happened
     Barcode_Setting_Or_Designing_Mode = 0;
     // While stored settings are loaded nothing is generated either.
     Not_Draw_Only_Prop_Change = true;
-    const auto model = c->Generate_Barcode_Variable(true, QStringLiteral("999"), QString(), QString(), false);
+    const auto model = c->barcodeMode().Generate_Barcode_Variable(true, QStringLiteral("999"), QString(), QString(), false);
     ASSERT_TRUE(model);
-    EXPECT_EQ(model->content(), c->testBarcode->content());
+    EXPECT_EQ(model->content(), c->barcodeMode().testBarcode->content());
     Not_Draw_Only_Prop_Change = false;
 }
 
@@ -219,32 +220,32 @@ TEST(Generation, SizeRulesThroughTheWindow)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    c->captionCheckbox->setChecked(true);
-    c->hideHeaderCheckbox->setChecked(true);
-    c->hideFooterCheckbox->setChecked(true);
+    c->barcodeMode().captionCheckbox->setChecked(true);
+    c->barcodeMode().hideHeaderCheckbox->setChecked(true);
+    c->barcodeMode().hideFooterCheckbox->setChecked(true);
     Measument_Unit_Is_Barcode = 0;   // inches
-    c->HeightText->setText(QStringLiteral("1"));
-    c->TB_mar_Text->setText(QStringLiteral("0.1"));
-    c->LR_mar_Text->setText(QStringLiteral("0"));
+    c->barcodeMode().HeightText->setText(QStringLiteral("1"));
+    c->barcodeMode().TB_mar_Text->setText(QStringLiteral("0.1"));
+    c->barcodeMode().LR_mar_Text->setText(QStringLiteral("0"));
     generate(c, QStringLiteral("Code 128"), QStringLiteral("ABC"));
-    ASSERT_TRUE(c->testBarcode);
-    EXPECT_FLOAT_EQ(c->testBarcode->height(), 86.4f);
-    const float bars = float(c->testBarcode->completeBarcode().size()) * c->testBarcode->barWidth();
-    EXPECT_FLOAT_EQ(c->testBarcode->width(), bars);
-    c->LR_mar_Text->setText(QStringLiteral("0.1"));
-    c->goButtonActionPerformed();
-    EXPECT_FLOAT_EQ(c->testBarcode->width(), bars + 14.4f + 15.0f);
-    EXPECT_FLOAT_EQ(c->LR_margin, 7.2f);   // the renderer reads points
+    ASSERT_TRUE(c->barcodeMode().testBarcode);
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->height(), 86.4f);
+    const float bars = float(c->barcodeMode().testBarcode->completeBarcode().size()) * c->barcodeMode().testBarcode->barWidth();
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->width(), bars);
+    c->barcodeMode().LR_mar_Text->setText(QStringLiteral("0.1"));
+    c->barcodeMode().goButtonActionPerformed();
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->width(), bars + 14.4f + 15.0f);
+    EXPECT_FLOAT_EQ(c->barcodeMode().LR_margin, 7.2f);   // the renderer reads points
 
-    c->TB_mar_Text->setText(QStringLiteral("0"));
+    c->barcodeMode().TB_mar_Text->setText(QStringLiteral("0"));
     Measument_Unit_Is_Barcode = 1;
-    c->HeightText->setText(QStringLiteral("2"));
-    c->goButtonActionPerformed();
-    EXPECT_FLOAT_EQ(c->testBarcode->height(), 56.692944f);
+    c->barcodeMode().HeightText->setText(QStringLiteral("2"));
+    c->barcodeMode().goButtonActionPerformed();
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->height(), 56.692944f);
     Measument_Unit_Is_Barcode = 2;
-    c->HeightText->setText(QStringLiteral("20"));
-    c->goButtonActionPerformed();
-    EXPECT_FLOAT_EQ(c->testBarcode->height(), 56.692944f);
+    c->barcodeMode().HeightText->setText(QStringLiteral("20"));
+    c->barcodeMode().goButtonActionPerformed();
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->height(), 56.692944f);
 }
 
 TEST(Generation, FontFittingThroughTheWindow)
@@ -254,12 +255,12 @@ TEST(Generation, FontFittingThroughTheWindow)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(20);
     const QString text = QStringLiteral("Invalid Data");
-    const QSizeF size = c->Get_String_Size(text, font);
+    const QSizeF size = c->barcodeMode().Get_String_Size(text, font);
     // Twice too wide and half as high: half the size.
-    const QFont fitted = c->Get_Appropriate_Font(6, 48, QRectF(0, 0, size.width() / 2, size.height() * 2), text, font);
+    const QFont fitted = c->barcodeMode().Get_Appropriate_Font(6, 48, QRectF(0, 0, size.width() / 2, size.height() * 2), text, font);
     EXPECT_NEAR(fitted.pointSizeF(), 10.0, 1e-6);
-    EXPECT_DOUBLE_EQ(c->Get_Appropriate_Font(6, 48, QRectF(0, 0, 1, 1), text, font).pointSizeF(), 6.0);
-    EXPECT_DOUBLE_EQ(c->Get_Appropriate_Font(12, 12, QRectF(0, 0, 1, 1), text, font).pointSizeF(), 20.0);
+    EXPECT_DOUBLE_EQ(c->barcodeMode().Get_Appropriate_Font(6, 48, QRectF(0, 0, 1, 1), text, font).pointSizeF(), 6.0);
+    EXPECT_DOUBLE_EQ(c->barcodeMode().Get_Appropriate_Font(12, 12, QRectF(0, 0, 1, 1), text, font).pointSizeF(), 20.0);
 }
 
 TEST(Generation, PanesSwitchTheFamily)
@@ -267,33 +268,33 @@ TEST(Generation, PanesSwitchTheFamily)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     c->window()->show();
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("PDF417"));
-    c->two_d_barcode_Opt_Select();
-    EXPECT_EQ(c->liner_or_2D_font, 1);
-    EXPECT_TRUE(c->TwoD_Barcode_RD->isChecked());
-    EXPECT_TRUE(c->barcode_clr->isHidden());
-    EXPECT_FALSE(c->pdf_2d_sett_box->isHidden());
-    EXPECT_TRUE(c->dataText->isHidden());
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("DataMatrix"));
-    c->two_d_barcode_Opt_Select();
-    EXPECT_FALSE(c->barcode_clr->isHidden());
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("PDF417"));
+    c->barcodeMode().two_d_barcode_Opt_Select();
+    EXPECT_EQ(c->barcodeMode().liner_or_2D_font, 1);
+    EXPECT_TRUE(c->barcodeMode().TwoD_Barcode_RD->isChecked());
+    EXPECT_TRUE(c->barcodeMode().barcode_clr->isHidden());
+    EXPECT_FALSE(c->barcodeMode().pdf_2d_sett_box->isHidden());
+    EXPECT_TRUE(c->barcodeMode().dataText->isHidden());
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("DataMatrix"));
+    c->barcodeMode().two_d_barcode_Opt_Select();
+    EXPECT_FALSE(c->barcodeMode().barcode_clr->isHidden());
     // QR Code twice adds the logo tab once.
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
-    c->two_d_barcode_Opt_Select();
-    c->two_d_barcode_Opt_Select();
-    EXPECT_EQ(c->sett_tab_barcode->count(), 2);
-    c->barcodeTypePopup->setCurrentText(QStringLiteral("Code 39"));
-    c->Liner_Barcode_Opt_Select();
-    EXPECT_EQ(c->sett_tab_barcode->count(), 1);
-    EXPECT_TRUE(c->Linear_Barcode_RD->isChecked());
-    EXPECT_FALSE(c->linear_sett_box->isHidden());
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
+    c->barcodeMode().two_d_barcode_Opt_Select();
+    c->barcodeMode().two_d_barcode_Opt_Select();
+    EXPECT_EQ(c->barcodeMode().sett_tab_barcode->count(), 2);
+    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("Code 39"));
+    c->barcodeMode().Liner_Barcode_Opt_Select();
+    EXPECT_EQ(c->barcodeMode().sett_tab_barcode->count(), 1);
+    EXPECT_TRUE(c->barcodeMode().Linear_Barcode_RD->isChecked());
+    EXPECT_FALSE(c->barcodeMode().linear_sett_box->isHidden());
 }
 
 TEST(Generation, RoleAnswersBeforeAnyTwoDSymbol)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    EXPECT_EQ(c->header(), QStringLiteral(""));
-    EXPECT_EQ(c->footer(), QStringLiteral(""));
-    EXPECT_TRUE(c->caption().isNull());
+    EXPECT_EQ(c->barcodeMode().header(), QStringLiteral(""));
+    EXPECT_EQ(c->barcodeMode().footer(), QStringLiteral(""));
+    EXPECT_TRUE(c->barcodeMode().caption().isNull());
 }

@@ -6,6 +6,7 @@
 #include "core/ImageServices.h"
 #include "platform/ColorWell.h"
 #include "support/Decode.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -52,22 +53,22 @@ int countNear(const QImage &image, const QColor &colour, int tolerance = 40)
 TEST_F(SettingsWindow, TransparentBackgroundExportsClearPngAndWhiteJpeg)
 {
     QTemporaryDir dir;
-    clickBox(c->brcd_bk_clr_trnsp_rd);
-    EXPECT_TRUE(c->transparent_bkgnd->isChecked());
-    EXPECT_FALSE(c->brcd_bk_clr_rd->isChecked());
-    EXPECT_FALSE(c->bar_back_clr->isEnabled());
-    EXPECT_FALSE(c->bar_bk_clr_label->isEnabled());
-    EXPECT_TRUE(c->Fill_transparent());
-    ASSERT_TRUE(c->barcodeImage->hasPicture());
+    clickBox(c->barcodeMode().brcd_bk_clr_trnsp_rd);
+    EXPECT_TRUE(c->barcodeMode().transparent_bkgnd->isChecked());
+    EXPECT_FALSE(c->barcodeMode().brcd_bk_clr_rd->isChecked());
+    EXPECT_FALSE(c->barcodeMode().bar_back_clr->isEnabled());
+    EXPECT_FALSE(c->barcodeMode().bar_bk_clr_label->isEnabled());
+    EXPECT_TRUE(c->barcodeMode().Fill_transparent());
+    ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
 
-    const QImage png = exportAndReadBack(c->barcodeImage->picture(), dir.filePath(QStringLiteral("t.png")), true);
+    const QImage png = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("t.png")), true);
     ASSERT_FALSE(png.isNull());
     EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(png.pixel(png.width() - 1, png.height() - 1)), 0);
     EXPECT_EQ(qAlpha(png.pixel(png.width() / 2, 2)), 0);   // above the header, in the margin
     EXPECT_GT(countNear(png, QColor(0, 0, 0, 255)), 1000);   // the bars stay solid
 
-    const QImage jpeg = exportAndReadBack(c->barcodeImage->picture(), dir.filePath(QStringLiteral("t.jpg")), true);
+    const QImage jpeg = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("t.jpg")), true);
     ASSERT_FALSE(jpeg.isNull());
     const QColor corner = jpeg.pixelColor(0, 0);
     EXPECT_GE(corner.red(), 245);
@@ -81,44 +82,44 @@ TEST_F(SettingsWindow, TransparentBackgroundExportsClearPngAndWhiteJpeg)
 TEST_F(SettingsWindow, ColourRadioAfterTransparentPaintsWhiteAgain)
 {
     QTemporaryDir dir;
-    c->bar_back_clr->chooseColor(QColor(255, 0, 0));
-    QImage png = exportAndReadBack(c->barcodeImage->picture(), dir.filePath(QStringLiteral("red.png")), false);
+    c->barcodeMode().bar_back_clr->chooseColor(QColor(255, 0, 0));
+    QImage png = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("red.png")), false);
     EXPECT_EQ(png.pixelColor(0, 0), QColor(255, 0, 0));
 
-    clickBox(c->brcd_bk_clr_trnsp_rd);
-    clickBox(c->brcd_bk_clr_rd);
-    EXPECT_FALSE(c->transparent_bkgnd->isChecked());
-    EXPECT_TRUE(c->bar_back_clr->isEnabled());
-    EXPECT_TRUE(c->bar_bk_clr_label->isEnabled());
-    EXPECT_EQ(c->bar_back_clr->color(), QColor(Qt::white));   // the red chosen earlier is gone
-    EXPECT_FALSE(c->Fill_transparent());
-    png = exportAndReadBack(c->barcodeImage->picture(), dir.filePath(QStringLiteral("white.png")), false);
+    clickBox(c->barcodeMode().brcd_bk_clr_trnsp_rd);
+    clickBox(c->barcodeMode().brcd_bk_clr_rd);
+    EXPECT_FALSE(c->barcodeMode().transparent_bkgnd->isChecked());
+    EXPECT_TRUE(c->barcodeMode().bar_back_clr->isEnabled());
+    EXPECT_TRUE(c->barcodeMode().bar_bk_clr_label->isEnabled());
+    EXPECT_EQ(c->barcodeMode().bar_back_clr->color(), QColor(Qt::white));   // the red chosen earlier is gone
+    EXPECT_FALSE(c->barcodeMode().Fill_transparent());
+    png = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("white.png")), false);
     EXPECT_EQ(png.pixelColor(0, 0), QColor(Qt::white));
 }
 
 TEST_F(SettingsWindow, ColourWellsRedrawTheSymbol)
 {
     QTemporaryDir dir;
-    c->barcode_clr->chooseColor(QColor(0, 0, 255));
-    const QImage linear = exportAndReadBack(c->barcodeImage->picture(), dir.filePath(QStringLiteral("b.png")), false);
+    c->barcodeMode().barcode_clr->chooseColor(QColor(0, 0, 255));
+    const QImage linear = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("b.png")), false);
     const int blue = countNear(linear, QColor(0, 0, 255), 10);
     EXPECT_GT(blue, 1000);
     EXPECT_GT(blue, 4 * countNear(linear, QColor(0, 0, 0), 10));   // only the texts stay black
 
     choose(QStringLiteral("QR Code"));
-    c->barcode_clr->chooseColor(QColor(200, 0, 0));
-    const QImage qr = exportAndReadBack(c->barcodeImage->picture(), dir.filePath(QStringLiteral("q.png")), false);
+    c->barcodeMode().barcode_clr->chooseColor(QColor(200, 0, 0));
+    const QImage qr = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("q.png")), false);
     EXPECT_GT(countNear(qr, QColor(200, 0, 0), 10), 1000);
 }
 
 TEST_F(SettingsWindow, TransparentBoxOnATwoDSymbolSetsTheRoleFlag)
 {
     choose(QStringLiteral("QR Code"));
-    c->transparent_bkgnd->setChecked(true);
-    c->Transparent_Bkngd_Clicked(c->transparent_bkgnd);
-    EXPECT_TRUE(c->Fill_transparent());
-    EXPECT_FALSE(c->bar_back_clr->isEnabled());
-    ASSERT_TRUE(c->barcodeImage->hasPicture());
-    const QImage raised = Increase_DPI(c->barcodeImage->picture(), 300).image().convertToFormat(QImage::Format_ARGB32);
+    c->barcodeMode().transparent_bkgnd->setChecked(true);
+    c->barcodeMode().Transparent_Bkngd_Clicked(c->barcodeMode().transparent_bkgnd);
+    EXPECT_TRUE(c->barcodeMode().Fill_transparent());
+    EXPECT_FALSE(c->barcodeMode().bar_back_clr->isEnabled());
+    ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
+    const QImage raised = Increase_DPI(c->barcodeMode().barcodeImage->picture(), 300).image().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(raised.pixel(0, 0)), 0);
 }

@@ -11,6 +11,7 @@
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <gtest/gtest.h>
 
@@ -42,14 +43,14 @@ protected:
         ASSERT_EQ(Barcode_Setting_Or_Designing_Mode, 0);
         ASSERT_EQ(Measument_Unit_Is_Barcode, 1);   // the margins below are in centimetres
         choose(QStringLiteral("Code 128"));
-        ASSERT_TRUE(c->barcodeImage->hasPicture());
-        ASSERT_TRUE(c->testBarcode);
+        ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
+        ASSERT_TRUE(c->barcodeMode().testBarcode);
     }
 
     // The user picks a symbology in the pop-up.
     void choose(const QString &title)
     {
-        QComboBox *popup = c->barcodeTypePopup;
+        QComboBox *popup = c->barcodeMode().barcodeTypePopup;
         const int index = popup->findText(title);
         ASSERT_GE(index, 0) << qPrintable(title);
         popup->setCurrentIndex(index);
@@ -79,7 +80,7 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
 
-    QSizeF pictureSize() const { return c->barcodeImage->picture().size(); }
+    QSizeF pictureSize() const { return c->barcodeMode().barcodeImage->picture().size(); }
 
     // The band a font adds to a picture: 1.35 cap heights.
     static double bandPoints(const QFont &font) { return 1.35 * textMeasurer().capHeight(font); }

@@ -1,6 +1,8 @@
 // Fonts of the value, header and footer: the font chooser, the display text and the bands.
 
 #include "test_settings_fixture.h"
+#include "advqr/AdvQrController.h"
+#include "barcodemode/BarcodeModeController.h"
 
 using namespace settings_test;
 
@@ -16,13 +18,13 @@ QFont dejaVu(double size)
 TEST_F(SettingsWindow, HeaderFontShowsNameAndSizeAndRelaysTheBands)
 {
     const QSizeF before = pictureSize();
-    const double oldBand = bandPoints(c->header_font);
+    const double oldBand = bandPoints(c->barcodeMode().header_font);
     responder->fontAnswers = {dejaVu(12)};
-    QTest::mouseClick(c->hdr_font_btn, Qt::LeftButton);
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);
     EXPECT_TRUE(responder->fontAnswers.isEmpty());
-    EXPECT_EQ(c->header_font_value->text(), QStringLiteral("DejaVu Sans ( 12.00 )"));
-    EXPECT_EQ(c->header_font.family(), QStringLiteral("DejaVu Sans"));
-    EXPECT_FLOAT_EQ(c->testBarcode->header_fontSize(), 12.0f);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), QStringLiteral("DejaVu Sans ( 12.00 )"));
+    EXPECT_EQ(c->barcodeMode().header_font.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->header_fontSize(), 12.0f);
     EXPECT_NEAR(pictureSize().height() - before.height(), bandPoints(dejaVu(12)) - oldBand, 0.05);
     EXPECT_GT(pictureSize().height(), before.height());
 }
@@ -30,51 +32,51 @@ TEST_F(SettingsWindow, HeaderFontShowsNameAndSizeAndRelaysTheBands)
 TEST_F(SettingsWindow, ValueAndFooterFontsGoToTheirOwnBands)
 {
     const QSizeF before = pictureSize();
-    const QString header = c->header_font_value->text();
+    const QString header = c->barcodeMode().header_font_value->text();
     responder->fontAnswers = {dejaVu(20), dejaVu(8.5)};
-    QTest::mouseClick(c->val_font_btn, Qt::LeftButton);
-    EXPECT_EQ(c->value_font_value->text(), QStringLiteral("DejaVu Sans ( 20.00 )"));
-    EXPECT_FLOAT_EQ(c->testBarcode->caption_fontSize(), 20.0f);
+    QTest::mouseClick(c->barcodeMode().val_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().value_font_value->text(), QStringLiteral("DejaVu Sans ( 20.00 )"));
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->caption_fontSize(), 20.0f);
     const double afterValue = pictureSize().height();
     EXPECT_GT(afterValue, before.height());
-    QTest::mouseClick(c->ftr_font_btn, Qt::LeftButton);
-    EXPECT_EQ(c->footer_font_value->text(), QStringLiteral("DejaVu Sans ( 8.50 )"));
-    EXPECT_FLOAT_EQ(c->testBarcode->footer_fontSize(), 8.5f);
-    EXPECT_EQ(c->header_font_value->text(), header);
+    QTest::mouseClick(c->barcodeMode().ftr_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().footer_font_value->text(), QStringLiteral("DejaVu Sans ( 8.50 )"));
+    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->footer_fontSize(), 8.5f);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), header);
 }
 
 TEST_F(SettingsWindow, CancelledFontChooserChangesNothing)
 {
-    const QString shown = c->header_font_value->text();
-    const QFont font = c->header_font;
+    const QString shown = c->barcodeMode().header_font_value->text();
+    const QFont font = c->barcodeMode().header_font;
     const QSizeF before = pictureSize();
-    QTest::mouseClick(c->hdr_font_btn, Qt::LeftButton);   // no answer scripted: cancelled
-    EXPECT_EQ(c->header_font_value->text(), shown);
-    EXPECT_EQ(c->header_font, font);
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);   // no answer scripted: cancelled
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), shown);
+    EXPECT_EQ(c->barcodeMode().header_font, font);
     EXPECT_EQ(pictureSize(), before);
 }
 
 TEST_F(SettingsWindow, HeaderFontWithoutAModelOnlyChangesTheFont)
 {
-    c->Set_Linear_Value_in_Field(QStringLiteral("ABC"));
+    c->barcodeMode().Set_Linear_Value_in_Field(QStringLiteral("ABC"));
     choose(QStringLiteral("EAN-13"));
-    ASSERT_FALSE(c->testBarcode);
+    ASSERT_FALSE(c->barcodeMode().testBarcode);
     responder->fontAnswers = {dejaVu(14)};
-    QTest::mouseClick(c->hdr_font_btn, Qt::LeftButton);
-    EXPECT_EQ(c->header_font_value->text(), QStringLiteral("DejaVu Sans ( 14.00 )"));
-    EXPECT_FALSE(c->barcodeImage->hasPicture());
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), QStringLiteral("DejaVu Sans ( 14.00 )"));
+    EXPECT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
 }
 
 TEST_F(SettingsWindow, ValueFontOnATwoDSymbolReframesWithoutTouchingTheBands)
 {
     choose(QStringLiteral("QR Code"));
-    const float caption = c->captionHeight();
+    const float caption = c->barcodeMode().captionHeight();
     const QSizeF before = pictureSize();
     responder->fontAnswers = {dejaVu(30)};
-    c->Value_Font_Changed(c->val_font_btn);
-    EXPECT_EQ(c->value_font_value->text(), QStringLiteral("DejaVu Sans ( 30.00 )"));
-    EXPECT_FLOAT_EQ(c->captionHeight(), caption);
-    EXPECT_TRUE(c->barcodeImage->hasPicture());
+    c->barcodeMode().Value_Font_Changed(c->barcodeMode().val_font_btn);
+    EXPECT_EQ(c->barcodeMode().value_font_value->text(), QStringLiteral("DejaVu Sans ( 30.00 )"));
+    EXPECT_FLOAT_EQ(c->barcodeMode().captionHeight(), caption);
+    EXPECT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
     EXPECT_EQ(pictureSize(), before);
 }
 
@@ -83,9 +85,9 @@ TEST_F(SettingsWindow, HeaderFontOnATwoDSymbolMeasuresTheRoleBand)
     choose(QStringLiteral("QR Code"));
     const QSizeF before = pictureSize();
     responder->fontAnswers = {dejaVu(16)};
-    QTest::mouseClick(c->hdr_font_btn, Qt::LeftButton);
-    EXPECT_FLOAT_EQ(c->header_fontSize(), 16.0f);
-    EXPECT_NEAR(c->headerHeight() * 72.0, bandPoints(dejaVu(16)), 0.01);
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);
+    EXPECT_FLOAT_EQ(c->barcodeMode().header_fontSize(), 16.0f);
+    EXPECT_NEAR(c->barcodeMode().headerHeight() * 72.0, bandPoints(dejaVu(16)), 0.01);
     EXPECT_GT(pictureSize().height(), before.height());
 }
 
@@ -93,28 +95,28 @@ TEST_F(SettingsWindow, DesigningModeIgnoresHeaderAndFooterFontButtons)
 {
     ModeScope designing(1);
     responder->fontAnswers = {dejaVu(18), dejaVu(18)};
-    const QString header = c->header_font_value->text();
-    QTest::mouseClick(c->hdr_font_btn, Qt::LeftButton);
-    QTest::mouseClick(c->ftr_font_btn, Qt::LeftButton);
+    const QString header = c->barcodeMode().header_font_value->text();
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);
+    QTest::mouseClick(c->barcodeMode().ftr_font_btn, Qt::LeftButton);
     EXPECT_EQ(responder->fontAnswers.size(), 2);   // the chooser was never opened
-    EXPECT_EQ(c->header_font_value->text(), header);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), header);
     // The value font's opener asks for no mode.
-    QTest::mouseClick(c->val_font_btn, Qt::LeftButton);
+    QTest::mouseClick(c->barcodeMode().val_font_btn, Qt::LeftButton);
     EXPECT_EQ(responder->fontAnswers.size(), 1);
-    EXPECT_EQ(c->value_font_value->text(), QStringLiteral("DejaVu Sans ( 18.00 )"));
+    EXPECT_EQ(c->barcodeMode().value_font_value->text(), QStringLiteral("DejaVu Sans ( 18.00 )"));
 }
 
 TEST_F(SettingsWindow, AdvancedQrModeChoosesItsOwnHeaderAndFooterFonts)
 {
     ModeScope advanced(2);
-    const QString barcodeHeader = c->header_font_value->text();
+    const QString barcodeHeader = c->barcodeMode().header_font_value->text();
     responder->fontAnswers = {dejaVu(24), dejaVu(11)};
-    c->Header_Font_Changed(c->ADV_QR_hdr_font_btn);
-    c->Footer_Font_Changed(c->ADV_QR_ftr_font_btn);
-    EXPECT_EQ(c->ADV_QR_header_font_value->text(), QStringLiteral("DejaVu Sans ( 24.00 )"));
-    EXPECT_EQ(c->ADV_QR_footer_font_value->text(), QStringLiteral("DejaVu Sans ( 11.00 )"));
-    EXPECT_DOUBLE_EQ(c->ADV_QR_header_font.pointSizeF(), 24.0);
-    EXPECT_FLOAT_EQ(c->header_fontSize(), 24.0f);
-    EXPECT_NEAR(c->headerHeight() * 72.0, bandPoints(dejaVu(24)), 0.01);
-    EXPECT_EQ(c->header_font_value->text(), barcodeHeader);
+    c->barcodeMode().Header_Font_Changed(c->advQr().ADV_QR_hdr_font_btn);
+    c->barcodeMode().Footer_Font_Changed(c->advQr().ADV_QR_ftr_font_btn);
+    EXPECT_EQ(c->advQr().ADV_QR_header_font_value->text(), QStringLiteral("DejaVu Sans ( 24.00 )"));
+    EXPECT_EQ(c->advQr().ADV_QR_footer_font_value->text(), QStringLiteral("DejaVu Sans ( 11.00 )"));
+    EXPECT_DOUBLE_EQ(c->advQr().ADV_QR_header_font.pointSizeF(), 24.0);
+    EXPECT_FLOAT_EQ(c->barcodeMode().header_fontSize(), 24.0f);
+    EXPECT_NEAR(c->barcodeMode().headerHeight() * 72.0, bandPoints(dejaVu(24)), 0.01);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), barcodeHeader);
 }

@@ -8,6 +8,7 @@
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"
+#include "barcodemode/BarcodeModeController.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -26,17 +27,17 @@ struct Window {
     // Chooses the symbology as the pop-up and the 2D pane do.
     void choose(const QString &title)
     {
-        c->barcodeTypePopup->setCurrentText(title);
-        c->two_d_barcode_Opt_Select();
+        c->barcodeMode().barcodeTypePopup->setCurrentText(title);
+        c->barcodeMode().two_d_barcode_Opt_Select();
     }
 
     void generate(const QString &value)
     {
-        c->dataText_2D->setPlainText(value);
-        c->goButtonActionPerformed();
+        c->barcodeMode().dataText_2D->setPlainText(value);
+        c->barcodeMode().goButtonActionPerformed();
     }
 
-    const platform::Picture &shown() const { return c->barcodeImage->picture(); }
+    const platform::Picture &shown() const { return c->barcodeMode().barcodeImage->picture(); }
 
     // The shown picture exported as PNG at USED_DPI_VALUE and read back; null when nothing is shown.
     QImage exported(const QString &name = QStringLiteral("export.png")) const

@@ -4,6 +4,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "support/AppEnvironment.h"
+#include "design/DesignController.h"
 
 #include <QDir>
 #include <QWidget>
@@ -17,7 +18,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
-        c->buildDesigningPanel(page.get());
+        c->design().buildDesigningPanel(page.get());
         Data_Folder_Path = env.userFolder() + QStringLiteral("/DataSet");
         QDir().mkpath(Data_Folder_Path);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/Stepper.h"
 #include "support/ScriptedResponder.h"
+#include "design/DesignController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +38,7 @@ protected:
     }
     void front(QList<QObject *> objects)
     {
-        c->Front_Controls_Source = [objects] { return objects; };
+        c->design().Front_Controls_Source = [objects] { return objects; };
     }
     static void bindSeries(QObject &o, const QString &name)
     {
@@ -51,18 +52,18 @@ TEST_F(BatchBinding, SeriesNamesAreSortedAndComparedWithoutCase)
     writeSeries(QStringLiteral("zeta.txt"), "1\n");
     writeSeries(QStringLiteral("Alpha.TXT"), "1\n");
     writeSeries(QStringLiteral("notes.csv"), "1\n");
-    EXPECT_EQ(c->Get_Data_SetIndex_According_Name(QStringLiteral("alpha")), 0);
-    EXPECT_EQ(c->Get_Data_SetIndex_According_Name(QStringLiteral("ZETA")), 1);
-    EXPECT_EQ(c->Get_Data_SetIndex_According_Name(QStringLiteral("notes")), -1);
+    EXPECT_EQ(c->design().Get_Data_SetIndex_According_Name(QStringLiteral("alpha")), 0);
+    EXPECT_EQ(c->design().Get_Data_SetIndex_According_Name(QStringLiteral("ZETA")), 1);
+    EXPECT_EQ(c->design().Get_Data_SetIndex_According_Name(QStringLiteral("notes")), -1);
 }
 
 TEST_F(BatchBinding, FirstValueOfASeries)
 {
     writeSeries(QStringLiteral("codes.txt"), "\n  A-1\r\nB-2\r\n\n");
-    EXPECT_EQ(c->Get_First_Value_Of_Dataset(QStringLiteral("codes")), QStringLiteral("A-1"));
-    EXPECT_EQ(c->Get_Data_Set_Series_Item_Count(QStringLiteral("codes")), 2);
-    EXPECT_EQ(c->Get_First_Value_Of_Dataset(QStringLiteral("missing")), QStringLiteral(""));
-    EXPECT_EQ(c->Get_Data_Set_Series_Item_Count(QStringLiteral("missing")), 0);
+    EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(QStringLiteral("codes")), QStringLiteral("A-1"));
+    EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("codes")), 2);
+    EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(QStringLiteral("missing")), QStringLiteral(""));
+    EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("missing")), 0);
 }
 
 TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
@@ -73,16 +74,16 @@ TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
     bindSeries(a, QStringLiteral("five"));
     bindSeries(b, QStringLiteral("EIGHT"));
     front({&a, &b});
-    c->Check_Series_Or_Excel_Use_or_not();
+    c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Data_Sheet_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 8);
-    ASSERT_EQ(c->Fill_List_RHS->rowCount(), 8);
-    EXPECT_EQ(c->Fill_List_RHS->item(7, 0)->text(), QStringLiteral("Label 8"));
-    EXPECT_EQ(c->Fill_List_Data_RHS.at(0).value(QStringLiteral("Value")), QStringLiteral("Label 1"));
+    ASSERT_EQ(c->design().Fill_List_RHS->rowCount(), 8);
+    EXPECT_EQ(c->design().Fill_List_RHS->item(7, 0)->text(), QStringLiteral("Label 8"));
+    EXPECT_EQ(c->design().Fill_List_Data_RHS.at(0).value(QStringLiteral("Value")), QStringLiteral("Label 1"));
     // The value table holds each loaded series in its series-list slot.
-    ASSERT_EQ(c->data_table_content.size(), 2);
-    EXPECT_EQ(c->data_table_content.at(0).toStringList().size(), 8);
-    EXPECT_EQ(c->data_table_content.at(0).toStringList().at(2), QStringLiteral(""));
+    ASSERT_EQ(c->design().data_table_content.size(), 2);
+    EXPECT_EQ(c->design().data_table_content.at(0).toStringList().size(), 8);
+    EXPECT_EQ(c->design().data_table_content.at(0).toStringList().at(2), QStringLiteral(""));
 }
 
 TEST_F(BatchBinding, UnprintedOrUnboundObjectsMakeNoBatch)
@@ -94,11 +95,11 @@ TEST_F(BatchBinding, UnprintedOrUnboundObjectsMakeNoBatch)
     SKTLine line;   // lines are never bound
     bindSeries(line, QStringLiteral("five"));
     front({&hidden, &line});
-    c->Check_Series_Or_Excel_Use_or_not();
+    c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Data_Sheet_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
-    ASSERT_EQ(c->Fill_List_RHS->rowCount(), 1);
-    EXPECT_EQ(c->Fill_List_RHS->item(0, 0)->text(), QStringLiteral("Label 1"));
+    ASSERT_EQ(c->design().Fill_List_RHS->rowCount(), 1);
+    EXPECT_EQ(c->design().Fill_List_RHS->item(0, 0)->text(), QStringLiteral("Label 1"));
 }
 
 TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
@@ -107,35 +108,35 @@ TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
     text.setProperty("data_source_type", 2);
     text.setProperty("excel_col_indx", 0);   // the placeholder column still counts
     front({&text});
-    c->Check_Series_Or_Excel_Use_or_not();
+    c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Excel_Binding_Values);   // no rows: the flag stays off
-    c->Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
+    c->design().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
     for (int i = 0; i < 3; ++i)
-        c->Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i)},
+        c->design().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i)},
                                      {QStringLiteral("Column1"), QStringLiteral("N%1").arg(i)},
                                      {QStringLiteral("Column2"), QString()}});
-    c->Check_Series_Or_Excel_Use_or_not();
+    c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Excel_Binding_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 3);
-    EXPECT_EQ(c->Calculate_Excel_table_rows(), 3);
-    EXPECT_EQ(c->Get_First_Value_Of_Excel_Binding(1), QStringLiteral("N0"));
-    EXPECT_EQ(c->Get_First_Value_Of_Excel_Binding(2), QStringLiteral(" "));   // an empty cell
-    EXPECT_EQ(c->Get_First_Value_Of_Excel_Binding(0), QStringLiteral("0"));
+    EXPECT_EQ(c->design().Calculate_Excel_table_rows(), 3);
+    EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(1), QStringLiteral("N0"));
+    EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(2), QStringLiteral(" "));   // an empty cell
+    EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(0), QStringLiteral("0"));
     text.setProperty("excel_col_indx", -1);
-    c->Check_Series_Or_Excel_Use_or_not();
+    c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Excel_Binding_Values);
 }
 
 TEST_F(BatchBinding, BarcodeHeaderColumnAloneBindsTheSpreadsheet)
 {
-    c->Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
+    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
     SKTBarcode barcode;
     barcode.setProperty("data_source_type", 2);
     barcode.setProperty("excel_col_indx", -1);
     barcode.setProperty("batch_hdr_list_index", 1);
     barcode.setProperty("batch_ftr_list_index", -1);
     front({&barcode});
-    c->Check_Series_Or_Excel_Use_or_not();
+    c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Excel_Binding_Values);
 }
 
@@ -145,7 +146,7 @@ TEST_F(BatchBinding, AdvancedQrModeClearsTheBatch)
     Total_Batch_Excel_Card = 9;
     Total_Barcode_Label_wd_Batch = 9;
     Barcode_Setting_Or_Designing_Mode = 2;
-    c->Check_Series_Or_Excel_Use_or_not();
+    c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Data_Sheet_Values);
     EXPECT_FALSE(Use_Excel_Binding_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
@@ -156,20 +157,20 @@ TEST_F(BatchBinding, DataSourceComboOperations)
 {
     QComboBox source;
     source.addItems({QStringLiteral("Manual"), QStringLiteral("Series")});
-    c->Add_Excel_Col_Name_In_Combo(&source);
+    c->design().Add_Excel_Col_Name_In_Combo(&source);
     EXPECT_EQ(source.count(), 3);
     EXPECT_EQ(source.itemText(2), QStringLiteral("Excel"));
-    c->Add_Excel_Col_Name_In_Combo(&source);   // only onto two items
+    c->design().Add_Excel_Col_Name_In_Combo(&source);   // only onto two items
     EXPECT_EQ(source.count(), 3);
-    c->Remove_Excel_Col_Name_In_Combo(&source);
+    c->design().Remove_Excel_Col_Name_In_Combo(&source);
     EXPECT_EQ(source.count(), 2);
-    c->Remove_Excel_Col_Name_In_Combo(&source);
+    c->design().Remove_Excel_Col_Name_In_Combo(&source);
     EXPECT_EQ(source.count(), 2);
 
-    c->Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
+    c->design().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
     QComboBox columns;
     columns.addItem(QStringLiteral("old"));
-    c->Fill_Excel_Col_Name_In_Combo(&columns);
+    c->design().Fill_Excel_Col_Name_In_Combo(&columns);
     ASSERT_EQ(columns.count(), 3);
     EXPECT_EQ(columns.itemText(0), QStringLiteral("<--Select-->"));
     EXPECT_EQ(columns.itemText(2), QStringLiteral("Code"));
@@ -179,15 +180,15 @@ TEST_F(BatchBinding, SeriesValuesFillACombo)
 {
     writeSeries(QStringLiteral("cities.txt"), "Paris\nRome\n");
     QComboBox values;
-    c->Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("cities"));
+    c->design().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("cities"));
     ASSERT_EQ(values.count(), 2);
     EXPECT_EQ(values.currentIndex(), 0);
     EXPECT_EQ(values.itemText(1), QStringLiteral("Rome"));
     // A missing series empties only the Barcode mode's value combos.
-    c->Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
+    c->design().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
     EXPECT_EQ(values.count(), 2);
     values.setObjectName(QStringLiteral("hdr_combo_value"));
-    c->Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
+    c->design().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
     EXPECT_EQ(values.count(), 0);
 }
 
@@ -196,13 +197,13 @@ protected:
     void SetUp() override
     {
         DesignFixture::SetUp();
-        c->Total_Text = &total;
-        c->To_Text = &to;
-        c->from_Text = &from;
-        c->Total_Stepper = &totalStepper;
-        c->To_Stepper = &toStepper;
-        c->from_Stepper = &fromStepper;
-        c->Export_with_batch_chk = &batch;
+        c->design().Total_Text = &total;
+        c->design().To_Text = &to;
+        c->design().from_Text = &from;
+        c->design().Total_Stepper = &totalStepper;
+        c->design().To_Stepper = &toStepper;
+        c->design().from_Stepper = &fromStepper;
+        c->design().Export_with_batch_chk = &batch;
         for (platform::Stepper *s : {&totalStepper, &toStepper, &fromStepper})
             s->setMaxValue(5);
     }
@@ -214,13 +215,13 @@ protected:
 TEST_F(RecordRange, WithoutBatchTheLimitIsTheLargestCount)
 {
     batch.setChecked(false);
-    c->Set_Tot_Value(0, 8, QStringLiteral("A"));
+    c->design().Set_Tot_Value(0, 8, QStringLiteral("A"));
     EXPECT_EQ(total.text(), QStringLiteral("1"));
     EXPECT_EQ(to.text(), QStringLiteral("1"));
     EXPECT_EQ(from.text(), QStringLiteral("1"));
     EXPECT_DOUBLE_EQ(totalStepper.maxValue(), 999999);
     EXPECT_DOUBLE_EQ(fromStepper.maxValue(), 999999);
-    c->Set_Tot_Value(2000000, 8, QStringLiteral("TOT"));
+    c->design().Set_Tot_Value(2000000, 8, QStringLiteral("TOT"));
     EXPECT_EQ(total.text(), QStringLiteral("999999"));
     EXPECT_DOUBLE_EQ(totalStepper.doubleValue(), 999999);
 }
@@ -229,13 +230,13 @@ TEST_F(RecordRange, WithBatchTheLimitIsTheRecordCount)
 {
     batch.setChecked(true);
     from.setText(QStringLiteral("3"));
-    c->Set_Tot_Value(8, 8, QStringLiteral("A"));
+    c->design().Set_Tot_Value(8, 8, QStringLiteral("A"));
     EXPECT_EQ(total.text(), QStringLiteral("8"));
     EXPECT_EQ(to.text(), QStringLiteral("8"));
     EXPECT_EQ(from.text(), QStringLiteral("3"));   // from is left alone with a batch
     EXPECT_DOUBLE_EQ(toStepper.maxValue(), 8);
     EXPECT_DOUBLE_EQ(toStepper.doubleValue(), 8);
-    c->Set_Tot_Value(5, 8, QStringLiteral("TO"));
+    c->design().Set_Tot_Value(5, 8, QStringLiteral("TO"));
     EXPECT_EQ(to.text(), QStringLiteral("5"));
     EXPECT_EQ(total.text(), QStringLiteral("8"));
 }
@@ -250,12 +251,12 @@ protected:
     void SetUp() override
     {
         DesignFixture::SetUp();
-        c->Canvas_Create_Graphic = [this](const QString &cls, const QRectF &frame, int) { made.append({cls, frame}); };
+        c->design().Canvas_Create_Graphic = [this](const QString &cls, const QRectF &frame, int) { made.append({cls, frame}); };
     }
     void choose(int tool)
     {
-        c->Selected_Control_Tool = tool;
-        c->selectedToolDidChange();
+        c->design().Selected_Control_Tool = tool;
+        c->design().selectedToolDidChange();
     }
 };
 

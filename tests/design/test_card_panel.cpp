@@ -3,6 +3,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
+#include "design/DesignController.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -22,80 +23,80 @@ using CardPanel = DesignFixture;
 
 TEST_F(CardPanel, FillCodesSetTheRadiosAndTheirControls)
 {
-    c->Card_fill_chk->setChecked(true);
-    c->card_prop_set(QStringLiteral("G"));
-    EXPECT_TRUE(c->Card_gradient_fill_rd->isChecked());
-    EXPECT_FALSE(c->Card_solid_fill_rd->isChecked());
-    EXPECT_TRUE(c->Card_alpha_Stepper->isHidden());
-    EXPECT_TRUE(c->Card_alpha_lbl->isHidden());
-    EXPECT_FALSE(c->Card_fill_clr->isEnabled());
-    EXPECT_TRUE(c->Card_fill_Grd_1_clr->isEnabled());
-    EXPECT_TRUE(c->Card_grad_Stepper->isEnabled());
-    EXPECT_FALSE(c->Card_hatch_style->isEnabled());
-    EXPECT_FALSE(c->Card_image_box->isEnabled());
+    c->design().Card_fill_chk->setChecked(true);
+    c->design().card_prop_set(QStringLiteral("G"));
+    EXPECT_TRUE(c->design().Card_gradient_fill_rd->isChecked());
+    EXPECT_FALSE(c->design().Card_solid_fill_rd->isChecked());
+    EXPECT_TRUE(c->design().Card_alpha_Stepper->isHidden());
+    EXPECT_TRUE(c->design().Card_alpha_lbl->isHidden());
+    EXPECT_FALSE(c->design().Card_fill_clr->isEnabled());
+    EXPECT_TRUE(c->design().Card_fill_Grd_1_clr->isEnabled());
+    EXPECT_TRUE(c->design().Card_grad_Stepper->isEnabled());
+    EXPECT_FALSE(c->design().Card_hatch_style->isEnabled());
+    EXPECT_FALSE(c->design().Card_image_box->isEnabled());
 
-    c->card_prop_set(QStringLiteral("H"));
-    EXPECT_TRUE(c->Card_Style_fill_rd->isChecked());
-    EXPECT_FALSE(c->Card_gradient_fill_rd->isChecked());
-    EXPECT_FALSE(c->Card_alpha_Stepper->isHidden());
-    EXPECT_TRUE(c->Card_hatch_style->isEnabled());
-    EXPECT_TRUE(c->Card_hatch_bk_clr->isEnabled());
-    EXPECT_FALSE(c->Card_grad_Text->isEnabled());
+    c->design().card_prop_set(QStringLiteral("H"));
+    EXPECT_TRUE(c->design().Card_Style_fill_rd->isChecked());
+    EXPECT_FALSE(c->design().Card_gradient_fill_rd->isChecked());
+    EXPECT_FALSE(c->design().Card_alpha_Stepper->isHidden());
+    EXPECT_TRUE(c->design().Card_hatch_style->isEnabled());
+    EXPECT_TRUE(c->design().Card_hatch_bk_clr->isEnabled());
+    EXPECT_FALSE(c->design().Card_grad_Text->isEnabled());
 
     // An unknown code counts as solid.
-    c->card_prop_set(QStringLiteral("X"));
-    EXPECT_TRUE(c->Card_solid_fill_rd->isChecked());
-    EXPECT_TRUE(c->Card_fill_clr->isEnabled());
-    EXPECT_FALSE(c->Card_hatch_style->isEnabled());
+    c->design().card_prop_set(QStringLiteral("X"));
+    EXPECT_TRUE(c->design().Card_solid_fill_rd->isChecked());
+    EXPECT_TRUE(c->design().Card_fill_clr->isEnabled());
+    EXPECT_FALSE(c->design().Card_hatch_style->isEnabled());
 }
 
 TEST_F(CardPanel, ImageFillHidesOpacityOnlyForTiles)
 {
-    c->Card_image_layout->setCurrentIndex(0);   // "Tile"
-    c->card_prop_set(QStringLiteral("I"));
-    EXPECT_TRUE(c->Card_Image_fill_rd->isChecked());
-    EXPECT_TRUE(c->Card_alpha_Text->isHidden());
-    EXPECT_TRUE(c->Card_image_box->isEnabled());
-    c->Card_image_layout->setCurrentIndex(1);
-    c->card_prop_set(QStringLiteral("I"));
-    EXPECT_FALSE(c->Card_alpha_Text->isHidden());
+    c->design().Card_image_layout->setCurrentIndex(0);   // "Tile"
+    c->design().card_prop_set(QStringLiteral("I"));
+    EXPECT_TRUE(c->design().Card_Image_fill_rd->isChecked());
+    EXPECT_TRUE(c->design().Card_alpha_Text->isHidden());
+    EXPECT_TRUE(c->design().Card_image_box->isEnabled());
+    c->design().Card_image_layout->setCurrentIndex(1);
+    c->design().card_prop_set(QStringLiteral("I"));
+    EXPECT_FALSE(c->design().Card_alpha_Text->isHidden());
 }
 
 TEST_F(CardPanel, BoxesFollowTheirCheckBoxes)
 {
-    c->Card_border_chk->setChecked(true);
-    c->Card_fill_chk->setChecked(false);
-    c->card_prop_set(QStringLiteral("S"));
-    EXPECT_TRUE(c->Card_Border_Box->isEnabled());
-    EXPECT_FALSE(c->Card_Fill_Box->isEnabled());
-    c->Card_border_chk->setChecked(false);
-    c->Card_fill_chk->setChecked(true);
-    c->card_prop_set(QStringLiteral("S"));
-    EXPECT_FALSE(c->Card_Border_Box->isEnabled());
-    EXPECT_TRUE(c->Card_Fill_Box->isEnabled());
+    c->design().Card_border_chk->setChecked(true);
+    c->design().Card_fill_chk->setChecked(false);
+    c->design().card_prop_set(QStringLiteral("S"));
+    EXPECT_TRUE(c->design().Card_Border_Box->isEnabled());
+    EXPECT_FALSE(c->design().Card_Fill_Box->isEnabled());
+    c->design().Card_border_chk->setChecked(false);
+    c->design().Card_fill_chk->setChecked(true);
+    c->design().card_prop_set(QStringLiteral("S"));
+    EXPECT_FALSE(c->design().Card_Border_Box->isEnabled());
+    EXPECT_TRUE(c->design().Card_Fill_Box->isEnabled());
 }
 
 TEST_F(CardPanel, TransferWritesThePanelIntoTheCard)
 {
-    c->Card_border_chk->setChecked(true);
-    c->Card_bordr_clr->setColor(Qt::red);
-    c->Card_bor_Stepper->setDoubleValue(4);
-    c->Card_border_style->setCurrentIndex(3);
-    c->Card_fill_chk->setChecked(true);
-    c->Card_fill_clr->setColor(Qt::yellow);
-    c->card_prop_set(QStringLiteral("G"));
-    c->Card_grad_Stepper->setDoubleValue(45.7);
-    c->Card_alpha_Stepper->setDoubleValue(37);
-    c->card_name->setText(QStringLiteral("  Badge \n"));
-    c->enable_watermark_chk->setChecked(true);
-    c->wm_alignment_combo->setCurrentIndex(2);
-    c->wm_transp_slider->setValue(50);
-    c->watermark_text->setText(QStringLiteral("COPY"));
+    c->design().Card_border_chk->setChecked(true);
+    c->design().Card_bordr_clr->setColor(Qt::red);
+    c->design().Card_bor_Stepper->setDoubleValue(4);
+    c->design().Card_border_style->setCurrentIndex(3);
+    c->design().Card_fill_chk->setChecked(true);
+    c->design().Card_fill_clr->setColor(Qt::yellow);
+    c->design().card_prop_set(QStringLiteral("G"));
+    c->design().Card_grad_Stepper->setDoubleValue(45.7);
+    c->design().Card_alpha_Stepper->setDoubleValue(37);
+    c->design().card_name->setText(QStringLiteral("  Badge \n"));
+    c->design().enable_watermark_chk->setChecked(true);
+    c->design().wm_alignment_combo->setCurrentIndex(2);
+    c->design().wm_transp_slider->setValue(50);
+    c->design().watermark_text->setText(QStringLiteral("COPY"));
     Card_Shape = 1;
-    c->SetDocumentCanvasSize(QSizeF(200, 100));
+    c->design().SetDocumentCanvasSize(QSizeF(200, 100));
 
-    c->Update_Card_Graphics();
-    const Card_Property &card = *c->Front_card_Prop;
+    c->design().Update_Card_Graphics();
+    const Card_Property &card = *c->design().Front_card_Prop;
     EXPECT_TRUE(card.Card_border_chk);
     EXPECT_EQ(card.Card_bordr_clr, QColor(Qt::red));
     EXPECT_EQ(card.Card_bor_Stepper, 4);
@@ -119,80 +120,80 @@ TEST_F(CardPanel, TransferWritesThePanelIntoTheCard)
 
 TEST_F(CardPanel, BorderOffKeepsTheStoredColourAndWidth)
 {
-    c->Front_card_Prop->Card_bordr_clr = Qt::green;
-    c->Front_card_Prop->Card_bor_Stepper = 7;
-    c->Card_border_chk->setChecked(false);
-    c->Card_bordr_clr->setColor(Qt::red);
-    c->Card_bor_Stepper->setDoubleValue(2);
-    c->Update_Card_Graphics();
-    EXPECT_FALSE(c->Front_card_Prop->Card_border_chk);
-    EXPECT_EQ(c->Front_card_Prop->Card_bordr_clr, QColor(Qt::green));
-    EXPECT_EQ(c->Front_card_Prop->Card_bor_Stepper, 7);
+    c->design().Front_card_Prop->Card_bordr_clr = Qt::green;
+    c->design().Front_card_Prop->Card_bor_Stepper = 7;
+    c->design().Card_border_chk->setChecked(false);
+    c->design().Card_bordr_clr->setColor(Qt::red);
+    c->design().Card_bor_Stepper->setDoubleValue(2);
+    c->design().Update_Card_Graphics();
+    EXPECT_FALSE(c->design().Front_card_Prop->Card_border_chk);
+    EXPECT_EQ(c->design().Front_card_Prop->Card_bordr_clr, QColor(Qt::green));
+    EXPECT_EQ(c->design().Front_card_Prop->Card_bor_Stepper, 7);
 }
 
 TEST_F(CardPanel, EmptyNameIsStoredEmptyAndShapesAboveOneAreEllipses)
 {
-    c->card_name->setText(QStringLiteral("   "));
+    c->design().card_name->setText(QStringLiteral("   "));
     Card_Shape = 5;
-    c->Update_Card_Graphics();
-    EXPECT_TRUE(c->Front_card_Prop->Card_Name.isEmpty());
-    EXPECT_FALSE(c->Front_card_Prop->Card_Name.isNull());
-    EXPECT_EQ(c->Front_card_Prop->Card_Shape, QStringLiteral("E"));
+    c->design().Update_Card_Graphics();
+    EXPECT_TRUE(c->design().Front_card_Prop->Card_Name.isEmpty());
+    EXPECT_FALSE(c->design().Front_card_Prop->Card_Name.isNull());
+    EXPECT_EQ(c->design().Front_card_Prop->Card_Shape, QStringLiteral("E"));
 }
 
 TEST_F(CardPanel, NothingIsWrittenWhileControlsAreFilled)
 {
-    c->card_name->setText(QStringLiteral("Changed"));
+    c->design().card_name->setText(QStringLiteral("Changed"));
     Not_Draw_Only_Prop_Change = true;
-    c->Update_Card_Graphics();
+    c->design().Update_Card_Graphics();
     Not_Draw_Only_Prop_Change = false;
-    EXPECT_EQ(c->Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
+    EXPECT_EQ(c->design().Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
 }
 
 TEST_F(CardPanel, SizeFieldsFollowTheLabelStockChoice)
 {
-    c->Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
-    EXPECT_TRUE(c->width_Text->isReadOnly());
-    EXPECT_FALSE(c->height_Text->isEnabled());
-    EXPECT_FALSE(c->width_Stepper->isEnabled());
-    EXPECT_FALSE(c->page_frm_printer_btn->isEnabled());
-    c->Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
-    EXPECT_FALSE(c->width_Text->isReadOnly());
-    EXPECT_TRUE(c->height_Stepper->isEnabled());
-    EXPECT_TRUE(c->page_frm_printer_btn->isEnabled());
+    c->design().Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+    EXPECT_TRUE(c->design().width_Text->isReadOnly());
+    EXPECT_FALSE(c->design().height_Text->isEnabled());
+    EXPECT_FALSE(c->design().width_Stepper->isEnabled());
+    EXPECT_FALSE(c->design().page_frm_printer_btn->isEnabled());
+    c->design().Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+    EXPECT_FALSE(c->design().width_Text->isReadOnly());
+    EXPECT_TRUE(c->design().height_Stepper->isEnabled());
+    EXPECT_TRUE(c->design().page_frm_printer_btn->isEnabled());
 }
 
 TEST_F(CardPanel, CardTabsReplaceEveryOtherTab)
 {
-    c->properties_title->setText(QStringLiteral("Text Properties"));
-    c->Fill_Card_Prop_Tab();
-    EXPECT_EQ(c->properties_title->text(), QStringLiteral("Label Properties"));
-    ASSERT_EQ(c->sett_tab->count(), 4);
-    EXPECT_EQ(c->sett_tab->widget(0), c->card_info_tab);
-    EXPECT_EQ(c->sett_tab->widget(1), c->card_size_tab);
-    EXPECT_EQ(c->sett_tab->widget(2), c->card_bkgd_tab);
-    EXPECT_EQ(c->sett_tab->widget(3), c->card_brdr_tab);
-    c->Remove_All_Tab_Items();
-    EXPECT_EQ(c->sett_tab->count(), 0);
+    c->design().properties_title->setText(QStringLiteral("Text Properties"));
+    c->design().Fill_Card_Prop_Tab();
+    EXPECT_EQ(c->design().properties_title->text(), QStringLiteral("Label Properties"));
+    ASSERT_EQ(c->design().sett_tab->count(), 4);
+    EXPECT_EQ(c->design().sett_tab->widget(0), c->design().card_info_tab);
+    EXPECT_EQ(c->design().sett_tab->widget(1), c->design().card_size_tab);
+    EXPECT_EQ(c->design().sett_tab->widget(2), c->design().card_bkgd_tab);
+    EXPECT_EQ(c->design().sett_tab->widget(3), c->design().card_brdr_tab);
+    c->design().Remove_All_Tab_Items();
+    EXPECT_EQ(c->design().sett_tab->count(), 0);
 }
 
 TEST_F(CardPanel, ApplyingTheSizeSetsTheCanvasInPoints)
 {
     Measument_Unit_Is = last_unit_val = 2;
-    c->Zoom_In_Toolbar_btn();
-    c->width_Text->setText(QStringLiteral("100"));
-    c->height_Text->setText(QStringLiteral("50"));
-    c->Apply_Size_Clicked();
-    EXPECT_EQ(c->_factorPopUpButton->currentIndex(), 3);
-    EXPECT_NEAR(c->canvasFrameSize.width(), 283.4646, 1e-3);
-    EXPECT_NEAR(c->canvasFrameSize.height(), 141.7323, 1e-3);
-    EXPECT_NEAR(c->Front_card_Prop->Card_Size.width(), 283.4646, 1e-3);
+    c->design().Zoom_In_Toolbar_btn();
+    c->design().width_Text->setText(QStringLiteral("100"));
+    c->design().height_Text->setText(QStringLiteral("50"));
+    c->design().Apply_Size_Clicked();
+    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
+    EXPECT_NEAR(c->design().canvasFrameSize.width(), 283.4646, 1e-3);
+    EXPECT_NEAR(c->design().canvasFrameSize.height(), 141.7323, 1e-3);
+    EXPECT_NEAR(c->design().Front_card_Prop->Card_Size.width(), 283.4646, 1e-3);
     Measument_Unit_Is = last_unit_val = 0;   // inches
-    c->width_Text->setText(QStringLiteral("1"));
-    c->height_Text->setText(QStringLiteral("2"));
-    c->Apply_Size_Clicked();
-    EXPECT_NEAR(c->canvasFrameSize.width(), 72.0, 1e-3);
-    EXPECT_NEAR(c->canvasFrameSize.height(), 144.0, 1e-3);
+    c->design().width_Text->setText(QStringLiteral("1"));
+    c->design().height_Text->setText(QStringLiteral("2"));
+    c->design().Apply_Size_Clicked();
+    EXPECT_NEAR(c->design().canvasFrameSize.width(), 72.0, 1e-3);
+    EXPECT_NEAR(c->design().canvasFrameSize.height(), 144.0, 1e-3);
 }
 
 } // namespace

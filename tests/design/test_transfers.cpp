@@ -3,6 +3,7 @@
 #include "design/DoubleSlider.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "design/DesignController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +38,7 @@ class Transfers : public DesignFixture {
 protected:
     void select(QList<QObject *> objects)
     {
-        c->Selected_Graphics_Source = [objects] { return objects; };
+        c->design().Selected_Graphics_Source = [objects] { return objects; };
     }
 };
 
@@ -46,18 +47,18 @@ TEST_F(Transfers, ShapePanelGoesIntoShapesOnly)
     Shape_Control shape;
     SKTLine line;
     select({&shape, &line});
-    c->Shape_Type_Combo->setCurrentIndex(6);
-    c->Shape_border_chk->setChecked(true);
-    c->shape_bordr_clr->setColor(Qt::red);
-    c->shape_bor_Stepper->setDoubleValue(3);
-    c->shape_border_style->setCurrentIndex(2);
-    c->Shape_fill_chk->setChecked(true);
-    c->Shape_gradient_fill_rd->setChecked(true);
-    c->shape_alpha_Stepper->setDoubleValue(37);
-    c->double_star_Stepper->setDoubleValue(4);
-    c->shape_rotation_Stepper->setDoubleValue(90);
-    c->print_object_chk->setChecked(true);
-    c->Update_Shape_Graphics();
+    c->design().Shape_Type_Combo->setCurrentIndex(6);
+    c->design().Shape_border_chk->setChecked(true);
+    c->design().shape_bordr_clr->setColor(Qt::red);
+    c->design().shape_bor_Stepper->setDoubleValue(3);
+    c->design().shape_border_style->setCurrentIndex(2);
+    c->design().Shape_fill_chk->setChecked(true);
+    c->design().Shape_gradient_fill_rd->setChecked(true);
+    c->design().shape_alpha_Stepper->setDoubleValue(37);
+    c->design().double_star_Stepper->setDoubleValue(4);
+    c->design().shape_rotation_Stepper->setDoubleValue(90);
+    c->design().print_object_chk->setChecked(true);
+    c->design().Update_Shape_Graphics();
 
     EXPECT_EQ(shape.property("_shape_type").toString(), QStringLiteral("DS"));
     EXPECT_TRUE(shape.property("_isDrawingStroke").toBool());
@@ -78,11 +79,11 @@ TEST_F(Transfers, ShapeWithFillOffIsStoredSolidAndBorderOffKeepsColour)
     shape.setProperty("_strokeColor", QColor(Qt::blue));
     shape.setProperty("_fillColor", QColor(Qt::green));
     select({&shape});
-    c->Shape_border_chk->setChecked(false);
-    c->shape_bordr_clr->setColor(Qt::red);
-    c->Shape_fill_chk->setChecked(false);
-    c->Shape_gradient_fill_rd->setChecked(true);
-    c->Update_Shape_Graphics();
+    c->design().Shape_border_chk->setChecked(false);
+    c->design().shape_bordr_clr->setColor(Qt::red);
+    c->design().Shape_fill_chk->setChecked(false);
+    c->design().Shape_gradient_fill_rd->setChecked(true);
+    c->design().Update_Shape_Graphics();
     EXPECT_EQ(shape.property("_fill_type").toString(), QStringLiteral("S"));
     EXPECT_FALSE(shape.property("_isDrawingStroke").toBool());
     EXPECT_EQ(shape.property("_strokeColor").value<QColor>(), QColor(Qt::blue));
@@ -93,12 +94,12 @@ TEST_F(Transfers, LineWithoutCapChoiceStoresZero)
 {
     SKTLine line;
     select({&line});
-    c->Line_cap_style->setCurrentIndex(-1);
-    c->Line_ori_style->setCurrentIndex(2);
-    c->Line_alpha_Stepper->setDoubleValue(50);
-    c->Line_Wdt_Stepper->setDoubleValue(6);
-    c->Line_border_style->setCurrentIndex(4);
-    c->Update_Line_Graphics();
+    c->design().Line_cap_style->setCurrentIndex(-1);
+    c->design().Line_ori_style->setCurrentIndex(2);
+    c->design().Line_alpha_Stepper->setDoubleValue(50);
+    c->design().Line_Wdt_Stepper->setDoubleValue(6);
+    c->design().Line_border_style->setCurrentIndex(4);
+    c->design().Update_Line_Graphics();
     EXPECT_EQ(line.property("_line_cap_style").toInt(), 0);
     EXPECT_EQ(line.property("_line_ori").toInt(), 2);
     EXPECT_FLOAT_EQ(line.property("alpha_val_stroke").toFloat(), 0.5f);
@@ -111,12 +112,12 @@ TEST_F(Transfers, TextKeepsItsTextWhenSeveralAreSelected)
 {
     SKTText first, second;
     Special_Text subclass;
-    c->Text_value_Edit->setPlainText(QStringLiteral("typed"));
-    c->Text_gradient_fill_rd->setChecked(true);
-    c->Text_fill_chk->setChecked(false);
-    c->shadow_transp_Stepper->setDoubleValue(25);
+    c->design().Text_value_Edit->setPlainText(QStringLiteral("typed"));
+    c->design().Text_gradient_fill_rd->setChecked(true);
+    c->design().Text_fill_chk->setChecked(false);
+    c->design().shadow_transp_Stepper->setDoubleValue(25);
     select({&first, &second, &subclass});
-    c->Update_Text_Graphics();
+    c->design().Update_Text_Graphics();
     EXPECT_FALSE(first.property("Text_Value").isValid());
     EXPECT_EQ(first.property("_fill_type").toString(), QStringLiteral("G"));   // kept with the fill off
     EXPECT_FLOAT_EQ(second.property("Shadow_transparency").toFloat(), 0.25f);
@@ -124,7 +125,7 @@ TEST_F(Transfers, TextKeepsItsTextWhenSeveralAreSelected)
     EXPECT_FALSE(subclass.property("_fill_type").isValid());
 
     select({&first});
-    c->Update_Text_Graphics();
+    c->design().Update_Text_Graphics();
     EXPECT_EQ(first.property("Text_Value").toString(), QStringLiteral("typed"));
 }
 
@@ -132,11 +133,11 @@ TEST_F(Transfers, PictureTakesTheEffectValuesAsShown)
 {
     SKTImage picture;
     select({&picture});
-    c->Sat_slidr->setDoubleValue(1.5);
-    c->Trsp_slidr->setDoubleValue(40);
-    c->Image_FIH_chk->setChecked(true);
-    c->Manual_image_path->setPlainText(QStringLiteral("/tmp/a.png"));
-    c->Update_Image_Graphics();
+    c->design().Sat_slidr->setDoubleValue(1.5);
+    c->design().Trsp_slidr->setDoubleValue(40);
+    c->design().Image_FIH_chk->setChecked(true);
+    c->design().Manual_image_path->setPlainText(QStringLiteral("/tmp/a.png"));
+    c->design().Update_Image_Graphics();
     EXPECT_FLOAT_EQ(picture.property("sat_val").toFloat(), 1.5f);
     EXPECT_FLOAT_EQ(picture.property("img_trnsp_val").toFloat(), 40.0f);
     EXPECT_FLOAT_EQ(picture.property("con_val").toFloat(), 1.0f);
@@ -148,10 +149,10 @@ TEST_F(Transfers, SignatureTakesItsPath)
 {
     SKTSignature sign;
     select({&sign});
-    c->Sign_image_path->setText(QStringLiteral("Default"));
-    c->Sign_border_chk->setChecked(true);
-    c->Sign_bor_Stepper->setDoubleValue(2);
-    c->Update_Sign_Graphics();
+    c->design().Sign_image_path->setText(QStringLiteral("Default"));
+    c->design().Sign_border_chk->setChecked(true);
+    c->design().Sign_bor_Stepper->setDoubleValue(2);
+    c->design().Update_Sign_Graphics();
     EXPECT_EQ(sign.property("_file_path").toString(), QStringLiteral("Default"));
     EXPECT_DOUBLE_EQ(sign.property("_strokeWidth").toDouble(), 2.0);
 }
@@ -161,7 +162,7 @@ TEST_F(Transfers, NothingChangesWhileControlsAreFilled)
     SKTLine line;
     select({&line});
     Not_Draw_Only_Prop_Change = true;
-    c->Update_Line_Graphics();
+    c->design().Update_Line_Graphics();
     Not_Draw_Only_Prop_Change = false;
     EXPECT_FALSE(line.property("_strokeColor").isValid());
 }

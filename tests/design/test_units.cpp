@@ -1,6 +1,7 @@
 #include "DesignFixture.h"
 
 #include "platform/Stepper.h"
+#include "design/DesignController.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,48 +22,48 @@ TEST_F(DesignUnits, LabelsFollowTheDesignUnit)
                           {2, "Label Size (mm)", "(mm)"}, {7, "Label Size (mm)", "(mm)"}};
     for (const Case &k : cases) {
         Measument_Unit_Is = k.unit;
-        c->_setLabels();
-        EXPECT_EQ(c->card_size_box->title(), QString::fromLatin1(k.title)) << k.unit;
-        for (QLabel *l : {c->card_width_unit_lbl, c->card_height_unit_lbl, c->ctrl_width_unit_lbl,
-                          c->ctrl_height_unit_lbl})
+        c->design()._setLabels();
+        EXPECT_EQ(c->design().card_size_box->title(), QString::fromLatin1(k.title)) << k.unit;
+        for (QLabel *l : {c->design().card_width_unit_lbl, c->design().card_height_unit_lbl, c->design().ctrl_width_unit_lbl,
+                          c->design().ctrl_height_unit_lbl})
             EXPECT_EQ(l->text(), QString::fromLatin1(k.label)) << k.unit << l->objectName().toStdString();
         // Positions are always in points.
-        EXPECT_EQ(c->ctrl_x_pos_unit_lbl->text(), QStringLiteral("(pt)"));
-        EXPECT_EQ(c->ctrl_y_pos_unit_lbl->text(), QStringLiteral("(pt)"));
+        EXPECT_EQ(c->design().ctrl_x_pos_unit_lbl->text(), QStringLiteral("(pt)"));
+        EXPECT_EQ(c->design().ctrl_y_pos_unit_lbl->text(), QStringLiteral("(pt)"));
     }
 }
 
 TEST_F(DesignUnits, ConversionFactorTable)
 {
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(0, 1), 2.54f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(0, 2), 25.4f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(1, 0), 0.39370078f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(2, 0), 0.03937008f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(2, 1), 0.1f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(1, 2), 10.0f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(1, 1), 1.0f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(3, 0), 1.0f);
-    EXPECT_FLOAT_EQ(SKTWindowController::Get_Unit_Convertor(0, -1), 1.0f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(0, 1), 2.54f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(0, 2), 25.4f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(1, 0), 0.39370078f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(2, 0), 0.03937008f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(2, 1), 0.1f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(1, 2), 10.0f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(1, 1), 1.0f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(3, 0), 1.0f);
+    EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(0, -1), 1.0f);
 }
 
 TEST_F(DesignUnits, EachConversionStartsFromTheTwoDecimalsShown)
 {
-    c->width_Text->setText(QStringLiteral("100.00"));
-    c->height_Text->setText(QStringLiteral("50.00"));
+    c->design().width_Text->setText(QStringLiteral("100.00"));
+    c->design().height_Text->setText(QStringLiteral("50.00"));
     last_unit_val = 2;
     Measument_Unit_Is = 0;
-    c->Apply_unit_Chaneg_Values();
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("3.94"));
-    EXPECT_EQ(c->height_Text->text(), QStringLiteral("1.97"));
-    EXPECT_NEAR(c->width_Stepper->doubleValue(), 3.937, 1e-3);
+    c->design().Apply_unit_Chaneg_Values();
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("1.97"));
+    EXPECT_NEAR(c->design().width_Stepper->doubleValue(), 3.937, 1e-3);
     last_unit_val = 0;
     Measument_Unit_Is = 1;
-    c->Apply_unit_Chaneg_Values();
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("10.01"));
+    c->design().Apply_unit_Chaneg_Values();
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("10.01"));
     // The same unit again converts with factor 1.
     last_unit_val = 1;
-    c->Apply_unit_Chaneg_Values();
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("10.01"));
+    c->design().Apply_unit_Chaneg_Values();
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("10.01"));
 }
 
 } // namespace

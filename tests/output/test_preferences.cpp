@@ -4,6 +4,7 @@
 #include "output/Preferences.h"
 #include "platform/Plist.h"
 #include "support/AppEnvironment.h"
+#include "output/OutputController.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,14 +98,14 @@ TEST_F(MailSettings, DetailsAreCopiedIntoTheMailGlobals)
         store->setsend_email_enable_ssl(QStringLiteral("Y"));
         store->flush();
     }
-    env.controller()->Get_Email_Details();
+    env.controller()->output().Get_Email_Details();
     EXPECT_EQ(sender_email, QStringLiteral("me@example.org"));
     EXPECT_EQ(sender_pwd, QStringLiteral("pw"));
     EXPECT_EQ(sending_server, QStringLiteral("mail.example.org"));
     EXPECT_EQ(sending_port, QStringLiteral("465"));
     EXPECT_EQ(send_enable_ssl, QStringLiteral("Y"));
     QFile::remove(path());
-    env.controller()->Get_Email_Details();
+    env.controller()->output().Get_Email_Details();
     EXPECT_EQ(sender_email, QStringLiteral(""));
     EXPECT_TRUE(send_enable_ssl.isNull());
 }

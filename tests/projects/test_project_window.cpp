@@ -6,6 +6,8 @@
 #include "projects/Card_Property.h"
 #include "projects/LabelCatalogue.h"
 #include "support/AppEnvironment.h"
+#include "projects/ProjectsController.h"
+#include "design/DesignController.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -29,7 +31,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
-        c->buildDesigningPanel(page.get());
+        c->design().buildDesigningPanel(page.get());
         Measument_Unit_Is = last_unit_val = 2;
     }
     void TearDown() override { page.reset(); }
@@ -55,124 +57,124 @@ TEST_F(ProjectWindow, TitleFollowsTheModeAndTheProject)
 
     Barcode_Setting_Or_Designing_Mode = 0;
     Project_File_Name_Barcode = barcode;
-    c->Set_Log_Name_In_Title();
+    c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base + QStringLiteral(" ( Codes.qbf )"));
     Project_File_Name_Barcode = env.dataHome() + QStringLiteral("/gone.qbf");
-    c->Set_Log_Name_In_Title();
+    c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base);
 
     Barcode_Setting_Or_Designing_Mode = 1;
-    c->Front_card_Prop->Card_Name = QStringLiteral("Untitled");
+    c->design().Front_card_Prop->Card_Name = QStringLiteral("Untitled");
     Project_File_Name.clear();
-    c->Set_Log_Name_In_Title();
+    c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base + QStringLiteral(" ( Untitled )"));
     Project_File_Name = design;
-    c->Set_Log_Name_In_Title();
+    c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base + QStringLiteral(" ( Untitled - Card.qbf )"));
-    c->Front_card_Prop->Card_Name = QString();
-    c->Set_Log_Name_In_Title();
+    c->design().Front_card_Prop->Card_Name = QString();
+    c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base + QStringLiteral(" ( Card.qbf )"));
 
     Barcode_Setting_Or_Designing_Mode = 2;
-    c->Set_Log_Name_In_Title();
+    c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base);
 }
 
 TEST_F(ProjectWindow, CatalogueFillsTheProductList)
 {
     const QString path = labelstock::Catalogue_Path(platform::resourceFolder(), QStringLiteral("Avery"));
-    c->Product_num_ComboBox->clear();
-    const int read = c->Read_XML_File(path, QString(), QString(), false);
+    c->design().Product_num_ComboBox->clear();
+    const int read = c->projects().Read_XML_File(path, QString(), QString(), false);
     EXPECT_GT(read, 0);
-    ASSERT_EQ(c->Product_num_ComboBox->count(), read);
-    EXPECT_EQ(int(c->prod_list.size()), read);
-    EXPECT_EQ(c->Product_num_ComboBox->itemText(0), c->prod_list.at(0).paper_number);
+    ASSERT_EQ(c->design().Product_num_ComboBox->count(), read);
+    EXPECT_EQ(int(c->projects().prod_list.size()), read);
+    EXPECT_EQ(c->design().Product_num_ComboBox->itemText(0), c->projects().prod_list.at(0).paper_number);
     // The host selects: the reader leaves the list without a selection.
-    EXPECT_EQ(c->Product_num_ComboBox->currentIndex(), -1);
-    EXPECT_EQ(c->Read_XML_File(env.dataHome() + QStringLiteral("/none.xml"), QString(), QString(), false), 0);
-    EXPECT_TRUE(c->prod_list.empty());
+    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), -1);
+    EXPECT_EQ(c->projects().Read_XML_File(env.dataHome() + QStringLiteral("/none.xml"), QString(), QString(), false), 0);
+    EXPECT_TRUE(c->projects().prod_list.empty());
 }
 
 TEST_F(ProjectWindow, ChosenProductSizeShowsInTheDesignUnit)
 {
     const QString path = labelstock::Catalogue_Path(platform::resourceFolder(), QStringLiteral("Avery"));
-    c->Product_num_ComboBox->clear();
-    c->Read_XML_File(path, QString(), QString(), false);
-    const int at = c->Product_num_ComboBox->findText(QStringLiteral("5160"));
+    c->design().Product_num_ComboBox->clear();
+    c->projects().Read_XML_File(path, QString(), QString(), false);
+    const int at = c->design().Product_num_ComboBox->findText(QStringLiteral("5160"));
     ASSERT_GE(at, 0);
-    c->Product_num_ComboBox->setCurrentIndex(at);
+    c->design().Product_num_ComboBox->setCurrentIndex(at);
 
-    c->Read_Selected_Product_Label_Value();
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("66.68"));   // 2.625 in
-    EXPECT_EQ(c->height_Text->text(), QStringLiteral("25.40"));
-    EXPECT_NEAR(c->width_Stepper->doubleValue(), 66.675, 0.01);
+    c->projects().Read_Selected_Product_Label_Value();
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("66.68"));   // 2.625 in
+    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("25.40"));
+    EXPECT_NEAR(c->design().width_Stepper->doubleValue(), 66.675, 0.01);
 
     // In inches the fields show inches, not millimetres under an inch label.
     Measument_Unit_Is = last_unit_val = 0;
-    c->Read_Selected_Product_Label_Value();
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("2.63"));
-    EXPECT_EQ(c->height_Text->text(), QStringLiteral("1.00"));
+    c->projects().Read_Selected_Product_Label_Value();
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("2.63"));
+    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("1.00"));
     EXPECT_EQ(last_unit_val, 0);
 
-    c->Product_num_ComboBox->setCurrentIndex(-1);
-    c->width_Text->setText(QStringLiteral("9"));
-    c->Read_Selected_Product_Label_Value();
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("9"));
+    c->design().Product_num_ComboBox->setCurrentIndex(-1);
+    c->design().width_Text->setText(QStringLiteral("9"));
+    c->projects().Read_Selected_Product_Label_Value();
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("9"));
 }
 
 TEST_F(ProjectWindow, ResetLeavesABlankDesign)
 {
     Project_File_Name = QStringLiteral("/some/file.qbf");
     Library_Selected_Image = QStringLiteral("/a.png");
-    c->Front_card_Prop->Card_Name = QStringLiteral("Old");
-    c->Front_card_Prop->Card_fill_style = QStringLiteral("G");
-    c->width_Text->setText(QStringLiteral("12"));
-    c->Zoom_In_Toolbar_btn();
-    c->Label_ComboBox->addItem(QStringLiteral("Avery"));
-    c->Label_ComboBox->setCurrentIndex(1);
-    c->Product_num_ComboBox->setEnabled(true);
-    c->Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+    c->design().Front_card_Prop->Card_Name = QStringLiteral("Old");
+    c->design().Front_card_Prop->Card_fill_style = QStringLiteral("G");
+    c->design().width_Text->setText(QStringLiteral("12"));
+    c->design().Zoom_In_Toolbar_btn();
+    c->design().Label_ComboBox->addItem(QStringLiteral("Avery"));
+    c->design().Label_ComboBox->setCurrentIndex(1);
+    c->design().Product_num_ComboBox->setEnabled(true);
+    c->design().Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
     QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
-    c->Remove_All_Tab_Items();
+    c->design().Remove_All_Tab_Items();
     save_flag_des_mode = true;
 
-    c->New_Project_Setting_Reset(true);
+    c->projects().New_Project_Setting_Reset(true);
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_TRUE(Project_File_Name.isEmpty());
     EXPECT_TRUE(Library_Selected_Image.isEmpty());
-    EXPECT_EQ(c->Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
-    EXPECT_EQ(c->Front_card_Prop->Card_fill_style, QStringLiteral("S"));
-    EXPECT_EQ(c->Label_ComboBox->currentIndex(), 0);
-    EXPECT_FALSE(c->Product_num_ComboBox->isEnabled());
-    EXPECT_FALSE(c->width_Text->isReadOnly());
-    EXPECT_EQ(c->width_Text->text(), QStringLiteral("100.00"));
-    EXPECT_NEAR(c->canvasFrameSize.width(), 283.46, 0.01);   // 100 mm
-    EXPECT_EQ(c->_factorPopUpButton->currentIndex(), 3);
+    EXPECT_EQ(c->design().Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
+    EXPECT_EQ(c->design().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
+    EXPECT_EQ(c->design().Label_ComboBox->currentIndex(), 0);
+    EXPECT_FALSE(c->design().Product_num_ComboBox->isEnabled());
+    EXPECT_FALSE(c->design().width_Text->isReadOnly());
+    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("100.00"));
+    EXPECT_NEAR(c->design().canvasFrameSize.width(), 283.46, 0.01);   // 100 mm
+    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-    ASSERT_EQ(c->sett_tab->count(), 4);
-    EXPECT_EQ(c->sett_tab->currentWidget(), c->card_info_tab);
-    EXPECT_EQ(c->Last_Card_Sel_Tab, c->card_info_tab);
-    ASSERT_EQ(c->Fill_List_RHS->rowCount(), 1);
-    EXPECT_EQ(c->Fill_List_RHS->item(0, 0)->text(), QStringLiteral("Label 1"));
-    EXPECT_TRUE(c->myTargetView->isHidden());
-    EXPECT_TRUE(c->Right_Prop_Box->isHidden());
-    EXPECT_EQ(c->All_Text_clr->color(), QColor(Qt::black));
-    EXPECT_EQ(c->All_Text_font.pointSizeF(), 12.0);
+    ASSERT_EQ(c->design().sett_tab->count(), 4);
+    EXPECT_EQ(c->design().sett_tab->currentWidget(), c->design().card_info_tab);
+    EXPECT_EQ(c->design().Last_Card_Sel_Tab, c->design().card_info_tab);
+    ASSERT_EQ(c->design().Fill_List_RHS->rowCount(), 1);
+    EXPECT_EQ(c->design().Fill_List_RHS->item(0, 0)->text(), QStringLiteral("Label 1"));
+    EXPECT_TRUE(c->design().myTargetView->isHidden());
+    EXPECT_TRUE(c->design().Right_Prop_Box->isHidden());
+    EXPECT_EQ(c->design().All_Text_clr->color(), QColor(Qt::black));
+    EXPECT_EQ(c->design().All_Text_font.pointSizeF(), 12.0);
     EXPECT_TRUE(Ucontrol.isEmpty() && Ucontrol_Log.isEmpty() && Rcontrol.isEmpty());
 }
 
 TEST_F(ProjectWindow, StartingADesignShowsTheCanvasAndSidebar)
 {
     Start_Card_Option = QStringLiteral("L");
-    c->Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
-    c->Open_Start_Window();
+    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
+    c->projects().Open_Start_Window();
     EXPECT_EQ(Start_Card_Option, QStringLiteral("W"));
-    EXPECT_TRUE(c->Linked_Sheet.rows.isEmpty());
-    EXPECT_FALSE(c->myTargetView->isHidden());
-    EXPECT_FALSE(c->Right_Prop_Box->isHidden());
-    EXPECT_TRUE(c->Front_back_label->isHidden());
-    EXPECT_EQ(c->sett_tab->count(), 4);
+    EXPECT_TRUE(c->design().Linked_Sheet.rows.isEmpty());
+    EXPECT_FALSE(c->design().myTargetView->isHidden());
+    EXPECT_FALSE(c->design().Right_Prop_Box->isHidden());
+    EXPECT_TRUE(c->design().Front_back_label->isHidden());
+    EXPECT_EQ(c->design().sett_tab->count(), 4);
 }
 
 } // namespace

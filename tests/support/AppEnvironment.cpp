@@ -18,6 +18,7 @@ AppEnvironment::AppEnvironment(const QString &resources, bool loadWindow)
     resetGlobalsForTests();
     platform::clearTerminateRequest();
     SKTDocument::resetForTests();
+    SKTWindowController::registerWithDocuments();
     m_document = std::make_unique<SKTDocument>();
     m_document->makeWindowControllers();
     m_controller = SKTWindowController::defaultInstance();

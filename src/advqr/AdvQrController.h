@@ -1,5 +1,66 @@
-// This subsystem's members of SKTWindowController. Included inside the class body of
-// app/SKTWindowController.h, so it holds declarations only (no include guard, no includes).
+#pragma once
+// The Advanced QR mode of the main window: the type bar, the input panels, the payload, the preview
+// and the symbol settings. The symbol is framed through the Barcode mode's editor.
+
+#include "platform/Picture.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QWidget;
+class QrPanelBase;
+class Qr_Text_View_Panel;
+class Qr_Sms_View_Panel;
+class Qr_Email_View_Panel;
+class Qr_Event_View_Panel;
+class Qr_Wifi_View_Panel;
+class Qr_Social_View_Panel;
+class Qr_Location_View_Panel;
+class Qr_vCard_View_Panel;
+class Qr_Zoom_View_Panel;
+class Qr_UPI_View_Panel;
+class Qr_Bitcoin_Crypto_View_Panel;
+namespace platform {
+class ColorWell;
+class PictureView;
+class Stepper;
+}
+
+// The readable summary of the payload last built by the main window (handed to the Designing mode
+// with the symbol), and whether a type switch is under way.
+extern QString SEL_QR_DISPLAY_VALUE;
+extern bool ADV_QR_Var_loading;
+
+#include <QFont>
+#include <QObject>
+#include <QRect>
+
+class SKTWindowController;
+
+class AdvQrController : public QObject {
+    Q_OBJECT
+public:
+    explicit AdvQrController(SKTWindowController &hub);
+    ~AdvQrController() override;
+
+    SKTWindowController &hub;
+
+    QFont ADV_QR_header_font;
+    QFont ADV_QR_footer_font;
+    QRect ADV_QR_image_frame_rect;   // the preview's frame
+
+    // The header and footer frame the symbol already built again (no new encoding).
+    void advancedQrCaptionRefresh();
+    platform::Picture Get_ADV_QR_barcode_from_image(bool draw);
 
 public:
     // Builds the Advanced QR mode's controls on its mode tab page.
@@ -89,3 +150,4 @@ private:
     QWidget *Build_QR_Settings(QWidget *parent);
     void Show_QR_Panel(QWidget *panel);
 public:
+};

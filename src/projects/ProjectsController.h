@@ -1,6 +1,24 @@
-// This subsystem's members of SKTWindowController. Included inside the class body of
-// app/SKTWindowController.h, so it holds declarations only (no include guard, no includes).
+#pragma once
+// Projects and label stock of the main window: the new-project reset, the start of a new design,
+// the window title, and the label-stock catalogue of the card size tab.
 
+#include "projects/Product_Details.h"
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class SKTWindowController;
+
+class ProjectsController : public QObject {
+    Q_OBJECT
+public:
+    explicit ProjectsController(SKTWindowController &hub);
+    ~ProjectsController() override;
+
+    SKTWindowController &hub;
+
+public:
     // Resets the window to a new, empty project of both modes (the argument is not read).
     void New_Project_Setting_Reset(bool unused);
     // Begins a new design.
@@ -14,3 +32,4 @@
     void Read_Selected_Product_Label_Value();
     // The products of the vendor read last; item i of the product list belongs to record i.
     std::vector<Product_Details> prod_list;
+};

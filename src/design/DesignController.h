@@ -1,5 +1,83 @@
-// This subsystem's members of SKTWindowController. Included inside the class body of
-// app/SKTWindowController.h, so it holds declarations only (no include guard, no includes).
+#pragma once
+// The Designing mode of the main window: its work area (tools, canvas, property sidebar, record
+// list), the card and object panels and their transfers to the selected objects, units, and the
+// batch binding of card objects.
+
+#include "design/PanelValues.h"
+
+#include <QList>
+#include <QMap>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSlider;
+class QTableWidget;
+class QTabWidget;
+class QWidget;
+class DoubleSlider;
+namespace platform {
+class ColorWell;
+class Stepper;
+}
+
+// The spreadsheet linked to the design, as the batch binding reads it: one title per imported
+// column (column k is titles[k - 1]) and one row per record, keyed "Column%d" (k from 1) and
+// "Extension" for the fixed first column.
+struct LinkedSheetTable {
+    QStringList columnTitles;
+    QList<QMap<QString, QString>> rows;
+};
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QVariant>
+
+class QFrame;
+class SKTGrid;
+class SKTWindowController;
+class Card_Property;
+
+class DesignController : public QObject {
+    Q_OBJECT
+public:
+    explicit DesignController(SKTWindowController &hub);
+    ~DesignController() override;
+
+    SKTWindowController &hub;
+
+    // Canvas and card
+    SKTGrid *_grid = nullptr;
+    double _zoomFactor = 1.0;
+    int Selected_Control_Tool = 0;
+    QObject *Last_Selected_Graphic = nullptr;
+    Card_Property *Front_card_Prop = nullptr;
+    QList<QVariant> Graphics_array_Batch;
+    QList<QVariant> Graphics_array_Batch_Front_Bkup;
+    QImage Main_Photo_image;
+    bool main_photo_ds_batch = false;
+    QSizeF observedCanvasSize;   // the document's last "canvasSize"
+
+    // Fonts of the Designing mode's texts
+    QFont Text_font;
+    QFont All_Text_font;
+    QFont WM_Text_font;
+    std::optional<QFont> All_Text_font_COPY;
 
 public:
     // ---- Building the Designing-mode work area on its mode tab page ----
@@ -109,6 +187,7 @@ public:
     QLineEdit *To_Text = nullptr;
     platform::Stepper *To_Stepper = nullptr;
     QCheckBox *Export_with_batch_chk = nullptr;
+    QCheckBox *Export_with_excel_chk = nullptr;   // the export sheet's spreadsheet range box (not built yet)
 
     // ---- Work area ----
     QWidget *Design_Work_Area = nullptr;
@@ -383,3 +462,4 @@ private:
     std::optional<QStringList> Read_Series_Values(const QString &name) const;
     void Set_Zoom_Index(int index);
 public:
+};

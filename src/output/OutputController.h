@@ -1,5 +1,18 @@
-// This subsystem's members of SKTWindowController. Included inside the class body of
-// app/SKTWindowController.h, so it holds declarations only (no include guard, no includes).
+#pragma once
+// Output of the main window: the progress refresh of long jobs and the mail settings.
+
+#include <QObject>
+
+class QTimer;
+class SKTWindowController;
+
+class OutputController : public QObject {
+    Q_OBJECT
+public:
+    explicit OutputController(SKTWindowController &hub);
+    ~OutputController() override;
+
+    SKTWindowController &hub;
 
     // The progress refresh of a running job: a GUI-thread timer copies the job's counters into the
     // sheet every 0.5 s (the worker only advances the counters and polls Stop_Processing_Now).
@@ -16,3 +29,4 @@
     // Copies the sender, password, SMTP server, port and SSL flag of the mail settings store into
     // the mail globals (output/MailGlobals.h).
     void Get_Email_Details();
+};

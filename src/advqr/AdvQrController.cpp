@@ -1,0 +1,5 @@
+#include "advqr/AdvQrController.h"
+
+AdvQrController::AdvQrController(SKTWindowController &hub) : hub(hub) {}
+
+AdvQrController::~AdvQrController() = default;

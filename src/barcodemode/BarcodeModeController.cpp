@@ -1,0 +1,5 @@
+#include "barcodemode/BarcodeModeController.h"
+
+BarcodeModeController::BarcodeModeController(SKTWindowController &hub) : hub(hub) {}
+
+BarcodeModeController::~BarcodeModeController() = default;

@@ -1,2 +1,0 @@
-#pragma once
-// Types that this subsystem's part of SKTWindowController needs, included before the class.

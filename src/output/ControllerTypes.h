@@ -1,4 +1,0 @@
-#pragma once
-// Types that this subsystem's part of SKTWindowController needs, included before the class.
-
-class QTimer;

@@ -1,0 +1,5 @@
+#include "output/OutputController.h"
+
+OutputController::OutputController(SKTWindowController &hub) : hub(hub) {}
+
+OutputController::~OutputController() = default;

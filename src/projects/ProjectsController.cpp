@@ -1,0 +1,5 @@
+#include "projects/ProjectsController.h"
+
+ProjectsController::ProjectsController(SKTWindowController &hub) : hub(hub) {}
+
+ProjectsController::~ProjectsController() = default;
