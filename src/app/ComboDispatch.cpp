@@ -58,6 +58,9 @@ void SKTWindowController::connectComboBoxes()
 
 void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
 {
+    BarcodeModeController &bm = barcodeMode();
+    DesignController &dsg = design();
+    AdvQrController &qr = advQr();
     if (!C)
         return;
     try {
@@ -69,77 +72,77 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
     try {
         const QString text = C->currentText();
         // Designing-mode sidebar.
-        if (C == design().Label_ComboBox) {
-            platform::ui::fillCombo(design().Product_num_ComboBox, {});
+        if (C == dsg.Label_ComboBox) {
+            platform::ui::fillCombo(dsg.Product_num_ComboBox, {});
             if (text == QStringLiteral("Custom")) {
-                const QSignalBlocker block(design().Product_num_ComboBox);
-                design().Product_num_ComboBox->addItem(QString());
-                design().Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
-                design().Product_num_ComboBox->setEnabled(false);
-                design().Product_num_ComboBox->setCurrentIndex(-1);
+                const QSignalBlocker block(dsg.Product_num_ComboBox);
+                dsg.Product_num_ComboBox->addItem(QString());
+                dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+                dsg.Product_num_ComboBox->setEnabled(false);
+                dsg.Product_num_ComboBox->setCurrentIndex(-1);
             } else {
-                design().Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
-                design().Product_num_ComboBox->setEnabled(true);
+                dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+                dsg.Product_num_ComboBox->setEnabled(true);
                 projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + text + QStringLiteral(".xml"), QString(),
                               QString(), false);
-                if (design().Product_num_ComboBox->count() > 0)
-                    design().Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
+                if (dsg.Product_num_ComboBox->count() > 0)
+                    dsg.Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
             }
             return;
         }
-        if (C == design().Product_num_ComboBox) {
+        if (C == dsg.Product_num_ComboBox) {
             projects().Read_Selected_Product_Label_Value();
             return;
         }
-        if (C == design().wm_alignment_combo || C == design().Card_border_style || C == design().Card_hatch_style) {
-            design().Update_Card_Graphics();
+        if (C == dsg.wm_alignment_combo || C == dsg.Card_border_style || C == dsg.Card_hatch_style) {
+            dsg.Update_Card_Graphics();
             return;
         }
-        if (C == design().Card_image_layout) {
-            design().Show_Hide_Card_Transp_Ctrl(text == QStringLiteral("Tile"));
-            design().Update_Card_Graphics();
+        if (C == dsg.Card_image_layout) {
+            dsg.Show_Hide_Card_Transp_Ctrl(text == QStringLiteral("Tile"));
+            dsg.Update_Card_Graphics();
             return;
         }
-        if (C == design().Line_border_style || C == design().Line_ori_style || C == design().Line_cap_style) {
-            design().Update_Line_Graphics();
+        if (C == dsg.Line_border_style || C == dsg.Line_ori_style || C == dsg.Line_cap_style) {
+            dsg.Update_Line_Graphics();
             return;
         }
-        if (C == design().Text_border_style || C == design().Text_align_combo || C == design().Text_vert_align_combo || C == design().Text_case_combo) {
-            design().Update_Text_Graphics();
+        if (C == dsg.Text_border_style || C == dsg.Text_align_combo || C == dsg.Text_vert_align_combo || C == dsg.Text_case_combo) {
+            dsg.Update_Text_Graphics();
             return;
         }
-        if (C == design().Shape_Type_Combo) {
+        if (C == dsg.Shape_Type_Combo) {
             const int index = C->currentIndex();
-            showAll({design().shape_cor_radius_Stepper, design().shape_cor_radius_Text, design().shape_cor_radius_Label}, index == 2);
-            showAll({design().double_star_Label, design().double_star_Stepper, design().double_star_Text}, index == 6);
-            showAll({design().polygon_Label, design().polygon_Stepper, design().polygon_Text}, index == 7);
-            design().Update_Shape_Graphics();
+            showAll({dsg.shape_cor_radius_Stepper, dsg.shape_cor_radius_Text, dsg.shape_cor_radius_Label}, index == 2);
+            showAll({dsg.double_star_Label, dsg.double_star_Stepper, dsg.double_star_Text}, index == 6);
+            showAll({dsg.polygon_Label, dsg.polygon_Stepper, dsg.polygon_Text}, index == 7);
+            dsg.Update_Shape_Graphics();
             return;
         }
-        if (C == design().shape_border_style || C == design().shape_hatch_style) {
-            design().Update_Shape_Graphics();
+        if (C == dsg.shape_border_style || C == dsg.shape_hatch_style) {
+            dsg.Update_Shape_Graphics();
             return;
         }
-        if (C == design().Image_border_style) {
-            design().Update_Image_Graphics();
+        if (C == dsg.Image_border_style) {
+            dsg.Update_Image_Graphics();
             return;
         }
-        if (C == design().Sign_border_style) {
-            design().Update_Sign_Graphics();
+        if (C == dsg.Sign_border_style) {
+            dsg.Update_Sign_Graphics();
             return;
         }
-        if (C == design().Data_source_type) {
+        if (C == dsg.Data_source_type) {
             dataSourceChosen();
             return;
         }
-        if (C == design().Batch_Series) {
+        if (C == dsg.Batch_Series) {
             if (!data_source_change_main)
                 seriesOrColumnChosen();
             return;
         }
 
         // Barcode-mode series combos, while the batch takes its rows from series.
-        if (ticked(barcodeMode().data_source_chkbox) && barcodeMode().Data_Set_Sheet_RD && barcodeMode().Data_Set_Sheet_RD->isChecked()) {
+        if (ticked(bm.data_source_chkbox) && bm.Data_Set_Sheet_RD && bm.Data_Set_Sheet_RD->isChecked()) {
             struct Row {
                 QCheckBox *check;
                 QComboBox *list;
@@ -149,11 +152,11 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
                 int code;
             };
             const Row rows[3] = {
-                {barcodeMode().barcode_value_chk, barcodeMode().val_combo_list, barcodeMode().val_combo_value, barcodeMode().val_list_name_txt,
+                {bm.barcode_value_chk, bm.val_combo_list, bm.val_combo_value, bm.val_list_name_txt,
                  &BarcodeModeController::Bind_Data_with_Barcode_VALUE_For_Series, 0},
-                {barcodeMode().barcode_header_chk, barcodeMode().hdr_combo_list, barcodeMode().hdr_combo_value, barcodeMode().hdr_list_name_txt,
+                {bm.barcode_header_chk, bm.hdr_combo_list, bm.hdr_combo_value, bm.hdr_list_name_txt,
                  &BarcodeModeController::Bind_Data_with_Barcode_HEADER_For_Series, 1},
-                {barcodeMode().barcode_footer_chk, barcodeMode().ftr_combo_list, barcodeMode().ftr_combo_value, barcodeMode().ftr_list_name_txt,
+                {bm.barcode_footer_chk, bm.ftr_combo_list, bm.ftr_combo_value, bm.ftr_list_name_txt,
                  &BarcodeModeController::Bind_Data_with_Barcode_FOOTER_For_Series, 2}};
             for (const Row &row : rows) {
                 if (!ticked(row.check))
@@ -165,70 +168,70 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
                 if (C == row.value) {
                     if (C->currentIndex() >= 0)
                         Last_Selected_Index = C->currentIndex();
-                    barcodeMode().Combo_Selection_Change(row.code);
-                    (barcodeMode().*row.bind)();
-                    barcodeMode().set_list_value_to_text_box();
+                    bm.Combo_Selection_Change(row.code);
+                    (bm.*row.bind)();
+                    bm.set_list_value_to_text_box();
                     return;
                 }
             }
         }
 
         // Output resolution.
-        if (C == barcodeMode().DPI_ComboBox) {
-            barcodeMode().Resolution_Choice_Changed();
+        if (C == bm.DPI_ComboBox) {
+            bm.Resolution_Choice_Changed();
             return;
         }
 
         // Advanced QR mode.
         if (Barcode_Setting_Or_Designing_Mode == 2) {
-            if (C == advQr().ADV_QR_align_hdr_combo || C == advQr().ADV_QR_align_ftr_combo) {
-                advQr().DRAW_ADV_QR_With_All_Init();
+            if (C == qr.ADV_QR_align_hdr_combo || C == qr.ADV_QR_align_ftr_combo) {
+                qr.DRAW_ADV_QR_With_All_Init();
                 return;
             }
-            if (C == advQr().ADV_QR_enc_mode_ComboBox) {
+            if (C == qr.ADV_QR_enc_mode_ComboBox) {
                 ADV_QR_Enc_Mode_Val = C->currentIndex();
-                advQr().DRAW_ADV_QR_With_All_Init();
+                qr.DRAW_ADV_QR_With_All_Init();
                 return;
             }
-            if (C == advQr().ADV_QR_version_ComboBox) {
+            if (C == qr.ADV_QR_version_ComboBox) {
                 ADV_QR_Version_Val = C->currentIndex();
-                barcodeMode().Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
+                bm.Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
                 if (ADV_QR_Version_Val == 0)
                     ADV_QR_Version_Val = -1;
-                advQr().DRAW_ADV_QR_With_All_Init();
+                qr.DRAW_ADV_QR_With_All_Init();
                 return;
             }
-            if (C == advQr().ADV_QR_ec_lvl_ComboBox) {
+            if (C == qr.ADV_QR_ec_lvl_ComboBox) {
                 ADV_QR_EC_Level_Val = C->currentIndex();
-                advQr().DRAW_ADV_QR_With_All_Init();
+                qr.DRAW_ADV_QR_With_All_Init();
                 return;
             }
         }
 
         // Barcode-mode symbol options, in every mode.
-        if (barcodeMode().liner_or_2D_font != 0) {
-            if (C == barcodeMode().qr_enc_mode_ComboBox) {
+        if (bm.liner_or_2D_font != 0) {
+            if (C == bm.qr_enc_mode_ComboBox) {
                 QR_Enc_Mode_Val = C->currentIndex();
-            } else if (C == barcodeMode().qr_version_ComboBox) {
+            } else if (C == bm.qr_version_ComboBox) {
                 QR_Version_Val = C->currentIndex();
-                barcodeMode().Check_And_Set_QR_size_Acc_Version(QR_Version_Val);
+                bm.Check_And_Set_QR_size_Acc_Version(QR_Version_Val);
                 if (QR_Version_Val == 0)
                     QR_Version_Val = -1;
-            } else if (C == barcodeMode().qr_ec_lvl_ComboBox) {
+            } else if (C == bm.qr_ec_lvl_ComboBox) {
                 QR_EC_Level_Val = C->currentIndex();
-            } else if (C == barcodeMode().dm_format_ComboBox) {
-                barcodeMode().data_matrix_barcode_size_acc_format();
-            } else if (C != barcodeMode().dm_encoding_ComboBox) {
+            } else if (C == bm.dm_format_ComboBox) {
+                bm.data_matrix_barcode_size_acc_format();
+            } else if (C != bm.dm_encoding_ComboBox) {
                 return;
             }
-            barcodeMode().goButtonActionPerformed();
+            bm.goButtonActionPerformed();
             return;
         }
-        if (!barcodeMode().testBarcode)
+        if (!bm.testBarcode)
             return;
-        if (C == barcodeMode().align_hdr_combo || C == barcodeMode().align_ftr_combo || C == barcodeMode().bar_orient_combo) {
-            barcodeMode().Get_Image_From_Barcode(barcodeMode().testBarcode.get(), true, false);
-        } else if (C == barcodeMode().bar_align_combo) {
+        if (C == bm.align_hdr_combo || C == bm.align_ftr_combo || C == bm.bar_orient_combo) {
+            bm.Get_Image_From_Barcode(bm.testBarcode.get(), true, false);
+        } else if (C == bm.bar_align_combo) {
             static const QStringList names = {QStringLiteral("Center"), QStringLiteral("Top"), QStringLiteral("TopLeft"),
                                               QStringLiteral("TopRight"), QStringLiteral("Left"), QStringLiteral("Bottom"),
                                               QStringLiteral("BottomLeft"), QStringLiteral("BottomRight"), QStringLiteral("Right")};
@@ -238,7 +241,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
                 Qt::AlignBottom | Qt::AlignLeft, Qt::AlignBottom | Qt::AlignRight, Qt::AlignRight | Qt::AlignVCenter};
             const int i = int(names.indexOf(text));
             if (i >= 0)
-                barcodeMode().barcodeImage->setImageAlignment(alignments[i]);
+                bm.barcodeImage->setImageAlignment(alignments[i]);
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -247,6 +250,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
 
 void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QLineEdit *name)
 {
+    BarcodeModeController &bm = barcodeMode();
     const QString chosen = list->currentIndex() >= 0 ? list->currentText() : QString();
     const QString series = Trim_Str(chosen);
     if (series.isEmpty())
@@ -267,51 +271,52 @@ void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QL
     // The same name chosen again from the same filling of the list (not a refill) only re-balances.
     const QVariant stamp = list->property("fillStamp");
     if (name->text() == chosen && name->property("fillStamp") == stamp) {
-        barcodeMode().Balance_Datasheet_Combo_Max_Count();
+        bm.Balance_Datasheet_Combo_Max_Count();
         selectRow();
         return;
     }
     value->setEnabled(true);
     platform::ui::fillCombo(value, {});
     design().Fille_Data_Set_Values_In_Combo(value, series);
-    barcodeMode().Balance_Datasheet_Combo_Max_Count();
+    bm.Balance_Datasheet_Combo_Max_Count();
     if (value->count() > 0)
         selectRow();
     name->setText(chosen);
     name->setProperty("fillStamp", stamp);
-    barcodeMode().Bind_Data_with_Barcode_VALUE_For_Series();
-    barcodeMode().Bind_Data_with_Barcode_HEADER_For_Series();
-    barcodeMode().Bind_Data_with_Barcode_FOOTER_For_Series();
-    barcodeMode().set_list_value_to_text_box();
+    bm.Bind_Data_with_Barcode_VALUE_For_Series();
+    bm.Bind_Data_with_Barcode_HEADER_For_Series();
+    bm.Bind_Data_with_Barcode_FOOTER_For_Series();
+    bm.set_list_value_to_text_box();
 }
 
 void SKTWindowController::dataSourceChosen()
 {
-    const QString source = design().Data_source_type->currentText();
+    DesignController &dsg = design();
+    const QString source = dsg.Data_source_type->currentText();
     if (source == QStringLiteral("Manual")) {
         setBoundSourceControls(false);
-        platform::ui::fillCombo(design().Batch_Series, {});
-        if (design().Batch_Series->isEditable())
-            design().Batch_Series->setEditText(QString());
+        platform::ui::fillCombo(dsg.Batch_Series, {});
+        if (dsg.Batch_Series->isEditable())
+            dsg.Batch_Series->setEditText(QString());
         Change_Data_Source_To_selected_Control(0, QString(), -1);
     } else if (source == QStringLiteral("Series")) {
         data_source_change_main = true;
         setBoundSourceControls(true);
         const QStringList names = Get_datasheet_File_Name_Array();
-        platform::ui::fillCombo(design().Batch_Series, QStringList{combo_first_Select} + names);
-        design().Batch_Series->setCurrentIndex(0);
+        platform::ui::fillCombo(dsg.Batch_Series, QStringList{combo_first_Select} + names);
+        dsg.Batch_Series->setCurrentIndex(0);
         if (names.isEmpty()) {
             if (!Not_Draw_Only_Prop_Change)
                 Show_MessageBox(QStringLiteral("Please create batch processing series first."));
             data_source_change_main = false;
             return;
         }
-        if (QObject *g = design().Get_Selected_Graphic()) {
+        if (QObject *g = dsg.Get_Selected_Graphic()) {
             const QString bound = g->property("batch_list_name").toString();
-            if (!bound.isEmpty() && design().Get_Data_SetIndex_According_Name(bound) != -1) {
-                const int i = design().Batch_Series->findText(bound, Qt::MatchFixedString);
+            if (!bound.isEmpty() && dsg.Get_Data_SetIndex_According_Name(bound) != -1) {
+                const int i = dsg.Batch_Series->findText(bound, Qt::MatchFixedString);
                 if (i >= 0)
-                    design().Batch_Series->setCurrentIndex(i);
+                    dsg.Batch_Series->setCurrentIndex(i);
             }
         }
         data_source_change_main = false;
@@ -319,49 +324,52 @@ void SKTWindowController::dataSourceChosen()
     } else if (source == QStringLiteral("Excel")) {
         data_source_change_main = true;
         setBoundSourceControls(true);
-        if (design().Batch_Series->isEditable())
-            design().Batch_Series->setEditText(QString());
-        design().Fill_Excel_Col_Name_In_Combo(design().Batch_Series);
-        if (design().Batch_Series->count() > 0)
-            design().Batch_Series->setCurrentIndex(0);
+        if (dsg.Batch_Series->isEditable())
+            dsg.Batch_Series->setEditText(QString());
+        dsg.Fill_Excel_Col_Name_In_Combo(dsg.Batch_Series);
+        if (dsg.Batch_Series->count() > 0)
+            dsg.Batch_Series->setCurrentIndex(0);
         data_source_change_main = false;
         Change_Data_Source_To_selected_Control(2, QString(), -1);
     } else {
         return;
     }
-    design().Check_Series_Or_Excel_Use_or_not();
+    dsg.Check_Series_Or_Excel_Use_or_not();
 }
 
 // A bound source (series or column) disables typing and the manual tools; manual input the reverse.
 void SKTWindowController::setBoundSourceControls(bool bound)
 {
-    design().view_series_btn->setEnabled(bound);
-    design().Batch_Series->setEnabled(bound);
-    design().Text_value_Edit->setReadOnly(bound);
-    design().insert_template_btn->setEnabled(!bound);
-    SetObjEnabled(design().manual_brws_box, !bound);
-    SetObjEnabled(design().Text_Date_Time_Box, !bound);
+    DesignController &dsg = design();
+    dsg.view_series_btn->setEnabled(bound);
+    dsg.Batch_Series->setEnabled(bound);
+    dsg.Text_value_Edit->setReadOnly(bound);
+    dsg.insert_template_btn->setEnabled(!bound);
+    SetObjEnabled(dsg.manual_brws_box, !bound);
+    SetObjEnabled(dsg.Text_Date_Time_Box, !bound);
 }
 
 void SKTWindowController::seriesOrColumnChosen()
 {
-    if (design().Data_source_type->currentText() == QStringLiteral("Manual"))
+    DesignController &dsg = design();
+    if (dsg.Data_source_type->currentText() == QStringLiteral("Manual"))
         return;
-    const QString chosen = Trim_Str(design().Batch_Series->currentText());
-    if (chosen.isEmpty() || chosen == combo_first_Select || !design().Get_Selected_Graphic())
+    const QString chosen = Trim_Str(dsg.Batch_Series->currentText());
+    if (chosen.isEmpty() || chosen == combo_first_Select || !dsg.Get_Selected_Graphic())
         return;
     call_rhs_prop_on_fill_list = false;
-    Change_Data_Source_To_selected_Control(design().Data_source_type->currentIndex(), chosen, design().Batch_Series->currentIndex());
-    design().Check_Series_Or_Excel_Use_or_not();
+    Change_Data_Source_To_selected_Control(dsg.Data_source_type->currentIndex(), chosen, dsg.Batch_Series->currentIndex());
+    dsg.Check_Series_Or_Excel_Use_or_not();
     call_rhs_prop_on_fill_list = true;
 }
 
 void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QString &S, int I)
 {
+    DesignController &dsg = design();
     try {
         if (Not_Draw_Only_Prop_Change)
             return;
-        QObject *G = design().Get_Selected_Graphic();
+        QObject *G = dsg.Get_Selected_Graphic();
         if (!G)
             return;
         auto bind = [&](QObject *g, int index) -> bool {   // answers whether a value was taken
@@ -377,7 +385,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
                 g->setProperty("batch_list_name", S);
                 g->setProperty("Batch_List_Index", index);
                 if (index >= 0) {
-                    g->setProperty("Text_Value", design().Get_First_Value_Of_Dataset(S));
+                    g->setProperty("Text_Value", dsg.Get_First_Value_Of_Dataset(S));
                     return true;
                 }
                 return false;
@@ -386,12 +394,12 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             g->setProperty("Excel_binding_Index", index);
             if (index == 0)
                 return false;
-            g->setProperty("Text_Value", design().Get_First_Value_Of_Excel_Binding(index));
+            g->setProperty("Text_Value", dsg.Get_First_Value_Of_Excel_Binding(index));
             return true;
         };
         if (isExactly(G, "SKTImage")) {
             int pictures = 0;
-            for (QObject *g : design().Selected_Graphics())
+            for (QObject *g : dsg.Selected_Graphics())
                 if (isExactly(g, "SKTImage"))
                     ++pictures;
             if (pictures > 1) {
@@ -406,22 +414,22 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             if (bind(G, index) || (T == 1 && index >= 0)) {
                 const QString value = G->property("Text_Value").toString();
                 G->setProperty("filePath", value);
-                if (design().Manual_image_path)
-                    design().Manual_image_path->setPlainText(value);
-                design().Update_Image_Graphics();
+                if (dsg.Manual_image_path)
+                    dsg.Manual_image_path->setPlainText(value);
+                dsg.Update_Image_Graphics();
             }
             return;
         }
         bool anyValue = false;
-        for (QObject *g : design().Selected_Graphics()) {
+        for (QObject *g : dsg.Selected_Graphics()) {
             if (g->property("ctrl_is_locked").toBool() || !isExactly(g, "SKTText"))
                 continue;
             anyValue = bind(g, I) || anyValue;
         }
         if (anyValue) {
-            if (design().Text_value_Edit && G->property("Text_Value").isValid())
-                design().Text_value_Edit->setPlainText(G->property("Text_Value").toString());
-            design().Update_Text_Graphics();
+            if (dsg.Text_value_Edit && G->property("Text_Value").isValid())
+                dsg.Text_value_Edit->setPlainText(G->property("Text_Value").toString());
+            dsg.Update_Text_Graphics();
         }
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));

@@ -194,10 +194,11 @@ void SKTWindowController::validateToolbarItems()
 
 void SKTWindowController::Show_Hide_Main_Window(bool show)
 {
-    if (design().myTargetView)
-        design().myTargetView->setVisible(show);
-    if (design().Right_Prop_Box)
-        design().Right_Prop_Box->setVisible(show);
+    DesignController &dsg = design();
+    if (dsg.myTargetView)
+        dsg.myTargetView->setVisible(show);
+    if (dsg.Right_Prop_Box)
+        dsg.Right_Prop_Box->setVisible(show);
 }
 
 void SKTWindowController::Set_Des_Mode_Save_Flag_TRUE() { save_flag_des_mode = true; }
@@ -213,9 +214,10 @@ void SKTWindowController::Set_Barcode_Mode_Save_Flag_False() { save_flag_barcode
 
 void SKTWindowController::sidebarTabSelected(QWidget *item)
 {
-    if (Not_Draw_Only_Prop_Change || !design().sett_tab || design().sett_tab->count() != 4)
+    DesignController &dsg = design();
+    if (Not_Draw_Only_Prop_Change || !dsg.sett_tab || dsg.sett_tab->count() != 4)
         return;
-    design().Last_Card_Sel_Tab = item;
-    if (item == design().card_size_tab && design().Product_num_ComboBox)
-        design().Product_num_ComboBox->setFocus();
+    dsg.Last_Card_Sel_Tab = item;
+    if (item == dsg.card_size_tab && dsg.Product_num_ComboBox)
+        dsg.Product_num_ComboBox->setFocus();
 }

@@ -61,6 +61,8 @@ bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
 
 void SKTWindowController::controlTextDidChange(QObject *F)
 {
+    BarcodeModeController &bm = barcodeMode();
+    DesignController &dsg = design();
     lastTextChangeSender = F;
     try {
         if (!F)
@@ -69,52 +71,52 @@ void SKTWindowController::controlTextDidChange(QObject *F)
             advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (F == design().width_Text || F == design().height_Text) {
+        if (F == dsg.width_Text || F == dsg.height_Text) {
             auto *field = static_cast<QLineEdit *>(F);
             const QString cleaned = cleanSizeText(field->text());
             if (cleaned != field->text())
                 field->setText(cleaned);
             return;
         }
-        if (F == design().card_name || F == design().watermark_text) {
-            design().Update_Card_Graphics();
+        if (F == dsg.card_name || F == dsg.watermark_text) {
+            dsg.Update_Card_Graphics();
             projects().Set_Log_Name_In_Title();
             return;
         }
-        const bool batchRange = ticked(design().Export_with_batch_chk) || ticked(design().Export_with_excel_chk);
-        if (F == design().Total_Text) {
-            int value = integerOf(design().Total_Text->text());
-            if (Trim_Str(design().Total_Text->text()).isEmpty() || value == 0)
+        const bool batchRange = ticked(dsg.Export_with_batch_chk) || ticked(dsg.Export_with_excel_chk);
+        if (F == dsg.Total_Text) {
+            int value = integerOf(dsg.Total_Text->text());
+            if (Trim_Str(dsg.Total_Text->text()).isEmpty() || value == 0)
                 value = 1;
             if (batchRange && value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
-            design().Total_Text->setText(QString::number(value));
-            design().Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TOT"));
+            dsg.Total_Text->setText(QString::number(value));
+            dsg.Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TOT"));
             return;
         }
-        if (F == design().To_Text) {
-            int value = integerOf(design().To_Text->text());
-            if (Trim_Str(design().To_Text->text()).isEmpty() || value == 0)
+        if (F == dsg.To_Text) {
+            int value = integerOf(dsg.To_Text->text());
+            if (Trim_Str(dsg.To_Text->text()).isEmpty() || value == 0)
                 value = 1;
             if (value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
-            design().To_Text->setText(QString::number(value));
-            design().Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TO"));
+            dsg.To_Text->setText(QString::number(value));
+            dsg.Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TO"));
             return;
         }
-        if (F == design().from_Text) {
-            int value = integerOf(design().from_Text->text());
-            if (Trim_Str(design().from_Text->text()).isEmpty() || value == 0)
+        if (F == dsg.from_Text) {
+            int value = integerOf(dsg.from_Text->text());
+            if (Trim_Str(dsg.from_Text->text()).isEmpty() || value == 0)
                 value = 1;
             if (value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
-            design().from_Text->setText(QString::number(value));
-            if (design().from_Stepper)
-                design().from_Stepper->setIntValue(value);
+            dsg.from_Text->setText(QString::number(value));
+            if (dsg.from_Stepper)
+                dsg.from_Stepper->setIntValue(value);
             return;
         }
-        if (F == barcodeMode().dataText || F == barcodeMode().HeaderText || F == barcodeMode().FooterText || F == barcodeMode().dataText_2D)
-            barcodeMode().barcodeFieldEdited(F, true);
+        if (F == bm.dataText || F == bm.HeaderText || F == bm.FooterText || F == bm.dataText_2D)
+            bm.barcodeFieldEdited(F, true);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -139,6 +141,7 @@ void SKTWindowController::controlTextDidEndEditing(QObject *F)
 
 void SKTWindowController::textDidChange(QObject *V)
 {
+    DesignController &dsg = design();
     lastTextChangeSender = V;
     try {
         if (!V)
@@ -152,25 +155,25 @@ void SKTWindowController::textDidChange(QObject *V)
             barcodeMode().goButtonActionPerformed();
             return;
         }
-        if (V == design().Text_value_Edit) {
-            if (design().Text_value_Edit->toPlainText().size() > 250) {
+        if (V == dsg.Text_value_Edit) {
+            if (dsg.Text_value_Edit->toPlainText().size() > 250) {
                 // Keep the first 250 characters, and the cursor where the typing was.
-                const int cursor = std::min(design().Text_value_Edit->textCursor().position(), 250);
-                design().Text_value_Edit->setPlainText(design().Text_value_Edit->toPlainText().left(250));
-                QTextCursor c = design().Text_value_Edit->textCursor();
+                const int cursor = std::min(dsg.Text_value_Edit->textCursor().position(), 250);
+                dsg.Text_value_Edit->setPlainText(dsg.Text_value_Edit->toPlainText().left(250));
+                QTextCursor c = dsg.Text_value_Edit->textCursor();
                 c.setPosition(cursor);
-                design().Text_value_Edit->setTextCursor(c);
+                dsg.Text_value_Edit->setTextCursor(c);
             }
-            if (!design().Get_Selected_Graphic())
+            if (!dsg.Get_Selected_Graphic())
                 return;
-            const QString text = design().Text_value_Edit->toPlainText();
-            for (QObject *g : design().Selected_Graphics()) {
+            const QString text = dsg.Text_value_Edit->toPlainText();
+            for (QObject *g : dsg.Selected_Graphics()) {
                 if (g->property("ctrl_is_locked").toBool() || !isExactly(g, "SKTText") ||
                     g->property("data_source_type").toInt() != 0)
                     continue;
                 g->setProperty("Text_Value", text);
             }
-            design().Refresh_Canvas();
+            dsg.Refresh_Canvas();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -179,6 +182,7 @@ void SKTWindowController::textDidChange(QObject *V)
 
 void SKTWindowController::textDidEndEditing(QObject *V)
 {
+    BarcodeModeController &bm = barcodeMode();
     lastTextEndEditingSender = V;
     try {
         if (!V)
@@ -187,8 +191,8 @@ void SKTWindowController::textDidEndEditing(QObject *V)
             advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (V == barcodeMode().dataText || V == barcodeMode().HeaderText || V == barcodeMode().FooterText || V == barcodeMode().dataText_2D)
-            barcodeMode().barcodeFieldEdited(V, false);   // the final symbol, raised to the output resolution
+        if (V == bm.dataText || V == bm.HeaderText || V == bm.FooterText || V == bm.dataText_2D)
+            bm.barcodeFieldEdited(V, false);   // the final symbol, raised to the output resolution
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

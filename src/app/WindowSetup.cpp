@@ -68,15 +68,18 @@ void detachTab(QTabWidget *tabs, QWidget *page, QString *label)
 
 void SKTWindowController::awakeFromNib()
 {
+    BarcodeModeController &bm = barcodeMode();
+    DesignController &dsg = design();
+    AdvQrController &qr = advQr();
     // 1-2
     form_is_loading = true;
-    barcodeMode().liner_or_2D_font = 0;
-    if (advQr().QR_Input_sclview && advQr().Qr_Text) {
-        advQr().QR_Input_sclview->takeWidget();
-        advQr().QR_Input_sclview->setWidget(advQr().Qr_Text);
+    bm.liner_or_2D_font = 0;
+    if (qr.QR_Input_sclview && qr.Qr_Text) {
+        qr.QR_Input_sclview->takeWidget();
+        qr.QR_Input_sclview->setWidget(qr.Qr_Text);
     }
     if (Qr_Text_OBJ)
-        Qr_Text_OBJ->Show_Hide_Open_URL_Button(true, advQr().Selected_Qr_Category ? advQr().Selected_Qr_Category->text() : QString());
+        Qr_Text_OBJ->Show_Hide_Open_URL_Button(true, qr.Selected_Qr_Category ? qr.Selected_Qr_Category->text() : QString());
     // 3
     if (main_split_view)
         main_split_view->setHandleWidth(8);
@@ -94,13 +97,13 @@ void SKTWindowController::awakeFromNib()
     // 7
     toolbar_all = Main_Toolbar->actions();
     // 8: the font, colour and resolution tabs never come back; the QR logo tab comes and goes.
-    detachTab(barcodeMode().sett_tab_barcode, barcodeMode().dpi_tab_item, &barcodeMode().dpi_tab_item_label);
-    detachTab(barcodeMode().sett_tab_barcode, barcodeMode().qr_logo_tab_item_sett, &barcodeMode().qr_logo_tab_item_sett_label);
-    detachTab(barcodeMode().sett_tab_barcode, barcodeMode().Font_tab_item_bar, &barcodeMode().Font_tab_item_bar_label);
-    detachTab(barcodeMode().sett_tab_barcode, barcodeMode().Color_tab_item_bar, &barcodeMode().Color_tab_item_bar_label);
+    detachTab(bm.sett_tab_barcode, bm.dpi_tab_item, &bm.dpi_tab_item_label);
+    detachTab(bm.sett_tab_barcode, bm.qr_logo_tab_item_sett, &bm.qr_logo_tab_item_sett_label);
+    detachTab(bm.sett_tab_barcode, bm.Font_tab_item_bar, &bm.Font_tab_item_bar_label);
+    detachTab(bm.sett_tab_barcode, bm.Color_tab_item_bar, &bm.Color_tab_item_bar_label);
     // 9
-    SetObjEnabled(barcodeMode().Use_logo_box, false);
-    SetObjEnabled(advQr().ADV_QR_Use_logo_box, false);
+    SetObjEnabled(bm.Use_logo_box, false);
+    SetObjEnabled(qr.ADV_QR_Use_logo_box, false);
     // 11: the two link buttons look like links.
     for (QPushButton *b : {website_1, support_id}) {
         if (!b)
@@ -120,11 +123,11 @@ void SKTWindowController::awakeFromNib()
     // 14
     send_modls_wnd = Send_Modeless::defaultInstance();
     Send_Models_Window = send_modls_wnd->window;
-    design().data_table_content.clear();
+    dsg.data_table_content.clear();
     output().Get_Email_Details();
     // 15
-    for (QWidget *w : std::initializer_list<QWidget *>{design().txt_ctrl_id_val, design().img_ctrl_id_val, barcodeMode().val_list_name_txt,
-                                                      barcodeMode().hdr_list_name_txt, barcodeMode().ftr_list_name_txt})
+    for (QWidget *w : std::initializer_list<QWidget *>{dsg.txt_ctrl_id_val, dsg.img_ctrl_id_val, bm.val_list_name_txt,
+                                                      bm.hdr_list_name_txt, bm.ftr_list_name_txt})
         if (w)
             w->hide();
     // 16: the resource folder is only read, never created: when it cannot be reached the program ends.
@@ -137,9 +140,9 @@ void SKTWindowController::awakeFromNib()
     // 17
     Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
     // 18
-    selectFirst(design().shape_border_style);
-    selectFirst(design().Shape_Type_Combo);
-    design().Show_Hide_Ruler_ChkBox();
+    selectFirst(dsg.shape_border_style);
+    selectFirst(dsg.Shape_Type_Combo);
+    dsg.Show_Hide_Ruler_ChkBox();
     // 19
     if (Gen_Temp_Img_btn)
         Gen_Temp_Img_btn->hide();
@@ -148,7 +151,7 @@ void SKTWindowController::awakeFromNib()
     if (ONLY_QR_MODE) {
         design_file_EXT = QStringLiteral("qlf");
         show(Export_Template_Btn);
-        hide(design().design_browse_excel_box);
+        hide(dsg.design_browse_excel_box);
         Barcode_ADV_QR_tab_label = QStringLiteral("Quick Mode");
         Barcode_Design_tab_label = QStringLiteral("Designing Mode");
         Barcode_mode_tab->setTabText(Barcode_mode_tab->indexOf(Barcode_Design_tab), Barcode_Design_tab_label);
@@ -160,26 +163,26 @@ void SKTWindowController::awakeFromNib()
         for (QAction *a : {Mail_menu_item, manage_series_menu_item, import_wizard_menu_item, create_series_menu_item,
                            Backup_menu_item})
             a->setVisible(false);
-        show(design().Edit_Qr_Code_Val_BTN);
-        if (design().manual_brws_box && design().Data_source_box_DES)
-            design().manual_brws_box->move(design().Data_source_box_DES->pos() + QPoint(0, 80));
+        show(dsg.Edit_Qr_Code_Val_BTN);
+        if (dsg.manual_brws_box && dsg.Data_source_box_DES)
+            dsg.manual_brws_box->move(dsg.Data_source_box_DES->pos() + QPoint(0, 80));
     } else {
         if (ONLY_STD_MODE) {
             Mail_menu_item->setVisible(false);
             Backup_menu_item->setVisible(false);
             detachTab(Barcode_mode_tab, Barcode_ADV_QR_tab, nullptr);
         }
-        show(design().design_browse_excel_box);
+        show(dsg.design_browse_excel_box);
         hide(Export_Template_Btn);
-        hide(design().Edit_Qr_Code_Val_BTN);
+        hide(dsg.Edit_Qr_Code_Val_BTN);
     }
     // 20: the sidebar starts with the card's four tabs.
     Not_Draw_Only_Prop_Change = true;
-    for (QWidget *tab : {design().line_tab, design().shape_tab, design().text_edtng_tab, design().text_prop_tab, design().image_tab, design().sign_tab, design().datasource_tab,
-                         design().aligmnt_tab, design().barcode_tab, design().Lock_tab, design().card_setting_tab})
-        detachTab(design().sett_tab, tab, nullptr);
+    for (QWidget *tab : {dsg.line_tab, dsg.shape_tab, dsg.text_edtng_tab, dsg.text_prop_tab, dsg.image_tab, dsg.sign_tab, dsg.datasource_tab,
+                         dsg.aligmnt_tab, dsg.barcode_tab, dsg.Lock_tab, dsg.card_setting_tab})
+        detachTab(dsg.sett_tab, tab, nullptr);
     // 21: label-stock vendors: "Custom", then one per catalogue file.
-    if (design().Label_ComboBox) {
+    if (dsg.Label_ComboBox) {
         QStringList vendors{QStringLiteral("Custom")};
         const QDir pages(Resource_Path + QStringLiteral("/Formats/pages/"));
         for (const QString &entry : pages.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
@@ -187,86 +190,86 @@ void SKTWindowController::awakeFromNib()
             if (dot > 0 && entry.mid(dot + 1).toLower() == QStringLiteral("xml"))
                 vendors << entry.left(dot);
         }
-        platform::ui::fillCombo(design().Label_ComboBox, vendors);
-        design().Label_ComboBox->setCurrentIndex(0);
+        platform::ui::fillCombo(dsg.Label_ComboBox, vendors);
+        dsg.Label_ComboBox->setCurrentIndex(0);
         try {
-            if (!design().Product_num_ComboBox || design().Product_num_ComboBox->count() == 0)
+            if (!dsg.Product_num_ComboBox || dsg.Product_num_ComboBox->count() == 0)
                 throw std::out_of_range("The label-stock product list is empty.");
-            design().Product_num_ComboBox->setCurrentIndex(0);
+            dsg.Product_num_ComboBox->setCurrentIndex(0);
         } catch (const std::exception &e) {
             Show_NSLog_Message(QString::fromUtf8(e.what()));
         }
     }
     // 22
-    barcodeMode().List_Barcode_Grid_Value.clear();
-    barcodeMode().ListData_barcode.clear();
-    design().Fill_List_Data_RHS.clear();
-    SetObjEnabled(barcodeMode().batch_chk_Gp_Bx, false);
-    SetObjEnabled(barcodeMode().data_Sheet_Gp_Bx, false);
+    bm.List_Barcode_Grid_Value.clear();
+    bm.ListData_barcode.clear();
+    dsg.Fill_List_Data_RHS.clear();
+    SetObjEnabled(bm.batch_chk_Gp_Bx, false);
+    SetObjEnabled(bm.data_Sheet_Gp_Bx, false);
     // 23
-    if (advQr().ADV_QR_HeaderText)
-        advQr().ADV_QR_HeaderText->setText(QStringLiteral("My QR Code"));
-    barcodeMode().Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
-    barcodeMode().Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
-    barcodeMode().HeaderText->setText(def_barcode_hdr_str);
-    barcodeMode().FooterText->setText(QStringLiteral("FOOTER"));
+    if (qr.ADV_QR_HeaderText)
+        qr.ADV_QR_HeaderText->setText(QStringLiteral("My QR Code"));
+    bm.Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
+    bm.Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
+    bm.HeaderText->setText(def_barcode_hdr_str);
+    bm.FooterText->setText(QStringLiteral("FOOTER"));
     // 24
     Measument_Unit_Is = last_unit_val = 2;
     Measument_Unit_Is_Barcode = last_unit_val_Barcode = 1;
     Measument_Unit_Is_Adv_QR = last_unit_val_Adv_QR = 1;
-    barcodeMode()._setLabels_Barcode();
+    bm._setLabels_Barcode();
     // 25
-    barcodeMode().HeightText_2D->setText(QStringLiteral("60"));
-    barcodeMode().HeightStepper_2D->setIntValue(60);
-    if (advQr().ADV_QR_HeightText_2D) {
-        advQr().ADV_QR_HeightText_2D->setText(QStringLiteral("120"));
-        advQr().ADV_QR_HeightStepper_2D->setIntValue(120);
+    bm.HeightText_2D->setText(QStringLiteral("60"));
+    bm.HeightStepper_2D->setIntValue(60);
+    if (qr.ADV_QR_HeightText_2D) {
+        qr.ADV_QR_HeightText_2D->setText(QStringLiteral("120"));
+        qr.ADV_QR_HeightStepper_2D->setIntValue(120);
     }
     // 26
-    barcodeMode().value_font_value->setText(fontLabel(barcodeMode().value_font));
-    barcodeMode().header_font_value->setText(fontLabel(barcodeMode().header_font));
-    barcodeMode().footer_font_value->setText(fontLabel(barcodeMode().footer_font));
+    bm.value_font_value->setText(fontLabel(bm.value_font));
+    bm.header_font_value->setText(fontLabel(bm.header_font));
+    bm.footer_font_value->setText(fontLabel(bm.footer_font));
     // 27
-    for (QComboBox *c : {barcodeMode().align_hdr_combo, barcodeMode().align_ftr_combo, advQr().ADV_QR_align_hdr_combo, advQr().ADV_QR_align_ftr_combo})
+    for (QComboBox *c : {bm.align_hdr_combo, bm.align_ftr_combo, qr.ADV_QR_align_hdr_combo, qr.ADV_QR_align_ftr_combo})
         if (c && c->count() > 1)
             c->setCurrentIndex(1);
-    for (QComboBox *c : {barcodeMode().qr_enc_mode_ComboBox, barcodeMode().qr_version_ComboBox, barcodeMode().qr_ec_lvl_ComboBox, advQr().ADV_QR_enc_mode_ComboBox,
-                         advQr().ADV_QR_version_ComboBox, advQr().ADV_QR_ec_lvl_ComboBox, barcodeMode().bar_align_combo, barcodeMode().bar_orient_combo, barcodeMode().DPI_ComboBox})
+    for (QComboBox *c : {bm.qr_enc_mode_ComboBox, bm.qr_version_ComboBox, bm.qr_ec_lvl_ComboBox, qr.ADV_QR_enc_mode_ComboBox,
+                         qr.ADV_QR_version_ComboBox, qr.ADV_QR_ec_lvl_ComboBox, bm.bar_align_combo, bm.bar_orient_combo, bm.DPI_ComboBox})
         selectFirst(c);
     // 28
-    design()._setLabels();
+    dsg._setLabels();
     // 29
-    if (design().Card_image_layout && design().Card_image_layout->count() > 1)
-        design().Card_image_layout->setCurrentIndex(1);
+    if (dsg.Card_image_layout && dsg.Card_image_layout->count() > 1)
+        dsg.Card_image_layout->setCurrentIndex(1);
     // 30
-    if (design().Text_Date_style) {
-        platform::ui::fillCombo(design().Text_Date_style, {QStringLiteral("M-d-yyyy"), QStringLiteral("M-d-yy"), QStringLiteral("MM-dd-yy"),
+    if (dsg.Text_Date_style) {
+        platform::ui::fillCombo(dsg.Text_Date_style, {QStringLiteral("M-d-yyyy"), QStringLiteral("M-d-yy"), QStringLiteral("MM-dd-yy"),
                                                   QStringLiteral("MM-dd-yyyy"), QStringLiteral("yy-MM-dd"), QStringLiteral("yyyy-MM-dd"),
                                                   QStringLiteral("dd-MMM-yy"), QStringLiteral("dd-MM-yyyy"), QStringLiteral("d-M-yy")});
-        selectFirst(design().Text_Date_style);
+        selectFirst(dsg.Text_Date_style);
     }
-    if (design().Text_Time_style) {
-        platform::ui::fillCombo(design().Text_Time_style, {QStringLiteral("h:mm:ss a"), QStringLiteral("hh:mm:ss a"),
+    if (dsg.Text_Time_style) {
+        platform::ui::fillCombo(dsg.Text_Time_style, {QStringLiteral("h:mm:ss a"), QStringLiteral("hh:mm:ss a"),
                                                   QStringLiteral("H:mm:ss"), QStringLiteral("HH:mm:ss")});
-        selectFirst(design().Text_Time_style);
+        selectFirst(dsg.Text_Time_style);
     }
     // 31
-    selectFirst(design().Text_vert_align_combo);
-    selectFirst(design().Text_align_combo);
-    selectFirst(design().Text_case_combo);
+    selectFirst(dsg.Text_vert_align_combo);
+    selectFirst(dsg.Text_align_combo);
+    selectFirst(dsg.Text_case_combo);
     // 32
-    if (design().shape_hatch_style) {
-        platform::ui::fillCombo(design().shape_hatch_style, {});
-        if (design().shape_hatch_style->isEditable())
-            design().shape_hatch_style->setEditText(QString());
+    if (dsg.shape_hatch_style) {
+        platform::ui::fillCombo(dsg.shape_hatch_style, {});
+        if (dsg.shape_hatch_style->isEditable())
+            dsg.shape_hatch_style->setEditText(QString());
     }
     // 33
-    if (design().Card_bor_Text) {
-        design().Card_bor_Text->setText(QStringLiteral("3"));
-        design().Card_bor_Stepper->setIntValue(3);
+    if (dsg.Card_bor_Text) {
+        dsg.Card_bor_Text->setText(QStringLiteral("3"));
+        dsg.Card_bor_Stepper->setIntValue(3);
     }
-    selectFirst(design().Card_border_style);
-    design().card_prop_set(QStringLiteral("S"));
+    selectFirst(dsg.Card_border_style);
+    dsg.card_prop_set(QStringLiteral("S"));
     // 34: hatch patterns, sorted by their names in character order.
     {
         QStringList names;
@@ -276,13 +279,13 @@ void SKTWindowController::awakeFromNib()
             names << (dot > 0 ? entry.left(dot) : entry);
         }
         std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseSensitive) < 0; });
-        if (design().shape_hatch_style)
-            design().shape_hatch_style->addItems(names);
-        if (design().Card_hatch_style)
-            design().Card_hatch_style->addItems(names);
+        if (dsg.shape_hatch_style)
+            dsg.shape_hatch_style->addItems(names);
+        if (dsg.Card_hatch_style)
+            dsg.Card_hatch_style->addItems(names);
         if (!names.isEmpty()) {
-            selectFirst(design().shape_hatch_style);
-            selectFirst(design().Card_hatch_style);
+            selectFirst(dsg.shape_hatch_style);
+            selectFirst(dsg.Card_hatch_style);
         }
     }
     // 35-36
@@ -290,30 +293,30 @@ void SKTWindowController::awakeFromNib()
     setPrintInfo(platform::PrintInfo::sharedPrintInfo());
     // 38
     if (document())
-        design().SetDocumentCanvasSize(SKTDocument::canvasSize_size_val(true, QSizeF()));
+        dsg.SetDocumentCanvasSize(SKTDocument::canvasSize_size_val(true, QSizeF()));
     // 40
-    design().selectedToolDidChange();
+    dsg.selectedToolDidChange();
     // 43-44
-    selectFirst(barcodeMode().qr_version_ComboBox);
-    platform::ui::fillCombo(barcodeMode().dm_format_ComboBox, barcode_editor_items::dataMatrixSizes());
-    selectFirst(barcodeMode().dm_format_ComboBox);
-    platform::ui::fillCombo(barcodeMode().dm_encoding_ComboBox, barcode_editor_items::dataMatrixEncodings());
-    selectFirst(barcodeMode().dm_encoding_ComboBox);
+    selectFirst(bm.qr_version_ComboBox);
+    platform::ui::fillCombo(bm.dm_format_ComboBox, barcode_editor_items::dataMatrixSizes());
+    selectFirst(bm.dm_format_ComboBox);
+    platform::ui::fillCombo(bm.dm_encoding_ComboBox, barcode_editor_items::dataMatrixEncodings());
+    selectFirst(bm.dm_encoding_ComboBox);
     // 45
-    barcodeMode().bar_image_frame_rect = barcodeMode().image_scroll->geometry();
-    if (advQr().QR_image_scroll)
-        advQr().ADV_QR_image_frame_rect = advQr().QR_image_scroll->geometry();
+    bm.bar_image_frame_rect = bm.image_scroll->geometry();
+    if (qr.QR_image_scroll)
+        qr.ADV_QR_image_frame_rect = qr.QR_image_scroll->geometry();
     // 46-47
-    barcodeMode().goButtonActionPerformed();
+    bm.goButtonActionPerformed();
     projects().New_Project_Setting_Reset(true);
     // 48-49
-    design().Set_Canvas_to_100_percent();
-    design().Refresh_Canvas();
-    design().changeViewController(0);
+    dsg.Set_Canvas_to_100_percent();
+    dsg.Refresh_Canvas();
+    dsg.changeViewController(0);
     Show_Hide_Main_Window(true);
     // 50-51
     Invalid_Barcode_Data_Image = Rotated::Image_For_invalid_Data(QRectF(0, 0, 200, 100), QStringLiteral("Invalid Data"));
-    barcodeMode().Fill_Combo_List_Reading_Data_List_File(0, QString(), 0);
+    bm.Fill_Combo_List_Reading_Data_List_File(0, QString(), 0);
     // 52
     form_is_loading = false;
 }

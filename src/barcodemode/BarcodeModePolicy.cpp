@@ -48,42 +48,45 @@ bool BarcodeModeController::valueBoundToSeries() const
 
 BarcodeModeController::Preview BarcodeModeController::preview()
 {
+    AdvQrController &qr = hub.advQr();
     if (Barcode_Setting_Or_Designing_Mode == 2)
-        return {hub.advQr().QR_barcodeImage, hub.advQr().QR_image_scroll, hub.advQr().ADV_QR_barcode_error_label, &hub.advQr().ADV_QR_image_frame_rect, &hub.advQr().image_adv_QR};
+        return {qr.QR_barcodeImage, qr.QR_image_scroll, qr.ADV_QR_barcode_error_label, &qr.ADV_QR_image_frame_rect, &qr.image_adv_QR};
     return BarcodeEditor::preview();
 }
 
 barcode_sizes::MarginInputs BarcodeModeController::twoDMarginInputs() const
 {
+    AdvQrController &qr = hub.advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2)
         return BarcodeEditor::twoDMarginInputs();
     auto number = [](const QLineEdit *f) { return f ? f->text().trimmed().toDouble() : 0.0; };
     barcode_sizes::MarginInputs in;
     in.value = 0;
-    in.header = number(hub.advQr().ADV_QR_hdr_mar_Text);
-    in.footer = number(hub.advQr().ADV_QR_ftr_mar_Text);
-    in.leftRight = number(hub.advQr().ADV_QR_LR_mar_Text);
-    in.topBottom = number(hub.advQr().ADV_QR_TB_mar_Text);
+    in.header = number(qr.ADV_QR_hdr_mar_Text);
+    in.footer = number(qr.ADV_QR_ftr_mar_Text);
+    in.leftRight = number(qr.ADV_QR_LR_mar_Text);
+    in.topBottom = number(qr.ADV_QR_TB_mar_Text);
     in.captionHidden = true;
-    in.headerHidden = hub.advQr().ADV_QR_hideHeaderCheckbox && hub.advQr().ADV_QR_hideHeaderCheckbox->isChecked();
-    in.footerHidden = hub.advQr().ADV_QR_hideFooterCheckbox && hub.advQr().ADV_QR_hideFooterCheckbox->isChecked();
+    in.headerHidden = qr.ADV_QR_hideHeaderCheckbox && qr.ADV_QR_hideHeaderCheckbox->isChecked();
+    in.footerHidden = qr.ADV_QR_hideFooterCheckbox && qr.ADV_QR_hideFooterCheckbox->isChecked();
     in.unit = Measument_Unit_Is_Adv_QR;
     return in;
 }
 
 void BarcodeModeController::fillModeStyle(BarcodeSettings &s) const
 {
+    AdvQrController &qr = hub.advQr();
     BarcodeEditor::fillModeStyle(s);
     if (s.mode != 2)
         return;
     // The Advanced QR mode frames its symbols with its own fonts, colours, alignments and logo.
-    s.align_hdr = hub.advQr().ADV_QR_align_hdr_combo ? hub.advQr().ADV_QR_align_hdr_combo->currentText() : QString();
-    s.align_ftr = hub.advQr().ADV_QR_align_ftr_combo ? hub.advQr().ADV_QR_align_ftr_combo->currentText() : QString();
-    s.header_font = hub.advQr().ADV_QR_header_font;
-    s.footer_font = hub.advQr().ADV_QR_footer_font;
-    if (hub.advQr().ADV_QR_bar_hdr_clr) s.bar_hdr_clr = hub.advQr().ADV_QR_bar_hdr_clr->color();
-    if (hub.advQr().ADV_QR_bar_ftr_clr) s.bar_ftr_clr = hub.advQr().ADV_QR_bar_ftr_clr->color();
-    if (hub.advQr().ADV_QR_back_bg_clr) s.bar_back_clr = hub.advQr().ADV_QR_back_bg_clr->color();
-    s.USE_QR_LOGO = hub.advQr().ADV_QR_USE_QR_LOGO;
-    s.USE_QR_LOGO_IMG = hub.advQr().ADV_QR_USE_QR_LOGO_IMG;
+    s.align_hdr = qr.ADV_QR_align_hdr_combo ? qr.ADV_QR_align_hdr_combo->currentText() : QString();
+    s.align_ftr = qr.ADV_QR_align_ftr_combo ? qr.ADV_QR_align_ftr_combo->currentText() : QString();
+    s.header_font = qr.ADV_QR_header_font;
+    s.footer_font = qr.ADV_QR_footer_font;
+    if (qr.ADV_QR_bar_hdr_clr) s.bar_hdr_clr = qr.ADV_QR_bar_hdr_clr->color();
+    if (qr.ADV_QR_bar_ftr_clr) s.bar_ftr_clr = qr.ADV_QR_bar_ftr_clr->color();
+    if (qr.ADV_QR_back_bg_clr) s.bar_back_clr = qr.ADV_QR_back_bg_clr->color();
+    s.USE_QR_LOGO = qr.ADV_QR_USE_QR_LOGO;
+    s.USE_QR_LOGO_IMG = qr.ADV_QR_USE_QR_LOGO_IMG;
 }

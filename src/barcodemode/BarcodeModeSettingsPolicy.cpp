@@ -306,15 +306,16 @@ void BarcodeModeController::Footer_Font_Changed(QObject *sender)
 
 void BarcodeModeController::header_changeFont(const QFont &picked)
 {
+    AdvQrController &qr = hub.advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         BarcodeEditor::header_changeFont(picked);
         return;
     }
     try {
-        hub.advQr().ADV_QR_header_font = picked;
-        if (hub.advQr().ADV_QR_header_font_value)
-            hub.advQr().ADV_QR_header_font_value->setText(fontDisplayText(hub.advQr().ADV_QR_header_font));
-        setHeaderFontSize(float(hub.advQr().ADV_QR_header_font.pointSizeF()));
+        qr.ADV_QR_header_font = picked;
+        if (qr.ADV_QR_header_font_value)
+            qr.ADV_QR_header_font_value->setText(fontDisplayText(qr.ADV_QR_header_font));
+        setHeaderFontSize(float(qr.ADV_QR_header_font.pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
@@ -323,15 +324,16 @@ void BarcodeModeController::header_changeFont(const QFont &picked)
 
 void BarcodeModeController::footer_changeFont(const QFont &picked)
 {
+    AdvQrController &qr = hub.advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         BarcodeEditor::footer_changeFont(picked);
         return;
     }
     try {
-        hub.advQr().ADV_QR_footer_font = picked;
-        if (hub.advQr().ADV_QR_footer_font_value)
-            hub.advQr().ADV_QR_footer_font_value->setText(fontDisplayText(hub.advQr().ADV_QR_footer_font));
-        setFooterFontSize(float(hub.advQr().ADV_QR_footer_font.pointSizeF()));
+        qr.ADV_QR_footer_font = picked;
+        if (qr.ADV_QR_footer_font_value)
+            qr.ADV_QR_footer_font_value->setText(fontDisplayText(qr.ADV_QR_footer_font));
+        setFooterFontSize(float(qr.ADV_QR_footer_font.pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));

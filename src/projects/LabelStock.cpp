@@ -19,29 +19,31 @@
 
 int ProjectsController::Read_XML_File(const QString &path, const QString &, const QString &vendor, bool)
 {
+    DesignController &dsg = hub.design();
     prod_list.clear();
     QStringList items;
-    if (hub.design().Product_num_ComboBox)
-        for (int i = 0; i < hub.design().Product_num_ComboBox->count(); ++i)
-            items << hub.design().Product_num_ComboBox->itemText(i);
+    if (dsg.Product_num_ComboBox)
+        for (int i = 0; i < dsg.Product_num_ComboBox->count(); ++i)
+            items << dsg.Product_num_ComboBox->itemText(i);
     const int before = int(items.size());
     labelstock::CatalogueRead read = labelstock::Read_Catalogue(path, vendor, items);
     prod_list = std::move(read.products);
-    if (hub.design().Product_num_ComboBox) {
-        const QSignalBlocker block(hub.design().Product_num_ComboBox);
-        const int selected = hub.design().Product_num_ComboBox->currentIndex();
-        hub.design().Product_num_ComboBox->addItems(read.items.mid(before));
-        hub.design().Product_num_ComboBox->setCurrentIndex(selected);
+    if (dsg.Product_num_ComboBox) {
+        const QSignalBlocker block(dsg.Product_num_ComboBox);
+        const int selected = dsg.Product_num_ComboBox->currentIndex();
+        dsg.Product_num_ComboBox->addItems(read.items.mid(before));
+        dsg.Product_num_ComboBox->setCurrentIndex(selected);
     }
     return int(prod_list.size());
 }
 
 void ProjectsController::Read_Selected_Product_Label_Value()
 {
+    DesignController &dsg = hub.design();
     try {
-        if (prod_list.empty() || !hub.design().Product_num_ComboBox)
+        if (prod_list.empty() || !dsg.Product_num_ComboBox)
             return;
-        const int index = hub.design().Product_num_ComboBox->currentIndex();
+        const int index = dsg.Product_num_ComboBox->currentIndex();
         if (index < 0 || index >= int(prod_list.size()))
             return;
         const QSizeF mm = labelstock::Label_Size_MM(prod_list.at(size_t(index)));
@@ -51,12 +53,12 @@ void ProjectsController::Read_Selected_Product_Label_Value()
             if (stepper)
                 stepper->setDoubleValue(value);
         };
-        put(hub.design().width_Text, hub.design().width_Stepper, mm.width());
-        put(hub.design().height_Text, hub.design().height_Stepper, mm.height());
+        put(dsg.width_Text, dsg.width_Stepper, mm.width());
+        put(dsg.height_Text, dsg.height_Stepper, mm.height());
         // The sizes are millimetres: convert from there into the design unit, as the other card
         // size writers do, so that the fields never show millimetres under another unit's label.
         last_unit_val = 2;
-        hub.design().Apply_unit_Chaneg_Values();
+        dsg.Apply_unit_Chaneg_Values();
         last_unit_val = Measument_Unit_Is;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
