@@ -9,6 +9,7 @@ namespace platform {
 
 class ColorWell : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QColor color READ color WRITE setColor)
 public:
     explicit ColorWell(QWidget *parent = nullptr);
 

@@ -10,6 +10,7 @@ namespace platform {
 
 class PictureView : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(Qt::Alignment imageAlignment READ imageAlignment WRITE setImageAlignment)
 public:
     explicit PictureView(QWidget *parent = nullptr);
 

@@ -11,6 +11,11 @@ namespace platform {
 
 class Stepper : public QWidget {
     Q_OBJECT
+    // In this order, so that a form sets the range before the value it clamps.
+    Q_PROPERTY(double minValue READ minValue WRITE setMinValue)
+    Q_PROPERTY(double maxValue READ maxValue WRITE setMaxValue)
+    Q_PROPERTY(double increment READ increment WRITE setIncrement)
+    Q_PROPERTY(double doubleValue READ doubleValue WRITE setDoubleValue)
 public:
     explicit Stepper(QWidget *parent = nullptr);
 
