@@ -3,7 +3,7 @@
 
 #include "core/Globals.h"
 #include "engines/pdf417/pdf417Tool.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "engines/pdf417/pdf417lib.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,6 @@
 //   bench_qr [--values FILE]   also writes the 1,000 values, one a line, for a comparison run
 //                              (for example: zint -b 58 --secure=2 --batch --filetype=png -o DIR/~~~~.png -i FILE)
 
-#include "core/Globals.h"
 #include "engines/qr/QREncoder.h"
 #include "engines/qr/QR_Encode.h"
 
@@ -50,10 +49,9 @@ struct Run {
     int written = 0;
 };
 
-// side: the symbol side in points; quick: Type_draw_2d_flag (no raise to USED_DPI_VALUE).
+// side: the symbol side in points; quick: the module image itself (no raise to 600 DPI).
 Run runBatch(const QStringList &values, const QString &folder, int side, bool quick, bool twoPixelModules)
 {
-    Type_draw_2d_flag = quick;
     Run run;
     QElapsedTimer timer;
     timer.start();
@@ -63,7 +61,7 @@ Run runBatch(const QStringList &values, const QString &folder, int side, bool qu
         if (!grid)
             continue;
         const int dimension = twoPixelModules ? int(grid->dimension()) * 2 + 16 : side;
-        const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), dimension, Qt::black, Qt::white, false);
+        const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), dimension, Qt::black, Qt::white, false, quick ? 0 : 600);
         const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(++index, 4, 10, QLatin1Char('0')));
         if (!picture.isNull() && writePng(picture.image(), path))
             ++run.written;
@@ -95,7 +93,6 @@ int main(int argc, char **argv)
     QTemporaryDir temp;
     if (!temp.isValid())
         return 1;
-    USED_DPI_VALUE = 600;
 
     // Encoding alone.
     {
@@ -144,9 +141,8 @@ int main(int argc, char **argv)
         }
         const double encodeSeconds = double(timer.nsecsElapsed()) / 1e9 / repeats;
         timer.restart();
-        Type_draw_2d_flag = false;
         const auto grid = QREncoder::encodeCStringWithECLevel(3, 0, bytes.constData());
-        const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), 400, Qt::black, Qt::white, false);
+        const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), 400, Qt::black, Qt::white, false, 600);
         const bool written = !picture.isNull() && writePng(picture.image(), QDir(temp.path()).filePath(QStringLiteral("v40h.png")));
         const double pngSeconds = double(timer.nsecsElapsed()) / 1e9;
         std::printf("version %lld-H encode     : %7.2f ms per symbol\n", static_cast<long long>(version), encodeSeconds * 1e3);

@@ -17,11 +17,15 @@ set(TAGORA_PCH_HEADERS
   <QtGui/QImage> <QtGui/QColor> <QtGui/QFont>
   <vector> <string> <memory> <algorithm> <functional>)
 
-# tagora_library(NAME DIRS dirs... [EXCLUDE paths...] [DEPS ...] [PRIVATE_DEPS ...])
+# tagora_library(NAME DIRS dirs... [QT components...] [EXCLUDE paths...] [DEPS ...] [PRIVATE_DEPS ...])
 # One static library from the sources under src/<dir> for each dir. Sources are globbed so that each
 # subsystem adds files without touching shared build files.
 function(tagora_library name)
-  cmake_parse_arguments(ARG "" "" "DIRS;EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DIRS;QT;EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
+  if(NOT ARG_QT)
+    set(ARG_QT Core Gui Widgets PrintSupport)
+  endif()
+  list(TRANSFORM ARG_QT PREPEND "Qt6::")
   set(srcs "")
   foreach(dir ${ARG_DIRS})
     file(GLOB_RECURSE dir_srcs CONFIGURE_DEPENDS
@@ -33,7 +37,7 @@ function(tagora_library name)
   endforeach()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport tagora_editions ${ARG_DEPS}
+  target_link_libraries(${name} PUBLIC ${ARG_QT} tagora_editions ${ARG_DEPS}
     PRIVATE tagora_warnings ${ARG_PRIVATE_DEPS})
   if(TAGORA_PCH)
     target_precompile_headers(${name} PRIVATE ${TAGORA_PCH_HEADERS})

@@ -11,7 +11,7 @@
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "barcodemode/BarcodeModeController.h"
@@ -77,7 +77,8 @@ void BarcodeEditor::Draw_QR_Barcode(const QString &value)
         if (version == 0)
             version = -1;   // automatic from now on
         const platform::Picture symbol = twod::qrByEncoder(value, qrLevelGlobal(), version, twod::fieldInt(HeightText_2D),
-                                                           bars, background, ticked(transparent_bkgnd));
+                                                           bars, background, ticked(transparent_bkgnd),
+                                                           Type_draw_2d_flag ? 0 : int(USED_DPI_VALUE));
         if (!symbol.isNull())
             image_2d = symbol;
     } catch (const std::exception &e) {

@@ -5,7 +5,7 @@
 
 #include "core/Globals.h"
 #include "barcodemode/TwoDFieldValues.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "platform/Stepper.h"
 
 #include <QComboBox>

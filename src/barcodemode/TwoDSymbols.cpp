@@ -4,7 +4,7 @@
 #include "core/Messages.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
 #include "engines/datamatrix/image.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "engines/qr/QREncoder.h"
 #include "engines/qr/QrGenerator.h"
 
@@ -64,12 +64,17 @@ platform::Picture qrByGenerator(const QString &value, const QString &level, cons
 }
 
 platform::Picture qrByEncoder(const QString &value, int level, int version, int side, const QColor &barColour,
-                              const QColor &backgroundColour, bool transparent)
+                              const QColor &backgroundColour, bool transparent, int dpi)
 {
     const std::shared_ptr<qr::DataMatrix> grid = QREncoder::encodeWithECLevel(level, version, value);
     if (!grid)
         return {};
-    return QREncoder::renderDataMatrix(grid.get(), side, barColour, backgroundColour, transparent);
+    QString error;
+    const platform::Picture picture =
+        QREncoder::renderDataMatrix(grid.get(), side, barColour, backgroundColour, transparent, dpi, &error);
+    if (picture.isNull() && !error.isEmpty())
+        Show_MessageBox(error);
+    return picture;
 }
 
 int pdf417Symbol(pdf417View &view, const QString &value, int width, int height, platform::Picture *symbol)

@@ -38,9 +38,10 @@ platform::Picture qrByGenerator(const QString &value, const QString &level, cons
                                 const QColor &backgroundColour, double size, int dpi);
 
 // Encoder route: the module grid of the value at the level index (0-3) and version (-1 or 0
-// automatic), painted into side x side points. Null when the value cannot be encoded.
+// automatic), painted into side x side points and raised to dpi when dpi > 0. Null when the value
+// cannot be encoded; an image that cannot be made is also reported to the user.
 platform::Picture qrByEncoder(const QString &value, int level, int version, int side, const QColor &barColour,
-                              const QColor &backgroundColour, bool transparent);
+                              const QColor &backgroundColour, bool transparent, int dpi);
 
 // PDF417 through the view: its frame becomes width x height points, the value is encoded with the
 // view's error level. Answers the view's result (0 made, 1 empty value, 2 encoder failure) and, on

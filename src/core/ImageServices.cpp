@@ -27,16 +27,10 @@ float MM_to_Points_Convert(float millimetres)
 platform::Picture Increase_DPI(const platform::Picture &image, double dpi)
 {
     try {
-        if (image.isNull() || image.size().isEmpty()) {
+        const platform::Picture raised = image.raisedTo(dpi);
+        if (raised.isNull())
             Show_NSLog_Message(QStringLiteral("Invalid image"));
-            return {};
-        }
-        const QImage bitmap = image.toImage(dpi);
-        if (bitmap.isNull()) {
-            Show_NSLog_Message(QStringLiteral("Invalid image"));
-            return {};
-        }
-        return platform::Picture::fromImage(bitmap, image.size());
+        return raised;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return {};

@@ -3,8 +3,8 @@
 #include "core/Globals.h"
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"
+#include "platform/Log.h"
 
-#include <QDebug>
 
 #include <exception>
 
@@ -63,9 +63,4 @@ int Show_YES_NO_Cancel_MessageBox(const QString &text)
     return 1000 + platform::runAlert(req);
 }
 
-void Show_NSLog_Message(const QString &text)
-{
-    if (text.isEmpty())
-        return;
-    qInfo().noquote() << text;
-}
+void Show_NSLog_Message(const QString &text) { platform::logLine(text); }

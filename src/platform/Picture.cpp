@@ -88,4 +88,14 @@ QImage Picture::toImage(double dpi) const
     return out;
 }
 
+Picture Picture::raisedTo(double dpi) const
+{
+    if (isNull() || m_size.isEmpty())
+        return {};
+    const QImage bitmap = toImage(dpi);
+    if (bitmap.isNull())
+        return {};
+    return fromImage(bitmap, m_size);
+}
+
 } // namespace platform

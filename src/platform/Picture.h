@@ -39,6 +39,9 @@ public:
     // float before the ceiling), premultiplied ARGB, transparent where nothing is painted, nearest
     // neighbour for bitmaps, the resolution recorded in the image.
     QImage toImage(double dpi) const;
+    // The picture as a bitmap rasterised at dpi, with the same size in points; null for a null or
+    // empty picture or a bitmap that cannot be allocated.
+    Picture raisedTo(double dpi) const;
     // The pixel size toImage(dpi) makes.
     static QSize pixelSize(const QSizeF &points, double dpi);
 

@@ -5,7 +5,7 @@
 
 #include "barcodemode/TwoDSymbols.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "barcodemode/BarcodeModeController.h"

@@ -4,7 +4,7 @@
 #include "test_twod_support.h"
 
 #include "core/Long_SMS_Dlg.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "platform/Stepper.h"
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"

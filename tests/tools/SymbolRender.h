@@ -9,7 +9,7 @@
 #include "barcodemode/BarcodeSizeRules.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "engines/qr/QrGenerator.h"
 #include "engines/BarcodeSettings.h"
 #include "engines/Symbologies.h"

@@ -1,6 +1,5 @@
 #include "engines/datamatrix/DataMatrixSymbol.h"
 
-#include "core/ImageServices.h"
 #include "platform/Files.h"
 
 #include <QFile>
@@ -170,7 +169,7 @@ platform::Picture renderSymbolForTool(const QByteArray &data, const QString &siz
         platform::Picture::fromImage(image, QSizeF(double(symbol.width) * m + 2, double(symbol.height) * m + 2));
     if (dpi <= 0)
         return picture;
-    const platform::Picture raised = Increase_DPI(picture, dpi);
+    const platform::Picture raised = picture.raisedTo(dpi);
     if (raised.isNull())
         return failed(QStringLiteral("The symbol image could not be raised to %1 DPI.").arg(dpi));
     return raised;

@@ -1,6 +1,6 @@
 #include "engines/pdf417/pdf417Tool.h"
 
-#include "engines/pdf417/pdf417View.h"
+#include "engines/pdf417/pdf417Bitmap.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,9 +1,7 @@
 #include "engines/qr/QREncoder.h"
 
-#include "core/Globals.h"
-#include "core/ImageServices.h"
-#include "core/Messages.h"
 #include "engines/qr/QR_Encode.h"
+#include "platform/Log.h"
 
 #include <QSizeF>
 
@@ -32,7 +30,7 @@ std::shared_ptr<qr::DataMatrix> QREncoder::encodeWithECLevel(int level, int vers
         const QByteArray bytes = string.toUtf8();
         return encodeCStringWithECLevel(level, version, bytes.constData());
     } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        platform::logLine(QString::fromUtf8(e.what()));
         return nullptr;
     }
 }
@@ -53,7 +51,7 @@ std::shared_ptr<qr::DataMatrix> QREncoder::encodeCStringWithECLevel(int level, i
                 grid->set(encoder->m_byModuleData[size_t(x)][size_t(y)] == 1 ? 1 : 0, x, y);
         return grid;
     } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        platform::logLine(QString::fromUtf8(e.what()));
         return nullptr;
     }
 }
@@ -116,7 +114,8 @@ QImage QREncoder::moduleImage(const qr::DataMatrix &matrix, int imageDimension, 
 }
 
 platform::Picture QREncoder::renderDataMatrix(const qr::DataMatrix *matrix, int imageDimension, const QColor &barcode_clr,
-                                              const QColor &bar_bg_clr, bool transp_bg)
+                                              const QColor &bar_bg_clr, bool transp_bg, double raiseToDpi,
+                                              QString *error)
 {
     if (!matrix || matrix->dimension() <= 0)
         return {};
@@ -125,11 +124,12 @@ platform::Picture QREncoder::renderDataMatrix(const qr::DataMatrix *matrix, int 
         if (image.isNull())
             throw std::runtime_error("Not enough memory for a QR image of that size.");
         platform::Picture picture = platform::Picture::fromImage(image, QSizeF(image.width(), image.height()));
-        if (!Type_draw_2d_flag)
-            picture = Increase_DPI(picture, USED_DPI_VALUE);
+        if (raiseToDpi > 0)
+            picture = picture.raisedTo(raiseToDpi);
         return picture;
     } catch (const std::exception &e) {
-        Show_MessageBox(QString::fromUtf8(e.what()));
+        if (error)
+            *error = QString::fromUtf8(e.what());
         return {};
     }
 }

@@ -35,10 +35,11 @@ public:
     // spare pixels split into margins (the extra one at the bottom and right), margins transparent
     // white, light modules transparent white when transp_bg is set and bar_bg_clr otherwise, dark
     // modules barcode_clr. A side below the grid's dimension is raised to one pixel per module.
-    // Unless Type_draw_2d_flag is set, the picture is raised to USED_DPI_VALUE (same size in points).
-    // Null for a null or empty grid.
+    // With raiseToDpi above 0 the picture is raised to that resolution (same size in points).
+    // Null for a null or empty grid; null with the reason in error when the image cannot be made.
     static platform::Picture renderDataMatrix(const qr::DataMatrix *matrix, int imageDimension, const QColor &barcode_clr,
-                                              const QColor &bar_bg_clr, bool transp_bg);
+                                              const QColor &bar_bg_clr, bool transp_bg, double raiseToDpi,
+                                              QString *error = nullptr);
 
     // The bitmap of renderDataMatrix() before any raise: Format_RGBA8888, not premultiplied, each
     // pixel the packed word above. Null for an empty grid or a side too large to allocate.

@@ -1,6 +1,5 @@
 #include "engines/qr/QrGenerator.h"
 
-#include "core/ImageServices.h"
 #include "engines/qr/QR_Encode.h"
 
 #include <QSizeF>
@@ -92,7 +91,7 @@ platform::Picture renderSymbolForTool(const QString &value, int level, double dp
                                                         QColor(Qt::black), QColor(Qt::white), sidePoints);
     if (picture.isNull())
         return {};
-    return Increase_DPI(picture, dpi);
+    return picture.raisedTo(dpi);
 }
 
 } // namespace qr

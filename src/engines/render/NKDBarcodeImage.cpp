@@ -1,6 +1,6 @@
 #include "engines/render/NKDBarcodeImage.h"
 
-#include "core/Messages.h"
+#include "platform/Log.h"
 #include "engines/render/NKDBarcodeOffscreenView.h"
 
 #include <exception>
@@ -13,7 +13,7 @@ platform::Picture imageFromBarcode(const NKDBarcode *barcode, std::shared_ptr<co
             return {};
         return view->picture();
     } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        platform::logLine(QString::fromUtf8(e.what()));
         return {};
     }
 }
@@ -28,7 +28,7 @@ platform::Picture imageFromBarcodeImage(const platform::Picture &image, std::sha
             return {};
         return view->picture();
     } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        platform::logLine(QString::fromUtf8(e.what()));
         return {};
     }
 }

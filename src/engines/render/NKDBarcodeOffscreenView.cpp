@@ -1,6 +1,6 @@
 #include "engines/render/NKDBarcodeOffscreenView.h"
 
-#include "core/Messages.h"
+#include "platform/Log.h"
 #include "engines/linear/NKDBarcode.h"
 
 #include <QPainter>
@@ -43,7 +43,7 @@ void NKDBarcodeOffscreenView::Init_for_setting_mode(const platform::Picture &ima
         m_frame = QSizeF(m_settings->width, m_settings->height);
         setBarcode_Image_2D(image);
     } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        platform::logLine(QString::fromUtf8(e.what()));
     }
 }
 
@@ -54,7 +54,7 @@ void NKDBarcodeOffscreenView::Init_for_designing_mode(const platform::Picture &i
         m_frame = render::twoDFrame(*m_settings, image.size());
         setBarcode_Image_2D(image);
     } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        platform::logLine(QString::fromUtf8(e.what()));
     }
 }
 

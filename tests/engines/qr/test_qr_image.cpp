@@ -3,7 +3,6 @@
 
 #include "QrTestUtil.h"
 
-#include "core/Globals.h"
 #include "engines/qr/QREncoder.h"
 #include "engines/qr/QrGenerator.h"
 
@@ -32,21 +31,7 @@ Rgba bytesAt(const QImage &image, int x, int y)
 
 const Rgba kMargin{255, 255, 255, 0};
 
-class QrImage : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        savedFlag = Type_draw_2d_flag;
-        savedDpi = USED_DPI_VALUE;
-    }
-    void TearDown() override
-    {
-        Type_draw_2d_flag = savedFlag;
-        USED_DPI_VALUE = savedDpi;
-    }
-    bool savedFlag = false;
-    int savedDpi = 600;
-};
+class QrImage : public ::testing::Test {};
 
 // Checks every pixel of a module image against the layout rule: whole-pixel modules, the spare
 // pixels split with the extra one at the bottom and right.
@@ -133,19 +118,16 @@ TEST_F(QrImage, SideBelowTheModuleCountIsRaisedToOnePixelPerModule)
         const QImage image = QREncoder::moduleImage(*grid, side, Qt::black, Qt::white, false);
         expectLayout(image, *grid, 21, 1, 0, 0, {0, 0, 0, 255}, {255, 255, 255, 255});
     }
-    Type_draw_2d_flag = true;
-    const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), 5, Qt::black, Qt::white, false);
+    const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), 5, Qt::black, Qt::white, false, 0);
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSizeF(21, 21));
 }
 
-TEST_F(QrImage, PictureIsRaisedToTheOutputResolutionUnlessTheQuickFlagIsSet)
+TEST_F(QrImage, PictureIsRaisedToTheResolutionAskedForAndKeptAsModulesWithoutOne)
 {
     const auto grid = QREncoder::encodeWithECLevel(1, -1, QStringLiteral("https://example.com/raise"));
     ASSERT_TRUE(grid);
-    Type_draw_2d_flag = false;
-    USED_DPI_VALUE = 600;
-    const platform::Picture raised = QREncoder::renderDataMatrix(grid.get(), 101, Qt::black, Qt::white, true);
+    const platform::Picture raised = QREncoder::renderDataMatrix(grid.get(), 101, Qt::black, Qt::white, true, 600);
     ASSERT_FALSE(raised.isNull());
     EXPECT_EQ(raised.size(), QSizeF(101, 101));
     EXPECT_EQ(raised.image().size(), QSize(842, 842));   // ceil(600 x 101 / 72)
@@ -153,11 +135,9 @@ TEST_F(QrImage, PictureIsRaisedToTheOutputResolutionUnlessTheQuickFlagIsSet)
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.text, QStringLiteral("https://example.com/raise"));
 
-    USED_DPI_VALUE = 300;
-    EXPECT_EQ(QREncoder::renderDataMatrix(grid.get(), 101, Qt::black, Qt::white, true).image().size(), QSize(421, 421));
+    EXPECT_EQ(QREncoder::renderDataMatrix(grid.get(), 101, Qt::black, Qt::white, true, 300).image().size(), QSize(421, 421));
 
-    Type_draw_2d_flag = true;
-    const platform::Picture quick = QREncoder::renderDataMatrix(grid.get(), 101, Qt::black, Qt::white, true);
+    const platform::Picture quick = QREncoder::renderDataMatrix(grid.get(), 101, Qt::black, Qt::white, true, 0);
     EXPECT_EQ(quick.size(), QSizeF(101, 101));
     EXPECT_EQ(quick.image().size(), QSize(101, 101));
     // 25 modules of 4 pixels: the one spare pixel is the right and bottom margin.
@@ -169,7 +149,6 @@ TEST_F(QrImage, PictureIsRaisedToTheOutputResolutionUnlessTheQuickFlagIsSet)
 
 TEST_F(QrImage, ModuleImagesWithTheirMarginsDecode)
 {
-    Type_draw_2d_flag = true;
     std::mt19937 rng(17);
     // Sides whose spare pixels leave margins of two modules or more.
     const struct { int version, side; } cases[] = {{1, 101}, {5, 190}, {10, 250}, {25, 340}, {40, 600}};
@@ -177,7 +156,7 @@ TEST_F(QrImage, ModuleImagesWithTheirMarginsDecode)
         const QString text = QString::fromUtf8(payload(Payload::Utf8Text, 10 + c.version, rng));
         const auto grid = QREncoder::encodeWithECLevel(1, c.version, text);
         ASSERT_TRUE(grid);
-        const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), c.side, QColor(0, 0, 80), Qt::white, false);
+        const platform::Picture picture = QREncoder::renderDataMatrix(grid.get(), c.side, QColor(0, 0, 80), Qt::white, false, 0);
         ASSERT_FALSE(picture.isNull());
         const Reading r = readQr(picture.image());
         ASSERT_TRUE(r.ok) << c.version << " side " << c.side;
@@ -195,9 +174,9 @@ TEST_F(QrImage, FacadeRefusesWhatCannotBeEncodedOrPainted)
     ASSERT_TRUE(cut);
     EXPECT_EQ(readQr(gridImage(*cut)).bytes, QByteArray("AB"));
 
-    EXPECT_TRUE(QREncoder::renderDataMatrix(nullptr, 100, Qt::black, Qt::white, false).isNull());
+    EXPECT_TRUE(QREncoder::renderDataMatrix(nullptr, 100, Qt::black, Qt::white, false, 0).isNull());
     const qr::DataMatrix empty(0);
-    EXPECT_TRUE(QREncoder::renderDataMatrix(&empty, 100, Qt::black, Qt::white, false).isNull());
+    EXPECT_TRUE(QREncoder::renderDataMatrix(&empty, 100, Qt::black, Qt::white, false, 0).isNull());
     EXPECT_TRUE(QREncoder::moduleImage(empty, 100, Qt::black, Qt::white, false).isNull());
 }
 

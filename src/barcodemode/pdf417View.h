@@ -1,10 +1,10 @@
 #pragma once
 // The PDF417 view: owns one encoder record, encodes a string into it and turns the bitmap into a
 // picture of the view's own size, raised to the output resolution unless the one-shot 2D flag is
-// set. A plain object with a frame, not a widget: whoever shows it calls drawRect with a painter,
+// set. The Barcode mode's editors own one each. A plain object with a frame, not a widget: whoever shows it calls drawRect with a painter,
 // and the drag-and-drop handlers take and give QMimeData.
 
-#include "engines/pdf417/pdf417lib.h"
+#include "engines/pdf417/pdf417Bitmap.h"
 #include "platform/Picture.h"
 
 #include <QByteArray>
@@ -19,15 +19,6 @@
 class QDataStream;
 class QMimeData;
 class QPainter;
-
-namespace pdf417 {
-
-// The bytes a text is encoded as: Latin-1 when every character has one, else UTF-8.
-QByteArray textBytes(const QString &text);
-// The record's bitmap as a one-bit image, one pixel per module, bars black on white.
-QImage bitmapImage(const _pdf417param &param);
-
-} // namespace pdf417
 
 class pdf417View {
 public:

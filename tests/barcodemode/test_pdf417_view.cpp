@@ -1,11 +1,7 @@
-// The PDF417 view: states, log lines, image size and resolution, coding, drag and drop; and the
-// stand-alone rendering for tools.
-
-#include "Pdf417Testing.h"
+// The PDF417 view: states, log lines, image size and resolution, coding, drag and drop.
 
 #include "core/Globals.h"
-#include "engines/pdf417/pdf417Tool.h"
-#include "engines/pdf417/pdf417View.h"
+#include "barcodemode/pdf417View.h"
 #include "support/Decode.h"
 #include "support/ScriptedResponder.h"
 
@@ -306,24 +302,4 @@ TEST_F(Pdf417ViewTest, DragAndDropOnlyWhileTheFlagsAreOn)
     const QImage dragged = reader.read();
     ASSERT_FALSE(dragged.isNull());
     EXPECT_EQ(dragged.size(), view.getImage().image().size());
-}
-
-TEST_F(Pdf417ViewTest, StandAloneRenderingForTools)
-{
-    QString error;
-    const platform::Picture picture = pdf417::renderSymbolForTool(QStringLiteral("PDF417 for the symbol tool"), 3, 288, &error);
-    ASSERT_FALSE(picture.isNull()) << error.toStdString();
-    const QImage image = picture.image();
-    // Whole pixels per module (4 at 288 DPI), the size in points from the resolution.
-    EXPECT_EQ(image.width() % 4, 0);
-    EXPECT_NEAR(picture.size().width(), image.width() * 72.0 / 288, 1e-9);
-    const testsupport::Decoded d = testsupport::decode(image, QStringLiteral("PDF417"));
-    ASSERT_TRUE(d.ok);
-    EXPECT_EQ(d.text, QStringLiteral("PDF417 for the symbol tool"));
-
-    EXPECT_TRUE(pdf417::renderSymbolForTool(QString(6000, QLatin1Char('a')), 2, 72, &error).isNull());
-    EXPECT_EQ(error, QStringLiteral("Error encountered while drawing barcode, error 1."));
-    EXPECT_TRUE(pdf417::renderSymbolForTool(QString(), 2, 72, &error).isNull());
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(pdf417::renderSymbolForTool(QStringLiteral("x"), 2, 0, nullptr).isNull());
 }
