@@ -4,10 +4,14 @@ add_library(tagora_warnings INTERFACE)
 target_compile_options(tagora_warnings INTERFACE -Wall -Wextra -Wpedantic
   $<$<BOOL:${TAGORA_WERROR}>:-Werror>)
 
+# The edition flags reach only the libraries that branch on them, so that the others compile to the
+# same objects in every edition (and come from ccache in the edition builds).
 add_library(tagora_editions INTERFACE)
 target_compile_definitions(tagora_editions INTERFACE
   ONLY_STD_MODE_FLAG=$<BOOL:${ONLY_STD_MODE}>
-  ONLY_QR_MODE_FLAG=$<BOOL:${ONLY_QR_MODE}>
+  ONLY_QR_MODE_FLAG=$<BOOL:${ONLY_QR_MODE}>)
+add_library(tagora_paths INTERFACE)
+target_compile_definitions(tagora_paths INTERFACE
   TAGORA_SOURCE_RESOURCES="${PROJECT_SOURCE_DIR}/resources"
   TAGORA_INSTALL_RESOURCES="${CMAKE_INSTALL_PREFIX}/share/tagora")
 
@@ -18,6 +22,7 @@ set(TAGORA_PCH_HEADERS
   <vector> <string> <memory> <algorithm> <functional>)
 
 # tagora_library(NAME DIRS dirs... [QT components...] [EXCLUDE paths...] [DEPS ...] [PRIVATE_DEPS ...])
+# Link tagora_editions in DEPS where the code branches on the edition.
 # One static library from the sources under src/<dir> for each dir. Sources are globbed so that each
 # subsystem adds files without touching shared build files.
 function(tagora_library name)
@@ -37,7 +42,7 @@ function(tagora_library name)
   endforeach()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_QT} tagora_editions ${ARG_DEPS}
+  target_link_libraries(${name} PUBLIC ${ARG_QT} ${ARG_DEPS}
     PRIVATE tagora_warnings ${ARG_PRIVATE_DEPS})
   if(TAGORA_PCH)
     target_precompile_headers(${name} PRIVATE ${TAGORA_PCH_HEADERS})
