@@ -1,5 +1,6 @@
-// The main window's description ("DrawWindow"): menus, toolbar, banner, the mode tabs and their
-// pages, and the sheets. Each subsystem builds its own page; the widgets are named after their outlets.
+// The main window's description ("DrawWindow"): the banner and the mode tabs from DrawWindow.ui,
+// the please-wait sheet from PleaseWaitSheet.ui, and in code the menus and the toolbar, which differ
+// per edition. Each subsystem builds its own page; the widgets are named after their outlets.
 
 #include "app/SKTWindowController.h"
 
@@ -10,15 +11,16 @@
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
 
+#include "ui_DrawWindow.h"
+#include "ui_PleaseWaitSheet.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyle>
@@ -27,25 +29,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The banner across the top of the window, its image tiled from the top-left corner.
-class Banner : public QWidget {
-public:
-    Banner(const QImage &tile, QWidget *parent) : QWidget(parent), m_tile(tile) { setFixedHeight(34); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        if (m_tile.isNull())
-            p.fillRect(rect(), QColor(219, 226, 238));
-        else
-            p.drawTiledPixmap(rect(), QPixmap::fromImage(m_tile));
-    }
-
-private:
-    QImage m_tile;
-};
 
 QAction *toolbarItem(QMainWindow *window, const char *identifier, const QString &label, QStyle::StandardPixmap icon)
 {
@@ -64,15 +47,41 @@ QAction *menuItem(QMenu *menu, const char *name, const QString &title, const QKe
     return a;
 }
 
+void bindDrawWindow(SKTWindowController &c, const Ui::DrawWindow &ui)
+{
+    c.Show_Template_Btn = ui.Show_Template_Btn;
+    c.Gen_Temp_Img_btn = ui.Gen_Temp_Img_btn;
+    c.Export_Template_Btn = ui.Export_Template_Btn;
+    c.website_1 = ui.website_1;
+    c.support_id = ui.support_id;
+    c.Barcode_mode_tab = ui.Barcode_mode_tab;
+    c.Barcode_setting_tab = ui.Barcode_setting_tab;
+    c.Barcode_Design_tab = ui.Barcode_Design_tab;
+    c.Barcode_ADV_QR_tab = ui.Barcode_ADV_QR_tab;
+}
+
+void bindPleaseWaitSheet(SKTWindowController &c, const Ui::PleaseWaitSheet &ui)
+{
+    c.modeless_msg_lbl = ui.modeless_msg_lbl;
+}
+
 } // namespace
 
 void SKTWindowController::loadWindowDescription()
 {
+    // The banner and the mode tabs come from the form; menus and toolbar differ per edition.
     window_ = new QMainWindow;
     Main_wnd = window_;
-    window_->setObjectName(QStringLiteral("DrawWindow"));
+    Ui::DrawWindow ui;
+    ui.setupUi(window_);
+    bindDrawWindow(*this, ui);
     window_->setWindowTitle(App_Name);
-    window_->resize(1280, 860);
+    ui.banner_title->setText(ui.banner_title->text().arg(App_Name));
+    ui.banner_view->setTile(banner_image);
+    // The labels of the tabs, kept for the editions that take pages out and put them back.
+    Barcode_setting_tab_label = Barcode_mode_tab->tabText(Barcode_mode_tab->indexOf(Barcode_setting_tab));
+    Barcode_Design_tab_label = Barcode_mode_tab->tabText(Barcode_mode_tab->indexOf(Barcode_Design_tab));
+    Barcode_ADV_QR_tab_label = Barcode_mode_tab->tabText(Barcode_mode_tab->indexOf(Barcode_ADV_QR_tab));
 
     // Menus. The application menu holds what the system's own menu would.
     QMenuBar *bar = window_->menuBar();
@@ -166,57 +175,10 @@ void SKTWindowController::loadWindowDescription()
     QObject::connect(items.last(), &QAction::triggered, this, [] { Open_Help_File(); });
     QObject::connect(new_toolbar_item, &QAction::triggered, this, [this] { newDocumentWindow(); });
 
-    // Banner with the two link buttons, then the mode tabs.
-    auto *central = new QWidget(window_);
-    auto *centralLayout = new QVBoxLayout(central);
-    centralLayout->setContentsMargins(0, 0, 0, 0);
-    centralLayout->setSpacing(0);
-    auto *banner = new Banner(banner_image, central);
-    banner->setObjectName(QStringLiteral("banner_view"));
-    auto *bannerLayout = new QHBoxLayout(banner);
-    bannerLayout->setContentsMargins(10, 4, 10, 4);
-    auto *title = new QLabel(QStringLiteral("<b>%1</b> &nbsp; barcodes, labels and ID cards").arg(App_Name), banner);
-    bannerLayout->addWidget(title);
-    bannerLayout->addStretch();
-    Show_Template_Btn = new QPushButton(QStringLiteral("Templates"), banner);
-    Show_Template_Btn->setObjectName(QStringLiteral("Show_Template_Btn"));
-    Gen_Temp_Img_btn = new QPushButton(QStringLiteral("Template Images"), banner);
-    Gen_Temp_Img_btn->setObjectName(QStringLiteral("Gen_Temp_Img_btn"));
-    Export_Template_Btn = new QPushButton(QStringLiteral("Export as Template"), banner);
-    Export_Template_Btn->setObjectName(QStringLiteral("Export_Template_Btn"));
-    bannerLayout->addWidget(Show_Template_Btn);
-    bannerLayout->addWidget(Gen_Temp_Img_btn);
-    bannerLayout->addWidget(Export_Template_Btn);
-    website_1 = new QPushButton(QStringLiteral("www.tagora-labels.org"), banner);
-    website_1->setObjectName(QStringLiteral("website_1"));
-    support_id = new QPushButton(QStringLiteral("Support"), banner);
-    support_id->setObjectName(QStringLiteral("support_id"));
-    bannerLayout->addWidget(website_1);
-    bannerLayout->addWidget(support_id);
     QObject::connect(website_1, &QPushButton::clicked, this, &SKTWindowController::Open_QIRO_Site);
     QObject::connect(support_id, &QPushButton::clicked, this, &SKTWindowController::Open_Support_Mail);
-    centralLayout->addWidget(banner);
 
-    Barcode_mode_tab = new QTabWidget(central);
-    Barcode_mode_tab->setObjectName(QStringLiteral("Barcode_mode_tab"));
-    auto page = [](const char *name) {
-        auto *w = new QWidget;
-        w->setObjectName(QString::fromLatin1(name));
-        new QVBoxLayout(w);
-        return w;
-    };
-    Barcode_setting_tab = page("Barcode_setting_tab");
-    Barcode_setting_tab_label = QStringLiteral("Barcode Mode");
-    Barcode_Design_tab = page("Barcode_Design_tab");
-    Barcode_Design_tab_label = QStringLiteral("Designing Mode");
-    Barcode_ADV_QR_tab = page("Barcode_ADV_QR_tab");
-    Barcode_ADV_QR_tab_label = QStringLiteral("Advanced QR Mode");
-    Barcode_mode_tab->addTab(Barcode_setting_tab, Barcode_setting_tab_label);
-    Barcode_mode_tab->addTab(Barcode_Design_tab, Barcode_Design_tab_label);
-    Barcode_mode_tab->addTab(Barcode_ADV_QR_tab, Barcode_ADV_QR_tab_label);
-    centralLayout->addWidget(Barcode_mode_tab, 1);
-    window_->setCentralWidget(central);
-
+    // Each subsystem fills its page (a page with a vertical box layout).
     barcodeMode().buildBarcodeModePanel(Barcode_setting_tab);
     barcodeMode().wireBarcodeModeControls();
     // The Designing mode's work area sits in a split view whose second pane is the record list.
@@ -230,21 +192,15 @@ void SKTWindowController::loadWindowDescription()
     main_split_view->addWidget(design().Fill_List_box);
     delete holder;
     main_split_view->setStretchFactor(0, 1);
-    Barcode_Design_tab->layout()->setContentsMargins(0, 0, 0, 0);
     Barcode_Design_tab->layout()->addWidget(main_split_view);
     advQr().buildAdvancedQrPanel(Barcode_ADV_QR_tab);
     barcodeMode().wireAdvancedQrSettingsControls();
 
-    // Sheets.
+    // The please-wait sheet: a frameless sheet over the window.
     plz_wait_Window = new QDialog(window_, Qt::Sheet | Qt::Dialog | Qt::FramelessWindowHint);
-    plz_wait_Window->setObjectName(QStringLiteral("plz_wait_Window"));
-    auto *pw = new QVBoxLayout(plz_wait_Window);
-    modeless_msg_lbl = new QLabel(QStringLiteral("It may take a while, Please wait.."), plz_wait_Window);
-    modeless_msg_lbl->setObjectName(QStringLiteral("modeless_msg_lbl"));
-    modeless_msg_lbl->setAlignment(Qt::AlignCenter);
-    pw->addWidget(modeless_msg_lbl);
-    plz_wait_Window->setMinimumSize(320, 80);
-    plz_wait_Window->setStyleSheet(QStringLiteral("QDialog { border: 1px solid #888; background: #f4f4f4; }"));
+    Ui::PleaseWaitSheet waitUi;
+    waitUi.setupUi(plz_wait_Window);
+    bindPleaseWaitSheet(*this, waitUi);
 
     connectComboBoxes();
     QObject::connect(Barcode_mode_tab, &QTabWidget::currentChanged, this,

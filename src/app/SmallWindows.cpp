@@ -1,8 +1,8 @@
 #include "app/SmallWindows.h"
 
-#include <QLabel>
+#include "ui_PDF_Help.h"
+
 #include <QPushButton>
-#include <QVBoxLayout>
 
 PDF_Help::PDF_Help() { awakeFromNib(); }
 
@@ -19,20 +19,9 @@ void PDF_Help::setWindow(QDialog *w)
 void PDF_Help::awakeFromNib()
 {
     m_window = new QDialog;
-    m_window->setObjectName(QStringLiteral("PDF_Help"));
-    m_window->setWindowTitle(QStringLiteral("PDF Export Help"));
-    auto *layout = new QVBoxLayout(m_window);
-    auto *text = new QLabel(QStringLiteral(
-        "PDF export places one label per cell of the chosen sheet layout.\n\n"
-        "Choose a label-stock product or type the columns, rows, margins and gaps of your sheet. "
-        "With batch data, every record makes one label; a range limits the records exported. "
-        "The PDF keeps text and barcodes as vectors, so it prints sharp at any size."), m_window);
-    text->setWordWrap(true);
-    auto *ok = new QPushButton(QStringLiteral("OK"), m_window);
-    ok->setDefault(true);
-    layout->addWidget(text);
-    layout->addWidget(ok, 0, Qt::AlignRight);
-    QObject::connect(ok, &QPushButton::clicked, this, &PDF_Help::OKPressed);
+    Ui::PDF_Help ui;
+    ui.setupUi(m_window);
+    QObject::connect(ui.ok_button, &QPushButton::clicked, this, &PDF_Help::OKPressed);
 }
 
 void PDF_Help::OKPressed()

@@ -3,15 +3,26 @@
 #include "core/Globals.h"
 #include "platform/Dialogs.h"
 
+#include "ui_Long_SMS_Dlg.h"
+
 #include <QCheckBox>
 #include <QDialog>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 Long_SMS_Dlg *Long_SMS_DefaultInstance = nullptr;
+
+namespace {
+void bindMessageWindow(Long_SMS_Dlg &d, const Ui::Long_SMS_Dlg &ui)
+{
+    d._Msg_Title = ui._Msg_Title;
+    d._Msg_Val = ui._Msg_Val;
+    d.apply_chk = ui.apply_chk;
+    d.no_button = ui.no_button;
+    d.yes_button = ui.yes_button;
+}
+} // namespace
 
 Long_SMS_Dlg *Long_SMS_Dlg::defaultInstance()
 {
@@ -28,34 +39,9 @@ Long_SMS_Dlg::Long_SMS_Dlg()
 void Long_SMS_Dlg::awakeFromNib()
 {
     window = new QDialog;
-    window->setObjectName(QStringLiteral("Long_SMS_Dlg"));
-    window->setWindowTitle(QStringLiteral("Message"));
-    window->resize(520, 360);
-    auto *layout = new QVBoxLayout(window);
-    _Msg_Title = new QLabel(window);
-    _Msg_Title->setObjectName(QStringLiteral("_Msg_Title"));
-    QFont bold = _Msg_Title->font();
-    bold.setBold(true);
-    _Msg_Title->setFont(bold);
-    _Msg_Title->setWordWrap(true);
-    _Msg_Val = new QPlainTextEdit(window);
-    _Msg_Val->setObjectName(QStringLiteral("_Msg_Val"));
-    _Msg_Val->setReadOnly(true);
-    apply_chk = new QCheckBox(QStringLiteral("Apply to all"), window);
-    apply_chk->setObjectName(QStringLiteral("apply_chk"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    no_button = new QPushButton(QStringLiteral("No"), window);
-    no_button->setObjectName(QStringLiteral("no_button"));
-    yes_button = new QPushButton(QStringLiteral("Yes"), window);
-    yes_button->setObjectName(QStringLiteral("yes_button"));
-    yes_button->setDefault(true);
-    buttons->addWidget(no_button);
-    buttons->addWidget(yes_button);
-    layout->addWidget(_Msg_Title);
-    layout->addWidget(_Msg_Val, 1);
-    layout->addWidget(apply_chk);
-    layout->addLayout(buttons);
+    Ui::Long_SMS_Dlg ui;
+    ui.setupUi(window);
+    bindMessageWindow(*this, ui);
     msg_window_id = window;
     connect(yes_button, &QPushButton::clicked, this, &Long_SMS_Dlg::OKPressed);
     connect(no_button, &QPushButton::clicked, this, &Long_SMS_Dlg::CancelPressed);

@@ -5,43 +5,32 @@
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"
 
+#include "ui_Open_Export_Log.h"
+
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <exception>
+
+namespace {
+void bindExportLog(Open_Export_Log &box, const Ui::Open_Export_Log &ui)
+{
+    box._open_log_message = ui._open_log_message;
+    box._open_log_path = ui._open_log_path;
+    box._open_log_chk = ui._open_log_chk;
+    box.cancelButton = ui.CancelPressed;
+    box.okButton = ui.OKPressed;
+}
+} // namespace
 
 Open_Export_Log::Open_Export_Log(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Open_Export_Files"));
-    setWindowModality(Qt::ApplicationModal);
-    auto *layout = new QVBoxLayout(this);
-    _open_log_message = new QLabel(this);
-    _open_log_message->setObjectName(QStringLiteral("_open_log_message"));
-    _open_log_path = new QLabel(this);
-    _open_log_path->setObjectName(QStringLiteral("_open_log_path"));
-    _open_log_path->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    _open_log_path->setWordWrap(true);
-    _open_log_chk = new QCheckBox(this);
-    _open_log_chk->setObjectName(QStringLiteral("_open_log_chk"));
-    _open_log_chk->setChecked(true);
-    layout->addWidget(_open_log_message);
-    layout->addWidget(_open_log_path);
-    layout->addWidget(_open_log_chk);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("CancelPressed"));
-    okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("OKPressed"));
-    okButton->setDefault(true);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(okButton);
-    layout->addLayout(buttons);
+    Ui::Open_Export_Log ui;
+    ui.setupUi(this);
+    bindExportLog(*this, ui);
     connect(okButton, &QPushButton::clicked, this, &Open_Export_Log::OKPressed);
     connect(cancelButton, &QPushButton::clicked, this, &Open_Export_Log::CancelPressed);
 }

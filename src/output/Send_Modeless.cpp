@@ -3,8 +3,9 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 
+#include "ui_Send_Modeless.h"
+
 #include <QDialog>
-#include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,7 +19,16 @@ QString curr_msg_count;
 
 namespace {
 Send_Modeless *sendModelessInstance = nullptr;
+
+void bindProgressSheet(Send_Modeless &s, const Ui::Send_Modeless &ui)
+{
+    s._Curr_Progress = ui._Curr_Progress;
+    s._tot_msg_cnt = ui._tot_msg_cnt;
+    s._curr_msg_cnt = ui._curr_msg_cnt;
+    s.pause_label = ui.pause_label;
+    s._stop_btn = ui._stop_btn;
 }
+} // namespace
 
 Send_Modeless *Send_Modeless::defaultInstance()
 {
@@ -35,30 +45,9 @@ Send_Modeless::Send_Modeless()
 void Send_Modeless::awakeFromNib()
 {
     window = new QDialog;
-    window->setObjectName(QStringLiteral("Send_Models_Window"));
-    window->setWindowTitle(QStringLiteral("Progress"));
-    auto *grid = new QGridLayout(window);
-    _Curr_Progress = new QProgressBar(window);
-    _Curr_Progress->setObjectName(QStringLiteral("_Curr_Progress"));
-    _Curr_Progress->setTextVisible(false);
-    auto *totalLabel = new QLabel(QStringLiteral("Total:"), window);
-    _tot_msg_cnt = new QLabel(QStringLiteral("0"), window);
-    _tot_msg_cnt->setObjectName(QStringLiteral("_tot_msg_cnt"));
-    auto *currentLabel = new QLabel(QStringLiteral("Processing:"), window);
-    _curr_msg_cnt = new QLabel(QStringLiteral("0 / 0 "), window);
-    _curr_msg_cnt->setObjectName(QStringLiteral("_curr_msg_cnt"));
-    pause_label = new QLabel(window);
-    pause_label->setObjectName(QStringLiteral("pause_label"));
-    _stop_btn = new QPushButton(QStringLiteral("Stop"), window);
-    _stop_btn->setObjectName(QStringLiteral("_stop_btn"));
-    grid->addWidget(_Curr_Progress, 0, 0, 1, 4);
-    grid->addWidget(currentLabel, 1, 0);
-    grid->addWidget(_curr_msg_cnt, 1, 1);
-    grid->addWidget(totalLabel, 1, 2);
-    grid->addWidget(_tot_msg_cnt, 1, 3);
-    grid->addWidget(pause_label, 2, 0, 1, 3);
-    grid->addWidget(_stop_btn, 2, 3);
-    window->setMinimumWidth(380);
+    Ui::Send_Modeless ui;
+    ui.setupUi(window);
+    bindProgressSheet(*this, ui);
     connect(_stop_btn, &QPushButton::clicked, this, &Send_Modeless::Stop_Sending_Pressed);
 }
 

@@ -1,6 +1,8 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "app/PleaseWait.h"
+#include "app/SmallWindows.h"
+#include "app/SupportLinks.h"
 #include "output/Send_Modeless.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
@@ -22,6 +24,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QPushButton>
+#include <QSplitter>
 
 #include <stdexcept>
 
@@ -198,6 +201,84 @@ TEST(MainWindow, PleaseWaitSheetIsShownDuringAJobAndGoneAfterIt)
     EXPECT_FALSE(c->plz_wait_Window->isVisible());   // hidden also when the job throws
     // The window takes input again once the sheet is gone.
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(MainWindow, BannerHoldsTheTitleAndTheButtonsAndTheLinksWork)
+{
+    testsupport::ResponderScope responder;
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    auto *banner = c->window()->findChild<QWidget *>(QStringLiteral("banner_view"));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->minimumHeight(), 34);
+    EXPECT_EQ(banner->maximumHeight(), 34);
+    const QList<QLabel *> labels = banner->findChildren<QLabel *>();
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_TRUE(labels.first()->text().startsWith(QStringLiteral("<b>Tagora</b>")));
+    const QList<QPair<QPushButton *, QString>> buttons = {
+        {c->Show_Template_Btn, QStringLiteral("Show_Template_Btn")}, {c->Gen_Temp_Img_btn, QStringLiteral("Gen_Temp_Img_btn")},
+        {c->Export_Template_Btn, QStringLiteral("Export_Template_Btn")}, {c->website_1, QStringLiteral("website_1")},
+        {c->support_id, QStringLiteral("support_id")}};
+    for (const auto &[button, name] : buttons) {
+        ASSERT_NE(button, nullptr) << qPrintable(name);
+        EXPECT_EQ(button->objectName(), name);
+        EXPECT_EQ(button->parentWidget(), banner) << qPrintable(name);
+    }
+    c->website_1->click();
+    c->support_id->click();
+    ASSERT_EQ(responder->opened.size(), 2);
+    EXPECT_EQ(responder->opened.at(0), support_links::makerUrl);
+    EXPECT_EQ(responder->opened.at(1), SKTWindowController::supportMailUrl(c->App_Name));
+}
+
+TEST(MainWindow, ModePagesAndSheetsOfTheWindowDescription)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    for (QWidget *page : {c->Barcode_setting_tab, c->Barcode_Design_tab, c->Barcode_ADV_QR_tab}) {
+        ASSERT_NE(page, nullptr);
+        EXPECT_NE(page->layout(), nullptr);
+    }
+    EXPECT_EQ(c->Barcode_setting_tab->objectName(), QStringLiteral("Barcode_setting_tab"));
+    EXPECT_EQ(c->Barcode_Design_tab->objectName(), QStringLiteral("Barcode_Design_tab"));
+    EXPECT_EQ(c->Barcode_ADV_QR_tab->objectName(), QStringLiteral("Barcode_ADV_QR_tab"));
+    // The labels kept for the editions that take pages out and put them back.
+    EXPECT_EQ(c->Barcode_setting_tab_label, QStringLiteral("Barcode Mode"));
+    EXPECT_EQ(c->Barcode_Design_tab_label, QStringLiteral("Designing Mode"));
+    EXPECT_EQ(c->Barcode_ADV_QR_tab_label, ONLY_QR_MODE ? QStringLiteral("Quick Mode") : QStringLiteral("Advanced QR Mode"));
+    // The Designing mode's split view: the work area, then the record list.
+    ASSERT_NE(c->main_split_view, nullptr);
+    EXPECT_EQ(c->main_split_view->objectName(), QStringLiteral("verticalSplitView"));
+    EXPECT_EQ(c->main_split_view->parentWidget(), c->Barcode_Design_tab);
+    ASSERT_EQ(c->main_split_view->count(), 2);
+    EXPECT_EQ(c->main_split_view->widget(0), c->design().Design_Work_Area);
+    EXPECT_EQ(c->main_split_view->widget(1), c->design().Fill_List_box);
+    // The please-wait sheet: frameless, over the window, with its message.
+    ASSERT_NE(c->plz_wait_Window, nullptr);
+    EXPECT_EQ(c->plz_wait_Window->objectName(), QStringLiteral("plz_wait_Window"));
+    EXPECT_EQ(c->plz_wait_Window->parentWidget(), c->window());
+    EXPECT_TRUE(c->plz_wait_Window->windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_NE(c->modeless_msg_lbl, nullptr);
+    EXPECT_EQ(c->modeless_msg_lbl->parentWidget(), c->plz_wait_Window);
+    EXPECT_EQ(c->modeless_msg_lbl->text(), QStringLiteral("It may take a while, Please wait.."));
+}
+
+TEST(SmallWindows, PdfHelpClosesWithOk)
+{
+    PDF_Help help;
+    QDialog *w = help.window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), QStringLiteral("PDF_Help"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("PDF Export Help"));
+    auto *ok = w->findChild<QPushButton *>();
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(ok->isDefault());
+    w->open();
+    ASSERT_TRUE(w->isVisible());
+    ok->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->result(), 1);
 }
 
 TEST(MainWindow, SupportMailLink)
