@@ -302,6 +302,7 @@ TEST(TwoDSettings, QrLogoTabComesAndGoesWithQrCode)
     w.choose(QStringLiteral("QR Code"));
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->widget(1), w.c->barcodeMode().qr_logo_tab_item_sett);
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("QR Logo"));   // the label kept while the page was detached
     w.choose(QStringLiteral("QR Code"));
     EXPECT_EQ(tabs->count(), 2);
     w.choose(QStringLiteral("PDF417"));
