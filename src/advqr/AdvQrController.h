@@ -144,10 +144,5 @@ public:
     QPushButton *ADV_QR_Reset_btn = nullptr, *Copy_QR_Code_btn = nullptr, *Use_ADV_QR_in_Design_btn = nullptr;
 
 private:
-    QWidget *Build_QR_Type_Bar(QWidget *parent);
-    QWidget *Build_QR_Input_Area(QWidget *parent);
-    QWidget *Build_QR_Preview(QWidget *parent);
-    QWidget *Build_QR_Settings(QWidget *parent);
     void Show_QR_Panel(QWidget *panel);
-public:
 };

@@ -4,24 +4,29 @@
 #include "advqr/QrPanels.h"
 
 #include "core/Utilities.h"
-#include "platform/FormBuilder.h"
+
+#include "ui_Qr_Bitcoin_Crypto_View_Panel.h"
+#include "ui_Qr_Email_View_Panel.h"
+#include "ui_Qr_Event_View_Panel.h"
+#include "ui_Qr_Location_View_Panel.h"
+#include "ui_Qr_Sms_View_Panel.h"
+#include "ui_Qr_Social_View_Panel.h"
+#include "ui_Qr_UPI_View_Panel.h"
+#include "ui_Qr_Wifi_View_Panel.h"
+#include "ui_Qr_Zoom_View_Panel.h"
+#include "ui_Qr_vCard_View_Panel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
-#include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeEdit>
-#include <QVBoxLayout>
-
-using namespace platform::ui;
 
 Qr_Sms_View_Panel *Qr_Sms_OBJ = nullptr;
 Qr_Social_View_Panel *Qr_Social_OBJ = nullptr;
@@ -43,11 +48,144 @@ void forget(T *&global, T *self)
         global = nullptr;
 }
 
-QLabel *caption(QWidget *parent, const char *name, const QString &text)
+// ---- Bindings: each names every member of its form in the form's order, so that a widget added to a
+// form and not listed fails to compile, then binds the panel's outlets ----
+
+void bindSmsPanel(Qr_Sms_View_Panel &p, const Ui::Qr_Sms_View_Panel &ui)
 {
-    QLabel *l = label(parent, name, text);
-    l->setWordWrap(true);
-    return l;
+    [[maybe_unused]] const auto &[column, info_message_lbl, num_label, Number_Field, msg_label, Message_field,
+                                  bottomStretch] = ui;
+    p.info_message_lbl = ui.info_message_lbl;
+    p.num_label = ui.num_label;
+    p.Number_Field = ui.Number_Field;
+    p.msg_label = ui.msg_label;
+    p.Message_field = ui.Message_field;
+}
+
+void bindSocialPanel(Qr_Social_View_Panel &p, const Ui::Qr_Social_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[column, info_message_lbl, URL_label, Open_Url_Btn, bottomStretch] = ui;
+    p.info_message_lbl = ui.info_message_lbl;
+    p.URL_label = ui.URL_label;
+    p.Open_Url_Btn = ui.Open_Url_Btn;
+}
+
+void bindEmailPanel(Qr_Email_View_Panel &p, const Ui::Qr_Email_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[form, Email_ID_lbl, Email_ID_field, Subject_lbl, Subject_field, Message_lbl,
+                                  Message_Field] = ui;
+    p.Email_ID_field = ui.Email_ID_field;
+    p.Subject_field = ui.Subject_field;
+    p.Message_Field = ui.Message_Field;
+}
+
+void bindContactPanel(Qr_vCard_View_Panel &p, const Ui::Qr_vCard_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[column, detail_buttons, buttonRow, collapse_btn, expand_btn, buttonStretch,
+                                  full_details_box, detailsForm, First_Name_lbl, First_Name, Last_Name_lbl, Last_Name,
+                                  Mobile_lbl, Mobile, Phone_lbl, Phone, Company_lbl, Company, Position_lbl, Position,
+                                  Phone_Work_lbl, Phone_Work, Fax_lbl, Fax, Email_lbl, Email, Email_Work_lbl,
+                                  Email_Work, Website_lbl, Website, Street_lbl, Street, City_lbl, City, State_lbl,
+                                  State, Zip_lbl, Zip, Country_lbl, Country, bottomStretch] = ui;
+    p.collapse_btn = ui.collapse_btn;
+    p.expand_btn = ui.expand_btn;
+    p.full_details_box = ui.full_details_box;
+    p.First_Name = ui.First_Name;
+    p.Last_Name = ui.Last_Name;
+    p.Mobile = ui.Mobile;
+    p.Phone = ui.Phone;
+    p.Company = ui.Company;
+    p.Position = ui.Position;
+    p.Phone_Work = ui.Phone_Work;
+    p.Fax = ui.Fax;
+    p.Email = ui.Email;
+    p.Email_Work = ui.Email_Work;
+    p.Website = ui.Website;
+    p.Street = ui.Street;
+    p.City = ui.City;
+    p.State = ui.State;
+    p.Zip = ui.Zip;
+    p.Country = ui.Country;
+}
+
+void bindZoomPanel(Qr_Zoom_View_Panel &p, const Ui::Qr_Zoom_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[column, Zoom_URL_radio, URL_Box, urlForm, URL_Path_lbl, URL_Path_Field,
+                                  Zoom_Crd_radio, Cred_Box, credForm, ID_lbl, ID_Field, Pwd_lbl, Pwd_Field,
+                                  bottomStretch] = ui;
+    p.Zoom_URL_radio = ui.Zoom_URL_radio;
+    p.URL_Box = ui.URL_Box;
+    p.URL_Path_Field = ui.URL_Path_Field;
+    p.Zoom_Crd_radio = ui.Zoom_Crd_radio;
+    p.Cred_Box = ui.Cred_Box;
+    p.ID_Field = ui.ID_Field;
+    p.Pwd_Field = ui.Pwd_Field;
+}
+
+void bindWifiPanel(Qr_Wifi_View_Panel &p, const Ui::Qr_Wifi_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[form, Wifi_Name_lbl, Wifi_Name, wifi_Password_lbl, wifi_Password, encryption_lbl,
+                                  encryption, visibility_lbl, visibility, visibilityRow, Visible_radio, hidden_radio,
+                                  visibilityStretch] = ui;
+    p.Wifi_Name = ui.Wifi_Name;
+    p.wifi_Password = ui.wifi_Password;
+    p.encryption = ui.encryption;
+    p.Visible_radio = ui.Visible_radio;
+    p.hidden_radio = ui.hidden_radio;
+}
+
+void bindLocationPanel(Qr_Location_View_Panel &p, const Ui::Qr_Location_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[column, Loc_URL_radio, URL_Box, urlForm, URL_Path_lbl, URL_Path_Field,
+                                  Loc_Cord_radio, Cord_Box, cordForm, Latitude_lbl, Latitude_Field, Longitude_lbl,
+                                  Longitude_Field, bottomStretch] = ui;
+    p.Loc_URL_radio = ui.Loc_URL_radio;
+    p.URL_Box = ui.URL_Box;
+    p.URL_Path_Field = ui.URL_Path_Field;
+    p.Loc_Cord_radio = ui.Loc_Cord_radio;
+    p.Cord_Box = ui.Cord_Box;
+    p.Latitude_Field = ui.Latitude_Field;
+    p.Longitude_Field = ui.Longitude_Field;
+}
+
+void bindEventPanel(Qr_Event_View_Panel &p, const Ui::Qr_Event_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[form, event_name_lbl, event_name, event_location_lbl, event_location, Date_From_lbl,
+                                  Date_From_Ctrl, Time_From_Ctrl, Date_To_lbl, Date_To_Ctrl, Time_To_Ctrl,
+                                  event_description_lbl, event_description] = ui;
+    p.event_name = ui.event_name;
+    p.event_location = ui.event_location;
+    p.event_description = ui.event_description;
+    p.Date_From_Ctrl = ui.Date_From_Ctrl;
+    p.Date_To_Ctrl = ui.Date_To_Ctrl;
+    p.Time_From_Ctrl = ui.Time_From_Ctrl;
+    p.Time_To_Ctrl = ui.Time_To_Ctrl;
+}
+
+void bindUpiPanel(Qr_UPI_View_Panel &p, const Ui::Qr_UPI_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[form, upi_id_lbl, upi_id_field, name_lbl, name_field, amount_lbl, amount_field,
+                                  note_lbl, note_field] = ui;
+    p.upi_id_field = ui.upi_id_field;
+    p.name_field = ui.name_field;
+    p.amount_field = ui.amount_field;
+    p.note_field = ui.note_field;
+}
+
+// The coin cells are read through the group, by id.
+void bindCryptoPanel(Qr_Bitcoin_Crypto_View_Panel &p, const Ui::Qr_Bitcoin_Crypto_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[column, crypto_type_matrix_view, cells, crypto_type_cell_0, crypto_type_cell_1,
+                                  crypto_type_cell_2, crypto_type_cell_3, crypto_type_cell_4, crypto_type_cell_5,
+                                  crypto_type_cell_6, crypto_type_cell_7, cellStretch, form, wallet_address_lbl,
+                                  wallet_address, amount_lbl, amount_field, recipient_lbl, recipient_field,
+                                  message_lbl, message_field, bottomStretch, crypto_type_matrix] = ui;
+    p.crypto_type_matrix = ui.crypto_type_matrix;
+    p.crypto_type_matrix_view = ui.crypto_type_matrix_view;
+    p.wallet_address = ui.wallet_address;
+    p.amount_field = ui.amount_field;
+    p.recipient_field = ui.recipient_field;
+    p.message_field = ui.message_field;
 }
 
 } // namespace
@@ -56,19 +194,9 @@ QLabel *caption(QWidget *parent, const char *name, const QString &text)
 
 Qr_Sms_View_Panel::Qr_Sms_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_SMS"));
-    auto *column = new QVBoxLayout(this);
-    info_message_lbl = caption(this, "info_message_lbl", QString());
-    num_label = label(this, "num_label", QStringLiteral("Phone Number :"));
-    Number_Field = field(this, "Number_Field");
-    msg_label = label(this, "msg_label", QStringLiteral("Message :"));
-    Message_field = textView(this, "Message_field");
-    Message_field->setMinimumHeight(100);
-    for (QWidget *w : {static_cast<QWidget *>(info_message_lbl), static_cast<QWidget *>(num_label),
-                       static_cast<QWidget *>(Number_Field), static_cast<QWidget *>(msg_label),
-                       static_cast<QWidget *>(Message_field)})
-        column->addWidget(w);
-    column->addStretch(1);
+    Ui::Qr_Sms_View_Panel ui;
+    ui.setupUi(this);
+    bindSmsPanel(*this, ui);
     watch(Number_Field);
     watch(Message_field);
     Qr_Sms_OBJ = this;
@@ -98,15 +226,9 @@ void Qr_Sms_View_Panel::Set_Label_According_Category(const QString &category)
 
 Qr_Social_View_Panel::Qr_Social_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Social"));
-    auto *column = new QVBoxLayout(this);
-    info_message_lbl = caption(this, "info_message_lbl", QString());
-    URL_label = field(this, "URL_label");
-    Open_Url_Btn = button(this, "Open_Url_Btn", QStringLiteral("Open URL"));
-    column->addWidget(info_message_lbl);
-    column->addWidget(URL_label);
-    column->addWidget(Open_Url_Btn, 0, Qt::AlignLeft);
-    column->addStretch(1);
+    Ui::Qr_Social_View_Panel ui;
+    ui.setupUi(this);
+    bindSocialPanel(*this, ui);
     watch(URL_label);
     connect(Open_Url_Btn, &QPushButton::clicked, this, &Qr_Social_View_Panel::Open_URL_Clicked);
     Qr_Social_OBJ = this;
@@ -140,15 +262,9 @@ void Qr_Social_View_Panel::Set_Label_According_Category(const QString &category)
 
 Qr_Email_View_Panel::Qr_Email_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Email"));
-    auto *form = new QFormLayout(this);
-    Email_ID_field = field(this, "Email_ID_field");
-    Subject_field = field(this, "Subject_field");
-    Message_Field = textView(this, "Message_Field");
-    Message_Field->setMinimumHeight(100);
-    form->addRow(QStringLiteral("E-mail :"), Email_ID_field);
-    form->addRow(QStringLiteral("Subject :"), Subject_field);
-    form->addRow(QStringLiteral("Message :"), Message_Field);
+    Ui::Qr_Email_View_Panel ui;
+    ui.setupUi(this);
+    bindEmailPanel(*this, ui);
     watch(Email_ID_field);
     watch(Subject_field);
     watch(Message_Field);
@@ -162,53 +278,15 @@ Qr_Email_View_Panel *Qr_Email_View_Panel::defaultInstance() { return Qr_email_OB
 
 Qr_vCard_View_Panel::Qr_vCard_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_vCard"));
-    auto *column = new QVBoxLayout(this);
-    auto *buttons = new QWidget(this);
-    auto *buttonRow = new QHBoxLayout(buttons);
-    buttonRow->setContentsMargins(0, 0, 0, 0);
-    collapse_btn = button(buttons, "collapse_btn", QStringLiteral("Less"));
-    expand_btn = button(buttons, "expand_btn", QStringLiteral("More"));
-    buttonRow->addWidget(collapse_btn);
-    buttonRow->addWidget(expand_btn);
-    buttonRow->addStretch(1);
-    column->addWidget(buttons);
-    full_details_box = box(this, "full_details_box", QStringLiteral("Contact Details"));
-    auto *form = new QFormLayout(full_details_box);
-    struct Entry {
-        QLineEdit *Qr_vCard_View_Panel::*field;
-        const char *name;
-        const char *title;
-    };
-    static const Entry entries[] = {
-        {&Qr_vCard_View_Panel::First_Name, "First_Name", "First Name :"},
-        {&Qr_vCard_View_Panel::Last_Name, "Last_Name", "Last Name :"},
-        {&Qr_vCard_View_Panel::Mobile, "Mobile", "Mobile :"},
-        {&Qr_vCard_View_Panel::Phone, "Phone", "Phone :"},
-        {&Qr_vCard_View_Panel::Company, "Company", "Company :"},
-        {&Qr_vCard_View_Panel::Position, "Position", "Position :"},
-        {&Qr_vCard_View_Panel::Phone_Work, "Phone_Work", "Phone (Work) :"},
-        {&Qr_vCard_View_Panel::Fax, "Fax", "Fax :"},
-        {&Qr_vCard_View_Panel::Email, "Email", "Email :"},
-        {&Qr_vCard_View_Panel::Email_Work, "Email_Work", "Email (Work) :"},
-        {&Qr_vCard_View_Panel::Website, "Website", "Website :"},
-        {&Qr_vCard_View_Panel::Street, "Street", "Street :"},
-        {&Qr_vCard_View_Panel::City, "City", "City :"},
-        {&Qr_vCard_View_Panel::State, "State", "State :"},
-        {&Qr_vCard_View_Panel::Zip, "Zip", "Zip :"},
-        {&Qr_vCard_View_Panel::Country, "Country", "Country :"},
-    };
-    for (const Entry &e : entries) {
-        QLineEdit *f = field(full_details_box, e.name);
-        this->*(e.field) = f;
-        form->addRow(QString::fromLatin1(e.title), f);
+    // The form keeps both buttons hidden: the details are always shown.
+    Ui::Qr_vCard_View_Panel ui;
+    ui.setupUi(this);
+    bindContactPanel(*this, ui);
+    for (QLineEdit *f : {First_Name, Last_Name, Mobile, Phone, Company, Position, Phone_Work, Fax, Email, Email_Work,
+                         Website, Street, City, State, Zip, Country})
         watch(f);
-    }
-    column->addWidget(full_details_box);
-    column->addStretch(1);
     connect(collapse_btn, &QPushButton::clicked, this, [this] { Show_Hide_DET_BOX(true); });
     connect(expand_btn, &QPushButton::clicked, this, [this] { Show_Hide_DET_BOX(false); });
-    Show_Hide_DET_BOX(true);
     Qr_vcard_OBJ = this;
 }
 
@@ -225,27 +303,10 @@ void Qr_vCard_View_Panel::Show_Hide_DET_BOX(bool)
 
 Qr_Zoom_View_Panel::Qr_Zoom_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Zoom"));
-    auto *column = new QVBoxLayout(this);
-    Zoom_URL_radio = radio(this, "Zoom_URL_radio", QStringLiteral("Meeting URL"));
-    Zoom_Crd_radio = radio(this, "Zoom_Crd_radio", QStringLiteral("Meeting ID and Password"));
-    Zoom_URL_radio->setChecked(true);
-    URL_Box = box(this, "URL_Box", QString());
-    auto *urlForm = new QFormLayout(URL_Box);
-    URL_Path_Field = field(URL_Box, "URL_Path_Field");
-    urlForm->addRow(QStringLiteral("URL :"), URL_Path_Field);
-    Cred_Box = box(this, "Cred_Box", QString());
-    auto *credForm = new QFormLayout(Cred_Box);
-    ID_Field = field(Cred_Box, "ID_Field");
-    Pwd_Field = field(Cred_Box, "Pwd_Field");
-    credForm->addRow(QStringLiteral("Meeting ID :"), ID_Field);
-    credForm->addRow(QStringLiteral("Password :"), Pwd_Field);
-    column->addWidget(Zoom_URL_radio);
-    column->addWidget(URL_Box);
-    column->addWidget(Zoom_Crd_radio);
-    column->addWidget(Cred_Box);
-    column->addStretch(1);
-    SetObjEnabled(Cred_Box, false);
+    // The form starts on the link: the credentials box and everything in it disabled.
+    Ui::Qr_Zoom_View_Panel ui;
+    ui.setupUi(this);
+    bindZoomPanel(*this, ui);
     watch(URL_Path_Field);
     watch(ID_Field);
     watch(Pwd_Field);
@@ -279,26 +340,9 @@ void Qr_Zoom_View_Panel::Cred_radio_Clicked()
 
 Qr_Wifi_View_Panel::Qr_Wifi_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Wifi"));
-    auto *form = new QFormLayout(this);
-    Wifi_Name = field(this, "Wifi_Name");
-    wifi_Password = field(this, "wifi_Password");
-    encryption = combo(this, "encryption",
-                       {QStringLiteral("No Encryption"), QStringLiteral("WEP"), QStringLiteral("WPA/WPA2")});
-    encryption->setCurrentIndex(0);
-    auto *visibility = new QWidget(this);
-    auto *row = new QHBoxLayout(visibility);
-    row->setContentsMargins(0, 0, 0, 0);
-    Visible_radio = radio(visibility, "Visible_radio", QStringLiteral("Visible"));
-    hidden_radio = radio(visibility, "hidden_radio", QStringLiteral("Hidden"));
-    Visible_radio->setChecked(true);
-    row->addWidget(Visible_radio);
-    row->addWidget(hidden_radio);
-    row->addStretch(1);
-    form->addRow(QStringLiteral("Network Name :"), Wifi_Name);
-    form->addRow(QStringLiteral("Password :"), wifi_Password);
-    form->addRow(QStringLiteral("Encryption :"), encryption);
-    form->addRow(QStringLiteral("Network :"), visibility);
+    Ui::Qr_Wifi_View_Panel ui;
+    ui.setupUi(this);
+    bindWifiPanel(*this, ui);
     watch(Wifi_Name);
     watch(wifi_Password);
     connect(encryption, &QComboBox::activated, this, &QrPanelBase::edited);
@@ -328,27 +372,10 @@ void Qr_Wifi_View_Panel::hidden_radio_Clicked()
 
 Qr_Location_View_Panel::Qr_Location_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Location"));
-    auto *column = new QVBoxLayout(this);
-    Loc_URL_radio = radio(this, "Loc_URL_radio", QStringLiteral("Location URL"));
-    Loc_Cord_radio = radio(this, "Loc_Cord_radio", QStringLiteral("Coordinates"));
-    Loc_URL_radio->setChecked(true);
-    URL_Box = box(this, "URL_Box", QString());
-    auto *urlForm = new QFormLayout(URL_Box);
-    URL_Path_Field = field(URL_Box, "URL_Path_Field");
-    urlForm->addRow(QStringLiteral("URL :"), URL_Path_Field);
-    Cord_Box = box(this, "Cord_Box", QString());
-    auto *cordForm = new QFormLayout(Cord_Box);
-    Latitude_Field = field(Cord_Box, "Latitude_Field");
-    Longitude_Field = field(Cord_Box, "Longitude_Field");
-    cordForm->addRow(QStringLiteral("Latitude :"), Latitude_Field);
-    cordForm->addRow(QStringLiteral("Longitude :"), Longitude_Field);
-    column->addWidget(Loc_URL_radio);
-    column->addWidget(URL_Box);
-    column->addWidget(Loc_Cord_radio);
-    column->addWidget(Cord_Box);
-    column->addStretch(1);
-    SetObjEnabled(Cord_Box, false);
+    // The form starts on the link: the coordinates box and everything in it disabled.
+    Ui::Qr_Location_View_Panel ui;
+    ui.setupUi(this);
+    bindLocationPanel(*this, ui);
     watch(URL_Path_Field);
     watch(Latitude_Field);
     watch(Longitude_Field);
@@ -382,18 +409,12 @@ void Qr_Location_View_Panel::Cord_radio_Clicked()
 
 Qr_Event_View_Panel::Qr_Event_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Event"));
-    auto *form = new QFormLayout(this);
-    event_name = field(this, "event_name");
-    event_location = field(this, "event_location");
-    event_description = field(this, "event_description");
+    Ui::Qr_Event_View_Panel ui;
+    ui.setupUi(this);
+    bindEventPanel(*this, ui);
+    // The event starts now.
     const QDateTime now = QDateTime::currentDateTime();
-    Date_From_Ctrl = make<QDateEdit>(this, "Date_From_Ctrl");
-    Date_To_Ctrl = make<QDateEdit>(this, "Date_To_Ctrl");
-    Time_From_Ctrl = make<QTimeEdit>(this, "Time_From_Ctrl");
-    Time_To_Ctrl = make<QTimeEdit>(this, "Time_To_Ctrl");
     for (QDateEdit *d : {Date_From_Ctrl, Date_To_Ctrl}) {
-        d->setCalendarPopup(true);
         d->setDate(now.date());
         connect(d, &QDateEdit::dateChanged, this, &QrPanelBase::edited);
     }
@@ -401,13 +422,6 @@ Qr_Event_View_Panel::Qr_Event_View_Panel(QWidget *parent) : QrPanelBase(parent)
         t->setTime(now.time());
         connect(t, &QTimeEdit::timeChanged, this, &QrPanelBase::edited);
     }
-    form->addRow(QStringLiteral("Event Name :"), event_name);
-    form->addRow(QStringLiteral("Location :"), event_location);
-    form->addRow(QStringLiteral("From :"), Date_From_Ctrl);
-    form->addRow(QString(), Time_From_Ctrl);
-    form->addRow(QStringLiteral("To :"), Date_To_Ctrl);
-    form->addRow(QString(), Time_To_Ctrl);
-    form->addRow(QStringLiteral("Description :"), event_description);
     watch(event_name);
     watch(event_location);
     watch(event_description);
@@ -421,16 +435,9 @@ Qr_Event_View_Panel *Qr_Event_View_Panel::defaultInstance() { return Qr_event_OB
 
 Qr_UPI_View_Panel::Qr_UPI_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_UPI"));
-    auto *form = new QFormLayout(this);
-    upi_id_field = field(this, "upi_id_field");
-    name_field = field(this, "name_field");
-    amount_field = field(this, "amount_field");
-    note_field = field(this, "note_field");
-    form->addRow(QStringLiteral("UPI ID :"), upi_id_field);
-    form->addRow(QStringLiteral("Name :"), name_field);
-    form->addRow(QStringLiteral("Amount :"), amount_field);
-    form->addRow(QStringLiteral("Note :"), note_field);
+    Ui::Qr_UPI_View_Panel ui;
+    ui.setupUi(this);
+    bindUpiPanel(*this, ui);
     for (QLineEdit *f : {upi_id_field, name_field, amount_field, note_field})
         watch(f);
     Qr_upi_OBJ = this;
@@ -443,36 +450,15 @@ Qr_UPI_View_Panel *Qr_UPI_View_Panel::defaultInstance() { return Qr_upi_OBJ; }
 
 Qr_Bitcoin_Crypto_View_Panel::Qr_Bitcoin_Crypto_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Bitcoin"));
-    auto *column = new QVBoxLayout(this);
-    crypto_type_matrix_view = make<QWidget>(this, "crypto_type_matrix_view");
-    auto *cells = new QHBoxLayout(crypto_type_matrix_view);
-    cells->setContentsMargins(0, 0, 0, 0);
-    crypto_type_matrix = new QButtonGroup(crypto_type_matrix_view);
-    crypto_type_matrix->setObjectName(QStringLiteral("crypto_type_matrix"));
-    const QStringList coins = {QStringLiteral("USDT"), QStringLiteral("ETH"), QStringLiteral("BCH"),
-                               QStringLiteral("LTC"), QStringLiteral("DASH"), QStringLiteral("DOGE"),
-                               QStringLiteral("BNB"), QStringLiteral("XRP")};
-    for (int column_ = 0; column_ < coins.size(); ++column_) {
-        const QByteArray name = "crypto_type_cell_" + QByteArray::number(column_);
-        QRadioButton *cell = radio(crypto_type_matrix_view, name.constData(), coins.at(column_));
-        crypto_type_matrix->addButton(cell, column_);
-        cells->addWidget(cell);
-    }
-    crypto_type_matrix->button(0)->setChecked(true);
-    cells->addStretch(1);
-    column->addWidget(crypto_type_matrix_view);
-    auto *form = new QFormLayout;
-    wallet_address = field(this, "wallet_address");
-    amount_field = field(this, "amount_field");
-    recipient_field = field(this, "recipient_field");
-    message_field = field(this, "message_field");
-    form->addRow(QStringLiteral("Wallet Address :"), wallet_address);
-    form->addRow(QStringLiteral("Amount :"), amount_field);
-    form->addRow(QStringLiteral("Recipient :"), recipient_field);
-    form->addRow(QStringLiteral("Message :"), message_field);
-    column->addLayout(form);
-    column->addStretch(1);
+    Ui::Qr_Bitcoin_Crypto_View_Panel ui;
+    ui.setupUi(this);
+    bindCryptoPanel(*this, ui);
+    // A coin's id is its column.
+    const QList<QRadioButton *> cells = {ui.crypto_type_cell_0, ui.crypto_type_cell_1, ui.crypto_type_cell_2,
+                                         ui.crypto_type_cell_3, ui.crypto_type_cell_4, ui.crypto_type_cell_5,
+                                         ui.crypto_type_cell_6, ui.crypto_type_cell_7};
+    for (int column = 0; column < cells.size(); ++column)
+        crypto_type_matrix->setId(cells.at(column), column);
     for (QLineEdit *f : {wallet_address, amount_field, recipient_field, message_field})
         watch(f);
     connect(crypto_type_matrix, &QButtonGroup::idClicked, this, &QrPanelBase::edited);

@@ -7,17 +7,15 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Dialogs.h"
-#include "platform/FormBuilder.h"
 #include "advqr/AdvQrController.h"
+
+#include "ui_Qr_Text_View_Panel.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
-#include <QVBoxLayout>
-
-using namespace platform::ui;
 
 Qr_Text_View_Panel *Qr_Text_OBJ = nullptr;
 
@@ -47,33 +45,28 @@ void openPayloadLink(const QLineEdit *linkField)
     platform::openWithDefaultApplication(url.toString());
 }
 
+// Names every member of the form in its order (a widget added to the form and not listed here fails to
+// compile) and binds the outlets.
+void bindTextPanel(Qr_Text_View_Panel &p, const Ui::Qr_Text_View_Panel &ui)
+{
+    [[maybe_unused]] const auto &[column, heading_label, Text_Scroll_View, textColumn, Text_Field, Call_Value_field,
+                                  URL_Value_field, Open_Url_Btn, bottomStretch] = ui;
+    p.heading_label = ui.heading_label;
+    p.Text_Scroll_View = ui.Text_Scroll_View;
+    p.Text_Field = ui.Text_Field;
+    p.Call_Value_field = ui.Call_Value_field;
+    p.URL_Value_field = ui.URL_Value_field;
+    p.Open_Url_Btn = ui.Open_Url_Btn;
+}
+
 } // namespace
 
 Qr_Text_View_Panel::Qr_Text_View_Panel(QWidget *parent) : QrPanelBase(parent)
 {
-    setObjectName(QStringLiteral("Qr_Text"));
-    auto *column = new QVBoxLayout(this);
-    heading_label = label(this, "heading_label", QStringLiteral("Enter your text to generate QR code:"));
-    heading_label->setWordWrap(true);
-    column->addWidget(heading_label);
-
-    Text_Scroll_View = make<QWidget>(this, "Text_Scroll_View");
-    auto *textColumn = new QVBoxLayout(Text_Scroll_View);
-    textColumn->setContentsMargins(0, 0, 0, 0);
-    Text_Field = textView(Text_Scroll_View, "Text_Field", QStringLiteral("Sample Text"));
-    Text_Field->setMinimumHeight(120);
-    textColumn->addWidget(Text_Field);
-    column->addWidget(Text_Scroll_View);
-
-    Call_Value_field = field(this, "Call_Value_field");
-    Call_Value_field->setPlaceholderText(QStringLiteral("+1 555 0100"));
-    column->addWidget(Call_Value_field);
-    URL_Value_field = field(this, "URL_Value_field");
-    URL_Value_field->setPlaceholderText(QStringLiteral("https://"));
-    column->addWidget(URL_Value_field);
-    Open_Url_Btn = button(this, "Open_Url_Btn", QStringLiteral("Open URL"));
-    column->addWidget(Open_Url_Btn, 0, Qt::AlignLeft);
-    column->addStretch(1);
+    // The form starts on the "Text" type: the text view shown, the other fields and the button hidden.
+    Ui::Qr_Text_View_Panel ui;
+    ui.setupUi(this);
+    bindTextPanel(*this, ui);
 
     watch(Call_Value_field);
     watch(URL_Value_field);
@@ -83,8 +76,6 @@ Qr_Text_View_Panel::Qr_Text_View_Panel(QWidget *parent) : QrPanelBase(parent)
         emit edited();
     });
     connect(Open_Url_Btn, &QPushButton::clicked, this, &Qr_Text_View_Panel::Open_URL_Clicked);
-
-    Show_Hide_Open_URL_Button(true, QStringLiteral("Text"));
     Qr_Text_OBJ = this;
 }
 

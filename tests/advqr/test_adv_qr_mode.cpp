@@ -7,6 +7,7 @@
 #include "advqr/AdvQrController.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,6 +113,25 @@ TEST_F(AdvQrMode, TypeButtonsShowTheirPanelsAndKeepTheOthers)
     c->advQr().QR_Text_Clicked(QStringLiteral("Nothing"));   // an unknown title leaves the panel
     EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
     EXPECT_FALSE(ADV_QR_Var_loading);
+}
+
+TEST_F(AdvQrMode, TypeButtonsSitThreeToARowAndSendTheirTitles)
+{
+    QPushButton *contact = c->advQr().QR_Type_Buttons.at(11);
+    ASSERT_EQ(contact->text(), QStringLiteral("Contact"));
+    auto *grid = qobject_cast<QGridLayout *>(contact->parentWidget()->layout());
+    ASSERT_NE(grid, nullptr);
+    int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(contact), &row, &column, &rowSpan, &columnSpan);
+    EXPECT_EQ(row, 3);
+    EXPECT_EQ(column, 2);
+
+    c->advQr().QR_Type_Buttons.at(25)->click();   // "WIFI"
+    EXPECT_EQ(c->advQr().Selected_Qr_Category->text(), QStringLiteral("WIFI"));
+    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_Wifi);
+    contact->click();
+    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
+    EXPECT_TRUE(c->advQr().Qr_Wifi->isHidden());   // back in the holder
 }
 
 TEST_F(AdvQrMode, TextPanelTypesBuildThePayload)

@@ -49,6 +49,11 @@ TEST(QrTextPanel, StartsWithSampleTextAndPublishesItself)
     {
         Qr_Text_View_Panel panel;
         EXPECT_EQ(panel.Text_Field->toPlainText(), QStringLiteral("Sample Text"));
+        // It starts on the "Text" type: only the text view is shown.
+        EXPECT_FALSE(panel.Text_Scroll_View->isHidden());
+        EXPECT_TRUE(panel.Call_Value_field->isHidden());
+        EXPECT_TRUE(panel.URL_Value_field->isHidden());
+        EXPECT_TRUE(panel.Open_Url_Btn->isHidden());
         EXPECT_EQ(Qr_Text_OBJ, &panel);
         EXPECT_EQ(Qr_Text_View_Panel::defaultInstance(), &panel);
         EXPECT_EQ(panel.objectName(), QStringLiteral("Qr_Text"));
@@ -134,6 +139,8 @@ TEST(QrPanels, RadioPairsSwitchTheirBoxes)
 TEST(QrPanels, ContactDetailsStayShownAndCoinsReadByColumn)
 {
     Qr_vCard_View_Panel card;
+    EXPECT_TRUE(card.collapse_btn->isHidden());
+    EXPECT_TRUE(card.expand_btn->isHidden());
     card.Show_Hide_DET_BOX(false);
     EXPECT_TRUE(card.collapse_btn->isHidden());
     EXPECT_TRUE(card.expand_btn->isHidden());
@@ -143,6 +150,9 @@ TEST(QrPanels, ContactDetailsStayShownAndCoinsReadByColumn)
     Qr_Bitcoin_Crypto_View_Panel coins;
     EXPECT_EQ(coins.crypto_type_matrix->buttons().size(), 8);
     EXPECT_EQ(coins.crypto_type_matrix->checkedId(), 0);
+    ASSERT_NE(coins.crypto_type_matrix->button(7), nullptr);
+    EXPECT_EQ(coins.crypto_type_matrix->button(7)->text(), QStringLiteral("XRP"));
+    EXPECT_EQ(coins.crypto_type_matrix->button(2)->text(), QStringLiteral("BCH"));
 }
 
 } // namespace
