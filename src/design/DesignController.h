@@ -435,27 +435,27 @@ public:
     QPushButton *Edit_Qr_Code_Val_BTN = nullptr;
 
 private:
-    // The sidebar pages and the parts of the work area, built once by buildDesigningPanel.
-    QWidget *Build_Design_Canvas_Area(QWidget *parent);
-    QWidget *Build_Tool_Palette(QWidget *parent);
-    QWidget *Build_Side_And_Standard_Buttons(QWidget *parent);
-    QGroupBox *Build_Property_Sidebar(QWidget *parent);
-    QGroupBox *Build_Record_List_Box(QWidget *parent);
-    QWidget *Build_Card_Info_Tab();
-    QWidget *Build_Card_Size_Tab();
-    QWidget *Build_Card_Background_Tab();
-    QWidget *Build_Card_Border_Tab();
-    QWidget *Build_Line_Tab();
-    QWidget *Build_Shape_Tab();
-    QWidget *Build_Text_Editing_Tab();
-    QWidget *Build_Text_Properties_Tab();
-    QWidget *Build_Image_Tab();
-    QWidget *Build_Sign_Tab();
-    QWidget *Build_Data_Source_Tab();
-    QWidget *Build_Alignment_Tab();
-    QWidget *Build_Barcode_Tab();
-    QWidget *Build_Lock_Tab();
-    void Add_Sidebar_Page(QWidget *page, QWidget *&field, QString &labelField, const QString &label);
+    // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on
+    // the placeholder of the form that holds it, its widgets taken into the outlets.
+    void Build_Design_Canvas_Area(QGroupBox *box);
+    void Build_Tool_Palette(QWidget *palette);
+    void Build_Side_And_Standard_Buttons(QWidget *bar);
+    void Build_Property_Sidebar(QGroupBox *box);
+    void Build_Record_List_Box(QGroupBox *box);
+    void Build_Card_Info_Tab(QWidget *page);
+    void Build_Card_Size_Tab(QWidget *page);
+    void Build_Card_Background_Tab(QWidget *page);
+    void Build_Card_Border_Tab(QWidget *page);
+    void Build_Line_Tab(QWidget *page);
+    void Build_Shape_Tab(QWidget *page);
+    void Build_Text_Editing_Tab(QWidget *page);
+    void Build_Text_Properties_Tab(QWidget *page);
+    void Build_Image_Tab(QWidget *page);
+    void Build_Sign_Tab(QWidget *page);
+    void Build_Data_Source_Tab(QWidget *page);
+    void Build_Alignment_Tab(QWidget *page);
+    void Build_Barcode_Tab(QWidget *page);
+    void Build_Lock_Tab(QWidget *page);
     // Series names of the DataSet folder, sorted, without extension.
     QStringList Series_Names() const;
     // The values of a series file, or nothing when the file does not exist.

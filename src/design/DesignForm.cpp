@@ -1,52 +1,93 @@
 // The Designing mode's part of the window description "DrawWindow": tool palette, canvas with its
 // zoom and rulers, side buttons, standard editing buttons, the property sidebar and the record list.
+// Each part is a form; its widgets are taken into the outlets of the same names.
 
 #include "design/DesignController.h"
 
-#include "app/SKTWindowController.h"
-
-#include "design/FormLayout.h"
+#include "design/FormBinding.h"
 #include "platform/FormBuilder.h"
 
-#include <QCheckBox>
+#include "ui_DesignCanvasArea.h"
+#include "ui_DesignPropertySidebar.h"
+#include "ui_DesignRecordList.h"
+#include "ui_DesignStandardButtons.h"
+#include "ui_DesignToolPalette.h"
+#include "ui_DesignWorkArea.h"
+
+#include <QBoxLayout>
 #include <QComboBox>
-#include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
-using namespace platform::ui;
+#include <utility>
 
 namespace {
 
-QPushButton *toolButton(QWidget *parent, const char *name, const QString &text, const QString &tip)
+void bind(DesignController &c, const Ui::DesignWorkArea &ui)
 {
-    QPushButton *b = button(parent, name, text);
-    b->setToolTip(tip);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setFixedWidth(74);
-    return b;
+    // Not outlets: the row, the centre column with its layout and the placeholder of the button bar.
+    designform::bindForm<4>(ui, FORM_OUTLET(tool_palette), FORM_OUTLET(drawing_canvas_box), FORM_OUTLET(Right_Prop_Box));
 }
 
-QFrame *ruler(QWidget *parent, const char *name, Qt::Orientation orientation)
+void bind(DesignController &c, const Ui::DesignToolPalette &ui)
 {
-    auto *r = make<QFrame>(parent, name);
-    r->setFrameShape(QFrame::StyledPanel);
-    if (orientation == Qt::Horizontal)
-        r->setFixedHeight(16);
-    else
-        r->setFixedWidth(16);
-    r->setVisible(false);   // the set-up shows the rulers by toggling them once
-    return r;
+    // Not outlets: the column and the stretch under the tools.
+    designform::bindForm<2>(
+        ui, FORM_OUTLET(Arrow_Tool_btn), FORM_OUTLET(Line_Tool_btn), FORM_OUTLET(Text_Tool_btn), FORM_OUTLET(Rect_Tool_btn),
+        FORM_OUTLET(Circle_Tool_btn), FORM_OUTLET(Round_Rect_Tool_btn), FORM_OUTLET(Triangle_Tool_btn),
+        FORM_OUTLET(Diamond_Tool_btn), FORM_OUTLET(Star_Tool_btn), FORM_OUTLET(Double_Star_Tool_btn),
+        FORM_OUTLET(Polygon_Tool_btn), FORM_OUTLET(Image_Tool_btn), FORM_OUTLET(Image_Library_Tool_btn),
+        FORM_OUTLET(Barcode_Tool_btn), FORM_OUTLET(Signature_Tool_btn), FORM_OUTLET(Fingure_Print_Tool_btn),
+        FORM_OUTLET(Watermark_Tool_btn));
+}
+
+void bind(DesignController &c, const Ui::DesignStandardButtons &ui)
+{
+    // Not outlets: the row, its three gaps and its stretch.
+    designform::bindForm<5>(ui, FORM_OUTLET(Undo_btn), FORM_OUTLET(Redo_btn), FORM_OUTLET(Cut_btn), FORM_OUTLET(Copy_btn),
+                            FORM_OUTLET(Paste_btn), FORM_OUTLET(Delete_btn), FORM_OUTLET(Begin_Front_btn),
+                            FORM_OUTLET(Send_Back_btn), FORM_OUTLET(Lock_btn), FORM_OUTLET(Unlock_btn));
+}
+
+void bind(DesignController &c, const Ui::DesignCanvasArea &ui)
+{
+    // Not outlets: the box's, the target view's and the first view's layouts, the zoom bar with its
+    // layout, its gap and its stretch.
+    designform::bindForm<7>(
+        ui, FORM_OUTLET(myTargetView), FORM_OUTLET(first_view), FORM_OUTLET(horizontal_ruler), FORM_OUTLET(vertical_ruler),
+        FORM_OUTLET(_zoomingScrollView), FORM_OUTLET(_graphicView), FORM_OUTLET(Ruler_btn), FORM_OUTLET(Card_Prop_btn),
+        FORM_OUTLET(Card_Bckgrnd_btn), FORM_OUTLET(Front_back_label), FORM_OUTLET(Card_Image_Scrl),
+        FORM_OUTLET(Card_Image_Scrl_BACK), FORM_OUTLET(Front_Side_btn), FORM_OUTLET(Back_Side_btn),
+        FORM_OUTLET(Copy_Card_Design_btn), FORM_OUTLET(Zoom_Out_btn), FORM_OUTLET(_factorPopUpButton),
+        FORM_OUTLET(Zoom_In_btn), FORM_OUTLET(Actual_Size_btn));
+}
+
+void bind(DesignController &c, const Ui::DesignRecordList &ui)
+{
+    // Not outlets: the box's layout.
+    designform::bindForm<1>(ui, FORM_OUTLET(Fill_List_sclview_RHS), FORM_OUTLET(Fill_List_RHS));
+}
+
+void bind(DesignController &c, const Ui::DesignPropertySidebar &ui)
+{
+    // Not outlets: the box's layout.
+    designform::bindForm<1>(
+        ui, FORM_OUTLET(sel_control_name), FORM_OUTLET(properties_title), FORM_OUTLET(sett_tab),
+        FORM_OUTLET(card_setting_tab), FORM_OUTLET(card_info_tab), FORM_OUTLET(card_size_tab), FORM_OUTLET(card_bkgd_tab),
+        FORM_OUTLET(card_brdr_tab), FORM_OUTLET(line_tab), FORM_OUTLET(shape_tab), FORM_OUTLET(text_edtng_tab),
+        FORM_OUTLET(text_prop_tab), FORM_OUTLET(image_tab), FORM_OUTLET(sign_tab), FORM_OUTLET(datasource_tab),
+        FORM_OUTLET(aligmnt_tab), FORM_OUTLET(barcode_tab), FORM_OUTLET(Lock_tab), FORM_OUTLET(print_object_chk));
+}
+
+// Titles of every border-style list, index 0 to 4 standing for "S", "DA", "DO", "DD", "DDD".
+const QStringList &borderStyleTitles()
+{
+    static const QStringList titles = {QStringLiteral("Solid"), QStringLiteral("Dash"), QStringLiteral("Dot"),
+                                       QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")};
+    return titles;
 }
 
 } // namespace
@@ -60,272 +101,102 @@ void DesignController::buildDesigningPanel(QWidget *page)
         pageLayout = new QVBoxLayout(page);
 
     Design_Work_Area = new QWidget(page);
-    Design_Work_Area->setObjectName(QStringLiteral("design_work_area"));
-    auto *row = new QHBoxLayout(Design_Work_Area);
-    row->setContentsMargins(4, 4, 4, 4);
-    row->setSpacing(6);
+    Ui::DesignWorkArea ui;
+    ui.setupUi(Design_Work_Area);
+    bind(*this, ui);
+    Build_Tool_Palette(ui.tool_palette);
+    Build_Side_And_Standard_Buttons(ui.standard_button_bar);
+    Build_Design_Canvas_Area(ui.drawing_canvas_box);
+    Build_Property_Sidebar(ui.Right_Prop_Box);
 
-    row->addWidget(Build_Tool_Palette(Design_Work_Area));
-
-    auto *centre = new QWidget(Design_Work_Area);
-    centre->setObjectName(QStringLiteral("design_centre"));
-    auto *centreColumn = new QVBoxLayout(centre);
-    centreColumn->setContentsMargins(0, 0, 0, 0);
-    centreColumn->addWidget(Build_Side_And_Standard_Buttons(centre));
-    centreColumn->addWidget(Build_Design_Canvas_Area(centre), 1);
-    row->addWidget(centre, 1);
-
-    row->addWidget(Build_Property_Sidebar(Design_Work_Area));
-
-    Fill_List_box = Build_Record_List_Box(page);
+    Fill_List_box = new QGroupBox(page);
+    Build_Record_List_Box(Fill_List_box);
     if (pageLayout) {
         pageLayout->addWidget(Design_Work_Area, 1);
         pageLayout->addWidget(Fill_List_box);
     }
 }
 
-QWidget *DesignController::Build_Tool_Palette(QWidget *parent)
+void DesignController::Build_Tool_Palette(QWidget *palette)
 {
-    tool_palette = make<QWidget>(parent, "tool_palette");
-    auto *column = new QVBoxLayout(tool_palette);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    struct Tool {
-        QPushButton *DesignController::*field;
-        const char *name;
-        const char *text;
-        const char *tip;
-    };
-    static const Tool tools[] = {
-        {&DesignController::Arrow_Tool_btn, "Arrow_Tool_btn", "Select", "Selection"},
-        {&DesignController::Line_Tool_btn, "Line_Tool_btn", "Line", "Line"},
-        {&DesignController::Text_Tool_btn, "Text_Tool_btn", "Text", "Text"},
-        {&DesignController::Rect_Tool_btn, "Rect_Tool_btn", "Rect", "Rectangle"},
-        {&DesignController::Circle_Tool_btn, "Circle_Tool_btn", "Ellipse", "Ellipse"},
-        {&DesignController::Round_Rect_Tool_btn, "Round_Rect_Tool_btn", "R.Rect", "Rounded rectangle"},
-        {&DesignController::Triangle_Tool_btn, "Triangle_Tool_btn", "Triangle", "Triangle"},
-        {&DesignController::Diamond_Tool_btn, "Diamond_Tool_btn", "Diamond", "Diamond"},
-        {&DesignController::Star_Tool_btn, "Star_Tool_btn", "Star", "Star"},
-        {&DesignController::Double_Star_Tool_btn, "Double_Star_Tool_btn", "D.Star", "Double star"},
-        {&DesignController::Polygon_Tool_btn, "Polygon_Tool_btn", "Polygon", "Polygon"},
-        {&DesignController::Image_Tool_btn, "Image_Tool_btn", "Image", "Picture from a file"},
-        {&DesignController::Image_Library_Tool_btn, "Image_Library_Tool_btn", "Library", "Picture from the image library"},
-        {&DesignController::Barcode_Tool_btn, "Barcode_Tool_btn", "Barcode", "Barcode"},
-        {&DesignController::Signature_Tool_btn, "Signature_Tool_btn", "Sign", "Signature"},
-        {&DesignController::Fingure_Print_Tool_btn, "Fingure_Print_Tool_btn", "Finger", "Fingerprint"},
-        {&DesignController::Watermark_Tool_btn, "Watermark_Tool_btn", "W.Mark", "Watermark"},
-    };
-    for (const Tool &t : tools) {
-        QPushButton *b = toolButton(tool_palette, t.name, QString::fromLatin1(t.text), QString::fromLatin1(t.tip));
-        this->*(t.field) = b;
-        column->addWidget(b);
-    }
-    column->addStretch(1);
-    return tool_palette;
+    Ui::DesignToolPalette ui;
+    ui.setupUi(palette);
+    bind(*this, ui);
 }
 
-QWidget *DesignController::Build_Side_And_Standard_Buttons(QWidget *parent)
+void DesignController::Build_Side_And_Standard_Buttons(QWidget *bar)
 {
-    auto *bar = make<QWidget>(parent, "standard_button_bar");
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(3);
-    auto add = [&](QPushButton *&field, const char *name, const QString &text) {
-        field = button(bar, name, text);
-        field->setFocusPolicy(Qt::NoFocus);
-        field->setMinimumWidth(44);   // the bar may narrow with the window
-        row->addWidget(field);
-    };
-    add(Undo_btn, "Undo_btn", QStringLiteral("Undo"));
-    add(Redo_btn, "Redo_btn", QStringLiteral("Redo"));
-    row->addSpacing(8);
-    add(Cut_btn, "Cut_btn", QStringLiteral("Cut"));
-    add(Copy_btn, "Copy_btn", QStringLiteral("Copy"));
-    add(Paste_btn, "Paste_btn", QStringLiteral("Paste"));
-    add(Delete_btn, "Delete_btn", QStringLiteral("Delete"));
-    row->addSpacing(8);
-    add(Begin_Front_btn, "Begin_Front_btn", QStringLiteral("To Front"));
-    add(Send_Back_btn, "Send_Back_btn", QStringLiteral("To Back"));
-    add(Lock_btn, "Lock_btn", QStringLiteral("Lock"));
-    add(Unlock_btn, "Unlock_btn", QStringLiteral("Unlock"));
-    row->addSpacing(8);
-    row->addStretch(1);
-    return bar;
+    Ui::DesignStandardButtons ui;
+    ui.setupUi(bar);
+    bind(*this, ui);
 }
 
-QWidget *DesignController::Build_Design_Canvas_Area(QWidget *parent)
+void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
 {
-    drawing_canvas_box = box(parent, "drawing_canvas_box", QString());
-    auto *boxLayout = new QVBoxLayout(drawing_canvas_box);
-    boxLayout->setContentsMargins(2, 2, 2, 2);
-
-    myTargetView = make<QWidget>(drawing_canvas_box, "myTargetView");
-    auto *targetLayout = new QVBoxLayout(myTargetView);
-    targetLayout->setContentsMargins(0, 0, 0, 0);
-    boxLayout->addWidget(myTargetView);
-
-    // The first view: rulers around the zooming scroll view, the zoom pop-up under it.
-    first_view = make<QWidget>(myTargetView, "first_view");
-    auto *grid = new QGridLayout(first_view);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
-    horizontal_ruler = ruler(first_view, "horizontal_ruler", Qt::Horizontal);
-    vertical_ruler = ruler(first_view, "vertical_ruler", Qt::Vertical);
-    _zoomingScrollView = make<QScrollArea>(first_view, "_zoomingScrollView");
-    _zoomingScrollView->setAlignment(Qt::AlignCenter);
-    _zoomingScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Ui::DesignCanvasArea ui;
+    ui.setupUi(box);
+    bind(*this, ui);
+    // The rulers start hidden: the set-up shows them by toggling them once.
     _zoomingScrollView->setBackgroundRole(QPalette::Mid);
-    _graphicView = new QWidget;
-    _graphicView->setObjectName(QStringLiteral("_graphicView"));
-    _graphicView->setAutoFillBackground(true);
     _graphicView->setBackgroundRole(QPalette::Window);   // not the scroll view's grey
     QPalette white = _graphicView->palette();
     white.setColor(QPalette::Window, Qt::white);
     _graphicView->setPalette(white);
-    _graphicView->setFixedSize(284, 284);
-    canvasFrameSize = QSizeF(284, 284);
-    _zoomingScrollView->setWidget(_graphicView);
-    grid->addWidget(horizontal_ruler, 0, 1);
-    grid->addWidget(vertical_ruler, 1, 0);
-    grid->addWidget(_zoomingScrollView, 1, 1);
-    grid->setRowStretch(1, 1);
-    grid->setColumnStretch(1, 1);
-
-    auto *zoomBar = make<QWidget>(first_view, "zoom_bar");
-    auto *zoomRow = new QHBoxLayout(zoomBar);
-    zoomRow->setContentsMargins(0, 2, 0, 0);
-    Ruler_btn = button(zoomBar, "Ruler_btn", QStringLiteral("Rulers"));
-    auto addButton = [zoomBar](QPushButton *&field, const char *name, const QString &text) {
-        field = button(zoomBar, name, text);
-        field->setFocusPolicy(Qt::NoFocus);
-        field->setMinimumWidth(44);
-    };
-    addButton(Card_Prop_btn, "Card_Prop_btn", QStringLiteral("Label"));
-    addButton(Card_Bckgrnd_btn, "Card_Bckgrnd_btn", QStringLiteral("Background"));
-    // Card side: one side only, the back button stays without effect.
-    Front_back_label = label(zoomBar, "Front_back_label", QStringLiteral("Front"));
-    addButton(Front_Side_btn, "Front_Side_btn", QStringLiteral("Front"));
-    addButton(Back_Side_btn, "Back_Side_btn", QStringLiteral("Back"));
-    Back_Side_btn->setEnabled(false);
-    addButton(Copy_Card_Design_btn, "Copy_Card_Design_btn", QStringLiteral("Copy Design"));
-    Copy_Card_Design_btn->setEnabled(false);
-    Card_Image_Scrl = make<QScrollArea>(zoomBar, "Card_Image_Scrl");
-    Card_Image_Scrl->setFixedSize(40, 26);
-    Card_Image_Scrl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Card_Image_Scrl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Card_Image_Scrl_BACK = make<QScrollArea>(zoomBar, "Card_Image_Scrl_BACK");
-    Card_Image_Scrl_BACK->setFixedSize(40, 26);
-    Card_Image_Scrl_BACK->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Card_Image_Scrl_BACK->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Card_Image_Scrl_BACK->setVisible(false);
-    Zoom_Out_btn = button(zoomBar, "Zoom_Out_btn", QStringLiteral("-"));
-    _factorPopUpButton = combo(zoomBar, "_factorPopUpButton",
-                               {QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"),
-                                QStringLiteral("100%"), QStringLiteral("125%"), QStringLiteral("150%"),
-                                QStringLiteral("200%"), QStringLiteral("400%")});
-    _factorPopUpButton->setCurrentIndex(3);
-    Zoom_In_btn = button(zoomBar, "Zoom_In_btn", QStringLiteral("+"));
-    Actual_Size_btn = button(zoomBar, "Actual_Size_btn", QStringLiteral("100%"));
-    for (QPushButton *b : {Zoom_Out_btn, Zoom_In_btn, Actual_Size_btn}) {
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setFixedWidth(b == Actual_Size_btn ? 48 : 28);
-    }
-    zoomRow->addWidget(Ruler_btn);
-    zoomRow->addWidget(Card_Prop_btn);
-    zoomRow->addWidget(Card_Bckgrnd_btn);
-    zoomRow->addSpacing(8);
-    zoomRow->addWidget(Front_back_label);
-    zoomRow->addWidget(Card_Image_Scrl);
-    zoomRow->addWidget(Card_Image_Scrl_BACK);
-    zoomRow->addWidget(Front_Side_btn);
-    zoomRow->addWidget(Back_Side_btn);
-    zoomRow->addWidget(Copy_Card_Design_btn);
-    zoomRow->addStretch(1);
-    zoomRow->addWidget(Zoom_Out_btn);
-    zoomRow->addWidget(_factorPopUpButton);
-    zoomRow->addWidget(Zoom_In_btn);
-    zoomRow->addWidget(Actual_Size_btn);
-    grid->addWidget(zoomBar, 2, 0, 1, 2);
-    targetLayout->addWidget(first_view);
+    canvasFrameSize = QSizeF(_graphicView->size());
 
     QObject::connect(Ruler_btn, &QPushButton::clicked, this, [this] { Show_Hide_Ruler_ChkBox(); });
     QObject::connect(Zoom_In_btn, &QPushButton::clicked, this, [this] { Zoom_In_Toolbar_btn(); });
     QObject::connect(Zoom_Out_btn, &QPushButton::clicked, this, [this] { Zoom_Out_Toolbar_btn(); });
     QObject::connect(Actual_Size_btn, &QPushButton::clicked, this, [this] { Actual_Size_Toolbar_btn(); });
     QObject::connect(_factorPopUpButton, &QComboBox::activated, this, [this](int index) { Set_Zoom_Index(index); });
-    return drawing_canvas_box;
 }
 
-QGroupBox *DesignController::Build_Record_List_Box(QWidget *parent)
+void DesignController::Build_Record_List_Box(QGroupBox *box)
 {
-    QGroupBox *listBox = box(parent, "Fill_List_box", QStringLiteral("Labels"));
-    auto *layout = new QVBoxLayout(listBox);
-    layout->setContentsMargins(4, 4, 4, 4);
-    Fill_List_sclview_RHS = make<QScrollArea>(listBox, "Fill_List_sclview_RHS");
-    Fill_List_sclview_RHS->setWidgetResizable(true);
-    Fill_List_sclview_RHS->setFrameShape(QFrame::NoFrame);
-    Fill_List_RHS = make<QTableWidget>(nullptr, "Fill_List_RHS");
-    Fill_List_RHS->setColumnCount(1);
-    Fill_List_RHS->setHorizontalHeaderLabels({QStringLiteral("Value")});
-    Fill_List_RHS->horizontalHeader()->setStretchLastSection(true);
-    Fill_List_RHS->verticalHeader()->setVisible(false);
-    Fill_List_RHS->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Fill_List_RHS->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Fill_List_RHS->setSelectionMode(QAbstractItemView::SingleSelection);
-    Fill_List_sclview_RHS->setWidget(Fill_List_RHS);
-    layout->addWidget(Fill_List_sclview_RHS);
-    listBox->setMinimumWidth(150);
-    return listBox;
+    Ui::DesignRecordList ui;
+    ui.setupUi(box);
+    bind(*this, ui);
 }
 
-void DesignController::Add_Sidebar_Page(QWidget *page, QWidget *&field, QString &labelField, const QString &label)
+void DesignController::Build_Property_Sidebar(QGroupBox *box)
 {
-    field = page;
-    labelField = label;
-    sett_tab->addTab(page, label);
-}
+    Ui::DesignPropertySidebar ui;
+    ui.setupUi(box);
+    bind(*this, ui);
 
-QGroupBox *DesignController::Build_Property_Sidebar(QWidget *parent)
-{
-    Right_Prop_Box = box(parent, "Right_Prop_Box", QString());
-    Right_Prop_Box->setFixedWidth(350);
-    auto *column = new QVBoxLayout(Right_Prop_Box);
-    column->setContentsMargins(4, 4, 4, 4);
+    // The fifteen panels in the order of the description; the set-up keeps and removes them, and
+    // puts them back under the titles kept here.
+    const std::pair<QWidget *, QString *> pages[] = {
+        {card_setting_tab, &card_setting_tab_label}, {card_info_tab, &card_info_tab_label},
+        {card_size_tab, &card_size_tab_label},       {card_bkgd_tab, &card_bkgd_tab_label},
+        {card_brdr_tab, &card_brdr_tab_label},       {line_tab, &line_tab_label},
+        {shape_tab, &shape_tab_label},               {text_edtng_tab, &text_edtng_tab_label},
+        {text_prop_tab, &text_prop_tab_label},       {image_tab, &image_tab_label},
+        {sign_tab, &sign_tab_label},                 {datasource_tab, &datasource_tab_label},
+        {aligmnt_tab, &aligmnt_tab_label},           {barcode_tab, &barcode_tab_label},
+        {Lock_tab, &Lock_tab_label},
+    };
+    for (const auto &[tab, label] : pages)
+        *label = sett_tab->tabText(sett_tab->indexOf(tab));
 
-    properties_title = label(Right_Prop_Box, "properties_title", QStringLiteral("Label Properties"));
-    QFont titleFont = properties_title->font();
-    titleFont.setBold(true);
-    properties_title->setFont(titleFont);
-    column->addWidget(properties_title);
-    sel_control_name = field(Right_Prop_Box, "sel_control_name", QStringLiteral("NONE"));
-    sel_control_name->setVisible(false);
+    Build_Card_Info_Tab(card_info_tab);
+    Build_Card_Size_Tab(card_size_tab);
+    Build_Card_Background_Tab(card_bkgd_tab);
+    Build_Card_Border_Tab(card_brdr_tab);
+    Build_Line_Tab(line_tab);
+    Build_Shape_Tab(shape_tab);
+    Build_Text_Editing_Tab(text_edtng_tab);
+    Build_Text_Properties_Tab(text_prop_tab);
+    Build_Image_Tab(image_tab);
+    Build_Sign_Tab(sign_tab);
+    Build_Data_Source_Tab(datasource_tab);
+    Build_Alignment_Tab(aligmnt_tab);
+    Build_Barcode_Tab(barcode_tab);
+    Build_Lock_Tab(Lock_tab);
 
-    sett_tab = make<QTabWidget>(Right_Prop_Box, "sett_tab");
-    sett_tab->setUsesScrollButtons(true);
-    sett_tab->setElideMode(Qt::ElideNone);
-    column->addWidget(sett_tab, 1);
-
-    // The fifteen panels in the order of the description; the set-up keeps and removes them.
-    auto *settingPage = new QWidget;
-    settingPage->setObjectName(QStringLiteral("card_setting_tab"));
-    Add_Sidebar_Page(settingPage, card_setting_tab, card_setting_tab_label, QStringLiteral("Settings"));
-    Add_Sidebar_Page(Build_Card_Info_Tab(), card_info_tab, card_info_tab_label, QStringLiteral("Info"));
-    Add_Sidebar_Page(Build_Card_Size_Tab(), card_size_tab, card_size_tab_label, QStringLiteral("Size"));
-    Add_Sidebar_Page(Build_Card_Background_Tab(), card_bkgd_tab, card_bkgd_tab_label, QStringLiteral("Background"));
-    Add_Sidebar_Page(Build_Card_Border_Tab(), card_brdr_tab, card_brdr_tab_label, QStringLiteral("Border"));
-    Add_Sidebar_Page(Build_Line_Tab(), line_tab, line_tab_label, QStringLiteral("Line"));
-    Add_Sidebar_Page(Build_Shape_Tab(), shape_tab, shape_tab_label, QStringLiteral("General"));
-    Add_Sidebar_Page(Build_Text_Editing_Tab(), text_edtng_tab, text_edtng_tab_label, QStringLiteral("Text"));
-    Add_Sidebar_Page(Build_Text_Properties_Tab(), text_prop_tab, text_prop_tab_label, QStringLiteral("Style"));
-    Add_Sidebar_Page(Build_Image_Tab(), image_tab, image_tab_label, QStringLiteral("Image"));
-    Add_Sidebar_Page(Build_Sign_Tab(), sign_tab, sign_tab_label, QStringLiteral("Signature"));
-    Add_Sidebar_Page(Build_Data_Source_Tab(), datasource_tab, datasource_tab_label, QStringLiteral("Source"));
-    Add_Sidebar_Page(Build_Alignment_Tab(), aligmnt_tab, aligmnt_tab_label, QStringLiteral("Arrange"));
-    Add_Sidebar_Page(Build_Barcode_Tab(), barcode_tab, barcode_tab_label, QStringLiteral("Barcode"));
-    Add_Sidebar_Page(Build_Lock_Tab(), Lock_tab, Lock_tab_label, QStringLiteral("Properties"));
-
-    // Whether the object is left out of printed and exported output; read by every transfer.
-    print_object_chk = check(Right_Prop_Box, "print_object_chk", QStringLiteral("Do not print this object"));
-    column->addWidget(print_object_chk);
-    return Right_Prop_Box;
+    for (QComboBox *styles : {Card_border_style, Line_border_style, shape_border_style, Text_border_style,
+                              Image_border_style, Sign_border_style}) {
+        platform::ui::fillCombo(styles, borderStyleTitles());
+        styles->setCurrentIndex(0);
+    }
 }

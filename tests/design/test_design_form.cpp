@@ -7,14 +7,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -67,6 +71,48 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
     EXPECT_EQ(c->design().Fill_List_box->parentWidget(), page.get());
     EXPECT_EQ(c->design().Design_Work_Area->parentWidget(), page.get());
     EXPECT_EQ(page->findChild<QTableWidget *>("Fill_List_RHS"), c->design().Fill_List_RHS);
+}
+
+TEST_F(DesignForm, DisabledBoxesCarryTheirContentAlong)
+{
+    // Only the box is switched off: what it holds follows it when the box is switched on.
+    int boxes = 0;
+    for (QGroupBox *box : page->findChildren<QGroupBox *>()) {
+        if (box->isEnabled())
+            continue;
+        ++boxes;
+        box->setEnabled(true);
+        for (QWidget *w : box->findChildren<QWidget *>())
+            EXPECT_TRUE(w->isEnabled()) << box->objectName().toStdString() << " " << w->objectName().toStdString();
+    }
+    EXPECT_EQ(boxes, 8);
+}
+
+TEST_F(DesignForm, CardShapesAreNumberedInTheirGroup)
+{
+    QButtonGroup *shapes = c->design().matrix_card_shape;
+    ASSERT_NE(shapes, nullptr);
+    const QStringList names = {"matrix_card_shape_0", "matrix_card_shape_1", "matrix_card_shape_2"};
+    ASSERT_EQ(shapes->buttons().size(), names.size());
+    for (int i = 0; i < names.size(); ++i)
+        EXPECT_EQ(shapes->id(page->findChild<QRadioButton *>(names.at(i))), i);
+    EXPECT_EQ(shapes->checkedId(), 0);
+}
+
+TEST_F(DesignForm, SidebarPagesScrollDownButNeverSideways)
+{
+    QWidget *tab = c->design().image_tab;
+    auto *scroll = tab->findChild<QScrollArea *>("image_tab_scroll");
+    ASSERT_NE(scroll, nullptr);
+    tab->setParent(nullptr);   // on its own, at a height far under its content's
+    tab->resize(340, 200);
+    tab->show();
+    QCoreApplication::processEvents();
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(scroll->widget()->width(), scroll->viewport()->width());
+    delete tab;
+    c->design().image_tab = nullptr;
 }
 
 TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
