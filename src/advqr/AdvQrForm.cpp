@@ -11,7 +11,7 @@
 
 #include "advqr/QrPanels.h"
 #include "core/Globals.h"
-#include "platform/FormBuilder.h"
+#include "platform/ComboItems.h"
 
 #include "ui_AdvQrPage.h"
 #include "ui_QrFooterBox.h"

@@ -7,7 +7,7 @@
 
 #include "barcodemode/BarcodeEditorBinding.h"
 #include "engines/Symbologies.h"
-#include "platform/FormBuilder.h"
+#include "platform/ComboItems.h"
 
 #include "ui_BarcodeModeBatchBox.h"
 #include "ui_BarcodeModeColourBox.h"

@@ -7,7 +7,6 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
-#include "platform/FormBuilder.h"
 #include "platform/GuiThread.h"
 
 #include <QComboBox>

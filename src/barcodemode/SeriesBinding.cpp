@@ -9,7 +9,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
-#include "platform/FormBuilder.h"
+#include "platform/ComboItems.h"
 #include "design/DesignController.h"
 
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "design/DesignController.h"
 
 #include "design/FormBinding.h"
-#include "platform/FormBuilder.h"
+#include "platform/ComboItems.h"
 
 #include "ui_DesignCanvasArea.h"
 #include "ui_DesignPropertySidebar.h"

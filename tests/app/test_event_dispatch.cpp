@@ -3,6 +3,7 @@
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
+#include "support/Editions.h"
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
@@ -57,6 +58,7 @@ TEST(ComboDispatch, OutputResolution)
 
 TEST(ComboDispatch, QrVersionZeroIsStoredAsAutomatic)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     c->barcodeMode().liner_or_2D_font = 1;
@@ -76,6 +78,7 @@ TEST(ComboDispatch, QrVersionZeroIsStoredAsAutomatic)
 
 TEST(ComboDispatch, PreviewAlignmentOnlyForLinearSymbols)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     ASSERT_TRUE(c->barcodeMode().testBarcode);   // the default EAN-13 was generated at set-up
@@ -261,6 +264,7 @@ TEST(TextDispatch, RecordRangeFields)
 
 TEST(TextDispatch, TypingRedrawsThePreviewOnEveryKeystroke)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     c->window()->show();

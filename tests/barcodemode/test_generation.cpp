@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include "platform/ColorWell.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "support/Editions.h"
 #include <QTemporaryDir>
 
 namespace {
@@ -81,6 +82,7 @@ const Sample kSamples[] = {
 
 TEST(Generation, DefaultsShowAnEan13WithItsTexts)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     EXPECT_EQ(c->barcodeMode().barcodeTypePopup->currentText(), QStringLiteral("EAN-13"));
@@ -98,6 +100,7 @@ TEST(Generation, DefaultsShowAnEan13WithItsTexts)
 
 TEST(Generation, EveryLinearSymbologyShowsItsSymbol)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     QTemporaryDir dir;
@@ -123,6 +126,7 @@ TEST(Generation, EveryLinearSymbologyShowsItsSymbol)
 
 TEST(Generation, InvalidValuesBlankThePreview)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::ResponderScope responder;
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
@@ -151,6 +155,7 @@ TEST(Generation, InvalidValuesBlankThePreview)
 
 TEST(Generation, DirectGenerationOfAnEmptyValueLeavesThePreview)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
@@ -160,6 +165,7 @@ TEST(Generation, DirectGenerationOfAnEmptyValueLeavesThePreview)
 
 TEST(Generation, Code128ChoosesItsSetAndSetCKeepsIt)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     generate(c, QStringLiteral("Code 128"), QStringLiteral("123456"));
@@ -172,6 +178,7 @@ TEST(Generation, Code128ChoosesItsSetAndSetCKeepsIt)
 
 TEST(Generation, DisabledSizeFieldsLeaveTheEngineItsOwnSizes)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     c->barcodeMode().widthText->setEnabled(false);
@@ -189,6 +196,7 @@ TEST(Generation, DisabledSizeFieldsLeaveTheEngineItsOwnSizes)
 
 TEST(Generation, HiddenHeaderIsNotPrinted)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     c->barcodeMode().hideHeaderCheckbox->setChecked(true);
@@ -201,6 +209,7 @@ TEST(Generation, HiddenHeaderIsNotPrinted)
 
 TEST(Generation, OnlyTheBarcodeModeRegenerates)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     Barcode_Setting_Or_Designing_Mode = 1;
@@ -218,6 +227,7 @@ TEST(Generation, OnlyTheBarcodeModeRegenerates)
 
 TEST(Generation, SizeRulesThroughTheWindow)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     c->barcodeMode().captionCheckbox->setChecked(true);

@@ -10,6 +10,7 @@
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
+#include "support/Editions.h"
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
 
@@ -35,6 +36,7 @@ class SettingsWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        SKIP_WITHOUT_BARCODE_MODE();
         c = env.controller();
         ASSERT_NE(c, nullptr);
         ASSERT_TRUE(c->isWindowLoaded());

@@ -9,6 +9,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "support/Editions.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,7 @@ struct Probe {
 
 TEST(TwoDPdf417, PictureTakesTheWidthFieldAndHeightStepper)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("PDF417"));
     w.c->barcodeMode().Pdf_widthText_2D->setText(QStringLiteral("100"));
@@ -74,6 +76,7 @@ TEST(TwoDPdf417, PictureTakesTheWidthFieldAndHeightStepper)
 
 TEST(TwoDPdf417, EmptyValueLeavesNoImage)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("PDF417"));
     w.generate(QStringLiteral("abc"));
@@ -84,6 +87,7 @@ TEST(TwoDPdf417, EmptyValueLeavesNoImage)
 
 TEST(TwoDDataMatrix, EveryFormatWithEveryEncodationExportsTheValue)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     USED_DPI_VALUE = 150;   // 2-point modules are 4 pixels: enough to read, quick to write
@@ -119,6 +123,7 @@ TEST(TwoDDataMatrix, EveryFormatWithEveryEncodationExportsTheValue)
 
 TEST(TwoDDataMatrix, UnicodeValueRoundTrips)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     for (const QString &enc : {QStringLiteral("Auto"), QStringLiteral("Base256"), QStringLiteral("Ascii")}) {
@@ -133,6 +138,7 @@ TEST(TwoDDataMatrix, UnicodeValueRoundTrips)
 
 TEST(TwoDDataMatrix, PictureSizeFollowsModulesNotTheWidthFields)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     w.c->barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
@@ -164,6 +170,7 @@ TEST(TwoDDataMatrix, PictureSizeFollowsModulesNotTheWidthFields)
 
 TEST(TwoDDataMatrix, LightModulesShowTheBackgroundWhateverItsAlpha)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     w.c->barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
@@ -249,6 +256,7 @@ TEST(TwoDDataMatrix, EncodationLettersOnePerByte)
 
 TEST(TwoDDataMatrix, FailedDrawReportsAndBlanksThePreview)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     w.generate(QStringLiteral("1"));
@@ -272,6 +280,7 @@ TEST(TwoDDataMatrix, FailedDrawReportsAndBlanksThePreview)
 
 TEST(TwoDDataMatrix, NothingIsWrittenToTheSharedTemporaryFolder)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     const QString shared = QDir::tempPath() + QStringLiteral("/DM.png");
     const QFileInfo before(shared);
     const QDateTime stamp = before.exists() ? before.lastModified() : QDateTime();

@@ -8,6 +8,7 @@
 #include "platform/Stepper.h"
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "support/Editions.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,7 @@ void setLevel(SKTWindowController *c, int level)
 
 TEST(TwoDQr, EveryLevelOnBothRoutesExportsTheValue)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("QR Code"));
     for (double version : {0.0, 1264.0}) {

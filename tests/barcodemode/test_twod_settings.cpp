@@ -8,6 +8,7 @@
 #include "platform/Stepper.h"
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "support/Editions.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,7 @@ void setPair(QLineEdit *field, platform::Stepper *stepper, int value)
 
 TEST(TwoDSettings, PdfPairsCopyAndRegenerate)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("PDF417"));
     w.c->barcodeMode().dataText_2D->setPlainText(QStringLiteral("PDF pairs"));
@@ -79,6 +81,7 @@ TEST(TwoDSettings, PdfPairsCopyAndRegenerate)
 
 TEST(TwoDSettings, PdfLevelReachesTheEncoderBeforeTheSymbolIsMade)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("PDF417"));
     w.c->barcodeMode().dataText_2D->setPlainText(QStringLiteral("level"));
@@ -123,6 +126,7 @@ TEST(TwoDSettings, FormatRaisesDataMatrixWidthAndHeight)
 
 TEST(TwoDSettings, ModuleStepperAppliesTheFormatAndTypedModuleDoesNot)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     w.c->barcodeMode().dataText_2D->setPlainText(QStringLiteral("1"));
@@ -146,6 +150,7 @@ TEST(TwoDSettings, ModuleStepperAppliesTheFormatAndTypedModuleDoesNot)
 
 TEST(TwoDSettings, DataMatrixWidthAndHeightPairs)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     w.c->barcodeMode().dataText_2D->setPlainText(QStringLiteral("wh"));
@@ -164,6 +169,7 @@ TEST(TwoDSettings, DataMatrixWidthAndHeightPairs)
 
 TEST(TwoDSettings, CustomResolutionFromStepperOrFieldWithoutRedraw)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("QR Code"));
     EXPECT_EQ(w.c->barcodeMode().dpi_Stepper->minValue(), 72);
@@ -211,6 +217,7 @@ TEST(TwoDSettings, ResolutionChoice)
 
 TEST(TwoDSettings, TypedCustomResolutionSizesTheExport)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     for (const QString &title : {QStringLiteral("QR Code"), QStringLiteral("PDF417"), QStringLiteral("DataMatrix")}) {
         twodtest::Window w;
         w.choose(title);
@@ -230,6 +237,7 @@ TEST(TwoDSettings, TypedCustomResolutionSizesTheExport)
 
 TEST(TwoDSettings, ResolutionControlsStayReachableFor2D)
 {
+    SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     for (const QString &title : {QStringLiteral("QR Code"), QStringLiteral("PDF417"), QStringLiteral("DataMatrix")}) {
         w.choose(title);
