@@ -4,12 +4,6 @@ add_library(tagora_warnings INTERFACE)
 target_compile_options(tagora_warnings INTERFACE -Wall -Wextra -Wpedantic
   $<$<BOOL:${TAGORA_WERROR}>:-Werror>)
 
-# The edition flags reach only the libraries that branch on them, so that the others compile to the
-# same objects in every edition (and come from ccache in the edition builds).
-add_library(tagora_editions INTERFACE)
-target_compile_definitions(tagora_editions INTERFACE
-  ONLY_STD_MODE_FLAG=$<BOOL:${ONLY_STD_MODE}>
-  ONLY_QR_MODE_FLAG=$<BOOL:${ONLY_QR_MODE}>)
 add_library(tagora_paths INTERFACE)
 target_compile_definitions(tagora_paths INTERFACE
   TAGORA_SOURCE_RESOURCES="${PROJECT_SOURCE_DIR}/resources"
@@ -22,7 +16,6 @@ set(TAGORA_PCH_HEADERS
   <vector> <string> <memory> <algorithm> <functional>)
 
 # tagora_library(NAME DIRS dirs... [QT components...] [EXCLUDE paths...] [DEPS ...] [PRIVATE_DEPS ...])
-# Link tagora_editions in DEPS where the code branches on the edition.
 # One static library from the sources under src/<dir> for each dir. Sources are globbed so that each
 # subsystem adds files without touching shared build files.
 function(tagora_library name)

@@ -12,9 +12,10 @@ class Barcode_Gen;
 class DesignSnapshot;
 namespace platform { class Picture; class PrintInfo; }
 
-// Build constants of the edition.
-constexpr bool ONLY_STD_MODE = ONLY_STD_MODE_FLAG;
-constexpr bool ONLY_QR_MODE = ONLY_QR_MODE_FLAG;
+// The edition of this build. Defined in one file, the only one compiled with the edition's flags,
+// so that every other file compiles alike in every edition.
+extern const bool ONLY_STD_MODE;
+extern const bool ONLY_QR_MODE;
 
 extern SKTWindowController *Main_App_wnd;
 extern SKTWindowController *app_DefaultInstance;
