@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/GifWriter.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QHash>
 #include <QList>
@@ -124,32 +125,33 @@ bool fail(const QString &path, const QString &why)
 
 } // namespace
 
-bool Save_gen_image(const platform::Picture &image, const QString &file_path_val)
+QByteArray Encode_gen_image(const platform::Picture &image, const QString &file_path_val, QString *error)
 {
+    auto failWith = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return QByteArray();
+    };
     try {
         if (image.isNull() || image.size().isEmpty())
-            return fail(file_path_val, QStringLiteral("Invalid image"));
+            return failWith(QStringLiteral("Invalid image"));
         const FileKind kind = kindOf(file_path_val);
-        QString error;
         if (kind == FileKind::Pdf) {
             const QByteArray pdf = image.pdfData();
-            if (pdf.isEmpty())
-                return fail(file_path_val, QStringLiteral("The PDF data could not be made."));
-            return platform::writeFileAtomically(file_path_val, pdf, &error) || fail(file_path_val, error);
+            return pdf.isEmpty() ? failWith(QStringLiteral("The PDF data could not be made.")) : pdf;
         }
 
         QImage bitmap = image.isVector() ? image.toImage(72) : image.image();
         if (bitmap.isNull())
-            return fail(file_path_val, QStringLiteral("Invalid image"));
+            return failWith(QStringLiteral("Invalid image"));
         // The resolution the file records: pixels per point x 72.
         bitmap.setDotsPerMeterX(int(std::lround(bitmap.width() / image.size().width() * 72.0 / 0.0254)));
         bitmap.setDotsPerMeterY(int(std::lround(bitmap.height() / image.size().height() * 72.0 / 0.0254)));
 
         if (kind == FileKind::Gif) {
-            const QByteArray gif = platform::gifData(bitmap, &error);
-            if (gif.isEmpty())
-                return fail(file_path_val, error);
-            return platform::writeFileAtomically(file_path_val, gif, &error) || fail(file_path_val, error);
+            QString why;
+            const QByteArray gif = platform::gifData(bitmap, &why);
+            return gif.isEmpty() ? failWith(why) : gif;
         }
 
         QByteArray format = "png";
@@ -166,25 +168,31 @@ bool Save_gen_image(const platform::Picture &image, const QString &file_path_val
             if (!palette.isNull())
                 bitmap = palette;
         }
-        QString encoderError;
-        const bool ok = platform::writeFileAtomically(file_path_val, [&](QIODevice &device) {
-            QImageWriter writer(&device, format);
-            if (kind == FileKind::Jpeg)
-                writer.setQuality(100);   // compression factor 1.0: best quality
-            if (kind == FileKind::Tiff)
-                writer.setCompression(1);   // lossless LZW
-            if (kind == FileKind::Png)
-                writer.setCompression(1);   // barcodes are flat colour: fast deflate costs little size
-            if (!writer.write(bitmap)) {
-                encoderError = writer.errorString();
-                return false;
-            }
-            return true;
-        }, &error);
-        return ok || fail(file_path_val, encoderError.isEmpty() ? error : encoderError);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        if (kind == FileKind::Jpeg)
+            writer.setQuality(100);   // compression factor 1.0: best quality
+        if (kind == FileKind::Tiff)
+            writer.setCompression(1);   // lossless LZW
+        if (kind == FileKind::Png)
+            writer.setCompression(1);   // barcodes are flat colour: fast deflate costs little size
+        if (!writer.write(bitmap))
+            return failWith(writer.errorString());
+        return bytes;
     } catch (const std::exception &e) {
-        return fail(file_path_val, QString::fromUtf8(e.what()));
+        return failWith(QString::fromUtf8(e.what()));
     }
+}
+
+bool Save_gen_image(const platform::Picture &image, const QString &file_path_val)
+{
+    QString error;
+    const QByteArray bytes = Encode_gen_image(image, file_path_val, &error);
+    if (bytes.isEmpty())
+        return fail(file_path_val, error);
+    return platform::writeFileAtomically(file_path_val, bytes, &error) || fail(file_path_val, error);
 }
 
 platform::Picture resizeImage_toWidth_height(const platform::Picture &image, double width, double height)

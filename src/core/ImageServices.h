@@ -4,6 +4,7 @@
 
 #include "platform/Picture.h"
 
+#include <QByteArray>
 #include <QSizeF>
 #include <QString>
 
@@ -21,6 +22,9 @@ platform::Picture Increase_DPI(const platform::Picture &image, double dpi);
 // picture is written at 72 DPI. The new file replaces the old one only once it is complete, so a
 // failed write keeps the old file. Answers success; a failure is logged.
 bool Save_gen_image(const platform::Picture &image, const QString &file_path_val);
+// The bytes Save_gen_image writes for that path's extension; empty with the reason in error on
+// failure. Batches encode on their workers and write the files themselves.
+QByteArray Encode_gen_image(const platform::Picture &image, const QString &file_path_val, QString *error);
 
 // The picture scaled, aspect ratio kept, to the largest size that fits the box (enlarged as well as
 // reduced).
