@@ -3,22 +3,6 @@
 #include <QObject>
 #include <QVariant>
 
-QString Border_Style_Code(int index)
-{
-    static const char *codes[] = {"S", "DA", "DO", "DD", "DDD"};
-    if (index < 0 || index > 4)
-        return QStringLiteral("S");
-    return QString::fromLatin1(codes[index]);
-}
-
-int Border_Style_Index(const QString &code)
-{
-    for (int i = 0; i <= 4; ++i)
-        if (Border_Style_Code(i) == code)
-            return i;
-    return -1;
-}
-
 std::optional<QString> Shape_Type_Code(int index)
 {
     static const char *codes[] = {"R", "C", "RR", "T", "D", "S", "DS", "P"};

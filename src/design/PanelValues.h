@@ -4,6 +4,8 @@
 // own names as object properties, so a card object class that declares them as properties takes
 // them directly.
 
+#include "model/StyleCodes.h"   // the border-style codes of the list indexes
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -11,10 +13,6 @@
 
 class QObject;
 
-// Border-style code of a style list index: 0 "S", 1 "DA", 2 "DO", 3 "DD", 4 "DDD", else "S".
-QString Border_Style_Code(int index);
-// The style list index of a code, -1 for an unknown code (the list is then left as it was).
-int Border_Style_Index(const QString &code);
 // Shape code of a shape-type list index, nothing for an index outside the list.
 std::optional<QString> Shape_Type_Code(int index);
 

@@ -38,6 +38,12 @@ void SKTDocument::setCanvasSize(const QSizeF &size)
     emit canvasSizeChanged(size);
 }
 
+void SKTDocument::graphicDidChange(SKTGraphic &graphic, const QString &key, const QVariant &oldValue,
+                                   const QVariant &newValue)
+{
+    emit graphicChanged(&graphic, key, oldValue, newValue);
+}
+
 int SKTDocument::controllersMade() { return windowControllerCount; }
 
 void SKTDocument::resetForTests() { windowControllerCount = 0; }

@@ -1,17 +1,22 @@
 #pragma once
 // The one design document. It creates the main window controller the first time its window
 // controllers are asked for, through the factory the application registers (the document knows
-// nothing of the window).
+// nothing of the window). As the container of its card objects it relays every change they report
+// by name.
+
+#include "model/SKTGraphicContainer.h"
 
 #include <QList>
 #include <QObject>
 #include <QSizeF>
+#include <QString>
+#include <QVariant>
 
 #include <functional>
 
 class SKTWindowController;
 
-class SKTDocument : public QObject {
+class SKTDocument : public QObject, public SKTGraphicContainer {
     Q_OBJECT
 public:
     using WindowControllerFactory = std::function<SKTWindowController *(SKTDocument &document)>;
@@ -37,8 +42,13 @@ public:
     static int controllersMade();
     static void resetForTests();
 
+    void graphicDidChange(SKTGraphic &graphic, const QString &key, const QVariant &oldValue,
+                          const QVariant &newValue) override;
+
 signals:
     void canvasSizeChanged(const QSizeF &size);
+    // A card object held by the document changed a value by name (derived keys included).
+    void graphicChanged(SKTGraphic *graphic, const QString &key, const QVariant &oldValue, const QVariant &newValue);
 
 private:
     QList<SKTWindowController *> m_windowControllers;

@@ -14,7 +14,12 @@
 
 namespace {
 
-// Stand-ins for the card object classes: the transfers go by the exact class name.
+// Stand-ins for the card object classes, which the transfers still reach as QObject by property
+// name and recognise by the exact class name of the meta-object. Each stand-in carries the name of
+// the class it stands for in its meta-object only; its C++ name stays clear of the real card
+// object classes (moc sees the first branch, the compiler the second, and the generated code is
+// compiled under the stand-ins' names, see the end of the file).
+#ifdef Q_MOC_RUN
 class SKTText : public QObject {
     Q_OBJECT
 };
@@ -33,6 +38,26 @@ class SKTSignature : public QObject {
 class Special_Text : public SKTText {
     Q_OBJECT
 };
+#else
+class TextStandIn : public QObject {
+    Q_OBJECT
+};
+class LineStandIn : public QObject {
+    Q_OBJECT
+};
+class ShapeStandIn : public QObject {
+    Q_OBJECT
+};
+class ImageStandIn : public QObject {
+    Q_OBJECT
+};
+class SignatureStandIn : public QObject {
+    Q_OBJECT
+};
+class Special_Text : public TextStandIn {
+    Q_OBJECT
+};
+#endif
 
 class Transfers : public DesignFixture {
 protected:
@@ -44,8 +69,8 @@ protected:
 
 TEST_F(Transfers, ShapePanelGoesIntoShapesOnly)
 {
-    Shape_Control shape;
-    SKTLine line;
+    ShapeStandIn shape;
+    LineStandIn line;
     select({&shape, &line});
     c->design().Shape_Type_Combo->setCurrentIndex(6);
     c->design().Shape_border_chk->setChecked(true);
@@ -75,7 +100,7 @@ TEST_F(Transfers, ShapePanelGoesIntoShapesOnly)
 
 TEST_F(Transfers, ShapeWithFillOffIsStoredSolidAndBorderOffKeepsColour)
 {
-    Shape_Control shape;
+    ShapeStandIn shape;
     shape.setProperty("_strokeColor", QColor(Qt::blue));
     shape.setProperty("_fillColor", QColor(Qt::green));
     select({&shape});
@@ -92,7 +117,7 @@ TEST_F(Transfers, ShapeWithFillOffIsStoredSolidAndBorderOffKeepsColour)
 
 TEST_F(Transfers, LineWithoutCapChoiceStoresZero)
 {
-    SKTLine line;
+    LineStandIn line;
     select({&line});
     c->design().Line_cap_style->setCurrentIndex(-1);
     c->design().Line_ori_style->setCurrentIndex(2);
@@ -110,7 +135,7 @@ TEST_F(Transfers, LineWithoutCapChoiceStoresZero)
 
 TEST_F(Transfers, TextKeepsItsTextWhenSeveralAreSelected)
 {
-    SKTText first, second;
+    TextStandIn first, second;
     Special_Text subclass;
     c->design().Text_value_Edit->setPlainText(QStringLiteral("typed"));
     c->design().Text_gradient_fill_rd->setChecked(true);
@@ -131,7 +156,7 @@ TEST_F(Transfers, TextKeepsItsTextWhenSeveralAreSelected)
 
 TEST_F(Transfers, PictureTakesTheEffectValuesAsShown)
 {
-    SKTImage picture;
+    ImageStandIn picture;
     select({&picture});
     c->design().Sat_slidr->setDoubleValue(1.5);
     c->design().Trsp_slidr->setDoubleValue(40);
@@ -147,7 +172,7 @@ TEST_F(Transfers, PictureTakesTheEffectValuesAsShown)
 
 TEST_F(Transfers, SignatureTakesItsPath)
 {
-    SKTSignature sign;
+    SignatureStandIn sign;
     select({&sign});
     c->design().Sign_image_path->setText(QStringLiteral("Default"));
     c->design().Sign_border_chk->setChecked(true);
@@ -159,7 +184,7 @@ TEST_F(Transfers, SignatureTakesItsPath)
 
 TEST_F(Transfers, NothingChangesWhileControlsAreFilled)
 {
-    SKTLine line;
+    LineStandIn line;
     select({&line});
     Not_Draw_Only_Prop_Change = true;
     c->design().Update_Line_Graphics();
@@ -181,4 +206,10 @@ TEST_F(Transfers, BorderStyleCodes)
 
 } // namespace
 
+// The meta-object code moc wrote for the card class names, compiled for the stand-ins.
+#define SKTText TextStandIn
+#define SKTLine LineStandIn
+#define Shape_Control ShapeStandIn
+#define SKTImage ImageStandIn
+#define SKTSignature SignatureStandIn
 #include "test_transfers.moc"
