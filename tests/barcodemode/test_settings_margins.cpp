@@ -197,3 +197,23 @@ TEST_F(SettingsWindow, ModelessHandlersInAdvancedQrModeLeaveItsPreviewAlone)
     EXPECT_EQ(c->advQr().QR_barcodeImage->hasPicture(), advancedShown);
     EXPECT_EQ(c->advQr().QR_barcodeImage->picture().size(), advancedSize);
 }
+
+TEST_F(SettingsWindow, MarginRowsNameTheirBandInEveryUnit)
+{
+    BarcodeModeController &bm = c->barcodeMode();
+    // As set up: centimetres.
+    EXPECT_EQ(bm.hdr_mar_label->text(), QStringLiteral("Header Margin (cm):"));
+    EXPECT_EQ(bm.ftr_mar_label->text(), QStringLiteral("Footer Margin (cm):"));
+    const int saved = Measument_Unit_Is_Barcode;
+    const std::pair<int, QString> units[] = {{0, QStringLiteral("in")}, {1, QStringLiteral("cm")}, {2, QStringLiteral("mm")}};
+    for (const auto &[unit, name] : units) {
+        Measument_Unit_Is_Barcode = unit;
+        bm._setLabels_Barcode();
+        EXPECT_EQ(bm.hdr_mar_label->text(), QStringLiteral("Header Margin (%1):").arg(name));
+        EXPECT_EQ(bm.ftr_mar_label->text(), QStringLiteral("Footer Margin (%1):").arg(name));
+        EXPECT_EQ(bm.val_mar_label->text(), QStringLiteral("Value Margin (%1):").arg(name));
+        EXPECT_EQ(bm.TB_mar_label->text(), QStringLiteral("Top and Bottom (%1):").arg(name));
+    }
+    Measument_Unit_Is_Barcode = saved;
+    bm._setLabels_Barcode();
+}
