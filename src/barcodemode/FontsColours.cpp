@@ -10,77 +10,34 @@
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <QFontInfo>
-#include <QRawFont>
 #include <QStringList>
 
 #include <exception>
 
 namespace {
 
-// The full name (name ID 4) from a font's "name" table, the name a font panel shows for a face:
-// "DejaVu Sans Bold", and plain "DejaVu Sans" for its book weight. English Windows and Unicode
-// records first, then Macintosh Roman ones; null when the table has none.
-QString fullNameFromTable(const QByteArray &table)
-{
-    auto u16 = [&](qsizetype at) -> int {
-        return at + 2 <= table.size() ? (uchar(table[at]) << 8) | uchar(table[at + 1]) : -1;
-    };
-    const int count = u16(2), strings = u16(4);
-    if (count < 0 || strings < 0)
-        return {};
-    QString best;
-    int bestRank = 0;
-    for (int i = 0; i < count; ++i) {
-        const qsizetype r = 6 + qsizetype(i) * 12;
-        const int platform = u16(r), encoding = u16(r + 2), language = u16(r + 4), nameId = u16(r + 6);
-        const int length = u16(r + 8), offset = u16(r + 10);
-        if (offset < 0 || nameId != 4 || length <= 0 || strings + offset + length > table.size())
-            continue;
-        const int rank = platform == 3 && (encoding == 1 || encoding == 10) && language == 0x409 ? 4
-                         : platform == 3 && (encoding == 1 || encoding == 10)                    ? 3
-                         : platform == 0                                                         ? 2
-                         : platform == 1 && encoding == 0 && language == 0                       ? 1
-                                                                                                 : 0;
-        if (rank <= bestRank)
-            continue;
-        const QByteArray raw = table.mid(strings + offset, length);
-        QString name;
-        if (platform == 1) {
-            name = QString::fromLatin1(raw);
-        } else {
-            for (qsizetype k = 0; k + 1 < raw.size(); k += 2)
-                name += QChar(char16_t((uchar(raw[k]) << 8) | uchar(raw[k + 1])));
-        }
-        name = name.trimmed();
-        if (!name.isEmpty()) {
-            best = name;
-            bestRank = rank;
-        }
-    }
-    return best;
-}
-
-// The name of the face the font resolves to, style included.
+// The face the font resolves to, named as a font panel names it: the family and the style, the
+// style left out where it is the family's plain face ("DejaVu Sans Bold", "DejaVu Sans").
 QString fontDisplayName(const QFont &font)
 {
-    const QRawFont raw = QRawFont::fromFont(font);
-    if (raw.isValid()) {
-        const QString full = fullNameFromTable(raw.fontTable("name"));
-        if (!full.isEmpty())
-            return full;
+    const QFontInfo face(font);
+    QString family = face.family().isEmpty() ? font.family() : face.family();
+    // Where two foundries have the family, Qt names it "Family [Foundry]": the panel shows the family.
+    if (family.endsWith(QLatin1Char(']'))) {
+        const qsizetype open = family.lastIndexOf(QStringLiteral(" ["));
+        if (open > 0)
+            family.truncate(open);
     }
-    // No name table: the family and the style, unless the style is the family's plain face.
-    const QString style = QFontInfo(font).styleName();
+    const QString style = face.styleName();
     static const QStringList plain{QStringLiteral("Regular"), QStringLiteral("Book"), QStringLiteral("Normal"),
                                    QStringLiteral("Roman"), QStringLiteral("Plain")};
     if (style.isEmpty() || plain.contains(style, Qt::CaseInsensitive))
-        return font.family();
-    return font.family() + QLatin1Char(' ') + style;
+        return family;
+    return family + QLatin1Char(' ') + style;
 }
 
 } // namespace
