@@ -399,12 +399,13 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             return true;
         };
         if (isExactly(G, "SKTImage")) {
+            // One picture only: the same check and message as the picture commands, with "Select".
             int pictures = 0;
             for (QObject *g : dsg.Selected_Graphics())
-                if (isExactly(g, "SKTImage"))
-                    ++pictures;
+                if (isExactly(g, "SKTImage") && ++pictures == 2)
+                    break;
             if (pictures > 1) {
-                Show_MessageBox(QStringLiteral("Multiple image controls are selected. Please Select only one image control."));
+                Show_MessageBox(QStringLiteral("Please select only one image control to '%1 Image'.").arg(QStringLiteral("Select")));
                 return;
             }
             int index = I;

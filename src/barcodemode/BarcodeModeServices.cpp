@@ -70,8 +70,9 @@ void BarcodeModeController::_setLabels_Barcode()
                                                           : QStringLiteral("mm");
     bar_height_label->setText(QStringLiteral("Bar Height (%1):").arg(unit));
     margin_box->setTitle(QStringLiteral("Margins (%1)").arg(unit));
-    hdr_mar_label->setText(QStringLiteral("Margin (%1):").arg(unit));
-    ftr_mar_label->setText(QStringLiteral("Margin (%1):").arg(unit));
+    // The two rows stand one above the other in one box: each names its band.
+    hdr_mar_label->setText(QStringLiteral("Header Margin (%1):").arg(unit));
+    ftr_mar_label->setText(QStringLiteral("Footer Margin (%1):").arg(unit));
     val_mar_label->setText(QStringLiteral("Value Margin (%1):").arg(unit));
     TB_mar_label->setText(QStringLiteral("Top and Bottom (%1):").arg(unit));
     LR_mar_label->setText(QStringLiteral("Left and Right (%1):").arg(unit));

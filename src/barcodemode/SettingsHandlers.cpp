@@ -92,7 +92,7 @@ void BarcodeEditor::barcodeTypeChanged(QObject *)
 void BarcodeEditor::marginPairChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field)
 {
     try {
-        platform::copyPair(sender, stepper, field, PairFormat::Real);
+        platform::copyPairBounded(sender, stepper, field, PairFormat::Real);
         if (liner_or_2D_font == 0)
             relayoutLinear();
         else
@@ -105,7 +105,7 @@ void BarcodeEditor::marginPairChanged(QObject *sender, platform::Stepper *steppe
 void BarcodeEditor::Value_Margin_Changed(QObject *sender)
 {
     try {
-        platform::copyPair(sender, val_mar_Stepper, val_mar_Text, PairFormat::Real);
+        platform::copyPairBounded(sender, val_mar_Stepper, val_mar_Text, PairFormat::Real);
         if (liner_or_2D_font == 0)
             relayoutLinear();
     } catch (const std::exception &e) {
@@ -122,7 +122,7 @@ void BarcodeEditor::TB_Margin_Changed(QObject *sender) { marginPairChanged(sende
 void BarcodeEditor::LR_Margin_Changed(QObject *sender)
 {
     try {
-        platform::copyPair(sender, LR_mar_Stepper, LR_mar_Text, PairFormat::Real);
+        platform::copyPairBounded(sender, LR_mar_Stepper, LR_mar_Text, PairFormat::Real);
         if (liner_or_2D_font == 0)
             rewidthLinear();
         else
@@ -136,10 +136,10 @@ void BarcodeEditor::heightChanged(QObject *sender)
 {
     try {
         if (liner_or_2D_font == 0) {
-            platform::copyPair(sender, HeightStepper, HeightText, PairFormat::Real);
+            platform::copyPairBounded(sender, HeightStepper, HeightText, PairFormat::Real);
             relayoutLinear();
         } else {
-            platform::copyPair(sender, HeightStepper_2D, HeightText_2D, PairFormat::Integer);
+            platform::copyPairBounded(sender, HeightStepper_2D, HeightText_2D, PairFormat::Integer);
             regenerate();
         }
     } catch (const std::exception &e) {
@@ -151,10 +151,10 @@ void BarcodeEditor::widthChanged(QObject *sender)
 {
     try {
         if (liner_or_2D_font == 0) {
-            platform::copyPair(sender, widthStepper, widthText, PairFormat::Real);
+            platform::copyPairBounded(sender, widthStepper, widthText, PairFormat::Real);
             rewidthLinear();
         } else {
-            platform::copyPair(sender, Pdf_widthStepper_2D, Pdf_widthText_2D, PairFormat::Integer);
+            platform::copyPairBounded(sender, Pdf_widthStepper_2D, Pdf_widthText_2D, PairFormat::Integer);
             regenerate();
         }
     } catch (const std::exception &e) {
@@ -165,7 +165,7 @@ void BarcodeEditor::widthChanged(QObject *sender)
 void BarcodeEditor::pdf_heightChanged(QObject *sender)
 {
     try {
-        platform::copyPair(sender, pdf_HeightStepper_2D, pdf_HeightText_2D, PairFormat::Integer);
+        platform::copyPairBounded(sender, pdf_HeightStepper_2D, pdf_HeightText_2D, PairFormat::Integer);
         regenerate();
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));

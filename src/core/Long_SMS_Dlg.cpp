@@ -45,6 +45,15 @@ void Long_SMS_Dlg::awakeFromNib()
     msg_window_id = window;
     connect(yes_button, &QPushButton::clicked, this, &Long_SMS_Dlg::OKPressed);
     connect(no_button, &QPushButton::clicked, this, &Long_SMS_Dlg::CancelPressed);
+    // Esc and the title bar's close button end the dialog without either button: the box is
+    // copied on every way out, so a batch never asks again after "apply to all" was ticked.
+    connect(window, &QDialog::finished, this, &Long_SMS_Dlg::windowFinished);
+}
+
+void Long_SMS_Dlg::windowFinished(int code)
+{
+    selectedApplyAll() = apply_chk->isChecked();
+    modl_response = code == 1 ? 1 : 0;
 }
 
 bool &Long_SMS_Dlg::selectedApplyAll() const

@@ -39,6 +39,7 @@ public:
 private:
     Long_SMS_Dlg();
     void awakeFromNib();
+    void windowFinished(int code);
     bool &selectedApplyAll() const;
 };
 

@@ -110,6 +110,20 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
     return fromStepper;
 }
 
+bool copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format)
+{
+    const bool fromStepper = copyPair(sender, stepper, field, format);
+    if (fromStepper || !stepper || !field)
+        return fromStepper;
+    const QString text = field->text();
+    const qsizetype start = firstNonBlank(text);
+    const bool number = numberEnd(text, start, format != PairFormat::Integer) != start;
+    const double typed = format == PairFormat::Integer ? double(leadingInteger(text)) : double(float(leadingReal(text)));
+    if (!number || typed != stepper->doubleValue())
+        field->setText(formatPairValue(stepper->doubleValue(), format));
+    return fromStepper;
+}
+
 void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *sender)> handler)
 {
     if (stepper)

@@ -33,6 +33,11 @@ int leadingInteger(const QString &text);
 // stepper was the sender. Nothing is sent to either half's handlers.
 bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
 
+// copyPair, and then, when the field sent the change and its text was no number or a number the
+// stepper's range does not hold, the field shows the stepper's value instead: what the field
+// shows is the bounded value that everything reading the field draws from.
+bool copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
+
 // Calls handler with the half that changed. Either half may be null; context ends the connections.
 void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *sender)> handler);
 

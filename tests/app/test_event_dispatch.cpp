@@ -26,6 +26,9 @@ namespace {
 class SKTText : public QObject {
     Q_OBJECT
 };
+class SKTImage : public QObject {
+    Q_OBJECT
+};
 
 void writeSeries(const QString &name, const QStringList &lines)
 {
@@ -144,6 +147,32 @@ TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
     // The placeholder changes nothing.
     c->design().Batch_Series->setCurrentIndex(0);
     EXPECT_EQ(unlocked.property("batch_list_name").toString(), QStringLiteral("Names"));
+    c->design().Selected_Graphics_Source = nullptr;
+}
+
+TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
+{
+    testsupport::ResponderScope responder;
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    writeSeries(QStringLiteral("Photos"), {QStringLiteral("/tmp/a.png"), QStringLiteral("/tmp/b.png")});
+    SKTImage first, second;
+    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&first, &second}; };
+    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
+    c->design().Batch_Series->setCurrentText(QStringLiteral("Photos"));
+    EXPECT_FALSE(first.property("data_source_type").isValid());
+    EXPECT_FALSE(second.property("Text_Value").isValid());
+    ASSERT_FALSE(responder->alertMessages().isEmpty());
+    EXPECT_EQ(responder->alertMessages().last(), QStringLiteral("\nPlease select only one image control to 'Select Image'."));
+
+    // One picture takes the series' first line as its path and text.
+    responder->alerts.clear();
+    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&first}; };
+    c->design().Batch_Series->setCurrentIndex(0);
+    c->design().Batch_Series->setCurrentText(QStringLiteral("Photos"));
+    EXPECT_TRUE(responder->alerts.isEmpty());
+    EXPECT_EQ(first.property("filePath").toString(), QStringLiteral("/tmp/a.png"));
+    EXPECT_EQ(first.property("Text_Value").toString(), QStringLiteral("/tmp/a.png"));
     c->design().Selected_Graphics_Source = nullptr;
 }
 

@@ -29,6 +29,34 @@ TEST_F(SettingsWindow, HeaderFontShowsNameAndSizeAndRelaysTheBands)
     EXPECT_GT(pictureSize().height(), before.height());
 }
 
+TEST_F(SettingsWindow, FontTextsKeepTheStyleOfTheFace)
+{
+    // Bold asked by weight or by style name, oblique, both, and the book weight, which the face
+    // names without a style.
+    QFont bold = dejaVu(12);
+    bold.setBold(true);
+    QFont boldByName = dejaVu(9);
+    boldByName.setStyleName(QStringLiteral("Bold"));
+    QFont oblique = dejaVu(10);
+    oblique.setItalic(true);
+    QFont boldOblique = bold;
+    boldOblique.setItalic(true);
+    responder->fontAnswers = {bold, boldByName, oblique, boldOblique, dejaVu(11)};
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), QStringLiteral("DejaVu Sans Bold ( 12.00 )"));
+    QTest::mouseClick(c->barcodeMode().ftr_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().footer_font_value->text(), QStringLiteral("DejaVu Sans Bold ( 9.00 )"));
+    QTest::mouseClick(c->barcodeMode().val_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().value_font_value->text(), QStringLiteral("DejaVu Sans Oblique ( 10.00 )"));
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), QStringLiteral("DejaVu Sans Bold Oblique ( 12.00 )"));
+    QTest::mouseClick(c->barcodeMode().hdr_font_btn, Qt::LeftButton);
+    EXPECT_EQ(c->barcodeMode().header_font_value->text(), QStringLiteral("DejaVu Sans ( 11.00 )"));
+    // The font itself keeps its style.
+    EXPECT_FALSE(c->barcodeMode().header_font.bold());
+    EXPECT_TRUE(c->barcodeMode().value_font.italic());
+}
+
 TEST_F(SettingsWindow, ValueAndFooterFontsGoToTheirOwnBands)
 {
     const QSizeF before = pictureSize();

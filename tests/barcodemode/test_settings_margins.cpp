@@ -197,3 +197,69 @@ TEST_F(SettingsWindow, ModelessHandlersInAdvancedQrModeLeaveItsPreviewAlone)
     EXPECT_EQ(c->advQr().QR_barcodeImage->hasPicture(), advancedShown);
     EXPECT_EQ(c->advQr().QR_barcodeImage->picture().size(), advancedSize);
 }
+
+TEST_F(SettingsWindow, MarginRowsNameTheirBandInEveryUnit)
+{
+    BarcodeModeController &bm = c->barcodeMode();
+    // As set up: centimetres.
+    EXPECT_EQ(bm.hdr_mar_label->text(), QStringLiteral("Header Margin (cm):"));
+    EXPECT_EQ(bm.ftr_mar_label->text(), QStringLiteral("Footer Margin (cm):"));
+    const int saved = Measument_Unit_Is_Barcode;
+    const std::pair<int, QString> units[] = {{0, QStringLiteral("in")}, {1, QStringLiteral("cm")}, {2, QStringLiteral("mm")}};
+    for (const auto &[unit, name] : units) {
+        Measument_Unit_Is_Barcode = unit;
+        bm._setLabels_Barcode();
+        EXPECT_EQ(bm.hdr_mar_label->text(), QStringLiteral("Header Margin (%1):").arg(name));
+        EXPECT_EQ(bm.ftr_mar_label->text(), QStringLiteral("Footer Margin (%1):").arg(name));
+        EXPECT_EQ(bm.val_mar_label->text(), QStringLiteral("Value Margin (%1):").arg(name));
+        EXPECT_EQ(bm.TB_mar_label->text(), QStringLiteral("Top and Bottom (%1):").arg(name));
+    }
+    Measument_Unit_Is_Barcode = saved;
+    bm._setLabels_Barcode();
+}
+
+TEST_F(SettingsWindow, SizesAndMarginsOutsideTheirRangeAreBoundedWhenEditingEnds)
+{
+    BarcodeModeController &bm = c->barcodeMode();
+    bm.Set_Linear_Value_in_Field(QStringLiteral("400638133393"));
+    choose(QStringLiteral("EAN-13"));
+    ASSERT_TRUE(bm.testBarcode);
+    struct Case {
+        QLineEdit *field;
+        platform::Stepper *stepper;
+        QString typed, shown;
+    };
+    const Case cases[] = {
+        {bm.HeightText, bm.HeightStepper, QStringLiteral("-1"), QStringLiteral("0.1")},
+        {bm.HeightText, bm.HeightStepper, QStringLiteral("0"), QStringLiteral("0.1")},
+        {bm.HeightText, bm.HeightStepper, QStringLiteral("tall"), QStringLiteral("0.1")},
+        {bm.widthText, bm.widthStepper, QStringLiteral("-20"), QStringLiteral("1")},
+        {bm.widthText, bm.widthStepper, QStringLiteral("0"), QStringLiteral("1")},
+        {bm.widthText, bm.widthStepper, QStringLiteral("wide"), QStringLiteral("1")},
+        {bm.val_mar_Text, bm.val_mar_Stepper, QStringLiteral("-0.5"), QStringLiteral("0")},
+        {bm.hdr_mar_Text, bm.hdr_mar_Stepper, QStringLiteral("-1"), QStringLiteral("0")},
+        {bm.ftr_mar_Text, bm.ftr_mar_Stepper, QStringLiteral("none"), QStringLiteral("0")},
+        {bm.TB_mar_Text, bm.TB_mar_Stepper, QStringLiteral("-2"), QStringLiteral("0")},
+        {bm.LR_mar_Text, bm.LR_mar_Stepper, QStringLiteral("-2"), QStringLiteral("0")},
+        {bm.HeightText, bm.HeightStepper, QStringLiteral("101"), QStringLiteral("100")},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.field->objectName().toStdString() + " " + k.typed.toStdString());
+        const QString before = k.field->text();
+        // The picture of the bounded value typed as it is...
+        typeInto(k.field, k.shown);
+        const QSizeF expected = pictureSize();
+        typeInto(k.field, before);
+        // ...is the picture of the value outside the range, and the field shows the bounded value.
+        typeInto(k.field, k.typed);
+        EXPECT_EQ(k.field->text(), k.shown);
+        EXPECT_DOUBLE_EQ(k.stepper->doubleValue(), k.shown.toDouble());
+        EXPECT_EQ(pictureSize(), expected);
+        EXPECT_GT(pictureSize().height(), 0);
+        typeInto(k.field, before);
+    }
+    // A value in range keeps the text as typed.
+    typeInto(bm.HeightText, QStringLiteral("2.50"));
+    EXPECT_EQ(bm.HeightText->text(), QStringLiteral("2.50"));
+    EXPECT_DOUBLE_EQ(bm.HeightStepper->doubleValue(), 2.5);
+}

@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -183,4 +185,41 @@ TEST(LongSmsDlg, ApplyToAllIsCopiedOnBothAnswers)
     EXPECT_TRUE(Msg_Apply_All_Chk_for_in_use);
     EXPECT_FALSE(Msg_Apply_All_Chk);
     dlg->show_single_button = false;
+}
+
+TEST(LongSmsDlg, ApplyToAllIsCopiedWhenClosedWithoutTheButtons)
+{
+    testsupport::ResponderScope responder;
+    Long_SMS_Dlg *dlg = Long_SMS_Dlg::defaultInstance();
+    dlg->title_val = QStringLiteral("Replace?");
+    dlg->msg_val_str = QStringLiteral("The file exists.");
+    dlg->apply_chk_show = true;
+    // Esc and the title bar's close button, for each of the two globals, with the box ticked and
+    // then cleared: the global follows the box every time, and the answer is "No".
+    const std::function<void(QDialog &)> closers[] = {
+        [](QDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); },
+        [](QDialog &d) { d.close(); },
+    };
+    for (const bool single : {false, true}) {
+        dlg->show_single_button = single;
+        bool &global = single ? Msg_Apply_All_Chk_for_in_use : Msg_Apply_All_Chk;
+        for (const auto &closeIt : closers) {
+            for (const bool ticked : {true, false}) {
+                global = !ticked;
+                dlg->modl_response = 1;
+                responder->onModal = [&](QDialog &d) {
+                    d.show();
+                    dlg->apply_chk->setChecked(ticked);
+                    closeIt(d);
+                    EXPECT_FALSE(d.isVisible());
+                    return d.result();
+                };
+                EXPECT_EQ(dlg->Open_Long_sms_Dialog(), 0);
+                EXPECT_EQ(global, ticked) << single << ticked;
+                EXPECT_EQ(dlg->modl_response, 0);
+            }
+        }
+    }
+    dlg->show_single_button = false;
+    Msg_Apply_All_Chk = Msg_Apply_All_Chk_for_in_use = false;
 }

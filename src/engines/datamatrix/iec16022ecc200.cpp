@@ -159,7 +159,7 @@ void ecc200placementcornerD(const Placement &a, int p)
 
 } // namespace
 
-void ecc200(std::uint8_t *binary, int bytes, int datablock, int rsblock)
+void ecc200(std::uint8_t *binary, int bytes, int datablock, int rsblock, Ecc144Order order)
 {
     if (datablock <= 0 || rsblock <= 0)
         return;
@@ -173,13 +173,15 @@ void ecc200(std::uint8_t *binary, int bytes, int datablock, int rsblock)
     std::vector<std::uint8_t> buf;
     buf.reserve(std::size_t(datablock) + 1);
     std::vector<std::uint8_t> ecc(static_cast<std::size_t>(rsblock));
+    // Only 144x144 has 1558 data codewords; its parity may start from block 8.
+    const int shift = (bytes == 1558 && blocks == 10 && order == Ecc144Order::Industry) ? 2 : 0;
     for (int b = 0; b < blocks; ++b) {
         buf.clear();
         for (int n = b; n < bytes; n += blocks)
             buf.push_back(binary[n]);
         coder->rs_encode(buf.size(), buf.data(), ecc.data());
         for (int n = 0; n < rsblock; ++n)
-            binary[bytes + b + n * blocks] = ecc[std::size_t(n)];
+            binary[bytes + (b + shift) % blocks + n * blocks] = ecc[std::size_t(n)];
     }
 }
 

@@ -49,9 +49,22 @@ bool ecc200encode(std::uint8_t *t, int tl, const std::uint8_t *s, int sl, std::s
 // symbol exactly. More than encmakeMaxLength bytes: nothing, length 0.
 std::optional<std::string> encmake(int l, const std::uint8_t *s, int *lenp, bool exact);
 
+// Where the interleaved correction codewords of 144x144 start, the one size whose blocks differ in
+// length (8 blocks of 156 data codewords, 2 of 155). Read literally, ISO/IEC 16022 puts the
+// parity of block b at positions b, b + 10, ...; zint, BWIPP and zxing's writer instead start the
+// parity with block 8, so that block b's lies at (b + 2) mod 10, and most scanners read only that.
+// A later revision of the standard notes this. We write the industry's order so that the symbols
+// scan; the literal order stays for comparison.
+enum class Ecc144Order {
+    Literal,    // block b's parity at b, b + blocks, ... as the standard's text reads
+    Industry,   // parity from block 8 on: block b's at (b + 2) mod blocks
+};
+inline constexpr Ecc144Order ecc144Order = Ecc144Order::Industry;
+
 // Appends the error-correction codewords of the data codewords (bytes of them) behind them,
-// interleaved over (bytes + 2) / datablock blocks of rsblock parity codewords each.
-void ecc200(std::uint8_t *binary, int bytes, int datablock, int rsblock);
+// interleaved over (bytes + 2) / datablock blocks of rsblock parity codewords each. Symbols of
+// 1558 data codewords (144x144) place them in the order given.
+void ecc200(std::uint8_t *binary, int bytes, int datablock, int rsblock, Ecc144Order order = ecc144Order);
 
 // Fills the NR x NC data area (row 0 the top) with codeword number x 8 + bit (codewords from 1,
 // bit 7 the most significant), or 1 for the fixed dark modules of the bottom-right corner.

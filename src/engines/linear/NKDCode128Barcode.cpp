@@ -106,7 +106,9 @@ void NKDCode128Barcode::chooseCodeSet(const QByteArray &ascii)
         else if (c >= 'a' && c <= 'z')
             ++lower;
     }
-    if (!ascii.isEmpty() && digits == ascii.size()) {
+    // All digits, the empty content included: set C. Empty, the symbol is start C, its check
+    // (105 mod 103 = 2) and stop.
+    if (digits == ascii.size()) {
         if (digits % 2 == 0) {
             m_codeSet = SetC;
         } else {

@@ -3,9 +3,14 @@
 
 #include "engines/qr/QR_Encode.h"
 
+#include "engines/qr/QrSegmentation.h"
+
 #include <cstring>
 
 using namespace qr;
+
+static_assert(int(CQR_Encode::QR_MODE_NUMERAL) == int(kModeNumeric) && int(CQR_Encode::QR_MODE_ALPHABET) == int(kModeAlphanumeric)
+              && int(CQR_Encode::QR_MODE_8BIT) == int(kModeByte));
 
 namespace {
 
@@ -40,7 +45,44 @@ bool CQR_Encode::EncodeData(int64_t nLevel, int64_t nVersion, bool bAutoExtent, 
     if (nVersion != 0 && found > nVersion && !bAutoExtent)
         return false;
     m_nVersion = found > nVersion ? found : nVersion;
+    FinishSymbol();
+    return true;
+}
 
+bool CQR_Encode::EncodeDataShortest(int64_t nLevel, const uint8_t *lpsSource, int64_t ncSource)
+{
+    m_nLevel = nLevel;
+    m_nMaskingNo = -1;
+    if (nLevel < 0 || nLevel > 3 || !lpsSource || ncSource < 1 || ncSource > kMaxCharacters)
+        return false;
+    const auto &table = QR_VersonInfo();
+    for (int group = 0; group <= 2; ++group) {
+        const std::vector<QrSegment> segments = shortestSegments(lpsSource, ncSource, group);
+        const int64_t needed = (totalBits(segments, group) + 7) / 8;
+        int64_t version = 0;
+        for (int64_t v = kGroupFirst[group]; v <= kGroupLast[group] && !version; ++v)
+            if (table[size_t(v)].dataCodewords[size_t(m_nLevel)] >= needed)
+                version = v;
+        if (!version)
+            continue;
+        m_ncDataBlock = int64_t(segments.size());
+        m_byBlockMode.resize(segments.size());
+        m_nBlockLength.resize(segments.size());
+        for (size_t i = 0; i < segments.size(); ++i) {
+            m_byBlockMode[i] = segments[i].mode;
+            m_nBlockLength[i] = segments[i].length;
+        }
+        if (!WriteBitStream(lpsSource, group))
+            return false;
+        m_nVersion = version;
+        FinishSymbol();
+        return true;
+    }
+    return false;
+}
+
+void CQR_Encode::FinishSymbol()
+{
     const QrVersionRow &row = QR_VersonInfo()[size_t(m_nVersion)];
     const size_t level = size_t(m_nLevel);
     const int64_t ncDataCodeWord = row.dataCodewords[level];
@@ -84,7 +126,6 @@ bool CQR_Encode::EncodeData(int64_t nLevel, int64_t nVersion, bool bAutoExtent, 
 
     m_nSymbleSize = m_nVersion * 4 + 17;
     FormatModule();
-    return true;
 }
 
 int64_t CQR_Encode::GetEncodeVersion(int64_t nVersion, const uint8_t *lpsSource, int64_t ncLength)
@@ -284,8 +325,11 @@ bool CQR_Encode::EncodeSourceData(const uint8_t *lpsSource, int64_t ncLength, in
 
     mergeNumericAndAlphanumeric(nVerGroup);
     mergeIntoBytes(nVerGroup);
+    return WriteBitStream(lpsSource, nVerGroup);
+}
 
-    // Bit stream.
+bool CQR_Encode::WriteBitStream(const uint8_t *lpsSource, int nVerGroup)
+{
     std::memset(m_byDataCodeWord.data(), 0, m_byDataCodeWord.size());
     m_ncDataCodeWordBit = 0;
     const size_t g = size_t(nVerGroup);

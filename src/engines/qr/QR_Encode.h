@@ -26,8 +26,15 @@ public:
     bool EncodeData(int64_t nLevel, int64_t nVersion, bool bAutoExtent, int64_t nMaskingNo,
                     const uint8_t *lpsSource, int64_t ncSource);
 
+    // The generator route: the same symbol steps, with the segmentation of least bit length
+    // (ISO/IEC 18004, annex J) instead of the cost rules above, so that every source that fits
+    // version 40 at the level is encoded. Automatic version, mask by penalty, ncSource bytes.
+    bool EncodeDataShortest(int64_t nLevel, const uint8_t *lpsSource, int64_t ncSource);
+
     // Segment modes.
     enum : uint8_t { QR_MODE_NUMERAL = 0, QR_MODE_ALPHABET = 1, QR_MODE_8BIT = 2 };
+    // No symbol holds more characters (7,089 digits at 40-L).
+    static constexpr int64_t kMaxCharacters = 7089;
 
     int64_t m_nLevel = 0;
     int64_t m_nVersion = 0;
@@ -48,6 +55,10 @@ public:
 private:
     int64_t GetEncodeVersion(int64_t nVersion, const uint8_t *lpsSource, int64_t ncLength);
     bool EncodeSourceData(const uint8_t *lpsSource, int64_t ncLength, int nVerGroup);
+    // The data bit stream of the segment tables; false on overflow.
+    bool WriteBitStream(const uint8_t *lpsSource, int nVerGroup);
+    // Terminator, pad codewords, blocks with their error correction and the matrix of m_nVersion.
+    void FinishSymbol();
     static int64_t GetBitLength(uint8_t nMode, int64_t ncData, int nVerGroup);
     int64_t SetBitStream(int64_t nIndex, uint16_t wData, int ncData);
     static bool IsNumeralData(uint8_t c);

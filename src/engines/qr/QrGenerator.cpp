@@ -28,9 +28,11 @@ QImage QrGenerator::outputImage() const
     const int level = levelIndex(m_level);
     if (level < 0 || m_message.isEmpty())
         return {};
+    // The segmentation is ours to choose on this route: the shortest, so that every message that
+    // fits version 40 at the level gets its symbol.
     auto encoder = std::make_unique<CQR_Encode>();
-    if (!encoder->EncodeData(level, 0, true, -1, reinterpret_cast<const uint8_t *>(m_message.constData()),
-                             m_message.size()))
+    if (!encoder->EncodeDataShortest(level, reinterpret_cast<const uint8_t *>(m_message.constData()),
+                                     m_message.size()))
         return {};
     const int n = int(encoder->m_nSymbleSize);
     QImage image(n + 2 * kBorder, n + 2 * kBorder, QImage::Format_ARGB32);

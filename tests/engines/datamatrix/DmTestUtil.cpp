@@ -3,6 +3,7 @@
 #include "support/Decode.h"
 
 #include <QColor>
+#include <QFile>
 
 namespace dmtest {
 
@@ -52,27 +53,37 @@ std::vector<std::uint8_t> gridCodewords(const datamatrix::Ecc200Result &symbol)
     return cw;
 }
 
-void setGridCodewords(datamatrix::Ecc200Result &symbol, const std::vector<std::uint8_t> &codewords)
+QStringList zintDump(const datamatrix::Ecc200Result &symbol)
 {
-    forEachDataModule(symbol, [&](int gx, int gy, int v) {
-        if (v >= 8)
-            symbol.grid[std::size_t(gy * symbol.width + gx)] = (codewords[std::size_t((v >> 3) - 1)] >> (v & 7)) & 1;
-    });
+    QStringList rows;
+    for (int y = symbol.height - 1; y >= 0; --y) {
+        QStringList bytes;
+        for (int x0 = 0; x0 < symbol.width; x0 += 8) {
+            int v = 0;
+            for (int x = x0; x < x0 + 8; ++x)
+                v = (v << 1) | (x < symbol.width && symbol.module(x, y) ? 1 : 0);
+            bytes << QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper();
+        }
+        rows << bytes.join(QLatin1Char(' '));
+    }
+    return rows;
+}
+
+QStringList zintDump(const QString &fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList rows;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (!line.trimmed().isEmpty())
+            rows << QString::fromLatin1(line.trimmed());
+    return rows;
 }
 
 Read readSymbol(const datamatrix::Ecc200Result &symbol)
 {
-    datamatrix::Ecc200Result shown = symbol;
-    if (symbol.width == 144 && symbol.height == 144) {
-        const std::vector<std::uint8_t> cw = gridCodewords(symbol);
-        std::vector<std::uint8_t> rotated = cw;
-        const int D = 1558;
-        for (int k = 0; k < 62; ++k)
-            for (int j = 0; j < 10; ++j)
-                rotated[std::size_t(D + k * 10 + j)] = cw[std::size_t(D + k * 10 + (j + 8) % 10)];
-        setGridCodewords(shown, rotated);
-    }
-    const testsupport::Decoded d = testsupport::decode(gridImage(shown), QStringLiteral("DataMatrix"));
+    const testsupport::Decoded d = testsupport::decode(gridImage(symbol), QStringLiteral("DataMatrix"));
     return {d.ok, d.bytes};
 }
 

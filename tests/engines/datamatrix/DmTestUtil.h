@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QStringList>
 
 #include <cstdint>
 #include <random>
@@ -17,14 +18,16 @@ namespace dmtest {
 // quiet modules on every side.
 QImage gridImage(const datamatrix::Ecc200Result &symbol, int px = 4, int quiet = 4);
 
-// The codewords held by a grid, read through the placement; and a grid with other codewords.
+// The codewords held by a grid, read through the placement.
 std::vector<std::uint8_t> gridCodewords(const datamatrix::Ecc200Result &symbol);
-void setGridCodewords(datamatrix::Ecc200Result &symbol, const std::vector<std::uint8_t> &codewords);
+
+// A grid in the form of zint's --dump: one line per row from the top, each row's modules as
+// hexadecimal bytes (most significant bit first) separated by spaces. From a grid, or read from a
+// file of such lines.
+QStringList zintDump(const datamatrix::Ecc200Result &symbol);
+QStringList zintDump(const QString &fileName);
 
 // Decodes a symbol with zxing; ok false when it does not read. bytes: the decoded data.
-// zxing-cpp 1.4 reads 144x144 symbols only with the error-correction codewords in the order some
-// printers use (rotated by two blocks) instead of the plain interleave of ISO/IEC 16022; such a
-// symbol is handed to it re-ordered that way, its data codewords untouched.
 struct Read {
     bool ok = false;
     QByteArray bytes;

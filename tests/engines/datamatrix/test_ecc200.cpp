@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace datamatrix;
@@ -126,21 +127,69 @@ TEST(Ecc200, LargestSymbolInterleavesTenBlocks)
     EXPECT_EQ(r.dataLength, 1558);
     EXPECT_EQ(r.eccLength, 620);
 
-    // Block b holds the data codewords b, b + 10, ... and the parity at D + b + k x 10: 8 blocks
-    // of 156 and 2 of 155 data codewords, each a codeword of the 62-parity code.
-    const auto cw = codewords(data, m, std::string(std::size_t(data.size()), 'B'));
+    // Block b holds the data codewords b, b + 10, ...: 8 blocks of 156 and 2 of 155 data
+    // codewords, each a codeword of the 62-parity code. The parity starts from block 8: block b's
+    // lies at D + (b + 2) mod 10 + k x 10, in the codewords and in the grid alike; the literal
+    // reading of the standard puts it at D + b + k x 10.
+    const std::string enc(std::size_t(data.size()), 'B');
+    const auto cw = codewords(data, m, enc);
+    EXPECT_EQ(dmtest::gridCodewords(r), cw);
+    std::vector<std::uint8_t> literal(ecc200MaxCodewords);
+    std::copy(cw.begin(), cw.begin() + m.D, literal.begin());
+    ecc200(literal.data(), m.D, m.DB, m.EB, Ecc144Order::Literal);
     for (int b = 0; b < 10; ++b) {
-        std::vector<std::uint8_t> block;
+        std::vector<std::uint8_t> block, literalBlock;
         for (int n = b; n < m.D; n += 10)
             block.push_back(cw[std::size_t(n)]);
         EXPECT_EQ(block.size(), b < 8 ? 156u : 155u);
-        for (int k = 0; k < 62; ++k)
-            block.push_back(cw[std::size_t(m.D + b + k * 10)]);
+        literalBlock = block;
+        for (int k = 0; k < 62; ++k) {
+            block.push_back(cw[std::size_t(m.D + (b + 2) % 10 + k * 10)]);
+            literalBlock.push_back(literal[std::size_t(m.D + b + k * 10)]);
+        }
         EXPECT_TRUE(dmtest::syndromesVanish(block, 62)) << "block " << b;
+        EXPECT_TRUE(dmtest::syndromesVanish(literalBlock, 62)) << "literal block " << b;
     }
+    // Read as every other size is, with no re-ordering.
     const dmtest::Read read = dmtest::readSymbol(r);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.bytes, data);
+
+    // Every other size has blocks of one length and one order, whatever is asked.
+    const Ecc200Size &s132 = *ecc200size(132, 132);
+    std::vector<std::uint8_t> a(ecc200MaxCodewords, 7), b(ecc200MaxCodewords, 7);
+    ecc200(a.data(), s132.D, s132.DB, s132.EB, Ecc144Order::Industry);
+    ecc200(b.data(), s132.D, s132.DB, s132.EB, Ecc144Order::Literal);
+    EXPECT_EQ(a, b);
+}
+
+TEST(Ecc200, LargestSymbolEqualsZintModuleForModule)
+{
+    // Grids written by zint 2.11 (zint -b 71 --vers=24 --dump) for the same data, one filling the
+    // symbol and one closed by pad codewords; both take ASCII digit pairs in either encoder.
+    struct Case {
+        const char *file;
+        QByteArray data;
+    };
+    const Case cases[] = {
+        {"zint_144x144_digits.txt", QByteArray("0123456789").repeated(311) + "012345"},
+        {"zint_144x144_padded.txt", QByteArray("9876543210").repeated(300)},
+    };
+    for (const Case &c : cases) {
+        const QStringList expected = dmtest::zintDump(QStringLiteral(TAGORA_TEST_SOURCE_DIR "/engines/datamatrix/data/")
+                                                      + QLatin1String(c.file));
+        ASSERT_EQ(expected.size(), 144) << c.file;
+        const Ecc200Result r = encode(c.data, 144, 144);
+        ASSERT_TRUE(r.ok()) << r.error.toStdString();
+        const QStringList ours = dmtest::zintDump(r);
+        int differing = 0;
+        for (int row = 0; row < 144; ++row)
+            differing += ours[row] != expected[row];
+        EXPECT_EQ(differing, 0) << c.file;
+        const dmtest::Read read = dmtest::readSymbol(r);
+        ASSERT_TRUE(read.ok) << c.file;
+        EXPECT_EQ(read.bytes, c.data);
+    }
 }
 
 TEST(Ecc200, InvalidSizeWritesNothingBack)

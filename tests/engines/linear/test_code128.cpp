@@ -121,13 +121,15 @@ TEST(Code128Automatic, OddDigitCountIsNeverPaddedWithZero)
     EXPECT_EQ(zxingText(*one), QByteArray("7"));
 }
 
-TEST(Code128Automatic, EmptyContentIsSetBWithOnlyItsCheck)
+TEST(Code128Automatic, EmptyContentIsSetCWithOnlyItsCheck)
 {
     auto m = code128(NKDCode128Barcode::Automatic, QString(""));
     EXPECT_TRUE(m->isContentValid());
-    EXPECT_EQ(m->codeSet(), NKDCode128Barcode::SetB);
-    EXPECT_EQ(check(*m), 104 % 103);
-    EXPECT_EQ(m->completeBarcode().size(), 11 + 11 + 13);
+    EXPECT_EQ(m->codeSet(), NKDCode128Barcode::SetC);
+    EXPECT_EQ(check(*m), 105 % 103);
+    // Start C, the check value 2, stop.
+    EXPECT_EQ(m->completeBarcode(), NKDCode128Barcode::patternForValue(105) + NKDCode128Barcode::patternForValue(2)
+                                        + QStringLiteral("1100011101011"));
 }
 
 TEST(Code128Validity, CharactersTheSetCannotEncodeAreInvalid)
