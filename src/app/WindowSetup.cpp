@@ -37,6 +37,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolBar>
 
 #include <exception>
@@ -297,6 +298,10 @@ void SKTWindowController::awakeFromNib()
         dsg.SetDocumentCanvasSize(SKTDocument::canvasSize_size_val(true, QSizeF()));
     // 40
     dsg.selectedToolDidChange();
+    // 42
+    QObject::connect(bm.List, &QAbstractItemView::doubleClicked, this, [&bm] { bm.doubleClickInTable(bm.List); });
+    QObject::connect(dsg.Fill_List_RHS, &QAbstractItemView::doubleClicked, this,
+                     [&bm, &dsg] { bm.doubleClick_Fil_List_RHS(dsg.Fill_List_RHS); });
     // 43-44
     selectFirst(bm.qr_version_ComboBox);
     platform::ui::fillCombo(bm.dm_format_ComboBox, barcode_editor_items::dataMatrixSizes());

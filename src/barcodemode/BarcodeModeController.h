@@ -5,6 +5,7 @@
 // this editor too.
 
 #include "barcodemode/BarcodeEditor.h"
+#include "barcodemode/ValueRecord.h"
 
 #include <QList>
 #include <QMap>
@@ -12,19 +13,20 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractItemView;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QMenu;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 class QWidget;
 class SKTWindowController;
-
-// One record of the value list: "Value", "Header", "Footer" and "PQ" (print quantity).
-using ValueRecord = QMap<QString, QString>;
+class Update_List_Details;
+class ValueListModel;
 
 class BarcodeModeController : public QObject, public BarcodeEditor {
     Q_OBJECT
@@ -73,7 +75,9 @@ public:
 
     // The value list.
     QGroupBox *data_Sheet_Gp_Bx = nullptr;
-    QTableWidget *List = nullptr;
+    QTableView *List = nullptr;
+    ValueListModel *List_Source = nullptr;   // the table's data source, a view of ListData_barcode
+    QMenu *List_Menu = nullptr;              // the list's context menu: the row commands
     QLabel *tot_row_count = nullptr;
     QPushButton *add_list_btn = nullptr;
     QPushButton *delete_list_btn = nullptr;
@@ -87,6 +91,77 @@ public:
     QPushButton *export_list_btn = nullptr;
     QList<ValueRecord> ListData_barcode;
     QList<ValueRecord> List_Barcode_Grid_Value;
+
+    // The edit-row sheet, made with the page, and the main window's outlets to its fields.
+    Update_List_Details *Update_List_Item_Window = nullptr;
+    QLineEdit *Update_bar_value_str = nullptr;
+    QLineEdit *Update_bar_hdr_str = nullptr;
+    QLineEdit *Update_bar_ftr_str = nullptr;
+    QLineEdit *Update_bar_pq_str = nullptr;
+    QLineEdit *Update_s_indx_str = nullptr;
+
+    // ---- Value list: records, table, selection ----
+    // Adds a record by the list's rules (trimmed, print quantity 1 to 1000, no separator value) and
+    // updates the count; reloads the table only when the list was empty. Answers whether a record
+    // was added.
+    bool Create_Item_List(const QString &value, const QString &Header_str, const QString &Footer_str,
+                          const QString &PQ_str, int at_index);
+    // Replaces record at_index by the rules (the print quantity kept as given while clear_PQ_Flag is
+    // on). Neither count nor table is updated. Throws std::out_of_range for a row outside the list.
+    void Replace_Item_List(const QString &value, const QString &Header_str, const QString &Footer_str,
+                           const QString &PQ_str, int at_index);
+    // True when the text is NOT a valid print quantity.
+    bool Check_PQ_Number(const QString &text) const;
+    // The table fetches the list anew (the selection is kept where rows remain); then the buttons.
+    void Reload_List();
+    void Update_List_Count();
+    void Mark_List_New_Selection_barcode(int row);
+    void Select_First_Value_For_Barcode_Setting_Mode();
+    void Select_Valid_Value_For_Barcode_Setting_Mode(int n);
+    void Check_Data_Sheet_Value_Use_or_Not_Barcode();
+    // Opens the edit-row sheet on the selected record.
+    void OnGetSelected();
+    // The row the table reports as selected (the current row when selected, else the last selected
+    // one), -1 for none; and every selected row, ascending.
+    int selectedListRow() const;
+    QList<int> selectedListRows() const;
+
+    // The delegate of both tables, List and the Designing mode's Fill_List_RHS.
+    void tableViewSelectionDidChange(QAbstractItemView *table);
+    void doubleClickInTable(QObject *sender = nullptr);
+    void doubleClick_Fil_List_RHS(QObject *sender = nullptr);
+
+    // ---- Value list: row commands ----
+    void Del_Sel_Row_Menu(QObject *sender = nullptr);
+    void Delete_List_Button(QObject *sender = nullptr) { Del_Sel_Row_Menu(sender); }
+    void Del_Empty_Row_Menu(QObject *sender = nullptr);
+    void Del_All_Row_Menu(QObject *sender = nullptr);
+    void Add_Row_Top_Menu(QObject *sender = nullptr);
+    void Add_Row_Bottom_Menu(QObject *sender = nullptr);
+    void Add_Row_Selection_Menu(QObject *sender = nullptr);
+    void Add_List_Button(QObject *sender = nullptr) { Add_Row_Selection_Menu(sender); }
+    void Clear_Bar_Value_Menu(QObject *sender = nullptr);
+    void Clear_Bar_Hdr_Menu(QObject *sender = nullptr);
+    void Clear_Bar_Ftr_Menu(QObject *sender = nullptr);
+    void Clear_Print_Qnt_Menu(QObject *sender = nullptr);
+    void Clear_All_Record_Menu(QObject *sender = nullptr);
+    void Move_Top_List_Button(QObject *sender = nullptr);
+    void Move_Up_List_Button(QObject *sender = nullptr);
+    void Move_Down_List_Button(QObject *sender = nullptr);
+    void Move_Last_List_Button(QObject *sender = nullptr);
+    // Swaps records from and to through the replacement rule, reloads and selects row to.
+    void Move_And_Replace_List_Item(int from, int move_to_index);
+    void Change_List_Value_With_New_Selection();
+    void List_Operation_Button_State();
+
+    // ---- Binding the current batch row into the fields ----
+    void bind_all();
+    void Bind_Data_with_Barcode_VALUE();
+    void Bind_Data_with_Barcode_HEADER();
+    void Bind_Data_with_Barcode_FOOTER();
+
+    // Sets up the table's data source, context menu, buttons and edit-row sheet (page set-up).
+    void wireValueList();
 
     void goButtonActionPerformed();
     // Connects the Barcode-mode controls to their handlers (buttons, boxes, steppers and fields).
@@ -194,5 +269,15 @@ protected:
     bool valueBoundToSeries() const override;
     void addQrLogoTab() override { Add_Qr_Logo_Tab_Setting_Mode(); }
     void removeQrLogoTab() override { Remove_Qr_Logo_Tab_Setting_Mode(); }
-public:
+private:
+    // Value list helpers.
+    bool listReloading = false;   // a reload restores the selection: no delegate call for it
+    // "List is empty." and the focus to the table, when it is; answers whether it was.
+    bool listEmptyNotice();
+    // The clear commands: asks the question, then replaces every record through the replacement
+    // rule with the fields edit() gives, under the please-wait sheet.
+    void clearEveryRecord(const QString &question, bool keepPQ, void (*edit)(ValueRecord &));
+    // The move to the top or the bottom: the copy is made by the creation rule first; the old row
+    // goes only when the copy was made.
+    void moveSelectedTo(bool top);
 };

@@ -166,6 +166,7 @@ void setUpValueList(BarcodeModeController &c, const Ui::BarcodeModePage &host)
     c.excel_list_btn = ui.excel_list_btn;
     c.create_list_btn = ui.create_list_btn;
     c.export_list_btn = ui.export_list_btn;
+    c.wireValueList();
 }
 
 } // namespace

@@ -24,7 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <exception>
 
@@ -97,6 +97,9 @@ void BarcodeModeController::Layout_Data_Source_State()
         SetObjEnabled(data_Sheet_Gp_Bx, fromList);
         if (List)
             List->setEnabled(fromList);
+        // Enabling the group enabled every list button: each takes its state from the list again.
+        if (fromList)
+            List_Operation_Button_State();
         // Every field whose list box is ticked takes its text from the batch, not from typing.
         const bool valueBound = barcode_value_chk && barcode_value_chk->isChecked();
         if (dataText)

@@ -1,5 +1,5 @@
-// Batch values from series: the series name combos, the item combos kept on the same row, and the
-// binding of the chosen row into the value, header and footer fields.
+// Batch values: the series name combos, the item combos kept on the same row, and the binding of
+// the chosen series row or value-list record into the value, header and footer fields.
 
 #include "barcodemode/BarcodeModeController.h"
 
@@ -8,6 +8,7 @@
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "core/Utilities.h"
 #include "engines/Symbologies.h"
 #include "platform/ComboItems.h"
 #include "design/DesignController.h"
@@ -20,8 +21,6 @@
 
 #include <exception>
 #include <tuple>
-
-#include <QTableWidget>
 
 namespace {
 
@@ -185,22 +184,131 @@ void BarcodeModeController::set_list_value_to_text_box()
                 goButtonActionPerformed();
             return;
         }
-        // The value list: the selected record goes into the fields.
-        if (!List || ListData_barcode.isEmpty())
+        const int row = selectedListRow();
+        if (row < 0) {
+            // An emptied list empties the fields; a list without a selection leaves them.
+            if (!ListData_barcode.isEmpty())
+                return;
+            Set_Linear_Value_in_Field(QString());
+            Set_Two_D_Value_in_Field(QString());
+            HeaderText->setText(QString());
+            FooterText->setText(QString());
+            goButtonActionPerformed();
             return;
-        const int row = List->currentRow();
-        if (row < 0 || row >= ListData_barcode.size())
-            return;
-        const ValueRecord &r = ListData_barcode.at(row);
-        if (ticked(barcode_value_chk)) {
-            Set_Linear_Value_in_Field(r.value(QStringLiteral("Value")).trimmed());
-            Set_Two_D_Value_in_Field(r.value(QStringLiteral("Value")).trimmed());
         }
-        if (ticked(barcode_header_chk))
-            HeaderText->setText(r.value(QStringLiteral("Header")).trimmed());
-        if (ticked(barcode_footer_chk))
-            FooterText->setText(r.value(QStringLiteral("Footer")).trimmed());
-        goButtonActionPerformed();
+        // The selected record's fields, each taken only where its list box is ticked; the others
+        // keep what the user typed.
+        QString value, header, footer;
+        if (!ListData_barcode.isEmpty()) {
+            const ValueRecord r = ListData_barcode.value(row);
+            if (ticked(barcode_value_chk))
+                value = r.value(QStringLiteral("Value"));
+            else
+                value = Symbologies::isTwoD(barcodeTypePopup->currentText()) ? Get_Two_D_Value_From_Field()
+                                                                             : dataText->text();
+            header = ticked(barcode_header_chk) ? r.value(QStringLiteral("Header")) : HeaderText->text();
+            footer = ticked(barcode_footer_chk) ? r.value(QStringLiteral("Footer")) : FooterText->text();
+        }
+        Set_Linear_Value_in_Field(Trim_Str(value));
+        Set_Two_D_Value_in_Field(Trim_Str(value));
+        HeaderText->setText(Trim_Str(header));
+        FooterText->setText(Trim_Str(footer));
+        if (Check_And_Validat_Barcode(false, false))
+            goButtonActionPerformed();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+// ---- Binding the current batch row ----
+
+void BarcodeModeController::bind_all()
+{
+    try {
+        if (Custom_Sheet_RD && Custom_Sheet_RD->isChecked()) {
+            Bind_Data_with_Barcode_VALUE();
+            Bind_Data_with_Barcode_HEADER();
+            Bind_Data_with_Barcode_FOOTER();
+        } else {
+            Bind_Data_with_Barcode_VALUE_For_Series();
+            Bind_Data_with_Barcode_HEADER_For_Series();
+            Bind_Data_with_Barcode_FOOTER_For_Series();
+        }
+        set_list_value_to_text_box();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+namespace {
+// The value-list side of binding one field: the selected record's entry goes into the field when
+// the list box is ticked; with records but no selection nothing happens; an empty list leaves the
+// field read-only. Unticked, the field is the user's to type in.
+template <class Fill>
+void bindFromList(QCheckBox *check, const QList<ValueRecord> &list, int row, const QString &key,
+                  const QList<QWidget *> &fields, Fill fill)
+{
+    const auto setReadOnly = [&fields](bool on) {
+        for (QWidget *f : fields) {
+            if (auto *line = qobject_cast<QLineEdit *>(f))
+                line->setReadOnly(on);
+            else if (auto *view = qobject_cast<QPlainTextEdit *>(f))
+                view->setReadOnly(on);
+        }
+    };
+    if (!ticked(check)) {
+        setReadOnly(false);
+        return;
+    }
+    if (!list.isEmpty()) {
+        if (row >= 0 && row < list.size())
+            fill(Trim_Str(list.at(row).value(key)));
+        return;
+    }
+    setReadOnly(true);
+}
+} // namespace
+
+void BarcodeModeController::Bind_Data_with_Barcode_VALUE()
+{
+    try {
+        if (Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked()) {
+            Bind_Data_with_Barcode_VALUE_For_Series();
+            return;
+        }
+        bindFromList(barcode_value_chk, ListData_barcode, selectedListRow(), QStringLiteral("Value"),
+                     {dataText, dataText_2D}, [this](const QString &text) {
+                         Set_Linear_Value_in_Field(text);
+                         Set_Two_D_Value_in_Field(text);
+                     });
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void BarcodeModeController::Bind_Data_with_Barcode_HEADER()
+{
+    try {
+        if (Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked()) {
+            Bind_Data_with_Barcode_HEADER_For_Series();
+            return;
+        }
+        bindFromList(barcode_header_chk, ListData_barcode, selectedListRow(), QStringLiteral("Header"), {HeaderText},
+                     [this](const QString &text) { HeaderText->setText(text); });
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void BarcodeModeController::Bind_Data_with_Barcode_FOOTER()
+{
+    try {
+        if (Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked()) {
+            Bind_Data_with_Barcode_FOOTER_For_Series();
+            return;
+        }
+        bindFromList(barcode_footer_chk, ListData_barcode, selectedListRow(), QStringLiteral("Footer"), {FooterText},
+                     [this](const QString &text) { FooterText->setText(text); });
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -73,6 +73,7 @@ bool save_flag_des_mode = false;
 bool save_flag_barcode_mode = false;
 bool QR_Val_Edit = false;
 int Last_Selected_Index = -1;
+bool clear_PQ_Flag = false;
 bool data_source_change_main = false;
 bool call_rhs_prop_on_fill_list = true;
 
@@ -132,4 +133,5 @@ void resetGlobalsForTests()
     save_flag_des_mode = save_flag_barcode_mode = false;
     QR_Val_Edit = false;
     Last_Selected_Index = -1;
+    clear_PQ_Flag = false;
 }

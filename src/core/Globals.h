@@ -93,6 +93,7 @@ extern bool save_flag_des_mode;
 extern bool save_flag_barcode_mode;
 extern bool QR_Val_Edit;
 extern int Last_Selected_Index;
+extern bool clear_PQ_Flag;                // the clear commands store print quantities as given
 extern bool data_source_change_main;      // the combo dispatch is refilling Batch_Series itself
 extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes the property sidebar
 

@@ -4,6 +4,7 @@
 #include "design/DesignController.h"
 
 #include "app/SKTWindowController.h"
+#include "barcodemode/ValueListModel.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -16,7 +17,7 @@
 #include <QGroupBox>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <algorithm>
 #include <exception>
@@ -275,18 +276,30 @@ void DesignController::Get_total_Card_count()
 
 void DesignController::Fill_Record_List(int count)
 {
-    if (Fill_List_Data_RHS.size() == count && (!Fill_List_RHS || Fill_List_RHS->rowCount() == count))
+    if (Fill_List_Data_RHS.size() == count)
         return;   // already filled for this record count
     Fill_List_Data_RHS.clear();
+    Reload_Fill_List();
     for (int i = 1; i <= count; ++i)
-        Fill_List_Data_RHS.append({{QStringLiteral("Value"), QStringLiteral("Label %1").arg(i)}});
-    if (!Fill_List_RHS)
-        return;
-    const QSignalBlocker block(Fill_List_RHS);
-    Fill_List_RHS->clearContents();
-    Fill_List_RHS->setRowCount(int(Fill_List_Data_RHS.size()));
-    for (int row = 0; row < Fill_List_Data_RHS.size(); ++row)
-        Fill_List_RHS->setItem(row, 0, new QTableWidgetItem(Fill_List_Data_RHS.at(row).value(QStringLiteral("Value"))));
+        Create_Fill_List(QStringLiteral("Label %1").arg(i));
+    Reload_Fill_List();
+}
+
+void DesignController::Create_Fill_List(const QString &label)
+{
+    try {
+        Fill_List_Data_RHS.append({{QStringLiteral("Value"), label}});
+        if (Fill_List_RHS)
+            Fill_List_RHS->viewport()->update();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Reload_Fill_List()
+{
+    if (Fill_List_RHS_Source)
+        Fill_List_RHS_Source->reload();
 }
 
 void DesignController::Hide_Fill_List_Box(bool)

@@ -26,10 +26,11 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QSlider;
-class QTableWidget;
+class QTableView;
 class QTabWidget;
 class QWidget;
 class DoubleSlider;
+class ValueListModel;
 namespace platform {
 class ColorWell;
 class Stepper;
@@ -168,8 +169,12 @@ public:
     void Add_Excel_Col_Name_In_Combo(QComboBox *combo);
     void Remove_Excel_Col_Name_In_Combo(QComboBox *combo);
     int Calculate_Excel_table_rows();
-    // Record list beside the canvas: "Label 1" .. "Label n".
+    // Record list beside the canvas: "Label 1" .. "Label n", unless it already holds count rows.
     void Fill_Record_List(int count);
+    // Appends a record {"Value": label} and redraws the table (its rows show at the next reload).
+    void Create_Fill_List(const QString &label);
+    // The table fetches Fill_List_Data_RHS anew.
+    void Reload_Fill_List();
     QList<QMap<QString, QString>> Fill_List_Data_RHS;
     // One slot per series name, in the series list's order: the name (not loaded) or its values.
     QList<QVariant> data_table_content;
@@ -219,7 +224,8 @@ public:
     // Record list
     QGroupBox *Fill_List_box = nullptr;
     QScrollArea *Fill_List_sclview_RHS = nullptr;
-    QTableWidget *Fill_List_RHS = nullptr;
+    QTableView *Fill_List_RHS = nullptr;
+    ValueListModel *Fill_List_RHS_Source = nullptr;   // the table's data source, a view of Fill_List_Data_RHS
     // Standard buttons
     QPushButton *Cut_btn = nullptr, *Copy_btn = nullptr, *Paste_btn = nullptr, *Delete_btn = nullptr;
     QPushButton *Begin_Front_btn = nullptr, *Send_Back_btn = nullptr;

@@ -4,6 +4,9 @@
 
 #include "design/DesignController.h"
 
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/ValueListModel.h"
 #include "design/FormBinding.h"
 #include "platform/ComboItems.h"
 
@@ -17,10 +20,12 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <utility>
 
@@ -156,6 +161,12 @@ void DesignController::Build_Record_List_Box(QGroupBox *box)
     Ui::DesignRecordList ui;
     ui.setupUi(box);
     bind(*this, ui);
+    // The value list's data source and delegate serve this table too.
+    Fill_List_RHS_Source = new ValueListModel(&Fill_List_Data_RHS, {QStringLiteral("Value")}, {QStringLiteral("Value")},
+                                              Fill_List_RHS);
+    Fill_List_RHS->setModel(Fill_List_RHS_Source);
+    QObject::connect(Fill_List_RHS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                     [this] { hub.barcodeMode().tableViewSelectionDidChange(Fill_List_RHS); });
 }
 
 void DesignController::Build_Property_Sidebar(QGroupBox *box)

@@ -20,7 +20,6 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include <exception>
 
@@ -48,8 +47,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         // Record list beside the canvas: one record.
         dsg.Hide_Fill_List_Box(true);
         dsg.Fill_List_Data_RHS.clear();
-        if (dsg.Fill_List_RHS)
-            dsg.Fill_List_RHS->setRowCount(0);
+        dsg.Reload_Fill_List();
         if (!ONLY_QR_MODE)
             dsg.Fill_Record_List(1);
         dsg.Check_Series_Or_Excel_Use_or_not();

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace {
 
@@ -77,8 +77,8 @@ TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
     c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Data_Sheet_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 8);
-    ASSERT_EQ(c->design().Fill_List_RHS->rowCount(), 8);
-    EXPECT_EQ(c->design().Fill_List_RHS->item(7, 0)->text(), QStringLiteral("Label 8"));
+    ASSERT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 8);
+    EXPECT_EQ(c->design().Fill_List_RHS->model()->index(7, 0).data().toString(), QStringLiteral("Label 8"));
     EXPECT_EQ(c->design().Fill_List_Data_RHS.at(0).value(QStringLiteral("Value")), QStringLiteral("Label 1"));
     // The value table holds each loaded series in its series-list slot.
     ASSERT_EQ(c->design().data_table_content.size(), 2);
@@ -100,10 +100,10 @@ TEST_F(BatchBinding, UnprintedOrUnboundObjectsMakeNoBatch)
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
     // The QR edition lists no records for an unbound design.
     if (ONLY_QR_MODE) {
-        EXPECT_EQ(c->design().Fill_List_RHS->rowCount(), 0);
+        EXPECT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 0);
     } else {
-        ASSERT_EQ(c->design().Fill_List_RHS->rowCount(), 1);
-        EXPECT_EQ(c->design().Fill_List_RHS->item(0, 0)->text(), QStringLiteral("Label 1"));
+        ASSERT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 1);
+        EXPECT_EQ(c->design().Fill_List_RHS->model()->index(0, 0).data().toString(), QStringLiteral("Label 1"));
     }
 }
 

@@ -20,7 +20,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
     ASSERT_NE(c->design().Fill_List_box, nullptr);
     EXPECT_EQ(c->design().Fill_List_box->parentWidget(), page.get());
     EXPECT_EQ(c->design().Design_Work_Area->parentWidget(), page.get());
-    EXPECT_EQ(page->findChild<QTableWidget *>("Fill_List_RHS"), c->design().Fill_List_RHS);
+    EXPECT_EQ(page->findChild<QTableView *>("Fill_List_RHS"), c->design().Fill_List_RHS);
 }
 
 TEST_F(DesignForm, DisabledBoxesCarryTheirContentAlong)

@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -157,10 +157,10 @@ TEST_F(ProjectWindow, ResetLeavesABlankDesign)
     EXPECT_EQ(c->design().Last_Card_Sel_Tab, c->design().card_info_tab);
     // The QR edition lists no records for an unbound design.
     if (ONLY_QR_MODE) {
-        EXPECT_EQ(c->design().Fill_List_RHS->rowCount(), 0);
+        EXPECT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 0);
     } else {
-        ASSERT_EQ(c->design().Fill_List_RHS->rowCount(), 1);
-        EXPECT_EQ(c->design().Fill_List_RHS->item(0, 0)->text(), QStringLiteral("Label 1"));
+        ASSERT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 1);
+        EXPECT_EQ(c->design().Fill_List_RHS->model()->index(0, 0).data().toString(), QStringLiteral("Label 1"));
     }
     EXPECT_TRUE(c->design().myTargetView->isHidden());
     EXPECT_TRUE(c->design().Right_Prop_Box->isHidden());

@@ -1,0 +1,94 @@
+#include "data/Update_List_Details.h"
+
+#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/ValueListRules.h"
+#include "core/Messages.h"
+#include "platform/Dialogs.h"
+
+#include "ui_Update_List_Details.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <exception>
+
+namespace {
+void bindSheet(Update_List_Details &sheet, const Ui::Update_List_Details &ui)
+{
+    sheet.m_bar_value_str = ui.m_bar_value_str;
+    sheet.m_bar_hdr_str = ui.m_bar_hdr_str;
+    sheet.m_bar_ftr_str = ui.m_bar_ftr_str;
+    sheet.m_bar_pq_str = ui.m_bar_pq_str;
+    sheet.m_s_indx_str = ui.m_s_indx_str;
+    sheet.okButton = ui.OKPressed;
+    sheet.cancelButton = ui.CancelPressed;
+}
+} // namespace
+
+Update_List_Details::Update_List_Details(BarcodeModeController &owner, QWidget *parent)
+    : QDialog(parent), m_owner(owner)
+{
+    Ui::Update_List_Details ui;
+    ui.setupUi(this);
+    bindSheet(*this, ui);
+    m_s_indx_str->hide();
+    connect(okButton, &QPushButton::clicked, this, &Update_List_Details::OKPressed);
+    connect(cancelButton, &QPushButton::clicked, this, &Update_List_Details::CancelPressed);
+    connect(m_bar_pq_str, &QLineEdit::textEdited, this, [this] { controlTextDidChange(m_bar_pq_str); });
+}
+
+int Update_List_Details::runSheet()
+{
+    m_handled = false;
+    m_bar_value_str->setFocus();
+    const int code = platform::runModal(*this);
+    if (!m_handled) {
+        if (code == 1)
+            OKPressed();
+        else
+            CancelPressed();
+    }
+    hide();
+    return m_result;
+}
+
+void Update_List_Details::OKPressed()
+{
+    try {
+        m_owner.Replace_Item_List(m_bar_value_str->text(), m_bar_hdr_str->text(), m_bar_ftr_str->text(),
+                                  m_bar_pq_str->text(), value_list::leadingInt(m_s_indx_str->text()));
+        m_owner.Reload_List();
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+    emptyFields();
+    m_handled = true;
+    m_result = 1;
+    done(1);
+}
+
+void Update_List_Details::CancelPressed()
+{
+    emptyFields();
+    m_handled = true;
+    m_result = 0;
+    done(0);
+}
+
+void Update_List_Details::controlTextDidChange(QObject *control)
+{
+    if (control != m_bar_pq_str)
+        return;
+    const QString text = m_bar_pq_str->text();
+    if (value_list::leadingInt(text) > 1000)
+        m_bar_pq_str->setText(QStringLiteral("1000"));
+    else if (text.size() > 4)
+        m_bar_pq_str->setText(text.left(3));
+}
+
+void Update_List_Details::emptyFields()
+{
+    // setText, not clear(): it also forgets the fields' undo history.
+    for (QLineEdit *field : {m_bar_value_str, m_bar_hdr_str, m_bar_ftr_str, m_bar_pq_str, m_s_indx_str})
+        field->setText(QString());
+}
