@@ -7,7 +7,7 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "barcodemode/BarcodeEditorForm.h"
+#include "barcodemode/BarcodeEditor.h"
 
 #include "advqr/QrPanels.h"
 #include "core/Globals.h"
@@ -53,11 +53,6 @@ const QStringList &qrTypeTitles()
         QStringLiteral("Event"),     QStringLiteral("UPI"),        QStringLiteral("Bitcoin"),
         QStringLiteral("Crypto")};
     return titles;
-}
-
-QString fontText(const QFont &font)
-{
-    return QStringLiteral("%1 ( %2 )").arg(font.family(), QString::asprintf("%0.2f", font.pointSizeF()));
 }
 
 // ---- Bindings: one per form ----
@@ -257,14 +252,14 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
     Ui::QrHeaderBox header;
     header.setupUi(ADV_QR_hdr_box);
     bindHeaderBox(*this, header);
-    ADV_QR_header_font_value->setText(fontText(ADV_QR_header_font));
+    ADV_QR_header_font_value->setText(BarcodeEditor::fontDisplayText(ADV_QR_header_font));
     platform::ui::fillCombo(ADV_QR_align_hdr_combo, alignments);
     ADV_QR_align_hdr_combo->setCurrentIndex(1);
 
     Ui::QrFooterBox footer;
     footer.setupUi(ADV_QR_ftr_box);
     bindFooterBox(*this, footer);
-    ADV_QR_footer_font_value->setText(fontText(ADV_QR_footer_font));
+    ADV_QR_footer_font_value->setText(BarcodeEditor::fontDisplayText(ADV_QR_footer_font));
     platform::ui::fillCombo(ADV_QR_align_ftr_combo, alignments);
     ADV_QR_align_ftr_combo->setCurrentIndex(1);
 

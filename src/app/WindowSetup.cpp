@@ -44,11 +44,6 @@
 
 namespace {
 
-QString fontLabel(const QFont &font)
-{
-    return QString::asprintf("%s ( %0.2f )", qPrintable(font.family()), font.pointSizeF());
-}
-
 void selectFirst(QComboBox *c)
 {
     if (c && c->count() > 0)
@@ -228,9 +223,9 @@ void SKTWindowController::awakeFromNib()
         qr.ADV_QR_HeightStepper_2D->setIntValue(120);
     }
     // 26
-    bm.value_font_value->setText(fontLabel(bm.value_font));
-    bm.header_font_value->setText(fontLabel(bm.header_font));
-    bm.footer_font_value->setText(fontLabel(bm.footer_font));
+    bm.value_font_value->setText(BarcodeEditor::fontDisplayText(bm.value_font));
+    bm.header_font_value->setText(BarcodeEditor::fontDisplayText(bm.header_font));
+    bm.footer_font_value->setText(BarcodeEditor::fontDisplayText(bm.footer_font));
     // 27
     for (QComboBox *c : {bm.align_hdr_combo, bm.align_ftr_combo, qr.ADV_QR_align_hdr_combo, qr.ADV_QR_align_ftr_combo})
         if (c && c->count() > 1)

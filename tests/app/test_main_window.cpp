@@ -7,9 +7,12 @@
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 #include "design/DesignController.h"
+#include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
 
 #include <gtest/gtest.h>
+
+#include <QFontInfo>
 
 #include <QAction>
 #include <QApplication>
@@ -55,7 +58,9 @@ TEST(MainWindow, SetUpFillsTheDefaults)
     EXPECT_EQ(Measument_Unit_Is_Adv_QR, 1);
     EXPECT_EQ(c->barcodeMode().bar_height_label->text(), QStringLiteral("Bar Height (cm):"));
     EXPECT_EQ(c->barcodeMode().HeightText_2D->text(), QStringLiteral("60"));
-    EXPECT_EQ(c->barcodeMode().value_font_value->text(), QString::asprintf("%s ( %0.2f )", qPrintable(c->barcodeMode().value_font.family()), 10.0));
+    // The face the system's font resolves to, as every font field shows a font.
+    EXPECT_EQ(c->barcodeMode().value_font_value->text(), QFontInfo(c->barcodeMode().value_font).family() + QStringLiteral(" ( 10.00 )"));
+    EXPECT_EQ(c->advQr().ADV_QR_header_font_value->text(), QFontInfo(c->advQr().ADV_QR_header_font).family() + QStringLiteral(" ( 20.00 )"));
     EXPECT_EQ(c->barcodeMode().align_hdr_combo->currentIndex(), 1);
     EXPECT_EQ(c->barcodeMode().DPI_ComboBox->currentIndex(), 0);
     EXPECT_EQ(c->barcodeMode().dm_format_ComboBox->count(), 31);
