@@ -32,16 +32,17 @@ public:
     {
     }
 
-    // One worker: takes the next record, runs it, stages its file, then puts in place every record
-    // that is ready in record order. Returns when no record is left or the stop flag is seen.
+    // One worker: takes the next record, runs it, stages its file, then (unless another worker is at
+    // it) puts in place the records that are ready. Returns when no record is left or the stop flag
+    // is seen.
     void work()
     {
         for (;;) {
             int index = 0;
             {
                 std::unique_lock lock(m_mutex);
-                // A record more than the ring ahead of the oldest unsettled one waits for it; that
-                // one is running, so its end wakes this worker.
+                // A record a ring's length past the oldest unsettled one waits for that one, which
+                // is running or being put in place: its settling wakes this worker.
                 m_wake.wait(lock, [this] {
                     return m_next >= m_count || stopRequested() || m_next < m_settled + int(m_ring.size());
                 });
@@ -50,20 +51,10 @@ public:
                 index = m_next++;
             }
             Slot slot = runOne(index);
-            std::lock_guard lock(m_mutex);
+            std::unique_lock lock(m_mutex);
             m_ring[std::size_t(index) % m_ring.size()] = std::move(slot);
-            bool settled = false;
-            while (m_settled < m_next) {
-                Slot &ready = m_ring[std::size_t(m_settled) % m_ring.size()];
-                if (ready.state == Slot::Empty)
-                    break;
-                settle(m_settled, ready);
-                ready = Slot();
-                ++m_settled;
-                settled = true;
-            }
-            if (settled)
-                m_wake.notify_all();
+            if (!m_committing)
+                commitReady(lock);
         }
     }
 
@@ -107,7 +98,36 @@ private:
         return slot;   // the bytes go with result: only the temporary file's name waits
     }
 
-    // Under the lock, in record order.
+    // Puts in place the records that are ready, in record order, until none is: one worker at a time
+    // does it, outside the lock, so that renames never hold up the workers taking records; a worker
+    // that finds another one committing leaves its record to it.
+    void commitReady(std::unique_lock<std::mutex> &lock)
+    {
+        m_committing = true;
+        for (;;) {
+            m_ready.clear();
+            while (m_taken < m_next) {
+                Slot &slot = m_ring[std::size_t(m_taken) % m_ring.size()];
+                if (slot.state == Slot::Empty)
+                    break;
+                m_ready.push_back(std::move(slot));
+                slot = Slot();
+                ++m_taken;
+            }
+            if (m_ready.empty())
+                break;
+            const int first = m_settled;
+            lock.unlock();
+            for (std::size_t n = 0; n < m_ready.size(); ++n)
+                settle(first + int(n), m_ready[n]);
+            lock.lock();
+            m_settled += int(m_ready.size());
+            m_wake.notify_all();
+        }
+        m_committing = false;
+    }
+
+    // In record order, by the one committing worker.
     void settle(int index, const Slot &slot)
     {
         QString why = slot.why;
@@ -131,9 +151,12 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     int m_next = 0;      // the next record to start
+    int m_taken = 0;     // records handed to the committing worker: 0 .. m_taken - 1
     int m_settled = 0;   // records whose outcome is final: 0 .. m_settled - 1
-    int m_failed = 0;
-    std::vector<Slot> m_ring;   // records m_settled .. m_next - 1, at index % size
+    bool m_committing = false;
+    std::vector<Slot> m_ring;    // records m_taken .. m_next - 1, at index % size
+    std::vector<Slot> m_ready;   // the committing worker's records, m_settled .. m_taken - 1
+    int m_failed = 0;            // the committing worker's count
 };
 
 } // namespace
