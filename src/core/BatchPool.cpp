@@ -136,8 +136,13 @@ private:
             ++m_failed;
             if (m_options.progress)
                 m_options.progress->failed.store(m_failed, std::memory_order_relaxed);
-            if (m_options.onFailure)
-                m_options.onFailure(index, slot.path, why);
+            if (m_options.onFailure) {
+                try {
+                    m_options.onFailure(index, slot.path, why);
+                } catch (...) {
+                    // a report that fails must not end the batch half-way
+                }
+            }
         }
         if (m_options.progress)
             m_options.progress->done.store(index + 1, std::memory_order_relaxed);

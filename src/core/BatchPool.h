@@ -43,8 +43,8 @@ struct Options {
     const std::atomic<bool> *stop = nullptr;    // polled between jobs (the application passes Stop_Processing_Now)
     Progress *progress = nullptr;               // optional counters to show
     int maxAhead = 0;                           // 0: 4 per thread
-    // Told of each failed record, in record order, on a worker thread with the batch's lock held:
-    // keep it short and away from widgets. path is empty when the job gave none.
+    // Told of each failed record, in record order, on a worker thread, one call at a time (no lock
+    // needed for what only it touches); away from widgets. path is empty when the job gave none.
     std::function<void(int index, const QString &path, const QString &why)> onFailure;
 };
 
