@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -76,9 +77,12 @@ BatchWriter::~BatchWriter()
 
 bool BatchWriter::watchFolder(const QByteArray &folder, QString *error)
 {
+    const std::string_view name(folder.constData(), std::size_t(folder.size()));
     std::lock_guard lock(m_mutex);
-    if (folder == m_lastFolder || m_folders.count(folder)) {
-        m_lastFolder = folder;
+    if (name == m_lastFolder)
+        return true;
+    if (m_folders.find(name) != m_folders.end()) {
+        m_lastFolder = name;
         return true;
     }
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -97,8 +101,8 @@ bool BatchWriter::watchFolder(const QByteArray &folder, QString *error)
         ::close(fd);
     else
         m_devices.push_back({static_cast<unsigned long long>(st.st_dev), fd});
-    m_folders.insert(folder);
-    m_lastFolder = folder;
+    m_folders.emplace(name);
+    m_lastFolder = name;
     return true;
 }
 

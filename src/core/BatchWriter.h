@@ -12,6 +12,7 @@
 
 #include <mutex>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace batchfiles {
@@ -60,8 +61,9 @@ private:
         int fd;
     };
     std::mutex m_mutex;
-    QByteArray m_lastFolder;        // the folder watched last: most batches write to one folder
-    std::set<QByteArray> m_folders;
+    // Deep copies, so that no QByteArray data is shared between workers.
+    std::string m_lastFolder;       // the folder watched last: most batches write to one folder
+    std::set<std::string, std::less<>> m_folders;
     std::vector<Device> m_devices;
 };
 
