@@ -5,7 +5,8 @@
 //
 //   bench_vs_zint [--count N] [--only TITLE] [--dir DIR]
 //
-// --dir: where the files go (default the temporary folder); each run's files are removed once measured.
+// --dir: where the files go (default the temporary folder); each run's files are emptied once
+// measured and removed at the end.
 //
 // Every run is a process of its own, so that its peak memory is its own: ours runs this program with
 // --child, zint runs `zint --batch`; "all cores" runs ours with one worker per core and zint as one
@@ -22,6 +23,7 @@
 #include "platform/Files.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -267,6 +269,16 @@ double modulePixels(const QString &path, Kind kind)
     return 0;
 }
 
+// Frees a measured run's disk space without deleting its files: ext4 without a journal skips
+// recently deleted inodes when it allocates new ones, which would slow the runs that follow. The
+// temporary folder goes at the end.
+void emptyFiles(const QString &folder)
+{
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        QFile::resize(it.next(), 0);
+}
+
 qint64 folderBytes(const QString &folder)
 {
     qint64 total = 0;
@@ -374,7 +386,7 @@ WriterCost writerCost(const QDir &root, int count, int size, int cores)
     for (int i = 0; i < saved; ++i)
         platform::writeFileAtomically(dir.filePath(name(i)), bytes);
     cost.saveFile = secondsSince(start) * 1e6 / saved;
-    dir.removeRecursively();
+    emptyFiles(dir.path());
 
     dir = folder(QStringLiteral("writer"));
     batchfiles::BatchWriter writer;
@@ -386,7 +398,7 @@ WriterCost writerCost(const QDir &root, int count, int size, int cores)
     start = Clock::now();
     writer.finish(&why);
     cost.syncMs = secondsSince(start) * 1e3;
-    dir.removeRecursively();
+    emptyFiles(dir.path());
 
     for (int threads : {1, cores}) {
         dir = folder(QStringLiteral("pool-%1").arg(threads));
@@ -403,7 +415,7 @@ WriterCost writerCost(const QDir &root, int count, int size, int cores)
             },
             options);
         (threads == 1 ? cost.pool1 : cost.poolN) = secondsSince(start) * 1e6 / count;
-        dir.removeRecursively();
+        emptyFiles(dir.path());
     }
     return cost;
 }
@@ -485,7 +497,7 @@ int main(int argc, char **argv)
                 row.oursKb = folderBytes(outdir) / 1024.0 / count;
             }
             row.oursN = run;
-            QDir(outdir).removeRecursively();
+            emptyFiles(outdir);
             if (cores == 1)
                 break;
         }
@@ -504,7 +516,7 @@ int main(int argc, char **argv)
             row.zint1 = runProcesses({zintCommand(valuesPath, one)}, root.filePath(key), gnuTime);
             row.zintModule = modulePixels(one + QStringLiteral("/000001.png"), s.kind);
             row.zintKb = folderBytes(one) / 1024.0 / count;
-            QDir(one).removeRecursively();
+            emptyFiles(one);
             // All cores: one process per core on an equal share of the values.
             std::vector<QStringList> commands;
             for (int p = 0; p < cores; ++p) {
@@ -520,7 +532,7 @@ int main(int argc, char **argv)
                 commands.push_back(zintCommand(input, outdir));
             }
             row.zintN = runProcesses(commands, root.filePath(key), gnuTime);
-            QDir(root.filePath(key + QStringLiteral("/zint-n"))).removeRecursively();
+            emptyFiles(root.filePath(key + QStringLiteral("/zint-n")));
         }
         std::printf("  %s done\n", qPrintable(s.title));
         std::fflush(stdout);
