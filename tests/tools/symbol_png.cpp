@@ -2,16 +2,21 @@
 // and renderer and writes it in the format of the file's extension.
 //
 //   symbol_png --symbology TITLE --value VALUE --out FILE [--dpi N] [2D options]
-//   symbol_png --symbology TITLE --batch VALUES.txt --outdir DIR [--dpi N] [2D options]
+//   symbol_png --symbology TITLE --batch VALUES.txt --outdir DIR [--jobs N] [--dpi N] [2D options]
+//
+// A batch writes line n to DIR/000n.png through the application's batch path: --jobs worker threads
+// (default one per core), files put in place in line order.
 //
 // 2D options: --qr-level L|M|Q|H (QR Code, default L); --dm-size ITEM ("Auto", "C10X10" ...
 // "C144X144", "C8X18" ... "C16X48") and --dm-encoding ITEM ("Auto", "Ascii", "C40", "Text",
 // "Base256") for DataMatrix, default "Auto".
 //
-// Exit status: 0 written; 2 and the line "invalid" when the symbology refuses a value; 1 for
-// anything else (usage, unknown symbology, unwritable file).
+// Exit status: 0 written; 2 and the line "invalid" when the symbology refuses a value (in a batch,
+// one line per refused value, in line order), or a --jobs that is not a number of at least 1; 1
+// for anything else (usage, unknown symbology, unwritable file).
 
 #include "barcodemode/BarcodeEditorForm.h"
+#include "core/BatchPool.h"
 #include "tools/SymbolRender.h"
 
 #include <QDir>
@@ -20,14 +25,16 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <atomic>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 int usage(const char *why)
 {
     std::fprintf(stderr, "%s\nusage: symbol_png --symbology TITLE (--value VALUE --out FILE | --batch VALUES.txt "
-                         "--outdir DIR) [--dpi N] [--qr-level L|M|Q|H] [--dm-size ITEM] [--dm-encoding ITEM]\n"
+                         "--outdir DIR [--jobs N]) [--dpi N] [--qr-level L|M|Q|H] [--dm-size ITEM] [--dm-encoding ITEM]\n"
                          "formats: png jpg bmp tif gif pdf eps\n", why);
     return 1;
 }
@@ -51,6 +58,58 @@ int report(symboltool::Status status, const QString &path)
     return 1;
 }
 
+// One line's PNG, rendered and encoded on a worker; status tells why when it fails.
+batchfiles::JobResult renderJob(const QString &title, const QString &value, const QString &path, double dpi,
+                                const symboltool::TwoDOptions &options, symboltool::Status &status)
+{
+    const platform::Picture picture = symboltool::renderSymbol(title, value, status, options);
+    if (status != symboltool::Status::Written)
+        return batchfiles::JobResult::failed(QStringLiteral("refused"));
+    // As symboltool::writePicture writes a bitmap: raised to the resolution, then encoded.
+    QString why;
+    const platform::Picture raised = Increase_DPI(picture, dpi);
+    batchfiles::JobResult result;
+    result.path = path;
+    if (!raised.isNull())
+        result.bytes = Encode_gen_image(raised, path, &why);
+    if (result.bytes.isEmpty()) {
+        status = symboltool::Status::WriteFailed;
+        return batchfiles::JobResult::failed(why);
+    }
+    return result;
+}
+
+int runBatch(const QString &title, const QStringList &lines, const QString &outdir, double dpi,
+             const symboltool::TwoDOptions &options, int jobs)
+{
+    const QDir dir(outdir);
+    // One status per line, each written by the one worker that runs the line.
+    std::vector<symboltool::Status> statuses(std::size_t(lines.size()), symboltool::Status::Written);
+    int worst = 0;
+    batchfiles::Options batch;
+    batch.threads = jobs;
+    // Called in line order, so the messages come out as a sequential run would print them.
+    batch.onFailure = [&](int index, const QString &, const QString &) {
+        symboltool::Status &status = statuses[std::size_t(index)];
+        if (status == symboltool::Status::Written)   // the job succeeded, putting the file in place did not
+            status = symboltool::Status::WriteFailed;
+        worst = std::max(worst, report(status, dir.filePath(QStringLiteral("%1.png").arg(index + 1, 4, 10, QLatin1Char('0')))));
+    };
+    const batchfiles::Outcome outcome = batchfiles::runFileBatch(
+        int(lines.size()),
+        [&](int index) {
+            const QString path = dir.filePath(QStringLiteral("%1.png").arg(index + 1, 4, 10, QLatin1Char('0')));
+            return renderJob(title, lines.at(index), path, dpi, options, statuses[std::size_t(index)]);
+        },
+        batch);
+    std::fflush(stdout);
+    if (!outcome.syncError.isEmpty()) {
+        std::fprintf(stderr, "the files could not be synced: %s\n", qPrintable(outcome.syncError));
+        worst = std::max(worst, 1);
+    }
+    return worst;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -62,6 +121,7 @@ int main(int argc, char **argv)
     QString title, value, out, batch, outdir;
     double dpi = 600;
     bool haveValue = false;
+    int jobs = 0;   // one per core
     symboltool::TwoDOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString &a = args.at(i);
@@ -84,6 +144,14 @@ int main(int argc, char **argv)
             batch = next;
         } else if (a == QLatin1String("--outdir")) {
             outdir = next;
+        } else if (a == QLatin1String("--jobs")) {
+            bool ok = false;
+            jobs = next.toInt(&ok);
+            if (!ok || jobs < 1) {
+                std::fprintf(stderr, "--jobs wants a number of worker threads of at least 1, not \"%s\"\n",
+                             qPrintable(next));
+                return 2;
+            }
         } else if (a == QLatin1String("--qr-level")) {
             if (!barcode_editor_items::qrLevels().contains(next))
                 return usage("bad --qr-level");
@@ -112,15 +180,10 @@ int main(int argc, char **argv)
         if (!QDir().mkpath(outdir))
             return usage("cannot create the output folder");
         QTextStream in(&file);
-        int n = 0;
-        int worst = 0;
-        while (!in.atEnd()) {
-            const QString line = in.readLine();
-            const QString path = QDir(outdir).filePath(QStringLiteral("%1.png").arg(++n, 4, 10, QLatin1Char('0')));
-            const int rc = report(symboltool::writeSymbol(title, line, path, dpi, nullptr, options), path);
-            worst = std::max(worst, rc);
-        }
-        return worst;
+        QStringList lines;
+        while (!in.atEnd())
+            lines << in.readLine();
+        return runBatch(title, lines, outdir, dpi, options, jobs);
     }
 
     if (!haveValue || out.isEmpty())
