@@ -1,17 +1,81 @@
 #include "platform/Picture.h"
 
+#include "platform/RasterImage.h"
+#include "platform/WholePixels.h"
+
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
 
-Picture Picture::record(const QSizeF &points, PaintRoutine paint)
+namespace {
+
+// The grid at that pixel size in the leanest format that holds its colours: one bit for two opaque
+// colours, a palette for more (with a clear entry where the grid leaves pixels unpainted).
+QImage gridImage(const ModuleGrid &grid, const QSizeF &points, const QSize &px)
+{
+    const QTransform toDevice = QTransform::fromScale(px.width() / points.width(), px.height() / points.height());
+    const GridPlacement placement = placeGrid(grid, points, toDevice);
+    if (placement.isNull())
+        return {};
+    QList<QRgb> colours = grid.cells.colorTable();
+    if (grid.surround.isValid())
+        colours.prepend(grid.surround.rgba());
+    const QRect image(QPoint(0, 0), px);
+    const QRect cells(placement.origin, QSize(grid.cells.width() * placement.moduleWidth,
+                                              grid.cells.height() * placement.moduleHeight));
+    const bool covered = grid.surround.isValid() ? placement.target.contains(image) : cells.intersected(placement.target).contains(image);
+    if (!covered)
+        colours.prepend(qRgba(0, 0, 0, 0));
+    QList<QRgb> table = raster::distinctColours(colours, 256);
+    if (table.isEmpty())
+        return {};
+    const bool opaque = std::all_of(table.cbegin(), table.cend(), [](QRgb c) { return qAlpha(c) == 255; });
+    const QImage::Format format = opaque && table.size() <= 2 ? QImage::Format_Mono : QImage::Format_Indexed8;
+    if (format == QImage::Format_Mono && table.size() == 1)
+        table.append(table.first());
+    QImage out = raster::pooledImage(px, format);
+    if (out.isNull())
+        return {};
+    out.setColorTable(table);
+    if (!covered)
+        raster::fillRect(out, out.rect(), 0);
+    rasteriseGrid(out, grid, placement, [&table](QRgb c) { return uint(std::max<qsizetype>(table.indexOf(c), 0)); });
+    return out;
+}
+
+void setResolution(QImage &image, double dpi)
+{
+    const int dpm = int(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dpm);
+    image.setDotsPerMeterY(dpm);
+}
+
+} // namespace
+
+Picture Picture::record(const QSizeF &points, PaintRoutine paint, RasterRoutine raster)
 {
     Picture p;
     p.m_size = points;
     if (paint)
         p.m_paint = std::make_shared<const PaintRoutine>(std::move(paint));
+    if (p.m_paint && raster)
+        p.m_raster = std::make_shared<const RasterRoutine>(std::move(raster));
+    return p;
+}
+
+Picture Picture::fromModules(const ModuleGrid &grid, const QSizeF &points, const QImage &bitmap)
+{
+    ModuleGrid g = grid;
+    g.cells = indexedCells(grid.cells);
+    if (g.isNull() || points.isEmpty())
+        return {};
+    Picture p;
+    p.m_size = points;
+    p.m_grid = std::make_shared<const ModuleGrid>(std::move(g));
+    p.m_image = bitmap.isNull() ? grid.cells : bitmap;
     return p;
 }
 
@@ -40,6 +104,8 @@ void Picture::draw(QPainter &painter, const QRectF &target, bool smooth) const
         painter.scale(target.width() / m_size.width(), target.height() / m_size.height());
         painter.setClipRect(QRectF(QPointF(0, 0), m_size), Qt::IntersectClip);
         (*m_paint)(painter);
+    } else if (m_grid) {
+        paintGrid(painter, *m_grid, m_size, target);
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         painter.drawImage(target, m_image);
@@ -59,8 +125,17 @@ QImage Picture::toImage(double dpi) const
     if (isNull() || dpi <= 0)
         return {};
     const QSize px = pixelSize(m_size, dpi);
-    if (px.isEmpty())
+    if (px.isEmpty() || !rasterFits(px))
         return {};
+    QImage made;
+    if (m_raster)
+        made = (*m_raster)(px, dpi);
+    else if (m_grid)
+        made = gridImage(*m_grid, m_size, px);
+    if (!made.isNull()) {
+        setResolution(made, dpi);
+        return made;
+    }
     QImage out(px, QImage::Format_ARGB32_Premultiplied);
     if (out.isNull())
         return {};   // too large to allocate
@@ -77,14 +152,14 @@ QImage Picture::toImage(double dpi) const
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
             p.scale(px.width() / m_size.width(), px.height() / m_size.height());
             (*m_paint)(p);
+        } else if (m_grid) {
+            paintGrid(p, *m_grid, m_size, QRectF(QPointF(0, 0), QSizeF(px)));
         } else {
             p.setRenderHint(QPainter::SmoothPixmapTransform, false);   // nearest neighbour
             p.drawImage(QRectF(QPointF(0, 0), QSizeF(px)), m_image);
         }
     }
-    const int dpm = int(std::lround(dpi / 0.0254));
-    out.setDotsPerMeterX(dpm);
-    out.setDotsPerMeterY(dpm);
+    setResolution(out, dpi);
     return out;
 }
 
@@ -95,6 +170,11 @@ Picture Picture::raisedTo(double dpi) const
     const QImage bitmap = toImage(dpi);
     if (bitmap.isNull())
         return {};
+    if (m_grid) {
+        Picture raised = *this;
+        raised.m_image = bitmap;
+        return raised;
+    }
     return fromImage(bitmap, m_size);
 }
 
