@@ -29,7 +29,8 @@ int modulePixels(double nominal, int count, double available)
 {
     if (!(nominal > 0) || count <= 0)
         return 1;
-    int pixels = std::max(1, int(std::lround(nominal)));
+    // Halves round up, a float's error from a half included (7.5 mils at 600 DPI are 4.5 pixels).
+    int pixels = std::max(1, int(std::floor(nominal + 0.5 + 1e-6)));
     // A hundredth of a pixel of slack: the available width is itself a product of floats.
     if (double(pixels) * count > available + 0.01 && double(pixels) > nominal)
         pixels = std::max(1, int(std::floor((available + 0.01) / count)));

@@ -236,31 +236,45 @@ QPaintDevice *referenceDevice()
     return &device;
 }
 
+// Font engines make no glyphs for sizes under a pixel or two of the reference device: smaller text
+// is laid out this many times larger and drawn scaled down.
+constexpr double kSmallestLaidOutPoints = 6.0;
+
+double textZoom(const PictureText &t)
+{
+    const double size = t.font.pointSizeF();
+    return size > 0 && size < kSmallestLaidOutPoints ? kSmallestLaidOutPoints / size : 1.0;
+}
+
 QFont layoutFont(const PictureText &t)
 {
+    const double zoom = textZoom(t);
     QFont f = t.font;
     if (f.pointSizeF() > 0)
-        f.setPointSizeF(f.pointSizeF() * 72.0 / kReferenceDpi);
+        f.setPointSizeF(f.pointSizeF() * zoom * 72.0 / kReferenceDpi);
     // Unhinted outlines: glyph advances must not snap to whole units of the small size.
     f.setHintingPreference(QFont::PreferNoHinting);
     if (t.kerning != 0)
-        f.setLetterSpacing(QFont::AbsoluteSpacing, t.kerning);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, t.kerning * zoom);
     return f;
 }
 
 // The text (made with layoutFont on the reference device) laid out in a line as wide as its box, from
 // the box's top-left corner. A layout of our own: it keeps the tab stops and never clips glyphs to
-// the measured box.
+// the measured box. Kerning follows every character, the last one too; centred and right-aligned
+// text is placed by its characters, as its width is measured, not by that trailing space.
 void layOut(QTextLayout &text, const PictureText &t)
 {
+    const double zoom = textZoom(t);
     QTextOption option(t.alignment);
     option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(kDefaultTabStop);
+    option.setTabStopDistance(kDefaultTabStop * zoom);
     text.setTextOption(option);
     text.beginLayout();
     QTextLine line = text.createLine();
     if (line.isValid()) {
-        line.setLineWidth(t.rect.width());
+        const bool trailingSpaceShows = !(t.alignment & (Qt::AlignHCenter | Qt::AlignRight));
+        line.setLineWidth((t.rect.width() + (trailingSpaceShows ? 0.0 : t.kerning)) * zoom);
         line.setPosition(QPointF(0, 0));
     }
     text.endLayout();
@@ -273,19 +287,28 @@ void paintText(QPainter &p, const PictureText &t, double pictureHeight)
     const QRectF box = flipped(t.rect, pictureHeight);
     QTextLayout text(t.text, layoutFont(t), referenceDevice());
     layOut(text, t);
+    p.save();
+    p.translate(box.topLeft());
+    const double zoom = textZoom(t);
+    if (zoom != 1.0)
+        p.scale(1.0 / zoom, 1.0 / zoom);
     p.setPen(t.color);
-    text.draw(&p, box.topLeft());
+    text.draw(&p, QPointF(0, 0));
+    p.restore();
 }
 
 } // namespace
 
-QList<QGlyphRun> textGlyphs(const PictureText &t)
+TextGlyphs textGlyphs(const PictureText &t)
 {
+    TextGlyphs out;
     if (t.text.isEmpty())
-        return {};
+        return out;
     QTextLayout text(t.text, layoutFont(t), referenceDevice());
     layOut(text, t);
-    return text.glyphRuns();
+    out.runs = text.glyphRuns();
+    out.pointsPerUnit = 1.0 / textZoom(t);
+    return out;
 }
 
 void paintPictureLayout(QPainter &p, const PictureLayout &layout)

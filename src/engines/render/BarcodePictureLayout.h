@@ -125,9 +125,13 @@ QRect barDeviceRect(const PictureLayout &layout, int i, const BarPixels &pixels,
 PictureText textOnPixels(const PictureText &text, const PictureLayout &layout, const BarPixels &pixels,
                          const QTransform &toDevice);
 
-// The glyphs of a text laid out as the renderer draws it: positions in points from the top-left
-// corner of its rectangle.
-QList<QGlyphRun> textGlyphs(const PictureText &text);
+// The glyphs of a text laid out as the renderer draws it, from the top-left corner of its rectangle;
+// positions and glyph sizes times pointsPerUnit are points (text of a few points is laid out larger).
+struct TextGlyphs {
+    QList<QGlyphRun> runs;
+    double pointsPerUnit = 1.0;
+};
+TextGlyphs textGlyphs(const PictureText &text);
 
 // The y-up rectangle in Qt's top-left coordinates of a picture of that height.
 inline QRectF flipped(const QRectF &yUp, double pictureHeight)

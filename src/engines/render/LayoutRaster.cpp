@@ -206,16 +206,18 @@ QImage rasteriseLayout(const PictureLayout &layout, const QSize &pixels)
     for (const PictureText *t : texts) {
         const PictureText text = textOnPixels(*t, layout, barsOnPixels, toDevice);
         const QRectF box = flipped(text.rect, layout.size.height());
-        const QTransform toText = QTransform::fromTranslate(box.x(), box.y()) * toDevice;
+        const TextGlyphs glyphs = textGlyphs(text);
+        const QTransform toText = QTransform::fromScale(glyphs.pointsPerUnit, glyphs.pointsPerUnit)
+                                  * QTransform::fromTranslate(box.x(), box.y()) * toDevice;
         if (table.isEmpty()) {
-            platform::drawGlyphRuns(image, textGlyphs(text), toText, text.color);
+            platform::drawGlyphRuns(image, glyphs.runs, toText, text.color);
             continue;
         }
         platform::CoverageRamp ramp;
         ramp.index[0] = pixelOf(ground);
         for (int k = 1; k <= 15; ++k)
             ramp.index[size_t(k)] = pixelOf(rampColour(ground, text.color.rgba(), k));
-        platform::drawGlyphRuns(image, textGlyphs(text), toText, ramp);
+        platform::drawGlyphRuns(image, glyphs.runs, toText, ramp);
     }
     return image;
 }

@@ -49,40 +49,34 @@ QList<PictureText> upcEanCaption(const QString &left, const QStringList &parts, 
     const double groupKerning = s.kerning_value ? 0.0 : kBandKerning;
     const QFont &font = s.value_font;
 
-    // Each text with the width it may take.
+    // Each text with the width it may take and its width at the value font. Unhinted text scales
+    // with its size (kerning scaled alike), so every smaller size is measured from these.
     struct Item {
         QString text;
         double kerning;
         double room;
+        double width;
     };
     QList<Item> items;
-    for (qsizetype i = 0; i < groups.size(); ++i)
-        items.append({groups[i], groupKerning, modules[i].second * bw - 2 * gap});
-    if (!left.isEmpty())
-        items.append({left, 0.0, x0 - gap});
-    if (!right.isEmpty())
-        items.append({right, 0.0, layout.size.width() - barsEnd - gap});
-
-    // The largest size, up to the value font's, at which every text fits its room.
-    auto fits = [&](double scale) {
-        QFont f = font;
-        if (f.pointSizeF() > 0)
-            f.setPointSizeF(f.pointSizeF() * scale);
-        for (const Item &item : items)
-            if (measurer.textSize(item.text, f, item.kerning * scale).width() > item.room)
-                return false;
-        return true;
+    auto add = [&](const QString &t, double kerning, double room) {
+        items.append({t, kerning, room, measurer.textSize(t, font, kerning).width()});
     };
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        add(groups[i], groupKerning, modules[i].second * bw - 2 * gap);
+    if (!left.isEmpty())
+        add(left, 0.0, x0 - gap);
+    if (!right.isEmpty())
+        add(right, 0.0, layout.size.width() - barsEnd - gap);
+
+    // The largest size, up to the value font's, at which every text fits its room, with a little
+    // to spare for the rounding of glyph positions.
+    constexpr double kSpare = 0.98;
     double scale = 1.0;
-    if (!fits(scale)) {
-        double widest = 0;
-        for (const Item &item : items)
-            if (item.room > 0)
-                widest = std::max(widest, measurer.textSize(item.text, font, item.kerning).width() / item.room);
-        scale = widest > 0 ? std::min(1.0, 1.0 / widest) : 1.0;
-        for (int i = 0; i < 40 && !fits(scale); ++i)
-            scale *= 0.97;
-    }
+    for (const Item &item : items)
+        if (item.width > 0)
+            scale = std::min(scale, kSpare * std::max(item.room, 0.0) / item.width);
+    if (scale < 1.0 && !(scale > 0))
+        return {};
     QFont scaled = font;
     if (scaled.pointSizeF() > 0)
         scaled.setPointSizeF(scaled.pointSizeF() * scale);
@@ -98,10 +92,10 @@ QList<PictureText> upcEanCaption(const QString &left, const QStringList &parts, 
         out.onModules = true;
         return out;
     };
-    const double height = measurer.textSize(QStringLiteral("0"), scaled, 0).height();
+    const double height = measurer.textSize(QStringLiteral("0"), font, 0).height() * scale;
     QList<PictureText> out;
     if (!left.isEmpty()) {
-        const double w = measurer.textSize(left, scaled, 0).width();
+        const double w = measurer.textSize(left, font, 0).width() * scale;
         out.append(text(left, 0, Qt::AlignRight, QRectF(x0 - gap - w, yc + kSideCaptionRise, w, height)));
     }
     for (qsizetype i = 0; i < groups.size(); ++i) {
@@ -109,7 +103,7 @@ QList<PictureText> upcEanCaption(const QString &left, const QStringList &parts, 
         out.append(text(groups[i], groupKerning, Qt::AlignHCenter, QRectF(gx, yc, modules[i].second * bw, height)));
     }
     if (!right.isEmpty()) {
-        const double w = measurer.textSize(right, scaled, 0).width();
+        const double w = measurer.textSize(right, font, 0).width() * scale;
         out.append(text(right, 0, Qt::AlignLeft, QRectF(barsEnd + gap, yc + kSideCaptionRise, w, height)));
     }
     return out;
