@@ -42,6 +42,10 @@ struct PictureText {
     double kerning = 0;                        // points added after every character
     QRectF rect;                               // y-up: rect.y() is the bottom edge
     bool onModules = false;                    // placed by the bars (UPC/EAN digits): follows them onto pixels
+    // onModules: the room (points) that the tightest text of its kind may take and that text's width;
+    // on pixels with narrower modules the text shrinks until that one fits again. 0: no room kept.
+    double room = 0;
+    double width = 0;
 };
 
 struct PictureLayout {
@@ -115,8 +119,9 @@ struct BarPixels {
     double nominal = 0;     // the module's width in device pixels before rounding
     // Device x of a point on the module scale (x in the layout's points).
     double mapX(const PictureLayout &layout, double x) const;
-    // The bars' captions shrink with the modules where those got narrower, never grow.
-    double textScale() const { return modulePixels > 0 && modulePixels < nominal ? modulePixels / nominal : 1.0; }
+    // How much narrower the modules got on pixels (1 where they got wider): the bars' captions
+    // shrink as far as they no longer fit their room, never grow.
+    double narrowing() const { return modulePixels > 0 && modulePixels < nominal ? modulePixels / nominal : 1.0; }
 };
 BarPixels barPixels(const PictureLayout &layout, const QTransform &toDevice);
 // The device pixels of bars[i].

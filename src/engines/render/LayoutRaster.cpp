@@ -67,7 +67,10 @@ PictureText textOnPixels(const PictureText &text, const PictureLayout &layout, c
         anchor = text.rect.left();
     const double nominal = toDevice.map(QPointF(anchor, 0)).x();
     out.rect.translate((pixels.mapX(layout, anchor) - nominal) / toDevice.m11(), 0);
-    const double scale = pixels.textScale();
+    const double narrowing = pixels.narrowing();
+    double scale = narrowing;
+    if (narrowing < 1.0 && text.room > 0 && text.width > 0)
+        scale = std::min(1.0, text.room * narrowing / text.width);
     if (scale < 1.0) {
         if (out.font.pointSizeF() > 0)
             out.font.setPointSizeF(out.font.pointSizeF() * scale);

@@ -81,8 +81,18 @@ QList<PictureText> upcEanCaption(const QString &left, const QStringList &parts, 
     if (scaled.pointSizeF() > 0)
         scaled.setPointSizeF(scaled.pointSizeF() * scale);
 
+    // On pixels whose modules come out narrower the digits shrink alike, as far as the tightest of
+    // them no longer fits.
+    const Item *tightest = nullptr;
+    for (const Item &item : items)
+        if (item.width > 0 && (!tightest || item.room / item.width < tightest->room / tightest->width))
+            tightest = &item;
     auto text = [&](const QString &t, double kerning, Qt::Alignment alignment, const QRectF &area) {
         PictureText out;
+        if (tightest) {
+            out.room = tightest->room;
+            out.width = tightest->width * scale;
+        }
         out.text = t;
         out.font = scaled;
         out.color = s.bar_val_clr;
