@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace platform {
 
@@ -43,6 +45,40 @@ QImage gridImage(const ModuleGrid &grid, const QSizeF &points, const QSize &px)
     if (!covered)
         raster::fillRect(out, out.rect(), 0);
     rasteriseGrid(out, grid, placement, [&table](QRgb c) { return uint(std::max<qsizetype>(table.indexOf(c), 0)); });
+    return out;
+}
+
+// A palette or grey bitmap enlarged (or reduced) nearest neighbour into the same form, each target
+// pixel taking the source pixel under its centre: symbol bitmaps stay one byte (or, written, one
+// bit) a pixel instead of becoming 32-bit.
+QImage scaledNearest(const QImage &bitmap, const QSize &px)
+{
+    const QImage src = bitmap.format() == QImage::Format_Grayscale8 || bitmap.format() == QImage::Format_Indexed8
+                           ? bitmap
+                           : bitmap.convertToFormat(QImage::Format_Indexed8);
+    if (src.isNull() || (src.format() == QImage::Format_Indexed8 && src.colorCount() == 0))
+        return {};
+    QImage out = raster::pooledImage(px, src.format());
+    if (out.isNull())
+        return {};
+    if (src.format() == QImage::Format_Indexed8)
+        out.setColorTable(src.colorTable());
+    std::vector<int> column(size_t(px.width()));
+    for (int x = 0; x < px.width(); ++x)
+        column[size_t(x)] = std::min(src.width() - 1, int((x + 0.5) * src.width() / px.width()));
+    int previous = -1;
+    for (int y = 0; y < px.height(); ++y) {
+        const int sy = std::min(src.height() - 1, int((y + 0.5) * src.height() / px.height()));
+        uchar *line = out.scanLine(y);
+        if (sy == previous) {
+            std::memcpy(line, out.constScanLine(y - 1), size_t(px.width()));
+            continue;
+        }
+        const uchar *in = src.constScanLine(sy);
+        for (int x = 0; x < px.width(); ++x)
+            line[x] = in[column[size_t(x)]];
+        previous = sy;
+    }
     return out;
 }
 
@@ -132,6 +168,9 @@ QImage Picture::toImage(double dpi) const
         made = (*m_raster)(px, dpi);
     else if (m_grid)
         made = gridImage(*m_grid, m_size, px);
+    else if (!m_paint && (m_image.format() == QImage::Format_Mono || m_image.format() == QImage::Format_MonoLSB
+                          || m_image.format() == QImage::Format_Indexed8 || m_image.format() == QImage::Format_Grayscale8))
+        made = scaledNearest(m_image, px);
     if (!made.isNull()) {
         setResolution(made, dpi);
         return made;

@@ -50,8 +50,9 @@ public:
     // Rasterises at dpi: ceil(dpi x points / 72) pixels each way (quotients in double, converted to
     // float before the ceiling), transparent where nothing is painted, nearest neighbour for bitmaps,
     // modules on whole pixels, the resolution (dpi exactly) recorded in the image. The format is the
-    // leanest that holds the content: one bit, palette or grey for module grids and for recordings
-    // with a raster routine, premultiplied ARGB otherwise. Null beyond rasterFits().
+    // leanest that holds the content: one bit, palette or grey for module grids, palette and grey
+    // bitmaps and recordings with a raster routine, premultiplied ARGB otherwise. Null beyond
+    // rasterFits().
     QImage toImage(double dpi) const;
     // The picture as a bitmap rasterised at dpi, with the same size in points; a module grid stays
     // one, with that bitmap as its image(). Null for a null or empty picture or a bitmap that cannot

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -341,5 +343,42 @@ TEST(SymbolPixels, UpcAndEanDigitsStandApartAtNominalModuleSizes)
             }
             EXPECT_EQ(runs, c.digits) << c.title << " at " << dpi << " DPI";
         }
+    }
+}
+
+TEST(SymbolPixels, WorkerThreadsMakeTheSameBytes)
+{
+    // The glyph cache, the pixel pool and the compressor state are shared or kept per thread: many
+    // threads at once must make exactly the files one thread makes.
+    struct Job {
+        QString title, value;
+        QByteArray png;
+    };
+    std::vector<Job> jobs;
+    for (int i = 0; i < 24; ++i) {
+        jobs.push_back({QStringLiteral("Code 128"), QStringLiteral("TAGORA-%1").arg(i * 7919, 6, 10, QLatin1Char('0')), {}});
+        jobs.push_back({QStringLiteral("EAN-13"), QStringLiteral("4006381%1").arg(i * 37 % 100000, 5, 10, QLatin1Char('0')), {}});
+        jobs.push_back({QStringLiteral("QR Code"), QStringLiteral("https://tagora.example/%1").arg(i), {}});
+    }
+    auto make = [](const Job &job) {
+        symboltool::Status status;
+        const platform::Picture picture = symboltool::renderSymbol(job.title, job.value, status);
+        return status == symboltool::Status::Written ? Encode_gen_image(Increase_DPI(picture, 600), QStringLiteral("x.png"), nullptr)
+                                                     : QByteArray();
+    };
+    for (Job &job : jobs)
+        job.png = make(job);
+    std::vector<QByteArray> parallel(jobs.size());
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            for (size_t i = size_t(t); i < jobs.size(); i += 4)
+                parallel[i] = make(jobs[i]);
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        ASSERT_FALSE(jobs[i].png.isEmpty()) << jobs[i].value.toStdString();
+        EXPECT_EQ(parallel[i], jobs[i].png) << jobs[i].title.toStdString() << " " << jobs[i].value.toStdString();
     }
 }
