@@ -3,12 +3,16 @@
 // `bench_datamatrix --write-urls=FILE` writes them one a line (for comparing other encoders on the
 // same data) and exits.
 
+#include "../tests/tools/SymbolRender.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
 #include "platform/Files.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstring>
 #include <random>
@@ -84,6 +88,50 @@ void BM_UrlsToPngFiles(benchmark::State &state)
 }
 BENCHMARK(BM_UrlsToPngFiles)->Unit(benchmark::kMillisecond);
 
+// The Barcode mode's whole route as the batch takes it: encoder, module picture, framing, 600 DPI,
+// PNG file.
+void BM_UrlsThroughThePipeline600Dpi(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        int n = 0;
+        for (const QByteArray &u : urls()) {
+            const QString path = dir.filePath(QStringLiteral("%1.png").arg(++n, 4, 10, QLatin1Char('0')));
+            if (symboltool::writeSymbol(QStringLiteral("DataMatrix"), QString::fromLatin1(u), path, 600)
+                != symboltool::Status::Written) {
+                state.SkipWithError("the pipeline failed");
+                return;
+            }
+            bytes += QFileInfo(path).size();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(urls().size()));
+    state.counters["png_bytes_avg"] = double(bytes) / double(state.iterations() * std::int64_t(urls().size()));
+}
+BENCHMARK(BM_UrlsThroughThePipeline600Dpi)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The same route in memory: the per-symbol work without the file system.
+void BM_UrlsThroughThePipeline600DpiInMemory(benchmark::State &state)
+{
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        for (const QByteArray &u : urls()) {
+            symboltool::Status status = symboltool::Status::Written;
+            const platform::Picture picture = symboltool::renderSymbol(QStringLiteral("DataMatrix"), QString::fromLatin1(u), status);
+            const QByteArray png = Encode_gen_image(Increase_DPI(picture, 600), QStringLiteral("s.png"), nullptr);
+            if (png.isEmpty()) {
+                state.SkipWithError("the pipeline failed");
+                return;
+            }
+            bytes += png.size();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(urls().size()));
+    state.counters["png_bytes_avg"] = double(bytes) / double(state.iterations() * std::int64_t(urls().size()));
+}
+BENCHMARK(BM_UrlsThroughThePipeline600DpiInMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 void BM_Largest144(benchmark::State &state)
 {
     // Mixed text that fills the largest size under the automatic encodation.
@@ -124,6 +172,9 @@ int main(int argc, char **argv)
             return f.flush() ? 0 : 1;
         }
     }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,17 +1,18 @@
 // PDF417 throughput: 1,000 URLs made into PNG files, and one 1,800-byte symbol at level 5.
 // Run with --urls-out=FILE to write the same URLs, one a line, for a comparison with other tools.
 
+#include "../tests/tools/SymbolRender.h"
 #include "core/Globals.h"
 #include "engines/pdf417/pdf417Tool.h"
 #include "barcodemode/pdf417View.h"
 #include "engines/pdf417/pdf417lib.h"
+#include "platform/PngWriter.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -39,14 +40,10 @@ QStringList urls()
     return list;
 }
 
+// PNG data as the application writes it.
 QByteArray png(const QImage &image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.write(image);
-    return bytes;
+    return platform::pngData(image, image.dotsPerMeterX(), image.dotsPerMeterY());
 }
 
 // 1,800 bytes of order data: long digit runs between short texts, so level 5 fits.
@@ -121,6 +118,50 @@ void BM_UrlsThroughTheView600DpiNoPng(benchmark::State &state)
     state.counters["symbols/s"] = benchmark::Counter(double(state.iterations()) * list.size(), benchmark::Counter::kIsRate);
 }
 
+// The Barcode mode's whole route as the batch takes it: view, module picture, framing, 600 DPI, PNG
+// file.
+void BM_UrlsThroughThePipeline600Dpi(benchmark::State &state)
+{
+    const QStringList list = urls();
+    resetGlobalsForTests();
+    QTemporaryDir dir;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        int n = 0;
+        for (const QString &u : list) {
+            const QString path = dir.filePath(QStringLiteral("%1.png").arg(++n, 4, 10, QLatin1Char('0')));
+            if (symboltool::writeSymbol(QStringLiteral("PDF417"), u, path, 600) != symboltool::Status::Written) {
+                state.SkipWithError("the pipeline failed");
+                return;
+            }
+            bytes += QFileInfo(path).size();
+        }
+    }
+    state.counters["symbols/s"] = benchmark::Counter(double(state.iterations()) * list.size(), benchmark::Counter::kIsRate);
+    state.counters["png_bytes_avg"] = double(bytes) / double(state.iterations() * list.size());
+}
+
+
+// The same route in memory: the per-symbol work without the file system.
+void BM_UrlsThroughThePipeline600DpiInMemory(benchmark::State &state)
+{
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        for (const QString &u : urls()) {
+            symboltool::Status status = symboltool::Status::Written;
+            const platform::Picture picture = symboltool::renderSymbol(QStringLiteral("PDF417"), u, status);
+            const QByteArray png = Encode_gen_image(Increase_DPI(picture, 600), QStringLiteral("s.png"), nullptr);
+            if (png.isEmpty()) {
+                state.SkipWithError("the pipeline failed");
+                return;
+            }
+            bytes += png.size();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(urls().size()));
+    state.counters["png_bytes_avg"] = double(bytes) / double(state.iterations() * std::int64_t(urls().size()));
+}
+
 // Encoding only (segmentation, compaction, correction, bitmap) of the URLs.
 void BM_UrlsEncodeOnly(benchmark::State &state)
 {
@@ -171,6 +212,8 @@ void BM_Large1800BytesLevel5(benchmark::State &state)
 BENCHMARK(BM_UrlsToPngFiles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UrlsToPngThroughTheView600Dpi)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_UrlsThroughTheView600DpiNoPng)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_UrlsThroughThePipeline600Dpi)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_UrlsThroughThePipeline600DpiInMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_UrlsEncodeOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Large1800BytesLevel5)->Unit(benchmark::kMillisecond);
 

@@ -4,10 +4,12 @@
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
+#include "engines/render/BarcodePictureLayout.h"
 #include "engines/render/NKDBarcodeImage.h"
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
+#include "platform/WholePixels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +56,26 @@ void setShown(QWidget *w, bool shown)
 {
     if (w)
         w->setVisible(shown);
+}
+
+// A picture that would exceed the raster limits at the output resolution holds a value too long:
+// it is refused before anything that size is allocated.
+bool tooLargeForOutput(const QSizeF &points)
+{
+    return !platform::rasterFits(platform::Picture::pixelSize(points, double(USED_DPI_VALUE)));
+}
+
+// The error label's own text, kept while it shows the too-long message instead.
+const char *const kPlainErrorText = "tagoraPlainErrorText";
+
+// The invalid state of a value too long: the blank preview (already set) with the message.
+void showTooLong(QLabel *errorLabel)
+{
+    if (!errorLabel)
+        return;
+    if (!errorLabel->property(kPlainErrorText).isValid())
+        errorLabel->setProperty(kPlainErrorText, errorLabel->text());
+    errorLabel->setText(invalid_barcode_msg);
 }
 
 } // namespace
@@ -200,6 +222,13 @@ platform::Picture BarcodeEditor::Get_Image_From_Barcode(NKDBarcode *model, bool 
 {
     if (!fromBatch && !Check_And_Validat_Barcode(false, false))
         return {};
+    if (model && tooLargeForOutput(render::linearFrame(*model))) {
+        if (draw) {
+            Set_Blank_Image();
+            showTooLong(preview().errorLabel);
+        }
+        return {};
+    }
     const platform::Picture picture = imageFromBarcode(model, model ? currentRenderSettings() : nullptr);
     if (draw)
         Set_Barcode_On_Panel(picture);
@@ -227,6 +256,13 @@ platform::Picture BarcodeEditor::Get_Image_From_barcode_image(const platform::Pi
     Set_2d_Barcode_Height(image);
     Set_2d_Barcode_Width(image);
     const platform::Picture picture = imageFromBarcodeImage(image, currentRenderSettings());
+    if (tooLargeForOutput(picture.size())) {
+        if (draw) {
+            Set_Blank_Image();
+            showTooLong(preview().errorLabel);
+        }
+        return {};
+    }
     if (draw)
         Set_Barcode_On_Panel(picture);
     return picture;
@@ -254,8 +290,12 @@ void BarcodeEditor::Set_Blank_Image()
         *p.symbol = platform::Picture();
     if (p.view)
         p.view->setPicture(platform::Picture());
-    if (p.errorLabel)
+    if (p.errorLabel) {
+        const QVariant plain = p.errorLabel->property(kPlainErrorText);
+        if (plain.isValid())
+            p.errorLabel->setText(plain.toString());
         p.errorLabel->show();
+    }
 }
 
 int BarcodeEditor::Get_Print_State()

@@ -3,12 +3,11 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
-#include "engines/datamatrix/image.h"
 #include "barcodemode/pdf417View.h"
+#include "engines/pdf417/pdf417Bitmap.h"
 #include "engines/qr/QREncoder.h"
 #include "engines/qr/QrGenerator.h"
-
-#include <QPainter>
+#include "platform/WholePixels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +18,15 @@ namespace twod {
 namespace {
 
 std::uint32_t component(float value) { return std::uint32_t(std::lround(double(value) * 255.0)) & 0xFFu; }
+
+// Raised to the output resolution. A symbol too large for that stays as it is: the picture framed
+// around it is then refused as a value too long, instead of the symbol silently vanishing.
+platform::Picture raisedForOutput(const platform::Picture &picture, double dpi)
+{
+    if (picture.isNull() || !(dpi > 0) || !platform::rasterFits(platform::Picture::pixelSize(picture.size(), dpi)))
+        return picture;
+    return Increase_DPI(picture, dpi);
+}
 
 } // namespace
 
@@ -57,10 +65,7 @@ platform::Picture qrByGenerator(const QString &value, const QString &level, cons
         Show_NSLog_Message(QStringLiteral("Error: Failed to apply color filter."));
         return {};
     }
-    platform::Picture picture = qr::scaledToSize(coloured, size);
-    if (!picture.isNull() && dpi > 0)
-        picture = Increase_DPI(picture, dpi);
-    return picture;
+    return raisedForOutput(qr::scaledToSize(coloured, size), dpi);
 }
 
 platform::Picture qrByEncoder(const QString &value, int level, int version, int side, const QColor &barColour,
@@ -82,59 +87,57 @@ int pdf417Symbol(pdf417View &view, const QString &value, int width, int height, 
     view.setFrameSize(QSizeF(width, height));
     const int result = view.drawWithText(value);
     if (result == pdf417View::ImageReady && symbol)
-        *symbol = view.getImage();
+        *symbol = pdf417Picture(view, QSizeF(width, height));
     return result;
+}
+
+platform::Picture pdf417Picture(const pdf417View &view, const QSizeF &size, bool raiseAsTheView)
+{
+    if (view.getImageState() != pdf417View::ImageReady || size.isEmpty())
+        return {};
+    // The view stretches its bitmap to the frame; its modules travel as a grid instead, so that
+    // wherever the picture is put on pixels every module is the same whole rectangle of them.
+    platform::ModuleGrid grid;
+    grid.cells = pdf417::bitmapImage(view.param());
+    grid.cellsRect = QRectF(QPointF(0, 0), size);
+    const platform::Picture shown = view.getImage();
+    platform::Picture picture = platform::Picture::fromModules(grid, size);
+    if (picture.isNull())
+        return shown;
+    // Raised as the view raised its own bitmap: at the resolution that bitmap records.
+    const QImage bitmap = shown.image();
+    if (raiseAsTheView && !bitmap.isNull() && bitmap.width() != grid.cells.width() && bitmap.dotsPerMeterX() > 0)
+        picture = raisedForOutput(picture, std::round(bitmap.dotsPerMeterX() * 0.0254));
+    return picture;
 }
 
 QImage dataMatrixImage(const QByteArray &comment, int W, int H, const std::uint8_t *grid, const QColor &moduleColour,
                        const QColor &beneath, QString *error)
 {
-    auto failed = [&](const QString &why) {
+    Q_UNUSED(comment);   // the value went into a PNG comment while the image was a file
+    if (W <= 0 || H <= 0 || !grid) {
         if (error)
-            *error = why;
-        return QImage();
-    };
-    if (W <= 0 || H <= 0 || !grid)
-        return failed(QStringLiteral("No symbol to draw."));
-    datamatrix::ImagePtr image = datamatrix::makeImage(W + 2, H + 2, 2);
-    if (!image)
-        return failed(QStringLiteral("No symbol image could be made."));
-    // The background entry is fully transparent whatever the colour: what shows through is painted
-    // beneath. Red stays red: the writer reads red from bits 23-16.
-    image->palette[0] = 0xFF000000u | packRGB(beneath.isValid() ? beneath : QColor(Qt::white));
-    image->palette[1] = packRGB(moduleColour);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (grid[std::size_t(y) * std::size_t(W) + std::size_t(x)])
-                image->pixel(x + 1, H - y) = 1;
-    QByteArray png;
-    QString why;
-    if (!datamatrix::ImageWritePNGzToBuffer(image.get(), &png, -1, -1, comment, 9, &why))
-        return failed(why);
-    QImage symbol = QImage::fromData(png, "PNG");
-    if (symbol.isNull())
-        return failed(QStringLiteral("The symbol image could not be read back."));
-    symbol = symbol.convertToFormat(QImage::Format_ARGB32);
-    if (beneath.isValid() && beneath.alpha() > 0) {
-        QImage ground(symbol.size(), QImage::Format_ARGB32);
-        if (ground.isNull())
-            return failed(QStringLiteral("No symbol image could be made."));
-        ground.fill(beneath);
-        QPainter p(&ground);
-        p.drawImage(0, 0, symbol);
-        p.end();
-        symbol = ground;
+            *error = QStringLiteral("No symbol to draw.");
+        return {};
     }
-    return symbol;
+    // The background entry is transparent whatever its colour; the background the picture is
+    // framed on shows through, so it is painted beneath when it has some opacity. The module entry
+    // is opaque (its packing drops alpha).
+    const QRgb light = beneath.isValid() && beneath.alpha() > 0 ? beneath.rgba() : qRgba(255, 255, 255, 0);
+    const std::uint32_t bars = packRGB(moduleColour);
+    const QRgb dark = qRgb(int((bars >> 16) & 0xFF), int((bars >> 8) & 0xFF), int(bars & 0xFF));
+    const QImage cells = datamatrix::symbolCells(W, H, grid, light, dark);
+    if (cells.isNull() && error)
+        *error = QStringLiteral("No symbol image could be made.");
+    return cells;
 }
 
 platform::Picture dataMatrixPicture(const QImage &image, int W, int H, int module, int border, int dpi)
 {
-    if (image.isNull())
+    if (image.isNull() || image.width() != W + 2 || image.height() != H + 2)
         return {};
-    const platform::Picture picture =
-        platform::Picture::fromImage(image, QSizeF(double(W) * module + border, double(H) * module + border));
-    return dpi > 0 ? Increase_DPI(picture, dpi) : picture;
+    const platform::Picture picture = datamatrix::symbolPicture(image, module, border);
+    return raisedForOutput(picture, dpi);
 }
 
 datamatrix::Ecc200Request dataMatrixRequest(const QString &formatItem, const QString &encodingItem,

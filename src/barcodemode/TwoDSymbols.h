@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 
 #include <cstdint>
@@ -45,20 +46,26 @@ platform::Picture qrByEncoder(const QString &value, int level, int version, int 
 
 // PDF417 through the view: its frame becomes width x height points, the value is encoded with the
 // view's error level. Answers the view's result (0 made, 1 empty value, 2 encoder failure) and, on
-// success, the symbol in *symbol.
+// success, the symbol in *symbol (as pdf417Picture makes it).
 int pdf417Symbol(pdf417View &view, const QString &value, int width, int height, platform::Picture *symbol);
+// The view's last symbol as a module grid picture of that size: the modules stretched to it as the
+// view stretches them, each the same whole rectangle of pixels wherever it is rasterised, raised
+// to the resolution the view raised its own bitmap to (unless raiseAsTheView is false). Null when
+// the view holds no symbol.
+platform::Picture pdf417Picture(const pdf417View &view, const QSizeF &size, bool raiseAsTheView = true);
 
 // The DataMatrix palette image of a grid (W x H bytes, row after row, non-zero dark, row 0 the
-// bottom) with a one-module border, encoded as PNG in memory with the value as its comment and read
-// back: (W + 2) x (H + 2) pixels. Palette entry 0 (background and border) is always fully
-// transparent, entry 1 the module colour, opaque. When beneath has some opacity it is painted under
-// the symbol, so the light modules and the border show the background the picture is framed on.
-// Null, with the reason in *error, when the image cannot be made.
+// bottom) with a one-module border, one pixel per module: (W + 2) x (H + 2) pixels, built straight
+// from the grid. The light entry (background and border) is transparent, showing beneath where
+// beneath has some opacity (the background the picture is framed on); the module entry is the
+// module colour, opaque. comment is no longer used. Null, with the reason in *error, when the image
+// cannot be made.
 QImage dataMatrixImage(const QByteArray &comment, int W, int H, const std::uint8_t *grid, const QColor &moduleColour,
                        const QColor &beneath, QString *error = nullptr);
 
-// The symbol image as a picture of (W x module + border) by (H x module + border) points, raised to
-// dpi when dpi > 0.
+// The symbol image as a module grid picture of (W x module + border) by (H x module + border)
+// points (square modules of module points, centred), raised to dpi when dpi > 0. Null unless the
+// image is (W + 2) x (H + 2).
 platform::Picture dataMatrixPicture(const QImage &image, int W, int H, int module, int border, int dpi);
 
 // The encoder's request for a format item ("Auto", "C10X10" ...) and an encodation item ("Auto",

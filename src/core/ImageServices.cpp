@@ -3,11 +3,10 @@
 #include "core/Messages.h"
 #include "platform/Files.h"
 #include "platform/GifWriter.h"
+#include "platform/PngWriter.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QHash>
-#include <QList>
 #include <QImageWriter>
 #include <QIODevice>
 #include <QPainter>
@@ -70,51 +69,17 @@ QImage flattenedOnWhite(const QImage &image)
     return out;
 }
 
-// The same pixels as a palette image when they use at most 256 colours (alpha included), else a
-// null image. Symbols nearly always qualify, and a palette PNG is a quarter of the data to
-// compress.
-QImage exactPaletteImage(const QImage &image)
+// The pixels per metre a file records for a bitmap shown at that many points: the resolution the
+// bitmap was made at when it carries one that gives its pixel count (a raster is ceil(dpi x points /
+// 72) pixels, so the requested resolution is kept exactly), else pixels per point x 72.
+int recordedDotsPerMeter(int pixels, double points, int carried)
 {
-    // Premultiplied pixels are read as they are; the table is unpremultiplied at the end.
-    const bool premultiplied = image.format() == QImage::Format_ARGB32_Premultiplied;
-    const QImage src = premultiplied ? image : image.convertToFormat(QImage::Format_ARGB32);
-    const int w = src.width();
-    const int h = src.height();
-    QList<QRgb> table;
-    QHash<QRgb, int> index;
-    QImage out(w, h, QImage::Format_Indexed8);
-    if (out.isNull())
-        return {};
-    for (int y = 0; y < h; ++y) {
-        const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
-        uchar *line = out.scanLine(y);
-        QRgb previous = 0;
-        int previousIndex = -1;
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = in[x];
-            if (c == previous && previousIndex >= 0) {
-                line[x] = uchar(previousIndex);
-                continue;
-            }
-            auto it = index.constFind(c);
-            if (it == index.constEnd()) {
-                if (table.size() == 256)
-                    return {};
-                it = index.insert(c, int(table.size()));
-                table.append(c);
-            }
-            previous = c;
-            previousIndex = it.value();
-            line[x] = uchar(previousIndex);
-        }
+    if (carried > 0 && points > 0) {
+        const double made = carried * 0.0254 * points / 72.0;
+        if (pixels - made > -1e-6 && pixels - made < 1.0 - 1e-6)
+            return carried;
     }
-    if (premultiplied)
-        for (QRgb &c : table)
-            c = qUnpremultiply(c);
-    out.setColorTable(table);
-    out.setDotsPerMeterX(image.dotsPerMeterX());
-    out.setDotsPerMeterY(image.dotsPerMeterY());
-    return out;
+    return int(std::lround(pixels / points * 72.0 / 0.0254));
 }
 
 bool fail(const QString &path, const QString &why)
@@ -141,32 +106,33 @@ QByteArray Encode_gen_image(const platform::Picture &image, const QString &file_
             return pdf.isEmpty() ? failWith(QStringLiteral("The PDF data could not be made.")) : pdf;
         }
 
-        QImage bitmap = image.isVector() ? image.toImage(72) : image.image();
+        QImage bitmap = image.image().isNull() ? image.toImage(72) : image.image();
         if (bitmap.isNull())
             return failWith(QStringLiteral("Invalid image"));
-        // The resolution the file records: pixels per point x 72.
-        bitmap.setDotsPerMeterX(int(std::lround(bitmap.width() / image.size().width() * 72.0 / 0.0254)));
-        bitmap.setDotsPerMeterY(int(std::lround(bitmap.height() / image.size().height() * 72.0 / 0.0254)));
+        const int dpmX = recordedDotsPerMeter(bitmap.width(), image.size().width(), bitmap.dotsPerMeterX());
+        const int dpmY = recordedDotsPerMeter(bitmap.height(), image.size().height(), bitmap.dotsPerMeterY());
 
+        if (kind == FileKind::Png) {
+            QString why;
+            const QByteArray png = platform::pngData(bitmap, dpmX, dpmY, &why);
+            return png.isEmpty() ? failWith(why) : png;
+        }
         if (kind == FileKind::Gif) {
             QString why;
             const QByteArray gif = platform::gifData(bitmap, &why);
             return gif.isEmpty() ? failWith(why) : gif;
         }
 
-        QByteArray format = "png";
-        if (kind == FileKind::Jpeg) {
+        QByteArray format = "tiff";
+        if (kind == FileKind::Jpeg)
             format = "jpeg";
-            bitmap = flattenedOnWhite(bitmap);
-        } else if (kind == FileKind::Bmp) {
+        else if (kind == FileKind::Bmp)
             format = "bmp";
+        if (kind != FileKind::Tiff && bitmap.hasAlphaChannel())
             bitmap = flattenedOnWhite(bitmap);
-        } else if (kind == FileKind::Tiff) {
-            format = "tiff";
-        } else {
-            const QImage palette = exactPaletteImage(bitmap);
-            if (!palette.isNull())
-                bitmap = palette;
+        if (bitmap.dotsPerMeterX() != dpmX || bitmap.dotsPerMeterY() != dpmY) {
+            bitmap.setDotsPerMeterX(dpmX);
+            bitmap.setDotsPerMeterY(dpmY);
         }
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -176,8 +142,6 @@ QByteArray Encode_gen_image(const platform::Picture &image, const QString &file_
             writer.setQuality(100);   // compression factor 1.0: best quality
         if (kind == FileKind::Tiff)
             writer.setCompression(1);   // lossless LZW
-        if (kind == FileKind::Png)
-            writer.setCompression(1);   // barcodes are flat colour: fast deflate costs little size
         if (!writer.write(bitmap))
             return failWith(writer.errorString());
         return bytes;

@@ -12,14 +12,18 @@
 float Points_to_MM_Convert(float points);
 float MM_to_Points_Convert(float millimetres);
 
-// Renders the picture into a bitmap of ceil(dpi x points / 72) pixels each way (nearest neighbour),
-// keeping its size in points. A null picture gives the log line "Invalid image" and a null picture.
+// Renders the picture into a bitmap of ceil(dpi x points / 72) pixels each way (nearest neighbour,
+// bars and modules on whole pixels), keeping its size in points; the bitmap records dpi exactly and
+// is made in the leanest form its content allows (see Picture::toImage). A null picture, or one
+// beyond the raster limits, gives the log line "Invalid image" and a null picture.
 platform::Picture Increase_DPI(const platform::Picture &image, double dpi);
 
 // Writes the picture in the format its extension names, in upper case: "JPG" and "JPEG" JPEG, "PNG"
 // PNG, "BMP" BMP, "GIF" GIF, "TIF" and "TIFF" TIFF, "PDF" one PDF page of the picture's size; any
-// other extension (or none) PNG. Bitmaps record the resolution pixels / points x 72; a vector
-// picture is written at 72 DPI. The new file replaces the old one only once it is complete, so a
+// other extension (or none) PNG. Bitmaps record the resolution they were raised to when it gives
+// their pixel count (so an export at 600 DPI reads 600 exactly), else pixels / points x 72; a
+// vector picture is written at 72 DPI. PNG goes through our own writer (one bit, palette or grey as
+// the bitmap is; compressed). The new file replaces the old one only once it is complete, so a
 // failed write keeps the old file. Answers success; a failure is logged.
 bool Save_gen_image(const platform::Picture &image, const QString &file_path_val);
 // The bytes Save_gen_image writes for that path's extension; empty with the reason in error on

@@ -5,7 +5,9 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -34,6 +36,40 @@ QString gifError(int code)
 unsigned char onWhite(int value, int alpha)
 {
     return static_cast<unsigned char>((value * alpha + 255 * (255 - alpha) + 127) / 255);
+}
+
+// Folds the palette entry fewest opaque pixels use into the entry nearest to it in colour, and
+// renumbers the pixels, so the palette is one entry shorter.
+void mergeLeastUsedColour(QList<QRgb> &palette, std::vector<GifPixelType> &pixels, const std::vector<bool> &clear)
+{
+    std::vector<size_t> uses(size_t(palette.size()), 0);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        if (!clear[i] && pixels[i] < uses.size())
+            ++uses[pixels[i]];
+    const int gone = int(std::min_element(uses.begin(), uses.end()) - uses.begin());
+    const QRgb c = palette.at(gone);
+    int nearest = gone == 0 ? 1 : 0;
+    int best = -1;
+    for (int i = 0; i < palette.size(); ++i) {
+        if (i == gone)
+            continue;
+        const QRgb o = palette.at(i);
+        const int d = (qRed(c) - qRed(o)) * (qRed(c) - qRed(o)) + (qGreen(c) - qGreen(o)) * (qGreen(c) - qGreen(o))
+                      + (qBlue(c) - qBlue(o)) * (qBlue(c) - qBlue(o));
+        if (best < 0 || d < best) {
+            best = d;
+            nearest = i;
+        }
+    }
+    std::vector<GifPixelType> renumber(size_t(palette.size()));
+    for (int i = 0; i < palette.size(); ++i) {
+        const int target = i == gone ? nearest : i;
+        renumber[size_t(i)] = GifPixelType(target > gone ? target - 1 : target);
+    }
+    for (GifPixelType &p : pixels)
+        if (p < renumber.size())
+            p = renumber[p];
+    palette.removeAt(gone);
 }
 
 } // namespace
@@ -105,13 +141,14 @@ QByteArray gifData(const QImage &image, QString *error)
     } else {
         const QImage reduced = opaque.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
         palette = reduced.colorTable();
-        if (palette.size() > limit)
-            return fail(QStringLiteral("The colours could not be reduced."));
         for (int y = 0; y < h; ++y) {
             const uchar *line = reduced.constScanLine(y);
             for (int x = 0; x < w; ++x)
                 pixels[size_t(y) * size_t(w) + size_t(x)] = line[x];
         }
+        // Qt reduces to a full table of 256; the transparent colour needs one of them.
+        while (palette.size() > limit)
+            mergeLeastUsedColour(palette, pixels, clear);
     }
     int transparentIndex = -1;
     if (transparent) {

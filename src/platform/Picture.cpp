@@ -1,17 +1,117 @@
 #include "platform/Picture.h"
 
+#include "platform/RasterImage.h"
+#include "platform/WholePixels.h"
+
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace platform {
 
-Picture Picture::record(const QSizeF &points, PaintRoutine paint)
+namespace {
+
+// The grid at that pixel size in the leanest format that holds its colours: one bit for two opaque
+// colours, a palette for more (with a clear entry where the grid leaves pixels unpainted).
+QImage gridImage(const ModuleGrid &grid, const QSizeF &points, const QSize &px)
+{
+    const QTransform toDevice = QTransform::fromScale(px.width() / points.width(), px.height() / points.height());
+    const GridPlacement placement = placeGrid(grid, points, toDevice);
+    if (placement.isNull())
+        return {};
+    QList<QRgb> colours = grid.cells.colorTable();
+    if (grid.surround.isValid())
+        colours.prepend(grid.surround.rgba());
+    const QRect image(QPoint(0, 0), px);
+    const QRect cells(placement.origin, QSize(grid.cells.width() * placement.moduleWidth,
+                                              grid.cells.height() * placement.moduleHeight));
+    const bool covered = grid.surround.isValid() ? placement.target.contains(image) : cells.intersected(placement.target).contains(image);
+    if (!covered)
+        colours.prepend(qRgba(0, 0, 0, 0));
+    QList<QRgb> table = raster::distinctColours(colours, 256);
+    if (table.isEmpty())
+        return {};
+    const bool opaque = std::all_of(table.cbegin(), table.cend(), [](QRgb c) { return qAlpha(c) == 255; });
+    const QImage::Format format = opaque && table.size() <= 2 ? QImage::Format_Mono : QImage::Format_Indexed8;
+    if (format == QImage::Format_Mono && table.size() == 1)
+        table.append(table.first());
+    QImage out = raster::pooledImage(px, format);
+    if (out.isNull())
+        return {};
+    out.setColorTable(table);
+    if (!covered)
+        raster::fillRect(out, out.rect(), 0);
+    rasteriseGrid(out, grid, placement, [&table](QRgb c) { return uint(std::max<qsizetype>(table.indexOf(c), 0)); });
+    return out;
+}
+
+// A palette or grey bitmap enlarged (or reduced) nearest neighbour into the same form, each target
+// pixel taking the source pixel under its centre: symbol bitmaps stay one byte (or, written, one
+// bit) a pixel instead of becoming 32-bit.
+QImage scaledNearest(const QImage &bitmap, const QSize &px)
+{
+    const QImage src = bitmap.format() == QImage::Format_Grayscale8 || bitmap.format() == QImage::Format_Indexed8
+                           ? bitmap
+                           : bitmap.convertToFormat(QImage::Format_Indexed8);
+    if (src.isNull() || (src.format() == QImage::Format_Indexed8 && src.colorCount() == 0))
+        return {};
+    QImage out = raster::pooledImage(px, src.format());
+    if (out.isNull())
+        return {};
+    if (src.format() == QImage::Format_Indexed8)
+        out.setColorTable(src.colorTable());
+    std::vector<int> column(size_t(px.width()));
+    for (int x = 0; x < px.width(); ++x)
+        column[size_t(x)] = std::min(src.width() - 1, int((x + 0.5) * src.width() / px.width()));
+    int previous = -1;
+    for (int y = 0; y < px.height(); ++y) {
+        const int sy = std::min(src.height() - 1, int((y + 0.5) * src.height() / px.height()));
+        uchar *line = out.scanLine(y);
+        if (sy == previous) {
+            std::memcpy(line, out.constScanLine(y - 1), size_t(px.width()));
+            continue;
+        }
+        const uchar *in = src.constScanLine(sy);
+        for (int x = 0; x < px.width(); ++x)
+            line[x] = in[column[size_t(x)]];
+        previous = sy;
+    }
+    return out;
+}
+
+void setResolution(QImage &image, double dpi)
+{
+    const int dpm = int(std::lround(dpi / 0.0254));
+    image.setDotsPerMeterX(dpm);
+    image.setDotsPerMeterY(dpm);
+}
+
+} // namespace
+
+Picture Picture::record(const QSizeF &points, PaintRoutine paint, RasterRoutine raster)
 {
     Picture p;
     p.m_size = points;
     if (paint)
         p.m_paint = std::make_shared<const PaintRoutine>(std::move(paint));
+    if (p.m_paint && raster)
+        p.m_raster = std::make_shared<const RasterRoutine>(std::move(raster));
+    return p;
+}
+
+Picture Picture::fromModules(const ModuleGrid &grid, const QSizeF &points, const QImage &bitmap)
+{
+    ModuleGrid g = grid;
+    g.cells = indexedCells(grid.cells);
+    if (g.isNull() || points.isEmpty())
+        return {};
+    Picture p;
+    p.m_size = points;
+    p.m_grid = std::make_shared<const ModuleGrid>(std::move(g));
+    p.m_image = bitmap.isNull() ? grid.cells : bitmap;
     return p;
 }
 
@@ -40,6 +140,8 @@ void Picture::draw(QPainter &painter, const QRectF &target, bool smooth) const
         painter.scale(target.width() / m_size.width(), target.height() / m_size.height());
         painter.setClipRect(QRectF(QPointF(0, 0), m_size), Qt::IntersectClip);
         (*m_paint)(painter);
+    } else if (m_grid) {
+        paintGrid(painter, *m_grid, m_size, target);
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         painter.drawImage(target, m_image);
@@ -59,8 +161,20 @@ QImage Picture::toImage(double dpi) const
     if (isNull() || dpi <= 0)
         return {};
     const QSize px = pixelSize(m_size, dpi);
-    if (px.isEmpty())
+    if (px.isEmpty() || !rasterFits(px))
         return {};
+    QImage made;
+    if (m_raster)
+        made = (*m_raster)(px, dpi);
+    else if (m_grid)
+        made = gridImage(*m_grid, m_size, px);
+    else if (!m_paint && (m_image.format() == QImage::Format_Mono || m_image.format() == QImage::Format_MonoLSB
+                          || m_image.format() == QImage::Format_Indexed8 || m_image.format() == QImage::Format_Grayscale8))
+        made = scaledNearest(m_image, px);
+    if (!made.isNull()) {
+        setResolution(made, dpi);
+        return made;
+    }
     QImage out(px, QImage::Format_ARGB32_Premultiplied);
     if (out.isNull())
         return {};   // too large to allocate
@@ -77,14 +191,14 @@ QImage Picture::toImage(double dpi) const
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
             p.scale(px.width() / m_size.width(), px.height() / m_size.height());
             (*m_paint)(p);
+        } else if (m_grid) {
+            paintGrid(p, *m_grid, m_size, QRectF(QPointF(0, 0), QSizeF(px)));
         } else {
             p.setRenderHint(QPainter::SmoothPixmapTransform, false);   // nearest neighbour
             p.drawImage(QRectF(QPointF(0, 0), QSizeF(px)), m_image);
         }
     }
-    const int dpm = int(std::lround(dpi / 0.0254));
-    out.setDotsPerMeterX(dpm);
-    out.setDotsPerMeterY(dpm);
+    setResolution(out, dpi);
     return out;
 }
 
@@ -95,6 +209,11 @@ Picture Picture::raisedTo(double dpi) const
     const QImage bitmap = toImage(dpi);
     if (bitmap.isNull())
         return {};
+    if (m_grid) {
+        Picture raised = *this;
+        raised.m_image = bitmap;
+        return raised;
+    }
     return fromImage(bitmap, m_size);
 }
 

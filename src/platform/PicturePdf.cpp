@@ -66,8 +66,7 @@ QByteArray Picture::pdfData() const
         if (m_paint) {
             (*m_paint)(painter);
         } else {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            painter.drawImage(QRectF(QPointF(0, 0), m_size), m_image);
+            draw(painter, QRectF(QPointF(0, 0), m_size));
         }
         painter.end();
     }

@@ -179,14 +179,15 @@ TEST(TwoDDataMatrix, LightModulesShowTheBackgroundWhateverItsAlpha)
         w.generate(QStringLiteral("12"));
         const QImage img = w.exported().convertToFormat(QImage::Format_ARGB32);
         Probe p;
-        // The 12 x 12 pixel symbol image fills 10 x 10 + 2 = 102 points, so each of its pixels is
-        // 8.5 points. The top-left module is dark (finder), the one to its right light (clock track).
-        const double u = 102.0 / 12.0;
-        const double sx = (w.c->barcodeMode().width() - 102.0) / 2.0;
-        const double sy = w.c->barcodeMode().TB_margin;
+        // The 10 x 10 symbol's modules are 10 points square, centred in its 10 x 10 + 2 = 102
+        // points, so the symbol starts one point in. The top-left module is dark (finder), the one
+        // to its right light (clock track).
+        const double u = 10.0;
+        const double sx = (w.c->barcodeMode().width() - 102.0) / 2.0 + 1.0;
+        const double sy = w.c->barcodeMode().TB_margin + 1.0;
         p.frame = img.pixelColor(1, 1);
-        p.dark = img.pixelColor(int(sx + 1.5 * u), int(sy + 1.5 * u));
-        p.light = img.pixelColor(int(sx + 2.5 * u), int(sy + 1.5 * u));
+        p.dark = img.pixelColor(int(sx + 0.5 * u), int(sy + 0.5 * u));
+        p.light = img.pixelColor(int(sx + 1.5 * u), int(sy + 0.5 * u));
         return p;
     };
     // Opaque red: not black, not swapped to blue, and the same red as the frame.

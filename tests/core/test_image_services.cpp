@@ -4,6 +4,7 @@
 #include "core/ImageServices.h"
 #include "core/Open_Export_Log.h"
 #include "platform/Files.h"
+#include "platform/ModuleGrid.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 
@@ -23,6 +24,7 @@
 #include <QTimeZone>
 
 #include <atomic>
+#include <cmath>
 #include <thread>
 
 using platform::Picture;
@@ -128,6 +130,67 @@ TEST(ImageServices, SaveChoosesTheEncoderByExtension)
     const QString pdf = dir.filePath(QStringLiteral("k.pdf"));
     ASSERT_TRUE(Save_gen_image(barsPicture(false), pdf));
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF-"));
+}
+
+TEST(ImageServices, RaisedPicturesRecordTheResolutionAskedExactly)
+{
+    // 160.5 points at 203 DPI are 452.5 pixels: the raster has 453, and the file still says 203.
+    QTemporaryDir dir;
+    for (const int dpi : {203, 300, 600}) {
+        const Picture raised = Increase_DPI(barsPicture(false), dpi);
+        const int perMetre = int(std::lround(dpi / 0.0254));
+        for (const char *name : {"r.png", "r.tif", "r.bmp", "r.jpg"}) {
+            const QString path = dir.filePath(QString::fromLatin1(name));
+            ASSERT_TRUE(Save_gen_image(raised, path)) << name;
+            const QImage back(path);
+            EXPECT_EQ(back.dotsPerMeterX(), perMetre) << name << " " << dpi;
+            EXPECT_EQ(back.dotsPerMeterY(), perMetre) << name << " " << dpi;
+            EXPECT_EQ(std::lround(back.dotsPerMeterX() * 0.0254), dpi) << name;
+        }
+        // The bytes as well: the PNG's pHYs chunk.
+        const QByteArray png = Encode_gen_image(raised, QStringLiteral("x.png"), nullptr);
+        const qsizetype at = png.indexOf("pHYs");
+        ASSERT_GT(at, 0);
+        const QByteArray phys = png.mid(at + 4, 9);
+        const quint32 x = (quint32(uchar(phys[0])) << 24) | (quint32(uchar(phys[1])) << 16) | (quint32(uchar(phys[2])) << 8)
+                          | quint32(uchar(phys[3]));
+        EXPECT_EQ(x, quint32(perMetre));
+        EXPECT_EQ(phys[8], char(1));
+    }
+    // A bitmap that carries no resolution of its own records pixels / points x 72.
+    QImage plain(100, 50, QImage::Format_RGB32);
+    plain.fill(Qt::white);
+    const QImage back = QImage::fromData(Encode_gen_image(Picture::fromImage(plain, QSizeF(50, 25)), QStringLiteral("p.png"), nullptr));
+    EXPECT_EQ(back.dotsPerMeterX(), std::lround(144 / 0.0254));
+}
+
+TEST(ImageServices, SymbolsAreWrittenInTheirLeanestForm)
+{
+    // Two opaque colours: one bit a pixel in the PNG; compressed, not stored.
+    const Picture bars = Picture::record(QSizeF(300, 100), [](QPainter &p) {
+        p.fillRect(QRectF(0, 0, 300, 100), Qt::white);
+        for (int i = 0; i < 60; ++i)
+            p.fillRect(QRectF(10 + i * 4.5, 10, 2.25, 80), Qt::black);
+    });
+    platform::ModuleGrid grid;
+    grid.cells = QImage(21, 21, QImage::Format_Indexed8);
+    grid.cells.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 21; ++x)
+            grid.cells.setPixel(x, y, (x * y + x) % 3 == 0 ? 1 : 0);
+    grid.cellsRect = QRectF(0, 0, 60, 60);
+    grid.surround = Qt::white;   // what whole pixels leave over around the modules
+    const Picture modules = Picture::fromModules(grid, QSizeF(60, 60));
+    const QByteArray png = Encode_gen_image(Increase_DPI(modules, 600), QStringLiteral("m.png"), nullptr);
+    ASSERT_TRUE(png.startsWith("\x89PNG"));
+    EXPECT_EQ(int(uchar(png[24])), 1);   // IHDR bit depth
+    EXPECT_EQ(int(uchar(png[25])), 3);   // palette
+    EXPECT_LT(png.size(), 2000);         // 500 x 500 pixels
+    EXPECT_EQ(QImage::fromData(png).size(), QSize(500, 500));
+    // A vector picture painted with shades keeps them: read back as they were painted.
+    const QByteArray barsPng = Encode_gen_image(Increase_DPI(bars, 300), QStringLiteral("b.png"), nullptr);
+    EXPECT_LT(barsPng.size(), 60000);
+    EXPECT_FALSE(QImage::fromData(barsPng).isNull());
 }
 
 TEST(ImageServices, SaveFlattensClearBackgroundsOnlyWhereTheFormatHasNoAlpha)

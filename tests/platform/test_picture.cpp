@@ -196,6 +196,26 @@ TEST(Gif, ManyColoursAreReducedCloseToTheOriginal)
     EXPECT_NEAR(mean(back, 220, 2), mean(img, 220, 2), 12);
 }
 
+TEST(Gif, TransparentPictureWithManyColoursKeepsAPaletteSlotForTransparency)
+{
+    // More than 255 colours and some clear pixels: the reduction must leave one entry free.
+    QImage img(256, 64, QImage::Format_ARGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 256; ++x)
+            img.setPixel(x, y, y < 8 ? qRgba(0, 0, 0, 0) : qRgb(x, y * 4, 255 - x));
+    QString error;
+    const QByteArray gif = platform::gifData(img, &error);
+    ASSERT_FALSE(gif.isEmpty()) << error.toStdString();
+    EXPECT_TRUE(gif.startsWith("GIF89a"));
+    const QImage back = QImage::fromData(gif, "GIF").convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(back.size(), img.size());
+    EXPECT_EQ(qAlpha(back.pixel(100, 3)), 0);
+    EXPECT_EQ(qAlpha(back.pixel(100, 40)), 255);
+    // The colours are still close to the original ones.
+    EXPECT_NEAR(qRed(back.pixel(200, 40)), 200, 40);
+    EXPECT_NEAR(qBlue(back.pixel(30, 40)), 225, 40);
+}
+
 TEST(Gif, BarcodeBitmapDecodesAndBadInputFails)
 {
     const QImage bars = codePicture("GIF 128", 1.0).toImage(300);

@@ -5,6 +5,7 @@
 // raised to the requested resolution and written by the image services. Shared by the symbol_png
 // test program, the tests and the benchmarks.
 
+#include "core/Globals.h"
 #include "core/ImageServices.h"
 #include "barcodemode/BarcodeSizeRules.h"
 #include "barcodemode/TwoDSymbols.h"
@@ -18,6 +19,7 @@
 #include "engines/render/NKDBarcodeImage.h"
 #include "platform/Files.h"
 #include "platform/Picture.h"
+#include "platform/WholePixels.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -84,7 +86,8 @@ inline void registerLinearEngines()
 // The linear model for a title and value, sized by the Barcode mode's height and width rules;
 // nullptr with the status when the title has no engine or the value is refused.
 inline std::unique_ptr<NKDBarcode> makeLinearModel(const QString &title, const QString &value,
-                                                   const std::shared_ptr<const BarcodeSettings> &settings, Status &status)
+                                                   const std::shared_ptr<const BarcodeSettings> &settings, Status &status,
+                                                   float moduleMils = kModuleMils)
 {
     registerLinearEngines();
     if (!Symbologies::isLinear(title) || !Symbologies::hasLinearFactory(title)) {
@@ -106,7 +109,7 @@ inline std::unique_ptr<NKDBarcode> makeLinearModel(const QString &title, const Q
     model->setPrintsCaption(true);
     model->setPrintsHeader(false);
     model->setPrintsFooter(false);
-    model->setBarWidth(kModuleMils / 1000.0f * 72.0f);
+    model->setBarWidth(moduleMils / 1000.0f * 72.0f);
     model->setCaptionFontSize(float(settings->value_font.pointSizeF()));
     model->setHeaderFontSize(float(settings->header_font.pointSizeF()));
     model->setFooterFontSize(float(settings->footer_font.pointSizeF()));
@@ -121,11 +124,13 @@ inline std::unique_ptr<NKDBarcode> makeLinearModel(const QString &title, const Q
     return model;
 }
 
-// The options of the 2D symbologies, as the Barcode mode's lists name them.
+// The options of the 2D symbologies, as the Barcode mode's lists name them, and the module width of
+// the linear ones.
 struct TwoDOptions {
     QString qrLevel = QStringLiteral("L");           // "L", "M", "Q", "H"
     QString dmSize = QStringLiteral("Auto");         // "Auto", "C10X10" ... "C144X144", "C8X18" ... "C16X48"
     QString dmEncoding = QStringLiteral("Auto");     // "Auto", "Ascii", "C40", "Text", "Base256"
+    float moduleMils = kModuleMils;                  // narrowest bar of a linear symbol
 };
 
 inline bool isTwoD(const QString &title)
@@ -149,6 +154,7 @@ inline platform::Picture twoDSymbol(const QString &title, const QString &value, 
     if (value.isEmpty())
         return {};
     if (title == QLatin1String("QR Code")) {
+        // The generator route, encoded once: its module image gives the size too.
         qr::QrGenerator generator;
         generator.setInputMessage(value.toUtf8());
         generator.setInputCorrectionLevel(options.qrLevel);
@@ -157,20 +163,20 @@ inline platform::Picture twoDSymbol(const QString &title, const QString &value, 
             return {};
         const double side = std::max(kQrSidePoints, double(modules.width()));
         const platform::Picture symbol =
-            twod::qrByGenerator(value, options.qrLevel, QColor(Qt::black), QColor(Qt::white), side, 0);
+            qr::scaledToSize(qr::falseColor(modules, QColor(Qt::black), QColor(Qt::white)), side);
         if (!symbol.isNull())
             status = Status::Written;
         return symbol;
     }
     if (title == QLatin1String("PDF417")) {
-        pdf417View view;
-        platform::Picture symbol;
-        if (twod::pdf417Symbol(view, value, 1, 1, &symbol) != pdf417View::ImageReady)
+        // Encoded once; the picture takes one point per module and three per row.
+        pdf417View view(QRectF(0, 0, 1, 1));
+        if (view.drawWithText(value) != pdf417View::ImageReady)
             return {};
         const pdf417::_pdf417param &p = view.param();
-        if (twod::pdf417Symbol(view, value, p.bitColumns, p.codeRows * 3, &symbol) != pdf417View::ImageReady)
-            return {};
-        status = Status::Written;
+        const platform::Picture symbol = twod::pdf417Picture(view, QSizeF(p.bitColumns, p.codeRows * 3), false);
+        if (!symbol.isNull())
+            status = Status::Written;
         return symbol;
     }
     if (title == QLatin1String("DataMatrix")) {
@@ -221,7 +227,7 @@ inline platform::Picture renderSymbol(const QString &title, const QString &value
             status = Status::Invalid;
         return picture;
     }
-    const std::unique_ptr<NKDBarcode> model = makeLinearModel(title, value, settings, status);
+    const std::unique_ptr<NKDBarcode> model = makeLinearModel(title, value, settings, status, options.moduleMils);
     if (!model)
         return {};
     platform::Picture picture = imageFromBarcode(model.get(), settings);
@@ -252,6 +258,12 @@ inline Status writeSymbol(const QString &title, const QString &value, const QStr
     const platform::Picture picture = renderSymbol(title, value, status, options, error);
     if (status != Status::Written)
         return status;
+    // A symbol too large to rasterise at this resolution is a value too long, as in the Barcode mode.
+    if (!platform::rasterFits(platform::Picture::pixelSize(picture.size(), dpi))) {
+        if (error)
+            *error = invalid_barcode_msg;
+        return Status::Invalid;
+    }
     return writePicture(picture, path, dpi, error) ? Status::Written : Status::WriteFailed;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/test_picture_tools.h"
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
+#include "tools/SymbolSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -16,53 +17,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <map>
 #include <thread>
 
+using symboltool::Sample;
+using symboltool::landedLinearTitles;
+using symboltool::samples;
+
 namespace {
-
-struct Sample {
-    const char *value;
-    const char *format;    // zxing's name; empty when zxing does not read the symbology
-    const char *decoded;   // what a reader must find, from the symbology's standard
-};
-
-// Examples from the standards' own documents where they give one.
-const std::map<QString, Sample> &samples()
-{
-    static const std::map<QString, Sample> table = {
-        {QStringLiteral("EAN-13"), {"590123412345", "EAN13", "5901234123457"}},
-        {QStringLiteral("EAN-8"), {"9638507", "EAN8", "96385074"}},
-        {QStringLiteral("UPCA"), {"03600029145", "UPCA", "036000291452"}},
-        {QStringLiteral("UPCE"), {"0123456", "UPCE", "01234565"}},
-        {QStringLiteral("Code 128"), {"Tagora-128 x", "Code128", "Tagora-128 x"}},
-        {QStringLiteral("Code 128 SET A"), {"TAGORA 128", "Code128", "TAGORA 128"}},
-        {QStringLiteral("Code 128 SET B"), {"Tagora b128", "Code128", "Tagora b128"}},
-        {QStringLiteral("Code 128 SET C"), {"12345678", "Code128", "12345678"}},
-        {QStringLiteral("Code 39"), {"TAGORA-39", "Code39", "TAGORA-39"}},
-        {QStringLiteral("Extended Code 39"), {"TAGORA-39", "Code39", "TAGORA-39"}},
-        {QStringLiteral("Interleaved 2 of 5"), {"12345678", "ITF", "12345678"}},
-        {QStringLiteral("Codabar"), {"A40156B", "Codabar", "40156"}},
-        {QStringLiteral("Industrial 2 of 5"), {"123456", "", ""}},
-        {QStringLiteral("Modified Plessey"), {"123456", "", ""}},
-        {QStringLiteral("Modified Plessey (Hex)"), {"12AB", "", ""}},
-        {QStringLiteral("PostNet"), {"12345", "", ""}},
-        {QStringLiteral("Planet"), {"12345678901", "", ""}},
-        {QStringLiteral("Royal Mail Barcode (RM4SCC / CBC)"), {"SN34RD1A", "", ""}},
-        {QStringLiteral("Japan Post Barcode"), {"6540123789-A-K-Z", "", ""}},
-    };
-    return table;
-}
-
-QStringList landedLinearTitles()
-{
-    symboltool::registerLinearEngines();
-    QStringList out;
-    for (const QString &title : Symbologies::allTitles())
-        if (Symbologies::isLinear(title) && Symbologies::hasLinearFactory(title))
-            out << title;
-    return out;
-}
 
 // Enough dark pixels that something was drawn.
 bool hasInk(const QImage &img)

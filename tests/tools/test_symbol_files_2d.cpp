@@ -1,6 +1,7 @@
 // QR Code, PDF417 and DataMatrix written by the symbol pipeline (the symbol_png program's): the
 // Barcode mode's 2D drawing framed by the renderer, read back by an independent decoder.
 
+#include "platform/test_picture_tools.h"
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
 
@@ -103,6 +104,24 @@ TEST(SymbolFiles2D, DataMatrixSizesAndEncodations)
                                       dir.filePath(QStringLiteral("no.png")), 300, &why, small),
               symboltool::Status::Invalid);
     EXPECT_TRUE(why.contains(QStringLiteral("10x10"))) << why.toStdString();
+}
+
+TEST(SymbolFiles2D, ModuleGridsDecodeFromPdfAndEps)
+{
+    if (!picturetest::haveTool(QStringLiteral("gs")) || !picturetest::haveTool(QStringLiteral("pdftoppm")))
+        GTEST_SKIP() << "Ghostscript or poppler-utils are not installed";
+    // Vector output draws the module grid at its exact geometry.
+    const QString value = QStringLiteral("Tagora vector 42");
+    for (const QString &title : {QStringLiteral("QR Code"), QStringLiteral("DataMatrix"), QStringLiteral("PDF417")}) {
+        symboltool::Status status;
+        const platform::Picture picture = symboltool::renderSymbol(title, value, status);
+        ASSERT_EQ(status, symboltool::Status::Written) << title.toStdString();
+        const QString format = title == QLatin1String("QR Code") ? QStringLiteral("QRCode") : title;
+        EXPECT_EQ(testsupport::decode(picturetest::rasterisePdf(picture.pdfData(), 300), format).text, value)
+            << title.toStdString() << " PDF";
+        EXPECT_EQ(testsupport::decode(picturetest::rasteriseEps(picture.epsData(), 300), format).text, value)
+            << title.toStdString() << " EPS";
+    }
 }
 
 TEST(SymbolFiles2D, FramedWithTheBarcodeModesMargins)

@@ -5,6 +5,7 @@
 #include "engines/linear/NKDBarcode.h"
 #include "engines/render/NKDBarcodeImage.h"
 #include "engines/render/NKDBarcodeOffscreenView.h"
+#include "platform/PictureView.h"
 #include "platform/test_picture_tools.h"
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
@@ -12,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
@@ -235,4 +239,58 @@ TEST(ViewRendering, PdfOfPartOfTheView)
     }
     EXPECT_TRUE(view->dataWithPDFInsideRect(QRectF()).isEmpty());
     EXPECT_TRUE(view->dataWithEPSInsideBounds().startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+}
+
+TEST(ViewRendering, OnScreenBarsAreWholeDevicePixelsAtAnyPixelRatio)
+{
+    // A symbol shown in the preview on screens of one, one and a half and two device pixels a
+    // point, and through a painter that zooms it: every bar and space a whole number of modules of
+    // whole pixels, nothing blended on the bars' edges.
+    symboltool::Status status;
+    const platform::Picture picture = symboltool::renderSymbol(QStringLiteral("Code 128"), QStringLiteral("Tagora 42"), status);
+    ASSERT_EQ(status, symboltool::Status::Written);
+    const auto model = symboltool::makeLinearModel(QStringLiteral("Code 128"), QStringLiteral("Tagora 42"),
+                                                   symboltool::defaultSettings(), status);
+    ASSERT_TRUE(model);
+    const int modules = int(model->completeBarcode().size());
+    platform::PictureView view;
+    view.resize(picture.size().toSize() + QSize(41, 20));
+    view.setPicture(picture);
+    for (const double ratio : {1.0, 1.5, 2.0, 3.0}) {
+        QImage screen((QSizeF(view.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        screen.setDevicePixelRatio(ratio);
+        screen.fill(Qt::white);
+        view.render(&screen);
+        // The row a third of the way down the bars.
+        const int y = int(screen.height() * 0.35);
+        int first = -1, last = -1;
+        for (int x = 0; x < screen.width(); ++x)
+            if (qGray(screen.pixel(x, y)) < 128) {
+                last = x;
+                if (first < 0)
+                    first = x;
+            }
+        ASSERT_GE(first, 0) << ratio;
+        QList<int> dark;
+        int run = 0;
+        for (int x = first; x <= last + 1; ++x) {
+            const int g = qGray(screen.pixel(x, y));
+            ASSERT_TRUE(g == 0 || g == 255) << ratio << " grey " << g << " at " << x;
+            if (g == 0) {
+                ++run;
+            } else if (run) {
+                dark << run;
+                run = 0;
+            }
+        }
+        ASSERT_FALSE(dark.isEmpty()) << ratio;
+        const int module = *std::min_element(dark.cbegin(), dark.cend());
+        // 15 mils rounded to whole device pixels, or the most that fit the picture.
+        int expected = std::max(1, int(std::floor(1.08 * ratio + 0.5)));
+        if (expected * modules > picture.size().width() * ratio)
+            expected = std::max(1, int(picture.size().width() * ratio / modules));
+        EXPECT_EQ(module, expected) << ratio;
+        for (const int width : dark)
+            EXPECT_EQ(width % module, 0) << ratio;
+    }
 }

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QImage>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 
@@ -65,6 +67,44 @@ std::optional<std::string> encodingFromItem(const QString &item, qsizetype byteC
     if (!letter)
         return std::nullopt;
     return std::string(std::size_t(std::max<qsizetype>(byteCount, 0)), letter);
+}
+
+QImage symbolCells(int W, int H, const std::uint8_t *grid, QRgb light, QRgb dark)
+{
+    if (W <= 0 || H <= 0 || !grid)
+        return {};
+    QImage cells(W + 2, H + 2, QImage::Format_Indexed8);
+    if (cells.isNull())
+        return {};
+    cells.setColorTable({light, dark});
+    cells.fill(0);
+    for (int y = 0; y < H; ++y) {
+        uchar *line = cells.scanLine(H - y);   // the grid's row 0 is the bottom
+        const std::uint8_t *row = grid + std::size_t(y) * std::size_t(W);
+        for (int x = 0; x < W; ++x)
+            if (row[x])
+                line[x + 1] = 1;
+    }
+    return cells;
+}
+
+platform::Picture symbolPicture(const QImage &cells, int module, int border)
+{
+    if (cells.width() < 3 || cells.height() < 3)
+        return {};
+    const double m = std::max(module, 1);
+    const int W = cells.width() - 2;
+    const int H = cells.height() - 2;
+    const QSizeF size(W * m + border, H * m + border);
+    platform::ModuleGrid grid;
+    grid.cells = cells;
+    grid.quietZone = 1;
+    // The symbol's modules at their nominal size, centred; the one-module border reaches past the
+    // picture where the border points are fewer, and the surround paints what it leaves.
+    grid.cellsRect = QRectF((size.width() - (W + 2) * m) / 2.0, (size.height() - (H + 2) * m) / 2.0, (W + 2) * m,
+                            (H + 2) * m);
+    grid.surround = QColor::fromRgba(cells.pixel(0, 0));
+    return platform::Picture::fromModules(grid, size);
 }
 
 ImagePtr symbolImage(const Ecc200Result &symbol, std::uint32_t background, std::uint32_t modules)
@@ -156,17 +196,12 @@ platform::Picture renderSymbolForTool(const QByteArray &data, const QString &siz
     if (!symbol.ok())
         return failed(symbol.error.trimmed());
 
-    QByteArray png;
-    QString why;
-    // White and black, both opaque (top byte 0).
-    if (!symbolPng(symbol, 0x00FFFFFFu, 0x00000000u, data, 9, &png, &why))
-        return failed(why);
-    const QImage image = QImage::fromData(png, "PNG");
-    if (image.isNull())
-        return failed(QStringLiteral("The symbol image could not be read back."));
-    const int m = std::max(moduleSize, 1);
-    const platform::Picture picture =
-        platform::Picture::fromImage(image, QSizeF(double(symbol.width) * m + 2, double(symbol.height) * m + 2));
+    if (symbol.width <= 0 || symbol.height <= 0 || symbol.grid.size() != std::size_t(symbol.width) * std::size_t(symbol.height))
+        return failed(QStringLiteral("No symbol image could be made."));
+    const QImage cells = symbolCells(symbol.width, symbol.height, symbol.grid.data(), qRgb(255, 255, 255), qRgb(0, 0, 0));
+    const platform::Picture picture = symbolPicture(cells, std::max(moduleSize, 1), 2);
+    if (picture.isNull())
+        return failed(QStringLiteral("No symbol image could be made."));
     if (dpi <= 0)
         return picture;
     const platform::Picture raised = picture.raisedTo(dpi);

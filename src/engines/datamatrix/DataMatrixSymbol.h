@@ -8,6 +8,8 @@
 #include "platform/Picture.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QRgb>
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +17,16 @@
 #include <string>
 
 namespace datamatrix {
+
+// The cells of a symbol with its one-module light border, one pixel per module: (W + 2) x (H + 2),
+// Format_Indexed8 with index 0 light and 1 dark (colours not premultiplied); grid is W x H bytes,
+// row after row, non-zero dark, row 0 the bottom of the symbol. Null for no grid.
+QImage symbolCells(int W, int H, const std::uint8_t *grid, QRgb light, QRgb dark);
+
+// Cells as symbolCells makes them as a picture of (W x module + border) by (H x module + border)
+// points: square modules of module points centred in it, the border's light colour around them. A
+// module grid picture: its modules stay whole and square on any pixels. Null for null cells.
+platform::Picture symbolPicture(const QImage &cells, int module, int border);
 
 // A format item: "Auto" gives 0 and 0; otherwise the first character is dropped and the rest split
 // at the first "X": the rows (H) before it, the columns (W) after it, each the leading integer of
@@ -44,7 +56,7 @@ QString symbolPngPath();
 
 // One symbol for the symbol tool: data encoded with the format and encodation items, drawn black
 // on opaque white as a picture of (W x moduleSize + 2) x (H x moduleSize + 2) points (as the
-// Barcode mode sizes it), raised to dpi when dpi > 0. On failure a null picture and the encoder's
+// Barcode mode sizes it, see symbolPicture), raised to dpi when dpi > 0. On failure a null picture and the encoder's
 // messages in *error.
 platform::Picture renderSymbolForTool(const QByteArray &data, const QString &sizeItem, const QString &encodingItem,
                                       double dpi, QString *error, int moduleSize = 2);

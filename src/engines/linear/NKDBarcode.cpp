@@ -86,7 +86,7 @@ void NKDBarcode::setHeaderFontSize(float size)
     m_headerFontSize = size;
     const QFont &font = settings().header_font;
     m_headerHeight = bandHeightInches(font);
-    m_headerWidth = float(textMeasurer().textSize(header(), font, 0).width());
+    m_headerWidth = float(textMeasurer().textSize(header(), font, kHeaderFooterKerning).width());
 }
 
 void NKDBarcode::setFooterFontSize(float size)
@@ -94,7 +94,7 @@ void NKDBarcode::setFooterFontSize(float size)
     m_footerFontSize = size;
     const QFont &font = settings().footer_font;
     m_footerHeight = bandHeightInches(font);
-    m_footerWidth = float(textMeasurer().textSize(footer(), font, 0).width());
+    m_footerWidth = float(textMeasurer().textSize(footer(), font, kHeaderFooterKerning).width());
 }
 
 QString NKDBarcode::description() const

@@ -9,6 +9,10 @@
 #include <QString>
 #include <memory>
 
+// The letter spacing (points) that header and footer bands are drawn with; their widths are
+// measured with it, so that a band wider than the bars widens the picture by all it takes.
+inline constexpr double kHeaderFooterKerning = 2.0;
+
 class NKDBarcode {
 public:
     NKDBarcode();
@@ -61,7 +65,8 @@ public:
     QString footer() const { return m_footer.isNull() ? QStringLiteral("") : m_footer; }
     void setFooter(const QString &f) { m_footer = f; }
 
-    // Store the size and measure the band with the settings' font (see the settings source).
+    // Store the size and measure the band with the settings' font (see the settings source); header
+    // and footer widths as drawn, with kHeaderFooterKerning.
     void setCaptionFontSize(float size);
     void setHeaderFontSize(float size);
     void setFooterFontSize(float size);

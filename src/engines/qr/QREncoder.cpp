@@ -2,6 +2,7 @@
 
 #include "engines/qr/QR_Encode.h"
 #include "platform/Log.h"
+#include "platform/WholePixels.h"
 
 #include <QSizeF>
 
@@ -64,6 +65,8 @@ QImage QREncoder::moduleImage(const qr::DataMatrix &matrix, int imageDimension, 
         return {};
     // A side below the module count would leave modules of no pixels: one pixel per module then.
     const int side = imageDimension < n ? n : imageDimension;
+    if (!platform::rasterFits(QSize(side, side)))
+        return {};
     QImage image(side, side, QImage::Format_RGBA8888);
     if (image.isNull())
         return {};
@@ -123,7 +126,31 @@ platform::Picture QREncoder::renderDataMatrix(const qr::DataMatrix *matrix, int 
         const QImage image = moduleImage(*matrix, imageDimension, barcode_clr, bar_bg_clr, transp_bg);
         if (image.isNull())
             throw std::runtime_error("Not enough memory for a QR image of that size.");
-        platform::Picture picture = platform::Picture::fromImage(image, QSizeF(image.width(), image.height()));
+        // The same modules as a grid placed where the image has them, so that raising the picture
+        // keeps every module whole and uniform.
+        const int n = int(matrix->dimension());
+        const int module = image.width() / n;
+        const int offset = (image.width() - module * n) / 2;
+        const QRgb dark = qr::packColourBGR(barcode_clr);
+        const QRgb light = transp_bg ? 0x00FFFFFFu : qr::packColourBGR(bar_bg_clr);
+        QImage cells(n, n, QImage::Format_Indexed8);
+        if (cells.isNull())
+            throw std::runtime_error("Not enough memory for a QR image of that size.");
+        // The packed words are red in the low byte; the table wants ARGB.
+        auto argb = [](uint32_t word) {
+            return qRgba(int(word & 0xFF), int((word >> 8) & 0xFF), int((word >> 16) & 0xFF), int((word >> 24) & 0xFF));
+        };
+        cells.setColorTable({argb(light), argb(dark)});
+        for (int y = 0; y < n; ++y) {
+            uchar *line = cells.scanLine(y);
+            for (int x = 0; x < n; ++x)
+                line[x] = matrix->valueAt(x, y) != 0 ? 1 : 0;
+        }
+        platform::ModuleGrid grid;
+        grid.cells = cells;
+        grid.cellsRect = QRectF(offset, offset, double(module) * n, double(module) * n);
+        grid.surround = QColor::fromRgba(argb(0x00FFFFFFu));
+        platform::Picture picture = platform::Picture::fromModules(grid, QSizeF(image.width(), image.height()), image);
         if (raiseToDpi > 0)
             picture = picture.raisedTo(raiseToDpi);
         return picture;

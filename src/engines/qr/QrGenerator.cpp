@@ -69,7 +69,14 @@ platform::Picture scaledToSize(const QImage &image, double size)
 {
     if (image.isNull() || !(size > 0))
         return {};
-    return platform::Picture::fromImage(image, QSizeF(size, size));
+    // The modules travel as a grid, so that wherever the picture is put on pixels every module is
+    // the same whole number of them; the border's light colour fills what rounding leaves over.
+    platform::ModuleGrid grid;
+    grid.cells = image;
+    grid.cellsRect = QRectF(0, 0, size, size);
+    grid.quietZone = kBorder;
+    grid.surround = QColor::fromRgba(image.pixel(0, 0));
+    return platform::Picture::fromModules(grid, QSizeF(size, size));
 }
 
 platform::Picture generateQrPicture(const QByteArray &message, const QString &correctionLevel,

@@ -38,8 +38,9 @@ private:
 // (alpha included; non-premultiplied ARGB). Null for a null input.
 QImage falseColor(const QImage &inputImage, const QColor &inputColor0, const QColor &inputColor1);
 
-// The image stretched to size x size points. A bitmap picture is drawn and rasterised nearest
-// neighbour, so modules are scaled with no smoothing. Null for a null image or a size not above 0.
+// The generator's image (the symbol with its one-module border) stretched to size x size points: a
+// module grid picture, so modules are scaled with no smoothing, each the same whole number of
+// pixels wherever the picture is rasterised. Null for a null image or a size not above 0.
 platform::Picture scaledToSize(const QImage &image, double size);
 
 // The whole route: generator, colours, stretch. Null when the generator gives no image.

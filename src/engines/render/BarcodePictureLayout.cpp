@@ -1,7 +1,10 @@
 #include "engines/render/BarcodePictureLayout.h"
 
 #include "engines/Symbologies.h"
+#include "engines/linear/NKDAbstractUPCEANBarcode.h"
 #include "engines/linear/NKDBarcode.h"
+#include "engines/render/UpcEanCaption.h"
+#include "platform/WholePixels.h"
 
 #include <QImage>
 #include <QPaintDevice>
@@ -89,6 +92,10 @@ PictureLayout layoutLinear(const NKDBarcode &model, const BarcodeSettings &s, co
     const double y0 = onTop ? F + s.footer_margin + s.TB_margin
                             : C + F + s.value_margin + s.footer_margin + s.TB_margin;
 
+    out.moduleX0 = x0;
+    out.moduleWidth = barWidth;
+    out.moduleCount = int(pattern.size());
+
     // Runs of "1" modules are one bar each, measured at the run's last module.
     const bool fromBottom = splitCaption || model.isFourState();
     double x = x0;
@@ -103,6 +110,7 @@ PictureLayout layoutLinear(const NKDBarcode &model, const BarcodeSettings &s, co
             bottom = y0 + b;
         }
         out.bars.append(QRectF(x, bottom, barWidth * run, h));
+        out.barModules.append(qMakePair(last - run + 1, run));
         out.lastBarHeight = h;
     };
     for (int i = 0; i < pattern.size(); ++i) {
@@ -123,9 +131,15 @@ PictureLayout layoutLinear(const NKDBarcode &model, const BarcodeSettings &s, co
     if (model.printsCaption()) {
         const double yc = onTop ? F + s.footer_margin + out.lastBarHeight + s.value_margin + s.TB_margin
                                 : F + s.footer_margin + s.TB_margin;
-        if (!left.isEmpty())
+        // UPC and EAN digits sit in their groups between the guard bars.
+        const QList<PictureText> digits = dynamic_cast<const NKDAbstractUPCEANBarcode *>(&model)
+                                              ? upcEanCaption(left, parts, model.rightCaption(), out, s, yc, measurer)
+                                              : QList<PictureText>();
+        if (!digits.isEmpty())
+            out.texts.append(digits);
+        else if (!left.isEmpty())
             out.texts.append(textAtPoint(left, s.value_font, s.bar_val_clr, x0, yc + kSideCaptionRise, measurer));
-        if (!caption.isEmpty()) {
+        if (digits.isEmpty() && !caption.isEmpty()) {
             QString text;
             if (left.isEmpty() && parts.size() <= 1) {
                 text = parts.first();
@@ -143,7 +157,7 @@ PictureLayout layoutLinear(const NKDBarcode &model, const BarcodeSettings &s, co
             out.texts.append(main);
         }
         const QString right = model.rightCaption();
-        if (!right.isEmpty())
+        if (digits.isEmpty() && !right.isEmpty())
             out.texts.append(textAtPoint(right, s.value_font, s.bar_val_clr, x0 + bars, yc + kSideCaptionRise, measurer));
     }
 
@@ -222,16 +236,48 @@ QPaintDevice *referenceDevice()
     return &device;
 }
 
+// Font engines make no glyphs for sizes under a pixel or two of the reference device: smaller text
+// is laid out this many times larger and drawn scaled down.
+constexpr double kSmallestLaidOutPoints = 6.0;
+
+double textZoom(const PictureText &t)
+{
+    const double size = t.font.pointSizeF();
+    return size > 0 && size < kSmallestLaidOutPoints ? kSmallestLaidOutPoints / size : 1.0;
+}
+
 QFont layoutFont(const PictureText &t)
 {
+    const double zoom = textZoom(t);
     QFont f = t.font;
     if (f.pointSizeF() > 0)
-        f.setPointSizeF(f.pointSizeF() * 72.0 / kReferenceDpi);
+        f.setPointSizeF(f.pointSizeF() * zoom * 72.0 / kReferenceDpi);
     // Unhinted outlines: glyph advances must not snap to whole units of the small size.
     f.setHintingPreference(QFont::PreferNoHinting);
     if (t.kerning != 0)
-        f.setLetterSpacing(QFont::AbsoluteSpacing, t.kerning);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, t.kerning * zoom);
     return f;
+}
+
+// The text (made with layoutFont on the reference device) laid out in a line as wide as its box, from
+// the box's top-left corner. A layout of our own: it keeps the tab stops and never clips glyphs to
+// the measured box. Kerning follows every character, the last one too; centred and right-aligned
+// text is placed by its characters, as its width is measured, not by that trailing space.
+void layOut(QTextLayout &text, const PictureText &t)
+{
+    const double zoom = textZoom(t);
+    QTextOption option(t.alignment);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(kDefaultTabStop * zoom);
+    text.setTextOption(option);
+    text.beginLayout();
+    QTextLine line = text.createLine();
+    if (line.isValid()) {
+        const bool trailingSpaceShows = !(t.alignment & (Qt::AlignHCenter | Qt::AlignRight));
+        line.setLineWidth((t.rect.width() + (trailingSpaceShows ? 0.0 : t.kerning)) * zoom);
+        line.setPosition(QPointF(0, 0));
+    }
+    text.endLayout();
 }
 
 void paintText(QPainter &p, const PictureText &t, double pictureHeight)
@@ -239,24 +285,31 @@ void paintText(QPainter &p, const PictureText &t, double pictureHeight)
     if (t.text.isEmpty())
         return;
     const QRectF box = flipped(t.rect, pictureHeight);
-    // A layout of our own: it keeps the tab stops and never clips glyphs to the measured box.
     QTextLayout text(t.text, layoutFont(t), referenceDevice());
-    QTextOption option(t.alignment);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(kDefaultTabStop);
-    text.setTextOption(option);
-    text.beginLayout();
-    QTextLine line = text.createLine();
-    if (line.isValid()) {
-        line.setLineWidth(box.width());
-        line.setPosition(QPointF(0, 0));
-    }
-    text.endLayout();
+    layOut(text, t);
+    p.save();
+    p.translate(box.topLeft());
+    const double zoom = textZoom(t);
+    if (zoom != 1.0)
+        p.scale(1.0 / zoom, 1.0 / zoom);
     p.setPen(t.color);
-    text.draw(&p, box.topLeft());
+    text.draw(&p, QPointF(0, 0));
+    p.restore();
 }
 
 } // namespace
+
+TextGlyphs textGlyphs(const PictureText &t)
+{
+    TextGlyphs out;
+    if (t.text.isEmpty())
+        return out;
+    QTextLayout text(t.text, layoutFont(t), referenceDevice());
+    layOut(text, t);
+    out.runs = text.glyphRuns();
+    out.pointsPerUnit = 1.0 / textZoom(t);
+    return out;
+}
 
 void paintPictureLayout(QPainter &p, const PictureLayout &layout)
 {
@@ -266,8 +319,25 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
         p.fillRect(QRectF(QPointF(0, 0), layout.size), layout.background);
     p.setPen(Qt::NoPen);
     p.setBrush(layout.barColor);
-    for (const QRectF &bar : layout.bars)
-        p.drawRect(flipped(bar, H));
+    const bool onPixels = platform::paintsWholePixels(p);
+    const QTransform toDevice = p.deviceTransform();
+    const BarPixels pixels = onPixels ? barPixels(layout, toDevice) : BarPixels();
+    if (pixels.modulePixels > 0) {
+        // Whole device pixels, mapped back through the painter: an aliased fill lands on them exactly.
+        bool invertible = false;
+        const QTransform back = toDevice.inverted(&invertible);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        for (int i = 0; invertible && i < layout.bars.size(); ++i) {
+            const QRect device = barDeviceRect(layout, i, pixels, toDevice);
+            if (!device.isEmpty())
+                p.fillRect(back.mapRect(QRectF(device)), layout.barColor);
+        }
+        p.restore();
+    } else {
+        for (const QRectF &bar : layout.bars)
+            p.drawRect(flipped(bar, H));
+    }
     if (!layout.symbol.isNull()) {
         p.save();
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -277,7 +347,7 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
         p.restore();
     }
     for (const PictureText &t : layout.texts)
-        paintText(p, t, H);
+        paintText(p, pixels.modulePixels > 0 ? textOnPixels(t, layout, pixels, toDevice) : t, H);
     p.restore();
 }
 

@@ -86,7 +86,9 @@ void NKDBarcodeOffscreenView::drawRect(QPainter &painter, const QRectF &) const
 platform::Picture NKDBarcodeOffscreenView::picture() const
 {
     auto snapshot = std::make_shared<const render::PictureLayout>(layout());
-    return platform::Picture::record(m_frame, [snapshot](QPainter &p) { render::paintPictureLayout(p, *snapshot); });
+    return platform::Picture::record(
+        m_frame, [snapshot](QPainter &p) { render::paintPictureLayout(p, *snapshot); },
+        [snapshot](const QSize &pixels, double) { return render::rasteriseLayout(*snapshot, pixels); });
 }
 
 QByteArray NKDBarcodeOffscreenView::dataWithPDFInsideRect(const QRectF &rect) const

@@ -1,6 +1,7 @@
 // The palette image and its PNG: chunk layout, stored and compressed image data, and readers
 // other than our own (Qt, and python3's zlib).
 
+#include "engines/datamatrix/DataMatrixSymbol.h"
 #include "engines/datamatrix/image.h"
 
 #include "platform/Files.h"
@@ -17,6 +18,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <random>
 
 using namespace datamatrix;
@@ -273,4 +275,49 @@ TEST(Png, FailuresAreReported)
     EXPECT_FALSE(ImageWritePNGz(img.get(), -1, -1, -1, QByteArray(), 9, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(ImageWritePNGz(nullptr, 1, -1, -1, QByteArray(), 9, &error));
+}
+
+TEST(DataMatrixPicture, EverySizeHasSquareModulesOfWholePixels)
+{
+    // Rectangular sizes too: 8 x 32 at two points a module is 66 x 18 points with its border, which
+    // a bitmap stretched over the picture drew 1.94 points wide and 1.8 high a module.
+    for (const char *item : {"C8X32", "C12X26", "C16X48", "C10X10", "C24X24"}) {
+        datamatrix::Ecc200Request request;
+        datamatrix::sizeFromFormatItem(QString::fromLatin1(item), &request.width, &request.height);
+        request.printErrors = false;
+        const datamatrix::Ecc200Result symbol = datamatrix::iec16022ecc200(QByteArrayLiteral("42"), request);
+        ASSERT_TRUE(symbol.ok()) << item;
+        const QImage cells = datamatrix::symbolCells(symbol.width, symbol.height, symbol.grid.data(), qRgb(255, 255, 255),
+                                                     qRgb(0, 0, 0));
+        ASSERT_EQ(cells.size(), QSize(symbol.width + 2, symbol.height + 2));
+        const platform::Picture picture = datamatrix::symbolPicture(cells, 2, 2);
+        EXPECT_EQ(picture.size(), QSizeF(symbol.width * 2 + 2, symbol.height * 2 + 2));
+        for (const double dpi : {203.0, 300.0, 600.0}) {
+            const QImage img = picture.toImage(dpi).convertToFormat(QImage::Format_ARGB32);
+            QRect box;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qGray(img.pixel(x, y)) < 128)
+                        box |= QRect(x, y, 1, 1);
+            // The finder's solid left column and bottom row span the symbol: W and H whole modules,
+            // each the nominal two points rounded, or the most that fit the picture where the
+            // rounded size would not (the border points leave less than a module each side).
+            int module = int(std::floor(2 * dpi / 72 + 0.5));
+            if (module * symbol.width > img.width() || module * symbol.height > img.height())
+                module = std::min(img.width() / symbol.width, img.height() / symbol.height);
+            EXPECT_EQ(box.width(), symbol.width * module) << item << " " << dpi;
+            EXPECT_EQ(box.height(), symbol.height * module) << item << " " << dpi;
+            // Clock track along the top: alternating modules, each module pixels wide.
+            int run = 0;
+            QRgb previous = img.pixel(box.left(), box.top());
+            for (int x = box.left(); x <= box.right(); ++x) {
+                if (img.pixel(x, box.top()) != previous) {
+                    EXPECT_EQ(run, module) << item << " " << dpi;
+                    run = 0;
+                    previous = img.pixel(x, box.top());
+                }
+                ++run;
+            }
+        }
+    }
 }

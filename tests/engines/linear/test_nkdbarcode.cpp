@@ -179,12 +179,14 @@ TEST(NKDBarcodeBands, HeightsFollowTheFontsCapHeightNotTheSizeAsked)
     b.setHeaderFontSize(5);
     EXPECT_FLOAT_EQ(b.header_fontSize(), 5.0f);
     EXPECT_FLOAT_EQ(b.headerHeight(), float(14.0 / 72 * 1.35));
-    EXPECT_FLOAT_EQ(b.headerWidth(), 4 * 10.0f);   // four characters at half of 20 points
+    // Four characters at half of 20 points, each followed by the 2 points of kerning the band is
+    // drawn with: measured as drawn, so a wide band is never cut.
+    EXPECT_FLOAT_EQ(b.headerWidth(), 4 * (10.0f + 2.0f));
 
     b.setFooterFontSize(6);
     EXPECT_FLOAT_EQ(b.footer_fontSize(), 6.0f);
     EXPECT_FLOAT_EQ(b.footerHeight(), float(21.0 / 72 * 1.35));
-    EXPECT_FLOAT_EQ(b.footerWidth(), 6 * 15.0f);
+    EXPECT_FLOAT_EQ(b.footerWidth(), 6 * (15.0f + 2.0f));
 }
 
 TEST(NKDBarcodeBands, EmptyHeaderMeasuresZeroWide)

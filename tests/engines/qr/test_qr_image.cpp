@@ -289,3 +289,37 @@ TEST(QrGenerator, ToolRenderingDecodesAtTheRequestedResolution)
     EXPECT_TRUE(qr::renderSymbolForTool(QString(), 1, 600).isNull());
     EXPECT_TRUE(qr::renderSymbolForTool(QString(3000, QLatin1Char('x')), 0, 600).isNull());
 }
+
+TEST(QrGenerator, ModulesAreTheSameWholePixelsAtEveryResolution)
+{
+    // 60 points of a 25-module symbol and its border: 7.7 pixels a module at 203 DPI, which a
+    // stretched bitmap would draw as a mix of 7 and 8.
+    const platform::Picture picture =
+        qr::generateQrPicture(QByteArrayLiteral("Tagora 203"), QStringLiteral("H"), Qt::black, Qt::white, 60);
+    ASSERT_FALSE(picture.isNull());
+    for (const double dpi : {203.0, 300.0, 600.0}) {
+        const QImage img = picture.raisedTo(dpi).image().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(img.size(), platform::Picture::pixelSize(QSizeF(60, 60), dpi));
+        QRect box;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 128)
+                    box |= QRect(x, y, 1, 1);
+        const int n = 21 + 4 * 1;   // version 2 at H for this text
+        ASSERT_EQ(box.width() % n, 0) << dpi;
+        const int module = box.width() / n;
+        EXPECT_EQ(box.height(), box.width()) << dpi;
+        EXPECT_NEAR(module, 60.0 / (n + 2) * dpi / 72, 0.5) << dpi;
+        for (int i = 0; i < n; ++i) {
+            const int y = box.top() + i * module;
+            // Every module row is module pixels tall and each module module pixels wide: the
+            // pixels of a module row are all the same as its first line.
+            for (int k = 1; k < module; ++k)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    ASSERT_EQ(img.pixel(x, y + k), img.pixel(x, y)) << dpi;
+            for (int x = box.left(); x <= box.right(); x += module)
+                for (int k = 1; k < module; ++k)
+                    ASSERT_EQ(img.pixel(x + k, y), img.pixel(x, y)) << dpi;
+        }
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Text for symbol output without filling outlines on every symbol. At print resolutions a caption's
+// glyphs are larger than the raster engine's own glyph cache takes, so each glyph would be filled as
+// a path on each symbol. Here every glyph is filled once per font, size, scale and quarter-pixel
+// position (with the same outline and the same anti-aliasing as a path fill) and kept; text is then
+// composed from the kept coverage masks. The cache is shared by all threads.
+
+#include <QColor>
+#include <QGlyphRun>
+#include <QImage>
+#include <QList>
+#include <QTransform>
+
+#include <array>
+
+namespace platform {
+
+// Draws glyph runs (positions in points, as a text layout gives them) into a premultiplied ARGB32
+// image; toDevice maps points to pixels (scale and translation only).
+void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const QColor &colour);
+
+// The palette entries of one text colour over the ground: entry k is the colour at coverage k / 15
+// (entry 0 the ground itself, 15 the text colour).
+struct CoverageRamp {
+    std::array<uint, 16> index{};
+};
+// The same into a Format_Indexed8 image, edges in 16 steps of coverage: a ground pixel takes the
+// ramp's entry for the glyph's coverage; where the text crosses other colours, the text colour
+// replaces them from half coverage up.
+void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const CoverageRamp &ramp);
+// The coverage step (0 to 15) of an 8-bit coverage.
+inline int coverageStep(int coverage) { return (coverage * 15 + 127) / 255; }
+
+// Forgets every kept glyph (tests; memory).
+void clearGlyphCache();
+
+} // namespace platform

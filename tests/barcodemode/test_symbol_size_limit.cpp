@@ -1,0 +1,76 @@
+// A value whose symbol would be too large to put on pixels at the output resolution (more than
+// 20,000 pixels a side or 200 MB) is refused as a value too long, shown as the invalid state,
+// before anything of that size is made.
+
+#include "core/Globals.h"
+#include "platform/PictureView.h"
+#include "support/Editions.h"
+#include "support/ScriptedResponder.h"
+#include "test_twod_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+void generateLinear(twodtest::Window &w, const QString &title, const QString &value)
+{
+    w.c->barcodeMode().barcodeTypePopup->setCurrentText(title);
+    w.c->barcodeMode().Liner_Barcode_Opt_Select();
+    w.c->barcodeMode().dataText->setText(value);
+    w.c->barcodeMode().goButtonActionPerformed();
+}
+
+} // namespace
+
+TEST(SymbolSizeLimit, ValueTooLongForTheOutputIsTheInvalidStateWithItsMessage)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    testsupport::ResponderScope responder;
+    twodtest::Window w;
+    USED_DPI_VALUE = 600;
+    QLabel *label = w.c->barcodeMode().barcode_error_label;
+    ASSERT_TRUE(label);
+    const QString plain = label->text();
+
+    // 5,000 characters of Code 128: some 60,000 points wide, half a million pixels at 600 DPI.
+    generateLinear(w, QStringLiteral("Code 128"), QString(5000, QLatin1Char('A')));
+    EXPECT_FALSE(w.c->barcodeMode().barcodeImage->hasPicture());
+    EXPECT_FALSE(label->isHidden());
+    EXPECT_EQ(label->text(), invalid_barcode_msg);
+    EXPECT_TRUE(responder->alerts.isEmpty());
+    EXPECT_FALSE(w.c->barcodeMode().Check_And_Validat_Barcode(false, true));
+
+    // A value that fits shows its symbol; the next invalid value gets the label's own text.
+    generateLinear(w, QStringLiteral("Code 128"), QStringLiteral("Tagora"));
+    EXPECT_TRUE(w.c->barcodeMode().barcodeImage->hasPicture());
+    generateLinear(w, QStringLiteral("EAN-13"), QStringLiteral("ABC"));
+    EXPECT_FALSE(label->isHidden());
+    EXPECT_EQ(label->text(), plain);
+
+    // The same long value at a resolution low enough is a symbol.
+    USED_DPI_VALUE = 20;
+    generateLinear(w, QStringLiteral("Code 128"), QString(1500, QLatin1Char('A')));
+    EXPECT_TRUE(w.c->barcodeMode().barcodeImage->hasPicture());
+    USED_DPI_VALUE = 600;
+}
+
+TEST(SymbolSizeLimit, TwoDSymbolsTooLargeAreRefusedAlike)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    twodtest::Window w;
+    USED_DPI_VALUE = 600;
+    w.choose(QStringLiteral("QR Code"));
+    // 3,000 points a side: 25,000 pixels at 600 DPI.
+    w.c->barcodeMode().HeightText_2D->setText(QStringLiteral("3000"));
+    w.generate(QStringLiteral("Tagora"));
+    EXPECT_FALSE(w.c->barcodeMode().barcodeImage->hasPicture());
+    EXPECT_EQ(w.c->barcodeMode().barcode_error_label->text(), invalid_barcode_msg);
+    EXPECT_FALSE(w.c->barcodeMode().barcode_error_label->isHidden());
+
+    w.c->barcodeMode().HeightText_2D->setText(QStringLiteral("60"));
+    w.generate(QStringLiteral("Tagora"));
+    EXPECT_TRUE(w.c->barcodeMode().barcodeImage->hasPicture());
+}
