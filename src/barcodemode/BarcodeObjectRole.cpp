@@ -2,6 +2,7 @@
 
 #include "barcodemode/BarcodeSizeRules.h"
 #include "engines/BarcodeSettings.h"
+#include "engines/linear/NKDBarcode.h"
 
 void BarcodeObjectRole::setCaptionFontSize(float size)
 {
@@ -14,7 +15,7 @@ void BarcodeObjectRole::setHeaderFontSize(float size)
     m_headerFontSize = size;
     const QFont font = roleHeaderFont();
     m_headerHeight = barcode_sizes::bandHeightInches(textMeasurer().capHeight(font));
-    m_headerWidth = float(textMeasurer().textSize(header(), font, 0).width());
+    m_headerWidth = float(textMeasurer().textSize(header(), font, kHeaderFooterKerning).width());
 }
 
 void BarcodeObjectRole::setFooterFontSize(float size)
@@ -22,5 +23,5 @@ void BarcodeObjectRole::setFooterFontSize(float size)
     m_footerFontSize = size;
     const QFont font = roleFooterFont();
     m_footerHeight = barcode_sizes::bandHeightInches(textMeasurer().capHeight(font));
-    m_footerWidth = float(textMeasurer().textSize(footer(), font, 0).width());
+    m_footerWidth = float(textMeasurer().textSize(footer(), font, kHeaderFooterKerning).width());
 }

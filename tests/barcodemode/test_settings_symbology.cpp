@@ -188,3 +188,17 @@ TEST_F(SettingsWindow, BatchCheckBoxSwitchesBetweenManualAndBatch)
     // The typed value is generated again.
     EXPECT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
 }
+
+TEST_F(SettingsWindow, ATwoDHeaderGetsTheWidthItIsDrawnWith)
+{
+    // The header is drawn with kerning, so the picture must be as wide as the kerned text.
+    choose(QStringLiteral("QR Code"));
+    BarcodeModeController &bm = c->barcodeMode();
+    bm.HeaderText->setText(QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG"));
+    bm.barcodeTwoDCaptionRefresh();
+    const double drawn = textMeasurer().textSize(bm.HeaderText->text(), bm.header_font, kHeaderFooterKerning).width();
+    const double plain = textMeasurer().textSize(bm.HeaderText->text(), bm.header_font, 0).width();
+    ASSERT_GT(drawn, plain + 10);
+    EXPECT_NEAR(bm.headerWidth(), drawn, 0.01);
+    EXPECT_GE(pictureSize().width(), drawn);
+}

@@ -238,33 +238,57 @@ inline platform::Picture renderSymbol(const QString &title, const QString &value
 
 // Writes the picture in the format of the path's extension: bitmaps raised to dpi first, PDF and
 // EPS as vectors.
-inline bool writePicture(const platform::Picture &picture, const QString &path, double dpi, QString *error = nullptr)
+// The file bytes of a picture for a path's extension: EPS and PDF keep vectors; a bitmap format is
+// raised to the resolution, then encoded. Empty with the reason in error on failure.
+inline QByteArray encodePicture(const platform::Picture &picture, const QString &path, double dpi, QString *error = nullptr)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext == QLatin1String("eps")) {
         const QByteArray eps = picture.epsData();
-        return !eps.isEmpty() && platform::writeFileAtomically(path, eps, error);
+        if (eps.isEmpty() && error)
+            *error = QStringLiteral("The EPS data could not be made.");
+        return eps;
     }
     if (ext == QLatin1String("pdf"))
-        return Save_gen_image(picture, path);
+        return Encode_gen_image(picture, path, error);
     const platform::Picture raised = Increase_DPI(picture, dpi);
-    return !raised.isNull() && Save_gen_image(raised, path);
+    if (raised.isNull()) {
+        if (error)
+            *error = QStringLiteral("Invalid image");
+        return {};
+    }
+    return Encode_gen_image(raised, path, error);
+}
+
+// The file bytes of one symbol, with the status: Written when there are bytes.
+inline QByteArray encodeSymbol(const QString &title, const QString &value, const QString &path, double dpi,
+                               Status &status, QString *error = nullptr, const TwoDOptions &options = {})
+{
+    status = Status::Written;
+    const platform::Picture picture = renderSymbol(title, value, status, options, error);
+    if (status != Status::Written)
+        return {};
+    // A symbol too large to rasterise at this resolution is a value too long, as in the Barcode mode.
+    if (!platform::rasterFits(platform::Picture::pixelSize(picture.size(), dpi))) {
+        if (error)
+            *error = invalid_barcode_msg;
+        status = Status::Invalid;
+        return {};
+    }
+    const QByteArray bytes = encodePicture(picture, path, dpi, error);
+    if (bytes.isEmpty())
+        status = Status::WriteFailed;
+    return bytes;
 }
 
 inline Status writeSymbol(const QString &title, const QString &value, const QString &path, double dpi,
                           QString *error = nullptr, const TwoDOptions &options = {})
 {
     Status status = Status::Written;
-    const platform::Picture picture = renderSymbol(title, value, status, options, error);
+    const QByteArray bytes = encodeSymbol(title, value, path, dpi, status, error, options);
     if (status != Status::Written)
         return status;
-    // A symbol too large to rasterise at this resolution is a value too long, as in the Barcode mode.
-    if (!platform::rasterFits(platform::Picture::pixelSize(picture.size(), dpi))) {
-        if (error)
-            *error = invalid_barcode_msg;
-        return Status::Invalid;
-    }
-    return writePicture(picture, path, dpi, error) ? Status::Written : Status::WriteFailed;
+    return platform::writeFileAtomically(path, bytes, error) ? Status::Written : Status::WriteFailed;
 }
 
 } // namespace symboltool

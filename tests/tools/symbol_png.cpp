@@ -62,20 +62,12 @@ int report(symboltool::Status status, const QString &path)
 batchfiles::JobResult renderJob(const QString &title, const QString &value, const QString &path, double dpi,
                                 const symboltool::TwoDOptions &options, symboltool::Status &status)
 {
-    const platform::Picture picture = symboltool::renderSymbol(title, value, status, options);
-    if (status != symboltool::Status::Written)
-        return batchfiles::JobResult::failed(QStringLiteral("refused"));
-    // As symboltool::writePicture writes a bitmap: raised to the resolution, then encoded.
     QString why;
-    const platform::Picture raised = Increase_DPI(picture, dpi);
     batchfiles::JobResult result;
     result.path = path;
-    if (!raised.isNull())
-        result.bytes = Encode_gen_image(raised, path, &why);
-    if (result.bytes.isEmpty()) {
-        status = symboltool::Status::WriteFailed;
-        return batchfiles::JobResult::failed(why);
-    }
+    result.bytes = symboltool::encodeSymbol(title, value, path, dpi, status, &why, options);
+    if (status != symboltool::Status::Written)
+        return batchfiles::JobResult::failed(status == symboltool::Status::WriteFailed ? why : QStringLiteral("refused"));
     return result;
 }
 
