@@ -104,8 +104,8 @@ public:
     // One archive per object, in list order.
     static QList<ObjectArchive> propertiesWithGraphics(const SKTGraphicList &graphics);
     // The objects of the archives, made ready for pasting: no identifier and unlocked, barcode
-    // objects numbered anew, pictures whose file exists (a regular file) reloaded from it. Archives of no card
-    // object are skipped.
+    // objects numbered anew, pictures whose file exists (a regular file) reloaded from it.
+    // Archives of no card object are skipped.
     static SKTGraphicList graphicsWithProperties(const QList<ObjectArchive> &properties);
     // The clipboard form: a binary property list, an array of the objects' serialised archives.
     static QByteArray pasteboardDataWithGraphics(const SKTGraphicList &graphics);
