@@ -40,6 +40,7 @@ int BARCODE_Unit_Is = 2;
 QList<std::shared_ptr<DesignSnapshot>> Ucontrol;
 QList<std::shared_ptr<DesignSnapshot>> Rcontrol;
 QList<std::shared_ptr<DesignSnapshot>> Ucontrol_Log;
+int BAR_CTRL = 0;
 
 QString Project_File_Name;
 QString Project_File_Name_Barcode;
@@ -107,6 +108,7 @@ void resetGlobalsForTests()
     Ucontrol.clear();
     Rcontrol.clear();
     Ucontrol_Log.clear();
+    BAR_CTRL = 0;
     Project_File_Name.clear();
     Project_File_Name_Barcode.clear();
     Start_Card_Option = QStringLiteral("T");

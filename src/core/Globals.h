@@ -58,6 +58,9 @@ extern int BARCODE_Unit_Is;
 extern QList<std::shared_ptr<DesignSnapshot>> Ucontrol;       // undo stack
 extern QList<std::shared_ptr<DesignSnapshot>> Rcontrol;       // redo stack
 extern QList<std::shared_ptr<DesignSnapshot>> Ucontrol_Log;   // the floor of undo after a load
+// The last number given to a barcode object's identifier "BAR_%d": raised before each use, 0 for
+// a new design, so no identifier comes twice within a design.
+extern int BAR_CTRL;
 
 extern QString Project_File_Name;
 extern QString Project_File_Name_Barcode;   // path of the current barcode project, "" for none

@@ -15,8 +15,10 @@
 // corner, y downward; it reads only the object, so an off-screen renderer may draw on a worker thread.
 
 #include "model/SKTGraphicContainer.h"
+#include "model/SKTTextStorage.h"
 #include "platform/Picture.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -27,15 +29,18 @@
 #include <QStringList>
 #include <QTransform>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 
+class ObjectArchive;
 class QPainter;
 class QWidget;
 class SKTGraphic;
+struct SKTError;
 
 // The exact class of a card object.
 enum class SKTGraphicClass : std::uint8_t { Graphic, Text, Line, Shape, Image, Barcode, Signature };
@@ -51,12 +56,10 @@ struct SKTCanvasHooks {
     std::function<void(SKTGraphic &graphic)> setControlPosAndSize;     // shows a frame in the sidebar
 };
 
-// The styled text a text object lays out: its characters with the attributes at their start.
-struct SKTTextStorage {
-    QString characters;
-    QFont font;
-    QColor color;
-};
+// The number (from 1) of the key being written or read and the class name of the object, for the
+// writer's failure message; each thread has its own.
+extern thread_local int graphic_decode_count;
+extern thread_local QString graphic_decode_class;
 
 // Handle constants.
 constexpr double SKTGraphicHandleWidth = 8.0;
@@ -87,6 +90,33 @@ public:
 
     // A new object of the same class through init, with the fields a copy carries.
     virtual std::shared_ptr<SKTGraphic> copyWithZone() const;
+
+    // ---- Archive ------------------------------------------------------------------------------
+    // Writes the blocks of the exact class (common; binding for texts, pictures and barcodes; the
+    // class's own block) under the fields' names. A failure stops writing and is logged.
+    void encodeWithCoder(ObjectArchive &coder) const;
+    // A bare object of the archived class (every field empty, no init defaults) read from the
+    // blocks of its class; nothing for a class that is not a card object's. A failure stops reading
+    // and answers the object as far as it was read (a picture then rebuilds its effect picture).
+    static std::shared_ptr<SKTGraphic> initWithCoder(const ObjectArchive &coder);
+    // A new object of the class with every field empty: nil, 0, NO, the zero rect.
+    static std::shared_ptr<SKTGraphic> bareGraphicOfClass(SKTGraphicClass graphicClass);
+    // One archive per object, in list order.
+    static QList<ObjectArchive> propertiesWithGraphics(const SKTGraphicList &graphics);
+    // The objects of the archives, made ready for pasting: no identifier and unlocked, barcode
+    // objects numbered anew, pictures whose file exists (a regular file) reloaded from it.
+    // Archives of no card object are skipped.
+    static SKTGraphicList graphicsWithProperties(const QList<ObjectArchive> &properties);
+    // The clipboard form: a binary property list, an array of the objects' serialised archives.
+    static QByteArray pasteboardDataWithGraphics(const SKTGraphicList &graphics);
+    // The objects of clipboard data, ready for pasting (the first 10,000 elements are read);
+    // nothing, with error code 2, when the data is not a property list whose top level is an array.
+    static std::optional<SKTGraphicList> graphicsWithPasteboardData(const QByteArray &data, SKTError *error = nullptr);
+    // The description dictionary: "bounds", "drawingFill", "fillColor", "drawingStroke",
+    // "strokeColor", "strokeWidth", plus the entries of the class.
+    virtual QVariantMap properties() const;
+    // The text form of properties.
+    QString description() const;
 
     // The text defaults of new objects: the sidebar's text font and colour, kept in step by the
     // controller (the model never reads a widget).
@@ -322,6 +352,8 @@ protected:
     void changeValueForKey(const QString &key, const std::function<void()> &change);
     // The fields the base copy carries, in their order, written into copy.
     void copyBaseFieldsInto(SKTGraphic &copy) const;
+    // Every field empty, as an object read from an archive starts.
+    virtual void makeBare();
 
 private:
     SKTGraphicClass m_class;

@@ -4,10 +4,28 @@
 
 #include "model/SKTGraphic.h"
 
+#include <functional>
+
+// What picture objects need of the picture services above the model, installed by whoever owns
+// them. Unset, a file is read as it is (at most 100 megapixels) and the picture with the effect
+// settings is the loaded picture itself.
+struct SKTPictureHooks {
+    std::function<platform::Picture(const QString &path)> Get_Image_For_Path;
+    std::function<platform::Picture(const SKTGraphic &graphic)> Get_Image_With_Update_Settings;
+};
+
 class SKTImage : public SKTGraphic {
 public:
     static constexpr SKTGraphicClass kClass = SKTGraphicClass::Image;
     SKTImage() : SKTGraphic(kClass) {}
+
+    static void setPictureHooks(SKTPictureHooks hooks);
+    static const SKTPictureHooks &pictureHooks();
+    // The object's loaded picture with its effect settings applied.
+    static platform::Picture Get_Image_With_Update_Settings(const SKTGraphic &graphic);
+
+    // Stores the path and reloads the picture from the file: _contents, then the picture with effects.
+    void setFilePath(const QString &path);
 
     // The base copy plus both pictures.
     std::shared_ptr<SKTGraphic> copyWithZone() const override;
@@ -21,4 +39,6 @@ public:
     QStringList keysAffectedBy(const QString &key) const override;
     QStringList keysForValuesToObserveForUndo() const override;
     QString presentablePropertyNameForKey(const QString &key) const override;
+    // The base entries plus the two mirror flags.
+    QVariantMap properties() const override;
 };

@@ -195,3 +195,14 @@ QString SKTLine::presentablePropertyNameForKey(const QString &key) const
         return QCoreApplication::translate("UndoStrings", "Endpoint");
     return SKTGraphic::presentablePropertyNameForKey(key);
 }
+
+QVariantMap SKTLine::properties() const
+{
+    QVariantMap p = SKTGraphic::properties();
+    const auto text = [](const QPointF &point) {
+        return QStringLiteral("{%1, %2}").arg(QString::number(point.x(), 'g', 17), QString::number(point.y(), 'g', 17));
+    };
+    p.insert(QStringLiteral("beginPoint"), text(beginPoint()));
+    p.insert(QStringLiteral("endPoint"), text(endPoint()));
+    return p;
+}

@@ -39,6 +39,8 @@ public:
     QStringList keysAffectedBy(const QString &key) const override;
     QStringList keysForValuesToObserveForUndo() const override;
     QString presentablePropertyNameForKey(const QString &key) const override;
+    // The base entries plus "beginPoint" and "endPoint" in the text form "{x, y}".
+    QVariantMap properties() const override;
     int creationSizingHandle() const override { return 2; }
 
     // The frame spanned by two points, and the flags that make begin and end those points again.
@@ -46,4 +48,11 @@ public:
 
     bool _pointsRight = false;   // begins on the left edge
     bool _pointsDown = false;    // begins on the top edge
+
+protected:
+    void makeBare() override
+    {
+        SKTGraphic::makeBare();
+        _pointsRight = _pointsDown = false;
+    }
 };

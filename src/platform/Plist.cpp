@@ -7,9 +7,14 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -76,9 +81,178 @@ plist_t toNode(const PlistValue &v)
     return nullptr;
 }
 
+// Deeper nesting than any property list of ours is refused, before parsing as well: the parser
+// recurses once per level, so bytes nested a hundred thousand deep would overflow the stack.
+constexpr int kMaxDepth = 512;
+
+quint64 bigEndian(const uchar *p, int bytes)
+{
+    quint64 v = 0;
+    for (int i = 0; i < bytes; ++i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+// Binary property lists may reference one object from many containers, and the parser copies it
+// for each: a few hundred bytes could stand for 2^60 objects. Beyond the objects the bytes hold,
+// this many copies are allowed.
+constexpr quint64 kMaxSharedCopies = 4'000'000;
+
+// The nesting of binary property-list bytes stays within maxDepth and their objects, once every
+// shared one is copied, within the table's count plus kMaxSharedCopies; false also for a malformed
+// object table or a container that contains itself. Each object is walked once.
+bool binaryTreeWithin(const QByteArray &bytes, int maxDepth)
+{
+    const auto *d = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint64 size = quint64(bytes.size());
+    if (size < 8 + 32)
+        return false;
+    const uchar *trailer = d + size - 32;
+    const int offsetSize = trailer[6];
+    const int refSize = trailer[7];
+    const quint64 count = bigEndian(trailer + 8, 8);
+    const quint64 top = bigEndian(trailer + 16, 8);
+    const quint64 table = bigEndian(trailer + 24, 8);
+    if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8 || count == 0 || top >= count || table < 8 ||
+        table > size - 32 || count > (size - 32 - table) / quint64(offsetSize))
+        return false;
+    const quint64 maxNodes = count + kMaxSharedCopies;
+
+    struct Container {
+        quint64 refs = 0;    // position of the first reference
+        quint64 count = 0;   // references
+    };
+    // The references of the object, if it is an array, a set or a dictionary; nothing for a leaf.
+    auto containerOf = [&](quint64 object, bool *ok) -> std::optional<Container> {
+        *ok = true;
+        const quint64 at = bigEndian(d + table + object * quint64(offsetSize), offsetSize);
+        if (at >= size - 32) {
+            *ok = false;
+            return std::nullopt;
+        }
+        const int type = d[at] >> 4;
+        if (type != 0xA && type != 0xC && type != 0xD)
+            return std::nullopt;
+        Container c{at + 1, quint64(d[at] & 0x0f)};
+        if (c.count == 0x0f) {
+            if (at + 2 > size - 32 || (d[at + 1] >> 4) != 1 || (d[at + 1] & 0x0f) > 3) {
+                *ok = false;
+                return std::nullopt;
+            }
+            const int intBytes = 1 << (d[at + 1] & 0x0f);
+            if (at + 2 + quint64(intBytes) > size - 32) {
+                *ok = false;
+                return std::nullopt;
+            }
+            c.count = bigEndian(d + at + 2, intBytes);
+            c.refs = at + 2 + quint64(intBytes);
+        }
+        if (type == 0xD)
+            c.count *= 2;   // keys, then values
+        if (c.count > (size - 32 - c.refs) / quint64(refSize)) {
+            *ok = false;
+            return std::nullopt;
+        }
+        return c;
+    };
+
+    // Depth-first; each object's height (its levels) and tree size (itself and every copy below
+    // it) are remembered once known.
+    constexpr int kUnknown = -1, kOpen = -2;
+    std::vector<int> height(size_t(count), kUnknown);
+    std::vector<quint64> nodes(size_t(count), 0);
+    struct Frame {
+        quint64 object;
+        Container container;
+        quint64 next = 0;
+        int tallestChild = 0;
+        quint64 nodesBelow = 0;
+    };
+    std::vector<Frame> path;
+    bool ok = true;
+    const std::optional<Container> root = containerOf(top, &ok);
+    if (!ok)
+        return false;
+    if (!root)
+        return true;
+    height[size_t(top)] = kOpen;
+    path.push_back({top, *root});
+    while (!path.empty()) {
+        Frame &f = path.back();
+        if (f.next == f.container.count) {
+            const int h = f.tallestChild + 1;
+            const quint64 n = f.nodesBelow + 1;
+            height[size_t(f.object)] = h;
+            nodes[size_t(f.object)] = n;
+            path.pop_back();
+            if (!path.empty()) {
+                Frame &parent = path.back();
+                parent.tallestChild = std::max(parent.tallestChild, h);
+                parent.nodesBelow += n;
+                if (parent.nodesBelow > maxNodes)
+                    return false;
+            }
+            continue;
+        }
+        const quint64 child = bigEndian(d + f.container.refs + f.next * quint64(refSize), refSize);
+        ++f.next;
+        if (child >= count || height[size_t(child)] == kOpen)
+            return false;
+        if (height[size_t(child)] == kUnknown) {
+            const std::optional<Container> c = containerOf(child, &ok);
+            if (!ok)
+                return false;
+            if (c) {
+                if (int(path.size()) >= maxDepth)
+                    return false;
+                height[size_t(child)] = kOpen;
+                path.push_back({child, *c});
+                continue;
+            }
+            height[size_t(child)] = 1;
+            nodes[size_t(child)] = 1;
+        }
+        if (int(path.size()) + height[size_t(child)] > maxDepth)
+            return false;
+        f.tallestChild = std::max(f.tallestChild, height[size_t(child)]);
+        f.nodesBelow += nodes[size_t(child)];
+        if (f.nodesBelow > maxNodes)
+            return false;
+    }
+    return true;
+}
+
+// The nesting of XML property-list bytes stays within max, counted on the array and dict tags.
+bool xmlDepthWithin(const QByteArray &bytes, int max)
+{
+    const char *p = bytes.constData();
+    const char *end = p + bytes.size();
+    int depth = 0;
+    while ((p = static_cast<const char *>(std::memchr(p, '<', size_t(end - p)))) != nullptr) {
+        const char *q = ++p;
+        const bool closing = q < end && *q == '/';
+        if (closing)
+            ++q;
+        auto startsWith = [&](const char *word, size_t n) { return size_t(end - q) >= n && std::memcmp(q, word, n) == 0; };
+        const size_t n = startsWith("array", 5) ? 5 : startsWith("dict", 4) ? 4 : 0;
+        if (n == 0 || (q + n < end && q[n] != '>' && q[n] != '/' && !std::isspace(uchar(q[n]))))
+            continue;
+        if (closing) {
+            --depth;
+            continue;
+        }
+        const char *close = static_cast<const char *>(std::memchr(q, '>', size_t(end - q)));
+        if (!close)
+            break;
+        if (close[-1] != '/' && ++depth > max)
+            return false;
+    }
+    return true;
+}
+
 PlistValue fromNode(plist_t node, int depth = 0)
 {
-    if (!node || depth > 512)   // a hostile file cannot recurse without bound
+    if (!node || depth > kMaxDepth)   // a hostile file cannot recurse without bound
         return {};
     switch (plist_get_node_type(node)) {
     case PLIST_BOOLEAN: {
@@ -227,6 +401,9 @@ bool PlistValue::operator==(const PlistValue &o) const
 std::optional<PlistValue> plistFromData(const QByteArray &bytes)
 {
     if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    const bool binary = bytes.startsWith("bplist00");
+    if (binary ? !binaryTreeWithin(bytes, kMaxDepth) : !xmlDepthWithin(bytes, kMaxDepth))
         return std::nullopt;
     plist_t root = nullptr;
     plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &root);

@@ -9,9 +9,19 @@
 #include <QSizeF>
 #include <QString>
 
+class ObjectArchive;
+
 class Card_Property {
 public:
     Card_Property();   // the creation defaults
+
+    // Writes the 35 fields under their own names.
+    void encodeWithCoder(ObjectArchive &coder) const;
+    // A bare instance (NO, 0, zero and no object everywhere, not the creation defaults) read from
+    // the archive; a key the archive lacks stays bare. A value that cannot be read stops reading.
+    static Card_Property initWithCoder(const ObjectArchive &coder);
+    // The archive of this instance under its class name.
+    ObjectArchive archived() const;
 
     bool Card_border_chk = false;
     bool Card_fill_chk = true;

@@ -81,6 +81,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         Ucontrol_Log.clear();
         Ucontrol.clear();
         Rcontrol.clear();
+        BAR_CTRL = 0;
 
         setEnabled(dsg.Text_Tool_btn, true);
         setEnabled(dsg.Image_Tool_btn, true);

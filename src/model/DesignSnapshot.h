@@ -1,0 +1,24 @@
+#pragma once
+// The objects of a card side as archives, in their order (front-most first): what the undo and redo
+// stacks and the design backup around batch jobs keep. Taking one copies fields only (pictures are
+// shared, never encoded); restoring makes new objects, exactly as archived (identifiers and locks
+// kept), so one snapshot can be restored any number of times, on any thread.
+
+#include "model/ObjectArchive.h"
+#include "model/SKTGraphic.h"
+
+#include <QList>
+
+class DesignSnapshot {
+public:
+    DesignSnapshot() = default;
+    explicit DesignSnapshot(const SKTGraphicList &graphics);
+
+    const QList<ObjectArchive> &archives() const { return m_archives; }
+    qsizetype count() const { return m_archives.size(); }
+    // New objects read from the archives; archives of no card object are left out.
+    SKTGraphicList restore() const;
+
+private:
+    QList<ObjectArchive> m_archives;
+};
