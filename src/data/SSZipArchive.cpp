@@ -48,6 +48,20 @@ bool escapesDestination(const QString &name)
     return false;
 }
 
+// An archive of no entries is only its end record; minizip will not open it, but it is an archive.
+bool isEmptyArchive(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 22 || file.size() > 22 + 65535)
+        return false;
+    const QByteArray bytes = file.readAll();
+    const qsizetype at = bytes.lastIndexOf(QByteArrayLiteral("PK\x05\x06"));
+    if (at < 0 || bytes.size() - at < 22)
+        return false;
+    const auto u16 = [&bytes](qsizetype i) { return int(uchar(bytes[i])) | int(uchar(bytes[i + 1])) << 8; };
+    return u16(at + 8) == 0 && u16(at + 10) == 0;
+}
+
 QDateTime entryTime(const tm_unz &t)
 {
     return QDateTime(QDate(int(t.tm_year), int(t.tm_mon) + 1, int(t.tm_mday)),
@@ -59,7 +73,18 @@ QDateTime entryTime(const tm_unz &t)
 bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destination, bool overwrite,
                                    const QString &password, ZipError *error)
 {
+    return unzipFileAtPath(path, destination, overwrite, password, error, kMaxEntries, kMaxBytesWritten);
+}
+
+bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destination, bool overwrite,
+                                   const QString &password, ZipError *error, int maxEntries,
+                                   std::int64_t maxBytesWritten)
+{
     unzFile zip = unzOpen64(QFile::encodeName(path).constData());
+    if (!zip && isEmptyArchive(path)) {
+        setError(error, -2, "failed to open first file in zip file");
+        return false;
+    }
     if (!zip) {
         setError(error, -1, "failed to open zip file");
         return false;
@@ -70,7 +95,7 @@ bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destinati
         return false;
     }
     unz_global_info64 global{};
-    if (unzGetGlobalInfo64(zip, &global) == UNZ_OK && global.number_entry > ZPOS64_T(kMaxEntries)) {
+    if (unzGetGlobalInfo64(zip, &global) == UNZ_OK && global.number_entry > ZPOS64_T(maxEntries)) {
         unzClose(zip);
         return false;
     }
@@ -82,7 +107,7 @@ bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destinati
     std::vector<char> buffer(4096);
     const QDir dest(destination);
     for (;;) {
-        if (++entries > kMaxEntries) {
+        if (++entries > maxEntries) {
             success = false;
             break;
         }
@@ -132,12 +157,13 @@ bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destinati
                     if (n == 0)
                         break;
                     written += n;
-                    if (written > kMaxBytesWritten) {
+                    if (written > maxBytesWritten) {
                         readFailed = true;
                         break;
                     }
                     out.write(buffer.data(), n);
                 }
+                out.flush();   // a later flush would stamp the file anew
                 if (info.dosDate != 0)
                     out.setFileTime(entryTime(info.tmu_date), QFileDevice::FileModificationTime);
                 out.close();

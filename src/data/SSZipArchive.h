@@ -28,6 +28,9 @@ public:
     // overwrite off an existing file is kept. A password, when not empty, opens every entry.
     static bool unzipFileAtPath(const QString &path, const QString &destination, bool overwrite,
                                 const QString &password = QString(), ZipError *error = nullptr);
+    // The same with other limits (tests).
+    static bool unzipFileAtPath(const QString &path, const QString &destination, bool overwrite, const QString &password,
+                                ZipError *error, int maxEntries, std::int64_t maxBytesWritten);
 
     // A new archive at path with each listed file or folder under its last path component. Answers
     // whether the archive was opened and closed; allAdded (when given) whether every path went in.
