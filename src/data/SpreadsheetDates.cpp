@@ -6,6 +6,7 @@
 #include "core/DateText.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QLocale>
 
 #include <cmath>
@@ -228,15 +229,26 @@ bool SpreadsheetWriter::isDateFormat(int numFmtId) const
     return false;
 }
 
-QString SpreadsheetWriter::Excel_Xml_Date_To_String(const QString &text, const QString &pattern) const
+namespace {
+
+// A serial's date and time of day, seconds rounded; nothing for a text that is no date.
+struct Serial {
+    bool ok = false;
+    QDateTime moment;
+    QDate date;      // the moment's date and time of day, seconds carried
+    int secondOfDay = 0;
+    bool midnight = false;
+    int year = 0;
+};
+
+Serial parseSerial(const QString &text)
 {
-    if (!pattern.isEmpty() && !hasPatternField(pattern))
-        return text;
+    Serial s;
     bool ok = false;
     const double x = text.trimmed().toDouble(&ok);
     // Serials past 31 December 9999, negative ones and texts that are no number keep their text.
     if (!ok || !std::isfinite(x) || x < 0 || x >= 2958466.0)
-        return text;
+        return s;
     const qint64 days = qint64(std::trunc(x));
     const double f = x - double(days);
     const double H = 24.0 * f;
@@ -245,18 +257,190 @@ QString SpreadsheetWriter::Excel_Xml_Date_To_String(const QString &text, const Q
     const int minutes = int(std::trunc(M));
     const int seconds = int(std::lround(60.0 * (M - minutes)));
     const QDate date = QDate(1899, 12, 30).addDays(days);
-    const QDateTime moment =
-        QDateTime(date, QTime(0, 0), Qt::LocalTime).addSecs(qint64(hours) * 3600 + minutes * 60 + seconds);
-    QString format = pattern;
-    if (format.isEmpty()) {
-        if (date.year() == 1899 || date.year() == 1900)
-            format = QStringLiteral("hh:mm:ss a");
-        else if (hours == 0 && minutes == 0 && seconds == 0)
-            format = QStringLiteral("dd-MM-yyyy");
-        else
-            format = QStringLiteral("dd-MM-yyyy hh:mm:ss a");
+    // The serial is a wall-clock time: composed without a zone, so that no daylight-saving change
+    // moves it; the patterns here have no zone field.
+    int second = hours * 3600 + minutes * 60 + seconds;
+    s.date = date;
+    if (second >= 86400) {   // a second rounded up to the next day
+        second -= 86400;
+        s.date = date.addDays(1);
     }
-    return Format_Unicode_Date(moment, format, QLocale());
+    s.secondOfDay = second;
+    s.moment = QDateTime(s.date, QTime(0, 0).addSecs(second), Qt::UTC);
+    s.midnight = hours == 0 && minutes == 0 && seconds == 0;
+    s.year = date.year();
+    s.ok = true;
+    return s;
+}
+
+QString defaultPattern(const Serial &s)
+{
+    if (s.year == 1899 || s.year == 1900)
+        return QStringLiteral("hh:mm:ss a");
+    if (s.midnight)
+        return QStringLiteral("dd-MM-yyyy");
+    return QStringLiteral("dd-MM-yyyy hh:mm:ss a");
+}
+
+// The Qt format of a pattern when it does not depend on the moment (most do not), so that it is
+// translated once; else empty.
+QString fixedFormat(const QString &pattern, const QLocale &locale)
+{
+    const QDateTime a(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    const QDateTime b(QDate(2012, 11, 25), QTime(17, 45, 30), Qt::UTC);
+    const QString fa = Translate_Unicode_Date_Pattern(pattern, a, locale);
+    return fa == Translate_Unicode_Date_Pattern(pattern, b, locale) ? fa : QString();
+}
+
+// A Qt date format reduced to tokens that can be written without the locale's calendar machinery:
+// numbers, the AM/PM marker and literal text. Names of months and days are left to the locale.
+struct QtToken {
+    char kind;   // 'L' literal, 'd' 'M' 'y' 'h' 'H' 'm' 's', 'A' marker in upper case, 'a' in lower case
+    int count;
+    QString literal;
+};
+
+bool tokenizeQtFormat(const QString &format, QList<QtToken> &tokens, bool &marker)
+{
+    marker = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) {
+            QString literal;
+            if (i + 1 < format.size() && format.at(i + 1) == QLatin1Char('\'')) {
+                tokens.append({'L', 0, QStringLiteral("'")});
+                i += 2;
+                continue;
+            }
+            ++i;
+            while (i < format.size()) {
+                if (format.at(i) == QLatin1Char('\'')) {
+                    if (i + 1 < format.size() && format.at(i + 1) == QLatin1Char('\'')) {
+                        literal += QLatin1Char('\'');
+                        i += 2;
+                        continue;
+                    }
+                    break;
+                }
+                literal += format.at(i++);
+            }
+            ++i;
+            tokens.append({'L', 0, literal});
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (u == 'a' || u == 'A') {
+            const bool two = i + 1 < format.size() && (format.at(i + 1) == QLatin1Char('p') || format.at(i + 1) == QLatin1Char('P'));
+            tokens.append({u == 'A' ? 'A' : 'a', 1, QString()});
+            marker = true;
+            i += two ? 2 : 1;
+            continue;
+        }
+        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')) {
+            qsizetype j = i;
+            while (j < format.size() && format.at(j) == c)
+                ++j;
+            const int count = int(j - i);
+            const bool numeric = ((u == 'd' || u == 'M' || u == 'h' || u == 'H' || u == 'm' || u == 's') && count <= 2)
+                                 || (u == 'y' && (count == 2 || count == 4));
+            if (!numeric)
+                return false;
+            tokens.append({char(u), count, QString()});
+            i = j;
+            continue;
+        }
+        tokens.append({'L', 0, QString(c)});
+        ++i;
+    }
+    return true;
+}
+
+void appendNumber(QString &out, int value, int width)
+{
+    const QString digits = QString::number(value);
+    for (qsizetype k = digits.size(); k < width; ++k)
+        out += QLatin1Char('0');
+    out += digits;
+}
+
+QString formatTokens(const QList<QtToken> &tokens, bool marker, const Serial &s, const QString &am, const QString &pm)
+{
+    int y = 0, mo = 0, d = 0;
+    s.date.getDate(&y, &mo, &d);
+    const int hour = s.secondOfDay / 3600, minute = s.secondOfDay / 60 % 60, second = s.secondOfDay % 60;
+    QString out;
+    out.reserve(24);
+    for (const QtToken &t : tokens) {
+        switch (t.kind) {
+        case 'L': out += t.literal; break;
+        case 'd': appendNumber(out, d, t.count); break;
+        case 'M': appendNumber(out, mo, t.count); break;
+        case 'y': appendNumber(out, t.count == 2 ? y % 100 : y, t.count); break;
+        case 'h': appendNumber(out, marker ? (hour % 12 == 0 ? 12 : hour % 12) : hour, t.count); break;
+        case 'H': appendNumber(out, hour, t.count); break;
+        case 'm': appendNumber(out, minute, t.count); break;
+        case 's': appendNumber(out, second, t.count); break;
+        case 'A': out += (hour < 12 ? am : pm).toUpper(); break;
+        case 'a': out += (hour < 12 ? am : pm).toLower(); break;
+        default: break;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString SpreadsheetWriter::dateText(std::size_t style, const QString &text, const QLocale &locale)
+{
+    // The Qt format of each pattern, translated once per thread and locale.
+    struct Format {
+        QString qt;               // the fixed Qt format, "" when it varies with the moment
+        bool fast = false;        // written from tokens
+        bool marker = false;
+        QList<QtToken> tokens;
+    };
+    struct Cache {
+        QLocale locale;
+        QString am, pm;
+        bool asciiDigits = true;
+        QHash<QString, Format> formats;   // by pattern
+    };
+    static thread_local Cache cache;
+    if (cache.locale != locale || cache.am.isEmpty()) {
+        cache.locale = locale;
+        cache.formats.clear();
+        cache.am = locale.amText();
+        cache.pm = locale.pmText();
+        cache.asciiDigits = locale.zeroDigit() == QLatin1String("0");
+    }
+    const QString &pattern = m_dateStyles[style].pattern;
+    if (!pattern.isEmpty() && !hasPatternField(pattern))
+        return text;
+    const Serial s = parseSerial(text);
+    if (!s.ok)
+        return text;
+    const QString use = pattern.isEmpty() ? defaultPattern(s) : pattern;
+    auto found = cache.formats.constFind(use);
+    if (found == cache.formats.cend()) {
+        Format f;
+        f.qt = fixedFormat(use, locale);
+        f.fast = !f.qt.isEmpty() && cache.asciiDigits && tokenizeQtFormat(f.qt, f.tokens, f.marker);
+        found = cache.formats.insert(use, f);
+    }
+    const Format &format = found.value();
+    if (format.fast)
+        return formatTokens(format.tokens, format.marker, s, cache.am, cache.pm);
+    return format.qt.isEmpty() ? Format_Unicode_Date(s.moment, use, locale) : locale.toString(s.moment, format.qt);
+}
+
+QString SpreadsheetWriter::Excel_Xml_Date_To_String(const QString &text, const QString &pattern) const
+{
+    if (!pattern.isEmpty() && !hasPatternField(pattern))
+        return text;
+    const Serial s = parseSerial(text);
+    if (!s.ok)
+        return text;
+    return Format_Unicode_Date(s.moment, pattern.isEmpty() ? defaultPattern(s) : pattern, QLocale());
 }
 
 void SpreadsheetWriter::prepareDateStyles()

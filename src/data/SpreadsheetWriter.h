@@ -11,6 +11,7 @@
 // repaired or guessed.
 
 #include <QList>
+#include <QLocale>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -92,6 +93,8 @@ private:
         bool date = false;
         QString pattern;
     };
+    // The text of a date cell of a style, through a cache of the values met in this read.
+    QString dateText(std::size_t style, const QString &text, const QLocale &locale);
     void prepareDateStyles();
     std::vector<DateStyle> m_dateStyles;   // per cell format record
     bool m_dateStylesReady = false;

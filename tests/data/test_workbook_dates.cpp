@@ -114,3 +114,40 @@ TEST_F(WorkbookDates, CodesTranslateTokenByToken)
     for (const Case &c : cases)
         EXPECT_EQ(Translate_Excel_Date_Code(QString::fromUtf8(c.code)), QString::fromUtf8(c.pattern)) << c.code;
 }
+
+TEST_F(WorkbookDates, DateCellsReadAsTheLocaleFormatsTheirSerials)
+{
+    // Many cells per style, so that the sheet is read on several threads; every text must be the
+    // one the formatter of single values gives.
+    const QList<QPair<int, QByteArray>> formats{{164, "yyyy-mm-dd h:mm:ss"}, {165, "d/m/yy h:mm AM/PM"},
+                                                {166, "dddd, mmmm d, yyyy"}, {167, "mmm-yy"}};
+    const QList<int> xfs{0, 14, 22, 164, 165, 166, 167};
+    QByteArray rows;
+    QList<QPair<int, QByteArray>> cells;   // style index, serial
+    for (int r = 1; r <= 12000; ++r) {
+        rows += "<row r=\"" + QByteArray::number(r) + "\">";
+        for (int s = 1; s < xfs.size(); ++s) {
+            const QByteArray serial = QByteArray::number(1 + (r * 7919 + s * 104729) % 2958000 + (r % 97) / 97.0, 'f', 6);
+            rows += "<c r=\"" + QByteArray(1, char('A' + s - 1)) + QByteArray::number(r) + "\" s=\"" + QByteArray::number(s)
+                    + "\"><v>" + serial + "</v></c>";
+            if (r % 500 == 0)
+                cells.append({s, serial});
+        }
+        rows += "</row>";
+    }
+    packSheet(file("many.xlsx"), sheetXml("A1:F12000", rows), QByteArray(), stylesXml(xfs, formats));
+    const ReadResult read = readWorkbook(file("many.xlsx"));
+    ASSERT_FALSE(read.failed);
+    ASSERT_EQ(read.rows.size(), 12000);
+    int checked = 0;
+    for (int r = 500; r <= 12000; r += 500)
+        for (int s = 1; s < xfs.size(); ++s) {
+            const QByteArray serial = cells.at(checked).second;
+            const int id = xfs.at(s);
+            const QString expected = spreadsheet->Excel_Xml_Date_To_String(QString::fromLatin1(serial),
+                                                                            spreadsheet->Get_Date_Time_Format_String(id));
+            EXPECT_EQ(read.rows.at(r - 1).at(s - 1), expected) << "style " << id << " serial " << serial.constData();
+            ++checked;
+        }
+    EXPECT_EQ(checked, 24 * 6);
+}
