@@ -141,24 +141,29 @@ void BarcodeModeController::Open_Import_Num_Window()
 
 void BarcodeModeController::Load_text_file_Func(const QString &path)
 {
-    // The options, on the GUI thread while this job waits.
+    // The options, on the GUI thread while this job waits. Exceptions are caught there: one thrown
+    // across the queued call would end the process.
     bool accepted = false;
     QString chosen;
     value_list_import::Options options;
     platform::runOnGuiThreadAndWait([&] {
-        prev_list_item_barcode = int(ListData_barcode.size());
-        file_path_txt->setText(path);
-        for (QCheckBox *box : {chk_value, chk_header, chk_footer, chk_pq})
-            box->setChecked(false);
-        radioButton_At_Start->setChecked(true);
-        radioButton_At_End->setChecked(false);
-        Open_Import_Num_Window();
-        if (Import_Error_Rerult != 1)
-            return;
-        accepted = true;
-        chosen = file_path_txt->text();   // the browse button may have changed it
-        options = {chk_value->isChecked(), chk_header->isChecked(), chk_footer->isChecked(), chk_pq->isChecked(),
-                   overwrite_text_load_row.load()};
+        try {
+            prev_list_item_barcode = int(ListData_barcode.size());
+            file_path_txt->setText(path);
+            for (QCheckBox *box : {chk_value, chk_header, chk_footer, chk_pq})
+                box->setChecked(false);
+            radioButton_At_Start->setChecked(true);
+            radioButton_At_End->setChecked(false);
+            Open_Import_Num_Window();
+            if (Import_Error_Rerult != 1)
+                return;
+            chosen = file_path_txt->text();   // the browse button may have changed it
+            options = {chk_value->isChecked(), chk_header->isChecked(), chk_footer->isChecked(), chk_pq->isChecked(),
+                       overwrite_text_load_row.load()};
+            accepted = true;
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(failureText(e));
+        }
     });
     if (!accepted)
         return;
@@ -173,23 +178,27 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
     // The records are written on the GUI thread, under the sheet, with one reload of the table.
     bool changed = false;
     platform::runOnGuiThreadAndWait([&] {
-        const int N = int(ListData_barcode.size());
-        int target = N;
-        if (options.overwrite) {
-            target = 0;
-            prev_list_item_barcode = 0;
+        try {
+            const int N = int(ListData_barcode.size());
+            int target = N;
+            if (options.overwrite) {
+                target = 0;
+                prev_list_item_barcode = 0;
+            }
+            const QList<value_list_import::RecordWrite> writes =
+                input.csv ? value_list_import::csvRule(input.items, options, N, target)
+                          : value_list_import::tabRule(input.lines, options, ListData_barcode, target);
+            for (const value_list_import::RecordWrite &w : writes) {
+                if (w.append)
+                    Create_Item_List(w.value, w.header, w.footer, w.pq, int(ListData_barcode.size()));
+                else
+                    Replace_Item_List(w.value, w.header, w.footer, w.pq, w.index);
+            }
+            Reload_List();
+            changed = !ListData_barcode.isEmpty() && ListData_barcode.size() != prev_list_item_barcode;
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(failureText(e));
         }
-        const QList<value_list_import::RecordWrite> writes =
-            input.csv ? value_list_import::csvRule(input.items, options, N, target)
-                      : value_list_import::tabRule(input.lines, options, ListData_barcode, target);
-        for (const value_list_import::RecordWrite &w : writes) {
-            if (w.append)
-                Create_Item_List(w.value, w.header, w.footer, w.pq, int(ListData_barcode.size()));
-            else
-                Replace_Item_List(w.value, w.header, w.footer, w.pq, w.index);
-        }
-        Reload_List();
-        changed = !ListData_barcode.isEmpty() && ListData_barcode.size() != prev_list_item_barcode;
     });
     sheet.hide();
     if (!changed) {
@@ -197,8 +206,12 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
         return;
     }
     platform::runOnGuiThreadAndWait([this] {
-        Mark_List_New_Selection_barcode(0);
-        bind_all();
+        try {
+            Mark_List_New_Selection_barcode(0);
+            bind_all();
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(failureText(e));
+        }
     });
 }
 

@@ -127,8 +127,10 @@ QString QtDialogResponder::savePanel(const SavePanelRequest &request)
     auto *layout = new QVBoxLayout(&holder);
     layout->addWidget(dialog);
     QWidget *oldParent = request.accessory ? request.accessory->parentWidget() : nullptr;
-    if (request.accessory)
+    if (request.accessory) {
         layout->addWidget(request.accessory);
+        request.accessory->show();
+    }
     holder.setWindowTitle(request.title);
     QObject::connect(dialog, &QFileDialog::accepted, &holder, &QDialog::accept);
     QObject::connect(dialog, &QFileDialog::rejected, &holder, &QDialog::reject);
