@@ -150,6 +150,8 @@ XmlStream::Event XmlStream::next()
                     return fail("a text is too long");
                 lt = m_end - m_pos;   // text at the end of the input
             }
+            if (lt > kMaxToken)
+                return fail("a text is too long");
             m_textBegin = m_pos;
             m_textLen = lt;
             m_pos += lt;
@@ -171,8 +173,8 @@ XmlStream::Event XmlStream::next()
                 if (m_stack.empty())
                     return fail("character data outside the root element");
                 const std::size_t close = find("]]>", 9);
-                if (close == std::string_view::npos)
-                    return fail("an unterminated CDATA section");
+                if (close == std::string_view::npos || close > kMaxToken)
+                    return fail("an unterminated or too long CDATA section");
                 m_textBegin = m_pos + 9;
                 m_textLen = close - 9;
                 m_pos += close + 3;

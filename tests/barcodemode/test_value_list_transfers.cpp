@@ -25,7 +25,6 @@ const QString kUnreadable = QStringLiteral("Either file is corrupted or selected
 struct TextChoice {
     bool value = false, header = false, footer = false, pq = false;
     bool atEnd = true;
-    QString browseTo;   // a file picked with Browse... before OK
 };
 
 class ValueListTransfers : public ValueListWindow {
@@ -45,17 +44,18 @@ protected:
     }
 
     // The user answers the options window as choice says, then OK.
-    void answerOptions(const TextChoice &choice)
+    // browseTo: a file picked with Browse... before OK.
+    void answerOptions(const TextChoice &choice, const QString &browseTo)
     {
-        responder->onModal = [this, choice](QDialog &dialog) {
+        responder->onModal = [this, choice, browseTo](QDialog &dialog) {
             auto *window = qobject_cast<Import_From_Txt_File *>(&dialog);
             if (!window)
                 return 0;
             seenPath = window->file_path->text();
             seenReset = !window->chk_value->isChecked() && !window->chk_pq->isChecked()
                         && window->radioButton_At_Start->isChecked() && !window->radioButton_At_End->isChecked();
-            if (!choice.browseTo.isEmpty()) {
-                responder->openAnswers.append({choice.browseTo});
+            if (!browseTo.isEmpty()) {
+                responder->openAnswers.append({browseTo});
                 window->browseButton->click();
             }
             window->chk_value->setChecked(choice.value);
@@ -71,9 +71,9 @@ protected:
     }
 
     // Import through the button: the open panel answers path; waits for the worker.
-    void importText(const QString &path, const TextChoice &choice)
+    void importText(const QString &path, const TextChoice &choice, const QString &browseTo = QString())
     {
-        answerOptions(choice);
+        answerOptions(choice, browseTo);
         responder->openAnswers.append({path});
         bm->import_list_btn->click();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !bm->textImportRunning(); }, 20000));
@@ -171,8 +171,7 @@ TEST_F(ValueListTransfers, TheOptionsWindowWantsAFieldAndMayChangeTheFile)
     EXPECT_EQ(values(), (QStringList{"V0", "V1"}));
     EXPECT_TRUE(messages().isEmpty());
     // Browsing to another file imports that one; At Start overwrites from row 0.
-    TextChoice browse{true, false, false, false, false, write("other.txt", "Z")};
-    importText(write("c.txt", "C"), browse);
+    importText(write("c.txt", "C"), {true, false, false, false, false}, write("other.txt", "Z"));
     EXPECT_EQ(values(), (QStringList{"Z", "V1"}));
     EXPECT_EQ(column(kHeader), (QStringList{"H0", "H1"}));
     EXPECT_TRUE(overwrite_text_load_row);

@@ -35,8 +35,9 @@ void writeArchive(const QString &path, const QList<Entry> &entries)
         ASSERT_EQ(zipOpenNewFileInZip(zf, e.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
                                       e.stored ? 0 : Z_DEFLATED, e.stored ? 0 : Z_DEFAULT_COMPRESSION),
                   ZIP_OK);
-        if (!e.data.isEmpty())
+        if (!e.data.isEmpty()) {
             ASSERT_EQ(zipWriteInFileInZip(zf, e.data.constData(), unsigned(e.data.size())), ZIP_OK);
+        }
         ASSERT_EQ(zipCloseFileInZip(zf), ZIP_OK);
     }
     ASSERT_EQ(zipClose(zf, nullptr), ZIP_OK);
