@@ -13,6 +13,11 @@
 #include <QRect>
 #include <QString>
 
+#include <atomic>
+
+class AccessoryViewController;
+class Import_Excel_Barcode;
+class Import_From_Txt_File;
 class QAbstractItemView;
 class QCheckBox;
 class QComboBox;
@@ -163,6 +168,39 @@ public:
     // Sets up the table's data source, context menu, buttons and edit-row sheet (page set-up).
     void wireValueList();
 
+    // ---- Value list: import and export ----
+    // The text import's options window, and the main window's outlets to its controls.
+    Import_From_Txt_File *Import_TXT_File_Window = nullptr;
+    QLineEdit *file_path_txt = nullptr;
+    QCheckBox *chk_value = nullptr;
+    QCheckBox *chk_header = nullptr;
+    QCheckBox *chk_footer = nullptr;
+    QCheckBox *chk_pq = nullptr;
+    QRadioButton *radioButton_At_Start = nullptr;
+    QRadioButton *radioButton_At_End = nullptr;
+    Import_Excel_Barcode *imp_xl_Wnd = nullptr;   // the spreadsheet import window
+    AccessoryViewController *aVC = nullptr;       // the export panel's format chooser, made on first use
+    // Asks for a text, RTF or CSV file and imports it on a worker thread.
+    void Import_List_Button(QObject *sender = nullptr);
+    void Load_text_file_Thread(const QString &path);
+    // The text import job (on the worker): the options window, then the file read by the tab or
+    // CSV rule into the list under the please-wait sheet.
+    void Load_text_file_Func(const QString &path);
+    // Runs the options window modally (GUI thread) and keeps its result in Import_Error_Rerult.
+    void Open_Import_Num_Window();
+    // Asks for a workbook and runs the spreadsheet import window on it.
+    void Excel_List_Button(QObject *sender = nullptr);
+    // Writes the list to a workbook or a tab-separated text file the user names.
+    void Export_List_Button(QObject *sender = nullptr);
+    // The export's save panel; the chosen path, or "" when it was not confirmed.
+    QString Export_list_method_2();
+    // The spreadsheet readers' row cap (the sheet's first row and 10,000 more), with its message.
+    int Check_Max_Excel_Row_Count(int rows);
+    // Whether a text import job is running.
+    bool textImportRunning() const { return m_textImportRunning.load(); }
+    // Makes the import windows and connects the import and export buttons (page set-up).
+    void wireValueListTransfers();
+
     void goButtonActionPerformed();
     // Connects the Barcode-mode controls to their handlers (buttons, boxes, steppers and fields).
     void wireBarcodeModeControls();
@@ -272,6 +310,7 @@ protected:
 private:
     // Value list helpers.
     bool listReloading = false;   // a reload restores the selection: no delegate call for it
+    std::atomic<bool> m_textImportRunning{false};
     // "List is empty." and the focus to the table, when it is; answers whether it was.
     bool listEmptyNotice();
     // The clear commands: asks the question, then replaces every record through the replacement

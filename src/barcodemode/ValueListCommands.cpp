@@ -381,6 +381,7 @@ void BarcodeModeController::wireValueList()
     Update_bar_pq_str = Update_List_Item_Window->m_bar_pq_str;
     Update_s_indx_str = Update_List_Item_Window->m_s_indx_str;
 
+    wireValueListTransfers();
     Update_List_Count();
     List_Operation_Button_State();
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -28,6 +29,37 @@ QString filterFor(const QStringList &extensions)
         patterns << QStringLiteral("*.") + ext;
     return QStringLiteral("Files (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
+// The save panel's name field and allowed types, for its accessory.
+class FileDialogAccess : public SavePanelAccess {
+public:
+    FileDialogAccess(QFileDialog &dialog, const QStringList &types) : m_dialog(dialog), m_types(types) {}
+    QString nameFieldStringValue() const override
+    {
+        if (const auto *edit = m_dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            return edit->text();
+        const QStringList chosen = m_dialog.selectedFiles();
+        return chosen.isEmpty() ? QString() : chosen.first().section(QLatin1Char('/'), -1);
+    }
+    void setNameFieldStringValue(const QString &name) override
+    {
+        if (auto *edit = m_dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            edit->setText(name);
+        else
+            m_dialog.selectFile(name);
+    }
+    QStringList allowedFileTypes() const override { return m_types; }
+    void setAllowedFileTypes(const QStringList &types) override
+    {
+        m_types = types;
+        m_dialog.setNameFilter(filterFor(types));
+        m_dialog.setDefaultSuffix(types.isEmpty() ? QString() : types.first());
+    }
+
+private:
+    QFileDialog &m_dialog;
+    QStringList m_types;
+};
+
 } // namespace
 
 DialogResponder &dialogResponder()
@@ -95,12 +127,19 @@ QString QtDialogResponder::savePanel(const SavePanelRequest &request)
     auto *layout = new QVBoxLayout(&holder);
     layout->addWidget(dialog);
     QWidget *oldParent = request.accessory ? request.accessory->parentWidget() : nullptr;
-    if (request.accessory)
+    if (request.accessory) {
         layout->addWidget(request.accessory);
+        request.accessory->show();
+    }
     holder.setWindowTitle(request.title);
     QObject::connect(dialog, &QFileDialog::accepted, &holder, &QDialog::accept);
     QObject::connect(dialog, &QFileDialog::rejected, &holder, &QDialog::reject);
+    FileDialogAccess access(*dialog, request.extensions);
+    if (request.attachAccessory)
+        request.attachAccessory(&access);
     const bool ok = holder.exec() == QDialog::Accepted;
+    if (request.attachAccessory)
+        request.attachAccessory(nullptr);
     if (request.accessory) {   // the accessory belongs to its caller: give it back before the holder dies
         request.accessory->hide();
         request.accessory->setParent(oldParent);

@@ -33,12 +33,27 @@ struct OpenPanelRequest {
     bool allowsMultipleSelection = false;
 };
 
+// What a save panel's accessory may read and change of the panel while it runs.
+class SavePanelAccess {
+public:
+    virtual ~SavePanelAccess() = default;
+    // The text of the panel's name field.
+    virtual QString nameFieldStringValue() const = 0;
+    virtual void setNameFieldStringValue(const QString &name) = 0;
+    // The extensions (without the dot) the panel allows; empty: any.
+    virtual QStringList allowedFileTypes() const = 0;
+    virtual void setAllowedFileTypes(const QStringList &types) = 0;
+};
+
 struct SavePanelRequest {
     QString title;
     QString directory;
     QString fileName;                // proposed name
     QStringList extensions;          // allowed extensions without the dot; empty: any
     QWidget *accessory = nullptr;    // extra controls shown in the panel, owned by the caller
+    // Called with the panel before it runs and with nullptr once it has ended, so that the
+    // accessory can reach the panel's name field and allowed types meanwhile.
+    std::function<void(SavePanelAccess *)> attachAccessory;
 };
 
 class DialogResponder {

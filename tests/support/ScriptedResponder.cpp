@@ -24,9 +24,29 @@ QStringList ScriptedResponder::openPanel(const platform::OpenPanelRequest &reque
 
 QString ScriptedResponder::savePanel(const platform::SavePanelRequest &request)
 {
+    std::function<void(const platform::SavePanelRequest &, ScriptedSavePanel &)> hook;
+    QString answer;
+    {
+        QMutexLocker lock(&m_mutex);
+        saveRequests << request;
+        answer = saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+        hook = onSavePanel;
+    }
+    ScriptedSavePanel panel;
+    panel.name = request.fileName;
+    panel.types = request.extensions;
+    if (request.attachAccessory)
+        request.attachAccessory(&panel);
+    if (hook)
+        hook(request, panel);
+    if (request.attachAccessory)
+        request.attachAccessory(nullptr);
     QMutexLocker lock(&m_mutex);
-    saveRequests << request;
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    lastSaveName = panel.name;
+    lastSaveTypes = panel.types;
+    if (answer.endsWith(QLatin1Char('/')))
+        return answer + panel.name;
+    return answer;
 }
 
 int ScriptedResponder::runModal(QDialog &dialog)

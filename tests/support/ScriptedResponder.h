@@ -11,13 +11,33 @@
 
 namespace testsupport {
 
+// The save panel a scripted answer stands for: its name field and allowed types, which the
+// accessory reads and changes while the panel "runs".
+class ScriptedSavePanel : public platform::SavePanelAccess {
+public:
+    QString name;
+    QStringList types;
+    QString nameFieldStringValue() const override { return name; }
+    void setNameFieldStringValue(const QString &value) override { name = value; }
+    QStringList allowedFileTypes() const override { return types; }
+    void setAllowedFileTypes(const QStringList &value) override { types = value; }
+};
+
 class ScriptedResponder : public platform::DialogResponder {
 public:
     // The answer of the next alerts, by button title; when the script runs out, the first button.
     QStringList alertAnswers;
     // Chosen paths of the next open and save panels; when the script runs out, cancelled.
     QList<QStringList> openAnswers;
+    // A save answer ending in "/" is a folder: the chosen path is that folder and the panel's name
+    // field as the accessory left it.
     QStringList saveAnswers;
+    // Called while a save panel runs, after its accessory was attached: the user's work in the
+    // panel (choosing a format in the accessory, typing a name).
+    std::function<void(const platform::SavePanelRequest &, ScriptedSavePanel &)> onSavePanel;
+    // The name field and allowed types of the last save panel when it ended.
+    QString lastSaveName;
+    QStringList lastSaveTypes;
     // Called for every modal dialog; answers its result code. Unset: the dialog is rejected (0).
     std::function<int(QDialog &)> onModal;
     // Answers of the next colour and font choosers; when the script runs out, cancelled.

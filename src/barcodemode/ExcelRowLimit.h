@@ -1,0 +1,12 @@
+#pragma once
+// The cap on spreadsheet rows read into the Barcode mode: the sheet's first row plus 10,000 rows.
+// The controller's Check_Max_Excel_Row_Count applies it.
+
+constexpr int MAX_EXCEL_ROWS = 10001;
+constexpr bool CHECK_MAX_EXCEL_ROWS = true;
+
+// The capped count of rows (no message).
+constexpr int cappedExcelRowCount(int rows)
+{
+    return CHECK_MAX_EXCEL_ROWS && rows > MAX_EXCEL_ROWS ? MAX_EXCEL_ROWS : rows;
+}

@@ -1,0 +1,317 @@
+// The value list's imports and export: a text, CSV or RTF file read on a worker thread after the
+// options window, a workbook through the spreadsheet import window, and the export of the whole
+// list as a workbook or a tab-separated text file.
+
+#include "barcodemode/BarcodeModeController.h"
+
+#include "app/PleaseWait.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/ValueListImportRules.h"
+#include "core/FileServices.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Open_Export_Log.h"
+#include "data/Import_Excel_Barcode.h"
+#include "data/Import_From_Txt_File.h"
+#include "data/SpreadsheetWriter.h"
+#include "output/AccessoryViewController.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/GuiThread.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QThread>
+
+#include <exception>
+
+namespace {
+
+const QString kUnreadable = QStringLiteral("Either file is corrupted or selected file contains invalid characters.");
+
+QString failureText(const std::exception &e) { return QString::fromUtf8(e.what()); }
+
+// What the worker reads of the chosen file: the rule's input, or why there is none.
+struct TextImportInput {
+    bool ok = false;
+    bool csv = false;
+    QList<QStringList> lines;   // tab rule
+    QStringList items;          // CSV rule
+};
+
+TextImportInput readTextImport(const QString &path)
+{
+    TextImportInput input;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > value_list_import::kMaxFileBytes)
+        return input;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return input;
+    const QString extension = QFileInfo(path).suffix();
+    const QString text = value_list_import::importText(bytes, extension);
+    if (text.isEmpty())
+        return input;
+    input.ok = true;
+    input.csv = value_list_import::isCsvExtension(extension);
+    if (input.csv) {
+        QStringList log;
+        input.items = value_list_import::csvItems(text, &log);
+        for (const QString &line : log)
+            Show_NSLog_Message(line);
+    } else {
+        input.lines = value_list_import::splitTabText(text);
+    }
+    return input;
+}
+
+} // namespace
+
+void BarcodeModeController::wireValueListTransfers()
+{
+    QWidget *window = List ? List->window() : nullptr;
+    Import_TXT_File_Window = new Import_From_Txt_File(window);
+    file_path_txt = Import_TXT_File_Window->file_path;
+    chk_value = Import_TXT_File_Window->chk_value;
+    chk_header = Import_TXT_File_Window->chk_header;
+    chk_footer = Import_TXT_File_Window->chk_footer;
+    chk_pq = Import_TXT_File_Window->chk_pq;
+    radioButton_At_Start = Import_TXT_File_Window->radioButton_At_Start;
+    radioButton_At_End = Import_TXT_File_Window->radioButton_At_End;
+    imp_xl_Wnd = new Import_Excel_Barcode(*this, window);
+
+    QObject::connect(import_list_btn, &QPushButton::clicked, this, [this] { Import_List_Button(import_list_btn); });
+    QObject::connect(excel_list_btn, &QPushButton::clicked, this, [this] { Excel_List_Button(excel_list_btn); });
+    QObject::connect(export_list_btn, &QPushButton::clicked, this, [this] { Export_List_Button(export_list_btn); });
+    // create_list_btn opens the list generator, which comes with the series generator's modes.
+}
+
+// ---- Text import ----
+
+void BarcodeModeController::Import_List_Button(QObject *)
+{
+    try {
+        if (m_textImportRunning)
+            return;
+        platform::OpenPanelRequest request;
+        request.extensions = {QStringLiteral("txt"), QStringLiteral("TXT"), QStringLiteral("rtf"), QStringLiteral("csv"),
+                              QStringLiteral("CSV")};
+        request.canChooseFiles = true;
+        request.canChooseDirectories = false;
+        const QStringList chosen = platform::dialogResponder().openPanel(request);
+        if (chosen.isEmpty())
+            return;
+        const QString path = chosen.first();
+        m_textImportRunning = true;
+        QThread *worker = QThread::create([this, path] {
+            Load_text_file_Thread(path);
+            m_textImportRunning = false;
+        });
+        QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+        worker->start();
+    } catch (const std::exception &e) {
+        m_textImportRunning = false;
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+void BarcodeModeController::Load_text_file_Thread(const QString &path)
+{
+    try {
+        Load_text_file_Func(path);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+void BarcodeModeController::Open_Import_Num_Window()
+{
+    platform::runOnGuiThreadAndWait([this] {
+        Import_Error_Rerult = Import_TXT_File_Window ? Import_TXT_File_Window->runWindow() : 0;
+        if (Import_TXT_File_Window)
+            Import_TXT_File_Window->hide();
+    });
+}
+
+void BarcodeModeController::Load_text_file_Func(const QString &path)
+{
+    // The options, on the GUI thread while this job waits. Exceptions are caught there: one thrown
+    // across the queued call would end the process.
+    bool accepted = false;
+    QString chosen;
+    value_list_import::Options options;
+    platform::runOnGuiThreadAndWait([&] {
+        try {
+            prev_list_item_barcode = int(ListData_barcode.size());
+            file_path_txt->setText(path);
+            for (QCheckBox *box : {chk_value, chk_header, chk_footer, chk_pq})
+                box->setChecked(false);
+            radioButton_At_Start->setChecked(true);
+            radioButton_At_End->setChecked(false);
+            Open_Import_Num_Window();
+            if (Import_Error_Rerult != 1)
+                return;
+            chosen = file_path_txt->text();   // the browse button may have changed it
+            options = {chk_value->isChecked(), chk_header->isChecked(), chk_footer->isChecked(), chk_pq->isChecked(),
+                       overwrite_text_load_row.load()};
+            accepted = true;
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(failureText(e));
+        }
+    });
+    if (!accepted)
+        return;
+
+    PleaseWaitGuard sheet(&hub);
+    const TextImportInput input = readTextImport(chosen);
+    if (!input.ok) {
+        sheet.hide();
+        Show_MessageBox(kUnreadable);
+        return;
+    }
+    // The records are written on the GUI thread, under the sheet, with one reload of the table.
+    bool changed = false;
+    platform::runOnGuiThreadAndWait([&] {
+        try {
+            const int N = int(ListData_barcode.size());
+            int target = N;
+            if (options.overwrite) {
+                target = 0;
+                prev_list_item_barcode = 0;
+            }
+            const QList<value_list_import::RecordWrite> writes =
+                input.csv ? value_list_import::csvRule(input.items, options, N, target)
+                          : value_list_import::tabRule(input.lines, options, ListData_barcode, target);
+            for (const value_list_import::RecordWrite &w : writes) {
+                if (w.append)
+                    Create_Item_List(w.value, w.header, w.footer, w.pq, int(ListData_barcode.size()));
+                else
+                    Replace_Item_List(w.value, w.header, w.footer, w.pq, w.index);
+            }
+            Reload_List();
+            changed = !ListData_barcode.isEmpty() && ListData_barcode.size() != prev_list_item_barcode;
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(failureText(e));
+        }
+    });
+    sheet.hide();
+    if (!changed) {
+        Show_MessageBox(kUnreadable);
+        return;
+    }
+    platform::runOnGuiThreadAndWait([this] {
+        try {
+            Mark_List_New_Selection_barcode(0);
+            bind_all();
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(failureText(e));
+        }
+    });
+}
+
+// ---- Workbook import ----
+
+void BarcodeModeController::Excel_List_Button(QObject *)
+{
+    try {
+        platform::OpenPanelRequest request;
+        request.extensions = {QStringLiteral("xlsx"), QStringLiteral("XLSX")};
+        request.canChooseFiles = true;
+        request.canChooseDirectories = false;
+        const QStringList chosen = platform::dialogResponder().openPanel(request);
+        if (chosen.isEmpty())
+            return;
+        const QString path = chosen.first();
+        Delete_Excel_File_Temp_Folder();
+        prev_list_item_barcode = int(ListData_barcode.size());
+        file_path_txt->setText(path);
+        imp_xl_Wnd->Open_excel_Wnd(path);
+        Mark_List_New_Selection_barcode(0);
+        bind_all();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+    }
+}
+
+// ---- Export ----
+
+QString BarcodeModeController::Export_list_method_2()
+{
+    if (!aVC) {
+        aVC = new AccessoryViewController(List ? List->window() : nullptr);
+        aVC->setWindowFlags(Qt::Widget);
+        aVC->hide();
+    }
+    aVC->ext_btn->setCurrentIndex(0);
+    platform::SavePanelRequest request;
+    request.title = QStringLiteral("Export List");
+    request.extensions = {QStringLiteral("xlsx"), QStringLiteral("txt")};
+    request.accessory = aVC;
+    request.attachAccessory = [this](platform::SavePanelAccess *panel) { aVC->setSavePanel(panel); };
+    return platform::dialogResponder().savePanel(request);
+}
+
+void BarcodeModeController::Export_List_Button(QObject *)
+{
+    try {
+        if (ListData_barcode.isEmpty()) {
+            Show_MessageBox(QStringLiteral("List is empty."));
+            return;
+        }
+        QString path = Export_list_method_2();
+        if (path.isEmpty())
+            return;
+        QWidget *window = List ? List->window() : nullptr;
+        if (window) {
+            window->raise();
+            window->activateWindow();
+        }
+        const QString extension = QFileInfo(path).suffix().toLower();
+        const bool workbook = extension == QLatin1String("xlsx");
+        if (!workbook && extension != QLatin1String("txt"))
+            path += QStringLiteral(".txt");
+
+        PleaseWaitGuard sheet(&hub);
+        Export_File_Path = path;
+        using namespace value_list;
+        bool written = false;
+        if (workbook) {
+            SpreadsheetWriter::Rows rows;
+            rows.reserve(ListData_barcode.size() + 1);
+            rows.append({QStringLiteral("Barcode Value"), QStringLiteral("Barcode Header"),
+                         QStringLiteral("Barcode Footer"), QStringLiteral("Print Quantity")});
+            for (const ValueRecord &r : ListData_barcode)
+                rows.append({r.value(kValue), r.value(kHeader), r.value(kFooter), r.value(kPQ)});
+            written = SpreadsheetWriter::WriteWorkbook(path, rows, false);
+        } else {
+            QString text;
+            for (const ValueRecord &r : ListData_barcode)
+                text += r.value(kValue) + QLatin1Char('\t') + r.value(kHeader) + QLatin1Char('\t') + r.value(kFooter)
+                        + QLatin1Char('\t') + r.value(kPQ) + QLatin1Char('\n');
+            QString error;
+            written = platform::writeFileAtomically(path, text.toUtf8(), &error);
+            if (!written)
+                Show_NSLog_Message(error);
+        }
+        sheet.hide();
+        if (!written) {
+            Show_MessageBox(QStringLiteral("Error in file accessing."));
+            return;
+        }
+        if (window) {
+            window->raise();
+            window->activateWindow();
+        }
+        Export_File_Message = QStringLiteral("Record has been exported successfully.");
+        Open_Export_File_Box();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(failureText(e));
+        Show_MessageBox(QStringLiteral("Error in file accessing."));
+    }
+}
