@@ -57,6 +57,8 @@ SKTWindowController::SKTWindowController()
                               QStringLiteral("png"), QStringLiteral("tif"), QStringLiteral("tiff")};
     // 9
     d._grid = new SKTGrid;
+    // The card objects' picture services and the grid's button are this window's.
+    d.Install_Model_Hooks();
     d._zoomFactor = 1.0;
     d.Selected_Control_Tool = 0;
     // 10: nothing before this step may use either global.
@@ -108,6 +110,7 @@ SKTWindowController::~SKTWindowController()
     printInfo.reset();
     delete window_;
     // The subsystems' controllers go after the window whose outlets they hold.
+    m_design->Remove_Model_Hooks();
     delete m_advQr;
     delete m_output;
     delete m_projects;

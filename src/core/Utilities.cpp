@@ -109,6 +109,25 @@ QString Remove_Reserve_Char_In_File_Name(const QString &name)
     return Trim_Str(out);
 }
 
+QString Check_Path_For_App_Resources(const QString &path)
+{
+    try {
+        for (const QLatin1String marker : {QLatin1String(".app/Contents/Resources/"), QLatin1String("/share/tagora/")}) {
+            const qsizetype at = path.indexOf(marker);
+            if (at < 0)
+                continue;
+            const QString inside = path.mid(at + marker.size());
+            if (Resource_Path.isEmpty())
+                return inside;
+            return Resource_Path.endsWith(QLatin1Char('/')) ? Resource_Path + inside
+                                                            : Resource_Path + QLatin1Char('/') + inside;
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    return path;
+}
+
 int Create_Folder(const QString &path)
 {
     if (path.isEmpty())

@@ -16,6 +16,11 @@ QString Right_Str_substringFromIndex(const QString &text, int n);
 QString Read_Str_FromIndex(const QString &text, int n);
 QString Read_Str_Upto_Index(const QString &text, int n);
 QString Remove_Reserve_Char_In_File_Name(const QString &name);
+// A path inside the resources of some copy of the application (a bundle's ".app/Contents/Resources/"
+// or an installed ".../share/tagora/") moved to the same place in this copy's resource folder, so
+// a design made elsewhere finds its sample pictures here; any other path as it is. Whether a file
+// exists at the result is not checked.
+QString Check_Path_For_App_Resources(const QString &path);
 
 // 1 when something exists at the path or the folder (with its parents) was created, else 0.
 // New folders get the user's umask.

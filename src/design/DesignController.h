@@ -4,6 +4,7 @@
 // batch binding of card objects.
 
 #include "design/PanelValues.h"
+#include "platform/Picture.h"
 
 #include <QList>
 #include <QMap>
@@ -50,6 +51,7 @@ struct LinkedSheetTable {
 #include <QVariant>
 
 class QFrame;
+class SKTGraphic;
 class SKTGrid;
 class SKTWindowController;
 class Card_Property;
@@ -142,6 +144,18 @@ public:
     ImagePanelValues Read_Image_Panel(bool singleSelection) const;
     SignPanelValues Read_Sign_Panel() const;
     QString Return_Border_Style_Str_On_index(int index) const { return Border_Style_Code(index); }
+
+    // ---- Picture services of the card objects ----
+    // The picture's loaded picture with its settings applied (for now the two flips); shows
+    // image_error_label unless there is a non-empty result and a file at the picture's path.
+    platform::Picture Get_Image_With_Update_Settings(const SKTGraphic &graphic);
+    // The picture panel's effect controls back to their defaults, without running their handlers.
+    void Reset_Image_Editing_Controls();
+    // Gives the card objects this controller's picture services and lets the grid enable
+    // Align_with_grid_btn; Remove_Model_Hooks takes the services away again if they are still this
+    // controller's.
+    void Install_Model_Hooks();
+    void Remove_Model_Hooks();
 
     // ---- Units ----
     void _setLabels();

@@ -1,10 +1,12 @@
 #pragma once
-// The canvas grid: spacing, colour, shown and snapping flags.
+// The canvas grid: spacing, colour, shown and snapping flags, snapping and the grid's lines.
 
 #include <QColor>
 #include <QObject>
 #include <QPointF>
 #include <QRectF>
+
+class QPainter;
 
 class SKTGrid : public QObject {
     Q_OBJECT
@@ -24,6 +26,11 @@ public:
     bool canSetSpacing() const { return _isAlwaysShown || _isConstraining; }
     QPointF constrainedPoint(const QPointF &point) const;
     QRectF alignedRect(const QRectF &rect) const;
+    // Draws, when the grid is usable and shown, every grid line that crosses the rectangle (in
+    // points), as one path in the grid's colour with the thinnest pen the device draws. Lines that
+    // would fall closer than one device pixel are not drawn at all (snapping does not change), so
+    // a tiny spacing cannot stall painting; only the part of the rectangle on the device is drawn.
+    void drawRect(const QRectF &rect, QPainter &painter) const;
 
     QColor _color;
     double _spacing = 9.0;
