@@ -1,7 +1,9 @@
+// The editor's side of generation: the snapshot of its controls, and the regenerate and framing
+// that run the generation core on it, keep what it made and show it in the preview.
+
 #include "barcodemode/BarcodeEditor.h"
 
 #include "barcodemode/GenerationCore.h"
-
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "barcodemode/pdf417View.h"
@@ -10,12 +12,9 @@
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
-#include "engines/render/BarcodePictureLayout.h"
-#include "engines/render/NKDBarcodeImage.h"
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
-#include "platform/WholePixels.h"
 
 #include <QCheckBox>
 #include <QComboBox>

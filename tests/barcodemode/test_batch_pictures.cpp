@@ -18,6 +18,7 @@
 #include <climits>
 #include <map>
 #include <thread>
+#include <vector>
 
 using namespace batch_test;
 
@@ -331,12 +332,14 @@ TEST_F(BatchWindow, WorkerRequestsKeepTheSnapshotWhileTheWindowChanges)
         twoD0 << pictures;
     }
 
-    // The worker keeps asking until the user has changed the window many times over.
+    // Workers, as an output job's pool has them, keep asking until the user has changed the window
+    // many times over.
     constexpr int kChanges = 25;
+    constexpr int kWorkers = 3;
     std::atomic<int> changes{0};
-    std::atomic<bool> done{false};
+    std::atomic<int> done{0};
     std::atomic<int> requests{0}, mismatches{0}, roundsDuringChanges{0};
-    std::thread worker([&] {
+    const auto ask = [&] {
         do {
             const bool duringChanges = changes > 0 && changes < kChanges;
             for (int i = 0; i < records0.size(); ++i, ++requests)
@@ -352,8 +355,11 @@ TEST_F(BatchWindow, WorkerRequestsKeepTheSnapshotWhileTheWindowChanges)
             if (duringChanges && changes < kChanges)
                 ++roundsDuringChanges;
         } while (changes < kChanges);
-        done = true;
-    });
+        ++done;
+    };
+    std::vector<std::thread> workers;
+    for (int w = 0; w < kWorkers; ++w)
+        workers.emplace_back(ask);
 
     // Meanwhile the user changes every control the snapshot was taken from, and the window
     // generates its own symbols from them.
@@ -390,10 +396,11 @@ TEST_F(BatchWindow, WorkerRequestsKeepTheSnapshotWhileTheWindowChanges)
         bm->goButtonActionPerformed();
         QCoreApplication::processEvents();
     }
-    worker.join();
+    for (std::thread &w : workers)
+        w.join();
     USED_DPI_VALUE = 600;
-    EXPECT_TRUE(done);
+    EXPECT_EQ(done, kWorkers);
     EXPECT_GT(roundsDuringChanges, 0);   // the requests did overlap the changes
-    EXPECT_GE(requests, 12 + 24 + 3 * 12);
+    EXPECT_GE(requests, kWorkers * (12 + 24 + 3 * 12));
     EXPECT_EQ(mismatches, 0);
 }
