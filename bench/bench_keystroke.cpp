@@ -42,6 +42,7 @@ int main(int argc, char **argv)
     qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagora"));
+    SKTWindowController::registerWithDocuments();
     SKTDocument document;
     document.makeWindowControllers();
     SKTWindowController *c = SKTWindowController::defaultInstance();

@@ -257,11 +257,18 @@ void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QL
     if (series.isEmpty())
         return;
     if (chosen == combo_first_Select) {
+        // No series for this field: its item combo holds one empty item, the others are balanced
+        // again without it and the fields bound anew.
         value->setEnabled(false);
         platform::ui::fillCombo(value, {QString()});
         value->setCurrentIndex(0);
         name->setText(QString());
         name->setProperty("fillStamp", QVariant());
+        bm.Balance_Datasheet_Combo_Max_Count();
+        bm.Bind_Data_with_Barcode_VALUE_For_Series();
+        bm.Bind_Data_with_Barcode_HEADER_For_Series();
+        bm.Bind_Data_with_Barcode_FOOTER_For_Series();
+        bm.set_list_value_to_text_box();
         return;
     }
     auto selectRow = [value] {

@@ -1,15 +1,20 @@
+// The editor's side of generation: the snapshot of its controls, and the regenerate and framing
+// that run the generation core on it, keep what it made and show it in the preview.
+
 #include "barcodemode/BarcodeEditor.h"
 
+#include "barcodemode/GenerationCore.h"
+#include "barcodemode/TwoDFieldValues.h"
+#include "barcodemode/TwoDSymbols.h"
+#include "barcodemode/pdf417View.h"
+#include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
-#include "engines/render/BarcodePictureLayout.h"
-#include "engines/render/NKDBarcodeImage.h"
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
-#include "platform/WholePixels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,13 +61,6 @@ void setShown(QWidget *w, bool shown)
 {
     if (w)
         w->setVisible(shown);
-}
-
-// A picture that would exceed the raster limits at the output resolution holds a value too long:
-// it is refused before anything that size is allocated.
-bool tooLargeForOutput(const QSizeF &points)
-{
-    return !platform::rasterFits(platform::Picture::pixelSize(points, double(USED_DPI_VALUE)));
 }
 
 // The error label's own text, kept while it shows the too-long message instead.
@@ -146,72 +144,37 @@ std::unique_ptr<NKDBarcode> BarcodeEditor::Generate_Barcode_Variable(bool draw, 
             p.view->setPicture(platform::Picture());
         if (p.errorLabel && p.errorLabel->isVisible())
             p.errorLabel->hide();
-        const bool captionFlag = Get_Print_State() != 0;
-        const QString title = barcodeTypePopup ? barcodeTypePopup->currentText() : QString();
+        Get_Print_State();   // also enables the value-on-top box exactly when the caption is printed
+        GenerationSnapshot s = generationSnapshot();
+        if (s.family != 0 && Symbologies::kindOf(s.title) == Symbologies::EngineKind::QR)
+            automaticQrVersionFromNowOn(s);
 
-        if (liner_or_2D_font != 0) {
-            const Symbologies::EngineKind kind = Symbologies::kindOf(title);
-            if (kind != Symbologies::EngineKind::QR && kind != Symbologies::EngineKind::PDF417 &&
-                kind != Symbologies::EngineKind::DataMatrix) {
+        barcode_generation::Built built = barcode_generation::build(s, value, header, footer);
+        if (built.twoD) {
+            if (!built.titleMatched) {
                 if (draw)
                     Set_Blank_Image();
                 return nullptr;
             }
-            setContent(value);
-            setHeader(header);
-            setFooter(footer);
-            setPrintsCaption(captionFlag);
-            set_Fill_transparent(ticked(transparent_bkgnd));
-            setPrintsHeader(!ticked(hideHeaderCheckbox));
-            setPrintsFooter(!ticked(hideFooterCheckbox));
-            setCaptionFontSize(float(value_font.pointSizeF()));
-            setHeaderFontSize(float(roleHeaderFont().pointSizeF()));
-            setFooterFontSize(float(roleFooterFont().pointSizeF()));
-            Barcode_module_size = 1;
-            image_2d = platform::Picture();
-            if (kind == Symbologies::EngineKind::QR) {
-                Draw_QR_Barcode(value);
-            } else if (kind == Symbologies::EngineKind::PDF417) {
-                Barcode_module_size = pdf_HeightStepper_2D ? pdf_HeightStepper_2D->intValue() : 1;
-                Draw_PDF_417_Barcode(value);
-            } else {
-                Barcode_module_size = dm_moduleStepper_2D ? dm_moduleStepper_2D->intValue() : 1;
-                Draw_DataMatrix_Barcode(value);
-            }
-            Get_2d_barcode_from_image(draw);
+            const barcode_generation::Framed framed = barcode_generation::frame(s, built);
+            // The window keeps what the generation made: the symbol, its role and the margins.
+            static_cast<BarcodeObjectRole &>(*this) = built.role;
+            Barcode_module_size = built.moduleSize;
+            image_2d = built.symbol;
+            storeMargins(built.margins);
+            showTwoDFraming(framed, draw);
             Type_draw_2d_flag = false;
             return nullptr;
         }
-
-        std::unique_ptr<NKDBarcode> model;
-        if (Symbologies::isLinear(title))
-            model = Symbologies::createLinearBarcode(title);
-        if (model && !model->initWithContent(value, captionFlag))
-            model.reset();
-        if (!model || !model->isContentValid()) {
+        if (!built.model) {
             if (draw)
                 Set_Blank_Image();
             return nullptr;
         }
-        model->setSettings(currentRenderSettings());   // the fonts the bands are measured with
-        model->setHeader(header);
-        model->setFooter(footer);
-        model->setPrintsCaption(captionFlag);
-        model->setPrintsHeader(!ticked(hideHeaderCheckbox));
-        model->setPrintsFooter(!ticked(hideFooterCheckbox));
-        if (widthText && widthText->isEnabled())
-            model->setBarWidth(float(fieldNumber(widthText)) / 1000.0f * 72.0f);
-        model->setCaptionFontSize(float(value_font.pointSizeF()));
-        model->setHeaderFontSize(float(header_font.pointSizeF()));
-        model->setFooterFontSize(float(footer_font.pointSizeF()));
-        if (HeightText && HeightText->isEnabled())
-            Set_Barcode_Height(*model);
-        model->calculateWidth();
-        model->setWidth(Set_Linear_Barcode_Width(*model));
-        model->setSettings(currentRenderSettings());   // now with the margins in points
+        storeMargins(built.margins);
         if (draw)
-            Get_Image_From_Barcode(model.get(), true, fromBatch);
-        return model;
+            Get_Image_From_Barcode(built.model.get(), true, fromBatch);
+        return std::move(built.model);
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));
         return nullptr;
@@ -222,29 +185,28 @@ platform::Picture BarcodeEditor::Get_Image_From_Barcode(NKDBarcode *model, bool 
 {
     if (!fromBatch && !Check_And_Validat_Barcode(false, false))
         return {};
-    if (model && tooLargeForOutput(render::linearFrame(*model))) {
+    barcode_generation::Framed framed;
+    if (model)
+        framed = barcode_generation::frameLinear(*model, currentRenderSettings(), USED_DPI_VALUE);
+    if (framed.tooLarge) {
         if (draw) {
             Set_Blank_Image();
             showTooLong(preview().errorLabel);
         }
         return {};
     }
-    const platform::Picture picture = imageFromBarcode(model, model ? currentRenderSettings() : nullptr);
     if (draw)
-        Set_Barcode_On_Panel(picture);
+        Set_Barcode_On_Panel(framed.picture);
     pictureMade();
-    return picture;
+    return framed.picture;
 }
 
 platform::Picture BarcodeEditor::Get_2d_barcode_from_image(bool draw)
 {
-    platform::Picture picture;
-    if (image_2d.isNull())
-        Set_Blank_Image();
-    else if (liner_or_2D_font == 1)
-        picture = Get_Image_From_barcode_image(image_2d, draw);
-    pictureMade();
-    return picture;
+    barcode_generation::Framed framed;
+    if (!image_2d.isNull() && liner_or_2D_font == 1)
+        framed = frameWithRole(image_2d);
+    return showTwoDFraming(framed, draw);
 }
 
 platform::Picture BarcodeEditor::Get_Image_From_barcode_image(const platform::Picture &image, bool draw)
@@ -253,10 +215,8 @@ platform::Picture BarcodeEditor::Get_Image_From_barcode_image(const platform::Pi
         Set_Blank_Image();
         return {};
     }
-    Set_2d_Barcode_Height(image);
-    Set_2d_Barcode_Width(image);
-    const platform::Picture picture = imageFromBarcodeImage(image, currentRenderSettings());
-    if (tooLargeForOutput(picture.size())) {
+    const barcode_generation::Framed framed = frameWithRole(image);
+    if (framed.tooLarge) {
         if (draw) {
             Set_Blank_Image();
             showTooLong(preview().errorLabel);
@@ -264,8 +224,51 @@ platform::Picture BarcodeEditor::Get_Image_From_barcode_image(const platform::Pi
         return {};
     }
     if (draw)
-        Set_Barcode_On_Panel(picture);
+        Set_Barcode_On_Panel(framed.picture);
+    return framed.picture;
+}
+
+barcode_generation::Framed BarcodeEditor::frameWithRole(const platform::Picture &image)
+{
+    barcode_sizes::Margins margins = currentMargins();
+    const barcode_generation::Framed framed =
+        barcode_generation::frameTwoD(generationSnapshot(), *this, margins, image);
+    storeMargins(margins);
+    return framed;
+}
+
+platform::Picture BarcodeEditor::showTwoDFraming(const barcode_generation::Framed &framed, bool draw)
+{
+    // No symbol blanks the preview whatever the draw flag; a picture too large for the output
+    // resolution blanks it with the reason when drawing.
+    platform::Picture picture;
+    if (image_2d.isNull()) {
+        Set_Blank_Image();
+    } else if (liner_or_2D_font == 1) {
+        if (framed.tooLarge) {
+            if (draw) {
+                Set_Blank_Image();
+                showTooLong(preview().errorLabel);
+            }
+        } else {
+            picture = framed.picture;
+            if (draw)
+                Set_Barcode_On_Panel(picture);
+        }
+    }
+    pictureMade();
     return picture;
+}
+
+void BarcodeEditor::automaticQrVersionFromNowOn(GenerationSnapshot &s)
+{
+    // The encoder route turns the automatic version 0 into -1 and keeps it.
+    if (s.qrGeneratorRoute)
+        return;
+    int &version = qrVersionGlobal();
+    if (version == 0)
+        version = -1;
+    s.qrVersion = version;
 }
 
 void BarcodeEditor::Set_Barcode_On_Panel(const platform::Picture &picture)
@@ -339,40 +342,44 @@ void BarcodeEditor::storeMargins(const barcode_sizes::Margins &m)
     TB_margin = m.topBottom;
 }
 
+barcode_sizes::Margins BarcodeEditor::currentMargins() const
+{
+    barcode_sizes::Margins m;
+    m.value = value_margin;
+    m.header = header_margin;
+    m.footer = footer_margin;
+    m.leftRight = LR_margin;
+    m.topBottom = TB_margin;
+    return m;
+}
+
 void BarcodeEditor::Set_Barcode_Height(NKDBarcode &model)
 {
-    const barcode_sizes::MarginInputs in = linearMarginInputs();
-    const barcode_sizes::Margins m = barcode_sizes::marginsInPoints(in);
+    barcode_sizes::Margins m = currentMargins();
+    barcode_generation::linearHeightRule(model, generationSnapshot(), m);
     storeMargins(m);
-    model.setHeight(barcode_sizes::linearHeight(fieldNumber(HeightText), in.unit, m, model.printsCaption(),
-                                                model.captionHeight(), model.printsHeader(), model.headerHeight(),
-                                                model.printsFooter(), model.footerHeight()));
 }
 
 float BarcodeEditor::Set_Linear_Barcode_Width(NKDBarcode &model)
 {
-    const barcode_sizes::MarginInputs in = linearMarginInputs();
-    LR_margin = barcode_sizes::toPoints(in.leftRight, in.unit);
-    return barcode_sizes::pictureWidth(model.width(), model.headerWidth(), model.footerWidth(), in.headerHidden,
-                                       in.footerHidden, LR_margin);
+    barcode_sizes::Margins m = currentMargins();
+    const float width = barcode_generation::linearWidthRule(model, generationSnapshot(), m);
+    LR_margin = m.leftRight;
+    return width;
 }
 
 void BarcodeEditor::Set_2d_Barcode_Height(const platform::Picture &image)
 {
-    barcode_sizes::MarginInputs in = twoDMarginInputs();
-    in.captionHidden = true;   // a 2D picture has no caption, so no value margin either
-    const barcode_sizes::Margins m = barcode_sizes::marginsInPoints(in);
+    barcode_sizes::Margins m = currentMargins();
+    barcode_generation::twoDHeightRule(*this, generationSnapshot(), m, image);
     storeMargins(m);
-    setHeight(barcode_sizes::twoDHeight(float(image.size().height()), m, in.headerHidden, headerHeight(),
-                                        in.footerHidden, footerHeight()));
 }
 
 void BarcodeEditor::Set_2d_Barcode_Width(const platform::Picture &image)
 {
-    const barcode_sizes::MarginInputs in = twoDMarginInputs();
-    LR_margin = barcode_sizes::toPoints(in.leftRight, in.unit);
-    setWidth(barcode_sizes::pictureWidth(float(image.size().width()), headerWidth(), footerWidth(), in.headerHidden,
-                                         in.footerHidden, LR_margin));
+    barcode_sizes::Margins m = currentMargins();
+    barcode_generation::twoDWidthRule(*this, generationSnapshot(), m, image);
+    LR_margin = m.leftRight;
 }
 
 QSizeF BarcodeEditor::Get_String_Size(const QString &text, const QFont &font) const
@@ -397,20 +404,49 @@ QFont BarcodeEditor::Get_Appropriate_Font(float minimumSize, float maximumSize, 
 
 std::shared_ptr<BarcodeSettings> BarcodeEditor::currentRenderSettings()
 {
-    auto s = std::make_shared<BarcodeSettings>();
-    s->width = width();
-    s->height = height();
-    s->printsHeader = printsHeader();
-    s->headerHeight = headerHeight();
-    s->header = header();
-    s->printsFooter = printsFooter();
-    s->footer = footer();
-    s->fill_transparent = Fill_transparent();
-    s->TB_margin = TB_margin;
-    s->header_margin = header_margin;
-    s->value_margin = value_margin;
-    s->footer_margin = footer_margin;
-    fillModeStyle(*s);
+    BarcodeSettings style;
+    fillModeStyle(style);
+    return barcode_generation::renderSettings(style, *this, currentMargins());
+}
+
+GenerationSnapshot BarcodeEditor::generationSnapshot()
+{
+    GenerationSnapshot s;
+    s.title = barcodeTypePopup ? barcodeTypePopup->currentText() : QString();
+    s.family = liner_or_2D_font;
+    // As the caption flag reads it, without enabling or disabling anything.
+    s.printsCaption = captionCheckbox && captionCheckbox->isEnabled() && !captionCheckbox->isChecked();
+    s.hideHeader = ticked(hideHeaderCheckbox);
+    s.hideFooter = ticked(hideFooterCheckbox);
+    s.transparent = ticked(transparent_bkgnd);
+    s.barWidthEnabled = widthText && widthText->isEnabled();
+    s.barWidthMils = fieldNumber(widthText);
+    s.barHeightEnabled = HeightText && HeightText->isEnabled();
+    s.barHeight = fieldNumber(HeightText);
+    s.linearMargins = linearMarginInputs();
+    s.twoDMargins = twoDMarginInputs();
+    s.margins = currentMargins();
+    s.captionFont = roleCaptionFont();
+    s.headerFont = roleHeaderFont();
+    s.footerFont = roleFooterFont();
+    fillModeStyle(s.style);
+
+    s.qrGeneratorRoute = twod::usesQrGenerator(double(Get_OS_Version()));
+    s.qrSide = twod::fieldDouble(HeightText_2D);
+    s.qrLevelItem = qr_ec_lvl_ComboBox ? qr_ec_lvl_ComboBox->currentText() : QString();
+    s.qrLevel = qrLevelGlobal();
+    s.qrVersion = qrVersionGlobal();
+    s.pdfWidth = twod::fieldInt(Pdf_widthText_2D);
+    s.pdfModule = pdf_HeightStepper_2D ? pdf_HeightStepper_2D->intValue() : 1;
+    s.pdfLevel = pdfBarcode().getErrorLevel();
+    s.dmModule = dm_moduleStepper_2D ? dm_moduleStepper_2D->intValue() : 1;
+    s.dmFormat = dm_format_ComboBox ? dm_format_ComboBox->currentText() : QString();
+    s.dmEncoding = dm_encoding_ComboBox ? dm_encoding_ComboBox->currentText() : QString();
+    s.dmBorder = dataMatrixBorderPoints();
+    s.barColour = barcode_clr ? barcode_clr->color() : QColor(Qt::black);
+    s.backgroundColour = bar_back_clr ? bar_back_clr->color() : QColor(Qt::white);
+    s.dpi = USED_DPI_VALUE;
+    s.quickPreview = Type_draw_2d_flag;
     return s;
 }
 

@@ -7,6 +7,7 @@
 #include "barcodemode/BarcodeEditorForm.h"
 #include "barcodemode/BarcodeObjectRole.h"
 #include "barcodemode/BarcodeSizeRules.h"
+#include "barcodemode/GenerationSnapshot.h"
 #include "engines/BarcodeSettings.h"
 #include "platform/Picture.h"
 
@@ -17,6 +18,7 @@
 #include <memory>
 
 class NKDBarcode;
+namespace barcode_generation { struct Framed; }
 
 class BarcodeEditor : public BarcodeEditorForm, public BarcodeObjectRole {
 public:
@@ -76,6 +78,9 @@ public:
 
     // The style the renderer draws with, copied from the controls now (GUI thread).
     std::shared_ptr<BarcodeSettings> currentRenderSettings();
+    // Every input of a generation and its framing as the controls and the mode hold them now: taken
+    // on the GUI thread, read on any.
+    GenerationSnapshot generationSnapshot();
 
     // Settings handlers (symbology, sizes, margins, flags, fonts, colours) and 2D settings handlers.
 #include "barcodemode/EditorMembers_Settings.h"
@@ -119,6 +124,19 @@ protected:
     virtual barcode_sizes::MarginInputs twoDMarginInputs() const;
     barcode_sizes::MarginInputs linearMarginInputs() const;
     void storeMargins(const barcode_sizes::Margins &m);
+    barcode_sizes::Margins currentMargins() const;
+
+private:
+    // The 2D framing of a symbol with the editor's own role; the role's frame and the margins are
+    // kept.
+    barcode_generation::Framed frameWithRole(const platform::Picture &image);
+    // Shows a 2D framing as the editor does: no symbol blanks the preview, a picture too large
+    // blanks it with the reason; every framing marks the picture made. Answers the picture.
+    platform::Picture showTwoDFraming(const barcode_generation::Framed &framed, bool draw);
+    // On the encoder route the automatic QR version 0 becomes -1 for good.
+    void automaticQrVersionFromNowOn(GenerationSnapshot &s);
+
+protected:
 
     QFont roleCaptionFont() const override { return value_font; }
     QFont roleHeaderFont() const override { return header_font; }

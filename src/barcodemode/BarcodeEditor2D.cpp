@@ -1,10 +1,12 @@
-// Drawing of the 2D symbols: each leaves its module picture in image_2d, or a null picture. Also
+// Drawing of the 2D symbols through the generation core: each leaves its module picture in
+// image_2d, or a null picture. Also
 // the two size rules that follow from a symbol's modules: the QR side by version and the DataMatrix
 // width and height by format.
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "app/SKTWindowController.h"
+#include "barcodemode/GenerationCore.h"
+
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -14,7 +16,6 @@
 #include "barcodemode/pdf417View.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
-#include "barcodemode/BarcodeModeController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,8 +31,6 @@ QColor wellColour(const platform::ColorWell *well, Qt::GlobalColor fallback)
 {
     return well ? well->color() : QColor(fallback);
 }
-
-QString comboText(const QComboBox *combo) { return combo ? combo->currentText() : QString(); }
 
 } // namespace
 
@@ -53,74 +52,28 @@ bool BarcodeEditor::qrSizePair(QLineEdit **field, platform::Stepper **stepper) c
     return true;
 }
 
-platform::Picture BarcodeEditor::qrFromGenerator(const QString &value, const QString &level, const QColor &bars,
-                                                 const QColor &background, double size)
-{
-    if (Main_App_wnd)
-        return Main_App_wnd->barcodeMode().Create_QR_By_CI_Filter(value, level, 0, bars, background, 1.0, size);
-    return twod::qrByGenerator(value, level, bars, background, size, Type_draw_2d_flag ? 0 : int(USED_DPI_VALUE));
-}
-
 void BarcodeEditor::Draw_QR_Barcode(const QString &value)
 {
-    try {
-        const QColor bars = wellColour(barcode_clr, Qt::black);
-        const QColor background = wellColour(bar_back_clr, Qt::white);
-        if (twod::usesQrGenerator(double(Get_OS_Version()))) {
-            // The generator knows no transparency flag: a clear background is its light colour.
-            const QColor light = ticked(transparent_bkgnd) ? QColor(Qt::transparent) : background;
-            image_2d = qrFromGenerator(value, comboText(qr_ec_lvl_ComboBox), bars, light,
-                                       twod::fieldDouble(HeightText_2D));
-            return;
-        }
-        int &version = qrVersionGlobal();
-        if (version == 0)
-            version = -1;   // automatic from now on
-        const platform::Picture symbol = twod::qrByEncoder(value, qrLevelGlobal(), version, twod::fieldInt(HeightText_2D),
-                                                           bars, background, ticked(transparent_bkgnd),
-                                                           Type_draw_2d_flag ? 0 : int(USED_DPI_VALUE));
-        if (!symbol.isNull())
-            image_2d = symbol;
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    GenerationSnapshot s = generationSnapshot();
+    automaticQrVersionFromNowOn(s);
+    const platform::Picture symbol = barcode_generation::drawQr(s, value);
+    // The encoder keeps the last symbol when it makes none.
+    if (s.qrGeneratorRoute || !symbol.isNull())
+        image_2d = symbol;
 }
 
 void BarcodeEditor::Draw_PDF_417_Barcode(const QString &value)
 {
-    try {
-        platform::Picture symbol;
-        const int result = twod::pdf417Symbol(pdfBarcode(), value, twod::fieldInt(Pdf_widthText_2D),
-                                              pdf_HeightStepper_2D ? pdf_HeightStepper_2D->intValue() : 0, &symbol);
-        image_2d = platform::Picture();
-        if (result == pdf417View::ImageReady)
-            image_2d = symbol;
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    image_2d = barcode_generation::drawPdf417(generationSnapshot(), value);
 }
 
 void BarcodeEditor::Draw_DataMatrix_Barcode(const QString &value)
 {
-    try {
-        const QByteArray utf8 = value.toUtf8();
-        const datamatrix::Ecc200Request request =
-            twod::dataMatrixRequest(comboText(dm_format_ComboBox), comboText(dm_encoding_ComboBox), utf8);
-        const datamatrix::Ecc200Result symbol = datamatrix::iec16022ecc200(utf8, request);
-        if (!symbol.ok() || symbol.width == 0) {
-            twod::reportDataMatrixFailure(symbol, utf8);
-            Set_Blank_Image();
-            return;
-        }
-        Create_Data_Matrix_Image(utf8, symbol.width, symbol.height, symbol.grid.data());
-        if (image_2d.isNull())
-            return;
-        // Sized before it is raised, so that the bitmap has the output resolution at its final size.
-        image_2d = twod::dataMatrixPicture(image_2d.image(), symbol.width, symbol.height, Barcode_module_size,
-                                           dataMatrixBorderPoints(), Type_draw_2d_flag ? 0 : int(USED_DPI_VALUE));
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    const platform::Picture symbol = barcode_generation::drawDataMatrix(generationSnapshot(), value, Barcode_module_size);
+    if (symbol.isNull())
+        Set_Blank_Image();
+    else
+        image_2d = symbol;
 }
 
 void BarcodeEditor::Create_Data_Matrix_Image(const QByteArray &value, int W, int H, const unsigned char *grid)

@@ -5,6 +5,7 @@
 // this editor too.
 
 #include "barcodemode/BarcodeEditor.h"
+#include "barcodemode/PrintGrid.h"
 #include "barcodemode/ValueRecord.h"
 
 #include <QList>
@@ -14,6 +15,8 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
+#include <mutex>
 
 class AccessoryViewController;
 class Import_Excel_Barcode;
@@ -32,6 +35,8 @@ class QWidget;
 class SKTWindowController;
 class Update_List_Details;
 class ValueListModel;
+struct BarcodeBatchSnapshot;
+namespace barcode_generation { struct Built; }
 
 class BarcodeModeController : public QObject, public BarcodeEditor {
     Q_OBJECT
@@ -95,7 +100,7 @@ public:
     QPushButton *create_list_btn = nullptr;
     QPushButton *export_list_btn = nullptr;
     QList<ValueRecord> ListData_barcode;
-    QList<ValueRecord> List_Barcode_Grid_Value;
+    PrintGrid List_Barcode_Grid_Value;   // one record per label; rebuilt by Add_Records_In_List
 
     // The edit-row sheet, made with the page, and the main window's outlets to its fields.
     Update_List_Details *Update_List_Item_Window = nullptr;
@@ -233,10 +238,51 @@ public:
     // wells to the same handlers; to be called once that mode's controls exist.
     void wireAdvancedQrSettingsControls();
 
-    // The layout of the manual and batch states that the batch check box switches between: the
-    // state text, the enabled groups, the list boxes and the typed fields. The value list and the
-    // series fill in their own rows and bindings here.
-    void Layout_Data_Source_State();
+    // ---- Batch processing: manual, from the value list or from series ----
+    // Lays the window out for the batch box and the radio pair: the state text, the groups, the
+    // list boxes, the typed fields or the series combos, the first row, and the binding.
+    void Show_Hide_Datasheet_Control();
+    // The typed value (the 2D view for a 2D symbology), header and footer shown, the series combos
+    // hidden.
+    void Show_Barcode_Val_Hdr_Ftr_Txt_Box();
+    void Custom_Sheet_Check(QObject *sender = nullptr);
+    void Data_Set_Sheet_Check(QObject *sender = nullptr);
+    void Batch_Value_Check(QObject *sender = nullptr);
+    void Batch_Header_Check(QObject *sender = nullptr);
+    void Batch_Footer_Check(QObject *sender = nullptr);
+    // Back to manual entry when batch processing is on with none of the three list boxes ticked.
+    void Check_Any_Batch_Option_IS_Selected();
+    void Barcode_Data_Source_Help_Button(QObject *sender = nullptr);
+    void Batch_Help_Button(QObject *sender = nullptr);
+    // Refills a series name combo and keeps its series chosen (new_ser_name, when given, instead);
+    // "<--Select-->" when the series is gone.
+    void Refresh_Data_Set_File_Name_In_Combo(QComboBox *combo, const QString &new_ser_name);
+    // The three name combos, and the Designing mode's series combo while its source is series.
+    void Refresh_All_Series_Combobox();
+    // Rebuilds the print grid from the batch: one record per series row, or each value-list record
+    // for as many labels as its print quantity (usePQ) or once.
+    void Add_Records_In_List(bool usePQ);
+    // Connects the batch box's radios, list boxes and help buttons to their actions.
+    void wireBatchControls();
+
+    // ---- Batch pictures for printing, PDF export, image export and mail ----
+    // The output job takes a batch snapshot on the GUI thread as it starts and releases it at its
+    // end; its requests read only that snapshot, on whatever thread they run, and never touch the
+    // window, its models, its preview or its save flag.
+    std::shared_ptr<const BarcodeBatchSnapshot> Take_Batch_Snapshot();
+    void Release_Batch_Snapshot();
+    // A new snapshot of the window as it is (GUI thread), not kept.
+    std::shared_ptr<const BarcodeBatchSnapshot> makeBatchSnapshot();
+    // The labels to print or export as PDF, counting print quantities.
+    int Get_Total_Count_With_PQ();
+    // The picture of label index of the print grid, and of record index of the batch; null for a
+    // record that yields none. A request on a worker thread without a job's snapshot is logged and
+    // answers null; on the GUI thread it uses a new snapshot.
+    platform::Picture Get_Image_From_Barcode_Grid(int index);
+    platform::Picture Get_Image_From_List_Val(int index);
+    // The framing half of both requests, run on the requesting thread.
+    static platform::Picture Generate_Barcode_Batch_Image_For_Differ_Value(const GenerationSnapshot &s,
+                                                                           barcode_generation::Built &built);
 
     // Frames the Advanced QR mode's last symbol anew with its header, footer and margins and shows
     // it; without a symbol the preview is blanked.
@@ -308,6 +354,13 @@ protected:
     void addQrLogoTab() override { Add_Qr_Logo_Tab_Setting_Mode(); }
     void removeQrLogoTab() override { Remove_Qr_Logo_Tab_Setting_Mode(); }
 private:
+    // The output job's batch snapshot, or a new one on the GUI thread; null (logged) on a worker
+    // without one.
+    std::shared_ptr<const BarcodeBatchSnapshot> requestSnapshot(const char *request);
+    bool seriesLaidOut = false;   // the last batch layout was for series (the radio actions compare)
+    mutable std::mutex batchSnapshotMutex;
+    std::shared_ptr<const BarcodeBatchSnapshot> jobBatchSnapshot;
+
     // Value list helpers.
     bool listReloading = false;   // a reload restores the selection: no delegate call for it
     std::atomic<bool> m_textImportRunning{false};

@@ -20,11 +20,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 
 #include <exception>
 
@@ -33,12 +31,6 @@ using platform::PairFormat;
 namespace {
 
 QString failureText(const std::exception &e) { return QString::fromUtf8(e.what()); }
-
-void setShown(QWidget *w, bool shown)
-{
-    if (w)
-        w->setVisible(shown);
-}
 
 } // namespace
 
@@ -69,90 +61,11 @@ void BarcodeModeController::TwoD_Barcode_Select(QObject *)
 void BarcodeModeController::barcodeData_SourceChanged(QObject *)
 {
     try {
-        Layout_Data_Source_State();
+        Show_Hide_Datasheet_Control();
         goButtonActionPerformed();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }
-}
-
-void BarcodeModeController::Layout_Data_Source_State()
-{
-    const bool batch = data_source_chkbox && data_source_chkbox->isChecked();
-    QList<QCheckBox *> listBoxes;
-    for (QCheckBox *b : {barcode_value_chk, barcode_header_chk, barcode_footer_chk})
-        if (b)
-            listBoxes << b;
-    if (batch) {
-        if (data_source_txt_box)
-            data_source_txt_box->setText(QStringLiteral("Batch Processing"));
-        for (QRadioButton *r : {Custom_Sheet_RD, Data_Set_Sheet_RD})
-            if (r)
-                r->setEnabled(true);
-        for (QCheckBox *b : listBoxes)
-            b->setChecked(true);
-        SetObjEnabled(batch_chk_Gp_Bx, true);
-        Use_Data_Sheet_Values = true;
-        const bool fromList = !Data_Set_Sheet_RD || !Data_Set_Sheet_RD->isChecked();
-        SetObjEnabled(data_Sheet_Gp_Bx, fromList);
-        if (List)
-            List->setEnabled(fromList);
-        // Enabling the group enabled every list button: each takes its state from the list again.
-        if (fromList)
-            List_Operation_Button_State();
-        // Every field whose list box is ticked takes its text from the batch, not from typing.
-        const bool valueBound = barcode_value_chk && barcode_value_chk->isChecked();
-        if (dataText)
-            dataText->setReadOnly(valueBound);
-        if (dataText_2D)
-            dataText_2D->setReadOnly(valueBound);
-        if (HeaderText)
-            HeaderText->setReadOnly(barcode_header_chk && barcode_header_chk->isChecked());
-        if (FooterText)
-            FooterText->setReadOnly(barcode_footer_chk && barcode_footer_chk->isChecked());
-        return;
-    }
-
-    Use_Data_Sheet_Values = false;
-    for (QCheckBox *b : listBoxes)
-        b->setChecked(false);
-    if (data_source_txt_box)
-        data_source_txt_box->setText(QStringLiteral("Manual"));
-    for (QRadioButton *r : {Custom_Sheet_RD, Data_Set_Sheet_RD})
-        if (r)
-            r->setEnabled(false);
-    SetObjEnabled(batch_chk_Gp_Bx, false);
-    SetObjEnabled(data_Sheet_Gp_Bx, false);
-    // The typed fields come back and the series pop-ups go.
-    const bool twoD = liner_or_2D_font != 0;
-    setShown(dataText, !twoD);
-    setShown(dataText_2D, twoD);
-    setShown(dataText_2D_scl_v, twoD);
-    setShown(HeaderText, true);
-    setShown(FooterText, true);
-    for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list, val_combo_value, hdr_combo_value, ftr_combo_value})
-        setShown(c, false);
-    for (QLineEdit *f : {dataText, HeaderText, FooterText}) {
-        if (!f)
-            continue;
-        f->setReadOnly(false);
-        QPalette p = f->palette();
-        p.setColor(QPalette::Base, Qt::white);
-        f->setPalette(p);
-    }
-    if (dataText_2D)
-        dataText_2D->setReadOnly(false);
-    if (List)
-        List->setEnabled(false);
-    // Empty fields get the sample texts again.
-    if (dataText && dataText->text().isEmpty())
-        Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
-    if (dataText_2D && Get_Two_D_Value_From_Field().isEmpty())
-        Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
-    if (HeaderText && HeaderText->text().isEmpty())
-        HeaderText->setText(def_barcode_hdr_str);
-    if (FooterText && FooterText->text().isEmpty())
-        FooterText->setText(QStringLiteral("FOOTER"));
 }
 
 // ---- Margins, sizes and print flags by working mode ----

@@ -12,4 +12,5 @@ void BarcodeModeController::wireBarcodeModeControls()
     QObject::connect(encode_btn, &QPushButton::clicked, this, [this] { goButtonActionPerformed(); });
     wireTwoDControls();
     wireSettingsControls();
+    wireBatchControls();
 }

@@ -51,6 +51,3 @@ protected:
     virtual int qrLevelGlobal() const;
     // Points added to the DataMatrix picture's width and height beyond its modules.
     virtual int dataMatrixBorderPoints() const { return 2; }
-    // The QR picture of the generator route (the main window draws it for both editors).
-    virtual platform::Picture qrFromGenerator(const QString &value, const QString &level, const QColor &bars,
-                                              const QColor &background, double size);

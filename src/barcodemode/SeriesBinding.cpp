@@ -125,7 +125,7 @@ void BarcodeModeController::Bind_Data_with_Barcode_VALUE_For_Series()
         dataText_2D->hide();
         val_combo_list->show();
         val_combo_value->show();
-        const QString text = chosenOrFirst(val_combo_value).trimmed();
+        const QString text = Trim_Str(chosenOrFirst(val_combo_value));
         Set_Linear_Value_in_Field(text);
         Set_Two_D_Value_in_Field(text);
         dataText->setReadOnly(true);
@@ -150,7 +150,7 @@ void bindTextForSeries(QCheckBox *check, QLineEdit *field, QComboBox *list, QCom
     field->hide();
     list->show();
     items->show();
-    field->setText(chosenOrFirst(items).trimmed());
+    field->setText(Trim_Str(chosenOrFirst(items)));
     field->setReadOnly(true);
 }
 } // namespace

@@ -19,16 +19,16 @@ namespace {
 
 std::uint32_t component(float value) { return std::uint32_t(std::lround(double(value) * 255.0)) & 0xFFu; }
 
-// Raised to the output resolution. A symbol too large for that stays as it is: the picture framed
-// around it is then refused as a value too long, instead of the symbol silently vanishing.
+} // namespace
+
+// A symbol too large for the output resolution stays as it is: the picture framed around it is
+// then refused as a value too long, instead of the symbol silently vanishing.
 platform::Picture raisedForOutput(const platform::Picture &picture, double dpi)
 {
     if (picture.isNull() || !(dpi > 0) || !platform::rasterFits(platform::Picture::pixelSize(picture.size(), dpi)))
         return picture;
     return Increase_DPI(picture, dpi);
 }
-
-} // namespace
 
 std::uint32_t packBGR(const QColor &colour) { return qr::packColourBGR(colour); }
 

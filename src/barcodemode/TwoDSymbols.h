@@ -25,6 +25,10 @@ std::uint32_t packBGR(const QColor &colour);
 // red << 16 | green << 8 | blue, alpha dropped
 std::uint32_t packRGB(const QColor &colour);
 
+// The picture raised to the output resolution dpi (0 or less: as it is). A symbol too large for
+// that stays as it is, so the picture framed around it is refused as a value too long.
+platform::Picture raisedForOutput(const platform::Picture &picture, double dpi);
+
 // The smallest side of a QR symbol for a version index (0 automatic, 1-40): the module count of
 // that version, and 21 for automatic.
 int minimumQrSide(int versionIndex);

@@ -22,6 +22,12 @@ pdf417View::pdf417View(const QRectF &frame)
     _drawEmptyString();
 }
 
+pdf417View::pdf417View(const QRectF &frame, int level)
+    : pdf417View(frame)
+{
+    errorLevel = level;
+}
+
 void pdf417View::setNeedsDisplay()
 {
     if (m_needsDisplay)
@@ -41,6 +47,11 @@ void pdf417View::setErrorLevel(int level)
 }
 
 int pdf417View::drawWithText(const QString &string)
+{
+    return drawWithText(string, Type_draw_2d_flag ? 0 : int(USED_DPI_VALUE));
+}
+
+int pdf417View::drawWithText(const QString &string, int dpi)
 {
     if (string.isEmpty()) {
         _drawEmptyString();
@@ -66,8 +77,8 @@ int pdf417View::drawWithText(const QString &string)
 
     // Every module is stretched to the view's bounds; the image keeps its own copy of the bits.
     pdf417Image = platform::Picture::fromImage(pdf417::bitmapImage(p), bounds().size());
-    if (!Type_draw_2d_flag)
-        pdf417Image = Increase_DPI(pdf417Image, USED_DPI_VALUE);
+    if (dpi > 0)
+        pdf417Image = Increase_DPI(pdf417Image, dpi);
 
     imageState = ImageReady;
     setNeedsDisplay();

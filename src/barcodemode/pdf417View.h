@@ -26,6 +26,8 @@ public:
 
     // initWithFrame: the empty state, error level 2, drags off.
     explicit pdf417View(const QRectF &frame = QRectF());
+    // A view made for one symbol at an error level (nothing logged).
+    pdf417View(const QRectF &frame, int level);
 
     QRectF frame() const { return m_frame; }
     QRectF bounds() const { return QRectF(QPointF(0, 0), m_frame.size()); }
@@ -34,6 +36,8 @@ public:
 
     // Encodes the string; answers the new imageState: 0 success, 1 empty string, 2 failure.
     int drawWithText(const QString &string);
+    // The same with the resolution the symbol image is raised to given (0: not raised).
+    int drawWithText(const QString &string, int dpi);
     // A copy of the last symbol image (null before the first success).
     platform::Picture getImage() const { return pdf417Image; }
     // Stores the level asked for (the encoder clamps it to what the data allows) and logs it.

@@ -5,15 +5,13 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
+#include "data/SeriesStore.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -43,81 +41,23 @@ int intField(const QObject *g, const char *name, int fallback)
 
 QString textField(const QObject *g, const char *name) { return g->property(name).toString(); }
 
-// The file of a series: its name with the series extension, both in any case (the exact spelling
-// is preferred).
-QString seriesFilePath(const QString &name)
-{
-    if (name.isEmpty() || Data_Folder_Path.isEmpty())
-        return QString();
-    const QString exact = Data_Folder_Path + QLatin1Char('/') + name + QLatin1Char('.') + batch_file_EXT;
-    if (QFileInfo(exact).isFile())
-        return exact;
-    const QDir folder(Data_Folder_Path);
-    QString caseless;
-    for (const QFileInfo &info : folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (info.suffix().compare(batch_file_EXT, Qt::CaseInsensitive) != 0)
-            continue;
-        if (info.completeBaseName() == name)
-            return info.absoluteFilePath();
-        if (caseless.isEmpty() && info.completeBaseName().compare(name, Qt::CaseInsensitive) == 0)
-            caseless = info.absoluteFilePath();
-    }
-    return caseless;
-}
-
 } // namespace
 
-QStringList DesignController::Series_Names() const
-{
-    QStringList names;
-    if (Data_Folder_Path.isEmpty())
-        return names;
-    const QDir folder(Data_Folder_Path);
-    for (const QFileInfo &info : folder.entryInfoList(QDir::Files | QDir::Hidden))
-        if (info.suffix().compare(batch_file_EXT, Qt::CaseInsensitive) == 0)
-            names << info.completeBaseName();
-    std::sort(names.begin(), names.end());   // stable order instead of the directory's
-    return names;
-}
+QStringList DesignController::Series_Names() const { return series_store::names(); }
 
 std::optional<QStringList> DesignController::Read_Series_Values(const QString &name) const
 {
-    const QString path = seriesFilePath(name);
-    if (path.isEmpty())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // Trailing line ends add no records; an empty line inside is an empty value.
-    return Trim_Str(QString::fromUtf8(file.readAll())).split(QLatin1Char('\n'));
+    return series_store::read(name);
 }
 
 int DesignController::Get_Data_SetIndex_According_Name(const QString &name)
 {
-    const QString wanted = name.toLower();
-    const QStringList names = Series_Names();
-    for (int i = 0; i < names.size(); ++i)
-        if (names.at(i).toLower() == wanted)
-            return i;
-    return -1;
+    return series_store::indexOf(name);
 }
 
-QString DesignController::Get_First_Value_Of_Dataset(const QString &name)
-{
-    const std::optional<QStringList> values = Read_Series_Values(name);
-    if (!values || values->isEmpty())
-        return QStringLiteral("");
-    QString first = values->first();
-    if (first.endsWith(QLatin1Char('\r')))
-        first.chop(1);   // the line end of a file written with CR LF
-    return first;
-}
+QString DesignController::Get_First_Value_Of_Dataset(const QString &name) { return series_store::firstValue(name); }
 
-int DesignController::Get_Data_Set_Series_Item_Count(const QString &name)
-{
-    const std::optional<QStringList> values = Read_Series_Values(name);
-    return values ? int(values->size()) : 0;
-}
+int DesignController::Get_Data_Set_Series_Item_Count(const QString &name) { return series_store::count(name); }
 
 QString DesignController::Get_First_Value_Of_Excel_Binding(int column)
 {

@@ -88,7 +88,16 @@ TEST(TwoDSettings, PdfLevelReachesTheEncoderBeforeTheSymbolIsMade)
     setPair(w.c->barcodeMode().pdf_ec_lvl_Text, w.c->barcodeMode().pdf_ec_lvl_Stepper, 4);
     w.c->barcodeMode().pdf_ec_lvl_Stepper->stepUp();
     EXPECT_EQ(w.c->barcodeMode().pdfBarcode().getErrorLevel(), 5);
-    EXPECT_EQ(w.c->barcodeMode().pdfBarcode().param().errorLevel, 5);   // the symbol just drawn used it
+    // The symbol just drawn used it: its modules are those of level 5, not of level 4.
+    const auto modulesAt = [](int level) {
+        pdf417View view(QRectF(), level);
+        view.drawWithText(QStringLiteral("level"), 0);
+        return pdf417::bitmapImage(view.param()).convertToFormat(QImage::Format_RGB32);
+    };
+    ASSERT_NE(w.c->barcodeMode().image_2d.moduleGrid(), nullptr);
+    const QImage drawn = w.c->barcodeMode().image_2d.moduleGrid()->cells.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(drawn, modulesAt(5));
+    EXPECT_NE(drawn, modulesAt(4));
     type(w.c->barcodeMode().pdf_ec_lvl_Text, QStringLiteral("1"));
     EXPECT_EQ(w.c->barcodeMode().pdfBarcode().getErrorLevel(), 1);
     const auto d = testsupport::decode(w.exported(), QStringLiteral("PDF417"));

@@ -60,6 +60,13 @@ protected:
         bm->data_source_chkbox->click();   // the user ticks batch processing
         ASSERT_TRUE(Use_Data_Sheet_Values);
         ASSERT_TRUE(bm->List->isEnabled());
+        // Ticking it put the sample record into the empty list and selected it; the tests start
+        // from an empty list, as a user has it after deleting that record.
+        ASSERT_EQ(bm->ListData_barcode.size(), 1);
+        ASSERT_EQ(bm->selectedListRows(), QList<int>{0});
+        bm->ListData_barcode.clear();
+        bm->Reload_List();
+        bm->Update_List_Count();
         ASSERT_NE(c->plz_wait_Window, nullptr);
         c->plz_wait_Window->installEventFilter(&pleaseWait);
     }

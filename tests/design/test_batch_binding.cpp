@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTableView>
@@ -64,6 +65,36 @@ TEST_F(BatchBinding, FirstValueOfASeries)
     EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("codes")), 2);
     EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(QStringLiteral("missing")), QStringLiteral(""));
     EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("missing")), 0);
+}
+
+TEST_F(BatchBinding, SeriesAreReadByTheSeriesFilesRules)
+{
+    // Not UTF-8, or binary: no values at all.
+    writeSeries(QStringLiteral("latin1.txt"), "caf\xe9\n");
+    writeSeries(QStringLiteral("binary.txt"), QByteArray("\x00\x01\x02\n", 4));
+    for (const QString &name : {QStringLiteral("latin1"), QStringLiteral("binary")}) {
+        EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(name), 0) << qPrintable(name);
+        EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(name), QStringLiteral("")) << qPrintable(name);
+        QComboBox values;
+        values.setObjectName(QStringLiteral("val_combo_value"));
+        values.addItems({QStringLiteral("stale"), QStringLiteral("items")});
+        c->design().Fille_Data_Set_Values_In_Combo(&values, name);
+        EXPECT_EQ(values.count(), 0) << qPrintable(name);
+    }
+    // A name from a project that leads out of the series folder finds nothing there.
+    QFile outside(QFileInfo(Data_Folder_Path).absolutePath() + QStringLiteral("/outside.txt"));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.write("o1\no2\n");
+    outside.close();
+    SKTText bound;
+    bindSeries(bound, QStringLiteral("../outside"));
+    front({&bound});
+    EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("../outside")), 0);
+    c->design().Check_Series_Or_Excel_Use_or_not();
+    EXPECT_EQ(Total_Batch_Excel_Card, 1);
+    // The extension in capitals is found by the name alone.
+    writeSeries(QStringLiteral("Caps.TXT"), "C1\n");
+    EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(QStringLiteral("Caps")), QStringLiteral("C1"));
 }
 
 TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
