@@ -18,7 +18,9 @@ namespace {
 
 // One record between its job and its place on disk.
 struct Slot {
-    enum State : unsigned char { Empty, Staged, Failed };
+    // Empty: its job runs; Staged: its file waits for the committing worker; Placing: its own worker
+    // puts the file in place; Placed: in place; Failed: nothing written.
+    enum State : unsigned char { Empty, Staged, Placing, Placed, Failed };
     State state = Empty;
     BatchWriter::Staged staged;
     QString path;
@@ -32,9 +34,12 @@ public:
     {
     }
 
-    // One worker: takes the next record, runs it, stages its file, then (unless another worker is at
-    // it) puts in place the records that are ready. Returns when no record is left or the stop flag
-    // is seen.
+    // One worker: takes the next record, runs it and stages its file, and puts the file in place
+    // itself when no earlier record can still name the same file (every earlier record not yet in
+    // place has staged or failed, under other names); else it leaves the file to the committing
+    // worker, which puts files in place in record order. Then, unless another worker is at it, it
+    // settles the records that are ready, in record order. Returns when no record is left or the
+    // stop flag is seen.
     void work()
     {
         for (;;) {
@@ -43,16 +48,35 @@ public:
                 std::unique_lock lock(m_mutex);
                 // A record a ring's length past the oldest unsettled one waits for that one, which
                 // is running or being put in place: its settling wakes this worker.
-                m_wake.wait(lock, [this] {
+                auto mayStart = [this] {
                     return m_next >= m_count || stopRequested() || m_next < m_settled + int(m_ring.size());
-                });
+                };
+                if (!mayStart()) {
+                    ++m_waiting;
+                    m_wake.wait(lock, mayStart);
+                    --m_waiting;
+                }
                 if (m_next >= m_count || stopRequested())
                     return;
                 index = m_next++;
             }
             Slot slot = runOne(index);
             std::unique_lock lock(m_mutex);
-            m_ring[std::size_t(index) % m_ring.size()] = std::move(slot);
+            Slot &mine = m_ring[std::size_t(index) % m_ring.size()];
+            const bool place = slot.state == Slot::Staged && mayPlace(index, slot.path);
+            if (place)
+                slot.state = Slot::Placing;
+            mine = std::move(slot);
+            if (place) {
+                // The slot is this worker's until it leaves Placing: no one else reads it.
+                lock.unlock();
+                QString why;
+                const bool ok = m_writer.commit(mine.staged, &why);
+                lock.lock();
+                mine.state = ok ? Slot::Placed : Slot::Failed;
+                if (!ok)
+                    mine.why = why;
+            }
             if (!m_committing)
                 commitReady(lock);
         }
@@ -72,6 +96,19 @@ public:
 
 private:
     bool stopRequested() const { return m_options.stop && m_options.stop->load(std::memory_order_relaxed); }
+
+    // Under the lock: whether record index may be put in place now, out of record order. Every
+    // record before it that is not settled must be known (staged, placed or failed) and name
+    // another file, so that no earlier record can put its file there later.
+    bool mayPlace(int index, const QString &path) const
+    {
+        for (int i = m_settled; i < index; ++i) {
+            const Slot &other = i < m_taken ? m_ready[std::size_t(i - m_settled)] : m_ring[std::size_t(i) % m_ring.size()];
+            if (other.state == Slot::Empty || other.state == Slot::Placing || other.path == path)
+                return false;
+        }
+        return true;
+    }
 
     Slot runOne(int index)
     {
@@ -108,7 +145,7 @@ private:
             m_ready.clear();
             while (m_taken < m_next) {
                 Slot &slot = m_ring[std::size_t(m_taken) % m_ring.size()];
-                if (slot.state == Slot::Empty)
+                if (slot.state == Slot::Empty || slot.state == Slot::Placing)
                     break;
                 m_ready.push_back(std::move(slot));
                 slot = Slot();
@@ -122,7 +159,8 @@ private:
                 settle(first + int(n), m_ready[n]);
             lock.lock();
             m_settled += int(m_ready.size());
-            m_wake.notify_all();
+            if (m_waiting)
+                m_wake.notify_all();
         }
         m_committing = false;
     }
@@ -131,7 +169,7 @@ private:
     void settle(int index, const Slot &slot)
     {
         QString why = slot.why;
-        const bool ok = slot.state == Slot::Staged && m_writer.commit(slot.staged, &why);
+        const bool ok = slot.state == Slot::Placed || (slot.state == Slot::Staged && m_writer.commit(slot.staged, &why));
         if (!ok) {
             ++m_failed;
             if (m_options.progress)
@@ -159,6 +197,7 @@ private:
     int m_taken = 0;     // records handed to the committing worker: 0 .. m_taken - 1
     int m_settled = 0;   // records whose outcome is final: 0 .. m_settled - 1
     bool m_committing = false;
+    int m_waiting = 0;   // workers waiting for room in the ring
     std::vector<Slot> m_ring;    // records m_taken .. m_next - 1, at index % size
     std::vector<Slot> m_ready;   // the committing worker's records, m_settled .. m_taken - 1
     int m_failed = 0;            // the committing worker's count

@@ -37,30 +37,39 @@ struct LengthCode {
 };
 
 // RFC 1951, 3.2.5: the symbol and extra bits of each match length.
-const std::array<LengthCode, kMaxMatch + 1> &lengthCodes()
+constexpr std::array<LengthCode, kMaxMatch + 1> makeLengthCodes()
 {
-    static const std::array<LengthCode, kMaxMatch + 1> table = [] {
-        static constexpr int base[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
-                                         31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
-        static constexpr int extra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
-                                          2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-        std::array<LengthCode, kMaxMatch + 1> t{};
-        for (int code = 0; code < 29; ++code) {
-            const int last = code == 28 ? 258 : std::min(base[code] + (1 << extra[code]) - 1, 257);
-            for (int length = base[code]; length <= last; ++length)
-                t[size_t(length)] = {uint16_t(257 + code), uint8_t(extra[code]), uint16_t(length - base[code])};
-        }
-        return t;
-    }();
-    return table;
+    constexpr int base[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                              31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+    constexpr int extra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+    std::array<LengthCode, kMaxMatch + 1> t{};
+    for (int code = 0; code < 29; ++code) {
+        const int last = code == 28 ? 258 : std::min(base[code] + (1 << extra[code]) - 1, 257);
+        for (int length = base[code]; length <= last; ++length)
+            t[size_t(length)] = {uint16_t(257 + code), uint8_t(extra[code]), uint16_t(length - base[code])};
+    }
+    return t;
 }
+constexpr std::array<LengthCode, kMaxMatch + 1> kLengthCodes = makeLengthCodes();
 
+constexpr std::array<uint8_t, 256> makeReversedBytes()
+{
+    std::array<uint8_t, 256> t{};
+    for (int b = 0; b < 256; ++b) {
+        int r = 0;
+        for (int i = 0; i < 8; ++i)
+            r |= ((b >> i) & 1) << (7 - i);
+        t[size_t(b)] = uint8_t(r);
+    }
+    return t;
+}
+constexpr std::array<uint8_t, 256> kReversedBytes = makeReversedBytes();
+
+// The low length bits of code in reverse order (length at most 16).
 uint32_t reversed(uint32_t code, int length)
 {
-    uint32_t r = 0;
-    for (int i = 0; i < length; ++i)
-        r |= ((code >> i) & 1u) << (length - 1 - i);
-    return r;
+    const uint32_t r = (uint32_t(kReversedBytes[code & 0xFF]) << 8) | kReversedBytes[(code >> 8) & 0xFF];
+    return r >> (16 - length);
 }
 
 // Canonical Huffman codes of a set of code lengths (RFC 1951, 3.2.2), bit-reversed for sending
@@ -262,7 +271,7 @@ struct State {
         while (length >= kMinMatch) {
             const int m = std::min(length, kMaxMatch);
             *t++ = uint16_t(kMatchBase + m);
-            ++freq[lengthCodes()[size_t(m)].symbol];
+            ++freq[kLengthCodes[size_t(m)].symbol];
             ++matches;
             length -= m;
         }
@@ -296,7 +305,7 @@ const unsigned char *skipZeros(const unsigned char *from, const unsigned char *e
 
 void State::writeBlock(bool last)
 {
-    const auto &lengths = lengthCodes();
+    const auto &lengths = kLengthCodes;
     freq[kEndOfBlock] = 1;
 
     // The dynamic codes: literal/length lengths, one distance code (distance 1) of one bit.
@@ -376,13 +385,19 @@ void State::writeBlock(bool last)
     uint32_t distCode = 0;
     int distLength = 1;
     if (fixed) {
-        std::array<uint8_t, 288> fixedLengths{};
-        for (size_t symbol = 0; symbol < fixedLengths.size(); ++symbol)
-            fixedLengths[symbol] = symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
-        std::array<uint32_t, 288> fixedCodes{};
-        canonicalCodes(fixedLengths.data(), 288, fixedCodes.data());
-        std::copy(fixedLengths.begin(), fixedLengths.begin() + kLitLenCodes, litLength.begin());
-        std::copy(fixedCodes.begin(), fixedCodes.begin() + kLitLenCodes, litCode.begin());
+        struct FixedCodes {
+            std::array<uint8_t, 288> lengths{};
+            std::array<uint32_t, 288> codes{};
+            FixedCodes()
+            {
+                for (size_t symbol = 0; symbol < lengths.size(); ++symbol)
+                    lengths[symbol] = symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
+                canonicalCodes(lengths.data(), 288, codes.data());
+            }
+        };
+        static const FixedCodes fixedCodes;
+        std::copy(fixedCodes.lengths.begin(), fixedCodes.lengths.begin() + kLitLenCodes, litLength.begin());
+        std::copy(fixedCodes.codes.begin(), fixedCodes.codes.begin() + kLitLenCodes, litCode.begin());
         distLength = 5;   // distance code 0: five zero bits
     } else {
         canonicalCodes(litLength.data(), kLitLenCodes, litCode.data());
@@ -421,6 +436,33 @@ void State::writeBlock(bool last)
                     bits.put(c.extra, kClExtra[c.symbol]);
             }
         }
+        // One unchanged line's codes joined into as few words as they fit in.
+        std::array<std::pair<uint32_t, int>, 64> line{};
+        size_t lineWords = 0;
+        std::vector<std::pair<uint32_t, int>> longLine;
+        {
+            uint32_t word = 0;
+            int length = 0;
+            auto flush = [&] {
+                if (lineWords < line.size())
+                    line[lineWords] = {word, length};
+                else
+                    longLine.emplace_back(word, length);
+                ++lineWords;
+            };
+            for (const uint16_t u : unchangedLine) {
+                const int l = tokenLength[u];
+                if (length + l > 32) {
+                    flush();
+                    word = 0;
+                    length = 0;
+                }
+                word |= tokenBits[u] << length;
+                length += l;
+            }
+            if (length)
+                flush();
+        }
         const uint16_t *t = tokens.data();
         const uint16_t *end = t + used;
         while (t < end) {
@@ -430,9 +472,18 @@ void State::writeBlock(bool last)
                 continue;
             }
             const int lines = *t++;
-            for (int line = 0; line < lines; ++line)
-                for (const uint16_t u : unchangedLine)
-                    bits.put(tokenBits[u], tokenLength[u]);
+            if (lineWords <= line.size()) {
+                for (int n = 0; n < lines; ++n)
+                    for (size_t w = 0; w < lineWords; ++w)
+                        bits.put(line[w].first, line[w].second);
+            } else {
+                for (int n = 0; n < lines; ++n) {
+                    for (const auto &w : line)
+                        bits.put(w.first, w.second);
+                    for (const auto &w : longLine)
+                        bits.put(w.first, w.second);
+                }
+            }
         }
         bits.put(litCode[kEndOfBlock], litLength[kEndOfBlock]);
     }
@@ -545,7 +596,7 @@ void PngRows::addUnchangedLines(int count)
     s.adlerA = uint32_t(a);
     s.adlerB = uint32_t(b);
     for (const uint16_t u : s.unchangedLine)
-        s.freq[u < kMatchBase ? u : lengthCodes()[size_t(u - kMatchBase)].symbol] += uint32_t(count);
+        s.freq[u < kMatchBase ? u : kLengthCodes[size_t(u - kMatchBase)].symbol] += uint32_t(count);
     for (const uint16_t u : s.unchangedLine)
         if (u >= kMatchBase)
             s.matches += uint64_t(count);

@@ -6,6 +6,10 @@
 
 #include <QtEndian>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -162,6 +166,20 @@ void readLine(const Layout &l, int y, uchar *out)
             int x = 0;
             uchar *o = out;
             if (l.depth == 4) {
+#if defined(__SSE2__)
+                // Thirty-two pixels a step: in each 16-bit lane (first pixel low) the first
+                // index to the high nibble, the second to the low one, then the lanes packed.
+                const __m128i nibble = _mm_set1_epi16(0x000F);
+                for (; x + 32 <= w; x += 32, o += 16) {
+                    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + x));
+                    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + x + 16));
+                    const __m128i pa = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(a, nibble), 4),
+                                                    _mm_and_si128(_mm_srli_epi16(a, 8), nibble));
+                    const __m128i pb = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(b, nibble), 4),
+                                                    _mm_and_si128(_mm_srli_epi16(b, 8), nibble));
+                    _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_packus_epi16(pa, pb));
+                }
+#endif
                 for (; x + 8 <= w; x += 8, o += 4)
                     qToLittleEndian(pack4(load64(in + x)), o);
             } else if (l.depth == 2) {
