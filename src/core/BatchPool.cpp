@@ -222,7 +222,9 @@ Outcome runFileBatch(int count, const Job &job, const Options &options)
     count = std::max(0, count);
     int threads = options.threads > 0 ? options.threads : availableCores();
     threads = std::max(1, std::min(threads, count));
-    const int ahead = options.maxAhead > 0 ? options.maxAhead : 4 * threads;
+    // A record waiting for its file to be put in place holds only the file's descriptor: room for
+    // many, so that a worker the system holds up for a while does not stop the others.
+    const int ahead = options.maxAhead > 0 ? options.maxAhead : std::max(4 * threads, std::min(256, 16 * threads));
     if (options.progress) {
         options.progress->done.store(0);
         options.progress->failed.store(0);

@@ -42,7 +42,7 @@ struct Options {
     int threads = 0;                            // 0: one per core this process may run on
     const std::atomic<bool> *stop = nullptr;    // polled between jobs (the application passes Stop_Processing_Now)
     Progress *progress = nullptr;               // optional counters to show
-    int maxAhead = 0;                           // 0: 4 per thread
+    int maxAhead = 0;                           // 0: 16 per thread, at most 256 (and at least 4 per thread)
     // Told of each failed record, in record order, on a worker thread, one call at a time (no lock
     // needed for what only it touches); away from widgets. path is empty when the job gave none.
     std::function<void(int index, const QString &path, const QString &why)> onFailure;

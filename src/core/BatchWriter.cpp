@@ -209,10 +209,12 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
             staged->target = target;
             return true;
         }
-        // A file system (or kernel) without unnamed files: named ones there from now on.
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        // A file system (or kernel) without unnamed files: named ones there from now on. Out of
+        // descriptors: this one named (its descriptor is closed as soon as it is written).
+        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)
+            f->unnamed.store(false, std::memory_order_relaxed);
+        else if (errno != EMFILE && errno != ENFILE)
             return failWith(error, errorText(errno));
-        f->unnamed.store(false, std::memory_order_relaxed);
     }
     return stageNamed(target, folderPath, bytes, staged, error);
 }
