@@ -3,11 +3,15 @@
 #include "core/BatchWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <condition_variable>
 #include <exception>
+#include <iterator>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include <sched.h>
@@ -16,13 +20,12 @@ namespace batchfiles {
 
 namespace {
 
-// One record between its job and its place on disk.
+// One record's outcome, waiting to be counted in record order.
 struct Slot {
-    // Empty: its job runs; Staged: its file waits for the committing worker; Placing: its own worker
-    // puts the file in place; Placed: in place; Failed: nothing written.
-    enum State : unsigned char { Empty, Staged, Placing, Placed, Failed };
+    // Empty: its job runs or its file is being put in place; Placed: its file is in place (or was
+    // replaced by a later record's before it got there); Failed: nothing of it was written.
+    enum State : unsigned char { Empty, Placed, Failed };
     State state = Empty;
-    BatchWriter::Staged staged;
     QString path;
     QString why;
 };
@@ -34,12 +37,9 @@ public:
     {
     }
 
-    // One worker: takes the next record, runs it and stages its file, and puts the file in place
-    // itself when no earlier record can still name the same file (every earlier record not yet in
-    // place has staged or failed, under other names); else it leaves the file to the committing
-    // worker, which puts files in place in record order. Then, unless another worker is at it, it
-    // settles the records that are ready, in record order. Returns when no record is left or the
-    // stop flag is seen.
+    // One worker: takes the next record, runs it, writes its file and puts it in place at once
+    // (see place()); then, unless another worker is at it, settles the records that are done, in
+    // record order. Returns when no record is left or the stop flag is seen.
     void work()
     {
         for (;;) {
@@ -47,7 +47,7 @@ public:
             {
                 std::unique_lock lock(m_mutex);
                 // A record a ring's length past the oldest unsettled one waits for that one, which
-                // is running or being put in place: its settling wakes this worker.
+                // is still running: its settling wakes this worker.
                 auto mayStart = [this] {
                     return m_next >= m_count || stopRequested() || m_next < m_settled + int(m_ring.size());
                 };
@@ -62,23 +62,9 @@ public:
             }
             Slot slot = runOne(index);
             std::unique_lock lock(m_mutex);
-            Slot &mine = m_ring[std::size_t(index) % m_ring.size()];
-            const bool place = slot.state == Slot::Staged && mayPlace(index, slot.path);
-            if (place)
-                slot.state = Slot::Placing;
-            mine = std::move(slot);
-            if (place) {
-                // The slot is this worker's until it leaves Placing: no one else reads it.
-                lock.unlock();
-                QString why;
-                const bool ok = m_writer.commit(mine.staged, &why);
-                lock.lock();
-                mine.state = ok ? Slot::Placed : Slot::Failed;
-                if (!ok)
-                    mine.why = why;
-            }
-            if (!m_committing)
-                commitReady(lock);
+            m_ring[std::size_t(index) % m_ring.size()] = std::move(slot);
+            if (!m_settling)
+                settleReady(lock);
         }
     }
 
@@ -97,19 +83,6 @@ public:
 private:
     bool stopRequested() const { return m_options.stop && m_options.stop->load(std::memory_order_relaxed); }
 
-    // Under the lock: whether record index may be put in place now, out of record order. Every
-    // record before it that is not settled must be known (staged, placed or failed) and name
-    // another file, so that no earlier record can put its file there later.
-    bool mayPlace(int index, const QString &path) const
-    {
-        for (int i = m_settled; i < index; ++i) {
-            const Slot &other = i < m_taken ? m_ready[std::size_t(i - m_settled)] : m_ring[std::size_t(i) % m_ring.size()];
-            if (other.state == Slot::Empty || other.state == Slot::Placing || other.path == path)
-                return false;
-        }
-        return true;
-    }
-
     Slot runOne(int index)
     {
         Slot slot;
@@ -124,32 +97,58 @@ private:
         slot.path = result.path;
         if (result.failure.isEmpty() && result.path.isEmpty())
             result.failure = QStringLiteral("No file name.");
+        BatchWriter::Staged staged;
         if (!result.failure.isEmpty()) {
             slot.state = Slot::Failed;
             slot.why = result.failure;
-        } else if (m_writer.stage(result.path, result.bytes, &slot.staged, &slot.why)) {
-            slot.state = Slot::Staged;
+        } else if (m_writer.stage(result.path, result.bytes, &staged, &slot.why)) {
+            result.bytes = QByteArray();   // on disk: the memory goes now
+            slot.state = place(index, staged, &slot.why) ? Slot::Placed : Slot::Failed;
         } else {
             slot.state = Slot::Failed;
         }
-        return slot;   // the bytes go with result: only the temporary file's name waits
+        return slot;
     }
 
-    // Puts in place the records that are ready, in record order, until none is: one worker at a time
-    // does it, outside the lock, so that renames never hold up the workers taking records; a worker
-    // that finds another one committing leaves its record to it.
-    void commitReady(std::unique_lock<std::mutex> &lock)
+    // Puts a record's complete file in place, on its worker, in whatever order the records finish:
+    // files of different names do not wait for each other. For one name the outcome is a sequential
+    // run's: each name keeps the highest record that put a file there, and an earlier record that
+    // comes later is dropped (a sequential run would have replaced its file). The check and the
+    // placing go together under the name's lock.
+    bool place(int index, const BatchWriter::Staged &staged, QString *why)
     {
-        m_committing = true;
+        Names &names = m_names[std::size_t(qHash(staged.path)) % m_names.size()];
+        std::lock_guard lock(names.mutex);
+        const auto it = names.placed.find(staged.path);
+        if (it != names.placed.end() && it->second > index) {
+            BatchWriter::discard(staged);
+            return true;
+        }
+        if (!m_writer.commit(staged, why))
+            return false;
+        names.placed[staged.path] = index;
+        // A name whose record is counted can no longer meet an earlier record: forget it.
+        if (names.placed.size() > 256) {
+            const int settled = m_settledSoFar.load(std::memory_order_relaxed);
+            for (auto n = names.placed.begin(); n != names.placed.end();)
+                n = n->second < settled ? names.placed.erase(n) : std::next(n);
+        }
+        return true;
+    }
+
+    // Counts the records that are done, in record order, until one is not: one worker at a time
+    // does it, outside the lock for the failure reports.
+    void settleReady(std::unique_lock<std::mutex> &lock)
+    {
+        m_settling = true;
         for (;;) {
             m_ready.clear();
-            while (m_taken < m_next) {
-                Slot &slot = m_ring[std::size_t(m_taken) % m_ring.size()];
-                if (slot.state == Slot::Empty || slot.state == Slot::Placing)
+            for (int i = m_settled; i < m_next; ++i) {
+                Slot &slot = m_ring[std::size_t(i) % m_ring.size()];
+                if (slot.state == Slot::Empty)
                     break;
                 m_ready.push_back(std::move(slot));
                 slot = Slot();
-                ++m_taken;
             }
             if (m_ready.empty())
                 break;
@@ -159,24 +158,23 @@ private:
                 settle(first + int(n), m_ready[n]);
             lock.lock();
             m_settled += int(m_ready.size());
+            m_settledSoFar.store(m_settled, std::memory_order_relaxed);
             if (m_waiting)
                 m_wake.notify_all();
         }
-        m_committing = false;
+        m_settling = false;
     }
 
-    // In record order, by the one committing worker.
+    // In record order, by the one settling worker.
     void settle(int index, const Slot &slot)
     {
-        QString why = slot.why;
-        const bool ok = slot.state == Slot::Placed || (slot.state == Slot::Staged && m_writer.commit(slot.staged, &why));
-        if (!ok) {
+        if (slot.state != Slot::Placed) {
             ++m_failed;
             if (m_options.progress)
                 m_options.progress->failed.store(m_failed, std::memory_order_relaxed);
             if (m_options.onFailure) {
                 try {
-                    m_options.onFailure(index, slot.path, why);
+                    m_options.onFailure(index, slot.path, slot.why);
                 } catch (...) {
                     // a report that fails must not end the batch half-way
                 }
@@ -186,21 +184,28 @@ private:
             m_options.progress->done.store(index + 1, std::memory_order_relaxed);
     }
 
+    // The records that put a file in place, by name, in stripes with a lock each.
+    struct Names {
+        std::mutex mutex;
+        std::unordered_map<QString, int> placed;
+    };
+
     const int m_count;
     const Job &m_job;
     const Options &m_options;
     BatchWriter m_writer;
+    std::array<Names, 64> m_names;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
     int m_next = 0;      // the next record to start
-    int m_taken = 0;     // records handed to the committing worker: 0 .. m_taken - 1
-    int m_settled = 0;   // records whose outcome is final: 0 .. m_settled - 1
-    bool m_committing = false;
+    int m_settled = 0;   // records counted: 0 .. m_settled - 1
+    std::atomic<int> m_settledSoFar{0};   // the same, read without the lock
+    bool m_settling = false;
     int m_waiting = 0;   // workers waiting for room in the ring
-    std::vector<Slot> m_ring;    // records m_taken .. m_next - 1, at index % size
-    std::vector<Slot> m_ready;   // the committing worker's records, m_settled .. m_taken - 1
-    int m_failed = 0;            // the committing worker's count
+    std::vector<Slot> m_ring;    // records m_settled .. m_next - 1, at index % size
+    std::vector<Slot> m_ready;   // the settling worker's records
+    int m_failed = 0;            // the settling worker's count
 };
 
 } // namespace
