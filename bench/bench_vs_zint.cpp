@@ -92,6 +92,9 @@ int runChild(const QStringList &args)
     batchfiles::Options options;
     options.threads = args.at(4).toInt();
     std::atomic<long long> renderNs{0}, encodeNs{0};
+    // When the last record's job ended: what follows is the batch's wait for its files to be in
+    // place and synced.
+    std::atomic<long long> lastJobEnd{0};
     const auto start = Clock::now();
     const batchfiles::Outcome outcome = batchfiles::runFileBatch(
         int(values.size()),
@@ -110,14 +113,17 @@ int runChild(const QStringList &args)
             const auto t2 = Clock::now();
             renderNs += std::chrono::duration_cast<std::chrono::nanoseconds>(t1 - t0).count();
             encodeNs += std::chrono::duration_cast<std::chrono::nanoseconds>(t2 - t1).count();
+            const long long end = std::chrono::duration_cast<std::chrono::nanoseconds>(t2 - start).count();
+            for (long long seen = lastJobEnd; end > seen && !lastJobEnd.compare_exchange_weak(seen, end);) {
+            }
             if (r.bytes.isEmpty())
                 return batchfiles::JobResult::failed(why);
             return r;
         },
         options);
     const double batch = secondsSince(start);
-    std::printf("%.6f %.6f %.6f %d %d %ld\n", batch, double(renderNs) * 1e-9, double(encodeNs) * 1e-9, outcome.done,
-                outcome.failed, peakKb());
+    std::printf("%.6f %.6f %.6f %d %d %ld %.6f\n", batch, double(renderNs) * 1e-9, double(encodeNs) * 1e-9, outcome.done,
+                outcome.failed, peakKb(), batch - double(lastJobEnd) * 1e-9);
     return outcome.ok() ? 0 : 1;
 }
 
@@ -342,6 +348,7 @@ struct Row {
     double dpi = 0, oursModule = 0, zintModule = 0;
     ProcessRun ours1, oursN, zint1, zintN;
     double render = 0, encode = 0, batch = 0;   // seconds, ours single-threaded, inside the process
+    double tail1 = 0, tailN = 0;                // seconds from the last job's end to the batch's
     double oursKb = 0, zintKb = 0;              // mean file size
 };
 
@@ -494,9 +501,10 @@ int main(int argc, char **argv)
             ProcessRun run = runProcesses({{self, QStringLiteral("--child"), s.title, QString::number(row.dpi, 'g', 10),
                                             valuesPath, outdir, QString::number(threads)}},
                                           root.filePath(key));
-            // The child's line: batch, render and encode seconds, done, failed, peak KB.
+            // The child's line: batch, render and encode seconds, done, failed, peak KB, tail seconds.
             const QList<QByteArray> f = run.output.trimmed().split(' ');
             run.maxRssKb = f.value(5).toLong();
+            (threads == 1 ? row.tail1 : row.tailN) = f.value(6).toDouble();
             if (threads == 1) {
                 row.ours1 = run;
                 row.batch = f.value(0).toDouble();
@@ -563,14 +571,17 @@ int main(int argc, char **argv)
                     qPrintable(number(r.oursKb, 1)), qPrintable(number(r.zintKb, 1)));
     }
     std::printf("\nours single-threaded, per symbol inside the process (ms)\n");
-    std::printf("%-11s %9s %9s %12s %9s %12s\n", "symbology", "render", "PNG", "write+pool", "batch", "start-up");
+    std::printf("%-11s %9s %9s %12s %9s %12s %10s %10s\n", "symbology", "render", "PNG", "write+pool", "batch", "start-up",
+                "tail 1T", "tail NT");
     for (const Row &r : rows) {
         const double per = 1000.0 / count;
-        std::printf("%-11s %9.3f %9.3f %12.3f %9.3f %12.3f\n", qPrintable(r.title), r.render * per, r.encode * per,
-                    (r.batch - r.render - r.encode) * per, r.batch * per, (r.ours1.seconds - r.batch) * 1000.0);
+        std::printf("%-11s %9.3f %9.3f %12.3f %9.3f %12.3f %10.1f %10.1f\n", qPrintable(r.title), r.render * per,
+                    r.encode * per, (r.batch - r.render - r.encode) * per, r.batch * per,
+                    (r.ours1.seconds - r.batch) * 1000.0, r.tail1 * 1000.0, r.tailN * 1000.0);
     }
     std::printf("(render: model, picture and raising to the resolution; PNG: encoding; write+pool: the batch\n"
-                " path's writing, renaming, final sync and pool; start-up: the process's, once, in ms)\n");
+                " path's writing, placing, final sync and pool; start-up: the process's, once, in ms; tail: ms\n"
+                " from the last job's end to the batch's, mostly the wait for the final sync, 1 and N threads)\n");
 
     std::printf("\nthe batch path alone, %d files of each size, no rendering (us per file; sync in ms)\n", count);
     std::printf("%9s %14s %14s %10s %12s %12s\n", "bytes", "QSaveFile", "writer", "sync ms", "pool 1T", "pool NT");

@@ -92,16 +92,21 @@ void BatchWriter::committed()
 {
     std::lock_guard lock(m_mutex);
     ++m_commits;
-    if (!m_syncer.joinable() && !m_syncStop) {
-        try {
-            m_syncer = std::thread([this] { syncInBackground(); });
-        } catch (const std::system_error &) {
-            m_syncStop = true;   // no thread: finish() syncs everything at the end
-        }
-    }
+    startSyncLocked();
     if (m_syncIdle) {
         m_syncIdle = false;
         m_syncWake.notify_one();
+    }
+}
+
+void BatchWriter::startSyncLocked()
+{
+    if (m_syncer.joinable() || m_syncStop)
+        return;
+    try {
+        m_syncer = std::thread([this] { syncInBackground(); });
+    } catch (const std::system_error &) {
+        m_syncStop = true;   // no thread: finish() syncs everything at the end
     }
 }
 
@@ -112,16 +117,23 @@ void BatchWriter::syncInBackground()
     std::unique_lock lock(m_mutex);
     Clock::time_point lastStart = Clock::now() - kInterval;
     std::vector<int> fds;
+    // The first sync starts at once, before any file is in place: it writes back what was waiting
+    // (other programs' data, and the inode tables, whose free entries a file system without a
+    // journal passes over for minutes while they are dirty).
+    bool first = true;
     for (;;) {
-        if (!m_syncStop && m_commits == m_syncedUpTo) {
+        if (!first && !m_syncStop && m_commits == m_syncedUpTo) {
             m_syncIdle = true;   // the next commit wakes this thread
             m_syncWake.wait(lock, [this] { return m_syncStop || m_commits != m_syncedUpTo; });
             m_syncIdle = false;
         }
         if (m_syncStop)
             return;
-        if (m_syncWake.wait_until(lock, lastStart + kInterval, [this] { return m_syncStop; }))
+        if (!first && m_syncWake.wait_until(lock, lastStart + kInterval, [this] { return m_syncStop; }))
             return;
+        if (m_syncStop)
+            return;
+        first = false;
         m_syncedUpTo = m_commits;
         fds.clear();
         for (const Device &d : m_devices)
@@ -173,10 +185,12 @@ BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
         bool known = false;
         for (const Device &d : m_devices)
             known = known || d.dev == static_cast<unsigned long long>(st.st_dev);
-        if (known)
+        if (known) {
             ::close(fd);
-        else
+        } else {
             m_devices.push_back({static_cast<unsigned long long>(st.st_dev), fd});
+            startSyncLocked();
+        }
         it = m_folders.emplace(std::string(name), std::make_unique<Folder>()).first;
     }
     m_lastName = it->first;

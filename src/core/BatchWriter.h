@@ -58,10 +58,10 @@ public:
     // those to syncfs through a descriptor opened before the writes) fails the batch. False with the
     // reason.
     //
-    // The write-back is started early: from the first commit on, a thread of the writer syncs the
-    // file systems in the background (at most every 20 ms, while commits come), so that what other
-    // programs left unwritten, and the batch's own earlier files, are on disk before the batch ends
-    // and the last sync has only its last files to wait for.
+    // The write-back is started early: from the first file on, a thread of the writer syncs the
+    // file systems in the background (at once, then at most every 20 ms while commits come), so
+    // that what other programs left unwritten, and the batch's own earlier files, are on disk before
+    // the batch ends and the last sync has only its last files to wait for.
     bool finish(QString *error);
 
     // The temporary names start with this, so that a folder can be checked for leftovers.
@@ -85,6 +85,7 @@ private:
                     QString *error);
     bool link(int fd, const QByteArray &to, int *err);
     void committed();
+    void startSyncLocked();
     void syncInBackground();
     void stopBackgroundSync();
 
