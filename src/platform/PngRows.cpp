@@ -24,7 +24,6 @@ constexpr int kMaxCodeLengthBits = 7;
 // Tokens: 0-255 a literal; kMatchBase + length a run of that many copies of the byte before
 // (a match one byte back); kRunMark then a count: that many unchanged lines.
 constexpr uint16_t kMatchBase = 256;
-constexpr int kTokenKinds = kMatchBase + kMaxMatch + 1;
 constexpr uint16_t kRunMark = 0xFFFF;
 // A block ends at the first line boundary past this many tokens, so that a huge image keeps a
 // bounded token buffer and its later blocks get codes of their own.
@@ -90,30 +89,30 @@ void canonicalCodes(const uint8_t *lengths, int n, uint32_t *codes)
         codes[i] = lengths[i] ? reversed(next[lengths[i]]++, lengths[i]) : 0;
 }
 
-// Code lengths of at most maxBits for the frequencies (0: the symbol is not used): a minimum-
-// redundancy code (Moffat and Katajainen's in-place construction), then, where it is deeper than
-// allowed, the deepest codes are moved up and the shallowest down until the lengths fit (their
-// Kraft sum stays exactly one). A single used symbol gets a partner, so the code is complete.
-void buildLengths(const uint32_t *freq, int n, int maxBits, uint8_t *lengths)
+// Code lengths of at most maxBits for the used symbols (in increasing order, with their
+// frequencies): a minimum-redundancy code (Moffat and Katajainen's in-place construction), then,
+// where it is deeper than allowed, the deepest codes are moved up and the shallowest down until the
+// lengths fit (their Kraft sum stays exactly one). A single used symbol gets a partner, so that the
+// code is complete: partner is then set to that symbol (else -1). Only the used symbols' lengths
+// are written.
+void buildLengths(const uint16_t *symbols, const uint32_t *freq, int used, int maxBits, uint8_t *lengths, int *partner)
 {
+    *partner = -1;
+    if (used == 0)
+        return;
+    if (used == 1) {
+        lengths[symbols[0]] = 1;
+        *partner = symbols[0] == 0 ? 1 : 0;
+        lengths[*partner] = 1;
+        return;
+    }
     struct Entry {
         uint32_t key;
         uint16_t symbol;
     };
-    std::array<Entry, kLitLenCodes> a{};
-    int used = 0;
-    for (int i = 0; i < n; ++i) {
-        lengths[i] = 0;
-        if (freq[i])
-            a[size_t(used++)] = {freq[i], uint16_t(i)};
-    }
-    if (used == 0)
-        return;
-    if (used == 1) {
-        lengths[a[0].symbol] = 1;
-        lengths[a[0].symbol == 0 ? 1 : 0] = 1;
-        return;
-    }
+    std::array<Entry, kLitLenCodes> a;
+    for (int i = 0; i < used; ++i)
+        a[size_t(i)] = {freq[symbols[i]], symbols[i]};
     std::sort(a.begin(), a.begin() + used,
               [](const Entry &x, const Entry &y) { return x.key < y.key || (x.key == y.key && x.symbol < y.symbol); });
 
@@ -157,11 +156,12 @@ void buildLengths(const uint32_t *freq, int n, int maxBits, uint8_t *lengths)
         taken = 0;
     }
 
-    std::array<int, kLitLenCodes + 1> count{};
+    std::array<int, kLitLenCodes + 1> count;
+    std::fill(count.begin(), count.begin() + std::max<int>(int(depth), maxBits + 1) + 1, 0);
     for (int i = 0; i < used; ++i)
         ++count[a[size_t(i)].key];
     if (int(depth) > maxBits + 1) {
-        for (size_t bits = size_t(maxBits) + 1; bits < count.size(); ++bits) {
+        for (size_t bits = size_t(maxBits) + 1; bits < size_t(depth); ++bits) {
             count[size_t(maxBits)] += count[bits];
             count[bits] = 0;
         }
@@ -184,6 +184,26 @@ void buildLengths(const uint32_t *freq, int n, int maxBits, uint8_t *lengths)
     for (int bits = 1; bits <= maxBits; ++bits)
         for (int c = count[size_t(bits)]; c > 0; --c)
             lengths[a[size_t(--j)].symbol] = uint8_t(bits);
+}
+
+// Canonical codes (as canonicalCodes) of the given symbols only, in increasing order; the others
+// have no code.
+void canonicalCodesOf(const uint16_t *symbols, int used, const uint8_t *lengths, uint32_t *codes)
+{
+    std::array<int, kMaxCodeBits + 1> count{};
+    for (int i = 0; i < used; ++i)
+        ++count[lengths[symbols[i]]];
+    count[0] = 0;
+    std::array<uint32_t, kMaxCodeBits + 1> next{};
+    uint32_t code = 0;
+    for (int bits = 1; bits <= kMaxCodeBits; ++bits) {
+        code = (code + uint32_t(count[size_t(bits - 1)])) << 1;
+        next[size_t(bits)] = code;
+    }
+    for (int i = 0; i < used; ++i) {
+        const uint16_t symbol = symbols[i];
+        codes[symbol] = reversed(next[lengths[symbol]]++, lengths[symbol]);
+    }
 }
 
 // The stream's bits, least significant first, straight into the output array; reserve() before
@@ -252,8 +272,8 @@ struct State {
     bool failed = false;
 
     // Codes of the block being written: the bits and their number for every token kind.
-    std::array<uint32_t, kTokenKinds> tokenBits{};
-    std::array<uint8_t, kTokenKinds> tokenLength{};
+    std::array<uint32_t, 256> tokenBits{};
+    std::array<uint8_t, 256> tokenLength{};
 
     void reserveTokens(size_t more)
     {
@@ -305,25 +325,29 @@ const unsigned char *skipZeros(const unsigned char *from, const unsigned char *e
 
 void State::writeBlock(bool last)
 {
-    const auto &lengths = kLengthCodes;
     freq[kEndOfBlock] = 1;
+    // The symbols this block uses, in increasing order: every table below is built for those only.
+    std::array<uint16_t, kLitLenCodes + 1> symbols;
+    int usedSymbols = 0;
+    for (int symbol = 0; symbol < kLitLenCodes; ++symbol)
+        if (freq[size_t(symbol)])
+            symbols[size_t(usedSymbols++)] = uint16_t(symbol);
 
     // The dynamic codes: literal/length lengths, one distance code (distance 1) of one bit.
-    std::array<uint8_t, kLitLenCodes> litLength{};
-    buildLengths(freq.data(), kLitLenCodes, kMaxCodeBits, litLength.data());
-    int hlit = kLitLenCodes;
-    while (hlit > 257 && litLength[size_t(hlit - 1)] == 0)
-        --hlit;
+    std::array<uint8_t, kLitLenCodes + 1> litLength;
+    litLength.fill(0);
+    int partner = -1;
+    buildLengths(symbols.data(), freq.data(), usedSymbols, kMaxCodeBits, litLength.data(), &partner);
+    const int hlit = std::max(257, int(symbols[size_t(usedSymbols - 1)]) + 1);
     // The code lengths of both codes as one sequence, runs coded with 16, 17 and 18.
-    std::array<uint8_t, kLitLenCodes + 1> sequence{};
-    std::copy(litLength.begin(), litLength.begin() + hlit, sequence.begin());
-    sequence[size_t(hlit)] = 1;
     const int total = hlit + 1;
+    const uint8_t distanceLength = 1;
+    auto lengthAt = [&](int i) { return i < hlit ? litLength[size_t(i)] : distanceLength; };
     struct ClToken {
         uint8_t symbol;
         uint8_t extra;
     };
-    std::array<ClToken, kLitLenCodes + 1> cl{};
+    std::array<ClToken, kLitLenCodes + 1> cl;
     int clCount = 0;
     std::array<uint32_t, 19> clFreq{};
     auto push = [&](int symbol, int extra) {
@@ -331,9 +355,9 @@ void State::writeBlock(bool last)
         ++clFreq[size_t(symbol)];
     };
     for (int i = 0; i < total;) {
-        const uint8_t v = sequence[size_t(i)];
+        const uint8_t v = lengthAt(i);
         int run = 1;
-        while (i + run < total && sequence[size_t(i + run)] == v)
+        while (i + run < total && lengthAt(i + run) == v)
             ++run;
         i += run;
         if (v == 0) {
@@ -358,8 +382,14 @@ void State::writeBlock(bool last)
         for (; run > 0; --run)
             push(v, 0);
     }
+    std::array<uint16_t, 19> clSymbols;
+    int clUsed = 0;
+    for (int symbol = 0; symbol < 19; ++symbol)
+        if (clFreq[size_t(symbol)])
+            clSymbols[size_t(clUsed++)] = uint16_t(symbol);
     std::array<uint8_t, 19> clLength{};
-    buildLengths(clFreq.data(), 19, kMaxCodeLengthBits, clLength.data());
+    int clPartner = -1;
+    buildLengths(clSymbols.data(), clFreq.data(), clUsed, kMaxCodeLengthBits, clLength.data(), &clPartner);
     static constexpr int kOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
     int hclen = 19;
     while (hclen > 4 && clLength[size_t(kOrder[hclen - 1])] == 0)
@@ -367,21 +397,21 @@ void State::writeBlock(bool last)
     static constexpr int kClExtra[19] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 3, 7};
 
     // The sizes of both choices; the fixed codes need no tables.
-    uint64_t extraBits = 0;
-    for (int symbol = 265; symbol < kLitLenCodes; ++symbol)
-        extraBits += uint64_t(freq[size_t(symbol)]) * uint64_t(symbol < 285 ? (symbol - 261) / 4 : 0);
-    uint64_t dynamicBits = 3 + 5 + 5 + 4 + 3 * uint64_t(hclen) + extraBits + matches;
+    uint64_t dynamicBits = 3 + 5 + 5 + 4 + 3 * uint64_t(hclen) + matches;
     for (int i = 0; i < clCount; ++i)
         dynamicBits += clLength[cl[size_t(i)].symbol] + uint64_t(kClExtra[cl[size_t(i)].symbol]);
-    uint64_t fixedBits = 3 + extraBits + 5 * matches;
-    for (int symbol = 0; symbol < kLitLenCodes; ++symbol) {
-        dynamicBits += uint64_t(freq[size_t(symbol)]) * litLength[size_t(symbol)];
+    uint64_t fixedBits = 3 + 5 * matches;
+    for (int i = 0; i < usedSymbols; ++i) {
+        const int symbol = symbols[size_t(i)];
+        const uint64_t f = freq[size_t(symbol)];
+        const uint64_t extra = symbol >= 265 && symbol < 285 ? uint64_t((symbol - 261) / 4) : 0;
+        dynamicBits += f * (litLength[size_t(symbol)] + extra);
         const int fixedLength = symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
-        fixedBits += uint64_t(freq[size_t(symbol)]) * uint64_t(fixedLength);
+        fixedBits += f * (uint64_t(fixedLength) + extra);
     }
     const bool fixed = fixedBits <= dynamicBits;
 
-    std::array<uint32_t, kLitLenCodes> litCode{};
+    std::array<uint32_t, kLitLenCodes + 1> litCode;
     uint32_t distCode = 0;
     int distLength = 1;
     if (fixed) {
@@ -396,22 +426,35 @@ void State::writeBlock(bool last)
             }
         };
         static const FixedCodes fixedCodes;
-        std::copy(fixedCodes.lengths.begin(), fixedCodes.lengths.begin() + kLitLenCodes, litLength.begin());
-        std::copy(fixedCodes.codes.begin(), fixedCodes.codes.begin() + kLitLenCodes, litCode.begin());
+        for (int i = 0; i < usedSymbols; ++i) {
+            const int symbol = symbols[size_t(i)];
+            litLength[size_t(symbol)] = fixedCodes.lengths[size_t(symbol)];
+            litCode[size_t(symbol)] = fixedCodes.codes[size_t(symbol)];
+        }
         distLength = 5;   // distance code 0: five zero bits
     } else {
-        canonicalCodes(litLength.data(), kLitLenCodes, litCode.data());
+        if (partner >= 0) {   // a lone symbol's partner has a code too, so that the code is complete
+            const std::array<uint16_t, 2> two = {uint16_t(std::min<int>(partner, symbols[0])),
+                                                 uint16_t(std::max<int>(partner, symbols[0]))};
+            canonicalCodesOf(two.data(), 2, litLength.data(), litCode.data());
+        } else {
+            canonicalCodesOf(symbols.data(), usedSymbols, litLength.data(), litCode.data());
+        }
     }
-    for (int t = 0; t < 256; ++t) {
-        tokenBits[size_t(t)] = litCode[size_t(t)];
-        tokenLength[size_t(t)] = litLength[size_t(t)];
+    for (int i = 0; i < usedSymbols; ++i) {
+        const int symbol = symbols[size_t(i)];
+        if (symbol < 256) {
+            tokenBits[size_t(symbol)] = litCode[size_t(symbol)];
+            tokenLength[size_t(symbol)] = litLength[size_t(symbol)];
+        }
     }
-    for (int m = kMinMatch; m <= kMaxMatch; ++m) {
-        const LengthCode &lc = lengths[size_t(m)];
+    // A match: its length symbol's code, the length's extra bits, then distance code 0.
+    auto matchCode = [&](int length, uint32_t &out, int &n) {
+        const LengthCode &lc = kLengthCodes[size_t(length)];
         const int l = litLength[lc.symbol];
-        tokenBits[size_t(kMatchBase + m)] = litCode[lc.symbol] | (uint32_t(lc.extra) << l) | (distCode << (l + lc.extraBits));
-        tokenLength[size_t(kMatchBase + m)] = uint8_t(l + lc.extraBits + distLength);
-    }
+        out = litCode[lc.symbol] | (uint32_t(lc.extra) << l) | (distCode << (l + lc.extraBits));
+        n = l + lc.extraBits + distLength;
+    };
 
     try {
         bits.reserve(fixed ? fixedBits : dynamicBits);
@@ -423,7 +466,13 @@ void State::writeBlock(bool last)
         bits.put(fixed ? 1u : 2u, 2);
         if (!fixed) {
             std::array<uint32_t, 19> clCode{};
-            canonicalCodes(clLength.data(), 19, clCode.data());
+            if (clPartner >= 0) {
+                const std::array<uint16_t, 2> two = {uint16_t(std::min<int>(clPartner, clSymbols[0])),
+                                                     uint16_t(std::max<int>(clPartner, clSymbols[0]))};
+                canonicalCodesOf(two.data(), 2, clLength.data(), clCode.data());
+            } else {
+                canonicalCodesOf(clSymbols.data(), clUsed, clLength.data(), clCode.data());
+            }
             bits.put(uint32_t(hlit - 257), 5);
             bits.put(0, 5);   // one distance code
             bits.put(uint32_t(hclen - 4), 4);
@@ -451,13 +500,16 @@ void State::writeBlock(bool last)
                 ++lineWords;
             };
             for (const uint16_t u : unchangedLine) {
-                const int l = tokenLength[u];
+                uint32_t code = tokenBits[u & 0xFF];
+                int l = tokenLength[u & 0xFF];
+                if (u >= kMatchBase)
+                    matchCode(u - kMatchBase, code, l);
                 if (length + l > 32) {
                     flush();
                     word = 0;
                     length = 0;
                 }
-                word |= tokenBits[u] << length;
+                word |= code << length;
                 length += l;
             }
             if (length)
@@ -467,8 +519,15 @@ void State::writeBlock(bool last)
         const uint16_t *end = t + used;
         while (t < end) {
             const uint16_t token = *t++;
-            if (token != kRunMark) {
+            if (token < kMatchBase) {
                 bits.put(tokenBits[token], tokenLength[token]);
+                continue;
+            }
+            if (token != kRunMark) {
+                uint32_t code;
+                int l;
+                matchCode(token - kMatchBase, code, l);
+                bits.put(code, l);
                 continue;
             }
             const int lines = *t++;
