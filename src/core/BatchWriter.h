@@ -6,8 +6,9 @@
 // is written under a temporary name beside the target and renamed. An unnamed file is made without
 // the folder's lock, so workers making files in one folder do not queue for it (on a crowded ext4
 // without a journal, finding a free inode is most of a file's cost). There is no sync per file (one
-// journal commit each would cost more than the symbol): finish() syncs the file systems of the batch
-// once. Saves of one user document keep platform::writeFileAtomically.
+// journal commit each would cost more than the symbol): the file systems of the batch are synced
+// once after the last file (finish()), the write-back started early in the background. Saves of one
+// user document keep platform::writeFileAtomically.
 //
 // stage(), commit() and discard() may be called from several threads at once.
 
