@@ -6,16 +6,18 @@
 //   bench_vs_zint [--count N] [--only TITLE] [--dir DIR]
 //
 // --dir: where the files go (default the temporary folder); each run's files are emptied once
-// measured and removed at the end.
+// measured and removed at the end. The scratch folder's sub-folders are spread over the disk (see
+// spreadFolders).
 //
-// Every run is a process of its own, so that its peak memory is its own: ours runs this program with
-// --child, zint runs `zint --batch`; "all cores" runs ours with one worker per core and zint as one
-// process per core on an equal share of the values. Rates are the wall time of the whole process
+// Every run is a process of its own, so that its peak memory is its own, and starts with the
+// scratch file system written back (see runProcesses): ours runs this program with --child, zint
+// runs `zint --batch`; "all cores" runs ours with one worker per core and zint as one process per
+// core on an equal share of the values. Our child ends with _Exit once its files are synced. Rates are the wall time of the whole process
 // (start-up included) for both. Linear symbols: 15 mil modules at 600 DPI, 9 pixels, for both. 2D
 // symbols: ours at the resolution that makes its module 9 pixels, zint at the same module pixels.
 // The second table splits our single-threaded time into rendering (model, picture, raising to the
-// resolution), PNG encoding, and the batch path's own share (writing, renaming, the final sync and
-// the pool).
+// resolution), PNG encoding, and the batch path's own share (writing, placing, the final sync and
+// the pool), with the tail from the last job's end to the batch's.
 
 #include "../tests/tools/SymbolRender.h"
 #include "core/BatchPool.h"
@@ -148,6 +150,14 @@ ProcessRun runProcesses(std::vector<QStringList> commands, const QString &scratc
             commands[n] = QStringList{gnuTime, QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"),
                                       scratch + QStringLiteral("/rss-%1.txt").arg(n)}
                           + commands[n];
+    // Every run, ours and zint's alike, starts with nothing left to write back on the scratch file
+    // system: what other programs of the machine wrote before would otherwise fall to the first
+    // run that syncs (ours syncs its batch once at the end; zint does not sync).
+    const int scratchFd = ::open(QFile::encodeName(scratch).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (scratchFd >= 0) {
+        ::syncfs(scratchFd);
+        ::close(scratchFd);
+    }
     ProcessRun run;
     run.ok = true;
     std::vector<pid_t> pids;
