@@ -113,7 +113,8 @@ void BatchWriter::startSyncLocked()
 void BatchWriter::syncInBackground()
 {
     using Clock = std::chrono::steady_clock;
-    constexpr auto kInterval = std::chrono::milliseconds(20);
+    // Often enough that the last sync has little left; each one costs the device a cache flush.
+    constexpr auto kInterval = std::chrono::milliseconds(5);
     std::unique_lock lock(m_mutex);
     Clock::time_point lastStart = Clock::now() - kInterval;
     std::vector<int> fds;

@@ -60,7 +60,7 @@ public:
     // reason.
     //
     // The write-back is started early: from the first file on, a thread of the writer syncs the
-    // file systems in the background (at once, then at most every 20 ms while commits come), so
+    // file systems in the background (at once, then at most every 5 ms while commits come), so
     // that what other programs left unwritten, and the batch's own earlier files, are on disk before
     // the batch ends and the last sync has only its last files to wait for.
     bool finish(QString *error);
