@@ -1,12 +1,13 @@
 #pragma once
 // The batch path of file output (value lists, series, image export of many files): a job renders
-// record i to the bytes of one file on a pool of worker threads, and the files are written through a
-// BatchWriter and put in place in record order whatever order the workers finish in, so that two
-// records naming the same file end as a sequential run would (the later record's content).
+// record i to the bytes of one file on a pool of worker threads, and each worker writes its
+// record's file through a BatchWriter and puts it in place at once, whatever order the workers
+// finish in; records naming the same file end as a sequential run would (the later record's
+// content). Records are counted, and their failures reported, in record order.
 //
 // Jobs run on worker threads: they get copies (settings snapshots, values), never widgets. Memory
 // stays bounded: a worker drops its bytes once they are on disk, and no worker starts a record more
-// than maxAhead records past the oldest one not yet put in place.
+// than maxAhead records past the oldest one not yet counted.
 
 #include <QByteArray>
 #include <QString>
@@ -42,7 +43,7 @@ struct Options {
     int threads = 0;                            // 0: one per core this process may run on
     const std::atomic<bool> *stop = nullptr;    // polled between jobs (the application passes Stop_Processing_Now)
     Progress *progress = nullptr;               // optional counters to show
-    int maxAhead = 0;                           // 0: 4 per thread
+    int maxAhead = 0;                           // 0: 16 per thread, at most 256 (and at least 4 per thread)
     // Told of each failed record, in record order, on a worker thread, one call at a time (no lock
     // needed for what only it touches); away from widgets. path is empty when the job gave none.
     std::function<void(int index, const QString &path, const QString &why)> onFailure;

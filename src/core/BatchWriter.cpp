@@ -3,7 +3,10 @@
 #include <QFile>
 
 #include <atomic>
+#include <chrono>
+#include <system_error>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -41,6 +44,15 @@ QByteArray folderOf(const QByteArray &path)
     return path.left(slash);
 }
 
+QByteArray tempPath(const QByteArray &folder)
+{
+    // A name of this process's own; O_EXCL never opens someone else's file, and a leftover of an
+    // earlier process with the same id is stepped over.
+    static const QByteArray pid = QByteArray::number(qint64(::getpid()));
+    static std::atomic<unsigned long long> counter{0};
+    return folder + '/' + kTempPrefix + pid + '-' + QByteArray::number(counter.fetch_add(1)) + ".tmp";
+}
+
 bool writeAll(int fd, const QByteArray &bytes)
 {
     const char *p = bytes.constData();
@@ -71,39 +83,120 @@ QString BatchWriter::tempPrefix()
 
 BatchWriter::~BatchWriter()
 {
+    stopBackgroundSync();
     for (const Device &d : m_devices)
         ::close(d.fd);
 }
 
-bool BatchWriter::watchFolder(const QByteArray &folder, QString *error)
+void BatchWriter::committed()
 {
-    const std::string_view name(folder.constData(), std::size_t(folder.size()));
     std::lock_guard lock(m_mutex);
-    if (name == m_lastFolder)
-        return true;
-    if (m_folders.find(name) != m_folders.end()) {
-        m_lastFolder = name;
-        return true;
+    ++m_commits;
+    startSyncLocked();
+    if (m_syncIdle) {
+        m_syncIdle = false;
+        m_syncWake.notify_one();
     }
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return failWith(error, errorText(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return failWith(error, errorText(err));
+}
+
+void BatchWriter::startSyncLocked()
+{
+    if (m_syncer.joinable() || m_syncStop)
+        return;
+    try {
+        m_syncer = std::thread([this] { syncInBackground(); });
+    } catch (const std::system_error &) {
+        m_syncStop = true;   // no thread: finish() syncs everything at the end
     }
-    bool known = false;
-    for (const Device &d : m_devices)
-        known = known || d.dev == static_cast<unsigned long long>(st.st_dev);
-    if (known)
-        ::close(fd);
-    else
-        m_devices.push_back({static_cast<unsigned long long>(st.st_dev), fd});
-    m_folders.emplace(name);
-    m_lastFolder = name;
-    return true;
+}
+
+void BatchWriter::syncInBackground()
+{
+    using Clock = std::chrono::steady_clock;
+    // Often enough that the last sync has little left; each one costs the device a cache flush.
+    constexpr auto kInterval = std::chrono::milliseconds(5);
+    std::unique_lock lock(m_mutex);
+    Clock::time_point lastStart = Clock::now() - kInterval;
+    std::vector<int> fds;
+    // The first sync starts at once, before any file is in place: it writes back what was waiting
+    // (other programs' data, and the inode tables, whose free entries a file system without a
+    // journal passes over for minutes while they are dirty).
+    bool first = true;
+    for (;;) {
+        if (!first && !m_syncStop && m_commits == m_syncedUpTo) {
+            m_syncIdle = true;   // the next commit wakes this thread
+            m_syncWake.wait(lock, [this] { return m_syncStop || m_commits != m_syncedUpTo; });
+            m_syncIdle = false;
+        }
+        if (m_syncStop)
+            return;
+        if (!first && m_syncWake.wait_until(lock, lastStart + kInterval, [this] { return m_syncStop; }))
+            return;
+        if (m_syncStop)
+            return;
+        first = false;
+        m_syncedUpTo = m_commits;
+        fds.clear();
+        for (const Device &d : m_devices)
+            fds.push_back(d.fd);
+        lastStart = Clock::now();
+        lock.unlock();
+        QString why;
+        for (const int fd : fds)
+            if (::syncfs(fd) != 0 && why.isEmpty())
+                why = errorText(errno);
+        lock.lock();
+        if (m_syncError.isEmpty())
+            m_syncError = why;
+        m_syncWake.notify_all();
+    }
+}
+
+void BatchWriter::stopBackgroundSync()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_syncStop = true;
+        m_syncWake.notify_all();
+    }
+    if (m_syncer.joinable())
+        m_syncer.join();
+}
+
+BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
+{
+    const std::string_view name(path.constData(), std::size_t(path.size()));
+    std::lock_guard lock(m_mutex);
+    if (m_lastFolder && name == m_lastName)
+        return m_lastFolder;
+    auto it = m_folders.find(name);
+    if (it == m_folders.end()) {
+        const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            failWith(error, errorText(errno));
+            return nullptr;
+        }
+        struct stat st {};
+        if (::fstat(fd, &st) != 0) {
+            const int err = errno;
+            ::close(fd);
+            failWith(error, errorText(err));
+            return nullptr;
+        }
+        bool known = false;
+        for (const Device &d : m_devices)
+            known = known || d.dev == static_cast<unsigned long long>(st.st_dev);
+        if (known) {
+            ::close(fd);
+        } else {
+            m_devices.push_back({static_cast<unsigned long long>(st.st_dev), fd});
+            startSyncLocked();
+        }
+        it = m_folders.emplace(std::string(name), std::make_unique<Folder>()).first;
+    }
+    m_lastName = it->first;
+    m_lastFolder = it->second.get();
+    return m_lastFolder;
 }
 
 bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *staged, QString *error)
@@ -111,18 +204,43 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
     const QByteArray target = QFile::encodeName(path);
     if (target.isEmpty() || target.endsWith('/'))
         return failWith(error, QStringLiteral("No file name."));
-    const QByteArray folder = folderOf(target);
-    if (!watchFolder(folder, error))
+    const QByteArray folderPath = folderOf(target);
+    Folder *f = folder(folderPath, error);
+    if (!f)
         return false;
+    if (f->unnamed.load(std::memory_order_relaxed) && m_linkWay.load(std::memory_order_relaxed) != 3) {
+        // 0666 less the umask, as any new file of the user's. Read-write, so that it can still be
+        // copied to a name should linking turn out not to work here.
+        const int fd = ::open(folderPath.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            if (!writeAll(fd, bytes)) {
+                const int err = errno;
+                ::close(fd);
+                return failWith(error, errorText(err));
+            }
+            *staged = Staged();
+            staged->path = path;
+            staged->fd = fd;
+            staged->target = target;
+            return true;
+        }
+        // A file system (or kernel) without unnamed files: named ones there from now on. Out of
+        // descriptors: this one named (its descriptor is closed as soon as it is written).
+        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)
+            f->unnamed.store(false, std::memory_order_relaxed);
+        else if (errno != EMFILE && errno != ENFILE)
+            return failWith(error, errorText(errno));
+    }
+    return stageNamed(target, folderPath, bytes, staged, error);
+}
 
-    // A name of this process's own; O_EXCL never opens someone else's file, and a leftover of an
-    // earlier process with the same id is stepped over.
-    static std::atomic<unsigned long long> counter{0};
-    const QByteArray stem = folder + '/' + kTempPrefix + QByteArray::number(qint64(::getpid())) + '-';
+bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &folderPath, const QByteArray &bytes,
+                             Staged *staged, QString *error)
+{
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
-        temp = stem + QByteArray::number(counter.fetch_add(1)) + ".tmp";
+        temp = tempPath(folderPath);
         // 0666 less the umask, as any new file of the user's.
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
@@ -144,23 +262,122 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
         ::unlink(temp.constData());
         return failWith(error, errorText(err ? err : EIO));
     }
-    staged->path = path;
+    *staged = Staged();
+    staged->path = QFile::decodeName(target);
     staged->tempPath = temp;
+    staged->target = target;
     return true;
+}
+
+// Gives an unnamed file a name, by the first way that works here.
+bool BatchWriter::link(int fd, const QByteArray &to, int *err)
+{
+    const int way = m_linkWay.load(std::memory_order_relaxed);
+    if (way <= 1) {
+        if (::linkat(fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH) == 0) {
+            m_linkWay.store(1, std::memory_order_relaxed);
+            return true;
+        }
+        *err = errno;
+        // Without the right to link by descriptor the kernel answers ENOENT (or EPERM).
+        if (way == 1 || (*err != ENOENT && *err != EPERM))
+            return false;
+    }
+    char proc[48];
+    std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd);
+    if (::linkat(AT_FDCWD, proc, AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0) {
+        m_linkWay.store(2, std::memory_order_relaxed);
+        return true;
+    }
+    *err = errno;
+    if (way == 0 && *err == ENOENT)
+        m_linkWay.store(3, std::memory_order_relaxed);   // no /proc either
+    return false;
 }
 
 bool BatchWriter::commit(const Staged &staged, QString *error)
 {
-    if (::rename(staged.tempPath.constData(), QFile::encodeName(staged.path).constData()) != 0) {
-        const int err = errno;
-        ::unlink(staged.tempPath.constData());
-        return failWith(error, errorText(err));
+    if (staged.fd < 0) {
+        if (::rename(staged.tempPath.constData(), staged.target.constData()) != 0) {
+            const int err = errno;
+            ::unlink(staged.tempPath.constData());
+            return failWith(error, errorText(err));
+        }
+        committed();
+        return true;
     }
-    return true;
+    const int fd = staged.fd;
+    auto fail = [&](int err, const QByteArray &temp) {
+        ::close(fd);
+        if (!temp.isEmpty())
+            ::unlink(temp.constData());
+        return failWith(error, errorText(err));
+    };
+    int err = 0;
+    if (link(fd, staged.target, &err)) {
+        // The target was not there: it now is, complete.
+        if (::close(fd) != 0) {
+            err = errno;
+            ::unlink(staged.target.constData());
+            return failWith(error, errorText(err));
+        }
+        committed();
+        return true;
+    }
+    if (err == EEXIST) {
+        // Replaced by a rename, taking the old file's permissions.
+        struct stat old {};
+        if (::stat(staged.target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+            (void)::fchmod(fd, old.st_mode & 07777);
+        const QByteArray folderPath = folderOf(staged.target);
+        QByteArray temp;
+        bool linked = false;
+        for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
+            temp = tempPath(folderPath);
+            linked = link(fd, temp, &err);
+            if (!linked && err != EEXIST)
+                break;
+        }
+        if (!linked)
+            return fail(err, QByteArray());
+        if (::close(fd) != 0) {
+            err = errno;
+            ::unlink(temp.constData());
+            return failWith(error, errorText(err));
+        }
+        if (::rename(temp.constData(), staged.target.constData()) != 0) {
+            err = errno;
+            ::unlink(temp.constData());
+            return failWith(error, errorText(err));
+        }
+        committed();
+        return true;
+    }
+    if (m_linkWay.load(std::memory_order_relaxed) != 3)
+        return fail(err, QByteArray());
+    // Unnamed files cannot be linked here after all: this one is copied to a name.
+    QByteArray bytes;
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    if (size < 0)
+        return fail(errno, QByteArray());
+    bytes.resize(qsizetype(size));
+    for (off_t done = 0; done < size;) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(size - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : EIO, QByteArray());
+        done += n;
+    }
+    ::close(fd);
+    Staged named;
+    return stageNamed(staged.target, folderOf(staged.target), bytes, &named, error) && commit(named, error);
 }
 
 void BatchWriter::discard(const Staged &staged)
 {
+    if (staged.fd >= 0)
+        ::close(staged.fd);
     if (!staged.tempPath.isEmpty())
         ::unlink(staged.tempPath.constData());
 }
@@ -173,18 +390,27 @@ bool BatchWriter::write(const QString &path, const QByteArray &bytes, QString *e
 
 bool BatchWriter::finish(QString *error)
 {
+    stopBackgroundSync();
     std::lock_guard lock(m_mutex);
     // syncfs writes back the whole file system in one journal commit; fdatasync of each file would
-    // cost one commit per file, the very cost the batch avoids.
-    QString why;
+    // cost one commit per file, the very cost the batch avoids. A background sync that started
+    // after the last commit has covered everything; else one more.
+    QString why = m_syncError;
+    const bool covered = m_commits > 0 && m_commits == m_syncedUpTo;
     for (const Device &d : m_devices) {
-        if (::syncfs(d.fd) != 0 && why.isEmpty())
+        if (!covered && ::syncfs(d.fd) != 0 && why.isEmpty())
             why = errorText(errno);
         ::close(d.fd);
     }
     m_devices.clear();
+    m_syncStop = false;
+    m_syncIdle = false;
+    m_commits = 0;
+    m_syncedUpTo = 0;
+    m_syncError.clear();
     m_folders.clear();
-    m_lastFolder.clear();
+    m_lastFolder = nullptr;
+    m_lastName.clear();
     return why.isEmpty() || failWith(error, why);
 }
 

@@ -1,28 +1,39 @@
 #pragma once
-// Writes the files of a batch (image export of many files). Each file is written whole under a
-// temporary name in its own folder and renamed over its target only once every byte is written, so an
-// existing file is never replaced by a partial one and a failed file leaves nothing behind. There is
-// no sync per file (one journal commit each would cost more than the symbol): finish() syncs the
-// file systems of the batch once. Saves of one user document keep platform::writeFileAtomically.
+// Writes the files of a batch (image export of many files). Each file is written whole before it
+// gets its name, so an existing file is never replaced by a partial one and a failed file leaves
+// nothing behind: where the file system can, the file is made without a name (O_TMPFILE) and linked
+// to its target once complete (a target that is already there is replaced by a rename); elsewhere it
+// is written under a temporary name beside the target and renamed. An unnamed file is made without
+// the folder's lock, so workers making files in one folder do not queue for it (on a crowded ext4
+// without a journal, finding a free inode is most of a file's cost). There is no sync per file (one
+// journal commit each would cost more than the symbol): the file systems of the batch are synced
+// once after the last file (finish()), the write-back started early in the background. Saves of one
+// user document keep platform::writeFileAtomically.
 //
 // stage(), commit() and discard() may be called from several threads at once.
 
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+#include <condition_variable>
+#include <map>
+#include <memory>
 #include <mutex>
-#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace batchfiles {
 
 class BatchWriter {
 public:
-    // A complete file under its temporary name, waiting for commit() or discard().
+    // A complete file waiting for commit() or discard() (exactly one of them, before finish()).
     struct Staged {
         QString path;          // the target
-        QByteArray tempPath;   // the temporary file beside it, in the file system's encoding
+        QByteArray tempPath;   // the temporary file beside it (file system encoding); empty when unnamed
+        int fd = -1;           // the unnamed file, open until it is committed or discarded
+        QByteArray target;     // the target in the file system's encoding
     };
 
     BatchWriter() = default;
@@ -31,40 +42,70 @@ public:
     // Closes the folders it holds open; it does not sync (finish() does).
     ~BatchWriter();
 
-    // Writes the bytes to a new temporary file in the target's folder. False with the reason when
-    // the file could not be written whole; its temporary file is then already removed. A target that
-    // exists gives its permissions to the new file.
+    // Writes the bytes to a new file for the target, unnamed or under a temporary name in the
+    // target's folder. False with the reason when the file could not be written whole; nothing is
+    // then left behind. A target that exists gives its permissions to the new file.
     bool stage(const QString &path, const QByteArray &bytes, Staged *staged, QString *error);
-    // Renames the staged file over its target. On failure the temporary file is removed and the
-    // target is untouched.
+    // Puts the staged file in place of its target. On failure nothing of it is left and the target
+    // is untouched.
     bool commit(const Staged &staged, QString *error);
-    // Removes a staged file that will not be committed.
+    // Drops a staged file that will not be committed.
     static void discard(const Staged &staged);
     // stage() then commit().
     bool write(const QString &path, const QByteArray &bytes, QString *error);
 
-    // Makes every committed file and rename durable: one syncfs per file system written to. A
-    // write-back error since the batch first wrote there (the kernel reports those to syncfs through
-    // a descriptor opened before the writes) fails the batch. False with the reason.
+    // Makes every committed file and rename durable: one syncfs per file system written to, after
+    // the last commit. A write-back error since the batch first wrote there (the kernel reports
+    // those to syncfs through a descriptor opened before the writes) fails the batch. False with the
+    // reason.
+    //
+    // The write-back is started early: from the first file on, a thread of the writer syncs the
+    // file systems in the background (at once, then at most every 5 ms while commits come), so
+    // that what other programs left unwritten, and the batch's own earlier files, are on disk before
+    // the batch ends and the last sync has only its last files to wait for.
     bool finish(QString *error);
 
     // The temporary names start with this, so that a folder can be checked for leftovers.
     static QString tempPrefix();
+    // false: every file under a temporary name, as on a file system without unnamed files (tests).
+    void setUnnamedFiles(bool on) { m_linkWay.store(on ? 0 : 3); }
 
 private:
-    // Opens (once per file system) a descriptor of the folder before the first file is written
-    // there, so that finish() sees the write-back errors of the whole batch.
-    bool watchFolder(const QByteArray &folder, QString *error);
-
+    struct Folder {
+        std::atomic<bool> unnamed{true};   // O_TMPFILE works there, as far as is known
+    };
     struct Device {
         unsigned long long dev;
         int fd;
     };
+    // The folder's entry. Before the first file is written there, a descriptor of it is opened once
+    // per file system, so that finish() sees the write-back errors of the whole batch. Entries live
+    // until finish().
+    Folder *folder(const QByteArray &path, QString *error);
+    bool stageNamed(const QByteArray &target, const QByteArray &folderPath, const QByteArray &bytes, Staged *staged,
+                    QString *error);
+    bool link(int fd, const QByteArray &to, int *err);
+    void committed();
+    void startSyncLocked();
+    void syncInBackground();
+    void stopBackgroundSync();
+
     std::mutex m_mutex;
-    // Deep copies, so that no QByteArray data is shared between workers.
-    std::string m_lastFolder;       // the folder watched last: most batches write to one folder
-    std::set<std::string, std::less<>> m_folders;
+    std::map<std::string, std::unique_ptr<Folder>, std::less<>> m_folders;
+    std::string m_lastName;
+    Folder *m_lastFolder = nullptr;   // most batches write to one folder
     std::vector<Device> m_devices;
+    // The background sync, under m_mutex.
+    std::thread m_syncer;
+    std::condition_variable m_syncWake;
+    bool m_syncStop = false;
+    bool m_syncIdle = false;             // the thread waits for a commit (and wants a wake-up)
+    unsigned long long m_commits = 0;    // files put in place so far
+    unsigned long long m_syncedUpTo = 0; // commits that a sync started after
+    QString m_syncError;                 // the first error a background sync reported
+    // How an unnamed file gets its name: 0 not known yet, 1 through its descriptor (AT_EMPTY_PATH),
+    // 2 through /proc/self/fd, 3 neither works (named files from then on).
+    std::atomic<int> m_linkWay{0};
 };
 
 } // namespace batchfiles

@@ -10,6 +10,8 @@
 #include <mutex>
 #include <shared_mutex>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -44,10 +46,14 @@ struct KeyHash {
     }
 };
 
-// A glyph's coverage (Alpha8) and where its top-left pixel sits from the whole-pixel pen position.
+// A glyph's coverage (Alpha8) and where its top-left pixel sits from the whole-pixel pen position;
+// for palette images also the coverage steps (0 to 15) of its pixels and, per line, the span that
+// has any, so that drawing skips what the glyph does not cover.
 struct Mask {
     QImage coverage;
     QPoint offset;
+    std::vector<uchar> steps;                  // width x height, line by line
+    std::vector<std::pair<int, int>> spans;    // per line: [first, last) with a step, or empty
 };
 
 struct Cache {
@@ -92,6 +98,23 @@ std::shared_ptr<const Mask> renderMask(const QRawFont &font, quint32 glyph, doub
     }
     mask->coverage = coverage;
     mask->offset = topLeft;
+    const int w = coverage.width();
+    mask->steps.resize(size_t(w) * size_t(coverage.height()));
+    mask->spans.resize(size_t(coverage.height()));
+    for (int y = 0; y < coverage.height(); ++y) {
+        const uchar *c = coverage.constScanLine(y);
+        uchar *out = mask->steps.data() + size_t(y) * size_t(w);
+        int first = w;
+        int last = 0;
+        for (int x = 0; x < w; ++x) {
+            out[x] = uchar(coverageStep(c[x]));
+            if (out[x]) {
+                first = std::min(first, x);
+                last = x + 1;
+            }
+        }
+        mask->spans[size_t(y)] = {first, last};
+    }
     return mask;
 }
 
@@ -106,7 +129,8 @@ std::shared_ptr<const Mask> maskFor(const Key &key, const QRawFont &font, double
     }
     std::shared_ptr<const Mask> mask = renderMask(font, key.glyph, sx, sy, key.fx, key.fy);
     std::unique_lock<std::shared_mutex> lock(c.mutex);
-    const size_t size = size_t(mask->coverage.sizeInBytes()) + sizeof(Mask) + 64;
+    const size_t size = size_t(mask->coverage.sizeInBytes()) + mask->steps.size()
+                        + mask->spans.size() * sizeof(mask->spans[0]) + sizeof(Mask) + 64;
     if (c.bytes + size > kMaxCacheBytes) {
         c.masks.clear();
         c.bytes = 0;
@@ -164,23 +188,24 @@ void blendIndexed(QImage &image, const Mask &mask, int x, int y, const CoverageR
     const Span s = spanOf(image, mask, x, y);
     if (s.empty())
         return;
-    static const std::array<uchar, 256> steps = [] {
-        std::array<uchar, 256> t{};
-        for (int c = 0; c < 256; ++c)
-            t[size_t(c)] = uchar(coverageStep(c));
-        return t;
-    }();
     uchar *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    const uchar *coverage = mask.coverage.constBits();
-    const qsizetype coverageStride = mask.coverage.bytesPerLine();
+    const int w = mask.coverage.width();
+    const uchar ground = uchar(ramp.index[0]);
     for (int yy = s.y0; yy < s.y1; ++yy) {
-        const uchar *c = coverage + coverageStride * yy;
+        const auto [from, to] = mask.spans[size_t(yy)];
+        const int x0 = std::max(s.x0, from);
+        const int x1 = std::min(s.x1, to);
+        const uchar *c = mask.steps.data() + size_t(yy) * size_t(w);
         uchar *d = bits + stride * (s.top + yy) + s.left;
-        for (int xx = s.x0; xx < s.x1; ++xx) {
-            const int step = steps[c[xx]];
+        for (int xx = x0; xx < x1; ++xx) {
+            const int step = c[xx];
             if (!step)
                 continue;
+            if (d[xx] == ground) {   // most pixels: the ground under the glyph
+                d[xx] = uchar(ramp.index[size_t(step)]);
+                continue;
+            }
             const int under = stepOf[d[xx]];
             if (under >= 0)   // the ground or this colour's own edge: the fuller coverage wins
                 d[xx] = uchar(ramp.index[size_t(std::max(step, under))]);

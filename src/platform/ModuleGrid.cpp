@@ -23,20 +23,39 @@ QImage indexedCells(const QImage &image)
     if (out.isNull())
         return {};
     const QImage src = image.convertToFormat(QImage::Format_ARGB32);
+    // Symbols have two colours or a few: the colour of the pixel before, then the table itself,
+    // answer almost every pixel; the hash only serves tables past a handful.
     QList<QRgb> table;
     QHash<QRgb, int> index;
+    QRgb last = 0;
+    int lastIndex = -1;
     for (int y = 0; y < src.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
         uchar *line = out.scanLine(y);
         for (int x = 0; x < src.width(); ++x) {
-            auto it = index.constFind(in[x]);
-            if (it == index.constEnd()) {
-                if (table.size() == 256)
-                    return {};
-                it = index.insert(in[x], int(table.size()));
-                table.append(in[x]);
+            const QRgb c = in[x];
+            if (lastIndex < 0 || c != last) {
+                if (table.size() <= 8) {
+                    lastIndex = int(table.indexOf(c));
+                } else {
+                    const auto it = index.constFind(c);
+                    lastIndex = it == index.constEnd() ? -1 : it.value();
+                }
+                if (lastIndex < 0) {
+                    if (table.size() == 256)
+                        return {};
+                    lastIndex = int(table.size());
+                    table.append(c);
+                    if (table.size() == 9) {
+                        for (int i = 0; i < 9; ++i)
+                            index.insert(table.at(i), i);
+                    } else if (table.size() > 9) {
+                        index.insert(c, lastIndex);
+                    }
+                }
+                last = c;
             }
-            line[x] = uchar(it.value());
+            line[x] = uchar(lastIndex);
         }
     }
     out.setColorTable(table);

@@ -4,8 +4,16 @@
 
 #include <zlib.h>
 
+#include <QtEndian>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace platform {
@@ -108,6 +116,35 @@ Layout layoutOf(const QImage &image)
     return l;
 }
 
+uint64_t load64(const uchar *p)
+{
+    uint64_t v;
+    std::memcpy(&v, p, 8);
+    return qFromLittleEndian(v);
+}
+
+// Eight palette indexes (one per byte, the first in the lowest) as the first bits of a PNG sample
+// byte or bytes: 4 bits give 4 bytes, 2 bits 2 bytes, 1 bit 1 byte.
+uint32_t pack4(uint64_t x)
+{
+    x &= 0x0F0F0F0F0F0F0F0FULL;
+    x = ((x & 0x00FF00FF00FF00FFULL) << 4) | ((x >> 8) & 0x00FF00FF00FF00FFULL);   // pairs in 16-bit lanes
+    x = (x | (x >> 8)) & 0x0000FFFF0000FFFFULL;
+    x = (x | (x >> 16)) & 0xFFFFFFFFULL;
+    return uint32_t(x);
+}
+uint32_t pack2(uint64_t x)
+{
+    x &= 0x0303030303030303ULL;
+    x = ((x & 0x00FF00FF00FF00FFULL) << 2) | ((x >> 8) & 0x00FF00FF00FF00FFULL);
+    x = ((x & 0x0000FFFF0000FFFFULL) << 4) | ((x >> 16) & 0x0000FFFF0000FFFFULL);
+    return uint32_t((x & 0xFF) | ((x >> 24) & 0xFF00));
+}
+uint32_t pack1(uint64_t x)
+{
+    return uint32_t(((x & 0x0101010101010101ULL) * 0x8040201008040201ULL) >> 56);
+}
+
 // One line of the image as PNG samples.
 void readLine(const Layout &l, int y, uchar *out)
 {
@@ -124,20 +161,47 @@ void readLine(const Layout &l, int y, uchar *out)
                 out[l.lineBytes - 1] &= uchar(0xFF << (8 - w % 8));
             return;
         }
-        if (l.depth == 4) {
+        {
+            // Eight pixels at a time, the rest one by one.
             int x = 0;
-            for (; x + 1 < w; x += 2)
-                out[x >> 1] = uchar((in[x] << 4) | (in[x + 1] & 0x0F));
-            if (x < w)
-                out[x >> 1] = uchar(in[x] << 4);
-        } else if (l.depth == 2) {
-            std::memset(out, 0, l.lineBytes);
-            for (int x = 0; x < w; ++x)
-                out[x >> 2] |= uchar((in[x] & 0x03) << (6 - 2 * (x & 3)));
-        } else {
-            std::memset(out, 0, l.lineBytes);
-            for (int x = 0; x < w; ++x)
-                out[x >> 3] |= uchar((in[x] & 0x01) << (7 - (x & 7)));
+            uchar *o = out;
+            if (l.depth == 4) {
+#if defined(__SSE2__)
+                // Thirty-two pixels a step: in each 16-bit lane (first pixel low) the first
+                // index to the high nibble, the second to the low one, then the lanes packed.
+                const __m128i nibble = _mm_set1_epi16(0x000F);
+                for (; x + 32 <= w; x += 32, o += 16) {
+                    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + x));
+                    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + x + 16));
+                    const __m128i pa = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(a, nibble), 4),
+                                                    _mm_and_si128(_mm_srli_epi16(a, 8), nibble));
+                    const __m128i pb = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(b, nibble), 4),
+                                                    _mm_and_si128(_mm_srli_epi16(b, 8), nibble));
+                    _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_packus_epi16(pa, pb));
+                }
+#endif
+                for (; x + 8 <= w; x += 8, o += 4)
+                    qToLittleEndian(pack4(load64(in + x)), o);
+            } else if (l.depth == 2) {
+                for (; x + 8 <= w; x += 8, o += 2)
+                    qToLittleEndian(quint16(pack2(load64(in + x))), o);
+            } else {
+                for (; x + 8 <= w; x += 8)
+                    *o++ = uchar(pack1(load64(in + x)));
+            }
+            if (x < w) {
+                uchar tail[8] = {};
+                std::memcpy(tail, in + x, size_t(w - x));
+                uchar packed[4];
+                const uint64_t v = load64(tail);
+                if (l.depth == 4)
+                    qToLittleEndian(pack4(v), packed);
+                else if (l.depth == 2)
+                    qToLittleEndian(quint16(pack2(v)), packed);
+                else
+                    packed[0] = uchar(pack1(v));
+                std::memcpy(o, packed, size_t(out + l.lineBytes - o));
+            }
         }
         return;
     case Kind::Rgb: {
@@ -164,6 +228,22 @@ void readLine(const Layout &l, int y, uchar *out)
     }
 }
 
+// The Up filter: each byte less the one above, eight at a time without borrows between bytes.
+void upFilter(const uchar *line, const uchar *above, uchar *out, size_t n)
+{
+    constexpr uint64_t high = 0x8080808080808080ULL;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t a, b;
+        std::memcpy(&a, line + i, 8);
+        std::memcpy(&b, above + i, 8);
+        const uint64_t d = ((a | high) - (b & ~high)) ^ ((a ^ ~b) & high);
+        std::memcpy(out + i, &d, 8);
+    }
+    for (; i < n; ++i)
+        out[i] = uchar(line[i] - above[i]);
+}
+
 } // namespace
 
 QByteArray pngData(const QImage &image, int dotsPerMeterX, int dotsPerMeterY, QString *error)
@@ -178,96 +258,103 @@ QByteArray pngData(const QImage &image, int dotsPerMeterX, int dotsPerMeterY, QS
     const Layout layout = layoutOf(image);
     if (layout.source.isNull())
         return fail(QStringLiteral("Out of memory."));
-    Scratch &s = scratch();
     const size_t lineBytes = layout.lineBytes;
-    s.line.assign(lineBytes, 0);
-    s.previous.assign(lineBytes, 0);
-    s.filtered.resize(lineBytes + 1);
+    const int width = layout.source.width();
     const int height = layout.source.height();
-    PngRows rows;
-    if (!rows.begin(lineBytes))
-        return fail(QStringLiteral("The compressor could not be set up."));
 
-    // A line whose pixels equal the line above filters to zeros under Up: such lines are neither
-    // read nor filtered, only counted. Only pixel bits are compared (line padding is undefined).
-    const int w = layout.source.width();
-    const size_t bits = size_t(w) * size_t(layout.source.depth());
-    const size_t wholeBytes = bits / 8;
-    const int restBits = int(bits % 8);
-    auto sameLine = [&](const uchar *a, const uchar *b) {
-        if (std::memcmp(a, b, wholeBytes) != 0)
-            return false;
-        if (!restBits)
-            return true;
-        const uchar mask = uchar(0xFF << (8 - restBits));   // the first bits of the byte (Format_Mono)
-        return ((a[wholeBytes] ^ b[wholeBytes]) & mask) == 0;
-    };
-    for (int y = 0; y < height;) {
-        const uchar *source = layout.source.constScanLine(y);
-        if (y > 0 && sameLine(source, layout.source.constScanLine(y - 1))) {
-            int run = 1;
-            while (y + run < height && sameLine(layout.source.constScanLine(y + run), source))
-                ++run;
-            if (!rows.addUnchangedLines(run))
-                return fail(QStringLiteral("Deflate error"));
-            y += run;
-            continue;
+    try {
+        QByteArray png;
+        // Room for the chunks before the image data and a symbol's compressed lines.
+        png.reserve(qsizetype(std::min<size_t>(lineBytes * size_t(height) / 64, 1 << 20)) + 1200);
+        png.append("\x89PNG\r\n\x1a\n", 8);
+        const quint32 pw = quint32(width);
+        const quint32 h = quint32(height);
+        const uchar colourType = layout.kind == Kind::Palette ? 3 : layout.kind == Kind::Grey ? 0 : layout.kind == Kind::Rgb ? 2 : 6;
+        const uchar header[13] = {uchar(pw >> 24), uchar(pw >> 16), uchar(pw >> 8), uchar(pw),
+                                  uchar(h >> 24),  uchar(h >> 16),  uchar(h >> 8),  uchar(h),
+                                  uchar(layout.depth), colourType, 0, 0, 0};
+        chunk(png, "IHDR", header, sizeof header);
+        if (dotsPerMeterX > 0 && dotsPerMeterY > 0) {
+            const quint32 x = quint32(dotsPerMeterX);
+            const quint32 yy = quint32(dotsPerMeterY);
+            const uchar phys[9] = {uchar(x >> 24),  uchar(x >> 16),  uchar(x >> 8),  uchar(x),
+                                   uchar(yy >> 24), uchar(yy >> 16), uchar(yy >> 8), uchar(yy), 1};
+            chunk(png, "pHYs", phys, sizeof phys);
         }
-        readLine(layout, y, s.line.data());
-        uchar *out = s.filtered.data();
-        out[0] = 2;   // Up
-        for (size_t i = 0; i < lineBytes; ++i)
-            out[1 + i] = uchar(s.line[i] - s.previous[i]);
-        s.line.swap(s.previous);
-        if (!rows.addLine(out))
-            return fail(QStringLiteral("Deflate error"));
-        ++y;
-    }
-    QByteArray idat;
-    if (!rows.finish(&idat))
-        return fail(QStringLiteral("Deflate error"));
+        if (layout.kind == Kind::Palette) {
+            const QList<QRgb> table = layout.source.colorTable();
+            const int entries = std::min<int>(int(table.size()), 1 << layout.depth);
+            uchar plte[256 * 3];
+            uchar trns[256];
+            int lastClear = -1;
+            for (int i = 0; i < entries; ++i) {
+                const QRgb c = table.at(i);
+                plte[3 * i] = uchar(qRed(c));
+                plte[3 * i + 1] = uchar(qGreen(c));
+                plte[3 * i + 2] = uchar(qBlue(c));
+                trns[i] = uchar(qAlpha(c));
+                if (qAlpha(c) != 255)
+                    lastClear = i;
+            }
+            chunk(png, "PLTE", plte, size_t(entries) * 3);
+            if (lastClear >= 0)
+                chunk(png, "tRNS", trns, size_t(lastClear + 1));
+        }
 
-    QByteArray png;
-    png.reserve(idat.size() + 1200);
-    png.append("\x89PNG\r\n\x1a\n", 8);
-    uchar header[13];
-    const quint32 pw = quint32(layout.source.width());
-    const quint32 h = quint32(height);
-    const uchar colourType = layout.kind == Kind::Palette ? 3 : layout.kind == Kind::Grey ? 0 : layout.kind == Kind::Rgb ? 2 : 6;
-    const uchar head[13] = {uchar(pw >> 24), uchar(pw >> 16), uchar(pw >> 8), uchar(pw),
-                            uchar(h >> 24), uchar(h >> 16), uchar(h >> 8), uchar(h),
-                            uchar(layout.depth), colourType, 0, 0, 0};
-    std::memcpy(header, head, sizeof header);
-    chunk(png, "IHDR", header, sizeof header);
-    if (dotsPerMeterX > 0 && dotsPerMeterY > 0) {
-        const quint32 x = quint32(dotsPerMeterX);
-        const quint32 yy = quint32(dotsPerMeterY);
-        const uchar phys[9] = {uchar(x >> 24), uchar(x >> 16), uchar(x >> 8), uchar(x),
-                               uchar(yy >> 24), uchar(yy >> 16), uchar(yy >> 8), uchar(yy), 1};
-        chunk(png, "pHYs", phys, sizeof phys);
-    }
-    if (layout.kind == Kind::Palette) {
-        const QList<QRgb> table = layout.source.colorTable();
-        const int entries = std::min<int>(int(table.size()), 1 << layout.depth);
-        std::vector<uchar> plte(static_cast<size_t>(entries) * 3);
-        std::vector<uchar> trns(static_cast<size_t>(entries));
-        int lastClear = -1;
-        for (int i = 0; i < entries; ++i) {
-            const QRgb c = table.at(i);
-            plte[size_t(3 * i)] = uchar(qRed(c));
-            plte[size_t(3 * i + 1)] = uchar(qGreen(c));
-            plte[size_t(3 * i + 2)] = uchar(qBlue(c));
-            trns[size_t(i)] = uchar(qAlpha(c));
-            if (qAlpha(c) != 255)
-                lastClear = i;
+        // The image data goes straight into its chunk; its length and CRC follow once it is made.
+        const qsizetype idat = png.size();
+        png.append("\0\0\0\0IDAT", 8);
+        PngRows rows;
+        if (!rows.begin(lineBytes, &png))
+            return fail(QStringLiteral("The compressor could not be set up."));
+        Scratch &s = scratch();
+        s.line.resize(lineBytes + 8);
+        s.previous.assign(lineBytes + 8, 0);
+        s.filtered.resize(lineBytes + 9);
+
+        // A line whose pixels equal the line above filters to zeros under Up: such lines are
+        // neither read nor filtered, only counted. Only pixel bits are compared (line padding is
+        // undefined).
+        const size_t bits = size_t(width) * size_t(layout.source.depth());
+        const size_t wholeBytes = bits / 8;
+        const int restBits = int(bits % 8);
+        auto sameLine = [&](const uchar *a, const uchar *b) {
+            if (std::memcmp(a, b, wholeBytes) != 0)
+                return false;
+            if (!restBits)
+                return true;
+            const uchar mask = uchar(0xFF << (8 - restBits));   // the first bits of the byte (Format_Mono)
+            return ((a[wholeBytes] ^ b[wholeBytes]) & mask) == 0;
+        };
+        for (int y = 0; y < height;) {
+            const uchar *source = layout.source.constScanLine(y);
+            if (y > 0 && sameLine(source, layout.source.constScanLine(y - 1))) {
+                int run = 1;
+                while (y + run < height && sameLine(layout.source.constScanLine(y + run), source))
+                    ++run;
+                rows.addUnchangedLines(run);
+                y += run;
+                continue;
+            }
+            readLine(layout, y, s.line.data());
+            uchar *out = s.filtered.data();
+            out[0] = 2;   // Up
+            upFilter(s.line.data(), s.previous.data(), out + 1, lineBytes);
+            s.line.swap(s.previous);
+            rows.addLine(out);
+            ++y;
         }
-        chunk(png, "PLTE", plte.data(), plte.size());
-        if (lastClear >= 0)
-            chunk(png, "tRNS", trns.data(), size_t(lastClear + 1));
+        if (!rows.finish())
+            return fail(QStringLiteral("Out of memory."));
+        const quint32 length = quint32(png.size() - idat - 8);
+        qToBigEndian(length, png.data() + idat);
+        const uLong crc = crc32(0L, reinterpret_cast<const Bytef *>(png.constData() + idat + 4), uInt(length + 4));
+        put32(png, quint32(crc));
+        chunk(png, "IEND", nullptr, 0);
+        return png;
+    } catch (const std::bad_alloc &) {
+        return fail(QStringLiteral("Out of memory."));
     }
-    chunk(png, "IDAT", reinterpret_cast<const uchar *>(idat.constData()), size_t(idat.size()));
-    chunk(png, "IEND", nullptr, 0);
-    return png;
 }
 
 } // namespace platform

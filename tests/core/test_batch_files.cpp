@@ -20,6 +20,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -285,31 +286,67 @@ TEST(BatchFiles, TheStopFlagEndsTheBatchWithTheCountsRight)
     EXPECT_EQ(progress.done.load(), 0);
 }
 
+// What a staged file holds: read through its descriptor when it has no name yet.
+QByteArray stagedContent(const batchfiles::BatchWriter::Staged &staged)
+{
+    if (staged.fd < 0)
+        return readAll(QFile::decodeName(staged.tempPath));
+    QByteArray bytes(4096, Qt::Uninitialized);
+    const ssize_t n = ::pread(staged.fd, bytes.data(), size_t(bytes.size()), 0);
+    return n < 0 ? QByteArray("<unreadable>") : bytes.left(n);
+}
+
 TEST(BatchFiles, TheWriterStagesBesideTheTargetAndSyncsAtTheEnd)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    batchfiles::BatchWriter writer;
-    const QString path = dir.filePath(QStringLiteral("one.png"));
-    batchfiles::BatchWriter::Staged staged;
-    QString why;
-    ASSERT_TRUE(writer.stage(path, QByteArray("new"), &staged, &why)) << qPrintable(why);
-    // Complete under its temporary name in the same folder (a rename never crosses file systems),
-    // the target not there yet.
-    EXPECT_EQ(QFileInfo(QFile::decodeName(staged.tempPath)).absolutePath(), QFileInfo(path).absolutePath());
-    EXPECT_EQ(readAll(QFile::decodeName(staged.tempPath)), QByteArray("new"));
-    EXPECT_FALSE(QFileInfo::exists(path));
-    ASSERT_TRUE(writer.commit(staged, &why)) << qPrintable(why);
-    EXPECT_EQ(readAll(path), QByteArray("new"));
+    // Unnamed files where the file system has them, and temporary names where it has not.
+    for (const bool unnamed : {true, false}) {
+        SCOPED_TRACE(unnamed ? "unnamed" : "named");
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        batchfiles::BatchWriter writer;
+        writer.setUnnamedFiles(unnamed);
+        const QString path = dir.filePath(QStringLiteral("one.png"));
+        batchfiles::BatchWriter::Staged staged;
+        QString why;
+        ASSERT_TRUE(writer.stage(path, QByteArray("new"), &staged, &why)) << qPrintable(why);
+        // Complete before it has the target's name: unnamed, or under its temporary name in the
+        // same folder (a rename never crosses file systems); the target not there yet.
+        if (!unnamed) {
+            EXPECT_LT(staged.fd, 0);
+            EXPECT_EQ(QFileInfo(QFile::decodeName(staged.tempPath)).absolutePath(), QFileInfo(path).absolutePath());
+        }
+        EXPECT_EQ(stagedContent(staged), QByteArray("new"));
+        EXPECT_FALSE(QFileInfo::exists(path));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), staged.fd < 0 ? 1 : 0);
+        ASSERT_TRUE(writer.commit(staged, &why)) << qPrintable(why);
+        EXPECT_EQ(readAll(path), QByteArray("new"));
 
-    ASSERT_TRUE(writer.stage(path, QByteArray("discarded"), &staged, &why));
-    batchfiles::BatchWriter::discard(staged);
-    EXPECT_EQ(readAll(path), QByteArray("new"));
-    EXPECT_EQ(leftovers(dir.path()), QStringList());
+        ASSERT_TRUE(writer.stage(path, QByteArray("discarded"), &staged, &why));
+        batchfiles::BatchWriter::discard(staged);
+        EXPECT_EQ(readAll(path), QByteArray("new"));
+        EXPECT_EQ(leftovers(dir.path()), QStringList());
 
-    EXPECT_FALSE(writer.write(dir.filePath(QStringLiteral("missing/two.png")), QByteArray("x"), &why));
-    EXPECT_FALSE(why.isEmpty());
-    EXPECT_TRUE(writer.finish(&why)) << qPrintable(why);
+        // Over an existing file: replaced whole, with the old file's permissions, nothing left.
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0604), 0);
+        ASSERT_TRUE(writer.stage(path, QByteArray("newer"), &staged, &why)) << qPrintable(why);
+        EXPECT_EQ(readAll(path), QByteArray("new"));
+        ASSERT_TRUE(writer.commit(staged, &why)) << qPrintable(why);
+        EXPECT_EQ(readAll(path), QByteArray("newer"));
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0604u);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("one.png")});
+
+        // Over a folder: refused, the folder kept, nothing left.
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub.png")));
+        EXPECT_FALSE(writer.write(dir.filePath(QStringLiteral("sub.png")), QByteArray("x"), &why));
+        EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub.png"))).isDir());
+        EXPECT_EQ(leftovers(dir.path()), QStringList());
+
+        EXPECT_FALSE(writer.write(dir.filePath(QStringLiteral("missing/two.png")), QByteArray("x"), &why));
+        EXPECT_FALSE(why.isEmpty());
+        EXPECT_TRUE(writer.finish(&why)) << qPrintable(why);
+    }
 }
 
 } // namespace

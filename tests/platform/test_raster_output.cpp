@@ -208,6 +208,34 @@ TEST(ModuleGrid, PaintedOnAnyZoomItStaysOnWholePixels)
     }
 }
 
+TEST(ModuleGrid, CellsBecomeAPaletteInOrderOfFirstAppearance)
+{
+    // Two colours (a symbol), a dozen (past the short table), and more than a palette holds.
+    for (const int colours : {2, 12, 300}) {
+        QImage cells(41, 23, QImage::Format_ARGB32);
+        for (int y = 0; y < cells.height(); ++y)
+            for (int x = 0; x < cells.width(); ++x) {
+                const int i = ((x / 3) + y * 14) % colours;
+                cells.setPixel(x, y, qRgba(i & 0xFF, 10 + 60 * (i >> 8), 200, i == 1 ? 0 : 255));
+            }
+        const QImage indexed = platform::indexedCells(cells);
+        if (colours > 256) {
+            EXPECT_TRUE(indexed.isNull());
+            continue;
+        }
+        ASSERT_EQ(indexed.format(), QImage::Format_Indexed8);
+        QList<QRgb> seen;
+        for (int y = 0; y < cells.height(); ++y)
+            for (int x = 0; x < cells.width(); ++x) {
+                const QRgb c = cells.pixel(x, y);
+                if (!seen.contains(c))
+                    seen << c;
+                ASSERT_EQ(indexed.pixelIndex(x, y), seen.indexOf(c)) << colours << " " << x << "," << y;
+            }
+        EXPECT_EQ(indexed.colorTable(), seen);
+    }
+}
+
 TEST(ModuleGrid, RaisingKeepsTheGridAndPdfKeepsItsGeometry)
 {
     ModuleGrid grid;

@@ -4,6 +4,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -14,10 +15,33 @@ const std::shared_ptr<const BarcodeSettings> &defaultSettings()
     return settings;
 }
 
+// Qt's cap height of a font: looking the font up costs more than a whole linear symbol's drawing,
+// and a batch asks for the same few fonts symbol after symbol, so each thread keeps its answers.
+// Other measurers (tests install their own) are asked every time.
+double capHeightOf(const QFont &font)
+{
+    const TextMeasurer &measurer = textMeasurer();
+    if (!dynamic_cast<const QtTextMeasurer *>(&measurer))
+        return measurer.capHeight(font);
+    struct Known {
+        QFont font;
+        double cap;
+    };
+    thread_local std::vector<Known> known;
+    for (const Known &k : known)
+        if (k.font == font && k.font.pointSizeF() == font.pointSizeF() && k.font.pixelSize() == font.pixelSize())
+            return k.cap;
+    const double cap = measurer.capHeight(font);
+    if (known.size() >= 16)
+        known.erase(known.begin());
+    known.push_back({font, cap});
+    return cap;
+}
+
 // A band is the font's cap height plus a third of a line's breathing space, in inches.
 float bandHeightInches(const QFont &font)
 {
-    const double cap = textMeasurer().capHeight(font);
+    const double cap = capHeightOf(font);
     return float(cap / 72.0 + 0.35 * cap / 72.0);
 }
 

@@ -6,8 +6,9 @@
 
 #include "engines/qr/QR_Encode.h"
 
-#include <cstring>
+#include <array>
 #include <cstdlib>
+#include <cstring>
 
 using namespace qr;
 
@@ -16,8 +17,8 @@ namespace {
 constexpr uint8_t kFinderRows[7] = {0x7F, 0x41, 0x5D, 0x5D, 0x5D, 0x41, 0x7F};
 constexpr uint8_t kAlignmentRows[5] = {0x1F, 0x11, 0x15, 0x11, 0x1F};
 
-// Mask condition at row i, column j.
-bool maskCondition(int mask, int i, int j)
+// Mask condition at row i, column j (inlined where the mask is a constant).
+inline bool maskCondition(int mask, int i, int j)
 {
     switch (mask) {
     case 0: return (i + j) % 2 == 0;
@@ -175,15 +176,28 @@ void CQR_Encode::SetCodeWordPattern()
 
 void CQR_Encode::SetMaskingPattern(int nPatternNo)
 {
-    const int s = int(m_nSymbleSize);
-    for (int y = 0; y < s; ++y) {
+    // The condition chosen once per mask, not per module; cells in memory order (column by column).
+    auto apply = [this](auto condition) {
+        const int s = int(m_nSymbleSize);
         for (int x = 0; x < s; ++x) {
-            uint8_t &cell = m_byModuleData[size_t(x)][size_t(y)];
-            if (cell & 0x20)
-                continue;
-            const uint8_t bit = uint8_t(((cell & 0x02) >> 1) ^ (maskCondition(nPatternNo, y, x) ? 1 : 0));
-            cell = uint8_t((cell & 0xFE) | bit);
+            uint8_t *column = m_byModuleData[size_t(x)].data();
+            for (int y = 0; y < s; ++y) {
+                const uint8_t cell = column[y];
+                if (cell & 0x20)
+                    continue;
+                column[y] = uint8_t((cell & 0xFE) | (((cell & 0x02) >> 1) ^ (condition(y, x) ? 1 : 0)));
+            }
         }
+    };
+    switch (nPatternNo) {
+    case 0: apply([](int i, int j) { return maskCondition(0, i, j); }); break;
+    case 1: apply([](int i, int j) { return maskCondition(1, i, j); }); break;
+    case 2: apply([](int i, int j) { return maskCondition(2, i, j); }); break;
+    case 3: apply([](int i, int j) { return maskCondition(3, i, j); }); break;
+    case 4: apply([](int i, int j) { return maskCondition(4, i, j); }); break;
+    case 5: apply([](int i, int j) { return maskCondition(5, i, j); }); break;
+    case 6: apply([](int i, int j) { return maskCondition(6, i, j); }); break;
+    default: apply([](int i, int j) { return maskCondition(7, i, j); }); break;
     }
 }
 
@@ -209,68 +223,136 @@ void CQR_Encode::SetFormatInfoPattern(int nPatternNo)
     setFunction(8, s - 8, true);
 }
 
+namespace {
+
+// The penalty of a symbol of at most 49 modules a side from its lines as bits: module q of a row
+// (or column) at bit q + 4, light (0) outside, so that every rule is a few operations per line.
+int64_t penaltyOfBitLines(const uint64_t *rows, const uint64_t *columns, int s)
+{
+    const uint64_t pairs = ((uint64_t(1) << (s - 1)) - 1) << 4;      // q, q + 1 both inside
+    const uint64_t starts = ((uint64_t(1) << (s - 6)) - 1) << 4;     // q .. q + 6 inside
+    int64_t penalty = 0;
+    auto line = [&](uint64_t d) {
+        // Runs of five or more of one colour: 3, plus one for each further module.
+        uint64_t changes = (d ^ (d >> 1)) & pairs;
+        int start = 0;
+        for (;;) {
+            const int end = changes ? __builtin_ctzll(changes) - 4 + 1 : s;   // the run is start .. end - 1
+            if (end - start >= 5)
+                penalty += end - start - 2;
+            if (!changes)
+                break;
+            start = end;
+            changes &= changes - 1;
+        }
+        // 1:1:3:1:1 with light on both sides and four light modules on one side.
+        const uint64_t l = ~d;
+        const uint64_t core = d & (l >> 1) & (d >> 2) & (d >> 3) & (d >> 4) & (l >> 5) & (d >> 6) & (l << 1) & (l >> 7);
+        const uint64_t before = (l << 2) & (l << 3) & (l << 4);
+        const uint64_t after = (l >> 8) & (l >> 9) & (l >> 10);
+        penalty += 40 * __builtin_popcountll(core & (before | after) & starts);
+    };
+    int64_t dark = 0;
+    for (int i = 0; i < s; ++i) {
+        line(rows[i]);
+        line(columns[i]);
+        dark += __builtin_popcountll(rows[i]);
+    }
+    // 2 x 2 blocks of one colour.
+    for (int y = 0; y + 1 < s; ++y) {
+        const uint64_t a = rows[y];
+        const uint64_t b = rows[y + 1];
+        penalty += 3 * __builtin_popcountll(~((a ^ (a >> 1)) | (a ^ b) | (a ^ (b >> 1))) & pairs);
+    }
+    // Balance of light and dark modules.
+    const int64_t light = int64_t(s) * s - dark;
+    const int64_t percent = (100 * light) / (int64_t(s) * s);
+    return penalty + 10 * (std::abs(50 - percent) / 5);
+}
+
+} // namespace
+
 int64_t CQR_Encode::CountPenalty() const
 {
     const int s = int(m_nSymbleSize);
+    if (s <= 49) {   // versions 1 to 8
+        std::array<uint64_t, 49> rows{};
+        std::array<uint64_t, 49> columns{};
+        for (int x = 0; x < s; ++x) {
+            const uint8_t *column = m_byModuleData[size_t(x)].data();
+            uint64_t bits = 0;
+            for (int y = 0; y < s; ++y) {
+                const uint64_t d = (column[y] & 0x11) != 0 ? 1 : 0;
+                bits |= d << (y + 4);
+                rows[size_t(y)] |= d << (x + 4);
+            }
+            columns[size_t(x)] = bits;
+        }
+        return penaltyOfBitLines(rows.data(), columns.data(), s);
+    }
+    // The modules once as bytes (1 dark), row by row and column by column: the four rules then
+    // read plain lines. Eight masks are scored per symbol.
+    thread_local std::array<uint8_t, size_t(qr::kMaxSymbolSize) * qr::kMaxSymbolSize> byRow, byColumn;
+    int64_t dark = 0;
+    for (int x = 0; x < s; ++x) {
+        const uint8_t *column = m_byModuleData[size_t(x)].data();
+        uint8_t *out = byColumn.data() + size_t(x) * size_t(s);
+        for (int y = 0; y < s; ++y) {
+            const uint8_t d = (column[y] & 0x11) != 0 ? 1 : 0;
+            out[y] = d;
+            byRow[size_t(y) * size_t(s) + size_t(x)] = d;
+            dark += d;
+        }
+    }
     int64_t penalty = 0;
 
     // Runs of five or more modules of one colour: 3, plus one for each further module.
-    for (int x = 0; x < s; ++x) {
-        for (int y = 0; y < s - 4;) {
+    auto runs = [s](const uint8_t *line) {
+        int64_t p = 0;
+        for (int i = 0; i < s;) {
             int k = 1;
-            while (y + k < s && isDark(x, y + k) == isDark(x, y))
+            while (i + k < s && line[i + k] == line[i])
                 ++k;
             if (k >= 5)
-                penalty += k - 2;
-            y += k;
+                p += k - 2;
+            i += k;
         }
-    }
-    for (int y = 0; y < s; ++y) {
-        for (int x = 0; x < s - 4;) {
-            int k = 1;
-            while (x + k < s && isDark(x + k, y) == isDark(x, y))
-                ++k;
-            if (k >= 5)
-                penalty += k - 2;
-            x += k;
+        return p;
+    };
+    // 1:1:3:1:1 finder-like patterns, light on both sides and four light modules on one side (outside
+    // the symbol counts as light). A window of fifteen modules, p - 4 to p + 10, slides along the
+    // line, the first of them in the highest bit.
+    auto finders = [s](const uint8_t *line) {
+        auto at = [&](int q) { return q >= 0 && q < s ? uint32_t(line[q]) : 0u; };
+        uint32_t window = 0;
+        for (int q = -4; q <= 10; ++q)
+            window = (window << 1) | at(q);
+        int64_t p = 0;
+        for (int start = 0; start <= s - 7; ++start) {
+            // 0 1011101 0 at p - 1 .. p + 7, and 000 before it or after it.
+            if ((window & 0xFF8u) == 0x5D0u && ((window & 0x7000u) == 0 || (window & 0x7u) == 0))
+                p += 40;
+            window = ((window << 1) & 0x7FFFu) | at(start + 11);
         }
+        return p;
+    };
+    for (int i = 0; i < s; ++i) {
+        const uint8_t *column = byColumn.data() + size_t(i) * size_t(s);
+        const uint8_t *row = byRow.data() + size_t(i) * size_t(s);
+        penalty += runs(column) + runs(row) + finders(column) + finders(row);
     }
 
     // 2 x 2 blocks of one colour.
-    for (int x = 0; x < s - 1; ++x) {
-        for (int y = 0; y < s - 1; ++y) {
-            const bool d = isDark(x, y);
-            if (isDark(x + 1, y) == d && isDark(x, y + 1) == d && isDark(x + 1, y + 1) == d)
+    for (int y = 0; y < s - 1; ++y) {
+        const uint8_t *a = byRow.data() + size_t(y) * size_t(s);
+        const uint8_t *b = a + s;
+        for (int x = 0; x < s - 1; ++x)
+            if (((a[x] ^ a[x + 1]) | (a[x] ^ b[x]) | (a[x] ^ b[x + 1])) == 0)
                 penalty += 3;
-        }
-    }
-
-    // 1:1:3:1:1 finder-like patterns with four light modules on one side.
-    static constexpr bool kFinderLike[7] = {true, false, true, true, true, false, true};
-    for (int line = 0; line < s; ++line) {
-        for (int pass = 0; pass < 2; ++pass) {
-            // pass 0: along the column x = line; pass 1: along the row y = line.
-            auto dark = [&](int p) { return pass == 0 ? isDark(line, p) : isDark(p, line); };
-            auto lightOrOutside = [&](int p) { return p < 0 || p >= s || !dark(p); };
-            for (int p = 0; p <= s - 7; ++p) {
-                bool match = true;
-                for (int k = 0; k < 7 && match; ++k)
-                    match = dark(p + k) == kFinderLike[k];
-                if (!match || !lightOrOutside(p - 1) || !lightOrOutside(p + 7))
-                    continue;
-                const bool lightBefore = lightOrOutside(p - 2) && lightOrOutside(p - 3) && lightOrOutside(p - 4);
-                const bool lightAfter = lightOrOutside(p + 8) && lightOrOutside(p + 9) && lightOrOutside(p + 10);
-                if (lightBefore || lightAfter)
-                    penalty += 40;
-            }
-        }
     }
 
     // Balance of light and dark modules.
-    int64_t light = 0;
-    for (int x = 0; x < s; ++x)
-        for (int y = 0; y < s; ++y)
-            light += isDark(x, y) ? 0 : 1;
+    const int64_t light = int64_t(s) * s - dark;
     const int64_t percent = (100 * light) / (int64_t(s) * s);
     penalty += 10 * (std::abs(50 - percent) / 5);
 

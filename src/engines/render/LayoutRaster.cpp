@@ -92,13 +92,15 @@ QRgb rampColour(QRgb ground, QRgb text, int k)
     return qRgb(mix(qRed(ground), qRed(text)), mix(qGreen(ground), qGreen(text)), mix(qBlue(ground), qBlue(text)));
 }
 
-// The bars, band by band: between two bar ends the same bars cross every line, so one line is
-// painted and copied down the band (the lines hold nothing but ground and bars yet).
-void fillBars(QImage &image, const PictureLayout &layout, const BarPixels &pixels, const QTransform &toDevice, uint bar)
+// The ground and the bars, band by band: between two bar ends the same bars cross every line, so
+// one line is painted (ground, then bars) and copied down the band; the lines no bar crosses get the
+// ground alone. Every line is written once.
+void fillGroundAndBars(QImage &image, const PictureLayout &layout, const BarPixels &pixels, const QTransform &toDevice,
+                       uint ground, bool bars, uint bar)
 {
     QList<QRect> rects;
     QList<int> edges;
-    for (int i = 0; i < layout.bars.size(); ++i) {
+    for (int i = 0; bars && i < layout.bars.size(); ++i) {
         const QRect r = barDeviceRect(layout, i, pixels, toDevice).intersected(image.rect());
         if (r.isEmpty())
             continue;
@@ -109,21 +111,32 @@ void fillBars(QImage &image, const PictureLayout &layout, const BarPixels &pixel
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
     uchar *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
+    const QImage::Format format = image.format();
+    int grounded = 0;   // lines above this one are written
+    auto groundTo = [&](int end) {
+        if (end > grounded)
+            platform::raster::fillRect(image, QRect(0, grounded, image.width(), end - grounded), ground);
+        grounded = std::max(grounded, end);
+    };
     for (qsizetype e = 0; e + 1 < edges.size(); ++e) {
         const int top = edges[e];
         const int bottom = edges[e + 1];   // exclusive
-        uchar *first = bits + stride * top;
         bool any = false;
         for (const QRect &r : rects)
-            if (r.top() <= top && r.bottom() >= top) {
-                platform::raster::fillLine(first, image.format(), r.left(), r.right() + 1, bar);
-                any = true;
-            }
+            any = any || (r.top() <= top && r.bottom() >= top);
         if (!any)
             continue;
+        groundTo(top);
+        uchar *first = bits + stride * top;
+        platform::raster::fillLine(first, format, 0, image.width(), ground);
+        for (const QRect &r : rects)
+            if (r.top() <= top && r.bottom() >= top)
+                platform::raster::fillLine(first, format, r.left(), r.right() + 1, bar);
         for (int y = top + 1; y < bottom; ++y)
             std::memcpy(bits + stride * y, first, size_t(stride));
+        grounded = bottom;
     }
+    groundTo(image.height());
 }
 
 } // namespace
@@ -188,14 +201,11 @@ QImage rasteriseLayout(const PictureLayout &layout, const QSize &pixels)
 
     const QTransform toDevice = QTransform::fromScale(pixels.width() / layout.size.width(),
                                                       pixels.height() / layout.size.height());
-    platform::raster::fillRect(image, image.rect(), pixelOf(ground));
-
     const BarPixels barsOnPixels = barPixels(layout, toDevice);
-    if (bars) {
-        if (barsOnPixels.modulePixels <= 0)
-            return {};
-        fillBars(image, layout, barsOnPixels, toDevice, pixelOf(layout.barColor.rgba()));
-    }
+    if (bars && barsOnPixels.modulePixels <= 0)
+        return {};
+    fillGroundAndBars(image, layout, barsOnPixels, toDevice, pixelOf(ground), bars,
+                      bars ? pixelOf(layout.barColor.rgba()) : 0);
 
     if (grid) {
         const QRectF target = flipped(layout.symbolRect, layout.size.height());

@@ -181,9 +181,12 @@ TEST(QrEncode, MaskWithTheLowestPenaltyWinsAndTiesKeepTheLowerNumber)
 {
     std::mt19937 rng(5);
     int ties = 0;
-    for (int round = 0; round < 120; ++round) {
+    int large = 0;
+    // Small symbols first, then larger ones: the penalty is scored one way up to 49 modules a side
+    // (version 8) and another way beyond.
+    for (int round = 0; round < 150; ++round) {
         const int level = round % 4;
-        const QByteArray data = payload(Payload(round % 5), 1 + round % 9, rng);
+        const QByteArray data = payload(Payload(round % 5), round < 120 ? 1 + round % 9 : 60 + 11 * (round - 120), rng);
         auto chosen = encode(data, level);
         ASSERT_TRUE(chosen);
         long penalties[8];
@@ -199,8 +202,10 @@ TEST(QrEncode, MaskWithTheLowestPenaltyWinsAndTiesKeepTheLowerNumber)
         for (int m = best + 1; m < 8; ++m)
             ties += penalties[m] == penalties[best] ? 1 : 0;
         EXPECT_EQ(chosen->m_nMaskingNo, best) << round;
+        large += chosen->m_nSymbleSize > 49 ? 1 : 0;
     }
     EXPECT_GT(ties, 0) << "no tie met: the tie rule was not exercised";
+    EXPECT_GT(large, 10);
 }
 
 TEST(QrEncode, FormatInformationCarriesLevelAndMaskInBothCopies)
