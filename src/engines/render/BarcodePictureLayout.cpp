@@ -106,7 +106,9 @@ PictureLayout layoutLinear(const NKDBarcode &model, const BarcodeSettings &s, co
         double bottom = y0;
         if (fromBottom) {
             const double b = model.barBottom(last);
-            h -= b;
+            // Bars shorter than the caption they stand on are drawn as nothing, never downward
+            // over the caption and the bands.
+            h = std::max(0.0, h - b);
             bottom = y0 + b;
         }
         out.bars.append(QRectF(x, bottom, barWidth * run, h));

@@ -211,6 +211,26 @@ TEST(LinearLayout, SplitCaptionPlacesSideDigitsAndLiftsRuns)
     EXPECT_EQ(l8.texts[0].text, QStringLiteral("1234\t5670\t"));
 }
 
+TEST(LinearLayout, BarsShorterThanTheirCaptionAreEmptyNotTurned)
+{
+    // Bars 4 points tall over a 10-point caption: the lifted runs are empty, the guards keep
+    // their height, and nothing reaches below the base line.
+    ScriptedModel m;
+    m.pattern = QStringLiteral("1010011");
+    m.left = QStringLiteral("9");
+    m.main = QStringLiteral("1234\t5678");
+    m.bottoms = {{0, 1}, {2, 10}, {6, 1}};
+    m.defaultTop = 4;
+    m.setPrintsCaption(true);
+    m.setWidth(20);
+    const render::PictureLayout l = lay(m);
+    ASSERT_EQ(l.bars.size(), 3);
+    EXPECT_DOUBLE_EQ(l.bars[0].height(), 3);
+    EXPECT_DOUBLE_EQ(l.bars[1].height(), 0);
+    for (const QRectF &bar : l.bars)
+        EXPECT_GE(bar.height(), 0);
+}
+
 TEST(LinearLayout, FourStateBarsSpanFromTheirBottom)
 {
     ScriptedModel m;
