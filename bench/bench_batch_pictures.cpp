@@ -3,6 +3,7 @@
 // Reports the time and the resident memory at records 1,000 and 10,000. Targets: under 20 s, and
 // memory flat (RSS at record 10,000 within 10 MB of record 1,000). Runs the real window offscreen.
 
+#include "BenchWindow.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BatchSnapshot.h"
@@ -25,32 +26,12 @@ namespace {
 
 constexpr int kRecords = 10000;
 
-// Resident memory in kB, from the kernel's status of this process.
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tagora"));
-    SKTWindowController::registerWithDocuments();
-    SKTDocument document;
-    document.makeWindowControllers();
-    SKTWindowController *c = SKTWindowController::defaultInstance();
+    bench::Window bw(argc, argv);
+    SKTWindowController *c = bw.controller();
     c->window()->show();
     QApplication::processEvents();
     BarcodeModeController &bm = c->barcodeMode();
@@ -82,12 +63,12 @@ int main(int argc, char **argv)
             if (!picture.isNull() && picture.isVector())
                 ++made;
             if (i + 1 == 1000) {
-                rssAt1000 = residentKb();
+                rssAt1000 = bench::residentKb();
                 secondsAt1000 = t.nsecsElapsed() / 1e9;
             }
         }
         seconds = t.nsecsElapsed() / 1e9;
-        rssAt10000 = residentKb();
+        rssAt10000 = bench::residentKb();
     });
     worker.join();
     // The pictures are the records': the first and the last differ, and neither is the window's own.

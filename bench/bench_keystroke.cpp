@@ -2,6 +2,7 @@
 // preview, for a 20-character Code 128 value and a 200-character QR value (the quick preview while
 // typing). Runs the real window offscreen; prints the median and the 95th percentile.
 
+#include "BenchWindow.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
@@ -36,16 +37,8 @@ Figures summarise(std::vector<double> ms)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tagora"));
-    SKTWindowController::registerWithDocuments();
-    SKTDocument document;
-    document.makeWindowControllers();
-    SKTWindowController *c = SKTWindowController::defaultInstance();
+    bench::Window bw(argc, argv);
+    SKTWindowController *c = bw.controller();
     c->window()->resize(1280, 860);
     c->window()->show();
     QApplication::processEvents();

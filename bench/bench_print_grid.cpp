@@ -3,6 +3,7 @@
 // it takes (against a grid of the same records printed once each), and random access to labels,
 // each checked against the record it must be. Runs the real window offscreen.
 
+#include "BenchWindow.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
@@ -24,31 +25,12 @@ constexpr int kRecords = 10000;
 constexpr int kQuantity = 1000;
 constexpr int kLookups = 1000000;
 
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tagora"));
-    SKTWindowController::registerWithDocuments();
-    SKTDocument document;
-    document.makeWindowControllers();
-    SKTWindowController *c = SKTWindowController::defaultInstance();
+    bench::Window bw(argc, argv);
+    SKTWindowController *c = bw.controller();
     c->window()->show();
     QApplication::processEvents();
     BarcodeModeController &bm = c->barcodeMode();
@@ -61,14 +43,14 @@ int main(int argc, char **argv)
 
     // The same records once each, then with their quantities: the memory difference is the labels'.
     bm.Add_Records_In_List(false);
-    const long rssOnce = residentKb();
+    const long rssOnce = bench::residentKb();
     bm.List_Barcode_Grid_Value.clear();
-    const long rssBefore = residentKb();
+    const long rssBefore = bench::residentKb();
     QElapsedTimer t;
     t.start();
     bm.Add_Records_In_List(true);
     const double buildMs = t.nsecsElapsed() / 1e6;
-    const long rssAfter = residentKb();
+    const long rssAfter = bench::residentKb();
     const PrintGrid &grid = bm.List_Barcode_Grid_Value;
     if (grid.size() != kRecords * kQuantity || grid.recordCount() != kRecords) {
         std::fprintf(stderr, "the grid holds %d labels of %d records\n", grid.size(), grid.recordCount());

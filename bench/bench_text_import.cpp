@@ -3,6 +3,7 @@
 // writes the records under the please-wait sheet and reloads the table once. The options window is
 // answered at once (all four fields, At End). Runs the real window offscreen; target: under 2 s.
 
+#include "BenchWindow.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "data/Import_From_Txt_File.h"
@@ -54,12 +55,8 @@ public:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::Window bw(argc, argv);
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tagora"));
     auto answers = std::make_shared<Answers>();
     answers->file = home.filePath(QStringLiteral("list.txt"));
     {
@@ -71,10 +68,7 @@ int main(int argc, char **argv)
             return 1;
     }
     platform::setDialogResponder(answers);
-    SKTWindowController::registerWithDocuments();
-    SKTDocument document;
-    document.makeWindowControllers();
-    SKTWindowController *c = SKTWindowController::defaultInstance();
+    SKTWindowController *c = bw.controller();
     c->window()->resize(1600, 1000);
     c->window()->show();
     QApplication::processEvents();

@@ -3,6 +3,7 @@
 // deleting the selected rows (the reload and the field update included). Runs the real window
 // offscreen; each figure should stay under one second.
 
+#include "BenchWindow.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
@@ -51,16 +52,8 @@ double median(std::vector<double> v)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tagora"));
-    SKTWindowController::registerWithDocuments();
-    SKTDocument document;
-    document.makeWindowControllers();
-    SKTWindowController *c = SKTWindowController::defaultInstance();
+    bench::Window bw(argc, argv);
+    SKTWindowController *c = bw.controller();
     c->window()->resize(1600, 1000);   // the screen of the screenshots
     c->window()->show();
     QApplication::processEvents();
