@@ -2,6 +2,7 @@
 
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/Barcode_Gen.h"
 #include "design/DesignController.h"
 #include "output/OutputController.h"
 #include "projects/ProjectsController.h"
@@ -108,6 +109,7 @@ SKTWindowController::~SKTWindowController()
     for (const auto &c : m_textConnections)
         disconnect(c);
     printInfo.reset();
+    delete m_barcodeGen;
     delete window_;
     // The subsystems' controllers go after the window whose outlets they hold.
     m_design->Remove_Model_Hooks();
@@ -123,6 +125,15 @@ SKTWindowController::~SKTWindowController()
 }
 
 SKTWindowController *SKTWindowController::defaultInstance() { return app_DefaultInstance; }
+
+Barcode_Gen &SKTWindowController::barcodeGen()
+{
+    if (!m_barcodeGen) {
+        m_barcodeGen = new Barcode_Gen(*this);
+        m_barcodeGen->awakeFromNib();
+    }
+    return *m_barcodeGen;
+}
 
 void SKTWindowController::registerWithDocuments()
 {

@@ -14,6 +14,7 @@
 #include <QVariant>
 #include <QRect>
 
+#include "barcodemode/LogoItem.h"
 #include "platform/Picture.h"
 #include "platform/PrintInfo.h"
 #include <optional>
@@ -39,6 +40,7 @@ class DesignController;
 class ProjectsController;
 class OutputController;
 class AdvQrController;
+class Barcode_Gen;
 
 class SKTWindowController : public QObject {
     Q_OBJECT
@@ -57,6 +59,8 @@ public:
     ProjectsController &projects() const { return *m_projects; }
     OutputController &output() const { return *m_output; }
     AdvQrController &advQr() const { return *m_advQr; }
+    // The barcode-object window, made with its forms on first use and living as long as the hub.
+    Barcode_Gen &barcodeGen();
 
     // The main window; built from its description (and awakeFromNib run) on the first call.
     QMainWindow *window();
@@ -187,7 +191,7 @@ public:
     QPointer<QObject> lastTextEndEditingSender;   // the control whose editing ended last
 
     // Lists and data
-    QList<QVariant> logoList;
+    LogoItemList logoList;   // the logo cache of the design's barcode objects
     QStringList Allowd_Image_fileTypes;
 
     // Images of the bundle's resources
@@ -211,6 +215,7 @@ private:
     ProjectsController *m_projects = nullptr;
     OutputController *m_output = nullptr;
     AdvQrController *m_advQr = nullptr;
+    Barcode_Gen *m_barcodeGen = nullptr;
 };
 
 // Creates the per-user folders and the seed files that are missing.

@@ -117,6 +117,8 @@ bool BarcodeEditor::Check_And_Validat_Barcode(bool showMessage, bool checkPictur
             else if (p.view && !p.view->hasPicture())
                 valid = false;
         }
+        if (valid && !valueAcceptedByWindow())
+            valid = false;
     } catch (const std::exception &e) {
         // A check that cannot finish has not shown the value to be good.
         reportFailure(QString::fromUtf8(e.what()));
@@ -172,6 +174,7 @@ std::unique_ptr<NKDBarcode> BarcodeEditor::Generate_Barcode_Variable(bool draw, 
             return nullptr;
         }
         storeMargins(built.margins);
+        linearModelMade(s);
         if (draw)
             Get_Image_From_Barcode(built.model.get(), true, fromBatch);
         return std::move(built.model);
@@ -187,7 +190,7 @@ platform::Picture BarcodeEditor::Get_Image_From_Barcode(NKDBarcode *model, bool 
         return {};
     barcode_generation::Framed framed;
     if (model)
-        framed = barcode_generation::frameLinear(*model, currentRenderSettings(), USED_DPI_VALUE);
+        framed = barcode_generation::frameLinear(*model, currentRenderSettings(), outputResolution());
     if (framed.tooLarge) {
         if (draw) {
             Set_Blank_Image();
@@ -195,8 +198,10 @@ platform::Picture BarcodeEditor::Get_Image_From_Barcode(NKDBarcode *model, bool 
         }
         return {};
     }
-    if (draw)
+    if (draw) {
+        previewPictureComing();
         Set_Barcode_On_Panel(framed.picture);
+    }
     pictureMade();
     return framed.picture;
 }
@@ -223,8 +228,10 @@ platform::Picture BarcodeEditor::Get_Image_From_barcode_image(const platform::Pi
         }
         return {};
     }
-    if (draw)
+    if (draw) {
+        previewPictureComing();
         Set_Barcode_On_Panel(framed.picture);
+    }
     return framed.picture;
 }
 
@@ -252,8 +259,10 @@ platform::Picture BarcodeEditor::showTwoDFraming(const barcode_generation::Frame
             }
         } else {
             picture = framed.picture;
-            if (draw)
+            if (draw) {
+                previewPictureComing();
                 Set_Barcode_On_Panel(picture);
+            }
         }
     }
     pictureMade();
@@ -310,6 +319,10 @@ int BarcodeEditor::Get_Print_State()
         showinTopCheckbox->setEnabled(!hidden);
     return hidden ? 0 : 1;
 }
+
+int BarcodeEditor::outputResolution() const { return USED_DPI_VALUE; }
+
+void BarcodeEditor::setOutputResolution(int dpi) { USED_DPI_VALUE = dpi; }
 
 BarcodeEditor::Preview BarcodeEditor::preview()
 {
@@ -445,7 +458,7 @@ GenerationSnapshot BarcodeEditor::generationSnapshot()
     s.dmBorder = dataMatrixBorderPoints();
     s.barColour = barcode_clr ? barcode_clr->color() : QColor(Qt::black);
     s.backgroundColour = bar_back_clr ? bar_back_clr->color() : QColor(Qt::white);
-    s.dpi = USED_DPI_VALUE;
+    s.dpi = outputResolution();
     s.quickPreview = Type_draw_2d_flag;
     return s;
 }

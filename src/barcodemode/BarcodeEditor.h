@@ -103,6 +103,17 @@ protected:
         platform::Picture *symbol = nullptr;   // the 2D symbol the blank preview clears
     };
     virtual Preview preview();
+    // The preview is about to show a new picture (a window may place it first).
+    virtual void previewPictureComing() {}
+    // The window's own conditions on the value, asked once the common ones pass.
+    virtual bool valueAcceptedByWindow() const { return true; }
+    // The resolution 2D symbols are raised to and pictures are checked against: the shared output
+    // resolution, unless the window keeps one of its own.
+    virtual int outputResolution() const;
+    virtual void setOutputResolution(int dpi);
+    // A linear model was made from the snapshot (a window whose linear pictures take their
+    // background from its own role keeps the snapshot's choice there).
+    virtual void linearModelMade(const GenerationSnapshot &s) { Q_UNUSED(s); }
 
     // How the family panes treat the controls each window has.
     struct PaneRules {

@@ -189,4 +189,62 @@ template <class UiForm> void bindPreview(BarcodeEditorForm &form, const UiForm &
     form.bar_align_combo = ui.bar_align_combo;
 }
 
+// ---- The barcode-object window's forms, where they differ from the Barcode mode's ----
+
+// Symbology, value, header and footer, without a Generate button.
+template <class UiForm> void bindObjectValueBox(BarcodeEditorForm &form, const UiForm &ui)
+{
+    form.barcodeTypePopup = ui.barcodeTypePopup;
+    form.dataText = ui.dataText;
+    form.dataText_2D = ui.dataText_2D;
+    form.dataText_2D_scl_v = ui.dataText_2D;
+    form.HeaderText = ui.HeaderText;
+    form.FooterText = ui.FooterText;
+}
+
+// The settings tab widget sett_tab and its pages: the sizes first, the font tab second, the texts
+// and colours, then the resolution and QR logo tabs (third and fourth once the font tab is out).
+template <class UiForm> void bindObjectSettingsTabs(BarcodeEditorForm &form, const UiForm &ui)
+{
+    form.sett_tab_barcode = ui.sett_tab;
+    form.general_tab_item_bar = ui.general_tab_item;
+    form.Font_tab_item_bar = ui.font_tab_item;
+    form.Color_tab_item_bar = ui.text_tab_item;
+    form.dpi_tab_item = ui.dpi_tab_item;
+    form.qr_logo_tab_item_sett = ui.qr_logo_tab_item_sett;
+    QTabWidget *tabWidget = form.sett_tab_barcode;
+    const auto label = [tabWidget](QWidget *page) { return tabWidget->tabText(tabWidget->indexOf(page)); };
+    form.general_tab_item_bar_label = label(form.general_tab_item_bar);
+    form.Font_tab_item_bar_label = label(form.Font_tab_item_bar);
+    form.Color_tab_item_bar_label = label(form.Color_tab_item_bar);
+    form.dpi_tab_item_label = label(form.dpi_tab_item);
+    form.qr_logo_tab_item_sett_label = label(form.qr_logo_tab_item_sett);
+}
+
+// Bar height and width with the window's own label names.
+template <class HostUi, class BoxUi> void bindObjectLinearSizes(BarcodeEditorForm &form, const HostUi &host, const BoxUi &box)
+{
+    form.linear_sett_box = host.linear_sett_box;
+    form.bar_height_label = box.barHeightLabel;
+    form.HeightText = box.HeightText;
+    form.HeightStepper = box.HeightStepper;
+    form.bar_width_label = box.barWidthLabel;
+    form.widthText = box.widthText;
+    form.widthStepper = box.widthStepper;
+}
+
+// Colours and the transparency box; the window has no background radio buttons.
+template <class UiForm> void bindObjectColours(BarcodeEditorForm &form, const UiForm &ui)
+{
+    form.barcode_clr = ui.barcode_clr;
+    form.bar_clr_label = ui.bar_clr_label;
+    form.bar_back_clr = ui.bar_back_clr;
+    form.bar_bk_clr_label = ui.bar_bk_clr_label;
+    form.bar_val_clr = ui.bar_val_clr;
+    form.val_clr_label = ui.val_clr_label;
+    form.bar_hdr_clr = ui.bar_hdr_clr;
+    form.bar_ftr_clr = ui.bar_ftr_clr;
+    form.transparent_bkgnd = ui.transparent_bkgnd;
+}
+
 } // namespace barcode_editor_binding

@@ -103,7 +103,7 @@ void BarcodeEditor::DPI_Value_Changed(QObject *sender)
         // the stepper's range may have bounded.
         if (sender != dpi_Stepper && twod::fieldInt(dpi_Text) != dpi_Stepper->intValue())
             twod::setFieldInt(dpi_Text, dpi_Stepper->intValue());
-        USED_DPI_VALUE = dpi_Stepper->intValue();
+        setOutputResolution(dpi_Stepper->intValue());
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));
     }
@@ -123,11 +123,11 @@ void BarcodeEditor::Resolution_Choice_Changed()
         if (custom) {
             // A resolution of 0 or less would make empty bitmaps: the stepper's minimum holds.
             if (dpi_Stepper)
-                USED_DPI_VALUE = std::max(int(dpi_Stepper->minValue()), std::max(1, dpi_Stepper->intValue()));
+                setOutputResolution(std::max(int(dpi_Stepper->minValue()), std::max(1, dpi_Stepper->intValue())));
         } else if (item == QLatin1String("Auto")) {
-            USED_DPI_VALUE = 600;
+            setOutputResolution(600);
         } else if (const int dpi = twod::leadingInt(item); dpi > 0) {
-            USED_DPI_VALUE = dpi;
+            setOutputResolution(dpi);
         }
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));

@@ -28,6 +28,9 @@ int QR_EC_Level_Val = 0;
 int ADV_QR_Enc_Mode_Val = 0;
 int ADV_QR_Version_Val = 0;
 int ADV_QR_EC_Level_Val = 0;
+int DES_QR_Enc_Mode_Val = 0;
+int DES_QR_Version_Val = 0;
+int DES_QR_EC_Level_Val = 0;
 int Barcode_module_size = 1;
 int Measument_Unit_Is = 0;
 int Measument_Unit_Is_Barcode = 0;
@@ -76,6 +79,8 @@ bool QR_Val_Edit = false;
 int Last_Selected_Index = -1;
 bool clear_PQ_Flag = false;
 bool data_source_change_main = false;
+bool data_source_change = false;
+bool Use_Org_image_Or_Shred_it = false;
 bool call_rhs_prop_on_fill_list = true;
 
 void resetGlobalsForTests()
@@ -99,7 +104,10 @@ void resetGlobalsForTests()
     USED_DPI_VALUE = 600;
     QR_Version_Val = QR_EC_Level_Val = ADV_QR_Version_Val = ADV_QR_EC_Level_Val = 0;
     QR_Enc_Mode_Val = ADV_QR_Enc_Mode_Val = 0;
+    DES_QR_Enc_Mode_Val = DES_QR_Version_Val = DES_QR_EC_Level_Val = 0;
     data_source_change_main = false;
+    data_source_change = false;
+    Use_Org_image_Or_Shred_it = false;
     call_rhs_prop_on_fill_list = true;
     Barcode_module_size = 1;
     Measument_Unit_Is = Measument_Unit_Is_Barcode = Measument_Unit_Is_Adv_QR = 0;

@@ -46,6 +46,11 @@ extern int QR_EC_Level_Val;
 extern int ADV_QR_Enc_Mode_Val;
 extern int ADV_QR_Version_Val;
 extern int ADV_QR_EC_Level_Val;
+// The barcode-object window's QR encoding mode, version (-1 or 0 automatic, 1-40) and
+// error-correction level, as indexes of its combos.
+extern int DES_QR_Enc_Mode_Val;
+extern int DES_QR_Version_Val;
+extern int DES_QR_EC_Level_Val;
 extern int Barcode_module_size;
 extern int Measument_Unit_Is;
 extern int Measument_Unit_Is_Barcode;
@@ -98,6 +103,8 @@ extern bool QR_Val_Edit;
 extern int Last_Selected_Index;
 extern bool clear_PQ_Flag;                // the clear commands store print quantities as given
 extern bool data_source_change_main;      // the combo dispatch is refilling Batch_Series itself
+extern bool data_source_change;           // the barcode-object window is refilling its binding combos
+extern bool Use_Org_image_Or_Shred_it;    // a chosen picture is used as it is (the size check clears it)
 extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes the property sidebar
 
 // Puts every global back to its initial value (tests).

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QButtonGroup;
@@ -119,6 +120,18 @@ public:
     QList<QObject *> Get_Front_Controls_Array() const;
     std::function<QList<QObject *>()> Front_Controls_Source;
     bool rulersShown = false;
+
+    // ---- Workspace services of the barcode-object window ----
+    // Makes the object the canvas's current object (a field write: nothing is redrawn).
+    void Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic);
+    std::weak_ptr<SKTGraphic> _Selected_Graphic;   // the canvas's current object
+    // The image library picker for a purpose ("C" picture objects, "B" backgrounds, "QR" logos):
+    // an open panel on the library folder of the resources, for one picture file of the accepted
+    // types. 1 when one was chosen (its path then in lib_window_sel_file), else 0.
+    int Open_Image_Library_Window(const QString &purpose);
+    // The read-only viewers of a series and of the linked spreadsheet's rows.
+    void Open_Series_Value_Box(const QString &seriesName);
+    void Open_Excel_Data_Box();
 
     // ---- Card property panel ----
     void card_prop_set(const QString &fillCode);

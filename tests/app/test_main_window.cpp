@@ -364,7 +364,8 @@ TEST(MainWindow, SharedPageSetupAndLogoCache)
     EXPECT_EQ(c->getPrintInfo()->printerName, QStringLiteral("Label printer"));
     other.printerName = QStringLiteral("changed after");
     EXPECT_EQ(c->getPrintInfo()->printerName, QStringLiteral("Label printer"));   // a copy was kept
-    c->logoList << QVariant(1) << QVariant(2);
+    c->logoList.addLogoItemWithImage(QImage(), QStringLiteral("BAR_1"));
+    c->logoList.addLogoItemWithImage(QImage(), QStringLiteral("BAR_2"));
     c->Set_Logo_Item_List_EMPTY();
     EXPECT_TRUE(c->logoList.isEmpty());
 }
