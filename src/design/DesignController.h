@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -53,6 +54,7 @@ struct LinkedSheetTable {
 
 class QFrame;
 class SKTGraphic;
+using SKTGraphicList = QList<std::shared_ptr<SKTGraphic>>;
 class SKTGrid;
 class SKTWindowController;
 class Card_Property;
@@ -69,7 +71,7 @@ public:
     SKTGrid *_grid = nullptr;
     double _zoomFactor = 1.0;
     int Selected_Control_Tool = 0;
-    QObject *Last_Selected_Graphic = nullptr;
+    SKTGraphic *Last_Selected_Graphic = nullptr;   // identity only: the object the sidebar last showed
     Card_Property *Front_card_Prop = nullptr;
     QList<QVariant> Graphics_array_Batch;
     QList<QVariant> Graphics_array_Batch_Front_Bkup;
@@ -120,6 +122,27 @@ public:
     QList<QObject *> Get_Front_Controls_Array() const;
     std::function<QList<QObject *>()> Front_Controls_Source;
     bool rulersShown = false;
+
+    // ---- The canvas's selection as card objects ----
+    // The canvas's selected objects in selection order (none until a canvas supplies them through
+    // Canvas_Selection).
+    SKTGraphicList Selected_Graphic_Objects() const { return Canvas_Selection ? Canvas_Selection() : SKTGraphicList(); }
+    std::function<SKTGraphicList()> Canvas_Selection;
+
+    // ---- Undo and redo (the workspace's snapshot stacks) ----
+    // Records one step after a change: empties the redo stack, pushes a snapshot of the side being
+    // edited and refreshes the Undo and Redo buttons.
+    void Insert_In_Undo_Redo();
+    void Undo_Action_Perform();
+    void Redo_Action_Perform();
+
+    // ---- Cascade position of new objects ----
+    // The position of the next new object on a card side.
+    QPointF Control_New_Point(const QString &cardSide);
+
+    // ---- Property sidebar tab sets ----
+    // Shows the sidebar of one object, or the card's tabs for none.
+    void Show_RHS_Properties(SKTGraphic *graphic);
 
     // ---- Workspace services of the barcode-object window ----
     // Makes the object the canvas's current object (a field write: nothing is redrawn).
