@@ -186,6 +186,7 @@ void SKTWindowController::loadWindowDescription()
     auto *holder = new QWidget;
     new QVBoxLayout(holder);
     design().buildDesigningPanel(holder);
+    Wire_Design_Backup_Controls();
     main_split_view = new QSplitter(Qt::Horizontal, Barcode_Design_tab);
     main_split_view->setObjectName(QStringLiteral("verticalSplitView"));
     main_split_view->addWidget(design().Design_Work_Area);

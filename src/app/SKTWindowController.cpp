@@ -60,6 +60,8 @@ SKTWindowController::SKTWindowController()
     d._grid = new SKTGrid;
     // The card objects' picture services and the grid's button are this window's.
     d.Install_Model_Hooks();
+    // The off-screen renderer paints this window's card.
+    d.Install_Render_Host();
     d._zoomFactor = 1.0;
     d.Selected_Control_Tool = 0;
     // 10: nothing before this step may use either global.
@@ -75,7 +77,7 @@ SKTWindowController::SKTWindowController()
     Ucontrol_Log.clear();
     Ucontrol.clear();
     Rcontrol.clear();
-    d.Graphics_array_Batch_Front_Bkup.clear();
+    d.Graphics_array_Batch_Front_Bkup.reset();
     // 14
     no_image = loadBundleImage(QStringLiteral("no"), QStringLiteral("png"));
     banner_image = loadBundleImage(QStringLiteral("banner"), QStringLiteral("png"));
@@ -113,6 +115,7 @@ SKTWindowController::~SKTWindowController()
     delete window_;
     // The subsystems' controllers go after the window whose outlets they hold.
     m_design->Remove_Model_Hooks();
+    m_design->Remove_Render_Host();
     delete m_advQr;
     delete m_output;
     delete m_projects;

@@ -17,6 +17,8 @@
 #include "barcodemode/LogoItem.h"
 #include "platform/Picture.h"
 #include "platform/PrintInfo.h"
+#include <functional>
+#include <memory>
 #include <optional>
 
 
@@ -41,6 +43,8 @@ class ProjectsController;
 class OutputController;
 class AdvQrController;
 class Barcode_Gen;
+class ObjectArchive;
+class SKTGraphic;
 
 class SKTWindowController : public QObject {
     Q_OBJECT
@@ -203,6 +207,40 @@ public:
     QImage barcode_sample_img;
     QImage back_btn_image;
     QImage front_btn_image_sel;
+
+    // ---- Design backup and record list ----
+    // The design copy of the side being edited (Designing mode): YES when every object was
+    // archived; an object that was not is left out of the copy and logged.
+    bool Create_Design_Backup_Array();
+    // Rebuilds the side from the copy (Designing mode): every archive is read first, and the
+    // canvas's objects are replaced only when all were read; otherwise the canvas stays as it is,
+    // the user is told, and the answer is NO.
+    bool Create_Card_Design_Again();
+    // Before a print, export or mail job (Designing mode): the copy, then the objects the job fills.
+    // NO, with a message, when the copy is incomplete: the job must not start.
+    bool Set_Front_Back_Value_To_Print_Export_Mail();
+    void Set_Graphic_Array_According_Side();
+    void Draw_2d_barcode_again_for_manual();
+    // The record list filled on the GUI thread; any thread may ask and waits for it.
+    void Fill_List_Thread_Call();
+    void Fill_List_Function();
+    // Selects that row of the record list alone and gives the list the focus; a row outside the
+    // list clears its selection; nothing for an empty list.
+    void Mark_Fill_List_New_Selection_Design(int row);
+    // The workbook buttons of the data-source tab.
+    void Browse_excel_Btn_Clicked(QObject *sender = nullptr);
+    void View_Excel_Btn_Clicked(QObject *sender = nullptr);
+    // YES, after the message naming the verb, when two or more pictures are selected.
+    bool Check_Multiple_Image_Selection(const QString &verb);
+    // YES when the path is a folder.
+    bool Check_Dir_Is_Exist(const QString &path);
+    void SetFocus(QWidget *view);
+    // Connects the data-source tab's workbook, series "View" and help buttons (after the Designing
+    // mode's panel is built).
+    void Wire_Design_Backup_Controls();
+    // How the design copy archives and reads back one object; nothing, or null, for a failure.
+    std::function<std::optional<ObjectArchive>(const SKTGraphic &)> Backup_Archive_Graphic;
+    std::function<std::shared_ptr<SKTGraphic>(const ObjectArchive &)> Backup_Unarchive_Graphic;
 
 private:
     void loadWindowDescription();

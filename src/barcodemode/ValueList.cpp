@@ -265,10 +265,14 @@ void BarcodeModeController::tableViewSelectionDidChange(QAbstractItemView *table
         DesignController &design = hub.design();
         if (!table || table != design.Fill_List_RHS)
             return;
-        // Still to come with the record list and the sidebar: the property sidebar shown anew when
-        // call_rhs_prop_on_fill_list is set, the selected record filled into the card, and the
-        // record list's own selection marked.
+        if (call_rhs_prop_on_fill_list)
+            design.Show_RHS_Properties(nullptr);
+        // The selected record (-1 for none) into the card, then the list marks it.
+        const QList<int> rows = selectedRowsOf(design.Fill_List_RHS);
+        const int row = rows.isEmpty() ? -1 : rows.first();
+        design.Set_data_table_value_to_card(row, export_card_side, false);
         design.Refresh_Canvas();
+        hub.Mark_Fill_List_New_Selection_Design(row);
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }

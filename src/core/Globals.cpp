@@ -82,6 +82,9 @@ bool data_source_change_main = false;
 bool data_source_change = false;
 bool Use_Org_image_Or_Shred_it = false;
 bool call_rhs_prop_on_fill_list = true;
+// ---- Design backup and record list ----
+QString Excel_Source_Path;
+int Total_Label = 1;
 
 void resetGlobalsForTests()
 {
@@ -144,4 +147,6 @@ void resetGlobalsForTests()
     QR_Val_Edit = false;
     Last_Selected_Index = -1;
     clear_PQ_Flag = false;
+    Excel_Source_Path.clear();
+    Total_Label = 1;
 }

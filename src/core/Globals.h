@@ -107,5 +107,9 @@ extern bool data_source_change;           // the barcode-object window is refill
 extern bool Use_Org_image_Or_Shred_it;    // a chosen picture is used as it is (the size check clears it)
 extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes the property sidebar
 
+// ---- Design backup and record list ----
+extern QString Excel_Source_Path;   // the path of the workbook linked to the design
+extern int Total_Label;             // the records of an output run (1 in Advanced QR mode)
+
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();

@@ -4,8 +4,11 @@
 #include "design/DesignController.h"
 
 #include "app/SKTWindowController.h"
+#include "output/OutputController.h"
 #include "barcodemode/ValueListModel.h"
 #include "data/SeriesStore.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGraphic.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -23,25 +26,23 @@
 namespace {
 
 // Only texts, pictures and barcode objects (the classes exactly) take part in batch records.
-bool isBindable(const QObject *g)
+bool isBindable(const SKTGraphic *g)
 {
     if (!g)
         return false;
-    const char *cls = g->metaObject()->className();
-    return qstrcmp(cls, "SKTText") == 0 || qstrcmp(cls, "SKTImage") == 0 || qstrcmp(cls, "SKTBarcode") == 0;
+    const SKTGraphicClass kind = g->graphicClass();
+    return kind == SKTGraphicClass::Text || kind == SKTGraphicClass::Image || kind == SKTGraphicClass::Barcode;
 }
 
-bool isBarcode(const QObject *g) { return g && qstrcmp(g->metaObject()->className(), "SKTBarcode") == 0; }
-
-int intField(const QObject *g, const char *name, int fallback)
-{
-    const QVariant v = g->property(name);
-    return v.isValid() ? v.toInt() : fallback;
-}
-
-QString textField(const QObject *g, const char *name) { return g->property(name).toString(); }
+bool isBarcode(const SKTGraphic *g) { return g && g->graphicClass() == SKTGraphicClass::Barcode; }
 
 } // namespace
+
+SKTGraphicList DesignController::Front_Graphic_Objects() const
+{
+    SKTDocument *doc = hub.document();
+    return doc ? doc->graphics() : SKTGraphicList();
+}
 
 QStringList DesignController::Series_Names() const { return series_store::names(); }
 
@@ -123,11 +124,11 @@ int DesignController::Calculate_Excel_table_rows() { return int(Linked_Sheet.row
 
 bool DesignController::Check_Front_Side_Dataset_Is_Used() const
 {
-    for (QObject *g : Get_Front_Controls_Array()) {
-        if (!isBindable(g) || intField(g, "data_source_type", 0) != 1 || intField(g, "print_object", 0) != 0)
+    for (const std::shared_ptr<SKTGraphic> &p : Front_Graphic_Objects()) {
+        const SKTGraphic *g = p.get();
+        if (!isBindable(g) || g->data_source_type != 1 || g->print_object != 0)
             continue;
-        if (!textField(g, "batch_list_name").isEmpty() || !textField(g, "batch_hdr_list_name").isEmpty() ||
-            !textField(g, "batch_ftr_list_name").isEmpty())
+        if (!g->batch_list_name.isEmpty() || !g->batch_hdr_list_name.isEmpty() || !g->batch_ftr_list_name.isEmpty())
             return true;
     }
     return false;
@@ -135,13 +136,13 @@ bool DesignController::Check_Front_Side_Dataset_Is_Used() const
 
 bool DesignController::Check_Front_Side_Excel_Binding_Is_Used() const
 {
-    for (QObject *g : Get_Front_Controls_Array()) {
-        if (!isBindable(g) || intField(g, "data_source_type", 0) != 2)
+    for (const std::shared_ptr<SKTGraphic> &p : Front_Graphic_Objects()) {
+        const SKTGraphic *g = p.get();
+        if (!isBindable(g) || g->data_source_type != 2)
             continue;
-        if (intField(g, "excel_col_indx", 0) != -1)
+        if (g->excel_col_indx != -1)
             return true;
-        if (isBarcode(g) &&
-            (intField(g, "batch_hdr_list_index", 0) != -1 || intField(g, "batch_ftr_list_index", 0) != -1))
+        if (isBarcode(g) && (g->batch_hdr_list_index != -1 || g->batch_ftr_list_index != -1))
             return true;
     }
     return false;
@@ -161,17 +162,17 @@ void DesignController::Add_dataset_col_in_binding_table(const QString &name, int
 
 void DesignController::Create_Dataset_binding_table()
 {
-    for (const QString &name : Series_Names())
+    Data_table_names = Series_Names();
+    for (const QString &name : std::as_const(Data_table_names))
         data_table_content.append(name);
-    for (QObject *g : Get_Front_Controls_Array()) {
-        if (!isBindable(g) || intField(g, "data_source_type", 0) != 1)
+    for (const std::shared_ptr<SKTGraphic> &p : Front_Graphic_Objects()) {
+        const SKTGraphic *g = p.get();
+        if (!isBindable(g) || g->data_source_type != 1)
             continue;
-        Add_dataset_col_in_binding_table(textField(g, "batch_list_name"), intField(g, "batch_list_index", 0));
+        Add_dataset_col_in_binding_table(g->batch_list_name, g->batch_list_index);
         if (isBarcode(g)) {
-            Add_dataset_col_in_binding_table(textField(g, "batch_hdr_list_name"),
-                                             intField(g, "batch_hdr_list_index", 0));
-            Add_dataset_col_in_binding_table(textField(g, "batch_ftr_list_name"),
-                                             intField(g, "batch_ftr_list_index", 0));
+            Add_dataset_col_in_binding_table(g->batch_hdr_list_name, g->batch_hdr_list_index);
+            Add_dataset_col_in_binding_table(g->batch_ftr_list_name, g->batch_ftr_list_index);
         }
     }
 }
@@ -188,6 +189,7 @@ int DesignController::Calculate_data_table_rows() const
 void DesignController::Check_Data_Sheet_Value_Use_or_Not()
 {
     data_table_content.clear();
+    Data_table_names.clear();
     Use_Data_Sheet_Values = Check_Front_Side_Dataset_Is_Used();
     if (Use_Data_Sheet_Values) {
         Create_Dataset_binding_table();
@@ -258,24 +260,34 @@ void DesignController::Check_Series_Or_Excel_Use_or_not()
             Use_Data_Sheet_Values = false;
             Use_Excel_Binding_Values = false;
             Total_Batch_Excel_Card = 1;
+            Total_Label = 1;
             Total_Barcode_Label_wd_Batch = 1;
             return;
         }
         if (mode == 0) {
             // The Barcode mode counts its own value-list records.
             Use_Excel_Binding_Values = false;
+            hub.output().Get_Barcode_Batch_Count();
             return;
         }
         Check_Data_Sheet_Value_Use_or_Not();
         Check_Excel_Binding_Value_Use_or_Not();
         Get_total_Card_count();
         if (!Use_Data_Sheet_Values && !Use_Excel_Binding_Values) {
-            if (!ONLY_QR_MODE)
-                Fill_Record_List(1);
-            Hide_Fill_List_Box(!ONLY_QR_MODE);
+            if (ONLY_QR_MODE) {
+                // The QR edition shows its template gallery in the list box instead.
+                Hide_Fill_List_Box(false);
+            } else {
+                Fill_List_Data_RHS.clear();
+                Create_Fill_List(QStringLiteral("Label 1"));
+                Reload_Fill_List();
+                if (Fill_List_box && !Fill_List_box->isHidden())
+                    Hide_Fill_List_Box(true);
+            }
         } else {
-            Fill_Record_List(Total_Batch_Excel_Card);
-            Hide_Fill_List_Box(false);
+            hub.Fill_List_Thread_Call();
+            if (Fill_List_box && Fill_List_box->isHidden())
+                Hide_Fill_List_Box(false);
         }
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));

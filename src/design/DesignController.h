@@ -4,6 +4,7 @@
 // batch binding of card objects.
 
 #include "design/PanelValues.h"
+#include "model/DesignSnapshot.h"
 #include "platform/Picture.h"
 
 #include <QList>
@@ -58,6 +59,7 @@ using SKTGraphicList = QList<std::shared_ptr<SKTGraphic>>;
 class SKTGrid;
 class SKTWindowController;
 class Card_Property;
+struct SKTCardLayers;
 
 class DesignController : public QObject {
     Q_OBJECT
@@ -73,8 +75,8 @@ public:
     int Selected_Control_Tool = 0;
     SKTGraphic *Last_Selected_Graphic = nullptr;   // identity only: the object the sidebar last showed
     Card_Property *Front_card_Prop = nullptr;
-    QList<QVariant> Graphics_array_Batch;
-    QList<QVariant> Graphics_array_Batch_Front_Bkup;
+    SKTGraphicList Graphics_array_Batch;                        // the objects a batch job fills
+    std::optional<DesignSnapshot> Graphics_array_Batch_Front_Bkup;   // the design copy around a batch job
     QImage Main_Photo_image;
     bool main_photo_ds_batch = false;
     QSizeF observedCanvasSize;   // the document's last "canvasSize"
@@ -231,6 +233,42 @@ public:
     LinkedSheetTable Linked_Sheet;   // the spreadsheet linked to the design (no rows when none)
     int Data_table_rows = 0;
     int Excel_table_rows = 0;
+
+    // ---- Record fill ----
+    // The off-screen renderer's host: the canvas bounds and the card's layers as painting functions
+    // that own a copy of the card's settings (installed at start-up, taken away with the window).
+    void Install_Render_Host();
+    void Remove_Render_Host();
+    static SKTCardLayers Render_Card_Layers(const Card_Property &card, int cardShape);
+    QRectF Render_Canvas_Bounds() const;
+    // The card objects of the side being edited (the document's), front-most first.
+    SKTGraphicList Front_Graphic_Objects() const;
+    // Value r of the loaded series s, "" when there is none.
+    QString Get_sel_row_col_value_of_dataset(int record, int series) const;
+    // The linked row r's cell of column c ("Extension" for 0), "" when there is none.
+    QString Get_sel_row_col_value_of_Excel(int record, int column) const;
+    // Empties the linked rows and reloads their viewer.
+    void Clear_Delete_Excel_table_rows();
+    // Fills record i (-1 is record 0) into the front side's objects and renders the card: the card
+    // as a vector picture, null when rendering failed. The side and the flag change nothing. Any
+    // thread may call it: the fill and the render run on the GUI thread, the caller gets a copy.
+    platform::Picture Set_data_table_value_to_card(int record, const QString &cardSide, bool print_box);
+    // The fill of record i alone.
+    void Assign_Batch_Values_To_Control(int record);
+    // Renders the objects into batch_value_image.
+    void Generate_Batch_Image_For_Differ_Value(const SKTGraphicList &graphics);
+    platform::Picture batch_value_image;   // the card of the record filled last
+    // The series list the value table was built from (its slots' names), so each record looks
+    // its series up in memory.
+    QStringList Data_table_names;
+    // The slot of a series by name in the value table (names compared in lower case, the first
+    // in sorted order winning), -1 when absent.
+    int Data_Table_Index(const QString &name) const;
+    // The data-source tab's "View" and help buttons.
+    void View_batch_Series_Button(QObject *sender = nullptr);
+    void Data_Source_Help_Button(QObject *sender = nullptr);
+    // The viewer of the series and columns the design uses.
+    void Open_All_Used_Data_Box();
 
     // ---- Record range of the label export sheet ----
     void Set_Tot_Value(int value, int max, const QString &setFor);

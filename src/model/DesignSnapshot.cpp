@@ -2,6 +2,13 @@
 
 DesignSnapshot::DesignSnapshot(const SKTGraphicList &graphics) : m_archives(SKTGraphic::propertiesWithGraphics(graphics)) {}
 
+DesignSnapshot DesignSnapshot::fromArchives(QList<ObjectArchive> archives)
+{
+    DesignSnapshot snapshot;
+    snapshot.m_archives = std::move(archives);
+    return snapshot;
+}
+
 SKTGraphicList DesignSnapshot::restore() const
 {
     SKTGraphicList graphics;

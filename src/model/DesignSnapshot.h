@@ -13,6 +13,8 @@ class DesignSnapshot {
 public:
     DesignSnapshot() = default;
     explicit DesignSnapshot(const SKTGraphicList &graphics);
+    // A snapshot of archives taken elsewhere, in their order.
+    static DesignSnapshot fromArchives(QList<ObjectArchive> archives);
 
     const QList<ObjectArchive> &archives() const { return m_archives; }
     qsizetype count() const { return m_archives.size(); }

@@ -20,6 +20,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <functional>
 #include <memory>
@@ -35,6 +36,27 @@ extern const QString SKTDocumentPrintInfoKey;   // "printInfo"
 extern const QString SKTDocumentCanvasSizeKey;  // "canvasSize"
 extern const QString SKTDocumentNewTypeName;    // "com.qirosoftware.tagora"
 extern const QString SKTDocumentOldTypeName;    // "QIRO Label document"
+extern const QStringList SKTDocumentPdfTypeNames;    // "com.adobe.pdf", "application/pdf", "Apple PDF pasteboard type"
+extern const QStringList SKTDocumentTiffTypeNames;   // "public.tiff", "image/tiff", "NeXT TIFF v4.0 pasteboard type"
+
+class QPrinter;
+class SKTRenderingView;
+
+// A print of the document's card: the printer set up (title, the card's page size, settings) and
+// the render job it prints, one page.
+class SKTPrintOperation {
+public:
+    SKTPrintOperation(std::unique_ptr<QPrinter> printer, std::shared_ptr<const SKTRenderingView> view);
+    ~SKTPrintOperation();
+    QPrinter &printer() { return *m_printer; }
+    const SKTRenderingView &view() const { return *m_view; }
+    // Prints the card on the GUI thread; NO when the printer could not be started.
+    bool runOperation();
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+    std::shared_ptr<const SKTRenderingView> m_view;
+};
 
 // The old values of one undo group: per object, property keys with the value each had before its
 // first change in the group. It keeps its objects alive, so the undo action can always restore them.
@@ -108,7 +130,18 @@ public:
     // The native type ("com.qirosoftware.tagora" or "QIRO Label document"): a binary property list
     // with "version" 2, "graphics" (each object's serialised archive, front-most first) and
     // "printInfo". Another type gives no data.
+    // PDF types: the card with the objects (SKTRenderingView). TIFF types: the objects alone.
     QByteArray dataOfType(const QString &typeName, SKTError *error = nullptr) const;
+
+    // ---- Printing -------------------------------------------------------------------------------
+    // The document's file, if it has one (none: the print title is the display name).
+    QString fileURL() const { return m_fileURL; }
+    void setFileURL(const QString &path) { m_fileURL = path; }
+    // The title of a print: the file's name without its extension, else the display name.
+    QString printJobTitle() const;
+    // A print of the card at the card's own size (the canvas bounds), with the page setup's printer
+    // and the settings: "outputFileName" (a PDF file instead of a printer), "copies", "printerName".
+    std::unique_ptr<SKTPrintOperation> printOperationWithSettings(const QVariantMap &settings, SKTError *error = nullptr);
 
     void graphicDidChange(SKTGraphic &graphic, const QString &key, const QVariant &oldValue,
                           const QVariant &newValue) override;
@@ -137,6 +170,7 @@ private:
     SKTGraphicList m_graphics;
     platform::UndoRecorder m_undoManager;
     platform::PrintInfo m_printInfo;
+    QString m_fileURL;
     QHash<const SKTGraphic *, Observation> m_observed;
     // The current undo group: the objects inserted in it while registration was on, and the old values.
     std::unique_ptr<QHash<const SKTGraphic *, std::shared_ptr<SKTGraphic>>> m_undoGroupInsertedGraphics;

@@ -4,6 +4,7 @@
 #include "model/SKTDocument.h"
 
 #include "model/ObjectArchive.h"
+#include "model/SKTRenderingView.h"
 #include "platform/Log.h"
 #include "platform/Plist.h"
 
@@ -11,6 +12,11 @@
 #include <QPageSize>
 
 using platform::PlistValue;
+
+const QStringList SKTDocumentPdfTypeNames = {QStringLiteral("com.adobe.pdf"), QStringLiteral("application/pdf"),
+                                             QStringLiteral("Apple PDF pasteboard type")};
+const QStringList SKTDocumentTiffTypeNames = {QStringLiteral("public.tiff"), QStringLiteral("image/tiff"),
+                                              QStringLiteral("NeXT TIFF v4.0 pasteboard type")};
 
 namespace {
 
@@ -36,7 +42,7 @@ QByteArray printInfoData(const platform::PrintInfo &info)
 
 } // namespace
 
-QByteArray SKTDocument::dataOfType(const QString &typeName, SKTError *) const
+QByteArray SKTDocument::dataOfType(const QString &typeName, SKTError *error) const
 {
     if (typeName == SKTDocumentNewTypeName || typeName == SKTDocumentOldTypeName) {
         PlistValue graphics = PlistValue::array();
@@ -49,6 +55,10 @@ QByteArray SKTDocument::dataOfType(const QString &typeName, SKTError *) const
         });
         return platform::plistToData(root, platform::PlistFormat::Binary);
     }
+    if (SKTDocumentPdfTypeNames.contains(typeName))
+        return SKTRenderingView::pdfDataWithGraphics_data(m_graphics);
+    if (SKTDocumentTiffTypeNames.contains(typeName))
+        return SKTRenderingView::tiffDataWithGraphics(m_graphics, error);
     // Any other type is a programming error of the caller.
     platform::logLine(QStringLiteral("SKTDocument: data of the unknown type \"%1\" was asked for.").arg(typeName));
     return {};

@@ -29,4 +29,11 @@ public:
     // Copies the sender, password, SMTP server, port and SSL flag of the mail settings store into
     // the mail globals (output/MailGlobals.h).
     void Get_Email_Details();
+
+    // ---- Barcode-mode record count ----
+    // The Barcode mode's records: with batch values in use (the batch box and one of the value,
+    // header and footer boxes ticked) the values of the value series when records come from series,
+    // else the value-list rows; otherwise 1. Stored in Total_Label, Total_Batch_Excel_Card and
+    // Total_Barcode_Label_wd_Batch.
+    int Get_Barcode_Batch_Count();
 };

@@ -1,0 +1,157 @@
+// Linking a workbook to the design and viewing its rows, and the window controller's small checks:
+// one picture selected, a folder exists, the keyboard focus.
+
+#include "app/SKTWindowController.h"
+
+#include "barcodemode/Barcode_Gen.h"
+#include "core/FileServices.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "data/Import_Excel.h"
+#include "design/DesignController.h"
+#include "model/SKTGraphic.h"
+#include "platform/Dialogs.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QUrl>
+
+#include <exception>
+
+namespace {
+
+const QString kReplaceWorkbookQuestion = QStringLiteral(
+    "You have already selected the Excel file data for your Label.\n"
+    "Browsing the new Excel will discard the selections of fields from previous Excel.\n\n"
+    "Do you want to continue with new Excel file?");
+
+} // namespace
+
+void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
+{
+    DesignController &d = design();
+    // 1-2
+    Delete_Excel_File_Temp_Folder();
+    platform::OpenPanelRequest request;
+    request.extensions = {QStringLiteral("xlsx"), QStringLiteral("XLSX")};
+    request.canChooseFiles = true;
+    request.canChooseDirectories = false;
+    request.allowsMultipleSelection = false;
+    const QStringList chosen = platform::dialogResponder().openPanel(request);
+    if (chosen.isEmpty())
+        return;
+    // 3
+    const QString path = Convert_Path_From_URL(QUrl::fromLocalFile(chosen.first()));
+    if (Check_And_Validate_File_Path(path))
+        return;
+    // 4
+    if (d.Calculate_Excel_table_rows() > 0 && Show_YES_NO_MessageBox(kReplaceWorkbookQuestion) != 1)
+        return;
+    // 5
+    Import_Excel *import = Import_Excel::defaultInstance();
+    import->open_mode = QStringLiteral("E");
+    if (import->Open_excel_Wnd(path) != 1)
+        return;
+    QComboBox *windowCombo = barcodeGen().Data_source_type;
+    // 6
+    if (d.Calculate_Excel_table_rows() == 0) {
+        d.Remove_Excel_Col_Name_In_Combo(d.Data_source_type);
+        d.Remove_Excel_Col_Name_In_Combo(windowCombo);
+        if (d.view_excel_btn)
+            d.view_excel_btn->setEnabled(false);
+        if (d.excel_path_field)
+            d.excel_path_field->setEnabled(true);
+        if (d.excel_browse_btn)
+            d.excel_browse_btn->setEnabled(true);
+        d.Show_RHS_Properties(nullptr);
+        return;
+    }
+    // 7: the old workbook's columns are no longer bound, but for objects that keep theirs.
+    try {
+        for (const std::shared_ptr<SKTGraphic> &g : d.Front_Graphic_Objects()) {
+            const SKTGraphicClass kind = g->graphicClass();
+            if (kind != SKTGraphicClass::Image && kind != SKTGraphicClass::Text && kind != SKTGraphicClass::Barcode)
+                continue;
+            if (g->data_source_type != 2 || g->control_ID.contains(QStringLiteral("Fup_")))
+                continue;
+            g->Set_Data_source_type(0);
+            g->Set_Excel_binding(false);
+            g->Set_Excel_binding_Index(-1);
+            g->Set_Batch_List_Index(-1);
+            g->Set_Batch_List_Name(QStringLiteral(""));
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    // 8
+    if (d.excel_path_field)
+        d.excel_path_field->setText(path);
+    d.Add_Excel_Col_Name_In_Combo(d.Data_source_type);
+    d.Add_Excel_Col_Name_In_Combo(windowCombo);
+    if (d.view_excel_btn)
+        d.view_excel_btn->setEnabled(true);
+    Excel_Binding_Use = true;
+    Excel_Source_Path = path;
+    d.Show_RHS_Properties(nullptr);
+}
+
+void SKTWindowController::View_Excel_Btn_Clicked(QObject *)
+{
+    try {
+        if (design().Calculate_Excel_table_rows() > 0)
+            design().Open_Excel_Data_Box();
+        else
+            Show_MessageBox(QStringLiteral("There is no excel data to view."));
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+bool SKTWindowController::Check_Multiple_Image_Selection(const QString &verb)
+{
+    try {
+        int pictures = 0;
+        for (const std::shared_ptr<SKTGraphic> &g : design().Selected_Graphic_Objects())
+            if (g && g->graphicClass() == SKTGraphicClass::Image && ++pictures >= 2)
+                break;
+        if (pictures < 2)
+            return false;
+        Show_MessageBox(QStringLiteral("Please select only one image control to '%1 Image'.").arg(verb));
+        return true;
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+bool SKTWindowController::Check_Dir_Is_Exist(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.isDir();
+}
+
+void SKTWindowController::SetFocus(QWidget *view)
+{
+    try {
+        if (view)
+            view->setFocus(Qt::OtherFocusReason);
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+void SKTWindowController::Wire_Design_Backup_Controls()
+{
+    DesignController &d = design();
+    const auto onClick = [this](QPushButton *button, auto handler) {
+        if (button)
+            QObject::connect(button, &QPushButton::clicked, this, handler);
+    };
+    onClick(d.excel_browse_btn, [this] { Browse_excel_Btn_Clicked(); });
+    onClick(d.view_excel_btn, [this] { View_Excel_Btn_Clicked(); });
+    onClick(d.view_series_btn, [this] { design().View_batch_Series_Button(); });
+    onClick(d.data_source_help_btn, [this] { design().Data_Source_Help_Button(); });
+}

@@ -1,0 +1,359 @@
+// The window controller's design copy around batch jobs, the record list, the workbook link and
+// the small checks.
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/Barcode_Gen.h"
+#include "core/Globals.h"
+#include "data/Import_Excel.h"
+#include "design/DesignController.h"
+#include "model/ObjectArchive.h"
+#include "model/SKTDocument.h"
+#include "model/SKTImage.h"
+#include "model/SKTText.h"
+#include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DesignBackup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        page = std::make_unique<QWidget>();
+        c->design().buildDesigningPanel(page.get());
+        c->Wire_Design_Backup_Controls();
+        Barcode_Setting_Or_Designing_Mode = 1;
+    }
+    void TearDown() override
+    {
+        Import_Excel::defaultInstance()->runner = nullptr;
+        page.reset();
+    }
+    SKTDocument &doc() { return *c->document(); }
+    std::shared_ptr<SKTText> text(const QString &value, const QString &id = QString())
+    {
+        auto t = std::make_shared<SKTText>();
+        t->_bounds = QRectF(10, 10, 80, 20);
+        t->Set_text_value(value);
+        t->control_ID = id;
+        return t;
+    }
+    void put(const SKTGraphicList &objects)
+    {
+        QList<int> at;
+        for (int i = 0; i < objects.size(); ++i)
+            at << i;
+        doc().insertGraphics(objects, at);
+    }
+    QStringList texts()
+    {
+        QStringList out;
+        for (const auto &g : doc().graphics())
+            out << g->Text_Value;
+        return out;
+    }
+    QStringList rows()
+    {
+        QStringList out;
+        for (const auto &row : c->design().Fill_List_Data_RHS)
+            out << row.value(QStringLiteral("Value"));
+        return out;
+    }
+
+    testsupport::AppEnvironment env;
+    SKTWindowController *c = nullptr;
+    std::unique_ptr<QWidget> page;
+};
+
+// ---- The design copy --------------------------------------------------------------------------
+
+TEST_F(DesignBackup, RestoringBringsBackTheSavedTextsInTheirOrder)
+{
+    testsupport::ResponderScope responder;
+    put({text(QStringLiteral("front")), text(QStringLiteral("middle")), text(QStringLiteral("back"))});
+    ASSERT_TRUE(c->Set_Front_Back_Value_To_Print_Export_Mail());
+    EXPECT_EQ(c->design().Graphics_array_Batch.size(), 3);
+    // A batch job writes its records into the objects.
+    for (const auto &g : c->design().Graphics_array_Batch)
+        g->Set_text_value(QStringLiteral("record 7"));
+    ASSERT_TRUE(c->Create_Card_Design_Again());
+    EXPECT_EQ(texts(), (QStringList{QStringLiteral("front"), QStringLiteral("middle"), QStringLiteral("back")}));
+    // New objects: the filled ones are gone.
+    EXPECT_NE(doc().graphics().first(), c->design().Graphics_array_Batch.first());
+    // It can be restored again from the same copy.
+    doc().graphics().first()->Set_text_value(QStringLiteral("changed"));
+    ASSERT_TRUE(c->Create_Card_Design_Again());
+    EXPECT_EQ(texts().first(), QStringLiteral("front"));
+    EXPECT_TRUE(responder->alerts.isEmpty());
+}
+
+TEST_F(DesignBackup, OutsideTheDesigningModeNothingHappens)
+{
+    put({text(QStringLiteral("kept"))});
+    for (int mode : {0, 2}) {
+        Barcode_Setting_Or_Designing_Mode = mode;
+        EXPECT_TRUE(c->Set_Front_Back_Value_To_Print_Export_Mail());
+        EXPECT_FALSE(c->design().Graphics_array_Batch_Front_Bkup.has_value());
+        doc().graphics().first()->Set_text_value(QStringLiteral("edited"));
+        EXPECT_TRUE(c->Create_Card_Design_Again());
+        EXPECT_EQ(texts(), QStringList{QStringLiteral("edited")});
+    }
+}
+
+TEST_F(DesignBackup, AnObjectThatCannotBeArchivedStopsTheJob)
+{
+    testsupport::ResponderScope responder;
+    const SKTGraphicList objects{text(QStringLiteral("a")), text(QStringLiteral("b"), QStringLiteral("bad"))};
+    put(objects);
+    c->Backup_Archive_Graphic = [](const SKTGraphic &g) -> std::optional<ObjectArchive> {
+        if (g.control_ID == QLatin1String("bad"))
+            return std::nullopt;
+        ObjectArchive archive(g.className());
+        g.encodeWithCoder(archive);
+        return archive;
+    };
+    EXPECT_FALSE(c->Create_Design_Backup_Array());
+    EXPECT_EQ(c->design().Graphics_array_Batch_Front_Bkup->count(), 1);
+    c->design().Graphics_array_Batch.clear();
+    EXPECT_FALSE(c->Set_Front_Back_Value_To_Print_Export_Mail());
+    EXPECT_EQ(responder->alerts.size(), 1);
+    EXPECT_TRUE(c->design().Graphics_array_Batch.isEmpty()) << "the job gets nothing to fill";
+    EXPECT_EQ(doc().graphics(), objects) << "the canvas is as it was";
+}
+
+TEST_F(DesignBackup, AnArchiveThatCannotBeReadKeepsTheCanvas)
+{
+    testsupport::ResponderScope responder;
+    put({text(QStringLiteral("a")), text(QStringLiteral("b"))});
+    ASSERT_TRUE(c->Create_Design_Backup_Array());
+    const SKTGraphicList before = doc().graphics();
+    int reads = 0;
+    c->Backup_Unarchive_Graphic = [&reads](const ObjectArchive &a) -> std::shared_ptr<SKTGraphic> {
+        return ++reads == 2 ? nullptr : SKTGraphic::initWithCoder(a);
+    };
+    EXPECT_FALSE(c->Create_Card_Design_Again());
+    EXPECT_EQ(doc().graphics(), before);
+    EXPECT_EQ(responder->alerts.size(), 1);
+    // A real archive holding a value that cannot be decoded counts as unreadable too.
+    c->Backup_Unarchive_Graphic = nullptr;
+    QList<ObjectArchive> archives = c->design().Graphics_array_Batch_Front_Bkup->archives();
+    archives[1].append(QStringLiteral("Text_Value"), ObjectArchive::Broken{QStringLiteral("torn")});
+    c->design().Graphics_array_Batch_Front_Bkup = DesignSnapshot::fromArchives(archives);
+    EXPECT_FALSE(c->Create_Card_Design_Again());
+    EXPECT_EQ(doc().graphics(), before);
+}
+
+// ---- The record list ---------------------------------------------------------------------------
+
+TEST_F(DesignBackup, TheRecordListIsRefilledOnlyForANewCount)
+{
+    if (ONLY_QR_MODE)
+        GTEST_SKIP() << "the QR edition has no record list";
+    Total_Batch_Excel_Card = 5;
+    c->Fill_List_Function();
+    ASSERT_EQ(rows().size(), 5);
+    c->design().Fill_List_Data_RHS[2][QStringLiteral("Value")] = QStringLiteral("mark");
+    c->Fill_List_Thread_Call();
+    EXPECT_EQ(rows().at(2), QStringLiteral("mark")) << "5 records, 5 rows: not refilled";
+    Total_Batch_Excel_Card = 7;
+    QThread *worker = QThread::create([this] { c->Fill_List_Thread_Call(); });
+    worker->start();
+    while (!worker->wait(10))
+        QCoreApplication::processEvents();
+    delete worker;
+    QStringList expected;
+    for (int i = 1; i <= 7; ++i)
+        expected << QStringLiteral("Label %1").arg(i);
+    EXPECT_EQ(rows(), expected);
+    EXPECT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 7);
+}
+
+TEST_F(DesignBackup, MarkingARecordSelectsItAloneOrNothing)
+{
+    QTableView *list = c->design().Fill_List_RHS;
+    c->Mark_Fill_List_New_Selection_Design(0);   // an empty list: nothing
+    EXPECT_FALSE(list->selectionModel()->hasSelection());
+    c->design().Fill_Record_List(4);
+    c->Mark_Fill_List_New_Selection_Design(2);
+    QModelIndexList selected = list->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.first().row(), 2);
+    c->Mark_Fill_List_New_Selection_Design(3);
+    selected = list->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.first().row(), 3);
+    for (int outside : {-1, 4, 99}) {
+        c->Mark_Fill_List_New_Selection_Design(outside);
+        EXPECT_FALSE(list->selectionModel()->hasSelection()) << outside;
+    }
+}
+
+// ---- The small checks -------------------------------------------------------------------------
+
+TEST_F(DesignBackup, OnlyTwoSelectedPicturesAreRefused)
+{
+    testsupport::ResponderScope responder;
+    auto picture = std::make_shared<SKTImage>();
+    auto second = std::make_shared<SKTImage>();
+    auto words = text(QStringLiteral("x"));
+    SKTGraphicList selection{picture, words};
+    c->design().Canvas_Selection = [&selection] { return selection; };
+    EXPECT_FALSE(c->Check_Multiple_Image_Selection(QStringLiteral("Crop")));
+    EXPECT_TRUE(responder->alerts.isEmpty());
+    selection = {picture, words, second};
+    EXPECT_TRUE(c->Check_Multiple_Image_Selection(QStringLiteral("Crop")));
+    EXPECT_EQ(responder->alertMessages(),
+              QStringList{QStringLiteral("\nPlease select only one image control to 'Crop Image'.")});
+    c->design().Canvas_Selection = nullptr;
+}
+
+TEST_F(DesignBackup, OnlyAFolderExists)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("f.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_TRUE(c->Check_Dir_Is_Exist(dir.path()));
+    EXPECT_FALSE(c->Check_Dir_Is_Exist(file.fileName()));
+    EXPECT_FALSE(c->Check_Dir_Is_Exist(dir.filePath(QStringLiteral("missing"))));
+}
+
+// ---- The workbook link -------------------------------------------------------------------------
+
+class WorkbookLink : public DesignBackup {
+protected:
+    void SetUp() override
+    {
+        DesignBackup::SetUp();
+        QFile f(dir.filePath(QStringLiteral("staff.xlsx")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("PK");
+        workbook = f.fileName();
+        c->design().Data_source_type->clear();
+        c->design().Data_source_type->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
+        QComboBox *window = c->barcodeGen().Data_source_type;
+        window->clear();
+        window->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
+    }
+    std::shared_ptr<SKTText> columnBound(const QString &id)
+    {
+        auto t = text(QStringLiteral("cell"), id);
+        t->data_source_type = 2;
+        t->excel_col_indx = 2;
+        t->excel_binding = true;
+        return t;
+    }
+    // The import answers with these rows.
+    void importAnswers(int answer, int rowCount)
+    {
+        Import_Excel::defaultInstance()->runner = [this, answer, rowCount](const QString &mode, const QString &) {
+            importMode = mode;
+            c->design().Linked_Sheet.rows.clear();
+            for (int i = 0; i < rowCount; ++i)
+                c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("r%1").arg(i)}});
+            return answer;
+        };
+    }
+    QTemporaryDir dir;
+    QString workbook;
+    QString importMode;
+};
+
+TEST_F(WorkbookLink, NoKeepsEverything)
+{
+    testsupport::ResponderScope responder;
+    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
+    auto bound = columnBound(QStringLiteral("T_1"));
+    put({bound});
+    importAnswers(1, 3);
+    responder->openAnswers = {QStringList{workbook}};
+    responder->alertAnswers = {QStringLiteral("No")};
+    c->design().excel_browse_btn->click();
+    ASSERT_EQ(responder->alerts.size(), 1);
+    EXPECT_TRUE(responder->alerts.first().message.contains(QStringLiteral("Do you want to continue with new Excel file?")));
+    EXPECT_TRUE(importMode.isEmpty()) << "the import was not opened";
+    EXPECT_EQ(bound->data_source_type, 2);
+    EXPECT_EQ(c->design().Linked_Sheet.rows.size(), 1);
+    EXPECT_FALSE(Excel_Binding_Use);
+}
+
+TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
+{
+    testsupport::ResponderScope responder;
+    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
+    auto plain = columnBound(QStringLiteral("T_1"));
+    auto kept = columnBound(QStringLiteral("Fup_T_2"));
+    put({plain, kept});
+    c->design().Data_source_type->removeItem(2);   // "Excel" comes back with the link
+    importAnswers(1, 3);
+    responder->openAnswers = {QStringList{workbook}};
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    c->design().excel_browse_btn->click();
+    EXPECT_EQ(importMode, QStringLiteral("E"));
+    EXPECT_EQ(plain->data_source_type, 0);
+    EXPECT_FALSE(plain->excel_binding);
+    EXPECT_EQ(plain->excel_col_indx, -1);
+    EXPECT_EQ(plain->batch_list_index, -1);
+    EXPECT_EQ(kept->data_source_type, 2);
+    EXPECT_EQ(kept->excel_col_indx, 2);
+    EXPECT_EQ(c->design().excel_path_field->text(), workbook);
+    EXPECT_EQ(c->design().Data_source_type->count(), 3);
+    EXPECT_TRUE(c->design().view_excel_btn->isEnabled());
+    EXPECT_TRUE(Excel_Binding_Use);
+    EXPECT_EQ(Excel_Source_Path, workbook);
+}
+
+TEST_F(WorkbookLink, AnImportWithoutRowsTakesExcelFromBothCombos)
+{
+    testsupport::ResponderScope responder;
+    importAnswers(1, 0);
+    responder->openAnswers = {QStringList{workbook}};
+    c->Browse_excel_Btn_Clicked();
+    EXPECT_EQ(c->design().Data_source_type->count(), 2);
+    EXPECT_EQ(c->barcodeGen().Data_source_type->count(), 2);
+    EXPECT_FALSE(c->design().view_excel_btn->isEnabled());
+    EXPECT_FALSE(Excel_Binding_Use);
+}
+
+TEST_F(WorkbookLink, BadPathsAndTheUnbuiltImportChangeNothing)
+{
+    testsupport::ResponderScope responder;
+    responder->openAnswers = {QStringList{dir.filePath(QStringLiteral("gone.xlsx"))}, QStringList{workbook}};
+    c->Browse_excel_Btn_Clicked();
+    c->Browse_excel_Btn_Clicked();   // the import window is not built yet: it says so and imports nothing
+    EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select valid file path."),
+                                                       QStringLiteral("\nThe spreadsheet link is not available yet.")}));
+    EXPECT_EQ(c->design().Data_source_type->count(), 3);
+    EXPECT_FALSE(Excel_Binding_Use);
+    ASSERT_EQ(responder->openRequests.size(), 2);
+    EXPECT_TRUE(responder->openRequests.first().extensions.contains(QStringLiteral("xlsx")));
+    EXPECT_FALSE(responder->openRequests.first().canChooseDirectories);
+}
+
+TEST_F(WorkbookLink, ViewingWithoutRowsSaysSo)
+{
+    testsupport::ResponderScope responder;
+    c->design().view_excel_btn->setEnabled(true);
+    c->design().view_excel_btn->click();
+    EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThere is no excel data to view.")});
+    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
+    c->View_Excel_Btn_Clicked();
+    EXPECT_EQ(responder->modalCount, 1) << "the linked rows' viewer opened";
+}
+
+} // namespace
