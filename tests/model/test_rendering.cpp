@@ -257,8 +257,8 @@ TEST(CardRendering, AJobPaintsTheSameOnAWorkerWhileTheDesignChanges)
         QCoreApplication::processEvents();
     delete thread;
     ASSERT_FALSE(fromWorker.isNull());
-    EXPECT_TRUE(near(at(fromWorker.toImage(72), 100, 80), Qt::cyan) ||
-                near(at(fromWorker.toImage(72), 100, 80), Qt::yellow));
+    // The card shows the design as it is now (the loop above may not have run at all).
+    EXPECT_TRUE(near(at(fromWorker.toImage(72), 100, 80), other->_fillColor));
 }
 
 // ---- The document -------------------------------------------------------------------------------------
