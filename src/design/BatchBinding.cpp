@@ -6,6 +6,9 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
 #include "data/SeriesStore.h"
+#include "model/SKTBarcode.h"
+#include "model/SKTImage.h"
+#include "model/SKTText.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -23,23 +26,23 @@
 namespace {
 
 // Only texts, pictures and barcode objects (the classes exactly) take part in batch records.
-bool isBindable(const QObject *g)
+bool isBindable(const std::shared_ptr<SKTGraphic> &g)
 {
-    if (!g)
-        return false;
-    const char *cls = g->metaObject()->className();
-    return qstrcmp(cls, "SKTText") == 0 || qstrcmp(cls, "SKTImage") == 0 || qstrcmp(cls, "SKTBarcode") == 0;
+    return g && (g->isExactly<SKTText>() || g->isExactly<SKTImage>() || g->isExactly<SKTBarcode>());
 }
 
-bool isBarcode(const QObject *g) { return g && qstrcmp(g->metaObject()->className(), "SKTBarcode") == 0; }
+bool isBarcode(const std::shared_ptr<SKTGraphic> &g) { return g && g->isExactly<SKTBarcode>(); }
 
-int intField(const QObject *g, const char *name, int fallback)
+int intField(const std::shared_ptr<SKTGraphic> &g, const char *name, int fallback)
 {
-    const QVariant v = g->property(name);
+    const QVariant v = g->valueForKey(QString::fromLatin1(name));
     return v.isValid() ? v.toInt() : fallback;
 }
 
-QString textField(const QObject *g, const char *name) { return g->property(name).toString(); }
+QString textField(const std::shared_ptr<SKTGraphic> &g, const char *name)
+{
+    return g->valueForKey(QString::fromLatin1(name)).toString();
+}
 
 } // namespace
 
@@ -123,7 +126,7 @@ int DesignController::Calculate_Excel_table_rows() { return int(Linked_Sheet.row
 
 bool DesignController::Check_Front_Side_Dataset_Is_Used() const
 {
-    for (QObject *g : Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array()) {
         if (!isBindable(g) || intField(g, "data_source_type", 0) != 1 || intField(g, "print_object", 0) != 0)
             continue;
         if (!textField(g, "batch_list_name").isEmpty() || !textField(g, "batch_hdr_list_name").isEmpty() ||
@@ -135,7 +138,7 @@ bool DesignController::Check_Front_Side_Dataset_Is_Used() const
 
 bool DesignController::Check_Front_Side_Excel_Binding_Is_Used() const
 {
-    for (QObject *g : Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array()) {
         if (!isBindable(g) || intField(g, "data_source_type", 0) != 2)
             continue;
         if (intField(g, "excel_col_indx", 0) != -1)
@@ -163,7 +166,7 @@ void DesignController::Create_Dataset_binding_table()
 {
     for (const QString &name : Series_Names())
         data_table_content.append(name);
-    for (QObject *g : Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array()) {
         if (!isBindable(g) || intField(g, "data_source_type", 0) != 1)
             continue;
         Add_dataset_col_in_binding_table(textField(g, "batch_list_name"), intField(g, "batch_list_index", 0));

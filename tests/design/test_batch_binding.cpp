@@ -14,15 +14,6 @@
 
 namespace {
 
-class SKTText : public QObject {
-    Q_OBJECT
-};
-class SKTBarcode : public QObject {
-    Q_OBJECT
-};
-class SKTLine : public QObject {
-    Q_OBJECT
-};
 
 class BatchBinding : public DesignFixture {
 protected:
@@ -37,14 +28,12 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(content);
     }
-    void front(QList<QObject *> objects)
+    static std::shared_ptr<SKTGraphic> boundText(const QString &name, SKTGraphicClass kind = SKTGraphicClass::Text)
     {
-        c->design().Front_Controls_Source = [objects] { return objects; };
-    }
-    static void bindSeries(QObject &o, const QString &name)
-    {
-        o.setProperty("data_source_type", 1);
-        o.setProperty("batch_list_name", name);
+        std::shared_ptr<SKTGraphic> o = make(kind);
+        o->data_source_type = 1;
+        o->batch_list_name = name;
+        return o;
     }
 };
 
@@ -86,9 +75,7 @@ TEST_F(BatchBinding, SeriesAreReadByTheSeriesFilesRules)
     ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
     outside.write("o1\no2\n");
     outside.close();
-    SKTText bound;
-    bindSeries(bound, QStringLiteral("../outside"));
-    front({&bound});
+    front({boundText(QStringLiteral("../outside"))});
     EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("../outside")), 0);
     c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
@@ -101,10 +88,7 @@ TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
 {
     writeSeries(QStringLiteral("five.txt"), "1\n2\n3\n4\n5\n");
     writeSeries(QStringLiteral("eight.txt"), "1\n2\n\n4\n5\n6\n7\n8");
-    SKTText a, b;
-    bindSeries(a, QStringLiteral("five"));
-    bindSeries(b, QStringLiteral("EIGHT"));
-    front({&a, &b});
+    front({boundText(QStringLiteral("five")), boundText(QStringLiteral("EIGHT"))});
     c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Data_Sheet_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 8);
@@ -120,12 +104,10 @@ TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
 TEST_F(BatchBinding, UnprintedOrUnboundObjectsMakeNoBatch)
 {
     writeSeries(QStringLiteral("five.txt"), "1\n2\n3\n4\n5\n");
-    SKTText hidden;
-    bindSeries(hidden, QStringLiteral("five"));
-    hidden.setProperty("print_object", 1);
-    SKTLine line;   // lines are never bound
-    bindSeries(line, QStringLiteral("five"));
-    front({&hidden, &line});
+    const auto hidden = boundText(QStringLiteral("five"));
+    hidden->print_object = 1;
+    const auto line = boundText(QStringLiteral("five"), SKTGraphicClass::Line);   // lines are never bound
+    front({hidden, line});
     c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Data_Sheet_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
@@ -140,10 +122,10 @@ TEST_F(BatchBinding, UnprintedOrUnboundObjectsMakeNoBatch)
 
 TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
 {
-    SKTText text;
-    text.setProperty("data_source_type", 2);
-    text.setProperty("excel_col_indx", 0);   // the placeholder column still counts
-    front({&text});
+    const auto text = make(SKTGraphicClass::Text);
+    text->data_source_type = 2;
+    text->excel_col_indx = 0;   // the placeholder column still counts
+    front({text});
     c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Excel_Binding_Values);   // no rows: the flag stays off
     c->design().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
@@ -158,7 +140,7 @@ TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
     EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(1), QStringLiteral("N0"));
     EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(2), QStringLiteral(" "));   // an empty cell
     EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(0), QStringLiteral("0"));
-    text.setProperty("excel_col_indx", -1);
+    text->excel_col_indx = -1;
     c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Excel_Binding_Values);
 }
@@ -166,12 +148,12 @@ TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
 TEST_F(BatchBinding, BarcodeHeaderColumnAloneBindsTheSpreadsheet)
 {
     c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
-    SKTBarcode barcode;
-    barcode.setProperty("data_source_type", 2);
-    barcode.setProperty("excel_col_indx", -1);
-    barcode.setProperty("batch_hdr_list_index", 1);
-    barcode.setProperty("batch_ftr_list_index", -1);
-    front({&barcode});
+    const auto barcode = make(SKTGraphicClass::Barcode);
+    barcode->data_source_type = 2;
+    barcode->excel_col_indx = -1;
+    barcode->batch_hdr_list_index = 1;
+    barcode->batch_ftr_list_index = -1;
+    front({barcode});
     c->design().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Excel_Binding_Values);
 }
@@ -335,4 +317,3 @@ TEST_F(Tools, CancelledPictureMakesNothing)
 
 } // namespace
 
-#include "test_batch_binding.moc"
