@@ -6,7 +6,6 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeEditor.h"
 #include "core/Globals.h"
-#include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "imagetools/ImageSizeCheck.h"
@@ -140,8 +139,9 @@ void DesignController::Page_From_Printer_Click()
         platform::PrintInfo changed = hub.getPrintInfo() ? *hub.getPrintInfo() : platform::PrintInfo::sharedPrintInfo();
         changed.pageLayout = printer.pageLayout();
         hub.setPrintInfo(changed);
-        const QSizeF paper = changed.pageLayout.fullRect(QPageLayout::Point).size();
-        Set_Card_Size_In_Control(Points_to_MM_Convert(float(paper.width())), Points_to_MM_Convert(float(paper.height())));
+        // In millimetres straight away: the layout's points are whole numbers, its millimetres exact.
+        const QSizeF paper = changed.pageLayout.fullRect(QPageLayout::Millimeter).size();
+        Set_Card_Size_In_Control(paper.width(), paper.height());
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

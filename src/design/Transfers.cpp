@@ -225,6 +225,8 @@ namespace {
 // picture, the identifier, lock, visibility and the picture.
 void copyBarcodeSettings(SKTGraphic &g, const SKTGraphic &t)
 {
+    if (&g == &t)
+        return;
     g.linear_or_2d = t.linear_or_2d;
     g.barcode_font_index = t.barcode_font_index;
     g.linear_font_val = t.linear_font_val;
@@ -289,14 +291,12 @@ void DesignController::Update_Barcode_Graphics(const SKTGraphic &templateGraphic
     const std::shared_ptr<SKTGraphic> current = _Selected_Graphic.lock();
     if (Not_Draw_Only_Prop_Change || (selection.isEmpty() && !current))
         return;
-    // The template may be one of the objects written: its settings are read from a copy.
-    const std::shared_ptr<SKTGraphic> settings = templateGraphic.copyWithZone();
     const int printObject = isOn(print_object_chk) ? 1 : 0;
     for (const std::shared_ptr<SKTGraphic> &g : selection) {
         if (!g || !g->isExactly<SKTBarcode>())
             continue;
         g->print_object = printObject;
-        copyBarcodeSettings(*g, *settings);
+        copyBarcodeSettings(*g, templateGraphic);
         if (g == current) {
             g->Set_Barcode_image(Barcode_output_image ? *Barcode_output_image : platform::Picture());
         } else {
