@@ -15,6 +15,8 @@
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "model/SKTImage.h"
+#include "model/SKTText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,11 +33,6 @@
 namespace {
 
 bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
-
-bool isExactly(const QObject *object, const char *className)
-{
-    return object && qstrcmp(object->metaObject()->className(), className) == 0;
-}
 
 void showAll(std::initializer_list<QWidget *> widgets, bool shown)
 {
@@ -319,8 +316,8 @@ void SKTWindowController::dataSourceChosen()
             data_source_change_main = false;
             return;
         }
-        if (QObject *g = dsg.Get_Selected_Graphic()) {
-            const QString bound = g->property("batch_list_name").toString();
+        if (const std::shared_ptr<SKTGraphic> g = dsg.Get_Selected_Graphic()) {
+            const QString bound = g->batch_list_name;
             if (!bound.isEmpty() && dsg.Get_Data_SetIndex_According_Name(bound) != -1) {
                 const int i = dsg.Batch_Series->findText(bound, Qt::MatchFixedString);
                 if (i >= 0)
@@ -377,52 +374,46 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
     try {
         if (Not_Draw_Only_Prop_Change)
             return;
-        QObject *G = dsg.Get_Selected_Graphic();
+        const std::shared_ptr<SKTGraphic> G = dsg.Get_Selected_Graphic();
         if (!G)
             return;
-        auto bind = [&](QObject *g, int index) -> bool {   // answers whether a value was taken
-            g->setProperty("data_source_type", T);
+        auto bind = [&](SKTGraphic &g, int index) -> bool {   // answers whether a value was taken
+            g.data_source_type = T;
             if (T == 0) {
-                g->setProperty("Excel_binding", false);
-                g->setProperty("Excel_binding_Index", -1);
-                g->setProperty("Batch_List_Index", -1);
-                g->setProperty("batch_list_name", QString());
+                g.Set_Excel_binding(false);
+                g.Set_Excel_binding_Index(-1);
+                g.Set_Batch_List_Index(-1);
+                g.Set_Batch_List_Name(QString());
                 return false;
             }
             if (T == 1) {
-                g->setProperty("batch_list_name", S);
-                g->setProperty("Batch_List_Index", index);
+                g.Set_Batch_List_Name(S);
+                g.Set_Batch_List_Index(index);
                 if (index >= 0) {
-                    g->setProperty("Text_Value", dsg.Get_First_Value_Of_Dataset(S));
+                    g.Set_text_value(dsg.Get_First_Value_Of_Dataset(S));
                     return true;
                 }
                 return false;
             }
-            g->setProperty("Excel_binding", true);
-            g->setProperty("Excel_binding_Index", index);
+            g.Set_Excel_binding(true);
+            g.Set_Excel_binding_Index(index);
             if (index == 0)
                 return false;
-            g->setProperty("Text_Value", dsg.Get_First_Value_Of_Excel_Binding(index));
+            g.Set_text_value(dsg.Get_First_Value_Of_Excel_Binding(index));
             return true;
         };
-        if (isExactly(G, "SKTImage")) {
+        if (auto *picture = graphic_cast<SKTImage>(G.get())) {
             // One picture only: the same check and message as the picture commands, with "Select".
-            int pictures = 0;
-            for (QObject *g : dsg.Selected_Graphics())
-                if (isExactly(g, "SKTImage") && ++pictures == 2)
-                    break;
-            if (pictures > 1) {
-                Show_MessageBox(QStringLiteral("Please select only one image control to '%1 Image'.").arg(QStringLiteral("Select")));
+            if (dsg.Check_Multiple_Image_Selection(QStringLiteral("Select")))
                 return;
-            }
             int index = I;
             if (T == 2 && index < 0)
                 index = 0;
             if (T == 2 && index == 0)
                 return;
-            if (bind(G, index) || (T == 1 && index >= 0)) {
-                const QString value = G->property("Text_Value").toString();
-                G->setProperty("filePath", value);
+            if (bind(*picture, index) || (T == 1 && index >= 0)) {
+                const QString value = picture->Text_Value;
+                picture->setFilePath(value);
                 if (dsg.Manual_image_path)
                     dsg.Manual_image_path->setPlainText(value);
                 dsg.Update_Image_Graphics();
@@ -430,14 +421,14 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             return;
         }
         bool anyValue = false;
-        for (QObject *g : dsg.Selected_Graphics()) {
-            if (g->property("ctrl_is_locked").toBool() || !isExactly(g, "SKTText"))
+        for (const std::shared_ptr<SKTGraphic> &g : dsg.Selected_Graphic_Objects()) {
+            if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>())
                 continue;
-            anyValue = bind(g, I) || anyValue;
+            anyValue = bind(*g, I) || anyValue;
         }
         if (anyValue) {
-            if (dsg.Text_value_Edit && G->property("Text_Value").isValid())
-                dsg.Text_value_Edit->setPlainText(G->property("Text_Value").toString());
+            if (dsg.Text_value_Edit)
+                dsg.Text_value_Edit->setPlainText(G->Text_Value);
             dsg.Update_Text_Graphics();
         }
     } catch (const std::exception &e) {

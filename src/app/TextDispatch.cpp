@@ -11,6 +11,7 @@
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "model/SKTText.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -20,11 +21,6 @@
 #include <exception>
 
 namespace {
-
-bool isExactly(const QObject *object, const char *className)
-{
-    return object && qstrcmp(object->metaObject()->className(), className) == 0;
-}
 
 // Letters, then white space and line ends, then characters that are neither letters, digits nor
 // punctuation, trimmed from both ends in this order; characters inside the number stay.
@@ -167,11 +163,10 @@ void SKTWindowController::textDidChange(QObject *V)
             if (!dsg.Get_Selected_Graphic())
                 return;
             const QString text = dsg.Text_value_Edit->toPlainText();
-            for (QObject *g : dsg.Selected_Graphics()) {
-                if (g->property("ctrl_is_locked").toBool() || !isExactly(g, "SKTText") ||
-                    g->property("data_source_type").toInt() != 0)
+            for (const std::shared_ptr<SKTGraphic> &g : dsg.Selected_Graphic_Objects()) {
+                if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>() || g->data_source_type != 0)
                     continue;
-                g->setProperty("Text_Value", text);
+                g->Set_text_value(text);
             }
             dsg.Refresh_Canvas();
         }

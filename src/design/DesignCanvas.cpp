@@ -7,6 +7,7 @@
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "model/SKTDocument.h"
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
@@ -101,21 +102,18 @@ void DesignController::Zoom_Out_Toolbar_btn()
 
 void DesignController::Actual_Size_Toolbar_btn() { Set_Canvas_to_100_percent(); }
 
-QObject *DesignController::Get_Selected_Graphic()
+std::shared_ptr<SKTGraphic> DesignController::Get_Selected_Graphic() const
 {
-    // The object being edited is one of the selection; the canvas will name it exactly.
-    const QList<QObject *> selection = Selected_Graphics();
+    if (std::shared_ptr<SKTGraphic> current = _Selected_Graphic.lock())
+        return current;
+    const SKTGraphicList selection = Selected_Graphic_Objects();
     return selection.isEmpty() ? nullptr : selection.first();
 }
 
-QList<QObject *> DesignController::Selected_Graphics() const
+SKTGraphicList DesignController::Get_Front_Controls_Array() const
 {
-    return Selected_Graphics_Source ? Selected_Graphics_Source() : QList<QObject *>();
-}
-
-QList<QObject *> DesignController::Get_Front_Controls_Array() const
-{
-    return Front_Controls_Source ? Front_Controls_Source() : QList<QObject *>();
+    const SKTDocument *document = hub.document();
+    return document ? document->graphics() : SKTGraphicList();
 }
 
 QString DesignController::currentGraphicClass() const

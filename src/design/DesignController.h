@@ -114,15 +114,11 @@ public:
     void Zoom_Out_Toolbar_btn();
     void Actual_Size_Toolbar_btn();
     static float Get_Factor_According_Index(int index);
-    // The object the sidebar shows, nullptr for the card (and until the canvas exists).
-    QObject *Get_Selected_Graphic();
-    // The canvas's selected objects in selection order; the canvas supplies them through
-    // Selected_Graphics_Source (nothing is selected while it is unset).
-    QList<QObject *> Selected_Graphics() const;
-    std::function<QList<QObject *>()> Selected_Graphics_Source;
-    // The card objects of the side being edited, in order; supplied like the selection.
-    QList<QObject *> Get_Front_Controls_Array() const;
-    std::function<QList<QObject *>()> Front_Controls_Source;
+    // The canvas's current object (the one the sidebar shows), else the first selected object;
+    // nullptr for the card.
+    std::shared_ptr<SKTGraphic> Get_Selected_Graphic() const;
+    // The card objects of the side being edited, front-most first (the document's objects).
+    SKTGraphicList Get_Front_Controls_Array() const;
     bool rulersShown = false;
 
     // ---- The canvas's selection as card objects ----
@@ -146,6 +142,138 @@ public:
     // Shows the sidebar of one object, or the card's tabs for none.
     void Show_RHS_Properties(SKTGraphic *graphic);
 
+    // ---- Sidebar tab sets ----
+    // The opacity label, stepper and field of the text or shape panel: hidden for YES.
+    void Show_Hide_Text_Transp_Ctrl(bool hide);
+    void Show_Hide_Shape_Transp_Ctrl(bool hide);
+    // The canvas's way of deselecting everything; the canvas installs it.
+    std::function<void()> Canvas_Clear_Selection;
+    // The arrow tool, without a redraw or a sidebar change.
+    void selectArrowTool();
+    // The value editor of the source tab ends editable exactly for a manual text.
+    void Set_Text_Value_Editable();
+    // Connects the controls of one sidebar page (an object or card panel) to their handlers.
+    void Wire_Sidebar_Controls(QWidget *page);
+
+    // Colour pre-step: every selected object takes the colour through its setColor.
+    void Fill_And_Set_Color_Event_Generator(const QColor &color);
+    // Fill controls of the shape and text panels enabled by the fill type their radios choose.
+    void Shape_Fill_Controls_By_Type();
+    void Text_Fill_Controls_By_Type();
+    // Shape, line, text and shadow handlers (each ends with its panel's transfer).
+    void Set_Control_Clr(QObject *sender);
+    void Set_LineControl_Clr(QObject *sender);
+    void Set_TextControl_Clr(QObject *sender);
+    void Set_Shadow_Clr(QObject *sender);
+    void Shape_Border_ChkBox();
+    void Text_Border_ChkBox();
+    void Draw_Shadow_ChkBox();
+    void Shape_Fill_Chk_Box();
+    void Text_Fill_Chk_Box();
+    void Shape_Solid_RD_Sel();
+    void Shape_Gradient_RD_Sel();
+    void Shape_Hatch_RD_Sel();
+    void Text_Solid_RD_Sel();
+    void Text_Gradient_RD_Sel();
+    void Shape_Border_Changed(QObject *sender);
+    void Shape_Gradient_Changed(QObject *sender);
+    void Shape_Alpha_Changed(QObject *sender);
+    void Double_Star_Shape_Changed(QObject *sender);
+    void Polygon_Shape_Changed(QObject *sender);
+    void Shape_Rotation_Changed(QObject *sender);
+    void Shape_Corner_Radius_Changed(QObject *sender);
+    void Shape_Rotate_Slider_Changed();
+    void Line_Alpha_Changed(QObject *sender);
+    void Line_Width_Changed(QObject *sender);
+    void Text_Border_Changed(QObject *sender);
+    void Text_Gradient_Changed(QObject *sender);
+    void Text_Alpha_Changed(QObject *sender);
+    void Text_Kerning_Changed(QObject *sender);
+    void Shadow_X_Changed(QObject *sender);
+    void Shadow_Y_Changed(QObject *sender);
+    void Shadow_Blur_Changed(QObject *sender);
+    void Shadow_Transp_Changed(QObject *sender);
+    void Txt_Rotate_Slider_Changed();
+    // The modal font chooser on Text_font; OK goes on with changeTextFont, Cancel changes nothing.
+    void Text_Font_Changed();
+    void changeTextFont(const QFont &font);
+    // Today's date or the time in the chosen pattern, put in place of the value editor's selection.
+    void Text_Insert_Date();
+    void Text_Insert_Time();
+
+    // Picture, signature and barcode handlers.
+    // "Please select only one image control to '<word> Image'." when two or more pictures are
+    // selected; answers whether that was the case.
+    bool Check_Multiple_Image_Selection(const QString &word);
+    void Manual_Image_Browse_Btn();
+    void Manual_Library_Browse_Btn();
+    void Image_reset_Button();
+    void Image_Border_ChkBox();
+    void Image_Border_Changed(QObject *sender);
+    void Set_ImageControl_Clr(QObject *sender);
+    // An effect slider: its value into its field, then the picture transfer.
+    void Image_Slider_Changed(QObject *slider);
+    void Cropping_Selected_Image_clicked();
+    void Sign_Browse_Btn();
+    void Sign_Border_ChkBox();
+    void Sign_Border_Changed(QObject *sender);
+    void Set_SignControl_Clr(QObject *sender);
+    void View_barcode_prop_Button();
+    void Open_Barcode_Window();
+    void Edit_Adv_QR_Value_Clicked();
+    // The card's background picture from a file; an empty path only clears the path field.
+    void set_Front_BG_Image(const QString &path);
+
+    // Card panel handlers.
+    void card_shape_CellClick();
+    void Card_Border_ChkBox();
+    void Card_Border_Changed(QObject *sender);
+    void Card_Gradient_Changed(QObject *sender);
+    void Card_Alpha_Changed(QObject *sender);
+    void Card_Fill_Chk_Box();
+    void Card_Solid_RD_Sel();
+    void Card_Gradient_RD_Sel();
+    void Card_Hatch_RD_Sel();
+    void Card_Image_RD_Sel();
+    void Card_Image_Browse_Btn();
+    void Card_Image_Library_Btn();
+    // The page setup of the shared print settings; OK shows its paper size in the size fields.
+    void Page_From_Printer_Click();
+    void Card_Width_Changed(QObject *sender);
+    void Card_Height_Changed(QObject *sender);
+    void Content_Font_Clicked();
+    void changeAllTextFont(const QFont &font);
+    void Contect_Color_Clicked();
+    void Set_Card_Clr(QObject *sender);
+    void Enable_Watermark_Clicked();
+    void WM_transp_slider_changed();
+    void WM_Text_Font_Changed();
+    void changewmTextFont(const QFont &font);
+    // Shows a width and height in millimetres in the size fields, in the design unit.
+    void Set_Card_Size_In_Control(double widthMM, double heightMM);
+    // Offers the size to the document's canvas-size query, which keeps nothing.
+    void Set_Document_Size(double width, double height);
+    // Set by changeAllTextFont, cleared by each load of the card panel: the content font is pushed
+    // onto the texts while it is set.
+    bool All_Text_font_replaced = false;
+
+private:
+    // The panels of one object filled from it, with the flag set (Show_RHS_Properties).
+    void Fill_Shape_Panel(const SKTGraphic &graphic, bool locked);
+    void Fill_Line_Panel(const SKTGraphic &graphic);
+    void Fill_Text_Panel(const SKTGraphic &graphic);
+    void Fill_Image_Panel(const SKTGraphic &graphic);
+    void Fill_Sign_Panel(const SKTGraphic &graphic);
+    void Show_Text_Source_Tab();
+    void Show_Image_Source_Tab();
+    void Build_Tab_Set(const SKTGraphic &graphic);
+    // The current picture takes a path (setFilePath and its value), then the picture transfer.
+    void Give_Current_Picture_Path(const QString &path);
+    // A font chooser's answer handed to an action; nothing when cancelled.
+    void Choose_Font(const QFont &current, void (DesignController::*action)(const QFont &));
+
+public:
+
     // ---- Workspace services of the barcode-object window ----
     // Makes the object the canvas's current object (a field write: nothing is redrawn).
     void Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic);
@@ -159,6 +287,10 @@ public:
     void Open_Excel_Data_Box();
 
     // ---- Card property panel ----
+    // With nil copies the card's settings into the card panel; with an object does nothing.
+    void Load_Card_and_Label_Properties(SKTGraphic *graphic);
+    // Pushes a changed content colour or font onto every text, then stores the card.
+    void Update_All_Card_Content();
     void card_prop_set(const QString &fillCode);
     void Update_Card_Graphics();
     void Set_Card_Comman_Properties();
@@ -175,6 +307,9 @@ public:
     void Update_Shape_Graphics();
     void Update_Image_Graphics();
     void Update_Sign_Graphics();
+    // The template's barcode settings into every selected barcode object; the current object takes
+    // the window's picture and every other selected one is rendered from its own settings.
+    void Update_Barcode_Graphics(const SKTGraphic &templateGraphic);
     // The panels read at once (what the transfers write).
     ShapePanelValues Read_Shape_Panel() const;
     LinePanelValues Read_Line_Panel() const;
@@ -182,10 +317,18 @@ public:
     ImagePanelValues Read_Image_Panel(bool singleSelection) const;
     SignPanelValues Read_Sign_Panel() const;
     QString Return_Border_Style_Str_On_index(int index) const { return Border_Style_Code(index); }
+private:
+    // One panel's values into every selected object of the exact class Kind (then after with it),
+    // then the redraw and one undo step.
+    template <class Kind, class Values>
+    void Transfer_Panel(const Values &values, void (*write)(SKTGraphic &, const Values &),
+                        const std::function<void(SKTGraphic &)> &after = {});
+
+public:
 
     // ---- Picture services of the card objects ----
-    // The picture's loaded picture with its settings applied (for now the two flips); shows
-    // image_error_label unless there is a non-empty result and a file at the picture's path.
+    // The picture's loaded picture through the effect chain; shows image_error_label unless there
+    // is a non-empty result and a file at the picture's path.
     platform::Picture Get_Image_With_Update_Settings(const SKTGraphic &graphic);
     // The picture panel's effect controls back to their defaults, without running their handlers.
     void Reset_Image_Editing_Controls();

@@ -68,6 +68,7 @@ void DesignController::Build_Card_Info_Tab(QWidget *page)
     Ui::DesignCardInfoTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
     // The shapes by their index in the group.
     matrix_card_shape->setId(ui.matrix_card_shape_0, 0);
     matrix_card_shape->setId(ui.matrix_card_shape_1, 1);
@@ -79,6 +80,7 @@ void DesignController::Build_Card_Size_Tab(QWidget *page)
     Ui::DesignCardSizeTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Card_Background_Tab(QWidget *page)
@@ -86,6 +88,7 @@ void DesignController::Build_Card_Background_Tab(QWidget *page)
     Ui::DesignCardBackgroundTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Card_Border_Tab(QWidget *page)
@@ -93,4 +96,5 @@ void DesignController::Build_Card_Border_Tab(QWidget *page)
     Ui::DesignCardBorderTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }

@@ -103,6 +103,7 @@ void DesignController::Build_Line_Tab(QWidget *page)
     Ui::DesignLineTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Shape_Tab(QWidget *page)
@@ -110,6 +111,7 @@ void DesignController::Build_Shape_Tab(QWidget *page)
     Ui::DesignShapeTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Text_Editing_Tab(QWidget *page)
@@ -117,6 +119,7 @@ void DesignController::Build_Text_Editing_Tab(QWidget *page)
     Ui::DesignTextEditingTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Text_Properties_Tab(QWidget *page)
@@ -124,6 +127,7 @@ void DesignController::Build_Text_Properties_Tab(QWidget *page)
     Ui::DesignTextPropertiesTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Image_Tab(QWidget *page)
@@ -133,6 +137,7 @@ void DesignController::Build_Image_Tab(QWidget *page)
     Ui::DesignImageTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Sign_Tab(QWidget *page)
@@ -140,4 +145,5 @@ void DesignController::Build_Sign_Tab(QWidget *page)
     Ui::DesignSignTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }

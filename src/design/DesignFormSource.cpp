@@ -67,6 +67,7 @@ void DesignController::Build_Data_Source_Tab(QWidget *page)
     Ui::DesignDataSourceTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
 }
 
 void DesignController::Build_Alignment_Tab(QWidget *page)
@@ -81,6 +82,7 @@ void DesignController::Build_Barcode_Tab(QWidget *page)
     Ui::DesignBarcodeTab ui;
     ui.setupUi(page);
     bind(*this, ui);
+    Wire_Sidebar_Controls(page);
     Edit_Qr_Code_Val_BTN->setVisible(ONLY_QR_MODE);
 }
 

@@ -1,7 +1,6 @@
 #include "design/PanelValues.h"
 
-#include <QObject>
-#include <QVariant>
+#include "model/SKTGraphic.h"
 
 std::optional<QString> Shape_Type_Code(int index)
 {
@@ -13,119 +12,106 @@ std::optional<QString> Shape_Type_Code(int index)
 
 namespace {
 
-void set(QObject *g, const char *field, const QVariant &value) { g->setProperty(field, value); }
-
 // Border off keeps the stored colour and width, so turning it on again shows them.
-void writeStroke(QObject *g, const StrokeValues &s)
+void writeStroke(SKTGraphic &g, const StrokeValues &s)
 {
-    set(g, "_isDrawingStroke", s.on);
+    g._isDrawingStroke = s.on;
     if (s.on) {
-        set(g, "_strokeColor", s.color);
-        set(g, "_strokeWidth", double(s.width));
+        g._strokeColor = s.color;
+        g._strokeWidth = double(s.width);
     }
-    set(g, "_stroke_border_type", s.borderType);
+    g._stroke_border_type = s.borderType;
 }
 
 } // namespace
 
-void Write_Shape_Values(QObject *g, const ShapePanelValues &v)
+void Write_Shape_Values(SKTGraphic &g, const ShapePanelValues &v)
 {
-    if (!g)
-        return;
     if (v.shapeCode)
-        set(g, "_shape_type", *v.shapeCode);
+        g.Set_Shape_Type(*v.shapeCode);
     writeStroke(g, v.stroke);
-    set(g, "_isDrawingFill", v.fill);
+    g._isDrawingFill = v.fill;
     if (v.fill)
-        set(g, "_fillColor", v.fillColor);
-    set(g, "_fill_type", v.fillType);
-    set(g, "_fill_Grad_clr1", v.gradient1);
-    set(g, "_fill_Grad_clr2", v.gradient2);
-    set(g, "_fill_grad_angle", v.gradientAngle);
-    set(g, "_fill_htch_clr", v.hatchColor);
-    set(g, "_fill_hatch_type", v.hatchType);
-    set(g, "alpha_val", v.alpha);
-    set(g, "cor_rad_val", v.cornerRadius);
-    set(g, "double_star_type", v.doubleStarType);
-    set(g, "polygon_type", v.polygonType);
-    set(g, "text_rotation", v.rotation);
-    set(g, "print_object", v.printObject);
+        g._fillColor = v.fillColor;
+    g._fill_type = v.fillType;
+    g._fill_Grad_clr1 = v.gradient1;
+    g._fill_Grad_clr2 = v.gradient2;
+    g._fill_grad_angle = v.gradientAngle;
+    g._fill_htch_clr = v.hatchColor;
+    g._fill_hatch_type = v.hatchType;
+    g.alpha_val = v.alpha;
+    g.cor_rad_val = v.cornerRadius;
+    g.double_star_type = v.doubleStarType;
+    g.polygon_type = v.polygonType;
+    g.text_rotation = v.rotation;
+    g.print_object = v.printObject;
 }
 
-void Write_Line_Values(QObject *g, const LinePanelValues &v)
+void Write_Line_Values(SKTGraphic &g, const LinePanelValues &v)
 {
-    if (!g)
-        return;
-    set(g, "_isDrawingStroke", true);
-    set(g, "_strokeColor", v.strokeColor);
-    set(g, "_strokeWidth", double(v.strokeWidth));
-    set(g, "print_object", v.printObject);
-    set(g, "_stroke_border_type", v.borderType);
-    set(g, "_line_cap_style", v.capStyle);
-    set(g, "_line_ori", v.orientation);
-    set(g, "alpha_val_stroke", v.strokeAlpha);
+    g._isDrawingStroke = true;
+    g._strokeColor = v.strokeColor;
+    g._strokeWidth = double(v.strokeWidth);
+    g.print_object = v.printObject;
+    g._stroke_border_type = v.borderType;
+    g._line_cap_style = v.capStyle;
+    g._line_ori = v.orientation;
+    g.alpha_val_stroke = v.strokeAlpha;
 }
 
-void Write_Text_Values(QObject *g, const TextPanelValues &v)
+void Write_Text_Values(SKTGraphic &g, const TextPanelValues &v)
 {
-    if (!g)
-        return;
-    set(g, "print_object", v.printObject);
+    g.print_object = v.printObject;
     writeStroke(g, v.stroke);
-    set(g, "_isDrawingFill", v.fill);
+    g._isDrawingFill = v.fill;
     if (v.fill)
-        set(g, "_fillColor", v.fillColor);
-    set(g, "_fill_type", v.fillType);
-    set(g, "_fill_Grad_clr1", v.gradient1);
-    set(g, "_fill_Grad_clr2", v.gradient2);
-    set(g, "_fill_grad_angle", v.gradientAngle);
-    set(g, "txt_clr", v.textColor);
-    set(g, "text_ctrl_font", v.font);
+        g._fillColor = v.fillColor;
+    g._fill_type = v.fillType;
+    g._fill_Grad_clr1 = v.gradient1;
+    g._fill_Grad_clr2 = v.gradient2;
+    g._fill_grad_angle = v.gradientAngle;
+    g.txt_clr = v.textColor;
+    g.text_ctrl_font = v.font;
     if (v.text)
-        set(g, "Text_Value", *v.text);
-    set(g, "alpha_val", v.alpha);
-    set(g, "text_alignmnet_Vert", v.verticalAlignment);
-    set(g, "text_alignmnet", v.alignment);
-    set(g, "text_transfrom_case", v.textCase);
-    set(g, "text_kerning", v.kerning);
-    set(g, "Drawing_Shadow", v.shadow);
-    set(g, "text_rotation", v.rotation);
-    set(g, "Shadow_Color", v.shadowColor);
-    set(g, "Shadow_offset_X", v.shadowX);
-    set(g, "Shadow_offset_Y", v.shadowY);
-    set(g, "Shadow_blur", v.shadowBlur);
-    set(g, "Shadow_transparency", v.shadowTransparency);
+        g.Set_text_value(*v.text);
+    g.alpha_val = v.alpha;
+    g.text_alignmnet_Vert = v.verticalAlignment;
+    g.text_alignmnet = v.alignment;
+    g.text_transfrom_case = v.textCase;
+    g.text_kerning = v.kerning;
+    g.Drawing_Shadow = v.shadow;
+    g.text_rotation = v.rotation;
+    g.Shadow_Color = v.shadowColor;
+    g.Shadow_offset_X = v.shadowX;
+    g.Shadow_offset_Y = v.shadowY;
+    g.Shadow_blur = v.shadowBlur;
+    g.Shadow_transparency = v.shadowTransparency;
 }
 
-void Write_Image_Values(QObject *g, const ImagePanelValues &v)
+void Write_Image_Values(SKTGraphic &g, const ImagePanelValues &v)
 {
-    if (!g)
-        return;
-    set(g, "print_object", v.printObject);
+    g.print_object = v.printObject;
     writeStroke(g, v.stroke);
-    set(g, "_isFlippedHorizontally", v.flipH);
-    set(g, "_isFlippedVertically", v.flipV);
-    set(g, "invert_clr", v.invert);
-    set(g, "gray_Scale", v.gray);
-    set(g, "Sepia", v.sepia);
-    set(g, "img_trnsp_val", v.transparency);
-    set(g, "rotate_image", v.rotation);
-    set(g, "hue_val", v.hue);
-    set(g, "sat_val", v.saturation);
-    set(g, "brt_val", v.brightness);
-    set(g, "con_val", v.contrast);
-    set(g, "srp_val", v.sharpen);
-    set(g, "ev_val", v.exposure);
-    set(g, "blr_val", v.blur);
+    g._isFlippedHorizontally = v.flipH;
+    g._isFlippedVertically = v.flipV;
+    g.invert_clr = v.invert;
+    g.gray_Scale = v.gray;
+    g.Sepia = v.sepia;
+    g.img_trnsp_val = v.transparency;
+    g.rotate_image = v.rotation;
+    g.hue_val = v.hue;
+    g.sat_val = v.saturation;
+    g.brt_val = v.brightness;
+    g.con_val = v.contrast;
+    g.srp_val = v.sharpen;
+    g.ev_val = v.exposure;
+    g.blr_val = v.blur;
     if (v.filePath)
-        set(g, "_file_path", *v.filePath);
+        g._file_path = *v.filePath;
 }
 
-void Write_Sign_Values(QObject *g, const SignPanelValues &v)
+void Write_Sign_Values(SKTGraphic &g, const SignPanelValues &v)
 {
-    if (!g)
-        return;
-    set(g, "print_object", v.printObject);
+    g.print_object = v.printObject;
     writeStroke(g, v.stroke);
-    set(g, "_file_path", v.filePath);
 }

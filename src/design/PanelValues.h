@@ -1,8 +1,7 @@
 #pragma once
 // What each object panel of the property sidebar writes into the selected card objects, read from
-// the panel at once, and how it is written into an object. The object fields are set by their
-// own names as object properties, so a card object class that declares them as properties takes
-// them directly.
+// the panel at once, and how it is written into an object: straight into its fields, with no
+// change reports (the transfer records one undo step for the whole action).
 
 #include "model/StyleCodes.h"   // the border-style codes of the list indexes
 
@@ -11,7 +10,7 @@
 #include <QString>
 #include <optional>
 
-class QObject;
+class SKTGraphic;
 
 // Shape code of a shape-type list index, nothing for an index outside the list.
 std::optional<QString> Shape_Type_Code(int index);
@@ -89,8 +88,10 @@ struct SignPanelValues {
     QString filePath;
 };
 
-void Write_Shape_Values(QObject *graphic, const ShapePanelValues &v);
-void Write_Line_Values(QObject *graphic, const LinePanelValues &v);
-void Write_Text_Values(QObject *graphic, const TextPanelValues &v);
-void Write_Image_Values(QObject *graphic, const ImagePanelValues &v);
-void Write_Sign_Values(QObject *graphic, const SignPanelValues &v);
+void Write_Shape_Values(SKTGraphic &graphic, const ShapePanelValues &v);
+void Write_Line_Values(SKTGraphic &graphic, const LinePanelValues &v);
+void Write_Text_Values(SKTGraphic &graphic, const TextPanelValues &v);
+// The effect values and flags; the file path too when the panel holds one.
+void Write_Image_Values(SKTGraphic &graphic, const ImagePanelValues &v);
+// Everything but the path, which the signature loads itself (setFilePath).
+void Write_Sign_Values(SKTGraphic &graphic, const SignPanelValues &v);

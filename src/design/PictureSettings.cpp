@@ -5,6 +5,7 @@
 
 #include "design/DesignController.h"
 #include "design/DoubleSlider.h"
+#include "imagetools/ImageProcesser.h"
 #include "model/SKTGraphic.h"
 #include "platform/GuiThread.h"
 
@@ -12,23 +13,14 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QSignalBlocker>
 
-platform::Picture Apply_Image_Settings(const SKTGraphic &graphic)
+platform::Picture Apply_Image_Settings(const SKTGraphic &g)
 {
-    const platform::Picture &contents = graphic._contents;
-    const bool h = graphic._isFlippedHorizontally, v = graphic._isFlippedVertically;
-    if (contents.isNull() || (!h && !v))
-        return contents;
-    const QSizeF size = contents.size();
-    if (!contents.isVector() && !contents.image().isNull())
-        return platform::Picture::fromImage(contents.image().mirrored(h, v), size);
-    return platform::Picture::record(size, [contents, size, h, v](QPainter &p) {
-        p.translate(h ? size.width() : 0.0, v ? size.height() : 0.0);
-        p.scale(h ? -1.0 : 1.0, v ? -1.0 : 1.0);
-        contents.draw(p, QRectF(QPointF(0, 0), size), true);
-    });
+    return ImageProcesser::Get_Processed_Image_Full_Combined(
+        g._contents, g.gray_Scale, g.Sepia, g.invert_clr, g.hue_val, g.sat_val, g.brt_val, g.con_val,
+        int(g.rotate_image), g.srp_val, g.ev_val, g.blr_val, g.img_trnsp_val, true, g._isFlippedHorizontally,
+        g._isFlippedVertically, false, g._bounds);
 }
 
 platform::Picture DesignController::Get_Image_With_Update_Settings(const SKTGraphic &graphic)

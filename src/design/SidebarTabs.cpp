@@ -1,8 +1,227 @@
+// The property sidebar's tab sets: the card's four tabs for no object, or the tabs of the object's
+// exact class, rebuilt once per change of the shown object, with its panels filled from it.
+
 #include "design/DesignController.h"
 
-#include "model/SKTGraphic.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeEditor.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "design/PropFillGuard.h"
+#include "model/SKTBarcode.h"
+#include "model/SKTImage.h"
+#include "model/SKTLine.h"
+#include "model/SKTSignature.h"
+#include "model/SKTText.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <exception>
+
+namespace {
+
+// The caption of a shape code, nothing for a code outside the list.
+QString shapeCaption(const QString &code)
+{
+    static const QMap<QString, QString> captions = {
+        {QStringLiteral("R"), QStringLiteral("Rectangle Settings")},
+        {QStringLiteral("C"), QStringLiteral("Ellipse Settings")},
+        {QStringLiteral("RR"), QStringLiteral("Rounded Rectangle Settings")},
+        {QStringLiteral("T"), QStringLiteral("Triangle Settings")},
+        {QStringLiteral("D"), QStringLiteral("Diamond Settings")},
+        {QStringLiteral("S"), QStringLiteral("Star Settings")},
+        {QStringLiteral("DS"), QStringLiteral("Double Star Settings")},
+        {QStringLiteral("P"), QStringLiteral("Polygon Settings")},
+    };
+    return captions.value(code);
+}
+
+void setShown(std::initializer_list<QWidget *> widgets, bool shown)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->setVisible(shown);
+}
+
+} // namespace
+
+void DesignController::selectArrowTool()
+{
+    Selected_Control_Tool = 0;
+    selectedToolDidChange();   // the announcement: the arrow creates nothing
+}
+
+void DesignController::Show_Hide_Text_Transp_Ctrl(bool hide)
+{
+    setShown({text_alpha_lbl, Text_alpha_Stepper, Text_alpha_Text}, !hide);
+}
+
+void DesignController::Show_Hide_Shape_Transp_Ctrl(bool hide)
+{
+    setShown({shape_alpha_lbl, shape_alpha_Stepper, shape_alpha_Text}, !hide);
+}
+
+void DesignController::Set_Text_Value_Editable()
+{
+    if (Text_value_Edit && Data_source_type)
+        Text_value_Edit->setReadOnly(Data_source_type->currentText() != QLatin1String("Manual"));
+}
 
 void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
 {
-    Last_Selected_Graphic = graphic;
+    if (Barcode_Setting_Or_Designing_Mode != 1 || form_is_loading)
+        return;
+    auto focusCanvas = [this] {
+        if (_graphicView)
+            _graphicView->setFocus();
+    };
+    try {
+        // Somebody else fills the controls: only the card's tabs and the focus.
+        if (Not_Draw_Only_Prop_Change) {
+            if (!graphic)
+                Fill_Card_Prop_Tab();
+            focusCanvas();
+            return;
+        }
+        selectArrowTool();
+        if (!graphic) {
+            Fill_Card_Prop_Tab();
+            Set_Selected_Graphic(nullptr);
+            if (Canvas_Clear_Selection)
+                Canvas_Clear_Selection();
+            if (sett_tab)
+                sett_tab->setCurrentIndex(0);
+            Load_Card_and_Label_Properties(nullptr);
+            focusCanvas();
+            return;
+        }
+        if (graphic == Last_Selected_Graphic) {
+            focusCanvas();
+            return;
+        }
+        Last_Selected_Graphic = graphic;
+        Build_Tab_Set(*graphic);
+        focusCanvas();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
+{
+    if (image_error_label)
+        image_error_label->hide();
+    const bool barcode = graphic.isExactly<SKTBarcode>();
+    for (QPushButton *b : {Make_natural_size_btn, fit_to_label_btn})
+        if (b)
+            b->setEnabled(!barcode);
+    if (Ctrl_Size_Opt_box)
+        Ctrl_Size_Opt_box->setVisible(!barcode);
+    Remove_All_Tab_Items();
+    if (print_object_chk)
+        print_object_chk->setChecked(graphic.print_object != 0);
+    if (sel_control_name)
+        sel_control_name->setText(QStringLiteral("NONE"));
+
+    const bool locked = graphic.ctrl_is_locked;
+    const bool single = Selected_Graphic_Objects().size() == 1;
+    {
+        const PropFillGuard filling;
+        if (ctrl_width_height_box)
+            ctrl_width_height_box->show();
+        auto put = [this](int at, QWidget *tab, const QString &label) {
+            if (sett_tab && tab)
+                sett_tab->insertTab(at, tab, label);
+        };
+        // The lone tab of a locked object; its label stays for a shape whose code has no caption.
+        auto putLocked = [&](const QString &label) {
+            Lock_tab_label = label;
+            put(0, Lock_tab, label);
+        };
+        QString title;
+        if (graphic.isExactly<SKTText>()) {
+            title = QStringLiteral("Text Properties");
+            Fill_Text_Panel(graphic);
+            if (locked) {
+                putLocked(title);
+            } else {
+                put(0, text_edtng_tab, text_edtng_tab_label);
+                put(1, text_prop_tab, text_prop_tab_label);
+                if (single && !ONLY_QR_MODE) {
+                    put(2, datasource_tab, QStringLiteral("Source"));
+                    Show_Text_Source_Tab();
+                }
+            }
+        } else if (graphic.isExactly<SKTImage>()) {
+            title = QStringLiteral("Image Properties");
+            Fill_Image_Panel(graphic);
+            if (locked) {
+                putLocked(title);
+            } else if (single) {
+                put(0, datasource_tab, QStringLiteral("Source"));
+                put(1, image_tab, image_tab_label);
+                Show_Image_Source_Tab();
+            } else {
+                put(0, image_tab, image_tab_label);
+            }
+        } else if (graphic.isExactly<SKTLine>()) {
+            title = QStringLiteral("Line Properties");
+            Fill_Line_Panel(graphic);
+            locked ? putLocked(title) : put(0, line_tab, line_tab_label);
+        } else if (graphic.isExactly<SKTSignature>()) {
+            title = QStringLiteral("Signature Properties");
+            Fill_Sign_Panel(graphic);
+            locked ? putLocked(title) : put(0, sign_tab, sign_tab_label);
+        } else if (barcode) {
+            title = QStringLiteral("Barcode Properties");
+            locked ? putLocked(title) : put(0, barcode_tab, barcode_tab_label);
+        } else {
+            title = QStringLiteral("Shape Properties");
+            Fill_Shape_Panel(graphic, locked);
+            const QString caption = shapeCaption(graphic.Get_shape_type());
+            if (locked) {
+                putLocked(caption.isEmpty() ? Lock_tab_label : caption);
+            } else {
+                if (Shape_prop_title && !caption.isEmpty())
+                    Shape_prop_title->setText(caption);
+                put(0, shape_tab, QStringLiteral("General"));
+            }
+        }
+        if (properties_title)
+            properties_title->setText(title);
+        if (sett_tab)
+            sett_tab->setCurrentIndex(0);
+    }
+    if (!locked && sett_tab && aligmnt_tab)
+        sett_tab->addTab(aligmnt_tab, aligmnt_tab_label);
+    if (sett_tab)
+        sett_tab->update();
+}
+
+void DesignController::Show_Text_Source_Tab()
+{
+    if (data_source_title)
+        data_source_title->setText(QStringLiteral("Text Source"));
+    setShown({manual_brws_box}, false);
+    setShown({Text_Date_Time_Box, Text_value_Edit, text_value_lbl, text_value_scrollView}, true);
+    Set_Text_Value_Editable();
+}
+
+void DesignController::Show_Image_Source_Tab()
+{
+    if (data_source_title)
+        data_source_title->setText(QStringLiteral("Image Source"));
+    setShown({manual_brws_box}, true);
+    // A picture has no text value of its own.
+    setShown({Text_Date_Time_Box, Text_value_Edit, text_value_lbl, text_value_scrollView}, false);
+    if (ONLY_QR_MODE)
+        setShown({Data_source_box_DES}, false);
 }

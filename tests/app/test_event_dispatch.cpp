@@ -7,6 +7,7 @@
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
+#include "model/SKTGraphic.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,12 @@
 
 namespace {
 
-// A card object as the canvas will hold it: its kind is its exact class name.
-class SKTText : public QObject {
-    Q_OBJECT
-};
-class SKTImage : public QObject {
-    Q_OBJECT
-};
+std::shared_ptr<SKTGraphic> make(SKTGraphicClass kind) { return SKTGraphic::graphicOfClass(kind); }
+
+void select(SKTWindowController *c, const SKTGraphicList &objects)
+{
+    c->design().Canvas_Selection = [objects] { return objects; };
+}
 
 void writeSeries(const QString &name, const QStringList &lines)
 {
@@ -132,22 +132,22 @@ TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     writeSeries(QStringLiteral("Names"), {QStringLiteral("Ada"), QStringLiteral("Bob")});
-    SKTText unlocked, locked;
-    locked.setProperty("ctrl_is_locked", true);
-    locked.setProperty("Text_Value", QStringLiteral("keep"));
-    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&unlocked, &locked}; };
+    const auto unlocked = make(SKTGraphicClass::Text), locked = make(SKTGraphicClass::Text);
+    locked->ctrl_is_locked = true;
+    locked->Set_text_value(QStringLiteral("keep"));
+    select(c, {unlocked, locked});
     c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
     ASSERT_GE(c->design().Batch_Series->findText(QStringLiteral("Names")), 0);
     c->design().Batch_Series->setCurrentText(QStringLiteral("Names"));
-    EXPECT_EQ(unlocked.property("data_source_type").toInt(), 1);
-    EXPECT_EQ(unlocked.property("batch_list_name").toString(), QStringLiteral("Names"));
-    EXPECT_EQ(unlocked.property("Batch_List_Index").toInt(), 1);   // counts the "<--Select-->" item
-    EXPECT_EQ(unlocked.property("Text_Value").toString(), QStringLiteral("Ada"));
-    EXPECT_EQ(locked.property("Text_Value").toString(), QStringLiteral("keep"));
+    EXPECT_EQ(unlocked->data_source_type, 1);
+    EXPECT_EQ(unlocked->batch_list_name, QStringLiteral("Names"));
+    EXPECT_EQ(unlocked->batch_list_index, 1);   // counts the "<--Select-->" item
+    EXPECT_EQ(unlocked->Text_Value, QStringLiteral("Ada"));
+    EXPECT_EQ(locked->Text_Value, QStringLiteral("keep"));
     // The placeholder changes nothing.
     c->design().Batch_Series->setCurrentIndex(0);
-    EXPECT_EQ(unlocked.property("batch_list_name").toString(), QStringLiteral("Names"));
-    c->design().Selected_Graphics_Source = nullptr;
+    EXPECT_EQ(unlocked->batch_list_name, QStringLiteral("Names"));
+    c->design().Canvas_Selection = nullptr;
 }
 
 TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
@@ -156,24 +156,24 @@ TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     writeSeries(QStringLiteral("Photos"), {QStringLiteral("/tmp/a.png"), QStringLiteral("/tmp/b.png")});
-    SKTImage first, second;
-    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&first, &second}; };
+    const auto first = make(SKTGraphicClass::Image), second = make(SKTGraphicClass::Image);
+    select(c, {first, second});
     c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
     c->design().Batch_Series->setCurrentText(QStringLiteral("Photos"));
-    EXPECT_FALSE(first.property("data_source_type").isValid());
-    EXPECT_FALSE(second.property("Text_Value").isValid());
+    EXPECT_EQ(first->data_source_type, 0);
+    EXPECT_NE(second->Text_Value, QStringLiteral("/tmp/a.png"));
     ASSERT_FALSE(responder->alertMessages().isEmpty());
     EXPECT_EQ(responder->alertMessages().last(), QStringLiteral("\nPlease select only one image control to 'Select Image'."));
 
     // One picture takes the series' first line as its path and text.
     responder->alerts.clear();
-    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&first}; };
+    select(c, {first});
     c->design().Batch_Series->setCurrentIndex(0);
     c->design().Batch_Series->setCurrentText(QStringLiteral("Photos"));
     EXPECT_TRUE(responder->alerts.isEmpty());
-    EXPECT_EQ(first.property("filePath").toString(), QStringLiteral("/tmp/a.png"));
-    EXPECT_EQ(first.property("Text_Value").toString(), QStringLiteral("/tmp/a.png"));
-    c->design().Selected_Graphics_Source = nullptr;
+    EXPECT_EQ(first->_file_path, QStringLiteral("/tmp/a.png"));
+    EXPECT_EQ(first->Text_Value, QStringLiteral("/tmp/a.png"));
+    c->design().Canvas_Selection = nullptr;
 }
 
 TEST(ComboDispatch, BarcodeSeriesRowsStayInStep)
@@ -242,16 +242,16 @@ TEST(TextDispatch, TextObjectEditorKeeps250Characters)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    SKTText manual, bound;
-    bound.setProperty("data_source_type", 1);
-    bound.setProperty("Text_Value", QStringLiteral("from series"));
-    c->design().Selected_Graphics_Source = [&] { return QList<QObject *>{&manual, &bound}; };
+    const auto manual = make(SKTGraphicClass::Text), bound = make(SKTGraphicClass::Text);
+    bound->data_source_type = 1;
+    bound->Set_text_value(QStringLiteral("from series"));
+    select(c, {manual, bound});
     c->design().Text_value_Edit->setPlainText(QString(251, QLatin1Char('x')));
     c->textDidChange(c->design().Text_value_Edit);
     EXPECT_EQ(c->design().Text_value_Edit->toPlainText().size(), 250);
-    EXPECT_EQ(manual.property("Text_Value").toString(), QString(250, QLatin1Char('x')));
-    EXPECT_EQ(bound.property("Text_Value").toString(), QStringLiteral("from series"));
-    c->design().Selected_Graphics_Source = nullptr;
+    EXPECT_EQ(manual->Text_Value, QString(250, QLatin1Char('x')));
+    EXPECT_EQ(bound->Text_Value, QStringLiteral("from series"));
+    c->design().Canvas_Selection = nullptr;
 }
 
 TEST(TextDispatch, RecordRangeFields)
@@ -317,4 +317,3 @@ TEST(TextDispatch, TypingRedrawsThePreviewOnEveryKeystroke)
     EXPECT_FALSE(c->barcodeMode().barcode_error_label->isHidden());
 }
 
-#include "test_event_dispatch.moc"

@@ -5,6 +5,8 @@
 #include "core/Globals.h"
 #include "support/AppEnvironment.h"
 #include "design/DesignController.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGraphic.h"
 
 #include <QDir>
 #include <QWidget>
@@ -22,7 +24,34 @@ protected:
         Data_Folder_Path = env.userFolder() + QStringLiteral("/DataSet");
         QDir().mkpath(Data_Folder_Path);
     }
-    void TearDown() override { page.reset(); }
+    void TearDown() override
+    {
+        c->design().Canvas_Selection = nullptr;
+        page.reset();
+    }
+
+    // A new card object of the kind with the defaults of a new object.
+    static std::shared_ptr<SKTGraphic> make(SKTGraphicClass kind) { return SKTGraphic::graphicOfClass(kind); }
+    // The side's objects become these, front-most first.
+    void front(const SKTGraphicList &objects)
+    {
+        SKTDocument &document = *env.document();
+        QList<int> all;
+        for (int i = 0; i < document.graphics().size(); ++i)
+            all << i;
+        if (!all.isEmpty())
+            document.removeGraphicsAtIndexes(all);
+        QList<int> indexes;
+        for (int i = 0; i < objects.size(); ++i)
+            indexes << i;
+        document.insertGraphics(objects, indexes);
+    }
+    // The canvas's selection (in this order) and its current object, the first of them.
+    void select(const SKTGraphicList &objects)
+    {
+        c->design().Canvas_Selection = [objects] { return objects; };
+        c->design().Set_Selected_Graphic(objects.isEmpty() ? nullptr : objects.first());
+    }
 
     testsupport::AppEnvironment env;
     SKTWindowController *c = nullptr;

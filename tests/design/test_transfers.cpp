@@ -1,215 +1,306 @@
+// The object panels' transfers and their handlers on real card objects: each action writes the
+// panel into the selected objects of the panel's exact class and records one undo step.
+
 #include "DesignFixture.h"
 
 #include "design/DoubleSlider.h"
+#include "design/PanelValues.h"
+#include "model/SKTLine.h"
+#include "model/SKTText.h"
+#include "model/Shape_Control.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
-#include "design/DesignController.h"
+#include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTextCursor>
 
 namespace {
 
-// Stand-ins for the card object classes, which the transfers still reach as QObject by property
-// name and recognise by the exact class name of the meta-object. Each stand-in carries the name of
-// the class it stands for in its meta-object only; its C++ name stays clear of the real card
-// object classes (moc sees the first branch, the compiler the second, and the generated code is
-// compiled under the stand-ins' names, see the end of the file).
-#ifdef Q_MOC_RUN
-class SKTText : public QObject {
-    Q_OBJECT
-};
-class SKTLine : public QObject {
-    Q_OBJECT
-};
-class Shape_Control : public QObject {
-    Q_OBJECT
-};
-class SKTImage : public QObject {
-    Q_OBJECT
-};
-class SKTSignature : public QObject {
-    Q_OBJECT
-};
-class Special_Text : public SKTText {
-    Q_OBJECT
-};
-#else
-class TextStandIn : public QObject {
-    Q_OBJECT
-};
-class LineStandIn : public QObject {
-    Q_OBJECT
-};
-class ShapeStandIn : public QObject {
-    Q_OBJECT
-};
-class ImageStandIn : public QObject {
-    Q_OBJECT
-};
-class SignatureStandIn : public QObject {
-    Q_OBJECT
-};
-class Special_Text : public TextStandIn {
-    Q_OBJECT
-};
-#endif
-
 class Transfers : public DesignFixture {
 protected:
-    void select(QList<QObject *> objects)
-    {
-        c->design().Selected_Graphics_Source = [objects] { return objects; };
-    }
+    DesignController &d() { return c->design(); }
+    qsizetype undoSteps() const { return Ucontrol.size(); }
 };
 
 TEST_F(Transfers, ShapePanelGoesIntoShapesOnly)
 {
-    ShapeStandIn shape;
-    LineStandIn line;
-    select({&shape, &line});
-    c->design().Shape_Type_Combo->setCurrentIndex(6);
-    c->design().Shape_border_chk->setChecked(true);
-    c->design().shape_bordr_clr->setColor(Qt::red);
-    c->design().shape_bor_Stepper->setDoubleValue(3);
-    c->design().shape_border_style->setCurrentIndex(2);
-    c->design().Shape_fill_chk->setChecked(true);
-    c->design().Shape_gradient_fill_rd->setChecked(true);
-    c->design().shape_alpha_Stepper->setDoubleValue(37);
-    c->design().double_star_Stepper->setDoubleValue(4);
-    c->design().shape_rotation_Stepper->setDoubleValue(90);
-    c->design().print_object_chk->setChecked(true);
-    c->design().Update_Shape_Graphics();
+    const auto shape = make(SKTGraphicClass::Shape), line = make(SKTGraphicClass::Line);
+    const QColor lineColour = line->_strokeColor;
+    select({shape, line});
+    d().Shape_Type_Combo->setCurrentIndex(6);
+    d().Shape_border_chk->setChecked(true);
+    d().shape_bordr_clr->setColor(Qt::red);
+    d().shape_bor_Stepper->setDoubleValue(3);
+    d().shape_border_style->setCurrentIndex(2);
+    d().Shape_fill_chk->setChecked(true);
+    d().Shape_gradient_fill_rd->setChecked(true);
+    d().shape_alpha_Stepper->setDoubleValue(37);
+    d().double_star_Stepper->setDoubleValue(4);
+    d().shape_rotation_Stepper->setDoubleValue(90);
+    d().print_object_chk->setChecked(true);
+    d().Update_Shape_Graphics();
 
-    EXPECT_EQ(shape.property("_shape_type").toString(), QStringLiteral("DS"));
-    EXPECT_TRUE(shape.property("_isDrawingStroke").toBool());
-    EXPECT_EQ(shape.property("_strokeColor").value<QColor>(), QColor(Qt::red));
-    EXPECT_DOUBLE_EQ(shape.property("_strokeWidth").toDouble(), 3.0);
-    EXPECT_EQ(shape.property("_stroke_border_type").toString(), QStringLiteral("DO"));
-    EXPECT_EQ(shape.property("_fill_type").toString(), QStringLiteral("G"));
-    EXPECT_FLOAT_EQ(shape.property("alpha_val").toFloat(), 0.37f);
-    EXPECT_EQ(shape.property("double_star_type").toInt(), 4);
-    EXPECT_EQ(shape.property("text_rotation").toInt(), 90);
-    EXPECT_EQ(shape.property("print_object").toInt(), 1);
-    EXPECT_FALSE(line.property("_strokeColor").isValid());
+    EXPECT_EQ(shape->_shape_type, QStringLiteral("DS"));
+    EXPECT_TRUE(shape->_isDrawingStroke);
+    EXPECT_EQ(shape->_strokeColor, QColor(Qt::red));
+    EXPECT_DOUBLE_EQ(shape->_strokeWidth, 3.0);
+    EXPECT_EQ(shape->_stroke_border_type, QStringLiteral("DO"));
+    EXPECT_EQ(shape->_fill_type, QStringLiteral("G"));
+    EXPECT_FLOAT_EQ(shape->alpha_val, 0.37f);
+    EXPECT_EQ(shape->double_star_type, 4);
+    EXPECT_EQ(shape->text_rotation, 90);
+    EXPECT_EQ(shape->print_object, 1);
+    EXPECT_EQ(line->_strokeColor, lineColour);
+    EXPECT_EQ(line->print_object, 0);
 }
 
-TEST_F(Transfers, ShapeWithFillOffIsStoredSolidAndBorderOffKeepsColour)
+TEST_F(Transfers, FillOffStoresSolidShapesButTextsKeepTheirGradient)
 {
-    ShapeStandIn shape;
-    shape.setProperty("_strokeColor", QColor(Qt::blue));
-    shape.setProperty("_fillColor", QColor(Qt::green));
-    select({&shape});
-    c->design().Shape_border_chk->setChecked(false);
-    c->design().shape_bordr_clr->setColor(Qt::red);
-    c->design().Shape_fill_chk->setChecked(false);
-    c->design().Shape_gradient_fill_rd->setChecked(true);
-    c->design().Update_Shape_Graphics();
-    EXPECT_EQ(shape.property("_fill_type").toString(), QStringLiteral("S"));
-    EXPECT_FALSE(shape.property("_isDrawingStroke").toBool());
-    EXPECT_EQ(shape.property("_strokeColor").value<QColor>(), QColor(Qt::blue));
-    EXPECT_EQ(shape.property("_fillColor").value<QColor>(), QColor(Qt::green));
+    const auto shape = make(SKTGraphicClass::Shape), text = make(SKTGraphicClass::Text);
+    shape->_strokeColor = Qt::blue;
+    shape->_fillColor = Qt::green;
+    select({shape, text});
+    d().Shape_border_chk->setChecked(false);
+    d().shape_bordr_clr->setColor(Qt::red);
+    d().Shape_fill_chk->setChecked(false);
+    d().Shape_gradient_fill_rd->setChecked(true);
+    d().Update_Shape_Graphics();
+    EXPECT_EQ(shape->_fill_type, QStringLiteral("S"));
+    EXPECT_FALSE(shape->_isDrawingStroke);
+    EXPECT_EQ(shape->_strokeColor, QColor(Qt::blue));   // kept for the next time the border is on
+    EXPECT_EQ(shape->_fillColor, QColor(Qt::green));
+
+    d().Text_fill_chk->setChecked(false);
+    d().Text_gradient_fill_rd->setChecked(true);
+    d().Update_Text_Graphics();
+    EXPECT_EQ(text->_fill_type, QStringLiteral("G"));
+    EXPECT_FALSE(text->_isDrawingFill);
 }
 
-TEST_F(Transfers, LineWithoutCapChoiceStoresZero)
+TEST_F(Transfers, LineWithoutCapChoiceStoresZeroAndOpacityIsAFraction)
 {
-    LineStandIn line;
-    select({&line});
-    c->design().Line_cap_style->setCurrentIndex(-1);
-    c->design().Line_ori_style->setCurrentIndex(2);
-    c->design().Line_alpha_Stepper->setDoubleValue(50);
-    c->design().Line_Wdt_Stepper->setDoubleValue(6);
-    c->design().Line_border_style->setCurrentIndex(4);
-    c->design().Update_Line_Graphics();
-    EXPECT_EQ(line.property("_line_cap_style").toInt(), 0);
-    EXPECT_EQ(line.property("_line_ori").toInt(), 2);
-    EXPECT_FLOAT_EQ(line.property("alpha_val_stroke").toFloat(), 0.5f);
-    EXPECT_DOUBLE_EQ(line.property("_strokeWidth").toDouble(), 6.0);
-    EXPECT_EQ(line.property("_stroke_border_type").toString(), QStringLiteral("DDD"));
-    EXPECT_TRUE(line.property("_isDrawingStroke").toBool());
+    const auto line = make(SKTGraphicClass::Line);
+    line->_line_cap_style = 2;
+    select({line});
+    d().Line_cap_style->setCurrentIndex(-1);
+    d().Line_ori_style->setCurrentIndex(2);
+    d().Line_alpha_Stepper->setDoubleValue(37);
+    d().Line_Wdt_Stepper->setDoubleValue(6);
+    d().Line_border_style->setCurrentIndex(4);
+    d().Update_Line_Graphics();
+    EXPECT_EQ(line->_line_cap_style, 0);
+    EXPECT_EQ(line->_line_ori, 2);
+    EXPECT_FLOAT_EQ(line->alpha_val_stroke, 0.37f);
+    EXPECT_DOUBLE_EQ(line->_strokeWidth, 6.0);
+    EXPECT_EQ(line->_stroke_border_type, QStringLiteral("DDD"));
+    EXPECT_TRUE(line->_isDrawingStroke);
 }
 
-TEST_F(Transfers, TextKeepsItsTextWhenSeveralAreSelected)
+TEST_F(Transfers, TextsKeepTheirTextsWhenSeveralAreSelected)
 {
-    TextStandIn first, second;
-    Special_Text subclass;
-    c->design().Text_value_Edit->setPlainText(QStringLiteral("typed"));
-    c->design().Text_gradient_fill_rd->setChecked(true);
-    c->design().Text_fill_chk->setChecked(false);
-    c->design().shadow_transp_Stepper->setDoubleValue(25);
-    select({&first, &second, &subclass});
-    c->design().Update_Text_Graphics();
-    EXPECT_FALSE(first.property("Text_Value").isValid());
-    EXPECT_EQ(first.property("_fill_type").toString(), QStringLiteral("G"));   // kept with the fill off
-    EXPECT_FLOAT_EQ(second.property("Shadow_transparency").toFloat(), 0.25f);
-    // Only the class itself takes the text panel.
-    EXPECT_FALSE(subclass.property("_fill_type").isValid());
+    const auto first = make(SKTGraphicClass::Text), second = make(SKTGraphicClass::Text);
+    first->Set_text_value(QStringLiteral("one"));
+    second->Set_text_value(QStringLiteral("two"));
+    d().Text_value_Edit->setPlainText(QStringLiteral("typed"));
+    d().shadow_transp_Stepper->setDoubleValue(25);
+    d().Text_clr->setColor(Qt::darkGreen);
+    select({first, second});
+    d().Update_Text_Graphics();
+    EXPECT_EQ(first->Text_Value, QStringLiteral("one"));
+    EXPECT_EQ(second->Text_Value, QStringLiteral("two"));
+    EXPECT_FLOAT_EQ(second->Shadow_transparency, 0.25f);
+    EXPECT_EQ(first->txt_clr, QColor(Qt::darkGreen));
 
-    select({&first});
-    c->design().Update_Text_Graphics();
-    EXPECT_EQ(first.property("Text_Value").toString(), QStringLiteral("typed"));
+    select({first});
+    d().Update_Text_Graphics();
+    EXPECT_EQ(first->Text_Value, QStringLiteral("typed"));
 }
 
-TEST_F(Transfers, PictureTakesTheEffectValuesAsShown)
+TEST_F(Transfers, ColourPreStepReachesEveryClass)
 {
-    ImageStandIn picture;
-    select({&picture});
-    c->design().Sat_slidr->setDoubleValue(1.5);
-    c->design().Trsp_slidr->setDoubleValue(40);
-    c->design().Image_FIH_chk->setChecked(true);
-    c->design().Manual_image_path->setPlainText(QStringLiteral("/tmp/a.png"));
-    c->design().Update_Image_Graphics();
-    EXPECT_FLOAT_EQ(picture.property("sat_val").toFloat(), 1.5f);
-    EXPECT_FLOAT_EQ(picture.property("img_trnsp_val").toFloat(), 40.0f);
-    EXPECT_FLOAT_EQ(picture.property("con_val").toFloat(), 1.0f);
-    EXPECT_TRUE(picture.property("_isFlippedHorizontally").toBool());
-    EXPECT_EQ(picture.property("_file_path").toString(), QStringLiteral("/tmp/a.png"));
+    // A star and a line: the star's border colour becomes the line's stroke colour, while the
+    // star takes its whole panel.
+    const auto star = make(SKTGraphicClass::Shape), line = make(SKTGraphicClass::Line);
+    star->Set_Shape_Type(QStringLiteral("S"));
+    select({star, line});
+    d().Shape_Type_Combo->setCurrentIndex(5);
+    d().Shape_border_chk->setChecked(true);
+    d().shape_fill_clr->setColor(Qt::white);
+    d().Shape_fill_chk->setChecked(true);
+    d().shape_bordr_clr->chooseColor(QColor(Qt::magenta));
+    EXPECT_EQ(line->_strokeColor, QColor(Qt::magenta));
+    EXPECT_EQ(star->_strokeColor, QColor(Qt::magenta));
+    EXPECT_EQ(star->_fillColor, QColor(Qt::white));   // the panel's fill colour after the pre-step
 }
 
-TEST_F(Transfers, SignatureTakesItsPath)
+TEST_F(Transfers, EveryActionRecordsOneUndoStep)
 {
-    SignatureStandIn sign;
-    select({&sign});
-    c->design().Sign_image_path->setText(QStringLiteral("Default"));
-    c->design().Sign_border_chk->setChecked(true);
-    c->design().Sign_bor_Stepper->setDoubleValue(2);
-    c->design().Update_Sign_Graphics();
-    EXPECT_EQ(sign.property("_file_path").toString(), QStringLiteral("Default"));
-    EXPECT_DOUBLE_EQ(sign.property("_strokeWidth").toDouble(), 2.0);
+    const auto shape = make(SKTGraphicClass::Shape), line = make(SKTGraphicClass::Line);
+    front({shape, line});
+    select({shape, line});
+    const struct {
+        const char *what;
+        std::function<void()> act;
+    } actions[] = {
+        {"stepper", [&] { d().shape_alpha_Stepper->stepDown(); }},
+        {"check box", [&] { d().Shape_fill_chk->click(); }},
+        {"radio", [&] { d().Shape_Style_fill_rd->click(); }},
+        {"colour well", [&] { d().Line_clr->chooseColor(Qt::cyan); }},
+        {"border style list", [&] {
+             d().shape_border_style->setCurrentIndex(3);
+             c->comboBoxSelectionDidChange(d().shape_border_style);   // the window's dispatch
+         }},
+        {"field", [&] {
+             d().Line_Wdt_Text->setText(QStringLiteral("4"));
+             emit d().Line_Wdt_Text->editingFinished();
+         }},
+    };
+    for (const auto &a : actions) {
+        const qsizetype before = undoSteps();
+        a.act();
+        EXPECT_EQ(undoSteps(), before + 1) << a.what;
+    }
+    EXPECT_DOUBLE_EQ(line->_strokeWidth, 4.0);   // the field reached its stepper
+    EXPECT_EQ(d().Line_Wdt_Stepper->intValue(), 4);
+    EXPECT_FLOAT_EQ(shape->alpha_val, 0.99f);
+    EXPECT_EQ(shape->_fill_type, QStringLiteral("H"));
+}
+
+TEST_F(Transfers, StepperPairsCopyTheSteppersValueIntoTheField)
+{
+    const auto text = make(SKTGraphicClass::Text);
+    select({text});
+    d().Text_fill_chk->click();   // the fill and shadow boxes hold the steppers
+    d().draw_shadow_chkbox->click();
+    d().Text_alpha_Stepper->setDoubleValue(50);
+    d().Text_alpha_Stepper->stepUp();
+    EXPECT_EQ(d().Text_alpha_Text->text(), QStringLiteral("51"));
+    EXPECT_FLOAT_EQ(text->alpha_val, 0.51f);
+    d().shadow_x_Stepper->setDoubleValue(1.5);
+    d().shadow_x_Stepper->stepUp();
+    EXPECT_EQ(d().shadow_x_Text->text(), QStringLiteral("2.5"));
+    EXPECT_FLOAT_EQ(text->Shadow_offset_X, 2.5f);
+}
+
+TEST_F(Transfers, FillControlsFollowTheFillType)
+{
+    const auto shape = make(SKTGraphicClass::Shape);
+    select({shape});
+    d().Shape_fill_chk->setChecked(true);
+    d().Shape_Gradient_RD_Sel();
+    EXPECT_TRUE(d().shape_grad_Stepper->isEnabled());
+    EXPECT_FALSE(d().shape_fill_clr->isEnabled());
+    EXPECT_FALSE(d().shape_hatch_style->isEnabled());
+    EXPECT_TRUE(d().shape_alpha_Stepper->isHidden());
+    d().Shape_Hatch_RD_Sel();
+    EXPECT_TRUE(d().shape_hatch_bk_clr->isEnabled());
+    EXPECT_FALSE(d().shape_fill_Grd_1_clr->isEnabled());
+    EXPECT_FALSE(d().shape_alpha_Stepper->isHidden());
+    d().Shape_fill_chk->setChecked(false);
+    d().Shape_Fill_Chk_Box();
+    EXPECT_FALSE(d().shape_fill_box->isEnabled());
+    EXPECT_EQ(shape->_fill_type, QStringLiteral("S"));
+}
+
+TEST_F(Transfers, TodaysDateGoesInPlaceOfTheSelection)
+{
+    const auto text = make(SKTGraphicClass::Text);
+    select({text});
+    d().Text_Date_style->setCurrentText(QStringLiteral("yyyy-MM-dd"));
+    d().Text_value_Edit->setPlainText(QStringLiteral("Issued: XX"));
+    QTextCursor cursor = d().Text_value_Edit->textCursor();
+    cursor.setPosition(8);
+    cursor.setPosition(10, QTextCursor::KeepAnchor);
+    d().Text_value_Edit->setTextCursor(cursor);
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const qsizetype before = undoSteps();
+    d().Text_Insert_Date();
+    EXPECT_EQ(text->Text_Value, QStringLiteral("Issued: ") + today);
+    EXPECT_EQ(undoSteps(), before + 1);
+}
+
+TEST_F(Transfers, EmptyDateOrTimeFormatOnlyTellsSo)
+{
+    testsupport::ResponderScope responder;
+    const auto text = make(SKTGraphicClass::Text);
+    text->Set_text_value(QStringLiteral("same"));
+    select({text});
+    d().Text_value_Edit->setPlainText(QStringLiteral("same"));
+    d().Text_Date_style->setCurrentIndex(-1);
+    d().Text_Time_style->setCurrentIndex(-1);
+    const qsizetype before = undoSteps();
+    d().Text_Insert_Date();
+    d().Text_Insert_Time();
+    EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select Date format."),
+                                                      QStringLiteral("\nPlease select Time format.")}));
+    EXPECT_EQ(text->Text_Value, QStringLiteral("same"));
+    EXPECT_EQ(undoSteps(), before);
+}
+
+TEST_F(Transfers, FontChooserOkTransfersOnceAndCancelChangesNothing)
+{
+    testsupport::ResponderScope responder;
+    const auto text = make(SKTGraphicClass::Text);
+    const QFont original = text->text_ctrl_font;
+    select({text});
+    const qsizetype before = undoSteps();
+    d().Text_Font_Changed();   // no answer scripted: cancelled
+    EXPECT_EQ(text->text_ctrl_font, original);
+    EXPECT_EQ(undoSteps(), before);
+
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPointSizeF(19);
+    responder->fontAnswers = {chosen};
+    d().Text_Font_Changed();
+    EXPECT_EQ(text->text_ctrl_font, chosen);
+    EXPECT_EQ(d().Text_font_value->text(), QStringLiteral("DejaVu Sans ( 19.00 )"));
+    EXPECT_EQ(undoSteps(), before + 1);
 }
 
 TEST_F(Transfers, NothingChangesWhileControlsAreFilled)
 {
-    LineStandIn line;
-    select({&line});
+    const auto line = make(SKTGraphicClass::Line), shape = make(SKTGraphicClass::Shape);
+    select({line, shape});
+    d().Line_clr->setColor(Qt::red);
+    d().shape_bordr_clr->setColor(Qt::red);
     Not_Draw_Only_Prop_Change = true;
-    c->design().Update_Line_Graphics();
+    const qsizetype before = undoSteps();
+    d().Update_Line_Graphics();
+    d().Line_Width_Changed(d().Line_Wdt_Stepper);
+    d().Shape_Border_ChkBox();
+    d().Update_Shape_Graphics();
     Not_Draw_Only_Prop_Change = false;
-    EXPECT_FALSE(line.property("_strokeColor").isValid());
+    EXPECT_EQ(line->_strokeColor, QColor(Qt::black));
+    EXPECT_EQ(shape->_strokeColor, QColor(Qt::black));
+    EXPECT_EQ(undoSteps(), before);
 }
 
-TEST_F(Transfers, BorderStyleCodes)
+TEST_F(Transfers, NothingSelectedWritesNothing)
+{
+    select({});
+    const qsizetype before = undoSteps();
+    d().Update_Shape_Graphics();
+    d().Update_Text_Graphics();
+    EXPECT_EQ(undoSteps(), before);
+}
+
+TEST_F(Transfers, StyleAndShapeCodes)
 {
     EXPECT_EQ(Border_Style_Code(0), QStringLiteral("S"));
     EXPECT_EQ(Border_Style_Code(4), QStringLiteral("DDD"));
     EXPECT_EQ(Border_Style_Code(5), QStringLiteral("S"));
     EXPECT_EQ(Border_Style_Code(-1), QStringLiteral("S"));
-    EXPECT_EQ(Border_Style_Index(QStringLiteral("DD")), 3);
-    EXPECT_EQ(Border_Style_Index(QStringLiteral("X")), -1);
     EXPECT_EQ(Shape_Type_Code(2).value_or(QString()), QStringLiteral("RR"));
     EXPECT_FALSE(Shape_Type_Code(8).has_value());
+    EXPECT_FALSE(Shape_Type_Code(-1).has_value());
 }
 
 } // namespace
-
-// The meta-object code moc wrote for the card class names, compiled for the stand-ins.
-#define SKTText TextStandIn
-#define SKTLine LineStandIn
-#define Shape_Control ShapeStandIn
-#define SKTImage ImageStandIn
-#define SKTSignature SignatureStandIn
-#include "test_transfers.moc"

@@ -1,0 +1,249 @@
+// The picture, signature and barcode panels' commands and the card's background picture, on real
+// card objects with dialogs answered from a script.
+
+#include "DesignFixture.h"
+
+#include "advqr/Edit_ADV_QR_Type.h"
+#include "barcodemode/Barcode_Gen.h"
+#include "design/DoubleSlider.h"
+#include "model/SKTImage.h"
+#include "model/SKTSignature.h"
+#include "platform/Files.h"
+#include "platform/Stepper.h"
+#include "projects/Card_Property.h"
+#include "support/ScriptedResponder.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+class PicturePanel : public DesignFixture {
+protected:
+    void SetUp() override
+    {
+        DesignFixture::SetUp();
+        Barcode_Setting_Or_Designing_Mode = 1;
+        form_is_loading = false;
+        Resource_Path = platform::resourceFolder();
+    }
+    DesignController &d() { return c->design(); }
+    QString redFile(const QString &name)
+    {
+        QImage image(20, 10, QImage::Format_RGB32);
+        image.fill(QColor(200, 40, 40));
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+    std::shared_ptr<SKTImage> picture(const QString &path)
+    {
+        auto p = std::static_pointer_cast<SKTImage>(make(SKTGraphicClass::Image));
+        p->setFilePath(path);
+        return p;
+    }
+    static QColor centre(const platform::Picture &p)
+    {
+        const QImage image = p.image();
+        return image.pixelColor(image.width() / 2, image.height() / 2);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(PicturePanel, ResetAsksFirstAndYesRestoresTheDefaultsFromTheFile)
+{
+    testsupport::ResponderScope responder;
+    const auto p = picture(redFile(QStringLiteral("red.png")));
+    front({p});
+    select({p});
+    d().Show_RHS_Properties(p.get());
+    d().Brt_slidr->setDoubleValue(0.5);
+    d().Sat_slidr->setDoubleValue(0);
+    d().Image_Slider_Changed(d().Brt_slidr);
+    EXPECT_FLOAT_EQ(p->brt_val, 0.5f);
+    const QColor brightened = centre(p->_contents_with_settings);
+    EXPECT_GT(brightened.green(), 150);   // brighter and grey: every channel lifted
+
+    responder->alertAnswers = {QStringLiteral("No")};
+    const qsizetype before = Ucontrol.size();
+    d().Image_reset_Button();
+    EXPECT_FLOAT_EQ(p->brt_val, 0.5f);
+    EXPECT_EQ(Ucontrol.size(), before);
+    EXPECT_EQ(responder->alerts.last().message, QStringLiteral("Are you sure you want to continue?"));
+
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    d().Image_reset_Button();
+    EXPECT_FLOAT_EQ(p->img_trnsp_val, 100.0f);
+    EXPECT_FLOAT_EQ(p->sat_val, 1.0f);
+    EXPECT_FLOAT_EQ(p->con_val, 1.0f);
+    EXPECT_FLOAT_EQ(p->brt_val, 0.0f);
+    EXPECT_FLOAT_EQ(p->hue_val, 0.0f);
+    EXPECT_FLOAT_EQ(p->rotate_image, 0.0f);
+    EXPECT_EQ(d().Brt_slidr_val->text(), QStringLiteral("0"));
+    const QColor restored = centre(p->_contents_with_settings);
+    EXPECT_NEAR(restored.red(), 200, 3);
+    EXPECT_NEAR(restored.green(), 40, 3);
+    EXPECT_EQ(Ucontrol.size(), before + 1);
+}
+
+TEST_F(PicturePanel, BrowsingWithTwoPicturesOnlyTellsSo)
+{
+    testsupport::ResponderScope responder;
+    const QString path = redFile(QStringLiteral("a.png"));
+    const auto first = picture(path), second = picture(path);
+    select({first, second});
+    responder->openAnswers = {{redFile(QStringLiteral("b.png"))}};
+    d().Manual_Image_Browse_Btn();
+    EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select only one image control to 'Browse Image'.")});
+    EXPECT_TRUE(responder->openRequests.isEmpty());
+    EXPECT_EQ(first->_file_path, path);
+
+    // One picture takes the chosen file as its path and its value.
+    const QString chosen = redFile(QStringLiteral("c.png"));
+    responder->openAnswers = {{chosen}};
+    select({first});
+    d().Manual_Image_Browse_Btn();
+    EXPECT_EQ(first->_file_path, chosen);
+    EXPECT_EQ(first->Text_Value, chosen);
+    EXPECT_EQ(d().Manual_image_path->toPlainText(), chosen);
+}
+
+TEST_F(PicturePanel, CroppingBySourceKind)
+{
+    testsupport::ResponderScope responder;
+    const QString path = redFile(QStringLiteral("crop.png"));
+    const auto p = picture(path);
+    select({p});
+    p->data_source_type = 2;   // spreadsheet column: nothing happens
+    d().Cropping_Selected_Image_clicked();
+    EXPECT_TRUE(responder->alerts.isEmpty());
+
+    p->data_source_type = 0;   // the tool is not there yet: it says so and changes nothing
+    d().Cropping_Selected_Image_clicked();
+    EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThe cropping tool is not available yet.")});
+    EXPECT_EQ(p->_file_path, path);
+
+    responder->alerts.clear();
+    p->setFilePath(dir.filePath(QStringLiteral("missing.png")));
+    d().Cropping_Selected_Image_clicked();
+    EXPECT_EQ(responder->alertMessages(),
+              QStringList{QStringLiteral("\nThe selected control does not contains any image with supported extension.")});
+}
+
+TEST_F(PicturePanel, SignatureDefaultIsTheSampleOfItsKind)
+{
+    const auto sign = make(SKTGraphicClass::Signature);
+    sign->Set_Sign_Or_FP(QStringLiteral("F"));
+    select({sign});
+    d().Sign_image_path->setText(QStringLiteral("Default"));
+    d().Sign_border_chk->setChecked(true);
+    d().Sign_bor_Stepper->setDoubleValue(2);
+    d().Update_Sign_Graphics();
+    EXPECT_TRUE(sign->_file_path.endsWith(QStringLiteral("fingerprints.png"))) << qPrintable(sign->_file_path);
+    EXPECT_DOUBLE_EQ(sign->_strokeWidth, 2.0);
+    EXPECT_FALSE(static_cast<SKTSignature &>(*sign)._contents_img.isNull());
+}
+
+TEST_F(PicturePanel, BackgroundPicture)
+{
+    Card_Property &card = *d().Front_card_Prop;
+    d().Card_Image_path->setPlainText(QStringLiteral("old"));
+    d().set_Front_BG_Image(QString());
+    EXPECT_TRUE(d().Card_Image_path->toPlainText().isEmpty());
+    EXPECT_EQ(card.Card_fill_style, QStringLiteral("S"));
+
+    const QString unreadable = dir.filePath(QStringLiteral("not-an-image.png"));
+    QFile f(unreadable);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("no picture here");
+    f.close();
+    d().set_Front_BG_Image(unreadable);
+    EXPECT_EQ(card.Card_fill_style, QStringLiteral("I"));
+    EXPECT_TRUE(card.Card_fill_chk);
+    EXPECT_EQ(card.Card_BG_Image_Path, unreadable);
+    EXPECT_TRUE(card.Card_BG_Image.isNull());
+    EXPECT_TRUE(d().Card_Image_fill_rd->isChecked());   // the card panel shows it
+
+    d().set_Front_BG_Image(redFile(QStringLiteral("bg.png")));
+    EXPECT_EQ(card.Card_BG_Image.size(), QSize(20, 10));
+}
+
+TEST_F(PicturePanel, BarcodeWindowCancelAndOkWithoutAPicture)
+{
+    if (ONLY_QR_MODE)
+        GTEST_SKIP() << "the window opens QR codes only in this edition";
+    testsupport::ResponderScope responder;
+    const auto barcode = make(SKTGraphicClass::Barcode);
+    barcode->linear_font_val = QStringLiteral("KEEP");
+    front({barcode});
+    select({barcode});
+    d().Show_RHS_Properties(barcode.get());
+    Barcode_Gen &gen = c->barcodeGen();
+    c->logoList.addLogoItemWithImage(QImage(1, 1, QImage::Format_RGB32), QStringLiteral("BAR_1"));
+    const qsizetype before = Ucontrol.size();
+
+    responder->onModal = [](QDialog &) { return 0; };
+    d().Open_Barcode_Window();
+    EXPECT_EQ(barcode->linear_font_val, QStringLiteral("KEEP"));
+    EXPECT_EQ(c->logoList.size(), 1);
+    EXPECT_EQ(Ucontrol.size(), before);
+
+    responder->onModal = [&gen](QDialog &) {
+        gen.OK_Btn_Clicked();
+        Barcode_output_image.reset();   // nothing rendered
+        return 1;
+    };
+    d().Open_Barcode_Window();
+    EXPECT_TRUE(c->logoList.isEmpty());
+    EXPECT_EQ(Ucontrol.size(), before);
+}
+
+TEST_F(PicturePanel, EveryOtherSelectedBarcodeIsRenderedFromItsOwnSettings)
+{
+    const auto current = make(SKTGraphicClass::Barcode), other = make(SKTGraphicClass::Barcode);
+    other->setBounds(QRectF(30, 40, 5, 5));
+    select({current, other});
+    const auto templ = make(SKTGraphicClass::Barcode);
+    templ->linear_font_val = QStringLiteral("12345");
+    templ->header_val = QStringLiteral("TOP");
+    const platform::Picture shown = platform::Picture::fromImage(QImage(50, 20, QImage::Format_RGB32), QSizeF(50, 20));
+    Barcode_output_image = std::make_shared<platform::Picture>(shown);
+    d().Update_Barcode_Graphics(*templ);
+    EXPECT_EQ(current->_bounds.size(), QSizeF(50, 20));
+    EXPECT_EQ(other->linear_font_val, QStringLiteral("12345"));
+    EXPECT_EQ(other->header_val, QStringLiteral("TOP"));
+    ASSERT_FALSE(other->_barcode_image.isNull());
+    EXPECT_NE(other->_bounds.size(), QSizeF(5, 5));   // sized to its own picture
+    EXPECT_EQ(other->bar_image_ctrl_bounds, other->_bounds);
+    EXPECT_EQ(current->bar_image_ctrl_bounds, current->_bounds);
+    Barcode_output_image.reset();
+}
+
+TEST_F(PicturePanel, QrEditorStartsWithTextAndCancelKeepsTheObject)
+{
+    testsupport::ResponderScope responder;
+    const auto barcode = make(SKTGraphicClass::Barcode);
+    barcode->two_d_font_val = QStringLiteral("payload");
+    select({barcode});
+    QString categoryShown, payloadShown;
+    responder->onModal = [&](QDialog &) {
+        Edit_ADV_QR_Type &editor = *Edit_ADV_QR_Type::defaultInstance();
+        categoryShown = editor.Selected_Qr_Category->text();
+        payloadShown = editor.Final_adv_qr_val;
+        EXPECT_TRUE(QR_Val_Edit);
+        return 0;
+    };
+    d().Edit_Adv_QR_Value_Clicked();
+    EXPECT_EQ(categoryShown, QStringLiteral("Text"));
+    EXPECT_EQ(payloadShown, QStringLiteral("payload"));
+    EXPECT_EQ(barcode->two_d_font_val, QStringLiteral("payload"));
+    EXPECT_EQ(barcode->AQR_Display_value, QStringLiteral("payload"));
+    EXPECT_FALSE(QR_Val_Edit);
+}
+
+} // namespace

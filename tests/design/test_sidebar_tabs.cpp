@@ -1,0 +1,312 @@
+// The sidebar's tab sets and panel fills for real card objects.
+
+#include "DesignFixture.h"
+
+#include "model/SKTImage.h"
+#include "platform/ColorWell.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+class SidebarTabs : public DesignFixture {
+protected:
+    void SetUp() override
+    {
+        DesignFixture::SetUp();
+        Barcode_Setting_Or_Designing_Mode = 1;
+        form_is_loading = false;
+    }
+    DesignController &d() { return c->design(); }
+    QStringList tabLabels()
+    {
+        QStringList labels;
+        for (int i = 0; i < d().sett_tab->count(); ++i)
+            labels << d().sett_tab->tabText(i);
+        return labels;
+    }
+    QList<QWidget *> tabPages()
+    {
+        QList<QWidget *> pages;
+        for (int i = 0; i < d().sett_tab->count(); ++i)
+            pages << d().sett_tab->widget(i);
+        return pages;
+    }
+    std::shared_ptr<SKTGraphic> shown(SKTGraphicClass kind, const SKTGraphicList &alsoSelected = {})
+    {
+        const auto g = make(kind);
+        SKTGraphicList selection{g};
+        selection += alsoSelected;
+        select(selection);
+        d().Show_RHS_Properties(g.get());
+        return g;
+    }
+};
+
+TEST_F(SidebarTabs, SameObjectTwiceRebuildsOnceAndTheCardInBetweenForcesIt)
+{
+    const auto star = make(SKTGraphicClass::Shape);
+    select({star});
+    d().Show_RHS_Properties(star.get());
+    ASSERT_EQ(d().sett_tab->count(), 2);
+    d().Remove_All_Tab_Items();   // a rebuild would put the tabs back
+    d().Show_RHS_Properties(star.get());
+    EXPECT_EQ(d().sett_tab->count(), 0);
+    d().Show_RHS_Properties(nullptr);
+    EXPECT_EQ(tabPages(), (QList<QWidget *>{d().card_info_tab, d().card_size_tab, d().card_bkgd_tab, d().card_brdr_tab}));
+    EXPECT_EQ(d().properties_title->text(), QStringLiteral("Label Properties"));
+    EXPECT_EQ(d().Last_Selected_Graphic, nullptr);
+    d().Show_RHS_Properties(star.get());
+    EXPECT_EQ(d().sett_tab->count(), 2);
+}
+
+TEST_F(SidebarTabs, StarsShowTheirCaptionAndLockedObjectsOneTab)
+{
+    const auto star = make(SKTGraphicClass::Shape);
+    star->Set_Shape_Type(QStringLiteral("S"));
+    select({star});
+    d().Show_RHS_Properties(star.get());
+    EXPECT_EQ(d().properties_title->text(), QStringLiteral("Shape Properties"));
+    EXPECT_EQ(tabLabels().first(), QStringLiteral("General"));
+    EXPECT_EQ(tabPages(), (QList<QWidget *>{d().shape_tab, d().aligmnt_tab}));
+    EXPECT_EQ(d().Shape_prop_title->text(), QStringLiteral("Star Settings"));
+    EXPECT_EQ(d().sett_tab->currentIndex(), 0);
+
+    const auto locked = make(SKTGraphicClass::Shape);
+    locked->Set_Shape_Type(QStringLiteral("S"));
+    locked->ctrl_is_locked = true;
+    select({locked});
+    d().Show_RHS_Properties(locked.get());
+    EXPECT_EQ(tabPages(), QList<QWidget *>{d().Lock_tab});
+    EXPECT_EQ(tabLabels(), QStringList{QStringLiteral("Star Settings")});
+
+    // A code with no caption keeps the label the lone tab had.
+    const auto odd = make(SKTGraphicClass::Shape);
+    odd->Set_Shape_Type(QStringLiteral("Q"));
+    odd->ctrl_is_locked = true;
+    select({odd});
+    d().Show_RHS_Properties(odd.get());
+    EXPECT_EQ(tabLabels(), QStringList{QStringLiteral("Star Settings")});
+    EXPECT_EQ(d().Shape_Type_Combo->currentIndex(), 0);
+
+    const auto text = make(SKTGraphicClass::Text);
+    text->ctrl_is_locked = true;
+    select({text});
+    d().Show_RHS_Properties(text.get());
+    EXPECT_EQ(tabLabels(), QStringList{QStringLiteral("Text Properties")});
+}
+
+TEST_F(SidebarTabs, LockedShapesShowNoKindSpecificControls)
+{
+    const auto rounded = make(SKTGraphicClass::Shape);
+    rounded->Set_Shape_Type(QStringLiteral("RR"));
+    select({rounded});
+    d().Show_RHS_Properties(rounded.get());
+    EXPECT_FALSE(d().shape_cor_radius_Stepper->isHidden());
+    EXPECT_TRUE(d().polygon_Stepper->isHidden());
+    rounded->ctrl_is_locked = true;
+    d().Show_RHS_Properties(nullptr);
+    d().Show_RHS_Properties(rounded.get());
+    EXPECT_TRUE(d().shape_cor_radius_Stepper->isHidden());
+}
+
+TEST_F(SidebarTabs, SourceTabOnlyForALoneTextOrPicture)
+{
+    shown(SKTGraphicClass::Text);
+    EXPECT_EQ(d().properties_title->text(), QStringLiteral("Text Properties"));
+    if (ONLY_QR_MODE) {
+        EXPECT_EQ(tabPages(), (QList<QWidget *>{d().text_edtng_tab, d().text_prop_tab, d().aligmnt_tab}));
+    } else {
+        EXPECT_EQ(tabPages(), (QList<QWidget *>{d().text_edtng_tab, d().text_prop_tab, d().datasource_tab, d().aligmnt_tab}));
+        EXPECT_EQ(tabLabels().at(2), QStringLiteral("Source"));
+        EXPECT_EQ(d().data_source_title->text(), QStringLiteral("Text Source"));
+        EXPECT_TRUE(d().manual_brws_box->isHidden());
+        EXPECT_FALSE(d().Text_Date_Time_Box->isHidden());
+    }
+    shown(SKTGraphicClass::Text, {make(SKTGraphicClass::Line)});
+    EXPECT_EQ(tabPages(), (QList<QWidget *>{d().text_edtng_tab, d().text_prop_tab, d().aligmnt_tab}));
+
+    shown(SKTGraphicClass::Image);
+    EXPECT_EQ(d().properties_title->text(), QStringLiteral("Image Properties"));
+    EXPECT_EQ(tabPages(), (QList<QWidget *>{d().datasource_tab, d().image_tab, d().aligmnt_tab}));
+    EXPECT_EQ(tabLabels().first(), QStringLiteral("Source"));
+    EXPECT_EQ(d().data_source_title->text(), QStringLiteral("Image Source"));
+    EXPECT_FALSE(d().manual_brws_box->isHidden());
+    EXPECT_EQ(d().Data_source_box_DES->isHidden(), ONLY_QR_MODE);
+    EXPECT_TRUE(d().ctrl_width_height_box->isHidden());
+    EXPECT_EQ(d().sel_control_name->text(), QStringLiteral("I"));
+    shown(SKTGraphicClass::Image, {make(SKTGraphicClass::Image)});
+    EXPECT_EQ(tabPages(), (QList<QWidget *>{d().image_tab, d().aligmnt_tab}));
+}
+
+TEST_F(SidebarTabs, EveryOtherClassHasItsOwnTab)
+{
+    const struct {
+        SKTGraphicClass kind;
+        QWidget *page;
+        const char *title;
+        const char *name;
+    } kinds[] = {
+        {SKTGraphicClass::Line, d().line_tab, "Line Properties", "NONE"},
+        {SKTGraphicClass::Signature, d().sign_tab, "Signature Properties", "S"},
+        {SKTGraphicClass::Barcode, d().barcode_tab, "Barcode Properties", "NONE"},
+    };
+    for (const auto &k : kinds) {
+        shown(k.kind);
+        EXPECT_EQ(tabPages(), (QList<QWidget *>{k.page, d().aligmnt_tab})) << k.title;
+        EXPECT_EQ(d().properties_title->text(), QString::fromLatin1(k.title));
+        EXPECT_EQ(d().sel_control_name->text(), QString::fromLatin1(k.name));
+        // Only a barcode object can't take its natural size.
+        EXPECT_EQ(d().Make_natural_size_btn->isEnabled(), k.kind != SKTGraphicClass::Barcode) << k.title;
+        EXPECT_EQ(d().Ctrl_Size_Opt_box->isHidden(), k.kind == SKTGraphicClass::Barcode) << k.title;
+    }
+}
+
+TEST_F(SidebarTabs, SeriesBoundWithoutANameSelectsThePlaceholderForTextsOnly)
+{
+    if (ONLY_QR_MODE)
+        GTEST_SKIP() << "the QR edition has no source tab for texts";
+    d().Batch_Series->addItems({combo_first_Select, QStringLiteral("Names")});
+    const auto text = make(SKTGraphicClass::Text);
+    text->data_source_type = 1;
+    select({text});
+    d().Batch_Series->setCurrentIndex(1);
+    d().Show_RHS_Properties(text.get());
+    EXPECT_EQ(d().Batch_Series->currentIndex(), 0);
+    EXPECT_TRUE(d().Text_value_Edit->isReadOnly());
+
+    const auto picture = make(SKTGraphicClass::Image);
+    picture->data_source_type = 1;
+    select({picture});
+    d().Batch_Series->setCurrentIndex(1);
+    d().Show_RHS_Properties(picture.get());
+    EXPECT_EQ(d().Batch_Series->currentIndex(), -1);
+
+    const auto named = make(SKTGraphicClass::Text);
+    named->data_source_type = 1;
+    named->batch_list_name = QStringLiteral("Names");
+    select({named});
+    d().Show_RHS_Properties(named.get());
+    EXPECT_EQ(d().Batch_Series->currentText(), QStringLiteral("Names"));
+
+    // A manual text ends with its value editable.
+    const auto manual = make(SKTGraphicClass::Text);
+    manual->Set_text_value(QStringLiteral("Hello"));
+    select({manual});
+    d().Show_RHS_Properties(manual.get());
+    EXPECT_FALSE(d().Text_value_Edit->isReadOnly());
+    EXPECT_EQ(d().Text_value_Edit->toPlainText(), QStringLiteral("Hello"));
+}
+
+TEST_F(SidebarTabs, StoredFractionsShowAsWholePercent)
+{
+    const auto shape = make(SKTGraphicClass::Shape);
+    shape->alpha_val = 0.5f;
+    shape->_strokeWidth = 2.9;
+    shape->_stroke_border_type = QStringLiteral("DD");
+    select({shape});
+    d().Show_RHS_Properties(shape.get());
+    EXPECT_DOUBLE_EQ(d().shape_alpha_Stepper->doubleValue(), 50.0);
+    EXPECT_EQ(d().shape_alpha_Text->text(), QStringLiteral("50"));
+    EXPECT_EQ(d().shape_bor_Text->text(), QStringLiteral("2"));   // truncated
+    EXPECT_EQ(d().shape_border_style->currentIndex(), 3);
+
+    const auto text = make(SKTGraphicClass::Text);
+    text->Shadow_transparency = 0.257f;
+    text->alpha_val = 1.5f;   // above the range: the stepper holds it at its maximum
+    text->_stroke_border_type = QStringLiteral("XX");   // unknown: the list stays as it was
+    d().Text_border_style->setCurrentIndex(2);
+    select({text});
+    d().Show_RHS_Properties(text.get());
+    EXPECT_EQ(d().shadow_transp_Text->text(), QStringLiteral("25"));
+    EXPECT_EQ(d().Text_alpha_Text->text(), QStringLiteral("100"));
+    EXPECT_EQ(d().Text_border_style->currentIndex(), 2);
+    EXPECT_EQ(d().sel_control_name->text(), QStringLiteral("T"));
+}
+
+TEST_F(SidebarTabs, FillOffDisablesTheWholeFillBox)
+{
+    const auto shape = make(SKTGraphicClass::Shape);
+    shape->_isDrawingFill = false;
+    shape->_fill_type = QStringLiteral("G");
+    select({shape});
+    d().Show_RHS_Properties(shape.get());
+    EXPECT_TRUE(d().Shape_gradient_fill_rd->isChecked());
+    EXPECT_TRUE(d().shape_alpha_Stepper->isHidden());
+    for (QWidget *w : std::initializer_list<QWidget *>{d().shape_fill_Grd_1_clr, d().shape_grad_Stepper, d().shape_fill_clr,
+                                                       d().shape_hatch_style})
+        EXPECT_FALSE(w->isEnabled());
+    // With the fill on, gradient enables only its own controls.
+    const auto filled = make(SKTGraphicClass::Shape);
+    filled->_fill_type = QStringLiteral("G");
+    select({filled});
+    d().Show_RHS_Properties(filled.get());
+    EXPECT_TRUE(d().shape_grad_Stepper->isEnabled());
+    EXPECT_FALSE(d().shape_fill_clr->isEnabled());
+}
+
+TEST_F(SidebarTabs, MissingPictureFileShowsTheErrorLabel)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gone.png"));
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(path));
+    const auto picture = make(SKTGraphicClass::Image);
+    static_cast<SKTImage &>(*picture).setFilePath(path);
+    QFile::remove(path);
+    select({picture});
+    d().Show_RHS_Properties(picture.get());
+    EXPECT_FALSE(d().image_error_label->isHidden());
+    EXPECT_EQ(d().Manual_image_path->toPlainText(), path);
+    EXPECT_EQ(tabPages().size(), 3);   // the panel stays usable
+}
+
+TEST_F(SidebarTabs, OtherModesAndLoadingLeaveTheSidebarAlone)
+{
+    const auto line = make(SKTGraphicClass::Line);
+    select({line});
+    d().Fill_Card_Prop_Tab();
+    for (int mode : {0, 2}) {
+        Barcode_Setting_Or_Designing_Mode = mode;
+        d().Show_RHS_Properties(line.get());
+        EXPECT_EQ(d().sett_tab->count(), 4) << mode;
+    }
+    Barcode_Setting_Or_Designing_Mode = 1;
+    form_is_loading = true;
+    d().Show_RHS_Properties(line.get());
+    form_is_loading = false;
+    EXPECT_EQ(d().sett_tab->count(), 4);
+    EXPECT_EQ(d().Last_Selected_Graphic, nullptr);
+    // While somebody else fills the controls, an object changes nothing either.
+    Not_Draw_Only_Prop_Change = true;
+    d().Show_RHS_Properties(line.get());
+    Not_Draw_Only_Prop_Change = false;
+    EXPECT_EQ(d().sett_tab->count(), 4);
+    d().Show_RHS_Properties(line.get());
+    EXPECT_EQ(tabPages(), (QList<QWidget *>{d().line_tab, d().aligmnt_tab}));
+}
+
+TEST_F(SidebarTabs, TheFlagIsClearAfterEveryFill)
+{
+    for (SKTGraphicClass kind : {SKTGraphicClass::Text, SKTGraphicClass::Image, SKTGraphicClass::Shape,
+                                 SKTGraphicClass::Line, SKTGraphicClass::Signature, SKTGraphicClass::Barcode}) {
+        shown(kind);
+        EXPECT_FALSE(Not_Draw_Only_Prop_Change) << int(kind);
+    }
+    d().Show_RHS_Properties(nullptr);
+    EXPECT_FALSE(Not_Draw_Only_Prop_Change);
+}
+
+} // namespace
