@@ -47,7 +47,7 @@ bool SKTWindowController::Create_Design_Backup_Array()
     const auto archive = Backup_Archive_Graphic ? Backup_Archive_Graphic : archiveOf;
     QList<ObjectArchive> archives;
     bool complete = true;
-    for (const std::shared_ptr<SKTGraphic> &graphic : d.Front_Graphic_Objects()) {
+    for (const std::shared_ptr<SKTGraphic> &graphic : d.Get_Front_Controls_Array()) {
         if (!graphic)
             continue;
         try {
@@ -118,7 +118,7 @@ bool SKTWindowController::Set_Front_Back_Value_To_Print_Export_Mail()
         return false;
     }
     DesignController &d = design();
-    d.Graphics_array_Batch = d.Front_Graphic_Objects();
+    d.Graphics_array_Batch = d.Get_Front_Controls_Array();
     d.Refresh_Canvas();
     return true;
 }
@@ -128,7 +128,7 @@ void SKTWindowController::Set_Graphic_Array_According_Side()
     if (Barcode_Setting_Or_Designing_Mode != 1)
         return;
     Card_Value_In_Process = false;
-    design().Graphics_array_Batch = design().Front_Graphic_Objects();
+    design().Graphics_array_Batch = design().Get_Front_Controls_Array();
 }
 
 void SKTWindowController::Draw_2d_barcode_again_for_manual()

@@ -71,7 +71,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     }
     // 7: the old workbook's columns are no longer bound, but for objects that keep theirs.
     try {
-        for (const std::shared_ptr<SKTGraphic> &g : d.Front_Graphic_Objects()) {
+        for (const std::shared_ptr<SKTGraphic> &g : d.Get_Front_Controls_Array()) {
             const SKTGraphicClass kind = g->graphicClass();
             if (kind != SKTGraphicClass::Image && kind != SKTGraphicClass::Text && kind != SKTGraphicClass::Barcode)
                 continue;

@@ -38,12 +38,6 @@ bool isBarcode(const SKTGraphic *g) { return g && g->graphicClass() == SKTGraphi
 
 } // namespace
 
-SKTGraphicList DesignController::Front_Graphic_Objects() const
-{
-    SKTDocument *doc = hub.document();
-    return doc ? doc->graphics() : SKTGraphicList();
-}
-
 QStringList DesignController::Series_Names() const { return series_store::names(); }
 
 std::optional<QStringList> DesignController::Read_Series_Values(const QString &name) const
@@ -124,7 +118,7 @@ int DesignController::Calculate_Excel_table_rows() { return int(Linked_Sheet.row
 
 bool DesignController::Check_Front_Side_Dataset_Is_Used() const
 {
-    for (const std::shared_ptr<SKTGraphic> &p : Front_Graphic_Objects()) {
+    for (const std::shared_ptr<SKTGraphic> &p : Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 1 || g->print_object != 0)
             continue;
@@ -136,7 +130,7 @@ bool DesignController::Check_Front_Side_Dataset_Is_Used() const
 
 bool DesignController::Check_Front_Side_Excel_Binding_Is_Used() const
 {
-    for (const std::shared_ptr<SKTGraphic> &p : Front_Graphic_Objects()) {
+    for (const std::shared_ptr<SKTGraphic> &p : Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 2)
             continue;
@@ -165,7 +159,7 @@ void DesignController::Create_Dataset_binding_table()
     Data_table_names = Series_Names();
     for (const QString &name : std::as_const(Data_table_names))
         data_table_content.append(name);
-    for (const std::shared_ptr<SKTGraphic> &p : Front_Graphic_Objects()) {
+    for (const std::shared_ptr<SKTGraphic> &p : Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 1)
             continue;

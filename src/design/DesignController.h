@@ -384,8 +384,6 @@ public:
     void Remove_Render_Host();
     static SKTCardLayers Render_Card_Layers(const Card_Property &card, int cardShape);
     QRectF Render_Canvas_Bounds() const;
-    // The card objects of the side being edited (the document's), front-most first.
-    SKTGraphicList Front_Graphic_Objects() const;
     // Value r of the loaded series s, "" when there is none.
     QString Get_sel_row_col_value_of_dataset(int record, int series) const;
     // The linked row r's cell of column c ("Extension" for 0), "" when there is none.

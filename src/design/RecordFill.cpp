@@ -82,7 +82,7 @@ platform::Picture DesignController::Set_data_table_value_to_card(int record, con
         try {
             batch_value_image = platform::Picture();
             const int r = record == -1 ? 0 : record;
-            Graphics_array_Batch = Front_Graphic_Objects();
+            Graphics_array_Batch = Get_Front_Controls_Array();
             Assign_Batch_Values_To_Control(r);
             Generate_Batch_Image_For_Differ_Value(Graphics_array_Batch);
             card = batch_value_image;
@@ -231,7 +231,7 @@ void DesignController::Open_All_Used_Data_Box()
 {
     try {
         QList<View_All_Used_Data::UsedData> rows;
-        for (const std::shared_ptr<SKTGraphic> &g : Front_Graphic_Objects()) {
+        for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array()) {
             const SKTGraphicClass kind = g->graphicClass();
             if (kind != SKTGraphicClass::Text && kind != SKTGraphicClass::Image && kind != SKTGraphicClass::Barcode)
                 continue;
