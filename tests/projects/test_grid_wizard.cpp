@@ -1,7 +1,6 @@
 // The grid options window and the grid buttons beside the ruler button, driven as a user drives them.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
 #include "design/DesignController.h"
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
@@ -195,18 +194,6 @@ TEST_F(GridOptions, SnapToGridFlipsTheGridsSnappingAndShowsIt)
     // The button follows the grid however its snapping changes.
     grid->setConstraining(true);
     EXPECT_TRUE(dsg().Snap_to_Grid_btn->isChecked());
-    EXPECT_EQ(responder->modalCount, 0);
-}
-
-TEST_F(GridOptions, TheUnitsMatrixActionDoesNothing)
-{
-    const QColor colour = grid->color();
-    const double spacing = grid->spacing();
-    const int unit = Measument_Unit_Is;
-    dsg().buttonCellClick();
-    EXPECT_EQ(grid->color(), colour);
-    EXPECT_EQ(grid->spacing(), spacing);
-    EXPECT_EQ(Measument_Unit_Is, unit);
     EXPECT_EQ(responder->modalCount, 0);
 }
 
