@@ -62,6 +62,13 @@ public:
     void advancedQrCaptionRefresh();
     platform::Picture Get_ADV_QR_barcode_from_image(bool draw);
 
+    // ---- Units ----
+    // Advanced QR mode only: the unit chosen in the units window becomes the mode's unit; the four
+    // margins and their labels follow, and the code is framed again.
+    void OK_Unit_Change_For_ADV_QR();
+    // The four margin labels in the mode's unit.
+    void Set_ADV_QR_Margin_Labels();
+
 public:
     // Builds the Advanced QR mode's controls on its mode tab page.
     void buildAdvancedQrPanel(QWidget *page);

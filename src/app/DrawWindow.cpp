@@ -96,6 +96,14 @@ void SKTWindowController::loadWindowDescription()
         req.style = platform::AlertStyle::Informational;
         platform::runAlert(req);
     });
+    // The units of the three modes. The platform's own shortcut for preferences, or where it has
+    // none (X11, Wayland) the one most desktop programs there use.
+    const QKeySequence preferencesKey = QKeySequence(QKeySequence::Preferences).isEmpty()
+                                            ? QKeySequence(Qt::CTRL | Qt::Key_Comma)
+                                            : QKeySequence(QKeySequence::Preferences);
+    QAction *preferences = menuItem(app_menu, "Preferences_menu_item", QStringLiteral("Preferences..."), preferencesKey);
+    preferences->setMenuRole(QAction::PreferencesRole);
+    QObject::connect(preferences, &QAction::triggered, this, [this] { design().doPreferences(); });
     app_menu->addSeparator();
     Quit_menu_item = menuItem(app_menu, "Quit_menu_item", QStringLiteral("Quit %1").arg(App_Name), QKeySequence::Quit);
     QObject::connect(Quit_menu_item, &QAction::triggered, qApp, &QApplication::quit);

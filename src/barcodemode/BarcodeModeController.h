@@ -339,6 +339,11 @@ public:
     void Add_Qr_Logo_Tab_Setting_Mode();
     void Remove_Qr_Logo_Tab_Setting_Mode();
 
+    // ---- Units ----
+    // Barcode mode only: the unit chosen in the units window becomes the mode's unit; the labels,
+    // the five margins and the bar height follow, and the preview is drawn again.
+    void OK_Unit_Change_For_Barcode();
+
     // The Barcode mode's answers to the editor's questions of policy.
 protected:
     int sizeUnit() const override;

@@ -6,8 +6,12 @@
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignController.h"
 #include "engines/Symbologies.h"
+#include "engines/linear/NKDBarcode.h"
 #include "platform/GuiThread.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,6 +22,7 @@
 #include <QTabWidget>
 
 #include <exception>
+#include <utility>
 
 
 void BarcodeModeController::goButtonActionPerformed()
@@ -61,22 +66,71 @@ void BarcodeModeController::_setLabels_Barcode()
     if (!bar_height_label)
         return;
     if (barcodeTypePopup && Symbologies::isTwoD(barcodeTypePopup->currentText())) {
-        bar_height_label->setText(QStringLiteral("Bar Height :"));
-        bar_width_label->setText(QStringLiteral("Bar Width :"));
+        bar_height_label->setText(tr("Bar Height :"));
+        bar_width_label->setText(tr("Bar Width :"));
         return;
     }
-    const QString unit = Measument_Unit_Is_Barcode == 0   ? QStringLiteral("in")
-                         : Measument_Unit_Is_Barcode == 1 ? QStringLiteral("cm")
-                                                          : QStringLiteral("mm");
-    bar_height_label->setText(QStringLiteral("Bar Height (%1):").arg(unit));
-    margin_box->setTitle(QStringLiteral("Margins (%1)").arg(unit));
-    // The two rows stand one above the other in one box: each names its band.
-    hdr_mar_label->setText(QStringLiteral("Header Margin (%1):").arg(unit));
-    ftr_mar_label->setText(QStringLiteral("Footer Margin (%1):").arg(unit));
-    val_mar_label->setText(QStringLiteral("Value Margin (%1):").arg(unit));
-    TB_mar_label->setText(QStringLiteral("Top and Bottom (%1):").arg(unit));
-    LR_mar_label->setText(QStringLiteral("Left and Right (%1):").arg(unit));
-    bar_width_label->setText(QStringLiteral("Bar Width (Mils):"));
+    // The header and footer rows stand one above the other in one box: each names its band.
+    if (Measument_Unit_Is_Barcode == 0) {
+        bar_height_label->setText(tr("Bar Height (in):"));
+        margin_box->setTitle(tr("Margins (in)"));
+        hdr_mar_label->setText(tr("Header Margin (in):"));
+        ftr_mar_label->setText(tr("Footer Margin (in):"));
+        val_mar_label->setText(tr("Value Margin (in):"));
+        TB_mar_label->setText(tr("Top and Bottom (in):"));
+        LR_mar_label->setText(tr("Left and Right (in):"));
+    } else if (Measument_Unit_Is_Barcode == 1) {
+        bar_height_label->setText(tr("Bar Height (cm):"));
+        margin_box->setTitle(tr("Margins (cm)"));
+        hdr_mar_label->setText(tr("Header Margin (cm):"));
+        ftr_mar_label->setText(tr("Footer Margin (cm):"));
+        val_mar_label->setText(tr("Value Margin (cm):"));
+        TB_mar_label->setText(tr("Top and Bottom (cm):"));
+        LR_mar_label->setText(tr("Left and Right (cm):"));
+    } else {
+        bar_height_label->setText(tr("Bar Height (mm):"));
+        margin_box->setTitle(tr("Margins (mm)"));
+        hdr_mar_label->setText(tr("Header Margin (mm):"));
+        ftr_mar_label->setText(tr("Footer Margin (mm):"));
+        val_mar_label->setText(tr("Value Margin (mm):"));
+        TB_mar_label->setText(tr("Top and Bottom (mm):"));
+        LR_mar_label->setText(tr("Left and Right (mm):"));
+    }
+    bar_width_label->setText(tr("Bar Width (Mils):"));
+}
+
+void BarcodeModeController::OK_Unit_Change_For_Barcode()
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode != 0)
+            return;
+        Measument_Unit_Is_Barcode = hub.design().Selected_Unit_Row();
+        _setLabels_Barcode();
+        const float factor = DesignController::Get_Unit_Convertor(last_unit_val_Barcode, Measument_Unit_Is_Barcode);
+        // The bar height too, whatever the symbology.
+        const std::pair<QLineEdit *, platform::Stepper *> pairs[] = {
+            {val_mar_Text, val_mar_Stepper}, {hdr_mar_Text, hdr_mar_Stepper}, {ftr_mar_Text, ftr_mar_Stepper},
+            {LR_mar_Text, LR_mar_Stepper},   {TB_mar_Text, TB_mar_Stepper},   {HeightText, HeightStepper}};
+        for (const auto &[field, stepper] : pairs) {
+            if (!field)
+                continue;
+            const float value = float(platform::leadingReal(field->text())) * factor;
+            field->setText(platform::formatPairValue(value, platform::PairFormat::Real));
+            if (stepper)
+                stepper->setDoubleValue(value);
+        }
+        last_unit_val_Barcode = Measument_Unit_Is_Barcode;
+
+        if (liner_or_2D_font == 1) {
+            Get_2d_barcode_from_image(true);
+        } else if (Check_And_Validat_Barcode(false, true)) {
+            if (testBarcode)
+                Set_Barcode_Height(*testBarcode);
+            Get_Image_From_Barcode(testBarcode.get(), true, false);
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
 }
 
 void BarcodeModeController::Add_Qr_Logo_Tab_Setting_Mode()

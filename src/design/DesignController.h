@@ -343,6 +343,42 @@ public:
     void Apply_unit_Chaneg_Values();
     static float Get_Unit_Convertor(int from, int to);
 
+    // ---- Units and grid ----
+    // The units command of every mode: the units window opens on the current mode's unit; after OK
+    // the mode's own routine converts and relabels its fields, after Cancel nothing changes.
+    void doPreferences();
+    // OK of the units window: ends its run with 1; in the Designing mode the sidebar shows the card.
+    void prefsOkay();
+    // Applies the chosen unit to the Designing mode's labels and card size fields (Designing mode only).
+    void On_OK_of_Unit_Panel();
+    // The units window (made on first use) and its radio matrix, ids 0 inch, 1 cm, 2 mm.
+    class Unit_PrefWindow *unit_prefPanel = nullptr;
+    QButtonGroup *unit_matrix = nullptr;
+    // The unit window's chosen row, -1 when none is chosen or the window does not exist yet.
+    int Selected_Unit_Row() const;
+
+    // Grid: snapping on and off; the options window prepared from the grid and run; the options'
+    // controls write the grid at once (colour and spacing also show it).
+    void toggleGridConstraining();
+    void toggleGridShowing();
+    void Grid_Clr_Changed();
+    void Grid_Slider_Changed();
+    void Grid_Show_Hide_Changed();
+    void buttonCellClick() {}   // a click on a row of the units matrix: nothing to do until OK
+    // The grid options window (made on first use) and its controls.
+    class Grid_Wizard *grid_wizard = nullptr;
+    platform::ColorWell *Grid_clr = nullptr;
+    QSlider *Grid_Space_slidr = nullptr;
+    QCheckBox *Show_hide_grid_chk = nullptr;
+    QGroupBox *Grid_Opt_box = nullptr;
+    // "Grid..." and the checkable "Snap to Grid" beside the ruler button.
+    class QToolButton *Grid_btn = nullptr;
+    class QToolButton *Snap_to_Grid_btn = nullptr;
+    // Puts the grid buttons into the ruler button's row, right after it, and wires them.
+    void Build_Grid_Buttons(QPushButton *rulerButton);
+    // Makes the grid options window and takes its controls as outlets (once).
+    void Build_Grid_Wizard();
+
     // ---- Batch binding and record list ----
     void Check_Series_Or_Excel_Use_or_not();
     void Check_Data_Sheet_Value_Use_or_Not();

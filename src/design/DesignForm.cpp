@@ -150,6 +150,7 @@ void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
     canvasFrameSize = QSizeF(_graphicView->size());
 
     QObject::connect(Ruler_btn, &QPushButton::clicked, this, [this] { Show_Hide_Ruler_ChkBox(); });
+    Build_Grid_Buttons(Ruler_btn);
     QObject::connect(Zoom_In_btn, &QPushButton::clicked, this, [this] { Zoom_In_Toolbar_btn(); });
     QObject::connect(Zoom_Out_btn, &QPushButton::clicked, this, [this] { Zoom_Out_Toolbar_btn(); });
     QObject::connect(Actual_Size_btn, &QPushButton::clicked, this, [this] { Actual_Size_Toolbar_btn(); });

@@ -1,16 +1,28 @@
-// The Designing mode's unit: its labels, the conversion factor table and the conversion of the
-// card size fields.
+// The units of the three modes: the units command and its window, the Designing mode's labels, the
+// conversion factor table and the conversion of the card size fields. The Barcode and Advanced QR
+// modes convert their own fields (their controllers' unit routines).
 
 #include "design/DesignController.h"
 
 #include "app/SKTWindowController.h"
 
+#include "advqr/AdvQrController.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "core/Messages.h"
+#include "design/Unit_PrefWindow.h"
+#include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+
+#include <exception>
 
 float DesignController::Get_Unit_Convertor(int from, int to)
 {
@@ -27,19 +39,19 @@ float DesignController::Get_Unit_Convertor(int from, int to)
 
 void DesignController::_setLabels()
 {
-    QString unit = QStringLiteral("(mm)");
-    QString title = QStringLiteral("Label Size (mm)");
+    QString unit = tr("(mm)");
+    QString title = tr("Label Size (mm)");
     if (Measument_Unit_Is == 0) {
-        unit = QStringLiteral("(in)");
-        title = QStringLiteral("Label Size (in)");
+        unit = tr("(in)");
+        title = tr("Label Size (in)");
     } else if (Measument_Unit_Is == 1) {
-        unit = QStringLiteral("(cm)");
-        title = QStringLiteral("Label Size (cm)");
+        unit = tr("(cm)");
+        title = tr("Label Size (cm)");
     }
     // Object positions are always in points.
     for (QLabel *l : {ctrl_x_pos_unit_lbl, ctrl_y_pos_unit_lbl})
         if (l)
-            l->setText(QStringLiteral("(pt)"));
+            l->setText(tr("(pt)"));
     if (card_size_box)
         card_size_box->setTitle(title);
     for (QLabel *l : {card_width_unit_lbl, card_height_unit_lbl, ctrl_width_unit_lbl, ctrl_height_unit_lbl})
@@ -61,4 +73,61 @@ void DesignController::Apply_unit_Chaneg_Values()
     };
     convert(width_Text, width_Stepper);
     convert(height_Text, height_Stepper);
+}
+
+int DesignController::Selected_Unit_Row() const { return unit_matrix ? unit_matrix->checkedId() : -1; }
+
+void DesignController::doPreferences()
+{
+    try {
+        if (!unit_prefPanel) {
+            QWidget *owner = hub.isWindowLoaded() ? hub.window() : nullptr;
+            unit_prefPanel = new Unit_PrefWindow(owner);
+            unit_matrix = unit_prefPanel->unit_matrix;
+            connect(unit_prefPanel->OK_Btn, &QPushButton::clicked, this, &DesignController::prefsOkay);
+            connect(unit_matrix, &QButtonGroup::idClicked, this, [this] { buttonCellClick(); });
+            // The window goes with this controller unless its parent window took it first.
+            QPointer<Unit_PrefWindow> window(unit_prefPanel);
+            connect(this, &QObject::destroyed, [window] { delete window.data(); });
+        }
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        const int current = mode == 0 ? Measument_Unit_Is_Barcode : mode == 1 ? Measument_Unit_Is : Measument_Unit_Is_Adv_QR;
+        unit_prefPanel->Select_Unit_Row(current);
+        const int result = platform::runModal(*unit_prefPanel);
+        unit_prefPanel->hide();
+        if (result != 1)
+            return;
+        if (mode == 0)
+            hub.barcodeMode().OK_Unit_Change_For_Barcode();
+        else if (mode == 1)
+            On_OK_of_Unit_Panel();
+        else if (mode == 2)
+            hub.advQr().OK_Unit_Change_For_ADV_QR();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::prefsOkay()
+{
+    if (unit_prefPanel)
+        unit_prefPanel->done(1);
+    if (Barcode_Setting_Or_Designing_Mode == 1)
+        Show_RHS_Properties(nullptr);
+}
+
+void DesignController::On_OK_of_Unit_Panel()
+{
+    try {
+        if (Barcode_Setting_Or_Designing_Mode != 1)
+            return;
+        Measument_Unit_Is = Selected_Unit_Row();
+        _setLabels();
+        Apply_unit_Chaneg_Values();
+        last_unit_val = Measument_Unit_Is;
+        // The object size fields follow in the new unit.
+        Show_RHS_Properties(nullptr);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
 }

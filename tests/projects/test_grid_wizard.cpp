@@ -1,0 +1,200 @@
+// The grid options window and the grid buttons beside the ruler button, driven as a user drives them.
+
+#include "app/SKTWindowController.h"
+#include "design/DesignController.h"
+#include "model/SKTGrid.h"
+#include "platform/ColorWell.h"
+#include "projects/Grid_Wizard.h"
+#include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class GridOptions : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        ASSERT_TRUE(c->isWindowLoaded());
+        grid = c->design()._grid;
+        ASSERT_NE(grid, nullptr);
+    }
+
+    DesignController &dsg() { return c->design(); }
+
+    // Opens the options window with the Grid... button; while it runs, the user does `work`, then
+    // presses OK or Cancel. Answers the window's result code.
+    int openAndDo(const std::function<void()> &work, bool ok)
+    {
+        int result = -1;
+        responder->onModal = [&](QDialog &dialog) {
+            EXPECT_EQ(&dialog, Grid_Wizard::defaultInstance()->window);
+            if (work)
+                work();
+            Grid_Wizard *w = Grid_Wizard::defaultInstance();
+            (ok ? w->OK_Btn : w->Cancel_Btn)->click();
+            result = dialog.result();
+            return result;
+        };
+        dsg().Grid_btn->click();
+        return result;
+    }
+
+    testsupport::ResponderScope responder;
+    testsupport::AppEnvironment env{QString(), true};
+    SKTWindowController *c = nullptr;
+    SKTGrid *grid = nullptr;
+};
+
+TEST_F(GridOptions, WindowOpensWithTheGridsSettingsAndChangesNothingByOpening)
+{
+    struct Case {
+        QColor colour;
+        double spacing;
+        bool shown;
+    };
+    const Case cases[] = {{QColor(200, 20, 20), 18, true}, {QColor(0, 90, 0), 36, false}};
+    for (const Case &k : cases) {
+        grid->_color = k.colour;
+        grid->_spacing = k.spacing;
+        grid->setAlwaysShown(k.shown);
+        QSignalSpy changes(grid, &SKTGrid::anyChanged);
+        QColor wellColour;
+        int slider = 0;
+        bool checked = !k.shown, boxEnabled = !k.shown;
+        openAndDo(
+            [&] {
+                wellColour = dsg().Grid_clr->color();
+                slider = dsg().Grid_Space_slidr->value();
+                checked = dsg().Show_hide_grid_chk->isChecked();
+                boxEnabled = dsg().Grid_Opt_box->isEnabled();
+            },
+            true);
+        EXPECT_EQ(wellColour, k.colour);
+        EXPECT_EQ(slider, int(k.spacing));
+        EXPECT_EQ(checked, k.shown);
+        EXPECT_EQ(boxEnabled, k.shown);
+        // Filling the controls reached no handler.
+        EXPECT_EQ(changes.count(), 0);
+        EXPECT_EQ(grid->isAlwaysShown(), k.shown);
+        EXPECT_EQ(grid->spacing(), k.spacing);
+    }
+    EXPECT_EQ(responder->modalCount, 2);
+}
+
+TEST_F(GridOptions, OkEndsWithOneAndCancelWithZero)
+{
+    EXPECT_EQ(openAndDo({}, true), 1);
+    EXPECT_EQ(openAndDo({}, false), 0);
+    EXPECT_TRUE(Grid_Wizard::defaultInstance()->window->isHidden());
+    EXPECT_EQ(Grid_Wizard::defaultInstance(), dsg().grid_wizard);
+}
+
+TEST_F(GridOptions, AColourChangedThenCancelKeepsTheColour)
+{
+    const QColor blue(10, 20, 230);
+    grid->setAlwaysShown(false);
+    QSignalSpy changes(grid, &SKTGrid::anyChanged);
+    EXPECT_EQ(openAndDo([&] { dsg().Grid_clr->chooseColor(blue); }, false), 0);
+    EXPECT_EQ(grid->color(), blue);
+    EXPECT_TRUE(grid->isAlwaysShown());   // a colour change shows the grid
+    EXPECT_GE(changes.count(), 1);        // and the canvas hears of it
+}
+
+TEST_F(GridOptions, TheSliderMovedWhileTheGridIsHiddenShowsIt)
+{
+    grid->setAlwaysShown(false);
+    bool checkedAfter = false;
+    openAndDo(
+        [&] {
+            dsg().Grid_Space_slidr->setValue(27);   // what dragging the knob does
+            checkedAfter = dsg().Show_hide_grid_chk->isChecked();
+        },
+        false);
+    EXPECT_EQ(grid->spacing(), 27.0);
+    EXPECT_TRUE(grid->isAlwaysShown());
+    EXPECT_TRUE(checkedAfter);
+    EXPECT_TRUE(dsg().Grid_Opt_box->isEnabled());
+}
+
+TEST_F(GridOptions, SpacingRangesFromOneToSeventyTwoPoints)
+{
+    openAndDo({}, true);
+    EXPECT_EQ(dsg().Grid_Space_slidr->minimum(), 1);
+    EXPECT_EQ(dsg().Grid_Space_slidr->maximum(), 72);
+    openAndDo([&] { dsg().Grid_Space_slidr->setValue(0); }, true);
+    EXPECT_EQ(grid->spacing(), 1.0);
+    EXPECT_TRUE(grid->isUsable());
+}
+
+TEST_F(GridOptions, TheShowCheckBoxShowsAndHidesTheGridAndItsOptions)
+{
+    grid->setAlwaysShown(false);
+    bool shownWhileOn = false, boxWhileOn = false;
+    openAndDo(
+        [&] {
+            dsg().Show_hide_grid_chk->click();
+            shownWhileOn = grid->isAlwaysShown();
+            boxWhileOn = dsg().Grid_Opt_box->isEnabled();
+        },
+        true);
+    EXPECT_TRUE(shownWhileOn);
+    EXPECT_TRUE(boxWhileOn);
+    EXPECT_TRUE(dsg().Align_with_grid_btn->isEnabled());
+    openAndDo([&] { dsg().Show_hide_grid_chk->click(); }, true);
+    EXPECT_FALSE(grid->isAlwaysShown());
+    EXPECT_FALSE(dsg().Grid_Opt_box->isEnabled());
+    EXPECT_FALSE(dsg().Align_with_grid_btn->isEnabled());
+}
+
+TEST_F(GridOptions, GridButtonsStandRightAfterTheRulerButton)
+{
+    ASSERT_NE(dsg().Grid_btn, nullptr);
+    ASSERT_NE(dsg().Snap_to_Grid_btn, nullptr);
+    EXPECT_EQ(dsg().Grid_btn->text(), QStringLiteral("Grid..."));
+    EXPECT_EQ(dsg().Snap_to_Grid_btn->text(), QStringLiteral("Snap to Grid"));
+    EXPECT_TRUE(dsg().Snap_to_Grid_btn->isCheckable());
+    QWidget *bar = dsg().Ruler_btn->parentWidget();
+    auto *row = qobject_cast<QBoxLayout *>(bar->layout());
+    ASSERT_NE(row, nullptr);
+    const int ruler = row->indexOf(dsg().Ruler_btn);
+    ASSERT_GE(ruler, 0);
+    QLayoutItem *next = row->itemAt(ruler + 1);
+    ASSERT_NE(next, nullptr);
+    ASSERT_NE(next->widget(), nullptr);
+    EXPECT_TRUE(next->widget()->isAncestorOf(dsg().Grid_btn));
+    EXPECT_TRUE(next->widget()->isAncestorOf(dsg().Snap_to_Grid_btn));
+}
+
+TEST_F(GridOptions, SnapToGridFlipsTheGridsSnappingAndShowsIt)
+{
+    ASSERT_FALSE(grid->isConstraining());
+    dsg().Snap_to_Grid_btn->click();
+    EXPECT_TRUE(grid->isConstraining());
+    EXPECT_TRUE(dsg().Snap_to_Grid_btn->isChecked());
+    // Snapping works whether or not the grid is shown.
+    EXPECT_FALSE(grid->isAlwaysShown());
+    EXPECT_EQ(grid->constrainedPoint(QPointF(13.4, 4.5)), QPointF(9, 9));
+    dsg().toggleGridConstraining();
+    EXPECT_FALSE(grid->isConstraining());
+    EXPECT_FALSE(dsg().Snap_to_Grid_btn->isChecked());
+    // The button follows the grid however its snapping changes.
+    grid->setConstraining(true);
+    EXPECT_TRUE(dsg().Snap_to_Grid_btn->isChecked());
+    EXPECT_EQ(responder->modalCount, 0);
+}
+
+} // namespace
