@@ -144,4 +144,17 @@ void resetGlobalsForTests()
     QR_Val_Edit = false;
     Last_Selected_Index = -1;
     clear_PQ_Flag = false;
+    Reset_Cascade_Position();
+}
+
+// ---- Cascade position of new objects ----
+float last_ctrl_X = 10.0f;
+float last_ctrl_Y = 10.0f;
+float last_ctrl_X_Exeed_Count = 2.0f;
+float last_ctrl_Y_Exeed_Count = 2.0f;
+
+void Reset_Cascade_Position()
+{
+    last_ctrl_X = last_ctrl_Y = 10.0f;
+    last_ctrl_X_Exeed_Count = last_ctrl_Y_Exeed_Count = 2.0f;
 }

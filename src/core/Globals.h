@@ -107,5 +107,14 @@ extern bool data_source_change;           // the barcode-object window is refill
 extern bool Use_Org_image_Or_Shred_it;    // a chosen picture is used as it is (the size check clears it)
 extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes the property sidebar
 
+// ---- Cascade position of new objects ----
+// The last cascade position in points and the wrap offsets of each axis; a new or reopened design
+// puts them back to their initial values.
+extern float last_ctrl_X;               // 10
+extern float last_ctrl_Y;               // 10
+extern float last_ctrl_X_Exeed_Count;   // 2
+extern float last_ctrl_Y_Exeed_Count;   // 2
+void Reset_Cascade_Position();
+
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();
