@@ -28,6 +28,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 QAction *toolbarItem(QMainWindow *window, const char *identifier, const QString &label, QStyle::StandardPixmap icon)
@@ -195,6 +197,16 @@ void SKTWindowController::loadWindowDescription()
     new QVBoxLayout(holder);
     design().buildDesigningPanel(holder);
     Wire_Design_Backup_Controls();
+    // The Designing mode's editing commands: its buttons and fields, and the Edit menu, which a
+    // focused text field keeps for its own standard commands.
+    design().Wire_Editing_Commands();
+    for (const auto &[item, command] : {std::pair{undo_menu, DesignController::EditMenuCommand::Undo},
+                                        std::pair{redo_menu, DesignController::EditMenuCommand::Redo},
+                                        std::pair{Cut_menu_item, DesignController::EditMenuCommand::Cut},
+                                        std::pair{Copy_menu_item, DesignController::EditMenuCommand::Copy},
+                                        std::pair{Paste_menu_item, DesignController::EditMenuCommand::Paste},
+                                        std::pair{Delete_menu_item, DesignController::EditMenuCommand::Delete}})
+        QObject::connect(item, &QAction::triggered, this, [this, command = command] { design().Edit_Menu_Command(command); });
     main_split_view = new QSplitter(Qt::Horizontal, Barcode_Design_tab);
     main_split_view->setObjectName(QStringLiteral("verticalSplitView"));
     main_split_view->addWidget(design().Design_Work_Area);

@@ -149,4 +149,17 @@ void resetGlobalsForTests()
     clear_PQ_Flag = false;
     Excel_Source_Path.clear();
     Total_Label = 1;
+    Reset_Cascade_Position();
+}
+
+// ---- Cascade position of new objects ----
+float last_ctrl_X = 10.0f;
+float last_ctrl_Y = 10.0f;
+float last_ctrl_X_Exeed_Count = 2.0f;
+float last_ctrl_Y_Exeed_Count = 2.0f;
+
+void Reset_Cascade_Position()
+{
+    last_ctrl_X = last_ctrl_Y = 10.0f;
+    last_ctrl_X_Exeed_Count = last_ctrl_Y_Exeed_Count = 2.0f;
 }

@@ -110,6 +110,14 @@ extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes t
 // ---- Design backup and record list ----
 extern QString Excel_Source_Path;   // the path of the workbook linked to the design
 extern int Total_Label;             // the records of an output run (1 in Advanced QR mode)
+// ---- Cascade position of new objects ----
+// The last cascade position in points and the wrap offsets of each axis; a new or reopened design
+// puts them back to their initial values.
+extern float last_ctrl_X;               // 10
+extern float last_ctrl_Y;               // 10
+extern float last_ctrl_X_Exeed_Count;   // 2
+extern float last_ctrl_Y_Exeed_Count;   // 2
+void Reset_Cascade_Position();
 
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();

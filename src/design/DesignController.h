@@ -138,6 +138,97 @@ public:
     // The position of the next new object on a card side.
     QPointF Control_New_Point(const QString &cardSide);
 
+    // ---- Editing commands ----
+    // The canvas's commands that the editing, arrange and field handlers hand their work to. The
+    // canvas sets them; a handler whose command is unset changes nothing and records no step.
+    struct CanvasCommands {
+        std::function<void()> copy, cut, paste, deleteSelection, bringToFront, sendToBack;
+        std::function<void()> alignLeftEdges, alignRightEdges, alignTopEdges, alignBottomEdges,
+            alignHorizontalCenters, alignVerticalCenters, alignformCenter, alignWithGrid;
+        std::function<void()> makeSameWidth, makeSameHeight, makeSameAsLabelSize, makeNaturalSize;
+        // Field appliers: every unlocked selected object takes the value in points as its x, y,
+        // width or height (barcode objects keep their size).
+        std::function<void(double points)> applyX, applyY, applyWidth, applyHeight;
+        // print_object of every unlocked selected object := the flag (0 printed, 1 left out).
+        std::function<void(int flag)> printControlOrNot;
+        // Replaces the canvas's selection by the objects at these indexes of the document.
+        std::function<void(const QList<int> &indexes)> changeSelectionIndexes;
+        // Deselects everything.
+        std::function<void()> clearSelection;
+    } Canvas_Commands;
+    // The private clipboard type of card objects.
+    static QString Card_Objects_Mime_Type();
+
+    // Undo and redo stacks (the steps themselves are recorded by Insert_In_Undo_Redo above).
+    void Undo_Clicked();
+    void Redo_Clicked();
+    // Each answers whether the snapshot was complete and so pushed; an incomplete one is logged.
+    bool Insert_In_Undo_Stack(const SKTGraphicList &graphics);
+    bool Insert_In_Redo_Stack(const SKTGraphicList &graphics);
+    bool Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics);
+    bool Undo_Stack();
+    void Redo_Stack();
+    bool Last_Stack(const QString &stack);
+    void Fill_Undo_Redo_Control(const class DesignSnapshot &snapshot);
+    void Undo_Redo_Clear();
+    void Check_Undo_Redo_Btn_Enability();
+    void Enable_Disable_Undo(bool enable);
+    void Enable_Disable_Redo(bool enable);
+    int Get_Undo_Count() const;
+    int Get_Redo_Count() const;
+    // The start rule: the design as started or read becomes the bottom of the undo stack, with
+    // Undo and Redo disabled and no unsaved change.
+    void Record_Design_As_Started();
+    // How snapshots are taken (a complete snapshot has one archive per object); tests replace it.
+    std::function<std::shared_ptr<DesignSnapshot>(const SKTGraphicList &)> Take_Design_Snapshot;
+
+    // Editing commands of the standard buttons and the Edit menu.
+    void Cut_Clicked();
+    void Copy_Clicked();
+    void Paste_Clicked();
+    void Delete_Clicked();
+    void Begin_Front_Clicked();
+    void Send_Back_Clicked();
+    void Lock_Clicked();
+    void Unlock_Clicked();
+    void Front_Card_Btn_Clicked();
+    void Select_front_side();
+    int Get_Front_Control_Count() const;
+    enum class EditMenuCommand { Undo, Redo, Cut, Copy, Paste, Delete };
+    // An Edit menu item: a focused text field takes it as its own standard command; otherwise, in
+    // the Designing mode, the design's command runs.
+    void Edit_Menu_Command(EditMenuCommand command);
+    // Connects the standard, side and arrange buttons, the position and size fields and the
+    // print check box to their handlers, and sets the buttons' start states.
+    void Wire_Editing_Commands();
+
+    // Position and size of the sidebar object, the print check box and the arrange commands.
+    void Set_Control_Pos_And_Size(const SKTGraphic &graphic);
+    void Frame_main_Pic_X_Pos_Changed(QObject *sender);
+    void Frame_main_Pic_Y_Pos_Changed(QObject *sender);
+    void Frame_main_Pic_Wdith_Changed(QObject *sender);
+    void Frame_main_Pic_Height_Changed(QObject *sender);
+    void Print_object_chk_changed();
+    void Align_Left_Clicked();
+    void Align_Right_Clicked();
+    void Align_Top_Clicked();
+    void Align_Bottom_Clicked();
+    void Align_Center_Clicked();
+    void Align_Horz_Clicked();
+    void Align_Vert_Clicked();
+    void Make_Same_Width_Clicked();
+    void Make_Same_Height_Clicked();
+    void Make_Fit_To_Label_Clicked();
+    void Make_Natural_Clicked();
+    void Align_To_Grid_Clicked();
+
+    // Enabling of the standard buttons for the four selection situations, and of Paste.
+    void Enable_Standard_Button_For_Control();
+    void Enable_Standard_Button_For_Unlock();
+    void Disable_Standard_Button_For_Card();
+    void Disable_Standard_Button_For_Lock();
+    void Set_Paste_Button_Status();
+
     // ---- Property sidebar tab sets ----
     // Shows the sidebar of one object, or the card's tabs for none.
     void Show_RHS_Properties(SKTGraphic *graphic);

@@ -1,17 +1,312 @@
+// The Designing mode's own undo and redo history: whole snapshots of the card's objects.
+//
+// Every change records its step once, after the change, so the top of the undo stack is always the
+// design as shown. Undo moves the design as shown to the redo stack and restores the snapshot below
+// the top; the bottom snapshot (the design as started or read) is never removed. Redo restores the
+// redo stack's top and pushes it back on the undo stack. A snapshot that misses an object would, once
+// restored, delete that object from the design, so it is never pushed.
+
 #include "design/DesignController.h"
+#include "design/UndoSnapshots.h"
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "core/Messages.h"
 #include "model/DesignSnapshot.h"
+#include "model/ObjectArchive.h"
+#include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
+
+#include <QAction>
+#include <QHash>
+#include <QPushButton>
+
+#include <exception>
+#include <numeric>
+
+namespace {
+
+// The number of keys a complete archive of each class holds: that of a bare object of the class.
+qsizetype completeKeyCount(const QString &className)
+{
+    static QHash<QString, qsizetype> counts;
+    const auto found = counts.constFind(className);
+    if (found != counts.cend())
+        return *found;
+    qsizetype count = -1;
+    if (const std::shared_ptr<SKTGraphic> probe = SKTGraphic::graphicOfClassNamed(className)) {
+        ObjectArchive archive(className);
+        probe->encodeWithCoder(archive);
+        count = archive.count();
+    }
+    counts.insert(className, count);
+    return count;
+}
+
+} // namespace
+
+bool Archive_Is_Complete(const ObjectArchive &archive)
+{
+    const qsizetype expected = completeKeyCount(archive.className());
+    if (expected < 0 || archive.count() != expected)
+        return false;
+    for (const ObjectArchive::Entry &entry : archive.entries())
+        if (entry.kind() == ObjectArchive::Kind::Broken)
+            return false;
+    return true;
+}
+
+QString Snapshot_Fault(const DesignSnapshot &snapshot, const SKTGraphicList &graphics)
+{
+    if (snapshot.count() != graphics.size())
+        return QStringLiteral("Undo: the snapshot holds %1 of the design's %2 objects; the step is not recorded.")
+            .arg(snapshot.count())
+            .arg(graphics.size());
+    for (qsizetype i = 0; i < graphics.size(); ++i) {
+        const ObjectArchive &archive = snapshot.archives().at(i);
+        if (!graphics.at(i) || archive.className() != graphics.at(i)->className() || !Archive_Is_Complete(archive))
+            return QStringLiteral("Undo: object %1 (%2) did not archive completely; the step is not recorded.")
+                .arg(i + 1)
+                .arg(graphics.at(i) ? graphics.at(i)->className() : QStringLiteral("none"));
+    }
+    return QString();
+}
+
+SKTGraphicList Restore_Snapshot_Objects(const QList<ObjectArchive> &archives)
+{
+    SKTGraphicList graphics;
+    graphics.reserve(archives.size());
+    int index = 0;
+    for (const ObjectArchive &archive : archives) {
+        ++index;
+        std::shared_ptr<SKTGraphic> graphic = SKTGraphic::initWithCoder(archive);
+        if (!graphic) {
+            Show_NSLog_Message(QStringLiteral("Undo: archive %1 (%2) could not be read; the object is left out.")
+                                   .arg(index)
+                                   .arg(archive.className()));
+            continue;
+        }
+        for (const ObjectArchive::Entry &entry : archive.entries())
+            if (entry.kind() == ObjectArchive::Kind::Broken) {
+                Show_NSLog_Message(QStringLiteral("Undo: archive %1 (%2) could be read only up to \"%3\".")
+                                       .arg(index)
+                                       .arg(archive.className(), entry.key));
+                break;
+            }
+        graphics.append(std::move(graphic));
+    }
+    return graphics;
+}
+
+namespace {
+
+SKTGraphicList currentGraphics(const SKTWindowController &hub)
+{
+    return hub.document() ? hub.document()->graphics() : SKTGraphicList();
+}
+
+// A snapshot of the objects, or nothing (logged) when it misses one of them.
+std::shared_ptr<DesignSnapshot> completeSnapshot(const DesignController &design, const SKTGraphicList &graphics)
+{
+    std::shared_ptr<DesignSnapshot> snapshot;
+    try {
+        snapshot = design.Take_Design_Snapshot ? design.Take_Design_Snapshot(graphics)
+                                               : std::make_shared<DesignSnapshot>(graphics);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return nullptr;
+    }
+    if (!snapshot) {
+        Show_NSLog_Message(QStringLiteral("Undo: no snapshot of the design could be taken; the step is not recorded."));
+        return nullptr;
+    }
+    const QString fault = Snapshot_Fault(*snapshot, graphics);
+    if (!fault.isEmpty()) {
+        Show_NSLog_Message(fault);
+        return nullptr;
+    }
+    return snapshot;
+}
+
+} // namespace
+
+// ---- Stacks ----------------------------------------------------------------------------------------
+
+bool DesignController::Insert_In_Undo_Stack(const SKTGraphicList &graphics)
+{
+    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, graphics);
+    if (!snapshot)
+        return false;
+    Ucontrol.append(std::move(snapshot));
+    hub.Set_Des_Mode_Save_Flag_TRUE();
+    return true;
+}
+
+bool DesignController::Insert_In_Redo_Stack(const SKTGraphicList &graphics)
+{
+    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, graphics);
+    if (!snapshot)
+        return false;
+    Rcontrol.append(std::move(snapshot));
+    return true;
+}
+
+bool DesignController::Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics)
+{
+    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, graphics);
+    if (!snapshot)
+        return false;
+    Ucontrol_Log.append(std::move(snapshot));
+    return true;
+}
+
+bool DesignController::Undo_Stack() { return Insert_In_Undo_Stack(currentGraphics(hub)); }
+
+void DesignController::Redo_Stack()
+{
+    Rcontrol.clear();
+    Enable_Disable_Redo(false);
+}
+
+bool DesignController::Last_Stack(const QString &stack)
+{
+    const SKTGraphicList graphics = currentGraphics(hub);
+    return stack == QLatin1String("U") ? Insert_In_Redo_Stack(graphics) : Insert_In_Undo_Stack(graphics);
+}
+
+int DesignController::Get_Undo_Count() const { return int(Ucontrol.size()); }
+
+int DesignController::Get_Redo_Count() const { return int(Rcontrol.size()); }
+
+void DesignController::Undo_Redo_Clear()
+{
+    Ucontrol.clear();
+    Rcontrol.clear();
+    Enable_Disable_Undo(false);
+    Enable_Disable_Redo(false);
+}
+
+// ---- Buttons ---------------------------------------------------------------------------------------
+
+void DesignController::Enable_Disable_Undo(bool enable)
+{
+    if (hub.undo_menu)
+        hub.undo_menu->setEnabled(enable);
+    if (Undo_btn)
+        Undo_btn->setEnabled(enable);
+}
+
+void DesignController::Enable_Disable_Redo(bool enable)
+{
+    if (hub.redo_menu)
+        hub.redo_menu->setEnabled(enable);
+    if (Redo_btn)
+        Redo_btn->setEnabled(enable);
+}
+
+void DesignController::Check_Undo_Redo_Btn_Enability()
+{
+    // The bottom snapshot is the design as started: there is something to undo above it only.
+    Enable_Disable_Undo(Ucontrol.size() >= 2);
+    Enable_Disable_Redo(!Rcontrol.isEmpty());
+}
+
+// ---- Steps -----------------------------------------------------------------------------------------
 
 void DesignController::Insert_In_Undo_Redo()
 {
-    Rcontrol.clear();
-    if (auto *document = hub.document())
-        Ucontrol.append(std::make_shared<DesignSnapshot>(document->graphics()));
+    // The snapshot first: one that misses an object leaves both stacks as they were.
+    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, currentGraphics(hub));
+    if (!snapshot)
+        return;
+    Redo_Stack();
+    Ucontrol.append(std::move(snapshot));
+    hub.Set_Des_Mode_Save_Flag_TRUE();
+    Check_Undo_Redo_Btn_Enability();
 }
 
-void DesignController::Undo_Action_Perform() {}
+void DesignController::Record_Design_As_Started()
+{
+    Undo_Redo_Clear();
+    Insert_In_Undo_Redo();
+    Enable_Disable_Undo(false);
+    Enable_Disable_Redo(false);
+    hub.Set_Des_Mode_Save_Flag_False();
+}
 
-void DesignController::Redo_Action_Perform() {}
+void DesignController::Fill_Undo_Redo_Control(const DesignSnapshot &snapshot)
+{
+    SKTDocument *document = hub.document();
+    if (!document)
+        return;
+    const SKTGraphicList restored = Restore_Snapshot_Objects(snapshot.archives());
+    // The document's own undo manager plays no part: registering would keep every replaced design.
+    document->Enable_Disable_Undo_Registraion(false);
+    QList<int> all(document->graphics().size());
+    std::iota(all.begin(), all.end(), 0);
+    document->removeGraphicsAtIndexes(all);
+    QList<int> indexes(restored.size());
+    std::iota(indexes.begin(), indexes.end(), 0);
+    document->insertGraphics(restored, indexes);
+    document->Enable_Disable_Undo_Registraion(true);
+    for (const std::shared_ptr<SKTGraphic> &graphic : restored)
+        if (graphic->isExactly<SKTBarcode>())
+            graphic->Set_Barcode_image_control_bounds();
+    _Selected_Graphic.reset();
+    if (Canvas_Commands.clearSelection)
+        Canvas_Commands.clearSelection();
+}
+
+void DesignController::Undo_Action_Perform()
+{
+    try {
+        if (Ucontrol.size() < 2) {
+            Check_Undo_Redo_Btn_Enability();
+            return;
+        }
+        // The design as shown goes on the redo stack; a snapshot that misses an object stops here.
+        if (!Last_Stack(QStringLiteral("U"))) {
+            Check_Undo_Redo_Btn_Enability();
+            return;
+        }
+        Ucontrol.removeLast();
+        const std::shared_ptr<DesignSnapshot> below = Ucontrol.last();
+        Fill_Undo_Redo_Control(*below);
+        Check_Undo_Redo_Btn_Enability();
+        Refresh_Canvas();
+        Show_RHS_Properties(nullptr);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Redo_Action_Perform()
+{
+    try {
+        if (Rcontrol.isEmpty()) {
+            Check_Undo_Redo_Btn_Enability();
+            return;
+        }
+        const std::shared_ptr<DesignSnapshot> next = Rcontrol.takeLast();
+        Fill_Undo_Redo_Control(*next);
+        Ucontrol.append(next);
+        hub.Set_Des_Mode_Save_Flag_TRUE();
+        Check_Undo_Redo_Btn_Enability();
+        Refresh_Canvas();
+        Show_RHS_Properties(nullptr);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Undo_Clicked()
+{
+    Undo_Action_Perform();
+    Check_Series_Or_Excel_Use_or_not();
+}
+
+void DesignController::Redo_Clicked()
+{
+    Redo_Action_Perform();
+    Check_Series_Or_Excel_Use_or_not();
+}

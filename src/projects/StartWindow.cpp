@@ -22,6 +22,7 @@ void ProjectsController::Open_Start_Window()
         hub.design().Linked_Sheet = LinkedSheetTable();
         New_Project_Setting_Reset(true);
         hub.Show_Hide_Main_Window(true);
+        hub.design().Record_Design_As_Started();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

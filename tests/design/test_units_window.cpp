@@ -5,6 +5,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "projects/Card_Property.h"
 #include "design/Unit_PrefWindow.h"
 #include "platform/Picture.h"
 #include "platform/PictureView.h"
@@ -112,6 +113,8 @@ protected:
 
 TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
 {
+    // A catalogue product: showing the card afterwards leaves the converted size fields alone.
+    dsg().Front_card_Prop->Card_Preset = QStringLiteral("A4");
     dsg().width_Text->setText(QStringLiteral("100.00"));
     dsg().height_Text->setText(QStringLiteral("50.00"));
     ASSERT_EQ(Measument_Unit_Is, 2);
@@ -134,6 +137,20 @@ TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
     EXPECT_EQ(dsg().card_height_unit_lbl->text(), QStringLiteral("(cm)"));
     EXPECT_EQ(Measument_Unit_Is, 1);
     EXPECT_EQ(last_unit_val, 1);
+}
+
+TEST_F(UnitsWindow, ACustomCardShowsTheCanvasSizeInTheNewUnit)
+{
+    // Showing a custom card reloads its size from the canvas (100 x 100 mm), whatever the fields held.
+    ASSERT_EQ(dsg().Front_card_Prop->Card_Preset, QStringLiteral("Custom"));
+    dsg().width_Text->setText(QStringLiteral("12.00"));
+    dsg().height_Text->setText(QStringLiteral("50.00"));
+    chooseUnit(1, 0);
+    EXPECT_EQ(dsg().width_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(dsg().height_Text->text(), QStringLiteral("3.94"));
+    chooseUnit(1, 1);
+    EXPECT_EQ(dsg().width_Text->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(dsg().height_Text->text(), QStringLiteral("10.00"));
 }
 
 TEST_F(UnitsWindow, OpensOnTheUnitOfTheCurrentMode)

@@ -1,0 +1,336 @@
+#include "UndoSupport.h"
+
+#include "model/SKTText.h"
+#include "projects/ProjectsController.h"
+#include "model/Shape_Control.h"
+#include "support/ScriptedResponder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QAction>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+
+#include <numeric>
+
+namespace {
+
+using undotest::describe;
+
+class EditCommands : public undotest::DesignWithObjects {
+protected:
+    void SetUp() override
+    {
+        DesignWithObjects::SetUp();
+        first = object<SKTText>(QRectF(10, 10, 50, 20));
+        second = object<Shape_Control>(QRectF(40, 40, 30, 30));
+        third = object<Shape_Control>(QRectF(80, 80, 30, 30));
+        insert({first, second, third});
+        d().Wire_Editing_Commands();
+        d().Record_Design_As_Started();
+        QGuiApplication::clipboard()->clear();
+        // As for an unlocked object shown in the sidebar.
+        d().Enable_Standard_Button_For_Control();
+    }
+    void TearDown() override
+    {
+        QGuiApplication::clipboard()->clear();
+        DesignWithObjects::TearDown();
+    }
+    // The canvas's refusal of a locked selection, as its cut and delete make it.
+    bool selectionLocked() const
+    {
+        return std::any_of(selection.cbegin(), selection.cend(), [](const auto &g) { return g->ctrl_is_locked; });
+    }
+    void removeSelection()
+    {
+        QList<int> indexes;
+        for (const auto &g : selection)
+            indexes << int(doc().graphics().indexOf(g));
+        std::sort(indexes.begin(), indexes.end());
+        doc().removeGraphicsAtIndexes(indexes);
+        selection.clear();
+    }
+    static void offerCardObjects()
+    {
+        auto *data = new QMimeData;
+        data->setData(DesignController::Card_Objects_Mime_Type(), QByteArray("objects"));
+        QGuiApplication::clipboard()->setMimeData(data);
+    }
+
+    std::shared_ptr<SKTText> first;
+    std::shared_ptr<Shape_Control> second, third;
+};
+
+TEST_F(EditCommands, CutRecordsOneStepAfterTheCanvasRemovedTheSelection)
+{
+    d().Canvas_Commands.cut = [this] {
+        if (!selectionLocked())
+            removeSelection();
+    };
+    const QStringList before = design();
+    selection = {second};
+    d().Cut_btn->click();
+    EXPECT_EQ(doc().graphics().size(), 2);
+    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    d().Undo_Clicked();
+    EXPECT_EQ(design(), before);
+
+    // A refused cut changes nothing and records nothing.
+    selection = {doc().graphics().at(0)};
+    selection.first()->ctrl_is_locked = true;
+    d().Cut_Clicked();
+    EXPECT_EQ(doc().graphics().size(), 3);
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+}
+
+TEST_F(EditCommands, PasteRecordsOneStepAfterTheObjectsAreIn)
+{
+    int pastes = 0;
+    d().Canvas_Commands.paste = [&] {
+        ++pastes;
+        const QMimeData *offered = QGuiApplication::clipboard()->mimeData();
+        if (offered && offered->hasFormat(DesignController::Card_Objects_Mime_Type()))
+            doc().insertGraphics({object<SKTText>(QRectF(30, 30, 10, 10))}, {0});
+    };
+    const QStringList before = design();
+    d().Paste_Clicked();   // nothing to paste
+    EXPECT_EQ(pastes, 1);
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    offerCardObjects();
+    Total_Batch_Excel_Card = 5;
+    d().Paste_Clicked();
+    EXPECT_EQ(Total_Batch_Excel_Card, 1);   // the batch state is refreshed
+    EXPECT_EQ(doc().graphics().size(), 4);
+    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    d().Undo_Clicked();
+    EXPECT_EQ(design(), before);
+}
+
+TEST_F(EditCommands, CopyChangesNeitherDesignNorHistoryAndOffersPaste)
+{
+    d().Canvas_Commands.copy = [] { offerCardObjects(); };
+    selection = {first};
+    const QStringList before = design();
+    save_flag_des_mode = false;
+    EXPECT_FALSE(d().Paste_btn->isEnabled());
+    d().Copy_btn->click();
+    EXPECT_EQ(design(), before);
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().Get_Redo_Count(), 0);
+    EXPECT_FALSE(save_flag_des_mode);
+    EXPECT_TRUE(d().Paste_btn->isEnabled());
+}
+
+TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasWithoutAStepOfTheirOwn)
+{
+    QStringList calls;
+    d().Canvas_Commands.deleteSelection = [&] { calls << QStringLiteral("delete"); };
+    d().Canvas_Commands.bringToFront = [&] {
+        calls << QStringLiteral("front");
+        doc().removeGraphicsAtIndexes({2});
+        doc().insertGraphics({third}, {0});
+    };
+    d().Canvas_Commands.sendToBack = [&] { calls << QStringLiteral("back"); };
+    selection = {third};
+    save_flag_des_mode = false;
+    d().Delete_btn->click();
+    d().Begin_Front_btn->click();
+    d().Send_Back_btn->click();
+    EXPECT_EQ(calls, QStringList({QStringLiteral("delete"), QStringLiteral("front"), QStringLiteral("back")}));
+    EXPECT_EQ(doc().graphics().first(), third);
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_FALSE(save_flag_des_mode);
+}
+
+TEST_F(EditCommands, LockingTwoKeepsBothSelectedAndShowsTheLaterOne)
+{
+    QList<QList<int>> reselected;
+    d().Canvas_Commands.changeSelectionIndexes = [&](const QList<int> &indexes) { reselected << indexes; };
+    selection = {third, first};   // selection order; indexes come back in document order
+    save_flag_des_mode = false;
+    d().Lock_btn->click();
+    EXPECT_TRUE(first->ctrl_is_locked && third->ctrl_is_locked);
+    EXPECT_FALSE(second->ctrl_is_locked);
+    ASSERT_EQ(reselected.size(), 1);
+    EXPECT_EQ(reselected.first(), QList<int>({0, 2}));
+    EXPECT_EQ(d().Last_Selected_Graphic, first.get());
+    EXPECT_FALSE(d().Cut_btn->isEnabled());
+    EXPECT_FALSE(d().Delete_btn->isEnabled());
+    EXPECT_FALSE(d().Lock_btn->isEnabled());
+    EXPECT_TRUE(d().Unlock_btn->isEnabled());
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_FALSE(save_flag_des_mode);
+
+    d().Unlock_btn->click();
+    EXPECT_FALSE(first->ctrl_is_locked || third->ctrl_is_locked);
+    EXPECT_EQ(reselected.size(), 2);
+    EXPECT_TRUE(d().Cut_btn->isEnabled());
+    EXPECT_FALSE(d().Unlock_btn->isEnabled());
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+}
+
+TEST_F(EditCommands, LockOrUnlockWithNothingSelectedSetsTheButtonsThenSaysSo)
+{
+    testsupport::ResponderScope responder;
+    d().Enable_Standard_Button_For_Control();
+    d().Lock_Clicked();
+    EXPECT_FALSE(d().Cut_btn->isEnabled());
+    EXPECT_TRUE(d().Unlock_btn->isEnabled());
+    d().Unlock_Clicked();
+    EXPECT_TRUE(d().Cut_btn->isEnabled());
+    EXPECT_EQ(responder->alertMessages(), QStringList({QStringLiteral("\nPlease select a control to Lock."),
+                                                       QStringLiteral("\nPlease select a control to Unlock.")}));
+}
+
+TEST_F(EditCommands, FrontSideKeepsACardTabElseShowsTheInformationTab)
+{
+    d().Fill_Card_Prop_Tab();
+    d().sett_tab->setCurrentWidget(d().card_brdr_tab);
+    d().Card_Image_Scrl->hide();
+    d().Card_Image_Scrl_BACK->show();
+    d().Front_Side_btn->click();
+    EXPECT_EQ(d().sett_tab->currentWidget(), d().card_brdr_tab);
+    EXPECT_EQ(d().Front_back_label->text(), QStringLiteral("Front"));
+    EXPECT_FALSE(d().Card_Image_Scrl->isHidden());
+    EXPECT_TRUE(d().Card_Image_Scrl_BACK->isHidden());
+    EXPECT_EQ(d().Graphics_array_Batch.size(), 3);
+
+    // The sidebar shows an object's tab.
+    d().Remove_All_Tab_Items();
+    d().sett_tab->addTab(d().shape_tab, d().shape_tab_label);
+    d().sett_tab->setCurrentWidget(d().shape_tab);
+    d().Select_front_side();
+    EXPECT_EQ(d().Last_Card_Sel_Tab, d().shape_tab);
+    EXPECT_EQ(d().sett_tab->currentWidget(), d().card_info_tab);
+
+    // No tab at all.
+    d().Remove_All_Tab_Items();
+    d().Select_front_side();
+    EXPECT_EQ(d().sett_tab->currentWidget(), d().card_info_tab);
+    EXPECT_EQ(d().sett_tab->count(), 4);
+}
+
+TEST_F(EditCommands, TheBackSideButtonDoesNothing)
+{
+    d().Front_back_label->setText(QStringLiteral("unchanged"));
+    d().Back_Side_btn->setEnabled(true);
+    d().Back_Side_btn->click();
+    EXPECT_EQ(d().Front_back_label->text(), QStringLiteral("unchanged"));
+}
+
+TEST_F(EditCommands, FrontControlCountIsTheDocumentsObjects)
+{
+    EXPECT_EQ(d().Get_Front_Control_Count(), 3);
+    removeAll();
+    EXPECT_EQ(d().Get_Front_Control_Count(), 0);
+}
+
+TEST_F(EditCommands, ZoomStepsStopAtTheEnds)
+{
+    struct Case {
+        int start;
+        bool in;
+        int index;
+        float factor;
+    };
+    for (const Case k : {Case{7, true, 7, 4.0f}, Case{0, false, 0, 0.25f}, Case{6, true, 7, 4.0f}, Case{1, false, 0, 0.25f},
+                         Case{3, true, 4, 1.25f}}) {
+        d()._factorPopUpButton->setCurrentIndex(k.start);
+        k.in ? d().Zoom_In_Toolbar_btn() : d().Zoom_Out_Toolbar_btn();
+        EXPECT_EQ(d()._factorPopUpButton->currentIndex(), k.index);
+        EXPECT_FLOAT_EQ(float(d()._zoomFactor), k.factor);
+    }
+}
+
+TEST_F(EditCommands, EditMenuGoesToAFocusedTextFieldElseToTheDesign)
+{
+    int copies = 0;
+    d().Canvas_Commands.copy = [&] { ++copies; };
+    // A text field with focus copies its own selection.
+    QLineEdit field;
+    field.setText(QStringLiteral("typed"));
+    field.selectAll();
+    field.show();
+    QApplication::setActiveWindow(&field);
+    field.setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), &field);
+    d().Edit_Menu_Command(DesignController::EditMenuCommand::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("typed"));
+    EXPECT_EQ(copies, 0);
+    d().Edit_Menu_Command(DesignController::EditMenuCommand::Delete);
+    EXPECT_TRUE(field.text().isEmpty());
+    d().Edit_Menu_Command(DesignController::EditMenuCommand::Undo);
+    EXPECT_EQ(field.text(), QStringLiteral("typed"));
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    field.hide();
+    field.clearFocus();
+    QApplication::processEvents();
+
+    // No text field: the design's command in the Designing mode only.
+    ASSERT_EQ(QApplication::focusWidget(), nullptr);
+    d().Edit_Menu_Command(DesignController::EditMenuCommand::Copy);
+    EXPECT_EQ(copies, 1);
+    Barcode_Setting_Or_Designing_Mode = 0;
+    d().Edit_Menu_Command(DesignController::EditMenuCommand::Copy);
+    EXPECT_EQ(copies, 1);
+}
+
+// The window's own Edit menu reaches the same commands.
+TEST(EditMenu, ItemsReachTheDesignCommands)
+{
+    testsupport::AppEnvironment env{QString(), true};
+    SKTWindowController *c = env.controller();
+    ASSERT_NE(c, nullptr);
+    Barcode_Setting_Or_Designing_Mode = 1;
+    DesignController &d = c->design();
+    QStringList calls;
+    d.Canvas_Commands.cut = [&] { calls << QStringLiteral("cut"); };
+    d.Canvas_Commands.copy = [&] { calls << QStringLiteral("copy"); };
+    d.Canvas_Commands.paste = [&] { calls << QStringLiteral("paste"); };
+    d.Canvas_Commands.deleteSelection = [&] { calls << QStringLiteral("delete"); };
+    for (QAction *a : {c->Cut_menu_item, c->Copy_menu_item, c->Paste_menu_item, c->Delete_menu_item})
+        a->trigger();
+    EXPECT_EQ(calls, QStringList({QStringLiteral("cut"), QStringLiteral("copy"), QStringLiteral("paste"),
+                                  QStringLiteral("delete")}));
+
+    // Undo and Redo are offered together with the buttons, one step above the design as started.
+    d.Record_Design_As_Started();
+    EXPECT_FALSE(c->undo_menu->isEnabled());
+    QList<int> at(1, 0);
+    env.document()->insertGraphics({std::make_shared<SKTText>()}, at);
+    d.Insert_In_Undo_Redo();
+    EXPECT_TRUE(c->undo_menu->isEnabled());
+    EXPECT_TRUE(d.Undo_btn->isEnabled());
+    c->undo_menu->trigger();
+    EXPECT_TRUE(env.document()->graphics().isEmpty());
+    EXPECT_FALSE(c->undo_menu->isEnabled());
+    EXPECT_TRUE(c->redo_menu->isEnabled() && d.Redo_btn->isEnabled());
+    c->redo_menu->trigger();
+    EXPECT_EQ(env.document()->graphics().size(), 1);
+}
+
+// Beginning a design records it as the bottom of the history.
+TEST(StartRule, StartingADesignRecordsItWithNothingToUndo)
+{
+    testsupport::AppEnvironment env{QString(), true};
+    SKTWindowController *c = env.controller();
+    ASSERT_NE(c, nullptr);
+    Ucontrol.append(std::make_shared<DesignSnapshot>());
+    Ucontrol.append(std::make_shared<DesignSnapshot>());
+    c->projects().Open_Start_Window();
+    EXPECT_EQ(c->design().Get_Undo_Count(), 1);
+    EXPECT_EQ(c->design().Get_Redo_Count(), 0);
+    EXPECT_FALSE(c->undo_menu->isEnabled());
+    EXPECT_FALSE(c->redo_menu->isEnabled());
+    EXPECT_FALSE(save_flag_des_mode);
+}
+
+} // namespace

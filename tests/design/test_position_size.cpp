@@ -1,0 +1,391 @@
+#include "UndoSupport.h"
+
+#include "design/CascadePoint.h"
+#include "model/SKTBarcode.h"
+#include "model/SKTGrid.h"
+#include "model/SKTText.h"
+#include "model/Shape_Control.h"
+#include "platform/Stepper.h"
+#include "support/ScriptedResponder.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <stdexcept>
+
+namespace {
+
+using undotest::LogCapture;
+
+class PositionSize : public undotest::DesignWithObjects {
+protected:
+    void SetUp() override
+    {
+        DesignWithObjects::SetUp();
+        text = object<SKTText>(QRectF(10, 20, 56.69, 28.35));
+        barcode = object<SKTBarcode>(QRectF(100, 100, 120, 60));
+        insert({text, barcode});
+        d().Wire_Editing_Commands();
+        d().Record_Design_As_Started();
+        d().Canvas_Commands.applyX = [this](double v) { applied << std::pair{QStringLiteral("x"), v}; };
+        d().Canvas_Commands.applyY = [this](double v) { applied << std::pair{QStringLiteral("y"), v}; };
+        d().Canvas_Commands.applyWidth = [this](double v) {
+            applied << std::pair{QStringLiteral("width"), v};
+            for (const auto &g : selection)
+                if (!g->ctrl_is_locked && !g->isExactly<SKTBarcode>())
+                    g->setWidth(v);
+        };
+        d().Canvas_Commands.applyHeight = [this](double v) { applied << std::pair{QStringLiteral("height"), v}; };
+    }
+    // Types into a field and ends its editing, as the user does.
+    static void type(QLineEdit *field, const QString &text)
+    {
+        field->selectAll();
+        field->del();
+        QTest::keyClicks(field, text);
+        emit field->editingFinished();
+    }
+
+    std::shared_ptr<SKTText> text;
+    std::shared_ptr<SKTBarcode> barcode;
+    QList<std::pair<QString, double>> applied;
+};
+
+TEST_F(PositionSize, SizesShowInTheDesignUnitAndTypedOnesComeBackInPoints)
+{
+    Measument_Unit_Is = 1;   // cm
+    d().Set_Control_Pos_And_Size(*text);
+    EXPECT_EQ(d().frame_main_pic_X_pos->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(d().frame_main_pic_Y_pos->text(), QStringLiteral("20.00"));
+    EXPECT_EQ(d().frame_main_pic_width->text(), QStringLiteral("2.00"));
+    EXPECT_NEAR(d().frame_main_pic_width_val->doubleValue(), 2.0, 1e-3);
+    EXPECT_EQ(d().frame_main_pic_height->text(), QStringLiteral("1.00"));
+
+    selection = {text};
+    type(d().frame_main_pic_width, QStringLiteral("3"));
+    ASSERT_EQ(applied.size(), 1);
+    EXPECT_EQ(applied.first().first, QStringLiteral("width"));
+    EXPECT_NEAR(applied.first().second, 85.04, 0.01);
+    EXPECT_NEAR(text->width(), 85.04, 0.01);
+    EXPECT_EQ(d().Get_Undo_Count(), 2);
+
+    // In inches and millimetres the same way.
+    for (const auto &[unit, typed, points] : {std::tuple{0, "1", 72.0}, std::tuple{2, "10", 28.3465}}) {
+        Measument_Unit_Is = unit;
+        applied.clear();
+        type(d().frame_main_pic_height, QString::fromLatin1(typed));
+        ASSERT_EQ(applied.size(), 1);
+        EXPECT_NEAR(applied.first().second, points, 0.001);
+    }
+}
+
+TEST_F(PositionSize, BarcodeSizeFieldsAreOffAndOnlyOtherObjectsAreResized)
+{
+    d().Set_Control_Pos_And_Size(*barcode);
+    EXPECT_FALSE(d().frame_main_pic_width->isEnabled());
+    EXPECT_FALSE(d().frame_main_pic_height_val->isEnabled());
+    EXPECT_TRUE(d().frame_main_pic_X_pos->isEnabled());
+    d().Set_Control_Pos_And_Size(*text);
+    EXPECT_TRUE(d().frame_main_pic_width->isEnabled());
+    EXPECT_TRUE(d().frame_main_pic_height_val->isEnabled());
+
+    Measument_Unit_Is = 2;
+    selection = {barcode, text};
+    type(d().frame_main_pic_width, QStringLiteral("40"));
+    EXPECT_NEAR(text->width(), 113.386, 0.01);
+    EXPECT_EQ(barcode->width(), 120);
+    EXPECT_EQ(d().Get_Undo_Count(), 2);
+
+    // A barcode alone: nothing to resize, no step.
+    selection = {barcode};
+    applied.clear();
+    type(d().frame_main_pic_width, QStringLiteral("50"));
+    EXPECT_TRUE(applied.isEmpty());
+    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    // Its position still moves.
+    type(d().frame_main_pic_X_pos, QStringLiteral("7"));
+    ASSERT_EQ(applied.size(), 1);
+    EXPECT_EQ(applied.first(), std::pair(QStringLiteral("x"), 7.0));
+}
+
+TEST_F(PositionSize, LockedObjectsAreNeverMovedOrResized)
+{
+    text->ctrl_is_locked = true;
+    selection = {text};
+    for (QLineEdit *field : {d().frame_main_pic_X_pos, d().frame_main_pic_Y_pos, d().frame_main_pic_width,
+                             d().frame_main_pic_height})
+        type(field, QStringLiteral("33"));
+    d().frame_main_pic_X_pos_val->stepUp();
+    EXPECT_TRUE(applied.isEmpty());
+    EXPECT_EQ(text->bounds(), QRectF(10, 20, 56.69, 28.35));
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+}
+
+TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
+{
+    Measument_Unit_Is = 2;
+    selection = {text};
+    struct Case {
+        QLineEdit *field;
+        const char *typed;
+        const char *shown;
+        double applied;
+    };
+    const Case cases[] = {
+        {d().frame_main_pic_X_pos, "20000", "10000.00", 10000},
+        {d().frame_main_pic_Y_pos, "-20000", "-10000.00", -10000},
+        {d().frame_main_pic_X_pos, "12.5", "12.5", 12.5},
+        {d().frame_main_pic_width, "0", "0.01", 0.01 * 72 / 25.4},
+        {d().frame_main_pic_height, "-5", "0.01", 0.01 * 72 / 25.4},
+        {d().frame_main_pic_X_pos, "4abc", "4", 4},   // letters are not taken
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.typed);
+        applied.clear();
+        type(k.field, QString::fromLatin1(k.typed));
+        EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
+        ASSERT_EQ(applied.size(), 1);
+        EXPECT_NEAR(applied.first().second, k.applied, 1e-4);
+    }
+}
+
+TEST_F(PositionSize, TheStepperSendsItsValueAndEachEditIsOneStep)
+{
+    selection = {text};
+    d().Set_Control_Pos_And_Size(*text);
+    d().frame_main_pic_Y_pos_val->stepUp();
+    EXPECT_EQ(d().frame_main_pic_Y_pos->text(), QStringLiteral("21.00"));
+    ASSERT_EQ(applied.size(), 1);
+    EXPECT_EQ(applied.first(), std::pair(QStringLiteral("y"), 21.0));
+    EXPECT_EQ(d().Get_Undo_Count(), 2);
+
+    // While controls are filled from stored values nothing is applied.
+    Not_Draw_Only_Prop_Change = true;
+    d().frame_main_pic_Y_pos_val->stepUp();
+    EXPECT_EQ(applied.size(), 1);
+    Not_Draw_Only_Prop_Change = false;
+}
+
+TEST_F(PositionSize, PrintCheckBoxWritesTheFlagAndRecordsAStep)
+{
+    QList<int> flags;
+    d().Canvas_Commands.printControlOrNot = [&](int flag) { flags << flag; };
+    selection = {text};
+    d().print_object_chk->click();
+    d().print_object_chk->click();
+    EXPECT_EQ(flags, QList<int>({1, 0}));
+    EXPECT_EQ(d().Get_Undo_Count(), 3);
+    selection.clear();
+    d().print_object_chk->click();
+    EXPECT_EQ(flags.size(), 2);
+    EXPECT_EQ(d().Get_Undo_Count(), 3);
+}
+
+TEST_F(PositionSize, EachArrangeButtonRunsItsCanvasCommandThenOneStep)
+{
+    auto &k = d().Canvas_Commands;
+    QString last;
+    auto recorder = [&](const char *name) { return [&last, name] { last = QString::fromLatin1(name); }; };
+    k.alignLeftEdges = recorder("alignLeftEdges");
+    k.alignRightEdges = recorder("alignRightEdges");
+    k.alignTopEdges = recorder("alignTopEdges");
+    k.alignBottomEdges = recorder("alignBottomEdges");
+    k.alignformCenter = recorder("alignformCenter");
+    k.alignHorizontalCenters = recorder("alignHorizontalCenters");
+    k.alignVerticalCenters = recorder("alignVerticalCenters");
+    k.makeSameWidth = recorder("makeSameWidth");
+    k.makeSameHeight = recorder("makeSameHeight");
+    k.makeSameAsLabelSize = recorder("makeSameAsLabelSize");
+    k.makeNaturalSize = recorder("makeNaturalSize");
+    k.alignWithGrid = recorder("alignWithGrid");
+    d()._grid->setAlwaysShown(true);
+    const std::map<QPushButton *, QString> buttons = {
+        {d().align_left_btn, QStringLiteral("alignLeftEdges")},
+        {d().align_right_btn, QStringLiteral("alignRightEdges")},
+        {d().align_top_btn, QStringLiteral("alignTopEdges")},
+        {d().align_bottom_btn, QStringLiteral("alignBottomEdges")},
+        {d().align_center_btn, QStringLiteral("alignformCenter")},
+        {d().align_horzontal_btn, QStringLiteral("alignHorizontalCenters")},
+        {d().align_vertical_btn, QStringLiteral("alignVerticalCenters")},
+        {d().Make_same_width_btn, QStringLiteral("makeSameWidth")},
+        {d().Make_same_height_btn, QStringLiteral("makeSameHeight")},
+        {d().fit_to_label_btn, QStringLiteral("makeSameAsLabelSize")},
+        {d().Make_natural_size_btn, QStringLiteral("makeNaturalSize")},
+        {d().Align_with_grid_btn, QStringLiteral("alignWithGrid")},
+    };
+    selection = {text, barcode};
+    int steps = d().Get_Undo_Count();
+    for (const auto &[button, command] : buttons) {
+        SCOPED_TRACE(command.toStdString());
+        last.clear();
+        button->setEnabled(true);
+        button->click();
+        EXPECT_EQ(last, command);
+        EXPECT_EQ(d().Get_Undo_Count(), ++steps);
+        text->setXPosition(text->xPosition() + 1);   // each step a change of its own
+    }
+    // Nothing but locked objects: nothing moves, nothing is recorded.
+    text->ctrl_is_locked = barcode->ctrl_is_locked = true;
+    last.clear();
+    d().Align_Left_Clicked();
+    EXPECT_TRUE(last.isEmpty());
+    EXPECT_EQ(d().Get_Undo_Count(), steps);
+}
+
+TEST_F(PositionSize, SameSizeNeedsTwoObjectsAndGridAlignmentAShownGrid)
+{
+    testsupport::ResponderScope responder;
+    int runs = 0;
+    d().Canvas_Commands.makeSameWidth = [&] { ++runs; };
+    d().Canvas_Commands.makeSameHeight = [&] { ++runs; };
+    d().Canvas_Commands.alignWithGrid = [&] { ++runs; };
+    selection = {text};
+    d().Make_Same_Width_Clicked();
+    d().Make_Same_Height_Clicked();
+    d()._grid->setAlwaysShown(false);
+    d().Align_To_Grid_Clicked();
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(responder->alertMessages(), QStringList({QStringLiteral("\nPlease select more than one control."),
+                                                       QStringLiteral("\nPlease select more than one control."),
+                                                       QStringLiteral("\nPlease use grid option first.")}));
+}
+
+TEST_F(PositionSize, StandardButtonsFollowTheSelectionSituation)
+{
+    DesignController &c = d();
+    const QList<QPushButton *> buttons = {c.Cut_btn,  c.Copy_btn,  c.Paste_btn, c.Delete_btn, c.Begin_Front_btn,
+                                          c.Send_Back_btn, c.Lock_btn, c.Unlock_btn, c.align_left_btn, c.align_vertical_btn};
+    auto states = [&] {
+        QString s;
+        for (QPushButton *b : buttons)
+            s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    };
+    auto all = [&](bool on) {
+        for (QPushButton *b : buttons)
+            b->setEnabled(on);
+    };
+    struct Case {
+        void (DesignController::*set)();
+        bool from;
+        const char *expected;   // Cut Copy Paste Delete Front Back Lock Unlock align align
+    };
+    const Case cases[] = {
+        {&DesignController::Enable_Standard_Button_For_Control, false, "1101111011"},
+        {&DesignController::Enable_Standard_Button_For_Unlock, true, "1101111011"},
+        {&DesignController::Disable_Standard_Button_For_Card, true, "0000000000"},
+        // Copy and Paste unchanged, from either state.
+        {&DesignController::Disable_Standard_Button_For_Lock, true, "0110000100"},
+        {&DesignController::Disable_Standard_Button_For_Lock, false, "0000000100"},
+    };
+    for (const Case &k : cases) {
+        all(k.from);
+        (c.*k.set)();
+        EXPECT_EQ(states(), QString::fromLatin1(k.expected));
+    }
+    EXPECT_FALSE(c.Undo_btn->isEnabled());   // the undo buttons are not theirs
+}
+
+TEST_F(PositionSize, PasteIsOfferedForCardObjectsOnlyNotForFileNames)
+{
+    auto *files = new QMimeData;
+    files->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.png"))});
+    QGuiApplication::clipboard()->setMimeData(files);
+    d().Set_Paste_Button_Status();
+    EXPECT_FALSE(d().Paste_btn->isEnabled());
+    auto *both = new QMimeData;
+    both->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.png"))});
+    both->setData(DesignController::Card_Objects_Mime_Type(), "x");
+    QGuiApplication::clipboard()->setMimeData(both);
+    d().Set_Paste_Button_Status();
+    EXPECT_TRUE(d().Paste_btn->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    d().Set_Paste_Button_Status();
+    EXPECT_FALSE(d().Paste_btn->isEnabled());
+}
+
+// ---- Cascade position -----------------------------------------------------------------------------
+
+QList<double> xs(CascadeState &state, int n, const QSizeF &canvas, int count = 0, const QString &side = QStringLiteral("F"))
+{
+    QList<double> out;
+    for (int i = 0; i < n; ++i)
+        out << Cascade_Next_Point(state, side, count, canvas).x();
+    return out;
+}
+
+TEST(CascadePoint, StepsTwentyAndWrapsNearTheEdge)
+{
+    CascadeState s;
+    EXPECT_EQ(xs(s, 7, QSizeF(200, 1000)), QList<double>({30, 50, 70, 90, 110, 130, 12}));
+    EXPECT_EQ(s.xOffset, 7.0f);
+    // Later wraps start further in: 12, then 17, 22 ...
+    EXPECT_EQ(xs(s, 14, QSizeF(200, 1000)),
+              QList<double>({32, 52, 72, 92, 112, 132, 17, 37, 57, 77, 97, 117, 137, 22}));
+}
+
+TEST(CascadePoint, ACanvasNarrowerThanTwelvePointsAlwaysGivesTwelve)
+{
+    for (double width : {0.0, 5.0, 11.9}) {
+        CascadeState s;
+        EXPECT_EQ(xs(s, 5, QSizeF(width, 500)), QList<double>({12, 12, 12, 12, 12}));
+    }
+}
+
+TEST(CascadePoint, TheStepIsTheFrontObjectCountWhenLarger)
+{
+    CascadeState s;
+    EXPECT_EQ(Cascade_Next_Point(s, QStringLiteral("F"), 35, QSizeF(1000, 1000)), QPointF(45, 45));
+    EXPECT_EQ(Cascade_Next_Point(s, QStringLiteral("F"), 35, QSizeF(1000, 1000)), QPointF(80, 80));
+    EXPECT_EQ(Cascade_Next_Point(s, QStringLiteral("F"), 19, QSizeF(1000, 1000)), QPointF(100, 100));
+    // Another side steps 20 whatever the front holds.
+    EXPECT_EQ(Cascade_Next_Point(s, QStringLiteral("B"), 35, QSizeF(1000, 1000)), QPointF(120, 120));
+}
+
+TEST(CascadePoint, TheAxesWrapIndependently)
+{
+    CascadeState s;
+    QList<QPointF> points;
+    for (int i = 0; i < 5; ++i)
+        points << Cascade_Next_Point(s, QStringLiteral("F"), 0, QSizeF(500, 130));
+    EXPECT_EQ(points, QList<QPointF>({QPointF(30, 30), QPointF(50, 50), QPointF(70, 70), QPointF(90, 12),
+                                      QPointF(110, 32)}));
+}
+
+TEST(CascadePoint, ASizeThatIsNoNumberThrowsAndKeepsTheState)
+{
+    CascadeState s{40, 40, 7, 2};
+    EXPECT_THROW(Cascade_Next_Point(s, QStringLiteral("F"), 0, QSizeF(std::nan(""), 100)), std::invalid_argument);
+    EXPECT_THROW(Cascade_Next_Point(s, QStringLiteral("F"), 0, QSizeF(100, std::numeric_limits<double>::infinity())),
+                 std::invalid_argument);
+    EXPECT_EQ(s.x, 40.0f);
+    EXPECT_EQ(s.xOffset, 7.0f);
+}
+
+TEST_F(PositionSize, NewPointsCascadeOverTheCanvasFromTheSharedState)
+{
+    d().canvasFrameSize = QSizeF(200, 200);
+    EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(30, 30));
+    EXPECT_EQ(last_ctrl_X, 30.0f);
+    EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(50, 50));
+    Reset_Cascade_Position();
+    EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(30, 30));
+
+    LogCapture log;
+    d().canvasFrameSize = QSizeF(std::nan(""), 200);
+    EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(10, 10));
+    EXPECT_EQ(last_ctrl_X, 30.0f);
+    EXPECT_TRUE(log.contains(QStringLiteral("not a number")));
+}
+
+} // namespace
