@@ -1,0 +1,173 @@
+#pragma once
+// The Designing mode's canvas: the card and its objects painted in card points (origin at the
+// card's top-left corner, y downward), shown at the zoom factor. It holds no objects of its own:
+// it shows the document's list and the selection of the objects' controller, and turns their
+// changes into redraws of the rectangles concerned. Objects are created, selected, moved and
+// resized here with the mouse; what lies outside the model (the card's layers, the tools, undo,
+// the sidebar, the barcode pictures) is reached through the host.
+//
+// Qt has no nested tracking loops, so every drag (creation, move, resize, marquee) is a state of
+// the canvas between a press and its release.
+
+#include "model/SKTDocument.h"
+#include "model/SKTGraphic.h"
+#include "model/SKTGraphicsController.h"
+#include "model/SKTGrid.h"
+
+#include <QList>
+#include <QPointF>
+#include <QPointer>
+#include <QRectF>
+#include <QSizeF>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class CanvasHost;
+class QTimer;
+class SKTZoomingScrollView;
+
+class SKTGraphicView : public QWidget {
+    Q_OBJECT
+public:
+    explicit SKTGraphicView(QWidget *parent = nullptr);
+    ~SKTGraphicView() override;
+
+    // ---- Bindings ----
+    // "graphics": the document's list. Binding again replaces the old binding.
+    void bindGraphics(SKTDocument *document);
+    void unbindGraphics();
+    // "selectionIndexes": the selection of the objects' controller.
+    void bindSelectionIndexes(SKTGraphicsController *controller);
+    void unbindSelectionIndexes();
+    // "grid": observed through its announcement of any change.
+    void setGrid(SKTGrid *grid);
+    SKTGrid *grid() const { return _grid; }
+    void setHost(CanvasHost *host) { m_host = host; }
+    CanvasHost *host() const { return m_host; }
+
+    // The bound list, empty when unbound.
+    const SKTGraphicList &graphics() const;
+    // The bound document for insertions and removals; unbound, a programming error
+    // (std::logic_error with the assertion message).
+    SKTDocument &mutableGraphics() const;
+    QList<int> selectionIndexes() const;
+    // Writes the selection, then enables the same-width and same-height buttons exactly for two or
+    // more objects. Unbound, a programming error.
+    void changeSelectionIndexes(const QList<int> &indexes);
+    // The selected objects in list order (front-most first).
+    SKTGraphicList selectedGraphics() const;
+
+    // ---- Size and zoom ----
+    // The card's size in points: the canvas's bounds.
+    void setCardSize(const QSizeF &points);
+    QSizeF cardSize() const { return m_cardSize; }
+    QRectF bounds() const { return QRectF(QPointF(0, 0), m_cardSize); }
+    // Shows the card at the factor (the widget is the card's size times the factor, rounded).
+    void setFactor(double factor);
+    double factor() const { return m_factor; }
+    // Widget pixels to card points and back.
+    QPointF canvasPoint(const QPointF &widgetPoint) const;
+    QRectF widgetRect(const QRectF &canvasRect) const;
+    // The enclosing zooming scroll view, if any.
+    SKTZoomingScrollView *enclosingScrollView() const;
+
+    // ---- Drawing ----
+    // One drawing pass over the dirty rectangle (card points) into a painter set to card points.
+    void drawRect(QPainter &painter, const QRectF &dirty);
+    // Marks a rectangle of the card (points) as needing display; the whole canvas for setNeedsDisplay.
+    void setNeedsDisplayInRect(const QRectF &canvasRect);
+    void setNeedsDisplay();
+    // Tests and benchmarks may watch every rectangle marked for display (card points).
+    std::function<void(const QRectF &)> redrawRecorder;
+
+    // ---- Ruler echo of a moving rectangle ----
+    void beginEchoingMoveToRulers(const QRectF &rect);
+    void continueEchoingMoveToRulers(const QRectF &rect);
+    void stopEchoingMoveToRulers();
+    QRectF rulerEchoedBounds() const { return _rulerEchoedBounds; }
+
+    // ---- In-place editing: no object edits in place ----
+    void startEditingGraphic(const std::shared_ptr<SKTGraphic> &) {}
+    void stopEditing() {}
+
+    // ---- Creation ----
+    // Creates an object of the current tool. With a mouse location (card points) the object is
+    // drawn out by the drag that follows, until the release; without one it is placed at once.
+    void createGraphicOfClass(const QString &graphicClass, const std::optional<QPointF> &eventLocation,
+                              bool use_rect, const QRectF &bound_rect, const QString &card_side,
+                              const QString &ctrl_value, const QString &ctrl_ID);
+    // Records a barcode object's frame as its barcode frame; other classes are left alone.
+    void check_barcode_and_set_control_bounds(const std::shared_ptr<SKTGraphic> &graphic);
+    // The first text or picture object carrying the identifier; none for an empty one.
+    std::shared_ptr<SKTGraphic> Selcect_Ctrl_With_ID(const QString &identifier) const;
+    std::shared_ptr<SKTGraphic> creatingGraphic() const { return _creatingGraphic.lock(); }
+
+    // ---- The current object (the one the sidebar shows), kept by the host ----
+    std::shared_ptr<SKTGraphic> selectedGraphic() const;
+    void setSelectedGraphic(const std::shared_ptr<SKTGraphic> &graphic);
+
+    bool isHidingHandles() const { return _isHidingHandles; }
+    void setHidingHandles(bool hiding) { _isHidingHandles = hiding; }
+    QRectF marqueeSelectionBounds() const { return _marqueeSelectionBounds; }
+
+    // ---- The mouse ----
+    // What the canvas is doing between a press and its release.
+    enum class Tracking { None, Creating, Moving, Resizing, Marquee, Swallowing };
+    Tracking tracking() const { return m_tracking; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    // Model observation.
+    void graphicsChanged(const QList<int> &indexes, const SKTGraphicList &graphics);
+    void graphicChanged(SKTGraphic *graphic, const QString &key, const QVariant &oldValue, const QVariant &newValue);
+    void selectionChanged(const QList<int> &oldIndexes, const QList<int> &newIndexes, bool stale);
+    void redrawIndexes(const QList<int> &indexes);
+    void applyWidgetSize();
+
+    // Creation: the release that ends a creation drag (steps after the drag).
+    void finishCreation();
+    void completeCreation(const std::shared_ptr<SKTGraphic> &graphic, bool byMouse, const QString &ctrl_value);
+    std::shared_ptr<SKTGraphic> makeGraphicOfTool(int tool, const QPointF &origin, const QString &ctrl_value,
+                                                  const QString &ctrl_ID) const;
+
+    // Tracking.
+    void trackTo(const QPointF &canvasPoint);
+    void endTracking(const QPointF &canvasPoint);
+
+    // Fields of the canvas.
+    QPointer<SKTDocument> _graphicsContainer;
+    QPointer<SKTGraphicsController> _selectionIndexesContainer;
+    QPointer<SKTGrid> _grid;
+    QRectF _rulerEchoedBounds;
+    std::weak_ptr<SKTGraphic> _creatingGraphic;
+    QRectF _marqueeSelectionBounds;
+    bool _isHidingHandles = false;
+    QTimer *_handleShowingTimer = nullptr;
+    qint64 _pasteboardChangeCount = -1;
+    qint64 _pasteCascadeNumber = 0;
+
+    CanvasHost *m_host = nullptr;
+    QSizeF m_cardSize{284, 284};
+    double m_factor = 1.0;
+    QList<QMetaObject::Connection> m_graphicsConnections;
+    QList<QMetaObject::Connection> m_selectionConnections;
+    QMetaObject::Connection m_gridConnection;
+
+    // The drag in progress.
+    Tracking m_tracking = Tracking::None;
+    int m_resizeHandle = 0;
+    std::shared_ptr<SKTGraphic> m_trackedGraphic;
+    QString m_pendingValue;   // the creation's value, kept from the press to the release
+    bool m_echoing = false;
+    bool m_creationGroupOpen = false;
+    bool m_creationGroupedByEvent = true;
+};
