@@ -28,6 +28,7 @@ SKTGraphicView::SKTGraphicView(QWidget *parent) : QWidget(parent)
 
 SKTGraphicView::~SKTGraphicView()
 {
+    redrawRecorder = nullptr;   // whoever watched may be gone already
     if (_handleShowingTimer)
         _handleShowingTimer->stop();
     stopEditing();
@@ -212,6 +213,15 @@ void SKTGraphicView::setNeedsDisplay()
     if (redrawRecorder)
         redrawRecorder(bounds());
     update();
+}
+
+void SKTGraphicView::setMarqueeSelectionBounds(const QRectF &rect)
+{
+    if (rect == _marqueeSelectionBounds)
+        return;
+    setNeedsDisplayInRect(cardrect::outset(_marqueeSelectionBounds, 1));
+    _marqueeSelectionBounds = rect;
+    setNeedsDisplayInRect(cardrect::outset(rect, 1));
 }
 
 // ---- Size and zoom -----------------------------------------------------------------------------

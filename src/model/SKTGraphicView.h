@@ -112,6 +112,7 @@ public:
     bool isHidingHandles() const { return _isHidingHandles; }
     void setHidingHandles(bool hiding) { _isHidingHandles = hiding; }
     QRectF marqueeSelectionBounds() const { return _marqueeSelectionBounds; }
+    void setMarqueeSelectionBounds(const QRectF &rect);
 
     // ---- The mouse ----
     // What the canvas is doing between a press and its release.
