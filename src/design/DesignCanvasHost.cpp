@@ -10,6 +10,7 @@
 #include "core/Globals.h"
 #include "design/CardLayers.h"
 #include "design/DesignController.h"
+#include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
 #include "platform/ColorWell.h"
@@ -69,6 +70,29 @@ void DesignCanvasHost::Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &gr
 {
     m_design.Set_Selected_Graphic(graphic);
 }
+
+void DesignCanvasHost::Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode)
+{
+    SKTDocument *document = m_design.hub.document();
+    if (!barcode || !document)
+        return;
+    const std::shared_ptr<SKTGraphic> edited = m_design.hub.barcodeGen().Open_Wnd(barcode);
+    if (!edited)
+        return;   // cancelled: the object stays as it was
+    // The edited copy takes the object's place in the list and in the selection.
+    const int index = int(document->graphics().indexOf(barcode));
+    if (index < 0)
+        return;
+    document->removeGraphicsAtIndexes({index});
+    document->insertGraphics({edited}, {index});
+    if (m_canvas)
+        m_canvas->changeSelectionIndexes({index});
+    m_design.Set_Selected_Graphic(edited);
+    m_design.Insert_In_Undo_Redo();
+    m_design.Refresh_Canvas();
+}
+
+void DesignCanvasHost::Check_Series_Or_Excel_Use_or_not() { m_design.Check_Series_Or_Excel_Use_or_not(); }
 
 QImage DesignCanvasHost::Placeholder_Image(Placeholder which) const
 {

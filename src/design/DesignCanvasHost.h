@@ -26,6 +26,8 @@ public:
     void Enable_Same_Size_Buttons(bool enable) override;
     std::shared_ptr<SKTGraphic> Current_Graphic() const override;
     void Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &graphic) override;
+    void Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode) override;
+    void Check_Series_Or_Excel_Use_or_not() override;
     QImage Placeholder_Image(Placeholder which) const override;
     platform::Picture First_Barcode_Picture(SKTGraphic &barcode, const QString &ctrl_value) override;
 

@@ -42,6 +42,11 @@ public:
     virtual std::shared_ptr<SKTGraphic> Current_Graphic() const = 0;
     virtual void Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &graphic) = 0;
 
+    // Opens the barcode-object window on a barcode object of the card.
+    virtual void Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode) = 0;
+    // The workspace recounts its batch state after objects came or went.
+    virtual void Check_Series_Or_Excel_Use_or_not() = 0;
+
     // ---- Creation ----
     enum class Placeholder { NoImage, SignSample, FingerprintSample };
     virtual QImage Placeholder_Image(Placeholder which) const = 0;

@@ -27,6 +27,9 @@
 
 class CanvasHost;
 class QTimer;
+
+// The canvas point of the last press that selection tracking handled; hit testing of lines reads it.
+extern QPointF mouse_select_point;
 class SKTZoomingScrollView;
 
 class SKTGraphicView : public QWidget {
@@ -114,10 +117,43 @@ public:
     QRectF marqueeSelectionBounds() const { return _marqueeSelectionBounds; }
     void setMarqueeSelectionBounds(const QRectF &rect);
 
+    // ---- Hit testing ----
+    // Distance in single precision, widened.
+    static double distanceBetweenPointA(const QPointF &a, const QPointF &b);
+    // Inside the ellipse with foci A and B: |d(A, B) - d(P, A) - d(P, B)| < margin.
+    static bool isPoint(const QPointF &p, const QPointF &a, const QPointF &b, double margin);
+    // The front-most visible object whose contents (or, when selected, handle) lie under the point;
+    // the out-parameters are written only when one is found.
+    std::shared_ptr<SKTGraphic> graphicUnderPoint(const QPointF &point, int *index = nullptr, bool *isSelected = nullptr,
+                                                  int *handle = nullptr);
+    // Visible objects whose drawing bounds intersect the rect; with an empty selection the last
+    // one found becomes the current object.
+    QList<int> indexesOfGraphicsIntersectingRect(const QRectF &rect);
+
     // ---- The mouse ----
     // What the canvas is doing between a press and its release.
     enum class Tracking { None, Creating, Moving, Resizing, Marquee, Swallowing };
     Tracking tracking() const { return m_tracking; }
+    // A press at a canvas point, as the mouse gives it (the modifiers: Ctrl adds or removes).
+    void selectAndTrackMouse(const QPointF &point, bool command);
+    void moveSelectedGraphics(const QPointF &pressPoint);
+    void resizeGraphic(const std::shared_ptr<SKTGraphic> &graphic, int handle);
+    void marqueeSelect(const QPointF &pressPoint);
+
+    // ---- Keyboard and commands ----
+    // Moves the selection by points (locked objects stay) and records one step.
+    void moveSelectedGraphicsByX(double dx, double dy);
+    // Hides the handles for half a second.
+    void hideHandlesMomentarily();
+    bool There_Is_Any_Lock_Contrl() const;
+    // Deletes the selection unless an object of it is locked ("Selected control is locked.").
+    void delete_selection();
+    void selectAll();
+    void deselectAll() { Clear_Control_Selection(); }
+    void Clear_Control_Selection();
+    void delete_all_control();
+    // Toggles whether the grid's lines show.
+    void show_hide_grid_lines();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -125,6 +161,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Model observation.
@@ -141,8 +178,10 @@ private:
                                                   const QString &ctrl_ID) const;
 
     // Tracking.
+    void mouseDown(const QPointF &point, int clickCount, bool command);
     void trackTo(const QPointF &canvasPoint);
     void endTracking(const QPointF &canvasPoint);
+    void autoscroll();
 
     // Fields of the canvas.
     QPointer<SKTDocument> _graphicsContainer;
@@ -170,5 +209,15 @@ private:
     QString m_pendingValue;   // the creation's value, kept from the press to the release
     bool m_echoing = false;
     bool m_creationGroupOpen = false;
+    // Moving: the selection, its union's origin offset from the press, and the last point.
+    SKTGraphicList m_movedGraphics;
+    QPointF m_moveOffset, m_lastPoint, m_pressPoint;
+    QSizeF m_movedSize;
+    bool m_moveStarted = false, m_moved = false;
+    QRectF m_resizeStartBounds;
+    // Marquee: the selection at the start.
+    QList<int> m_marqueeStartSelection;
+    QTimer *m_autoscrollTimer = nullptr;
+    QPoint m_lastWidgetPos;
     bool m_creationGroupedByEvent = true;
 };

@@ -247,3 +247,14 @@ TEST_F(CanvasTools, UseInDesignWithoutAQrSymbolAsksForOne)
     ASSERT_EQ(responder->alertMessages().size(), 1);
     EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Please generate QR Code."));
 }
+
+TEST_F(CanvasTools, DeletingALockedObjectSaysSo)
+{
+    dsg->Rect_Tool_btn->click();
+    ASSERT_EQ(graphics().size(), 1);
+    graphics().first()->ctrl_is_locked = true;
+    dsg->Graphic_View()->delete_selection();
+    ASSERT_EQ(responder->alertMessages().size(), 1);
+    EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Selected control is locked."));
+    EXPECT_EQ(graphics().size(), 1);
+}

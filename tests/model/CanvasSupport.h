@@ -29,6 +29,9 @@ public:
     std::weak_ptr<SKTGraphic> current;
     platform::Picture barcodePicture;   // what the barcode window renders
     QStringList barcodeValues;          // the ctrl_value of each first picture asked for
+    SKTGraphicList openedBarcodes;
+    int batchRecounts = 0;
+    int refreshes = 0;
 
     void Card_Base_Drawing(QPainter &painter, const QRectF &cardRect) override
     {
@@ -56,10 +59,12 @@ public:
         return cascadeStart + QPointF(20, 20) * cascadeCount++;
     }
     void Show_RHS_Properties(SKTGraphic *) override {}
-    void Refresh_Canvas() override {}
+    void Refresh_Canvas() override { ++refreshes; }
     void Enable_Same_Size_Buttons(bool enable) override { sameSizeEnabled = enable; }
     std::shared_ptr<SKTGraphic> Current_Graphic() const override { return current.lock(); }
     void Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &g) override { current = g; }
+    void Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode) override { openedBarcodes << barcode; }
+    void Check_Series_Or_Excel_Use_or_not() override { ++batchRecounts; }
     QImage Placeholder_Image(Placeholder) const override
     {
         QImage image(40, 30, QImage::Format_ARGB32);
