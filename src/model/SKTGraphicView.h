@@ -26,6 +26,8 @@
 #include <optional>
 
 class CanvasHost;
+class QMenu;
+class QAction;
 class QTimer;
 
 // The canvas point of the last press that selection tracking handled; hit testing of lines reads it.
@@ -155,6 +157,15 @@ public:
     // Toggles whether the grid's lines show.
     void show_hide_grid_lines();
 
+    // ---- Context menu ----
+    // The "Select" names of the objects in list order: numbered per kind from 1.
+    QStringList Context_Menu_Object_Names() const;
+    // The menu titled "Contextual Menu": Cut, Copy, Paste, Delete, Label Properties, the separator
+    // item, then "Select <name>" per object. Owned by the caller.
+    QMenu *contextMenu();
+    // Selects alone the object of a "Select" item and shows it in the sidebar.
+    void select_Control_from_R_MENU(QAction *sender);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -162,6 +173,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     // Model observation.

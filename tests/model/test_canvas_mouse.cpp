@@ -2,6 +2,7 @@
 
 #include "CanvasSupport.h"
 
+#include <QMenu>
 #include <QTest>
 
 using canvastest::CanvasFixture;
@@ -195,4 +196,39 @@ TEST_F(CanvasMouse, DeleteRefusesLockedObjects)
     EXPECT_EQ(document.graphics(), SKTGraphicList{a});
     EXPECT_EQ(host.snapshots, 1);
     EXPECT_EQ(host.batchRecounts, 1);
+}
+
+TEST_F(CanvasFixture, ContextMenuNamesEveryObjectByKindAndNumber)
+{
+    const auto text = [this](const QString &value) {
+        auto t = SKTGraphic::graphicOfClass(SKTGraphicClass::Text);
+        t->Text_Value = value;
+        document.insertGraphics({t}, {int(document.graphics().size())});
+    };
+    text(QStringLiteral("  Name  "));
+    text(QStringLiteral("   "));
+    addShape(QRectF(0, 0, 10, 10));
+    auto star = addShape(QRectF(0, 0, 10, 10));
+    star->Set_Shape_Type(QStringLiteral("S"));
+    addShape(QRectF(0, 0, 10, 10));
+    text(QString(60, QLatin1Char('x')));
+    auto barcode = SKTGraphic::graphicOfClass(SKTGraphicClass::Barcode);
+    document.insertGraphics({barcode}, {int(document.graphics().size())});
+    EXPECT_EQ(view.Context_Menu_Object_Names(),
+              (QStringList{"Text 1 - Name", "Text 2", "Rectangle 1", "Star 1", "Rectangle 2",
+                           "Text 3 - " + QString(50, QLatin1Char('x')) + "...", "Barcode 1"}));
+
+    std::unique_ptr<QMenu> menu(view.contextMenu());
+    EXPECT_EQ(menu->title(), QStringLiteral("Contextual Menu"));
+    const QList<QAction *> items = menu->actions();
+    ASSERT_EQ(items.size(), 6 + 7);
+    QStringList fixed;
+    for (int i = 0; i < 6; ++i)
+        fixed << items.at(i)->text();
+    EXPECT_EQ(fixed, (QStringList{"Cut", "Copy", "Paste", "Delete", "Label Properties", "---------------------"}));
+    EXPECT_EQ(items.at(8)->text(), QStringLiteral("Select Rectangle 1"));
+    view.changeSelectionIndexes({0, 1});
+    items.at(9)->trigger();
+    EXPECT_EQ(view.selectionIndexes(), QList<int>{3});
+    EXPECT_EQ(host.current.lock(), star);
 }
