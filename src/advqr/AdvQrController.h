@@ -152,4 +152,12 @@ public:
 
 private:
     void Show_QR_Panel(QWidget *panel);
+
+public:
+    // ---- Placing the QR code on the card ----
+    // Whether a QR symbol exists; "Please generate QR Code." when none does.
+    bool Check_Valid_ADV_QR_Code();
+    // "Use in Design": the QR code becomes a barcode object of the card with this mode's settings,
+    // and the window turns to the Designing mode.
+    void Use_ADV_QR_in_Design_Mode_Btn_Clicked();
 };

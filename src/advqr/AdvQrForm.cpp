@@ -242,6 +242,8 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
     Ui::QrPreview preview;
     preview.setupUi(frame.adv_qr_preview_box);
     bindPreview(*this, preview);
+    QObject::connect(Use_ADV_QR_in_Design_btn, &QPushButton::clicked, this,
+                     &AdvQrController::Use_ADV_QR_in_Design_Mode_Btn_Clicked);
 
     // Settings column and its groups.
     Ui::QrSettings settings;

@@ -195,12 +195,8 @@ void SKTWindowController::setDocument(SKTDocument *document)
         m_documentConnections.clear();
         m_document = document;
         if (document) {
-            m_documentConnections << connect(document, &SKTDocument::canvasSizeChanged, this, [this](const QSizeF &size) {
-                if (!size.isValid())
-                    return;   // a null new value is ignored
-                design().observedCanvasSize = size;
-                design().SetDocumentCanvasSize(size);
-            });
+            m_documentConnections << connect(document, &SKTDocument::canvasSizeChanged, this,
+                                             [this](const QSizeF &size) { design().Observe_Canvas_Size(size); });
         }
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));

@@ -377,4 +377,10 @@ private:
     // The move to the top or the bottom: the copy is made by the creation rule first; the old row
     // goes only when the copy was made.
     void moveSelectedTo(bool top);
+
+public:
+    // ---- Placing the symbol on the card ----
+    // "Use in Design": a valid symbol becomes a barcode object of the card with this mode's
+    // settings, and the window turns to the Designing mode.
+    void Use_Quick_Barcode_in_Design_Mode_Btn_Clicked();
 };

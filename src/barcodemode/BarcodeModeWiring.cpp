@@ -10,6 +10,8 @@
 void BarcodeModeController::wireBarcodeModeControls()
 {
     QObject::connect(encode_btn, &QPushButton::clicked, this, [this] { goButtonActionPerformed(); });
+    QObject::connect(Use_Quick_Barcode_btn, &QPushButton::clicked, this,
+                     &BarcodeModeController::Use_Quick_Barcode_in_Design_Mode_Btn_Clicked);
     wireTwoDControls();
     wireSettingsControls();
     wireBatchControls();

@@ -14,9 +14,12 @@ namespace cardlayers {
 // The outline of a card shape code (0 rectangle, 1 rounded rectangle, 2 ellipse; others a
 // rectangle) in rect.
 QPainterPath Card_Outline(int cardShape, const QRectF &rect);
-// The card's base inside its outline.
+// The card's base inside its outline; leaves the outline as the painter's clip for the rest of
+// the pass. A card without an area draws nothing.
 void Card_Base(QPainter &painter, const Card_Property &card, int cardShape, const QRectF &cardRect);
-// The card's border and watermark.
+// The card's watermark and border.
 void Card_Border(QPainter &painter, const Card_Property &card, int cardShape, const QRectF &cardRect);
+// The top edge of the watermark's box for an alignment (0 top, 1 middle, 2 bottom, others top).
+double Watermark_Top(int alignment, const QRectF &cardRect, double textHeight);
 
 }   // namespace cardlayers

@@ -8,9 +8,20 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "model/SKTDocument.h"
+#include "design/CardLayers.h"
+#include "design/DesignCanvasHost.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGraphicView.h"
+#include "model/SKTGraphicsController.h"
+#include "model/SKTGrid.h"
+#include "model/SKTZoomingScrollView.h"
 #include "platform/Dialogs.h"
+#include "platform/Ruler.h"
+#include "projects/Card_Property.h"
 
 #include <QComboBox>
+#include <QPainter>
+#include <QTabWidget>
 #include <QFrame>
 #include <QLayout>
 #include <QPlainTextEdit>
@@ -57,10 +68,14 @@ void DesignController::changeViewController(int index)
 void DesignController::Show_Hide_Ruler_ChkBox()
 {
     rulersShown = !rulersShown;
-    if (horizontal_ruler)
-        horizontal_ruler->setVisible(rulersShown);
-    if (vertical_ruler)
-        vertical_ruler->setVisible(rulersShown);
+    if (SKTZoomingScrollView *scroll = Zooming_Scroll_View()) {
+        scroll->setRulersVisible(rulersShown);
+    } else {
+        if (horizontal_ruler)
+            horizontal_ruler->setVisible(rulersShown);
+        if (vertical_ruler)
+            vertical_ruler->setVisible(rulersShown);
+    }
 }
 
 float DesignController::Get_Factor_According_Index(int index)
@@ -80,9 +95,8 @@ void DesignController::Set_Zoom_Index(int index)
     }
     _zoomFactor = Get_Factor_According_Index(index);
     // Zooming scales the view around the card, never the card's own size in points.
-    if (_graphicView)
-        _graphicView->setFixedSize(int(std::lround(canvasFrameSize.width() * _zoomFactor)),
-                                   int(std::lround(canvasFrameSize.height() * _zoomFactor)));
+    if (SKTZoomingScrollView *scroll = Zooming_Scroll_View())
+        scroll->setFactor(_zoomFactor);
     Refresh_Canvas();
 }
 
@@ -165,8 +179,12 @@ void DesignController::selectedToolDidChange()
         if (graphicClass == QLatin1String("SKTImage")) {
             if (tool == 8 && !Browse_User_Image_Manually())
                 return;
-            if (tool == 9)
-                return;   // the image library picker is not available: nothing is chosen
+            if (tool == 9) {
+                if (Open_Image_Library_Window(QStringLiteral("C")) != 1)
+                    return;
+                Library_Selected_Image = lib_window_sel_file;
+                Show_NSLog_Message(Library_Selected_Image);
+            }
         } else if (graphicClass == QLatin1String("SKTBarcode") && tool == 10) {
             frame = QRectF(0, 0, 120, 60);
         } else if (graphicClass == QLatin1String("SKTSignature") && tool == 11) {
@@ -176,5 +194,102 @@ void DesignController::selectedToolDidChange()
             Canvas_Create_Graphic(graphicClass, frame, tool);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+// ---- The canvas view ----------------------------------------------------------------------------
+
+SKTGraphicView *DesignController::Graphic_View() const { return qobject_cast<SKTGraphicView *>(_graphicView); }
+
+SKTZoomingScrollView *DesignController::Zooming_Scroll_View() const
+{
+    return qobject_cast<SKTZoomingScrollView *>(_zoomingScrollView);
+}
+
+void DesignController::Bind_Canvas()
+{
+    SKTGraphicView *canvas = Graphic_View();
+    if (!canvas)
+        return;
+    if (!_graphicsController)
+        _graphicsController = new SKTGraphicsController(this);
+    _graphicsController->setDocument(hub.document());
+    if (!Canvas_Host)
+        Canvas_Host = std::make_shared<DesignCanvasHost>(*this);
+    canvas->setHost(Canvas_Host.get());
+    canvas->bindGraphics(hub.document());
+    canvas->bindSelectionIndexes(_graphicsController);
+    canvas->setGrid(_grid);
+
+    Canvas_Selection = [canvas = QPointer<SKTGraphicView>(canvas)] {
+        return canvas ? canvas->selectedGraphics() : SKTGraphicList();
+    };
+    Canvas_Create_Graphic = [canvas = QPointer<SKTGraphicView>(canvas)](const QString &graphicClass,
+                                                                         const QRectF &frame, int) {
+        if (canvas)
+            canvas->createGraphicOfClass(graphicClass, std::nullopt, true, frame, QStringLiteral("F"), QString(),
+                                         QString());
+    };
+    // The card objects ask the canvas for its bounds and the workspace for the cascade point.
+    SKTCanvasHooks hooks = SKTGraphic::canvasHooks();
+    hooks.canvasBounds = [canvas = QPointer<SKTGraphicView>(canvas)] { return canvas ? canvas->bounds() : QRectF(); };
+    hooks.controlNewPoint = [this](const QString &side) { return Control_New_Point(side); };
+    SKTGraphic::setCanvasHooks(std::move(hooks));
+}
+
+void DesignController::Card_Base_Drawing(QPainter &painter, const QRectF &)
+{
+    const SKTGraphicView *canvas = Graphic_View();
+    const QRectF card = canvas ? canvas->bounds() : QRectF();
+    cardlayers::Card_Base(painter, Front_card_Prop ? *Front_card_Prop : Card_Property(), Card_Shape, card);
+}
+
+void DesignController::Card_Border_Drawing(QPainter &painter, const QRectF &)
+{
+    const SKTGraphicView *canvas = Graphic_View();
+    const QRectF card = canvas ? canvas->bounds() : QRectF();
+    cardlayers::Card_Border(painter, Front_card_Prop ? *Front_card_Prop : Card_Property(), Card_Shape, card);
+}
+
+// ---- Tools --------------------------------------------------------------------------------------
+
+void DesignController::Arrow_Tool_Clicked() { Selected_Control_Tool = 0; Select_tool_action(); }
+void DesignController::Line_Tool_Clicked() { Selected_Control_Tool = 1; Select_tool_action(); }
+void DesignController::Text_Tool_Clicked() { Selected_Control_Tool = 2; Select_tool_action(); }
+void DesignController::Rect_Tool_Clicked() { Selected_Control_Tool = 3; Select_tool_action(); }
+void DesignController::Circle_Tool_Clicked() { Selected_Control_Tool = 4; Select_tool_action(); }
+void DesignController::Round_Rect_Tool_Clicked() { Selected_Control_Tool = 5; Select_tool_action(); }
+void DesignController::Triangle_Tool_Clicked() { Selected_Control_Tool = 6; Select_tool_action(); }
+void DesignController::Diamond_Tool_Clicked() { Selected_Control_Tool = 7; Select_tool_action(); }
+void DesignController::Image_Tool_Clicked() { Selected_Control_Tool = 8; Select_tool_action(); }
+void DesignController::Image_Library_Tool_Clicked() { Selected_Control_Tool = 9; Select_tool_action(); }
+void DesignController::Barcode_Tool_Clicked() { Selected_Control_Tool = 10; Select_tool_action(); }
+void DesignController::Signature_Tool_Clicked() { Selected_Control_Tool = 11; Select_tool_action(); }
+void DesignController::Fingure_Print_Tool_Clicked() { Selected_Control_Tool = 12; Select_tool_action(); }
+void DesignController::Star_Tool_Clicked() { Selected_Control_Tool = 13; Select_tool_action(); }
+void DesignController::Double_Star_Tool_Clicked() { Selected_Control_Tool = 14; Select_tool_action(); }
+void DesignController::Polygon_Tool_Clicked() { Selected_Control_Tool = 15; Select_tool_action(); }
+
+void DesignController::Select_tool_action()
+{
+    emit SKTSelectedToolDidChange();
+    Refresh_Canvas();
+    const SKTGraphicView *canvas = Graphic_View();
+    Show_RHS_Properties(canvas ? canvas->selectedGraphic().get() : nullptr);
+}
+
+void DesignController::selectArrowTool()
+{
+    Selected_Control_Tool = 0;
+    emit SKTSelectedToolDidChange();
+}
+
+void DesignController::Watermark_Tool_Clicked()
+{
+    Show_RHS_Properties(nullptr);
+    if (sett_tab && card_brdr_tab) {
+        const int index = sett_tab->indexOf(card_brdr_tab);
+        if (index >= 0)
+            sett_tab->setCurrentIndex(index);
     }
 }

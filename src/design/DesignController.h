@@ -60,6 +60,11 @@ class SKTGrid;
 class SKTWindowController;
 class Card_Property;
 struct SKTCardLayers;
+class CanvasHost;
+class QPainter;
+class SKTGraphicView;
+class SKTGraphicsController;
+class SKTZoomingScrollView;
 
 class DesignController : public QObject {
     Q_OBJECT
@@ -120,6 +125,60 @@ public:
     // The card objects of the side being edited, front-most first (the document's objects).
     SKTGraphicList Get_Front_Controls_Array() const;
     bool rulersShown = false;
+
+    // ---- Canvas view ----
+    // The canvas and its zooming scroll view (the outlets above, as their own classes), the
+    // selection of the card objects and the canvas's host in this window.
+    SKTGraphicView *Graphic_View() const;
+    SKTZoomingScrollView *Zooming_Scroll_View() const;
+    SKTGraphicsController *_graphicsController = nullptr;
+    std::shared_ptr<CanvasHost> Canvas_Host;
+    // Binds the canvas to the document's list, the selection and the grid, and gives the card
+    // objects the canvas's bounds and cascade point.
+    void Bind_Canvas();
+    // The card's layers under and over the objects, from Front_card_Prop and Card_Shape.
+    void Card_Base_Drawing(QPainter &painter, const QRectF &cardRect);
+    void Card_Border_Drawing(QPainter &painter, const QRectF &cardRect);
+    // The tool buttons (sender ignored): each sets its tool and announces it.
+    void Arrow_Tool_Clicked();
+    void Line_Tool_Clicked();
+    void Text_Tool_Clicked();
+    void Rect_Tool_Clicked();
+    void Circle_Tool_Clicked();
+    void Round_Rect_Tool_Clicked();
+    void Triangle_Tool_Clicked();
+    void Diamond_Tool_Clicked();
+    void Image_Tool_Clicked();
+    void Image_Library_Tool_Clicked();
+    void Barcode_Tool_Clicked();
+    void Signature_Tool_Clicked();
+    void Fingure_Print_Tool_Clicked();
+    void Star_Tool_Clicked();
+    void Double_Star_Tool_Clicked();
+    void Polygon_Tool_Clicked();
+    // The card's properties on the border tab, where the watermark is; the tool stays.
+    void Watermark_Tool_Clicked();
+    // Announces the tool, refreshes the canvas and shows the current object's properties.
+    void Select_tool_action();
+    // The arrow tool, announced; nothing refreshed.
+    void selectArrowTool();
+    // Kept for their callers; the card size lives in the canvas alone.
+    void Set_Document_Size(const QSizeF &size);
+    void Set_Canvas_Box_Size(bool flag);
+    // Why a card size cannot be the canvas's (empty when it can): no area, not a number, or larger
+    // than a widget may be at the largest zoom.
+    static QString Canvas_Size_Refusal(const QSizeF &size);
+    // The document's canvas size observed: a null size is ignored, any other is applied.
+    void Observe_Canvas_Size(const QSizeF &size);
+    // A new barcode object's settings from the Barcode mode or the Advanced QR mode, its lengths
+    // in millimetres; answers the value to render.
+    QString Pass_Barcode_Mode_Settings(SKTGraphic &object);
+    QString Pass_Adv_QR_Settings(SKTGraphic &object);
+    // The linear height and the five margins from a unit (0 inch, 1 cm, 2 mm) to millimetres.
+    static void Convert_Barcode_Lengths_To_MM(SKTGraphic &object, int unit);
+signals:
+    void SKTSelectedToolDidChange();
+public:
 
     // ---- The canvas's selection as card objects ----
     // The canvas's selected objects in selection order (none until a canvas supplies them through
@@ -239,8 +298,6 @@ public:
     void Show_Hide_Shape_Transp_Ctrl(bool hide);
     // The canvas's way of deselecting everything; the canvas installs it.
     std::function<void()> Canvas_Clear_Selection;
-    // The arrow tool, without a redraw or a sidebar change.
-    void selectArrowTool();
     // The value editor of the source tab ends editable exactly for a manual text.
     void Set_Text_Value_Editable();
     // Connects the controls of one sidebar page (an object or card panel) to their handlers.

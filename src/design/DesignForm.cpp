@@ -8,7 +8,10 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/ValueListModel.h"
 #include "design/FormBinding.h"
+#include "model/SKTGraphicView.h"
+#include "model/SKTZoomingScrollView.h"
 #include "platform/ComboItems.h"
+#include "platform/Ruler.h"
 
 #include "ui_DesignCanvasArea.h"
 #include "ui_DesignPropertySidebar.h"
@@ -66,8 +69,8 @@ void bind(DesignController &c, const Ui::DesignCanvasArea &ui)
         FORM_OUTLET(_zoomingScrollView), FORM_OUTLET(_graphicView), FORM_OUTLET(Ruler_btn), FORM_OUTLET(Card_Prop_btn),
         FORM_OUTLET(Card_Bckgrnd_btn), FORM_OUTLET(Front_back_label), FORM_OUTLET(Card_Image_Scrl),
         FORM_OUTLET(Card_Image_Scrl_BACK), FORM_OUTLET(Front_Side_btn), FORM_OUTLET(Back_Side_btn),
-        FORM_OUTLET(Copy_Card_Design_btn), FORM_OUTLET(Zoom_Out_btn), FORM_OUTLET(_factorPopUpButton),
-        FORM_OUTLET(Zoom_In_btn), FORM_OUTLET(Actual_Size_btn));
+        FORM_OUTLET(Copy_Card_Design_btn), FORM_OUTLET(Zoom_Out_btn), FORM_OUTLET(Zoom_In_btn),
+        FORM_OUTLET(Actual_Size_btn));
 }
 
 void bind(DesignController &c, const Ui::DesignRecordList &ui)
@@ -127,6 +130,30 @@ void DesignController::Build_Tool_Palette(QWidget *palette)
     Ui::DesignToolPalette ui;
     ui.setupUi(palette);
     bind(*this, ui);
+    const std::pair<QPushButton *, void (DesignController::*)()> tools[] = {
+        {Arrow_Tool_btn, &DesignController::Arrow_Tool_Clicked},
+        {Line_Tool_btn, &DesignController::Line_Tool_Clicked},
+        {Text_Tool_btn, &DesignController::Text_Tool_Clicked},
+        {Rect_Tool_btn, &DesignController::Rect_Tool_Clicked},
+        {Circle_Tool_btn, &DesignController::Circle_Tool_Clicked},
+        {Round_Rect_Tool_btn, &DesignController::Round_Rect_Tool_Clicked},
+        {Triangle_Tool_btn, &DesignController::Triangle_Tool_Clicked},
+        {Diamond_Tool_btn, &DesignController::Diamond_Tool_Clicked},
+        {Image_Tool_btn, &DesignController::Image_Tool_Clicked},
+        {Image_Library_Tool_btn, &DesignController::Image_Library_Tool_Clicked},
+        {Barcode_Tool_btn, &DesignController::Barcode_Tool_Clicked},
+        {Signature_Tool_btn, &DesignController::Signature_Tool_Clicked},
+        {Fingure_Print_Tool_btn, &DesignController::Fingure_Print_Tool_Clicked},
+        {Star_Tool_btn, &DesignController::Star_Tool_Clicked},
+        {Double_Star_Tool_btn, &DesignController::Double_Star_Tool_Clicked},
+        {Polygon_Tool_btn, &DesignController::Polygon_Tool_Clicked},
+        {Watermark_Tool_btn, &DesignController::Watermark_Tool_Clicked},
+    };
+    for (const auto &[button, handler] : tools)
+        QObject::connect(button, &QPushButton::clicked, this, handler);
+    // The tool announcement creates the tool's object, once per announcement.
+    QObject::connect(this, &DesignController::SKTSelectedToolDidChange, this, &DesignController::selectedToolDidChange,
+                     Qt::UniqueConnection);
 }
 
 void DesignController::Build_Side_And_Standard_Buttons(QWidget *bar)
@@ -148,6 +175,15 @@ void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
     white.setColor(QPalette::Window, Qt::white);
     _graphicView->setPalette(white);
     canvasFrameSize = QSizeF(_graphicView->size());
+    if (SKTZoomingScrollView *scroll = Zooming_Scroll_View()) {
+        // The zoom steps' pop-up is the scroll view's own, hidden; the zoom buttons drive it.
+        _factorPopUpButton = scroll->validateFactorPopUpButton();
+        scroll->setRulers(qobject_cast<platform::Ruler *>(horizontal_ruler), qobject_cast<platform::Ruler *>(vertical_ruler));
+        scroll->setRulersVisible(rulersShown);
+    }
+    if (SKTGraphicView *canvas = Graphic_View())
+        canvas->setCardSize(canvasFrameSize);
+    Bind_Canvas();
 
     QObject::connect(Ruler_btn, &QPushButton::clicked, this, [this] { Show_Hide_Ruler_ChkBox(); });
     Build_Grid_Buttons(Ruler_btn);

@@ -53,12 +53,6 @@ void setShown(std::initializer_list<QWidget *> widgets, bool shown)
 
 } // namespace
 
-void DesignController::selectArrowTool()
-{
-    Selected_Control_Tool = 0;
-    selectedToolDidChange();   // the announcement: the arrow creates nothing
-}
-
 void DesignController::Show_Hide_Text_Transp_Ctrl(bool hide)
 {
     setShown({text_alpha_lbl, Text_alpha_Stepper, Text_alpha_Text}, !hide);

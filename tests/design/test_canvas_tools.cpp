@@ -1,0 +1,264 @@
+// The drawing tools of the Designing mode, the canvas size, and the barcode objects that the
+// Barcode mode and the Advanced QR mode place on the card.
+
+#include "advqr/AdvQrController.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "design/DesignController.h"
+#include "model/SKTBarcode.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGraphicView.h"
+#include "model/SKTImage.h"
+#include "model/SKTSignature.h"
+#include "platform/Stepper.h"
+#include "support/AppEnvironment.h"
+#include "support/Editions.h"
+#include "support/ScriptedResponder.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+class CanvasTools : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        dsg = &c->design();
+        ASSERT_NE(dsg->Graphic_View(), nullptr);
+        Ucontrol.clear();
+        // The tools are used in the Designing mode, where the sidebar follows them.
+        Barcode_Setting_Or_Designing_Mode = 1;
+    }
+    void TearDown() override { Barcode_Setting_Or_Designing_Mode = 0; }
+    const SKTGraphicList &graphics() const { return c->document()->graphics(); }
+
+    testsupport::AppEnvironment env{QString(), true};
+    testsupport::ResponderScope responder;
+    SKTWindowController *c = nullptr;
+    DesignController *dsg = nullptr;
+};
+
+TEST_F(CanvasTools, EachToolButtonPutsItsObjectOnTheCardAtOnce)
+{
+    struct Case {
+        QPushButton *button;
+        SKTGraphicClass kind;
+        QSizeF size;
+    };
+    const Case cases[] = {
+        {dsg->Rect_Tool_btn, SKTGraphicClass::Shape, {50, 50}},
+        {dsg->Text_Tool_btn, SKTGraphicClass::Text, {70, 20}},
+        {dsg->Signature_Tool_btn, SKTGraphicClass::Signature, {100, 50}},
+        {dsg->Fingure_Print_Tool_btn, SKTGraphicClass::Signature, {50, 50}},
+        {dsg->Line_Tool_btn, SKTGraphicClass::Line, {50, 50}},
+    };
+    int made = 0;
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.button->objectName().toStdString());
+        k.button->click();
+        ASSERT_EQ(graphics().size(), ++made) << "one object per click";
+        const auto g = graphics().first();
+        EXPECT_EQ(g->graphicClass(), k.kind);
+        EXPECT_EQ(g->bounds().size(), k.size);
+        EXPECT_EQ(dsg->Selected_Control_Tool, 0);
+        EXPECT_EQ(dsg->_Selected_Graphic.lock(), g);
+        EXPECT_EQ(dsg->Selected_Graphic_Objects(), SKTGraphicList{g});
+        EXPECT_EQ(dsg->Last_Selected_Graphic, g.get()) << "the sidebar shows the new object";
+    }
+    EXPECT_EQ(graphics().at(1)->Sign_Or_FP_Val(), QStringLiteral("F"));
+    EXPECT_EQ(Ucontrol.size(), made) << "one undo step per creation";
+}
+
+TEST_F(CanvasTools, BarcodeToolTwiceGivesTwoNumberedBarcodes)
+{
+    dsg->Barcode_Tool_btn->click();
+    dsg->Barcode_Tool_btn->click();
+    ASSERT_EQ(graphics().size(), 2);
+    EXPECT_TRUE(graphics().at(0)->isExactly<SKTBarcode>());
+    EXPECT_EQ(graphics().at(1)->control_ID, QStringLiteral("BAR_1"));
+    EXPECT_EQ(graphics().at(0)->control_ID, QStringLiteral("BAR_2"));
+    // Sized by the picture of "0123", not the 120 x 60 of the tool.
+    EXPECT_FALSE(graphics().at(0)->_barcode_image.isNull());
+    EXPECT_EQ(graphics().at(0)->bounds().size(), graphics().at(0)->_barcode_image.size());
+}
+
+TEST_F(CanvasTools, CancelledPictureChoicesCreateNothingAndKeepTheTool)
+{
+    // A cancelled choice creates nothing; the sidebar then shows the card with the arrow tool.
+    dsg->Image_Library_Tool_btn->click();
+    EXPECT_TRUE(graphics().isEmpty());
+    dsg->Image_Tool_btn->click();
+    EXPECT_TRUE(graphics().isEmpty());
+    EXPECT_EQ(responder->openRequests.size(), 2);
+    EXPECT_EQ(dsg->Selected_Control_Tool, 0);
+    EXPECT_EQ(dsg->sett_tab->currentWidget(), dsg->card_info_tab);
+}
+
+TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
+{
+    QImage picture(30, 20, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    const QString path = env.userFolder() + QStringLiteral("/library.png");
+    QDir().mkpath(env.userFolder());
+    ASSERT_TRUE(picture.save(path));
+    responder->openAnswers = {{path}};
+    dsg->Image_Library_Tool_btn->click();
+    ASSERT_EQ(graphics().size(), 1);
+    EXPECT_TRUE(graphics().first()->isExactly<SKTImage>());
+    EXPECT_EQ(graphics().first()->Text_Value, path);
+    EXPECT_EQ(Library_Selected_Image, path);
+}
+
+TEST_F(CanvasTools, WatermarkToolShowsTheBorderTabAndKeepsTheTool)
+{
+    // The watermark tool is no drawing tool: nothing is created and the card's border tab shows.
+    dsg->Selected_Control_Tool = 4;
+    dsg->Watermark_Tool_btn->click();
+    EXPECT_EQ(dsg->sett_tab->currentWidget(), dsg->card_brdr_tab);
+    EXPECT_TRUE(graphics().isEmpty());
+}
+
+TEST_F(CanvasTools, ToolAnnouncementCreatesOncePerAnnouncement)
+{
+    dsg->Selected_Control_Tool = 13;
+    emit dsg->SKTSelectedToolDidChange();
+    EXPECT_EQ(graphics().size(), 1);
+    dsg->selectArrowTool();
+    EXPECT_EQ(graphics().size(), 1);
+    EXPECT_EQ(dsg->Selected_Control_Tool, 0);
+}
+
+TEST_F(CanvasTools, ObservedCanvasSizeIgnoresNullAndAppliesSizes)
+{
+    dsg->SetDocumentCanvasSize(QSizeF(200, 100));
+    c->document()->setCanvasSize(QSizeF());
+    EXPECT_EQ(dsg->canvasFrameSize, QSizeF(200, 100));
+    EXPECT_EQ(dsg->Graphic_View()->bounds(), QRectF(0, 0, 200, 100));
+    c->document()->setCanvasSize(QSizeF(150, 80));
+    EXPECT_EQ(dsg->canvasFrameSize, QSizeF(150, 80));
+    EXPECT_EQ(dsg->Graphic_View()->cardSize(), QSizeF(150, 80));
+    EXPECT_TRUE(responder->alerts.isEmpty());
+}
+
+TEST_F(CanvasTools, RefusedCardSizesLeaveTheCanvasAsItWas)
+{
+    dsg->SetDocumentCanvasSize(QSizeF(200, 100));
+    const QSize widget = dsg->_graphicView->size();
+    const double nan = std::nan("");
+    for (const QSizeF &size : {QSizeF(0, 100), QSizeF(200, 0), QSizeF(-5, 100), QSizeF(nan, 100),
+                               QSizeF(100, INFINITY), QSizeF(4.2e6, 100), QSizeF(100, 1e300)}) {
+        responder->alerts.clear();
+        dsg->SetDocumentCanvasSize(size);
+        ASSERT_EQ(responder->alerts.size(), 1) << size.width() << " x " << size.height();
+        EXPECT_FALSE(responder->alerts.first().message.isEmpty());
+        EXPECT_EQ(dsg->canvasFrameSize, QSizeF(200, 100));
+        EXPECT_EQ(dsg->_graphicView->size(), widget);
+    }
+    // The largest card the canvas takes at 400 %.
+    responder->alerts.clear();
+    dsg->SetDocumentCanvasSize(QSizeF(4194303, 10));
+    EXPECT_TRUE(responder->alerts.isEmpty());
+    EXPECT_EQ(dsg->canvasFrameSize, QSizeF(4194303, 10));
+}
+
+TEST_F(CanvasTools, ModeLengthsConvertToMillimetres)
+{
+    struct Case {
+        int unit;
+        float factor;
+    };
+    for (const Case k : {Case{0, 25.4f}, Case{1, 10.0f}, Case{2, 1.0f}}) {
+        SKTGraphic object;
+        object.linear_height_val = 2;
+        object.val_margin_val = object.hdr_margin_val = object.ftr_margin_val = 0.5f;
+        object.TB_marging_val = object.LR_margin_val = 0.25f;
+        object.linear_width_val = 7;
+        DesignController::Convert_Barcode_Lengths_To_MM(object, k.unit);
+        EXPECT_FLOAT_EQ(object.linear_height_val, 2 * k.factor);
+        EXPECT_FLOAT_EQ(object.val_margin_val, 0.5f * k.factor);
+        EXPECT_FLOAT_EQ(object.hdr_margin_val, 0.5f * k.factor);
+        EXPECT_FLOAT_EQ(object.ftr_margin_val, 0.5f * k.factor);
+        EXPECT_FLOAT_EQ(object.TB_marging_val, 0.25f * k.factor);
+        EXPECT_FLOAT_EQ(object.LR_margin_val, 0.25f * k.factor);
+        EXPECT_FLOAT_EQ(object.linear_width_val, 7) << "the bar width is not a length of the unit";
+    }
+}
+
+TEST_F(CanvasTools, BarcodeModeSettingsInInchesAreStoredInMillimetres)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    BarcodeModeController &bm = c->barcodeMode();
+    Measument_Unit_Is_Barcode = 0;
+    bm.HeightStepper->setDoubleValue(1.0);
+    bm.val_mar_Stepper->setDoubleValue(0.5);
+    bm.HeaderText->setText(QStringLiteral("Top"));
+    SKTGraphic object;
+    const QString value = dsg->Pass_Barcode_Mode_Settings(object);
+    EXPECT_EQ(value, bm.dataText->text());
+    EXPECT_EQ(object.linear_font_val, bm.dataText->text());
+    EXPECT_EQ(object.header_val, QStringLiteral("Top"));
+    EXPECT_FLOAT_EQ(object.linear_height_val, 25.4f);
+    EXPECT_FLOAT_EQ(object.val_margin_val, 12.7f);
+    EXPECT_EQ(object.data_source_type, 0);
+}
+
+TEST_F(CanvasTools, AdvancedQrSettingsInInchesAreStoredInMillimetres)
+{
+    if (ONLY_STD_MODE)
+        GTEST_SKIP() << "the standard edition has no Advanced QR mode";
+    Measument_Unit_Is_Adv_QR = 0;
+    SKTGraphic object;
+    dsg->Pass_Adv_QR_Settings(object);
+    EXPECT_FLOAT_EQ(object.linear_height_val, 25.4f);
+    EXPECT_NEAR(object.val_margin_val, 2.54f, 1e-5);
+    EXPECT_EQ(object.linear_or_2d, 1);
+    EXPECT_EQ(object.barcode_font_index, 16);
+    EXPECT_EQ(object.linear_font_val, QStringLiteral("123456789012"));
+    EXPECT_EQ(object.barcode_val_clr_val, QColor(Qt::black));
+}
+
+TEST_F(CanvasTools, UseInDesignPlacesTheBarcodeModeSymbol)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    BarcodeModeController &bm = c->barcodeMode();
+    bm.Use_Quick_Barcode_btn->click();
+    ASSERT_EQ(graphics().size(), 1);
+    const auto g = graphics().first();
+    EXPECT_TRUE(g->isExactly<SKTBarcode>());
+    EXPECT_EQ(g->linear_font_val, bm.dataText->text());
+    EXPECT_FALSE(g->_barcode_image.isNull());
+    EXPECT_EQ(g->bounds().size(), g->_barcode_image.size()) << "the zero frame never withdraws it";
+    EXPECT_EQ(dsg->_Selected_Graphic.lock(), g);
+    EXPECT_EQ(Barcode_Setting_Or_Designing_Mode, 1);
+}
+
+TEST_F(CanvasTools, UseInDesignWithoutAQrSymbolAsksForOne)
+{
+    if (ONLY_STD_MODE)
+        GTEST_SKIP() << "the standard edition has no Advanced QR mode";
+    c->advQr().image_adv_QR = platform::Picture();
+    c->advQr().Use_ADV_QR_in_Design_btn->click();
+    EXPECT_TRUE(graphics().isEmpty());
+    ASSERT_EQ(responder->alertMessages().size(), 1);
+    EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Please generate QR Code."));
+}
+
+TEST_F(CanvasTools, DeletingALockedObjectSaysSo)
+{
+    dsg->Rect_Tool_btn->click();
+    ASSERT_EQ(graphics().size(), 1);
+    graphics().first()->ctrl_is_locked = true;
+    dsg->Graphic_View()->delete_selection();
+    ASSERT_EQ(responder->alertMessages().size(), 1);
+    EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Selected control is locked."));
+    EXPECT_EQ(graphics().size(), 1);
+}
