@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-image-formats-plugins libqt6svg6
-  libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev
+  libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool imagemagick ghostscript poppler-utils zbar-tools libplist-utils unzip
