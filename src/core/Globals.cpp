@@ -83,6 +83,9 @@ bool data_source_change = false;
 bool Use_Org_image_Or_Shred_it = false;
 bool call_rhs_prop_on_fill_list = true;
 
+// ---- Project files ----
+QString Excel_Source_Path;
+
 void resetGlobalsForTests()
 {
     Main_App_wnd = nullptr;

@@ -107,5 +107,8 @@ extern bool data_source_change;           // the barcode-object window is refill
 extern bool Use_Org_image_Or_Shred_it;    // a chosen picture is used as it is (the size check clears it)
 extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes the property sidebar
 
+// ---- Project files ----
+extern QString Excel_Source_Path;   // the spreadsheet linked to the design, as a project file stores it
+
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();

@@ -490,6 +490,15 @@ public:
     QPushButton *barcode_prop_btn = nullptr;
     QPushButton *Edit_Qr_Code_Val_BTN = nullptr;
 
+    // ---- Project files: canvas services until the canvas has its own ----
+    // Removes every object of the side being edited from the document; nothing is selected then.
+    void delete_all_control();
+    // Shows the front side, the only side of a design.
+    void Select_front_side();
+    // Where the cascade of new objects stands, and its wrap offsets.
+    double last_ctrl_X = 10.0, last_ctrl_Y = 10.0;
+    double last_ctrl_X_Exeed_Count = 2.0, last_ctrl_Y_Exeed_Count = 2.0;
+
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on
     // the placeholder of the form that holds it, its widgets taken into the outlets.

@@ -70,6 +70,9 @@ public:
     // The save panel of project files with its extension accessory; the chosen path, or "" when
     // cancelled.
     QString Run_Project_Save_Panel();
+    // Applies a barcode section already read from path (the reader's work after recognition);
+    // false, with the message shown, when the section does not pass.
+    bool Load_Barcode_Section(const QString &path, const platform::PlistValue &root);
     QWidget *save_accessory_view = nullptr;   // made on first use
     QComboBox *save_ext_combo = nullptr;
     // Asks about unsaved changes before New, Open or Exit; the Open command goes on only with
