@@ -255,6 +255,12 @@ QString componentText(double v)
 }
 
 const QString kPictureClass = QStringLiteral("TagoraPicture");
+
+// While a picture is archived, a recording read from an archive hands over its own bytes instead
+// of replaying, so that saving what was opened writes the same bytes again.
+thread_local bool tl_capturing = false;
+thread_local QByteArray tl_captured;
+thread_local bool tl_wasCaptured = false;
 constexpr double kMaxPicturePoints = 100000;
 
 } // namespace
@@ -313,9 +319,14 @@ QByteArray archivedPicture(const Picture &picture)
     if (picture.isVector()) {
         QPicture recording;
         QPainter painter(&recording);
+        tl_capturing = true;
+        tl_wasCaptured = false;
         picture.draw(painter, QRectF(QPointF(0, 0), size));
+        tl_capturing = false;
         painter.end();
-        bytes = QByteArray(recording.data(), qsizetype(recording.size()));
+        bytes = tl_wasCaptured ? tl_captured : QByteArray(recording.data(), qsizetype(recording.size()));
+        tl_captured.clear();
+        tl_wasCaptured = false;
         object.insert(QStringLiteral("kind"), PlistValue(QStringLiteral("recording")));
     } else {
         QBuffer buffer(&bytes);
@@ -364,7 +375,12 @@ std::optional<Picture> unarchivedPicture(const QByteArray &data)
             return std::nullopt;
         // A recording replays scaled by the target's resolution over its own: undone here, so that
         // one unit stays one point on every device.
-        return Picture::record(size, [recording](QPainter &painter) {
+        return Picture::record(size, [recording, raw](QPainter &painter) {
+            if (tl_capturing) {
+                tl_captured = raw;
+                tl_wasCaptured = true;
+                return;
+            }
             painter.save();
             if (const QPaintDevice *device = painter.device(); device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
                 painter.scale(double(recording.logicalDpiX()) / device->logicalDpiX(),
