@@ -9,6 +9,8 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool imagemagick ghostscript poppler-utils zbar-tools libplist-utils unzip
   python3 openssl
+  # The project-file fuzz target: clang with libFuzzer and its sanitizer runtimes.
+  clang libclang-rt-14-dev
   # Workbook interop tests: openpyxl and LibreOffice make and read workbooks during the run.
   python3-openpyxl libreoffice-calc-nogui
 )

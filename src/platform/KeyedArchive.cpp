@@ -1,5 +1,7 @@
 #include "platform/KeyedArchive.h"
 
+#include "platform/PlistGuard.h"
+
 #include <QBuffer>
 #include <QHash>
 #include <QImageReader>
@@ -272,6 +274,8 @@ QByteArray keyedArchiveData(const PlistValue &root)
 
 std::optional<PlistValue> keyedUnarchive(const QByteArray &data)
 {
+    if (!plistStringsAreSafe(data))
+        return std::nullopt;
     const std::optional<PlistValue> plist = plistFromData(data);
     if (!plist || plist->type() != PlistValue::Type::Dictionary)
         return std::nullopt;
@@ -332,7 +336,8 @@ QByteArray archivedPicture(const Picture &picture)
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, "png");
-        if (!writer.write(picture.image()))
+        // One pixel format whatever the bitmap's, so a bitmap read back is written back the same.
+        if (!writer.write(picture.image().convertToFormat(QImage::Format_ARGB32)))
             return {};
         object.insert(QStringLiteral("kind"), PlistValue(QStringLiteral("png")));
     }

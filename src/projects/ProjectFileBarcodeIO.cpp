@@ -178,7 +178,7 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
 
 void ProjectsController::Read_Barcode_Log_File(const QString &path)
 {
-    const std::optional<PlistValue> root = platform::readPlistFile(path);
+    const std::optional<PlistValue> root = projectfile::readProjectFile(path);
     const projectfile::Section section = root ? projectfile::sectionOf(*root) : projectfile::Section::Unknown;
     if (section == projectfile::Section::Unknown) {
         Show_MessageBox(projectfile::kCorruptFileMessage);

@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 
 namespace projectfile {
@@ -35,6 +36,12 @@ public:
 private:
     int m_index;
 };
+
+// The property list of a project file's bytes; nothing for bytes that are no property list, hold
+// a string the parser cannot take, or exceed 256 MiB.
+std::optional<platform::PlistValue> projectFromData(const QByteArray &bytes);
+// The same for a file; nothing also when it cannot be read.
+std::optional<platform::PlistValue> readProjectFile(const QString &path);
 
 enum class Section { Unknown, Design, Barcode };
 // Unknown for anything but an array starting with one of the two magics. The older magic is always

@@ -182,7 +182,7 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
                                                             bool read_xl_from_log)
 {
     // Recognition. A file that is no property-list array says so, rather than nothing at all.
-    const std::optional<PlistValue> root = platform::readPlistFile(path);
+    const std::optional<PlistValue> root = projectfile::readProjectFile(path);
     const projectfile::Section section = root ? projectfile::sectionOf(*root) : projectfile::Section::Unknown;
     if (section == projectfile::Section::Unknown) {
         Show_MessageBox(projectfile::kCorruptFileMessage);

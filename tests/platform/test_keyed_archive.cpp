@@ -1,5 +1,6 @@
 #include "platform/KeyedArchive.h"
 #include "platform/Plist.h"
+#include "platform/PlistGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -197,6 +198,34 @@ TEST(KeyedArchive, PictureRecordsThatCannotBeUsedGiveNoPicture)
     EXPECT_FALSE(platform::unarchivedPicture(record(1, 1, QStringLiteral("tiff"), pngBytes)));
     EXPECT_FALSE(platform::unarchivedPicture(QByteArray()));
     EXPECT_FALSE(platform::unarchivedPicture(platform::archivedColor(Qt::red)));
+}
+
+} // namespace
+
+namespace {
+
+// libplist 2.2 aborts on a string holding a NUL: such bytes never reach it.
+TEST(PlistGuard, StringsWithANulAreRefused)
+{
+    EXPECT_TRUE(platform::plistStringsAreSafe(QByteArray("<plist><string>ok</string></plist>")));
+    EXPECT_FALSE(platform::plistStringsAreSafe(QByteArray("<plist><string>M\0\0</string></plist>", 35)));
+    EXPECT_FALSE(platform::plistStringsAreSafe(QByteArray("<plist><string>a&#0;b</string></plist>")));
+    EXPECT_FALSE(platform::plistStringsAreSafe(QByteArray("<plist><string>a&#x000;b</string></plist>")));
+    const QByteArray good = platform::plistToData(PlistValue::fromStrings({QStringLiteral("abc"), QStringLiteral("Grüße")}),
+                                                  platform::PlistFormat::Binary);
+    EXPECT_TRUE(platform::plistStringsAreSafe(good));
+    // The second character made NUL: one byte in an ASCII string, a two-byte unit in a UTF-16 one.
+    QByteArray ascii = platform::plistToData(PlistValue::fromStrings({QStringLiteral("ab")}), platform::PlistFormat::Binary);
+    ascii[ascii.indexOf("ab") + 1] = '\0';
+    QByteArray wide = platform::plistToData(PlistValue::fromStrings({QStringLiteral("ü!")}), platform::PlistFormat::Binary);
+    const qsizetype bang = wide.indexOf(QByteArray("\0!", 2));
+    ASSERT_GE(bang, 0);
+    wide[bang + 1] = '\0';
+    for (const QByteArray &bad : {ascii, wide}) {
+        EXPECT_FALSE(platform::plistStringsAreSafe(bad));
+        EXPECT_FALSE(platform::keyedUnarchive(bad));
+    }
+    EXPECT_FALSE(platform::plistStringsAreSafe(QByteArray("bplist00")));
 }
 
 } // namespace

@@ -96,8 +96,10 @@ TEST_F(ProjectFiles, OpeningADesignLoadsItsObjectsInFileOrder)
     EXPECT_EQ(barcode.control_ID, QStringLiteral("BAR_1"));
     ASSERT_FALSE(barcode._barcode_image.isNull());
     EXPECT_EQ(barcode._bounds.size(), barcode._barcode_image.size());
-    const auto decoded = testsupport::decode(barcode._barcode_image.toImage(600), QStringLiteral("Code128"));
+    // The QR edition draws every barcode object as a QR Code.
+    const auto decoded = testsupport::decode(barcode._barcode_image.toImage(600));
     EXPECT_TRUE(decoded.ok);
+    EXPECT_EQ(decoded.format, ONLY_QR_MODE ? QStringLiteral("QRCode") : QStringLiteral("Code128"));
     EXPECT_EQ(decoded.text, QStringLiteral("TAGORA-128"));
     EXPECT_EQ(objects()[3]->className(), QStringLiteral("SKTImage"));
 
@@ -118,10 +120,10 @@ TEST_F(ProjectFiles, SaveOpenSaveGivesTheSameBytes)
     responder->saveAnswers = {path(QStringLiteral("card.qbf"))};
     ASSERT_TRUE(projects().Save_project_file(true, true, QStringLiteral("L")));
     ASSERT_EQ(responder->saveRequests.size(), 1);
-    EXPECT_EQ(responder->saveRequests.front().extensions, QStringList{QStringLiteral("qbf")});
+    EXPECT_EQ(responder->saveRequests.front().extensions, QStringList{design_file_EXT});
     ASSERT_NE(projects().save_ext_combo, nullptr);
     EXPECT_EQ(projects().save_ext_combo->count(), 1);
-    EXPECT_EQ(projects().save_ext_combo->itemText(0), QStringLiteral("qbf"));
+    EXPECT_EQ(projects().save_ext_combo->itemText(0), design_file_EXT);
     EXPECT_TRUE(messages().contains(QStringLiteral("Barcode Label Design has been saved successfully.")));
     EXPECT_EQ(Project_File_Name, path(QStringLiteral("card.qbf")));
     EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( Staff card - card.qbf )"));
