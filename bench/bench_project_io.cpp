@@ -1,7 +1,7 @@
 // A design of 500 objects of all six classes saved to a project file and opened again through the
 // projects part, each timed over a few runs: prints the best save and the best load in ms.
 
-#include "bench/BenchWindow.h"
+#include "BenchWindow.h"
 
 #include "core/Globals.h"
 #include "design/DesignController.h"
