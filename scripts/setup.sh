@@ -4,11 +4,13 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-image-formats-plugins libqt6svg6
-  libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev
+  libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool imagemagick ghostscript poppler-utils zbar-tools libplist-utils unzip
   python3 openssl
+  # The project-file fuzz target: clang with libFuzzer and its sanitizer runtimes.
+  clang libclang-rt-14-dev
   # Workbook interop tests: openpyxl and LibreOffice make and read workbooks during the run.
   python3-openpyxl libreoffice-calc-nogui
 )

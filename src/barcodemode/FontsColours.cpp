@@ -8,6 +8,7 @@
 #include "engines/linear/NKDBarcode.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
+#include "platform/FontNames.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -44,8 +45,11 @@ QString fontDisplayName(const QFont &font)
 
 QString BarcodeEditor::fontDisplayText(const QFont &font)
 {
-    // Built as text rather than through a C format, so a name outside ASCII survives any locale.
-    return fontDisplayName(font) + QString::asprintf(" ( %0.2f )", font.pointSizeF());
+    // The face's full name as fontconfig knows it, the name project files store; a face it does
+    // not know is named from Qt's answer. Built as text rather than through a C format, so a name
+    // outside ASCII survives any locale.
+    const QString full = platform::fontFullName(font);
+    return (full.isEmpty() ? fontDisplayName(font) : full) + QString::asprintf(" ( %0.2f )", font.pointSizeF());
 }
 
 void BarcodeEditor::chooseBandFont(FontBand band, const QFont &current)

@@ -853,6 +853,10 @@ public:
     QPushButton *barcode_prop_btn = nullptr;
     QPushButton *Edit_Qr_Code_Val_BTN = nullptr;
 
+    // ---- Project files ----
+    // Removes every object of the side being edited; nothing is selected then.
+    void delete_all_control();
+
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on
     // the placeholder of the form that holds it, its widgets taken into the outlets.

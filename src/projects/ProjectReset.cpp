@@ -89,9 +89,14 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         if (dsg._grid)
             dsg._grid->setAlwaysShown(false);
 
-        // The canvas and the sidebar stay hidden until a design is started or opened.
+        // No objects; the canvas and the sidebar stay hidden until a design is started or opened.
+        dsg.delete_all_control();
         hub.Show_Hide_Main_Window(false);
         dsg.Set_Canvas_to_100_percent();
+
+        // New objects cascade from the top-left corner again.
+        dsg._Selected_Graphic.reset();
+        Reset_Cascade_Position();
 
         if (dsg.Batch_Series) {
             const QSignalBlocker block(dsg.Batch_Series);
@@ -139,13 +144,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg.Last_Card_Sel_Tab = dsg.card_info_tab;
 
         // The front side, the only side of a design.
-        if (dsg.Front_back_label)
-            dsg.Front_back_label->setText(QStringLiteral("Front"));
-        if (dsg.Card_Image_Scrl)
-            dsg.Card_Image_Scrl->setVisible(true);
-        if (dsg.Card_Image_Scrl_BACK)
-            dsg.Card_Image_Scrl_BACK->setVisible(false);
-        dsg.changeViewController(0);
+        dsg.Select_front_side();
         dsg.card_prop_set(QStringLiteral("S"));
         Set_Log_Name_In_Title();
 

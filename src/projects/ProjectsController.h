@@ -4,11 +4,20 @@
 
 #include "projects/Product_Details.h"
 
+#include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
+class QComboBox;
+class QWidget;
+class SKTGraphic;
 class SKTWindowController;
+namespace platform { class PlistValue; }
 
 class ProjectsController : public QObject {
     Q_OBJECT
@@ -32,4 +41,41 @@ public:
     void Read_Selected_Product_Label_Value();
     // The products of the vendor read last; item i of the product list belongs to record i.
     std::vector<Product_Details> prod_list;
+
+    // ---- Project files ----
+    // Text forms of fonts ("PostScriptName::::12.00") and colours ("r:g:b:a").
+    QString Convert_Font_to_String(const QFont &font) const;
+    // Nothing when no installed font has the name; throws std::out_of_range without "::::".
+    std::optional<QFont> Convert_String_to_Font(const QString &text) const;
+    QString Convert_Color_to_String(const QColor &color) const;
+    QColor Convert_String_to_Color(const QString &text) const;
+    // The property array of one card object, and a new object from one (nullptr when the array
+    // names no card object). Barcode objects are numbered from BAR_CTRL; one without a stored
+    // picture is rendered again by the barcode-object window.
+    platform::PlistValue Get_Control_Prop_To_Array(const SKTGraphic &graphic) const;
+    std::shared_ptr<SKTGraphic> Create_Control_From_Array(const platform::PlistValue &array);
+    // The design section: writes the design (asking for a path when there is none), answers
+    // whether it was written; reads a project file of either section, 1 when one was loaded.
+    bool Save_project_file(bool save_as, bool show_msg, const QString &log_or_template);
+    int Read_and_load_design_Log_NEW_METHOD(const QString &path, const QString &log_or_template, bool read_xl_from_log);
+    // The barcode section.
+    bool Save_project_file_Barcode(bool save_as);
+    void Read_Barcode_Log_File(const QString &path);
+    // New projects of both modes, and the Open command.
+    void New_Project();
+    void New_Project_Barcode();
+    void Open_Log_file_Func();
+    int Open_Log_File();
+    void Open_Barcode_Log_File();
+    // The save panel of project files with its extension accessory; the chosen path, or "" when
+    // cancelled.
+    QString Run_Project_Save_Panel();
+    // Applies a barcode section already read from path (the reader's work after recognition);
+    // false, with the message shown, when the section does not pass.
+    bool Load_Barcode_Section(const QString &path, const platform::PlistValue &root);
+    QWidget *save_accessory_view = nullptr;   // made on first use
+    QComboBox *save_ext_combo = nullptr;
+    // Asks about unsaved changes before New, Open or Exit; the Open command goes on only with
+    // YES. Until the save prompt exists every answer is YES.
+    std::function<bool()> Save_Changes_Prompt;
 };

@@ -1,0 +1,96 @@
+// A design of 500 objects of all six classes saved to a project file and opened again through the
+// projects part, each timed over a few runs: prints the best save and the best load in ms.
+
+#include "BenchWindow.h"
+
+#include "core/Globals.h"
+#include "design/DesignController.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGraphic.h"
+#include "platform/Dialogs.h"
+#include "platform/Picture.h"
+#include "projects/Card_Property.h"
+#include "projects/ProjectsController.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+class Quiet : public platform::DialogResponder {
+public:
+    int alert(const platform::AlertRequest &) override { return 0; }
+    QStringList openPanel(const platform::OpenPanelRequest &) override { return {}; }
+    QString savePanel(const platform::SavePanelRequest &) override { return {}; }
+    int runModal(QDialog &) override { return 0; }
+    bool openWithDefaultApplication(const QString &) override { return false; }
+    QColor chooseColor(const QColor &) override { return {}; }
+    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
+};
+
+SKTGraphicList design500()
+{
+    const SKTGraphicClass classes[] = {SKTGraphicClass::Line, SKTGraphicClass::Text, SKTGraphicClass::Shape,
+                                       SKTGraphicClass::Image, SKTGraphicClass::Barcode, SKTGraphicClass::Signature};
+    // Every barcode object carries a rendered-looking picture, so that loading does not render.
+    const platform::Picture bars = platform::Picture::record(QSizeF(120, 60), [](QPainter &p) {
+        for (int x = 0; x < 120; x += 4)
+            p.fillRect(QRectF(x, 0, 2, 50), Qt::black);
+    });
+    SKTGraphicList objects;
+    for (int i = 0; i < 500; ++i) {
+        auto g = SKTGraphic::graphicOfClass(classes[i % 6]);
+        g->_bounds = QRectF(i % 50, i / 50, 40, 20);
+        g->control_ID = QStringLiteral("ID_%1").arg(i);
+        g->Set_text_value(QStringLiteral("Text %1").arg(i));
+        g->text_ctrl_font = QFont(QStringLiteral("DejaVu Sans"));
+        g->value_font_val = g->header_font_val = g->footer_font_val = g->text_ctrl_font;
+        if (g->graphicClass() == SKTGraphicClass::Barcode)
+            g->_barcode_image = bars;
+        objects.append(g);
+    }
+    return objects;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    bench::Window window(argc, argv);
+    platform::setDialogResponder(std::make_shared<Quiet>());
+    SKTWindowController *hub = window.shown();
+    Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/design.qbf");
+    SKTDocument &document = *hub->document();
+    ProjectsController &projects = hub->projects();
+
+    double bestSave = 1e9, bestLoad = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        hub->design().delete_all_control();
+        const SKTGraphicList objects = design500();
+        QList<int> indexes;
+        for (int i = 0; i < objects.size(); ++i)
+            indexes.append(i);
+        document.insertGraphics(objects, indexes);
+        hub->design().Front_card_Prop->Card_Size = QSizeF(400, 300);
+        Project_File_Name = file;
+        QElapsedTimer t;
+        t.start();
+        if (!projects.Save_project_file(false, false, QStringLiteral("L")))
+            return 1;
+        bestSave = std::min(bestSave, t.nsecsElapsed() / 1e6);
+        t.restart();
+        if (projects.Read_and_load_design_Log_NEW_METHOD(file, QStringLiteral("L"), true) != 1 || document.graphics().size() != 500)
+            return 1;
+        bestLoad = std::min(bestLoad, t.nsecsElapsed() / 1e6);
+    }
+    std::printf("objects: 500, file: %lld bytes\nsave: %.1f ms\nload: %.1f ms\n", QFileInfo(file).size(), bestSave, bestLoad);
+    return 0;
+}

@@ -1,0 +1,76 @@
+// The projects part's text forms and property arrays: the pure conversions of ProjectFileText and
+// ProjectFileObjects, plus what a read object needs of the window (its barcode number and, when the
+// file holds no picture, a picture drawn from its own settings).
+
+#include "projects/ProjectsController.h"
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/Barcode_Gen.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "design/DesignController.h"
+#include "model/SKTBarcode.h"
+#include "model/SKTSignature.h"
+#include "platform/Plist.h"
+#include "projects/ProjectFileObjects.h"
+#include "projects/ProjectFileText.h"
+
+QString ProjectsController::Convert_Font_to_String(const QFont &font) const { return projectfile::fontToText(font); }
+
+std::optional<QFont> ProjectsController::Convert_String_to_Font(const QString &text) const
+{
+    return projectfile::fontFromText(text);
+}
+
+QString ProjectsController::Convert_Color_to_String(const QColor &color) const
+{
+    return projectfile::colorToText(color);
+}
+
+QColor ProjectsController::Convert_String_to_Color(const QString &text) const
+{
+    return projectfile::colorFromText(text);
+}
+
+platform::PlistValue ProjectsController::Get_Control_Prop_To_Array(const SKTGraphic &graphic) const
+{
+    return projectfile::objectToArray(graphic, SKTSignature::Sample_File_Path(QStringLiteral("S")));
+}
+
+std::shared_ptr<SKTGraphic> ProjectsController::Create_Control_From_Array(const platform::PlistValue &array)
+{
+    projectfile::ObjectRead read = projectfile::objectFromArray(array, ONLY_QR_MODE);
+    if (!read.failure.isEmpty())
+        Show_NSLog_Message(read.failure);
+    if (!read.object)
+        return nullptr;
+    SKTGraphic &object = *read.object;
+    if (object.isExactly<SKTBarcode>()) {
+        ++BAR_CTRL;
+        object.control_ID = QStringLiteral("BAR_%1").arg(BAR_CTRL);
+    }
+    if (!read.needsPicture)
+        return read.object;
+    try {
+        // The value a first record would show: the bound series' or column's first value, else
+        // the object's own.
+        DesignController &dsg = hub.design();
+        QString value;
+        if (object.data_source_type == 1)
+            value = Trim_Str(dsg.Get_First_Value_Of_Dataset(object.batch_list_name));
+        else if (object.data_source_type == 2)
+            value = Trim_Str(dsg.Get_First_Value_Of_Excel_Binding(object.excel_col_indx));
+        if (value.isEmpty())
+            value = Trim_Str(object.linear_or_2d != 0 ? object.two_d_font_val : object.linear_font_val);
+        Barcode_Gen &window = hub.barcodeGen();
+        window.Set_Barcode_Prop_To_Control(object, true);
+        const platform::Picture picture = window.Get_Image_From_Val(value, object.header_val, object.footer_val);
+        Barcode_output_image = std::make_shared<platform::Picture>(picture);
+        object.Set_Barcode_image(picture);
+        object.Set_Barcode_image_control_bounds();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    return read.object;
+}

@@ -1,0 +1,308 @@
+// The design section of project files on the projects part: the writer with its save panel, the
+// recognition of a file of either section, and the reader, which parses the whole file before it
+// changes anything of the window.
+
+#include "projects/ProjectsController.h"
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/Barcode_Gen.h"
+#include "core/Globals.h"
+#include "core/FileServices.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "design/DesignController.h"
+#include "model/DesignSnapshot.h"
+#include "model/SKTDocument.h"
+#include "model/SKTImage.h"
+#include "platform/Dialogs.h"
+#include "platform/Plist.h"
+#include "platform/Stepper.h"
+#include "projects/Card_Property.h"
+#include "projects/ProjectFileDesign.h"
+#include "ui_SaveAccessory.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QUrl>
+
+using platform::PlistValue;
+
+namespace {
+
+// The card's size, given in points, shown in the size fields in the design unit.
+void showCardSize(DesignController &dsg, const QSizeF &points)
+{
+    const float w = Points_to_MM_Convert(float(points.width()));
+    const float h = Points_to_MM_Convert(float(points.height()));
+    if (dsg.width_Text)
+        dsg.width_Text->setText(QString::asprintf("%.2f", double(w)));
+    if (dsg.height_Text)
+        dsg.height_Text->setText(QString::asprintf("%.2f", double(h)));
+    if (dsg.width_Stepper)
+        dsg.width_Stepper->setDoubleValue(w);
+    if (dsg.height_Stepper)
+        dsg.height_Stepper->setDoubleValue(h);
+    last_unit_val = 2;
+    dsg.Apply_unit_Chaneg_Values();
+    last_unit_val = Measument_Unit_Is;
+}
+
+void selectByText(QComboBox *combo, const QString &text)
+{
+    if (!combo)
+        return;
+    const QSignalBlocker block(combo);
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+// Undo registration and the fill flag back as they were, whatever way the reader ends.
+struct ReaderExit {
+    SKTDocument *document;
+    ~ReaderExit()
+    {
+        if (document)
+            document->Enable_Disable_Undo_Registraion(true);
+        Not_Draw_Only_Prop_Change = false;
+    }
+};
+
+} // namespace
+
+QString ProjectsController::Run_Project_Save_Panel()
+{
+    if (!save_accessory_view) {
+        save_accessory_view = new QWidget(hub.window_);
+        Ui::SaveAccessory form;
+        form.setupUi(save_accessory_view);
+        save_ext_combo = form.save_ext_combo;
+        save_accessory_view->hide();
+        if (!hub.window_)
+            connect(this, &QObject::destroyed, [view = save_accessory_view] { delete view; });
+    }
+    save_ext_combo->clear();
+    save_ext_combo->addItem(design_file_EXT);
+    save_ext_combo->setCurrentIndex(0);
+    platform::SavePanelRequest request;
+    request.extensions = {design_file_EXT};
+    request.accessory = save_accessory_view;
+    const QString path = platform::dialogResponder().savePanel(request);
+    if (path.isEmpty())
+        return {};
+    if (hub.window_) {
+        hub.window_->raise();
+        hub.window_->activateWindow();
+    }
+    return Convert_Path_From_URL(QUrl::fromLocalFile(path));
+}
+
+bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QString &log_or_template)
+{
+    const QString remembered = Project_File_Name;
+    int built = 0;
+    try {
+        if (save_as)
+            Project_File_Name = QStringLiteral("");
+        Project_File_Name = Trim_Str(Project_File_Name);
+        if (Project_File_Name.isEmpty()) {
+            const QString chosen = Run_Project_Save_Panel();
+            if (chosen.isEmpty()) {
+                Project_File_Name = remembered;
+                return false;
+            }
+            Project_File_Name = chosen;
+        }
+        DesignController &dsg = hub.design();
+        Card_Property &card = *dsg.Front_card_Prop;
+        const bool isTemplate = log_or_template == QLatin1String("T");
+        projectfile::DesignSection section;
+        section.startOption = isTemplate ? QStringLiteral("T") : Start_Card_Option;
+        card.Card_Side = QString::number(1);
+        if (card.Card_fill_style != QLatin1String("I"))
+            card.Card_BG_Image_Path = QStringLiteral("");
+        section.card = card;
+        section.excelBinding = Excel_Binding_Use;
+        section.excelPath = Excel_Source_Path;
+        if (!isTemplate) {
+            section.columnTitles = QStringList{QStringLiteral("Row")} + dsg.Linked_Sheet.columnTitles;
+            section.rows = dsg.Linked_Sheet.rows;
+        }
+        const SKTGraphicList objects = hub.document() ? hub.document()->graphics() : SKTGraphicList();
+        section.objectCount = objects.size();
+        built = projectfile::kDesignElements;
+        for (const std::shared_ptr<SKTGraphic> &object : objects) {
+            if (isTemplate) {
+                object->Set_Data_source_type(0);
+                object->Set_Excel_binding(false);
+                object->Set_Excel_binding_Index(-1);
+                object->Set_Batch_List_Index(-1);
+                object->Set_Batch_List_Name(QStringLiteral(""));
+                object->Set_Hdr_Batch_List_Index(-1);
+                object->Set_Hdr_Batch_List_Name(QStringLiteral(""));
+                object->Set_Ftr_Batch_List_Index(-1);
+                object->Set_Ftr_Batch_List_Name(QStringLiteral(""));
+            }
+            PlistValue array = Get_Control_Prop_To_Array(*object);
+            if (array.items().empty()) {
+                Show_NSLog_Message(QStringLiteral("An object of class %1 could not be written.").arg(object->className()));
+                continue;
+            }
+            section.objects.push_back(std::move(array));
+            ++built;
+        }
+        // Written whole beside the old file and put in its place, so a failed save keeps the old one.
+        QString reason;
+        const bool written = platform::writePlistFile(Project_File_Name, projectfile::designSectionArray(section),
+                                                      platform::PlistFormat::Xml, &reason);
+        if (!written) {
+            Project_File_Name = remembered;
+            Show_MessageBox(QStringLiteral("Barcode Label Design could not be saved.\n%1").arg(reason));
+            return false;
+        }
+        hub.Set_Des_Mode_Save_Flag_False();
+        if (!show_msg)
+            return true;
+        Show_MessageBox(QStringLiteral("Barcode Label Design has been saved successfully."));
+        Set_Log_Name_In_Title();
+        return true;
+    } catch (const std::exception &e) {
+        Project_File_Name = remembered;
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        Show_MessageBox(QStringLiteral("%1 -- %2").arg(built).arg(QString::fromUtf8(e.what())));
+        return false;
+    }
+}
+
+int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path, const QString &log_or_template,
+                                                            bool read_xl_from_log)
+{
+    // Recognition. A file that is no property-list array says so, rather than nothing at all.
+    const std::optional<PlistValue> root = projectfile::readProjectFile(path);
+    const projectfile::Section section = root ? projectfile::sectionOf(*root) : projectfile::Section::Unknown;
+    if (section == projectfile::Section::Unknown) {
+        Show_MessageBox(projectfile::kCorruptFileMessage);
+        return 0;
+    }
+    if (section == projectfile::Section::Barcode) {
+        if (ONLY_QR_MODE) {
+            Show_MessageBox(projectfile::kCorruptFileMessage);
+            return 0;
+        }
+        if (!Load_Barcode_Section(path, *root))
+            return 0;
+        hub.Barcode_Mode_Select();
+        hub.barcodeMode().goButtonActionPerformed();
+        return 1;
+    }
+
+    projectfile::DesignSection design;
+    try {
+        design = projectfile::parseDesignSection(*root);
+    } catch (const projectfile::FileError &e) {
+        Show_NSLog_Message(e.reason());
+        Show_MessageBox(QStringLiteral("%1 - \n%2").arg(e.index()).arg(e.reason()));
+        return 0;
+    }
+
+    DesignController &dsg = hub.design();
+    SKTDocument *document = hub.document();
+    ReaderExit exit{document};
+    try {
+        New_Project_Setting_Reset(true);
+        if (design.startOption == QLatin1String("G") && Start_Card_Option != QLatin1String("G"))
+            Start_Card_Option = QStringLiteral("L");
+        else if (Start_Card_Option != QLatin1String("G"))
+            Start_Card_Option = design.startOption;
+        New_Project_Setting_Reset(true);
+        dsg.Remove_All_Tab_Items();
+        dsg.delete_all_control();
+        Project_File_Name = log_or_template == QLatin1String("L") ? path : QStringLiteral("");
+        Not_Draw_Only_Prop_Change = true;
+
+        // The card, as one front side.
+        Card_Property &card = *dsg.Front_card_Prop;
+        const QImage keptImage = card.Card_BG_Image;
+        card = design.card;
+        card.Card_BG_Image = keptImage;
+        if (card.Card_Side == QLatin1String("1")) {
+            dsg.Select_front_side();
+            if (dsg.Back_Side_btn)
+                dsg.Back_Side_btn->setEnabled(false);
+            if (dsg.Copy_Card_Design_btn)
+                dsg.Copy_Card_Design_btn->setEnabled(false);
+        }
+        dsg.SetDocumentCanvasSize(card.Card_Size);
+        showCardSize(dsg, card.Card_Size);
+        selectByText(dsg.Label_ComboBox, card.Card_Preset);
+        selectByText(dsg.Product_num_ComboBox, card.Card_Category);
+        card.Card_BG_Image_Path = Check_Path_For_App_Resources(card.Card_BG_Image_Path);
+
+        // The spreadsheet link.
+        if (read_xl_from_log) {
+            Excel_Binding_Use = design.excelBinding;
+            if (Excel_Binding_Use) {
+                dsg.Add_Excel_Col_Name_In_Combo(dsg.Data_source_type);
+                dsg.Add_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+            } else {
+                dsg.Remove_Excel_Col_Name_In_Combo(dsg.Data_source_type);
+                dsg.Remove_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+            }
+            if (dsg.view_excel_btn)
+                dsg.view_excel_btn->setEnabled(Excel_Binding_Use);
+            Excel_Source_Path = design.excelPath;
+            if (dsg.excel_path_field)
+                dsg.excel_path_field->setText(Excel_Source_Path);
+            // Title 0 is the viewer's own first column.
+            if (!design.columnTitles.isEmpty())
+                dsg.Linked_Sheet.columnTitles = design.columnTitles.mid(1);
+            dsg.Linked_Sheet.rows = design.rows;
+        }
+
+        // The objects, in file order; an array that yields no object is left out.
+        if (document)
+            document->Enable_Disable_Undo_Registraion(false);
+        SKTGraphicList objects;
+        for (const PlistValue &array : design.objects) {
+            std::shared_ptr<SKTGraphic> object = Create_Control_From_Array(array);
+            if (!object)
+                continue;
+            if (auto *picture = graphic_cast<SKTImage>(object.get()))
+                picture->setFilePath(picture->_file_path);
+            objects.append(std::move(object));
+        }
+        if (document && !objects.isEmpty()) {
+            QList<int> indexes;
+            for (qsizetype i = 0; i < objects.size(); ++i)
+                indexes.append(int(document->graphics().size() + i));
+            document->insertGraphics(objects, indexes);
+        }
+        if (log_or_template == QLatin1String("L"))
+            Set_Log_Name_In_Title();
+        Not_Draw_Only_Prop_Change = false;
+        dsg.Show_RHS_Properties(nullptr);
+        if (card.Card_fill_chk && card.Card_fill_style == QLatin1String("I") && !card.Card_BG_Image_Path.isEmpty()) {
+            card.Card_BG_Image = QImage(card.Card_BG_Image_Path);
+            if (dsg.Card_Image_path)
+                dsg.Card_Image_path->setPlainText(card.Card_BG_Image_Path);
+        }
+        dsg.Selected_Control_Tool = 0;
+        dsg.Refresh_Canvas();
+        if (document)
+            document->Enable_Disable_Undo_Registraion(true);
+        hub.Designing_Mode_Select();
+        hub.Show_Hide_Main_Window(true);
+        // What undo comes back to when its stack runs empty: the design as loaded.
+        if (document)
+            Ucontrol_Log.append(std::make_shared<DesignSnapshot>(document->graphics()));
+        return 1;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        Show_MessageBox(QStringLiteral("%1 - \n%2").arg(projectfile::kDesignElements).arg(QString::fromUtf8(e.what())));
+        return 0;
+    }
+}

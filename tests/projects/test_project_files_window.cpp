@@ -1,0 +1,415 @@
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "design/DesignController.h"
+#include "model/DesignSnapshot.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGraphic.h"
+#include "platform/ColorWell.h"
+#include "platform/Plist.h"
+#include "projects/Card_Property.h"
+#include "projects/ProjectFileDesign.h"
+#include "projects/ProjectsController.h"
+#include "support/AppEnvironment.h"
+#include "support/Decode.h"
+#include "support/Editions.h"
+#include "support/ScriptedResponder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString sample(const char *name) { return QStringLiteral(TAGORA_TEST_SOURCE_DIR "/projects/files/") + QLatin1String(name); }
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class ProjectFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
+        Measument_Unit_Is = last_unit_val = 2;
+    }
+    QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
+    ProjectsController &projects() { return c->projects(); }
+    // The alerts shown, without the line break every message box puts first.
+    QStringList messages()
+    {
+        QStringList out;
+        for (const QString &m : responder->alertMessages())
+            out << (m.startsWith(QLatin1Char('\n')) ? m.mid(1) : m);
+        return out;
+    }
+    DesignController &design() { return c->design(); }
+    const SKTGraphicList &objects() { return env.document()->graphics(); }
+    // What a reader that refuses a file must leave untouched of the design.
+    QString designState()
+    {
+        QStringList parts{design().Front_card_Prop->Card_Name, Project_File_Name, QString::number(objects().size())};
+        for (const auto &g : objects())
+            parts << g->className() << g->control_ID;
+        return parts.join(QLatin1Char('|'));
+    }
+    QString panelState()
+    {
+        BarcodeModeController &bm = c->barcodeMode();
+        return QStringList{bm.chosenSymbologyTitle(), bm.dataText->text(), bm.HeaderText->text(), bm.FooterText->text(),
+                           QString::number(bm.ListData_barcode.size()), bm.barcode_clr->color().name(QColor::HexArgb),
+                           QString::number(Measument_Unit_Is_Barcode), bm.value_font_value->text(), Project_File_Name_Barcode}
+            .join(QLatin1Char('|'));
+    }
+
+    testsupport::AppEnvironment env{QString(), true};
+    testsupport::ResponderScope responder;
+    QTemporaryDir dir;
+    SKTWindowController *c = nullptr;
+};
+
+TEST_F(ProjectFiles, OpeningADesignLoadsItsObjectsInFileOrder)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    ASSERT_EQ(objects().size(), 4);
+    EXPECT_EQ(objects()[0]->className(), QStringLiteral("Shape_Control"));
+    EXPECT_EQ(objects()[0]->_shape_type, QStringLiteral("S"));
+    const SKTGraphic &text = *objects()[1];
+    EXPECT_EQ(text.text_ctrl_font.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_TRUE(text.text_ctrl_font.bold());
+    EXPECT_DOUBLE_EQ(text.text_ctrl_font.pointSizeF(), 18);
+    EXPECT_EQ(text.txt_clr.rgb(), QColor(Qt::red).rgb());
+    // The barcode object had an empty picture block: drawn again from its settings.
+    const SKTGraphic &barcode = *objects()[2];
+    EXPECT_EQ(barcode.control_ID, QStringLiteral("BAR_1"));
+    ASSERT_FALSE(barcode._barcode_image.isNull());
+    EXPECT_EQ(barcode._bounds.size(), barcode._barcode_image.size());
+    // The QR edition draws every barcode object as a QR Code.
+    const auto decoded = testsupport::decode(barcode._barcode_image.toImage(600));
+    EXPECT_TRUE(decoded.ok);
+    EXPECT_EQ(decoded.format, ONLY_QR_MODE ? QStringLiteral("QRCode") : QStringLiteral("Code128"));
+    EXPECT_EQ(decoded.text, QStringLiteral("TAGORA-128"));
+    EXPECT_EQ(objects()[3]->className(), QStringLiteral("SKTImage"));
+
+    EXPECT_EQ(Project_File_Name, sample("design_four_objects.qbf"));
+    EXPECT_EQ(design().Front_card_Prop->Card_BG_Image_Path, QStringLiteral("/somewhere/bg.png"));
+    EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 1);
+    EXPECT_FALSE(Not_Draw_Only_Prop_Change);
+    EXPECT_EQ(Ucontrol_Log.size(), 1);
+    EXPECT_EQ(Ucontrol_Log.front()->count(), 4);
+    EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( Staff card - design_four_objects.qbf )"));
+    // Undo registration is back on: an insertion is undoable again.
+    EXPECT_TRUE(env.document()->undoManager().isUndoRegistrationEnabled());
+}
+
+TEST_F(ProjectFiles, SaveOpenSaveGivesTheSameBytes)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    responder->saveAnswers = {path(QStringLiteral("card.qbf"))};
+    ASSERT_TRUE(projects().Save_project_file(true, true, QStringLiteral("L")));
+    ASSERT_EQ(responder->saveRequests.size(), 1);
+    EXPECT_EQ(responder->saveRequests.front().extensions, QStringList{design_file_EXT});
+    ASSERT_NE(projects().save_ext_combo, nullptr);
+    EXPECT_EQ(projects().save_ext_combo->count(), 1);
+    EXPECT_EQ(projects().save_ext_combo->itemText(0), design_file_EXT);
+    EXPECT_TRUE(messages().contains(QStringLiteral("Barcode Label Design has been saved successfully.")));
+    EXPECT_EQ(Project_File_Name, path(QStringLiteral("card.qbf")));
+    EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( Staff card - card.qbf )"));
+    EXPECT_FALSE(save_flag_des_mode);
+
+    projects().New_Project_Setting_Reset(true);
+    EXPECT_EQ(objects().size(), 0);
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(path(QStringLiteral("card.qbf")), QStringLiteral("L"), true), 1);
+    ASSERT_EQ(objects().size(), 4);
+    EXPECT_FALSE(objects()[2]->_barcode_image.isNull());
+    responder->saveAnswers = {path(QStringLiteral("again.qbf"))};
+    ASSERT_TRUE(projects().Save_project_file(true, false, QStringLiteral("L")));
+
+    EXPECT_EQ(bytesOf(path(QStringLiteral("again.qbf"))), bytesOf(path(QStringLiteral("card.qbf"))));
+}
+
+TEST_F(ProjectFiles, SaveWithABlankNameAsksAndCancelKeepsEverything)
+{
+    Project_File_Name = QStringLiteral("   ");
+    EXPECT_FALSE(projects().Save_project_file(false, true, QStringLiteral("L")));
+    EXPECT_EQ(responder->saveRequests.size(), 1);
+    EXPECT_EQ(Project_File_Name, QStringLiteral("   "));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(ProjectFiles, AFailedSaveKeepsTheFlagThePathAndTheOldFile)
+{
+    const QString folder = path(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QString target = folder + QStringLiteral("/card.qbf");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous contents");
+    old.close();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(folder + QStringLiteral("/probe"));
+    const bool permissionsHold = !probe.open(QIODevice::WriteOnly);
+    // Where folder permissions do not bind (a root user), a folder that is a file cannot be written either.
+    if (!permissionsHold)
+        target = target + QStringLiteral("/inside.qbf");
+    Project_File_Name = target;
+    save_flag_des_mode = true;
+    EXPECT_FALSE(projects().Save_project_file(false, true, QStringLiteral("L")));
+    EXPECT_TRUE(save_flag_des_mode);
+    EXPECT_EQ(Project_File_Name, target);
+    EXPECT_EQ(bytesOf(folder + QStringLiteral("/card.qbf")), QByteArray("previous contents"));
+    ASSERT_FALSE(messages().isEmpty());
+    EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Barcode Label Design could not be saved.")));
+
+    // A new name that cannot be written puts the old name back.
+    Project_File_Name = QStringLiteral("/the/old/name.qbf");
+    responder->saveAnswers = {target};
+    EXPECT_FALSE(projects().Save_project_file(true, true, QStringLiteral("L")));
+    EXPECT_EQ(Project_File_Name, QStringLiteral("/the/old/name.qbf"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(ProjectFiles, AFailedBarcodeSaveReportsIt)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    const QString blocker = path(QStringLiteral("plain_file"));
+    QFile f(blocker);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    Project_File_Name_Barcode = blocker + QStringLiteral("/codes.qbf");
+    save_flag_barcode_mode = true;
+    EXPECT_FALSE(projects().Save_project_file_Barcode(false));
+    EXPECT_TRUE(save_flag_barcode_mode);
+    ASSERT_FALSE(messages().isEmpty());
+    EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Barcode Log could not be saved.")));
+}
+
+TEST_F(ProjectFiles, TemplatesOpenAsUnsavedDesignsWithoutTheirBinding)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    objects()[1]->data_source_type = 1;
+    objects()[1]->batch_list_name = QStringLiteral("Names");
+    Project_File_Name = path(QStringLiteral("template.qbf"));
+    ASSERT_TRUE(projects().Save_project_file(false, false, QStringLiteral("T")));
+    const auto root = platform::readPlistFile(path(QStringLiteral("template.qbf")));
+    ASSERT_TRUE(root.has_value());
+    EXPECT_EQ(root->items()[2].toString(), QStringLiteral("T"));
+    EXPECT_TRUE(root->items()[39].items().empty());
+    EXPECT_TRUE(root->items()[40].items().empty());
+    EXPECT_EQ(root->items()[43].items()[20].toString(), QStringLiteral("0"));   // the text's binding cleared
+    EXPECT_EQ(root->items()[43].items()[22].toString(), QStringLiteral("-1"));
+
+    Excel_Source_Path = QStringLiteral("kept");
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(path(QStringLiteral("template.qbf")), QStringLiteral("T"), false), 1);
+    EXPECT_TRUE(Project_File_Name.isEmpty());
+    EXPECT_EQ(Start_Card_Option, QStringLiteral("T"));
+    EXPECT_EQ(Excel_Source_Path, QStringLiteral("kept"));
+}
+
+TEST_F(ProjectFiles, StartOptionAndSpreadsheetLinkOfAFile)
+{
+    Start_Card_Option = QStringLiteral("W");
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_empty.qbf"), QStringLiteral("L"), true), 1);
+    EXPECT_EQ(Start_Card_Option, QStringLiteral("L"));   // a stored "G" opens as a project
+    EXPECT_EQ(objects().size(), 0);
+
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_bad_count.qbf"), QStringLiteral("L"), true), 1);
+    // Seven announced, three present, one of them of no class: two objects in file order.
+    ASSERT_EQ(objects().size(), 2);
+    EXPECT_EQ(objects()[0]->className(), QStringLiteral("Shape_Control"));
+    EXPECT_EQ(objects()[1]->className(), QStringLiteral("SKTText"));
+    EXPECT_TRUE(Excel_Binding_Use);
+    EXPECT_EQ(Excel_Source_Path, QStringLiteral("/data/people.xlsx"));
+    EXPECT_EQ(design().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Name"), QStringLiteral("City")}));
+    ASSERT_EQ(design().Linked_Sheet.rows.size(), 1);
+    EXPECT_EQ(design().Get_First_Value_Of_Excel_Binding(2), QStringLiteral("Oslo"));
+}
+
+TEST_F(ProjectFiles, RefusedDesignFilesChangeNothingOpen)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    const QString before = designState();
+    struct Case {
+        const char *file;
+        QString messageStart;
+    };
+    const Case cases[] = {
+        {"wrong_magic.qbf", projectfile::kCorruptFileMessage},
+        {"design_short.qbf", QStringLiteral("30 - \n")},
+        {"design_bad_size.qbf", QStringLiteral("21 - \n")},
+        {"no_such_file.qbf", projectfile::kCorruptFileMessage},
+    };
+    for (const Case &cs : cases) {
+        responder->alerts.clear();
+        EXPECT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample(cs.file), QStringLiteral("L"), true), 0) << cs.file;
+        ASSERT_EQ(messages().size(), 1) << cs.file;
+        EXPECT_TRUE(messages().front().startsWith(cs.messageStart)) << cs.file;
+        EXPECT_EQ(designState(), before) << cs.file;
+        EXPECT_FALSE(Not_Draw_Only_Prop_Change);
+    }
+}
+
+TEST_F(ProjectFiles, EveryTruncationOfASavedDesignChangesNothing)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    const QByteArray whole = bytesOf(sample("design_four_objects.qbf"));
+    const QString before = designState();
+    const QString cut = path(QStringLiteral("cut.qbf"));
+    const auto complete = platform::plistFromData(whole);
+    for (qsizetype n = 0; n < whole.size(); n += 7) {
+        if (platform::plistFromData(whole.left(n)) == complete)
+            continue;   // only the closing tags are missing: the file is whole
+        QFile f(cut);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(whole.left(n));
+        f.close();
+        EXPECT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(cut, QStringLiteral("L"), true), 0) << n;
+        ASSERT_EQ(designState(), before) << n;
+    }
+}
+
+TEST_F(ProjectFiles, BarcodeSettingsSaveNewAndOpen)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    projects().Read_Barcode_Log_File(sample("barcode_qr.qbf"));
+    BarcodeModeController &bm = c->barcodeMode();
+    EXPECT_EQ(bm.chosenSymbologyTitle(), QStringLiteral("QR Code"));
+    EXPECT_EQ(bm.barcode_clr->color().rgb(), QColor(Qt::red).rgb());
+    EXPECT_TRUE(bm.brcd_bk_clr_trnsp_rd->isChecked());
+    EXPECT_FALSE(bm.brcd_bk_clr_rd->isChecked());
+    EXPECT_EQ(bm.ListData_barcode.size(), 3);
+    EXPECT_EQ(bm.Get_Two_D_Value_From_Field(), QStringLiteral("https://example.org/qr"));
+    EXPECT_EQ(Measument_Unit_Is_Barcode, 2);
+    EXPECT_EQ(bm.value_font_value->text(), QStringLiteral("DejaVu Sans Bold ( 14.00 )"));
+    EXPECT_TRUE(bm.value_font.bold());
+    // A font this machine lacks: the default font at 10 points.
+    EXPECT_EQ(bm.footer_font.family(), QFont(Text_Ctrl_Font).family());
+    EXPECT_DOUBLE_EQ(bm.footer_font.pointSizeF(), 10);
+    EXPECT_EQ(Project_File_Name_Barcode, sample("barcode_qr.qbf"));
+    EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 0);
+    const QString opened = panelState();
+
+    responder->saveAnswers = {path(QStringLiteral("codes.qbf"))};
+    ASSERT_TRUE(projects().Save_project_file_Barcode(true));
+    EXPECT_TRUE(messages().contains(QStringLiteral("Barcode Log has been saved successfully.")));
+    EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( codes.qbf )"));
+
+    projects().New_Project_Barcode();
+    EXPECT_EQ(bm.dataText->text(), QStringLiteral("123456789012"));
+    EXPECT_EQ(bm.HeaderText->text(), QStringLiteral("HEADER"));
+    EXPECT_EQ(bm.FooterText->text(), QStringLiteral("FOOTER"));
+    EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
+    EXPECT_TRUE(bm.ListData_barcode.isEmpty());
+    EXPECT_TRUE(Project_File_Name_Barcode.isEmpty());
+    EXPECT_EQ(bm.HeightText->text(), QStringLiteral("1"));
+    EXPECT_EQ(bm.widthText->text(), QStringLiteral("20"));
+
+    projects().Read_Barcode_Log_File(path(QStringLiteral("codes.qbf")));
+    QString again = panelState();
+    EXPECT_EQ(again.section(QLatin1Char('|'), 0, 7), opened.section(QLatin1Char('|'), 0, 7));
+    EXPECT_TRUE(bm.brcd_bk_clr_trnsp_rd->isChecked());
+    EXPECT_EQ(bm.Get_Two_D_Value_From_Field(), QStringLiteral("https://example.org/qr"));
+}
+
+TEST_F(ProjectFiles, RefusedBarcodeFilesLeaveThePanel)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    projects().Read_Barcode_Log_File(sample("barcode_qr.qbf"));
+    const QString before = panelState();
+    for (const char *name : {"barcode_bad_colour.qbf", "barcode_colour_cycle.qbf", "wrong_magic.qbf"}) {
+        responder->alerts.clear();
+        projects().Read_Barcode_Log_File(sample(name));
+        EXPECT_EQ(messages(), QStringList{projectfile::kCorruptFileMessage}) << name;
+        EXPECT_EQ(panelState(), before) << name;
+    }
+    const QByteArray whole = bytesOf(sample("barcode_qr.qbf"));
+    const QString cut = path(QStringLiteral("cut.qbf"));
+    const auto complete = platform::plistFromData(whole);
+    for (qsizetype n = 0; n < whole.size(); n += 5) {
+        if (platform::plistFromData(whole.left(n)) == complete)
+            continue;
+        QFile f(cut);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(whole.left(n));
+        f.close();
+        projects().Read_Barcode_Log_File(cut);
+        ASSERT_EQ(panelState(), before) << n;
+    }
+}
+
+TEST_F(ProjectFiles, OlderAndShorterBarcodeFiles)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    BarcodeModeController &bm = c->barcodeMode();
+    projects().Read_Barcode_Log_File(sample("barcode_older.qbf"));
+    EXPECT_EQ(bm.chosenSymbologyTitle(), QStringLiteral("QR Code"));
+    EXPECT_EQ(bm.ListData_barcode.size(), 3);
+    EXPECT_TRUE(bm.Custom_Sheet_RD->isChecked());
+    EXPECT_FALSE(bm.Data_Set_Sheet_RD->isChecked());
+    // A 56-element file: the logo and transparency settings stay; the clear background still counts.
+    bm.Use_Logo_chk->setChecked(true);
+    projects().Read_Barcode_Log_File(sample("barcode_56.qbf"));
+    EXPECT_TRUE(bm.Use_Logo_chk->isChecked());
+    EXPECT_TRUE(bm.brcd_bk_clr_trnsp_rd->isChecked());
+}
+
+TEST_F(ProjectFiles, OpenCommandsCrossModes)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    // A design opened through the barcode reader opens in Designing mode with a fresh history.
+    c->Barcode_Mode_Select();
+    responder->openAnswers = {{sample("design_four_objects.qbf")}};
+    projects().Open_Log_file_Func();
+    EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 1);
+    EXPECT_EQ(objects().size(), 4);
+    EXPECT_EQ(Ucontrol.size(), 1);
+    EXPECT_TRUE(Rcontrol.isEmpty());
+
+    // A barcode file opened in Designing mode ends in Barcode mode.
+    responder->openAnswers = {{sample("barcode_qr.qbf")}};
+    projects().Open_Log_file_Func();
+    EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 0);
+    EXPECT_EQ(c->barcodeMode().chosenSymbologyTitle(), QStringLiteral("QR Code"));
+    EXPECT_EQ(responder->openRequests.back().extensions, (QStringList{QStringLiteral("qbf"), QStringLiteral("qlf")}));
+}
+
+TEST_F(ProjectFiles, CancelledOpenInDesigningModeLeavesABlankDesign)
+{
+    c->Designing_Mode_Select();
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    projects().Open_Log_file_Func();   // the open panel is cancelled
+    EXPECT_EQ(objects().size(), 0);
+    EXPECT_TRUE(Project_File_Name.isEmpty());
+    EXPECT_EQ(Start_Card_Option, QStringLiteral("W"));   // the start window ran
+    EXPECT_FALSE(Not_Draw_Only_Prop_Change);
+}
+
+TEST_F(ProjectFiles, ResetNumbersBarcodeObjectsAnewAndSelectsTheFront)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    EXPECT_EQ(BAR_CTRL, 1);
+    last_ctrl_X = 300;
+    projects().New_Project_Setting_Reset(true);
+    EXPECT_EQ(BAR_CTRL, 0);
+    EXPECT_EQ(objects().size(), 0);
+    EXPECT_DOUBLE_EQ(last_ctrl_X, 10.0);
+    EXPECT_DOUBLE_EQ(last_ctrl_X_Exeed_Count, 2.0);
+    EXPECT_TRUE(Ucontrol_Log.isEmpty());
+}
+
+} // namespace

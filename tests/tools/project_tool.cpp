@@ -1,0 +1,210 @@
+// The project-file readers and writers from outside:
+//
+//   project_tool --roundtrip IN OUT                 reads a project file of either section and saves
+//                                                   it again through the application's writer
+//   project_tool --render IN OUT.png|OUT.pdf [--dpi N] [--record K]
+//                                                   the design's front side: white base, then the
+//                                                   objects back to front (objects left out of
+//                                                   printing are left out); PNG at N dpi (300)
+//   project_tool --dump IN                          the objects of a design, one a line: class,
+//                                                   frame, text (or value) and identifier
+//
+// Exit status: 0 done; 2 and the application's message when the file cannot be read or written;
+// 1 for usage errors.
+
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "design/DesignController.h"
+#include "model/SKTDocument.h"
+#include "model/SKTGraphic.h"
+#include "platform/Dialogs.h"
+#include "platform/Plist.h"
+#include "projects/Card_Property.h"
+#include "projects/ProjectFileDesign.h"
+#include "projects/ProjectFileText.h"
+#include "projects/ProjectsController.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Answers every question as a user who presses the first button and cancels every panel, and
+// keeps the messages the application shows.
+class ToolResponder : public platform::DialogResponder {
+public:
+    QStringList messages;
+    int alert(const platform::AlertRequest &request) override
+    {
+        messages << request.message.trimmed();
+        return 0;
+    }
+    QStringList openPanel(const platform::OpenPanelRequest &) override { return {}; }
+    QString savePanel(const platform::SavePanelRequest &) override { return {}; }
+    int runModal(QDialog &) override { return 0; }
+    bool openWithDefaultApplication(const QString &) override { return false; }
+    QColor chooseColor(const QColor &) override { return {}; }
+    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
+};
+
+int usage()
+{
+    std::fprintf(stderr, "usage: project_tool --roundtrip IN OUT | --render IN OUT.png|OUT.pdf [--dpi N] [--record K] "
+                         "| --dump IN\n");
+    return 1;
+}
+
+int refused(const QString &message)
+{
+    std::printf("%s\n", message.toUtf8().constData());
+    return 2;
+}
+
+// The front side as printing shows it, painted with the objects' own drawing. Until the off-screen
+// renderer can be called from here this draws what it will: the card's white base, then the
+// objects from the last to the first, the ones left out of printing skipped.
+void paintFront(QPainter &painter, const SKTGraphicList &objects, const QSizeF &card)
+{
+    painter.fillRect(QRectF(QPointF(0, 0), card), Qt::white);
+    for (qsizetype i = objects.size() - 1; i >= 0; --i) {
+        const SKTGraphic &object = *objects[i];
+        if (object.print_object != 0)
+            continue;
+        painter.save();
+        object.drawContentsInView(painter, false);
+        painter.restore();
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    if (qEnvironmentVariableIsEmpty("XDG_DATA_HOME"))
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tagora"));
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() < 2)
+        return usage();
+    const QString command = args[0];
+    const QString in = args[1];
+    auto responder = std::make_shared<ToolResponder>();
+    platform::setDialogResponder(responder);
+
+    SKTWindowController::registerWithDocuments();
+    SKTDocument document;
+    document.makeWindowControllers();
+    SKTWindowController *hub = SKTWindowController::defaultInstance();
+    if (!hub)
+        return refused(QStringLiteral("The application could not start."));
+    hub->window();
+    ProjectsController &projects = hub->projects();
+    const auto root = projectfile::readProjectFile(in);
+    const projectfile::Section section = root ? projectfile::sectionOf(*root) : projectfile::Section::Unknown;
+    auto lastMessage = [&] { return responder->messages.isEmpty() ? QString() : responder->messages.last(); };
+
+    if (command == QLatin1String("--roundtrip") && args.size() == 3) {
+        const QString out = args[2];
+        if (section == projectfile::Section::Barcode && !ONLY_QR_MODE) {
+            hub->Barcode_Mode_Select();
+            projects.Read_Barcode_Log_File(in);
+            if (Project_File_Name_Barcode != in)
+                return refused(lastMessage());
+            Project_File_Name_Barcode = out;
+            const qsizetype before = responder->messages.size();
+            if (!projects.Save_project_file_Barcode(false))
+                return refused(responder->messages.size() > before ? lastMessage() : QStringLiteral("not saved"));
+            return 0;
+        }
+        if (projects.Read_and_load_design_Log_NEW_METHOD(in, QStringLiteral("L"), true) != 1)
+            return refused(lastMessage());
+        Project_File_Name = out;
+        if (!projects.Save_project_file(false, false, QStringLiteral("L")))
+            return refused(lastMessage());
+        return 0;
+    }
+
+    if (command == QLatin1String("--dump") && args.size() == 2) {
+        if (section != projectfile::Section::Design)
+            return refused(projectfile::kCorruptFileMessage);
+        if (projects.Read_and_load_design_Log_NEW_METHOD(in, QStringLiteral("L"), true) != 1)
+            return refused(lastMessage());
+        for (const auto &object : document.graphics()) {
+            QString text = object->Text_Value;
+            if (object->graphicClass() == SKTGraphicClass::Barcode)
+                text = object->linear_or_2d != 0 ? object->two_d_font_val : object->linear_font_val;
+            std::printf("%s\t%s\t%s\t%s\n", object->className().toUtf8().constData(),
+                        projectfile::rectToText(object->bounds()).toUtf8().constData(), text.toUtf8().constData(),
+                        object->control_ID.toUtf8().constData());
+        }
+        return 0;
+    }
+
+    if (command == QLatin1String("--render") && args.size() >= 3) {
+        const QString out = args[2];
+        int dpi = 300;
+        int record = 1;
+        for (int i = 3; i + 1 < args.size(); i += 2) {
+            bool ok = false;
+            const int n = args[i + 1].toInt(&ok);
+            if (!ok || n < 1)
+                return usage();
+            if (args[i] == QLatin1String("--dpi"))
+                dpi = n;
+            else if (args[i] == QLatin1String("--record"))
+                record = n;
+            else
+                return usage();
+        }
+        if (record != 1) {
+            std::fprintf(stderr, "only the first record can be rendered until batch records are filled\n");
+            return 1;
+        }
+        if (section != projectfile::Section::Design)
+            return refused(projectfile::kCorruptFileMessage);
+        if (projects.Read_and_load_design_Log_NEW_METHOD(in, QStringLiteral("L"), true) != 1)
+            return refused(lastMessage());
+        const QSizeF card = hub->design().Front_card_Prop->Card_Size;
+        if (out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+            QPdfWriter pdf(out);
+            pdf.setPageSize(QPageSize(card, QPageSize::Point, QString(), QPageSize::ExactMatch));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+            pdf.setResolution(72);
+            QPainter painter(&pdf);
+            paintFront(painter, document.graphics(), card);
+            return painter.end() ? 0 : refused(QStringLiteral("The PDF could not be written."));
+        }
+        const QSize px(int(std::ceil(card.width() * dpi / 72.0)), int(std::ceil(card.height() * dpi / 72.0)));
+        QImage image(px, QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull())
+            return refused(QStringLiteral("The card is too large to render."));
+        image.fill(Qt::transparent);
+        image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+        image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(dpi / 72.0, dpi / 72.0);
+            paintFront(painter, document.graphics(), card);
+        }
+        QImageWriter writer(out);
+        if (!writer.write(image))
+            return refused(writer.errorString());
+        return 0;
+    }
+    return usage();
+}
