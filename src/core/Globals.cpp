@@ -83,6 +83,16 @@ bool data_source_change = false;
 bool Use_Org_image_Or_Shred_it = false;
 bool call_rhs_prop_on_fill_list = true;
 
+// ---- Label stock and new designs ----
+QString Selected_Template_Path = QStringLiteral("");
+QString Sel_Template_Category = QStringLiteral("A");
+quint64 User_Defined_File = 0;
+QString custom_prod_name;
+QString cus_or_pre = QStringLiteral("C");
+int Manual_or_Pre = 0;
+float predef_page_wdt = 0;
+float predef_page_hgt = 0;
+
 void resetGlobalsForTests()
 {
     Main_App_wnd = nullptr;
@@ -144,4 +154,11 @@ void resetGlobalsForTests()
     QR_Val_Edit = false;
     Last_Selected_Index = -1;
     clear_PQ_Flag = false;
+    // ---- Label stock and new designs ----
+    Selected_Template_Path = QStringLiteral("");
+    Sel_Template_Category = QStringLiteral("A");
+    custom_prod_name.clear();
+    cus_or_pre = QStringLiteral("C");
+    Manual_or_Pre = 0;
+    predef_page_wdt = predef_page_hgt = 0;
 }

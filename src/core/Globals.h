@@ -107,5 +107,15 @@ extern bool data_source_change;           // the barcode-object window is refill
 extern bool Use_Org_image_Or_Shred_it;    // a chosen picture is used as it is (the size check clears it)
 extern bool call_rhs_prop_on_fill_list;   // a record-list selection refreshes the property sidebar
 
+// ---- Label stock and new designs ----
+extern QString Selected_Template_Path;   // design file of the template chosen in a gallery; "" for a blank design
+extern QString Sel_Template_Category;    // the wizard's template category: "A", "P", "S", "B", "R", "O" or "U"
+extern quint64 User_Defined_File;        // numbers the user templates' thumbnails; never reset
+extern QString custom_prod_name;         // the cleaned name chosen in the custom product name dialog
+extern QString cus_or_pre;               // print window, predefined layout: "C" custom products, "P" a catalogue
+extern int Manual_or_Pre;                // print window: 0 manual layout, 1 predefined layout
+extern float predef_page_wdt;            // print window: the predefined layout's page, points
+extern float predef_page_hgt;
+
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();
