@@ -191,6 +191,8 @@ void SKTWindowController::awakeFromNib()
             Show_NSLog_Message(QString::fromUtf8(e.what()));
         }
     }
+    // The QR edition's template panel sits where the other editions list the records.
+    projects().Build_Template_Panel();
     // 22
     bm.List_Barcode_Grid_Value.clear();
     bm.ListData_barcode.clear();

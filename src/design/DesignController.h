@@ -490,6 +490,11 @@ public:
     QPushButton *barcode_prop_btn = nullptr;
     QPushButton *Edit_Qr_Code_Val_BTN = nullptr;
 
+    // ---- Label stock and new designs ----
+    // The save-changes prompt of the Designing mode (start anew, ask, category "N", "O", "T" ...):
+    // 1 to go on, 0 when the user cancelled.
+    int Check_And_Show_Save_Message(bool startNew, bool ask, const QString &category);
+
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on
     // the placeholder of the form that holds it, its widgets taken into the outlets.

@@ -32,4 +32,19 @@ public:
     void Read_Selected_Product_Label_Value();
     // The products of the vendor read last; item i of the product list belongs to record i.
     std::vector<Product_Details> prod_list;
+
+    // ---- Label stock and new designs ----
+    // Opens the project file at path (the project reader's entry); 1 when a project was loaded.
+    int Open_Log_file_Func(const QString &path);
+    // Reads a design project file; "T" loads a template as a new untitled design, "L" a project.
+    // 1 when it was loaded.
+    int Read_and_load_design_Log_NEW_METHOD(const QString &path, const QString &logOrTemplate, bool readXlFromLog);
+    // The design as started is the only undo step: front side shown, both stacks cleared, the
+    // current state recorded, Undo and Redo disabled.
+    void Start_Design_Undo_Base();
+    // The template panel of the work area (QR edition), built into the record-list box.
+    void Build_Template_Panel();
+    // The start flow's outcome: 1 for a blank card or a loaded template, else the reader's result
+    // (0 after Cancel).
+    int Start_Result = 0;
 };
