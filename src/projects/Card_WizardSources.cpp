@@ -124,6 +124,7 @@ void Card_Wizard::temp_type_matrix_CellClick(int column)
     if (temp_type_matrix->button(column))
         temp_type_matrix->button(column)->setChecked(true);
     Delete_UD_Temp_Btn->setVisible(column == 6);
+    Sel_Template_Category = templategallery::Category_Of_Column(column).code;
     if (column == 6)
         Fill_Templates_User_Defined();
     else

@@ -39,6 +39,12 @@ TEST_F(CardWizard, OpensOnCustomAtOneHundredMillimetres)
     EXPECT_EQ(wizard->Open_Wnd(), 0);
     // ...the next run starts on the size page with "Custom", 100 x 100 mm and the default colours.
     whenWizardRuns([](Card_Wizard &w) {
+        // The QR edition opens on its template gallery, the others on the size page.
+        EXPECT_EQ(w.wizard_pages->currentIndex(), ONLY_QR_MODE ? 2 : 0);
+        EXPECT_EQ(w.Select_Template_OK_Btn->isHidden(), !ONLY_QR_MODE);
+        EXPECT_EQ(w.radio_opt_box->isHidden(), !ONLY_QR_MODE);
+        if (ONLY_QR_MODE)
+            w.blank_radio_btn->click();
         EXPECT_EQ(w.wizard_pages->currentIndex(), 0);
         EXPECT_EQ(w.next_count, 0);
         EXPECT_FALSE(w.Back_btn->isEnabled());
