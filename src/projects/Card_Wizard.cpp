@@ -276,6 +276,7 @@ void Card_Wizard::OK_Click()
             Apply_unit_Chaneg_Values();
             wizard_pages->setCurrentIndex(ColourPage);
             Back_btn->setEnabled(true);
+            Next_btn->setText(QStringLiteral("Finish"));
             next_count = 1;
             return;
         }
@@ -316,6 +317,7 @@ void Card_Wizard::Back_Click()
     fill_profile_btn->setVisible(false);
     wizard_pages->setCurrentIndex(SizePage);
     Back_btn->setEnabled(false);
+    Next_btn->setText(QStringLiteral("Next"));
     next_count = 0;
 }
 

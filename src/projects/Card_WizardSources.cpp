@@ -113,6 +113,7 @@ void Card_Wizard::Show_Wizard_Mode_Control()
     Next_btn->setVisible(true);
     wizard_pages->setCurrentIndex(0);
     Back_btn->setEnabled(false);
+    Next_btn->setText(QStringLiteral("Next"));
     next_count = 0;
     open_log_btn->setVisible(true);
 }

@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 
 #include <exception>
@@ -102,6 +103,8 @@ void ProjectsController::Build_Template_Panel()
     auto *panel = new RHS_Templates(hub, dsg.Fill_List_box);
     if (QLayout *layout = dsg.Fill_List_box->layout())
         layout->addWidget(panel);
+    if (dsg.Fill_List_sclview_RHS)
+        dsg.Fill_List_sclview_RHS->setVisible(false);
 }
 
 void ProjectsController::Open_Start_Window()
