@@ -17,6 +17,7 @@
 #include "advqr/AdvQrController.h"
 #include "output/OutputController.h"
 #include "projects/ProjectsController.h"
+#include "projects/LabelCatalogue.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
 
@@ -180,14 +181,7 @@ void SKTWindowController::awakeFromNib()
         detachTab(dsg.sett_tab, tab, nullptr);
     // 21: label-stock vendors: "Custom", then one per catalogue file.
     if (dsg.Label_ComboBox) {
-        QStringList vendors{QStringLiteral("Custom")};
-        const QDir pages(Resource_Path + QStringLiteral("/Formats/pages/"));
-        for (const QString &entry : pages.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
-            const int dot = int(entry.lastIndexOf(QLatin1Char('.')));
-            if (dot > 0 && entry.mid(dot + 1).toLower() == QStringLiteral("xml"))
-                vendors << entry.left(dot);
-        }
-        platform::ui::fillCombo(dsg.Label_ComboBox, vendors);
+        platform::ui::fillCombo(dsg.Label_ComboBox, labelstock::Vendor_Names(Resource_Path));
         dsg.Label_ComboBox->setCurrentIndex(0);
         try {
             if (!dsg.Product_num_ComboBox || dsg.Product_num_ComboBox->count() == 0)
@@ -197,6 +191,8 @@ void SKTWindowController::awakeFromNib()
             Show_NSLog_Message(QString::fromUtf8(e.what()));
         }
     }
+    // The QR edition's template panel sits where the other editions list the records.
+    projects().Build_Template_Panel();
     // 22
     bm.List_Barcode_Grid_Value.clear();
     bm.ListData_barcode.clear();

@@ -86,6 +86,16 @@ bool call_rhs_prop_on_fill_list = true;
 QString Excel_Source_Path;
 int Total_Label = 1;
 
+// ---- Label stock and new designs ----
+QString Selected_Template_Path = QStringLiteral("");
+QString Sel_Template_Category = QStringLiteral("A");
+quint64 User_Defined_File = 0;
+QString custom_prod_name;
+QString cus_or_pre = QStringLiteral("C");
+int Manual_or_Pre = 0;
+float predef_page_wdt = 0;
+float predef_page_hgt = 0;
+
 void resetGlobalsForTests()
 {
     Main_App_wnd = nullptr;
@@ -162,4 +172,11 @@ void Reset_Cascade_Position()
 {
     last_ctrl_X = last_ctrl_Y = 10.0f;
     last_ctrl_X_Exeed_Count = last_ctrl_Y_Exeed_Count = 2.0f;
+    // ---- Label stock and new designs ----
+    Selected_Template_Path = QStringLiteral("");
+    Sel_Template_Category = QStringLiteral("A");
+    custom_prod_name.clear();
+    cus_or_pre = QStringLiteral("C");
+    Manual_or_Pre = 0;
+    predef_page_wdt = predef_page_hgt = 0;
 }

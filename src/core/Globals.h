@@ -118,6 +118,15 @@ extern float last_ctrl_Y;               // 10
 extern float last_ctrl_X_Exeed_Count;   // 2
 extern float last_ctrl_Y_Exeed_Count;   // 2
 void Reset_Cascade_Position();
+// ---- Label stock and new designs ----
+extern QString Selected_Template_Path;   // design file of the template chosen in a gallery; "" for a blank design
+extern QString Sel_Template_Category;    // the wizard's template category: "A", "P", "S", "B", "R", "O" or "U"
+extern quint64 User_Defined_File;        // numbers the user templates' thumbnails; never reset
+extern QString custom_prod_name;         // the cleaned name chosen in the custom product name dialog
+extern QString cus_or_pre;               // print window, predefined layout: "C" custom products, "P" a catalogue
+extern int Manual_or_Pre;                // print window: 0 manual layout, 1 predefined layout
+extern float predef_page_wdt;            // print window: the predefined layout's page, points
+extern float predef_page_hgt;
 
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();

@@ -322,7 +322,7 @@ void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
             Card_hatch_style->setCurrentIndex(card.Card_hatch_style.isEmpty() ? -1
                                                                               : Card_hatch_style->findText(card.Card_hatch_style));
         // Opacity: percent, whole, at most 100 (a stored 1 or more is opaque).
-        const int opacity = std::min(100, int(std::trunc(double(card.Card_alpha_Stepper) * 100.0)));
+        const int opacity = std::min(100, Whole_Percent(card.Card_alpha_Stepper));
         if (Card_alpha_Stepper)
             Card_alpha_Stepper->setDoubleValue(opacity);
         if (Card_alpha_Text)
@@ -376,7 +376,7 @@ void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
             enable_watermark_chk->setChecked(card.Watermark_Used);
         if (wm_alignment_combo)
             wm_alignment_combo->setCurrentIndex(card.Watermark_Alignment);
-        const int transparency = std::min(100, int(std::trunc(double(card.Watermark_Transp) * 100.0)));
+        const int transparency = std::min(100, Whole_Percent(card.Watermark_Transp));
         if (wm_transp_slider) {
             const QSignalBlocker block(wm_transp_slider);
             wm_transp_slider->setValue(transparency);

@@ -856,6 +856,10 @@ public:
     // ---- Project files ----
     // Removes every object of the side being edited; nothing is selected then.
     void delete_all_control();
+    // ---- Label stock and new designs ----
+    // The save-changes prompt of the Designing mode (start anew, ask, category "N", "O", "T" ...):
+    // 1 to go on, 0 when the user cancelled.
+    int Check_And_Show_Save_Message(bool startNew, bool ask, const QString &category);
 
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on

@@ -1,5 +1,7 @@
 #include "design/PanelValues.h"
 
+#include <cmath>
+
 #include "model/SKTGraphic.h"
 
 std::optional<QString> Shape_Type_Code(int index)
@@ -114,4 +116,10 @@ void Write_Sign_Values(SKTGraphic &g, const SignPanelValues &v)
 {
     g.print_object = v.printObject;
     writeStroke(g, v.stroke);
+}
+
+int Whole_Percent(float fraction)
+{
+    // 0.01f is a hair under 0.01: without the nudge it would truncate to 0.
+    return int(std::trunc(double(fraction) * 100.0 + 1e-4));
 }

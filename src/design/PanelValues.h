@@ -15,6 +15,10 @@ class SKTGraphic;
 // Shape code of a shape-type list index, nothing for an index outside the list.
 std::optional<QString> Shape_Type_Code(int index);
 
+// A stored fraction (opacity 0..1) as the whole percentage a panel shows, truncated; the stored
+// single-precision value is taken as meant, so 0.01 shows 1 and 0.257 shows 25.
+int Whole_Percent(float fraction);
+
 struct StrokeValues {
     bool on = false;
     QColor color;      // written only when on

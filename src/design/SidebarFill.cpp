@@ -140,7 +140,7 @@ void DesignController::Fill_Shape_Panel(const SKTGraphic &g, bool locked)
     if (shape_hatch_style)
         index(shape_hatch_style, g._fill_hatch_type.isEmpty() ? -1 : shape_hatch_style->findText(g._fill_hatch_type));
     wholePair(shape_grad_Stepper, shape_grad_Text, g._fill_grad_angle);
-    wholePair(shape_alpha_Stepper, shape_alpha_Text, double(g.alpha_val) * 100.0);
+    wholePair(shape_alpha_Stepper, shape_alpha_Text, Whole_Percent(g.alpha_val));
     realPair(shape_cor_radius_Stepper, shape_cor_radius_Text, g.cor_rad_val);
     wholePair(double_star_Stepper, double_star_Text, g.double_star_type);
     wholePair(polygon_Stepper, polygon_Text, g.polygon_type);
@@ -158,7 +158,7 @@ void DesignController::Fill_Line_Panel(const SKTGraphic &g)
     borderStyle(Line_border_style, g._stroke_border_type);
     index(Line_ori_style, g._line_ori);
     index(Line_cap_style, g._line_cap_style);
-    wholePair(Line_alpha_Stepper, Line_alpha_Text, double(g.alpha_val_stroke) * 100.0);
+    wholePair(Line_alpha_Stepper, Line_alpha_Text, Whole_Percent(g.alpha_val_stroke));
 }
 
 void DesignController::Fill_Text_Panel(const SKTGraphic &g)
@@ -195,7 +195,7 @@ void DesignController::Fill_Text_Panel(const SKTGraphic &g)
     colour(Text_fill_Grd_1_clr, g._fill_Grad_clr1);
     colour(Text_fill_Grd_2_clr, g._fill_Grad_clr2);
     wholePair(Text_grad_Stepper, Text_grad_Text, g._fill_grad_angle);
-    wholePair(Text_alpha_Stepper, Text_alpha_Text, double(g.alpha_val) * 100.0);
+    wholePair(Text_alpha_Stepper, Text_alpha_Text, Whole_Percent(g.alpha_val));
     colour(Text_clr, g.txt_clr);
     Text_font = g.text_ctrl_font;
     text(Text_font_value, BarcodeEditor::fontDisplayText(Text_font));
@@ -214,7 +214,7 @@ void DesignController::Fill_Text_Panel(const SKTGraphic &g)
     realPair(shadow_x_Stepper, shadow_x_Text, g.Shadow_offset_X);
     realPair(shadow_y_Stepper, shadow_y_Text, g.Shadow_offset_Y);
     realPair(shadow_blur_Stepper, shadow_blur_Text, g.Shadow_blur);
-    wholePair(shadow_transp_Stepper, shadow_transp_Text, std::trunc(double(g.Shadow_transparency) * 100.0));
+    wholePair(shadow_transp_Stepper, shadow_transp_Text, Whole_Percent(g.Shadow_transparency));
 
     SetObjEnabled(Text_Border_Box, g._isDrawingStroke);
     SetObjEnabled(text_fill_box, g._isDrawingFill);

@@ -10,6 +10,8 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <exception>
 #include <sstream>
 
@@ -193,6 +195,66 @@ Product_Details readProduct(const pugi::xml_node &product, bool takeLabelSize)
     return p;
 }
 
+// How a product is named in a log line.
+QString productName(const pugi::xml_node &node, const Product_Details &p)
+{
+    const QString id = QString::fromUtf8(node.attribute("productID").value());
+    return id.isEmpty() ? p.paper_number : id;
+}
+
+// Whether the element that starts at node was closed before the parser stopped at faultAt: its
+// tags are counted in the raw text (comments, processing instructions, sections and quoted
+// attribute values skipped) until its depth is back to zero.
+bool closedBefore(const QByteArray &text, const pugi::xml_node &node, qptrdiff faultAt)
+{
+    const qptrdiff nameAt = node.offset_debug();
+    if (nameAt <= 0)
+        return false;
+    const char *s = text.constData();
+    // The parser names the last character it read, which may still close the element.
+    const qptrdiff end = std::min<qptrdiff>(faultAt + 1, text.size());
+    int depth = 0;
+    for (qptrdiff i = nameAt - 1; i < end; ++i) {
+        if (s[i] != '<')
+            continue;
+        auto skipTo = [&](const char *terminator) {
+            const qptrdiff found = text.indexOf(terminator, i);
+            i = found < 0 ? end : found + qptrdiff(strlen(terminator)) - 1;
+        };
+        if (text.mid(i, 4) == "<!--") {
+            skipTo("-->");
+        } else if (text.mid(i, 9) == "<![CDATA[") {
+            skipTo("]]>");
+        } else if (i + 1 < end && (s[i + 1] == '?' || s[i + 1] == '!')) {
+            skipTo(">");
+        } else {
+            const bool closing = i + 1 < end && s[i + 1] == '/';
+            char quote = 0;
+            qptrdiff j = i + 1;
+            for (; j < end; ++j) {
+                if (quote) {
+                    if (s[j] == quote)
+                        quote = 0;
+                } else if (s[j] == '"' || s[j] == '\'') {
+                    quote = s[j];
+                } else if (s[j] == '>') {
+                    break;
+                }
+            }
+            if (j >= end)
+                return false;   // the tag itself is cut off
+            if (closing)
+                --depth;
+            else if (s[j - 1] != '/')
+                ++depth;
+            i = j;
+            if (depth == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 CatalogueRead Read_Catalogue(const QString &path, const QString &vendor, const QStringList &items)
@@ -204,20 +266,70 @@ CatalogueRead Read_Catalogue(const QString &path, const QString &vendor, const Q
         return read;
     const QByteArray bytes = file.readAll();
     pugi::xml_document doc;
-    if (!doc.load_buffer(bytes.constData(), size_t(bytes.size())))
-        return read;   // a malformed catalogue lists nothing, and says nothing
+    const pugi::xml_parse_result parsed = doc.load_buffer(bytes.constData(), size_t(bytes.size()));
+    // A file that is not well-formed still lists the products the parser finished before the fault.
+    qptrdiff faultAt = -1;
+    if (!parsed) {
+        faultAt = qptrdiff(parsed.offset);
+        Show_NSLog_Message(QStringLiteral("%1: %2 at offset %3")
+                               .arg(path, QString::fromUtf8(parsed.description()))
+                               .arg(qlonglong(parsed.offset)));
+    }
+    const bool takeLabelSize = vendor.isEmpty();
+    pugi::xpath_node_set hits;
     try {
-        const bool takeLabelSize = vendor.isEmpty();
-        for (const pugi::xpath_node &hit : doc.select_nodes("//product")) {
-            Product_Details p = readProduct(hit.node(), takeLabelSize);
+        hits = doc.select_nodes("//product");
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return read;
+    }
+    for (const pugi::xpath_node &hit : hits) {
+        const pugi::xml_node node = hit.node();
+        if (faultAt >= 0 && !closedBefore(bytes, node, faultAt))
+            continue;   // the fault falls inside this product: its fields are not all there
+        try {
+            Product_Details p = readProduct(node, takeLabelSize);
+            const QString fault = Product_Fault(p);
+            if (!fault.isEmpty()) {
+                Show_NSLog_Message(QStringLiteral("%1: product %2 skipped: %3").arg(path, productName(node, p), fault));
+                continue;
+            }
             const QString number = p.paper_number;
             read.items << (read.items.contains(number) ? number + QStringLiteral(" - ") + p.productID : number);
             read.products.push_back(std::move(p));
+        } catch (const std::exception &e) {
+            // One broken product is left out; the others are still listed.
+            Show_NSLog_Message(QStringLiteral("%1: product %2 skipped: %3")
+                                   .arg(path, QString::fromUtf8(node.attribute("productID").value()),
+                                        QString::fromUtf8(e.what())));
         }
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
     return read;
+}
+
+QString Product_Fault(const Product_Details &p)
+{
+    const std::pair<const char *, const QString *> lengths[] = {
+        {"paperWidth", &p.paperWidth}, {"paperHeight", &p.paperHeight}, {"labelWidth", &p.labelWidth},
+        {"labelHeight", &p.labelHeight}, {"topM", &p.topM}, {"leftM", &p.leftM},
+        {"horigap", &p.horigap}, {"vertigap", &p.vertigap}};
+    for (const auto &[name, text] : lengths) {
+        if (text->isEmpty())
+            continue;   // not given: read as 0 where it is used
+        bool ok = false;
+        const double v = text->trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(v) || v < 0)
+            return QStringLiteral("%1 \"%2\" is not a length").arg(QLatin1String(name), *text);
+    }
+    for (const auto &[name, text] : {std::pair<const char *, const QString *>{"rows", &p.rows}, {"cols", &p.cols}}) {
+        if (text->isEmpty())
+            continue;
+        bool ok = false;
+        const int v = text->trimmed().toInt(&ok);
+        if (!ok || v < 1)
+            return QStringLiteral("%1 \"%2\" is not a whole number of at least 1").arg(QLatin1String(name), *text);
+    }
+    return QString();
 }
 
 QStringList Vendor_Names(const QString &resourcePath)
@@ -225,7 +337,7 @@ QStringList Vendor_Names(const QString &resourcePath)
     QStringList names;
     const QDir folder(resourcePath + QStringLiteral("/Formats/pages/"));
     for (const QFileInfo &info : folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-        if (info.suffix().toLower() == QLatin1String("xml"))
+        if (info.suffix().toLower() == QLatin1String("xml") && !info.completeBaseName().isEmpty())
             names << info.completeBaseName();
     std::sort(names.begin(), names.end());
     names.prepend(QStringLiteral("Custom"));
@@ -264,6 +376,49 @@ QSizeF Label_Size_MM(const Product_Details &product)
     auto length = [](const QString &text) { return text.isEmpty() ? 0.0f : text.toFloat(); };
     const float divisor = Unit_Divisor(product.Unit);
     return QSizeF(length(product.labelWidth) / divisor, length(product.labelHeight) / divisor);
+}
+
+PredefinedLayout Predefined_Layout(const Product_Details &product,
+                                   QString (*paperName)(const QString &width, const QString &height))
+{
+    auto orDefault = [](const QString &text, const char *fallback) {
+        return text.isEmpty() ? QString::fromLatin1(fallback) : text;
+    };
+    const QString paperWidth = orDefault(product.paperWidth, "0");
+    const QString paperHeight = orDefault(product.paperHeight, "0");
+    const QString labelWidth = orDefault(product.labelWidth, "0");
+    const QString labelHeight = orDefault(product.labelHeight, "0");
+    PredefinedLayout out;
+    out.cols = orDefault(product.cols, "1");
+    out.rows = orDefault(product.rows, "1");
+    // A label as large as its paper is one label per sheet, whatever the grid says.
+    if (paperWidth == labelWidth && paperHeight == labelHeight)
+        out.cols = out.rows = QStringLiteral("1");
+    out.colsValue = out.cols.toInt();
+    out.rowsValue = out.rows.toInt();
+
+    const float divisor = Unit_Divisor(product.Unit);
+    auto mm = [divisor](const QString &text) { return double(text.toFloat() / divisor); };
+    const double pageW = mm(paperWidth), pageH = mm(paperHeight);
+    out.leftMargin = QString::asprintf("%.2f", mm(orDefault(product.leftM, "0")));
+    out.topMargin = QString::asprintf("%.2f", mm(orDefault(product.topM, "0")));
+    out.horzGap = mm(orDefault(product.horigap, "0"));
+    out.vertGap = mm(orDefault(product.vertigap, "0"));
+    out.labelWidth = mm(labelWidth);
+    out.labelHeight = mm(labelHeight);
+    constexpr double PointsPerMM = 2.834645669291;
+    out.pageWidthPoints = std::ceil(float(pageW * PointsPerMM));
+    out.pageHeightPoints = std::ceil(float(pageH * PointsPerMM));
+    out.orientation = pageW > pageH ? QStringLiteral("Landscape") : QStringLiteral("Portrait");
+    out.pageWidth = QString::asprintf("%.2f", pageW);
+    out.pageHeight = QString::asprintf("%.2f", pageH);
+    out.pageSize = QString::asprintf("%.2f x %.2f", pageW, pageH);
+    out.paperName = paperName ? paperName(out.pageWidth, out.pageHeight) : QString();
+    if (out.paperName.isEmpty())
+        out.paperName = QStringLiteral("Custom");
+    out.layoutGroup = product.layoutGroup + QStringLiteral(" - ") + product.productID;
+    out.description = product.desc_name_val;
+    return out;
 }
 
 } // namespace labelstock

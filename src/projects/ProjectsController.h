@@ -78,4 +78,13 @@ public:
     // Asks about unsaved changes before New, Open or Exit; the Open command goes on only with
     // YES. Until the save prompt exists every answer is YES.
     std::function<bool()> Save_Changes_Prompt;
+    // ---- Label stock and new designs ----
+    // The design as started is the only undo step: front side shown, both stacks cleared, the
+    // current state recorded, Undo and Redo disabled.
+    void Start_Design_Undo_Base();
+    // The template panel of the work area (QR edition), built into the record-list box.
+    void Build_Template_Panel();
+    // The start flow's outcome: 1 for a blank card or a loaded template, else the reader's result
+    // (0 after Cancel).
+    int Start_Result = 0;
 };

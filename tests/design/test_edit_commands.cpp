@@ -317,20 +317,4 @@ TEST(EditMenu, ItemsReachTheDesignCommands)
     EXPECT_EQ(env.document()->graphics().size(), 1);
 }
 
-// Beginning a design records it as the bottom of the history.
-TEST(StartRule, StartingADesignRecordsItWithNothingToUndo)
-{
-    testsupport::AppEnvironment env{QString(), true};
-    SKTWindowController *c = env.controller();
-    ASSERT_NE(c, nullptr);
-    Ucontrol.append(std::make_shared<DesignSnapshot>());
-    Ucontrol.append(std::make_shared<DesignSnapshot>());
-    c->projects().Open_Start_Window();
-    EXPECT_EQ(c->design().Get_Undo_Count(), 1);
-    EXPECT_EQ(c->design().Get_Redo_Count(), 0);
-    EXPECT_FALSE(c->undo_menu->isEnabled());
-    EXPECT_FALSE(c->redo_menu->isEnabled());
-    EXPECT_FALSE(save_flag_des_mode);
-}
-
 } // namespace

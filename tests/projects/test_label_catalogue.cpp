@@ -1,15 +1,39 @@
 #include "core/Globals.h"
+#include "output/Print_Wnd_PaperNames.h"
 #include "platform/Files.h"
 #include "projects/LabelCatalogue.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 using labelstock::Read_Catalogue;
+
+QStringList capturedLog;
+void captureLog(QtMsgType, const QMessageLogContext &, const QString &text) { capturedLog << text; }
+
+// Collects the log lines written while it lives.
+class LogCapture {
+public:
+    LogCapture() { capturedLog.clear(); m_old = qInstallMessageHandler(captureLog); }
+    ~LogCapture() { qInstallMessageHandler(m_old); }
+    const QStringList &lines() const { return capturedLog; }
+private:
+    QtMessageHandler m_old = nullptr;
+};
+
+QStringList productIds(const labelstock::CatalogueRead &read)
+{
+    QStringList ids;
+    for (const Product_Details &p : read.products)
+        ids << p.productID;
+    return ids;
+}
 
 const Product_Details *find(const labelstock::CatalogueRead &read, const QString &id)
 {
@@ -125,13 +149,100 @@ TEST_F(Catalogue, AVendorKeepsTheLabelSizeOut)
     EXPECT_EQ(without.products.at(0).labelWidth, QStringLiteral("2"));
 }
 
-TEST_F(Catalogue, BrokenOrMissingFilesReadNothing)
+TEST_F(Catalogue, MissingFilesReadNothing)
 {
-    EXPECT_TRUE(Read_Catalogue(write("<catalog><product productID='x'>"), QString()).products.empty());
     const labelstock::CatalogueRead missing = Read_Catalogue(dir.filePath(QStringLiteral("none.xml")), QString(),
                                                              {QStringLiteral("kept")});
     EXPECT_TRUE(missing.products.empty());
     EXPECT_EQ(missing.items, QStringList{QStringLiteral("kept")});
+}
+
+// A file cut off or broken somewhere keeps the products closed before the fault, leaves out the one
+// the fault falls in, and logs the parser's message once.
+TEST_F(Catalogue, NotWellFormedFilesKeepTheProductsBeforeTheFault)
+{
+    const QByteArray good = R"(<product productID="A"><prodName><locName locale="all">a</locName></prodName>
+        <!-- a <comment> with tags --><sheet width="210" height="297"/></product>
+      <product productID="B"><prodName><locName locale="all">b&gt;</locName></prodName><sheet width="1" height="2"/></product>)";
+    struct Case {
+        const char *name;
+        QByteArray tail;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"cut inside a product", R"(<product productID="C"><sheet width="2")", {"A", "B"}},
+        {"cut after a closed product", R"(<product productID="C" units='mm'><sheet width="2"/></product>)",
+         {"A", "B", "C"}},
+        {"bad character in a product", R"(<product productID="C"><sheet width="2" & /></product><product productID="D"/>)",
+         {"A", "B"}},
+        {"unclosed child in a product", R"(<product productID="C"><sheet></product><product productID="D"/>)",
+         {"A", "B"}},
+        {"broken at the very start", "", {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        LogCapture log;
+        const QByteArray xml = c.tail.isEmpty() && c.expected.isEmpty() ? QByteArray("<catalog <product productID='A'/>")
+                                                                        : "<catalog>" + good + c.tail;
+        const labelstock::CatalogueRead read = Read_Catalogue(write(xml), QString());
+        EXPECT_EQ(productIds(read), c.expected);
+        ASSERT_EQ(read.items.size(), qsizetype(read.products.size()));
+        for (size_t i = 0; i < read.products.size(); ++i)
+            EXPECT_EQ(read.items.at(qsizetype(i)), read.products.at(i).paper_number);
+        ASSERT_EQ(log.lines().size(), 1) << log.lines().join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(log.lines().at(0).contains(QLatin1String("Vendor.xml"))) << log.lines().at(0).toStdString();
+        EXPECT_TRUE(log.lines().at(0).contains(QLatin1String("offset"))) << log.lines().at(0).toStdString();
+    }
+}
+
+// A product whose lengths or counts cannot be laid out is skipped with a log line naming file and
+// product; the products after it are still read, and missing attributes stay unset.
+TEST_F(Catalogue, MalformedProductsAreSkippedAndReadingGoesOn)
+{
+    struct Case {
+        const char *attributes;
+        bool kept;
+    };
+    const Case cases[] = {
+        {R"(<sheet width="210" height="297"/><sheetGrid cellWidth="70" cellHeight="30" numAcross="3" numDown="9"/>)", true},
+        {R"(<sheet width="-1" height="297"/>)", false},
+        {R"(<sheet width="abc" height="297"/>)", false},
+        {R"(<sheet width="inf" height="297"/>)", false},
+        {R"(<sheet width="nan" height="297"/>)", false},
+        {R"(<sheetGrid cellWidth="70" cellHeight="-0.5"/>)", false},
+        {R"(<sheetGrid numAcross="0" numDown="2"/>)", false},
+        {R"(<sheetGrid numAcross="2.5" numDown="2"/>)", false},
+        {R"(<sheetGrid numAcross="3" numDown="x"/>)", false},
+        {R"(<sheetGrid posX="-3" posY="1"/>)", false},
+        {R"(<sheetGrid horizGap="1e999"/>)", false},
+        {R"(<masterPanel width="50" height="20"/>)", true},
+        {R"(<sheetGrid numAcross="2"/>)", true},   // rows missing: unset, not a fault
+        {"", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.attributes);
+        LogCapture log;
+        const QByteArray xml = QByteArray("<catalog><product productID='first'/><product productID='bad'>") +
+                               c.attributes + "</product><product productID='last'/></catalog>";
+        const labelstock::CatalogueRead read = Read_Catalogue(write(xml), QString());
+        const QStringList expected = c.kept ? QStringList{"first", "bad", "last"} : QStringList{"first", "last"};
+        EXPECT_EQ(productIds(read), expected);
+        EXPECT_EQ(read.items.size(), qsizetype(read.products.size()));
+        if (c.kept) {
+            EXPECT_TRUE(log.lines().isEmpty()) << log.lines().join(QLatin1Char('|')).toStdString();
+        } else {
+            ASSERT_EQ(log.lines().size(), 1);
+            EXPECT_TRUE(log.lines().at(0).contains(QLatin1String("Vendor.xml")));
+            EXPECT_TRUE(log.lines().at(0).contains(QLatin1String("bad")));
+        }
+    }
+    // Attributes the catalogue leaves out stay unset.
+    const labelstock::CatalogueRead read =
+        Read_Catalogue(write(R"(<catalog><product productID="p"><sheetGrid numAcross="2"/></product></catalog>)"), QString());
+    ASSERT_EQ(read.products.size(), 1u);
+    EXPECT_TRUE(read.products.at(0).rows.isNull());
+    EXPECT_TRUE(read.products.at(0).horigap.isNull());
+    EXPECT_EQ(read.products.at(0).cols, QStringLiteral("2"));
 }
 
 TEST(LabelUnits, LengthsBecomeMillimetres)
@@ -168,6 +279,114 @@ TEST(LabelVendors, CustomFirstThenCataloguesByName)
                                     QStringLiteral("avery")}));
     EXPECT_TRUE(labelstock::Catalogue_Path(resources.path(), QStringLiteral("avery")).endsWith(QLatin1String("avery.XML")));
     EXPECT_EQ(labelstock::Vendor_Names(resources.path() + QStringLiteral("/none")), QStringList{QStringLiteral("Custom")});
+}
+
+// Every shipped catalogue reads whole, and every grid fits its sheet across and down: margin, labels
+// and gaps never pass the sheet's edge.
+TEST(ShippedCatalogue, EveryGridFitsItsSheetBothWays)
+{
+    const QString resources = platform::resourceFolder();
+    const QStringList vendors = labelstock::Vendor_Names(resources);
+    ASSERT_GE(vendors.size(), 4) << vendors.join(QLatin1Char(',')).toStdString();
+    for (const QString &vendor : vendors.mid(1)) {
+        SCOPED_TRACE(vendor.toStdString());
+        LogCapture log;
+        const labelstock::CatalogueRead read = Read_Catalogue(labelstock::Catalogue_Path(resources, vendor), QString());
+        EXPECT_TRUE(log.lines().isEmpty()) << log.lines().join(QLatin1Char('|')).toStdString();
+        ASSERT_FALSE(read.products.empty());
+        EXPECT_EQ(QSet<QString>(read.items.begin(), read.items.end()).size(), read.items.size()) << "numbers repeat";
+        for (const Product_Details &p : read.products) {
+            SCOPED_TRACE(p.productID.toStdString());
+            const double divisor = labelstock::Unit_Divisor(p.Unit);
+            auto mm = [divisor](const QString &t) { return t.toDouble() / divisor; };
+            const int cols = p.cols.isEmpty() ? 1 : p.cols.toInt();
+            const int rows = p.rows.isEmpty() ? 1 : p.rows.toInt();
+            ASSERT_GE(cols, 1);
+            ASSERT_GE(rows, 1);
+            const QSizeF label = labelstock::Label_Size_MM(p);
+            EXPECT_GT(label.width(), 0);
+            EXPECT_GT(label.height(), 0);
+            const double across = mm(p.leftM) + cols * label.width() + (cols - 1) * mm(p.horigap);
+            const double down = mm(p.topM) + rows * label.height() + (rows - 1) * mm(p.vertigap);
+            EXPECT_LE(across, mm(p.paperWidth) + 0.01);
+            EXPECT_LE(down, mm(p.paperHeight) + 0.01);
+            // The page of the print window holds the grid as well.
+            const labelstock::PredefinedLayout layout = labelstock::Predefined_Layout(p, &Find_Papaer_Name_From_Size);
+            EXPECT_GE(layout.pageWidthPoints, across * 2.834645669291 - 0.01);
+            EXPECT_GE(layout.pageHeightPoints, down * 2.834645669291 - 0.01);
+        }
+    }
+}
+
+TEST(ShippedCatalogue, IdCardsHaveTheIsoSize)
+{
+    const QString path = labelstock::Catalogue_Path(platform::resourceFolder(), QStringLiteral("ID Cards"));
+    ASSERT_TRUE(QFileInfo::exists(path));
+    const labelstock::CatalogueRead read = Read_Catalogue(path, QString());
+    ASSERT_FALSE(read.products.empty());
+    for (const Product_Details &p : read.products) {
+        const QSizeF size = labelstock::Label_Size_MM(p);
+        EXPECT_NEAR(size.width(), 85.60, 0.01) << p.productID.toStdString();
+        EXPECT_NEAR(size.height(), 53.98, 0.01) << p.productID.toStdString();
+    }
+}
+
+// The print window's page from a catalogue product.
+TEST(PredefinedLayout, TextsAndPageOfAProduct)
+{
+    Product_Details p;
+    p.Unit = QStringLiteral("in");
+    p.paperWidth = QStringLiteral("11");
+    p.paperHeight = QStringLiteral("8.5");
+    p.labelWidth = QStringLiteral("2");
+    p.labelHeight = QStringLiteral("1");
+    p.cols = QStringLiteral("4");
+    p.rows = QStringLiteral("7");
+    p.leftM = QStringLiteral("0.5");
+    p.topM = QString();   // unset reads as 0
+    p.horigap = QStringLiteral("0.25");
+    p.productID = QStringLiteral("X1");
+    p.layoutGroup = QStringLiteral("ADDRESS LABELS");
+    p.desc_name_val = QStringLiteral("Some labels");
+    const labelstock::PredefinedLayout l = labelstock::Predefined_Layout(p, &Find_Papaer_Name_From_Size);
+    EXPECT_EQ(l.cols, QStringLiteral("4"));
+    EXPECT_EQ(l.rowsValue, 7);
+    EXPECT_EQ(l.leftMargin, QStringLiteral("12.70"));
+    EXPECT_EQ(l.topMargin, QStringLiteral("0.00"));
+    EXPECT_NEAR(l.horzGap, 6.35, 1e-3);
+    EXPECT_EQ(l.vertGap, 0.0);
+    EXPECT_NEAR(l.labelWidth, 50.8, 1e-3);
+    EXPECT_EQ(l.orientation, QStringLiteral("Landscape"));
+    EXPECT_EQ(l.pageSize, QStringLiteral("279.40 x 215.90"));
+    EXPECT_EQ(l.pageWidth, QStringLiteral("279.40"));
+    EXPECT_EQ(l.paperName, QStringLiteral("Letter"));
+    EXPECT_EQ(l.layoutGroup, QStringLiteral("ADDRESS LABELS - X1"));
+    EXPECT_EQ(l.description, QStringLiteral("Some labels"));
+    EXPECT_EQ(l.pageWidthPoints, 792.0);    // 279.4 mm is 792 points
+    EXPECT_EQ(l.pageHeightPoints, 612.0);
+
+    // A label the size of its paper is one per sheet; an unknown paper is "Custom"; the page is
+    // rounded up to whole points.
+    p.Unit = QStringLiteral("mm");
+    p.paperWidth = p.labelWidth = QStringLiteral("85.6");
+    p.paperHeight = p.labelHeight = QStringLiteral("53.98");
+    const labelstock::PredefinedLayout card = labelstock::Predefined_Layout(p, &Find_Papaer_Name_From_Size);
+    EXPECT_EQ(card.cols, QStringLiteral("1"));
+    EXPECT_EQ(card.rowsValue, 1);
+    EXPECT_EQ(card.paperName, QStringLiteral("Custom"));
+    EXPECT_EQ(card.pageWidthPoints, 243.0);   // 242.65 points
+    EXPECT_EQ(card.pageHeightPoints, 154.0);  // 153.01 points
+    EXPECT_EQ(card.orientation, QStringLiteral("Landscape"));
+}
+
+TEST(PaperNames, KeysMatchBySubstringInEitherOrientation)
+{
+    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("210.00"), QStringLiteral("297.00")), QStringLiteral("A4"));
+    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("297.00"), QStringLiteral("210.00")), QStringLiteral("A4"));
+    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("10.00"), QStringLiteral("20.00")), QStringLiteral("Envelope DL"));
+    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("297.00"), QStringLiteral("420.00")), QStringLiteral("A3"));
+    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("215.90"), QStringLiteral("279.40")), QStringLiteral("Letter"));
+    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("85.60"), QStringLiteral("53.98")), QStringLiteral(""));
 }
 
 } // namespace

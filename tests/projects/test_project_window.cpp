@@ -6,6 +6,7 @@
 #include "projects/Card_Property.h"
 #include "projects/LabelCatalogue.h"
 #include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
 
@@ -171,6 +172,7 @@ TEST_F(ProjectWindow, ResetLeavesABlankDesign)
 
 TEST_F(ProjectWindow, StartingADesignShowsTheCanvasAndSidebar)
 {
+    testsupport::ResponderScope responder;   // the new-design wizard is cancelled
     Start_Card_Option = QStringLiteral("L");
     c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
     c->projects().Open_Start_Window();

@@ -1,0 +1,286 @@
+// The new-design wizard on its own: size page, colour page and its buttons.
+
+#include "WizardFixture.h"
+
+#include "platform/ColorWell.h"
+#include "platform/Stepper.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr double PointsPerMM = 2.834645669291;
+
+using CardWizard = WizardFixture;
+
+TEST_F(CardWizard, OpensOnCustomAtOneHundredMillimetres)
+{
+    // Whatever the last run left...
+    whenWizardRuns([](Card_Wizard &w) {
+        w.Label_ComboBox->setCurrentIndex(w.Label_ComboBox->findText(QStringLiteral("Avery")));
+        w.OK_Click();
+        w.Card_gradient_fill_rd->click();
+        w.CancelClick();
+    });
+    EXPECT_EQ(wizard->Open_Wnd(), 0);
+    // ...the next run starts on the size page with "Custom", 100 x 100 mm and the default colours.
+    whenWizardRuns([](Card_Wizard &w) {
+        // The QR edition opens on its template gallery, the others on the size page.
+        EXPECT_EQ(w.wizard_pages->currentIndex(), ONLY_QR_MODE ? 2 : 0);
+        EXPECT_EQ(w.Select_Template_OK_Btn->isHidden(), !ONLY_QR_MODE);
+        EXPECT_EQ(w.radio_opt_box->isHidden(), !ONLY_QR_MODE);
+        if (ONLY_QR_MODE)
+            w.blank_radio_btn->click();
+        EXPECT_EQ(w.wizard_pages->currentIndex(), 0);
+        EXPECT_EQ(w.next_count, 0);
+        EXPECT_FALSE(w.Back_btn->isEnabled());
+        EXPECT_EQ(w.Label_ComboBox->currentText(), QStringLiteral("Custom"));
+        EXPECT_FALSE(w.Product_num_ComboBox->isEnabled());
+        EXPECT_EQ(w.Product_num_ComboBox->currentIndex(), -1);
+        EXPECT_EQ(w.width_Text->text(), QStringLiteral("100.00"));
+        EXPECT_EQ(w.height_Text->text(), QStringLiteral("100.00"));
+        EXPECT_FALSE(w.width_Text->isReadOnly());
+        EXPECT_EQ(w.card_name->text(), QStringLiteral("Untitled"));
+        EXPECT_TRUE(w.Card_solid_fill_rd->isChecked());
+        EXPECT_EQ(w.Card_fill_clr->color(), QColor(Qt::white));
+        EXPECT_EQ(w.Card_bordr_clr->color(), QColor(Qt::black));
+        EXPECT_EQ(w.Card_bor_Text->text(), QStringLiteral("1"));
+        EXPECT_EQ(w.Card_alpha_Text->text(), QStringLiteral("100"));
+        EXPECT_FALSE(w.Card_image_box->isEnabled());
+        EXPECT_TRUE(w.Wizard_ok.isEmpty());
+        w.Back_Click();               // Back on the size page ends the run with 0
+    });
+    EXPECT_EQ(wizard->Open_Wnd(), 0);
+    EXPECT_EQ(wizardRuns, 2);
+}
+
+TEST_F(CardWizard, AVendorLocksTheSizeAndCustomUnlocksIt)
+{
+    wizard->Label_ComboBox->setCurrentIndex(vendorIndex(wizard->Label_ComboBox, QStringLiteral("A4 Sheets")));
+    EXPECT_TRUE(wizard->width_Text->isReadOnly());
+    EXPECT_FALSE(wizard->width_Stepper->isEnabled());
+    EXPECT_FALSE(wizard->page_frm_printer_btn->isEnabled());
+    EXPECT_TRUE(wizard->Product_num_ComboBox->isEnabled());
+    ASSERT_GT(wizard->Product_num_ComboBox->count(), 1);
+    EXPECT_EQ(wizard->Product_num_ComboBox->currentIndex(), 0);
+    EXPECT_EQ(wizard->Product_num_ComboBox->count(), qsizetype(wizard->prod_list.size()));
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("199.60"));
+    EXPECT_EQ(wizard->height_Text->text(), QStringLiteral("289.10"));
+    // Another product of the list; a catalogue in inches arrives in millimetres.
+    wizard->Product_num_ComboBox->setCurrentIndex(wizard->Product_num_ComboBox->findText(QStringLiteral("A4-21")));
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("70.00"));
+    EXPECT_DOUBLE_EQ(wizard->height_Stepper->doubleValue(), 42.3);
+    wizard->Label_ComboBox->setCurrentIndex(vendorIndex(wizard->Label_ComboBox, QStringLiteral("Avery")));
+    EXPECT_EQ(wizard->Product_num_ComboBox->currentText(), QStringLiteral("5160"));
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("66.67"));   // 2.625 in
+    EXPECT_EQ(wizard->height_Text->text(), QStringLiteral("25.40"));
+
+    wizard->Label_ComboBox->setCurrentIndex(0);
+    EXPECT_FALSE(wizard->width_Text->isReadOnly());
+    EXPECT_TRUE(wizard->width_Stepper->isEnabled());
+    EXPECT_FALSE(wizard->Product_num_ComboBox->isEnabled());
+    EXPECT_EQ(wizard->Product_num_ComboBox->count(), 1);
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("100.00"));
+    EXPECT_EQ(wizard->height_Stepper->doubleValue(), 100.0);
+}
+
+TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
+{
+    struct Case {
+        const char *typed;
+        const char *kept;
+    };
+    const Case cases[] = {{"abc12.5mm", "12.5"},   {"  7 ", "7"},         {"mm 3.25 in", "3.25"},
+                          {"123456789012", "1234567890"}, {"12a3", "12a3"}, {"", ""}};
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.typed);
+        EXPECT_EQ(Card_Wizard::Clean_Size_Text(QString::fromUtf8(k.typed)), QString::fromUtf8(k.kept));
+    }
+    // Typed key by key into the field, as the user does.
+    wizard->width_Text->clear();
+    QTest::keyClicks(wizard->width_Text, QStringLiteral("abc12.5mm"));
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("12.5"));
+    // Leaving the field: a value of 0 or less becomes 0.1, shown with two decimals, stepper along.
+    for (const char *typed : {"0", "-4", "x"}) {
+        wizard->height_Text->setText(QString::fromLatin1(typed));
+        wizard->controlTextDidEndEditing(wizard->height_Text);
+        EXPECT_EQ(wizard->height_Text->text(), QStringLiteral("0.10")) << typed;
+        EXPECT_DOUBLE_EQ(wizard->height_Stepper->doubleValue(), 0.1);
+    }
+    wizard->width_Text->setText(QStringLiteral("12.5"));
+    wizard->controlTextDidEndEditing(wizard->width_Text);
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("12.50"));
+    EXPECT_DOUBLE_EQ(wizard->width_Stepper->doubleValue(), 12.5);
+    // The stepper writes its field.
+    wizard->width_Stepper->stepUp();
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("13.50"));
+}
+
+TEST_F(CardWizard, BackKeepsTheSizeAndFinishAppliesIt)
+{
+    whenWizardRuns([](Card_Wizard &w) {
+        w.width_Text->setText(QStringLiteral("54"));
+        w.height_Text->setText(QStringLiteral("86"));
+        w.Next_btn->click();
+        EXPECT_EQ(w.wizard_pages->currentIndex(), 1);
+        EXPECT_FALSE(w.open_log_btn->isVisibleTo(&w));
+        EXPECT_TRUE(w.Back_btn->isEnabled());
+        w.Back_btn->click();
+        EXPECT_EQ(w.wizard_pages->currentIndex(), 0);
+        EXPECT_EQ(w.next_count, 0);
+        EXPECT_EQ(w.width_Text->text(), QStringLiteral("54.00"));
+        EXPECT_EQ(w.height_Text->text(), QStringLiteral("86.00"));
+        w.Next_btn->click();
+        w.Next_btn->click();   // Finish
+    });
+    EXPECT_EQ(wizard->Open_Wnd(), 1);
+    EXPECT_NEAR(c->design().canvasFrameSize.width(), 54 * PointsPerMM, 1e-3);
+    EXPECT_NEAR(c->design().canvasFrameSize.height(), 86 * PointsPerMM, 1e-3);
+    EXPECT_EQ(Selected_Template_Path, QStringLiteral(""));
+}
+
+TEST_F(CardWizard, FinishingWithAGradientClearsTheOtherFills)
+{
+    whenWizardRuns([](Card_Wizard &w) {
+        w.OK_Click();
+        w.Card_fill_clr->setColor(Qt::red);
+        w.Card_Image_path->setPlainText(QStringLiteral("/some/picture.png"));
+        w.Card_Style_fill_rd->click();
+        w.Card_hatch_bk_clr->setColor(Qt::blue);
+        w.Card_hatch_style->setCurrentIndex(w.Card_hatch_style->count() - 1);
+        w.Card_gradient_fill_rd->click();
+        // The gradient's own controls are on, the opacity is hidden.
+        EXPECT_TRUE(w.Card_fill_Grd_1_clr->isEnabled());
+        EXPECT_FALSE(w.Card_fill_clr->isEnabled());
+        EXPECT_FALSE(w.Card_hatch_style->isEnabled());
+        EXPECT_TRUE(w.Card_alpha_Stepper->isHidden());
+        w.Card_fill_Grd_1_clr->setColor(Qt::green);
+        w.Card_grad_Stepper->setDoubleValue(45);
+        w.OK_Click();
+    });
+    ASSERT_EQ(wizard->Open_Wnd(), 1);
+    EXPECT_EQ(wizard->Card_fill_clr->color(), QColor(Qt::white));
+    EXPECT_TRUE(wizard->Card_Image_path->toPlainText().isEmpty());
+    EXPECT_EQ(wizard->Card_hatch_bk_clr->color(), QColor(Qt::white));
+    EXPECT_EQ(wizard->Card_hatch_style->currentIndex(), 0);
+    EXPECT_EQ(wizard->Card_fill_Grd_1_clr->color(), QColor(Qt::green));
+    EXPECT_EQ(wizard->Card_grad_Stepper->doubleValue(), 45.0);
+}
+
+TEST_F(CardWizard, FillKindsEnableTheirOwnControls)
+{
+    struct Case {
+        QRadioButton *Card_Wizard::*radio;
+        bool colour, gradient, hatch, image, opacity;
+    };
+    const Case cases[] = {{&Card_Wizard::Card_solid_fill_rd, true, false, false, false, true},
+                          {&Card_Wizard::Card_gradient_fill_rd, false, true, false, false, false},
+                          {&Card_Wizard::Card_Style_fill_rd, false, false, true, false, true},
+                          {&Card_Wizard::Card_Image_fill_rd, false, false, false, true, false}};
+    for (const Case &k : cases) {
+        (wizard->*k.radio)->click();
+        SCOPED_TRACE((wizard->*k.radio)->objectName().toStdString());
+        EXPECT_TRUE((wizard->*k.radio)->isChecked());
+        EXPECT_EQ(wizard->Card_fill_clr->isEnabled(), k.colour);
+        EXPECT_EQ(wizard->Card_fill_Grd_2_clr->isEnabled(), k.gradient);
+        EXPECT_EQ(wizard->Card_grad_Text->isEnabled(), k.gradient);
+        EXPECT_EQ(wizard->Card_hatch_style->isEnabled(), k.hatch);
+        EXPECT_EQ(wizard->Card_hatch_bk_clr->isEnabled(), k.hatch);
+        EXPECT_EQ(wizard->Card_image_box->isEnabled(), k.image);
+        EXPECT_EQ(!wizard->Card_alpha_Text->isHidden(), k.opacity);
+    }
+    // The border box follows its check box; the shape matrix sets the card shape.
+    wizard->Card_border_chk->click();
+    EXPECT_FALSE(wizard->Card_Border_Box->isEnabled());
+    wizard->matrix_card_shape->button(2)->click();
+    EXPECT_EQ(Card_Shape, 2);
+    wizard->CancelClick();
+    EXPECT_EQ(Card_Shape, 0);
+    // The hatch patterns are the resource's pattern files, by name.
+    ASSERT_GT(wizard->Card_hatch_style->count(), 0);
+    EXPECT_EQ(wizard->Card_hatch_style->itemText(0), QStringLiteral("Backslash"));
+}
+
+TEST_F(CardWizard, AProductWithoutALabelSizeShowsZeroAndFinishesAtATenthOfAMillimetre)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Empty.xml"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"(<catalog><product productID="E" units="mm"><sheet width="210" height="297"/></product></catalog>)");
+    f.close();
+    whenWizardRuns([path](Card_Wizard &w) {
+        w.Product_num_ComboBox->clear();
+        w.Read_XML_File(path, QString(), QString(), false);
+        w.Product_num_ComboBox->setCurrentIndex(0);
+        w.Read_Selected_Product_Label_Value();
+        EXPECT_EQ(w.width_Text->text(), QStringLiteral("0.00"));
+        EXPECT_EQ(w.height_Text->text(), QStringLiteral("0.00"));
+        w.OK_Click();
+        w.OK_Click();
+    });
+    ASSERT_EQ(wizard->Open_Wnd(), 1);
+    EXPECT_NEAR(c->design().canvasFrameSize.width(), 0.1 * PointsPerMM, 1e-4);
+    EXPECT_NEAR(c->design().canvasFrameSize.height(), 0.1 * PointsPerMM, 1e-4);
+}
+
+TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
+{
+    other = [](QDialog &dialog) {
+        auto *panel = qobject_cast<QPageSetupDialog *>(&dialog);
+        if (!panel)
+            return 0;
+        panel->printer()->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        return int(QDialog::Accepted);
+    };
+    whenWizardRuns([](Card_Wizard &) {});
+    wizard->Page_From_Printer_Click();
+    EXPECT_NEAR(wizard->width_Stepper->doubleValue(), 210.0, 0.1);
+    EXPECT_NEAR(wizard->height_Stepper->doubleValue(), 297.0, 0.1);
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("210.00"));
+    EXPECT_EQ(wizard->height_Text->text(), QStringLiteral("297.00"));
+    ASSERT_NE(c->getPrintInfo(), nullptr);
+    EXPECT_EQ(c->getPrintInfo()->pageLayout.pageSize().id(), QPageSize::A4);
+    // Cancelling the panel changes nothing.
+    other = [](QDialog &) { return int(QDialog::Rejected); };
+    wizard->width_Text->setText(QStringLiteral("5.00"));
+    wizard->Page_From_Printer_Click();
+    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("5.00"));
+}
+
+TEST_F(CardWizard, OpeningAProjectThatCannotBeReadKeepsTheWizardOpen)
+{
+    Barcode_Setting_Or_Designing_Mode = 1;
+    responder->openAnswers = {{QStringLiteral("/nowhere/project.qbf")}};
+    whenWizardRuns([](Card_Wizard &w) {
+        w.open_log_btn->click();
+        EXPECT_EQ(w.result(), -1);   // still running
+        EXPECT_TRUE(w.Wizard_ok.isEmpty());
+        w.CancelClick();
+    });
+    EXPECT_EQ(wizard->Open_Wnd(), 0);
+    EXPECT_EQ(Start_Card_Option, QStringLiteral("L"));
+    EXPECT_TRUE(messages().contains(QStringLiteral("File cannot be opened. Selected File is corrupt or invalid.")));
+    ASSERT_EQ(responder->openRequests.size(), 1);
+    EXPECT_EQ(responder->openRequests.at(0).extensions, (QStringList{QStringLiteral("qbf"), QStringLiteral("qlf")}));
+    // The undo history holds the design as it is, with nothing to undo or redo.
+    EXPECT_EQ(Ucontrol.size(), 1);
+    EXPECT_TRUE(Rcontrol.isEmpty());
+    EXPECT_FALSE(c->design().Undo_btn->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// The start of a new design: the wizard's choice turned into the card, the undo history and the
+// window.
+
+#include "WizardFixture.h"
+
+#include "platform/ColorWell.h"
+#include "platform/Stepper.h"
+#include "projects/Card_Property.h"
+#include "projects/ProjectsController.h"
+#include "support/Editions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr double PointsPerMM = 2.834645669291;
+
+class StartWindow : public WizardFixture {
+protected:
+    void SetUp() override
+    {
+        WizardFixture::SetUp();
+        if (ONLY_QR_MODE)
+            other = nullptr;
+        Barcode_Setting_Or_Designing_Mode = 1;
+    }
+    // A blank card: the size page as it opens, then the colour page set by act, then Finish.
+    void startBlankCard(std::function<void(Card_Wizard &)> act)
+    {
+        whenWizardRuns([act](Card_Wizard &w) {
+            if (ONLY_QR_MODE)
+                w.blank_radio_btn->click();
+            w.OK_Click();
+            act(w);
+            w.OK_Click();
+        });
+        c->projects().Open_Start_Window();
+    }
+    DesignController &dsg() { return c->design(); }
+};
+
+TEST_F(StartWindow, CancelLeavesAnEmptyVisibleDesign)
+{
+    c->design().Front_card_Prop->Card_Name = QStringLiteral("old");
+    whenWizardRuns([](Card_Wizard &w) { w.CancelClick(); });
+    c->projects().Open_Start_Window();
+    EXPECT_EQ(wizardRuns, 1);
+    EXPECT_EQ(c->projects().Start_Result, 0);
+    EXPECT_EQ(Start_Card_Option, QStringLiteral("W"));
+    EXPECT_FALSE(dsg().myTargetView->isHidden());
+    EXPECT_FALSE(dsg().Right_Prop_Box->isHidden());
+    EXPECT_NE(dsg().Front_card_Prop->Card_Name, QStringLiteral("old"));   // a new card
+    EXPECT_EQ(dsg().Label_ComboBox->currentIndex(), 0);
+    EXPECT_TRUE(Ucontrol.isEmpty());
+}
+
+// The whole road of a label from the A4 catalogue.
+TEST_F(StartWindow, AnA4LabelWithAnEllipseGradientAndDottedBorder)
+{
+    c->Set_Des_Mode_Save_Flag_TRUE();
+    whenWizardRuns([](Card_Wizard &w) {
+        if (ONLY_QR_MODE)
+            w.blank_radio_btn->click();
+        EXPECT_EQ(w.width_Text->text(), QStringLiteral("100.00"));
+        w.Label_ComboBox->setCurrentIndex(w.Label_ComboBox->findText(QStringLiteral("A4 Sheets")));
+        EXPECT_TRUE(w.width_Text->isReadOnly());
+        w.Product_num_ComboBox->setCurrentIndex(w.Product_num_ComboBox->findText(QStringLiteral("A4-21")));
+        w.Next_btn->click();
+        w.matrix_card_shape->button(2)->click();
+        w.Card_gradient_fill_rd->click();
+        w.Card_fill_Grd_2_clr->setColor(Qt::blue);
+        w.Card_bor_Stepper->setDoubleValue(3);
+        w.Card_border_style->setCurrentIndex(3);
+        w.Next_btn->click();
+    });
+    c->projects().Open_Start_Window();
+    ASSERT_EQ(c->projects().Start_Result, 1);
+    // The canvas shows the card at the label size.
+    EXPECT_NEAR(dsg().canvasFrameSize.width(), 70.0 * PointsPerMM, 0.01);
+    EXPECT_NEAR(dsg().canvasFrameSize.height(), 42.3 * PointsPerMM, 0.01);
+    const Card_Property &card = *dsg().Front_card_Prop;
+    EXPECT_EQ(card.Card_Shape, QStringLiteral("E"));
+    EXPECT_EQ(card.Card_fill_style, QStringLiteral("G"));
+    EXPECT_EQ(card.Card_fill_Grd_2_clr, QColor(Qt::blue));
+    EXPECT_EQ(card.Card_border_style, QStringLiteral("DD"));
+    EXPECT_EQ(card.Card_bor_Stepper, 3);
+    EXPECT_TRUE(card.Card_border_chk);
+    EXPECT_EQ(card.Card_Preset, QStringLiteral("A4 Sheets"));
+    EXPECT_EQ(card.Card_Category, QStringLiteral("A4-21"));
+    EXPECT_EQ(card.Card_Name, QStringLiteral("Untitled"));
+    // One step of history, nothing to undo or redo, nothing unsaved, untitled.
+    EXPECT_EQ(Ucontrol.size(), 1);
+    EXPECT_TRUE(Rcontrol.isEmpty());
+    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().Redo_btn->isEnabled());
+    EXPECT_FALSE(save_flag_des_mode);
+    EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( Untitled )"));
+    EXPECT_FALSE(dsg().myTargetView->isHidden());
+    EXPECT_EQ(dsg().Selected_Control_Tool, 0);
+    EXPECT_EQ(Start_Card_Option, QStringLiteral("W"));
+}
+
+TEST_F(StartWindow, OpacityArrivesAsThePercentageChosen)
+{
+    for (const int percent : {50, 5, 1, 10, 100}) {
+        SCOPED_TRACE(percent);
+        startBlankCard([percent](Card_Wizard &w) {
+            w.Card_alpha_Stepper->setDoubleValue(percent);
+            w.Card_Alpha_Changed(true);
+        });
+        EXPECT_EQ(dsg().Card_alpha_Stepper->intValue(), percent);
+        EXPECT_EQ(dsg().Card_alpha_Text->text(), QString::number(percent));
+        EXPECT_FLOAT_EQ(dsg().Front_card_Prop->Card_alpha_Stepper, percent / 100.0f);
+    }
+}
+
+TEST_F(StartWindow, TheCardIsFilledEvenWhenTheWizardsFillWasOff)
+{
+    startBlankCard([](Card_Wizard &w) {
+        w.Card_fill_chk->click();
+        EXPECT_FALSE(w.Card_fill_chk->isChecked());
+        EXPECT_FALSE(w.Card_Fill_Box->isEnabled());
+        w.Card_fill_clr->setColor(Qt::yellow);   // set before the box was switched off
+    });
+    EXPECT_TRUE(dsg().Card_fill_chk->isChecked());
+    EXPECT_TRUE(dsg().Front_card_Prop->Card_fill_chk);
+    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
+    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_clr, QColor(Qt::yellow));
+}
+
+TEST_F(StartWindow, AHatchPatternIsTakenOnlyWithTheHatchButton)
+{
+    ASSERT_GT(dsg().Card_hatch_style->count(), 2);
+    const int last = dsg().Card_hatch_style->count() - 1;
+    // Chosen, then another fill kind: Finish puts the pattern back and the card keeps its own.
+    dsg().Card_hatch_style->setCurrentIndex(1);
+    startBlankCard([last](Card_Wizard &w) {
+        w.Card_Style_fill_rd->click();
+        w.Card_hatch_style->setCurrentIndex(last);
+        w.Card_solid_fill_rd->click();
+    });
+    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
+    EXPECT_NE(dsg().Card_hatch_style->currentIndex(), last);
+    // With the hatch button on, pattern and back colour arrive.
+    startBlankCard([last](Card_Wizard &w) {
+        w.Card_Style_fill_rd->click();
+        w.Card_hatch_style->setCurrentIndex(last);
+        w.Card_hatch_bk_clr->setColor(Qt::cyan);
+    });
+    EXPECT_EQ(dsg().Card_hatch_style->currentIndex(), last);
+    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("H"));
+    EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_style, dsg().Card_hatch_style->itemText(last));
+    EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_bk_clr, QColor(Qt::cyan));
+    EXPECT_TRUE(dsg().Card_Style_fill_rd->isChecked());
+}
+
+TEST_F(StartWindow, AStartedDesignIsTheWholeHistoryWithNothingUnsaved)
+{
+    Ucontrol.clear();
+    for (int i = 0; i < 3; ++i)
+        dsg().Insert_In_Undo_Redo();
+    Rcontrol = Ucontrol;
+    c->Set_Des_Mode_Save_Flag_TRUE();
+    dsg().Undo_btn->setEnabled(true);
+    dsg().Redo_btn->setEnabled(true);
+    startBlankCard([](Card_Wizard &) {});
+    EXPECT_EQ(Ucontrol.size(), 1);
+    EXPECT_TRUE(Rcontrol.isEmpty());
+    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().Redo_btn->isEnabled());
+    EXPECT_FALSE(save_flag_des_mode);
+    EXPECT_EQ(c->projects().Start_Result, 1);
+}
+
+TEST_F(StartWindow, ATemplateThatCannotBeReadStillGetsTitleUndoBaseAndSize)
+{
+    c->Set_Des_Mode_Save_Flag_TRUE();
+    dsg().Selected_Control_Tool = 3;
+    whenWizardRuns([](Card_Wizard &w) {
+        Selected_Template_Path = QStringLiteral("/nowhere/Missing.qlf");
+        w.Select_Template_OK_Btn_Click();
+    });
+    c->projects().Open_Start_Window();
+    EXPECT_EQ(c->projects().Start_Result, 0);
+    EXPECT_TRUE(messages().contains(QStringLiteral("File cannot be opened. Selected File is corrupt or invalid.")));
+    EXPECT_EQ(Ucontrol.size(), 1);
+    EXPECT_FALSE(save_flag_des_mode);
+    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
+    EXPECT_EQ(dsg().Selected_Control_Tool, 3);   // no arrow tool for a failed template
+    EXPECT_FALSE(dsg().myTargetView->isHidden());
+}
+
+TEST_F(StartWindow, NewOpensTheWizard)
+{
+    whenWizardRuns([](Card_Wizard &w) { w.CancelClick(); });
+    c->newDocumentWindow();
+    EXPECT_EQ(wizardRuns, 1);
+}
+
+} // namespace
