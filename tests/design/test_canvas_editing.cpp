@@ -8,6 +8,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTGrid.h"
+#include "model/SKTZoomingScrollView.h"
 #include "model/Shape_Control.h"
 #include "platform/ColorWell.h"
 #include "support/AppEnvironment.h"
@@ -296,6 +297,27 @@ TEST_F(CanvasEditing, EditMenuFollowsTheCanvasUnlessATextFieldHasTheKeyboard)
     emit edit->aboutToShow();
     EXPECT_TRUE(c->Cut_menu_item->isEnabled());
     EXPECT_TRUE(c->redo_menu->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CanvasEditing, TheRulerCommandTogglesTheScrollViewsRulersAndItsTitle)
+{
+    QAction item;
+    SKTGraphicView::setItemCommand(&item, SKTGraphicView::Command::ShowOrHideRulers);
+    const bool shown = d->rulersShown;
+    d->Show_Hide_Ruler_ChkBox();
+    EXPECT_EQ(d->rulersShown, !shown);
+    ASSERT_NE(d->Zooming_Scroll_View(), nullptr);
+    EXPECT_EQ(d->Zooming_Scroll_View()->rulersVisible(), !shown);
+    EXPECT_TRUE(canvas->validateMenuItem(&item));
+    EXPECT_EQ(item.text(), d->rulersShown ? QStringLiteral("Hide Ruler") : QStringLiteral("Show Ruler"));
+    d->Show_Hide_Ruler_ChkBox();
+    EXPECT_EQ(d->rulersShown, shown);
+    canvas->validateMenuItem(&item);
+    EXPECT_EQ(item.text(), shown ? QStringLiteral("Hide Ruler") : QStringLiteral("Show Ruler"));
 }
 
 } // namespace
