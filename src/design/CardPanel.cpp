@@ -288,6 +288,7 @@ void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
     const PropFillGuard filling;
     try {
         const Card_Property &card = *Front_card_Prop;
+        Disable_Standard_Button_For_Card();
         Last_Selected_Graphic = nullptr;
         // Border
         if (Card_border_chk)

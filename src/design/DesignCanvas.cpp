@@ -67,8 +67,16 @@ void DesignController::changeViewController(int index)
 
 void DesignController::Show_Hide_Ruler_ChkBox()
 {
+    // The canvas's own ruler command; the flag follows what its scroll view shows.
+    SKTGraphicView *canvas = Graphic_View();
+    SKTZoomingScrollView *scroll = Zooming_Scroll_View();
+    if (canvas && scroll && canvas->enclosingScrollView() == scroll) {
+        canvas->showOrHideRulers();
+        rulersShown = scroll->rulersVisible();
+        return;
+    }
     rulersShown = !rulersShown;
-    if (SKTZoomingScrollView *scroll = Zooming_Scroll_View()) {
+    if (scroll) {
         scroll->setRulersVisible(rulersShown);
     } else {
         if (horizontal_ruler)
@@ -230,11 +238,58 @@ void DesignController::Bind_Canvas()
             canvas->createGraphicOfClass(graphicClass, std::nullopt, true, frame, QStringLiteral("F"), QString(),
                                          QString());
     };
-    // The card objects ask the canvas for its bounds and the workspace for the cascade point.
+    // The card objects ask the canvas for its bounds and the workspace for the cascade point, and
+    // show their frames in the sidebar's fields.
     SKTCanvasHooks hooks = SKTGraphic::canvasHooks();
     hooks.canvasBounds = [canvas = QPointer<SKTGraphicView>(canvas)] { return canvas ? canvas->bounds() : QRectF(); };
     hooks.controlNewPoint = [this](const QString &side) { return Control_New_Point(side); };
+    hooks.setControlPosAndSize = [this](SKTGraphic &graphic) { Set_Control_Pos_And_Size(graphic); };
     SKTGraphic::setCanvasHooks(std::move(hooks));
+
+    // The editing, arrange and field handlers hand their work to the canvas.
+    const QPointer<SKTGraphicView> view(canvas);
+    auto on = [view](void (SKTGraphicView::*command)()) {
+        return [view, command] {
+            if (view)
+                (view.data()->*command)();
+        };
+    };
+    auto onValue = [view](auto command) {
+        return [view, command](auto value) {
+            if (view)
+                (view.data()->*command)(value);
+        };
+    };
+    CanvasCommands &k = Canvas_Commands;
+    k.copy = on(&SKTGraphicView::copy);
+    k.cut = on(&SKTGraphicView::cut);
+    k.paste = on(&SKTGraphicView::paste);
+    k.deleteSelection = on(&SKTGraphicView::delete_selection);
+    k.bringToFront = on(&SKTGraphicView::bringToFront);
+    k.sendToBack = on(&SKTGraphicView::sendToBack);
+    k.alignLeftEdges = on(&SKTGraphicView::alignLeftEdges);
+    k.alignRightEdges = on(&SKTGraphicView::alignRightEdges);
+    k.alignTopEdges = on(&SKTGraphicView::alignTopEdges);
+    k.alignBottomEdges = on(&SKTGraphicView::alignBottomEdges);
+    k.alignHorizontalCenters = on(&SKTGraphicView::alignHorizontalCenters);
+    k.alignVerticalCenters = on(&SKTGraphicView::alignVerticalCenters);
+    k.alignformCenter = on(&SKTGraphicView::alignformCenter);
+    k.alignWithGrid = on(&SKTGraphicView::alignWithGrid);
+    k.makeSameWidth = on(&SKTGraphicView::makeSameWidth);
+    k.makeSameHeight = on(&SKTGraphicView::makeSameHeight);
+    k.makeSameAsLabelSize = on(&SKTGraphicView::makeSameAsLabelSize);
+    k.makeNaturalSize = on(&SKTGraphicView::makeNaturalSize);
+    k.applyX = onValue(&SKTGraphicView::Frame_main_Pic_X_Pos_Changed);
+    k.applyY = onValue(&SKTGraphicView::Frame_main_Pic_Y_Pos_Changed);
+    k.applyWidth = onValue(&SKTGraphicView::Frame_main_Pic_Wdith_Changed);
+    k.applyHeight = onValue(&SKTGraphicView::Frame_main_Pic_Height_Changed);
+    k.printControlOrNot = onValue(&SKTGraphicView::print_contol_or_not);
+    k.changeSelectionIndexes = [view](const QList<int> &indexes) {
+        if (view)
+            view->changeSelectionIndexes(indexes);
+    };
+    k.clearSelection = on(&SKTGraphicView::Clear_Control_Selection);
+    Canvas_Clear_Selection = on(&SKTGraphicView::Clear_Control_Selection);
 }
 
 void DesignController::Card_Base_Drawing(QPainter &painter, const QRectF &)

@@ -94,6 +94,23 @@ void DesignCanvasHost::Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &ba
 
 void DesignCanvasHost::Check_Series_Or_Excel_Use_or_not() { m_design.Check_Series_Or_Excel_Use_or_not(); }
 
+QString DesignCanvasHost::Card_Objects_Mime_Type() const { return DesignController::Card_Objects_Mime_Type(); }
+
+void DesignCanvasHost::Set_Paste_Button_Status() { m_design.Set_Paste_Button_Status(); }
+
+void DesignCanvasHost::Undo_Action_Perform() { m_design.Undo_Action_Perform(); }
+
+void DesignCanvasHost::Redo_Action_Perform() { m_design.Redo_Action_Perform(); }
+
+bool DesignCanvasHost::Can_Undo() const { return m_design.Get_Undo_Count() >= 2; }
+
+bool DesignCanvasHost::Can_Redo() const { return m_design.Get_Redo_Count() >= 1; }
+
+double DesignCanvasHost::Get_Unit_Convertor(int from, int to) const
+{
+    return double(DesignController::Get_Unit_Convertor(from, to));
+}
+
 QImage DesignCanvasHost::Placeholder_Image(Placeholder which) const
 {
     switch (which) {

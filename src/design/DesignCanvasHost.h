@@ -28,6 +28,13 @@ public:
     void Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &graphic) override;
     void Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode) override;
     void Check_Series_Or_Excel_Use_or_not() override;
+    QString Card_Objects_Mime_Type() const override;
+    void Set_Paste_Button_Status() override;
+    void Undo_Action_Perform() override;
+    void Redo_Action_Perform() override;
+    bool Can_Undo() const override;
+    bool Can_Redo() const override;
+    double Get_Unit_Convertor(int from, int to) const override;
     QImage Placeholder_Image(Placeholder which) const override;
     platform::Picture First_Barcode_Picture(SKTGraphic &barcode, const QString &ctrl_value) override;
 

@@ -205,8 +205,8 @@ public:
         std::function<void()> alignLeftEdges, alignRightEdges, alignTopEdges, alignBottomEdges,
             alignHorizontalCenters, alignVerticalCenters, alignformCenter, alignWithGrid;
         std::function<void()> makeSameWidth, makeSameHeight, makeSameAsLabelSize, makeNaturalSize;
-        // Field appliers: every unlocked selected object takes the value in points as its x, y,
-        // width or height (barcode objects keep their size).
+        // Field appliers: every unlocked selected object takes the value as its x or y (points), or
+        // its width or height (the design unit; barcode objects keep their size).
         std::function<void(double points)> applyX, applyY, applyWidth, applyHeight;
         // print_object of every unlocked selected object := the flag (0 printed, 1 left out).
         std::function<void(int flag)> printControlOrNot;

@@ -7,15 +7,18 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "model/SKTDocument.h"
+#include "model/SKTGraphicView.h"
 #include "platform/StepperField.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,17 +38,6 @@ namespace {
 SKTGraphicList documentGraphics(const DesignController &d)
 {
     return d.hub.document() ? d.hub.document()->graphics() : SKTGraphicList();
-}
-
-// Runs a canvas command that inserts or removes objects and records one step when it did: the
-// canvas refuses a locked selection with its message and changes nothing.
-bool runListCommand(DesignController &d, const std::function<void()> &command)
-{
-    if (!command)
-        return false;
-    const SKTGraphicList before = documentGraphics(d);
-    command();
-    return documentGraphics(d) != before;
 }
 
 void lockSelection(DesignController &d, bool lock)
@@ -126,14 +118,48 @@ bool runInFocusedTextField(DesignController::EditMenuCommand command)
     return false;
 }
 
+bool textFieldHasFocus()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return false;
+    if (auto *combo = qobject_cast<QComboBox *>(focus))
+        return combo->isEditable();
+    return qobject_cast<QLineEdit *>(focus) || qobject_cast<QAbstractSpinBox *>(focus) ||
+           qobject_cast<QPlainTextEdit *>(focus) || qobject_cast<QTextEdit *>(focus);
+}
+
+// The Edit menu follows the canvas's enabling while the design has the keyboard; a focused text
+// field, or another mode, keeps every item available for its own commands.
+void validateEditMenu(DesignController &d)
+{
+    using C = SKTGraphicView::Command;
+    SKTWindowController &hub = d.hub;
+    const std::pair<QAction *, C> items[] = {{hub.undo_menu, C::Undo},         {hub.redo_menu, C::Redo},
+                                             {hub.Cut_menu_item, C::Cut},       {hub.Copy_menu_item, C::Copy},
+                                             {hub.Paste_menu_item, C::Paste},   {hub.Delete_menu_item, C::Delete}};
+    SKTGraphicView *canvas = d.Graphic_View();
+    const bool design = canvas && Barcode_Setting_Or_Designing_Mode == 1 && !textFieldHasFocus();
+    for (const auto &[item, command] : items) {
+        if (!item)
+            continue;
+        SKTGraphicView::setItemCommand(item, command);
+        if (design)
+            canvas->validateMenuItem(item);
+        else
+            item->setEnabled(true);
+    }
+}
+
 } // namespace
 
 int DesignController::Get_Front_Control_Count() const { return int(documentGraphics(*this).size()); }
 
 void DesignController::Cut_Clicked()
 {
-    if (runListCommand(*this, Canvas_Commands.cut))
-        Insert_In_Undo_Redo();
+    // The canvas's cut deletes through its delete, which records the step after the change.
+    if (Canvas_Commands.cut)
+        Canvas_Commands.cut();
     Set_Paste_Button_Status();
 }
 
@@ -146,10 +172,10 @@ void DesignController::Copy_Clicked()
 
 void DesignController::Paste_Clicked()
 {
-    const bool pasted = runListCommand(*this, Canvas_Commands.paste);
+    // The canvas records the step once the objects are in.
+    if (Canvas_Commands.paste)
+        Canvas_Commands.paste();
     Check_Series_Or_Excel_Use_or_not();
-    if (pasted)
-        Insert_In_Undo_Redo();
 }
 
 void DesignController::Delete_Clicked()
@@ -269,6 +295,9 @@ void DesignController::Wire_Editing_Commands()
     pair(frame_main_pic_Y_pos_val, frame_main_pic_Y_pos, &DesignController::Frame_main_Pic_Y_Pos_Changed);
     pair(frame_main_pic_width_val, frame_main_pic_width, &DesignController::Frame_main_Pic_Wdith_Changed);
     pair(frame_main_pic_height_val, frame_main_pic_height, &DesignController::Frame_main_Pic_Height_Changed);
+
+    if (QAction *edit = hub.EDIT_MAIN_menu_item; edit && edit->menu())
+        connect(edit->menu(), &QMenu::aboutToShow, this, [this] { validateEditMenu(*this); });
 
     Check_Undo_Redo_Btn_Enability();
     Disable_Standard_Button_For_Card();

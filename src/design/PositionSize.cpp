@@ -22,12 +22,6 @@ constexpr double kPositionLimit = 10000.0;
 // The smallest size a field gives, in the design unit.
 constexpr double kMinimumSize = 0.01;
 
-// Design unit -> millimetres -> points.
-double unitToPoints(double value)
-{
-    return double(MM_to_Points_Convert(float(value * DesignController::Get_Unit_Convertor(Measument_Unit_Is, 2))));
-}
-
 double pointsToUnit(double points)
 {
     return double(Points_to_MM_Convert(float(points))) * DesignController::Get_Unit_Convertor(2, Measument_Unit_Is);
@@ -71,8 +65,8 @@ void applyField(DesignController &d, QObject *sender, platform::Stepper *stepper
     platform::copyPairBounded(sender, stepper, field, platform::PairFormat::TwoDecimals);
     if (!applier || !anyApplicable(d.Selected_Graphic_Objects(), sizes))
         return;
-    const double value = stepper->doubleValue();
-    applier(sizes ? unitToPoints(value) : value);
+    // Positions in points, sizes in the design unit: the canvas converts them.
+    applier(stepper->doubleValue());
     d.Refresh_Canvas();
     d.Insert_In_Undo_Redo();
 }

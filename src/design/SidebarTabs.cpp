@@ -97,6 +97,8 @@ void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
             focusCanvas();
             return;
         }
+        Enable_Standard_Button_For_Control();
+        graphic->ctrl_is_locked ? Disable_Standard_Button_For_Lock() : Enable_Standard_Button_For_Unlock();
         if (graphic == Last_Selected_Graphic) {
             focusCanvas();
             return;
@@ -189,6 +191,7 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
                 put(0, shape_tab, QStringLiteral("General"));
             }
         }
+        Set_Control_Pos_And_Size(graphic);
         if (properties_title)
             properties_title->setText(title);
         if (sett_tab)

@@ -47,6 +47,19 @@ public:
     // The workspace recounts its batch state after objects came or went.
     virtual void Check_Series_Or_Excel_Use_or_not() = 0;
 
+    // ---- Clipboard, undo and units ----
+    // The clipboard type of card objects.
+    virtual QString Card_Objects_Mime_Type() const = 0;
+    // The Paste button follows the clipboard.
+    virtual void Set_Paste_Button_Status() = 0;
+    virtual void Undo_Action_Perform() = 0;
+    virtual void Redo_Action_Perform() = 0;
+    // Whether Undo and Redo are enabled (the window's own answer).
+    virtual bool Can_Undo() const = 0;
+    virtual bool Can_Redo() const = 0;
+    // The factor from one length unit to another (0 inch, 1 cm, 2 mm).
+    virtual double Get_Unit_Convertor(int from, int to) const = 0;
+
     // ---- Creation ----
     enum class Placeholder { NoImage, SignSample, FingerprintSample };
     virtual QImage Placeholder_Image(Placeholder which) const = 0;

@@ -29,6 +29,7 @@ class CanvasHost;
 class QMenu;
 class QAction;
 class QTimer;
+class QMimeData;
 
 // The canvas point of the last press that selection tracking handled; hit testing of lines reads it.
 extern QPointF mouse_select_point;
@@ -166,6 +167,64 @@ public:
     // Selects alone the object of a "Select" item and shows it in the sidebar.
     void select_Control_from_R_MENU(QAction *sender);
 
+    // ---- Clipboard and menu commands ----
+    // Copies the selection (possibly empty) as card objects, PDF and TIFF in one clipboard entry.
+    void copy();
+    // Copy, then delete; refused on a locked selection.
+    void cut();
+    // Pastes card objects (cascaded while the clipboard holds this canvas's last copy) or a picture;
+    // records one step after anything was pasted.
+    void paste();
+    // A picture object from clipboard image data, written as a new PNG of the per-user
+    // "Pasted_Images" folder, its top-left corner at the point; false when there is no picture.
+    bool makeNewImageFromPasteboard(const QMimeData *data, const QPointF &point);
+    // The commands a menu item or button may carry, for their enabling.
+    enum class Command {
+        Cut, Copy, Paste, Delete, BringToFront, SendToBack, Lock, Unlock, MakeNaturalSize, AlignWithGrid,
+        AlignLeftEdges, AlignRightEdges, AlignTopEdges, AlignBottomEdges, AlignHorizontalCenters,
+        AlignVerticalCenters, MakeSameWidth, MakeSameHeight, Undo, Redo, ShowOrHideRulers, Other
+    };
+    // Whether the command is enabled now; for the ruler command the title it should read.
+    bool validateCommand(Command command, QString *title = nullptr) const;
+    // Enables a menu item by the command it carries (see commandProperty) and retitles the ruler item.
+    bool validateMenuItem(QAction *item) const;
+    static const char *commandProperty() { return "sktCanvasCommand"; }
+    static void setItemCommand(QAction *item, Command command);
+    void undo();
+    void redo();
+    void showOrHideRulers();
+    void Refresh_ScrollView();
+    // Whether the clipboard's first card-object-or-file-names type is the card-object type.
+    bool pasteboardOffersCardObjects() const;
+    // How many times the clipboard changed since the first canvas watched it.
+    static qint64 pasteboardChangeCount();
+    qint64 pasteCascadeNumber() const { return _pasteCascadeNumber; }
+    static const char *pasteboardTokenType() { return "application/x-tagora-copy-token"; }
+
+    // ---- Arrange ----
+    void alignLeftEdges();
+    void alignRightEdges();
+    void alignTopEdges();
+    void alignBottomEdges();
+    void alignHorizontalCenters();
+    void alignVerticalCenters();
+    void alignformCenter();
+    void alignWithGrid();
+    // Refused with "Selected control is locked." when a selected object is locked.
+    void bringToFront();
+    void sendToBack();
+    void makeSameWidth();
+    void makeSameHeight();
+    void makeSameAsLabelSize();
+    void makeNaturalSize();
+    void print_contol_or_not(int flag);
+    // The arrange fields: positions in points, sizes in the design unit; text that is no finite
+    // number, and sizes of 0 or less, change nothing.
+    void Frame_main_Pic_X_Pos_Changed(double x);
+    void Frame_main_Pic_Y_Pos_Changed(double y);
+    void Frame_main_Pic_Wdith_Changed(double width);
+    void Frame_main_Pic_Height_Changed(double height);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -195,6 +254,13 @@ private:
     void endTracking(const QPointF &canvasPoint);
     void autoscroll();
 
+    // Arrange: one coordinate of the selection against the first selected object or the card.
+    enum class Edge { Left, Right, Top, Bottom, HorizontalCentre, VerticalCentre };
+    void alignSelection(Edge edge);
+    void orderSelection(bool toFront);
+    void makeSameSize(bool width);
+    void presentPasteError(const struct SKTError &error);
+
     // Fields of the canvas.
     QPointer<SKTDocument> _graphicsContainer;
     QPointer<SKTGraphicsController> _selectionIndexesContainer;
@@ -206,6 +272,7 @@ private:
     QTimer *_handleShowingTimer = nullptr;
     qint64 _pasteboardChangeCount = -1;
     qint64 _pasteCascadeNumber = 0;
+    QByteArray _pasteboardToken;   // the token of the last copy or paste seen here
 
     CanvasHost *m_host = nullptr;
     QSizeF m_cardSize{284, 284};

@@ -60,15 +60,16 @@ QStringList SKTGraphicView::Context_Menu_Object_Names() const
 QMenu *SKTGraphicView::contextMenu()
 {
     auto *menu = new QMenu(QStringLiteral("Contextual Menu"), this);
-    const bool any = !selectionIndexes().isEmpty();
-    const std::shared_ptr<SKTGraphic> current = selectedGraphic();
-    const bool currentLocked = current && current->ctrl_is_locked;
-    // Cut, Copy and Paste wait for the clipboard's forms; their items stand in their places.
-    for (const QString &title : {QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste")})
-        menu->addAction(title)->setEnabled(false);
-    QAction *remove = menu->addAction(QStringLiteral("Delete"));
-    remove->setEnabled(any && !currentLocked);
-    connect(remove, &QAction::triggered, this, [this] { delete_selection(); });
+    auto item = [this, menu](const QString &title, Command command, void (SKTGraphicView::*action)()) {
+        QAction *added = menu->addAction(title);
+        setItemCommand(added, command);
+        connect(added, &QAction::triggered, this, action);
+        validateMenuItem(added);
+    };
+    item(QStringLiteral("Cut"), Command::Cut, &SKTGraphicView::cut);
+    item(QStringLiteral("Copy"), Command::Copy, &SKTGraphicView::copy);
+    item(QStringLiteral("Paste"), Command::Paste, &SKTGraphicView::paste);
+    item(QStringLiteral("Delete"), Command::Delete, &SKTGraphicView::delete_selection);
     QAction *card = menu->addAction(QStringLiteral("Label Properties"));
     connect(card, &QAction::triggered, this, [this] {
         if (m_host)

@@ -68,11 +68,14 @@ protected:
     std::shared_ptr<Shape_Control> second, third;
 };
 
-TEST_F(EditCommands, CutRecordsOneStepAfterTheCanvasRemovedTheSelection)
+TEST_F(EditCommands, CutAddsNoStepToTheOneTheCanvasRecords)
 {
+    // The canvas's cut deletes through its delete, which records the step after the change.
     d().Canvas_Commands.cut = [this] {
-        if (!selectionLocked())
+        if (!selectionLocked()) {
             removeSelection();
+            d().Insert_In_Undo_Redo();
+        }
     };
     const QStringList before = design();
     selection = {second};
@@ -90,14 +93,17 @@ TEST_F(EditCommands, CutRecordsOneStepAfterTheCanvasRemovedTheSelection)
     EXPECT_EQ(d().Get_Undo_Count(), 1);
 }
 
-TEST_F(EditCommands, PasteRecordsOneStepAfterTheObjectsAreIn)
+TEST_F(EditCommands, PasteAddsNoStepToTheOneTheCanvasRecords)
 {
     int pastes = 0;
+    // The canvas records its step once the objects are in.
     d().Canvas_Commands.paste = [&] {
         ++pastes;
         const QMimeData *offered = QGuiApplication::clipboard()->mimeData();
-        if (offered && offered->hasFormat(DesignController::Card_Objects_Mime_Type()))
+        if (offered && offered->hasFormat(DesignController::Card_Objects_Mime_Type())) {
             doc().insertGraphics({object<SKTText>(QRectF(30, 30, 10, 10))}, {0});
+            d().Insert_In_Undo_Redo();
+        }
     };
     const QStringList before = design();
     d().Paste_Clicked();   // nothing to paste

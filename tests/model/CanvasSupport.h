@@ -32,6 +32,8 @@ public:
     SKTGraphicList openedBarcodes;
     int batchRecounts = 0;
     int refreshes = 0;
+    int pasteStatusCalls = 0, undos = 0, redos = 0;
+    bool canUndo = false, canRedo = false;
 
     void Card_Base_Drawing(QPainter &painter, const QRectF &cardRect) override
     {
@@ -65,6 +67,18 @@ public:
     void Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &g) override { current = g; }
     void Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode) override { openedBarcodes << barcode; }
     void Check_Series_Or_Excel_Use_or_not() override { ++batchRecounts; }
+    QString Card_Objects_Mime_Type() const override { return QStringLiteral("application/x-tagora-card-objects"); }
+    void Set_Paste_Button_Status() override { ++pasteStatusCalls; }
+    void Undo_Action_Perform() override { ++undos; }
+    void Redo_Action_Perform() override { ++redos; }
+    bool Can_Undo() const override { return canUndo; }
+    bool Can_Redo() const override { return canRedo; }
+    // Inches, centimetres and millimetres, each in millimetres.
+    double Get_Unit_Convertor(int from, int to) const override
+    {
+        static const double mm[] = {25.4, 10.0, 1.0};
+        return from < 0 || from > 2 || to < 0 || to > 2 ? 1.0 : mm[from] / mm[to];
+    }
     QImage Placeholder_Image(Placeholder) const override
     {
         QImage image(40, 30, QImage::Format_ARGB32);
