@@ -75,7 +75,8 @@ public:
     bool Load_Barcode_Section(const QString &path, const platform::PlistValue &root);
     QWidget *save_accessory_view = nullptr;   // made on first use
     QComboBox *save_ext_combo = nullptr;
-    // Asks about unsaved changes before New, Open or Exit; the Open command goes on only with
-    // YES. Until the save prompt exists every answer is YES.
-    std::function<bool()> Save_Changes_Prompt;
+
+    // ---- Exit, file commands and the export sheet ----
+    // Open asks about unsaved changes through the Designing mode's save prompt
+    // (DesignController::Check_And_Show_Save_Message) and goes on only with 1.
 };
