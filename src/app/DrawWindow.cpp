@@ -15,6 +15,7 @@
 #include "ui_PleaseWaitSheet.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
@@ -28,9 +29,29 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <utility>
 
 namespace {
+
+// Turns the window's close request into a call of the exit command; the window itself stays.
+class CloseToExit : public QObject {
+public:
+    CloseToExit(QObject *parent, std::function<void()> exit) : QObject(parent), m_exit(std::move(exit)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return QObject::eventFilter(watched, event);
+        event->ignore();
+        m_exit();
+        return true;
+    }
+
+private:
+    std::function<void()> m_exit;
+};
 
 QAction *toolbarItem(QMainWindow *window, const char *identifier, const QString &label, QStyle::StandardPixmap icon)
 {
@@ -90,14 +111,7 @@ void SKTWindowController::loadWindowDescription()
     app_menu = bar->addMenu(App_Name);
     app_menu->setObjectName(QStringLiteral("app_menu"));
     QAction *about = menuItem(app_menu, "About_menu_item", QStringLiteral("About %1").arg(App_Name));
-    QObject::connect(about, &QAction::triggered, this, [this] {
-        platform::AlertRequest req;
-        req.message = App_Name;
-        req.informative = QStringLiteral("Barcodes, labels and ID cards.");
-        req.buttons = {QStringLiteral("OK")};
-        req.style = platform::AlertStyle::Informational;
-        platform::runAlert(req);
-    });
+    QObject::connect(about, &QAction::triggered, this, [this] { design().About_Button(); });
     // The units of the three modes. The platform's own shortcut for preferences, or where it has
     // none (X11, Wayland) the one most desktop programs there use.
     const QKeySequence preferencesKey = QKeySequence(QKeySequence::Preferences).isEmpty()
@@ -108,7 +122,7 @@ void SKTWindowController::loadWindowDescription()
     QObject::connect(preferences, &QAction::triggered, this, [this] { design().doPreferences(); });
     app_menu->addSeparator();
     Quit_menu_item = menuItem(app_menu, "Quit_menu_item", QStringLiteral("Quit %1").arg(App_Name), QKeySequence::Quit);
-    QObject::connect(Quit_menu_item, &QAction::triggered, qApp, &QApplication::quit);
+    QObject::connect(Quit_menu_item, &QAction::triggered, this, [this] { design().Exit_Btn_Clicked(); });
 
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     FILE_MAIN_menu_item = file->menuAction();
@@ -116,8 +130,14 @@ void SKTWindowController::loadWindowDescription()
     New_menu_item = menuItem(file, "New_menu_item", QStringLiteral("New"), QKeySequence::New);
     Open_menu_item = menuItem(file, "Open_menu_item", QStringLiteral("Open..."), QKeySequence::Open);
     Save_menu_item = menuItem(file, "Save_menu_item", QStringLiteral("Save"), QKeySequence::Save);
+    QAction *closeItem = menuItem(file, "Close_menu_item", QStringLiteral("Close"), QKeySequence::Close);
+    file->insertAction(Save_menu_item, closeItem);
     Save_As_menu_item = menuItem(file, "Save_As_menu_item", QStringLiteral("Save As..."), QKeySequence::SaveAs);
-    QObject::connect(New_menu_item, &QAction::triggered, this, [this] { newDocumentWindow(); });
+    QObject::connect(New_menu_item, &QAction::triggered, this, [this] { design().New_Btn_Clicked(); });
+    QObject::connect(Open_menu_item, &QAction::triggered, this, [this] { design().Open_Btn_Clicked(); });
+    QObject::connect(closeItem, &QAction::triggered, this, [this] { design().Close_Document_Clicked(); });
+    QObject::connect(Save_menu_item, &QAction::triggered, this, [this] { design().Save_Btn_Clicked(); });
+    QObject::connect(Save_As_menu_item, &QAction::triggered, this, [this] { design().SaveAs_Btn_Clicked(); });
 
     QMenu *edit = bar->addMenu(QStringLiteral("Edit"));
     EDIT_MAIN_menu_item = edit->menuAction();
@@ -138,6 +158,10 @@ void SKTWindowController::loadWindowDescription()
     tools->addSeparator();
     Backup_menu_item = menuItem(tools, "Backup_menu_item", QStringLiteral("Backup and Restore..."));
     Mail_menu_item = menuItem(tools, "Mail_menu_item", QStringLiteral("Send by E-mail..."));
+    QObject::connect(manage_series_menu_item, &QAction::triggered, this, [this] { design().Batch_Series_Button(); });
+    QObject::connect(import_wizard_menu_item, &QAction::triggered, this, [this] { design().Import_Wizard_Button(); });
+    QObject::connect(create_series_menu_item, &QAction::triggered, this, [this] { design().Create_Series_Button(); });
+    QObject::connect(Mail_menu_item, &QAction::triggered, this, [this] { design().Mail_Button(); });
 
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
     help->menuAction()->setObjectName(QStringLiteral("HELP_MAIN_menu_item"));
@@ -182,8 +206,29 @@ void SKTWindowController::loadWindowDescription()
     };
     for (QAction *a : items)
         Main_Toolbar->addAction(a);
-    QObject::connect(items.last(), &QAction::triggered, this, [] { Open_Help_File(); });
-    QObject::connect(new_toolbar_item, &QAction::triggered, this, [this] { newDocumentWindow(); });
+    // Each toolbar item's command, by the item's identifier.
+    const QList<std::pair<const char *, void (DesignController::*)(QObject *)>> commands = {
+        {"New_Toolbar_Item", &DesignController::New_Btn_Clicked},
+        {"Open_Toolbar_Item", &DesignController::Open_Btn_Clicked},
+        {"Save_Toolbar_Item", &DesignController::Save_Btn_Clicked},
+        {"Save_AS_Toolbar_Item", &DesignController::SaveAs_Btn_Clicked},
+        {"Print_Toolbar_Item", &DesignController::Print_Button},
+        {"PDF_Toolbar_Item", &DesignController::PDF_Export_Button},
+        {"Export_Toolbar_Item", &DesignController::Export_Button},
+        {"Mail_Toolbar_Item", &DesignController::Mail_Button},
+        {"Batch_Toolbar_Item", &DesignController::Batch_Series_Button},
+        {"Import_Wzd_Toolbar_Item", &DesignController::Import_Wizard_Button},
+        {"Create_Ser_Toolbar_Item", &DesignController::Create_Series_Button},
+        {"Copy_Toolbar_Item", &DesignController::Copy_Button},
+        {"Crop_Toolbar_Item", &DesignController::Cropping_Tool_Clicked},
+        {"Help_Toolbar_Item", &DesignController::Help_Button},
+    };
+    for (QAction *a : items)
+        for (const auto &[identifier, command] : commands)
+            if (a->objectName() == QLatin1String(identifier))
+                QObject::connect(a, &QAction::triggered, this, [this, command = command, a] { (design().*command)(a); });
+    // Closing the window is the Quit command: the save prompt decides, and the program ends as a whole.
+    window_->installEventFilter(new CloseToExit(window_, [this] { design().Exit_App(); }));
 
     QObject::connect(website_1, &QPushButton::clicked, this, &SKTWindowController::Open_QIRO_Site);
     QObject::connect(support_id, &QPushButton::clicked, this, &SKTWindowController::Open_Support_Mail);
@@ -197,6 +242,9 @@ void SKTWindowController::loadWindowDescription()
     new QVBoxLayout(holder);
     design().buildDesigningPanel(holder);
     Wire_Design_Backup_Controls();
+    QObject::connect(design().Card_Prop_btn, &QPushButton::clicked, this, [this] { design().Card_Prop_Clicked(); });
+    QObject::connect(design().Card_Bckgrnd_btn, &QPushButton::clicked, this, [this] { design().Card_Bckgrnd_Clicked(); });
+    QObject::connect(Export_Template_Btn, &QPushButton::clicked, this, [this] { design().Export_As_Template_Clicked(); });
     // The Designing mode's editing commands: its buttons and fields, and the Edit menu, which a
     // focused text field keeps for its own standard commands.
     design().Wire_Editing_Commands();

@@ -82,7 +82,8 @@ void SKTWindowController::controlTextDidChange(QObject *F)
         const bool batchRange = ticked(dsg.Export_with_batch_chk) || ticked(dsg.Export_with_excel_chk);
         if (F == dsg.Total_Text) {
             int value = integerOf(dsg.Total_Text->text());
-            if (Trim_Str(dsg.Total_Text->text()).isEmpty() || value == 0)
+            // Empty, text, 0 and negatives all come back to the first record.
+            if (Trim_Str(dsg.Total_Text->text()).isEmpty() || value < 1)
                 value = 1;
             if (batchRange && value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
@@ -92,7 +93,8 @@ void SKTWindowController::controlTextDidChange(QObject *F)
         }
         if (F == dsg.To_Text) {
             int value = integerOf(dsg.To_Text->text());
-            if (Trim_Str(dsg.To_Text->text()).isEmpty() || value == 0)
+            // Empty, text, 0 and negatives all come back to the first record.
+            if (Trim_Str(dsg.To_Text->text()).isEmpty() || value < 1)
                 value = 1;
             if (value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;
@@ -102,7 +104,8 @@ void SKTWindowController::controlTextDidChange(QObject *F)
         }
         if (F == dsg.from_Text) {
             int value = integerOf(dsg.from_Text->text());
-            if (Trim_Str(dsg.from_Text->text()).isEmpty() || value == 0)
+            // Empty, text, 0 and negatives all come back to the first record.
+            if (Trim_Str(dsg.from_Text->text()).isEmpty() || value < 1)
                 value = 1;
             if (value > Total_Batch_Excel_Card)
                 value = Total_Batch_Excel_Card;

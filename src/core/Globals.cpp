@@ -160,6 +160,15 @@ void resetGlobalsForTests()
     Excel_Source_Path.clear();
     Total_Label = 1;
     Reset_Cascade_Position();
+    file_name_exported.clear();
+    file_prefix_exported.clear();
+    file_sufix_exported.clear();
+    file_series_exported.clear();
+    file_exl_col_exported = 0;
+    file_path_ext.clear();
+    file_export_Path.clear();
+    export_card_counter = 0;
+    Export_Any_File = false;
 }
 
 // ---- Cascade position of new objects ----
@@ -180,3 +189,14 @@ void Reset_Cascade_Position()
     Manual_or_Pre = 0;
     predef_page_wdt = predef_page_hgt = 0;
 }
+
+// ---- Exit, file commands and the export sheet ----
+QString file_name_exported;
+QString file_prefix_exported;
+QString file_sufix_exported;
+QString file_series_exported;
+int file_exl_col_exported = 0;
+QString file_path_ext;
+QString file_export_Path;
+int export_card_counter = 0;
+bool Export_Any_File = false;

@@ -128,5 +128,17 @@ extern int Manual_or_Pre;                // print window: 0 manual layout, 1 pre
 extern float predef_page_wdt;            // print window: the predefined layout's page, points
 extern float predef_page_hgt;
 
+// ---- Exit, file commands and the export sheet ----
+// The choices the label export sheet's OK leaves for the export it starts, and the state of one
+// export run (one at a time).
+extern QString file_name_exported;      // naming token ("<DEF>", "<SN>", ...) or the custom name
+extern QString file_prefix_exported;    // trimmed prefix, or ""
+extern QString file_sufix_exported;     // trimmed suffix, or ""
+extern QString file_series_exported;    // chosen series name, or spreadsheet column title
+extern int file_exl_col_exported;       // chosen spreadsheet column
+extern QString file_path_ext;           // extension of the chosen format
+extern QString file_export_Path;        // destination folder
+extern int export_card_counter;         // records passed so far in the export
+extern bool Export_Any_File;            // set once any file of the export was written
 // Puts every global back to its initial value (tests).
 void resetGlobalsForTests();

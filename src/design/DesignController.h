@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QDialog;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -856,10 +858,96 @@ public:
     // ---- Project files ----
     // Removes every object of the side being edited; nothing is selected then.
     void delete_all_control();
-    // ---- Label stock and new designs ----
-    // The save-changes prompt of the Designing mode (start anew, ask, category "N", "O", "T" ...):
-    // 1 to go on, 0 when the user cancelled.
-    int Check_And_Show_Save_Message(bool startNew, bool ask, const QString &category);
+
+    // ---- Exit, file commands and the export sheet ----
+    // The unsaved-changes prompt: 1 to go on, 0 to stop (a cancelled or failed save is 0). With
+    // category "E" every other mode of the edition gets its turn, the window switching to it.
+    int Check_And_Show_Save_Message(bool startAnew, bool ask, const QString &category);
+    void Exit_Btn_Clicked(QObject *sender = nullptr);
+    // Ends the program (status 0) unless the prompt stops it.
+    void Exit_App();
+    void Card_Prop_Clicked(QObject *sender = nullptr);
+    void Card_Bckgrnd_Clicked(QObject *sender = nullptr);
+    // The design and its front picture as the next free "My_Template" of the user templates.
+    void Export_As_Template_Clicked(QObject *sender = nullptr);
+    // The folder of the user templates.
+    static QString User_Template_Folder();
+
+    // Toolbar commands of the three modes.
+    void Print_Button(QObject *sender = nullptr);
+    void PDF_Export_Button(QObject *sender = nullptr);
+    void Export_Button(QObject *sender = nullptr);
+    void Mail_Button(QObject *sender = nullptr);
+    void Copy_Button(QObject *sender = nullptr);
+    void Print_method();
+    void PDF_Export_method();
+    void Print_Barcode_Button();
+    void PDF_Export_method_Barcode_Button();
+    void Export_Barcode();
+    void Export_ADV_QR_Image();
+    void Barcode_Mail_Send();
+    bool Find_Valid_Barcode_Value_For_Batch_Processing();
+    bool Check_Barcode_Value_is_Valid_in_Series(int record);
+    // The barcode checks before print, PDF export and image export; NO stops the command.
+    bool Validate_Barcode_For_Output();
+    // The transparency question before a raster format other than PNG; NO stops the export.
+    static bool Confirm_Transparent_Export(bool transparent, const QString &extension);
+    static const QString Transparent_Export_Question;
+    // The PDF of the Barcode mode's symbol, empty when there is none.
+    QByteArray Barcode_Pdf_Data();
+    // File commands.
+    void New_Btn_Clicked(QObject *sender = nullptr);
+    void Open_Btn_Clicked(QObject *sender = nullptr);
+    void Close_Document_Clicked(QObject *sender = nullptr);
+    void Save_Btn_Clicked(QObject *sender = nullptr);
+    void SaveAs_Btn_Clicked(QObject *sender = nullptr);
+    // Tool windows.
+    void Batch_Series_Button(QObject *sender = nullptr);
+    void Import_Wizard_Button(QObject *sender = nullptr);
+    void Create_Series_Button(QObject *sender = nullptr);
+    void Cropping_Tool_Clicked(QObject *sender = nullptr);
+    void Help_Button(QObject *sender = nullptr);
+    void About_Button(QObject *sender = nullptr);
+
+    // The label export sheet (made on first use) and its run in the Designing mode.
+    void Build_Export_Window();
+    void Export_Label_Design();
+    // The series and spreadsheet columns the front side's batch objects use, into the sheet's lists.
+    void Fill_Used_Data_Lists();
+    void All_print_RD_Clicked(QObject *sender = nullptr);
+    void Sel_Print_RD_Clicked(QObject *sender = nullptr);
+    void From_Stepper_Changed(QObject *sender);
+    void To_Stepper_Changed(QObject *sender);
+    void Total_Val_Changed(QObject *sender);
+    void Export_With_Batch_Changed(QObject *sender = nullptr);
+    void Set_Enable_Diable_Range_Box();
+    // Runs the sheet: 1 for OK, 0 for Cancel.
+    std::function<int(QDialog &)> Run_Export_Sheet;
+    QDialog *ExportWindow = nullptr;
+    QLineEdit *Export_Dest_Path = nullptr;
+    QPushButton *Export_Dest_Path_btn = nullptr;
+    QButtonGroup *ex_bar_matrix_file_name = nullptr;
+    QRadioButton *exp_rad_def = nullptr, *exp_rad_sn = nullptr, *exp_rad_sv = nullptr, *exp_rad_snv = nullptr,
+                 *exp_rad_cus = nullptr, *exp_rad_exl_col = nullptr;
+    QComboBox *ex_bar_image_type_combo = nullptr;
+    QCheckBox *prefix_suffix_chk_box = nullptr;
+    QLineEdit *ex_bar_prefix = nullptr, *ex_bar_suffix = nullptr;
+    QGroupBox *prefix_sufix_box = nullptr;
+    QLineEdit *ex_bar_cus_name = nullptr;
+    QCheckBox *export_combined_image_chk = nullptr, *combined_image_H_or_V_chk = nullptr;
+    QButtonGroup *matrix_export_card_side = nullptr;
+    QRadioButton *exp_side_both = nullptr, *exp_side_front = nullptr, *exp_side_back = nullptr;
+    QComboBox *Used_Seres_In_Design = nullptr;
+    QLabel *Used_Seres_Label = nullptr;
+    QPushButton *View_export_Series_btn = nullptr;
+    QComboBox *Used_Excel_Col_In_Design = nullptr, *Used_Excel_Col_Index = nullptr;
+    QPushButton *View_export_Exl_Col_btn = nullptr;
+    QGroupBox *series_radio_box = nullptr, *excel_radio_box = nullptr, *export_range_box = nullptr,
+              *lower_path_btn_box = nullptr;
+    QRadioButton *All_print_rd = nullptr, *Sel_print_rd = nullptr;
+    QLabel *tot_label = nullptr, *from_label = nullptr, *to_label = nullptr;
+    QPushButton *export_btn_on_export_image = nullptr, *export_cancel_btn = nullptr;
+    QSize Export_Full_Size;   // the sheet's size with its batch part
 
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on

@@ -3,6 +3,7 @@
 // picture of a series. The tool's window does not exist yet; both entry points say so.
 
 #include <QString>
+#include <functional>
 
 class Cropping_Tool {
 public:
@@ -14,6 +15,10 @@ public:
     // Crops every picture the series lists; 1 on OK with the new series' name in
     // Crop_Direct_Series, else 0.
     int Open_Wnd_Direct_Crop_Series(const QString &seriesName);
+
+    // The tool on its own, from the toolbar; 1 on OK, else 0. A test puts a runner in its place.
+    int Open_Wnd();
+    std::function<int()> runner;
 
     QString Crop_Direct_Path;
     QString Crop_Direct_Series;

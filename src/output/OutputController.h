@@ -2,6 +2,9 @@
 // Output of the main window: the progress refresh of long jobs and the mail settings.
 
 #include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
 
 class QTimer;
 class SKTWindowController;
@@ -36,4 +39,53 @@ public:
     // else the value-list rows; otherwise 1. Stored in Total_Label, Total_Batch_Excel_Card and
     // Total_Barcode_Label_wd_Batch.
     int Get_Barcode_Batch_Count();
+
+    // ---- Exit, file commands and the export sheet ----
+    // The label export sheet's own handlers.
+    void exportOkay(QObject *sender = nullptr);
+    void exportCancel(QObject *sender = nullptr);
+    void export_card_side_CellClick(int row);
+    void Prefix_suffix_Chk_Cliecked(QObject *sender = nullptr);
+    void exp_rad_def_rd_clicked(QObject *sender = nullptr);
+    void exp_rad_sn_rd_clicked(QObject *sender = nullptr);
+    void exp_rad_sv_rd_clicked(QObject *sender = nullptr);
+    void exp_rad_snv_rd_clicked(QObject *sender = nullptr);
+    void exp_rad_cus_rd_clicked(QObject *sender = nullptr);
+    void exp_rad_exl_col_rd_clicked(QObject *sender = nullptr);
+    // Selects naming row 0-5 and shows the controls that row needs.
+    void Apply_Export_Name_Row(int row);
+    void Export_Dest_Path_Clicked(QObject *sender = nullptr);
+    void View_Export_Panel_Series_Clicked(QObject *sender = nullptr);
+    void View_Export_Panel_Column_Clicked(QObject *sender = nullptr);
+    bool Check_List_Name_Exist_In_Used_Ser_Combo(const QString &name) const;
+    bool Check_Column_Name_Exist_In_Used_Excel_Combo(const QString &name) const;
+    void Show_Hide_export_Range_Box();
+    // The path itself when no file has its name (the extension in any case), else the first free
+    // "name (n)" counting from the counter (0 counts as 1); the extension comes back in upper case.
+    QString Check_Exist_Path_and_Create_New(const QString &path, int counter) const;
+    // YES when a file of the folder has the path's name, its extension compared in any case.
+    static bool File_Name_Taken(const QString &path);
+    // Record i of the Barcode mode: its value from the value list or the value series, or the value
+    // field when the value box is off; trimmed, "" past the end.
+    QString Get_Barcode_List_Combo_Value(int record) const;
+    // Renders the front side and writes it in the format of the path's extension; YES when written.
+    bool Export_Single_File(const QString &path, bool showMsg, bool increaseDPI);
+
+    // Output windows and jobs that do not exist yet: each says so and answers Cancel (0, or an
+    // empty path). A test puts a recorder in Job_Recorder, which then gets the entry point's name
+    // and arguments and answers in its place.
+    int Open_Print_Wnd();
+    int Open_Pdf_Export_Wnd();
+    int pdf_export_opt = 0;
+    int Send_Mail_Open_Wnd();
+    int Open_Export_Dialog();
+    void Export_Batch_File(const QString &folder);
+    void Export_Batch_File_Barcode(const QString &folder);
+    QString Export_Name_With_Options(const QString &value, const QString &series, const QString &createdPath, int counter);
+    QString Export_Barcode_Name_With_Options(const QString &value, const QString &header, const QString &footer,
+                                             const QString &series, const QString &createdPath, int counter);
+    // The path to write: the path itself when free, by the remembered apply-to-all answer, or by the
+    // keep-or-replace prompt; "" for Cancel.
+    QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll);
+    std::function<int(const QString &entryPoint, const QStringList &arguments)> Job_Recorder;
 };

@@ -206,7 +206,7 @@ void ProjectsController::Open_Log_file_Func()
         }
         if (mode != 1)
             return;
-        if (Save_Changes_Prompt && !Save_Changes_Prompt())
+        if (hub.design().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
             return;
         New_Project_Setting_Reset(true);
         Start_Card_Option = QStringLiteral("L");
@@ -262,7 +262,7 @@ int ProjectsController::Open_Log_File()
 void ProjectsController::Open_Barcode_Log_File()
 {
     try {
-        if (Save_Changes_Prompt && !Save_Changes_Prompt())
+        if (hub.design().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
             return;
         platform::OpenPanelRequest request;
         request.extensions = {design_file_EXT, design_file_EXT.toUpper()};

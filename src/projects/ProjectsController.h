@@ -75,9 +75,6 @@ public:
     bool Load_Barcode_Section(const QString &path, const platform::PlistValue &root);
     QWidget *save_accessory_view = nullptr;   // made on first use
     QComboBox *save_ext_combo = nullptr;
-    // Asks about unsaved changes before New, Open or Exit; the Open command goes on only with
-    // YES. Until the save prompt exists every answer is YES.
-    std::function<bool()> Save_Changes_Prompt;
     // ---- Label stock and new designs ----
     // The design as started is the only undo step: front side shown, both stacks cleared, the
     // current state recorded, Undo and Redo disabled.
@@ -87,4 +84,8 @@ public:
     // The start flow's outcome: 1 for a blank card or a loaded template, else the reader's result
     // (0 after Cancel).
     int Start_Result = 0;
+
+    // ---- Exit, file commands and the export sheet ----
+    // Open asks about unsaved changes through the Designing mode's save prompt
+    // (DesignController::Check_And_Show_Save_Message) and goes on only with 1.
 };

@@ -380,7 +380,8 @@ TEST_F(ProjectFiles, OpenCommandsCrossModes)
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
 
-    // A barcode file opened in Designing mode ends in Barcode mode.
+    // A barcode file opened in Designing mode ends in Barcode mode; the opened design is not saved.
+    responder->alertAnswers = {QStringLiteral("No")};
     responder->openAnswers = {{sample("barcode_qr.qbf")}};
     projects().Open_Log_file_Func();
     EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 0);
@@ -392,6 +393,7 @@ TEST_F(ProjectFiles, CancelledOpenInDesigningModeLeavesABlankDesign)
 {
     c->Designing_Mode_Select();
     ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    responder->alertAnswers = {QStringLiteral("No")};   // not saved first
     projects().Open_Log_file_Func();   // the open panel is cancelled
     EXPECT_EQ(objects().size(), 0);
     EXPECT_TRUE(Project_File_Name.isEmpty());

@@ -1,0 +1,50 @@
+// Copy of the Barcode mode's symbol: its PDF on the clipboard, and a "barcode.pdf" file that other
+// programs paste, written whole in the process's private temporary folder.
+
+#include "design/DesignController.h"
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Messages.h"
+#include "platform/Files.h"
+#include "platform/PictureView.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QUrl>
+
+#include <exception>
+
+QByteArray DesignController::Barcode_Pdf_Data()
+{
+    BarcodeModeController &b = hub.barcodeMode();
+    if (!b.barcodeImage || !b.barcodeImage->hasPicture())
+        return {};
+    return b.barcodeImage->picture().pdfData();
+}
+
+void DesignController::Copy_Button(QObject *)
+{
+    try {
+        BarcodeModeController &b = hub.barcodeMode();
+        if (!b.Check_And_Validat_Barcode(true, true))
+            return;
+        const QByteArray pdf = Barcode_Pdf_Data();
+        if (pdf.isEmpty())
+            return;
+        auto *data = new QMimeData;
+        const QString file = platform::privateTempPath(QStringLiteral("barcode.pdf"));
+        QString reason;
+        if (platform::writeFileAtomically(file, pdf, &reason))
+            data->setUrls({QUrl::fromLocalFile(file)});
+        else
+            Show_NSLog_Message(reason);
+        data->setData(QStringLiteral("application/pdf"), pdf);
+        QGuiApplication::clipboard()->setMimeData(data);
+        Show_MessageBox(QStringLiteral("Barcode is copied successfully.\nNow you can paste it in a word processor or image editor."));
+        Set_Paste_Button_Status();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

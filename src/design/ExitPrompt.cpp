@@ -1,0 +1,128 @@
+// The unsaved-changes prompt that New, Open, Close, Save and Exit go through, the exit walk over the
+// modes, and the two card buttons beside the canvas.
+
+#include "design/DesignController.h"
+
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "platform/Quit.h"
+#include "projects/ProjectsController.h"
+
+#include <QCheckBox>
+#include <QTabWidget>
+
+#include <exception>
+
+namespace {
+
+const QString askDesign = QStringLiteral("Do you want to save the changes of 'Label Design'?");
+const QString askBarcode = QStringLiteral("Do you want to save the changes?");
+
+constexpr int Yes = 1000;
+constexpr int No = 1001;
+
+} // namespace
+
+namespace {
+
+// Saves the project of a mode; the Advanced QR mode has none and counts as saved.
+bool saveProjectOf(SKTWindowController &hub, int mode)
+{
+    if (mode == 0)
+        return hub.projects().Save_project_file_Barcode(false);
+    if (mode == 1)
+        return hub.projects().Save_project_file(false, true, QStringLiteral("L"));
+    return true;
+}
+
+// One exit turn after the switch to its mode: the question when that mode has changes, a save on
+// Yes. NO stops the exit.
+bool exitTurn(SKTWindowController &hub, int mode, bool changed, const QString &question)
+{
+    if (!changed)
+        return true;
+    const int answer = Show_YES_NO_Cancel_MessageBox(question);
+    if (answer == Yes)
+        return saveProjectOf(hub, mode);
+    return answer == No;
+}
+
+} // namespace
+
+int DesignController::Check_And_Show_Save_Message(bool startAnew, bool ask, const QString &category)
+{
+    try {
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        int answer = Yes;
+        if (ask) {
+            if (mode == 0 && save_flag_barcode_mode)
+                answer = Show_YES_NO_Cancel_MessageBox(askBarcode);
+            else if (mode == 1 && save_flag_des_mode)
+                answer = Show_YES_NO_Cancel_MessageBox(askDesign);
+            else
+                answer = No;
+        }
+        if (answer != Yes && answer != No)
+            return 0;
+        if (answer == Yes && !saveProjectOf(hub, mode))
+            return 0;
+        if (startAnew) {
+            if (mode == 0)
+                hub.projects().New_Project_Barcode();
+            else if (mode == 1)
+                hub.projects().New_Project();
+        }
+        if (category != QLatin1String("E"))
+            return 1;
+
+        // The modes not asked yet, each shown before its question.
+        auto barcodeTurn = [this] {
+            hub.Barcode_Mode_Select();
+            return exitTurn(hub, 0, save_flag_barcode_mode, askBarcode);
+        };
+        auto designTurn = [this] {
+            hub.Designing_Mode_Select();
+            return exitTurn(hub, 1, save_flag_des_mode, askDesign);
+        };
+        if (mode == 0)
+            return designTurn() ? 1 : 0;
+        if (mode == 1)
+            return (ONLY_QR_MODE || barcodeTurn()) ? 1 : 0;
+        if (!ONLY_QR_MODE && !barcodeTurn())
+            return 0;
+        return designTurn() ? 1 : 0;
+    } catch (const std::exception &e) {
+        // Nothing may be discarded on a failure: the caller stops.
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return 0;
+    }
+}
+
+void DesignController::Exit_Btn_Clicked(QObject *) { Exit_App(); }
+
+void DesignController::Exit_App()
+{
+    if (Check_And_Show_Save_Message(false, true, QStringLiteral("E")) != 1)
+        return;
+    platform::requestTerminate();
+}
+
+void DesignController::Card_Prop_Clicked(QObject *) { Show_RHS_Properties(nullptr); }
+
+void DesignController::Card_Bckgrnd_Clicked(QObject *)
+{
+    try {
+        Show_RHS_Properties(nullptr);
+        if (Open_Image_Library_Window(QStringLiteral("B")) != 1)
+            return;
+        if (Card_fill_chk)
+            Card_fill_chk->setChecked(true);
+        set_Front_BG_Image(lib_window_sel_file);
+        Update_Card_Graphics();
+        if (sett_tab && card_bkgd_tab)
+            sett_tab->setCurrentWidget(card_bkgd_tab);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,331 @@
+// Print, PDF export, image export and mail of the three modes: the checks each mode needs, the design
+// copy around a Designing-mode output window and the rebuild after it, and the first valid record of
+// a Barcode-mode series.
+
+#include "design/DesignController.h"
+
+#include "app/SKTWindowController.h"
+#include "advqr/AdvQrController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "engines/Symbologies.h"
+#include "engines/linear/NKDBarcode.h"
+#include "output/OutputController.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+
+#include <exception>
+
+namespace {
+
+bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
+
+void listIsEmpty(BarcodeModeController &b)
+{
+    Show_MessageBox(QStringLiteral("List is empty."));
+    if (b.List)
+        b.List->setFocus();
+}
+
+} // namespace
+
+const QString DesignController::Transparent_Export_Question = QStringLiteral(
+    "Barcode Label having Transparent Background can be saved only in .PNG File format.\n\nTransparent Background "
+    "will be replaced with White fill when saved to Image format other than .PNG file.\n\nAre you sure, you want to "
+    "continue with White Background for Transparent Label?");
+
+bool DesignController::Confirm_Transparent_Export(bool transparent, const QString &extension)
+{
+    if (!transparent || extension.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
+        return true;
+    return Show_YES_NO_MessageBox(Transparent_Export_Question) == 1;
+}
+
+// ---- Print and PDF export ----
+
+void DesignController::Print_Button(QObject *)
+{
+    try {
+        Check_Series_Or_Excel_Use_or_not();
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        if (mode == 2) {
+            if (!hub.advQr().Check_Valid_ADV_QR_Code())
+                return;
+            Type_draw_2d_flag = false;
+            hub.advQr().Generate_Adv_QR_Thread_Function();
+            Print_Barcode_Button();
+        } else if (mode == 1) {
+            Print_method();
+            Check_Series_Or_Excel_Use_or_not();
+        } else if (Total_Barcode_Label_wd_Batch != 0) {
+            hub.Draw_2d_barcode_again_for_manual();
+            Print_Barcode_Button();
+            Check_Series_Or_Excel_Use_or_not();
+        } else {
+            listIsEmpty(hub.barcodeMode());
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::PDF_Export_Button(QObject *)
+{
+    try {
+        Check_Series_Or_Excel_Use_or_not();
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        if (mode == 2) {
+            if (!hub.advQr().Check_Valid_ADV_QR_Code())
+                return;
+            Type_draw_2d_flag = false;
+            hub.advQr().Generate_Adv_QR_Thread_Function();
+            PDF_Export_method_Barcode_Button();
+        } else if (mode == 1) {
+            PDF_Export_method();
+            Check_Series_Or_Excel_Use_or_not();
+        } else if (Total_Barcode_Label_wd_Batch != 0) {
+            hub.Draw_2d_barcode_again_for_manual();
+            PDF_Export_method_Barcode_Button();
+            Check_Series_Or_Excel_Use_or_not();
+        } else {
+            listIsEmpty(hub.barcodeMode());
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+namespace {
+
+// The output window between the design copy and the rebuild from it.
+void runOutputWindow(SKTWindowController &hub, const std::function<void()> &window)
+{
+    DesignController &d = hub.design();
+    if (!hub.Set_Front_Back_Value_To_Print_Export_Mail())
+        return;
+    window();
+    if (d.myTargetView)
+        d.myTargetView->show();
+    if (Barcode_Setting_Or_Designing_Mode == 1) {
+        hub.Create_Card_Design_Again();
+        hub.Set_Graphic_Array_According_Side();
+        d.Show_RHS_Properties(nullptr);
+    }
+}
+
+} // namespace
+
+void DesignController::Print_method()
+{
+    runOutputWindow(hub, [this] { hub.output().Open_Print_Wnd(); });
+}
+
+void DesignController::PDF_Export_method()
+{
+    runOutputWindow(hub, [this] {
+        hub.output().Open_Pdf_Export_Wnd();
+        hub.output().pdf_export_opt = 0;
+    });
+}
+
+bool DesignController::Validate_Barcode_For_Output()
+{
+    if (Barcode_Setting_Or_Designing_Mode != 0)
+        return true;
+    BarcodeModeController &b = hub.barcodeMode();
+    const bool typed = !Use_Data_Sheet_Values || !ticked(b.barcode_value_chk);
+    if (typed && !b.Check_And_Validat_Barcode(true, true))
+        return false;
+    return Find_Valid_Barcode_Value_For_Batch_Processing();
+}
+
+void DesignController::Print_Barcode_Button()
+{
+    if (Validate_Barcode_For_Output())
+        Print_method();
+}
+
+void DesignController::PDF_Export_method_Barcode_Button()
+{
+    if (Validate_Barcode_For_Output())
+        PDF_Export_method();
+}
+
+// ---- The first valid record of a Barcode-mode series ----
+
+bool DesignController::Find_Valid_Barcode_Value_For_Batch_Processing()
+{
+    try {
+        BarcodeModeController &b = hub.barcodeMode();
+        if (!Use_Data_Sheet_Values || !ticked(b.barcode_value_chk))
+            return true;
+        const int lastIndex = Last_Selected_Index;
+        int listRow = -1;
+        if (b.List && b.List->selectionModel() && b.List->selectionModel()->currentIndex().isValid())
+            listRow = b.List->selectionModel()->currentIndex().row();
+        for (int i = 0; i < Total_Barcode_Label_wd_Batch; ++i) {
+            b.Select_Valid_Value_For_Barcode_Setting_Mode(i);
+            if (Check_Barcode_Value_is_Valid_in_Series(i))
+                return true;
+        }
+        if (ticked(b.Custom_Sheet_RD)) {
+            b.Select_Valid_Value_For_Barcode_Setting_Mode(listRow);
+        } else {
+            b.Select_Valid_Value_For_Barcode_Setting_Mode(lastIndex);
+            Last_Selected_Index = lastIndex;
+        }
+        Show_MessageBox(invalid_barcode_msg);
+        return false;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+bool DesignController::Check_Barcode_Value_is_Valid_in_Series(int record)
+{
+    try {
+        BarcodeModeController &b = hub.barcodeMode();
+        const QString value = hub.output().Get_Barcode_List_Combo_Value(record);
+        if (value.isEmpty() || !b.barcodeTypePopup)
+            return false;
+        const QString title = Symbologies::titleAt(Symbologies::indexOfDisplayed(b.barcodeTypePopup->currentText()));
+        switch (Symbologies::kindOf(title)) {
+        case Symbologies::EngineKind::Linear: {
+            for (QChar c : value)
+                if (c.unicode() > 127)
+                    return false;
+            const std::unique_ptr<NKDBarcode> model = Symbologies::createLinearBarcode(title, value, true);
+            return model && model->isContentValid();
+        }
+        case Symbologies::EngineKind::QR:
+            b.image_2d = platform::Picture();
+            b.Draw_QR_Barcode(value);
+            return !b.image_2d.isNull();
+        case Symbologies::EngineKind::PDF417:
+            b.image_2d = platform::Picture();
+            if (b.pdf_HeightStepper_2D)
+                Barcode_module_size = b.pdf_HeightStepper_2D->intValue();
+            b.Draw_PDF_417_Barcode(value);
+            return !b.image_2d.isNull();
+        case Symbologies::EngineKind::DataMatrix:
+            b.image_2d = platform::Picture();
+            if (b.dm_moduleStepper_2D)
+                Barcode_module_size = b.dm_moduleStepper_2D->intValue();
+            b.Draw_DataMatrix_Barcode(value);
+            return !b.image_2d.isNull();
+        case Symbologies::EngineKind::None:
+            break;
+        }
+        return false;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+// ---- Image export ----
+
+void DesignController::Export_Button(QObject *)
+{
+    try {
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        if (mode == 2) {
+            if (!hub.advQr().Check_Valid_ADV_QR_Code())
+                return;
+            Type_draw_2d_flag = false;
+            hub.advQr().Generate_Adv_QR_Thread_Function();
+            Export_ADV_QR_Image();
+        } else if (mode == 1) {
+            Export_Label_Design();
+        } else {
+            Check_Series_Or_Excel_Use_or_not();
+            if (Total_Barcode_Label_wd_Batch == 0) {
+                listIsEmpty(hub.barcodeMode());
+                return;
+            }
+            hub.Draw_2d_barcode_again_for_manual();
+            Export_Barcode();
+            Check_Series_Or_Excel_Use_or_not();
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Export_Barcode()
+{
+    BarcodeModeController &b = hub.barcodeMode();
+    OutputController &out = hub.output();
+    if (!Validate_Barcode_For_Output())
+        return;
+    if (out.Open_Export_Dialog() == 0)
+        return;
+    if (!Confirm_Transparent_Export(ticked(b.brcd_bk_clr_trnsp_rd), file_path_ext))
+        return;
+    if (Use_Data_Sheet_Values) {
+        out.Export_Batch_File_Barcode(file_export_Path);
+        return;
+    }
+    const QString base = QDir(file_export_Path).filePath(QStringLiteral("Barcode.") + file_path_ext);
+    const bool twoD = b.barcodeTypePopup && Symbologies::isTwoD(b.barcodeTypePopup->currentText());
+    const QString value = twoD ? b.Get_Two_D_Value_From_Field() : (b.dataText ? b.dataText->text() : QString());
+    QString series;
+    if (ticked(b.barcode_value_chk) && ticked(b.Data_Set_Sheet_RD) && b.val_combo_list && b.val_combo_list->currentIndex() >= 0)
+        series = b.val_combo_list->currentText();
+    // The naming and the writing are the export job's own; it answers "" until it exists.
+    out.Export_Barcode_Name_With_Options(value, b.HeaderText ? b.HeaderText->text() : QString(),
+                                         b.FooterText ? b.FooterText->text() : QString(), series, base, 1);
+}
+
+void DesignController::Export_ADV_QR_Image()
+{
+    AdvQrController &q = hub.advQr();
+    OutputController &out = hub.output();
+    if (out.Open_Export_Dialog() == 0)
+        return;
+    if (!Confirm_Transparent_Export(ticked(q.ADV_QR_transp_bg_chk), file_path_ext))
+        return;
+    const QString base = QDir(file_export_Path).filePath(QStringLiteral("QR Code.") + file_path_ext);
+    out.Export_Barcode_Name_With_Options(QString(), q.ADV_QR_HeaderText ? q.ADV_QR_HeaderText->text() : QString(),
+                                         q.ADV_QR_FooterText ? q.ADV_QR_FooterText->text() : QString(), QString(),
+                                         base, 1);
+}
+
+// ---- Mail ----
+
+void DesignController::Barcode_Mail_Send() { hub.output().Send_Mail_Open_Wnd(); }
+
+void DesignController::Mail_Button(QObject *)
+{
+    try {
+        Check_Series_Or_Excel_Use_or_not();
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        if (mode == 2) {
+            if (hub.advQr().Check_Valid_ADV_QR_Code())
+                Barcode_Mail_Send();
+        } else if (mode == 0) {
+            hub.Draw_2d_barcode_again_for_manual();
+            Barcode_Mail_Send();
+            Check_Series_Or_Excel_Use_or_not();
+        } else {
+            Check_Series_Or_Excel_Use_or_not();
+            runOutputWindow(hub, [this] {
+                Graphics_array_Batch = Get_Front_Controls_Array();
+                Barcode_Mail_Send();
+            });
+            Check_Series_Or_Excel_Use_or_not();
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

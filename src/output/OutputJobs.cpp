@@ -1,0 +1,152 @@
+// The output jobs the commands hand over to: the single card picture, the Barcode mode's record
+// values, and the entry points of the output windows and jobs that are not there yet, each of which
+// says so and answers Cancel, so that no caller mistakes it for a finished job.
+
+#include "output/OutputController.h"
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "design/DesignController.h"
+#include "engines/Symbologies.h"
+#include "model/SKTRenderingView.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace {
+
+// The entry point's answer: the recorder's when a test put one there, else the message and Cancel.
+int standIn(const OutputController &output, const QString &entryPoint, const QStringList &arguments, const QString &thing)
+{
+    if (output.Job_Recorder)
+        return output.Job_Recorder(entryPoint, arguments);
+    Show_MessageBox(QStringLiteral("%1 is not available yet.").arg(thing));
+    return 0;
+}
+
+const QString printing = QStringLiteral("Printing");
+const QString pdfExport = QStringLiteral("PDF export");
+const QString mail = QStringLiteral("E-mail");
+const QString imageExport = QStringLiteral("Image export");
+
+} // namespace
+
+int OutputController::Open_Print_Wnd() { return standIn(*this, QStringLiteral("Open_Print_Wnd"), {}, printing); }
+
+int OutputController::Open_Pdf_Export_Wnd()
+{
+    return standIn(*this, QStringLiteral("Open_Pdf_Export_Wnd"), {}, pdfExport);
+}
+
+int OutputController::Send_Mail_Open_Wnd() { return standIn(*this, QStringLiteral("Send_Mail_Open_Wnd"), {}, mail); }
+
+int OutputController::Open_Export_Dialog()
+{
+    return standIn(*this, QStringLiteral("Open_Export_Dialog"), {}, imageExport);
+}
+
+void OutputController::Export_Batch_File(const QString &folder)
+{
+    standIn(*this, QStringLiteral("Export_Batch_File"), {folder}, imageExport);
+}
+
+void OutputController::Export_Batch_File_Barcode(const QString &folder)
+{
+    standIn(*this, QStringLiteral("Export_Batch_File_Barcode"), {folder}, imageExport);
+}
+
+QString OutputController::Export_Name_With_Options(const QString &value, const QString &series,
+                                                   const QString &createdPath, int counter)
+{
+    standIn(*this, QStringLiteral("Export_Name_With_Options"), {value, series, createdPath, QString::number(counter)},
+            imageExport);
+    return QString();
+}
+
+QString OutputController::Export_Barcode_Name_With_Options(const QString &value, const QString &header,
+                                                           const QString &footer, const QString &series,
+                                                           const QString &createdPath, int counter)
+{
+    standIn(*this, QStringLiteral("Export_Barcode_Name_With_Options"),
+            {value, header, footer, series, createdPath, QString::number(counter)}, imageExport);
+    return QString();
+}
+
+QString OutputController::Get_Barcode_List_Combo_Value(int record) const
+{
+    try {
+        const BarcodeModeController &b = hub.barcodeMode();
+        QString value;
+        if (b.barcode_value_chk && b.barcode_value_chk->isChecked()) {
+            if (b.Custom_Sheet_RD && b.Custom_Sheet_RD->isChecked()) {
+                if (record >= 0 && record < b.ListData_barcode.size())
+                    value = b.ListData_barcode.at(record).value(QStringLiteral("Value"));
+            } else if (b.val_combo_value && record >= 0 && record < b.val_combo_value->count()) {
+                value = b.val_combo_value->itemText(record);
+            }
+        } else if (b.barcodeTypePopup && Symbologies::isTwoD(b.barcodeTypePopup->currentText())) {
+            value = b.Get_Two_D_Value_From_Field();
+        } else if (b.dataText) {
+            value = b.dataText->text();
+        }
+        return Trim_Str(value);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return QString();
+    }
+}
+
+bool OutputController::Export_Single_File(const QString &path, bool showMsg, bool increaseDPI)
+{
+    try {
+        if (export_card_side != QLatin1String("F") && export_card_side != QLatin1String("BOTH"))
+            return false;
+        platform::Picture image = SKTRenderingView::image_From_Card_Graphics(hub.design().Get_Front_Controls_Array());
+        if (image.isNull())
+            return false;
+        if (increaseDPI && !path.endsWith(QLatin1String(".eps"), Qt::CaseInsensitive))
+            image = Increase_DPI(image, 600);
+        if (!Save_gen_image(image, path))
+            return false;
+        Export_File_Path = path;
+        Export_Any_File = true;
+        if (showMsg) {
+            Export_File_Message = QStringLiteral("Label has been exported successfully.");
+            Show_MessageBox(Export_File_Message);
+        }
+        return true;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll)
+{
+    try {
+        if (path.isEmpty() || !QFileInfo::exists(path))
+            return path;
+        if (replace_keep_file_flag == 2) {
+            // Replaced by writing the new file over it, never by deleting it first.
+            return path;
+        }
+        if (replace_keep_file_flag == 3)
+            return Check_Exist_Path_and_Create_New(path, 1);
+        standIn(*this, QStringLiteral("Check_And_Show_Keep_Replace_File_Msg"),
+                {path, showApplyAll ? QStringLiteral("YES") : QStringLiteral("NO")}, imageExport);
+        return QString();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return QString();
+    }
+}

@@ -1,0 +1,242 @@
+// Exit and the unsaved-changes prompt across the modes, the card buttons, and the export of the
+// design as a user template.
+
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "design/DesignController.h"
+#include "model/SKTDocument.h"
+#include "model/SKTText.h"
+#include "platform/Quit.h"
+#include "projects/Card_Property.h"
+#include "support/AppEnvironment.h"
+#include "support/Editions.h"
+#include "support/ScriptedResponder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMainWindow>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString askDesign = QStringLiteral("Do you want to save the changes of 'Label Design'?");
+const QString askBarcode = QStringLiteral("Do you want to save the changes?");
+
+class ExitFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        c->window();
+        platform::clearTerminateRequest();
+    }
+    void TearDown() override { platform::clearTerminateRequest(); }
+    QStringList questions()
+    {
+        QStringList out;
+        for (const QString &m : responder->alertMessages())
+            out << m.trimmed();
+        return out;
+    }
+    DesignController &d() { return c->design(); }
+
+    testsupport::AppEnvironment env{QString(), true};
+    testsupport::ResponderScope responder;
+    SKTWindowController *c = nullptr;
+};
+
+TEST_F(ExitFixture, DesigningModeWithBothFlagsAsksTwiceThenEnds)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Designing_Mode_Select();
+    save_flag_des_mode = true;
+    save_flag_barcode_mode = true;
+    int modeAtSecond = -1;
+    responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("No")};
+    d().Exit_App();
+    modeAtSecond = Barcode_Setting_Or_Designing_Mode;
+    EXPECT_EQ(questions(), (QStringList{askDesign, askBarcode}));
+    EXPECT_EQ(modeAtSecond, 0);
+    EXPECT_TRUE(platform::terminateRequested());
+}
+
+TEST_F(ExitFixture, FromBarcodeModeWithoutDesignChangesSwitchesWithoutAsking)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    save_flag_des_mode = false;
+    save_flag_barcode_mode = false;
+    d().Exit_App();
+    EXPECT_TRUE(questions().isEmpty());
+    EXPECT_EQ(int(Barcode_Setting_Or_Designing_Mode), 1);
+    EXPECT_TRUE(platform::terminateRequested());
+}
+
+TEST_F(ExitFixture, FromAdvancedQrModeAsksOnlyAboutTheBarcode)
+{
+    if (ONLY_STD_MODE || ONLY_QR_MODE)
+        GTEST_SKIP() << "needs both the Advanced QR and the Barcode mode";
+    c->Advance_QR_Mode_Select();
+    save_flag_barcode_mode = true;
+    save_flag_des_mode = false;
+    responder->alertAnswers = {QStringLiteral("No")};
+    d().Exit_App();
+    EXPECT_EQ(questions(), QStringList{askBarcode});
+    EXPECT_TRUE(platform::terminateRequested());
+}
+
+TEST_F(ExitFixture, CancelInTheSecondPromptKeepsThatMode)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Designing_Mode_Select();
+    save_flag_des_mode = true;
+    save_flag_barcode_mode = true;
+    responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("Cancel")};
+    d().Exit_App();
+    EXPECT_FALSE(platform::terminateRequested());
+    EXPECT_EQ(int(Barcode_Setting_Or_Designing_Mode), 0);
+    EXPECT_TRUE(save_flag_barcode_mode);
+}
+
+TEST_F(ExitFixture, ClosingTheWindowRunsTheExitPrompt)
+{
+    c->Designing_Mode_Select();
+    save_flag_des_mode = true;
+    save_flag_barcode_mode = false;
+    responder->alertAnswers = {QStringLiteral("Cancel")};
+    EXPECT_FALSE(c->window()->close());
+    EXPECT_EQ(questions(), QStringList{askDesign});
+    EXPECT_FALSE(platform::terminateRequested());
+}
+
+TEST_F(ExitFixture, AFailedSaveStopsTheCommand)
+{
+    c->Designing_Mode_Select();
+    save_flag_des_mode = true;
+    Project_File_Name.clear();
+    responder->alertAnswers = {QStringLiteral("Yes")};   // the save panel is then cancelled
+    EXPECT_EQ(d().Check_And_Show_Save_Message(true, true, QStringLiteral("N")), 0);
+    EXPECT_TRUE(save_flag_des_mode);
+}
+
+TEST_F(ExitFixture, SaveCategoryNeverAsks)
+{
+    // In the Advanced QR mode there is nothing to save: 1 at once.
+    if (!ONLY_STD_MODE) {
+        c->Advance_QR_Mode_Select();
+        save_flag_barcode_mode = save_flag_des_mode = true;
+        EXPECT_EQ(d().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
+        EXPECT_TRUE(responder->alerts.isEmpty());
+        EXPECT_TRUE(responder->saveRequests.isEmpty());
+    }
+    // In the Designing mode it saves straight away (here: to the path chosen in the panel).
+    c->Designing_Mode_Select();
+    Project_File_Name.clear();
+    const QString path = QDir(env.dataHome()).filePath(QStringLiteral("saved.") + design_file_EXT);
+    responder->saveAnswers = {path};
+    EXPECT_EQ(d().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_TRUE(questions().filter(askDesign).isEmpty());
+}
+
+TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
+{
+    c->Designing_Mode_Select();
+    ASSERT_NE(d().Card_fill_chk, nullptr);
+    d().Card_Prop_Clicked();
+    const bool fillBefore = d().Card_fill_chk->isChecked();
+    const QString styleBefore = d().Front_card_Prop->Card_fill_style;
+    const QString before = d().Front_card_Prop->Card_BG_Image_Path;
+    d().Card_Bckgrnd_Clicked();   // the library is cancelled: no answer scripted
+    EXPECT_EQ(d().Card_fill_chk->isChecked(), fillBefore);
+    EXPECT_EQ(d().Front_card_Prop->Card_fill_style, styleBefore);
+    EXPECT_EQ(d().Front_card_Prop->Card_BG_Image_Path, before);
+    EXPECT_EQ(responder->openRequests.size(), 1);
+}
+
+class TemplateExport : public ExitFixture {
+protected:
+    QString folder() const { return DesignController::User_Template_Folder(); }
+    void exportOnce()
+    {
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        d().Export_As_Template_Clicked();
+    }
+    void SetUp() override
+    {
+        ExitFixture::SetUp();
+        c->Designing_Mode_Select();
+        auto text = std::make_shared<SKTText>();
+        text->_bounds = QRectF(10, 10, 80, 20);
+        text->Set_text_value(QStringLiteral("Card"));
+        c->document()->insertGraphics({text}, {0});
+    }
+};
+
+TEST_F(TemplateExport, WritesTheDesignAndItsPictureAndCountsOnWhenTaken)
+{
+    exportOnce();
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/My_Template.") + design_file_EXT));
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/My_Template.png")));
+    EXPECT_EQ(questions().last(), QStringLiteral("Template exported successfully."));
+    exportOnce();
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/My_Template (1).") + design_file_EXT));
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/My_Template (1).png")));
+}
+
+TEST_F(TemplateExport, NameAndOneTakenGiveTwo)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    for (const QString &name : {QStringLiteral("My_Template."), QStringLiteral("My_Template (1).")}) {
+        QFile f(folder() + QLatin1Char('/') + name + design_file_EXT);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    exportOnce();
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/My_Template (2).") + design_file_EXT));
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/My_Template (2).png")));
+}
+
+TEST_F(TemplateExport, ATemplateDifferingOnlyInTheCaseOfItsExtensionIsNeverOverwritten)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()));
+    const QString earlier = folder() + QStringLiteral("/My_Template.") + design_file_EXT.toUpper();
+    {
+        QFile f(earlier);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("earlier");
+    }
+    exportOnce();
+    QFile f(earlier);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("earlier"));
+    EXPECT_FALSE(QFileInfo::exists(folder() + QStringLiteral("/My_Template.") + design_file_EXT));
+    EXPECT_TRUE(QFileInfo::exists(folder() + QStringLiteral("/My_Template (1).") + design_file_EXT));
+}
+
+TEST_F(TemplateExport, KeepsTheBindingsTheProjectNameAndTheUnsavedFlagOnScreen)
+{
+    auto bound = std::static_pointer_cast<SKTText>(c->document()->graphics().first());
+    bound->data_source_type = 1;
+    bound->batch_list_name = QStringLiteral("Names");
+    Project_File_Name = QStringLiteral("/somewhere/open.") + design_file_EXT;
+    save_flag_des_mode = true;
+    exportOnce();
+    ASSERT_EQ(c->document()->graphics().size(), 1);
+    EXPECT_EQ(c->document()->graphics().first()->data_source_type, 1);
+    EXPECT_EQ(c->document()->graphics().first()->batch_list_name, QStringLiteral("Names"));
+    EXPECT_EQ(Project_File_Name, QStringLiteral("/somewhere/open.") + design_file_EXT);
+    EXPECT_TRUE(save_flag_des_mode);
+}
+
+TEST_F(TemplateExport, NoWritesNothing)
+{
+    responder->alertAnswers = {QStringLiteral("No")};
+    d().Export_As_Template_Clicked();
+    EXPECT_FALSE(QFileInfo::exists(folder() + QStringLiteral("/My_Template.") + design_file_EXT));
+}
+
+} // namespace

@@ -1,0 +1,240 @@
+// The toolbar's output and file commands: the first valid series record, the record test, the
+// transparency question, the design copy around an output window, Save As per mode, Copy, and the
+// tool windows' refills.
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "data/SeriesToolWindows.h"
+#include "design/DesignController.h"
+#include "engines/Symbologies.h"
+#include "model/SKTDocument.h"
+#include "model/SKTText.h"
+#include "output/OutputController.h"
+#include "platform/test_picture_tools.h"
+#include "support/AppEnvironment.h"
+#include "support/Decode.h"
+#include "support/Editions.h"
+#include "support/ScriptedResponder.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        c->window();
+    }
+    void TearDown() override { c->output().Job_Recorder = nullptr; }
+    DesignController &d() { return c->design(); }
+    BarcodeModeController &b() { return c->barcodeMode(); }
+    QStringList messages()
+    {
+        QStringList out;
+        for (const QString &m : responder->alertMessages())
+            out << m.trimmed();
+        return out;
+    }
+    void chooseSymbology(const QString &title)
+    {
+        b().barcodeTypePopup->setCurrentIndex(Symbologies::indexOf(title));
+    }
+    // A series of values bound to the Barcode mode's value, records in the value combo.
+    void bindSeries(const QStringList &values)
+    {
+        b().data_source_chkbox->setChecked(true);
+        b().barcode_value_chk->setChecked(true);
+        b().Data_Set_Sheet_RD->setChecked(true);
+        b().Custom_Sheet_RD->setChecked(false);
+        b().val_combo_value->clear();
+        b().val_combo_value->addItems(values);
+        Use_Data_Sheet_Values = true;
+        Total_Barcode_Label_wd_Batch = int(values.size());
+    }
+
+    testsupport::AppEnvironment env{QString(), true};
+    testsupport::ResponderScope responder;
+    SKTWindowController *c = nullptr;
+};
+
+TEST_F(FileCommands, TheFirstValidSeriesRecordIsSelected)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    chooseSymbology(QStringLiteral("EAN-13"));
+    bindSeries({QStringLiteral("letters"), QStringLiteral("12"), QStringLiteral("590123412345")});
+    EXPECT_TRUE(d().Find_Valid_Barcode_Value_For_Batch_Processing());
+    EXPECT_EQ(b().val_combo_value->currentIndex(), 2);
+    EXPECT_TRUE(messages().filter(invalid_barcode_msg).isEmpty());
+}
+
+TEST_F(FileCommands, NoValidRecordRestoresTheSelectionAndSaysSo)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    chooseSymbology(QStringLiteral("EAN-13"));
+    bindSeries({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+    b().val_combo_value->setCurrentIndex(1);
+    Last_Selected_Index = 1;
+    EXPECT_FALSE(d().Find_Valid_Barcode_Value_For_Batch_Processing());
+    EXPECT_EQ(b().val_combo_value->currentIndex(), 1);
+    EXPECT_EQ(Last_Selected_Index, 1);
+    EXPECT_EQ(messages(), QStringList{invalid_barcode_msg});
+}
+
+TEST_F(FileCommands, RecordTestByFamily)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    struct Case {
+        QString symbology;
+        QString value;
+        bool valid;
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("Code 128"), QStringLiteral("AB-12"), true},
+        {QStringLiteral("Code 128"), QStringLiteral("AB\u00C412"), false},   // not ASCII
+        {QStringLiteral("Code 128"), QString(), false},                      // empty
+        {QStringLiteral("QR Code"), QStringLiteral("Gr\u00FC\u00DFe"), true},
+        {QStringLiteral("DataMatrix"), QStringLiteral("DM 1"), true},
+    };
+    for (const Case &k : cases) {
+        chooseSymbology(k.symbology);
+        bindSeries({k.value});
+        EXPECT_EQ(d().Check_Barcode_Value_is_Valid_in_Series(0), k.valid) << k.symbology.toStdString() << " "
+                                                                         << k.value.toStdString();
+    }
+}
+
+TEST_F(FileCommands, TransparencyIsAskedForJpegOnly)
+{
+    responder->alertAnswers = {QStringLiteral("No")};
+    EXPECT_FALSE(DesignController::Confirm_Transparent_Export(true, QStringLiteral("jpg")));
+    ASSERT_EQ(responder->alerts.size(), 1);
+    EXPECT_EQ(messages().first(), DesignController::Transparent_Export_Question.trimmed());
+    EXPECT_TRUE(DesignController::Confirm_Transparent_Export(true, QStringLiteral("png")));
+    EXPECT_TRUE(DesignController::Confirm_Transparent_Export(true, QStringLiteral("PNG")));
+    EXPECT_TRUE(DesignController::Confirm_Transparent_Export(false, QStringLiteral("jpg")));
+    EXPECT_EQ(responder->alerts.size(), 1);
+}
+
+TEST_F(FileCommands, AfterARecordedPrintTheCanvasHoldsTheDesignAsBefore)
+{
+    c->Designing_Mode_Select();
+    auto text = std::make_shared<SKTText>();
+    text->_bounds = QRectF(10, 10, 80, 20);
+    text->Set_text_value(QStringLiteral("design"));
+    c->document()->insertGraphics({text}, {0});
+    QStringList calls;
+    c->output().Job_Recorder = [&](const QString &entry, const QStringList &) {
+        calls << entry;
+        // The print window fills a record into the card.
+        for (const auto &g : c->document()->graphics())
+            g->Set_text_value(QStringLiteral("record 8"));
+        return 1;
+    };
+    d().Print_Button();
+    EXPECT_EQ(calls, QStringList{QStringLiteral("Open_Print_Wnd")});
+    ASSERT_EQ(c->document()->graphics().size(), 1);
+    EXPECT_EQ(c->document()->graphics().first()->Text_Value, QStringLiteral("design"));
+}
+
+TEST_F(FileCommands, OutputsNotBuiltYetSayWhatIsMissing)
+{
+    c->Designing_Mode_Select();
+    d().Print_Button();
+    d().PDF_Export_Button();
+    d().Mail_Button();
+    EXPECT_EQ(messages(), (QStringList{QStringLiteral("Printing is not available yet."),
+                                       QStringLiteral("PDF export is not available yet."),
+                                       QStringLiteral("E-mail is not available yet.")}));
+}
+
+TEST_F(FileCommands, SaveAsPerMode)
+{
+    if (!ONLY_STD_MODE) {
+        c->Advance_QR_Mode_Select();
+        d().SaveAs_Btn_Clicked();
+        EXPECT_TRUE(responder->saveRequests.isEmpty());
+        EXPECT_TRUE(responder->alerts.isEmpty());
+    }
+    c->Designing_Mode_Select();
+    Project_File_Name = QStringLiteral("/nowhere/kept.") + design_file_EXT;
+    d().SaveAs_Btn_Clicked();   // the panel is cancelled
+    EXPECT_EQ(responder->saveRequests.size(), 1);
+    EXPECT_EQ(Project_File_Name, QStringLiteral("/nowhere/kept.") + design_file_EXT);
+}
+
+TEST_F(FileCommands, CopyPutsADecodableSymbolOnTheClipboard)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    if (!picturetest::haveTool(QStringLiteral("pdftoppm")))
+        GTEST_SKIP() << "pdftoppm is not installed";
+    c->Barcode_Mode_Select();
+    chooseSymbology(QStringLiteral("Code 128"));
+    b().dataText->setText(QStringLiteral("TAGORA-42"));
+    b().goButtonActionPerformed();
+    d().Copy_Button();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QByteArray pdf = data->data(QStringLiteral("application/pdf"));
+    ASSERT_FALSE(pdf.isEmpty());
+    const testsupport::Decoded read = testsupport::decode(picturetest::rasterisePdf(pdf, 300), QStringLiteral("Code128"));
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.text, QStringLiteral("TAGORA-42"));
+    // The file beside it holds the same PDF.
+    ASSERT_EQ(data->urls().size(), 1);
+    QFile file(data->urls().first().toLocalFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), pdf);
+    EXPECT_TRUE(file.fileName().endsWith(QLatin1String("/barcode.pdf")));
+}
+
+TEST_F(FileCommands, CopyWithAnInvalidValueLeavesTheClipboard)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    chooseSymbology(QStringLiteral("EAN-13"));
+    b().dataText->setText(QStringLiteral("not a number"));
+    b().goButtonActionPerformed();
+    d().Copy_Button();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("application/pdf")).isEmpty());
+}
+
+TEST_F(FileCommands, ToolWindowsAskForANewSeriesAndRefillTheLists)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    int opened = 0;
+    Import_Wizard::defaultInstance()->runner = [&] {
+        ++opened;
+        EXPECT_EQ(Import_Wizard::defaultInstance()->file_name_required, 1);
+        EXPECT_EQ(Import_Wizard::defaultInstance()->file_name_Insert, 0);
+        QFile series(Data_Folder_Path + QStringLiteral("/Fresh.txt"));
+        EXPECT_TRUE(series.open(QIODevice::WriteOnly));
+        series.write("a\nb\n");
+        return 1;
+    };
+    d().Import_Wizard_Button();
+    Import_Wizard::defaultInstance()->runner = nullptr;
+    EXPECT_EQ(opened, 1);
+    ASSERT_NE(b().val_combo_list, nullptr);
+    EXPECT_GE(b().val_combo_list->findText(QStringLiteral("Fresh")), 0);
+}
+
+} // namespace
