@@ -1,6 +1,7 @@
 #include "platform/Plist.h"
 
 #include "platform/Files.h"
+#include "platform/PlistGuard.h"
 
 #include <QFile>
 #include <QTimeZone>
@@ -401,6 +402,10 @@ bool PlistValue::operator==(const PlistValue &o) const
 std::optional<PlistValue> plistFromData(const QByteArray &bytes)
 {
     if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    // Every read of bytes from outside passes here, so the checks that keep libplist from aborting
+    // or recursing without bound are made once, for every reader.
+    if (!plistStringsAreSafe(bytes))
         return std::nullopt;
     const bool binary = bytes.startsWith("bplist00");
     if (binary ? !binaryTreeWithin(bytes, kMaxDepth) : !xmlDepthWithin(bytes, kMaxDepth))

@@ -1,7 +1,6 @@
 #include "projects/ProjectFileDesign.h"
 
 #include "core/Globals.h"
-#include "platform/PlistGuard.h"
 #include "projects/ProjectFileText.h"
 
 #include <QFile>
@@ -55,7 +54,7 @@ private:
 std::optional<PlistValue> projectFromData(const QByteArray &bytes)
 {
     constexpr qsizetype limit = 256 * 1024 * 1024;
-    if (bytes.size() > limit || !platform::plistStringsAreSafe(bytes))
+    if (bytes.size() > limit)
         return std::nullopt;
     return platform::plistFromData(bytes);
 }
