@@ -16,6 +16,7 @@
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
 #include "support/NulStrings.h"
+#include "ProjectWindowTest.h"
 #include "support/ScriptedResponder.h"
 
 #include <QFile>
@@ -25,13 +26,8 @@
 
 namespace {
 
-QString sample(const char *name) { return QStringLiteral(TAGORA_TEST_SOURCE_DIR "/projects/files/") + QLatin1String(name); }
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using projecttest::bytesOf;
+using projecttest::sample;
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -87,53 +83,18 @@ TEST(ProjectFileNul, TheFileReadersRefuseAStringHoldingANul)
     }
 }
 
-class ProjectNulWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        c = env.controller();
-        ASSERT_NE(c, nullptr);
-        Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
-    }
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << (m.startsWith(QLatin1Char('\n')) ? m.mid(1) : m);
-        return out;
-    }
-    QString designState()
-    {
-        QStringList parts{c->design().Front_card_Prop->Card_Name, Project_File_Name,
-                          QString::number(env.document()->graphics().size())};
-        for (const auto &g : env.document()->graphics())
-            parts << g->className() << g->control_ID;
-        return parts.join(QLatin1Char('|'));
-    }
-    QString panelState()
-    {
-        BarcodeModeController &bm = c->barcodeMode();
-        return QStringList{bm.chosenSymbologyTitle(), bm.dataText->text(), QString::number(bm.ListData_barcode.size()),
-                           Project_File_Name_Barcode}
-            .join(QLatin1Char('|'));
-    }
-
-    testsupport::AppEnvironment env{QString(), true};
-    testsupport::ResponderScope responder;
-    QTemporaryDir dir;
-    SKTWindowController *c = nullptr;
-};
+using ProjectNulWindow = projecttest::ProjectWindowTest;
 
 TEST_F(ProjectNulWindow, OpeningADesignWithANulChangesNothing)
 {
-    ASSERT_EQ(c->projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
     const QString before = designState();
-    const QString file = dir.filePath(QStringLiteral("nul.qbf"));
+    const QString file = path(QStringLiteral("nul.qbf"));
     // A string of the design (the barcode object's value) made to hold a NUL.
     for (const nultest::Variant &v : nultest::nulVariants(bytesOf(sample("design_four_objects.qbf")), QStringLiteral("TAGORA-128"))) {
         responder->alerts.clear();
         ASSERT_TRUE(writeBytes(file, v.bytes));
-        EXPECT_EQ(c->projects().Read_and_load_design_Log_NEW_METHOD(file, QStringLiteral("L"), true), 0) << v.name.toStdString();
+        EXPECT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(file, QStringLiteral("L"), true), 0) << v.name.toStdString();
         EXPECT_EQ(messages(), QStringList{projectfile::kCorruptFileMessage}) << v.name.toStdString();
         EXPECT_EQ(designState(), before) << v.name.toStdString();
     }
@@ -143,7 +104,7 @@ TEST_F(ProjectNulWindow, OpeningBarcodeSettingsWithANulLeavesThePanel)
 {
     SKIP_WITHOUT_BARCODE_MODE();
     c->Barcode_Mode_Select();
-    c->projects().Read_Barcode_Log_File(sample("barcode_qr.qbf"));
+    projects().Read_Barcode_Log_File(sample("barcode_qr.qbf"));
     ASSERT_EQ(Project_File_Name_Barcode, sample("barcode_qr.qbf"));
     const QString before = panelState();
     const QByteArray whole = bytesOf(sample("barcode_qr.qbf"));
@@ -151,11 +112,11 @@ TEST_F(ProjectNulWindow, OpeningBarcodeSettingsWithANulLeavesThePanel)
     const QByteArray nested = withNulInAColourBlock(whole);
     ASSERT_FALSE(nested.isEmpty());
     cases.push_back({QStringLiteral("colour block"), nested});
-    const QString file = dir.filePath(QStringLiteral("nul.qbf"));
+    const QString file = path(QStringLiteral("nul.qbf"));
     for (const nultest::Variant &v : cases) {
         responder->alerts.clear();
         ASSERT_TRUE(writeBytes(file, v.bytes));
-        c->projects().Read_Barcode_Log_File(file);
+        projects().Read_Barcode_Log_File(file);
         EXPECT_EQ(messages(), QStringList{projectfile::kCorruptFileMessage}) << v.name.toStdString();
         EXPECT_EQ(panelState(), before) << v.name.toStdString();
     }

@@ -11,6 +11,7 @@
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"
 #include "support/ScriptedResponder.h"
+#include "ProjectWindowTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,15 +26,13 @@
 
 namespace {
 
-QString sample(const char *name) { return QStringLiteral(TAGORA_TEST_SOURCE_DIR "/projects/files/") + QLatin1String(name); }
+using projecttest::sample;
 
-class ProjectToolRecords : public ::testing::Test {
+class ProjectToolRecords : public projecttest::ProjectWindowTest {
 protected:
     void SetUp() override
     {
-        c = env.controller();
-        ASSERT_NE(c, nullptr);
-        Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
+        ProjectWindowTest::SetUp();
         ASSERT_TRUE(dir.isValid() && home.isValid());
         // The series lives in the data folder the tool is started with.
         ASSERT_TRUE(QDir().mkpath(home.path() + QStringLiteral("/Tagora/DataSet")));
@@ -71,11 +70,7 @@ protected:
         return p.exitCode();
     }
 
-    testsupport::AppEnvironment env{QString(), true};
-    testsupport::ResponderScope responder;
-    QTemporaryDir dir;
     QTemporaryDir home;
-    SKTWindowController *c = nullptr;
     QSizeF cardSize;
     QString output;
 };

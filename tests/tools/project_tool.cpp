@@ -21,6 +21,7 @@
 #include "model/SKTGraphic.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "platform/HeadlessResponder.h"
 #include "platform/Picture.h"
 #include "platform/Plist.h"
 #include "projects/ProjectFileDesign.h"
@@ -28,7 +29,6 @@
 #include "projects/ProjectsController.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QImage>
 #include <QImageWriter>
 #include <QStringList>
@@ -38,24 +38,6 @@
 #include <memory>
 
 namespace {
-
-// Answers every question as a user who presses the first button and cancels every panel, and
-// keeps the messages the application shows.
-class ToolResponder : public platform::DialogResponder {
-public:
-    QStringList messages;
-    int alert(const platform::AlertRequest &request) override
-    {
-        messages << request.message.trimmed();
-        return 0;
-    }
-    QStringList openPanel(const platform::OpenPanelRequest &) override { return {}; }
-    QString savePanel(const platform::SavePanelRequest &) override { return {}; }
-    int runModal(QDialog &) override { return 0; }
-    bool openWithDefaultApplication(const QString &) override { return false; }
-    QColor chooseColor(const QColor &) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
-};
 
 int usage()
 {
@@ -86,7 +68,7 @@ int main(int argc, char **argv)
         return usage();
     const QString command = args[0];
     const QString in = args[1];
-    auto responder = std::make_shared<ToolResponder>();
+    auto responder = std::make_shared<platform::HeadlessResponder>();
     platform::setDialogResponder(responder);
 
     SKTWindowController::registerWithDocuments();
