@@ -8,11 +8,11 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "platform/Dialogs.h"
+#include "platform/HeadlessResponder.h"
 #include "platform/Picture.h"
 #include "projects/Card_Property.h"
 #include "projects/ProjectsController.h"
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPainter>
@@ -22,17 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-class Quiet : public platform::DialogResponder {
-public:
-    int alert(const platform::AlertRequest &) override { return 0; }
-    QStringList openPanel(const platform::OpenPanelRequest &) override { return {}; }
-    QString savePanel(const platform::SavePanelRequest &) override { return {}; }
-    int runModal(QDialog &) override { return 0; }
-    bool openWithDefaultApplication(const QString &) override { return false; }
-    QColor chooseColor(const QColor &) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
-};
 
 SKTGraphicList design500()
 {
@@ -63,7 +52,7 @@ SKTGraphicList design500()
 int main(int argc, char **argv)
 {
     bench::Window window(argc, argv);
-    platform::setDialogResponder(std::make_shared<Quiet>());
+    platform::setDialogResponder(std::make_shared<platform::HeadlessResponder>());
     SKTWindowController *hub = window.shown();
     Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
     QTemporaryDir dir;

@@ -1,6 +1,5 @@
 #include "platform/KeyedArchive.h"
 
-#include "platform/PlistGuard.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -274,8 +273,6 @@ QByteArray keyedArchiveData(const PlistValue &root)
 
 std::optional<PlistValue> keyedUnarchive(const QByteArray &data)
 {
-    if (!plistStringsAreSafe(data))
-        return std::nullopt;
     const std::optional<PlistValue> plist = plistFromData(data);
     if (!plist || plist->type() != PlistValue::Type::Dictionary)
         return std::nullopt;

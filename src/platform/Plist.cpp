@@ -1,6 +1,8 @@
 #include "platform/Plist.h"
 
+#include "platform/BinaryPlistTable.h"
 #include "platform/Files.h"
+#include "platform/PlistGuard.h"
 
 #include <QFile>
 #include <QTimeZone>
@@ -11,7 +13,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -81,17 +82,12 @@ plist_t toNode(const PlistValue &v)
     return nullptr;
 }
 
+// No property list of ours comes near this; larger bytes are refused unread.
+constexpr qint64 kMaxPlistBytes = 256 * 1024 * 1024;
+
 // Deeper nesting than any property list of ours is refused, before parsing as well: the parser
 // recurses once per level, so bytes nested a hundred thousand deep would overflow the stack.
 constexpr int kMaxDepth = 512;
-
-quint64 bigEndian(const uchar *p, int bytes)
-{
-    quint64 v = 0;
-    for (int i = 0; i < bytes; ++i)
-        v = (v << 8) | p[i];
-    return v;
-}
 
 // Binary property lists may reference one object from many containers, and the parser copies it
 // for each: a few hundred bytes could stand for 2^60 objects. Beyond the objects the bytes hold,
@@ -103,19 +99,12 @@ constexpr quint64 kMaxSharedCopies = 4'000'000;
 // object table or a container that contains itself. Each object is walked once.
 bool binaryTreeWithin(const QByteArray &bytes, int maxDepth)
 {
-    const auto *d = reinterpret_cast<const uchar *>(bytes.constData());
-    const quint64 size = quint64(bytes.size());
-    if (size < 8 + 32)
+    const std::optional<bplist::Table> table = bplist::Table::of(bytes);
+    if (!table)
         return false;
-    const uchar *trailer = d + size - 32;
-    const int offsetSize = trailer[6];
-    const int refSize = trailer[7];
-    const quint64 count = bigEndian(trailer + 8, 8);
-    const quint64 top = bigEndian(trailer + 16, 8);
-    const quint64 table = bigEndian(trailer + 24, 8);
-    if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8 || count == 0 || top >= count || table < 8 ||
-        table > size - 32 || count > (size - 32 - table) / quint64(offsetSize))
-        return false;
+    const quint64 count = table->count();
+    const quint64 top = table->top();
+    const int refSize = table->refSize();
     const quint64 maxNodes = count + kMaxSharedCopies;
 
     struct Container {
@@ -124,32 +113,12 @@ bool binaryTreeWithin(const QByteArray &bytes, int maxDepth)
     };
     // The references of the object, if it is an array, a set or a dictionary; nothing for a leaf.
     auto containerOf = [&](quint64 object, bool *ok) -> std::optional<Container> {
-        *ok = true;
-        const quint64 at = bigEndian(d + table + object * quint64(offsetSize), offsetSize);
-        if (at >= size - 32) {
-            *ok = false;
+        const std::optional<bplist::Object> o = table->object(object);
+        *ok = o.has_value();
+        if (!o || (o->kind != 0xA && o->kind != 0xC && o->kind != 0xD))
             return std::nullopt;
-        }
-        const int type = d[at] >> 4;
-        if (type != 0xA && type != 0xC && type != 0xD)
-            return std::nullopt;
-        Container c{at + 1, quint64(d[at] & 0x0f)};
-        if (c.count == 0x0f) {
-            if (at + 2 > size - 32 || (d[at + 1] >> 4) != 1 || (d[at + 1] & 0x0f) > 3) {
-                *ok = false;
-                return std::nullopt;
-            }
-            const int intBytes = 1 << (d[at + 1] & 0x0f);
-            if (at + 2 + quint64(intBytes) > size - 32) {
-                *ok = false;
-                return std::nullopt;
-            }
-            c.count = bigEndian(d + at + 2, intBytes);
-            c.refs = at + 2 + quint64(intBytes);
-        }
-        if (type == 0xD)
-            c.count *= 2;   // keys, then values
-        if (c.count > (size - 32 - c.refs) / quint64(refSize)) {
+        Container c{o->start, o->kind == 0xD ? o->count * 2 : o->count};   // a dictionary: keys, then values
+        if ((o->kind == 0xD && o->count > c.count) || !table->fits(c.refs, c.count, quint64(refSize))) {
             *ok = false;
             return std::nullopt;
         }
@@ -194,7 +163,7 @@ bool binaryTreeWithin(const QByteArray &bytes, int maxDepth)
             }
             continue;
         }
-        const quint64 child = bigEndian(d + f.container.refs + f.next * quint64(refSize), refSize);
+        const quint64 child = bplist::bigEndian(table->data() + f.container.refs + f.next * quint64(refSize), refSize);
         ++f.next;
         if (child >= count || height[size_t(child)] == kOpen)
             return false;
@@ -400,7 +369,11 @@ bool PlistValue::operator==(const PlistValue &o) const
 
 std::optional<PlistValue> plistFromData(const QByteArray &bytes)
 {
-    if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int32_t>::max())
+    if (bytes.isEmpty() || bytes.size() > kMaxPlistBytes)
+        return std::nullopt;
+    // Every read of bytes from outside passes here, so the checks that keep libplist from aborting
+    // or recursing without bound are made once, for every reader.
+    if (!plistStringsAreSafe(bytes))
         return std::nullopt;
     const bool binary = bytes.startsWith("bplist00");
     if (binary ? !binaryTreeWithin(bytes, kMaxDepth) : !xmlDepthWithin(bytes, kMaxDepth))
@@ -439,10 +412,9 @@ std::optional<PlistValue> readPlistFile(const QString &path)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    constexpr qint64 limit = 256 * 1024 * 1024;   // no property list of ours comes near this
-    if (f.size() > limit)
+    if (f.size() > kMaxPlistBytes)
         return std::nullopt;
-    return plistFromData(f.readAll());
+    return plistFromData(f.read(kMaxPlistBytes + 1));
 }
 
 bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format, QString *error)

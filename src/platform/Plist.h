@@ -71,7 +71,8 @@ private:
 
 enum class PlistFormat { Xml, Binary };
 
-// Parses XML or binary property-list bytes; nothing when they are not a property list.
+// Parses XML or binary property-list bytes; nothing when they are not a property list, exceed
+// 256 MiB, nest deeper than any list of ours, or hold a string with a NUL character.
 std::optional<PlistValue> plistFromData(const QByteArray &bytes);
 QByteArray plistToData(const PlistValue &value, PlistFormat format);
 

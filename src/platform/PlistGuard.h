@@ -1,7 +1,7 @@
 #pragma once
 // A check of property-list bytes before they reach libplist: version 2.2 aborts the process (an
-// assertion) on a string that holds a NUL character, which any file can contain. Readers of
-// untrusted property lists ask this first and refuse such bytes.
+// assertion) on a string that holds a NUL character, which any file can contain. plistFromData asks
+// this before parsing, so every reader of property lists refuses such bytes.
 
 #include <QByteArray>
 

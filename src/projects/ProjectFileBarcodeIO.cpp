@@ -20,6 +20,7 @@
 #include "platform/StepperField.h"
 #include "projects/ProjectFileBarcode.h"
 #include "projects/ProjectFileDesign.h"
+#include "projects/ProjectFilePanels.h"
 #include "projects/ProjectFileText.h"
 
 #include <QCheckBox>
@@ -33,6 +34,9 @@
 
 using platform::PlistValue;
 using projectfile::BarcodeSection;
+using projectfile::selectIndex;
+using projectfile::setChecked;
+using projectfile::setPair;
 
 namespace {
 
@@ -40,33 +44,6 @@ bool checked(const QAbstractButton *b) { return b && b->isChecked(); }
 QString textOf(const QLineEdit *f) { return f ? f->text() : QString(); }
 int indexOf(const QComboBox *c) { return c ? c->currentIndex() : 0; }
 QColor colorOf(const platform::ColorWell *w) { return w ? w->color() : QColor(); }
-
-void setChecked(QAbstractButton *b, bool on)
-{
-    if (!b)
-        return;
-    const QSignalBlocker block(b);
-    b->setChecked(on);
-}
-
-// Selects a stored index; one outside the list takes the new project's item.
-void selectIndex(QComboBox *c, int index, int fallback)
-{
-    if (!c)
-        return;
-    const QSignalBlocker block(c);
-    c->setCurrentIndex(index >= 0 && index < c->count() ? index : std::min(fallback, c->count() - 1));
-}
-
-void setPair(QLineEdit *field, platform::Stepper *stepper, double value, platform::PairFormat format)
-{
-    if (stepper)
-        stepper->setDoubleValue(value);
-    if (field) {
-        const QSignalBlocker block(field);
-        field->setText(platform::formatPairValue(value, format));
-    }
-}
 
 void setColor(platform::ColorWell *well, const QColor &c)
 {
@@ -97,17 +74,8 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
     const QString remembered = Project_File_Name_Barcode;
     int built = 0;
     try {
-        if (save_as)
-            Project_File_Name_Barcode = QStringLiteral("");
-        Project_File_Name_Barcode = Trim_Str(Project_File_Name_Barcode);
-        if (Project_File_Name_Barcode.isEmpty()) {
-            const QString chosen = Run_Project_Save_Panel();
-            if (chosen.isEmpty()) {
-                Project_File_Name_Barcode = remembered;
-                return false;
-            }
-            Project_File_Name_Barcode = chosen;
-        }
+        if (!projectfile::chooseSavePath(Project_File_Name_Barcode, save_as, [this] { return Run_Project_Save_Panel(); }))
+            return false;
         BarcodeModeController &bm = hub.barcodeMode();
         BarcodeSection s;
         s.symbology = bm.chosenSymbologyTitle();

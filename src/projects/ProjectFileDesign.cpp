@@ -1,10 +1,8 @@
 #include "projects/ProjectFileDesign.h"
 
 #include "core/Globals.h"
-#include "platform/PlistGuard.h"
 #include "projects/ProjectFileText.h"
 
-#include <QFile>
 
 #include <cmath>
 
@@ -52,22 +50,9 @@ private:
 
 } // namespace
 
-std::optional<PlistValue> projectFromData(const QByteArray &bytes)
-{
-    constexpr qsizetype limit = 256 * 1024 * 1024;
-    if (bytes.size() > limit || !platform::plistStringsAreSafe(bytes))
-        return std::nullopt;
-    return platform::plistFromData(bytes);
-}
+std::optional<PlistValue> projectFromData(const QByteArray &bytes) { return platform::plistFromData(bytes); }
 
-std::optional<PlistValue> readProjectFile(const QString &path)
-{
-    QFile file(path);
-    constexpr qint64 limit = 256 * 1024 * 1024;
-    if (!file.open(QIODevice::ReadOnly) || file.size() > limit)
-        return std::nullopt;
-    return projectFromData(file.readAll());
-}
+std::optional<PlistValue> readProjectFile(const QString &path) { return platform::readPlistFile(path); }
 
 Section sectionOf(const PlistValue &root)
 {

@@ -21,6 +21,7 @@
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
+#include "projects/ProjectFilePanels.h"
 #include "ui_SaveAccessory.h"
 
 #include <QComboBox>
@@ -106,17 +107,8 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
     const QString remembered = Project_File_Name;
     int built = 0;
     try {
-        if (save_as)
-            Project_File_Name = QStringLiteral("");
-        Project_File_Name = Trim_Str(Project_File_Name);
-        if (Project_File_Name.isEmpty()) {
-            const QString chosen = Run_Project_Save_Panel();
-            if (chosen.isEmpty()) {
-                Project_File_Name = remembered;
-                return false;
-            }
-            Project_File_Name = chosen;
-        }
+        if (!projectfile::chooseSavePath(Project_File_Name, save_as, [this] { return Run_Project_Save_Panel(); }))
+            return false;
         DesignController &dsg = hub.design();
         Card_Property &card = *dsg.Front_card_Prop;
         const bool isTemplate = log_or_template == QLatin1String("T");

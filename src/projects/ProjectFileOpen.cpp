@@ -16,6 +16,7 @@
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
+#include "projects/ProjectFilePanels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,35 +29,9 @@
 #include <QSignalBlocker>
 #include <QUrl>
 
-namespace {
-
-void setChecked(QAbstractButton *b, bool on)
-{
-    if (!b)
-        return;
-    const QSignalBlocker block(b);
-    b->setChecked(on);
-}
-
-void setPair(QLineEdit *field, platform::Stepper *stepper, double value, platform::PairFormat format)
-{
-    if (stepper)
-        stepper->setDoubleValue(value);
-    if (field) {
-        const QSignalBlocker block(field);
-        field->setText(platform::formatPairValue(value, format));
-    }
-}
-
-void selectIndex(QComboBox *c, int index)
-{
-    if (!c || c->count() == 0)
-        return;
-    const QSignalBlocker block(c);
-    c->setCurrentIndex(std::min(index, c->count() - 1));
-}
-
-} // namespace
+using projectfile::selectIndex;
+using projectfile::setChecked;
+using projectfile::setPair;
 
 void ProjectsController::New_Project()
 {

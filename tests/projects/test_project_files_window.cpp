@@ -10,6 +10,7 @@
 #include "projects/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectsController.h"
+#include "ProjectWindowTest.h"
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
@@ -28,56 +29,16 @@
 
 namespace {
 
-QString sample(const char *name) { return QStringLiteral(TAGORA_TEST_SOURCE_DIR "/projects/files/") + QLatin1String(name); }
+using projecttest::bytesOf;
+using projecttest::sample;
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-class ProjectFiles : public ::testing::Test {
+class ProjectFiles : public projecttest::ProjectWindowTest {
 protected:
     void SetUp() override
     {
-        c = env.controller();
-        ASSERT_NE(c, nullptr);
-        Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
+        ProjectWindowTest::SetUp();
         Measument_Unit_Is = last_unit_val = 2;
     }
-    QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
-    ProjectsController &projects() { return c->projects(); }
-    // The alerts shown, without the line break every message box puts first.
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << (m.startsWith(QLatin1Char('\n')) ? m.mid(1) : m);
-        return out;
-    }
-    DesignController &design() { return c->design(); }
-    const SKTGraphicList &objects() { return env.document()->graphics(); }
-    // What a reader that refuses a file must leave untouched of the design.
-    QString designState()
-    {
-        QStringList parts{design().Front_card_Prop->Card_Name, Project_File_Name, QString::number(objects().size())};
-        for (const auto &g : objects())
-            parts << g->className() << g->control_ID;
-        return parts.join(QLatin1Char('|'));
-    }
-    QString panelState()
-    {
-        BarcodeModeController &bm = c->barcodeMode();
-        return QStringList{bm.chosenSymbologyTitle(), bm.dataText->text(), bm.HeaderText->text(), bm.FooterText->text(),
-                           QString::number(bm.ListData_barcode.size()), bm.barcode_clr->color().name(QColor::HexArgb),
-                           QString::number(Measument_Unit_Is_Barcode), bm.value_font_value->text(), Project_File_Name_Barcode}
-            .join(QLatin1Char('|'));
-    }
-
-    testsupport::AppEnvironment env{QString(), true};
-    testsupport::ResponderScope responder;
-    QTemporaryDir dir;
-    SKTWindowController *c = nullptr;
 };
 
 TEST_F(ProjectFiles, OpeningADesignLoadsItsObjectsInFileOrder)

@@ -3,9 +3,11 @@
 //   project_tool --roundtrip IN OUT                 reads a project file of either section and saves
 //                                                   it again through the application's writer
 //   project_tool --render IN OUT.png|OUT.pdf [--dpi N] [--record K]
-//                                                   the design's front side: white base, then the
-//                                                   objects back to front (objects left out of
-//                                                   printing are left out); PNG at N dpi (300)
+//                                                   the design's front side with record K (1) of
+//                                                   its batch filled in, drawn by the off-screen
+//                                                   renderer with the card's layers, as batch
+//                                                   output draws it; PNG at N dpi (300), PDF of
+//                                                   the card's size
 //   project_tool --dump IN                          the objects of a design, one a line: class,
 //                                                   frame, text (or value) and identifier
 //
@@ -18,44 +20,24 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/HeadlessResponder.h"
+#include "platform/Picture.h"
 #include "platform/Plist.h"
-#include "projects/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectFileText.h"
 #include "projects/ProjectsController.h"
 
 #include <QApplication>
-#include <QDialog>
+#include <QImage>
 #include <QImageWriter>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <cmath>
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-// Answers every question as a user who presses the first button and cancels every panel, and
-// keeps the messages the application shows.
-class ToolResponder : public platform::DialogResponder {
-public:
-    QStringList messages;
-    int alert(const platform::AlertRequest &request) override
-    {
-        messages << request.message.trimmed();
-        return 0;
-    }
-    QStringList openPanel(const platform::OpenPanelRequest &) override { return {}; }
-    QString savePanel(const platform::SavePanelRequest &) override { return {}; }
-    int runModal(QDialog &) override { return 0; }
-    bool openWithDefaultApplication(const QString &) override { return false; }
-    QColor chooseColor(const QColor &) override { return {}; }
-    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
-};
 
 int usage()
 {
@@ -68,22 +50,6 @@ int refused(const QString &message)
 {
     std::printf("%s\n", message.toUtf8().constData());
     return 2;
-}
-
-// The front side as printing shows it, painted with the objects' own drawing. Until the off-screen
-// renderer can be called from here this draws what it will: the card's white base, then the
-// objects from the last to the first, the ones left out of printing skipped.
-void paintFront(QPainter &painter, const SKTGraphicList &objects, const QSizeF &card)
-{
-    painter.fillRect(QRectF(QPointF(0, 0), card), Qt::white);
-    for (qsizetype i = objects.size() - 1; i >= 0; --i) {
-        const SKTGraphic &object = *objects[i];
-        if (object.print_object != 0)
-            continue;
-        painter.save();
-        object.drawContentsInView(painter, false);
-        painter.restore();
-    }
 }
 
 } // namespace
@@ -102,7 +68,7 @@ int main(int argc, char **argv)
         return usage();
     const QString command = args[0];
     const QString in = args[1];
-    auto responder = std::make_shared<ToolResponder>();
+    auto responder = std::make_shared<platform::HeadlessResponder>();
     platform::setDialogResponder(responder);
 
     SKTWindowController::registerWithDocuments();
@@ -170,37 +136,28 @@ int main(int argc, char **argv)
             else
                 return usage();
         }
-        if (record != 1) {
-            std::fprintf(stderr, "only the first record can be rendered until batch records are filled\n");
-            return 1;
-        }
         if (section != projectfile::Section::Design)
             return refused(projectfile::kCorruptFileMessage);
         if (projects.Read_and_load_design_Log_NEW_METHOD(in, QStringLiteral("L"), true) != 1)
             return refused(lastMessage());
-        const QSizeF card = hub->design().Front_card_Prop->Card_Size;
-        if (out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-            QPdfWriter pdf(out);
-            pdf.setPageSize(QPageSize(card, QPageSize::Point, QString(), QPageSize::ExactMatch));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-            pdf.setResolution(72);
-            QPainter painter(&pdf);
-            paintFront(painter, document.graphics(), card);
-            return painter.end() ? 0 : refused(QStringLiteral("The PDF could not be written."));
+        // As opening a design does: the bound series and rows counted, so the record fill finds them.
+        DesignController &design = hub->design();
+        design.Check_Series_Or_Excel_Use_or_not();
+        if (record > Total_Batch_Excel_Card) {
+            std::fprintf(stderr, "the design has %d record(s)\n", Total_Batch_Excel_Card);
+            return 1;
         }
-        const QSize px(int(std::ceil(card.width() * dpi / 72.0)), int(std::ceil(card.height() * dpi / 72.0)));
-        QImage image(px, QImage::Format_ARGB32_Premultiplied);
+        // The card as batch output makes it: the record filled into the front side, then the
+        // off-screen renderer with the card's own layers.
+        const platform::Picture card = design.Set_data_table_value_to_card(record - 1, QStringLiteral("Front"), false);
+        if (card.isNull())
+            return refused(QStringLiteral("The card could not be rendered."));
+        if (out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            return platform::writeFileAtomically(out, card.pdfData()) ? 0
+                                                                   : refused(QStringLiteral("The PDF could not be written."));
+        const QImage image = card.toImage(dpi);
         if (image.isNull())
             return refused(QStringLiteral("The card is too large to render."));
-        image.fill(Qt::transparent);
-        image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
-        image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.scale(dpi / 72.0, dpi / 72.0);
-            paintFront(painter, document.graphics(), card);
-        }
         QImageWriter writer(out);
         if (!writer.write(image))
             return refused(writer.errorString());
