@@ -47,18 +47,11 @@ void AdvQrController::OK_Unit_Change_For_ADV_QR()
         Measument_Unit_Is_Adv_QR = hub.design().Selected_Unit_Row();
         Set_ADV_QR_Margin_Labels();
         const float factor = DesignController::Get_Unit_Convertor(last_unit_val_Adv_QR, Measument_Unit_Is_Adv_QR);
-        const std::pair<QLineEdit *, platform::Stepper *> pairs[] = {{ADV_QR_hdr_mar_Text, ADV_QR_hdr_mar_Stepper},
-                                                                      {ADV_QR_ftr_mar_Text, ADV_QR_ftr_mar_Stepper},
-                                                                      {ADV_QR_LR_mar_Text, ADV_QR_LR_mar_Stepper},
-                                                                      {ADV_QR_TB_mar_Text, ADV_QR_TB_mar_Stepper}};
-        for (const auto &[field, stepper] : pairs) {
-            if (!field)
-                continue;
-            const float value = float(platform::leadingReal(field->text())) * factor;
-            field->setText(platform::formatPairValue(value, platform::PairFormat::Real));
-            if (stepper)
-                stepper->setDoubleValue(value);
-        }
+        platform::scalePairs({{ADV_QR_hdr_mar_Text, ADV_QR_hdr_mar_Stepper},
+                              {ADV_QR_ftr_mar_Text, ADV_QR_ftr_mar_Stepper},
+                              {ADV_QR_LR_mar_Text, ADV_QR_LR_mar_Stepper},
+                              {ADV_QR_TB_mar_Text, ADV_QR_TB_mar_Stepper}},
+                             factor);
         last_unit_val_Adv_QR = Measument_Unit_Is_Adv_QR;
         Get_ADV_QR_barcode_from_image(true);
     } catch (const std::exception &e) {

@@ -108,17 +108,10 @@ void BarcodeModeController::OK_Unit_Change_For_Barcode()
         _setLabels_Barcode();
         const float factor = DesignController::Get_Unit_Convertor(last_unit_val_Barcode, Measument_Unit_Is_Barcode);
         // The bar height too, whatever the symbology.
-        const std::pair<QLineEdit *, platform::Stepper *> pairs[] = {
-            {val_mar_Text, val_mar_Stepper}, {hdr_mar_Text, hdr_mar_Stepper}, {ftr_mar_Text, ftr_mar_Stepper},
-            {LR_mar_Text, LR_mar_Stepper},   {TB_mar_Text, TB_mar_Stepper},   {HeightText, HeightStepper}};
-        for (const auto &[field, stepper] : pairs) {
-            if (!field)
-                continue;
-            const float value = float(platform::leadingReal(field->text())) * factor;
-            field->setText(platform::formatPairValue(value, platform::PairFormat::Real));
-            if (stepper)
-                stepper->setDoubleValue(value);
-        }
+        platform::scalePairs({{val_mar_Text, val_mar_Stepper}, {hdr_mar_Text, hdr_mar_Stepper},
+                              {ftr_mar_Text, ftr_mar_Stepper}, {LR_mar_Text, LR_mar_Stepper},
+                              {TB_mar_Text, TB_mar_Stepper}, {HeightText, HeightStepper}},
+                             factor);
         last_unit_val_Barcode = Measument_Unit_Is_Barcode;
 
         if (liner_or_2D_font == 1) {

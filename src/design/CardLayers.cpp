@@ -1,5 +1,7 @@
 #include "design/CardLayers.h"
 
+#include "model/GraphicStyles.h"
+
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "model/CardTextLayout.h"
@@ -34,20 +36,6 @@ QColor withAlpha(QColor color, double alpha)
         color = Qt::white;
     color.setAlphaF(float(alpha));
     return color;
-}
-
-// The gradient line through the box's centre at the angle (90 runs from the top edge down), its
-// ends on the box's extreme corners along that direction.
-QLinearGradient gradientAcross(const QRectF &box, double angle, const QColor &from, const QColor &to)
-{
-    const double radians = (std::isfinite(angle) ? angle : 0.0) * M_PI / 180.0;
-    const double dx = std::cos(radians), dy = std::sin(radians);
-    const double half = (std::fabs(box.width() * dx) + std::fabs(box.height() * dy)) / 2;
-    const QPointF centre = box.center();
-    QLinearGradient g(centre - QPointF(dx * half, dy * half), centre + QPointF(dx * half, dy * half));
-    g.setColorAt(0, from);
-    g.setColorAt(1, to);
-    return g;
 }
 
 bool usable(const QRectF &rect)
@@ -88,12 +76,12 @@ void Card_Base(QPainter &painter, const Card_Property &card, int cardShape, cons
         const QString &style = card.Card_fill_style;
         if (style == QLatin1String("G")) {
             const QLinearGradient g =
-                gradientAcross(outline.boundingRect(), card.Card_grad_Stepper, withAlpha(card.Card_fill_Grd_1_clr, alpha),
+                graphicstyle::gradientAcross(outline.boundingRect(), card.Card_grad_Stepper, withAlpha(card.Card_fill_Grd_1_clr, alpha),
                                withAlpha(card.Card_fill_Grd_2_clr, alpha));
             painter.fillPath(outline, g);
             // A second layer over the whole card rectangle, inside the clip: below full opacity
             // the two compound.
-            painter.fillRect(cardRect, gradientAcross(cardRect, card.Card_grad_Stepper,
+            painter.fillRect(cardRect, graphicstyle::gradientAcross(cardRect, card.Card_grad_Stepper,
                                                       withAlpha(card.Card_fill_Grd_1_clr, alpha),
                                                       withAlpha(card.Card_fill_Grd_2_clr, alpha)));
         } else if (style == QLatin1String("H")) {

@@ -52,24 +52,30 @@ bool DesignController::Confirm_Transparent_Export(bool transparent, const QStrin
 
 // ---- Print and PDF export ----
 
-void DesignController::Print_Button(QObject *)
+namespace {
+
+// Print and PDF export take the same road in every mode; only the two jobs differ: the one of
+// the Designing mode, and the one of a symbol of the Barcode or Advanced QR mode.
+void Route_Output(DesignController &dsg, void (DesignController::*designJob)(),
+                  void (DesignController::*symbolJob)())
 {
     try {
-        Check_Series_Or_Excel_Use_or_not();
+        SKTWindowController &hub = dsg.hub;
+        dsg.Check_Series_Or_Excel_Use_or_not();
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
             if (!hub.advQr().Check_Valid_ADV_QR_Code())
                 return;
             Type_draw_2d_flag = false;
             hub.advQr().Generate_Adv_QR_Thread_Function();
-            Print_Barcode_Button();
+            (dsg.*symbolJob)();
         } else if (mode == 1) {
-            Print_method();
-            Check_Series_Or_Excel_Use_or_not();
+            (dsg.*designJob)();
+            dsg.Check_Series_Or_Excel_Use_or_not();
         } else if (Total_Barcode_Label_wd_Batch != 0) {
             hub.Draw_2d_barcode_again_for_manual();
-            Print_Barcode_Button();
-            Check_Series_Or_Excel_Use_or_not();
+            (dsg.*symbolJob)();
+            dsg.Check_Series_Or_Excel_Use_or_not();
         } else {
             listIsEmpty(hub.barcodeMode());
         }
@@ -78,30 +84,16 @@ void DesignController::Print_Button(QObject *)
     }
 }
 
+} // namespace
+
+void DesignController::Print_Button(QObject *)
+{
+    Route_Output(*this, &DesignController::Print_method, &DesignController::Print_Barcode_Button);
+}
+
 void DesignController::PDF_Export_Button(QObject *)
 {
-    try {
-        Check_Series_Or_Excel_Use_or_not();
-        const int mode = Barcode_Setting_Or_Designing_Mode;
-        if (mode == 2) {
-            if (!hub.advQr().Check_Valid_ADV_QR_Code())
-                return;
-            Type_draw_2d_flag = false;
-            hub.advQr().Generate_Adv_QR_Thread_Function();
-            PDF_Export_method_Barcode_Button();
-        } else if (mode == 1) {
-            PDF_Export_method();
-            Check_Series_Or_Excel_Use_or_not();
-        } else if (Total_Barcode_Label_wd_Batch != 0) {
-            hub.Draw_2d_barcode_again_for_manual();
-            PDF_Export_method_Barcode_Button();
-            Check_Series_Or_Excel_Use_or_not();
-        } else {
-            listIsEmpty(hub.barcodeMode());
-        }
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    Route_Output(*this, &DesignController::PDF_Export_method, &DesignController::PDF_Export_method_Barcode_Button);
 }
 
 namespace {

@@ -22,20 +22,6 @@ namespace graphicstyle {
 
 namespace {
 
-// The gradient line through the box's centre at the angle, long enough that its two ends
-// touch the box's extreme corners along that direction, so the box shows both colours whole.
-QLinearGradient gradientAcross(const QRectF &box, double angle, const QColor &from, const QColor &to)
-{
-    const double radians = angle * M_PI / 180.0;
-    const double dx = std::cos(radians), dy = std::sin(radians);
-    const double half = (std::fabs(box.width() * dx) + std::fabs(box.height() * dy)) / 2;
-    const QPointF centre = box.center();
-    QLinearGradient g(centre - QPointF(dx * half, dy * half), centre + QPointF(dx * half, dy * half));
-    g.setColorAt(0, from);
-    g.setColorAt(1, to);
-    return g;
-}
-
 bool isPlainName(const QString &name)
 {
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
@@ -52,6 +38,18 @@ Qt::PenCapStyle capOf(int code)
 }
 
 } // namespace
+
+QLinearGradient gradientAcross(const QRectF &box, double angle, const QColor &from, const QColor &to)
+{
+    const double radians = (std::isfinite(angle) ? angle : 0.0) * M_PI / 180.0;
+    const double dx = std::cos(radians), dy = std::sin(radians);
+    const double half = (std::fabs(box.width() * dx) + std::fabs(box.height() * dy)) / 2;
+    const QPointF centre = box.center();
+    QLinearGradient g(centre - QPointF(dx * half, dy * half), centre + QPointF(dx * half, dy * half));
+    g.setColorAt(0, from);
+    g.setColorAt(1, to);
+    return g;
+}
 
 double opacity(float stored)
 {

@@ -3,6 +3,8 @@
 // kind that draws an outline goes through these two, so a code means the same on every object.
 
 #include <QColor>
+#include <QLinearGradient>
+#include <QRectF>
 #include <QImage>
 #include <QString>
 
@@ -31,5 +33,10 @@ QColor withOpacity(const QColor &color, float stored);
 // The hatch pattern picture of a name: Fill_Style_Image/<name>.png in the resource folder, read
 // once and kept (any thread may ask); null for a missing file or a name that is not a plain file name.
 QImage hatchImage(const QString &name);
+
+// The gradient line through the box's centre at the angle in degrees (90 runs from the top edge
+// down), its ends on the box's extreme corners along that direction, so the box shows both colours
+// whole; an angle that is not finite counts as 0.
+QLinearGradient gradientAcross(const QRectF &box, double angle, const QColor &from, const QColor &to);
 
 } // namespace graphicstyle

@@ -133,3 +133,20 @@ void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::func
 }
 
 } // namespace platform
+
+namespace platform {
+
+void scalePairs(std::initializer_list<std::pair<QLineEdit *, Stepper *>> pairs, float factor)
+{
+    for (const auto &[field, stepper] : pairs) {
+        if (!field)
+            continue;
+        // Single precision, as the fields were always converted.
+        const float value = float(leadingReal(field->text())) * factor;
+        field->setText(formatPairValue(value, PairFormat::Real));
+        if (stepper)
+            stepper->setDoubleValue(value);
+    }
+}
+
+} // namespace platform

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 class QLineEdit;
 class QObject;
@@ -27,6 +29,10 @@ QString formatPairValue(double value, PairFormat format);
 double leadingReal(const QString &text);
 // The integer at the start of a field's text ("12.7" gives 12); 0 without one.
 int leadingInteger(const QString &text);
+
+// A unit change of several pairs: each field's value times factor, into the field (as a real
+// number) and its stepper; a missing field is skipped.
+void scalePairs(std::initializer_list<std::pair<QLineEdit *, Stepper *>> pairs, float factor);
 
 // Copies between the halves: when sender is a stepper, the field takes the stepper's value;
 // otherwise (a field, or no sender) the stepper takes the field's value. Answers whether the
