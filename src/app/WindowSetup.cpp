@@ -310,6 +310,9 @@ void SKTWindowController::awakeFromNib()
     dsg.Set_Canvas_to_100_percent();
     dsg.Refresh_Canvas();
     dsg.changeViewController(0);
+    // The empty design shown at start-up is the bottom of the undo history, so that the first
+    // change can be undone.
+    dsg.Record_Design_As_Started();
     Show_Hide_Main_Window(true);
     // 50-51
     Invalid_Barcode_Data_Image = Rotated::Image_For_invalid_Data(QRectF(0, 0, 200, 100), QStringLiteral("Invalid Data"));

@@ -125,6 +125,8 @@ void ProjectsController::New_Project_Setting_Reset(bool)
 
         delete dsg.Front_card_Prop;
         dsg.Front_card_Prop = new Card_Property;
+        // The card as shown (sized above), so that a blank design saves a size it can be opened with.
+        dsg.Front_card_Prop->Card_Size = dsg.canvasFrameSize;
 
         if (dsg.Batch_Series) {
             const QSignalBlocker block(dsg.Batch_Series);

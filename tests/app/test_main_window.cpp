@@ -9,6 +9,7 @@
 #include "design/DesignController.h"
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "model/SKTDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -368,4 +369,21 @@ TEST(MainWindow, SharedPageSetupAndLogoCache)
     c->logoList.addLogoItemWithImage(QImage(), QStringLiteral("BAR_2"));
     c->Set_Logo_Item_List_EMPTY();
     EXPECT_TRUE(c->logoList.isEmpty());
+}
+
+TEST(MainWindow, TheFirstChangeAfterStartUpCanBeUndone)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    DesignController &d = env.controller()->design();
+    // The design as started is recorded, with nothing to undo and nothing unsaved yet.
+    EXPECT_EQ(d.Get_Undo_Count(), 1);
+    EXPECT_FALSE(d.Undo_btn->isEnabled());
+    EXPECT_FALSE(save_flag_des_mode);
+    d.Rect_Tool_Clicked();
+    ASSERT_EQ(env.document()->graphics().size(), 1);
+    EXPECT_TRUE(d.Undo_btn->isEnabled());
+    d.Undo_Clicked();
+    EXPECT_TRUE(env.document()->graphics().isEmpty());
+    EXPECT_FALSE(d.Undo_btn->isEnabled());
+    EXPECT_TRUE(d.Redo_btn->isEnabled());
 }

@@ -376,3 +376,25 @@ TEST_F(ProjectFiles, ResetNumbersBarcodeObjectsAnewAndSelectsTheFront)
 }
 
 } // namespace
+
+TEST_F(ProjectFiles, ADesignStartedBlankSavesItsCardSizeAndOpensAgain)
+{
+    // The blank design of start-up and of a cancelled wizard, with one object drawn.
+    for (const bool afterOpen : {false, true}) {
+        SCOPED_TRACE(afterOpen ? "reset after an opened design" : "reset at start-up");
+        if (afterOpen)
+            ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+        projects().New_Project_Setting_Reset(true);
+        const QSizeF shown = design().canvasFrameSize;
+        ASSERT_GT(shown.width(), 0);
+        design().Rect_Tool_Clicked();
+        ASSERT_EQ(objects().size(), 1);
+        const QString file = path(afterOpen ? QStringLiteral("b.qbf") : QStringLiteral("a.qbf"));
+        responder->saveAnswers = {file};
+        ASSERT_TRUE(projects().Save_project_file(true, true, QStringLiteral("L")));
+        projects().New_Project_Setting_Reset(true);
+        ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(file, QStringLiteral("L"), true), 1) << messages().join('\n').toStdString();
+        EXPECT_EQ(objects().size(), 1);
+        EXPECT_EQ(design().canvasFrameSize, shown);
+    }
+}
