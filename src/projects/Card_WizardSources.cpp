@@ -190,7 +190,13 @@ void Card_Wizard::imageBrowserSelectionDidChange()
 void Card_Wizard::Delete_UD_Temp_Btn_Click()
 {
     try {
-        if (Selected_Template_Path.isEmpty() || !QFileInfo::exists(Selected_Template_Path)) {
+        // Only a template of the user's own folder may go: when that folder is missing the gallery
+        // still shows the shipped ones.
+        const QString userFolder =
+            QFileInfo(Created_Resource_Path + QStringLiteral("/Templates/User")).canonicalFilePath();
+        const QString chosenFolder = QFileInfo(Selected_Template_Path).canonicalPath();
+        if (Selected_Template_Path.isEmpty() || !QFileInfo::exists(Selected_Template_Path) || userFolder.isEmpty()
+            || chosenFolder != userFolder) {
             Show_MessageBox(QStringLiteral("Please select template."));
             return;
         }

@@ -129,6 +129,24 @@ TEST_F(TemplateGallery, DeletingTheLastUserTemplateEmptiesTheGallery)
     EXPECT_EQ(messages().last(), QStringLiteral("Please select template."));
 }
 
+TEST_F(TemplateGallery, DeleteNeverRemovesAShippedTemplate)
+{
+    SKIP_WITHOUT_TEMPLATES();
+    shipped({QStringLiteral("1Popular/Badge.png"), QStringLiteral("1Popular/Badge.qlf")});
+    wizard->temp_type_matrix_CellClick(0);
+    ASSERT_EQ(wizard->images->numberOfItemsInImageBrowser(), 1);
+    // Without a user folder the gallery keeps the shipped thumbnails, one of them chosen.
+    ASSERT_TRUE(QDir(userFolder).removeRecursively());
+    wizard->temp_type_matrix_CellClick(6);
+    EXPECT_FALSE(wizard->Delete_UD_Temp_Btn->isHidden());
+    ASSERT_EQ(Selected_Template_Path, base + QStringLiteral("/1Popular/Badge.qlf"));
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    wizard->Delete_UD_Temp_Btn->click();
+    EXPECT_TRUE(QFileInfo::exists(base + QStringLiteral("/1Popular/Badge.qlf")));
+    EXPECT_TRUE(QFileInfo::exists(base + QStringLiteral("/1Popular/Badge.png")));
+    EXPECT_EQ(messages().last(), QStringLiteral("Please select template."));
+}
+
 TEST_F(TemplateGallery, OkWithNothingChosenMakesABlankDesign)
 {
     SKIP_WITHOUT_TEMPLATES();
