@@ -226,6 +226,8 @@ TEST_F(CanvasFixture, ContextMenuNamesEveryObjectByKindAndNumber)
     for (int i = 0; i < 6; ++i)
         fixed << items.at(i)->text();
     EXPECT_EQ(fixed, (QStringList{"Cut", "Copy", "Paste", "Delete", "Label Properties", "---------------------"}));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(items.at(i)->isSeparator(), i == 5) << i;
     EXPECT_EQ(items.at(8)->text(), QStringLiteral("Select Rectangle 1"));
     view.changeSelectionIndexes({0, 1});
     items.at(9)->trigger();
