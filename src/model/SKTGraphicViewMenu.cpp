@@ -75,7 +75,8 @@ QMenu *SKTGraphicView::contextMenu()
         if (m_host)
             m_host->Show_RHS_Properties(nullptr);
     });
-    menu->addAction(QStringLiteral("---------------------"))->setEnabled(false);
+    // A plain line; it still holds its place, so the "Select" items start at Pre_Menu_Items.
+    menu->addSeparator();
     for (const QString &name : Context_Menu_Object_Names()) {
         QAction *item = menu->addAction(QStringLiteral("Select ") + name);
         connect(item, &QAction::triggered, this, [this, item] { select_Control_from_R_MENU(item); });

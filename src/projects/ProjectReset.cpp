@@ -78,9 +78,9 @@ void ProjectsController::New_Project_Setting_Reset(bool)
             QGuiApplication::clipboard()->clear();
         Check_Path_And_Create_Files();
 
+        // Through the controller, so that Undo and Redo go off with the stacks they stand for.
         Ucontrol_Log.clear();
-        Ucontrol.clear();
-        Rcontrol.clear();
+        dsg.Undo_Redo_Clear();
         BAR_CTRL = 0;
 
         setEnabled(dsg.Text_Tool_btn, true);

@@ -17,12 +17,14 @@
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -373,6 +375,27 @@ TEST_F(ProjectFiles, ResetNumbersBarcodeObjectsAnewAndSelectsTheFront)
     EXPECT_DOUBLE_EQ(last_ctrl_X, 10.0);
     EXPECT_DOUBLE_EQ(last_ctrl_X_Exeed_Count, 2.0);
     EXPECT_TRUE(Ucontrol_Log.isEmpty());
+}
+
+TEST_F(ProjectFiles, ResetTurnsUndoAndRedoOff)
+{
+    // The wizard that follows a reset hides the work area; its Undo must not reach the design left behind.
+    projects().New_Project_Setting_Reset(true);
+    design().Record_Design_As_Started();
+    design().Rect_Tool_Clicked();
+    design().Rect_Tool_Clicked();
+    design().Undo_Action_Perform();
+    ASSERT_NE(design().Undo_btn, nullptr);
+    ASSERT_NE(c->undo_menu, nullptr);
+    ASSERT_TRUE(design().Undo_btn->isEnabled());
+    ASSERT_TRUE(design().Redo_btn->isEnabled());
+    projects().New_Project_Setting_Reset(true);
+    EXPECT_FALSE(design().Undo_btn->isEnabled());
+    EXPECT_FALSE(c->undo_menu->isEnabled());
+    EXPECT_FALSE(design().Redo_btn->isEnabled());
+    EXPECT_FALSE(c->redo_menu->isEnabled());
+    EXPECT_TRUE(Ucontrol.isEmpty());
+    EXPECT_TRUE(Rcontrol.isEmpty());
 }
 
 } // namespace
