@@ -61,9 +61,11 @@ void SKTGrid::drawRect(const QRectF &rect, QPainter &painter) const
     const double pixelsPerPoint = std::min(std::hypot(toDevice.m11(), toDevice.m12()), std::hypot(toDevice.m21(), toDevice.m22()));
     if (!(s * pixelsPerPoint >= 1.0))
         return;
-    // Only what can show: the rectangle within the device (and the clip).
+    // Only what can show: the rectangle within the device (and the clip). The device's rectangle
+    // is mapped back through the world transform, not the device transform: a widget painted into
+    // its window's backing store has a device transform that also holds the widget's place there.
     bool invertible = false;
-    const QTransform fromDevice = toDevice.inverted(&invertible);
+    const QTransform fromDevice = painter.worldTransform().inverted(&invertible);
     if (!invertible || !painter.device())
         return;
     QRectF area = rect.normalized().intersected(

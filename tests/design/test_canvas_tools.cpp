@@ -9,6 +9,7 @@
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
+#include "model/SKTGrid.h"
 #include "model/SKTImage.h"
 #include "model/SKTSignature.h"
 #include "platform/Stepper.h"
@@ -18,6 +19,8 @@
 
 #include <QDir>
 #include <QImage>
+#include <QMainWindow>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -261,4 +264,31 @@ TEST_F(CanvasTools, DeletingALockedObjectSaysSo)
     ASSERT_EQ(responder->alertMessages().size(), 1);
     EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Selected control is locked."));
     EXPECT_EQ(graphics().size(), 1);
+}
+
+TEST_F(CanvasTools, TheShownGridDrawsOnTheWindowsCanvas)
+{
+    // The canvas painted as part of its window: its painter's device transform then holds the
+    // canvas's place in the window, which must not push the grid off the card.
+    SKTGraphicView *canvas = dsg->Graphic_View();
+    QWidget *window = c->window_;
+    window->resize(1400, 900);
+    window->show();
+    Barcode_Setting_Or_Designing_Mode = 1;
+    c->selectModeTab(c->Barcode_Design_tab);
+    auto nonWhiteOnCard = [&] {
+        const QImage image = window->grab().toImage();
+        const QRect card(canvas->mapTo(window, QPoint(0, 0)), canvas->size());
+        int count = 0;
+        for (int y = card.top() + 2; y < card.bottom() - 2; y += 3)
+            for (int x = card.left() + 2; x < card.right() - 2; ++x)
+                if (QColor(image.pixel(x, y)) != QColor(Qt::white))
+                    ++count;
+        return count;
+    };
+    ASSERT_TRUE(canvas->isVisible());
+    const int before = nonWhiteOnCard();
+    dsg->_grid->setSpacing(9);
+    dsg->_grid->setAlwaysShown(true);
+    EXPECT_GT(nonWhiteOnCard(), before + 100) << "grid lines cross the card";
 }
