@@ -308,7 +308,7 @@ void BarcodeModeController::doubleClick_Fil_List_RHS(QObject *)
             Show_MessageBox(QStringLiteral("No series or excel data used."));
             return;
         }
-        // The viewer of every series and spreadsheet the design uses comes with the batch binding.
+        hub.design().Open_All_Used_Data_Box();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }

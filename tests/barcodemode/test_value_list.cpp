@@ -2,6 +2,7 @@
 
 #include "value_list_fixture.h"
 
+#include "data/View_All_Used_Data.h"
 #include "design/DesignController.h"
 
 #include <QComboBox>
@@ -260,4 +261,14 @@ TEST_F(ValueListWindow, RecordListOfTheDesigningModeSharesTheDataSource)
     design.Fill_List_RHS->selectRow(1);
     bm->doubleClick_Fil_List_RHS();
     EXPECT_EQ(messages(), QStringList{QStringLiteral("No series or excel data used.")});
+    // With series values in use it shows what the design takes from where.
+    Use_Data_Sheet_Values = true;
+    const QDialog *shown = nullptr;
+    responder->onModal = [&shown](QDialog &dialog) {
+        shown = &dialog;
+        return 1;
+    };
+    bm->doubleClick_Fil_List_RHS();
+    Use_Data_Sheet_Values = false;
+    EXPECT_EQ(shown, View_All_Used_Data::defaultInstance()->window);
 }
