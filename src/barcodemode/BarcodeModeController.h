@@ -197,6 +197,8 @@ public:
     void Excel_List_Button(QObject *sender = nullptr);
     // Writes the list to a workbook or a tab-separated text file the user names.
     void Export_List_Button(QObject *sender = nullptr);
+    // Runs the list generator, then selects the first record and binds it into the fields.
+    void Create_List_Button(QObject *sender = nullptr);
     // The export's save panel; the chosen path, or "" when it was not confirmed.
     QString Export_list_method_2();
     // The spreadsheet readers' row cap (the sheet's first row and 10,000 more), with its message.

@@ -3,6 +3,7 @@
 // list as a workbook or a tab-separated text file.
 
 #include "barcodemode/BarcodeModeController.h"
+#include "data/SeriesToolWindows.h"
 
 #include "app/PleaseWait.h"
 #include "app/SKTWindowController.h"
@@ -89,7 +90,19 @@ void BarcodeModeController::wireValueListTransfers()
     QObject::connect(import_list_btn, &QPushButton::clicked, this, [this] { Import_List_Button(import_list_btn); });
     QObject::connect(excel_list_btn, &QPushButton::clicked, this, [this] { Excel_List_Button(excel_list_btn); });
     QObject::connect(export_list_btn, &QPushButton::clicked, this, [this] { Export_List_Button(export_list_btn); });
-    // create_list_btn opens the list generator, which comes with the series generator's modes.
+    QObject::connect(create_list_btn, &QPushButton::clicked, this, [this] { Create_List_Button(create_list_btn); });
+}
+
+void BarcodeModeController::Create_List_Button(QObject *)
+{
+    try {
+        Generate_List_Barcode::defaultInstance()->Open_Wnd();
+        if (List && List->model() && List->model()->rowCount() > 0)
+            List->selectRow(0);
+        bind_all();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
 }
 
 // ---- Text import ----

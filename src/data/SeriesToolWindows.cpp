@@ -37,3 +37,11 @@ Generate_List *Generate_List::defaultInstance()
 }
 
 int Generate_List::Open_Wnd() { return standIn(runner, QStringLiteral("Series creation")); }
+
+Generate_List_Barcode *Generate_List_Barcode::defaultInstance()
+{
+    static Generate_List_Barcode window;
+    return &window;
+}
+
+int Generate_List_Barcode::Open_Wnd() { return standIn(runner, QStringLiteral("The list generator")); }

@@ -1,6 +1,6 @@
 #pragma once
 // The series windows the toolbar opens: the series manager, the import wizard and the series
-// creation. Their windows do not exist yet: Open_Wnd says so and answers 0 (Cancel). A test puts a
+// creation; and the Barcode mode's list generator. Their windows do not exist yet: Open_Wnd says so and answers 0 (Cancel). A test puts a
 // runner in place of the window.
 
 #include <QString>
@@ -38,4 +38,15 @@ public:
 
 private:
     Generate_List() = default;
+};
+
+// The Barcode mode's list generator, which fills the value list.
+class Generate_List_Barcode {
+public:
+    static Generate_List_Barcode *defaultInstance();
+    int Open_Wnd();
+    std::function<int()> runner;
+
+private:
+    Generate_List_Barcode() = default;
 };

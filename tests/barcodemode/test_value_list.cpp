@@ -2,6 +2,7 @@
 
 #include "value_list_fixture.h"
 
+#include "data/SeriesToolWindows.h"
 #include "data/View_All_Used_Data.h"
 #include "design/DesignController.h"
 
@@ -271,4 +272,21 @@ TEST_F(ValueListWindow, RecordListOfTheDesigningModeSharesTheDataSource)
     bm->doubleClick_Fil_List_RHS();
     Use_Data_Sheet_Values = false;
     EXPECT_EQ(shown, View_All_Used_Data::defaultInstance()->window);
+}
+
+TEST_F(ValueListWindow, GenerateRunsTheListGeneratorThenBindsTheFirstRecord)
+{
+    fill({{QStringLiteral("5901234123457"), QStringLiteral("Head"), QStringLiteral("Foot"), QStringLiteral("1")},
+          {QStringLiteral("4006381333931"), QStringLiteral("H2"), QStringLiteral("F2"), QStringLiteral("1")}});
+    clickRow(1);
+    int runs = 0;
+    Generate_List_Barcode::defaultInstance()->runner = [&runs] { return ++runs, 1; };
+    bm->create_list_btn->setEnabled(true);
+    bm->create_list_btn->click();
+    Generate_List_Barcode::defaultInstance()->runner = nullptr;
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(bm->dataText->text(), QStringLiteral("5901234123457")) << "the first record is in the fields";
+    // Until the generator exists the button says so instead of doing nothing.
+    bm->create_list_btn->click();
+    EXPECT_TRUE(messages().contains(QStringLiteral("The list generator is not available yet.")));
 }
