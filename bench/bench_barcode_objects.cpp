@@ -11,6 +11,7 @@
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
+#include "support/Rng.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -37,30 +38,7 @@ long statusKb(const char *key)
     return -1;
 }
 
-class Rng {
-public:
-    explicit Rng(unsigned seed) : m_engine(seed) {}
-    int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_engine); }
-    float real(float low, float high) { return std::uniform_real_distribution<float>(low, high)(m_engine); }
-    bool chance(int percent) { return between(1, 100) <= percent; }
-    QString digits(int n)
-    {
-        QString s;
-        for (int i = 0; i < n; ++i)
-            s += QChar(u'0' + between(0, 9));
-        return s;
-    }
-    QString from(const QString &alphabet, int n)
-    {
-        QString s;
-        for (int i = 0; i < n; ++i)
-            s += alphabet.at(between(0, int(alphabet.size()) - 1));
-        return s;
-    }
-
-private:
-    std::mt19937 m_engine;
-};
+using testsupport::Rng;
 
 QString valueFor(const QString &title, Rng &r)
 {

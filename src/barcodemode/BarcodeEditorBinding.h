@@ -16,6 +16,18 @@
 namespace barcode_editor_binding {
 
 // Symbology, value, header and footer. The 2D value's scroll view is the view itself here.
+// The settings tabs' titles as the form gave them, kept so that tabs taken out can come back.
+inline void keepSettingsTabLabels(BarcodeEditorForm &form)
+{
+    QTabWidget *tabWidget = form.sett_tab_barcode;
+    const auto label = [tabWidget](QWidget *page) { return tabWidget->tabText(tabWidget->indexOf(page)); };
+    form.general_tab_item_bar_label = label(form.general_tab_item_bar);
+    form.Font_tab_item_bar_label = label(form.Font_tab_item_bar);
+    form.Color_tab_item_bar_label = label(form.Color_tab_item_bar);
+    form.dpi_tab_item_label = label(form.dpi_tab_item);
+    form.qr_logo_tab_item_sett_label = label(form.qr_logo_tab_item_sett);
+}
+
 template <class UiForm> void bindValueBox(BarcodeEditorForm &form, const UiForm &ui)
 {
     form.barcodeTypePopup = ui.barcodeTypePopup;
@@ -38,13 +50,7 @@ template <class HostUi, class TabsUi> void bindSettingsTabs(BarcodeEditorForm &f
     form.Color_tab_item_bar = tabs.Color_tab_item_bar;
     form.dpi_tab_item = tabs.dpi_tab_item;
     form.qr_logo_tab_item_sett = tabs.qr_logo_tab_item_sett;
-    QTabWidget *tabWidget = form.sett_tab_barcode;
-    const auto label = [tabWidget](QWidget *page) { return tabWidget->tabText(tabWidget->indexOf(page)); };
-    form.general_tab_item_bar_label = label(form.general_tab_item_bar);
-    form.Font_tab_item_bar_label = label(form.Font_tab_item_bar);
-    form.Color_tab_item_bar_label = label(form.Color_tab_item_bar);
-    form.dpi_tab_item_label = label(form.dpi_tab_item);
-    form.qr_logo_tab_item_sett_label = label(form.qr_logo_tab_item_sett);
+    keepSettingsTabLabels(form);
 }
 
 template <class HostUi, class BoxUi> void bindLinearSizes(BarcodeEditorForm &form, const HostUi &host, const BoxUi &box)
@@ -212,13 +218,7 @@ template <class UiForm> void bindObjectSettingsTabs(BarcodeEditorForm &form, con
     form.Color_tab_item_bar = ui.text_tab_item;
     form.dpi_tab_item = ui.dpi_tab_item;
     form.qr_logo_tab_item_sett = ui.qr_logo_tab_item_sett;
-    QTabWidget *tabWidget = form.sett_tab_barcode;
-    const auto label = [tabWidget](QWidget *page) { return tabWidget->tabText(tabWidget->indexOf(page)); };
-    form.general_tab_item_bar_label = label(form.general_tab_item_bar);
-    form.Font_tab_item_bar_label = label(form.Font_tab_item_bar);
-    form.Color_tab_item_bar_label = label(form.Color_tab_item_bar);
-    form.dpi_tab_item_label = label(form.dpi_tab_item);
-    form.qr_logo_tab_item_sett_label = label(form.qr_logo_tab_item_sett);
+    keepSettingsTabLabels(form);
 }
 
 // Bar height and width with the window's own label names.
