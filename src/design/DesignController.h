@@ -67,6 +67,20 @@ class QPainter;
 class SKTGraphicView;
 class SKTGraphicsController;
 class SKTZoomingScrollView;
+class CardInfoPanel;
+class CardSizePanel;
+class CardBackgroundPanel;
+class CardBorderPanel;
+class LinePanel;
+class ShapePanel;
+class TextEditingPanel;
+class TextPropertiesPanel;
+class ImagePanel;
+class SignPanel;
+class DataSourcePanel;
+class AlignmentPanel;
+class BarcodePanel;
+class LockPanel;
 
 class DesignController : public QObject {
     Q_OBJECT
@@ -653,6 +667,21 @@ public:
             *card_bkgd_tab = nullptr, *card_brdr_tab = nullptr, *line_tab = nullptr, *shape_tab = nullptr,
             *text_edtng_tab = nullptr, *text_prop_tab = nullptr, *image_tab = nullptr, *sign_tab = nullptr,
             *datasource_tab = nullptr, *aligmnt_tab = nullptr, *barcode_tab = nullptr, *Lock_tab = nullptr;
+    // The same pages as their panel classes (src/design/panels), each owning its form and handlers.
+    CardInfoPanel *cardInfoPanel() const;
+    CardSizePanel *cardSizePanel() const;
+    CardBackgroundPanel *cardBackgroundPanel() const;
+    CardBorderPanel *cardBorderPanel() const;
+    LinePanel *linePanel() const;
+    ShapePanel *shapePanel() const;
+    TextEditingPanel *textEditingPanel() const;
+    TextPropertiesPanel *textPropertiesPanel() const;
+    ImagePanel *imagePanel() const;
+    SignPanel *signPanel() const;
+    DataSourcePanel *dataSourcePanel() const;
+    AlignmentPanel *alignmentPanel() const;
+    BarcodePanel *barcodePanel() const;
+    LockPanel *lockPanel() const;
     QString card_setting_tab_label, card_info_tab_label, card_size_tab_label, card_bkgd_tab_label,
             card_brdr_tab_label, line_tab_label, shape_tab_label, text_edtng_tab_label, text_prop_tab_label,
             image_tab_label, sign_tab_label, datasource_tab_label, aligmnt_tab_label, barcode_tab_label,

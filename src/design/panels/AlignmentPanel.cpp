@@ -1,0 +1,5 @@
+#include "design/panels/AlignmentPanel.h"
+
+AlignmentPanel::AlignmentPanel(QWidget *parent) : QWidget(parent) {}
+
+AlignmentPanel::~AlignmentPanel() = default;

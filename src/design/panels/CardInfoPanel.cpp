@@ -1,0 +1,5 @@
+#include "design/panels/CardInfoPanel.h"
+
+CardInfoPanel::CardInfoPanel(QWidget *parent) : QWidget(parent) {}
+
+CardInfoPanel::~CardInfoPanel() = default;

@@ -1,0 +1,5 @@
+#include "design/panels/CardSizePanel.h"
+
+CardSizePanel::CardSizePanel(QWidget *parent) : QWidget(parent) {}
+
+CardSizePanel::~CardSizePanel() = default;

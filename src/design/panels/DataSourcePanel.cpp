@@ -1,0 +1,5 @@
+#include "design/panels/DataSourcePanel.h"
+
+DataSourcePanel::DataSourcePanel(QWidget *parent) : QWidget(parent) {}
+
+DataSourcePanel::~DataSourcePanel() = default;

@@ -1,0 +1,5 @@
+#include "design/panels/ImagePanel.h"
+
+ImagePanel::ImagePanel(QWidget *parent) : QWidget(parent) {}
+
+ImagePanel::~ImagePanel() = default;

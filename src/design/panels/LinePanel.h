@@ -1,0 +1,11 @@
+#pragma once
+// The property sidebar's "line_tab" page.
+
+#include <QWidget>
+
+class LinePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit LinePanel(QWidget *parent = nullptr);
+    ~LinePanel() override;
+};

@@ -1,0 +1,5 @@
+#include "design/panels/ShapePanel.h"
+
+ShapePanel::ShapePanel(QWidget *parent) : QWidget(parent) {}
+
+ShapePanel::~ShapePanel() = default;
