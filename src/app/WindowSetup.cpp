@@ -124,8 +124,8 @@ void SKTWindowController::awakeFromNib()
     dsg.data_table_content.clear();
     output().Get_Email_Details();
     // 15
-    for (QWidget *w : std::initializer_list<QWidget *>{dsg.txt_ctrl_id_val, dsg.img_ctrl_id_val, bm.val_list_name_txt,
-                                                      bm.hdr_list_name_txt, bm.ftr_list_name_txt})
+    for (QWidget *w : std::initializer_list<QWidget *>{dsg.txt_ctrl_id_val, bm.val_list_name_txt, bm.hdr_list_name_txt,
+                                                      bm.ftr_list_name_txt})
         if (w)
             w->hide();
     // 16: the resource folder is only read, never created: when it cannot be reached the program ends.
@@ -149,7 +149,6 @@ void SKTWindowController::awakeFromNib()
     if (ONLY_QR_MODE) {
         design_file_EXT = QStringLiteral("qlf");
         show(Export_Template_Btn);
-        hide(dsg.design_browse_excel_box);
         Barcode_ADV_QR_tab_label = QStringLiteral("Quick Mode");
         Barcode_Design_tab_label = QStringLiteral("Designing Mode");
         Barcode_mode_tab->setTabText(Barcode_mode_tab->indexOf(Barcode_Design_tab), Barcode_Design_tab_label);
@@ -161,18 +160,13 @@ void SKTWindowController::awakeFromNib()
         for (QAction *a : {Mail_menu_item, manage_series_menu_item, import_wizard_menu_item, create_series_menu_item,
                            Backup_menu_item})
             a->setVisible(false);
-        show(dsg.Edit_Qr_Code_Val_BTN);
-        if (dsg.manual_brws_box && dsg.Data_source_box_DES)
-            dsg.manual_brws_box->move(dsg.Data_source_box_DES->pos() + QPoint(0, 80));
     } else {
         if (ONLY_STD_MODE) {
             Mail_menu_item->setVisible(false);
             Backup_menu_item->setVisible(false);
             detachTab(Barcode_mode_tab, Barcode_ADV_QR_tab, nullptr);
         }
-        show(dsg.design_browse_excel_box);
         hide(Export_Template_Btn);
-        hide(dsg.Edit_Qr_Code_Val_BTN);
     }
     // 20: the sidebar starts with the card's four tabs.
     Not_Draw_Only_Prop_Change = true;
@@ -234,18 +228,6 @@ void SKTWindowController::awakeFromNib()
     // 29
     if (dsg.Card_image_layout && dsg.Card_image_layout->count() > 1)
         dsg.Card_image_layout->setCurrentIndex(1);
-    // 30
-    if (dsg.Text_Date_style) {
-        platform::ui::fillCombo(dsg.Text_Date_style, {QStringLiteral("M-d-yyyy"), QStringLiteral("M-d-yy"), QStringLiteral("MM-dd-yy"),
-                                                  QStringLiteral("MM-dd-yyyy"), QStringLiteral("yy-MM-dd"), QStringLiteral("yyyy-MM-dd"),
-                                                  QStringLiteral("dd-MMM-yy"), QStringLiteral("dd-MM-yyyy"), QStringLiteral("d-M-yy")});
-        selectFirst(dsg.Text_Date_style);
-    }
-    if (dsg.Text_Time_style) {
-        platform::ui::fillCombo(dsg.Text_Time_style, {QStringLiteral("h:mm:ss a"), QStringLiteral("hh:mm:ss a"),
-                                                  QStringLiteral("H:mm:ss"), QStringLiteral("HH:mm:ss")});
-        selectFirst(dsg.Text_Time_style);
-    }
     // 31
     selectFirst(dsg.Text_vert_align_combo);
     selectFirst(dsg.Text_align_combo);

@@ -38,9 +38,7 @@ void DesignController::Enable_Standard_Button_For_Control()
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, true);
     setEnabled({Unlock_btn}, false);
     Set_Paste_Button_Status();
-    setEnabled({align_left_btn, align_right_btn, align_top_btn, align_bottom_btn, align_center_btn,
-                align_horzontal_btn, align_vertical_btn},
-               true);
+    Enable_Align_Buttons(true);
 }
 
 void DesignController::Enable_Standard_Button_For_Unlock() { Enable_Standard_Button_For_Control(); }
@@ -49,9 +47,7 @@ void DesignController::Disable_Standard_Button_For_Card()
 {
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn, Unlock_btn}, false);
     Set_Paste_Button_Status();
-    setEnabled({align_left_btn, align_right_btn, align_top_btn, align_bottom_btn, align_center_btn,
-                align_horzontal_btn, align_vertical_btn},
-               false);
+    Enable_Align_Buttons(false);
 }
 
 void DesignController::Disable_Standard_Button_For_Lock()
@@ -59,7 +55,5 @@ void DesignController::Disable_Standard_Button_For_Lock()
     // Copy and Paste stay as they are: a locked object may still be copied.
     setEnabled({Cut_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, false);
     setEnabled({Unlock_btn}, true);
-    setEnabled({align_left_btn, align_right_btn, align_top_btn, align_bottom_btn, align_center_btn,
-                align_horzontal_btn, align_vertical_btn},
-               false);
+    Enable_Align_Buttons(false);
 }

@@ -10,6 +10,7 @@
 #include "design/FormBinding.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTZoomingScrollView.h"
+#include "model/StyleCodes.h"
 #include "platform/ComboItems.h"
 #include "platform/Ruler.h"
 
@@ -93,8 +94,7 @@ void bind(DesignController &c, const Ui::DesignPropertySidebar &ui)
 // Titles of every border-style list, index 0 to 4 standing for "S", "DA", "DO", "DD", "DDD".
 const QStringList &borderStyleTitles()
 {
-    static const QStringList titles = {QStringLiteral("Solid"), QStringLiteral("Dash"), QStringLiteral("Dot"),
-                                       QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")};
+    static const QStringList titles = Border_Style_Titles();
     return titles;
 }
 
@@ -235,15 +235,11 @@ void DesignController::Build_Property_Sidebar(QGroupBox *box)
     Build_Shape_Tab(shape_tab);
     Build_Text_Editing_Tab(text_edtng_tab);
     Build_Text_Properties_Tab(text_prop_tab);
-    Build_Image_Tab(image_tab);
-    Build_Sign_Tab(sign_tab);
-    Build_Data_Source_Tab(datasource_tab);
-    Build_Alignment_Tab(aligmnt_tab);
-    Build_Barcode_Tab(barcode_tab);
-    Build_Lock_Tab(Lock_tab);
+    Connect_Picture_Panels();
+    Connect_Data_Source_Panel();
+    Connect_Alignment_Panel();
 
-    for (QComboBox *styles : {Card_border_style, Line_border_style, shape_border_style, Text_border_style,
-                              Image_border_style, Sign_border_style}) {
+    for (QComboBox *styles : {Card_border_style, Line_border_style, shape_border_style, Text_border_style}) {
         platform::ui::fillCombo(styles, borderStyleTitles());
         styles->setCurrentIndex(0);
     }

@@ -8,7 +8,6 @@
 #include "core/Messages.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
-#include "platform/StepperField.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -22,8 +21,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTextCursor>
@@ -269,32 +266,8 @@ void DesignController::Wire_Editing_Commands()
     click(Unlock_btn, &DesignController::Unlock_Clicked);
     // A design has one side: the back side's button has no command.
     click(Front_Side_btn, &DesignController::Front_Card_Btn_Clicked);
-    click(align_left_btn, &DesignController::Align_Left_Clicked);
-    click(align_right_btn, &DesignController::Align_Right_Clicked);
-    click(align_top_btn, &DesignController::Align_Top_Clicked);
-    click(align_bottom_btn, &DesignController::Align_Bottom_Clicked);
-    click(align_center_btn, &DesignController::Align_Center_Clicked);
-    click(align_horzontal_btn, &DesignController::Align_Horz_Clicked);
-    click(align_vertical_btn, &DesignController::Align_Vert_Clicked);
-    click(Make_same_width_btn, &DesignController::Make_Same_Width_Clicked);
-    click(Make_same_height_btn, &DesignController::Make_Same_Height_Clicked);
-    click(fit_to_label_btn, &DesignController::Make_Fit_To_Label_Clicked);
-    click(Make_natural_size_btn, &DesignController::Make_Natural_Clicked);
-    click(Align_with_grid_btn, &DesignController::Align_To_Grid_Clicked);
     if (print_object_chk)
         connect(print_object_chk, &QCheckBox::clicked, this, [this] { Print_object_chk_changed(); });
-
-    // The position and size fields take numbers only.
-    static const QRegularExpression number(QStringLiteral("-?[0-9]{0,7}([.][0-9]{0,4})?"));
-    auto pair = [this](platform::Stepper *stepper, QLineEdit *field, void (DesignController::*handler)(QObject *)) {
-        if (field)
-            field->setValidator(new QRegularExpressionValidator(number, field));
-        platform::connectPair(stepper, field, this, [this, handler](QObject *sender) { (this->*handler)(sender); });
-    };
-    pair(frame_main_pic_X_pos_val, frame_main_pic_X_pos, &DesignController::Frame_main_Pic_X_Pos_Changed);
-    pair(frame_main_pic_Y_pos_val, frame_main_pic_Y_pos, &DesignController::Frame_main_Pic_Y_Pos_Changed);
-    pair(frame_main_pic_width_val, frame_main_pic_width, &DesignController::Frame_main_Pic_Wdith_Changed);
-    pair(frame_main_pic_height_val, frame_main_pic_height, &DesignController::Frame_main_Pic_Height_Changed);
 
     if (QAction *edit = hub.EDIT_MAIN_menu_item; edit && edit->menu())
         connect(edit->menu(), &QMenu::aboutToShow, this, [this] { validateEditMenu(*this); });

@@ -8,7 +8,6 @@
 #include "barcodemode/BarcodeEditor.h"
 #include "core/Globals.h"
 #include "core/Utilities.h"
-#include "design/DoubleSlider.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -16,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,15 +78,6 @@ void realPair(platform::Stepper *s, QLineEdit *f, double value)
         return;
     s->setDoubleValue(value);
     text(f, platform::formatPairValue(s->doubleValue(), platform::PairFormat::Real));
-}
-
-void slider(DoubleSlider *s, QLineEdit *f, double value)
-{
-    if (s) {
-        const QSignalBlocker block(s);
-        s->setDoubleValue(value);
-    }
-    text(f, QString::number(value));
 }
 
 void shown(std::initializer_list<QWidget *> widgets, bool on)
@@ -165,23 +154,7 @@ void DesignController::Fill_Text_Panel(const SKTGraphic &g)
 {
     text(sel_control_name, QStringLiteral("T"));
     text(txt_ctrl_id_val, g.control_ID);
-    if (Text_value_Edit)
-        Text_value_Edit->setPlainText(g._Text_contents ? g._Text_contents->characters : g.Text_Value);
-    // The selector's own handling fills the series list for the source (the window relies on it).
-    if (Data_source_type && g.data_source_type >= 0 && g.data_source_type < Data_source_type->count())
-        Data_source_type->setCurrentIndex(g.data_source_type);
-    if (Batch_Series) {
-        const QSignalBlocker block(Batch_Series);
-        if (g.data_source_type == 1) {
-            Batch_Series->setCurrentIndex(-1);
-            if (g.batch_list_name.isEmpty())
-                Batch_Series->setCurrentIndex(Batch_Series->count() > 0 ? 0 : -1);   // the placeholder
-            else
-                Batch_Series->setCurrentIndex(Batch_Series->findText(g.batch_list_name));
-        } else if (g.data_source_type == 2) {
-            Batch_Series->setCurrentIndex(g.excel_col_indx < 0 ? 0 : g.excel_col_indx);
-        }
-    }
+    Fill_Text_Source(g);
     check(Text_border_chk, g._isDrawingStroke);
     check(Text_fill_chk, g._isDrawingFill);
     wholePair(Text_bor_Stepper, Text_bor_Text, std::trunc(g._strokeWidth));
@@ -220,64 +193,4 @@ void DesignController::Fill_Text_Panel(const SKTGraphic &g)
     SetObjEnabled(text_fill_box, g._isDrawingFill);
     if (g._isDrawingFill)
         Text_Fill_Controls_By_Type();
-}
-
-void DesignController::Fill_Image_Panel(const SKTGraphic &g)
-{
-    if (ctrl_width_height_box)
-        ctrl_width_height_box->hide();
-    text(sel_control_name, QStringLiteral("I"));
-    text(img_ctrl_id_val, g.control_ID);
-    if (Manual_image_path)
-        Manual_image_path->setPlainText(g._file_path);
-    if (Data_source_type && g.data_source_type >= 0 && g.data_source_type < Data_source_type->count())
-        Data_source_type->setCurrentIndex(g.data_source_type);
-    if (Batch_Series) {
-        const QSignalBlocker block(Batch_Series);
-        if (g.data_source_type == 1) {
-            Batch_Series->setCurrentIndex(-1);   // a picture without a series shows none
-            if (!g.batch_list_name.isEmpty())
-                Batch_Series->setCurrentIndex(Batch_Series->findText(g.batch_list_name));
-        } else if (g.data_source_type == 2 && g.excel_col_indx != -1) {
-            Batch_Series->setCurrentIndex(g.excel_col_indx);
-        }
-    }
-    check(Image_border_chk, g._isDrawingStroke);
-    wholePair(Image_bor_Stepper, Image_bor_Text, std::trunc(g._strokeWidth));
-    colour(Image_bordr_clr, g._strokeColor);
-    borderStyle(Image_border_style, g._stroke_border_type);
-    slider(Rotate_slidr, Rotate_slidr_val, g.rotate_image);
-    slider(Trsp_slidr, Trsp_slidr_val, g.img_trnsp_val);
-    slider(Hue_slidr, Hue_slidr_val, g.hue_val);
-    slider(Sat_slidr, Sat_slidr_val, g.sat_val);
-    slider(Brt_slidr, Brt_slidr_val, g.brt_val);
-    slider(Con_slidr, Con_slidr_val, g.con_val);
-    slider(shrp_slidr, shrp_slidr_val, g.srp_val);
-    slider(ev_slidr, ev_slidr_val, g.ev_val);
-    slider(blr_slidr, blr_slidr_val, g.blr_val);
-    check(Image_Gray_Scale_chk, g.gray_Scale);
-    check(Image_Sepia_chk, g.Sepia);
-    check(Image_Invert_chk, g.invert_clr);
-    check(Image_FIV_chk, g._isFlippedVertically);
-    check(Image_FIH_chk, g._isFlippedHorizontally);
-    SetObjEnabled(Image_Border_Box, g._isDrawingStroke);
-    if (image_error_label)
-        image_error_label->setVisible(!QFileInfo(g._file_path).isFile());
-}
-
-void DesignController::Fill_Sign_Panel(const SKTGraphic &g)
-{
-    text(sel_control_name, g.sign_or_fingureprint);
-    text(Sign_image_path, g._file_path);
-    if (Data_source_type && g.data_source_type >= 0 && g.data_source_type < Data_source_type->count())
-        Data_source_type->setCurrentIndex(g.data_source_type);
-    if (Batch_Series && !g.batch_list_name.isEmpty()) {
-        const QSignalBlocker block(Batch_Series);
-        Batch_Series->setCurrentIndex(Batch_Series->findText(g.batch_list_name));
-    }
-    check(Sign_border_chk, g._isDrawingStroke);
-    wholePair(Sign_bor_Stepper, Sign_bor_Text, std::trunc(g._strokeWidth));
-    colour(Sign_bordr_clr, g._strokeColor);
-    borderStyle(Sign_border_style, g._stroke_border_type);
-    SetObjEnabled(Sign_Border_Box, g._isDrawingStroke);
 }

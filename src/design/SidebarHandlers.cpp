@@ -1,11 +1,10 @@
 // The handlers of the shape, line, text and shadow panels: each does its small step (a stepper
-// pair, a box's enabling, a fill type, the colour pre-step, a font, a date) and then runs its
-// panel's transfer.
+// pair, a box's enabling, a fill type, the colour pre-step, a font) and then runs its panel's
+// transfer.
 
 #include "design/DesignController.h"
 
 #include "barcodemode/BarcodeEditor.h"
-#include "core/DateText.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
@@ -19,11 +18,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTextCursor>
 
 #include <exception>
 
@@ -324,7 +321,7 @@ void DesignController::Txt_Rotate_Slider_Changed()
     Update_Text_Graphics();
 }
 
-// ---- Font, date and time ----
+// ---- Font ----
 
 void DesignController::Choose_Font(const QFont &current, void (DesignController::*action)(const QFont &))
 {
@@ -343,46 +340,5 @@ void DesignController::changeTextFont(const QFont &font)
     Text_font = font;
     if (Text_font_value)
         Text_font_value->setText(BarcodeEditor::fontDisplayText(Text_font));
-    Update_Text_Graphics();
-}
-
-namespace {
-
-// The text at the value editor's selection (or caret), then the text transfer.
-void insertAtSelection(QPlainTextEdit *editor, const QString &text)
-{
-    if (!editor)
-        return;
-    QTextCursor cursor = editor->textCursor();
-    cursor.insertText(text);
-    editor->setTextCursor(cursor);
-}
-
-QString chosenPattern(const QComboBox *list)
-{
-    return list && list->currentIndex() >= 0 ? Trim_Str(list->currentText()) : QString();
-}
-
-} // namespace
-
-void DesignController::Text_Insert_Date()
-{
-    const QString pattern = chosenPattern(Text_Date_style);
-    if (pattern.isEmpty()) {
-        Show_MessageBox(QStringLiteral("Please select Date format."));
-        return;
-    }
-    insertAtSelection(Text_value_Edit, Get_date_Value(pattern));
-    Update_Text_Graphics();
-}
-
-void DesignController::Text_Insert_Time()
-{
-    const QString pattern = chosenPattern(Text_Time_style);
-    if (pattern.isEmpty()) {
-        Show_MessageBox(QStringLiteral("Please select Time format."));
-        return;
-    }
-    insertAtSelection(Text_value_Edit, Get_time_Value(pattern));
     Update_Text_Graphics();
 }

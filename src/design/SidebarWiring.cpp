@@ -5,7 +5,6 @@
 
 #include "design/DesignController.h"
 
-#include "design/DoubleSlider.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -131,29 +130,5 @@ void DesignController::Wire_Sidebar_Controls(QWidget *page)
         pair(shadow_y_Stepper, shadow_y_Text, this, &D::Shadow_Y_Changed);
         pair(shadow_blur_Stepper, shadow_blur_Text, this, &D::Shadow_Blur_Changed);
         pair(shadow_transp_Stepper, shadow_transp_Text, this, &D::Shadow_Transp_Changed);
-    } else if (page == image_tab) {
-        click(Image_border_chk, this, &D::Image_Border_ChkBox);
-        pair(Image_bor_Stepper, Image_bor_Text, this, &D::Image_Border_Changed);
-        well(Image_bordr_clr, this, &D::Set_ImageControl_Clr);
-        for (DoubleSlider *s : {Rotate_slidr, Trsp_slidr, Hue_slidr, Sat_slidr, Brt_slidr, Con_slidr, shrp_slidr, ev_slidr,
-                                blr_slidr})
-            slide(s, this, [this, s] { Image_Slider_Changed(s); });
-        for (QCheckBox *b : {Image_Gray_Scale_chk, Image_Sepia_chk, Image_Invert_chk, Image_FIV_chk, Image_FIH_chk})
-            click(b, this, &D::Update_Image_Graphics);
-        click(image_reset_btn, this, &D::Image_reset_Button);
-        click(image_crop_btn, this, &D::Cropping_Selected_Image_clicked);
-    } else if (page == sign_tab) {
-        click(sign_browse_btn, this, &D::Sign_Browse_Btn);
-        click(Sign_border_chk, this, &D::Sign_Border_ChkBox);
-        pair(Sign_bor_Stepper, Sign_bor_Text, this, &D::Sign_Border_Changed);
-        well(Sign_bordr_clr, this, &D::Set_SignControl_Clr);
-    } else if (page == datasource_tab) {
-        click(manual_browse_btn, this, &D::Manual_Image_Browse_Btn);
-        click(library_browse_btn, this, &D::Manual_Library_Browse_Btn);
-        click(insert_date_btn, this, &D::Text_Insert_Date);
-        click(insert_time_btn, this, &D::Text_Insert_Time);
-    } else if (page == barcode_tab) {
-        click(barcode_prop_btn, this, &D::View_barcode_prop_Button);
-        click(Edit_Qr_Code_Val_BTN, this, &D::Edit_Adv_QR_Value_Clicked);
     }
 }

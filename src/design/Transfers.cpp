@@ -14,7 +14,6 @@
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
-#include "design/DoubleSlider.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 
@@ -33,7 +32,6 @@ bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
 QColor colorOf(const platform::ColorWell *w) { return w ? w->color() : QColor(); }
 double valueOf(const platform::Stepper *s) { return s ? s->doubleValue() : 0.0; }
 int wholeOf(const platform::Stepper *s) { return s ? s->intValue() : 0; }
-double sliderOf(const DoubleSlider *s) { return s ? s->doubleValue() : 0.0; }
 int indexOf(const QComboBox *c) { return c ? c->currentIndex() : -1; }
 
 StrokeValues strokeOf(const QCheckBox *check, const platform::ColorWell *well, const platform::Stepper *width,
@@ -107,8 +105,8 @@ TextPanelValues DesignController::Read_Text_Panel(bool singleSelection) const
     v.gradientAngle = valueOf(Text_grad_Stepper);
     v.textColor = colorOf(Text_clr);
     v.font = Text_font;
-    if (singleSelection && Text_value_Edit)
-        v.text = Text_value_Edit->toPlainText();
+    if (singleSelection && datasource_tab)
+        v.text = Text_Source_Value();
     v.alpha = float(valueOf(Text_alpha_Stepper) / 100.0);
     v.verticalAlignment = indexOf(Text_vert_align_combo);
     v.alignment = indexOf(Text_align_combo);
@@ -121,39 +119,6 @@ TextPanelValues DesignController::Read_Text_Panel(bool singleSelection) const
     v.shadowY = float(valueOf(shadow_y_Stepper));
     v.shadowBlur = float(valueOf(shadow_blur_Stepper));
     v.shadowTransparency = float(valueOf(shadow_transp_Stepper) / 100.0);
-    return v;
-}
-
-ImagePanelValues DesignController::Read_Image_Panel(bool singleSelection) const
-{
-    ImagePanelValues v;
-    v.printObject = isOn(print_object_chk) ? 1 : 0;
-    v.stroke = strokeOf(Image_border_chk, Image_bordr_clr, Image_bor_Stepper, Image_border_style);
-    v.flipH = isOn(Image_FIH_chk);
-    v.flipV = isOn(Image_FIV_chk);
-    v.invert = isOn(Image_Invert_chk);
-    v.gray = isOn(Image_Gray_Scale_chk);
-    v.sepia = isOn(Image_Sepia_chk);
-    v.transparency = float(sliderOf(Trsp_slidr));
-    v.rotation = float(sliderOf(Rotate_slidr));
-    v.hue = float(sliderOf(Hue_slidr));
-    v.saturation = float(sliderOf(Sat_slidr));
-    v.brightness = float(sliderOf(Brt_slidr));
-    v.contrast = float(sliderOf(Con_slidr));
-    v.sharpen = float(sliderOf(shrp_slidr));
-    v.exposure = float(sliderOf(ev_slidr));
-    v.blur = float(sliderOf(blr_slidr));
-    if (singleSelection && Manual_image_path)
-        v.filePath = Manual_image_path->toPlainText();
-    return v;
-}
-
-SignPanelValues DesignController::Read_Sign_Panel() const
-{
-    SignPanelValues v;
-    v.printObject = isOn(print_object_chk) ? 1 : 0;
-    v.stroke = strokeOf(Sign_border_chk, Sign_bordr_clr, Sign_bor_Stepper, Sign_border_style);
-    v.filePath = Sign_image_path ? Sign_image_path->text() : QString();
     return v;
 }
 

@@ -49,12 +49,10 @@ void DesignController::_setLabels()
         title = tr("Label Size (cm)");
     }
     // Object positions are always in points.
-    for (QLabel *l : {ctrl_x_pos_unit_lbl, ctrl_y_pos_unit_lbl})
-        if (l)
-            l->setText(tr("(pt)"));
+    Set_Object_Unit_Labels(unit);
     if (card_size_box)
         card_size_box->setTitle(title);
-    for (QLabel *l : {card_width_unit_lbl, card_height_unit_lbl, ctrl_width_unit_lbl, ctrl_height_unit_lbl})
+    for (QLabel *l : {card_width_unit_lbl, card_height_unit_lbl})
         if (l)
             l->setText(unit);
 }

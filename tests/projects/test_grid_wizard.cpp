@@ -6,6 +6,7 @@
 #include "platform/ColorWell.h"
 #include "projects/Grid_Wizard.h"
 #include "support/AppEnvironment.h"
+#include "support/PageWidgets.h"
 #include "support/ScriptedResponder.h"
 
 #include <QBoxLayout>
@@ -34,6 +35,7 @@ protected:
     }
 
     DesignController &dsg() { return c->design(); }
+    QPushButton *alignWithGrid() { return testsupport::pageWidget<QPushButton>(dsg().aligmnt_tab, "Align_with_grid_btn"); }
 
     // Opens the options window with the Grid... button; while it runs, the user does `work`, then
     // presses OK or Cancel. Answers the window's result code.
@@ -153,11 +155,11 @@ TEST_F(GridOptions, TheShowCheckBoxShowsAndHidesTheGridAndItsOptions)
         true);
     EXPECT_TRUE(shownWhileOn);
     EXPECT_TRUE(boxWhileOn);
-    EXPECT_TRUE(dsg().Align_with_grid_btn->isEnabled());
+    EXPECT_TRUE(alignWithGrid()->isEnabled());
     openAndDo([&] { dsg().Show_hide_grid_chk->click(); }, true);
     EXPECT_FALSE(grid->isAlwaysShown());
     EXPECT_FALSE(dsg().Grid_Opt_box->isEnabled());
-    EXPECT_FALSE(dsg().Align_with_grid_btn->isEnabled());
+    EXPECT_FALSE(alignWithGrid()->isEnabled());
 }
 
 TEST_F(GridOptions, GridButtonsStandRightAfterTheRulerButton)
