@@ -6,14 +6,12 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "platform/Stepper.h"
 #include "advqr/AdvQrController.h"
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "model/SKTText.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -42,17 +40,6 @@ QString cleanSizeText(const QString &text)
     return s.left(10);
 }
 
-int integerOf(const QString &text)
-{
-    const QString t = Trim_Str(text);
-    int end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    return t.left(end).toInt();
-}
-
-bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
-
 } // namespace
 
 void SKTWindowController::controlTextDidChange(QObject *F)
@@ -77,41 +64,6 @@ void SKTWindowController::controlTextDidChange(QObject *F)
         if (F == dsg.card_name || F == dsg.watermark_text) {
             dsg.Update_Card_Graphics();
             projects().Set_Log_Name_In_Title();
-            return;
-        }
-        const bool batchRange = ticked(dsg.Export_with_batch_chk) || ticked(dsg.Export_with_excel_chk);
-        if (F == dsg.Total_Text) {
-            int value = integerOf(dsg.Total_Text->text());
-            // Empty, text, 0 and negatives all come back to the first record.
-            if (Trim_Str(dsg.Total_Text->text()).isEmpty() || value < 1)
-                value = 1;
-            if (batchRange && value > Total_Batch_Excel_Card)
-                value = Total_Batch_Excel_Card;
-            dsg.Total_Text->setText(QString::number(value));
-            dsg.Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TOT"));
-            return;
-        }
-        if (F == dsg.To_Text) {
-            int value = integerOf(dsg.To_Text->text());
-            // Empty, text, 0 and negatives all come back to the first record.
-            if (Trim_Str(dsg.To_Text->text()).isEmpty() || value < 1)
-                value = 1;
-            if (value > Total_Batch_Excel_Card)
-                value = Total_Batch_Excel_Card;
-            dsg.To_Text->setText(QString::number(value));
-            dsg.Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TO"));
-            return;
-        }
-        if (F == dsg.from_Text) {
-            int value = integerOf(dsg.from_Text->text());
-            // Empty, text, 0 and negatives all come back to the first record.
-            if (Trim_Str(dsg.from_Text->text()).isEmpty() || value < 1)
-                value = 1;
-            if (value > Total_Batch_Excel_Card)
-                value = Total_Batch_Excel_Card;
-            dsg.from_Text->setText(QString::number(value));
-            if (dsg.from_Stepper)
-                dsg.from_Stepper->setIntValue(value);
             return;
         }
         if (F == bm.dataText || F == bm.HeaderText || F == bm.FooterText || F == bm.dataText_2D)

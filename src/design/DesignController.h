@@ -611,18 +611,6 @@ public:
     // The viewer of the series and columns the design uses.
     void Open_All_Used_Data_Box();
 
-    // ---- Record range of the label export sheet ----
-    void Set_Tot_Value(int value, int max, const QString &setFor);
-    // The export sheet's range controls, made by the sheet's builder.
-    QLineEdit *Total_Text = nullptr;
-    platform::Stepper *Total_Stepper = nullptr;
-    QLineEdit *from_Text = nullptr;
-    platform::Stepper *from_Stepper = nullptr;
-    QLineEdit *To_Text = nullptr;
-    platform::Stepper *To_Stepper = nullptr;
-    QCheckBox *Export_with_batch_chk = nullptr;
-    QCheckBox *Export_with_excel_chk = nullptr;   // the export sheet's spreadsheet range box (not built yet)
-
     // ---- Work area ----
     QWidget *Design_Work_Area = nullptr;
     QWidget *myTargetView = nullptr;
@@ -937,46 +925,6 @@ public:
     void Cropping_Tool_Clicked(QObject *sender = nullptr);
     void Help_Button(QObject *sender = nullptr);
     void About_Button(QObject *sender = nullptr);
-
-    // The label export sheet (made on first use) and its run in the Designing mode.
-    void Build_Export_Window();
-    void Export_Label_Design();
-    // The series and spreadsheet columns the front side's batch objects use, into the sheet's lists.
-    void Fill_Used_Data_Lists();
-    void All_print_RD_Clicked(QObject *sender = nullptr);
-    void Sel_Print_RD_Clicked(QObject *sender = nullptr);
-    void From_Stepper_Changed(QObject *sender);
-    void To_Stepper_Changed(QObject *sender);
-    void Total_Val_Changed(QObject *sender);
-    void Export_With_Batch_Changed(QObject *sender = nullptr);
-    void Set_Enable_Diable_Range_Box();
-    // Runs the sheet: 1 for OK, 0 for Cancel.
-    std::function<int(QDialog &)> Run_Export_Sheet;
-    QDialog *ExportWindow = nullptr;
-    QLineEdit *Export_Dest_Path = nullptr;
-    QPushButton *Export_Dest_Path_btn = nullptr;
-    QButtonGroup *ex_bar_matrix_file_name = nullptr;
-    QRadioButton *exp_rad_def = nullptr, *exp_rad_sn = nullptr, *exp_rad_sv = nullptr, *exp_rad_snv = nullptr,
-                 *exp_rad_cus = nullptr, *exp_rad_exl_col = nullptr;
-    QComboBox *ex_bar_image_type_combo = nullptr;
-    QCheckBox *prefix_suffix_chk_box = nullptr;
-    QLineEdit *ex_bar_prefix = nullptr, *ex_bar_suffix = nullptr;
-    QGroupBox *prefix_sufix_box = nullptr;
-    QLineEdit *ex_bar_cus_name = nullptr;
-    QCheckBox *export_combined_image_chk = nullptr, *combined_image_H_or_V_chk = nullptr;
-    QButtonGroup *matrix_export_card_side = nullptr;
-    QRadioButton *exp_side_both = nullptr, *exp_side_front = nullptr, *exp_side_back = nullptr;
-    QComboBox *Used_Seres_In_Design = nullptr;
-    QLabel *Used_Seres_Label = nullptr;
-    QPushButton *View_export_Series_btn = nullptr;
-    QComboBox *Used_Excel_Col_In_Design = nullptr, *Used_Excel_Col_Index = nullptr;
-    QPushButton *View_export_Exl_Col_btn = nullptr;
-    QGroupBox *series_radio_box = nullptr, *excel_radio_box = nullptr, *export_range_box = nullptr,
-              *lower_path_btn_box = nullptr;
-    QRadioButton *All_print_rd = nullptr, *Sel_print_rd = nullptr;
-    QLabel *tot_label = nullptr, *from_label = nullptr, *to_label = nullptr;
-    QPushButton *export_btn_on_export_image = nullptr, *export_cancel_btn = nullptr;
-    QSize Export_Full_Size;   // the sheet's size with its batch part
 
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on

@@ -238,7 +238,7 @@ void DesignController::Export_Button(QObject *)
             hub.advQr().Generate_Adv_QR_Thread_Function();
             Export_ADV_QR_Image();
         } else if (mode == 1) {
-            Export_Label_Design();
+            hub.output().Export_Label_Design();
         } else {
             Check_Series_Or_Excel_Use_or_not();
             if (Total_Barcode_Label_wd_Batch == 0) {

@@ -254,43 +254,6 @@ TEST(TextDispatch, TextObjectEditorKeeps250Characters)
     c->design().Canvas_Selection = nullptr;
 }
 
-TEST(TextDispatch, RecordRangeFields)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    // The range controls of the export sheet, as that sheet hands them to the window.
-    QLineEdit total, to, from;
-    platform::Stepper totalStepper, toStepper, fromStepper;
-    QCheckBox batch;
-    c->design().Total_Text = &total;
-    c->design().To_Text = &to;
-    c->design().from_Text = &from;
-    c->design().Total_Stepper = &totalStepper;
-    c->design().To_Stepper = &toStepper;
-    c->design().from_Stepper = &fromStepper;
-    c->design().Export_with_batch_chk = &batch;
-    Total_Batch_Excel_Card = 20;
-    c->design().Total_Text->setText(QString());
-    c->controlTextDidChange(c->design().Total_Text);
-    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("1"));
-    c->design().Total_Text->setText(QStringLiteral("25"));
-    c->controlTextDidChange(c->design().Total_Text);
-    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("25"));   // no batch box: 25 stays
-    c->design().Export_with_batch_chk->setChecked(true);
-    c->controlTextDidChange(c->design().Total_Text);
-    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("20"));
-    c->design().from_Text->setText(QStringLiteral("0"));
-    c->controlTextDidChange(c->design().from_Text);
-    EXPECT_EQ(c->design().from_Text->text(), QStringLiteral("1"));
-    EXPECT_EQ(c->design().from_Stepper->intValue(), 1);
-    c->design().To_Text->setText(QStringLiteral("30"));
-    c->controlTextDidChange(c->design().To_Text);
-    EXPECT_EQ(c->design().To_Text->text(), QStringLiteral("20"));   // capped with or without the boxes
-    c->design().Total_Text = c->design().To_Text = c->design().from_Text = nullptr;
-    c->design().Total_Stepper = c->design().To_Stepper = c->design().from_Stepper = nullptr;
-    c->design().Export_with_batch_chk = nullptr;
-}
-
 TEST(TextDispatch, TypingRedrawsThePreviewOnEveryKeystroke)
 {
     SKIP_WITHOUT_BARCODE_MODE();

@@ -1,5 +1,5 @@
-// The Designing mode's label export sheet: prepared from the batch state, its range controls, the
-// used-data lists, and what OK hands over to the export.
+// The Designing mode's label export run through the window: the sheet prepared from the design's batch
+// state, its range controls, the used-data lists, and what OK hands over to the export.
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
@@ -7,6 +7,7 @@
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
+#include "output/ExportWindow.h"
 #include "output/OutputController.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -45,9 +47,10 @@ protected:
     void TearDown() override
     {
         c->output().Job_Recorder = nullptr;
-        d().Run_Export_Sheet = nullptr;
+        sheet().Run_Export_Sheet = nullptr;
     }
     DesignController &d() { return c->design(); }
+    ExportWindow &sheet() { return c->output().exportWindow(); }
     void writeSeries(const QString &name, int count)
     {
         QFile f(Data_Folder_Path + QLatin1Char('/') + name + QStringLiteral(".txt"));
@@ -77,23 +80,24 @@ protected:
         put({text(1, QStringLiteral("Names"))});
     }
     // Runs the export with the sheet answered by the function; it answers the sheet's result.
-    void runSheet(const std::function<int(QDialog &)> &sheet)
+    void runSheet(const std::function<int(QDialog &)> &answer)
     {
-        d().Run_Export_Sheet = sheet;
+        sheet().Run_Export_Sheet = answer;
         d().Export_Button();
     }
-    // The user's OK with a destination, as the sheet's button does it.
-    int okay(QDialog &sheet)
+    // The user's OK with a destination, through the sheet's button.
+    int okay(QDialog &shown)
     {
-        d().Export_Dest_Path->setText(destination.path());
-        sheet.setResult(0);
-        c->output().exportOkay();
-        return sheet.result();
+        sheet().Export_Dest_Path->setText(destination.path());
+        shown.setResult(0);
+        sheet().export_btn_on_export_image->click();
+        return shown.result();
     }
+    // The user's typing: the field's text, then its edit notification.
     void type(QLineEdit *field, const QString &text)
     {
         field->setText(text);
-        c->controlTextDidChange(field);
+        emit field->textEdited(text);
     }
 
     testsupport::AppEnvironment env{QString(), true};
@@ -111,21 +115,21 @@ TEST_F(ExportSheet, EightRecordSeriesOpensWithTheWholeBatch)
     bool seen = false;
     runSheet([&](QDialog &) {
         seen = true;
-        EXPECT_TRUE(d().Export_with_batch_chk->isChecked());
-        EXPECT_TRUE(d().Export_with_batch_chk->isEnabled());
-        EXPECT_TRUE(d().All_print_rd->isChecked());
-        EXPECT_FALSE(d().Sel_print_rd->isChecked());
-        EXPECT_EQ(d().Total_Text->text(), QStringLiteral("8"));
-        EXPECT_EQ(d().To_Text->text(), QStringLiteral("8"));
-        EXPECT_EQ(d().from_Text->text(), QStringLiteral("1"));
-        for (platform::Stepper *s : {d().Total_Stepper, d().To_Stepper, d().from_Stepper})
+        EXPECT_TRUE(sheet().Export_with_batch_chk->isChecked());
+        EXPECT_TRUE(sheet().Export_with_batch_chk->isEnabled());
+        EXPECT_TRUE(sheet().All_print_rd->isChecked());
+        EXPECT_FALSE(sheet().Sel_print_rd->isChecked());
+        EXPECT_EQ(sheet().Total_Text->text(), QStringLiteral("8"));
+        EXPECT_EQ(sheet().To_Text->text(), QStringLiteral("8"));
+        EXPECT_EQ(sheet().from_Text->text(), QStringLiteral("1"));
+        for (platform::Stepper *s : {sheet().Total_Stepper, sheet().To_Stepper, sheet().from_Stepper})
             EXPECT_EQ(s->maxValue(), 8);
-        EXPECT_TRUE(d().export_range_box->isEnabled());
-        EXPECT_FALSE(d().from_Text->isEnabled());
-        EXPECT_TRUE(d().exp_rad_sn->isEnabled());
-        EXPECT_FALSE(d().exp_rad_exl_col->isEnabled());
-        EXPECT_EQ(d().matrix_export_card_side->checkedId(), 1);
-        EXPECT_FALSE(d().exp_side_both->isEnabled());
+        EXPECT_TRUE(sheet().export_range_box->isEnabled());
+        EXPECT_FALSE(sheet().from_Text->isEnabled());
+        EXPECT_TRUE(sheet().exp_rad_sn->isEnabled());
+        EXPECT_FALSE(sheet().exp_rad_exl_col->isEnabled());
+        EXPECT_EQ(sheet().matrix_export_card_side->checkedId(), 1);
+        EXPECT_FALSE(sheet().exp_side_both->isEnabled());
         return 0;
     });
     EXPECT_TRUE(seen);
@@ -136,15 +140,15 @@ TEST_F(ExportSheet, UnboundDesignHasNoBatchPart)
 {
     put({text(0)});
     runSheet([&](QDialog &) {
-        EXPECT_FALSE(d().Export_with_batch_chk->isChecked());
-        EXPECT_FALSE(d().Export_with_batch_chk->isEnabled());
-        EXPECT_FALSE(d().export_range_box->isEnabled());
-        for (QRadioButton *row : {d().exp_rad_sn, d().exp_rad_sv, d().exp_rad_snv, d().exp_rad_exl_col})
+        EXPECT_FALSE(sheet().Export_with_batch_chk->isChecked());
+        EXPECT_FALSE(sheet().Export_with_batch_chk->isEnabled());
+        EXPECT_FALSE(sheet().export_range_box->isEnabled());
+        for (QRadioButton *row : {sheet().exp_rad_sn, sheet().exp_rad_sv, sheet().exp_rad_snv, sheet().exp_rad_exl_col})
             EXPECT_FALSE(row->isEnabled()) << row->objectName().toStdString();
-        EXPECT_TRUE(d().exp_rad_def->isEnabled());
-        EXPECT_TRUE(d().exp_rad_cus->isEnabled());
-        EXPECT_EQ(d().Total_Stepper->maxValue(), 999999);
-        EXPECT_TRUE(d().export_range_box->isHidden());
+        EXPECT_TRUE(sheet().exp_rad_def->isEnabled());
+        EXPECT_TRUE(sheet().exp_rad_cus->isEnabled());
+        EXPECT_EQ(sheet().Total_Stepper->maxValue(), 999999);
+        EXPECT_TRUE(sheet().export_range_box->isHidden());
         return 0;
     });
 }
@@ -152,11 +156,11 @@ TEST_F(ExportSheet, UnboundDesignHasNoBatchPart)
 TEST_F(ExportSheet, SelectedRangeIsHandedOver)
 {
     eightRecordDesign();
-    runSheet([&](QDialog &sheet) {
-        d().Sel_Print_RD_Clicked();
-        type(d().from_Text, QStringLiteral("3"));
-        type(d().To_Text, QStringLiteral("5"));
-        return okay(sheet);
+    runSheet([&](QDialog &shown) {
+        sheet().Sel_print_rd->click();
+        type(sheet().from_Text, QStringLiteral("3"));
+        type(sheet().To_Text, QStringLiteral("5"));
+        return okay(shown);
     });
     ASSERT_EQ(handed, QStringList{QStringLiteral("Export_Batch_File")});
     EXPECT_EQ(handedArgs.first(), QStringList{destination.path()});
@@ -167,18 +171,18 @@ TEST_F(ExportSheet, RangeFieldsComeBackIntoTheRecords)
 {
     eightRecordDesign();
     runSheet([&](QDialog &) {
-        d().Sel_Print_RD_Clicked();
+        sheet().Sel_print_rd->click();
         struct Case {
             QLineEdit *field;
             QString typed;
             QString shown;
         };
-        const QList<Case> cases = {{d().from_Text, QStringLiteral("0"), QStringLiteral("1")},
-                                   {d().from_Text, QStringLiteral("-4"), QStringLiteral("1")},
-                                   {d().from_Text, QStringLiteral("abc"), QStringLiteral("1")},
-                                   {d().To_Text, QStringLiteral("12"), QStringLiteral("8")},
-                                   {d().Total_Text, QStringLiteral("20"), QStringLiteral("8")},
-                                   {d().Total_Text, QString(), QStringLiteral("1")}};
+        const QList<Case> cases = {{sheet().from_Text, QStringLiteral("0"), QStringLiteral("1")},
+                                   {sheet().from_Text, QStringLiteral("-4"), QStringLiteral("1")},
+                                   {sheet().from_Text, QStringLiteral("abc"), QStringLiteral("1")},
+                                   {sheet().To_Text, QStringLiteral("12"), QStringLiteral("8")},
+                                   {sheet().Total_Text, QStringLiteral("20"), QStringLiteral("8")},
+                                   {sheet().Total_Text, QString(), QStringLiteral("1")}};
         for (const Case &k : cases) {
             type(k.field, k.typed);
             EXPECT_EQ(k.field->text(), k.shown) << k.field->objectName().toStdString() << " " << k.typed.toStdString();
@@ -190,11 +194,11 @@ TEST_F(ExportSheet, RangeFieldsComeBackIntoTheRecords)
 TEST_F(ExportSheet, FromAboveToIsRefused)
 {
     eightRecordDesign();
-    runSheet([&](QDialog &sheet) {
-        d().Sel_Print_RD_Clicked();
-        type(d().from_Text, QStringLiteral("5"));
-        type(d().To_Text, QStringLiteral("3"));
-        EXPECT_EQ(okay(sheet), 0);
+    runSheet([&](QDialog &shown) {
+        sheet().Sel_print_rd->click();
+        type(sheet().from_Text, QStringLiteral("5"));
+        type(sheet().To_Text, QStringLiteral("3"));
+        EXPECT_EQ(okay(shown), 0);
         return 0;
     });
     EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\nPlease select valid range.")));
@@ -205,15 +209,13 @@ TEST_F(ExportSheet, BatchOffThenOnKeepsTheCount)
 {
     eightRecordDesign();
     runSheet([&](QDialog &) {
-        d().Export_with_batch_chk->setChecked(false);
-        d().Export_With_Batch_Changed();
-        EXPECT_EQ(d().Total_Text->text(), QStringLiteral("1"));
-        EXPECT_FALSE(d().export_range_box->isEnabled());
-        d().Export_with_batch_chk->setChecked(true);
-        d().Export_With_Batch_Changed();
-        EXPECT_EQ(d().Total_Text->text(), QStringLiteral("8"));
-        EXPECT_EQ(d().Total_Stepper->maxValue(), 8);
-        EXPECT_TRUE(d().export_range_box->isEnabled());
+        sheet().Export_with_batch_chk->click();
+        EXPECT_EQ(sheet().Total_Text->text(), QStringLiteral("1"));
+        EXPECT_FALSE(sheet().export_range_box->isEnabled());
+        sheet().Export_with_batch_chk->click();
+        EXPECT_EQ(sheet().Total_Text->text(), QStringLiteral("8"));
+        EXPECT_EQ(sheet().Total_Stepper->maxValue(), 8);
+        EXPECT_TRUE(sheet().export_range_box->isEnabled());
         return 0;
     });
 }
@@ -228,8 +230,8 @@ TEST_F(ExportSheet, UsedSeriesListsOnlySeriesWhoseFileExists)
     put({text(1, QStringLiteral("Names")), text(1, QStringLiteral("Missing")), code});
     runSheet([&](QDialog &) {
         QStringList items;
-        for (int i = 0; i < d().Used_Seres_In_Design->count(); ++i)
-            items << d().Used_Seres_In_Design->itemText(i);
+        for (int i = 0; i < sheet().Used_Seres_In_Design->count(); ++i)
+            items << sheet().Used_Seres_In_Design->itemText(i);
         EXPECT_EQ(items, QStringList{QStringLiteral("Names")});
         return 0;
     });
@@ -244,11 +246,11 @@ TEST_F(ExportSheet, TwoObjectsOnOneColumnGiveOneEntry)
                                       {QStringLiteral("Column2"), QStringLiteral("C%1").arg(i)}});
     put({text(2, QString(), 2), text(2, QString(), 2)});
     runSheet([&](QDialog &) {
-        EXPECT_EQ(d().Used_Excel_Col_In_Design->count(), 1);
-        EXPECT_EQ(d().Used_Excel_Col_In_Design->itemText(0), QStringLiteral("Code"));
-        EXPECT_EQ(d().Used_Excel_Col_Index->itemText(0), QStringLiteral("2"));
-        EXPECT_TRUE(d().exp_rad_exl_col->isEnabled());
-        EXPECT_EQ(d().Total_Text->text(), QStringLiteral("3"));
+        EXPECT_EQ(sheet().Used_Excel_Col_In_Design->count(), 1);
+        EXPECT_EQ(sheet().Used_Excel_Col_In_Design->itemText(0), QStringLiteral("Code"));
+        EXPECT_EQ(sheet().Used_Excel_Col_Index->itemText(0), QStringLiteral("2"));
+        EXPECT_TRUE(sheet().exp_rad_exl_col->isEnabled());
+        EXPECT_EQ(sheet().Total_Text->text(), QStringLiteral("3"));
         return 0;
     });
 }
@@ -256,11 +258,10 @@ TEST_F(ExportSheet, TwoObjectsOnOneColumnGiveOneEntry)
 TEST_F(ExportSheet, BatchOffHandsOverOneLabelFile)
 {
     eightRecordDesign();
-    runSheet([&](QDialog &sheet) {
-        d().ex_bar_image_type_combo->setCurrentIndex(3);
-        d().Export_with_batch_chk->setChecked(false);
-        d().Export_With_Batch_Changed();
-        return okay(sheet);
+    runSheet([&](QDialog &shown) {
+        sheet().ex_bar_image_type_combo->setCurrentIndex(3);
+        sheet().Export_with_batch_chk->click();
+        return okay(shown);
     });
     ASSERT_EQ(handed, QStringList{QStringLiteral("Export_Name_With_Options")});
     EXPECT_EQ(handedArgs.first().at(2), destination.path() + QStringLiteral("/Label.png"));
@@ -271,7 +272,7 @@ TEST_F(ExportSheet, OkWithoutTheExportJobSaysSo)
 {
     eightRecordDesign();
     c->output().Job_Recorder = nullptr;
-    runSheet([&](QDialog &sheet) { return okay(sheet); });
+    runSheet([&](QDialog &shown) { return okay(shown); });
     EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\nImage export is not available yet.")));
 }
 
