@@ -4,6 +4,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
@@ -80,7 +81,7 @@ protected:
     void runSheet(const std::function<int(QDialog &)> &sheet)
     {
         d().Run_Export_Sheet = sheet;
-        d().Export_Button();
+        d().commands().Export_Button();
     }
     // The user's OK with a destination, as the sheet's button does it.
     int okay(QDialog &sheet)
