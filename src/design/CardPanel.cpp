@@ -11,6 +11,7 @@
 #include "core/ImageServices.h"
 #include "core/Utilities.h"
 #include "barcodemode/BarcodeEditor.h"
+#include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
@@ -288,7 +289,7 @@ void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
     const PropFillGuard filling;
     try {
         const Card_Property &card = *Front_card_Prop;
-        Disable_Standard_Button_For_Card();
+        editing().Disable_Standard_Button_For_Card();
         Last_Selected_Graphic = nullptr;
         // Border
         if (Card_border_chk)

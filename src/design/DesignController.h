@@ -3,6 +3,7 @@
 // list), the card and object panels and their transfers to the selected objects, units, and the
 // batch binding of card objects.
 
+#include "design/CanvasCommands.h"
 #include "design/PanelValues.h"
 #include "model/DesignSnapshot.h"
 #include "platform/Picture.h"
@@ -81,6 +82,10 @@ class DataSourcePanel;
 class AlignmentPanel;
 class BarcodePanel;
 class LockPanel;
+class ToolPalette;
+class EditingCommands;
+class DesignCommands;
+class GridOptions;
 
 class DesignController : public QObject {
     Q_OBJECT
@@ -155,25 +160,6 @@ public:
     // The card's layers under and over the objects, from Front_card_Prop and Card_Shape.
     void Card_Base_Drawing(QPainter &painter, const QRectF &cardRect);
     void Card_Border_Drawing(QPainter &painter, const QRectF &cardRect);
-    // The tool buttons (sender ignored): each sets its tool and announces it.
-    void Arrow_Tool_Clicked();
-    void Line_Tool_Clicked();
-    void Text_Tool_Clicked();
-    void Rect_Tool_Clicked();
-    void Circle_Tool_Clicked();
-    void Round_Rect_Tool_Clicked();
-    void Triangle_Tool_Clicked();
-    void Diamond_Tool_Clicked();
-    void Image_Tool_Clicked();
-    void Image_Library_Tool_Clicked();
-    void Barcode_Tool_Clicked();
-    void Signature_Tool_Clicked();
-    void Fingure_Print_Tool_Clicked();
-    void Star_Tool_Clicked();
-    void Double_Star_Tool_Clicked();
-    void Polygon_Tool_Clicked();
-    // The card's properties on the border tab, where the watermark is; the tool stays.
-    void Watermark_Tool_Clicked();
     // Announces the tool, refreshes the canvas and shows the current object's properties.
     void Select_tool_action();
     // The arrow tool, announced; nothing refreshed.
@@ -214,25 +200,10 @@ public:
     QPointF Control_New_Point(const QString &cardSide);
 
     // ---- Editing commands ----
-    // The canvas's commands that the editing, arrange and field handlers hand their work to. The
-    // canvas sets them; a handler whose command is unset changes nothing and records no step.
-    struct CanvasCommands {
-        std::function<void()> copy, cut, paste, deleteSelection, bringToFront, sendToBack;
-        std::function<void()> alignLeftEdges, alignRightEdges, alignTopEdges, alignBottomEdges,
-            alignHorizontalCenters, alignVerticalCenters, alignformCenter, alignWithGrid;
-        std::function<void()> makeSameWidth, makeSameHeight, makeSameAsLabelSize, makeNaturalSize;
-        // Field appliers: every unlocked selected object takes the value as its x or y (points), or
-        // its width or height (the design unit; barcode objects keep their size).
-        std::function<void(double points)> applyX, applyY, applyWidth, applyHeight;
-        // print_object of every unlocked selected object := the flag (0 printed, 1 left out).
-        std::function<void(int flag)> printControlOrNot;
-        // Replaces the canvas's selection by the objects at these indexes of the document.
-        std::function<void(const QList<int> &indexes)> changeSelectionIndexes;
-        // Deselects everything.
-        std::function<void()> clearSelection;
-    } Canvas_Commands;
-    // The private clipboard type of card objects.
-    static QString Card_Objects_Mime_Type();
+    // The canvas's commands that the editing, arrange and field handlers hand their work to.
+    CanvasCommands Canvas_Commands;
+    // The standard buttons, the editing commands and their enabling.
+    EditingCommands &editing() const;
 
     // Undo and redo stacks (the steps themselves are recorded by Insert_In_Undo_Redo above).
     void Undo_Clicked();
@@ -246,9 +217,6 @@ public:
     bool Last_Stack(const QString &stack);
     void Fill_Undo_Redo_Control(const class DesignSnapshot &snapshot);
     void Undo_Redo_Clear();
-    void Check_Undo_Redo_Btn_Enability();
-    void Enable_Disable_Undo(bool enable);
-    void Enable_Disable_Redo(bool enable);
     int Get_Undo_Count() const;
     int Get_Redo_Count() const;
     // The start rule: the design as started or read becomes the bottom of the undo stack, with
@@ -257,25 +225,8 @@ public:
     // How snapshots are taken (a complete snapshot has one archive per object); tests replace it.
     std::function<std::shared_ptr<DesignSnapshot>(const SKTGraphicList &)> Take_Design_Snapshot;
 
-    // Editing commands of the standard buttons and the Edit menu.
-    void Cut_Clicked();
-    void Copy_Clicked();
-    void Paste_Clicked();
-    void Delete_Clicked();
-    void Begin_Front_Clicked();
-    void Send_Back_Clicked();
-    void Lock_Clicked();
-    void Unlock_Clicked();
-    void Front_Card_Btn_Clicked();
-    void Select_front_side();
+    // The number of objects on the side being edited.
     int Get_Front_Control_Count() const;
-    enum class EditMenuCommand { Undo, Redo, Cut, Copy, Paste, Delete };
-    // An Edit menu item: a focused text field takes it as its own standard command; otherwise, in
-    // the Designing mode, the design's command runs.
-    void Edit_Menu_Command(EditMenuCommand command);
-    // Connects the standard, side and arrange buttons, the position and size fields and the
-    // print check box to their handlers, and sets the buttons' start states.
-    void Wire_Editing_Commands();
 
     // Position and size of the sidebar object, the print check box and the arrange commands.
     void Set_Control_Pos_And_Size(const SKTGraphic &graphic);
@@ -296,13 +247,6 @@ public:
     void Make_Fit_To_Label_Clicked();
     void Make_Natural_Clicked();
     void Align_To_Grid_Clicked();
-
-    // Enabling of the standard buttons for the four selection situations, and of Paste.
-    void Enable_Standard_Button_For_Control();
-    void Enable_Standard_Button_For_Unlock();
-    void Disable_Standard_Button_For_Card();
-    void Disable_Standard_Button_For_Lock();
-    void Set_Paste_Button_Status();
 
     // ---- Property sidebar tab sets ----
     // Shows the sidebar of one object, or the card's tabs for none.
@@ -520,28 +464,10 @@ public:
     QButtonGroup *unit_matrix = nullptr;
     // The unit window's chosen row, -1 when none is chosen or the window does not exist yet.
     int Selected_Unit_Row() const;
-
-    // Grid: snapping on and off; the options window prepared from the grid and run; the options'
-    // controls write the grid at once (colour and spacing also show it).
-    void toggleGridConstraining();
-    void toggleGridShowing();
-    void Grid_Clr_Changed();
-    void Grid_Slider_Changed();
-    void Grid_Show_Hide_Changed();
     void buttonCellClick() {}   // a click on a row of the units matrix: nothing to do until OK
-    // The grid options window (made on first use) and its controls.
-    class Grid_Wizard *grid_wizard = nullptr;
-    platform::ColorWell *Grid_clr = nullptr;
-    QSlider *Grid_Space_slidr = nullptr;
-    QCheckBox *Show_hide_grid_chk = nullptr;
-    QGroupBox *Grid_Opt_box = nullptr;
-    // "Grid..." and the checkable "Snap to Grid" beside the ruler button.
-    class QToolButton *Grid_btn = nullptr;
-    class QToolButton *Snap_to_Grid_btn = nullptr;
-    // Puts the grid buttons into the ruler button's row, right after it, and wires them.
-    void Build_Grid_Buttons(QPushButton *rulerButton);
-    // Makes the grid options window and takes its controls as outlets (once).
-    void Build_Grid_Wizard();
+
+    // The grid's buttons and options window.
+    GridOptions &gridOptions() const;
 
     // ---- Batch binding and record list ----
     void Check_Series_Or_Excel_Use_or_not();
@@ -622,13 +548,7 @@ public:
     QComboBox *_factorPopUpButton = nullptr;
     QFrame *horizontal_ruler = nullptr;
     QFrame *vertical_ruler = nullptr;
-    QWidget *tool_palette = nullptr;
-    QPushButton *Arrow_Tool_btn = nullptr, *Line_Tool_btn = nullptr, *Text_Tool_btn = nullptr,
-                *Rect_Tool_btn = nullptr, *Circle_Tool_btn = nullptr, *Round_Rect_Tool_btn = nullptr,
-                *Triangle_Tool_btn = nullptr, *Diamond_Tool_btn = nullptr, *Image_Tool_btn = nullptr,
-                *Image_Library_Tool_btn = nullptr, *Barcode_Tool_btn = nullptr, *Signature_Tool_btn = nullptr,
-                *Fingure_Print_Tool_btn = nullptr, *Star_Tool_btn = nullptr, *Double_Star_Tool_btn = nullptr,
-                *Polygon_Tool_btn = nullptr, *Watermark_Tool_btn = nullptr;
+    ToolPalette *tool_palette = nullptr;   // the tool buttons
     QPushButton *Ruler_btn = nullptr, *Zoom_In_btn = nullptr, *Zoom_Out_btn = nullptr, *Actual_Size_btn = nullptr;
     QPushButton *Card_Prop_btn = nullptr, *Card_Bckgrnd_btn = nullptr;
     // Side
@@ -643,11 +563,6 @@ public:
     QScrollArea *Fill_List_sclview_RHS = nullptr;
     QTableView *Fill_List_RHS = nullptr;
     ValueListModel *Fill_List_RHS_Source = nullptr;   // the table's data source, a view of Fill_List_Data_RHS
-    // Standard buttons
-    QPushButton *Cut_btn = nullptr, *Copy_btn = nullptr, *Paste_btn = nullptr, *Delete_btn = nullptr;
-    QPushButton *Begin_Front_btn = nullptr, *Send_Back_btn = nullptr;
-    QPushButton *Lock_btn = nullptr, *Unlock_btn = nullptr;
-    QPushButton *Undo_btn = nullptr, *Redo_btn = nullptr;
 
     // ---- Property sidebar ----
     QTabWidget *sett_tab = nullptr;
@@ -876,62 +791,13 @@ public:
     // Removes every object of the side being edited; nothing is selected then.
     void delete_all_control();
 
-    // ---- Exit, file commands and the export sheet ----
-    // The unsaved-changes prompt: 1 to go on, 0 to stop (a cancelled or failed save is 0). With
-    // category "E" every other mode of the edition gets its turn, the window switching to it.
-    int Check_And_Show_Save_Message(bool startAnew, bool ask, const QString &category);
-    void Exit_Btn_Clicked(QObject *sender = nullptr);
-    // Ends the program (status 0) unless the prompt stops it.
-    void Exit_App();
-    void Card_Prop_Clicked(QObject *sender = nullptr);
-    void Card_Bckgrnd_Clicked(QObject *sender = nullptr);
-    // The design and its front picture as the next free "My_Template" of the user templates.
-    void Export_As_Template_Clicked(QObject *sender = nullptr);
-    // The folder of the user templates.
-    static QString User_Template_Folder();
-
-    // Toolbar commands of the three modes.
-    void Print_Button(QObject *sender = nullptr);
-    void PDF_Export_Button(QObject *sender = nullptr);
-    void Export_Button(QObject *sender = nullptr);
-    void Mail_Button(QObject *sender = nullptr);
-    void Copy_Button(QObject *sender = nullptr);
-    void Print_method();
-    void PDF_Export_method();
-    void Print_Barcode_Button();
-    void PDF_Export_method_Barcode_Button();
-    void Export_Barcode();
-    void Export_ADV_QR_Image();
-    void Barcode_Mail_Send();
-    bool Find_Valid_Barcode_Value_For_Batch_Processing();
-    bool Check_Barcode_Value_is_Valid_in_Series(int record);
-    // The barcode checks before print, PDF export and image export; NO stops the command.
-    bool Validate_Barcode_For_Output();
-    // The transparency question before a raster format other than PNG; NO stops the export.
-    static bool Confirm_Transparent_Export(bool transparent, const QString &extension);
-    static const QString Transparent_Export_Question;
-    // The PDF of the Barcode mode's symbol, empty when there is none.
-    QByteArray Barcode_Pdf_Data();
-    // File commands.
-    void New_Btn_Clicked(QObject *sender = nullptr);
-    void Open_Btn_Clicked(QObject *sender = nullptr);
-    void Close_Document_Clicked(QObject *sender = nullptr);
-    void Save_Btn_Clicked(QObject *sender = nullptr);
-    void SaveAs_Btn_Clicked(QObject *sender = nullptr);
-    // Tool windows.
-    void Batch_Series_Button(QObject *sender = nullptr);
-    void Import_Wizard_Button(QObject *sender = nullptr);
-    void Create_Series_Button(QObject *sender = nullptr);
-    void Cropping_Tool_Clicked(QObject *sender = nullptr);
-    void Help_Button(QObject *sender = nullptr);
-    void About_Button(QObject *sender = nullptr);
+    // ---- Toolbar, file and exit commands, the card buttons, the template export ----
+    DesignCommands &commands() const;
 
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on
     // the placeholder of the form that holds it, its widgets taken into the outlets.
     void Build_Design_Canvas_Area(QGroupBox *box);
-    void Build_Tool_Palette(QWidget *palette);
-    void Build_Side_And_Standard_Buttons(QWidget *bar);
     void Build_Property_Sidebar(QGroupBox *box);
     void Build_Record_List_Box(QGroupBox *box);
     void Build_Card_Info_Tab(QWidget *page);
@@ -953,5 +819,8 @@ private:
     // The values of a series file, or nothing when the file does not exist.
     std::optional<QStringList> Read_Series_Values(const QString &name) const;
     void Set_Zoom_Index(int index);
+    std::unique_ptr<EditingCommands> m_editing;
+    std::unique_ptr<DesignCommands> m_commands;
+    std::unique_ptr<GridOptions> m_gridOptions;
 public:
 };

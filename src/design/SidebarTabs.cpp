@@ -7,6 +7,7 @@
 #include "barcodemode/BarcodeEditor.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
@@ -97,8 +98,8 @@ void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
             focusCanvas();
             return;
         }
-        Enable_Standard_Button_For_Control();
-        graphic->ctrl_is_locked ? Disable_Standard_Button_For_Lock() : Enable_Standard_Button_For_Unlock();
+        editing().Enable_Standard_Button_For_Control();
+        graphic->ctrl_is_locked ? editing().Disable_Standard_Button_For_Lock() : editing().Enable_Standard_Button_For_Unlock();
         if (graphic == Last_Selected_Graphic) {
             focusCanvas();
             return;

@@ -13,6 +13,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
@@ -222,7 +223,7 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         card = design.card;
         card.Card_BG_Image = keptImage;
         if (card.Card_Side == QLatin1String("1")) {
-            dsg.Select_front_side();
+            dsg.editing().Select_front_side();
             if (dsg.Back_Side_btn)
                 dsg.Back_Side_btn->setEnabled(false);
             if (dsg.Copy_Card_Design_btn)

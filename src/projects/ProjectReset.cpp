@@ -9,6 +9,8 @@
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
+#include "design/ToolPalette.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -83,9 +85,11 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg.Undo_Redo_Clear();
         BAR_CTRL = 0;
 
-        setEnabled(dsg.Text_Tool_btn, true);
-        setEnabled(dsg.Image_Tool_btn, true);
-        setEnabled(dsg.Image_Library_Tool_btn, true);
+        if (ToolPalette *tools = dsg.tool_palette) {
+            setEnabled(tools->Text_Tool_btn, true);
+            setEnabled(tools->Image_Tool_btn, true);
+            setEnabled(tools->Image_Library_Tool_btn, true);
+        }
         if (dsg._grid)
             dsg._grid->setAlwaysShown(false);
 
@@ -146,7 +150,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg.Last_Card_Sel_Tab = dsg.card_info_tab;
 
         // The front side, the only side of a design.
-        dsg.Select_front_side();
+        dsg.editing().Select_front_side();
         dsg.card_prop_set(QStringLiteral("S"));
         Set_Log_Name_In_Title();
 

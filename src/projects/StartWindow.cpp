@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
@@ -33,7 +34,7 @@
 void ProjectsController::Start_Design_Undo_Base()
 {
     DesignController &dsg = hub.design();
-    dsg.Select_front_side();
+    dsg.editing().Select_front_side();
     dsg.Record_Design_As_Started();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,7 +59,7 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
         {c->design().Image_FIH_chk, "Image_FIH_chk"},         {c->design().Sign_border_style, "Sign_border_style"},
         {c->design().Batch_Series, "Batch_Series"},           {c->design().Text_value_Edit, "Text_value_Edit"},
         {c->design().frame_main_pic_X_pos_val, "frame_main_pic_X_pos_val"}, {c->design().Align_with_grid_btn, "Align_with_grid_btn"},
-        {c->design().Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"}, {c->design().Cut_btn, "Cut_btn"},
+        {c->design().Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"}, {c->design().editing().Cut_btn, "Cut_btn"},
         {c->design().Card_Image_Scrl_BACK, "Card_Image_Scrl_BACK"}, {c->design().Front_back_label, "Front_back_label"},
     };
     for (const auto &o : outlets) {

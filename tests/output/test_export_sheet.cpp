@@ -4,6 +4,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
@@ -83,7 +84,7 @@ protected:
     void runSheet(const std::function<int(QDialog &)> &answer)
     {
         sheet().Run_Export_Sheet = answer;
-        d().Export_Button();
+        d().commands().Export_Button();
     }
     // The user's OK with a destination, through the sheet's button.
     int okay(QDialog &shown)

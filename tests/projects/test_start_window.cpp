@@ -3,6 +3,7 @@
 
 #include "WizardFixture.h"
 
+#include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
@@ -99,8 +100,8 @@ TEST_F(StartWindow, AnA4LabelWithAnEllipseGradientAndDottedBorder)
     // One step of history, nothing to undo or redo, nothing unsaved, untitled.
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
-    EXPECT_FALSE(dsg().Redo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Redo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( Untitled )"));
     EXPECT_FALSE(dsg().myTargetView->isHidden());
@@ -169,13 +170,13 @@ TEST_F(StartWindow, AStartedDesignIsTheWholeHistoryWithNothingUnsaved)
         dsg().Insert_In_Undo_Redo();
     Rcontrol = Ucontrol;
     c->Set_Des_Mode_Save_Flag_TRUE();
-    dsg().Undo_btn->setEnabled(true);
-    dsg().Redo_btn->setEnabled(true);
+    dsg().editing().Undo_btn->setEnabled(true);
+    dsg().editing().Redo_btn->setEnabled(true);
     startBlankCard([](Card_Wizard &) {});
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
-    EXPECT_FALSE(dsg().Redo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Redo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_EQ(c->projects().Start_Result, 1);
 }
@@ -193,7 +194,7 @@ TEST_F(StartWindow, ATemplateThatCannotBeReadStillGetsTitleUndoBaseAndSize)
     EXPECT_TRUE(messages().contains(QStringLiteral("File cannot be opened. Selected File is corrupt or invalid.")));
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_FALSE(save_flag_des_mode);
-    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
     EXPECT_EQ(dsg().Selected_Control_Tool, 3);   // no arrow tool for a failed template
     EXPECT_FALSE(dsg().myTargetView->isHidden());
 }

@@ -18,6 +18,7 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -222,10 +223,10 @@ public:
         document.insertGraphics(objects, indexes);
         hub.Set_Graphic_Array_According_Side();
 
-        const QString user = DesignController::User_Template_Folder();
+        const QString user = DesignCommands::User_Template_Folder();
         QDir(user).removeRecursively();
         const qsizetype before = responder.messages.size();
-        dsg.Export_As_Template_Clicked();
+        dsg.commands().Export_As_Template_Clicked();
         const QString last = responder.messages.size() > before ? responder.messages.last() : QString();
         if (last != QLatin1String("Template exported successfully.")) {
             error = last.isEmpty() ? QStringLiteral("nothing exported") : last;

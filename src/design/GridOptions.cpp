@@ -1,9 +1,8 @@
 // The grid of the Designing-mode canvas as the user sets it: snapping on and off, and the grid
 // options window whose controls write the grid at once.
 
-#include "design/DesignController.h"
+#include "design/GridOptions.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Messages.h"
 #include "design/FormBinding.h"
 #include "model/SKTGrid.h"
@@ -15,7 +14,6 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -23,21 +21,18 @@
 
 #include <cmath>
 #include <exception>
+#include <utility>
 
 namespace {
 
-void bind(DesignController &c, const Ui::DesignGridButtons &ui)
+void bind(GridOptions &c, const Ui::DesignGridButtons &ui)
 {
     // Not outlets: the row's layout.
     designform::bindForm<1>(ui, FORM_OUTLET(Grid_btn), FORM_OUTLET(Snap_to_Grid_btn));
 }
 
-} // namespace
-
-namespace {
-
 // The options window shows what colour and spacing changes did: the grid is shown now.
-void showShownInWindow(DesignController &c)
+void showShownInWindow(GridOptions &c)
 {
     if (c.Show_hide_grid_chk) {
         const QSignalBlocker quiet(c.Show_hide_grid_chk);
@@ -49,7 +44,14 @@ void showShownInWindow(DesignController &c)
 
 } // namespace
 
-void DesignController::Build_Grid_Buttons(QPushButton *rulerButton)
+GridOptions::GridOptions(std::function<SKTGrid *()> grid, std::function<QWidget *()> windowParent, QObject *parent)
+    : QObject(parent), m_grid(std::move(grid)), m_windowParent(std::move(windowParent))
+{
+}
+
+GridOptions::~GridOptions() = default;
+
+void GridOptions::Build_Grid_Buttons(QPushButton *rulerButton)
 {
     if (Grid_btn || !rulerButton || !rulerButton->parentWidget())
         return;
@@ -64,21 +66,21 @@ void DesignController::Build_Grid_Buttons(QPushButton *rulerButton)
 
     connect(Grid_btn, &QToolButton::clicked, this, [this] { toggleGridShowing(); });
     connect(Snap_to_Grid_btn, &QToolButton::clicked, this, [this] { toggleGridConstraining(); });
-    if (_grid) {
-        Snap_to_Grid_btn->setChecked(_grid->isConstraining());
+    if (SKTGrid *grid = currentGrid()) {
+        Snap_to_Grid_btn->setChecked(grid->isConstraining());
         // The button shows the grid's snapping, however it was changed.
-        connect(_grid, &SKTGrid::anyChanged, Snap_to_Grid_btn, [this] {
+        connect(grid, &SKTGrid::anyChanged, Snap_to_Grid_btn, [this, grid] {
             const QSignalBlocker quiet(Snap_to_Grid_btn);
-            Snap_to_Grid_btn->setChecked(_grid->isConstraining());
+            Snap_to_Grid_btn->setChecked(grid->isConstraining());
         });
     }
 }
 
-void DesignController::Build_Grid_Wizard()
+void GridOptions::Build_Grid_Wizard()
 {
     if (grid_wizard)
         return;
-    grid_wizard = new Grid_Wizard(hub.isWindowLoaded() ? hub.window() : nullptr, this);
+    grid_wizard = new Grid_Wizard(m_windowParent ? m_windowParent() : nullptr, this);
     Grid_clr = grid_wizard->Grid_clr;
     Grid_Space_slidr = grid_wizard->Grid_Space_slidr;
     Show_hide_grid_chk = grid_wizard->Show_hide_grid_chk;
@@ -89,30 +91,31 @@ void DesignController::Build_Grid_Wizard()
     connect(Show_hide_grid_chk, &QCheckBox::toggled, this, [this] { Grid_Show_Hide_Changed(); });
 }
 
-void DesignController::toggleGridConstraining()
+void GridOptions::toggleGridConstraining()
 {
     try {
-        if (_grid)
-            _grid->setConstraining(!_grid->isConstraining());
+        if (SKTGrid *grid = currentGrid())
+            grid->setConstraining(!grid->isConstraining());
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }
 
-void DesignController::toggleGridShowing()
+void GridOptions::toggleGridShowing()
 {
     try {
-        if (!_grid)
+        SKTGrid *grid = currentGrid();
+        if (!grid)
             return;
         Build_Grid_Wizard();
         {
             const QSignalBlocker quietColour(Grid_clr);
             const QSignalBlocker quietSpacing(Grid_Space_slidr);
             const QSignalBlocker quietShown(Show_hide_grid_chk);
-            Grid_clr->setColor(_grid->color());
-            Grid_Space_slidr->setValue(int(std::lround(_grid->spacing())));
-            Show_hide_grid_chk->setChecked(_grid->isAlwaysShown());
-            Grid_Opt_box->setEnabled(_grid->isAlwaysShown());
+            Grid_clr->setColor(grid->color());
+            Grid_Space_slidr->setValue(int(std::lround(grid->spacing())));
+            Show_hide_grid_chk->setChecked(grid->isAlwaysShown());
+            Grid_Opt_box->setEnabled(grid->isAlwaysShown());
         }
         grid_wizard->Open_Wnd();
     } catch (const std::exception &e) {
@@ -120,31 +123,34 @@ void DesignController::toggleGridShowing()
     }
 }
 
-void DesignController::Grid_Clr_Changed()
+void GridOptions::Grid_Clr_Changed()
 {
-    if (!_grid || !Grid_clr)
+    SKTGrid *grid = currentGrid();
+    if (!grid || !Grid_clr)
         return;
-    _grid->_color = Grid_clr->color();
+    grid->_color = Grid_clr->color();
     // The setter tells the canvas to redraw, also when the grid was shown already.
-    _grid->setAlwaysShown(true);
+    grid->setAlwaysShown(true);
     showShownInWindow(*this);
 }
 
-void DesignController::Grid_Slider_Changed()
+void GridOptions::Grid_Slider_Changed()
 {
-    if (!_grid || !Grid_Space_slidr)
+    SKTGrid *grid = currentGrid();
+    if (!grid || !Grid_Space_slidr)
         return;
-    _grid->_spacing = Grid_Space_slidr->value();
-    _grid->setAlwaysShown(true);
+    grid->_spacing = Grid_Space_slidr->value();
+    grid->setAlwaysShown(true);
     showShownInWindow(*this);
 }
 
-void DesignController::Grid_Show_Hide_Changed()
+void GridOptions::Grid_Show_Hide_Changed()
 {
-    if (!_grid || !Show_hide_grid_chk)
+    SKTGrid *grid = currentGrid();
+    if (!grid || !Show_hide_grid_chk)
         return;
     const bool shown = Show_hide_grid_chk->isChecked();
-    _grid->setAlwaysShown(shown);
+    grid->setAlwaysShown(shown);
     if (Grid_Opt_box)
         Grid_Opt_box->setEnabled(shown);
 }
