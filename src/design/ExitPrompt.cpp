@@ -6,6 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/panels/CardBackgroundPanel.h"
 #include "platform/Quit.h"
 #include "projects/ProjectsController.h"
 
@@ -116,8 +117,8 @@ void DesignController::Card_Bckgrnd_Clicked(QObject *)
         Show_RHS_Properties(nullptr);
         if (Open_Image_Library_Window(QStringLiteral("B")) != 1)
             return;
-        if (Card_fill_chk)
-            Card_fill_chk->setChecked(true);
+        if (CardBackgroundPanel *background = cardBackgroundPanel())
+            background->Card_fill_chk->setChecked(true);
         set_Front_BG_Image(lib_window_sel_file);
         Update_Card_Graphics();
         if (sett_tab && card_bkgd_tab)
