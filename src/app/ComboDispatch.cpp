@@ -69,38 +69,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
     }
     try {
         const QString text = C->currentText();
-        // Designing-mode sidebar.
-        if (C == dsg.Label_ComboBox) {
-            platform::ui::fillCombo(dsg.Product_num_ComboBox, {});
-            if (text == QStringLiteral("Custom")) {
-                const QSignalBlocker block(dsg.Product_num_ComboBox);
-                dsg.Product_num_ComboBox->addItem(QString());
-                dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
-                dsg.Product_num_ComboBox->setEnabled(false);
-                dsg.Product_num_ComboBox->setCurrentIndex(-1);
-            } else {
-                dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
-                dsg.Product_num_ComboBox->setEnabled(true);
-                projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + text + QStringLiteral(".xml"), QString(),
-                              QString(), false);
-                if (dsg.Product_num_ComboBox->count() > 0)
-                    dsg.Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
-            }
-            return;
-        }
-        if (C == dsg.Product_num_ComboBox) {
-            projects().Read_Selected_Product_Label_Value();
-            return;
-        }
-        if (C == dsg.wm_alignment_combo || C == dsg.Card_border_style || C == dsg.Card_hatch_style) {
-            dsg.Update_Card_Graphics();
-            return;
-        }
-        if (C == dsg.Card_image_layout) {
-            dsg.Show_Hide_Card_Transp_Ctrl(text == QStringLiteral("Tile"));
-            dsg.Update_Card_Graphics();
-            return;
-        }
+        // Designing-mode sidebar (the card's pages dispatch their own lists).
         if (C == dsg.Line_border_style || C == dsg.Line_ori_style || C == dsg.Line_cap_style) {
             dsg.Update_Line_Graphics();
             return;

@@ -18,30 +18,6 @@
 
 #include <exception>
 
-namespace {
-
-// Letters, then white space and line ends, then characters that are neither letters, digits nor
-// punctuation, trimmed from both ends in this order; characters inside the number stay.
-QString cleanSizeText(const QString &text)
-{
-    auto trim = [](const QString &s, auto pred) {
-        qsizetype a = 0, b = s.size();
-        while (a < b && pred(s.at(a)))
-            ++a;
-        while (b > a && pred(s.at(b - 1)))
-            --b;
-        return s.mid(a, b - a);
-    };
-    QString s = trim(text, [](QChar c) { return c.isLetter(); });
-    s = trim(s, [](QChar c) { return c.isSpace(); });
-    s = trim(s, [](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-                                     c.category() == QChar::Other_NotAssigned || c.category() == QChar::Other_Surrogate ||
-                                     c.category() == QChar::Other_PrivateUse; });
-    return s.left(10);
-}
-
-} // namespace
-
 void SKTWindowController::controlTextDidChange(QObject *F)
 {
     BarcodeModeController &bm = barcodeMode();
@@ -54,18 +30,6 @@ void SKTWindowController::controlTextDidChange(QObject *F)
             advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (F == dsg.width_Text || F == dsg.height_Text) {
-            auto *field = static_cast<QLineEdit *>(F);
-            const QString cleaned = cleanSizeText(field->text());
-            if (cleaned != field->text())
-                field->setText(cleaned);
-            return;
-        }
-        if (F == dsg.card_name || F == dsg.watermark_text) {
-            dsg.Update_Card_Graphics();
-            projects().Set_Log_Name_In_Title();
-            return;
-        }
         if (F == bm.dataText || F == bm.HeaderText || F == bm.FooterText || F == bm.dataText_2D)
             bm.barcodeFieldEdited(F, true);
     } catch (const std::exception &e) {
@@ -75,19 +39,8 @@ void SKTWindowController::controlTextDidChange(QObject *F)
 
 void SKTWindowController::controlTextDidEndEditing(QObject *F)
 {
+    // The only fields that act when their editing ends are the card size page's, which listen themselves.
     lastTextEndEditingSender = F;
-    try {
-        if (!F || (F != design().width_Text && F != design().height_Text))
-            return;
-        auto *field = static_cast<QLineEdit *>(F);
-        double value = field->text().trimmed().toDouble();
-        if (value <= 0)
-            value = 0.1;
-        field->setText(QString::asprintf("%.2f", value));
-        design().Apply_unit_Chaneg_Values();
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
 }
 
 void SKTWindowController::textDidChange(QObject *V)

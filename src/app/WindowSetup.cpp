@@ -180,13 +180,14 @@ void SKTWindowController::awakeFromNib()
                          dsg.aligmnt_tab, dsg.barcode_tab, dsg.Lock_tab, dsg.card_setting_tab})
         detachTab(dsg.sett_tab, tab, nullptr);
     // 21: label-stock vendors: "Custom", then one per catalogue file.
-    if (dsg.Label_ComboBox) {
-        platform::ui::fillCombo(dsg.Label_ComboBox, labelstock::Vendor_Names(Resource_Path));
-        dsg.Label_ComboBox->setCurrentIndex(0);
+    if (QComboBox *vendors = dsg.Label_Stock_Vendors()) {
+        platform::ui::fillCombo(vendors, labelstock::Vendor_Names(Resource_Path));
+        vendors->setCurrentIndex(0);
         try {
-            if (!dsg.Product_num_ComboBox || dsg.Product_num_ComboBox->count() == 0)
+            QComboBox *products = dsg.Label_Stock_Products();
+            if (!products || products->count() == 0)
                 throw std::out_of_range("The label-stock product list is empty.");
-            dsg.Product_num_ComboBox->setCurrentIndex(0);
+            products->setCurrentIndex(0);
         } catch (const std::exception &e) {
             Show_NSLog_Message(QString::fromUtf8(e.what()));
         }
@@ -231,9 +232,7 @@ void SKTWindowController::awakeFromNib()
         selectFirst(c);
     // 28
     dsg._setLabels();
-    // 29
-    if (dsg.Card_image_layout && dsg.Card_image_layout->count() > 1)
-        dsg.Card_image_layout->setCurrentIndex(1);
+    // 29: the background picture's layout starts on its second entry (the card's page holds it).
     // 30
     if (dsg.Text_Date_style) {
         platform::ui::fillCombo(dsg.Text_Date_style, {QStringLiteral("M-d-yyyy"), QStringLiteral("M-d-yy"), QStringLiteral("MM-dd-yy"),
@@ -256,14 +255,9 @@ void SKTWindowController::awakeFromNib()
         if (dsg.shape_hatch_style->isEditable())
             dsg.shape_hatch_style->setEditText(QString());
     }
-    // 33
-    if (dsg.Card_bor_Text) {
-        dsg.Card_bor_Text->setText(QStringLiteral("3"));
-        dsg.Card_bor_Stepper->setIntValue(3);
-    }
-    selectFirst(dsg.Card_border_style);
+    // 33: the card's border starts 3 wide in the first style (the card's page holds them).
     dsg.card_prop_set(QStringLiteral("S"));
-    // 34: hatch patterns, sorted by their names in character order.
+    // 34: hatch patterns, sorted by their names in character order (the card's page lists its own).
     {
         QStringList names;
         const QDir patterns(Resource_Path + QStringLiteral("/Fill_Style_Image"));
@@ -274,11 +268,8 @@ void SKTWindowController::awakeFromNib()
         std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseSensitive) < 0; });
         if (dsg.shape_hatch_style)
             dsg.shape_hatch_style->addItems(names);
-        if (dsg.Card_hatch_style)
-            dsg.Card_hatch_style->addItems(names);
         if (!names.isEmpty()) {
             selectFirst(dsg.shape_hatch_style);
-            selectFirst(dsg.Card_hatch_style);
         }
     }
     // 35-36

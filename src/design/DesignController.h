@@ -109,9 +109,6 @@ public:
 
     // Fonts of the Designing mode's texts
     QFont Text_font;
-    QFont All_Text_font;
-    QFont WM_Text_font;
-    std::optional<QFont> All_Text_font_COPY;
 
 public:
     // ---- Building the Designing-mode work area on its mode tab page ----
@@ -331,39 +328,8 @@ public:
     void Edit_Adv_QR_Value_Clicked();
     // The card's background picture from a file; an empty path only clears the path field.
     void set_Front_BG_Image(const QString &path);
-
-    // Card panel handlers.
-    void card_shape_CellClick();
-    void Card_Border_ChkBox();
-    void Card_Border_Changed(QObject *sender);
-    void Card_Gradient_Changed(QObject *sender);
-    void Card_Alpha_Changed(QObject *sender);
-    void Card_Fill_Chk_Box();
-    void Card_Solid_RD_Sel();
-    void Card_Gradient_RD_Sel();
-    void Card_Hatch_RD_Sel();
-    void Card_Image_RD_Sel();
-    void Card_Image_Browse_Btn();
-    void Card_Image_Library_Btn();
-    // The page setup of the shared print settings; OK shows its paper size in the size fields.
-    void Page_From_Printer_Click();
-    void Card_Width_Changed(QObject *sender);
-    void Card_Height_Changed(QObject *sender);
-    void Content_Font_Clicked();
-    void changeAllTextFont(const QFont &font);
-    void Contect_Color_Clicked();
-    void Set_Card_Clr(QObject *sender);
-    void Enable_Watermark_Clicked();
-    void WM_transp_slider_changed();
-    void WM_Text_Font_Changed();
-    void changewmTextFont(const QFont &font);
-    // Shows a width and height in millimetres in the size fields, in the design unit.
-    void Set_Card_Size_In_Control(double widthMM, double heightMM);
     // Offers the size to the document's canvas-size query, which keeps nothing.
     void Set_Document_Size(double width, double height);
-    // Set by changeAllTextFont, cleared by each load of the card panel: the content font is pushed
-    // onto the texts while it is set.
-    bool All_Text_font_replaced = false;
 
 private:
     // The panels of one object filled from it, with the flag set (Show_RHS_Properties).
@@ -394,20 +360,36 @@ public:
     void Open_Series_Value_Box(const QString &seriesName);
     void Open_Excel_Data_Box();
 
-    // ---- Card property panel ----
-    // With nil copies the card's settings into the card panel; with an object does nothing.
+    // ---- Card property panel (its four pages are panel classes; these route to them) ----
+    // With nil copies the card's settings into the card's pages; with an object does nothing.
     void Load_Card_and_Label_Properties(SKTGraphic *graphic);
+    // The four pages read at once (what Update_Card_Graphics stores).
+    CardPanelValues Read_Card_Panels() const;
     // Pushes a changed content colour or font onto every text, then stores the card.
     void Update_All_Card_Content();
+    // The background page's radios and controls for a fill code, the border's box after its check box.
     void card_prop_set(const QString &fillCode);
     void Update_Card_Graphics();
-    void Set_Card_Comman_Properties();
-    void Show_Hide_Card_Transp_Ctrl(bool hide);
-    void Enable_Disable_Size_Param_Acc_To_Label_Selection(bool enable);
     void Fill_Card_Prop_Tab();
     // Applies the card size fields to the canvas at 100 % and stores the card.
     void Apply_Size_Clicked();
     void Remove_All_Tab_Items();
+    // Shows a width and height in millimetres in the size fields, in the design unit.
+    void Set_Card_Size_In_Control(double widthMM, double heightMM);
+    // A stored card size in points shown in the size fields, in the design unit.
+    void Show_Stored_Card_Size(const QSizeF &points);
+    // A new design's size page: 100 x 100, the first vendor, no product, the size fields editable.
+    void Reset_Card_Size();
+    // A new design's content font (shown as fontText) and colour, with nothing to compare against.
+    void Reset_Card_Content(const QFont &font, const QString &fontText);
+    void Show_Card_Image_Path(const QString &path);
+    // The size page's vendor and product lists of the label stock (null before the work area is built).
+    QComboBox *Label_Stock_Vendors() const;
+    QComboBox *Label_Stock_Products() const;
+    // The start wizard's choices on the card's pages: the shape and label stock, then (for a blank
+    // card) the size, name, border and fill, which are then stored.
+    void Show_Wizard_Label_Stock(const class Card_Wizard &wizard);
+    void Show_Wizard_Card(const class Card_Wizard &wizard);
 
     // ---- Object transfers (panel -> selected objects of the panel's class) ----
     void Update_Line_Graphics();
@@ -594,58 +576,6 @@ public:
     QLineEdit *sel_control_name = nullptr;
     QCheckBox *print_object_chk = nullptr;
 
-    // Card information
-    QLineEdit *card_name = nullptr;
-    QButtonGroup *matrix_card_shape = nullptr;
-    platform::ColorWell *All_Text_clr = nullptr;
-    platform::ColorWell *All_Text_clr_COPY = nullptr;
-    QPushButton *content_font_btn = nullptr;
-    QLineEdit *All_Text_font_value = nullptr;
-    QLineEdit *All_Text_font_value_COPY = nullptr;
-    QPushButton *content_font_decrease_btn = nullptr, *content_font_increase_btn = nullptr;
-    // Card size
-    QComboBox *Label_ComboBox = nullptr;
-    QComboBox *Product_num_ComboBox = nullptr;
-    QGroupBox *card_size_box = nullptr;
-    QLineEdit *width_Text = nullptr, *height_Text = nullptr;
-    platform::Stepper *width_Stepper = nullptr, *height_Stepper = nullptr;
-    QLabel *card_width_unit_lbl = nullptr, *card_height_unit_lbl = nullptr;
-    QPushButton *page_frm_printer_btn = nullptr;
-    QPushButton *apply_size_btn = nullptr;
-    // Card background
-    QCheckBox *Card_fill_chk = nullptr;
-    QGroupBox *Card_Fill_Box = nullptr;
-    QRadioButton *Card_solid_fill_rd = nullptr, *Card_gradient_fill_rd = nullptr, *Card_Style_fill_rd = nullptr,
-                 *Card_Image_fill_rd = nullptr;
-    platform::ColorWell *Card_fill_clr = nullptr, *Card_fill_Grd_1_clr = nullptr, *Card_fill_Grd_2_clr = nullptr,
-                        *Card_hatch_bk_clr = nullptr;
-    QLineEdit *Card_grad_Text = nullptr;
-    platform::Stepper *Card_grad_Stepper = nullptr;
-    QComboBox *Card_hatch_style = nullptr;
-    QLabel *Card_alpha_lbl = nullptr;
-    QLineEdit *Card_alpha_Text = nullptr;
-    platform::Stepper *Card_alpha_Stepper = nullptr;
-    QGroupBox *Card_image_box = nullptr;
-    QPlainTextEdit *Card_Image_path = nullptr;
-    QComboBox *Card_image_layout = nullptr;
-    QPushButton *card_image_browse_btn = nullptr, *card_image_library_btn = nullptr;
-    // Card border and watermark
-    QCheckBox *Card_border_chk = nullptr;
-    QGroupBox *Card_Border_Box = nullptr;
-    platform::ColorWell *Card_bordr_clr = nullptr;
-    QLineEdit *Card_bor_Text = nullptr;
-    platform::Stepper *Card_bor_Stepper = nullptr;
-    QComboBox *Card_border_style = nullptr;
-    QCheckBox *enable_watermark_chk = nullptr;
-    QGroupBox *watermark_box = nullptr;
-    QComboBox *wm_alignment_combo = nullptr;
-    QSlider *wm_transp_slider = nullptr;
-    QLineEdit *wm_transp_val = nullptr;
-    QLineEdit *watermark_text = nullptr;
-    platform::ColorWell *watermark_color = nullptr;
-    QPushButton *wm_font_btn = nullptr;
-    QLineEdit *wm_font_value = nullptr;
-
     // Line
     QLineEdit *Line_Wdt_Text = nullptr;
     platform::Stepper *Line_Wdt_Stepper = nullptr;
@@ -800,10 +730,8 @@ private:
     void Build_Design_Canvas_Area(QGroupBox *box);
     void Build_Property_Sidebar(QGroupBox *box);
     void Build_Record_List_Box(QGroupBox *box);
-    void Build_Card_Info_Tab(QWidget *page);
-    void Build_Card_Size_Tab(QWidget *page);
-    void Build_Card_Background_Tab(QWidget *page);
-    void Build_Card_Border_Tab(QWidget *page);
+    // Connects the card's four pages to the card's storing and the parts they need.
+    void Connect_Card_Panels();
     void Build_Line_Tab(QWidget *page);
     void Build_Shape_Tab(QWidget *page);
     void Build_Text_Editing_Tab(QWidget *page);

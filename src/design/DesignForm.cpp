@@ -191,10 +191,7 @@ void DesignController::Build_Property_Sidebar(QGroupBox *box)
     for (const auto &[tab, label] : pages)
         *label = sett_tab->tabText(sett_tab->indexOf(tab));
 
-    Build_Card_Info_Tab(card_info_tab);
-    Build_Card_Size_Tab(card_size_tab);
-    Build_Card_Background_Tab(card_bkgd_tab);
-    Build_Card_Border_Tab(card_brdr_tab);
+    Connect_Card_Panels();
     Build_Line_Tab(line_tab);
     Build_Shape_Tab(shape_tab);
     Build_Text_Editing_Tab(text_edtng_tab);
@@ -206,7 +203,7 @@ void DesignController::Build_Property_Sidebar(QGroupBox *box)
     Build_Barcode_Tab(barcode_tab);
     Build_Lock_Tab(Lock_tab);
 
-    for (QComboBox *styles : {Card_border_style, Line_border_style, shape_border_style, Text_border_style,
+    for (QComboBox *styles : {Line_border_style, shape_border_style, Text_border_style,
                               Image_border_style, Sign_border_style}) {
         platform::ui::fillCombo(styles, borderStyleTitles());
         styles->setCurrentIndex(0);

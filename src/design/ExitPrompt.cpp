@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/panels/CardBackgroundPanel.h"
 #include "platform/Quit.h"
 #include "projects/ProjectsController.h"
 
@@ -118,8 +119,8 @@ void DesignCommands::Card_Bckgrnd_Clicked(QObject *)
         d.Show_RHS_Properties(nullptr);
         if (d.Open_Image_Library_Window(QStringLiteral("B")) != 1)
             return;
-        if (d.Card_fill_chk)
-            d.Card_fill_chk->setChecked(true);
+        if (CardBackgroundPanel *background = d.cardBackgroundPanel())
+            background->Card_fill_chk->setChecked(true);
         d.set_Front_BG_Image(lib_window_sel_file);
         d.Update_Card_Graphics();
         if (d.sett_tab && d.card_bkgd_tab)

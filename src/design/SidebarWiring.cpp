@@ -56,40 +56,7 @@ void DesignController::Wire_Sidebar_Controls(QWidget *page)
 {
     if (!page)
         return;
-    if (page == card_info_tab) {
-        if (matrix_card_shape)
-            connect(matrix_card_shape, &QButtonGroup::idClicked, this, [this] { card_shape_CellClick(); });
-        if (All_Text_clr)
-            connect(All_Text_clr, &platform::ColorWell::colorChanged, this, [this] { Contect_Color_Clicked(); });
-        click(content_font_btn, this, &D::Content_Font_Clicked);
-        // The two font-size buttons have no action.
-    } else if (page == card_size_tab) {
-        pair(width_Stepper, width_Text, this, &D::Card_Width_Changed);
-        pair(height_Stepper, height_Text, this, &D::Card_Height_Changed);
-        click(page_frm_printer_btn, this, &D::Page_From_Printer_Click);
-        click(apply_size_btn, this, &D::Apply_Size_Clicked);
-    } else if (page == card_bkgd_tab) {
-        click(Card_fill_chk, this, &D::Card_Fill_Chk_Box);
-        click(Card_solid_fill_rd, this, &D::Card_Solid_RD_Sel);
-        click(Card_gradient_fill_rd, this, &D::Card_Gradient_RD_Sel);
-        click(Card_Style_fill_rd, this, &D::Card_Hatch_RD_Sel);
-        click(Card_Image_fill_rd, this, &D::Card_Image_RD_Sel);
-        for (platform::ColorWell *w : {Card_fill_clr, Card_fill_Grd_1_clr, Card_fill_Grd_2_clr, Card_hatch_bk_clr})
-            well(w, this, &D::Set_Card_Clr);
-        pair(Card_grad_Stepper, Card_grad_Text, this, &D::Card_Gradient_Changed);
-        pair(Card_alpha_Stepper, Card_alpha_Text, this, &D::Card_Alpha_Changed);
-        click(card_image_browse_btn, this, &D::Card_Image_Browse_Btn);
-        click(card_image_library_btn, this, &D::Card_Image_Library_Btn);
-    } else if (page == card_brdr_tab) {
-        click(Card_border_chk, this, &D::Card_Border_ChkBox);
-        well(Card_bordr_clr, this, &D::Set_Card_Clr);
-        pair(Card_bor_Stepper, Card_bor_Text, this, &D::Card_Border_Changed);
-        click(enable_watermark_chk, this, &D::Enable_Watermark_Clicked);
-        slide(wm_transp_slider, this, [this] { WM_transp_slider_changed(); });
-        if (watermark_color)
-            connect(watermark_color, &platform::ColorWell::colorChanged, this, [this] { Update_Card_Graphics(); });
-        click(wm_font_btn, this, &D::WM_Text_Font_Changed);
-    } else if (page == line_tab) {
+    if (page == line_tab) {
         pair(Line_Wdt_Stepper, Line_Wdt_Text, this, &D::Line_Width_Changed);
         well(Line_clr, this, &D::Set_LineControl_Clr);
         pair(Line_alpha_Stepper, Line_alpha_Text, this, &D::Line_Alpha_Changed);

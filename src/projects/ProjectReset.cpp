@@ -58,22 +58,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         Not_Draw_Only_Prop_Change = true;
 
         // Card size: 100 x 100 in the design unit, label stock "Custom".
-        for (QLineEdit *f : {dsg.width_Text, dsg.height_Text})
-            if (f)
-                f->setText(QStringLiteral("100.0"));
-        for (platform::Stepper *s : {dsg.width_Stepper, dsg.height_Stepper})
-            if (s)
-                s->setDoubleValue(100.0);
-        if (dsg.Label_ComboBox) {
-            const QSignalBlocker block(dsg.Label_ComboBox);
-            dsg.Label_ComboBox->setCurrentIndex(dsg.Label_ComboBox->count() > 0 ? 0 : -1);
-        }
-        if (dsg.Product_num_ComboBox) {
-            const QSignalBlocker block(dsg.Product_num_ComboBox);
-            dsg.Product_num_ComboBox->setCurrentIndex(-1);
-            dsg.Product_num_ComboBox->setEnabled(false);
-        }
-        dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+        dsg.Reset_Card_Size();
         dsg.Apply_Size_Clicked();
 
         if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
@@ -115,17 +100,9 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         // Fonts and the content defaults of the card.
         dsg.Text_font = QFont(Text_Ctrl_Font);
         dsg.Text_font.setPointSizeF(Text_Ctrl_Font_Size);
-        dsg.All_Text_font = dsg.Text_font;
-        dsg.WM_Text_font = dsg.Text_font;
-        if (dsg.All_Text_font_value)
-            dsg.All_Text_font_value->setText(fontText(dsg.All_Text_font));
-        if (dsg.All_Text_clr)
-            dsg.All_Text_clr->setColor(Qt::black);
-        if (dsg.All_Text_font_value_COPY)
-            dsg.All_Text_font_value_COPY->setText(QString());
-        dsg.All_Text_font_COPY.reset();
-        if (dsg.All_Text_clr_COPY)
-            dsg.All_Text_clr_COPY->setColor(Qt::black);
+        QFont content(Text_Ctrl_Font);
+        content.setPointSizeF(Text_Ctrl_Font_Size);
+        dsg.Reset_Card_Content(content, fontText(content));
 
         delete dsg.Front_card_Prop;
         dsg.Front_card_Prop = new Card_Property;

@@ -92,22 +92,6 @@ TEST(ComboDispatch, PreviewAlignmentOnlyForLinearSymbols)
     EXPECT_EQ(c->barcodeMode().barcodeImage->imageAlignment(), Qt::AlignTop | Qt::AlignLeft);
 }
 
-TEST(ComboDispatch, VendorThenFirstProduct)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    ASSERT_GE(c->design().Label_ComboBox->findText(QStringLiteral("Avery")), 0);
-    c->design().Label_ComboBox->setCurrentText(QStringLiteral("Avery"));
-    EXPECT_TRUE(c->design().Product_num_ComboBox->isEnabled());
-    ASSERT_GT(c->design().Product_num_ComboBox->count(), 0);
-    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), 0);
-    // The first product arrived as a product change: its label size is in the card size fields.
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("66.68"));   // 2.625 in in millimetres
-    c->design().Label_ComboBox->setCurrentText(QStringLiteral("Custom"));
-    EXPECT_FALSE(c->design().Product_num_ComboBox->isEnabled());
-    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), -1);
-}
-
 TEST(ComboDispatch, SeriesWithoutSeriesFiles)
 {
     testsupport::ResponderScope responder;
@@ -204,38 +188,6 @@ TEST(ComboDispatch, BarcodeSeriesRowsStayInStep)
     c->barcodeMode().val_combo_list->setCurrentIndex(0);
     EXPECT_FALSE(c->barcodeMode().val_combo_value->isEnabled());
     EXPECT_TRUE(c->barcodeMode().val_list_name_txt->text().isEmpty());
-}
-
-TEST(TextDispatch, CardSizeFieldsWhileTyping)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    auto typed = [c](const QString &text) {
-        c->design().width_Text->setText(text);
-        c->controlTextDidChange(c->design().width_Text);
-        return c->design().width_Text->text();
-    };
-    EXPECT_EQ(typed(QStringLiteral("12.5cm")), QStringLiteral("12.5"));
-    EXPECT_EQ(typed(QStringLiteral("abc")), QString());
-    EXPECT_EQ(typed(QStringLiteral("1a2")), QStringLiteral("1a2"));   // a letter inside stays
-    EXPECT_EQ(typed(QStringLiteral("12345678901")), QStringLiteral("1234567890"));
-    // Letters go first, then blanks: letters behind a blank stay.
-    EXPECT_EQ(typed(QStringLiteral("12.5 \n")), QStringLiteral("12.5"));
-    EXPECT_EQ(typed(QStringLiteral(" 12.5mm\n")), QStringLiteral("12.5mm"));
-}
-
-TEST(TextDispatch, CardSizeEndOfEditing)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    for (const QString &typed : {QStringLiteral("0"), QStringLiteral("-3")}) {
-        c->design().height_Text->setText(typed);
-        c->controlTextDidEndEditing(c->design().height_Text);
-        EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("0.10"));
-    }
-    c->design().height_Text->setText(QStringLiteral("2"));
-    c->controlTextDidEndEditing(c->design().height_Text);
-    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("2.00"));
 }
 
 TEST(TextDispatch, TextObjectEditorKeeps250Characters)

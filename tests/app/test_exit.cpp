@@ -11,6 +11,7 @@
 #include "projects/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
@@ -147,13 +148,13 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
 TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
 {
     c->Designing_Mode_Select();
-    ASSERT_NE(d().Card_fill_chk, nullptr);
+    QCheckBox *fill = testsupport::pageControl<QCheckBox>(d().card_bkgd_tab, "Card_fill_chk");
     d().commands().Card_Prop_Clicked();
-    const bool fillBefore = d().Card_fill_chk->isChecked();
+    const bool fillBefore = fill->isChecked();
     const QString styleBefore = d().Front_card_Prop->Card_fill_style;
     const QString before = d().Front_card_Prop->Card_BG_Image_Path;
     d().commands().Card_Bckgrnd_Clicked();   // the library is cancelled: no answer scripted
-    EXPECT_EQ(d().Card_fill_chk->isChecked(), fillBefore);
+    EXPECT_EQ(fill->isChecked(), fillBefore);
     EXPECT_EQ(d().Front_card_Prop->Card_fill_style, styleBefore);
     EXPECT_EQ(d().Front_card_Prop->Card_BG_Image_Path, before);
     EXPECT_EQ(responder->openRequests.size(), 1);
