@@ -34,13 +34,6 @@ namespace {
 
 bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
 
-void showAll(std::initializer_list<QWidget *> widgets, bool shown)
-{
-    for (QWidget *w : widgets)
-        if (w)
-            w->setVisible(shown);
-}
-
 } // namespace
 
 void SKTWindowController::connectComboBoxes()
@@ -69,27 +62,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
     }
     try {
         const QString text = C->currentText();
-        // Designing-mode sidebar (the card's pages dispatch their own lists).
-        if (C == dsg.Line_border_style || C == dsg.Line_ori_style || C == dsg.Line_cap_style) {
-            dsg.Update_Line_Graphics();
-            return;
-        }
-        if (C == dsg.Text_border_style || C == dsg.Text_align_combo || C == dsg.Text_vert_align_combo || C == dsg.Text_case_combo) {
-            dsg.Update_Text_Graphics();
-            return;
-        }
-        if (C == dsg.Shape_Type_Combo) {
-            const int index = C->currentIndex();
-            showAll({dsg.shape_cor_radius_Stepper, dsg.shape_cor_radius_Text, dsg.shape_cor_radius_Label}, index == 2);
-            showAll({dsg.double_star_Label, dsg.double_star_Stepper, dsg.double_star_Text}, index == 6);
-            showAll({dsg.polygon_Label, dsg.polygon_Stepper, dsg.polygon_Text}, index == 7);
-            dsg.Update_Shape_Graphics();
-            return;
-        }
-        if (C == dsg.shape_border_style || C == dsg.shape_hatch_style) {
-            dsg.Update_Shape_Graphics();
-            return;
-        }
+        // Designing-mode sidebar (the line, shape, text and card pages dispatch their own lists).
         if (C == dsg.Image_border_style) {
             dsg.Update_Image_Graphics();
             return;

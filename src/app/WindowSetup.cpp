@@ -9,6 +9,7 @@
 #include "core/Utilities.h"
 #include "barcodemode/BarcodeEditorForm.h"
 #include "imagetools/Rotated.h"
+#include "model/GraphicStyles.h"
 #include "model/SKTDocument.h"
 #include "output/Send_Modeless.h"
 #include "platform/ComboItems.h"
@@ -124,7 +125,7 @@ void SKTWindowController::awakeFromNib()
     dsg.data_table_content.clear();
     output().Get_Email_Details();
     // 15
-    for (QWidget *w : std::initializer_list<QWidget *>{dsg.txt_ctrl_id_val, dsg.img_ctrl_id_val, bm.val_list_name_txt,
+    for (QWidget *w : std::initializer_list<QWidget *>{dsg.img_ctrl_id_val, bm.val_list_name_txt,
                                                       bm.hdr_list_name_txt, bm.ftr_list_name_txt})
         if (w)
             w->hide();
@@ -138,8 +139,6 @@ void SKTWindowController::awakeFromNib()
     // 17
     Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
     // 18
-    selectFirst(dsg.shape_border_style);
-    selectFirst(dsg.Shape_Type_Combo);
     dsg.Show_Hide_Ruler_ChkBox();
     // 19
     if (Gen_Temp_Img_btn)
@@ -245,33 +244,8 @@ void SKTWindowController::awakeFromNib()
                                                   QStringLiteral("H:mm:ss"), QStringLiteral("HH:mm:ss")});
         selectFirst(dsg.Text_Time_style);
     }
-    // 31
-    selectFirst(dsg.Text_vert_align_combo);
-    selectFirst(dsg.Text_align_combo);
-    selectFirst(dsg.Text_case_combo);
-    // 32
-    if (dsg.shape_hatch_style) {
-        platform::ui::fillCombo(dsg.shape_hatch_style, {});
-        if (dsg.shape_hatch_style->isEditable())
-            dsg.shape_hatch_style->setEditText(QString());
-    }
-    // 33: the card's border starts 3 wide in the first style (the card's page holds them).
+    // The card's border starts 3 wide in the first style (the card's page holds them).
     dsg.card_prop_set(QStringLiteral("S"));
-    // 34: hatch patterns, sorted by their names in character order (the card's page lists its own).
-    {
-        QStringList names;
-        const QDir patterns(Resource_Path + QStringLiteral("/Fill_Style_Image"));
-        for (const QString &entry : patterns.entryList(QDir::Files | QDir::Hidden)) {
-            const int dot = int(entry.lastIndexOf(QLatin1Char('.')));
-            names << (dot > 0 ? entry.left(dot) : entry);
-        }
-        std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseSensitive) < 0; });
-        if (dsg.shape_hatch_style)
-            dsg.shape_hatch_style->addItems(names);
-        if (!names.isEmpty()) {
-            selectFirst(dsg.shape_hatch_style);
-        }
-    }
     // 35-36
     Not_Draw_Only_Prop_Change = false;
     setPrintInfo(platform::PrintInfo::sharedPrintInfo());

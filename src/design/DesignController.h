@@ -107,7 +107,7 @@ public:
     bool main_photo_ds_batch = false;
     QSizeF observedCanvasSize;   // the document's last "canvasSize"
 
-    // Fonts of the Designing mode's texts
+    // Fonts of the Designing mode's texts (Text_font is the one the text page shows and chooses)
     QFont Text_font;
 
 public:
@@ -250,9 +250,6 @@ public:
     void Show_RHS_Properties(SKTGraphic *graphic);
 
     // ---- Sidebar tab sets ----
-    // The opacity label, stepper and field of the text or shape panel: hidden for YES.
-    void Show_Hide_Text_Transp_Ctrl(bool hide);
-    void Show_Hide_Shape_Transp_Ctrl(bool hide);
     // The canvas's way of deselecting everything; the canvas installs it.
     std::function<void()> Canvas_Clear_Selection;
     // The value editor of the source tab ends editable exactly for a manual text.
@@ -262,46 +259,6 @@ public:
 
     // Colour pre-step: every selected object takes the colour through its setColor.
     void Fill_And_Set_Color_Event_Generator(const QColor &color);
-    // Fill controls of the shape and text panels enabled by the fill type their radios choose.
-    void Shape_Fill_Controls_By_Type();
-    void Text_Fill_Controls_By_Type();
-    // Shape, line, text and shadow handlers (each ends with its panel's transfer).
-    void Set_Control_Clr(QObject *sender);
-    void Set_LineControl_Clr(QObject *sender);
-    void Set_TextControl_Clr(QObject *sender);
-    void Set_Shadow_Clr(QObject *sender);
-    void Shape_Border_ChkBox();
-    void Text_Border_ChkBox();
-    void Draw_Shadow_ChkBox();
-    void Shape_Fill_Chk_Box();
-    void Text_Fill_Chk_Box();
-    void Shape_Solid_RD_Sel();
-    void Shape_Gradient_RD_Sel();
-    void Shape_Hatch_RD_Sel();
-    void Text_Solid_RD_Sel();
-    void Text_Gradient_RD_Sel();
-    void Shape_Border_Changed(QObject *sender);
-    void Shape_Gradient_Changed(QObject *sender);
-    void Shape_Alpha_Changed(QObject *sender);
-    void Double_Star_Shape_Changed(QObject *sender);
-    void Polygon_Shape_Changed(QObject *sender);
-    void Shape_Rotation_Changed(QObject *sender);
-    void Shape_Corner_Radius_Changed(QObject *sender);
-    void Shape_Rotate_Slider_Changed();
-    void Line_Alpha_Changed(QObject *sender);
-    void Line_Width_Changed(QObject *sender);
-    void Text_Border_Changed(QObject *sender);
-    void Text_Gradient_Changed(QObject *sender);
-    void Text_Alpha_Changed(QObject *sender);
-    void Text_Kerning_Changed(QObject *sender);
-    void Shadow_X_Changed(QObject *sender);
-    void Shadow_Y_Changed(QObject *sender);
-    void Shadow_Blur_Changed(QObject *sender);
-    void Shadow_Transp_Changed(QObject *sender);
-    void Txt_Rotate_Slider_Changed();
-    // The modal font chooser on Text_font; OK goes on with changeTextFont, Cancel changes nothing.
-    void Text_Font_Changed();
-    void changeTextFont(const QFont &font);
     // Today's date or the time in the chosen pattern, put in place of the value editor's selection.
     void Text_Insert_Date();
     void Text_Insert_Time();
@@ -332,9 +289,8 @@ public:
     void Set_Document_Size(double width, double height);
 
 private:
-    // The panels of one object filled from it, with the flag set (Show_RHS_Properties).
-    void Fill_Shape_Panel(const SKTGraphic &graphic, bool locked);
-    void Fill_Line_Panel(const SKTGraphic &graphic);
+    // The panels of one object filled from it, with the flag set (Show_RHS_Properties). A text's
+    // fill is the sidebar's name and the text source, then the two text pages' own fills.
     void Fill_Text_Panel(const SKTGraphic &graphic);
     void Fill_Image_Panel(const SKTGraphic &graphic);
     void Fill_Sign_Panel(const SKTGraphic &graphic);
@@ -401,9 +357,6 @@ public:
     // the window's picture and every other selected one is rendered from its own settings.
     void Update_Barcode_Graphics(const SKTGraphic &templateGraphic);
     // The panels read at once (what the transfers write).
-    ShapePanelValues Read_Shape_Panel() const;
-    LinePanelValues Read_Line_Panel() const;
-    TextPanelValues Read_Text_Panel(bool singleSelection) const;
     ImagePanelValues Read_Image_Panel(bool singleSelection) const;
     SignPanelValues Read_Sign_Panel() const;
     QString Return_Border_Style_Str_On_index(int index) const { return Border_Style_Code(index); }
@@ -576,79 +529,6 @@ public:
     QLineEdit *sel_control_name = nullptr;
     QCheckBox *print_object_chk = nullptr;
 
-    // Line
-    QLineEdit *Line_Wdt_Text = nullptr;
-    platform::Stepper *Line_Wdt_Stepper = nullptr;
-    platform::ColorWell *Line_clr = nullptr;
-    QComboBox *Line_border_style = nullptr, *Line_ori_style = nullptr, *Line_cap_style = nullptr;
-    QLineEdit *Line_alpha_Text = nullptr;
-    platform::Stepper *Line_alpha_Stepper = nullptr;
-
-    // Shape
-    QLabel *Shape_prop_title = nullptr;
-    QComboBox *Shape_Type_Combo = nullptr;
-    QSlider *shape_rotation_slidr = nullptr;
-    platform::Stepper *shape_rotation_Stepper = nullptr;
-    QLineEdit *shape_rotation_slidr_val = nullptr;
-    QCheckBox *Shape_border_chk = nullptr;
-    QGroupBox *Shape_Border_Box = nullptr;
-    QLineEdit *shape_bor_Text = nullptr;
-    platform::Stepper *shape_bor_Stepper = nullptr;
-    platform::ColorWell *shape_bordr_clr = nullptr;
-    QComboBox *shape_border_style = nullptr;
-    QCheckBox *Shape_fill_chk = nullptr;
-    QGroupBox *shape_fill_box = nullptr;
-    QRadioButton *Shape_solid_fill_rd = nullptr, *Shape_gradient_fill_rd = nullptr, *Shape_Style_fill_rd = nullptr;
-    platform::ColorWell *shape_fill_clr = nullptr, *shape_fill_Grd_1_clr = nullptr, *shape_fill_Grd_2_clr = nullptr,
-                        *shape_hatch_bk_clr = nullptr;
-    QLineEdit *shape_grad_Text = nullptr;
-    platform::Stepper *shape_grad_Stepper = nullptr;
-    QComboBox *shape_hatch_style = nullptr;
-    QLabel *shape_alpha_lbl = nullptr;
-    QLineEdit *shape_alpha_Text = nullptr;
-    platform::Stepper *shape_alpha_Stepper = nullptr;
-    QLabel *shape_cor_radius_Label = nullptr;
-    QLineEdit *shape_cor_radius_Text = nullptr;
-    platform::Stepper *shape_cor_radius_Stepper = nullptr;
-    QLabel *double_star_Label = nullptr;
-    QLineEdit *double_star_Text = nullptr;
-    platform::Stepper *double_star_Stepper = nullptr;
-    QLabel *polygon_Label = nullptr;
-    QLineEdit *polygon_Text = nullptr;
-    platform::Stepper *polygon_Stepper = nullptr;
-
-    // Text editing and text properties
-    QLineEdit *txt_ctrl_id_val = nullptr;
-    QPushButton *text_font_btn = nullptr;
-    QLineEdit *Text_font_value = nullptr;
-    platform::ColorWell *Text_clr = nullptr;
-    QComboBox *Text_align_combo = nullptr, *Text_vert_align_combo = nullptr, *Text_case_combo = nullptr;
-    QLineEdit *Text_Kern_Text = nullptr;
-    platform::Stepper *Text_Kern_Stepper = nullptr;
-    QSlider *txt_rotation_slidr = nullptr;
-    QLineEdit *txt_rotation_slidr_val = nullptr;
-    QCheckBox *Text_border_chk = nullptr;
-    QGroupBox *Text_Border_Box = nullptr;
-    QLineEdit *Text_bor_Text = nullptr;
-    platform::Stepper *Text_bor_Stepper = nullptr;
-    platform::ColorWell *Text_bordr_clr = nullptr;
-    QComboBox *Text_border_style = nullptr;
-    QCheckBox *Text_fill_chk = nullptr;
-    QGroupBox *text_fill_box = nullptr;
-    QRadioButton *Text_solid_fill_rd = nullptr, *Text_gradient_fill_rd = nullptr;
-    platform::ColorWell *Text_fill_clr = nullptr, *Text_fill_Grd_1_clr = nullptr, *Text_fill_Grd_2_clr = nullptr;
-    QLineEdit *Text_grad_Text = nullptr;
-    platform::Stepper *Text_grad_Stepper = nullptr;
-    QLabel *text_alpha_lbl = nullptr;
-    QLineEdit *Text_alpha_Text = nullptr;
-    platform::Stepper *Text_alpha_Stepper = nullptr;
-    QCheckBox *draw_shadow_chkbox = nullptr;
-    QGroupBox *shadow_box = nullptr;
-    platform::ColorWell *Shadow_clr = nullptr;
-    QLineEdit *shadow_x_Text = nullptr, *shadow_y_Text = nullptr, *shadow_blur_Text = nullptr,
-              *shadow_transp_Text = nullptr;
-    platform::Stepper *shadow_x_Stepper = nullptr, *shadow_y_Stepper = nullptr, *shadow_blur_Stepper = nullptr,
-                      *shadow_transp_Stepper = nullptr;
 
     // Picture
     QLineEdit *img_ctrl_id_val = nullptr;
@@ -732,10 +612,6 @@ private:
     void Build_Record_List_Box(QGroupBox *box);
     // Connects the card's four pages to the card's storing and the parts they need.
     void Connect_Card_Panels();
-    void Build_Line_Tab(QWidget *page);
-    void Build_Shape_Tab(QWidget *page);
-    void Build_Text_Editing_Tab(QWidget *page);
-    void Build_Text_Properties_Tab(QWidget *page);
     void Build_Image_Tab(QWidget *page);
     void Build_Sign_Tab(QWidget *page);
     void Build_Data_Source_Tab(QWidget *page);

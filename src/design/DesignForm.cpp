@@ -11,6 +11,10 @@
 #include "design/FormBinding.h"
 #include "design/GridOptions.h"
 #include "design/ToolPalette.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTZoomingScrollView.h"
 #include "platform/ComboItems.h"
@@ -192,10 +196,20 @@ void DesignController::Build_Property_Sidebar(QGroupBox *box)
         *label = sett_tab->tabText(sett_tab->indexOf(tab));
 
     Connect_Card_Panels();
-    Build_Line_Tab(line_tab);
-    Build_Shape_Tab(shape_tab);
-    Build_Text_Editing_Tab(text_edtng_tab);
-    Build_Text_Properties_Tab(text_prop_tab);
+    // The line, shape and text pages: a colour chosen goes to every selected object first, then
+    // the page's values into the selected objects of its kind.
+    connect(linePanel(), &LinePanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(linePanel(), &LinePanel::transferRequested, this, &DesignController::Update_Line_Graphics);
+    connect(shapePanel(), &ShapePanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(shapePanel(), &ShapePanel::transferRequested, this, &DesignController::Update_Shape_Graphics);
+    textEditingPanel()->Share_Text_Font(&Text_font);
+    connect(textEditingPanel(), &TextEditingPanel::colorChosen, this,
+            &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(textEditingPanel(), &TextEditingPanel::transferRequested, this, &DesignController::Update_Text_Graphics);
+    connect(textPropertiesPanel(), &TextPropertiesPanel::colorChosen, this,
+            &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(textPropertiesPanel(), &TextPropertiesPanel::transferRequested, this,
+            &DesignController::Update_Text_Graphics);
     Build_Image_Tab(image_tab);
     Build_Sign_Tab(sign_tab);
     Build_Data_Source_Tab(datasource_tab);
@@ -203,8 +217,7 @@ void DesignController::Build_Property_Sidebar(QGroupBox *box)
     Build_Barcode_Tab(barcode_tab);
     Build_Lock_Tab(Lock_tab);
 
-    for (QComboBox *styles : {Line_border_style, shape_border_style, Text_border_style,
-                              Image_border_style, Sign_border_style}) {
+    for (QComboBox *styles : {Image_border_style, Sign_border_style}) {
         platform::ui::fillCombo(styles, borderStyleTitles());
         styles->setCurrentIndex(0);
     }

@@ -9,6 +9,8 @@
 #include "core/Messages.h"
 #include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
@@ -53,16 +55,6 @@ void setShown(std::initializer_list<QWidget *> widgets, bool shown)
 }
 
 } // namespace
-
-void DesignController::Show_Hide_Text_Transp_Ctrl(bool hide)
-{
-    setShown({text_alpha_lbl, Text_alpha_Stepper, Text_alpha_Text}, !hide);
-}
-
-void DesignController::Show_Hide_Shape_Transp_Ctrl(bool hide)
-{
-    setShown({shape_alpha_lbl, shape_alpha_Stepper, shape_alpha_Text}, !hide);
-}
 
 void DesignController::Set_Text_Value_Editable()
 {
@@ -171,7 +163,7 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
             }
         } else if (graphic.isExactly<SKTLine>()) {
             title = QStringLiteral("Line Properties");
-            Fill_Line_Panel(graphic);
+            linePanel()->Fill_Line_Panel(graphic);
             locked ? putLocked(title) : put(0, line_tab, line_tab_label);
         } else if (graphic.isExactly<SKTSignature>()) {
             title = QStringLiteral("Signature Properties");
@@ -182,13 +174,13 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
             locked ? putLocked(title) : put(0, barcode_tab, barcode_tab_label);
         } else {
             title = QStringLiteral("Shape Properties");
-            Fill_Shape_Panel(graphic, locked);
+            shapePanel()->Fill_Shape_Panel(graphic, locked);
             const QString caption = shapeCaption(graphic.Get_shape_type());
             if (locked) {
                 putLocked(caption.isEmpty() ? Lock_tab_label : caption);
             } else {
-                if (Shape_prop_title && !caption.isEmpty())
-                    Shape_prop_title->setText(caption);
+                if (!caption.isEmpty())
+                    shapePanel()->Shape_prop_title->setText(caption);
                 put(0, shape_tab, QStringLiteral("General"));
             }
         }

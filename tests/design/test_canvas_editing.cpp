@@ -7,6 +7,7 @@
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/ToolPalette.h"
+#include "design/panels/ShapePanel.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTGrid.h"
@@ -87,7 +88,7 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
 
     type(d->frame_main_pic_X_pos, QStringLiteral("120"));
     EXPECT_EQ(star->bounds().x(), 120);
-    d->shape_fill_clr->chooseColor(QColor(Qt::red));
+    d->shapePanel()->shape_fill_clr->chooseColor(QColor(Qt::red));
     auto current = [this] { return graphics().first(); };
     EXPECT_EQ(current()->_fillColor, QColor(Qt::red));
 

@@ -1,6 +1,10 @@
 #include "DesignFixture.h"
 
 #include "design/DoubleSlider.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
@@ -51,9 +55,12 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
         {c->design()._factorPopUpButton, "_factorPopUpButton"}, {c->design().properties_title, "properties_title"},
         {c->design().print_object_chk, "print_object_chk"},   {c->design().card_info_tab, "card_info_tab"},
         {c->design().card_size_tab, "card_size_tab"},         {c->design().card_bkgd_tab, "card_bkgd_tab"},
-        {c->design().card_brdr_tab, "card_brdr_tab"},         {c->design().Line_cap_style, "Line_cap_style"},
-        {c->design().polygon_Stepper, "polygon_Stepper"},     {c->design().shape_rotation_slidr_val, "shape_rotation_slidr_val"},
-        {c->design().Text_Kern_Stepper, "Text_Kern_Stepper"}, {c->design().shadow_transp_Text, "shadow_transp_Text"},
+        {c->design().card_brdr_tab, "card_brdr_tab"},
+        {c->design().linePanel()->Line_cap_style, "Line_cap_style"},
+        {c->design().shapePanel()->polygon_Stepper, "polygon_Stepper"},
+        {c->design().shapePanel()->shape_rotation_slidr_val, "shape_rotation_slidr_val"},
+        {c->design().textEditingPanel()->Text_Kern_Stepper, "Text_Kern_Stepper"},
+        {c->design().textPropertiesPanel()->shadow_transp_Text, "shadow_transp_Text"},
         {c->design().Con_slidr, "Con_slidr"},                 {c->design().blr_slidr_val, "blr_slidr_val"},
         {c->design().Image_FIH_chk, "Image_FIH_chk"},         {c->design().Sign_border_style, "Sign_border_style"},
         {c->design().Batch_Series, "Batch_Series"},           {c->design().Text_value_Edit, "Text_value_Edit"},
@@ -106,14 +113,15 @@ TEST_F(DesignForm, SidebarPagesScrollDownButNeverSideways)
 
 TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
 {
-    for (QComboBox *styles : {c->design().Line_border_style, c->design().shape_border_style, c->design().Text_border_style,
-                              c->design().Image_border_style, c->design().Sign_border_style})
+    for (QComboBox *styles : {c->design().linePanel()->Line_border_style, c->design().shapePanel()->shape_border_style,
+                              c->design().textPropertiesPanel()->Text_border_style, c->design().Image_border_style,
+                              c->design().Sign_border_style})
         EXPECT_EQ(styles->count(), 5) << styles->objectName().toStdString();
-    EXPECT_EQ(c->design().Shape_Type_Combo->count(), 8);
-    EXPECT_EQ(c->design().Text_align_combo->count(), 5);
-    EXPECT_EQ(c->design().Text_vert_align_combo->count(), 3);
-    EXPECT_EQ(c->design().Text_case_combo->count(), 4);
-    EXPECT_EQ(c->design().Line_cap_style->count(), 3);
+    EXPECT_EQ(c->design().shapePanel()->Shape_Type_Combo->count(), 8);
+    EXPECT_EQ(c->design().textEditingPanel()->Text_align_combo->count(), 5);
+    EXPECT_EQ(c->design().textEditingPanel()->Text_vert_align_combo->count(), 3);
+    EXPECT_EQ(c->design().textEditingPanel()->Text_case_combo->count(), 4);
+    EXPECT_EQ(c->design().linePanel()->Line_cap_style->count(), 3);
     EXPECT_EQ(c->design().Text_Date_style->itemText(6), QStringLiteral("dd-MMM-yy"));
     EXPECT_EQ(c->design().Text_Time_style->itemText(0), QStringLiteral("h:mm:ss a"));
     EXPECT_EQ(c->design().Data_source_type->count(), 2);
