@@ -15,16 +15,19 @@ set(TAGORA_PCH_HEADERS
   <QtGui/QImage> <QtGui/QColor> <QtGui/QFont>
   <vector> <string> <memory> <algorithm> <functional>)
 
-# tagora_library(NAME DIRS dirs... [QT components...] [EXCLUDE paths...] [DEPS ...] [PRIVATE_DEPS ...])
-# One static library from the sources under src/<dir> for each dir. Sources are globbed so that each
-# subsystem adds files without touching shared build files.
+# tagora_library(NAME [DIRS dirs...] [FILES paths...] [QT components...] [EXCLUDE paths...] [DEPS ...]
+#                [PRIVATE_DEPS ...])
+# One static library from the sources under src/<dir> for each dir, and the listed files (paths under
+# src/). Sources are globbed so that each subsystem adds files without touching shared build files;
+# FILES is for a part of a folder (a widget-free base).
 function(tagora_library name)
-  cmake_parse_arguments(ARG "" "" "DIRS;QT;EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DIRS;FILES;QT;EXCLUDE;DEPS;PRIVATE_DEPS" ${ARGN})
   if(NOT ARG_QT)
     set(ARG_QT Core Gui Widgets PrintSupport)
   endif()
   list(TRANSFORM ARG_QT PREPEND "Qt6::")
-  set(srcs "")
+  set(srcs ${ARG_FILES})
+  list(TRANSFORM srcs PREPEND "${PROJECT_SOURCE_DIR}/src/")
   foreach(dir ${ARG_DIRS})
     file(GLOB_RECURSE dir_srcs CONFIGURE_DEPENDS
       ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/src/${dir}/*.h ${PROJECT_SOURCE_DIR}/src/${dir}/*.ui)
@@ -41,3 +44,4 @@ function(tagora_library name)
     target_precompile_headers(${name} PRIVATE ${TAGORA_PCH_HEADERS})
   endif()
 endfunction()
+
