@@ -1,4 +1,4 @@
-#include "data/SSZipArchive.h"
+#include "io/SSZipArchive.h"
 
 #include <QDateTime>
 #include <QDir>

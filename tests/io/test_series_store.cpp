@@ -2,8 +2,7 @@
 // and the writers, which never lose the old series when a write fails.
 
 #include "core/Globals.h"
-#include "data/SeriesStore.h"
-#include "support/AppEnvironment.h"
+#include "io/SeriesStore.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +10,25 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
+
+// Messages are shown only once a main window exists. Nothing below the window can reach into it,
+// so an address stands in for it here.
+int windowStandIn;
 
 class SeriesStore : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Data_Folder_Path = env.userFolder() + QStringLiteral("/DataSet");
+        resetGlobalsForTests();
+        Main_App_wnd = reinterpret_cast<SKTWindowController *>(&windowStandIn);
+        ASSERT_TRUE(home.isValid());
+        Data_Folder_Path = home.filePath(QStringLiteral("Tagora/DataSet"));
         ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
     }
+    void TearDown() override { resetGlobalsForTests(); }
 
     void put(const QString &fileName, const QByteArray &content, const QString &folder = QString())
     {
@@ -42,7 +50,7 @@ protected:
         return out;
     }
 
-    testsupport::AppEnvironment env;
+    QTemporaryDir home;
     testsupport::ResponderScope responder;
 };
 

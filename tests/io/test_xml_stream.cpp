@@ -1,7 +1,7 @@
 // The pull reader of the large workbook parts: its events, what it decodes, and the markup it
 // refuses instead of repairing.
 
-#include "data/XmlStream.h"
+#include "io/XmlStream.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // Workbooks made during a test: parts written into a folder and packed by the zip component, so that
 // a test states exactly the markup the reader meets.
 
-#include "data/SSZipArchive.h"
-#include "data/SpreadsheetWriter.h"
+#include "io/SSZipArchive.h"
+#include "io/SpreadsheetWriter.h"
 
 #include <gtest/gtest.h>
 

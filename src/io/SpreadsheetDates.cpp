@@ -1,7 +1,7 @@
 // Dates in workbooks: which number formats are dates, the Unicode date pattern of a format code,
 // and a serial day number as text.
 
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
 
 #include "core/DateText.h"
 

@@ -1,12 +1,12 @@
 // Workbook reading: the first pass (unpack, shared strings, styles), the sheet list, the header row
 // and the second pass.
 
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
 
 #include "core/Messages.h"
-#include "data/SSZipArchive.h"
-#include "data/WorkbookText.h"
-#include "data/XmlStream.h"
+#include "io/SSZipArchive.h"
+#include "io/WorkbookText.h"
+#include "io/XmlStream.h"
 #include "platform/Files.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "data/XmlStream.h"
+#include "io/XmlStream.h"
 
 #include <QIODevice>
 

@@ -2,10 +2,10 @@
 // style and raw value; the cells then become the rows' texts, on several threads for a large sheet
 // (dates are the costly part), each thread filling whole rows of its own.
 
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
 
-#include "data/WorkbookText.h"
-#include "data/XmlStream.h"
+#include "io/WorkbookText.h"
+#include "io/XmlStream.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
 // Workbook writing: the worksheet and shared-strings parts over the unpacked template, packed into
 // the target, which is replaced only by a complete workbook.
 
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
-#include "data/SSZipArchive.h"
+#include "io/SSZipArchive.h"
 #include "platform/Files.h"
 
 #include <QDir>

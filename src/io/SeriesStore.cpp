@@ -1,4 +1,4 @@
-#include "data/SeriesStore.h"
+#include "io/SeriesStore.h"
 
 #include "core/FileServices.h"
 #include "core/Globals.h"

@@ -1,7 +1,7 @@
 // The zip component: unpacking (folders, overwriting, names that leave the destination, broken
 // archives, limits) and packing (entry names, empty folders, replacing, failures reported).
 
-#include "data/SSZipArchive.h"
+#include "io/SSZipArchive.h"
 
 #include <gtest/gtest.h>
 
