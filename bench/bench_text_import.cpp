@@ -8,7 +8,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "data/Import_From_Txt_File.h"
 #include "model/SKTDocument.h"
-#include "platform/Dialogs.h"
+#include "platform/QtDialogResponder.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -8,8 +8,8 @@
 //
 //   bench_workbook_read [ROWS]
 
-#include "data/SSZipArchive.h"
-#include "data/SpreadsheetWriter.h"
+#include "io/SSZipArchive.h"
+#include "io/SpreadsheetWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -34,13 +34,6 @@ namespace {
 
 bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
 
-void showAll(std::initializer_list<QWidget *> widgets, bool shown)
-{
-    for (QWidget *w : widgets)
-        if (w)
-            w->setVisible(shown);
-}
-
 } // namespace
 
 void SKTWindowController::connectComboBoxes()
@@ -57,7 +50,6 @@ void SKTWindowController::connectComboBoxes()
 void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
 {
     BarcodeModeController &bm = barcodeMode();
-    DesignController &dsg = design();
     AdvQrController &qr = advQr();
     if (!C)
         return;
@@ -69,59 +61,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
     }
     try {
         const QString text = C->currentText();
-        // Designing-mode sidebar.
-        if (C == dsg.Label_ComboBox) {
-            platform::ui::fillCombo(dsg.Product_num_ComboBox, {});
-            if (text == QStringLiteral("Custom")) {
-                const QSignalBlocker block(dsg.Product_num_ComboBox);
-                dsg.Product_num_ComboBox->addItem(QString());
-                dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
-                dsg.Product_num_ComboBox->setEnabled(false);
-                dsg.Product_num_ComboBox->setCurrentIndex(-1);
-            } else {
-                dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
-                dsg.Product_num_ComboBox->setEnabled(true);
-                projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + text + QStringLiteral(".xml"), QString(),
-                              QString(), false);
-                if (dsg.Product_num_ComboBox->count() > 0)
-                    dsg.Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
-            }
-            return;
-        }
-        if (C == dsg.Product_num_ComboBox) {
-            projects().Read_Selected_Product_Label_Value();
-            return;
-        }
-        if (C == dsg.wm_alignment_combo || C == dsg.Card_border_style || C == dsg.Card_hatch_style) {
-            dsg.Update_Card_Graphics();
-            return;
-        }
-        if (C == dsg.Card_image_layout) {
-            dsg.Show_Hide_Card_Transp_Ctrl(text == QStringLiteral("Tile"));
-            dsg.Update_Card_Graphics();
-            return;
-        }
-        if (C == dsg.Line_border_style || C == dsg.Line_ori_style || C == dsg.Line_cap_style) {
-            dsg.Update_Line_Graphics();
-            return;
-        }
-        if (C == dsg.Text_border_style || C == dsg.Text_align_combo || C == dsg.Text_vert_align_combo || C == dsg.Text_case_combo) {
-            dsg.Update_Text_Graphics();
-            return;
-        }
-        if (C == dsg.Shape_Type_Combo) {
-            const int index = C->currentIndex();
-            showAll({dsg.shape_cor_radius_Stepper, dsg.shape_cor_radius_Text, dsg.shape_cor_radius_Label}, index == 2);
-            showAll({dsg.double_star_Label, dsg.double_star_Stepper, dsg.double_star_Text}, index == 6);
-            showAll({dsg.polygon_Label, dsg.polygon_Stepper, dsg.polygon_Text}, index == 7);
-            dsg.Update_Shape_Graphics();
-            return;
-        }
-        if (C == dsg.shape_border_style || C == dsg.shape_hatch_style) {
-            dsg.Update_Shape_Graphics();
-            return;
-        }
-
+        // The Designing mode's sidebar pages dispatch their own lists.
         // Barcode-mode series combos, while the batch takes its rows from series.
         if (ticked(bm.data_source_chkbox) && bm.Data_Set_Sheet_RD && bm.Data_Set_Sheet_RD->isChecked()) {
             struct Row {

@@ -8,7 +8,9 @@
 #include "platform/Dialogs.h"
 #include "output/Send_Modeless.h"
 #include "advqr/AdvQrController.h"
+#include "design/DesignCommands.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "barcodemode/BarcodeModeController.h"
 
 #include "ui_DrawWindow.h"
@@ -111,7 +113,7 @@ void SKTWindowController::loadWindowDescription()
     app_menu = bar->addMenu(App_Name);
     app_menu->setObjectName(QStringLiteral("app_menu"));
     QAction *about = menuItem(app_menu, "About_menu_item", QStringLiteral("About %1").arg(App_Name));
-    QObject::connect(about, &QAction::triggered, this, [this] { design().About_Button(); });
+    QObject::connect(about, &QAction::triggered, this, [this] { design().commands().About_Button(); });
     // The units of the three modes. The platform's own shortcut for preferences, or where it has
     // none (X11, Wayland) the one most desktop programs there use.
     const QKeySequence preferencesKey = QKeySequence(QKeySequence::Preferences).isEmpty()
@@ -122,7 +124,7 @@ void SKTWindowController::loadWindowDescription()
     QObject::connect(preferences, &QAction::triggered, this, [this] { design().doPreferences(); });
     app_menu->addSeparator();
     Quit_menu_item = menuItem(app_menu, "Quit_menu_item", QStringLiteral("Quit %1").arg(App_Name), QKeySequence::Quit);
-    QObject::connect(Quit_menu_item, &QAction::triggered, this, [this] { design().Exit_Btn_Clicked(); });
+    QObject::connect(Quit_menu_item, &QAction::triggered, this, [this] { design().commands().Exit_Btn_Clicked(); });
 
     QMenu *file = bar->addMenu(QStringLiteral("File"));
     FILE_MAIN_menu_item = file->menuAction();
@@ -133,11 +135,11 @@ void SKTWindowController::loadWindowDescription()
     QAction *closeItem = menuItem(file, "Close_menu_item", QStringLiteral("Close"), QKeySequence::Close);
     file->insertAction(Save_menu_item, closeItem);
     Save_As_menu_item = menuItem(file, "Save_As_menu_item", QStringLiteral("Save As..."), QKeySequence::SaveAs);
-    QObject::connect(New_menu_item, &QAction::triggered, this, [this] { design().New_Btn_Clicked(); });
-    QObject::connect(Open_menu_item, &QAction::triggered, this, [this] { design().Open_Btn_Clicked(); });
-    QObject::connect(closeItem, &QAction::triggered, this, [this] { design().Close_Document_Clicked(); });
-    QObject::connect(Save_menu_item, &QAction::triggered, this, [this] { design().Save_Btn_Clicked(); });
-    QObject::connect(Save_As_menu_item, &QAction::triggered, this, [this] { design().SaveAs_Btn_Clicked(); });
+    QObject::connect(New_menu_item, &QAction::triggered, this, [this] { design().commands().New_Btn_Clicked(); });
+    QObject::connect(Open_menu_item, &QAction::triggered, this, [this] { design().commands().Open_Btn_Clicked(); });
+    QObject::connect(closeItem, &QAction::triggered, this, [this] { design().commands().Close_Document_Clicked(); });
+    QObject::connect(Save_menu_item, &QAction::triggered, this, [this] { design().commands().Save_Btn_Clicked(); });
+    QObject::connect(Save_As_menu_item, &QAction::triggered, this, [this] { design().commands().SaveAs_Btn_Clicked(); });
 
     QMenu *edit = bar->addMenu(QStringLiteral("Edit"));
     EDIT_MAIN_menu_item = edit->menuAction();
@@ -158,10 +160,10 @@ void SKTWindowController::loadWindowDescription()
     tools->addSeparator();
     Backup_menu_item = menuItem(tools, "Backup_menu_item", QStringLiteral("Backup and Restore..."));
     Mail_menu_item = menuItem(tools, "Mail_menu_item", QStringLiteral("Send by E-mail..."));
-    QObject::connect(manage_series_menu_item, &QAction::triggered, this, [this] { design().Batch_Series_Button(); });
-    QObject::connect(import_wizard_menu_item, &QAction::triggered, this, [this] { design().Import_Wizard_Button(); });
-    QObject::connect(create_series_menu_item, &QAction::triggered, this, [this] { design().Create_Series_Button(); });
-    QObject::connect(Mail_menu_item, &QAction::triggered, this, [this] { design().Mail_Button(); });
+    QObject::connect(manage_series_menu_item, &QAction::triggered, this, [this] { design().commands().Batch_Series_Button(); });
+    QObject::connect(import_wizard_menu_item, &QAction::triggered, this, [this] { design().commands().Import_Wizard_Button(); });
+    QObject::connect(create_series_menu_item, &QAction::triggered, this, [this] { design().commands().Create_Series_Button(); });
+    QObject::connect(Mail_menu_item, &QAction::triggered, this, [this] { design().commands().Mail_Button(); });
 
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
     help->menuAction()->setObjectName(QStringLiteral("HELP_MAIN_menu_item"));
@@ -207,28 +209,28 @@ void SKTWindowController::loadWindowDescription()
     for (QAction *a : items)
         Main_Toolbar->addAction(a);
     // Each toolbar item's command, by the item's identifier.
-    const QList<std::pair<const char *, void (DesignController::*)(QObject *)>> commands = {
-        {"New_Toolbar_Item", &DesignController::New_Btn_Clicked},
-        {"Open_Toolbar_Item", &DesignController::Open_Btn_Clicked},
-        {"Save_Toolbar_Item", &DesignController::Save_Btn_Clicked},
-        {"Save_AS_Toolbar_Item", &DesignController::SaveAs_Btn_Clicked},
-        {"Print_Toolbar_Item", &DesignController::Print_Button},
-        {"PDF_Toolbar_Item", &DesignController::PDF_Export_Button},
-        {"Export_Toolbar_Item", &DesignController::Export_Button},
-        {"Mail_Toolbar_Item", &DesignController::Mail_Button},
-        {"Batch_Toolbar_Item", &DesignController::Batch_Series_Button},
-        {"Import_Wzd_Toolbar_Item", &DesignController::Import_Wizard_Button},
-        {"Create_Ser_Toolbar_Item", &DesignController::Create_Series_Button},
-        {"Copy_Toolbar_Item", &DesignController::Copy_Button},
-        {"Crop_Toolbar_Item", &DesignController::Cropping_Tool_Clicked},
-        {"Help_Toolbar_Item", &DesignController::Help_Button},
+    const QList<std::pair<const char *, void (DesignCommands::*)(QObject *)>> commands = {
+        {"New_Toolbar_Item", &DesignCommands::New_Btn_Clicked},
+        {"Open_Toolbar_Item", &DesignCommands::Open_Btn_Clicked},
+        {"Save_Toolbar_Item", &DesignCommands::Save_Btn_Clicked},
+        {"Save_AS_Toolbar_Item", &DesignCommands::SaveAs_Btn_Clicked},
+        {"Print_Toolbar_Item", &DesignCommands::Print_Button},
+        {"PDF_Toolbar_Item", &DesignCommands::PDF_Export_Button},
+        {"Export_Toolbar_Item", &DesignCommands::Export_Button},
+        {"Mail_Toolbar_Item", &DesignCommands::Mail_Button},
+        {"Batch_Toolbar_Item", &DesignCommands::Batch_Series_Button},
+        {"Import_Wzd_Toolbar_Item", &DesignCommands::Import_Wizard_Button},
+        {"Create_Ser_Toolbar_Item", &DesignCommands::Create_Series_Button},
+        {"Copy_Toolbar_Item", &DesignCommands::Copy_Button},
+        {"Crop_Toolbar_Item", &DesignCommands::Cropping_Tool_Clicked},
+        {"Help_Toolbar_Item", &DesignCommands::Help_Button},
     };
     for (QAction *a : items)
         for (const auto &[identifier, command] : commands)
             if (a->objectName() == QLatin1String(identifier))
-                QObject::connect(a, &QAction::triggered, this, [this, command = command, a] { (design().*command)(a); });
+                QObject::connect(a, &QAction::triggered, this, [this, command = command, a] { (design().commands().*command)(a); });
     // Closing the window is the Quit command: the save prompt decides, and the program ends as a whole.
-    window_->installEventFilter(new CloseToExit(window_, [this] { design().Exit_App(); }));
+    window_->installEventFilter(new CloseToExit(window_, [this] { design().commands().Exit_App(); }));
 
     QObject::connect(website_1, &QPushButton::clicked, this, &SKTWindowController::Open_QIRO_Site);
     QObject::connect(support_id, &QPushButton::clicked, this, &SKTWindowController::Open_Support_Mail);
@@ -241,19 +243,19 @@ void SKTWindowController::loadWindowDescription()
     auto *holder = new QWidget;
     new QVBoxLayout(holder);
     design().buildDesigningPanel(holder);
-    QObject::connect(design().Card_Prop_btn, &QPushButton::clicked, this, [this] { design().Card_Prop_Clicked(); });
-    QObject::connect(design().Card_Bckgrnd_btn, &QPushButton::clicked, this, [this] { design().Card_Bckgrnd_Clicked(); });
-    QObject::connect(Export_Template_Btn, &QPushButton::clicked, this, [this] { design().Export_As_Template_Clicked(); });
+    QObject::connect(design().Card_Prop_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Prop_Clicked(); });
+    QObject::connect(design().Card_Bckgrnd_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Bckgrnd_Clicked(); });
+    QObject::connect(Export_Template_Btn, &QPushButton::clicked, this, [this] { design().commands().Export_As_Template_Clicked(); });
     // The Designing mode's editing commands: its buttons and fields, and the Edit menu, which a
     // focused text field keeps for its own standard commands.
-    design().Wire_Editing_Commands();
-    for (const auto &[item, command] : {std::pair{undo_menu, DesignController::EditMenuCommand::Undo},
-                                        std::pair{redo_menu, DesignController::EditMenuCommand::Redo},
-                                        std::pair{Cut_menu_item, DesignController::EditMenuCommand::Cut},
-                                        std::pair{Copy_menu_item, DesignController::EditMenuCommand::Copy},
-                                        std::pair{Paste_menu_item, DesignController::EditMenuCommand::Paste},
-                                        std::pair{Delete_menu_item, DesignController::EditMenuCommand::Delete}})
-        QObject::connect(item, &QAction::triggered, this, [this, command = command] { design().Edit_Menu_Command(command); });
+    design().editing().Wire_Editing_Commands();
+    for (const auto &[item, command] : {std::pair{undo_menu, EditingCommands::EditMenuCommand::Undo},
+                                        std::pair{redo_menu, EditingCommands::EditMenuCommand::Redo},
+                                        std::pair{Cut_menu_item, EditingCommands::EditMenuCommand::Cut},
+                                        std::pair{Copy_menu_item, EditingCommands::EditMenuCommand::Copy},
+                                        std::pair{Paste_menu_item, EditingCommands::EditMenuCommand::Paste},
+                                        std::pair{Delete_menu_item, EditingCommands::EditMenuCommand::Delete}})
+        QObject::connect(item, &QAction::triggered, this, [this, command = command] { design().editing().Edit_Menu_Command(command); });
     main_split_view = new QSplitter(Qt::Horizontal, Barcode_Design_tab);
     main_split_view->setObjectName(QStringLiteral("verticalSplitView"));
     main_split_view->addWidget(design().Design_Work_Area);

@@ -218,6 +218,7 @@ void SKTWindowController::sidebarTabSelected(QWidget *item)
     if (Not_Draw_Only_Prop_Change || !dsg.sett_tab || dsg.sett_tab->count() != 4)
         return;
     dsg.Last_Card_Sel_Tab = item;
-    if (item == dsg.card_size_tab && dsg.Product_num_ComboBox)
-        dsg.Product_num_ComboBox->setFocus();
+    if (item == dsg.card_size_tab)
+        if (QComboBox *products = dsg.Label_Stock_Products())
+            products->setFocus();
 }

@@ -70,9 +70,6 @@ SKTWindowController::SKTWindowController()
     // 12
     d.Text_font = QFont(Text_Ctrl_Font);
     d.Text_font.setPointSizeF(Text_Ctrl_Font_Size);
-    d.All_Text_font = d.Text_font;
-    d.WM_Text_font = d.Text_font;
-    d.All_Text_font_COPY.reset();
     // 13
     Ucontrol_Log.clear();
     Ucontrol.clear();

@@ -6,110 +6,25 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "platform/Stepper.h"
 #include "advqr/AdvQrController.h"
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include <exception>
 
-namespace {
-
-// Letters, then white space and line ends, then characters that are neither letters, digits nor
-// punctuation, trimmed from both ends in this order; characters inside the number stay.
-QString cleanSizeText(const QString &text)
-{
-    auto trim = [](const QString &s, auto pred) {
-        qsizetype a = 0, b = s.size();
-        while (a < b && pred(s.at(a)))
-            ++a;
-        while (b > a && pred(s.at(b - 1)))
-            --b;
-        return s.mid(a, b - a);
-    };
-    QString s = trim(text, [](QChar c) { return c.isLetter(); });
-    s = trim(s, [](QChar c) { return c.isSpace(); });
-    s = trim(s, [](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-                                     c.category() == QChar::Other_NotAssigned || c.category() == QChar::Other_Surrogate ||
-                                     c.category() == QChar::Other_PrivateUse; });
-    return s.left(10);
-}
-
-int integerOf(const QString &text)
-{
-    const QString t = Trim_Str(text);
-    int end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    return t.left(end).toInt();
-}
-
-bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
-
-} // namespace
-
 void SKTWindowController::controlTextDidChange(QObject *F)
 {
     BarcodeModeController &bm = barcodeMode();
-    DesignController &dsg = design();
     lastTextChangeSender = F;
     try {
         if (!F)
             return;
         if (F == advQr().ADV_QR_HeaderText || F == advQr().ADV_QR_FooterText) {
             advQr().advancedQrCaptionRefresh();
-            return;
-        }
-        if (F == dsg.width_Text || F == dsg.height_Text) {
-            auto *field = static_cast<QLineEdit *>(F);
-            const QString cleaned = cleanSizeText(field->text());
-            if (cleaned != field->text())
-                field->setText(cleaned);
-            return;
-        }
-        if (F == dsg.card_name || F == dsg.watermark_text) {
-            dsg.Update_Card_Graphics();
-            projects().Set_Log_Name_In_Title();
-            return;
-        }
-        const bool batchRange = ticked(dsg.Export_with_batch_chk) || ticked(dsg.Export_with_excel_chk);
-        if (F == dsg.Total_Text) {
-            int value = integerOf(dsg.Total_Text->text());
-            // Empty, text, 0 and negatives all come back to the first record.
-            if (Trim_Str(dsg.Total_Text->text()).isEmpty() || value < 1)
-                value = 1;
-            if (batchRange && value > Total_Batch_Excel_Card)
-                value = Total_Batch_Excel_Card;
-            dsg.Total_Text->setText(QString::number(value));
-            dsg.Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TOT"));
-            return;
-        }
-        if (F == dsg.To_Text) {
-            int value = integerOf(dsg.To_Text->text());
-            // Empty, text, 0 and negatives all come back to the first record.
-            if (Trim_Str(dsg.To_Text->text()).isEmpty() || value < 1)
-                value = 1;
-            if (value > Total_Batch_Excel_Card)
-                value = Total_Batch_Excel_Card;
-            dsg.To_Text->setText(QString::number(value));
-            dsg.Set_Tot_Value(value, Total_Batch_Excel_Card, QStringLiteral("TO"));
-            return;
-        }
-        if (F == dsg.from_Text) {
-            int value = integerOf(dsg.from_Text->text());
-            // Empty, text, 0 and negatives all come back to the first record.
-            if (Trim_Str(dsg.from_Text->text()).isEmpty() || value < 1)
-                value = 1;
-            if (value > Total_Batch_Excel_Card)
-                value = Total_Batch_Excel_Card;
-            dsg.from_Text->setText(QString::number(value));
-            if (dsg.from_Stepper)
-                dsg.from_Stepper->setIntValue(value);
             return;
         }
         if (F == bm.dataText || F == bm.HeaderText || F == bm.FooterText || F == bm.dataText_2D)
@@ -121,19 +36,8 @@ void SKTWindowController::controlTextDidChange(QObject *F)
 
 void SKTWindowController::controlTextDidEndEditing(QObject *F)
 {
+    // The only fields that act when their editing ends are the card size page's, which listen themselves.
     lastTextEndEditingSender = F;
-    try {
-        if (!F || (F != design().width_Text && F != design().height_Text))
-            return;
-        auto *field = static_cast<QLineEdit *>(F);
-        double value = field->text().trimmed().toDouble();
-        if (value <= 0)
-            value = 0.1;
-        field->setText(QString::asprintf("%.2f", value));
-        design().Apply_unit_Chaneg_Values();
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
 }
 
 void SKTWindowController::textDidChange(QObject *V)

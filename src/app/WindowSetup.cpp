@@ -9,6 +9,7 @@
 #include "core/Utilities.h"
 #include "barcodemode/BarcodeEditorForm.h"
 #include "imagetools/Rotated.h"
+#include "model/GraphicStyles.h"
 #include "model/SKTDocument.h"
 #include "output/Send_Modeless.h"
 #include "platform/ComboItems.h"
@@ -124,8 +125,7 @@ void SKTWindowController::awakeFromNib()
     dsg.data_table_content.clear();
     output().Get_Email_Details();
     // 15
-    for (QWidget *w : std::initializer_list<QWidget *>{dsg.txt_ctrl_id_val, bm.val_list_name_txt, bm.hdr_list_name_txt,
-                                                      bm.ftr_list_name_txt})
+    for (QWidget *w : std::initializer_list<QWidget *>{bm.val_list_name_txt, bm.hdr_list_name_txt, bm.ftr_list_name_txt})
         if (w)
             w->hide();
     // 16: the resource folder is only read, never created: when it cannot be reached the program ends.
@@ -138,8 +138,6 @@ void SKTWindowController::awakeFromNib()
     // 17
     Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
     // 18
-    selectFirst(dsg.shape_border_style);
-    selectFirst(dsg.Shape_Type_Combo);
     dsg.Show_Hide_Ruler_ChkBox();
     // 19
     if (Gen_Temp_Img_btn)
@@ -174,13 +172,14 @@ void SKTWindowController::awakeFromNib()
                          dsg.aligmnt_tab, dsg.barcode_tab, dsg.Lock_tab, dsg.card_setting_tab})
         detachTab(dsg.sett_tab, tab, nullptr);
     // 21: label-stock vendors: "Custom", then one per catalogue file.
-    if (dsg.Label_ComboBox) {
-        platform::ui::fillCombo(dsg.Label_ComboBox, labelstock::Vendor_Names(Resource_Path));
-        dsg.Label_ComboBox->setCurrentIndex(0);
+    if (QComboBox *vendors = dsg.Label_Stock_Vendors()) {
+        platform::ui::fillCombo(vendors, labelstock::Vendor_Names(Resource_Path));
+        vendors->setCurrentIndex(0);
         try {
-            if (!dsg.Product_num_ComboBox || dsg.Product_num_ComboBox->count() == 0)
+            QComboBox *products = dsg.Label_Stock_Products();
+            if (!products || products->count() == 0)
                 throw std::out_of_range("The label-stock product list is empty.");
-            dsg.Product_num_ComboBox->setCurrentIndex(0);
+            products->setCurrentIndex(0);
         } catch (const std::exception &e) {
             Show_NSLog_Message(QString::fromUtf8(e.what()));
         }
@@ -225,44 +224,10 @@ void SKTWindowController::awakeFromNib()
         selectFirst(c);
     // 28
     dsg._setLabels();
-    // 29
-    if (dsg.Card_image_layout && dsg.Card_image_layout->count() > 1)
-        dsg.Card_image_layout->setCurrentIndex(1);
-    // 31
-    selectFirst(dsg.Text_vert_align_combo);
-    selectFirst(dsg.Text_align_combo);
-    selectFirst(dsg.Text_case_combo);
-    // 32
-    if (dsg.shape_hatch_style) {
-        platform::ui::fillCombo(dsg.shape_hatch_style, {});
-        if (dsg.shape_hatch_style->isEditable())
-            dsg.shape_hatch_style->setEditText(QString());
-    }
-    // 33
-    if (dsg.Card_bor_Text) {
-        dsg.Card_bor_Text->setText(QStringLiteral("3"));
-        dsg.Card_bor_Stepper->setIntValue(3);
-    }
-    selectFirst(dsg.Card_border_style);
+    // 29: the background picture's layout starts on its second entry (the card's page holds it).
+    // 30: the date and time patterns are the source page's own lists.
+    // The card's border starts 3 wide in the first style (the card's page holds them).
     dsg.card_prop_set(QStringLiteral("S"));
-    // 34: hatch patterns, sorted by their names in character order.
-    {
-        QStringList names;
-        const QDir patterns(Resource_Path + QStringLiteral("/Fill_Style_Image"));
-        for (const QString &entry : patterns.entryList(QDir::Files | QDir::Hidden)) {
-            const int dot = int(entry.lastIndexOf(QLatin1Char('.')));
-            names << (dot > 0 ? entry.left(dot) : entry);
-        }
-        std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseSensitive) < 0; });
-        if (dsg.shape_hatch_style)
-            dsg.shape_hatch_style->addItems(names);
-        if (dsg.Card_hatch_style)
-            dsg.Card_hatch_style->addItems(names);
-        if (!names.isEmpty()) {
-            selectFirst(dsg.shape_hatch_style);
-            selectFirst(dsg.Card_hatch_style);
-        }
-    }
     // 35-36
     Not_Draw_Only_Prop_Change = false;
     setPrintInfo(platform::PrintInfo::sharedPrintInfo());

@@ -10,9 +10,9 @@
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "data/SeriesStore.h"
 #include "design/DesignController.h"
 #include "engines/linear/NKDBarcode.h"
+#include "io/SeriesStore.h"
 #include "model/SKTGraphic.h"
 #include "platform/PictureView.h"
 

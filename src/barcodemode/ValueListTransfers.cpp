@@ -14,7 +14,7 @@
 #include "core/Open_Export_Log.h"
 #include "data/Import_Excel_Barcode.h"
 #include "data/Import_From_Txt_File.h"
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
 #include "output/AccessoryViewController.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"

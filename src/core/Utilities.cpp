@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QWidget>
 
 #include <stdexcept>
 
@@ -165,20 +164,6 @@ void Delete_File(const QString &path)
             QFile::remove(path);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
-}
-
-void SetObjEnabled(QWidget *view, bool enabled)
-{
-    if (!view)
-        return;
-    view->setEnabled(enabled);
-    // A box hands the state to every control inside it, nested boxes included, so enabling the box
-    // also enables children that were disabled one by one.
-    const QByteArray cls = view->metaObject()->className();
-    if (cls == "QGroupBox" || cls == "QFrame" || cls == "QWidget") {
-        for (QWidget *child : view->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-            SetObjEnabled(child, enabled);
     }
 }
 

@@ -27,7 +27,8 @@ QString Check_Path_For_App_Resources(const QString &path);
 int Create_Folder(const QString &path);
 void Delete_Folder(const QString &path);
 void Delete_File(const QString &path);
-// Enables or disables a control; a box passes the state on to everything inside it.
+// Enables or disables a control; a box passes the state on to everything inside it. Defined with the
+// widgets (core/UtilitiesWidgets.cpp), apart from the widget-free rest.
 void SetObjEnabled(QWidget *view, bool enabled);
 // Opens "Help.pdf" of the resource folder.
 void Open_Help_File();

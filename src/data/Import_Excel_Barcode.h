@@ -3,7 +3,7 @@
 // each record field the user ticks, whether the first row holds titles, and whether the records
 // overwrite the list from its first row (At Start) or follow its last row (At End).
 
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "data/SeriesStore.h"
+#include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
 
 #include "ui_View_Data_Series.h"

@@ -56,7 +56,7 @@ bool twoOrMoreSelected(const DesignController &d)
 
 void applyFieldValue(DesignController &d, AlignmentPanel::Field field, double value)
 {
-    const DesignController::CanvasCommands &c = d.Canvas_Commands;
+    const CanvasCommands &c = d.Canvas_Commands;
     switch (field) {
     case AlignmentPanel::Field::X: applyField(d, c.applyX, false, value); break;
     case AlignmentPanel::Field::Y: applyField(d, c.applyY, false, value); break;
@@ -68,7 +68,7 @@ void applyFieldValue(DesignController &d, AlignmentPanel::Field field, double va
 void runArrangeCommand(DesignController &d, AlignmentPanel::Arrange command)
 {
     using A = AlignmentPanel::Arrange;
-    const DesignController::CanvasCommands &c = d.Canvas_Commands;
+    const CanvasCommands &c = d.Canvas_Commands;
     switch (command) {
     case A::AlignLeft: arrange(d, c.alignLeftEdges); break;
     case A::AlignRight: arrange(d, c.alignRightEdges); break;

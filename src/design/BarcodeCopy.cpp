@@ -1,11 +1,13 @@
 // Copy of the Barcode mode's symbol: its PDF on the clipboard, and a "barcode.pdf" file that other
 // programs paste, written whole in the process's private temporary folder.
 
-#include "design/DesignController.h"
+#include "design/DesignCommands.h"
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Messages.h"
+#include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "platform/Files.h"
 #include "platform/PictureView.h"
 
@@ -16,7 +18,7 @@
 
 #include <exception>
 
-QByteArray DesignController::Barcode_Pdf_Data()
+QByteArray DesignCommands::Barcode_Pdf_Data()
 {
     BarcodeModeController &b = hub.barcodeMode();
     if (!b.barcodeImage || !b.barcodeImage->hasPicture())
@@ -24,7 +26,7 @@ QByteArray DesignController::Barcode_Pdf_Data()
     return b.barcodeImage->picture().pdfData();
 }
 
-void DesignController::Copy_Button(QObject *)
+void DesignCommands::Copy_Button(QObject *)
 {
     try {
         BarcodeModeController &b = hub.barcodeMode();
@@ -43,7 +45,7 @@ void DesignController::Copy_Button(QObject *)
         data->setData(QStringLiteral("application/pdf"), pdf);
         QGuiApplication::clipboard()->setMimeData(data);
         Show_MessageBox(QStringLiteral("Barcode is copied successfully.\nNow you can paste it in a word processor or image editor."));
-        Set_Paste_Button_Status();
+        design.editing().Set_Paste_Button_Status();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -6,7 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "output/OutputController.h"
 #include "barcodemode/ValueListModel.h"
-#include "data/SeriesStore.h"
+#include "io/SeriesStore.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 

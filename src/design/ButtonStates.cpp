@@ -1,8 +1,13 @@
 // Enabling of the standard editing buttons for what the sidebar shows: an object, the card, a
-// locked object; and of Paste by what the clipboard holds.
+// locked object; of Paste by what the clipboard holds; of Undo and Redo by the snapshot stacks.
 
+#include "design/EditingCommands.h"
+
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
 #include "design/DesignController.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -21,9 +26,9 @@ void setEnabled(std::initializer_list<QPushButton *> buttons, bool enabled)
 
 } // namespace
 
-QString DesignController::Card_Objects_Mime_Type() { return QStringLiteral("application/x-tagora-card-objects"); }
+QString EditingCommands::Card_Objects_Mime_Type() { return QStringLiteral("application/x-tagora-card-objects"); }
 
-void DesignController::Set_Paste_Button_Status()
+void EditingCommands::Set_Paste_Button_Status()
 {
     // Card objects only: file names alone are no card objects to paste.
     bool offered = false;
@@ -33,27 +38,50 @@ void DesignController::Set_Paste_Button_Status()
     setEnabled({Paste_btn}, offered);
 }
 
-void DesignController::Enable_Standard_Button_For_Control()
+void EditingCommands::Enable_Standard_Button_For_Control()
 {
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, true);
     setEnabled({Unlock_btn}, false);
     Set_Paste_Button_Status();
-    Enable_Align_Buttons(true);
+    design.Enable_Align_Buttons(true);
 }
 
-void DesignController::Enable_Standard_Button_For_Unlock() { Enable_Standard_Button_For_Control(); }
+void EditingCommands::Enable_Standard_Button_For_Unlock() { Enable_Standard_Button_For_Control(); }
 
-void DesignController::Disable_Standard_Button_For_Card()
+void EditingCommands::Disable_Standard_Button_For_Card()
 {
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn, Unlock_btn}, false);
     Set_Paste_Button_Status();
-    Enable_Align_Buttons(false);
+    design.Enable_Align_Buttons(false);
 }
 
-void DesignController::Disable_Standard_Button_For_Lock()
+void EditingCommands::Disable_Standard_Button_For_Lock()
 {
     // Copy and Paste stay as they are: a locked object may still be copied.
     setEnabled({Cut_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, false);
     setEnabled({Unlock_btn}, true);
-    Enable_Align_Buttons(false);
+    design.Enable_Align_Buttons(false);
+}
+
+void EditingCommands::Enable_Disable_Undo(bool enable)
+{
+    if (design.hub.undo_menu)
+        design.hub.undo_menu->setEnabled(enable);
+    if (Undo_btn)
+        Undo_btn->setEnabled(enable);
+}
+
+void EditingCommands::Enable_Disable_Redo(bool enable)
+{
+    if (design.hub.redo_menu)
+        design.hub.redo_menu->setEnabled(enable);
+    if (Redo_btn)
+        Redo_btn->setEnabled(enable);
+}
+
+void EditingCommands::Check_Undo_Redo_Btn_Enability()
+{
+    // The bottom snapshot is the design as started: there is something to undo above it only.
+    Enable_Disable_Undo(Ucontrol.size() >= 2);
+    Enable_Disable_Redo(!Rcontrol.isEmpty());
 }

@@ -1,23 +1,33 @@
-// The card's own property panel: its tab set, the fill controls by fill style, the size fields'
-// enabling, the load of the card side's settings into the panel and the transfer back, the content
-// colour and font pushed onto the texts, and the size applied to the canvas.
+// The card's property pages as the Designing mode's controller routes them: their signals connected
+// to the card's storing and the parts they need, the load of the card side's settings into the
+// pages and the transfer back, the content colour and font pushed onto the texts, the size applied
+// to the canvas, and the card's tab set.
 
 #include "design/DesignController.h"
 
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
-#include "core/Messages.h"
 #include "core/ImageServices.h"
+#include "core/Messages.h"
 #include "core/Utilities.h"
-#include "barcodemode/BarcodeEditor.h"
+#include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
+#include "design/panels/CardBackgroundPanel.h"
+#include "design/panels/CardBorderPanel.h"
+#include "design/panels/CardInfoPanel.h"
+#include "design/panels/CardSizePanel.h"
+#include "imagetools/ImageForPath.h"
+#include "imagetools/ImageSizeCheck.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
+#include "projects/Card_Wizard.h"
+#include "projects/ProjectsController.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,90 +35,91 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QSignalBlocker>
-#include <QSlider>
 #include <QTabWidget>
 
-#include <algorithm>
-#include <cmath>
 #include <exception>
+#include <stdexcept>
 
-namespace {
-
-void enable(QWidget *w, bool on)
+void DesignController::Connect_Card_Panels()
 {
-    if (w)
-        w->setEnabled(on);
-}
+    // A typed name or watermark text stores the card, and the window's title follows the name.
+    auto titleTextEdited = [this] {
+        try {
+            Update_Card_Graphics();
+            hub.projects().Set_Log_Name_In_Title();
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(QString::fromUtf8(e.what()));
+        }
+    };
+    auto objectsTakeColour = [this](const QColor &color) { Fill_And_Set_Color_Event_Generator(color); };
+    auto showBackgroundTab = [this] {
+        if (sett_tab && card_bkgd_tab)
+            sett_tab->setCurrentWidget(card_bkgd_tab);
+    };
 
-bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
-
-} // namespace
-
-void DesignController::Show_Hide_Card_Transp_Ctrl(bool hide)
-{
-    for (QWidget *w : {static_cast<QWidget *>(Card_alpha_lbl), static_cast<QWidget *>(Card_alpha_Stepper),
-                       static_cast<QWidget *>(Card_alpha_Text)})
-        if (w)
-            w->setVisible(!hide);
+    if (CardInfoPanel *info = cardInfoPanel()) {
+        connect(info, &CardInfoPanel::shapeChosen, this, [this] {
+            Update_Card_Graphics();
+            Refresh_Canvas();
+        });
+        connect(info, &CardInfoPanel::nameEdited, this, titleTextEdited);
+        connect(info, &CardInfoPanel::contentColorChosen, this, [this](const QColor &color) {
+            Fill_And_Set_Color_Event_Generator(color);
+            Update_All_Card_Content();
+        });
+        connect(info, &CardInfoPanel::contentChanged, this, [this] { Update_All_Card_Content(); });
+    }
+    if (CardSizePanel *size = cardSizePanel()) {
+        size->Print_Info = [this] { return hub.getPrintInfo(); };
+        size->Set_Print_Info = [this](const platform::PrintInfo &info) { hub.setPrintInfo(info); };
+        connect(size, &CardSizePanel::applySizeRequested, this, [this] { Apply_Size_Clicked(); });
+        connect(size, &CardSizePanel::vendorChosen, this, [this](const QString &vendor) {
+            hub.projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + vendor + QStringLiteral(".xml"),
+                                         QString(), QString(), false);
+        });
+        connect(size, &CardSizePanel::productChosen, this, [this] { hub.projects().Read_Selected_Product_Label_Value(); });
+    }
+    if (CardBackgroundPanel *background = cardBackgroundPanel()) {
+        background->Image_File_Types = hub.Allowd_Image_fileTypes;
+        connect(background, &CardBackgroundPanel::cardChanged, this, [this] { Update_Card_Graphics(); });
+        connect(background, &CardBackgroundPanel::colorChosen, this, objectsTakeColour);
+        // The card's own fill type comes back with the fill.
+        connect(background, &CardBackgroundPanel::fillSwitched, this, [this] {
+            if (Front_card_Prop)
+                card_prop_set(Front_card_Prop->Card_fill_style);
+            Update_Card_Graphics();
+        });
+        connect(background, &CardBackgroundPanel::backgroundImageChosen, this, [this, showBackgroundTab](const QString &path) {
+            if (Image_Is_Over_Size(path, true, 0))
+                return;
+            set_Front_BG_Image(path);
+            Update_Card_Graphics();
+            showBackgroundTab();
+        });
+        connect(background, &CardBackgroundPanel::libraryImageRequested, this, [this, showBackgroundTab] {
+            if (Open_Image_Library_Window(QStringLiteral("B")) == 1)
+                set_Front_BG_Image(lib_window_sel_file);
+            Update_Card_Graphics();
+            showBackgroundTab();
+        });
+    }
+    if (CardBorderPanel *border = cardBorderPanel()) {
+        connect(border, &CardBorderPanel::cardChanged, this, [this] { Update_Card_Graphics(); });
+        connect(border, &CardBorderPanel::colorChosen, this, objectsTakeColour);
+        connect(border, &CardBorderPanel::watermarkTextEdited, this, titleTextEdited);
+    }
 }
 
 void DesignController::card_prop_set(const QString &fillCode)
 {
-    enum class Fill { Solid, Gradient, Hatch, Image };
-    Fill fill = Fill::Solid;
-    if (fillCode == QLatin1String("G"))
-        fill = Fill::Gradient;
-    else if (fillCode == QLatin1String("H"))
-        fill = Fill::Hatch;
-    else if (fillCode == QLatin1String("I"))
-        fill = Fill::Image;
-
-    // The chosen radio first: switching it on turns the others of its group off.
-    QRadioButton *radios[] = {Card_solid_fill_rd, Card_gradient_fill_rd, Card_Style_fill_rd, Card_Image_fill_rd};
-    QRadioButton *chosen = radios[int(fill)];
-    if (chosen)
-        chosen->setChecked(true);
-    for (QRadioButton *r : radios)
-        if (r && r != chosen)
-            r->setChecked(false);
-
-    bool hideOpacity = false;
-    if (fill == Fill::Gradient)
-        hideOpacity = true;
-    else if (fill == Fill::Image)
-        hideOpacity = Card_image_layout && Card_image_layout->currentText() == QLatin1String("Tile");
-    Show_Hide_Card_Transp_Ctrl(hideOpacity);
-
-    enable(Card_fill_clr, fill == Fill::Solid);
-    for (QWidget *w : {static_cast<QWidget *>(Card_fill_Grd_1_clr), static_cast<QWidget *>(Card_fill_Grd_2_clr),
-                       static_cast<QWidget *>(Card_grad_Text), static_cast<QWidget *>(Card_grad_Stepper)})
-        enable(w, fill == Fill::Gradient);
-    enable(Card_hatch_style, fill == Fill::Hatch);
-    enable(Card_hatch_bk_clr, fill == Fill::Hatch);
-    enable(Card_image_box, fill == Fill::Image);
-
-    // The boxes follow their check boxes; their own enabling keeps the controls' states inside.
-    enable(Card_Border_Box, isOn(Card_border_chk));
-    enable(Card_Fill_Box, isOn(Card_fill_chk));
+    if (CardBackgroundPanel *background = cardBackgroundPanel())
+        background->card_prop_set(fillCode);
+    if (CardBorderPanel *border = cardBorderPanel())
+        border->Enable_Border_Box();
     if (sett_tab)
         sett_tab->update();
-}
-
-void DesignController::Enable_Disable_Size_Param_Acc_To_Label_Selection(bool on)
-{
-    for (QLineEdit *f : {width_Text, height_Text}) {
-        if (!f)
-            continue;
-        f->setReadOnly(!on);
-        f->setEnabled(on);
-    }
-    enable(width_Stepper, on);
-    enable(height_Stepper, on);
-    enable(page_frm_printer_btn, on);
 }
 
 void DesignController::Remove_All_Tab_Items()
@@ -132,92 +143,26 @@ void DesignController::Fill_Card_Prop_Tab()
     sett_tab->insertTab(3, card_brdr_tab, card_brdr_tab_label);
 }
 
-void DesignController::Set_Card_Comman_Properties()
+CardPanelValues DesignController::Read_Card_Panels() const
 {
-    Card_Property &card = *Front_card_Prop;
-    card.Card_Side = QStringLiteral("1");
-    card.Card_Side_Name = QStringLiteral("F");
-    card.Card_Shape = Card_Shape == 0 ? QStringLiteral("R") : Card_Shape == 1 ? QStringLiteral("RR") : QStringLiteral("E");
-    const QString name = card_name ? Trim_Str(card_name->text()) : QString();
-    card.Card_Name = name.isNull() ? QStringLiteral("") : name;
-    card.Card_Location = QPointF(0, 0);
-    card.Card_Size = canvasFrameSize;
-    if (Label_ComboBox)
-        card.Card_Preset = Label_ComboBox->currentText();
-    card.Card_Category = (Product_num_ComboBox && Product_num_ComboBox->currentIndex() >= 0)
-                             ? Product_num_ComboBox->currentText()
-                             : QStringLiteral("");
-    card.Card_Sub_Category = card.Card_Name;
-    card.Card_Cat_index = 0;
-    card.Card_Create_Mode = QStringLiteral("W");
+    CardPanelValues values;
+    if (const CardInfoPanel *info = cardInfoPanel())
+        info->Read_Card_Info_Panel(values);
+    if (const CardSizePanel *size = cardSizePanel())
+        size->Read_Card_Size_Panel(values);
+    if (const CardBackgroundPanel *background = cardBackgroundPanel())
+        background->Read_Card_Background_Panel(values);
+    if (const CardBorderPanel *border = cardBorderPanel())
+        border->Read_Card_Border_Panel(values);
+    return values;
 }
 
 void DesignController::Update_Card_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || !Front_card_Prop)
         return;
-    Card_Property &card = *Front_card_Prop;
-
-    if (isOn(Card_border_chk)) {
-        card.Card_border_chk = true;
-        if (Card_bordr_clr)
-            card.Card_bordr_clr = Card_bordr_clr->color();
-        if (Card_bor_Stepper)
-            card.Card_bor_Stepper = Card_bor_Stepper->intValue();
-    } else {
-        card.Card_border_chk = false;   // colour and width stay for the next time it is turned on
-    }
-    if (Card_border_style && Card_border_style->currentIndex() >= 0 && Card_border_style->currentIndex() <= 4)
-        card.Card_border_style = Border_Style_Code(Card_border_style->currentIndex());
-
-    if (isOn(Card_fill_chk)) {
-        card.Card_fill_chk = true;
-        if (Card_fill_clr)
-            card.Card_fill_clr = Card_fill_clr->color();
-    } else {
-        card.Card_fill_chk = false;
-    }
-    if (isOn(Card_gradient_fill_rd))
-        card.Card_fill_style = QStringLiteral("G");
-    else if (isOn(Card_Style_fill_rd))
-        card.Card_fill_style = QStringLiteral("H");
-    else if (isOn(Card_Image_fill_rd))
-        card.Card_fill_style = QStringLiteral("I");
-    else
-        card.Card_fill_style = QStringLiteral("S");
-    if (Card_fill_Grd_1_clr)
-        card.Card_fill_Grd_1_clr = Card_fill_Grd_1_clr->color();
-    if (Card_fill_Grd_2_clr)
-        card.Card_fill_Grd_2_clr = Card_fill_Grd_2_clr->color();
-    if (Card_grad_Stepper)
-        card.Card_grad_Stepper = int(Card_grad_Stepper->doubleValue());
-    if (Card_hatch_bk_clr)
-        card.Card_hatch_bk_clr = Card_hatch_bk_clr->color();
-    if (Card_hatch_style)
-        card.Card_hatch_style = Card_hatch_style->currentText();
-    if (Card_Image_path)
-        card.Card_BG_Image_Path = Card_Image_path->toPlainText();
-    if (Card_image_layout)
-        card.Card_BG_Image_Layout = Card_image_layout->currentText();
-    if (Card_alpha_Stepper)
-        card.Card_alpha_Stepper = float(Card_alpha_Stepper->doubleValue() / 100.0);
-    if (All_Text_clr)
-        card.Card_Content_clr = All_Text_clr->color();
-    card.Card_Content_font = All_Text_font;
-
-    Set_Card_Comman_Properties();
-
-    card.Watermark_Used = isOn(enable_watermark_chk);
-    if (wm_alignment_combo)
-        card.Watermark_Alignment = wm_alignment_combo->currentIndex();
-    if (wm_transp_slider)
-        card.Watermark_Transp = float(wm_transp_slider->value() / 100.0);
-    if (watermark_text)
-        card.Watermark_Text = watermark_text->text();
-    if (watermark_color)
-        card.Watermark_Color = watermark_color->color();
-    card.Watermark_Font = WM_Text_font;
-
+    Write_Card_Values(*Front_card_Prop, Read_Card_Panels());
+    Front_card_Prop->Card_Size = canvasFrameSize;
     Refresh_Canvas();
 }
 
@@ -226,9 +171,10 @@ void DesignController::Apply_Size_Clicked()
     try {
         Apply_unit_Chaneg_Values();
         Set_Canvas_to_100_percent();
+        const CardSizePanel *size = cardSizePanel();
         const float toMM = Get_Unit_Convertor(Measument_Unit_Is, 2);
-        const float width = MM_to_Points_Convert((width_Text ? width_Text->text().toFloat() : 0.0f) * toMM);
-        const float height = MM_to_Points_Convert((height_Text ? height_Text->text().toFloat() : 0.0f) * toMM);
+        const float width = MM_to_Points_Convert((size ? size->width_Text->text().toFloat() : 0.0f) * toMM);
+        const float height = MM_to_Points_Convert((size ? size->height_Text->text().toFloat() : 0.0f) * toMM);
         Set_Document_Size(width, height);
         SetDocumentCanvasSize(QSizeF(width, height));
         if (_zoomingScrollView)
@@ -247,35 +193,53 @@ void DesignController::Set_Document_Size(double width, double height)
 
 void DesignController::Set_Card_Size_In_Control(double widthMM, double heightMM)
 {
-    try {
-        const float w = float(widthMM), h = float(heightMM);
-        if (width_Text)
-            width_Text->setText(QString::number(double(w)));
-        if (width_Stepper)
-            width_Stepper->setDoubleValue(w);
-        if (height_Text)
-            height_Text->setText(QString::number(double(h)));
-        if (height_Stepper)
-            height_Stepper->setDoubleValue(h);
-        last_unit_val = 2;
-        Apply_unit_Chaneg_Values();
-        last_unit_val = Measument_Unit_Is;
-    } catch (const std::exception &e) {
-        Show_MessageBox(QString::fromUtf8(e.what()));
-    }
+    if (CardSizePanel *size = cardSizePanel())
+        size->Set_Card_Size_In_Control(widthMM, heightMM);
+}
+
+void DesignController::Show_Stored_Card_Size(const QSizeF &points)
+{
+    if (CardSizePanel *size = cardSizePanel())
+        size->Show_Stored_Size(points);
+}
+
+void DesignController::Reset_Card_Size()
+{
+    if (CardSizePanel *size = cardSizePanel())
+        size->Reset_Size_Panel();
+}
+
+void DesignController::Reset_Card_Content(const QFont &font, const QString &fontText)
+{
+    if (CardInfoPanel *info = cardInfoPanel())
+        info->Reset_Content(font, fontText);
+    if (CardBorderPanel *border = cardBorderPanel())
+        border->WM_Text_font = font;
+}
+
+QComboBox *DesignController::Label_Stock_Vendors() const
+{
+    return cardSizePanel() ? cardSizePanel()->Label_ComboBox : nullptr;
+}
+
+QComboBox *DesignController::Label_Stock_Products() const
+{
+    return cardSizePanel() ? cardSizePanel()->Product_num_ComboBox : nullptr;
 }
 
 void DesignController::Update_All_Card_Content()
 {
-    const bool colourChanged = All_Text_clr && All_Text_clr_COPY && All_Text_clr->color() != All_Text_clr_COPY->color();
-    if (colourChanged || All_Text_font_replaced) {
+    const CardInfoPanel *info = cardInfoPanel();
+    const bool colourChanged = info && info->Content_Colour_Changed();
+    const bool fontReplaced = info && info->All_Text_font_replaced;
+    if (colourChanged || fontReplaced) {
         for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array()) {
             if (!g || !g->isExactly<SKTText>())
                 continue;
             if (colourChanged)
-                g->txt_clr = All_Text_clr->color();
-            if (All_Text_font_replaced)
-                g->text_ctrl_font = All_Text_font;
+                g->txt_clr = info->All_Text_clr->color();
+            if (fontReplaced)
+                g->text_ctrl_font = info->All_Text_font;
         }
     }
     Update_Card_Graphics();
@@ -288,114 +252,109 @@ void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
     const PropFillGuard filling;
     try {
         const Card_Property &card = *Front_card_Prop;
-        Disable_Standard_Button_For_Card();
+        editing().Disable_Standard_Button_For_Card();
         Last_Selected_Graphic = nullptr;
-        // Border
-        if (Card_border_chk)
-            Card_border_chk->setChecked(card.Card_border_chk);
-        if (Card_bordr_clr)
-            Card_bordr_clr->setColor(card.Card_bordr_clr);
-        if (Card_bor_Stepper) {
-            Card_bor_Stepper->setDoubleValue(card.Card_bor_Stepper);
-            if (Card_bor_Text)
-                Card_bor_Text->setText(QString::number(int(Card_bor_Stepper->doubleValue())));
-        }
-        const int style = Border_Style_Index(card.Card_border_style);
-        if (Card_border_style && style >= 0)
-            Card_border_style->setCurrentIndex(style);
-        // Fill
-        if (Card_fill_chk)
-            Card_fill_chk->setChecked(card.Card_fill_chk);
-        if (Card_fill_clr)
-            Card_fill_clr->setColor(card.Card_fill_clr);
-        if (Card_fill_Grd_1_clr)
-            Card_fill_Grd_1_clr->setColor(card.Card_fill_Grd_1_clr);
-        if (Card_fill_Grd_2_clr)
-            Card_fill_Grd_2_clr->setColor(card.Card_fill_Grd_2_clr);
-        if (Card_grad_Stepper) {
-            Card_grad_Stepper->setDoubleValue(card.Card_grad_Stepper);
-            if (Card_grad_Text)
-                Card_grad_Text->setText(QString::number(int(Card_grad_Stepper->doubleValue())));
-        }
-        if (Card_hatch_bk_clr)
-            Card_hatch_bk_clr->setColor(card.Card_hatch_bk_clr);
-        if (Card_hatch_style && card.Card_fill_style == QLatin1String("H"))
-            Card_hatch_style->setCurrentIndex(card.Card_hatch_style.isEmpty() ? -1
-                                                                              : Card_hatch_style->findText(card.Card_hatch_style));
-        // Opacity: percent, whole, at most 100 (a stored 1 or more is opaque).
-        const int opacity = std::min(100, Whole_Percent(card.Card_alpha_Stepper));
-        if (Card_alpha_Stepper)
-            Card_alpha_Stepper->setDoubleValue(opacity);
-        if (Card_alpha_Text)
-            Card_alpha_Text->setText(QString::number(opacity));
-        // Background picture
-        if (Card_Image_path)
-            Card_Image_path->setPlainText(card.Card_BG_Image_Path);
-        if (Card_image_layout) {
-            const int layout = Card_image_layout->findText(card.Card_BG_Image_Layout);
-            if (layout >= 0)
-                Card_image_layout->setCurrentIndex(layout);
-        }
-        // Content colour and font, and the copies a later change is measured against.
-        if (All_Text_clr)
-            All_Text_clr->setColor(card.Card_Content_clr);
-        All_Text_font = card.Card_Content_font;
-        const QString fontText = BarcodeEditor::fontDisplayText(All_Text_font);
-        if (All_Text_font_value)
-            All_Text_font_value->setText(fontText);
-        if (All_Text_font_value_COPY)
-            All_Text_font_value_COPY->setText(fontText);
-        All_Text_font_COPY = All_Text_font;
-        All_Text_font_replaced = false;
-        if (All_Text_clr_COPY && All_Text_clr)
-            All_Text_clr_COPY->setColor(All_Text_clr->color());
-        // Shape and name
-        Card_Shape = card.Card_Shape == QLatin1String("R") ? 0 : card.Card_Shape == QLatin1String("RR") ? 1 : 2;
-        if (matrix_card_shape)
-            if (QAbstractButton *row = matrix_card_shape->button(Card_Shape))
-                row->setChecked(true);
-        if (card_name)
-            card_name->setText(card.Card_Name);
+        if (CardBorderPanel *border = cardBorderPanel())
+            border->Fill_Card_Border_Panel(card);
+        if (CardBackgroundPanel *background = cardBackgroundPanel())
+            background->Fill_Card_Background_Panel(card);
+        if (CardInfoPanel *info = cardInfoPanel())
+            info->Fill_Card_Info_Panel(card);
+        // The card sits at the origin with the canvas's size; the size page shows it for "Custom".
         Front_card_Prop->Card_Location = QPointF(0, 0);
         Front_card_Prop->Card_Size = canvasFrameSize;
-        // Label stock: the vendor's selection fills its product list (the window relies on it).
-        if (Label_ComboBox) {
-            const int vendor = Label_ComboBox->findText(card.Card_Preset);
-            if (vendor >= 0)
-                Label_ComboBox->setCurrentIndex(vendor);
-        }
-        if (card.Card_Preset == QLatin1String("Custom")) {
-            if (Product_num_ComboBox)
-                Product_num_ComboBox->setCurrentIndex(-1);
-            Set_Card_Size_In_Control(Points_to_MM_Convert(float(card.Card_Size.width())),
-                                     Points_to_MM_Convert(float(card.Card_Size.height())));
-        } else if (Product_num_ComboBox) {
-            Product_num_ComboBox->setCurrentIndex(Product_num_ComboBox->findText(card.Card_Category));
-        }
-        // Watermark
-        if (enable_watermark_chk)
-            enable_watermark_chk->setChecked(card.Watermark_Used);
-        if (wm_alignment_combo)
-            wm_alignment_combo->setCurrentIndex(card.Watermark_Alignment);
-        const int transparency = std::min(100, Whole_Percent(card.Watermark_Transp));
-        if (wm_transp_slider) {
-            const QSignalBlocker block(wm_transp_slider);
-            wm_transp_slider->setValue(transparency);
-        }
-        if (wm_transp_val)
-            wm_transp_val->setText(QString::number(transparency));
-        if (watermark_text)
-            watermark_text->setText(card.Watermark_Text);
-        if (watermark_color)
-            watermark_color->setColor(card.Watermark_Color);
-        WM_Text_font = card.Watermark_Font;
-        Enable_Watermark_Clicked();
-        if (wm_font_value)
-            wm_font_value->setText(BarcodeEditor::fontDisplayText(WM_Text_font));
+        if (CardSizePanel *size = cardSizePanel())
+            size->Fill_Card_Size_Panel(card);
         card_prop_set(card.Card_fill_style);
         if (sett_tab)
             sett_tab->update();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
+}
+
+void DesignController::set_Front_BG_Image(const QString &path)
+{
+    Show_Card_Image_Path(path);
+    if (path.isEmpty() || !Front_card_Prop)
+        return;
+    // An unreadable file still makes the fill a background picture, with no picture.
+    const QImage image = Get_Image_For_Path(path, false, true).image();
+    Card_Property &card = *Front_card_Prop;
+    card.Card_BG_Image = QImage();
+    card.Card_fill_chk = true;
+    card.Card_fill_style = QStringLiteral("I");
+    card.Card_BG_Image_Path = path;
+    card.Card_BG_Image = image;
+    Show_RHS_Properties(nullptr);
+}
+
+void DesignController::Show_Card_Image_Path(const QString &path)
+{
+    if (CardBackgroundPanel *background = cardBackgroundPanel())
+        background->Card_Image_path->setPlainText(path);
+}
+
+void DesignController::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
+{
+    if (CardInfoPanel *info = cardInfoPanel())
+        if (QAbstractButton *shape = info->matrix_card_shape->button(Card_Shape))
+            shape->setChecked(true);
+    CardSizePanel *size = cardSizePanel();
+    try {
+        if (size)
+            size->Label_ComboBox->setCurrentIndex(wizard.Label_ComboBox->currentIndex());
+        const int product = wizard.Product_num_ComboBox->currentIndex();
+        if (size && size->Product_num_ComboBox->count() > 0 && product >= 0) {
+            if (product >= size->Product_num_ComboBox->count())
+                throw std::out_of_range("The product is not in the main window's product list.");
+            size->Product_num_ComboBox->setCurrentIndex(product);
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Show_Wizard_Card(const Card_Wizard &wizard)
+{
+    Set_Card_Size_In_Control(wizard.width_Stepper->doubleValue(), wizard.height_Stepper->doubleValue());
+    if (CardInfoPanel *info = cardInfoPanel())
+        info->card_name->setText(wizard.card_name->text());
+    if (CardBorderPanel *border = cardBorderPanel()) {
+        border->Card_border_chk->setChecked(wizard.Card_border_chk->isChecked());
+        border->Card_bordr_clr->setColor(wizard.Card_bordr_clr->color());
+        border->Card_bor_Stepper->setDoubleValue(wizard.Card_bor_Stepper->doubleValue());
+        border->Card_bor_Text->setText(QString::number(wizard.Card_bor_Stepper->intValue()));
+        border->Card_border_style->setCurrentIndex(wizard.Card_border_style->currentIndex());
+    }
+
+    QString style = QStringLiteral("S");
+    if (wizard.Card_gradient_fill_rd->isChecked())
+        style = QStringLiteral("G");
+    else if (wizard.Card_Style_fill_rd->isChecked())
+        style = QStringLiteral("H");
+    else if (wizard.Card_Image_fill_rd->isChecked())
+        style = QStringLiteral("I");
+    const QString imagePath = wizard.Card_Image_path->toPlainText();
+    if (CardBackgroundPanel *background = cardBackgroundPanel()) {
+        // The card is always filled; the wizard's fill box only shapes its own page.
+        background->Card_fill_chk->setChecked(true);
+        background->Card_fill_clr->setColor(wizard.Card_fill_clr->color());
+        background->Card_fill_Grd_1_clr->setColor(wizard.Card_fill_Grd_1_clr->color());
+        background->Card_fill_Grd_2_clr->setColor(wizard.Card_fill_Grd_2_clr->color());
+        background->Card_grad_Stepper->setDoubleValue(wizard.Card_grad_Stepper->doubleValue());
+        background->Card_grad_Text->setText(QString::number(background->Card_grad_Stepper->intValue()));
+        background->Card_hatch_bk_clr->setColor(wizard.Card_hatch_bk_clr->color());
+        if (style == QLatin1String("H"))
+            background->Card_hatch_style->setCurrentIndex(wizard.Card_hatch_style->currentIndex());
+        // The wizard's opacity is a percentage and is taken as it is, small values included.
+        const int opacity = int(wizard.Card_alpha_Stepper->doubleValue());
+        background->Card_alpha_Stepper->setDoubleValue(opacity);
+        background->Card_alpha_Text->setText(QString::number(opacity));
+        background->Card_Image_path->setPlainText(imagePath);
+    }
+    card_prop_set(style);
+    Update_Card_Graphics();
+    if (style == QLatin1String("I"))
+        set_Front_BG_Image(imagePath);
 }

@@ -138,6 +138,8 @@ SKTGraphicList DesignController::Get_Front_Controls_Array() const
     return document ? document->graphics() : SKTGraphicList();
 }
 
+int DesignController::Get_Front_Control_Count() const { return int(Get_Front_Controls_Array().size()); }
+
 QString DesignController::currentGraphicClass() const
 {
     switch (Selected_Control_Tool) {
@@ -307,23 +309,6 @@ void DesignController::Card_Border_Drawing(QPainter &painter, const QRectF &)
 
 // ---- Tools --------------------------------------------------------------------------------------
 
-void DesignController::Arrow_Tool_Clicked() { Selected_Control_Tool = 0; Select_tool_action(); }
-void DesignController::Line_Tool_Clicked() { Selected_Control_Tool = 1; Select_tool_action(); }
-void DesignController::Text_Tool_Clicked() { Selected_Control_Tool = 2; Select_tool_action(); }
-void DesignController::Rect_Tool_Clicked() { Selected_Control_Tool = 3; Select_tool_action(); }
-void DesignController::Circle_Tool_Clicked() { Selected_Control_Tool = 4; Select_tool_action(); }
-void DesignController::Round_Rect_Tool_Clicked() { Selected_Control_Tool = 5; Select_tool_action(); }
-void DesignController::Triangle_Tool_Clicked() { Selected_Control_Tool = 6; Select_tool_action(); }
-void DesignController::Diamond_Tool_Clicked() { Selected_Control_Tool = 7; Select_tool_action(); }
-void DesignController::Image_Tool_Clicked() { Selected_Control_Tool = 8; Select_tool_action(); }
-void DesignController::Image_Library_Tool_Clicked() { Selected_Control_Tool = 9; Select_tool_action(); }
-void DesignController::Barcode_Tool_Clicked() { Selected_Control_Tool = 10; Select_tool_action(); }
-void DesignController::Signature_Tool_Clicked() { Selected_Control_Tool = 11; Select_tool_action(); }
-void DesignController::Fingure_Print_Tool_Clicked() { Selected_Control_Tool = 12; Select_tool_action(); }
-void DesignController::Star_Tool_Clicked() { Selected_Control_Tool = 13; Select_tool_action(); }
-void DesignController::Double_Star_Tool_Clicked() { Selected_Control_Tool = 14; Select_tool_action(); }
-void DesignController::Polygon_Tool_Clicked() { Selected_Control_Tool = 15; Select_tool_action(); }
-
 void DesignController::Select_tool_action()
 {
     emit SKTSelectedToolDidChange();
@@ -336,14 +321,4 @@ void DesignController::selectArrowTool()
 {
     Selected_Control_Tool = 0;
     emit SKTSelectedToolDidChange();
-}
-
-void DesignController::Watermark_Tool_Clicked()
-{
-    Show_RHS_Properties(nullptr);
-    if (sett_tab && card_brdr_tab) {
-        const int index = sett_tab->indexOf(card_brdr_tab);
-        if (index >= 0)
-            sett_tab->setCurrentIndex(index);
-    }
 }

@@ -10,6 +10,7 @@
 #include "core/Globals.h"
 #include "design/CardLayers.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
@@ -89,9 +90,9 @@ void DesignCanvasHost::Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &ba
 
 void DesignCanvasHost::Check_Series_Or_Excel_Use_or_not() { m_design.Check_Series_Or_Excel_Use_or_not(); }
 
-QString DesignCanvasHost::Card_Objects_Mime_Type() const { return DesignController::Card_Objects_Mime_Type(); }
+QString DesignCanvasHost::Card_Objects_Mime_Type() const { return EditingCommands::Card_Objects_Mime_Type(); }
 
-void DesignCanvasHost::Set_Paste_Button_Status() { m_design.Set_Paste_Button_Status(); }
+void DesignCanvasHost::Set_Paste_Button_Status() { m_design.editing().Set_Paste_Button_Status(); }
 
 void DesignCanvasHost::Undo_Action_Perform() { m_design.Undo_Action_Perform(); }
 

@@ -1,12 +1,29 @@
 #include "design/DesignController.h"
 
+#include "app/SKTWindowController.h"
+#include "design/DesignCommands.h"
+#include "design/EditingCommands.h"
+#include "design/GridOptions.h"
 #include "model/SKTGrid.h"
 #include "projects/Card_Property.h"
 
-DesignController::DesignController(SKTWindowController &hub) : hub(hub) {}
+#include <QMainWindow>
+
+DesignController::DesignController(SKTWindowController &hub)
+    : hub(hub), m_editing(std::make_unique<EditingCommands>(*this)), m_commands(std::make_unique<DesignCommands>(*this)),
+      m_gridOptions(std::make_unique<GridOptions>([this] { return _grid; },
+                                                  [this]() -> QWidget * { return this->hub.isWindowLoaded() ? this->hub.window() : nullptr; }))
+{
+}
 
 DesignController::~DesignController()
 {
     delete _grid;
     delete Front_card_Prop;
 }
+
+EditingCommands &DesignController::editing() const { return *m_editing; }
+
+DesignCommands &DesignController::commands() const { return *m_commands; }
+
+GridOptions &DesignController::gridOptions() const { return *m_gridOptions; }

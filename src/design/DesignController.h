@@ -3,6 +3,7 @@
 // list), the card and object panels and their transfers to the selected objects, units, and the
 // batch binding of card objects.
 
+#include "design/CanvasCommands.h"
 #include "design/PanelValues.h"
 #include "model/DesignSnapshot.h"
 #include "platform/Picture.h"
@@ -80,6 +81,10 @@ class DataSourcePanel;
 class AlignmentPanel;
 class BarcodePanel;
 class LockPanel;
+class ToolPalette;
+class EditingCommands;
+class DesignCommands;
+class GridOptions;
 
 class DesignController : public QObject {
     Q_OBJECT
@@ -101,11 +106,8 @@ public:
     bool main_photo_ds_batch = false;
     QSizeF observedCanvasSize;   // the document's last "canvasSize"
 
-    // Fonts of the Designing mode's texts
+    // Fonts of the Designing mode's texts (Text_font is the one the text page shows and chooses)
     QFont Text_font;
-    QFont All_Text_font;
-    QFont WM_Text_font;
-    std::optional<QFont> All_Text_font_COPY;
 
 public:
     // ---- Building the Designing-mode work area on its mode tab page ----
@@ -154,25 +156,6 @@ public:
     // The card's layers under and over the objects, from Front_card_Prop and Card_Shape.
     void Card_Base_Drawing(QPainter &painter, const QRectF &cardRect);
     void Card_Border_Drawing(QPainter &painter, const QRectF &cardRect);
-    // The tool buttons (sender ignored): each sets its tool and announces it.
-    void Arrow_Tool_Clicked();
-    void Line_Tool_Clicked();
-    void Text_Tool_Clicked();
-    void Rect_Tool_Clicked();
-    void Circle_Tool_Clicked();
-    void Round_Rect_Tool_Clicked();
-    void Triangle_Tool_Clicked();
-    void Diamond_Tool_Clicked();
-    void Image_Tool_Clicked();
-    void Image_Library_Tool_Clicked();
-    void Barcode_Tool_Clicked();
-    void Signature_Tool_Clicked();
-    void Fingure_Print_Tool_Clicked();
-    void Star_Tool_Clicked();
-    void Double_Star_Tool_Clicked();
-    void Polygon_Tool_Clicked();
-    // The card's properties on the border tab, where the watermark is; the tool stays.
-    void Watermark_Tool_Clicked();
     // Announces the tool, refreshes the canvas and shows the current object's properties.
     void Select_tool_action();
     // The arrow tool, announced; nothing refreshed.
@@ -213,25 +196,10 @@ public:
     QPointF Control_New_Point(const QString &cardSide);
 
     // ---- Editing commands ----
-    // The canvas's commands that the editing, arrange and field handlers hand their work to. The
-    // canvas sets them; a handler whose command is unset changes nothing and records no step.
-    struct CanvasCommands {
-        std::function<void()> copy, cut, paste, deleteSelection, bringToFront, sendToBack;
-        std::function<void()> alignLeftEdges, alignRightEdges, alignTopEdges, alignBottomEdges,
-            alignHorizontalCenters, alignVerticalCenters, alignformCenter, alignWithGrid;
-        std::function<void()> makeSameWidth, makeSameHeight, makeSameAsLabelSize, makeNaturalSize;
-        // Field appliers: every unlocked selected object takes the value as its x or y (points), or
-        // its width or height (the design unit; barcode objects keep their size).
-        std::function<void(double points)> applyX, applyY, applyWidth, applyHeight;
-        // print_object of every unlocked selected object := the flag (0 printed, 1 left out).
-        std::function<void(int flag)> printControlOrNot;
-        // Replaces the canvas's selection by the objects at these indexes of the document.
-        std::function<void(const QList<int> &indexes)> changeSelectionIndexes;
-        // Deselects everything.
-        std::function<void()> clearSelection;
-    } Canvas_Commands;
-    // The private clipboard type of card objects.
-    static QString Card_Objects_Mime_Type();
+    // The canvas's commands that the editing, arrange and field handlers hand their work to.
+    CanvasCommands Canvas_Commands;
+    // The standard buttons, the editing commands and their enabling.
+    EditingCommands &editing() const;
 
     // Undo and redo stacks (the steps themselves are recorded by Insert_In_Undo_Redo above).
     void Undo_Clicked();
@@ -245,9 +213,6 @@ public:
     bool Last_Stack(const QString &stack);
     void Fill_Undo_Redo_Control(const class DesignSnapshot &snapshot);
     void Undo_Redo_Clear();
-    void Check_Undo_Redo_Btn_Enability();
-    void Enable_Disable_Undo(bool enable);
-    void Enable_Disable_Redo(bool enable);
     int Get_Undo_Count() const;
     int Get_Redo_Count() const;
     // The start rule: the design as started or read becomes the bottom of the undo stack, with
@@ -256,25 +221,8 @@ public:
     // How snapshots are taken (a complete snapshot has one archive per object); tests replace it.
     std::function<std::shared_ptr<DesignSnapshot>(const SKTGraphicList &)> Take_Design_Snapshot;
 
-    // Editing commands of the standard buttons and the Edit menu.
-    void Cut_Clicked();
-    void Copy_Clicked();
-    void Paste_Clicked();
-    void Delete_Clicked();
-    void Begin_Front_Clicked();
-    void Send_Back_Clicked();
-    void Lock_Clicked();
-    void Unlock_Clicked();
-    void Front_Card_Btn_Clicked();
-    void Select_front_side();
+    // The number of objects on the side being edited.
     int Get_Front_Control_Count() const;
-    enum class EditMenuCommand { Undo, Redo, Cut, Copy, Paste, Delete };
-    // An Edit menu item: a focused text field takes it as its own standard command; otherwise, in
-    // the Designing mode, the design's command runs.
-    void Edit_Menu_Command(EditMenuCommand command);
-    // Connects the standard and side buttons and the print check box to their handlers, and sets
-    // the buttons' start states.
-    void Wire_Editing_Commands();
 
     // The arrange page (AlignmentPanel) shows the frame of an object; the print check box.
     void Set_Control_Pos_And_Size(const SKTGraphic &graphic);
@@ -287,68 +235,16 @@ public:
     void Enable_Same_Size_Buttons(bool enabled);
     void Set_Object_Unit_Labels(const QString &sizeUnit);
 
-    // Enabling of the standard buttons for the four selection situations, and of Paste.
-    void Enable_Standard_Button_For_Control();
-    void Enable_Standard_Button_For_Unlock();
-    void Disable_Standard_Button_For_Card();
-    void Disable_Standard_Button_For_Lock();
-    void Set_Paste_Button_Status();
-
     // ---- Property sidebar tab sets ----
     // Shows the sidebar of one object, or the card's tabs for none.
     void Show_RHS_Properties(SKTGraphic *graphic);
 
     // ---- Sidebar tab sets ----
-    // The opacity label, stepper and field of the text or shape panel: hidden for YES.
-    void Show_Hide_Text_Transp_Ctrl(bool hide);
-    void Show_Hide_Shape_Transp_Ctrl(bool hide);
     // The canvas's way of deselecting everything; the canvas installs it.
     std::function<void()> Canvas_Clear_Selection;
-    // Connects the controls of one sidebar page (an object or card panel) to their handlers.
-    void Wire_Sidebar_Controls(QWidget *page);
 
     // Colour pre-step: every selected object takes the colour through its setColor.
     void Fill_And_Set_Color_Event_Generator(const QColor &color);
-    // Fill controls of the shape and text panels enabled by the fill type their radios choose.
-    void Shape_Fill_Controls_By_Type();
-    void Text_Fill_Controls_By_Type();
-    // Shape, line, text and shadow handlers (each ends with its panel's transfer).
-    void Set_Control_Clr(QObject *sender);
-    void Set_LineControl_Clr(QObject *sender);
-    void Set_TextControl_Clr(QObject *sender);
-    void Set_Shadow_Clr(QObject *sender);
-    void Shape_Border_ChkBox();
-    void Text_Border_ChkBox();
-    void Draw_Shadow_ChkBox();
-    void Shape_Fill_Chk_Box();
-    void Text_Fill_Chk_Box();
-    void Shape_Solid_RD_Sel();
-    void Shape_Gradient_RD_Sel();
-    void Shape_Hatch_RD_Sel();
-    void Text_Solid_RD_Sel();
-    void Text_Gradient_RD_Sel();
-    void Shape_Border_Changed(QObject *sender);
-    void Shape_Gradient_Changed(QObject *sender);
-    void Shape_Alpha_Changed(QObject *sender);
-    void Double_Star_Shape_Changed(QObject *sender);
-    void Polygon_Shape_Changed(QObject *sender);
-    void Shape_Rotation_Changed(QObject *sender);
-    void Shape_Corner_Radius_Changed(QObject *sender);
-    void Shape_Rotate_Slider_Changed();
-    void Line_Alpha_Changed(QObject *sender);
-    void Line_Width_Changed(QObject *sender);
-    void Text_Border_Changed(QObject *sender);
-    void Text_Gradient_Changed(QObject *sender);
-    void Text_Alpha_Changed(QObject *sender);
-    void Text_Kerning_Changed(QObject *sender);
-    void Shadow_X_Changed(QObject *sender);
-    void Shadow_Y_Changed(QObject *sender);
-    void Shadow_Blur_Changed(QObject *sender);
-    void Shadow_Transp_Changed(QObject *sender);
-    void Txt_Rotate_Slider_Changed();
-    // The modal font chooser on Text_font; OK goes on with changeTextFont, Cancel changes nothing.
-    void Text_Font_Changed();
-    void changeTextFont(const QFont &font);
 
     // The work of the picture, signature and barcode pages that needs the selection.
     // "Please select only one image control to '<word> Image'." when two or more pictures are
@@ -358,45 +254,13 @@ public:
     void Open_Barcode_Window();
     // The card's background picture from a file; an empty path only clears the path field.
     void set_Front_BG_Image(const QString &path);
-
-    // Card panel handlers.
-    void card_shape_CellClick();
-    void Card_Border_ChkBox();
-    void Card_Border_Changed(QObject *sender);
-    void Card_Gradient_Changed(QObject *sender);
-    void Card_Alpha_Changed(QObject *sender);
-    void Card_Fill_Chk_Box();
-    void Card_Solid_RD_Sel();
-    void Card_Gradient_RD_Sel();
-    void Card_Hatch_RD_Sel();
-    void Card_Image_RD_Sel();
-    void Card_Image_Browse_Btn();
-    void Card_Image_Library_Btn();
-    // The page setup of the shared print settings; OK shows its paper size in the size fields.
-    void Page_From_Printer_Click();
-    void Card_Width_Changed(QObject *sender);
-    void Card_Height_Changed(QObject *sender);
-    void Content_Font_Clicked();
-    void changeAllTextFont(const QFont &font);
-    void Contect_Color_Clicked();
-    void Set_Card_Clr(QObject *sender);
-    void Enable_Watermark_Clicked();
-    void WM_transp_slider_changed();
-    void WM_Text_Font_Changed();
-    void changewmTextFont(const QFont &font);
-    // Shows a width and height in millimetres in the size fields, in the design unit.
-    void Set_Card_Size_In_Control(double widthMM, double heightMM);
     // Offers the size to the document's canvas-size query, which keeps nothing.
     void Set_Document_Size(double width, double height);
-    // Set by changeAllTextFont, cleared by each load of the card panel: the content font is pushed
-    // onto the texts while it is set.
-    bool All_Text_font_replaced = false;
 
 private:
-    // The panels of one object filled from it, with the flag set (Show_RHS_Properties). A picture
-    // and a signature fill their own page, the source page and the sidebar's name field.
-    void Fill_Shape_Panel(const SKTGraphic &graphic, bool locked);
-    void Fill_Line_Panel(const SKTGraphic &graphic);
+    // The panels of one object filled from it, with the flag set (Show_RHS_Properties). A text's
+    // fill is the sidebar's name and the text source, then the two text pages' own fills; a
+    // picture and a signature fill their own page, the source page and the sidebar's name field.
     void Fill_Text_Panel(const SKTGraphic &graphic);
     void Fill_Image_Panel(const SKTGraphic &graphic);
     void Fill_Sign_Panel(const SKTGraphic &graphic);
@@ -411,8 +275,6 @@ private:
     void Build_Tab_Set(const SKTGraphic &graphic);
     // The current picture takes a path (setFilePath and its value), then the picture transfer.
     void Give_Current_Picture_Path(const QString &path);
-    // A font chooser's answer handed to an action; nothing when cancelled.
-    void Choose_Font(const QFont &current, void (DesignController::*action)(const QFont &));
 
 public:
 
@@ -428,20 +290,36 @@ public:
     void Open_Series_Value_Box(const QString &seriesName);
     void Open_Excel_Data_Box();
 
-    // ---- Card property panel ----
-    // With nil copies the card's settings into the card panel; with an object does nothing.
+    // ---- Card property panel (its four pages are panel classes; these route to them) ----
+    // With nil copies the card's settings into the card's pages; with an object does nothing.
     void Load_Card_and_Label_Properties(SKTGraphic *graphic);
+    // The four pages read at once (what Update_Card_Graphics stores).
+    CardPanelValues Read_Card_Panels() const;
     // Pushes a changed content colour or font onto every text, then stores the card.
     void Update_All_Card_Content();
+    // The background page's radios and controls for a fill code, the border's box after its check box.
     void card_prop_set(const QString &fillCode);
     void Update_Card_Graphics();
-    void Set_Card_Comman_Properties();
-    void Show_Hide_Card_Transp_Ctrl(bool hide);
-    void Enable_Disable_Size_Param_Acc_To_Label_Selection(bool enable);
     void Fill_Card_Prop_Tab();
     // Applies the card size fields to the canvas at 100 % and stores the card.
     void Apply_Size_Clicked();
     void Remove_All_Tab_Items();
+    // Shows a width and height in millimetres in the size fields, in the design unit.
+    void Set_Card_Size_In_Control(double widthMM, double heightMM);
+    // A stored card size in points shown in the size fields, in the design unit.
+    void Show_Stored_Card_Size(const QSizeF &points);
+    // A new design's size page: 100 x 100, the first vendor, no product, the size fields editable.
+    void Reset_Card_Size();
+    // A new design's content font (shown as fontText) and colour, with nothing to compare against.
+    void Reset_Card_Content(const QFont &font, const QString &fontText);
+    void Show_Card_Image_Path(const QString &path);
+    // The size page's vendor and product lists of the label stock (null before the work area is built).
+    QComboBox *Label_Stock_Vendors() const;
+    QComboBox *Label_Stock_Products() const;
+    // The start wizard's choices on the card's pages: the shape and label stock, then (for a blank
+    // card) the size, name, border and fill, which are then stored.
+    void Show_Wizard_Label_Stock(const class Card_Wizard &wizard);
+    void Show_Wizard_Card(const class Card_Wizard &wizard);
 
     // ---- Object transfers (panel -> selected objects of the panel's class) ----
     void Update_Line_Graphics();
@@ -454,9 +332,6 @@ public:
     void Update_Barcode_Graphics(const SKTGraphic &templateGraphic);
     // The panels read at once (what the transfers write). A picture's and a signature's values are
     // their page's, with the print flag and, for one picture, the source page's file path.
-    ShapePanelValues Read_Shape_Panel() const;
-    LinePanelValues Read_Line_Panel() const;
-    TextPanelValues Read_Text_Panel(bool singleSelection) const;
     ImagePanelValues Read_Image_Panel(bool singleSelection) const;
     SignPanelValues Read_Sign_Panel() const;
     // The source page's value editor (a text's value) and picture path.
@@ -501,28 +376,10 @@ public:
     QButtonGroup *unit_matrix = nullptr;
     // The unit window's chosen row, -1 when none is chosen or the window does not exist yet.
     int Selected_Unit_Row() const;
-
-    // Grid: snapping on and off; the options window prepared from the grid and run; the options'
-    // controls write the grid at once (colour and spacing also show it).
-    void toggleGridConstraining();
-    void toggleGridShowing();
-    void Grid_Clr_Changed();
-    void Grid_Slider_Changed();
-    void Grid_Show_Hide_Changed();
     void buttonCellClick() {}   // a click on a row of the units matrix: nothing to do until OK
-    // The grid options window (made on first use) and its controls.
-    class Grid_Wizard *grid_wizard = nullptr;
-    platform::ColorWell *Grid_clr = nullptr;
-    QSlider *Grid_Space_slidr = nullptr;
-    QCheckBox *Show_hide_grid_chk = nullptr;
-    QGroupBox *Grid_Opt_box = nullptr;
-    // "Grid..." and the checkable "Snap to Grid" beside the ruler button.
-    class QToolButton *Grid_btn = nullptr;
-    class QToolButton *Snap_to_Grid_btn = nullptr;
-    // Puts the grid buttons into the ruler button's row, right after it, and wires them.
-    void Build_Grid_Buttons(QPushButton *rulerButton);
-    // Makes the grid options window and takes its controls as outlets (once).
-    void Build_Grid_Wizard();
+
+    // The grid's buttons and options window.
+    GridOptions &gridOptions() const;
 
     // ---- Batch binding and record list ----
     void Check_Series_Or_Excel_Use_or_not();
@@ -600,18 +457,6 @@ public:
     // The viewer of the series and columns the design uses.
     void Open_All_Used_Data_Box();
 
-    // ---- Record range of the label export sheet ----
-    void Set_Tot_Value(int value, int max, const QString &setFor);
-    // The export sheet's range controls, made by the sheet's builder.
-    QLineEdit *Total_Text = nullptr;
-    platform::Stepper *Total_Stepper = nullptr;
-    QLineEdit *from_Text = nullptr;
-    platform::Stepper *from_Stepper = nullptr;
-    QLineEdit *To_Text = nullptr;
-    platform::Stepper *To_Stepper = nullptr;
-    QCheckBox *Export_with_batch_chk = nullptr;
-    QCheckBox *Export_with_excel_chk = nullptr;   // the export sheet's spreadsheet range box (not built yet)
-
     // ---- Work area ----
     QWidget *Design_Work_Area = nullptr;
     QWidget *myTargetView = nullptr;
@@ -623,13 +468,7 @@ public:
     QComboBox *_factorPopUpButton = nullptr;
     QFrame *horizontal_ruler = nullptr;
     QFrame *vertical_ruler = nullptr;
-    QWidget *tool_palette = nullptr;
-    QPushButton *Arrow_Tool_btn = nullptr, *Line_Tool_btn = nullptr, *Text_Tool_btn = nullptr,
-                *Rect_Tool_btn = nullptr, *Circle_Tool_btn = nullptr, *Round_Rect_Tool_btn = nullptr,
-                *Triangle_Tool_btn = nullptr, *Diamond_Tool_btn = nullptr, *Image_Tool_btn = nullptr,
-                *Image_Library_Tool_btn = nullptr, *Barcode_Tool_btn = nullptr, *Signature_Tool_btn = nullptr,
-                *Fingure_Print_Tool_btn = nullptr, *Star_Tool_btn = nullptr, *Double_Star_Tool_btn = nullptr,
-                *Polygon_Tool_btn = nullptr, *Watermark_Tool_btn = nullptr;
+    ToolPalette *tool_palette = nullptr;   // the tool buttons
     QPushButton *Ruler_btn = nullptr, *Zoom_In_btn = nullptr, *Zoom_Out_btn = nullptr, *Actual_Size_btn = nullptr;
     QPushButton *Card_Prop_btn = nullptr, *Card_Bckgrnd_btn = nullptr;
     // Side
@@ -644,11 +483,6 @@ public:
     QScrollArea *Fill_List_sclview_RHS = nullptr;
     QTableView *Fill_List_RHS = nullptr;
     ValueListModel *Fill_List_RHS_Source = nullptr;   // the table's data source, a view of Fill_List_Data_RHS
-    // Standard buttons
-    QPushButton *Cut_btn = nullptr, *Copy_btn = nullptr, *Paste_btn = nullptr, *Delete_btn = nullptr;
-    QPushButton *Begin_Front_btn = nullptr, *Send_Back_btn = nullptr;
-    QPushButton *Lock_btn = nullptr, *Unlock_btn = nullptr;
-    QPushButton *Undo_btn = nullptr, *Redo_btn = nullptr;
 
     // ---- Property sidebar ----
     QTabWidget *sett_tab = nullptr;
@@ -680,242 +514,21 @@ public:
     QLineEdit *sel_control_name = nullptr;
     QCheckBox *print_object_chk = nullptr;
 
-    // Card information
-    QLineEdit *card_name = nullptr;
-    QButtonGroup *matrix_card_shape = nullptr;
-    platform::ColorWell *All_Text_clr = nullptr;
-    platform::ColorWell *All_Text_clr_COPY = nullptr;
-    QPushButton *content_font_btn = nullptr;
-    QLineEdit *All_Text_font_value = nullptr;
-    QLineEdit *All_Text_font_value_COPY = nullptr;
-    QPushButton *content_font_decrease_btn = nullptr, *content_font_increase_btn = nullptr;
-    // Card size
-    QComboBox *Label_ComboBox = nullptr;
-    QComboBox *Product_num_ComboBox = nullptr;
-    QGroupBox *card_size_box = nullptr;
-    QLineEdit *width_Text = nullptr, *height_Text = nullptr;
-    platform::Stepper *width_Stepper = nullptr, *height_Stepper = nullptr;
-    QLabel *card_width_unit_lbl = nullptr, *card_height_unit_lbl = nullptr;
-    QPushButton *page_frm_printer_btn = nullptr;
-    QPushButton *apply_size_btn = nullptr;
-    // Card background
-    QCheckBox *Card_fill_chk = nullptr;
-    QGroupBox *Card_Fill_Box = nullptr;
-    QRadioButton *Card_solid_fill_rd = nullptr, *Card_gradient_fill_rd = nullptr, *Card_Style_fill_rd = nullptr,
-                 *Card_Image_fill_rd = nullptr;
-    platform::ColorWell *Card_fill_clr = nullptr, *Card_fill_Grd_1_clr = nullptr, *Card_fill_Grd_2_clr = nullptr,
-                        *Card_hatch_bk_clr = nullptr;
-    QLineEdit *Card_grad_Text = nullptr;
-    platform::Stepper *Card_grad_Stepper = nullptr;
-    QComboBox *Card_hatch_style = nullptr;
-    QLabel *Card_alpha_lbl = nullptr;
-    QLineEdit *Card_alpha_Text = nullptr;
-    platform::Stepper *Card_alpha_Stepper = nullptr;
-    QGroupBox *Card_image_box = nullptr;
-    QPlainTextEdit *Card_Image_path = nullptr;
-    QComboBox *Card_image_layout = nullptr;
-    QPushButton *card_image_browse_btn = nullptr, *card_image_library_btn = nullptr;
-    // Card border and watermark
-    QCheckBox *Card_border_chk = nullptr;
-    QGroupBox *Card_Border_Box = nullptr;
-    platform::ColorWell *Card_bordr_clr = nullptr;
-    QLineEdit *Card_bor_Text = nullptr;
-    platform::Stepper *Card_bor_Stepper = nullptr;
-    QComboBox *Card_border_style = nullptr;
-    QCheckBox *enable_watermark_chk = nullptr;
-    QGroupBox *watermark_box = nullptr;
-    QComboBox *wm_alignment_combo = nullptr;
-    QSlider *wm_transp_slider = nullptr;
-    QLineEdit *wm_transp_val = nullptr;
-    QLineEdit *watermark_text = nullptr;
-    platform::ColorWell *watermark_color = nullptr;
-    QPushButton *wm_font_btn = nullptr;
-    QLineEdit *wm_font_value = nullptr;
-
-    // Line
-    QLineEdit *Line_Wdt_Text = nullptr;
-    platform::Stepper *Line_Wdt_Stepper = nullptr;
-    platform::ColorWell *Line_clr = nullptr;
-    QComboBox *Line_border_style = nullptr, *Line_ori_style = nullptr, *Line_cap_style = nullptr;
-    QLineEdit *Line_alpha_Text = nullptr;
-    platform::Stepper *Line_alpha_Stepper = nullptr;
-
-    // Shape
-    QLabel *Shape_prop_title = nullptr;
-    QComboBox *Shape_Type_Combo = nullptr;
-    QSlider *shape_rotation_slidr = nullptr;
-    platform::Stepper *shape_rotation_Stepper = nullptr;
-    QLineEdit *shape_rotation_slidr_val = nullptr;
-    QCheckBox *Shape_border_chk = nullptr;
-    QGroupBox *Shape_Border_Box = nullptr;
-    QLineEdit *shape_bor_Text = nullptr;
-    platform::Stepper *shape_bor_Stepper = nullptr;
-    platform::ColorWell *shape_bordr_clr = nullptr;
-    QComboBox *shape_border_style = nullptr;
-    QCheckBox *Shape_fill_chk = nullptr;
-    QGroupBox *shape_fill_box = nullptr;
-    QRadioButton *Shape_solid_fill_rd = nullptr, *Shape_gradient_fill_rd = nullptr, *Shape_Style_fill_rd = nullptr;
-    platform::ColorWell *shape_fill_clr = nullptr, *shape_fill_Grd_1_clr = nullptr, *shape_fill_Grd_2_clr = nullptr,
-                        *shape_hatch_bk_clr = nullptr;
-    QLineEdit *shape_grad_Text = nullptr;
-    platform::Stepper *shape_grad_Stepper = nullptr;
-    QComboBox *shape_hatch_style = nullptr;
-    QLabel *shape_alpha_lbl = nullptr;
-    QLineEdit *shape_alpha_Text = nullptr;
-    platform::Stepper *shape_alpha_Stepper = nullptr;
-    QLabel *shape_cor_radius_Label = nullptr;
-    QLineEdit *shape_cor_radius_Text = nullptr;
-    platform::Stepper *shape_cor_radius_Stepper = nullptr;
-    QLabel *double_star_Label = nullptr;
-    QLineEdit *double_star_Text = nullptr;
-    platform::Stepper *double_star_Stepper = nullptr;
-    QLabel *polygon_Label = nullptr;
-    QLineEdit *polygon_Text = nullptr;
-    platform::Stepper *polygon_Stepper = nullptr;
-
-    // Text editing and text properties
-    QLineEdit *txt_ctrl_id_val = nullptr;
-    QPushButton *text_font_btn = nullptr;
-    QLineEdit *Text_font_value = nullptr;
-    platform::ColorWell *Text_clr = nullptr;
-    QComboBox *Text_align_combo = nullptr, *Text_vert_align_combo = nullptr, *Text_case_combo = nullptr;
-    QLineEdit *Text_Kern_Text = nullptr;
-    platform::Stepper *Text_Kern_Stepper = nullptr;
-    QSlider *txt_rotation_slidr = nullptr;
-    QLineEdit *txt_rotation_slidr_val = nullptr;
-    QCheckBox *Text_border_chk = nullptr;
-    QGroupBox *Text_Border_Box = nullptr;
-    QLineEdit *Text_bor_Text = nullptr;
-    platform::Stepper *Text_bor_Stepper = nullptr;
-    platform::ColorWell *Text_bordr_clr = nullptr;
-    QComboBox *Text_border_style = nullptr;
-    QCheckBox *Text_fill_chk = nullptr;
-    QGroupBox *text_fill_box = nullptr;
-    QRadioButton *Text_solid_fill_rd = nullptr, *Text_gradient_fill_rd = nullptr;
-    platform::ColorWell *Text_fill_clr = nullptr, *Text_fill_Grd_1_clr = nullptr, *Text_fill_Grd_2_clr = nullptr;
-    QLineEdit *Text_grad_Text = nullptr;
-    platform::Stepper *Text_grad_Stepper = nullptr;
-    QLabel *text_alpha_lbl = nullptr;
-    QLineEdit *Text_alpha_Text = nullptr;
-    platform::Stepper *Text_alpha_Stepper = nullptr;
-    QCheckBox *draw_shadow_chkbox = nullptr;
-    QGroupBox *shadow_box = nullptr;
-    platform::ColorWell *Shadow_clr = nullptr;
-    QLineEdit *shadow_x_Text = nullptr, *shadow_y_Text = nullptr, *shadow_blur_Text = nullptr,
-              *shadow_transp_Text = nullptr;
-    platform::Stepper *shadow_x_Stepper = nullptr, *shadow_y_Stepper = nullptr, *shadow_blur_Stepper = nullptr,
-                      *shadow_transp_Stepper = nullptr;
-
     // ---- Project files ----
     // Removes every object of the side being edited; nothing is selected then.
     void delete_all_control();
 
-    // ---- Exit, file commands and the export sheet ----
-    // The unsaved-changes prompt: 1 to go on, 0 to stop (a cancelled or failed save is 0). With
-    // category "E" every other mode of the edition gets its turn, the window switching to it.
-    int Check_And_Show_Save_Message(bool startAnew, bool ask, const QString &category);
-    void Exit_Btn_Clicked(QObject *sender = nullptr);
-    // Ends the program (status 0) unless the prompt stops it.
-    void Exit_App();
-    void Card_Prop_Clicked(QObject *sender = nullptr);
-    void Card_Bckgrnd_Clicked(QObject *sender = nullptr);
-    // The design and its front picture as the next free "My_Template" of the user templates.
-    void Export_As_Template_Clicked(QObject *sender = nullptr);
-    // The folder of the user templates.
-    static QString User_Template_Folder();
-
-    // Toolbar commands of the three modes.
-    void Print_Button(QObject *sender = nullptr);
-    void PDF_Export_Button(QObject *sender = nullptr);
-    void Export_Button(QObject *sender = nullptr);
-    void Mail_Button(QObject *sender = nullptr);
-    void Copy_Button(QObject *sender = nullptr);
-    void Print_method();
-    void PDF_Export_method();
-    void Print_Barcode_Button();
-    void PDF_Export_method_Barcode_Button();
-    void Export_Barcode();
-    void Export_ADV_QR_Image();
-    void Barcode_Mail_Send();
-    bool Find_Valid_Barcode_Value_For_Batch_Processing();
-    bool Check_Barcode_Value_is_Valid_in_Series(int record);
-    // The barcode checks before print, PDF export and image export; NO stops the command.
-    bool Validate_Barcode_For_Output();
-    // The transparency question before a raster format other than PNG; NO stops the export.
-    static bool Confirm_Transparent_Export(bool transparent, const QString &extension);
-    static const QString Transparent_Export_Question;
-    // The PDF of the Barcode mode's symbol, empty when there is none.
-    QByteArray Barcode_Pdf_Data();
-    // File commands.
-    void New_Btn_Clicked(QObject *sender = nullptr);
-    void Open_Btn_Clicked(QObject *sender = nullptr);
-    void Close_Document_Clicked(QObject *sender = nullptr);
-    void Save_Btn_Clicked(QObject *sender = nullptr);
-    void SaveAs_Btn_Clicked(QObject *sender = nullptr);
-    // Tool windows.
-    void Batch_Series_Button(QObject *sender = nullptr);
-    void Import_Wizard_Button(QObject *sender = nullptr);
-    void Create_Series_Button(QObject *sender = nullptr);
-    void Cropping_Tool_Clicked(QObject *sender = nullptr);
-    void Help_Button(QObject *sender = nullptr);
-    void About_Button(QObject *sender = nullptr);
-
-    // The label export sheet (made on first use) and its run in the Designing mode.
-    void Build_Export_Window();
-    void Export_Label_Design();
-    // The series and spreadsheet columns the front side's batch objects use, into the sheet's lists.
-    void Fill_Used_Data_Lists();
-    void All_print_RD_Clicked(QObject *sender = nullptr);
-    void Sel_Print_RD_Clicked(QObject *sender = nullptr);
-    void From_Stepper_Changed(QObject *sender);
-    void To_Stepper_Changed(QObject *sender);
-    void Total_Val_Changed(QObject *sender);
-    void Export_With_Batch_Changed(QObject *sender = nullptr);
-    void Set_Enable_Diable_Range_Box();
-    // Runs the sheet: 1 for OK, 0 for Cancel.
-    std::function<int(QDialog &)> Run_Export_Sheet;
-    QDialog *ExportWindow = nullptr;
-    QLineEdit *Export_Dest_Path = nullptr;
-    QPushButton *Export_Dest_Path_btn = nullptr;
-    QButtonGroup *ex_bar_matrix_file_name = nullptr;
-    QRadioButton *exp_rad_def = nullptr, *exp_rad_sn = nullptr, *exp_rad_sv = nullptr, *exp_rad_snv = nullptr,
-                 *exp_rad_cus = nullptr, *exp_rad_exl_col = nullptr;
-    QComboBox *ex_bar_image_type_combo = nullptr;
-    QCheckBox *prefix_suffix_chk_box = nullptr;
-    QLineEdit *ex_bar_prefix = nullptr, *ex_bar_suffix = nullptr;
-    QGroupBox *prefix_sufix_box = nullptr;
-    QLineEdit *ex_bar_cus_name = nullptr;
-    QCheckBox *export_combined_image_chk = nullptr, *combined_image_H_or_V_chk = nullptr;
-    QButtonGroup *matrix_export_card_side = nullptr;
-    QRadioButton *exp_side_both = nullptr, *exp_side_front = nullptr, *exp_side_back = nullptr;
-    QComboBox *Used_Seres_In_Design = nullptr;
-    QLabel *Used_Seres_Label = nullptr;
-    QPushButton *View_export_Series_btn = nullptr;
-    QComboBox *Used_Excel_Col_In_Design = nullptr, *Used_Excel_Col_Index = nullptr;
-    QPushButton *View_export_Exl_Col_btn = nullptr;
-    QGroupBox *series_radio_box = nullptr, *excel_radio_box = nullptr, *export_range_box = nullptr,
-              *lower_path_btn_box = nullptr;
-    QRadioButton *All_print_rd = nullptr, *Sel_print_rd = nullptr;
-    QLabel *tot_label = nullptr, *from_label = nullptr, *to_label = nullptr;
-    QPushButton *export_btn_on_export_image = nullptr, *export_cancel_btn = nullptr;
-    QSize Export_Full_Size;   // the sheet's size with its batch part
+    // ---- Toolbar, file and exit commands, the card buttons, the template export ----
+    DesignCommands &commands() const;
 
 private:
     // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on
     // the placeholder of the form that holds it, its widgets taken into the outlets.
     void Build_Design_Canvas_Area(QGroupBox *box);
-    void Build_Tool_Palette(QWidget *palette);
-    void Build_Side_And_Standard_Buttons(QWidget *bar);
     void Build_Property_Sidebar(QGroupBox *box);
     void Build_Record_List_Box(QGroupBox *box);
-    void Build_Card_Info_Tab(QWidget *page);
-    void Build_Card_Size_Tab(QWidget *page);
-    void Build_Card_Background_Tab(QWidget *page);
-    void Build_Card_Border_Tab(QWidget *page);
-    void Build_Line_Tab(QWidget *page);
-    void Build_Shape_Tab(QWidget *page);
-    void Build_Text_Editing_Tab(QWidget *page);
-    void Build_Text_Properties_Tab(QWidget *page);
+    // Connects the card's four pages to the card's storing and the parts they need.
+    void Connect_Card_Panels();
     // The picture, signature, barcode, source and arrange pages connected to the work they ask of
     // this controller and of the window.
     void Connect_Picture_Panels();
@@ -926,5 +539,8 @@ private:
     // The values of a series file, or nothing when the file does not exist.
     std::optional<QStringList> Read_Series_Values(const QString &name) const;
     void Set_Zoom_Index(int index);
+    std::unique_ptr<EditingCommands> m_editing;
+    std::unique_ptr<DesignCommands> m_commands;
+    std::unique_ptr<GridOptions> m_gridOptions;
 public:
 };

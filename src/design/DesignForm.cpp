@@ -7,18 +7,21 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/ValueListModel.h"
+#include "design/EditingCommands.h"
 #include "design/FormBinding.h"
+#include "design/GridOptions.h"
+#include "design/ToolPalette.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTZoomingScrollView.h"
-#include "model/StyleCodes.h"
-#include "platform/ComboItems.h"
 #include "platform/Ruler.h"
 
 #include "ui_DesignCanvasArea.h"
 #include "ui_DesignPropertySidebar.h"
 #include "ui_DesignRecordList.h"
-#include "ui_DesignStandardButtons.h"
-#include "ui_DesignToolPalette.h"
 #include "ui_DesignWorkArea.h"
 
 #include <QBoxLayout>
@@ -39,26 +42,6 @@ void bind(DesignController &c, const Ui::DesignWorkArea &ui)
 {
     // Not outlets: the row, the centre column with its layout and the placeholder of the button bar.
     designform::bindForm<4>(ui, FORM_OUTLET(tool_palette), FORM_OUTLET(drawing_canvas_box), FORM_OUTLET(Right_Prop_Box));
-}
-
-void bind(DesignController &c, const Ui::DesignToolPalette &ui)
-{
-    // Not outlets: the column and the stretch under the tools.
-    designform::bindForm<2>(
-        ui, FORM_OUTLET(Arrow_Tool_btn), FORM_OUTLET(Line_Tool_btn), FORM_OUTLET(Text_Tool_btn), FORM_OUTLET(Rect_Tool_btn),
-        FORM_OUTLET(Circle_Tool_btn), FORM_OUTLET(Round_Rect_Tool_btn), FORM_OUTLET(Triangle_Tool_btn),
-        FORM_OUTLET(Diamond_Tool_btn), FORM_OUTLET(Star_Tool_btn), FORM_OUTLET(Double_Star_Tool_btn),
-        FORM_OUTLET(Polygon_Tool_btn), FORM_OUTLET(Image_Tool_btn), FORM_OUTLET(Image_Library_Tool_btn),
-        FORM_OUTLET(Barcode_Tool_btn), FORM_OUTLET(Signature_Tool_btn), FORM_OUTLET(Fingure_Print_Tool_btn),
-        FORM_OUTLET(Watermark_Tool_btn));
-}
-
-void bind(DesignController &c, const Ui::DesignStandardButtons &ui)
-{
-    // Not outlets: the row, its three gaps and its stretch.
-    designform::bindForm<5>(ui, FORM_OUTLET(Undo_btn), FORM_OUTLET(Redo_btn), FORM_OUTLET(Cut_btn), FORM_OUTLET(Copy_btn),
-                            FORM_OUTLET(Paste_btn), FORM_OUTLET(Delete_btn), FORM_OUTLET(Begin_Front_btn),
-                            FORM_OUTLET(Send_Back_btn), FORM_OUTLET(Lock_btn), FORM_OUTLET(Unlock_btn));
 }
 
 void bind(DesignController &c, const Ui::DesignCanvasArea &ui)
@@ -91,11 +74,25 @@ void bind(DesignController &c, const Ui::DesignPropertySidebar &ui)
         FORM_OUTLET(aligmnt_tab), FORM_OUTLET(barcode_tab), FORM_OUTLET(Lock_tab), FORM_OUTLET(print_object_chk));
 }
 
-// Titles of every border-style list, index 0 to 4 standing for "S", "DA", "DO", "DD", "DDD".
-const QStringList &borderStyleTitles()
+// The chosen tool becomes the current tool and is announced; the watermark button shows the card's
+// border tab, where the watermark is, and leaves the tool as it is.
+void wireToolPalette(DesignController &c)
 {
-    static const QStringList titles = Border_Style_Titles();
-    return titles;
+    QObject::connect(c.tool_palette, &ToolPalette::toolChosen, &c, [&c](int tool) {
+        c.Selected_Control_Tool = tool;
+        c.Select_tool_action();
+    });
+    QObject::connect(c.tool_palette, &ToolPalette::watermarkRequested, &c, [&c] {
+        c.Show_RHS_Properties(nullptr);
+        if (c.sett_tab && c.card_brdr_tab) {
+            const int index = c.sett_tab->indexOf(c.card_brdr_tab);
+            if (index >= 0)
+                c.sett_tab->setCurrentIndex(index);
+        }
+    });
+    // The tool announcement creates the tool's object, once per announcement.
+    QObject::connect(&c, &DesignController::SKTSelectedToolDidChange, &c, &DesignController::selectedToolDidChange,
+                     Qt::UniqueConnection);
 }
 
 } // namespace
@@ -112,8 +109,8 @@ void DesignController::buildDesigningPanel(QWidget *page)
     Ui::DesignWorkArea ui;
     ui.setupUi(Design_Work_Area);
     bind(*this, ui);
-    Build_Tool_Palette(ui.tool_palette);
-    Build_Side_And_Standard_Buttons(ui.standard_button_bar);
+    wireToolPalette(*this);
+    editing().Build_Standard_Buttons(ui.standard_button_bar);
     Build_Design_Canvas_Area(ui.drawing_canvas_box);
     Build_Property_Sidebar(ui.Right_Prop_Box);
 
@@ -123,44 +120,6 @@ void DesignController::buildDesigningPanel(QWidget *page)
         pageLayout->addWidget(Design_Work_Area, 1);
         pageLayout->addWidget(Fill_List_box);
     }
-}
-
-void DesignController::Build_Tool_Palette(QWidget *palette)
-{
-    Ui::DesignToolPalette ui;
-    ui.setupUi(palette);
-    bind(*this, ui);
-    const std::pair<QPushButton *, void (DesignController::*)()> tools[] = {
-        {Arrow_Tool_btn, &DesignController::Arrow_Tool_Clicked},
-        {Line_Tool_btn, &DesignController::Line_Tool_Clicked},
-        {Text_Tool_btn, &DesignController::Text_Tool_Clicked},
-        {Rect_Tool_btn, &DesignController::Rect_Tool_Clicked},
-        {Circle_Tool_btn, &DesignController::Circle_Tool_Clicked},
-        {Round_Rect_Tool_btn, &DesignController::Round_Rect_Tool_Clicked},
-        {Triangle_Tool_btn, &DesignController::Triangle_Tool_Clicked},
-        {Diamond_Tool_btn, &DesignController::Diamond_Tool_Clicked},
-        {Image_Tool_btn, &DesignController::Image_Tool_Clicked},
-        {Image_Library_Tool_btn, &DesignController::Image_Library_Tool_Clicked},
-        {Barcode_Tool_btn, &DesignController::Barcode_Tool_Clicked},
-        {Signature_Tool_btn, &DesignController::Signature_Tool_Clicked},
-        {Fingure_Print_Tool_btn, &DesignController::Fingure_Print_Tool_Clicked},
-        {Star_Tool_btn, &DesignController::Star_Tool_Clicked},
-        {Double_Star_Tool_btn, &DesignController::Double_Star_Tool_Clicked},
-        {Polygon_Tool_btn, &DesignController::Polygon_Tool_Clicked},
-        {Watermark_Tool_btn, &DesignController::Watermark_Tool_Clicked},
-    };
-    for (const auto &[button, handler] : tools)
-        QObject::connect(button, &QPushButton::clicked, this, handler);
-    // The tool announcement creates the tool's object, once per announcement.
-    QObject::connect(this, &DesignController::SKTSelectedToolDidChange, this, &DesignController::selectedToolDidChange,
-                     Qt::UniqueConnection);
-}
-
-void DesignController::Build_Side_And_Standard_Buttons(QWidget *bar)
-{
-    Ui::DesignStandardButtons ui;
-    ui.setupUi(bar);
-    bind(*this, ui);
 }
 
 void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
@@ -186,7 +145,7 @@ void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
     Bind_Canvas();
 
     QObject::connect(Ruler_btn, &QPushButton::clicked, this, [this] { Show_Hide_Ruler_ChkBox(); });
-    Build_Grid_Buttons(Ruler_btn);
+    gridOptions().Build_Grid_Buttons(Ruler_btn);
     QObject::connect(Zoom_In_btn, &QPushButton::clicked, this, [this] { Zoom_In_Toolbar_btn(); });
     QObject::connect(Zoom_Out_btn, &QPushButton::clicked, this, [this] { Zoom_Out_Toolbar_btn(); });
     QObject::connect(Actual_Size_btn, &QPushButton::clicked, this, [this] { Actual_Size_Toolbar_btn(); });
@@ -227,20 +186,22 @@ void DesignController::Build_Property_Sidebar(QGroupBox *box)
     for (const auto &[tab, label] : pages)
         *label = sett_tab->tabText(sett_tab->indexOf(tab));
 
-    Build_Card_Info_Tab(card_info_tab);
-    Build_Card_Size_Tab(card_size_tab);
-    Build_Card_Background_Tab(card_bkgd_tab);
-    Build_Card_Border_Tab(card_brdr_tab);
-    Build_Line_Tab(line_tab);
-    Build_Shape_Tab(shape_tab);
-    Build_Text_Editing_Tab(text_edtng_tab);
-    Build_Text_Properties_Tab(text_prop_tab);
+    Connect_Card_Panels();
+    // The line, shape and text pages: a colour chosen goes to every selected object first, then
+    // the page's values into the selected objects of its kind.
+    connect(linePanel(), &LinePanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(linePanel(), &LinePanel::transferRequested, this, &DesignController::Update_Line_Graphics);
+    connect(shapePanel(), &ShapePanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(shapePanel(), &ShapePanel::transferRequested, this, &DesignController::Update_Shape_Graphics);
+    textEditingPanel()->Share_Text_Font(&Text_font);
+    connect(textEditingPanel(), &TextEditingPanel::colorChosen, this,
+            &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(textEditingPanel(), &TextEditingPanel::transferRequested, this, &DesignController::Update_Text_Graphics);
+    connect(textPropertiesPanel(), &TextPropertiesPanel::colorChosen, this,
+            &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(textPropertiesPanel(), &TextPropertiesPanel::transferRequested, this,
+            &DesignController::Update_Text_Graphics);
     Connect_Picture_Panels();
     Connect_Data_Source_Panel();
     Connect_Alignment_Panel();
-
-    for (QComboBox *styles : {Card_border_style, Line_border_style, shape_border_style, Text_border_style}) {
-        platform::ui::fillCombo(styles, borderStyleTitles());
-        styles->setCurrentIndex(0);
-    }
 }

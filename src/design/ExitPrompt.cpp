@@ -1,11 +1,13 @@
 // The unsaved-changes prompt that New, Open, Close, Save and Exit go through, the exit walk over the
 // modes, and the two card buttons beside the canvas.
 
-#include "design/DesignController.h"
+#include "design/DesignCommands.h"
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignController.h"
+#include "design/panels/CardBackgroundPanel.h"
 #include "platform/Quit.h"
 #include "projects/ProjectsController.h"
 
@@ -50,7 +52,7 @@ bool exitTurn(SKTWindowController &hub, int mode, bool changed, const QString &q
 
 } // namespace
 
-int DesignController::Check_And_Show_Save_Message(bool startAnew, bool ask, const QString &category)
+int DesignCommands::Check_And_Show_Save_Message(bool startAnew, bool ask, const QString &category)
 {
     try {
         const int mode = Barcode_Setting_Or_Designing_Mode;
@@ -99,29 +101,30 @@ int DesignController::Check_And_Show_Save_Message(bool startAnew, bool ask, cons
     }
 }
 
-void DesignController::Exit_Btn_Clicked(QObject *) { Exit_App(); }
+void DesignCommands::Exit_Btn_Clicked(QObject *) { Exit_App(); }
 
-void DesignController::Exit_App()
+void DesignCommands::Exit_App()
 {
     if (Check_And_Show_Save_Message(false, true, QStringLiteral("E")) != 1)
         return;
     platform::requestTerminate();
 }
 
-void DesignController::Card_Prop_Clicked(QObject *) { Show_RHS_Properties(nullptr); }
+void DesignCommands::Card_Prop_Clicked(QObject *) { design.Show_RHS_Properties(nullptr); }
 
-void DesignController::Card_Bckgrnd_Clicked(QObject *)
+void DesignCommands::Card_Bckgrnd_Clicked(QObject *)
 {
+    DesignController &d = design;
     try {
-        Show_RHS_Properties(nullptr);
-        if (Open_Image_Library_Window(QStringLiteral("B")) != 1)
+        d.Show_RHS_Properties(nullptr);
+        if (d.Open_Image_Library_Window(QStringLiteral("B")) != 1)
             return;
-        if (Card_fill_chk)
-            Card_fill_chk->setChecked(true);
-        set_Front_BG_Image(lib_window_sel_file);
-        Update_Card_Graphics();
-        if (sett_tab && card_bkgd_tab)
-            sett_tab->setCurrentWidget(card_bkgd_tab);
+        if (CardBackgroundPanel *background = d.cardBackgroundPanel())
+            background->Card_fill_chk->setChecked(true);
+        d.set_Front_BG_Image(lib_window_sel_file);
+        d.Update_Card_Graphics();
+        if (d.sett_tab && d.card_bkgd_tab)
+            d.sett_tab->setCurrentWidget(d.card_bkgd_tab);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -2,7 +2,7 @@
 // copy around a Designing-mode output window and the rebuild after it, and the first valid record of
 // a Barcode-mode series.
 
-#include "design/DesignController.h"
+#include "design/DesignCommands.h"
 
 #include "app/SKTWindowController.h"
 #include "advqr/AdvQrController.h"
@@ -10,6 +10,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/DesignController.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
 #include "output/OutputController.h"
@@ -38,12 +39,12 @@ void listIsEmpty(BarcodeModeController &b)
 
 } // namespace
 
-const QString DesignController::Transparent_Export_Question = QStringLiteral(
+const QString DesignCommands::Transparent_Export_Question = QStringLiteral(
     "Barcode Label having Transparent Background can be saved only in .PNG File format.\n\nTransparent Background "
     "will be replaced with White fill when saved to Image format other than .PNG file.\n\nAre you sure, you want to "
     "continue with White Background for Transparent Label?");
 
-bool DesignController::Confirm_Transparent_Export(bool transparent, const QString &extension)
+bool DesignCommands::Confirm_Transparent_Export(bool transparent, const QString &extension)
 {
     if (!transparent || extension.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0)
         return true;
@@ -56,26 +57,25 @@ namespace {
 
 // Print and PDF export take the same road in every mode; only the two jobs differ: the one of
 // the Designing mode, and the one of a symbol of the Barcode or Advanced QR mode.
-void Route_Output(DesignController &dsg, void (DesignController::*designJob)(),
-                  void (DesignController::*symbolJob)())
+void Route_Output(DesignCommands &cmd, void (DesignCommands::*designJob)(), void (DesignCommands::*symbolJob)())
 {
     try {
-        SKTWindowController &hub = dsg.hub;
-        dsg.Check_Series_Or_Excel_Use_or_not();
+        SKTWindowController &hub = cmd.hub;
+        cmd.design.Check_Series_Or_Excel_Use_or_not();
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
             if (!hub.advQr().Check_Valid_ADV_QR_Code())
                 return;
             Type_draw_2d_flag = false;
             hub.advQr().Generate_Adv_QR_Thread_Function();
-            (dsg.*symbolJob)();
+            (cmd.*symbolJob)();
         } else if (mode == 1) {
-            (dsg.*designJob)();
-            dsg.Check_Series_Or_Excel_Use_or_not();
+            (cmd.*designJob)();
+            cmd.design.Check_Series_Or_Excel_Use_or_not();
         } else if (Total_Barcode_Label_wd_Batch != 0) {
             hub.Draw_2d_barcode_again_for_manual();
-            (dsg.*symbolJob)();
-            dsg.Check_Series_Or_Excel_Use_or_not();
+            (cmd.*symbolJob)();
+            cmd.design.Check_Series_Or_Excel_Use_or_not();
         } else {
             listIsEmpty(hub.barcodeMode());
         }
@@ -86,14 +86,14 @@ void Route_Output(DesignController &dsg, void (DesignController::*designJob)(),
 
 } // namespace
 
-void DesignController::Print_Button(QObject *)
+void DesignCommands::Print_Button(QObject *)
 {
-    Route_Output(*this, &DesignController::Print_method, &DesignController::Print_Barcode_Button);
+    Route_Output(*this, &DesignCommands::Print_method, &DesignCommands::Print_Barcode_Button);
 }
 
-void DesignController::PDF_Export_Button(QObject *)
+void DesignCommands::PDF_Export_Button(QObject *)
 {
-    Route_Output(*this, &DesignController::PDF_Export_method, &DesignController::PDF_Export_method_Barcode_Button);
+    Route_Output(*this, &DesignCommands::PDF_Export_method, &DesignCommands::PDF_Export_method_Barcode_Button);
 }
 
 namespace {
@@ -116,12 +116,12 @@ void runOutputWindow(SKTWindowController &hub, const std::function<void()> &wind
 
 } // namespace
 
-void DesignController::Print_method()
+void DesignCommands::Print_method()
 {
     runOutputWindow(hub, [this] { hub.output().Open_Print_Wnd(); });
 }
 
-void DesignController::PDF_Export_method()
+void DesignCommands::PDF_Export_method()
 {
     runOutputWindow(hub, [this] {
         hub.output().Open_Pdf_Export_Wnd();
@@ -129,7 +129,7 @@ void DesignController::PDF_Export_method()
     });
 }
 
-bool DesignController::Validate_Barcode_For_Output()
+bool DesignCommands::Validate_Barcode_For_Output()
 {
     if (Barcode_Setting_Or_Designing_Mode != 0)
         return true;
@@ -140,13 +140,13 @@ bool DesignController::Validate_Barcode_For_Output()
     return Find_Valid_Barcode_Value_For_Batch_Processing();
 }
 
-void DesignController::Print_Barcode_Button()
+void DesignCommands::Print_Barcode_Button()
 {
     if (Validate_Barcode_For_Output())
         Print_method();
 }
 
-void DesignController::PDF_Export_method_Barcode_Button()
+void DesignCommands::PDF_Export_method_Barcode_Button()
 {
     if (Validate_Barcode_For_Output())
         PDF_Export_method();
@@ -154,7 +154,7 @@ void DesignController::PDF_Export_method_Barcode_Button()
 
 // ---- The first valid record of a Barcode-mode series ----
 
-bool DesignController::Find_Valid_Barcode_Value_For_Batch_Processing()
+bool DesignCommands::Find_Valid_Barcode_Value_For_Batch_Processing()
 {
     try {
         BarcodeModeController &b = hub.barcodeMode();
@@ -183,7 +183,7 @@ bool DesignController::Find_Valid_Barcode_Value_For_Batch_Processing()
     }
 }
 
-bool DesignController::Check_Barcode_Value_is_Valid_in_Series(int record)
+bool DesignCommands::Check_Barcode_Value_is_Valid_in_Series(int record)
 {
     try {
         BarcodeModeController &b = hub.barcodeMode();
@@ -227,7 +227,7 @@ bool DesignController::Check_Barcode_Value_is_Valid_in_Series(int record)
 
 // ---- Image export ----
 
-void DesignController::Export_Button(QObject *)
+void DesignCommands::Export_Button(QObject *)
 {
     try {
         const int mode = Barcode_Setting_Or_Designing_Mode;
@@ -238,23 +238,23 @@ void DesignController::Export_Button(QObject *)
             hub.advQr().Generate_Adv_QR_Thread_Function();
             Export_ADV_QR_Image();
         } else if (mode == 1) {
-            Export_Label_Design();
+            hub.output().Export_Label_Design();
         } else {
-            Check_Series_Or_Excel_Use_or_not();
+            design.Check_Series_Or_Excel_Use_or_not();
             if (Total_Barcode_Label_wd_Batch == 0) {
                 listIsEmpty(hub.barcodeMode());
                 return;
             }
             hub.Draw_2d_barcode_again_for_manual();
             Export_Barcode();
-            Check_Series_Or_Excel_Use_or_not();
+            design.Check_Series_Or_Excel_Use_or_not();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }
 
-void DesignController::Export_Barcode()
+void DesignCommands::Export_Barcode()
 {
     BarcodeModeController &b = hub.barcodeMode();
     OutputController &out = hub.output();
@@ -279,7 +279,7 @@ void DesignController::Export_Barcode()
                                          b.FooterText ? b.FooterText->text() : QString(), series, base, 1);
 }
 
-void DesignController::Export_ADV_QR_Image()
+void DesignCommands::Export_ADV_QR_Image()
 {
     AdvQrController &q = hub.advQr();
     OutputController &out = hub.output();
@@ -295,12 +295,12 @@ void DesignController::Export_ADV_QR_Image()
 
 // ---- Mail ----
 
-void DesignController::Barcode_Mail_Send() { hub.output().Send_Mail_Open_Wnd(); }
+void DesignCommands::Barcode_Mail_Send() { hub.output().Send_Mail_Open_Wnd(); }
 
-void DesignController::Mail_Button(QObject *)
+void DesignCommands::Mail_Button(QObject *)
 {
     try {
-        Check_Series_Or_Excel_Use_or_not();
+        design.Check_Series_Or_Excel_Use_or_not();
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
             if (hub.advQr().Check_Valid_ADV_QR_Code())
@@ -308,14 +308,14 @@ void DesignController::Mail_Button(QObject *)
         } else if (mode == 0) {
             hub.Draw_2d_barcode_again_for_manual();
             Barcode_Mail_Send();
-            Check_Series_Or_Excel_Use_or_not();
+            design.Check_Series_Or_Excel_Use_or_not();
         } else {
-            Check_Series_Or_Excel_Use_or_not();
+            design.Check_Series_Or_Excel_Use_or_not();
             runOutputWindow(hub, [this] {
-                Graphics_array_Batch = Get_Front_Controls_Array();
+                design.Graphics_array_Batch = design.Get_Front_Controls_Array();
                 Barcode_Mail_Send();
             });
-            Check_Series_Or_Excel_Use_or_not();
+            design.Check_Series_Or_Excel_Use_or_not();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

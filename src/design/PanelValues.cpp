@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/SKTGraphic.h"
+#include "projects/Card_Property.h"
 
 std::optional<QString> Shape_Type_Code(int index)
 {
@@ -122,4 +123,48 @@ int Whole_Percent(float fraction)
 {
     // 0.01f is a hair under 0.01: without the nudge it would truncate to 0.
     return int(std::trunc(double(fraction) * 100.0 + 1e-4));
+}
+
+void Write_Card_Values(Card_Property &card, const CardPanelValues &v)
+{
+    // Border and fill off keep the stored colours and width for the next time they are turned on.
+    card.Card_border_chk = v.border;
+    if (v.border) {
+        card.Card_bordr_clr = v.borderColor;
+        card.Card_bor_Stepper = v.borderWidth;
+    }
+    if (v.borderStyle)
+        card.Card_border_style = *v.borderStyle;
+    card.Card_fill_chk = v.fill;
+    if (v.fill)
+        card.Card_fill_clr = v.fillColor;
+    card.Card_fill_style = v.fillStyle;
+    card.Card_fill_Grd_1_clr = v.gradient1;
+    card.Card_fill_Grd_2_clr = v.gradient2;
+    card.Card_grad_Stepper = v.gradientAngle;
+    card.Card_hatch_bk_clr = v.hatchColor;
+    card.Card_hatch_style = v.hatchStyle;
+    card.Card_BG_Image_Path = v.imagePath;
+    card.Card_BG_Image_Layout = v.imageLayout;
+    card.Card_alpha_Stepper = v.alpha;
+    card.Card_Content_clr = v.contentColor;
+    card.Card_Content_font = v.contentFont;
+
+    card.Card_Side = QStringLiteral("1");
+    card.Card_Side_Name = QStringLiteral("F");
+    card.Card_Shape = v.shape == 0 ? QStringLiteral("R") : v.shape == 1 ? QStringLiteral("RR") : QStringLiteral("E");
+    card.Card_Name = v.name;
+    card.Card_Location = QPointF(0, 0);
+    card.Card_Preset = v.preset;
+    card.Card_Category = v.category;
+    card.Card_Sub_Category = v.name;
+    card.Card_Cat_index = 0;
+    card.Card_Create_Mode = QStringLiteral("W");
+
+    card.Watermark_Used = v.watermark;
+    card.Watermark_Alignment = v.watermarkAlignment;
+    card.Watermark_Transp = v.watermarkTransparency;
+    card.Watermark_Text = v.watermarkText;
+    card.Watermark_Color = v.watermarkColor;
+    card.Watermark_Font = v.watermarkFont;
 }

@@ -11,6 +11,7 @@
 #include <optional>
 
 class SKTGraphic;
+class Card_Property;
 
 // Shape code of a shape-type list index, nothing for an index outside the list.
 std::optional<QString> Shape_Type_Code(int index);
@@ -99,3 +100,42 @@ void Write_Text_Values(SKTGraphic &graphic, const TextPanelValues &v);
 void Write_Image_Values(SKTGraphic &graphic, const ImagePanelValues &v);
 // Everything but the path, which the signature loads itself (setFilePath).
 void Write_Sign_Values(SKTGraphic &graphic, const SignPanelValues &v);
+
+// What the card's four sidebar pages show, read at once: what Update_Card_Graphics stores in the
+// card. Each page reads its own part; the card's size is the canvas's and is not among them.
+struct CardPanelValues {
+    // Information
+    QString name;                       // trimmed, never null
+    int shape = 0;                      // Card_Shape: 0 rectangle, 1 rounded rectangle, else ellipse
+    QColor contentColor;
+    QFont contentFont;
+    // Size: the label stock
+    QString preset;
+    QString category;                   // "" while no product is chosen
+    // Background
+    bool fill = false;
+    QColor fillColor;                   // written only when the fill is on
+    QString fillStyle = QStringLiteral("S");
+    QColor gradient1, gradient2;
+    int gradientAngle = 0;
+    QColor hatchColor;
+    QString hatchStyle;
+    QString imagePath;
+    QString imageLayout;
+    float alpha = 1;
+    // Border and watermark
+    bool border = false;
+    QColor borderColor;                 // written with the width only when the border is on
+    int borderWidth = 0;
+    std::optional<QString> borderStyle; // none while the list shows no style
+    bool watermark = false;
+    int watermarkAlignment = 0;
+    float watermarkTransparency = 0;
+    QString watermarkText;
+    QColor watermarkColor;
+    QFont watermarkFont;
+};
+
+// The values into the card, with the settings every card of a design has (the front side,
+// created in the Designing mode, at the origin).
+void Write_Card_Values(Card_Property &card, const CardPanelValues &v);

@@ -288,22 +288,3 @@ void DesignController::Open_Barcode_Window()
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }
-
-// ---- The card's background picture ----
-
-void DesignController::set_Front_BG_Image(const QString &path)
-{
-    if (Card_Image_path)
-        Card_Image_path->setPlainText(path);
-    if (path.isEmpty() || !Front_card_Prop)
-        return;
-    // An unreadable file still makes the fill a background picture, with no picture.
-    const QImage image = Get_Image_For_Path(path, false, true).image();
-    Card_Property &card = *Front_card_Prop;
-    card.Card_BG_Image = QImage();
-    card.Card_fill_chk = true;
-    card.Card_fill_style = QStringLiteral("I");
-    card.Card_BG_Image_Path = path;
-    card.Card_BG_Image = image;
-    Show_RHS_Properties(nullptr);
-}

@@ -7,7 +7,10 @@
 #include "barcodemode/BarcodeEditor.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
@@ -44,24 +47,7 @@ QString shapeCaption(const QString &code)
     return captions.value(code);
 }
 
-void setShown(std::initializer_list<QWidget *> widgets, bool shown)
-{
-    for (QWidget *w : widgets)
-        if (w)
-            w->setVisible(shown);
-}
-
 } // namespace
-
-void DesignController::Show_Hide_Text_Transp_Ctrl(bool hide)
-{
-    setShown({text_alpha_lbl, Text_alpha_Stepper, Text_alpha_Text}, !hide);
-}
-
-void DesignController::Show_Hide_Shape_Transp_Ctrl(bool hide)
-{
-    setShown({shape_alpha_lbl, shape_alpha_Stepper, shape_alpha_Text}, !hide);
-}
 
 void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
 {
@@ -91,8 +77,8 @@ void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
             focusCanvas();
             return;
         }
-        Enable_Standard_Button_For_Control();
-        graphic->ctrl_is_locked ? Disable_Standard_Button_For_Lock() : Enable_Standard_Button_For_Unlock();
+        editing().Enable_Standard_Button_For_Control();
+        graphic->ctrl_is_locked ? editing().Disable_Standard_Button_For_Lock() : editing().Enable_Standard_Button_For_Unlock();
         if (graphic == Last_Selected_Graphic) {
             focusCanvas();
             return;
@@ -158,7 +144,7 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
             }
         } else if (graphic.isExactly<SKTLine>()) {
             title = QStringLiteral("Line Properties");
-            Fill_Line_Panel(graphic);
+            linePanel()->Fill_Line_Panel(graphic);
             locked ? putLocked(title) : put(0, line_tab, line_tab_label);
         } else if (graphic.isExactly<SKTSignature>()) {
             title = QStringLiteral("Signature Properties");
@@ -169,13 +155,13 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
             locked ? putLocked(title) : put(0, barcode_tab, barcode_tab_label);
         } else {
             title = QStringLiteral("Shape Properties");
-            Fill_Shape_Panel(graphic, locked);
+            shapePanel()->Fill_Shape_Panel(graphic, locked);
             const QString caption = shapeCaption(graphic.Get_shape_type());
             if (locked) {
                 putLocked(caption.isEmpty() ? Lock_tab_label : caption);
             } else {
-                if (Shape_prop_title && !caption.isEmpty())
-                    Shape_prop_title->setText(caption);
+                if (!caption.isEmpty())
+                    shapePanel()->Shape_prop_title->setText(caption);
                 put(0, shape_tab, QStringLiteral("General"));
             }
         }

@@ -1,7 +1,7 @@
 // The design exported as a user template: the project file and a picture of the card's front,
 // under the first name of the user templates that is free for both.
 
-#include "design/DesignController.h"
+#include "design/DesignCommands.h"
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
@@ -32,12 +32,12 @@ QString freeTemplateBase(const QString &folder)
 
 } // namespace
 
-QString DesignController::User_Template_Folder()
+QString DesignCommands::User_Template_Folder()
 {
     return QDir(Created_Resource_Path).filePath(QStringLiteral("Templates/User"));
 }
 
-void DesignController::Export_As_Template_Clicked(QObject *)
+void DesignCommands::Export_As_Template_Clicked(QObject *)
 {
     const QString rememberedProject = Project_File_Name;
     const bool rememberedFlag = save_flag_des_mode;

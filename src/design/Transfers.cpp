@@ -8,118 +8,32 @@
 
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
-#include "platform/ColorWell.h"
-#include "platform/Stepper.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSlider>
-
-#include <algorithm>
 
 namespace {
 
 bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
-QColor colorOf(const platform::ColorWell *w) { return w ? w->color() : QColor(); }
-double valueOf(const platform::Stepper *s) { return s ? s->doubleValue() : 0.0; }
-int wholeOf(const platform::Stepper *s) { return s ? s->intValue() : 0; }
-int indexOf(const QComboBox *c) { return c ? c->currentIndex() : -1; }
-
-StrokeValues strokeOf(const QCheckBox *check, const platform::ColorWell *well, const platform::Stepper *width,
-                      const QComboBox *style)
-{
-    StrokeValues s;
-    s.on = isOn(check);
-    s.color = colorOf(well);
-    s.width = wholeOf(width);
-    s.borderType = Border_Style_Code(indexOf(style));
-    return s;
-}
-
 
 } // namespace
 
-ShapePanelValues DesignController::Read_Shape_Panel() const
+// The colour pre-step of the object pages: a colour chosen in a well goes to every selected object
+// through its setColor, before the page's transfer.
+void DesignController::Fill_And_Set_Color_Event_Generator(const QColor &color)
 {
-    ShapePanelValues v;
-    v.shapeCode = Shape_Type_Code(indexOf(Shape_Type_Combo));
-    v.stroke = strokeOf(Shape_border_chk, shape_bordr_clr, shape_bor_Stepper, shape_border_style);
-    v.fill = isOn(Shape_fill_chk);
-    v.fillColor = colorOf(shape_fill_clr);
-    if (!v.fill)
-        v.fillType = QStringLiteral("S");
-    else if (isOn(Shape_gradient_fill_rd))
-        v.fillType = QStringLiteral("G");
-    else if (isOn(Shape_Style_fill_rd))
-        v.fillType = QStringLiteral("H");
-    else
-        v.fillType = QStringLiteral("S");
-    v.gradient1 = colorOf(shape_fill_Grd_1_clr);
-    v.gradient2 = colorOf(shape_fill_Grd_2_clr);
-    v.gradientAngle = valueOf(shape_grad_Stepper);
-    v.hatchColor = colorOf(shape_hatch_bk_clr);
-    v.hatchType = (shape_hatch_style && shape_hatch_style->currentIndex() >= 0) ? shape_hatch_style->currentText()
-                                                                               : QString();
-    v.alpha = float(valueOf(shape_alpha_Stepper) / 100.0);
-    v.cornerRadius = float(valueOf(shape_cor_radius_Stepper));
-    v.doubleStarType = wholeOf(double_star_Stepper);
-    v.polygonType = wholeOf(polygon_Stepper);
-    v.rotation = wholeOf(shape_rotation_Stepper);
-    v.printObject = isOn(print_object_chk) ? 1 : 0;
-    return v;
-}
-
-LinePanelValues DesignController::Read_Line_Panel() const
-{
-    LinePanelValues v;
-    v.strokeColor = colorOf(Line_clr);
-    v.strokeWidth = wholeOf(Line_Wdt_Stepper);
-    v.printObject = isOn(print_object_chk) ? 1 : 0;
-    v.borderType = Border_Style_Code(indexOf(Line_border_style));
-    v.capStyle = std::max(indexOf(Line_cap_style), 0);      // no selection stores 0
-    v.orientation = std::max(indexOf(Line_ori_style), 0);
-    v.strokeAlpha = float(valueOf(Line_alpha_Stepper) / 100.0);
-    return v;
-}
-
-TextPanelValues DesignController::Read_Text_Panel(bool singleSelection) const
-{
-    TextPanelValues v;
-    v.printObject = isOn(print_object_chk) ? 1 : 0;
-    v.stroke = strokeOf(Text_border_chk, Text_bordr_clr, Text_bor_Stepper, Text_border_style);
-    v.fill = isOn(Text_fill_chk);
-    v.fillColor = colorOf(Text_fill_clr);
-    // A text keeps its gradient choice even while its fill is off.
-    v.fillType = isOn(Text_gradient_fill_rd) ? QStringLiteral("G") : QStringLiteral("S");
-    v.gradient1 = colorOf(Text_fill_Grd_1_clr);
-    v.gradient2 = colorOf(Text_fill_Grd_2_clr);
-    v.gradientAngle = valueOf(Text_grad_Stepper);
-    v.textColor = colorOf(Text_clr);
-    v.font = Text_font;
-    if (singleSelection && datasource_tab)
-        v.text = Text_Source_Value();
-    v.alpha = float(valueOf(Text_alpha_Stepper) / 100.0);
-    v.verticalAlignment = indexOf(Text_vert_align_combo);
-    v.alignment = indexOf(Text_align_combo);
-    v.textCase = indexOf(Text_case_combo);
-    v.kerning = float(valueOf(Text_Kern_Stepper));
-    v.shadow = isOn(draw_shadow_chkbox);
-    v.rotation = txt_rotation_slidr ? txt_rotation_slidr->value() : 0;
-    v.shadowColor = colorOf(Shadow_clr);
-    v.shadowX = float(valueOf(shadow_x_Stepper));
-    v.shadowY = float(valueOf(shadow_y_Stepper));
-    v.shadowBlur = float(valueOf(shadow_blur_Stepper));
-    v.shadowTransparency = float(valueOf(shadow_transp_Stepper) / 100.0);
-    return v;
+    for (const std::shared_ptr<SKTGraphic> &g : Selected_Graphic_Objects())
+        if (g)
+            g->setColor(color);
 }
 
 // Each transfer: nothing while controls are being filled or nothing is selected; otherwise the
@@ -145,14 +59,18 @@ void DesignController::Update_Shape_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
         return;
-    Transfer_Panel<Shape_Control>(Read_Shape_Panel(), &Write_Shape_Values);
+    ShapePanelValues values = shapePanel()->Read_Shape_Panel();
+    values.printObject = isOn(print_object_chk) ? 1 : 0;
+    Transfer_Panel<Shape_Control>(values, &Write_Shape_Values);
 }
 
 void DesignController::Update_Line_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
         return;
-    Transfer_Panel<SKTLine>(Read_Line_Panel(), &Write_Line_Values);
+    LinePanelValues values = linePanel()->Read_Line_Panel();
+    values.printObject = isOn(print_object_chk) ? 1 : 0;
+    Transfer_Panel<SKTLine>(values, &Write_Line_Values);
 }
 
 void DesignController::Update_Text_Graphics()
@@ -160,7 +78,14 @@ void DesignController::Update_Text_Graphics()
     const SKTGraphicList selection = Selected_Graphic_Objects();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
         return;
-    Transfer_Panel<SKTText>(Read_Text_Panel(selection.size() == 1), &Write_Text_Values);
+    // The two text pages, the sidebar's print choice and, for one text alone, the source's value.
+    TextPanelValues values;
+    textEditingPanel()->Read_Text_Panel(values);
+    textPropertiesPanel()->Read_Text_Panel(values);
+    values.printObject = isOn(print_object_chk) ? 1 : 0;
+    if (selection.size() == 1 && datasource_tab)
+        values.text = Text_Source_Value();
+    Transfer_Panel<SKTText>(values, &Write_Text_Values);
 }
 
 void DesignController::Update_Image_Graphics()

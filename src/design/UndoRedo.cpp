@@ -7,6 +7,7 @@
 // restored, delete that object from the design, so it is never pushed.
 
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "design/UndoSnapshots.h"
 
 #include "app/SKTWindowController.h"
@@ -17,9 +18,7 @@
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 
-#include <QAction>
 #include <QHash>
-#include <QPushButton>
 
 #include <exception>
 #include <numeric>
@@ -165,7 +164,7 @@ bool DesignController::Undo_Stack() { return Insert_In_Undo_Stack(currentGraphic
 void DesignController::Redo_Stack()
 {
     Rcontrol.clear();
-    Enable_Disable_Redo(false);
+    editing().Enable_Disable_Redo(false);
 }
 
 bool DesignController::Last_Stack(const QString &stack)
@@ -182,33 +181,8 @@ void DesignController::Undo_Redo_Clear()
 {
     Ucontrol.clear();
     Rcontrol.clear();
-    Enable_Disable_Undo(false);
-    Enable_Disable_Redo(false);
-}
-
-// ---- Buttons ---------------------------------------------------------------------------------------
-
-void DesignController::Enable_Disable_Undo(bool enable)
-{
-    if (hub.undo_menu)
-        hub.undo_menu->setEnabled(enable);
-    if (Undo_btn)
-        Undo_btn->setEnabled(enable);
-}
-
-void DesignController::Enable_Disable_Redo(bool enable)
-{
-    if (hub.redo_menu)
-        hub.redo_menu->setEnabled(enable);
-    if (Redo_btn)
-        Redo_btn->setEnabled(enable);
-}
-
-void DesignController::Check_Undo_Redo_Btn_Enability()
-{
-    // The bottom snapshot is the design as started: there is something to undo above it only.
-    Enable_Disable_Undo(Ucontrol.size() >= 2);
-    Enable_Disable_Redo(!Rcontrol.isEmpty());
+    editing().Enable_Disable_Undo(false);
+    editing().Enable_Disable_Redo(false);
 }
 
 // ---- Steps -----------------------------------------------------------------------------------------
@@ -222,15 +196,15 @@ void DesignController::Insert_In_Undo_Redo()
     Redo_Stack();
     Ucontrol.append(std::move(snapshot));
     hub.Set_Des_Mode_Save_Flag_TRUE();
-    Check_Undo_Redo_Btn_Enability();
+    editing().Check_Undo_Redo_Btn_Enability();
 }
 
 void DesignController::Record_Design_As_Started()
 {
     Undo_Redo_Clear();
     Insert_In_Undo_Redo();
-    Enable_Disable_Undo(false);
-    Enable_Disable_Redo(false);
+    editing().Enable_Disable_Undo(false);
+    editing().Enable_Disable_Redo(false);
     hub.Set_Des_Mode_Save_Flag_False();
 }
 
@@ -261,18 +235,18 @@ void DesignController::Undo_Action_Perform()
 {
     try {
         if (Ucontrol.size() < 2) {
-            Check_Undo_Redo_Btn_Enability();
+            editing().Check_Undo_Redo_Btn_Enability();
             return;
         }
         // The design as shown goes on the redo stack; a snapshot that misses an object stops here.
         if (!Last_Stack(QStringLiteral("U"))) {
-            Check_Undo_Redo_Btn_Enability();
+            editing().Check_Undo_Redo_Btn_Enability();
             return;
         }
         Ucontrol.removeLast();
         const std::shared_ptr<DesignSnapshot> below = Ucontrol.last();
         Fill_Undo_Redo_Control(*below);
-        Check_Undo_Redo_Btn_Enability();
+        editing().Check_Undo_Redo_Btn_Enability();
         Refresh_Canvas();
         Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {
@@ -284,14 +258,14 @@ void DesignController::Redo_Action_Perform()
 {
     try {
         if (Rcontrol.isEmpty()) {
-            Check_Undo_Redo_Btn_Enability();
+            editing().Check_Undo_Redo_Btn_Enability();
             return;
         }
         const std::shared_ptr<DesignSnapshot> next = Rcontrol.takeLast();
         Fill_Undo_Redo_Control(*next);
         Ucontrol.append(next);
         hub.Set_Des_Mode_Save_Flag_TRUE();
-        Check_Undo_Redo_Btn_Enability();
+        editing().Check_Undo_Redo_Btn_Enability();
         Refresh_Canvas();
         Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {

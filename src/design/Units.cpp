@@ -10,7 +10,9 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/UnitFactors.h"
 #include "design/Unit_PrefWindow.h"
+#include "design/panels/CardSizePanel.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 
@@ -24,18 +26,7 @@
 
 #include <exception>
 
-float DesignController::Get_Unit_Convertor(int from, int to)
-{
-    // Rows: from inch, cm, mm; columns: to inch, cm, mm.
-    static const float table[3][3] = {
-        {1.0f, 2.54f, 25.4f},
-        {0.39370078f, 1.0f, 10.0f},
-        {0.03937008f, 0.1f, 1.0f},
-    };
-    if (from < 0 || from > 2 || to < 0 || to > 2)
-        return 1.0f;
-    return table[from][to];
-}
+float DesignController::Get_Unit_Convertor(int from, int to) { return Unit_Factor(from, to); }
 
 void DesignController::_setLabels()
 {
@@ -48,29 +39,16 @@ void DesignController::_setLabels()
         unit = tr("(cm)");
         title = tr("Label Size (cm)");
     }
-    // Object positions are always in points.
+    // The arrange page shows object positions in points, their sizes in the unit.
     Set_Object_Unit_Labels(unit);
-    if (card_size_box)
-        card_size_box->setTitle(title);
-    for (QLabel *l : {card_width_unit_lbl, card_height_unit_lbl})
-        if (l)
-            l->setText(unit);
+    if (CardSizePanel *sizes = cardSizePanel())
+        sizes->Set_Unit_Labels(title, unit);
 }
 
 void DesignController::Apply_unit_Chaneg_Values()
 {
-    const float factor = Get_Unit_Convertor(last_unit_val, Measument_Unit_Is);
-    auto convert = [factor](QLineEdit *field, platform::Stepper *stepper) {
-        if (!field)
-            return;
-        // Each conversion starts from the two-decimal value the field shows.
-        const float value = field->text().toFloat() * factor;
-        field->setText(QString::asprintf("%.2f", double(value)));
-        if (stepper)
-            stepper->setDoubleValue(value);
-    };
-    convert(width_Text, width_Stepper);
-    convert(height_Text, height_Stepper);
+    if (CardSizePanel *sizes = cardSizePanel())
+        sizes->Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
 }
 
 int DesignController::Selected_Unit_Row() const { return unit_matrix ? unit_matrix->checkedId() : -1; }

@@ -7,6 +7,7 @@
 #include "model/StyleCodes.h"
 
 #include <QBrush>
+#include <QDir>
 #include <QHash>
 #include <QLinearGradient>
 #include <QMutex>
@@ -80,6 +81,18 @@ QImage hatchImage(const QString &name)
     if (!image.isNull())
         cache.insert(path, image);
     return image;
+}
+
+QStringList hatchNames()
+{
+    QStringList names;
+    const QDir patterns(Resource_Path + QStringLiteral("/Fill_Style_Image"));
+    for (const QString &entry : patterns.entryList(QDir::Files | QDir::Hidden)) {
+        const int dot = int(entry.lastIndexOf(QLatin1Char('.')));
+        names << (dot > 0 ? entry.left(dot) : entry);
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseSensitive) < 0; });
+    return names;
 }
 
 void fillPath(QPainter &painter, const SKTGraphic &graphic, const QPainterPath &outline)

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 class QPainterPath;
@@ -33,6 +34,9 @@ QColor withOpacity(const QColor &color, float stored);
 // The hatch pattern picture of a name: Fill_Style_Image/<name>.png in the resource folder, read
 // once and kept (any thread may ask); null for a missing file or a name that is not a plain file name.
 QImage hatchImage(const QString &name);
+// The names of the hatch patterns: the files of Fill_Style_Image in the resource folder without
+// their extensions, sorted by their names in character order.
+QStringList hatchNames();
 
 // The gradient line through the box's centre at the angle in degrees (90 runs from the top edge
 // down), its ends on the box's extreme corners along that direction, so the box shows both colours

@@ -2,10 +2,14 @@
 // Output of the main window: the progress refresh of long jobs and the mail settings.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class ExportSheetHost;
+class ExportWindow;
 class QTimer;
 class SKTWindowController;
 
@@ -41,25 +45,12 @@ public:
     int Get_Barcode_Batch_Count();
 
     // ---- Exit, file commands and the export sheet ----
-    // The label export sheet's own handlers.
-    void exportOkay(QObject *sender = nullptr);
-    void exportCancel(QObject *sender = nullptr);
-    void export_card_side_CellClick(int row);
-    void Prefix_suffix_Chk_Cliecked(QObject *sender = nullptr);
-    void exp_rad_def_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_sn_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_sv_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_snv_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_cus_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_exl_col_rd_clicked(QObject *sender = nullptr);
-    // Selects naming row 0-5 and shows the controls that row needs.
-    void Apply_Export_Name_Row(int row);
-    void Export_Dest_Path_Clicked(QObject *sender = nullptr);
-    void View_Export_Panel_Series_Clicked(QObject *sender = nullptr);
-    void View_Export_Panel_Column_Clicked(QObject *sender = nullptr);
-    bool Check_List_Name_Exist_In_Used_Ser_Combo(const QString &name) const;
-    bool Check_Column_Name_Exist_In_Used_Excel_Combo(const QString &name) const;
-    void Show_Hide_export_Range_Box();
+    // The label export sheet, made with its form on first use (a sheet of the main window once that
+    // exists).
+    ExportWindow &exportWindow();
+    // The Designing mode's image export: the sheet prepared from the design's batch state and run;
+    // on OK one image of the card, or the batch export of the chosen records.
+    void Export_Label_Design();
     // The path itself when no file has its name (the extension in any case), else the first free
     // "name (n)" counting from the counter (0 counts as 1); the extension comes back in upper case.
     QString Check_Exist_Path_and_Create_New(const QString &path, int counter) const;
@@ -88,4 +79,8 @@ public:
     // keep-or-replace prompt; "" for Cancel.
     QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll);
     std::function<int(const QString &entryPoint, const QStringList &arguments)> Job_Recorder;
+
+private:
+    QPointer<ExportWindow> m_exportWindow;
+    std::unique_ptr<ExportSheetHost> m_exportHost;
 };

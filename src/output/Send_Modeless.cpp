@@ -34,6 +34,8 @@ Send_Modeless *Send_Modeless::defaultInstance()
 {
     if (!sendModelessInstance)
         sendModelessInstance = new Send_Modeless;   // lives for the whole process
+    else if (!sendModelessInstance->window)
+        sendModelessInstance->awakeFromNib();   // the sheet went with the main window it was shown over
     return sendModelessInstance;
 }
 
@@ -49,6 +51,14 @@ void Send_Modeless::awakeFromNib()
     ui.setupUi(window);
     bindProgressSheet(*this, ui);
     connect(_stop_btn, &QPushButton::clicked, this, &Send_Modeless::Stop_Sending_Pressed);
+    // Shown as a sheet, the window becomes the main window's child and ends with it; then none of
+    // its widgets may be reached any more.
+    connect(window, &QObject::destroyed, this, [this] {
+        window = nullptr;
+        _Curr_Progress = nullptr;
+        _tot_msg_cnt = _curr_msg_cnt = pause_label = nullptr;
+        _stop_btn = nullptr;
+    });
 }
 
 void Send_Modeless::Stop_Sending_Pressed()

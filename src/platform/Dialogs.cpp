@@ -1,64 +1,34 @@
 #include "platform/Dialogs.h"
 
-#include <QApplication>
-#include <QColorDialog>
-#include <QDesktopServices>
-#include <QDialog>
-#include <QFileDialog>
-#include <QFontDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QUrl>
-#include <QVBoxLayout>
+#include "platform/Log.h"
 
 #include <mutex>
 
 namespace platform {
 
 namespace {
+
+// The default of a program that links no dialogs: nobody can answer, so each alert is logged and
+// answered as a closed box (its last button), and every panel and chooser is cancelled.
+class UnattendedResponder : public DialogResponder {
+public:
+    int alert(const AlertRequest &request) override
+    {
+        logLine(QStringLiteral("Unanswered alert: %1").arg(request.message.trimmed()));
+        return request.buttons.isEmpty() ? 0 : int(request.buttons.size()) - 1;
+    }
+    QStringList openPanel(const OpenPanelRequest &) override { return {}; }
+    QString savePanel(const SavePanelRequest &) override { return {}; }
+    int runModal(QDialog &) override { return 0; }
+    bool openWithDefaultApplication(const QString &) override { return false; }
+    QColor chooseColor(const QColor &) override { return {}; }
+    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
+};
+
+// Constant-initialised, so that the dialogs can register their factory while the program starts.
 std::mutex responderMutex;
 std::shared_ptr<DialogResponder> installed;
-
-QString filterFor(const QStringList &extensions)
-{
-    if (extensions.isEmpty())
-        return QString();
-    QStringList patterns;
-    for (const QString &ext : extensions)
-        patterns << QStringLiteral("*.") + ext;
-    return QStringLiteral("Files (%1)").arg(patterns.join(QLatin1Char(' ')));
-}
-// The save panel's name field and allowed types, for its accessory.
-class FileDialogAccess : public SavePanelAccess {
-public:
-    FileDialogAccess(QFileDialog &dialog, const QStringList &types) : m_dialog(dialog), m_types(types) {}
-    QString nameFieldStringValue() const override
-    {
-        if (const auto *edit = m_dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            return edit->text();
-        const QStringList chosen = m_dialog.selectedFiles();
-        return chosen.isEmpty() ? QString() : chosen.first().section(QLatin1Char('/'), -1);
-    }
-    void setNameFieldStringValue(const QString &name) override
-    {
-        if (auto *edit = m_dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            edit->setText(name);
-        else
-            m_dialog.selectFile(name);
-    }
-    QStringList allowedFileTypes() const override { return m_types; }
-    void setAllowedFileTypes(const QStringList &types) override
-    {
-        m_types = types;
-        m_dialog.setNameFilter(filterFor(types));
-        m_dialog.setDefaultSuffix(types.isEmpty() ? QString() : types.first());
-    }
-
-private:
-    QFileDialog &m_dialog;
-    QStringList m_types;
-};
+DialogResponderFactory defaultFactory = nullptr;
 
 } // namespace
 
@@ -66,7 +36,7 @@ DialogResponder &dialogResponder()
 {
     std::lock_guard<std::mutex> lock(responderMutex);
     if (!installed)
-        installed = std::make_shared<QtDialogResponder>();
+        installed = defaultFactory ? defaultFactory() : std::make_shared<UnattendedResponder>();
     return *installed;
 }
 
@@ -76,106 +46,10 @@ void setDialogResponder(std::shared_ptr<DialogResponder> responder)
     installed = std::move(responder);
 }
 
-int QtDialogResponder::alert(const AlertRequest &request)
+void setDefaultDialogResponderFactory(DialogResponderFactory factory)
 {
-    QMessageBox box(QApplication::activeWindow());
-    switch (request.style) {
-    case AlertStyle::Informational: box.setIcon(QMessageBox::Information); break;
-    case AlertStyle::Warning: box.setIcon(QMessageBox::Warning); break;
-    case AlertStyle::Critical: box.setIcon(QMessageBox::Critical); break;
-    }
-    box.setText(request.message);
-    box.setInformativeText(request.informative);
-    QList<QAbstractButton *> buttons;
-    const QStringList titles = request.buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : request.buttons;
-    for (int i = 0; i < titles.size(); ++i) {
-        QPushButton *b = box.addButton(titles.at(i), QMessageBox::ActionRole);
-        buttons << b;
-        if (i == 0)
-            box.setDefaultButton(b);
-    }
-    box.exec();
-    const int index = int(buttons.indexOf(box.clickedButton()));
-    return index < 0 ? int(titles.size()) - 1 : index;   // closing the box counts as the last button
-}
-
-QStringList QtDialogResponder::openPanel(const OpenPanelRequest &request)
-{
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory, filterFor(request.extensions));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (request.canChooseDirectories && !request.canChooseFiles)
-        dialog.setFileMode(QFileDialog::Directory);
-    else if (request.allowsMultipleSelection)
-        dialog.setFileMode(QFileDialog::ExistingFiles);
-    else
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles();
-}
-
-QString QtDialogResponder::savePanel(const SavePanelRequest &request)
-{
-    QDialog holder(QApplication::activeWindow());
-    QFileDialog *dialog = new QFileDialog(&holder, request.title, request.directory, filterFor(request.extensions));
-    dialog->setWindowFlags(Qt::Widget);
-    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->selectFile(request.fileName);
-    if (!request.extensions.isEmpty())
-        dialog->setDefaultSuffix(request.extensions.first());
-    auto *layout = new QVBoxLayout(&holder);
-    layout->addWidget(dialog);
-    QWidget *oldParent = request.accessory ? request.accessory->parentWidget() : nullptr;
-    if (request.accessory) {
-        layout->addWidget(request.accessory);
-        request.accessory->show();
-    }
-    holder.setWindowTitle(request.title);
-    QObject::connect(dialog, &QFileDialog::accepted, &holder, &QDialog::accept);
-    QObject::connect(dialog, &QFileDialog::rejected, &holder, &QDialog::reject);
-    FileDialogAccess access(*dialog, request.extensions);
-    if (request.attachAccessory)
-        request.attachAccessory(&access);
-    const bool ok = holder.exec() == QDialog::Accepted;
-    if (request.attachAccessory)
-        request.attachAccessory(nullptr);
-    if (request.accessory) {   // the accessory belongs to its caller: give it back before the holder dies
-        request.accessory->hide();
-        request.accessory->setParent(oldParent);
-    }
-    if (!ok || dialog->selectedFiles().isEmpty())
-        return {};
-    return dialog->selectedFiles().first();
-}
-
-int QtDialogResponder::runModal(QDialog &dialog)
-{
-    dialog.setWindowModality(Qt::ApplicationModal);
-    return dialog.exec();
-}
-
-bool QtDialogResponder::openWithDefaultApplication(const QString &pathOrUrl)
-{
-    const QUrl url = pathOrUrl.contains(QStringLiteral("://")) || pathOrUrl.startsWith(QStringLiteral("mailto:"))
-                         ? QUrl(pathOrUrl)
-                         : QUrl::fromLocalFile(pathOrUrl);
-    return QDesktopServices::openUrl(url);
-}
-
-QColor QtDialogResponder::chooseColor(const QColor &initial)
-{
-    return QColorDialog::getColor(initial, QApplication::activeWindow(), QStringLiteral("Colors"),
-                                  QColorDialog::ShowAlphaChannel);
-}
-
-std::optional<QFont> QtDialogResponder::chooseFont(const QFont &initial)
-{
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(), QStringLiteral("Fonts"));
-    if (!ok)
-        return std::nullopt;
-    return f;
+    std::lock_guard<std::mutex> lock(responderMutex);
+    defaultFactory = factory;
 }
 
 int runAlert(const AlertRequest &request) { return dialogResponder().alert(request); }

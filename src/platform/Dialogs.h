@@ -75,22 +75,17 @@ public:
     virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
 };
 
-// The responder in use. Until one is installed, the Qt responder shows real dialogs.
+// The responder in use. Until one is installed, the program's default: the Qt responder
+// (platform/QtDialogResponder.h) in every program that links the dialogs, so the application shows
+// real dialogs; in a program without them, one that logs each alert and answers it as a closed box
+// (its last button) and cancels every panel and chooser.
 DialogResponder &dialogResponder();
-// Installs a responder (tests); nullptr puts the Qt responder back.
+// Installs a responder (tests); nullptr puts the default back.
 void setDialogResponder(std::shared_ptr<DialogResponder> responder);
-
-// Shows real Qt dialogs.
-class QtDialogResponder : public DialogResponder {
-public:
-    int alert(const AlertRequest &request) override;
-    QStringList openPanel(const OpenPanelRequest &request) override;
-    QString savePanel(const SavePanelRequest &request) override;
-    int runModal(QDialog &dialog) override;
-    bool openWithDefaultApplication(const QString &pathOrUrl) override;
-    QColor chooseColor(const QColor &initial) override;
-    std::optional<QFont> chooseFont(const QFont &initial) override;
-};
+// Makes the default responder; the dialogs register theirs when the program starts, so that the
+// widget-free libraries that ask questions link without them.
+using DialogResponderFactory = std::shared_ptr<DialogResponder> (*)();
+void setDefaultDialogResponderFactory(DialogResponderFactory factory);
 
 // Convenience wrappers over the installed responder; they must run on the GUI thread.
 int runAlert(const AlertRequest &request);

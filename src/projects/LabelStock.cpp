@@ -19,20 +19,20 @@
 
 int ProjectsController::Read_XML_File(const QString &path, const QString &, const QString &vendor, bool)
 {
-    DesignController &dsg = hub.design();
+    QComboBox *products = hub.design().Label_Stock_Products();
     prod_list.clear();
     QStringList items;
-    if (dsg.Product_num_ComboBox)
-        for (int i = 0; i < dsg.Product_num_ComboBox->count(); ++i)
-            items << dsg.Product_num_ComboBox->itemText(i);
+    if (products)
+        for (int i = 0; i < products->count(); ++i)
+            items << products->itemText(i);
     const int before = int(items.size());
     labelstock::CatalogueRead read = labelstock::Read_Catalogue(path, vendor, items);
     prod_list = std::move(read.products);
-    if (dsg.Product_num_ComboBox) {
-        const QSignalBlocker block(dsg.Product_num_ComboBox);
-        const int selected = dsg.Product_num_ComboBox->currentIndex();
-        dsg.Product_num_ComboBox->addItems(read.items.mid(before));
-        dsg.Product_num_ComboBox->setCurrentIndex(selected);
+    if (products) {
+        const QSignalBlocker block(products);
+        const int selected = products->currentIndex();
+        products->addItems(read.items.mid(before));
+        products->setCurrentIndex(selected);
     }
     return int(prod_list.size());
 }
@@ -41,25 +41,16 @@ void ProjectsController::Read_Selected_Product_Label_Value()
 {
     DesignController &dsg = hub.design();
     try {
-        if (prod_list.empty() || !dsg.Product_num_ComboBox)
+        const QComboBox *products = dsg.Label_Stock_Products();
+        if (prod_list.empty() || !products)
             return;
-        const int index = dsg.Product_num_ComboBox->currentIndex();
+        const int index = products->currentIndex();
         if (index < 0 || index >= int(prod_list.size()))
             return;
+        // The sizes are millimetres: shown in the design unit, as the other card size writers do,
+        // so that the fields never show millimetres under another unit's label.
         const QSizeF mm = labelstock::Label_Size_MM(prod_list.at(size_t(index)));
-        const auto put = [](QLineEdit *field, platform::Stepper *stepper, double value) {
-            if (field)
-                field->setText(QString::number(float(value)));
-            if (stepper)
-                stepper->setDoubleValue(value);
-        };
-        put(dsg.width_Text, dsg.width_Stepper, mm.width());
-        put(dsg.height_Text, dsg.height_Stepper, mm.height());
-        // The sizes are millimetres: convert from there into the design unit, as the other card
-        // size writers do, so that the fields never show millimetres under another unit's label.
-        last_unit_val = 2;
-        dsg.Apply_unit_Chaneg_Values();
-        last_unit_val = Measument_Unit_Is;
+        dsg.Set_Card_Size_In_Control(mm.width(), mm.height());
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

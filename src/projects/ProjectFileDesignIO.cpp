@@ -13,6 +13,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
@@ -35,24 +36,6 @@
 using platform::PlistValue;
 
 namespace {
-
-// The card's size, given in points, shown in the size fields in the design unit.
-void showCardSize(DesignController &dsg, const QSizeF &points)
-{
-    const float w = Points_to_MM_Convert(float(points.width()));
-    const float h = Points_to_MM_Convert(float(points.height()));
-    if (dsg.width_Text)
-        dsg.width_Text->setText(QString::asprintf("%.2f", double(w)));
-    if (dsg.height_Text)
-        dsg.height_Text->setText(QString::asprintf("%.2f", double(h)));
-    if (dsg.width_Stepper)
-        dsg.width_Stepper->setDoubleValue(w);
-    if (dsg.height_Stepper)
-        dsg.height_Stepper->setDoubleValue(h);
-    last_unit_val = 2;
-    dsg.Apply_unit_Chaneg_Values();
-    last_unit_val = Measument_Unit_Is;
-}
 
 void selectByText(QComboBox *combo, const QString &text)
 {
@@ -222,16 +205,16 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         card = design.card;
         card.Card_BG_Image = keptImage;
         if (card.Card_Side == QLatin1String("1")) {
-            dsg.Select_front_side();
+            dsg.editing().Select_front_side();
             if (dsg.Back_Side_btn)
                 dsg.Back_Side_btn->setEnabled(false);
             if (dsg.Copy_Card_Design_btn)
                 dsg.Copy_Card_Design_btn->setEnabled(false);
         }
         dsg.SetDocumentCanvasSize(card.Card_Size);
-        showCardSize(dsg, card.Card_Size);
-        selectByText(dsg.Label_ComboBox, card.Card_Preset);
-        selectByText(dsg.Product_num_ComboBox, card.Card_Category);
+        dsg.Show_Stored_Card_Size(card.Card_Size);
+        selectByText(dsg.Label_Stock_Vendors(), card.Card_Preset);
+        selectByText(dsg.Label_Stock_Products(), card.Card_Category);
         card.Card_BG_Image_Path = Check_Path_For_App_Resources(card.Card_BG_Image_Path);
 
         // The spreadsheet link.
@@ -277,8 +260,7 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         dsg.Show_RHS_Properties(nullptr);
         if (card.Card_fill_chk && card.Card_fill_style == QLatin1String("I") && !card.Card_BG_Image_Path.isEmpty()) {
             card.Card_BG_Image = QImage(card.Card_BG_Image_Path);
-            if (dsg.Card_Image_path)
-                dsg.Card_Image_path->setPlainText(card.Card_BG_Image_Path);
+            dsg.Show_Card_Image_Path(card.Card_BG_Image_Path);
         }
         dsg.Selected_Control_Tool = 0;
         dsg.Refresh_Canvas();

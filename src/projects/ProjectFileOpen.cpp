@@ -9,6 +9,8 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
+#include "design/EditingCommands.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "platform/ColorWell.h"
@@ -181,7 +183,7 @@ void ProjectsController::Open_Log_file_Func()
         }
         if (mode != 1)
             return;
-        if (hub.design().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
+        if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
             return;
         New_Project_Setting_Reset(true);
         Start_Card_Option = QStringLiteral("L");
@@ -192,15 +194,15 @@ void ProjectsController::Open_Log_file_Func()
         }
         DesignController &dsg = hub.design();
         dsg.Apply_Size_Clicked();
-        dsg.Select_front_side();
+        dsg.editing().Select_front_side();
         // A fresh history whose one step is the design as opened.
         Ucontrol.clear();
         Rcontrol.clear();
         dsg.Insert_In_Undo_Redo();
-        if (dsg.Undo_btn)
-            dsg.Undo_btn->setEnabled(false);
-        if (dsg.Redo_btn)
-            dsg.Redo_btn->setEnabled(false);
+        if (dsg.editing().Undo_btn)
+            dsg.editing().Undo_btn->setEnabled(false);
+        if (dsg.editing().Redo_btn)
+            dsg.editing().Redo_btn->setEnabled(false);
         if (result == 1) {
             if (dsg.sett_tab && dsg.card_info_tab)
                 dsg.sett_tab->setCurrentWidget(dsg.card_info_tab);
@@ -237,7 +239,7 @@ int ProjectsController::Open_Log_File()
 void ProjectsController::Open_Barcode_Log_File()
 {
     try {
-        if (hub.design().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
+        if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
             return;
         platform::OpenPanelRequest request;
         request.extensions = {design_file_EXT, design_file_EXT.toUpper()};

@@ -9,6 +9,8 @@
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
+#include "design/ToolPalette.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -56,22 +58,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         Not_Draw_Only_Prop_Change = true;
 
         // Card size: 100 x 100 in the design unit, label stock "Custom".
-        for (QLineEdit *f : {dsg.width_Text, dsg.height_Text})
-            if (f)
-                f->setText(QStringLiteral("100.0"));
-        for (platform::Stepper *s : {dsg.width_Stepper, dsg.height_Stepper})
-            if (s)
-                s->setDoubleValue(100.0);
-        if (dsg.Label_ComboBox) {
-            const QSignalBlocker block(dsg.Label_ComboBox);
-            dsg.Label_ComboBox->setCurrentIndex(dsg.Label_ComboBox->count() > 0 ? 0 : -1);
-        }
-        if (dsg.Product_num_ComboBox) {
-            const QSignalBlocker block(dsg.Product_num_ComboBox);
-            dsg.Product_num_ComboBox->setCurrentIndex(-1);
-            dsg.Product_num_ComboBox->setEnabled(false);
-        }
-        dsg.Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+        dsg.Reset_Card_Size();
         dsg.Apply_Size_Clicked();
 
         if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
@@ -83,9 +70,11 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg.Undo_Redo_Clear();
         BAR_CTRL = 0;
 
-        setEnabled(dsg.Text_Tool_btn, true);
-        setEnabled(dsg.Image_Tool_btn, true);
-        setEnabled(dsg.Image_Library_Tool_btn, true);
+        if (ToolPalette *tools = dsg.tool_palette) {
+            setEnabled(tools->Text_Tool_btn, true);
+            setEnabled(tools->Image_Tool_btn, true);
+            setEnabled(tools->Image_Library_Tool_btn, true);
+        }
         if (dsg._grid)
             dsg._grid->setAlwaysShown(false);
 
@@ -111,17 +100,9 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         // Fonts and the content defaults of the card.
         dsg.Text_font = QFont(Text_Ctrl_Font);
         dsg.Text_font.setPointSizeF(Text_Ctrl_Font_Size);
-        dsg.All_Text_font = dsg.Text_font;
-        dsg.WM_Text_font = dsg.Text_font;
-        if (dsg.All_Text_font_value)
-            dsg.All_Text_font_value->setText(fontText(dsg.All_Text_font));
-        if (dsg.All_Text_clr)
-            dsg.All_Text_clr->setColor(Qt::black);
-        if (dsg.All_Text_font_value_COPY)
-            dsg.All_Text_font_value_COPY->setText(QString());
-        dsg.All_Text_font_COPY.reset();
-        if (dsg.All_Text_clr_COPY)
-            dsg.All_Text_clr_COPY->setColor(Qt::black);
+        QFont content(Text_Ctrl_Font);
+        content.setPointSizeF(Text_Ctrl_Font_Size);
+        dsg.Reset_Card_Content(content, fontText(content));
 
         delete dsg.Front_card_Prop;
         dsg.Front_card_Prop = new Card_Property;
@@ -145,7 +126,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg.Last_Card_Sel_Tab = dsg.card_info_tab;
 
         // The front side, the only side of a design.
-        dsg.Select_front_side();
+        dsg.editing().Select_front_side();
         dsg.card_prop_set(QStringLiteral("S"));
         Set_Log_Name_In_Title();
 

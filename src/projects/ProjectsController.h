@@ -87,5 +87,5 @@ public:
 
     // ---- Exit, file commands and the export sheet ----
     // Open asks about unsaved changes through the Designing mode's save prompt
-    // (DesignController::Check_And_Show_Save_Message) and goes on only with 1.
+    // (DesignCommands::Check_And_Show_Save_Message) and goes on only with 1.
 };

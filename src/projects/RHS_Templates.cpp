@@ -3,6 +3,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignCommands.h"
 #include "design/DesignController.h"
 #include "imagetools/ImageLibrary.h"
 #include "projects/ProjectsController.h"
@@ -75,7 +76,7 @@ void RHS_Templates::imageBrowserSelectionDidChange()
         if (selected.isEmpty())
             return;
         Selected_Template_Path = templategallery::Design_Path_Of(images->imageBrowser_itemAtIndex(selected.first().row()).path);
-        if (hub.design().Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
+        if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
             return;   // the user keeps the current design
         hub.projects().Read_and_load_design_Log_NEW_METHOD(Selected_Template_Path, QStringLiteral("T"), false);
     } catch (const std::exception &e) {

@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
@@ -33,7 +34,7 @@
 void ProjectsController::Start_Design_Undo_Base()
 {
     DesignController &dsg = hub.design();
-    dsg.Select_front_side();
+    dsg.editing().Select_front_side();
     dsg.Record_Design_As_Started();
 }
 
@@ -82,77 +83,12 @@ void ProjectsController::Open_Start_Window()
         }
 
         // 6: the label stock.
-        if (dsg.matrix_card_shape && dsg.matrix_card_shape->button(Card_Shape))
-            dsg.matrix_card_shape->button(Card_Shape)->setChecked(true);
-        try {
-            if (dsg.Label_ComboBox)
-                dsg.Label_ComboBox->setCurrentIndex(wizard.Label_ComboBox->currentIndex());
-            const int product = wizard.Product_num_ComboBox->currentIndex();
-            if (dsg.Product_num_ComboBox && dsg.Product_num_ComboBox->count() > 0 && product >= 0) {
-                if (product >= dsg.Product_num_ComboBox->count())
-                    throw std::out_of_range("The product is not in the main window's product list.");
-                dsg.Product_num_ComboBox->setCurrentIndex(product);
-            }
-        } catch (const std::exception &e) {
-            Show_NSLog_Message(QString::fromUtf8(e.what()));
-        }
+        dsg.Show_Wizard_Label_Stock(wizard);
 
         int result = 1;
         if (Selected_Template_Path.isEmpty()) {
             // 7: a blank card from the wizard's choices.
-            dsg.Set_Card_Size_In_Control(wizard.width_Stepper->doubleValue(), wizard.height_Stepper->doubleValue());
-            if (dsg.card_name)
-                dsg.card_name->setText(wizard.card_name->text());
-            if (dsg.Card_border_chk)
-                dsg.Card_border_chk->setChecked(wizard.Card_border_chk->isChecked());
-            if (dsg.Card_bordr_clr)
-                dsg.Card_bordr_clr->setColor(wizard.Card_bordr_clr->color());
-            if (dsg.Card_bor_Stepper)
-                dsg.Card_bor_Stepper->setDoubleValue(wizard.Card_bor_Stepper->doubleValue());
-            if (dsg.Card_bor_Text)
-                dsg.Card_bor_Text->setText(QString::number(wizard.Card_bor_Stepper->intValue()));
-            if (dsg.Card_border_style)
-                dsg.Card_border_style->setCurrentIndex(wizard.Card_border_style->currentIndex());
-
-            // The card is always filled; the wizard's fill box only shapes its own page.
-            if (dsg.Card_fill_chk)
-                dsg.Card_fill_chk->setChecked(true);
-            if (dsg.Card_fill_clr)
-                dsg.Card_fill_clr->setColor(wizard.Card_fill_clr->color());
-            QString style = QStringLiteral("S");
-            if (wizard.Card_gradient_fill_rd->isChecked())
-                style = QStringLiteral("G");
-            else if (wizard.Card_Style_fill_rd->isChecked())
-                style = QStringLiteral("H");
-            else if (wizard.Card_Image_fill_rd->isChecked())
-                style = QStringLiteral("I");
-            if (dsg.Card_fill_Grd_1_clr)
-                dsg.Card_fill_Grd_1_clr->setColor(wizard.Card_fill_Grd_1_clr->color());
-            if (dsg.Card_fill_Grd_2_clr)
-                dsg.Card_fill_Grd_2_clr->setColor(wizard.Card_fill_Grd_2_clr->color());
-            if (dsg.Card_grad_Stepper)
-                dsg.Card_grad_Stepper->setDoubleValue(wizard.Card_grad_Stepper->doubleValue());
-            if (dsg.Card_grad_Text && dsg.Card_grad_Stepper)
-                dsg.Card_grad_Text->setText(QString::number(dsg.Card_grad_Stepper->intValue()));
-            if (dsg.Card_hatch_bk_clr)
-                dsg.Card_hatch_bk_clr->setColor(wizard.Card_hatch_bk_clr->color());
-            if (style == QLatin1String("H") && dsg.Card_hatch_style)
-                dsg.Card_hatch_style->setCurrentIndex(wizard.Card_hatch_style->currentIndex());
-
-            // The wizard's opacity is a percentage and is taken as it is, small values included.
-            const int opacity = int(wizard.Card_alpha_Stepper->doubleValue());
-            if (dsg.Card_alpha_Stepper)
-                dsg.Card_alpha_Stepper->setDoubleValue(opacity);
-            if (dsg.Card_alpha_Text)
-                dsg.Card_alpha_Text->setText(QString::number(opacity));
-
-            const QString imagePath = wizard.Card_Image_path->toPlainText();
-            if (dsg.Card_Image_path)
-                dsg.Card_Image_path->setPlainText(imagePath);
-            dsg.card_prop_set(style);
-            dsg.Update_Card_Graphics();
-            if (style == QLatin1String("I"))
-                dsg.set_Front_BG_Image(imagePath);
+            dsg.Show_Wizard_Card(wizard);
         } else {
             // 8: a template, opened untitled.
             if (RHS_Templates *panel = RHS_Templates::defaultInstance())

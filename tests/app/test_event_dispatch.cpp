@@ -94,22 +94,6 @@ TEST(ComboDispatch, PreviewAlignmentOnlyForLinearSymbols)
     EXPECT_EQ(c->barcodeMode().barcodeImage->imageAlignment(), Qt::AlignTop | Qt::AlignLeft);
 }
 
-TEST(ComboDispatch, VendorThenFirstProduct)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    ASSERT_GE(c->design().Label_ComboBox->findText(QStringLiteral("Avery")), 0);
-    c->design().Label_ComboBox->setCurrentText(QStringLiteral("Avery"));
-    EXPECT_TRUE(c->design().Product_num_ComboBox->isEnabled());
-    ASSERT_GT(c->design().Product_num_ComboBox->count(), 0);
-    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), 0);
-    // The first product arrived as a product change: its label size is in the card size fields.
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("66.68"));   // 2.625 in in millimetres
-    c->design().Label_ComboBox->setCurrentText(QStringLiteral("Custom"));
-    EXPECT_FALSE(c->design().Product_num_ComboBox->isEnabled());
-    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), -1);
-}
-
 TEST(ComboDispatch, SeriesWithoutSeriesFiles)
 {
     testsupport::ResponderScope responder;
@@ -209,38 +193,6 @@ TEST(ComboDispatch, BarcodeSeriesRowsStayInStep)
     EXPECT_TRUE(c->barcodeMode().val_list_name_txt->text().isEmpty());
 }
 
-TEST(TextDispatch, CardSizeFieldsWhileTyping)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    auto typed = [c](const QString &text) {
-        c->design().width_Text->setText(text);
-        c->controlTextDidChange(c->design().width_Text);
-        return c->design().width_Text->text();
-    };
-    EXPECT_EQ(typed(QStringLiteral("12.5cm")), QStringLiteral("12.5"));
-    EXPECT_EQ(typed(QStringLiteral("abc")), QString());
-    EXPECT_EQ(typed(QStringLiteral("1a2")), QStringLiteral("1a2"));   // a letter inside stays
-    EXPECT_EQ(typed(QStringLiteral("12345678901")), QStringLiteral("1234567890"));
-    // Letters go first, then blanks: letters behind a blank stay.
-    EXPECT_EQ(typed(QStringLiteral("12.5 \n")), QStringLiteral("12.5"));
-    EXPECT_EQ(typed(QStringLiteral(" 12.5mm\n")), QStringLiteral("12.5mm"));
-}
-
-TEST(TextDispatch, CardSizeEndOfEditing)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    for (const QString &typed : {QStringLiteral("0"), QStringLiteral("-3")}) {
-        c->design().height_Text->setText(typed);
-        c->controlTextDidEndEditing(c->design().height_Text);
-        EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("0.10"));
-    }
-    c->design().height_Text->setText(QStringLiteral("2"));
-    c->controlTextDidEndEditing(c->design().height_Text);
-    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("2.00"));
-}
-
 TEST(TextDispatch, TextObjectEditorKeeps250Characters)
 {
     testsupport::AppEnvironment env(QString(), true);
@@ -256,43 +208,6 @@ TEST(TextDispatch, TextObjectEditorKeeps250Characters)
     EXPECT_EQ(manual->Text_Value, QString(250, QLatin1Char('x')));
     EXPECT_EQ(bound->Text_Value, QStringLiteral("from series"));
     c->design().Canvas_Selection = nullptr;
-}
-
-TEST(TextDispatch, RecordRangeFields)
-{
-    testsupport::AppEnvironment env(QString(), true);
-    SKTWindowController *c = env.controller();
-    // The range controls of the export sheet, as that sheet hands them to the window.
-    QLineEdit total, to, from;
-    platform::Stepper totalStepper, toStepper, fromStepper;
-    QCheckBox batch;
-    c->design().Total_Text = &total;
-    c->design().To_Text = &to;
-    c->design().from_Text = &from;
-    c->design().Total_Stepper = &totalStepper;
-    c->design().To_Stepper = &toStepper;
-    c->design().from_Stepper = &fromStepper;
-    c->design().Export_with_batch_chk = &batch;
-    Total_Batch_Excel_Card = 20;
-    c->design().Total_Text->setText(QString());
-    c->controlTextDidChange(c->design().Total_Text);
-    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("1"));
-    c->design().Total_Text->setText(QStringLiteral("25"));
-    c->controlTextDidChange(c->design().Total_Text);
-    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("25"));   // no batch box: 25 stays
-    c->design().Export_with_batch_chk->setChecked(true);
-    c->controlTextDidChange(c->design().Total_Text);
-    EXPECT_EQ(c->design().Total_Text->text(), QStringLiteral("20"));
-    c->design().from_Text->setText(QStringLiteral("0"));
-    c->controlTextDidChange(c->design().from_Text);
-    EXPECT_EQ(c->design().from_Text->text(), QStringLiteral("1"));
-    EXPECT_EQ(c->design().from_Stepper->intValue(), 1);
-    c->design().To_Text->setText(QStringLiteral("30"));
-    c->controlTextDidChange(c->design().To_Text);
-    EXPECT_EQ(c->design().To_Text->text(), QStringLiteral("20"));   // capped with or without the boxes
-    c->design().Total_Text = c->design().To_Text = c->design().from_Text = nullptr;
-    c->design().Total_Stepper = c->design().To_Stepper = c->design().from_Stepper = nullptr;
-    c->design().Export_with_batch_chk = nullptr;
 }
 
 TEST(TextDispatch, TypingRedrawsThePreviewOnEveryKeystroke)

@@ -4,12 +4,14 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
 #include "platform/Quit.h"
 #include "projects/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
@@ -57,7 +59,7 @@ TEST_F(ExitFixture, DesigningModeWithBothFlagsAsksTwiceThenEnds)
     save_flag_barcode_mode = true;
     int modeAtSecond = -1;
     responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("No")};
-    d().Exit_App();
+    d().commands().Exit_App();
     modeAtSecond = Barcode_Setting_Or_Designing_Mode;
     EXPECT_EQ(questions(), (QStringList{askDesign, askBarcode}));
     EXPECT_EQ(modeAtSecond, 0);
@@ -70,7 +72,7 @@ TEST_F(ExitFixture, FromBarcodeModeWithoutDesignChangesSwitchesWithoutAsking)
     c->Barcode_Mode_Select();
     save_flag_des_mode = false;
     save_flag_barcode_mode = false;
-    d().Exit_App();
+    d().commands().Exit_App();
     EXPECT_TRUE(questions().isEmpty());
     EXPECT_EQ(int(Barcode_Setting_Or_Designing_Mode), 1);
     EXPECT_TRUE(platform::terminateRequested());
@@ -84,7 +86,7 @@ TEST_F(ExitFixture, FromAdvancedQrModeAsksOnlyAboutTheBarcode)
     save_flag_barcode_mode = true;
     save_flag_des_mode = false;
     responder->alertAnswers = {QStringLiteral("No")};
-    d().Exit_App();
+    d().commands().Exit_App();
     EXPECT_EQ(questions(), QStringList{askBarcode});
     EXPECT_TRUE(platform::terminateRequested());
 }
@@ -96,7 +98,7 @@ TEST_F(ExitFixture, CancelInTheSecondPromptKeepsThatMode)
     save_flag_des_mode = true;
     save_flag_barcode_mode = true;
     responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("Cancel")};
-    d().Exit_App();
+    d().commands().Exit_App();
     EXPECT_FALSE(platform::terminateRequested());
     EXPECT_EQ(int(Barcode_Setting_Or_Designing_Mode), 0);
     EXPECT_TRUE(save_flag_barcode_mode);
@@ -119,7 +121,7 @@ TEST_F(ExitFixture, AFailedSaveStopsTheCommand)
     save_flag_des_mode = true;
     Project_File_Name.clear();
     responder->alertAnswers = {QStringLiteral("Yes")};   // the save panel is then cancelled
-    EXPECT_EQ(d().Check_And_Show_Save_Message(true, true, QStringLiteral("N")), 0);
+    EXPECT_EQ(d().commands().Check_And_Show_Save_Message(true, true, QStringLiteral("N")), 0);
     EXPECT_TRUE(save_flag_des_mode);
 }
 
@@ -129,7 +131,7 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
     if (!ONLY_STD_MODE) {
         c->Advance_QR_Mode_Select();
         save_flag_barcode_mode = save_flag_des_mode = true;
-        EXPECT_EQ(d().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
+        EXPECT_EQ(d().commands().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
         EXPECT_TRUE(responder->alerts.isEmpty());
         EXPECT_TRUE(responder->saveRequests.isEmpty());
     }
@@ -138,7 +140,7 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
     Project_File_Name.clear();
     const QString path = QDir(env.dataHome()).filePath(QStringLiteral("saved.") + design_file_EXT);
     responder->saveAnswers = {path};
-    EXPECT_EQ(d().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
+    EXPECT_EQ(d().commands().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_TRUE(questions().filter(askDesign).isEmpty());
 }
@@ -146,13 +148,13 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
 TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
 {
     c->Designing_Mode_Select();
-    ASSERT_NE(d().Card_fill_chk, nullptr);
-    d().Card_Prop_Clicked();
-    const bool fillBefore = d().Card_fill_chk->isChecked();
+    QCheckBox *fill = testsupport::pageControl<QCheckBox>(d().card_bkgd_tab, "Card_fill_chk");
+    d().commands().Card_Prop_Clicked();
+    const bool fillBefore = fill->isChecked();
     const QString styleBefore = d().Front_card_Prop->Card_fill_style;
     const QString before = d().Front_card_Prop->Card_BG_Image_Path;
-    d().Card_Bckgrnd_Clicked();   // the library is cancelled: no answer scripted
-    EXPECT_EQ(d().Card_fill_chk->isChecked(), fillBefore);
+    d().commands().Card_Bckgrnd_Clicked();   // the library is cancelled: no answer scripted
+    EXPECT_EQ(fill->isChecked(), fillBefore);
     EXPECT_EQ(d().Front_card_Prop->Card_fill_style, styleBefore);
     EXPECT_EQ(d().Front_card_Prop->Card_BG_Image_Path, before);
     EXPECT_EQ(responder->openRequests.size(), 1);
@@ -160,11 +162,11 @@ TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
 
 class TemplateExport : public ExitFixture {
 protected:
-    QString folder() const { return DesignController::User_Template_Folder(); }
+    QString folder() const { return DesignCommands::User_Template_Folder(); }
     void exportOnce()
     {
         responder->alertAnswers = {QStringLiteral("Yes")};
-        d().Export_As_Template_Clicked();
+        d().commands().Export_As_Template_Clicked();
     }
     void SetUp() override
     {
@@ -235,7 +237,7 @@ TEST_F(TemplateExport, KeepsTheBindingsTheProjectNameAndTheUnsavedFlagOnScreen)
 TEST_F(TemplateExport, NoWritesNothing)
 {
     responder->alertAnswers = {QStringLiteral("No")};
-    d().Export_As_Template_Clicked();
+    d().commands().Export_As_Template_Clicked();
     EXPECT_FALSE(QFileInfo::exists(folder() + QStringLiteral("/My_Template.") + design_file_EXT));
 }
 

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "data/SeriesToolWindows.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
 #include "engines/Symbologies.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
@@ -77,7 +78,7 @@ TEST_F(FileCommands, TheFirstValidSeriesRecordIsSelected)
     c->Barcode_Mode_Select();
     chooseSymbology(QStringLiteral("EAN-13"));
     bindSeries({QStringLiteral("letters"), QStringLiteral("12"), QStringLiteral("590123412345")});
-    EXPECT_TRUE(d().Find_Valid_Barcode_Value_For_Batch_Processing());
+    EXPECT_TRUE(d().commands().Find_Valid_Barcode_Value_For_Batch_Processing());
     EXPECT_EQ(b().val_combo_value->currentIndex(), 2);
     EXPECT_TRUE(messages().filter(invalid_barcode_msg).isEmpty());
 }
@@ -90,7 +91,7 @@ TEST_F(FileCommands, NoValidRecordRestoresTheSelectionAndSaysSo)
     bindSeries({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
     b().val_combo_value->setCurrentIndex(1);
     Last_Selected_Index = 1;
-    EXPECT_FALSE(d().Find_Valid_Barcode_Value_For_Batch_Processing());
+    EXPECT_FALSE(d().commands().Find_Valid_Barcode_Value_For_Batch_Processing());
     EXPECT_EQ(b().val_combo_value->currentIndex(), 1);
     EXPECT_EQ(Last_Selected_Index, 1);
     EXPECT_EQ(messages(), QStringList{invalid_barcode_msg});
@@ -115,7 +116,7 @@ TEST_F(FileCommands, RecordTestByFamily)
     for (const Case &k : cases) {
         chooseSymbology(k.symbology);
         bindSeries({k.value});
-        EXPECT_EQ(d().Check_Barcode_Value_is_Valid_in_Series(0), k.valid) << k.symbology.toStdString() << " "
+        EXPECT_EQ(d().commands().Check_Barcode_Value_is_Valid_in_Series(0), k.valid) << k.symbology.toStdString() << " "
                                                                          << k.value.toStdString();
     }
 }
@@ -123,12 +124,12 @@ TEST_F(FileCommands, RecordTestByFamily)
 TEST_F(FileCommands, TransparencyIsAskedForJpegOnly)
 {
     responder->alertAnswers = {QStringLiteral("No")};
-    EXPECT_FALSE(DesignController::Confirm_Transparent_Export(true, QStringLiteral("jpg")));
+    EXPECT_FALSE(DesignCommands::Confirm_Transparent_Export(true, QStringLiteral("jpg")));
     ASSERT_EQ(responder->alerts.size(), 1);
-    EXPECT_EQ(messages().first(), DesignController::Transparent_Export_Question.trimmed());
-    EXPECT_TRUE(DesignController::Confirm_Transparent_Export(true, QStringLiteral("png")));
-    EXPECT_TRUE(DesignController::Confirm_Transparent_Export(true, QStringLiteral("PNG")));
-    EXPECT_TRUE(DesignController::Confirm_Transparent_Export(false, QStringLiteral("jpg")));
+    EXPECT_EQ(messages().first(), DesignCommands::Transparent_Export_Question.trimmed());
+    EXPECT_TRUE(DesignCommands::Confirm_Transparent_Export(true, QStringLiteral("png")));
+    EXPECT_TRUE(DesignCommands::Confirm_Transparent_Export(true, QStringLiteral("PNG")));
+    EXPECT_TRUE(DesignCommands::Confirm_Transparent_Export(false, QStringLiteral("jpg")));
     EXPECT_EQ(responder->alerts.size(), 1);
 }
 
@@ -147,7 +148,7 @@ TEST_F(FileCommands, AfterARecordedPrintTheCanvasHoldsTheDesignAsBefore)
             g->Set_text_value(QStringLiteral("record 8"));
         return 1;
     };
-    d().Print_Button();
+    d().commands().Print_Button();
     EXPECT_EQ(calls, QStringList{QStringLiteral("Open_Print_Wnd")});
     ASSERT_EQ(c->document()->graphics().size(), 1);
     EXPECT_EQ(c->document()->graphics().first()->Text_Value, QStringLiteral("design"));
@@ -156,9 +157,9 @@ TEST_F(FileCommands, AfterARecordedPrintTheCanvasHoldsTheDesignAsBefore)
 TEST_F(FileCommands, OutputsNotBuiltYetSayWhatIsMissing)
 {
     c->Designing_Mode_Select();
-    d().Print_Button();
-    d().PDF_Export_Button();
-    d().Mail_Button();
+    d().commands().Print_Button();
+    d().commands().PDF_Export_Button();
+    d().commands().Mail_Button();
     EXPECT_EQ(messages(), (QStringList{QStringLiteral("Printing is not available yet."),
                                        QStringLiteral("PDF export is not available yet."),
                                        QStringLiteral("E-mail is not available yet.")}));
@@ -168,13 +169,13 @@ TEST_F(FileCommands, SaveAsPerMode)
 {
     if (!ONLY_STD_MODE) {
         c->Advance_QR_Mode_Select();
-        d().SaveAs_Btn_Clicked();
+        d().commands().SaveAs_Btn_Clicked();
         EXPECT_TRUE(responder->saveRequests.isEmpty());
         EXPECT_TRUE(responder->alerts.isEmpty());
     }
     c->Designing_Mode_Select();
     Project_File_Name = QStringLiteral("/nowhere/kept.") + design_file_EXT;
-    d().SaveAs_Btn_Clicked();   // the panel is cancelled
+    d().commands().SaveAs_Btn_Clicked();   // the panel is cancelled
     EXPECT_EQ(responder->saveRequests.size(), 1);
     EXPECT_EQ(Project_File_Name, QStringLiteral("/nowhere/kept.") + design_file_EXT);
 }
@@ -188,7 +189,7 @@ TEST_F(FileCommands, CopyPutsADecodableSymbolOnTheClipboard)
     chooseSymbology(QStringLiteral("Code 128"));
     b().dataText->setText(QStringLiteral("TAGORA-42"));
     b().goButtonActionPerformed();
-    d().Copy_Button();
+    d().commands().Copy_Button();
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     const QByteArray pdf = data->data(QStringLiteral("application/pdf"));
@@ -212,7 +213,7 @@ TEST_F(FileCommands, CopyWithAnInvalidValueLeavesTheClipboard)
     chooseSymbology(QStringLiteral("EAN-13"));
     b().dataText->setText(QStringLiteral("not a number"));
     b().goButtonActionPerformed();
-    d().Copy_Button();
+    d().commands().Copy_Button();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("application/pdf")).isEmpty());
 }
@@ -230,7 +231,7 @@ TEST_F(FileCommands, ToolWindowsAskForANewSeriesAndRefillTheLists)
         series.write("a\nb\n");
         return 1;
     };
-    d().Import_Wizard_Button();
+    d().commands().Import_Wizard_Button();
     Import_Wizard::defaultInstance()->runner = nullptr;
     EXPECT_EQ(opened, 1);
     ASSERT_NE(b().val_combo_list, nullptr);

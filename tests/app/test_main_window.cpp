@@ -7,6 +7,8 @@
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
+#include "design/ToolPalette.h"
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "model/SKTDocument.h"
@@ -377,13 +379,13 @@ TEST(MainWindow, TheFirstChangeAfterStartUpCanBeUndone)
     DesignController &d = env.controller()->design();
     // The design as started is recorded, with nothing to undo and nothing unsaved yet.
     EXPECT_EQ(d.Get_Undo_Count(), 1);
-    EXPECT_FALSE(d.Undo_btn->isEnabled());
+    EXPECT_FALSE(d.editing().Undo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
-    d.Rect_Tool_Clicked();
+    d.tool_palette->Rect_Tool_Clicked();
     ASSERT_EQ(env.document()->graphics().size(), 1);
-    EXPECT_TRUE(d.Undo_btn->isEnabled());
+    EXPECT_TRUE(d.editing().Undo_btn->isEnabled());
     d.Undo_Clicked();
     EXPECT_TRUE(env.document()->graphics().isEmpty());
-    EXPECT_FALSE(d.Undo_btn->isEnabled());
-    EXPECT_TRUE(d.Redo_btn->isEnabled());
+    EXPECT_FALSE(d.editing().Undo_btn->isEnabled());
+    EXPECT_TRUE(d.editing().Redo_btn->isEnabled());
 }

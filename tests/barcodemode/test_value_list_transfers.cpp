@@ -5,10 +5,10 @@
 #include "value_list_fixture.h"
 
 #include "core/Open_Export_Log.h"
-#include "data/workbook_fixture.h"
 #include "data/Import_Excel_Barcode.h"
 #include "data/Import_From_Txt_File.h"
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
+#include "io/workbook_fixture.h"
 #include "output/AccessoryViewController.h"
 
 #include <QComboBox>

@@ -238,55 +238,6 @@ TEST_F(BatchBinding, SeriesValuesFillACombo)
     EXPECT_EQ(values.count(), 0);
 }
 
-class RecordRange : public DesignFixture {
-protected:
-    void SetUp() override
-    {
-        DesignFixture::SetUp();
-        c->design().Total_Text = &total;
-        c->design().To_Text = &to;
-        c->design().from_Text = &from;
-        c->design().Total_Stepper = &totalStepper;
-        c->design().To_Stepper = &toStepper;
-        c->design().from_Stepper = &fromStepper;
-        c->design().Export_with_batch_chk = &batch;
-        for (platform::Stepper *s : {&totalStepper, &toStepper, &fromStepper})
-            s->setMaxValue(5);
-    }
-    QLineEdit total, to, from;
-    platform::Stepper totalStepper, toStepper, fromStepper;
-    QCheckBox batch;
-};
-
-TEST_F(RecordRange, WithoutBatchTheLimitIsTheLargestCount)
-{
-    batch.setChecked(false);
-    c->design().Set_Tot_Value(0, 8, QStringLiteral("A"));
-    EXPECT_EQ(total.text(), QStringLiteral("1"));
-    EXPECT_EQ(to.text(), QStringLiteral("1"));
-    EXPECT_EQ(from.text(), QStringLiteral("1"));
-    EXPECT_DOUBLE_EQ(totalStepper.maxValue(), 999999);
-    EXPECT_DOUBLE_EQ(fromStepper.maxValue(), 999999);
-    c->design().Set_Tot_Value(2000000, 8, QStringLiteral("TOT"));
-    EXPECT_EQ(total.text(), QStringLiteral("999999"));
-    EXPECT_DOUBLE_EQ(totalStepper.doubleValue(), 999999);
-}
-
-TEST_F(RecordRange, WithBatchTheLimitIsTheRecordCount)
-{
-    batch.setChecked(true);
-    from.setText(QStringLiteral("3"));
-    c->design().Set_Tot_Value(8, 8, QStringLiteral("A"));
-    EXPECT_EQ(total.text(), QStringLiteral("8"));
-    EXPECT_EQ(to.text(), QStringLiteral("8"));
-    EXPECT_EQ(from.text(), QStringLiteral("3"));   // from is left alone with a batch
-    EXPECT_DOUBLE_EQ(toStepper.maxValue(), 8);
-    EXPECT_DOUBLE_EQ(toStepper.doubleValue(), 8);
-    c->design().Set_Tot_Value(5, 8, QStringLiteral("TO"));
-    EXPECT_EQ(to.text(), QStringLiteral("5"));
-    EXPECT_EQ(total.text(), QStringLiteral("8"));
-}
-
 class Tools : public DesignFixture {
 protected:
     struct Made {

@@ -5,7 +5,10 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
+#include "design/ToolPalette.h"
 #include "design/panels/AlignmentPanel.h"
+#include "design/panels/ShapePanel.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTGrid.h"
@@ -49,9 +52,9 @@ protected:
     }
     const SKTGraphicList &graphics() const { return c->document()->graphics(); }
     // A tool button's object, put on the card at the cascade point and selected.
-    std::shared_ptr<SKTGraphic> draw(void (DesignController::*tool)())
+    std::shared_ptr<SKTGraphic> draw(void (ToolPalette::*tool)())
     {
-        (d->*tool)();
+        (d->tool_palette->*tool)();
         return graphics().isEmpty() ? nullptr : graphics().first();
     }
     static void type(QLineEdit *field, const QString &text)
@@ -76,7 +79,7 @@ protected:
 
 TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
 {
-    const auto star = draw(&DesignController::Star_Tool_Clicked);
+    const auto star = draw(&ToolPalette::Star_Tool_Clicked);
     ASSERT_NE(star, nullptr);
     ASSERT_EQ(canvas->selectedGraphics(), SKTGraphicList({star}));
     const QRectF drawn = star->bounds();
@@ -86,7 +89,7 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
 
     type(d->alignmentPanel()->frame_main_pic_X_pos, QStringLiteral("120"));
     EXPECT_EQ(star->bounds().x(), 120);
-    d->shape_fill_clr->chooseColor(QColor(Qt::red));
+    d->shapePanel()->shape_fill_clr->chooseColor(QColor(Qt::red));
     auto current = [this] { return graphics().first(); };
     EXPECT_EQ(current()->_fillColor, QColor(Qt::red));
 
@@ -97,36 +100,36 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
     d->Undo_Clicked();
     EXPECT_EQ(current()->bounds(), drawn);
     EXPECT_EQ(current()->_fillColor, fill);
-    EXPECT_TRUE(d->Redo_btn->isEnabled());
+    EXPECT_TRUE(d->editing().Redo_btn->isEnabled());
 
     d->Redo_Clicked();
     d->Redo_Clicked();
     EXPECT_EQ(current()->bounds().x(), 120);
     EXPECT_EQ(current()->_fillColor, QColor(Qt::red));
-    EXPECT_FALSE(d->Redo_btn->isEnabled());
+    EXPECT_FALSE(d->editing().Redo_btn->isEnabled());
 
     // A new edit after an Undo ends the redo history.
     d->Undo_Clicked();
-    EXPECT_TRUE(d->Redo_btn->isEnabled());
+    EXPECT_TRUE(d->editing().Redo_btn->isEnabled());
     canvas->changeSelectionIndexes({0});
     type(d->alignmentPanel()->frame_main_pic_Y_pos, QStringLiteral("40"));
-    EXPECT_FALSE(d->Redo_btn->isEnabled());
+    EXPECT_FALSE(d->editing().Redo_btn->isEnabled());
 }
 
 TEST_F(CanvasEditing, CutPasteAndDeleteAreOneStepEach)
 {
-    const auto first = draw(&DesignController::Rect_Tool_Clicked);
-    const auto second = draw(&DesignController::Circle_Tool_Clicked);
+    const auto first = draw(&ToolPalette::Rect_Tool_Clicked);
+    const auto second = draw(&ToolPalette::Circle_Tool_Clicked);
     ASSERT_EQ(graphics().size(), 2);
     const int base = d->Get_Undo_Count();
     canvas->changeSelectionIndexes({int(graphics().indexOf(first))});
-    EXPECT_TRUE(d->Cut_btn->isEnabled());
-    d->Cut_btn->click();
+    EXPECT_TRUE(d->editing().Cut_btn->isEnabled());
+    d->editing().Cut_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({second}));
     EXPECT_EQ(d->Get_Undo_Count(), base + 1);
-    EXPECT_TRUE(d->Paste_btn->isEnabled());
+    EXPECT_TRUE(d->editing().Paste_btn->isEnabled());
 
-    d->Paste_btn->click();
+    d->editing().Paste_btn->click();
     ASSERT_EQ(graphics().size(), 2);
     EXPECT_EQ(graphics().first()->bounds().size(), first->bounds().size());
     EXPECT_EQ(d->Get_Undo_Count(), base + 2);
@@ -134,7 +137,7 @@ TEST_F(CanvasEditing, CutPasteAndDeleteAreOneStepEach)
     EXPECT_EQ(canvas->selectionIndexes(), QList<int>({0}));
     EXPECT_EQ(d->Get_Selected_Graphic(), graphics().first());
 
-    d->Delete_btn->click();
+    d->editing().Delete_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({second}));
     EXPECT_EQ(d->Get_Undo_Count(), base + 3);
 
@@ -148,55 +151,55 @@ TEST_F(CanvasEditing, CutPasteAndDeleteAreOneStepEach)
 
 TEST_F(CanvasEditing, FrontAndBackReorderWithoutAStep)
 {
-    const auto a = draw(&DesignController::Rect_Tool_Clicked);
-    const auto b = draw(&DesignController::Circle_Tool_Clicked);
+    const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
+    const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
     ASSERT_EQ(graphics(), SKTGraphicList({b, a}));
     const int steps = d->Get_Undo_Count();
     canvas->changeSelectionIndexes({1});
-    d->Begin_Front_btn->click();
+    d->editing().Begin_Front_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({a, b}));
     EXPECT_EQ(canvas->selectionIndexes(), QList<int>({0}));
-    d->Send_Back_btn->click();
+    d->editing().Send_Back_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({b, a}));
     EXPECT_EQ(d->Get_Undo_Count(), steps);
 }
 
 TEST_F(CanvasEditing, LockLeavesOneTabAndDisablesCutAndDelete)
 {
-    const auto shape = draw(&DesignController::Rect_Tool_Clicked);
+    const auto shape = draw(&ToolPalette::Rect_Tool_Clicked);
     ASSERT_NE(shape, nullptr);
-    EXPECT_TRUE(d->Cut_btn->isEnabled());
-    EXPECT_TRUE(d->Delete_btn->isEnabled());
-    d->Lock_btn->click();
+    EXPECT_TRUE(d->editing().Cut_btn->isEnabled());
+    EXPECT_TRUE(d->editing().Delete_btn->isEnabled());
+    d->editing().Lock_btn->click();
     EXPECT_TRUE(shape->ctrl_is_locked);
     EXPECT_EQ(d->sett_tab->count(), 1);
     EXPECT_EQ(d->sett_tab->widget(0), d->Lock_tab);
-    EXPECT_FALSE(d->Cut_btn->isEnabled());
-    EXPECT_FALSE(d->Delete_btn->isEnabled());
-    EXPECT_TRUE(d->Unlock_btn->isEnabled());
+    EXPECT_FALSE(d->editing().Cut_btn->isEnabled());
+    EXPECT_FALSE(d->editing().Delete_btn->isEnabled());
+    EXPECT_TRUE(d->editing().Unlock_btn->isEnabled());
     EXPECT_EQ(canvas->selectedGraphics(), SKTGraphicList({shape}));
     // The canvas refuses too.
     canvas->delete_selection();
     EXPECT_EQ(graphics().size(), 1);
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Selected control is locked.")}));
 
-    d->Unlock_btn->click();
+    d->editing().Unlock_btn->click();
     EXPECT_FALSE(shape->ctrl_is_locked);
-    EXPECT_TRUE(d->Cut_btn->isEnabled());
+    EXPECT_TRUE(d->editing().Cut_btn->isEnabled());
     EXPECT_GT(d->sett_tab->count(), 1);
 }
 
 TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
 {
-    const auto a = draw(&DesignController::Rect_Tool_Clicked);
+    const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     ASSERT_GT(a->bounds().x(), 0);
     const int steps = d->Get_Undo_Count();
     d->alignmentPanel()->align_left_btn->click();
     EXPECT_EQ(a->bounds().x(), 0);
     EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
 
-    const auto b = draw(&DesignController::Circle_Tool_Clicked);
-    const auto e = draw(&DesignController::Diamond_Tool_Clicked);
+    const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
+    const auto e = draw(&ToolPalette::Diamond_Tool_Clicked);
     // The selection in list order: e (front-most) is the first selected object.
     canvas->selectAll();
     const double x = e->bounds().x();
@@ -211,7 +214,7 @@ TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
 
 TEST_F(CanvasEditing, SameWidthWithOneAndGridAlignmentWithAHiddenGridSayWhy)
 {
-    const auto a = draw(&DesignController::Rect_Tool_Clicked);
+    const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     const int steps = d->Get_Undo_Count();
     const QRectF frame = a->bounds();
     d->alignmentPanel()->Make_Same_Width_Clicked();
@@ -236,8 +239,8 @@ TEST_F(CanvasEditing, SameWidthWithOneAndGridAlignmentWithAHiddenGridSayWhy)
 
 TEST_F(CanvasEditing, SameWidthThroughTheButtonReachesTheCanvas)
 {
-    const auto a = draw(&DesignController::Rect_Tool_Clicked);
-    const auto b = draw(&DesignController::Circle_Tool_Clicked);
+    const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
+    const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
     a->setBounds(QRectF(a->bounds().topLeft(), QSizeF(33, 44)));
     canvas->selectAll();   // b is first (front-most)
     EXPECT_TRUE(d->alignmentPanel()->Make_same_width_btn->isEnabled());
@@ -248,7 +251,7 @@ TEST_F(CanvasEditing, SameWidthThroughTheButtonReachesTheCanvas)
 
 TEST_F(CanvasEditing, TypedSizesGoThroughTheDesignUnit)
 {
-    const auto a = draw(&DesignController::Rect_Tool_Clicked);
+    const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     Measument_Unit_Is = 0;   // inches
     d->Show_RHS_Properties(a.get());
     type(d->alignmentPanel()->frame_main_pic_width, QStringLiteral("1"));
@@ -258,7 +261,7 @@ TEST_F(CanvasEditing, TypedSizesGoThroughTheDesignUnit)
 
 TEST_F(CanvasEditing, PrintCheckBoxWritesTheSelectedObjects)
 {
-    const auto a = draw(&DesignController::Rect_Tool_Clicked);
+    const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     const int steps = d->Get_Undo_Count();
     d->print_object_chk->click();
     EXPECT_EQ(a->print_object, d->print_object_chk->isChecked() ? 1 : 0);
@@ -267,13 +270,13 @@ TEST_F(CanvasEditing, PrintCheckBoxWritesTheSelectedObjects)
 
 TEST_F(CanvasEditing, TheSidebarShowsTheCardAndClearsTheCanvasSelection)
 {
-    draw(&DesignController::Rect_Tool_Clicked);
+    draw(&ToolPalette::Rect_Tool_Clicked);
     ASSERT_FALSE(canvas->selectionIndexes().isEmpty());
     d->Show_RHS_Properties(nullptr);
     EXPECT_TRUE(canvas->selectionIndexes().isEmpty());
     EXPECT_EQ(d->Get_Selected_Graphic(), nullptr);
-    EXPECT_FALSE(d->Cut_btn->isEnabled());
-    EXPECT_FALSE(d->Delete_btn->isEnabled());
+    EXPECT_FALSE(d->editing().Cut_btn->isEnabled());
+    EXPECT_FALSE(d->editing().Delete_btn->isEnabled());
 }
 
 TEST_F(CanvasEditing, EditMenuFollowsTheCanvasUnlessATextFieldHasTheKeyboard)
@@ -283,7 +286,7 @@ TEST_F(CanvasEditing, EditMenuFollowsTheCanvasUnlessATextFieldHasTheKeyboard)
     emit edit->aboutToShow();
     EXPECT_FALSE(c->Cut_menu_item->isEnabled());
     EXPECT_FALSE(c->Paste_menu_item->isEnabled());
-    draw(&DesignController::Rect_Tool_Clicked);
+    draw(&ToolPalette::Rect_Tool_Clicked);
     emit edit->aboutToShow();
     EXPECT_TRUE(c->Cut_menu_item->isEnabled());
     EXPECT_TRUE(c->Delete_menu_item->isEnabled());

@@ -6,6 +6,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/ToolPalette.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
@@ -58,11 +59,11 @@ TEST_F(CanvasTools, EachToolButtonPutsItsObjectOnTheCardAtOnce)
         QSizeF size;
     };
     const Case cases[] = {
-        {dsg->Rect_Tool_btn, SKTGraphicClass::Shape, {50, 50}},
-        {dsg->Text_Tool_btn, SKTGraphicClass::Text, {70, 20}},
-        {dsg->Signature_Tool_btn, SKTGraphicClass::Signature, {100, 50}},
-        {dsg->Fingure_Print_Tool_btn, SKTGraphicClass::Signature, {50, 50}},
-        {dsg->Line_Tool_btn, SKTGraphicClass::Line, {50, 50}},
+        {dsg->tool_palette->Rect_Tool_btn, SKTGraphicClass::Shape, {50, 50}},
+        {dsg->tool_palette->Text_Tool_btn, SKTGraphicClass::Text, {70, 20}},
+        {dsg->tool_palette->Signature_Tool_btn, SKTGraphicClass::Signature, {100, 50}},
+        {dsg->tool_palette->Fingure_Print_Tool_btn, SKTGraphicClass::Signature, {50, 50}},
+        {dsg->tool_palette->Line_Tool_btn, SKTGraphicClass::Line, {50, 50}},
     };
     int made = 0;
     for (const Case &k : cases) {
@@ -83,8 +84,8 @@ TEST_F(CanvasTools, EachToolButtonPutsItsObjectOnTheCardAtOnce)
 
 TEST_F(CanvasTools, BarcodeToolTwiceGivesTwoNumberedBarcodes)
 {
-    dsg->Barcode_Tool_btn->click();
-    dsg->Barcode_Tool_btn->click();
+    dsg->tool_palette->Barcode_Tool_btn->click();
+    dsg->tool_palette->Barcode_Tool_btn->click();
     ASSERT_EQ(graphics().size(), 2);
     EXPECT_TRUE(graphics().at(0)->isExactly<SKTBarcode>());
     EXPECT_EQ(graphics().at(1)->control_ID, QStringLiteral("BAR_1"));
@@ -97,9 +98,9 @@ TEST_F(CanvasTools, BarcodeToolTwiceGivesTwoNumberedBarcodes)
 TEST_F(CanvasTools, CancelledPictureChoicesCreateNothingAndKeepTheTool)
 {
     // A cancelled choice creates nothing; the sidebar then shows the card with the arrow tool.
-    dsg->Image_Library_Tool_btn->click();
+    dsg->tool_palette->Image_Library_Tool_btn->click();
     EXPECT_TRUE(graphics().isEmpty());
-    dsg->Image_Tool_btn->click();
+    dsg->tool_palette->Image_Tool_btn->click();
     EXPECT_TRUE(graphics().isEmpty());
     EXPECT_EQ(responder->openRequests.size(), 2);
     EXPECT_EQ(dsg->Selected_Control_Tool, 0);
@@ -114,7 +115,7 @@ TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
     QDir().mkpath(env.userFolder());
     ASSERT_TRUE(picture.save(path));
     responder->openAnswers = {{path}};
-    dsg->Image_Library_Tool_btn->click();
+    dsg->tool_palette->Image_Library_Tool_btn->click();
     ASSERT_EQ(graphics().size(), 1);
     EXPECT_TRUE(graphics().first()->isExactly<SKTImage>());
     EXPECT_EQ(graphics().first()->Text_Value, path);
@@ -125,7 +126,7 @@ TEST_F(CanvasTools, WatermarkToolShowsTheBorderTabAndKeepsTheTool)
 {
     // The watermark tool is no drawing tool: nothing is created and the card's border tab shows.
     dsg->Selected_Control_Tool = 4;
-    dsg->Watermark_Tool_btn->click();
+    dsg->tool_palette->Watermark_Tool_btn->click();
     EXPECT_EQ(dsg->sett_tab->currentWidget(), dsg->card_brdr_tab);
     EXPECT_TRUE(graphics().isEmpty());
 }
@@ -257,7 +258,7 @@ TEST_F(CanvasTools, UseInDesignWithoutAQrSymbolAsksForOne)
 
 TEST_F(CanvasTools, DeletingALockedObjectSaysSo)
 {
-    dsg->Rect_Tool_btn->click();
+    dsg->tool_palette->Rect_Tool_btn->click();
     ASSERT_EQ(graphics().size(), 1);
     graphics().first()->ctrl_is_locked = true;
     dsg->Graphic_View()->delete_selection();

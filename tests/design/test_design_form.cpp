@@ -1,9 +1,14 @@
 #include "DesignFixture.h"
 
 #include "design/DoubleSlider.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/DataSourcePanel.h"
@@ -53,12 +58,14 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
         {c->design().myTargetView, "myTargetView"},           {c->design().first_view, "first_view"},
         {c->design().Right_Prop_Box, "Right_Prop_Box"},       {c->design()._zoomingScrollView, "_zoomingScrollView"},
         {c->design()._factorPopUpButton, "_factorPopUpButton"}, {c->design().properties_title, "properties_title"},
-        {c->design().print_object_chk, "print_object_chk"},   {c->design().card_name, "card_name"},
-        {c->design().All_Text_clr_COPY, "All_Text_clr_COPY"}, {c->design().width_Stepper, "width_Stepper"},
-        {c->design().Card_alpha_lbl, "Card_alpha_lbl"},       {c->design().Card_hatch_style, "Card_hatch_style"},
-        {c->design().wm_transp_slider, "wm_transp_slider"},   {c->design().Line_cap_style, "Line_cap_style"},
-        {c->design().polygon_Stepper, "polygon_Stepper"},     {c->design().shape_rotation_slidr_val, "shape_rotation_slidr_val"},
-        {c->design().Text_Kern_Stepper, "Text_Kern_Stepper"}, {c->design().shadow_transp_Text, "shadow_transp_Text"},
+        {c->design().print_object_chk, "print_object_chk"},   {c->design().card_info_tab, "card_info_tab"},
+        {c->design().card_size_tab, "card_size_tab"},         {c->design().card_bkgd_tab, "card_bkgd_tab"},
+        {c->design().card_brdr_tab, "card_brdr_tab"},
+        {c->design().linePanel()->Line_cap_style, "Line_cap_style"},
+        {c->design().shapePanel()->polygon_Stepper, "polygon_Stepper"},
+        {c->design().shapePanel()->shape_rotation_slidr_val, "shape_rotation_slidr_val"},
+        {c->design().textEditingPanel()->Text_Kern_Stepper, "Text_Kern_Stepper"},
+        {c->design().textPropertiesPanel()->shadow_transp_Text, "shadow_transp_Text"},
         {c->design().imagePanel()->Con_slidr, "Con_slidr"},
         {c->design().imagePanel()->blr_slidr_val, "blr_slidr_val"},
         {c->design().imagePanel()->Image_FIH_chk, "Image_FIH_chk"},
@@ -68,7 +75,7 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
         {c->design().alignmentPanel()->frame_main_pic_X_pos_val, "frame_main_pic_X_pos_val"},
         {c->design().alignmentPanel()->Align_with_grid_btn, "Align_with_grid_btn"},
         {c->design().barcodePanel()->Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"},
-        {c->design().Cut_btn, "Cut_btn"},
+        {c->design().editing().Cut_btn, "Cut_btn"},
         {c->design().Card_Image_Scrl_BACK, "Card_Image_Scrl_BACK"}, {c->design().Front_back_label, "Front_back_label"},
     };
     for (const auto &o : outlets) {
@@ -98,17 +105,6 @@ TEST_F(DesignForm, DisabledBoxesCarryTheirContentAlong)
     EXPECT_EQ(boxes, 8);
 }
 
-TEST_F(DesignForm, CardShapesAreNumberedInTheirGroup)
-{
-    QButtonGroup *shapes = c->design().matrix_card_shape;
-    ASSERT_NE(shapes, nullptr);
-    const QStringList names = {"matrix_card_shape_0", "matrix_card_shape_1", "matrix_card_shape_2"};
-    ASSERT_EQ(shapes->buttons().size(), names.size());
-    for (int i = 0; i < names.size(); ++i)
-        EXPECT_EQ(shapes->id(page->findChild<QRadioButton *>(names.at(i))), i);
-    EXPECT_EQ(shapes->checkedId(), 0);
-}
-
 TEST_F(DesignForm, SidebarPagesScrollDownButNeverSideways)
 {
     QWidget *tab = c->design().image_tab;
@@ -127,18 +123,15 @@ TEST_F(DesignForm, SidebarPagesScrollDownButNeverSideways)
 
 TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
 {
-    for (QComboBox *styles : {c->design().Card_border_style, c->design().Line_border_style, c->design().shape_border_style,
-                              c->design().Text_border_style, c->design().imagePanel()->Image_border_style,
-                              c->design().signPanel()->Sign_border_style})
+    for (QComboBox *styles : {c->design().linePanel()->Line_border_style, c->design().shapePanel()->shape_border_style,
+                              c->design().textPropertiesPanel()->Text_border_style,
+                              c->design().imagePanel()->Image_border_style, c->design().signPanel()->Sign_border_style})
         EXPECT_EQ(styles->count(), 5) << styles->objectName().toStdString();
-    EXPECT_EQ(c->design().Shape_Type_Combo->count(), 8);
-    EXPECT_EQ(c->design().Text_align_combo->count(), 5);
-    EXPECT_EQ(c->design().Text_vert_align_combo->count(), 3);
-    EXPECT_EQ(c->design().Text_case_combo->count(), 4);
-    EXPECT_EQ(c->design().Line_cap_style->count(), 3);
-    EXPECT_EQ(c->design().wm_alignment_combo->count(), 3);
-    EXPECT_EQ(c->design().Card_image_layout->itemText(0), QStringLiteral("Tile"));
-    EXPECT_EQ(c->design().Card_image_layout->currentIndex(), 1);
+    EXPECT_EQ(c->design().shapePanel()->Shape_Type_Combo->count(), 8);
+    EXPECT_EQ(c->design().textEditingPanel()->Text_align_combo->count(), 5);
+    EXPECT_EQ(c->design().textEditingPanel()->Text_vert_align_combo->count(), 3);
+    EXPECT_EQ(c->design().textEditingPanel()->Text_case_combo->count(), 4);
+    EXPECT_EQ(c->design().linePanel()->Line_cap_style->count(), 3);
     EXPECT_EQ(c->design().dataSourcePanel()->Text_Date_style->itemText(6), QStringLiteral("dd-MMM-yy"));
     EXPECT_EQ(c->design().dataSourcePanel()->Text_Time_style->itemText(0), QStringLiteral("h:mm:ss a"));
     EXPECT_EQ(c->design().dataSourcePanel()->Data_source_type->count(), 2);

@@ -1,5 +1,6 @@
 #include "UndoSupport.h"
 
+#include "design/EditingCommands.h"
 #include "model/SKTText.h"
 #include "projects/ProjectsController.h"
 #include "model/Shape_Control.h"
@@ -32,11 +33,11 @@ protected:
         second = object<Shape_Control>(QRectF(40, 40, 30, 30));
         third = object<Shape_Control>(QRectF(80, 80, 30, 30));
         insert({first, second, third});
-        d().Wire_Editing_Commands();
+        d().editing().Wire_Editing_Commands();
         d().Record_Design_As_Started();
         QGuiApplication::clipboard()->clear();
         // As for an unlocked object shown in the sidebar.
-        d().Enable_Standard_Button_For_Control();
+        d().editing().Enable_Standard_Button_For_Control();
     }
     void TearDown() override
     {
@@ -60,7 +61,7 @@ protected:
     static void offerCardObjects()
     {
         auto *data = new QMimeData;
-        data->setData(DesignController::Card_Objects_Mime_Type(), QByteArray("objects"));
+        data->setData(EditingCommands::Card_Objects_Mime_Type(), QByteArray("objects"));
         QGuiApplication::clipboard()->setMimeData(data);
     }
 
@@ -79,7 +80,7 @@ TEST_F(EditCommands, CutAddsNoStepToTheOneTheCanvasRecords)
     };
     const QStringList before = design();
     selection = {second};
-    d().Cut_btn->click();
+    d().editing().Cut_btn->click();
     EXPECT_EQ(doc().graphics().size(), 2);
     EXPECT_EQ(d().Get_Undo_Count(), 2);
     d().Undo_Clicked();
@@ -88,7 +89,7 @@ TEST_F(EditCommands, CutAddsNoStepToTheOneTheCanvasRecords)
     // A refused cut changes nothing and records nothing.
     selection = {doc().graphics().at(0)};
     selection.first()->ctrl_is_locked = true;
-    d().Cut_Clicked();
+    d().editing().Cut_Clicked();
     EXPECT_EQ(doc().graphics().size(), 3);
     EXPECT_EQ(d().Get_Undo_Count(), 1);
 }
@@ -100,18 +101,18 @@ TEST_F(EditCommands, PasteAddsNoStepToTheOneTheCanvasRecords)
     d().Canvas_Commands.paste = [&] {
         ++pastes;
         const QMimeData *offered = QGuiApplication::clipboard()->mimeData();
-        if (offered && offered->hasFormat(DesignController::Card_Objects_Mime_Type())) {
+        if (offered && offered->hasFormat(EditingCommands::Card_Objects_Mime_Type())) {
             doc().insertGraphics({object<SKTText>(QRectF(30, 30, 10, 10))}, {0});
             d().Insert_In_Undo_Redo();
         }
     };
     const QStringList before = design();
-    d().Paste_Clicked();   // nothing to paste
+    d().editing().Paste_Clicked();   // nothing to paste
     EXPECT_EQ(pastes, 1);
     EXPECT_EQ(d().Get_Undo_Count(), 1);
     offerCardObjects();
     Total_Batch_Excel_Card = 5;
-    d().Paste_Clicked();
+    d().editing().Paste_Clicked();
     EXPECT_EQ(Total_Batch_Excel_Card, 1);   // the batch state is refreshed
     EXPECT_EQ(doc().graphics().size(), 4);
     EXPECT_EQ(d().Get_Undo_Count(), 2);
@@ -125,13 +126,13 @@ TEST_F(EditCommands, CopyChangesNeitherDesignNorHistoryAndOffersPaste)
     selection = {first};
     const QStringList before = design();
     save_flag_des_mode = false;
-    EXPECT_FALSE(d().Paste_btn->isEnabled());
-    d().Copy_btn->click();
+    EXPECT_FALSE(d().editing().Paste_btn->isEnabled());
+    d().editing().Copy_btn->click();
     EXPECT_EQ(design(), before);
     EXPECT_EQ(d().Get_Undo_Count(), 1);
     EXPECT_EQ(d().Get_Redo_Count(), 0);
     EXPECT_FALSE(save_flag_des_mode);
-    EXPECT_TRUE(d().Paste_btn->isEnabled());
+    EXPECT_TRUE(d().editing().Paste_btn->isEnabled());
 }
 
 TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasWithoutAStepOfTheirOwn)
@@ -146,9 +147,9 @@ TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasWithoutAStepOfTheirOwn)
     d().Canvas_Commands.sendToBack = [&] { calls << QStringLiteral("back"); };
     selection = {third};
     save_flag_des_mode = false;
-    d().Delete_btn->click();
-    d().Begin_Front_btn->click();
-    d().Send_Back_btn->click();
+    d().editing().Delete_btn->click();
+    d().editing().Begin_Front_btn->click();
+    d().editing().Send_Back_btn->click();
     EXPECT_EQ(calls, QStringList({QStringLiteral("delete"), QStringLiteral("front"), QStringLiteral("back")}));
     EXPECT_EQ(doc().graphics().first(), third);
     EXPECT_EQ(d().Get_Undo_Count(), 1);
@@ -161,36 +162,36 @@ TEST_F(EditCommands, LockingTwoKeepsBothSelectedAndShowsTheLaterOne)
     d().Canvas_Commands.changeSelectionIndexes = [&](const QList<int> &indexes) { reselected << indexes; };
     selection = {third, first};   // selection order; indexes come back in document order
     save_flag_des_mode = false;
-    d().Lock_btn->click();
+    d().editing().Lock_btn->click();
     EXPECT_TRUE(first->ctrl_is_locked && third->ctrl_is_locked);
     EXPECT_FALSE(second->ctrl_is_locked);
     ASSERT_EQ(reselected.size(), 1);
     EXPECT_EQ(reselected.first(), QList<int>({0, 2}));
     EXPECT_EQ(d().Last_Selected_Graphic, first.get());
-    EXPECT_FALSE(d().Cut_btn->isEnabled());
-    EXPECT_FALSE(d().Delete_btn->isEnabled());
-    EXPECT_FALSE(d().Lock_btn->isEnabled());
-    EXPECT_TRUE(d().Unlock_btn->isEnabled());
+    EXPECT_FALSE(d().editing().Cut_btn->isEnabled());
+    EXPECT_FALSE(d().editing().Delete_btn->isEnabled());
+    EXPECT_FALSE(d().editing().Lock_btn->isEnabled());
+    EXPECT_TRUE(d().editing().Unlock_btn->isEnabled());
     EXPECT_EQ(d().Get_Undo_Count(), 1);
     EXPECT_FALSE(save_flag_des_mode);
 
-    d().Unlock_btn->click();
+    d().editing().Unlock_btn->click();
     EXPECT_FALSE(first->ctrl_is_locked || third->ctrl_is_locked);
     EXPECT_EQ(reselected.size(), 2);
-    EXPECT_TRUE(d().Cut_btn->isEnabled());
-    EXPECT_FALSE(d().Unlock_btn->isEnabled());
+    EXPECT_TRUE(d().editing().Cut_btn->isEnabled());
+    EXPECT_FALSE(d().editing().Unlock_btn->isEnabled());
     EXPECT_EQ(d().Get_Undo_Count(), 1);
 }
 
 TEST_F(EditCommands, LockOrUnlockWithNothingSelectedSetsTheButtonsThenSaysSo)
 {
     testsupport::ResponderScope responder;
-    d().Enable_Standard_Button_For_Control();
-    d().Lock_Clicked();
-    EXPECT_FALSE(d().Cut_btn->isEnabled());
-    EXPECT_TRUE(d().Unlock_btn->isEnabled());
-    d().Unlock_Clicked();
-    EXPECT_TRUE(d().Cut_btn->isEnabled());
+    d().editing().Enable_Standard_Button_For_Control();
+    d().editing().Lock_Clicked();
+    EXPECT_FALSE(d().editing().Cut_btn->isEnabled());
+    EXPECT_TRUE(d().editing().Unlock_btn->isEnabled());
+    d().editing().Unlock_Clicked();
+    EXPECT_TRUE(d().editing().Cut_btn->isEnabled());
     EXPECT_EQ(responder->alertMessages(), QStringList({QStringLiteral("\nPlease select a control to Lock."),
                                                        QStringLiteral("\nPlease select a control to Unlock.")}));
 }
@@ -212,13 +213,13 @@ TEST_F(EditCommands, FrontSideKeepsACardTabElseShowsTheInformationTab)
     d().Remove_All_Tab_Items();
     d().sett_tab->addTab(d().shape_tab, d().shape_tab_label);
     d().sett_tab->setCurrentWidget(d().shape_tab);
-    d().Select_front_side();
+    d().editing().Select_front_side();
     EXPECT_EQ(d().Last_Card_Sel_Tab, d().shape_tab);
     EXPECT_EQ(d().sett_tab->currentWidget(), d().card_info_tab);
 
     // No tab at all.
     d().Remove_All_Tab_Items();
-    d().Select_front_side();
+    d().editing().Select_front_side();
     EXPECT_EQ(d().sett_tab->currentWidget(), d().card_info_tab);
     EXPECT_EQ(d().sett_tab->count(), 4);
 }
@@ -268,12 +269,12 @@ TEST_F(EditCommands, EditMenuGoesToAFocusedTextFieldElseToTheDesign)
     field.setFocus();
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), &field);
-    d().Edit_Menu_Command(DesignController::EditMenuCommand::Copy);
+    d().editing().Edit_Menu_Command(EditingCommands::EditMenuCommand::Copy);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("typed"));
     EXPECT_EQ(copies, 0);
-    d().Edit_Menu_Command(DesignController::EditMenuCommand::Delete);
+    d().editing().Edit_Menu_Command(EditingCommands::EditMenuCommand::Delete);
     EXPECT_TRUE(field.text().isEmpty());
-    d().Edit_Menu_Command(DesignController::EditMenuCommand::Undo);
+    d().editing().Edit_Menu_Command(EditingCommands::EditMenuCommand::Undo);
     EXPECT_EQ(field.text(), QStringLiteral("typed"));
     EXPECT_EQ(d().Get_Undo_Count(), 1);
     field.hide();
@@ -282,10 +283,10 @@ TEST_F(EditCommands, EditMenuGoesToAFocusedTextFieldElseToTheDesign)
 
     // No text field: the design's command in the Designing mode only.
     ASSERT_EQ(QApplication::focusWidget(), nullptr);
-    d().Edit_Menu_Command(DesignController::EditMenuCommand::Copy);
+    d().editing().Edit_Menu_Command(EditingCommands::EditMenuCommand::Copy);
     EXPECT_EQ(copies, 1);
     Barcode_Setting_Or_Designing_Mode = 0;
-    d().Edit_Menu_Command(DesignController::EditMenuCommand::Copy);
+    d().editing().Edit_Menu_Command(EditingCommands::EditMenuCommand::Copy);
     EXPECT_EQ(copies, 1);
 }
 
@@ -314,11 +315,11 @@ TEST(EditMenu, ItemsReachTheDesignCommands)
     env.document()->insertGraphics({std::make_shared<SKTText>()}, at);
     d.Insert_In_Undo_Redo();
     EXPECT_TRUE(c->undo_menu->isEnabled());
-    EXPECT_TRUE(d.Undo_btn->isEnabled());
+    EXPECT_TRUE(d.editing().Undo_btn->isEnabled());
     c->undo_menu->trigger();
     EXPECT_TRUE(env.document()->graphics().isEmpty());
     EXPECT_FALSE(c->undo_menu->isEnabled());
-    EXPECT_TRUE(c->redo_menu->isEnabled() && d.Redo_btn->isEnabled());
+    EXPECT_TRUE(c->redo_menu->isEnabled() && d.editing().Redo_btn->isEnabled());
     c->redo_menu->trigger();
     EXPECT_EQ(env.document()->graphics().size(), 1);
 }

@@ -7,6 +7,7 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DoubleSlider.h"
 #include "design/panels/BarcodePanel.h"
+#include "design/panels/CardBackgroundPanel.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/SignPanel.h"
 #include "model/SKTImage.h"
@@ -214,9 +215,9 @@ TEST_F(PicturePanel, SignatureDefaultIsTheSampleOfItsKind)
 TEST_F(PicturePanel, BackgroundPicture)
 {
     Card_Property &card = *d().Front_card_Prop;
-    d().Card_Image_path->setPlainText(QStringLiteral("old"));
+    d().cardBackgroundPanel()->Card_Image_path->setPlainText(QStringLiteral("old"));
     d().set_Front_BG_Image(QString());
-    EXPECT_TRUE(d().Card_Image_path->toPlainText().isEmpty());
+    EXPECT_TRUE(d().cardBackgroundPanel()->Card_Image_path->toPlainText().isEmpty());
     EXPECT_EQ(card.Card_fill_style, QStringLiteral("S"));
 
     const QString unreadable = dir.filePath(QStringLiteral("not-an-image.png"));
@@ -229,7 +230,7 @@ TEST_F(PicturePanel, BackgroundPicture)
     EXPECT_TRUE(card.Card_fill_chk);
     EXPECT_EQ(card.Card_BG_Image_Path, unreadable);
     EXPECT_TRUE(card.Card_BG_Image.isNull());
-    EXPECT_TRUE(d().Card_Image_fill_rd->isChecked());   // the card panel shows it
+    EXPECT_TRUE(d().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());   // the card panel shows it
 
     d().set_Front_BG_Image(redFile(QStringLiteral("bg.png")));
     EXPECT_EQ(card.Card_BG_Image.size(), QSize(20, 10));

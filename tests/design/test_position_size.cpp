@@ -1,6 +1,7 @@
 #include "UndoSupport.h"
 
 #include "design/CascadePoint.h"
+#include "design/EditingCommands.h"
 #include "design/panels/AlignmentPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
@@ -35,7 +36,7 @@ protected:
         text = object<SKTText>(QRectF(10, 20, 56.69, 28.35));
         barcode = object<SKTBarcode>(QRectF(100, 100, 120, 60));
         insert({text, barcode});
-        d().Wire_Editing_Commands();
+        d().editing().Wire_Editing_Commands();
         d().Record_Design_As_Started();
         d().Canvas_Commands.applyX = [this](double v) { applied << std::pair{QStringLiteral("x"), v}; };
         d().Canvas_Commands.applyY = [this](double v) { applied << std::pair{QStringLiteral("y"), v}; };
@@ -261,8 +262,9 @@ TEST_F(PositionSize, SameSizeNeedsTwoObjectsAndGridAlignmentAShownGrid)
 TEST_F(PositionSize, StandardButtonsFollowTheSelectionSituation)
 {
     DesignController &c = d();
-    const QList<QPushButton *> buttons = {c.Cut_btn,  c.Copy_btn,  c.Paste_btn, c.Delete_btn, c.Begin_Front_btn,
-                                          c.Send_Back_btn, c.Lock_btn, c.Unlock_btn, c.alignmentPanel()->align_left_btn,
+    EditingCommands &e = c.editing();
+    const QList<QPushButton *> buttons = {e.Cut_btn, e.Copy_btn, e.Paste_btn, e.Delete_btn, e.Begin_Front_btn,
+                                          e.Send_Back_btn, e.Lock_btn, e.Unlock_btn, c.alignmentPanel()->align_left_btn,
                                           c.alignmentPanel()->align_vertical_btn};
     auto states = [&] {
         QString s;
@@ -275,24 +277,24 @@ TEST_F(PositionSize, StandardButtonsFollowTheSelectionSituation)
             b->setEnabled(on);
     };
     struct Case {
-        void (DesignController::*set)();
+        void (EditingCommands::*set)();
         bool from;
         const char *expected;   // Cut Copy Paste Delete Front Back Lock Unlock align align
     };
     const Case cases[] = {
-        {&DesignController::Enable_Standard_Button_For_Control, false, "1101111011"},
-        {&DesignController::Enable_Standard_Button_For_Unlock, true, "1101111011"},
-        {&DesignController::Disable_Standard_Button_For_Card, true, "0000000000"},
+        {&EditingCommands::Enable_Standard_Button_For_Control, false, "1101111011"},
+        {&EditingCommands::Enable_Standard_Button_For_Unlock, true, "1101111011"},
+        {&EditingCommands::Disable_Standard_Button_For_Card, true, "0000000000"},
         // Copy and Paste unchanged, from either state.
-        {&DesignController::Disable_Standard_Button_For_Lock, true, "0110000100"},
-        {&DesignController::Disable_Standard_Button_For_Lock, false, "0000000100"},
+        {&EditingCommands::Disable_Standard_Button_For_Lock, true, "0110000100"},
+        {&EditingCommands::Disable_Standard_Button_For_Lock, false, "0000000100"},
     };
     for (const Case &k : cases) {
         all(k.from);
-        (c.*k.set)();
+        (c.editing().*k.set)();
         EXPECT_EQ(states(), QString::fromLatin1(k.expected));
     }
-    EXPECT_FALSE(c.Undo_btn->isEnabled());   // the undo buttons are not theirs
+    EXPECT_FALSE(c.editing().Undo_btn->isEnabled());   // the undo buttons are not theirs
 }
 
 TEST_F(PositionSize, PasteIsOfferedForCardObjectsOnlyNotForFileNames)
@@ -300,17 +302,17 @@ TEST_F(PositionSize, PasteIsOfferedForCardObjectsOnlyNotForFileNames)
     auto *files = new QMimeData;
     files->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.png"))});
     QGuiApplication::clipboard()->setMimeData(files);
-    d().Set_Paste_Button_Status();
-    EXPECT_FALSE(d().Paste_btn->isEnabled());
+    d().editing().Set_Paste_Button_Status();
+    EXPECT_FALSE(d().editing().Paste_btn->isEnabled());
     auto *both = new QMimeData;
     both->setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.png"))});
-    both->setData(DesignController::Card_Objects_Mime_Type(), "x");
+    both->setData(EditingCommands::Card_Objects_Mime_Type(), "x");
     QGuiApplication::clipboard()->setMimeData(both);
-    d().Set_Paste_Button_Status();
-    EXPECT_TRUE(d().Paste_btn->isEnabled());
+    d().editing().Set_Paste_Button_Status();
+    EXPECT_TRUE(d().editing().Paste_btn->isEnabled());
     QGuiApplication::clipboard()->clear();
-    d().Set_Paste_Button_Status();
-    EXPECT_FALSE(d().Paste_btn->isEnabled());
+    d().editing().Set_Paste_Button_Status();
+    EXPECT_FALSE(d().editing().Paste_btn->isEnabled());
 }
 
 // ---- Cascade position -----------------------------------------------------------------------------

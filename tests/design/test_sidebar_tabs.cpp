@@ -5,6 +5,8 @@
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/DataSourcePanel.h"
 #include "design/panels/ImagePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTImage.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -84,7 +86,7 @@ TEST_F(SidebarTabs, StarsShowTheirCaptionAndLockedObjectsOneTab)
     EXPECT_EQ(d().properties_title->text(), QStringLiteral("Shape Properties"));
     EXPECT_EQ(tabLabels().first(), QStringLiteral("General"));
     EXPECT_EQ(tabPages(), (QList<QWidget *>{d().shape_tab, d().aligmnt_tab}));
-    EXPECT_EQ(d().Shape_prop_title->text(), QStringLiteral("Star Settings"));
+    EXPECT_EQ(d().shapePanel()->Shape_prop_title->text(), QStringLiteral("Star Settings"));
     EXPECT_EQ(d().sett_tab->currentIndex(), 0);
 
     const auto locked = make(SKTGraphicClass::Shape);
@@ -102,7 +104,7 @@ TEST_F(SidebarTabs, StarsShowTheirCaptionAndLockedObjectsOneTab)
     select({odd});
     d().Show_RHS_Properties(odd.get());
     EXPECT_EQ(tabLabels(), QStringList{QStringLiteral("Star Settings")});
-    EXPECT_EQ(d().Shape_Type_Combo->currentIndex(), 0);
+    EXPECT_EQ(d().shapePanel()->Shape_Type_Combo->currentIndex(), 0);
 
     const auto text = make(SKTGraphicClass::Text);
     text->ctrl_is_locked = true;
@@ -117,12 +119,12 @@ TEST_F(SidebarTabs, LockedShapesShowNoKindSpecificControls)
     rounded->Set_Shape_Type(QStringLiteral("RR"));
     select({rounded});
     d().Show_RHS_Properties(rounded.get());
-    EXPECT_FALSE(d().shape_cor_radius_Stepper->isHidden());
-    EXPECT_TRUE(d().polygon_Stepper->isHidden());
+    EXPECT_FALSE(d().shapePanel()->shape_cor_radius_Stepper->isHidden());
+    EXPECT_TRUE(d().shapePanel()->polygon_Stepper->isHidden());
     rounded->ctrl_is_locked = true;
     d().Show_RHS_Properties(nullptr);
     d().Show_RHS_Properties(rounded.get());
-    EXPECT_TRUE(d().shape_cor_radius_Stepper->isHidden());
+    EXPECT_TRUE(d().shapePanel()->shape_cor_radius_Stepper->isHidden());
 }
 
 TEST_F(SidebarTabs, SourceTabOnlyForALoneTextOrPicture)
@@ -234,21 +236,21 @@ TEST_F(SidebarTabs, StoredFractionsShowAsWholePercent)
     shape->_stroke_border_type = QStringLiteral("DD");
     select({shape});
     d().Show_RHS_Properties(shape.get());
-    EXPECT_DOUBLE_EQ(d().shape_alpha_Stepper->doubleValue(), 50.0);
-    EXPECT_EQ(d().shape_alpha_Text->text(), QStringLiteral("50"));
-    EXPECT_EQ(d().shape_bor_Text->text(), QStringLiteral("2"));   // truncated
-    EXPECT_EQ(d().shape_border_style->currentIndex(), 3);
+    EXPECT_DOUBLE_EQ(d().shapePanel()->shape_alpha_Stepper->doubleValue(), 50.0);
+    EXPECT_EQ(d().shapePanel()->shape_alpha_Text->text(), QStringLiteral("50"));
+    EXPECT_EQ(d().shapePanel()->shape_bor_Text->text(), QStringLiteral("2"));   // truncated
+    EXPECT_EQ(d().shapePanel()->shape_border_style->currentIndex(), 3);
 
     const auto text = make(SKTGraphicClass::Text);
     text->Shadow_transparency = 0.257f;
     text->alpha_val = 1.5f;   // above the range: the stepper holds it at its maximum
     text->_stroke_border_type = QStringLiteral("XX");   // unknown: the list stays as it was
-    d().Text_border_style->setCurrentIndex(2);
+    d().textPropertiesPanel()->Text_border_style->setCurrentIndex(2);
     select({text});
     d().Show_RHS_Properties(text.get());
-    EXPECT_EQ(d().shadow_transp_Text->text(), QStringLiteral("25"));
-    EXPECT_EQ(d().Text_alpha_Text->text(), QStringLiteral("100"));
-    EXPECT_EQ(d().Text_border_style->currentIndex(), 2);
+    EXPECT_EQ(d().textPropertiesPanel()->shadow_transp_Text->text(), QStringLiteral("25"));
+    EXPECT_EQ(d().textPropertiesPanel()->Text_alpha_Text->text(), QStringLiteral("100"));
+    EXPECT_EQ(d().textPropertiesPanel()->Text_border_style->currentIndex(), 2);
     EXPECT_EQ(d().sel_control_name->text(), QStringLiteral("T"));
 }
 
@@ -259,18 +261,19 @@ TEST_F(SidebarTabs, FillOffDisablesTheWholeFillBox)
     shape->_fill_type = QStringLiteral("G");
     select({shape});
     d().Show_RHS_Properties(shape.get());
-    EXPECT_TRUE(d().Shape_gradient_fill_rd->isChecked());
-    EXPECT_TRUE(d().shape_alpha_Stepper->isHidden());
-    for (QWidget *w : std::initializer_list<QWidget *>{d().shape_fill_Grd_1_clr, d().shape_grad_Stepper, d().shape_fill_clr,
-                                                       d().shape_hatch_style})
+    EXPECT_TRUE(d().shapePanel()->Shape_gradient_fill_rd->isChecked());
+    EXPECT_TRUE(d().shapePanel()->shape_alpha_Stepper->isHidden());
+    const ShapePanel &panel = *d().shapePanel();
+    for (QWidget *w : std::initializer_list<QWidget *>{panel.shape_fill_Grd_1_clr, panel.shape_grad_Stepper,
+                                                       panel.shape_fill_clr, panel.shape_hatch_style})
         EXPECT_FALSE(w->isEnabled());
     // With the fill on, gradient enables only its own controls.
     const auto filled = make(SKTGraphicClass::Shape);
     filled->_fill_type = QStringLiteral("G");
     select({filled});
     d().Show_RHS_Properties(filled.get());
-    EXPECT_TRUE(d().shape_grad_Stepper->isEnabled());
-    EXPECT_FALSE(d().shape_fill_clr->isEnabled());
+    EXPECT_TRUE(d().shapePanel()->shape_grad_Stepper->isEnabled());
+    EXPECT_FALSE(d().shapePanel()->shape_fill_clr->isEnabled());
 }
 
 TEST_F(SidebarTabs, MissingPictureFileShowsTheErrorLabel)

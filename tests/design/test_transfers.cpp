@@ -6,6 +6,10 @@
 #include "design/DoubleSlider.h"
 #include "design/PanelValues.h"
 #include "design/panels/DataSourcePanel.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTLine.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
@@ -37,16 +41,16 @@ TEST_F(Transfers, ShapePanelGoesIntoShapesOnly)
     const auto shape = make(SKTGraphicClass::Shape), line = make(SKTGraphicClass::Line);
     const QColor lineColour = line->_strokeColor;
     select({shape, line});
-    d().Shape_Type_Combo->setCurrentIndex(6);
-    d().Shape_border_chk->setChecked(true);
-    d().shape_bordr_clr->setColor(Qt::red);
-    d().shape_bor_Stepper->setDoubleValue(3);
-    d().shape_border_style->setCurrentIndex(2);
-    d().Shape_fill_chk->setChecked(true);
-    d().Shape_gradient_fill_rd->setChecked(true);
-    d().shape_alpha_Stepper->setDoubleValue(37);
-    d().double_star_Stepper->setDoubleValue(4);
-    d().shape_rotation_Stepper->setDoubleValue(90);
+    d().shapePanel()->Shape_Type_Combo->setCurrentIndex(6);
+    d().shapePanel()->Shape_border_chk->setChecked(true);
+    d().shapePanel()->shape_bordr_clr->setColor(Qt::red);
+    d().shapePanel()->shape_bor_Stepper->setDoubleValue(3);
+    d().shapePanel()->shape_border_style->setCurrentIndex(2);
+    d().shapePanel()->Shape_fill_chk->setChecked(true);
+    d().shapePanel()->Shape_gradient_fill_rd->setChecked(true);
+    d().shapePanel()->shape_alpha_Stepper->setDoubleValue(37);
+    d().shapePanel()->double_star_Stepper->setDoubleValue(4);
+    d().shapePanel()->shape_rotation_Stepper->setDoubleValue(90);
     d().print_object_chk->setChecked(true);
     d().Update_Shape_Graphics();
 
@@ -70,18 +74,18 @@ TEST_F(Transfers, FillOffStoresSolidShapesButTextsKeepTheirGradient)
     shape->_strokeColor = Qt::blue;
     shape->_fillColor = Qt::green;
     select({shape, text});
-    d().Shape_border_chk->setChecked(false);
-    d().shape_bordr_clr->setColor(Qt::red);
-    d().Shape_fill_chk->setChecked(false);
-    d().Shape_gradient_fill_rd->setChecked(true);
+    d().shapePanel()->Shape_border_chk->setChecked(false);
+    d().shapePanel()->shape_bordr_clr->setColor(Qt::red);
+    d().shapePanel()->Shape_fill_chk->setChecked(false);
+    d().shapePanel()->Shape_gradient_fill_rd->setChecked(true);
     d().Update_Shape_Graphics();
     EXPECT_EQ(shape->_fill_type, QStringLiteral("S"));
     EXPECT_FALSE(shape->_isDrawingStroke);
     EXPECT_EQ(shape->_strokeColor, QColor(Qt::blue));   // kept for the next time the border is on
     EXPECT_EQ(shape->_fillColor, QColor(Qt::green));
 
-    d().Text_fill_chk->setChecked(false);
-    d().Text_gradient_fill_rd->setChecked(true);
+    d().textPropertiesPanel()->Text_fill_chk->setChecked(false);
+    d().textPropertiesPanel()->Text_gradient_fill_rd->setChecked(true);
     d().Update_Text_Graphics();
     EXPECT_EQ(text->_fill_type, QStringLiteral("G"));
     EXPECT_FALSE(text->_isDrawingFill);
@@ -92,11 +96,11 @@ TEST_F(Transfers, LineWithoutCapChoiceStoresZeroAndOpacityIsAFraction)
     const auto line = make(SKTGraphicClass::Line);
     line->_line_cap_style = 2;
     select({line});
-    d().Line_cap_style->setCurrentIndex(-1);
-    d().Line_ori_style->setCurrentIndex(2);
-    d().Line_alpha_Stepper->setDoubleValue(37);
-    d().Line_Wdt_Stepper->setDoubleValue(6);
-    d().Line_border_style->setCurrentIndex(4);
+    d().linePanel()->Line_cap_style->setCurrentIndex(-1);
+    d().linePanel()->Line_ori_style->setCurrentIndex(2);
+    d().linePanel()->Line_alpha_Stepper->setDoubleValue(37);
+    d().linePanel()->Line_Wdt_Stepper->setDoubleValue(6);
+    d().linePanel()->Line_border_style->setCurrentIndex(4);
     d().Update_Line_Graphics();
     EXPECT_EQ(line->_line_cap_style, 0);
     EXPECT_EQ(line->_line_ori, 2);
@@ -112,8 +116,8 @@ TEST_F(Transfers, TextsKeepTheirTextsWhenSeveralAreSelected)
     first->Set_text_value(QStringLiteral("one"));
     second->Set_text_value(QStringLiteral("two"));
     d().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("typed"));
-    d().shadow_transp_Stepper->setDoubleValue(25);
-    d().Text_clr->setColor(Qt::darkGreen);
+    d().textPropertiesPanel()->shadow_transp_Stepper->setDoubleValue(25);
+    d().textEditingPanel()->Text_clr->setColor(Qt::darkGreen);
     select({first, second});
     d().Update_Text_Graphics();
     EXPECT_EQ(first->Text_Value, QStringLiteral("one"));
@@ -133,11 +137,11 @@ TEST_F(Transfers, ColourPreStepReachesEveryClass)
     const auto star = make(SKTGraphicClass::Shape), line = make(SKTGraphicClass::Line);
     star->Set_Shape_Type(QStringLiteral("S"));
     select({star, line});
-    d().Shape_Type_Combo->setCurrentIndex(5);
-    d().Shape_border_chk->setChecked(true);
-    d().shape_fill_clr->setColor(Qt::white);
-    d().Shape_fill_chk->setChecked(true);
-    d().shape_bordr_clr->chooseColor(QColor(Qt::magenta));
+    d().shapePanel()->Shape_Type_Combo->setCurrentIndex(5);
+    d().shapePanel()->Shape_border_chk->setChecked(true);
+    d().shapePanel()->shape_fill_clr->setColor(Qt::white);
+    d().shapePanel()->Shape_fill_chk->setChecked(true);
+    d().shapePanel()->shape_bordr_clr->chooseColor(QColor(Qt::magenta));
     EXPECT_EQ(line->_strokeColor, QColor(Qt::magenta));
     EXPECT_EQ(star->_strokeColor, QColor(Qt::magenta));
     EXPECT_EQ(star->_fillColor, QColor(Qt::white));   // the panel's fill colour after the pre-step
@@ -152,17 +156,16 @@ TEST_F(Transfers, EveryActionRecordsOneUndoStep)
         const char *what;
         std::function<void()> act;
     } actions[] = {
-        {"stepper", [&] { d().shape_alpha_Stepper->stepDown(); }},
-        {"check box", [&] { d().Shape_fill_chk->click(); }},
-        {"radio", [&] { d().Shape_Style_fill_rd->click(); }},
-        {"colour well", [&] { d().Line_clr->chooseColor(Qt::cyan); }},
+        {"stepper", [&] { d().shapePanel()->shape_alpha_Stepper->stepDown(); }},
+        {"check box", [&] { d().shapePanel()->Shape_fill_chk->click(); }},
+        {"radio", [&] { d().shapePanel()->Shape_Style_fill_rd->click(); }},
+        {"colour well", [&] { d().linePanel()->Line_clr->chooseColor(Qt::cyan); }},
         {"border style list", [&] {
-             d().shape_border_style->setCurrentIndex(3);
-             c->comboBoxSelectionDidChange(d().shape_border_style);   // the window's dispatch
+             d().shapePanel()->shape_border_style->setCurrentIndex(3);   // the page's own dispatch
          }},
         {"field", [&] {
-             d().Line_Wdt_Text->setText(QStringLiteral("4"));
-             emit d().Line_Wdt_Text->editingFinished();
+             d().linePanel()->Line_Wdt_Text->setText(QStringLiteral("4"));
+             emit d().linePanel()->Line_Wdt_Text->editingFinished();
          }},
     };
     for (const auto &a : actions) {
@@ -171,7 +174,7 @@ TEST_F(Transfers, EveryActionRecordsOneUndoStep)
         EXPECT_EQ(undoSteps(), before + 1) << a.what;
     }
     EXPECT_DOUBLE_EQ(line->_strokeWidth, 4.0);   // the field reached its stepper
-    EXPECT_EQ(d().Line_Wdt_Stepper->intValue(), 4);
+    EXPECT_EQ(d().linePanel()->Line_Wdt_Stepper->intValue(), 4);
     EXPECT_FLOAT_EQ(shape->alpha_val, 0.99f);
     EXPECT_EQ(shape->_fill_type, QStringLiteral("H"));
 }
@@ -180,15 +183,15 @@ TEST_F(Transfers, StepperPairsCopyTheSteppersValueIntoTheField)
 {
     const auto text = make(SKTGraphicClass::Text);
     select({text});
-    d().Text_fill_chk->click();   // the fill and shadow boxes hold the steppers
-    d().draw_shadow_chkbox->click();
-    d().Text_alpha_Stepper->setDoubleValue(50);
-    d().Text_alpha_Stepper->stepUp();
-    EXPECT_EQ(d().Text_alpha_Text->text(), QStringLiteral("51"));
+    d().textPropertiesPanel()->Text_fill_chk->click();   // the fill and shadow boxes hold the steppers
+    d().textPropertiesPanel()->draw_shadow_chkbox->click();
+    d().textPropertiesPanel()->Text_alpha_Stepper->setDoubleValue(50);
+    d().textPropertiesPanel()->Text_alpha_Stepper->stepUp();
+    EXPECT_EQ(d().textPropertiesPanel()->Text_alpha_Text->text(), QStringLiteral("51"));
     EXPECT_FLOAT_EQ(text->alpha_val, 0.51f);
-    d().shadow_x_Stepper->setDoubleValue(1.5);
-    d().shadow_x_Stepper->stepUp();
-    EXPECT_EQ(d().shadow_x_Text->text(), QStringLiteral("2.5"));
+    d().textPropertiesPanel()->shadow_x_Stepper->setDoubleValue(1.5);
+    d().textPropertiesPanel()->shadow_x_Stepper->stepUp();
+    EXPECT_EQ(d().textPropertiesPanel()->shadow_x_Text->text(), QStringLiteral("2.5"));
     EXPECT_FLOAT_EQ(text->Shadow_offset_X, 2.5f);
 }
 
@@ -196,19 +199,19 @@ TEST_F(Transfers, FillControlsFollowTheFillType)
 {
     const auto shape = make(SKTGraphicClass::Shape);
     select({shape});
-    d().Shape_fill_chk->setChecked(true);
-    d().Shape_Gradient_RD_Sel();
-    EXPECT_TRUE(d().shape_grad_Stepper->isEnabled());
-    EXPECT_FALSE(d().shape_fill_clr->isEnabled());
-    EXPECT_FALSE(d().shape_hatch_style->isEnabled());
-    EXPECT_TRUE(d().shape_alpha_Stepper->isHidden());
-    d().Shape_Hatch_RD_Sel();
-    EXPECT_TRUE(d().shape_hatch_bk_clr->isEnabled());
-    EXPECT_FALSE(d().shape_fill_Grd_1_clr->isEnabled());
-    EXPECT_FALSE(d().shape_alpha_Stepper->isHidden());
-    d().Shape_fill_chk->setChecked(false);
-    d().Shape_Fill_Chk_Box();
-    EXPECT_FALSE(d().shape_fill_box->isEnabled());
+    d().shapePanel()->Shape_fill_chk->setChecked(true);
+    d().shapePanel()->Shape_Gradient_RD_Sel();
+    EXPECT_TRUE(d().shapePanel()->shape_grad_Stepper->isEnabled());
+    EXPECT_FALSE(d().shapePanel()->shape_fill_clr->isEnabled());
+    EXPECT_FALSE(d().shapePanel()->shape_hatch_style->isEnabled());
+    EXPECT_TRUE(d().shapePanel()->shape_alpha_Stepper->isHidden());
+    d().shapePanel()->Shape_Hatch_RD_Sel();
+    EXPECT_TRUE(d().shapePanel()->shape_hatch_bk_clr->isEnabled());
+    EXPECT_FALSE(d().shapePanel()->shape_fill_Grd_1_clr->isEnabled());
+    EXPECT_FALSE(d().shapePanel()->shape_alpha_Stepper->isHidden());
+    d().shapePanel()->Shape_fill_chk->setChecked(false);
+    d().shapePanel()->Shape_Fill_Chk_Box();
+    EXPECT_FALSE(d().shapePanel()->shape_fill_box->isEnabled());
     EXPECT_EQ(shape->_fill_type, QStringLiteral("S"));
 }
 
@@ -254,16 +257,16 @@ TEST_F(Transfers, FontChooserOkTransfersOnceAndCancelChangesNothing)
     const QFont original = text->text_ctrl_font;
     select({text});
     const qsizetype before = undoSteps();
-    d().Text_Font_Changed();   // no answer scripted: cancelled
+    d().textEditingPanel()->Text_Font_Changed();   // no answer scripted: cancelled
     EXPECT_EQ(text->text_ctrl_font, original);
     EXPECT_EQ(undoSteps(), before);
 
     QFont chosen(QStringLiteral("DejaVu Sans"));
     chosen.setPointSizeF(19);
     responder->fontAnswers = {chosen};
-    d().Text_Font_Changed();
+    d().textEditingPanel()->Text_Font_Changed();
     EXPECT_EQ(text->text_ctrl_font, chosen);
-    EXPECT_EQ(d().Text_font_value->text(), QStringLiteral("DejaVu Sans ( 19.00 )"));
+    EXPECT_EQ(d().textEditingPanel()->Text_font_value->text(), QStringLiteral("DejaVu Sans ( 19.00 )"));
     EXPECT_EQ(undoSteps(), before + 1);
 }
 
@@ -271,13 +274,13 @@ TEST_F(Transfers, NothingChangesWhileControlsAreFilled)
 {
     const auto line = make(SKTGraphicClass::Line), shape = make(SKTGraphicClass::Shape);
     select({line, shape});
-    d().Line_clr->setColor(Qt::red);
-    d().shape_bordr_clr->setColor(Qt::red);
+    d().linePanel()->Line_clr->setColor(Qt::red);
+    d().shapePanel()->shape_bordr_clr->setColor(Qt::red);
     Not_Draw_Only_Prop_Change = true;
     const qsizetype before = undoSteps();
     d().Update_Line_Graphics();
-    d().Line_Width_Changed(d().Line_Wdt_Stepper);
-    d().Shape_Border_ChkBox();
+    d().linePanel()->Line_Width_Changed(d().linePanel()->Line_Wdt_Stepper);
+    d().shapePanel()->Shape_Border_ChkBox();
     d().Update_Shape_Graphics();
     Not_Draw_Only_Prop_Change = false;
     EXPECT_EQ(line->_strokeColor, QColor(Qt::black));

@@ -1,5 +1,6 @@
 #include "UndoSupport.h"
 
+#include "design/EditingCommands.h"
 #include "design/UndoSnapshots.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
@@ -30,8 +31,8 @@ protected:
         insert({text, star, line});
         d().Record_Design_As_Started();
     }
-    bool undoEnabled() const { return c->design().Undo_btn->isEnabled(); }
-    bool redoEnabled() const { return c->design().Redo_btn->isEnabled(); }
+    bool undoEnabled() const { return c->design().editing().Undo_btn->isEnabled(); }
+    bool redoEnabled() const { return c->design().editing().Redo_btn->isEnabled(); }
 
     std::shared_ptr<SKTText> text;
     std::shared_ptr<Shape_Control> star;
@@ -290,19 +291,19 @@ TEST_F(Undo, UndoAndRedoButtonsFollowTheStacks)
 
 TEST_F(Undo, TheButtonsRunUndoAndRedoWithTheBatchRefresh)
 {
-    d().Wire_Editing_Commands();
+    d().editing().Wire_Editing_Commands();
     startWithThree();
     star->setXPosition(90);
     d().Insert_In_Undo_Redo();
     const QStringList after = design();
     // The batch refresh of a design with no bindings counts one card.
     Total_Batch_Excel_Card = 7;
-    d().Undo_btn->click();
+    d().editing().Undo_btn->click();
     EXPECT_EQ(star->xPosition(), 90);   // the design's objects are new ones
     EXPECT_EQ(doc().graphics().at(1)->xPosition(), 40);
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
     Total_Batch_Excel_Card = 7;
-    d().Redo_btn->click();
+    d().editing().Redo_btn->click();
     EXPECT_EQ(design(), after);
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
+#include "support/PageControl.h"
 #include "support/PageWidgets.h"
 
 #include <QGroupBox>
@@ -10,7 +11,15 @@
 
 namespace {
 
-using DesignUnits = DesignFixture;
+class DesignUnits : public DesignFixture {
+protected:
+    // The card size page's controls, by their names.
+    template <class Control>
+    Control *sizeControl(const char *name)
+    {
+        return testsupport::pageControl<Control>(c->design().card_size_tab, name);
+    }
+};
 
 TEST_F(DesignUnits, LabelsFollowTheDesignUnit)
 {
@@ -26,8 +35,8 @@ TEST_F(DesignUnits, LabelsFollowTheDesignUnit)
     for (const Case &k : cases) {
         Measument_Unit_Is = k.unit;
         c->design()._setLabels();
-        EXPECT_EQ(c->design().card_size_box->title(), QString::fromLatin1(k.title)) << k.unit;
-        for (QLabel *l : {c->design().card_width_unit_lbl, c->design().card_height_unit_lbl,
+        EXPECT_EQ(sizeControl<QGroupBox>("card_size_box")->title(), QString::fromLatin1(k.title)) << k.unit;
+        for (QLabel *l : {sizeControl<QLabel>("card_width_unit_lbl"), sizeControl<QLabel>("card_height_unit_lbl"),
                           arrangeLabel("ctrl_width_unit_lbl"), arrangeLabel("ctrl_height_unit_lbl")})
             EXPECT_EQ(l->text(), QString::fromLatin1(k.label)) << k.unit << l->objectName().toStdString();
         // Positions are always in points.
@@ -51,22 +60,22 @@ TEST_F(DesignUnits, ConversionFactorTable)
 
 TEST_F(DesignUnits, EachConversionStartsFromTheTwoDecimalsShown)
 {
-    c->design().width_Text->setText(QStringLiteral("100.00"));
-    c->design().height_Text->setText(QStringLiteral("50.00"));
+    sizeControl<QLineEdit>("width_Text")->setText(QStringLiteral("100.00"));
+    sizeControl<QLineEdit>("height_Text")->setText(QStringLiteral("50.00"));
     last_unit_val = 2;
     Measument_Unit_Is = 0;
     c->design().Apply_unit_Chaneg_Values();
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("3.94"));
-    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("1.97"));
-    EXPECT_NEAR(c->design().width_Stepper->doubleValue(), 3.937, 1e-3);
+    EXPECT_EQ(sizeControl<QLineEdit>("width_Text")->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(sizeControl<QLineEdit>("height_Text")->text(), QStringLiteral("1.97"));
+    EXPECT_NEAR(sizeControl<platform::Stepper>("width_Stepper")->doubleValue(), 3.937, 1e-3);
     last_unit_val = 0;
     Measument_Unit_Is = 1;
     c->design().Apply_unit_Chaneg_Values();
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("10.01"));
+    EXPECT_EQ(sizeControl<QLineEdit>("width_Text")->text(), QStringLiteral("10.01"));
     // The same unit again converts with factor 1.
     last_unit_val = 1;
     c->design().Apply_unit_Chaneg_Values();
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("10.01"));
+    EXPECT_EQ(sizeControl<QLineEdit>("width_Text")->text(), QStringLiteral("10.01"));
 }
 
 } // namespace

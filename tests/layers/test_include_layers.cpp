@@ -1,13 +1,17 @@
-// The layers of the source tree depend only downwards: platform <- core and engines <- model <- the
-// window (the hub in app and one controller per subsystem). A lower layer that includes a header of
-// a higher one fails here, naming the file and the line.
+// The layers of the source tree depend only downwards: platform <- core and engines <- io and model
+// <- the subsystem parts <- app (the hub). Parts call each other, and reach the hub only through its
+// interface; io includes no Qt Widgets header and no form. Every folder of src/ has a row in the
+// table, so a new folder cannot slip by unchecked. A file that includes a header of a folder it may
+// not use fails here, naming the file and the line.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -15,83 +19,218 @@ namespace {
 
 const QString kSourceRoot = QStringLiteral(TAGORA_TEST_SOURCE_DIR "/../src");
 
-// The folders each layer may include from ("" is a system or library header).
+// What the files of one folder may include: project headers of the allowed folders ("folder/..."),
+// and the listed headers besides; with noWidgets, no Qt Widgets header and no form (ui_*.h).
 struct Layer {
     QString folder;
     QStringList allowed;
+    QStringList headers = {};
+    bool noWidgets = false;
 };
 
-const QList<Layer> &layers()
+const QStringList kParts = {QStringLiteral("advqr"), QStringLiteral("barcodemode"), QStringLiteral("data"),
+                            QStringLiteral("design"), QStringLiteral("imagetools"), QStringLiteral("output"),
+                            QStringLiteral("projects")};
+// The hub's interface, the parts' one way up: the controller, its please-wait sheet and the help
+// windows of its toolbar.
+const QStringList kHub = {QStringLiteral("app/SKTWindowController.h"), QStringLiteral("app/PleaseWait.h"),
+                          QStringLiteral("app/HelpAbout.h")};
+
+QList<Layer> makeLayers()
 {
-    static const QList<Layer> l = {
-        {QStringLiteral("platform"), {QStringLiteral("platform")}},
-        {QStringLiteral("core"), {QStringLiteral("platform"), QStringLiteral("core")}},
-        {QStringLiteral("engines"), {QStringLiteral("platform"), QStringLiteral("engines")}},
-        {QStringLiteral("model"),
-         {QStringLiteral("platform"), QStringLiteral("core"), QStringLiteral("engines"), QStringLiteral("model")}},
+    const QString platform = QStringLiteral("platform"), core = QStringLiteral("core"),
+                  engines = QStringLiteral("engines"), io = QStringLiteral("io"), model = QStringLiteral("model"),
+                  app = QStringLiteral("app");
+    QList<Layer> l = {
+        {platform, {platform}},
+        {core, {platform, core}},
+        {engines, {platform, engines}},
+        {io, {platform, core, io}, {}, true},
+        {model, {platform, core, engines, model}},
+        {app, QStringList{platform, core, engines, io, model, app} + kParts},
     };
+    for (const QString &part : kParts)
+        l.append({part, QStringList{platform, core, engines, io, model} + kParts, kHub});
     return l;
 }
 
-// Every project header a file includes ("folder/..." form), with its line number.
-QList<QPair<int, QString>> projectIncludes(const QString &path)
+const QList<Layer> &layers()
 {
-    QList<QPair<int, QString>> out;
+    static const QList<Layer> l = makeLayers();
+    return l;
+}
+
+struct Include {
+    int line = 0;
+    QString header;
+    bool system = false;   // <...>
+};
+
+// Every header a file includes, with its line number.
+QList<Include> includesOf(const QString &path)
+{
+    QList<Include> out;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return out;
-    static const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s*"([^"]+)\")"));
+    static const QRegularExpression include(QStringLiteral(R"re(^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>))re"));
     int line = 0;
     while (!f.atEnd()) {
         ++line;
         const QString text = QString::fromUtf8(f.readLine());
         const QRegularExpressionMatch m = include.match(text);
         if (m.hasMatch())
-            out.append({line, m.captured(1)});
+            out.append(m.hasCaptured(1) ? Include{line, m.captured(1), false} : Include{line, m.captured(2), true});
     }
     return out;
 }
 
-// The violations of one layer's folder, one line each.
-QStringList violations(const Layer &layer)
+// The names of the Qt Widgets and Print Support headers ("QWidget", "qdialog.h").
+const QSet<QString> &widgetHeaders()
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> out;
+        const QString headers = QLibraryInfo::path(QLibraryInfo::HeadersPath);
+        for (const QString &module : {QStringLiteral("QtWidgets"), QStringLiteral("QtPrintSupport")})
+            for (const QString &name : QDir(headers + QLatin1Char('/') + module).entryList(QDir::Files))
+                out.insert(name);
+        return out;
+    }();
+    return names;
+}
+
+bool isWidgetHeader(const Include &inc)
+{
+    const QString name = inc.header.section(QLatin1Char('/'), -1);
+    if (!inc.system)
+        return name.startsWith(QStringLiteral("ui_"));   // a form
+    return inc.header.startsWith(QStringLiteral("QtWidgets/")) || inc.header.startsWith(QStringLiteral("QtPrintSupport/"))
+           || (!inc.header.contains(QLatin1Char('/')) && widgetHeaders().contains(name));
+}
+
+// The violations of one layer's folder under root, one line each.
+QStringList violations(const QString &root, const Layer &layer)
 {
     QStringList found;
-    QDirIterator it(kSourceRoot + QLatin1Char('/') + layer.folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+    QDirIterator it(root + QLatin1Char('/') + layer.folder, {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
                     QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        for (const auto &[line, header] : projectIncludes(path)) {
-            const int slash = int(header.indexOf(QLatin1Char('/')));
-            if (slash < 0)
-                continue;   // a header beside the file, or generated (ui_Foo.h)
-            if (!layer.allowed.contains(header.left(slash)))
-                found << QStringLiteral("%1:%2 includes %3").arg(QDir(kSourceRoot).relativeFilePath(path)).arg(line).arg(header);
+        const QString where = QDir(root).relativeFilePath(path);
+        for (const Include &inc : includesOf(path)) {
+            if (layer.noWidgets && isWidgetHeader(inc)) {
+                found << QStringLiteral("%1:%2 includes widgets: %3").arg(where).arg(inc.line).arg(inc.header);
+                continue;
+            }
+            const int slash = int(inc.header.indexOf(QLatin1Char('/')));
+            if (inc.system || slash < 0)
+                continue;   // a library header, one beside the file, or a form
+            if (!layer.allowed.contains(inc.header.left(slash)) && !layer.headers.contains(inc.header))
+                found << QStringLiteral("%1:%2 includes %3").arg(where).arg(inc.line).arg(inc.header);
         }
     }
     return found;
 }
 
+// The folders under root without a row, and the rows without a folder.
+QStringList uncovered(const QString &root, const QList<Layer> &table)
+{
+    QStringList rows;
+    for (const Layer &layer : table)
+        rows << layer.folder;
+    QStringList found;
+    const QStringList folders = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &folder : folders)
+        if (!rows.contains(folder))
+            found << QStringLiteral("src/%1 has no row").arg(folder);
+    for (const QString &row : rows)
+        if (!folders.contains(row))
+            found << QStringLiteral("the row %1 has no folder").arg(row);
+    return found;
+}
+
+void write(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(text);
+}
+
+const Layer &layerOf(const QString &folder)
+{
+    for (const Layer &layer : layers())
+        if (layer.folder == folder)
+            return layer;
+    static const Layer none;
+    ADD_FAILURE() << "no row " << folder.toStdString();
+    return none;
+}
+
 } // namespace
 
-TEST(IncludeLayers, LowerLayersNeverIncludeHigherOnes)
+TEST(IncludeLayers, EveryFolderOfTheSourceTreeHasARow)
 {
-    ASSERT_TRUE(QDir(kSourceRoot + QStringLiteral("/engines")).exists()) << kSourceRoot.toStdString();
+    ASSERT_TRUE(QDir(kSourceRoot + QStringLiteral("/io")).exists()) << kSourceRoot.toStdString();
+    const QStringList found = uncovered(kSourceRoot, layers());
+    EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(IncludeLayers, NoFolderIncludesAboveItsLayer)
+{
+    ASSERT_TRUE(widgetHeaders().contains(QStringLiteral("QWidget")))
+        << "no Qt Widgets headers under " << QLibraryInfo::path(QLibraryInfo::HeadersPath).toStdString();
     for (const Layer &layer : layers()) {
-        const QStringList found = violations(layer);
+        const QStringList found = violations(kSourceRoot, layer);
         EXPECT_TRUE(found.isEmpty()) << layer.folder.toStdString() << ":\n" << found.join(QLatin1Char('\n')).toStdString();
     }
 }
 
-TEST(IncludeLayers, TheCheckSeesAnUpwardInclude)
+TEST(IncludeLayers, TheCheckSeesEachKindOfUpwardInclude)
 {
-    // The scan itself: a file of a lower layer that reaches up is reported with its line.
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile f(dir.filePath(QStringLiteral("probe.cpp")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#include \"engines/qr/QREncoder.h\"\n// text\n  #  include \"app/SKTWindowController.h\"\n#include <QString>\n");
-    f.close();
-    const auto includes = projectIncludes(f.fileName());
-    ASSERT_EQ(includes.size(), 2);
-    EXPECT_EQ(includes.at(1), qMakePair(3, QStringLiteral("app/SKTWindowController.h")));
+    // A tree of one file per case under the real table: what each file reports.
+    struct Case {
+        const char *folder;
+        const char *text;
+        const char *reported;   // "" for nothing
+    };
+    const Case cases[] = {
+        {"platform", "#include \"core/Globals.h\"\n", "platform/probe.cpp:1 includes core/Globals.h"},
+        {"core", "// text\n  #  include \"io/SeriesStore.h\"\n", "core/probe.cpp:2 includes io/SeriesStore.h"},
+        {"model", "#include \"io/XmlStream.h\"\n", "model/probe.cpp:1 includes io/XmlStream.h"},
+        {"io", "#include \"model/SKTGraphic.h\"\n", "io/probe.cpp:1 includes model/SKTGraphic.h"},
+        {"io", "#include \"data/View_Data_Series.h\"\n", "io/probe.cpp:1 includes data/View_Data_Series.h"},
+        {"io", "#include \"engines/qr/QREncoder.h\"\n", "io/probe.cpp:1 includes engines/qr/QREncoder.h"},
+        {"io", "#include <QString>\n#include <QWidget>\n", "io/probe.cpp:2 includes widgets: QWidget"},
+        {"io", "#include <QtWidgets/QLabel>\n", "io/probe.cpp:1 includes widgets: QtWidgets/QLabel"},
+        {"io", "#include \"ui_Form.h\"\n", "io/probe.cpp:1 includes widgets: ui_Form.h"},
+        {"io", "#include \"core/Messages.h\"\n#include <pugixml.hpp>\n", ""},
+        {"data", "#include \"app/SmallWindows.h\"\n", "data/probe.cpp:1 includes app/SmallWindows.h"},
+        {"data", "#include \"app/SKTWindowController.h\"\n#include \"io/SeriesStore.h\"\n#include \"ui_F.h\"\n", ""},
+        {"imagetools", "#include \"app/BannerView.h\"\n", "imagetools/probe.cpp:1 includes app/BannerView.h"},
+        {"imagetools", "#include \"tools/Thing.h\"\n", "imagetools/probe.cpp:1 includes tools/Thing.h"},
+        {"design", "#include \"app/PleaseWait.h\"\n#include \"barcodemode/Barcode_Gen.h\"\n", ""},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        const QString folder = QString::fromLatin1(c.folder);
+        write(root.filePath(folder + QStringLiteral("/probe.cpp")), c.text);
+        const QStringList found = violations(root.path(), layerOf(folder));
+        const QStringList expected = *c.reported ? QStringList{QString::fromLatin1(c.reported)} : QStringList();
+        EXPECT_EQ(found, expected) << c.folder << ": " << c.text;
+    }
+}
+
+TEST(IncludeLayers, AFolderWithoutARowFails)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    for (const Layer &layer : layers())
+        ASSERT_TRUE(QDir(root.path()).mkdir(layer.folder));
+    EXPECT_EQ(uncovered(root.path(), layers()), QStringList());
+    ASSERT_TRUE(QDir(root.path()).mkdir(QStringLiteral("newpart")));
+    ASSERT_TRUE(QDir(root.path()).rmdir(QStringLiteral("imagetools")));
+    EXPECT_EQ(uncovered(root.path(), layers()),
+              QStringList({QStringLiteral("src/newpart has no row"), QStringLiteral("the row imagetools has no folder")}));
 }

@@ -64,3 +64,26 @@ TEST(ProgressSheet, StopAsksFirst)
                                                        QStringLiteral("Are you sure you want to stop?")}));
     Stop_Processing_Now = false;
 }
+
+TEST(ProgressSheet, AWindowAfterAnEndedOneGetsASheetOfItsOwn)
+{
+    {
+        testsupport::AppEnvironment first(QString(), true);
+        first.controller()->window()->show();
+        first.controller()->output().beginProgressJob(2, 1);   // the sheet becomes the window's child
+        first.controller()->output().endProgressJob();
+    }
+    testsupport::ResponderScope responder;
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    Send_Modeless *sheet = c->send_modls_wnd;
+    ASSERT_NE(sheet->window, nullptr);
+    EXPECT_EQ(c->Send_Models_Window, sheet->window);
+    ASSERT_NE(sheet->_stop_btn, nullptr);
+    EXPECT_EQ(sheet->_stop_btn->window(), sheet->window);
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    Stop_Processing_Now = false;
+    sheet->_stop_btn->click();
+    EXPECT_TRUE(Stop_Processing_Now);
+    Stop_Processing_Now = false;
+}

@@ -2,6 +2,7 @@
 
 #include "WizardFixture.h"
 
+#include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 
@@ -280,7 +281,7 @@ TEST_F(CardWizard, OpeningAProjectThatCannotBeReadKeepsTheWizardOpen)
     // The undo history holds the design as it is, with nothing to undo or redo.
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(c->design().Undo_btn->isEnabled());
+    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/SKTWindowController.h"
 #include "design/DesignController.h"
+#include "design/GridOptions.h"
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
 #include "projects/Grid_Wizard.h"
@@ -23,7 +24,7 @@
 
 namespace {
 
-class GridOptions : public ::testing::Test {
+class GridOptionsWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -35,6 +36,7 @@ protected:
     }
 
     DesignController &dsg() { return c->design(); }
+    GridOptions &options() { return dsg().gridOptions(); }
     QPushButton *alignWithGrid() { return testsupport::pageWidget<QPushButton>(dsg().aligmnt_tab, "Align_with_grid_btn"); }
 
     // Opens the options window with the Grid... button; while it runs, the user does `work`, then
@@ -51,7 +53,7 @@ protected:
             result = dialog.result();
             return result;
         };
-        dsg().Grid_btn->click();
+        options().Grid_btn->click();
         return result;
     }
 
@@ -61,7 +63,7 @@ protected:
     SKTGrid *grid = nullptr;
 };
 
-TEST_F(GridOptions, WindowOpensWithTheGridsSettingsAndChangesNothingByOpening)
+TEST_F(GridOptionsWindow, WindowOpensWithTheGridsSettingsAndChangesNothingByOpening)
 {
     struct Case {
         QColor colour;
@@ -79,10 +81,10 @@ TEST_F(GridOptions, WindowOpensWithTheGridsSettingsAndChangesNothingByOpening)
         bool checked = !k.shown, boxEnabled = !k.shown;
         openAndDo(
             [&] {
-                wellColour = dsg().Grid_clr->color();
-                slider = dsg().Grid_Space_slidr->value();
-                checked = dsg().Show_hide_grid_chk->isChecked();
-                boxEnabled = dsg().Grid_Opt_box->isEnabled();
+                wellColour = options().Grid_clr->color();
+                slider = options().Grid_Space_slidr->value();
+                checked = options().Show_hide_grid_chk->isChecked();
+                boxEnabled = options().Grid_Opt_box->isEnabled();
             },
             true);
         EXPECT_EQ(wellColour, k.colour);
@@ -97,78 +99,78 @@ TEST_F(GridOptions, WindowOpensWithTheGridsSettingsAndChangesNothingByOpening)
     EXPECT_EQ(responder->modalCount, 2);
 }
 
-TEST_F(GridOptions, OkEndsWithOneAndCancelWithZero)
+TEST_F(GridOptionsWindow, OkEndsWithOneAndCancelWithZero)
 {
     EXPECT_EQ(openAndDo({}, true), 1);
     EXPECT_EQ(openAndDo({}, false), 0);
     EXPECT_TRUE(Grid_Wizard::defaultInstance()->window->isHidden());
-    EXPECT_EQ(Grid_Wizard::defaultInstance(), dsg().grid_wizard);
+    EXPECT_EQ(Grid_Wizard::defaultInstance(), options().grid_wizard);
 }
 
-TEST_F(GridOptions, AColourChangedThenCancelKeepsTheColour)
+TEST_F(GridOptionsWindow, AColourChangedThenCancelKeepsTheColour)
 {
     const QColor blue(10, 20, 230);
     grid->setAlwaysShown(false);
     QSignalSpy changes(grid, &SKTGrid::anyChanged);
-    EXPECT_EQ(openAndDo([&] { dsg().Grid_clr->chooseColor(blue); }, false), 0);
+    EXPECT_EQ(openAndDo([&] { options().Grid_clr->chooseColor(blue); }, false), 0);
     EXPECT_EQ(grid->color(), blue);
     EXPECT_TRUE(grid->isAlwaysShown());   // a colour change shows the grid
     EXPECT_GE(changes.count(), 1);        // and the canvas hears of it
 }
 
-TEST_F(GridOptions, TheSliderMovedWhileTheGridIsHiddenShowsIt)
+TEST_F(GridOptionsWindow, TheSliderMovedWhileTheGridIsHiddenShowsIt)
 {
     grid->setAlwaysShown(false);
     bool checkedAfter = false;
     openAndDo(
         [&] {
-            dsg().Grid_Space_slidr->setValue(27);   // what dragging the knob does
-            checkedAfter = dsg().Show_hide_grid_chk->isChecked();
+            options().Grid_Space_slidr->setValue(27);   // what dragging the knob does
+            checkedAfter = options().Show_hide_grid_chk->isChecked();
         },
         false);
     EXPECT_EQ(grid->spacing(), 27.0);
     EXPECT_TRUE(grid->isAlwaysShown());
     EXPECT_TRUE(checkedAfter);
-    EXPECT_TRUE(dsg().Grid_Opt_box->isEnabled());
+    EXPECT_TRUE(options().Grid_Opt_box->isEnabled());
 }
 
-TEST_F(GridOptions, SpacingRangesFromOneToSeventyTwoPoints)
+TEST_F(GridOptionsWindow, SpacingRangesFromOneToSeventyTwoPoints)
 {
     openAndDo({}, true);
-    EXPECT_EQ(dsg().Grid_Space_slidr->minimum(), 1);
-    EXPECT_EQ(dsg().Grid_Space_slidr->maximum(), 72);
-    openAndDo([&] { dsg().Grid_Space_slidr->setValue(0); }, true);
+    EXPECT_EQ(options().Grid_Space_slidr->minimum(), 1);
+    EXPECT_EQ(options().Grid_Space_slidr->maximum(), 72);
+    openAndDo([&] { options().Grid_Space_slidr->setValue(0); }, true);
     EXPECT_EQ(grid->spacing(), 1.0);
     EXPECT_TRUE(grid->isUsable());
 }
 
-TEST_F(GridOptions, TheShowCheckBoxShowsAndHidesTheGridAndItsOptions)
+TEST_F(GridOptionsWindow, TheShowCheckBoxShowsAndHidesTheGridAndItsOptions)
 {
     grid->setAlwaysShown(false);
     bool shownWhileOn = false, boxWhileOn = false;
     openAndDo(
         [&] {
-            dsg().Show_hide_grid_chk->click();
+            options().Show_hide_grid_chk->click();
             shownWhileOn = grid->isAlwaysShown();
-            boxWhileOn = dsg().Grid_Opt_box->isEnabled();
+            boxWhileOn = options().Grid_Opt_box->isEnabled();
         },
         true);
     EXPECT_TRUE(shownWhileOn);
     EXPECT_TRUE(boxWhileOn);
     EXPECT_TRUE(alignWithGrid()->isEnabled());
-    openAndDo([&] { dsg().Show_hide_grid_chk->click(); }, true);
+    openAndDo([&] { options().Show_hide_grid_chk->click(); }, true);
     EXPECT_FALSE(grid->isAlwaysShown());
-    EXPECT_FALSE(dsg().Grid_Opt_box->isEnabled());
+    EXPECT_FALSE(options().Grid_Opt_box->isEnabled());
     EXPECT_FALSE(alignWithGrid()->isEnabled());
 }
 
-TEST_F(GridOptions, GridButtonsStandRightAfterTheRulerButton)
+TEST_F(GridOptionsWindow, GridButtonsStandRightAfterTheRulerButton)
 {
-    ASSERT_NE(dsg().Grid_btn, nullptr);
-    ASSERT_NE(dsg().Snap_to_Grid_btn, nullptr);
-    EXPECT_EQ(dsg().Grid_btn->text(), QStringLiteral("Grid..."));
-    EXPECT_EQ(dsg().Snap_to_Grid_btn->text(), QStringLiteral("Snap to Grid"));
-    EXPECT_TRUE(dsg().Snap_to_Grid_btn->isCheckable());
+    ASSERT_NE(options().Grid_btn, nullptr);
+    ASSERT_NE(options().Snap_to_Grid_btn, nullptr);
+    EXPECT_EQ(options().Grid_btn->text(), QStringLiteral("Grid..."));
+    EXPECT_EQ(options().Snap_to_Grid_btn->text(), QStringLiteral("Snap to Grid"));
+    EXPECT_TRUE(options().Snap_to_Grid_btn->isCheckable());
     QWidget *bar = dsg().Ruler_btn->parentWidget();
     auto *row = qobject_cast<QBoxLayout *>(bar->layout());
     ASSERT_NE(row, nullptr);
@@ -177,25 +179,25 @@ TEST_F(GridOptions, GridButtonsStandRightAfterTheRulerButton)
     QLayoutItem *next = row->itemAt(ruler + 1);
     ASSERT_NE(next, nullptr);
     ASSERT_NE(next->widget(), nullptr);
-    EXPECT_TRUE(next->widget()->isAncestorOf(dsg().Grid_btn));
-    EXPECT_TRUE(next->widget()->isAncestorOf(dsg().Snap_to_Grid_btn));
+    EXPECT_TRUE(next->widget()->isAncestorOf(options().Grid_btn));
+    EXPECT_TRUE(next->widget()->isAncestorOf(options().Snap_to_Grid_btn));
 }
 
-TEST_F(GridOptions, SnapToGridFlipsTheGridsSnappingAndShowsIt)
+TEST_F(GridOptionsWindow, SnapToGridFlipsTheGridsSnappingAndShowsIt)
 {
     ASSERT_FALSE(grid->isConstraining());
-    dsg().Snap_to_Grid_btn->click();
+    options().Snap_to_Grid_btn->click();
     EXPECT_TRUE(grid->isConstraining());
-    EXPECT_TRUE(dsg().Snap_to_Grid_btn->isChecked());
+    EXPECT_TRUE(options().Snap_to_Grid_btn->isChecked());
     // Snapping works whether or not the grid is shown.
     EXPECT_FALSE(grid->isAlwaysShown());
     EXPECT_EQ(grid->constrainedPoint(QPointF(13.4, 4.5)), QPointF(9, 9));
-    dsg().toggleGridConstraining();
+    options().toggleGridConstraining();
     EXPECT_FALSE(grid->isConstraining());
-    EXPECT_FALSE(dsg().Snap_to_Grid_btn->isChecked());
+    EXPECT_FALSE(options().Snap_to_Grid_btn->isChecked());
     // The button follows the grid however its snapping changes.
     grid->setConstraining(true);
-    EXPECT_TRUE(dsg().Snap_to_Grid_btn->isChecked());
+    EXPECT_TRUE(options().Snap_to_Grid_btn->isChecked());
     EXPECT_EQ(responder->modalCount, 0);
 }
 

@@ -2,6 +2,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
+#include "design/ToolPalette.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -382,17 +384,17 @@ TEST_F(ProjectFiles, ResetTurnsUndoAndRedoOff)
     // The wizard that follows a reset hides the work area; its Undo must not reach the design left behind.
     projects().New_Project_Setting_Reset(true);
     design().Record_Design_As_Started();
-    design().Rect_Tool_Clicked();
-    design().Rect_Tool_Clicked();
+    design().tool_palette->Rect_Tool_Clicked();
+    design().tool_palette->Rect_Tool_Clicked();
     design().Undo_Action_Perform();
-    ASSERT_NE(design().Undo_btn, nullptr);
+    ASSERT_NE(design().editing().Undo_btn, nullptr);
     ASSERT_NE(c->undo_menu, nullptr);
-    ASSERT_TRUE(design().Undo_btn->isEnabled());
-    ASSERT_TRUE(design().Redo_btn->isEnabled());
+    ASSERT_TRUE(design().editing().Undo_btn->isEnabled());
+    ASSERT_TRUE(design().editing().Redo_btn->isEnabled());
     projects().New_Project_Setting_Reset(true);
-    EXPECT_FALSE(design().Undo_btn->isEnabled());
+    EXPECT_FALSE(design().editing().Undo_btn->isEnabled());
     EXPECT_FALSE(c->undo_menu->isEnabled());
-    EXPECT_FALSE(design().Redo_btn->isEnabled());
+    EXPECT_FALSE(design().editing().Redo_btn->isEnabled());
     EXPECT_FALSE(c->redo_menu->isEnabled());
     EXPECT_TRUE(Ucontrol.isEmpty());
     EXPECT_TRUE(Rcontrol.isEmpty());
@@ -410,7 +412,7 @@ TEST_F(ProjectFiles, ADesignStartedBlankSavesItsCardSizeAndOpensAgain)
         projects().New_Project_Setting_Reset(true);
         const QSizeF shown = design().canvasFrameSize;
         ASSERT_GT(shown.width(), 0);
-        design().Rect_Tool_Clicked();
+        design().tool_palette->Rect_Tool_Clicked();
         ASSERT_EQ(objects().size(), 1);
         const QString file = path(afterOpen ? QStringLiteral("b.qbf") : QStringLiteral("a.qbf"));
         responder->saveAnswers = {file};

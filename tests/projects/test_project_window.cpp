@@ -9,6 +9,8 @@
 #include "support/ScriptedResponder.h"
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
+#include "design/panels/CardInfoPanel.h"
+#include "design/panels/CardSizePanel.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -84,14 +86,14 @@ TEST_F(ProjectWindow, TitleFollowsTheModeAndTheProject)
 TEST_F(ProjectWindow, CatalogueFillsTheProductList)
 {
     const QString path = labelstock::Catalogue_Path(platform::resourceFolder(), QStringLiteral("Avery"));
-    c->design().Product_num_ComboBox->clear();
+    c->design().cardSizePanel()->Product_num_ComboBox->clear();
     const int read = c->projects().Read_XML_File(path, QString(), QString(), false);
     EXPECT_GT(read, 0);
-    ASSERT_EQ(c->design().Product_num_ComboBox->count(), read);
+    ASSERT_EQ(c->design().cardSizePanel()->Product_num_ComboBox->count(), read);
     EXPECT_EQ(int(c->projects().prod_list.size()), read);
-    EXPECT_EQ(c->design().Product_num_ComboBox->itemText(0), c->projects().prod_list.at(0).paper_number);
+    EXPECT_EQ(c->design().cardSizePanel()->Product_num_ComboBox->itemText(0), c->projects().prod_list.at(0).paper_number);
     // The host selects: the reader leaves the list without a selection.
-    EXPECT_EQ(c->design().Product_num_ComboBox->currentIndex(), -1);
+    EXPECT_EQ(c->design().cardSizePanel()->Product_num_ComboBox->currentIndex(), -1);
     EXPECT_EQ(c->projects().Read_XML_File(env.dataHome() + QStringLiteral("/none.xml"), QString(), QString(), false), 0);
     EXPECT_TRUE(c->projects().prod_list.empty());
 }
@@ -99,28 +101,28 @@ TEST_F(ProjectWindow, CatalogueFillsTheProductList)
 TEST_F(ProjectWindow, ChosenProductSizeShowsInTheDesignUnit)
 {
     const QString path = labelstock::Catalogue_Path(platform::resourceFolder(), QStringLiteral("Avery"));
-    c->design().Product_num_ComboBox->clear();
+    c->design().cardSizePanel()->Product_num_ComboBox->clear();
     c->projects().Read_XML_File(path, QString(), QString(), false);
-    const int at = c->design().Product_num_ComboBox->findText(QStringLiteral("5160"));
+    const int at = c->design().cardSizePanel()->Product_num_ComboBox->findText(QStringLiteral("5160"));
     ASSERT_GE(at, 0);
-    c->design().Product_num_ComboBox->setCurrentIndex(at);
+    c->design().cardSizePanel()->Product_num_ComboBox->setCurrentIndex(at);
 
     c->projects().Read_Selected_Product_Label_Value();
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("66.68"));   // 2.625 in
-    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("25.40"));
-    EXPECT_NEAR(c->design().width_Stepper->doubleValue(), 66.675, 0.01);
+    EXPECT_EQ(c->design().cardSizePanel()->width_Text->text(), QStringLiteral("66.68"));   // 2.625 in
+    EXPECT_EQ(c->design().cardSizePanel()->height_Text->text(), QStringLiteral("25.40"));
+    EXPECT_NEAR(c->design().cardSizePanel()->width_Stepper->doubleValue(), 66.675, 0.01);
 
     // In inches the fields show inches, not millimetres under an inch label.
     Measument_Unit_Is = last_unit_val = 0;
     c->projects().Read_Selected_Product_Label_Value();
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("2.63"));
-    EXPECT_EQ(c->design().height_Text->text(), QStringLiteral("1.00"));
+    EXPECT_EQ(c->design().cardSizePanel()->width_Text->text(), QStringLiteral("2.63"));
+    EXPECT_EQ(c->design().cardSizePanel()->height_Text->text(), QStringLiteral("1.00"));
     EXPECT_EQ(last_unit_val, 0);
 
-    c->design().Product_num_ComboBox->setCurrentIndex(-1);
-    c->design().width_Text->setText(QStringLiteral("9"));
+    c->design().cardSizePanel()->Product_num_ComboBox->setCurrentIndex(-1);
+    c->design().cardSizePanel()->width_Text->setText(QStringLiteral("9"));
     c->projects().Read_Selected_Product_Label_Value();
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("9"));
+    EXPECT_EQ(c->design().cardSizePanel()->width_Text->text(), QStringLiteral("9"));
 }
 
 TEST_F(ProjectWindow, ResetLeavesABlankDesign)
@@ -129,12 +131,12 @@ TEST_F(ProjectWindow, ResetLeavesABlankDesign)
     Library_Selected_Image = QStringLiteral("/a.png");
     c->design().Front_card_Prop->Card_Name = QStringLiteral("Old");
     c->design().Front_card_Prop->Card_fill_style = QStringLiteral("G");
-    c->design().width_Text->setText(QStringLiteral("12"));
+    c->design().cardSizePanel()->width_Text->setText(QStringLiteral("12"));
     c->design().Zoom_In_Toolbar_btn();
-    c->design().Label_ComboBox->addItem(QStringLiteral("Avery"));
-    c->design().Label_ComboBox->setCurrentIndex(1);
-    c->design().Product_num_ComboBox->setEnabled(true);
-    c->design().Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+    c->design().cardSizePanel()->Label_ComboBox->addItem(QStringLiteral("Avery"));
+    c->design().cardSizePanel()->Label_ComboBox->setCurrentIndex(1);
+    c->design().cardSizePanel()->Product_num_ComboBox->setEnabled(true);
+    c->design().cardSizePanel()->Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
     QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
     c->design().Remove_All_Tab_Items();
     save_flag_des_mode = true;
@@ -146,10 +148,10 @@ TEST_F(ProjectWindow, ResetLeavesABlankDesign)
     EXPECT_TRUE(Library_Selected_Image.isEmpty());
     EXPECT_EQ(c->design().Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
     EXPECT_EQ(c->design().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
-    EXPECT_EQ(c->design().Label_ComboBox->currentIndex(), 0);
-    EXPECT_FALSE(c->design().Product_num_ComboBox->isEnabled());
-    EXPECT_FALSE(c->design().width_Text->isReadOnly());
-    EXPECT_EQ(c->design().width_Text->text(), QStringLiteral("100.00"));
+    EXPECT_EQ(c->design().cardSizePanel()->Label_ComboBox->currentIndex(), 0);
+    EXPECT_FALSE(c->design().cardSizePanel()->Product_num_ComboBox->isEnabled());
+    EXPECT_FALSE(c->design().cardSizePanel()->width_Text->isReadOnly());
+    EXPECT_EQ(c->design().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
     EXPECT_NEAR(c->design().canvasFrameSize.width(), 283.46, 0.01);   // 100 mm
     EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
@@ -165,8 +167,8 @@ TEST_F(ProjectWindow, ResetLeavesABlankDesign)
     }
     EXPECT_TRUE(c->design().myTargetView->isHidden());
     EXPECT_TRUE(c->design().Right_Prop_Box->isHidden());
-    EXPECT_EQ(c->design().All_Text_clr->color(), QColor(Qt::black));
-    EXPECT_EQ(c->design().All_Text_font.pointSizeF(), 12.0);
+    EXPECT_EQ(c->design().cardInfoPanel()->All_Text_clr->color(), QColor(Qt::black));
+    EXPECT_EQ(c->design().cardInfoPanel()->All_Text_font.pointSizeF(), 12.0);
     EXPECT_TRUE(Ucontrol.isEmpty() && Ucontrol_Log.isEmpty() && Rcontrol.isEmpty());
 }
 

@@ -10,6 +10,7 @@
 #include "projects/ProjectsController.h"
 #include "projects/TemplateGallery.h"
 #include "support/Decode.h"
+#include "support/PageControl.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -72,10 +73,9 @@ TEST_F(ShippedTemplates, EachOpensUntitledWithItsCardSizeAndObjects)
         EXPECT_EQ(responder->alerts.size(), alertsBefore) << qPrintable(messages().value(messages().size() - 1));
         EXPECT_TRUE(Project_File_Name.isEmpty()) << qPrintable(Project_File_Name);
 
-        DesignController &d = c->design();
-        ASSERT_NE(d.width_Stepper, nullptr);
-        EXPECT_NEAR(d.width_Stepper->doubleValue(), s.widthMM, 0.01);
-        EXPECT_NEAR(d.height_Stepper->doubleValue(), s.heightMM, 0.01);
+        QWidget *sizes = c->design().card_size_tab;
+        EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "width_Stepper")->doubleValue(), s.widthMM, 0.01);
+        EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "height_Stepper")->doubleValue(), s.heightMM, 0.01);
 
         int texts = 0, codes = 0;
         for (const auto &g : c->document()->graphics()) {

@@ -3,11 +3,13 @@
 
 #include "WizardFixture.h"
 
+#include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
 #include "projects/ProjectsController.h"
 #include "support/Editions.h"
+#include "support/PageControl.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -45,6 +47,13 @@ protected:
         c->projects().Open_Start_Window();
     }
     DesignController &dsg() { return c->design(); }
+    // A control of one of the card's pages, by its name.
+    template <class Control>
+    Control *cardControl(QWidget *page, const char *name)
+    {
+        return testsupport::pageControl<Control>(page, name);
+    }
+    QComboBox *hatchStyle() { return cardControl<QComboBox>(dsg().card_bkgd_tab, "Card_hatch_style"); }
 };
 
 TEST_F(StartWindow, CancelLeavesAnEmptyVisibleDesign)
@@ -58,7 +67,7 @@ TEST_F(StartWindow, CancelLeavesAnEmptyVisibleDesign)
     EXPECT_FALSE(dsg().myTargetView->isHidden());
     EXPECT_FALSE(dsg().Right_Prop_Box->isHidden());
     EXPECT_NE(dsg().Front_card_Prop->Card_Name, QStringLiteral("old"));   // a new card
-    EXPECT_EQ(dsg().Label_ComboBox->currentIndex(), 0);
+    EXPECT_EQ(cardControl<QComboBox>(dsg().card_size_tab, "Label_ComboBox")->currentIndex(), 0);
     EXPECT_TRUE(Ucontrol.isEmpty());
 }
 
@@ -99,8 +108,8 @@ TEST_F(StartWindow, AnA4LabelWithAnEllipseGradientAndDottedBorder)
     // One step of history, nothing to undo or redo, nothing unsaved, untitled.
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
-    EXPECT_FALSE(dsg().Redo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Redo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( Untitled )"));
     EXPECT_FALSE(dsg().myTargetView->isHidden());
@@ -116,8 +125,8 @@ TEST_F(StartWindow, OpacityArrivesAsThePercentageChosen)
             w.Card_alpha_Stepper->setDoubleValue(percent);
             w.Card_Alpha_Changed(true);
         });
-        EXPECT_EQ(dsg().Card_alpha_Stepper->intValue(), percent);
-        EXPECT_EQ(dsg().Card_alpha_Text->text(), QString::number(percent));
+        EXPECT_EQ(cardControl<platform::Stepper>(dsg().card_bkgd_tab, "Card_alpha_Stepper")->intValue(), percent);
+        EXPECT_EQ(cardControl<QLineEdit>(dsg().card_bkgd_tab, "Card_alpha_Text")->text(), QString::number(percent));
         EXPECT_FLOAT_EQ(dsg().Front_card_Prop->Card_alpha_Stepper, percent / 100.0f);
     }
 }
@@ -130,7 +139,7 @@ TEST_F(StartWindow, TheCardIsFilledEvenWhenTheWizardsFillWasOff)
         EXPECT_FALSE(w.Card_Fill_Box->isEnabled());
         w.Card_fill_clr->setColor(Qt::yellow);   // set before the box was switched off
     });
-    EXPECT_TRUE(dsg().Card_fill_chk->isChecked());
+    EXPECT_TRUE(cardControl<QCheckBox>(dsg().card_bkgd_tab, "Card_fill_chk")->isChecked());
     EXPECT_TRUE(dsg().Front_card_Prop->Card_fill_chk);
     EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
     EXPECT_EQ(dsg().Front_card_Prop->Card_fill_clr, QColor(Qt::yellow));
@@ -138,28 +147,28 @@ TEST_F(StartWindow, TheCardIsFilledEvenWhenTheWizardsFillWasOff)
 
 TEST_F(StartWindow, AHatchPatternIsTakenOnlyWithTheHatchButton)
 {
-    ASSERT_GT(dsg().Card_hatch_style->count(), 2);
-    const int last = dsg().Card_hatch_style->count() - 1;
+    ASSERT_GT(hatchStyle()->count(), 2);
+    const int last = hatchStyle()->count() - 1;
     // Chosen, then another fill kind: Finish puts the pattern back and the card keeps its own.
-    dsg().Card_hatch_style->setCurrentIndex(1);
+    hatchStyle()->setCurrentIndex(1);
     startBlankCard([last](Card_Wizard &w) {
         w.Card_Style_fill_rd->click();
         w.Card_hatch_style->setCurrentIndex(last);
         w.Card_solid_fill_rd->click();
     });
     EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
-    EXPECT_NE(dsg().Card_hatch_style->currentIndex(), last);
+    EXPECT_NE(hatchStyle()->currentIndex(), last);
     // With the hatch button on, pattern and back colour arrive.
     startBlankCard([last](Card_Wizard &w) {
         w.Card_Style_fill_rd->click();
         w.Card_hatch_style->setCurrentIndex(last);
         w.Card_hatch_bk_clr->setColor(Qt::cyan);
     });
-    EXPECT_EQ(dsg().Card_hatch_style->currentIndex(), last);
+    EXPECT_EQ(hatchStyle()->currentIndex(), last);
     EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("H"));
-    EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_style, dsg().Card_hatch_style->itemText(last));
+    EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_style, hatchStyle()->itemText(last));
     EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_bk_clr, QColor(Qt::cyan));
-    EXPECT_TRUE(dsg().Card_Style_fill_rd->isChecked());
+    EXPECT_TRUE(cardControl<QRadioButton>(dsg().card_bkgd_tab, "Card_Style_fill_rd")->isChecked());
 }
 
 TEST_F(StartWindow, AStartedDesignIsTheWholeHistoryWithNothingUnsaved)
@@ -169,13 +178,13 @@ TEST_F(StartWindow, AStartedDesignIsTheWholeHistoryWithNothingUnsaved)
         dsg().Insert_In_Undo_Redo();
     Rcontrol = Ucontrol;
     c->Set_Des_Mode_Save_Flag_TRUE();
-    dsg().Undo_btn->setEnabled(true);
-    dsg().Redo_btn->setEnabled(true);
+    dsg().editing().Undo_btn->setEnabled(true);
+    dsg().editing().Redo_btn->setEnabled(true);
     startBlankCard([](Card_Wizard &) {});
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
-    EXPECT_FALSE(dsg().Redo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Redo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_EQ(c->projects().Start_Result, 1);
 }
@@ -193,7 +202,7 @@ TEST_F(StartWindow, ATemplateThatCannotBeReadStillGetsTitleUndoBaseAndSize)
     EXPECT_TRUE(messages().contains(QStringLiteral("File cannot be opened. Selected File is corrupt or invalid.")));
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_FALSE(save_flag_des_mode);
-    EXPECT_FALSE(dsg().Undo_btn->isEnabled());
+    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
     EXPECT_EQ(dsg().Selected_Control_Tool, 3);   // no arrow tool for a failed template
     EXPECT_FALSE(dsg().myTargetView->isHidden());
 }

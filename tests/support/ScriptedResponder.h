@@ -3,7 +3,6 @@
 
 #include "platform/Dialogs.h"
 
-#include <QDialog>
 #include <QList>
 #include <QMutex>
 #include <functional>
@@ -65,7 +64,7 @@ private:
     mutable QMutex m_mutex;
 };
 
-// Installs a fresh scripted responder for the life of the object, then puts the Qt one back.
+// Installs a fresh scripted responder for the life of the object, then puts the default back.
 class ResponderScope {
 public:
     ResponderScope();

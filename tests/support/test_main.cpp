@@ -1,29 +1,7 @@
 // One QApplication per test binary, offscreen unless told otherwise, with a private data folder.
 
-#include <gtest/gtest.h>
+#include "support/TestMain.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLocale>
-#include <QTemporaryDir>
 
-#include <cstdlib>
-
-int main(int argc, char **argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TZ", "UTC");
-    // Every test binary writes its per-user data into a folder of its own.
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QDir(home.path()).filePath(QStringLiteral("data")).toLocal8Bit());
-    QDir runtime(home.path());
-    runtime.mkpath(QStringLiteral("run"));
-    QFile::setPermissions(home.path() + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/run")).toLocal8Bit());
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tagora"));
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char **argv) { return testsupport::runTestBinary<QApplication>(argc, argv); }

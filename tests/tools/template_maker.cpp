@@ -18,6 +18,10 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
+#include "design/panels/CardBackgroundPanel.h"
+#include "design/panels/CardBorderPanel.h"
+#include "design/panels/CardInfoPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -97,40 +101,30 @@ public:
         objects.clear();
 
         Card_Shape = look.shape;
-        if (dsg.matrix_card_shape && dsg.matrix_card_shape->button(look.shape))
-            dsg.matrix_card_shape->button(look.shape)->setChecked(true);
+        CardInfoPanel &info = *dsg.cardInfoPanel();
+        CardBorderPanel &border = *dsg.cardBorderPanel();
+        CardBackgroundPanel &background = *dsg.cardBackgroundPanel();
+        if (QAbstractButton *shape = info.matrix_card_shape->button(look.shape))
+            shape->setChecked(true);
         dsg.Set_Card_Size_In_Control(look.widthMM, look.heightMM);
-        if (dsg.Card_border_chk)
-            dsg.Card_border_chk->setChecked(look.border.isValid());
+        border.Card_border_chk->setChecked(look.border.isValid());
         if (look.border.isValid()) {
-            if (dsg.Card_bordr_clr)
-                dsg.Card_bordr_clr->setColor(look.border);
-            if (dsg.Card_bor_Stepper)
-                dsg.Card_bor_Stepper->setDoubleValue(look.borderWidth);
-            if (dsg.Card_bor_Text)
-                dsg.Card_bor_Text->setText(QString::number(look.borderWidth));
-            if (dsg.Card_border_style)
-                dsg.Card_border_style->setCurrentIndex(0);
+            border.Card_bordr_clr->setColor(look.border);
+            border.Card_bor_Stepper->setDoubleValue(look.borderWidth);
+            border.Card_bor_Text->setText(QString::number(look.borderWidth));
+            border.Card_border_style->setCurrentIndex(0);
         }
-        if (dsg.Card_fill_chk)
-            dsg.Card_fill_chk->setChecked(true);
-        if (dsg.Card_fill_clr)
-            dsg.Card_fill_clr->setColor(look.fill);
+        background.Card_fill_chk->setChecked(true);
+        background.Card_fill_clr->setColor(look.fill);
         const bool gradient = look.gradientTo.isValid();
         if (gradient) {
-            if (dsg.Card_fill_Grd_1_clr)
-                dsg.Card_fill_Grd_1_clr->setColor(look.fill);
-            if (dsg.Card_fill_Grd_2_clr)
-                dsg.Card_fill_Grd_2_clr->setColor(look.gradientTo);
-            if (dsg.Card_grad_Stepper)
-                dsg.Card_grad_Stepper->setDoubleValue(look.gradientAngle);
-            if (dsg.Card_grad_Text)
-                dsg.Card_grad_Text->setText(QString::number(look.gradientAngle));
+            background.Card_fill_Grd_1_clr->setColor(look.fill);
+            background.Card_fill_Grd_2_clr->setColor(look.gradientTo);
+            background.Card_grad_Stepper->setDoubleValue(look.gradientAngle);
+            background.Card_grad_Text->setText(QString::number(look.gradientAngle));
         }
-        if (dsg.Card_alpha_Stepper)
-            dsg.Card_alpha_Stepper->setDoubleValue(100);
-        if (dsg.Card_alpha_Text)
-            dsg.Card_alpha_Text->setText(QStringLiteral("100"));
+        background.Card_alpha_Stepper->setDoubleValue(100);
+        background.Card_alpha_Text->setText(QStringLiteral("100"));
         dsg.card_prop_set(gradient ? QStringLiteral("G") : QStringLiteral("S"));
         dsg.Update_Card_Graphics();
         dsg.Apply_Size_Clicked();
@@ -222,10 +216,10 @@ public:
         document.insertGraphics(objects, indexes);
         hub.Set_Graphic_Array_According_Side();
 
-        const QString user = DesignController::User_Template_Folder();
+        const QString user = DesignCommands::User_Template_Folder();
         QDir(user).removeRecursively();
         const qsizetype before = responder.messages.size();
-        dsg.Export_As_Template_Clicked();
+        dsg.commands().Export_As_Template_Clicked();
         const QString last = responder.messages.size() > before ? responder.messages.last() : QString();
         if (last != QLatin1String("Template exported successfully.")) {
             error = last.isEmpty() ? QStringLiteral("nothing exported") : last;

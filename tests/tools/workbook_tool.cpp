@@ -12,7 +12,7 @@
 // Exit status: 0 done; 2 and the application's message when the workbook cannot be read or written;
 // 1 for usage errors.
 
-#include "data/SpreadsheetWriter.h"
+#include "io/SpreadsheetWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,5 +1,296 @@
 #include "design/panels/CardSizePanel.h"
 
-CardSizePanel::CardSizePanel(QWidget *parent) : QWidget(parent) {}
+#include "core/Globals.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "design/FormBinding.h"
+#include "design/PanelValues.h"
+#include "design/UnitFactors.h"
+#include "platform/ComboItems.h"
+#include "platform/Dialogs.h"
+#include "platform/PrintInfo.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
+#include "platform/TextNotifications.h"
+#include "projects/Card_Property.h"
+
+#include "ui_CardSizePanel.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+void bind(CardSizePanel &c, const Ui::CardSizePanel &ui)
+{
+    // Not outlets: the page's five, the stock box with its layout, the size box's layout, four
+    // labels, three rows with their layouts, and two gaps and a stretch in the rows.
+    designform::bindForm<21>(ui, FORM_OUTLET(Label_ComboBox), FORM_OUTLET(Product_num_ComboBox),
+                             FORM_OUTLET(card_size_box), FORM_OUTLET(width_Text), FORM_OUTLET(width_Stepper),
+                             FORM_OUTLET(card_width_unit_lbl), FORM_OUTLET(height_Text), FORM_OUTLET(height_Stepper),
+                             FORM_OUTLET(card_height_unit_lbl), FORM_OUTLET(page_frm_printer_btn),
+                             FORM_OUTLET(apply_size_btn));
+}
+
+// Letters, then white space and line ends, then characters that are neither letters, digits nor
+// punctuation, trimmed from both ends in this order; characters inside the number stay.
+QString cleanSizeText(const QString &text)
+{
+    auto trim = [](const QString &s, auto pred) {
+        qsizetype a = 0, b = s.size();
+        while (a < b && pred(s.at(a)))
+            ++a;
+        while (b > a && pred(s.at(b - 1)))
+            --b;
+        return s.mid(a, b - a);
+    };
+    QString s = trim(text, [](QChar c) { return c.isLetter(); });
+    s = trim(s, [](QChar c) { return c.isSpace(); });
+    s = trim(s, [](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                                     c.category() == QChar::Other_NotAssigned || c.category() == QChar::Other_Surrogate ||
+                                     c.category() == QChar::Other_PrivateUse; });
+    return s.left(10);
+}
+
+} // namespace
+
+CardSizePanel::CardSizePanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::CardSizePanel>())
+{
+    ui->setupUi(this);
+    bind(*this, *ui);
+
+    // Only the user's actions reach the handlers; filling the controls from code sends nothing.
+    platform::connectPair(width_Stepper, width_Text, this, [this](QObject *sender) { Card_Width_Changed(sender); });
+    platform::connectPair(height_Stepper, height_Text, this, [this](QObject *sender) { Card_Height_Changed(sender); });
+    connect(page_frm_printer_btn, &QPushButton::clicked, this, [this] { Page_From_Printer_Click(); });
+    connect(apply_size_btn, &QPushButton::clicked, this, [this] { emit applySizeRequested(); });
+    // The lists act on every change of their selection, a choice made from code included: the
+    // window relies on a vendor's selection listing its products. The window's own dispatch
+    // leaves them to this page.
+    for (QComboBox *combo : {Label_ComboBox, Product_num_ComboBox}) {
+        combo->setProperty("tagora_combo_dispatch", true);
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
+    }
+    auto &center = platform::TextNotifications::instance();
+    connect(&center, &platform::TextNotifications::controlTextDidChange, this,
+            [this](QObject *field) { controlTextDidChange(field); });
+    connect(&center, &platform::TextNotifications::controlTextDidEndEditing, this,
+            [this](QObject *field) { controlTextDidEndEditing(field); });
+}
 
 CardSizePanel::~CardSizePanel() = default;
+
+void CardSizePanel::Fill_Card_Size_Panel(const Card_Property &card)
+{
+    // Label stock: the vendor's selection fills its product list (the window relies on it).
+    const int vendor = Label_ComboBox->findText(card.Card_Preset);
+    if (vendor >= 0)
+        Label_ComboBox->setCurrentIndex(vendor);
+    if (card.Card_Preset == QLatin1String("Custom")) {
+        Product_num_ComboBox->setCurrentIndex(-1);
+        Set_Card_Size_In_Control(Points_to_MM_Convert(float(card.Card_Size.width())),
+                                 Points_to_MM_Convert(float(card.Card_Size.height())));
+    } else {
+        Product_num_ComboBox->setCurrentIndex(Product_num_ComboBox->findText(card.Card_Category));
+    }
+}
+
+void CardSizePanel::Read_Card_Size_Panel(CardPanelValues &values) const
+{
+    values.preset = Label_ComboBox->currentText();
+    values.category = Product_num_ComboBox->currentIndex() >= 0 ? Product_num_ComboBox->currentText() : QStringLiteral("");
+}
+
+void CardSizePanel::Fill_Vendors(const QStringList &vendors)
+{
+    platform::ui::fillCombo(Label_ComboBox, vendors);
+    Label_ComboBox->setCurrentIndex(0);
+    try {
+        if (Product_num_ComboBox->count() == 0)
+            throw std::out_of_range("The label-stock product list is empty.");
+        Product_num_ComboBox->setCurrentIndex(0);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void CardSizePanel::Reset_Size_Panel()
+{
+    for (QLineEdit *f : {width_Text, height_Text})
+        f->setText(QStringLiteral("100.0"));
+    for (platform::Stepper *s : {width_Stepper, height_Stepper})
+        s->setDoubleValue(100.0);
+    {
+        const QSignalBlocker block(Label_ComboBox);
+        Label_ComboBox->setCurrentIndex(Label_ComboBox->count() > 0 ? 0 : -1);
+    }
+    {
+        const QSignalBlocker block(Product_num_ComboBox);
+        Product_num_ComboBox->setCurrentIndex(-1);
+        Product_num_ComboBox->setEnabled(false);
+    }
+    Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+}
+
+void CardSizePanel::Show_Stored_Size(const QSizeF &points)
+{
+    const float w = Points_to_MM_Convert(float(points.width()));
+    const float h = Points_to_MM_Convert(float(points.height()));
+    width_Text->setText(QString::asprintf("%.2f", double(w)));
+    height_Text->setText(QString::asprintf("%.2f", double(h)));
+    width_Stepper->setDoubleValue(w);
+    height_Stepper->setDoubleValue(h);
+    last_unit_val = 2;
+    Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
+    last_unit_val = Measument_Unit_Is;
+}
+
+void CardSizePanel::Set_Card_Size_In_Control(double widthMM, double heightMM)
+{
+    try {
+        const float w = float(widthMM), h = float(heightMM);
+        width_Text->setText(QString::number(double(w)));
+        width_Stepper->setDoubleValue(w);
+        height_Text->setText(QString::number(double(h)));
+        height_Stepper->setDoubleValue(h);
+        last_unit_val = 2;
+        Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
+        last_unit_val = Measument_Unit_Is;
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+void CardSizePanel::Convert_Size_Fields(int fromUnit, int toUnit)
+{
+    const float factor = Unit_Factor(fromUnit, toUnit);
+    auto convert = [factor](QLineEdit *field, platform::Stepper *stepper) {
+        // Each conversion starts from the two-decimal value the field shows.
+        const float value = field->text().toFloat() * factor;
+        field->setText(QString::asprintf("%.2f", double(value)));
+        stepper->setDoubleValue(value);
+    };
+    convert(width_Text, width_Stepper);
+    convert(height_Text, height_Stepper);
+}
+
+void CardSizePanel::Set_Unit_Labels(const QString &title, const QString &unit)
+{
+    card_size_box->setTitle(title);
+    for (QLabel *l : {card_width_unit_lbl, card_height_unit_lbl})
+        l->setText(unit);
+}
+
+void CardSizePanel::Enable_Disable_Size_Param_Acc_To_Label_Selection(bool on)
+{
+    for (QLineEdit *f : {width_Text, height_Text}) {
+        f->setReadOnly(!on);
+        f->setEnabled(on);
+    }
+    width_Stepper->setEnabled(on);
+    height_Stepper->setEnabled(on);
+    page_frm_printer_btn->setEnabled(on);
+}
+
+void CardSizePanel::Card_Width_Changed(QObject *sender)
+{
+    platform::copyPairBounded(sender, width_Stepper, width_Text, platform::PairFormat::TwoDecimals);
+}
+
+void CardSizePanel::Card_Height_Changed(QObject *sender)
+{
+    platform::copyPairBounded(sender, height_Stepper, height_Text, platform::PairFormat::TwoDecimals);
+}
+
+void CardSizePanel::Page_From_Printer_Click()
+{
+    try {
+        QPrinter printer;
+        if (const platform::PrintInfo *current = Print_Info ? Print_Info() : nullptr)
+            printer.setPageLayout(current->pageLayout);
+        QPageSetupDialog panel(&printer);
+        if (platform::runModal(panel) != 1)
+            return;
+        const platform::PrintInfo *current = Print_Info ? Print_Info() : nullptr;
+        platform::PrintInfo changed = current ? *current : platform::PrintInfo::sharedPrintInfo();
+        changed.pageLayout = printer.pageLayout();
+        if (Set_Print_Info)
+            Set_Print_Info(changed);
+        // In millimetres straight away: the layout's points are whole numbers, its millimetres exact.
+        const QSizeF paper = changed.pageLayout.fullRect(QPageLayout::Millimeter).size();
+        Set_Card_Size_In_Control(paper.width(), paper.height());
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void CardSizePanel::comboBoxSelectionDidChange(QComboBox *C)
+{
+    if (!C)
+        return;
+    try {
+        if (C->count() > 0 && C->currentIndex() >= 0 && C->isEditable())
+            C->setEditText(C->itemText(C->currentIndex()));
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    try {
+        if (C == Label_ComboBox) {
+            const QString text = C->currentText();
+            platform::ui::fillCombo(Product_num_ComboBox, {});
+            if (text == QStringLiteral("Custom")) {
+                const QSignalBlocker block(Product_num_ComboBox);
+                Product_num_ComboBox->addItem(QString());
+                Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+                Product_num_ComboBox->setEnabled(false);
+                Product_num_ComboBox->setCurrentIndex(-1);
+            } else {
+                Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+                Product_num_ComboBox->setEnabled(true);
+                emit vendorChosen(text);
+                if (Product_num_ComboBox->count() > 0)
+                    Product_num_ComboBox->setCurrentIndex(0);   // arrives here again as a product change
+            }
+        } else if (C == Product_num_ComboBox) {
+            emit productChosen();
+        }
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void CardSizePanel::controlTextDidChange(QObject *F)
+{
+    if (!F || (F != width_Text && F != height_Text))
+        return;
+    auto *field = static_cast<QLineEdit *>(F);
+    const QString cleaned = cleanSizeText(field->text());
+    if (cleaned != field->text())
+        field->setText(cleaned);
+}
+
+void CardSizePanel::controlTextDidEndEditing(QObject *F)
+{
+    if (!F || (F != width_Text && F != height_Text))
+        return;
+    try {
+        auto *field = static_cast<QLineEdit *>(F);
+        double value = field->text().trimmed().toDouble();
+        if (value <= 0)
+            value = 0.1;
+        field->setText(QString::asprintf("%.2f", value));
+        Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

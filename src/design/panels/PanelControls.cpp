@@ -1,0 +1,163 @@
+#include "design/panels/PanelControls.h"
+
+#include "model/StyleCodes.h"
+#include "platform/ColorWell.h"
+#include "platform/ComboItems.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <cmath>
+
+namespace panelcontrols {
+
+void check(QAbstractButton *button, bool on)
+{
+    if (button)
+        button->setChecked(on);
+}
+
+void colour(platform::ColorWell *well, const QColor &color)
+{
+    if (well)
+        well->setColor(color);
+}
+
+void text(QLineEdit *field, const QString &text)
+{
+    if (field)
+        field->setText(text);
+}
+
+void index(QComboBox *list, int i)
+{
+    if (!list)
+        return;
+    const QSignalBlocker block(list);
+    list->setCurrentIndex(i);
+}
+
+void borderStyle(QComboBox *list, const QString &code)
+{
+    const int i = Border_Style_Index(code);
+    if (i >= 0)
+        index(list, i);
+}
+
+void wholePair(platform::Stepper *stepper, QLineEdit *field, double value)
+{
+    if (!stepper)
+        return;
+    stepper->setDoubleValue(value);
+    text(field, QString::number(int(std::trunc(stepper->doubleValue()))));
+}
+
+void realPair(platform::Stepper *stepper, QLineEdit *field, double value)
+{
+    if (!stepper)
+        return;
+    stepper->setDoubleValue(value);
+    text(field, platform::formatPairValue(stepper->doubleValue(), platform::PairFormat::Real));
+}
+
+void slide(QSlider *slider, int value)
+{
+    if (!slider)
+        return;
+    const QSignalBlocker block(slider);
+    slider->setValue(value);
+}
+
+void shown(std::initializer_list<QWidget *> widgets, bool on)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->setVisible(on);
+}
+
+void enabled(std::initializer_list<QWidget *> widgets, bool on)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->setEnabled(on);
+}
+
+void choose(QRadioButton *chosen, std::initializer_list<QRadioButton *> others)
+{
+    if (chosen)
+        chosen->setChecked(true);
+    for (QRadioButton *r : others)
+        if (r)
+            r->setChecked(false);
+}
+
+void fillBorderStyles(QComboBox *list)
+{
+    if (!list)
+        return;
+    platform::ui::fillCombo(list, Border_Style_Titles());
+    list->setCurrentIndex(0);
+}
+
+bool isOn(const QAbstractButton *button) { return button && button->isChecked(); }
+QColor colorOf(const platform::ColorWell *well) { return well ? well->color() : QColor(); }
+
+QColor wellColour(QObject *sender)
+{
+    auto *well = qobject_cast<platform::ColorWell *>(sender);
+    return well ? well->color() : QColor();
+}
+
+double valueOf(const platform::Stepper *stepper) { return stepper ? stepper->doubleValue() : 0.0; }
+int wholeOf(const platform::Stepper *stepper) { return stepper ? stepper->intValue() : 0; }
+int indexOf(const QComboBox *list) { return list ? list->currentIndex() : -1; }
+
+void onClick(QAbstractButton *button, QObject *context, std::function<void()> handler)
+{
+    if (button)
+        QObject::connect(button, &QAbstractButton::clicked, context, [handler] { handler(); });
+}
+
+void onPair(platform::Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *)> handler)
+{
+    platform::connectPair(stepper, field, context, std::move(handler));
+}
+
+void onWell(platform::ColorWell *well, QObject *context, std::function<void(QObject *)> handler)
+{
+    if (well)
+        QObject::connect(well, &platform::ColorWell::colorChanged, context, [well, handler] { handler(well); });
+}
+
+void onSlide(QSlider *slider, QObject *context, std::function<void()> handler)
+{
+    if (!slider)
+        return;
+    QObject::connect(slider, &QSlider::valueChanged, context, [slider, handler] {
+        if (!slider->isSliderDown())
+            handler();
+    });
+    QObject::connect(slider, &QSlider::sliderReleased, context, handler);
+}
+
+void onSelection(QComboBox *list, QObject *context, std::function<void(QComboBox *)> handler)
+{
+    if (!list)
+        return;
+    list->setProperty("tagora_combo_dispatch", true);
+    QObject::connect(list, &QComboBox::currentIndexChanged, context, [list, handler] { handler(list); });
+}
+
+void showChosenText(QComboBox *list)
+{
+    if (list && list->count() > 0 && list->currentIndex() >= 0 && list->isEditable())
+        list->setEditText(list->itemText(list->currentIndex()));
+}
+
+} // namespace panelcontrols

@@ -1,0 +1,227 @@
+#include "io/SeriesStore.h"
+
+#include "core/FileServices.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace series_store {
+
+namespace {
+
+// A series file larger than this is no series: reading it whole could exhaust memory.
+constexpr qint64 kMaxSeriesBytes = qint64(256) * 1024 * 1024;
+
+// The path is a regular file directly inside the series folder, its links resolved.
+bool insideFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    const QString folder = QDir(Data_Folder_Path).canonicalPath();
+    const QString file = info.canonicalFilePath();
+    return !folder.isEmpty() && !file.isEmpty() && QFileInfo(file).absolutePath() == folder;
+}
+
+bool plainName(const QString &name) { return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0)); }
+
+// The existing file of the series: the name with the series extension in any case; with
+// anyCaseOfName also a name differing only in case when the exact one is absent.
+QString existingFile(const QString &name, bool anyCaseOfName)
+{
+    if (!plainName(name) || Data_Folder_Path.isEmpty())
+        return QString();
+    const QDir folder(Data_Folder_Path);
+    const QString exact = folder.filePath(name + QLatin1Char('.') + batch_file_EXT);
+    if (insideFolder(exact))
+        return exact;
+    QString caseless;
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo &info : entries) {
+        if (info.suffix().compare(batch_file_EXT, Qt::CaseInsensitive) != 0)
+            continue;
+        const QString base = info.completeBaseName();
+        if (base == name) {
+            if (insideFolder(info.filePath()))
+                return info.filePath();
+        } else if (anyCaseOfName && caseless.isEmpty() && base.compare(name, Qt::CaseInsensitive) == 0 &&
+                   insideFolder(info.filePath())) {
+            caseless = info.filePath();
+        }
+    }
+    return caseless;
+}
+
+// The path a new series of that name is written to.
+QString newFile(const QString &name)
+{
+    if (!plainName(name) || Data_Folder_Path.isEmpty())
+        return QString();
+    return QDir(Data_Folder_Path).filePath(name + QLatin1Char('.') + batch_file_EXT);
+}
+
+// Strict UTF-8: any invalid sequence, or a NUL byte (binary data), gives no text.
+std::optional<QString> decodeStrict(const QByteArray &bytes)
+{
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QByteArray> readBytes(const QString &path)
+{
+    QFile file(path);
+    if (file.size() > kMaxSeriesBytes) {
+        Show_NSLog_Message(QStringLiteral("Series file too large to read: %1").arg(path));
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(kMaxSeriesBytes + 1);
+    if (bytes.size() > kMaxSeriesBytes || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+// Written to a temporary file beside the target and renamed over it once complete.
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+QStringList names() { return Get_datasheet_File_Name_Array(); }
+
+int indexOf(const QString &name)
+{
+    const QString wanted = name.toLower();
+    const QStringList all = names();
+    for (int i = 0; i < all.size(); ++i)
+        if (all.at(i).toLower() == wanted)
+            return i;
+    return -1;
+}
+
+QString pathOf(const QString &name) { return existingFile(name, true); }
+
+std::optional<QStringList> read(const QString &name)
+{
+    const QString path = pathOf(name);
+    if (path.isEmpty())
+        return std::nullopt;
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    const std::optional<QString> text = decodeStrict(*bytes);
+    if (!text)
+        return std::nullopt;
+    // Leading and trailing empty lines vanish; an empty line between two values stays one.
+    return Trim_Str(*text).split(QLatin1Char('\n'));
+}
+
+int count(const QString &name)
+{
+    const std::optional<QStringList> values = read(name);
+    return values ? int(values->size()) : 0;
+}
+
+QString firstValue(const QString &name)
+{
+    const std::optional<QStringList> values = read(name);
+    if (!values || values->isEmpty())
+        return QStringLiteral("");
+    return Trim_Str(values->first());
+}
+
+QByteArray fileBytes(const QStringList &values)
+{
+    QByteArray bytes;
+    for (const QString &value : values) {
+        bytes += value.toUtf8();
+        bytes += '\n';
+    }
+    return bytes;
+}
+
+WriteResult createOrReplace(const QString &typedName, const QStringList &values, QString *writtenName)
+{
+    const QString name = Remove_Reserve_Char_In_File_Name(typedName);
+    if (name.isEmpty()) {
+        Show_MessageBox(QStringLiteral("Please enter valid series name."));
+        return WriteResult::InvalidName;
+    }
+    QString path = existingFile(name, false);
+    if (!path.isEmpty()) {
+        if (Show_YES_NO_MessageBox(QStringLiteral("Batch Processing Series already exists. Do you want to replace it?")) != 1)
+            return WriteResult::Declined;
+    } else {
+        path = newFile(name);
+    }
+    // The old file is replaced only by a complete new one: a failed write leaves it as it was.
+    if (!writeWhole(path, fileBytes(values))) {
+        Show_MessageBox(QStringLiteral("Error in file accessing."));
+        return WriteResult::AccessError;
+    }
+    if (writtenName)
+        *writtenName = name;
+    return WriteResult::Written;
+}
+
+bool write(const QString &name, const QStringList &values)
+{
+    QString path = existingFile(name, false);
+    if (path.isEmpty())
+        path = newFile(name);
+    return writeWhole(path, fileBytes(values));
+}
+
+bool append(const QString &name, const QStringList &values)
+{
+    QString path = existingFile(name, false);
+    QByteArray bytes;
+    if (!path.isEmpty()) {
+        const std::optional<QByteArray> old = readBytes(path);
+        if (!old)
+            return false;
+        bytes = *old;
+    } else {
+        path = newFile(name);
+    }
+    return writeWhole(path, bytes + fileBytes(values));
+}
+
+bool remove(const QString &name)
+{
+    const QString path = existingFile(name, false);
+    return !path.isEmpty() && QFile::remove(path);
+}
+
+bool removeAll()
+{
+    if (Data_Folder_Path.isEmpty())
+        return false;
+    Delete_Folder(Data_Folder_Path);
+    return Create_Folder(Data_Folder_Path) == 1 && QFileInfo(Data_Folder_Path).isDir();
+}
+
+} // namespace series_store

@@ -1,0 +1,247 @@
+// The card's size page on its own: the label stock's lists, the size fields in each unit, the page
+// setup and the fields' own text rules.
+
+#include "core/Globals.h"
+#include "design/PanelValues.h"
+#include "design/panels/CardSizePanel.h"
+#include "platform/PrintInfo.h"
+#include "platform/Stepper.h"
+#include "platform/TextNotifications.h"
+#include "projects/Card_Property.h"
+#include "support/ScriptedResponder.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr double PointsPerMM = 72.0 / 25.4;
+
+class CardSizePanelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetGlobalsForTests();
+        Measument_Unit_Is = last_unit_val = 2;
+        panel = std::make_unique<CardSizePanel>();
+        // The stock as the window lists it; a vendor's catalogue adds two products.
+        p().Label_ComboBox->addItems({QStringLiteral("Custom"), QStringLiteral("Avery")});
+        QObject::connect(&p(), &CardSizePanel::vendorChosen, &p(), [this](const QString &vendor) {
+            p().Product_num_ComboBox->addItems({vendor + QStringLiteral("-1"), vendor + QStringLiteral("-2")});
+        });
+    }
+    void TearDown() override
+    {
+        panel.reset();
+        resetGlobalsForTests();
+    }
+
+    CardSizePanel &p() const { return *panel; }
+    CardPanelValues read() const
+    {
+        CardPanelValues v;
+        p().Read_Card_Size_Panel(v);
+        return v;
+    }
+    // The user replaces a field's text and presses Return.
+    static void typeInto(QLineEdit *field, const QString &text)
+    {
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+
+    std::unique_ptr<CardSizePanel> panel;
+};
+
+TEST_F(CardSizePanelTest, MillimetresShowInTheDesignUnit)
+{
+    const struct {
+        int unit;
+        const char *width, *height;
+        double widthValue;
+    } cases[] = {{0, "3.94", "1.97", 3.937}, {1, "10.00", "5.00", 10.0}, {2, "100.00", "50.00", 100.0}};
+    for (const auto &k : cases) {
+        Measument_Unit_Is = last_unit_val = k.unit;
+        p().Set_Card_Size_In_Control(100, 50);
+        EXPECT_EQ(p().width_Text->text(), QString::fromLatin1(k.width)) << k.unit;
+        EXPECT_EQ(p().height_Text->text(), QString::fromLatin1(k.height)) << k.unit;
+        EXPECT_NEAR(p().width_Stepper->doubleValue(), k.widthValue, 1e-3) << k.unit;
+        EXPECT_EQ(last_unit_val, k.unit);
+    }
+}
+
+TEST_F(CardSizePanelTest, AStoredSizeInPointsShowsFromItsTwoDecimalMillimetres)
+{
+    const struct {
+        int unit;
+        const char *width;
+    } cases[] = {{2, "66.68"}, {0, "2.63"}, {1, "6.67"}};
+    for (const auto &k : cases) {
+        Measument_Unit_Is = last_unit_val = k.unit;
+        p().Show_Stored_Size(QSizeF(66.675 * PointsPerMM, 25.4 * PointsPerMM));
+        EXPECT_EQ(p().width_Text->text(), QString::fromLatin1(k.width)) << k.unit;
+        EXPECT_EQ(last_unit_val, k.unit);
+    }
+}
+
+TEST_F(CardSizePanelTest, FieldsConvertBetweenUnitsFromWhatTheyShow)
+{
+    p().width_Text->setText(QStringLiteral("100.00"));
+    p().height_Text->setText(QStringLiteral("50.00"));
+    p().Convert_Size_Fields(2, 0);
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(p().height_Text->text(), QStringLiteral("1.97"));
+    p().Convert_Size_Fields(0, 1);   // from 3.94, not from 100 mm
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("10.01"));
+    EXPECT_NEAR(p().width_Stepper->doubleValue(), 10.0076, 1e-3);
+    p().Set_Unit_Labels(QStringLiteral("Label Size (cm)"), QStringLiteral("(cm)"));
+    EXPECT_EQ(p().card_size_box->title(), QStringLiteral("Label Size (cm)"));
+    EXPECT_EQ(p().card_height_unit_lbl->text(), QStringLiteral("(cm)"));
+}
+
+TEST_F(CardSizePanelTest, CustomStockMakesTheSizeEditableAVendorListsItsProducts)
+{
+    const struct {
+        const char *vendor;
+        bool custom;
+    } cases[] = {{"Avery", false}, {"Custom", true}, {"Avery", false}};
+    for (const auto &k : cases) {
+        QSignalSpy vendor(&p(), &CardSizePanel::vendorChosen), product(&p(), &CardSizePanel::productChosen);
+        p().Label_ComboBox->setCurrentText(QString::fromLatin1(k.vendor));
+        EXPECT_EQ(p().width_Text->isReadOnly(), !k.custom) << k.vendor;
+        EXPECT_EQ(p().height_Text->isEnabled(), k.custom) << k.vendor;
+        EXPECT_EQ(p().width_Stepper->isEnabled(), k.custom) << k.vendor;
+        EXPECT_EQ(p().page_frm_printer_btn->isEnabled(), k.custom) << k.vendor;
+        EXPECT_EQ(p().Product_num_ComboBox->isEnabled(), !k.custom) << k.vendor;
+        EXPECT_EQ(vendor.count(), k.custom ? 0 : 1) << k.vendor;
+        if (k.custom) {
+            EXPECT_EQ(p().Product_num_ComboBox->currentIndex(), -1);
+            EXPECT_EQ(read().category, QStringLiteral(""));
+            EXPECT_EQ(product.count(), 0);
+        } else {
+            // Its first product is chosen, as a product change.
+            EXPECT_EQ(p().Product_num_ComboBox->count(), 2);
+            EXPECT_EQ(p().Product_num_ComboBox->currentIndex(), 0);
+            EXPECT_EQ(product.count(), 1);
+            EXPECT_EQ(read().category, QStringLiteral("Avery-1"));
+        }
+        EXPECT_EQ(read().preset, QString::fromLatin1(k.vendor));
+    }
+}
+
+TEST_F(CardSizePanelTest, FillChoosesTheCardsStockAndShowsACustomSize)
+{
+    Card_Property card;
+    card.Card_Preset = QStringLiteral("Avery");
+    card.Card_Category = QStringLiteral("Avery-2");
+    p().Fill_Card_Size_Panel(card);
+    EXPECT_EQ(p().Label_ComboBox->currentText(), QStringLiteral("Avery"));
+    EXPECT_EQ(p().Product_num_ComboBox->currentText(), QStringLiteral("Avery-2"));
+
+    card.Card_Preset = QStringLiteral("Custom");
+    card.Card_Size = QSizeF(100 * PointsPerMM, 50 * PointsPerMM);
+    Measument_Unit_Is = last_unit_val = 1;
+    p().Fill_Card_Size_Panel(card);
+    EXPECT_EQ(p().Label_ComboBox->currentText(), QStringLiteral("Custom"));
+    EXPECT_EQ(p().Product_num_ComboBox->currentIndex(), -1);
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(p().height_Text->text(), QStringLiteral("5.00"));
+}
+
+TEST_F(CardSizePanelTest, ResetShowsANewDesignWithoutSendingAnything)
+{
+    p().Label_ComboBox->setCurrentText(QStringLiteral("Avery"));
+    QSignalSpy vendor(&p(), &CardSizePanel::vendorChosen), product(&p(), &CardSizePanel::productChosen);
+    p().Reset_Size_Panel();
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("100.0"));
+    EXPECT_DOUBLE_EQ(p().height_Stepper->doubleValue(), 100.0);
+    EXPECT_EQ(p().Label_ComboBox->currentIndex(), 0);
+    EXPECT_EQ(p().Product_num_ComboBox->currentIndex(), -1);
+    EXPECT_FALSE(p().Product_num_ComboBox->isEnabled());
+    EXPECT_FALSE(p().width_Text->isReadOnly());
+    EXPECT_EQ(vendor.count() + product.count(), 0);
+}
+
+TEST_F(CardSizePanelTest, StepperAndFieldCarryTheValueAcrossAndApplyAsksForTheSize)
+{
+    QSignalSpy apply(&p(), &CardSizePanel::applySizeRequested);
+    p().width_Stepper->setDoubleValue(70);
+    p().width_Stepper->stepUp();
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("71.00"));
+    typeInto(p().height_Text, QStringLiteral("42.5"));
+    EXPECT_DOUBLE_EQ(p().height_Stepper->doubleValue(), 42.5);
+    EXPECT_EQ(apply.count(), 0);   // the fields alone change nothing else
+    p().apply_size_btn->click();
+    EXPECT_EQ(apply.count(), 1);
+}
+
+TEST_F(CardSizePanelTest, TypingKeepsTheSizeFieldsNumberClean)
+{
+    const struct {
+        const char *typed, *shown;
+    } cases[] = {
+        {"12.5cm", "12.5"},         {"abc", ""},        {"1a2", "1a2"},   // a letter inside stays
+        {"12345678901", "1234567890"}, {"12.5 \n", "12.5"},
+        {" 12.5mm\n", "12.5mm"},      // letters go first, then blanks: letters behind a blank stay
+    };
+    for (QLineEdit *field : {p().width_Text, p().height_Text}) {
+        for (const auto &k : cases) {
+            field->setText(QString::fromLatin1(k.typed));
+            emit platform::TextNotifications::instance().controlTextDidChange(field);
+            EXPECT_EQ(field->text(), QString::fromLatin1(k.shown)) << k.typed;
+        }
+    }
+    // Another window's field is left as it is.
+    QLineEdit other(QStringLiteral("12.5cm"));
+    emit platform::TextNotifications::instance().controlTextDidChange(&other);
+    EXPECT_EQ(other.text(), QStringLiteral("12.5cm"));
+}
+
+TEST_F(CardSizePanelTest, EndOfEditingShowsTwoDecimalsAndNothingBelowATenth)
+{
+    const struct {
+        const char *typed, *shown;
+    } cases[] = {{"0", "0.10"}, {"-3", "0.10"}, {"2", "2.00"}, {"12.346", "12.35"}, {"x", "0.10"}};
+    for (const auto &k : cases) {
+        p().height_Text->setText(QString::fromLatin1(k.typed));
+        emit platform::TextNotifications::instance().controlTextDidEndEditing(p().height_Text);
+        EXPECT_EQ(p().height_Text->text(), QString::fromLatin1(k.shown)) << k.typed;
+    }
+}
+
+TEST_F(CardSizePanelTest, PageSetupOkShowsThePaperSizeAndKeepsTheSettingsCancelChangesNothing)
+{
+    testsupport::ResponderScope responder;
+    platform::PrintInfo a5;
+    a5.pageLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF());
+    std::optional<platform::PrintInfo> kept;
+    p().Print_Info = [&a5] { return &a5; };
+    p().Set_Print_Info = [&kept](const platform::PrintInfo &info) { kept = info; };
+    p().width_Text->setText(QStringLiteral("12.00"));
+    responder->onModal = [](QDialog &) { return 0; };
+    p().page_frm_printer_btn->click();
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("12.00"));
+    EXPECT_FALSE(kept.has_value());
+
+    responder->onModal = [](QDialog &) { return 1; };
+    p().page_frm_printer_btn->click();
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("148.00"));
+    EXPECT_EQ(p().height_Text->text(), QStringLiteral("210.00"));
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->pageLayout.pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(responder->modalCount, 2);
+}
+
+} // namespace
