@@ -50,7 +50,6 @@ void SKTWindowController::connectComboBoxes()
 void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
 {
     BarcodeModeController &bm = barcodeMode();
-    DesignController &dsg = design();
     AdvQrController &qr = advQr();
     if (!C)
         return;
@@ -62,25 +61,7 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
     }
     try {
         const QString text = C->currentText();
-        // Designing-mode sidebar (the line, shape, text and card pages dispatch their own lists).
-        if (C == dsg.Image_border_style) {
-            dsg.Update_Image_Graphics();
-            return;
-        }
-        if (C == dsg.Sign_border_style) {
-            dsg.Update_Sign_Graphics();
-            return;
-        }
-        if (C == dsg.Data_source_type) {
-            dataSourceChosen();
-            return;
-        }
-        if (C == dsg.Batch_Series) {
-            if (!data_source_change_main)
-                seriesOrColumnChosen();
-            return;
-        }
-
+        // The Designing mode's sidebar pages dispatch their own lists.
         // Barcode-mode series combos, while the batch takes its rows from series.
         if (ticked(bm.data_source_chkbox) && bm.Data_Set_Sheet_RD && bm.Data_Set_Sheet_RD->isChecked()) {
             struct Row {
@@ -239,19 +220,20 @@ void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QL
 void SKTWindowController::dataSourceChosen()
 {
     DesignController &dsg = design();
-    const QString source = dsg.Data_source_type->currentText();
+    QComboBox *series = dsg.Source_Series_List();
+    const QString source = dsg.Source_Type_List()->currentText();
     if (source == QStringLiteral("Manual")) {
-        setBoundSourceControls(false);
-        platform::ui::fillCombo(dsg.Batch_Series, {});
-        if (dsg.Batch_Series->isEditable())
-            dsg.Batch_Series->setEditText(QString());
+        dsg.Set_Bound_Source_Controls(false);
+        platform::ui::fillCombo(series, {});
+        if (series->isEditable())
+            series->setEditText(QString());
         Change_Data_Source_To_selected_Control(0, QString(), -1);
     } else if (source == QStringLiteral("Series")) {
         data_source_change_main = true;
-        setBoundSourceControls(true);
+        dsg.Set_Bound_Source_Controls(true);
         const QStringList names = Get_datasheet_File_Name_Array();
-        platform::ui::fillCombo(dsg.Batch_Series, QStringList{combo_first_Select} + names);
-        dsg.Batch_Series->setCurrentIndex(0);
+        platform::ui::fillCombo(series, QStringList{combo_first_Select} + names);
+        series->setCurrentIndex(0);
         if (names.isEmpty()) {
             if (!Not_Draw_Only_Prop_Change)
                 Show_MessageBox(QStringLiteral("Please create batch processing series first."));
@@ -261,21 +243,21 @@ void SKTWindowController::dataSourceChosen()
         if (const std::shared_ptr<SKTGraphic> g = dsg.Get_Selected_Graphic()) {
             const QString bound = g->batch_list_name;
             if (!bound.isEmpty() && dsg.Get_Data_SetIndex_According_Name(bound) != -1) {
-                const int i = dsg.Batch_Series->findText(bound, Qt::MatchFixedString);
+                const int i = series->findText(bound, Qt::MatchFixedString);
                 if (i >= 0)
-                    dsg.Batch_Series->setCurrentIndex(i);
+                    series->setCurrentIndex(i);
             }
         }
         data_source_change_main = false;
         Change_Data_Source_To_selected_Control(1, QString(), -1);
     } else if (source == QStringLiteral("Excel")) {
         data_source_change_main = true;
-        setBoundSourceControls(true);
-        if (dsg.Batch_Series->isEditable())
-            dsg.Batch_Series->setEditText(QString());
-        dsg.Fill_Excel_Col_Name_In_Combo(dsg.Batch_Series);
-        if (dsg.Batch_Series->count() > 0)
-            dsg.Batch_Series->setCurrentIndex(0);
+        dsg.Set_Bound_Source_Controls(true);
+        if (series->isEditable())
+            series->setEditText(QString());
+        dsg.Fill_Excel_Col_Name_In_Combo(series);
+        if (series->count() > 0)
+            series->setCurrentIndex(0);
         data_source_change_main = false;
         Change_Data_Source_To_selected_Control(2, QString(), -1);
     } else {
@@ -284,28 +266,18 @@ void SKTWindowController::dataSourceChosen()
     dsg.Check_Series_Or_Excel_Use_or_not();
 }
 
-// A bound source (series or column) disables typing and the manual tools; manual input the reverse.
-void SKTWindowController::setBoundSourceControls(bool bound)
-{
-    DesignController &dsg = design();
-    dsg.view_series_btn->setEnabled(bound);
-    dsg.Batch_Series->setEnabled(bound);
-    dsg.Text_value_Edit->setReadOnly(bound);
-    dsg.insert_template_btn->setEnabled(!bound);
-    SetObjEnabled(dsg.manual_brws_box, !bound);
-    SetObjEnabled(dsg.Text_Date_Time_Box, !bound);
-}
-
 void SKTWindowController::seriesOrColumnChosen()
 {
     DesignController &dsg = design();
-    if (dsg.Data_source_type->currentText() == QStringLiteral("Manual"))
+    QComboBox *types = dsg.Source_Type_List();
+    QComboBox *series = dsg.Source_Series_List();
+    if (types->currentText() == QStringLiteral("Manual"))
         return;
-    const QString chosen = Trim_Str(dsg.Batch_Series->currentText());
+    const QString chosen = Trim_Str(series->currentText());
     if (chosen.isEmpty() || chosen == combo_first_Select || !dsg.Get_Selected_Graphic())
         return;
     call_rhs_prop_on_fill_list = false;
-    Change_Data_Source_To_selected_Control(dsg.Data_source_type->currentIndex(), chosen, dsg.Batch_Series->currentIndex());
+    Change_Data_Source_To_selected_Control(types->currentIndex(), chosen, series->currentIndex());
     dsg.Check_Series_Or_Excel_Use_or_not();
     call_rhs_prop_on_fill_list = true;
 }
@@ -356,8 +328,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             if (bind(*picture, index) || (T == 1 && index >= 0)) {
                 const QString value = picture->Text_Value;
                 picture->setFilePath(value);
-                if (dsg.Manual_image_path)
-                    dsg.Manual_image_path->setPlainText(value);
+                dsg.Show_Picture_Source_Path(value);
                 dsg.Update_Image_Graphics();
             }
             return;
@@ -369,8 +340,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             anyValue = bind(*g, I) || anyValue;
         }
         if (anyValue) {
-            if (dsg.Text_value_Edit)
-                dsg.Text_value_Edit->setPlainText(G->Text_Value);
+            dsg.Show_Text_Source_Value(G->Text_Value);
             dsg.Update_Text_Graphics();
         }
     } catch (const std::exception &e) {

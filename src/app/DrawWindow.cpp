@@ -243,7 +243,6 @@ void SKTWindowController::loadWindowDescription()
     auto *holder = new QWidget;
     new QVBoxLayout(holder);
     design().buildDesigningPanel(holder);
-    Wire_Design_Backup_Controls();
     QObject::connect(design().Card_Prop_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Prop_Clicked(); });
     QObject::connect(design().Card_Bckgrnd_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Bckgrnd_Clicked(); });
     QObject::connect(Export_Template_Btn, &QPushButton::clicked, this, [this] { design().commands().Export_As_Template_Clicked(); });

@@ -58,14 +58,9 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     QComboBox *windowCombo = barcodeGen().Data_source_type;
     // 6
     if (d.Calculate_Excel_table_rows() == 0) {
-        d.Remove_Excel_Col_Name_In_Combo(d.Data_source_type);
+        d.Remove_Excel_Col_Name_In_Combo(d.Source_Type_List());
         d.Remove_Excel_Col_Name_In_Combo(windowCombo);
-        if (d.view_excel_btn)
-            d.view_excel_btn->setEnabled(false);
-        if (d.excel_path_field)
-            d.excel_path_field->setEnabled(true);
-        if (d.excel_browse_btn)
-            d.excel_browse_btn->setEnabled(true);
+        d.Show_Excel_Link(false);
         d.Show_RHS_Properties(nullptr);
         return;
     }
@@ -87,12 +82,10 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
     // 8
-    if (d.excel_path_field)
-        d.excel_path_field->setText(path);
-    d.Add_Excel_Col_Name_In_Combo(d.Data_source_type);
+    d.Show_Excel_Path(path);
+    d.Add_Excel_Col_Name_In_Combo(d.Source_Type_List());
     d.Add_Excel_Col_Name_In_Combo(windowCombo);
-    if (d.view_excel_btn)
-        d.view_excel_btn->setEnabled(true);
+    d.Show_Excel_Link(true);
     Excel_Binding_Use = true;
     Excel_Source_Path = path;
     d.Show_RHS_Properties(nullptr);
@@ -141,17 +134,4 @@ void SKTWindowController::SetFocus(QWidget *view)
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }
-}
-
-void SKTWindowController::Wire_Design_Backup_Controls()
-{
-    DesignController &d = design();
-    const auto onClick = [this](QPushButton *button, auto handler) {
-        if (button)
-            QObject::connect(button, &QPushButton::clicked, this, handler);
-    };
-    onClick(d.excel_browse_btn, [this] { Browse_excel_Btn_Clicked(); });
-    onClick(d.view_excel_btn, [this] { View_Excel_Btn_Clicked(); });
-    onClick(d.view_series_btn, [this] { design().View_batch_Series_Button(); });
-    onClick(d.data_source_help_btn, [this] { design().Data_Source_Help_Button(); });
 }

@@ -85,9 +85,9 @@ public:
     void Change_Data_Source_To_selected_Control(int sourceType, const QString &seriesName, int seriesIndex);
     void connectComboBoxes();
     void seriesListChosen(QComboBox *list, QComboBox *value, QLineEdit *name);
+    // The Designing mode's source page chose a source type, or a series or column for it.
     void dataSourceChosen();
     void seriesOrColumnChosen();
-    void setBoundSourceControls(bool bound);
 
     // Text notifications of every control of every window.
     void controlTextDidChange(QObject *control);
@@ -235,9 +235,6 @@ public:
     // YES when the path is a folder.
     bool Check_Dir_Is_Exist(const QString &path);
     void SetFocus(QWidget *view);
-    // Connects the data-source tab's workbook, series "View" and help buttons (after the Designing
-    // mode's panel is built).
-    void Wire_Design_Backup_Controls();
     // How the design copy archives and reads back one object; nothing, or null, for a failure.
     std::function<std::optional<ObjectArchive>(const SKTGraphic &)> Backup_Archive_Graphic;
     std::function<std::shared_ptr<SKTGraphic>(const ObjectArchive &)> Backup_Unarchive_Graphic;

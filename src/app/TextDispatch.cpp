@@ -10,18 +10,15 @@
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "model/SKTText.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 
 #include <exception>
 
 void SKTWindowController::controlTextDidChange(QObject *F)
 {
     BarcodeModeController &bm = barcodeMode();
-    DesignController &dsg = design();
     lastTextChangeSender = F;
     try {
         if (!F)
@@ -45,7 +42,6 @@ void SKTWindowController::controlTextDidEndEditing(QObject *F)
 
 void SKTWindowController::textDidChange(QObject *V)
 {
-    DesignController &dsg = design();
     lastTextChangeSender = V;
     try {
         if (!V)
@@ -59,25 +55,7 @@ void SKTWindowController::textDidChange(QObject *V)
             barcodeMode().goButtonActionPerformed();
             return;
         }
-        if (V == dsg.Text_value_Edit) {
-            if (dsg.Text_value_Edit->toPlainText().size() > 250) {
-                // Keep the first 250 characters, and the cursor where the typing was.
-                const int cursor = std::min(dsg.Text_value_Edit->textCursor().position(), 250);
-                dsg.Text_value_Edit->setPlainText(dsg.Text_value_Edit->toPlainText().left(250));
-                QTextCursor c = dsg.Text_value_Edit->textCursor();
-                c.setPosition(cursor);
-                dsg.Text_value_Edit->setTextCursor(c);
-            }
-            if (!dsg.Get_Selected_Graphic())
-                return;
-            const QString text = dsg.Text_value_Edit->toPlainText();
-            for (const std::shared_ptr<SKTGraphic> &g : dsg.Selected_Graphic_Objects()) {
-                if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>() || g->data_source_type != 0)
-                    continue;
-                g->Set_text_value(text);
-            }
-            dsg.Refresh_Canvas();
-        }
+        // The Designing mode's value editor is its source page's own.
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -125,8 +125,7 @@ void SKTWindowController::awakeFromNib()
     dsg.data_table_content.clear();
     output().Get_Email_Details();
     // 15
-    for (QWidget *w : std::initializer_list<QWidget *>{dsg.img_ctrl_id_val, bm.val_list_name_txt,
-                                                      bm.hdr_list_name_txt, bm.ftr_list_name_txt})
+    for (QWidget *w : std::initializer_list<QWidget *>{bm.val_list_name_txt, bm.hdr_list_name_txt, bm.ftr_list_name_txt})
         if (w)
             w->hide();
     // 16: the resource folder is only read, never created: when it cannot be reached the program ends.
@@ -148,7 +147,6 @@ void SKTWindowController::awakeFromNib()
     if (ONLY_QR_MODE) {
         design_file_EXT = QStringLiteral("qlf");
         show(Export_Template_Btn);
-        hide(dsg.design_browse_excel_box);
         Barcode_ADV_QR_tab_label = QStringLiteral("Quick Mode");
         Barcode_Design_tab_label = QStringLiteral("Designing Mode");
         Barcode_mode_tab->setTabText(Barcode_mode_tab->indexOf(Barcode_Design_tab), Barcode_Design_tab_label);
@@ -160,18 +158,13 @@ void SKTWindowController::awakeFromNib()
         for (QAction *a : {Mail_menu_item, manage_series_menu_item, import_wizard_menu_item, create_series_menu_item,
                            Backup_menu_item})
             a->setVisible(false);
-        show(dsg.Edit_Qr_Code_Val_BTN);
-        if (dsg.manual_brws_box && dsg.Data_source_box_DES)
-            dsg.manual_brws_box->move(dsg.Data_source_box_DES->pos() + QPoint(0, 80));
     } else {
         if (ONLY_STD_MODE) {
             Mail_menu_item->setVisible(false);
             Backup_menu_item->setVisible(false);
             detachTab(Barcode_mode_tab, Barcode_ADV_QR_tab, nullptr);
         }
-        show(dsg.design_browse_excel_box);
         hide(Export_Template_Btn);
-        hide(dsg.Edit_Qr_Code_Val_BTN);
     }
     // 20: the sidebar starts with the card's four tabs.
     Not_Draw_Only_Prop_Change = true;
@@ -232,18 +225,7 @@ void SKTWindowController::awakeFromNib()
     // 28
     dsg._setLabels();
     // 29: the background picture's layout starts on its second entry (the card's page holds it).
-    // 30
-    if (dsg.Text_Date_style) {
-        platform::ui::fillCombo(dsg.Text_Date_style, {QStringLiteral("M-d-yyyy"), QStringLiteral("M-d-yy"), QStringLiteral("MM-dd-yy"),
-                                                  QStringLiteral("MM-dd-yyyy"), QStringLiteral("yy-MM-dd"), QStringLiteral("yyyy-MM-dd"),
-                                                  QStringLiteral("dd-MMM-yy"), QStringLiteral("dd-MM-yyyy"), QStringLiteral("d-M-yy")});
-        selectFirst(dsg.Text_Date_style);
-    }
-    if (dsg.Text_Time_style) {
-        platform::ui::fillCombo(dsg.Text_Time_style, {QStringLiteral("h:mm:ss a"), QStringLiteral("hh:mm:ss a"),
-                                                  QStringLiteral("H:mm:ss"), QStringLiteral("HH:mm:ss")});
-        selectFirst(dsg.Text_Time_style);
-    }
+    // 30: the date and time patterns are the source page's own lists.
     // The card's border starts 3 wide in the first style (the card's page holds them).
     dsg.card_prop_set(QStringLiteral("S"));
     // 35-36

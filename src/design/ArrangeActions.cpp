@@ -1,27 +1,48 @@
-// The alignment and sizing commands: each hands its work to the canvas, then redraws and records
-// one step. Locked objects never move, so a selection of locked objects only records nothing.
+// The arrange page (AlignmentPanel) routed to the canvas: a position or size field's value and each
+// arrange command go to the canvas's commands for the selected objects, then the redraw and one
+// step. Locked objects never move, so a selection of locked objects only records nothing. The rest
+// of the Designing mode shows an object on the page through the routing methods here.
 
 #include "design/DesignController.h"
 
+#include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/panels/AlignmentPanel.h"
+#include "model/SKTBarcode.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGrid.h"
+
+#include <QGroupBox>
 
 #include <algorithm>
 #include <functional>
 
 namespace {
 
-void arrange(DesignController &d, const std::function<void()> &command)
+// Whether a command can change any selected object: an unlocked one, and for sizes one that is no
+// barcode object.
+bool anyChangeable(const SKTGraphicList &selection, bool sizes)
 {
-    const SKTGraphicList selection = d.Selected_Graphic_Objects();
-    const bool movable = std::any_of(selection.cbegin(), selection.cend(),
-                                     [](const std::shared_ptr<SKTGraphic> &g) { return g && !g->ctrl_is_locked; });
-    if (!command || !movable)
+    return std::any_of(selection.cbegin(), selection.cend(), [sizes](const std::shared_ptr<SKTGraphic> &g) {
+        return g && !g->ctrl_is_locked && !(sizes && g->isExactly<SKTBarcode>());
+    });
+}
+
+void arrange(DesignController &d, const std::function<void()> &command, bool sizes = false)
+{
+    if (!command || !anyChangeable(d.Selected_Graphic_Objects(), sizes))
         return;
     command();
     d.Refresh_Canvas();
     d.Insert_In_Undo_Redo();
+}
+
+// A field's value given to the canvas's applier: positions in points, sizes in the design unit (the
+// canvas converts them).
+void applyField(DesignController &d, const std::function<void(double)> &applier, bool sizes, double value)
+{
+    if (applier)
+        arrange(d, [&applier, value] { applier(value); }, sizes);
 }
 
 // The same-size commands need a reference and at least one other object.
@@ -33,35 +54,95 @@ bool twoOrMoreSelected(const DesignController &d)
     return false;
 }
 
+void applyFieldValue(DesignController &d, AlignmentPanel::Field field, double value)
+{
+    const CanvasCommands &c = d.Canvas_Commands;
+    switch (field) {
+    case AlignmentPanel::Field::X: applyField(d, c.applyX, false, value); break;
+    case AlignmentPanel::Field::Y: applyField(d, c.applyY, false, value); break;
+    case AlignmentPanel::Field::Width: applyField(d, c.applyWidth, true, value); break;
+    case AlignmentPanel::Field::Height: applyField(d, c.applyHeight, true, value); break;
+    }
+}
+
+void runArrangeCommand(DesignController &d, AlignmentPanel::Arrange command)
+{
+    using A = AlignmentPanel::Arrange;
+    const CanvasCommands &c = d.Canvas_Commands;
+    switch (command) {
+    case A::AlignLeft: arrange(d, c.alignLeftEdges); break;
+    case A::AlignRight: arrange(d, c.alignRightEdges); break;
+    case A::AlignTop: arrange(d, c.alignTopEdges); break;
+    case A::AlignBottom: arrange(d, c.alignBottomEdges); break;
+    case A::AlignCenter: arrange(d, c.alignformCenter); break;
+    case A::AlignHorizontal: arrange(d, c.alignHorizontalCenters); break;
+    case A::AlignVertical: arrange(d, c.alignVerticalCenters); break;
+    case A::FitToLabel: arrange(d, c.makeSameAsLabelSize); break;
+    case A::Natural: arrange(d, c.makeNaturalSize); break;
+    case A::SameWidth:
+        if (twoOrMoreSelected(d))
+            arrange(d, c.makeSameWidth);
+        break;
+    case A::SameHeight:
+        if (twoOrMoreSelected(d))
+            arrange(d, c.makeSameHeight);
+        break;
+    case A::AlignToGrid:
+        if (!d._grid || !d._grid->isAlwaysShown()) {
+            Show_MessageBox(QStringLiteral("Please use grid option first."));
+            return;
+        }
+        arrange(d, c.alignWithGrid);
+        break;
+    }
+}
+
 } // namespace
 
-void DesignController::Align_Left_Clicked() { arrange(*this, Canvas_Commands.alignLeftEdges); }
-void DesignController::Align_Right_Clicked() { arrange(*this, Canvas_Commands.alignRightEdges); }
-void DesignController::Align_Top_Clicked() { arrange(*this, Canvas_Commands.alignTopEdges); }
-void DesignController::Align_Bottom_Clicked() { arrange(*this, Canvas_Commands.alignBottomEdges); }
-void DesignController::Align_Center_Clicked() { arrange(*this, Canvas_Commands.alignformCenter); }
-void DesignController::Align_Horz_Clicked() { arrange(*this, Canvas_Commands.alignHorizontalCenters); }
-void DesignController::Align_Vert_Clicked() { arrange(*this, Canvas_Commands.alignVerticalCenters); }
-void DesignController::Make_Fit_To_Label_Clicked() { arrange(*this, Canvas_Commands.makeSameAsLabelSize); }
-void DesignController::Make_Natural_Clicked() { arrange(*this, Canvas_Commands.makeNaturalSize); }
-
-void DesignController::Make_Same_Width_Clicked()
+void DesignController::Connect_Alignment_Panel()
 {
-    if (twoOrMoreSelected(*this))
-        arrange(*this, Canvas_Commands.makeSameWidth);
+    AlignmentPanel *page = alignmentPanel();
+    page->Unit_Per_MM = [] { return double(Get_Unit_Convertor(2, Measument_Unit_Is)); };
+    connect(page, &AlignmentPanel::fieldChanged, this,
+            [this](AlignmentPanel::Field field, double value) { applyFieldValue(*this, field, value); });
+    connect(page, &AlignmentPanel::arrangeRequested, this,
+            [this](AlignmentPanel::Arrange command) { runArrangeCommand(*this, command); });
+    if (_grid)
+        page->Follow_Grid(*_grid);
 }
 
-void DesignController::Make_Same_Height_Clicked()
+void DesignController::Set_Control_Pos_And_Size(const SKTGraphic &graphic)
 {
-    if (twoOrMoreSelected(*this))
-        arrange(*this, Canvas_Commands.makeSameHeight);
+    if (aligmnt_tab)
+        alignmentPanel()->Set_Control_Pos_And_Size(graphic);
 }
 
-void DesignController::Align_To_Grid_Clicked()
+void DesignController::Offer_Size_Commands(bool offered)
 {
-    if (!_grid || !_grid->isAlwaysShown()) {
-        Show_MessageBox(QStringLiteral("Please use grid option first."));
-        return;
-    }
-    arrange(*this, Canvas_Commands.alignWithGrid);
+    if (aligmnt_tab)
+        alignmentPanel()->Offer_Size_Commands(offered);
+}
+
+void DesignController::Show_Size_Fields(bool shown)
+{
+    if (aligmnt_tab)
+        alignmentPanel()->ctrl_width_height_box->setVisible(shown);
+}
+
+void DesignController::Enable_Align_Buttons(bool enabled)
+{
+    if (aligmnt_tab)
+        alignmentPanel()->Enable_Align_Buttons(enabled);
+}
+
+void DesignController::Enable_Same_Size_Buttons(bool enabled)
+{
+    if (aligmnt_tab)
+        alignmentPanel()->Enable_Same_Size_Buttons(enabled);
+}
+
+void DesignController::Set_Object_Unit_Labels(const QString &sizeUnit)
+{
+    if (aligmnt_tab)
+        alignmentPanel()->Set_Unit_Labels(sizeUnit);
 }

@@ -43,10 +43,7 @@ void EditingCommands::Enable_Standard_Button_For_Control()
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, true);
     setEnabled({Unlock_btn}, false);
     Set_Paste_Button_Status();
-    DesignController &d = design;
-    setEnabled({d.align_left_btn, d.align_right_btn, d.align_top_btn, d.align_bottom_btn, d.align_center_btn,
-                d.align_horzontal_btn, d.align_vertical_btn},
-               true);
+    design.Enable_Align_Buttons(true);
 }
 
 void EditingCommands::Enable_Standard_Button_For_Unlock() { Enable_Standard_Button_For_Control(); }
@@ -55,10 +52,7 @@ void EditingCommands::Disable_Standard_Button_For_Card()
 {
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn, Unlock_btn}, false);
     Set_Paste_Button_Status();
-    DesignController &d = design;
-    setEnabled({d.align_left_btn, d.align_right_btn, d.align_top_btn, d.align_bottom_btn, d.align_center_btn,
-                d.align_horzontal_btn, d.align_vertical_btn},
-               false);
+    design.Enable_Align_Buttons(false);
 }
 
 void EditingCommands::Disable_Standard_Button_For_Lock()
@@ -66,10 +60,7 @@ void EditingCommands::Disable_Standard_Button_For_Lock()
     // Copy and Paste stay as they are: a locked object may still be copied.
     setEnabled({Cut_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, false);
     setEnabled({Unlock_btn}, true);
-    DesignController &d = design;
-    setEnabled({d.align_left_btn, d.align_right_btn, d.align_top_btn, d.align_bottom_btn, d.align_center_btn,
-                d.align_horzontal_btn, d.align_vertical_btn},
-               false);
+    design.Enable_Align_Buttons(false);
 }
 
 void EditingCommands::Enable_Disable_Undo(bool enable)

@@ -173,8 +173,7 @@ bool DesignController::Browse_User_Image_Manually()
         return false;
     }
     Library_Selected_Image = chosen.first();
-    if (Manual_image_path)
-        Manual_image_path->setPlainText(Library_Selected_Image);
+    Show_Picture_Source_Path(Library_Selected_Image);
     return true;
 }
 

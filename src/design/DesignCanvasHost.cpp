@@ -58,12 +58,7 @@ void DesignCanvasHost::Show_RHS_Properties(SKTGraphic *graphic) { m_design.Show_
 
 void DesignCanvasHost::Refresh_Canvas() { m_design.Refresh_Canvas(); }
 
-void DesignCanvasHost::Enable_Same_Size_Buttons(bool enable)
-{
-    for (QPushButton *button : {m_design.Make_same_width_btn, m_design.Make_same_height_btn})
-        if (button)
-            button->setEnabled(enable);
-}
+void DesignCanvasHost::Enable_Same_Size_Buttons(bool enable) { m_design.Enable_Same_Size_Buttons(enable); }
 
 std::shared_ptr<SKTGraphic> DesignCanvasHost::Current_Graphic() const { return m_design._Selected_Graphic.lock(); }
 

@@ -36,7 +36,6 @@ class QSlider;
 class QTableView;
 class QTabWidget;
 class QWidget;
-class DoubleSlider;
 class ValueListModel;
 namespace platform {
 class ColorWell;
@@ -225,25 +224,16 @@ public:
     // The number of objects on the side being edited.
     int Get_Front_Control_Count() const;
 
-    // Position and size of the sidebar object, the print check box and the arrange commands.
+    // The arrange page (AlignmentPanel) shows the frame of an object; the print check box.
     void Set_Control_Pos_And_Size(const SKTGraphic &graphic);
-    void Frame_main_Pic_X_Pos_Changed(QObject *sender);
-    void Frame_main_Pic_Y_Pos_Changed(QObject *sender);
-    void Frame_main_Pic_Wdith_Changed(QObject *sender);
-    void Frame_main_Pic_Height_Changed(QObject *sender);
     void Print_object_chk_changed();
-    void Align_Left_Clicked();
-    void Align_Right_Clicked();
-    void Align_Top_Clicked();
-    void Align_Bottom_Clicked();
-    void Align_Center_Clicked();
-    void Align_Horz_Clicked();
-    void Align_Vert_Clicked();
-    void Make_Same_Width_Clicked();
-    void Make_Same_Height_Clicked();
-    void Make_Fit_To_Label_Clicked();
-    void Make_Natural_Clicked();
-    void Align_To_Grid_Clicked();
+    // The arrange page's size commands offered (not for a barcode object), its size fields shown,
+    // its alignment and same-size buttons enabled, and its unit labels.
+    void Offer_Size_Commands(bool offered);
+    void Show_Size_Fields(bool shown);
+    void Enable_Align_Buttons(bool enabled);
+    void Enable_Same_Size_Buttons(bool enabled);
+    void Set_Object_Unit_Labels(const QString &sizeUnit);
 
     // ---- Property sidebar tab sets ----
     // Shows the sidebar of one object, or the card's tabs for none.
@@ -252,37 +242,16 @@ public:
     // ---- Sidebar tab sets ----
     // The canvas's way of deselecting everything; the canvas installs it.
     std::function<void()> Canvas_Clear_Selection;
-    // The value editor of the source tab ends editable exactly for a manual text.
-    void Set_Text_Value_Editable();
-    // Connects the controls of one sidebar page (an object or card panel) to their handlers.
-    void Wire_Sidebar_Controls(QWidget *page);
 
     // Colour pre-step: every selected object takes the colour through its setColor.
     void Fill_And_Set_Color_Event_Generator(const QColor &color);
-    // Today's date or the time in the chosen pattern, put in place of the value editor's selection.
-    void Text_Insert_Date();
-    void Text_Insert_Time();
 
-    // Picture, signature and barcode handlers.
+    // The work of the picture, signature and barcode pages that needs the selection.
     // "Please select only one image control to '<word> Image'." when two or more pictures are
     // selected; answers whether that was the case.
     bool Check_Multiple_Image_Selection(const QString &word);
-    void Manual_Image_Browse_Btn();
-    void Manual_Library_Browse_Btn();
-    void Image_reset_Button();
-    void Image_Border_ChkBox();
-    void Image_Border_Changed(QObject *sender);
-    void Set_ImageControl_Clr(QObject *sender);
-    // An effect slider: its value into its field, then the picture transfer.
-    void Image_Slider_Changed(QObject *slider);
-    void Cropping_Selected_Image_clicked();
-    void Sign_Browse_Btn();
-    void Sign_Border_ChkBox();
-    void Sign_Border_Changed(QObject *sender);
-    void Set_SignControl_Clr(QObject *sender);
-    void View_barcode_prop_Button();
+    // The barcode-object window on the object the sidebar shows.
     void Open_Barcode_Window();
-    void Edit_Adv_QR_Value_Clicked();
     // The card's background picture from a file; an empty path only clears the path field.
     void set_Front_BG_Image(const QString &path);
     // Offers the size to the document's canvas-size query, which keeps nothing.
@@ -290,17 +259,22 @@ public:
 
 private:
     // The panels of one object filled from it, with the flag set (Show_RHS_Properties). A text's
-    // fill is the sidebar's name and the text source, then the two text pages' own fills.
+    // fill is the sidebar's name and the text source, then the two text pages' own fills; a
+    // picture and a signature fill their own page, the source page and the sidebar's name field.
     void Fill_Text_Panel(const SKTGraphic &graphic);
     void Fill_Image_Panel(const SKTGraphic &graphic);
     void Fill_Sign_Panel(const SKTGraphic &graphic);
+    // The source page (DataSourcePanel) for a text or a picture, and an object's source on it.
     void Show_Text_Source_Tab();
     void Show_Image_Source_Tab();
+    void Fill_Text_Source(const SKTGraphic &graphic);
+    void Fill_Image_Source(const SKTGraphic &graphic);
+    void Fill_Sign_Source(const SKTGraphic &graphic);
+    // The picture page's error label hidden, until a picture is shown.
+    void Hide_Image_Error();
     void Build_Tab_Set(const SKTGraphic &graphic);
     // The current picture takes a path (setFilePath and its value), then the picture transfer.
     void Give_Current_Picture_Path(const QString &path);
-    // A font chooser's answer handed to an action; nothing when cancelled.
-    void Choose_Font(const QFont &current, void (DesignController::*action)(const QFont &));
 
 public:
 
@@ -356,9 +330,13 @@ public:
     // The template's barcode settings into every selected barcode object; the current object takes
     // the window's picture and every other selected one is rendered from its own settings.
     void Update_Barcode_Graphics(const SKTGraphic &templateGraphic);
-    // The panels read at once (what the transfers write).
+    // The panels read at once (what the transfers write). A picture's and a signature's values are
+    // their page's, with the print flag and, for one picture, the source page's file path.
     ImagePanelValues Read_Image_Panel(bool singleSelection) const;
     SignPanelValues Read_Sign_Panel() const;
+    // The source page's value editor (a text's value) and picture path.
+    QString Text_Source_Value() const;
+    QString Picture_Source_Path() const;
     QString Return_Border_Style_Str_On_index(int index) const { return Border_Style_Code(index); }
 private:
     // One panel's values into every selected object of the exact class Kind (then after with it),
@@ -370,14 +348,13 @@ private:
 public:
 
     // ---- Picture services of the card objects ----
-    // The picture's loaded picture through the effect chain; shows image_error_label unless there
-    // is a non-empty result and a file at the picture's path.
+    // The picture's loaded picture through the effect chain; the picture page shows its error label
+    // unless there is a non-empty result and a file at the picture's path.
     platform::Picture Get_Image_With_Update_Settings(const SKTGraphic &graphic);
-    // The picture panel's effect controls back to their defaults, without running their handlers.
+    // The picture page's effect controls back to their defaults, without running their handlers.
     void Reset_Image_Editing_Controls();
-    // Gives the card objects this controller's picture services and lets the grid enable
-    // Align_with_grid_btn; Remove_Model_Hooks takes the services away again if they are still this
-    // controller's.
+    // Gives the card objects this controller's picture services; Remove_Model_Hooks takes them away
+    // again if they are still this controller's.
     void Install_Model_Hooks();
     void Remove_Model_Hooks();
 
@@ -466,9 +443,17 @@ public:
     // The slot of a series by name in the value table (names compared in lower case, the first
     // in sorted order winning), -1 when absent.
     int Data_Table_Index(const QString &name) const;
-    // The data-source tab's "View" and help buttons.
-    void View_batch_Series_Button(QObject *sender = nullptr);
-    void Data_Source_Help_Button(QObject *sender = nullptr);
+    // The source page (DataSourcePanel) for the batch binding and the linked spreadsheet: its
+    // source type list and its series-or-column list, its controls for a bound or a manual source,
+    // the picture path and the text value it shows, and its spreadsheet row (the workbook's path;
+    // linked: the rows can be viewed, else another workbook can be chosen).
+    QComboBox *Source_Type_List() const;
+    QComboBox *Source_Series_List() const;
+    void Set_Bound_Source_Controls(bool bound);
+    void Show_Picture_Source_Path(const QString &path);
+    void Show_Text_Source_Value(const QString &text);
+    void Show_Excel_Path(const QString &path);
+    void Show_Excel_Link(bool linked);
     // The viewer of the series and columns the design uses.
     void Open_All_Used_Data_Box();
 
@@ -529,74 +514,6 @@ public:
     QLineEdit *sel_control_name = nullptr;
     QCheckBox *print_object_chk = nullptr;
 
-
-    // Picture
-    QLineEdit *img_ctrl_id_val = nullptr;
-    QLabel *image_error_label = nullptr;
-    QCheckBox *Image_border_chk = nullptr;
-    QGroupBox *Image_Border_Box = nullptr;
-    QLineEdit *Image_bor_Text = nullptr;
-    platform::Stepper *Image_bor_Stepper = nullptr;
-    platform::ColorWell *Image_bordr_clr = nullptr;
-    QComboBox *Image_border_style = nullptr;
-    DoubleSlider *Rotate_slidr = nullptr, *Trsp_slidr = nullptr, *Hue_slidr = nullptr, *Sat_slidr = nullptr,
-                 *Brt_slidr = nullptr, *Con_slidr = nullptr, *shrp_slidr = nullptr, *ev_slidr = nullptr,
-                 *blr_slidr = nullptr;
-    QLineEdit *Rotate_slidr_val = nullptr, *Trsp_slidr_val = nullptr, *Hue_slidr_val = nullptr,
-              *Sat_slidr_val = nullptr, *Brt_slidr_val = nullptr, *Con_slidr_val = nullptr,
-              *shrp_slidr_val = nullptr, *ev_slidr_val = nullptr, *blr_slidr_val = nullptr;
-    QCheckBox *Image_Gray_Scale_chk = nullptr, *Image_Sepia_chk = nullptr, *Image_Invert_chk = nullptr,
-              *Image_FIV_chk = nullptr, *Image_FIH_chk = nullptr;
-    QPushButton *image_reset_btn = nullptr, *image_crop_btn = nullptr;
-
-    // Signature
-    QLineEdit *Sign_image_path = nullptr;
-    QPushButton *sign_browse_btn = nullptr;
-    QCheckBox *Sign_border_chk = nullptr;
-    QGroupBox *Sign_Border_Box = nullptr;
-    QLineEdit *Sign_bor_Text = nullptr;
-    platform::Stepper *Sign_bor_Stepper = nullptr;
-    platform::ColorWell *Sign_bordr_clr = nullptr;
-    QComboBox *Sign_border_style = nullptr;
-
-    // Data source
-    QLabel *data_source_title = nullptr;
-    QGroupBox *Data_source_box_DES = nullptr;
-    QComboBox *Data_source_type = nullptr;
-    QComboBox *Batch_Series = nullptr;
-    QPushButton *view_series_btn = nullptr, *data_source_help_btn = nullptr;
-    QGroupBox *manual_brws_box = nullptr;
-    QPlainTextEdit *Manual_image_path = nullptr;
-    QPushButton *manual_browse_btn = nullptr, *library_browse_btn = nullptr;
-    QGroupBox *Text_Date_Time_Box = nullptr;
-    QComboBox *Text_Date_style = nullptr, *Text_Time_style = nullptr;
-    QPushButton *insert_date_btn = nullptr, *insert_time_btn = nullptr, *insert_template_btn = nullptr;
-    QPlainTextEdit *Text_value_Edit = nullptr;
-    QLabel *text_value_lbl = nullptr;
-    QWidget *text_value_scrollView = nullptr;
-    QGroupBox *design_browse_excel_box = nullptr;
-    QLineEdit *excel_path_field = nullptr;
-    QPushButton *excel_browse_btn = nullptr, *view_excel_btn = nullptr;
-
-    // Position, size and alignment
-    QLineEdit *frame_main_pic_X_pos = nullptr, *frame_main_pic_Y_pos = nullptr, *frame_main_pic_width = nullptr,
-              *frame_main_pic_height = nullptr;
-    platform::Stepper *frame_main_pic_X_pos_val = nullptr, *frame_main_pic_Y_pos_val = nullptr,
-                      *frame_main_pic_width_val = nullptr, *frame_main_pic_height_val = nullptr;
-    QLabel *ctrl_x_pos_unit_lbl = nullptr, *ctrl_y_pos_unit_lbl = nullptr, *ctrl_width_unit_lbl = nullptr,
-           *ctrl_height_unit_lbl = nullptr;
-    QGroupBox *ctrl_width_height_box = nullptr;
-    QGroupBox *Ctrl_Size_Opt_box = nullptr;
-    QPushButton *Make_natural_size_btn = nullptr, *fit_to_label_btn = nullptr, *Make_same_width_btn = nullptr,
-                *Make_same_height_btn = nullptr;
-    QPushButton *align_left_btn = nullptr, *align_right_btn = nullptr, *align_top_btn = nullptr,
-                *align_bottom_btn = nullptr, *align_center_btn = nullptr, *align_horzontal_btn = nullptr,
-                *align_vertical_btn = nullptr, *Align_with_grid_btn = nullptr;
-
-    // Barcode object
-    QPushButton *barcode_prop_btn = nullptr;
-    QPushButton *Edit_Qr_Code_Val_BTN = nullptr;
-
     // ---- Project files ----
     // Removes every object of the side being edited; nothing is selected then.
     void delete_all_control();
@@ -612,12 +529,11 @@ private:
     void Build_Record_List_Box(QGroupBox *box);
     // Connects the card's four pages to the card's storing and the parts they need.
     void Connect_Card_Panels();
-    void Build_Image_Tab(QWidget *page);
-    void Build_Sign_Tab(QWidget *page);
-    void Build_Data_Source_Tab(QWidget *page);
-    void Build_Alignment_Tab(QWidget *page);
-    void Build_Barcode_Tab(QWidget *page);
-    void Build_Lock_Tab(QWidget *page);
+    // The picture, signature, barcode, source and arrange pages connected to the work they ask of
+    // this controller and of the window.
+    void Connect_Picture_Panels();
+    void Connect_Data_Source_Panel();
+    void Connect_Alignment_Panel();
     // Series names of the DataSet folder, sorted, without extension.
     QStringList Series_Names() const;
     // The values of a series file, or nothing when the file does not exist.

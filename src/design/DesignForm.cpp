@@ -17,7 +17,6 @@
 #include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTZoomingScrollView.h"
-#include "platform/ComboItems.h"
 #include "platform/Ruler.h"
 
 #include "ui_DesignCanvasArea.h"
@@ -94,14 +93,6 @@ void wireToolPalette(DesignController &c)
     // The tool announcement creates the tool's object, once per announcement.
     QObject::connect(&c, &DesignController::SKTSelectedToolDidChange, &c, &DesignController::selectedToolDidChange,
                      Qt::UniqueConnection);
-}
-
-// Titles of every border-style list, index 0 to 4 standing for "S", "DA", "DO", "DD", "DDD".
-const QStringList &borderStyleTitles()
-{
-    static const QStringList titles = {QStringLiteral("Solid"), QStringLiteral("Dash"), QStringLiteral("Dot"),
-                                       QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")};
-    return titles;
 }
 
 } // namespace
@@ -210,15 +201,7 @@ void DesignController::Build_Property_Sidebar(QGroupBox *box)
             &DesignController::Fill_And_Set_Color_Event_Generator);
     connect(textPropertiesPanel(), &TextPropertiesPanel::transferRequested, this,
             &DesignController::Update_Text_Graphics);
-    Build_Image_Tab(image_tab);
-    Build_Sign_Tab(sign_tab);
-    Build_Data_Source_Tab(datasource_tab);
-    Build_Alignment_Tab(aligmnt_tab);
-    Build_Barcode_Tab(barcode_tab);
-    Build_Lock_Tab(Lock_tab);
-
-    for (QComboBox *styles : {Image_border_style, Sign_border_style}) {
-        platform::ui::fillCombo(styles, borderStyleTitles());
-        styles->setCurrentIndex(0);
-    }
+    Connect_Picture_Panels();
+    Connect_Data_Source_Panel();
+    Connect_Alignment_Panel();
 }

@@ -10,7 +10,6 @@
 #include "design/FormBinding.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
-#include "platform/StepperField.h"
 
 #include "ui_DesignStandardButtons.h"
 
@@ -26,8 +25,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTextCursor>
@@ -164,42 +161,6 @@ void bind(EditingCommands &c, const Ui::DesignStandardButtons &ui)
                             FORM_OUTLET(Send_Back_btn), FORM_OUTLET(Lock_btn), FORM_OUTLET(Unlock_btn));
 }
 
-// The sidebar's arrange buttons, position and size fields and print check box reach the
-// controller's handlers.
-void wireArrangeAndFields(DesignController &d)
-{
-    auto click = [&d](QPushButton *button, void (DesignController::*handler)()) {
-        if (button)
-            QObject::connect(button, &QPushButton::clicked, &d, [&d, handler] { (d.*handler)(); });
-    };
-    click(d.align_left_btn, &DesignController::Align_Left_Clicked);
-    click(d.align_right_btn, &DesignController::Align_Right_Clicked);
-    click(d.align_top_btn, &DesignController::Align_Top_Clicked);
-    click(d.align_bottom_btn, &DesignController::Align_Bottom_Clicked);
-    click(d.align_center_btn, &DesignController::Align_Center_Clicked);
-    click(d.align_horzontal_btn, &DesignController::Align_Horz_Clicked);
-    click(d.align_vertical_btn, &DesignController::Align_Vert_Clicked);
-    click(d.Make_same_width_btn, &DesignController::Make_Same_Width_Clicked);
-    click(d.Make_same_height_btn, &DesignController::Make_Same_Height_Clicked);
-    click(d.fit_to_label_btn, &DesignController::Make_Fit_To_Label_Clicked);
-    click(d.Make_natural_size_btn, &DesignController::Make_Natural_Clicked);
-    click(d.Align_with_grid_btn, &DesignController::Align_To_Grid_Clicked);
-    if (d.print_object_chk)
-        QObject::connect(d.print_object_chk, &QCheckBox::clicked, &d, [&d] { d.Print_object_chk_changed(); });
-
-    // The position and size fields take numbers only.
-    static const QRegularExpression number(QStringLiteral("-?[0-9]{0,7}([.][0-9]{0,4})?"));
-    auto pair = [&d](platform::Stepper *stepper, QLineEdit *field, void (DesignController::*handler)(QObject *)) {
-        if (field)
-            field->setValidator(new QRegularExpressionValidator(number, field));
-        platform::connectPair(stepper, field, &d, [&d, handler](QObject *sender) { (d.*handler)(sender); });
-    };
-    pair(d.frame_main_pic_X_pos_val, d.frame_main_pic_X_pos, &DesignController::Frame_main_Pic_X_Pos_Changed);
-    pair(d.frame_main_pic_Y_pos_val, d.frame_main_pic_Y_pos, &DesignController::Frame_main_Pic_Y_Pos_Changed);
-    pair(d.frame_main_pic_width_val, d.frame_main_pic_width, &DesignController::Frame_main_Pic_Wdith_Changed);
-    pair(d.frame_main_pic_height_val, d.frame_main_pic_height, &DesignController::Frame_main_Pic_Height_Changed);
-}
-
 } // namespace
 
 EditingCommands::EditingCommands(DesignController &design) : design(design) {}
@@ -334,7 +295,9 @@ void EditingCommands::Wire_Editing_Commands()
     click(Unlock_btn, &EditingCommands::Unlock_Clicked);
     // A design has one side: the back side's button has no command.
     click(d.Front_Side_btn, &EditingCommands::Front_Card_Btn_Clicked);
-    wireArrangeAndFields(d);
+    // The print check box is the sidebar's; the arrange page wires its own buttons and fields.
+    if (d.print_object_chk)
+        connect(d.print_object_chk, &QCheckBox::clicked, &d, [&d] { d.Print_object_chk_changed(); });
 
     if (QAction *edit = d.hub.EDIT_MAIN_menu_item; edit && edit->menu())
         connect(edit->menu(), &QMenu::aboutToShow, this, [this] { validateEditMenu(design); });

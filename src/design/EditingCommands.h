@@ -41,8 +41,8 @@ public:
     // An Edit menu item: a focused text field takes it as its own standard command; otherwise, in
     // the Designing mode, the design's command runs.
     void Edit_Menu_Command(EditMenuCommand command);
-    // Connects the standard, side and arrange buttons, the position and size fields and the
-    // print check box to their handlers, and sets the buttons' start states.
+    // Connects the standard and side buttons and the print check box to their handlers, and sets
+    // the buttons' start states (the arrange page wires its own buttons and fields).
     void Wire_Editing_Commands();
 
     // Enabling of the standard buttons for the four selection situations, and of Paste.

@@ -1,13 +1,10 @@
-// The services that the card objects and the grid reach without knowing the window: installed by
-// the window's controller at start-up, taken away with it.
+// The services that the card objects reach without knowing the window: installed by the window's
+// controller at start-up, taken away with it.
 
 #include "design/DesignController.h"
 
 #include "imagetools/ImageForPath.h"
-#include "model/SKTGrid.h"
 #include "model/SKTImage.h"
-
-#include <QPushButton>
 
 namespace {
 // The controller whose services the card objects use.
@@ -24,19 +21,6 @@ void DesignController::Install_Model_Hooks()
     };
     hooks.Reset_Image_Editing_Controls = [this] { Reset_Image_Editing_Controls(); };
     SKTImage::setPictureHooks(std::move(hooks));
-
-    if (!_grid)
-        return;
-    // Showing the grid enables the align-with-grid button and hiding it disables it; a shown grid
-    // whose spacing makes it unusable disables it too.
-    connect(_grid, &SKTGrid::alwaysShownChanged, this, [this](bool shown) {
-        if (Align_with_grid_btn)
-            Align_with_grid_btn->setEnabled(shown && _grid->isUsable());
-    });
-    connect(_grid, &SKTGrid::anyChanged, this, [this] {
-        if (Align_with_grid_btn && _grid->isAlwaysShown())
-            Align_with_grid_btn->setEnabled(_grid->isUsable());
-    });
 }
 
 void DesignController::Remove_Model_Hooks()

@@ -7,7 +7,6 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
-#include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/View_All_Used_Data.h"
@@ -194,37 +193,6 @@ void DesignController::Assign_Batch_Values_To_Control(int record)
         // The rest of this record stays unfilled.
         Show_MessageBox(reasonOf(e));
     }
-}
-
-void DesignController::View_batch_Series_Button(QObject *)
-{
-    if (!Data_source_type)
-        return;
-    const QString title = Data_source_type->currentText();
-    if (title == QLatin1String("Manual"))
-        return;
-    if (title == QLatin1String("Series")) {
-        const QString name = Batch_Series ? Trim_Str(Batch_Series->currentText()) : QString();
-        if (name.isEmpty() || name == combo_first_Select) {
-            Show_MessageBox(QStringLiteral("Please select the series."));
-            return;
-        }
-        Open_Series_Value_Box(name);
-        return;
-    }
-    Open_Excel_Data_Box();
-}
-
-void DesignController::Data_Source_Help_Button(QObject *)
-{
-    Long_SMS_Dlg *dialog = Long_SMS_Dlg::defaultInstance();
-    dialog->title_val = QStringLiteral("Batch Processing Settings Help :");
-    dialog->msg_val_str = QStringLiteral("Select Data Source as 'Manual' to enter value manually.\n"
-                                         "Select 'Series' to fetch the value from the list of existing Batch "
-                                         "Processing Series.");
-    dialog->show_single_button = true;
-    dialog->apply_chk_show = false;
-    dialog->Open_Long_sms_Dialog();
 }
 
 void DesignController::Open_All_Used_Data_Box()

@@ -47,20 +47,7 @@ QString shapeCaption(const QString &code)
     return captions.value(code);
 }
 
-void setShown(std::initializer_list<QWidget *> widgets, bool shown)
-{
-    for (QWidget *w : widgets)
-        if (w)
-            w->setVisible(shown);
-}
-
 } // namespace
-
-void DesignController::Set_Text_Value_Editable()
-{
-    if (Text_value_Edit && Data_source_type)
-        Text_value_Edit->setReadOnly(Data_source_type->currentText() != QLatin1String("Manual"));
-}
 
 void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
 {
@@ -106,14 +93,9 @@ void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
 
 void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
 {
-    if (image_error_label)
-        image_error_label->hide();
+    Hide_Image_Error();
     const bool barcode = graphic.isExactly<SKTBarcode>();
-    for (QPushButton *b : {Make_natural_size_btn, fit_to_label_btn})
-        if (b)
-            b->setEnabled(!barcode);
-    if (Ctrl_Size_Opt_box)
-        Ctrl_Size_Opt_box->setVisible(!barcode);
+    Offer_Size_Commands(!barcode);
     Remove_All_Tab_Items();
     if (print_object_chk)
         print_object_chk->setChecked(graphic.print_object != 0);
@@ -124,8 +106,7 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
     const bool single = Selected_Graphic_Objects().size() == 1;
     {
         const PropFillGuard filling;
-        if (ctrl_width_height_box)
-            ctrl_width_height_box->show();
+        Show_Size_Fields(true);
         auto put = [this](int at, QWidget *tab, const QString &label) {
             if (sett_tab && tab)
                 sett_tab->insertTab(at, tab, label);
@@ -194,24 +175,4 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
         sett_tab->addTab(aligmnt_tab, aligmnt_tab_label);
     if (sett_tab)
         sett_tab->update();
-}
-
-void DesignController::Show_Text_Source_Tab()
-{
-    if (data_source_title)
-        data_source_title->setText(QStringLiteral("Text Source"));
-    setShown({manual_brws_box}, false);
-    setShown({Text_Date_Time_Box, Text_value_Edit, text_value_lbl, text_value_scrollView}, true);
-    Set_Text_Value_Editable();
-}
-
-void DesignController::Show_Image_Source_Tab()
-{
-    if (data_source_title)
-        data_source_title->setText(QStringLiteral("Image Source"));
-    setShown({manual_brws_box}, true);
-    // A picture has no text value of its own.
-    setShown({Text_Date_Time_Box, Text_value_Edit, text_value_lbl, text_value_scrollView}, false);
-    if (ONLY_QR_MODE)
-        setShown({Data_source_box_DES}, false);
 }

@@ -8,82 +8,32 @@
 
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
-#include "design/DoubleSlider.h"
-#include "design/panels/LinePanel.h"
-#include "design/panels/ShapePanel.h"
-#include "design/panels/TextEditingPanel.h"
-#include "design/panels/TextPropertiesPanel.h"
-#include "platform/ColorWell.h"
-#include "platform/Stepper.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSlider>
-
-#include <algorithm>
 
 namespace {
 
 bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
-QColor colorOf(const platform::ColorWell *w) { return w ? w->color() : QColor(); }
-int wholeOf(const platform::Stepper *s) { return s ? s->intValue() : 0; }
-double sliderOf(const DoubleSlider *s) { return s ? s->doubleValue() : 0.0; }
-int indexOf(const QComboBox *c) { return c ? c->currentIndex() : -1; }
-
-StrokeValues strokeOf(const QCheckBox *check, const platform::ColorWell *well, const platform::Stepper *width,
-                      const QComboBox *style)
-{
-    StrokeValues s;
-    s.on = isOn(check);
-    s.color = colorOf(well);
-    s.width = wholeOf(width);
-    s.borderType = Border_Style_Code(indexOf(style));
-    return s;
-}
-
 
 } // namespace
 
-ImagePanelValues DesignController::Read_Image_Panel(bool singleSelection) const
+// The colour pre-step of the object pages: a colour chosen in a well goes to every selected object
+// through its setColor, before the page's transfer.
+void DesignController::Fill_And_Set_Color_Event_Generator(const QColor &color)
 {
-    ImagePanelValues v;
-    v.printObject = isOn(print_object_chk) ? 1 : 0;
-    v.stroke = strokeOf(Image_border_chk, Image_bordr_clr, Image_bor_Stepper, Image_border_style);
-    v.flipH = isOn(Image_FIH_chk);
-    v.flipV = isOn(Image_FIV_chk);
-    v.invert = isOn(Image_Invert_chk);
-    v.gray = isOn(Image_Gray_Scale_chk);
-    v.sepia = isOn(Image_Sepia_chk);
-    v.transparency = float(sliderOf(Trsp_slidr));
-    v.rotation = float(sliderOf(Rotate_slidr));
-    v.hue = float(sliderOf(Hue_slidr));
-    v.saturation = float(sliderOf(Sat_slidr));
-    v.brightness = float(sliderOf(Brt_slidr));
-    v.contrast = float(sliderOf(Con_slidr));
-    v.sharpen = float(sliderOf(shrp_slidr));
-    v.exposure = float(sliderOf(ev_slidr));
-    v.blur = float(sliderOf(blr_slidr));
-    if (singleSelection && Manual_image_path)
-        v.filePath = Manual_image_path->toPlainText();
-    return v;
-}
-
-SignPanelValues DesignController::Read_Sign_Panel() const
-{
-    SignPanelValues v;
-    v.printObject = isOn(print_object_chk) ? 1 : 0;
-    v.stroke = strokeOf(Sign_border_chk, Sign_bordr_clr, Sign_bor_Stepper, Sign_border_style);
-    v.filePath = Sign_image_path ? Sign_image_path->text() : QString();
-    return v;
+    for (const std::shared_ptr<SKTGraphic> &g : Selected_Graphic_Objects())
+        if (g)
+            g->setColor(color);
 }
 
 // Each transfer: nothing while controls are being filled or nothing is selected; otherwise the
@@ -133,8 +83,8 @@ void DesignController::Update_Text_Graphics()
     textEditingPanel()->Read_Text_Panel(values);
     textPropertiesPanel()->Read_Text_Panel(values);
     values.printObject = isOn(print_object_chk) ? 1 : 0;
-    if (selection.size() == 1 && Text_value_Edit)
-        values.text = Text_value_Edit->toPlainText();
+    if (selection.size() == 1 && datasource_tab)
+        values.text = Text_Source_Value();
     Transfer_Panel<SKTText>(values, &Write_Text_Values);
 }
 

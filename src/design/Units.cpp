@@ -39,15 +39,10 @@ void DesignController::_setLabels()
         unit = tr("(cm)");
         title = tr("Label Size (cm)");
     }
-    // Object positions are always in points.
-    for (QLabel *l : {ctrl_x_pos_unit_lbl, ctrl_y_pos_unit_lbl})
-        if (l)
-            l->setText(tr("(pt)"));
+    // The arrange page shows object positions in points, their sizes in the unit.
+    Set_Object_Unit_Labels(unit);
     if (CardSizePanel *sizes = cardSizePanel())
         sizes->Set_Unit_Labels(title, unit);
-    for (QLabel *l : {ctrl_width_unit_lbl, ctrl_height_unit_lbl})
-        if (l)
-            l->setText(unit);
 }
 
 void DesignController::Apply_unit_Chaneg_Values()

@@ -4,17 +4,18 @@ namespace {
 
 struct BorderStyle {
     const char *code;
+    const char *title;
     QList<double> dashes;
 };
 
 const QList<BorderStyle> &borderStyles()
 {
     static const QList<BorderStyle> styles = {
-        {"S", {}},
-        {"DA", {8, 2}},
-        {"DO", {4, 6}},
-        {"DD", {24, 10, 6, 10}},
-        {"DDD", {24, 8, 8, 8, 8, 8}},
+        {"S", "Solid", {}},
+        {"DA", "Dash", {8, 2}},
+        {"DO", "Dot", {4, 6}},
+        {"DD", "Dash Dot", {24, 10, 6, 10}},
+        {"DDD", "Dash Dot Dot", {24, 8, 8, 8, 8, 8}},
     };
     return styles;
 }
@@ -34,6 +35,14 @@ int Border_Style_Index(const QString &code)
         if (code == QLatin1String(borderStyles().at(i).code))
             return i;
     return -1;
+}
+
+QStringList Border_Style_Titles()
+{
+    QStringList titles;
+    for (const BorderStyle &style : borderStyles())
+        titles << QString::fromLatin1(style.title);
+    return titles;
 }
 
 QList<double> Border_Dash_Array(const QString &code)

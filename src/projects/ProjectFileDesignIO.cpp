@@ -221,17 +221,15 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         if (read_xl_from_log) {
             Excel_Binding_Use = design.excelBinding;
             if (Excel_Binding_Use) {
-                dsg.Add_Excel_Col_Name_In_Combo(dsg.Data_source_type);
+                dsg.Add_Excel_Col_Name_In_Combo(dsg.Source_Type_List());
                 dsg.Add_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
             } else {
-                dsg.Remove_Excel_Col_Name_In_Combo(dsg.Data_source_type);
+                dsg.Remove_Excel_Col_Name_In_Combo(dsg.Source_Type_List());
                 dsg.Remove_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
             }
-            if (dsg.view_excel_btn)
-                dsg.view_excel_btn->setEnabled(Excel_Binding_Use);
+            dsg.Show_Excel_Link(Excel_Binding_Use);
             Excel_Source_Path = design.excelPath;
-            if (dsg.excel_path_field)
-                dsg.excel_path_field->setText(Excel_Source_Path);
+            dsg.Show_Excel_Path(Excel_Source_Path);
             // Title 0 is the viewer's own first column.
             if (!design.columnTitles.isEmpty())
                 dsg.Linked_Sheet.columnTitles = design.columnTitles.mid(1);

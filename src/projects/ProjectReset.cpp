@@ -87,9 +87,9 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg._Selected_Graphic.reset();
         Reset_Cascade_Position();
 
-        if (dsg.Batch_Series) {
-            const QSignalBlocker block(dsg.Batch_Series);
-            dsg.Batch_Series->setCurrentIndex(-1);
+        if (QComboBox *series = dsg.Source_Series_List()) {
+            const QSignalBlocker block(series);
+            series->setCurrentIndex(-1);
         }
 
         Project_File_Name.clear();
@@ -109,19 +109,18 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         // The card as shown (sized above), so that a blank design saves a size it can be opened with.
         dsg.Front_card_Prop->Card_Size = dsg.canvasFrameSize;
 
-        if (dsg.Batch_Series) {
-            const QSignalBlocker block(dsg.Batch_Series);
-            dsg.Batch_Series->clear();
-            dsg.Batch_Series->setCurrentIndex(-1);
+        if (QComboBox *series = dsg.Source_Series_List()) {
+            const QSignalBlocker block(series);
+            series->clear();
+            series->setCurrentIndex(-1);
         }
-        if (dsg.Data_source_type) {
-            const QSignalBlocker block(dsg.Data_source_type);
-            dsg.Data_source_type->setCurrentIndex(0);
+        if (QComboBox *types = dsg.Source_Type_List()) {
+            const QSignalBlocker block(types);
+            types->setCurrentIndex(0);
         }
         Excel_Binding_Use = false;
-        if (dsg.excel_path_field)
-            dsg.excel_path_field->clear();
-        dsg.Remove_Excel_Col_Name_In_Combo(dsg.Data_source_type);
+        dsg.Show_Excel_Path(QString());
+        dsg.Remove_Excel_Col_Name_In_Combo(dsg.Source_Type_List());
 
         dsg.Fill_Card_Prop_Tab();
         dsg.Last_Card_Sel_Tab = dsg.card_info_tab;

@@ -11,6 +11,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTText.h"
 #include "support/AppEnvironment.h"
+#include "support/PageWidgets.h"
 #include "support/ScriptedResponder.h"
 
 #include <QComboBox>
@@ -36,8 +37,12 @@ protected:
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
         c->design().buildDesigningPanel(page.get());
-        c->Wire_Design_Backup_Controls();
         Barcode_Setting_Or_Designing_Mode = 1;
+    }
+    // A button of the Designing mode's source page, by its outlet name.
+    QPushButton *sourceButton(const char *name)
+    {
+        return testsupport::pageWidget<QPushButton>(c->design().datasource_tab, name);
     }
     void TearDown() override
     {
@@ -244,8 +249,8 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("PK");
         workbook = f.fileName();
-        c->design().Data_source_type->clear();
-        c->design().Data_source_type->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
+        c->design().Source_Type_List()->clear();
+        c->design().Source_Type_List()->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
         QComboBox *window = c->barcodeGen().Data_source_type;
         window->clear();
         window->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
@@ -283,7 +288,7 @@ TEST_F(WorkbookLink, NoKeepsEverything)
     importAnswers(1, 3);
     responder->openAnswers = {QStringList{workbook}};
     responder->alertAnswers = {QStringLiteral("No")};
-    c->design().excel_browse_btn->click();
+    sourceButton("excel_browse_btn")->click();
     ASSERT_EQ(responder->alerts.size(), 1);
     EXPECT_TRUE(responder->alerts.first().message.contains(QStringLiteral("Do you want to continue with new Excel file?")));
     EXPECT_TRUE(importMode.isEmpty()) << "the import was not opened";
@@ -299,11 +304,11 @@ TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
     auto plain = columnBound(QStringLiteral("T_1"));
     auto kept = columnBound(QStringLiteral("Fup_T_2"));
     put({plain, kept});
-    c->design().Data_source_type->removeItem(2);   // "Excel" comes back with the link
+    c->design().Source_Type_List()->removeItem(2);   // "Excel" comes back with the link
     importAnswers(1, 3);
     responder->openAnswers = {QStringList{workbook}};
     responder->alertAnswers = {QStringLiteral("Yes")};
-    c->design().excel_browse_btn->click();
+    sourceButton("excel_browse_btn")->click();
     EXPECT_EQ(importMode, QStringLiteral("E"));
     EXPECT_EQ(plain->data_source_type, 0);
     EXPECT_FALSE(plain->excel_binding);
@@ -311,9 +316,9 @@ TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
     EXPECT_EQ(plain->batch_list_index, -1);
     EXPECT_EQ(kept->data_source_type, 2);
     EXPECT_EQ(kept->excel_col_indx, 2);
-    EXPECT_EQ(c->design().excel_path_field->text(), workbook);
-    EXPECT_EQ(c->design().Data_source_type->count(), 3);
-    EXPECT_TRUE(c->design().view_excel_btn->isEnabled());
+    EXPECT_EQ(testsupport::pageWidget<QLineEdit>(c->design().datasource_tab, "excel_path_field")->text(), workbook);
+    EXPECT_EQ(c->design().Source_Type_List()->count(), 3);
+    EXPECT_TRUE(sourceButton("view_excel_btn")->isEnabled());
     EXPECT_TRUE(Excel_Binding_Use);
     EXPECT_EQ(Excel_Source_Path, workbook);
 }
@@ -324,9 +329,9 @@ TEST_F(WorkbookLink, AnImportWithoutRowsTakesExcelFromBothCombos)
     importAnswers(1, 0);
     responder->openAnswers = {QStringList{workbook}};
     c->Browse_excel_Btn_Clicked();
-    EXPECT_EQ(c->design().Data_source_type->count(), 2);
+    EXPECT_EQ(c->design().Source_Type_List()->count(), 2);
     EXPECT_EQ(c->barcodeGen().Data_source_type->count(), 2);
-    EXPECT_FALSE(c->design().view_excel_btn->isEnabled());
+    EXPECT_FALSE(sourceButton("view_excel_btn")->isEnabled());
     EXPECT_FALSE(Excel_Binding_Use);
 }
 
@@ -338,7 +343,7 @@ TEST_F(WorkbookLink, BadPathsAndTheUnbuiltImportChangeNothing)
     c->Browse_excel_Btn_Clicked();   // the import window is not built yet: it says so and imports nothing
     EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select valid file path."),
                                                        QStringLiteral("\nThe spreadsheet link is not available yet.")}));
-    EXPECT_EQ(c->design().Data_source_type->count(), 3);
+    EXPECT_EQ(c->design().Source_Type_List()->count(), 3);
     EXPECT_FALSE(Excel_Binding_Use);
     ASSERT_EQ(responder->openRequests.size(), 2);
     EXPECT_TRUE(responder->openRequests.first().extensions.contains(QStringLiteral("xlsx")));
@@ -348,8 +353,8 @@ TEST_F(WorkbookLink, BadPathsAndTheUnbuiltImportChangeNothing)
 TEST_F(WorkbookLink, ViewingWithoutRowsSaysSo)
 {
     testsupport::ResponderScope responder;
-    c->design().view_excel_btn->setEnabled(true);
-    c->design().view_excel_btn->click();
+    sourceButton("view_excel_btn")->setEnabled(true);
+    sourceButton("view_excel_btn")->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThere is no excel data to view.")});
     c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
     c->View_Excel_Btn_Clicked();

@@ -1,9 +1,11 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "platform/PictureView.h"
+#include "platform/TextNotifications.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
+#include "support/PageWidgets.h"
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
@@ -98,17 +100,18 @@ TEST(ComboDispatch, SeriesWithoutSeriesFiles)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     Not_Draw_Only_Prop_Change = true;
-    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
+    c->design().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
     EXPECT_TRUE(responder->alerts.isEmpty());   // quiet while stored properties are loaded
     Not_Draw_Only_Prop_Change = false;
-    c->design().Data_source_type->setCurrentText(QStringLiteral("Manual"));
-    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
+    c->design().Source_Type_List()->setCurrentText(QStringLiteral("Manual"));
+    c->design().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease create batch processing series first.")});
     EXPECT_FALSE(data_source_change_main);
-    EXPECT_TRUE(c->design().Text_value_Edit->isReadOnly());
-    c->design().Data_source_type->setCurrentText(QStringLiteral("Manual"));
-    EXPECT_FALSE(c->design().Text_value_Edit->isReadOnly());
-    EXPECT_FALSE(c->design().Batch_Series->isEnabled());
+    auto *editor = testsupport::pageWidget<QPlainTextEdit>(c->design().datasource_tab, "Text_value_Edit");
+    EXPECT_TRUE(editor->isReadOnly());
+    c->design().Source_Type_List()->setCurrentText(QStringLiteral("Manual"));
+    EXPECT_FALSE(editor->isReadOnly());
+    EXPECT_FALSE(c->design().Source_Series_List()->isEnabled());
 }
 
 TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
@@ -120,16 +123,16 @@ TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
     locked->ctrl_is_locked = true;
     locked->Set_text_value(QStringLiteral("keep"));
     select(c, {unlocked, locked});
-    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
-    ASSERT_GE(c->design().Batch_Series->findText(QStringLiteral("Names")), 0);
-    c->design().Batch_Series->setCurrentText(QStringLiteral("Names"));
+    c->design().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
+    ASSERT_GE(c->design().Source_Series_List()->findText(QStringLiteral("Names")), 0);
+    c->design().Source_Series_List()->setCurrentText(QStringLiteral("Names"));
     EXPECT_EQ(unlocked->data_source_type, 1);
     EXPECT_EQ(unlocked->batch_list_name, QStringLiteral("Names"));
     EXPECT_EQ(unlocked->batch_list_index, 1);   // counts the "<--Select-->" item
     EXPECT_EQ(unlocked->Text_Value, QStringLiteral("Ada"));
     EXPECT_EQ(locked->Text_Value, QStringLiteral("keep"));
     // The placeholder changes nothing.
-    c->design().Batch_Series->setCurrentIndex(0);
+    c->design().Source_Series_List()->setCurrentIndex(0);
     EXPECT_EQ(unlocked->batch_list_name, QStringLiteral("Names"));
     c->design().Canvas_Selection = nullptr;
 }
@@ -142,8 +145,8 @@ TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
     writeSeries(QStringLiteral("Photos"), {QStringLiteral("/tmp/a.png"), QStringLiteral("/tmp/b.png")});
     const auto first = make(SKTGraphicClass::Image), second = make(SKTGraphicClass::Image);
     select(c, {first, second});
-    c->design().Data_source_type->setCurrentText(QStringLiteral("Series"));
-    c->design().Batch_Series->setCurrentText(QStringLiteral("Photos"));
+    c->design().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
+    c->design().Source_Series_List()->setCurrentText(QStringLiteral("Photos"));
     EXPECT_EQ(first->data_source_type, 0);
     EXPECT_NE(second->Text_Value, QStringLiteral("/tmp/a.png"));
     ASSERT_FALSE(responder->alertMessages().isEmpty());
@@ -152,8 +155,8 @@ TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
     // One picture takes the series' first line as its path and text.
     responder->alerts.clear();
     select(c, {first});
-    c->design().Batch_Series->setCurrentIndex(0);
-    c->design().Batch_Series->setCurrentText(QStringLiteral("Photos"));
+    c->design().Source_Series_List()->setCurrentIndex(0);
+    c->design().Source_Series_List()->setCurrentText(QStringLiteral("Photos"));
     EXPECT_TRUE(responder->alerts.isEmpty());
     EXPECT_EQ(first->_file_path, QStringLiteral("/tmp/a.png"));
     EXPECT_EQ(first->Text_Value, QStringLiteral("/tmp/a.png"));
@@ -198,9 +201,10 @@ TEST(TextDispatch, TextObjectEditorKeeps250Characters)
     bound->data_source_type = 1;
     bound->Set_text_value(QStringLiteral("from series"));
     select(c, {manual, bound});
-    c->design().Text_value_Edit->setPlainText(QString(251, QLatin1Char('x')));
-    c->textDidChange(c->design().Text_value_Edit);
-    EXPECT_EQ(c->design().Text_value_Edit->toPlainText().size(), 250);
+    auto *editor = testsupport::pageWidget<QPlainTextEdit>(c->design().datasource_tab, "Text_value_Edit");
+    editor->setPlainText(QString(251, QLatin1Char('x')));
+    emit platform::TextNotifications::instance().textDidChange(editor);
+    EXPECT_EQ(editor->toPlainText().size(), 250);
     EXPECT_EQ(manual->Text_Value, QString(250, QLatin1Char('x')));
     EXPECT_EQ(bound->Text_Value, QStringLiteral("from series"));
     c->design().Canvas_Selection = nullptr;

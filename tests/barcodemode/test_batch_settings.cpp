@@ -204,16 +204,16 @@ TEST_F(BatchWindow, RefreshKeepsTheChosenSeriesOrFallsBackToSelect)
 
     // The Designing mode's series combo is refreshed only while its source is series.
     DesignController &design = c->design();
-    QComboBox *series = design.Batch_Series;
+    QComboBox *series = design.Source_Series_List();
     series->blockSignals(true);
     series->clear();
     series->addItem(QStringLiteral("stale"));
     series->blockSignals(false);
     bm->Refresh_All_Series_Combobox();
     EXPECT_EQ(items(series), QStringList{QStringLiteral("stale")});
-    design.Data_source_type->blockSignals(true);
-    design.Data_source_type->setCurrentIndex(1);
-    design.Data_source_type->blockSignals(false);
+    design.Source_Type_List()->blockSignals(true);
+    design.Source_Type_List()->setCurrentIndex(1);
+    design.Source_Type_List()->blockSignals(false);
     bm->Refresh_All_Series_Combobox();
     EXPECT_EQ(items(series), QStringList({QStringLiteral("<--Select-->"), QStringLiteral("alpha"), QStringLiteral("gamma")}));
 }

@@ -6,6 +6,7 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Long_SMS_Dlg.h"
+#include "design/panels/DataSourcePanel.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
@@ -290,28 +291,28 @@ TEST_F(RecordFill, SelectingARecordFillsTheCard)
 TEST_F(RecordFill, TheViewAndHelpButtons)
 {
     testsupport::ResponderScope responder;
-    c->Wire_Design_Backup_Controls();
-    c->design().view_series_btn->setEnabled(true);
-    c->design().data_source_help_btn->setEnabled(true);
-    QComboBox *source = c->design().Data_source_type;
+    writeSeries(QStringLiteral("names"), "Ada\nGrace\n");
+    DataSourcePanel &page = *c->design().dataSourcePanel();
+    page.data_source_help_btn->setEnabled(true);
+    QComboBox *source = page.Data_source_type;
     source->clear();
     source->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
     source->setCurrentIndex(0);
-    c->design().view_series_btn->click();
+    page.view_series_btn->setEnabled(true);
+    page.view_series_btn->click();
     EXPECT_TRUE(responder->alerts.isEmpty());
     EXPECT_EQ(responder->modalCount, 0);
-    source->setCurrentIndex(1);
-    c->design().Batch_Series->clear();
-    c->design().Batch_Series->addItem(QStringLiteral("<--Select-->"));
-    c->design().view_series_btn->click();
+    source->setCurrentIndex(1);   // the window lists the series, the placeholder first
+    ASSERT_EQ(page.Batch_Series->count(), 2);
+    EXPECT_TRUE(page.view_series_btn->isEnabled());
+    page.view_series_btn->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select the series.")});
-    c->design().Batch_Series->addItem(QStringLiteral("names"));
-    c->design().Batch_Series->setCurrentIndex(1);
-    c->design().view_series_btn->click();
+    page.Batch_Series->setCurrentIndex(1);
+    page.view_series_btn->click();
     source->setCurrentIndex(2);
-    c->design().view_series_btn->click();
+    page.view_series_btn->click();
     EXPECT_EQ(responder->modalCount, 2) << "the series viewer, then the linked rows' viewer";
-    c->design().data_source_help_btn->click();
+    page.data_source_help_btn->click();
     EXPECT_EQ(responder->modalCount, 3);
     const Long_SMS_Dlg *help = Long_SMS_Dlg::defaultInstance();
     EXPECT_EQ(help->title_val, QStringLiteral("Batch Processing Settings Help :"));

@@ -7,6 +7,7 @@
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/ToolPalette.h"
+#include "design/panels/AlignmentPanel.h"
 #include "design/panels/ShapePanel.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
@@ -84,9 +85,9 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
     const QRectF drawn = star->bounds();
     const QColor fill = star->_fillColor;
     // The sidebar shows the new object's frame.
-    EXPECT_EQ(d->frame_main_pic_X_pos->text(), QString::number(drawn.x(), 'f', 2));
+    EXPECT_EQ(d->alignmentPanel()->frame_main_pic_X_pos->text(), QString::number(drawn.x(), 'f', 2));
 
-    type(d->frame_main_pic_X_pos, QStringLiteral("120"));
+    type(d->alignmentPanel()->frame_main_pic_X_pos, QStringLiteral("120"));
     EXPECT_EQ(star->bounds().x(), 120);
     d->shapePanel()->shape_fill_clr->chooseColor(QColor(Qt::red));
     auto current = [this] { return graphics().first(); };
@@ -111,7 +112,7 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
     d->Undo_Clicked();
     EXPECT_TRUE(d->editing().Redo_btn->isEnabled());
     canvas->changeSelectionIndexes({0});
-    type(d->frame_main_pic_Y_pos, QStringLiteral("40"));
+    type(d->alignmentPanel()->frame_main_pic_Y_pos, QStringLiteral("40"));
     EXPECT_FALSE(d->editing().Redo_btn->isEnabled());
 }
 
@@ -193,7 +194,7 @@ TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     ASSERT_GT(a->bounds().x(), 0);
     const int steps = d->Get_Undo_Count();
-    d->align_left_btn->click();
+    d->alignmentPanel()->align_left_btn->click();
     EXPECT_EQ(a->bounds().x(), 0);
     EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
 
@@ -203,7 +204,7 @@ TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
     canvas->selectAll();
     const double x = e->bounds().x();
     ASSERT_NE(x, 0);
-    d->align_left_btn->click();
+    d->alignmentPanel()->align_left_btn->click();
     EXPECT_EQ(e->bounds().x(), x);
     EXPECT_EQ(a->bounds().x(), x);
     EXPECT_EQ(b->bounds().x(), x);
@@ -216,11 +217,11 @@ TEST_F(CanvasEditing, SameWidthWithOneAndGridAlignmentWithAHiddenGridSayWhy)
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     const int steps = d->Get_Undo_Count();
     const QRectF frame = a->bounds();
-    d->Make_Same_Width_Clicked();
-    d->Make_Same_Height_Clicked();
+    d->alignmentPanel()->Make_Same_Width_Clicked();
+    d->alignmentPanel()->Make_Same_Height_Clicked();
     ASSERT_NE(d->_grid, nullptr);
     d->_grid->setAlwaysShown(false);
-    d->Align_To_Grid_Clicked();
+    d->alignmentPanel()->Align_To_Grid_Clicked();
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Please select more than one control."),
                                        QStringLiteral("Please select more than one control."),
                                        QStringLiteral("Please use grid option first.")}));
@@ -230,7 +231,7 @@ TEST_F(CanvasEditing, SameWidthWithOneAndGridAlignmentWithAHiddenGridSayWhy)
     // With the grid shown it snaps and records the step.
     d->_grid->setSpacing(25);
     d->_grid->setAlwaysShown(true);
-    d->Align_To_Grid_Clicked();
+    d->alignmentPanel()->Align_To_Grid_Clicked();
     EXPECT_EQ(a->bounds(), d->_grid->alignedRect(frame));
     EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
     d->_grid->setAlwaysShown(false);
@@ -242,8 +243,8 @@ TEST_F(CanvasEditing, SameWidthThroughTheButtonReachesTheCanvas)
     const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
     a->setBounds(QRectF(a->bounds().topLeft(), QSizeF(33, 44)));
     canvas->selectAll();   // b is first (front-most)
-    EXPECT_TRUE(d->Make_same_width_btn->isEnabled());
-    d->Make_same_width_btn->click();
+    EXPECT_TRUE(d->alignmentPanel()->Make_same_width_btn->isEnabled());
+    d->alignmentPanel()->Make_same_width_btn->click();
     EXPECT_EQ(a->bounds().width(), b->bounds().width());
     EXPECT_EQ(a->bounds().height(), 44);
 }
@@ -253,7 +254,7 @@ TEST_F(CanvasEditing, TypedSizesGoThroughTheDesignUnit)
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     Measument_Unit_Is = 0;   // inches
     d->Show_RHS_Properties(a.get());
-    type(d->frame_main_pic_width, QStringLiteral("1"));
+    type(d->alignmentPanel()->frame_main_pic_width, QStringLiteral("1"));
     EXPECT_NEAR(a->bounds().width(), 72.0, 1e-3);
     Measument_Unit_Is = 2;
 }

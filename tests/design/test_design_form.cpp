@@ -9,6 +9,11 @@
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/panels/AlignmentPanel.h"
+#include "design/panels/BarcodePanel.h"
+#include "design/panels/DataSourcePanel.h"
+#include "design/panels/ImagePanel.h"
+#include "design/panels/SignPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,11 +66,16 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
         {c->design().shapePanel()->shape_rotation_slidr_val, "shape_rotation_slidr_val"},
         {c->design().textEditingPanel()->Text_Kern_Stepper, "Text_Kern_Stepper"},
         {c->design().textPropertiesPanel()->shadow_transp_Text, "shadow_transp_Text"},
-        {c->design().Con_slidr, "Con_slidr"},                 {c->design().blr_slidr_val, "blr_slidr_val"},
-        {c->design().Image_FIH_chk, "Image_FIH_chk"},         {c->design().Sign_border_style, "Sign_border_style"},
-        {c->design().Batch_Series, "Batch_Series"},           {c->design().Text_value_Edit, "Text_value_Edit"},
-        {c->design().frame_main_pic_X_pos_val, "frame_main_pic_X_pos_val"}, {c->design().Align_with_grid_btn, "Align_with_grid_btn"},
-        {c->design().Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"}, {c->design().editing().Cut_btn, "Cut_btn"},
+        {c->design().imagePanel()->Con_slidr, "Con_slidr"},
+        {c->design().imagePanel()->blr_slidr_val, "blr_slidr_val"},
+        {c->design().imagePanel()->Image_FIH_chk, "Image_FIH_chk"},
+        {c->design().signPanel()->Sign_border_style, "Sign_border_style"},
+        {c->design().dataSourcePanel()->Batch_Series, "Batch_Series"},
+        {c->design().dataSourcePanel()->Text_value_Edit, "Text_value_Edit"},
+        {c->design().alignmentPanel()->frame_main_pic_X_pos_val, "frame_main_pic_X_pos_val"},
+        {c->design().alignmentPanel()->Align_with_grid_btn, "Align_with_grid_btn"},
+        {c->design().barcodePanel()->Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"},
+        {c->design().editing().Cut_btn, "Cut_btn"},
         {c->design().Card_Image_Scrl_BACK, "Card_Image_Scrl_BACK"}, {c->design().Front_back_label, "Front_back_label"},
     };
     for (const auto &o : outlets) {
@@ -114,27 +124,27 @@ TEST_F(DesignForm, SidebarPagesScrollDownButNeverSideways)
 TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
 {
     for (QComboBox *styles : {c->design().linePanel()->Line_border_style, c->design().shapePanel()->shape_border_style,
-                              c->design().textPropertiesPanel()->Text_border_style, c->design().Image_border_style,
-                              c->design().Sign_border_style})
+                              c->design().textPropertiesPanel()->Text_border_style,
+                              c->design().imagePanel()->Image_border_style, c->design().signPanel()->Sign_border_style})
         EXPECT_EQ(styles->count(), 5) << styles->objectName().toStdString();
     EXPECT_EQ(c->design().shapePanel()->Shape_Type_Combo->count(), 8);
     EXPECT_EQ(c->design().textEditingPanel()->Text_align_combo->count(), 5);
     EXPECT_EQ(c->design().textEditingPanel()->Text_vert_align_combo->count(), 3);
     EXPECT_EQ(c->design().textEditingPanel()->Text_case_combo->count(), 4);
     EXPECT_EQ(c->design().linePanel()->Line_cap_style->count(), 3);
-    EXPECT_EQ(c->design().Text_Date_style->itemText(6), QStringLiteral("dd-MMM-yy"));
-    EXPECT_EQ(c->design().Text_Time_style->itemText(0), QStringLiteral("h:mm:ss a"));
-    EXPECT_EQ(c->design().Data_source_type->count(), 2);
+    EXPECT_EQ(c->design().dataSourcePanel()->Text_Date_style->itemText(6), QStringLiteral("dd-MMM-yy"));
+    EXPECT_EQ(c->design().dataSourcePanel()->Text_Time_style->itemText(0), QStringLiteral("h:mm:ss a"));
+    EXPECT_EQ(c->design().dataSourcePanel()->Data_source_type->count(), 2);
     const QStringList zoom = {"25%", "50%", "75%", "100%", "125%", "150%", "200%", "400%"};
     ASSERT_EQ(c->design()._factorPopUpButton->count(), zoom.size());
     for (int i = 0; i < zoom.size(); ++i)
         EXPECT_EQ(c->design()._factorPopUpButton->itemText(i), zoom.at(i));
     EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
     // Picture effects start at their neutral values.
-    EXPECT_DOUBLE_EQ(c->design().Sat_slidr->doubleValue(), 1.0);
-    EXPECT_DOUBLE_EQ(c->design().Con_slidr->doubleValue(), 1.0);
-    EXPECT_DOUBLE_EQ(c->design().Trsp_slidr->doubleValue(), 100.0);
-    EXPECT_DOUBLE_EQ(c->design().Hue_slidr->doubleValue(), 0.0);
+    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Sat_slidr->doubleValue(), 1.0);
+    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Con_slidr->doubleValue(), 1.0);
+    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Trsp_slidr->doubleValue(), 100.0);
+    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Hue_slidr->doubleValue(), 0.0);
 }
 
 TEST_F(DesignForm, CanvasStartsWhiteAt284Points)

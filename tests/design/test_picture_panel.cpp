@@ -6,12 +6,17 @@
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DoubleSlider.h"
+#include "design/panels/BarcodePanel.h"
 #include "design/panels/CardBackgroundPanel.h"
+#include "design/panels/ImagePanel.h"
+#include "design/panels/SignPanel.h"
 #include "model/SKTImage.h"
 #include "model/SKTSignature.h"
+#include "platform/ColorWell.h"
 #include "platform/Files.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
+#include "support/PageWidgets.h"
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
@@ -19,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -34,6 +40,8 @@ protected:
         Resource_Path = platform::resourceFolder();
     }
     DesignController &d() { return c->design(); }
+    // The source page's browse button, as the user clicks it.
+    void browse() { testsupport::pageWidget<QPushButton>(d().datasource_tab, "manual_browse_btn")->click(); }
     QString redFile(const QString &name)
     {
         QImage image(20, 10, QImage::Format_RGB32);
@@ -63,29 +71,29 @@ TEST_F(PicturePanel, ResetAsksFirstAndYesRestoresTheDefaultsFromTheFile)
     front({p});
     select({p});
     d().Show_RHS_Properties(p.get());
-    d().Brt_slidr->setDoubleValue(0.5);
-    d().Sat_slidr->setDoubleValue(0);
-    d().Image_Slider_Changed(d().Brt_slidr);
+    d().imagePanel()->Brt_slidr->setDoubleValue(0.5);
+    d().imagePanel()->Sat_slidr->setDoubleValue(0);
+    d().imagePanel()->Image_Slider_Changed(d().imagePanel()->Brt_slidr);
     EXPECT_FLOAT_EQ(p->brt_val, 0.5f);
     const QColor brightened = centre(p->_contents_with_settings);
     EXPECT_GT(brightened.green(), 150);   // brighter and grey: every channel lifted
 
     responder->alertAnswers = {QStringLiteral("No")};
     const qsizetype before = Ucontrol.size();
-    d().Image_reset_Button();
+    d().imagePanel()->image_reset_btn->click();
     EXPECT_FLOAT_EQ(p->brt_val, 0.5f);
     EXPECT_EQ(Ucontrol.size(), before);
     EXPECT_EQ(responder->alerts.last().message, QStringLiteral("Are you sure you want to continue?"));
 
     responder->alertAnswers = {QStringLiteral("Yes")};
-    d().Image_reset_Button();
+    d().imagePanel()->image_reset_btn->click();
     EXPECT_FLOAT_EQ(p->img_trnsp_val, 100.0f);
     EXPECT_FLOAT_EQ(p->sat_val, 1.0f);
     EXPECT_FLOAT_EQ(p->con_val, 1.0f);
     EXPECT_FLOAT_EQ(p->brt_val, 0.0f);
     EXPECT_FLOAT_EQ(p->hue_val, 0.0f);
     EXPECT_FLOAT_EQ(p->rotate_image, 0.0f);
-    EXPECT_EQ(d().Brt_slidr_val->text(), QStringLiteral("0"));
+    EXPECT_EQ(d().imagePanel()->Brt_slidr_val->text(), QStringLiteral("0"));
     const QColor restored = centre(p->_contents_with_settings);
     EXPECT_NEAR(restored.red(), 200, 3);
     EXPECT_NEAR(restored.green(), 40, 3);
@@ -99,7 +107,7 @@ TEST_F(PicturePanel, BrowsingWithTwoPicturesOnlyTellsSo)
     const auto first = picture(path), second = picture(path);
     select({first, second});
     responder->openAnswers = {{redFile(QStringLiteral("b.png"))}};
-    d().Manual_Image_Browse_Btn();
+    browse();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select only one image control to 'Browse Image'.")});
     EXPECT_TRUE(responder->openRequests.isEmpty());
     EXPECT_EQ(first->_file_path, path);
@@ -108,10 +116,64 @@ TEST_F(PicturePanel, BrowsingWithTwoPicturesOnlyTellsSo)
     const QString chosen = redFile(QStringLiteral("c.png"));
     responder->openAnswers = {{chosen}};
     select({first});
-    d().Manual_Image_Browse_Btn();
+    browse();
     EXPECT_EQ(first->_file_path, chosen);
     EXPECT_EQ(first->Text_Value, chosen);
-    EXPECT_EQ(d().Manual_image_path->toPlainText(), chosen);
+    EXPECT_EQ(testsupport::pageWidget<QPlainTextEdit>(d().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
+}
+
+TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
+{
+    testsupport::ResponderScope responder;
+    const QString path = redFile(QStringLiteral("a.png"));
+    const auto first = picture(path), second = picture(path);
+    auto *library = testsupport::pageWidget<QPushButton>(d().datasource_tab, "library_browse_btn");
+    select({first, second});
+    library->click();
+    EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select only one image control to 'Select Image'.")});
+    EXPECT_TRUE(responder->openRequests.isEmpty());
+
+    const QString chosen = redFile(QStringLiteral("library.png"));
+    responder->openAnswers = {{chosen}};
+    select({first});
+    const qsizetype before = Ucontrol.size();
+    library->click();
+    EXPECT_EQ(first->_file_path, chosen);
+    EXPECT_EQ(first->Text_Value, chosen);
+    EXPECT_EQ(Library_Selected_Image, chosen);
+    EXPECT_EQ(testsupport::pageWidget<QPlainTextEdit>(d().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
+    EXPECT_EQ(Ucontrol.size(), before + 1);
+}
+
+TEST_F(PicturePanel, APageColourGoesIntoTheSelectionThenOneStep)
+{
+    const auto p = picture(redFile(QStringLiteral("c.png")));
+    const auto sign = make(SKTGraphicClass::Signature);
+    p->_isDrawingStroke = sign->_isDrawingStroke = true;   // a border colour is written with the border on
+    front({p, sign});
+    select({p});
+    d().Show_RHS_Properties(p.get());
+    const qsizetype before = Ucontrol.size();
+    d().imagePanel()->Image_bordr_clr->chooseColor(Qt::darkCyan);
+    EXPECT_EQ(p->_fillColor, QColor(Qt::darkCyan));     // every selected object takes it first
+    EXPECT_EQ(p->_strokeColor, QColor(Qt::darkCyan));   // then the page's transfer
+    EXPECT_EQ(Ucontrol.size(), before + 1);
+
+    select({sign});
+    d().Show_RHS_Properties(sign.get());
+    d().signPanel()->Sign_bordr_clr->chooseColor(Qt::darkMagenta);
+    EXPECT_EQ(sign->_strokeColor, QColor(Qt::darkMagenta));
+    EXPECT_EQ(Ucontrol.size(), before + 2);
+}
+
+TEST_F(PicturePanel, TheBarcodeWindowEditsASingleBarcode)
+{
+    testsupport::ResponderScope responder;
+    const auto first = make(SKTGraphicClass::Barcode), second = make(SKTGraphicClass::Barcode);
+    select({first, second});
+    d().barcodePanel()->barcode_prop_btn->click();
+    EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select single barcode to update.")});
+    EXPECT_EQ(responder->modalCount, 0);
 }
 
 TEST_F(PicturePanel, CroppingBySourceKind)
@@ -121,17 +183,17 @@ TEST_F(PicturePanel, CroppingBySourceKind)
     const auto p = picture(path);
     select({p});
     p->data_source_type = 2;   // spreadsheet column: nothing happens
-    d().Cropping_Selected_Image_clicked();
+    d().imagePanel()->image_crop_btn->click();
     EXPECT_TRUE(responder->alerts.isEmpty());
 
     p->data_source_type = 0;   // the tool is not there yet: it says so and changes nothing
-    d().Cropping_Selected_Image_clicked();
+    d().imagePanel()->image_crop_btn->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThe cropping tool is not available yet.")});
     EXPECT_EQ(p->_file_path, path);
 
     responder->alerts.clear();
     p->setFilePath(dir.filePath(QStringLiteral("missing.png")));
-    d().Cropping_Selected_Image_clicked();
+    d().imagePanel()->image_crop_btn->click();
     EXPECT_EQ(responder->alertMessages(),
               QStringList{QStringLiteral("\nThe selected control does not contains any image with supported extension.")});
 }
@@ -141,9 +203,9 @@ TEST_F(PicturePanel, SignatureDefaultIsTheSampleOfItsKind)
     const auto sign = make(SKTGraphicClass::Signature);
     sign->Set_Sign_Or_FP(QStringLiteral("F"));
     select({sign});
-    d().Sign_image_path->setText(QStringLiteral("Default"));
-    d().Sign_border_chk->setChecked(true);
-    d().Sign_bor_Stepper->setDoubleValue(2);
+    d().signPanel()->Sign_image_path->setText(QStringLiteral("Default"));
+    d().signPanel()->Sign_border_chk->setChecked(true);
+    d().signPanel()->Sign_bor_Stepper->setDoubleValue(2);
     d().Update_Sign_Graphics();
     EXPECT_TRUE(sign->_file_path.endsWith(QStringLiteral("fingerprints.png"))) << qPrintable(sign->_file_path);
     EXPECT_DOUBLE_EQ(sign->_strokeWidth, 2.0);
@@ -239,7 +301,7 @@ TEST_F(PicturePanel, QrEditorStartsWithTextAndCancelKeepsTheObject)
         EXPECT_TRUE(QR_Val_Edit);
         return 0;
     };
-    d().Edit_Adv_QR_Value_Clicked();
+    d().barcodePanel()->Edit_Adv_QR_Value_Clicked();
     EXPECT_EQ(categoryShown, QStringLiteral("Text"));
     EXPECT_EQ(payloadShown, QStringLiteral("payload"));
     EXPECT_EQ(barcode->two_d_font_val, QStringLiteral("payload"));

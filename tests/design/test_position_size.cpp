@@ -2,6 +2,7 @@
 
 #include "design/CascadePoint.h"
 #include "design/EditingCommands.h"
+#include "design/panels/AlignmentPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
 #include "model/SKTText.h"
@@ -43,6 +44,7 @@ protected:
         d().Canvas_Commands.applyWidth = [this](double v) { applied << std::pair{QStringLiteral("width"), v}; };
         d().Canvas_Commands.applyHeight = [this](double v) { applied << std::pair{QStringLiteral("height"), v}; };
     }
+    AlignmentPanel &page() { return *d().alignmentPanel(); }
     // Types into a field and ends its editing, as the user does.
     static void type(QLineEdit *field, const QString &text)
     {
@@ -61,14 +63,14 @@ TEST_F(PositionSize, SizesShowInTheDesignUnitAndTypedOnesGoToTheCanvasInIt)
 {
     Measument_Unit_Is = 1;   // cm
     d().Set_Control_Pos_And_Size(*text);
-    EXPECT_EQ(d().frame_main_pic_X_pos->text(), QStringLiteral("10.00"));
-    EXPECT_EQ(d().frame_main_pic_Y_pos->text(), QStringLiteral("20.00"));
-    EXPECT_EQ(d().frame_main_pic_width->text(), QStringLiteral("2.00"));
-    EXPECT_NEAR(d().frame_main_pic_width_val->doubleValue(), 2.0, 1e-3);
-    EXPECT_EQ(d().frame_main_pic_height->text(), QStringLiteral("1.00"));
+    EXPECT_EQ(page().frame_main_pic_X_pos->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(page().frame_main_pic_Y_pos->text(), QStringLiteral("20.00"));
+    EXPECT_EQ(page().frame_main_pic_width->text(), QStringLiteral("2.00"));
+    EXPECT_NEAR(page().frame_main_pic_width_val->doubleValue(), 2.0, 1e-3);
+    EXPECT_EQ(page().frame_main_pic_height->text(), QStringLiteral("1.00"));
 
     selection = {text};
-    type(d().frame_main_pic_width, QStringLiteral("3"));
+    type(page().frame_main_pic_width, QStringLiteral("3"));
     ASSERT_EQ(applied.size(), 1);
     EXPECT_EQ(applied.first().first, QStringLiteral("width"));
     EXPECT_NEAR(applied.first().second, 3.0, 1e-6);
@@ -78,7 +80,7 @@ TEST_F(PositionSize, SizesShowInTheDesignUnitAndTypedOnesGoToTheCanvasInIt)
     for (const auto &[unit, typed, value] : {std::tuple{0, "1", 1.0}, std::tuple{2, "10", 10.0}}) {
         Measument_Unit_Is = unit;
         applied.clear();
-        type(d().frame_main_pic_height, QString::fromLatin1(typed));
+        type(page().frame_main_pic_height, QString::fromLatin1(typed));
         ASSERT_EQ(applied.size(), 1);
         EXPECT_NEAR(applied.first().second, value, 1e-6);
     }
@@ -87,16 +89,16 @@ TEST_F(PositionSize, SizesShowInTheDesignUnitAndTypedOnesGoToTheCanvasInIt)
 TEST_F(PositionSize, BarcodeSizeFieldsAreOffAndOnlyOtherObjectsAreResized)
 {
     d().Set_Control_Pos_And_Size(*barcode);
-    EXPECT_FALSE(d().frame_main_pic_width->isEnabled());
-    EXPECT_FALSE(d().frame_main_pic_height_val->isEnabled());
-    EXPECT_TRUE(d().frame_main_pic_X_pos->isEnabled());
+    EXPECT_FALSE(page().frame_main_pic_width->isEnabled());
+    EXPECT_FALSE(page().frame_main_pic_height_val->isEnabled());
+    EXPECT_TRUE(page().frame_main_pic_X_pos->isEnabled());
     d().Set_Control_Pos_And_Size(*text);
-    EXPECT_TRUE(d().frame_main_pic_width->isEnabled());
-    EXPECT_TRUE(d().frame_main_pic_height_val->isEnabled());
+    EXPECT_TRUE(page().frame_main_pic_width->isEnabled());
+    EXPECT_TRUE(page().frame_main_pic_height_val->isEnabled());
 
     Measument_Unit_Is = 2;
     selection = {barcode, text};
-    type(d().frame_main_pic_width, QStringLiteral("40"));
+    type(page().frame_main_pic_width, QStringLiteral("40"));
     ASSERT_EQ(applied.size(), 1);
     EXPECT_EQ(applied.first(), std::pair(QStringLiteral("width"), 40.0));
     EXPECT_EQ(barcode->width(), 120);
@@ -105,11 +107,11 @@ TEST_F(PositionSize, BarcodeSizeFieldsAreOffAndOnlyOtherObjectsAreResized)
     // A barcode alone: nothing to resize, no step.
     selection = {barcode};
     applied.clear();
-    type(d().frame_main_pic_width, QStringLiteral("50"));
+    type(page().frame_main_pic_width, QStringLiteral("50"));
     EXPECT_TRUE(applied.isEmpty());
     EXPECT_EQ(d().Get_Undo_Count(), 2);
     // Its position still moves.
-    type(d().frame_main_pic_X_pos, QStringLiteral("7"));
+    type(page().frame_main_pic_X_pos, QStringLiteral("7"));
     ASSERT_EQ(applied.size(), 1);
     EXPECT_EQ(applied.first(), std::pair(QStringLiteral("x"), 7.0));
 }
@@ -118,10 +120,10 @@ TEST_F(PositionSize, LockedObjectsAreNeverMovedOrResized)
 {
     text->ctrl_is_locked = true;
     selection = {text};
-    for (QLineEdit *field : {d().frame_main_pic_X_pos, d().frame_main_pic_Y_pos, d().frame_main_pic_width,
-                             d().frame_main_pic_height})
+    for (QLineEdit *field : {page().frame_main_pic_X_pos, page().frame_main_pic_Y_pos, page().frame_main_pic_width,
+                             page().frame_main_pic_height})
         type(field, QStringLiteral("33"));
-    d().frame_main_pic_X_pos_val->stepUp();
+    page().frame_main_pic_X_pos_val->stepUp();
     EXPECT_TRUE(applied.isEmpty());
     EXPECT_EQ(text->bounds(), QRectF(10, 20, 56.69, 28.35));
     EXPECT_EQ(d().Get_Undo_Count(), 1);
@@ -138,12 +140,12 @@ TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
         double applied;
     };
     const Case cases[] = {
-        {d().frame_main_pic_X_pos, "20000", "10000.00", 10000},
-        {d().frame_main_pic_Y_pos, "-20000", "-10000.00", -10000},
-        {d().frame_main_pic_X_pos, "12.5", "12.5", 12.5},
-        {d().frame_main_pic_width, "0", "0.01", 0.01},
-        {d().frame_main_pic_height, "-5", "0.01", 0.01},
-        {d().frame_main_pic_X_pos, "4abc", "4", 4},   // letters are not taken
+        {page().frame_main_pic_X_pos, "20000", "10000.00", 10000},
+        {page().frame_main_pic_Y_pos, "-20000", "-10000.00", -10000},
+        {page().frame_main_pic_X_pos, "12.5", "12.5", 12.5},
+        {page().frame_main_pic_width, "0", "0.01", 0.01},
+        {page().frame_main_pic_height, "-5", "0.01", 0.01},
+        {page().frame_main_pic_X_pos, "4abc", "4", 4},   // letters are not taken
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.typed);
@@ -159,15 +161,15 @@ TEST_F(PositionSize, TheStepperSendsItsValueAndEachEditIsOneStep)
 {
     selection = {text};
     d().Set_Control_Pos_And_Size(*text);
-    d().frame_main_pic_Y_pos_val->stepUp();
-    EXPECT_EQ(d().frame_main_pic_Y_pos->text(), QStringLiteral("21.00"));
+    page().frame_main_pic_Y_pos_val->stepUp();
+    EXPECT_EQ(page().frame_main_pic_Y_pos->text(), QStringLiteral("21.00"));
     ASSERT_EQ(applied.size(), 1);
     EXPECT_EQ(applied.first(), std::pair(QStringLiteral("y"), 21.0));
     EXPECT_EQ(d().Get_Undo_Count(), 2);
 
     // While controls are filled from stored values nothing is applied.
     Not_Draw_Only_Prop_Change = true;
-    d().frame_main_pic_Y_pos_val->stepUp();
+    page().frame_main_pic_Y_pos_val->stepUp();
     EXPECT_EQ(applied.size(), 1);
     Not_Draw_Only_Prop_Change = false;
 }
@@ -206,18 +208,18 @@ TEST_F(PositionSize, EachArrangeButtonRunsItsCanvasCommandThenOneStep)
     k.alignWithGrid = recorder("alignWithGrid");
     d()._grid->setAlwaysShown(true);
     const std::map<QPushButton *, QString> buttons = {
-        {d().align_left_btn, QStringLiteral("alignLeftEdges")},
-        {d().align_right_btn, QStringLiteral("alignRightEdges")},
-        {d().align_top_btn, QStringLiteral("alignTopEdges")},
-        {d().align_bottom_btn, QStringLiteral("alignBottomEdges")},
-        {d().align_center_btn, QStringLiteral("alignformCenter")},
-        {d().align_horzontal_btn, QStringLiteral("alignHorizontalCenters")},
-        {d().align_vertical_btn, QStringLiteral("alignVerticalCenters")},
-        {d().Make_same_width_btn, QStringLiteral("makeSameWidth")},
-        {d().Make_same_height_btn, QStringLiteral("makeSameHeight")},
-        {d().fit_to_label_btn, QStringLiteral("makeSameAsLabelSize")},
-        {d().Make_natural_size_btn, QStringLiteral("makeNaturalSize")},
-        {d().Align_with_grid_btn, QStringLiteral("alignWithGrid")},
+        {page().align_left_btn, QStringLiteral("alignLeftEdges")},
+        {page().align_right_btn, QStringLiteral("alignRightEdges")},
+        {page().align_top_btn, QStringLiteral("alignTopEdges")},
+        {page().align_bottom_btn, QStringLiteral("alignBottomEdges")},
+        {page().align_center_btn, QStringLiteral("alignformCenter")},
+        {page().align_horzontal_btn, QStringLiteral("alignHorizontalCenters")},
+        {page().align_vertical_btn, QStringLiteral("alignVerticalCenters")},
+        {page().Make_same_width_btn, QStringLiteral("makeSameWidth")},
+        {page().Make_same_height_btn, QStringLiteral("makeSameHeight")},
+        {page().fit_to_label_btn, QStringLiteral("makeSameAsLabelSize")},
+        {page().Make_natural_size_btn, QStringLiteral("makeNaturalSize")},
+        {page().Align_with_grid_btn, QStringLiteral("alignWithGrid")},
     };
     selection = {text, barcode};
     int steps = d().Get_Undo_Count();
@@ -233,7 +235,7 @@ TEST_F(PositionSize, EachArrangeButtonRunsItsCanvasCommandThenOneStep)
     // Nothing but locked objects: nothing moves, nothing is recorded.
     text->ctrl_is_locked = barcode->ctrl_is_locked = true;
     last.clear();
-    d().Align_Left_Clicked();
+    page().Align_Left_Clicked();
     EXPECT_TRUE(last.isEmpty());
     EXPECT_EQ(d().Get_Undo_Count(), steps);
 }
@@ -246,10 +248,10 @@ TEST_F(PositionSize, SameSizeNeedsTwoObjectsAndGridAlignmentAShownGrid)
     d().Canvas_Commands.makeSameHeight = [&] { ++runs; };
     d().Canvas_Commands.alignWithGrid = [&] { ++runs; };
     selection = {text};
-    d().Make_Same_Width_Clicked();
-    d().Make_Same_Height_Clicked();
+    page().Make_Same_Width_Clicked();
+    page().Make_Same_Height_Clicked();
     d()._grid->setAlwaysShown(false);
-    d().Align_To_Grid_Clicked();
+    page().Align_To_Grid_Clicked();
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(d().Get_Undo_Count(), 1);
     EXPECT_EQ(responder->alertMessages(), QStringList({QStringLiteral("\nPlease select more than one control."),
@@ -260,8 +262,10 @@ TEST_F(PositionSize, SameSizeNeedsTwoObjectsAndGridAlignmentAShownGrid)
 TEST_F(PositionSize, StandardButtonsFollowTheSelectionSituation)
 {
     DesignController &c = d();
-    const QList<QPushButton *> buttons = {c.editing().Cut_btn,  c.editing().Copy_btn,  c.editing().Paste_btn, c.editing().Delete_btn, c.editing().Begin_Front_btn,
-                                          c.editing().Send_Back_btn, c.editing().Lock_btn, c.editing().Unlock_btn, c.align_left_btn, c.align_vertical_btn};
+    EditingCommands &e = c.editing();
+    const QList<QPushButton *> buttons = {e.Cut_btn, e.Copy_btn, e.Paste_btn, e.Delete_btn, e.Begin_Front_btn,
+                                          e.Send_Back_btn, e.Lock_btn, e.Unlock_btn, c.alignmentPanel()->align_left_btn,
+                                          c.alignmentPanel()->align_vertical_btn};
     auto states = [&] {
         QString s;
         for (QPushButton *b : buttons)

@@ -2,6 +2,9 @@
 
 #include "DesignFixture.h"
 
+#include "design/panels/AlignmentPanel.h"
+#include "design/panels/DataSourcePanel.h"
+#include "design/panels/ImagePanel.h"
 #include "design/panels/ShapePanel.h"
 #include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTImage.h"
@@ -17,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -132,9 +136,9 @@ TEST_F(SidebarTabs, SourceTabOnlyForALoneTextOrPicture)
     } else {
         EXPECT_EQ(tabPages(), (QList<QWidget *>{d().text_edtng_tab, d().text_prop_tab, d().datasource_tab, d().aligmnt_tab}));
         EXPECT_EQ(tabLabels().at(2), QStringLiteral("Source"));
-        EXPECT_EQ(d().data_source_title->text(), QStringLiteral("Text Source"));
-        EXPECT_TRUE(d().manual_brws_box->isHidden());
-        EXPECT_FALSE(d().Text_Date_Time_Box->isHidden());
+        EXPECT_EQ(d().dataSourcePanel()->data_source_title->text(), QStringLiteral("Text Source"));
+        EXPECT_TRUE(d().dataSourcePanel()->manual_brws_box->isHidden());
+        EXPECT_FALSE(d().dataSourcePanel()->Text_Date_Time_Box->isHidden());
     }
     shown(SKTGraphicClass::Text, {make(SKTGraphicClass::Line)});
     EXPECT_EQ(tabPages(), (QList<QWidget *>{d().text_edtng_tab, d().text_prop_tab, d().aligmnt_tab}));
@@ -143,10 +147,10 @@ TEST_F(SidebarTabs, SourceTabOnlyForALoneTextOrPicture)
     EXPECT_EQ(d().properties_title->text(), QStringLiteral("Image Properties"));
     EXPECT_EQ(tabPages(), (QList<QWidget *>{d().datasource_tab, d().image_tab, d().aligmnt_tab}));
     EXPECT_EQ(tabLabels().first(), QStringLiteral("Source"));
-    EXPECT_EQ(d().data_source_title->text(), QStringLiteral("Image Source"));
-    EXPECT_FALSE(d().manual_brws_box->isHidden());
-    EXPECT_EQ(d().Data_source_box_DES->isHidden(), ONLY_QR_MODE);
-    EXPECT_TRUE(d().ctrl_width_height_box->isHidden());
+    EXPECT_EQ(d().dataSourcePanel()->data_source_title->text(), QStringLiteral("Image Source"));
+    EXPECT_FALSE(d().dataSourcePanel()->manual_brws_box->isHidden());
+    EXPECT_EQ(d().dataSourcePanel()->Data_source_box_DES->isHidden(), ONLY_QR_MODE);
+    EXPECT_TRUE(d().alignmentPanel()->ctrl_width_height_box->isHidden());
     EXPECT_EQ(d().sel_control_name->text(), QStringLiteral("I"));
     shown(SKTGraphicClass::Image, {make(SKTGraphicClass::Image)});
     EXPECT_EQ(tabPages(), (QList<QWidget *>{d().image_tab, d().aligmnt_tab}));
@@ -170,8 +174,8 @@ TEST_F(SidebarTabs, EveryOtherClassHasItsOwnTab)
         EXPECT_EQ(d().properties_title->text(), QString::fromLatin1(k.title));
         EXPECT_EQ(d().sel_control_name->text(), QString::fromLatin1(k.name));
         // Only a barcode object can't take its natural size.
-        EXPECT_EQ(d().Make_natural_size_btn->isEnabled(), k.kind != SKTGraphicClass::Barcode) << k.title;
-        EXPECT_EQ(d().Ctrl_Size_Opt_box->isHidden(), k.kind == SKTGraphicClass::Barcode) << k.title;
+        EXPECT_EQ(d().alignmentPanel()->Make_natural_size_btn->isEnabled(), k.kind != SKTGraphicClass::Barcode) << k.title;
+        EXPECT_EQ(d().alignmentPanel()->Ctrl_Size_Opt_box->isHidden(), k.kind == SKTGraphicClass::Barcode) << k.title;
     }
 }
 
@@ -179,36 +183,49 @@ TEST_F(SidebarTabs, SeriesBoundWithoutANameSelectsThePlaceholderForTextsOnly)
 {
     if (ONLY_QR_MODE)
         GTEST_SKIP() << "the QR edition has no source tab for texts";
-    d().Batch_Series->addItems({combo_first_Select, QStringLiteral("Names")});
+    // The source type's own handling lists the series of the data folder.
+    QFile names(Data_Folder_Path + QStringLiteral("/Names.txt"));
+    ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+    names.write("Ada\nBob\n");
+    names.close();
+    QComboBox *series = d().dataSourcePanel()->Batch_Series;
+    // A series left chosen in the list from before, not chosen for the object.
+    auto leftChosen = [series] {
+        const QSignalBlocker block(series);
+        series->setCurrentIndex(1);
+    };
     const auto text = make(SKTGraphicClass::Text);
     text->data_source_type = 1;
     select({text});
-    d().Batch_Series->setCurrentIndex(1);
     d().Show_RHS_Properties(text.get());
-    EXPECT_EQ(d().Batch_Series->currentIndex(), 0);
-    EXPECT_TRUE(d().Text_value_Edit->isReadOnly());
+    EXPECT_EQ(series->findText(QStringLiteral("Names")), 1);
+    leftChosen();
+    d().Last_Selected_Graphic = nullptr;   // the same object shown again
+    d().Show_RHS_Properties(text.get());
+    EXPECT_EQ(series->currentIndex(), 0);
+    EXPECT_TRUE(d().dataSourcePanel()->Text_value_Edit->isReadOnly());
 
     const auto picture = make(SKTGraphicClass::Image);
     picture->data_source_type = 1;
     select({picture});
-    d().Batch_Series->setCurrentIndex(1);
+    leftChosen();
     d().Show_RHS_Properties(picture.get());
-    EXPECT_EQ(d().Batch_Series->currentIndex(), -1);
+    EXPECT_EQ(series->currentIndex(), -1);
 
     const auto named = make(SKTGraphicClass::Text);
     named->data_source_type = 1;
     named->batch_list_name = QStringLiteral("Names");
     select({named});
     d().Show_RHS_Properties(named.get());
-    EXPECT_EQ(d().Batch_Series->currentText(), QStringLiteral("Names"));
+    EXPECT_EQ(series->currentText(), QStringLiteral("Names"));
 
     // A manual text ends with its value editable.
     const auto manual = make(SKTGraphicClass::Text);
     manual->Set_text_value(QStringLiteral("Hello"));
     select({manual});
     d().Show_RHS_Properties(manual.get());
-    EXPECT_FALSE(d().Text_value_Edit->isReadOnly());
-    EXPECT_EQ(d().Text_value_Edit->toPlainText(), QStringLiteral("Hello"));
+    EXPECT_FALSE(d().dataSourcePanel()->Text_value_Edit->isReadOnly());
+    EXPECT_EQ(d().dataSourcePanel()->Text_value_Edit->toPlainText(), QStringLiteral("Hello"));
 }
 
 TEST_F(SidebarTabs, StoredFractionsShowAsWholePercent)
@@ -271,8 +288,8 @@ TEST_F(SidebarTabs, MissingPictureFileShowsTheErrorLabel)
     QFile::remove(path);
     select({picture});
     d().Show_RHS_Properties(picture.get());
-    EXPECT_FALSE(d().image_error_label->isHidden());
-    EXPECT_EQ(d().Manual_image_path->toPlainText(), path);
+    EXPECT_FALSE(d().imagePanel()->image_error_label->isHidden());
+    EXPECT_EQ(d().dataSourcePanel()->Manual_image_path->toPlainText(), path);
     EXPECT_EQ(tabPages().size(), 3);   // the panel stays usable
 }
 

@@ -5,6 +5,7 @@
 
 #include "design/DoubleSlider.h"
 #include "design/PanelValues.h"
+#include "design/panels/DataSourcePanel.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
 #include "design/panels/TextEditingPanel.h"
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTextCursor>
@@ -113,7 +115,7 @@ TEST_F(Transfers, TextsKeepTheirTextsWhenSeveralAreSelected)
     const auto first = make(SKTGraphicClass::Text), second = make(SKTGraphicClass::Text);
     first->Set_text_value(QStringLiteral("one"));
     second->Set_text_value(QStringLiteral("two"));
-    d().Text_value_Edit->setPlainText(QStringLiteral("typed"));
+    d().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("typed"));
     d().textPropertiesPanel()->shadow_transp_Stepper->setDoubleValue(25);
     d().textEditingPanel()->Text_clr->setColor(Qt::darkGreen);
     select({first, second});
@@ -217,15 +219,15 @@ TEST_F(Transfers, TodaysDateGoesInPlaceOfTheSelection)
 {
     const auto text = make(SKTGraphicClass::Text);
     select({text});
-    d().Text_Date_style->setCurrentText(QStringLiteral("yyyy-MM-dd"));
-    d().Text_value_Edit->setPlainText(QStringLiteral("Issued: XX"));
-    QTextCursor cursor = d().Text_value_Edit->textCursor();
+    d().dataSourcePanel()->Text_Date_style->setCurrentText(QStringLiteral("yyyy-MM-dd"));
+    d().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("Issued: XX"));
+    QTextCursor cursor = d().dataSourcePanel()->Text_value_Edit->textCursor();
     cursor.setPosition(8);
     cursor.setPosition(10, QTextCursor::KeepAnchor);
-    d().Text_value_Edit->setTextCursor(cursor);
+    d().dataSourcePanel()->Text_value_Edit->setTextCursor(cursor);
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     const qsizetype before = undoSteps();
-    d().Text_Insert_Date();
+    d().dataSourcePanel()->insert_date_btn->click();
     EXPECT_EQ(text->Text_Value, QStringLiteral("Issued: ") + today);
     EXPECT_EQ(undoSteps(), before + 1);
 }
@@ -236,12 +238,12 @@ TEST_F(Transfers, EmptyDateOrTimeFormatOnlyTellsSo)
     const auto text = make(SKTGraphicClass::Text);
     text->Set_text_value(QStringLiteral("same"));
     select({text});
-    d().Text_value_Edit->setPlainText(QStringLiteral("same"));
-    d().Text_Date_style->setCurrentIndex(-1);
-    d().Text_Time_style->setCurrentIndex(-1);
+    d().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("same"));
+    d().dataSourcePanel()->Text_Date_style->setCurrentIndex(-1);
+    d().dataSourcePanel()->Text_Time_style->setCurrentIndex(-1);
     const qsizetype before = undoSteps();
-    d().Text_Insert_Date();
-    d().Text_Insert_Time();
+    d().dataSourcePanel()->insert_date_btn->click();
+    d().dataSourcePanel()->insert_time_btn->click();
     EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select Date format."),
                                                       QStringLiteral("\nPlease select Time format.")}));
     EXPECT_EQ(text->Text_Value, QStringLiteral("same"));

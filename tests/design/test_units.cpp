@@ -3,6 +3,7 @@
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
 #include "support/PageControl.h"
+#include "support/PageWidgets.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,16 +30,18 @@ TEST_F(DesignUnits, LabelsFollowTheDesignUnit)
     };
     const Case cases[] = {{0, "Label Size (in)", "(in)"}, {1, "Label Size (cm)", "(cm)"},
                           {2, "Label Size (mm)", "(mm)"}, {7, "Label Size (mm)", "(mm)"}};
+    // The arrange page's labels, by their outlet names.
+    auto arrangeLabel = [this](const char *name) { return testsupport::pageWidget<QLabel>(c->design().aligmnt_tab, name); };
     for (const Case &k : cases) {
         Measument_Unit_Is = k.unit;
         c->design()._setLabels();
         EXPECT_EQ(sizeControl<QGroupBox>("card_size_box")->title(), QString::fromLatin1(k.title)) << k.unit;
-        for (QLabel *l : {sizeControl<QLabel>("card_width_unit_lbl"), sizeControl<QLabel>("card_height_unit_lbl"), c->design().ctrl_width_unit_lbl,
-                          c->design().ctrl_height_unit_lbl})
+        for (QLabel *l : {sizeControl<QLabel>("card_width_unit_lbl"), sizeControl<QLabel>("card_height_unit_lbl"),
+                          arrangeLabel("ctrl_width_unit_lbl"), arrangeLabel("ctrl_height_unit_lbl")})
             EXPECT_EQ(l->text(), QString::fromLatin1(k.label)) << k.unit << l->objectName().toStdString();
         // Positions are always in points.
-        EXPECT_EQ(c->design().ctrl_x_pos_unit_lbl->text(), QStringLiteral("(pt)"));
-        EXPECT_EQ(c->design().ctrl_y_pos_unit_lbl->text(), QStringLiteral("(pt)"));
+        EXPECT_EQ(arrangeLabel("ctrl_x_pos_unit_lbl")->text(), QStringLiteral("(pt)"));
+        EXPECT_EQ(arrangeLabel("ctrl_y_pos_unit_lbl")->text(), QStringLiteral("(pt)"));
     }
 }
 

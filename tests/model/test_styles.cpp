@@ -62,6 +62,12 @@ TEST(StyleCodes, ListIndexesAndDashArrays)
     EXPECT_TRUE(Border_Dash_Array(QStringLiteral("wavy")).isEmpty());
 }
 
+TEST(StyleCodes, EachListIndexHasTheTitleOfItsCode)
+{
+    EXPECT_EQ(Border_Style_Titles(), QStringList({QStringLiteral("Solid"), QStringLiteral("Dash"), QStringLiteral("Dot"),
+                                                  QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")}));
+}
+
 TEST(Stroke, DashLengthsArePointsWhateverTheWidth)
 {
     Shape_Control g;

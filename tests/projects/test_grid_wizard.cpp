@@ -7,6 +7,7 @@
 #include "platform/ColorWell.h"
 #include "projects/Grid_Wizard.h"
 #include "support/AppEnvironment.h"
+#include "support/PageWidgets.h"
 #include "support/ScriptedResponder.h"
 
 #include <QBoxLayout>
@@ -36,6 +37,7 @@ protected:
 
     DesignController &dsg() { return c->design(); }
     GridOptions &options() { return dsg().gridOptions(); }
+    QPushButton *alignWithGrid() { return testsupport::pageWidget<QPushButton>(dsg().aligmnt_tab, "Align_with_grid_btn"); }
 
     // Opens the options window with the Grid... button; while it runs, the user does `work`, then
     // presses OK or Cancel. Answers the window's result code.
@@ -155,11 +157,11 @@ TEST_F(GridOptionsWindow, TheShowCheckBoxShowsAndHidesTheGridAndItsOptions)
         true);
     EXPECT_TRUE(shownWhileOn);
     EXPECT_TRUE(boxWhileOn);
-    EXPECT_TRUE(dsg().Align_with_grid_btn->isEnabled());
+    EXPECT_TRUE(alignWithGrid()->isEnabled());
     openAndDo([&] { options().Show_hide_grid_chk->click(); }, true);
     EXPECT_FALSE(grid->isAlwaysShown());
     EXPECT_FALSE(options().Grid_Opt_box->isEnabled());
-    EXPECT_FALSE(dsg().Align_with_grid_btn->isEnabled());
+    EXPECT_FALSE(alignWithGrid()->isEnabled());
 }
 
 TEST_F(GridOptionsWindow, GridButtonsStandRightAfterTheRulerButton)

@@ -7,6 +7,7 @@
 #include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "design/PropFillGuard.h"
+#include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
@@ -42,14 +43,6 @@ void bind(CardBorderPanel &c, const Ui::CardBorderPanel &ui)
         FORM_OUTLET(watermark_color), FORM_OUTLET(wm_font_value), FORM_OUTLET(wm_font_btn));
 }
 
-// Titles of the border-style list, index 0 to 4 standing for "S", "DA", "DO", "DD", "DDD".
-const QStringList &borderStyleTitles()
-{
-    static const QStringList titles = {QStringLiteral("Solid"), QStringLiteral("Dash"), QStringLiteral("Dot"),
-                                       QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")};
-    return titles;
-}
-
 bool isOn(const QAbstractButton *b) { return b->isChecked(); }
 
 } // namespace
@@ -58,7 +51,7 @@ CardBorderPanel::CardBorderPanel(QWidget *parent) : QWidget(parent), ui(std::mak
 {
     ui->setupUi(this);
     bind(*this, *ui);
-    platform::ui::fillCombo(Card_border_style, borderStyleTitles());
+    platform::ui::fillCombo(Card_border_style, Border_Style_Titles());
     Card_border_style->setCurrentIndex(0);
     // A new design's border width and watermark font.
     Card_bor_Text->setText(QStringLiteral("3"));

@@ -101,8 +101,7 @@ void fillBorderStyles(QComboBox *list)
 {
     if (!list)
         return;
-    platform::ui::fillCombo(list, {QStringLiteral("Solid"), QStringLiteral("Dash"), QStringLiteral("Dot"),
-                                   QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")});
+    platform::ui::fillCombo(list, Border_Style_Titles());
     list->setCurrentIndex(0);
 }
 
