@@ -40,7 +40,7 @@ bool isAscii(const QString &s)
     return true;
 }
 
-// The number a field shows, as the platform reads a float from text: its leading number, else 0.
+// The number a field shows: its leading number (anything after it is ignored), else 0.
 double fieldNumber(const QLineEdit *field)
 {
     if (!field)

@@ -1,7 +1,7 @@
 #pragma once
-// The QR generator of the platform route: the same inputs as the desktop platform's QR code
-// generator filter (message bytes and a correction level letter), its false-colour step and the
-// stretch to the requested size. Our own encoder makes the modules.
+// The QR generator of the platform route: message bytes and a correction level letter in, a
+// picture out, with a false-colour step and the stretch to the requested size. Our own encoder
+// makes the modules.
 //
 // This sits with the QR engine rather than in src/platform because the platform library may not
 // depend on the engines.
