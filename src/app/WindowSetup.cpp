@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "advqr/QrPanels.h"
+#include "advqr/Qr_Text_View_Panel.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -11,6 +11,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"

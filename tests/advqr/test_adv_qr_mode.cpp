@@ -1,4 +1,5 @@
-#include "advqr/QrPanels.h"
+#include "advqr/Qr_Sms_View_Panel.h"
+#include "advqr/Qr_Text_View_Panel.h"
 #include "advqr/QrPayload.h"
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"

@@ -1,4 +1,10 @@
-#include "advqr/QrPanels.h"
+#include "advqr/Qr_Location_View_Panel.h"
+#include "advqr/Qr_Sms_View_Panel.h"
+#include "advqr/Qr_Social_View_Panel.h"
+#include "advqr/Qr_Text_View_Panel.h"
+#include "advqr/Qr_Wifi_View_Panel.h"
+#include "advqr/Qr_Zoom_View_Panel.h"
+#include "advqr/Qr_vCard_View_Panel.h"
 #include "core/Globals.h"
 #include "support/ScriptedResponder.h"
 

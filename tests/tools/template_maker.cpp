@@ -13,7 +13,6 @@
 // 1 for usage errors.
 
 #include "advqr/AdvQrController.h"
-#include "advqr/QrPanels.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"

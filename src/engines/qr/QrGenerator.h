@@ -19,10 +19,8 @@ class QrGenerator {
 public:
     // The bytes to encode (the callers pass UTF-8 text).
     void setInputMessage(const QByteArray &message) { m_message = message; }
-    const QByteArray &inputMessage() const { return m_message; }
     // "L", "M" (the default), "Q" or "H".
     void setInputCorrectionLevel(const QString &level) { m_level = level; }
-    const QString &inputCorrectionLevel() const { return m_level; }
 
     // The symbol at one pixel per module with a light border of one module: dark modules opaque
     // black, light ones opaque white. Smallest version that holds the message, mask by penalty.
