@@ -77,6 +77,7 @@ public:
     void windowDidLoad() {}
 
     // Alerts on the GUI thread (Show_MessageBox and Show_YES_NO_MessageBox send them here).
+    // Both called by the worker jobs once they report through the window controller.
     void Main_Thread_Messgae(const QString &message);
     void Main_Thread_Messgae_Yes_No(const QString &text);
 

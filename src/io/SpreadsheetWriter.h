@@ -105,8 +105,10 @@ private:
 QString Get_Column_Char_Str(const QString &reference);
 // The letters as a column number: base 65 gives a 0-based position (A 0, AA 26), base 64 a 1-based
 // count (D 4). Read whole, up to XFD; -1 for no letters or a column past XFD.
+// Called by the sheet reader once it turns column letters into indexes through it.
 int Get_Col_index(const QString &letters, int base);
 // The low 8 bits of the first character.
+// Called by Get_Col_index's users once they read single letters through it.
 int Asc_Val(const QString &text);
 
 // The Unicode date pattern of a spreadsheet number format code, token by token: "" when the code
