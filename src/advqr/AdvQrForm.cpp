@@ -9,7 +9,7 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "advqr/QrPanels.h"
+#include "advqr/QrPanelBase.h"
 #include "core/Globals.h"
 #include "platform/ComboItems.h"
 

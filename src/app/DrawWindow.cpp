@@ -108,7 +108,7 @@ void SKTWindowController::loadWindowDescription()
     Barcode_Design_tab_label = Barcode_mode_tab->tabText(Barcode_mode_tab->indexOf(Barcode_Design_tab));
     Barcode_ADV_QR_tab_label = Barcode_mode_tab->tabText(Barcode_mode_tab->indexOf(Barcode_ADV_QR_tab));
 
-    // Menus. The application menu holds what the system's own menu would.
+    // Menus. The application menu holds About, Preferences and Quit.
     QMenuBar *bar = window_->menuBar();
     app_menu = bar->addMenu(App_Name);
     app_menu->setObjectName(QStringLiteral("app_menu"));

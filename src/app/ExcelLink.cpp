@@ -33,7 +33,7 @@ const QString kReplaceWorkbookQuestion = QStringLiteral(
 void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
 {
     DesignController &d = design();
-    // 1-2
+    // The last workbook's temporary folder goes; then the user picks one .xlsx file.
     Delete_Excel_File_Temp_Folder();
     platform::OpenPanelRequest request;
     request.extensions = {QStringLiteral("xlsx"), QStringLiteral("XLSX")};
@@ -43,20 +43,20 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     const QStringList chosen = platform::dialogResponder().openPanel(request);
     if (chosen.isEmpty())
         return;
-    // 3
+    // A path that fails validation has been reported already.
     const QString path = Convert_Path_From_URL(QUrl::fromLocalFile(chosen.first()));
     if (Check_And_Validate_File_Path(path))
         return;
-    // 4
+    // A design with workbook rows asks before its workbook is replaced.
     if (d.Calculate_Excel_table_rows() > 0 && Show_YES_NO_MessageBox(kReplaceWorkbookQuestion) != 1)
         return;
-    // 5
+    // The import window reads the workbook; Cancel there changes nothing.
     Import_Excel *import = Import_Excel::defaultInstance();
     import->open_mode = QStringLiteral("E");
     if (import->Open_excel_Wnd(path) != 1)
         return;
     QComboBox *windowCombo = barcodeGen().Data_source_type;
-    // 6
+    // A workbook without rows unlinks the design.
     if (d.Calculate_Excel_table_rows() == 0) {
         d.Remove_Excel_Col_Name_In_Combo(d.Source_Type_List());
         d.Remove_Excel_Col_Name_In_Combo(windowCombo);
@@ -64,7 +64,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
         d.Show_RHS_Properties(nullptr);
         return;
     }
-    // 7: the old workbook's columns are no longer bound, but for objects that keep theirs.
+    // The old workbook's columns are no longer bound, but for objects that keep theirs.
     try {
         for (const std::shared_ptr<SKTGraphic> &g : d.Get_Front_Controls_Array()) {
             const SKTGraphicClass kind = g->graphicClass();
@@ -81,7 +81,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
-    // 8
+    // The new workbook's path and columns, and the design linked to it.
     d.Show_Excel_Path(path);
     d.Add_Excel_Col_Name_In_Combo(d.Source_Type_List());
     d.Add_Excel_Col_Name_In_Combo(windowCombo);

@@ -39,24 +39,24 @@ SKTWindowController::SKTWindowController()
 {
     DesignController &d = design();
     BarcodeModeController &b = barcodeMode();
-    // 1-2: the window description is loaded later, on the first window() call.
+    // The window description is loaded later, on the first window() call.
     logoList.clear();
-    // 3
+    // The text objects' font family: the system's general font.
     Text_Ctrl_Font = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    // 4-6
+    // The application's name, its resource folder and its per-user data folder, created when missing.
     App_Name = QCoreApplication::applicationName();
     Resource_Path = platform::resourceFolder();
     Created_Resource_Path = platform::perUserDataFolder(Trim_Str(App_Name));
     Create_Folder(Created_Resource_Path);
-    // 7
+    // No main photo, no batch photo, no last selected object.
     d.Main_Photo_image = QImage();
     d.main_photo_ds_batch = false;
     d.Last_Selected_Graphic = nullptr;
-    // 8
+    // The picture file types that the image commands accept.
     Allowd_Image_fileTypes = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
                               QStringLiteral("jfif"), QStringLiteral("gif"), QStringLiteral("bmp"),
                               QStringLiteral("png"), QStringLiteral("tif"), QStringLiteral("tiff")};
-    // 9
+    // The grid; then the canvas at 100 % with the selection tool.
     d._grid = new SKTGrid;
     // The card objects' picture services and the grid's button are this window's.
     d.Install_Model_Hooks();
@@ -64,18 +64,18 @@ SKTWindowController::SKTWindowController()
     d.Install_Render_Host();
     d._zoomFactor = 1.0;
     d.Selected_Control_Tool = 0;
-    // 10: nothing before this step may use either global.
+    // From here on the window is the application's one instance; nothing before may use either global.
     app_DefaultInstance = this;
     Main_App_wnd = defaultInstance();
-    // 12
+    // The text objects' starting font.
     d.Text_font = QFont(Text_Ctrl_Font);
     d.Text_font.setPointSizeF(Text_Ctrl_Font_Size);
-    // 13
+    // An empty undo and redo history, and no batch backup of the front side.
     Ucontrol_Log.clear();
     Ucontrol.clear();
     Rcontrol.clear();
     d.Graphics_array_Batch_Front_Bkup.reset();
-    // 14
+    // The pictures of the resource folder.
     no_image = loadBundleImage(QStringLiteral("no"), QStringLiteral("png"));
     banner_image = loadBundleImage(QStringLiteral("banner"), QStringLiteral("png"));
     promotion_pattern_image = loadBundleImage(QStringLiteral("pattern_1"), QStringLiteral("jpg"));
@@ -84,12 +84,12 @@ SKTWindowController::SKTWindowController()
     barcode_sample_img = loadBundleImage(QStringLiteral("barcode_sample"), QStringLiteral("png"));
     back_btn_image = loadBundleImage(QStringLiteral("back-2"), QStringLiteral("png"));
     front_btn_image_sel = loadBundleImage(QStringLiteral("front-sel"), QStringLiteral("png"));
-    // 15
+    // The card properties of the front side.
     d.Front_card_Prop = new Card_Property;
-    // 16
+    // The Barcode mode's first record and its margins.
     b.prev_list_item_barcode = 0;
     b.value_margin = b.header_margin = b.footer_margin = b.LR_margin = b.TB_margin = 0.1f;
-    // 17
+    // The starting fonts of the Barcode and Advanced QR modes.
     b.value_font = QFont(Text_Ctrl_Font);
     b.value_font.setPointSizeF(10);
     b.header_font = b.value_font;

@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "advqr/QrPanels.h"
+#include "advqr/Qr_Text_View_Panel.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
@@ -70,7 +70,7 @@ void SKTWindowController::awakeFromNib()
     BarcodeModeController &bm = barcodeMode();
     DesignController &dsg = design();
     AdvQrController &qr = advQr();
-    // 1-2
+    // Loading: handlers leave changes alone; the Barcode mode starts linear and the QR input shows the text panel.
     form_is_loading = true;
     bm.liner_or_2D_font = 0;
     if (qr.QR_Input_sclview && qr.Qr_Text) {
@@ -79,31 +79,31 @@ void SKTWindowController::awakeFromNib()
     }
     if (Qr_Text_OBJ)
         Qr_Text_OBJ->Show_Hide_Open_URL_Button(true, qr.Selected_Qr_Category ? qr.Selected_Qr_Category->text() : QString());
-    // 3
+    // An 8-point split divider; the template button stays hidden.
     if (main_split_view)
         main_split_view->setHandleWidth(8);
     if (Show_Template_Btn)
         Show_Template_Btn->hide();
-    // 4: the export panel's frames (zero while that panel is absent)
+    // The export panel's frames (zero while that panel is absent)
     range_box_size = btn_box_size = series_radio_box_size = Full_window_size = QRect();
-    // 5: the main window has no close button; the application menu quits.
+    // The main window has no close button; the application menu quits.
     window_->setWindowFlag(Qt::WindowCloseButtonHint, false);
-    // 6
+    // The QR edition drops five toolbar items after the seventh.
     if (ONLY_QR_MODE)
         for (int i = 0; i < 5; ++i)
             if (Main_Toolbar->actions().size() > 7)
                 Main_Toolbar->removeAction(Main_Toolbar->actions().at(7));
-    // 7
+    // Every toolbar item, so that a mode switch can put back the ones a mode removed.
     toolbar_all = Main_Toolbar->actions();
-    // 8: the font, colour and resolution tabs never come back; the QR logo tab comes and goes.
+    // The font, colour and resolution tabs never come back; the QR logo tab comes and goes.
     detachTab(bm.sett_tab_barcode, bm.dpi_tab_item, &bm.dpi_tab_item_label);
     detachTab(bm.sett_tab_barcode, bm.qr_logo_tab_item_sett, &bm.qr_logo_tab_item_sett_label);
     detachTab(bm.sett_tab_barcode, bm.Font_tab_item_bar, &bm.Font_tab_item_bar_label);
     detachTab(bm.sett_tab_barcode, bm.Color_tab_item_bar, &bm.Color_tab_item_bar_label);
-    // 9
+    // The logo boxes start disabled.
     SetObjEnabled(bm.Use_logo_box, false);
     SetObjEnabled(qr.ADV_QR_Use_logo_box, false);
-    // 11: the two link buttons look like links.
+    // The two link buttons look like links.
     for (QPushButton *b : {website_1, support_id}) {
         if (!b)
             continue;
@@ -116,30 +116,30 @@ void SKTWindowController::awakeFromNib()
         b->setCursor(Qt::OpenHandCursor);
         b->setStyleSheet(QStringLiteral("QPushButton { color: blue; background-color: rgb(219, 219, 219); border: none; padding: 2px 6px; }"));
     }
-    // 12: in front, over the whole screen.
+    // In front, over the whole screen.
     if (QScreen *screen = QGuiApplication::primaryScreen())
         window_->setGeometry(screen->availableGeometry());
-    // 14
+    // The e-mail progress sheet and the stored mail settings.
     send_modls_wnd = Send_Modeless::defaultInstance();
     Send_Models_Window = send_modls_wnd->window;
     dsg.data_table_content.clear();
     output().Get_Email_Details();
-    // 15
+    // The list-name fields of the value list stay hidden.
     for (QWidget *w : std::initializer_list<QWidget *>{bm.val_list_name_txt, bm.hdr_list_name_txt, bm.ftr_list_name_txt})
         if (w)
             w->hide();
-    // 16: the resource folder is only read, never created: when it cannot be reached the program ends.
+    // The resource folder is only read, never created: when it cannot be reached the program ends.
     const QFileInfo resources(Resource_Path);
     if (Resource_Path.isEmpty() || !resources.isDir() || !resources.isReadable()) {
         Show_MessageBox(QStringLiteral("Can not access Data file."));
         platform::requestTerminate();
         return;
     }
-    // 17
+    // Series files live in the "DataSet" folder of the per-user data folder.
     Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
-    // 18
+    // The ruler follows its check box.
     dsg.Show_Hide_Ruler_ChkBox();
-    // 19
+    // The template-image button stays hidden; then the edition's tabs, menus and template export button.
     if (Gen_Temp_Img_btn)
         Gen_Temp_Img_btn->hide();
     auto hide = [](QWidget *w) { if (w) w->hide(); };
@@ -166,12 +166,12 @@ void SKTWindowController::awakeFromNib()
         }
         hide(Export_Template_Btn);
     }
-    // 20: the sidebar starts with the card's four tabs.
+    // The sidebar starts with the card's four tabs.
     Not_Draw_Only_Prop_Change = true;
     for (QWidget *tab : {dsg.line_tab, dsg.shape_tab, dsg.text_edtng_tab, dsg.text_prop_tab, dsg.image_tab, dsg.sign_tab, dsg.datasource_tab,
                          dsg.aligmnt_tab, dsg.barcode_tab, dsg.Lock_tab, dsg.card_setting_tab})
         detachTab(dsg.sett_tab, tab, nullptr);
-    // 21: label-stock vendors: "Custom", then one per catalogue file.
+    // Label-stock vendors: "Custom", then one per catalogue file.
     if (QComboBox *vendors = dsg.Label_Stock_Vendors()) {
         platform::ui::fillCombo(vendors, labelstock::Vendor_Names(Resource_Path));
         vendors->setCurrentIndex(0);
@@ -186,74 +186,74 @@ void SKTWindowController::awakeFromNib()
     }
     // The QR edition's template panel sits where the other editions list the records.
     projects().Build_Template_Panel();
-    // 22
+    // Empty value lists, with the batch and data-sheet boxes disabled.
     bm.List_Barcode_Grid_Value.clear();
     bm.ListData_barcode.clear();
     dsg.Fill_List_Data_RHS.clear();
     SetObjEnabled(bm.batch_chk_Gp_Bx, false);
     SetObjEnabled(bm.data_Sheet_Gp_Bx, false);
-    // 23
+    // The starting value, header and footer texts of the modes.
     if (qr.ADV_QR_HeaderText)
         qr.ADV_QR_HeaderText->setText(QStringLiteral("My QR Code"));
     bm.Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
     bm.Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
     bm.HeaderText->setText(def_barcode_hdr_str);
     bm.FooterText->setText(QStringLiteral("FOOTER"));
-    // 24
+    // Each mode's starting unit, the current and the last alike (millimetres while designing, centimetres elsewhere).
     Measument_Unit_Is = last_unit_val = 2;
     Measument_Unit_Is_Barcode = last_unit_val_Barcode = 1;
     Measument_Unit_Is_Adv_QR = last_unit_val_Adv_QR = 1;
     bm._setLabels_Barcode();
-    // 25
+    // The 2D symbols' starting heights: 60 in the Barcode mode, 120 in the Advanced QR mode.
     bm.HeightText_2D->setText(QStringLiteral("60"));
     bm.HeightStepper_2D->setIntValue(60);
     if (qr.ADV_QR_HeightText_2D) {
         qr.ADV_QR_HeightText_2D->setText(QStringLiteral("120"));
         qr.ADV_QR_HeightStepper_2D->setIntValue(120);
     }
-    // 26
+    // The font fields name the Barcode mode's fonts.
     bm.value_font_value->setText(BarcodeEditor::fontDisplayText(bm.value_font));
     bm.header_font_value->setText(BarcodeEditor::fontDisplayText(bm.header_font));
     bm.footer_font_value->setText(BarcodeEditor::fontDisplayText(bm.footer_font));
-    // 27
+    // Header and footer alignment on their second entry; the symbol option lists on their first.
     for (QComboBox *c : {bm.align_hdr_combo, bm.align_ftr_combo, qr.ADV_QR_align_hdr_combo, qr.ADV_QR_align_ftr_combo})
         if (c && c->count() > 1)
             c->setCurrentIndex(1);
     for (QComboBox *c : {bm.qr_enc_mode_ComboBox, bm.qr_version_ComboBox, bm.qr_ec_lvl_ComboBox, qr.ADV_QR_enc_mode_ComboBox,
                          qr.ADV_QR_version_ComboBox, qr.ADV_QR_ec_lvl_ComboBox, bm.bar_align_combo, bm.bar_orient_combo, bm.DPI_ComboBox})
         selectFirst(c);
-    // 28
+    // The Designing mode's unit labels.
     dsg._setLabels();
-    // 29: the background picture's layout starts on its second entry (the card's page holds it).
-    // 30: the date and time patterns are the source page's own lists.
+    // The background picture's layout starts on its second entry (the card's page holds it).
+    // The date and time patterns are the source page's own lists.
     // The card's border starts 3 wide in the first style (the card's page holds them).
     dsg.card_prop_set(QStringLiteral("S"));
-    // 35-36
+    // Property changes draw again; the page setup is the shared one.
     Not_Draw_Only_Prop_Change = false;
     setPrintInfo(platform::PrintInfo::sharedPrintInfo());
-    // 38
+    // The card at its default size.
     if (document())
         dsg.SetDocumentCanvasSize(SKTDocument::canvasSize_size_val(true, QSizeF()));
-    // 40
+    // The canvas takes the selected tool.
     dsg.selectedToolDidChange();
-    // 42
+    // A double click in a value list opens its selected record.
     QObject::connect(bm.List, &QAbstractItemView::doubleClicked, this, [&bm] { bm.doubleClickInTable(bm.List); });
     QObject::connect(dsg.Fill_List_RHS, &QAbstractItemView::doubleClicked, this,
                      [&bm, &dsg] { bm.doubleClick_Fil_List_RHS(dsg.Fill_List_RHS); });
-    // 43-44
+    // The QR version list and the DataMatrix size and encoding lists, each on its first entry.
     selectFirst(bm.qr_version_ComboBox);
     platform::ui::fillCombo(bm.dm_format_ComboBox, barcode_editor_items::dataMatrixSizes());
     selectFirst(bm.dm_format_ComboBox);
     platform::ui::fillCombo(bm.dm_encoding_ComboBox, barcode_editor_items::dataMatrixEncodings());
     selectFirst(bm.dm_encoding_ComboBox);
-    // 45
+    // The preview frames, within which the symbols are placed.
     bm.bar_image_frame_rect = bm.image_scroll->geometry();
     if (qr.QR_image_scroll)
         qr.ADV_QR_image_frame_rect = qr.QR_image_scroll->geometry();
-    // 46-47
+    // The first symbol and a new, reset design.
     bm.goButtonActionPerformed();
     projects().New_Project_Setting_Reset(true);
-    // 48-49
+    // The canvas at 100 %, drawn, showing the card.
     dsg.Set_Canvas_to_100_percent();
     dsg.Refresh_Canvas();
     dsg.changeViewController(0);
@@ -261,10 +261,10 @@ void SKTWindowController::awakeFromNib()
     // change can be undone.
     dsg.Record_Design_As_Started();
     Show_Hide_Main_Window(true);
-    // 50-51
+    // The picture shown for invalid data, and the series lists of the value, header and footer.
     Invalid_Barcode_Data_Image = Rotated::Image_For_invalid_Data(QRectF(0, 0, 200, 100), QStringLiteral("Invalid Data"));
     bm.Fill_Combo_List_Reading_Data_List_File(0, QString(), 0);
-    // 52
+    // Loading is over: handlers act on changes again.
     form_is_loading = false;
 }
 

@@ -11,6 +11,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"
@@ -40,7 +41,7 @@ bool isAscii(const QString &s)
     return true;
 }
 
-// The number a field shows, as the platform reads a float from text: its leading number, else 0.
+// The number a field shows: its leading number (anything after it is ignored), else 0.
 double fieldNumber(const QLineEdit *field)
 {
     if (!field)

@@ -43,6 +43,7 @@ public:
     QImage USE_QR_LOGO_IMG;
 
     // Generation.
+    // Called by the Generate button once it goes through the editor (it calls goButtonActionPerformed now).
     void Encode_btn();
     void Generate_Barcode_Thread_Function();
     bool Check_And_Validat_Barcode(bool showMessage, bool checkPicture);
@@ -65,9 +66,11 @@ public:
     // Size rules.
     void Set_Barcode_Height(NKDBarcode &model);
     float Set_Linear_Barcode_Width(NKDBarcode &model);
+    // Both called by the 2D generation once it sizes the barcode-object role from the symbol picture.
     void Set_2d_Barcode_Height(const platform::Picture &image);
     void Set_2d_Barcode_Width(const platform::Picture &image);
     QSizeF Get_String_Size(const QString &text, const QFont &font) const;
+    // Called by the invalid-data picture once it fits its message with the editor's fonts.
     QFont Get_Appropriate_Font(float minimumSize, float maximumSize, const QRectF &layout, const QString &text,
                                const QFont &font) const;
 
@@ -90,7 +93,6 @@ public:
 protected:
     // Policy of each window.
     virtual int sizeUnit() const = 0;                       // the unit of the size and margin fields
-    virtual bool usesAdvancedQrControls() const { return false; }
     virtual void reportFailure(const QString &reason) const = 0;
     virtual void pictureMade() {}                           // a picture was framed (marks the project changed)
     virtual void fillModeStyle(BarcodeSettings &settings) const;   // fonts, colours, alignments, logo

@@ -128,6 +128,7 @@ public:
     void Mark_List_New_Selection_barcode(int row);
     void Select_First_Value_For_Barcode_Setting_Mode();
     void Select_Valid_Value_For_Barcode_Setting_Mode(int n);
+    // Called by the data-source check boxes once they recompute the batch use through the controller.
     void Check_Data_Sheet_Value_Use_or_Not_Barcode();
     // Opens the edit-row sheet on the selected record.
     void OnGetSelected();
@@ -283,6 +284,7 @@ public:
     platform::Picture Get_Image_From_Barcode_Grid(int index);
     platform::Picture Get_Image_From_List_Val(int index);
     // The framing half of both requests, run on the requesting thread.
+    // Called by the batch image requests once they run their main-thread half through the controller.
     static platform::Picture Generate_Barcode_Batch_Image_For_Differ_Value(const GenerationSnapshot &s,
                                                                            barcode_generation::Built &built);
 
@@ -307,10 +309,12 @@ public:
     // and light ones in the background colour, size x size points, raised to USED_DPI_VALUE unless
     // Type_draw_2d_flag is set. version and scale have no effect. Null for an empty value or a
     // failed step (logged).
+    // Called by the barcode-object window and the Advanced QR mode once they draw QR through the controller.
     platform::Picture Create_QR_By_CI_Filter(const QString &value, const QString &errorCorrectionLevel, qint64 version,
                                              const QColor &barcodeColor, const QColor &backgroundColor, double scale,
                                              double barcode_size);
     // alpha << 24 | blue << 16 | green << 8 | red
+    // Both called by the 2D symbol drawing once it packs its colours through the controller.
     quint32 HEX_Of_NSColor_in_BGR(const QColor &colour) const;
     // red << 16 | green << 8 | blue
     quint32 HEX_Of_NSColor_in_RGB(const QColor &colour) const;

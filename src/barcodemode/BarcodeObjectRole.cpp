@@ -2,6 +2,7 @@
 
 #include "barcodemode/BarcodeSizeRules.h"
 #include "engines/BarcodeSettings.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 
 void BarcodeObjectRole::setCaptionFontSize(float size)

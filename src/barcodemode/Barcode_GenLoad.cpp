@@ -116,16 +116,16 @@ void Barcode_Gen::loadIntoControls(const SKTGraphic &object)
     namespace objects = barcode_objects;
     Not_Draw_Only_Prop_Change = true;
     try {
-        // 1: the family and the symbology.
+        // The family and the symbology.
         liner_or_2D_font = ONLY_QR_MODE || object.linear_or_2d != 0 ? 1 : 0;
         const int symbology = ONLY_QR_MODE ? objects::kQrEditionSymbology : object.barcode_font_index;
         selectFromCode(barcodeTypePopup, symbology >= 0 && symbology < barcodeTypePopup->count() ? symbology : -1);
-        // 2: the QR logo tab goes with QR Code.
+        // The QR logo tab goes with QR Code.
         if (chosenSymbologyTitle() == QLatin1String("QR Code"))
             Add_Qr_Logo_Tab_Setting_Mode();
         else
             Remove_Qr_Logo_Tab_Setting_Mode();
-        // 3: values, texts, print flags, background and alignments.
+        // Values, texts, print flags, background and alignments.
         dataText->setText(object.linear_font_val);
         Set_Two_D_Value_in_Field(object.two_d_font_val);
         HeaderText->setText(object.header_val);
@@ -138,23 +138,23 @@ void Barcode_Gen::loadIntoControls(const SKTGraphic &object)
         const int alignments = align_hdr_combo->count();
         selectFromCode(align_hdr_combo, objects::itemIndex(object.align_hdr_index, alignments));
         selectFromCode(align_ftr_combo, objects::itemIndex(object.align_ftr_index, alignments));
-        // 4: the data source and the binding rows.
+        // The data source and the binding rows.
         loadBinding(object);
-        // 5
+        // The symbol takes the caption flags as loaded.
         captionChanged(captionCheckbox);
-        // 6: linear sizes, the QR size, version and level (the version raises the size of a 2D symbol).
+        // Linear sizes, the QR size, version and level (the version raises the size of a 2D symbol).
         setRealPair(HeightText, HeightStepper, object.linear_height_val);
         setRealPair(widthText, widthStepper, object.linear_width_val);
         setIntPair(HeightText_2D, HeightStepper_2D, object.qr_size_val);
         selectFromCode(qr_version_ComboBox, objects::itemIndex(object.qr_version_index, qr_version_ComboBox->count()));
         selectFromCode(qr_ec_lvl_ComboBox, objects::itemIndex(object.qr_ec_index, qr_ec_lvl_ComboBox->count()));
-        // 7: the logo box, its path and picture (read from the file by the load's logo state).
+        // The logo box, its path and picture (read from the file by the load's logo state).
         Use_Logo_chk->setChecked(object.USE_QR_LOGO);
         Use_Logo_Chk_Clicked(Use_Logo_chk);
         Use_logo_path->setPlainText(USE_QR_LOGO_PATH);
         Use_Logo_Image_View->setPicture(USE_QR_LOGO_IMG.isNull() ? platform::Picture()
                                                                  : platform::Picture::fromImage(USE_QR_LOGO_IMG));
-        // 8: PDF417, DataMatrix and the margins. The PDF417 level is the encoder's from now on.
+        // PDF417, DataMatrix and the margins. The PDF417 level is the encoder's from now on.
         setIntPair(pdf_HeightText_2D, pdf_HeightStepper_2D, object.pdf_hgt_val);
         setIntPair(Pdf_widthText_2D, Pdf_widthStepper_2D, object.pdf_wdt_val);
         setIntPair(pdf_ec_lvl_Text, pdf_ec_lvl_Stepper, object.pdf_ec_val);
@@ -167,7 +167,7 @@ void Barcode_Gen::loadIntoControls(const SKTGraphic &object)
         setRealPair(val_mar_Text, val_mar_Stepper, object.val_margin_val);
         setRealPair(TB_mar_Text, TB_mar_Stepper, object.TB_marging_val);
         setRealPair(LR_mar_Text, LR_mar_Stepper, object.LR_margin_val);
-        // 9: fonts, colours and the resolution: the stored custom value first, so that "Custom"
+        // Fonts, colours and the resolution: the stored custom value first, so that "Custom"
         // takes the object's resolution and not the last one's.
         value_font = object.value_font_val;
         header_font = object.header_font_val;
@@ -183,7 +183,7 @@ void Barcode_Gen::loadIntoControls(const SKTGraphic &object)
         dpi_Stepper->setIntValue(twod::leadingInt(object.dpi_custom_val));
         twod::setFieldInt(dpi_Text, dpi_Stepper->intValue());
         selectFromCode(DPI_ComboBox, objects::itemIndex(object.dpi_val_index, DPI_ComboBox->count()));
-        // 10-11: millimetres, the family's panes and labels.
+        // Millimetres, the family's panes and labels.
         BARCODE_Unit_Is = 2;
         if (liner_or_2D_font != 0)
             two_d_barcode_Opt_Select();

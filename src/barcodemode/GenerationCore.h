@@ -27,8 +27,6 @@ public:
         : m_caption(caption), m_header(header), m_footer(footer)
     {
     }
-    // The texts, flags and sizes of another role, keeping this one's fonts.
-    void takeValuesOf(const BarcodeObjectRole &other) { static_cast<BarcodeObjectRole &>(*this) = other; }
 
 protected:
     QFont roleCaptionFont() const override { return m_caption; }

@@ -82,15 +82,6 @@ platform::Picture qrByEncoder(const QString &value, int level, int version, int 
     return picture;
 }
 
-int pdf417Symbol(pdf417View &view, const QString &value, int width, int height, platform::Picture *symbol)
-{
-    view.setFrameSize(QSizeF(width, height));
-    const int result = view.drawWithText(value);
-    if (result == pdf417View::ImageReady && symbol)
-        *symbol = pdf417Picture(view, QSizeF(width, height));
-    return result;
-}
-
 platform::Picture pdf417Picture(const pdf417View &view, const QSizeF &size, bool raiseAsTheView)
 {
     if (view.getImageState() != pdf417View::ImageReady || size.isEmpty())

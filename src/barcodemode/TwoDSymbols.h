@@ -48,10 +48,6 @@ platform::Picture qrByGenerator(const QString &value, const QString &level, cons
 platform::Picture qrByEncoder(const QString &value, int level, int version, int side, const QColor &barColour,
                               const QColor &backgroundColour, bool transparent, int dpi);
 
-// PDF417 through the view: its frame becomes width x height points, the value is encoded with the
-// view's error level. Answers the view's result (0 made, 1 empty value, 2 encoder failure) and, on
-// success, the symbol in *symbol (as pdf417Picture makes it).
-int pdf417Symbol(pdf417View &view, const QString &value, int width, int height, platform::Picture *symbol);
 // The view's last symbol as a module grid picture of that size: the modules stretched to it as the
 // view stretches them, each the same whole rectangle of pixels wherever it is rasterised, raised
 // to the resolution the view raised its own bitmap to (unless raiseAsTheView is false). Null when

@@ -3,7 +3,7 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/PleaseWait.h"
+#include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
 #include "barcodemode/ValueListRules.h"

@@ -16,8 +16,6 @@ public:
     // records outlives the model; keys name the columns' record entries, titles head them.
     ValueListModel(const QList<ValueRecord> *records, QStringList keys, QStringList titles, QObject *parent = nullptr);
 
-    const QStringList &columnKeys() const { return m_keys; }
-
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

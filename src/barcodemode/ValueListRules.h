@@ -13,7 +13,7 @@ namespace value_list {
 // 76 "=": a record whose trimmed value is this text is never added.
 const QString &Separator_Value();
 
-// The leading signed decimal number of the text as the platform reads it: leading blanks skipped,
+// The leading signed decimal number of the text, as a number field reads it: leading blanks skipped,
 // 0 when there is none, saturating at the ends of a 32-bit int on overflow.
 int leadingInt(const QString &text);
 

@@ -3,9 +3,9 @@
 // list as a workbook or a tab-separated text file.
 
 #include "barcodemode/BarcodeModeController.h"
-#include "data/SeriesToolWindows.h"
+#include "data/Generate_List_Barcode.h"
 
-#include "app/PleaseWait.h"
+#include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/ValueListImportRules.h"
 #include "core/FileServices.h"

@@ -31,7 +31,6 @@ public:
 
     QRectF frame() const { return m_frame; }
     QRectF bounds() const { return QRectF(QPointF(0, 0), m_frame.size()); }
-    void setFrame(const QRectF &frame) { m_frame = frame; }
     void setFrameSize(const QSizeF &size) { m_frame.setSize(size); }
 
     // Encodes the string; answers the new imageState: 0 success, 1 empty string, 2 failure.
@@ -63,6 +62,7 @@ public:
     bool dragSessionInProgress = false;
     // A click: the drag data (the image as TIFF) when a drag starts, nullptr when the click goes
     // to the default handling (Alt held, or no drag source).
+    // The drag-and-drop handlers are called by the widget that shows the view once it forwards its events.
     std::unique_ptr<QMimeData> mouseDown(Qt::KeyboardModifiers modifiers) const;
     Qt::DropActions draggingSourceOperationMaskForLocal(bool isLocal) const;
     bool ignoreModifierKeysWhileDragging() const { return true; }

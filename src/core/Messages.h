@@ -7,6 +7,7 @@
 // any thread, the caller waiting. Shows nothing before the main window controller exists.
 void Show_MessageBox(const QString &text);
 // The same alert on the calling thread.
+// Called by code already on the GUI thread once it shows alerts without the hop.
 void Show_MessageBox_No_Thread(const QString &text);
 // "Yes"/"No" question on the GUI thread from any thread; 1 for Yes, 0 for No.
 int Show_YES_NO_MessageBox(const QString &text);

@@ -11,7 +11,8 @@
 
 namespace {
 
-// White space and line breaks as the original platform's set counts them.
+// White space and line breaks: tab, line feed to carriage return, NEL and the Unicode line and
+// paragraph separators, and every space separator.
 bool isWhiteOrNewline(QChar c)
 {
     const ushort u = c.unicode();

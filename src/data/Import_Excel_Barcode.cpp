@@ -1,6 +1,6 @@
 #include "data/Import_Excel_Barcode.h"
 
-#include "app/PleaseWait.h"
+#include "app/PleaseWaitGuard.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/ValueListRules.h"
 #include "core/Messages.h"

@@ -10,9 +10,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QSizeF>
 #include <QString>
-#include <memory>
 
 struct BarcodeSettings {
     int mode = 0;   // the working mode that the copy was taken in: 0 Barcode, 1 Designing, 2 Advanced QR
@@ -57,25 +55,3 @@ struct BarcodeSettings {
     // The linear picture's background is transparent: mode 0 follows the check box, mode 1 Fill_transparent.
     bool linearBackgroundTransparent() const { return mode == 1 ? fill_transparent : transparent_bkgnd; }
 };
-
-// Text measurement in points at 72 per inch, independent of any screen.
-class TextMeasurer {
-public:
-    virtual ~TextMeasurer() = default;
-    // The font's cap height in points.
-    virtual double capHeight(const QFont &font) const = 0;
-    // The size in points of the text laid out on one line (tabs at the default stops) with the given
-    // kerning added between characters.
-    virtual QSizeF textSize(const QString &text, const QFont &font, double kerning = 0) const = 0;
-};
-
-// Measures with Qt's font metrics at 72 DPI.
-class QtTextMeasurer : public TextMeasurer {
-public:
-    double capHeight(const QFont &font) const override;
-    QSizeF textSize(const QString &text, const QFont &font, double kerning = 0) const override;
-};
-
-// The measurer the engines use; tests may install another.
-const TextMeasurer &textMeasurer();
-void setTextMeasurer(std::shared_ptr<const TextMeasurer> measurer);   // nullptr: back to Qt's

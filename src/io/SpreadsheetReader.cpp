@@ -27,20 +27,17 @@ using namespace workbook_text;
 namespace {
 
 bool s_failed = false;
-QString s_error;
 
 } // namespace
 
 void workbook_text::readSucceeded()
 {
     s_failed = false;
-    s_error.clear();
 }
 
 void workbook_text::readFailed(const QString &reason)
 {
     s_failed = true;
-    s_error = reason;
     Show_NSLog_Message(QStringLiteral("Error: %1").arg(reason));
 }
 
@@ -51,7 +48,6 @@ const QString &SpreadsheetWriter::unreadableMessage()
 }
 
 bool SpreadsheetWriter::lastReadFailed() { return s_failed; }
-QString SpreadsheetWriter::lastReadError() { return s_error; }
 
 SpreadsheetWriter::SpreadsheetWriter()
 {

@@ -47,6 +47,7 @@ public:
     // The header row of sheet Excel_Sheet_Number; sets Excel_Sheet_Columns.
     static Rows ReadData_only_column();
     // The sheet names of the workbook part, in order.
+    // Called by the workbook import once it offers a choice of sheets.
     static QStringList Read_Sheet_Name();
     // The sheets with the worksheet part each names through the workbook's relationships; a sheet
     // that is no worksheet (a chart sheet) is left out. Without relationships, sheet i is part i + 1.
@@ -59,7 +60,6 @@ public:
     // Whether the last read of the process failed (not a workbook, a part that cannot be loaded,
     // too many cells); a successful read clears it. The reason is logged.
     static bool lastReadFailed();
-    static QString lastReadError();
     // The message the windows show for a workbook that cannot be read.
     static const QString &unreadableMessage();
 
@@ -78,6 +78,7 @@ public:
     // defines none for it.
     QString Get_Date_Time_Format_String(int numFmtId) const;
     // A serial day number as text in the pattern; the text unchanged when it is no date.
+    // Called by the sheet reader's date rule once it converts through the writer's object.
     QString Excel_Xml_Date_To_String(const QString &text, const QString &pattern) const;
     // Whether cells of this number format id are dates.
     bool isDateFormat(int numFmtId) const;
@@ -104,8 +105,10 @@ private:
 QString Get_Column_Char_Str(const QString &reference);
 // The letters as a column number: base 65 gives a 0-based position (A 0, AA 26), base 64 a 1-based
 // count (D 4). Read whole, up to XFD; -1 for no letters or a column past XFD.
+// Called by the sheet reader once it turns column letters into indexes through it.
 int Get_Col_index(const QString &letters, int base);
 // The low 8 bits of the first character.
+// Called by Get_Col_index's users once they read single letters through it.
 int Asc_Val(const QString &text);
 
 // The Unicode date pattern of a spreadsheet number format code, token by token: "" when the code

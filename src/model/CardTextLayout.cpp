@@ -29,7 +29,7 @@ QPaintDevice *referenceDevice()
 // Font engines make no glyphs for sizes under a pixel or two: smaller text is laid out this many
 // times larger and drawn scaled down.
 constexpr double kSmallestLaidOutPoints = 6.0;
-// The platform's default tab stops, in points.
+// Tab stops every 28 points, the default interval of a text without tab settings.
 constexpr double kTabStop = 28.0;
 // A width no text reaches, for lines that break only where the text does.
 constexpr double kUnlimited = 1.0e7;

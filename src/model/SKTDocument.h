@@ -8,6 +8,7 @@
 
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicContainer.h"
+#include "model/SKTPrintOperation.h"
 #include "platform/PrintInfo.h"
 #include "platform/UndoRecorder.h"
 
@@ -38,25 +39,6 @@ extern const QString SKTDocumentNewTypeName;    // "com.qirosoftware.tagora"
 extern const QString SKTDocumentOldTypeName;    // "QIRO Label document"
 extern const QStringList SKTDocumentPdfTypeNames;    // "com.adobe.pdf", "application/pdf", "Apple PDF pasteboard type"
 extern const QStringList SKTDocumentTiffTypeNames;   // "public.tiff", "image/tiff", "NeXT TIFF v4.0 pasteboard type"
-
-class QPrinter;
-class SKTRenderingView;
-
-// A print of the document's card: the printer set up (title, the card's page size, settings) and
-// the render job it prints, one page.
-class SKTPrintOperation {
-public:
-    SKTPrintOperation(std::unique_ptr<QPrinter> printer, std::shared_ptr<const SKTRenderingView> view);
-    ~SKTPrintOperation();
-    QPrinter &printer() { return *m_printer; }
-    const SKTRenderingView &view() const { return *m_view; }
-    // Prints the card on the GUI thread; NO when the printer could not be started.
-    bool runOperation();
-
-private:
-    std::unique_ptr<QPrinter> m_printer;
-    std::shared_ptr<const SKTRenderingView> m_view;
-};
 
 // The old values of one undo group: per object, property keys with the value each had before its
 // first change in the group. It keeps its objects alive, so the undo action can always restore them.
@@ -121,8 +103,10 @@ public:
 
     // ---- Document -----------------------------------------------------------------------------
     QString displayName() const;
+    // Called by the window's close and quit commands once they ask about unsaved changes.
     bool isDocumentEdited() const { return false; }
     // Reading a document always fails; the error is not set.
+    // Called by the document machinery once it opens documents of the native type.
     bool readFromData(const QByteArray &data, const QString &typeName, SKTError *error);
     const platform::PrintInfo &printInfo() const { return m_printInfo; }
     // Stores the page setup and announces the canvas size (the one the document keeps) anew.
@@ -131,16 +115,18 @@ public:
     // with "version" 2, "graphics" (each object's serialised archive, front-most first) and
     // "printInfo". Another type gives no data.
     // PDF types: the card with the objects (SKTRenderingView). TIFF types: the objects alone.
+    // Called by the clipboard and save commands once they ask the document for its data.
     QByteArray dataOfType(const QString &typeName, SKTError *error = nullptr) const;
 
     // ---- Printing -------------------------------------------------------------------------------
     // The document's file, if it has one (none: the print title is the display name).
-    QString fileURL() const { return m_fileURL; }
+    // Called by the project-file commands once a saved design names its document's file.
     void setFileURL(const QString &path) { m_fileURL = path; }
     // The title of a print: the file's name without its extension, else the display name.
     QString printJobTitle() const;
     // A print of the card at the card's own size (the canvas bounds), with the page setup's printer
     // and the settings: "outputFileName" (a PDF file instead of a printer), "copies", "printerName".
+    // Called by the Print command of the Designing mode once it prints the document's card.
     std::unique_ptr<SKTPrintOperation> printOperationWithSettings(const QVariantMap &settings, SKTError *error = nullptr);
 
     void graphicDidChange(SKTGraphic &graphic, const QString &key, const QVariant &oldValue,

@@ -69,7 +69,6 @@ public:
     // ---- Size and zoom ----
     // The card's size in points: the canvas's bounds.
     void setCardSize(const QSizeF &points);
-    QSizeF cardSize() const { return m_cardSize; }
     QRectF bounds() const { return QRectF(QPointF(0, 0), m_cardSize); }
     // Shows the card at the factor (the widget is the card's size times the factor, rounded).
     void setFactor(double factor);
@@ -151,11 +150,13 @@ public:
     bool There_Is_Any_Lock_Contrl() const;
     // Deletes the selection unless an object of it is locked ("Selected control is locked.").
     void delete_selection();
+    // Both called by the Edit menu's Select All and Deselect All once it has them.
     void selectAll();
     void deselectAll() { Clear_Control_Selection(); }
     void Clear_Control_Selection();
     void delete_all_control();
     // Toggles whether the grid's lines show.
+    // Called by the grid's show/hide command once the window offers it.
     void show_hide_grid_lines();
 
     // ---- Context menu ----
@@ -193,11 +194,10 @@ public:
     void undo();
     void redo();
     void showOrHideRulers();
+    // Called by the commands that change the card's size once they redraw through the canvas.
     void Refresh_ScrollView();
     // Whether the clipboard's first card-object-or-file-names type is the card-object type.
     bool pasteboardOffersCardObjects() const;
-    // How many times the clipboard changed since the first canvas watched it.
-    static qint64 pasteboardChangeCount();
     qint64 pasteCascadeNumber() const { return _pasteCascadeNumber; }
     static const char *pasteboardTokenType() { return "application/x-tagora-copy-token"; }
 

@@ -117,12 +117,6 @@ QString writePastedPicture(const QImage &image)
 
 } // namespace
 
-qint64 SKTGraphicView::pasteboardChangeCount()
-{
-    watchClipboard();
-    return changeCounter();
-}
-
 void SKTGraphicView::copy()
 {
     QClipboard *board = clipboard();

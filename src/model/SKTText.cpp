@@ -14,7 +14,7 @@
 
 namespace {
 
-// The frame of a text being created, in a neutral grey like the platform's knob colour.
+// The frame of a text being created: a neutral grey that shows on light and dark cards alike.
 const QColor kCreationFrameColor(128, 128, 128);
 // The most pixels a shadow picture may have; a larger one is made at a lower resolution.
 constexpr double kMaxShadowPixels = 4.0e6;
@@ -96,8 +96,8 @@ void SKTText::drawContentsInView(QPainter &painter, bool isBeingCreateOrEdited) 
     if (text.isEmpty())
         return;
     cardtext::Layout layout(text, text_ctrl_font, text_kerning, text_alignmnet);
-    // Placed by the height of the text's own lines, unwrapped; the platform passed both
-    // coordinates through single precision.
+    // Placed by the height of the text's own lines, unwrapped; both coordinates are rounded to
+    // single precision.
     const double textHeight = layout.unwrappedHeight();
     double dy = 0;
     if (text_alignmnet_Vert == 1)

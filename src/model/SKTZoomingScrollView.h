@@ -3,8 +3,6 @@
 // centred while it is smaller than the visible area and limits scrolling to the card, and paints
 // what lies around and behind the card: a grey gradient and the white card shape with a soft shadow.
 
-#include <QImage>
-#include <QPainterPath>
 #include <QPointF>
 #include <QPointer>
 #include <QScrollArea>
@@ -15,28 +13,6 @@
 
 class QComboBox;
 class SKTGraphicView;
-
-// The viewport: background gradient and the card's shape with its shadow.
-class SWCenteringClipView : public QWidget {
-    Q_OBJECT
-public:
-    explicit SWCenteringClipView(QWidget *parent = nullptr);
-    // The card's outline for a shape code (1 rounded rectangle radius 10 points, 2 ellipse, else a
-    // rectangle) over a rect in pixels at a zoom factor.
-    static QPainterPath cardShape(int cardShape, const QRectF &rect, double factor);
-    // Paints the background and the card shape over the dirty rectangle.
-    void paint(QPainter &painter, const QRect &dirty);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QImage shadowFor(const QSize &size, int shape, double factor);
-    QImage m_shadow;
-    QSize m_shadowSize;
-    int m_shadowShape = -1;
-    double m_shadowFactor = 0;
-};
 
 class SKTZoomingScrollView : public QScrollArea {
     Q_OBJECT
@@ -52,7 +28,6 @@ public:
     double factor() const { return _factor; }
     // The hidden pop-up of the steps, made on first use; each item carries its factor.
     QComboBox *validateFactorPopUpButton();
-    QComboBox *factorPopUpButton() const { return _factorPopUpButton; }
 
     SKTGraphicView *graphicView() const;
 
@@ -67,6 +42,7 @@ public:
 
     // The scroll position a scroll to p may take, per axis: within 0 to (canvas - clip) while the
     // canvas is at least as large as the clip, else the centred position (canvas - clip) / 2.
+    // Called by the scroll view's own scrolling once it limits scrolls by the card's margins.
     static QPointF constrainScrollPoint(const QPointF &p, const QSizeF &canvas, const QSizeF &clip);
 
 protected:

@@ -63,6 +63,7 @@ public:
     void exportCancel(QObject *sender = nullptr);
     void export_card_side_CellClick(int row);
     void Prefix_suffix_Chk_Cliecked(QObject *sender = nullptr);
+    // Called by the naming radio buttons once each is wired to its own handler (the group handler serves them now).
     void exp_rad_def_rd_clicked(QObject *sender = nullptr);
     void exp_rad_sn_rd_clicked(QObject *sender = nullptr);
     void exp_rad_sv_rd_clicked(QObject *sender = nullptr);

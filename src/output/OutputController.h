@@ -29,6 +29,7 @@ public:
     void update_sending_progress_bar();
     // Start and end of a worker's job (callable from the worker): counters set, sheet shown and timer
     // started; then timer stopped and sheet hidden, also after a failure.
+    // Both called by the long output jobs (batch export, PDF export, e-mail) when they start and end.
     void beginProgressJob(int total, int endIndex);
     void endProgressJob();
     QTimer *msend_modTimer = nullptr;

@@ -34,6 +34,7 @@ public:
     bool flush();
 
     // The stored strings; a null string when absent.
+    // Called by the e-mail settings window's test mail once it reads its recipient here.
     QString send_email_Recipient() const;
     QString send_email_SenderEmail() const;
     QString send_email_Password() const;
@@ -41,6 +42,7 @@ public:
     QString send_email_PORT_num() const;
     QString send_email_enable_ssl() const;
     // Setters change the store in memory only.
+    // The setters are called by the e-mail settings window once it stores its fields through the preferences.
     void setsend_email_Recipient(const QString &v);
     void setsend_email_SenderEmail(const QString &v);
     void setsend_email_Password(const QString &v);

@@ -18,26 +18,6 @@
 
 namespace platform {
 
-class EpsPaintEngine;
-
-class EpsPaintDevice : public QPaintDevice {
-public:
-    explicit EpsPaintDevice(const QSizeF &points);
-    ~EpsPaintDevice() override;
-
-    QPaintEngine *paintEngine() const override;
-    QSizeF sizePoints() const { return m_size; }
-    // The complete EPS file, available once the painter has ended.
-    QByteArray data() const;
-
-protected:
-    int metric(PaintDeviceMetric metric) const override;
-
-private:
-    QSizeF m_size;
-    std::unique_ptr<EpsPaintEngine> m_engine;
-};
-
 class EpsPaintEngine : public QPaintEngine {
 public:
     explicit EpsPaintEngine(const QSizeF &points);

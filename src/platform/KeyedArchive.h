@@ -1,8 +1,8 @@
 #pragma once
-// The platform's keyed-archive container, for the data blocks inside project files: a binary
+// The keyed-archive container of the data blocks inside project files: a binary
 // property list with "$archiver", "$top", "$objects" and UID references, each object's class named
-// by a "$class" reference to a class record. Colours in the platform's own form read back from files
-// made elsewhere; pictures are a record of our own.
+// by a "$class" reference to a class record. Colours keep the archive's colour record, so that
+// files made by other programs read back; pictures are a record of our own.
 //
 // In memory an archive is a tree: an archived object is a dictionary whose "$class" entry is its
 // class name; its other entries are strings, numbers, data, nested objects or Null (nil).
@@ -23,7 +23,7 @@ QByteArray keyedArchiveData(const PlistValue &root);
 // than 100,000 values.
 std::optional<PlistValue> keyedUnarchive(const QByteArray &data);
 
-// A colour as the platform archives one (class "NSColor", calibrated RGB, components "r g b a").
+// A colour as a colour record (class "NSColor", calibrated RGB, components "r g b a").
 QByteArray archivedColor(const QColor &color);
 // The colour of an archived "NSColor" in an RGB or grey space (alpha 1 where the archive has
 // none); nothing for anything else.

@@ -1,4 +1,4 @@
-#include "platform/EpsPaintEngine.h"
+#include "platform/EpsPaintDevice.h"
 #include "platform/Picture.h"
 
 #include <QPainter>

@@ -190,36 +190,6 @@ void copyLine(uchar *to, const uchar *from, QImage::Format format, int x0, int x
     merge(last, tail);
 }
 
-uint pixelValue(const QImage &image, QRgb colour)
-{
-    switch (image.format()) {
-    case QImage::Format_Mono:
-    case QImage::Format_Indexed8: {
-        const QList<QRgb> table = image.colorTable();
-        int best = 0;
-        int bestDistance = -1;
-        for (int i = 0; i < table.size(); ++i) {
-            const QRgb c = table.at(i);
-            if (c == colour)
-                return uint(i);
-            const int d = std::abs(qRed(c) - qRed(colour)) + std::abs(qGreen(c) - qGreen(colour))
-                          + std::abs(qBlue(c) - qBlue(colour)) + std::abs(qAlpha(c) - qAlpha(colour));
-            if (bestDistance < 0 || d < bestDistance) {
-                bestDistance = d;
-                best = i;
-            }
-        }
-        return uint(best);
-    }
-    case QImage::Format_Grayscale8:
-        return uint(qGray(colour));
-    case QImage::Format_RGB32:
-        return colour | 0xFF000000u;
-    default:
-        return qPremultiply(colour);
-    }
-}
-
 QList<QRgb> distinctColours(const QList<QRgb> &colours, int limit)
 {
     QList<QRgb> out;

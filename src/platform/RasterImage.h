@@ -27,10 +27,6 @@ void copyLine(uchar *to, const uchar *from, QImage::Format format, int x0, int x
 // The same over a rectangle, clipped to the image.
 void fillRect(QImage &image, const QRect &rect, uint value);
 
-// The value a colour (non-premultiplied ARGB) takes in the image: its index in the colour table (the
-// nearest entry when it is missing), its grey level, or its premultiplied form.
-uint pixelValue(const QImage &image, QRgb colour);
-
 // The distinct colours in order of first appearance; more than limit gives an empty list.
 QList<QRgb> distinctColours(const QList<QRgb> &colours, int limit);
 

@@ -47,15 +47,6 @@ void Ruler::setScale(double pixelsPerPoint)
     update();
 }
 
-void Ruler::setUnit(double pointsPerUnit, const QString &name)
-{
-    if (!std::isfinite(pointsPerUnit) || pointsPerUnit <= 0)
-        return;
-    m_pointsPerUnit = pointsPerUnit;
-    m_unitName = name;
-    update();
-}
-
 void Ruler::moveRulerlineFromLocation(double from, double to)
 {
     if (from >= 0) {

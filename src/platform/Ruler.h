@@ -18,13 +18,10 @@ public:
     void setOrientation(Qt::Orientation orientation);
     // Where the view's point 0 lies along the ruler (ruler pixels), and pixels per point.
     void setOriginOffset(double pixels);
-    double originOffset() const { return m_origin; }
     void setScale(double pixelsPerPoint);
     double scale() const { return m_scale; }
-    // The unit the numbers count: its length in points and its name.
-    void setUnit(double pointsPerUnit, const QString &name);
+    // The length in points of the unit the numbers count.
     double pointsPerUnit() const { return m_pointsPerUnit; }
-    QString unitName() const { return m_unitName; }
 
     // Moves the marker line at from (ruler pixels) to to; -1 as from adds a line, -1 as to removes
     // one. A from that matches no line (within half a pixel) adds nothing and removes nothing.
@@ -43,8 +40,7 @@ private:
     Qt::Orientation m_orientation = Qt::Horizontal;
     double m_origin = 0;
     double m_scale = 1;
-    double m_pointsPerUnit = 72.0 / 25.4;
-    QString m_unitName = QStringLiteral("mm");
+    const double m_pointsPerUnit = 72.0 / 25.4;   // millimetres
     QList<double> m_markers;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // A stepper: two small arrow buttons holding a number between a minimum and a maximum. It sits
 // beside a text field; together they form a pair whose handler asks which half sent the change.
-// Setting the value from code sends nothing, like the original platform's stepper.
+// Setting the value from code sends nothing, so that filling a form never runs its handlers.
 
 #include <QWidget>
 

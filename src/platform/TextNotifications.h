@@ -14,7 +14,6 @@ public:
     // Starts watching every line edit, editable combo box and text view of the application,
     // present and future. Until this runs no notification is sent.
     void startWatching();
-    bool isWatching() const { return m_watching; }
 
 signals:
     // One-line fields (line edits, editable combo boxes): the user changed the text.

@@ -49,8 +49,6 @@ public:
     // Closes the event's own group first; refused (logged) inside an explicit group.
     void undo();
     void redo();
-    bool isUndoing() const { return m_mode == Mode::Undoing; }
-    bool isRedoing() const { return m_mode == Mode::Redoing; }
 
     // Both stacks and the open group's actions; registration and grouping stay as they are.
     void removeAllActions();

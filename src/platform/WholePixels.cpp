@@ -47,20 +47,4 @@ QRect deviceRect(const QTransform &toDevice, const QRectF &logical)
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
-void fillDevicePixels(QPainter &painter, const QRect &device, const QColor &colour)
-{
-    if (device.isEmpty())
-        return;
-    bool invertible = false;
-    const QTransform back = painter.deviceTransform().inverted(&invertible);
-    if (!invertible)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    // Mapped back, the rectangle's edges land within a rounding error of whole device pixels, which
-    // an aliased fill rounds onto them.
-    painter.fillRect(back.mapRect(QRectF(device)), colour);
-    painter.restore();
-}
-
 } // namespace platform

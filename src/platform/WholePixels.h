@@ -31,8 +31,4 @@ int modulePixels(double nominal, int count, double available);
 // The whole device pixels a rectangle of the painter's logical coordinates covers, edges rounded.
 QRect deviceRect(const QTransform &toDevice, const QRectF &logical);
 
-// Fills whole device pixels through a painter that paints whole pixels, whatever its transform
-// (translation and scale only); nothing is blended at the edges.
-void fillDevicePixels(QPainter &painter, const QRect &device, const QColor &colour);
-
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 // The barcode section of project files as a plain value: the Barcode mode's settings panel, its
-// value list and series choices. Colours are data blocks in the platform's keyed-archive form.
+// value list and series choices. Colours are keyed-archive data blocks.
 
 #include "barcodemode/ValueRecord.h"
 #include "platform/Plist.h"

@@ -6,13 +6,13 @@
 
 #include "platform/Plist.h"
 #include "projects/Card_Property.h"
+#include "projects/FileError.h"
 
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <stdexcept>
 
 namespace projectfile {
 
@@ -25,17 +25,6 @@ inline const QString kCorruptFileMessage = QStringLiteral("File cannot be opened
 constexpr int kDesignElements = 42;
 // A card side larger than this (points, about 35 metres) is no card.
 constexpr double kMaxCardPoints = 100000;
-
-// Why reading stopped, at the index of the element it stopped at.
-class FileError : public std::runtime_error {
-public:
-    FileError(int index, const QString &reason) : std::runtime_error(reason.toStdString()), m_index(index) {}
-    int index() const { return m_index; }
-    QString reason() const { return QString::fromStdString(what()); }
-
-private:
-    int m_index;
-};
 
 // The property list of a project file's bytes; nothing for bytes that are no property list, hold
 // a string the parser cannot take, or exceed 256 MiB.

@@ -55,7 +55,7 @@ void ProjectsController::New_Project_Barcode()
     Not_Draw_Only_Prop_Change = true;
     try {
         hub.Set_Barcode_Mode_Save_Flag_False();
-        // 1: no QR logo.
+        // No QR logo.
         setChecked(bm.Use_Logo_chk, false);
         bm.USE_QR_LOGO = false;
         bm.USE_QR_LOGO_IMG = QImage();
@@ -65,10 +65,10 @@ void ProjectsController::New_Project_Barcode()
             bm.Use_Logo_Image_View->setPicture(platform::Picture());
         if (bm.Use_logo_box)
             SetObjEnabled(bm.Use_logo_box, false);
-        // 2-3: a linear symbology, the first one.
+        // A linear symbology, the first one.
         bm.liner_or_2D_font = 0;
         selectIndex(bm.barcodeTypePopup, 0);
-        // 4-7: the series choices, disabled and emptied.
+        // The series choices, disabled and emptied.
         for (QComboBox *c : {bm.val_combo_value, bm.hdr_combo_value, bm.ftr_combo_value})
             if (c)
                 c->setEnabled(false);
@@ -88,16 +88,16 @@ void ProjectsController::New_Project_Barcode()
         } catch (const std::exception &) {
             // The series combos are best effort: the reset goes on.
         }
-        // 8-9: typed values from the custom sheet.
+        // Typed values from the custom sheet.
         setChecked(bm.data_source_chkbox, false);
         setChecked(bm.Custom_Sheet_RD, true);
         setChecked(bm.Data_Set_Sheet_RD, false);
         bm.barcodeData_SourceChanged(bm.data_source_chkbox);
-        // 10: an empty value list.
+        // An empty value list.
         bm.ListData_barcode.clear();
         bm.Reload_List();
         bm.Update_List_Count();
-        // 11-16: value, texts, bands.
+        // Value, texts, bands.
         bm.Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
         bm.Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
         if (bm.HeaderText)
@@ -110,7 +110,7 @@ void ProjectsController::New_Project_Barcode()
         selectIndex(bm.align_hdr_combo, 1);
         selectIndex(bm.align_ftr_combo, 1);
         bm.prev_list_item_barcode = 0;
-        // 17-23: sizes and margins.
+        // Sizes and margins.
         using platform::PairFormat;
         setPair(bm.HeightText, bm.HeightStepper, 1.0, PairFormat::Real);
         setPair(bm.widthText, bm.widthStepper, 20.0, PairFormat::Real);
@@ -132,14 +132,14 @@ void ProjectsController::New_Project_Barcode()
                                       std::pair{bm.LR_mar_Text, bm.LR_mar_Stepper}})
             setPair(field, stepper, 0.1, PairFormat::Real);
         bm.value_margin = bm.header_margin = bm.footer_margin = bm.TB_margin = bm.LR_margin = 0.1f;
-        // 24: fonts.
+        // Fonts.
         QFont font(Text_Ctrl_Font);
         font.setPointSizeF(10);
         bm.value_font = bm.header_font = bm.footer_font = font;
         for (QLineEdit *label : {bm.value_font_value, bm.header_font_value, bm.footer_font_value})
             if (label)
                 label->setText(BarcodeEditor::fontDisplayText(font));
-        // 25-26: a white background and black texts and bars.
+        // A white background and black texts and bars.
         if (bm.bar_bk_clr_label)
             bm.bar_bk_clr_label->setEnabled(true);
         if (bm.bar_back_clr)
@@ -156,7 +156,7 @@ void ProjectsController::New_Project_Barcode()
             const QSignalBlocker block(bm.bar_back_clr);
             bm.bar_back_clr->setColor(Qt::white);
         }
-        // 27-28: resolution and unit.
+        // Resolution and unit.
         selectIndex(bm.DPI_ComboBox, 0);
         Measument_Unit_Is_Barcode = last_unit_val_Barcode = 1;
 

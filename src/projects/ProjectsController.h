@@ -44,6 +44,7 @@ public:
 
     // ---- Project files ----
     // Text forms of fonts ("PostScriptName::::12.00") and colours ("r:g:b:a").
+    // The four conversions are called by the project-file sections once they go through the controller.
     QString Convert_Font_to_String(const QFont &font) const;
     // Nothing when no installed font has the name; throws std::out_of_range without "::::".
     std::optional<QFont> Convert_String_to_Font(const QString &text) const;

@@ -55,7 +55,7 @@ void ProjectsController::Open_Start_Window()
 {
     DesignController &dsg = hub.design();
     try {
-        // 1-2: a new, reset design made with the wizard.
+        // A new, reset design made with the wizard.
         if (dsg.Front_back_label)
             dsg.Front_back_label->setVisible(false);
         Start_Card_Option = QStringLiteral("W");
@@ -64,7 +64,7 @@ void ProjectsController::Open_Start_Window()
         New_Project_Setting_Reset(true);
         Selected_Template_Path = QStringLiteral("");
 
-        // 3-4
+        // The wizard; Cancel leaves a new, reset design in the shown window.
         Card_Wizard &wizard = *Card_Wizard::defaultInstance(hub);
         if (wizard.Open_Wnd() != 1) {
             New_Project_Setting_Reset(true);
@@ -73,7 +73,7 @@ void ProjectsController::Open_Start_Window()
             return;
         }
 
-        // 5: a project opened from the wizard is already loaded.
+        // A project opened from the wizard is already loaded.
         hub.Show_Hide_Main_Window(true);
         if (wizard.Wizard_ok == QLatin1String("LOG")) {
             dsg.selectArrowTool();
@@ -82,26 +82,26 @@ void ProjectsController::Open_Start_Window()
             return;
         }
 
-        // 6: the label stock.
+        // The label stock.
         dsg.Show_Wizard_Label_Stock(wizard);
 
         int result = 1;
         if (Selected_Template_Path.isEmpty()) {
-            // 7: a blank card from the wizard's choices.
+            // A blank card from the wizard's choices.
             dsg.Show_Wizard_Card(wizard);
         } else {
-            // 8: a template, opened untitled.
+            // A template, opened untitled.
             if (RHS_Templates *panel = RHS_Templates::defaultInstance())
                 panel->Clear_Selection();
             result = Read_and_load_design_Log_NEW_METHOD(Selected_Template_Path, QStringLiteral("T"), false);
         }
 
-        // 9: the design as started is the whole history, with nothing unsaved.
+        // The design as started is the whole history, with nothing unsaved.
         Set_Log_Name_In_Title();
         dsg.Record_Design_As_Started();
         dsg.Apply_Size_Clicked();
 
-        // 10
+        // A design that loaded starts with the arrow tool and no selection shown.
         if (result == 1) {
             dsg.selectArrowTool();
             dsg.Show_RHS_Properties(nullptr);

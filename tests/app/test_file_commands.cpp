@@ -5,7 +5,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
-#include "data/SeriesToolWindows.h"
+#include "data/Import_Wizard.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "engines/Symbologies.h"

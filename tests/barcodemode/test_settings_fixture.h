@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "barcodemode/BarcodeSizeRules.h"
 #include "engines/BarcodeSettings.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"

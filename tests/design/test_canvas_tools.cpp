@@ -149,7 +149,7 @@ TEST_F(CanvasTools, ObservedCanvasSizeIgnoresNullAndAppliesSizes)
     EXPECT_EQ(dsg->Graphic_View()->bounds(), QRectF(0, 0, 200, 100));
     c->document()->setCanvasSize(QSizeF(150, 80));
     EXPECT_EQ(dsg->canvasFrameSize, QSizeF(150, 80));
-    EXPECT_EQ(dsg->Graphic_View()->cardSize(), QSizeF(150, 80));
+    EXPECT_EQ(dsg->Graphic_View()->bounds().size(), QSizeF(150, 80));
     EXPECT_TRUE(responder->alerts.isEmpty());
 }
 

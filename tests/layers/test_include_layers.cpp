@@ -33,7 +33,7 @@ const QStringList kParts = {QStringLiteral("advqr"), QStringLiteral("barcodemode
                             QStringLiteral("projects")};
 // The hub's interface, the parts' one way up: the controller, its please-wait sheet and the help
 // windows of its toolbar.
-const QStringList kHub = {QStringLiteral("app/SKTWindowController.h"), QStringLiteral("app/PleaseWait.h"),
+const QStringList kHub = {QStringLiteral("app/SKTWindowController.h"), QStringLiteral("app/PleaseWaitGuard.h"),
                           QStringLiteral("app/HelpAbout.h")};
 
 QList<Layer> makeLayers()
@@ -205,11 +205,11 @@ TEST(IncludeLayers, TheCheckSeesEachKindOfUpwardInclude)
         {"io", "#include <QtWidgets/QLabel>\n", "io/probe.cpp:1 includes widgets: QtWidgets/QLabel"},
         {"io", "#include \"ui_Form.h\"\n", "io/probe.cpp:1 includes widgets: ui_Form.h"},
         {"io", "#include \"core/Messages.h\"\n#include <pugixml.hpp>\n", ""},
-        {"data", "#include \"app/SmallWindows.h\"\n", "data/probe.cpp:1 includes app/SmallWindows.h"},
+        {"data", "#include \"app/PDF_Help.h\"\n", "data/probe.cpp:1 includes app/PDF_Help.h"},
         {"data", "#include \"app/SKTWindowController.h\"\n#include \"io/SeriesStore.h\"\n#include \"ui_F.h\"\n", ""},
         {"imagetools", "#include \"app/BannerView.h\"\n", "imagetools/probe.cpp:1 includes app/BannerView.h"},
         {"imagetools", "#include \"tools/Thing.h\"\n", "imagetools/probe.cpp:1 includes tools/Thing.h"},
-        {"design", "#include \"app/PleaseWait.h\"\n#include \"barcodemode/Barcode_Gen.h\"\n", ""},
+        {"design", "#include \"app/PleaseWaitGuard.h\"\n#include \"barcodemode/Barcode_Gen.h\"\n", ""},
     };
     for (const Case &c : cases) {
         QTemporaryDir root;

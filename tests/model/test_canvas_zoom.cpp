@@ -3,6 +3,7 @@
 #include "CanvasSupport.h"
 
 #include "model/SKTZoomingScrollView.h"
+#include "model/SWCenteringClipView.h"
 #include "platform/Ruler.h"
 
 #include <QApplication>
@@ -170,7 +171,6 @@ TEST(Ruler, MarkerLinesMoveAddAndRemove)
 TEST(Ruler, NumberedTicksStandApartAtEveryZoom)
 {
     platform::Ruler ruler;
-    ruler.setUnit(72.0 / 25.4, QStringLiteral("mm"));
     for (double scale : {0.25, 1.0, 4.0}) {
         ruler.setScale(scale);
         const double pixels = ruler.labelStep() * ruler.pointsPerUnit() * scale;

@@ -1,3 +1,4 @@
+#include "platform/EpsPaintDevice.h"
 #include "platform/EpsPaintEngine.h"
 #include "platform/Picture.h"
 #include "platform/test_picture_tools.h"

@@ -13,7 +13,7 @@
 // 1 for usage errors.
 
 #include "advqr/AdvQrController.h"
-#include "advqr/QrPanels.h"
+#include "advqr/Qr_Text_View_Panel.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"

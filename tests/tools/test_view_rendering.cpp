@@ -2,6 +2,7 @@
 // colours, transparency, the framed 2D symbol with its logo, and PDF of part of a view.
 
 #include "engines/Symbologies.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 #include "engines/render/NKDBarcodeImage.h"
 #include "engines/render/NKDBarcodeOffscreenView.h"
@@ -238,7 +239,6 @@ TEST(ViewRendering, PdfOfPartOfTheView)
         EXPECT_LT(picturetest::differingShare(half, full.copy(0, full.height() - half.height(), half.width(), half.height())), 0.03);
     }
     EXPECT_TRUE(view->dataWithPDFInsideRect(QRectF()).isEmpty());
-    EXPECT_TRUE(view->dataWithEPSInsideBounds().startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
 }
 
 TEST(ViewRendering, OnScreenBarsAreWholeDevicePixelsAtAnyPixelRatio)

@@ -18,7 +18,6 @@ ReedSolomon ReedSolomon::rs_init(unsigned poly, int nsym, int index)
         return rs;
     }
     rs.m_valid = true;
-    rs.m_bits = bits;
     const int top = 1 << bits;
     rs.m_logmod = top - 1;
 

@@ -20,7 +20,6 @@ public:
     // all-zero parity.
     bool isValid() const { return m_valid; }
     int parityCount() const { return m_nsym; }
-    int symbolBits() const { return m_bits; }
     // The generator's coefficients, the leading 1 first (parityCount() + 1 values).
     const std::vector<std::uint8_t> &generator() const { return m_genpoly; }
 
@@ -33,7 +32,6 @@ private:
     ReedSolomon() = default;
 
     bool m_valid = false;
-    int m_bits = 0;
     int m_logmod = 0;   // field size minus one
     int m_nsym = 0;
     std::array<int, 256> m_log{};

@@ -42,6 +42,7 @@ public:
     float japanPostSize() const { return 6.0f * std::clamp(m_barWidth, kMinBarWidth, kMaxBarWidth); }
     // Sets the size within 8.5 to 11.5 and the module width from it.
     void setJapanPostSize(float size);
+    // Called by whatever needs the code characters themselves; only the tests read them yet.
     const QString &japanpostContents() const { return m_japanpostContents; }
 
     void calculateWidth() override;

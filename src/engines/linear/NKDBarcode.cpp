@@ -1,5 +1,7 @@
 #include "engines/linear/NKDBarcode.h"
 
+#include "engines/QtTextMeasurer.h"
+
 #include <QDataStream>
 #include <QIODevice>
 

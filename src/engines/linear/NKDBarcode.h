@@ -73,6 +73,7 @@ public:
 
     QString description() const;
     // Equal when the contents are equal, whatever the other settings.
+    // Called wherever two barcode models are compared by content; only the tests compare them yet.
     bool isEqual(const NKDBarcode &other) const { return m_content == other.m_content; }
     // A new object of the same class made from this one's content, caption flag, bar width,
     // height, caption font size and check character, with its width calculated.

@@ -2,7 +2,7 @@
 // The QR facade: text in, module grid out (through CQR_Encode), and the grid painted into a square
 // two-colour bitmap that the picture renderer frames with header, footer and margins.
 
-#include "engines/qr/QrDataMatrix.h"
+#include "engines/qr/DataMatrix.h"
 #include "platform/Picture.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #pragma once
-// The QR generator of the platform route: the same inputs as the desktop platform's QR code
-// generator filter (message bytes and a correction level letter), its false-colour step and the
-// stretch to the requested size. Our own encoder makes the modules.
+// The QR generator of the platform route: message bytes and a correction level letter in, a
+// picture out, with a false-colour step and the stretch to the requested size. Our own encoder
+// makes the modules.
 //
 // This sits with the QR engine rather than in src/platform because the platform library may not
 // depend on the engines.
@@ -19,10 +19,8 @@ class QrGenerator {
 public:
     // The bytes to encode (the callers pass UTF-8 text).
     void setInputMessage(const QByteArray &message) { m_message = message; }
-    const QByteArray &inputMessage() const { return m_message; }
     // "L", "M" (the default), "Q" or "H".
     void setInputCorrectionLevel(const QString &level) { m_level = level; }
-    const QString &inputCorrectionLevel() const { return m_level; }
 
     // The symbol at one pixel per module with a light border of one module: dark modules opaque
     // black, light ones opaque white. Smallest version that holds the message, mask by penalty.

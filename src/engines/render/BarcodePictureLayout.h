@@ -7,6 +7,7 @@
 // recording that captures it can be replayed on any thread long after the model is gone.
 
 #include "engines/BarcodeSettings.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/Picture.h"
 

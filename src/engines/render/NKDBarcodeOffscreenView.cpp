@@ -1,6 +1,7 @@
 #include "engines/render/NKDBarcodeOffscreenView.h"
 
 #include "platform/Log.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 
 #include <QPainter>
@@ -104,11 +105,6 @@ QByteArray NKDBarcodeOffscreenView::dataWithPDFInsideRect(const QRectF &rect) co
         whole.draw(p, QRectF(-area.topLeft(), whole.size()));
     });
     return part.pdfData();
-}
-
-QByteArray NKDBarcodeOffscreenView::dataWithEPSInsideBounds() const
-{
-    return picture().epsData();
 }
 
 bool NKDBarcodeOffscreenView::knowsPageRange(int &location, int &length) const

@@ -28,7 +28,6 @@ public:
 
     // (0, 0, width, height) in points.
     QRectF bounds() const { return QRectF(QPointF(0, 0), m_frame); }
-    QSizeF frameSize() const { return m_frame; }
 
     // Draws the whole picture, whatever the rectangle, into a painter whose unit is one point with
     // the origin at the top-left corner of the view.
@@ -36,11 +35,11 @@ public:
     // The picture as it would be drawn now, as a vector recording of the view's size.
     platform::Picture picture() const;
     // PDF of the picture inside the rectangle (y up, as the view's bounds); empty on failure.
+    // Called by the PDF and print routes once they take a part of a barcode picture.
     QByteArray dataWithPDFInsideRect(const QRectF &rect) const;
-    // EPS of the whole picture.
-    QByteArray dataWithEPSInsideBounds() const;
 
     // The view prints as exactly one page, starting at page 1.
+    // Both called by the printing of a barcode picture once it prints the view page by page.
     bool knowsPageRange(int &location, int &length) const;
     // (0, 0, width, height) of the model for every page; the zero rectangle for a 2D picture.
     QRectF rectForPage(int page) const;
@@ -50,8 +49,10 @@ public:
     const platform::Picture &image_2d() const { return m_image_2d; }
     // Replaces the 2D symbol image with a copy of the new one.
     void setBarcode_Image_2D(const platform::Picture &image) { m_image_2d = image; }
+    // Called by the picture users that treat linear and 2D pictures apart; only the tests ask yet.
     bool fromImageOrBarcode() const { return m_fromImageOrBarcode; }
     // The logo divider fixed when this picture was made: 8 for symbols under 50 points, else 7.
+    // Called by the picture users that need the logo's share of the symbol; only the tests ask yet.
     int qr_logo_divider() const { return m_qr_logo_divider; }
     const BarcodeSettings &settings() const { return *m_settings; }
 

@@ -6,6 +6,7 @@
 // another or a guard bar at any module size.
 
 #include "engines/BarcodeSettings.h"
+#include "engines/TextMeasurer.h"
 #include "engines/render/BarcodePictureLayout.h"
 
 #include <QList>

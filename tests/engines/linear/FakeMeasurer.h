@@ -3,6 +3,7 @@
 // checked to the last digit whatever fonts the machine has. Installed for the life of the guard.
 
 #include "engines/BarcodeSettings.h"
+#include "engines/TextMeasurer.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // seeded random payloads.
 
 #include "engines/qr/QR_Encode.h"
-#include "engines/qr/QrDataMatrix.h"
+#include "engines/qr/DataMatrix.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -200,10 +200,14 @@ TEST(QrDataMatrix, StoresModulesByColumnAndRowAndDescribesThemRowByRow)
 TEST(QrGenerator, MakesOnePixelPerModuleWithAOneModuleBorder)
 {
     qr::QrGenerator generator;
-    EXPECT_EQ(generator.inputCorrectionLevel(), QStringLiteral("M"));
     generator.setInputMessage(QByteArray("Hello"));
     const QImage image = generator.outputImage();
     ASSERT_FALSE(image.isNull());
+    // Level M unless told otherwise.
+    qr::QrGenerator levelM;
+    levelM.setInputMessage(QByteArray("Hello"));
+    levelM.setInputCorrectionLevel(QStringLiteral("M"));
+    EXPECT_EQ(levelM.outputImage(), image);
     EXPECT_EQ(image.size(), QSize(23, 23));
     EXPECT_EQ(image.pixel(0, 0), 0xFFFFFFFFu);
     EXPECT_EQ(image.pixel(1, 1), 0xFF000000u);

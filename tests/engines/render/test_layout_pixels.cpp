@@ -3,6 +3,7 @@
 // drawn. Real fonts (DejaVu Sans) and real symbologies.
 
 #include "engines/BarcodeSettings.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDCode128Barcode.h"
 #include "engines/linear/NKDEAN13Barcode.h"
 #include "engines/linear/NKDEAN8Barcode.h"

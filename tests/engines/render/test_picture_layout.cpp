@@ -2,6 +2,7 @@
 // measurer of exact figures.
 
 #include "engines/BarcodeSettings.h"
+#include "engines/TextMeasurer.h"
 #include "engines/linear/NKDBarcode.h"
 #include "engines/render/BarcodePictureLayout.h"
 #include "engines/render/NKDBarcodeOffscreenView.h"

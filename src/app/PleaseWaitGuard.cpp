@@ -1,4 +1,4 @@
-#include "app/PleaseWait.h"
+#include "app/PleaseWaitGuard.h"
 
 #include "app/SKTWindowController.h"
 

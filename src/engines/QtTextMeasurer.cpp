@@ -1,17 +1,9 @@
-#include "engines/BarcodeSettings.h"
+#include "engines/QtTextMeasurer.h"
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPainter>
-#include <QTextLayout>
-
-#include <atomic>
-#include <mutex>
 
 namespace {
-
-std::mutex measurerMutex;
-std::shared_ptr<const TextMeasurer> installedMeasurer;
 
 // Text is measured in points. Qt drops letter spacing for fonts prepared at 72 DPI, so measure on
 // a 96-DPI device with the font at three quarters of its size: the same size in points, with
@@ -51,18 +43,4 @@ QSizeF QtTextMeasurer::textSize(const QString &text, const QFont &font, double k
     const QFontMetricsF fm(f, const_cast<QPaintDevice *>(&device72()));
     const QRectF r = fm.boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, text);
     return {r.width(), text.isEmpty() ? 0.0 : fm.height()};
-}
-
-const TextMeasurer &textMeasurer()
-{
-    std::lock_guard<std::mutex> lock(measurerMutex);
-    if (!installedMeasurer)
-        installedMeasurer = std::make_shared<QtTextMeasurer>();
-    return *installedMeasurer;
-}
-
-void setTextMeasurer(std::shared_ptr<const TextMeasurer> measurer)
-{
-    std::lock_guard<std::mutex> lock(measurerMutex);
-    installedMeasurer = std::move(measurer);
 }

@@ -1,13 +1,6 @@
-// The panel of the text, phone-call and link types, and what every panel shares.
+#include "advqr/Qr_Text_View_Panel.h"
 
-#include "advqr/QrPanels.h"
-
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "core/Messages.h"
-#include "core/Utilities.h"
-#include "platform/Dialogs.h"
-#include "advqr/AdvQrController.h"
 
 #include "ui_Qr_Text_View_Panel.h"
 
@@ -15,35 +8,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QUrl>
 
 Qr_Text_View_Panel *Qr_Text_OBJ = nullptr;
 
-void QrPanelBase::watch(QLineEdit *field)
-{
-    connect(field, &QLineEdit::textEdited, this, &QrPanelBase::edited);
-}
-
-void QrPanelBase::watch(QPlainTextEdit *view)
-{
-    connect(view, &QPlainTextEdit::textChanged, this, &QrPanelBase::edited);
-}
-
 namespace {
-
-// Opens the built payload (not the typed text) as a link, when the link field holds something.
-void openPayloadLink(const QLineEdit *linkField)
-{
-    if (!linkField || Trim_Str(linkField->text()).isEmpty()) {
-        Show_MessageBox(QStringLiteral("Please enter the valid URL."));
-        return;
-    }
-    const QString payload = Main_App_wnd ? Main_App_wnd->advQr().Get_Adv_QR_Final_Str_Value() : QString();
-    const QUrl url(payload, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
-        return;   // not a link: nothing opens
-    platform::openWithDefaultApplication(url.toString());
-}
 
 // Names every member of the form in its order (a widget added to the form and not listed here fails to
 // compile) and binds the outlets.
@@ -109,5 +77,3 @@ void Qr_Text_View_Panel::Show_Hide_Open_URL_Button(bool hide, const QString &cat
 }
 
 void Qr_Text_View_Panel::Open_URL_Clicked() { openPayloadLink(URL_Value_field); }
-
-void Qr_Social_View_Panel::Open_URL_Clicked() { openPayloadLink(URL_label); }

@@ -1,4 +1,4 @@
-#include "engines/qr/QrDataMatrix.h"
+#include "engines/qr/DataMatrix.h"
 
 namespace qr {
 

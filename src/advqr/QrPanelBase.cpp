@@ -1,0 +1,35 @@
+#include "advqr/QrPanelBase.h"
+
+#include "advqr/AdvQrController.h"
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "platform/Dialogs.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+void QrPanelBase::watch(QLineEdit *field)
+{
+    connect(field, &QLineEdit::textEdited, this, &QrPanelBase::edited);
+}
+
+void QrPanelBase::watch(QPlainTextEdit *view)
+{
+    connect(view, &QPlainTextEdit::textChanged, this, &QrPanelBase::edited);
+}
+
+void QrPanelBase::openPayloadLink(const QLineEdit *linkField)
+{
+    if (!linkField || Trim_Str(linkField->text()).isEmpty()) {
+        Show_MessageBox(QStringLiteral("Please enter the valid URL."));
+        return;
+    }
+    const QString payload = Main_App_wnd ? Main_App_wnd->advQr().Get_Adv_QR_Final_Str_Value() : QString();
+    const QUrl url(payload, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
+        return;   // not a link: nothing opens
+    platform::openWithDefaultApplication(url.toString());
+}
