@@ -24,7 +24,6 @@
 #include <exception>
 
 QString SEL_QR_DISPLAY_VALUE;
-bool ADV_QR_Var_loading = false;
 
 namespace {
 
