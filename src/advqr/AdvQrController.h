@@ -36,9 +36,8 @@ class Stepper;
 }
 
 // The readable summary of the payload last built by the main window (handed to the Designing mode
-// with the symbol), and whether a type switch is under way.
+// with the symbol).
 extern QString SEL_QR_DISPLAY_VALUE;
-extern bool ADV_QR_Var_loading;
 
 #include <QFont>
 #include <QObject>
@@ -57,6 +56,7 @@ public:
     QFont ADV_QR_header_font;
     QFont ADV_QR_footer_font;
     QRect ADV_QR_image_frame_rect;   // the preview's frame
+    bool ADV_QR_Var_loading = false;   // a type switch is under way
 
     // The header and footer frame the symbol already built again (no new encoding).
     void advancedQrCaptionRefresh();

@@ -35,7 +35,6 @@
 #include <exception>
 
 QString SEL_QR_DISPLAY_VALUE;
-bool ADV_QR_Var_loading = false;
 
 namespace {
 

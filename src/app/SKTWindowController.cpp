@@ -124,6 +124,8 @@ SKTWindowController::~SKTWindowController()
         Main_App_wnd = nullptr;
 }
 
+SKTWindowController *SKTWindowController::app_DefaultInstance = nullptr;
+
 SKTWindowController *SKTWindowController::defaultInstance() { return app_DefaultInstance; }
 
 Barcode_Gen &SKTWindowController::barcodeGen()

@@ -244,6 +244,8 @@ public:
     std::function<std::shared_ptr<SKTGraphic>(const ObjectArchive &)> Backup_Unarchive_Graphic;
 
 private:
+    // The one controller, from the end of its constructor until its destructor.
+    static SKTWindowController *app_DefaultInstance;
     void loadWindowDescription();
     bool m_windowLoaded = false;
     QPointer<SKTDocument> m_document;

@@ -101,6 +101,7 @@ public:
     QPushButton *export_list_btn = nullptr;
     QList<ValueRecord> ListData_barcode;
     PrintGrid List_Barcode_Grid_Value;   // one record per label; rebuilt by Add_Records_In_List
+    bool clear_PQ_Flag = false;          // the clear commands store print quantities as given
 
     // The edit-row sheet, made with the page, and the main window's outlets to its fields.
     Update_List_Details *Update_List_Item_Window = nullptr;

@@ -80,6 +80,14 @@ public:
     // The working copy of the object loaded last; the binding handlers and OK write into it.
     std::shared_ptr<SKTGraphic> pass_barcode_control;
     QString USE_QR_LOGO_PATH;
+    // The QR encoding mode, version (-1 or 0 automatic, 1-40) and error-correction level as indexes
+    // of the window's combos: its combo delegate writes them, its QR drawing reads them.
+    int DES_QR_Enc_Mode_Val = 0;
+    int DES_QR_Version_Val = 0;
+    int DES_QR_EC_Level_Val = 0;
+    // Set while a change of the data source refills the binding combos, whose selections are then
+    // not taken for the user's.
+    bool data_source_change = false;
 
     // ---- The dialog and the renders ----
     // Loads the object, runs the dialog; the edited working copy on OK, nullptr on Cancel (then the

@@ -7,7 +7,6 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
 #include "barcodemode/ValueListRules.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "data/Update_List_Details.h"
 
@@ -34,20 +33,21 @@ void enable(QPushButton *button, bool on)
 // leave the replacement rule keeping every print quantity.
 class ClearPQScope {
 public:
-    explicit ClearPQScope(bool on) : m_on(on)
+    ClearPQScope(bool &flag, bool on) : m_flag(flag), m_on(on)
     {
         if (m_on)
-            clear_PQ_Flag = true;
+            m_flag = true;
     }
     ~ClearPQScope()
     {
         if (m_on)
-            clear_PQ_Flag = false;
+            m_flag = false;
     }
     ClearPQScope(const ClearPQScope &) = delete;
     ClearPQScope &operator=(const ClearPQScope &) = delete;
 
 private:
+    bool &m_flag;
     bool m_on;
 };
 
@@ -184,7 +184,7 @@ void BarcodeModeController::clearEveryRecord(const QString &question, bool keepP
             return;
         if (Show_YES_NO_MessageBox(question) != 1)
             return;
-        const ClearPQScope keep(keepPQ);
+        const ClearPQScope keep(clear_PQ_Flag, keepPQ);
         PleaseWaitGuard sheet(&hub);
         for (int i = 0; i < ListData_barcode.size(); ++i) {
             ValueRecord r = ListData_barcode.at(i);

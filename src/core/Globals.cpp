@@ -1,9 +1,8 @@
 #include "core/Globals.h"
 
+// ---- Shell: the main window, folders and fixed names ----
 SKTWindowController *Main_App_wnd = nullptr;
-SKTWindowController *app_DefaultInstance = nullptr;
 Barcode_Gen *Barcode_Gen_Var = nullptr;
-
 QString Resource_Path;
 QString Created_Resource_Path;
 QString Data_Folder_Path;
@@ -16,7 +15,9 @@ const QString default_file_name = QStringLiteral("Untitled");
 const QString combo_first_Select = QStringLiteral("<--Select-->");
 QString def_barcode_hdr_str = QStringLiteral("HEADER");
 QString Text_Ctrl_Font = QStringLiteral("Arial");
+const QString invalid_barcode_msg = QStringLiteral("Invalid barcode value or value is too long.");
 
+// ---- Modes, and the symbol settings of the main window ----
 std::atomic<int> Barcode_Setting_Or_Designing_Mode{0};
 bool form_is_loading = false;
 bool Not_Draw_Only_Prop_Change = false;
@@ -28,10 +29,15 @@ int QR_EC_Level_Val = 0;
 int ADV_QR_Enc_Mode_Val = 0;
 int ADV_QR_Version_Val = 0;
 int ADV_QR_EC_Level_Val = 0;
-int DES_QR_Enc_Mode_Val = 0;
-int DES_QR_Version_Val = 0;
-int DES_QR_EC_Level_Val = 0;
 int Barcode_module_size = 1;
+bool QR_Val_Edit = false;
+int Last_Selected_Index = -1;
+bool data_source_change_main = false;
+bool call_rhs_prop_on_fill_list = true;
+bool save_flag_des_mode = false;
+bool save_flag_barcode_mode = false;
+
+// ---- Units of each mode ----
 int Measument_Unit_Is = 0;
 int Measument_Unit_Is_Barcode = 0;
 int Measument_Unit_Is_Adv_QR = 0;
@@ -40,66 +46,67 @@ int last_unit_val_Barcode = 0;
 int last_unit_val_Adv_QR = 0;
 int BARCODE_Unit_Is = 2;
 
+// ---- Designing mode: history, objects and pictures ----
 QList<std::shared_ptr<DesignSnapshot>> Ucontrol;
 QList<std::shared_ptr<DesignSnapshot>> Rcontrol;
 QList<std::shared_ptr<DesignSnapshot>> Ucontrol_Log;
 int BAR_CTRL = 0;
-
-QString Project_File_Name;
-QString Project_File_Name_Barcode;
-QString Start_Card_Option = QStringLiteral("T");
 int Card_Shape = 0;
 std::shared_ptr<platform::Picture> Barcode_output_image;
 QString Library_Selected_Image;
 QString lib_window_sel_file;
+bool Use_Org_image_Or_Shred_it = false;
+std::atomic<bool> Card_Value_In_Process{false};
+QString export_card_side;
+
+// ---- Projects and new designs ----
+QString Project_File_Name;
+QString Start_Card_Option = QStringLiteral("T");
+QString Selected_Template_Path = QStringLiteral("");
+QString Excel_Source_Path;
+
+// ---- Batch data ----
 bool Use_Data_Sheet_Values = false;
 bool Use_Excel_Binding_Values = false;
 bool Excel_Binding_Use = false;
 int Total_Batch_Excel_Card = 0;
 int Total_Barcode_Label_wd_Batch = 1;
+
+// ---- Output: sheet layout, export runs and the progress sheet ----
+std::shared_ptr<platform::PrintInfo> printInfo;
 int Total_Label_Wd_PQ = 1;
 int Print_Start = 0;
 int Print_End = 0;
-std::atomic<bool> Stop_Processing_Now{false};
-std::atomic<bool> Card_Value_In_Process{false};
-QString Export_File_Path;
-QString Export_File_Message;
-QString export_card_side;
-std::shared_ptr<platform::PrintInfo> printInfo;
-int replace_keep_file_flag = 0;
-bool Msg_Apply_All_Chk = false;
-bool Msg_Apply_All_Chk_for_in_use = false;
-std::atomic<bool> yes_no_msg_val{false};
-QString Cutom_Msg_Title;
-QString Cutom_Msg_Val;
-const QString invalid_barcode_msg = QStringLiteral("Invalid barcode value or value is too long.");
-bool save_flag_des_mode = false;
-bool save_flag_barcode_mode = false;
-bool QR_Val_Edit = false;
-int Last_Selected_Index = -1;
-bool clear_PQ_Flag = false;
-bool data_source_change_main = false;
-bool data_source_change = false;
-bool Use_Org_image_Or_Shred_it = false;
-bool call_rhs_prop_on_fill_list = true;
-// ---- Design backup and record list ----
-QString Excel_Source_Path;
 int Total_Label = 1;
-
-// ---- Label stock and new designs ----
-QString Selected_Template_Path = QStringLiteral("");
-QString Sel_Template_Category = QStringLiteral("A");
-quint64 User_Defined_File = 0;
-QString custom_prod_name;
 QString cus_or_pre = QStringLiteral("C");
 int Manual_or_Pre = 0;
 float predef_page_wdt = 0;
 float predef_page_hgt = 0;
+QString file_name_exported;
+QString file_prefix_exported;
+QString file_sufix_exported;
+QString file_series_exported;
+int file_exl_col_exported = 0;
+QString file_path_ext;
+QString file_export_Path;
+int export_card_counter = 0;
+bool Export_Any_File = false;
+QString Export_File_Path;
+QString Export_File_Message;
+int replace_keep_file_flag = 0;
+std::atomic<bool> Stop_Processing_Now{false};
+
+// ---- Messages ----
+std::atomic<bool> yes_no_msg_val{false};
+bool Msg_Apply_All_Chk = false;
+bool Msg_Apply_All_Chk_for_in_use = false;
+QString Cutom_Msg_Title;
+QString Cutom_Msg_Val;
 
 void resetGlobalsForTests()
 {
+    // Shell
     Main_App_wnd = nullptr;
-    app_DefaultInstance = nullptr;
     Barcode_Gen_Var = nullptr;
     Resource_Path.clear();
     Created_Resource_Path.clear();
@@ -110,56 +117,53 @@ void resetGlobalsForTests()
     design_file_EXT = QStringLiteral("qbf");
     def_barcode_hdr_str = QStringLiteral("HEADER");
     Text_Ctrl_Font = QStringLiteral("Arial");
+    // Modes and symbol settings
     Barcode_Setting_Or_Designing_Mode = 0;
     form_is_loading = false;
     Not_Draw_Only_Prop_Change = false;
     Type_draw_2d_flag = false;
     USED_DPI_VALUE = 600;
-    QR_Version_Val = QR_EC_Level_Val = ADV_QR_Version_Val = ADV_QR_EC_Level_Val = 0;
-    QR_Enc_Mode_Val = ADV_QR_Enc_Mode_Val = 0;
-    DES_QR_Enc_Mode_Val = DES_QR_Version_Val = DES_QR_EC_Level_Val = 0;
-    data_source_change_main = false;
-    data_source_change = false;
-    Use_Org_image_Or_Shred_it = false;
-    call_rhs_prop_on_fill_list = true;
+    QR_Enc_Mode_Val = QR_Version_Val = QR_EC_Level_Val = 0;
+    ADV_QR_Enc_Mode_Val = ADV_QR_Version_Val = ADV_QR_EC_Level_Val = 0;
     Barcode_module_size = 1;
+    QR_Val_Edit = false;
+    Last_Selected_Index = -1;
+    data_source_change_main = false;
+    call_rhs_prop_on_fill_list = true;
+    save_flag_des_mode = save_flag_barcode_mode = false;
+    // Units
     Measument_Unit_Is = Measument_Unit_Is_Barcode = Measument_Unit_Is_Adv_QR = 0;
     last_unit_val = last_unit_val_Barcode = last_unit_val_Adv_QR = 0;
     BARCODE_Unit_Is = 2;
+    // Designing mode
     Ucontrol.clear();
     Rcontrol.clear();
     Ucontrol_Log.clear();
     BAR_CTRL = 0;
-    Project_File_Name.clear();
-    Project_File_Name_Barcode.clear();
-    Start_Card_Option = QStringLiteral("T");
     Card_Shape = 0;
     Barcode_output_image.reset();
     Library_Selected_Image.clear();
     lib_window_sel_file.clear();
+    Use_Org_image_Or_Shred_it = false;
+    Card_Value_In_Process = false;
+    export_card_side.clear();
+    // Projects
+    Project_File_Name.clear();
+    Start_Card_Option = QStringLiteral("T");
+    Selected_Template_Path = QStringLiteral("");
+    Excel_Source_Path.clear();
+    // Batch data
     Use_Data_Sheet_Values = Use_Excel_Binding_Values = Excel_Binding_Use = false;
     Total_Batch_Excel_Card = 0;
     Total_Barcode_Label_wd_Batch = 1;
+    // Output
+    printInfo.reset();
     Total_Label_Wd_PQ = 1;
     Print_Start = Print_End = 0;
-    Stop_Processing_Now = false;
-    Card_Value_In_Process = false;
-    Export_File_Path.clear();
-    Export_File_Message.clear();
-    export_card_side.clear();
-    printInfo.reset();
-    replace_keep_file_flag = 0;
-    Msg_Apply_All_Chk = Msg_Apply_All_Chk_for_in_use = false;
-    yes_no_msg_val = false;
-    Cutom_Msg_Title.clear();
-    Cutom_Msg_Val.clear();
-    save_flag_des_mode = save_flag_barcode_mode = false;
-    QR_Val_Edit = false;
-    Last_Selected_Index = -1;
-    clear_PQ_Flag = false;
-    Excel_Source_Path.clear();
     Total_Label = 1;
-    Reset_Cascade_Position();
+    cus_or_pre = QStringLiteral("C");
+    Manual_or_Pre = 0;
+    predef_page_wdt = predef_page_hgt = 0;
     file_name_exported.clear();
     file_prefix_exported.clear();
     file_sufix_exported.clear();
@@ -169,34 +173,13 @@ void resetGlobalsForTests()
     file_export_Path.clear();
     export_card_counter = 0;
     Export_Any_File = false;
+    Export_File_Path.clear();
+    Export_File_Message.clear();
+    replace_keep_file_flag = 0;
+    Stop_Processing_Now = false;
+    // Messages
+    yes_no_msg_val = false;
+    Msg_Apply_All_Chk = Msg_Apply_All_Chk_for_in_use = false;
+    Cutom_Msg_Title.clear();
+    Cutom_Msg_Val.clear();
 }
-
-// ---- Cascade position of new objects ----
-float last_ctrl_X = 10.0f;
-float last_ctrl_Y = 10.0f;
-float last_ctrl_X_Exeed_Count = 2.0f;
-float last_ctrl_Y_Exeed_Count = 2.0f;
-
-void Reset_Cascade_Position()
-{
-    last_ctrl_X = last_ctrl_Y = 10.0f;
-    last_ctrl_X_Exeed_Count = last_ctrl_Y_Exeed_Count = 2.0f;
-    // ---- Label stock and new designs ----
-    Selected_Template_Path = QStringLiteral("");
-    Sel_Template_Category = QStringLiteral("A");
-    custom_prod_name.clear();
-    cus_or_pre = QStringLiteral("C");
-    Manual_or_Pre = 0;
-    predef_page_wdt = predef_page_hgt = 0;
-}
-
-// ---- Exit, file commands and the export sheet ----
-QString file_name_exported;
-QString file_prefix_exported;
-QString file_sufix_exported;
-QString file_series_exported;
-int file_exl_col_exported = 0;
-QString file_path_ext;
-QString file_export_Path;
-int export_card_counter = 0;
-bool Export_Any_File = false;

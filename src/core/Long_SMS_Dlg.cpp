@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-Long_SMS_Dlg *Long_SMS_DefaultInstance = nullptr;
+Long_SMS_Dlg *Long_SMS_Dlg::Long_SMS_DefaultInstance = nullptr;
 
 namespace {
 void bindMessageWindow(Long_SMS_Dlg &d, const Ui::Long_SMS_Dlg &ui)
@@ -27,7 +27,7 @@ void bindMessageWindow(Long_SMS_Dlg &d, const Ui::Long_SMS_Dlg &ui)
 Long_SMS_Dlg *Long_SMS_Dlg::defaultInstance()
 {
     if (!Long_SMS_DefaultInstance)
-        Long_SMS_DefaultInstance = new Long_SMS_Dlg;   // lives for the whole process
+        Long_SMS_DefaultInstance = new Long_SMS_Dlg;
     return Long_SMS_DefaultInstance;
 }
 

@@ -37,10 +37,9 @@ public:
     int modl_response = 0;
 
 private:
+    static Long_SMS_Dlg *Long_SMS_DefaultInstance;   // made on first use, kept for the whole process
     Long_SMS_Dlg();
     void awakeFromNib();
     void windowFinished(int code);
     bool &selectedApplyAll() const;
 };
-
-extern Long_SMS_Dlg *Long_SMS_DefaultInstance;

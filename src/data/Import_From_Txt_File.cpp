@@ -14,7 +14,7 @@
 
 std::atomic<bool> overwrite_text_load_row{false};
 std::atomic<int> Import_Error_Rerult{0};
-Import_From_Txt_File *imp_txt_Window = nullptr;
+Import_From_Txt_File *Import_From_Txt_File::imp_txt_Window = nullptr;
 
 Import_From_Txt_File::Import_From_Txt_File(QWidget *parent) : QDialog(parent)
 {
@@ -38,6 +38,12 @@ Import_From_Txt_File::Import_From_Txt_File(QWidget *parent) : QDialog(parent)
     connect(radioButton_At_End, &QRadioButton::clicked, this, &Import_From_Txt_File::End_Radio_Pressed);
     if (!imp_txt_Window)
         imp_txt_Window = this;
+}
+
+Import_From_Txt_File::~Import_From_Txt_File()
+{
+    if (imp_txt_Window == this)
+        imp_txt_Window = nullptr;
 }
 
 int Import_From_Txt_File::runWindow()

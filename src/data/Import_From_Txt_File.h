@@ -21,6 +21,9 @@ class Import_From_Txt_File : public QDialog {
     Q_OBJECT
 public:
     explicit Import_From_Txt_File(QWidget *parent = nullptr);
+    ~Import_From_Txt_File() override;
+    // The options window of the process: the first one made, until it is destroyed.
+    static Import_From_Txt_File *imp_txt_Window;
 
     QLineEdit *file_path = nullptr;
     QCheckBox *chk_value = nullptr;
@@ -49,6 +52,3 @@ private:
     bool m_handled = false;
     int m_result = 0;
 };
-
-// The options window of the process, once the main window has made it.
-extern Import_From_Txt_File *imp_txt_Window;

@@ -2,7 +2,6 @@
 
 #include "design/DesignController.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 
 #include <algorithm>
@@ -57,4 +56,10 @@ QPointF DesignController::Control_New_Point(const QString &cardSide)
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return QPointF(10, 10);
     }
+}
+
+void DesignController::Reset_Cascade_Position()
+{
+    last_ctrl_X = last_ctrl_Y = 10.0f;
+    last_ctrl_X_Exeed_Count = last_ctrl_Y_Exeed_Count = 2.0f;
 }

@@ -194,6 +194,13 @@ public:
     // ---- Cascade position of new objects ----
     // The position of the next new object on a card side.
     QPointF Control_New_Point(const QString &cardSide);
+    // Back to the start: a new or reopened design cascades from the top-left corner again.
+    void Reset_Cascade_Position();
+    // The last cascade position in points and the wrap offset of each axis.
+    float last_ctrl_X = 10.0f;
+    float last_ctrl_Y = 10.0f;
+    float last_ctrl_X_Exeed_Count = 2.0f;
+    float last_ctrl_Y_Exeed_Count = 2.0f;
 
     // ---- Editing commands ----
     // The canvas's commands that the editing, arrange and field handlers hand their work to.

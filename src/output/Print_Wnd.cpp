@@ -330,11 +330,12 @@ void Print_Wnd::Save_Label_Pressed()
             return;
         // Written whole over the old product, which stays as it was when the write fails.
         QString error;
-        if (!customproducts::Write_Product(custom_label_path, custom_prod_name, Predefined_Field_Texts(), &error)) {
+        const QString name = custom_prod_window->custom_prod_name;
+        if (!customproducts::Write_Product(custom_label_path, name, Predefined_Field_Texts(), &error)) {
             Show_MessageBox(QStringLiteral("Custom Product Number could not be saved.\n") + error);
             return;
         }
-        Refresh_And_Reload_Product_Number_Combo(custom_prod_name);
+        Refresh_And_Reload_Product_Number_Combo(name);
         Show_MessageBox(QStringLiteral("Custom Product Number has been saved successfully."));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

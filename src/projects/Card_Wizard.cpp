@@ -101,6 +101,8 @@ void showIf(QWidget *w, bool on) { w->setVisible(on); }
 
 } // namespace
 
+quint64 Card_Wizard::User_Defined_File = 0;
+
 Card_Wizard *Card_Wizard::defaultInstance(SKTWindowController &hub)
 {
     if (!wzrd_Window_def_inst)

@@ -137,6 +137,10 @@ public:
     ImageBrowserModel *images = nullptr;
     QPushButton *Delete_UD_Temp_Btn = nullptr, *Select_Template_OK_Btn = nullptr;
     QLabel *sel_temp_path = nullptr;
+    QString Sel_Template_Category = QStringLiteral("A");   // "A", "P", "S", "B", "R", "O" or "U"
+    // Numbers the user templates' thumbnails, so that a refill never shows a cached picture; never
+    // reset, not even by a new wizard.
+    static quint64 User_Defined_File;
 
 private:
     explicit Card_Wizard(SKTWindowController &hub);

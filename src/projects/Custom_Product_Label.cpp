@@ -1,6 +1,5 @@
 #include "projects/Custom_Product_Label.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 

@@ -2,6 +2,7 @@
 // The small modal dialog that asks the name of a custom label-sheet product before it is saved.
 
 #include <QDialog>
+#include <QString>
 
 class QLineEdit;
 class QPushButton;
@@ -15,6 +16,7 @@ public:
     QLineEdit *prod_number = nullptr;
     QPushButton *okButton = nullptr;
     QPushButton *cancelButton = nullptr;
+    QString custom_prod_name;   // the name OK accepted last, for the window that asked
 
     // The trimmed name cleaned of reserved characters into custom_prod_name, ending the run with 1;
     // a name that cleans to nothing gets "Please enter product number." and the dialog stays open.

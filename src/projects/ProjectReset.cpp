@@ -85,7 +85,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
 
         // New objects cascade from the top-left corner again.
         dsg._Selected_Graphic.reset();
-        Reset_Cascade_Position();
+        dsg.Reset_Cascade_Position();
 
         if (QComboBox *series = dsg.Source_Series_List()) {
             const QSignalBlocker block(series);

@@ -59,7 +59,8 @@ public:
     // whether it was written; reads a project file of either section, 1 when one was loaded.
     bool Save_project_file(bool save_as, bool show_msg, const QString &log_or_template);
     int Read_and_load_design_Log_NEW_METHOD(const QString &path, const QString &log_or_template, bool read_xl_from_log);
-    // The barcode section.
+    // The barcode section, and the path of the current barcode project ("" for none).
+    QString Project_File_Name_Barcode;
     bool Save_project_file_Barcode(bool save_as);
     void Read_Barcode_Log_File(const QString &path);
     // New projects of both modes, and the Open command.

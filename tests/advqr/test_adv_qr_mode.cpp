@@ -122,7 +122,7 @@ TEST_F(AdvQrMode, TypeButtonsShowTheirPanelsAndKeepTheOthers)
     EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
     c->advQr().QR_Text_Clicked(QStringLiteral("Nothing"));   // an unknown title leaves the panel
     EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
-    EXPECT_FALSE(ADV_QR_Var_loading);
+    EXPECT_FALSE(c->advQr().ADV_QR_Var_loading);
 }
 
 TEST_F(AdvQrMode, TypeButtonsSitThreeToARowAndSendTheirTitles)

@@ -202,12 +202,12 @@ TEST_F(BarcodeGenWindow, IndexesOutsideTheirListsTakeTheFirstItem)
     EXPECT_EQ(g->renderSnapshot().qrSide, 37);
     open(qr, [](Barcode_Gen &w) {
         EXPECT_EQ(w.HeightText_2D->text(), QStringLiteral("37"));
-        EXPECT_EQ(DES_QR_Version_Val, 5);
+        EXPECT_EQ(w.DES_QR_Version_Val, 5);
     });
     qr->qr_version_index = 0;
     open(qr, [](Barcode_Gen &w) {
         EXPECT_EQ(w.HeightText_2D->text(), QStringLiteral("30"));
-        EXPECT_EQ(DES_QR_Version_Val, -1);   // the automatic item
+        EXPECT_EQ(w.DES_QR_Version_Val, -1);   // the automatic item
     });
 }
 

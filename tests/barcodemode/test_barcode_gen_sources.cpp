@@ -248,18 +248,18 @@ TEST_F(BarcodeGenWindow, TheDelegatesQrVersionAndResolutionChoices)
     qr->qr_size_val = 30;
     qr->qr_version_index = 3;
     open(qr, [](Barcode_Gen &w) {
-        EXPECT_EQ(DES_QR_Version_Val, 3);
+        EXPECT_EQ(w.DES_QR_Version_Val, 3);
         EXPECT_EQ(w.HeightStepper_2D->minValue(), 29);
         pick(w.qr_version_ComboBox, QStringLiteral("4"));
-        EXPECT_EQ(DES_QR_Version_Val, 4);
+        EXPECT_EQ(w.DES_QR_Version_Val, 4);
         EXPECT_EQ(w.HeightText_2D->text(), QStringLiteral("33"));
         pick(w.qr_version_ComboBox, QStringLiteral("Auto"));
-        EXPECT_EQ(DES_QR_Version_Val, -1);
+        EXPECT_EQ(w.DES_QR_Version_Val, -1);
         EXPECT_EQ(w.HeightStepper_2D->minValue(), 21);
         pick(w.qr_ec_lvl_ComboBox, QStringLiteral("H"));
-        EXPECT_EQ(DES_QR_EC_Level_Val, 3);
+        EXPECT_EQ(w.DES_QR_EC_Level_Val, 3);
         pick(w.qr_enc_mode_ComboBox, QStringLiteral("Byte"));
-        EXPECT_EQ(DES_QR_Enc_Mode_Val, 3);
+        EXPECT_EQ(w.DES_QR_Enc_Mode_Val, 3);
 
         pick(w.DPI_ComboBox, QStringLiteral("Custom"));
         EXPECT_FALSE(w.dpi_Stepper->isHidden());
@@ -271,9 +271,9 @@ TEST_F(BarcodeGenWindow, TheDelegatesQrVersionAndResolutionChoices)
         EXPECT_EQ(w.windowResolution(), 150);
     });
     // In the linear family the QR combos do nothing.
-    DES_QR_Version_Val = 7;
+    g->DES_QR_Version_Val = 7;
     open(barcodeObject(), [](Barcode_Gen &w) {
         pick(w.qr_version_ComboBox, QStringLiteral("9"));
-        EXPECT_EQ(DES_QR_Version_Val, 7);
+        EXPECT_EQ(w.DES_QR_Version_Val, 7);
     });
 }

@@ -69,9 +69,9 @@ TEST_F(ValueListWindow, DeletingBlankRowsKeepsQuantitiesOtherThanOne)
 {
     fill({{QStringLiteral("A"), {}, {}, QStringLiteral("1")}, {}, {}, {QStringLiteral("B"), {}, {}, QStringLiteral("1")}});
     bm->Replace_Item_List({}, {}, {}, QStringLiteral("2"), 0);   // value cleared, quantity emptied
-    clear_PQ_Flag = true;
+    bm->clear_PQ_Flag = true;
     bm->Replace_Item_List({}, {}, {}, QStringLiteral("2"), 1);   // blank, but printed twice
-    clear_PQ_Flag = false;
+    bm->clear_PQ_Flag = false;
     bm->Reload_List();
     bm->Del_Empty_Row_Menu();
     EXPECT_EQ(values(), (QStringList{"", "B"}));
@@ -180,14 +180,14 @@ TEST_F(ValueListWindow, ClearingQuantitiesAndRecordsKeepsEveryRow)
     responder->alertAnswers = {QStringLiteral("Yes"), QStringLiteral("Yes")};
     bm->Clear_Print_Qnt_Menu();
     EXPECT_EQ(column(kPQ), (QStringList{"1", "1"}));
-    EXPECT_FALSE(clear_PQ_Flag);
+    EXPECT_FALSE(bm->clear_PQ_Flag);
     bm->Clear_All_Record_Menu();
     EXPECT_EQ(messages(), (QStringList{QStringLiteral("Do you want to clear all Barcode Print Quantity?"),
                                        QStringLiteral("Do you want to clear all records?")}));
     ASSERT_EQ(bm->ListData_barcode.size(), 2);
     for (const ValueRecord &r : bm->ListData_barcode)
         EXPECT_EQ(r, (ValueRecord{{kValue, ""}, {kHeader, ""}, {kFooter, ""}, {kPQ, ""}}));
-    EXPECT_FALSE(clear_PQ_Flag);
+    EXPECT_FALSE(bm->clear_PQ_Flag);
     EXPECT_EQ(bm->tot_row_count->text(), QStringLiteral("Total Rows : 2"));
 }
 
@@ -231,9 +231,9 @@ TEST_F(ValueListWindow, MovesCarryTheRecordAndItsSelection)
     EXPECT_EQ(shown(0), values());
     EXPECT_EQ(bm->tot_row_count->text(), QStringLiteral("Total Rows : 4"));
     // Moving re-writes the records by the rules: an out-of-range quantity is capped.
-    clear_PQ_Flag = true;
+    bm->clear_PQ_Flag = true;
     bm->Replace_Item_List(QStringLiteral("V1"), {}, {}, QStringLiteral("5000"), 0);
-    clear_PQ_Flag = false;
+    bm->clear_PQ_Flag = false;
     bm->move_down_list_btn->click();
     EXPECT_EQ(bm->ListData_barcode.at(1).value(kPQ), QStringLiteral("1000"));
 }

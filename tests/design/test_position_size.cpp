@@ -377,15 +377,15 @@ TEST_F(PositionSize, NewPointsCascadeOverTheCanvasFromTheSharedState)
 {
     d().canvasFrameSize = QSizeF(200, 200);
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(30, 30));
-    EXPECT_EQ(last_ctrl_X, 30.0f);
+    EXPECT_EQ(d().last_ctrl_X, 30.0f);
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(50, 50));
-    Reset_Cascade_Position();
+    d().Reset_Cascade_Position();
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(30, 30));
 
     LogCapture log;
     d().canvasFrameSize = QSizeF(std::nan(""), 200);
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(10, 10));
-    EXPECT_EQ(last_ctrl_X, 30.0f);
+    EXPECT_EQ(d().last_ctrl_X, 30.0f);
     EXPECT_TRUE(log.contains(QStringLiteral("not a number")));
 }
 

@@ -136,7 +136,7 @@ TEST_F(PrintWndCustom, SavingCleansTheNameAndSelectsTheNewProduct)
     w->Save_Label_Pressed();
     const QString saved = custom_label_path + QStringLiteral("/my_label_1.qpf");
     ASSERT_TRUE(QFileInfo::exists(saved));
-    EXPECT_EQ(custom_prod_name, QStringLiteral("my_label_1"));
+    EXPECT_EQ(Custom_Product_Label::defaultInstance()->custom_prod_name, QStringLiteral("my_label_1"));
     EXPECT_EQ(w->Product_num_ComboBox->currentText(), QStringLiteral("my_label_1"));
     EXPECT_EQ(messages().last(), QStringLiteral("Custom Product Number has been saved successfully."));
     const std::optional<QStringList> fields = customproducts::Read_Product(custom_label_path, QStringLiteral("my_label_1"));

@@ -67,7 +67,7 @@ protected:
         BarcodeModeController &bm = c->barcodeMode();
         return QStringList{bm.chosenSymbologyTitle(), bm.dataText->text(), bm.HeaderText->text(), bm.FooterText->text(),
                            QString::number(bm.ListData_barcode.size()), bm.barcode_clr->color().name(QColor::HexArgb),
-                           QString::number(Measument_Unit_Is_Barcode), bm.value_font_value->text(), Project_File_Name_Barcode}
+                           QString::number(Measument_Unit_Is_Barcode), bm.value_font_value->text(), projects().Project_File_Name_Barcode}
             .join(QLatin1Char('|'));
     }
 

@@ -153,7 +153,7 @@ TEST_F(ProjectFiles, AFailedBarcodeSaveReportsIt)
     QFile f(blocker);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    Project_File_Name_Barcode = blocker + QStringLiteral("/codes.qbf");
+    projects().Project_File_Name_Barcode = blocker + QStringLiteral("/codes.qbf");
     save_flag_barcode_mode = true;
     EXPECT_FALSE(projects().Save_project_file_Barcode(false));
     EXPECT_TRUE(save_flag_barcode_mode);
@@ -263,7 +263,7 @@ TEST_F(ProjectFiles, BarcodeSettingsSaveNewAndOpen)
     // A font this machine lacks: the default font at 10 points.
     EXPECT_EQ(bm.footer_font.family(), QFont(Text_Ctrl_Font).family());
     EXPECT_DOUBLE_EQ(bm.footer_font.pointSizeF(), 10);
-    EXPECT_EQ(Project_File_Name_Barcode, sample("barcode_qr.qbf"));
+    EXPECT_EQ(projects().Project_File_Name_Barcode, sample("barcode_qr.qbf"));
     EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 0);
     const QString opened = panelState();
 
@@ -278,7 +278,7 @@ TEST_F(ProjectFiles, BarcodeSettingsSaveNewAndOpen)
     EXPECT_EQ(bm.FooterText->text(), QStringLiteral("FOOTER"));
     EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
     EXPECT_TRUE(bm.ListData_barcode.isEmpty());
-    EXPECT_TRUE(Project_File_Name_Barcode.isEmpty());
+    EXPECT_TRUE(projects().Project_File_Name_Barcode.isEmpty());
     EXPECT_EQ(bm.HeightText->text(), QStringLiteral("1"));
     EXPECT_EQ(bm.widthText->text(), QStringLiteral("20"));
 
@@ -370,13 +370,30 @@ TEST_F(ProjectFiles, ResetNumbersBarcodeObjectsAnewAndSelectsTheFront)
 {
     ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
     EXPECT_EQ(BAR_CTRL, 1);
-    last_ctrl_X = 300;
+    design().last_ctrl_X = 300;
     projects().New_Project_Setting_Reset(true);
     EXPECT_EQ(BAR_CTRL, 0);
     EXPECT_EQ(objects().size(), 0);
-    EXPECT_DOUBLE_EQ(last_ctrl_X, 10.0);
-    EXPECT_DOUBLE_EQ(last_ctrl_X_Exeed_Count, 2.0);
+    EXPECT_DOUBLE_EQ(design().last_ctrl_X, 10.0);
+    EXPECT_DOUBLE_EQ(design().last_ctrl_X_Exeed_Count, 2.0);
     EXPECT_TRUE(Ucontrol_Log.isEmpty());
+}
+
+TEST_F(ProjectFiles, ResetLeavesTheChosenTemplateAndThePrintLayoutAlone)
+{
+    // A new design is not a new print layout: the print window keeps its own choices, and the
+    // template chosen in a gallery stays chosen until the start flow itself clears it.
+    Selected_Template_Path = QStringLiteral("/templates/badge.qlf");
+    cus_or_pre = QStringLiteral("P");
+    Manual_or_Pre = 1;
+    predef_page_wdt = 595.0f;
+    predef_page_hgt = 842.0f;
+    projects().New_Project_Setting_Reset(true);
+    EXPECT_EQ(Selected_Template_Path, QStringLiteral("/templates/badge.qlf"));
+    EXPECT_EQ(cus_or_pre, QStringLiteral("P"));
+    EXPECT_EQ(Manual_or_Pre, 1);
+    EXPECT_FLOAT_EQ(predef_page_wdt, 595.0f);
+    EXPECT_FLOAT_EQ(predef_page_hgt, 842.0f);
 }
 
 TEST_F(ProjectFiles, ResetTurnsUndoAndRedoOff)

@@ -4,7 +4,6 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -105,7 +104,7 @@ TEST_F(ProjectNulWindow, OpeningBarcodeSettingsWithANulLeavesThePanel)
     SKIP_WITHOUT_BARCODE_MODE();
     c->Barcode_Mode_Select();
     projects().Read_Barcode_Log_File(sample("barcode_qr.qbf"));
-    ASSERT_EQ(Project_File_Name_Barcode, sample("barcode_qr.qbf"));
+    ASSERT_EQ(projects().Project_File_Name_Barcode, sample("barcode_qr.qbf"));
     const QString before = panelState();
     const QByteArray whole = bytesOf(sample("barcode_qr.qbf"));
     std::vector<nultest::Variant> cases = nultest::nulVariants(whole, QStringLiteral("QIROMACBARCODELABEL"));

@@ -59,10 +59,10 @@ TEST_F(ProjectWindow, TitleFollowsTheModeAndTheProject)
     const QString barcode = touch(QStringLiteral("Codes.qbf"));
 
     Barcode_Setting_Or_Designing_Mode = 0;
-    Project_File_Name_Barcode = barcode;
+    c->projects().Project_File_Name_Barcode = barcode;
     c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base + QStringLiteral(" ( Codes.qbf )"));
-    Project_File_Name_Barcode = env.dataHome() + QStringLiteral("/gone.qbf");
+    c->projects().Project_File_Name_Barcode = env.dataHome() + QStringLiteral("/gone.qbf");
     c->projects().Set_Log_Name_In_Title();
     EXPECT_EQ(c->window_->windowTitle(), base);
 

@@ -68,7 +68,7 @@ TEST_F(TemplateGallery, AllCategoriesComeGroupedByFolderThenFileName)
              QStringLiteral("1Popular/c.PNG"), QStringLiteral("1Popular/c.qlf"), QStringLiteral("User/u.png"),
              QStringLiteral("5Other/readme.txt")});
     wizard->temp_type_matrix_CellClick(0);
-    EXPECT_EQ(Sel_Template_Category, QStringLiteral("A"));
+    EXPECT_EQ(wizard->Sel_Template_Category, QStringLiteral("A"));
     EXPECT_EQ(uids(), (QStringList{QStringLiteral("1Popular/c.PNG"), QStringLiteral("1Popular/z.png"),
                                    QStringLiteral("2Social/a.jpg"), QStringLiteral("2Social/b.png")}));
     EXPECT_EQ(wizard->images->images().at(0).name, QStringLiteral("c.PNG"));
@@ -79,10 +79,10 @@ TEST_F(TemplateGallery, AllCategoriesComeGroupedByFolderThenFileName)
 
     // One category; a missing category folder leaves the gallery as it was.
     wizard->temp_type_matrix_CellClick(2);
-    EXPECT_EQ(Sel_Template_Category, QStringLiteral("S"));
+    EXPECT_EQ(wizard->Sel_Template_Category, QStringLiteral("S"));
     EXPECT_EQ(uids(), (QStringList{QStringLiteral("2Social/a.jpg"), QStringLiteral("2Social/b.png")}));
     wizard->temp_type_matrix_CellClick(3);
-    EXPECT_EQ(Sel_Template_Category, QStringLiteral("B"));
+    EXPECT_EQ(wizard->Sel_Template_Category, QStringLiteral("B"));
     EXPECT_EQ(uids(), (QStringList{QStringLiteral("2Social/a.jpg"), QStringLiteral("2Social/b.png")}));
     EXPECT_EQ(Selected_Template_Path, base + QStringLiteral("/2Social/a.qlf"));
 }
@@ -105,10 +105,10 @@ TEST_F(TemplateGallery, DeletingTheLastUserTemplateEmptiesTheGallery)
     SKIP_WITHOUT_TEMPLATES();
     touch(userFolder + QStringLiteral("/My_Template1.png"));
     touch(userFolder + QStringLiteral("/My_Template1.qlf"));
-    const quint64 before = User_Defined_File;
+    const quint64 before = Card_Wizard::User_Defined_File;
     wizard->temp_type_matrix_CellClick(6);
     EXPECT_FALSE(wizard->Delete_UD_Temp_Btn->isHidden());
-    EXPECT_EQ(Sel_Template_Category, QStringLiteral("U"));
+    EXPECT_EQ(wizard->Sel_Template_Category, QStringLiteral("U"));
     ASSERT_EQ(uids(), QStringList{QString::asprintf("TEMP%llu.png", static_cast<unsigned long long>(before))});
     EXPECT_EQ(Selected_Template_Path, userFolder + QStringLiteral("/My_Template1.qlf"));
     // A refill gives the thumbnail a new identifier.

@@ -88,9 +88,9 @@ int main(int argc, char **argv)
         if (section == projectfile::Section::Barcode && !ONLY_QR_MODE) {
             hub->Barcode_Mode_Select();
             projects.Read_Barcode_Log_File(in);
-            if (Project_File_Name_Barcode != in)
+            if (projects.Project_File_Name_Barcode != in)
                 return refused(lastMessage());
-            Project_File_Name_Barcode = out;
+            projects.Project_File_Name_Barcode = out;
             const qsizetype before = responder->messages.size();
             if (!projects.Save_project_file_Barcode(false))
                 return refused(responder->messages.size() > before ? lastMessage() : QStringLiteral("not saved"));
