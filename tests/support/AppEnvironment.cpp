@@ -30,6 +30,8 @@ AppEnvironment::AppEnvironment(const QString &resources, bool loadWindow)
 
 AppEnvironment::~AppEnvironment()
 {
+    if (m_controller && m_controller->isWindowLoaded())
+        noteMainWindowLoaded();
     delete m_controller;
     m_document.reset();
     resetGlobalsForTests();

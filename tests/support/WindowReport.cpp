@@ -11,18 +11,20 @@ namespace testsupport {
 namespace {
 
 bool windowBuilt = false;
+bool windowLoaded = false;
 
 class WindowReportListener : public ::testing::EmptyTestEventListener {
 public:
     explicit WindowReportListener(std::string path) : m_path(std::move(path)) {}
 
-    void OnTestStart(const ::testing::TestInfo &) override { windowBuilt = false; }
+    void OnTestStart(const ::testing::TestInfo &) override { windowBuilt = windowLoaded = false; }
 
     // Opened per case, so that a binary that dies midway leaves the lines of the cases it finished.
     void OnTestEnd(const ::testing::TestInfo &info) override
     {
         std::ofstream out(m_path, std::ios::app);
-        out << info.test_suite_name() << '.' << info.name() << '\t' << (windowBuilt ? 1 : 0) << '\n';
+        out << info.test_suite_name() << '.' << info.name() << '\t' << (windowBuilt ? 1 : 0) << '\t' << (windowLoaded ? 1 : 0)
+            << '\n';
     }
 
 private:
@@ -32,6 +34,8 @@ private:
 } // namespace
 
 void noteMainWindowBuilt() { windowBuilt = true; }
+
+void noteMainWindowLoaded() { windowLoaded = true; }
 
 void installWindowReport()
 {

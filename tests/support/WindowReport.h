@@ -1,12 +1,16 @@
 #pragma once
-// Which test cases build the main window: the application environment notes each window it builds,
-// and, when TAGORA_WINDOW_TEST_REPORT names a file, a listener appends one line per finished test
-// case to it: the case's full name, a tab, and 1 if it built a main window, else 0.
+// Which test cases build the main window: the application environment notes each main window
+// controller it makes, and whether the window's widgets were loaded by the time it went; when
+// TAGORA_WINDOW_TEST_REPORT names a file, a listener appends one line per finished test case to
+// it: the case's full name, a tab, 1 if it built a main window controller, else 0, a tab, and 1 if
+// that window's widgets were loaded too, else 0.
 
 namespace testsupport {
 
 // The running test case built a main window controller.
 void noteMainWindowBuilt();
+// The running test case loaded the main window's widgets.
+void noteMainWindowLoaded();
 
 // Installs the listener if the environment asks for the report; called once by every test main.
 void installWindowReport();

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """How many of the test cases ctest runs build the main window, per test binary and in total.
 
-Runs every test binary of a build whole, with TAGORA_WINDOW_TEST_REPORT set, so that each writes
-one line per test case (its name and 1 if it built a main window, else 0); the tests ctest runs that
-are not test binaries' cases (scripts) count as cases that build no window.
+Runs every test binary of a build whole with TAGORA_WINDOW_TEST_REPORT set, so that each writes one
+line per test case: its name, whether it built a main window (the window controller, with its
+subsystems' controllers), and whether it loaded that window's widgets too. The tests ctest runs
+that are not a binary's cases (scripts) count as cases that build no window. Exits non-zero when a
+binary fails or leaves a case ctest runs unreported.
 
     tests/tools/window_share.py [build folder] [-j jobs] [--list]
 """
@@ -19,6 +21,7 @@ from concurrent.futures import ThreadPoolExecutor
 
 
 def ctest_tests(build):
+    """(name, command, environment) of every test ctest runs."""
     listing = subprocess.run(["ctest", "--test-dir", build, "--show-only=json-v1"], check=True,
                              capture_output=True, text=True).stdout
     tests = []
@@ -31,8 +34,8 @@ def ctest_tests(build):
 
 
 def gtest_case(command):
-    """The test binary's case a ctest test runs (its filter names it: ctest's own name may differ,
-    e.g. a value-parameterised case named by its value), or None for a test that is no binary's case."""
+    """The binary's case a ctest test runs, as its filter names it (ctest's own name may differ,
+    e.g. a value-parameterised case named by its value); None for a test that is no binary's case."""
     for arg in command[1:]:
         if arg.startswith("--gtest_filter="):
             return arg[len("--gtest_filter="):]
@@ -40,6 +43,7 @@ def gtest_case(command):
 
 
 def run_binary(binary, environment, report_dir):
+    """The binary's exit code and, per reported case, (built a main window, loaded its widgets)."""
     report = os.path.join(report_dir, os.path.basename(binary) + ".report")
     env = dict(os.environ)
     for assignment in environment:
@@ -47,13 +51,17 @@ def run_binary(binary, environment, report_dir):
         env[key] = value
     env["TAGORA_WINDOW_TEST_REPORT"] = report
     result = subprocess.run([binary], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    built = {}
+    cases = {}
     if os.path.exists(report):
         with open(report, encoding="utf-8") as f:
             for line in f:
-                name, _, flag = line.rstrip("\n").rpartition("\t")
-                built[name] = flag == "1"
-    return result.returncode, built
+                name, built, loaded = line.rstrip("\n").rsplit("\t", 2)
+                cases[name] = (built == "1", loaded == "1")
+    return result.returncode, cases
+
+
+def share(windows, total):
+    return f"{100.0 * windows / total if total else 0.0:.1f} %"
 
 
 def main():
@@ -63,7 +71,6 @@ def main():
     parser.add_argument("--list", action="store_true", help="also list the cases that build the main window")
     args = parser.parse_args()
 
-    # The cases ctest runs, by binary.
     cases = collections.defaultdict(set)
     environments = {}
     scripts = []
@@ -75,34 +82,30 @@ def main():
         else:
             scripts.append(name)
 
-    failed = []
-    rows = []
-    listed = []
+    rows, listed, failed = [], [], []
     with tempfile.TemporaryDirectory() as report_dir, ThreadPoolExecutor(args.jobs) as pool:
         runs = {b: pool.submit(run_binary, b, environments[b], report_dir) for b in sorted(cases)}
         for binary, run in runs.items():
-            code, built = run.result()
+            code, reported = run.result()
+            name = os.path.relpath(binary, args.build)
             names = cases[binary]
-            missing = names - built.keys()
+            missing = names - reported.keys()
             if code != 0 or missing:
-                failed.append(f"{os.path.relpath(binary, args.build)}: exit code {code}, {len(missing)} case(s) not reported")
-            windows = sum(1 for n in names if built.get(n))
-            if args.list:
-                listed.extend(f"{os.path.relpath(binary, args.build)} {n}" for n in sorted(names) if built.get(n))
-            rows.append((os.path.relpath(binary, args.build), windows, len(names)))
+                failed.append(f"{name}: exit code {code}, {len(missing)} case(s) not reported")
+            built = sorted(n for n in names if reported.get(n, (False, False))[0])
+            loaded = sum(1 for n in names if reported.get(n, (False, False))[1])
+            rows.append((name, len(built), loaded, len(names)))
+            listed.extend(f"{name} {n}" for n in built)
     if scripts:
-        rows.append(("(scripts: " + ", ".join(scripts) + ")", 0, len(scripts)))
+        rows.append((f"(scripts: {', '.join(scripts)})", 0, 0, len(scripts)))
+    rows.append(("total", sum(r[1] for r in rows), sum(r[2] for r in rows), sum(r[3] for r in rows)))
 
-    def line(windows, total):
-        share = 100.0 * windows / total if total else 0.0
-        return f"{windows} of {total} test cases build the main window ({share:.1f} %)"
-
-    for case in listed:
-        print(case)
+    if args.list:
+        print("\n".join(listed))
     width = max(len(r[0]) for r in rows)
-    for name, windows, total in rows:
-        print(f"{name:<{width}}  {line(windows, total)}")
-    print(f"{'total':<{width}}  {line(sum(r[1] for r in rows), sum(r[2] for r in rows))}")
+    for name, built, loaded, total in rows:
+        print(f"{name:<{width}}  {built} of {total} test cases build the main window ({share(built, total)});"
+              f" {loaded} load its widgets ({share(loaded, total)})")
     sys.stdout.flush()
     for f in failed:
         print("warning: " + f, file=sys.stderr)
