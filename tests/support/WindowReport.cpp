@@ -23,8 +23,9 @@ public:
     void OnTestEnd(const ::testing::TestInfo &info) override
     {
         std::ofstream out(m_path, std::ios::app);
+        const bool skipped = info.result() && info.result()->Skipped();
         out << info.test_suite_name() << '.' << info.name() << '\t' << (windowBuilt ? 1 : 0) << '\t' << (windowLoaded ? 1 : 0)
-            << '\n';
+            << '\t' << (skipped ? 1 : 0) << '\n';
     }
 
 private:

@@ -2,8 +2,8 @@
 // Which test cases build the main window: the application environment notes each main window
 // controller it makes, and whether the window's widgets were loaded by the time it went; when
 // TAGORA_WINDOW_TEST_REPORT names a file, a listener appends one line per finished test case to
-// it: the case's full name, a tab, 1 if it built a main window controller, else 0, a tab, and 1 if
-// that window's widgets were loaded too, else 0.
+// it: the case's full name, then, each after a tab, 1 or 0 for: it built a main window controller;
+// it loaded that window's widgets too; it was skipped (in an edition without what it tests).
 
 namespace testsupport {
 

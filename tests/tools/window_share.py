@@ -3,9 +3,10 @@
 
 Runs every test binary of a build whole with TAGORA_WINDOW_TEST_REPORT set, so that each writes one
 line per test case: its name, whether it built a main window (the window controller, with its
-subsystems' controllers), and whether it loaded that window's widgets too. The tests ctest runs
-that are not a binary's cases (scripts) count as cases that build no window. Exits non-zero when a
-binary fails or leaves a case ctest runs unreported.
+subsystems' controllers), whether it loaded that window's widgets too, and whether it was skipped.
+Skipped cases (a mode the edition lacks) test nothing and are left out of the figures; the tests
+ctest runs that are not a binary's cases (scripts) count as cases that build no window. Exits
+non-zero when a binary fails or leaves a case ctest runs unreported.
 
     tests/tools/window_share.py [build folder] [-j jobs] [--list]
 """
@@ -43,7 +44,8 @@ def gtest_case(command):
 
 
 def run_binary(binary, environment, report_dir):
-    """The binary's exit code and, per reported case, (built a main window, loaded its widgets)."""
+    """The binary's exit code and, per reported case, (built a main window, loaded its widgets,
+    skipped)."""
     report = os.path.join(report_dir, os.path.basename(binary) + ".report")
     env = dict(os.environ)
     for assignment in environment:
@@ -55,8 +57,8 @@ def run_binary(binary, environment, report_dir):
     if os.path.exists(report):
         with open(report, encoding="utf-8") as f:
             for line in f:
-                name, built, loaded = line.rstrip("\n").rsplit("\t", 2)
-                cases[name] = (built == "1", loaded == "1")
+                name, built, loaded, skipped = line.rstrip("\n").rsplit("\t", 3)
+                cases[name] = (built == "1", loaded == "1", skipped == "1")
     return result.returncode, cases
 
 
@@ -92,20 +94,22 @@ def main():
             missing = names - reported.keys()
             if code != 0 or missing:
                 failed.append(f"{name}: exit code {code}, {len(missing)} case(s) not reported")
-            built = sorted(n for n in names if reported.get(n, (False, False))[0])
-            loaded = sum(1 for n in names if reported.get(n, (False, False))[1])
-            rows.append((name, len(built), loaded, len(names)))
+            ran = [reported.get(n, (False, False, False)) for n in sorted(names)]
+            skipped = sum(1 for r in ran if r[2])
+            built = [n for n, r in zip(sorted(names), ran) if r[0] and not r[2]]
+            loaded = sum(1 for r in ran if r[1] and not r[2])
+            rows.append((name, len(built), loaded, len(names) - skipped, skipped))
             listed.extend(f"{name} {n}" for n in built)
     if scripts:
-        rows.append((f"(scripts: {', '.join(scripts)})", 0, 0, len(scripts)))
-    rows.append(("total", sum(r[1] for r in rows), sum(r[2] for r in rows), sum(r[3] for r in rows)))
+        rows.append((f"(scripts: {', '.join(scripts)})", 0, 0, len(scripts), 0))
+    rows.append(("total", *(sum(r[i] for r in rows) for i in range(1, 5))))
 
     if args.list:
         print("\n".join(listed))
     width = max(len(r[0]) for r in rows)
-    for name, built, loaded, total in rows:
+    for name, built, loaded, total, skipped in rows:
         print(f"{name:<{width}}  {built} of {total} test cases build the main window ({share(built, total)});"
-              f" {loaded} load its widgets ({share(loaded, total)})")
+              f" {loaded} load its widgets ({share(loaded, total)})" + (f"; {skipped} skipped" if skipped else ""))
     sys.stdout.flush()
     for f in failed:
         print("warning: " + f, file=sys.stderr)
