@@ -174,7 +174,7 @@ TEST_F(CanvasTools, RefusedCardSizesLeaveTheCanvasAsItWas)
     EXPECT_EQ(dsg->canvasFrameSize, QSizeF(4194303, 10));
 }
 
-TEST_F(CanvasTools, ModeLengthsConvertToMillimetres)
+TEST(ModeLengths, ConvertToMillimetres)
 {
     struct Case {
         int unit;

@@ -180,7 +180,7 @@ TEST_F(DesignForm, ZoomStepsStopAtBothEndsAndScaleTheCanvas)
     EXPECT_EQ(c->design()._graphicView->size(), QSize(100, 50));
 }
 
-TEST_F(DesignForm, ZoomFactorTable)
+TEST(DesignZoomFactors, ZoomFactorTable)
 {
     const float expected[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f, 2.0f, 4.0f};
     for (int i = 0; i < 8; ++i)

@@ -45,7 +45,7 @@ TEST_F(DesignUnits, LabelsFollowTheDesignUnit)
     }
 }
 
-TEST_F(DesignUnits, ConversionFactorTable)
+TEST(DesignUnitFactors, ConversionFactorTable)
 {
     EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(0, 1), 2.54f);
     EXPECT_FLOAT_EQ(DesignController::Get_Unit_Convertor(0, 2), 25.4f);

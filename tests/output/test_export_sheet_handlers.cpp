@@ -6,6 +6,7 @@
 #include "output/ExportWindow.h"
 #include "output/OutputController.h"
 #include "support/AppEnvironment.h"
+#include "support/DataFolderEnvironment.h"
 #include "support/ScriptedResponder.h"
 
 #include <QButtonGroup>
@@ -40,11 +41,18 @@ protected:
     }
     QString in(const QString &name) const { return QDir(folder.path()).filePath(name); }
 
-    // The program's controller without its window (messages need it); the sheet is made alone.
-    testsupport::AppEnvironment env;
+    testsupport::DataFolderEnvironment folders;   // fresh globals before and after
     testsupport::ResponderScope responder;
     std::unique_ptr<ExportWindow> sheet;
     QTemporaryDir folder;
+};
+
+// The sheet alone again, with the program's controller (without its window) that shows messages.
+class SheetMessages : public SheetHandlers {
+protected:
+    void TearDown() override { sheet.reset(); }   // the sheet goes before the controller
+
+    testsupport::AppEnvironment env;
 };
 
 // The free-name rule belongs to the exports, not to the sheet.
@@ -68,7 +76,7 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(SheetHandlers, OkRefusesIncompleteChoices)
+TEST_F(SheetMessages, OkRefusesIncompleteChoices)
 {
     struct Case {
         const char *what;
@@ -101,7 +109,7 @@ TEST_F(SheetHandlers, OkRefusesIncompleteChoices)
     }
 }
 
-TEST_F(SheetHandlers, OkLeavesTheChoices)
+TEST_F(SheetMessages, OkLeavesTheChoices)
 {
     w().exp_rad_cus->click();
     w().ex_bar_cus_name->setText(QStringLiteral(" Badge.v2 "));

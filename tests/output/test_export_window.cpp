@@ -1,5 +1,6 @@
 // The label export sheet alone, without the main window: made from its form, prepared from the batch
 // state, and used as the user does (radios, steppers, typing, buttons), with a recording design side.
+// Only the cases that check its messages make the program's controller, which shows them.
 
 #include "core/Globals.h"
 #include "model/SKTBarcode.h"
@@ -9,6 +10,7 @@
 #include "output/ExportWindow.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
+#include "support/DataFolderEnvironment.h"
 #include "support/ScriptedResponder.h"
 
 #include <QButtonGroup>
@@ -76,13 +78,25 @@ protected:
         f.write("1\n2\n");
     }
 
-    // The program's controller without its window (messages need it); the sheet is made alone.
-    testsupport::AppEnvironment env;
+    testsupport::DataFolderEnvironment folders;   // fresh globals before and after
     testsupport::ResponderScope responder;
     RecordingHost host;
     QTemporaryDir data;
     QTemporaryDir destination;
     std::unique_ptr<ExportWindow> sheet;
+};
+
+// The sheet alone again, with the program's controller (without its window) that shows messages.
+class ExportWindowMessages : public ExportWindowAlone {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(env.controller(), nullptr);
+        ExportWindowAlone::SetUp();
+    }
+    void TearDown() override { sheet.reset(); }   // the sheet goes before the controller
+
+    testsupport::AppEnvironment env;
 };
 
 TEST_F(ExportWindowAlone, FormIsBoundWithItsRowIdsAndRecordSteppers)
@@ -189,7 +203,7 @@ TEST_F(ExportWindowAlone, TypedRangeComesBackIntoTheRecords)
     EXPECT_EQ(w().Total_Text->text(), QStringLiteral("20"));
 }
 
-TEST_F(ExportWindowAlone, NamingRowsShowWhatTheyNeedAndOkLeavesTheirToken)
+TEST_F(ExportWindowMessages, NamingRowsShowWhatTheyNeedAndOkLeavesTheirToken)
 {
     Use_Data_Sheet_Values = Use_Excel_Binding_Values = true;
     Total_Batch_Excel_Card = 2;
@@ -435,7 +449,7 @@ TEST_F(ExportWindowAlone, DestinationButtonTakesTheChosenFolder)
     EXPECT_FALSE(responder->openRequests.last().canChooseFiles);
 }
 
-TEST_F(ExportWindowAlone, ViewButtonsOpenTheDesignsData)
+TEST_F(ExportWindowMessages, ViewButtonsOpenTheDesignsData)
 {
     Use_Excel_Binding_Values = true;
     prepareWithSeries(2);

@@ -4,6 +4,7 @@
 #include "output/Preferences.h"
 #include "platform/Plist.h"
 #include "support/AppEnvironment.h"
+#include "support/DataFolderEnvironment.h"
 #include "output/OutputController.h"
 
 #include <QDir>
@@ -13,7 +14,8 @@
 
 namespace {
 
-class MailSettings : public ::testing::Test {
+// The mail settings file of the program's data folder.
+class MailSettingsFile : public ::testing::Test {
 protected:
     QString path() const { return Created_Resource_Path + QStringLiteral("/com.qirocardmail.plist"); }
     static bool ownerOnly(const QString &file)
@@ -24,6 +26,17 @@ protected:
                !(p & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
                       QFileDevice::WriteOther));
     }
+};
+
+// The store over the data folder alone.
+class MailSettings : public MailSettingsFile {
+protected:
+    testsupport::DataFolderEnvironment data;
+};
+
+// The settings as the program's output takes them from the store.
+class MailSettingsWindow : public MailSettingsFile {
+protected:
     testsupport::AppEnvironment env;
 };
 
@@ -87,7 +100,7 @@ TEST_F(MailSettings, AChangedStoreIsWrittenWhenLetGoAndAnUnchangedOneIsNot)
     EXPECT_EQ(Preferences::sharedInstance()->send_email_Recipient(), QStringLiteral("you@example.org"));
 }
 
-TEST_F(MailSettings, DetailsAreCopiedIntoTheMailGlobals)
+TEST_F(MailSettingsWindow, DetailsAreCopiedIntoTheMailGlobals)
 {
     {
         const std::shared_ptr<Preferences> store = Preferences::sharedInstance();

@@ -8,6 +8,7 @@
 #include "projects/CustomProductStore.h"
 #include "projects/Custom_Product_Label.h"
 #include "support/AppEnvironment.h"
+#include "support/DataFolderEnvironment.h"
 #include "support/ScriptedResponder.h"
 
 #include <QComboBox>
@@ -30,7 +31,8 @@ QStringList productFields(const QString &tag)
             QStringLiteral("297.00"), QStringLiteral("Custom"), tag};
 }
 
-class PrintWndCustom : public ::testing::Test {
+// The page's helpers; each fixture below brings the program's folders its own way.
+class PrintWndCustomPage : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -83,9 +85,20 @@ protected:
         };
     }
 
-    testsupport::AppEnvironment env{QString(), true};
     testsupport::ResponderScope responder;
     Print_Wnd *w = nullptr;
+};
+
+// The print window alone, over a fresh data folder.
+class PrintWndCustom : public PrintWndCustomPage {
+protected:
+    testsupport::DataFolderEnvironment folders;
+};
+
+// The print window of a running program, whose messages a test reads.
+class PrintWndCustomMessages : public PrintWndCustomPage {
+protected:
+    testsupport::AppEnvironment env{QString(), true};
 };
 
 TEST_F(PrintWndCustom, DeleteIsOfferedOnlyWhileAnotherProductRemains)
@@ -124,7 +137,7 @@ TEST_F(PrintWndCustom, OnlyProductFilesAreListedWhateverTheCaseOfTheirExtension)
     EXPECT_FALSE(QFileInfo::exists(custom_label_path + QStringLiteral("/Upper.qpf")));
 }
 
-TEST_F(PrintWndCustom, SavingCleansTheNameAndSelectsTheNewProduct)
+TEST_F(PrintWndCustomMessages, SavingCleansTheNameAndSelectsTheNewProduct)
 {
     putProduct(QStringLiteral("Aaa"), QStringLiteral("first"));
     putProduct(QStringLiteral("zzz"), QStringLiteral("last"));
@@ -148,7 +161,7 @@ TEST_F(PrintWndCustom, SavingCleansTheNameAndSelectsTheNewProduct)
     EXPECT_EQ(QDir(custom_label_path).entryList(QDir::Files).size(), 3);
 }
 
-TEST_F(PrintWndCustom, TheNameDialogRefusesNamesThatCleanToNothing)
+TEST_F(PrintWndCustomMessages, TheNameDialogRefusesNamesThatCleanToNothing)
 {
     putProduct(QStringLiteral("Only"), QStringLiteral("o"));
     w->Refresh_And_Reload_Product_Number_Combo(QString());
@@ -197,7 +210,7 @@ TEST_F(PrintWndCustom, SavingUnderTheSelectedNameOverwritesInPlace)
     EXPECT_EQ(customproducts::Read_Product(custom_label_path, QStringLiteral("Mine"))->at(14), QStringLiteral("new"));
 }
 
-TEST_F(PrintWndCustom, AFailedOverwriteKeepsTheOldProductAndSaysSo)
+TEST_F(PrintWndCustomMessages, AFailedOverwriteKeepsTheOldProductAndSaysSo)
 {
     // A name as long as a file name may be: the file exists, but no whole new file can be put in its
     // place beside it.
@@ -218,7 +231,7 @@ TEST_F(PrintWndCustom, AFailedOverwriteKeepsTheOldProductAndSaysSo)
     EXPECT_EQ(items(), (QStringList{QStringLiteral("b"), name}));
 }
 
-TEST_F(PrintWndCustom, DeletingAsksAndSelectsTheFirstProductAgain)
+TEST_F(PrintWndCustomMessages, DeletingAsksAndSelectsTheFirstProductAgain)
 {
     putProduct(QStringLiteral("a"), QStringLiteral("a"));
     putProduct(QStringLiteral("b"), QStringLiteral("b"));

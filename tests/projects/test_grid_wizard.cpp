@@ -1,4 +1,6 @@
-// The grid options window and the grid buttons beside the ruler button, driven as a user drives them.
+// The grid options window and the grid buttons beside the ruler button, driven as a user drives them:
+// alone over a grid of their own, and in the window, where they stand by its ruler button and serve
+// the design's grid.
 
 #include "app/SKTWindowController.h"
 #include "design/DesignController.h"
@@ -11,6 +13,7 @@
 #include "support/ScriptedResponder.h"
 
 #include <QBoxLayout>
+#include <QHBoxLayout>
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -63,6 +66,45 @@ protected:
     SKTGrid *grid = nullptr;
 };
 
+// The grid options window alone: the grid buttons beside a ruler button of their own, over a grid
+// as a new design has it, with no main window.
+class GridWizardAlone : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto *row = new QHBoxLayout(&bar);
+        auto *ruler = new QPushButton(QStringLiteral("Ruler"), &bar);
+        row->addWidget(ruler);
+        gridOptions.Build_Grid_Buttons(ruler);
+        ASSERT_NE(gridOptions.Grid_btn, nullptr);
+    }
+
+    GridOptions &options() { return gridOptions; }
+
+    // As in the window: the user works in the options window, then presses OK or Cancel.
+    int openAndDo(const std::function<void()> &work, bool ok)
+    {
+        int result = -1;
+        responder->onModal = [&](QDialog &dialog) {
+            EXPECT_EQ(&dialog, Grid_Wizard::defaultInstance()->window);
+            if (work)
+                work();
+            Grid_Wizard *w = Grid_Wizard::defaultInstance();
+            (ok ? w->OK_Btn : w->Cancel_Btn)->click();
+            result = dialog.result();
+            return result;
+        };
+        options().Grid_btn->click();
+        return result;
+    }
+
+    testsupport::ResponderScope responder;
+    SKTGrid newDesignGrid;
+    SKTGrid *grid = &newDesignGrid;
+    GridOptions gridOptions{[this] { return grid; }};
+    QWidget bar;
+};
+
 TEST_F(GridOptionsWindow, WindowOpensWithTheGridsSettingsAndChangesNothingByOpening)
 {
     struct Case {
@@ -99,7 +141,7 @@ TEST_F(GridOptionsWindow, WindowOpensWithTheGridsSettingsAndChangesNothingByOpen
     EXPECT_EQ(responder->modalCount, 2);
 }
 
-TEST_F(GridOptionsWindow, OkEndsWithOneAndCancelWithZero)
+TEST_F(GridWizardAlone, OkEndsWithOneAndCancelWithZero)
 {
     EXPECT_EQ(openAndDo({}, true), 1);
     EXPECT_EQ(openAndDo({}, false), 0);
@@ -107,7 +149,7 @@ TEST_F(GridOptionsWindow, OkEndsWithOneAndCancelWithZero)
     EXPECT_EQ(Grid_Wizard::defaultInstance(), options().grid_wizard);
 }
 
-TEST_F(GridOptionsWindow, AColourChangedThenCancelKeepsTheColour)
+TEST_F(GridWizardAlone, AColourChangedThenCancelKeepsTheColour)
 {
     const QColor blue(10, 20, 230);
     grid->setAlwaysShown(false);
@@ -118,7 +160,7 @@ TEST_F(GridOptionsWindow, AColourChangedThenCancelKeepsTheColour)
     EXPECT_GE(changes.count(), 1);        // and the canvas hears of it
 }
 
-TEST_F(GridOptionsWindow, TheSliderMovedWhileTheGridIsHiddenShowsIt)
+TEST_F(GridWizardAlone, TheSliderMovedWhileTheGridIsHiddenShowsIt)
 {
     grid->setAlwaysShown(false);
     bool checkedAfter = false;
@@ -134,7 +176,7 @@ TEST_F(GridOptionsWindow, TheSliderMovedWhileTheGridIsHiddenShowsIt)
     EXPECT_TRUE(options().Grid_Opt_box->isEnabled());
 }
 
-TEST_F(GridOptionsWindow, SpacingRangesFromOneToSeventyTwoPoints)
+TEST_F(GridWizardAlone, SpacingRangesFromOneToSeventyTwoPoints)
 {
     openAndDo({}, true);
     EXPECT_EQ(options().Grid_Space_slidr->minimum(), 1);
@@ -183,7 +225,7 @@ TEST_F(GridOptionsWindow, GridButtonsStandRightAfterTheRulerButton)
     EXPECT_TRUE(next->widget()->isAncestorOf(options().Snap_to_Grid_btn));
 }
 
-TEST_F(GridOptionsWindow, SnapToGridFlipsTheGridsSnappingAndShowsIt)
+TEST_F(GridWizardAlone, SnapToGridFlipsTheGridsSnappingAndShowsIt)
 {
     ASSERT_FALSE(grid->isConstraining());
     options().Snap_to_Grid_btn->click();

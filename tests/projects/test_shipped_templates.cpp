@@ -9,6 +9,7 @@
 #include "platform/Stepper.h"
 #include "projects/ProjectsController.h"
 #include "projects/TemplateGallery.h"
+#include "support/DataFolderEnvironment.h"
 #include "support/Decode.h"
 #include "support/PageControl.h"
 
@@ -33,20 +34,28 @@ const Shipped shipped[] = {
     {"5Other/Event_Ticket.png", 140, 55, "TICKET 000123"},
 };
 
-class ShippedTemplates : public WizardFixture {
+// The shipped templates' folder of the resources.
+QString base() { return Resource_Path + QStringLiteral("/Templates/AllType"); }
+
+QImage onWhite(const QImage &image)
+{
+    QImage out(image.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.drawImage(0, 0, image);
+    return out;
+}
+
+// The template files as the program finds them, without a window.
+class ShippedTemplateFiles : public ::testing::Test {
 protected:
-    QString base() const { return Resource_Path + QStringLiteral("/Templates/AllType"); }
-    static QImage onWhite(const QImage &image)
-    {
-        QImage out(image.size(), QImage::Format_RGB32);
-        out.fill(Qt::white);
-        QPainter p(&out);
-        p.drawImage(0, 0, image);
-        return out;
-    }
+    testsupport::DataFolderEnvironment folders;
 };
 
-TEST_F(ShippedTemplates, TheGalleryListsEveryOneWithItsDesignBeside)
+// The templates opened in the window.
+using ShippedTemplates = WizardFixture;
+
+TEST_F(ShippedTemplateFiles, TheGalleryListsEveryOneWithItsDesignBeside)
 {
     const auto all = templategallery::All_Templates(base());
     ASSERT_TRUE(all.has_value()) << qPrintable(base());
@@ -91,7 +100,7 @@ TEST_F(ShippedTemplates, EachOpensUntitledWithItsCardSizeAndObjects)
     }
 }
 
-TEST_F(ShippedTemplates, EachThumbnailIsTheCardWithAReadableQrCode)
+TEST_F(ShippedTemplateFiles, EachThumbnailIsTheCardWithAReadableQrCode)
 {
     for (const Shipped &s : shipped) {
         SCOPED_TRACE(s.uid);

@@ -1,4 +1,5 @@
 #include "support/AppEnvironment.h"
+#include "support/WindowReport.h"
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
@@ -22,12 +23,15 @@ AppEnvironment::AppEnvironment(const QString &resources, bool loadWindow)
     m_document = std::make_unique<SKTDocument>();
     m_document->makeWindowControllers();
     m_controller = SKTWindowController::defaultInstance();
+    noteMainWindowBuilt();
     if (loadWindow && m_controller)
         m_controller->window();
 }
 
 AppEnvironment::~AppEnvironment()
 {
+    if (m_controller && m_controller->isWindowLoaded())
+        noteMainWindowLoaded();
     delete m_controller;
     m_document.reset();
     resetGlobalsForTests();

@@ -3,6 +3,8 @@
 // folder, and one application object: a QApplication, or a QCoreApplication in a binary that links
 // no widgets.
 
+#include "support/WindowReport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -16,6 +18,7 @@ template <class Application>
 int runTestBinary(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    installWindowReport();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("TZ", "UTC");
