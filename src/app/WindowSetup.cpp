@@ -8,6 +8,8 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "barcodemode/BarcodeEditorForm.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "imagetools/Rotated.h"
 #include "model/GraphicStyles.h"
 #include "model/SKTDocument.h"
@@ -122,7 +124,7 @@ void SKTWindowController::awakeFromNib()
     // 14
     send_modls_wnd = Send_Modeless::defaultInstance();
     Send_Models_Window = send_modls_wnd->window;
-    dsg.data_table_content.clear();
+    dsg.records().data_table_content.clear();
     output().Get_Email_Details();
     // 15
     for (QWidget *w : std::initializer_list<QWidget *>{bm.val_list_name_txt, bm.hdr_list_name_txt, bm.ftr_list_name_txt})
@@ -168,15 +170,15 @@ void SKTWindowController::awakeFromNib()
     }
     // 20: the sidebar starts with the card's four tabs.
     Not_Draw_Only_Prop_Change = true;
-    for (QWidget *tab : {dsg.line_tab, dsg.shape_tab, dsg.text_edtng_tab, dsg.text_prop_tab, dsg.image_tab, dsg.sign_tab, dsg.datasource_tab,
-                         dsg.aligmnt_tab, dsg.barcode_tab, dsg.Lock_tab, dsg.card_setting_tab})
-        detachTab(dsg.sett_tab, tab, nullptr);
+    for (QWidget *tab : {dsg.sidebar().line_tab, dsg.sidebar().shape_tab, dsg.sidebar().text_edtng_tab, dsg.sidebar().text_prop_tab, dsg.sidebar().image_tab, dsg.sidebar().sign_tab, dsg.sidebar().datasource_tab,
+                         dsg.sidebar().aligmnt_tab, dsg.sidebar().barcode_tab, dsg.sidebar().Lock_tab, dsg.sidebar().card_setting_tab})
+        detachTab(dsg.sidebar().sett_tab, tab, nullptr);
     // 21: label-stock vendors: "Custom", then one per catalogue file.
-    if (QComboBox *vendors = dsg.Label_Stock_Vendors()) {
+    if (QComboBox *vendors = dsg.sidebar().Label_Stock_Vendors()) {
         platform::ui::fillCombo(vendors, labelstock::Vendor_Names(Resource_Path));
         vendors->setCurrentIndex(0);
         try {
-            QComboBox *products = dsg.Label_Stock_Products();
+            QComboBox *products = dsg.sidebar().Label_Stock_Products();
             if (!products || products->count() == 0)
                 throw std::out_of_range("The label-stock product list is empty.");
             products->setCurrentIndex(0);
@@ -189,7 +191,7 @@ void SKTWindowController::awakeFromNib()
     // 22
     bm.List_Barcode_Grid_Value.clear();
     bm.ListData_barcode.clear();
-    dsg.Fill_List_Data_RHS.clear();
+    dsg.records().Fill_List_Data_RHS.clear();
     SetObjEnabled(bm.batch_chk_Gp_Bx, false);
     SetObjEnabled(bm.data_Sheet_Gp_Bx, false);
     // 23
@@ -227,7 +229,7 @@ void SKTWindowController::awakeFromNib()
     // 29: the background picture's layout starts on its second entry (the card's page holds it).
     // 30: the date and time patterns are the source page's own lists.
     // The card's border starts 3 wide in the first style (the card's page holds them).
-    dsg.card_prop_set(QStringLiteral("S"));
+    dsg.sidebar().card_prop_set(QStringLiteral("S"));
     // 35-36
     Not_Draw_Only_Prop_Change = false;
     setPrintInfo(platform::PrintInfo::sharedPrintInfo());
@@ -238,8 +240,8 @@ void SKTWindowController::awakeFromNib()
     dsg.selectedToolDidChange();
     // 42
     QObject::connect(bm.List, &QAbstractItemView::doubleClicked, this, [&bm] { bm.doubleClickInTable(bm.List); });
-    QObject::connect(dsg.Fill_List_RHS, &QAbstractItemView::doubleClicked, this,
-                     [&bm, &dsg] { bm.doubleClick_Fil_List_RHS(dsg.Fill_List_RHS); });
+    QObject::connect(dsg.records().Fill_List_RHS, &QAbstractItemView::doubleClicked, this,
+                     [&bm, &dsg] { bm.doubleClick_Fil_List_RHS(dsg.records().Fill_List_RHS); });
     // 43-44
     selectFirst(bm.qr_version_ComboBox);
     platform::ui::fillCombo(bm.dm_format_ComboBox, barcode_editor_items::dataMatrixSizes());

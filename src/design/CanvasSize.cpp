@@ -63,6 +63,4 @@ void DesignController::Observe_Canvas_Size(const QSizeF &size)
     }
 }
 
-void DesignController::Set_Document_Size(const QSizeF &) {}
-
 void DesignController::Set_Canvas_Box_Size(bool) {}

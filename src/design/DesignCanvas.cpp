@@ -7,6 +7,7 @@
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/PropertySidebar.h"
 #include "model/SKTDocument.h"
 #include "design/CardLayers.h"
 #include "design/DesignCanvasHost.h"
@@ -173,7 +174,7 @@ bool DesignController::Browse_User_Image_Manually()
         return false;
     }
     Library_Selected_Image = chosen.first();
-    Show_Picture_Source_Path(Library_Selected_Image);
+    sidebar().Show_Picture_Source_Path(Library_Selected_Image);
     return true;
 }
 
@@ -244,7 +245,7 @@ void DesignController::Bind_Canvas()
     SKTCanvasHooks hooks = SKTGraphic::canvasHooks();
     hooks.canvasBounds = [canvas = QPointer<SKTGraphicView>(canvas)] { return canvas ? canvas->bounds() : QRectF(); };
     hooks.controlNewPoint = [this](const QString &side) { return Control_New_Point(side); };
-    hooks.setControlPosAndSize = [this](SKTGraphic &graphic) { Set_Control_Pos_And_Size(graphic); };
+    hooks.setControlPosAndSize = [this](SKTGraphic &graphic) { sidebar().Set_Control_Pos_And_Size(graphic); };
     SKTGraphic::setCanvasHooks(std::move(hooks));
 
     // The editing, arrange and field handlers hand their work to the canvas.
@@ -314,7 +315,7 @@ void DesignController::Select_tool_action()
     emit SKTSelectedToolDidChange();
     Refresh_Canvas();
     const SKTGraphicView *canvas = Graphic_View();
-    Show_RHS_Properties(canvas ? canvas->selectedGraphic().get() : nullptr);
+    sidebar().Show_RHS_Properties(canvas ? canvas->selectedGraphic().get() : nullptr);
 }
 
 void DesignController::selectArrowTool()
