@@ -13,7 +13,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTText.h"
 #include "support/AppEnvironment.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QComboBox>
@@ -44,7 +44,7 @@ protected:
     // A button of the Designing mode's source page, by its outlet name.
     QPushButton *sourceButton(const char *name)
     {
-        return testsupport::pageWidget<QPushButton>(c->design().sidebar().datasource_tab, name);
+        return testsupport::pageControl<QPushButton>(c->design().sidebar().datasource_tab, name);
     }
     void TearDown() override
     {
@@ -318,7 +318,7 @@ TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
     EXPECT_EQ(plain->batch_list_index, -1);
     EXPECT_EQ(kept->data_source_type, 2);
     EXPECT_EQ(kept->excel_col_indx, 2);
-    EXPECT_EQ(testsupport::pageWidget<QLineEdit>(c->design().sidebar().datasource_tab, "excel_path_field")->text(), workbook);
+    EXPECT_EQ(testsupport::pageControl<QLineEdit>(c->design().sidebar().datasource_tab, "excel_path_field")->text(), workbook);
     EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 3);
     EXPECT_TRUE(sourceButton("view_excel_btn")->isEnabled());
     EXPECT_TRUE(Excel_Binding_Use);

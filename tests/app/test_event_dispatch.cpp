@@ -6,7 +6,7 @@
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
@@ -108,7 +108,7 @@ TEST(ComboDispatch, SeriesWithoutSeriesFiles)
     c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease create batch processing series first.")});
     EXPECT_FALSE(data_source_change_main);
-    auto *editor = testsupport::pageWidget<QPlainTextEdit>(c->design().sidebar().datasource_tab, "Text_value_Edit");
+    auto *editor = testsupport::pageControl<QPlainTextEdit>(c->design().sidebar().datasource_tab, "Text_value_Edit");
     EXPECT_TRUE(editor->isReadOnly());
     c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Manual"));
     EXPECT_FALSE(editor->isReadOnly());
@@ -202,7 +202,7 @@ TEST(TextDispatch, TextObjectEditorKeeps250Characters)
     bound->data_source_type = 1;
     bound->Set_text_value(QStringLiteral("from series"));
     select(c, {manual, bound});
-    auto *editor = testsupport::pageWidget<QPlainTextEdit>(c->design().sidebar().datasource_tab, "Text_value_Edit");
+    auto *editor = testsupport::pageControl<QPlainTextEdit>(c->design().sidebar().datasource_tab, "Text_value_Edit");
     editor->setPlainText(QString(251, QLatin1Char('x')));
     emit platform::TextNotifications::instance().textDidChange(editor);
     EXPECT_EQ(editor->toPlainText().size(), 250);

@@ -5,6 +5,7 @@
 #include "barcode_gen_fixture.h"
 
 #include "data/View_Data_Series.h"
+#include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "platform/Stepper.h"
 

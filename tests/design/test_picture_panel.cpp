@@ -17,7 +17,7 @@
 #include "platform/Files.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
@@ -42,7 +42,7 @@ protected:
     }
     DesignController &d() { return c->design(); }
     // The source page's browse button, as the user clicks it.
-    void browse() { testsupport::pageWidget<QPushButton>(d().sidebar().datasource_tab, "manual_browse_btn")->click(); }
+    void browse() { testsupport::pageControl<QPushButton>(d().sidebar().datasource_tab, "manual_browse_btn")->click(); }
     QString redFile(const QString &name)
     {
         QImage image(20, 10, QImage::Format_RGB32);
@@ -120,7 +120,7 @@ TEST_F(PicturePanel, BrowsingWithTwoPicturesOnlyTellsSo)
     browse();
     EXPECT_EQ(first->_file_path, chosen);
     EXPECT_EQ(first->Text_Value, chosen);
-    EXPECT_EQ(testsupport::pageWidget<QPlainTextEdit>(d().sidebar().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
+    EXPECT_EQ(testsupport::pageControl<QPlainTextEdit>(d().sidebar().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
 }
 
 TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
@@ -128,7 +128,7 @@ TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
     testsupport::ResponderScope responder;
     const QString path = redFile(QStringLiteral("a.png"));
     const auto first = picture(path), second = picture(path);
-    auto *library = testsupport::pageWidget<QPushButton>(d().sidebar().datasource_tab, "library_browse_btn");
+    auto *library = testsupport::pageControl<QPushButton>(d().sidebar().datasource_tab, "library_browse_btn");
     select({first, second});
     library->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select only one image control to 'Select Image'.")});
@@ -142,7 +142,7 @@ TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
     EXPECT_EQ(first->_file_path, chosen);
     EXPECT_EQ(first->Text_Value, chosen);
     EXPECT_EQ(Library_Selected_Image, chosen);
-    EXPECT_EQ(testsupport::pageWidget<QPlainTextEdit>(d().sidebar().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
+    EXPECT_EQ(testsupport::pageControl<QPlainTextEdit>(d().sidebar().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
     EXPECT_EQ(Ucontrol.size(), before + 1);
 }
 

@@ -6,7 +6,7 @@
 
 #include "design/PropertySidebar.h"
 #include "imagetools/ImageFileMakers.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 
 #include "design/DoubleSlider.h"
 #include "design/panels/ImagePanel.h"
@@ -139,7 +139,7 @@ TEST_F(PictureServices, NewPicturesPutTheEffectControlsBackWithoutRunningTheirHa
 TEST_F(PictureServices, TheAlignWithGridButtonFollowsTheGrid)
 {
     SKTGrid &grid = *c->design()._grid;
-    QPushButton *button = testsupport::pageWidget<QPushButton>(c->design().sidebar().aligmnt_tab, "Align_with_grid_btn");
+    QPushButton *button = testsupport::pageControl<QPushButton>(c->design().sidebar().aligmnt_tab, "Align_with_grid_btn");
     ASSERT_NE(button, nullptr);
     grid.setAlwaysShown(true);
     EXPECT_TRUE(button->isEnabled());

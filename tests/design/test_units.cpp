@@ -4,7 +4,6 @@
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
 #include "support/PageControl.h"
-#include "support/PageWidgets.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,7 +31,7 @@ TEST_F(DesignUnits, LabelsFollowTheDesignUnit)
     const Case cases[] = {{0, "Label Size (in)", "(in)"}, {1, "Label Size (cm)", "(cm)"},
                           {2, "Label Size (mm)", "(mm)"}, {7, "Label Size (mm)", "(mm)"}};
     // The arrange page's labels, by their outlet names.
-    auto arrangeLabel = [this](const char *name) { return testsupport::pageWidget<QLabel>(c->design().sidebar().aligmnt_tab, name); };
+    auto arrangeLabel = [this](const char *name) { return testsupport::pageControl<QLabel>(c->design().sidebar().aligmnt_tab, name); };
     for (const Case &k : cases) {
         Measument_Unit_Is = k.unit;
         c->design()._setLabels();

@@ -15,7 +15,7 @@
 #include "platform/StepperField.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QAbstractButton>
@@ -129,7 +129,7 @@ TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
     EXPECT_EQ(dsg().sidebar().cardSizePanel()->height_Text->text(), QStringLiteral("1.97"));
     EXPECT_NEAR(dsg().sidebar().cardSizePanel()->width_Stepper->doubleValue(), 3.937, 1e-3);
     EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_size_box->title(), QStringLiteral("Label Size (in)"));
-    EXPECT_EQ(testsupport::pageWidget<QLabel>(dsg().sidebar().aligmnt_tab, "ctrl_width_unit_lbl")->text(), QStringLiteral("(in)"));
+    EXPECT_EQ(testsupport::pageControl<QLabel>(dsg().sidebar().aligmnt_tab, "ctrl_width_unit_lbl")->text(), QStringLiteral("(in)"));
     EXPECT_EQ(Measument_Unit_Is, 0);
     EXPECT_EQ(last_unit_val, 0);
 

@@ -4,6 +4,7 @@
 
 #include "WizardFixture.h"
 
+#include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"

@@ -3,6 +3,7 @@
 
 #include "WizardFixture.h"
 
+#include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "platform/ColorWell.h"
