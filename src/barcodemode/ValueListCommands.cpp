@@ -4,7 +4,6 @@
 #include "barcodemode/BarcodeModeController.h"
 
 #include "app/PleaseWait.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
 #include "barcodemode/ValueListRules.h"
 #include "core/Globals.h"

@@ -6,7 +6,6 @@
 #include "data/SeriesToolWindows.h"
 
 #include "app/PleaseWait.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/ValueListImportRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"

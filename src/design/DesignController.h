@@ -82,8 +82,7 @@ public:
     QSizeF observedCanvasSize;   // the document's last "canvasSize"
     QSizeF canvasFrameSize;      // the canvas size last applied, in points
     bool rulersShown = false;
-    // Fonts of the Designing mode's texts (Text_font is the one the text page shows and chooses)
-    QFont Text_font;
+    QFont Text_font;   // the font the text page shows and chooses
 
     // Creates the work area (tools, canvas, property sidebar) and the record list box, adds both to
     // the page's layout and keeps them in Design_Work_Area and the record list's box, so that the
@@ -176,7 +175,9 @@ public:
     // Each answers whether the snapshot was complete and so pushed; an incomplete one is logged.
     bool Insert_In_Undo_Stack(const SKTGraphicList &graphics);
     bool Insert_In_Redo_Stack(const SKTGraphicList &graphics);
+    // Reading a design from a project file will call it with the objects read.
     bool Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics);
+    // Insert_In_Undo_Redo's undo step; that recorder checks its snapshot first and pushes it itself.
     bool Undo_Stack();
     void Redo_Stack();
     bool Last_Stack(const QString &stack);
@@ -274,11 +275,8 @@ public:
     QPushButton *Card_Prop_btn = nullptr, *Card_Bckgrnd_btn = nullptr;
     // Side
     QLabel *Front_back_label = nullptr;
-    QPushButton *Front_Side_btn = nullptr;
-    QPushButton *Back_Side_btn = nullptr;
-    QPushButton *Copy_Card_Design_btn = nullptr;
-    QScrollArea *Card_Image_Scrl = nullptr;
-    QScrollArea *Card_Image_Scrl_BACK = nullptr;
+    QPushButton *Front_Side_btn = nullptr, *Back_Side_btn = nullptr, *Copy_Card_Design_btn = nullptr;
+    QScrollArea *Card_Image_Scrl = nullptr, *Card_Image_Scrl_BACK = nullptr;
 
 private:
     // The canvas area's form, set up once by buildDesigningPanel on its placeholder, its widgets

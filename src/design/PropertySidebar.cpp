@@ -1,10 +1,16 @@
 // The property sidebar's form and its pages: the form promotes each page to its panel class; the
-// set-up keeps the pages' titles and connects the pages to the work they ask for.
+// set-up keeps the pages' titles and connects the pages to the work they ask for. The source page's
+// source type and series choices go to the window's batch binding; its value editor's text and
+// picture file choice to the controller; its viewers to the batch binding; its spreadsheet row's
+// buttons to the window.
 
 #include "design/PropertySidebar.h"
 
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
 #include "design/DesignController.h"
 #include "design/FormBinding.h"
+#include "design/RecordBinding.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/CardBackgroundPanel.h"
@@ -14,11 +20,11 @@
 #include "design/panels/DataSourcePanel.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/LinePanel.h"
-#include "design/panels/LockPanel.h"
 #include "design/panels/ShapePanel.h"
 #include "design/panels/SignPanel.h"
 #include "design/panels/TextEditingPanel.h"
 #include "design/panels/TextPropertiesPanel.h"
+#include "model/SKTText.h"
 #include "model/StyleCodes.h"
 
 #include "ui_DesignPropertySidebar.h"
@@ -40,6 +46,19 @@ void bind(PropertySidebar &c, const Ui::DesignPropertySidebar &ui)
         FORM_OUTLET(card_brdr_tab), FORM_OUTLET(line_tab), FORM_OUTLET(shape_tab), FORM_OUTLET(text_edtng_tab),
         FORM_OUTLET(text_prop_tab), FORM_OUTLET(image_tab), FORM_OUTLET(sign_tab), FORM_OUTLET(datasource_tab),
         FORM_OUTLET(aligmnt_tab), FORM_OUTLET(barcode_tab), FORM_OUTLET(Lock_tab), FORM_OUTLET(print_object_chk));
+}
+
+// The value editor's text goes into every selected unlocked text with a manual source.
+void giveTextValue(DesignController &d, const QString &text)
+{
+    if (!d.Get_Selected_Graphic())
+        return;
+    for (const std::shared_ptr<SKTGraphic> &g : d.Selected_Graphic_Objects()) {
+        if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>() || g->data_source_type != 0)
+            continue;
+        g->Set_text_value(text);
+    }
+    d.Refresh_Canvas();
 }
 
 } // namespace
@@ -124,4 +143,33 @@ SignPanel *PropertySidebar::signPanel() const { return static_cast<SignPanel *>(
 DataSourcePanel *PropertySidebar::dataSourcePanel() const { return static_cast<DataSourcePanel *>(datasource_tab); }
 AlignmentPanel *PropertySidebar::alignmentPanel() const { return static_cast<AlignmentPanel *>(aligmnt_tab); }
 BarcodePanel *PropertySidebar::barcodePanel() const { return static_cast<BarcodePanel *>(barcode_tab); }
-LockPanel *PropertySidebar::lockPanel() const { return static_cast<LockPanel *>(Lock_tab); }
+
+void PropertySidebar::Connect_Data_Source_Panel()
+{
+    DataSourcePanel *source = dataSourcePanel();
+    DesignController *d = &design;
+    connect(source, &DataSourcePanel::dataSourceChosen, this, [d] { d->hub.dataSourceChosen(); });
+    connect(source, &DataSourcePanel::seriesOrColumnChosen, this, [d] { d->hub.seriesOrColumnChosen(); });
+    connect(source, &DataSourcePanel::textValueEdited, this, [d](const QString &text) { giveTextValue(*d, text); });
+    connect(source, &DataSourcePanel::transferRequested, this, [d] { d->Update_Text_Graphics(); });
+    connect(source, &DataSourcePanel::pictureBrowseRequested, this, [d] {
+        if (d->Check_Multiple_Image_Selection(QStringLiteral("Browse")))
+            return;
+        if (d->Browse_User_Image_Manually())
+            d->Give_Current_Picture_Path(Library_Selected_Image);
+    });
+    connect(source, &DataSourcePanel::libraryBrowseRequested, this, [this, d] {
+        if (d->Check_Multiple_Image_Selection(QStringLiteral("Select")))
+            return;
+        if (d->Open_Image_Library_Window(QStringLiteral("C")) != 1)
+            return;
+        Library_Selected_Image = lib_window_sel_file;
+        Show_Picture_Source_Path(Library_Selected_Image);
+        d->Give_Current_Picture_Path(Library_Selected_Image);
+    });
+    connect(source, &DataSourcePanel::seriesViewRequested, this,
+            [d](const QString &name) { d->records().Open_Series_Value_Box(name); });
+    connect(source, &DataSourcePanel::excelDataViewRequested, this, [d] { d->records().Open_Excel_Data_Box(); });
+    connect(source, &DataSourcePanel::excelBrowseRequested, this, [d] { d->hub.Browse_excel_Btn_Clicked(); });
+    connect(source, &DataSourcePanel::excelViewRequested, this, [d] { d->hub.View_Excel_Btn_Clicked(); });
+}

@@ -21,7 +21,6 @@ class DataSourcePanel;
 class DesignController;
 class ImagePanel;
 class LinePanel;
-class LockPanel;
 class QCheckBox;
 class QComboBox;
 class QFont;
@@ -134,7 +133,6 @@ public:
     DataSourcePanel *dataSourcePanel() const;
     AlignmentPanel *alignmentPanel() const;
     BarcodePanel *barcodePanel() const;
-    LockPanel *lockPanel() const;
     QString card_setting_tab_label, card_info_tab_label, card_size_tab_label, card_bkgd_tab_label,
             card_brdr_tab_label, line_tab_label, shape_tab_label, text_edtng_tab_label, text_prop_tab_label,
             image_tab_label, sign_tab_label, datasource_tab_label, aligmnt_tab_label, barcode_tab_label,

@@ -1,67 +1,13 @@
-// The source page (DataSourcePanel) routed to the controller and to the window: the source type
-// and series choices go to the window's batch binding; the value editor's text and the picture's
-// file choice to the controller; the viewers to the batch binding; the spreadsheet row's buttons to
-// the window. The rest of the window reaches the page through the routing methods here.
+// The source page (DataSourcePanel) as the sidebar's tab sets and the rest of the window reach it
+// (its signals are connected with the sidebar, PropertySidebar.cpp).
 
 #include "design/PropertySidebar.h"
 
-#include "app/SKTWindowController.h"
-#include "core/Globals.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "design/panels/DataSourcePanel.h"
-#include "model/SKTText.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
-namespace {
-
-// The value editor's text goes into every selected unlocked text with a manual source.
-void giveTextValue(DesignController &d, const QString &text)
-{
-    if (!d.Get_Selected_Graphic())
-        return;
-    for (const std::shared_ptr<SKTGraphic> &g : d.Selected_Graphic_Objects()) {
-        if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>() || g->data_source_type != 0)
-            continue;
-        g->Set_text_value(text);
-    }
-    d.Refresh_Canvas();
-}
-
-} // namespace
-
-void PropertySidebar::Connect_Data_Source_Panel()
-{
-    DataSourcePanel *source = dataSourcePanel();
-    DesignController *d = &design;
-    connect(source, &DataSourcePanel::dataSourceChosen, this, [d] { d->hub.dataSourceChosen(); });
-    connect(source, &DataSourcePanel::seriesOrColumnChosen, this, [d] { d->hub.seriesOrColumnChosen(); });
-    connect(source, &DataSourcePanel::textValueEdited, this, [d](const QString &text) { giveTextValue(*d, text); });
-    connect(source, &DataSourcePanel::transferRequested, this, [d] { d->Update_Text_Graphics(); });
-    connect(source, &DataSourcePanel::pictureBrowseRequested, this, [d] {
-        if (d->Check_Multiple_Image_Selection(QStringLiteral("Browse")))
-            return;
-        if (d->Browse_User_Image_Manually())
-            d->Give_Current_Picture_Path(Library_Selected_Image);
-    });
-    connect(source, &DataSourcePanel::libraryBrowseRequested, this, [this, d] {
-        if (d->Check_Multiple_Image_Selection(QStringLiteral("Select")))
-            return;
-        if (d->Open_Image_Library_Window(QStringLiteral("C")) != 1)
-            return;
-        Library_Selected_Image = lib_window_sel_file;
-        Show_Picture_Source_Path(Library_Selected_Image);
-        d->Give_Current_Picture_Path(Library_Selected_Image);
-    });
-    connect(source, &DataSourcePanel::seriesViewRequested, this,
-            [d](const QString &name) { d->records().Open_Series_Value_Box(name); });
-    connect(source, &DataSourcePanel::excelDataViewRequested, this, [d] { d->records().Open_Excel_Data_Box(); });
-    connect(source, &DataSourcePanel::excelBrowseRequested, this, [d] { d->hub.Browse_excel_Btn_Clicked(); });
-    connect(source, &DataSourcePanel::excelViewRequested, this, [d] { d->hub.View_Excel_Btn_Clicked(); });
-}
 
 // ---- The page for the sidebar's tab sets ----
 
