@@ -170,9 +170,11 @@ void SKTWindowController::awakeFromNib()
     }
     // 20: the sidebar starts with the card's four tabs.
     Not_Draw_Only_Prop_Change = true;
-    for (QWidget *tab : {dsg.sidebar().line_tab, dsg.sidebar().shape_tab, dsg.sidebar().text_edtng_tab, dsg.sidebar().text_prop_tab, dsg.sidebar().image_tab, dsg.sidebar().sign_tab, dsg.sidebar().datasource_tab,
-                         dsg.sidebar().aligmnt_tab, dsg.sidebar().barcode_tab, dsg.sidebar().Lock_tab, dsg.sidebar().card_setting_tab})
-        detachTab(dsg.sidebar().sett_tab, tab, nullptr);
+    const PropertySidebar &sidebar = dsg.sidebar();
+    for (QWidget *tab : {sidebar.line_tab, sidebar.shape_tab, sidebar.text_edtng_tab, sidebar.text_prop_tab, sidebar.image_tab,
+                         sidebar.sign_tab, sidebar.datasource_tab, sidebar.aligmnt_tab, sidebar.barcode_tab, sidebar.Lock_tab,
+                         sidebar.card_setting_tab})
+        detachTab(sidebar.sett_tab, tab, nullptr);
     // 21: label-stock vendors: "Custom", then one per catalogue file.
     if (QComboBox *vendors = dsg.sidebar().Label_Stock_Vendors()) {
         platform::ui::fillCombo(vendors, labelstock::Vendor_Names(Resource_Path));

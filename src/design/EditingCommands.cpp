@@ -236,27 +236,28 @@ void EditingCommands::Select_front_side()
         d.Front_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.hub.front_btn_image_sel)));
     if (d.Back_Side_btn)
         d.Back_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.hub.back_btn_image)));
-    d.sidebar().Last_Card_Sel_Tab = d.sidebar().sett_tab ? d.sidebar().sett_tab->currentWidget() : nullptr;
-    if (!d.sidebar().Last_Card_Sel_Tab)
-        d.sidebar().Fill_Card_Prop_Tab();
+    PropertySidebar &sidebar = d.sidebar();
+    sidebar.Last_Card_Sel_Tab = sidebar.sett_tab ? sidebar.sett_tab->currentWidget() : nullptr;
+    if (!sidebar.Last_Card_Sel_Tab)
+        sidebar.Fill_Card_Prop_Tab();
     if (d.Card_Image_Scrl)
         d.Card_Image_Scrl->show();
     if (d.Card_Image_Scrl_BACK)
         d.Card_Image_Scrl_BACK->hide();
     d.Graphics_array_Batch = d.Get_Front_Controls_Array();
     d.changeViewController(0);
-    d.sidebar().Show_RHS_Properties(nullptr);
+    sidebar.Show_RHS_Properties(nullptr);
     try {
-        QWidget *last = d.sidebar().Last_Card_Sel_Tab;
-        const bool cardTab = last && (last == d.sidebar().card_info_tab || last == d.sidebar().card_size_tab ||
-                                      last == d.sidebar().card_bkgd_tab || last == d.sidebar().card_brdr_tab);
-        QWidget *tab = cardTab ? last : d.sidebar().card_info_tab;
-        if (!d.sidebar().sett_tab || !tab)
+        QWidget *last = sidebar.Last_Card_Sel_Tab;
+        const bool cardTab = last && (last == sidebar.card_info_tab || last == sidebar.card_size_tab ||
+                                      last == sidebar.card_bkgd_tab || last == sidebar.card_brdr_tab);
+        QWidget *tab = cardTab ? last : sidebar.card_info_tab;
+        if (!sidebar.sett_tab || !tab)
             throw std::runtime_error("Select_front_side: the sidebar has no card tabs");
         // The card's tabs are what the sidebar shows for the card.
-        if (d.sidebar().sett_tab->indexOf(tab) < 0)
-            d.sidebar().Fill_Card_Prop_Tab();
-        d.sidebar().sett_tab->setCurrentWidget(tab);
+        if (sidebar.sett_tab->indexOf(tab) < 0)
+            sidebar.Fill_Card_Prop_Tab();
+        sidebar.sett_tab->setCurrentWidget(tab);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -76,8 +76,9 @@ void PropertySidebar::Show_RHS_Properties(SKTGraphic *graphic)
             focusCanvas();
             return;
         }
-        d.editing().Enable_Standard_Button_For_Control();
-        graphic->ctrl_is_locked ? d.editing().Disable_Standard_Button_For_Lock() : d.editing().Enable_Standard_Button_For_Unlock();
+        EditingCommands &editing = d.editing();
+        editing.Enable_Standard_Button_For_Control();
+        graphic->ctrl_is_locked ? editing.Disable_Standard_Button_For_Lock() : editing.Enable_Standard_Button_For_Unlock();
         if (graphic == d.Last_Selected_Graphic) {
             focusCanvas();
             return;

@@ -106,7 +106,7 @@ TEST_F(PictureServices, TheRunningWindowLoadsPicturesAndShowsBadFilesOnTheLabel)
 
 TEST_F(PictureServices, NewPicturesPutTheEffectControlsBackWithoutRunningTheirHandlers)
 {
-    ImagePanel &d = *c->design().sidebar().imagePanel();
+    ImagePanel &d = *sidebar().imagePanel();
     d.Trsp_slidr->setDoubleValue(30);
     d.Trsp_slidr_val->setText(QStringLiteral("30"));
     d.Sat_slidr->setDoubleValue(0.5);
@@ -139,7 +139,7 @@ TEST_F(PictureServices, NewPicturesPutTheEffectControlsBackWithoutRunningTheirHa
 TEST_F(PictureServices, TheAlignWithGridButtonFollowsTheGrid)
 {
     SKTGrid &grid = *c->design()._grid;
-    QPushButton *button = testsupport::pageControl<QPushButton>(c->design().sidebar().aligmnt_tab, "Align_with_grid_btn");
+    QPushButton *button = testsupport::pageControl<QPushButton>(sidebar().aligmnt_tab, "Align_with_grid_btn");
     ASSERT_NE(button, nullptr);
     grid.setAlwaysShown(true);
     EXPECT_TRUE(button->isEnabled());
