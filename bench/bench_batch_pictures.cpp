@@ -4,7 +4,6 @@
 // memory flat (RSS at record 10,000 within 10 MB of record 1,000). Runs the real window offscreen.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BatchSnapshot.h"
 #include "core/Globals.h"

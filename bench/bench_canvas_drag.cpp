@@ -3,7 +3,6 @@
 // each step marked only the dragged object's old and new drawing bounds for display.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"

@@ -3,7 +3,6 @@
 // and the print window's (the first product laid out on the page). Target: under 200 ms a choice.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "output/Print_Wnd.h"
 #include "projects/Card_Wizard.h"

@@ -3,7 +3,6 @@
 // typing). Runs the real window offscreen; prints the median and the 95th percentile.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "model/SKTDocument.h"

@@ -2,7 +2,6 @@
 // selection one point, records its undo step and repaints. Prints the mean and the longest step.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"

@@ -4,7 +4,6 @@
 // each checked against the record it must be. Runs the real window offscreen.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "model/SKTDocument.h"

@@ -7,6 +7,7 @@
 
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTText.h"
@@ -69,7 +70,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < design.size(); ++i)
         at << i;
     c.document()->insertGraphics(design, at);
-    d.Check_Series_Or_Excel_Use_or_not();
+    d.records().Check_Series_Or_Excel_Use_or_not();
     if (Total_Batch_Excel_Card != records) {
         std::printf("unexpected record count %d\n", Total_Batch_Excel_Card);
         return 1;
@@ -81,7 +82,7 @@ int main(int argc, char **argv)
     timer.start();
     QThread *worker = QThread::create([&] {
         for (int i = 0; i < records; ++i) {
-            const QImage image = d.Set_data_table_value_to_card(i, QStringLiteral("F"), false).toImage(300);
+            const QImage image = d.records().Set_data_table_value_to_card(i, QStringLiteral("F"), false).toImage(300);
             failed = failed || image.isNull();
             if ((i + 1) % 100 == 0)
                 samples.push_back(bench::residentKb());

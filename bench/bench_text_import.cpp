@@ -4,7 +4,6 @@
 // answered at once (all four fields, At End). Runs the real window offscreen; target: under 2 s.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "data/Import_From_Txt_File.h"
 #include "model/SKTDocument.h"

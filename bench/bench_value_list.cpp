@@ -4,7 +4,6 @@
 // offscreen; each figure should stay under one second.
 
 #include "BenchWindow.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "model/SKTDocument.h"

@@ -8,6 +8,8 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "platform/ComboItems.h"
 #include "platform/Stepper.h"
 #include "platform/PictureView.h"
@@ -205,7 +207,7 @@ void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QL
     }
     value->setEnabled(true);
     platform::ui::fillCombo(value, {});
-    design().Fille_Data_Set_Values_In_Combo(value, series);
+    design().records().Fille_Data_Set_Values_In_Combo(value, series);
     bm.Balance_Datasheet_Combo_Max_Count();
     if (value->count() > 0)
         selectRow();
@@ -220,17 +222,17 @@ void SKTWindowController::seriesListChosen(QComboBox *list, QComboBox *value, QL
 void SKTWindowController::dataSourceChosen()
 {
     DesignController &dsg = design();
-    QComboBox *series = dsg.Source_Series_List();
-    const QString source = dsg.Source_Type_List()->currentText();
+    QComboBox *series = dsg.sidebar().Source_Series_List();
+    const QString source = dsg.sidebar().Source_Type_List()->currentText();
     if (source == QStringLiteral("Manual")) {
-        dsg.Set_Bound_Source_Controls(false);
+        dsg.sidebar().Set_Bound_Source_Controls(false);
         platform::ui::fillCombo(series, {});
         if (series->isEditable())
             series->setEditText(QString());
         Change_Data_Source_To_selected_Control(0, QString(), -1);
     } else if (source == QStringLiteral("Series")) {
         data_source_change_main = true;
-        dsg.Set_Bound_Source_Controls(true);
+        dsg.sidebar().Set_Bound_Source_Controls(true);
         const QStringList names = Get_datasheet_File_Name_Array();
         platform::ui::fillCombo(series, QStringList{combo_first_Select} + names);
         series->setCurrentIndex(0);
@@ -242,7 +244,7 @@ void SKTWindowController::dataSourceChosen()
         }
         if (const std::shared_ptr<SKTGraphic> g = dsg.Get_Selected_Graphic()) {
             const QString bound = g->batch_list_name;
-            if (!bound.isEmpty() && dsg.Get_Data_SetIndex_According_Name(bound) != -1) {
+            if (!bound.isEmpty() && dsg.records().Get_Data_SetIndex_According_Name(bound) != -1) {
                 const int i = series->findText(bound, Qt::MatchFixedString);
                 if (i >= 0)
                     series->setCurrentIndex(i);
@@ -252,10 +254,10 @@ void SKTWindowController::dataSourceChosen()
         Change_Data_Source_To_selected_Control(1, QString(), -1);
     } else if (source == QStringLiteral("Excel")) {
         data_source_change_main = true;
-        dsg.Set_Bound_Source_Controls(true);
+        dsg.sidebar().Set_Bound_Source_Controls(true);
         if (series->isEditable())
             series->setEditText(QString());
-        dsg.Fill_Excel_Col_Name_In_Combo(series);
+        dsg.records().Fill_Excel_Col_Name_In_Combo(series);
         if (series->count() > 0)
             series->setCurrentIndex(0);
         data_source_change_main = false;
@@ -263,14 +265,14 @@ void SKTWindowController::dataSourceChosen()
     } else {
         return;
     }
-    dsg.Check_Series_Or_Excel_Use_or_not();
+    dsg.records().Check_Series_Or_Excel_Use_or_not();
 }
 
 void SKTWindowController::seriesOrColumnChosen()
 {
     DesignController &dsg = design();
-    QComboBox *types = dsg.Source_Type_List();
-    QComboBox *series = dsg.Source_Series_List();
+    QComboBox *types = dsg.sidebar().Source_Type_List();
+    QComboBox *series = dsg.sidebar().Source_Series_List();
     if (types->currentText() == QStringLiteral("Manual"))
         return;
     const QString chosen = Trim_Str(series->currentText());
@@ -278,7 +280,7 @@ void SKTWindowController::seriesOrColumnChosen()
         return;
     call_rhs_prop_on_fill_list = false;
     Change_Data_Source_To_selected_Control(types->currentIndex(), chosen, series->currentIndex());
-    dsg.Check_Series_Or_Excel_Use_or_not();
+    dsg.records().Check_Series_Or_Excel_Use_or_not();
     call_rhs_prop_on_fill_list = true;
 }
 
@@ -304,7 +306,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
                 g.Set_Batch_List_Name(S);
                 g.Set_Batch_List_Index(index);
                 if (index >= 0) {
-                    g.Set_text_value(dsg.Get_First_Value_Of_Dataset(S));
+                    g.Set_text_value(dsg.records().Get_First_Value_Of_Dataset(S));
                     return true;
                 }
                 return false;
@@ -313,7 +315,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             g.Set_Excel_binding_Index(index);
             if (index == 0)
                 return false;
-            g.Set_text_value(dsg.Get_First_Value_Of_Excel_Binding(index));
+            g.Set_text_value(dsg.records().Get_First_Value_Of_Excel_Binding(index));
             return true;
         };
         if (auto *picture = graphic_cast<SKTImage>(G.get())) {
@@ -328,7 +330,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             if (bind(*picture, index) || (T == 1 && index >= 0)) {
                 const QString value = picture->Text_Value;
                 picture->setFilePath(value);
-                dsg.Show_Picture_Source_Path(value);
+                dsg.sidebar().Show_Picture_Source_Path(value);
                 dsg.Update_Image_Graphics();
             }
             return;
@@ -340,7 +342,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             anyValue = bind(*g, I) || anyValue;
         }
         if (anyValue) {
-            dsg.Show_Text_Source_Value(G->Text_Value);
+            dsg.sidebar().Show_Text_Source_Value(G->Text_Value);
             dsg.Update_Text_Graphics();
         }
     } catch (const std::exception &e) {

@@ -5,6 +5,7 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Utilities.h"
+#include "design/RecordBinding.h"
 #include "platform/Dialogs.h"
 #include "output/Send_Modeless.h"
 #include "advqr/AdvQrController.h"
@@ -259,7 +260,7 @@ void SKTWindowController::loadWindowDescription()
     main_split_view = new QSplitter(Qt::Horizontal, Barcode_Design_tab);
     main_split_view->setObjectName(QStringLiteral("verticalSplitView"));
     main_split_view->addWidget(design().Design_Work_Area);
-    main_split_view->addWidget(design().Fill_List_box);
+    main_split_view->addWidget(design().records().Fill_List_box);
     delete holder;
     main_split_view->setStretchFactor(0, 1);
     Barcode_Design_tab->layout()->addWidget(main_split_view);

@@ -9,6 +9,8 @@
 #include "core/Messages.h"
 #include "data/Import_Excel.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "model/SKTGraphic.h"
 #include "platform/Dialogs.h"
 
@@ -48,7 +50,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     if (Check_And_Validate_File_Path(path))
         return;
     // A design with workbook rows asks before its workbook is replaced.
-    if (d.Calculate_Excel_table_rows() > 0 && Show_YES_NO_MessageBox(kReplaceWorkbookQuestion) != 1)
+    if (d.records().Calculate_Excel_table_rows() > 0 && Show_YES_NO_MessageBox(kReplaceWorkbookQuestion) != 1)
         return;
     // The import window reads the workbook; Cancel there changes nothing.
     Import_Excel *import = Import_Excel::defaultInstance();
@@ -57,11 +59,11 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
         return;
     QComboBox *windowCombo = barcodeGen().Data_source_type;
     // A workbook without rows unlinks the design.
-    if (d.Calculate_Excel_table_rows() == 0) {
-        d.Remove_Excel_Col_Name_In_Combo(d.Source_Type_List());
-        d.Remove_Excel_Col_Name_In_Combo(windowCombo);
-        d.Show_Excel_Link(false);
-        d.Show_RHS_Properties(nullptr);
+    if (d.records().Calculate_Excel_table_rows() == 0) {
+        d.records().Remove_Excel_Col_Name_In_Combo(d.sidebar().Source_Type_List());
+        d.records().Remove_Excel_Col_Name_In_Combo(windowCombo);
+        d.sidebar().Show_Excel_Link(false);
+        d.sidebar().Show_RHS_Properties(nullptr);
         return;
     }
     // The old workbook's columns are no longer bound, but for objects that keep theirs.
@@ -82,20 +84,20 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
     // The new workbook's path and columns, and the design linked to it.
-    d.Show_Excel_Path(path);
-    d.Add_Excel_Col_Name_In_Combo(d.Source_Type_List());
-    d.Add_Excel_Col_Name_In_Combo(windowCombo);
-    d.Show_Excel_Link(true);
+    d.sidebar().Show_Excel_Path(path);
+    d.records().Add_Excel_Col_Name_In_Combo(d.sidebar().Source_Type_List());
+    d.records().Add_Excel_Col_Name_In_Combo(windowCombo);
+    d.sidebar().Show_Excel_Link(true);
     Excel_Binding_Use = true;
     Excel_Source_Path = path;
-    d.Show_RHS_Properties(nullptr);
+    d.sidebar().Show_RHS_Properties(nullptr);
 }
 
 void SKTWindowController::View_Excel_Btn_Clicked(QObject *)
 {
     try {
-        if (design().Calculate_Excel_table_rows() > 0)
-            design().Open_Excel_Data_Box();
+        if (design().records().Calculate_Excel_table_rows() > 0)
+            design().records().Open_Excel_Data_Box();
         else
             Show_MessageBox(QStringLiteral("There is no excel data to view."));
     } catch (const std::exception &e) {

@@ -6,6 +6,8 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "advqr/AdvQrController.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "projects/ProjectsController.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
@@ -58,7 +60,7 @@ void SKTWindowController::selectModeTab(QWidget *item)
 
 void SKTWindowController::tabView_didSelectTabViewItem(QTabWidget *tabView, QWidget *item)
 {
-    if (tabView == design().sett_tab) {
+    if (tabView == design().sidebar().sett_tab) {
         sidebarTabSelected(item);
         return;
     }
@@ -87,7 +89,7 @@ void SKTWindowController::tabView_didSelectTabViewItem(QTabWidget *tabView, QWid
         advQr().DRAW_ADV_QR_With_All_Init();
     }
 
-    design().Check_Series_Or_Excel_Use_or_not();
+    design().records().Check_Series_Or_Excel_Use_or_not();
 
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         Refresh_Fill_Toolbar_Item();
@@ -143,7 +145,7 @@ void SKTWindowController::Designing_Mode_Select()
 {
     Barcode_Setting_Or_Designing_Mode = 1;
     selectModeTab(Barcode_Design_tab);
-    design().Check_Series_Or_Excel_Use_or_not();
+    design().records().Check_Series_Or_Excel_Use_or_not();
     projects().Set_Log_Name_In_Title();
 }
 
@@ -215,10 +217,10 @@ void SKTWindowController::Set_Barcode_Mode_Save_Flag_False() { save_flag_barcode
 void SKTWindowController::sidebarTabSelected(QWidget *item)
 {
     DesignController &dsg = design();
-    if (Not_Draw_Only_Prop_Change || !dsg.sett_tab || dsg.sett_tab->count() != 4)
+    if (Not_Draw_Only_Prop_Change || !dsg.sidebar().sett_tab || dsg.sidebar().sett_tab->count() != 4)
         return;
-    dsg.Last_Card_Sel_Tab = item;
-    if (item == dsg.card_size_tab)
-        if (QComboBox *products = dsg.Label_Stock_Products())
+    dsg.sidebar().Last_Card_Sel_Tab = item;
+    if (item == dsg.sidebar().card_size_tab)
+        if (QComboBox *products = dsg.sidebar().Label_Stock_Products())
             products->setFocus();
 }

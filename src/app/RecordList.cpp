@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "platform/GuiThread.h"
 
 #include <QAbstractItemModel>
@@ -28,7 +29,7 @@ void SKTWindowController::Fill_List_Function()
     if (ONLY_QR_MODE)
         return;
     try {
-        design().Fill_Record_List(Total_Batch_Excel_Card);
+        design().records().Fill_Record_List(Total_Batch_Excel_Card);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -37,8 +38,8 @@ void SKTWindowController::Fill_List_Function()
 void SKTWindowController::Mark_Fill_List_New_Selection_Design(int row)
 {
     DesignController &d = design();
-    QTableView *table = d.Fill_List_RHS;
-    if (d.Fill_List_Data_RHS.isEmpty() || !table || !table->model() || !table->selectionModel())
+    QTableView *table = d.records().Fill_List_RHS;
+    if (d.records().Fill_List_Data_RHS.isEmpty() || !table || !table->model() || !table->selectionModel())
         return;
     QItemSelectionModel *selection = table->selectionModel();
     if (row < 0 || row >= table->model()->rowCount()) {

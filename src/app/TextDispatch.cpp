@@ -8,7 +8,6 @@
 #include "core/Utilities.h"
 #include "advqr/AdvQrController.h"
 #include "projects/ProjectsController.h"
-#include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
 
 #include <QLineEdit>

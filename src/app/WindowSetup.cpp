@@ -8,6 +8,8 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "barcodemode/BarcodeEditorForm.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "imagetools/Rotated.h"
 #include "model/GraphicStyles.h"
 #include "model/SKTDocument.h"
@@ -122,7 +124,7 @@ void SKTWindowController::awakeFromNib()
     // The e-mail progress sheet and the stored mail settings.
     send_modls_wnd = Send_Modeless::defaultInstance();
     Send_Models_Window = send_modls_wnd->window;
-    dsg.data_table_content.clear();
+    dsg.records().data_table_content.clear();
     output().Get_Email_Details();
     // The list-name fields of the value list stay hidden.
     for (QWidget *w : std::initializer_list<QWidget *>{bm.val_list_name_txt, bm.hdr_list_name_txt, bm.ftr_list_name_txt})
@@ -168,15 +170,17 @@ void SKTWindowController::awakeFromNib()
     }
     // The sidebar starts with the card's four tabs.
     Not_Draw_Only_Prop_Change = true;
-    for (QWidget *tab : {dsg.line_tab, dsg.shape_tab, dsg.text_edtng_tab, dsg.text_prop_tab, dsg.image_tab, dsg.sign_tab, dsg.datasource_tab,
-                         dsg.aligmnt_tab, dsg.barcode_tab, dsg.Lock_tab, dsg.card_setting_tab})
-        detachTab(dsg.sett_tab, tab, nullptr);
+    const PropertySidebar &sidebar = dsg.sidebar();
+    for (QWidget *tab : {sidebar.line_tab, sidebar.shape_tab, sidebar.text_edtng_tab, sidebar.text_prop_tab, sidebar.image_tab,
+                         sidebar.sign_tab, sidebar.datasource_tab, sidebar.aligmnt_tab, sidebar.barcode_tab, sidebar.Lock_tab,
+                         sidebar.card_setting_tab})
+        detachTab(sidebar.sett_tab, tab, nullptr);
     // Label-stock vendors: "Custom", then one per catalogue file.
-    if (QComboBox *vendors = dsg.Label_Stock_Vendors()) {
+    if (QComboBox *vendors = dsg.sidebar().Label_Stock_Vendors()) {
         platform::ui::fillCombo(vendors, labelstock::Vendor_Names(Resource_Path));
         vendors->setCurrentIndex(0);
         try {
-            QComboBox *products = dsg.Label_Stock_Products();
+            QComboBox *products = dsg.sidebar().Label_Stock_Products();
             if (!products || products->count() == 0)
                 throw std::out_of_range("The label-stock product list is empty.");
             products->setCurrentIndex(0);
@@ -189,7 +193,7 @@ void SKTWindowController::awakeFromNib()
     // Empty value lists, with the batch and data-sheet boxes disabled.
     bm.List_Barcode_Grid_Value.clear();
     bm.ListData_barcode.clear();
-    dsg.Fill_List_Data_RHS.clear();
+    dsg.records().Fill_List_Data_RHS.clear();
     SetObjEnabled(bm.batch_chk_Gp_Bx, false);
     SetObjEnabled(bm.data_Sheet_Gp_Bx, false);
     // The starting value, header and footer texts of the modes.
@@ -227,7 +231,7 @@ void SKTWindowController::awakeFromNib()
     // The background picture's layout starts on its second entry (the card's page holds it).
     // The date and time patterns are the source page's own lists.
     // The card's border starts 3 wide in the first style (the card's page holds them).
-    dsg.card_prop_set(QStringLiteral("S"));
+    dsg.sidebar().card_prop_set(QStringLiteral("S"));
     // Property changes draw again; the page setup is the shared one.
     Not_Draw_Only_Prop_Change = false;
     setPrintInfo(platform::PrintInfo::sharedPrintInfo());
@@ -238,8 +242,8 @@ void SKTWindowController::awakeFromNib()
     dsg.selectedToolDidChange();
     // A double click in a value list opens its selected record.
     QObject::connect(bm.List, &QAbstractItemView::doubleClicked, this, [&bm] { bm.doubleClickInTable(bm.List); });
-    QObject::connect(dsg.Fill_List_RHS, &QAbstractItemView::doubleClicked, this,
-                     [&bm, &dsg] { bm.doubleClick_Fil_List_RHS(dsg.Fill_List_RHS); });
+    QObject::connect(dsg.records().Fill_List_RHS, &QAbstractItemView::doubleClicked, this,
+                     [&bm, &dsg] { bm.doubleClick_Fil_List_RHS(dsg.records().Fill_List_RHS); });
     // The QR version list and the DataMatrix size and encoding lists, each on its first entry.
     selectFirst(bm.qr_version_ComboBox);
     platform::ui::fillCombo(bm.dm_format_ComboBox, barcode_editor_items::dataMatrixSizes());

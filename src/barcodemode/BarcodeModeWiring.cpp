@@ -3,7 +3,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 
 #include <QPushButton>
 

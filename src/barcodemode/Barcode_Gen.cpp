@@ -11,6 +11,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
@@ -342,9 +343,9 @@ std::shared_ptr<SKTGraphic> Barcode_Gen::Open_Wnd(const std::shared_ptr<SKTGraph
         // The sources; the load selects the object's.
         platform::ui::fillCombo(Data_source_type, {QStringLiteral("Manual"), QStringLiteral("Batch Processing Series")});
         if (Excel_Binding_Use)
-            hub.design().Add_Excel_Col_Name_In_Combo(Data_source_type);
+            hub.design().records().Add_Excel_Col_Name_In_Combo(Data_source_type);
         else
-            hub.design().Remove_Excel_Col_Name_In_Combo(Data_source_type);
+            hub.design().records().Remove_Excel_Col_Name_In_Combo(Data_source_type);
         Batch_Series->show();
         view_series_btn->show();
 

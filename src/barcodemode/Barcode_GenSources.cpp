@@ -11,6 +11,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "engines/linear/NKDBarcode.h"
 #include "io/SeriesStore.h"
 #include "model/SKTGraphic.h"
@@ -179,7 +180,7 @@ void Barcode_Gen::dataSourceChanged()
             dataText_2D->setReadOnly(true);
             DesignController &design = hub.design();
             for (QComboBox *combo : {Batch_Series, hdr_combo_list, ftr_combo_list})
-                design.Fill_Excel_Col_Name_In_Combo(combo);
+                design.records().Fill_Excel_Col_Name_In_Combo(combo);
             const int column = pass_barcode_control ? pass_barcode_control->excel_col_indx : -1;
             Batch_Series->setCurrentIndex(column >= 0 && column < Batch_Series->count() ? column : 0);
             hdr_combo_list->setCurrentIndex(0);
@@ -217,7 +218,7 @@ void Barcode_Gen::bindingRowChosen(QComboBox *combo)
             copy.Set_Ftr_Batch_List_Name(name);
             copy.Set_Ftr_Batch_List_Index(i - 1);
         }
-        value = seriesExists(name) ? design.Get_First_Value_Of_Dataset(name) : QString();
+        value = seriesExists(name) ? design.records().Get_First_Value_Of_Dataset(name) : QString();
     } else {
         copy.Set_Data_source_type(2);
         if (combo == Batch_Series)
@@ -226,7 +227,7 @@ void Barcode_Gen::bindingRowChosen(QComboBox *combo)
             copy.Set_Hdr_Batch_List_Index(i);
         else
             copy.Set_Ftr_Batch_List_Index(i);
-        value = design.Get_First_Value_Of_Excel_Binding(i);
+        value = design.records().Get_First_Value_Of_Excel_Binding(i);
     }
     if (combo == Batch_Series && ticked(use_value_series_chk)) {
         dataText->setText(value);
@@ -280,9 +281,9 @@ void Barcode_Gen::viewRow(QComboBox *combo)
             if (name.isEmpty() || name == combo_first_Select)
                 Show_MessageBox(QStringLiteral("Please select the series."));
             else
-                hub.design().Open_Series_Value_Box(name);
+                hub.design().records().Open_Series_Value_Box(name);
         } else {
-            hub.design().Open_Excel_Data_Box();
+            hub.design().records().Open_Excel_Data_Box();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(reasonOf(e));

@@ -12,6 +12,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 #include "platform/ComboItems.h"
 
 #include <QCheckBox>
@@ -324,8 +325,8 @@ void BarcodeModeController::Refresh_All_Series_Combobox()
         for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list})
             Refresh_Data_Set_File_Name_In_Combo(c, QString());
         DesignController &design = hub.design();
-        if (design.Source_Type_List() && design.Source_Type_List()->currentIndex() == 1)
-            Refresh_Data_Set_File_Name_In_Combo(design.Source_Series_List(), QString());
+        if (design.sidebar().Source_Type_List() && design.sidebar().Source_Type_List()->currentIndex() == 1)
+            Refresh_Data_Set_File_Name_In_Combo(design.sidebar().Source_Series_List(), QString());
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }

@@ -9,6 +9,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "platform/ComboItems.h"
 #include "design/DesignController.h"
@@ -75,8 +76,8 @@ int BarcodeModeController::Balance_Datasheet_Combo_Max_Count()
         if (!ticked(check) || !list || list->currentIndex() <= 0 || !items)
             continue;
         const QString name = list->currentText();
-        hub.design().Fille_Data_Set_Values_In_Combo(items, name);
-        longest = std::max(longest, hub.design().Get_Data_Set_Series_Item_Count(name));
+        hub.design().records().Fille_Data_Set_Values_In_Combo(items, name);
+        longest = std::max(longest, hub.design().records().Get_Data_Set_Series_Item_Count(name));
         loaded << items;
     }
     for (QComboBox *items : loaded) {

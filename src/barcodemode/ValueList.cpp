@@ -12,6 +12,8 @@
 #include "core/Utilities.h"
 #include "data/Update_List_Details.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "platform/GuiThread.h"
 
 #include <QCheckBox>
@@ -263,14 +265,14 @@ void BarcodeModeController::tableViewSelectionDidChange(QAbstractItemView *table
             return;
         }
         DesignController &design = hub.design();
-        if (!table || table != design.Fill_List_RHS)
+        if (!table || table != design.records().Fill_List_RHS)
             return;
         if (call_rhs_prop_on_fill_list)
-            design.Show_RHS_Properties(nullptr);
+            design.sidebar().Show_RHS_Properties(nullptr);
         // The selected record (-1 for none) into the card, then the list marks it.
-        const QList<int> rows = selectedRowsOf(design.Fill_List_RHS);
+        const QList<int> rows = selectedRowsOf(design.records().Fill_List_RHS);
         const int row = rows.isEmpty() ? -1 : rows.first();
-        design.Set_data_table_value_to_card(row, export_card_side, false);
+        design.records().Set_data_table_value_to_card(row, export_card_side, false);
         design.Refresh_Canvas();
         hub.Mark_Fill_List_New_Selection_Design(row);
     } catch (const std::exception &e) {
@@ -297,7 +299,7 @@ void BarcodeModeController::doubleClickInTable(QObject *)
 void BarcodeModeController::doubleClick_Fil_List_RHS(QObject *)
 {
     try {
-        const QList<int> rows = selectedRowsOf(hub.design().Fill_List_RHS);
+        const QList<int> rows = selectedRowsOf(hub.design().records().Fill_List_RHS);
         if (rows.isEmpty())
             return;
         if (rows.size() > 1) {
@@ -308,7 +310,7 @@ void BarcodeModeController::doubleClick_Fil_List_RHS(QObject *)
             Show_MessageBox(QStringLiteral("No series or excel data used."));
             return;
         }
-        hub.design().Open_All_Used_Data_Box();
+        hub.design().records().Open_All_Used_Data_Box();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }

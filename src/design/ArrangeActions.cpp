@@ -3,10 +3,11 @@
 // step. Locked objects never move, so a selection of locked objects only records nothing. The rest
 // of the Designing mode shows an object on the page through the routing methods here.
 
-#include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignController.h"
 #include "design/panels/AlignmentPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGraphic.h"
@@ -99,49 +100,50 @@ void runArrangeCommand(DesignController &d, AlignmentPanel::Arrange command)
 
 } // namespace
 
-void DesignController::Connect_Alignment_Panel()
+void PropertySidebar::Connect_Alignment_Panel()
 {
     AlignmentPanel *page = alignmentPanel();
-    page->Unit_Per_MM = [] { return double(Get_Unit_Convertor(2, Measument_Unit_Is)); };
+    DesignController *d = &design;
+    page->Unit_Per_MM = [] { return double(DesignController::Get_Unit_Convertor(2, Measument_Unit_Is)); };
     connect(page, &AlignmentPanel::fieldChanged, this,
-            [this](AlignmentPanel::Field field, double value) { applyFieldValue(*this, field, value); });
+            [d](AlignmentPanel::Field field, double value) { applyFieldValue(*d, field, value); });
     connect(page, &AlignmentPanel::arrangeRequested, this,
-            [this](AlignmentPanel::Arrange command) { runArrangeCommand(*this, command); });
-    if (_grid)
-        page->Follow_Grid(*_grid);
+            [d](AlignmentPanel::Arrange command) { runArrangeCommand(*d, command); });
+    if (d->_grid)
+        page->Follow_Grid(*d->_grid);
 }
 
-void DesignController::Set_Control_Pos_And_Size(const SKTGraphic &graphic)
+void PropertySidebar::Set_Control_Pos_And_Size(const SKTGraphic &graphic)
 {
     if (aligmnt_tab)
         alignmentPanel()->Set_Control_Pos_And_Size(graphic);
 }
 
-void DesignController::Offer_Size_Commands(bool offered)
+void PropertySidebar::Offer_Size_Commands(bool offered)
 {
     if (aligmnt_tab)
         alignmentPanel()->Offer_Size_Commands(offered);
 }
 
-void DesignController::Show_Size_Fields(bool shown)
+void PropertySidebar::Show_Size_Fields(bool shown)
 {
     if (aligmnt_tab)
         alignmentPanel()->ctrl_width_height_box->setVisible(shown);
 }
 
-void DesignController::Enable_Align_Buttons(bool enabled)
+void PropertySidebar::Enable_Align_Buttons(bool enabled)
 {
     if (aligmnt_tab)
         alignmentPanel()->Enable_Align_Buttons(enabled);
 }
 
-void DesignController::Enable_Same_Size_Buttons(bool enabled)
+void PropertySidebar::Enable_Same_Size_Buttons(bool enabled)
 {
     if (aligmnt_tab)
         alignmentPanel()->Enable_Same_Size_Buttons(enabled);
 }
 
-void DesignController::Set_Object_Unit_Labels(const QString &sizeUnit)
+void PropertySidebar::Set_Object_Unit_Labels(const QString &sizeUnit)
 {
     if (aligmnt_tab)
         alignmentPanel()->Set_Unit_Labels(sizeUnit);

@@ -6,6 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -43,7 +44,7 @@ void EditingCommands::Enable_Standard_Button_For_Control()
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, true);
     setEnabled({Unlock_btn}, false);
     Set_Paste_Button_Status();
-    design.Enable_Align_Buttons(true);
+    design.sidebar().Enable_Align_Buttons(true);
 }
 
 void EditingCommands::Enable_Standard_Button_For_Unlock() { Enable_Standard_Button_For_Control(); }
@@ -52,7 +53,7 @@ void EditingCommands::Disable_Standard_Button_For_Card()
 {
     setEnabled({Cut_btn, Copy_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn, Unlock_btn}, false);
     Set_Paste_Button_Status();
-    design.Enable_Align_Buttons(false);
+    design.sidebar().Enable_Align_Buttons(false);
 }
 
 void EditingCommands::Disable_Standard_Button_For_Lock()
@@ -60,7 +61,7 @@ void EditingCommands::Disable_Standard_Button_For_Lock()
     // Copy and Paste stay as they are: a locked object may still be copied.
     setEnabled({Cut_btn, Delete_btn, Begin_Front_btn, Send_Back_btn, Lock_btn}, false);
     setEnabled({Unlock_btn}, true);
-    design.Enable_Align_Buttons(false);
+    design.sidebar().Enable_Align_Buttons(false);
 }
 
 void EditingCommands::Enable_Disable_Undo(bool enable)

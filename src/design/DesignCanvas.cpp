@@ -1,5 +1,5 @@
-// The canvas side of the Designing mode: redraw, the first view, rulers, zoom steps, tools and the
-// selection that the transfers write into.
+// The canvas side of the Designing mode: redraw, the first view, rulers, zoom steps, tools, the
+// selection that the transfers write into, the canvas size and clearing the side being edited.
 
 #include "design/DesignController.h"
 
@@ -7,9 +7,9 @@
 
 #include "core/Globals.h"
 #include "core/Messages.h"
-#include "model/SKTDocument.h"
 #include "design/CardLayers.h"
 #include "design/DesignCanvasHost.h"
+#include "design/PropertySidebar.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTGraphicsController.h"
@@ -173,7 +173,7 @@ bool DesignController::Browse_User_Image_Manually()
         return false;
     }
     Library_Selected_Image = chosen.first();
-    Show_Picture_Source_Path(Library_Selected_Image);
+    sidebar().Show_Picture_Source_Path(Library_Selected_Image);
     return true;
 }
 
@@ -244,7 +244,7 @@ void DesignController::Bind_Canvas()
     SKTCanvasHooks hooks = SKTGraphic::canvasHooks();
     hooks.canvasBounds = [canvas = QPointer<SKTGraphicView>(canvas)] { return canvas ? canvas->bounds() : QRectF(); };
     hooks.controlNewPoint = [this](const QString &side) { return Control_New_Point(side); };
-    hooks.setControlPosAndSize = [this](SKTGraphic &graphic) { Set_Control_Pos_And_Size(graphic); };
+    hooks.setControlPosAndSize = [this](SKTGraphic &graphic) { sidebar().Set_Control_Pos_And_Size(graphic); };
     SKTGraphic::setCanvasHooks(std::move(hooks));
 
     // The editing, arrange and field handlers hand their work to the canvas.
@@ -314,11 +314,84 @@ void DesignController::Select_tool_action()
     emit SKTSelectedToolDidChange();
     Refresh_Canvas();
     const SKTGraphicView *canvas = Graphic_View();
-    Show_RHS_Properties(canvas ? canvas->selectedGraphic().get() : nullptr);
+    sidebar().Show_RHS_Properties(canvas ? canvas->selectedGraphic().get() : nullptr);
 }
 
 void DesignController::selectArrowTool()
 {
     Selected_Control_Tool = 0;
     emit SKTSelectedToolDidChange();
+}
+
+// ---- Canvas size ----
+
+QString DesignController::Canvas_Size_Refusal(const QSizeF &size)
+{
+    const double w = size.width(), h = size.height();
+    if (!std::isfinite(w) || !std::isfinite(h))
+        return tr("The card size is not a number.");
+    if (w <= 0 || h <= 0)
+        return tr("The card must be wider and taller than zero.");
+    // At the largest zoom (400 %) the canvas may not pass the largest size a widget can take.
+    constexpr double largest = double(QWIDGETSIZE_MAX) / 4.0;
+    if (w > largest || h > largest)
+        return tr("The card is too large to show: width and height must stay under %1 points.")
+            .arg(QString::number(largest, 'f', 0));
+    return QString();
+}
+
+void DesignController::SetDocumentCanvasSize(const QSizeF &size)
+{
+    try {
+        const QString refusal = Canvas_Size_Refusal(size);
+        if (!refusal.isEmpty()) {
+            Show_MessageBox(refusal);
+            return;
+        }
+        // The view goes through zero first so that a canvas of the same size is laid out again.
+        auto apply = [this](const QSizeF &points) {
+            canvasFrameSize = points;
+            if (SKTGraphicView *canvas = Graphic_View()) {
+                canvas->setCardSize(points);
+            } else if (_graphicView) {
+                _graphicView->setFixedSize(int(std::lround(points.width() * _zoomFactor)),
+                                           int(std::lround(points.height() * _zoomFactor)));
+            }
+            Refresh_Canvas();
+        };
+        apply(QSizeF(0, 0));
+        apply(size);
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Observe_Canvas_Size(const QSizeF &size)
+{
+    try {
+        if (size == QSizeF())
+            return;   // no new value: nothing to apply
+        observedCanvasSize = size;
+        SetDocumentCanvasSize(size);
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+void DesignController::Set_Canvas_Box_Size(bool) {}
+
+// Clearing the design for a project reset or load.
+void DesignController::delete_all_control()
+{
+    if (SKTGraphicView *canvas = Graphic_View()) {
+        canvas->delete_all_control();
+    } else if (SKTDocument *document = hub.document()) {
+        QList<int> indexes;
+        for (qsizetype i = 0; i < document->graphics().size(); ++i)
+            indexes.append(int(i));
+        if (!indexes.isEmpty())
+            document->removeGraphicsAtIndexes(indexes);
+    }
+    _Selected_Graphic.reset();
+    Last_Selected_Graphic = nullptr;
 }

@@ -11,6 +11,8 @@
 #include "design/CardLayers.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
@@ -54,11 +56,11 @@ void DesignCanvasHost::Insert_In_Undo_Redo() { m_design.Insert_In_Undo_Redo(); }
 
 QPointF DesignCanvasHost::Control_New_Point(const QString &cardSide) { return m_design.Control_New_Point(cardSide); }
 
-void DesignCanvasHost::Show_RHS_Properties(SKTGraphic *graphic) { m_design.Show_RHS_Properties(graphic); }
+void DesignCanvasHost::Show_RHS_Properties(SKTGraphic *graphic) { m_design.sidebar().Show_RHS_Properties(graphic); }
 
 void DesignCanvasHost::Refresh_Canvas() { m_design.Refresh_Canvas(); }
 
-void DesignCanvasHost::Enable_Same_Size_Buttons(bool enable) { m_design.Enable_Same_Size_Buttons(enable); }
+void DesignCanvasHost::Enable_Same_Size_Buttons(bool enable) { m_design.sidebar().Enable_Same_Size_Buttons(enable); }
 
 std::shared_ptr<SKTGraphic> DesignCanvasHost::Current_Graphic() const { return m_design._Selected_Graphic.lock(); }
 
@@ -88,7 +90,7 @@ void DesignCanvasHost::Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &ba
     m_design.Refresh_Canvas();
 }
 
-void DesignCanvasHost::Check_Series_Or_Excel_Use_or_not() { m_design.Check_Series_Or_Excel_Use_or_not(); }
+void DesignCanvasHost::Check_Series_Or_Excel_Use_or_not() { m_design.records().Check_Series_Or_Excel_Use_or_not(); }
 
 QString DesignCanvasHost::Card_Objects_Mime_Type() const { return EditingCommands::Card_Objects_Mime_Type(); }
 

@@ -13,6 +13,7 @@
 #include "data/Import_Wizard.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/RecordBinding.h"
 #include "imagetools/Cropping_Tool.h"
 #include "projects/ProjectsController.h"
 
@@ -57,7 +58,7 @@ void DesignCommands::Batch_Series_Button(QObject *)
 {
     BatchWizard::defaultInstance()->Open_Wnd();
     hub.barcodeMode().Refresh_All_Series_Combobox();
-    design.Check_Series_Or_Excel_Use_or_not();
+    design.records().Check_Series_Or_Excel_Use_or_not();
 }
 
 void DesignCommands::Import_Wizard_Button(QObject *)

@@ -1,90 +1,53 @@
 #pragma once
-// The Designing mode of the main window: its work area (tools, canvas, property sidebar, record
-// list), the card and object panels and their transfers to the selected objects, units, and the
-// batch binding of card objects.
+// The Designing mode of the main window: its work area (tools, canvas, the property sidebar's box,
+// the record list's box), the canvas and its selection, the transfers of the sidebar's pages into
+// the selected objects and the card, the snapshot stacks, units and the cascade point of new
+// objects. It owns the parts that do the rest: the property sidebar, the batch binding with the
+// record list, the editing commands, the file commands and the grid options.
 
 #include "design/CanvasCommands.h"
-#include "design/PanelValues.h"
 #include "model/DesignSnapshot.h"
 #include "platform/Picture.h"
 
+#include <QFont>
+#include <QImage>
 #include <QList>
-#include <QMap>
+#include <QObject>
 #include <QPointF>
 #include <QRectF>
-#include <QSize>
 #include <QSizeF>
 #include <QString>
-#include <QStringList>
+
 #include <functional>
 #include <memory>
 #include <optional>
 
+class CanvasHost;
+class Card_Property;
+class DesignCommands;
+class EditingCommands;
+class GridOptions;
+class PropertySidebar;
 class QButtonGroup;
-class QCheckBox;
-class QDialog;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
+class QPainter;
 class QPushButton;
-class QRadioButton;
 class QScrollArea;
-class QSlider;
-class QTableView;
-class QTabWidget;
 class QWidget;
-class ValueListModel;
-namespace platform {
-class ColorWell;
-class Stepper;
-}
-
-// The spreadsheet linked to the design, as the batch binding reads it: one title per imported
-// column (column k is titles[k - 1]) and one row per record, keyed "Column%d" (k from 1) and
-// "Extension" for the fixed first column.
-struct LinkedSheetTable {
-    QStringList columnTitles;
-    QList<QMap<QString, QString>> rows;
-};
-
-#include <QFont>
-#include <QImage>
-#include <QObject>
-#include <QVariant>
-
-class QFrame;
+class RecordBinding;
 class SKTGraphic;
 using SKTGraphicList = QList<std::shared_ptr<SKTGraphic>>;
-class SKTGrid;
-class SKTWindowController;
-class Card_Property;
-struct SKTCardLayers;
-class CanvasHost;
-class QPainter;
 class SKTGraphicView;
 class SKTGraphicsController;
+class SKTGrid;
+class SKTWindowController;
 class SKTZoomingScrollView;
-class CardInfoPanel;
-class CardSizePanel;
-class CardBackgroundPanel;
-class CardBorderPanel;
-class LinePanel;
-class ShapePanel;
-class TextEditingPanel;
-class TextPropertiesPanel;
-class ImagePanel;
-class SignPanel;
-class DataSourcePanel;
-class AlignmentPanel;
-class BarcodePanel;
-class LockPanel;
 class ToolPalette;
-class EditingCommands;
-class DesignCommands;
-class GridOptions;
+class Unit_PrefWindow;
+struct SKTCardLayers;
 
 class DesignController : public QObject {
     Q_OBJECT
@@ -94,7 +57,19 @@ public:
 
     SKTWindowController &hub;
 
-    // Canvas and card
+    // ---- The parts this controller owns ----
+    // The property sidebar: its tab sets, its pages and the routing between them.
+    PropertySidebar &sidebar() const;
+    // The batch binding of card objects, the record list and the record fill.
+    RecordBinding &records() const;
+    // The standard buttons, the editing commands and their enabling.
+    EditingCommands &editing() const;
+    // Toolbar, file and exit commands, the card buttons, the template export.
+    DesignCommands &commands() const;
+    // The grid's buttons and options window.
+    GridOptions &gridOptions() const;
+
+    // ---- Canvas and card ----
     SKTGrid *_grid = nullptr;
     double _zoomFactor = 1.0;
     int Selected_Control_Tool = 0;
@@ -105,21 +80,18 @@ public:
     QImage Main_Photo_image;
     bool main_photo_ds_batch = false;
     QSizeF observedCanvasSize;   // the document's last "canvasSize"
+    QSizeF canvasFrameSize;      // the canvas size last applied, in points
+    bool rulersShown = false;
+    QFont Text_font;   // the font the text page shows and chooses
 
-    // Fonts of the Designing mode's texts (Text_font is the one the text page shows and chooses)
-    QFont Text_font;
-
-public:
-    // ---- Building the Designing-mode work area on its mode tab page ----
     // Creates the work area (tools, canvas, property sidebar) and the record list box, adds both to
-    // the page's layout and keeps them in Design_Work_Area and Fill_List_box, so that the frame can
-    // move them into its split view.
+    // the page's layout and keeps them in Design_Work_Area and the record list's box, so that the
+    // frame can move them into its split view.
     void buildDesigningPanel(QWidget *page);
 
     // ---- Canvas ----
     // Applies the document's canvas size to the canvas.
     void SetDocumentCanvasSize(const QSizeF &size);
-    QSizeF canvasFrameSize;   // the canvas size last applied, in points
     void Refresh_Canvas();
     void changeViewController(int index);
     // Creates an object of the current tool on the canvas (nothing for the arrow tool).
@@ -139,12 +111,11 @@ public:
     // The canvas's current object (the one the sidebar shows), else the first selected object;
     // nullptr for the card.
     std::shared_ptr<SKTGraphic> Get_Selected_Graphic() const;
-    // The card objects of the side being edited, front-most first (the document's objects).
+    // The card objects of the side being edited, front-most first (the document's objects), and
+    // their number.
     SKTGraphicList Get_Front_Controls_Array() const;
-    bool rulersShown = false;
-
-    // ---- Canvas view ----
-    // The canvas and its zooming scroll view (the outlets above, as their own classes), the
+    int Get_Front_Control_Count() const;
+    // The canvas and its zooming scroll view (the outlets below, as their own classes), the
     // selection of the card objects and the canvas's host in this window.
     SKTGraphicView *Graphic_View() const;
     SKTZoomingScrollView *Zooming_Scroll_View() const;
@@ -160,29 +131,38 @@ public:
     void Select_tool_action();
     // The arrow tool, announced; nothing refreshed.
     void selectArrowTool();
-    // Kept for their callers; the card size lives in the canvas alone.
-    void Set_Document_Size(const QSizeF &size);
-    void Set_Canvas_Box_Size(bool flag);
     // Why a card size cannot be the canvas's (empty when it can): no area, not a number, or larger
     // than a widget may be at the largest zoom.
     static QString Canvas_Size_Refusal(const QSizeF &size);
     // The document's canvas size observed: a null size is ignored, any other is applied.
     void Observe_Canvas_Size(const QSizeF &size);
+    // Offers the size to the document's canvas-size query, which keeps nothing.
+    void Set_Document_Size(double width, double height);
+    // The batch binding's record-list step will call it; the card size lives in the canvas alone.
+    void Set_Canvas_Box_Size(bool flag);
     // A new barcode object's settings from the Barcode mode or the Advanced QR mode, its lengths
     // in millimetres; answers the value to render.
     QString Pass_Barcode_Mode_Settings(SKTGraphic &object);
     QString Pass_Adv_QR_Settings(SKTGraphic &object);
     // The linear height and the five margins from a unit (0 inch, 1 cm, 2 mm) to millimetres.
     static void Convert_Barcode_Lengths_To_MM(SKTGraphic &object, int unit);
+    // Removes every object of the side being edited; nothing is selected then.
+    void delete_all_control();
 signals:
     void SKTSelectedToolDidChange();
-public:
 
-    // ---- The canvas's selection as card objects ----
+public:
+    // ---- The canvas's selection ----
     // The canvas's selected objects in selection order (none until a canvas supplies them through
-    // Canvas_Selection).
+    // Canvas_Selection), the canvas's way of deselecting everything, and its commands that the
+    // editing, arrange and field handlers hand their work to.
     SKTGraphicList Selected_Graphic_Objects() const { return Canvas_Selection ? Canvas_Selection() : SKTGraphicList(); }
     std::function<SKTGraphicList()> Canvas_Selection;
+    std::function<void()> Canvas_Clear_Selection;
+    CanvasCommands Canvas_Commands;
+    // Makes the object the canvas's current object (a field write: nothing is redrawn).
+    void Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic);
+    std::weak_ptr<SKTGraphic> _Selected_Graphic;   // the canvas's current object
 
     // ---- Undo and redo (the workspace's snapshot stacks) ----
     // Records one step after a change: empties the redo stack, pushes a snapshot of the side being
@@ -190,35 +170,18 @@ public:
     void Insert_In_Undo_Redo();
     void Undo_Action_Perform();
     void Redo_Action_Perform();
-
-    // ---- Cascade position of new objects ----
-    // The position of the next new object on a card side.
-    QPointF Control_New_Point(const QString &cardSide);
-    // Back to the start: a new or reopened design cascades from the top-left corner again.
-    void Reset_Cascade_Position();
-    // The last cascade position in points and the wrap offset of each axis.
-    float last_ctrl_X = 10.0f;
-    float last_ctrl_Y = 10.0f;
-    float last_ctrl_X_Exeed_Count = 2.0f;
-    float last_ctrl_Y_Exeed_Count = 2.0f;
-
-    // ---- Editing commands ----
-    // The canvas's commands that the editing, arrange and field handlers hand their work to.
-    CanvasCommands Canvas_Commands;
-    // The standard buttons, the editing commands and their enabling.
-    EditingCommands &editing() const;
-
-    // Undo and redo stacks (the steps themselves are recorded by Insert_In_Undo_Redo above).
     void Undo_Clicked();
     void Redo_Clicked();
     // Each answers whether the snapshot was complete and so pushed; an incomplete one is logged.
     bool Insert_In_Undo_Stack(const SKTGraphicList &graphics);
     bool Insert_In_Redo_Stack(const SKTGraphicList &graphics);
+    // Reading a design from a project file will call it with the objects read.
     bool Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics);
+    // Insert_In_Undo_Redo's undo step; that recorder checks its snapshot first and pushes it itself.
     bool Undo_Stack();
     void Redo_Stack();
     bool Last_Stack(const QString &stack);
-    void Fill_Undo_Redo_Control(const class DesignSnapshot &snapshot);
+    void Fill_Undo_Redo_Control(const DesignSnapshot &snapshot);
     void Undo_Redo_Clear();
     int Get_Undo_Count() const;
     int Get_Redo_Count() const;
@@ -228,107 +191,18 @@ public:
     // How snapshots are taken (a complete snapshot has one archive per object); tests replace it.
     std::function<std::shared_ptr<DesignSnapshot>(const SKTGraphicList &)> Take_Design_Snapshot;
 
-    // The number of objects on the side being edited.
-    int Get_Front_Control_Count() const;
+    // ---- Cascade position of new objects ----
+    // The position of the next new object on a card side.
+    QPointF Control_New_Point(const QString &cardSide);
+    // Back to the start: a new or reopened design cascades from the top-left corner again.
+    void Reset_Cascade_Position();
+    // The last cascade position in points and the wrap offset of each axis.
+    float last_ctrl_X = 10.0f, last_ctrl_Y = 10.0f;
+    float last_ctrl_X_Exeed_Count = 2.0f, last_ctrl_Y_Exeed_Count = 2.0f;
 
-    // The arrange page (AlignmentPanel) shows the frame of an object; the print check box.
-    void Set_Control_Pos_And_Size(const SKTGraphic &graphic);
-    void Print_object_chk_changed();
-    // The arrange page's size commands offered (not for a barcode object), its size fields shown,
-    // its alignment and same-size buttons enabled, and its unit labels.
-    void Offer_Size_Commands(bool offered);
-    void Show_Size_Fields(bool shown);
-    void Enable_Align_Buttons(bool enabled);
-    void Enable_Same_Size_Buttons(bool enabled);
-    void Set_Object_Unit_Labels(const QString &sizeUnit);
-
-    // ---- Property sidebar tab sets ----
-    // Shows the sidebar of one object, or the card's tabs for none.
-    void Show_RHS_Properties(SKTGraphic *graphic);
-
-    // ---- Sidebar tab sets ----
-    // The canvas's way of deselecting everything; the canvas installs it.
-    std::function<void()> Canvas_Clear_Selection;
-
+    // ---- Transfers (a page of the sidebar -> the selected objects of its class, or the card) ----
     // Colour pre-step: every selected object takes the colour through its setColor.
     void Fill_And_Set_Color_Event_Generator(const QColor &color);
-
-    // The work of the picture, signature and barcode pages that needs the selection.
-    // "Please select only one image control to '<word> Image'." when two or more pictures are
-    // selected; answers whether that was the case.
-    bool Check_Multiple_Image_Selection(const QString &word);
-    // The barcode-object window on the object the sidebar shows.
-    void Open_Barcode_Window();
-    // The card's background picture from a file; an empty path only clears the path field.
-    void set_Front_BG_Image(const QString &path);
-    // Offers the size to the document's canvas-size query, which keeps nothing.
-    void Set_Document_Size(double width, double height);
-
-private:
-    // The panels of one object filled from it, with the flag set (Show_RHS_Properties). A text's
-    // fill is the sidebar's name and the text source, then the two text pages' own fills; a
-    // picture and a signature fill their own page, the source page and the sidebar's name field.
-    void Fill_Text_Panel(const SKTGraphic &graphic);
-    void Fill_Image_Panel(const SKTGraphic &graphic);
-    void Fill_Sign_Panel(const SKTGraphic &graphic);
-    // The source page (DataSourcePanel) for a text or a picture, and an object's source on it.
-    void Show_Text_Source_Tab();
-    void Show_Image_Source_Tab();
-    void Fill_Text_Source(const SKTGraphic &graphic);
-    void Fill_Image_Source(const SKTGraphic &graphic);
-    void Fill_Sign_Source(const SKTGraphic &graphic);
-    // The picture page's error label hidden, until a picture is shown.
-    void Hide_Image_Error();
-    void Build_Tab_Set(const SKTGraphic &graphic);
-    // The current picture takes a path (setFilePath and its value), then the picture transfer.
-    void Give_Current_Picture_Path(const QString &path);
-
-public:
-
-    // ---- Workspace services of the barcode-object window ----
-    // Makes the object the canvas's current object (a field write: nothing is redrawn).
-    void Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic);
-    std::weak_ptr<SKTGraphic> _Selected_Graphic;   // the canvas's current object
-    // The image library picker for a purpose ("C" picture objects, "B" backgrounds, "QR" logos):
-    // an open panel on the library folder of the resources, for one picture file of the accepted
-    // types. 1 when one was chosen (its path then in lib_window_sel_file), else 0.
-    int Open_Image_Library_Window(const QString &purpose);
-    // The read-only viewers of a series and of the linked spreadsheet's rows.
-    void Open_Series_Value_Box(const QString &seriesName);
-    void Open_Excel_Data_Box();
-
-    // ---- Card property panel (its four pages are panel classes; these route to them) ----
-    // With nil copies the card's settings into the card's pages; with an object does nothing.
-    void Load_Card_and_Label_Properties(SKTGraphic *graphic);
-    // The four pages read at once (what Update_Card_Graphics stores).
-    CardPanelValues Read_Card_Panels() const;
-    // Pushes a changed content colour or font onto every text, then stores the card.
-    void Update_All_Card_Content();
-    // The background page's radios and controls for a fill code, the border's box after its check box.
-    void card_prop_set(const QString &fillCode);
-    void Update_Card_Graphics();
-    void Fill_Card_Prop_Tab();
-    // Applies the card size fields to the canvas at 100 % and stores the card.
-    void Apply_Size_Clicked();
-    void Remove_All_Tab_Items();
-    // Shows a width and height in millimetres in the size fields, in the design unit.
-    void Set_Card_Size_In_Control(double widthMM, double heightMM);
-    // A stored card size in points shown in the size fields, in the design unit.
-    void Show_Stored_Card_Size(const QSizeF &points);
-    // A new design's size page: 100 x 100, the first vendor, no product, the size fields editable.
-    void Reset_Card_Size();
-    // A new design's content font (shown as fontText) and colour, with nothing to compare against.
-    void Reset_Card_Content(const QFont &font, const QString &fontText);
-    void Show_Card_Image_Path(const QString &path);
-    // The size page's vendor and product lists of the label stock (null before the work area is built).
-    QComboBox *Label_Stock_Vendors() const;
-    QComboBox *Label_Stock_Products() const;
-    // The start wizard's choices on the card's pages: the shape and label stock, then (for a blank
-    // card) the size, name, border and fill, which are then stored.
-    void Show_Wizard_Label_Stock(const class Card_Wizard &wizard);
-    void Show_Wizard_Card(const class Card_Wizard &wizard);
-
-    // ---- Object transfers (panel -> selected objects of the panel's class) ----
     void Update_Line_Graphics();
     void Update_Text_Graphics();
     void Update_Shape_Graphics();
@@ -337,24 +211,25 @@ public:
     // The template's barcode settings into every selected barcode object; the current object takes
     // the window's picture and every other selected one is rendered from its own settings.
     void Update_Barcode_Graphics(const SKTGraphic &templateGraphic);
-    // The panels read at once (what the transfers write). A picture's and a signature's values are
-    // their page's, with the print flag and, for one picture, the source page's file path.
-    ImagePanelValues Read_Image_Panel(bool singleSelection) const;
-    SignPanelValues Read_Sign_Panel() const;
-    // The source page's value editor (a text's value) and picture path.
-    QString Text_Source_Value() const;
-    QString Picture_Source_Path() const;
-    QString Return_Border_Style_Str_On_index(int index) const { return Border_Style_Code(index); }
-private:
-    // One panel's values into every selected object of the exact class Kind (then after with it),
-    // then the redraw and one undo step.
-    template <class Kind, class Values>
-    void Transfer_Panel(const Values &values, void (*write)(SKTGraphic &, const Values &),
-                        const std::function<void(SKTGraphic &)> &after = {});
+    // The sidebar's print check box into every unlocked selected object.
+    void Print_object_chk_changed();
+    // The card's four pages into the card; a background picture from a file (an empty path only
+    // clears the path field).
+    void Update_Card_Graphics();
+    void set_Front_BG_Image(const QString &path);
 
-public:
-
-    // ---- Picture services of the card objects ----
+    // ---- Services of the pages, the card objects and the barcode-object window ----
+    // "Please select only one image control to '<word> Image'." when two or more pictures are
+    // selected; answers whether that was the case.
+    bool Check_Multiple_Image_Selection(const QString &word);
+    // The current picture takes a path (setFilePath and its value), then the picture transfer.
+    void Give_Current_Picture_Path(const QString &path);
+    // The barcode-object window on the object the sidebar shows.
+    void Open_Barcode_Window();
+    // The image library picker for a purpose ("C" picture objects, "B" backgrounds, "QR" logos):
+    // an open panel on the library folder of the resources, for one picture file of the accepted
+    // types. 1 when one was chosen (its path then in lib_window_sel_file), else 0.
+    int Open_Image_Library_Window(const QString &purpose);
     // The picture's loaded picture through the effect chain; the picture page shows its error label
     // unless there is a non-empty result and a file at the picture's path.
     platform::Picture Get_Image_With_Update_Settings(const SKTGraphic &graphic);
@@ -364,13 +239,17 @@ public:
     // again if they are still this controller's.
     void Install_Model_Hooks();
     void Remove_Model_Hooks();
+    // The off-screen renderer's host: the canvas bounds and the card's layers as painting functions
+    // that own a copy of the card's settings (installed at start-up, taken away with the window).
+    void Install_Render_Host();
+    void Remove_Render_Host();
+    static SKTCardLayers Render_Card_Layers(const Card_Property &card, int cardShape);
+    QRectF Render_Canvas_Bounds() const;
 
     // ---- Units ----
     void _setLabels();
     void Apply_unit_Chaneg_Values();
     static float Get_Unit_Convertor(int from, int to);
-
-    // ---- Units and grid ----
     // The units command of every mode: the units window opens on the current mode's unit; after OK
     // the mode's own routine converts and relabels its fields, after Cancel nothing changes.
     void doPreferences();
@@ -379,175 +258,40 @@ public:
     // Applies the chosen unit to the Designing mode's labels and card size fields (Designing mode only).
     void On_OK_of_Unit_Panel();
     // The units window (made on first use) and its radio matrix, ids 0 inch, 1 cm, 2 mm.
-    class Unit_PrefWindow *unit_prefPanel = nullptr;
+    Unit_PrefWindow *unit_prefPanel = nullptr;
     QButtonGroup *unit_matrix = nullptr;
     // The unit window's chosen row, -1 when none is chosen or the window does not exist yet.
     int Selected_Unit_Row() const;
     void buttonCellClick() {}   // a click on a row of the units matrix: nothing to do until OK
 
-    // The grid's buttons and options window.
-    GridOptions &gridOptions() const;
-
-    // ---- Batch binding and record list ----
-    void Check_Series_Or_Excel_Use_or_not();
-    void Check_Data_Sheet_Value_Use_or_Not();
-    void Check_Excel_Binding_Value_Use_or_Not();
-    bool Check_Front_Side_Dataset_Is_Used() const;
-    bool Check_Front_Side_Excel_Binding_Is_Used() const;
-    void Create_Dataset_binding_table();
-    void Add_dataset_col_in_binding_table(const QString &name, int datasetIndex);
-    int Calculate_data_table_rows() const;
-    void Get_total_Card_count();
-    int Get_Data_Set_Series_Item_Count(const QString &name);
-    // Shows the record list box beside the canvas (the flag is not read).
-    void Hide_Fill_List_Box(bool unused);
-    int Get_Data_SetIndex_According_Name(const QString &name);
-    QString Get_First_Value_Of_Dataset(const QString &name);
-    QString Get_First_Value_Of_Excel_Binding(int column);
-    void Fill_Excel_Col_Name_In_Combo(QComboBox *combo);
-    void Fille_Data_Set_Values_In_Combo(QComboBox *combo, const QString &seriesName);
-    void Add_Excel_Col_Name_In_Combo(QComboBox *combo);
-    void Remove_Excel_Col_Name_In_Combo(QComboBox *combo);
-    int Calculate_Excel_table_rows();
-    // Record list beside the canvas: "Label 1" .. "Label n", unless it already holds count rows.
-    void Fill_Record_List(int count);
-    // Appends a record {"Value": label} and redraws the table (its rows show at the next reload).
-    void Create_Fill_List(const QString &label);
-    // The table fetches Fill_List_Data_RHS anew.
-    void Reload_Fill_List();
-    QList<QMap<QString, QString>> Fill_List_Data_RHS;
-    // One slot per series name, in the series list's order: the name (not loaded) or its values.
-    QList<QVariant> data_table_content;
-    LinkedSheetTable Linked_Sheet;   // the spreadsheet linked to the design (no rows when none)
-    int Data_table_rows = 0;
-    int Excel_table_rows = 0;
-
-    // ---- Record fill ----
-    // The off-screen renderer's host: the canvas bounds and the card's layers as painting functions
-    // that own a copy of the card's settings (installed at start-up, taken away with the window).
-    void Install_Render_Host();
-    void Remove_Render_Host();
-    static SKTCardLayers Render_Card_Layers(const Card_Property &card, int cardShape);
-    QRectF Render_Canvas_Bounds() const;
-    // Value r of the loaded series s, "" when there is none.
-    QString Get_sel_row_col_value_of_dataset(int record, int series) const;
-    // The linked row r's cell of column c ("Extension" for 0), "" when there is none.
-    QString Get_sel_row_col_value_of_Excel(int record, int column) const;
-    // Empties the linked rows and reloads their viewer.
-    void Clear_Delete_Excel_table_rows();
-    // Fills record i (-1 is record 0) into the front side's objects and renders the card: the card
-    // as a vector picture, null when rendering failed. The side and the flag change nothing. Any
-    // thread may call it: the fill and the render run on the GUI thread, the caller gets a copy.
-    platform::Picture Set_data_table_value_to_card(int record, const QString &cardSide, bool print_box);
-    // The fill of record i alone.
-    void Assign_Batch_Values_To_Control(int record);
-    // Renders the objects into batch_value_image.
-    void Generate_Batch_Image_For_Differ_Value(const SKTGraphicList &graphics);
-    platform::Picture batch_value_image;   // the card of the record filled last
-    // The series list the value table was built from (its slots' names), so each record looks
-    // its series up in memory.
-    QStringList Data_table_names;
-    // The slot of a series by name in the value table (names compared in lower case, the first
-    // in sorted order winning), -1 when absent.
-    int Data_Table_Index(const QString &name) const;
-    // The source page (DataSourcePanel) for the batch binding and the linked spreadsheet: its
-    // source type list and its series-or-column list, its controls for a bound or a manual source,
-    // the picture path and the text value it shows, and its spreadsheet row (the workbook's path;
-    // linked: the rows can be viewed, else another workbook can be chosen).
-    QComboBox *Source_Type_List() const;
-    QComboBox *Source_Series_List() const;
-    void Set_Bound_Source_Controls(bool bound);
-    void Show_Picture_Source_Path(const QString &path);
-    void Show_Text_Source_Value(const QString &text);
-    void Show_Excel_Path(const QString &path);
-    void Show_Excel_Link(bool linked);
-    // The viewer of the series and columns the design uses.
-    void Open_All_Used_Data_Box();
-
     // ---- Work area ----
-    QWidget *Design_Work_Area = nullptr;
-    QWidget *myTargetView = nullptr;
-    QWidget *first_view = nullptr;
-    QGroupBox *drawing_canvas_box = nullptr;
-    QGroupBox *Right_Prop_Box = nullptr;
+    QWidget *Design_Work_Area = nullptr, *myTargetView = nullptr, *first_view = nullptr;
+    QGroupBox *drawing_canvas_box = nullptr, *Right_Prop_Box = nullptr;
     QScrollArea *_zoomingScrollView = nullptr;
     QWidget *_graphicView = nullptr;
     QComboBox *_factorPopUpButton = nullptr;
-    QFrame *horizontal_ruler = nullptr;
-    QFrame *vertical_ruler = nullptr;
+    QFrame *horizontal_ruler = nullptr, *vertical_ruler = nullptr;
     ToolPalette *tool_palette = nullptr;   // the tool buttons
     QPushButton *Ruler_btn = nullptr, *Zoom_In_btn = nullptr, *Zoom_Out_btn = nullptr, *Actual_Size_btn = nullptr;
     QPushButton *Card_Prop_btn = nullptr, *Card_Bckgrnd_btn = nullptr;
     // Side
     QLabel *Front_back_label = nullptr;
-    QPushButton *Front_Side_btn = nullptr;
-    QPushButton *Back_Side_btn = nullptr;
-    QPushButton *Copy_Card_Design_btn = nullptr;
-    QScrollArea *Card_Image_Scrl = nullptr;
-    QScrollArea *Card_Image_Scrl_BACK = nullptr;
-    // Record list
-    QGroupBox *Fill_List_box = nullptr;
-    QScrollArea *Fill_List_sclview_RHS = nullptr;
-    QTableView *Fill_List_RHS = nullptr;
-    ValueListModel *Fill_List_RHS_Source = nullptr;   // the table's data source, a view of Fill_List_Data_RHS
-
-    // ---- Property sidebar ----
-    QTabWidget *sett_tab = nullptr;
-    QWidget *card_setting_tab = nullptr, *card_info_tab = nullptr, *card_size_tab = nullptr,
-            *card_bkgd_tab = nullptr, *card_brdr_tab = nullptr, *line_tab = nullptr, *shape_tab = nullptr,
-            *text_edtng_tab = nullptr, *text_prop_tab = nullptr, *image_tab = nullptr, *sign_tab = nullptr,
-            *datasource_tab = nullptr, *aligmnt_tab = nullptr, *barcode_tab = nullptr, *Lock_tab = nullptr;
-    // The same pages as their panel classes (src/design/panels), each owning its form and handlers.
-    CardInfoPanel *cardInfoPanel() const;
-    CardSizePanel *cardSizePanel() const;
-    CardBackgroundPanel *cardBackgroundPanel() const;
-    CardBorderPanel *cardBorderPanel() const;
-    LinePanel *linePanel() const;
-    ShapePanel *shapePanel() const;
-    TextEditingPanel *textEditingPanel() const;
-    TextPropertiesPanel *textPropertiesPanel() const;
-    ImagePanel *imagePanel() const;
-    SignPanel *signPanel() const;
-    DataSourcePanel *dataSourcePanel() const;
-    AlignmentPanel *alignmentPanel() const;
-    BarcodePanel *barcodePanel() const;
-    LockPanel *lockPanel() const;
-    QString card_setting_tab_label, card_info_tab_label, card_size_tab_label, card_bkgd_tab_label,
-            card_brdr_tab_label, line_tab_label, shape_tab_label, text_edtng_tab_label, text_prop_tab_label,
-            image_tab_label, sign_tab_label, datasource_tab_label, aligmnt_tab_label, barcode_tab_label,
-            Lock_tab_label;
-    QWidget *Last_Card_Sel_Tab = nullptr;
-    QLabel *properties_title = nullptr;
-    QLineEdit *sel_control_name = nullptr;
-    QCheckBox *print_object_chk = nullptr;
-
-    // ---- Project files ----
-    // Removes every object of the side being edited; nothing is selected then.
-    void delete_all_control();
-
-    // ---- Toolbar, file and exit commands, the card buttons, the template export ----
-    DesignCommands &commands() const;
+    QPushButton *Front_Side_btn = nullptr, *Back_Side_btn = nullptr, *Copy_Card_Design_btn = nullptr;
+    QScrollArea *Card_Image_Scrl = nullptr, *Card_Image_Scrl_BACK = nullptr;
 
 private:
-    // The forms of the work area and the sidebar pages, each set up once by buildDesigningPanel on
-    // the placeholder of the form that holds it, its widgets taken into the outlets.
+    // The canvas area's form, set up once by buildDesigningPanel on its placeholder, its widgets
+    // taken into the outlets.
     void Build_Design_Canvas_Area(QGroupBox *box);
-    void Build_Property_Sidebar(QGroupBox *box);
-    void Build_Record_List_Box(QGroupBox *box);
-    // Connects the card's four pages to the card's storing and the parts they need.
-    void Connect_Card_Panels();
-    // The picture, signature, barcode, source and arrange pages connected to the work they ask of
-    // this controller and of the window.
-    void Connect_Picture_Panels();
-    void Connect_Data_Source_Panel();
-    void Connect_Alignment_Panel();
-    // Series names of the DataSet folder, sorted, without extension.
-    QStringList Series_Names() const;
-    // The values of a series file, or nothing when the file does not exist.
-    std::optional<QStringList> Read_Series_Values(const QString &name) const;
     void Set_Zoom_Index(int index);
+    // One page's values into every selected object of the exact class Kind (then after with it),
+    // then the redraw and one undo step.
+    template <class Kind, class Values>
+    void Transfer_Panel(const Values &values, void (*write)(SKTGraphic &, const Values &),
+                        const std::function<void(SKTGraphic &)> &after = {});
+    std::unique_ptr<PropertySidebar> m_sidebar;
+    std::unique_ptr<RecordBinding> m_records;
     std::unique_ptr<EditingCommands> m_editing;
     std::unique_ptr<DesignCommands> m_commands;
     std::unique_ptr<GridOptions> m_gridOptions;
-public:
 };

@@ -1,40 +1,30 @@
 // The Designing mode's part of the window description "DrawWindow": tool palette, canvas with its
-// zoom and rulers, side buttons, standard editing buttons, the property sidebar and the record list.
-// Each part is a form; its widgets are taken into the outlets of the same names.
+// zoom and rulers, side buttons and standard editing buttons, with the boxes of the property sidebar
+// and the record list, which their parts set up. Each part is a form; its widgets are taken into
+// the outlets of the same names.
 
 #include "design/DesignController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListModel.h"
 #include "design/EditingCommands.h"
 #include "design/FormBinding.h"
 #include "design/GridOptions.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "design/ToolPalette.h"
-#include "design/panels/LinePanel.h"
-#include "design/panels/ShapePanel.h"
-#include "design/panels/TextEditingPanel.h"
-#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTZoomingScrollView.h"
 #include "platform/Ruler.h"
 
 #include "ui_DesignCanvasArea.h"
-#include "ui_DesignPropertySidebar.h"
-#include "ui_DesignRecordList.h"
 #include "ui_DesignWorkArea.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
-#include <QTableView>
-
-#include <utility>
 
 namespace {
 
@@ -57,23 +47,6 @@ void bind(DesignController &c, const Ui::DesignCanvasArea &ui)
         FORM_OUTLET(Actual_Size_btn));
 }
 
-void bind(DesignController &c, const Ui::DesignRecordList &ui)
-{
-    // Not outlets: the box's layout.
-    designform::bindForm<1>(ui, FORM_OUTLET(Fill_List_sclview_RHS), FORM_OUTLET(Fill_List_RHS));
-}
-
-void bind(DesignController &c, const Ui::DesignPropertySidebar &ui)
-{
-    // Not outlets: the box's layout.
-    designform::bindForm<1>(
-        ui, FORM_OUTLET(sel_control_name), FORM_OUTLET(properties_title), FORM_OUTLET(sett_tab),
-        FORM_OUTLET(card_setting_tab), FORM_OUTLET(card_info_tab), FORM_OUTLET(card_size_tab), FORM_OUTLET(card_bkgd_tab),
-        FORM_OUTLET(card_brdr_tab), FORM_OUTLET(line_tab), FORM_OUTLET(shape_tab), FORM_OUTLET(text_edtng_tab),
-        FORM_OUTLET(text_prop_tab), FORM_OUTLET(image_tab), FORM_OUTLET(sign_tab), FORM_OUTLET(datasource_tab),
-        FORM_OUTLET(aligmnt_tab), FORM_OUTLET(barcode_tab), FORM_OUTLET(Lock_tab), FORM_OUTLET(print_object_chk));
-}
-
 // The chosen tool becomes the current tool and is announced; the watermark button shows the card's
 // border tab, where the watermark is, and leaves the tool as it is.
 void wireToolPalette(DesignController &c)
@@ -83,11 +56,12 @@ void wireToolPalette(DesignController &c)
         c.Select_tool_action();
     });
     QObject::connect(c.tool_palette, &ToolPalette::watermarkRequested, &c, [&c] {
-        c.Show_RHS_Properties(nullptr);
-        if (c.sett_tab && c.card_brdr_tab) {
-            const int index = c.sett_tab->indexOf(c.card_brdr_tab);
+        PropertySidebar &sidebar = c.sidebar();
+        sidebar.Show_RHS_Properties(nullptr);
+        if (sidebar.sett_tab && sidebar.card_brdr_tab) {
+            const int index = sidebar.sett_tab->indexOf(sidebar.card_brdr_tab);
             if (index >= 0)
-                c.sett_tab->setCurrentIndex(index);
+                sidebar.sett_tab->setCurrentIndex(index);
         }
     });
     // The tool announcement creates the tool's object, once per announcement.
@@ -112,13 +86,13 @@ void DesignController::buildDesigningPanel(QWidget *page)
     wireToolPalette(*this);
     editing().Build_Standard_Buttons(ui.standard_button_bar);
     Build_Design_Canvas_Area(ui.drawing_canvas_box);
-    Build_Property_Sidebar(ui.Right_Prop_Box);
+    sidebar().Build_Property_Sidebar(ui.Right_Prop_Box);
 
-    Fill_List_box = new QGroupBox(page);
-    Build_Record_List_Box(Fill_List_box);
+    auto *recordListBox = new QGroupBox(page);
+    records().Build_Record_List_Box(recordListBox);
     if (pageLayout) {
         pageLayout->addWidget(Design_Work_Area, 1);
-        pageLayout->addWidget(Fill_List_box);
+        pageLayout->addWidget(recordListBox);
     }
 }
 
@@ -150,58 +124,4 @@ void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
     QObject::connect(Zoom_Out_btn, &QPushButton::clicked, this, [this] { Zoom_Out_Toolbar_btn(); });
     QObject::connect(Actual_Size_btn, &QPushButton::clicked, this, [this] { Actual_Size_Toolbar_btn(); });
     QObject::connect(_factorPopUpButton, &QComboBox::activated, this, [this](int index) { Set_Zoom_Index(index); });
-}
-
-void DesignController::Build_Record_List_Box(QGroupBox *box)
-{
-    Ui::DesignRecordList ui;
-    ui.setupUi(box);
-    bind(*this, ui);
-    // The value list's data source and delegate serve this table too.
-    Fill_List_RHS_Source = new ValueListModel(&Fill_List_Data_RHS, {QStringLiteral("Value")}, {QStringLiteral("Value")},
-                                              Fill_List_RHS);
-    Fill_List_RHS->setModel(Fill_List_RHS_Source);
-    QObject::connect(Fill_List_RHS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                     [this] { hub.barcodeMode().tableViewSelectionDidChange(Fill_List_RHS); });
-}
-
-void DesignController::Build_Property_Sidebar(QGroupBox *box)
-{
-    Ui::DesignPropertySidebar ui;
-    ui.setupUi(box);
-    bind(*this, ui);
-
-    // The fifteen panels in the order of the description; the set-up keeps and removes them, and
-    // puts them back under the titles kept here.
-    const std::pair<QWidget *, QString *> pages[] = {
-        {card_setting_tab, &card_setting_tab_label}, {card_info_tab, &card_info_tab_label},
-        {card_size_tab, &card_size_tab_label},       {card_bkgd_tab, &card_bkgd_tab_label},
-        {card_brdr_tab, &card_brdr_tab_label},       {line_tab, &line_tab_label},
-        {shape_tab, &shape_tab_label},               {text_edtng_tab, &text_edtng_tab_label},
-        {text_prop_tab, &text_prop_tab_label},       {image_tab, &image_tab_label},
-        {sign_tab, &sign_tab_label},                 {datasource_tab, &datasource_tab_label},
-        {aligmnt_tab, &aligmnt_tab_label},           {barcode_tab, &barcode_tab_label},
-        {Lock_tab, &Lock_tab_label},
-    };
-    for (const auto &[tab, label] : pages)
-        *label = sett_tab->tabText(sett_tab->indexOf(tab));
-
-    Connect_Card_Panels();
-    // The line, shape and text pages: a colour chosen goes to every selected object first, then
-    // the page's values into the selected objects of its kind.
-    connect(linePanel(), &LinePanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
-    connect(linePanel(), &LinePanel::transferRequested, this, &DesignController::Update_Line_Graphics);
-    connect(shapePanel(), &ShapePanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
-    connect(shapePanel(), &ShapePanel::transferRequested, this, &DesignController::Update_Shape_Graphics);
-    textEditingPanel()->Share_Text_Font(&Text_font);
-    connect(textEditingPanel(), &TextEditingPanel::colorChosen, this,
-            &DesignController::Fill_And_Set_Color_Event_Generator);
-    connect(textEditingPanel(), &TextEditingPanel::transferRequested, this, &DesignController::Update_Text_Graphics);
-    connect(textPropertiesPanel(), &TextPropertiesPanel::colorChosen, this,
-            &DesignController::Fill_And_Set_Color_Event_Generator);
-    connect(textPropertiesPanel(), &TextPropertiesPanel::transferRequested, this,
-            &DesignController::Update_Text_Graphics);
-    Connect_Picture_Panels();
-    Connect_Data_Source_Panel();
-    Connect_Alignment_Panel();
 }

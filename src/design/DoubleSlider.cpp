@@ -9,11 +9,6 @@ DoubleSlider::DoubleSlider(QWidget *parent, double steps)
 {
 }
 
-void DoubleSlider::setDoubleRange(double min, double max)
-{
-    setRange(int(std::lround(min * m_steps)), int(std::lround(max * m_steps)));
-}
-
 void DoubleSlider::setDoubleValue(double v)
 {
     const QSignalBlocker block(this);

@@ -10,9 +10,6 @@ public:
     // steps: slider positions per unit of the value.
     explicit DoubleSlider(QWidget *parent = nullptr, double steps = 100);
 
-    void setDoubleRange(double min, double max);
-    double doubleMinimum() const { return minimum() / m_steps; }
-    double doubleMaximum() const { return maximum() / m_steps; }
     double doubleValue() const { return value() / m_steps; }
     // Clamped to the range; sends no action.
     void setDoubleValue(double v);

@@ -8,6 +8,8 @@
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/FormBinding.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 
@@ -61,11 +63,11 @@ void lockSelection(EditingCommands &e, bool lock)
         if (const qsizetype i = graphics.indexOf(g); i >= 0)
             indexes.append(int(i));
     std::sort(indexes.begin(), indexes.end());
-    d.Show_RHS_Properties(nullptr);
+    d.sidebar().Show_RHS_Properties(nullptr);
     if (d.Canvas_Commands.changeSelectionIndexes)
         d.Canvas_Commands.changeSelectionIndexes(indexes);
     d.Refresh_Canvas();
-    d.Show_RHS_Properties(selection.last().get());
+    d.sidebar().Show_RHS_Properties(selection.last().get());
 }
 
 // The focused text field's own command for an Edit menu item; false when no text field has focus.
@@ -196,7 +198,7 @@ void EditingCommands::Paste_Clicked()
     // The canvas records the step once the objects are in.
     if (design.Canvas_Commands.paste)
         design.Canvas_Commands.paste();
-    design.Check_Series_Or_Excel_Use_or_not();
+    design.records().Check_Series_Or_Excel_Use_or_not();
 }
 
 void EditingCommands::Delete_Clicked()
@@ -234,27 +236,28 @@ void EditingCommands::Select_front_side()
         d.Front_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.hub.front_btn_image_sel)));
     if (d.Back_Side_btn)
         d.Back_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.hub.back_btn_image)));
-    d.Last_Card_Sel_Tab = d.sett_tab ? d.sett_tab->currentWidget() : nullptr;
-    if (!d.Last_Card_Sel_Tab)
-        d.Fill_Card_Prop_Tab();
+    PropertySidebar &sidebar = d.sidebar();
+    sidebar.Last_Card_Sel_Tab = sidebar.sett_tab ? sidebar.sett_tab->currentWidget() : nullptr;
+    if (!sidebar.Last_Card_Sel_Tab)
+        sidebar.Fill_Card_Prop_Tab();
     if (d.Card_Image_Scrl)
         d.Card_Image_Scrl->show();
     if (d.Card_Image_Scrl_BACK)
         d.Card_Image_Scrl_BACK->hide();
     d.Graphics_array_Batch = d.Get_Front_Controls_Array();
     d.changeViewController(0);
-    d.Show_RHS_Properties(nullptr);
+    sidebar.Show_RHS_Properties(nullptr);
     try {
-        QWidget *last = d.Last_Card_Sel_Tab;
-        const bool cardTab = last && (last == d.card_info_tab || last == d.card_size_tab ||
-                                      last == d.card_bkgd_tab || last == d.card_brdr_tab);
-        QWidget *tab = cardTab ? last : d.card_info_tab;
-        if (!d.sett_tab || !tab)
+        QWidget *last = sidebar.Last_Card_Sel_Tab;
+        const bool cardTab = last && (last == sidebar.card_info_tab || last == sidebar.card_size_tab ||
+                                      last == sidebar.card_bkgd_tab || last == sidebar.card_brdr_tab);
+        QWidget *tab = cardTab ? last : sidebar.card_info_tab;
+        if (!sidebar.sett_tab || !tab)
             throw std::runtime_error("Select_front_side: the sidebar has no card tabs");
         // The card's tabs are what the sidebar shows for the card.
-        if (d.sett_tab->indexOf(tab) < 0)
-            d.Fill_Card_Prop_Tab();
-        d.sett_tab->setCurrentWidget(tab);
+        if (sidebar.sett_tab->indexOf(tab) < 0)
+            sidebar.Fill_Card_Prop_Tab();
+        sidebar.sett_tab->setCurrentWidget(tab);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -296,8 +299,8 @@ void EditingCommands::Wire_Editing_Commands()
     // A design has one side: the back side's button has no command.
     click(d.Front_Side_btn, &EditingCommands::Front_Card_Btn_Clicked);
     // The print check box is the sidebar's; the arrange page wires its own buttons and fields.
-    if (d.print_object_chk)
-        connect(d.print_object_chk, &QCheckBox::clicked, &d, [&d] { d.Print_object_chk_changed(); });
+    if (d.sidebar().print_object_chk)
+        connect(d.sidebar().print_object_chk, &QCheckBox::clicked, &d, [&d] { d.Print_object_chk_changed(); });
 
     if (QAction *edit = d.hub.EDIT_MAIN_menu_item; edit && edit->menu())
         connect(edit->menu(), &QMenu::aboutToShow, this, [this] { validateEditMenu(design); });

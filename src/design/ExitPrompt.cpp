@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 #include "design/panels/CardBackgroundPanel.h"
 #include "platform/Quit.h"
 #include "projects/ProjectsController.h"
@@ -110,21 +111,21 @@ void DesignCommands::Exit_App()
     platform::requestTerminate();
 }
 
-void DesignCommands::Card_Prop_Clicked(QObject *) { design.Show_RHS_Properties(nullptr); }
+void DesignCommands::Card_Prop_Clicked(QObject *) { design.sidebar().Show_RHS_Properties(nullptr); }
 
 void DesignCommands::Card_Bckgrnd_Clicked(QObject *)
 {
     DesignController &d = design;
     try {
-        d.Show_RHS_Properties(nullptr);
+        d.sidebar().Show_RHS_Properties(nullptr);
         if (d.Open_Image_Library_Window(QStringLiteral("B")) != 1)
             return;
-        if (CardBackgroundPanel *background = d.cardBackgroundPanel())
+        if (CardBackgroundPanel *background = d.sidebar().cardBackgroundPanel())
             background->Card_fill_chk->setChecked(true);
         d.set_Front_BG_Image(lib_window_sel_file);
         d.Update_Card_Graphics();
-        if (d.sett_tab && d.card_bkgd_tab)
-            d.sett_tab->setCurrentWidget(d.card_bkgd_tab);
+        if (d.sidebar().sett_tab && d.sidebar().card_bkgd_tab)
+            d.sidebar().sett_tab->setCurrentWidget(d.sidebar().card_bkgd_tab);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -11,6 +11,8 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
 #include "output/OutputController.h"
@@ -61,7 +63,7 @@ void Route_Output(DesignCommands &cmd, void (DesignCommands::*designJob)(), void
 {
     try {
         SKTWindowController &hub = cmd.hub;
-        cmd.design.Check_Series_Or_Excel_Use_or_not();
+        cmd.design.records().Check_Series_Or_Excel_Use_or_not();
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
             if (!hub.advQr().Check_Valid_ADV_QR_Code())
@@ -71,11 +73,11 @@ void Route_Output(DesignCommands &cmd, void (DesignCommands::*designJob)(), void
             (cmd.*symbolJob)();
         } else if (mode == 1) {
             (cmd.*designJob)();
-            cmd.design.Check_Series_Or_Excel_Use_or_not();
+            cmd.design.records().Check_Series_Or_Excel_Use_or_not();
         } else if (Total_Barcode_Label_wd_Batch != 0) {
             hub.Draw_2d_barcode_again_for_manual();
             (cmd.*symbolJob)();
-            cmd.design.Check_Series_Or_Excel_Use_or_not();
+            cmd.design.records().Check_Series_Or_Excel_Use_or_not();
         } else {
             listIsEmpty(hub.barcodeMode());
         }
@@ -110,7 +112,7 @@ void runOutputWindow(SKTWindowController &hub, const std::function<void()> &wind
     if (Barcode_Setting_Or_Designing_Mode == 1) {
         hub.Create_Card_Design_Again();
         hub.Set_Graphic_Array_According_Side();
-        d.Show_RHS_Properties(nullptr);
+        d.sidebar().Show_RHS_Properties(nullptr);
     }
 }
 
@@ -240,14 +242,14 @@ void DesignCommands::Export_Button(QObject *)
         } else if (mode == 1) {
             hub.output().Export_Label_Design();
         } else {
-            design.Check_Series_Or_Excel_Use_or_not();
+            design.records().Check_Series_Or_Excel_Use_or_not();
             if (Total_Barcode_Label_wd_Batch == 0) {
                 listIsEmpty(hub.barcodeMode());
                 return;
             }
             hub.Draw_2d_barcode_again_for_manual();
             Export_Barcode();
-            design.Check_Series_Or_Excel_Use_or_not();
+            design.records().Check_Series_Or_Excel_Use_or_not();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -300,7 +302,7 @@ void DesignCommands::Barcode_Mail_Send() { hub.output().Send_Mail_Open_Wnd(); }
 void DesignCommands::Mail_Button(QObject *)
 {
     try {
-        design.Check_Series_Or_Excel_Use_or_not();
+        design.records().Check_Series_Or_Excel_Use_or_not();
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
             if (hub.advQr().Check_Valid_ADV_QR_Code())
@@ -308,14 +310,14 @@ void DesignCommands::Mail_Button(QObject *)
         } else if (mode == 0) {
             hub.Draw_2d_barcode_again_for_manual();
             Barcode_Mail_Send();
-            design.Check_Series_Or_Excel_Use_or_not();
+            design.records().Check_Series_Or_Excel_Use_or_not();
         } else {
-            design.Check_Series_Or_Excel_Use_or_not();
+            design.records().Check_Series_Or_Excel_Use_or_not();
             runOutputWindow(hub, [this] {
                 design.Graphics_array_Batch = design.Get_Front_Controls_Array();
                 Barcode_Mail_Send();
             });
-            design.Check_Series_Or_Excel_Use_or_not();
+            design.records().Check_Series_Or_Excel_Use_or_not();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

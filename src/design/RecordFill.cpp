@@ -2,7 +2,7 @@
 // pictures and barcode objects, and the card rendered. It runs on the GUI thread whichever thread
 // asks; the series were read at the last refresh, so each record reads its values from memory.
 
-#include "design/DesignController.h"
+#include "design/RecordBinding.h"
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
@@ -10,6 +10,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/View_All_Used_Data.h"
+#include "design/DesignController.h"
 #include "imagetools/ImageSizeCheck.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTImage.h"
@@ -29,7 +30,7 @@ QString reasonOf(const std::exception &e) { return QString::fromUtf8(e.what()); 
 
 } // namespace
 
-int DesignController::Data_Table_Index(const QString &name) const
+int RecordBinding::Data_Table_Index(const QString &name) const
 {
     const QString wanted = name.toLower();
     for (int i = 0; i < Data_table_names.size(); ++i)
@@ -38,7 +39,7 @@ int DesignController::Data_Table_Index(const QString &name) const
     return -1;
 }
 
-QString DesignController::Get_sel_row_col_value_of_dataset(int record, int series) const
+QString RecordBinding::Get_sel_row_col_value_of_dataset(int record, int series) const
 {
     try {
         if (record < 0 || series < 0 || series >= data_table_content.size())
@@ -54,7 +55,7 @@ QString DesignController::Get_sel_row_col_value_of_dataset(int record, int serie
     }
 }
 
-QString DesignController::Get_sel_row_col_value_of_Excel(int record, int column) const
+QString RecordBinding::Get_sel_row_col_value_of_Excel(int record, int column) const
 {
     try {
         if (record < 0 || column < 0 || record >= Excel_table_rows || record >= Linked_Sheet.rows.size())
@@ -67,13 +68,13 @@ QString DesignController::Get_sel_row_col_value_of_Excel(int record, int column)
     }
 }
 
-void DesignController::Clear_Delete_Excel_table_rows()
+void RecordBinding::Clear_Delete_Excel_table_rows()
 {
     Linked_Sheet.rows.clear();
     Excel_table_rows = 0;
 }
 
-platform::Picture DesignController::Set_data_table_value_to_card(int record, const QString &, bool)
+platform::Picture RecordBinding::Set_data_table_value_to_card(int record, const QString &, bool)
 {
     // The objects, the generator and the render belong to the GUI thread; a worker waits for its copy.
     platform::Picture card;
@@ -81,9 +82,9 @@ platform::Picture DesignController::Set_data_table_value_to_card(int record, con
         try {
             batch_value_image = platform::Picture();
             const int r = record == -1 ? 0 : record;
-            Graphics_array_Batch = Get_Front_Controls_Array();
+            design.Graphics_array_Batch = design.Get_Front_Controls_Array();
             Assign_Batch_Values_To_Control(r);
-            Generate_Batch_Image_For_Differ_Value(Graphics_array_Batch);
+            Generate_Batch_Image_For_Differ_Value(design.Graphics_array_Batch);
             card = batch_value_image;
         } catch (const std::exception &e) {
             Show_MessageBox(reasonOf(e));
@@ -92,18 +93,18 @@ platform::Picture DesignController::Set_data_table_value_to_card(int record, con
     return card;
 }
 
-void DesignController::Generate_Batch_Image_For_Differ_Value(const SKTGraphicList &graphics)
+void RecordBinding::Generate_Batch_Image_For_Differ_Value(const SKTGraphicList &graphics)
 {
     // The render job and its copies live only as long as the picture that holds them.
     batch_value_image = SKTRenderingView::image_From_Card_Graphics(graphics, false);
 }
 
-void DesignController::Assign_Batch_Values_To_Control(int record)
+void RecordBinding::Assign_Batch_Values_To_Control(int record)
 {
     Barcode_Gen *generator = nullptr;
     const auto gen = [&]() -> Barcode_Gen & {
         if (!generator)
-            generator = &hub.barcodeGen();
+            generator = &design.hub.barcodeGen();
         return *generator;
     };
     // A text gets the value as its text, a picture as its file (cleared when it is too large).
@@ -136,7 +137,7 @@ void DesignController::Assign_Batch_Values_To_Control(int record)
     const auto cell = [&](int column) { return Trim_Str(Get_sel_row_col_value_of_Excel(record, column)); };
 
     try {
-        for (const std::shared_ptr<SKTGraphic> &object : std::as_const(Graphics_array_Batch)) {
+        for (const std::shared_ptr<SKTGraphic> &object : std::as_const(design.Graphics_array_Batch)) {
             if (!object)
                 continue;
             SKTGraphic &g = *object;
@@ -195,11 +196,11 @@ void DesignController::Assign_Batch_Values_To_Control(int record)
     }
 }
 
-void DesignController::Open_All_Used_Data_Box()
+void RecordBinding::Open_All_Used_Data_Box()
 {
     try {
         QList<View_All_Used_Data::UsedData> rows;
-        for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array()) {
+        for (const std::shared_ptr<SKTGraphic> &g : design.Get_Front_Controls_Array()) {
             const SKTGraphicClass kind = g->graphicClass();
             if (kind != SKTGraphicClass::Text && kind != SKTGraphicClass::Image && kind != SKTGraphicClass::Barcode)
                 continue;

@@ -1,10 +1,9 @@
-// The picture, signature and barcode pages (ImagePanel, SignPanel, BarcodePanel) routed to this
-// controller: their fills and reads, the picture services of the card objects, and the work the
-// pages ask for that needs the selection: the colour pre-step, reloading the pictures after a
-// reset, cropping the current picture, the barcode-object window and the QR payload editor. Also
-// the card's background picture.
+// The picture, signature and barcode pages (ImagePanel, SignPanel, BarcodePanel) routed to the
+// controller: their fills and reads, and the work the pages ask for that needs the selection: the
+// colour pre-step, reloading the pictures after a reset, cropping the current picture, the
+// barcode-object window and the QR payload editor.
 
-#include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "app/SKTWindowController.h"
@@ -13,26 +12,22 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/PictureSettings.h"
+#include "design/DesignController.h"
 #include "design/PropFillGuard.h"
+#include "design/RecordBinding.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/SignPanel.h"
 #include "imagetools/Cropping_Tool.h"
-#include "imagetools/ImageForPath.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
-#include "platform/GuiThread.h"
-#include "projects/Card_Property.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTableView>
 
 #include <exception>
 
@@ -75,13 +70,13 @@ void cropCurrentPicture(DesignController &d)
             if (tool.Open_Wnd_Direct_To_Crop(path) != 1)
                 return;
             Library_Selected_Image = tool.Crop_Direct_Path;
-            d.Show_Picture_Source_Path(Library_Selected_Image);
+            d.sidebar().Show_Picture_Source_Path(Library_Selected_Image);
             picture->setFilePath(Library_Selected_Image);
             d.Update_Image_Graphics();
         } else if (picture->data_source_type == 1) {
             if (tool.Open_Wnd_Direct_Crop_Series(picture->batch_list_name) != 1)
                 return;
-            QComboBox *series = d.Source_Series_List();
+            QComboBox *series = d.sidebar().Source_Series_List();
             auto refreshSeries = [&d, &tool, series] {
                 const PropFillGuard filling;
                 d.hub.barcodeMode().Refresh_Data_Set_File_Name_In_Combo(series, tool.Crop_Direct_Series);
@@ -89,8 +84,8 @@ void cropCurrentPicture(DesignController &d)
             refreshSeries();
             picture->Set_Batch_List_Name(tool.Crop_Direct_Series);
             picture->Set_Batch_List_Index(series ? series->currentIndex() : -1);
-            Library_Selected_Image = d.Get_First_Value_Of_Dataset(tool.Crop_Direct_Series);
-            d.Show_Picture_Source_Path(Library_Selected_Image);
+            Library_Selected_Image = d.records().Get_First_Value_Of_Dataset(tool.Crop_Direct_Series);
+            d.sidebar().Show_Picture_Source_Path(Library_Selected_Image);
             picture->setFilePath(Library_Selected_Image);
             d.Update_Image_Graphics();
             refreshSeries();
@@ -156,24 +151,25 @@ void editQrPayload(DesignController &d)
 
 } // namespace
 
-void DesignController::Connect_Picture_Panels()
+void PropertySidebar::Connect_Picture_Panels()
 {
+    DesignController *d = &design;
     ImagePanel *image = imagePanel();
-    connect(image, &ImagePanel::transferRequested, this, [this] { Update_Image_Graphics(); });
-    connect(image, &ImagePanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
-    connect(image, &ImagePanel::resetRequested, this, [this] { reloadSelectedPictures(*this); });
-    connect(image, &ImagePanel::cropRequested, this, [this] { cropCurrentPicture(*this); });
+    connect(image, &ImagePanel::transferRequested, this, [d] { d->Update_Image_Graphics(); });
+    connect(image, &ImagePanel::colorChosen, d, &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(image, &ImagePanel::resetRequested, this, [d] { reloadSelectedPictures(*d); });
+    connect(image, &ImagePanel::cropRequested, this, [d] { cropCurrentPicture(*d); });
     SignPanel *sign = signPanel();
-    connect(sign, &SignPanel::transferRequested, this, [this] { Update_Sign_Graphics(); });
-    connect(sign, &SignPanel::colorChosen, this, &DesignController::Fill_And_Set_Color_Event_Generator);
+    connect(sign, &SignPanel::transferRequested, this, [d] { d->Update_Sign_Graphics(); });
+    connect(sign, &SignPanel::colorChosen, d, &DesignController::Fill_And_Set_Color_Event_Generator);
     BarcodePanel *barcode = barcodePanel();
-    connect(barcode, &BarcodePanel::barcodeWindowRequested, this, [this] { openBarcodeWindowForOne(*this); });
-    connect(barcode, &BarcodePanel::qrValueEditRequested, this, [this] { editQrPayload(*this); });
+    connect(barcode, &BarcodePanel::barcodeWindowRequested, this, [d] { openBarcodeWindowForOne(*d); });
+    connect(barcode, &BarcodePanel::qrValueEditRequested, this, [d] { editQrPayload(*d); });
 }
 
 // ---- Fills and reads ----
 
-void DesignController::Fill_Image_Panel(const SKTGraphic &g)
+void PropertySidebar::Fill_Image_Panel(const SKTGraphic &g)
 {
     Show_Size_Fields(false);
     if (sel_control_name)
@@ -182,7 +178,7 @@ void DesignController::Fill_Image_Panel(const SKTGraphic &g)
     Fill_Image_Source(g);
 }
 
-void DesignController::Fill_Sign_Panel(const SKTGraphic &g)
+void PropertySidebar::Fill_Sign_Panel(const SKTGraphic &g)
 {
     if (sel_control_name)
         sel_control_name->setText(g.sign_or_fingureprint);
@@ -190,13 +186,13 @@ void DesignController::Fill_Sign_Panel(const SKTGraphic &g)
     Fill_Sign_Source(g);
 }
 
-void DesignController::Hide_Image_Error()
+void PropertySidebar::Hide_Image_Error()
 {
     if (image_tab)
         imagePanel()->image_error_label->hide();
 }
 
-ImagePanelValues DesignController::Read_Image_Panel(bool singleSelection) const
+ImagePanelValues PropertySidebar::Read_Image_Panel(bool singleSelection) const
 {
     if (!image_tab)
         return {};
@@ -207,84 +203,11 @@ ImagePanelValues DesignController::Read_Image_Panel(bool singleSelection) const
     return v;
 }
 
-SignPanelValues DesignController::Read_Sign_Panel() const
+SignPanelValues PropertySidebar::Read_Sign_Panel() const
 {
     if (!sign_tab)
         return {};
     SignPanelValues v = signPanel()->Read_Sign_Panel();
     v.printObject = isOn(print_object_chk) ? 1 : 0;
     return v;
-}
-
-// ---- Picture services of the card objects ----
-
-platform::Picture DesignController::Get_Image_With_Update_Settings(const SKTGraphic &graphic)
-{
-    const platform::Picture result = Apply_Image_Settings(graphic);
-    // The label is a widget: only the GUI thread shows or hides it.
-    if (image_tab && platform::isGuiThread()) {
-        const QSizeF size = result.size();
-        const bool fine = !result.isNull() && !(size.width() == 0 && size.height() == 0) &&
-                          !graphic._file_path.isEmpty() && QFileInfo::exists(graphic._file_path);
-        imagePanel()->image_error_label->setHidden(fine);
-    }
-    return result;
-}
-
-void DesignController::Reset_Image_Editing_Controls()
-{
-    if (image_tab)
-        imagePanel()->Reset_Image_Editing_Controls();
-}
-
-// ---- The work of the pages that needs the selection ----
-
-bool DesignController::Check_Multiple_Image_Selection(const QString &word)
-{
-    int pictures = 0;
-    for (const std::shared_ptr<SKTGraphic> &g : Selected_Graphic_Objects())
-        if (g && g->isExactly<SKTImage>())
-            ++pictures;
-    if (pictures < 2)
-        return false;
-    Show_MessageBox(QStringLiteral("Please select only one image control to '%1 Image'.").arg(word));
-    return true;
-}
-
-void DesignController::Give_Current_Picture_Path(const QString &path)
-{
-    const std::shared_ptr<SKTGraphic> current = Get_Selected_Graphic();
-    if (auto *picture = graphic_cast<SKTImage>(current.get())) {
-        picture->setFilePath(path);
-        picture->Set_text_value(path);
-    }
-    Update_Image_Graphics();
-}
-
-void DesignController::Open_Barcode_Window()
-{
-    try {
-        // The window edits the shown object; the document holds it.
-        std::shared_ptr<SKTGraphic> shown;
-        for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array())
-            if (g.get() == Last_Selected_Graphic)
-                shown = g;
-        if (!shown)
-            return;
-        Show_NSLog_Message(shown->two_d_font_val + QStringLiteral(" - ") + shown->control_ID);
-        const std::shared_ptr<SKTGraphic> edited = hub.barcodeGen().Open_Wnd(shown);
-        if (!edited)
-            return;
-        hub.Set_Logo_Item_List_EMPTY();
-        if (!Barcode_output_image)
-            return;
-        Update_Barcode_Graphics(*edited);
-        Check_Series_Or_Excel_Use_or_not();
-        if (Fill_List_RHS && Fill_List_RHS->model() && Fill_List_RHS->model()->rowCount() > 0) {
-            Fill_List_RHS->selectRow(0);
-            Fill_List_RHS->setFocus();
-        }
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
 }

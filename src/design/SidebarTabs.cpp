@@ -1,30 +1,28 @@
 // The property sidebar's tab sets: the card's four tabs for no object, or the tabs of the object's
-// exact class, rebuilt once per change of the shown object, with its panels filled from it.
+// exact class, rebuilt once per change of the shown object, with its panels filled from it. Filling
+// runs with Not_Draw_Only_Prop_Change set, so the handlers the controls may trigger write nothing
+// back.
 
-#include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeEditor.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
-#include "platform/Stepper.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTabWidget>
 
 #include <exception>
@@ -49,13 +47,14 @@ QString shapeCaption(const QString &code)
 
 } // namespace
 
-void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
+void PropertySidebar::Show_RHS_Properties(SKTGraphic *graphic)
 {
     if (Barcode_Setting_Or_Designing_Mode != 1 || form_is_loading)
         return;
-    auto focusCanvas = [this] {
-        if (_graphicView)
-            _graphicView->setFocus();
+    DesignController &d = design;
+    auto focusCanvas = [&d] {
+        if (d._graphicView)
+            d._graphicView->setFocus();
     };
     try {
         // Somebody else fills the controls: only the card's tabs and the focus.
@@ -65,25 +64,26 @@ void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
             focusCanvas();
             return;
         }
-        selectArrowTool();
+        d.selectArrowTool();
         if (!graphic) {
             Fill_Card_Prop_Tab();
-            Set_Selected_Graphic(nullptr);
-            if (Canvas_Clear_Selection)
-                Canvas_Clear_Selection();
+            d.Set_Selected_Graphic(nullptr);
+            if (d.Canvas_Clear_Selection)
+                d.Canvas_Clear_Selection();
             if (sett_tab)
                 sett_tab->setCurrentIndex(0);
             Load_Card_and_Label_Properties(nullptr);
             focusCanvas();
             return;
         }
-        editing().Enable_Standard_Button_For_Control();
-        graphic->ctrl_is_locked ? editing().Disable_Standard_Button_For_Lock() : editing().Enable_Standard_Button_For_Unlock();
-        if (graphic == Last_Selected_Graphic) {
+        EditingCommands &editing = d.editing();
+        editing.Enable_Standard_Button_For_Control();
+        graphic->ctrl_is_locked ? editing.Disable_Standard_Button_For_Lock() : editing.Enable_Standard_Button_For_Unlock();
+        if (graphic == d.Last_Selected_Graphic) {
             focusCanvas();
             return;
         }
-        Last_Selected_Graphic = graphic;
+        d.Last_Selected_Graphic = graphic;
         Build_Tab_Set(*graphic);
         focusCanvas();
     } catch (const std::exception &e) {
@@ -91,7 +91,7 @@ void DesignController::Show_RHS_Properties(SKTGraphic *graphic)
     }
 }
 
-void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
+void PropertySidebar::Build_Tab_Set(const SKTGraphic &graphic)
 {
     Hide_Image_Error();
     const bool barcode = graphic.isExactly<SKTBarcode>();
@@ -103,7 +103,7 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
         sel_control_name->setText(QStringLiteral("NONE"));
 
     const bool locked = graphic.ctrl_is_locked;
-    const bool single = Selected_Graphic_Objects().size() == 1;
+    const bool single = design.Selected_Graphic_Objects().size() == 1;
     {
         const PropFillGuard filling;
         Show_Size_Fields(true);
@@ -175,4 +175,13 @@ void DesignController::Build_Tab_Set(const SKTGraphic &graphic)
         sett_tab->addTab(aligmnt_tab, aligmnt_tab_label);
     if (sett_tab)
         sett_tab->update();
+}
+
+void PropertySidebar::Fill_Text_Panel(const SKTGraphic &g)
+{
+    if (sel_control_name)
+        sel_control_name->setText(QStringLiteral("T"));
+    Fill_Text_Source(g);
+    textEditingPanel()->Fill_Text_Panel(g);
+    textPropertiesPanel()->Fill_Text_Panel(g);
 }

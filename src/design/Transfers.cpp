@@ -1,6 +1,7 @@
 // The sidebar's object panels written into the selected objects of each panel's exact class. The
 // canvas supplies the selection; each transfer reads its panel once, writes every object alike,
-// redraws and records one undo step for the whole action.
+// redraws and records one undo step for the whole action. The print check box goes the same way;
+// the card's pages go into the card.
 
 #include "design/DesignController.h"
 
@@ -8,18 +9,24 @@
 
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "design/PropertySidebar.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
 #include "design/panels/TextEditingPanel.h"
 #include "design/panels/TextPropertiesPanel.h"
+#include "imagetools/ImageForPath.h"
 #include "model/SKTBarcode.h"
+#include "model/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
+#include "projects/Card_Property.h"
 
 #include <QCheckBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -59,8 +66,8 @@ void DesignController::Update_Shape_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
         return;
-    ShapePanelValues values = shapePanel()->Read_Shape_Panel();
-    values.printObject = isOn(print_object_chk) ? 1 : 0;
+    ShapePanelValues values = sidebar().shapePanel()->Read_Shape_Panel();
+    values.printObject = isOn(sidebar().print_object_chk) ? 1 : 0;
     Transfer_Panel<Shape_Control>(values, &Write_Shape_Values);
 }
 
@@ -68,8 +75,8 @@ void DesignController::Update_Line_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
         return;
-    LinePanelValues values = linePanel()->Read_Line_Panel();
-    values.printObject = isOn(print_object_chk) ? 1 : 0;
+    LinePanelValues values = sidebar().linePanel()->Read_Line_Panel();
+    values.printObject = isOn(sidebar().print_object_chk) ? 1 : 0;
     Transfer_Panel<SKTLine>(values, &Write_Line_Values);
 }
 
@@ -80,11 +87,11 @@ void DesignController::Update_Text_Graphics()
         return;
     // The two text pages, the sidebar's print choice and, for one text alone, the source's value.
     TextPanelValues values;
-    textEditingPanel()->Read_Text_Panel(values);
-    textPropertiesPanel()->Read_Text_Panel(values);
-    values.printObject = isOn(print_object_chk) ? 1 : 0;
-    if (selection.size() == 1 && datasource_tab)
-        values.text = Text_Source_Value();
+    sidebar().textEditingPanel()->Read_Text_Panel(values);
+    sidebar().textPropertiesPanel()->Read_Text_Panel(values);
+    values.printObject = isOn(sidebar().print_object_chk) ? 1 : 0;
+    if (selection.size() == 1 && sidebar().datasource_tab)
+        values.text = sidebar().Text_Source_Value();
     Transfer_Panel<SKTText>(values, &Write_Text_Values);
 }
 
@@ -94,7 +101,7 @@ void DesignController::Update_Image_Graphics()
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
         return;
     // The picture is not reloaded from a new path here; choosing a path loads it.
-    Transfer_Panel<SKTImage>(Read_Image_Panel(selection.size() == 1), &Write_Image_Values, [this](SKTGraphic &g) {
+    Transfer_Panel<SKTImage>(sidebar().Read_Image_Panel(selection.size() == 1), &Write_Image_Values, [this](SKTGraphic &g) {
         static_cast<SKTImage &>(g).setFileNSImage_Variable(Get_Image_With_Update_Settings(g));
     });
 }
@@ -103,7 +110,7 @@ void DesignController::Update_Sign_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
         return;
-    const SignPanelValues values = Read_Sign_Panel();
+    const SignPanelValues values = sidebar().Read_Sign_Panel();
     Transfer_Panel<SKTSignature>(values, &Write_Sign_Values, [&values](SKTGraphic &g) {
         static_cast<SKTSignature &>(g).setFilePath(values.filePath);
     });
@@ -181,7 +188,7 @@ void DesignController::Update_Barcode_Graphics(const SKTGraphic &templateGraphic
     const std::shared_ptr<SKTGraphic> current = _Selected_Graphic.lock();
     if (Not_Draw_Only_Prop_Change || (selection.isEmpty() && !current))
         return;
-    const int printObject = isOn(print_object_chk) ? 1 : 0;
+    const int printObject = isOn(sidebar().print_object_chk) ? 1 : 0;
     for (const std::shared_ptr<SKTGraphic> &g : selection) {
         if (!g || !g->isExactly<SKTBarcode>())
             continue;
@@ -202,4 +209,58 @@ void DesignController::Update_Barcode_Graphics(const SKTGraphic &templateGraphic
     }
     Refresh_Canvas();
     Insert_In_Undo_Redo();
+}
+
+namespace {
+
+// Whether the flag can change any selected object: an unlocked one.
+bool anyApplicable(const SKTGraphicList &selection)
+{
+    return std::any_of(selection.cbegin(), selection.cend(),
+                       [](const std::shared_ptr<SKTGraphic> &g) { return g && !g->ctrl_is_locked; });
+}
+
+} // namespace
+
+void DesignController::Print_object_chk_changed()
+{
+    if (Not_Draw_Only_Prop_Change || !sidebar().print_object_chk || !Canvas_Commands.printControlOrNot)
+        return;
+    if (!anyApplicable(Selected_Graphic_Objects()))
+        return;
+    Canvas_Commands.printControlOrNot(sidebar().print_object_chk->isChecked() ? 1 : 0);
+    Insert_In_Undo_Redo();
+}
+
+// ---- The card's pages into the card ----
+
+void DesignController::Update_Card_Graphics()
+{
+    if (Not_Draw_Only_Prop_Change || !Front_card_Prop)
+        return;
+    Write_Card_Values(*Front_card_Prop, sidebar().Read_Card_Panels());
+    Front_card_Prop->Card_Size = canvasFrameSize;
+    Refresh_Canvas();
+}
+
+void DesignController::Set_Document_Size(double width, double height)
+{
+    // The document answers the size it is offered and keeps nothing; the canvas keeps the size.
+    SKTDocument::canvasSize_size_val(false, QSizeF(width, height));
+}
+
+void DesignController::set_Front_BG_Image(const QString &path)
+{
+    sidebar().Show_Card_Image_Path(path);
+    if (path.isEmpty() || !Front_card_Prop)
+        return;
+    // An unreadable file still makes the fill a background picture, with no picture.
+    const QImage image = Get_Image_For_Path(path, false, true).image();
+    Card_Property &card = *Front_card_Prop;
+    card.Card_BG_Image = QImage();
+    card.Card_fill_chk = true;
+    card.Card_fill_style = QStringLiteral("I");
+    card.Card_BG_Image_Path = path;
+    card.Card_BG_Image = image;
+    sidebar().Show_RHS_Properties(nullptr);
 }

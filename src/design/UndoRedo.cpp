@@ -8,6 +8,8 @@
 
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "design/UndoSnapshots.h"
 
 #include "app/SKTWindowController.h"
@@ -248,7 +250,7 @@ void DesignController::Undo_Action_Perform()
         Fill_Undo_Redo_Control(*below);
         editing().Check_Undo_Redo_Btn_Enability();
         Refresh_Canvas();
-        Show_RHS_Properties(nullptr);
+        sidebar().Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -267,7 +269,7 @@ void DesignController::Redo_Action_Perform()
         hub.Set_Des_Mode_Save_Flag_TRUE();
         editing().Check_Undo_Redo_Btn_Enability();
         Refresh_Canvas();
-        Show_RHS_Properties(nullptr);
+        sidebar().Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -276,11 +278,11 @@ void DesignController::Redo_Action_Perform()
 void DesignController::Undo_Clicked()
 {
     Undo_Action_Perform();
-    Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
 }
 
 void DesignController::Redo_Clicked()
 {
     Redo_Action_Perform();
-    Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
 }

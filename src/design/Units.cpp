@@ -10,6 +10,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/PropertySidebar.h"
 #include "design/UnitFactors.h"
 #include "design/Unit_PrefWindow.h"
 #include "design/panels/CardSizePanel.h"
@@ -40,14 +41,14 @@ void DesignController::_setLabels()
         title = tr("Label Size (cm)");
     }
     // The arrange page shows object positions in points, their sizes in the unit.
-    Set_Object_Unit_Labels(unit);
-    if (CardSizePanel *sizes = cardSizePanel())
+    sidebar().Set_Object_Unit_Labels(unit);
+    if (CardSizePanel *sizes = sidebar().cardSizePanel())
         sizes->Set_Unit_Labels(title, unit);
 }
 
 void DesignController::Apply_unit_Chaneg_Values()
 {
-    if (CardSizePanel *sizes = cardSizePanel())
+    if (CardSizePanel *sizes = sidebar().cardSizePanel())
         sizes->Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
 }
 
@@ -89,7 +90,7 @@ void DesignController::prefsOkay()
     if (unit_prefPanel)
         unit_prefPanel->done(1);
     if (Barcode_Setting_Or_Designing_Mode == 1)
-        Show_RHS_Properties(nullptr);
+        sidebar().Show_RHS_Properties(nullptr);
 }
 
 void DesignController::On_OK_of_Unit_Panel()
@@ -102,7 +103,7 @@ void DesignController::On_OK_of_Unit_Panel()
         Apply_unit_Chaneg_Values();
         last_unit_val = Measument_Unit_Is;
         // The object size fields follow in the new unit.
-        Show_RHS_Properties(nullptr);
+        sidebar().Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

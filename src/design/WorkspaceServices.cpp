@@ -1,16 +1,20 @@
-// What the workspace offers the barcode-object window: the canvas's current object, the image
-// library picker and the two data viewers.
+// What the workspace offers the sidebar's pages and the barcode-object window: the canvas's current
+// object, the image library picker, the check for one picture, the current picture's path and the
+// barcode-object window on the object the sidebar shows.
 
 #include "design/DesignController.h"
 
 #include "app/SKTWindowController.h"
+#include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
-#include "data/Data_From_Excel.h"
-#include "data/View_Data_Series.h"
+#include "design/RecordBinding.h"
+#include "model/SKTImage.h"
 #include "platform/Dialogs.h"
 
+#include <QAbstractItemModel>
 #include <QDir>
+#include <QTableView>
 
 #include <exception>
 
@@ -32,21 +36,52 @@ int DesignController::Open_Image_Library_Window(const QString &purpose)
     return 1;
 }
 
-void DesignController::Open_Series_Value_Box(const QString &seriesName)
+bool DesignController::Check_Multiple_Image_Selection(const QString &word)
 {
-    try {
-        View_Data_Series *viewer = View_Data_Series::defaultInstance();
-        viewer->file_name = seriesName;
-        viewer->Open_Wnd();
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    int pictures = 0;
+    for (const std::shared_ptr<SKTGraphic> &g : Selected_Graphic_Objects())
+        if (g && g->isExactly<SKTImage>())
+            ++pictures;
+    if (pictures < 2)
+        return false;
+    Show_MessageBox(QStringLiteral("Please select only one image control to '%1 Image'.").arg(word));
+    return true;
 }
 
-void DesignController::Open_Excel_Data_Box()
+void DesignController::Give_Current_Picture_Path(const QString &path)
+{
+    const std::shared_ptr<SKTGraphic> current = Get_Selected_Graphic();
+    if (auto *picture = graphic_cast<SKTImage>(current.get())) {
+        picture->setFilePath(path);
+        picture->Set_text_value(path);
+    }
+    Update_Image_Graphics();
+}
+
+void DesignController::Open_Barcode_Window()
 {
     try {
-        Data_From_Excel::defaultInstance()->Open_Wnd(Linked_Sheet.columnTitles, Linked_Sheet.rows);
+        // The window edits the shown object; the document holds it.
+        std::shared_ptr<SKTGraphic> shown;
+        for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array())
+            if (g.get() == Last_Selected_Graphic)
+                shown = g;
+        if (!shown)
+            return;
+        Show_NSLog_Message(shown->two_d_font_val + QStringLiteral(" - ") + shown->control_ID);
+        const std::shared_ptr<SKTGraphic> edited = hub.barcodeGen().Open_Wnd(shown);
+        if (!edited)
+            return;
+        hub.Set_Logo_Item_List_EMPTY();
+        if (!Barcode_output_image)
+            return;
+        Update_Barcode_Graphics(*edited);
+        records().Check_Series_Or_Excel_Use_or_not();
+        QTableView *list = records().Fill_List_RHS;
+        if (list && list->model() && list->model()->rowCount() > 0) {
+            list->selectRow(0);
+            list->setFocus();
+        }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

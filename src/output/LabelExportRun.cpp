@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "output/ExportSheetHost.h"
 #include "output/ExportWindow.h"
 
@@ -22,12 +23,12 @@ namespace {
 class DesignSide final : public ExportSheetHost {
 public:
     explicit DesignSide(SKTWindowController &hub) : hub(hub) {}
-    void Check_Data_Sheet_Value_Use_or_Not() override { hub.design().Check_Data_Sheet_Value_Use_or_Not(); }
-    void Check_Excel_Binding_Value_Use_or_Not() override { hub.design().Check_Excel_Binding_Value_Use_or_Not(); }
-    void Get_total_Card_count() override { hub.design().Get_total_Card_count(); }
-    void Open_Series_Value_Box(const QString &seriesName) override { hub.design().Open_Series_Value_Box(seriesName); }
-    int Calculate_Excel_table_rows() override { return hub.design().Calculate_Excel_table_rows(); }
-    void Open_Excel_Data_Box() override { hub.design().Open_Excel_Data_Box(); }
+    void Check_Data_Sheet_Value_Use_or_Not() override { hub.design().records().Check_Data_Sheet_Value_Use_or_Not(); }
+    void Check_Excel_Binding_Value_Use_or_Not() override { hub.design().records().Check_Excel_Binding_Value_Use_or_Not(); }
+    void Get_total_Card_count() override { hub.design().records().Get_total_Card_count(); }
+    void Open_Series_Value_Box(const QString &seriesName) override { hub.design().records().Open_Series_Value_Box(seriesName); }
+    int Calculate_Excel_table_rows() override { return hub.design().records().Calculate_Excel_table_rows(); }
+    void Open_Excel_Data_Box() override { hub.design().records().Open_Excel_Data_Box(); }
 
 private:
     SKTWindowController &hub;
@@ -57,17 +58,17 @@ void OutputController::Export_Label_Design()
         export_card_counter = 0;
         Export_Any_File = false;
         Msg_Apply_All_Chk = false;
-        d.Check_Series_Or_Excel_Use_or_not();
+        d.records().Check_Series_Or_Excel_Use_or_not();
         ExportWindow &sheet = exportWindow();
         sheet.Prepare_Export_Sheet();
         if (Use_Data_Sheet_Values || Use_Excel_Binding_Values)
-            sheet.Fill_Used_Data_Lists(d.Get_Front_Controls_Array(), d.Linked_Sheet.columnTitles);
+            sheet.Fill_Used_Data_Lists(d.Get_Front_Controls_Array(), d.records().Linked_Sheet.columnTitles);
         if (sheet.Run_Sheet() == 0) {
-            d.Check_Series_Or_Excel_Use_or_not();
+            d.records().Check_Series_Or_Excel_Use_or_not();
             return;
         }
         if (!hub.Set_Front_Back_Value_To_Print_Export_Mail()) {
-            d.Check_Series_Or_Excel_Use_or_not();
+            d.records().Check_Series_Or_Excel_Use_or_not();
             return;
         }
         const ExportWindow::Values chosen = sheet.values();
@@ -75,16 +76,16 @@ void OutputController::Export_Label_Design()
             Use_Data_Sheet_Values = false;
             Use_Excel_Binding_Values = false;
         }
-        d.Get_total_Card_count();
+        d.records().Get_total_Card_count();
         if (!Use_Data_Sheet_Values && !Use_Excel_Binding_Values) {
             // One image of the card.
             const QString base = QDir(file_export_Path).filePath(QStringLiteral("Label.") + file_path_ext);
-            const QString firstValue = Trim_Str(d.Get_First_Value_Of_Dataset(file_series_exported));
+            const QString firstValue = Trim_Str(d.records().Get_First_Value_Of_Dataset(file_series_exported));
             const QString name = Export_Name_With_Options(firstValue, file_series_exported, base, 1);
             const QString path = Trim_Str(Check_And_Show_Keep_Replace_File_Msg(name, false));
             if (!path.isEmpty())
                 Export_Single_File(path, true, true);
-            d.Check_Series_Or_Excel_Use_or_not();
+            d.records().Check_Series_Or_Excel_Use_or_not();
             return;
         }
         if (chosen.selectedRange) {
@@ -96,7 +97,7 @@ void OutputController::Export_Label_Design()
             Total_Label = Total_Batch_Excel_Card;
         }
         Export_Batch_File(file_export_Path);
-        d.Check_Series_Or_Excel_Use_or_not();
+        d.records().Check_Series_Or_Excel_Use_or_not();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -1,6 +1,5 @@
 #include "output/OutputController.h"
 
-#include "app/SKTWindowController.h"
 
 #include "core/Messages.h"
 #include "output/MailGlobals.h"

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 #include "imagetools/ImageLibrary.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintInfo.h"
@@ -65,14 +66,14 @@ void Card_Wizard::Open_Log_btn_Click()
         const int result = hub.projects().Open_Log_File();
         DesignController &dsg = hub.design();
         if (Barcode_Setting_Or_Designing_Mode != 0) {
-            dsg.Apply_Size_Clicked();
+            dsg.sidebar().Apply_Size_Clicked();
             hub.projects().Start_Design_Undo_Base();
             if (result != 1)
                 return;   // nothing was opened: the wizard stays
             Wizard_ok = QStringLiteral("LOG");
-            if (dsg.sett_tab && dsg.card_info_tab)
-                dsg.sett_tab->setCurrentWidget(dsg.card_info_tab);
-            dsg.Show_RHS_Properties(nullptr);
+            if (dsg.sidebar().sett_tab && dsg.sidebar().card_info_tab)
+                dsg.sidebar().sett_tab->setCurrentWidget(dsg.sidebar().card_info_tab);
+            dsg.sidebar().Show_RHS_Properties(nullptr);
             done(1);
             return;
         }

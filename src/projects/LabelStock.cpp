@@ -7,6 +7,7 @@
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/PropertySidebar.h"
 #include "platform/Stepper.h"
 #include "projects/LabelCatalogue.h"
 #include "design/DesignController.h"
@@ -19,7 +20,7 @@
 
 int ProjectsController::Read_XML_File(const QString &path, const QString &, const QString &vendor, bool)
 {
-    QComboBox *products = hub.design().Label_Stock_Products();
+    QComboBox *products = hub.design().sidebar().Label_Stock_Products();
     prod_list.clear();
     QStringList items;
     if (products)
@@ -41,7 +42,7 @@ void ProjectsController::Read_Selected_Product_Label_Value()
 {
     DesignController &dsg = hub.design();
     try {
-        const QComboBox *products = dsg.Label_Stock_Products();
+        const QComboBox *products = dsg.sidebar().Label_Stock_Products();
         if (prod_list.empty() || !products)
             return;
         const int index = products->currentIndex();
@@ -50,7 +51,7 @@ void ProjectsController::Read_Selected_Product_Label_Value()
         // The sizes are millimetres: shown in the design unit, as the other card size writers do,
         // so that the fields never show millimetres under another unit's label.
         const QSizeF mm = labelstock::Label_Size_MM(prod_list.at(size_t(index)));
-        dsg.Set_Card_Size_In_Control(mm.width(), mm.height());
+        dsg.sidebar().Set_Card_Size_In_Control(mm.width(), mm.height());
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

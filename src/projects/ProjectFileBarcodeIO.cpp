@@ -11,6 +11,8 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "platform/ColorWell.h"
 #include "platform/FontNames.h"
@@ -155,7 +157,7 @@ void ProjectsController::Read_Barcode_Log_File(const QString &path)
     if (section == projectfile::Section::Design) {
         if (Read_and_load_design_Log_NEW_METHOD(path, QStringLiteral("L"), true) == 1) {
             hub.Designing_Mode_Select();
-            hub.design().Show_RHS_Properties(nullptr);
+            hub.design().sidebar().Show_RHS_Properties(nullptr);
         }
         return;
     }
@@ -274,7 +276,7 @@ bool ProjectsController::Load_Barcode_Section(const QString &path, const PlistVa
                 const QString item = Trim_Str(s.series[size_t(2 * i + 1)]);
                 if (values[i]) {
                     const QSignalBlocker block(values[i]);
-                    dsg.Fille_Data_Set_Values_In_Combo(values[i], name);
+                    dsg.records().Fille_Data_Set_Values_In_Combo(values[i], name);
                 }
                 if (names[i])
                     names[i]->setText(Trim_Str(name));

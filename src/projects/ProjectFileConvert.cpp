@@ -10,6 +10,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTSignature.h"
 #include "platform/Plist.h"
@@ -58,9 +59,9 @@ std::shared_ptr<SKTGraphic> ProjectsController::Create_Control_From_Array(const 
         DesignController &dsg = hub.design();
         QString value;
         if (object.data_source_type == 1)
-            value = Trim_Str(dsg.Get_First_Value_Of_Dataset(object.batch_list_name));
+            value = Trim_Str(dsg.records().Get_First_Value_Of_Dataset(object.batch_list_name));
         else if (object.data_source_type == 2)
-            value = Trim_Str(dsg.Get_First_Value_Of_Excel_Binding(object.excel_col_indx));
+            value = Trim_Str(dsg.records().Get_First_Value_Of_Excel_Binding(object.excel_col_indx));
         if (value.isEmpty())
             value = Trim_Str(object.linear_or_2d != 0 ? object.two_d_font_val : object.linear_font_val);
         Barcode_Gen &window = hub.barcodeGen();

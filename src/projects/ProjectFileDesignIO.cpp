@@ -14,6 +14,8 @@
 #include "core/Utilities.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
@@ -104,8 +106,8 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
         section.excelBinding = Excel_Binding_Use;
         section.excelPath = Excel_Source_Path;
         if (!isTemplate) {
-            section.columnTitles = QStringList{QStringLiteral("Row")} + dsg.Linked_Sheet.columnTitles;
-            section.rows = dsg.Linked_Sheet.rows;
+            section.columnTitles = QStringList{QStringLiteral("Row")} + dsg.records().Linked_Sheet.columnTitles;
+            section.rows = dsg.records().Linked_Sheet.rows;
         }
         const SKTGraphicList objects = hub.document() ? hub.document()->graphics() : SKTGraphicList();
         section.objectCount = objects.size();
@@ -194,7 +196,7 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         else if (Start_Card_Option != QLatin1String("G"))
             Start_Card_Option = design.startOption;
         New_Project_Setting_Reset(true);
-        dsg.Remove_All_Tab_Items();
+        dsg.sidebar().Remove_All_Tab_Items();
         dsg.delete_all_control();
         Project_File_Name = log_or_template == QLatin1String("L") ? path : QStringLiteral("");
         Not_Draw_Only_Prop_Change = true;
@@ -212,28 +214,28 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
                 dsg.Copy_Card_Design_btn->setEnabled(false);
         }
         dsg.SetDocumentCanvasSize(card.Card_Size);
-        dsg.Show_Stored_Card_Size(card.Card_Size);
-        selectByText(dsg.Label_Stock_Vendors(), card.Card_Preset);
-        selectByText(dsg.Label_Stock_Products(), card.Card_Category);
+        dsg.sidebar().Show_Stored_Card_Size(card.Card_Size);
+        selectByText(dsg.sidebar().Label_Stock_Vendors(), card.Card_Preset);
+        selectByText(dsg.sidebar().Label_Stock_Products(), card.Card_Category);
         card.Card_BG_Image_Path = Check_Path_For_App_Resources(card.Card_BG_Image_Path);
 
         // The spreadsheet link.
         if (read_xl_from_log) {
             Excel_Binding_Use = design.excelBinding;
             if (Excel_Binding_Use) {
-                dsg.Add_Excel_Col_Name_In_Combo(dsg.Source_Type_List());
-                dsg.Add_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+                dsg.records().Add_Excel_Col_Name_In_Combo(dsg.sidebar().Source_Type_List());
+                dsg.records().Add_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
             } else {
-                dsg.Remove_Excel_Col_Name_In_Combo(dsg.Source_Type_List());
-                dsg.Remove_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+                dsg.records().Remove_Excel_Col_Name_In_Combo(dsg.sidebar().Source_Type_List());
+                dsg.records().Remove_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
             }
-            dsg.Show_Excel_Link(Excel_Binding_Use);
+            dsg.sidebar().Show_Excel_Link(Excel_Binding_Use);
             Excel_Source_Path = design.excelPath;
-            dsg.Show_Excel_Path(Excel_Source_Path);
+            dsg.sidebar().Show_Excel_Path(Excel_Source_Path);
             // Title 0 is the viewer's own first column.
             if (!design.columnTitles.isEmpty())
-                dsg.Linked_Sheet.columnTitles = design.columnTitles.mid(1);
-            dsg.Linked_Sheet.rows = design.rows;
+                dsg.records().Linked_Sheet.columnTitles = design.columnTitles.mid(1);
+            dsg.records().Linked_Sheet.rows = design.rows;
         }
 
         // The objects, in file order; an array that yields no object is left out.
@@ -257,10 +259,10 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         if (log_or_template == QLatin1String("L"))
             Set_Log_Name_In_Title();
         Not_Draw_Only_Prop_Change = false;
-        dsg.Show_RHS_Properties(nullptr);
+        dsg.sidebar().Show_RHS_Properties(nullptr);
         if (card.Card_fill_chk && card.Card_fill_style == QLatin1String("I") && !card.Card_BG_Image_Path.isEmpty()) {
             card.Card_BG_Image = QImage(card.Card_BG_Image_Path);
-            dsg.Show_Card_Image_Path(card.Card_BG_Image_Path);
+            dsg.sidebar().Show_Card_Image_Path(card.Card_BG_Image_Path);
         }
         dsg.Selected_Control_Tool = 0;
         dsg.Refresh_Canvas();

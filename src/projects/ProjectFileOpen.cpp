@@ -11,6 +11,8 @@
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "platform/ColorWell.h"
@@ -40,7 +42,7 @@ void ProjectsController::New_Project()
     try {
         hub.Set_Des_Mode_Save_Flag_False();
         New_Project_Setting_Reset(true);
-        hub.design().Show_RHS_Properties(nullptr);
+        hub.design().sidebar().Show_RHS_Properties(nullptr);
         hub.design().Refresh_Canvas();
         Open_Start_Window();
     } catch (const std::exception &e) {
@@ -193,7 +195,7 @@ void ProjectsController::Open_Log_file_Func()
             return;
         }
         DesignController &dsg = hub.design();
-        dsg.Apply_Size_Clicked();
+        dsg.sidebar().Apply_Size_Clicked();
         dsg.editing().Select_front_side();
         // A fresh history whose one step is the design as opened.
         Ucontrol.clear();
@@ -204,8 +206,8 @@ void ProjectsController::Open_Log_file_Func()
         if (dsg.editing().Redo_btn)
             dsg.editing().Redo_btn->setEnabled(false);
         if (result == 1) {
-            if (dsg.sett_tab && dsg.card_info_tab)
-                dsg.sett_tab->setCurrentWidget(dsg.card_info_tab);
+            if (dsg.sidebar().sett_tab && dsg.sidebar().card_info_tab)
+                dsg.sidebar().sett_tab->setCurrentWidget(dsg.sidebar().card_info_tab);
         } else {
             Open_Start_Window();
         }
@@ -228,7 +230,7 @@ int ProjectsController::Open_Log_File()
             return 0;
         const QString path = Convert_Path_From_URL(QUrl::fromLocalFile(chosen.first()));
         const int result = Read_and_load_design_Log_NEW_METHOD(path, QStringLiteral("L"), true);
-        hub.design().Check_Series_Or_Excel_Use_or_not();
+        hub.design().records().Check_Series_Or_Excel_Use_or_not();
         return result;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

@@ -4,6 +4,8 @@
 
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -47,19 +49,19 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         hub.Set_Logo_Item_List_EMPTY();
 
         // Record list beside the canvas: one record.
-        dsg.Hide_Fill_List_Box(true);
-        dsg.Fill_List_Data_RHS.clear();
-        dsg.Reload_Fill_List();
+        dsg.records().Hide_Fill_List_Box(true);
+        dsg.records().Fill_List_Data_RHS.clear();
+        dsg.records().Reload_Fill_List();
         if (!ONLY_QR_MODE)
-            dsg.Fill_Record_List(1);
-        dsg.Check_Series_Or_Excel_Use_or_not();
+            dsg.records().Fill_Record_List(1);
+        dsg.records().Check_Series_Or_Excel_Use_or_not();
 
         hub.Set_Des_Mode_Save_Flag_False();
         Not_Draw_Only_Prop_Change = true;
 
         // Card size: 100 x 100 in the design unit, label stock "Custom".
-        dsg.Reset_Card_Size();
-        dsg.Apply_Size_Clicked();
+        dsg.sidebar().Reset_Card_Size();
+        dsg.sidebar().Apply_Size_Clicked();
 
         if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
             QGuiApplication::clipboard()->clear();
@@ -87,7 +89,7 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg._Selected_Graphic.reset();
         dsg.Reset_Cascade_Position();
 
-        if (QComboBox *series = dsg.Source_Series_List()) {
+        if (QComboBox *series = dsg.sidebar().Source_Series_List()) {
             const QSignalBlocker block(series);
             series->setCurrentIndex(-1);
         }
@@ -102,37 +104,37 @@ void ProjectsController::New_Project_Setting_Reset(bool)
         dsg.Text_font.setPointSizeF(Text_Ctrl_Font_Size);
         QFont content(Text_Ctrl_Font);
         content.setPointSizeF(Text_Ctrl_Font_Size);
-        dsg.Reset_Card_Content(content, fontText(content));
+        dsg.sidebar().Reset_Card_Content(content, fontText(content));
 
         delete dsg.Front_card_Prop;
         dsg.Front_card_Prop = new Card_Property;
         // The card as shown (sized above), so that a blank design saves a size it can be opened with.
         dsg.Front_card_Prop->Card_Size = dsg.canvasFrameSize;
 
-        if (QComboBox *series = dsg.Source_Series_List()) {
+        if (QComboBox *series = dsg.sidebar().Source_Series_List()) {
             const QSignalBlocker block(series);
             series->clear();
             series->setCurrentIndex(-1);
         }
-        if (QComboBox *types = dsg.Source_Type_List()) {
+        if (QComboBox *types = dsg.sidebar().Source_Type_List()) {
             const QSignalBlocker block(types);
             types->setCurrentIndex(0);
         }
         Excel_Binding_Use = false;
-        dsg.Show_Excel_Path(QString());
-        dsg.Remove_Excel_Col_Name_In_Combo(dsg.Source_Type_List());
+        dsg.sidebar().Show_Excel_Path(QString());
+        dsg.records().Remove_Excel_Col_Name_In_Combo(dsg.sidebar().Source_Type_List());
 
-        dsg.Fill_Card_Prop_Tab();
-        dsg.Last_Card_Sel_Tab = dsg.card_info_tab;
+        dsg.sidebar().Fill_Card_Prop_Tab();
+        dsg.sidebar().Last_Card_Sel_Tab = dsg.sidebar().card_info_tab;
 
         // The front side, the only side of a design.
         dsg.editing().Select_front_side();
-        dsg.card_prop_set(QStringLiteral("S"));
+        dsg.sidebar().card_prop_set(QStringLiteral("S"));
         Set_Log_Name_In_Title();
 
         Not_Draw_Only_Prop_Change = false;
-        if (dsg.sett_tab && dsg.card_info_tab)
-            dsg.sett_tab->setCurrentWidget(dsg.card_info_tab);
+        if (dsg.sidebar().sett_tab && dsg.sidebar().card_info_tab)
+            dsg.sidebar().sett_tab->setCurrentWidget(dsg.sidebar().card_info_tab);
     } catch (const std::exception &e) {
         Not_Draw_Only_Prop_Change = false;
         Show_MessageBox(QString::fromUtf8(e.what()));

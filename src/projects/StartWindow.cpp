@@ -9,6 +9,8 @@
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
@@ -42,13 +44,13 @@ void ProjectsController::Build_Template_Panel()
 {
     // The QR edition shows its templates where the other editions list the records.
     DesignController &dsg = hub.design();
-    if (!ONLY_QR_MODE || !dsg.Fill_List_box || RHS_Templates::defaultInstance())
+    if (!ONLY_QR_MODE || !dsg.records().Fill_List_box || RHS_Templates::defaultInstance())
         return;
-    auto *panel = new RHS_Templates(hub, dsg.Fill_List_box);
-    if (QLayout *layout = dsg.Fill_List_box->layout())
+    auto *panel = new RHS_Templates(hub, dsg.records().Fill_List_box);
+    if (QLayout *layout = dsg.records().Fill_List_box->layout())
         layout->addWidget(panel);
-    if (dsg.Fill_List_sclview_RHS)
-        dsg.Fill_List_sclview_RHS->setVisible(false);
+    if (dsg.records().Fill_List_sclview_RHS)
+        dsg.records().Fill_List_sclview_RHS->setVisible(false);
 }
 
 void ProjectsController::Open_Start_Window()
@@ -59,7 +61,7 @@ void ProjectsController::Open_Start_Window()
         if (dsg.Front_back_label)
             dsg.Front_back_label->setVisible(false);
         Start_Card_Option = QStringLiteral("W");
-        dsg.Linked_Sheet = LinkedSheetTable();
+        dsg.records().Linked_Sheet = LinkedSheetTable();
         Excel_Source_Path.clear();
         New_Project_Setting_Reset(true);
         Selected_Template_Path = QStringLiteral("");
@@ -77,18 +79,18 @@ void ProjectsController::Open_Start_Window()
         hub.Show_Hide_Main_Window(true);
         if (wizard.Wizard_ok == QLatin1String("LOG")) {
             dsg.selectArrowTool();
-            dsg.Show_RHS_Properties(nullptr);
+            dsg.sidebar().Show_RHS_Properties(nullptr);
             Start_Result = 1;
             return;
         }
 
         // The label stock.
-        dsg.Show_Wizard_Label_Stock(wizard);
+        dsg.sidebar().Show_Wizard_Label_Stock(wizard);
 
         int result = 1;
         if (Selected_Template_Path.isEmpty()) {
             // A blank card from the wizard's choices.
-            dsg.Show_Wizard_Card(wizard);
+            dsg.sidebar().Show_Wizard_Card(wizard);
         } else {
             // A template, opened untitled.
             if (RHS_Templates *panel = RHS_Templates::defaultInstance())
@@ -99,12 +101,12 @@ void ProjectsController::Open_Start_Window()
         // The design as started is the whole history, with nothing unsaved.
         Set_Log_Name_In_Title();
         dsg.Record_Design_As_Started();
-        dsg.Apply_Size_Clicked();
+        dsg.sidebar().Apply_Size_Clicked();
 
         // A design that loaded starts with the arrow tool and no selection shown.
         if (result == 1) {
             dsg.selectArrowTool();
-            dsg.Show_RHS_Properties(nullptr);
+            dsg.sidebar().Show_RHS_Properties(nullptr);
         }
         hub.Show_Hide_Main_Window(true);
         Start_Result = result;

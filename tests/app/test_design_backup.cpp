@@ -6,12 +6,14 @@
 #include "core/Globals.h"
 #include "data/Import_Excel.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "model/ObjectArchive.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "model/SKTText.h"
 #include "support/AppEnvironment.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QComboBox>
@@ -42,7 +44,7 @@ protected:
     // A button of the Designing mode's source page, by its outlet name.
     QPushButton *sourceButton(const char *name)
     {
-        return testsupport::pageWidget<QPushButton>(c->design().datasource_tab, name);
+        return testsupport::pageControl<QPushButton>(c->design().sidebar().datasource_tab, name);
     }
     void TearDown() override
     {
@@ -75,7 +77,7 @@ protected:
     QStringList rows()
     {
         QStringList out;
-        for (const auto &row : c->design().Fill_List_Data_RHS)
+        for (const auto &row : c->design().records().Fill_List_Data_RHS)
             out << row.value(QStringLiteral("Value"));
         return out;
     }
@@ -172,7 +174,7 @@ TEST_F(DesignBackup, TheRecordListIsRefilledOnlyForANewCount)
     Total_Batch_Excel_Card = 5;
     c->Fill_List_Function();
     ASSERT_EQ(rows().size(), 5);
-    c->design().Fill_List_Data_RHS[2][QStringLiteral("Value")] = QStringLiteral("mark");
+    c->design().records().Fill_List_Data_RHS[2][QStringLiteral("Value")] = QStringLiteral("mark");
     c->Fill_List_Thread_Call();
     EXPECT_EQ(rows().at(2), QStringLiteral("mark")) << "5 records, 5 rows: not refilled";
     Total_Batch_Excel_Card = 7;
@@ -185,15 +187,15 @@ TEST_F(DesignBackup, TheRecordListIsRefilledOnlyForANewCount)
     for (int i = 1; i <= 7; ++i)
         expected << QStringLiteral("Label %1").arg(i);
     EXPECT_EQ(rows(), expected);
-    EXPECT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 7);
+    EXPECT_EQ(c->design().records().Fill_List_RHS->model()->rowCount(), 7);
 }
 
 TEST_F(DesignBackup, MarkingARecordSelectsItAloneOrNothing)
 {
-    QTableView *list = c->design().Fill_List_RHS;
+    QTableView *list = c->design().records().Fill_List_RHS;
     c->Mark_Fill_List_New_Selection_Design(0);   // an empty list: nothing
     EXPECT_FALSE(list->selectionModel()->hasSelection());
-    c->design().Fill_Record_List(4);
+    c->design().records().Fill_Record_List(4);
     c->Mark_Fill_List_New_Selection_Design(2);
     QModelIndexList selected = list->selectionModel()->selectedRows();
     ASSERT_EQ(selected.size(), 1);
@@ -249,8 +251,8 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("PK");
         workbook = f.fileName();
-        c->design().Source_Type_List()->clear();
-        c->design().Source_Type_List()->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
+        c->design().sidebar().Source_Type_List()->clear();
+        c->design().sidebar().Source_Type_List()->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
         QComboBox *window = c->barcodeGen().Data_source_type;
         window->clear();
         window->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
@@ -268,9 +270,9 @@ protected:
     {
         Import_Excel::defaultInstance()->runner = [this, answer, rowCount](const QString &mode, const QString &) {
             importMode = mode;
-            c->design().Linked_Sheet.rows.clear();
+            c->design().records().Linked_Sheet.rows.clear();
             for (int i = 0; i < rowCount; ++i)
-                c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("r%1").arg(i)}});
+                c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("r%1").arg(i)}});
             return answer;
         };
     }
@@ -282,7 +284,7 @@ protected:
 TEST_F(WorkbookLink, NoKeepsEverything)
 {
     testsupport::ResponderScope responder;
-    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
+    c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
     auto bound = columnBound(QStringLiteral("T_1"));
     put({bound});
     importAnswers(1, 3);
@@ -293,18 +295,18 @@ TEST_F(WorkbookLink, NoKeepsEverything)
     EXPECT_TRUE(responder->alerts.first().message.contains(QStringLiteral("Do you want to continue with new Excel file?")));
     EXPECT_TRUE(importMode.isEmpty()) << "the import was not opened";
     EXPECT_EQ(bound->data_source_type, 2);
-    EXPECT_EQ(c->design().Linked_Sheet.rows.size(), 1);
+    EXPECT_EQ(c->design().records().Linked_Sheet.rows.size(), 1);
     EXPECT_FALSE(Excel_Binding_Use);
 }
 
 TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
 {
     testsupport::ResponderScope responder;
-    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
+    c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
     auto plain = columnBound(QStringLiteral("T_1"));
     auto kept = columnBound(QStringLiteral("Fup_T_2"));
     put({plain, kept});
-    c->design().Source_Type_List()->removeItem(2);   // "Excel" comes back with the link
+    c->design().sidebar().Source_Type_List()->removeItem(2);   // "Excel" comes back with the link
     importAnswers(1, 3);
     responder->openAnswers = {QStringList{workbook}};
     responder->alertAnswers = {QStringLiteral("Yes")};
@@ -316,8 +318,8 @@ TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
     EXPECT_EQ(plain->batch_list_index, -1);
     EXPECT_EQ(kept->data_source_type, 2);
     EXPECT_EQ(kept->excel_col_indx, 2);
-    EXPECT_EQ(testsupport::pageWidget<QLineEdit>(c->design().datasource_tab, "excel_path_field")->text(), workbook);
-    EXPECT_EQ(c->design().Source_Type_List()->count(), 3);
+    EXPECT_EQ(testsupport::pageControl<QLineEdit>(c->design().sidebar().datasource_tab, "excel_path_field")->text(), workbook);
+    EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 3);
     EXPECT_TRUE(sourceButton("view_excel_btn")->isEnabled());
     EXPECT_TRUE(Excel_Binding_Use);
     EXPECT_EQ(Excel_Source_Path, workbook);
@@ -329,7 +331,7 @@ TEST_F(WorkbookLink, AnImportWithoutRowsTakesExcelFromBothCombos)
     importAnswers(1, 0);
     responder->openAnswers = {QStringList{workbook}};
     c->Browse_excel_Btn_Clicked();
-    EXPECT_EQ(c->design().Source_Type_List()->count(), 2);
+    EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 2);
     EXPECT_EQ(c->barcodeGen().Data_source_type->count(), 2);
     EXPECT_FALSE(sourceButton("view_excel_btn")->isEnabled());
     EXPECT_FALSE(Excel_Binding_Use);
@@ -343,7 +345,7 @@ TEST_F(WorkbookLink, BadPathsAndTheUnbuiltImportChangeNothing)
     c->Browse_excel_Btn_Clicked();   // the import window is not built yet: it says so and imports nothing
     EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select valid file path."),
                                                        QStringLiteral("\nThe spreadsheet link is not available yet.")}));
-    EXPECT_EQ(c->design().Source_Type_List()->count(), 3);
+    EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 3);
     EXPECT_FALSE(Excel_Binding_Use);
     ASSERT_EQ(responder->openRequests.size(), 2);
     EXPECT_TRUE(responder->openRequests.first().extensions.contains(QStringLiteral("xlsx")));
@@ -356,7 +358,7 @@ TEST_F(WorkbookLink, ViewingWithoutRowsSaysSo)
     sourceButton("view_excel_btn")->setEnabled(true);
     sourceButton("view_excel_btn")->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThere is no excel data to view.")});
-    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
+    c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
     c->View_Excel_Btn_Clicked();
     EXPECT_EQ(responder->modalCount, 1) << "the linked rows' viewer opened";
 }

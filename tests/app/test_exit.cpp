@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
+#include "design/PropertySidebar.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
 #include "platform/Quit.h"
@@ -148,7 +149,7 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
 TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
 {
     c->Designing_Mode_Select();
-    QCheckBox *fill = testsupport::pageControl<QCheckBox>(d().card_bkgd_tab, "Card_fill_chk");
+    QCheckBox *fill = testsupport::pageControl<QCheckBox>(d().sidebar().card_bkgd_tab, "Card_fill_chk");
     d().commands().Card_Prop_Clicked();
     const bool fillBefore = fill->isChecked();
     const QString styleBefore = d().Front_card_Prop->Card_fill_style;

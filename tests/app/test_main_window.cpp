@@ -3,6 +3,7 @@
 #include "app/PleaseWaitGuard.h"
 #include "app/PDF_Help.h"
 #include "app/SupportLinks.h"
+#include "design/RecordBinding.h"
 #include "output/Send_Modeless.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
@@ -260,7 +261,7 @@ TEST(MainWindow, ModePagesAndSheetsOfTheWindowDescription)
     EXPECT_EQ(c->main_split_view->parentWidget(), c->Barcode_Design_tab);
     ASSERT_EQ(c->main_split_view->count(), 2);
     EXPECT_EQ(c->main_split_view->widget(0), c->design().Design_Work_Area);
-    EXPECT_EQ(c->main_split_view->widget(1), c->design().Fill_List_box);
+    EXPECT_EQ(c->main_split_view->widget(1), c->design().records().Fill_List_box);
     // The please-wait sheet: frameless, over the window, with its message.
     ASSERT_NE(c->plz_wait_Window, nullptr);
     EXPECT_EQ(c->plz_wait_Window->objectName(), QStringLiteral("plz_wait_Window"));

@@ -5,7 +5,6 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
-#include "design/DesignController.h"
 #include "model/SKTBarcode.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"

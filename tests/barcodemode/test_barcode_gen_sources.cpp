@@ -5,6 +5,8 @@
 #include "barcode_gen_fixture.h"
 
 #include "data/View_Data_Series.h"
+#include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "platform/Stepper.h"
 
 #include <QPushButton>
@@ -148,8 +150,8 @@ TEST_F(BarcodeGenWindow, ASeriesNameLeadingOutsideTheFolderFindsNothing)
 
 TEST_F(BarcodeGenWindow, ChoosingTheSpreadsheetKeepsAStoredColumnStillInTheList)
 {
-    c->design().Linked_Sheet.columnTitles = {QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("City")};
-    c->design().Linked_Sheet.rows = {{{QStringLiteral("Extension"), QStringLiteral("1")},
+    c->design().records().Linked_Sheet.columnTitles = {QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("City")};
+    c->design().records().Linked_Sheet.rows = {{{QStringLiteral("Extension"), QStringLiteral("1")},
                                       {QStringLiteral("Column1"), QStringLiteral("C-100")},
                                       {QStringLiteral("Column2"), QStringLiteral("Anna")},
                                       {QStringLiteral("Column3"), QStringLiteral("Oslo")}}};

@@ -4,6 +4,7 @@
 
 #include "barcode_gen_fixture.h"
 
+#include "design/DesignController.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"

@@ -6,6 +6,7 @@
 
 #include "core/Long_SMS_Dlg.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -204,16 +205,16 @@ TEST_F(BatchWindow, RefreshKeepsTheChosenSeriesOrFallsBackToSelect)
 
     // The Designing mode's series combo is refreshed only while its source is series.
     DesignController &design = c->design();
-    QComboBox *series = design.Source_Series_List();
+    QComboBox *series = design.sidebar().Source_Series_List();
     series->blockSignals(true);
     series->clear();
     series->addItem(QStringLiteral("stale"));
     series->blockSignals(false);
     bm->Refresh_All_Series_Combobox();
     EXPECT_EQ(items(series), QStringList{QStringLiteral("stale")});
-    design.Source_Type_List()->blockSignals(true);
-    design.Source_Type_List()->setCurrentIndex(1);
-    design.Source_Type_List()->blockSignals(false);
+    design.sidebar().Source_Type_List()->blockSignals(true);
+    design.sidebar().Source_Type_List()->setCurrentIndex(1);
+    design.sidebar().Source_Type_List()->blockSignals(false);
     bm->Refresh_All_Series_Combobox();
     EXPECT_EQ(items(series), QStringList({QStringLiteral("<--Select-->"), QStringLiteral("alpha"), QStringLiteral("gamma")}));
 }

@@ -30,6 +30,9 @@ protected:
         page.reset();
     }
 
+    // The controller's property sidebar and batch binding.
+    PropertySidebar &sidebar() { return c->design().sidebar(); }
+    RecordBinding &records() { return c->design().records(); }
     // A new card object of the kind with the defaults of a new object.
     static std::shared_ptr<SKTGraphic> make(SKTGraphicClass kind) { return SKTGraphic::graphicOfClass(kind); }
     // The side's objects become these, front-most first.

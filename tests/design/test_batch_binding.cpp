@@ -1,5 +1,6 @@
 #include "DesignFixture.h"
 
+#include "design/RecordBinding.h"
 #include "platform/Stepper.h"
 #include "support/ScriptedResponder.h"
 #include "design/DesignController.h"
@@ -58,18 +59,18 @@ TEST_F(BatchBinding, SeriesNamesAreSortedAndComparedWithoutCase)
     writeSeries(QStringLiteral("zeta.txt"), "1\n");
     writeSeries(QStringLiteral("Alpha.TXT"), "1\n");
     writeSeries(QStringLiteral("notes.csv"), "1\n");
-    EXPECT_EQ(c->design().Get_Data_SetIndex_According_Name(QStringLiteral("alpha")), 0);
-    EXPECT_EQ(c->design().Get_Data_SetIndex_According_Name(QStringLiteral("ZETA")), 1);
-    EXPECT_EQ(c->design().Get_Data_SetIndex_According_Name(QStringLiteral("notes")), -1);
+    EXPECT_EQ(records().Get_Data_SetIndex_According_Name(QStringLiteral("alpha")), 0);
+    EXPECT_EQ(records().Get_Data_SetIndex_According_Name(QStringLiteral("ZETA")), 1);
+    EXPECT_EQ(records().Get_Data_SetIndex_According_Name(QStringLiteral("notes")), -1);
 }
 
 TEST_F(BatchBinding, FirstValueOfASeries)
 {
     writeSeries(QStringLiteral("codes.txt"), "\n  A-1\r\nB-2\r\n\n");
-    EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(QStringLiteral("codes")), QStringLiteral("A-1"));
-    EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("codes")), 2);
-    EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(QStringLiteral("missing")), QStringLiteral(""));
-    EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("missing")), 0);
+    EXPECT_EQ(records().Get_First_Value_Of_Dataset(QStringLiteral("codes")), QStringLiteral("A-1"));
+    EXPECT_EQ(records().Get_Data_Set_Series_Item_Count(QStringLiteral("codes")), 2);
+    EXPECT_EQ(records().Get_First_Value_Of_Dataset(QStringLiteral("missing")), QStringLiteral(""));
+    EXPECT_EQ(records().Get_Data_Set_Series_Item_Count(QStringLiteral("missing")), 0);
 }
 
 TEST_F(BatchBinding, SeriesAreReadByTheSeriesFilesRules)
@@ -78,12 +79,12 @@ TEST_F(BatchBinding, SeriesAreReadByTheSeriesFilesRules)
     writeSeries(QStringLiteral("latin1.txt"), "caf\xe9\n");
     writeSeries(QStringLiteral("binary.txt"), QByteArray("\x00\x01\x02\n", 4));
     for (const QString &name : {QStringLiteral("latin1"), QStringLiteral("binary")}) {
-        EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(name), 0) << qPrintable(name);
-        EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(name), QStringLiteral("")) << qPrintable(name);
+        EXPECT_EQ(records().Get_Data_Set_Series_Item_Count(name), 0) << qPrintable(name);
+        EXPECT_EQ(records().Get_First_Value_Of_Dataset(name), QStringLiteral("")) << qPrintable(name);
         QComboBox values;
         values.setObjectName(QStringLiteral("val_combo_value"));
         values.addItems({QStringLiteral("stale"), QStringLiteral("items")});
-        c->design().Fille_Data_Set_Values_In_Combo(&values, name);
+        records().Fille_Data_Set_Values_In_Combo(&values, name);
         EXPECT_EQ(values.count(), 0) << qPrintable(name);
     }
     // A name from a project that leads out of the series folder finds nothing there.
@@ -94,12 +95,12 @@ TEST_F(BatchBinding, SeriesAreReadByTheSeriesFilesRules)
     auto bound = std::make_shared<SKTText>();
     bindSeries(*bound, QStringLiteral("../outside"));
     front({bound});
-    EXPECT_EQ(c->design().Get_Data_Set_Series_Item_Count(QStringLiteral("../outside")), 0);
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    EXPECT_EQ(records().Get_Data_Set_Series_Item_Count(QStringLiteral("../outside")), 0);
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
     // The extension in capitals is found by the name alone.
     writeSeries(QStringLiteral("Caps.TXT"), "C1\n");
-    EXPECT_EQ(c->design().Get_First_Value_Of_Dataset(QStringLiteral("Caps")), QStringLiteral("C1"));
+    EXPECT_EQ(records().Get_First_Value_Of_Dataset(QStringLiteral("Caps")), QStringLiteral("C1"));
 }
 
 TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
@@ -110,21 +111,21 @@ TEST_F(BatchBinding, LongestSeriesGivesTheRecordCount)
     bindSeries(*a, QStringLiteral("five"));
     bindSeries(*b, QStringLiteral("EIGHT"));
     front({a, b});
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Data_Sheet_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 8);
     if (ONLY_QR_MODE) {
         // The QR edition keeps no record list.
-        EXPECT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 0);
+        EXPECT_EQ(records().Fill_List_RHS->model()->rowCount(), 0);
     } else {
-        ASSERT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 8);
-        EXPECT_EQ(c->design().Fill_List_RHS->model()->index(7, 0).data().toString(), QStringLiteral("Label 8"));
-        EXPECT_EQ(c->design().Fill_List_Data_RHS.at(0).value(QStringLiteral("Value")), QStringLiteral("Label 1"));
+        ASSERT_EQ(records().Fill_List_RHS->model()->rowCount(), 8);
+        EXPECT_EQ(records().Fill_List_RHS->model()->index(7, 0).data().toString(), QStringLiteral("Label 8"));
+        EXPECT_EQ(records().Fill_List_Data_RHS.at(0).value(QStringLiteral("Value")), QStringLiteral("Label 1"));
     }
     // The value table holds each loaded series in its series-list slot.
-    ASSERT_EQ(c->design().data_table_content.size(), 2);
-    EXPECT_EQ(c->design().data_table_content.at(0).toStringList().size(), 8);
-    EXPECT_EQ(c->design().data_table_content.at(0).toStringList().at(2), QStringLiteral(""));
+    ASSERT_EQ(records().data_table_content.size(), 2);
+    EXPECT_EQ(records().data_table_content.at(0).toStringList().size(), 8);
+    EXPECT_EQ(records().data_table_content.at(0).toStringList().at(2), QStringLiteral(""));
 }
 
 TEST_F(BatchBinding, UnprintedOrUnboundObjectsMakeNoBatch)
@@ -136,15 +137,15 @@ TEST_F(BatchBinding, UnprintedOrUnboundObjectsMakeNoBatch)
     auto line = std::make_shared<SKTLine>();   // lines are never bound
     bindSeries(*line, QStringLiteral("five"));
     front({hidden, line});
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Data_Sheet_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
     // The QR edition lists no records for an unbound design.
     if (ONLY_QR_MODE) {
-        EXPECT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 0);
+        EXPECT_EQ(records().Fill_List_RHS->model()->rowCount(), 0);
     } else {
-        ASSERT_EQ(c->design().Fill_List_RHS->model()->rowCount(), 1);
-        EXPECT_EQ(c->design().Fill_List_RHS->model()->index(0, 0).data().toString(), QStringLiteral("Label 1"));
+        ASSERT_EQ(records().Fill_List_RHS->model()->rowCount(), 1);
+        EXPECT_EQ(records().Fill_List_RHS->model()->index(0, 0).data().toString(), QStringLiteral("Label 1"));
     }
 }
 
@@ -154,35 +155,35 @@ TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
     text->data_source_type = 2;
     text->excel_col_indx = 0;   // the placeholder column still counts
     front({text});
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Excel_Binding_Values);   // no rows: the flag stays off
-    c->design().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
+    records().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
     for (int i = 0; i < 3; ++i)
-        c->design().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i)},
+        records().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i)},
                                      {QStringLiteral("Column1"), QStringLiteral("N%1").arg(i)},
                                      {QStringLiteral("Column2"), QString()}});
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Excel_Binding_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 3);
-    EXPECT_EQ(c->design().Calculate_Excel_table_rows(), 3);
-    EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(1), QStringLiteral("N0"));
-    EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(2), QStringLiteral(" "));   // an empty cell
-    EXPECT_EQ(c->design().Get_First_Value_Of_Excel_Binding(0), QStringLiteral("0"));
+    EXPECT_EQ(records().Calculate_Excel_table_rows(), 3);
+    EXPECT_EQ(records().Get_First_Value_Of_Excel_Binding(1), QStringLiteral("N0"));
+    EXPECT_EQ(records().Get_First_Value_Of_Excel_Binding(2), QStringLiteral(" "));   // an empty cell
+    EXPECT_EQ(records().Get_First_Value_Of_Excel_Binding(0), QStringLiteral("0"));
     text->excel_col_indx = -1;
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Excel_Binding_Values);
 }
 
 TEST_F(BatchBinding, BarcodeHeaderColumnAloneBindsTheSpreadsheet)
 {
-    c->design().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
+    records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
     auto barcode = std::make_shared<SKTBarcode>();
     barcode->data_source_type = 2;
     barcode->excel_col_indx = -1;
     barcode->batch_hdr_list_index = 1;
     barcode->batch_ftr_list_index = -1;
     front({barcode});
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_TRUE(Use_Excel_Binding_Values);
 }
 
@@ -192,7 +193,7 @@ TEST_F(BatchBinding, AdvancedQrModeClearsTheBatch)
     Total_Batch_Excel_Card = 9;
     Total_Barcode_Label_wd_Batch = 9;
     Barcode_Setting_Or_Designing_Mode = 2;
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Data_Sheet_Values);
     EXPECT_FALSE(Use_Excel_Binding_Values);
     EXPECT_EQ(Total_Batch_Excel_Card, 1);
@@ -203,20 +204,20 @@ TEST_F(BatchBinding, DataSourceComboOperations)
 {
     QComboBox source;
     source.addItems({QStringLiteral("Manual"), QStringLiteral("Series")});
-    c->design().Add_Excel_Col_Name_In_Combo(&source);
+    records().Add_Excel_Col_Name_In_Combo(&source);
     EXPECT_EQ(source.count(), 3);
     EXPECT_EQ(source.itemText(2), QStringLiteral("Excel"));
-    c->design().Add_Excel_Col_Name_In_Combo(&source);   // only onto two items
+    records().Add_Excel_Col_Name_In_Combo(&source);   // only onto two items
     EXPECT_EQ(source.count(), 3);
-    c->design().Remove_Excel_Col_Name_In_Combo(&source);
+    records().Remove_Excel_Col_Name_In_Combo(&source);
     EXPECT_EQ(source.count(), 2);
-    c->design().Remove_Excel_Col_Name_In_Combo(&source);
+    records().Remove_Excel_Col_Name_In_Combo(&source);
     EXPECT_EQ(source.count(), 2);
 
-    c->design().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
+    records().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
     QComboBox columns;
     columns.addItem(QStringLiteral("old"));
-    c->design().Fill_Excel_Col_Name_In_Combo(&columns);
+    records().Fill_Excel_Col_Name_In_Combo(&columns);
     ASSERT_EQ(columns.count(), 3);
     EXPECT_EQ(columns.itemText(0), QStringLiteral("<--Select-->"));
     EXPECT_EQ(columns.itemText(2), QStringLiteral("Code"));
@@ -226,15 +227,15 @@ TEST_F(BatchBinding, SeriesValuesFillACombo)
 {
     writeSeries(QStringLiteral("cities.txt"), "Paris\nRome\n");
     QComboBox values;
-    c->design().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("cities"));
+    records().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("cities"));
     ASSERT_EQ(values.count(), 2);
     EXPECT_EQ(values.currentIndex(), 0);
     EXPECT_EQ(values.itemText(1), QStringLiteral("Rome"));
     // A missing series empties only the Barcode mode's value combos.
-    c->design().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
+    records().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
     EXPECT_EQ(values.count(), 2);
     values.setObjectName(QStringLiteral("hdr_combo_value"));
-    c->design().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
+    records().Fille_Data_Set_Values_In_Combo(&values, QStringLiteral("gone"));
     EXPECT_EQ(values.count(), 0);
 }
 

@@ -6,6 +6,8 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Long_SMS_Dlg.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "design/panels/DataSourcePanel.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
@@ -47,7 +49,7 @@ protected:
         for (int i = 0; i < objects.size(); ++i)
             at << i;
         c->document()->insertGraphics(objects, at);
-        c->design().Check_Series_Or_Excel_Use_or_not();
+        records().Check_Series_Or_Excel_Use_or_not();
     }
     static std::shared_ptr<SKTText> text(const QRectF &frame, const QString &series = QString())
     {
@@ -76,7 +78,7 @@ protected:
         }
         return b;
     }
-    platform::Picture fill(int record) { return c->design().Set_data_table_value_to_card(record, QStringLiteral("F"), false); }
+    platform::Picture fill(int record) { return records().Set_data_table_value_to_card(record, QStringLiteral("F"), false); }
     // The barcode object's own picture at 600 DPI.
     static QImage barcodeRaster(const SKTGraphic &b)
     {
@@ -129,7 +131,7 @@ TEST_F(RecordFill, LineEndsAndInnerEmptyLines)
 
 TEST_F(RecordFill, LinkedColumnsFillTextsButNotThePlaceholder)
 {
-    LinkedSheetTable &sheet = c->design().Linked_Sheet;
+    LinkedSheetTable &sheet = records().Linked_Sheet;
     sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Dept")};
     sheet.rows = {{{QStringLiteral("Column1"), QStringLiteral(" Ann ")}, {QStringLiteral("Column2"), QStringLiteral("R&D")}},
                   {{QStringLiteral("Column1"), QStringLiteral("Bob")}}};   // a row missing a key
@@ -152,8 +154,8 @@ TEST_F(RecordFill, LinkedColumnsFillTextsButNotThePlaceholder)
     fill(1);
     EXPECT_EQ(name->Text_Value, QStringLiteral("Bob"));
     EXPECT_EQ(dept->Text_Value, QString()) << "a missing key is an empty value";
-    EXPECT_EQ(c->design().Get_sel_row_col_value_of_Excel(0, 9), QString());
-    EXPECT_EQ(c->design().Get_sel_row_col_value_of_Excel(5, 1), QString());
+    EXPECT_EQ(records().Get_sel_row_col_value_of_Excel(0, 9), QString());
+    EXPECT_EQ(records().Get_sel_row_col_value_of_Excel(5, 1), QString());
 }
 
 TEST_F(RecordFill, EveryRecordsBarcodeDecodesToItsValue)
@@ -204,7 +206,7 @@ TEST_F(RecordFill, EmptyOrRefusedValuesLeaveTheObjectWithoutAPicture)
     writeSeries(QStringLiteral("refused"), "caf\xc3\xa9 \xe2\x82\xac\n");
     barcode->batch_list_name = QStringLiteral("refused");
     label->batch_list_name = QStringLiteral("refused");
-    c->design().Check_Series_Or_Excel_Use_or_not();
+    records().Check_Series_Or_Excel_Use_or_not();
     const platform::Picture card = fill(0);
     ASSERT_FALSE(card.isNull());
     EXPECT_TRUE(barcode->_barcode_image.isNull());
@@ -278,12 +280,12 @@ TEST_F(RecordFill, SelectingARecordFillsTheCard)
     writeSeries(QStringLiteral("names"), "Ada\nGrace\nLinus\n");
     auto t = text(QRectF(10, 10, 120, 24), QStringLiteral("names"));
     front({t});
-    QTableView *list = c->design().Fill_List_RHS;
+    QTableView *list = records().Fill_List_RHS;
     ASSERT_EQ(list->model()->rowCount(), 3);
     list->selectionModel()->select(list->model()->index(2, 0),
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     EXPECT_EQ(t->Text_Value, QStringLiteral("Linus"));
-    ASSERT_FALSE(c->design().batch_value_image.isNull());
+    ASSERT_FALSE(records().batch_value_image.isNull());
     list->selectionModel()->clearSelection();
     EXPECT_EQ(t->Text_Value, QStringLiteral("Ada")) << "no row is record 0";
 }
@@ -292,7 +294,7 @@ TEST_F(RecordFill, TheViewAndHelpButtons)
 {
     testsupport::ResponderScope responder;
     writeSeries(QStringLiteral("names"), "Ada\nGrace\n");
-    DataSourcePanel &page = *c->design().dataSourcePanel();
+    DataSourcePanel &page = *sidebar().dataSourcePanel();
     page.data_source_help_btn->setEnabled(true);
     QComboBox *source = page.Data_source_type;
     source->clear();

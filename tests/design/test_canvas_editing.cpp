@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
 #include "design/ToolPalette.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/ShapePanel.h"
@@ -85,11 +86,11 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
     const QRectF drawn = star->bounds();
     const QColor fill = star->_fillColor;
     // The sidebar shows the new object's frame.
-    EXPECT_EQ(d->alignmentPanel()->frame_main_pic_X_pos->text(), QString::number(drawn.x(), 'f', 2));
+    EXPECT_EQ(d->sidebar().alignmentPanel()->frame_main_pic_X_pos->text(), QString::number(drawn.x(), 'f', 2));
 
-    type(d->alignmentPanel()->frame_main_pic_X_pos, QStringLiteral("120"));
+    type(d->sidebar().alignmentPanel()->frame_main_pic_X_pos, QStringLiteral("120"));
     EXPECT_EQ(star->bounds().x(), 120);
-    d->shapePanel()->shape_fill_clr->chooseColor(QColor(Qt::red));
+    d->sidebar().shapePanel()->shape_fill_clr->chooseColor(QColor(Qt::red));
     auto current = [this] { return graphics().first(); };
     EXPECT_EQ(current()->_fillColor, QColor(Qt::red));
 
@@ -112,7 +113,7 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
     d->Undo_Clicked();
     EXPECT_TRUE(d->editing().Redo_btn->isEnabled());
     canvas->changeSelectionIndexes({0});
-    type(d->alignmentPanel()->frame_main_pic_Y_pos, QStringLiteral("40"));
+    type(d->sidebar().alignmentPanel()->frame_main_pic_Y_pos, QStringLiteral("40"));
     EXPECT_FALSE(d->editing().Redo_btn->isEnabled());
 }
 
@@ -172,8 +173,8 @@ TEST_F(CanvasEditing, LockLeavesOneTabAndDisablesCutAndDelete)
     EXPECT_TRUE(d->editing().Delete_btn->isEnabled());
     d->editing().Lock_btn->click();
     EXPECT_TRUE(shape->ctrl_is_locked);
-    EXPECT_EQ(d->sett_tab->count(), 1);
-    EXPECT_EQ(d->sett_tab->widget(0), d->Lock_tab);
+    EXPECT_EQ(d->sidebar().sett_tab->count(), 1);
+    EXPECT_EQ(d->sidebar().sett_tab->widget(0), d->sidebar().Lock_tab);
     EXPECT_FALSE(d->editing().Cut_btn->isEnabled());
     EXPECT_FALSE(d->editing().Delete_btn->isEnabled());
     EXPECT_TRUE(d->editing().Unlock_btn->isEnabled());
@@ -186,7 +187,7 @@ TEST_F(CanvasEditing, LockLeavesOneTabAndDisablesCutAndDelete)
     d->editing().Unlock_btn->click();
     EXPECT_FALSE(shape->ctrl_is_locked);
     EXPECT_TRUE(d->editing().Cut_btn->isEnabled());
-    EXPECT_GT(d->sett_tab->count(), 1);
+    EXPECT_GT(d->sidebar().sett_tab->count(), 1);
 }
 
 TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
@@ -194,7 +195,7 @@ TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     ASSERT_GT(a->bounds().x(), 0);
     const int steps = d->Get_Undo_Count();
-    d->alignmentPanel()->align_left_btn->click();
+    d->sidebar().alignmentPanel()->align_left_btn->click();
     EXPECT_EQ(a->bounds().x(), 0);
     EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
 
@@ -204,7 +205,7 @@ TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
     canvas->selectAll();
     const double x = e->bounds().x();
     ASSERT_NE(x, 0);
-    d->alignmentPanel()->align_left_btn->click();
+    d->sidebar().alignmentPanel()->align_left_btn->click();
     EXPECT_EQ(e->bounds().x(), x);
     EXPECT_EQ(a->bounds().x(), x);
     EXPECT_EQ(b->bounds().x(), x);
@@ -217,11 +218,11 @@ TEST_F(CanvasEditing, SameWidthWithOneAndGridAlignmentWithAHiddenGridSayWhy)
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     const int steps = d->Get_Undo_Count();
     const QRectF frame = a->bounds();
-    d->alignmentPanel()->Make_Same_Width_Clicked();
-    d->alignmentPanel()->Make_Same_Height_Clicked();
+    d->sidebar().alignmentPanel()->Make_Same_Width_Clicked();
+    d->sidebar().alignmentPanel()->Make_Same_Height_Clicked();
     ASSERT_NE(d->_grid, nullptr);
     d->_grid->setAlwaysShown(false);
-    d->alignmentPanel()->Align_To_Grid_Clicked();
+    d->sidebar().alignmentPanel()->Align_To_Grid_Clicked();
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Please select more than one control."),
                                        QStringLiteral("Please select more than one control."),
                                        QStringLiteral("Please use grid option first.")}));
@@ -231,7 +232,7 @@ TEST_F(CanvasEditing, SameWidthWithOneAndGridAlignmentWithAHiddenGridSayWhy)
     // With the grid shown it snaps and records the step.
     d->_grid->setSpacing(25);
     d->_grid->setAlwaysShown(true);
-    d->alignmentPanel()->Align_To_Grid_Clicked();
+    d->sidebar().alignmentPanel()->Align_To_Grid_Clicked();
     EXPECT_EQ(a->bounds(), d->_grid->alignedRect(frame));
     EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
     d->_grid->setAlwaysShown(false);
@@ -243,8 +244,8 @@ TEST_F(CanvasEditing, SameWidthThroughTheButtonReachesTheCanvas)
     const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
     a->setBounds(QRectF(a->bounds().topLeft(), QSizeF(33, 44)));
     canvas->selectAll();   // b is first (front-most)
-    EXPECT_TRUE(d->alignmentPanel()->Make_same_width_btn->isEnabled());
-    d->alignmentPanel()->Make_same_width_btn->click();
+    EXPECT_TRUE(d->sidebar().alignmentPanel()->Make_same_width_btn->isEnabled());
+    d->sidebar().alignmentPanel()->Make_same_width_btn->click();
     EXPECT_EQ(a->bounds().width(), b->bounds().width());
     EXPECT_EQ(a->bounds().height(), 44);
 }
@@ -253,8 +254,8 @@ TEST_F(CanvasEditing, TypedSizesGoThroughTheDesignUnit)
 {
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     Measument_Unit_Is = 0;   // inches
-    d->Show_RHS_Properties(a.get());
-    type(d->alignmentPanel()->frame_main_pic_width, QStringLiteral("1"));
+    d->sidebar().Show_RHS_Properties(a.get());
+    type(d->sidebar().alignmentPanel()->frame_main_pic_width, QStringLiteral("1"));
     EXPECT_NEAR(a->bounds().width(), 72.0, 1e-3);
     Measument_Unit_Is = 2;
 }
@@ -263,8 +264,8 @@ TEST_F(CanvasEditing, PrintCheckBoxWritesTheSelectedObjects)
 {
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     const int steps = d->Get_Undo_Count();
-    d->print_object_chk->click();
-    EXPECT_EQ(a->print_object, d->print_object_chk->isChecked() ? 1 : 0);
+    d->sidebar().print_object_chk->click();
+    EXPECT_EQ(a->print_object, d->sidebar().print_object_chk->isChecked() ? 1 : 0);
     EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
 }
 
@@ -272,7 +273,7 @@ TEST_F(CanvasEditing, TheSidebarShowsTheCardAndClearsTheCanvasSelection)
 {
     draw(&ToolPalette::Rect_Tool_Clicked);
     ASSERT_FALSE(canvas->selectionIndexes().isEmpty());
-    d->Show_RHS_Properties(nullptr);
+    d->sidebar().Show_RHS_Properties(nullptr);
     EXPECT_TRUE(canvas->selectionIndexes().isEmpty());
     EXPECT_EQ(d->Get_Selected_Graphic(), nullptr);
     EXPECT_FALSE(d->editing().Cut_btn->isEnabled());

@@ -6,6 +6,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 #include "design/ToolPalette.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
@@ -104,7 +105,7 @@ TEST_F(CanvasTools, CancelledPictureChoicesCreateNothingAndKeepTheTool)
     EXPECT_TRUE(graphics().isEmpty());
     EXPECT_EQ(responder->openRequests.size(), 2);
     EXPECT_EQ(dsg->Selected_Control_Tool, 0);
-    EXPECT_EQ(dsg->sett_tab->currentWidget(), dsg->card_info_tab);
+    EXPECT_EQ(dsg->sidebar().sett_tab->currentWidget(), dsg->sidebar().card_info_tab);
 }
 
 TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
@@ -127,7 +128,7 @@ TEST_F(CanvasTools, WatermarkToolShowsTheBorderTabAndKeepsTheTool)
     // The watermark tool is no drawing tool: nothing is created and the card's border tab shows.
     dsg->Selected_Control_Tool = 4;
     dsg->tool_palette->Watermark_Tool_btn->click();
-    EXPECT_EQ(dsg->sett_tab->currentWidget(), dsg->card_brdr_tab);
+    EXPECT_EQ(dsg->sidebar().sett_tab->currentWidget(), dsg->sidebar().card_brdr_tab);
     EXPECT_TRUE(graphics().isEmpty());
 }
 

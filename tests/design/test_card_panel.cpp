@@ -1,5 +1,6 @@
 #include "DesignFixture.h"
 
+#include "design/PropertySidebar.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
@@ -36,75 +37,75 @@ using CardPanel = DesignFixture;
 
 TEST_F(CardPanel, FillCodesSetTheRadiosAndTheirControls)
 {
-    c->design().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
-    c->design().card_prop_set(QStringLiteral("G"));
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_gradient_fill_rd->isChecked());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_solid_fill_rd->isChecked());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_alpha_lbl->isHidden());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_fill_clr->isEnabled());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_fill_Grd_1_clr->isEnabled());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_grad_Stepper->isEnabled());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_hatch_style->isEnabled());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_image_box->isEnabled());
+    sidebar().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
+    sidebar().card_prop_set(QStringLiteral("G"));
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_gradient_fill_rd->isChecked());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_solid_fill_rd->isChecked());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_alpha_lbl->isHidden());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_fill_clr->isEnabled());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_fill_Grd_1_clr->isEnabled());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_grad_Stepper->isEnabled());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_hatch_style->isEnabled());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_image_box->isEnabled());
 
-    c->design().card_prop_set(QStringLiteral("H"));
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_Style_fill_rd->isChecked());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_gradient_fill_rd->isChecked());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_hatch_style->isEnabled());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_hatch_bk_clr->isEnabled());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_grad_Text->isEnabled());
+    sidebar().card_prop_set(QStringLiteral("H"));
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Style_fill_rd->isChecked());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_gradient_fill_rd->isChecked());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_hatch_style->isEnabled());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_hatch_bk_clr->isEnabled());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_grad_Text->isEnabled());
 
     // An unknown code counts as solid.
-    c->design().card_prop_set(QStringLiteral("X"));
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_solid_fill_rd->isChecked());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_fill_clr->isEnabled());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_hatch_style->isEnabled());
+    sidebar().card_prop_set(QStringLiteral("X"));
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_solid_fill_rd->isChecked());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_fill_clr->isEnabled());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_hatch_style->isEnabled());
 }
 
 TEST_F(CardPanel, ImageFillHidesOpacityOnlyForTiles)
 {
-    c->design().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(0);   // "Tile"
-    c->design().card_prop_set(QStringLiteral("I"));
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_alpha_Text->isHidden());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_image_box->isEnabled());
-    c->design().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(1);
-    c->design().card_prop_set(QStringLiteral("I"));
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_alpha_Text->isHidden());
+    sidebar().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(0);   // "Tile"
+    sidebar().card_prop_set(QStringLiteral("I"));
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_alpha_Text->isHidden());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_image_box->isEnabled());
+    sidebar().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(1);
+    sidebar().card_prop_set(QStringLiteral("I"));
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_alpha_Text->isHidden());
 }
 
 TEST_F(CardPanel, BoxesFollowTheirCheckBoxes)
 {
-    c->design().cardBorderPanel()->Card_border_chk->setChecked(true);
-    c->design().cardBackgroundPanel()->Card_fill_chk->setChecked(false);
-    c->design().card_prop_set(QStringLiteral("S"));
-    EXPECT_TRUE(c->design().cardBorderPanel()->Card_Border_Box->isEnabled());
-    EXPECT_FALSE(c->design().cardBackgroundPanel()->Card_Fill_Box->isEnabled());
-    c->design().cardBorderPanel()->Card_border_chk->setChecked(false);
-    c->design().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
-    c->design().card_prop_set(QStringLiteral("S"));
-    EXPECT_FALSE(c->design().cardBorderPanel()->Card_Border_Box->isEnabled());
-    EXPECT_TRUE(c->design().cardBackgroundPanel()->Card_Fill_Box->isEnabled());
+    sidebar().cardBorderPanel()->Card_border_chk->setChecked(true);
+    sidebar().cardBackgroundPanel()->Card_fill_chk->setChecked(false);
+    sidebar().card_prop_set(QStringLiteral("S"));
+    EXPECT_TRUE(sidebar().cardBorderPanel()->Card_Border_Box->isEnabled());
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_Fill_Box->isEnabled());
+    sidebar().cardBorderPanel()->Card_border_chk->setChecked(false);
+    sidebar().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
+    sidebar().card_prop_set(QStringLiteral("S"));
+    EXPECT_FALSE(sidebar().cardBorderPanel()->Card_Border_Box->isEnabled());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Fill_Box->isEnabled());
 }
 
 TEST_F(CardPanel, TransferWritesThePanelIntoTheCard)
 {
-    c->design().cardBorderPanel()->Card_border_chk->setChecked(true);
-    c->design().cardBorderPanel()->Card_bordr_clr->setColor(Qt::red);
-    c->design().cardBorderPanel()->Card_bor_Stepper->setDoubleValue(4);
-    c->design().cardBorderPanel()->Card_border_style->setCurrentIndex(3);
-    c->design().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
-    c->design().cardBackgroundPanel()->Card_fill_clr->setColor(Qt::yellow);
-    c->design().card_prop_set(QStringLiteral("G"));
-    c->design().cardBackgroundPanel()->Card_grad_Stepper->setDoubleValue(45.7);
-    c->design().cardBackgroundPanel()->Card_alpha_Stepper->setDoubleValue(37);
-    c->design().cardInfoPanel()->card_name->setText(QStringLiteral("  Badge \n"));
-    c->design().cardBorderPanel()->enable_watermark_chk->setChecked(true);
-    c->design().cardBorderPanel()->wm_alignment_combo->setCurrentIndex(2);
-    c->design().cardBorderPanel()->wm_transp_slider->setValue(50);
-    c->design().cardBorderPanel()->watermark_text->setText(QStringLiteral("COPY"));
+    sidebar().cardBorderPanel()->Card_border_chk->setChecked(true);
+    sidebar().cardBorderPanel()->Card_bordr_clr->setColor(Qt::red);
+    sidebar().cardBorderPanel()->Card_bor_Stepper->setDoubleValue(4);
+    sidebar().cardBorderPanel()->Card_border_style->setCurrentIndex(3);
+    sidebar().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
+    sidebar().cardBackgroundPanel()->Card_fill_clr->setColor(Qt::yellow);
+    sidebar().card_prop_set(QStringLiteral("G"));
+    sidebar().cardBackgroundPanel()->Card_grad_Stepper->setDoubleValue(45.7);
+    sidebar().cardBackgroundPanel()->Card_alpha_Stepper->setDoubleValue(37);
+    sidebar().cardInfoPanel()->card_name->setText(QStringLiteral("  Badge \n"));
+    sidebar().cardBorderPanel()->enable_watermark_chk->setChecked(true);
+    sidebar().cardBorderPanel()->wm_alignment_combo->setCurrentIndex(2);
+    sidebar().cardBorderPanel()->wm_transp_slider->setValue(50);
+    sidebar().cardBorderPanel()->watermark_text->setText(QStringLiteral("COPY"));
     Card_Shape = 1;
     c->design().SetDocumentCanvasSize(QSizeF(200, 100));
 
@@ -135,9 +136,9 @@ TEST_F(CardPanel, BorderOffKeepsTheStoredColourAndWidth)
 {
     c->design().Front_card_Prop->Card_bordr_clr = Qt::green;
     c->design().Front_card_Prop->Card_bor_Stepper = 7;
-    c->design().cardBorderPanel()->Card_border_chk->setChecked(false);
-    c->design().cardBorderPanel()->Card_bordr_clr->setColor(Qt::red);
-    c->design().cardBorderPanel()->Card_bor_Stepper->setDoubleValue(2);
+    sidebar().cardBorderPanel()->Card_border_chk->setChecked(false);
+    sidebar().cardBorderPanel()->Card_bordr_clr->setColor(Qt::red);
+    sidebar().cardBorderPanel()->Card_bor_Stepper->setDoubleValue(2);
     c->design().Update_Card_Graphics();
     EXPECT_FALSE(c->design().Front_card_Prop->Card_border_chk);
     EXPECT_EQ(c->design().Front_card_Prop->Card_bordr_clr, QColor(Qt::green));
@@ -146,7 +147,7 @@ TEST_F(CardPanel, BorderOffKeepsTheStoredColourAndWidth)
 
 TEST_F(CardPanel, EmptyNameIsStoredEmptyAndShapesAboveOneAreEllipses)
 {
-    c->design().cardInfoPanel()->card_name->setText(QStringLiteral("   "));
+    sidebar().cardInfoPanel()->card_name->setText(QStringLiteral("   "));
     Card_Shape = 5;
     c->design().Update_Card_Graphics();
     EXPECT_TRUE(c->design().Front_card_Prop->Card_Name.isEmpty());
@@ -156,7 +157,7 @@ TEST_F(CardPanel, EmptyNameIsStoredEmptyAndShapesAboveOneAreEllipses)
 
 TEST_F(CardPanel, NothingIsWrittenWhileControlsAreFilled)
 {
-    c->design().cardInfoPanel()->card_name->setText(QStringLiteral("Changed"));
+    sidebar().cardInfoPanel()->card_name->setText(QStringLiteral("Changed"));
     Not_Draw_Only_Prop_Change = true;
     c->design().Update_Card_Graphics();
     Not_Draw_Only_Prop_Change = false;
@@ -165,46 +166,46 @@ TEST_F(CardPanel, NothingIsWrittenWhileControlsAreFilled)
 
 TEST_F(CardPanel, SizeFieldsFollowTheLabelStockChoice)
 {
-    c->design().cardSizePanel()->Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
-    EXPECT_TRUE(c->design().cardSizePanel()->width_Text->isReadOnly());
-    EXPECT_FALSE(c->design().cardSizePanel()->height_Text->isEnabled());
-    EXPECT_FALSE(c->design().cardSizePanel()->width_Stepper->isEnabled());
-    EXPECT_FALSE(c->design().cardSizePanel()->page_frm_printer_btn->isEnabled());
-    c->design().cardSizePanel()->Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
-    EXPECT_FALSE(c->design().cardSizePanel()->width_Text->isReadOnly());
-    EXPECT_TRUE(c->design().cardSizePanel()->height_Stepper->isEnabled());
-    EXPECT_TRUE(c->design().cardSizePanel()->page_frm_printer_btn->isEnabled());
+    sidebar().cardSizePanel()->Enable_Disable_Size_Param_Acc_To_Label_Selection(false);
+    EXPECT_TRUE(sidebar().cardSizePanel()->width_Text->isReadOnly());
+    EXPECT_FALSE(sidebar().cardSizePanel()->height_Text->isEnabled());
+    EXPECT_FALSE(sidebar().cardSizePanel()->width_Stepper->isEnabled());
+    EXPECT_FALSE(sidebar().cardSizePanel()->page_frm_printer_btn->isEnabled());
+    sidebar().cardSizePanel()->Enable_Disable_Size_Param_Acc_To_Label_Selection(true);
+    EXPECT_FALSE(sidebar().cardSizePanel()->width_Text->isReadOnly());
+    EXPECT_TRUE(sidebar().cardSizePanel()->height_Stepper->isEnabled());
+    EXPECT_TRUE(sidebar().cardSizePanel()->page_frm_printer_btn->isEnabled());
 }
 
 TEST_F(CardPanel, CardTabsReplaceEveryOtherTab)
 {
-    c->design().properties_title->setText(QStringLiteral("Text Properties"));
-    c->design().Fill_Card_Prop_Tab();
-    EXPECT_EQ(c->design().properties_title->text(), QStringLiteral("Label Properties"));
-    ASSERT_EQ(c->design().sett_tab->count(), 4);
-    EXPECT_EQ(c->design().sett_tab->widget(0), c->design().card_info_tab);
-    EXPECT_EQ(c->design().sett_tab->widget(1), c->design().card_size_tab);
-    EXPECT_EQ(c->design().sett_tab->widget(2), c->design().card_bkgd_tab);
-    EXPECT_EQ(c->design().sett_tab->widget(3), c->design().card_brdr_tab);
-    c->design().Remove_All_Tab_Items();
-    EXPECT_EQ(c->design().sett_tab->count(), 0);
+    sidebar().properties_title->setText(QStringLiteral("Text Properties"));
+    sidebar().Fill_Card_Prop_Tab();
+    EXPECT_EQ(sidebar().properties_title->text(), QStringLiteral("Label Properties"));
+    ASSERT_EQ(sidebar().sett_tab->count(), 4);
+    EXPECT_EQ(sidebar().sett_tab->widget(0), sidebar().card_info_tab);
+    EXPECT_EQ(sidebar().sett_tab->widget(1), sidebar().card_size_tab);
+    EXPECT_EQ(sidebar().sett_tab->widget(2), sidebar().card_bkgd_tab);
+    EXPECT_EQ(sidebar().sett_tab->widget(3), sidebar().card_brdr_tab);
+    sidebar().Remove_All_Tab_Items();
+    EXPECT_EQ(sidebar().sett_tab->count(), 0);
 }
 
 TEST_F(CardPanel, ApplyingTheSizeSetsTheCanvasInPoints)
 {
     Measument_Unit_Is = last_unit_val = 2;
     c->design().Zoom_In_Toolbar_btn();
-    c->design().cardSizePanel()->width_Text->setText(QStringLiteral("100"));
-    c->design().cardSizePanel()->height_Text->setText(QStringLiteral("50"));
-    c->design().Apply_Size_Clicked();
+    sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100"));
+    sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("50"));
+    sidebar().Apply_Size_Clicked();
     EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
     EXPECT_NEAR(c->design().canvasFrameSize.width(), 283.4646, 1e-3);
     EXPECT_NEAR(c->design().canvasFrameSize.height(), 141.7323, 1e-3);
     EXPECT_NEAR(c->design().Front_card_Prop->Card_Size.width(), 283.4646, 1e-3);
     Measument_Unit_Is = last_unit_val = 0;   // inches
-    c->design().cardSizePanel()->width_Text->setText(QStringLiteral("1"));
-    c->design().cardSizePanel()->height_Text->setText(QStringLiteral("2"));
-    c->design().Apply_Size_Clicked();
+    sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("1"));
+    sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("2"));
+    sidebar().Apply_Size_Clicked();
     EXPECT_NEAR(c->design().canvasFrameSize.width(), 72.0, 1e-3);
     EXPECT_NEAR(c->design().canvasFrameSize.height(), 144.0, 1e-3);
 }
@@ -220,7 +221,7 @@ protected:
     }
     DesignController &d() { return c->design(); }
     Card_Property &card() { return *d().Front_card_Prop; }
-    void load() { d().Load_Card_and_Label_Properties(nullptr); }
+    void load() { sidebar().Load_Card_and_Label_Properties(nullptr); }
 };
 
 TEST_F(CardPanelLoad, FractionsLoadAsWholePercentCappedAt100)
@@ -233,29 +234,29 @@ TEST_F(CardPanelLoad, FractionsLoadAsWholePercentCappedAt100)
         card().Card_alpha_Stepper = k.stored;
         card().Watermark_Transp = k.stored;
         load();
-        EXPECT_EQ(d().cardBackgroundPanel()->Card_alpha_Text->text(), QString::number(k.shown)) << k.stored;
-        EXPECT_DOUBLE_EQ(d().cardBackgroundPanel()->Card_alpha_Stepper->doubleValue(), k.shown) << k.stored;
-        EXPECT_EQ(d().cardBorderPanel()->wm_transp_slider->value(), k.shown) << k.stored;
-        EXPECT_EQ(d().cardBorderPanel()->wm_transp_val->text(), QString::number(k.shown)) << k.stored;
+        EXPECT_EQ(sidebar().cardBackgroundPanel()->Card_alpha_Text->text(), QString::number(k.shown)) << k.stored;
+        EXPECT_DOUBLE_EQ(sidebar().cardBackgroundPanel()->Card_alpha_Stepper->doubleValue(), k.shown) << k.stored;
+        EXPECT_EQ(sidebar().cardBorderPanel()->wm_transp_slider->value(), k.shown) << k.stored;
+        EXPECT_EQ(sidebar().cardBorderPanel()->wm_transp_val->text(), QString::number(k.shown)) << k.stored;
     }
 }
 
 TEST_F(CardPanelLoad, HatchNameIsOnlyReadForTheHatchFill)
 {
-    d().cardBackgroundPanel()->Card_hatch_style->clear();
-    d().cardBackgroundPanel()->Card_hatch_style->addItems({QStringLiteral("Bricks"), QStringLiteral("Dots")});
-    d().cardBackgroundPanel()->Card_hatch_style->setCurrentIndex(1);
+    sidebar().cardBackgroundPanel()->Card_hatch_style->clear();
+    sidebar().cardBackgroundPanel()->Card_hatch_style->addItems({QStringLiteral("Bricks"), QStringLiteral("Dots")});
+    sidebar().cardBackgroundPanel()->Card_hatch_style->setCurrentIndex(1);
     card().Card_fill_style = QStringLiteral("S");
     card().Card_hatch_style = QString();
     load();
-    EXPECT_EQ(d().cardBackgroundPanel()->Card_hatch_style->currentIndex(), 1);
+    EXPECT_EQ(sidebar().cardBackgroundPanel()->Card_hatch_style->currentIndex(), 1);
     card().Card_fill_style = QStringLiteral("H");
     load();
-    EXPECT_EQ(d().cardBackgroundPanel()->Card_hatch_style->currentIndex(), -1);
-    EXPECT_TRUE(d().cardBackgroundPanel()->Card_Style_fill_rd->isChecked());
+    EXPECT_EQ(sidebar().cardBackgroundPanel()->Card_hatch_style->currentIndex(), -1);
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Style_fill_rd->isChecked());
     card().Card_hatch_style = QStringLiteral("Bricks");
     load();
-    EXPECT_EQ(d().cardBackgroundPanel()->Card_hatch_style->currentIndex(), 0);
+    EXPECT_EQ(sidebar().cardBackgroundPanel()->Card_hatch_style->currentIndex(), 0);
 }
 
 TEST_F(CardPanelLoad, CustomStockShowsItsSizeInTheCurrentUnit)
@@ -264,12 +265,12 @@ TEST_F(CardPanelLoad, CustomStockShowsItsSizeInTheCurrentUnit)
     d().SetDocumentCanvasSize(QSizeF(283.46, 141.73));   // the card's size is the canvas's
     load();
     EXPECT_EQ(card().Card_Size, QSizeF(283.46, 141.73));
-    EXPECT_NEAR(d().cardSizePanel()->width_Text->text().toDouble(), 100.0, 0.01);
-    EXPECT_NEAR(d().cardSizePanel()->height_Text->text().toDouble(), 50.0, 0.01);
+    EXPECT_NEAR(sidebar().cardSizePanel()->width_Text->text().toDouble(), 100.0, 0.01);
+    EXPECT_NEAR(sidebar().cardSizePanel()->height_Text->text().toDouble(), 50.0, 0.01);
     Measument_Unit_Is = 0;   // inches
     load();
-    EXPECT_EQ(d().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
-    EXPECT_EQ(d().cardSizePanel()->height_Text->text(), QStringLiteral("1.97"));
+    EXPECT_EQ(sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(sidebar().cardSizePanel()->height_Text->text(), QStringLiteral("1.97"));
     EXPECT_EQ(last_unit_val, 0);
 }
 
@@ -286,16 +287,16 @@ TEST_F(CardPanelLoad, TheLoadShowsTheCardsSettings)
     card().Card_fill_style = QStringLiteral("G");
     d().Last_Selected_Graphic = reinterpret_cast<SKTGraphic *>(0x1);
     load();
-    EXPECT_TRUE(d().cardBorderPanel()->Card_border_chk->isChecked());
-    EXPECT_EQ(d().cardBorderPanel()->Card_bor_Text->text(), QStringLiteral("6"));
-    EXPECT_EQ(d().cardBorderPanel()->Card_border_style->currentIndex(), 2);
+    EXPECT_TRUE(sidebar().cardBorderPanel()->Card_border_chk->isChecked());
+    EXPECT_EQ(sidebar().cardBorderPanel()->Card_bor_Text->text(), QStringLiteral("6"));
+    EXPECT_EQ(sidebar().cardBorderPanel()->Card_border_style->currentIndex(), 2);
     EXPECT_EQ(Card_Shape, 2);
-    EXPECT_TRUE(d().cardInfoPanel()->matrix_card_shape->button(2)->isChecked());
-    EXPECT_EQ(d().cardInfoPanel()->card_name->text(), QStringLiteral("Badge"));
-    EXPECT_TRUE(d().cardBorderPanel()->watermark_box->isEnabled());
-    EXPECT_EQ(d().cardBorderPanel()->wm_alignment_combo->currentIndex(), 2);
-    EXPECT_EQ(d().cardBorderPanel()->watermark_text->text(), QStringLiteral("COPY"));
-    EXPECT_TRUE(d().cardBackgroundPanel()->Card_gradient_fill_rd->isChecked());
+    EXPECT_TRUE(sidebar().cardInfoPanel()->matrix_card_shape->button(2)->isChecked());
+    EXPECT_EQ(sidebar().cardInfoPanel()->card_name->text(), QStringLiteral("Badge"));
+    EXPECT_TRUE(sidebar().cardBorderPanel()->watermark_box->isEnabled());
+    EXPECT_EQ(sidebar().cardBorderPanel()->wm_alignment_combo->currentIndex(), 2);
+    EXPECT_EQ(sidebar().cardBorderPanel()->watermark_text->text(), QStringLiteral("COPY"));
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_gradient_fill_rd->isChecked());
     EXPECT_EQ(d().Last_Selected_Graphic, nullptr);
     // Loading wrote nothing back: the card keeps what it had.
     EXPECT_EQ(card().Card_Name, QStringLiteral("Badge"));
@@ -305,22 +306,22 @@ TEST_F(CardPanelLoad, TheLoadShowsTheCardsSettings)
 TEST_F(CardPanelLoad, TheWidthStepperChangesOnlyItsField)
 {
     d().SetDocumentCanvasSize(QSizeF(200, 100));
-    d().cardSizePanel()->width_Stepper->setDoubleValue(70);
-    d().cardSizePanel()->width_Stepper->stepUp();
-    EXPECT_EQ(d().cardSizePanel()->width_Text->text(), QStringLiteral("71.00"));
+    sidebar().cardSizePanel()->width_Stepper->setDoubleValue(70);
+    sidebar().cardSizePanel()->width_Stepper->stepUp();
+    EXPECT_EQ(sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("71.00"));
     EXPECT_EQ(d().canvasFrameSize, QSizeF(200, 100));
 }
 
 TEST_F(CardPanelLoad, TileLayoutHidesTheOpacity)
 {
-    const int tile = d().cardBackgroundPanel()->Card_image_layout->findText(QStringLiteral("Tile"));
+    const int tile = sidebar().cardBackgroundPanel()->Card_image_layout->findText(QStringLiteral("Tile"));
     const int other = tile == 0 ? 1 : 0;
     card().Card_BG_Image_Layout = QString();
-    d().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(tile);
-    EXPECT_TRUE(d().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
+    sidebar().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(tile);
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
     EXPECT_EQ(card().Card_BG_Image_Layout, QStringLiteral("Tile"));   // and the card is stored
-    d().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(other);
-    EXPECT_FALSE(d().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
+    sidebar().cardBackgroundPanel()->Card_image_layout->setCurrentIndex(other);
+    EXPECT_FALSE(sidebar().cardBackgroundPanel()->Card_alpha_Stepper->isHidden());
 }
 
 TEST_F(CardPanelLoad, ContentColourIsPushedAgainAtEachApplyUntilAReload)
@@ -330,24 +331,24 @@ TEST_F(CardPanelLoad, ContentColourIsPushedAgainAtEachApplyUntilAReload)
     const QColor lineColour = line->txt_clr;
     front({first, second, line});
     load();
-    d().cardSizePanel()->width_Text->setText(QStringLiteral("50"));
-    d().cardSizePanel()->height_Text->setText(QStringLiteral("30"));
+    sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("50"));
+    sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("30"));
     first->txt_clr = Qt::blue;
-    d().Apply_Size_Clicked();   // unchanged content colour: no text is touched
+    sidebar().Apply_Size_Clicked();   // unchanged content colour: no text is touched
     EXPECT_EQ(first->txt_clr, QColor(Qt::blue));
 
-    d().cardInfoPanel()->All_Text_clr->chooseColor(Qt::red);
+    sidebar().cardInfoPanel()->All_Text_clr->chooseColor(Qt::red);
     EXPECT_EQ(first->txt_clr, QColor(Qt::red));
     EXPECT_EQ(second->txt_clr, QColor(Qt::red));
     EXPECT_EQ(card().Card_Content_clr, QColor(Qt::red));
     EXPECT_EQ(line->txt_clr, lineColour);   // only texts
     first->txt_clr = Qt::blue;
-    d().Apply_Size_Clicked();
+    sidebar().Apply_Size_Clicked();
     EXPECT_EQ(first->txt_clr, QColor(Qt::red));
 
     load();   // the copies are refreshed: the colour counts as unchanged again
     first->txt_clr = Qt::blue;
-    d().Apply_Size_Clicked();
+    sidebar().Apply_Size_Clicked();
     EXPECT_EQ(first->txt_clr, QColor(Qt::blue));
 }
 
@@ -360,13 +361,13 @@ TEST_F(CardPanelLoad, AChosenContentFontGoesOntoEveryText)
     QFont chosen(QStringLiteral("DejaVu Sans"));
     chosen.setPointSizeF(21);
     responder->fontAnswers = {chosen};
-    d().cardInfoPanel()->content_font_btn->click();
+    sidebar().cardInfoPanel()->content_font_btn->click();
     EXPECT_EQ(text->text_ctrl_font, chosen);
     EXPECT_EQ(card().Card_Content_font, chosen);
     // Cancel changes nothing.
     text->text_ctrl_font = QFont(QStringLiteral("DejaVu Serif"));
     load();
-    d().cardInfoPanel()->content_font_btn->click();
+    sidebar().cardInfoPanel()->content_font_btn->click();
     EXPECT_EQ(text->text_ctrl_font.family(), QStringLiteral("DejaVu Serif"));
 }
 
@@ -390,34 +391,34 @@ TEST_F(CardPanelLoad, AFillLeavesTheFlagAsItFoundItOnEveryWayOut)
 TEST_F(CardPanelLoad, PageSetupOkShowsThePaperSizeCancelChangesNothing)
 {
     testsupport::ResponderScope responder;
-    d().cardSizePanel()->width_Text->setText(QStringLiteral("12.00"));
+    sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("12.00"));
     responder->onModal = [](QDialog &) { return 0; };
-    d().cardSizePanel()->page_frm_printer_btn->click();
-    EXPECT_EQ(d().cardSizePanel()->width_Text->text(), QStringLiteral("12.00"));
+    sidebar().cardSizePanel()->page_frm_printer_btn->click();
+    EXPECT_EQ(sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("12.00"));
     platform::PrintInfo a5;
     a5.pageLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF());
     c->setPrintInfo(a5);
     responder->onModal = [](QDialog &) { return 1; };
-    d().cardSizePanel()->page_frm_printer_btn->click();
-    EXPECT_EQ(d().cardSizePanel()->width_Text->text(), QStringLiteral("148.00"));
-    EXPECT_EQ(d().cardSizePanel()->height_Text->text(), QStringLiteral("210.00"));
+    sidebar().cardSizePanel()->page_frm_printer_btn->click();
+    EXPECT_EQ(sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("148.00"));
+    EXPECT_EQ(sidebar().cardSizePanel()->height_Text->text(), QStringLiteral("210.00"));
     EXPECT_EQ(responder->modalCount, 2);
 }
 
 TEST_F(CardPanelLoad, AUsersChangeOnACardPageIsStoredInTheCard)
 {
     load();
-    d().cardBorderPanel()->Card_border_chk->setChecked(false);
-    d().cardBorderPanel()->Card_border_chk->click();
+    sidebar().cardBorderPanel()->Card_border_chk->setChecked(false);
+    sidebar().cardBorderPanel()->Card_border_chk->click();
     EXPECT_TRUE(card().Card_border_chk);
-    d().cardInfoPanel()->matrix_card_shape->button(1)->click();
+    sidebar().cardInfoPanel()->matrix_card_shape->button(1)->click();
     EXPECT_EQ(card().Card_Shape, QStringLiteral("RR"));
-    d().cardBackgroundPanel()->Card_gradient_fill_rd->click();
+    sidebar().cardBackgroundPanel()->Card_gradient_fill_rd->click();
     EXPECT_EQ(card().Card_fill_style, QStringLiteral("G"));
-    d().cardBorderPanel()->wm_alignment_combo->setCurrentIndex(2);
+    sidebar().cardBorderPanel()->wm_alignment_combo->setCurrentIndex(2);
     EXPECT_EQ(card().Watermark_Alignment, 2);
-    d().cardBackgroundPanel()->Card_alpha_Stepper->setDoubleValue(50);
-    d().cardBackgroundPanel()->Card_alpha_Stepper->stepUp();
+    sidebar().cardBackgroundPanel()->Card_alpha_Stepper->setDoubleValue(50);
+    sidebar().cardBackgroundPanel()->Card_alpha_Stepper->stepUp();
     EXPECT_FLOAT_EQ(card().Card_alpha_Stepper, 0.51f);
 }
 
@@ -427,8 +428,8 @@ TEST_F(CardPanelLoad, ABorderColourGoesOntoTheSelectedObjectsThenIntoTheCard)
     front({rect});
     select({rect});
     load();
-    d().cardBorderPanel()->Card_border_chk->setChecked(true);
-    d().cardBorderPanel()->Card_bordr_clr->chooseColor(Qt::darkRed);
+    sidebar().cardBorderPanel()->Card_border_chk->setChecked(true);
+    sidebar().cardBorderPanel()->Card_bordr_clr->chooseColor(Qt::darkRed);
     EXPECT_EQ(card().Card_bordr_clr, QColor(Qt::darkRed));
     EXPECT_EQ(rect->_fillColor, QColor(Qt::darkRed));   // what the objects' colour step does
 }
@@ -437,10 +438,10 @@ TEST_F(CardPanelLoad, TurningTheFillBackOnShowsTheCardsOwnFillType)
 {
     card().Card_fill_style = QStringLiteral("H");
     load();
-    d().cardBackgroundPanel()->card_prop_set(QStringLiteral("S"));   // the page shows another type
-    d().cardBackgroundPanel()->Card_fill_chk->setChecked(false);
-    d().cardBackgroundPanel()->Card_fill_chk->click();
-    EXPECT_TRUE(d().cardBackgroundPanel()->Card_Style_fill_rd->isChecked());
+    sidebar().cardBackgroundPanel()->card_prop_set(QStringLiteral("S"));   // the page shows another type
+    sidebar().cardBackgroundPanel()->Card_fill_chk->setChecked(false);
+    sidebar().cardBackgroundPanel()->Card_fill_chk->click();
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Style_fill_rd->isChecked());
     EXPECT_EQ(card().Card_fill_style, QStringLiteral("H"));
     EXPECT_TRUE(card().Card_fill_chk);
 }
@@ -449,11 +450,11 @@ TEST_F(CardPanelLoad, TypedNameAndWatermarkTextAreStored)
 {
     load();
     auto &center = platform::TextNotifications::instance();
-    d().cardInfoPanel()->card_name->setText(QStringLiteral(" Badge "));
-    emit center.controlTextDidChange(d().cardInfoPanel()->card_name);
+    sidebar().cardInfoPanel()->card_name->setText(QStringLiteral(" Badge "));
+    emit center.controlTextDidChange(sidebar().cardInfoPanel()->card_name);
     EXPECT_EQ(card().Card_Name, QStringLiteral("Badge"));
-    d().cardBorderPanel()->watermark_text->setText(QStringLiteral("DRAFT"));
-    emit center.controlTextDidChange(d().cardBorderPanel()->watermark_text);
+    sidebar().cardBorderPanel()->watermark_text->setText(QStringLiteral("DRAFT"));
+    emit center.controlTextDidChange(sidebar().cardBorderPanel()->watermark_text);
     EXPECT_EQ(card().Watermark_Text, QStringLiteral("DRAFT"));
 }
 
@@ -466,19 +467,19 @@ TEST_F(CardPanelLoad, ABrowsedPictureBecomesTheBackgroundAndItsTabIsShown)
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(path));
     load();
-    d().Fill_Card_Prop_Tab();
-    d().sett_tab->setCurrentIndex(0);
-    EXPECT_EQ(d().cardBackgroundPanel()->Image_File_Types, c->Allowd_Image_fileTypes);
+    sidebar().Fill_Card_Prop_Tab();
+    sidebar().sett_tab->setCurrentIndex(0);
+    EXPECT_EQ(sidebar().cardBackgroundPanel()->Image_File_Types, c->Allowd_Image_fileTypes);
     responder->openAnswers = {{path}};
-    d().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
-    d().cardBackgroundPanel()->Card_Image_fill_rd->click();
-    d().cardBackgroundPanel()->card_image_browse_btn->click();
+    sidebar().cardBackgroundPanel()->Card_fill_chk->setChecked(true);
+    sidebar().cardBackgroundPanel()->Card_Image_fill_rd->click();
+    sidebar().cardBackgroundPanel()->card_image_browse_btn->click();
     EXPECT_EQ(card().Card_fill_style, QStringLiteral("I"));
     EXPECT_EQ(card().Card_BG_Image_Path, path);
     EXPECT_EQ(card().Card_BG_Image.size(), QSize(20, 10));
-    EXPECT_EQ(d().cardBackgroundPanel()->Card_Image_path->toPlainText(), path);
-    EXPECT_TRUE(d().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());
-    EXPECT_EQ(d().sett_tab->currentWidget(), d().card_bkgd_tab);
+    EXPECT_EQ(sidebar().cardBackgroundPanel()->Card_Image_path->toPlainText(), path);
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());
+    EXPECT_EQ(sidebar().sett_tab->currentWidget(), sidebar().card_bkgd_tab);
 }
 
 // The label stock through the window: the vendor's catalogue fills the product list, whose first
@@ -487,7 +488,7 @@ TEST(CardPanelWindow, VendorThenFirstProduct)
 {
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
-    CardSizePanel *size = c->design().cardSizePanel();
+    CardSizePanel *size = c->design().sidebar().cardSizePanel();
     ASSERT_GE(size->Label_ComboBox->findText(QStringLiteral("Avery")), 0);
     size->Label_ComboBox->setCurrentText(QStringLiteral("Avery"));
     EXPECT_TRUE(size->Product_num_ComboBox->isEnabled());

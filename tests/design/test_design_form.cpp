@@ -1,6 +1,8 @@
 #include "DesignFixture.h"
 
 #include "design/DoubleSlider.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
 #include "design/panels/TextEditingPanel.h"
@@ -38,18 +40,18 @@ using DesignForm = DesignFixture;
 
 TEST_F(DesignForm, SidebarHoldsTheFifteenPanelsInTheirOrder)
 {
-    ASSERT_NE(c->design().sett_tab, nullptr);
+    ASSERT_NE(sidebar().sett_tab, nullptr);
     const QStringList expected = {"card_setting_tab", "card_info_tab",  "card_size_tab",  "card_bkgd_tab",
                                   "card_brdr_tab",    "line_tab",       "shape_tab",      "text_edtng_tab",
                                   "text_prop_tab",    "image_tab",      "sign_tab",       "datasource_tab",
                                   "aligmnt_tab",      "barcode_tab",    "Lock_tab"};
-    ASSERT_EQ(c->design().sett_tab->count(), expected.size());
+    ASSERT_EQ(sidebar().sett_tab->count(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(c->design().sett_tab->widget(i)->objectName(), expected.at(i)) << i;
-    EXPECT_EQ(c->design().sett_tab->widget(11), c->design().datasource_tab);
-    EXPECT_EQ(c->design().datasource_tab_label, QStringLiteral("Source"));
-    EXPECT_EQ(c->design().shape_tab_label, QStringLiteral("General"));
-    EXPECT_EQ(c->design().sett_tab->tabText(1), c->design().card_info_tab_label);
+        EXPECT_EQ(sidebar().sett_tab->widget(i)->objectName(), expected.at(i)) << i;
+    EXPECT_EQ(sidebar().sett_tab->widget(11), sidebar().datasource_tab);
+    EXPECT_EQ(sidebar().datasource_tab_label, QStringLiteral("Source"));
+    EXPECT_EQ(sidebar().shape_tab_label, QStringLiteral("General"));
+    EXPECT_EQ(sidebar().sett_tab->tabText(1), sidebar().card_info_tab_label);
 }
 
 TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
@@ -57,24 +59,24 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
     const QList<QPair<QObject *, QString>> outlets = {
         {c->design().myTargetView, "myTargetView"},           {c->design().first_view, "first_view"},
         {c->design().Right_Prop_Box, "Right_Prop_Box"},       {c->design()._zoomingScrollView, "_zoomingScrollView"},
-        {c->design()._factorPopUpButton, "_factorPopUpButton"}, {c->design().properties_title, "properties_title"},
-        {c->design().print_object_chk, "print_object_chk"},   {c->design().card_info_tab, "card_info_tab"},
-        {c->design().card_size_tab, "card_size_tab"},         {c->design().card_bkgd_tab, "card_bkgd_tab"},
-        {c->design().card_brdr_tab, "card_brdr_tab"},
-        {c->design().linePanel()->Line_cap_style, "Line_cap_style"},
-        {c->design().shapePanel()->polygon_Stepper, "polygon_Stepper"},
-        {c->design().shapePanel()->shape_rotation_slidr_val, "shape_rotation_slidr_val"},
-        {c->design().textEditingPanel()->Text_Kern_Stepper, "Text_Kern_Stepper"},
-        {c->design().textPropertiesPanel()->shadow_transp_Text, "shadow_transp_Text"},
-        {c->design().imagePanel()->Con_slidr, "Con_slidr"},
-        {c->design().imagePanel()->blr_slidr_val, "blr_slidr_val"},
-        {c->design().imagePanel()->Image_FIH_chk, "Image_FIH_chk"},
-        {c->design().signPanel()->Sign_border_style, "Sign_border_style"},
-        {c->design().dataSourcePanel()->Batch_Series, "Batch_Series"},
-        {c->design().dataSourcePanel()->Text_value_Edit, "Text_value_Edit"},
-        {c->design().alignmentPanel()->frame_main_pic_X_pos_val, "frame_main_pic_X_pos_val"},
-        {c->design().alignmentPanel()->Align_with_grid_btn, "Align_with_grid_btn"},
-        {c->design().barcodePanel()->Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"},
+        {c->design()._factorPopUpButton, "_factorPopUpButton"}, {sidebar().properties_title, "properties_title"},
+        {sidebar().print_object_chk, "print_object_chk"},   {sidebar().card_info_tab, "card_info_tab"},
+        {sidebar().card_size_tab, "card_size_tab"},         {sidebar().card_bkgd_tab, "card_bkgd_tab"},
+        {sidebar().card_brdr_tab, "card_brdr_tab"},
+        {sidebar().linePanel()->Line_cap_style, "Line_cap_style"},
+        {sidebar().shapePanel()->polygon_Stepper, "polygon_Stepper"},
+        {sidebar().shapePanel()->shape_rotation_slidr_val, "shape_rotation_slidr_val"},
+        {sidebar().textEditingPanel()->Text_Kern_Stepper, "Text_Kern_Stepper"},
+        {sidebar().textPropertiesPanel()->shadow_transp_Text, "shadow_transp_Text"},
+        {sidebar().imagePanel()->Con_slidr, "Con_slidr"},
+        {sidebar().imagePanel()->blr_slidr_val, "blr_slidr_val"},
+        {sidebar().imagePanel()->Image_FIH_chk, "Image_FIH_chk"},
+        {sidebar().signPanel()->Sign_border_style, "Sign_border_style"},
+        {sidebar().dataSourcePanel()->Batch_Series, "Batch_Series"},
+        {sidebar().dataSourcePanel()->Text_value_Edit, "Text_value_Edit"},
+        {sidebar().alignmentPanel()->frame_main_pic_X_pos_val, "frame_main_pic_X_pos_val"},
+        {sidebar().alignmentPanel()->Align_with_grid_btn, "Align_with_grid_btn"},
+        {sidebar().barcodePanel()->Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"},
         {c->design().editing().Cut_btn, "Cut_btn"},
         {c->design().Card_Image_Scrl_BACK, "Card_Image_Scrl_BACK"}, {c->design().Front_back_label, "Front_back_label"},
     };
@@ -84,10 +86,10 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
         EXPECT_EQ(page->findChild<QObject *>(o.second), o.first) << o.second.toStdString();
     }
     // The record list box sits on the page beside the work area, for the frame's split view.
-    ASSERT_NE(c->design().Fill_List_box, nullptr);
-    EXPECT_EQ(c->design().Fill_List_box->parentWidget(), page.get());
+    ASSERT_NE(records().Fill_List_box, nullptr);
+    EXPECT_EQ(records().Fill_List_box->parentWidget(), page.get());
     EXPECT_EQ(c->design().Design_Work_Area->parentWidget(), page.get());
-    EXPECT_EQ(page->findChild<QTableView *>("Fill_List_RHS"), c->design().Fill_List_RHS);
+    EXPECT_EQ(page->findChild<QTableView *>("Fill_List_RHS"), records().Fill_List_RHS);
 }
 
 TEST_F(DesignForm, DisabledBoxesCarryTheirContentAlong)
@@ -107,7 +109,7 @@ TEST_F(DesignForm, DisabledBoxesCarryTheirContentAlong)
 
 TEST_F(DesignForm, SidebarPagesScrollDownButNeverSideways)
 {
-    QWidget *tab = c->design().image_tab;
+    QWidget *tab = sidebar().image_tab;
     auto *scroll = tab->findChild<QScrollArea *>("image_tab_scroll");
     ASSERT_NE(scroll, nullptr);
     tab->setParent(nullptr);   // on its own, at a height far under its content's
@@ -118,33 +120,33 @@ TEST_F(DesignForm, SidebarPagesScrollDownButNeverSideways)
     EXPECT_EQ(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(scroll->widget()->width(), scroll->viewport()->width());
     delete tab;
-    c->design().image_tab = nullptr;
+    sidebar().image_tab = nullptr;
 }
 
 TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
 {
-    for (QComboBox *styles : {c->design().linePanel()->Line_border_style, c->design().shapePanel()->shape_border_style,
-                              c->design().textPropertiesPanel()->Text_border_style,
-                              c->design().imagePanel()->Image_border_style, c->design().signPanel()->Sign_border_style})
+    for (QComboBox *styles : {sidebar().linePanel()->Line_border_style, sidebar().shapePanel()->shape_border_style,
+                              sidebar().textPropertiesPanel()->Text_border_style,
+                              sidebar().imagePanel()->Image_border_style, sidebar().signPanel()->Sign_border_style})
         EXPECT_EQ(styles->count(), 5) << styles->objectName().toStdString();
-    EXPECT_EQ(c->design().shapePanel()->Shape_Type_Combo->count(), 8);
-    EXPECT_EQ(c->design().textEditingPanel()->Text_align_combo->count(), 5);
-    EXPECT_EQ(c->design().textEditingPanel()->Text_vert_align_combo->count(), 3);
-    EXPECT_EQ(c->design().textEditingPanel()->Text_case_combo->count(), 4);
-    EXPECT_EQ(c->design().linePanel()->Line_cap_style->count(), 3);
-    EXPECT_EQ(c->design().dataSourcePanel()->Text_Date_style->itemText(6), QStringLiteral("dd-MMM-yy"));
-    EXPECT_EQ(c->design().dataSourcePanel()->Text_Time_style->itemText(0), QStringLiteral("h:mm:ss a"));
-    EXPECT_EQ(c->design().dataSourcePanel()->Data_source_type->count(), 2);
+    EXPECT_EQ(sidebar().shapePanel()->Shape_Type_Combo->count(), 8);
+    EXPECT_EQ(sidebar().textEditingPanel()->Text_align_combo->count(), 5);
+    EXPECT_EQ(sidebar().textEditingPanel()->Text_vert_align_combo->count(), 3);
+    EXPECT_EQ(sidebar().textEditingPanel()->Text_case_combo->count(), 4);
+    EXPECT_EQ(sidebar().linePanel()->Line_cap_style->count(), 3);
+    EXPECT_EQ(sidebar().dataSourcePanel()->Text_Date_style->itemText(6), QStringLiteral("dd-MMM-yy"));
+    EXPECT_EQ(sidebar().dataSourcePanel()->Text_Time_style->itemText(0), QStringLiteral("h:mm:ss a"));
+    EXPECT_EQ(sidebar().dataSourcePanel()->Data_source_type->count(), 2);
     const QStringList zoom = {"25%", "50%", "75%", "100%", "125%", "150%", "200%", "400%"};
     ASSERT_EQ(c->design()._factorPopUpButton->count(), zoom.size());
     for (int i = 0; i < zoom.size(); ++i)
         EXPECT_EQ(c->design()._factorPopUpButton->itemText(i), zoom.at(i));
     EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
     // Picture effects start at their neutral values.
-    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Sat_slidr->doubleValue(), 1.0);
-    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Con_slidr->doubleValue(), 1.0);
-    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Trsp_slidr->doubleValue(), 100.0);
-    EXPECT_DOUBLE_EQ(c->design().imagePanel()->Hue_slidr->doubleValue(), 0.0);
+    EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Sat_slidr->doubleValue(), 1.0);
+    EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Con_slidr->doubleValue(), 1.0);
+    EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Trsp_slidr->doubleValue(), 100.0);
+    EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Hue_slidr->doubleValue(), 0.0);
 }
 
 TEST_F(DesignForm, CanvasStartsWhiteAt284Points)

@@ -1,6 +1,7 @@
 #include "UndoSupport.h"
 
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
 #include "model/SKTText.h"
 #include "projects/ProjectsController.h"
 #include "model/Shape_Control.h"
@@ -198,30 +199,30 @@ TEST_F(EditCommands, LockOrUnlockWithNothingSelectedSetsTheButtonsThenSaysSo)
 
 TEST_F(EditCommands, FrontSideKeepsACardTabElseShowsTheInformationTab)
 {
-    d().Fill_Card_Prop_Tab();
-    d().sett_tab->setCurrentWidget(d().card_brdr_tab);
+    d().sidebar().Fill_Card_Prop_Tab();
+    d().sidebar().sett_tab->setCurrentWidget(d().sidebar().card_brdr_tab);
     d().Card_Image_Scrl->hide();
     d().Card_Image_Scrl_BACK->show();
     d().Front_Side_btn->click();
-    EXPECT_EQ(d().sett_tab->currentWidget(), d().card_brdr_tab);
+    EXPECT_EQ(d().sidebar().sett_tab->currentWidget(), d().sidebar().card_brdr_tab);
     EXPECT_EQ(d().Front_back_label->text(), QStringLiteral("Front"));
     EXPECT_FALSE(d().Card_Image_Scrl->isHidden());
     EXPECT_TRUE(d().Card_Image_Scrl_BACK->isHidden());
     EXPECT_EQ(d().Graphics_array_Batch.size(), 3);
 
     // The sidebar shows an object's tab.
-    d().Remove_All_Tab_Items();
-    d().sett_tab->addTab(d().shape_tab, d().shape_tab_label);
-    d().sett_tab->setCurrentWidget(d().shape_tab);
+    d().sidebar().Remove_All_Tab_Items();
+    d().sidebar().sett_tab->addTab(d().sidebar().shape_tab, d().sidebar().shape_tab_label);
+    d().sidebar().sett_tab->setCurrentWidget(d().sidebar().shape_tab);
     d().editing().Select_front_side();
-    EXPECT_EQ(d().Last_Card_Sel_Tab, d().shape_tab);
-    EXPECT_EQ(d().sett_tab->currentWidget(), d().card_info_tab);
+    EXPECT_EQ(d().sidebar().Last_Card_Sel_Tab, d().sidebar().shape_tab);
+    EXPECT_EQ(d().sidebar().sett_tab->currentWidget(), d().sidebar().card_info_tab);
 
     // No tab at all.
-    d().Remove_All_Tab_Items();
+    d().sidebar().Remove_All_Tab_Items();
     d().editing().Select_front_side();
-    EXPECT_EQ(d().sett_tab->currentWidget(), d().card_info_tab);
-    EXPECT_EQ(d().sett_tab->count(), 4);
+    EXPECT_EQ(d().sidebar().sett_tab->currentWidget(), d().sidebar().card_info_tab);
+    EXPECT_EQ(d().sidebar().sett_tab->count(), 4);
 }
 
 TEST_F(EditCommands, TheBackSideButtonDoesNothing)

@@ -6,6 +6,7 @@
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DoubleSlider.h"
+#include "design/PropertySidebar.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/CardBackgroundPanel.h"
 #include "design/panels/ImagePanel.h"
@@ -16,7 +17,7 @@
 #include "platform/Files.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
@@ -41,7 +42,7 @@ protected:
     }
     DesignController &d() { return c->design(); }
     // The source page's browse button, as the user clicks it.
-    void browse() { testsupport::pageWidget<QPushButton>(d().datasource_tab, "manual_browse_btn")->click(); }
+    void browse() { testsupport::pageControl<QPushButton>(sidebar().datasource_tab, "manual_browse_btn")->click(); }
     QString redFile(const QString &name)
     {
         QImage image(20, 10, QImage::Format_RGB32);
@@ -70,30 +71,30 @@ TEST_F(PicturePanel, ResetAsksFirstAndYesRestoresTheDefaultsFromTheFile)
     const auto p = picture(redFile(QStringLiteral("red.png")));
     front({p});
     select({p});
-    d().Show_RHS_Properties(p.get());
-    d().imagePanel()->Brt_slidr->setDoubleValue(0.5);
-    d().imagePanel()->Sat_slidr->setDoubleValue(0);
-    d().imagePanel()->Image_Slider_Changed(d().imagePanel()->Brt_slidr);
+    sidebar().Show_RHS_Properties(p.get());
+    sidebar().imagePanel()->Brt_slidr->setDoubleValue(0.5);
+    sidebar().imagePanel()->Sat_slidr->setDoubleValue(0);
+    sidebar().imagePanel()->Image_Slider_Changed(sidebar().imagePanel()->Brt_slidr);
     EXPECT_FLOAT_EQ(p->brt_val, 0.5f);
     const QColor brightened = centre(p->_contents_with_settings);
     EXPECT_GT(brightened.green(), 150);   // brighter and grey: every channel lifted
 
     responder->alertAnswers = {QStringLiteral("No")};
     const qsizetype before = Ucontrol.size();
-    d().imagePanel()->image_reset_btn->click();
+    sidebar().imagePanel()->image_reset_btn->click();
     EXPECT_FLOAT_EQ(p->brt_val, 0.5f);
     EXPECT_EQ(Ucontrol.size(), before);
     EXPECT_EQ(responder->alerts.last().message, QStringLiteral("Are you sure you want to continue?"));
 
     responder->alertAnswers = {QStringLiteral("Yes")};
-    d().imagePanel()->image_reset_btn->click();
+    sidebar().imagePanel()->image_reset_btn->click();
     EXPECT_FLOAT_EQ(p->img_trnsp_val, 100.0f);
     EXPECT_FLOAT_EQ(p->sat_val, 1.0f);
     EXPECT_FLOAT_EQ(p->con_val, 1.0f);
     EXPECT_FLOAT_EQ(p->brt_val, 0.0f);
     EXPECT_FLOAT_EQ(p->hue_val, 0.0f);
     EXPECT_FLOAT_EQ(p->rotate_image, 0.0f);
-    EXPECT_EQ(d().imagePanel()->Brt_slidr_val->text(), QStringLiteral("0"));
+    EXPECT_EQ(sidebar().imagePanel()->Brt_slidr_val->text(), QStringLiteral("0"));
     const QColor restored = centre(p->_contents_with_settings);
     EXPECT_NEAR(restored.red(), 200, 3);
     EXPECT_NEAR(restored.green(), 40, 3);
@@ -119,7 +120,7 @@ TEST_F(PicturePanel, BrowsingWithTwoPicturesOnlyTellsSo)
     browse();
     EXPECT_EQ(first->_file_path, chosen);
     EXPECT_EQ(first->Text_Value, chosen);
-    EXPECT_EQ(testsupport::pageWidget<QPlainTextEdit>(d().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
+    EXPECT_EQ(testsupport::pageControl<QPlainTextEdit>(sidebar().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
 }
 
 TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
@@ -127,7 +128,7 @@ TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
     testsupport::ResponderScope responder;
     const QString path = redFile(QStringLiteral("a.png"));
     const auto first = picture(path), second = picture(path);
-    auto *library = testsupport::pageWidget<QPushButton>(d().datasource_tab, "library_browse_btn");
+    auto *library = testsupport::pageControl<QPushButton>(sidebar().datasource_tab, "library_browse_btn");
     select({first, second});
     library->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select only one image control to 'Select Image'.")});
@@ -141,7 +142,7 @@ TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
     EXPECT_EQ(first->_file_path, chosen);
     EXPECT_EQ(first->Text_Value, chosen);
     EXPECT_EQ(Library_Selected_Image, chosen);
-    EXPECT_EQ(testsupport::pageWidget<QPlainTextEdit>(d().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
+    EXPECT_EQ(testsupport::pageControl<QPlainTextEdit>(sidebar().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
     EXPECT_EQ(Ucontrol.size(), before + 1);
 }
 
@@ -152,16 +153,16 @@ TEST_F(PicturePanel, APageColourGoesIntoTheSelectionThenOneStep)
     p->_isDrawingStroke = sign->_isDrawingStroke = true;   // a border colour is written with the border on
     front({p, sign});
     select({p});
-    d().Show_RHS_Properties(p.get());
+    sidebar().Show_RHS_Properties(p.get());
     const qsizetype before = Ucontrol.size();
-    d().imagePanel()->Image_bordr_clr->chooseColor(Qt::darkCyan);
+    sidebar().imagePanel()->Image_bordr_clr->chooseColor(Qt::darkCyan);
     EXPECT_EQ(p->_fillColor, QColor(Qt::darkCyan));     // every selected object takes it first
     EXPECT_EQ(p->_strokeColor, QColor(Qt::darkCyan));   // then the page's transfer
     EXPECT_EQ(Ucontrol.size(), before + 1);
 
     select({sign});
-    d().Show_RHS_Properties(sign.get());
-    d().signPanel()->Sign_bordr_clr->chooseColor(Qt::darkMagenta);
+    sidebar().Show_RHS_Properties(sign.get());
+    sidebar().signPanel()->Sign_bordr_clr->chooseColor(Qt::darkMagenta);
     EXPECT_EQ(sign->_strokeColor, QColor(Qt::darkMagenta));
     EXPECT_EQ(Ucontrol.size(), before + 2);
 }
@@ -171,7 +172,7 @@ TEST_F(PicturePanel, TheBarcodeWindowEditsASingleBarcode)
     testsupport::ResponderScope responder;
     const auto first = make(SKTGraphicClass::Barcode), second = make(SKTGraphicClass::Barcode);
     select({first, second});
-    d().barcodePanel()->barcode_prop_btn->click();
+    sidebar().barcodePanel()->barcode_prop_btn->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select single barcode to update.")});
     EXPECT_EQ(responder->modalCount, 0);
 }
@@ -183,17 +184,17 @@ TEST_F(PicturePanel, CroppingBySourceKind)
     const auto p = picture(path);
     select({p});
     p->data_source_type = 2;   // spreadsheet column: nothing happens
-    d().imagePanel()->image_crop_btn->click();
+    sidebar().imagePanel()->image_crop_btn->click();
     EXPECT_TRUE(responder->alerts.isEmpty());
 
     p->data_source_type = 0;   // the tool is not there yet: it says so and changes nothing
-    d().imagePanel()->image_crop_btn->click();
+    sidebar().imagePanel()->image_crop_btn->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThe cropping tool is not available yet.")});
     EXPECT_EQ(p->_file_path, path);
 
     responder->alerts.clear();
     p->setFilePath(dir.filePath(QStringLiteral("missing.png")));
-    d().imagePanel()->image_crop_btn->click();
+    sidebar().imagePanel()->image_crop_btn->click();
     EXPECT_EQ(responder->alertMessages(),
               QStringList{QStringLiteral("\nThe selected control does not contains any image with supported extension.")});
 }
@@ -203,9 +204,9 @@ TEST_F(PicturePanel, SignatureDefaultIsTheSampleOfItsKind)
     const auto sign = make(SKTGraphicClass::Signature);
     sign->Set_Sign_Or_FP(QStringLiteral("F"));
     select({sign});
-    d().signPanel()->Sign_image_path->setText(QStringLiteral("Default"));
-    d().signPanel()->Sign_border_chk->setChecked(true);
-    d().signPanel()->Sign_bor_Stepper->setDoubleValue(2);
+    sidebar().signPanel()->Sign_image_path->setText(QStringLiteral("Default"));
+    sidebar().signPanel()->Sign_border_chk->setChecked(true);
+    sidebar().signPanel()->Sign_bor_Stepper->setDoubleValue(2);
     d().Update_Sign_Graphics();
     EXPECT_TRUE(sign->_file_path.endsWith(QStringLiteral("fingerprints.png"))) << qPrintable(sign->_file_path);
     EXPECT_DOUBLE_EQ(sign->_strokeWidth, 2.0);
@@ -215,9 +216,9 @@ TEST_F(PicturePanel, SignatureDefaultIsTheSampleOfItsKind)
 TEST_F(PicturePanel, BackgroundPicture)
 {
     Card_Property &card = *d().Front_card_Prop;
-    d().cardBackgroundPanel()->Card_Image_path->setPlainText(QStringLiteral("old"));
+    sidebar().cardBackgroundPanel()->Card_Image_path->setPlainText(QStringLiteral("old"));
     d().set_Front_BG_Image(QString());
-    EXPECT_TRUE(d().cardBackgroundPanel()->Card_Image_path->toPlainText().isEmpty());
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Image_path->toPlainText().isEmpty());
     EXPECT_EQ(card.Card_fill_style, QStringLiteral("S"));
 
     const QString unreadable = dir.filePath(QStringLiteral("not-an-image.png"));
@@ -230,7 +231,7 @@ TEST_F(PicturePanel, BackgroundPicture)
     EXPECT_TRUE(card.Card_fill_chk);
     EXPECT_EQ(card.Card_BG_Image_Path, unreadable);
     EXPECT_TRUE(card.Card_BG_Image.isNull());
-    EXPECT_TRUE(d().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());   // the card panel shows it
+    EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());   // the card panel shows it
 
     d().set_Front_BG_Image(redFile(QStringLiteral("bg.png")));
     EXPECT_EQ(card.Card_BG_Image.size(), QSize(20, 10));
@@ -245,7 +246,7 @@ TEST_F(PicturePanel, BarcodeWindowCancelAndOkWithoutAPicture)
     barcode->linear_font_val = QStringLiteral("KEEP");
     front({barcode});
     select({barcode});
-    d().Show_RHS_Properties(barcode.get());
+    sidebar().Show_RHS_Properties(barcode.get());
     Barcode_Gen &gen = c->barcodeGen();
     c->logoList.addLogoItemWithImage(QImage(1, 1, QImage::Format_RGB32), QStringLiteral("BAR_1"));
     const qsizetype before = Ucontrol.size();
@@ -301,7 +302,7 @@ TEST_F(PicturePanel, QrEditorStartsWithTextAndCancelKeepsTheObject)
         EXPECT_TRUE(QR_Val_Edit);
         return 0;
     };
-    d().barcodePanel()->Edit_Adv_QR_Value_Clicked();
+    sidebar().barcodePanel()->Edit_Adv_QR_Value_Clicked();
     EXPECT_EQ(categoryShown, QStringLiteral("Text"));
     EXPECT_EQ(payloadShown, QStringLiteral("payload"));
     EXPECT_EQ(barcode->two_d_font_val, QStringLiteral("payload"));

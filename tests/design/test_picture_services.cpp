@@ -4,8 +4,9 @@
 
 #include "DesignFixture.h"
 
+#include "design/PropertySidebar.h"
 #include "imagetools/ImageFileMakers.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 
 #include "design/DoubleSlider.h"
 #include "design/panels/ImagePanel.h"
@@ -43,28 +44,28 @@ TEST_F(PictureServices, TheErrorLabelShowsUnlessThereIsAPictureAndAFile)
     picture._contents = halvesPicture();
     picture._file_path = file;
     platform::Picture result = d.Get_Image_With_Update_Settings(picture);
-    EXPECT_TRUE(d.imagePanel()->image_error_label->isHidden());
+    EXPECT_TRUE(d.sidebar().imagePanel()->image_error_label->isHidden());
     EXPECT_EQ(result.image().pixelColor(0, 0), QColor(Qt::red));   // no flips: as loaded
 
     picture._file_path = QString();
     d.Get_Image_With_Update_Settings(picture);
-    EXPECT_FALSE(d.imagePanel()->image_error_label->isHidden());
+    EXPECT_FALSE(d.sidebar().imagePanel()->image_error_label->isHidden());
     picture._file_path = dir.filePath(QStringLiteral("gone.png"));
     d.Get_Image_With_Update_Settings(picture);
-    EXPECT_FALSE(d.imagePanel()->image_error_label->isHidden());
+    EXPECT_FALSE(d.sidebar().imagePanel()->image_error_label->isHidden());
     picture._file_path = file;
     picture._contents = platform::Picture::fromImage(QImage(1, 1, QImage::Format_RGB32), QSizeF(0, 0));
     d.Get_Image_With_Update_Settings(picture);
-    EXPECT_FALSE(d.imagePanel()->image_error_label->isHidden());
+    EXPECT_FALSE(d.sidebar().imagePanel()->image_error_label->isHidden());
     picture._contents = platform::Picture();
     EXPECT_TRUE(d.Get_Image_With_Update_Settings(picture).isNull());
-    EXPECT_FALSE(d.imagePanel()->image_error_label->isHidden());
+    EXPECT_FALSE(d.sidebar().imagePanel()->image_error_label->isHidden());
 
     // The two flips mirror the loaded picture.
     picture._contents = halvesPicture();
     picture._isFlippedHorizontally = true;
     result = d.Get_Image_With_Update_Settings(picture);
-    EXPECT_TRUE(d.imagePanel()->image_error_label->isHidden());
+    EXPECT_TRUE(d.sidebar().imagePanel()->image_error_label->isHidden());
     EXPECT_EQ(result.size(), QSizeF(20, 10));
     EXPECT_EQ(result.image().pixelColor(0, 0), QColor(Qt::blue));
     picture._isFlippedHorizontally = false;
@@ -87,13 +88,13 @@ TEST_F(PictureServices, TheRunningWindowLoadsPicturesAndShowsBadFilesOnTheLabel)
 
     auto picture = SKTImage::initWithPath(QPointF(400, 200), good, false);
     EXPECT_EQ(picture->bounds(), QRectF(0, 0, 800, 400));   // a preview
-    EXPECT_TRUE(d.imagePanel()->image_error_label->isHidden());
+    EXPECT_TRUE(d.sidebar().imagePanel()->image_error_label->isHidden());
     for (const QString &bad : {huge, empty, dir.filePath(QStringLiteral("none.png"))}) {
         picture->setFilePath(bad);
         EXPECT_TRUE(picture->_contents.isNull()) << bad.toStdString();
-        EXPECT_FALSE(d.imagePanel()->image_error_label->isHidden()) << bad.toStdString();
+        EXPECT_FALSE(d.sidebar().imagePanel()->image_error_label->isHidden()) << bad.toStdString();
         picture->setFilePath(good);
-        EXPECT_TRUE(d.imagePanel()->image_error_label->isHidden());
+        EXPECT_TRUE(d.sidebar().imagePanel()->image_error_label->isHidden());
     }
     // A signature reads through the same service.
     SKTSignature sign;
@@ -105,7 +106,7 @@ TEST_F(PictureServices, TheRunningWindowLoadsPicturesAndShowsBadFilesOnTheLabel)
 
 TEST_F(PictureServices, NewPicturesPutTheEffectControlsBackWithoutRunningTheirHandlers)
 {
-    ImagePanel &d = *c->design().imagePanel();
+    ImagePanel &d = *sidebar().imagePanel();
     d.Trsp_slidr->setDoubleValue(30);
     d.Trsp_slidr_val->setText(QStringLiteral("30"));
     d.Sat_slidr->setDoubleValue(0.5);
@@ -138,7 +139,7 @@ TEST_F(PictureServices, NewPicturesPutTheEffectControlsBackWithoutRunningTheirHa
 TEST_F(PictureServices, TheAlignWithGridButtonFollowsTheGrid)
 {
     SKTGrid &grid = *c->design()._grid;
-    QPushButton *button = testsupport::pageWidget<QPushButton>(c->design().aligmnt_tab, "Align_with_grid_btn");
+    QPushButton *button = testsupport::pageControl<QPushButton>(sidebar().aligmnt_tab, "Align_with_grid_btn");
     ASSERT_NE(button, nullptr);
     grid.setAlwaysShown(true);
     EXPECT_TRUE(button->isEnabled());

@@ -2,6 +2,7 @@
 
 #include "design/CascadePoint.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
 #include "design/panels/AlignmentPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
@@ -44,7 +45,7 @@ protected:
         d().Canvas_Commands.applyWidth = [this](double v) { applied << std::pair{QStringLiteral("width"), v}; };
         d().Canvas_Commands.applyHeight = [this](double v) { applied << std::pair{QStringLiteral("height"), v}; };
     }
-    AlignmentPanel &page() { return *d().alignmentPanel(); }
+    AlignmentPanel &page() { return *d().sidebar().alignmentPanel(); }
     // Types into a field and ends its editing, as the user does.
     static void type(QLineEdit *field, const QString &text)
     {
@@ -62,7 +63,7 @@ protected:
 TEST_F(PositionSize, SizesShowInTheDesignUnitAndTypedOnesGoToTheCanvasInIt)
 {
     Measument_Unit_Is = 1;   // cm
-    d().Set_Control_Pos_And_Size(*text);
+    d().sidebar().Set_Control_Pos_And_Size(*text);
     EXPECT_EQ(page().frame_main_pic_X_pos->text(), QStringLiteral("10.00"));
     EXPECT_EQ(page().frame_main_pic_Y_pos->text(), QStringLiteral("20.00"));
     EXPECT_EQ(page().frame_main_pic_width->text(), QStringLiteral("2.00"));
@@ -88,11 +89,11 @@ TEST_F(PositionSize, SizesShowInTheDesignUnitAndTypedOnesGoToTheCanvasInIt)
 
 TEST_F(PositionSize, BarcodeSizeFieldsAreOffAndOnlyOtherObjectsAreResized)
 {
-    d().Set_Control_Pos_And_Size(*barcode);
+    d().sidebar().Set_Control_Pos_And_Size(*barcode);
     EXPECT_FALSE(page().frame_main_pic_width->isEnabled());
     EXPECT_FALSE(page().frame_main_pic_height_val->isEnabled());
     EXPECT_TRUE(page().frame_main_pic_X_pos->isEnabled());
-    d().Set_Control_Pos_And_Size(*text);
+    d().sidebar().Set_Control_Pos_And_Size(*text);
     EXPECT_TRUE(page().frame_main_pic_width->isEnabled());
     EXPECT_TRUE(page().frame_main_pic_height_val->isEnabled());
 
@@ -160,7 +161,7 @@ TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
 TEST_F(PositionSize, TheStepperSendsItsValueAndEachEditIsOneStep)
 {
     selection = {text};
-    d().Set_Control_Pos_And_Size(*text);
+    d().sidebar().Set_Control_Pos_And_Size(*text);
     page().frame_main_pic_Y_pos_val->stepUp();
     EXPECT_EQ(page().frame_main_pic_Y_pos->text(), QStringLiteral("21.00"));
     ASSERT_EQ(applied.size(), 1);
@@ -179,12 +180,12 @@ TEST_F(PositionSize, PrintCheckBoxWritesTheFlagAndRecordsAStep)
     QList<int> flags;
     d().Canvas_Commands.printControlOrNot = [&](int flag) { flags << flag; };
     selection = {text};
-    d().print_object_chk->click();
-    d().print_object_chk->click();
+    d().sidebar().print_object_chk->click();
+    d().sidebar().print_object_chk->click();
     EXPECT_EQ(flags, QList<int>({1, 0}));
     EXPECT_EQ(d().Get_Undo_Count(), 3);
     selection.clear();
-    d().print_object_chk->click();
+    d().sidebar().print_object_chk->click();
     EXPECT_EQ(flags.size(), 2);
     EXPECT_EQ(d().Get_Undo_Count(), 3);
 }
@@ -264,8 +265,8 @@ TEST_F(PositionSize, StandardButtonsFollowTheSelectionSituation)
     DesignController &c = d();
     EditingCommands &e = c.editing();
     const QList<QPushButton *> buttons = {e.Cut_btn, e.Copy_btn, e.Paste_btn, e.Delete_btn, e.Begin_Front_btn,
-                                          e.Send_Back_btn, e.Lock_btn, e.Unlock_btn, c.alignmentPanel()->align_left_btn,
-                                          c.alignmentPanel()->align_vertical_btn};
+                                          e.Send_Back_btn, e.Lock_btn, e.Unlock_btn, c.sidebar().alignmentPanel()->align_left_btn,
+                                          c.sidebar().alignmentPanel()->align_vertical_btn};
     auto states = [&] {
         QString s;
         for (QPushButton *b : buttons)

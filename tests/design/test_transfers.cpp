@@ -5,6 +5,7 @@
 
 #include "design/DoubleSlider.h"
 #include "design/PanelValues.h"
+#include "design/PropertySidebar.h"
 #include "design/panels/DataSourcePanel.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
@@ -41,17 +42,17 @@ TEST_F(Transfers, ShapePanelGoesIntoShapesOnly)
     const auto shape = make(SKTGraphicClass::Shape), line = make(SKTGraphicClass::Line);
     const QColor lineColour = line->_strokeColor;
     select({shape, line});
-    d().shapePanel()->Shape_Type_Combo->setCurrentIndex(6);
-    d().shapePanel()->Shape_border_chk->setChecked(true);
-    d().shapePanel()->shape_bordr_clr->setColor(Qt::red);
-    d().shapePanel()->shape_bor_Stepper->setDoubleValue(3);
-    d().shapePanel()->shape_border_style->setCurrentIndex(2);
-    d().shapePanel()->Shape_fill_chk->setChecked(true);
-    d().shapePanel()->Shape_gradient_fill_rd->setChecked(true);
-    d().shapePanel()->shape_alpha_Stepper->setDoubleValue(37);
-    d().shapePanel()->double_star_Stepper->setDoubleValue(4);
-    d().shapePanel()->shape_rotation_Stepper->setDoubleValue(90);
-    d().print_object_chk->setChecked(true);
+    sidebar().shapePanel()->Shape_Type_Combo->setCurrentIndex(6);
+    sidebar().shapePanel()->Shape_border_chk->setChecked(true);
+    sidebar().shapePanel()->shape_bordr_clr->setColor(Qt::red);
+    sidebar().shapePanel()->shape_bor_Stepper->setDoubleValue(3);
+    sidebar().shapePanel()->shape_border_style->setCurrentIndex(2);
+    sidebar().shapePanel()->Shape_fill_chk->setChecked(true);
+    sidebar().shapePanel()->Shape_gradient_fill_rd->setChecked(true);
+    sidebar().shapePanel()->shape_alpha_Stepper->setDoubleValue(37);
+    sidebar().shapePanel()->double_star_Stepper->setDoubleValue(4);
+    sidebar().shapePanel()->shape_rotation_Stepper->setDoubleValue(90);
+    sidebar().print_object_chk->setChecked(true);
     d().Update_Shape_Graphics();
 
     EXPECT_EQ(shape->_shape_type, QStringLiteral("DS"));
@@ -74,18 +75,18 @@ TEST_F(Transfers, FillOffStoresSolidShapesButTextsKeepTheirGradient)
     shape->_strokeColor = Qt::blue;
     shape->_fillColor = Qt::green;
     select({shape, text});
-    d().shapePanel()->Shape_border_chk->setChecked(false);
-    d().shapePanel()->shape_bordr_clr->setColor(Qt::red);
-    d().shapePanel()->Shape_fill_chk->setChecked(false);
-    d().shapePanel()->Shape_gradient_fill_rd->setChecked(true);
+    sidebar().shapePanel()->Shape_border_chk->setChecked(false);
+    sidebar().shapePanel()->shape_bordr_clr->setColor(Qt::red);
+    sidebar().shapePanel()->Shape_fill_chk->setChecked(false);
+    sidebar().shapePanel()->Shape_gradient_fill_rd->setChecked(true);
     d().Update_Shape_Graphics();
     EXPECT_EQ(shape->_fill_type, QStringLiteral("S"));
     EXPECT_FALSE(shape->_isDrawingStroke);
     EXPECT_EQ(shape->_strokeColor, QColor(Qt::blue));   // kept for the next time the border is on
     EXPECT_EQ(shape->_fillColor, QColor(Qt::green));
 
-    d().textPropertiesPanel()->Text_fill_chk->setChecked(false);
-    d().textPropertiesPanel()->Text_gradient_fill_rd->setChecked(true);
+    sidebar().textPropertiesPanel()->Text_fill_chk->setChecked(false);
+    sidebar().textPropertiesPanel()->Text_gradient_fill_rd->setChecked(true);
     d().Update_Text_Graphics();
     EXPECT_EQ(text->_fill_type, QStringLiteral("G"));
     EXPECT_FALSE(text->_isDrawingFill);
@@ -96,11 +97,11 @@ TEST_F(Transfers, LineWithoutCapChoiceStoresZeroAndOpacityIsAFraction)
     const auto line = make(SKTGraphicClass::Line);
     line->_line_cap_style = 2;
     select({line});
-    d().linePanel()->Line_cap_style->setCurrentIndex(-1);
-    d().linePanel()->Line_ori_style->setCurrentIndex(2);
-    d().linePanel()->Line_alpha_Stepper->setDoubleValue(37);
-    d().linePanel()->Line_Wdt_Stepper->setDoubleValue(6);
-    d().linePanel()->Line_border_style->setCurrentIndex(4);
+    sidebar().linePanel()->Line_cap_style->setCurrentIndex(-1);
+    sidebar().linePanel()->Line_ori_style->setCurrentIndex(2);
+    sidebar().linePanel()->Line_alpha_Stepper->setDoubleValue(37);
+    sidebar().linePanel()->Line_Wdt_Stepper->setDoubleValue(6);
+    sidebar().linePanel()->Line_border_style->setCurrentIndex(4);
     d().Update_Line_Graphics();
     EXPECT_EQ(line->_line_cap_style, 0);
     EXPECT_EQ(line->_line_ori, 2);
@@ -115,9 +116,9 @@ TEST_F(Transfers, TextsKeepTheirTextsWhenSeveralAreSelected)
     const auto first = make(SKTGraphicClass::Text), second = make(SKTGraphicClass::Text);
     first->Set_text_value(QStringLiteral("one"));
     second->Set_text_value(QStringLiteral("two"));
-    d().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("typed"));
-    d().textPropertiesPanel()->shadow_transp_Stepper->setDoubleValue(25);
-    d().textEditingPanel()->Text_clr->setColor(Qt::darkGreen);
+    sidebar().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("typed"));
+    sidebar().textPropertiesPanel()->shadow_transp_Stepper->setDoubleValue(25);
+    sidebar().textEditingPanel()->Text_clr->setColor(Qt::darkGreen);
     select({first, second});
     d().Update_Text_Graphics();
     EXPECT_EQ(first->Text_Value, QStringLiteral("one"));
@@ -137,11 +138,11 @@ TEST_F(Transfers, ColourPreStepReachesEveryClass)
     const auto star = make(SKTGraphicClass::Shape), line = make(SKTGraphicClass::Line);
     star->Set_Shape_Type(QStringLiteral("S"));
     select({star, line});
-    d().shapePanel()->Shape_Type_Combo->setCurrentIndex(5);
-    d().shapePanel()->Shape_border_chk->setChecked(true);
-    d().shapePanel()->shape_fill_clr->setColor(Qt::white);
-    d().shapePanel()->Shape_fill_chk->setChecked(true);
-    d().shapePanel()->shape_bordr_clr->chooseColor(QColor(Qt::magenta));
+    sidebar().shapePanel()->Shape_Type_Combo->setCurrentIndex(5);
+    sidebar().shapePanel()->Shape_border_chk->setChecked(true);
+    sidebar().shapePanel()->shape_fill_clr->setColor(Qt::white);
+    sidebar().shapePanel()->Shape_fill_chk->setChecked(true);
+    sidebar().shapePanel()->shape_bordr_clr->chooseColor(QColor(Qt::magenta));
     EXPECT_EQ(line->_strokeColor, QColor(Qt::magenta));
     EXPECT_EQ(star->_strokeColor, QColor(Qt::magenta));
     EXPECT_EQ(star->_fillColor, QColor(Qt::white));   // the panel's fill colour after the pre-step
@@ -156,16 +157,16 @@ TEST_F(Transfers, EveryActionRecordsOneUndoStep)
         const char *what;
         std::function<void()> act;
     } actions[] = {
-        {"stepper", [&] { d().shapePanel()->shape_alpha_Stepper->stepDown(); }},
-        {"check box", [&] { d().shapePanel()->Shape_fill_chk->click(); }},
-        {"radio", [&] { d().shapePanel()->Shape_Style_fill_rd->click(); }},
-        {"colour well", [&] { d().linePanel()->Line_clr->chooseColor(Qt::cyan); }},
+        {"stepper", [&] { sidebar().shapePanel()->shape_alpha_Stepper->stepDown(); }},
+        {"check box", [&] { sidebar().shapePanel()->Shape_fill_chk->click(); }},
+        {"radio", [&] { sidebar().shapePanel()->Shape_Style_fill_rd->click(); }},
+        {"colour well", [&] { sidebar().linePanel()->Line_clr->chooseColor(Qt::cyan); }},
         {"border style list", [&] {
-             d().shapePanel()->shape_border_style->setCurrentIndex(3);   // the page's own dispatch
+             sidebar().shapePanel()->shape_border_style->setCurrentIndex(3);   // the page's own dispatch
          }},
         {"field", [&] {
-             d().linePanel()->Line_Wdt_Text->setText(QStringLiteral("4"));
-             emit d().linePanel()->Line_Wdt_Text->editingFinished();
+             sidebar().linePanel()->Line_Wdt_Text->setText(QStringLiteral("4"));
+             emit sidebar().linePanel()->Line_Wdt_Text->editingFinished();
          }},
     };
     for (const auto &a : actions) {
@@ -174,7 +175,7 @@ TEST_F(Transfers, EveryActionRecordsOneUndoStep)
         EXPECT_EQ(undoSteps(), before + 1) << a.what;
     }
     EXPECT_DOUBLE_EQ(line->_strokeWidth, 4.0);   // the field reached its stepper
-    EXPECT_EQ(d().linePanel()->Line_Wdt_Stepper->intValue(), 4);
+    EXPECT_EQ(sidebar().linePanel()->Line_Wdt_Stepper->intValue(), 4);
     EXPECT_FLOAT_EQ(shape->alpha_val, 0.99f);
     EXPECT_EQ(shape->_fill_type, QStringLiteral("H"));
 }
@@ -183,15 +184,15 @@ TEST_F(Transfers, StepperPairsCopyTheSteppersValueIntoTheField)
 {
     const auto text = make(SKTGraphicClass::Text);
     select({text});
-    d().textPropertiesPanel()->Text_fill_chk->click();   // the fill and shadow boxes hold the steppers
-    d().textPropertiesPanel()->draw_shadow_chkbox->click();
-    d().textPropertiesPanel()->Text_alpha_Stepper->setDoubleValue(50);
-    d().textPropertiesPanel()->Text_alpha_Stepper->stepUp();
-    EXPECT_EQ(d().textPropertiesPanel()->Text_alpha_Text->text(), QStringLiteral("51"));
+    sidebar().textPropertiesPanel()->Text_fill_chk->click();   // the fill and shadow boxes hold the steppers
+    sidebar().textPropertiesPanel()->draw_shadow_chkbox->click();
+    sidebar().textPropertiesPanel()->Text_alpha_Stepper->setDoubleValue(50);
+    sidebar().textPropertiesPanel()->Text_alpha_Stepper->stepUp();
+    EXPECT_EQ(sidebar().textPropertiesPanel()->Text_alpha_Text->text(), QStringLiteral("51"));
     EXPECT_FLOAT_EQ(text->alpha_val, 0.51f);
-    d().textPropertiesPanel()->shadow_x_Stepper->setDoubleValue(1.5);
-    d().textPropertiesPanel()->shadow_x_Stepper->stepUp();
-    EXPECT_EQ(d().textPropertiesPanel()->shadow_x_Text->text(), QStringLiteral("2.5"));
+    sidebar().textPropertiesPanel()->shadow_x_Stepper->setDoubleValue(1.5);
+    sidebar().textPropertiesPanel()->shadow_x_Stepper->stepUp();
+    EXPECT_EQ(sidebar().textPropertiesPanel()->shadow_x_Text->text(), QStringLiteral("2.5"));
     EXPECT_FLOAT_EQ(text->Shadow_offset_X, 2.5f);
 }
 
@@ -199,19 +200,19 @@ TEST_F(Transfers, FillControlsFollowTheFillType)
 {
     const auto shape = make(SKTGraphicClass::Shape);
     select({shape});
-    d().shapePanel()->Shape_fill_chk->setChecked(true);
-    d().shapePanel()->Shape_Gradient_RD_Sel();
-    EXPECT_TRUE(d().shapePanel()->shape_grad_Stepper->isEnabled());
-    EXPECT_FALSE(d().shapePanel()->shape_fill_clr->isEnabled());
-    EXPECT_FALSE(d().shapePanel()->shape_hatch_style->isEnabled());
-    EXPECT_TRUE(d().shapePanel()->shape_alpha_Stepper->isHidden());
-    d().shapePanel()->Shape_Hatch_RD_Sel();
-    EXPECT_TRUE(d().shapePanel()->shape_hatch_bk_clr->isEnabled());
-    EXPECT_FALSE(d().shapePanel()->shape_fill_Grd_1_clr->isEnabled());
-    EXPECT_FALSE(d().shapePanel()->shape_alpha_Stepper->isHidden());
-    d().shapePanel()->Shape_fill_chk->setChecked(false);
-    d().shapePanel()->Shape_Fill_Chk_Box();
-    EXPECT_FALSE(d().shapePanel()->shape_fill_box->isEnabled());
+    sidebar().shapePanel()->Shape_fill_chk->setChecked(true);
+    sidebar().shapePanel()->Shape_Gradient_RD_Sel();
+    EXPECT_TRUE(sidebar().shapePanel()->shape_grad_Stepper->isEnabled());
+    EXPECT_FALSE(sidebar().shapePanel()->shape_fill_clr->isEnabled());
+    EXPECT_FALSE(sidebar().shapePanel()->shape_hatch_style->isEnabled());
+    EXPECT_TRUE(sidebar().shapePanel()->shape_alpha_Stepper->isHidden());
+    sidebar().shapePanel()->Shape_Hatch_RD_Sel();
+    EXPECT_TRUE(sidebar().shapePanel()->shape_hatch_bk_clr->isEnabled());
+    EXPECT_FALSE(sidebar().shapePanel()->shape_fill_Grd_1_clr->isEnabled());
+    EXPECT_FALSE(sidebar().shapePanel()->shape_alpha_Stepper->isHidden());
+    sidebar().shapePanel()->Shape_fill_chk->setChecked(false);
+    sidebar().shapePanel()->Shape_Fill_Chk_Box();
+    EXPECT_FALSE(sidebar().shapePanel()->shape_fill_box->isEnabled());
     EXPECT_EQ(shape->_fill_type, QStringLiteral("S"));
 }
 
@@ -219,15 +220,15 @@ TEST_F(Transfers, TodaysDateGoesInPlaceOfTheSelection)
 {
     const auto text = make(SKTGraphicClass::Text);
     select({text});
-    d().dataSourcePanel()->Text_Date_style->setCurrentText(QStringLiteral("yyyy-MM-dd"));
-    d().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("Issued: XX"));
-    QTextCursor cursor = d().dataSourcePanel()->Text_value_Edit->textCursor();
+    sidebar().dataSourcePanel()->Text_Date_style->setCurrentText(QStringLiteral("yyyy-MM-dd"));
+    sidebar().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("Issued: XX"));
+    QTextCursor cursor = sidebar().dataSourcePanel()->Text_value_Edit->textCursor();
     cursor.setPosition(8);
     cursor.setPosition(10, QTextCursor::KeepAnchor);
-    d().dataSourcePanel()->Text_value_Edit->setTextCursor(cursor);
+    sidebar().dataSourcePanel()->Text_value_Edit->setTextCursor(cursor);
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     const qsizetype before = undoSteps();
-    d().dataSourcePanel()->insert_date_btn->click();
+    sidebar().dataSourcePanel()->insert_date_btn->click();
     EXPECT_EQ(text->Text_Value, QStringLiteral("Issued: ") + today);
     EXPECT_EQ(undoSteps(), before + 1);
 }
@@ -238,12 +239,12 @@ TEST_F(Transfers, EmptyDateOrTimeFormatOnlyTellsSo)
     const auto text = make(SKTGraphicClass::Text);
     text->Set_text_value(QStringLiteral("same"));
     select({text});
-    d().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("same"));
-    d().dataSourcePanel()->Text_Date_style->setCurrentIndex(-1);
-    d().dataSourcePanel()->Text_Time_style->setCurrentIndex(-1);
+    sidebar().dataSourcePanel()->Text_value_Edit->setPlainText(QStringLiteral("same"));
+    sidebar().dataSourcePanel()->Text_Date_style->setCurrentIndex(-1);
+    sidebar().dataSourcePanel()->Text_Time_style->setCurrentIndex(-1);
     const qsizetype before = undoSteps();
-    d().dataSourcePanel()->insert_date_btn->click();
-    d().dataSourcePanel()->insert_time_btn->click();
+    sidebar().dataSourcePanel()->insert_date_btn->click();
+    sidebar().dataSourcePanel()->insert_time_btn->click();
     EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select Date format."),
                                                       QStringLiteral("\nPlease select Time format.")}));
     EXPECT_EQ(text->Text_Value, QStringLiteral("same"));
@@ -257,16 +258,16 @@ TEST_F(Transfers, FontChooserOkTransfersOnceAndCancelChangesNothing)
     const QFont original = text->text_ctrl_font;
     select({text});
     const qsizetype before = undoSteps();
-    d().textEditingPanel()->Text_Font_Changed();   // no answer scripted: cancelled
+    sidebar().textEditingPanel()->Text_Font_Changed();   // no answer scripted: cancelled
     EXPECT_EQ(text->text_ctrl_font, original);
     EXPECT_EQ(undoSteps(), before);
 
     QFont chosen(QStringLiteral("DejaVu Sans"));
     chosen.setPointSizeF(19);
     responder->fontAnswers = {chosen};
-    d().textEditingPanel()->Text_Font_Changed();
+    sidebar().textEditingPanel()->Text_Font_Changed();
     EXPECT_EQ(text->text_ctrl_font, chosen);
-    EXPECT_EQ(d().textEditingPanel()->Text_font_value->text(), QStringLiteral("DejaVu Sans ( 19.00 )"));
+    EXPECT_EQ(sidebar().textEditingPanel()->Text_font_value->text(), QStringLiteral("DejaVu Sans ( 19.00 )"));
     EXPECT_EQ(undoSteps(), before + 1);
 }
 
@@ -274,13 +275,13 @@ TEST_F(Transfers, NothingChangesWhileControlsAreFilled)
 {
     const auto line = make(SKTGraphicClass::Line), shape = make(SKTGraphicClass::Shape);
     select({line, shape});
-    d().linePanel()->Line_clr->setColor(Qt::red);
-    d().shapePanel()->shape_bordr_clr->setColor(Qt::red);
+    sidebar().linePanel()->Line_clr->setColor(Qt::red);
+    sidebar().shapePanel()->shape_bordr_clr->setColor(Qt::red);
     Not_Draw_Only_Prop_Change = true;
     const qsizetype before = undoSteps();
     d().Update_Line_Graphics();
-    d().linePanel()->Line_Width_Changed(d().linePanel()->Line_Wdt_Stepper);
-    d().shapePanel()->Shape_Border_ChkBox();
+    sidebar().linePanel()->Line_Width_Changed(sidebar().linePanel()->Line_Wdt_Stepper);
+    sidebar().shapePanel()->Shape_Border_ChkBox();
     d().Update_Shape_Graphics();
     Not_Draw_Only_Prop_Change = false;
     EXPECT_EQ(line->_strokeColor, QColor(Qt::black));

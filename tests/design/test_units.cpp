@@ -1,9 +1,9 @@
 #include "DesignFixture.h"
 
+#include "design/PropertySidebar.h"
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
 #include "support/PageControl.h"
-#include "support/PageWidgets.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +17,7 @@ protected:
     template <class Control>
     Control *sizeControl(const char *name)
     {
-        return testsupport::pageControl<Control>(c->design().card_size_tab, name);
+        return testsupport::pageControl<Control>(sidebar().card_size_tab, name);
     }
 };
 
@@ -31,7 +31,7 @@ TEST_F(DesignUnits, LabelsFollowTheDesignUnit)
     const Case cases[] = {{0, "Label Size (in)", "(in)"}, {1, "Label Size (cm)", "(cm)"},
                           {2, "Label Size (mm)", "(mm)"}, {7, "Label Size (mm)", "(mm)"}};
     // The arrange page's labels, by their outlet names.
-    auto arrangeLabel = [this](const char *name) { return testsupport::pageWidget<QLabel>(c->design().aligmnt_tab, name); };
+    auto arrangeLabel = [this](const char *name) { return testsupport::pageControl<QLabel>(sidebar().aligmnt_tab, name); };
     for (const Case &k : cases) {
         Measument_Unit_Is = k.unit;
         c->design()._setLabels();

@@ -5,6 +5,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 #include "design/panels/CardSizePanel.h"
 #include "projects/Card_Property.h"
 #include "design/Unit_PrefWindow.h"
@@ -14,7 +15,7 @@
 #include "platform/StepperField.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QAbstractButton>
@@ -117,26 +118,26 @@ TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
 {
     // A catalogue product: showing the card afterwards leaves the converted size fields alone.
     dsg().Front_card_Prop->Card_Preset = QStringLiteral("A4");
-    dsg().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
-    dsg().cardSizePanel()->height_Text->setText(QStringLiteral("50.00"));
+    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
+    dsg().sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("50.00"));
     ASSERT_EQ(Measument_Unit_Is, 2);
 
     chooseUnit(1, 0);
     EXPECT_TRUE(sawUnitsWindow);
     EXPECT_EQ(shownRow, 2);   // opened on the current unit
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
-    EXPECT_EQ(dsg().cardSizePanel()->height_Text->text(), QStringLiteral("1.97"));
-    EXPECT_NEAR(dsg().cardSizePanel()->width_Stepper->doubleValue(), 3.937, 1e-3);
-    EXPECT_EQ(dsg().cardSizePanel()->card_size_box->title(), QStringLiteral("Label Size (in)"));
-    EXPECT_EQ(testsupport::pageWidget<QLabel>(dsg().aligmnt_tab, "ctrl_width_unit_lbl")->text(), QStringLiteral("(in)"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->height_Text->text(), QStringLiteral("1.97"));
+    EXPECT_NEAR(dsg().sidebar().cardSizePanel()->width_Stepper->doubleValue(), 3.937, 1e-3);
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_size_box->title(), QStringLiteral("Label Size (in)"));
+    EXPECT_EQ(testsupport::pageControl<QLabel>(dsg().sidebar().aligmnt_tab, "ctrl_width_unit_lbl")->text(), QStringLiteral("(in)"));
     EXPECT_EQ(Measument_Unit_Is, 0);
     EXPECT_EQ(last_unit_val, 0);
 
     // From the two decimals shown: 3.94 x 2.54.
     chooseUnit(1, 1);
     EXPECT_EQ(shownRow, 0);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("10.01"));
-    EXPECT_EQ(dsg().cardSizePanel()->card_height_unit_lbl->text(), QStringLiteral("(cm)"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("10.01"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_height_unit_lbl->text(), QStringLiteral("(cm)"));
     EXPECT_EQ(Measument_Unit_Is, 1);
     EXPECT_EQ(last_unit_val, 1);
 }
@@ -145,14 +146,14 @@ TEST_F(UnitsWindow, ACustomCardShowsTheCanvasSizeInTheNewUnit)
 {
     // Showing a custom card reloads its size from the canvas (100 x 100 mm), whatever the fields held.
     ASSERT_EQ(dsg().Front_card_Prop->Card_Preset, QStringLiteral("Custom"));
-    dsg().cardSizePanel()->width_Text->setText(QStringLiteral("12.00"));
-    dsg().cardSizePanel()->height_Text->setText(QStringLiteral("50.00"));
+    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("12.00"));
+    dsg().sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("50.00"));
     chooseUnit(1, 0);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
-    EXPECT_EQ(dsg().cardSizePanel()->height_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->height_Text->text(), QStringLiteral("3.94"));
     chooseUnit(1, 1);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("10.00"));
-    EXPECT_EQ(dsg().cardSizePanel()->height_Text->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->height_Text->text(), QStringLiteral("10.00"));
 }
 
 TEST_F(UnitsWindow, OpensOnTheUnitOfTheCurrentMode)
@@ -173,19 +174,19 @@ TEST_F(UnitsWindow, OpensOnTheUnitOfTheCurrentMode)
 
 TEST_F(UnitsWindow, TheCurrentUnitAgainOnlyRelabels)
 {
-    dsg().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
-    dsg().cardSizePanel()->card_width_unit_lbl->setText(QStringLiteral("?"));
-    dsg().cardSizePanel()->card_size_box->setTitle(QStringLiteral("?"));
+    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
+    dsg().sidebar().cardSizePanel()->card_width_unit_lbl->setText(QStringLiteral("?"));
+    dsg().sidebar().cardSizePanel()->card_size_box->setTitle(QStringLiteral("?"));
     chooseUnit(1, 2);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
-    EXPECT_EQ(dsg().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
-    EXPECT_EQ(dsg().cardSizePanel()->card_size_box->title(), QStringLiteral("Label Size (mm)"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_size_box->title(), QStringLiteral("Label Size (mm)"));
     EXPECT_EQ(Measument_Unit_Is, 2);
 }
 
 TEST_F(UnitsWindow, CancelChangesNoUnitLabelOrField)
 {
-    dsg().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
+    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
     fill(advQrFields(), {0.2f, 0.3f, 0.4f, 0.5f});
     fill(barcodeFields(), {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 1.5f});
     const QStringList barcodeBefore = texts(barcodeFields());
@@ -207,8 +208,8 @@ TEST_F(UnitsWindow, CancelChangesNoUnitLabelOrField)
     EXPECT_EQ(last_unit_val, 2);
     EXPECT_EQ(last_unit_val_Barcode, 1);
     EXPECT_EQ(last_unit_val_Adv_QR, 1);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
-    EXPECT_EQ(dsg().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
     EXPECT_EQ(texts(barcodeFields()), barcodeBefore);
     EXPECT_EQ(texts(advQrFields()), advQrBefore);
     EXPECT_EQ(c->barcodeMode().bar_height_label->text(), barHeightLabel);
@@ -217,7 +218,7 @@ TEST_F(UnitsWindow, CancelChangesNoUnitLabelOrField)
 
 TEST_F(UnitsWindow, EachModeChangesOnlyItsOwnUnitAndFields)
 {
-    dsg().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
+    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
     fill(advQrFields(), {0.2f, 0.3f, 0.4f, 0.5f});
     fill(barcodeFields(), {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 1.5f});
     const QStringList barcodeBefore = texts(barcodeFields());
@@ -236,13 +237,13 @@ TEST_F(UnitsWindow, EachModeChangesOnlyItsOwnUnitAndFields)
     EXPECT_EQ(Measument_Unit_Is_Adv_QR, 2);
     EXPECT_EQ(Measument_Unit_Is, 0);
     EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("3.94"));
     EXPECT_EQ(texts(barcodeFields()), barcodeBefore);
 }
 
 TEST_F(UnitsWindow, EachRoutineActsOnlyInItsOwnMode)
 {
-    dsg().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
+    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
     fill(advQrFields(), {0.2f, 0.3f, 0.4f, 0.5f});
     fill(barcodeFields(), {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 1.5f});
     const QStringList barcodeBefore = texts(barcodeFields());
@@ -265,8 +266,8 @@ TEST_F(UnitsWindow, EachRoutineActsOnlyInItsOwnMode)
     EXPECT_EQ(last_unit_val, 2);
     EXPECT_EQ(last_unit_val_Barcode, 1);
     EXPECT_EQ(last_unit_val_Adv_QR, 1);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
-    EXPECT_EQ(dsg().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
     EXPECT_EQ(texts(barcodeFields()), barcodeBefore);
     EXPECT_EQ(texts(advQrFields()), advQrBefore);
 }
@@ -427,12 +428,12 @@ TEST_F(UnitsWindow, PreferencesInTheApplicationMenuOpensTheUnitsWindow)
     const QList<QKeySequence> platformKeys = QKeySequence::keyBindings(QKeySequence::Preferences);
     EXPECT_EQ(item->shortcut(), platformKeys.isEmpty() ? QKeySequence(QStringLiteral("Ctrl+,")) : platformKeys.first());
     Barcode_Setting_Or_Designing_Mode = 1;
-    dsg().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
+    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
     answerWith(1);
     item->trigger();
     EXPECT_EQ(responder->modalCount, 1);
     EXPECT_TRUE(sawUnitsWindow);
-    EXPECT_EQ(dsg().cardSizePanel()->width_Text->text(), QStringLiteral("10.00"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("10.00"));
     EXPECT_TRUE(dsg().unit_prefPanel->isHidden());
 }
 

@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
+#include "design/RecordBinding.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
@@ -240,9 +241,9 @@ TEST_F(ExportSheet, UsedSeriesListsOnlySeriesWhoseFileExists)
 
 TEST_F(ExportSheet, TwoObjectsOnOneColumnGiveOneEntry)
 {
-    d().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
+    d().records().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
     for (int i = 0; i < 3; ++i)
-        d().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i + 1)},
+        d().records().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i + 1)},
                                       {QStringLiteral("Column1"), QStringLiteral("N%1").arg(i)},
                                       {QStringLiteral("Column2"), QStringLiteral("C%1").arg(i)}});
     put({text(2, QString(), 2), text(2, QString(), 2)});

@@ -3,7 +3,6 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "design/DesignController.h"
 #include "projects/Card_Wizard.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"

@@ -2,6 +2,7 @@
 
 #include "WizardFixture.h"
 
+#include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"

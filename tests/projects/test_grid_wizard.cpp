@@ -5,11 +5,12 @@
 #include "app/SKTWindowController.h"
 #include "design/DesignController.h"
 #include "design/GridOptions.h"
+#include "design/PropertySidebar.h"
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
 #include "projects/Grid_Wizard.h"
 #include "support/AppEnvironment.h"
-#include "support/PageWidgets.h"
+#include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
 #include <QBoxLayout>
@@ -40,7 +41,7 @@ protected:
 
     DesignController &dsg() { return c->design(); }
     GridOptions &options() { return dsg().gridOptions(); }
-    QPushButton *alignWithGrid() { return testsupport::pageWidget<QPushButton>(dsg().aligmnt_tab, "Align_with_grid_btn"); }
+    QPushButton *alignWithGrid() { return testsupport::pageControl<QPushButton>(dsg().sidebar().aligmnt_tab, "Align_with_grid_btn"); }
 
     // Opens the options window with the Grid... button; while it runs, the user does `work`, then
     // presses OK or Cancel. Answers the window's result code.

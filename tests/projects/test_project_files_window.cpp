@@ -1,8 +1,8 @@
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/RecordBinding.h"
 #include "design/ToolPalette.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
@@ -197,9 +197,9 @@ TEST_F(ProjectFiles, StartOptionAndSpreadsheetLinkOfAFile)
     EXPECT_EQ(objects()[1]->className(), QStringLiteral("SKTText"));
     EXPECT_TRUE(Excel_Binding_Use);
     EXPECT_EQ(Excel_Source_Path, QStringLiteral("/data/people.xlsx"));
-    EXPECT_EQ(design().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Name"), QStringLiteral("City")}));
-    ASSERT_EQ(design().Linked_Sheet.rows.size(), 1);
-    EXPECT_EQ(design().Get_First_Value_Of_Excel_Binding(2), QStringLiteral("Oslo"));
+    EXPECT_EQ(design().records().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Name"), QStringLiteral("City")}));
+    ASSERT_EQ(design().records().Linked_Sheet.rows.size(), 1);
+    EXPECT_EQ(design().records().Get_First_Value_Of_Excel_Binding(2), QStringLiteral("Oslo"));
 }
 
 TEST_F(ProjectFiles, RefusedDesignFilesChangeNothingOpen)

@@ -2,7 +2,6 @@
 // readers refuse them with the application's message and leave what is open as it was, instead of
 // the property-list parser ending the process.
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"

@@ -1,7 +1,6 @@
 // The project tool's rendering of one record of a design's batch, from outside: the record fill and
 // the off-screen renderer the batch output uses, in a process of its own.
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"

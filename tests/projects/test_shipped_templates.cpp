@@ -4,6 +4,8 @@
 
 #include "WizardFixture.h"
 
+#include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "platform/Stepper.h"
@@ -82,7 +84,7 @@ TEST_F(ShippedTemplates, EachOpensUntitledWithItsCardSizeAndObjects)
         EXPECT_EQ(responder->alerts.size(), alertsBefore) << qPrintable(messages().value(messages().size() - 1));
         EXPECT_TRUE(Project_File_Name.isEmpty()) << qPrintable(Project_File_Name);
 
-        QWidget *sizes = c->design().card_size_tab;
+        QWidget *sizes = c->design().sidebar().card_size_tab;
         EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "width_Stepper")->doubleValue(), s.widthMM, 0.01);
         EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "height_Stepper")->doubleValue(), s.heightMM, 0.01);
 

@@ -3,7 +3,9 @@
 
 #include "WizardFixture.h"
 
+#include "design/DesignController.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
@@ -53,7 +55,7 @@ protected:
     {
         return testsupport::pageControl<Control>(page, name);
     }
-    QComboBox *hatchStyle() { return cardControl<QComboBox>(dsg().card_bkgd_tab, "Card_hatch_style"); }
+    QComboBox *hatchStyle() { return cardControl<QComboBox>(dsg().sidebar().card_bkgd_tab, "Card_hatch_style"); }
 };
 
 TEST_F(StartWindow, CancelLeavesAnEmptyVisibleDesign)
@@ -67,7 +69,7 @@ TEST_F(StartWindow, CancelLeavesAnEmptyVisibleDesign)
     EXPECT_FALSE(dsg().myTargetView->isHidden());
     EXPECT_FALSE(dsg().Right_Prop_Box->isHidden());
     EXPECT_NE(dsg().Front_card_Prop->Card_Name, QStringLiteral("old"));   // a new card
-    EXPECT_EQ(cardControl<QComboBox>(dsg().card_size_tab, "Label_ComboBox")->currentIndex(), 0);
+    EXPECT_EQ(cardControl<QComboBox>(dsg().sidebar().card_size_tab, "Label_ComboBox")->currentIndex(), 0);
     EXPECT_TRUE(Ucontrol.isEmpty());
 }
 
@@ -125,8 +127,8 @@ TEST_F(StartWindow, OpacityArrivesAsThePercentageChosen)
             w.Card_alpha_Stepper->setDoubleValue(percent);
             w.Card_Alpha_Changed(true);
         });
-        EXPECT_EQ(cardControl<platform::Stepper>(dsg().card_bkgd_tab, "Card_alpha_Stepper")->intValue(), percent);
-        EXPECT_EQ(cardControl<QLineEdit>(dsg().card_bkgd_tab, "Card_alpha_Text")->text(), QString::number(percent));
+        EXPECT_EQ(cardControl<platform::Stepper>(dsg().sidebar().card_bkgd_tab, "Card_alpha_Stepper")->intValue(), percent);
+        EXPECT_EQ(cardControl<QLineEdit>(dsg().sidebar().card_bkgd_tab, "Card_alpha_Text")->text(), QString::number(percent));
         EXPECT_FLOAT_EQ(dsg().Front_card_Prop->Card_alpha_Stepper, percent / 100.0f);
     }
 }
@@ -139,7 +141,7 @@ TEST_F(StartWindow, TheCardIsFilledEvenWhenTheWizardsFillWasOff)
         EXPECT_FALSE(w.Card_Fill_Box->isEnabled());
         w.Card_fill_clr->setColor(Qt::yellow);   // set before the box was switched off
     });
-    EXPECT_TRUE(cardControl<QCheckBox>(dsg().card_bkgd_tab, "Card_fill_chk")->isChecked());
+    EXPECT_TRUE(cardControl<QCheckBox>(dsg().sidebar().card_bkgd_tab, "Card_fill_chk")->isChecked());
     EXPECT_TRUE(dsg().Front_card_Prop->Card_fill_chk);
     EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
     EXPECT_EQ(dsg().Front_card_Prop->Card_fill_clr, QColor(Qt::yellow));
@@ -168,7 +170,7 @@ TEST_F(StartWindow, AHatchPatternIsTakenOnlyWithTheHatchButton)
     EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("H"));
     EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_style, hatchStyle()->itemText(last));
     EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_bk_clr, QColor(Qt::cyan));
-    EXPECT_TRUE(cardControl<QRadioButton>(dsg().card_bkgd_tab, "Card_Style_fill_rd")->isChecked());
+    EXPECT_TRUE(cardControl<QRadioButton>(dsg().sidebar().card_bkgd_tab, "Card_Style_fill_rd")->isChecked());
 }
 
 TEST_F(StartWindow, AStartedDesignIsTheWholeHistoryWithNothingUnsaved)

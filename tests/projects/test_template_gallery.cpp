@@ -3,6 +3,7 @@
 
 #include "WizardFixture.h"
 
+#include "design/DesignController.h"
 #include "imagetools/ImageLibrary.h"
 #include "projects/ProjectsController.h"
 #include "projects/RHS_Templates.h"

@@ -1,7 +1,7 @@
 #pragma once
-// A control of a sidebar page found by its name, which is its outlet's name. The window tests of
-// other parts reach the card's pages this way rather than through the pages' classes, so that a
-// change of a page's header rebuilds only the tests of that page.
+// A control of a sidebar page found by its name, which is its outlet's name (the widget's
+// objectName). The window tests reach the pages this way rather than through the pages' classes,
+// so that a change of a page's header rebuilds only the tests of that page.
 
 #include <QString>
 #include <QWidget>

@@ -19,6 +19,7 @@
 #include "core/Globals.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
+#include "design/PropertySidebar.h"
 #include "design/panels/CardBackgroundPanel.h"
 #include "design/panels/CardBorderPanel.h"
 #include "design/panels/CardInfoPanel.h"
@@ -101,12 +102,12 @@ public:
         objects.clear();
 
         Card_Shape = look.shape;
-        CardInfoPanel &info = *dsg.cardInfoPanel();
-        CardBorderPanel &border = *dsg.cardBorderPanel();
-        CardBackgroundPanel &background = *dsg.cardBackgroundPanel();
+        CardInfoPanel &info = *dsg.sidebar().cardInfoPanel();
+        CardBorderPanel &border = *dsg.sidebar().cardBorderPanel();
+        CardBackgroundPanel &background = *dsg.sidebar().cardBackgroundPanel();
         if (QAbstractButton *shape = info.matrix_card_shape->button(look.shape))
             shape->setChecked(true);
-        dsg.Set_Card_Size_In_Control(look.widthMM, look.heightMM);
+        dsg.sidebar().Set_Card_Size_In_Control(look.widthMM, look.heightMM);
         border.Card_border_chk->setChecked(look.border.isValid());
         if (look.border.isValid()) {
             border.Card_bordr_clr->setColor(look.border);
@@ -125,9 +126,9 @@ public:
         }
         background.Card_alpha_Stepper->setDoubleValue(100);
         background.Card_alpha_Text->setText(QStringLiteral("100"));
-        dsg.card_prop_set(gradient ? QStringLiteral("G") : QStringLiteral("S"));
+        dsg.sidebar().card_prop_set(gradient ? QStringLiteral("G") : QStringLiteral("S"));
         dsg.Update_Card_Graphics();
-        dsg.Apply_Size_Clicked();
+        dsg.sidebar().Apply_Size_Clicked();
     }
 
     void text(const QString &value, const QRectF &frame, double points, bool bold, const QColor &colour,

@@ -3,7 +3,7 @@
 #include "core/Globals.h"
 #include "core/ImageServices.h"
 #include "design/FormBinding.h"
-#include "design/panels/PageControls.h"
+#include "design/panels/PanelControls.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
 #include "platform/Stepper.h"
@@ -70,7 +70,7 @@ AlignmentPanel::AlignmentPanel(QWidget *parent)
         {Align_with_grid_btn, &A::Align_To_Grid_Clicked},
     };
     for (const auto &[button, handler] : buttons)
-        pagecontrols::onClick(button, this, [this, handler = handler] { (this->*handler)(); });
+        panelcontrols::onClick(button, this, [this, handler = handler] { (this->*handler)(); });
 
     // The position and size fields take numbers only.
     static const QRegularExpression number(QStringLiteral("-?[0-9]{0,7}([.][0-9]{0,4})?"));
@@ -82,7 +82,7 @@ AlignmentPanel::AlignmentPanel(QWidget *parent)
     };
     for (const auto &[pair, handler] : fields) {
         pair.second->setValidator(new QRegularExpressionValidator(number, pair.second));
-        pagecontrols::onPair(pair.first, pair.second, this,
+        panelcontrols::onPair(pair.first, pair.second, this,
                              [this, handler = handler](QObject *sender) { (this->*handler)(sender); });
     }
 }

@@ -2,7 +2,7 @@
 
 #include "core/Globals.h"
 #include "design/FormBinding.h"
-#include "design/panels/PageControls.h"
+#include "design/panels/PanelControls.h"
 
 #include "ui_BarcodePanel.h"
 
@@ -24,8 +24,8 @@ BarcodePanel::BarcodePanel(QWidget *parent) : QWidget(parent), ui(std::make_uniq
     ui->setupUi(this);
     bind(*this, *ui);
     Edit_Qr_Code_Val_BTN->setVisible(ONLY_QR_MODE);
-    pagecontrols::onClick(barcode_prop_btn, this, [this] { View_barcode_prop_Button(); });
-    pagecontrols::onClick(Edit_Qr_Code_Val_BTN, this, [this] { Edit_Adv_QR_Value_Clicked(); });
+    panelcontrols::onClick(barcode_prop_btn, this, [this] { View_barcode_prop_Button(); });
+    panelcontrols::onClick(Edit_Qr_Code_Val_BTN, this, [this] { Edit_Adv_QR_Value_Clicked(); });
 }
 
 BarcodePanel::~BarcodePanel() = default;

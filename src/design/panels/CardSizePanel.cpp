@@ -27,7 +27,6 @@
 #include <QSignalBlocker>
 
 #include <exception>
-#include <stdexcept>
 
 namespace {
 
@@ -109,19 +108,6 @@ void CardSizePanel::Read_Card_Size_Panel(CardPanelValues &values) const
 {
     values.preset = Label_ComboBox->currentText();
     values.category = Product_num_ComboBox->currentIndex() >= 0 ? Product_num_ComboBox->currentText() : QStringLiteral("");
-}
-
-void CardSizePanel::Fill_Vendors(const QStringList &vendors)
-{
-    platform::ui::fillCombo(Label_ComboBox, vendors);
-    Label_ComboBox->setCurrentIndex(0);
-    try {
-        if (Product_num_ComboBox->count() == 0)
-            throw std::out_of_range("The label-stock product list is empty.");
-        Product_num_ComboBox->setCurrentIndex(0);
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
 }
 
 void CardSizePanel::Reset_Size_Panel()

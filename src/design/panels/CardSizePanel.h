@@ -35,8 +35,6 @@ public:
     void Fill_Card_Size_Panel(const Card_Property &card);
     // The label stock of the page into the values.
     void Read_Card_Size_Panel(CardPanelValues &values) const;
-    // The vendors of the label stock, the first one chosen, then its first product.
-    void Fill_Vendors(const QStringList &vendors);
     // A new design: 100 x 100, the first vendor and no product, sent to nobody.
     void Reset_Size_Panel();
     // A card's stored size in points, shown in the design unit from its two-decimal millimetres.

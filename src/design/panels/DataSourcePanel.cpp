@@ -6,7 +6,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/FormBinding.h"
-#include "design/panels/PageControls.h"
+#include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "platform/ComboItems.h"
 #include "platform/TextNotifications.h"
@@ -25,7 +25,7 @@
 #include <algorithm>
 #include <exception>
 
-using namespace pagecontrols;
+using namespace panelcontrols;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/Utilities.h"
 #include "design/DoubleSlider.h"
 #include "design/FormBinding.h"
-#include "design/panels/PageControls.h"
+#include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
@@ -26,7 +26,7 @@
 #include <cmath>
 #include <utility>
 
-using namespace pagecontrols;
+using namespace panelcontrols;
 
 namespace {
 
@@ -48,8 +48,6 @@ void bind(ImagePanel &c, const Ui::ImagePanel &ui)
         FORM_OUTLET(image_reset_btn), FORM_OUTLET(image_crop_btn));
 }
 
-bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
-
 double sliderOf(const DoubleSlider *s) { return s ? s->doubleValue() : 0.0; }
 
 } // namespace
@@ -67,7 +65,7 @@ ImagePanel::ImagePanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
 
     onClick(Image_border_chk, this, [this] { Image_Border_ChkBox(); });
     onPair(Image_bor_Stepper, Image_bor_Text, this, [this](QObject *sender) { Image_Border_Changed(sender); });
-    onColour(Image_bordr_clr, this, [this](QObject *sender) { Set_ImageControl_Clr(sender); });
+    onWell(Image_bordr_clr, this, [this](QObject *sender) { Set_ImageControl_Clr(sender); });
     for (DoubleSlider *s : {Rotate_slidr, Trsp_slidr, Hue_slidr, Sat_slidr, Brt_slidr, Con_slidr, shrp_slidr, ev_slidr,
                             blr_slidr})
         onSlide(s, this, [this, s] { Image_Slider_Changed(s); });

@@ -1,6 +1,5 @@
 #include "design/panels/LinePanel.h"
 
-#include "core/Messages.h"
 #include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "design/panels/PanelControls.h"
@@ -16,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
 using namespace panelcontrols;
 using platform::PairFormat;
@@ -42,8 +40,8 @@ LinePanel::LinePanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui:
     onPair(Line_Wdt_Stepper, Line_Wdt_Text, this, [this](QObject *s) { Line_Width_Changed(s); });
     onWell(Line_clr, this, [this](QObject *s) { Set_LineControl_Clr(s); });
     onPair(Line_alpha_Stepper, Line_alpha_Text, this, [this](QObject *s) { Line_Alpha_Changed(s); });
-    for (QComboBox *list : {Line_border_style, Line_ori_style, Line_cap_style})
-        onSelection(list, this, [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
+    onSelection({Line_border_style, Line_ori_style, Line_cap_style}, this,
+                [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
 }
 
 LinePanel::~LinePanel() = default;
@@ -90,15 +88,8 @@ void LinePanel::Line_Width_Changed(QObject *sender)
 
 void LinePanel::comboBoxSelectionDidChange(QComboBox *combo)
 {
-    if (!combo)
-        return;
-    showChosenText(combo);
-    try {
-        if (combo == Line_border_style || combo == Line_ori_style || combo == Line_cap_style)
-            emit transferRequested();
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    if (combo && (combo == Line_border_style || combo == Line_ori_style || combo == Line_cap_style))
+        emit transferRequested();
 }
 
 // The meta-object code here rather than in the library's shared file: a change to this header

@@ -1,5 +1,7 @@
 #include "design/panels/PanelControls.h"
 
+#include "core/Messages.h"
+#include "design/DoubleSlider.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
@@ -12,8 +14,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QVariant>
 
 #include <cmath>
+#include <exception>
 
 namespace panelcontrols {
 
@@ -72,6 +76,15 @@ void slide(QSlider *slider, int value)
         return;
     const QSignalBlocker block(slider);
     slider->setValue(value);
+}
+
+void slider(DoubleSlider *slider, QLineEdit *field, double value)
+{
+    if (slider) {
+        const QSignalBlocker block(slider);
+        slider->setDoubleValue(value);
+    }
+    text(field, QString::number(value));
 }
 
 void shown(std::initializer_list<QWidget *> widgets, bool on)
@@ -146,18 +159,26 @@ void onSlide(QSlider *slider, QObject *context, std::function<void()> handler)
     QObject::connect(slider, &QSlider::sliderReleased, context, handler);
 }
 
-void onSelection(QComboBox *list, QObject *context, std::function<void(QComboBox *)> handler)
+void onSelection(std::initializer_list<QComboBox *> lists, QObject *context, std::function<void(QComboBox *)> handler)
 {
-    if (!list)
-        return;
-    list->setProperty("tagora_combo_dispatch", true);
-    QObject::connect(list, &QComboBox::currentIndexChanged, context, [list, handler] { handler(list); });
-}
-
-void showChosenText(QComboBox *list)
-{
-    if (list && list->count() > 0 && list->currentIndex() >= 0 && list->isEditable())
-        list->setEditText(list->itemText(list->currentIndex()));
+    for (QComboBox *list : lists) {
+        if (!list)
+            continue;
+        list->setProperty("tagora_combo_dispatch", true);
+        QObject::connect(list, &QComboBox::currentIndexChanged, context, [list, handler] {
+            try {
+                if (list->count() > 0 && list->currentIndex() >= 0 && list->isEditable())
+                    list->setEditText(list->itemText(list->currentIndex()));
+            } catch (const std::exception &e) {
+                Show_NSLog_Message(QString::fromUtf8(e.what()));
+            }
+            try {
+                handler(list);
+            } catch (const std::exception &e) {
+                Show_NSLog_Message(QString::fromUtf8(e.what()));
+            }
+        });
+    }
 }
 
 } // namespace panelcontrols

@@ -1,7 +1,10 @@
 #pragma once
 // The small steps the sidebar's panels share: filling a control from a stored value without its
 // handlers running, reading one back, and connecting a control's user action to a handler. A
-// missing control (nullptr) is skipped everywhere.
+// missing control (nullptr) is skipped everywhere. A fill sends nothing: lists and sliders are set
+// under a signal blocker, and the other controls' setters report nothing. A connection reacts to
+// the user alone, but for the lists, whose selection changes reach their handler also when code
+// makes them (as the window's combo-box dispatch does).
 
 #include <QColor>
 #include <QString>
@@ -10,6 +13,7 @@
 #include <functional>
 #include <initializer_list>
 
+class DoubleSlider;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -38,6 +42,8 @@ void wholePair(platform::Stepper *stepper, QLineEdit *field, double value);
 void realPair(platform::Stepper *stepper, QLineEdit *field, double value);
 // A slider's position, without its handlers.
 void slide(QSlider *slider, int value);
+// A slider takes the value without its handler; its field shows the value as given.
+void slider(DoubleSlider *slider, QLineEdit *field, double value);
 void shown(std::initializer_list<QWidget *> widgets, bool on);
 void enabled(std::initializer_list<QWidget *> widgets, bool on);
 // The chosen radio on, the others of its row off.
@@ -65,10 +71,10 @@ void onPair(platform::Stepper *stepper, QLineEdit *field, QObject *context, std:
 void onWell(platform::ColorWell *well, QObject *context, std::function<void(QObject *)> handler);
 // A slider acts once it is let go, and at once for keyboard and page steps.
 void onSlide(QSlider *slider, QObject *context, std::function<void()> handler);
-// A list's selection, from the user or from code (as the window's combo-box delegate sees one); the
-// list is marked so that the window's delegate leaves it to its panel.
-void onSelection(QComboBox *list, QObject *context, std::function<void(QComboBox *)> handler);
-// The window delegate's first step for a selection: an editable list shows its chosen item's text.
-void showChosenText(QComboBox *list);
+// A page's own lists: each selection change, from the user or from code (as the window's combo-box
+// delegate sees one), reaches the handler after the list's chosen text is shown in its field (an
+// editable list), and the window's delegate leaves these lists to their panel. An exception from
+// the handler is logged, as the window's delegate does.
+void onSelection(std::initializer_list<QComboBox *> lists, QObject *context, std::function<void(QComboBox *)> handler);
 
 } // namespace panelcontrols

@@ -1,6 +1,5 @@
 #include "design/panels/ShapePanel.h"
 
-#include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/FormBinding.h"
 #include "design/PanelValues.h"
@@ -24,7 +23,6 @@
 #include <QSlider>
 
 #include <cmath>
-#include <exception>
 
 using namespace panelcontrols;
 using platform::PairFormat;
@@ -91,8 +89,8 @@ ShapePanel::ShapePanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
         onWell(w, this, [this](QObject *s) { Set_Control_Clr(s); });
     onPair(shape_grad_Stepper, shape_grad_Text, this, [this](QObject *s) { Shape_Gradient_Changed(s); });
     onPair(shape_alpha_Stepper, shape_alpha_Text, this, [this](QObject *s) { Shape_Alpha_Changed(s); });
-    for (QComboBox *list : {Shape_Type_Combo, shape_border_style, shape_hatch_style})
-        onSelection(list, this, [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
+    onSelection({Shape_Type_Combo, shape_border_style, shape_hatch_style}, this,
+                [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
 }
 
 ShapePanel::~ShapePanel() = default;
@@ -301,19 +299,14 @@ void ShapePanel::comboBoxSelectionDidChange(QComboBox *combo)
 {
     if (!combo)
         return;
-    showChosenText(combo);
-    try {
-        if (combo == Shape_Type_Combo) {
-            const int i = combo->currentIndex();
-            shown({shape_cor_radius_Stepper, shape_cor_radius_Text, shape_cor_radius_Label}, i == 2);
-            shown({double_star_Label, double_star_Stepper, double_star_Text}, i == 6);
-            shown({polygon_Label, polygon_Stepper, polygon_Text}, i == 7);
-            emit transferRequested();
-        } else if (combo == shape_border_style || combo == shape_hatch_style) {
-            emit transferRequested();
-        }
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    if (combo == Shape_Type_Combo) {
+        const int i = combo->currentIndex();
+        shown({shape_cor_radius_Stepper, shape_cor_radius_Text, shape_cor_radius_Label}, i == 2);
+        shown({double_star_Label, double_star_Stepper, double_star_Text}, i == 6);
+        shown({polygon_Label, polygon_Stepper, polygon_Text}, i == 7);
+        emit transferRequested();
+    } else if (combo == shape_border_style || combo == shape_hatch_style) {
+        emit transferRequested();
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/Utilities.h"
 #include "design/FormBinding.h"
-#include "design/panels/PageControls.h"
+#include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
@@ -21,7 +21,7 @@
 
 #include <cmath>
 
-using namespace pagecontrols;
+using namespace panelcontrols;
 
 namespace {
 
@@ -35,8 +35,6 @@ void bind(SignPanel &c, const Ui::SignPanel &ui)
                              FORM_OUTLET(Sign_bordr_clr), FORM_OUTLET(Sign_border_style));
 }
 
-bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
-
 } // namespace
 
 SignPanel::SignPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::SignPanel>())
@@ -49,7 +47,7 @@ SignPanel::SignPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui:
     onClick(sign_browse_btn, this, [this] { Sign_Browse_Btn(); });
     onClick(Sign_border_chk, this, [this] { Sign_Border_ChkBox(); });
     onPair(Sign_bor_Stepper, Sign_bor_Text, this, [this](QObject *sender) { Sign_Border_Changed(sender); });
-    onColour(Sign_bordr_clr, this, [this](QObject *sender) { Set_SignControl_Clr(sender); });
+    onWell(Sign_bordr_clr, this, [this](QObject *sender) { Set_SignControl_Clr(sender); });
     onSelection({Sign_border_style}, this, [this](QComboBox *list) { comboBoxSelectionDidChange(list); });
 }
 

@@ -46,8 +46,8 @@ TextEditingPanel::TextEditingPanel(QWidget *parent) : QWidget(parent), ui(std::m
     onWell(Text_clr, this, [this](QObject *s) { Set_TextControl_Clr(s); });
     onPair(Text_Kern_Stepper, Text_Kern_Text, this, [this](QObject *s) { Text_Kerning_Changed(s); });
     onSlide(txt_rotation_slidr, this, [this] { Txt_Rotate_Slider_Changed(); });
-    for (QComboBox *list : {Text_align_combo, Text_vert_align_combo, Text_case_combo})
-        onSelection(list, this, [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
+    onSelection({Text_align_combo, Text_vert_align_combo, Text_case_combo}, this,
+                [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
 }
 
 TextEditingPanel::~TextEditingPanel() = default;
@@ -117,15 +117,8 @@ void TextEditingPanel::changeTextFont(const QFont &font)
 
 void TextEditingPanel::comboBoxSelectionDidChange(QComboBox *combo)
 {
-    if (!combo)
-        return;
-    showChosenText(combo);
-    try {
-        if (combo == Text_align_combo || combo == Text_vert_align_combo || combo == Text_case_combo)
-            emit transferRequested();
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    if (combo && (combo == Text_align_combo || combo == Text_vert_align_combo || combo == Text_case_combo))
+        emit transferRequested();
 }
 
 // The meta-object code here rather than in the library's shared file: a change to this header

@@ -1,6 +1,5 @@
 #include "design/panels/TextPropertiesPanel.h"
 
-#include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/FormBinding.h"
 #include "design/PanelValues.h"
@@ -20,7 +19,6 @@
 #include <QRadioButton>
 
 #include <cmath>
-#include <exception>
 
 using namespace panelcontrols;
 using platform::PairFormat;
@@ -68,7 +66,7 @@ TextPropertiesPanel::TextPropertiesPanel(QWidget *parent)
     onPair(shadow_y_Stepper, shadow_y_Text, this, [this](QObject *s) { Shadow_Y_Changed(s); });
     onPair(shadow_blur_Stepper, shadow_blur_Text, this, [this](QObject *s) { Shadow_Blur_Changed(s); });
     onPair(shadow_transp_Stepper, shadow_transp_Text, this, [this](QObject *s) { Shadow_Transp_Changed(s); });
-    onSelection(Text_border_style, this, [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
+    onSelection({Text_border_style}, this, [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
 }
 
 TextPropertiesPanel::~TextPropertiesPanel() = default;
@@ -236,15 +234,8 @@ void TextPropertiesPanel::Shadow_Transp_Changed(QObject *sender)
 
 void TextPropertiesPanel::comboBoxSelectionDidChange(QComboBox *combo)
 {
-    if (!combo)
-        return;
-    showChosenText(combo);
-    try {
-        if (combo == Text_border_style)
-            emit transferRequested();
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
+    if (combo && combo == Text_border_style)
+        emit transferRequested();
 }
 
 // The meta-object code here rather than in the library's shared file: a change to this header

@@ -1,16 +1,16 @@
-// The card's property pages as the Designing mode's controller routes them: their signals connected
-// to the card's storing and the parts they need, the load of the card side's settings into the
-// pages and the transfer back, the content colour and font pushed onto the texts, the size applied
-// to the canvas, and the card's tab set.
+// The card's property pages as the sidebar routes them: their signals connected to the card's
+// storing and the parts they need, the load of the card side's settings into the pages, the content
+// colour and font pushed onto the texts, the size applied to the canvas, the start wizard's choices
+// and the card's values that the rest of the window shows on the pages.
 
-#include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 
 #include "app/SKTWindowController.h"
-
 #include "core/Globals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
 #include "design/panels/CardBackgroundPanel.h"
@@ -42,77 +42,78 @@
 #include <exception>
 #include <stdexcept>
 
-void DesignController::Connect_Card_Panels()
+void PropertySidebar::Connect_Card_Panels()
 {
+    DesignController *d = &design;
     // A typed name or watermark text stores the card, and the window's title follows the name.
-    auto titleTextEdited = [this] {
+    auto titleTextEdited = [d] {
         try {
-            Update_Card_Graphics();
-            hub.projects().Set_Log_Name_In_Title();
+            d->Update_Card_Graphics();
+            d->hub.projects().Set_Log_Name_In_Title();
         } catch (const std::exception &e) {
             Show_NSLog_Message(QString::fromUtf8(e.what()));
         }
     };
-    auto objectsTakeColour = [this](const QColor &color) { Fill_And_Set_Color_Event_Generator(color); };
+    auto objectsTakeColour = [d](const QColor &color) { d->Fill_And_Set_Color_Event_Generator(color); };
     auto showBackgroundTab = [this] {
         if (sett_tab && card_bkgd_tab)
             sett_tab->setCurrentWidget(card_bkgd_tab);
     };
 
     if (CardInfoPanel *info = cardInfoPanel()) {
-        connect(info, &CardInfoPanel::shapeChosen, this, [this] {
-            Update_Card_Graphics();
-            Refresh_Canvas();
+        connect(info, &CardInfoPanel::shapeChosen, this, [d] {
+            d->Update_Card_Graphics();
+            d->Refresh_Canvas();
         });
         connect(info, &CardInfoPanel::nameEdited, this, titleTextEdited);
-        connect(info, &CardInfoPanel::contentColorChosen, this, [this](const QColor &color) {
-            Fill_And_Set_Color_Event_Generator(color);
+        connect(info, &CardInfoPanel::contentColorChosen, this, [this, d](const QColor &color) {
+            d->Fill_And_Set_Color_Event_Generator(color);
             Update_All_Card_Content();
         });
         connect(info, &CardInfoPanel::contentChanged, this, [this] { Update_All_Card_Content(); });
     }
     if (CardSizePanel *size = cardSizePanel()) {
-        size->Print_Info = [this] { return hub.getPrintInfo(); };
-        size->Set_Print_Info = [this](const platform::PrintInfo &info) { hub.setPrintInfo(info); };
+        size->Print_Info = [d] { return d->hub.getPrintInfo(); };
+        size->Set_Print_Info = [d](const platform::PrintInfo &info) { d->hub.setPrintInfo(info); };
         connect(size, &CardSizePanel::applySizeRequested, this, [this] { Apply_Size_Clicked(); });
-        connect(size, &CardSizePanel::vendorChosen, this, [this](const QString &vendor) {
-            hub.projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + vendor + QStringLiteral(".xml"),
-                                         QString(), QString(), false);
+        connect(size, &CardSizePanel::vendorChosen, this, [d](const QString &vendor) {
+            d->hub.projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + vendor + QStringLiteral(".xml"),
+                                            QString(), QString(), false);
         });
-        connect(size, &CardSizePanel::productChosen, this, [this] { hub.projects().Read_Selected_Product_Label_Value(); });
+        connect(size, &CardSizePanel::productChosen, this, [d] { d->hub.projects().Read_Selected_Product_Label_Value(); });
     }
     if (CardBackgroundPanel *background = cardBackgroundPanel()) {
-        background->Image_File_Types = hub.Allowd_Image_fileTypes;
-        connect(background, &CardBackgroundPanel::cardChanged, this, [this] { Update_Card_Graphics(); });
+        background->Image_File_Types = d->hub.Allowd_Image_fileTypes;
+        connect(background, &CardBackgroundPanel::cardChanged, this, [d] { d->Update_Card_Graphics(); });
         connect(background, &CardBackgroundPanel::colorChosen, this, objectsTakeColour);
         // The card's own fill type comes back with the fill.
-        connect(background, &CardBackgroundPanel::fillSwitched, this, [this] {
-            if (Front_card_Prop)
-                card_prop_set(Front_card_Prop->Card_fill_style);
-            Update_Card_Graphics();
+        connect(background, &CardBackgroundPanel::fillSwitched, this, [this, d] {
+            if (d->Front_card_Prop)
+                card_prop_set(d->Front_card_Prop->Card_fill_style);
+            d->Update_Card_Graphics();
         });
-        connect(background, &CardBackgroundPanel::backgroundImageChosen, this, [this, showBackgroundTab](const QString &path) {
+        connect(background, &CardBackgroundPanel::backgroundImageChosen, this, [d, showBackgroundTab](const QString &path) {
             if (Image_Is_Over_Size(path, true, 0))
                 return;
-            set_Front_BG_Image(path);
-            Update_Card_Graphics();
+            d->set_Front_BG_Image(path);
+            d->Update_Card_Graphics();
             showBackgroundTab();
         });
-        connect(background, &CardBackgroundPanel::libraryImageRequested, this, [this, showBackgroundTab] {
-            if (Open_Image_Library_Window(QStringLiteral("B")) == 1)
-                set_Front_BG_Image(lib_window_sel_file);
-            Update_Card_Graphics();
+        connect(background, &CardBackgroundPanel::libraryImageRequested, this, [d, showBackgroundTab] {
+            if (d->Open_Image_Library_Window(QStringLiteral("B")) == 1)
+                d->set_Front_BG_Image(lib_window_sel_file);
+            d->Update_Card_Graphics();
             showBackgroundTab();
         });
     }
     if (CardBorderPanel *border = cardBorderPanel()) {
-        connect(border, &CardBorderPanel::cardChanged, this, [this] { Update_Card_Graphics(); });
+        connect(border, &CardBorderPanel::cardChanged, this, [d] { d->Update_Card_Graphics(); });
         connect(border, &CardBorderPanel::colorChosen, this, objectsTakeColour);
         connect(border, &CardBorderPanel::watermarkTextEdited, this, titleTextEdited);
     }
 }
 
-void DesignController::card_prop_set(const QString &fillCode)
+void PropertySidebar::card_prop_set(const QString &fillCode)
 {
     if (CardBackgroundPanel *background = cardBackgroundPanel())
         background->card_prop_set(fillCode);
@@ -122,28 +123,7 @@ void DesignController::card_prop_set(const QString &fillCode)
         sett_tab->update();
 }
 
-void DesignController::Remove_All_Tab_Items()
-{
-    if (!sett_tab)
-        return;
-    while (sett_tab->count() > 0)
-        sett_tab->removeTab(0);
-}
-
-void DesignController::Fill_Card_Prop_Tab()
-{
-    if (properties_title)
-        properties_title->setText(QStringLiteral("Label Properties"));
-    if (!sett_tab)
-        return;
-    Remove_All_Tab_Items();
-    sett_tab->insertTab(0, card_info_tab, card_info_tab_label);
-    sett_tab->insertTab(1, card_size_tab, card_size_tab_label);
-    sett_tab->insertTab(2, card_bkgd_tab, card_bkgd_tab_label);
-    sett_tab->insertTab(3, card_brdr_tab, card_brdr_tab_label);
-}
-
-CardPanelValues DesignController::Read_Card_Panels() const
+CardPanelValues PropertySidebar::Read_Card_Panels() const
 {
     CardPanelValues values;
     if (const CardInfoPanel *info = cardInfoPanel())
@@ -157,59 +137,25 @@ CardPanelValues DesignController::Read_Card_Panels() const
     return values;
 }
 
-void DesignController::Update_Card_Graphics()
-{
-    if (Not_Draw_Only_Prop_Change || !Front_card_Prop)
-        return;
-    Write_Card_Values(*Front_card_Prop, Read_Card_Panels());
-    Front_card_Prop->Card_Size = canvasFrameSize;
-    Refresh_Canvas();
-}
-
-void DesignController::Apply_Size_Clicked()
-{
-    try {
-        Apply_unit_Chaneg_Values();
-        Set_Canvas_to_100_percent();
-        const CardSizePanel *size = cardSizePanel();
-        const float toMM = Get_Unit_Convertor(Measument_Unit_Is, 2);
-        const float width = MM_to_Points_Convert((size ? size->width_Text->text().toFloat() : 0.0f) * toMM);
-        const float height = MM_to_Points_Convert((size ? size->height_Text->text().toFloat() : 0.0f) * toMM);
-        Set_Document_Size(width, height);
-        SetDocumentCanvasSize(QSizeF(width, height));
-        if (_zoomingScrollView)
-            _zoomingScrollView->viewport()->update();
-        Update_All_Card_Content();
-    } catch (const std::exception &e) {
-        Show_MessageBox(QString::fromUtf8(e.what()));
-    }
-}
-
-void DesignController::Set_Document_Size(double width, double height)
-{
-    // The document answers the size it is offered and keeps nothing; the canvas keeps the size.
-    SKTDocument::canvasSize_size_val(false, QSizeF(width, height));
-}
-
-void DesignController::Set_Card_Size_In_Control(double widthMM, double heightMM)
+void PropertySidebar::Set_Card_Size_In_Control(double widthMM, double heightMM)
 {
     if (CardSizePanel *size = cardSizePanel())
         size->Set_Card_Size_In_Control(widthMM, heightMM);
 }
 
-void DesignController::Show_Stored_Card_Size(const QSizeF &points)
+void PropertySidebar::Show_Stored_Card_Size(const QSizeF &points)
 {
     if (CardSizePanel *size = cardSizePanel())
         size->Show_Stored_Size(points);
 }
 
-void DesignController::Reset_Card_Size()
+void PropertySidebar::Reset_Card_Size()
 {
     if (CardSizePanel *size = cardSizePanel())
         size->Reset_Size_Panel();
 }
 
-void DesignController::Reset_Card_Content(const QFont &font, const QString &fontText)
+void PropertySidebar::Reset_Card_Content(const QFont &font, const QString &fontText)
 {
     if (CardInfoPanel *info = cardInfoPanel())
         info->Reset_Content(font, fontText);
@@ -217,43 +163,26 @@ void DesignController::Reset_Card_Content(const QFont &font, const QString &font
         border->WM_Text_font = font;
 }
 
-QComboBox *DesignController::Label_Stock_Vendors() const
+QComboBox *PropertySidebar::Label_Stock_Vendors() const
 {
     return cardSizePanel() ? cardSizePanel()->Label_ComboBox : nullptr;
 }
 
-QComboBox *DesignController::Label_Stock_Products() const
+QComboBox *PropertySidebar::Label_Stock_Products() const
 {
     return cardSizePanel() ? cardSizePanel()->Product_num_ComboBox : nullptr;
 }
 
-void DesignController::Update_All_Card_Content()
+void PropertySidebar::Load_Card_and_Label_Properties(SKTGraphic *graphic)
 {
-    const CardInfoPanel *info = cardInfoPanel();
-    const bool colourChanged = info && info->Content_Colour_Changed();
-    const bool fontReplaced = info && info->All_Text_font_replaced;
-    if (colourChanged || fontReplaced) {
-        for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array()) {
-            if (!g || !g->isExactly<SKTText>())
-                continue;
-            if (colourChanged)
-                g->txt_clr = info->All_Text_clr->color();
-            if (fontReplaced)
-                g->text_ctrl_font = info->All_Text_font;
-        }
-    }
-    Update_Card_Graphics();
-}
-
-void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
-{
-    if (graphic || !Front_card_Prop)
+    DesignController &d = design;
+    if (graphic || !d.Front_card_Prop)
         return;
     const PropFillGuard filling;
     try {
-        const Card_Property &card = *Front_card_Prop;
-        editing().Disable_Standard_Button_For_Card();
-        Last_Selected_Graphic = nullptr;
+        const Card_Property &card = *d.Front_card_Prop;
+        d.editing().Disable_Standard_Button_For_Card();
+        d.Last_Selected_Graphic = nullptr;
         if (CardBorderPanel *border = cardBorderPanel())
             border->Fill_Card_Border_Panel(card);
         if (CardBackgroundPanel *background = cardBackgroundPanel())
@@ -261,8 +190,8 @@ void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
         if (CardInfoPanel *info = cardInfoPanel())
             info->Fill_Card_Info_Panel(card);
         // The card sits at the origin with the canvas's size; the size page shows it for "Custom".
-        Front_card_Prop->Card_Location = QPointF(0, 0);
-        Front_card_Prop->Card_Size = canvasFrameSize;
+        d.Front_card_Prop->Card_Location = QPointF(0, 0);
+        d.Front_card_Prop->Card_Size = d.canvasFrameSize;
         if (CardSizePanel *size = cardSizePanel())
             size->Fill_Card_Size_Panel(card);
         card_prop_set(card.Card_fill_style);
@@ -273,29 +202,13 @@ void DesignController::Load_Card_and_Label_Properties(SKTGraphic *graphic)
     }
 }
 
-void DesignController::set_Front_BG_Image(const QString &path)
-{
-    Show_Card_Image_Path(path);
-    if (path.isEmpty() || !Front_card_Prop)
-        return;
-    // An unreadable file still makes the fill a background picture, with no picture.
-    const QImage image = Get_Image_For_Path(path, false, true).image();
-    Card_Property &card = *Front_card_Prop;
-    card.Card_BG_Image = QImage();
-    card.Card_fill_chk = true;
-    card.Card_fill_style = QStringLiteral("I");
-    card.Card_BG_Image_Path = path;
-    card.Card_BG_Image = image;
-    Show_RHS_Properties(nullptr);
-}
-
-void DesignController::Show_Card_Image_Path(const QString &path)
+void PropertySidebar::Show_Card_Image_Path(const QString &path)
 {
     if (CardBackgroundPanel *background = cardBackgroundPanel())
         background->Card_Image_path->setPlainText(path);
 }
 
-void DesignController::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
+void PropertySidebar::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
 {
     if (CardInfoPanel *info = cardInfoPanel())
         if (QAbstractButton *shape = info->matrix_card_shape->button(Card_Shape))
@@ -315,7 +228,7 @@ void DesignController::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
     }
 }
 
-void DesignController::Show_Wizard_Card(const Card_Wizard &wizard)
+void PropertySidebar::Show_Wizard_Card(const Card_Wizard &wizard)
 {
     Set_Card_Size_In_Control(wizard.width_Stepper->doubleValue(), wizard.height_Stepper->doubleValue());
     if (CardInfoPanel *info = cardInfoPanel())
@@ -354,7 +267,45 @@ void DesignController::Show_Wizard_Card(const Card_Wizard &wizard)
         background->Card_Image_path->setPlainText(imagePath);
     }
     card_prop_set(style);
-    Update_Card_Graphics();
+    design.Update_Card_Graphics();
     if (style == QLatin1String("I"))
-        set_Front_BG_Image(imagePath);
+        design.set_Front_BG_Image(imagePath);
+}
+
+void PropertySidebar::Apply_Size_Clicked()
+{
+    try {
+        DesignController &d = design;
+        d.Apply_unit_Chaneg_Values();
+        d.Set_Canvas_to_100_percent();
+        const CardSizePanel *size = cardSizePanel();
+        const float toMM = DesignController::Get_Unit_Convertor(Measument_Unit_Is, 2);
+        const float width = MM_to_Points_Convert((size ? size->width_Text->text().toFloat() : 0.0f) * toMM);
+        const float height = MM_to_Points_Convert((size ? size->height_Text->text().toFloat() : 0.0f) * toMM);
+        d.Set_Document_Size(width, height);
+        d.SetDocumentCanvasSize(QSizeF(width, height));
+        if (d._zoomingScrollView)
+            d._zoomingScrollView->viewport()->update();
+        Update_All_Card_Content();
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+void PropertySidebar::Update_All_Card_Content()
+{
+    const CardInfoPanel *info = cardInfoPanel();
+    const bool colourChanged = info && info->Content_Colour_Changed();
+    const bool fontReplaced = info && info->All_Text_font_replaced;
+    if (colourChanged || fontReplaced) {
+        for (const std::shared_ptr<SKTGraphic> &g : design.Get_Front_Controls_Array()) {
+            if (!g || !g->isExactly<SKTText>())
+                continue;
+            if (colourChanged)
+                g->txt_clr = info->All_Text_clr->color();
+            if (fontReplaced)
+                g->text_ctrl_font = info->All_Text_font;
+        }
+    }
+    design.Update_Card_Graphics();
 }

@@ -1,21 +1,28 @@
 // Batch state of the design (series and spreadsheet bindings, record count), the series and
-// spreadsheet look-ups and the data-source combo operations, and the record list beside the canvas.
+// spreadsheet look-ups, the data-source combo operations and the data viewers, and the record list
+// beside the canvas.
 
-#include "design/DesignController.h"
+#include "design/RecordBinding.h"
 
 #include "app/SKTWindowController.h"
-#include "output/OutputController.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/ValueListModel.h"
-#include "io/SeriesStore.h"
-#include "model/SKTDocument.h"
-#include "model/SKTGraphic.h"
-
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "data/Data_From_Excel.h"
+#include "data/View_Data_Series.h"
+#include "design/FormBinding.h"
+#include "design/DesignController.h"
+#include "io/SeriesStore.h"
+#include "model/SKTGraphic.h"
+#include "output/OutputController.h"
+
+#include "ui_DesignRecordList.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -36,25 +43,69 @@ bool isBindable(const SKTGraphic *g)
 
 bool isBarcode(const SKTGraphic *g) { return g && g->graphicClass() == SKTGraphicClass::Barcode; }
 
+void bind(RecordBinding &c, const Ui::DesignRecordList &ui)
+{
+    // Not outlets: the box's layout.
+    designform::bindForm<1>(ui, FORM_OUTLET(Fill_List_sclview_RHS), FORM_OUTLET(Fill_List_RHS));
+}
+
 } // namespace
 
-QStringList DesignController::Series_Names() const { return series_store::names(); }
+RecordBinding::RecordBinding(DesignController &design) : design(design) {}
 
-std::optional<QStringList> DesignController::Read_Series_Values(const QString &name) const
+RecordBinding::~RecordBinding() = default;
+
+void RecordBinding::Build_Record_List_Box(QGroupBox *box)
+{
+    Fill_List_box = box;
+    Ui::DesignRecordList ui;
+    ui.setupUi(box);
+    bind(*this, ui);
+    // The value list's data source and delegate serve this table too.
+    Fill_List_RHS_Source = new ValueListModel(&Fill_List_Data_RHS, {QStringLiteral("Value")}, {QStringLiteral("Value")},
+                                              Fill_List_RHS);
+    Fill_List_RHS->setModel(Fill_List_RHS_Source);
+    connect(Fill_List_RHS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { design.hub.barcodeMode().tableViewSelectionDidChange(Fill_List_RHS); });
+}
+
+void RecordBinding::Open_Series_Value_Box(const QString &seriesName)
+{
+    try {
+        View_Data_Series *viewer = View_Data_Series::defaultInstance();
+        viewer->file_name = seriesName;
+        viewer->Open_Wnd();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void RecordBinding::Open_Excel_Data_Box()
+{
+    try {
+        Data_From_Excel::defaultInstance()->Open_Wnd(Linked_Sheet.columnTitles, Linked_Sheet.rows);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+QStringList RecordBinding::Series_Names() const { return series_store::names(); }
+
+std::optional<QStringList> RecordBinding::Read_Series_Values(const QString &name) const
 {
     return series_store::read(name);
 }
 
-int DesignController::Get_Data_SetIndex_According_Name(const QString &name)
+int RecordBinding::Get_Data_SetIndex_According_Name(const QString &name)
 {
     return series_store::indexOf(name);
 }
 
-QString DesignController::Get_First_Value_Of_Dataset(const QString &name) { return series_store::firstValue(name); }
+QString RecordBinding::Get_First_Value_Of_Dataset(const QString &name) { return series_store::firstValue(name); }
 
-int DesignController::Get_Data_Set_Series_Item_Count(const QString &name) { return series_store::count(name); }
+int RecordBinding::Get_Data_Set_Series_Item_Count(const QString &name) { return series_store::count(name); }
 
-QString DesignController::Get_First_Value_Of_Excel_Binding(int column)
+QString RecordBinding::Get_First_Value_Of_Excel_Binding(int column)
 {
     if (Linked_Sheet.rows.isEmpty())
         return QStringLiteral("");
@@ -65,7 +116,7 @@ QString DesignController::Get_First_Value_Of_Excel_Binding(int column)
     return value.isEmpty() ? QStringLiteral(" ") : value;
 }
 
-void DesignController::Fill_Excel_Col_Name_In_Combo(QComboBox *combo)
+void RecordBinding::Fill_Excel_Col_Name_In_Combo(QComboBox *combo)
 {
     if (!combo)
         return;
@@ -76,7 +127,7 @@ void DesignController::Fill_Excel_Col_Name_In_Combo(QComboBox *combo)
     combo->setCurrentIndex(-1);
 }
 
-void DesignController::Fille_Data_Set_Values_In_Combo(QComboBox *combo, const QString &seriesName)
+void RecordBinding::Fille_Data_Set_Values_In_Combo(QComboBox *combo, const QString &seriesName)
 {
     if (!combo)
         return;
@@ -95,7 +146,7 @@ void DesignController::Fille_Data_Set_Values_In_Combo(QComboBox *combo, const QS
     combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
 }
 
-void DesignController::Add_Excel_Col_Name_In_Combo(QComboBox *combo)
+void RecordBinding::Add_Excel_Col_Name_In_Combo(QComboBox *combo)
 {
     if (combo && combo->count() == 2) {
         const QSignalBlocker block(combo);
@@ -103,7 +154,7 @@ void DesignController::Add_Excel_Col_Name_In_Combo(QComboBox *combo)
     }
 }
 
-void DesignController::Remove_Excel_Col_Name_In_Combo(QComboBox *combo)
+void RecordBinding::Remove_Excel_Col_Name_In_Combo(QComboBox *combo)
 {
     if (!combo || combo->count() != 3)
         return;
@@ -114,11 +165,11 @@ void DesignController::Remove_Excel_Col_Name_In_Combo(QComboBox *combo)
     }
 }
 
-int DesignController::Calculate_Excel_table_rows() { return int(Linked_Sheet.rows.size()); }
+int RecordBinding::Calculate_Excel_table_rows() { return int(Linked_Sheet.rows.size()); }
 
-bool DesignController::Check_Front_Side_Dataset_Is_Used() const
+bool RecordBinding::Check_Front_Side_Dataset_Is_Used() const
 {
-    for (const std::shared_ptr<SKTGraphic> &p : Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &p : design.Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 1 || g->print_object != 0)
             continue;
@@ -128,9 +179,9 @@ bool DesignController::Check_Front_Side_Dataset_Is_Used() const
     return false;
 }
 
-bool DesignController::Check_Front_Side_Excel_Binding_Is_Used() const
+bool RecordBinding::Check_Front_Side_Excel_Binding_Is_Used() const
 {
-    for (const std::shared_ptr<SKTGraphic> &p : Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &p : design.Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 2)
             continue;
@@ -142,7 +193,7 @@ bool DesignController::Check_Front_Side_Excel_Binding_Is_Used() const
     return false;
 }
 
-void DesignController::Add_dataset_col_in_binding_table(const QString &name, int)
+void RecordBinding::Add_dataset_col_in_binding_table(const QString &name, int)
 {
     const std::optional<QStringList> values = Read_Series_Values(name);
     if (!values)
@@ -154,12 +205,12 @@ void DesignController::Add_dataset_col_in_binding_table(const QString &name, int
     data_table_content[index] = *values;
 }
 
-void DesignController::Create_Dataset_binding_table()
+void RecordBinding::Create_Dataset_binding_table()
 {
     Data_table_names = Series_Names();
     for (const QString &name : std::as_const(Data_table_names))
         data_table_content.append(name);
-    for (const std::shared_ptr<SKTGraphic> &p : Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &p : design.Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 1)
             continue;
@@ -171,7 +222,7 @@ void DesignController::Create_Dataset_binding_table()
     }
 }
 
-int DesignController::Calculate_data_table_rows() const
+int RecordBinding::Calculate_data_table_rows() const
 {
     int rows = 0;
     for (const QVariant &slot : data_table_content)
@@ -180,7 +231,7 @@ int DesignController::Calculate_data_table_rows() const
     return rows;
 }
 
-void DesignController::Check_Data_Sheet_Value_Use_or_Not()
+void RecordBinding::Check_Data_Sheet_Value_Use_or_Not()
 {
     data_table_content.clear();
     Data_table_names.clear();
@@ -191,7 +242,7 @@ void DesignController::Check_Data_Sheet_Value_Use_or_Not()
     }
 }
 
-void DesignController::Check_Excel_Binding_Value_Use_or_Not()
+void RecordBinding::Check_Excel_Binding_Value_Use_or_Not()
 {
     Use_Excel_Binding_Values = Check_Front_Side_Excel_Binding_Is_Used();
     if (Use_Excel_Binding_Values) {
@@ -201,7 +252,7 @@ void DesignController::Check_Excel_Binding_Value_Use_or_Not()
     }
 }
 
-void DesignController::Get_total_Card_count()
+void RecordBinding::Get_total_Card_count()
 {
     Data_table_rows = Use_Data_Sheet_Values ? Calculate_data_table_rows() : 0;
     Excel_table_rows = Use_Excel_Binding_Values ? Calculate_Excel_table_rows() : 0;
@@ -210,7 +261,7 @@ void DesignController::Get_total_Card_count()
         Total_Batch_Excel_Card = 1;
 }
 
-void DesignController::Fill_Record_List(int count)
+void RecordBinding::Fill_Record_List(int count)
 {
     if (Fill_List_Data_RHS.size() == count)
         return;   // already filled for this record count
@@ -221,7 +272,7 @@ void DesignController::Fill_Record_List(int count)
     Reload_Fill_List();
 }
 
-void DesignController::Create_Fill_List(const QString &label)
+void RecordBinding::Create_Fill_List(const QString &label)
 {
     try {
         Fill_List_Data_RHS.append({{QStringLiteral("Value"), label}});
@@ -232,13 +283,13 @@ void DesignController::Create_Fill_List(const QString &label)
     }
 }
 
-void DesignController::Reload_Fill_List()
+void RecordBinding::Reload_Fill_List()
 {
     if (Fill_List_RHS_Source)
         Fill_List_RHS_Source->reload();
 }
 
-void DesignController::Hide_Fill_List_Box(bool)
+void RecordBinding::Hide_Fill_List_Box(bool)
 {
     if (Fill_List_box)
         Fill_List_box->setVisible(true);
@@ -246,7 +297,7 @@ void DesignController::Hide_Fill_List_Box(bool)
         Fill_List_sclview_RHS->setVisible(true);
 }
 
-void DesignController::Check_Series_Or_Excel_Use_or_not()
+void RecordBinding::Check_Series_Or_Excel_Use_or_not()
 {
     try {
         const int mode = Barcode_Setting_Or_Designing_Mode;
@@ -261,7 +312,7 @@ void DesignController::Check_Series_Or_Excel_Use_or_not()
         if (mode == 0) {
             // The Barcode mode counts its own value-list records.
             Use_Excel_Binding_Values = false;
-            hub.output().Get_Barcode_Batch_Count();
+            design.hub.output().Get_Barcode_Batch_Count();
             return;
         }
         Check_Data_Sheet_Value_Use_or_Not();
@@ -279,7 +330,7 @@ void DesignController::Check_Series_Or_Excel_Use_or_not()
                     Hide_Fill_List_Box(true);
             }
         } else {
-            hub.Fill_List_Thread_Call();
+            design.hub.Fill_List_Thread_Call();
             if (Fill_List_box && Fill_List_box->isHidden())
                 Hide_Fill_List_Box(false);
         }
