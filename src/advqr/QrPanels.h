@@ -15,6 +15,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimeEdit;
+namespace qrpayload {
+struct QrFields;
+}
 
 class QrPanelBase : public QWidget {
     Q_OBJECT
@@ -221,3 +224,7 @@ extern Qr_Location_View_Panel *Qr_Location_OBJ;
 extern Qr_Event_View_Panel *Qr_event_OBJ;
 extern Qr_UPI_View_Panel *Qr_upi_OBJ;
 extern Qr_Bitcoin_Crypto_View_Panel *Qr_bitcoin_OBJ;
+
+// The fields of the eleven panels, read through their globals, as the payload builders read them; a
+// panel not made gives its defaults.
+qrpayload::QrFields Read_QR_Panel_Fields();
