@@ -88,6 +88,9 @@ TEST(QrPayloadBuild, MessagingTypes)
          S("https://wa.me/123456/?text="), {}},
         {"WhatsApp http without host", S("WhatsApp"), sms("http://www.123456", ""), S("https://wa.me/123456/?text="), {}},
         {"WhatsApp short number", S("WhatsApp"), sms("12", ""), S("https://wa.me/12/?text="), {}},
+        // The message is a query value: raw, it would end at a space, "&" or "#".
+        {"WhatsApp message encoded", S("WhatsApp"), sms("123", "Hi & bye #1\n+ü"),
+         S("https://wa.me/123/?text=Hi%20%26%20bye%20%231%0A%2B%C3%BC"), S("WhatsApp Number : 123\n\nWhatsApp Message : Hi & bye #1\n+ü")},
         {"coupon", S("Coupon"), sms(" SAVE10 ", "Two\nlines"), S("COUPON\r\nSAVE10\r\nTwo\nlines"),
          S("Coupon Code : SAVE10\n\nOffer Details : Two\nlines")},
     });

@@ -94,13 +94,15 @@ TEST(QrPayloadParse, ContactLines)
                   S("w@x"), S("St"), S("Town"), S("ST"), S("12"), S("Land")};
          })},
         // Keys count at a line's start only: a company "SHOP N:5" is no name.
-        {"key inside a value", S("Contact"), S("N:Lee;Ann\nORG:SHOP N:5\nTITLE:see URL:x\nURL:y"), {},
+        {"key inside a value", S("Contact"),
+         S("N:Lee;Ann\nORG:SHOP N:5\nTITLE:Head of ORG:x\nURL:https://x.org/?TEL;CELL;VOICE:1\nTEL;HOME;VOICE:FN:2"), {},
          card([](QrFields::VCard &v) {
              v.First_Name = S("Ann");
              v.Last_Name = S("Lee");
              v.Company = S("SHOP N:5");
-             v.Position = S("see URL:x");
-             v.Website = S("y");
+             v.Position = S("Head of ORG:x");
+             v.Website = S("https://x.org/?TEL;CELL;VOICE:1");
+             v.Phone = S("FN:2");
          })},
         {"escaped values", S("Contact"),
          S("N:C:\\\\Temp;Front Desk\\; Hall 2\nORG:Acme\\, Tools\\; Parts\nTITLE:Two\\nlines\n"
@@ -176,6 +178,13 @@ TEST(QrPayloadParse, MeetingAndLocationForms)
          [](QrFields &f) { f.zoom = {false, S(""), S(""), S("")}; }},
         {"other link", S("Zoom"), S("https://www.ab"), S("Zoom Meeting URL : \nab"),
          [](QrFields &f) { f.zoom = {true, S("ab"), S(""), S("")}; }},
+        // The meeting link counts where the builder puts it: at the start.
+        {"link holding a meeting link", S("Zoom"), S("https://example.org/?next=https://zoom.us/j/1?pwd=2"),
+         S("Zoom Meeting URL : \nexample.org/?next=https://zoom.us/j/1?pwd=2"),
+         [](QrFields &f) { f.zoom = {true, S("example.org/?next=https://zoom.us/j/1?pwd=2"), S(""), S("")}; }},
+        {"link holding a directions link", S("Location"), S("https://example.org/?u=https://www.google.com/maps/dir/1,2"),
+         S("Location URL : \n\nexample.org/?u=https://www.google.com/maps/dir/1,2"),
+         [](QrFields &f) { f.location = {true, S("example.org/?u=https://www.google.com/maps/dir/1,2"), S(""), S("")}; }},
         {"empty link", S("Zoom"), S("https://www."), S("Zoom Meeting URL : \n"),
          [](QrFields &f) { f.zoom = {true, S(""), S(""), S("")}; }},
         {"coordinates", S("Location"), S("https://www.google.com/maps/dir/48.85,2.29,5"), {},
