@@ -273,7 +273,8 @@ Result buildCrypto(const QString &title, const QrFields::Crypto &f)
     const auto q = [](const QString &v) { return percentEncode(v, kQueryValueKeep); };
     // Strict wallets refuse an empty parameter, so only those with a value are written.
     QStringList query;
-    const std::pair<const char *, QString> params[] = {{"amount=", amount}, {"label=", recipient}, {"message=", message}};
+    const std::pair<const char *, QString> params[] = {
+        {"amount=", amount}, {"label=", recipient}, {"message=", message}};
     for (const auto &[key, value] : params)
         if (!value.isEmpty())
             query << QLatin1String(key) + q(value);
@@ -300,14 +301,16 @@ QrPanel Panel_For_Title(const QString &title)
 
 const QStringList &Wifi_Encryption_Items()
 {
-    static const QStringList items = {QStringLiteral("No Encryption"), QStringLiteral("WEP"), QStringLiteral("WPA/WPA2")};
+    static const QStringList items = {QStringLiteral("No Encryption"), QStringLiteral("WEP"),
+                                      QStringLiteral("WPA/WPA2")};
     return items;
 }
 
 const QStringList &Crypto_Schemes()
 {
-    static const QStringList schemes = {QStringLiteral("usdt"),     QStringLiteral("ethereum"), QStringLiteral("bitcoincash"),
-                                        QStringLiteral("litecoin"), QStringLiteral("dash"),     QStringLiteral("dogecoin"),
+    static const QStringList schemes = {QStringLiteral("usdt"),     QStringLiteral("ethereum"),
+                                        QStringLiteral("bitcoincash"), QStringLiteral("litecoin"),
+                                        QStringLiteral("dash"),     QStringLiteral("dogecoin"),
                                         QStringLiteral("bnb"),      QStringLiteral("xrp")};
     return schemes;
 }

@@ -164,7 +164,8 @@ void parseContact(const QString &payload, QrFields::VCard &f)
 
 void parseEmail(const QString &payload, QrFields::Email &f)
 {
-    const text::Split address = split(afterLeadingText(payload, QStringLiteral("mailto:")), QStringLiteral("?&subject="));
+    const text::Split address =
+        split(afterLeadingText(payload, QStringLiteral("mailto:")), QStringLiteral("?&subject="));
     const text::Split rest = split(Trim_Str(address.after), QStringLiteral("&body="));
     f.Email_ID_field = text::percentDecode(Trim_Str(address.before));
     f.Subject_field = text::percentDecode(Trim_Str(rest.before));

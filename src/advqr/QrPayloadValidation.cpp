@@ -63,7 +63,8 @@ std::optional<QString> Validate_QR_Fields(const QString &title, const QrFields &
         return firstBlank({{&f.event.event_name, "Please enter event name."},
                            {&f.event.event_location, "Please enter event location."}});
     case QrPanel::Upi:
-        return firstBlank({{&f.upi.upi_id_field, "Please enter UPI ID."}, {&f.upi.amount_field, "Please enter Amount."}});
+        return firstBlank({{&f.upi.upi_id_field, "Please enter UPI ID."},
+                           {&f.upi.amount_field, "Please enter Amount."}});
     case QrPanel::Crypto:
         return firstBlank({{&f.crypto.wallet_address, "Please enter Wallet Address."},
                            {&f.crypto.amount_field, "Please enter Amount."}});
