@@ -13,6 +13,8 @@ packages=(
   clang libclang-rt-14-dev
   # Workbook interop tests: openpyxl and LibreOffice make and read workbooks during the run.
   python3-openpyxl libreoffice-calc-nogui
+  # QR payload tests: vCard and calendar payloads read by an outside reader, as phones read them.
+  python3-vobject
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -106,6 +106,9 @@ public:
     Qr_UPI_View_Panel *Qr_UPI = nullptr;
     Qr_Bitcoin_Crypto_View_Panel *Qr_Bitcoin = nullptr;
     QPlainTextEdit *adv_qr_final_value = nullptr;
+    // The payload exactly as stored: the view normalises line breaks, and "\r\n" is part of some
+    // payloads.
+    QString ADV_QR_Final_Payload;
 
     // Preview
     QScrollArea *QR_image_scroll = nullptr;

@@ -16,6 +16,7 @@
 #include "advqr/Qr_Wifi_View_Panel.h"
 #include "advqr/Qr_Zoom_View_Panel.h"
 #include "advqr/Qr_vCard_View_Panel.h"
+#include "advqr/QrPanelFields.h"
 #include "advqr/QrPayload.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -37,22 +38,6 @@
 QString SEL_QR_DISPLAY_VALUE;
 
 namespace {
-
-const QStringList &socialTypes()
-{
-    static const QStringList types = {QStringLiteral("Facebook"), QStringLiteral("Snapchat"),
-                                      QStringLiteral("Threads"),  QStringLiteral("Instagram"),
-                                      QStringLiteral("LinkedIn"), QStringLiteral("Quora"),
-                                      QStringLiteral("X(Twitter)"), QStringLiteral("Twitter"),
-                                      QStringLiteral("YouTube"),  QStringLiteral("Telegram")};
-    return types;
-}
-
-const QStringList &smsTypes()
-{
-    static const QStringList types = {QStringLiteral("Send SMS"), QStringLiteral("WhatsApp"), QStringLiteral("Coupon")};
-    return types;
-}
 
 // The Text panel's prompt per type; a title without one leaves the prompt as it was.
 QString textPanelPrompt(const QString &title)
@@ -79,28 +64,33 @@ QString textPanelPrompt(const QString &title)
 
 QrPanelBase *AdvQrController::QR_Panel_For_Type(const QString &title) const
 {
-    if (qrpayload::Is_Text_Panel_Type(title))
+    using qrpayload::QrPanel;
+    switch (qrpayload::Panel_For_Title(title)) {
+    case QrPanel::Text:
         return Qr_Text;
-    if (smsTypes().contains(title))
+    case QrPanel::Sms:
         return Qr_SMS;
-    if (title == QLatin1String("Contact"))
+    case QrPanel::VCard:
         return Qr_vCard;
-    if (socialTypes().contains(title))
+    case QrPanel::Social:
         return Qr_Social;
-    if (title == QLatin1String("Email") || title == QLatin1String("Feedback"))
+    case QrPanel::Email:
         return Qr_Email;
-    if (title == QLatin1String("Zoom"))
+    case QrPanel::Zoom:
         return Qr_Zoom;
-    if (title == QLatin1String("WIFI"))
+    case QrPanel::Wifi:
         return Qr_Wifi;
-    if (title == QLatin1String("Location"))
+    case QrPanel::Location:
         return Qr_Location;
-    if (title == QLatin1String("Event"))
+    case QrPanel::Event:
         return Qr_Event;
-    if (title == QLatin1String("UPI"))
+    case QrPanel::Upi:
         return Qr_UPI;
-    if (title == QLatin1String("Bitcoin") || title == QLatin1String("Crypto"))
+    case QrPanel::Crypto:
         return Qr_Bitcoin;
+    case QrPanel::None:
+        break;
+    }
     return nullptr;
 }
 
@@ -118,24 +108,25 @@ void AdvQrController::Show_Hide_QR_Type_Panel()
     try {
         ADV_QR_Var_loading = true;
         const QString title = Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
+        const qrpayload::QrPanel panel = qrpayload::Panel_For_Title(title);
 
-        if (Qr_Text && qrpayload::Is_Text_Panel_Type(title)) {
+        if (Qr_Text && panel == qrpayload::QrPanel::Text) {
             const QString prompt = textPanelPrompt(title);
             if (!prompt.isEmpty())
                 Qr_Text->heading_label->setText(prompt);
             const bool textOrCall = title == QLatin1String("Text") || title == QLatin1String("Call");
             Qr_Text->Show_Hide_Open_URL_Button(textOrCall, title);
         }
-        if (Qr_SMS && smsTypes().contains(title))
+        if (Qr_SMS && panel == qrpayload::QrPanel::Sms)
             Qr_SMS->Set_Label_According_Category(title);
-        if (Qr_Social && socialTypes().contains(title))
+        if (Qr_Social && panel == qrpayload::QrPanel::Social)
             Qr_Social->Set_Label_According_Category(title);
-        if (Qr_Bitcoin && (title == QLatin1String("Bitcoin") || title == QLatin1String("Crypto")))
+        if (Qr_Bitcoin && panel == qrpayload::QrPanel::Crypto)
             Qr_Bitcoin->crypto_type_matrix_view->setHidden(title == QLatin1String("Bitcoin"));
 
         // An unknown title leaves the panel that is shown.
-        if (QrPanelBase *panel = QR_Panel_For_Type(title))
-            Show_QR_Panel(panel);
+        if (QrPanelBase *shown = QR_Panel_For_Type(title))
+            Show_QR_Panel(shown);
 
         Assign_QR_Value_Text_Acc_Type();
     } catch (const std::exception &e) {
@@ -149,13 +140,8 @@ void AdvQrController::Assign_QR_Value_Text_Acc_Type()
     try {
         const QString title = Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
         SEL_QR_DISPLAY_VALUE = QStringLiteral("");
-        qrpayload::Result built;
-        if (Qr_Text && qrpayload::Is_Text_Panel_Type(title)) {
-            const qrpayload::TextPanelFields fields{Qr_Text->Text_Field->toPlainText(),
-                                                    Qr_Text->Call_Value_field->text(),
-                                                    Qr_Text->URL_Value_field->text()};
-            built = qrpayload::Build_Text_Panel_Payload(title, fields);
-        }
+        // The panels are read through their globals, as the payload editor's builder reads them.
+        const qrpayload::Result built = qrpayload::Build_QR_Payload(title, Read_QR_Panel_Fields());
         if (!built.payload)
             return;   // the payload stays as it was
         Set_Adv_Qr_Final_value(*built.payload);
@@ -167,17 +153,18 @@ void AdvQrController::Assign_QR_Value_Text_Acc_Type()
 
 void AdvQrController::Set_Adv_Qr_Final_value(const QString &payload)
 {
+    const QString trimmed = Trim_Str(payload);
+    ADV_QR_Final_Payload = trimmed.isNull() ? QStringLiteral("") : trimmed;
     if (adv_qr_final_value) {
         const QSignalBlocker block(adv_qr_final_value);
-        const QString trimmed = Trim_Str(payload);
-        adv_qr_final_value->setPlainText(trimmed.isNull() ? QStringLiteral("") : trimmed);
+        adv_qr_final_value->setPlainText(ADV_QR_Final_Payload);
     }
     DRAW_ADV_QR_With_All_Init();
 }
 
 QString AdvQrController::Get_Adv_QR_Final_Str_Value() const
 {
-    return adv_qr_final_value ? adv_qr_final_value->toPlainText() : QStringLiteral("");
+    return ADV_QR_Final_Payload.isNull() ? QStringLiteral("") : ADV_QR_Final_Payload;
 }
 
 void AdvQrController::DRAW_ADV_QR_With_All_Init()

@@ -30,40 +30,6 @@
 
 namespace {
 
-using qrpayload::Build_Text_Panel_Payload;
-using qrpayload::Link_Rule;
-
-TEST(QrPayload, CallNumbers)
-{
-    EXPECT_EQ(*Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("+1 555 0100"), {}}).payload,
-              QStringLiteral("tel:+1 555 0100"));
-    // At least five characters starting with the scheme in any case stay as typed.
-    EXPECT_EQ(*Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("TEL:12"), {}}).payload,
-              QStringLiteral("TEL:12"));
-    EXPECT_EQ(*Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("tel:"), {}}).payload,
-              QStringLiteral("tel:tel:"));
-    EXPECT_EQ(Build_Text_Panel_Payload(QStringLiteral("Call"), {{}, QStringLiteral("123"), {}}).summary,
-              QStringLiteral("Phone Number : \n\n123"));
-}
-
-TEST(QrPayload, LinksAndText)
-{
-    EXPECT_EQ(Link_Rule(QStringLiteral("ab"), QStringLiteral("https://")), QStringLiteral("https://ab"));
-    EXPECT_EQ(Link_Rule(QStringLiteral("ab"), QStringLiteral("https://www.")), QStringLiteral("https://www.ab"));
-    EXPECT_EQ(Link_Rule(QStringLiteral("HTTP://Example.org/a b"), QStringLiteral("https://")),
-              QStringLiteral("HTTP://Example.org/ab"));
-    EXPECT_EQ(Link_Rule(QStringLiteral("example.org/my page"), QStringLiteral("https://")),
-              QStringLiteral("https://example.org/mypage"));
-    const qrpayload::Result url =
-        Build_Text_Panel_Payload(QStringLiteral("Review"), {{}, {}, QStringLiteral("shop.example/review")});
-    EXPECT_EQ(*url.payload, QStringLiteral("https://shop.example/review"));
-    EXPECT_EQ(url.summary, QStringLiteral("URL : \n\nshop.example/review"));
-    const qrpayload::Result text = Build_Text_Panel_Payload(QStringLiteral("Text"), {QStringLiteral(" two\nlines "), {}, {}});
-    EXPECT_EQ(*text.payload, QStringLiteral(" two\nlines "));
-    EXPECT_FALSE(Build_Text_Panel_Payload(QStringLiteral("WIFI"), {}).payload.has_value());
-    EXPECT_FALSE(qrpayload::Is_Text_Panel_Type(QStringLiteral("url")));   // titles compare exactly
-}
-
 class AdvQrMode : public ::testing::Test {
 protected:
     void SetUp() override
@@ -161,8 +127,8 @@ TEST_F(AdvQrMode, TextPanelTypesBuildThePayload)
 
     c->advQr().QR_Text_Clicked(QStringLiteral("Text"));
     EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
-    // Types whose builders are not here leave the payload and clear the summary.
-    c->advQr().QR_Text_Clicked(QStringLiteral("WIFI"));
+    // A title outside the table leaves the payload and clears the summary.
+    c->advQr().QR_Text_Clicked(QStringLiteral("Nothing"));
     EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
     EXPECT_TRUE(SEL_QR_DISPLAY_VALUE.isEmpty());
 }

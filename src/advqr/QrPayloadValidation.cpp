@@ -1,0 +1,77 @@
+// The checks a type's fields must pass before the payload editor closes with OK: each names a field
+// that must not be blank once trimmed, and its message.
+
+#include "advqr/QrPayload.h"
+
+#include "core/Utilities.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace qrpayload {
+
+namespace {
+
+using Check = std::pair<const QString *, const char *>;
+
+std::optional<QString> firstBlank(std::initializer_list<Check> checks)
+{
+    for (const Check &c : checks)
+        if (Trim_Str(*c.first).isEmpty())
+            return QString::fromLatin1(c.second);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> Validate_QR_Fields(const QString &title, const QrFields &f)
+{
+    const char *const badUrl = "Please enter valid URL.";
+    switch (Panel_For_Title(title)) {
+    case QrPanel::Text:
+        if (title == QLatin1String("Text"))
+            return firstBlank({{&f.text.Text_Field, "Please enter text."}});
+        if (title == QLatin1String("Call"))
+            return firstBlank({{&f.text.Call_Value_field, "Please enter valid Phone number."}});
+        return firstBlank({{&f.text.URL_Value_field, badUrl}});
+    case QrPanel::Sms:
+        return firstBlank({{&f.sms.Number_Field, "Please enter valid details."}});
+    case QrPanel::VCard:
+        return firstBlank({{&f.vcard.First_Name, "Please enter contact details."}});
+    case QrPanel::Social:
+        return firstBlank({{&f.social.URL_label, badUrl}});
+    case QrPanel::Email:
+        return firstBlank({{&f.email.Email_ID_field, "Please enter valid Email."}});
+    case QrPanel::Zoom:
+        if (f.zoom.Zoom_URL_radio)
+            return firstBlank({{&f.zoom.URL_Path_Field, badUrl}});
+        return firstBlank({{&f.zoom.ID_Field, "Please enter meeting details."},
+                           {&f.zoom.Pwd_Field, "Please enter meeting details."}});
+    case QrPanel::Wifi:
+        if (auto message = firstBlank({{&f.wifi.Wifi_Name, "Please enter Network name."}}))
+            return message;
+        // Only WEP needs a password here; an open network and WPA pass without one.
+        if (f.wifi.encryption == 1)
+            return firstBlank({{&f.wifi.wifi_Password, "Please enter Network password."}});
+        return std::nullopt;
+    case QrPanel::Location:
+        if (f.location.Loc_URL_radio)
+            return firstBlank({{&f.location.URL_Path_Field, badUrl}});
+        return firstBlank({{&f.location.Latitude_Field, "Please enter location Co-ordinates."},
+                           {&f.location.Longitude_Field, "Please enter location Co-ordinates."}});
+    case QrPanel::Event:
+        return firstBlank({{&f.event.event_name, "Please enter event name."},
+                           {&f.event.event_location, "Please enter event location."}});
+    case QrPanel::Upi:
+        return firstBlank({{&f.upi.upi_id_field, "Please enter UPI ID."},
+                           {&f.upi.amount_field, "Please enter Amount."}});
+    case QrPanel::Crypto:
+        return firstBlank({{&f.crypto.wallet_address, "Please enter Wallet Address."},
+                           {&f.crypto.amount_field, "Please enter Amount."}});
+    case QrPanel::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace qrpayload
