@@ -6,7 +6,7 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageLibrary.h"
+#include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageSizeCheck.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"

@@ -7,7 +7,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageLibrary.h"
+#include "imagetools/ImageBrowserModel.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"

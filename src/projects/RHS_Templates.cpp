@@ -5,7 +5,7 @@
 #include "core/Messages.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageLibrary.h"
+#include "imagetools/ImageBrowserModel.h"
 #include "projects/ProjectsController.h"
 #include "projects/TemplateGallery.h"
 
