@@ -309,8 +309,7 @@ public:
     void Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic);
     std::weak_ptr<SKTGraphic> _Selected_Graphic;   // the canvas's current object
     // The image library picker for a purpose ("C" picture objects, "B" backgrounds, "QR" logos):
-    // an open panel on the library folder of the resources, for one picture file of the accepted
-    // types. 1 when one was chosen (its path then in lib_window_sel_file), else 0.
+    // 1 when a picture was chosen (its path then in lib_window_sel_file), else 0.
     int Open_Image_Library_Window(const QString &purpose);
     // The read-only viewers of a series and of the linked spreadsheet's rows.
     void Open_Series_Value_Box(const QString &seriesName);

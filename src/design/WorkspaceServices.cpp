@@ -8,9 +8,7 @@
 #include "core/Messages.h"
 #include "data/Data_From_Excel.h"
 #include "data/View_Data_Series.h"
-#include "platform/Dialogs.h"
-
-#include <QDir>
+#include "imagetools/Image_Library.h"
 
 #include <exception>
 
@@ -18,18 +16,17 @@ void DesignController::Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &g
 
 int DesignController::Open_Image_Library_Window(const QString &purpose)
 {
-    Q_UNUSED(purpose);   // every purpose picks one picture file the same way
-    platform::OpenPanelRequest request;
-    request.directory = QDir(Resource_Path).filePath(QStringLiteral("LibraryImage"));
-    request.extensions = hub.Allowd_Image_fileTypes;
-    request.canChooseFiles = true;
-    request.canChooseDirectories = false;
-    request.allowsMultipleSelection = false;
-    const QStringList chosen = platform::dialogResponder().openPanel(request);
-    if (chosen.isEmpty())
+    try {
+        Image_Library *library = Image_Library::defaultInstance();
+        library->control_or_BG = purpose;
+        const int code = library->Open_Library_Window();
+        if (code == 1)
+            lib_window_sel_file = library->selected_image;
+        return code;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
         return 0;
-    lib_window_sel_file = chosen.first();
-    return 1;
+    }
 }
 
 void DesignController::Open_Series_Value_Box(const QString &seriesName)
