@@ -143,6 +143,8 @@ Card_Wizard::Card_Wizard(SKTWindowController &hub)
     imageBrowser->setViewMode(QListView::IconMode);
     imageBrowser->setMovement(QListView::Static);
     imageBrowser->setResizeMode(QListView::Adjust);
+    imageBrowser->setUniformItemSizes(true);   // the thumbnails share one cell size: laid out without asking each
+    imageBrowser->setLayoutMode(QListView::Batched);
     imageBrowser->setSelectionMode(QAbstractItemView::SingleSelection);
     imageBrowser->setDragEnabled(false);
     imageBrowser->setAcceptDrops(false);
