@@ -12,6 +12,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "imagetools/ImageForPath.h"
 #include "imagetools/ImageSizeCheck.h"
 #include "platform/PictureView.h"
 
@@ -58,6 +59,11 @@ void Barcode_Gen::Use_Browse_Logo_Btn_Clicked(QObject *)
     try {
         if (hub.design().Open_Image_Library_Window(QStringLiteral("QR")) != 1)
             return;
+        // Another file of the disk may be no picture at all: the logo stays as it was.
+        if (!imagefile::read(lib_window_sel_file, Crop_Image_Size).ok()) {
+            Show_MessageBox(QStringLiteral("The selected file is not a readable image."));
+            return;
+        }
         Library_Selected_Image = lib_window_sel_file;
         if (Image_Is_Over_Size(Library_Selected_Image, true, 0))
             return;

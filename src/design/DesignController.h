@@ -227,8 +227,7 @@ public:
     // The barcode-object window on the object the sidebar shows.
     void Open_Barcode_Window();
     // The image library picker for a purpose ("C" picture objects, "B" backgrounds, "QR" logos):
-    // an open panel on the library folder of the resources, for one picture file of the accepted
-    // types. 1 when one was chosen (its path then in lib_window_sel_file), else 0.
+    // 1 when a picture was chosen (its path then in lib_window_sel_file), else 0.
     int Open_Image_Library_Window(const QString &purpose);
     // The picture's loaded picture through the effect chain; the picture page shows its error label
     // unless there is a non-empty result and a file at the picture's path.

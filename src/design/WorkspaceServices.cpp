@@ -9,6 +9,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/RecordBinding.h"
+#include "imagetools/Image_Library.h"
 #include "model/SKTImage.h"
 #include "platform/Dialogs.h"
 
@@ -22,18 +23,17 @@ void DesignController::Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &g
 
 int DesignController::Open_Image_Library_Window(const QString &purpose)
 {
-    Q_UNUSED(purpose);   // every purpose picks one picture file the same way
-    platform::OpenPanelRequest request;
-    request.directory = QDir(Resource_Path).filePath(QStringLiteral("LibraryImage"));
-    request.extensions = hub.Allowd_Image_fileTypes;
-    request.canChooseFiles = true;
-    request.canChooseDirectories = false;
-    request.allowsMultipleSelection = false;
-    const QStringList chosen = platform::dialogResponder().openPanel(request);
-    if (chosen.isEmpty())
+    try {
+        Image_Library *library = Image_Library::defaultInstance();
+        library->control_or_BG = purpose;
+        const int code = library->Open_Library_Window();
+        if (code == 1)
+            lib_window_sel_file = library->selected_image;
+        return code;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
         return 0;
-    lib_window_sel_file = chosen.first();
-    return 1;
+    }
 }
 
 bool DesignController::Check_Multiple_Image_Selection(const QString &word)

@@ -6,7 +6,7 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageLibrary.h"
+#include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageSizeCheck.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
@@ -145,6 +145,8 @@ Card_Wizard::Card_Wizard(SKTWindowController &hub)
     imageBrowser->setViewMode(QListView::IconMode);
     imageBrowser->setMovement(QListView::Static);
     imageBrowser->setResizeMode(QListView::Adjust);
+    imageBrowser->setUniformItemSizes(true);   // the thumbnails share one cell size: laid out without asking each
+    imageBrowser->setLayoutMode(QListView::Batched);
     imageBrowser->setSelectionMode(QAbstractItemView::SingleSelection);
     imageBrowser->setDragEnabled(false);
     imageBrowser->setAcceptDrops(false);

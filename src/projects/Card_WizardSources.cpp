@@ -8,7 +8,7 @@
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
-#include "imagetools/ImageLibrary.h"
+#include "imagetools/ImageBrowserModel.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"

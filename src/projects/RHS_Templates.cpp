@@ -5,7 +5,7 @@
 #include "core/Messages.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageLibrary.h"
+#include "imagetools/ImageBrowserModel.h"
 #include "projects/ProjectsController.h"
 #include "projects/TemplateGallery.h"
 
@@ -32,6 +32,8 @@ RHS_Templates::RHS_Templates(SKTWindowController &hub, QWidget *parent)
     imageBrowser->setViewMode(QListView::IconMode);
     imageBrowser->setMovement(QListView::Static);
     imageBrowser->setResizeMode(QListView::Adjust);
+    imageBrowser->setUniformItemSizes(true);   // the thumbnails share one cell size: laid out without asking each
+    imageBrowser->setLayoutMode(QListView::Batched);
     imageBrowser->setSelectionMode(QAbstractItemView::SingleSelection);
     imageBrowser->setDragEnabled(false);
     imageBrowser->setAcceptDrops(false);

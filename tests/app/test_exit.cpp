@@ -3,9 +3,10 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "design/DesignController.h"
 #include "design/DesignCommands.h"
+#include "design/DesignController.h"
 #include "design/PropertySidebar.h"
+#include "imagetools/Image_Library.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
 #include "platform/Quit.h"
@@ -154,11 +155,13 @@ TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
     const bool fillBefore = fill->isChecked();
     const QString styleBefore = d().Front_card_Prop->Card_fill_style;
     const QString before = d().Front_card_Prop->Card_BG_Image_Path;
+    const int modals = responder->modalCount;
     d().commands().Card_Bckgrnd_Clicked();   // the library is cancelled: no answer scripted
     EXPECT_EQ(fill->isChecked(), fillBefore);
     EXPECT_EQ(d().Front_card_Prop->Card_fill_style, styleBefore);
     EXPECT_EQ(d().Front_card_Prop->Card_BG_Image_Path, before);
-    EXPECT_EQ(responder->openRequests.size(), 1);
+    EXPECT_EQ(responder->modalCount, modals + 1);
+    EXPECT_EQ(Image_Library::defaultInstance()->control_or_BG, QStringLiteral("B"));
 }
 
 class TemplateExport : public ExitFixture {

@@ -7,11 +7,14 @@
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "barcodemode/QrCategoryImages.h"
 #include "barcodemode/QrLogo.h"
+#include "imagetools/Image_Library.h"
 #include "imagetools/ImageFileMakers.h"
 #include "support/Decode.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace barcode_gen_test;
@@ -144,8 +147,20 @@ TEST_F(LogoWindow, TheLogoBoxAndTheLibraryPicker)
     QImage tall(50, 200, QImage::Format_RGB32);
     tall.fill(Qt::blue);
     ASSERT_TRUE(tall.save(other));
+    const QString text = dir.filePath(QStringLiteral("text.png"));
+    ASSERT_TRUE(imagefiles::writeBytes(text, QByteArray("not a picture")));
     object->USE_QR_LOGO = false;
     Use_Org_image_Or_Shred_it = true;
+    Image_Library *library = Image_Library::defaultInstance();
+    // In the picker, "Browse other file" and the file the open panel answers.
+    const auto browseOther = [&](const QString &path) {
+        responder->openAnswers = {{path}};
+        responder->onModal = [library](QDialog &dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Logo Image"));
+            library->browse_other_button->click();
+            return dialog.result();
+        };
+    };
     const auto copy = open(object, [&](Barcode_Gen &w) {
         EXPECT_FALSE(w.Use_logo_box->isEnabled());
         EXPECT_EQ(w.Use_logo_path->toPlainText(), logoPath);
@@ -155,7 +170,18 @@ TEST_F(LogoWindow, TheLogoBoxAndTheLibraryPicker)
         // Cancelled in the picker: nothing changes.
         w.Use_Browse_Logo_Btn_Clicked();
         EXPECT_EQ(w.USE_QR_LOGO_PATH, logoPath);
-        responder->openAnswers = {{other}};
+        EXPECT_EQ(library->control_or_BG, QStringLiteral("QR"));
+        // A file of the disk that is no picture: refused, the logo as it was.
+        const QImage before = w.USE_QR_LOGO_IMG;
+        browseOther(text);
+        w.Use_Browse_Logo_Btn_Clicked();
+        EXPECT_EQ(messages(), QStringList{QStringLiteral("\nThe selected file is not a readable image.")});
+        EXPECT_EQ(w.USE_QR_LOGO_PATH, logoPath);
+        EXPECT_EQ(w.Use_logo_path->toPlainText(), logoPath);
+        EXPECT_TRUE(w.USE_QR_LOGO_IMG == before);
+        EXPECT_NE(Library_Selected_Image, text);
+        // A picture file: taken, fitted into the logo box.
+        browseOther(other);
         w.Use_Browse_Logo_Btn_Clicked();
         EXPECT_EQ(Library_Selected_Image, other);
         EXPECT_FALSE(Use_Org_image_Or_Shred_it);
@@ -165,7 +191,6 @@ TEST_F(LogoWindow, TheLogoBoxAndTheLibraryPicker)
         w.OK_Btn_Clicked();
     });
     ASSERT_EQ(responder->openRequests.size(), 2);
-    EXPECT_TRUE(responder->openRequests.first().directory.endsWith(QStringLiteral("LibraryImage")));
     ASSERT_NE(copy, nullptr);
     EXPECT_TRUE(copy->USE_QR_LOGO);
     EXPECT_EQ(copy->USE_QR_LOGO_PATH, other);

@@ -8,6 +8,9 @@
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "design/ToolPalette.h"
+#include "imagetools/ImageBrowserModel.h"
+#include "imagetools/ImageBrowserView.h"
+#include "imagetools/Image_Library.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
@@ -19,6 +22,7 @@
 #include "support/Editions.h"
 #include "support/ScriptedResponder.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QMainWindow>
@@ -103,24 +107,32 @@ TEST_F(CanvasTools, CancelledPictureChoicesCreateNothingAndKeepTheTool)
     EXPECT_TRUE(graphics().isEmpty());
     dsg->tool_palette->Image_Tool_btn->click();
     EXPECT_TRUE(graphics().isEmpty());
-    EXPECT_EQ(responder->openRequests.size(), 2);
+    EXPECT_EQ(responder->openRequests.size(), 1);   // the picture tool's open panel
+    EXPECT_EQ(responder->modalCount, 1);            // the library tool's picker
     EXPECT_EQ(dsg->Selected_Control_Tool, 0);
     EXPECT_EQ(dsg->sidebar().sett_tab->currentWidget(), dsg->sidebar().card_info_tab);
 }
 
 TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
 {
-    QImage picture(30, 20, QImage::Format_ARGB32);
-    picture.fill(Qt::red);
-    const QString path = env.userFolder() + QStringLiteral("/library.png");
-    QDir().mkpath(env.userFolder());
-    ASSERT_TRUE(picture.save(path));
-    responder->openAnswers = {{path}};
+    // In the picker: the first shipped picture selected, then OK.
+    Image_Library *library = Image_Library::defaultInstance();
+    QString chosen;
+    responder->onModal = [&](QDialog &dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Image Library"));
+        EXPECT_GT(library->numberOfItemsInImageBrowser(), 0);
+        library->imageBrowser->selectionModel()->select(library->images->index(0), QItemSelectionModel::ClearAndSelect);
+        chosen = library->selected_image;
+        library->ok_button->click();
+        return dialog.result();
+    };
     dsg->tool_palette->Image_Library_Tool_btn->click();
+    EXPECT_TRUE(chosen.startsWith(Resource_Path + QStringLiteral("/LibraryImage/")));
     ASSERT_EQ(graphics().size(), 1);
     EXPECT_TRUE(graphics().first()->isExactly<SKTImage>());
-    EXPECT_EQ(graphics().first()->Text_Value, path);
-    EXPECT_EQ(Library_Selected_Image, path);
+    EXPECT_EQ(graphics().first()->Text_Value, chosen);
+    EXPECT_EQ(Library_Selected_Image, chosen);
+    EXPECT_FALSE(graphics().first()->_contents.isNull());
 }
 
 TEST_F(CanvasTools, WatermarkToolShowsTheBorderTabAndKeepsTheTool)

@@ -11,6 +11,9 @@
 #include "design/panels/CardBackgroundPanel.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/SignPanel.h"
+#include "imagetools/ImageBrowserModel.h"
+#include "imagetools/ImageBrowserView.h"
+#include "imagetools/Image_Library.h"
 #include "model/SKTImage.h"
 #include "model/SKTSignature.h"
 #include "platform/ColorWell.h"
@@ -134,11 +137,19 @@ TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease select only one image control to 'Select Image'.")});
     EXPECT_TRUE(responder->openRequests.isEmpty());
 
-    const QString chosen = redFile(QStringLiteral("library.png"));
-    responder->openAnswers = {{chosen}};
+    // In the picker: the first shipped picture selected, then OK.
+    Image_Library *picker = Image_Library::defaultInstance();
+    QString chosen;
+    responder->onModal = [&](QDialog &dialog) {
+        picker->imageBrowser->selectionModel()->select(picker->images->index(0), QItemSelectionModel::ClearAndSelect);
+        chosen = picker->selected_image;
+        picker->ok_button->click();
+        return dialog.result();
+    };
     select({first});
     const qsizetype before = Ucontrol.size();
     library->click();
+    EXPECT_TRUE(chosen.startsWith(Resource_Path + QStringLiteral("/LibraryImage/")));
     EXPECT_EQ(first->_file_path, chosen);
     EXPECT_EQ(first->Text_Value, chosen);
     EXPECT_EQ(Library_Selected_Image, chosen);

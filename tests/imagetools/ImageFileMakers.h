@@ -1,6 +1,9 @@
 #pragma once
 // Image files for the picture tests, made on the spot: plain pictures, a JPEG with an orientation
-// tag, and bad files (empty, truncated, not an image, and a PNG far too large to decode whole).
+// tag, a GIF of two frames, and bad files (empty, truncated, not an image, and a PNG far too large
+// to decode whole).
+
+#include "platform/GifWriter.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -98,6 +101,21 @@ inline void chunk(QByteArray &png, const char *type, const QByteArray &data)
 
 } // namespace detail
 
+// The signature and header of a PNG of the size, with the start of its image data only: enough to
+// read its size.
+inline QByteArray pngHeaderOnly(int width, int height)
+{
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray ihdr;
+    for (const quint32 v : {quint32(width), quint32(height)})
+        ihdr.append(char(v >> 24)).append(char(v >> 16)).append(char(v >> 8)).append(char(v));
+    ihdr.append(char(8)).append(char(2)).append(char(0)).append(char(0)).append(char(0));   // 8-bit RGB
+    detail::chunk(png, "IHDR", ihdr);
+    detail::chunk(png, "IDAT", QByteArray("\x78\x01", 2));
+    detail::chunk(png, "IEND", QByteArray());
+    return png;
+}
+
 // A valid one-bit grey PNG of the size, all black, streamed through zlib line by line: a
 // 30,000 x 30,000 file takes about a hundred kilobytes and no whole image in memory.
 inline QByteArray hugeBlankPng(int width, int height)
@@ -129,6 +147,37 @@ inline QByteArray hugeBlankPng(int width, int height)
     detail::chunk(png, "IDAT", idat);
     detail::chunk(png, "IEND", QByteArray());
     return png;
+}
+
+// A GIF of two frames: the first image's file with the second image's frame appended, the
+// second frame carrying its own file's global colour table as its local one.
+inline QByteArray twoFrameGif(const QImage &first, const QImage &second)
+{
+    const QByteArray a = platform::gifData(first);
+    const QByteArray b = platform::gifData(second);
+    if (a.size() < 14 || b.size() < 14 || a.at(a.size() - 1) != ';')
+        return {};
+    const auto tableBytes = [](const QByteArray &gif) {
+        const uchar packed = uchar(gif.at(10));
+        return (packed & 0x80) ? 3 << ((packed & 0x07) + 1) : 0;
+    };
+    const int bTable = tableBytes(b);
+    const QByteArray table = b.mid(13, bTable);
+    // The second file's blocks after its screen descriptor and table, up to its trailer.
+    QByteArray blocks = b.mid(13 + bTable, b.size() - 13 - bTable - 1);
+    qsizetype descriptor = 0;
+    while (descriptor < blocks.size() && uchar(blocks.at(descriptor)) == 0x21) {   // extensions
+        descriptor += 2;
+        while (descriptor < blocks.size() && blocks.at(descriptor) != 0)
+            descriptor += 1 + uchar(blocks.at(descriptor));
+        ++descriptor;
+    }
+    if (descriptor >= blocks.size() || uchar(blocks.at(descriptor)) != 0x2c || bTable == 0)
+        return {};
+    const uchar packed = uchar(b.at(10));
+    blocks[descriptor + 9] = char(0x80 | (packed & 0x07));   // a local table of the same size
+    blocks.insert(descriptor + 10, table);
+    return a.left(a.size() - 1) + blocks + QByteArray(1, ';');
 }
 
 } // namespace imagefiles

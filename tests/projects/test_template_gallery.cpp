@@ -4,7 +4,7 @@
 #include "WizardFixture.h"
 
 #include "design/DesignController.h"
-#include "imagetools/ImageLibrary.h"
+#include "imagetools/ImageBrowserModel.h"
 #include "projects/ProjectsController.h"
 #include "projects/RHS_Templates.h"
 #include "projects/TemplateGallery.h"
