@@ -10,6 +10,7 @@
 class SKTWindowController;
 class Barcode_Gen;
 class DesignSnapshot;
+class QImage;
 namespace platform { class Picture; class PrintInfo; }
 
 // The edition of this build. Defined in one file, the only one compiled with the edition's flags,
@@ -127,6 +128,35 @@ extern QString cus_or_pre;               // print window, predefined layout: "C"
 extern int Manual_or_Pre;                // print window: 0 manual layout, 1 predefined layout
 extern float predef_page_wdt;            // print window: the predefined layout's page, points
 extern float predef_page_hgt;
+// ---- Sheet layout of printing and PDF export ----
+// Lengths in points (72 per inch), single precision; written by the print and PDF dialogs, read by
+// the print view, the PDF writer and the sheet preview.
+extern float label_width;          // one cell of the grid
+extern float label_hight;
+extern float Real_label_width;     // the label picture itself: always the manual size fields
+extern float Real_label_hight;
+extern float Left_Mar;             // distance of the usable area from each paper edge
+extern float Rite_Mar;
+extern float Top_Mar;
+extern float Bot_Mar;
+extern float horz_mar;             // gap between columns, and between rows; auto-centre's even spacing
+extern float vert_mar;
+extern int Print_Row;              // rows and columns of cells per sheet after the fit (1)
+extern int Print_Col;
+extern int label_align_val;        // block alignment 1-9, top-left to bottom-right, row by row (1)
+extern int label_align_val_bkup;   // the manual layout's alignment while the predefined one forces 1 (1)
+extern bool auto_center_flag;      // cells spread evenly over the usable area
+extern bool Fit_Picture_To_Frame;  // one cell of the imageable area
+extern bool Enable_Crop_Marks;
+extern bool Show_margin_rect;      // the preview outlines each cell (YES)
+extern bool skip_invalid_barcode;  // records without a symbol give their cell to the next record
+extern bool print_wd_pq_opt;       // Barcode mode: each record repeated by its print quantity
+extern int Total_Label_Real;       // Total_Label as fixed when a print job starts (1)
+extern std::shared_ptr<platform::Picture> Barcode_Image;   // the picture of every label without batch data
+extern QImage preview_image;       // the sheet preview's bitmap, of the paper's size
+extern bool Use_Barocde_In_Center; // Barcode mode: each picture keeps its size, centred in its cell
+extern bool PDF_View_Not_Print;    // the sheet preview serves the PDF dialog
+extern bool PDF_Use_Label_Size;    // PDF dialog: pages of the label's size
 
 // ---- Exit, file commands and the export sheet ----
 // The choices the label export sheet's OK leaves for the export it starts, and the state of one
