@@ -15,6 +15,7 @@
 #include "platform/PrintInfo.h"
 #include "platform/StepperField.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -132,6 +133,11 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             Printing_View view(frame, false, layout, picture);
             QPrintPreviewDialog window(printer.get(), this);
             window.setWindowModality(Qt::WindowModal);
+            window.resize(760, 900);
+            // Jobs start from this dialog alone, without a print panel or another page setup.
+            for (QAction *action : window.findChildren<QAction *>())
+                if (action->text() == QLatin1String("Print") || action->text() == QLatin1String("Page setup"))
+                    action->setVisible(false);
             connect(&window, &QPrintPreviewDialog::paintRequested, &window, [&view](QPrinter *target) {
                 QString failure;
                 if (!view.print(*target, &failure))

@@ -12,6 +12,7 @@
 #include "support/Decode.h"
 #include "support/Editions.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -214,6 +215,14 @@ TEST_F(PrintJobs, PreviewShowsTheJobsPagesAndPrintsNothing)
             auto *preview = qobject_cast<QPrintPreviewDialog *>(&dialog);
             EXPECT_NE(preview, nullptr);
             EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
+            // No print panel and no second page setup from the preview.
+            QStringList offered;
+            for (const QAction *action : dialog.findChildren<QAction *>())
+                if (action->isVisible())
+                    offered << action->text();
+            EXPECT_FALSE(offered.contains(QStringLiteral("Print"))) << offered.join(QLatin1Char(',')).toStdString();
+            EXPECT_FALSE(offered.contains(QStringLiteral("Page setup"))) << offered.join(QLatin1Char(',')).toStdString();
+            EXPECT_TRUE(offered.contains(QStringLiteral("Next page")));
             if (auto *pages = dialog.findChild<QPrintPreviewWidget *>()) {
                 pages->updatePreview();
                 previewPages = pages->pageCount();
@@ -329,9 +338,10 @@ TEST_F(PrintJobs, AFailedJobSaysWhereAndWhyAndTheDialogStaysOpen)
     ASSERT_GE(messages().size(), 1);
     EXPECT_EQ(messages().at(0),
               QStringLiteral("The labels could not be printed on \"%1\": the file could not be written.").arg(unwritable));
-    if (messages().size() > 1)
+    if (messages().size() > 1) {
         EXPECT_EQ(messages().at(1),
                   QStringLiteral("The labels could not be printed on \"the default printer\": no printer is installed."));
+    }
 }
 
 // Stop on the progress sheet, confirmed, ends the job after the page being drawn.

@@ -127,6 +127,14 @@ TEST_F(PrintDialog, DesigningModeCountsTheBatchsCardsAndTakesTheCardsSize)
 {
     c->Designing_Mode_Select();
     c->design().SetDocumentCanvasSize(QSizeF(180, 90));
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
+        EXPECT_FALSE(w->print_with_batch_chk->isChecked());
+        EXPECT_FALSE(w->print_with_batch_chk->isEnabled());
+        EXPECT_FALSE(w->export_range_box->isEnabled());
+        EXPECT_EQ(w->Total_Stepper->maxValue(), 999999);
+    });
+    // With batch data the range is offered again, whatever the last opening left.
     Use_Data_Sheet_Values = true;
     Total_Batch_Excel_Card = 120;
     open([&] {
@@ -141,13 +149,6 @@ TEST_F(PrintDialog, DesigningModeCountsTheBatchsCardsAndTakesTheCardsSize)
         EXPECT_EQ(w->width_Text->text(), mm(180));
         EXPECT_EQ(w->height_Text->text(), mm(90));
         EXPECT_TRUE(w->skip_inavlid_chk->isHidden());
-    });
-    Use_Data_Sheet_Values = false;
-    open([&] {
-        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
-        EXPECT_FALSE(w->print_with_batch_chk->isChecked());
-        EXPECT_FALSE(w->print_with_batch_chk->isEnabled());
-        EXPECT_EQ(w->Total_Stepper->maxValue(), 999999);
     });
 }
 
@@ -172,6 +173,8 @@ TEST_F(PrintDialog, RowsAndColumnsWithoutBatchAreTheTotal)
         EXPECT_EQ(w->Col_Text->text(), QStringLiteral("5"));
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("15"));
     });
+    // Return ended the editing of each field and pressed no button: nothing but the dialog ran.
+    EXPECT_EQ(responder->modalCount, 1);
 }
 
 TEST_F(PrintDialog, TheNineAlignmentButtonsAndTheirPictures)

@@ -185,8 +185,9 @@ TEST(SheetFit, BadInputLeavesOneFiniteCell)
         for (float v : {r.layout.horz_mar, r.layout.vert_mar, r.layout.label_width, r.layout.label_hight})
             EXPECT_TRUE(std::isfinite(v)) << c.what;
         // A typed count below 1 is shown as 1.
-        if (QString::fromLatin1(c.cols).toInt() < 1)
+        if (QString::fromLatin1(c.cols).toInt() < 1) {
             EXPECT_TRUE(r.writeCols && r.writeRows) << c.what;
+        }
     }
 }
 
