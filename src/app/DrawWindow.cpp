@@ -103,7 +103,7 @@ void SKTWindowController::loadWindowDescription()
     bindDrawWindow(*this, ui);
     window_->setWindowTitle(App_Name);
     ui.banner_title->setText(ui.banner_title->text().arg(App_Name));
-    ui.banner_view->setTile(banner_image);
+    ui.banner_view->setPatternImage(banner_image);
     // The labels of the tabs, kept for the editions that take pages out and put them back.
     Barcode_setting_tab_label = Barcode_mode_tab->tabText(Barcode_mode_tab->indexOf(Barcode_setting_tab));
     Barcode_Design_tab_label = Barcode_mode_tab->tabText(Barcode_mode_tab->indexOf(Barcode_Design_tab));

@@ -1,5 +1,7 @@
 #include "core/Globals.h"
 
+#include <QImage>
+
 // ---- Shell: the main window, folders and fixed names ----
 SKTWindowController *Main_App_wnd = nullptr;
 Barcode_Gen *Barcode_Gen_Var = nullptr;
@@ -103,6 +105,52 @@ bool Msg_Apply_All_Chk_for_in_use = false;
 QString Cutom_Msg_Title;
 QString Cutom_Msg_Val;
 
+// ---- Sheet layout of printing and PDF export ----
+float label_width = 0;
+float label_hight = 0;
+float Real_label_width = 0;
+float Real_label_hight = 0;
+float Left_Mar = 0;
+float Rite_Mar = 0;
+float Top_Mar = 0;
+float Bot_Mar = 0;
+float horz_mar = 0;
+float vert_mar = 0;
+int Print_Row = 1;
+int Print_Col = 1;
+int label_align_val = 1;
+int label_align_val_bkup = 1;
+bool auto_center_flag = false;
+bool Fit_Picture_To_Frame = false;
+bool Enable_Crop_Marks = false;
+bool Show_margin_rect = true;
+bool skip_invalid_barcode = false;
+bool print_wd_pq_opt = false;
+int Total_Label_Real = 1;
+std::shared_ptr<platform::Picture> Barcode_Image;
+QImage preview_image;
+bool Use_Barocde_In_Center = false;
+bool PDF_View_Not_Print = false;
+bool PDF_Use_Label_Size = false;
+
+namespace {
+void Reset_Sheet_Layout()
+{
+    label_width = label_hight = Real_label_width = Real_label_hight = 0;
+    Left_Mar = Rite_Mar = Top_Mar = Bot_Mar = 0;
+    horz_mar = vert_mar = 0;
+    Print_Row = Print_Col = 1;
+    label_align_val = label_align_val_bkup = 1;
+    auto_center_flag = Fit_Picture_To_Frame = Enable_Crop_Marks = false;
+    Show_margin_rect = true;
+    skip_invalid_barcode = print_wd_pq_opt = false;
+    Total_Label_Real = 1;
+    Barcode_Image.reset();
+    preview_image = QImage();
+    Use_Barocde_In_Center = PDF_View_Not_Print = PDF_Use_Label_Size = false;
+}
+} // namespace
+
 void resetGlobalsForTests()
 {
     // Shell
@@ -182,4 +230,6 @@ void resetGlobalsForTests()
     Msg_Apply_All_Chk = Msg_Apply_All_Chk_for_in_use = false;
     Cutom_Msg_Title.clear();
     Cutom_Msg_Val.clear();
+    // Sheet layout
+    Reset_Sheet_Layout();
 }

@@ -12,6 +12,7 @@
 class SKTWindowController;
 class Barcode_Gen;
 class DesignSnapshot;
+class QImage;
 namespace platform { class Picture; class PrintInfo; }
 
 // ---- Edition ----
@@ -124,6 +125,36 @@ extern QString Export_File_Path;          // every export, for the export-done b
 extern QString Export_File_Message;       // every export, for the export-done box, which clears it
 extern int replace_keep_file_flag;        // the keep/replace prompt; jobs reset it: 0 replace ... 5 cancel all
 extern std::atomic<bool> Stop_Processing_Now;   // the progress sheet's Stop and the prompt; cleared when a run starts
+
+// ---- Output: the sheet layout of printing and PDF export ----
+// Lengths in points (72 per inch), single precision; the print and PDF windows write them, the print
+// view, the PDF writer and the sheet preview read them.
+extern float label_width;          // one cell of the grid
+extern float label_hight;
+extern float Real_label_width;     // the label picture itself: always the manual size fields
+extern float Real_label_hight;
+extern float Left_Mar;             // distance of the usable area from each paper edge
+extern float Rite_Mar;
+extern float Top_Mar;
+extern float Bot_Mar;
+extern float horz_mar;             // gap between columns, and between rows; auto-centre's even spacing
+extern float vert_mar;
+extern int Print_Row;              // rows and columns of cells per sheet after the fit (1)
+extern int Print_Col;
+extern int label_align_val;        // block alignment 1-9, top-left to bottom-right, row by row (1)
+extern int label_align_val_bkup;   // the manual layout's alignment while the predefined one forces 1 (1)
+extern bool auto_center_flag;      // cells spread evenly over the usable area
+extern bool Fit_Picture_To_Frame;  // one cell of the imageable area
+extern bool Enable_Crop_Marks;
+extern bool Show_margin_rect;      // the preview outlines each cell (YES)
+extern bool skip_invalid_barcode;  // records without a symbol give their cell to the next record
+extern bool print_wd_pq_opt;       // Barcode mode: each record repeated by its print quantity
+extern int Total_Label_Real;       // Total_Label as fixed when a print job starts (1)
+extern std::shared_ptr<platform::Picture> Barcode_Image;   // the picture of every label without batch data
+extern QImage preview_image;       // the sheet preview's bitmap, of the paper's size
+extern bool Use_Barocde_In_Center; // Barcode mode: each picture keeps its size, centred in its cell
+extern bool PDF_View_Not_Print;    // the sheet preview serves the PDF dialog
+extern bool PDF_Use_Label_Size;    // PDF dialog: pages of the label's size
 
 // ---- Messages ----
 extern std::atomic<bool> yes_no_msg_val;  // Show_YES_NO_MessageBox: its last answer, 1 Yes

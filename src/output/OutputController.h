@@ -63,10 +63,12 @@ public:
     // Renders the front side and writes it in the format of the path's extension; YES when written.
     bool Export_Single_File(const QString &path, bool showMsg, bool increaseDPI);
 
+    // The print dialog (output/Print_Wnd.h), run modally.
+    int Open_Print_Wnd();
     // Output windows and jobs that do not exist yet: each says so and answers Cancel (0, or an
     // empty path). A test puts a recorder in Job_Recorder, which then gets the entry point's name
-    // and arguments and answers in its place.
-    int Open_Print_Wnd();
+    // and arguments and answers in its place (the print dialog's as well).
+
     int Open_Pdf_Export_Wnd();
     int pdf_export_opt = 0;
     int Send_Mail_Open_Wnd();

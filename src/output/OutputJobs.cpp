@@ -1,6 +1,6 @@
-// The output jobs the commands hand over to: the single card picture, the Barcode mode's record
-// values, and the entry points of the output windows and jobs that are not there yet, each of which
-// says so and answers Cancel, so that no caller mistakes it for a finished job.
+// The output jobs the commands hand over to: the print dialog, the single card picture, the Barcode
+// mode's record values, and the entry points of the output windows and jobs that are not there yet,
+// each of which says so and answers Cancel, so that no caller mistakes it for a finished job.
 
 #include "output/OutputController.h"
 
@@ -13,6 +13,7 @@
 #include "design/DesignController.h"
 #include "engines/Symbologies.h"
 #include "model/SKTRenderingView.h"
+#include "output/Print_Wnd.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -34,14 +35,18 @@ int standIn(const OutputController &output, const QString &entryPoint, const QSt
     return 0;
 }
 
-const QString printing = QStringLiteral("Printing");
 const QString pdfExport = QStringLiteral("PDF export");
 const QString mail = QStringLiteral("E-mail");
 const QString imageExport = QStringLiteral("Image export");
 
 } // namespace
 
-int OutputController::Open_Print_Wnd() { return standIn(*this, QStringLiteral("Open_Print_Wnd"), {}, printing); }
+int OutputController::Open_Print_Wnd()
+{
+    if (Job_Recorder)
+        return Job_Recorder(QStringLiteral("Open_Print_Wnd"), {});
+    return Print_Wnd::defaultInstance()->Open_Print_Wnd();
+}
 
 int OutputController::Open_Pdf_Export_Wnd()
 {

@@ -27,10 +27,46 @@ namespace {
 
 void bindPrintWnd(Print_Wnd &c, const Ui::Print_Wnd &ui)
 {
+    // Page and printer
+    c.Printer_ComboBox = ui.Printer_ComboBox;
+    c.Orient_ComboBox = ui.Orient_ComboBox;
+    c.Paper_id = ui.Paper_id;
+    c.Size_id = ui.Size_id;
+    c.l_mar_id = ui.l_mar_id;
+    c.r_mar_id = ui.r_mar_id;
+    c.t_mar_id = ui.t_mar_id;
+    c.b_mar_id = ui.b_mar_id;
+    c.pagesetup_btn = ui.pagesetup_btn;
+    // Layout choice
     c.rd_manual = ui.rd_manual;
     c.rd_predefined = ui.rd_predefined;
     c.manual_prop_Gp_Bx = ui.manual_prop_Gp_Bx;
     c.predefine_prop_Gp_Bx = ui.predefine_prop_Gp_Bx;
+    // Manual layout
+    c.width_Text = ui.width_Text;
+    c.width_Stepper = ui.width_Stepper;
+    c.height_Text = ui.height_Text;
+    c.height_Stepper = ui.height_Stepper;
+    c.horz_mar_Text = ui.horz_mar_Text;
+    c.horz_mar_Stepper = ui.horz_mar_Stepper;
+    c.vert_mar_Text = ui.vert_mar_Text;
+    c.vert_mar_Stepper = ui.vert_mar_Stepper;
+    c.Row_Text = ui.Row_Text;
+    c.Row_Stepper = ui.Row_Stepper;
+    c.Col_Text = ui.Col_Text;
+    c.Col_Stepper = ui.Col_Stepper;
+    c.Auto_Center_chk_bx = ui.Auto_Center_chk_bx;
+    c.align_Gp_Bx = ui.align_Gp_Bx;
+    c.top_left_btn = ui.top_left_btn;
+    c.top_center_btn = ui.top_center_btn;
+    c.top_rite_btn = ui.top_rite_btn;
+    c.mid_left_btn = ui.mid_left_btn;
+    c.mid_center_btn = ui.mid_center_btn;
+    c.mid_rite_btn = ui.mid_rite_btn;
+    c.bot_left_btn = ui.bot_left_btn;
+    c.bot_center_btn = ui.bot_center_btn;
+    c.bot_rite_btn = ui.bot_rite_btn;
+    // Predefined layout
     c.Label_ComboBox = ui.Label_ComboBox;
     c.Product_num_ComboBox = ui.Product_num_ComboBox;
     c.save_label_btn = ui.save_label_btn;
@@ -56,6 +92,39 @@ void bindPrintWnd(Print_Wnd &c, const Ui::Print_Wnd &ui)
     c.page_height_pre = ui.page_height_pre;
     c.layout_group_pre = ui.layout_group_pre;
     c.description_pre = ui.description_pre;
+    // Range and totals
+    c.All_print_rd = ui.All_print_rd;
+    c.Sel_print_rd = ui.Sel_print_rd;
+    c.Total_Text = ui.Total_Text;
+    c.Total_Stepper = ui.Total_Stepper;
+    c.from_Text = ui.from_Text;
+    c.from_Stepper = ui.from_Stepper;
+    c.To_Text = ui.To_Text;
+    c.To_Stepper = ui.To_Stepper;
+    c.tot_label = ui.tot_label;
+    c.from_label = ui.from_label;
+    c.to_label = ui.to_label;
+    c.export_range_box = ui.export_range_box;
+    // Options
+    c.print_with_batch_chk = ui.print_with_batch_chk;
+    c.skip_inavlid_chk = ui.skip_inavlid_chk;
+    c.print_qty_chk = ui.print_qty_chk;
+    c.fit_frame_chk = ui.fit_frame_chk;
+    c.crop_mark_chk = ui.crop_mark_chk;
+    c.Show_Margins = ui.Show_Margins;
+    c.card_align_box = ui.card_align_box;
+    // Preview and profiles
+    c.Print_sclview = ui.Print_sclview;
+    c.PrintView = ui.PrintView;
+    c.test_image_view = ui.test_image_view;
+    c.List_profile = ui.List_profile;
+    c.Add_profile_btn = ui.Add_profile_btn;
+    c.Edit_profile_btn = ui.Edit_profile_btn;
+    c.Save_profile_btn = ui.Save_profile_btn;
+    c.Delete_profile_btn = ui.Delete_profile_btn;
+    // Buttons
+    c.previewButton = ui.PreviewButtonPressed;
+    c.printButton = ui.PrintButtonPressed;
     c.cancelButton = ui.CancelButtonPressed;
 }
 
@@ -77,113 +146,9 @@ Print_Wnd::Print_Wnd(QWidget *parent)
     bindPrintWnd(*this, ui);
     custom_prod_window = Custom_Product_Label::defaultInstance();
     new_prod_label_name = custom_prod_window->prod_number;   // the dialog opens with this name
-
-    // Vendors as in every host: "Custom" first, then the catalogues.
-    platform::ui::fillCombo(Label_ComboBox, labelstock::Vendor_Names(Resource_Path));
-    {
-        const QSignalBlocker block(Label_ComboBox);
-        Label_ComboBox->setCurrentIndex(0);
-    }
-    connect(Label_ComboBox, &QComboBox::currentIndexChanged, this, [this] { comboBoxSelectionDidChange(Label_ComboBox); });
-    connect(Product_num_ComboBox, &QComboBox::currentIndexChanged, this,
-            [this] { comboBoxSelectionDidChange(Product_num_ComboBox); });
-    connect(rd_manual, &QRadioButton::clicked, this, &Print_Wnd::Manual_Label_Changed);
-    connect(rd_predefined, &QRadioButton::clicked, this, &Print_Wnd::Predefined_Label_Changed);
-    connect(save_label_btn, &QPushButton::clicked, this, &Print_Wnd::Save_Label_Pressed);
-    connect(delete_label_btn, &QPushButton::clicked, this, &Print_Wnd::Delete_Label_Pressed);
-    connect(cancelButton, &QPushButton::clicked, this, &Print_Wnd::CancelButtonPressed);
-    wirePairs();
+    Load_Window();
+    Wire_Handlers();
     predefine_prop_Gp_Bx->setVisible(false);
-}
-
-// Each text field and stepper of the predefined page keep one value: the stepper writes its field,
-// an edit of the field sets the stepper.
-void Print_Wnd::wirePairs()
-{
-    struct Pair {
-        QLineEdit *field;
-        platform::Stepper *stepper;
-        bool whole;
-    };
-    const Pair pairs[] = {{Col_Text_pre, Col_Stepper_pre, true},           {Row_Text_pre, Row_Stepper_pre, true},
-                          {horz_mar_Text_pre, horz_mar_Stepper_pre, false}, {vert_mar_Text_pre, vert_mar_Stepper_pre, false},
-                          {width_Text_pre, width_Stepper_pre, false},       {height_Text_pre, height_Stepper_pre, false}};
-    for (const Pair &p : pairs) {
-        const bool size = p.field == width_Text_pre || p.field == height_Text_pre;
-        connect(p.stepper, &platform::Stepper::stepped, this, [p, size] {
-            if (p.whole)
-                p.field->setText(QString::number(p.stepper->intValue()));
-            else
-                p.field->setText(size ? QString::asprintf("%.2f", p.stepper->doubleValue()) : number(p.stepper->doubleValue()));
-        });
-        connect(p.field, &QLineEdit::textEdited, this, [p] { p.stepper->setDoubleValue(p.field->text().toDouble()); });
-    }
-}
-
-int Print_Wnd::Open_Print_Wnd()
-{
-    cus_or_pre = QStringLiteral("C");
-    Manual_or_Pre = 0;
-    rd_manual->setChecked(true);
-    manual_prop_Gp_Bx->setVisible(true);
-    predefine_prop_Gp_Bx->setVisible(false);
-    Refresh_And_Reload_Product_Number_Combo(QString());
-    {
-        const QSignalBlocker block(Label_ComboBox);
-        Label_ComboBox->setCurrentIndex(0);
-    }
-    const int code = platform::runModal(*this);
-    hide();
-    return code == 0 || code == 1 ? 1 : 0;
-}
-
-void Print_Wnd::Manual_Label_Changed()
-{
-    Manual_or_Pre = 0;
-    rd_manual->setChecked(true);
-    manual_prop_Gp_Bx->setVisible(true);
-    predefine_prop_Gp_Bx->setVisible(false);
-    Check_Max_Cell_Value();
-}
-
-void Print_Wnd::Predefined_Label_Changed()
-{
-    Manual_or_Pre = 1;
-    rd_predefined->setChecked(true);
-    manual_prop_Gp_Bx->setVisible(false);
-    predefine_prop_Gp_Bx->setVisible(true);
-    cus_or_pre = Label_ComboBox->currentText() == QLatin1String("Custom") ? QStringLiteral("C") : QStringLiteral("P");
-    Read_Selected_Product_Label_Value();
-}
-
-void Print_Wnd::comboBoxSelectionDidChange(QComboBox *combo)
-{
-    if (Manual_or_Pre != 1)
-        return;   // the manual layout takes no label stock
-    try {
-        if (combo == Label_ComboBox) {
-            if (Label_ComboBox->currentText() == QLatin1String("Custom")) {
-                cus_or_pre = QStringLiteral("C");
-                Refresh_And_Reload_Product_Number_Combo(QString());
-                return;
-            }
-            cus_or_pre = QStringLiteral("P");
-            save_label_btn->setVisible(false);
-            delete_label_btn->setVisible(false);
-            platform::ui::fillCombo(Product_num_ComboBox, {});
-            Read_XML_File(labelstock::Catalogue_Path(Resource_Path, Label_ComboBox->currentText()), QString(),
-                          QString(), false);
-            Enable_Custom_Editing(false);
-            if (Product_num_ComboBox->count() > 0)
-                Product_num_ComboBox->setCurrentIndex(0);   // reads the product through its handler
-            else
-                Read_Selected_Product_Label_Value();
-        } else if (combo == Product_num_ComboBox) {
-            Read_Selected_Product_Label_Value();
-        }
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
 }
 
 void Print_Wnd::Read_XML_File(const QString &path, const QString &, const QString &vendor, bool)
@@ -232,6 +197,7 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
                 rest[i]->setText(f.at(8 + i));
             predef_page_wdt = std::ceil(MM_to_Points_Convert(f.at(11).toFloat()));
             predef_page_hgt = std::ceil(MM_to_Points_Convert(f.at(12).toFloat()));
+            Set_Preview_Size(QSizeF(predef_page_wdt, predef_page_hgt));
             Check_Max_Cell_Value();
             return;
         }
@@ -269,6 +235,7 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
         paper_used_pre->setText(l.paperName);
         layout_group_pre->setText(l.layoutGroup);
         description_pre->setText(l.description);
+        Set_Preview_Size(QSizeF(predef_page_wdt, predef_page_hgt));
         Check_Max_Cell_Value();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -356,18 +323,4 @@ void Print_Wnd::Delete_Label_Pressed()
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
-}
-
-void Print_Wnd::Check_Max_Cell_Value()
-{
-    // The fit of rows, columns and gaps to the paper, and the preview, belong to the print window's
-    // sheet layout; this page only supplies its fields.
-}
-
-float Print_Wnd::MM_to_Points_Convert(float millimetres) { return ::MM_to_Points_Convert(millimetres); }
-
-void Print_Wnd::CancelButtonPressed()
-{
-    hide();
-    done(0);
 }

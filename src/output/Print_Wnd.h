@@ -1,21 +1,33 @@
 #pragma once
-// The print window's label-stock part: the choice between a manual and a predefined layout, and the
-// predefined-layout page with the vendor catalogues and the user's custom products. The rest of the
-// print window (printers, range, preview, the fit of the sheet) builds on this page.
+// The print dialog: label sheets printed in all three modes. The user chooses a manual label (size,
+// gaps, rows, columns, alignment, auto-centre) or a predefined one from a label-stock catalogue or a
+// custom product, a printer, orientation and page setup, the range or number of labels and the batch
+// options; the sheet preview follows every change. Print and Preview run a print job over the print
+// view, which draws the sheets from the sheet-layout globals (core/Globals.h).
 
 #include "projects/Product_Details.h"
 
 #include <QDialog>
+#include <QIcon>
+#include <QMap>
 #include <QString>
 #include <vector>
 
+class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
+class QTableView;
 class Custom_Product_Label;
-namespace platform { class Stepper; }
+class Sample_Preview;
+namespace platform { class Stepper; class PrintInfo; }
+namespace sheetfit { struct Fields; }
 
 class Print_Wnd : public QDialog {
     Q_OBJECT
@@ -23,22 +35,74 @@ public:
     // The one instance, made with its form on first use.
     static Print_Wnd *defaultInstance();
 
-    // Starts in the manual layout with the custom products listed and the vendor "Custom", then
-    // runs the window modally; 1 when the run ended with 0 or 1.
+    // Prepares the picture and the totals of the current mode, resets the layout, lists the
+    // printers and runs the dialog modally; 1 when the run ended with 0 or 1.
     int Open_Print_Wnd();
+    // Total, To and From and their limits: "TOT", "TO" or "A" (both, and From 1 without batch).
+    void Set_Tot_Value(int value, int max, const QString &setFor);
+    // Checks the job and starts it: the preview when preview is YES, else the print.
+    void Execute_Printing(bool preview);
+    // The print job on the page setup: a print to its printer, or the preview window on it.
+    void Call_Print_Box_1(bool preview);
+    void Refresh_Preview();
+    void Set_Reset_Alignemnt_Image();
+
+    // ---- Sheet layout ----
+    // The fit of the grid to the paper from the dialog's fields; then the preview.
+    void Check_Max_Cell_Value();
+    // The fields the fit reads, of the layout in use.
+    sheetfit::Fields Fit_Fields() const;
+    // Paper, size, margins and orientation of the page setup into the dialog and the layout.
+    void Set_values_From_Printer();
+    static float MM_to_Points_Convert(float millimetres);
+    static float Points_to_MM_Convert(float points);
+    // The sheet preview and its bitmap take the page's size in points.
+    void Set_Preview_Size(const QSizeF &points);
+
+    // ---- Handlers ----
     void Manual_Label_Changed();
     void Predefined_Label_Changed();
-    // The vendor and product lists: in the predefined layout only.
+    // The printer, orientation, vendor and product lists.
     void comboBoxSelectionDidChange(QComboBox *combo);
+    void Horz_Margin_Changed(QObject *sender);
+    void Vert_Margin_Changed(QObject *sender);
+    void Width_Changed(QObject *sender);
+    void Height_Changed(QObject *sender);
+    void Row_Changed(QObject *sender);
+    void Col_Changed(QObject *sender);
+    void Total_Val_Changed(QObject *sender);
+    void Auto_Center_Checked();
+    // The nine alignment buttons: label_align_val 1 top-left ... 9 bottom-right.
+    void Alignment_Clicked(int value);
+    void Top_left_btn_clicked() { Alignment_Clicked(1); }
+    void Top_center_btn_clicked() { Alignment_Clicked(2); }
+    void Top_rite_btn_clicked() { Alignment_Clicked(3); }
+    void Mid_left_btn_clicked() { Alignment_Clicked(4); }
+    void Mid_center_btn_clicked() { Alignment_Clicked(5); }
+    void Mid_rite_btn_clicked() { Alignment_Clicked(6); }
+    void Bot_left_btn_clicked() { Alignment_Clicked(7); }
+    void Bot_center_btn_clicked() { Alignment_Clicked(8); }
+    void Bot_rite_btn_clicked() { Alignment_Clicked(9); }
+    void pagesetup();
+    void PreviewButtonPressed();
+    void PrintButtonPressed();
+    void CancelButtonPressed();
+    void windowWillClose();
+    void boundsDidChangeNotification();
+    // The range radios, and the range box as the batch box allows.
+    void All_print_RD_Clicked();
+    void Sel_Print_RD_Clicked();
+    void Set_Enable_Diable_Range_Box();
+    // Fit-to-frame off: the grid controls back, with the values kept while it was on.
+    void Normal_Printing_Is_Selected();
 
+    // ---- Predefined layout and custom products ----
     // Reads a vendor catalogue into prod_list and appends its product numbers to the product list.
     // The page number and the flag are not used; a non-empty vendor keeps the label size out.
     void Read_XML_File(const QString &path, const QString &pageNumber, const QString &vendor, bool manualPaperNameChk);
     // The chosen product into the predefined-layout fields: a catalogue product, or with the vendor
     // "Custom" (cus_or_pre "C") a custom product.
     void Read_Selected_Product_Label_Value();
-
-    // Custom products.
     void Refresh_And_Reload_Product_Number_Combo(const QString &selectName);
     void Save_Label_Pressed();
     void Delete_Label_Pressed();
@@ -46,14 +110,24 @@ public:
     // The 15 texts of the predefined-layout fields, in the order a custom product stores them.
     QStringList Predefined_Field_Texts() const;
 
-    // The fit of the sheet to the paper, with the preview: part of the print window's sheet layout.
-    void Check_Max_Cell_Value();
-    static float MM_to_Points_Convert(float millimetres);
-    void CancelButtonPressed();
-
+    // Page and printer
+    QComboBox *Printer_ComboBox = nullptr, *Orient_ComboBox = nullptr;
+    QLabel *Paper_id = nullptr, *Size_id = nullptr;
+    QLabel *l_mar_id = nullptr, *r_mar_id = nullptr, *t_mar_id = nullptr, *b_mar_id = nullptr;
+    QPushButton *pagesetup_btn = nullptr;
     // Layout choice
     QRadioButton *rd_manual = nullptr, *rd_predefined = nullptr;
     QGroupBox *manual_prop_Gp_Bx = nullptr, *predefine_prop_Gp_Bx = nullptr;
+    // Manual layout
+    QLineEdit *width_Text = nullptr, *height_Text = nullptr, *horz_mar_Text = nullptr, *vert_mar_Text = nullptr,
+              *Row_Text = nullptr, *Col_Text = nullptr;
+    platform::Stepper *width_Stepper = nullptr, *height_Stepper = nullptr, *horz_mar_Stepper = nullptr,
+                      *vert_mar_Stepper = nullptr, *Row_Stepper = nullptr, *Col_Stepper = nullptr;
+    QCheckBox *Auto_Center_chk_bx = nullptr;
+    QGroupBox *align_Gp_Bx = nullptr;
+    QPushButton *top_left_btn = nullptr, *top_center_btn = nullptr, *top_rite_btn = nullptr, *mid_left_btn = nullptr,
+                *mid_center_btn = nullptr, *mid_rite_btn = nullptr, *bot_left_btn = nullptr, *bot_center_btn = nullptr,
+                *bot_rite_btn = nullptr;
     // Predefined layout
     QComboBox *Label_ComboBox = nullptr;
     QComboBox *Product_num_ComboBox = nullptr;
@@ -68,16 +142,51 @@ public:
     QLineEdit *paper_used_pre = nullptr, *orientation_pre = nullptr, *page_size_pre = nullptr,
               *page_width_pre = nullptr, *page_height_pre = nullptr, *layout_group_pre = nullptr,
               *description_pre = nullptr;
-    QPushButton *cancelButton = nullptr;
+    std::vector<Product_Details> prod_list;   // item i of Product_num_ComboBox belongs to record i
+    int prod_id_count = 0;                    // products read so far
+    // Range and totals
+    QRadioButton *All_print_rd = nullptr, *Sel_print_rd = nullptr;
+    QLineEdit *from_Text = nullptr, *To_Text = nullptr, *Total_Text = nullptr;
+    platform::Stepper *from_Stepper = nullptr, *To_Stepper = nullptr, *Total_Stepper = nullptr;
+    QLabel *tot_label = nullptr, *from_label = nullptr, *to_label = nullptr;
+    QGroupBox *export_range_box = nullptr;
+    // Options
+    QCheckBox *print_with_batch_chk = nullptr, *skip_inavlid_chk = nullptr, *print_qty_chk = nullptr,
+              *fit_frame_chk = nullptr, *crop_mark_chk = nullptr, *Show_Margins = nullptr;
+    QGroupBox *card_align_box = nullptr;
+    int LAST_Row = 1, LAST_Column = 1;   // the grid kept while fit-to-frame overrides it
+    float LAST_Horz_Mar = 0, LAST_Vert_Mar = 0, LAST_Side_Mar = 0;
+    // Preview
+    QScrollArea *Print_sclview = nullptr;
+    Sample_Preview *PrintView = nullptr;
+    QLabel *test_image_view = nullptr;
+    // Profiles
+    QTableView *List_profile = nullptr;
+    QList<QMap<QString, QString>> ListData_profile;   // one row each: {"List": name}
+    QPushButton *Add_profile_btn = nullptr, *Edit_profile_btn = nullptr, *Save_profile_btn = nullptr,
+                *Delete_profile_btn = nullptr;
+    // Buttons
+    QPushButton *previewButton = nullptr, *printButton = nullptr, *cancelButton = nullptr;
     // The name dialog of custom products, and its name field.
     Custom_Product_Label *custom_prod_window = nullptr;
     QLineEdit *new_prod_label_name = nullptr;
+    // The printer of the last job, for tests: null once it has ended.
+    QPrinter *printOperation = nullptr;
 
-    std::vector<Product_Details> prod_list;   // item i of Product_num_ComboBox belongs to record i
-    int prod_id_count = 0;                    // products read so far
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
 
 private:
     explicit Print_Wnd(QWidget *parent = nullptr);
+    void Load_Window();
+    void Wire_Handlers();
+    // The page setup's printer becomes that one, with the margins it cannot mark.
+    void Use_Printer(const QString &name);
+    // The page setup of the jobs replaced (the main window keeps it when there is one).
+    void Store_Print_Info(const platform::PrintInfo &info);
     void Enable_Custom_Editing(bool custom);
-    void wirePairs();
+    // The alignment buttons in order 1-9, and their plain and selected pictures.
+    std::vector<QPushButton *> Alignment_Buttons() const;
+    std::vector<std::pair<QIcon, QIcon>> m_alignImages;
 };

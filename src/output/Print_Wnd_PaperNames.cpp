@@ -23,10 +23,14 @@ QString Find_Papaer_Name_From_Size(const QString &width, const QString &height)
         {"100.00 x 148.00", "Postcard"},
         {"184.00 x 267.00", "Executive"},
     };
+    // A key names a paper only when it is that size in either orientation: a part of a key (10 x 20
+    // inside 110.00 x 220.00) is another paper.
+    const QString asGiven = width + QStringLiteral(" x ") + height;
+    const QString turned = height + QStringLiteral(" x ") + width;
     QString name = QStringLiteral("");
     for (const auto &[key, paper] : papers) {
         const QString k = QString::fromLatin1(key);
-        if (k.contains(width) && k.contains(height))
+        if (k == asGiven || k == turned)
             name = QString::fromLatin1(paper);
     }
     return name;

@@ -3,6 +3,6 @@
 
 #include <QString>
 
-// The name of the known paper whose size key ("W x H", "%.2f" millimetres) contains both texts, the
-// last such key winning, so either orientation is found; "" when none does.
+// The name of the known paper whose size key ("W x H", "%.2f" millimetres) is "width x height" or
+// "height x width", so either orientation is found; "" when none is.
 QString Find_Papaer_Name_From_Size(const QString &width, const QString &height);

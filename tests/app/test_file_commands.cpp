@@ -160,8 +160,8 @@ TEST_F(FileCommands, OutputsNotBuiltYetSayWhatIsMissing)
     d().commands().Print_Button();
     d().commands().PDF_Export_Button();
     d().commands().Mail_Button();
-    EXPECT_EQ(messages(), (QStringList{QStringLiteral("Printing is not available yet."),
-                                       QStringLiteral("PDF export is not available yet."),
+    // Printing is there: its dialog opened (and was cancelled) without a word.
+    EXPECT_EQ(messages(), (QStringList{QStringLiteral("PDF export is not available yet."),
                                        QStringLiteral("E-mail is not available yet.")}));
 }
 

@@ -379,11 +379,12 @@ TEST(PredefinedLayout, TextsAndPageOfAProduct)
     EXPECT_EQ(card.orientation, QStringLiteral("Landscape"));
 }
 
-TEST(PaperNames, KeysMatchBySubstringInEitherOrientation)
+TEST(PaperNames, KeysMatchTheWholeSizeInEitherOrientation)
 {
     EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("210.00"), QStringLiteral("297.00")), QStringLiteral("A4"));
     EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("297.00"), QStringLiteral("210.00")), QStringLiteral("A4"));
-    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("10.00"), QStringLiteral("20.00")), QStringLiteral("Envelope DL"));
+    // A part of a key is not that paper.
+    EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("10.00"), QStringLiteral("20.00")), QStringLiteral(""));
     EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("297.00"), QStringLiteral("420.00")), QStringLiteral("A3"));
     EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("215.90"), QStringLiteral("279.40")), QStringLiteral("Letter"));
     EXPECT_EQ(Find_Papaer_Name_From_Size(QStringLiteral("85.60"), QStringLiteral("53.98")), QStringLiteral(""));

@@ -1,0 +1,296 @@
+// The print dialog's handlers: the layout choice, the printer, orientation, vendor and product
+// lists, every field and stepper pair of the grid, auto-centre and the nine alignment buttons, and
+// the buttons and closing of the window.
+
+#include "output/Print_Wnd.h"
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "output/Sample_Preview.h"
+#include "platform/ComboItems.h"
+#include "platform/PrintDestination.h"
+#include "platform/PrintInfo.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
+#include "projects/LabelCatalogue.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace {
+
+struct Pair {
+    platform::Stepper *stepper;
+    QLineEdit *field;
+    platform::PairFormat format;
+};
+
+// The pair the sender belongs to carries its value across: the stepper's into the field, or the
+// field's into the stepper.
+void syncPair(QObject *sender, const Pair &manual, const Pair &predefined)
+{
+    const bool pre = sender && (sender == predefined.stepper || sender == predefined.field);
+    const Pair &p = pre ? predefined : manual;
+    if (p.stepper && p.field)
+        platform::copyPair(sender, p.stepper, p.field, p.format);
+}
+
+void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(e.what())); }
+
+} // namespace
+
+void Print_Wnd::Wire_Handlers()
+{
+    using platform::connectPair;
+    connect(rd_manual, &QRadioButton::clicked, this, &Print_Wnd::Manual_Label_Changed);
+    connect(rd_predefined, &QRadioButton::clicked, this, &Print_Wnd::Predefined_Label_Changed);
+    for (QComboBox *combo : {Printer_ComboBox, Orient_ComboBox, Label_ComboBox, Product_num_ComboBox})
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
+    connectPair(horz_mar_Stepper, horz_mar_Text, this, [this](QObject *s) { Horz_Margin_Changed(s); });
+    connectPair(horz_mar_Stepper_pre, horz_mar_Text_pre, this, [this](QObject *s) { Horz_Margin_Changed(s); });
+    connectPair(vert_mar_Stepper, vert_mar_Text, this, [this](QObject *s) { Vert_Margin_Changed(s); });
+    connectPair(vert_mar_Stepper_pre, vert_mar_Text_pre, this, [this](QObject *s) { Vert_Margin_Changed(s); });
+    connectPair(width_Stepper, width_Text, this, [this](QObject *s) { Width_Changed(s); });
+    connectPair(width_Stepper_pre, width_Text_pre, this, [this](QObject *s) { Width_Changed(s); });
+    connectPair(height_Stepper, height_Text, this, [this](QObject *s) { Height_Changed(s); });
+    connectPair(height_Stepper_pre, height_Text_pre, this, [this](QObject *s) { Height_Changed(s); });
+    connectPair(Row_Stepper, Row_Text, this, [this](QObject *s) { Row_Changed(s); });
+    connectPair(Row_Stepper_pre, Row_Text_pre, this, [this](QObject *s) { Row_Changed(s); });
+    connectPair(Col_Stepper, Col_Text, this, [this](QObject *s) { Col_Changed(s); });
+    connectPair(Col_Stepper_pre, Col_Text_pre, this, [this](QObject *s) { Col_Changed(s); });
+    connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
+    connect(Auto_Center_chk_bx, &QCheckBox::clicked, this, &Print_Wnd::Auto_Center_Checked);
+    const std::vector<QPushButton *> buttons = Alignment_Buttons();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        connect(buttons[i], &QPushButton::clicked, this, [this, i] { Alignment_Clicked(int(i) + 1); });
+    connect(All_print_rd, &QRadioButton::clicked, this, &Print_Wnd::All_print_RD_Clicked);
+    connect(Sel_print_rd, &QRadioButton::clicked, this, &Print_Wnd::Sel_Print_RD_Clicked);
+    connect(pagesetup_btn, &QPushButton::clicked, this, &Print_Wnd::pagesetup);
+    connect(previewButton, &QPushButton::clicked, this, &Print_Wnd::PreviewButtonPressed);
+    connect(printButton, &QPushButton::clicked, this, &Print_Wnd::PrintButtonPressed);
+    connect(cancelButton, &QPushButton::clicked, this, &Print_Wnd::CancelButtonPressed);
+    connect(save_label_btn, &QPushButton::clicked, this, &Print_Wnd::Save_Label_Pressed);
+    connect(delete_label_btn, &QPushButton::clicked, this, &Print_Wnd::Delete_Label_Pressed);
+}
+
+void Print_Wnd::Manual_Label_Changed()
+{
+    try {
+        Manual_or_Pre = 0;
+        rd_manual->setChecked(true);
+        manual_prop_Gp_Bx->setVisible(true);
+        predefine_prop_Gp_Bx->setVisible(false);
+        label_align_val = label_align_val_bkup;
+        Set_Reset_Alignemnt_Image();
+        Set_values_From_Printer();
+        Check_Max_Cell_Value();
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}
+
+void Print_Wnd::Predefined_Label_Changed()
+{
+    try {
+        Manual_or_Pre = 1;
+        rd_predefined->setChecked(true);
+        manual_prop_Gp_Bx->setVisible(false);
+        predefine_prop_Gp_Bx->setVisible(true);
+        // A product's sheet starts at its top-left margin; the manual alignment waits.
+        label_align_val_bkup = label_align_val;
+        label_align_val = 1;
+        Set_Reset_Alignemnt_Image();
+        cus_or_pre = Label_ComboBox->currentText() == QLatin1String("Custom") ? QStringLiteral("C") : QStringLiteral("P");
+        Read_Selected_Product_Label_Value();
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}
+
+void Print_Wnd::comboBoxSelectionDidChange(QComboBox *combo)
+{
+    try {
+        if (combo == Printer_ComboBox) {
+            if (Printer_ComboBox->currentIndex() < 0)
+                return;
+            Use_Printer(Printer_ComboBox->currentText());
+            Set_values_From_Printer();
+            return;
+        }
+        if (combo == Orient_ComboBox) {
+            if (!printInfo)
+                return;
+            platform::PrintInfo info = *printInfo;
+            info.pageLayout.setOrientation(Orient_ComboBox->currentText() == QLatin1String("Portrait")
+                                               ? QPageLayout::Portrait
+                                               : QPageLayout::Landscape);
+            Store_Print_Info(info);
+            Set_values_From_Printer();
+            Check_Max_Cell_Value();
+            return;
+        }
+        if (Manual_or_Pre != 1)
+            return;   // the manual layout takes no label stock
+        if (combo == Label_ComboBox) {
+            if (Label_ComboBox->currentText() == QLatin1String("Custom")) {
+                cus_or_pre = QStringLiteral("C");
+                Refresh_And_Reload_Product_Number_Combo(QString());
+                return;
+            }
+            cus_or_pre = QStringLiteral("P");
+            save_label_btn->setVisible(false);
+            delete_label_btn->setVisible(false);
+            platform::ui::fillCombo(Product_num_ComboBox, {});
+            Read_XML_File(labelstock::Catalogue_Path(Resource_Path, Label_ComboBox->currentText()), QString(),
+                          QString(), false);
+            Enable_Custom_Editing(false);
+            if (Product_num_ComboBox->count() > 0)
+                Product_num_ComboBox->setCurrentIndex(0);   // reads the product through its handler
+            else
+                Read_Selected_Product_Label_Value();
+        } else if (combo == Product_num_ComboBox) {
+            Read_Selected_Product_Label_Value();
+        }
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}
+
+void Print_Wnd::Horz_Margin_Changed(QObject *sender)
+{
+    syncPair(sender, {horz_mar_Stepper, horz_mar_Text, platform::PairFormat::Real},
+             {horz_mar_Stepper_pre, horz_mar_Text_pre, platform::PairFormat::Real});
+    Check_Max_Cell_Value();
+}
+
+void Print_Wnd::Vert_Margin_Changed(QObject *sender)
+{
+    syncPair(sender, {vert_mar_Stepper, vert_mar_Text, platform::PairFormat::Real},
+             {vert_mar_Stepper_pre, vert_mar_Text_pre, platform::PairFormat::Real});
+    Check_Max_Cell_Value();
+}
+
+void Print_Wnd::Width_Changed(QObject *sender)
+{
+    syncPair(sender, {width_Stepper, width_Text, platform::PairFormat::TwoDecimals},
+             {width_Stepper_pre, width_Text_pre, platform::PairFormat::TwoDecimals});
+    Check_Max_Cell_Value();
+}
+
+void Print_Wnd::Height_Changed(QObject *sender)
+{
+    syncPair(sender, {height_Stepper, height_Text, platform::PairFormat::TwoDecimals},
+             {height_Stepper_pre, height_Text_pre, platform::PairFormat::TwoDecimals});
+    Check_Max_Cell_Value();
+}
+
+namespace {
+
+// Rows or columns changed: the fit, and without batch data one sheet's worth of labels.
+void gridChanged(Print_Wnd &w)
+{
+    w.Check_Max_Cell_Value();
+    if (w.print_with_batch_chk->isChecked())
+        return;
+    Total_Label = Print_Row * Print_Col;
+    w.Set_Tot_Value(Total_Label, int(w.Total_Stepper->maxValue()), QStringLiteral("A"));
+    w.Check_Max_Cell_Value();
+}
+
+} // namespace
+
+void Print_Wnd::Row_Changed(QObject *sender)
+{
+    syncPair(sender, {Row_Stepper, Row_Text, platform::PairFormat::Integer},
+             {Row_Stepper_pre, Row_Text_pre, platform::PairFormat::Integer});
+    gridChanged(*this);
+}
+
+void Print_Wnd::Col_Changed(QObject *sender)
+{
+    syncPair(sender, {Col_Stepper, Col_Text, platform::PairFormat::Integer},
+             {Col_Stepper_pre, Col_Text_pre, platform::PairFormat::Integer});
+    gridChanged(*this);
+}
+
+void Print_Wnd::Total_Val_Changed(QObject *sender)
+{
+    platform::copyPair(sender, Total_Stepper, Total_Text, platform::PairFormat::Integer);
+}
+
+void Print_Wnd::Auto_Center_Checked()
+{
+    if (Fit_Picture_To_Frame)
+        return;
+    auto_center_flag = Auto_Center_chk_bx->isChecked();
+    for (QWidget *w : std::initializer_list<QWidget *>{horz_mar_Stepper, vert_mar_Stepper, align_Gp_Bx})
+        w->setEnabled(!auto_center_flag);
+    Check_Max_Cell_Value();
+}
+
+std::vector<QPushButton *> Print_Wnd::Alignment_Buttons() const
+{
+    return {top_left_btn, top_center_btn, top_rite_btn, mid_left_btn, mid_center_btn,
+            mid_rite_btn, bot_left_btn,   bot_center_btn, bot_rite_btn};
+}
+
+void Print_Wnd::Alignment_Clicked(int value)
+{
+    label_align_val = value;
+    Set_Reset_Alignemnt_Image();
+    if (!Fit_Picture_To_Frame)
+        Refresh_Preview();
+}
+
+void Print_Wnd::Set_Reset_Alignemnt_Image()
+{
+    const std::vector<QPushButton *> buttons = Alignment_Buttons();
+    for (size_t i = 0; i < buttons.size() && i < m_alignImages.size(); ++i) {
+        const bool selected = int(i) + 1 == label_align_val;
+        buttons[i]->setIcon(selected ? m_alignImages[i].second : m_alignImages[i].first);
+        buttons[i]->setChecked(selected);
+    }
+}
+
+void Print_Wnd::PreviewButtonPressed() { Execute_Printing(true); }
+
+void Print_Wnd::PrintButtonPressed() { Execute_Printing(false); }
+
+void Print_Wnd::CancelButtonPressed()
+{
+    try {
+        Fit_Picture_To_Frame = Enable_Crop_Marks = false;
+        hide();
+        if (Main_App_wnd)
+            Main_App_wnd->barcodeMode().Select_First_Value_For_Barcode_Setting_Mode();
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+    done(0);
+}
+
+void Print_Wnd::windowWillClose()
+{
+    hide();
+    done(0);
+}
+
+void Print_Wnd::closeEvent(QCloseEvent *event)
+{
+    windowWillClose();
+    event->accept();
+}
+
+// Escape is the Cancel button.
+void Print_Wnd::reject() { CancelButtonPressed(); }
+
+void Print_Wnd::boundsDidChangeNotification() { PrintView->update(); }

@@ -1,0 +1,312 @@
+// The print dialog's loading and opening: the formatters, the vendor list and the page setup once;
+// then on every opening the reset of the layout, the picture and the totals of the current mode,
+// the label size, the printers and the preview. Also the range box as the batch box allows.
+
+#include "output/Print_Wnd.h"
+
+#include "advqr/AdvQrController.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
+#include "design/DesignController.h"
+#include "model/SKTRenderingView.h"
+#include "output/RecordRange.h"
+#include "output/Sample_Preview.h"
+#include "platform/ComboItems.h"
+#include "platform/Dialogs.h"
+#include "platform/Float_Num_Formatter.h"
+#include "platform/PictureView.h"
+#include "platform/PrintDestination.h"
+#include "platform/PrintInfo.h"
+#include "platform/Stepper.h"
+#include "projects/LabelCatalogue.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <exception>
+
+namespace {
+
+void enable(std::initializer_list<QWidget *> widgets, bool on)
+{
+    for (QWidget *w : widgets)
+        w->setEnabled(on);
+}
+
+void showValue(QLineEdit *field, platform::Stepper *stepper, double value, const QString &text)
+{
+    field->setText(text);
+    stepper->setDoubleValue(value);
+}
+
+// The picture the main window shows in the mode: the symbol, the QR symbol or the front card.
+platform::Picture modePicture(int mode)
+{
+    if (!Main_App_wnd)
+        return platform::Picture();
+    if (mode == 1)
+        return SKTRenderingView::image_From_Card_Graphics(Main_App_wnd->design().Get_Front_Controls_Array());
+    const platform::PictureView *view = mode == 2 ? Main_App_wnd->advQr().QR_barcodeImage : Main_App_wnd->barcodeMode().barcodeImage;
+    return view ? view->picture() : platform::Picture();
+}
+
+} // namespace
+
+void Print_Wnd::Load_Window()
+{
+    ListData_profile.clear();
+    // Return ends the editing of a field; it presses no button of the dialog.
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    // Counts take plain decimal numbers, without grouping.
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
+    for (QLineEdit *field : {Total_Text, To_Text, from_Text}) {
+        auto *counts = new QDoubleValidator(field);
+        counts->setLocale(plain);
+        field->setValidator(counts);
+    }
+    for (QLineEdit *field : {width_Text, height_Text, horz_mar_Text, vert_mar_Text, horz_mar_Text_pre, vert_mar_Text_pre,
+                             left_mar_pre, top_mar_pre})
+        field->setValidator(new Float_Num_Formatter(field));
+
+    // Vendors: "Custom" first, then the catalogues.
+    platform::ui::fillCombo(Label_ComboBox, labelstock::Vendor_Names(Resource_Path));
+    {
+        const QSignalBlocker block(Label_ComboBox);
+        Label_ComboBox->setCurrentIndex(0);
+    }
+    // Scrolling the preview redraws the sheet view.
+    connect(Print_sclview->verticalScrollBar(), &QScrollBar::valueChanged, this, &Print_Wnd::boundsDidChangeNotification);
+    connect(Print_sclview->horizontalScrollBar(), &QScrollBar::valueChanged, this, &Print_Wnd::boundsDidChangeNotification);
+
+    static const char *const images[][2] = {
+        {"top_left", "top_left - sel"},         {"top_center", "top_center - sel"},
+        {"top_right", "top_right - sel"},       {"middle_left", "middle_left - sel"},
+        {"middle_center", "middle_center_sel"}, {"middle_right", "middle_right - sel"},
+        {"bootom_left", "bootom_left - sel"},   {"bootom_center", "bootom_center - sel"},
+        {"boottom_right", "boottom_right - sel"}};
+    for (const auto &pair : images) {
+        const auto icon = [](const char *name) {
+            return QIcon(Resource_Path + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+        };
+        m_alignImages.emplace_back(icon(pair[0]), icon(pair[1]));
+    }
+
+    // The page setup of the jobs: the shared one, kept by the main window when there is one.
+    if (!printInfo) {
+        if (Main_App_wnd)
+            Main_App_wnd->setPrintInfo(platform::PrintInfo::sharedPrintInfo());
+        else
+            printInfo = std::make_shared<platform::PrintInfo>(platform::PrintInfo::sharedPrintInfo());
+    }
+}
+
+int Print_Wnd::Open_Print_Wnd()
+{
+    try {
+        if (ONLY_QR_MODE) {
+            print_with_batch_chk->setVisible(false);
+            export_range_box->setVisible(false);
+        }
+        // The layout starts from the same state at every opening.
+        for (QCheckBox *box : {crop_mark_chk, fit_frame_chk}) {
+            box->setVisible(false);
+            box->setChecked(false);
+        }
+        Enable_Crop_Marks = Fit_Picture_To_Frame = false;
+        PDF_View_Not_Print = false;
+        Normal_Printing_Is_Selected();
+        auto_center_flag = false;
+        Auto_Center_chk_bx->setChecked(false);
+        Show_margin_rect = true;
+        Show_Margins->setChecked(true);
+        skip_invalid_barcode = print_wd_pq_opt = false;
+        Print_Row = Print_Col = 1;
+        Total_Label = Total_Label_Wd_PQ = 1;
+        cus_or_pre = QStringLiteral("C");
+        Manual_or_Pre = 0;
+        rd_manual->setChecked(true);
+        manual_prop_Gp_Bx->setVisible(true);
+        predefine_prop_Gp_Bx->setVisible(false);
+        Refresh_And_Reload_Product_Number_Combo(QString());
+        {
+            const QSignalBlocker block(Label_ComboBox);
+            Label_ComboBox->setCurrentIndex(0);
+        }
+        All_print_rd->setChecked(true);
+        Sel_print_rd->setChecked(false);
+        enable({tot_label, Total_Text, Total_Stepper}, true);
+        showValue(from_Text, from_Stepper, 1, QStringLiteral("1"));
+        enable({from_Text, from_Stepper, from_label, To_Text, To_Stepper, to_label}, false);
+
+        const int mode = Barcode_Setting_Or_Designing_Mode;
+        const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
+        Barcode_Image = std::make_shared<platform::Picture>(modePicture(mode));
+        QSizeF labelSize;
+        if (mode != 1) {
+            enable({width_Stepper, height_Stepper}, true);
+            if (batch && Main_App_wnd) {
+                BarcodeModeController &b = Main_App_wnd->barcodeMode();
+                print_with_batch_chk->setEnabled(true);
+                print_with_batch_chk->setChecked(true);
+                skip_inavlid_chk->setVisible(true);
+                skip_inavlid_chk->setChecked(true);
+                const bool valueList = !(b.Data_Set_Sheet_RD && b.Data_Set_Sheet_RD->isChecked());
+                print_qty_chk->setVisible(valueList);
+                print_qty_chk->setEnabled(valueList);
+                print_qty_chk->setChecked(valueList);
+                skip_invalid_barcode = print_wd_pq_opt = true;
+                Total_Label_Wd_PQ = b.Get_Total_Count_With_PQ();
+                b.Add_Records_In_List(true);
+                Total_Label = Total_Label_Wd_PQ;
+                Set_Tot_Value(Total_Label, Total_Label, QStringLiteral("A"));
+            } else {
+                print_with_batch_chk->setEnabled(false);
+                print_with_batch_chk->setChecked(false);
+                for (QCheckBox *box : {skip_inavlid_chk, print_qty_chk}) {
+                    box->setVisible(false);
+                    box->setChecked(false);
+                }
+                Set_Tot_Value(Total_Label, recordrange::Most_Records, QStringLiteral("A"));
+            }
+            if (mode == 2) {
+                skip_inavlid_chk->setVisible(false);
+                print_qty_chk->setVisible(false);
+            }
+            Set_Enable_Diable_Range_Box();
+            print_with_batch_chk->setVisible(!ONLY_QR_MODE);
+            labelSize = Barcode_Image->size();
+        } else {
+            enable({width_Stepper, height_Stepper}, false);
+            print_with_batch_chk->setChecked(false);
+            print_with_batch_chk->setEnabled(false);
+            print_with_batch_chk->setVisible(!ONLY_QR_MODE);
+            skip_inavlid_chk->setVisible(false);
+            print_qty_chk->setVisible(false);
+            if (!batch) {
+                showValue(Total_Text, Total_Stepper, 1, QStringLiteral("1"));
+                Total_Stepper->setMaxValue(recordrange::Most_Records);
+                Set_Tot_Value(Total_Label, recordrange::Most_Records, QStringLiteral("A"));
+            } else {
+                print_with_batch_chk->setEnabled(true);
+                print_with_batch_chk->setChecked(true);
+                Total_Label = Total_Batch_Excel_Card;
+                Set_Tot_Value(Total_Label, Total_Label, QStringLiteral("A"));
+                To_Stepper->setDoubleValue(Total_Stepper->doubleValue());
+            }
+            // The range box follows the batch box here too, whatever an earlier opening left.
+            Set_Enable_Diable_Range_Box();
+            labelSize = SKTRenderingView::canvasBounds().size();
+        }
+
+        // The label: the picture's (or the card's) size, one cell, no gaps, top-left.
+        label_width = float(labelSize.width());
+        label_hight = float(labelSize.height());
+        const float widthMM = Points_to_MM_Convert(label_width), heightMM = Points_to_MM_Convert(label_hight);
+        showValue(width_Text, width_Stepper, widthMM, QString::asprintf("%.2f", widthMM));
+        showValue(height_Text, height_Stepper, heightMM, QString::asprintf("%.2f", heightMM));
+        showValue(Row_Text, Row_Stepper, 1, QStringLiteral("1"));
+        showValue(Col_Text, Col_Stepper, 1, QStringLiteral("1"));
+        showValue(horz_mar_Text, horz_mar_Stepper, 0, QStringLiteral("0"));
+        showValue(vert_mar_Text, vert_mar_Stepper, 0, QStringLiteral("0"));
+        for (QLabel *margin : {l_mar_id, r_mar_id, t_mar_id, b_mar_id})
+            margin->setText(QStringLiteral("0"));
+        enable({horz_mar_Stepper, vert_mar_Stepper, align_Gp_Bx}, true);
+        label_align_val = 1;
+        Set_Reset_Alignemnt_Image();
+
+        // The printers, the page setup's own selected (else the first).
+        {
+            const QSignalBlocker block(Printer_ComboBox);
+            Printer_ComboBox->clear();
+            Printer_ComboBox->addItems(platform::availablePrinterNames());
+        }
+        if (Printer_ComboBox->count() > 0) {
+            const int own = printInfo ? Printer_ComboBox->findText(printInfo->printerName) : -1;
+            {
+                const QSignalBlocker block(Printer_ComboBox);
+                Printer_ComboBox->setCurrentIndex(own >= 0 ? own : 0);
+            }
+            if (own < 0)
+                Use_Printer(Printer_ComboBox->currentText());
+        }
+        Set_values_From_Printer();
+
+        preview_image = QImage(PrintView->size(), QImage::Format_ARGB32_Premultiplied);
+        preview_image.fill(Qt::white);
+        Refresh_Preview();
+        const int code = platform::runModal(*this);
+        hide();
+        return code == 0 || code == 1 ? 1 : 0;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        Show_MessageBox(QString::fromUtf8(e.what()));
+        hide();
+        return 0;
+    }
+}
+
+void Print_Wnd::Set_Tot_Value(int value, int max, const QString &setFor)
+{
+    const recordrange::Controls range{Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper};
+    recordrange::Set_Tot_Value(range, print_with_batch_chk->isChecked(), value, max, setFor);
+}
+
+void Print_Wnd::All_print_RD_Clicked()
+{
+    All_print_rd->setChecked(true);
+    Sel_print_rd->setChecked(false);
+    enable({tot_label, Total_Stepper, Total_Text}, true);
+    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, false);
+}
+
+void Print_Wnd::Sel_Print_RD_Clicked()
+{
+    Sel_print_rd->setChecked(true);
+    All_print_rd->setChecked(false);
+    enable({tot_label, Total_Stepper, Total_Text}, false);
+    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, true);
+}
+
+void Print_Wnd::Set_Enable_Diable_Range_Box()
+{
+    if (print_with_batch_chk->isChecked()) {
+        export_range_box->setEnabled(true);
+        if (Sel_print_rd->isChecked())
+            Sel_Print_RD_Clicked();
+        else
+            All_print_RD_Clicked();
+        return;
+    }
+    export_range_box->setEnabled(false);
+    All_print_RD_Clicked();
+}
+
+void Print_Wnd::Normal_Printing_Is_Selected()
+{
+    if (fit_frame_chk->isChecked())
+        return;
+    card_align_box->setEnabled(true);
+    if (Auto_Center_chk_bx->isChecked())
+        align_Gp_Bx->setEnabled(false);
+    enable({horz_mar_Stepper, vert_mar_Stepper, Row_Stepper, Col_Stepper}, true);
+    showValue(horz_mar_Text, horz_mar_Stepper, LAST_Horz_Mar, QString::number(LAST_Horz_Mar));
+    showValue(vert_mar_Text, vert_mar_Stepper, LAST_Vert_Mar, QString::number(LAST_Vert_Mar));
+    showValue(Row_Text, Row_Stepper, LAST_Row, QString::number(LAST_Row));
+    showValue(Col_Text, Col_Stepper, LAST_Column, QString::number(LAST_Column));
+}

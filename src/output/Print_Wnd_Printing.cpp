@@ -1,0 +1,184 @@
+// The print dialog's jobs: the checks before a job, the range and totals it takes, and the job
+// itself on the GUI thread, a print with the progress sheet over the dialog or the preview window;
+// and the page layout panel.
+
+#include "output/Print_Wnd.h"
+
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "output/Printing_View.h"
+#include "output/Send_Modeless.h"
+#include "output/SheetLayout.h"
+#include "platform/Dialogs.h"
+#include "platform/Picture.h"
+#include "platform/PrintDestination.h"
+#include "platform/PrintInfo.h"
+#include "platform/StepperField.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace {
+
+// The progress sheet over the dialog for the pages of a job.
+void showProgress(QWidget *over, qint64 pages)
+{
+    Send_Modeless *sheet = Send_Modeless::defaultInstance();
+    if (!sheet->window)
+        return;
+    if (sheet->window->parentWidget() != over)
+        sheet->window->setParent(over, sheet->window->windowFlags() | Qt::Sheet | Qt::Dialog);
+    sheet->window->setWindowModality(Qt::WindowModal);
+    show_count = int(pages);
+    curr_card_count = 0;
+    sheet->prepareForJob(int(pages));
+    sheet->window->show();
+    sheet->window->raise();
+}
+
+void hideProgress()
+{
+    Send_Modeless *sheet = Send_Modeless::defaultInstance();
+    if (sheet->window && sheet->window->isVisible())
+        sheet->window->hide();
+}
+
+} // namespace
+
+void Print_Wnd::Execute_Printing(bool preview)
+{
+    try {
+        if (Manual_or_Pre == 1) {
+            const bool otherPaper = paper_used_pre->text() != Paper_id->text()
+                                    || orientation_pre->text() != Orient_ComboBox->currentText();
+            if (otherPaper) {
+                if (Show_YES_NO_MessageBox(QStringLiteral("The Printer Paper is different than your selected printing "
+                                                          "template. Do you want to continue?"))
+                    != 1)
+                    return;
+                Set_values_From_Printer();
+                Check_Max_Cell_Value();
+            }
+        }
+        const PaperSetup setup = PaperSetup::of(printInfo.get());
+        if (label_width + Left_Mar + Rite_Mar + horz_mar > float(setup.paper.width())
+            || label_hight + Top_Mar + Bot_Mar + vert_mar > float(setup.paper.height())) {
+            if (Show_YES_NO_MessageBox(QStringLiteral("'Label Size' is bigger than selected 'Paper Size' or Margin "
+                                                      "area.\n\nDo you want to continue?"))
+                != 1)
+                return;
+        }
+        if (All_print_rd->isChecked()) {
+            Print_Start = 0;
+            Total_Label = platform::leadingInteger(Total_Text->text());
+        } else {
+            const int from = platform::leadingInteger(from_Text->text());
+            const int to = platform::leadingInteger(To_Text->text());
+            Print_Start = from;
+            Print_End = to;
+            if (from > to) {
+                Show_MessageBox(QStringLiteral("Please select valid range."));
+                return;
+            }
+            Total_Label = to - from + 1;
+            Print_Start = from - 1;
+        }
+        if (print_with_batch_chk->isChecked()) {
+            Use_Data_Sheet_Values = true;
+        } else {
+            Use_Data_Sheet_Values = false;
+            Use_Excel_Binding_Values = false;
+        }
+        Total_Label_Real = Total_Label;
+        Use_Barocde_In_Center = Barcode_Setting_Or_Designing_Mode == 0;
+        // A total that is no count at all (empty, 0 or below) prints nothing.
+        if (Total_Label <= 0) {
+            Show_MessageBox(QStringLiteral("There is no barcode to print."));
+            return;
+        }
+        Call_Print_Box_1(preview);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void Print_Wnd::Call_Print_Box_1(bool preview)
+{
+    try {
+        if (!printInfo)
+            return;
+        QString error;
+        std::unique_ptr<QPrinter> printer = platform::makePrinter(*printInfo, &error, preview);
+        if (!printer) {
+            Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.")
+                                .arg(platform::destinationName(*printInfo), error));
+            return;
+        }
+        const SheetLayout layout = SheetLayout::fromGlobals();
+        const QRectF frame(QPointF(0, 0), layout.setup.paper);
+        const platform::Picture picture = Barcode_Image ? *Barcode_Image : platform::Picture();
+        printOperation = printer.get();
+        if (preview) {
+            Printing_View view(frame, false, layout, picture);
+            QPrintPreviewDialog window(printer.get(), this);
+            window.setWindowModality(Qt::WindowModal);
+            window.resize(760, 900);
+            // Jobs start from this dialog alone, without a print panel or another page setup.
+            for (QAction *action : window.findChildren<QAction *>())
+                if (action->text() == QLatin1String("Print") || action->text() == QLatin1String("Page setup"))
+                    action->setVisible(false);
+            connect(&window, &QPrintPreviewDialog::paintRequested, &window, [&view](QPrinter *target) {
+                QString failure;
+                if (!view.print(*target, &failure))
+                    Show_NSLog_Message(failure);
+            });
+            platform::runModal(window);
+            printOperation = nullptr;
+            return;
+        }
+        Printing_View view(frame, true, layout, picture);
+        Stop_Processing_Now = false;
+        showProgress(this, view.numberOfPages());
+        // Printing runs here on the GUI thread: between pages the sheet's Stop can be pressed.
+        const bool printed = view.print(*printer, &error, [](qint64 page) {
+            curr_card_count = double(page + 1);
+            Send_Modeless::defaultInstance()->update_sending_progress_bar();
+            QCoreApplication::processEvents();
+            return !Stop_Processing_Now;
+        });
+        hideProgress();
+        printOperation = nullptr;
+        if (!printed && !Stop_Processing_Now)
+            Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.")
+                                .arg(platform::destinationName(*printInfo), error));
+    } catch (const std::exception &e) {
+        printOperation = nullptr;
+        hideProgress();
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void Print_Wnd::pagesetup()
+{
+    try {
+        platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
+        if (!platform::runPageSetup(info, this))
+            return;
+        Store_Print_Info(info);
+        Set_values_From_Printer();
+        Check_Max_Cell_Value();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

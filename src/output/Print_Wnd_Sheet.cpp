@@ -1,0 +1,162 @@
+// The print dialog's sheet layout: the fit of the grid from its fields, the page setup read into the
+// dialog and the layout, the printer chosen, and the preview of the sheet.
+
+#include "output/Print_Wnd.h"
+
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
+#include "output/Print_Wnd_PaperNames.h"
+#include "output/Sample_Preview.h"
+#include "output/SheetFit.h"
+#include "output/SheetLayout.h"
+#include "platform/PrintDestination.h"
+#include "platform/PrintInfo.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+float Print_Wnd::MM_to_Points_Convert(float millimetres) { return ::MM_to_Points_Convert(millimetres); }
+
+float Print_Wnd::Points_to_MM_Convert(float points) { return ::Points_to_MM_Convert(points); }
+
+sheetfit::Fields Print_Wnd::Fit_Fields() const
+{
+    const bool predefined = Manual_or_Pre == 1;
+    sheetfit::Fields f;
+    f.manualWidth = float(width_Stepper->doubleValue());
+    f.manualHeight = float(height_Stepper->doubleValue());
+    f.cellWidth = float(width_Stepper_pre->doubleValue());
+    f.cellHeight = float(height_Stepper_pre->doubleValue());
+    f.horzGap = (predefined ? horz_mar_Text_pre : horz_mar_Text)->text();
+    f.vertGap = (predefined ? vert_mar_Text_pre : vert_mar_Text)->text();
+    f.rows = (predefined ? Row_Text_pre : Row_Text)->text();
+    f.cols = (predefined ? Col_Text_pre : Col_Text)->text();
+    f.leftMargin = left_mar_pre->text();
+    f.topMargin = top_mar_pre->text();
+    f.autoCentre = Auto_Center_chk_bx->isChecked();
+    return f;
+}
+
+void Print_Wnd::Check_Max_Cell_Value()
+{
+    const sheetfit::Result fit = sheetfit::Check_Max_Cell_Value(SheetLayout::fromGlobals(), Fit_Fields());
+    if (!fit.ran)
+        return;
+    fit.layout.toGlobals();
+    const bool predefined = Manual_or_Pre == 1;
+    if (fit.writeCols) {
+        (predefined ? Col_Text_pre : Col_Text)->setText(QString::number(fit.cols));
+        (predefined ? Col_Stepper_pre : Col_Stepper)->setIntValue(fit.cols);
+    }
+    if (fit.writeRows) {
+        (predefined ? Row_Text_pre : Row_Text)->setText(QString::number(fit.rows));
+        (predefined ? Row_Stepper_pre : Row_Stepper)->setIntValue(fit.rows);
+    }
+    Refresh_Preview();
+}
+
+void Print_Wnd::Set_values_From_Printer()
+{
+    const PaperSetup setup = PaperSetup::of(printInfo.get());
+    const QString widthMM = QString::asprintf("%.2f", setup.paperMM.width());
+    const QString heightMM = QString::asprintf("%.2f", setup.paperMM.height());
+    QString paperName = Find_Papaer_Name_From_Size(widthMM, heightMM);
+    if (paperName.isEmpty() && printInfo)
+        paperName = printInfo->pageLayout.pageSize().name();
+    Paper_id->setText(paperName);
+    const bool catalogue = Manual_or_Pre == 1 && cus_or_pre == QLatin1String("P");
+    if (!catalogue)
+        Set_Preview_Size(setup.paper);
+    const QString sizeText = QString::asprintf("%.2f x %.2f", setup.paperMM.width(), setup.paperMM.height());
+    Size_id->setText(sizeText);
+
+    const float PW = float(setup.paper.width()), PH = float(setup.paper.height());
+    const QRectF area = setup.imageable;
+    Left_Mar = float(area.x());
+    Rite_Mar = PW - float(area.x()) - float(area.width());
+    Top_Mar = PH - float(area.y()) - float(area.height());
+    Bot_Mar = float(area.y());
+    const auto mm = [](float points) { return QString::asprintf("%0.2f", double(Points_to_MM_Convert(points))); };
+    l_mar_id->setText(mm(Left_Mar));
+    r_mar_id->setText(mm(Rite_Mar));
+    t_mar_id->setText(mm(Top_Mar));
+    b_mar_id->setText(mm(Bot_Mar));
+    const bool landscape = printInfo && printInfo->pageLayout.orientation() == QPageLayout::Landscape;
+    {
+        const QSignalBlocker block(Orient_ComboBox);
+        Orient_ComboBox->setCurrentIndex(landscape ? 1 : 0);
+    }
+
+    if (Manual_or_Pre == 1) {
+        if (!catalogue) {
+            // A custom product takes the printer's page and margins.
+            predef_page_wdt = PW;
+            predef_page_hgt = PH;
+            left_mar_pre->setText(l_mar_id->text());
+            top_mar_pre->setText(t_mar_id->text());
+            paper_used_pre->setText(paperName);
+            page_size_pre->setText(sizeText);
+            orientation_pre->setText(landscape ? QStringLiteral("Landscape") : QStringLiteral("Portrait"));
+            page_width_pre->setText(widthMM);
+            page_height_pre->setText(heightMM);
+            layout_group_pre->setText(QStringLiteral("Custom"));
+            description_pre->setText(QStringLiteral("Custom"));
+        } else {
+            Left_Mar = MM_to_Points_Convert(left_mar_pre->text().toFloat());
+            Top_Mar = MM_to_Points_Convert(top_mar_pre->text().toFloat());
+            Rite_Mar = Bot_Mar = 0;
+        }
+    }
+    Refresh_Preview();
+}
+
+void Print_Wnd::Store_Print_Info(const platform::PrintInfo &info)
+{
+    if (Main_App_wnd)
+        Main_App_wnd->setPrintInfo(info);
+    else
+        printInfo = std::make_shared<platform::PrintInfo>(info);
+}
+
+void Print_Wnd::Use_Printer(const QString &name)
+{
+    platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
+    info.printerName = name;
+    // The imageable area is the paper less what this printer cannot mark.
+    if (const std::optional<QMarginsF> margins = platform::printerMargins(name, info.pageLayout)) {
+        info.pageLayout.setUnits(QPageLayout::Point);
+        info.pageLayout.setMinimumMargins(QMarginsF());
+        info.pageLayout.setMargins(*margins);
+    }
+    Store_Print_Info(info);
+}
+
+void Print_Wnd::Set_Preview_Size(const QSizeF &points)
+{
+    const QSize size(int(std::ceil(points.width())), int(std::ceil(points.height())));
+    PrintView->resize(size);
+    preview_image = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    preview_image.fill(Qt::white);
+}
+
+void Print_Wnd::Refresh_Preview()
+{
+    if (!printInfo)
+        return;
+    Print_sclview->verticalScrollBar()->setValue(0);
+    PrintView->update();
+    const QImage sheet = PrintView->imageRepresentation();
+    test_image_view->setPixmap(QPixmap::fromImage(sheet));
+    test_image_view->resize(sheet.size());
+    test_image_view->setFocus();
+}

@@ -1,0 +1,370 @@
+// Print and Preview as the user presses them: the checks and totals of a job, the pages written
+// through the PDF destination (read back with pdfinfo and pdftoppm), every label decoded, each
+// label's ink where the sheet's published grid puts it, the preview window, and the failures.
+
+#include "PrintDialogFixture.h"
+
+#include "design/DesignCommands.h"
+#include "design/DesignController.h"
+#include "model/SKTDocument.h"
+#include "model/Shape_Control.h"
+#include "output/Send_Modeless.h"
+#include "support/Decode.h"
+#include "support/Editions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+using printtest::BoxMM;
+using printtest::PrintDialog;
+
+constexpr double PtPerMM = 72.0 / 25.4;
+
+class PrintJobs : public PrintDialog {
+protected:
+    void SetUp() override
+    {
+        PrintDialog::SetUp();
+        if (!printtest::haveTools())
+            GTEST_SKIP() << "pdfinfo and pdftoppm are needed";
+    }
+
+    // A card of the label's size with a black rectangle inset 2 mm, in Designing mode.
+    void blackCard(double widthMM, double heightMM)
+    {
+        c->Designing_Mode_Select();
+        c->design().SetDocumentCanvasSize(QSizeF(widthMM * PtPerMM, heightMM * PtPerMM));
+        auto rect = std::make_shared<Shape_Control>();
+        rect->Set_Shape_Type(QStringLiteral("R"));
+        rect->setBounds(QRectF(2 * PtPerMM, 2 * PtPerMM, (widthMM - 4) * PtPerMM, (heightMM - 4) * PtPerMM));
+        rect->_fillColor = Qt::black;
+        rect->_isDrawingStroke = false;
+        c->document()->insertGraphics({rect}, {0});
+    }
+
+    // Print in the toolbar, the user's settings, then Print in the dialog.
+    void printFromToolbar(const std::function<void()> &settings)
+    {
+        toPdf();
+        responder->onModal = [this, settings](QDialog &dialog) {
+            if (&dialog != w)
+                return 0;
+            w->show();
+            settings();
+            w->printButton->click();
+            return 0;
+        };
+        c->design().commands().Print_Button();
+    }
+
+    // Each label's ink box against the grid: cells of w x h mm whose top-left corners are at
+    // left + c x pitchX, top + r x pitchY; the ink is the cell less 2 mm on every side.
+    void expectGrid(int rows, int cols, double left, double top, double pitchX, double pitchY, double wMM, double hMM)
+    {
+        const QImage page = printtest::page(pdf, 1);
+        ASSERT_FALSE(page.isNull());
+        for (int r = 0; r < rows; ++r)
+            for (int col = 0; col < cols; ++col) {
+                const double x = left + col * pitchX, y = top + r * pitchY;
+                const BoxMM ink = printtest::inkAround(page, x + wMM / 2, y + hMM / 2);
+                EXPECT_NEAR(ink.left, x + 2, 0.1) << "row " << r << " column " << col;
+                EXPECT_NEAR(ink.top, y + 2, 0.1) << "row " << r << " column " << col;
+                EXPECT_NEAR(ink.right, x + wMM - 2, 0.1) << "row " << r << " column " << col;
+                EXPECT_NEAR(ink.bottom, y + hMM - 2, 0.1) << "row " << r << " column " << col;
+            }
+    }
+};
+
+TEST_F(PrintJobs, ARangeFromFiveToThreeIsRefusedAndThreeToFivePrintsThreeLabels)
+{
+    blackCard(50, 30);
+    Use_Data_Sheet_Values = true;
+    Total_Batch_Excel_Card = 10;
+    toPdf();
+    open([&] {
+        ASSERT_TRUE(w->export_range_box->isEnabled());
+        w->Sel_print_rd->click();
+        type(w->from_Text, QStringLiteral("5"));
+        type(w->To_Text, QStringLiteral("3"));
+        w->printButton->click();
+        EXPECT_EQ(messages(), QStringList{QStringLiteral("Please select valid range.")});
+        EXPECT_FALSE(QFile::exists(pdf));
+        type(w->from_Text, QStringLiteral("3"));
+        type(w->To_Text, QStringLiteral("5"));
+        w->printButton->click();
+        EXPECT_EQ(Print_Start, 2);
+        EXPECT_EQ(Print_End, 5);
+        EXPECT_EQ(Total_Label, 3);
+        EXPECT_EQ(Total_Label_Real, 3);
+        EXPECT_TRUE(w->isVisible());   // the dialog stays open after a job
+    });
+    EXPECT_EQ(printtest::pdfInfo(pdf).pages, 3);   // one label a sheet
+    EXPECT_EQ(messages().size(), 1);
+}
+
+TEST_F(PrintJobs, AnEmptyOrZeroTotalPrintsNothing)
+{
+    blackCard(50, 30);
+    toPdf();
+    open([&] {
+        for (const QString &total : {QString(), QStringLiteral("0")}) {
+            w->Total_Text->setText(total);
+            w->printButton->click();
+        }
+        EXPECT_EQ(messages(), QStringList(2, QStringLiteral("There is no barcode to print.")));
+    });
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(PrintJobs, ALabelWiderThanThePaperAsksFirst)
+{
+    blackCard(210, 30);   // the paper's full width, with margins of 6.35 mm
+    toPdf();
+    open([&] {
+        responder->alertAnswers = {QStringLiteral("No")};
+        w->printButton->click();
+        EXPECT_FALSE(QFile::exists(pdf));
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        w->printButton->click();
+    });
+    const QString question =
+        QStringLiteral("'Label Size' is bigger than selected 'Paper Size' or Margin area.\n\nDo you want to continue?");
+    EXPECT_EQ(messages(), QStringList(2, question));
+    EXPECT_EQ(printtest::pdfInfo(pdf).pages, 1);
+}
+
+TEST_F(PrintJobs, PagesHaveThePapersSizeAndOrientation)
+{
+    blackCard(50, 30);
+    struct Case {
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+        QSizeF points;
+    };
+    for (const Case &k : {Case{QPageSize::A4, QPageLayout::Portrait, QSizeF(595, 842)},
+                          Case{QPageSize::Letter, QPageLayout::Portrait, QSizeF(612, 792)},
+                          Case{QPageSize::A4, QPageLayout::Landscape, QSizeF(842, 595)}}) {
+        setPaper(k.paper, k.orientation, 18);
+        QFile::remove(pdf);
+        printFromToolbar([] {});
+        EXPECT_EQ(printtest::pdfInfo(pdf).pageSize, k.points) << int(k.paper) << " " << int(k.orientation);
+    }
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+// Seven labels on a sheet of 2 x 2: two pages, the second with three; each label is the symbol,
+// centred in its cell, and reads back.
+TEST_F(PrintJobs, SevenLabelsOnTwoByTwoAreTwoPagesOfDecodableSymbols)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    makeSymbol(QStringLiteral("Code 128"), QStringLiteral("TAGORA-45"));
+    const QSizeF symbol = c->barcodeMode().barcodeImage->picture().size();
+    toPdf();
+    open([&] {
+        type(w->Row_Text, QStringLiteral("2"));
+        type(w->Col_Text, QStringLiteral("2"));
+        type(w->Total_Text, QStringLiteral("7"));
+        w->printButton->click();
+    });
+    ASSERT_EQ(printtest::pdfInfo(pdf).pages, 2);
+    const double perPt = 600.0 / 72.0;
+    for (int number = 1; number <= 2; ++number) {
+        const QImage page = printtest::page(pdf, number);
+        for (int cell = 0; cell < 4; ++cell) {
+            const QRectF box((18 + (cell % 2) * symbol.width()) * perPt, (18 + (cell / 2) * symbol.height()) * perPt,
+                             symbol.width() * perPt, symbol.height() * perPt);
+            const QImage crop = page.copy(box.toRect());
+            const testsupport::Decoded d = testsupport::decode(crop, QStringLiteral("Code128"));
+            if (number == 2 && cell == 3) {
+                int ink = 0;
+                for (int y = 0; y < crop.height(); ++y)
+                    for (int x = 0; x < crop.width(); ++x)
+                        ink += crop.constScanLine(y)[x] < 128;
+                EXPECT_EQ(ink, 0) << "the eighth cell stays empty";
+                continue;
+            }
+            EXPECT_TRUE(d.ok) << "page " << number << " cell " << cell;
+            EXPECT_EQ(d.text, QStringLiteral("TAGORA-45")) << "page " << number << " cell " << cell;
+        }
+    }
+}
+
+TEST_F(PrintJobs, PreviewShowsTheJobsPagesAndPrintsNothing)
+{
+    blackCard(50, 30);
+    toPdf();
+    int previewPages = -1;
+    open(
+        [&] {
+            type(w->Row_Text, QStringLiteral("2"));
+            type(w->Col_Text, QStringLiteral("2"));
+            type(w->Total_Text, QStringLiteral("7"));
+            w->previewButton->click();
+        },
+        [&](QDialog &dialog) {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(&dialog);
+            EXPECT_NE(preview, nullptr);
+            EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
+            // No print panel and no second page setup from the preview.
+            QStringList offered;
+            for (const QAction *action : dialog.findChildren<QAction *>())
+                if (action->isVisible())
+                    offered << action->text();
+            EXPECT_FALSE(offered.contains(QStringLiteral("Print"))) << offered.join(QLatin1Char(',')).toStdString();
+            EXPECT_FALSE(offered.contains(QStringLiteral("Page setup"))) << offered.join(QLatin1Char(',')).toStdString();
+            EXPECT_TRUE(offered.contains(QStringLiteral("Next page")));
+            if (auto *pages = dialog.findChild<QPrintPreviewWidget *>()) {
+                pages->updatePreview();
+                previewPages = pages->pageCount();
+            }
+            return 0;
+        });
+    EXPECT_EQ(previewPages, 2);
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Three products of the catalogues, each against its sheet's published grid: Avery 5160 (Letter,
+// 3 x 10 of 2-5/8 x 1 in, 3/16 in side and 1/2 in top margin, 2-3/4 in across), Avery L7160 (A4,
+// 3 x 7 of 63.5 x 38.1 mm, 7.25 mm side and 15.15 mm top margin, 66 mm across) and ID-1 cards
+// 2 x 5 on A4 with gaps of 5 and 2 mm, the grid centred on the sheet.
+TEST_F(PrintJobs, ProductLabelsLieOnTheirSheetsPublishedGrid)
+{
+    struct Product {
+        const char *vendor, *product;
+        QPageSize::PageSizeId paper;
+        double wMM, hMM;
+        int cols, rows;
+        double left, top, pitchX, pitchY;
+    };
+    const double idLeft = (210 - (2 * 85.6 + 5)) / 2, idTop = (297 - (5 * 53.98 + 4 * 2)) / 2;
+    const Product products[] = {
+        {"Avery", "5160", QPageSize::Letter, 2.625 * 25.4, 25.4, 3, 10, 0.1875 * 25.4, 0.5 * 25.4, 2.75 * 25.4, 25.4},
+        {"Avery", "L7160", QPageSize::A4, 63.5, 38.1, 3, 7, 7.25, 15.15, 66.0, 38.1},
+        {"ID Cards", "ID-1 A4-10", QPageSize::A4, 85.6, 53.98, 2, 5, idLeft, idTop, 85.6 + 5, 53.98 + 2},
+    };
+    for (const Product &p : products) {
+        SCOPED_TRACE(p.product);
+        setPaper(p.paper, QPageLayout::Portrait, 18);
+        blackCard(p.wMM, p.hMM);
+        QFile::remove(pdf);
+        printFromToolbar([&] {
+            w->rd_predefined->click();
+            pick(w->Label_ComboBox, QLatin1String(p.vendor));
+            pick(w->Product_num_ComboBox, QLatin1String(p.product));
+            EXPECT_EQ(Print_Col, p.cols);
+            EXPECT_EQ(Print_Row, p.rows);
+            type(w->Total_Text, QString::number(p.cols * p.rows));
+        });
+        ASSERT_EQ(printtest::pdfInfo(pdf).pages, 1);
+        expectGrid(p.rows, p.cols, p.left, p.top, p.pitchX, p.pitchY, p.wMM, p.hMM);
+        QList<int> all;
+        for (int i = 0; i < c->document()->graphics().size(); ++i)
+            all << i;
+        c->document()->removeGraphicsAtIndexes(all);
+    }
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('|')).toStdString();
+}
+
+// Manual layouts on A4 with 10 mm margins: 2 x 2 labels of 60 x 40 mm with gaps of 5 and 3 mm at
+// the top-left, in the middle and at the bottom-right of the area inside the margins.
+TEST_F(PrintJobs, ManualLabelsFollowTheAlignment)
+{
+    const double m = 10, w_ = 60, h = 40, gx = 5, gy = 3;
+    const double blockW = 2 * w_ + gx, blockH = 2 * h + gy;
+    struct Case {
+        int align;
+        QPushButton *Print_Wnd::*button;
+        double left, top;
+    };
+    const Case cases[] = {
+        {1, &Print_Wnd::top_left_btn, m, m},
+        {5, &Print_Wnd::mid_center_btn, m + (190 - blockW) / 2, m + (277 - blockH) / 2},
+        {9, &Print_Wnd::bot_rite_btn, 210 - m - blockW, 297 - m - blockH},
+    };
+    setPaper(QPageSize::A4, QPageLayout::Portrait, m * PtPerMM);
+    blackCard(w_, h);
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.align);
+        QFile::remove(pdf);
+        printFromToolbar([&] {
+            type(w->Row_Text, QStringLiteral("2"));
+            type(w->Col_Text, QStringLiteral("2"));
+            type(w->horz_mar_Text, QString::number(gx));
+            type(w->vert_mar_Text, QString::number(gy));
+            (w->*k.button)->click();
+            EXPECT_EQ(label_align_val, k.align);
+        });
+        expectGrid(2, 2, k.left, k.top, w_ + gx, h + gy, w_, h);
+    }
+}
+
+// Auto-centre: three 50 mm columns on A4 with 10 mm margins have four gaps of 10 mm, so they start
+// at 20, 80 and 140 mm; one 40 mm row sits in the middle of the 277 mm between the margins.
+TEST_F(PrintJobs, AutoCentreSpreadsTheColumnsEvenly)
+{
+    setPaper(QPageSize::A4, QPageLayout::Portrait, 10 * PtPerMM);
+    blackCard(50, 40);
+    printFromToolbar([&] {
+        type(w->Col_Text, QStringLiteral("3"));
+        w->Auto_Center_chk_bx->click();
+    });
+    expectGrid(1, 3, 20, 10 + (277 - 40) / 2.0, 60, 0, 50, 40);
+}
+
+TEST_F(PrintJobs, AFailedJobSaysWhereAndWhyAndTheDialogStaysOpen)
+{
+    blackCard(50, 30);
+    const QString unwritable = dir.filePath(QStringLiteral("no such folder/job.pdf"));
+    platform::setPrintToPdfFile(unwritable);
+    open([&] {
+        w->printButton->click();
+        EXPECT_TRUE(w->isVisible());
+        if (platform::availablePrinterNames().isEmpty()) {
+            platform::setPrintToPdfFile(QString());
+            w->printButton->click();
+            EXPECT_TRUE(w->isVisible());
+        }
+    });
+    ASSERT_GE(messages().size(), 1);
+    EXPECT_EQ(messages().at(0),
+              QStringLiteral("The labels could not be printed on \"%1\": the file could not be written.").arg(unwritable));
+    if (messages().size() > 1) {
+        EXPECT_EQ(messages().at(1),
+                  QStringLiteral("The labels could not be printed on \"the default printer\": no printer is installed."));
+    }
+}
+
+// Stop on the progress sheet, confirmed, ends the job after the page being drawn.
+TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
+{
+    blackCard(50, 30);
+    toPdf();
+    bool sheetShown = false;
+    open([&] {
+        type(w->Total_Text, QStringLiteral("40"));
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        QTimer::singleShot(0, [&] {
+            Send_Modeless *sheet = Send_Modeless::defaultInstance();
+            sheetShown = sheet->window && sheet->window->isVisible() && sheet->window->parentWidget() == w;
+            sheet->_stop_btn->click();
+        });
+        w->printButton->click();
+    });
+    EXPECT_TRUE(sheetShown);
+    EXPECT_TRUE(Stop_Processing_Now);
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Are you sure you want to stop?")});
+    EXPECT_LT(printtest::pdfInfo(pdf).pages, 40);
+    EXPECT_FALSE(Send_Modeless::defaultInstance()->window->isVisible());
+}
+
+} // namespace

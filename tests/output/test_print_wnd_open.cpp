@@ -1,0 +1,389 @@
+// The print dialog opened as the user opens it: from Print in every mode, with the totals, limits,
+// options and label size of each mode; the grid, alignment and auto-centre controls; Cancel.
+
+#include "PrintDialogFixture.h"
+
+#include "advqr/AdvQrController.h"
+#include "advqr/Qr_Text_View_Panel.h"
+#include "design/DesignCommands.h"
+#include "design/DesignController.h"
+#include "output/Sample_Preview.h"
+#include "platform/Float_Num_Formatter.h"
+#include "support/Editions.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace {
+
+using printtest::PrintDialog;
+
+QString mm(double points) { return QString::asprintf("%.2f", points * 25.4 / 72.0); }
+
+TEST_F(PrintDialog, PrintInTheToolbarOpensTheDialogInEveryMode)
+{
+    int shown = 0;
+    responder->onModal = [&](QDialog &dialog) {
+        EXPECT_EQ(&dialog, w);
+        ++shown;
+        return 0;
+    };
+    int expected = 0;
+    if (!ONLY_QR_MODE) {
+        c->Barcode_Mode_Select();
+        c->design().commands().Print_Button();
+        EXPECT_EQ(shown, ++expected) << "Barcode mode";
+    }
+    c->Designing_Mode_Select();
+    c->design().commands().Print_Button();
+    EXPECT_EQ(shown, ++expected) << "Designing mode";
+    if (!ONLY_STD_MODE) {
+        c->Advance_QR_Mode_Select();
+        c->advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral("hello"));
+        // The symbol the mode shows (its making is the mode's own business).
+        const platform::Picture qr = platform::Picture::fromImage(QImage(84, 84, QImage::Format_Mono));
+        c->advQr().image_adv_QR = qr;
+        c->advQr().QR_barcodeImage->setPicture(qr);
+        c->design().commands().Print_Button();
+        EXPECT_EQ(shown, ++expected) << "Advanced QR mode";
+        EXPECT_FALSE(Barcode_Image->isNull());
+        EXPECT_EQ(label_width, float(c->advQr().QR_barcodeImage->picture().size().width()));
+    }
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(PrintDialog, BarcodeModeWithoutBatchPrintsOneSymbolOfItsOwnSize)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    makeSymbol(QStringLiteral("Code 128"), QStringLiteral("TAGORA-45"));
+    const QSizeF symbol = c->barcodeMode().barcodeImage->picture().size();
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
+        EXPECT_EQ(w->To_Text->text(), QStringLiteral("1"));
+        EXPECT_EQ(w->from_Text->text(), QStringLiteral("1"));
+        EXPECT_EQ(w->Total_Stepper->maxValue(), 999999);
+        EXPECT_FALSE(w->print_with_batch_chk->isChecked());
+        EXPECT_FALSE(w->print_with_batch_chk->isEnabled());
+        EXPECT_FALSE(w->export_range_box->isEnabled());
+        EXPECT_TRUE(w->Total_Text->isEnabled());
+        EXPECT_TRUE(w->skip_inavlid_chk->isHidden());
+        EXPECT_TRUE(w->print_qty_chk->isHidden());
+        EXPECT_TRUE(w->crop_mark_chk->isHidden());
+        EXPECT_TRUE(w->fit_frame_chk->isHidden());
+        EXPECT_EQ(w->width_Text->text(), mm(symbol.width()));
+        EXPECT_EQ(w->height_Text->text(), mm(symbol.height()));
+        EXPECT_TRUE(w->width_Stepper->isEnabled());
+        EXPECT_NEAR(w->width_Stepper->doubleValue(), symbol.width() * 25.4 / 72, 1e-3);
+        EXPECT_EQ(label_width, float(symbol.width()));
+        EXPECT_TRUE(w->rd_manual->isChecked());
+        EXPECT_EQ(label_align_val, 1);
+        EXPECT_EQ(w->Paper_id->text(), QStringLiteral("A4"));
+        EXPECT_EQ(w->Size_id->text(), QStringLiteral("210.00 x 297.00"));
+        for (QLabel *margin : {w->l_mar_id, w->r_mar_id, w->t_mar_id, w->b_mar_id})
+            EXPECT_EQ(margin->text(), QStringLiteral("6.35"));
+        EXPECT_FLOAT_EQ(Left_Mar, 18);
+        EXPECT_NEAR(Top_Mar, 18, 1e-3);
+    });
+}
+
+TEST_F(PrintDialog, TheValueListsPrintQuantitiesAreTheTotalAndItsLimit)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    BarcodeModeController &b = c->barcodeMode();
+    b.data_source_chkbox->click();
+    ASSERT_TRUE(b.Custom_Sheet_RD->isChecked());
+    b.ListData_barcode.clear();
+    for (const char *pq : {"2", "1", "5"})
+        b.Create_Item_List(QStringLiteral("V%1").arg(QLatin1String(pq)), {}, {}, QLatin1String(pq), b.ListData_barcode.size());
+    b.barcode_value_chk->setChecked(true);
+    b.Check_Data_Sheet_Value_Use_or_Not_Barcode();
+    ASSERT_TRUE(Use_Data_Sheet_Values);
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("8"));
+        EXPECT_EQ(w->Total_Stepper->maxValue(), 8);
+        EXPECT_TRUE(w->print_with_batch_chk->isChecked());
+        EXPECT_TRUE(w->print_qty_chk->isChecked());
+        EXPECT_FALSE(w->print_qty_chk->isHidden());
+        EXPECT_TRUE(w->skip_inavlid_chk->isChecked());
+        EXPECT_TRUE(w->export_range_box->isEnabled());
+        EXPECT_TRUE(skip_invalid_barcode);
+        EXPECT_TRUE(print_wd_pq_opt);
+        EXPECT_EQ(Total_Label_Wd_PQ, 8);
+        EXPECT_EQ(b.List_Barcode_Grid_Value.size(), 8);
+    });
+}
+
+TEST_F(PrintDialog, DesigningModeCountsTheBatchsCardsAndTakesTheCardsSize)
+{
+    c->Designing_Mode_Select();
+    c->design().SetDocumentCanvasSize(QSizeF(180, 90));
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
+        EXPECT_FALSE(w->print_with_batch_chk->isChecked());
+        EXPECT_FALSE(w->print_with_batch_chk->isEnabled());
+        EXPECT_FALSE(w->export_range_box->isEnabled());
+        EXPECT_EQ(w->Total_Stepper->maxValue(), 999999);
+    });
+    // With batch data the range is offered again, whatever the last opening left.
+    Use_Data_Sheet_Values = true;
+    Total_Batch_Excel_Card = 120;
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("120"));
+        EXPECT_EQ(w->To_Text->text(), QStringLiteral("120"));
+        EXPECT_EQ(w->To_Stepper->doubleValue(), 120);
+        EXPECT_EQ(w->Total_Stepper->maxValue(), 120);
+        EXPECT_TRUE(w->print_with_batch_chk->isChecked());
+        EXPECT_TRUE(w->export_range_box->isEnabled());
+        EXPECT_FALSE(w->width_Stepper->isEnabled());
+        EXPECT_FALSE(w->height_Stepper->isEnabled());
+        EXPECT_EQ(w->width_Text->text(), mm(180));
+        EXPECT_EQ(w->height_Text->text(), mm(90));
+        EXPECT_TRUE(w->skip_inavlid_chk->isHidden());
+    });
+}
+
+TEST_F(PrintDialog, RowsAndColumnsWithoutBatchAreTheTotal)
+{
+    c->Designing_Mode_Select();
+    c->design().SetDocumentCanvasSize(QSizeF(100, 50));
+    open([&] {
+        type(w->Row_Text, QStringLiteral("3"));
+        type(w->Col_Text, QStringLiteral("4"));
+        EXPECT_EQ(Print_Row, 3);
+        EXPECT_EQ(Print_Col, 4);
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("12"));
+        EXPECT_EQ(Total_Label, 12);
+        EXPECT_EQ(w->Row_Stepper->intValue(), 3);
+        // The steppers step the same pairs.
+        w->Col_Stepper->stepUp();
+        EXPECT_EQ(w->Col_Text->text(), QStringLiteral("5"));
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("15"));
+        // More columns than fit drop to what fits, and the field shows it: 515 points wide is 5.
+        type(w->Col_Text, QStringLiteral("9"));
+        EXPECT_EQ(w->Col_Text->text(), QStringLiteral("5"));
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("15"));
+    });
+    // Return ended the editing of each field and pressed no button: nothing but the dialog ran.
+    EXPECT_EQ(responder->modalCount, 1);
+}
+
+TEST_F(PrintDialog, TheNineAlignmentButtonsAndTheirPictures)
+{
+    c->Designing_Mode_Select();
+    const std::vector<QPushButton *> buttons = {w->top_left_btn, w->top_center_btn, w->top_rite_btn,
+                                                w->mid_left_btn, w->mid_center_btn, w->mid_rite_btn,
+                                                w->bot_left_btn, w->bot_center_btn, w->bot_rite_btn};
+    open([&] {
+        const qint64 plain = buttons[4]->icon().cacheKey();
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            buttons[i]->click();
+            EXPECT_EQ(label_align_val, int(i) + 1);
+            for (size_t k = 0; k < buttons.size(); ++k) {
+                EXPECT_FALSE(buttons[k]->icon().isNull()) << k;
+                EXPECT_EQ(buttons[k]->isChecked(), k == i) << i << " " << k;
+            }
+        }
+        // Each button has a picture of its own, plain and selected.
+        buttons[4]->click();
+        EXPECT_NE(buttons[4]->icon().cacheKey(), plain);
+        const QImage a = buttons[0]->icon().pixmap(28).toImage(), b = buttons[2]->icon().pixmap(28).toImage();
+        EXPECT_NE(a, b);
+        // The predefined layout forces the top-left and the manual one brings the choice back.
+        w->rd_predefined->click();
+        EXPECT_EQ(label_align_val, 1);
+        w->rd_manual->click();
+        EXPECT_EQ(label_align_val, 5);
+    });
+}
+
+TEST_F(PrintDialog, AutoCentreLocksTheGapsAndTheAlignment)
+{
+    c->Designing_Mode_Select();
+    c->design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(60), 40));
+    open([&] {
+        type(w->Col_Text, QStringLiteral("3"));
+        w->Auto_Center_chk_bx->click();
+        EXPECT_TRUE(auto_center_flag);
+        EXPECT_FALSE(w->horz_mar_Stepper->isEnabled());
+        EXPECT_FALSE(w->align_Gp_Bx->isEnabled());
+        // 210 mm less 2 x 6.35 of margins, less 3 x 60: four gaps of 4.075 mm.
+        EXPECT_NEAR(horz_mar, MM_to_Points_Convert((210 - 12.7f - 180) / 4), 0.01);
+        w->Auto_Center_chk_bx->click();
+        EXPECT_FALSE(auto_center_flag);
+        EXPECT_TRUE(w->horz_mar_Stepper->isEnabled());
+        EXPECT_TRUE(w->align_Gp_Bx->isEnabled());
+        EXPECT_EQ(horz_mar, 0);
+    });
+}
+
+TEST_F(PrintDialog, CancelEndsTheRunAndClearsTheFrameAndCropOptions)
+{
+    c->Designing_Mode_Select();
+    EXPECT_EQ(open([&] {
+                  Fit_Picture_To_Frame = Enable_Crop_Marks = true;
+                  w->cancelButton->click();
+                  EXPECT_FALSE(w->isVisible());
+              }),
+              1);
+    EXPECT_FALSE(Fit_Picture_To_Frame);
+    EXPECT_FALSE(Enable_Crop_Marks);
+    EXPECT_EQ(w->result(), 0);
+    // Escape is Cancel, and closing the window ends the run too.
+    open([&] {
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_FALSE(w->isVisible());
+    });
+    open([&] {
+        w->close();
+        EXPECT_FALSE(w->isVisible());
+    });
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+// An opening starts from the same state whatever the last one left.
+TEST_F(PrintDialog, EveryOpeningResetsTheLayout)
+{
+    c->Designing_Mode_Select();
+    open([&] {
+        type(w->Row_Text, QStringLiteral("2"));
+        w->Auto_Center_chk_bx->click();
+        w->rd_predefined->click();
+        w->Show_Margins->setChecked(false);
+        Show_margin_rect = false;
+        w->Sel_print_rd->click();
+        w->cancelButton->click();
+    });
+    open([&] {
+        EXPECT_EQ(Print_Row, 1);
+        EXPECT_EQ(w->Row_Text->text(), QStringLiteral("1"));
+        EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked());
+        EXPECT_FALSE(auto_center_flag);
+        EXPECT_EQ(Manual_or_Pre, 0);
+        EXPECT_TRUE(w->predefine_prop_Gp_Bx->isHidden());
+        EXPECT_TRUE(Show_margin_rect);
+        EXPECT_TRUE(w->Show_Margins->isChecked());
+        EXPECT_TRUE(w->All_print_rd->isChecked());
+        EXPECT_FALSE(w->from_Text->isEnabled());
+        EXPECT_EQ(label_align_val, 1);
+    });
+}
+
+TEST_F(PrintDialog, TheRangeRuleSetsTotalsAndLimits)
+{
+    c->Designing_Mode_Select();
+    open([&] {
+        struct Case {
+            bool batch;
+            int value, max;
+            const char *setFor;
+            const char *total, *to, *from;
+            int limit;
+        };
+        const Case cases[] = {
+            {false, 0, 5, "TOT", "1", nullptr, nullptr, 999999},
+            {false, 2000000, 5, "A", "999999", "999999", "1", 999999},
+            {true, 7, 40, "TO", nullptr, "7", nullptr, 40},
+            {true, 30, 40, "A", "30", "30", "9", 40},
+        };
+        for (const Case &k : cases) {
+            w->print_with_batch_chk->setChecked(k.batch);
+            w->from_Text->setText(QStringLiteral("9"));
+            w->Total_Text->setText(QStringLiteral("?"));
+            w->To_Text->setText(QStringLiteral("?"));
+            w->Set_Tot_Value(k.value, k.max, QLatin1String(k.setFor));
+            EXPECT_EQ(w->Total_Text->text(), k.total ? QLatin1String(k.total) : QLatin1String("?")) << k.value;
+            EXPECT_EQ(w->To_Text->text(), k.to ? QLatin1String(k.to) : QLatin1String("?")) << k.value;
+            EXPECT_EQ(w->from_Text->text(), k.from ? QLatin1String(k.from) : QLatin1String("9")) << k.value;
+            for (platform::Stepper *s : {w->Total_Stepper, w->To_Stepper, w->from_Stepper})
+                EXPECT_EQ(s->maxValue(), k.limit) << k.value;
+        }
+        w->cancelButton->click();
+    });
+}
+
+// Decimal fields take empty text or one number with blanks around it, and refuse what is not yet
+// a number as it is typed.
+TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
+{
+    c->Designing_Mode_Select();
+    open([&] {
+        for (QLineEdit *field : {w->width_Text, w->horz_mar_Text, w->vert_mar_Text, w->left_mar_pre})
+            EXPECT_NE(qobject_cast<const Float_Num_Formatter *>(field->validator()), nullptr);
+        w->horz_mar_Text->clear();
+        QTest::keyClicks(w->horz_mar_Text, QStringLiteral("-"));
+        EXPECT_EQ(w->horz_mar_Text->text(), QString());
+        QTest::keyClicks(w->horz_mar_Text, QStringLiteral("."));
+        EXPECT_EQ(w->horz_mar_Text->text(), QString());
+        QTest::keyClicks(w->horz_mar_Text, QStringLiteral(" 2x.5"));
+        EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral(" 2.5"));
+        QTest::keyClick(w->horz_mar_Text, Qt::Key_Return);
+        EXPECT_NEAR(horz_mar, MM_to_Points_Convert(2.5f), 1e-4);
+        EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 2.5);
+        w->cancelButton->click();
+    });
+    struct Case {
+        const char *text;
+        bool accepted;
+    };
+    for (const Case k : {Case{"", true}, Case{"12", true}, Case{"  12.5  ", true}, Case{"-3", true}, Case{"1e2", true},
+                         Case{"-", false}, Case{".", false}, Case{"1.2.3", false}, Case{"12mm", false}, Case{"inf", false},
+                         Case{"nan", false}, Case{"1,5", false}, Case{"+", false}})
+        EXPECT_EQ(Float_Num_Formatter::isAccepted(QLatin1String(k.text)), k.accepted) << k.text;
+}
+
+TEST_F(PrintDialog, OrientationTurnsThePageSetup)
+{
+    c->Designing_Mode_Select();
+    open([&] {
+        pick(w->Orient_ComboBox, QStringLiteral("Landscape"));
+        EXPECT_EQ(printInfo->pageLayout.orientation(), QPageLayout::Landscape);
+        EXPECT_EQ(w->Size_id->text(), QStringLiteral("297.00 x 210.00"));
+        EXPECT_EQ(w->Paper_id->text(), QStringLiteral("A4"));
+        EXPECT_EQ(w->PrintView->width(), 842);
+        pick(w->Orient_ComboBox, QStringLiteral("Portrait"));
+        EXPECT_EQ(printInfo->pageLayout.orientation(), QPageLayout::Portrait);
+        EXPECT_EQ(w->Size_id->text(), QStringLiteral("210.00 x 297.00"));
+    });
+}
+
+// The page layout panel runs through the responder on the page setup; OK brings its paper and
+// margins into the dialog, Cancel changes nothing.
+TEST_F(PrintDialog, PageSetupChangesThePaperAndMargins)
+{
+    c->Designing_Mode_Select();
+    bool confirm = true;
+    const auto panel = [&](QDialog &dialog) {
+        auto *setup = qobject_cast<QPageSetupDialog *>(&dialog);
+        EXPECT_NE(setup, nullptr);
+        if (!setup)
+            return 0;
+        setup->printer()->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                                    QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+        return confirm ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    };
+    open(
+        [&] {
+            confirm = false;
+            w->pagesetup_btn->click();
+            EXPECT_EQ(w->Paper_id->text(), QStringLiteral("A4"));
+            confirm = true;
+            w->pagesetup_btn->click();
+            EXPECT_EQ(w->Paper_id->text(), QStringLiteral("Letter"));
+            EXPECT_EQ(w->Size_id->text(), QStringLiteral("215.90 x 279.40"));
+            EXPECT_EQ(w->l_mar_id->text(), QStringLiteral("12.70"));
+            EXPECT_NEAR(Bot_Mar, 36, 1e-3);
+        },
+        panel);
+}
+
+} // namespace
