@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #include <exception>
 
@@ -62,9 +63,12 @@ int Replcae_Confirm_Box::Open_Replace_Dialog()
         apply_chk->setVisible(apply_chk_show);
         // A box the user cannot see applies nothing to the rest of the run.
         apply_chk->setChecked(apply_chk_show && Msg_Apply_All_Chk);
-        if (parent_window_id && parentWidget() != parent_window_id)
-            setParent(parent_window_id, windowFlags() | Qt::Dialog);
         adjustSize();
+        // In front of the caller's window; not its child, since the prompt outlives any window.
+        if (parent_window_id && parent_window_id->window()->windowHandle()) {
+            winId();
+            windowHandle()->setTransientParent(parent_window_id->window()->windowHandle());
+        }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
