@@ -207,7 +207,7 @@ void Generate_List::OKPressed()
     try {
         if (file_name_required == 1) {
             if (!deliverToFile(in))
-                return;   // refused name, No to the replace question, or a failed write: the dialog stays
+                return;   // a refused name, No to the replace question or a failed write: the dialog stays
         } else {
             deliverToManager(in);
         }
@@ -232,7 +232,8 @@ bool Generate_List::deliverToFile(const series_generator::Input &in)
         });
     if (result == series_store::WriteResult::InvalidName)
         nameField()->setFocus();
-    return result == series_store::WriteResult::Written;
+    // Values that could not be made end the run as after OK, their reason shown and nothing kept.
+    return result == series_store::WriteResult::Written || result == series_store::WriteResult::Abandoned;
 }
 
 void Generate_List::deliverToManager(const series_generator::Input &in)
