@@ -256,11 +256,8 @@ void BarcodeModeController::Excel_List_Button(QObject *)
 
 QString BarcodeModeController::Export_list_method_2()
 {
-    if (!aVC) {
-        aVC = new AccessoryViewController(List ? List->window() : nullptr);
-        aVC->setWindowFlags(Qt::Widget);
-        aVC->hide();
-    }
+    if (!aVC)
+        aVC = AccessoryViewController::sharedInstance();
     aVC->ext_btn->setCurrentIndex(0);
     platform::SavePanelRequest request;
     request.title = QStringLiteral("Export List");

@@ -2,6 +2,8 @@
 
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "app/PleaseWaitGuard.h"
+#include "data/SeriesListModel.h"
 #include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
 
@@ -11,7 +13,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 #include <exception>
@@ -33,17 +34,17 @@ View_Data_Series::View_Data_Series()
     List = ui.List;
     list_count = ui.list_count;
     ok_button = ui.ok_button;
-    m_model = new QStandardItemModel(this);
-    List->setModel(m_model);
-    List->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List->horizontalHeader()->setStretchLastSection(true);
+    ListData = new SeriesListModel(QStringLiteral("Extension"), this);
+    setUpSeriesTable(List, ListData);
+    List->setSelectionMode(QAbstractItemView::SingleSelection);
+    plz_wait_Window = PleaseWaitGuard::makeSheet(window);
     connect(ok_button, &QPushButton::clicked, this, &View_Data_Series::OK_Btn_Clicked);
 }
 
 int View_Data_Series::Open_Wnd()
 {
     series_name->setText(file_name);
-    ListData.clear();
+    ListData->clear();
     Load_file_Func();
     const int code = platform::runModal(*window);
     window->hide();
@@ -52,6 +53,8 @@ int View_Data_Series::Open_Wnd()
 
 void View_Data_Series::Load_file_Func()
 {
+    PleaseWaitGuard wait(plz_wait_Window, window);
+    m_loading.clear();
     try {
         // A missing or unreadable series (or a name that leads outside the series folder) shows no rows.
         for (const QString &value : series_store::read(file_name).value_or(QStringList()))
@@ -59,18 +62,16 @@ void View_Data_Series::Load_file_Func()
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
-    m_model->clear();
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Extension")});
-    for (const QString &value : ListData)
-        m_model->appendRow(new QStandardItem(value));
-    list_count->setText(QStringLiteral("Total Rows : %1").arg(ListData.size()));
+    ListData->append(m_loading);
+    m_loading.clear();
+    list_count->setText(QStringLiteral("Total Rows : %1").arg(ListData->size()));
 }
 
 void View_Data_Series::Create_Avail_List(const QString &value)
 {
     const QString trimmed = Trim_Str(value);
     if (!trimmed.isEmpty())
-        ListData << trimmed;
+        m_loading << trimmed;
 }
 
 void View_Data_Series::OK_Btn_Clicked() { window->done(1); }

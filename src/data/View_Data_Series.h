@@ -8,8 +8,8 @@
 class QDialog;
 class QLabel;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
+class SeriesListModel;
 
 class View_Data_Series : public QObject {
     Q_OBJECT
@@ -18,8 +18,9 @@ public:
     static View_Data_Series *defaultInstance();
 
     QString file_name;            // the series to show, set by the caller before Open_Wnd
-    QStringList ListData;         // the values shown, one per row
+    SeriesListModel *ListData = nullptr;   // the values shown, one per row ("Extension")
     QDialog *window = nullptr;
+    QDialog *plz_wait_Window = nullptr;   // the viewer's own please-wait sheet
     QLabel *series_name = nullptr;
     QTableView *List = nullptr;   // one column, "Extension"
     QLabel *list_count = nullptr;
@@ -34,5 +35,5 @@ public:
 private:
     View_Data_Series();
     void Load_file_Func();
-    QStandardItemModel *m_model = nullptr;
+    QStringList m_loading;   // the values read, shown together once the file is read
 };

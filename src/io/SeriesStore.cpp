@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "platform/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,9 +15,6 @@
 namespace series_store {
 
 namespace {
-
-// A series file larger than this is no series: reading it whole could exhaust memory.
-constexpr qint64 kMaxSeriesBytes = qint64(256) * 1024 * 1024;
 
 // The path is a regular file directly inside the series folder, its links resolved.
 bool insideFolder(const QString &path)
@@ -96,16 +94,7 @@ std::optional<QByteArray> readBytes(const QString &path)
 // Written to a temporary file beside the target and renamed over it once complete.
 bool writeWhole(const QString &path, const QByteArray &bytes)
 {
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !path.isEmpty() && platform::writeFileAtomically(path, bytes);
 }
 
 } // namespace
@@ -165,6 +154,19 @@ QByteArray fileBytes(const QStringList &values)
 
 WriteResult createOrReplace(const QString &typedName, const QStringList &values, QString *writtenName)
 {
+    return createOrReplaceStreamed(
+        typedName,
+        [&values](const ValueSink &sink, QString *) {
+            for (const QString &value : values)
+                if (!sink(value))
+                    return false;
+            return true;
+        },
+        writtenName);
+}
+
+WriteResult createOrReplaceStreamed(const QString &typedName, const ValueProducer &producer, QString *writtenName)
+{
     const QString name = Remove_Reserve_Char_In_File_Name(typedName);
     if (name.isEmpty()) {
         Show_MessageBox(QStringLiteral("Please enter valid series name."));
@@ -178,14 +180,28 @@ WriteResult createOrReplace(const QString &typedName, const QStringList &values,
         path = newFile(name);
     }
     // The old file is replaced only by a complete new one: a failed write leaves it as it was.
-    if (!writeWhole(path, fileBytes(values))) {
-        Show_MessageBox(QStringLiteral("Error in file accessing."));
-        return WriteResult::AccessError;
+    QString reason;
+    bool gaveUp = false;
+    const bool written = !path.isEmpty() && platform::writeFileAtomically(path, [&](QIODevice &device) {
+        const ValueSink sink = [&device](const QString &value) {
+            const QByteArray line = value.toUtf8() + '\n';
+            return device.write(line) == line.size();
+        };
+        if (producer(sink, &reason))
+            return true;
+        gaveUp = !reason.isEmpty();
+        return false;
+    });
+    if (!written) {
+        Show_MessageBox(gaveUp ? reason : QStringLiteral("Error in file accessing."));
+        return gaveUp ? WriteResult::Abandoned : WriteResult::AccessError;
     }
     if (writtenName)
         *writtenName = name;
     return WriteResult::Written;
 }
+
+bool exists(const QString &name) { return !existingFile(name, false).isEmpty(); }
 
 bool write(const QString &name, const QStringList &values)
 {

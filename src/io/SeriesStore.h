@@ -9,9 +9,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace series_store {
+
+// A series file larger than this is no series: reading it whole could exhaust memory.
+constexpr qint64 kMaxSeriesBytes = qint64(256) * 1024 * 1024;
 
 // The catalogue: the series names, sorted (Get_datasheet_File_Name_Array).
 QStringList names();
@@ -38,11 +42,23 @@ enum class WriteResult {
     InvalidName,   // "Please enter valid series name."
     Declined,      // the user kept the existing series
     AccessError,   // "Error in file accessing."
+    Abandoned,     // the values could not be made; the reason was shown
 };
 // Create or replace, as the writers with a name field do: the typed name cleaned (an empty result
 // refused), an existing series of that name replaced only after the user says Yes, then the values
 // written. Shows the messages; *writtenName receives the cleaned name.
 WriteResult createOrReplace(const QString &typedName, const QStringList &values, QString *writtenName = nullptr);
+// A writer that makes its values as it goes hands each to the sink, which answers false once the
+// file takes no more; the producer answers false to give up, with the reason in *reason.
+using ValueSink = std::function<bool(const QString &value)>;
+using ValueProducer = std::function<bool(const ValueSink &sink, QString *reason)>;
+// Create or replace as above, the values written one by one as the producer makes them: nothing is
+// collected first. A failed write or a producer that gives up commits nothing; the old series stays.
+WriteResult createOrReplaceStreamed(const QString &typedName, const ValueProducer &producer, QString *writtenName = nullptr);
+
+// Whether a series of that exact name has a file (its extension in any case).
+bool exists(const QString &name);
+
 // Writes the values as the series of that exact name, replacing it without a question; false when
 // the file could not be written.
 bool write(const QString &name, const QStringList &values);

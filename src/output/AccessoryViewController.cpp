@@ -15,6 +15,17 @@ AccessoryViewController::AccessoryViewController(QWidget *parent) : QWidget(pare
     connect(ext_btn, &QComboBox::activated, this, [this] { selectFormat(ext_btn); });
 }
 
+AccessoryViewController *AccessoryViewController::sharedInstance()
+{
+    static AccessoryViewController *chooser = [] {
+        auto *c = new AccessoryViewController;   // kept for the whole process
+        c->setWindowFlags(Qt::Widget);
+        c->hide();
+        return c;
+    }();
+    return chooser;
+}
+
 void AccessoryViewController::selectFormat(QObject *)
 {
     if (!m_savePanel)

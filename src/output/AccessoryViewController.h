@@ -12,6 +12,8 @@ class AccessoryViewController : public QWidget {
     Q_OBJECT
 public:
     explicit AccessoryViewController(QWidget *parent = nullptr);
+    // The one chooser that every list export of the process shows, made on first use.
+    static AccessoryViewController *sharedInstance();
 
     QComboBox *ext_btn = nullptr;   // item 0 the spreadsheet format, any other the text format
 

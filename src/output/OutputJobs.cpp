@@ -10,6 +10,7 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "data/Replcae_Confirm_Box.h"
 #include "design/DesignController.h"
 #include "engines/Symbologies.h"
 #include "model/SKTRenderingView.h"
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -141,15 +143,30 @@ QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &pa
     try {
         if (path.isEmpty() || !QFileInfo::exists(path))
             return path;
-        if (replace_keep_file_flag == 2) {
-            // Replaced by writing the new file over it, never by deleting it first.
+        // Replacing writes the new file over the old one, never deletes it first: a failed write
+        // then keeps the old file.
+        if (replace_keep_file_flag == 2)
             return path;
-        }
         if (replace_keep_file_flag == 3)
             return Check_Exist_Path_and_Create_New(path, 1);
-        standIn(*this, QStringLiteral("Check_And_Show_Keep_Replace_File_Msg"),
-                {path, showApplyAll ? QStringLiteral("YES") : QStringLiteral("NO")}, imageExport);
-        return QString();
+        Replcae_Confirm_Box *box = Replcae_Confirm_Box::defaultInstance();
+        box->title_val = QStringLiteral("File already exists :");
+        box->msg_val_str = QFileInfo(path).fileName()
+                           + QStringLiteral("\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?");
+        box->file_path_str = path;
+        box->apply_chk_show = showApplyAll;
+        box->parent_window_id = hub.window();
+        box->Open_box_in_thread();
+        switch (replace_keep_file_flag) {
+        case 1:
+        case 3:
+            return Check_Exist_Path_and_Create_New(path, 1);
+        case 0:
+        case 2:
+            return path;
+        default:
+            return QString();
+        }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return QString();

@@ -52,7 +52,10 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
             *error = file.errorString();
         return false;
     }
-    if (!writer(file)) {
+    // A write the system cut short (a full disk, a file size limit) is buffered as if whole and
+    // only shows in the size of what reached the file.
+    const auto complete = [&file] { return file.flush() && file.size() == file.pos(); };
+    if (!writer(file) || !complete()) {
         if (error)
             *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The data could not be written.");
         file.cancelWriting();

@@ -4,6 +4,7 @@
 
 #include "barcode_gen_fixture.h"
 
+#include "data/SeriesListModel.h"
 #include "data/View_Data_Series.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
@@ -230,7 +231,7 @@ TEST_F(BarcodeGenWindow, TheViewButtonsOpenTheViewerOfTheRowsSource)
         w.View_batch_Series_Button();   // manual: nothing
         pick(w.Data_source_type, QStringLiteral("Batch Processing Series"));
         responder->onModal = [&](QDialog &dialog) {
-            shown = View_Data_Series::defaultInstance()->ListData;
+            shown = View_Data_Series::defaultInstance()->ListData->values();
             return dialog.result();
         };
         w.view_hdr_series_btn->click();

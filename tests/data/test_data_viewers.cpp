@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -131,4 +132,22 @@ TEST_F(Viewers, TheLinkedDataViewerShowsEveryRowWithItsCounts)
     EXPECT_EQ(rowCount, QStringLiteral("2"));
     EXPECT_EQ(columnCount, QStringLiteral("1"));
     EXPECT_EQ(headers, QStringList{QStringLiteral("Code")});
+}
+
+TEST_F(Viewers, TheSeriesViewerShowsNothingOfABadFile)
+{
+    struct Case {
+        const char *name;
+        QByteArray content;
+    };
+    const Case cases[] = {{"latin1", "caf\xe9\n"}, {"binary", QByteArray("a\0b\n", 4)}, {"empty", ""}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeSeries(QString::fromLatin1(c.name), c.content);
+        QString count;
+        EXPECT_TRUE(showSeries(QString::fromLatin1(c.name), &count).isEmpty());
+        EXPECT_EQ(count, QStringLiteral("Total Rows : 0"));
+    }
+    // Rows have one fixed height, so that no row of a long series is measured.
+    EXPECT_EQ(View_Data_Series::defaultInstance()->List->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
 }

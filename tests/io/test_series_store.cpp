@@ -216,3 +216,40 @@ TEST_F(SeriesStore, AppendAddsToTheEndAndRemoveTakesTheFile)
     EXPECT_TRUE(QFileInfo(Data_Folder_Path).isDir());
     EXPECT_TRUE(QDir(Data_Folder_Path).isEmpty());
 }
+
+TEST_F(SeriesStore, AStreamedSeriesIsWrittenAsItIsMadeOrNotAtAll)
+{
+    put(QStringLiteral("kept.txt"), "old\n");
+    struct Case {
+        QString name;
+        QString reason;   // the producer gives up with it after two values; empty: it finishes
+        series_store::WriteResult result;
+        QByteArray file;
+    };
+    const Case cases[] = {
+        {QStringLiteral("made"), QString(), series_store::WriteResult::Written, "1\n2\n3\n"},
+        {QStringLiteral("kept"), QStringLiteral("out of numbers"), series_store::WriteResult::Abandoned, "old\n"},
+    };
+    for (const Case &c : cases) {
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        int made = 0;
+        const series_store::WriteResult result = series_store::createOrReplaceStreamed(
+            c.name, [&](const series_store::ValueSink &sink, QString *reason) {
+                for (int i = 1; i <= 3; ++i) {
+                    if (!c.reason.isEmpty() && i == 3) {
+                        *reason = c.reason;
+                        return false;
+                    }
+                    if (!sink(QString::number(i)))
+                        return false;
+                    ++made;
+                }
+                return true;
+            });
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(fileOf(c.name + QStringLiteral(".txt")), c.file);
+    }
+    EXPECT_EQ(messages().last(), QStringLiteral("out of numbers"));
+    EXPECT_TRUE(series_store::exists(QStringLiteral("made")));
+    EXPECT_FALSE(series_store::exists(QStringLiteral("MADE")) && QFileInfo::exists(Data_Folder_Path + "/MADE.txt"));
+}

@@ -14,6 +14,8 @@
 #include <QTest>
 
 #include <atomic>
+#include <csignal>
+#include <sys/resource.h>
 #include <thread>
 
 TEST(Files, AtomicWriteReplacesWholeFile)
@@ -44,6 +46,38 @@ TEST(Files, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(f.readAll(), QByteArray("precious"));
     // No stray temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(Files, AWriteTheSystemCutsShortFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("kept.txt"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    // A file size limit makes the kernel write part of the data and refuse the rest, as a full
+    // disk would; the buffered writes themselves all report success.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto *handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 4;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    QString error;
+    const bool data = platform::writeFileAtomically(path, QByteArray("0123456789"), &error);
+    const bool streamed = platform::writeFileAtomically(path, [](QIODevice &d) { return d.write("abcdefgh") == 8; });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(data);
+    EXPECT_FALSE(streamed);
+    EXPECT_FALSE(error.isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.txt")});
 }
 
 TEST(Files, WriteIntoMissingFolderFails)
