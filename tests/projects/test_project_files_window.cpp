@@ -363,7 +363,10 @@ protected:
     {
         ProjectFiles::SetUp();
         c->Designing_Mode_Select();
-        responder->openAnswers = {{sample("design_four_objects.qbf")}};
+        // A copy: a save the test does not expect must not reach the sample.
+        const QString copy = path(QStringLiteral("opened.qbf"));
+        ASSERT_TRUE(QFile::copy(sample("design_four_objects.qbf"), copy));
+        responder->openAnswers = {{copy}};
         c->Open_menu_item->trigger();
         ASSERT_EQ(objects().size(), 4);
         responder->alerts.clear();
