@@ -7,6 +7,7 @@
 #include "core/Utilities.h"
 #include "design/RecordBinding.h"
 #include "platform/Dialogs.h"
+#include "platform/Quit.h"
 #include "output/Send_Modeless.h"
 #include "advqr/AdvQrController.h"
 #include "design/DesignCommands.h"
@@ -46,6 +47,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() != QEvent::Close)
+            return QObject::eventFilter(watched, event);
+        // Once the exit is decided the window closes with the program; it is not asked again.
+        if (platform::terminateRequested())
             return QObject::eventFilter(watched, event);
         event->ignore();
         m_exit();

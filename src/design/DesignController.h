@@ -188,6 +188,11 @@ public:
     // The start rule: the design as started or read becomes the bottom of the undo stack, with
     // Undo and Redo disabled and no unsaved change.
     void Record_Design_As_Started();
+    // Typing in the value editor changes the texts at every keystroke; the typing becomes one step
+    // when the editing ends, or before Undo or Redo runs while it is still going on.
+    void Typing_Changed_Design() { Typing_Step_Pending = true; }
+    void Record_Typing_Step();
+    bool Typing_Step_Pending = false;
     // How snapshots are taken (a complete snapshot has one archive per object); tests replace it.
     std::function<std::shared_ptr<DesignSnapshot>(const SKTGraphicList &)> Take_Design_Snapshot;
 

@@ -54,8 +54,11 @@ void lockSelection(EditingCommands &e, bool lock)
                              : QStringLiteral("Please select a control to Unlock."));
         return;
     }
-    for (const std::shared_ptr<SKTGraphic> &g : selection)
+    bool changed = false;
+    for (const std::shared_ptr<SKTGraphic> &g : selection) {
+        changed = changed || g->ctrl_is_locked != lock;
         g->ctrl_is_locked = lock;
+    }
     // The selection is applied again so that the handles and the sidebar show the new state.
     const SKTGraphicList graphics = documentGraphics(d);
     QList<int> indexes;
@@ -68,6 +71,19 @@ void lockSelection(EditingCommands &e, bool lock)
         d.Canvas_Commands.changeSelectionIndexes(indexes);
     d.Refresh_Canvas();
     d.sidebar().Show_RHS_Properties(selection.last().get());
+    if (changed)
+        d.Insert_In_Undo_Redo();   // a lock is a change of the design: one step
+}
+
+// Brings the selection to the front or sends it to the back; a new order is one step.
+void orderSelection(DesignController &d, const std::function<void()> &command)
+{
+    if (!command)
+        return;
+    const SKTGraphicList before = documentGraphics(d);
+    command();
+    if (documentGraphics(d) != before)
+        d.Insert_In_Undo_Redo();
 }
 
 // The focused text field's own command for an Edit menu item; false when no text field has focus.
@@ -208,18 +224,9 @@ void EditingCommands::Delete_Clicked()
         design.Canvas_Commands.deleteSelection();
 }
 
-void EditingCommands::Begin_Front_Clicked()
-{
-    // The order of objects is no undo step.
-    if (design.Canvas_Commands.bringToFront)
-        design.Canvas_Commands.bringToFront();
-}
+void EditingCommands::Begin_Front_Clicked() { orderSelection(design, design.Canvas_Commands.bringToFront); }
 
-void EditingCommands::Send_Back_Clicked()
-{
-    if (design.Canvas_Commands.sendToBack)
-        design.Canvas_Commands.sendToBack();
-}
+void EditingCommands::Send_Back_Clicked() { orderSelection(design, design.Canvas_Commands.sendToBack); }
 
 void EditingCommands::Lock_Clicked() { lockSelection(*this, true); }
 

@@ -53,11 +53,15 @@ void giveTextValue(DesignController &d, const QString &text)
 {
     if (!d.Get_Selected_Graphic())
         return;
+    bool changed = false;
     for (const std::shared_ptr<SKTGraphic> &g : d.Selected_Graphic_Objects()) {
         if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>() || g->data_source_type != 0)
             continue;
         g->Set_text_value(text);
+        changed = true;
     }
+    if (changed)
+        d.Typing_Changed_Design();
     d.Refresh_Canvas();
 }
 
@@ -151,6 +155,7 @@ void PropertySidebar::Connect_Data_Source_Panel()
     connect(source, &DataSourcePanel::dataSourceChosen, this, [d] { d->hub.dataSourceChosen(); });
     connect(source, &DataSourcePanel::seriesOrColumnChosen, this, [d] { d->hub.seriesOrColumnChosen(); });
     connect(source, &DataSourcePanel::textValueEdited, this, [d](const QString &text) { giveTextValue(*d, text); });
+    connect(source, &DataSourcePanel::textValueEditingEnded, d, &DesignController::Record_Typing_Step);
     connect(source, &DataSourcePanel::transferRequested, this, [d] { d->Update_Text_Graphics(); });
     connect(source, &DataSourcePanel::pictureBrowseRequested, this, [d] {
         if (d->Check_Multiple_Image_Selection(QStringLiteral("Browse")))

@@ -68,8 +68,10 @@ public:
     // ---- The card's pages for the rest of the window ----
     // Applies the size fields to the canvas at 100 % and stores the card; pushes a changed content
     // colour or font onto every text, then stores the card.
-    void Apply_Size_Clicked();
-    void Update_All_Card_Content();
+    // Answers whether the design changed: a new card size, or texts that took the content settings.
+    bool Apply_Size_Clicked();
+    // Answers whether any text took the content colour or font.
+    bool Update_All_Card_Content();
     // The background page's radios and controls for a fill code, the border's box after its check box.
     void card_prop_set(const QString &fillCode);
     // Shows a width and height in millimetres in the size fields, in the design unit.

@@ -66,16 +66,25 @@ void PropertySidebar::Connect_Card_Panels()
             d->Refresh_Canvas();
         });
         connect(info, &CardInfoPanel::nameEdited, this, titleTextEdited);
+        // The content colour and font the user chose onto the texts: one step.
         connect(info, &CardInfoPanel::contentColorChosen, this, [this, d](const QColor &color) {
             d->Fill_And_Set_Color_Event_Generator(color);
-            Update_All_Card_Content();
+            if (Update_All_Card_Content())
+                d->Insert_In_Undo_Redo();
         });
-        connect(info, &CardInfoPanel::contentChanged, this, [this] { Update_All_Card_Content(); });
+        connect(info, &CardInfoPanel::contentChanged, this, [this, d] {
+            if (Update_All_Card_Content())
+                d->Insert_In_Undo_Redo();
+        });
     }
     if (CardSizePanel *size = cardSizePanel()) {
         size->Print_Info = [d] { return d->hub.getPrintInfo(); };
         size->Set_Print_Info = [d](const platform::PrintInfo &info) { d->hub.setPrintInfo(info); };
-        connect(size, &CardSizePanel::applySizeRequested, this, [this] { Apply_Size_Clicked(); });
+        // The user's Apply: a new size (and the content it writes onto the texts) is one step.
+        connect(size, &CardSizePanel::applySizeRequested, this, [this, d] {
+            if (Apply_Size_Clicked())
+                d->Insert_In_Undo_Redo();
+        });
         connect(size, &CardSizePanel::vendorChosen, this, [d](const QString &vendor) {
             d->hub.projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + vendor + QStringLiteral(".xml"),
                                             QString(), QString(), false);
@@ -272,40 +281,61 @@ void PropertySidebar::Show_Wizard_Card(const Card_Wizard &wizard)
         design.set_Front_BG_Image(imagePath);
 }
 
-void PropertySidebar::Apply_Size_Clicked()
+bool PropertySidebar::Apply_Size_Clicked()
 {
     try {
         DesignController &d = design;
         d.Apply_unit_Chaneg_Values();
-        d.Set_Canvas_to_100_percent();
-        const CardSizePanel *size = cardSizePanel();
+        CardSizePanel *size = cardSizePanel();
         const float toMM = DesignController::Get_Unit_Convertor(Measument_Unit_Is, 2);
         const float width = MM_to_Points_Convert((size ? size->width_Text->text().toFloat() : 0.0f) * toMM);
         const float height = MM_to_Points_Convert((size ? size->height_Text->text().toFloat() : 0.0f) * toMM);
+        // A size the canvas cannot show is refused before anything changes; the fields show the
+        // card's size again.
+        QString refusal = DesignController::Canvas_Size_Refusal(QSizeF(width, height));
+        // A side under half a point has no pixel on the canvas at 100 %: as good as zero.
+        if (refusal.isEmpty() && (width < 0.5f || height < 0.5f))
+            refusal = DesignController::Canvas_Size_Refusal(QSizeF(0, 0));
+        if (!refusal.isEmpty()) {
+            Show_MessageBox(refusal);
+            if (size && d.canvasFrameSize.isValid())
+                size->Show_Stored_Size(d.canvasFrameSize);
+            return false;
+        }
+        const QSizeF before = d.canvasFrameSize;
+        d.Set_Canvas_to_100_percent();
         d.Set_Document_Size(width, height);
         d.SetDocumentCanvasSize(QSizeF(width, height));
         if (d._zoomingScrollView)
             d._zoomingScrollView->viewport()->update();
-        Update_All_Card_Content();
+        const bool textsChanged = Update_All_Card_Content();
+        return textsChanged || d.canvasFrameSize != before;
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
+        return false;
     }
 }
 
-void PropertySidebar::Update_All_Card_Content()
+bool PropertySidebar::Update_All_Card_Content()
 {
     const CardInfoPanel *info = cardInfoPanel();
     const bool colourChanged = info && info->Content_Colour_Changed();
     const bool fontReplaced = info && info->All_Text_font_replaced;
+    bool written = false;
     if (colourChanged || fontReplaced) {
         for (const std::shared_ptr<SKTGraphic> &g : design.Get_Front_Controls_Array()) {
             if (!g || !g->isExactly<SKTText>())
                 continue;
-            if (colourChanged)
+            if (colourChanged && g->txt_clr != info->All_Text_clr->color()) {
                 g->txt_clr = info->All_Text_clr->color();
-            if (fontReplaced)
+                written = true;
+            }
+            if (fontReplaced && g->text_ctrl_font != info->All_Text_font) {
                 g->text_ctrl_font = info->All_Text_font;
+                written = true;
+            }
         }
     }
     design.Update_Card_Graphics();
+    return written;
 }

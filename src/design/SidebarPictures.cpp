@@ -133,14 +133,15 @@ void editQrPayload(DesignController &d)
                 object->AQR_Final_Value = payload;
                 object->two_d_font_val = payload;
                 // The Barcode mode's own 2D value is that mode's: a design edit leaves it alone.
-                d.Update_Barcode_Graphics(*object);
+                // The symbol of the new payload first, then one step with the object as drawn: a step
+                // taken before would pair the new payload with the old symbol.
                 Barcode_Gen &gen = d.hub.barcodeGen();
                 gen.Set_Barcode_Prop_To_Control(*object, true);
                 const platform::Picture picture = gen.Get_Image_From_Val(payload, object->header_val, object->footer_val);
                 Barcode_output_image = std::make_shared<platform::Picture>(picture);
                 object->Set_Barcode_image(picture);
                 object->Set_Barcode_image_control_bounds();
-                d.Refresh_Canvas();
+                d.Update_Barcode_Graphics(*object);
             }
         }
     } catch (const std::exception &e) {

@@ -19,6 +19,7 @@
 #include "model/ObjectArchive.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
+#include "projects/Card_Property.h"
 
 #include <QHash>
 
@@ -126,6 +127,8 @@ std::shared_ptr<DesignSnapshot> completeSnapshot(const DesignController &design,
         Show_NSLog_Message(fault);
         return nullptr;
     }
+    // A step holds the card's size too, so that Undo takes back a new size as well.
+    snapshot->setCardSize(design.canvasFrameSize);
     return snapshot;
 }
 
@@ -181,6 +184,7 @@ int DesignController::Get_Redo_Count() const { return int(Rcontrol.size()); }
 
 void DesignController::Undo_Redo_Clear()
 {
+    Typing_Step_Pending = false;
     Ucontrol.clear();
     Rcontrol.clear();
     editing().Enable_Disable_Undo(false);
@@ -197,8 +201,17 @@ void DesignController::Insert_In_Undo_Redo()
         return;
     Redo_Stack();
     Ucontrol.append(std::move(snapshot));
+    Typing_Step_Pending = false;   // typing not yet recorded is part of this step
     hub.Set_Des_Mode_Save_Flag_TRUE();
     editing().Check_Undo_Redo_Btn_Enability();
+}
+
+void DesignController::Record_Typing_Step()
+{
+    if (!Typing_Step_Pending)
+        return;
+    Typing_Step_Pending = false;
+    Insert_In_Undo_Redo();
 }
 
 void DesignController::Record_Design_As_Started()
@@ -228,6 +241,13 @@ void DesignController::Fill_Undo_Redo_Control(const DesignSnapshot &snapshot)
     for (const std::shared_ptr<SKTGraphic> &graphic : restored)
         if (graphic->isExactly<SKTBarcode>())
             graphic->Set_Barcode_image_control_bounds();
+    const QSizeF card = snapshot.cardSize();
+    if (card.isValid() && card != canvasFrameSize) {
+        SetDocumentCanvasSize(card);
+        if (Front_card_Prop)
+            Front_card_Prop->Card_Size = card;
+        sidebar().Show_Stored_Card_Size(card);
+    }
     _Selected_Graphic.reset();
     if (Canvas_Commands.clearSelection)
         Canvas_Commands.clearSelection();
@@ -236,6 +256,7 @@ void DesignController::Fill_Undo_Redo_Control(const DesignSnapshot &snapshot)
 void DesignController::Undo_Action_Perform()
 {
     try {
+        Record_Typing_Step();   // Undo first takes back the typing still going on
         if (Ucontrol.size() < 2) {
             editing().Check_Undo_Redo_Btn_Enability();
             return;
@@ -259,6 +280,7 @@ void DesignController::Undo_Action_Perform()
 void DesignController::Redo_Action_Perform()
 {
     try {
+        Record_Typing_Step();   // typing after an Undo is a new step, which ends the redo stack
         if (Rcontrol.isEmpty()) {
             editing().Check_Undo_Redo_Btn_Enability();
             return;

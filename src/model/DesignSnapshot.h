@@ -8,6 +8,7 @@
 #include "model/SKTGraphic.h"
 
 #include <QList>
+#include <QSizeF>
 
 class DesignSnapshot {
 public:
@@ -20,7 +21,11 @@ public:
     qsizetype count() const { return m_archives.size(); }
     // New objects read from the archives; archives of no card object are left out.
     SKTGraphicList restore() const;
+    // The card's size in points with the objects, where the snapshot is an undo step (empty: none).
+    QSizeF cardSize() const { return m_cardSize; }
+    void setCardSize(const QSizeF &size) { m_cardSize = size; }
 
 private:
     QList<ObjectArchive> m_archives;
+    QSizeF m_cardSize;
 };

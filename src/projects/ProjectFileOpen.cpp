@@ -187,31 +187,22 @@ void ProjectsController::Open_Log_file_Func()
             return;
         if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
             return;
-        New_Project_Setting_Reset(true);
-        Start_Card_Option = QStringLiteral("L");
+        // A cancelled panel and a refused file leave the open design as it was: its objects, title,
+        // history and unsaved flag. Only a file that reads replaces it (the reader resets first).
         const int result = Open_Log_File();
+        Not_Draw_Only_Prop_Change = false;
+        if (result != 1)
+            return;
         if (Barcode_Setting_Or_Designing_Mode == 0) {
             hub.Show_Hide_Main_Window(true);
             return;
         }
         DesignController &dsg = hub.design();
         dsg.sidebar().Apply_Size_Clicked();
-        dsg.editing().Select_front_side();
-        // A fresh history whose one step is the design as opened.
-        Ucontrol.clear();
-        Rcontrol.clear();
-        dsg.Insert_In_Undo_Redo();
-        if (dsg.editing().Undo_btn)
-            dsg.editing().Undo_btn->setEnabled(false);
-        if (dsg.editing().Redo_btn)
-            dsg.editing().Redo_btn->setEnabled(false);
-        if (result == 1) {
-            if (dsg.sidebar().sett_tab && dsg.sidebar().card_info_tab)
-                dsg.sidebar().sett_tab->setCurrentWidget(dsg.sidebar().card_info_tab);
-        } else {
-            Open_Start_Window();
-        }
-        Not_Draw_Only_Prop_Change = false;
+        // A fresh history whose one step is the design as opened, with nothing unsaved.
+        Start_Design_Undo_Base();
+        if (dsg.sidebar().sett_tab && dsg.sidebar().card_info_tab)
+            dsg.sidebar().sett_tab->setCurrentWidget(dsg.sidebar().card_info_tab);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         Not_Draw_Only_Prop_Change = false;
@@ -229,7 +220,11 @@ int ProjectsController::Open_Log_File()
         if (chosen.isEmpty())
             return 0;
         const QString path = Convert_Path_From_URL(QUrl::fromLocalFile(chosen.first()));
+        const QString startOption = Start_Card_Option;
+        Start_Card_Option = QStringLiteral("L");
         const int result = Read_and_load_design_Log_NEW_METHOD(path, QStringLiteral("L"), true);
+        if (result != 1)
+            Start_Card_Option = startOption;   // the open design stays, made the way it was
         hub.design().records().Check_Series_Or_Excel_Use_or_not();
         return result;
     } catch (const std::exception &e) {
@@ -252,9 +247,8 @@ void ProjectsController::Open_Barcode_Log_File()
             return;
         Read_Barcode_Log_File(Convert_Path_From_URL(QUrl::fromLocalFile(chosen.first())));
         if (Barcode_Setting_Or_Designing_Mode == 1) {
-            Ucontrol.clear();
-            Rcontrol.clear();
-            hub.design().Insert_In_Undo_Redo();
+            // A design opened from here starts its history as opened, with nothing unsaved.
+            Start_Design_Undo_Base();
         } else {
             Not_Draw_Only_Prop_Change = false;
         }

@@ -80,7 +80,9 @@ void RHS_Templates::imageBrowserSelectionDidChange()
         Selected_Template_Path = templategallery::Design_Path_Of(images->imageBrowser_itemAtIndex(selected.first().row()).path);
         if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
             return;   // the user keeps the current design
-        hub.projects().Read_and_load_design_Log_NEW_METHOD(Selected_Template_Path, QStringLiteral("T"), false);
+        // The template as opened is the bottom of the history, with nothing unsaved.
+        if (hub.projects().Read_and_load_design_Log_NEW_METHOD(Selected_Template_Path, QStringLiteral("T"), false) == 1)
+            hub.projects().Start_Design_Undo_Base();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -70,6 +70,8 @@ void ProjectsController::Open_Start_Window()
         Card_Wizard &wizard = *Card_Wizard::defaultInstance(hub);
         if (wizard.Open_Wnd() != 1) {
             New_Project_Setting_Reset(true);
+            // The empty design is the bottom of the history, so that the first change can be undone.
+            Start_Design_Undo_Base();
             hub.Show_Hide_Main_Window(true);
             Start_Result = 0;
             return;
@@ -98,10 +100,10 @@ void ProjectsController::Open_Start_Window()
             result = Read_and_load_design_Log_NEW_METHOD(Selected_Template_Path, QStringLiteral("T"), false);
         }
 
-        // The design as started is the whole history, with nothing unsaved.
+        // The design as started, at its size, is the whole history, with nothing unsaved.
         Set_Log_Name_In_Title();
-        dsg.Record_Design_As_Started();
         dsg.sidebar().Apply_Size_Clicked();
+        dsg.Record_Design_As_Started();
 
         // A design that loaded starts with the arrow tool and no selection shown.
         if (result == 1) {

@@ -117,6 +117,52 @@ TEST_F(ExitFixture, ClosingTheWindowRunsTheExitPrompt)
     EXPECT_FALSE(platform::terminateRequested());
 }
 
+TEST_F(ExitFixture, EachAnswerToTheDesignsQuestion)
+{
+    struct Case {
+        QString answer;
+        bool chosenPath;   // the project has a file (else the save panel is cancelled)
+        bool ends;
+        bool savedFlag;    // the design's unsaved flag after the walk
+    };
+    const Case cases[] = {
+        {QStringLiteral("Yes"), true, true, false},
+        {QStringLiteral("Yes"), false, false, true},
+        {QStringLiteral("No"), false, true, true},
+        {QStringLiteral("Cancel"), false, false, true},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE((k.answer + (k.chosenPath ? QStringLiteral(" with a file") : QString())).toStdString());
+        platform::clearTerminateRequest();
+        responder->alerts.clear();
+        c->Designing_Mode_Select();
+        save_flag_des_mode = true;
+        save_flag_barcode_mode = false;
+        const QString path = QDir(env.dataHome()).filePath(QStringLiteral("walk.") + design_file_EXT);
+        QFile::remove(path);
+        Project_File_Name = k.chosenPath ? path : QString();
+        responder->alertAnswers = {k.answer};
+        d().commands().Exit_App();
+        EXPECT_EQ(questions().value(0), askDesign);
+        EXPECT_EQ(platform::terminateRequested(), k.ends);
+        EXPECT_EQ(bool(save_flag_des_mode), k.savedFlag);
+        EXPECT_EQ(QFileInfo::exists(path), k.chosenPath);
+    }
+}
+
+TEST_F(ExitFixture, TheWindowsCloseAfterADecidedExitIsNotAskedAgain)
+{
+    c->Designing_Mode_Select();
+    save_flag_des_mode = true;
+    save_flag_barcode_mode = false;
+    responder->alertAnswers = {QStringLiteral("No")};
+    d().commands().Exit_App();
+    ASSERT_TRUE(platform::terminateRequested());
+    // The program ends by closing its window: that close goes through without a second question.
+    EXPECT_TRUE(c->window()->close());
+    EXPECT_EQ(questions(), QStringList{askDesign});
+}
+
 TEST_F(ExitFixture, AFailedSaveStopsTheCommand)
 {
     c->Designing_Mode_Select();

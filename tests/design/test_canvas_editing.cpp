@@ -150,7 +150,7 @@ TEST_F(CanvasEditing, CutPasteAndDeleteAreOneStepEach)
     EXPECT_EQ(graphics().size(), 2);
 }
 
-TEST_F(CanvasEditing, FrontAndBackReorderWithoutAStep)
+TEST_F(CanvasEditing, FrontAndBackEachReorderIsOneStep)
 {
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
@@ -160,9 +160,17 @@ TEST_F(CanvasEditing, FrontAndBackReorderWithoutAStep)
     d->editing().Begin_Front_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({a, b}));
     EXPECT_EQ(canvas->selectionIndexes(), QList<int>({0}));
+    EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
     d->editing().Send_Back_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({b, a}));
-    EXPECT_EQ(d->Get_Undo_Count(), steps);
+    EXPECT_EQ(d->Get_Undo_Count(), steps + 2);
+    d->editing().Send_Back_btn->click();   // already at the back: no step
+    EXPECT_EQ(d->Get_Undo_Count(), steps + 2);
+    // Undo brings the rectangle back to the front.
+    d->editing().Undo_btn->click();
+    ASSERT_EQ(graphics().size(), 2);
+    EXPECT_EQ(graphics().first()->className(), a->className());
+    EXPECT_EQ(graphics().first()->bounds(), a->bounds());
 }
 
 TEST_F(CanvasEditing, LockLeavesOneTabAndDisablesCutAndDelete)

@@ -136,7 +136,7 @@ TEST_F(EditCommands, CopyChangesNeitherDesignNorHistoryAndOffersPaste)
     EXPECT_TRUE(d().editing().Paste_btn->isEnabled());
 }
 
-TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasWithoutAStepOfTheirOwn)
+TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasAndOnlyANewOrderIsAStep)
 {
     QStringList calls;
     d().Canvas_Commands.deleteSelection = [&] { calls << QStringLiteral("delete"); };
@@ -153,8 +153,14 @@ TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasWithoutAStepOfTheirOwn)
     d().editing().Send_Back_btn->click();
     EXPECT_EQ(calls, QStringList({QStringLiteral("delete"), QStringLiteral("front"), QStringLiteral("back")}));
     EXPECT_EQ(doc().graphics().first(), third);
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
-    EXPECT_FALSE(save_flag_des_mode);
+    // The delete (here the canvas's, which records its own) and an order that stays add nothing;
+    // the new order is one step, which Undo takes back.
+    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    EXPECT_TRUE(save_flag_des_mode);
+    d().editing().Undo_btn->click();
+    ASSERT_EQ(doc().graphics().size(), 3);
+    EXPECT_EQ(doc().graphics().last()->className(), third->className());
+    EXPECT_EQ(doc().graphics().last()->bounds(), third->bounds());
 }
 
 TEST_F(EditCommands, LockingTwoKeepsBothSelectedAndShowsTheLaterOne)
@@ -173,15 +179,19 @@ TEST_F(EditCommands, LockingTwoKeepsBothSelectedAndShowsTheLaterOne)
     EXPECT_FALSE(d().editing().Delete_btn->isEnabled());
     EXPECT_FALSE(d().editing().Lock_btn->isEnabled());
     EXPECT_TRUE(d().editing().Unlock_btn->isEnabled());
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
-    EXPECT_FALSE(save_flag_des_mode);
+    EXPECT_EQ(d().Get_Undo_Count(), 2);   // the lock is one step
+    EXPECT_TRUE(save_flag_des_mode);
 
     d().editing().Unlock_btn->click();
     EXPECT_FALSE(first->ctrl_is_locked || third->ctrl_is_locked);
     EXPECT_EQ(reselected.size(), 2);
     EXPECT_TRUE(d().editing().Cut_btn->isEnabled());
     EXPECT_FALSE(d().editing().Unlock_btn->isEnabled());
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().Get_Undo_Count(), 3);
+    // Undo takes back the unlock: both are locked again.
+    d().editing().Undo_btn->click();
+    EXPECT_TRUE(doc().graphics().at(0)->ctrl_is_locked && doc().graphics().at(2)->ctrl_is_locked);
+    EXPECT_FALSE(doc().graphics().at(1)->ctrl_is_locked);
 }
 
 TEST_F(EditCommands, LockOrUnlockWithNothingSelectedSetsTheButtonsThenSaysSo)

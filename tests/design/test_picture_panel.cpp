@@ -6,20 +6,24 @@
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DoubleSlider.h"
+#include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/CardBackgroundPanel.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/SignPanel.h"
+#include "engines/Symbologies.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
 #include "imagetools/Image_Library.h"
+#include "model/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "model/SKTSignature.h"
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
+#include "support/Decode.h"
 #include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
@@ -27,6 +31,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -319,6 +324,56 @@ TEST_F(PicturePanel, QrEditorStartsWithTextAndCancelKeepsTheObject)
     EXPECT_EQ(barcode->two_d_font_val, QStringLiteral("payload"));
     EXPECT_EQ(barcode->AQR_Display_value, QStringLiteral("payload"));
     EXPECT_FALSE(QR_Val_Edit);
+}
+
+TEST_F(PicturePanel, AQrPayloadEditThenAMoveUndoesToTheSymbolOfItsOwnPayload)
+{
+    testsupport::ResponderScope responder;
+    d().editing().Wire_Editing_Commands();
+    const auto barcode = make(SKTGraphicClass::Barcode);
+    barcode->barcode_font_index = Symbologies::indexOf(QStringLiteral("QR Code"));
+    barcode->linear_or_2d = 1;
+    barcode->two_d_font_val = QStringLiteral("old payload");
+    barcode->value_font_val = barcode->header_font_val = barcode->footer_font_val = QFont(QStringLiteral("DejaVu Sans"), 10);
+    Barcode_Gen &gen = c->barcodeGen();
+    gen.Set_Barcode_Prop_To_Control(*barcode, true);
+    barcode->Set_Barcode_image(gen.Get_Image_From_Val(barcode->two_d_font_val, barcode->header_val, barcode->footer_val));
+    barcode->Set_Barcode_image_control_bounds();
+    front({barcode});
+    select({barcode});
+    d().Record_Design_As_Started();
+    auto symbolOf = [](const SKTGraphic &g) {
+        const QImage image = g._barcode_image.toImage(600);
+        QImage onWhite(image.size(), QImage::Format_RGB32);
+        onWhite.fill(Qt::white);
+        QPainter(&onWhite).drawImage(0, 0, image);
+        return testsupport::decode(onWhite, QStringLiteral("QRCode")).text;
+    };
+    ASSERT_EQ(symbolOf(*barcode), QStringLiteral("old payload"));
+
+    responder->onModal = [](QDialog &dialog) {
+        Edit_ADV_QR_Type &editor = *Edit_ADV_QR_Type::defaultInstance();
+        editor.adv_qr_final_value->setPlainText(QStringLiteral("new payload"));
+        editor.OK_Clicked();
+        return dialog.result();
+    };
+    const int steps = d().Get_Undo_Count();
+    sidebar().barcodePanel()->Edit_Qr_Code_Val_BTN->click();
+    EXPECT_EQ(d().Get_Undo_Count(), steps + 1);   // one step for the edit
+    ASSERT_EQ(symbolOf(*c->document()->graphics().first()), QStringLiteral("new payload"));
+    // A move, then Undo: the edited object, with the symbol of its own payload.
+    const QPointF edited = c->document()->graphics().first()->_bounds.topLeft();
+    c->document()->graphics().first()->_bounds.translate(30, 0);
+    d().Insert_In_Undo_Redo();
+    d().editing().Undo_btn->click();
+    const std::shared_ptr<SKTGraphic> restored = c->document()->graphics().first();
+    EXPECT_EQ(restored->_bounds.topLeft(), edited);
+    EXPECT_EQ(restored->two_d_font_val, QStringLiteral("new payload"));
+    EXPECT_EQ(symbolOf(*restored), QStringLiteral("new payload"));
+    // Undo again: the old payload with its own symbol.
+    d().editing().Undo_btn->click();
+    EXPECT_EQ(c->document()->graphics().first()->two_d_font_val, QStringLiteral("old payload"));
+    EXPECT_EQ(symbolOf(*c->document()->graphics().first()), QStringLiteral("old payload"));
 }
 
 } // namespace

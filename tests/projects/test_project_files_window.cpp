@@ -1,6 +1,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/DesignCommands.h"
 #include "design/EditingCommands.h"
 #include "design/RecordBinding.h"
 #include "design/ToolPalette.h"
@@ -9,6 +10,7 @@
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/Plist.h"
+#include "platform/Quit.h"
 #include "projects/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectsController.h"
@@ -354,16 +356,78 @@ TEST_F(ProjectFiles, OpenCommandsCrossModes)
     EXPECT_EQ(responder->openRequests.back().extensions, (QStringList{QStringLiteral("qbf"), QStringLiteral("qlf")}));
 }
 
-TEST_F(ProjectFiles, CancelledOpenInDesigningModeLeavesABlankDesign)
+// Opens a design through the File menu's Open, as the user does, choosing the file.
+class OpenCommand : public ProjectFiles {
+protected:
+    void SetUp() override
+    {
+        ProjectFiles::SetUp();
+        c->Designing_Mode_Select();
+        // A copy: a save the test does not expect must not reach the sample.
+        const QString copy = path(QStringLiteral("opened.qbf"));
+        ASSERT_TRUE(QFile::copy(sample("design_four_objects.qbf"), copy));
+        responder->openAnswers = {{copy}};
+        c->Open_menu_item->trigger();
+        ASSERT_EQ(objects().size(), 4);
+        responder->alerts.clear();
+    }
+    QString title() { return c->window()->windowTitle(); }
+};
+
+TEST_F(OpenCommand, ADesignJustOpenedIsUnchangedAndQuitAsksNothing)
 {
-    c->Designing_Mode_Select();
-    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
-    responder->alertAnswers = {QStringLiteral("No")};   // not saved first
-    projects().Open_Log_file_Func();   // the open panel is cancelled
-    EXPECT_EQ(objects().size(), 0);
-    EXPECT_TRUE(Project_File_Name.isEmpty());
-    EXPECT_EQ(Start_Card_Option, QStringLiteral("W"));   // the start window ran
+    EXPECT_FALSE(save_flag_des_mode);
+    ASSERT_EQ(Ucontrol.size(), 1);
+    EXPECT_FALSE(design().editing().Undo_btn->isEnabled());
+    save_flag_barcode_mode = false;
+    design().commands().Exit_App();
+    EXPECT_TRUE(messages().isEmpty());
+    platform::clearTerminateRequest();
+}
+
+TEST_F(OpenCommand, CancelInTheOpenPanelChangesNothing)
+{
+    const QString before = designState();
+    const QString titleBefore = title();
+    const QString startOption = Start_Card_Option;
+    const int modals = responder->modalCount;
+    c->Open_menu_item->trigger();   // the panel is cancelled
+    EXPECT_EQ(responder->openRequests.size(), 2);
+    EXPECT_TRUE(messages().isEmpty());   // an untouched design is not offered for saving
+    EXPECT_EQ(responder->modalCount, modals);   // no New Design wizard
+    EXPECT_EQ(designState(), before);
+    EXPECT_EQ(title(), titleBefore);
+    EXPECT_EQ(Start_Card_Option, startOption);
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
+}
+
+TEST_F(OpenCommand, ARefusedFileKeepsTheOpenDesignItsHistoryAndItsUnsavedFlag)
+{
+    design().tool_palette->Rect_Tool_btn->click();
+    ASSERT_EQ(objects().size(), 5);
+    ASSERT_TRUE(save_flag_des_mode);
+    const QString before = designState();
+    const QString titleBefore = title();
+    const int steps = int(Ucontrol.size());
+    const int modals = responder->modalCount;
+    for (const char *refused : {"wrong_magic.qbf", "design_short.qbf"}) {
+        SCOPED_TRACE(refused);
+        responder->alerts.clear();
+        responder->alertAnswers = {QStringLiteral("No")};   // not saved first
+        responder->openAnswers = {{sample(refused)}};
+        c->Open_menu_item->trigger();
+        ASSERT_EQ(messages().size(), 2);
+        EXPECT_EQ(messages().first(), QStringLiteral("Do you want to save the changes of 'Label Design'?"));
+        EXPECT_EQ(designState(), before);
+        EXPECT_EQ(title(), titleBefore);
+        EXPECT_EQ(int(Ucontrol.size()), steps);
+        EXPECT_TRUE(save_flag_des_mode);
+        EXPECT_TRUE(design().editing().Undo_btn->isEnabled());
+        EXPECT_EQ(responder->modalCount, modals);
+    }
+    // The history still undoes the rectangle.
+    design().editing().Undo_btn->click();
+    EXPECT_EQ(objects().size(), 4);
 }
 
 TEST_F(ProjectFiles, ResetNumbersBarcodeObjectsAnewAndSelectsTheFront)

@@ -6,6 +6,9 @@
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
+#include "design/ToolPalette.h"
+#include "model/DesignSnapshot.h"
+#include "model/SKTDocument.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
@@ -70,7 +73,15 @@ TEST_F(StartWindow, CancelLeavesAnEmptyVisibleDesign)
     EXPECT_FALSE(dsg().Right_Prop_Box->isHidden());
     EXPECT_NE(dsg().Front_card_Prop->Card_Name, QStringLiteral("old"));   // a new card
     EXPECT_EQ(cardControl<QComboBox>(dsg().sidebar().card_size_tab, "Label_ComboBox")->currentIndex(), 0);
-    EXPECT_TRUE(Ucontrol.isEmpty());
+    // The empty design is the bottom of the history: the first object drawn can be undone.
+    ASSERT_EQ(Ucontrol.size(), 1);
+    EXPECT_EQ(Ucontrol.first()->count(), 0);
+    EXPECT_FALSE(save_flag_des_mode);
+    dsg().tool_palette->Rect_Tool_btn->click();
+    ASSERT_EQ(c->document()->graphics().size(), 1);
+    ASSERT_TRUE(dsg().editing().Undo_btn->isEnabled());
+    dsg().editing().Undo_btn->click();
+    EXPECT_TRUE(c->document()->graphics().isEmpty());
 }
 
 // The whole road of a label from the A4 catalogue.

@@ -4,7 +4,11 @@
 #include "WizardFixture.h"
 
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
+#include "design/ToolPalette.h"
 #include "imagetools/ImageBrowserModel.h"
+#include "model/SKTDocument.h"
+#include "platform/Files.h"
 #include "projects/ProjectsController.h"
 #include "projects/RHS_Templates.h"
 #include "projects/TemplateGallery.h"
@@ -209,6 +213,28 @@ TEST_F(TemplateGallery, ThePanelAsksBeforeItReplacesAnUnsavedDesign)
     Resource_Path = resources.path() + QStringLiteral("/none");
     panel->Fill_Templates();
     EXPECT_EQ(panel->images->numberOfItemsInImageBrowser(), 2);
+}
+
+TEST_F(TemplateGallery, ATemplateFromThePanelIsTheBottomOfTheHistory)
+{
+    SKIP_WITHOUT_TEMPLATES();
+    RHS_Templates *panel = RHS_Templates::defaultInstance();
+    ASSERT_NE(panel, nullptr);
+    Resource_Path = platform::resourceFolder();
+    panel->Fill_Templates();
+    ASSERT_GT(panel->images->numberOfItemsInImageBrowser(), 0);
+    c->Set_Des_Mode_Save_Flag_False();
+    panel->imageBrowser->selectionModel()->select(panel->images->index(0), QItemSelectionModel::ClearAndSelect);
+    const qsizetype opened = c->document()->graphics().size();
+    ASSERT_GT(opened, 0);
+    EXPECT_EQ(Ucontrol.size(), 1);
+    EXPECT_FALSE(save_flag_des_mode);
+    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
+    // The first object drawn can be undone, back to the template.
+    c->design().tool_palette->Rect_Tool_btn->click();
+    ASSERT_EQ(c->document()->graphics().size(), opened + 1);
+    c->design().editing().Undo_btn->click();
+    EXPECT_EQ(c->document()->graphics().size(), opened);
 }
 
 } // namespace

@@ -97,6 +97,11 @@ DataSourcePanel::DataSourcePanel(QWidget *parent) : QWidget(parent), ui(std::mak
                 [this](QComboBox *list) { comboBoxSelectionDidChange(list); });
     connect(&platform::TextNotifications::instance(), &platform::TextNotifications::textDidChange, this,
             &DataSourcePanel::textDidChange);
+    connect(&platform::TextNotifications::instance(), &platform::TextNotifications::textDidEndEditing, this,
+            [this](QObject *view) {
+                if (view == Text_value_Edit)
+                    emit textValueEditingEnded();
+            });
 }
 
 DataSourcePanel::~DataSourcePanel() = default;

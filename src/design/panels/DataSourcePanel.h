@@ -87,6 +87,8 @@ signals:
     void seriesOrColumnChosen();
     // The value editor's text, as the user left it.
     void textValueEdited(const QString &text);
+    // The value editor lost the focus: the typing in it has ended.
+    void textValueEditingEnded();
     // The value editor changed: the text transfer runs.
     void transferRequested();
     // The current picture's file from an open panel, or from the image library.
