@@ -64,18 +64,8 @@ void setShown(QWidget *w, bool shown)
         w->setVisible(shown);
 }
 
-// The error label's own text, kept while it shows the too-long message instead.
+// The error label's own text, kept while it shows the too-large message instead.
 const char *const kPlainErrorText = "tagoraPlainErrorText";
-
-// The invalid state of a value too long: the blank preview (already set) with the message.
-void showTooLong(QLabel *errorLabel)
-{
-    if (!errorLabel)
-        return;
-    if (!errorLabel->property(kPlainErrorText).isValid())
-        errorLabel->setProperty(kPlainErrorText, errorLabel->text());
-    errorLabel->setText(invalid_barcode_msg);
-}
 
 } // namespace
 
@@ -103,6 +93,7 @@ void BarcodeEditor::Generate_Barcode_Thread_Function()
 bool BarcodeEditor::Check_And_Validat_Barcode(bool showMessage, bool checkPicture)
 {
     bool valid = true;
+    bool tooLarge = false;   // no picture because the symbol is too large, not an invalid value
     try {
         Preview p = preview();
         if (p.errorLabel && p.errorLabel->isVisible())
@@ -115,8 +106,10 @@ bool BarcodeEditor::Check_And_Validat_Barcode(bool showMessage, bool checkPictur
         else if (checkPicture) {
             if (testBarcode && !testBarcode->isContentValid())
                 valid = false;
-            else if (p.view && !p.view->hasPicture())
+            else if (p.view && !p.view->hasPicture()) {
                 valid = false;
+                tooLarge = m_refusedForSize;
+            }
         }
         if (valid && !valueAcceptedByWindow())
             valid = false;
@@ -127,8 +120,10 @@ bool BarcodeEditor::Check_And_Validat_Barcode(bool showMessage, bool checkPictur
     }
     if (!valid) {
         Set_Blank_Image();
+        if (tooLarge)
+            showTooLarge();
         if (showMessage)
-            Show_MessageBox(invalid_barcode_msg);
+            Show_MessageBox(tooLarge ? barcode_generation::kSymbolTooLargeMessage : invalid_barcode_msg);
     }
     return valid;
 }
@@ -195,7 +190,7 @@ platform::Picture BarcodeEditor::Get_Image_From_Barcode(NKDBarcode *model, bool 
     if (framed.tooLarge) {
         if (draw) {
             Set_Blank_Image();
-            showTooLong(preview().errorLabel);
+            showTooLarge();
         }
         return {};
     }
@@ -225,7 +220,7 @@ platform::Picture BarcodeEditor::Get_Image_From_barcode_image(const platform::Pi
     if (framed.tooLarge) {
         if (draw) {
             Set_Blank_Image();
-            showTooLong(preview().errorLabel);
+            showTooLarge();
         }
         return {};
     }
@@ -256,7 +251,7 @@ platform::Picture BarcodeEditor::showTwoDFraming(const barcode_generation::Frame
         if (framed.tooLarge) {
             if (draw) {
                 Set_Blank_Image();
-                showTooLong(preview().errorLabel);
+                showTooLarge();
             }
         } else {
             picture = framed.picture;
@@ -283,6 +278,7 @@ void BarcodeEditor::automaticQrVersionFromNowOn(GenerationSnapshot &s)
 
 void BarcodeEditor::Set_Barcode_On_Panel(const platform::Picture &picture)
 {
+    m_refusedForSize = false;
     Preview p = preview();
     if (!p.view || !p.scroll)
         return;
@@ -296,8 +292,20 @@ void BarcodeEditor::Set_Barcode_On_Panel(const platform::Picture &picture)
     p.view->setPicture(picture);
 }
 
+void BarcodeEditor::showTooLarge()
+{
+    m_refusedForSize = true;
+    QLabel *errorLabel = preview().errorLabel;
+    if (!errorLabel)
+        return;
+    if (!errorLabel->property(kPlainErrorText).isValid())
+        errorLabel->setProperty(kPlainErrorText, errorLabel->text());
+    errorLabel->setText(barcode_generation::kSymbolTooLargeMessage);
+}
+
 void BarcodeEditor::Set_Blank_Image()
 {
+    m_refusedForSize = false;
     Preview p = preview();
     if (p.symbol)
         *p.symbol = platform::Picture();

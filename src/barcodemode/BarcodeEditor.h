@@ -47,6 +47,8 @@ public:
     void Encode_btn();
     void Generate_Barcode_Thread_Function();
     bool Check_And_Validat_Barcode(bool showMessage, bool checkPicture);
+    // The preview is blank because its symbol was refused as too large for the output.
+    bool symbolRefusedForSize() const { return m_refusedForSize; }
     // Answers the linear model (the caller owns it) or nullptr.
     std::unique_ptr<NKDBarcode> Generate_Barcode_Variable(bool draw, const QString &value, const QString &header,
                                                           const QString &footer, bool fromBatch);
@@ -148,6 +150,9 @@ private:
     platform::Picture showTwoDFraming(const barcode_generation::Framed &framed, bool draw);
     // On the encoder route the automatic QR version 0 becomes -1 for good.
     void automaticQrVersionFromNowOn(GenerationSnapshot &s);
+    // The blank preview of a symbol too large for the output, with that reason.
+    void showTooLarge();
+    bool m_refusedForSize = false;
 
 protected:
 

@@ -246,6 +246,9 @@ public:
     // Lays the window out for the batch box and the radio pair: the state text, the groups, the
     // list boxes, the typed fields or the series combos, the first row, and the binding.
     void Show_Hide_Datasheet_Control();
+    // An empty value list's first record: the typed value, header and footer (a field left empty
+    // takes the sample's text), selected and bound; the sample record when the list refuses it.
+    void Keep_Typed_As_First_Record();
     // The typed value (the 2D view for a 2D symbology), header and footer shown, the series combos
     // hidden.
     void Show_Barcode_Val_Hdr_Ftr_Txt_Box();

@@ -4,6 +4,7 @@
 #include "barcodemode/Barcode_Gen.h"
 
 #include "app/SKTWindowController.h"
+#include "barcodemode/GenerationCore.h"
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "core/FileServices.h"
@@ -435,7 +436,7 @@ bool Barcode_Gen::okChecksPass()
     const platform::Picture shown = barcodeImage->picture();
     if (shown.isNull()) {
         Barcode_output_image.reset();
-        Show_MessageBox(invalid_barcode_msg);
+        Show_MessageBox(symbolRefusedForSize() ? barcode_generation::kSymbolTooLargeMessage : invalid_barcode_msg);
         return false;
     }
     Barcode_output_image = std::make_shared<platform::Picture>(shown);

@@ -6,6 +6,7 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BatchSnapshot.h"
+#include "barcodemode/ValueListRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Long_SMS_Dlg.h"
@@ -19,7 +20,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,6 +82,27 @@ void BarcodeModeController::Show_Barcode_Val_Hdr_Ftr_Txt_Box()
     }
 }
 
+void BarcodeModeController::Keep_Typed_As_First_Record()
+{
+    using namespace value_list;
+    // What the user typed stays: it is the first record, a field left empty takes the sample's text.
+    const auto typedOr = [](const QString &typed, const QString &sample) {
+        return Trim_Str(typed).isEmpty() ? sample : typed;
+    };
+    const QString typedValue = liner_or_2D_font != 0 ? Get_Two_D_Value_From_Field()
+                                                     : (dataText ? dataText->text() : QString());
+    const bool kept = Create_Item_List(typedOr(typedValue, kSampleValue),
+                                       typedOr(HeaderText ? HeaderText->text() : QString(), kSampleHeader),
+                                       typedOr(FooterText ? FooterText->text() : QString(), kSampleFooter), kSamplePQ, 0);
+    if (!kept) {
+        Add_Row_Top_Menu();   // a value the list cannot hold: the sample record instead
+        return;
+    }
+    Reload_List();
+    Mark_List_New_Selection_barcode(0);
+    Change_List_Value_With_New_Selection();
+}
+
 void BarcodeModeController::Show_Hide_Datasheet_Control()
 {
     try {
@@ -126,21 +147,17 @@ void BarcodeModeController::Show_Hide_Datasheet_Control()
                 if (List)
                     List->setEnabled(true);
                 if (ListData_barcode.isEmpty())
-                    Add_Row_Top_Menu();   // the sample record
+                    Keep_Typed_As_First_Record();
                 else
                     List_Operation_Button_State();
                 Mark_List_New_Selection_barcode(0);
             }
             // The fields whose list box is ticked take their text from the batch, not from typing.
             const bool valueBound = ticked(barcode_value_chk);
-            if (dataText)
-                dataText->setReadOnly(valueBound);
-            if (dataText_2D)
-                dataText_2D->setReadOnly(valueBound);
-            if (HeaderText)
-                HeaderText->setReadOnly(ticked(barcode_header_chk));
-            if (FooterText)
-                FooterText->setReadOnly(ticked(barcode_footer_chk));
+            Set_Field_Read_Only(dataText, valueBound);
+            Set_Field_Read_Only(dataText_2D, valueBound);
+            Set_Field_Read_Only(HeaderText, ticked(barcode_header_chk));
+            Set_Field_Read_Only(FooterText, ticked(barcode_footer_chk));
             bind_all();
             return;
         }
@@ -157,16 +174,8 @@ void BarcodeModeController::Show_Hide_Datasheet_Control()
         SetObjEnabled(batch_chk_Gp_Bx, false);
         SetObjEnabled(data_Sheet_Gp_Bx, false);
         Show_Barcode_Val_Hdr_Ftr_Txt_Box();
-        for (QLineEdit *f : {dataText, HeaderText, FooterText}) {
-            if (!f)
-                continue;
-            f->setReadOnly(false);
-            QPalette p = f->palette();
-            p.setColor(QPalette::Base, Qt::white);
-            f->setPalette(p);
-        }
-        if (dataText_2D)
-            dataText_2D->setReadOnly(false);
+        for (QWidget *f : std::initializer_list<QWidget *>{dataText, dataText_2D, HeaderText, FooterText})
+            Set_Field_Read_Only(f, false);   // editable, on white
         if (List)
             List->setEnabled(false);
         // Empty fields get the sample texts again.

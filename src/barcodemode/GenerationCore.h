@@ -50,8 +50,12 @@ struct Built {
     int moduleSize = 1;
 };
 
+// What the user is told of a symbol refused as too large for the output (for its value or its size).
+inline const QString kSymbolTooLargeMessage =
+    QStringLiteral("The barcode size is too large. Choose a smaller size or a lower DPI.");
+
 // A framed picture, or none; tooLarge when it was refused as exceeding the output limits at the
-// snapshot's resolution (a value too long).
+// snapshot's resolution.
 struct Framed {
     platform::Picture picture;
     bool tooLarge = false;

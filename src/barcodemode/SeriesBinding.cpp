@@ -116,8 +116,8 @@ void BarcodeModeController::Bind_Data_with_Barcode_VALUE_For_Series()
         const bool twoD = Symbologies::isTwoD(barcodeTypePopup->currentText());
         if (!ticked(barcode_value_chk)) {
             (twoD ? static_cast<QWidget *>(dataText_2D) : dataText)->show();
-            dataText->setReadOnly(false);
-            dataText_2D->setReadOnly(false);
+            Set_Field_Read_Only(dataText, false);
+            Set_Field_Read_Only(dataText_2D, false);
             val_combo_list->hide();
             val_combo_value->hide();
             return;
@@ -129,8 +129,8 @@ void BarcodeModeController::Bind_Data_with_Barcode_VALUE_For_Series()
         const QString text = Trim_Str(chosenOrFirst(val_combo_value));
         Set_Linear_Value_in_Field(text);
         Set_Two_D_Value_in_Field(text);
-        dataText->setReadOnly(true);
-        dataText_2D->setReadOnly(true);
+        Set_Field_Read_Only(dataText, true);
+        Set_Field_Read_Only(dataText_2D, true);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -143,7 +143,7 @@ void bindTextForSeries(QCheckBox *check, QLineEdit *field, QComboBox *list, QCom
         return;
     if (!check->isChecked()) {
         field->show();
-        field->setReadOnly(false);
+        Set_Field_Read_Only(field, false);
         list->hide();
         items->hide();
         return;
@@ -152,7 +152,7 @@ void bindTextForSeries(QCheckBox *check, QLineEdit *field, QComboBox *list, QCom
     list->show();
     items->show();
     field->setText(Trim_Str(chosenOrFirst(items)));
-    field->setReadOnly(true);
+    Set_Field_Read_Only(field, true);
 }
 } // namespace
 
@@ -250,12 +250,8 @@ void bindFromList(QCheckBox *check, const QList<ValueRecord> &list, int row, con
                   const QList<QWidget *> &fields, Fill fill)
 {
     const auto setReadOnly = [&fields](bool on) {
-        for (QWidget *f : fields) {
-            if (auto *line = qobject_cast<QLineEdit *>(f))
-                line->setReadOnly(on);
-            else if (auto *view = qobject_cast<QPlainTextEdit *>(f))
-                view->setReadOnly(on);
-        }
+        for (QWidget *f : fields)
+            Set_Field_Read_Only(f, on);
     };
     if (!ticked(check)) {
         setReadOnly(false);

@@ -33,5 +33,8 @@ void Delete_File(const QString &path);
 // Enables or disables a control; a box passes the state on to everything inside it. Defined with the
 // widgets (core/UtilitiesWidgets.cpp), apart from the widget-free rest.
 void SetObjEnabled(QWidget *view, bool enabled);
+// Makes a line edit or text view read-only or editable, with a background that shows which: the
+// window's colour when read-only, white when editable. Other widgets are left alone.
+void Set_Field_Read_Only(QWidget *field, bool readOnly);
 // Opens "Help.pdf" of the resource folder.
 void Open_Help_File();

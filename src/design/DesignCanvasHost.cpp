@@ -71,23 +71,13 @@ void DesignCanvasHost::Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &gr
 
 void DesignCanvasHost::Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode)
 {
-    SKTDocument *document = m_design.hub.document();
-    if (!barcode || !document)
+    if (!barcode)
         return;
-    const std::shared_ptr<SKTGraphic> edited = m_design.hub.barcodeGen().Open_Wnd(barcode);
-    if (!edited)
-        return;   // cancelled: the object stays as it was
-    // The edited copy takes the object's place in the list and in the selection.
-    const int index = int(document->graphics().indexOf(barcode));
-    if (index < 0)
-        return;
-    document->removeGraphicsAtIndexes({index});
-    document->insertGraphics({edited}, {index});
-    if (m_canvas)
-        m_canvas->changeSelectionIndexes({index});
-    m_design.Set_Selected_Graphic(edited);
-    m_design.Insert_In_Undo_Redo();
-    m_design.Refresh_Canvas();
+    // The same window as the sidebar's button, on the object itself: the object stays in the
+    // design and is redrawn from its new settings, so the sidebar reaches it again afterwards.
+    if (m_design.Last_Selected_Graphic != barcode.get())
+        m_design.sidebar().Show_RHS_Properties(barcode.get());
+    m_design.Open_Barcode_Window();
 }
 
 void DesignCanvasHost::Check_Series_Or_Excel_Use_or_not() { m_design.records().Check_Series_Or_Excel_Use_or_not(); }

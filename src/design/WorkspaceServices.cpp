@@ -13,11 +13,10 @@
 #include "model/SKTImage.h"
 #include "platform/Dialogs.h"
 
-#include <QAbstractItemModel>
 #include <QDir>
-#include <QTableView>
 
 #include <exception>
+#include <utility>
 
 void DesignController::Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic) { _Selected_Graphic = graphic; }
 
@@ -77,11 +76,11 @@ void DesignController::Open_Barcode_Window()
             return;
         Update_Barcode_Graphics(*edited);
         records().Check_Series_Or_Excel_Use_or_not();
-        QTableView *list = records().Fill_List_RHS;
-        if (list && list->model() && list->model()->rowCount() > 0) {
-            list->selectRow(0);
-            list->setFocus();
-        }
+        // The first record into the list and the card; the sidebar stays on the edited object, so
+        // its button opens the window again.
+        const bool showCard = std::exchange(call_rhs_prop_on_fill_list, false);
+        hub.Mark_Fill_List_New_Selection_Design(0);
+        call_rhs_prop_on_fill_list = showCard;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -14,6 +14,7 @@
 #include <QMutexLocker>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPen>
 
 #include <algorithm>
@@ -117,10 +118,8 @@ void fillPath(QPainter &painter, const SKTGraphic &graphic, const QPainterPath &
     }
 }
 
-void strokePath(QPainter &painter, const SKTGraphic &graphic, const QPainterPath &path, const QColor &color)
+QPen strokePen(const SKTGraphic &graphic, const QColor &color)
 {
-    if (!graphic.isDrawingStroke() || path.isEmpty())
-        return;
     double width = graphic.strokeWidth();
     if (!std::isfinite(width) || width < 0)
         width = 0;   // a hairline
@@ -138,7 +137,25 @@ void strokePath(QPainter &painter, const SKTGraphic &graphic, const QPainterPath
         pen.setDashPattern(pattern);
         pen.setDashOffset(0);
     }
-    painter.strokePath(path, pen);
+    return pen;
+}
+
+void strokePath(QPainter &painter, const SKTGraphic &graphic, const QPainterPath &path, const QColor &color)
+{
+    if (!graphic.isDrawingStroke() || path.isEmpty())
+        return;
+    painter.strokePath(path, strokePen(graphic, color));
+}
+
+QRectF strokedBounds(const SKTGraphic &graphic, const QPainterPath &path)
+{
+    if (!graphic.isDrawingStroke() || path.isEmpty())
+        return {};
+    QPen pen = strokePen(graphic, Qt::black);
+    if (pen.widthF() == 0)
+        return {};
+    pen.setStyle(Qt::SolidLine);   // the dashes lie on the solid stroke
+    return QPainterPathStroker(pen).createStroke(path).boundingRect();
 }
 
 } // namespace graphicstyle

@@ -11,6 +11,7 @@
 
 class QPainter;
 class QPainterPath;
+class QPen;
 class SKTGraphic;
 
 namespace graphicstyle {
@@ -25,6 +26,11 @@ void fillPath(QPainter &painter, const SKTGraphic &graphic, const QPainterPath &
 // (lengths in points, phase 0) and miter joins; a line takes its cap style, other kinds flat caps.
 // Nothing when the object answers that it draws no stroke. A negative width draws a hairline.
 void strokePath(QPainter &painter, const SKTGraphic &graphic, const QPainterPath &path, const QColor &color);
+// The pen strokePath draws with.
+QPen strokePen(const SKTGraphic &graphic, const QColor &color);
+// The box of what strokePath paints along the path, mitred corners included; empty when it paints
+// nothing or a hairline.
+QRectF strokedBounds(const SKTGraphic &graphic, const QPainterPath &path);
 
 // An opacity as stored (a fraction; 1 or more is opaque) made a fraction 0 to 1.
 double opacity(float stored);

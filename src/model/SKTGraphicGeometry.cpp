@@ -5,10 +5,12 @@
 #include "model/SKTGraphic.h"
 
 #include "model/GraphicRects.h"
+#include "model/GraphicStyles.h"
 #include "model/SKTBarcode.h"
 #include "model/Shape_Control.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 #include <stdexcept>
@@ -19,25 +21,6 @@ QRectF canvasBounds()
 {
     const auto &f = SKTGraphic::canvasHooks().canvasBounds;
     return f ? f() : QRectF();
-}
-
-// The box of the frame turned by angle degrees about its centre: the frame's corners mapped
-// (the same box as the turned rectangle path's, without building the path).
-QRectF turnedBox(const QRectF &frame, double angle)
-{
-    if (angle == 0)
-        return frame;
-    const QTransform t = RotationTransform(angle, frame.x() + frame.width() / 2, frame.y() + frame.height() / 2);
-    const QPointF corners[] = {t.map(frame.topLeft()), t.map(frame.topRight()), t.map(frame.bottomLeft()),
-                               t.map(frame.bottomRight())};
-    double l = corners[0].x(), r = l, top = corners[0].y(), b = top;
-    for (const QPointF &p : corners) {
-        l = std::min(l, p.x());
-        r = std::max(r, p.x());
-        top = std::min(top, p.y());
-        b = std::max(b, p.y());
-    }
-    return {l, top, r - l, b - top};
 }
 
 // A dark shadow under a neutral knob; red for a locked object.
@@ -65,11 +48,20 @@ QRectF SKTGraphic::drawingBounds() const
     const double halfStroke = _strokeWidth / 2;
     if (isDrawingStroke() && std::isfinite(halfStroke) && halfStroke > outset)
         outset = halfStroke;
-    QRectF base = _bounds;
-    if (isExactly<Shape_Control>())
-        base = turnedBox(_bounds, text_rotation);
     // A line's path runs corner to corner, so its box is the frame.
-    const QRectF grown = cardrect::outset(base, outset);
+    QRectF grown = cardrect::outset(_bounds, outset);
+    if (isExactly<Shape_Control>()) {
+        // A turned star's outline turns about its own box, off the frame's centre, and its mitred
+        // tips reach past half the stroke: the area is the frame's (for the handles) joined with
+        // what the turned outline paints.
+        const QPainterPath outline = bezierPathForDrawing();
+        if (!outline.isEmpty()) {
+            grown = cardrect::united(grown, cardrect::outset(outline.boundingRect(), outset));
+            const QRectF stroked = graphicstyle::strokedBounds(*this, outline);
+            if (!stroked.isEmpty())
+                grown = cardrect::united(grown, stroked);
+        }
+    }
     return {grown.x(), grown.y(), grown.width() + 1.0, grown.height() + 1.0};
 }
 

@@ -233,6 +233,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // Model observation.
@@ -252,6 +253,8 @@ private:
     void mouseDown(const QPointF &point, int clickCount, bool command);
     void trackTo(const QPointF &canvasPoint);
     void endTracking(const QPointF &canvasPoint);
+    // Ends a drag whose release never came, where the pointer last was.
+    void endLostTracking();
     void autoscroll();
 
     // Arrange: one coordinate of the selection against the first selected object or the card.
@@ -298,5 +301,6 @@ private:
     QList<int> m_marqueeStartSelection;
     QTimer *m_autoscrollTimer = nullptr;
     QPoint m_lastWidgetPos;
+    QPointF m_lastTrackPoint;   // the canvas point the drag last reached
     bool m_creationGroupedByEvent = true;
 };

@@ -104,6 +104,8 @@ void SKTGraphicView::select_Control_from_R_MENU(QAction *sender)
 
 void SKTGraphicView::contextMenuEvent(QContextMenuEvent *event)
 {
+    // The menu takes the pointer: a drag in progress ends where it was.
+    endLostTracking();
     QMenu *menu = contextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

@@ -9,6 +9,7 @@
 #include "model/SKTGrid.h"
 #include "model/SKTZoomingScrollView.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
@@ -23,8 +24,12 @@ constexpr int kAutoscrollInterval = 40;  // ms
 
 void SKTGraphicView::mousePressEvent(QMouseEvent *event)
 {
-    if (m_tracking != Tracking::None)
-        return;   // another button during a drag changes nothing
+    if (m_tracking != Tracking::None) {
+        if (event->button() != Qt::LeftButton)
+            return;   // another button during a drag changes nothing
+        // A left press while the left button is down cannot be: the release went elsewhere.
+        endLostTracking();
+    }
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
@@ -63,6 +68,20 @@ void SKTGraphicView::mouseReleaseEvent(QMouseEvent *event)
     endTracking(canvasPoint(event->position()));
 }
 
+void SKTGraphicView::focusOutEvent(QFocusEvent *event)
+{
+    // A window or menu that takes the focus mid-drag takes the release with it.
+    if (m_tracking != Tracking::None)
+        endLostTracking();
+    QWidget::focusOutEvent(event);
+}
+
+void SKTGraphicView::endLostTracking()
+{
+    if (m_tracking != Tracking::None)
+        endTracking(m_lastTrackPoint);
+}
+
 void SKTGraphicView::autoscroll()
 {
     SKTZoomingScrollView *scroll = enclosingScrollView();
@@ -82,6 +101,7 @@ void SKTGraphicView::autoscroll()
 
 void SKTGraphicView::mouseDown(const QPointF &point, int clickCount, bool command)
 {
+    m_lastTrackPoint = point;
     stopEditing();
     if (m_host && !m_host->currentGraphicClass().isEmpty()) {
         createGraphicOfClass(m_host->currentGraphicClass(), point, false, QRectF(), QStringLiteral("F"), QString(),
@@ -200,6 +220,7 @@ void SKTGraphicView::marqueeSelect(const QPointF &pressPoint)
 
 void SKTGraphicView::trackTo(const QPointF &canvasPoint)
 {
+    m_lastTrackPoint = canvasPoint;
     switch (m_tracking) {
     case Tracking::Creating:
     case Tracking::Resizing: {

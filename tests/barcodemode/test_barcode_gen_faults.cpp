@@ -5,9 +5,12 @@
 
 #include "barcode_gen_fixture.h"
 
+#include "barcodemode/GenerationCore.h"
 #include "platform/Stepper.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QtGlobal>
 
 #include <stdexcept>
@@ -245,4 +248,29 @@ TEST_F(BarcodeGenWindow, NumbersThatAreNoNumbersOrTooLargeDrawNothingAndNeverCra
     g->Set_Barcode_Prop_To_Control(*huge, true);
     EXPECT_EQ(g->renderSnapshot().pdfModule, 5000);
     open(o, [](Barcode_Gen &w) { w.Cancel_Btn_Clicked(); });
+}
+
+// A bar height at the field's own maximum is too large for the output: OK says the size is too
+// large, not that the value is invalid, and the dialog stays open until Cancel.
+TEST_F(BarcodeGenWindow, OkOnASymbolTooLargeSaysTheSizeIsTooLarge)
+{
+    c->applicationDidFinishLaunching();   // hears typing, as at start-up
+    USED_DPI_VALUE = 600;
+    bool stayedOpen = false;
+    const auto copy = open(barcodeObject(), [&](Barcode_Gen &w) {
+        ASSERT_TRUE(w.barcodeImage->hasPicture());
+        w.HeightText->setFocus();
+        w.HeightText->selectAll();
+        QTest::keyClicks(w.HeightText, QStringLiteral("1000"));
+        QTest::keyClick(w.HeightText, Qt::Key_Return);
+        EXPECT_FALSE(w.barcodeImage->hasPicture());
+        QTest::mouseClick(w.OK_Btn, Qt::LeftButton);
+        ASSERT_FALSE(messages().isEmpty());
+        EXPECT_EQ(messages().last().trimmed(), barcode_generation::kSymbolTooLargeMessage);
+        stayedOpen = w.window->result() == 0;
+        QTest::mouseClick(w.Cancel_Btn, Qt::LeftButton);
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(copy, nullptr);
+    EXPECT_EQ(messages().size(), 1);
 }

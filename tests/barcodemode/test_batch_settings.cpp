@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 using namespace batch_test;
 
@@ -35,11 +36,12 @@ TEST_F(BatchWindow, TickingBatchProcessingStartsFromTheValueList)
         EXPECT_TRUE(b->isChecked()) << qPrintable(b->objectName());
         EXPECT_TRUE(b->isEnabled()) << qPrintable(b->objectName());
     }
-    // The empty list got the sample record, selected, and it is in the fields.
+    // The empty list got the fields' texts (the start-up ones here) as its first record, selected.
     ASSERT_EQ(bm->ListData_barcode.size(), 1);
     EXPECT_EQ(bm->ListData_barcode.at(0).value(QStringLiteral("Value")), QStringLiteral("123456789012"));
     EXPECT_EQ(bm->selectedListRows(), QList<int>{0});
-    EXPECT_EQ(bm->HeaderText->text(), QStringLiteral("Header"));
+    EXPECT_EQ(bm->ListData_barcode.at(0).value(QStringLiteral("Header")), QStringLiteral("HEADER"));
+    EXPECT_EQ(bm->HeaderText->text(), QStringLiteral("HEADER"));
     EXPECT_TRUE(bm->List->isEnabled());
     for (QLineEdit *f : {bm->dataText, bm->HeaderText, bm->FooterText})
         EXPECT_FALSE(editable(f)) << qPrintable(f->objectName());
@@ -112,7 +114,7 @@ TEST_F(BatchWindow, ARadioAlreadyInForceChangesNothing)
     bm->Data_Set_Sheet_RD->click();
     EXPECT_TRUE(bm->Data_Set_Sheet_RD->isChecked());
     EXPECT_FALSE(bm->Custom_Sheet_RD->isChecked());
-    // Switching back lays the value list out again, with the sample record.
+    // Switching back lays the value list out again, with the fields' texts as its record.
     bm->Custom_Sheet_RD->click();
     EXPECT_EQ(bm->ListData_barcode.size(), 1);
 }
@@ -244,5 +246,49 @@ TEST_F(BatchWindow, SeriesThatCannotBeReadHaveNoValues)
         const auto s = bm->makeBatchSnapshot();
         EXPECT_TRUE(barcode_batch::imageFromList(*s, 0).isNull()) << qPrintable(bad);
         pickSeries(bm->hdr_combo_list, QStringLiteral("<--Select-->"));
+    }
+}
+
+// What the user typed before ticking batch processing becomes the first record of an empty list,
+// and the fields the batch fills are read-only and look it: typing there changes nothing.
+TEST_F(BatchWindow, TickingBatchProcessingKeepsWhatTheUserTyped)
+{
+    const auto retype = [](QLineEdit *field, const QString &text) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    };
+    const auto looksEditable = [](const QLineEdit *f) { return f->palette().color(QPalette::Base) == QColor(Qt::white); };
+    ASSERT_TRUE(bm->ListData_barcode.isEmpty());
+    retype(bm->dataText, QStringLiteral("4006381333931"));
+    retype(bm->HeaderText, QStringLiteral("My header"));
+    QTest::mouseClick(bm->data_source_chkbox, Qt::LeftButton, {}, QPoint(6, bm->data_source_chkbox->height() / 2));
+    ASSERT_TRUE(bm->data_source_chkbox->isChecked());
+
+    ASSERT_EQ(bm->ListData_barcode.size(), 1);
+    const ValueRecord &first = bm->ListData_barcode.first();
+    EXPECT_EQ(first.value(QStringLiteral("Value")), QStringLiteral("4006381333931"));
+    EXPECT_EQ(first.value(QStringLiteral("Header")), QStringLiteral("My header"));
+    EXPECT_EQ(first.value(QStringLiteral("Footer")), QStringLiteral("FOOTER"));
+    EXPECT_EQ(bm->dataText->text(), QStringLiteral("4006381333931"));
+    EXPECT_EQ(bm->HeaderText->text(), QStringLiteral("My header"));
+    for (QLineEdit *f : {bm->dataText, bm->HeaderText, bm->FooterText}) {
+        EXPECT_FALSE(editable(f)) << qPrintable(f->objectName());
+        EXPECT_FALSE(looksEditable(f)) << qPrintable(f->objectName());
+    }
+    const QString before = bm->dataText->text();
+    bm->dataText->setFocus();
+    QTest::keyClicks(bm->dataText, QStringLiteral("99"));
+    EXPECT_EQ(bm->dataText->text(), before);
+
+    // A field taken off the batch is the user's again, and looks it; so are all after unticking.
+    bm->barcode_header_chk->click();
+    EXPECT_TRUE(editable(bm->HeaderText));
+    EXPECT_TRUE(looksEditable(bm->HeaderText));
+    EXPECT_FALSE(looksEditable(bm->dataText));
+    bm->data_source_chkbox->click();
+    for (QLineEdit *f : {bm->dataText, bm->HeaderText, bm->FooterText}) {
+        EXPECT_TRUE(editable(f)) << qPrintable(f->objectName());
+        EXPECT_TRUE(looksEditable(f)) << qPrintable(f->objectName());
     }
 }

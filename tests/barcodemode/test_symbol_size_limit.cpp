@@ -1,7 +1,10 @@
-// A value whose symbol would be too large to put on pixels at the output resolution (more than
-// 20,000 pixels a side or 200 MB) is refused as a value too long, shown as the invalid state,
-// before anything of that size is made.
+// A symbol too large to put on pixels at the output resolution (more than 20,000 pixels a side or
+// 200 MB), for its value or for its size, is refused before anything of that size is made, and the
+// user is told that the size is too large, not that the value is invalid.
 
+#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/GenerationCore.h"
+#include "model/SKTDocument.h"
 #include "core/Globals.h"
 #include "platform/PictureView.h"
 #include "support/Editions.h"
@@ -12,6 +15,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -25,7 +30,7 @@ void generateLinear(twodtest::Window &w, const QString &title, const QString &va
 
 } // namespace
 
-TEST(SymbolSizeLimit, ValueTooLongForTheOutputIsTheInvalidStateWithItsMessage)
+TEST(SymbolSizeLimit, ValueTooLongForTheOutputIsRefusedAsTooLarge)
 {
     SKIP_WITHOUT_BARCODE_MODE();
     testsupport::ResponderScope responder;
@@ -39,7 +44,7 @@ TEST(SymbolSizeLimit, ValueTooLongForTheOutputIsTheInvalidStateWithItsMessage)
     generateLinear(w, QStringLiteral("Code 128"), QString(5000, QLatin1Char('A')));
     EXPECT_FALSE(w.c->barcodeMode().barcodeImage->hasPicture());
     EXPECT_FALSE(label->isHidden());
-    EXPECT_EQ(label->text(), invalid_barcode_msg);
+    EXPECT_EQ(label->text(), barcode_generation::kSymbolTooLargeMessage);
     EXPECT_TRUE(responder->alerts.isEmpty());
     EXPECT_FALSE(w.c->barcodeMode().Check_And_Validat_Barcode(false, true));
 
@@ -67,10 +72,49 @@ TEST(SymbolSizeLimit, TwoDSymbolsTooLargeAreRefusedAlike)
     w.c->barcodeMode().HeightText_2D->setText(QStringLiteral("3000"));
     w.generate(QStringLiteral("Tagora"));
     EXPECT_FALSE(w.c->barcodeMode().barcodeImage->hasPicture());
-    EXPECT_EQ(w.c->barcodeMode().barcode_error_label->text(), invalid_barcode_msg);
+    EXPECT_EQ(w.c->barcodeMode().barcode_error_label->text(), barcode_generation::kSymbolTooLargeMessage);
     EXPECT_FALSE(w.c->barcodeMode().barcode_error_label->isHidden());
 
     w.c->barcodeMode().HeightText_2D->setText(QStringLiteral("60"));
     w.generate(QStringLiteral("Tagora"));
     EXPECT_TRUE(w.c->barcodeMode().barcodeImage->hasPicture());
+}
+
+// The bar height at its field's own maximum makes a symbol too large for 600 DPI: the preview and
+// the command that places the symbol on the card say so, and place nothing.
+TEST(SymbolSizeLimit, ABarHeightTooLargeSaysTheSizeIsTooLarge)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    testsupport::ResponderScope responder;
+    twodtest::Window w;
+    USED_DPI_VALUE = 600;
+    w.c->applicationDidFinishLaunching();   // shows the window and hears typing, as at start-up
+    BarcodeModeController &bm = w.c->barcodeMode();
+    const auto typeHeight = [&bm](const QString &height) {
+        bm.HeightText->setFocus();
+        bm.HeightText->selectAll();
+        QTest::keyClicks(bm.HeightText, height);
+        QTest::keyClick(bm.HeightText, Qt::Key_Return);
+    };
+    ASSERT_TRUE(bm.barcodeImage->hasPicture());
+
+    typeHeight(QStringLiteral("100"));
+    EXPECT_FALSE(bm.barcodeImage->hasPicture());
+    EXPECT_EQ(bm.barcode_error_label->text(), barcode_generation::kSymbolTooLargeMessage);
+    EXPECT_FALSE(bm.barcode_error_label->isHidden());
+    QTest::mouseClick(bm.Use_Quick_Barcode_btn, Qt::LeftButton);
+    ASSERT_EQ(responder->alertMessages().size(), 1);
+    EXPECT_EQ(responder->alertMessages().first().trimmed(), barcode_generation::kSymbolTooLargeMessage);
+    EXPECT_TRUE(w.env.document()->graphics().isEmpty());
+
+    // A height that fits draws again; a value the symbology refuses is still an invalid value.
+    typeHeight(QStringLiteral("2"));
+    EXPECT_TRUE(bm.barcodeImage->hasPicture());
+    bm.dataText->setFocus();
+    bm.dataText->selectAll();
+    QTest::keyClicks(bm.dataText, QStringLiteral("ABC"));
+    EXPECT_FALSE(bm.barcodeImage->hasPicture());
+    QTest::mouseClick(bm.Use_Quick_Barcode_btn, Qt::LeftButton);
+    ASSERT_EQ(responder->alertMessages().size(), 2);
+    EXPECT_EQ(responder->alertMessages().last().trimmed(), invalid_barcode_msg);
 }

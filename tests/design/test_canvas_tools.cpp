@@ -4,9 +4,11 @@
 #include "advqr/AdvQrController.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
+#include "design/panels/BarcodePanel.h"
 #include "design/ToolPalette.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
@@ -19,6 +21,7 @@
 #include "model/SKTSignature.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
+#include "support/Decode.h"
 #include "support/Editions.h"
 #include "support/ScriptedResponder.h"
 
@@ -30,6 +33,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -305,4 +309,72 @@ TEST_F(CanvasTools, TheShownGridDrawsOnTheWindowsCanvas)
     dsg->_grid->setSpacing(9);
     dsg->_grid->setAlwaysShown(true);
     EXPECT_GT(nonWhiteOnCard(), before + 100) << "grid lines cross the card";
+}
+
+// The barcode-object window as the user meets it: a double-click on the object, a new value typed,
+// OK; then the sidebar's button opens it again on the same object, as often as wanted; Cancel
+// changes nothing.
+TEST_F(CanvasTools, TheBarcodeWindowRedrawsItsObjectAndOpensAgainFromTheSidebar)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    QWidget *window = c->window_;
+    window->resize(1400, 900);
+    c->applicationDidFinishLaunching();   // shows the window and hears typing, as at start-up
+    c->selectModeTab(c->Barcode_Design_tab);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    SKTGraphicView *canvas = dsg->Graphic_View();
+    Barcode_Gen &gen = c->barcodeGen();
+
+    dsg->tool_palette->Barcode_Tool_btn->click();
+    ASSERT_EQ(graphics().size(), 1);
+    const std::shared_ptr<SKTGraphic> object = graphics().first();
+    auto decoded = [&] {
+        EXPECT_FALSE(object->_barcode_image.isNull());
+        return testsupport::decode(object->_barcode_image.toImage(600)).text;
+    };
+    ASSERT_EQ(decoded(), QStringLiteral("0123"));
+
+    // In the window: the value the user types, then OK or Cancel as the user clicks them.
+    QString shownValue;
+    auto answer = [&](const QString &value, bool ok) {
+        responder->onModal = [&, value, ok](QDialog &dialog) {
+            auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("dataText"));
+            EXPECT_NE(field, nullptr);
+            if (!field)
+                return 0;
+            shownValue = field->text();
+            field->selectAll();
+            QTest::keyClicks(field, value);
+            QTest::mouseClick(ok ? gen.OK_Btn : gen.Cancel_Btn, Qt::LeftButton);
+            return dialog.result();
+        };
+    };
+    const auto centreOf = [&] { return canvas->widgetRect(object->bounds()).center().toPoint(); };
+
+    answer(QStringLiteral("4711"), true);
+    QTest::mouseDClick(canvas, Qt::LeftButton, {}, centreOf());
+    EXPECT_EQ(responder->modalCount, 1);
+    ASSERT_EQ(graphics().size(), 1);
+    EXPECT_EQ(graphics().first(), object) << "the object on the card is the one edited";
+    EXPECT_EQ(object->linear_font_val, QStringLiteral("4711"));
+    EXPECT_EQ(decoded(), QStringLiteral("4711"));
+    EXPECT_EQ(object->bounds().size(), object->_barcode_image.size());
+
+    QPushButton *properties = dsg->sidebar().barcodePanel()->barcode_prop_btn;
+    ASSERT_TRUE(properties->isVisible());
+    const char *const values[] = {"0815", "99"};
+    for (const char *value : values) {
+        answer(QString::fromLatin1(value), true);
+        const QString before = object->linear_font_val;
+        QTest::mouseClick(properties, Qt::LeftButton);
+        EXPECT_EQ(shownValue, before) << "the window shows the object's value";
+        EXPECT_EQ(decoded(), QString::fromLatin1(value));
+    }
+    EXPECT_EQ(responder->modalCount, 3);
+
+    answer(QStringLiteral("1234"), false);
+    QTest::mouseClick(properties, Qt::LeftButton);
+    EXPECT_EQ(responder->modalCount, 4);
+    EXPECT_EQ(object->linear_font_val, QStringLiteral("99"));
+    EXPECT_EQ(decoded(), QStringLiteral("99"));
 }

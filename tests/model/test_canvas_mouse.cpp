@@ -2,7 +2,11 @@
 
 #include "CanvasSupport.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 
 using canvastest::CanvasFixture;
@@ -233,4 +237,60 @@ TEST_F(CanvasFixture, ContextMenuNamesEveryObjectByKindAndNumber)
     items.at(9)->trigger();
     EXPECT_EQ(view.selectionIndexes(), QList<int>{3});
     EXPECT_EQ(host.current.lock(), star);
+}
+
+namespace {
+
+void sendMouse(QWidget &view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(view.mapToGlobal(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&view, &event);
+}
+
+} // namespace
+
+// A release that never reaches the canvas (a menu or a message box opened mid-drag takes it) must
+// not leave the drag running: the next click would move the old selection.
+TEST_F(CanvasMouse, ALostReleaseEndsTheDragWhereItWas)
+{
+    enum class Loss { ContextMenu, FocusLoss, NextPress };
+    const auto g = addShape(QRectF(10, 10, 40, 40));
+    for (Loss loss : {Loss::ContextMenu, Loss::FocusLoss, Loss::NextPress}) {
+        SCOPED_TRACE(int(loss));
+        g->setBounds(QRectF(10, 10, 40, 40));
+        view.changeSelectionIndexes({});
+        host.snapshots = 0;
+        sendMouse(view, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseMove, QPoint(60, 50), Qt::NoButton, Qt::LeftButton);
+        ASSERT_EQ(view.tracking(), SKTGraphicView::Tracking::Moving);
+        ASSERT_EQ(g->bounds(), QRectF(50, 40, 40, 40));
+
+        switch (loss) {
+        case Loss::ContextMenu: {
+            QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(60, 50), view.mapToGlobal(QPoint(60, 50)));
+            QApplication::sendEvent(&view, &request);
+            if (QWidget *menu = QApplication::activePopupWidget())
+                menu->close();
+            break;
+        }
+        case Loss::FocusLoss: {
+            QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(&view, &out);
+            break;
+        }
+        case Loss::NextPress:
+            break;
+        }
+        if (loss != Loss::NextPress) {
+            EXPECT_EQ(view.tracking(), SKTGraphicView::Tracking::None);
+        }
+
+        // A click on an empty spot deselects and moves nothing.
+        sendMouse(view, QEvent::MouseButtonPress, QPoint(200, 150), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(view, QEvent::MouseButtonRelease, QPoint(200, 150), Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(g->bounds(), QRectF(50, 40, 40, 40));
+        EXPECT_EQ(view.tracking(), SKTGraphicView::Tracking::None);
+        EXPECT_TRUE(view.selectionIndexes().isEmpty());
+        EXPECT_EQ(host.snapshots, 1) << "the drag that was made is one step";
+    }
 }

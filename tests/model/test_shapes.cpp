@@ -109,8 +109,6 @@ TEST(ShapeOutlines, TurningIsAboutTheCentreOfTheOutlinesOwnBox)
     const QPointF expected(pivot.x() - (top.y() - pivot.y()), pivot.y() + (top.x() - pivot.x()));
     EXPECT_NEAR(turned.elementAt(0).x, expected.x(), 1e-9);
     EXPECT_NEAR(turned.elementAt(0).y, expected.y(), 1e-9);
-    // The redraw area still turns the frame about its own centre.
-    EXPECT_EQ(star->drawingBounds(), QRectF(-4, -4, 109, 109));
 }
 
 TEST(ShapeHits, InteriorByWindingFilledOrNot)
@@ -162,4 +160,72 @@ TEST(ShapeBadInput, UnknownCodesAndBadCountsDrawNothingAndAreNeverHit)
     star->polygon_type = 2000000000;   // capped, so drawing stays quick
     EXPECT_EQ(corners(star->bezierPathForDrawing()).size(), size_t(Shape_Control::kMaxStarPoints / 2));
     EXPECT_LE(star->bezierPathForDrawing().elementCount(), Shape_Control::kMaxStarPoints + 1);
+}
+
+namespace {
+
+struct ShapeCase {
+    const char *code;
+    int variant;   // the double star's or polygon's type; unused for the others
+};
+
+const ShapeCase kEveryShape[] = {{"R", 0},  {"C", 0},  {"RR", 0}, {"T", 0},  {"D", 0},  {"S", 0},
+                                 {"DS", 1}, {"DS", 2}, {"DS", 3}, {"DS", 4}, {"DS", 5}, {"P", 1},
+                                 {"P", 2},  {"P", 3},  {"P", 4},  {"P", 5},  {"P", 8}};
+
+std::shared_ptr<Shape_Control> caseShape(const ShapeCase &c, const QRectF &frame, int angle)
+{
+    auto g = shape(QString::fromLatin1(c.code), frame);
+    g->double_star_type = c.variant;
+    g->polygon_type = c.variant;
+    g->text_rotation = angle;
+    return g;
+}
+
+// The box of every pixel that drawing the object without a clip touches.
+QRectF paintedBox(const SKTGraphic &g, const QSize &points)
+{
+    const QImage image = drawn(g, points);
+    int l = points.width(), t = points.height(), r = -1, b = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (painted(image, x, y)) {
+                l = std::min(l, x);
+                r = std::max(r, x);
+                t = std::min(t, y);
+                b = std::max(b, y);
+            }
+    return r < 0 ? QRectF() : QRectF(l, t, r - l + 1, b - t + 1);
+}
+
+bool holds(const QRectF &outer, const QRectF &inner, double slack)
+{
+    return inner.left() >= outer.left() - slack && inner.top() >= outer.top() - slack &&
+           inner.right() <= outer.right() + slack && inner.bottom() <= outer.bottom() + slack;
+}
+
+} // namespace
+
+TEST(ShapeDrawingBounds, HoldTheTurnedOutlineItsStrokeAndTheHandlesAtEveryRightAngle)
+{
+    const QRectF star(0, 0, 1000, 1000);
+    const QRectF frame(400, 300, 400, 240);
+    for (const ShapeCase &c : kEveryShape)
+        for (int angle : {0, 90, 180, 270}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2 at %3").arg(c.code).arg(c.variant).arg(angle).toStdString());
+            // The outline itself, on a large frame where a star's tip lies far off the turned frame.
+            auto big = caseShape(c, star, angle);
+            big->_isDrawingStroke = false;
+            EXPECT_TRUE(holds(big->drawingBounds(), big->bezierPathForDrawing().boundingRect(), 0));
+
+            // Everything drawing puts on the card, thick mitred stroke included, and the handles.
+            auto g = caseShape(c, frame, angle);
+            g->_strokeWidth = 16;
+            g->_strokeColor = Qt::black;
+            const QRectF area = g->drawingBounds();
+            EXPECT_TRUE(holds(area, paintedBox(*g, QSize(1200, 1200)), 1.0));
+            const QRectF handles = frame.adjusted(-SKTGraphicHandleHalfWidth, -SKTGraphicHandleHalfWidth,
+                                                  SKTGraphicHandleHalfWidth + 1, SKTGraphicHandleHalfWidth + 1);
+            EXPECT_TRUE(holds(area, handles, 0));
+        }
 }
