@@ -9,6 +9,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/RecordBinding.h"
+#include "imagetools/ImageForPath.h"
 #include "model/SKTImage.h"
 #include "platform/Dialogs.h"
 
@@ -30,10 +31,20 @@ int DesignController::Open_Image_Library_Window(const QString &purpose)
     request.canChooseDirectories = false;
     request.allowsMultipleSelection = false;
     const QStringList chosen = platform::dialogResponder().openPanel(request);
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || !Accept_Picture_File(chosen.first()))
         return 0;
     lib_window_sel_file = chosen.first();
     return 1;
+}
+
+bool DesignController::Accept_Picture_File(const QString &path)
+{
+    // Decoded as the card will decode it: a file with a picture's name but other bytes would
+    // otherwise become an object or a background that shows nothing.
+    if (!Get_Image_For_Path(path, false, false).isNull())
+        return true;
+    Show_MessageBox(QStringLiteral("The selected file is not a picture that can be opened."));
+    return false;
 }
 
 bool DesignController::Check_Multiple_Image_Selection(const QString &word)

@@ -17,6 +17,7 @@
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
+#include "support/NotPictures.h"
 #include "support/ScriptedResponder.h"
 
 #include <QDir>
@@ -121,6 +122,23 @@ TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
     EXPECT_TRUE(graphics().first()->isExactly<SKTImage>());
     EXPECT_EQ(graphics().first()->Text_Value, path);
     EXPECT_EQ(Library_Selected_Image, path);
+}
+
+TEST_F(CanvasTools, AFileThatIsNoPictureIsRefusedByBothPictureTools)
+{
+    const QStringList bad = testsupport::writeNotPictures(env.userFolder() + QStringLiteral("/bad"));
+    for (QPushButton *tool : {dsg->tool_palette->Image_Tool_btn, dsg->tool_palette->Image_Library_Tool_btn})
+        for (const QString &path : bad) {
+            SCOPED_TRACE((tool->objectName() + QLatin1Char(' ') + path).toStdString());
+            responder->alerts.clear();
+            Library_Selected_Image = QStringLiteral("before");
+            responder->openAnswers = {{path}};
+            tool->click();
+            ASSERT_EQ(responder->alertMessages().size(), 1);
+            EXPECT_EQ(responder->alertMessages().first().trimmed(), testsupport::kNotAPicture);
+            EXPECT_TRUE(graphics().isEmpty());
+            EXPECT_EQ(Library_Selected_Image, QStringLiteral("before"));
+        }
 }
 
 TEST_F(CanvasTools, WatermarkToolShowsTheBorderTabAndKeepsTheTool)
