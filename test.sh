@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test; ctest's summary is the last line.
+# Installs what is missing, builds everything and runs every test: the fuzz targets, ctest, then each
+# test binary whole.
 # The build links the standard and QR editions too (application and window tests), and their tests
 # run with the full edition's, named "std." and "qr.".
 set -euo pipefail
@@ -9,18 +10,28 @@ cd "$(dirname "$0")"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-# The project-file parse step under a fuzzer for 60 s (libFuzzer with clang, else a mutation loop
-# under AddressSanitizer), seeded from the projects tests' files.
+# The fuzz targets (libFuzzer with clang, else a mutation loop under AddressSanitizer): the
+# project-file parse step for 60 s, seeded from the projects tests' files; then the workbook reader
+# (through the zip layer) and the text, CSV and RTF import for 30 s each, seeded from fuzz/seeds.
 fuzz_cxx=g++
 command -v clang++ >/dev/null && fuzz_cxx=clang++
 cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER="$fuzz_cxx" >/dev/null
 ninja -C build-fuzz
-corpus="$(mktemp -d)"
-cp tests/projects/files/* "$corpus"/
-if [ "$fuzz_cxx" = clang++ ]; then
-  build-fuzz/fuzz_project_file -max_total_time=60 -rss_limit_mb=4096 -print_final_stats=1 "$corpus"
-else
-  build-fuzz/fuzz_project_file 60 "$corpus"/*
-fi
-rm -rf "$corpus"
+fuzz() {   # target seconds seed files...
+  local target=$1 seconds=$2 corpus
+  shift 2
+  corpus="$(mktemp -d)"
+  cp "$@" "$corpus"/
+  if [ "$fuzz_cxx" = clang++ ]; then
+    build-fuzz/"$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 "$corpus"
+  else
+    build-fuzz/"$target" "$seconds" "$corpus"/*
+  fi
+  rm -rf "$corpus"
+}
+fuzz fuzz_project_file 60 tests/projects/files/*
+fuzz fuzz_workbook 30 fuzz/seeds/workbook/*
+fuzz fuzz_text_import 30 fuzz/seeds/text/*
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# Each test binary once more as one process, so that state one test leaves behind fails another.
+./scripts/run_whole.sh build

@@ -29,6 +29,13 @@ QStringList itemsOf(const QComboBox *combo)
     return items;
 }
 
+// The items of a field's series, none while no series is chosen in its name combo (its item combo
+// may still hold what an earlier choice left).
+QStringList seriesItemsOf(const QComboBox *names, const QComboBox *items)
+{
+    return names && names->currentIndex() > 0 ? itemsOf(items) : QStringList();
+}
+
 } // namespace
 
 std::shared_ptr<const BarcodeBatchSnapshot> BarcodeModeController::makeBatchSnapshot()
@@ -46,9 +53,9 @@ std::shared_ptr<const BarcodeBatchSnapshot> BarcodeModeController::makeBatchSnap
     s->typedFooter = FooterText ? FooterText->text() : QString();
     s->list = ListData_barcode;   // shared with the window's list until either changes
     s->grid = List_Barcode_Grid_Value;
-    s->valueItems = itemsOf(val_combo_value);
-    s->headerItems = itemsOf(hdr_combo_value);
-    s->footerItems = itemsOf(ftr_combo_value);
+    s->valueItems = seriesItemsOf(val_combo_list, val_combo_value);
+    s->headerItems = seriesItemsOf(hdr_combo_list, hdr_combo_value);
+    s->footerItems = seriesItemsOf(ftr_combo_list, ftr_combo_value);
     barcode_batch::count(*s);
     if (testBarcode)
         s->currentModelPicture = imageFromBarcode(testBarcode.get());

@@ -51,6 +51,13 @@ QStringList itemsOf(const QComboBox *combo)
     return items;
 }
 
+// The items of a field's series, none while no series is chosen in its name combo (its item combo
+// may still hold what an earlier choice left).
+QStringList seriesItemsOf(const QComboBox *names, const QComboBox *items)
+{
+    return names && names->currentIndex() > 0 ? itemsOf(items) : QStringList();
+}
+
 // The help box of the batch settings: one title, the text, "OK" only.
 void showBatchHelp(const QString &text)
 {
@@ -357,10 +364,11 @@ void BarcodeModeController::Add_Records_In_List(bool usePQ)
         PrintGrid grid;
         if (Data_Set_Sheet_RD && Data_Set_Sheet_RD->isChecked()) {
             // One label per series row, never repeated.
-            const QStringList values = itemsOf(val_combo_value);
-            const QStringList headers = itemsOf(hdr_combo_value);
-            const QStringList footers = itemsOf(ftr_combo_value);
-            const qsizetype rows = std::max({values.size(), headers.size(), footers.size()});
+            const QStringList values = seriesItemsOf(val_combo_list, val_combo_value);
+            const QStringList headers = seriesItemsOf(hdr_combo_list, hdr_combo_value);
+            const QStringList footers = seriesItemsOf(ftr_combo_list, ftr_combo_value);
+            const qsizetype rows = std::max({value ? values.size() : 0, header ? headers.size() : 0,
+                                             footer ? footers.size() : 0});
             for (qsizetype i = 0; i < rows; ++i) {
                 const ValueRecord record{{kValue, value ? values.value(i) : QString()},
                                          {kHeader, header ? headers.value(i) : typedHeader},

@@ -16,7 +16,18 @@ int batchCount(const BarcodeBatchSnapshot &s)
 {
     if (!s.usesBatchValues())
         return 1;
-    return int(s.fromSeries ? s.valueItems.size() : s.list.size());
+    if (!s.fromSeries)
+        return int(s.list.size());
+    // The longest ticked series, as the print grid counts its rows: an unticked field's combo
+    // holds whatever it held when it was hidden.
+    qsizetype rows = 0;
+    if (s.valueFromBatch)
+        rows = std::max(rows, s.valueItems.size());
+    if (s.headerFromBatch)
+        rows = std::max(rows, s.headerItems.size());
+    if (s.footerFromBatch)
+        rows = std::max(rows, s.footerItems.size());
+    return int(rows);
 }
 
 int totalCountWithPQ(const BarcodeBatchSnapshot &s)

@@ -34,7 +34,7 @@ struct BarcodeBatchSnapshot {
 
     QList<ValueRecord> list;   // the value list, one record per batch record
     PrintGrid grid;            // one record per label, from the last grid build
-    QStringList valueItems;    // the items of the three series item combos, item n for record n
+    QStringList valueItems;    // the items of the three chosen series, item n for record n; none unchosen
     QStringList headerItems;
     QStringList footerItems;
 
@@ -55,8 +55,8 @@ namespace barcode_batch {
 // without one or a negative number.
 int printQuantity(const QString &pq);
 
-// The records of the batch: the value series' items from series, the value-list rows from the
-// list; 1 when batch values are not in use.
+// The records of the batch: the items of the longest ticked and chosen series from series, the value-list
+// rows from the list; 1 when batch values are not in use.
 int batchCount(const BarcodeBatchSnapshot &s);
 // The labels: the batch count from series; otherwise the print quantities of the first batch-count
 // value-list rows summed in 64 bits and capped at the int maximum; 1 without batch values and

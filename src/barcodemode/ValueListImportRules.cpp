@@ -51,7 +51,7 @@ QString importText(const QByteArray &bytes, const QString &extension)
     if (text.isNull())
         return text;
     if (kind == QLatin1String("CSV"))
-        return Trim_Str(text);
+        return text;   // quoted fields keep their spaces and line breaks
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString &line : lines)
         if (line.endsWith(QLatin1Char('\r')))
@@ -123,37 +123,6 @@ QList<RecordWrite> tabRule(const QList<QStringList> &lines, const Options &optio
         if (out[0].size() > kMaxValueLength)
             out[0] = out[0].left(kMaxValueLength);
         writes.append({!existingRow, existingRow ? target : 0, out[0], out[1], out[2], out[3]});
-        ++target;
-    }
-    return writes;
-}
-
-QStringList csvItems(const QString &text, QStringList *log)
-{
-    QStringList items;
-    for (const QString &line : text.split(QLatin1Char('\r'))) {
-        if (log)
-            log->append(line);
-        if (!line.contains(QLatin1Char(',')))
-            continue;
-        for (const QString &raw : line.split(QLatin1Char(','))) {
-            const QString item = Trim_Str(raw);
-            if (!item.isEmpty())
-                items.append(item);
-        }
-    }
-    return items;
-}
-
-QList<RecordWrite> csvRule(const QStringList &items, const Options &options, int existingCount, int target)
-{
-    QList<RecordWrite> writes;
-    writes.reserve(items.size());
-    for (const QString &item : items) {
-        const bool existingRow = target < existingCount;
-        writes.append({!existingRow, existingRow ? target : 0, options.value ? item : QString(),
-                       options.header ? item : QString(), options.footer ? item : QString(),
-                       options.pq ? item : QString()});
         ++target;
     }
     return writes;

@@ -39,7 +39,7 @@ struct RecordWrite {
 QString decodeText(const QByteArray &bytes);
 
 // The text a file gives the rules, by its extension (compared in upper case): RTF its plain text;
-// CSV the decoded text trimmed; anything else the decoded text without the blank lines at its start
+// CSV the decoded text as it is; anything else the decoded text without the blank lines at its start
 // and end and without the CR of each line end (a TAB at the very start is a field). Null when the
 // bytes cannot be decoded.
 QString importText(const QByteArray &bytes, const QString &extension);
@@ -54,10 +54,16 @@ QList<QStringList> splitTabText(const QString &text);
 QList<RecordWrite> tabRule(const QList<QStringList> &lines, const Options &options,
                            const QList<ValueRecord> &existing, int target);
 
-// The items of a text for the CSV rule: its lines split at CR, each line appended to log; of each
-// line with "," the trimmed, non-empty items between the commas.
-QStringList csvItems(const QString &text, QStringList *log = nullptr);
-// The CSV rule: every item is one record, each ticked field the item, the others empty.
-QList<RecordWrite> csvRule(const QStringList &items, const Options &options, int existingCount, int target);
+// The rows of a CSV text (RFC 4180): fields separated by ",", a field in double quotes may hold
+// commas, line breaks and doubled quotes; rows end in CR LF, LF or CR. Outside quotes a quote is a
+// character like any other; an unclosed quote runs to the end. Rows of blank fields only are left
+// out.
+QList<QStringList> csvRows(const QString &text);
+// Whether a row only names columns (each field a column title of the list, in any case).
+bool isColumnTitleRow(const QStringList &row);
+// The CSV rule: a first row that only names columns is no record; every other row is one record,
+// its columns mapped to the ticked fields as the tab rule maps them.
+QList<RecordWrite> csvRule(const QList<QStringList> &rows, const Options &options, const QList<ValueRecord> &existing,
+                           int target);
 
 } // namespace value_list_import

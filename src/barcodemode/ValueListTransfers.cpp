@@ -42,8 +42,7 @@ QString failureText(const std::exception &e) { return QString::fromUtf8(e.what()
 struct TextImportInput {
     bool ok = false;
     bool csv = false;
-    QList<QStringList> lines;   // tab rule
-    QStringList items;          // CSV rule
+    QList<QStringList> lines;   // the tab rule's lines, or the CSV rows
 };
 
 TextImportInput readTextImport(const QString &path)
@@ -61,14 +60,8 @@ TextImportInput readTextImport(const QString &path)
         return input;
     input.ok = true;
     input.csv = value_list_import::isCsvExtension(extension);
-    if (input.csv) {
-        QStringList log;
-        input.items = value_list_import::csvItems(text, &log);
-        for (const QString &line : log)
-            Show_NSLog_Message(line);
-    } else {
-        input.lines = value_list_import::splitTabText(text);
-    }
+    // The file's contents are the user's data: they are not written to the log.
+    input.lines = input.csv ? value_list_import::csvRows(text) : value_list_import::splitTabText(text);
     return input;
 }
 
@@ -199,7 +192,7 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
                 prev_list_item_barcode = 0;
             }
             const QList<value_list_import::RecordWrite> writes =
-                input.csv ? value_list_import::csvRule(input.items, options, N, target)
+                input.csv ? value_list_import::csvRule(input.lines, options, ListData_barcode, target)
                           : value_list_import::tabRule(input.lines, options, ListData_barcode, target);
             for (const value_list_import::RecordWrite &w : writes) {
                 if (w.append)

@@ -172,6 +172,8 @@ bool DesignController::Browse_User_Image_Manually()
         Library_Selected_Image = QString();
         return false;
     }
+    if (!Accept_Picture_File(chosen.first()))
+        return false;
     Library_Selected_Image = chosen.first();
     sidebar().Show_Picture_Source_Path(Library_Selected_Image);
     return true;

@@ -100,7 +100,8 @@ public:
     QString currentGraphicClass() const;
     // The canvas's object creation; the canvas supplies it (nothing is created while it is unset).
     std::function<void(const QString &graphicClass, const QRectF &frame, int tool)> Canvas_Create_Graphic;
-    // Open panel for one picture file of the accepted types; YES when one was chosen.
+    // Open panel for one picture file of the accepted types; YES when one was chosen and opens as a
+    // picture.
     bool Browse_User_Image_Manually();
     void Show_Hide_Ruler_ChkBox();
     void Set_Canvas_to_100_percent();
@@ -232,8 +233,10 @@ public:
     // The barcode-object window on the object the sidebar shows.
     void Open_Barcode_Window();
     // The image library picker for a purpose ("C" picture objects, "B" backgrounds, "QR" logos):
-    // 1 when a picture was chosen (its path then in lib_window_sel_file), else 0.
+    // 1 when a picture that opens was chosen (its path then in lib_window_sel_file), else 0.
     int Open_Image_Library_Window(const QString &purpose);
+    // Whether a chosen file is a picture that opens; if not, says so and answers false.
+    static bool Accept_Picture_File(const QString &path);
     // The picture's loaded picture through the effect chain; the picture page shows its error label
     // unless there is a non-empty result and a file at the picture's path.
     platform::Picture Get_Image_With_Update_Settings(const SKTGraphic &graphic);

@@ -102,7 +102,7 @@ void PropertySidebar::Connect_Card_Panels()
             d->Update_Card_Graphics();
         });
         connect(background, &CardBackgroundPanel::backgroundImageChosen, this, [d, showBackgroundTab](const QString &path) {
-            if (Image_Is_Over_Size(path, true, 0))
+            if (Image_Is_Over_Size(path, true, 0) || !DesignController::Accept_Picture_File(path))
                 return;
             d->set_Front_BG_Image(path);
             d->Update_Card_Graphics();

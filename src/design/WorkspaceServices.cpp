@@ -10,6 +10,7 @@
 #include "core/Messages.h"
 #include "design/RecordBinding.h"
 #include "imagetools/Image_Library.h"
+#include "imagetools/ImageForPath.h"
 #include "model/SKTImage.h"
 #include "platform/Dialogs.h"
 
@@ -26,13 +27,28 @@ int DesignController::Open_Image_Library_Window(const QString &purpose)
         Image_Library *library = Image_Library::defaultInstance();
         library->control_or_BG = purpose;
         const int code = library->Open_Library_Window();
-        if (code == 1)
-            lib_window_sel_file = library->selected_image;
-        return code;
+        if (code != 1)
+            return code;
+        // The picker lets any file of a picture's name through "Browse other file"; the logo's
+        // caller refuses such a file with a message of its own.
+        if (purpose != QLatin1String("QR") && !Accept_Picture_File(library->selected_image))
+            return 0;
+        lib_window_sel_file = library->selected_image;
+        return 1;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return 0;
     }
+}
+
+bool DesignController::Accept_Picture_File(const QString &path)
+{
+    // Decoded as the card will decode it: a file with a picture's name but other bytes would
+    // otherwise become an object or a background that shows nothing.
+    if (!Get_Image_For_Path(path, false, false).isNull())
+        return true;
+    Show_MessageBox(QStringLiteral("The selected file is not a picture that can be opened."));
+    return false;
 }
 
 bool DesignController::Check_Multiple_Image_Selection(const QString &word)

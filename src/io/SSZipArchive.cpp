@@ -104,6 +104,8 @@ bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destinati
     bool success = true;
     int entries = 0;
     std::int64_t written = 0;
+    bool writeFailed = false;
+    QStringList writtenFiles;   // what this unpack wrote, removed again when a write fails
     std::vector<char> buffer(4096);
     const QDir dest(destination);
     for (;;) {
@@ -148,6 +150,7 @@ bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destinati
         if (!isFolder && (overwrite || !QFileInfo::exists(target))) {
             QFile out(target);
             if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+                writtenFiles << target;
                 for (;;) {
                     const int n = unzReadCurrentFile(zip, buffer.data(), unsigned(buffer.size()));
                     if (n < 0) {
@@ -161,16 +164,24 @@ bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destinati
                         readFailed = true;
                         break;
                     }
-                    out.write(buffer.data(), n);
+                    if (out.write(buffer.data(), n) != n) {
+                        writeFailed = true;
+                        break;
+                    }
                 }
-                out.flush();   // a later flush would stamp the file anew
-                if (info.dosDate != 0)
+                // A full disk may show only at the flush or the close; a later flush would stamp the
+                // file anew, so the date comes between them.
+                if (!out.flush())
+                    writeFailed = true;
+                if (!writeFailed && info.dosDate != 0)
                     out.setFileTime(entryTime(info.tmu_date), QFileDevice::FileModificationTime);
                 out.close();
+                if (out.error() != QFileDevice::NoError)
+                    writeFailed = true;
             }
         }
         // The CRC is checked when an entry read to its end is closed.
-        if (unzCloseCurrentFile(zip) == UNZ_CRCERROR || readFailed) {
+        if (unzCloseCurrentFile(zip) == UNZ_CRCERROR || readFailed || writeFailed) {
             success = false;
             break;
         }
@@ -178,6 +189,10 @@ bool SSZipArchive::unzipFileAtPath(const QString &path, const QString &destinati
             break;
     }
     unzClose(zip);
+    // Parts cut short by a full disk would read as whole files: none of this unpack stays.
+    if (writeFailed)
+        for (const QString &file : std::as_const(writtenFiles))
+            QFile::remove(file);
     return success;
 }
 

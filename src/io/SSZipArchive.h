@@ -24,7 +24,8 @@ public:
     // Unpacks every entry under destination (folders created as needed). Answers NO when the
     // archive or its first entry cannot be opened (with the -1 or -2 error in the slot), when an
     // entry cannot be opened, described or read whole (CRC included), when a name is absolute or
-    // has a ".." component, or past the limits above; what was written before stays. With
+    // has a ".." component, or past the limits above; what was written before stays. A write, flush
+    // or close that fails (a full disk) answers NO too and removes every file this unpack wrote. With
     // overwrite off an existing file is kept. A password, when not empty, opens every entry.
     static bool unzipFileAtPath(const QString &path, const QString &destination, bool overwrite,
                                 const QString &password = QString(), ZipError *error = nullptr);

@@ -5,6 +5,7 @@
 
 #include "core/Messages.h"
 #include "model/ObjectArchive.h"
+#include "model/PictureEffectRanges.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
 
@@ -242,9 +243,14 @@ std::shared_ptr<SKTGraphic> SKTGraphic::initWithCoder(const ObjectArchive &coder
             }
     } catch (const std::exception &) {
         // The object stays as far as it was read; undo, the backup and paste take it as it is.
-        if (auto *image = graphic_cast<SKTImage>(graphic.get()))
+        if (auto *image = graphic_cast<SKTImage>(graphic.get())) {
+            picture_effects::clampAll(*image);
             image->_contents_with_settings = SKTImage::Get_Image_With_Update_Settings(*image);
+        }
     }
+    // Pasted data may come from anywhere: the effect values are the panel's.
+    if (graphic->isExactly<SKTImage>())
+        picture_effects::clampAll(*graphic);
     return graphic;
 }
 

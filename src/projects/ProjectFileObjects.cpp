@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/Utilities.h"
+#include "model/PictureEffectRanges.h"
 #include "model/SKTLine.h"
 #include "platform/KeyedArchive.h"
 #include "projects/ProjectFileText.h"
@@ -203,6 +204,7 @@ void readPicture(Reader &r, SKTGraphic &g, int count)
     g.ev_val = r.real();
     g.blr_val = r.real();
     g.rotate_image = r.real();
+    picture_effects::clampAll(g);
     g._file_path = Check_Path_For_App_Resources(r.text());
     QString source;
     if (count > kOlderPictureElements)

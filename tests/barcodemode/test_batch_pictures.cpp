@@ -101,6 +101,44 @@ TEST_F(BatchWindow, EverySymbologysBatchPictureIsThePreviewPixelForPixel)
     }
 }
 
+TEST_F(BatchWindow, AHeaderSeriesAloneMakesOneRecordAndOneLabelPerRow)
+{
+    writeSeries(QStringLiteral("heads.txt"), "H1\nH2\nH3\n");
+    choose(QStringLiteral("Code 128"));
+    tickBatch();
+    chooseSeriesSource();
+    // Only the header from the series: the value box and the footer box unticked.
+    bm->barcode_value_chk->click();
+    bm->barcode_footer_chk->click();
+    ASSERT_TRUE(bm->data_source_chkbox->isChecked());
+    ASSERT_TRUE(bm->barcode_header_chk->isChecked());
+    pickSeries(bm->hdr_combo_list, QStringLiteral("heads"));
+    // The value is the user's to type.
+    bm->dataText->setText(QStringLiteral("TAGORA-128"));
+    ASSERT_EQ(bm->currentValue(), QStringLiteral("TAGORA-128"));
+    bm->Add_Records_In_List(true);
+    const auto s = bm->makeBatchSnapshot();
+    EXPECT_EQ(s->recordCount, 3);
+    EXPECT_EQ(s->labelCount, 3);
+    ASSERT_EQ(s->grid.size(), 3);
+    QList<QImage> labels;
+    for (int i = 0; i < 3; ++i) {
+        const QString header = QStringLiteral("H%1").arg(i + 1);
+        const auto record = barcode_batch::recordFields(*s, i);
+        ASSERT_TRUE(record.has_value()) << i;
+        EXPECT_EQ(record->header, header);
+        EXPECT_EQ(record->value, QStringLiteral("TAGORA-128"));   // the typed value on every label
+        const auto label = barcode_batch::gridFields(*s, i);
+        ASSERT_TRUE(label.has_value()) << i;
+        EXPECT_EQ(label->header, header);
+        labels.append(raster(barcode_batch::imageFromGrid(*s, i)));
+        EXPECT_FALSE(labels.last().isNull()) << i;
+    }
+    // Each label is drawn with its own header.
+    EXPECT_FALSE(labels[0] == labels[1]);
+    EXPECT_FALSE(labels[1] == labels[2]);
+}
+
 TEST_F(BatchWindow, CountsFollowTheSourceAndThePrintQuantities)
 {
     const QList<Rec> three = {{QStringLiteral("1"), {}, {}, QStringLiteral("2")},

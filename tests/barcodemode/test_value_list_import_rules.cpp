@@ -84,29 +84,62 @@ TEST(ValueListImportRules, OverwritingKeepsTheFieldsThatAreNotTicked)
                                   append("c", "HC", "fc", "")}));
 }
 
-TEST(ValueListImportRules, LongValuesAreCutOnlyByTheTabRule)
+TEST(ValueListImportRules, LongValuesAreCutToAThousandCharacters)
 {
     const QString longValue(1500, QLatin1Char('7'));
     const QList<RecordWrite> fromText = tab(longValue, ticked(true, false, false, false));
     ASSERT_EQ(fromText.size(), 1);
     EXPECT_EQ(fromText.first().value, longValue.left(1000));
-    const QList<RecordWrite> fromCsv = csvRule(csvItems(longValue + ",x"), ticked(true, false, false, false), 0, 0);
-    ASSERT_EQ(fromCsv.size(), 2);
-    EXPECT_EQ(fromCsv.first().value, longValue);
+    const QList<RecordWrite> fromCsv = csvRule(csvRows(longValue + ",x"), ticked(true, false, false, false), {}, 0);
+    ASSERT_EQ(fromCsv.size(), 1);
+    EXPECT_EQ(fromCsv.first().value, longValue.left(1000));
 }
 
-TEST(ValueListImportRules, CsvItemsAreRecordsOfTheirOwn)
+TEST(ValueListImportRules, CsvRowsFollowTheQuotingRules)
 {
-    QStringList log;
-    EXPECT_EQ(csvItems(importText("a, b,,c\r\nlonely\rd,\r", QStringLiteral("CSV")), &log), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(log.size(), 3);
-    EXPECT_TRUE(csvItems("no comma here").isEmpty());
-    // Every ticked field takes the item, the others stay empty, also over existing rows; the items
-    // past the list are appended.
-    EXPECT_EQ(csvRule({"a", "b", "c"}, ticked(true, false, true, false, true), 2, 0),
-              (QList<RecordWrite>{replace(0, "a", "", "a", ""), replace(1, "b", "", "b", ""), append("c", "", "c", "")}));
-    EXPECT_EQ(csvRule({"a", "b"}, ticked(true, false, false, false), 4, 4),
-              (QList<RecordWrite>{append("a", "", "", ""), append("b", "", "", "")}));
+    using Rows = QList<QStringList>;
+    const struct {
+        const char *name;
+        QString text;
+        Rows rows;
+    } cases[] = {
+        {"one value per line", "4006381333931\n4006381333932\n", Rows{{"4006381333931"}, {"4006381333932"}}},
+        {"CR LF, CR and LF ends", "a,b\r\nc,d\re,f\ng,h", Rows{{"a", "b"}, {"c", "d"}, {"e", "f"}, {"g", "h"}}},
+        {"quoted comma", "\"Smith, John\",2\r\n", Rows{{"Smith, John", "2"}}},
+        {"doubled quote", "\"say \"\"hi\"\"\",x\r\n", Rows{{"say \"hi\"", "x"}}},
+        {"line breaks inside quotes", "\"two\r\nlines\",\"a\nb\"\n", Rows{{"two\r\nlines", "a\nb"}}},
+        {"empty fields", ",,x,\n", Rows{{"", "", "x", ""}}},
+        {"empty quoted field", "\"\",y\n", Rows{{"", "y"}}},
+        {"quote inside an unquoted field", "5\" disk,1\n", Rows{{"5\" disk", "1"}}},
+        {"unclosed quote runs to the end", "\"open,\nstill\n", Rows{{"open,\nstill\n"}}},
+        {"blank lines left out", "\n\r\na\n  \n,\nb\n\n", Rows{{"a"}, {"b"}}},
+        {"spaces kept in quotes", "\"  x  \"\n", Rows{{"  x  "}}},
+        {"nothing", "", Rows{}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(csvRows(c.text), c.rows) << c.name;
+}
+
+TEST(ValueListImportRules, CsvRowsAreRecordsWithTheirColumnsMappedAsTheTabRuleMapsThem)
+{
+    // A first row that only names columns is no record.
+    EXPECT_TRUE(isColumnTitleRow({"Value", "Header", "Footer", "Quantity"}));
+    EXPECT_TRUE(isColumnTitleRow({"Barcode Value", " barcode header ", "", "Print Quantity"}));
+    EXPECT_FALSE(isColumnTitleRow({"Value", "4006381333931"}));
+    EXPECT_FALSE(isColumnTitleRow({"", ""}));
+    const QList<QStringList> four = {{"Value", "Header", "Footer", "Quantity"},
+                                     {"4006381333931", "Apples, red", "Line one\nline two", "3"},
+                                     {"4006381333932", "Pears", "", "1"}};
+    EXPECT_EQ(csvRule(four, ticked(true, true, true, true), {}, 0),
+              (QList<RecordWrite>{append("4006381333931", "Apples, red", "Line one\nline two", "3"),
+                                  append("4006381333932", "Pears", "", "1")}));
+    // Value and quantity ticked: columns 1 and 2; a title row is a record when it names nothing.
+    EXPECT_EQ(csvRule({{"A", "5"}, {"B", "7"}}, ticked(true, false, false, true), {}, 0),
+              (QList<RecordWrite>{append("A", "", "", "5"), append("B", "", "", "7")}));
+    // One column with value and header ticked: the header is the value, as in a text file; rows
+    // over existing records replace them.
+    EXPECT_EQ(csvRule({{"a"}, {"b"}}, ticked(true, true, false, false, true), fiveRows().mid(0, 1), 0),
+              (QList<RecordWrite>{replace(0, "a", "a", "F1", "1"), append("b", "b", "", "")}));
 }
 
 TEST(ValueListImportRules, ALeadingTabIsAFieldNotWhiteSpace)
@@ -128,9 +161,9 @@ TEST(ValueListImportRules, BytesAreDecodedByMarkThenUtf8ThenLatin1)
     EXPECT_TRUE(decodeText(QByteArray("A\0B", 3)).isNull());        // NUL without a UTF-16 mark
     EXPECT_TRUE(importText(QByteArray("{\\rtf1 A\0}", 10), QStringLiteral("rtf")).isNull());
     EXPECT_FALSE(decodeText("").isNull());
-    // RTF gives its plain text untrimmed; CSV is trimmed whole.
+    // RTF gives its plain text untrimmed; CSV its text as it is, for the quoting rules.
     EXPECT_EQ(importText("{\\rtf1\\ansi A\\tab 5\\par B\\tab 7\\par}", QStringLiteral("RTF")), "A\t5\nB\t7\n");
-    EXPECT_EQ(importText("  a,b \r\n", QStringLiteral("csv")), "a,b");
+    EXPECT_EQ(importText("\"  a\",b \r\n", QStringLiteral("csv")), "\"  a\",b \r\n");
     EXPECT_TRUE(isCsvExtension(QStringLiteral("Csv")));
     EXPECT_FALSE(isCsvExtension(QStringLiteral("txt")));
 }

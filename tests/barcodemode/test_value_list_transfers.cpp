@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QMutex>
 #include <QTemporaryDir>
 
 using namespace value_list_test;
@@ -121,18 +122,61 @@ TEST_F(ValueListTransfers, ATextFileOfValuesAndQuantitiesIsAppended)
 
 TEST_F(ValueListTransfers, CsvAndRtfFilesAreImportedToo)
 {
-    importText(write("list.csv", "A,B\r\n"), {true, false, false, false, true});
-    EXPECT_EQ(values(), (QStringList{"A", "B"}));
+    importText(write("list.csv", "A,5\r\nB,7\r\n"), {true, false, false, true, true});
     importText(write("list.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Helvetica;}}\\f0 C\\tab 5\\par D\\tab 7\\par}"),
                {true, false, false, true, true});
-    EXPECT_TRUE(same(records(), {{"A", "", "", "1"}, {"B", "", "", "1"}, {"C", "", "", "5"}, {"D", "", "", "7"}}));
+    EXPECT_TRUE(same(records(), {{"A", "", "", "5"}, {"B", "", "", "7"}, {"C", "", "", "5"}, {"D", "", "", "7"}}));
 }
 
-TEST_F(ValueListTransfers, ACsvItemRefusedAsTheSeparatorLosesNothingAfterIt)
+// Files written by Python's csv module (minimal quoting, CR LF) and by LibreOffice Calc (every
+// text quoted, LF), from the same rows: a title row, a comma, a line break and doubled quotes
+// inside values, an empty field and UTF-8 letters.
+TEST_F(ValueListTransfers, CsvFilesOfOtherProgramsImportAsTheRowsTheyHold)
 {
-    const QByteArray separator(76, '=');
-    importText(write("sep.csv", "x," + separator + ",y\rz,w"), {true, false, false, false, true});
-    EXPECT_EQ(values(), (QStringList{"x", "y", "z", "w"}));
+    const QString folder = QStringLiteral(TAGORA_TEST_SOURCE_DIR "/barcodemode/files/");
+    const QList<Rec> four = {{"4006381333931", "Apples, red", "Line one\nline two", "3"},
+                             {"4006381333948", "The \"best\" pears", "", "1"},
+                             {"5901234123457", QString::fromUtf8("Größe"), QString::fromUtf8("Fuß"), "12"}};
+    const QList<Rec> one = {{"4006381333931", "", "", "1"}, {"4006381333948", "", "", "1"}, {"5901234123457", "", "", "1"}};
+    const struct {
+        const char *file;
+        TextChoice choice;
+        QList<Rec> records;
+    } cases[] = {
+        {"python_four_columns.csv", {true, true, true, true, true}, four},
+        {"lo_four_columns.csv", {true, true, true, true, true}, four},
+        {"python_one_column.csv", {true, false, false, false, true}, one},
+        {"lo_one_column.csv", {true, false, false, false, true}, one},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        bm->ListData_barcode.clear();
+        bm->Reload_List();
+        responder->alerts.clear();
+        importText(folder + QLatin1String(c.file), c.choice);
+        EXPECT_TRUE(messages().isEmpty());
+        EXPECT_TRUE(same(records(), c.records));
+        EXPECT_EQ(bm->tot_row_count->text(), QStringLiteral("Total Rows : 3"));
+    }
+}
+
+TEST_F(ValueListTransfers, ImportedFilesAreNotWrittenToTheLog)
+{
+    // The import reads on a worker thread: the lines are taken under a lock.
+    static QMutex lock;
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) {
+        const QMutexLocker locked(&lock);
+        logged << m;
+    });
+    importText(write("secret.csv", "Secret-One,Secret-Two\r\nSecret-Three\r\n"), {true, true, false, false, true});
+    importText(write("secret.txt", "Secret-Four\tx\n"), {true, false, false, false, true});
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(values(), (QStringList{"Secret-One", "Secret-Three", "Secret-Four"}));
+    const QMutexLocker locked(&lock);
+    for (const QString &line : logged)
+        EXPECT_FALSE(line.contains(QStringLiteral("Secret"))) << line.toStdString();
 }
 
 TEST_F(ValueListTransfers, OurOwnTextExportReadsBackAsTheList)
@@ -182,12 +226,12 @@ TEST_F(ValueListTransfers, FilesThatGiveNoRecordsAreReported)
     const QString missing = files.filePath("missing.txt");
     const QString nul = write("nul.txt", QByteArray("A\0B", 3));
     const QString empty = write("empty.txt", "\n \n");
-    const QString noComma = write("one.csv", "lonely\r");
+    const QString blankCsv = write("blank.csv", "\r\n , \r\n\"\"\r\n");
     QFile big(files.filePath("big.txt"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     ASSERT_TRUE(big.resize((qint64(256) << 20) + 1));   // sparse: no time to write
     big.close();
-    for (const QString &path : {missing, nul, empty, noComma, big.fileName()}) {
+    for (const QString &path : {missing, nul, empty, blankCsv, big.fileName()}) {
         SCOPED_TRACE(path.toStdString());
         responder->alerts.clear();
         importText(path, {true, false, false, false, true});

@@ -14,8 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -288,11 +290,16 @@ TEST_F(Tools, CancelledPictureMakesNothing)
     EXPECT_EQ(Library_Selected_Image, QStringLiteral(""));
     ASSERT_EQ(responder->openRequests.size(), 1);
     EXPECT_TRUE(responder->openRequests.first().extensions.contains(QStringLiteral("png")));
-    responder->openAnswers = {QStringList{QStringLiteral("/pictures/logo.png")}};
+    QTemporaryDir dir;
+    const QString logo = dir.filePath(QStringLiteral("logo.png"));
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(logo));
+    responder->openAnswers = {QStringList{logo}};
     choose(8);
     ASSERT_EQ(made.size(), 1);
     EXPECT_EQ(made.first().graphicClass, QStringLiteral("SKTImage"));
-    EXPECT_EQ(Library_Selected_Image, QStringLiteral("/pictures/logo.png"));
+    EXPECT_EQ(Library_Selected_Image, logo);
 }
 
 } // namespace

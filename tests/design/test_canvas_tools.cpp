@@ -23,6 +23,7 @@
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "support/NotPictures.h"
 #include "support/ScriptedResponder.h"
 
 #include <QDialog>
@@ -137,6 +138,28 @@ TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
     EXPECT_EQ(graphics().first()->Text_Value, chosen);
     EXPECT_EQ(Library_Selected_Image, chosen);
     EXPECT_FALSE(graphics().first()->_contents.isNull());
+}
+
+TEST_F(CanvasTools, AFileThatIsNoPictureIsRefusedByBothPictureTools)
+{
+    const QStringList bad = testsupport::writeNotPictures(env.userFolder() + QStringLiteral("/bad"));
+    for (QPushButton *tool : {dsg->tool_palette->Image_Tool_btn, dsg->tool_palette->Image_Library_Tool_btn})
+        for (const QString &path : bad) {
+            SCOPED_TRACE((tool->objectName() + QLatin1Char(' ') + path).toStdString());
+            responder->alerts.clear();
+            Library_Selected_Image = QStringLiteral("before");
+            responder->openAnswers = {{path}};
+            // The library picker answers a file of its folder that is no picture.
+            responder->onModal = [&](QDialog &) {
+                Image_Library::defaultInstance()->selected_image = path;
+                return 1;
+            };
+            tool->click();
+            ASSERT_EQ(responder->alertMessages().size(), 1);
+            EXPECT_EQ(responder->alertMessages().first().trimmed(), testsupport::kNotAPicture);
+            EXPECT_TRUE(graphics().isEmpty());
+            EXPECT_EQ(Library_Selected_Image, QStringLiteral("before"));
+        }
 }
 
 TEST_F(CanvasTools, WatermarkToolShowsTheBorderTabAndKeepsTheTool)

@@ -5,7 +5,9 @@
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
 #include "design/PropFillGuard.h"
+#include "imagetools/Image_Library.h"
 #include "model/SKTText.h"
+#include "support/NotPictures.h"
 #include "support/ScriptedResponder.h"
 #include "design/DesignController.h"
 #include "platform/TextNotifications.h"
@@ -480,6 +482,36 @@ TEST_F(CardPanelLoad, ABrowsedPictureBecomesTheBackgroundAndItsTabIsShown)
     EXPECT_EQ(sidebar().cardBackgroundPanel()->Card_Image_path->toPlainText(), path);
     EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Image_fill_rd->isChecked());
     EXPECT_EQ(sidebar().sett_tab->currentWidget(), sidebar().card_bkgd_tab);
+}
+
+TEST_F(CardPanelLoad, AFileThatIsNoPictureLeavesTheBackgroundAsItWas)
+{
+    testsupport::ResponderScope responder;
+    QTemporaryDir dir;
+    load();
+    sidebar().Fill_Card_Prop_Tab();
+    const QString before = card().Card_BG_Image_Path;
+    const QSize beforeSize = card().Card_BG_Image.size();
+    CardBackgroundPanel *panel = sidebar().cardBackgroundPanel();
+    panel->Card_fill_chk->setChecked(true);
+    panel->Card_Image_fill_rd->click();
+    for (QPushButton *button : {panel->card_image_browse_btn, panel->card_image_library_btn})
+        for (const QString &bad : testsupport::writeNotPictures(dir.filePath(QStringLiteral("bad")))) {
+            SCOPED_TRACE((button->objectName() + QLatin1Char(' ') + bad).toStdString());
+            responder->alerts.clear();
+            responder->openAnswers = {{bad}};
+            // The library picker answers a file of its folder that is no picture.
+            responder->onModal = [&](QDialog &) {
+                Image_Library::defaultInstance()->selected_image = bad;
+                return 1;
+            };
+            button->click();
+            ASSERT_EQ(responder->alertMessages().size(), 1);
+            EXPECT_EQ(responder->alertMessages().first().trimmed(), testsupport::kNotAPicture);
+            EXPECT_EQ(card().Card_BG_Image_Path, before);
+            EXPECT_EQ(card().Card_BG_Image.size(), beforeSize);
+            EXPECT_NE(panel->Card_Image_path->toPlainText(), bad);
+        }
 }
 
 // The label stock through the window: the vendor's catalogue fills the product list, whose first

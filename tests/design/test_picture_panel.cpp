@@ -24,6 +24,7 @@
 #include "platform/Stepper.h"
 #include "projects/Card_Property.h"
 #include "support/Decode.h"
+#include "support/NotPictures.h"
 #include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
@@ -160,6 +161,36 @@ TEST_F(PicturePanel, TheLibraryButtonTakesOnePictureFromTheLibrary)
     EXPECT_EQ(Library_Selected_Image, chosen);
     EXPECT_EQ(testsupport::pageControl<QPlainTextEdit>(sidebar().datasource_tab, "Manual_image_path")->toPlainText(), chosen);
     EXPECT_EQ(Ucontrol.size(), before + 1);
+}
+
+TEST_F(PicturePanel, AFileThatIsNoPictureLeavesThePictureAsItWas)
+{
+    testsupport::ResponderScope responder;
+    const QString path = redFile(QStringLiteral("a.png"));
+    const auto first = picture(path);
+    select({first});
+    const QString value = first->Text_Value;
+    const qsizetype steps = Ucontrol.size();
+    auto *library = testsupport::pageControl<QPushButton>(sidebar().datasource_tab, "library_browse_btn");
+    auto *browseButton = testsupport::pageControl<QPushButton>(sidebar().datasource_tab, "manual_browse_btn");
+    for (QPushButton *button : {browseButton, library})
+        for (const QString &bad : testsupport::writeNotPictures(dir.filePath(QStringLiteral("bad")))) {
+            SCOPED_TRACE((button->objectName() + QLatin1Char(' ') + bad).toStdString());
+            responder->alerts.clear();
+            responder->openAnswers = {{bad}};
+            // The library picker answers a file of its folder that is no picture.
+            responder->onModal = [&](QDialog &) {
+                Image_Library::defaultInstance()->selected_image = bad;
+                return 1;
+            };
+            button->click();
+            ASSERT_EQ(responder->alertMessages().size(), 1);
+            EXPECT_EQ(responder->alertMessages().first().trimmed(), testsupport::kNotAPicture);
+            EXPECT_EQ(first->_file_path, path);
+            EXPECT_EQ(first->Text_Value, value);
+            EXPECT_EQ(centre(first->_contents), QColor(200, 40, 40));
+            EXPECT_EQ(Ucontrol.size(), steps);
+        }
 }
 
 TEST_F(PicturePanel, APageColourGoesIntoTheSelectionThenOneStep)

@@ -182,6 +182,30 @@ TEST_F(ZipArchive, EntryCountAndWrittenBytesAreLimited)
     EXPECT_EQ(SSZipArchive::kMaxBytesWritten, qint64(1) << 30);
 }
 
+TEST_F(ZipArchive, AWriteThatFailsFailsTheUnpackAndRemovesWhatItWrote)
+{
+    // /dev/full takes the open and refuses every byte, as a full disk does.
+    if (!QFileInfo(QStringLiteral("/dev/full")).exists())
+        GTEST_SKIP() << "no /dev/full";
+    const QByteArray big(40000, 'b');   // past the file's own buffer: the write itself fails
+    struct Case {
+        const char *name;
+        QByteArray fullData;
+    } cases[] = {{"small part, failing at the flush", "tiny"}, {"large part, failing at the write", big}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir out;
+        writeArchive(path("a.zip"), {{"first.txt", "first"}, {"dir/second.txt", "second"}, {"full.txt", c.fullData},
+                                     {"after.txt", "after"}});
+        writeFile(out.filePath("kept.txt"), "mine");
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), out.filePath("full.txt")));
+        EXPECT_FALSE(SSZipArchive::unzipFileAtPath(path("a.zip"), out.path(), true));
+        for (const char *written : {"first.txt", "dir/second.txt", "full.txt", "after.txt"})
+            EXPECT_FALSE(QFileInfo::exists(out.filePath(QString::fromLatin1(written)))) << written;
+        EXPECT_EQ(readFile(out.filePath("kept.txt")), "mine");   // not this unpack's
+    }
+}
+
 TEST_F(ZipArchive, NamesThatAreNotUtf8AreReadAsLatin1)
 {
     writeArchive(path("latin.zip"), {{QByteArray("caf\xe9.txt"), "1"}, {QByteArray("na\xc3\xafve.txt"), "2"}});

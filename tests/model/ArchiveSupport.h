@@ -4,6 +4,7 @@
 // header claims any size.
 
 #include "model/ObjectArchive.h"
+#include "model/PictureEffectRanges.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTLine.h"
 
@@ -86,6 +87,9 @@ inline std::shared_ptr<SKTGraphic> filledGraphic(SKTGraphicClass graphicClass)
         if (v.isValid())
             g->setValue(changed, key);
     }
+    // Picture effects stay inside their sliders' ranges, which reading brings them into.
+    for (const picture_effects::Range &r : picture_effects::ranges())
+        (*g).*r.field = float(r.minimum + (r.maximum - r.minimum) * 0.375);
     g->_bounds = QRectF(12.5, 20.25, 140, 60.5);
     g->_shape_type = QStringLiteral("DS");
     g->text_rotation = 33;

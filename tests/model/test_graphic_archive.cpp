@@ -243,6 +243,33 @@ TEST_F(ArchiveTest, AReadFailureStopsThereAndAPictureRebuildsItsEffectPicture)
     EXPECT_EQ(partly->_shape_type, QString());
 }
 
+TEST_F(ArchiveTest, PastedPictureEffectsAreKeptToTheirSlidersRanges)
+{
+    // Data on the clipboard may come from anywhere: effects past their sliders, or no numbers.
+    const struct {
+        float SKTGraphic::*field;
+        float stored;
+        float read;
+    } cases[] = {
+        {&SKTGraphic::blr_val, 1.0e7f, 100},     {&SKTGraphic::blr_val, -3, 0},
+        {&SKTGraphic::hue_val, NAN, 0},          {&SKTGraphic::sat_val, INFINITY, 1},
+        {&SKTGraphic::con_val, 0, 0.25f},        {&SKTGraphic::ev_val, -1.0e30f, -10},
+        {&SKTGraphic::rotate_image, 1.0e9f, 360}, {&SKTGraphic::img_trnsp_val, -INFINITY, 100},
+        {&SKTGraphic::srp_val, 1.5f, 1.5f},      {&SKTGraphic::brt_val, -0.5f, -0.5f},
+    };
+    for (const auto &c : cases) {
+        auto original = SKTGraphic::graphicOfClass(SKTGraphicClass::Image);
+        (*original).*c.field = c.stored;
+        const auto back = SKTGraphic::initWithCoder(archiveOf(*original));
+        ASSERT_TRUE(back);
+        EXPECT_FLOAT_EQ((*back).*c.field, c.read) << c.stored;
+    }
+    // Other kinds keep what they read: their effect fields mean nothing.
+    auto text = SKTGraphic::graphicOfClass(SKTGraphicClass::Text);
+    text->con_val = 0;
+    EXPECT_FLOAT_EQ(SKTGraphic::initWithCoder(archiveOf(*text))->con_val, 0);
+}
+
 TEST_F(ArchiveTest, AnArchiveOfNoCardObjectReadsAsNothing)
 {
     ObjectArchive other(QStringLiteral("Card_Property"));

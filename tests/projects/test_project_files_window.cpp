@@ -107,6 +107,63 @@ TEST_F(ProjectFiles, SaveOpenSaveGivesTheSameBytes)
     EXPECT_EQ(bytesOf(path(QStringLiteral("again.qbf"))), bytesOf(path(QStringLiteral("card.qbf"))));
 }
 
+// Every string item of a property list that reads as the number from, replaced by the text to;
+// answers how many were.
+int replaceNumber(platform::PlistValue &value, double from, const QString &to)
+{
+    if (value.type() == platform::PlistValue::Type::String) {
+        bool ok = false;
+        if (value.toString().toDouble(&ok) != from || !ok)
+            return 0;
+        value = platform::PlistValue::string(to);
+        return 1;
+    }
+    int replaced = 0;
+    for (platform::PlistValue &item : value.items())
+        replaced += replaceNumber(item, from, to);
+    return replaced;
+}
+
+TEST_F(ProjectFiles, PictureEffectsFarPastTheirSlidersOpenClamped)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    ASSERT_EQ(objects()[3]->className(), QStringLiteral("SKTImage"));
+    // Each effect saved with a marker value, then the marker replaced in the file by what a crafted
+    // file holds: numbers far past the sliders, and a number too large for the field, which reads
+    // as infinite.
+    const QString pastFloat = QStringLiteral("1") + QString(39, QLatin1Char('0'));
+    const struct {
+        float SKTGraphic::*field;
+        float marker;
+        QString crafted;
+        float opened;
+    } cases[] = {
+        {&SKTGraphic::blr_val, 77.25f, QStringLiteral("10000000"), 100},
+        {&SKTGraphic::hue_val, 2.75f, QStringLiteral("-7"), -3.14f},
+        {&SKTGraphic::sat_val, 1.75f, pastFloat, 1},
+        {&SKTGraphic::con_val, 3.25f, QStringLiteral("0"), 0.25f},
+        {&SKTGraphic::ev_val, 9.75f, QStringLiteral("-100000000000000000000000000000"), -10},
+        {&SKTGraphic::rotate_image, 123.5f, QStringLiteral("1000000000"), 360},
+        {&SKTGraphic::img_trnsp_val, 55.25f, QStringLiteral("-0.5"), 0},
+        {&SKTGraphic::srp_val, 1.25f, QStringLiteral("1.5"), 1.5f},
+    };
+    for (const auto &c : cases)
+        (*objects()[3]).*c.field = c.marker;
+    responder->saveAnswers = {path(QStringLiteral("markers.qbf"))};
+    ASSERT_TRUE(projects().Save_project_file(true, true, QStringLiteral("L")));
+    std::optional<platform::PlistValue> root = platform::readPlistFile(path(QStringLiteral("markers.qbf")));
+    ASSERT_TRUE(root.has_value());
+    for (const auto &c : cases)
+        ASSERT_EQ(replaceNumber(*root, c.marker, c.crafted), 1) << c.crafted.toStdString();
+    ASSERT_TRUE(platform::writePlistFile(path(QStringLiteral("crafted.qbf")), *root));
+
+    projects().New_Project_Setting_Reset(true);
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(path(QStringLiteral("crafted.qbf")), QStringLiteral("L"), true), 1);
+    ASSERT_EQ(objects().size(), 4);
+    for (const auto &c : cases)
+        EXPECT_FLOAT_EQ((*objects()[3]).*c.field, c.opened) << c.crafted.toStdString();
+}
+
 TEST_F(ProjectFiles, SaveWithABlankNameAsksAndCancelKeepsEverything)
 {
     Project_File_Name = QStringLiteral("   ");

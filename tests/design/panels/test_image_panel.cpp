@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "design/DoubleSlider.h"
 #include "design/panels/ImagePanel.h"
+#include "model/PictureEffectRanges.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -20,6 +21,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -218,6 +221,30 @@ TEST_F(ImagePanelAlone, ResetPutsTheDefaultsBackWithoutRunningTheHandlers)
     }
     EXPECT_EQ(ticked.count(), 0);
     EXPECT_EQ(sent(), 0);
+}
+
+TEST_F(ImagePanelAlone, ValuesFromOutsideAreKeptToEachSlidersRangeAndReset)
+{
+    // The ranges that files, templates and pasted data are brought into are the sliders' own, and a
+    // value that is no number takes the slider's reset value.
+    ASSERT_EQ(picture_effects::ranges().size(), size_t(effects().size()));
+    p.Reset_Image_Editing_Controls();
+    for (const picture_effects::Range &r : picture_effects::ranges()) {
+        SCOPED_TRACE(r.slider);
+        auto *slider = p.findChild<DoubleSlider *>(QString::fromLatin1(r.slider));
+        ASSERT_NE(slider, nullptr);
+        slider->setDoubleValue(-1e5);
+        EXPECT_DOUBLE_EQ(slider->doubleValue(), r.minimum);
+        slider->setDoubleValue(1e5);
+        EXPECT_DOUBLE_EQ(slider->doubleValue(), r.maximum);
+        EXPECT_FLOAT_EQ(picture_effects::clamped(r, -1e9), float(r.minimum));
+        EXPECT_FLOAT_EQ(picture_effects::clamped(r, 1e30), float(r.maximum));
+        for (double notANumber : {std::nan(""), HUGE_VAL, -HUGE_VAL})
+            EXPECT_FLOAT_EQ(picture_effects::clamped(r, notANumber), float(r.fallback));
+    }
+    p.Reset_Image_Editing_Controls();
+    for (const picture_effects::Range &r : picture_effects::ranges())
+        EXPECT_DOUBLE_EQ(p.findChild<DoubleSlider *>(QString::fromLatin1(r.slider))->doubleValue(), r.fallback) << r.slider;
 }
 
 TEST_F(ImagePanelAlone, TheResetButtonAsksFirst)
