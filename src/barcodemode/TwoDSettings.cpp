@@ -7,6 +7,7 @@
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/pdf417View.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ void copyPair(QObject *sender, QLineEdit *field, platform::Stepper *stepper)
         return;
     if (sender == stepper)
         twod::setFieldInt(field, stepper->intValue());
-    else
+    else if (platform::typedNumber(field->text()))
         stepper->setIntValue(twod::fieldInt(field));
 }
 

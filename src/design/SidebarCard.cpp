@@ -23,6 +23,7 @@
 #include "model/SKTText.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 #include "projects/Card_Property.h"
 #include "projects/Card_Wizard.h"
 #include "projects/ProjectsController.h"
@@ -280,8 +281,8 @@ void PropertySidebar::Apply_Size_Clicked()
         d.Set_Canvas_to_100_percent();
         const CardSizePanel *size = cardSizePanel();
         const float toMM = DesignController::Get_Unit_Convertor(Measument_Unit_Is, 2);
-        const float width = MM_to_Points_Convert((size ? size->width_Text->text().toFloat() : 0.0f) * toMM);
-        const float height = MM_to_Points_Convert((size ? size->height_Text->text().toFloat() : 0.0f) * toMM);
+        const float width = MM_to_Points_Convert(float(size ? platform::fieldValue(size->width_Text) : 0.0) * toMM);
+        const float height = MM_to_Points_Convert(float(size ? platform::fieldValue(size->height_Text) : 0.0) * toMM);
         d.Set_Document_Size(width, height);
         d.SetDocumentCanvasSize(QSizeF(width, height));
         if (d._zoomingScrollView)

@@ -7,6 +7,7 @@
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 #include "projects/CustomProductStore.h"
 #include "projects/Custom_Product_Label.h"
 #include "projects/LabelCatalogue.h"
@@ -116,7 +117,7 @@ void Print_Wnd::wirePairs()
             else
                 p.field->setText(size ? QString::asprintf("%.2f", p.stepper->doubleValue()) : number(p.stepper->doubleValue()));
         });
-        connect(p.field, &QLineEdit::textEdited, this, [p] { p.stepper->setDoubleValue(p.field->text().toDouble()); });
+        connect(p.field, &QLineEdit::textEdited, this, [p] { p.stepper->setDoubleValue(platform::fieldValue(p.field)); });
     }
 }
 

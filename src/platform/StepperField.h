@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <initializer_list>
 #include <utility>
 
@@ -30,6 +31,14 @@ double leadingReal(const QString &text);
 // The integer at the start of a field's text ("12.7" gives 12); 0 without one.
 int leadingInteger(const QString &text);
 
+// What a user typed into a number field, read the same way in every field and every locale:
+// blanks around it, a sign, digits and at most one decimal separator, "." and "," alike (no number
+// field has thousands). Any other text ("1.000,5", "1e3", "abc", nothing) is no number.
+std::optional<double> typedNumber(const QString &text);
+// typedNumber, or 0 for text that is no number: for code that draws from what a field shows.
+double fieldValue(const QString &text);
+double fieldValue(const QLineEdit *field);
+
 // A unit change of several pairs: each field's value times factor, into the field (as a real
 // number) and its stepper; a missing field is skipped.
 void scalePairs(std::initializer_list<std::pair<QLineEdit *, Stepper *>> pairs, float factor);
@@ -39,6 +48,8 @@ void scalePairs(std::initializer_list<std::pair<QLineEdit *, Stepper *>> pairs, 
 // stepper was the sender. Nothing is sent to either half's handlers.
 bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
 
+// A field's text that is no number leaves the stepper as it was.
+//
 // copyPair, and then, when the field sent the change and its text was no number or a number the
 // stepper's range does not hold, the field shows the stepper's value instead: what the field
 // shows is the bounded value that everything reading the field draws from.

@@ -9,6 +9,7 @@
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
 #include "platform/Stepper.h"
+#include "support/LocaleScope.h"
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
@@ -155,6 +156,38 @@ TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
         EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
         ASSERT_EQ(applied.size(), 1);
         EXPECT_NEAR(applied.first().second, k.applied, 1e-4);
+    }
+}
+
+// A decimal comma is the decimal separator, never a thousands one, under any locale; the field
+// shows the value it applied.
+TEST_F(PositionSize, DecimalCommaReadsAsTheDecimalSeparatorInEveryLocale)
+{
+    Measument_Unit_Is = 2;   // mm
+    selection = {text};
+    struct Case {
+        QLineEdit *field;
+        const char *typed;
+        const char *shown;
+        double applied;
+    };
+    const Case cases[] = {
+        {page().frame_main_pic_X_pos, "40,25", "40.25", 40.25},
+        {page().frame_main_pic_Y_pos, "40.25", "40.25", 40.25},
+        {page().frame_main_pic_width, "20,5", "20.50", 20.5},
+        {page().frame_main_pic_height, "7", "7", 7},
+        {page().frame_main_pic_X_pos, "1.000,5", "1.00", 1},   // the second separator cannot be typed
+    };
+    for (const char *locale : {"C", "de_DE"}) {
+        LocaleScope scope(locale);
+        for (const Case &k : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + k.typed);
+            applied.clear();
+            type(k.field, QString::fromLatin1(k.typed));
+            EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
+            ASSERT_EQ(applied.size(), 1);
+            EXPECT_DOUBLE_EQ(applied.first().second, k.applied);
+        }
     }
 }
 
