@@ -12,6 +12,7 @@
 #include "support/LocaleScope.h"
 #include "support/ScriptedResponder.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -188,6 +189,20 @@ TEST_F(PositionSize, DecimalCommaReadsAsTheDecimalSeparatorInEveryLocale)
             ASSERT_EQ(applied.size(), 1);
             EXPECT_DOUBLE_EQ(applied.first().second, k.applied);
         }
+    }
+}
+
+// The position and size fields are named by their labels for assistive technology.
+TEST_F(PositionSize, FieldsAreNamedByTheirLabels)
+{
+    const std::pair<QLineEdit *, const char *> fields[] = {{page().frame_main_pic_X_pos, "X :"},
+                                                           {page().frame_main_pic_Y_pos, "Y :"},
+                                                           {page().frame_main_pic_width, "Width :"},
+                                                           {page().frame_main_pic_height, "Height :"}};
+    for (const auto &[field, label] : fields) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromLatin1(label));
     }
 }
 
