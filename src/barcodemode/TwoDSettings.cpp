@@ -25,7 +25,7 @@ void copyPair(QObject *sender, QLineEdit *field, platform::Stepper *stepper)
         return;
     if (sender == stepper)
         twod::setFieldInt(field, stepper->intValue());
-    else if (platform::typedNumber(field->text()))
+    else
         stepper->setIntValue(twod::fieldInt(field));
 }
 

@@ -154,11 +154,13 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
         return fromStepper;
     if (fromStepper) {
         field->setText(formatPairValue(stepper->doubleValue(), format));
-    } else if (const std::optional<double> typed = typedNumber(field->text())) {
+    } else {
+        // Text that is no number reads as 0, as it always has; the stepper's range bounds it.
+        const double typed = fieldValue(field->text());
         if (format == PairFormat::Integer)
-            stepper->setIntValue(int(formatValue(*typed, format)));
+            stepper->setIntValue(int(formatValue(typed, format)));
         else
-            stepper->setDoubleValue(formatValue(*typed, format));
+            stepper->setDoubleValue(formatValue(typed, format));
     }
     return fromStepper;
 }

@@ -48,8 +48,6 @@ void scalePairs(std::initializer_list<std::pair<QLineEdit *, Stepper *>> pairs, 
 // stepper was the sender. Nothing is sent to either half's handlers.
 bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
 
-// A field's text that is no number leaves the stepper as it was.
-//
 // copyPair, and then, when the field sent the change and its text was no number or a number the
 // stepper's range does not hold, the field shows the stepper's value instead: what the field
 // shows is the bounded value that everything reading the field draws from.

@@ -77,8 +77,8 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
     }
 }
 
-// The field shows the value it applied: a decimal comma, blanks and refused text are replaced by
-// the stepper's value; refused text leaves the stepper as it was.
+// The field shows the value it applied: a decimal comma, blanks and refused text (read as 0, as
+// text that is no number always was) are replaced by the stepper's value.
 TEST(StepperField, BoundedFieldShowsTheValueItApplied)
 {
     struct Case {
@@ -92,10 +92,10 @@ TEST(StepperField, BoundedFieldShowsTheValueItApplied)
         {"40.25", PairFormat::TwoDecimals, 40.25, "40.25"},
         {"2,5", PairFormat::Real, 2.5, "2.5"},
         {" 7 ", PairFormat::Real, 7, "7"},
-        {"1.000,5", PairFormat::Real, 9, "9"},
-        {"1e3", PairFormat::TwoDecimals, 9, "9.00"},
-        {"", PairFormat::Integer, 9, "9"},
-        {"abc", PairFormat::Integer, 9, "9"},
+        {"1.000,5", PairFormat::Real, 0, "0"},
+        {"1e3", PairFormat::TwoDecimals, 0, "0.00"},
+        {"", PairFormat::Integer, 0, "0"},
+        {"abc", PairFormat::Integer, 0, "0"},
         {"12,7", PairFormat::Integer, 12, "12"},
         {"500", PairFormat::Real, 100, "100"},
     };
