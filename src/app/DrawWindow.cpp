@@ -27,6 +27,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -115,7 +116,8 @@ void SKTWindowController::loadWindowDescription()
 
     // Menus. The application menu holds About, Preferences and Quit.
     QMenuBar *bar = window_->menuBar();
-    app_menu = bar->addMenu(App_Name);
+    // Each title carries a mnemonic, so Alt and its letter open the menu from the keyboard.
+    app_menu = bar->addMenu(QStringLiteral("T&%1").arg(App_Name.mid(1)));
     app_menu->setObjectName(QStringLiteral("app_menu"));
     QAction *about = menuItem(app_menu, "About_menu_item", QStringLiteral("About %1").arg(App_Name));
     QObject::connect(about, &QAction::triggered, this, [this] { design().commands().About_Button(); });
@@ -131,7 +133,7 @@ void SKTWindowController::loadWindowDescription()
     Quit_menu_item = menuItem(app_menu, "Quit_menu_item", QStringLiteral("Quit %1").arg(App_Name), QKeySequence::Quit);
     QObject::connect(Quit_menu_item, &QAction::triggered, this, [this] { design().commands().Exit_Btn_Clicked(); });
 
-    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
     FILE_MAIN_menu_item = file->menuAction();
     FILE_MAIN_menu_item->setObjectName(QStringLiteral("FILE_MAIN_menu_item"));
     New_menu_item = menuItem(file, "New_menu_item", QStringLiteral("New"), QKeySequence::New);
@@ -146,7 +148,7 @@ void SKTWindowController::loadWindowDescription()
     QObject::connect(Save_menu_item, &QAction::triggered, this, [this] { design().commands().Save_Btn_Clicked(); });
     QObject::connect(Save_As_menu_item, &QAction::triggered, this, [this] { design().commands().SaveAs_Btn_Clicked(); });
 
-    QMenu *edit = bar->addMenu(QStringLiteral("Edit"));
+    QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
     EDIT_MAIN_menu_item = edit->menuAction();
     EDIT_MAIN_menu_item->setObjectName(QStringLiteral("EDIT_MAIN_menu_item"));
     undo_menu = menuItem(edit, "undo_menu", QStringLiteral("Undo"), QKeySequence::Undo);
@@ -157,7 +159,7 @@ void SKTWindowController::loadWindowDescription()
     Paste_menu_item = menuItem(edit, "Paste_menu_item", QStringLiteral("Paste"), QKeySequence::Paste);
     Delete_menu_item = menuItem(edit, "Delete_menu_item", QStringLiteral("Delete"), QKeySequence::Delete);
 
-    QMenu *tools = bar->addMenu(QStringLiteral("Tools"));
+    QMenu *tools = bar->addMenu(QStringLiteral("&Tools"));
     tools->menuAction()->setObjectName(QStringLiteral("TOOLS_MAIN_menu_item"));
     manage_series_menu_item = menuItem(tools, "manage_series_menu_item", QStringLiteral("Manage Series..."));
     import_wizard_menu_item = menuItem(tools, "import_wizard_menu_item", QStringLiteral("Import Wizard..."));
@@ -170,7 +172,7 @@ void SKTWindowController::loadWindowDescription()
     QObject::connect(create_series_menu_item, &QAction::triggered, this, [this] { design().commands().Create_Series_Button(); });
     QObject::connect(Mail_menu_item, &QAction::triggered, this, [this] { design().commands().Mail_Button(); });
 
-    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->menuAction()->setObjectName(QStringLiteral("HELP_MAIN_menu_item"));
     QAction *helpFile = menuItem(help, "Help_menu_item", QStringLiteral("%1 Help").arg(App_Name), QKeySequence::HelpContents);
     QObject::connect(helpFile, &QAction::triggered, this, [] { Open_Help_File(); });
@@ -185,6 +187,17 @@ void SKTWindowController::loadWindowDescription()
                      this, &SKTWindowController::Open_QIRO_Site);
     QObject::connect(menuItem(help, "Website_2_menu_item", QStringLiteral("More Templates Online")),
                      &QAction::triggered, this, &SKTWindowController::Open_Website_2);
+
+    // F10 reaches the menu bar from anywhere in the window, as on the desktop; the window's own
+    // shortcuts work whichever of its widgets has the focus.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), window_);
+    QObject::connect(menuKey, &QShortcut::activated, bar, [bar] {
+        for (QAction *a : bar->actions())
+            if (a->isVisible() && a->menu()) {
+                bar->setActiveAction(a);
+                return;
+            }
+    });
 
     // Toolbar: New, Open, Save, Save As at 0-3; four items every mode keeps at 4-7; the batch-data
     // items at 8-11; the rest after them. The Advanced QR mode removes items by these positions.

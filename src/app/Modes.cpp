@@ -98,8 +98,9 @@ void SKTWindowController::tabView_didSelectTabViewItem(QTabWidget *tabView, QWid
         if (!ONLY_QR_MODE) {
             if (new_toolbar_item)
                 new_toolbar_item->setEnabled(true);
-            for (QAction *a : {manage_series_menu_item, import_wizard_menu_item, create_series_menu_item, Backup_menu_item})
+            for (QAction *a : {manage_series_menu_item, import_wizard_menu_item, create_series_menu_item})
                 setVisible(a, true);
+            setVisible(Backup_menu_item, !ONLY_STD_MODE);   // the standard edition has no backup
         }
         for (QAction *a : {New_menu_item, Open_menu_item, Save_menu_item, Save_As_menu_item, undo_menu, redo_menu,
                            Cut_menu_item, Copy_menu_item, Paste_menu_item, Delete_menu_item})
@@ -181,6 +182,8 @@ bool SKTWindowController::validateToolbarItem(QAction *item) const
         return !fileIdentifiers().contains(id) && !batchIdentifiers().contains(id);
     if (ONLY_QR_MODE)
         return !batchIdentifiers().contains(id);
+    if (ONLY_STD_MODE)
+        return id != QLatin1String("Mail_Toolbar_Item") && id != QLatin1String("Backup_Toolbar_Item");
     return true;
 }
 

@@ -162,8 +162,13 @@ void SKTWindowController::awakeFromNib()
             a->setVisible(false);
     } else {
         if (ONLY_STD_MODE) {
+            // Left out of this edition everywhere: the menu items and their toolbar items alike.
             Mail_menu_item->setVisible(false);
             Backup_menu_item->setVisible(false);
+            for (QAction *a : toolbar_all)
+                if (a->objectName() == QLatin1String("Mail_Toolbar_Item") ||
+                    a->objectName() == QLatin1String("Backup_Toolbar_Item"))
+                    a->setVisible(false);
             detachTab(Barcode_mode_tab, Barcode_ADV_QR_tab, nullptr);
         }
         hide(Export_Template_Btn);

@@ -16,6 +16,7 @@
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,20 +42,8 @@ bool isAscii(const QString &s)
     return true;
 }
 
-// The number a field shows: its leading number (anything after it is ignored), else 0.
-double fieldNumber(const QLineEdit *field)
-{
-    if (!field)
-        return 0;
-    const QString t = field->text().trimmed();
-    int end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || t.at(end) == QLatin1Char('.') ||
-                              (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    bool ok = false;
-    const double v = t.left(end).toDouble(&ok);
-    return ok ? v : 0.0;
-}
+// The number a field shows, read as every number field reads one; 0 for no number.
+double fieldNumber(const QLineEdit *field) { return platform::fieldValue(field); }
 
 bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
 

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 
 #include "platform/ColorWell.h"
+#include "platform/StepperField.h"
 #include "advqr/AdvQrController.h"
 
 int BarcodeModeController::sizeUnit() const { return Measument_Unit_Is_Barcode; }
@@ -59,7 +60,7 @@ barcode_sizes::MarginInputs BarcodeModeController::twoDMarginInputs() const
     AdvQrController &qr = hub.advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2)
         return BarcodeEditor::twoDMarginInputs();
-    auto number = [](const QLineEdit *f) { return f ? f->text().trimmed().toDouble() : 0.0; };
+    auto number = [](const QLineEdit *f) { return platform::fieldValue(f); };
     barcode_sizes::MarginInputs in;
     in.value = 0;
     in.header = number(qr.ADV_QR_hdr_mar_Text);

@@ -2,11 +2,14 @@
 // Numbers of text fields as the 2D settings read them: the leading number of the text after white
 // space, 0 when there is none ("12.7" reads 12 as an integer, "abc" reads 0).
 
+#include "platform/StepperField.h"
+
 #include <QLineEdit>
 #include <QString>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace twod {
 
@@ -44,8 +47,12 @@ inline double leadingDouble(const QString &text)
     return ok ? v : 0.0;
 }
 
-inline int fieldInt(const QLineEdit *field) { return field ? leadingInt(field->text()) : 0; }
-inline double fieldDouble(const QLineEdit *field) { return field ? leadingDouble(field->text()) : 0.0; }
+// A field reads what the user typed as every number field does ("2,5" is 2.5); no number reads 0.
+inline int fieldInt(const QLineEdit *field)
+{
+    return int(std::clamp<double>(std::trunc(platform::fieldValue(field)), INT_MIN, INT_MAX));
+}
+inline double fieldDouble(const QLineEdit *field) { return platform::fieldValue(field); }
 
 // An integer as an integer field shows it ("%d").
 inline void setFieldInt(QLineEdit *field, int value)

@@ -7,6 +7,7 @@
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/pdf417View.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QComboBox>
 #include <QLineEdit>

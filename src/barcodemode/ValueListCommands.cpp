@@ -9,11 +9,14 @@
 #include "barcodemode/ValueListRules.h"
 #include "core/Messages.h"
 #include "data/Update_List_Details.h"
+#include "platform/RowJumpSelection.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
@@ -326,6 +329,22 @@ void BarcodeModeController::wireValueList()
                                       QStringLiteral("Barcode Footer"), QStringLiteral("Print Quantity")},
                                      List);
     List->setModel(List_Source);
+    platform::RowJumpSelection::install(List);
+    // The columns are wide enough for every title and for a 13-digit value (an EAN-13); as the
+    // default size, the width outlasts the reloads of the table.
+    {
+        QHeaderView *header = List->horizontalHeader();
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
+                            header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + 8;
+        int width = List->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000"));
+        for (int column = 0; column < List_Source->columnCount(); ++column) {
+            const QString title = List_Source->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+            width = std::max(width, header->fontMetrics().horizontalAdvance(title));
+        }
+        header->setDefaultSectionSize(width + margins);
+        for (int column = 0; column < List_Source->columnCount(); ++column)
+            List->setColumnWidth(column, width + margins);
+    }
     QObject::connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!listReloading)
             tableViewSelectionDidChange(List);

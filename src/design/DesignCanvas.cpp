@@ -21,6 +21,7 @@
 
 #include <QComboBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QFrame>
 #include <QLayout>
@@ -105,6 +106,9 @@ void DesignController::Set_Zoom_Index(int index)
     // Zooming scales the view around the card, never the card's own size in points.
     if (SKTZoomingScrollView *scroll = Zooming_Scroll_View())
         scroll->setFactor(_zoomFactor);
+    // The actual-size button shows the zoom the canvas is at; a click brings it back to 100 %.
+    if (Actual_Size_btn)
+        Actual_Size_btn->setText(QStringLiteral("%1%").arg(qRound(_zoomFactor * 100.0f)));
     Refresh_Canvas();
 }
 

@@ -23,6 +23,7 @@
 #include "model/SKTText.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 #include "projects/Card_Property.h"
 #include "projects/Card_Wizard.h"
 #include "projects/ProjectsController.h"
@@ -288,8 +289,8 @@ bool PropertySidebar::Apply_Size_Clicked()
         d.Apply_unit_Chaneg_Values();
         CardSizePanel *size = cardSizePanel();
         const float toMM = DesignController::Get_Unit_Convertor(Measument_Unit_Is, 2);
-        const float width = MM_to_Points_Convert((size ? size->width_Text->text().toFloat() : 0.0f) * toMM);
-        const float height = MM_to_Points_Convert((size ? size->height_Text->text().toFloat() : 0.0f) * toMM);
+        const float width = MM_to_Points_Convert(float(size ? platform::fieldValue(size->width_Text) : 0.0) * toMM);
+        const float height = MM_to_Points_Convert(float(size ? platform::fieldValue(size->height_Text) : 0.0) * toMM);
         // A size the canvas cannot show is refused before anything changes; the fields show the
         // card's size again.
         QString refusal = DesignController::Canvas_Size_Refusal(QSizeF(width, height));

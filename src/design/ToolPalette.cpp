@@ -49,8 +49,11 @@ ToolPalette::ToolPalette(QWidget *parent) : QWidget(parent), ui(std::make_unique
         {Polygon_Tool_btn, &ToolPalette::Polygon_Tool_Clicked},
         {Watermark_Tool_btn, &ToolPalette::Watermark_Tool_Clicked},
     };
-    for (const auto &[button, handler] : tools)
+    for (const auto &[button, handler] : tools) {
         connect(button, &QPushButton::clicked, this, handler);
+        // From the keyboard Enter works as Space does: the tool's object is made as by a click.
+        button->setAutoDefault(true);
+    }
 }
 
 ToolPalette::~ToolPalette() = default;

@@ -72,7 +72,13 @@ int QtDialogResponder::alert(const AlertRequest &request)
     case AlertStyle::Warning: box.setIcon(QMessageBox::Warning); break;
     case AlertStyle::Critical: box.setIcon(QMessageBox::Critical); break;
     }
-    box.setText(request.message);
+    // Messages may open with a line break that spaced the title on the original desktop; here the
+    // box would show an empty first line, so it starts with the text itself.
+    qsizetype start = 0;
+    while (start < request.message.size() &&
+           (request.message.at(start) == QLatin1Char('\n') || request.message.at(start) == QLatin1Char('\r')))
+        ++start;
+    box.setText(request.message.mid(start));
     box.setInformativeText(request.informative);
     QList<QAbstractButton *> buttons;
     const QStringList titles = request.buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : request.buttons;

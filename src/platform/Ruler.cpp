@@ -1,5 +1,6 @@
 #include "platform/Ruler.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
 
@@ -75,6 +76,35 @@ double Ruler::labelStep() const
     return 1e7;
 }
 
+namespace {
+QFont labelFont(QFont font)
+{
+    font.setPointSizeF(7);
+    return font;
+}
+} // namespace
+
+QList<Ruler::NumberLabel> Ruler::numberLabels() const
+{
+    QList<NumberLabel> out;
+    const int length = m_orientation == Qt::Horizontal ? width() : height();
+    const double step = labelStep();
+    const double pixelsPerStep = step * m_pointsPerUnit * m_scale;
+    const QFontMetricsF metrics(labelFont(font()));
+    const double firstStep = std::floor(-m_origin / pixelsPerStep);
+    const double lastStep = std::ceil((length - m_origin) / pixelsPerStep);
+    for (double k = firstStep; k <= lastStep; ++k) {
+        const double at = m_origin + k * pixelsPerStep;
+        NumberLabel label;
+        label.text = QString::number(k * step, 'g', 6);
+        label.from = at + 2;
+        label.to = label.from + metrics.horizontalAdvance(label.text);
+        if (at >= 0 && label.to <= length)
+            out.append(label);
+    }
+    return out;
+}
+
 QSize Ruler::sizeHint() const
 {
     return m_orientation == Qt::Horizontal ? QSize(100, kThickness) : QSize(kThickness, 100);
@@ -95,9 +125,6 @@ void Ruler::paintEvent(QPaintEvent *event)
     const double step = labelStep();
     const double pixelsPerStep = step * m_pointsPerUnit * m_scale;
     const int minorTicks = 10;
-    QFont font = painter.font();
-    font.setPointSizeF(7);
-    painter.setFont(font);
     const double firstStep = std::floor(-m_origin / pixelsPerStep);
     const double lastStep = std::ceil((length - m_origin) / pixelsPerStep);
     for (double k = firstStep; k <= lastStep; ++k) {
@@ -112,15 +139,16 @@ void Ruler::paintEvent(QPaintEvent *event)
             else
                 painter.drawLine(depth - 1 - tick, p, depth - 1, p);
         }
-        const double at = m_origin + k * pixelsPerStep;
-        const QString label = QString::number(k * step, 'g', 6);
+    }
+    painter.setFont(labelFont(painter.font()));
+    for (const NumberLabel &label : numberLabels()) {
         if (horizontal) {
-            painter.drawText(QPointF(at + 2, 9), label);
+            painter.drawText(QPointF(label.from, 9), label.text);
         } else {
             painter.save();
-            painter.translate(9, at + 2);
+            painter.translate(9, label.from);
             painter.rotate(90);
-            painter.drawText(QPointF(0, 0), label);
+            painter.drawText(QPointF(0, 0), label.text);
             painter.restore();
         }
     }

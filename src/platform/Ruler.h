@@ -31,6 +31,15 @@ public:
     // The distance in units between two numbered ticks at the present scale.
     double labelStep() const;
 
+    // A number the ruler shows: its text and the box it takes along the ruler (ruler pixels).
+    struct NumberLabel {
+        QString text;
+        double from = 0, to = 0;
+    };
+    // The numbers shown at the present size, scale and scroll: only those whose tick and whole
+    // text lie on the ruler, so no cut-off number shows at either end.
+    QList<NumberLabel> numberLabels() const;
+
     QSize sizeHint() const override;
 
 protected:

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QObject>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -33,6 +34,21 @@ qsizetype numberEnd(const QString &t, qsizetype start, bool allowPoint)
         ++i;
     }
     return digits ? i : start;
+}
+
+// A typed value as a field of the format holds it: whole for an integer field, single precision
+// for a real one, two decimals for a two-decimal one.
+double formatValue(double typed, PairFormat format)
+{
+    switch (format) {
+    case PairFormat::Integer:
+        return std::clamp<double>(std::trunc(typed), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    case PairFormat::TwoDecimals:
+        return std::round(typed * 100.0) / 100.0;
+    case PairFormat::Real:
+        break;
+    }
+    return double(float(typed));
 }
 
 qsizetype firstNonBlank(const QString &t)
@@ -94,6 +110,42 @@ int leadingInteger(const QString &text)
     return int(v);
 }
 
+std::optional<double> typedNumber(const QString &text)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
+        ++i;
+    QByteArray plain = t.left(i).toLatin1();
+    bool separator = false;
+    bool digits = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (c.unicode() >= '0' && c.unicode() <= '9') {
+            digits = true;
+            plain.append(char(c.unicode()));
+        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !separator) {
+            separator = true;
+            plain.append('.');
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    // The digits are plain ASCII with a point, so the C reading holds whatever the locale.
+    double value = 0;
+    const auto result = std::from_chars(plain.constData() + (plain.startsWith('+') ? 1 : 0),
+                                        plain.constData() + plain.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double fieldValue(const QString &text) { return typedNumber(text).value_or(0.0); }
+
+double fieldValue(const QLineEdit *field) { return field ? fieldValue(field->text()) : 0.0; }
+
 bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format)
 {
     // The kind of the sender decides, as the handlers of the pairs ask it.
@@ -102,10 +154,13 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
         return fromStepper;
     if (fromStepper) {
         field->setText(formatPairValue(stepper->doubleValue(), format));
-    } else if (format == PairFormat::Integer) {
-        stepper->setIntValue(leadingInteger(field->text()));
     } else {
-        stepper->setDoubleValue(double(float(leadingReal(field->text()))));
+        // Text that is no number reads as 0, as it always has; the stepper's range bounds it.
+        const double typed = fieldValue(field->text());
+        if (format == PairFormat::Integer)
+            stepper->setIntValue(int(formatValue(typed, format)));
+        else
+            stepper->setDoubleValue(formatValue(typed, format));
     }
     return fromStepper;
 }
@@ -115,11 +170,14 @@ bool copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, 
     const bool fromStepper = copyPair(sender, stepper, field, format);
     if (fromStepper || !stepper || !field)
         return fromStepper;
+    // The field shows the value it applied: a refused text, a value out of range and "40,25"
+    // alike are replaced by the stepper's value in the field's own format.
     const QString text = field->text();
-    const qsizetype start = firstNonBlank(text);
-    const bool number = numberEnd(text, start, format != PairFormat::Integer) != start;
-    const double typed = format == PairFormat::Integer ? double(leadingInteger(text)) : double(float(leadingReal(text)));
-    if (!number || typed != stepper->doubleValue())
+    const std::optional<double> typed = typedNumber(text);
+    const bool plain = text == text.trimmed() && !text.contains(QLatin1Char(','));
+    const bool kept = typed && formatValue(*typed, format) == stepper->doubleValue() &&
+                      (format == PairFormat::Real || formatValue(*typed, format) == *typed);
+    if (!plain || !kept)
         field->setText(formatPairValue(stepper->doubleValue(), format));
     return fromStepper;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <initializer_list>
 #include <utility>
 
@@ -29,6 +30,14 @@ QString formatPairValue(double value, PairFormat format);
 double leadingReal(const QString &text);
 // The integer at the start of a field's text ("12.7" gives 12); 0 without one.
 int leadingInteger(const QString &text);
+
+// What a user typed into a number field, read the same way in every field and every locale:
+// blanks around it, a sign, digits and at most one decimal separator, "." and "," alike (no number
+// field has thousands). Any other text ("1.000,5", "1e3", "abc", nothing) is no number.
+std::optional<double> typedNumber(const QString &text);
+// typedNumber, or 0 for text that is no number: for code that draws from what a field shows.
+double fieldValue(const QString &text);
+double fieldValue(const QLineEdit *field);
 
 // A unit change of several pairs: each field's value times factor, into the field (as a real
 // number) and its stepper; a missing field is skipped.

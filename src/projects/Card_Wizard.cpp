@@ -13,6 +13,7 @@
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 #include "projects/Card_Property.h"
 #include "projects/LabelCatalogue.h"
 #include "projects/ProjectsController.h"
@@ -362,7 +363,7 @@ void Card_Wizard::controlTextDidEndEditing(QLineEdit *field)
 {
     if (field != width_Text && field != height_Text)
         return;
-    double value = field->text().toDouble();
+    double value = platform::fieldValue(field);
     if (value <= 0)
         value = 0.1;
     field->setText(QString::asprintf("%.2f", value));
@@ -372,7 +373,7 @@ void Card_Wizard::controlTextDidEndEditing(QLineEdit *field)
 void Card_Wizard::Apply_unit_Chaneg_Values()
 {
     for (const auto &[field, stepper] : {std::pair{width_Text, width_Stepper}, std::pair{height_Text, height_Stepper}}) {
-        const double value = field->text().toDouble();
+        const double value = platform::fieldValue(field);
         field->setText(QString::asprintf("%.2f", value));
         stepper->setDoubleValue(value);
     }
@@ -394,8 +395,8 @@ void Card_Wizard::Apply_Size_Clicked()
 {
     try {
         Apply_unit_Chaneg_Values();
-        const float widthMM = width_Text->text().toFloat();
-        const float heightMM = height_Text->text().toFloat();
+        const float widthMM = float(platform::fieldValue(width_Text));
+        const float heightMM = float(platform::fieldValue(height_Text));
         hub.design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(widthMM), MM_to_Points_Convert(heightMM)));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

@@ -10,6 +10,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 #include "projects/Card_Property.h"
 
 #include <QButtonGroup>
@@ -35,7 +36,7 @@ void syncWhole(platform::Stepper *stepper, QLineEdit *field, bool fromStepper)
     if (fromStepper)
         field->setText(QString::number(stepper->intValue()));
     else
-        stepper->setDoubleValue(field->text().toDouble());
+        stepper->setDoubleValue(platform::fieldValue(field));
 }
 } // namespace
 

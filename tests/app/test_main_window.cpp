@@ -28,11 +28,17 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTabWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QPushButton>
 #include <QSplitter>
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -135,7 +141,7 @@ TEST(MainWindow, ToolbarValidationByMode)
     ASSERT_TRUE(save && print);
     Barcode_Setting_Or_Designing_Mode = 0;
     EXPECT_TRUE(c->validateToolbarItem(save));
-    EXPECT_EQ(c->validateToolbarItem(backup), backup != nullptr && !ONLY_QR_MODE);
+    EXPECT_EQ(c->validateToolbarItem(backup), backup != nullptr && !ONLY_QR_MODE && !ONLY_STD_MODE);
     Barcode_Setting_Or_Designing_Mode = 2;
     EXPECT_FALSE(c->validateToolbarItem(save));
     EXPECT_TRUE(c->validateToolbarItem(print));
@@ -389,4 +395,94 @@ TEST(MainWindow, TheFirstChangeAfterStartUpCanBeUndone)
     EXPECT_TRUE(env.document()->graphics().isEmpty());
     EXPECT_FALSE(d.editing().Undo_btn->isEnabled());
     EXPECT_TRUE(d.editing().Redo_btn->isEnabled());
+}
+
+// A command an edition leaves out is gone from the menu and the toolbar alike, and stays gone
+// through every mode switch; an edition that keeps it offers it in both.
+TEST(MainWindow, EditionsOfferMailAndBackupInMenuAndToolbarAlike)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    c->window()->show();
+    const bool offered = !ONLY_STD_MODE && !ONLY_QR_MODE;
+    auto toolButtonOffered = [c](const char *id) {
+        for (QAction *a : c->Main_Toolbar->actions()) {
+            if (a->objectName() != QLatin1String(id))
+                continue;
+            // Shown and enabled (a narrow window may move the button into the overflow menu).
+            return a->isVisible() && a->isEnabled() && c->Main_Toolbar->widgetForAction(a) != nullptr;
+        }
+        return false;
+    };
+    const std::function<void()> modes[] = {[c] { c->Designing_Mode_Select(); }, [c] { c->Barcode_Mode_Select(); },
+                                           [c] { c->Designing_Mode_Select(); }};
+    for (const auto &select : modes) {
+        select();
+        SCOPED_TRACE(Barcode_Setting_Or_Designing_Mode);
+        if (Barcode_Setting_Or_Designing_Mode == 2)
+            continue;   // the Advanced QR mode trims the toolbar by rules of its own
+        EXPECT_EQ(c->Mail_menu_item->isVisible(), offered);
+        EXPECT_EQ(c->Backup_menu_item->isVisible(), offered);
+        EXPECT_EQ(toolButtonOffered("Mail_Toolbar_Item"), offered);
+        EXPECT_EQ(toolButtonOffered("Backup_Toolbar_Item"), offered);
+    }
+}
+
+// The menus from the keyboard: each title's mnemonic opens its menu, F10 opens the first; the
+// window's shortcuts work while a list inside it has the focus.
+TEST(MainWindow, MenusAndShortcutsFromTheKeyboard)
+{
+    testsupport::ResponderScope responder;   // the save and open panels answer Cancel
+    testsupport::AppEnvironment env(QString(), true);
+    SKTWindowController *c = env.controller();
+    QMainWindow *window = c->window();
+    window->show();
+    c->Designing_Mode_Select();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+    QStringList titles;
+    for (QAction *a : window->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles.mid(0, 5), (QStringList{QStringLiteral("T&agora"), QStringLiteral("&File"), QStringLiteral("&Edit"),
+                                             QStringLiteral("&Tools"), QStringLiteral("&Help")}));
+
+    QTableView *list = c->design().records().Fill_List_RHS;
+    c->design().records().Fill_List_box->show();
+    list->setFocus(Qt::OtherFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), list);
+
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        QMenu *menu;
+    };
+    const Case menus[] = {
+        {Qt::Key_F, Qt::AltModifier, c->FILE_MAIN_menu_item->menu()},
+        {Qt::Key_H, Qt::AltModifier, nullptr},
+        {Qt::Key_F10, Qt::NoModifier, c->app_menu},
+    };
+    for (const Case &k : menus) {
+        SCOPED_TRACE(k.key);
+        list->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k.key), k.modifiers);
+        QWidget *popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "no menu opened";
+        if (k.menu)
+            EXPECT_EQ(popup, k.menu);
+        // Escape closes the menu, a second one leaves the menu bar, as for a user.
+        QTest::keyClick(popup, Qt::Key_Escape);
+        if (QWidget *f = QApplication::focusWidget(); f && f != list)
+            QTest::keyClick(f, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+
+    for (QAction *item : {c->Save_menu_item, c->Open_menu_item}) {
+        SCOPED_TRACE(item->objectName().toStdString());
+        QSignalSpy triggered(item, &QAction::triggered);
+        list->setFocus(Qt::OtherFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        QTest::keySequence(list, item->shortcut());
+        EXPECT_EQ(triggered.count(), 1);
+    }
 }

@@ -9,6 +9,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
@@ -315,4 +316,32 @@ TEST_F(BarcodeGenWindow, TextEventsOfOtherWindowsAreIgnored)
         EXPECT_EQ(w.testBarcode->header(), QStringLiteral("New header"));
         EXPECT_FALSE(at600(w.barcodeImage->picture()) == at600(before));
     });
+}
+
+// Assistive technology (and the window checks) find each field by its label's text: the value,
+// header and footer fields are told apart, not all named after their box.
+TEST_F(BarcodeGenWindow, EachFieldIsNamedByItsLabel)
+{
+    auto name = [](QWidget *field) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(field);
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    QStringList names;
+    int labelled = 0;
+    open(barcodeObject(), [&](Barcode_Gen &w) {
+        for (QWidget *field : std::initializer_list<QWidget *>{w.dataText, w.HeaderText, w.FooterText})
+            names << name(field);
+        // Every label that captions a text field gives it its text (a combo box's name is its
+        // choice here; its label reaches assistive technology as its "labelled by" relation).
+        for (QLabel *label : w.window->findChildren<QLabel *>()) {
+            if (!qobject_cast<QLineEdit *>(label->buddy()))
+                continue;
+            ++labelled;
+            EXPECT_EQ(name(label->buddy()), label->text()) << label->objectName().toStdString();
+        }
+        w.Cancel_Btn_Clicked();
+    });
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Barcode Value :"), QStringLiteral("Header :"),
+                                  QStringLiteral("Footer :")}));
+    EXPECT_GE(labelled, 5);
 }

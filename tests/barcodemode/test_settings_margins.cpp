@@ -6,6 +6,7 @@
 #include "platform/PictureView.h"
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "support/LocaleScope.h"
 
 using namespace settings_test;
 
@@ -64,6 +65,23 @@ TEST_F(SettingsWindow, BarHeightPairRelaysTheSymbol)
     EXPECT_DOUBLE_EQ(c->barcodeMode().HeightStepper->doubleValue(), 2.5);
     EXPECT_NEAR(pictureSize().height() - before.height(), 1.5 * kPointsPerCm, 0.01);
     EXPECT_DOUBLE_EQ(pictureSize().width(), before.width());
+}
+
+// The bar height drawn is the one the field shows, "2,5" and "2.5" alike, under any locale.
+TEST_F(SettingsWindow, BarHeightWithADecimalCommaDrawsTheHeightShown)
+{
+    const QSizeF before = pictureSize();   // drawn at the default 1 cm
+    for (const char *locale : {"C", "de_DE"}) {
+        LocaleScope scope(locale);
+        for (const char *typed : {"2,5", "2.5"}) {
+            SCOPED_TRACE(std::string(locale) + " " + typed);
+            typeInto(c->barcodeMode().HeightText, QStringLiteral("1"));
+            typeInto(c->barcodeMode().HeightText, QString::fromLatin1(typed));
+            EXPECT_EQ(c->barcodeMode().HeightText->text(), QStringLiteral("2.5"));
+            EXPECT_DOUBLE_EQ(c->barcodeMode().HeightStepper->doubleValue(), 2.5);
+            EXPECT_NEAR(pictureSize().height() - before.height(), 1.5 * kPointsPerCm, 0.01);
+        }
+    }
 }
 
 TEST_F(SettingsWindow, BarWidthStepperWidensTheBars)

@@ -2,6 +2,9 @@
 
 #include "value_list_fixture.h"
 
+#include <QHeaderView>
+#include <QStyle>
+
 #include "data/Generate_List_Barcode.h"
 #include "data/View_All_Used_Data.h"
 #include "design/DesignController.h"
@@ -87,6 +90,53 @@ TEST_F(ValueListWindow, SelectingARowPutsItsRecordIntoTheFieldsAndPreview)
     clickRow(1);
     EXPECT_EQ(bm->dataText->text(), QStringLiteral("ABC"));
     EXPECT_TRUE(previewBlank());
+}
+
+// Moving through the list from the keyboard selects the row landed on, as a click does, and the
+// fields follow; Ctrl with a move key too.
+TEST_F(ValueListWindow, KeyboardMovesSelectTheRowTheyLandOn)
+{
+    fillNumbered(5);
+    clickRow(2);
+    bm->List->setFocus();
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int row;
+    };
+    const Case cases[] = {
+        {Qt::Key_End, Qt::ControlModifier, 4},  {Qt::Key_Home, Qt::ControlModifier, 0},
+        {Qt::Key_Down, Qt::ControlModifier, 1}, {Qt::Key_Down, Qt::NoModifier, 2},
+        {Qt::Key_Up, Qt::ControlModifier, 1},   {Qt::Key_End, Qt::ControlModifier, 4},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(int(k.key));
+        QTest::keyClick(bm->List, k.key, k.modifiers);
+        EXPECT_EQ(selection(), QList<int>{k.row});
+        EXPECT_EQ(bm->List->currentIndex().row(), k.row);
+        EXPECT_EQ(bm->dataText->text(), QStringLiteral("V%1").arg(k.row));
+        EXPECT_EQ(bm->HeaderText->text(), QStringLiteral("H%1").arg(k.row));
+    }
+}
+
+// Every column shows a 13-digit value and its own title whole, also after the table reloads.
+TEST_F(ValueListWindow, ColumnsFitAThirteenDigitValueAndTheirTitles)
+{
+    fill({{QStringLiteral("5901234123457"), QStringLiteral("4006381333931"), QStringLiteral("9780201379624"),
+           QStringLiteral("1")}});
+    bm->Reload_List();
+    QHeaderView *header = bm->List->horizontalHeader();
+    const int cellMargins = 2 * (bm->List->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, bm->List) + 1);
+    const int headerMargins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const QAbstractItemModel *model = bm->List->model();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QString title = model->headerData(column, Qt::Horizontal).toString();
+        const QString value = model->index(0, column == 3 ? 0 : column).data().toString();
+        SCOPED_TRACE(title.toStdString());
+        ASSERT_EQ(value.size(), 13);
+        EXPECT_GE(bm->List->columnWidth(column), bm->List->fontMetrics().horizontalAdvance(value) + cellMargins);
+        EXPECT_GE(header->sectionSize(column), header->fontMetrics().horizontalAdvance(title) + headerMargins);
+    }
 }
 
 TEST_F(ValueListWindow, AnUntickedFieldKeepsWhatWasTyped)

@@ -7,6 +7,8 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
 #include "design/DesignController.h"
+#include "design/EditingCommands.h"
+#include "design/GridOptions.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/ToolPalette.h"
@@ -34,6 +36,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QApplication>
+#include <QGroupBox>
+#include <QAbstractButton>
+#include <QToolButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -400,4 +406,83 @@ TEST_F(CanvasTools, TheBarcodeWindowRedrawsItsObjectAndOpensAgainFromTheSidebar)
     EXPECT_EQ(responder->modalCount, 4);
     EXPECT_EQ(object->linear_font_val, QStringLiteral("99"));
     EXPECT_EQ(decoded(), QStringLiteral("99"));
+// A keyboard-only user: Tab reaches every button a user can click in the tool column, the
+// standard button row and the bottom bar, in the order tool column, buttons, canvas, sidebar;
+// Space or Enter on a focused tool makes its object as a click does.
+TEST_F(CanvasTools, KeyboardAloneReachesTheToolsAndMakesObjects)
+{
+    QMainWindow *window = c->window();
+    window->resize(1400, 950);
+    window->show();
+    c->Designing_Mode_Select();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ToolPalette &tools = *dsg->tool_palette;
+
+    // Tab to the Rect tool, then Space and Enter each make a rectangle.
+    tools.Arrow_Tool_btn->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), tools.Arrow_Tool_btn);
+    for (int i = 0; i < 10 && QApplication::focusWidget() != tools.Rect_Tool_btn; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), tools.Rect_Tool_btn);
+    int made = 0;
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(int(key));
+        tools.Rect_Tool_btn->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(tools.Rect_Tool_btn, key);
+        ASSERT_EQ(graphics().size(), ++made);
+        EXPECT_EQ(graphics().first()->graphicClass(), SKTGraphicClass::Shape);
+    }
+
+    // One round of Tab from the first tool, with a rectangle selected so the row's buttons work.
+    tools.Arrow_Tool_btn->setFocus(Qt::TabFocusReason);
+    QList<QWidget *> chain{tools.Arrow_Tool_btn};
+    for (int i = 0; i < 400; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        if (!now || now == chain.first())
+            break;
+        chain << now;
+    }
+    auto at = [&chain](QWidget *w) { return chain.indexOf(w); };
+    int clickable = 0;
+    for (QWidget *row : {static_cast<QWidget *>(&tools), dsg->editing().Undo_btn->parentWidget(),
+                         dsg->Ruler_btn->parentWidget()})
+        for (QAbstractButton *b : row->findChildren<QAbstractButton *>())
+            if (b->isVisible() && b->isEnabled()) {
+                ++clickable;
+                EXPECT_GE(at(b), 0) << b->objectName().toStdString() << " is not in the Tab order";
+            }
+    EXPECT_GE(clickable, 17 + 4 + 4);
+    EXPECT_LT(at(tools.Watermark_Tool_btn), at(dsg->editing().Lock_btn));
+    EXPECT_LT(at(dsg->editing().Lock_btn), at(dsg->Ruler_btn));
+    QWidget *sidebarField = nullptr;
+    for (int i = 0; i < chain.size() && !sidebarField; ++i)
+        if (dsg->Right_Prop_Box->isAncestorOf(chain.at(i)))
+            sidebarField = chain.at(i);
+    ASSERT_NE(sidebarField, nullptr) << "Tab never reaches the sidebar";
+    EXPECT_LT(at(dsg->Actual_Size_btn), at(sidebarField));
+}
+
+// The actual-size button shows the zoom the canvas is at, step by step, and takes it back to 100 %.
+TEST_F(CanvasTools, TheZoomButtonShowsTheCurrentZoom)
+{
+    c->window()->show();
+    c->Designing_Mode_Select();
+    struct Case {
+        QPushButton *button;
+        const char *shown;
+        double factor;
+    };
+    const Case cases[] = {
+        {dsg->Zoom_In_btn, "125%", 1.25},   {dsg->Zoom_In_btn, "150%", 1.5},   {dsg->Zoom_Out_btn, "125%", 1.25},
+        {dsg->Actual_Size_btn, "100%", 1.0}, {dsg->Zoom_Out_btn, "75%", 0.75}, {dsg->Zoom_Out_btn, "50%", 0.5},
+        {dsg->Actual_Size_btn, "100%", 1.0},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.shown);
+        QTest::mouseClick(k.button, Qt::LeftButton);
+        EXPECT_EQ(dsg->Actual_Size_btn->text(), QString::fromLatin1(k.shown));
+        EXPECT_DOUBLE_EQ(dsg->_zoomFactor, k.factor);
+    }
 }

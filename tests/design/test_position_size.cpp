@@ -9,8 +9,10 @@
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
 #include "platform/Stepper.h"
+#include "support/LocaleScope.h"
 #include "support/ScriptedResponder.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -155,6 +157,52 @@ TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
         EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
         ASSERT_EQ(applied.size(), 1);
         EXPECT_NEAR(applied.first().second, k.applied, 1e-4);
+    }
+}
+
+// A decimal comma is the decimal separator, never a thousands one, under any locale; the field
+// shows the value it applied.
+TEST_F(PositionSize, DecimalCommaReadsAsTheDecimalSeparatorInEveryLocale)
+{
+    Measument_Unit_Is = 2;   // mm
+    selection = {text};
+    struct Case {
+        QLineEdit *field;
+        const char *typed;
+        const char *shown;
+        double applied;
+    };
+    const Case cases[] = {
+        {page().frame_main_pic_X_pos, "40,25", "40.25", 40.25},
+        {page().frame_main_pic_Y_pos, "40.25", "40.25", 40.25},
+        {page().frame_main_pic_width, "20,5", "20.50", 20.5},
+        {page().frame_main_pic_height, "7", "7", 7},
+        {page().frame_main_pic_X_pos, "1.000,5", "1.00", 1},   // the second separator cannot be typed
+    };
+    for (const char *locale : {"C", "de_DE"}) {
+        LocaleScope scope(locale);
+        for (const Case &k : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + k.typed);
+            applied.clear();
+            type(k.field, QString::fromLatin1(k.typed));
+            EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
+            ASSERT_EQ(applied.size(), 1);
+            EXPECT_DOUBLE_EQ(applied.first().second, k.applied);
+        }
+    }
+}
+
+// The position and size fields are named by their labels for assistive technology.
+TEST_F(PositionSize, FieldsAreNamedByTheirLabels)
+{
+    const std::pair<QLineEdit *, const char *> fields[] = {{page().frame_main_pic_X_pos, "X :"},
+                                                           {page().frame_main_pic_Y_pos, "Y :"},
+                                                           {page().frame_main_pic_width, "Width :"},
+                                                           {page().frame_main_pic_height, "Height :"}};
+    for (const auto &[field, label] : fields) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), QString::fromLatin1(label));
     }
 }
 

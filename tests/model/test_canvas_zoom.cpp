@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QImage>
+
+#include <cmath>
 #include <QScrollBar>
 
 class ZoomingScrollView : public ::testing::Test {
@@ -179,4 +182,48 @@ TEST(Ruler, NumberedTicksStandApartAtEveryZoom)
     }
     ruler.setScale(-1);
     EXPECT_EQ(ruler.scale(), 4.0) << "a scale that is no scale is ignored";
+}
+
+// Numbers whose tick or text would fall off either end are left out, so no cut-off number (the
+// last digit of a negative number, the first of a large one) shows at the ruler's ends.
+TEST(Ruler, NoCutOffNumberAtEitherEnd)
+{
+    const int length = 300;
+    for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        platform::Ruler ruler;
+        ruler.setOrientation(orientation);
+        ruler.resize(orientation == Qt::Horizontal ? QSize(length, 18) : QSize(18, length));
+        ruler.setScale(1.0);
+        const double pixelsPerStep = ruler.labelStep() * ruler.pointsPerUnit();
+        // Origins that put a tick just before the start, at the start, and just before the end.
+        for (const double origin : {-12.0, 0.0, 5.0, length - 3.0, pixelsPerStep * 2 - 6}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(int(orientation)).arg(origin).toStdString());
+            ruler.setOriginOffset(origin);
+            const QList<platform::Ruler::NumberLabel> labels = ruler.numberLabels();
+            ASSERT_FALSE(labels.isEmpty());
+            for (const auto &label : labels) {
+                EXPECT_GE(label.from, 0) << label.text.toStdString();
+                EXPECT_LE(label.to, length) << label.text.toStdString();
+            }
+            if (orientation != Qt::Horizontal)
+                continue;
+            // What is drawn: in the numbers' band only the numbers and the long ticks leave ink.
+            QImage image(ruler.size(), QImage::Format_ARGB32);
+            ruler.render(&image);
+            const QRgb paper = image.pixel(length / 2, 0);
+            for (int x = 0; x < length; ++x) {
+                bool ink = false;
+                for (int y = 3; y < 8; ++y)
+                    ink = ink || image.pixel(x, y) != paper;
+                if (!ink)
+                    continue;
+                bool explained = false;
+                for (const auto &label : labels)
+                    explained = explained || (x >= label.from - 1 && x <= label.to + 1);
+                const double k = std::round((x - origin) / pixelsPerStep);
+                explained = explained || std::abs(origin + k * pixelsPerStep - x) <= 1.0;
+                EXPECT_TRUE(explained) << "ink at column " << x;
+            }
+        }
+    }
 }

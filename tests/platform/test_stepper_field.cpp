@@ -2,6 +2,7 @@
 
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
+#include "support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <QToolButton>
 
 #include <climits>
+#include <optional>
 
 using namespace platform;
 
@@ -44,6 +46,74 @@ TEST(StepperField, LeadingNumbers)
     EXPECT_EQ(leadingInteger(QStringLiteral("x1")), 0);
     EXPECT_EQ(leadingInteger(QStringLiteral("99999999999999999999")), INT_MAX);
     EXPECT_EQ(leadingInteger(QStringLiteral("-99999999999")), INT_MIN);
+}
+
+// What a user types reads the same in every locale: "," and "." are the decimal separator alike,
+// and anything that is not one plain number is no number.
+TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
+{
+    struct Case {
+        const char *typed;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"40,25", 40.25}, {"40.25", 40.25}, {"1.000,5", std::nullopt}, {"1e3", std::nullopt},
+        {" 7 ", 7.0},     {"", std::nullopt}, {"abc", std::nullopt},   {"-2,5", -2.5},
+        {"+3", 3.0},      {",5", 0.5},       {"12,", 12.0},           {"1,2,3", std::nullopt},
+        {"4 5", std::nullopt}, {"-", std::nullopt}, {"0.5cm", std::nullopt}, {"Ù£", std::nullopt},
+    };
+    for (const char *locale : {"C", "de_DE"}) {
+        LocaleScope scope(locale);
+        if (QString::fromLatin1(locale) == QStringLiteral("de_DE"))
+            ASSERT_EQ(QLocale().decimalPoint(), QStringLiteral(","));   // the locale is in force
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(locale) + " \"" + c.typed + "\"");
+            const std::optional<double> read = typedNumber(QString::fromUtf8(c.typed));
+            ASSERT_EQ(read.has_value(), c.value.has_value());
+            if (c.value)
+                EXPECT_DOUBLE_EQ(*read, *c.value);
+            EXPECT_DOUBLE_EQ(fieldValue(QString::fromUtf8(c.typed)), c.value.value_or(0.0));
+        }
+    }
+}
+
+// The field shows the value it applied: a decimal comma, blanks and refused text (read as 0, as
+// text that is no number always was) are replaced by the stepper's value.
+TEST(StepperField, BoundedFieldShowsTheValueItApplied)
+{
+    struct Case {
+        const char *typed;
+        PairFormat format;
+        double applied;
+        const char *shown;
+    };
+    const Case cases[] = {
+        {"40,25", PairFormat::TwoDecimals, 40.25, "40.25"},
+        {"40.25", PairFormat::TwoDecimals, 40.25, "40.25"},
+        {"2,5", PairFormat::Real, 2.5, "2.5"},
+        {" 7 ", PairFormat::Real, 7, "7"},
+        {"1.000,5", PairFormat::Real, 0, "0"},
+        {"1e3", PairFormat::TwoDecimals, 0, "0.00"},
+        {"", PairFormat::Integer, 0, "0"},
+        {"abc", PairFormat::Integer, 0, "0"},
+        {"12,7", PairFormat::Integer, 12, "12"},
+        {"500", PairFormat::Real, 100, "100"},
+    };
+    for (const char *locale : {"C", "de_DE"}) {
+        LocaleScope scope(locale);
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(locale) + " \"" + c.typed + "\"");
+            Stepper stepper;
+            stepper.setMinValue(-100);
+            stepper.setMaxValue(100);
+            stepper.setDoubleValue(9);
+            QLineEdit field;
+            field.setText(QString::fromUtf8(c.typed));
+            copyPairBounded(&field, &stepper, &field, c.format);
+            EXPECT_DOUBLE_EQ(stepper.doubleValue(), c.applied);
+            EXPECT_EQ(field.text(), QString::fromLatin1(c.shown));
+        }
+    }
 }
 
 TEST(StepperField, CopyFollowsTheSender)

@@ -73,7 +73,7 @@ AlignmentPanel::AlignmentPanel(QWidget *parent)
         panelcontrols::onClick(button, this, [this, handler = handler] { (this->*handler)(); });
 
     // The position and size fields take numbers only.
-    static const QRegularExpression number(QStringLiteral("-?[0-9]{0,7}([.][0-9]{0,4})?"));
+    static const QRegularExpression number(QStringLiteral("-?[0-9]{0,7}([.,][0-9]{0,4})?"));
     const std::pair<std::pair<platform::Stepper *, QLineEdit *>, void (A::*)(QObject *)> fields[] = {
         {{frame_main_pic_X_pos_val, frame_main_pic_X_pos}, &A::Frame_main_Pic_X_Pos_Changed},
         {{frame_main_pic_Y_pos_val, frame_main_pic_Y_pos}, &A::Frame_main_Pic_Y_Pos_Changed},

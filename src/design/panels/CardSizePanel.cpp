@@ -162,7 +162,7 @@ void CardSizePanel::Convert_Size_Fields(int fromUnit, int toUnit)
     const float factor = Unit_Factor(fromUnit, toUnit);
     auto convert = [factor](QLineEdit *field, platform::Stepper *stepper) {
         // Each conversion starts from the two-decimal value the field shows.
-        const float value = field->text().toFloat() * factor;
+        const float value = float(platform::fieldValue(field)) * factor;
         field->setText(QString::asprintf("%.2f", double(value)));
         stepper->setDoubleValue(value);
     };
@@ -271,7 +271,7 @@ void CardSizePanel::controlTextDidEndEditing(QObject *F)
         return;
     try {
         auto *field = static_cast<QLineEdit *>(F);
-        double value = field->text().trimmed().toDouble();
+        double value = platform::fieldValue(field);
         if (value <= 0)
             value = 0.1;
         field->setText(QString::asprintf("%.2f", value));
