@@ -7,11 +7,17 @@
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "model/SKTGraphicView.h"
+#include "platform/PictureView.h"
+
+#include <QLabel>
 
 bool AdvQrController::Check_Valid_ADV_QR_Code()
 {
-    if (image_adv_QR.isNull()) {
-        Show_MessageBox(tr("Please generate QR Code."));
+    // A symbol is shown, not the error label.
+    const bool shown = QR_barcodeImage && QR_barcodeImage->hasPicture();
+    const bool errorShown = ADV_QR_barcode_error_label && !ADV_QR_barcode_error_label->isHidden();
+    if (!shown || errorShown) {
+        Show_MessageBox(QStringLiteral("Please generate QR Code."));
         return false;
     }
     return true;
