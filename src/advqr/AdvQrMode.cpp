@@ -85,13 +85,11 @@ void AdvQrController::Show_Hide_QR_Type_Panel()
     try {
         ADV_QR_Var_loading = true;
         const QString title = Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
-        const qrpayload::QrPanel panel = qrpayload::Panel_For_Title(title);
         Load_Last_AQR_Values();
         Configure_QR_Type_Panel(title);
         // An unknown title leaves the panel that is shown.
         if (QrPanelBase *shown = QR_Panel_For_Type(title))
             Show_QR_Panel(shown);
-        Q_UNUSED(panel);
         Assign_QR_Value_Text_Acc_Type();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

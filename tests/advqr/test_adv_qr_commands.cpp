@@ -167,6 +167,31 @@ TEST_F(AdvQrCommands, AnUnreadableLogoChangesNothing)
     EXPECT_EQ(qr().ADV_QR_USE_QR_LOGO_IMG, before);
 }
 
+TEST_F(AdvQrCommands, AHugeLogoIsDecodedSmallAndATruncatedOneRefused)
+{
+    qr().ADV_QR_Use_Logo_chk->click();
+    const QString huge = dir.filePath(QStringLiteral("huge.png"));
+    QImage big(6000, 3000, QImage::Format_RGB32);
+    big.fill(QColor(20, 60, 220));
+    ASSERT_TRUE(big.save(huge));
+    browseLogo(qr().ADV_QR_logo_browse_btn, huge);
+    EXPECT_EQ(qr().ADV_QR_USE_QR_LOGO_IMG.size(), QSize(200, 100));
+    EXPECT_EQ(qr().ADV_QR_USE_QR_LOGO_PATH, huge);
+
+    QFile whole(huge);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    const QString cut = dir.filePath(QStringLiteral("cut.png"));
+    QFile part(cut);
+    ASSERT_TRUE(part.open(QIODevice::WriteOnly));
+    part.write(bytes.left(bytes.size() / 3));
+    part.close();
+    browseLogo(qr().ADV_QR_logo_browse_btn, cut);
+    EXPECT_EQ(responder->alertMessages().last(), QStringLiteral("\nThe selected file is not a readable image."));
+    EXPECT_EQ(qr().ADV_QR_USE_QR_LOGO_PATH, huge);
+    EXPECT_TRUE(qr().QR_barcodeImage->hasPicture());
+}
+
 TEST(BarcodeModeQrLogo, TheWindowsLogoCommandsServeTheBarcodeModeWithItsOwnLogo)
 {
     testsupport::ResponderScope responder;

@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTest>
 #include <memory>
@@ -142,6 +143,7 @@ TEST_F(QrEditionWindow, TheEditButtonHandsThePayloadToTheEditorAndTakesItsAnswer
             EXPECT_EQ(editor->DisP_adv_qr_val, QStringLiteral("Network : Home"));
             EXPECT_EQ(editor->Sel_Qr_Type_Label->text(), QStringLiteral("Generate QR Code for WIFI"));
             QTest::keyClicks(Qr_wifi_OBJ->Wifi_Name, QStringLiteral("Office"));
+            Qr_wifi_OBJ->Visible_radio->click();   // the summary named no visibility
             editor->OK_Clicked();
             return dialog.result();
         };

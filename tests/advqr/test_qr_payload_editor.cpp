@@ -253,6 +253,38 @@ TEST_F(QrPayloadEditor, AnUnknownTypeHandsTheStoredPayloadBackWithItsSummary)
     EXPECT_EQ(o->AQR_Display_value, QStringLiteral("raw payload"));
 }
 
+TEST_F(QrPayloadEditor, ItsResetAsksThenGoesBackToSampleTextWithEmptyMemory)
+{
+    qrpayload::QrFields f;
+    f.text.URL_Value_field = QStringLiteral("example.org");
+    const qrpayload::Result built = qrpayload::Build_QR_Payload(QStringLiteral("URL"), f);
+    qrObject(QStringLiteral("URL"), *built.payload, built.summary);
+    QString afterNo, afterYes, typeAfterYes, textAfterYes;
+    QWidget *panelAfterYes = nullptr;
+    QrTypeMemory memoryAfterNo, memoryAfterYes;
+    editWith([&] {
+        responder->alertAnswers = {QStringLiteral("No")};
+        editor().reset_button->click();
+        afterNo = editor().Get_Adv_QR_Final_Str_Value();
+        memoryAfterNo = editor().AQR_Memory;
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        editor().reset_button->click();
+        afterYes = editor().Get_Adv_QR_Final_Str_Value();
+        typeAfterYes = editor().Selected_Qr_Category->text();
+        textAfterYes = Qr_Text_OBJ->Text_Field->toPlainText();
+        panelAfterYes = editor().QR_Input_sclview->widget();
+        memoryAfterYes = editor().AQR_Memory;
+        editor().cancel_button->click();
+    });
+    EXPECT_EQ(afterNo, *built.payload);
+    EXPECT_EQ(memoryAfterNo.AQR_URL_STR, QStringLiteral("example.org"));
+    EXPECT_EQ(afterYes, QStringLiteral("Sample Text"));
+    EXPECT_EQ(typeAfterYes, QStringLiteral("Text"));
+    EXPECT_EQ(textAfterYes, QStringLiteral("Sample Text"));
+    EXPECT_EQ(panelAfterYes, Qr_Text_OBJ);
+    EXPECT_EQ(memoryAfterYes, QrTypeMemory());
+}
+
 TEST_F(QrPayloadEditor, OpenUrlOpensTheEditorsPayload)
 {
     qrObject(QStringLiteral("URL"), QStringLiteral("https://example.org/editor"),
