@@ -6,6 +6,8 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
 #include "platform/PictureView.h"
 
@@ -34,4 +36,7 @@ void AdvQrController::Use_ADV_QR_in_Design_Mode_Btn_Clicked()
                                      QStringLiteral("PASS_QR"), QString());
     Not_Draw_Only_Prop_Change = false;
     hub.Designing_Mode_Select();
+    // The new object is the selected one: the sidebar shows its page, as a click on it would.
+    if (const std::shared_ptr<SKTGraphic> object = dsg.Get_Selected_Graphic())
+        dsg.sidebar().Show_RHS_Properties(object.get());
 }

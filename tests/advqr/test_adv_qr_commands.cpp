@@ -295,6 +295,7 @@ TEST_F(AdvQrCommands, HandOverMakesASelectedQrObjectWhoseRenderDecodes)
     EXPECT_EQ(object->AQR_Category, QStringLiteral("URL"));
     EXPECT_EQ(object->AQR_Final_Value, QStringLiteral("https://example.org/hand-over"));
     EXPECT_EQ(object->USE_QR_LOGO_PATH, path);
+    EXPECT_EQ(c->design().Last_Selected_Graphic, object.get());   // the sidebar shows the new object
     ASSERT_FALSE(object->_barcode_image.isNull());
     const testsupport::Decoded d = testsupport::decode(object->_barcode_image.toImage(600), QStringLiteral("QRCode"));
     EXPECT_EQ(d.text, QStringLiteral("https://example.org/hand-over"));
