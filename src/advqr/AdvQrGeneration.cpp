@@ -110,12 +110,19 @@ void AdvQrController::Generate_ADV_QR_Variable(bool draw, const QString &value, 
 void AdvQrController::Draw_ADV_QR_Barcode_With_QREncoder(const QString &value)
 {
     GenerationSnapshot s = ADV_QR_Generation_Snapshot();
-    // The encoder's automatic version is -1 from now on.
-    if (!s.qrGeneratorRoute && ADV_QR_Version_Val == 0) {
-        ADV_QR_Version_Val = -1;
-        s.qrVersion = -1;
+    if (s.qrGeneratorRoute) {
+        // The toolkit's generator: automatic version, the level item's letter, a clear light
+        // colour when the background is transparent.
+        const QColor light = s.transparent ? QColor(Qt::transparent) : s.backgroundColour;
+        image_adv_QR = hub.barcodeMode().Create_QR_By_CI_Filter(value, s.qrLevelItem, 0, s.barColour, light, 1.0,
+                                                                s.qrSide);
+    } else {
+        // The module encoder: its automatic version is -1 from now on.
+        if (ADV_QR_Version_Val == 0)
+            ADV_QR_Version_Val = -1;
+        s.qrVersion = ADV_QR_Version_Val;
+        image_adv_QR = barcode_generation::drawQr(s, value);
     }
-    image_adv_QR = barcode_generation::drawQr(s, value);
     emit symbolEncoded();
 }
 
