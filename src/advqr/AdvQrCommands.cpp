@@ -228,7 +228,7 @@ void AdvQrController::Use_Browse_Logo_Btn_Clicked()
                 b.Use_logo_path->setPlainText(Library_Selected_Image);
             if (b.Use_Logo_Image_View)
                 b.Use_Logo_Image_View->setPicture(shown);
-            USE_QR_LOGO_PATH = Library_Selected_Image;
+            b.USE_QR_LOGO_PATH = Library_Selected_Image;
             b.USE_QR_LOGO_IMG = logo;
             b.Get_2d_barcode_from_image(true);
         } else {

@@ -194,9 +194,6 @@ public:
     platform::PictureView *ADV_QR_Use_Logo_Image_View = nullptr;
     QPushButton *ADV_QR_logo_browse_btn = nullptr;
     bool ADV_QR_USE_QR_LOGO = false;
-    // The Barcode mode's logo file, kept beside its logo picture (the window's logo commands serve
-    // both modes).
-    QString USE_QR_LOGO_PATH;
     QString ADV_QR_USE_QR_LOGO_PATH;
     QImage ADV_QR_USE_QR_LOGO_IMG;
 

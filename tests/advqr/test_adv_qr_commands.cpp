@@ -218,7 +218,7 @@ TEST(BarcodeModeQrLogo, TheWindowsLogoCommandsServeTheBarcodeModeWithItsOwnLogo)
     EXPECT_EQ(b.Use_logo_path->toPlainText(), path);
     EXPECT_EQ(b.USE_QR_LOGO_IMG.size(), QSize(200, 100));   // fitted into 200 x 200
     EXPECT_TRUE(b.Use_Logo_Image_View->hasPicture());
-    EXPECT_EQ(c->advQr().USE_QR_LOGO_PATH, path);
+    EXPECT_EQ(b.USE_QR_LOGO_PATH, path);
     EXPECT_TRUE(c->advQr().ADV_QR_USE_QR_LOGO_IMG.isNull());   // the other mode's logo is untouched
     b.Use_Logo_chk->click();
     EXPECT_FALSE(b.USE_QR_LOGO);
