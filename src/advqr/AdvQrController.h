@@ -73,10 +73,6 @@ public:
     void Set_ADV_QR_Margin_Labels();
 
 public:
-    // A QR input panel was edited: the payload editor rebuilds while it is open, else this mode
-    // does. The panels are shared by both, so this one call decides where an edit lands.
-    void Set_Qr_Type_Value_Main_Or_Barcode_Wnd();
-
     // Builds the Advanced QR mode's controls on its mode tab page.
     void buildAdvancedQrPanel(QWidget *page);
 

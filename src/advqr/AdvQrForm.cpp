@@ -10,6 +10,7 @@
 #include "barcodemode/BarcodeEditor.h"
 
 #include "advqr/QrPanelBase.h"
+#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "platform/ComboItems.h"
 
@@ -235,7 +236,7 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
                                                                     Qr_UPI, Qr_Bitcoin}) {
         // Every edit goes through the window's router: to the payload editor while it is open,
         // else to this mode's builder.
-        QObject::connect(panel, &QrPanelBase::edited, this, [this] { Set_Qr_Type_Value_Main_Or_Barcode_Wnd(); });
+        QObject::connect(panel, &QrPanelBase::edited, this, [this] { hub.Set_Qr_Type_Value_Main_Or_Barcode_Wnd(); });
     }
 
     Ui::QrPreview preview;

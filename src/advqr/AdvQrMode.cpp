@@ -4,7 +4,6 @@
 
 #include "app/SKTWindowController.h"
 
-#include "advqr/Edit_ADV_QR_Type.h"
 #include "advqr/QrPanelBase.h"
 #include "advqr/Qr_Bitcoin_Crypto_View_Panel.h"
 #include "advqr/Qr_Email_View_Panel.h"
@@ -157,19 +156,4 @@ void AdvQrController::advancedQrCaptionRefresh()
     hub.barcodeMode().setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
     hub.barcodeMode().setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
     Get_ADV_QR_barcode_from_image(true);
-}
-
-
-void AdvQrController::Set_Qr_Type_Value_Main_Or_Barcode_Wnd()
-{
-    try {
-        if (QR_Val_Edit) {
-            if (EDIT_QR_var)
-                EDIT_QR_var->Assign_QR_Value_Text_Acc_Type();
-        } else {
-            Assign_QR_Value_Text_Acc_Type();
-        }
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
 }

@@ -51,7 +51,7 @@ TEST_P(AdvQrEveryTitle, FramedPreviewWithLogoAtLevelHDecodesToThePayload)
         qr().QR_Text_Clicked(sample.title);
         Write_QR_Panel_Fields(sample.fields, qrpayload::QrPanel::None);
         Type_draw_2d_flag = false;
-        qr().Set_Qr_Type_Value_Main_Or_Barcode_Wnd();
+        c->Set_Qr_Type_Value_Main_Or_Barcode_Wnd();
         const QString expected = Trim_Str(*qrpayload::Build_QR_Payload(sample.title, sample.fields).payload);
         ASSERT_EQ(qr().Get_Adv_QR_Final_Str_Value(), expected) << qPrintable(sample.title);
         ASSERT_TRUE(qr().QR_barcodeImage->hasPicture()) << qPrintable(sample.title);
