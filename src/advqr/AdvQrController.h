@@ -2,6 +2,9 @@
 // The Advanced QR mode of the main window: the type bar, the input panels, the payload, the preview
 // and the symbol settings. The symbol is framed through the Barcode mode's editor.
 
+#include "advqr/QrTypeMemory.h"
+#include "barcodemode/BarcodeSizeRules.h"
+#include "barcodemode/GenerationSnapshot.h"
 #include "platform/Picture.h"
 
 #include <QImage>
@@ -85,6 +88,46 @@ public:
     // Regenerates the symbol, only in Advanced QR mode and while no form is loading.
     void DRAW_ADV_QR_With_All_Init();
     void Generate_Adv_QR_Thread_Function();
+    // The symbol of the payload with its header and footer: an empty payload shows the error label
+    // and the blank preview; otherwise the bare symbol is drawn and framed (shown when draw is set).
+    void Generate_ADV_QR_Variable(bool draw, const QString &value, const QString &header, const QString &footer,
+                                  bool fromBatch);
+    // The bare symbol into image_adv_QR (null when it cannot be made).
+    void Draw_ADV_QR_Barcode_With_QREncoder(const QString &value);
+    // The symbol framed with the header, footer, margins and logo; shown in the preview when draw
+    // is set. Null when there is no symbol or the picture would be too large.
+    platform::Picture Get_Image_From_ADV_QR_image(const platform::Picture &image, bool draw);
+    // Every input of the mode's generation, copied from its controls now.
+    GenerationSnapshot ADV_QR_Generation_Snapshot() const;
+    // The four margins as typed, in the mode's unit, with the hidden bands.
+    barcode_sizes::MarginInputs ADV_QR_Margin_Inputs() const;
+    // The transparent box: the background well is disabled while it is on; then the symbol again.
+    void ADV_QR_transp_bg_Checked();
+
+    // ---- Per-type memory ----
+    // The remembered inputs of the selected type back into the shared panel fields.
+    void Load_Last_AQR_Values();
+    // The shared panel fields into the memory of the selected type; nothing during a type switch.
+    void Save_Last_AQR_Values();
+    QrTypeMemory AQR_Memory;
+
+    // ---- Commands ----
+    // Asks, then puts every setting, the type, the panels and the memory back to their defaults.
+    void ADV_QR_Reset_All_Clicked();
+    // Every input panel to its start state (the background well enabled).
+    void Reset_All_ADV_QR_Fields();
+    // The framed symbol as PDF on the clipboard and in "QrCode.pdf" of the private temporary folder.
+    void Copy_QR_Code_Clicked();
+    // The logo box of the Barcode mode (0) or of this mode (2): on or off, then framed again.
+    void Use_Logo_Chk_Clicked();
+    // A logo chosen in the image library for the Barcode mode (0) or this mode (2).
+    void Use_Browse_Logo_Btn_Clicked();
+    // The input panel of the selected type back into this mode's input area (after the payload
+    // editor borrowed it).
+    void Take_Back_Type_Panel();
+    // The shown panel out of this mode's input area into the holder, so that the payload editor
+    // can show it (the area holds no panel meanwhile).
+    void Release_Type_Panel();
     // The panel that holds the fields of a type title, nullptr for an unknown title.
     QrPanelBase *QR_Panel_For_Type(const QString &title) const;
 
@@ -155,6 +198,10 @@ public:
 
 private:
     void Show_QR_Panel(QWidget *panel);
+
+signals:
+    // A symbol was encoded (once per generation).
+    void symbolEncoded();
 
 public:
     // ---- Placing the QR code on the card ----

@@ -10,6 +10,7 @@
 #include "barcodemode/BarcodeEditor.h"
 
 #include "advqr/QrPanelBase.h"
+#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "platform/ComboItems.h"
 
@@ -25,6 +26,7 @@
 #include "ui_QrTypeBar.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -232,11 +234,9 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
     for (QrPanelBase *panel : std::initializer_list<QrPanelBase *>{Qr_Text, Qr_SMS, Qr_Email, Qr_Event, Qr_Wifi,
                                                                     Qr_Social, Qr_Location, Qr_vCard, Qr_Zoom,
                                                                     Qr_UPI, Qr_Bitcoin}) {
-        // Edits in the main window rebuild its payload; the payload editor takes them while it is open.
-        QObject::connect(panel, &QrPanelBase::edited, this, [this] {
-            if (!QR_Val_Edit)
-                Assign_QR_Value_Text_Acc_Type();
-        });
+        // Every edit goes through the window's router: to the payload editor while it is open,
+        // else to this mode's builder.
+        QObject::connect(panel, &QrPanelBase::edited, this, [this] { hub.Set_Qr_Type_Value_Main_Or_Barcode_Wnd(); });
     }
 
     Ui::QrPreview preview;
@@ -244,6 +244,8 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
     bindPreview(*this, preview);
     QObject::connect(Use_ADV_QR_in_Design_btn, &QPushButton::clicked, this,
                      &AdvQrController::Use_ADV_QR_in_Design_Mode_Btn_Clicked);
+    QObject::connect(ADV_QR_Reset_btn, &QPushButton::clicked, this, &AdvQrController::ADV_QR_Reset_All_Clicked);
+    QObject::connect(Copy_QR_Code_btn, &QPushButton::clicked, this, &AdvQrController::Copy_QR_Code_Clicked);
 
     // Settings column and its groups.
     Ui::QrSettings settings;
@@ -281,6 +283,10 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
     Ui::QrLogoBox logo;
     logo.setupUi(ADV_QR_Use_logo_box);
     bindLogoBox(*this, logo);
+    QObject::connect(ADV_QR_Use_Logo_chk, &QCheckBox::clicked, this, &AdvQrController::Use_Logo_Chk_Clicked);
+    QObject::connect(ADV_QR_logo_browse_btn, &QPushButton::clicked, this,
+                     &AdvQrController::Use_Browse_Logo_Btn_Clicked);
+    QObject::connect(ADV_QR_transp_bg_chk, &QCheckBox::clicked, this, &AdvQrController::ADV_QR_transp_bg_Checked);
 
     if (pageLayout)
         pageLayout->addWidget(area, 1);
@@ -291,10 +297,17 @@ void AdvQrController::Show_QR_Panel(QWidget *panel)
     if (!QR_Input_sclview || !panel || QR_Input_sclview->widget() == panel)
         return;
     // The scroll view would delete the panel it gives up; the holder keeps it instead.
+    Release_Type_Panel();
+    QR_Input_sclview->setWidget(panel);
+    panel->show();
+}
+
+void AdvQrController::Release_Type_Panel()
+{
+    if (!QR_Input_sclview)
+        return;
     if (QWidget *old = QR_Input_sclview->takeWidget()) {
         old->setParent(QR_Panel_Holder);
         old->hide();
     }
-    QR_Input_sclview->setWidget(panel);
-    panel->show();
 }

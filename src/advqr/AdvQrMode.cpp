@@ -37,30 +37,6 @@
 
 QString SEL_QR_DISPLAY_VALUE;
 
-namespace {
-
-// The Text panel's prompt per type; a title without one leaves the prompt as it was.
-QString textPanelPrompt(const QString &title)
-{
-    static const QList<QPair<QString, QString>> prompts = {
-        {QStringLiteral("Text"), QStringLiteral("Enter your text to generate QR code:")},
-        {QStringLiteral("Call"), QStringLiteral("Enter the Phone number to generate QR code:")},
-        {QStringLiteral("Review"), QStringLiteral("Enter the link of Review Page:")},
-        {QStringLiteral("Mobile App"),
-         QStringLiteral("Enter the URL of your App from Play Store or App Store listing:")},
-        {QStringLiteral("File"), QStringLiteral("Enter the link of Video, Audio, Document or any File:")},
-        {QStringLiteral("Spotify"), QStringLiteral("Enter the link of Spotify track, album, artist or playlist etc.:")},
-        {QStringLiteral("Meeting"),
-         QStringLiteral("Enter the Meeting URL from Google Meet, Skype, Teams or other meeting platforms:")},
-        {QStringLiteral("URL"), QStringLiteral("Enter website address, Page URL or link of video, audio etc.:")},
-    };
-    for (const auto &p : prompts)
-        if (p.first == title)
-            return p.second;
-    return QString();
-}
-
-} // namespace
 
 QrPanelBase *AdvQrController::QR_Panel_For_Type(const QString &title) const
 {
@@ -108,31 +84,36 @@ void AdvQrController::Show_Hide_QR_Type_Panel()
     try {
         ADV_QR_Var_loading = true;
         const QString title = Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
-        const qrpayload::QrPanel panel = qrpayload::Panel_For_Title(title);
-
-        if (Qr_Text && panel == qrpayload::QrPanel::Text) {
-            const QString prompt = textPanelPrompt(title);
-            if (!prompt.isEmpty())
-                Qr_Text->heading_label->setText(prompt);
-            const bool textOrCall = title == QLatin1String("Text") || title == QLatin1String("Call");
-            Qr_Text->Show_Hide_Open_URL_Button(textOrCall, title);
-        }
-        if (Qr_SMS && panel == qrpayload::QrPanel::Sms)
-            Qr_SMS->Set_Label_According_Category(title);
-        if (Qr_Social && panel == qrpayload::QrPanel::Social)
-            Qr_Social->Set_Label_According_Category(title);
-        if (Qr_Bitcoin && panel == qrpayload::QrPanel::Crypto)
-            Qr_Bitcoin->crypto_type_matrix_view->setHidden(title == QLatin1String("Bitcoin"));
-
+        Load_Last_AQR_Values();
+        Configure_QR_Type_Panel(title);
         // An unknown title leaves the panel that is shown.
         if (QrPanelBase *shown = QR_Panel_For_Type(title))
             Show_QR_Panel(shown);
-
         Assign_QR_Value_Text_Acc_Type();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
     ADV_QR_Var_loading = false;
+}
+
+void AdvQrController::Load_Last_AQR_Values()
+{
+    AQR_Memory.load(Selected_Qr_Category ? Selected_Qr_Category->text() : QString());
+}
+
+void AdvQrController::Save_Last_AQR_Values()
+{
+    if (ADV_QR_Var_loading)
+        return;
+    AQR_Memory.save(Selected_Qr_Category ? Selected_Qr_Category->text() : QString());
+}
+
+void AdvQrController::Take_Back_Type_Panel()
+{
+    const QString title = Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
+    QrPanelBase *panel = QR_Panel_For_Type(title);
+    Configure_QR_Type_Panel(title);
+    Show_QR_Panel(panel ? panel : static_cast<QrPanelBase *>(Qr_Text));
 }
 
 void AdvQrController::Assign_QR_Value_Text_Acc_Type()
@@ -159,40 +140,13 @@ void AdvQrController::Set_Adv_Qr_Final_value(const QString &payload)
         const QSignalBlocker block(adv_qr_final_value);
         adv_qr_final_value->setPlainText(ADV_QR_Final_Payload);
     }
+    Save_Last_AQR_Values();
     DRAW_ADV_QR_With_All_Init();
 }
 
 QString AdvQrController::Get_Adv_QR_Final_Str_Value() const
 {
     return ADV_QR_Final_Payload.isNull() ? QStringLiteral("") : ADV_QR_Final_Payload;
-}
-
-void AdvQrController::DRAW_ADV_QR_With_All_Init()
-{
-    try {
-        if (Barcode_Setting_Or_Designing_Mode != 2 || form_is_loading)
-            return;
-        platform::runOnGuiThreadAndWait([this] { Generate_Adv_QR_Thread_Function(); });
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
-}
-
-void AdvQrController::Generate_Adv_QR_Thread_Function()
-{
-    const QString value = Get_Adv_QR_Final_Str_Value();
-    if (value.isEmpty()) {
-        // No payload, no symbol: the preview is blank and says why.
-        image_adv_QR = platform::Picture();
-        if (QR_barcodeImage)
-            QR_barcodeImage->setPicture(platform::Picture());
-        if (ADV_QR_barcode_error_label)
-            ADV_QR_barcode_error_label->setVisible(true);
-        return;
-    }
-    if (ADV_QR_barcode_error_label)
-        ADV_QR_barcode_error_label->setVisible(false);
-    Type_draw_2d_flag = false;
 }
 
 void AdvQrController::advancedQrCaptionRefresh()
@@ -202,14 +156,4 @@ void AdvQrController::advancedQrCaptionRefresh()
     hub.barcodeMode().setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
     hub.barcodeMode().setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
     Get_ADV_QR_barcode_from_image(true);
-}
-
-platform::Picture AdvQrController::Get_ADV_QR_barcode_from_image(bool draw)
-{
-    if (image_adv_QR.isNull()) {
-        hub.barcodeMode().Set_Blank_Image();
-        return {};
-    }
-    // The picture is drawn again around the code already built; nothing is encoded again.
-    return hub.barcodeMode().Get_Image_From_barcode_image(image_adv_QR, draw);
 }

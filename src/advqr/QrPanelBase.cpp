@@ -1,6 +1,7 @@
 #include "advqr/QrPanelBase.h"
 
 #include "advqr/AdvQrController.h"
+#include "advqr/Edit_ADV_QR_Type.h"
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -27,7 +28,12 @@ void QrPanelBase::openPayloadLink(const QLineEdit *linkField)
         Show_MessageBox(QStringLiteral("Please enter the valid URL."));
         return;
     }
-    const QString payload = Main_App_wnd ? Main_App_wnd->advQr().Get_Adv_QR_Final_Str_Value() : QString();
+    // While the payload editor is open the link is the editor's payload.
+    QString payload;
+    if (QR_Val_Edit && EDIT_QR_var)
+        payload = EDIT_QR_var->Get_Adv_QR_Final_Str_Value();
+    else if (Main_App_wnd)
+        payload = Main_App_wnd->advQr().Get_Adv_QR_Final_Str_Value();
     const QUrl url(payload, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
         return;   // not a link: nothing opens

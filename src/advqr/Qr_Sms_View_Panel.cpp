@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 
 Qr_Sms_View_Panel *Qr_Sms_OBJ = nullptr;
@@ -30,7 +31,45 @@ Qr_Sms_View_Panel::Qr_Sms_View_Panel(QWidget *parent) : QrPanelBase(parent)
     bindSmsPanel(*this, ui);
     watch(Number_Field);
     watch(Message_field);
+    // The panel takes the keys of its fields first: Return and Escape would press or close the
+    // dialog around it, and Tab leaves the message view rather than typing into it.
+    setFocusPolicy(Qt::StrongFocus);
+    Number_Field->installEventFilter(this);
+    Message_field->installEventFilter(this);
     Qr_Sms_OBJ = this;
+}
+
+bool Qr_Sms_View_Panel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == Number_Field || watched == Message_field)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (handleKey(key->key()))
+            return true;
+    }
+    return QrPanelBase::eventFilter(watched, event);
+}
+
+void Qr_Sms_View_Panel::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleKey(event->key()))
+        QrPanelBase::keyPressEvent(event);
+}
+
+bool Qr_Sms_View_Panel::handleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true;   // swallowed
+    case Qt::Key_Tab:
+        // To the view after the next one in the focus chain.
+        focusNextChild();
+        focusNextChild();
+        return true;
+    default:
+        return false;
+    }
 }
 
 Qr_Sms_View_Panel::~Qr_Sms_View_Panel() { forget(Qr_Sms_OBJ, this); }

@@ -4,6 +4,7 @@
 
 #include "advqr/QrPanelBase.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -16,6 +17,16 @@ public:
     static Qr_Sms_View_Panel *defaultInstance();
     // The labels of "Send SMS", "WhatsApp" and "Coupon"; other titles leave them.
     void Set_Label_According_Category(const QString &category);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Return and Escape are swallowed, Tab moves the focus on; true when the key was handled.
+    bool handleKey(int key);
+
+public:
 
     QLabel *info_message_lbl = nullptr;
     QLabel *num_label = nullptr;

@@ -6,12 +6,20 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
+#include "platform/PictureView.h"
+
+#include <QLabel>
 
 bool AdvQrController::Check_Valid_ADV_QR_Code()
 {
-    if (image_adv_QR.isNull()) {
-        Show_MessageBox(tr("Please generate QR Code."));
+    // A symbol is shown, not the error label.
+    const bool shown = QR_barcodeImage && QR_barcodeImage->hasPicture();
+    const bool errorShown = ADV_QR_barcode_error_label && !ADV_QR_barcode_error_label->isHidden();
+    if (!shown || errorShown) {
+        Show_MessageBox(QStringLiteral("Please generate QR Code."));
         return false;
     }
     return true;
@@ -28,4 +36,7 @@ void AdvQrController::Use_ADV_QR_in_Design_Mode_Btn_Clicked()
                                      QStringLiteral("PASS_QR"), QString());
     Not_Draw_Only_Prop_Change = false;
     hub.Designing_Mode_Select();
+    // The new object is the selected one: the sidebar shows its page, as a click on it would.
+    if (const std::shared_ptr<SKTGraphic> object = dsg.Get_Selected_Graphic())
+        dsg.sidebar().Show_RHS_Properties(object.get());
 }

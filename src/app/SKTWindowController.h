@@ -106,6 +106,9 @@ public:
     void tabView_didSelectTabViewItem(QTabWidget *tabView, QWidget *item);
     void Barcode_Mode_Select();
     void Designing_Mode_Select();
+    // A QR input panel was edited: the payload editor rebuilds while it is open, else the
+    // Advanced QR mode does. The panels are shared by both, so this one call decides.
+    void Set_Qr_Type_Value_Main_Or_Barcode_Wnd();
     void Advance_QR_Mode_Select();
     void Refresh_Fill_Toolbar_Item();
     bool validateToolbarItem(QAction *item) const;

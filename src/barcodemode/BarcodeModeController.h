@@ -46,6 +46,7 @@ public:
 
     SKTWindowController &hub;
     int prev_list_item_barcode = 0;
+    QString USE_QR_LOGO_PATH;   // the logo file of the Barcode mode's QR symbol
 
     // A field of the Barcode mode was edited (typing when quickPreview is set, else the end of
     // editing): a new symbol, or for header and footer of a 2D symbol the one already built framed

@@ -60,18 +60,7 @@ barcode_sizes::MarginInputs BarcodeModeController::twoDMarginInputs() const
     AdvQrController &qr = hub.advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2)
         return BarcodeEditor::twoDMarginInputs();
-    auto number = [](const QLineEdit *f) { return platform::fieldValue(f); };
-    barcode_sizes::MarginInputs in;
-    in.value = 0;
-    in.header = number(qr.ADV_QR_hdr_mar_Text);
-    in.footer = number(qr.ADV_QR_ftr_mar_Text);
-    in.leftRight = number(qr.ADV_QR_LR_mar_Text);
-    in.topBottom = number(qr.ADV_QR_TB_mar_Text);
-    in.captionHidden = true;
-    in.headerHidden = qr.ADV_QR_hideHeaderCheckbox && qr.ADV_QR_hideHeaderCheckbox->isChecked();
-    in.footerHidden = qr.ADV_QR_hideFooterCheckbox && qr.ADV_QR_hideFooterCheckbox->isChecked();
-    in.unit = Measument_Unit_Is_Adv_QR;
-    return in;
+    return qr.ADV_QR_Margin_Inputs();
 }
 
 void BarcodeModeController::fillModeStyle(BarcodeSettings &s) const

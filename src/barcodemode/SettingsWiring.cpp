@@ -73,6 +73,13 @@ void BarcodeModeController::wireSettingsControls()
 
     for (platform::ColorWell *well : {barcode_clr, bar_back_clr, bar_val_clr, bar_hdr_clr, bar_ftr_clr})
         onColour(well, this);
+
+    // The QR logo's box and browse button are the window's, shared with the Advanced QR mode.
+    if (Use_Logo_chk)
+        QObject::connect(Use_Logo_chk, &QCheckBox::clicked, this, [this] { hub.advQr().Use_Logo_Chk_Clicked(); });
+    if (Use_browse_logo_btn)
+        QObject::connect(Use_browse_logo_btn, &QPushButton::clicked, this,
+                         [this] { hub.advQr().Use_Browse_Logo_Btn_Clicked(); });
     onClick(brcd_bk_clr_rd, this, &C::Barcode_Back_Color_rd_clicked);
     onClick(brcd_bk_clr_trnsp_rd, this, &C::Barcode_Back_Color_Transp_rd_clicked);
     onClick(transparent_bkgnd, this, &C::Transparent_Bkngd_Clicked);

@@ -299,6 +299,7 @@ bool ProjectsController::Load_Barcode_Section(const QString &path, const PlistVa
                     logo = qr_logo::readScaled(logoPath);
                 }
                 bm.USE_QR_LOGO_IMG = logo;
+                bm.USE_QR_LOGO_PATH = logoPath;
                 if (bm.Use_logo_path)
                     bm.Use_logo_path->setPlainText(logoPath);
                 if (bm.Use_logo_box)

@@ -61,6 +61,7 @@ void ProjectsController::New_Project_Barcode()
         setChecked(bm.Use_Logo_chk, false);
         bm.USE_QR_LOGO = false;
         bm.USE_QR_LOGO_IMG = QImage();
+        bm.USE_QR_LOGO_PATH = QStringLiteral("");
         if (bm.Use_logo_path)
             bm.Use_logo_path->clear();
         if (bm.Use_Logo_Image_View)

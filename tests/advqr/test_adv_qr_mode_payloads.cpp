@@ -131,8 +131,10 @@ TEST_F(AdvQrModePayloads, PanelsAreReadFieldByField)
 TEST_F(AdvQrModePayloads, EveryTypeBuildsFromItsPanel)
 {
     for (const qrsamples::Sample &s : qrsamples::allTitles()) {
-        writePanels(s.fields);
+        // The type first: it brings back its remembered inputs, which the user then types over.
         c->advQr().QR_Text_Clicked(s.title);
+        writePanels(s.fields);
+        c->Set_Qr_Type_Value_Main_Or_Barcode_Wnd();
         const qrpayload::Result built = qrpayload::Build_QR_Payload(s.title, s.fields);
         const QString payload = Trim_Str(*built.payload);
         EXPECT_EQ(payloadView(), payload) << s.title.toStdString();   // a coupon's "\r\n" included

@@ -1,7 +1,11 @@
 // The barcode-object window of the QR edition, which opens every object as a QR Code with its
 // payload type and summary, and the QR payload editor it hands the payload to.
 
+#include "advqr/AdvQrController.h"
 #include "advqr/Edit_ADV_QR_Type.h"
+#include "advqr/QrPayload.h"
+#include "advqr/Qr_Text_View_Panel.h"
+#include "advqr/Qr_Wifi_View_Panel.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
@@ -20,8 +24,22 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTest>
+#include <memory>
 
 namespace {
+
+// The Wi-Fi payload and summary of a network named "Office" and nothing else.
+qrpayload::Result office()
+{
+    qrpayload::QrFields f;
+    f.wifi.Wifi_Name = QStringLiteral("Office");
+    f.wifi.encryption_text = qrpayload::Wifi_Encryption_Items().value(0);
+    return qrpayload::Build_QR_Payload(QStringLiteral("WIFI"), f);
+}
+QString officePayload() { return *office().payload; }
 
 class QrEditionWindow : public ::testing::Test {
 protected:
@@ -29,6 +47,8 @@ protected:
     {
         c = env.controller();
         ASSERT_NE(c, nullptr);
+        qrPage = std::make_unique<QWidget>();
+        c->advQr().buildAdvancedQrPanel(qrPage.get());   // the input panels the editor shows
         g = &c->barcodeGen();
         object = std::make_shared<SKTBarcode>();
         object->value_font_val = object->header_font_val = object->footer_font_val = QFont(QStringLiteral("DejaVu Sans"), 10);
@@ -57,6 +77,7 @@ protected:
     testsupport::ResponderScope responder;
     testsupport::AppEnvironment env;
     SKTWindowController *c = nullptr;
+    std::unique_ptr<QWidget> qrPage;
     Barcode_Gen *g = nullptr;
     std::shared_ptr<SKTGraphic> object;
 };
@@ -121,50 +142,43 @@ TEST_F(QrEditionWindow, TheEditButtonHandsThePayloadToTheEditorAndTakesItsAnswer
             EXPECT_EQ(editor->Selected_Qr_Category->text(), QStringLiteral("WIFI"));
             EXPECT_EQ(editor->DisP_adv_qr_val, QStringLiteral("Network : Home"));
             EXPECT_EQ(editor->Sel_Qr_Type_Label->text(), QStringLiteral("Generate QR Code for WIFI"));
-            editor->adv_qr_final_value->setPlainText(QStringLiteral("WIFI:S:Office;;"));
+            QTest::keyClicks(Qr_wifi_OBJ->Wifi_Name, QStringLiteral("Office"));
+            Qr_wifi_OBJ->Visible_radio->click();   // the summary named no visibility
             editor->OK_Clicked();
             return dialog.result();
         };
         w.Edit_Qr_Code_Val_BTN->click();
         EXPECT_FALSE(QR_Val_Edit);
-        EXPECT_EQ(w.Get_Two_D_Value_From_Field(), QStringLiteral("WIFI:S:Office;;"));
+        EXPECT_EQ(w.Get_Two_D_Value_From_Field(), officePayload());
         EXPECT_EQ(testsupport::decode(onWhite(w.barcodeImage->picture()), QStringLiteral("QRCode")).text,
-                  QStringLiteral("WIFI:S:Office;;"));
+                  officePayload());
         w.OK_Btn_Clicked();
     });
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->AQR_Category, QStringLiteral("WIFI"));
-    EXPECT_EQ(copy->AQR_Final_Value, QStringLiteral("WIFI:S:Office;;"));
-    EXPECT_EQ(copy->AQR_Display_value, QStringLiteral("WIFI:S:Office;;"));
+    EXPECT_EQ(copy->AQR_Final_Value, officePayload());
+    EXPECT_EQ(copy->AQR_Display_value, office().summary);
 }
 
-TEST(EditAdvQrType, CancelAnswersZeroAndOkNeedsAPayload)
+TEST_F(QrEditionWindow, AnEditorWithoutATypeHandsTheStoredPayloadBack)
 {
-    testsupport::ResponderScope responder;
     Edit_ADV_QR_Type *editor = Edit_ADV_QR_Type::defaultInstance();
     editor->Final_adv_qr_val = QStringLiteral("  stored  ");
+    editor->DisP_adv_qr_val = QStringLiteral("the summary");
     editor->Selected_Qr_Category->setText(QString());
     responder->onModal = [&](QDialog &dialog) {
-        EXPECT_EQ(editor->Selected_Qr_Category->text(), QStringLiteral("Text"));   // no type: the text type
         EXPECT_EQ(editor->Get_Adv_QR_Final_Str_Value(), QStringLiteral("stored"));
+        EXPECT_EQ(editor->QR_Input_sclview->widget(), Qr_Text_OBJ);
         editor->Cancel_Clicked();
         return dialog.result();
     };
     EXPECT_EQ(editor->Open_ADV_QR_EDIT_Window(), 0);
 
     responder->onModal = [&](QDialog &dialog) {
-        editor->adv_qr_final_value->setPlainText(QStringLiteral("   "));
-        editor->OK_Clicked();   // refused: the editor stays open
-        EXPECT_EQ(dialog.result(), 0);
-        const int url = editor->qr_type_list->findText(QStringLiteral("URL"));
-        editor->qr_type_list->setCurrentIndex(url);
-        emit editor->qr_type_list->activated(url);
-        editor->adv_qr_final_value->setPlainText(QStringLiteral(" https://tagora.example "));
-        editor->OK_Clicked();
+        editor->OK_Clicked();   // nothing to check for a type outside the table
         return dialog.result();
     };
     EXPECT_EQ(editor->Open_ADV_QR_EDIT_Window(), 1);
-    EXPECT_EQ(editor->Selected_Qr_Category->text(), QStringLiteral("URL"));
-    EXPECT_EQ(editor->Get_Adv_QR_Final_Str_Value(), QStringLiteral("https://tagora.example"));
-    EXPECT_EQ(editor->SEL_QR_DISPLAY_VALUE, QStringLiteral("https://tagora.example"));
+    EXPECT_EQ(editor->Get_Adv_QR_Final_Str_Value(), QStringLiteral("stored"));
+    EXPECT_EQ(editor->SEL_QR_DISPLAY_VALUE, QStringLiteral("the summary"));
 }

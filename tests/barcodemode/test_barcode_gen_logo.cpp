@@ -4,7 +4,10 @@
 
 #include "barcode_gen_fixture.h"
 
+#include "advqr/AdvQrController.h"
 #include "advqr/Edit_ADV_QR_Type.h"
+#include "advqr/Qr_Text_View_Panel.h"
+#include "app/SKTWindowController.h"
 #include "barcodemode/QrCategoryImages.h"
 #include "barcodemode/QrLogo.h"
 #include "imagetools/Image_Library.h"
@@ -12,6 +15,9 @@
 #include "support/Decode.h"
 
 #include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -219,7 +225,7 @@ TEST_F(LogoWindow, ACancelledPayloadEditChangesNothing)
         responder->onModal = [&](QDialog &dialog) {
             flagWhileOpen = QR_Val_Edit;
             EXPECT_EQ(Edit_ADV_QR_Type::defaultInstance()->Selected_Qr_Category->text(), QStringLiteral("URL"));
-            EXPECT_EQ(Edit_ADV_QR_Type::defaultInstance()->Get_Adv_QR_Final_Str_Value(), QStringLiteral("Tagora logo"));
+            EXPECT_EQ(Edit_ADV_QR_Type::defaultInstance()->Final_adv_qr_val, QStringLiteral("Tagora logo"));
             Edit_ADV_QR_Type::defaultInstance()->Cancel_Clicked();
             return dialog.result();
         };
@@ -235,15 +241,19 @@ TEST_F(LogoWindow, ACancelledPayloadEditChangesNothing)
 
 TEST_F(LogoWindow, AnAcceptedPayloadEditTakesThePayloadTypeAndSummary)
 {
+    QWidget qrPage;
+    c->advQr().buildAdvancedQrPanel(&qrPage);   // the input panels the editor shows
     object->USE_QR_LOGO = false;
     const auto copy = open(object, [&](Barcode_Gen &w) {
         responder->onModal = [&](QDialog &dialog) {
             Edit_ADV_QR_Type *editor = Edit_ADV_QR_Type::defaultInstance();
-            editor->adv_qr_final_value->setPlainText(QString());
-            editor->OK_Clicked();   // an empty payload is refused
+            Qr_Text_OBJ->Text_Field->clear();
+            editor->OK_Clicked();   // an empty text is refused
             EXPECT_EQ(messages().last(), QStringLiteral("\nPlease enter text."));
-            pick(editor->qr_type_list, QStringLiteral("URL"));
-            editor->adv_qr_final_value->setPlainText(QStringLiteral("  https://tagora.example/x  "));
+            for (QPushButton *b : editor->QR_Type_Buttons)
+                if (b->text() == QLatin1String("URL"))
+                    b->click();
+            QTest::keyClicks(Qr_Text_OBJ->URL_Value_field, QStringLiteral("tagora.example/x"));
             editor->OK_Clicked();
             return dialog.result();
         };
@@ -251,7 +261,7 @@ TEST_F(LogoWindow, AnAcceptedPayloadEditTakesThePayloadTypeAndSummary)
         EXPECT_FALSE(QR_Val_Edit);
         EXPECT_EQ(w.Get_Two_D_Value_From_Field(), QStringLiteral("https://tagora.example/x"));
         EXPECT_EQ(w.Sel_Qr_type_TEXT->text(), QStringLiteral("URL"));
-        EXPECT_EQ(w.AQR_Display_Text_View->toPlainText(), QStringLiteral("https://tagora.example/x"));
+        EXPECT_EQ(w.AQR_Display_Text_View->toPlainText(), QStringLiteral("URL : \n\ntagora.example/x"));
         EXPECT_TRUE(w.Sel_Qr_type_IMG->picture().image() == w.Get_Qr_Cat_Image_Acc_to_Category(QStringLiteral("URL")));
         const testsupport::Decoded d = testsupport::decode(onWhite(at600(w.barcodeImage->picture())), QStringLiteral("QRCode"));
         EXPECT_EQ(d.text, QStringLiteral("https://tagora.example/x"));
@@ -259,7 +269,7 @@ TEST_F(LogoWindow, AnAcceptedPayloadEditTakesThePayloadTypeAndSummary)
     });
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->AQR_Category, QStringLiteral("URL"));
-    EXPECT_EQ(copy->AQR_Display_value, QStringLiteral("https://tagora.example/x"));
+    EXPECT_EQ(copy->AQR_Display_value, QStringLiteral("URL : \n\ntagora.example/x"));
     EXPECT_EQ(copy->AQR_Final_Value, QStringLiteral("https://tagora.example/x"));
     EXPECT_EQ(copy->two_d_font_val, QStringLiteral("https://tagora.example/x"));
 }

@@ -4,6 +4,7 @@
 #include "DesignFixture.h"
 
 #include "advqr/Edit_ADV_QR_Type.h"
+#include "advqr/Qr_Text_View_Panel.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DoubleSlider.h"
 #include "design/EditingCommands.h"
@@ -382,9 +383,13 @@ TEST_F(PicturePanel, AQrPayloadEditThenAMoveUndoesToTheSymbolOfItsOwnPayload)
     };
     ASSERT_EQ(symbolOf(*barcode), QStringLiteral("old payload"));
 
+    // The editor shows the Text type's panel, which the Advanced QR page makes with the window.
+    std::unique_ptr<Qr_Text_View_Panel> textPanel;
+    if (!Qr_Text_OBJ)
+        textPanel = std::make_unique<Qr_Text_View_Panel>();
     responder->onModal = [](QDialog &dialog) {
         Edit_ADV_QR_Type &editor = *Edit_ADV_QR_Type::defaultInstance();
-        editor.adv_qr_final_value->setPlainText(QStringLiteral("new payload"));
+        Qr_Text_OBJ->Text_Field->setPlainText(QStringLiteral("new payload"));   // the Text type's field
         editor.OK_Clicked();
         return dialog.result();
     };
