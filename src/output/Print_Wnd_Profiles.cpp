@@ -133,8 +133,7 @@ void Print_Wnd::tableViewSelectionDidChange(const QTableView *table)
             return;
         // The row stands for the file it was listed from.
         const QString listed = ListData_profile_files.value(row);
-        Delete_profile_btn->setEnabled(listed != printprofiles::Default_Name
-                                       && Get_List_Name_Text(row) != printprofiles::Default_Name);
+        Delete_profile_btn->setEnabled(listed != printprofiles::Default_Name);
         Read_and_load_profile_info(listed);
     } catch (const std::exception &e) {
         logFailure(e);

@@ -52,7 +52,9 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
             *error = file.errorString();
         return false;
     }
-    if (!writer(file)) {
+    // The buffered bytes are flushed and checked here: a short write at commit (a full disk, a
+    // file size limit) would otherwise put the cut file in place of the old one.
+    if (!writer(file) || !file.flush() || file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The data could not be written.");
         file.cancelWriting();

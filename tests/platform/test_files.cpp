@@ -13,7 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include <atomic>
+#include <csignal>
 #include <thread>
 
 TEST(Files, AtomicWriteReplacesWholeFile)
@@ -44,6 +47,30 @@ TEST(Files, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(f.readAll(), QByteArray("precious"));
     // No stray temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// A write cut short when the bytes reach the disk (here a file size limit) fails and keeps the old
+// file, rather than putting the cut file in its place.
+TEST(Files, AShortWriteAtTheEndFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.txt"));
+    ASSERT_TRUE(platform::writeFileAtomically(path, QByteArray("old contents")));
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = old;
+    tiny.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    QString error;
+    const bool written = platform::writeFileAtomically(path, QByteArray(1000, 'x'), &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(error.isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("old contents"));
 }
 
 TEST(Files, WriteIntoMissingFolderFails)
