@@ -47,7 +47,29 @@ platform::Picture Printing_View::Change_dpi_for_image(const platform::Picture &i
 {
     if (!its_print_not_preview || image.isNull())
         return image;
-    return Increase_DPI(image, 600);
+    return For_Paper(Increase_DPI(image, 600));
+}
+
+platform::Picture Printing_View::For_Paper(const platform::Picture &raised)
+{
+    if (raised.isNull())
+        return raised;
+    QImage bitmap = raised.toImage(600);
+    if (bitmap.isNull() || bitmap.depth() == 1)
+        return raised;
+    if (bitmap.hasAlphaChannel()) {
+        QImage white(bitmap.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        white.setDotsPerMeterX(bitmap.dotsPerMeterX());
+        white.setDotsPerMeterY(bitmap.dotsPerMeterY());
+        QPainter p(&white);
+        p.drawImage(0, 0, bitmap);
+        p.end();
+        bitmap = white;
+    }
+    if (bitmap.format() != QImage::Format_Grayscale8 && bitmap.allGray())
+        bitmap = bitmap.convertToFormat(QImage::Format_Grayscale8);
+    return platform::Picture::fromImage(bitmap, raised.size());
 }
 
 qint64 Printing_View::numberOfPages()
@@ -90,7 +112,7 @@ void Printing_View::Reset_Job()
         return;
     std::function<platform::Picture(const platform::Picture &)> raise;
     if (its_print_not_preview)
-        raise = [](const platform::Picture &p) { return Increase_DPI(p, 600); };
+        raise = [](const platform::Picture &p) { return For_Paper(Increase_DPI(p, 600)); };
     m_pictures = std::make_unique<PrintRecordPictures>(m_records.fetch, raise, m_layout.Print_Start, recordLimit());
 }
 

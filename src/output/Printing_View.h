@@ -57,6 +57,10 @@ public:
     void drawRect(QPainter &painter, const QRectF &rect);
     // The picture a cell gets: raised to 600 DPI for a real job, as it is for a preview.
     platform::Picture Change_dpi_for_image(const platform::Picture &image) const;
+    // A raised picture as the paper takes it: transparent parts on the paper's white (the cell is
+    // drawn by copy, so they print white), and in shades of grey only when it has no colour, so
+    // that the printer gets a third of the data.
+    static platform::Picture For_Paper(const platform::Picture &raised);
     // A text centred in the rectangle (y-up points of the page): red, bold, 11 pt.
     void Draw_Label_String(QPainter &painter, const QRectF &rect, const QString &str_val, int row, int col) const;
     // The crop marks of the rectangle (y-up points) when the layout asks for them.
