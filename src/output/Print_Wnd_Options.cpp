@@ -18,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +60,7 @@ void Print_Wnd::Wire_Options()
     List_profile->setModel(m_profileModel);
     List_profile->setSelectionBehavior(QAbstractItemView::SelectRows);
     List_profile->setSelectionMode(QAbstractItemView::SingleSelection);
+    List_profile->horizontalHeader()->setStretchLastSection(true);
     connect(List_profile->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { tableViewSelectionDidChange(List_profile); });
     prnt_prof_wnd = Add_Print_Profile::defaultInstance();
