@@ -54,8 +54,9 @@ platform::Picture Printing_View::For_Paper(const platform::Picture &raised)
 {
     if (raised.isNull())
         return raised;
-    QImage bitmap = raised.toImage(600);
-    if (bitmap.isNull() || bitmap.depth() == 1)
+    // The raised picture's own bitmap when it has one (a one-bit symbol stays one bit).
+    QImage bitmap = raised.image().isNull() ? raised.toImage(600) : raised.image();
+    if (bitmap.isNull() || bitmap.depth() == 1 || bitmap.format() == QImage::Format_Grayscale8)
         return raised;
     if (bitmap.hasAlphaChannel()) {
         QImage white(bitmap.size(), QImage::Format_RGB32);

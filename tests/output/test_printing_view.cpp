@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 
 namespace {
 
@@ -279,6 +280,98 @@ TEST(PrintingView, ASecondRenderStartsTheCountersAgain)
     EXPECT_EQ(recordIn(second, 0, 0), 4) << "pages run on within a render";
     view.Reset_Job();
     EXPECT_EQ(drawPage(view), first);
+}
+
+} // namespace
+
+namespace {
+
+// Advanced QR mode draws its symbol at its own size from the cell's bottom-left corner, and a record
+// without a picture there is drawn as "Invalid Data", never skipped.
+TEST(PrintingView, AdvancedQrDrawsFromTheBottomLeftAndNeverSkips)
+{
+    Job job({0});
+    SheetLayout l = layout(1, 2, 2);
+    l.Use_Data_Sheet_Values = true;
+    l.skip_invalid_barcode = true;
+    Printing_View view(QRectF(0, 0, PaperW, PaperH), false, l, recordPicture(1), 2, job.records);
+    const QImage page = drawPage(view);
+    EXPECT_EQ(recordIn(page, 0, 0), -2);
+    EXPECT_EQ(qGray(page.pixel(65, 45)), 20) << "record 1 at the second cell's bottom-left";
+    EXPECT_EQ(qGray(page.pixel(65, 15)), 255);
+}
+
+// Alignment 5 with a block larger than the usable area: the first column starts left of the left
+// margin and the first row above the top margin; nothing is clipped.
+TEST(PrintingView, AnOversizeBlockAtAlignmentFiveOverhangsTheMargins)
+{
+    SheetLayout l = layout(8, 5, 40);
+    l.label_align_val = 5;
+    QImage block(50, 40, QImage::Format_RGB32);
+    block.fill(Qt::black);
+    Printing_View view(QRectF(0, 0, PaperW, PaperH), false, l, platform::Picture::fromImage(block, QSizeF(50, 40)));
+    const QImage page = drawPage(view);
+    // Usable 190 x 290 from (10, 10); the block 250 x 320 centred: it starts at x -20, y -5 (top down).
+    EXPECT_LT(qGray(page.pixel(0, 0)), 128);
+    EXPECT_LT(qGray(page.pixel(PaperW - 1, PaperH - 1)), 128);
+    EXPECT_LT(qGray(page.pixel(29, 150)), 128);   // the first column ends at x 30
+    EXPECT_LT(qGray(page.pixel(30, 150)), 128);   // the second starts there
+}
+
+} // namespace
+
+namespace {
+
+// For the paper: transparent parts white, grey content one byte a pixel, colour kept as colour,
+// one-bit bitmaps as they are.
+TEST(PrintingView, RaisedPicturesGoToThePaperOnWhiteAndInGreyWhenTheyHaveNoColour)
+{
+    struct Case {
+        QColor ink;
+        QImage::Format format;
+    } cases[] = {{Qt::black, QImage::Format_Grayscale8}, {QColor(200, 20, 20), QImage::Format_RGB32}};
+    for (const Case &k : cases) {
+        QImage image(60, 60, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter(&image).fillRect(10, 10, 20, 20, k.ink);
+        image.setDotsPerMeterX(qRound(600 / 0.0254));
+        image.setDotsPerMeterY(qRound(600 / 0.0254));
+        const platform::Picture paper =
+            Printing_View::For_Paper(platform::Picture::fromImage(image, QSizeF(7.2, 7.2)));
+        const QImage &out = paper.image();
+        EXPECT_EQ(out.format(), k.format) << k.ink.name().toStdString();
+        EXPECT_EQ(out.pixel(50, 50), qRgb(255, 255, 255));
+        EXPECT_EQ(out.pixel(15, 15), k.ink.rgb());
+        EXPECT_EQ(paper.size(), QSizeF(7.2, 7.2));
+    }
+    QImage mono(16, 16, QImage::Format_Mono);
+    mono.fill(0);
+    EXPECT_EQ(Printing_View::For_Paper(platform::Picture::fromImage(mono, QSizeF(2, 2))).image().depth(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// A failure while a page is drawn ends that page as drawn so far, and its reason is logged.
+TEST(PrintingView, AFailureEndsThePageAsDrawnAndIsLogged)
+{
+    Job job;
+    QStringList logged;
+    job.records.fetch = [](int i) -> platform::Picture {
+        if (i == 2)
+            throw std::runtime_error("record 3 could not be filled");
+        return recordPicture(i);
+    };
+    job.records.log = [&logged](const QString &m) { logged << m; };
+    SheetLayout l = layout(2, 2, 4);
+    l.Use_Data_Sheet_Values = true;
+    Printing_View view(QRectF(0, 0, PaperW, PaperH), false, l, recordPicture(1), 0, job.records);
+    const QImage page = drawPage(view);
+    EXPECT_EQ(recordIn(page, 0, 0), 0);
+    EXPECT_EQ(recordIn(page, 0, 1), 1);
+    EXPECT_EQ(recordIn(page, 1, 0), -1);
+    EXPECT_EQ(logged, QStringList{QStringLiteral("record 3 could not be filled")});
 }
 
 } // namespace
