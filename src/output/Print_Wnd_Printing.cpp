@@ -130,11 +130,11 @@ public:
         records.message = [](const QString &m) { Show_MessageBox(m); };
         records.log = [](const QString &m) { Show_NSLog_Message(m); };
         if (realJob) {
-            // The progress sheet's Stop is seen between cells; events run at least every 50 ms.
+            // The progress sheet's Stop is seen between cells; events run at least every 20 ms.
             auto last = std::make_shared<QElapsedTimer>();
             last->start();
             records.cell = [last] {
-                if (last->elapsed() >= 50) {
+                if (last->elapsed() >= 20) {
                     QCoreApplication::processEvents();
                     last->restart();
                 }
