@@ -108,6 +108,7 @@ void Printing_View::Reset_Job()
     barcode_counter = 0;
     count = m_layout.Print_Start;
     pagesDrawn = 0;
+    m_endTold = false;
     m_pictures.reset();
     if (!batch())
         return;
@@ -266,7 +267,6 @@ void Printing_View::Draw_Line(QPainter &painter, const QPointF &st_pt, const QPo
 bool Printing_View::print(QPrinter &printer, QString *error, const std::function<bool(qint64)> &progress)
 {
     Reset_Job();
-    m_endTold = false;
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
