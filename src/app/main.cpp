@@ -1,5 +1,6 @@
 #include "app/SKTWindowController.h"
 #include "model/SKTDocument.h"
+#include "platform/PrintDestination.h"
 #include "platform/Quit.h"
 
 #include <QAction>
@@ -32,6 +33,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagora"));
     QApplication::setOrganizationName(QStringLiteral("Tagora"));
+
+    // Print jobs into a PDF file instead of a printer, as the tests and benchmarks do.
+    const QString pdfDestination = qEnvironmentVariable("TAGORA_PRINT_TO_PDF");
+    if (!pdfDestination.isEmpty())
+        platform::setPrintToPdfFile(pdfDestination);
 
     SKTWindowController::registerWithDocuments();
     SKTDocument document;

@@ -36,22 +36,8 @@ void mirror(QObject *sender, QLineEdit *field, platform::Stepper *stepper)
         stepper->setIntValue(field->text().trimmed().toInt());
 }
 
-// The leading integer of a typed text (sign and digits), 0 when there is none.
-int leadingInteger(const QString &text)
-{
-    const QString t = Trim_Str(text);
-    int end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    return t.left(end).toInt();
-}
-
 // A typed record number: empty, text, 0 and negatives all come back to the first record.
-int typedRecord(const QLineEdit *field)
-{
-    const int value = leadingInteger(field->text());
-    return Trim_Str(field->text()).isEmpty() || value < 1 ? 1 : value;
-}
+int typedRecord(const QLineEdit *field) { return recordrange::Typed_Record(field->text()); }
 
 } // namespace
 

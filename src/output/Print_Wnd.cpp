@@ -147,6 +147,7 @@ Print_Wnd::Print_Wnd(QWidget *parent)
     custom_prod_window = Custom_Product_Label::defaultInstance();
     new_prod_label_name = custom_prod_window->prod_number;   // the dialog opens with this name
     Load_Window();
+    Wire_Options();
     Wire_Handlers();
     predefine_prop_Gp_Bx->setVisible(false);
 }

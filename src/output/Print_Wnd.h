@@ -24,7 +24,9 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QTableView;
+class Add_Print_Profile;
 class Custom_Product_Label;
+class ProfileListModel;
 class Sample_Preview;
 namespace platform { class Stepper; class PrintInfo; }
 namespace sheetfit { struct Fields; }
@@ -96,6 +98,54 @@ public:
     // Fit-to-frame off: the grid controls back, with the values kept while it was on.
     void Normal_Printing_Is_Selected();
 
+    // ---- Range and options ----
+    void From_Stepper_Changed(QObject *sender);
+    void To_Stepper_Changed(QObject *sender);
+    // The user typed into a field: the total, from and to counts, or a product label size.
+    void controlTextDidChange(QObject *control);
+    // Editing a product label size ended: at least 0.10, both sizes rewritten "%.2f".
+    void controlTextDidEndEditing(QObject *control);
+    void Apply_unit_Chaneg_Values();
+    // The batch flags and the card-record count of the design, as the batch box allows.
+    void Verify_Card_Count();
+    void Skip_Inavlid_Checked();
+    void Print_Qty_Checked();
+    void Print_With_Batch_Changed();
+    void Enable_Crop_Mark_clicked();
+    void Show_Margin_Checked();
+    void Fit_To_Frame_clicked();
+    // Fit-to-frame on: the grid kept aside, one cell without gaps, the placement locked.
+    void Disable_for_fit_or_duplex();
+    void Capture_Last_Values();
+
+    // ---- Print profiles ----
+    // The profile list anew from the folder, row 0 selected (which loads it). tellBad: one
+    // message names the files that are no profile.
+    void Load_Print_Profile(bool tellBad = false);
+    void Create_Profile_List(const QString &name);
+    QString Get_List_Name_Text(int row) const;
+    void Make_select_on_index(int row);
+    void Read_and_load_profile_info(const QString &name);
+    // Writes the dialog's settings as that profile; replaces: a profile whose file goes once the
+    // new one is written (an edit under a new name). Answers success.
+    bool Save_Print_Profile(const QString &name, const QString &printer_sel, const QString &replaces = QString());
+    // The 22 strings of the dialog's settings with that printer.
+    QStringList Profile_Fields(const QString &printer_sel) const;
+    void Add_Edit_Print_Profile(const QString &mode);
+    void Add_profile_btn_clicked() { Add_Edit_Print_Profile(QStringLiteral("A")); }
+    void Edit_profile_btn_clicked() { Add_Edit_Print_Profile(QStringLiteral("E")); }
+    void Save_profile_btn_clicked();
+    void Delete_profile_btn_clicked();
+    // The profile table's data source and delegate.
+    int numberOfRowsInTableView(const QTableView *table) const;
+    QString tableView_objectValueForTableColumn_row(const QTableView *table, const QString &column, int row) const;
+    void tableView_setObjectValue_forTableColumn_row(const QTableView *table, const QString &value,
+                                                     const QString &column, int row);
+    bool tableView_shouldSelectRow(const QTableView *, int) const { return true; }
+    void tableViewSelectionDidChange(const QTableView *table);
+    // The selected profile row, -1 without one.
+    int Selected_Profile_Row() const;
+
     // ---- Predefined layout and custom products ----
     // Reads a vendor catalogue into prod_list and appends its product numbers to the product list.
     // The page number and the flag are not used; a non-empty vendor keeps the label size out.
@@ -163,12 +213,17 @@ public:
     // Profiles
     QTableView *List_profile = nullptr;
     QList<QMap<QString, QString>> ListData_profile;   // one row each: {"List": name}
+    QStringList ListData_profile_files;                // the profile each row was listed from
     QPushButton *Add_profile_btn = nullptr, *Edit_profile_btn = nullptr, *Save_profile_btn = nullptr,
                 *Delete_profile_btn = nullptr;
     // Buttons
     QPushButton *previewButton = nullptr, *printButton = nullptr, *cancelButton = nullptr;
     // The name dialog of custom products, and its name field.
     Custom_Product_Label *custom_prod_window = nullptr;
+    // The naming dialog of print profiles, and its name fields.
+    Add_Print_Profile *prnt_prof_wnd = nullptr;
+    QLineEdit *new_profile_name = nullptr;
+    QString pass_profile_name;
     QLineEdit *new_prod_label_name = nullptr;
     // The printer of the last job, for tests: null once it has ended.
     QPrinter *printOperation = nullptr;
@@ -189,4 +244,6 @@ private:
     // The alignment buttons in order 1-9, and their plain and selected pictures.
     std::vector<QPushButton *> Alignment_Buttons() const;
     std::vector<std::pair<QIcon, QIcon>> m_alignImages;
+    void Wire_Options();
+    ProfileListModel *m_profileModel = nullptr;
 };

@@ -250,6 +250,7 @@ int Print_Wnd::Open_Print_Wnd()
         preview_image = QImage(PrintView->size(), QImage::Format_ARGB32_Premultiplied);
         preview_image.fill(Qt::white);
         Refresh_Preview();
+        Load_Print_Profile(true);
         const int code = platform::runModal(*this);
         hide();
         return code == 0 || code == 1 ? 1 : 0;

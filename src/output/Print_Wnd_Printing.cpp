@@ -4,8 +4,12 @@
 
 #include "output/Print_Wnd.h"
 
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignController.h"
+#include "design/RecordBinding.h"
 #include "output/Printing_View.h"
 #include "output/Send_Modeless.h"
 #include "output/SheetLayout.h"
@@ -20,6 +24,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -113,6 +118,57 @@ void Print_Wnd::Execute_Printing(bool preview)
     }
 }
 
+namespace {
+
+// What the job asks the main window for, on the GUI thread: each record's picture, and after the
+// last label its first record or design again. Barcode mode reads the batch snapshot taken as the
+// job starts and released as it ends.
+class JobRecords {
+public:
+    JobRecords(int mode, bool realJob)
+    {
+        records.message = [](const QString &m) { Show_MessageBox(m); };
+        records.log = [](const QString &m) { Show_NSLog_Message(m); };
+        if (realJob) {
+            // The progress sheet's Stop is seen between cells; events run at least every 20 ms.
+            auto last = std::make_shared<QElapsedTimer>();
+            last->start();
+            records.cell = [last] {
+                if (last->elapsed() >= 20) {
+                    QCoreApplication::processEvents();
+                    last->restart();
+                }
+                return !Stop_Processing_Now;
+            };
+        }
+        if (!Main_App_wnd)
+            return;
+        SKTWindowController *hub = Main_App_wnd;
+        if (mode == 0) {
+            hub->barcodeMode().Take_Batch_Snapshot();
+            m_snapshot = true;
+            records.fetch = [hub](int i) { return hub->barcodeMode().Get_Image_From_Barcode_Grid(i); };
+            records.endOfBatch = [hub] { hub->barcodeMode().Select_First_Value_For_Barcode_Setting_Mode(); };
+        } else {
+            records.fetch = [hub](int i) {
+                return hub->design().records().Set_data_table_value_to_card(i, QStringLiteral("F"), true);
+            };
+            records.endOfBatch = [hub] { hub->Create_Card_Design_Again(); };
+        }
+    }
+    ~JobRecords()
+    {
+        if (m_snapshot && Main_App_wnd)
+            Main_App_wnd->barcodeMode().Release_Batch_Snapshot();
+    }
+    Printing_View::Records records;
+
+private:
+    bool m_snapshot = false;
+};
+
+} // namespace
+
 void Print_Wnd::Call_Print_Box_1(bool preview)
 {
     try {
@@ -128,9 +184,11 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
         const SheetLayout layout = SheetLayout::fromGlobals();
         const QRectF frame(QPointF(0, 0), layout.setup.paper);
         const platform::Picture picture = Barcode_Image ? *Barcode_Image : platform::Picture();
+        const int mode = Barcode_Setting_Or_Designing_Mode;
         printOperation = printer.get();
         if (preview) {
-            Printing_View view(frame, false, layout, picture);
+            JobRecords job(mode, false);
+            Printing_View view(frame, false, layout, picture, mode, job.records);
             QPrintPreviewDialog window(printer.get(), this);
             window.setWindowModality(Qt::WindowModal);
             window.resize(760, 900);
@@ -138,6 +196,7 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             for (QAction *action : window.findChildren<QAction *>())
                 if (action->text() == QLatin1String("Print") || action->text() == QLatin1String("Page setup"))
                     action->setVisible(false);
+            // The window renders every page again at each update: each render is a fresh job.
             connect(&window, &QPrintPreviewDialog::paintRequested, &window, [&view](QPrinter *target) {
                 QString failure;
                 if (!view.print(*target, &failure))
@@ -147,10 +206,11 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             printOperation = nullptr;
             return;
         }
-        Printing_View view(frame, true, layout, picture);
+        JobRecords job(mode, true);
+        Printing_View view(frame, true, layout, picture, mode, job.records);
         Stop_Processing_Now = false;
         showProgress(this, view.numberOfPages());
-        // Printing runs here on the GUI thread: between pages the sheet's Stop can be pressed.
+        // Printing runs here on the GUI thread: between cells the sheet's Stop can be pressed.
         const bool printed = view.print(*printer, &error, [](qint64 page) {
             curr_card_count = double(page + 1);
             Send_Modeless::defaultInstance()->update_sending_progress_bar();

@@ -1,40 +1,105 @@
 #pragma once
-// The view a print job draws, one sheet per page: the grid of the job's sheet layout with the
-// repeated label picture in every cell, up to the job's number of labels. A real job draws the
-// picture raised to 600 DPI, a preview as it comes.
+// The view a print job draws, one sheet per page: the grid of the job's sheet layout with one label
+// picture in every cell, taken in order from the job's records (the expanded value list in Barcode
+// mode, the card records in the other modes), or the one repeated picture when no batch records
+// are printed. A real job draws every picture raised to 600 DPI, a preview as it comes.
+//
+// The job's record counters (count, barcode_counter) run on from page to page, so pages are drawn
+// once each and in order; print() starts them again for every full render (a preview window renders
+// all its pages again whenever it updates).
 
 #include "output/SheetLayout.h"
 #include "platform/Picture.h"
 
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QPainter;
 class QPrinter;
+class PrintRecordPictures;
 
 class Printing_View {
 public:
-    // frame: the paper (0, 0, width, height) in points; printNotPreview: a real job.
-    Printing_View(const QRectF &frame, bool printNotPreview, const SheetLayout &layout, const platform::Picture &picture);
+    // What the job asks the main window for; any of them may be empty.
+    struct Records {
+        // The picture of record i (0-based): Barcode mode the label of the expanded value list,
+        // the other modes the card filled with the record. Null when the record yields none.
+        // Called on the GUI thread, in record order, each record at most once per render.
+        std::function<platform::Picture(int record)> fetch;
+        // After the job's last label of a batch: the main window shows its first record or its
+        // design again.
+        std::function<void()> endOfBatch;
+        // The preview cap's message, shown to the user.
+        std::function<void(const QString &)> message;
+        // The reason of a failure while drawing, logged.
+        std::function<void(const QString &)> log;
+        // Before each cell and after each page: answers NO to stop the job (the stop flag).
+        std::function<bool()> cell;
+    };
 
-    // Total_Label cells of Print_Row x Print_Col per page, rounded up.
-    qint64 numberOfPages() const;
+    // frame: the paper (0, 0, width, height) in points; printNotPreview: a real job.
+    Printing_View(const QRectF &frame, bool printNotPreview, const SheetLayout &layout, const platform::Picture &picture,
+                  int mode = 0, Records records = {});
+    ~Printing_View();
+
+    bool isFlipped() const { return false; }
+    // Total_Label cells of Print_Row x Print_Col per page, rounded up; a preview shows at most
+    // Preview_Page_Cap pages, told once per view with the preview message.
+    qint64 numberOfPages();
+    // The page range: length numberOfPages(), the location left as it is; always YES.
+    bool knowsPageRange(qint64 &location, qint64 &length);
     QRectF rectForPage(qint64 page) const;
-    // Draws page (0-based) into a painter whose unit is one point, origin at the paper's top-left.
-    void drawRect(QPainter &painter, qint64 page);
+    // Draws the next page into a painter whose unit is one point, origin at the paper's top-left.
+    // rect: the page rectangle. An exception ends the page as drawn so far, logged.
+    void drawRect(QPainter &painter, const QRectF &rect);
     // The picture a cell gets: raised to 600 DPI for a real job, as it is for a preview.
     platform::Picture Change_dpi_for_image(const platform::Picture &image) const;
+    // A raised picture as the paper takes it: transparent parts on the paper's white (the cell is
+    // drawn by copy, so they print white), and in shades of grey only when it has no colour, so
+    // that the printer gets a third of the data.
+    static platform::Picture For_Paper(const platform::Picture &raised);
+    // A text centred in the rectangle (y-up points of the page): red, bold, 11 pt.
+    void Draw_Label_String(QPainter &painter, const QRectF &rect, const QString &str_val, int row, int col) const;
+    // The crop marks of the rectangle (y-up points) when the layout asks for them.
+    void Draw_Margin_rect(QPainter &painter, const QRectF &rect) const;
+    // One black line 1 pt wide between two y-up points.
+    void Draw_Line(QPainter &painter, const QPointF &st_pt, const QPointF &et_pt) const;
 
-    // Every page into the printer, painted in points. progress(page) runs after each page and
-    // answers NO to stop the job (which is then aborted). NO with the reason when the printer
-    // could not be started, failed, or the job was stopped.
+    // Starts the job's counters again, as a fresh job does: barcode_counter 0, count Print_Start.
+    void Reset_Job();
+    // YES once every label of the job is placed (or every record used up): no page starts then.
+    bool Job_Is_Done() const;
+
+    // Every page into the printer, painted in points, from a fresh start of the counters. Pages
+    // stop once every label is placed. progress(page) runs after each page and answers NO to stop
+    // the job (which is then aborted). NO with the reason when the printer could not be started,
+    // failed, or the job was stopped.
     bool print(QPrinter &printer, QString *error, const std::function<bool(qint64 page)> &progress = {});
+
+    static constexpr qint64 Preview_Page_Cap = 50;
+    static const QString Preview_Cap_Message;
 
     QRectF Page_Size_rect;
     const bool its_print_not_preview;
+    qint64 numPages = 0;
+    int count = 0;             // the next record to fetch, 0-based
+    int barcode_counter = 0;   // cells used so far in this job, drawn or skipped
+    int pagesDrawn = 0;        // pages drawn since the last start of the counters
 
 private:
+    bool batch() const;
+    // The last record the job may fetch, exclusive.
+    int recordLimit() const;
+    void drawPage(QPainter &painter);
+
     SheetLayout m_layout;
+    int m_mode = 0;
+    Records m_records;
     platform::Picture m_picture;   // the repeated picture, at the job's resolution
+    bool m_capTold = false;
+    bool m_endTold = false;
+    std::unique_ptr<PrintRecordPictures> m_pictures;
 };

@@ -22,6 +22,9 @@ struct Controls {
 // The most records a range can count.
 constexpr int Most_Records = 999999;
 
+// A record number or count as typed: its leading integer; empty, letters, 0 and negatives give 1.
+int Typed_Record(const QString &text);
+
 // Sets a value into the range: 0 becomes 1; without a batch the limit is Most_Records, and no value
 // passes Most_Records. The three steppers take the limit first (a stepper keeps its value inside
 // it). setFor "TOT" sets the total, "TO" the last record, "A" both, and without a batch also the

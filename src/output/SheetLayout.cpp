@@ -55,6 +55,8 @@ SheetLayout SheetLayout::fromGlobals()
     l.Print_End = ::Print_End;
     l.Use_Barocde_In_Center = ::Use_Barocde_In_Center;
     l.PDF_View_Not_Print = ::PDF_View_Not_Print;
+    l.Use_Data_Sheet_Values = ::Use_Data_Sheet_Values;
+    l.Use_Excel_Binding_Values = ::Use_Excel_Binding_Values;
     return l;
 }
 
@@ -90,6 +92,8 @@ void SheetLayout::toGlobals() const
     ::Print_End = this->Print_End;
     ::Use_Barocde_In_Center = this->Use_Barocde_In_Center;
     ::PDF_View_Not_Print = this->PDF_View_Not_Print;
+    ::Use_Data_Sheet_Values = this->Use_Data_Sheet_Values;
+    ::Use_Excel_Binding_Values = this->Use_Excel_Binding_Values;
 }
 
 QSizeF SheetLayout::previewPage() const

@@ -42,6 +42,8 @@ struct SheetLayout {
     int Print_Start = 0, Print_End = 0;
     bool Use_Barocde_In_Center = false;
     bool PDF_View_Not_Print = false;
+    // The job prints batch records (either set) or one repeated picture (both clear).
+    bool Use_Data_Sheet_Values = false, Use_Excel_Binding_Values = false;
 
     // The globals as they are now (the page setup from printInfo).
     static SheetLayout fromGlobals();

@@ -18,7 +18,13 @@ QString pdfFile;
 
 } // namespace
 
-QStringList availablePrinterNames() { return QPrinterInfo::availablePrinterNames(); }
+QStringList availablePrinterNames()
+{
+    QStringList names = QPrinterInfo::availablePrinterNames();
+    if (!printToPdfFile().isEmpty())
+        names << Pdf_Destination_Name;
+    return names;
+}
 
 void setPrintToPdfFile(const QString &path)
 {

@@ -15,8 +15,10 @@ class QWidget;
 
 namespace platform {
 
-// The installed printers' names.
+// The installed printers' names; while jobs go to a PDF file, that destination is listed last as
+// Pdf_Destination_Name, so that what asks for a printer can be used with it.
 QStringList availablePrinterNames();
+inline const QString Pdf_Destination_Name = QStringLiteral("PDF File");
 
 // Every job from now on is written to this PDF file instead of a printer; empty puts the printers
 // back.

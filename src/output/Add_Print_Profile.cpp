@@ -1,0 +1,92 @@
+#include "output/Add_Print_Profile.h"
+
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "output/PrintProfileStore.h"
+#include "platform/PrintDestination.h"
+#include "platform/PrintInfo.h"
+
+#include "ui_Add_Print_Profile.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <exception>
+
+const QString Add_Print_Profile::Default_Name_Message =
+    QStringLiteral("This is a Default profile name.\n\nPlease enter another profile name.");
+
+Add_Print_Profile *Add_Print_Profile::defaultInstance()
+{
+    static Add_Print_Profile *instance = new Add_Print_Profile;
+    return instance;
+}
+
+Add_Print_Profile::Add_Print_Profile(QWidget *parent)
+    : QDialog(parent)
+{
+    Ui::Add_Print_Profile ui;
+    ui.setupUi(this);
+    Printer_ComboBox = ui.Printer_ComboBox;
+    Profile_name = ui.Profile_name;
+    okButton = ui.OKPressed;
+    cancelButton = ui.CancelPressed;
+    connect(okButton, &QPushButton::clicked, this, &Add_Print_Profile::OKPressed);
+    connect(cancelButton, &QPushButton::clicked, this, &Add_Print_Profile::CancelPressed);
+    Fill_Printers();
+}
+
+void Add_Print_Profile::Fill_Printers()
+{
+    Printer_ComboBox->clear();
+    Printer_ComboBox->addItems(platform::availablePrinterNames());
+    if (Printer_ComboBox->count() > 0)
+        Printer_ComboBox->setCurrentIndex(0);
+}
+
+void Add_Print_Profile::OKPressed()
+{
+    try {
+        const QString printer = Trim_Str(Printer_ComboBox->currentText());
+        if (printer.isEmpty()) {
+            Show_MessageBox(QStringLiteral("Please select printer."));
+            return;
+        }
+        const QString typed = Trim_Str(Profile_name->text());
+        if (typed.isEmpty()) {
+            Show_MessageBox(QStringLiteral("Please enter profile name."));
+            return;
+        }
+        if (typed == printprofiles::Default_Name && pass_profile_name != printprofiles::Default_Name) {
+            Show_MessageBox(Default_Name_Message);
+            return;
+        }
+        const QString name = Trim_Str(Remove_Reserve_Char_In_File_Name(typed));
+        if (name.isEmpty()) {
+            Show_MessageBox(QStringLiteral("Please enter valid profile name."));
+            return;
+        }
+        custom_profile_Printer = printer;
+        custom_print_profile_name = name;
+        // The profile keeps the page layout set here; Cancel there leaves this dialog open.
+        platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
+        if (!platform::runPageSetup(info, this))
+            return;
+        if (printInfo)
+            *printInfo = info;
+        else
+            printInfo = std::make_shared<platform::PrintInfo>(info);
+        // The old profile's file goes only once the new one is written (the caller does both).
+        done(1);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void Add_Print_Profile::CancelPressed()
+{
+    Profile_name->clear();
+    done(0);
+}

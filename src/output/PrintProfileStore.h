@@ -1,0 +1,40 @@
+#pragma once
+// Print profiles: one XML property list per profile in the "PrintProfile" folder of the per-user
+// data, an array of 22 strings by position (columns, rows, gaps, margins, alignment, auto-centre,
+// printer, paper name and size, paper width and height, orientation, and the option boxes as
+// "Y"/"N").
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace printprofiles {
+
+constexpr int FieldCount = 22;
+inline const QString Extension = QStringLiteral("qpf");
+inline const QString Default_Name = QStringLiteral("Default");
+
+struct Listing {
+    QStringList names;   // the readable profiles, sorted by name
+    QStringList bad;     // files that are no array of at least 22 strings, by name
+};
+
+// The profiles of the folder: every file whose extension is "qpf" in any case, by name without it.
+Listing List_Profiles(const QString &folder);
+// The file of a profile: the listed file of that name when there is one (whatever the case of its
+// extension), else folder + "/" + name + ".qpf".
+QString Profile_Path(const QString &folder, const QString &name);
+// The first 22 strings of a profile; nothing when the file is missing, unreadable, no array of
+// strings or shorter.
+std::optional<QStringList> Read_Profile(const QString &folder, const QString &name);
+// Writes the 22 strings whole; the old file is replaced only once the new one is complete, and kept
+// when the write fails. Answers success; error receives the reason of a failure.
+bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error = nullptr);
+// Deletes the profile's file; answers whether it is gone.
+bool Delete_Profile(const QString &folder, const QString &name);
+
+// A Y/N position: anything but "Y" is off.
+inline bool Is_Yes(const QString &flag) { return flag == QLatin1String("Y"); }
+inline QString Yes_No(bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); }
+
+} // namespace printprofiles

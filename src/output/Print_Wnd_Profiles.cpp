@@ -1,0 +1,311 @@
+// The print dialog's profiles: the list of the profile folder in the table, loading the selected
+// profile into the dialog, saving the dialog's settings as a profile, and Add, Edit, Save and
+// Delete with the naming dialog.
+
+#include "output/Print_Wnd.h"
+
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "output/Add_Print_Profile.h"
+#include "output/PrintProfileStore.h"
+#include "output/ProfileListModel.h"
+#include "output/SheetLayout.h"
+#include "platform/Dialogs.h"
+#include "platform/PrintDestination.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableView>
+
+#include <cmath>
+#include <exception>
+
+namespace {
+
+void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(e.what())); }
+
+// A number of a profile into a field and its stepper; text that is no number keeps the field.
+void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &text, bool integer, double least)
+{
+    bool ok = false;
+    const double value = integer ? double(Trim_Str(text).toInt(&ok)) : double(Trim_Str(text).toFloat(&ok));
+    if (!ok)
+        return;
+    const double kept = std::max(value, least);
+    field->setText(kept == value ? Trim_Str(text) : QString::number(kept));
+    stepper->setDoubleValue(kept);
+}
+
+} // namespace
+
+void Print_Wnd::Load_Print_Profile(bool tellBad)
+{
+    try {
+        ListData_profile.clear();
+        ListData_profile_files.clear();
+        m_profileModel->reloadData();
+        const printprofiles::Listing listing = printprofiles::List_Profiles(print_profile_path);
+        for (const QString &bad : listing.bad)
+            Show_NSLog_Message(QStringLiteral("The print profile \"%1\" is no list of %2 texts; it is left out.")
+                                   .arg(bad)
+                                   .arg(printprofiles::FieldCount));
+        if (tellBad && !listing.bad.isEmpty())
+            Show_MessageBox(QStringLiteral("These print profiles could not be read and are not listed:\n")
+                            + listing.bad.join(QLatin1Char('\n')));
+        for (const QString &name : listing.names)
+            Create_Profile_List(name);
+        Make_select_on_index(0);
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}
+
+void Print_Wnd::Create_Profile_List(const QString &name)
+{
+    const QString trimmed = Trim_Str(name);
+    if (trimmed.isEmpty())
+        return;
+    ListData_profile.append({{ProfileListModel::Column, trimmed}});
+    ListData_profile_files.append(trimmed);
+    m_profileModel->reloadData();
+}
+
+QString Print_Wnd::Get_List_Name_Text(int row) const
+{
+    if (row < 0 || row >= ListData_profile.size())
+        return QString();
+    return Trim_Str(ListData_profile.at(row).value(ProfileListModel::Column));
+}
+
+void Print_Wnd::Make_select_on_index(int row)
+{
+    if (row < 0 || row >= ListData_profile.size())
+        return;
+    List_profile->selectionModel()->select(m_profileModel->index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    List_profile->setCurrentIndex(m_profileModel->index(row, 0));
+}
+
+int Print_Wnd::Selected_Profile_Row() const
+{
+    const QModelIndexList rows = List_profile->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+int Print_Wnd::numberOfRowsInTableView(const QTableView *table) const
+{
+    return table == List_profile ? int(ListData_profile.size()) : 0;
+}
+
+QString Print_Wnd::tableView_objectValueForTableColumn_row(const QTableView *table, const QString &column, int row) const
+{
+    if (table != List_profile || row < 0 || row >= ListData_profile.size())
+        return QString();
+    return ListData_profile.at(row).value(column);
+}
+
+void Print_Wnd::tableView_setObjectValue_forTableColumn_row(const QTableView *table, const QString &value,
+                                                            const QString &column, int row)
+{
+    if (table != List_profile || row < 0 || row >= ListData_profile.size())
+        return;
+    // A typed name becomes a name a file can have; one of nothing keeps the old name.
+    const QString name = Trim_Str(Remove_Reserve_Char_In_File_Name(value));
+    if (name.isEmpty())
+        return;
+    ListData_profile[row][column] = name;
+}
+
+void Print_Wnd::tableViewSelectionDidChange(const QTableView *table)
+{
+    try {
+        if (table != List_profile || ListData_profile.isEmpty())
+            return;
+        const int row = Selected_Profile_Row();
+        if (row < 0)
+            return;
+        // The row stands for the file it was listed from.
+        const QString listed = ListData_profile_files.value(row);
+        Delete_profile_btn->setEnabled(listed != printprofiles::Default_Name);
+        Read_and_load_profile_info(listed);
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}
+
+void Print_Wnd::Read_and_load_profile_info(const QString &name)
+{
+    try {
+        // All 22 strings are read before the first control changes.
+        const std::optional<QStringList> read = printprofiles::Read_Profile(print_profile_path, name);
+        if (!read) {
+            Show_NSLog_Message(QStringLiteral("The print profile \"%1\" could not be read.").arg(name));
+            return;
+        }
+        const QStringList &f = *read;
+        using printprofiles::Is_Yes;
+        loadNumber(Col_Text, Col_Stepper, f.at(0), true, 1);
+        loadNumber(Row_Text, Row_Stepper, f.at(1), true, 1);
+        loadNumber(horz_mar_Text, horz_mar_Stepper, f.at(2), false, -1e9);
+        loadNumber(vert_mar_Text, vert_mar_Stepper, f.at(3), false, -1e9);
+
+        bool ok = false;
+        const int align = Trim_Str(f.at(8)).toInt(&ok);
+        label_align_val = ok && align >= 1 && align <= 9 ? align : 1;
+        Set_Reset_Alignemnt_Image();
+
+        Auto_Center_chk_bx->setChecked(Is_Yes(f.at(9)));
+        Auto_Center_Checked();
+
+        // The profile's printer goes into the page setup when it is installed.
+        const int printer = Printer_ComboBox->findText(f.at(10));
+        if (printer >= 0) {
+            {
+                const QSignalBlocker block(Printer_ComboBox);
+                Printer_ComboBox->setCurrentIndex(printer);
+            }
+            Use_Printer(f.at(10));
+        }
+        Paper_id->setText(f.at(11));
+        Size_id->setText(f.at(12));
+        const int orientation = Orient_ComboBox->findText(f.at(15));
+        if (orientation >= 0) {
+            const QSignalBlocker block(Orient_ComboBox);
+            Orient_ComboBox->setCurrentIndex(orientation);
+        }
+
+        // Only the boxes change: their flags follow when they are clicked.
+        Show_Margins->setChecked(Is_Yes(f.at(16)));
+        if (Is_Yes(f.at(19)))
+            print_with_batch_chk->setChecked(Use_Data_Sheet_Values || Use_Excel_Binding_Values);
+        crop_mark_chk->setChecked(Is_Yes(f.at(20)));
+        fit_frame_chk->setChecked(Is_Yes(f.at(21)));
+
+        const float widthMM = f.at(13).toFloat(&ok);
+        const bool widthOk = ok;
+        const float heightMM = f.at(14).toFloat(&ok);
+        if (widthOk && ok && widthMM > 0 && heightMM > 0)
+            Set_Preview_Size(QSizeF(std::ceil(MM_to_Points_Convert(widthMM)), std::ceil(MM_to_Points_Convert(heightMM))));
+
+        Set_Enable_Diable_Range_Box();
+        Set_values_From_Printer();
+        Check_Max_Cell_Value();
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}
+
+QStringList Print_Wnd::Profile_Fields(const QString &printer_sel) const
+{
+    using printprofiles::Yes_No;
+    const PaperSetup setup = PaperSetup::of(printInfo.get());
+    return {Col_Text->text(),
+            Row_Text->text(),
+            horz_mar_Text->text(),
+            vert_mar_Text->text(),
+            l_mar_id->text(),
+            t_mar_id->text(),
+            r_mar_id->text(),
+            b_mar_id->text(),
+            QString::asprintf("%d", label_align_val),
+            Yes_No(Auto_Center_chk_bx->isChecked()),
+            printer_sel,
+            Paper_id->text(),
+            Size_id->text(),
+            QString::asprintf("%.2f", Points_to_MM_Convert(float(setup.paper.width()))),
+            QString::asprintf("%.2f", Points_to_MM_Convert(float(setup.paper.height()))),
+            Orient_ComboBox->currentText(),
+            Yes_No(Show_Margins->isChecked()),
+            Yes_No(skip_inavlid_chk->isChecked()),
+            Yes_No(print_qty_chk->isChecked()),
+            Yes_No(print_with_batch_chk->isChecked()),
+            Yes_No(crop_mark_chk->isChecked()),
+            Yes_No(fit_frame_chk->isChecked())};
+}
+
+bool Print_Wnd::Save_Print_Profile(const QString &name, const QString &printer_sel, const QString &replaces)
+{
+    try {
+        // Written whole over the old file, which stays as it was when the write fails.
+        QString error;
+        if (!printprofiles::Write_Profile(print_profile_path, name, Profile_Fields(printer_sel), &error)) {
+            Show_MessageBox(QStringLiteral("Print Profile could not be saved.\n") + error);
+            return false;
+        }
+        if (!replaces.isEmpty() && replaces != name && replaces != printprofiles::Default_Name)
+            printprofiles::Delete_Profile(print_profile_path, replaces);
+        Show_MessageBox(QStringLiteral("Print Profile has been saved successfully."));
+        Load_Print_Profile();
+        return true;
+    } catch (const std::exception &e) {
+        logFailure(e);
+        return false;
+    }
+}
+
+void Print_Wnd::Add_Edit_Print_Profile(const QString &mode)
+{
+    try {
+        const bool edit = mode == QLatin1String("E");
+        const int row = Selected_Profile_Row();
+        QString name;
+        if (edit) {
+            if (row < 0) {
+                Show_MessageBox(QStringLiteral("Please select a print profile."));
+                return;
+            }
+            name = Get_List_Name_Text(row);
+        }
+        prnt_prof_wnd->Fill_Printers();
+        new_profile_name->setText(name);
+        pass_profile_name = name;
+        prnt_prof_wnd->pass_profile_name = name;
+        const int code = platform::runModal(*prnt_prof_wnd);
+        prnt_prof_wnd->hide();
+        if (code != 1)
+            return;
+        Use_Printer(prnt_prof_wnd->custom_profile_Printer);
+        Set_values_From_Printer();
+        // An edit under a new name replaces the file the row was listed from, once the new one is written.
+        const QString listed = edit ? ListData_profile_files.value(row) : QString();
+        Save_Print_Profile(prnt_prof_wnd->custom_print_profile_name, prnt_prof_wnd->custom_profile_Printer, listed);
+        if (edit)
+            Make_select_on_index(row);
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}
+
+void Print_Wnd::Save_profile_btn_clicked()
+{
+    const int row = Selected_Profile_Row();
+    if (row < 0)
+        return;
+    if (Save_Print_Profile(Get_List_Name_Text(row), Printer_ComboBox->currentText()))
+        Make_select_on_index(row);
+}
+
+void Print_Wnd::Delete_profile_btn_clicked()
+{
+    try {
+        const int row = Selected_Profile_Row();
+        if (row < 0)
+            return;
+        const QString listed = ListData_profile_files.value(row);
+        if (listed == printprofiles::Default_Name)
+            return;
+        if (Show_YES_NO_MessageBox(QStringLiteral("Are you sure want to delete selected 'Print Profile'?")) != 1)
+            return;
+        printprofiles::Delete_Profile(print_profile_path, listed);
+        Load_Print_Profile();
+    } catch (const std::exception &e) {
+        logFailure(e);
+    }
+}

@@ -1,0 +1,344 @@
+// Print profiles through the print dialog: Add with the naming dialog, the file written (read back
+// by python3's plistlib), loading a selected profile, Save, Delete, the naming dialog's refusals,
+// profiles that are no profile, and the faults mended: a failed write keeps the old file and says
+// so, an edit writes before it deletes, and Delete removes the file the row was listed from.
+
+#include "PrintDialogFixture.h"
+
+#include "output/Add_Print_Profile.h"
+#include "output/PrintProfileStore.h"
+#include "platform/Plist.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTableView>
+
+#include <sys/resource.h>
+#include <csignal>
+
+namespace {
+
+using printtest::PrintDialog;
+
+class PrintProfiles : public PrintDialog {
+protected:
+    void SetUp() override
+    {
+        PrintDialog::SetUp();
+        ASSERT_FALSE(print_profile_path.isEmpty());
+        ASSERT_TRUE(QFile::exists(print_profile_path + QStringLiteral("/Default.qpf")));
+        names = Add_Print_Profile::defaultInstance();
+    }
+
+    QString file(const QString &name) const { return print_profile_path + QLatin1Char('/') + name + QStringLiteral(".qpf"); }
+
+    QStringList rows() const
+    {
+        QStringList out;
+        for (int r = 0; r < w->ListData_profile.size(); ++r)
+            out << w->Get_List_Name_Text(r);
+        return out;
+    }
+    void select(const QString &name)
+    {
+        const int row = int(rows().indexOf(name));
+        ASSERT_GE(row, 0) << qPrintable(name);
+        w->List_profile->selectionModel()->select(w->List_profile->model()->index(row, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // The naming dialog answered by typing a name and pressing OK; the page layout panel by OK
+    // (or Cancel). Answers the dialog's result.
+    std::function<int(QDialog &)> naming(const QString &typed, bool pageSetupOk = true)
+    {
+        return [this, typed, pageSetupOk](QDialog &dialog) {
+            if (&dialog == names) {
+                names->setResult(0);
+                names->Profile_name->setText(typed);
+                names->okButton->click();
+                return names->result();
+            }
+            if (qobject_cast<QPageSetupDialog *>(&dialog))
+                return pageSetupOk ? int(QDialog::Accepted) : int(QDialog::Rejected);
+            return 0;
+        };
+    }
+    void putStrings(const QString &name, const QStringList &strings)
+    {
+        QString error;
+        ASSERT_TRUE(platform::writePlistFile(file(name), platform::PlistValue::fromStrings(strings),
+                                             platform::PlistFormat::Xml, &error))
+            << qPrintable(error);
+    }
+    static QStringList profile(const QString &cols, const QString &rows, const QString &align, const QString &autoCentre)
+    {
+        QStringList f = {cols, rows, QStringLiteral("2.5"), QStringLiteral("1.5"), QStringLiteral("9.00"),
+                         QStringLiteral("9.00"), QStringLiteral("9.00"), QStringLiteral("9.00"), align, autoCentre,
+                         QStringLiteral("Nowhere"), QStringLiteral("A4"), QStringLiteral("210.00 x 297.00"),
+                         QStringLiteral("210.00"), QStringLiteral("297.00"), QStringLiteral("Portrait")};
+        for (int i = 16; i < 22; ++i)
+            f << QStringLiteral("N");
+        return f;
+    }
+    QByteArray bytes(const QString &name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    Add_Print_Profile *names = nullptr;
+};
+
+// Add "Shelf" with 2 x 5 and auto-centre, then reopen and select it: the grid and auto-centre come
+// back, the margins are the printer's.
+TEST_F(PrintProfiles, AddShelfSavesItAndSelectingItLoadsItBack)
+{
+    toPdf();
+    setPaper(QPageSize::A4, QPageLayout::Portrait, 18);
+    open(
+        [&] {
+            type(w->Col_Text, QStringLiteral("2"));
+            type(w->Row_Text, QStringLiteral("5"));
+            w->Auto_Center_chk_bx->click();
+            w->Add_profile_btn->click();
+        },
+        naming(QStringLiteral("Shelf")));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Print Profile has been saved successfully.")});
+    ASSERT_TRUE(QFile::exists(file(QStringLiteral("Shelf"))));
+    const QString read = printtest::run(
+        QStringLiteral("python3"),
+        {QStringLiteral("-c"),
+         QStringLiteral("import plistlib,sys\na=plistlib.load(open(sys.argv[1],'rb'))\n"
+                        "print(len(a), all(isinstance(x,str) for x in a), a[0], a[1], a[9], a[10], a[15])"),
+         file(QStringLiteral("Shelf"))});
+    EXPECT_EQ(read.trimmed(), QStringLiteral("22 True 2 5 Y PDF File Portrait"));
+
+    // Another opening resets the grid; selecting Shelf brings it back.
+    open([&] {
+        EXPECT_EQ(rows(), (QStringList{QStringLiteral("Default"), QStringLiteral("Shelf")}));
+        EXPECT_EQ(w->Col_Text->text(), QStringLiteral("1"));
+        EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked());
+        select(QStringLiteral("Shelf"));
+        EXPECT_EQ(w->Col_Text->text(), QStringLiteral("2"));
+        EXPECT_EQ(w->Row_Text->text(), QStringLiteral("5"));
+        EXPECT_EQ(Print_Col, 2);
+        EXPECT_EQ(Print_Row, 5);
+        EXPECT_TRUE(w->Auto_Center_chk_bx->isChecked());
+        EXPECT_TRUE(auto_center_flag);
+        EXPECT_EQ(w->l_mar_id->text(), QStringLiteral("6.35"));   // 18 pt of the page setup
+        EXPECT_TRUE(w->Delete_profile_btn->isEnabled());
+        select(QStringLiteral("Default"));
+        EXPECT_FALSE(w->Delete_profile_btn->isEnabled());
+    });
+}
+
+TEST_F(PrintProfiles, DeleteAsksAndOnYesTheProfileIsGone)
+{
+    putStrings(QStringLiteral("Shelf"), profile(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("N")));
+    open([&] {
+        select(QStringLiteral("Shelf"));
+        responder->alertAnswers = {QStringLiteral("No")};
+        w->Delete_profile_btn->click();
+        EXPECT_TRUE(QFile::exists(file(QStringLiteral("Shelf"))));
+        select(QStringLiteral("Shelf"));
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        w->Delete_profile_btn->click();
+        EXPECT_FALSE(QFile::exists(file(QStringLiteral("Shelf"))));
+        EXPECT_EQ(rows(), QStringList{QStringLiteral("Default")});
+    });
+    EXPECT_EQ(messages(), (QStringList{QStringLiteral("Are you sure want to delete selected 'Print Profile'?"),
+                                       QStringLiteral("Are you sure want to delete selected 'Print Profile'?")}));
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("Default"))));
+}
+
+// The naming dialog: each refusal keeps it open with its message; editing "Default" under its own
+// name is accepted and deletes nothing.
+TEST_F(PrintProfiles, TheNamingDialogRefusesWhatItCannotSave)
+{
+    struct Case {
+        bool printer;
+        QString typed;
+        bool pageSetupOk;
+        QString message;
+    } cases[] = {
+        {false, QStringLiteral("Shelf"), true, QStringLiteral("Please select printer.")},
+        {true, QStringLiteral("   "), true, QStringLiteral("Please enter profile name.")},
+        {true, QStringLiteral("Default"), true,
+         QStringLiteral("This is a Default profile name.\n\nPlease enter another profile name.")},
+        {true, QStringLiteral("/*?"), true, QStringLiteral("Please enter valid profile name.")},
+        {true, QStringLiteral("Shelf"), false, QString()},   // the page layout panel cancelled
+    };
+    for (const Case &k : cases) {
+        platform::setPrintToPdfFile(k.printer ? pdf : QString());
+        if (!k.printer && !QPrinterInfo::availablePrinterNames().isEmpty())
+            continue;   // a machine with a printer offers one
+        responder->alerts.clear();
+        open([&] { w->Add_profile_btn->click(); }, naming(k.typed, k.pageSetupOk));
+        EXPECT_EQ(names->result(), 0) << qPrintable(k.typed);
+        EXPECT_EQ(messages(), k.message.isEmpty() ? QStringList() : QStringList{k.message}) << qPrintable(k.typed);
+        EXPECT_FALSE(QFile::exists(file(QStringLiteral("Shelf"))));
+    }
+    // Cancel empties the name.
+    names->Profile_name->setText(QStringLiteral("Shelf"));
+    names->cancelButton->click();
+    EXPECT_TRUE(names->Profile_name->text().isEmpty());
+    EXPECT_EQ(names->result(), 0);
+}
+
+TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
+{
+    toPdf();
+    const QByteArray before = bytes(QStringLiteral("Default"));
+    open(
+        [&] {
+            select(QStringLiteral("Default"));
+            type(w->Col_Text, QStringLiteral("3"));
+            w->Edit_profile_btn->click();
+        },
+        naming(QStringLiteral("Default")));
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Print Profile has been saved successfully.")});
+    const std::optional<QStringList> now = printprofiles::Read_Profile(print_profile_path, QStringLiteral("Default"));
+    ASSERT_TRUE(now);
+    EXPECT_EQ(now->at(0), QStringLiteral("3"));
+    EXPECT_NE(bytes(QStringLiteral("Default")), before);
+}
+
+// Files that are no profile (too short, no array, no plist) are left out, named once on opening, and
+// never changed.
+TEST_F(PrintProfiles, AProfileThatIsNoProfileIsLeftOutAndNamed)
+{
+    QStringList shortOne = profile(QStringLiteral("4"), QStringLiteral("4"), QStringLiteral("1"), QStringLiteral("N"));
+    shortOne.removeLast();
+    putStrings(QStringLiteral("Short"), shortOne);
+    {
+        QFile junk(file(QStringLiteral("Junk")));
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("not a property list");
+    }
+    const QByteArray shortBytes = bytes(QStringLiteral("Short"));
+    open([&] {
+        EXPECT_EQ(rows(), QStringList{QStringLiteral("Default")});
+        w->Read_and_load_profile_info(QStringLiteral("Short"));   // changes nothing
+        EXPECT_EQ(w->Col_Text->text(), QStringLiteral("1"));
+    });
+    EXPECT_EQ(messages(),
+              QStringList{QStringLiteral("These print profiles could not be read and are not listed:\nJunk.qpf\nShort.qpf")});
+    EXPECT_EQ(bytes(QStringLiteral("Short")), shortBytes);
+}
+
+// Loading: the batch box only where batch data is bound; numbers that do not read keep their
+// field; rows and columns at least 1; an alignment outside 1-9 is 1; Y/N anything but "Y" is off.
+TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
+{
+    QStringList odd = profile(QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("12"), QStringLiteral("y"));
+    odd[16] = QStringLiteral("N");
+    odd[19] = QStringLiteral("Y");
+    putStrings(QStringLiteral("Odd"), odd);
+    open([&] {
+        type(w->Col_Text, QStringLiteral("2"));
+        select(QStringLiteral("Odd"));
+        EXPECT_EQ(w->Col_Text->text(), QStringLiteral("2"));
+        EXPECT_EQ(w->Row_Text->text(), QStringLiteral("1"));
+        EXPECT_EQ(label_align_val, 1);
+        EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked());
+        EXPECT_FALSE(w->Show_Margins->isChecked());
+        EXPECT_TRUE(Show_margin_rect) << "only the box changes";
+        EXPECT_FALSE(w->print_with_batch_chk->isChecked()) << "no batch data is bound";
+        EXPECT_EQ(w->Paper_id->text(), QStringLiteral("A4"));
+    });
+}
+
+// A save that cannot be written says so with the reason and keeps the old file as it was.
+TEST_F(PrintProfiles, AFailedSaveKeepsTheOldFileAndSaysWhy)
+{
+    toPdf();
+    putStrings(QStringLiteral("Shelf"), profile(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("N")));
+    const QByteArray before = bytes(QStringLiteral("Shelf"));
+    open([&] {
+        select(QStringLiteral("Shelf"));
+        type(w->Col_Text, QStringLiteral("3"));
+        // Files may not grow past 64 bytes while the profile is saved.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = old;
+        tiny.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        w->Save_profile_btn->click();
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
+    });
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().at(0).startsWith(QStringLiteral("Print Profile could not be saved.\n"))) << qPrintable(messages().at(0));
+    EXPECT_GT(messages().at(0).size(), QStringLiteral("Print Profile could not be saved.\n").size()) << "with the reason";
+    EXPECT_EQ(bytes(QStringLiteral("Shelf")), before);
+}
+
+// Edit under the same name rewrites the file; under a new name writes the new one and only then
+// deletes the old one.
+TEST_F(PrintProfiles, AnEditWritesFirstAndDeletesTheOldNameOnlyWhenItChanged)
+{
+    toPdf();
+    putStrings(QStringLiteral("Shelf"), profile(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("N")));
+    open(
+        [&] {
+            select(QStringLiteral("Shelf"));
+            w->Edit_profile_btn->click();
+        },
+        naming(QStringLiteral("Shelf")));
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("Shelf"))));
+    responder->alerts.clear();
+    open(
+        [&] {
+            select(QStringLiteral("Shelf"));
+            w->Edit_profile_btn->click();
+        },
+        naming(QStringLiteral("Rack")));
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("Shelf"))));
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("Rack"))));
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("Default"))));
+    // Edit without a selected row.
+    responder->alerts.clear();
+    open([&] {
+        w->List_profile->selectionModel()->clearSelection();
+        w->Edit_profile_btn->click();
+    });
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Please select a print profile.")});
+}
+
+// A name typed into the table renames the row only, cleaned of what a file name cannot hold;
+// Delete removes the file the row was listed from, never another profile or a file outside.
+TEST_F(PrintProfiles, DeleteRemovesTheListedFileWhateverTheCellSays)
+{
+    putStrings(QStringLiteral("Shelf"), profile(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("N")));
+    const QString outside = QFileInfo(print_profile_path).absolutePath() + QStringLiteral("/Secret.qpf");
+    {
+        QFile f(outside);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep");
+    }
+    open([&] {
+        const int row = int(rows().indexOf(QStringLiteral("Shelf")));
+        ASSERT_GE(row, 0);
+        QAbstractItemModel *model = w->List_profile->model();
+        EXPECT_TRUE(model->setData(model->index(row, 0), QStringLiteral("../Secret"), Qt::EditRole));
+        EXPECT_EQ(w->Get_List_Name_Text(row), QStringLiteral("___Secret"));
+        EXPECT_TRUE(model->setData(model->index(row, 0), QStringLiteral("Default"), Qt::EditRole));
+        select(QStringLiteral("Default"));   // the first row, Default's own
+        EXPECT_FALSE(w->Delete_profile_btn->isEnabled());
+        w->List_profile->selectionModel()->select(model->index(row, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        w->Delete_profile_btn->click();
+    });
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("Default"))));
+    EXPECT_TRUE(QFile::exists(outside));
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("Shelf"))));
+    QFile::remove(outside);
+}
+
+} // namespace
