@@ -289,8 +289,7 @@ void DesignCommands::Export_Named_Single_Barcode(const QString &name)
     if (name.isEmpty())
         return;
     OutputController &out = hub.output();
-    const imageexport::KeepReplace &answer = ImageExport::keepReplaceOverride();
-    const QString path = Trim_Str(answer ? answer(name, false) : out.Check_And_Show_Keep_Replace_File_Msg(name, false));
+    const QString path = ImageExport(out).keepReplace(name, false);
     if (!path.isEmpty())
         ImageExport(out).Export_Single_File_Barcode(path);
 }

@@ -52,8 +52,16 @@ public:
             lock.unlock();
             if (threw)
                 m_aborted = true;
-            else if (!m_aborted && !m_cancelledAll)
-                settle(index, record);
+            else if (!m_aborted && !m_cancelledAll) {
+                try {
+                    settle(index, record);
+                } catch (const std::exception &e) {
+                    Show_NSLog_Message(QString::fromUtf8(e.what()));
+                    m_aborted = true;
+                } catch (...) {
+                    m_aborted = true;
+                }
+            }
             lock.lock();
             ++m_turn;
             m_turnWake.notify_all();

@@ -47,8 +47,10 @@ public:
     static const QString Done_Message;
     static const QString Unable_Saving_Message;
 
-private:
+    // The keep-or-replace rule in use (the override, else the main window's prompt), trimmed.
     QString keepReplace(const QString &path, bool showApplyAll);
+
+private:
     bool writeOne(const QString &path, const QByteArray &bytes);
     void reportBatch(const imageexport::BatchOutcome &outcome, const QString &folder);
     bool transparentChosen() const;

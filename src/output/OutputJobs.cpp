@@ -64,23 +64,38 @@ int OutputController::Open_Export_Dialog()
     return Export_Barcode::defaultInstance()->Open_Export_Dialog(hub);
 }
 
-void OutputController::Export_Batch_File(const QString &folder) { ImageExport(*this).Export_Batch_File(folder); }
+// A recorder in place (tests) gets the entry point instead of the job.
+void OutputController::Export_Batch_File(const QString &folder)
+{
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Batch_File"), {folder});
+    else
+        ImageExport(*this).Export_Batch_File(folder);
+}
 
 void OutputController::Export_Batch_File_Barcode(const QString &folder)
 {
-    ImageExport(*this).Export_Batch_File_Barcode(folder);
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Batch_File_Barcode"), {folder});
+    else
+        ImageExport(*this).Export_Batch_File_Barcode(folder);
 }
 
-QString OutputController::Export_Name_With_Options(const QString &value, const QString &series, const QString &,
-                                                   int counter)
+QString OutputController::Export_Name_With_Options(const QString &value, const QString &series,
+                                                   const QString &createdPath, int counter)
 {
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Name_With_Options"), {value, series, createdPath, QString::number(counter)});
     return ImageExport(*this).Export_Name_With_Options(value, series, counter);
 }
 
 QString OutputController::Export_Barcode_Name_With_Options(const QString &value, const QString &header,
                                                            const QString &footer, const QString &series,
-                                                           const QString &, int counter)
+                                                           const QString &createdPath, int counter)
 {
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Barcode_Name_With_Options"),
+                     {value, header, footer, series, createdPath, QString::number(counter)});
     return ImageExport(*this).Export_Barcode_Name_With_Options(value, header, footer, series, counter);
 }
 
