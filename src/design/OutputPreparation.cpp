@@ -263,6 +263,7 @@ void DesignCommands::Export_Barcode()
     OutputController &out = hub.output();
     if (!Validate_Barcode_For_Output())
         return;
+    Reset_Export_Run();
     out.Get_Barcode_Batch_Count();
     if (out.Open_Export_Dialog() == 0)
         return;
@@ -284,6 +285,15 @@ void DesignCommands::Export_Barcode()
     Export_Named_Single_Barcode(name);
 }
 
+void DesignCommands::Reset_Export_Run()
+{
+    // A fresh run: no file written, no answer of the existing-file prompt remembered.
+    replace_keep_file_flag = 0;
+    export_card_counter = 0;
+    Export_Any_File = false;
+    Msg_Apply_All_Chk = false;
+}
+
 void DesignCommands::Export_Named_Single_Barcode(const QString &name)
 {
     if (name.isEmpty())
@@ -298,6 +308,7 @@ void DesignCommands::Export_ADV_QR_Image()
 {
     AdvQrController &q = hub.advQr();
     OutputController &out = hub.output();
+    Reset_Export_Run();
     Total_Label = 1;
     Total_Batch_Excel_Card = 1;
     if (out.Open_Export_Dialog() == 0)
