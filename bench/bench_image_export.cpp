@@ -23,6 +23,7 @@
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
+#include "support/ScriptedResponder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -146,6 +147,9 @@ std::shared_ptr<SKTBarcode> boundBarcode(const QString &title, const QRectF &fra
 int main(int argc, char **argv)
 {
     bench::Window bw(argc, argv);
+    // The export-done box and any message are answered at once (Cancel, the first button).
+    auto responder = std::make_shared<testsupport::ScriptedResponder>();
+    platform::setDialogResponder(responder);
     SKTWindowController *c = bw.controller();
     c->window()->show();
     QApplication::processEvents();
@@ -244,6 +248,8 @@ int main(int argc, char **argv)
     const QDir folder(QDir(dest.path()).filePath(QStringLiteral("QIRO Label")));
     r.files = int(folder.entryList(QDir::Files).size());
     decodeEvery100th(folder, [](const QString &name) { return QFileInfo(name).completeBaseName(); }, r);
+    if (!qEnvironmentVariableIsEmpty("BENCH_KEEP_LABEL"))
+        QFile::copy(folder.filePath(folder.entryList(QDir::Files, QDir::Name).value(0)), qEnvironmentVariable("BENCH_KEEP_LABEL"));
     std::printf("(b) %d labels of 3.5 x 2 in (3 texts, Code 128, QR Code; series-bound) to PNG at 600 DPI: %.2f s "
                 "(%.1f files/s, %d files); GUI thread %.2f ms a label; RSS first %ld kB, last %ld kB (%+ld kB); "
                 "decoded %d of %d\n",

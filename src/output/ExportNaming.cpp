@@ -48,15 +48,20 @@ bool fileNameTakenOnDisk(const QString &path)
     const QFileInfo info(path);
     if (info.exists() || info.isSymLink())
         return true;
-    const QDir folder = info.absoluteDir();
+    // The same name with its extension in the cases the exports write (as given, upper, lower,
+    // capitalised): a few look-ups, where reading the folder would cost a batch the square of its
+    // files.
     const QString base = info.completeBaseName();
     const QString suffix = info.suffix();
-    // Only the names that could differ in the extension's case are read.
-    const QStringList near = folder.entryList({base + QStringLiteral(".*")},
-                                              QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    for (const QString &entry : near) {
-        const QFileInfo other(entry);
-        if (other.completeBaseName() == base && other.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+    if (suffix.isEmpty())
+        return false;
+    const QString capitalised = suffix.left(1).toUpper() + suffix.mid(1).toLower();
+    const QDir folder = info.dir();
+    for (const QString &ext : {suffix.toUpper(), suffix.toLower(), capitalised}) {
+        if (ext == suffix)
+            continue;
+        const QFileInfo other(folder.filePath(base + QLatin1Char('.') + ext));
+        if (other.exists() || other.isSymLink())
             return true;
     }
     return false;

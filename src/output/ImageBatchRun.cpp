@@ -23,48 +23,41 @@ namespace {
 
 class Run {
 public:
-    explicit Run(const BatchSpec &spec) : s(spec), m_next(spec.first), m_turn(spec.first) {}
+    Run(const BatchSpec &spec, int ring) : s(spec), m_next(spec.first), m_settled(spec.first), m_ring(std::size_t(ring)) {}
 
+    // One worker: takes the next record and makes it; then, unless another worker is at it,
+    // settles the records that are made, in record order. No worker waits for its turn: the
+    // records a ring's length past the oldest unsettled one wait for room, which bounds memory.
     void work()
     {
         for (;;) {
             int index = 0;
             {
-                std::lock_guard lock(m_mutex);
-                if (m_next >= s.end || m_aborted || (s.stop && s.stop->load()))
+                std::unique_lock lock(m_mutex);
+                m_room.wait(lock, [this] {
+                    return m_next >= s.end || m_aborted || stopRequested() ||
+                           m_next < m_settled + int(m_ring.size());
+                });
+                if (m_next >= s.end || m_aborted || stopRequested())
                     return;
                 index = m_next++;
             }
             if (s.begun)
                 s.begun();
-            Record record;
-            bool threw = false;
+            Slot slot;
             try {
-                record = s.make(index);
+                slot.record = s.make(index);
             } catch (const std::exception &e) {
                 Show_NSLog_Message(QString::fromUtf8(e.what()));
-                threw = true;
+                slot.threw = true;
             } catch (...) {
-                threw = true;
+                slot.threw = true;
             }
+            slot.filled = true;
             std::unique_lock lock(m_mutex);
-            m_turnWake.wait(lock, [&] { return m_turn == index; });
-            lock.unlock();
-            if (threw)
-                m_aborted = true;
-            else if (!m_aborted && !m_cancelledAll) {
-                try {
-                    settle(index, record);
-                } catch (const std::exception &e) {
-                    Show_NSLog_Message(QString::fromUtf8(e.what()));
-                    m_aborted = true;
-                } catch (...) {
-                    m_aborted = true;
-                }
-            }
-            lock.lock();
-            ++m_turn;
-            m_turnWake.notify_all();
+            m_ring[std::size_t(index - s.first) % m_ring.size()] = std::move(slot);
+            if (!m_settling)
+                settleReady(lock);
         }
     }
 
@@ -77,7 +70,7 @@ public:
                 m_out.firstFailure = why;
         }
         m_out.aborted = m_aborted;
-        m_out.stopped = !m_aborted && (m_cancelledAll || (s.stop && s.stop->load() && m_next < s.end));
+        m_out.stopped = !m_aborted && (m_cancelledAll || (stopRequested() && m_next < s.end));
         return m_out;
     }
 
@@ -97,7 +90,7 @@ private:
     }
 
     // Record order, one record at a time.
-    void settle(int index, const Record &record)
+    void settle(const Record &record)
     {
         if (record.skip)
             return;
@@ -105,7 +98,7 @@ private:
             return m_claimed.count(key(p)) > 0 || exportnaming::fileNameTakenOnDisk(p);
         };
         const int passed = m_out.passed++;
-        QString path = s.name(index, record, passed, taken);
+        QString path = s.name(m_settled, record, passed, taken);
         if (!path.isEmpty() && s.keepReplace)
             path = Trim_Str(s.keepReplace(path, true));
         if (path.isEmpty()) {
@@ -127,11 +120,51 @@ private:
             fail(path, why);
     }
 
+    struct Slot {
+        Record record;
+        bool threw = false;
+        bool filled = false;
+    };
+
+    bool stopRequested() const { return s.stop && s.stop->load(); }
+
+    // The made records from the oldest unsettled one on, one worker at a time, outside the lock.
+    void settleReady(std::unique_lock<std::mutex> &lock)
+    {
+        m_settling = true;
+        for (;;) {
+            Slot &at = m_ring[std::size_t(m_settled - s.first) % m_ring.size()];
+            if (!at.filled || m_settled >= m_next)
+                break;
+            Slot slot = std::move(at);
+            at = Slot();
+            lock.unlock();
+            if (slot.threw) {
+                m_aborted = true;
+            } else if (!m_aborted && !m_cancelledAll) {
+                try {
+                    settle(slot.record);
+                } catch (const std::exception &e) {
+                    Show_NSLog_Message(QString::fromUtf8(e.what()));
+                    m_aborted = true;
+                } catch (...) {
+                    m_aborted = true;
+                }
+            }
+            lock.lock();
+            ++m_settled;
+            m_room.notify_all();
+        }
+        m_settling = false;
+    }
+
     const BatchSpec &s;
     std::mutex m_mutex;
-    std::condition_variable m_turnWake;
+    std::condition_variable m_room;
     int m_next;
-    int m_turn;
+    int m_settled;
+    bool m_settling = false;
+    std::vector<Slot> m_ring;
     std::atomic<bool> m_aborted{false};
     bool m_cancelledAll = false;
     std::set<QString> m_claimed;
@@ -143,10 +176,11 @@ private:
 
 BatchOutcome runBatch(const BatchSpec &spec)
 {
-    Run run(spec);
     const int count = std::max(0, spec.end - spec.first);
     int threads = spec.threads > 0 ? spec.threads : batchfiles::availableCores();
     threads = std::max(1, std::min(threads, count));
+    // At most twice the workers' records are made and not yet written.
+    Run run(spec, 2 * threads);
     std::vector<std::thread> workers;
     for (int i = 1; i < threads; ++i) {
         try {

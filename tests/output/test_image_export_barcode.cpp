@@ -59,9 +59,9 @@ protected:
         dlg->Run_Dialog = [&](QDialog &shown) {
             shown.setResult(-1);
             dlg->ex_bar_image_type_combo->setCurrentIndex(format);
+            dlg->Export_barcode_Dest_Path->setText(destination.path());
             if (choices)
                 choices(*dlg);
-            dlg->Export_barcode_Dest_Path->setText(destination.path());
             dlg->export_btn_on_export_image->click();
             return shown.result() == 1 ? 1 : 0;
         };
@@ -178,10 +178,15 @@ TEST_F(BarcodeExport, BatchFolderThatCannotBeMadeStopsBeforeTheSheet)
 {
     valueList({QStringLiteral("X1")});
     QFile blocker(QDir(destination.path()).filePath(QStringLiteral("QIRO Barcode")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));   // the batch folder's name taken by a file
     blocker.close();
     exportWith(3);
-    EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\n") + ImageExport::Unable_Saving_Message));
+    const QString missing = QDir(destination.path()).filePath(QStringLiteral("gone"));
+    exportWith(3, [&](Export_Barcode &d) { d.Export_barcode_Dest_Path->setText(missing); });
+    // Exactly two refusals, each before any sheet or file.
+    EXPECT_EQ(responder->alertMessages().count(QStringLiteral("\n") + ImageExport::Unable_Saving_Message), 2);
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
     EXPECT_TRUE(boxes.isEmpty());
 }
 
