@@ -136,6 +136,7 @@ std::shared_ptr<SKTBarcode> boundBarcode(const QString &title, const QRectF &fra
     auto b = std::make_shared<SKTBarcode>();
     b->barcode_font_index = Symbologies::indexOf(title);
     b->linear_or_2d = title == QLatin1String("QR Code") ? 1 : 0;
+    b->linear_width_val = 10.0f;   // 10-mil bars: the symbol fits the card with its quiet zones
     b->_bounds = b->bar_image_ctrl_bounds = frame;
     b->data_source_type = 1;
     b->batch_list_name = QStringLiteral("Labels");

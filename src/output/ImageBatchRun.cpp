@@ -7,6 +7,7 @@
 #include "output/ImageExportWriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -22,6 +23,15 @@ namespace imageexport {
 namespace {
 
 class Run {
+    // One record between its making and its settling.
+    struct Slot {
+        Record record;
+        bool threw = false;
+        bool filled = false;
+        bool staged = false;   // the file is made, waiting for its name
+        batchfiles::BatchWriter::Staged file;
+    };
+
 public:
     Run(const BatchSpec &spec, int ring) : s(spec), m_next(spec.first), m_settled(spec.first), m_ring(std::size_t(ring)) {}
 
@@ -53,6 +63,7 @@ public:
             } catch (...) {
                 slot.threw = true;
             }
+            stage(slot);
             slot.filled = true;
             std::unique_lock lock(m_mutex);
             m_ring[std::size_t(index - s.first) % m_ring.size()] = std::move(slot);
@@ -90,8 +101,9 @@ private:
     }
 
     // Record order, one record at a time.
-    void settle(const Record &record)
+    void settle(Slot &slot)
     {
+        const Record &record = slot.record;
         if (record.skip)
             return;
         const exportnaming::TakenTest taken = [this](const QString &p) {
@@ -112,19 +124,38 @@ private:
         }
         m_claimed.insert(key(path));
         QString why;
-        const bool ok = fileWriterOverride() ? fileWriterOverride()(path, record.bytes, &why)
-                                             : m_writer.write(path, record.bytes, &why);
+        bool ok = false;
+        if (slot.staged) {
+            slot.staged = false;   // committed or, on failure, gone
+            slot.file.path = path;
+            slot.file.target = QFile::encodeName(path);
+            ok = m_writer.commit(slot.file, &why);
+        } else {
+            ok = fileWriterOverride() ? fileWriterOverride()(path, record.bytes, &why)
+                                      : m_writer.write(path, record.bytes, &why);
+        }
         if (ok)
             ++m_out.written;
         else
             fail(path, why);
     }
 
-    struct Slot {
-        Record record;
-        bool threw = false;
-        bool filled = false;
-    };
+
+    // On the worker: the record's file made in the folder without its name (the costly part of a
+    // new file), so that the ordered step only names it.
+    void stage(Slot &slot)
+    {
+        Record &r = slot.record;
+        if (slot.threw || r.skip || !r.failure.isEmpty() || s.folder.isEmpty() || fileWriterOverride())
+            return;
+        QString why;
+        if (m_writer.stage(QDir(s.folder).filePath(QStringLiteral(".unnamed")), r.bytes, &slot.file, &why)) {
+            slot.staged = true;
+            r.bytes = QByteArray();
+        } else {
+            r.failure = why;
+        }
+    }
 
     bool stopRequested() const { return s.stop && s.stop->load(); }
 
@@ -143,7 +174,7 @@ private:
                 m_aborted = true;
             } else if (!m_aborted && !m_cancelledAll) {
                 try {
-                    settle(slot.record);
+                    settle(slot);
                 } catch (const std::exception &e) {
                     Show_NSLog_Message(QString::fromUtf8(e.what()));
                     m_aborted = true;
@@ -151,6 +182,8 @@ private:
                     m_aborted = true;
                 }
             }
+            if (slot.staged)
+                batchfiles::BatchWriter::discard(slot.file);   // never named: nothing of it stays
             lock.lock();
             ++m_settled;
             m_room.notify_all();
@@ -179,8 +212,10 @@ BatchOutcome runBatch(const BatchSpec &spec)
     const int count = std::max(0, spec.end - spec.first);
     int threads = spec.threads > 0 ? spec.threads : batchfiles::availableCores();
     threads = std::max(1, std::min(threads, count));
-    // At most twice the workers' records are made and not yet written.
-    Run run(spec, 2 * threads);
+    // Room for the records made while the one being written waits: a worker the system holds up
+    // for a while does not stop the others.
+    const int ahead = spec.ahead > 0 ? std::max(spec.ahead, 2 * threads) : std::max(2 * threads, std::min(256, 16 * threads));
+    Run run(spec, ahead);
     std::vector<std::thread> workers;
     for (int i = 1; i < threads; ++i) {
         try {

@@ -28,12 +28,17 @@ using KeepReplace = std::function<QString(const QString &path, bool showApplyAll
 struct BatchSpec {
     int first = 0, end = 0;   // records first .. end - 1
     int threads = 0;          // 0: one per core
+    // Records made but not yet written, at most (0: 16 a worker, up to 256; at least 2 a worker).
+    int ahead = 0;
     // On a worker, any order: the record's bytes.
     std::function<Record(int index)> make;
     // In record order: the record's path; passed counts the records passed before it.
     std::function<QString(int index, const Record &record, int passed, const exportnaming::TakenTest &taken)> name;
     KeepReplace keepReplace;
     const std::atomic<bool> *stop = nullptr;
+    // The folder the files go to: when set, each record's file is made there on its worker, without a
+    // name, and only named in record order.
+    QString folder;
     // A record is begun (the progress figure).
     std::function<void()> begun;
     // Answers whether the last keep-or-replace answer was cancel for all.

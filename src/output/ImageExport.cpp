@@ -327,6 +327,7 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         spec.first = Print_Start;
         spec.end = Print_End;
         spec.threads = batchThreads();
+        spec.folder = folder;
         spec.stop = &Stop_Processing_Now;
         spec.begun = [] { curr_card_count.fetch_add(1.0); };
         spec.cancelledAll = [] { return replace_keep_file_flag == 5; };
@@ -415,6 +416,8 @@ void ImageExport::Export_Batch_File(const QString &destination)
         spec.first = Print_Start;
         spec.end = Total_Label;
         spec.threads = batchThreads();
+        spec.folder = folder;
+        spec.ahead = 1;   // card pictures are large: at most twice the workers' records in flight
         spec.stop = &Stop_Processing_Now;
         spec.begun = [] { curr_card_count.fetch_add(1.0); };
         spec.cancelledAll = [] { return replace_keep_file_flag == 5; };

@@ -66,6 +66,7 @@ QMap<QString, QByteArray> runInFolder(const QString &folder, int threads, const 
     spec.end = records;
     spec.threads = threads;
     spec.stop = &stop;
+    spec.folder = folder;   // files made on the workers, named in record order
     spec.make = [](int i) {
         Record r;
         r.value = QStringLiteral("V%1").arg(i % 3);
@@ -126,6 +127,7 @@ TEST(ImageBatchRun, StopFinishesTheRecordsBegunAndLeavesNoTemporaryFile)
     spec.end = 100;
     spec.threads = 3;
     spec.stop = &stop;
+    spec.folder = dir.path();
     spec.begun = [&] {
         if (++begun == 5)
             stop = true;
