@@ -45,6 +45,10 @@ public:
     void PDF_Export_method_Barcode_Button();
     void Export_Barcode();
     void Export_ADV_QR_Image();
+    // The single export's tail: the keep-or-replace rule without apply-to-all, then the file.
+    void Export_Named_Single_Barcode(const QString &name);
+    // The export globals of a new run: counter, answers and the written flag back to 0.
+    void Reset_Export_Run();
     void Barcode_Mail_Send();
     bool Find_Valid_Barcode_Value_For_Batch_Processing();
     bool Check_Barcode_Value_is_Valid_in_Series(int record);

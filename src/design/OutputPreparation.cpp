@@ -15,6 +15,7 @@
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
+#include "output/ImageExport.h"
 #include "output/OutputController.h"
 #include "platform/Stepper.h"
 
@@ -262,6 +263,8 @@ void DesignCommands::Export_Barcode()
     OutputController &out = hub.output();
     if (!Validate_Barcode_For_Output())
         return;
+    Reset_Export_Run();
+    out.Get_Barcode_Batch_Count();
     if (out.Open_Export_Dialog() == 0)
         return;
     if (!Confirm_Transparent_Export(ticked(b.brcd_bk_clr_trnsp_rd), file_path_ext))
@@ -276,23 +279,47 @@ void DesignCommands::Export_Barcode()
     QString series;
     if (ticked(b.barcode_value_chk) && ticked(b.Data_Set_Sheet_RD) && b.val_combo_list && b.val_combo_list->currentIndex() >= 0)
         series = b.val_combo_list->currentText();
-    // The naming and the writing are the export job's own; it answers "" until it exists.
-    out.Export_Barcode_Name_With_Options(value, b.HeaderText ? b.HeaderText->text() : QString(),
-                                         b.FooterText ? b.FooterText->text() : QString(), series, base, 1);
+    const QString name = out.Export_Barcode_Name_With_Options(value, b.HeaderText ? b.HeaderText->text() : QString(),
+                                                              b.FooterText ? b.FooterText->text() : QString(), series,
+                                                              base, 1);
+    Export_Named_Single_Barcode(name);
+}
+
+void DesignCommands::Reset_Export_Run()
+{
+    // A fresh run: no file written, no answer of the existing-file prompt remembered.
+    replace_keep_file_flag = 0;
+    export_card_counter = 0;
+    Export_Any_File = false;
+    Msg_Apply_All_Chk = false;
+}
+
+void DesignCommands::Export_Named_Single_Barcode(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    OutputController &out = hub.output();
+    const QString path = ImageExport(out).keepReplace(name, false);
+    if (!path.isEmpty())
+        ImageExport(out).Export_Single_File_Barcode(path);
 }
 
 void DesignCommands::Export_ADV_QR_Image()
 {
     AdvQrController &q = hub.advQr();
     OutputController &out = hub.output();
+    Reset_Export_Run();
+    Total_Label = 1;
+    Total_Batch_Excel_Card = 1;
     if (out.Open_Export_Dialog() == 0)
         return;
     if (!Confirm_Transparent_Export(ticked(q.ADV_QR_transp_bg_chk), file_path_ext))
         return;
     const QString base = QDir(file_export_Path).filePath(QStringLiteral("QR Code.") + file_path_ext);
-    out.Export_Barcode_Name_With_Options(QString(), q.ADV_QR_HeaderText ? q.ADV_QR_HeaderText->text() : QString(),
-                                         q.ADV_QR_FooterText ? q.ADV_QR_FooterText->text() : QString(), QString(),
-                                         base, 1);
+    const QString name = out.Export_Barcode_Name_With_Options(
+        QString(), q.ADV_QR_HeaderText ? q.ADV_QR_HeaderText->text() : QString(),
+        q.ADV_QR_FooterText ? q.ADV_QR_FooterText->text() : QString(), QString(), base, 1);
+    Export_Named_Single_Barcode(name);
 }
 
 // ---- Mail ----

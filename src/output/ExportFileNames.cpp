@@ -4,6 +4,7 @@
 #include "output/OutputController.h"
 
 #include "core/Messages.h"
+#include "output/ExportNaming.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,17 +29,5 @@ bool OutputController::File_Name_Taken(const QString &path)
 
 QString OutputController::Check_Exist_Path_and_Create_New(const QString &path, int counter) const
 {
-    QString candidate = path;
-    try {
-        const QFileInfo info(path);
-        const QString folder = info.path();
-        const QString base = info.completeBaseName();
-        const QString ext = info.suffix().toUpper();
-        candidate = QDir(folder).filePath(base + QLatin1Char('.') + ext);
-        for (int k = counter == 0 ? 1 : counter; File_Name_Taken(candidate); ++k)
-            candidate = QDir(folder).filePath(QStringLiteral("%1 (%2).%3").arg(base).arg(k).arg(ext));
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
-    return candidate;
+    return exportnaming::Check_Exist_Path_and_Create_New(path, counter, &File_Name_Taken);
 }

@@ -11,6 +11,7 @@
 #include "design/RecordBinding.h"
 #include "output/ExportSheetHost.h"
 #include "output/ExportWindow.h"
+#include "output/ImageExport.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -82,7 +83,7 @@ void OutputController::Export_Label_Design()
             const QString base = QDir(file_export_Path).filePath(QStringLiteral("Label.") + file_path_ext);
             const QString firstValue = Trim_Str(d.records().Get_First_Value_Of_Dataset(file_series_exported));
             const QString name = Export_Name_With_Options(firstValue, file_series_exported, base, 1);
-            const QString path = Trim_Str(Check_And_Show_Keep_Replace_File_Msg(name, false));
+            const QString path = ImageExport(*this).keepReplace(name, false);
             if (!path.isEmpty())
                 Export_Single_File(path, true, true);
             d.records().Check_Series_Or_Excel_Use_or_not();

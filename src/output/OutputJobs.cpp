@@ -14,6 +14,8 @@
 #include "design/DesignController.h"
 #include "engines/Symbologies.h"
 #include "model/SKTRenderingView.h"
+#include "output/Export_Barcode.h"
+#include "output/ImageExport.h"
 #include "output/Print_Wnd.h"
 
 #include <QCheckBox>
@@ -59,34 +61,44 @@ int OutputController::Send_Mail_Open_Wnd() { return standIn(*this, QStringLitera
 
 int OutputController::Open_Export_Dialog()
 {
-    return standIn(*this, QStringLiteral("Open_Export_Dialog"), {}, imageExport);
+    if (Job_Recorder)
+        return Job_Recorder(QStringLiteral("Open_Export_Dialog"), {});
+    return Export_Barcode::defaultInstance()->Open_Export_Dialog(hub);
 }
 
+// A recorder in place (tests) gets the entry point instead of the job.
 void OutputController::Export_Batch_File(const QString &folder)
 {
-    standIn(*this, QStringLiteral("Export_Batch_File"), {folder}, imageExport);
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Batch_File"), {folder});
+    else
+        ImageExport(*this).Export_Batch_File(folder);
 }
 
 void OutputController::Export_Batch_File_Barcode(const QString &folder)
 {
-    standIn(*this, QStringLiteral("Export_Batch_File_Barcode"), {folder}, imageExport);
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Batch_File_Barcode"), {folder});
+    else
+        ImageExport(*this).Export_Batch_File_Barcode(folder);
 }
 
 QString OutputController::Export_Name_With_Options(const QString &value, const QString &series,
                                                    const QString &createdPath, int counter)
 {
-    standIn(*this, QStringLiteral("Export_Name_With_Options"), {value, series, createdPath, QString::number(counter)},
-            imageExport);
-    return QString();
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Name_With_Options"), {value, series, createdPath, QString::number(counter)});
+    return ImageExport(*this).Export_Name_With_Options(value, series, counter);
 }
 
 QString OutputController::Export_Barcode_Name_With_Options(const QString &value, const QString &header,
                                                            const QString &footer, const QString &series,
                                                            const QString &createdPath, int counter)
 {
-    standIn(*this, QStringLiteral("Export_Barcode_Name_With_Options"),
-            {value, header, footer, series, createdPath, QString::number(counter)}, imageExport);
-    return QString();
+    if (Job_Recorder)
+        Job_Recorder(QStringLiteral("Export_Barcode_Name_With_Options"),
+                     {value, header, footer, series, createdPath, QString::number(counter)});
+    return ImageExport(*this).Export_Barcode_Name_With_Options(value, header, footer, series, counter);
 }
 
 QString OutputController::Get_Barcode_List_Combo_Value(int record) const
@@ -115,27 +127,7 @@ QString OutputController::Get_Barcode_List_Combo_Value(int record) const
 
 bool OutputController::Export_Single_File(const QString &path, bool showMsg, bool increaseDPI)
 {
-    try {
-        if (export_card_side != QLatin1String("F") && export_card_side != QLatin1String("BOTH"))
-            return false;
-        platform::Picture image = SKTRenderingView::image_From_Card_Graphics(hub.design().Get_Front_Controls_Array());
-        if (image.isNull())
-            return false;
-        if (increaseDPI && !path.endsWith(QLatin1String(".eps"), Qt::CaseInsensitive))
-            image = Increase_DPI(image, 600);
-        if (!Save_gen_image(image, path))
-            return false;
-        Export_File_Path = path;
-        Export_Any_File = true;
-        if (showMsg) {
-            Export_File_Message = QStringLiteral("Label has been exported successfully.");
-            Show_MessageBox(Export_File_Message);
-        }
-        return true;
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-        return false;
-    }
+    return ImageExport(*this).Export_Single_File(path, showMsg, increaseDPI);
 }
 
 QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll)

@@ -82,7 +82,7 @@ void Send_Modeless::update_sending_progress_bar()
         const int total = show_count;
         const double done = curr_card_count;
         _Curr_Progress->setValue(int(done));
-        int figure = int(done + 1);
+        int figure = countFigure ? int(done) : int(done + 1);
         if (figure > total)
             figure = total;
         curr_msg_count = QString::asprintf("%d / %d ", figure, total);

@@ -34,6 +34,8 @@ public:
     QProgressBar *_Curr_Progress = nullptr;
     QPushButton *_stop_btn = nullptr;
     QLabel *pause_label = nullptr;
+    // The running figure is the count itself (mail, cropping) rather than the records begun + 1.
+    bool countFigure = false;
 
 private:
     Send_Modeless();

@@ -9,7 +9,14 @@
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
+#include "core/Open_Export_Log.h"
+#include "engines/Symbologies.h"
+#include "model/SKTGraphicView.h"
 #include "output/ExportWindow.h"
+#include "output/ImageExport.h"
+#include "output/ImageExportWriter.h"
+#include "output/Send_Modeless.h"
+#include "support/Decode.h"
 #include "output/OutputController.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
@@ -25,6 +32,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QDir>
+
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -270,12 +284,275 @@ TEST_F(ExportSheet, BatchOffHandsOverOneLabelFile)
     EXPECT_EQ(handedArgs.first().at(3), QStringLiteral("1"));
 }
 
-TEST_F(ExportSheet, OkWithoutTheExportJobSaysSo)
+TEST_F(ExportSheet, OkExportsEachRecordIntoTheLabelFolder)
 {
     eightRecordDesign();
     c->output().Job_Recorder = nullptr;
+    QStringList boxes;
+    responder->onModal = [&](QDialog &d) {
+        if (auto *box = qobject_cast<Open_Export_Log *>(&d))
+            boxes << box->_open_log_chk->text() << box->_open_log_message->text();
+        return 0;
+    };
     runSheet([&](QDialog &shown) { return okay(shown); });
-    EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\nImage export is not available yet.")));
+    const QDir folder(QDir(destination.path()).filePath(QStringLiteral("QIRO Label")));
+    QStringList expected = {QStringLiteral("Label.jpg")};
+    for (int k = 1; k < 8; ++k)
+        expected << QStringLiteral("Label (%1).jpg").arg(k);
+    expected.sort();
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    EXPECT_EQ(boxes, (QStringList{QStringLiteral("Open containing folder."), QStringLiteral("Label has been exported successfully.")}));
+    EXPECT_FALSE(Card_Value_In_Process);
+    EXPECT_EQ(export_card_counter, 8);
+}
+
+} // namespace
+
+// ---- The label export's runs ----
+
+namespace {
+
+class LabelExport : public ExportSheet {
+protected:
+    void SetUp() override
+    {
+        ExportSheet::SetUp();
+        c->output().Job_Recorder = nullptr;
+        d().canvasFrameSize = QSizeF(252, 144);   // 3.5 x 2 in
+        if (SKTGraphicView *view = d().Graphic_View())
+            view->setCardSize(QSizeF(252, 144));
+        responder->onModal = [this](QDialog &shown) {
+            if (auto *box = qobject_cast<Open_Export_Log *>(&shown))
+                boxes << box->_open_log_message->text();
+            return 0;
+        };
+        ImageExport::batchThreads() = 0;
+    }
+    void TearDown() override
+    {
+        ImageExport::keepReplaceOverride() = nullptr;
+        imageexport::fileWriterOverride() = nullptr;
+        ImageExport::batchThreads() = 0;
+        Stop_Processing_Now = false;
+        ExportSheet::TearDown();
+    }
+    std::shared_ptr<SKTBarcode> code128(const QString &series)
+    {
+        auto b = std::make_shared<SKTBarcode>();
+        b->control_ID = QStringLiteral("BAR_1");
+        b->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
+        b->linear_or_2d = 0;
+        b->linear_font_val = QStringLiteral("OWN-1");
+        b->show_hide_hdr = b->show_hide_ftr = 1;
+        b->_bounds = b->bar_image_ctrl_bounds = QRectF(20, 40, 210, 90);
+        b->data_source_type = 1;
+        b->batch_list_name = series;
+        return b;
+    }
+    // A text and a Code 128 bound to the series of these values.
+    void seriesDesign(const QStringList &values)
+    {
+        QFile f(Data_Folder_Path + QStringLiteral("/Codes.txt"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        for (const QString &v : values)
+            f.write(v.toUtf8() + '\n');
+        f.close();
+        put({text(1, QStringLiteral("Codes")), code128(QStringLiteral("Codes"))});
+    }
+    // Naming by the series value, in the format; OK.
+    void exportByValue(int format)
+    {
+        runSheet([&](QDialog &shown) {
+            sheet().exp_rad_sv->click();
+            sheet().Used_Seres_In_Design->setCurrentIndex(sheet().Used_Seres_In_Design->findText(QStringLiteral("Codes")));
+            sheet().ex_bar_image_type_combo->setCurrentIndex(format);
+            return okay(shown);
+        });
+    }
+    QDir folder() const { return QDir(QDir(destination.path()).filePath(QStringLiteral("QIRO Label"))); }
+    QStringList files() const { return folder().entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList designTexts()
+    {
+        QStringList out;
+        for (const auto &g : d().Get_Front_Controls_Array())
+            out << QString::number(int(g->graphicClass())) + g->batch_list_name;
+        return out;
+    }
+    QStringList boxes;
+};
+
+TEST_F(LabelExport, EachRecordByValueDecodesAndTheDesignComesBack)
+{
+    QStringList values;
+    for (int i = 1; i <= 25; ++i)
+        values << QStringLiteral("LBL-%1").arg(i, 2, 10, QLatin1Char('0'));
+    seriesDesign(values);
+    const QStringList before = designTexts();
+    exportByValue(3);   // png
+    QStringList expected;
+    for (const QString &v : values)
+        expected << v + QStringLiteral(".png");
+    ASSERT_EQ(files(), expected);
+    for (int i = 0; i < values.size(); i += 6) {
+        const QImage image(folder().filePath(expected[i]));
+        EXPECT_EQ(image.size(), QSize(2100, 1200));
+        EXPECT_EQ(testsupport::decode(image, QStringLiteral("Code128")).text, values[i]);
+    }
+    EXPECT_EQ(designTexts(), before);
+    EXPECT_FALSE(Card_Value_In_Process);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Label has been exported successfully.")});
+    EXPECT_FALSE(c->output().msend_modTimer && c->output().msend_modTimer->isActive());
+    EXPECT_FALSE(c->send_modls_wnd->window && c->send_modls_wnd->window->isVisible());
+}
+
+TEST_F(LabelExport, ARepeatedValueAsksKeepOrReplace)
+{
+    seriesDesign({QStringLiteral("A"), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("B")});
+    QStringList asked;
+    QList<int> answers = {1, 0};   // keep, then replace
+    ImageExport::keepReplaceOverride() = [&](const QString &path, bool all) -> QString {
+        if (!QFileInfo::exists(path))
+            return path;
+        asked << QFileInfo(path).fileName() + (all ? QStringLiteral(" all") : QString());
+        const int a = answers.takeFirst();
+        return a == 1 ? c->output().Check_Exist_Path_and_Create_New(path, 1) : path;
+    };
+    ImageExport::batchThreads() = 3;
+    exportByValue(0);   // jpg
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("A.jpg all"), QStringLiteral("B.jpg all")}));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("A (1).JPG"), QStringLiteral("A.jpg"), QStringLiteral("B.jpg")}));
+}
+
+TEST_F(LabelExport, StopLeavesCompleteFilesAndSaysSo)
+{
+    QStringList values;
+    for (int i = 0; i < 20; ++i)
+        values << QStringLiteral("S%1").arg(i);
+    seriesDesign(values);
+    const QStringList before = designTexts();
+    int written = 0;
+    imageexport::fileWriterOverride() = [&](const QString &p, const QByteArray &b, QString *error) {
+        if (++written == 3)
+            Stop_Processing_Now = true;   // the user's Stop while the third file is written
+        return imageexport::writeWhole(p, b, error);
+    };
+    ImageExport::batchThreads() = 1;
+    exportByValue(3);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("S0.png"), QStringLiteral("S1.png"), QStringLiteral("S2.png")}));
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("The export was stopped. 3 file(s) were written.")});
+    EXPECT_EQ(designTexts(), before);
+}
+
+TEST_F(LabelExport, FailedWritesAreCountedNotReportedAsSuccess)
+{
+    seriesDesign({QStringLiteral("W1"), QStringLiteral("W2"), QStringLiteral("W3")});
+    imageexport::fileWriterOverride() = [](const QString &p, const QByteArray &b, QString *error) {
+        if (p.endsWith(QLatin1String("W2.png"))) {
+            *error = QStringLiteral("No space left on device");
+            return false;
+        }
+        return imageexport::writeWhole(p, b, error);
+    };
+    exportByValue(3);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("W1.png"), QStringLiteral("W3.png")}));
+    EXPECT_EQ(boxes, QStringList{QStringLiteral(
+                         "2 file(s) were exported; 1 could not be written (the first: W2.png: No space left on device).")});
+    // Nothing written at all: a message, no box.
+    boxes.clear();
+    imageexport::fileWriterOverride() = [](const QString &, const QByteArray &, QString *error) {
+        *error = QStringLiteral("Read-only file system");
+        return false;
+    };
+    exportByValue(0);
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\nNo file could be written.\n\nW1.jpg: Read-only file system")));
+}
+
+TEST_F(LabelExport, AnExceptionEndsTheRunQuietlyAndRestoresTheDesign)
+{
+    seriesDesign({QStringLiteral("E1"), QStringLiteral("E2"), QStringLiteral("E3")});
+    const QStringList before = designTexts();
+    imageexport::fileWriterOverride() = [](const QString &, const QByteArray &, QString *) -> bool {
+        throw std::runtime_error("broken disk");
+    };
+    exportByValue(3);
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(designTexts(), before);
+    EXPECT_FALSE(Card_Value_In_Process);
+    EXPECT_FALSE(c->output().msend_modTimer && c->output().msend_modTimer->isActive());
+}
+
+TEST_F(LabelExport, DestinationThatIsNoFolderStopsBeforeTheSheet)
+{
+    seriesDesign({QStringLiteral("D1")});
+    QFile file(QDir(destination.path()).filePath(QStringLiteral("QIRO Label")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));   // the batch folder's name taken by a file
+    file.close();
+    exportByValue(3);
+    EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\n") + ImageExport::Unable_Saving_Message));
+    EXPECT_TRUE(QFileInfo(file.fileName()).isFile());
+    EXPECT_FALSE(Card_Value_In_Process);
+    EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(LabelExport, SingleExportOntoAnExistingLabel)
+{
+    put({text(0)});
+    struct Case {
+        int answer;   // 0 replace, 1 keep, 4 cancel
+        QStringList files;
+        int boxes;
+    };
+    const Case cases[] = {{4, {QStringLiteral("Label.png")}, 0},
+                          {1, {QStringLiteral("Label (1).PNG"), QStringLiteral("Label.png")}, 1},
+                          {0, {QStringLiteral("Label.png")}, 1}};
+    for (const Case &k : cases) {
+        QTemporaryDir dest;
+        const QString old = QDir(dest.path()).filePath(QStringLiteral("Label.png"));
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+        f.close();
+        bool showedApplyAll = true;
+        ImageExport::keepReplaceOverride() = [&](const QString &path, bool all) -> QString {
+            showedApplyAll = all;
+            if (k.answer == 4)
+                return QString();
+            return k.answer == 1 ? c->output().Check_Exist_Path_and_Create_New(path, 1) : path;
+        };
+        boxes.clear();
+        runSheet([&](QDialog &shown) {
+            sheet().ex_bar_image_type_combo->setCurrentIndex(3);
+            sheet().Export_Dest_Path->setText(dest.path());
+            shown.setResult(0);
+            sheet().export_btn_on_export_image->click();
+            return shown.result();
+        });
+        EXPECT_FALSE(showedApplyAll);
+        EXPECT_EQ(QDir(dest.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), k.files) << k.answer;
+        EXPECT_EQ(boxes.size(), k.boxes) << k.answer;
+        QFile back(old);
+        ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+        const QByteArray bytes = back.readAll();
+        EXPECT_EQ(bytes == "old", k.answer != 0) << k.answer;   // replaced only by a whole new file
+        if (k.answer == 0)
+            EXPECT_EQ(QImage::fromData(bytes).size(), QSize(2100, 1200));
+    }
+}
+
+TEST_F(LabelExport, EpsIsWrittenUnraised)
+{
+    put({text(0)});
+    runSheet([&](QDialog &shown) {
+        sheet().ex_bar_image_type_combo->setCurrentIndex(4);
+        return okay(shown);
+    });
+    QFile eps(QDir(destination.path()).filePath(QStringLiteral("Label.eps")));
+    ASSERT_TRUE(eps.open(QIODevice::ReadOnly));
+    const QByteArray bytes = eps.readAll();
+    EXPECT_TRUE(bytes.startsWith("%!PS-Adobe-3.0 EPSF-3.0"));
+    EXPECT_TRUE(bytes.contains("%%BoundingBox: 0 0 252 144"));
 }
 
 } // namespace

@@ -1,0 +1,460 @@
+// The image exports: naming, one file, the single exports and the batch runs of the Barcode and the
+// Designing mode, and the report at the end.
+
+#include "output/ImageExport.h"
+
+#include "advqr/AdvQrController.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/BatchSnapshot.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Open_Export_Log.h"
+#include "core/Utilities.h"
+#include "design/DesignController.h"
+#include "design/RecordBinding.h"
+#include "model/SKTRenderingView.h"
+#include "output/ExportNaming.h"
+#include "output/ExportWindow.h"
+#include "output/ImageExportWriter.h"
+#include "output/JobRunner.h"
+#include "output/OutputController.h"
+#include "output/Send_Modeless.h"
+#include "platform/GuiThread.h"
+#include "platform/PictureView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+
+#include <exception>
+
+const QString ImageExport::Done_Message = QStringLiteral("Label has been exported successfully.");
+const QString ImageExport::Unable_Saving_Message = QStringLiteral(
+    "Unable to continue saving barcode image.\n\nEither Destination Drive is inaccessible or there is no free space "
+    "available in drive to save barcode image.");
+
+namespace {
+
+bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
+
+bool isEps(const QString &path) { return QFileInfo(path).suffix().compare(QLatin1String("eps"), Qt::CaseInsensitive) == 0; }
+bool isPng(const QString &ext) { return ext.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0; }
+
+exportnaming::Settings settingsFromGlobals(const QString &ext)
+{
+    exportnaming::Settings s;
+    s.token = file_name_exported;
+    s.prefix = file_prefix_exported;
+    s.suffix = file_sufix_exported;
+    s.folder = file_export_Path;
+    s.ext = ext;
+    s.exportCounter = export_card_counter;
+    return s;
+}
+
+// The batch folder inside the destination, made when missing; "" when the destination is not a
+// writable folder or the name is taken by something else.
+QString makeBatchFolder(const QString &destination, const QString &name)
+{
+    const QFileInfo dest(destination);
+    if (destination.isEmpty() || !dest.isDir() || !dest.isWritable())
+        return QString();
+    const QString folder = QDir(destination).filePath(name);
+    if (!Create_Folder(folder))
+        return QString();
+    const QFileInfo made(folder);
+    return made.isDir() && made.isWritable() ? folder : QString();
+}
+
+const exportnaming::TakenTest onDisk = [](const QString &p) { return exportnaming::fileNameTakenOnDisk(p); };
+
+} // namespace
+
+imageexport::KeepReplace &ImageExport::keepReplaceOverride()
+{
+    static imageexport::KeepReplace answer;
+    return answer;
+}
+
+int &ImageExport::batchThreads()
+{
+    static int threads = 0;
+    return threads;
+}
+
+imageexport::BatchOutcome &ImageExport::lastOutcome()
+{
+    static imageexport::BatchOutcome outcome;
+    return outcome;
+}
+
+QString ImageExport::keepReplace(const QString &path, bool showApplyAll)
+{
+    const imageexport::KeepReplace &answer = keepReplaceOverride();
+    return Trim_Str(answer ? answer(path, showApplyAll) : output.Check_And_Show_Keep_Replace_File_Msg(path, showApplyAll));
+}
+
+bool ImageExport::transparentChosen() const
+{
+    if (Barcode_Setting_Or_Designing_Mode == 2)
+        return ticked(output.hub.advQr().ADV_QR_transp_bg_chk);
+    return ticked(output.hub.barcodeMode().brcd_bk_clr_trnsp_rd);
+}
+
+// ---- Naming ----
+
+QString ImageExport::Export_Barcode_Name_With_Options(const QString &value, const QString &header,
+                                                      const QString &footer, const QString &series, int counter)
+{
+    exportnaming::Settings s = settingsFromGlobals(file_path_ext);
+    s.advancedQr = Barcode_Setting_Or_Designing_Mode == 2;
+    if (s.advancedQr && output.hub.advQr().Selected_Qr_Category)
+        s.qrTypeName = output.hub.advQr().Selected_Qr_Category->text();
+    s.pdfOption = output.pdf_export_opt;
+    return exportnaming::barcodeName(s, value, header, footer, series, counter, Barcode_Setting_Or_Designing_Mode == 0,
+                                     onDisk);
+}
+
+QString ImageExport::Export_Name_With_Options(const QString &value, const QString &series, int counter)
+{
+    QString column;
+    if (file_name_exported == QLatin1String("<ECOL>"))
+        column = output.hub.design().records().Get_sel_row_col_value_of_Excel(counter - 1, file_exl_col_exported);
+    return exportnaming::labelName(settingsFromGlobals(file_path_ext), value, series, column, counter, onDisk);
+}
+
+QString ImageExport::Create_And_Check_File_Name(const QString &folder, const QString &name, bool useCounter, int counter)
+{
+    return exportnaming::Create_And_Check_File_Name(folder, name, useCounter, counter, file_path_ext, onDisk);
+}
+
+// ---- One file ----
+
+bool ImageExport::writeOne(const QString &path, const QByteArray &bytes)
+{
+    QString why;
+    if (!imageexport::writeExportFile(path, bytes, &why)) {
+        Show_MessageBox(QStringLiteral("The file \"%1\" could not be written.\n\n%2").arg(QFileInfo(path).fileName(), why));
+        return false;
+    }
+    Export_File_Path = path;
+    Export_Any_File = true;
+    return true;
+}
+
+bool ImageExport::Export_File_Function_Barcode(const QString &path, const platform::Picture &picture, bool showMsg)
+{
+    try {
+        const QString p = showMsg ? Trim_Str(path) : keepReplace(path, true);
+        if (p.isEmpty())
+            return false;
+        platform::Picture pic = picture;
+        bool invalid = pic.isNull() || pic.size().isEmpty();
+        if (invalid)
+            pic = output.hub.Invalid_Barcode_Data_Image;
+        QString why;
+        QByteArray bytes;
+        if (!invalid && !isEps(p)) {
+            const bool white = transparentChosen() && !isPng(file_path_ext);
+            bytes = imageexport::encodeForPath(pic, p, white, true, &why);
+        }
+        if (bytes.isEmpty()) {
+            // No valid symbol (or one past the raster limits): the invalid-data picture, unraised.
+            if (!invalid && !isEps(p))
+                pic = output.hub.Invalid_Barcode_Data_Image;
+            bytes = imageexport::encodeForPath(pic, p, false, false, &why);
+        }
+        if (bytes.isEmpty()) {
+            Show_MessageBox(QStringLiteral("The file \"%1\" could not be written.\n\n%2").arg(QFileInfo(p).fileName(), why));
+            return false;
+        }
+        if (!writeOne(p, bytes))
+            return false;
+        if (showMsg) {
+            Export_File_Path = p;
+            Export_File_Message = Done_Message;
+            platform::runOnGuiThreadAndWait([] { Open_Export_File_Box(); });
+        }
+        return true;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+bool ImageExport::Export_File_Function(const QString &path, const platform::Picture &image, bool showMsg,
+                                       bool skipKeepReplace, bool increaseDpi)
+{
+    try {
+        const QString p = skipKeepReplace ? Trim_Str(path) : keepReplace(path, true);
+        if (p.isEmpty())
+            return false;
+        QString why;
+        const QByteArray bytes = imageexport::encodeForPath(image, p, false, increaseDpi && !isEps(p), &why);
+        if (bytes.isEmpty()) {
+            Show_MessageBox(QStringLiteral("The file \"%1\" could not be written.\n\n%2").arg(QFileInfo(p).fileName(), why));
+            return false;
+        }
+        if (!writeOne(p, bytes))
+            return false;
+        if (showMsg) {
+            Export_File_Message = Done_Message;
+            platform::runOnGuiThreadAndWait([] { Open_Export_File_Box(); });
+        }
+        return true;
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+bool ImageExport::Export_Single_File_Barcode(const QString &path)
+{
+    const platform::PictureView *view = Barcode_Setting_Or_Designing_Mode == 2 ? output.hub.advQr().QR_barcodeImage
+                                                                             : output.hub.barcodeMode().barcodeImage;
+    platform::Picture picture = view ? view->picture() : platform::Picture();
+    return Export_File_Function_Barcode(path, picture, true);
+}
+
+bool ImageExport::Export_Single_File(const QString &path, bool showMsg, bool increaseDPI)
+{
+    try {
+        const bool front = export_card_side == QLatin1String("F") || export_card_side == QLatin1String("BOTH");
+        if (!front)
+            return false;   // no back side to render
+        const platform::Picture image =
+            SKTRenderingView::image_From_Card_Graphics(output.hub.design().Get_Front_Controls_Array());
+        return Export_File_Function(path, image, showMsg, showMsg, increaseDPI);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+bool ImageExport::Export_Combined_Image(const platform::Picture &front, const platform::Picture &back,
+                                        const QString &path, bool showMsg)
+{
+    if (front.isNull() || back.isNull()) {
+        Show_NSLog_Message(QStringLiteral("Invalid image"));
+        return false;
+    }
+    const QSizeF f = front.size();
+    const bool sideBySide = output.exportWindow().combined_image_H_or_V_chk &&
+                            output.exportWindow().combined_image_H_or_V_chk->isChecked();
+    const QSizeF size = sideBySide ? QSizeF(2 * f.width(), f.height()) : QSizeF(f.width(), 2 * f.height());
+    const platform::Picture both = platform::Picture::record(size, [front, back, f, sideBySide](QPainter &p) {
+        if (sideBySide) {
+            front.draw(p, QRectF(QPointF(0, 0), f));
+            back.draw(p, QRectF(QPointF(f.width(), 0), f));
+        } else {
+            front.draw(p, QRectF(QPointF(0, 0), f));
+            back.draw(p, QRectF(QPointF(0, f.height()), f));
+        }
+    });
+    QString why;
+    const QByteArray bytes = imageexport::encodeForPath(both, path, false, false, &why);
+    if (bytes.isEmpty() || !writeOne(path, bytes))
+        return false;
+    Export_File_Message = Done_Message;
+    if (showMsg)
+        platform::runOnGuiThreadAndWait([] { Open_Export_File_Box(); });
+    return true;
+}
+
+// ---- Batches ----
+
+void ImageExport::reportBatch(const imageexport::BatchOutcome &out, const QString &folder)
+{
+    lastOutcome() = out;
+    if (out.aborted)
+        return;   // an exception ends the run without a message
+    Export_File_Path = folder;
+    if (out.stopped) {
+        Export_File_Message = QStringLiteral("The export was stopped. %1 file(s) were written.").arg(out.written);
+    } else if (out.failed > 0) {
+        Export_File_Message = QStringLiteral("%1 file(s) were exported; %2 could not be written (the first: %3).")
+                                  .arg(out.written)
+                                  .arg(out.failed)
+                                  .arg(out.firstFailure);
+    } else {
+        Export_File_Message = Done_Message;
+    }
+    if (out.written > 0) {
+        Export_Any_File = true;
+        Open_Export_File_Box();
+    } else if (out.failed > 0) {
+        Show_MessageBox(QStringLiteral("No file could be written.\n\n%1").arg(out.firstFailure));
+        Export_File_Message.clear();
+        Export_File_Path.clear();
+    } else if (out.stopped) {
+        Show_MessageBox(Export_File_Message);
+        Export_File_Message.clear();
+        Export_File_Path.clear();
+    }
+}
+
+void ImageExport::Export_Batch_File_Barcode(const QString &destination)
+{
+    try {
+        Stop_Processing_Now = false;
+        const QString folder = makeBatchFolder(destination, QStringLiteral("QIRO Barcode"));
+        if (folder.isEmpty()) {
+            Show_MessageBox(Unable_Saving_Message);
+            return;
+        }
+        file_export_Path = folder;
+        list_count = Print_End;
+        file_path_ext = file_path_ext.toUpper();
+        BarcodeModeController &b = output.hub.barcodeMode();
+        const std::shared_ptr<const BarcodeBatchSnapshot> snapshot = b.Take_Batch_Snapshot();
+        QString series;
+        if (ticked(b.barcode_value_chk) && ticked(b.Data_Set_Sheet_RD) && b.val_combo_list &&
+            b.val_combo_list->currentIndex() >= 0)
+            series = b.val_combo_list->currentText();
+        const exportnaming::Settings base = settingsFromGlobals(file_path_ext);
+        const QString ext = file_path_ext;
+        const bool white = transparentChosen() && !isPng(ext);
+        const bool skipInvalid = skip_invalid_barcode;
+        const platform::Picture invalidPicture = output.hub.Invalid_Barcode_Data_Image;
+        const QString probe = QStringLiteral("x.") + ext;
+
+        imageexport::BatchSpec spec;
+        spec.first = Print_Start;
+        spec.end = Print_End;
+        spec.threads = batchThreads();
+        spec.folder = folder;
+        spec.stop = &Stop_Processing_Now;
+        spec.begun = [] { curr_card_count.fetch_add(1.0); };
+        spec.cancelledAll = [] { return replace_keep_file_flag == 5; };
+        spec.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
+        spec.make = [&](int i) {
+            imageexport::Record r;
+            const std::optional<barcode_batch::Fields> f = barcode_batch::recordFields(*snapshot, i);
+            if (f) {
+                r.value = Trim_Str(f->value);
+                r.header = Trim_Str(f->header);
+                r.footer = Trim_Str(f->footer);
+            }
+            const platform::Picture picture = barcode_batch::imageFromList(*snapshot, i);
+            QString why;
+            if (!picture.isNull())
+                r.bytes = imageexport::encodeForPath(picture, probe, white, !isEps(probe), &why);
+            if (r.bytes.isEmpty()) {
+                // No symbol, or one past the raster limits: an invalid record.
+                if (skipInvalid) {
+                    r.skip = true;
+                    return r;
+                }
+                r.bytes = imageexport::encodeForPath(invalidPicture, probe, false, false, &why);
+                if (r.bytes.isEmpty())
+                    r.failure = why;
+            }
+            return r;
+        };
+        spec.name = [&](int i, const imageexport::Record &r, int passed, const exportnaming::TakenTest &taken) {
+            exportnaming::Settings s = base;
+            s.exportCounter = base.exportCounter + passed;
+            s.pdfOption = output.pdf_export_opt;
+            return exportnaming::barcodeName(s, r.value, r.header, r.footer, series, i + 1, true, taken);
+        };
+        imageexport::BatchOutcome outcome;
+        JobRunner runner(output);
+        const int total = show_count;
+        runner.run(total, Print_End, [&] { outcome = imageexport::runBatch(spec); });
+        export_card_counter += outcome.passed;
+        b.Release_Batch_Snapshot();
+        b.Select_First_Value_For_Barcode_Setting_Mode();
+        reportBatch(outcome, folder);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+void ImageExport::Export_Batch_File(const QString &destination)
+{
+    DesignController &d = output.hub.design();
+    Card_Value_In_Process = true;
+    const QImage photo = d.Main_Photo_image;
+    Stop_Processing_Now = false;
+    const auto restore = [&] {
+        d.Main_Photo_image = photo;
+        output.hub.Create_Card_Design_Again();
+        output.hub.Set_Graphic_Array_According_Side();
+        Card_Value_In_Process = false;
+    };
+    try {
+        const QString folder = makeBatchFolder(destination, QStringLiteral("QIRO Label"));
+        if (folder.isEmpty()) {
+            Show_MessageBox(Unable_Saving_Message);
+            Card_Value_In_Process = false;
+            return;
+        }
+        file_export_Path = folder;
+        list_count = Total_Label;
+        show_count = Total_Label - Print_Start;
+        const exportnaming::Settings base = settingsFromGlobals(file_path_ext);
+        const QString probe = QStringLiteral("x.") + file_path_ext;
+        const QString series = file_series_exported;
+        const int column = file_exl_col_exported;
+        const bool ecol = file_name_exported == QLatin1String("<ECOL>");
+        // "F" and "BOTH" write the front; there is no back side, so "B", and "BOTH" combined (which
+        // needs a back picture), write nothing.
+        const bool combine = export_card_side == QLatin1String("BOTH") && output.exportWindow().export_combined_image_chk &&
+                             output.exportWindow().export_combined_image_chk->isChecked();
+        const bool writesFront = (export_card_side == QLatin1String("F") || export_card_side == QLatin1String("BOTH")) &&
+                                 !combine;
+        RecordBinding &records = d.records();
+        int seriesIndex = -1;
+        platform::runOnGuiThreadAndWait([&] { seriesIndex = records.Get_Data_SetIndex_According_Name(series); });
+
+        imageexport::BatchSpec spec;
+        spec.first = Print_Start;
+        spec.end = Total_Label;
+        spec.threads = batchThreads();
+        spec.folder = folder;
+        spec.ahead = 1;   // card pictures are large: at most twice the workers' records in flight
+        spec.stop = &Stop_Processing_Now;
+        spec.begun = [] { curr_card_count.fetch_add(1.0); };
+        spec.cancelledAll = [] { return replace_keep_file_flag == 5; };
+        spec.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
+        spec.make = [&](int i) {
+            imageexport::Record r;
+            platform::runOnGuiThreadAndWait([&] {
+                r.value = Trim_Str(records.Get_sel_row_col_value_of_dataset(i, seriesIndex));
+                if (ecol)
+                    r.column = records.Get_sel_row_col_value_of_Excel(i, column);
+            });
+            if (!writesFront) {
+                if (combine)
+                    Show_NSLog_Message(QStringLiteral("Invalid image"));
+                r.skip = true;
+                return r;
+            }
+            const platform::Picture card = records.Set_data_table_value_to_card(i, QStringLiteral("F"), false);
+            QString why;
+            r.bytes = imageexport::encodeForPath(card, probe, false, !isEps(probe), &why);
+            if (r.bytes.isEmpty())
+                r.failure = why;
+            return r;
+        };
+        spec.name = [&](int i, const imageexport::Record &r, int passed, const exportnaming::TakenTest &taken) {
+            exportnaming::Settings s = base;
+            s.exportCounter = base.exportCounter + passed;
+            return exportnaming::labelName(s, r.value, series, r.column, i + 1, taken);
+        };
+        imageexport::BatchOutcome outcome;
+        JobRunner runner(output);
+        runner.run(show_count, list_count, [&] { outcome = imageexport::runBatch(spec); });
+        export_card_counter += std::max(outcome.passed, 0);
+        restore();
+        reportBatch(outcome, folder);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+        restore();
+    }
+}

@@ -1,0 +1,231 @@
+// The Barcode and Advanced QR modes' image export through the window: the export command, the
+// dialog answered as a user answers it, the files written and the box at the end.
+
+#include "barcodemode/batch_fixture.h"
+
+#include "core/Open_Export_Log.h"
+#include "design/DesignCommands.h"
+#include "design/DesignController.h"
+#include "advqr/AdvQrController.h"
+#include "advqr/Qr_Text_View_Panel.h"
+#include "platform/PictureView.h"
+#include "output/Export_Barcode.h"
+#include "output/ImageExport.h"
+#include "output/ImageExportWriter.h"
+#include "output/OutputController.h"
+#include "output/Send_Modeless.h"
+#include "support/Decode.h"
+#include "tools/SymbolRender.h"
+
+#include <QButtonGroup>
+#include <QImageReader>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QPainter>
+
+using namespace batch_test;
+
+namespace {
+
+class BarcodeExport : public BatchWindow {
+protected:
+    void SetUp() override
+    {
+        BatchWindow::SetUp();
+        if (IsSkipped())
+            return;
+        responder->onModal = [this](QDialog &shown) {
+            if (auto *box = qobject_cast<Open_Export_Log *>(&shown))
+                boxes << box->_open_log_chk->text() + QStringLiteral(" | ") + box->_open_log_message->text();
+            return 0;
+        };
+    }
+    void TearDown() override
+    {
+        Export_Barcode::defaultInstance()->Run_Dialog = nullptr;
+        ImageExport::keepReplaceOverride() = nullptr;
+        imageexport::fileWriterOverride() = nullptr;
+        Stop_Processing_Now = false;
+        skip_invalid_barcode = false;
+    }
+    // The Export command with the dialog answered: the format, the user's other choices, the
+    // destination, Export.
+    void exportWith(int format, const std::function<void(Export_Barcode &)> &choices = {})
+    {
+        Export_Barcode *dlg = Export_Barcode::defaultInstance();
+        dlg->Run_Dialog = [&](QDialog &shown) {
+            shown.setResult(-1);
+            dlg->ex_bar_image_type_combo->setCurrentIndex(format);
+            dlg->Export_barcode_Dest_Path->setText(destination.path());
+            if (choices)
+                choices(*dlg);
+            dlg->export_btn_on_export_image->click();
+            return shown.result() == 1 ? 1 : 0;
+        };
+        c->design().commands().Export_Button();
+    }
+    QDir folder() const { return QDir(QDir(destination.path()).filePath(QStringLiteral("QIRO Barcode"))); }
+    QStringList files() const { return folder().entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    void valueList(const QStringList &values, const QString &pq = QStringLiteral("1"))
+    {
+        choose(QStringLiteral("Code 128"));
+        tickBatch();
+        QList<Rec> records;
+        for (const QString &v : values)
+            records.append({v, QStringLiteral("H"), QStringLiteral("F"), pq});
+        setList(records);
+    }
+
+    QTemporaryDir destination;
+    QStringList boxes;
+};
+
+} // namespace
+
+TEST_F(BarcodeExport, ValueListToJpgDecodesEachRecordAt600Dpi)
+{
+    valueList({QStringLiteral("ABC-1"), QStringLiteral("ABC-2"), QStringLiteral("ABC-3")}, QStringLiteral("3"));
+    exportWith(0);
+    const QStringList expected = {QStringLiteral("Barcode (1).JPG"), QStringLiteral("Barcode (2).JPG"),
+                                  QStringLiteral("Barcode.JPG")};
+    ASSERT_EQ(files(), expected);   // one file per record, whatever its print quantity
+    const QStringList byRecord = {QStringLiteral("Barcode.JPG"), QStringLiteral("Barcode (1).JPG"),
+                                  QStringLiteral("Barcode (2).JPG")};
+    for (int i = 0; i < 3; ++i) {
+        const QImage image(folder().filePath(byRecord[i]));
+        EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 600, 0.5);
+        EXPECT_EQ(testsupport::decode(image, QStringLiteral("Code128")).text, QStringLiteral("ABC-%1").arg(i + 1));
+    }
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | Label has been exported successfully.")});
+    EXPECT_FALSE(c->output().msend_modTimer && c->output().msend_modTimer->isActive());
+    EXPECT_FALSE(c->send_modls_wnd->window && c->send_modls_wnd->window->isVisible());
+}
+
+TEST_F(BarcodeExport, RangeThreeToFiveNamesFallbacksByRecord)
+{
+    valueList({QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3"), QStringLiteral("A4"), QStringLiteral("A5"),
+               QStringLiteral("A6")});
+    exportWith(3, [](Export_Barcode &d) {
+        d.exp_rad_hdr->click();   // header naming; the records' headers are all "H"
+        d.Sel_print_rd->click();
+        d.from_Text->setText(QStringLiteral("3"));
+        d.To_Text->setText(QStringLiteral("5"));
+    });
+    // The same header asks about the second and third: the default answer stands in here.
+    EXPECT_EQ(files().first(), QStringLiteral("H.PNG"));
+    EXPECT_EQ(Print_Start, 2);
+    EXPECT_EQ(Print_End, 5);
+}
+
+TEST_F(BarcodeExport, SkippedInvalidRecordsDoNotAdvanceTheNumbering)
+{
+    struct Case {
+        bool skip;
+        QStringList files;
+    };
+    const Case cases[] = {
+        {true, {QStringLiteral("Barcode (1).PNG"), QStringLiteral("Barcode.PNG")}},
+        {false, {QStringLiteral("Barcode (1).PNG"), QStringLiteral("Barcode (2).PNG"), QStringLiteral("Barcode.PNG")}},
+    };
+    for (const Case &k : cases) {
+        valueList({QStringLiteral("GOOD-1"), QString::fromUtf8("b\xc3\xa4""d"), QStringLiteral("GOOD-2")});
+        exportWith(3, [&](Export_Barcode &d) {
+            if (k.skip)
+                d.skip_inavlid_chk->click();
+        });
+        QDir out = folder();
+        EXPECT_EQ(out.entryList(QDir::Files, QDir::Name), k.files) << k.skip;
+        const QImage second(out.filePath(QStringLiteral("Barcode (1).PNG")));
+        EXPECT_EQ(testsupport::decode(second, QStringLiteral("Code128")).text,
+                  k.skip ? QStringLiteral("GOOD-2") : QString()) << k.skip;
+        QDir(out).removeRecursively();
+    }
+}
+
+TEST_F(BarcodeExport, TransparentGroundAsksForJpgAndStaysInPng)
+{
+    choose(QStringLiteral("Code 128"));
+    bm->dataText->setText(QStringLiteral("CLEAR-1"));
+    bm->brcd_bk_clr_trnsp_rd->click();
+    bm->goButtonActionPerformed();
+    responder->alertAnswers = {QStringLiteral("No")};
+    exportWith(0);
+    EXPECT_TRUE(QDir(destination.path()).entryList(QDir::Files).isEmpty());   // "No" ends the export
+    ASSERT_FALSE(responder->alertMessages().isEmpty());
+    EXPECT_TRUE(responder->alertMessages().last().contains(QStringLiteral("Transparent Background will be replaced")));
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    exportWith(0);
+    const QImage jpg(QDir(destination.path()).filePath(QStringLiteral("Barcode.jpg")));
+    ASSERT_FALSE(jpg.isNull());
+    EXPECT_GT(qGray(jpg.pixel(1, 1)), 245);   // on white
+    const int asked = responder->alertMessages().size();
+    exportWith(3);
+    EXPECT_EQ(responder->alertMessages().size(), asked);   // png is not asked about
+    const QImage png(QDir(destination.path()).filePath(QStringLiteral("Barcode.png")));
+    ASSERT_FALSE(png.isNull());
+    EXPECT_EQ(qAlpha(png.pixel(1, 1)), 0);
+    QImage onWhite(png.size(), QImage::Format_RGB32);
+    onWhite.fill(Qt::white);
+    QPainter(&onWhite).drawImage(0, 0, png);
+    EXPECT_EQ(testsupport::decode(onWhite, QStringLiteral("Code128")).text, QStringLiteral("CLEAR-1"));
+    EXPECT_EQ(boxes.last(), QStringLiteral("Open exported file. | Label has been exported successfully."));
+}
+
+TEST_F(BarcodeExport, BatchFolderThatCannotBeMadeStopsBeforeTheSheet)
+{
+    valueList({QStringLiteral("X1")});
+    QFile blocker(QDir(destination.path()).filePath(QStringLiteral("QIRO Barcode")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));   // the batch folder's name taken by a file
+    blocker.close();
+    exportWith(3);
+    const QString missing = QDir(destination.path()).filePath(QStringLiteral("gone"));
+    exportWith(3, [&](Export_Barcode &d) { d.Export_barcode_Dest_Path->setText(missing); });
+    // Exactly two refusals, each before any sheet or file.
+    EXPECT_EQ(responder->alertMessages().count(QStringLiteral("\n") + ImageExport::Unable_Saving_Message), 2);
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
+    EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)
+{
+    QStringList values;
+    for (int i = 0; i < 30; ++i)
+        values << QStringLiteral("STOP-%1").arg(i);
+    valueList(values);
+    ImageExport::batchThreads() = 1;
+    int written = 0;
+    imageexport::fileWriterOverride() = [&](const QString &p, const QByteArray &b, QString *error) {
+        if (++written == 2)
+            Stop_Processing_Now = true;
+        return imageexport::writeWhole(p, b, error);
+    };
+    exportWith(3);
+    ImageExport::batchThreads() = 0;
+    EXPECT_EQ(files().size(), 2);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | The export was stopped. 2 file(s) were written.")});
+}
+
+TEST_F(BarcodeExport, AdvancedQrWritesTheTypeNamedFile)
+{
+    c->Advance_QR_Mode_Select();
+    ASSERT_EQ(Barcode_Setting_Or_Designing_Mode, 2);
+    c->advQr().QR_Text_Clicked(QStringLiteral("Text"));
+    c->advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral("hello export"));
+    // The mode's symbol on screen (its generation belongs to the mode; here it is put in place).
+    symboltool::Status status = symboltool::Status::Written;
+    const platform::Picture qr = symboltool::renderSymbol(QStringLiteral("QR Code"), QStringLiteral("hello export"), status);
+    ASSERT_FALSE(qr.isNull());
+    c->advQr().image_adv_QR = qr;
+    c->advQr().QR_barcodeImage->setPicture(qr);
+    exportWith(3);
+    const QImage png(QDir(destination.path()).filePath(QStringLiteral("QR Code for Text.png")));
+    ASSERT_FALSE(png.isNull()) << responder->alertMessages().join(QLatin1Char('|')).toStdString()
+                               << QDir(destination.path()).entryList().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(testsupport::decode(png.convertToFormat(QImage::Format_RGB32), QStringLiteral("QRCode")).text,
+              QStringLiteral("hello export"));
+    c->Barcode_Mode_Select();
+}
