@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <atomic>
 #include <exception>
 
 namespace {
@@ -30,10 +31,16 @@ void bindForm(Replcae_Confirm_Box &box, const Ui::Replcae_Confirm_Box &ui)
 
 Replcae_Confirm_Box *Replcae_Confirm_Box::defaultInstance()
 {
-    static Replcae_Confirm_Box *instance = nullptr;
-    if (!instance)
-        instance = new Replcae_Confirm_Box;   // lives for the whole process
-    return instance;
+    // Made on the GUI thread whichever thread asks first (export workers ask): a widget belongs to
+    // the thread that made it. The making runs on the GUI thread one at a time, so the second check
+    // there makes it once.
+    static std::atomic<Replcae_Confirm_Box *> instance{nullptr};
+    if (!instance.load())
+        platform::runOnGuiThreadAndWait([] {
+            if (!instance.load())
+                instance.store(new Replcae_Confirm_Box);   // lives for the whole process
+        });
+    return instance.load();
 }
 
 Replcae_Confirm_Box::Replcae_Confirm_Box()

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -117,4 +118,20 @@ TEST_F(KeepReplace, TheSingleExportHidesTheApplyBox)
     EXPECT_EQ(c->output().Check_And_Show_Keep_Replace_File_Msg(existing, false), in("Label (1).PNG"));
     EXPECT_FALSE(shown);
     EXPECT_EQ(replace_keep_file_flag, 1);
+}
+
+// Export workers ask the prompt first in a batch run: it is still made on the GUI thread, where its
+// widgets can be shown and filtered.
+TEST(KeepReplacePrompt, AskedFirstFromAWorkerItIsMadeOnTheGuiThread)
+{
+    Replcae_Confirm_Box *fromWorker = nullptr;
+    QThread *worker = QThread::create([&] { fromWorker = Replcae_Confirm_Box::defaultInstance(); });
+    worker->start();
+    while (!worker->wait(10))
+        QCoreApplication::processEvents();
+    delete worker;
+    ASSERT_NE(fromWorker, nullptr);
+    EXPECT_EQ(fromWorker->thread(), QCoreApplication::instance()->thread());
+    EXPECT_EQ(fromWorker->keep_btn->thread(), QCoreApplication::instance()->thread());
+    EXPECT_EQ(Replcae_Confirm_Box::defaultInstance(), fromWorker);
 }
