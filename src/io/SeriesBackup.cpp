@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -118,16 +117,36 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
     return out;
 }
 
-// Writes the bytes whole to path and checks the size of what is there afterwards.
+// Writes the bytes as a new file and checks the size of what is there afterwards. No flush to the
+// disk per file: the copies go to a staging folder or a hidden name and are put in place whole.
 bool writeChecked(const QString &path, const QByteArray &bytes, QString *reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         *reason = file.errorString();
+        file.close();
+        QFile::remove(path);
         return false;
     }
-    if (QFileInfo(path).size() != bytes.size()) {
+    file.close();
+    if (file.error() != QFileDevice::NoError || QFileInfo(path).size() != bytes.size()) {
         *reason = QStringLiteral("size differs after copying");
+        QFile::remove(path);
+        return false;
+    }
+    return true;
+}
+
+// Writes a new file in a live folder: under a hidden name first, renamed once complete, so a failed
+// copy leaves nothing behind.
+bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    const QString part = besidePath(path, "part");
+    if (!writeChecked(part, bytes, reason))
+        return false;
+    if (pathPresent(path) || ::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
+        *reason = QStringLiteral("cannot name the copy %1").arg(path);
+        QFile::remove(part);
         return false;
     }
     return true;
@@ -347,7 +366,7 @@ Outcome restoreAppend(const QString &source, const std::function<QString(const Q
             *reason = QStringLiteral("no free name");
             return false;
         }
-        return writeChecked(target, bytes, reason);
+        return writeInPlace(target, bytes, reason);
     });
     outcome.committed = outcome.copied > 0 || outcome.total == 0;
     return outcome;

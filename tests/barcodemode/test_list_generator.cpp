@@ -45,6 +45,19 @@ class ListGenerator : public ValueListWindow {
 protected:
     Generate_List_Barcode &g = *Generate_List_Barcode::defaultInstance();
 
+    // Code 128 takes every generated value (the first symbology, EAN-13, takes digits of a length).
+    void SetUp() override
+    {
+        ValueListWindow::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        QComboBox *popup = bm->barcodeTypePopup;
+        const int index = popup->findText(QStringLiteral("Code 128"));
+        ASSERT_GE(index, 0);
+        popup->setCurrentIndex(index);
+        emit popup->activated(index);
+    }
+
     // Clicks Generate and lets the user act in the generator; answers the generator's result.
     int generate(const std::function<void()> &user)
     {

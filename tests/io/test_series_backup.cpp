@@ -342,3 +342,22 @@ TEST_F(SeriesBackup, ResetEmptiesTheSeriesFolder)
     EXPECT_TRUE(QFileInfo(Data_Folder_Path).isDir());
     EXPECT_TRUE(seriesTree().isEmpty());
 }
+
+TEST_F(SeriesBackup, AFailedAppendedCopyLeavesNothingBehind)
+{
+    const QString source = at("out/") + series_backup::Backup_Folder_name;
+    ASSERT_TRUE(QDir().mkpath(source));
+    put(source + "/Big.txt", QByteArray(4096, 'b'));
+    put(source + "/Small.txt", "s\n");
+    series("Current.txt", "current\n");
+    series_backup::Outcome outcome;
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.ok());
+        outcome = series_backup::restoreAppend(source, freeName);
+    }
+    EXPECT_EQ(outcome.failed, 1);
+    EXPECT_EQ(outcome.copied, 1);
+    EXPECT_EQ(outcome.notCopied(), 1);
+    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"Current.txt", "current\n"}, {"Small.txt", "s\n"}}));
+}
