@@ -215,6 +215,11 @@ void Generate_List_Barcode::fillList(BarcodeModeController &list, const series_g
     const qsizetype n = list.ListData_barcode.size();
     qsizetype i = radioButton_At_Start->isChecked() && !radioButton_At_End->isChecked() ? 0 : n;
     PleaseWaitGuard wait(&list.hub);
+    // The table shows what was written, also when the generation stopped part way.
+    struct ReloadAtEnd {
+        BarcodeModeController &list;
+        ~ReloadAtEnd() { list.Reload_List(); }
+    } reload{list};
     series_generator::produce(in, [&](const QString &generated) {
         QString value, header, footer, pq;
         if (i < n) {
@@ -239,7 +244,6 @@ void Generate_List_Barcode::fillList(BarcodeModeController &list, const series_g
         ++i;
         return true;
     });
-    list.Reload_List();
 }
 
 void Generate_List_Barcode::CancelPressed() { done(0); }
