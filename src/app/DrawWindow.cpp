@@ -171,6 +171,7 @@ void SKTWindowController::loadWindowDescription()
     QObject::connect(import_wizard_menu_item, &QAction::triggered, this, [this] { design().commands().Import_Wizard_Button(); });
     QObject::connect(create_series_menu_item, &QAction::triggered, this, [this] { design().commands().Create_Series_Button(); });
     QObject::connect(Mail_menu_item, &QAction::triggered, this, [this] { design().commands().Mail_Button(); });
+    QObject::connect(Backup_menu_item, &QAction::triggered, this, [this] { design().commands().Backup_Restore_Clicked(); });
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->menuAction()->setObjectName(QStringLiteral("HELP_MAIN_menu_item"));
@@ -239,6 +240,7 @@ void SKTWindowController::loadWindowDescription()
         {"Batch_Toolbar_Item", &DesignCommands::Batch_Series_Button},
         {"Import_Wzd_Toolbar_Item", &DesignCommands::Import_Wizard_Button},
         {"Create_Ser_Toolbar_Item", &DesignCommands::Create_Series_Button},
+        {"Backup_Toolbar_Item", &DesignCommands::Backup_Restore_Clicked},
         {"Copy_Toolbar_Item", &DesignCommands::Copy_Button},
         {"Crop_Toolbar_Item", &DesignCommands::Cropping_Tool_Clicked},
         {"Help_Toolbar_Item", &DesignCommands::Help_Button},

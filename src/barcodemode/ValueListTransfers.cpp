@@ -90,8 +90,7 @@ void BarcodeModeController::Create_List_Button(QObject *)
 {
     try {
         Generate_List_Barcode::defaultInstance()->Open_Wnd();
-        if (List && List->model() && List->model()->rowCount() > 0)
-            List->selectRow(0);
+        Mark_List_New_Selection_barcode(0);
         bind_all();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

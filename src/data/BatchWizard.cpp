@@ -8,7 +8,9 @@
 #include "core/Utilities.h"
 #include "data/Generate_List.h"
 #include "data/Import_Wizard.h"
+#include "data/Load_Num_Info.h"
 #include "data/SeriesListModel.h"
+#include "data/Update_Ex_Num.h"
 #include "io/SeriesStore.h"
 #include "io/SpreadsheetWriter.h"
 #include "output/AccessoryViewController.h"
@@ -108,6 +110,11 @@ BatchWizard::BatchWizard()
     List_value->horizontalHeader()->hide();
     update_list_name->hide();
     plz_wait_Window = PleaseWaitGuard::makeSheet(this);
+    Load_Number_Window = new Load_Num_Info(this);
+    Update_Value_Wnd = new Update_Ex_Num(*this, this);
+    Update_m_ex_num_str = Update_Value_Wnd->m_ex_num_str;
+    Update_m_s_number = Update_Value_Wnd->m_s_number;
+    Update_m_ex_num_index = Update_Value_Wnd->m_ex_num_index;
 
     const std::pair<QPushButton *, void (BatchWizard::*)()> buttons[] = {
         {AddNew_Btn, &BatchWizard::AddNew_Btn_Clicked},
@@ -338,7 +345,8 @@ void BatchWizard::Close_Btn_Clicked() { done(0); }
 void BatchWizard::Import_Value_Btn_Clicked()
 {
     try {
-        // The load-values question comes with the row editors; until then new values are appended.
+        if (!askLoadValues())
+            return;
         Import_Wizard *wizard = Import_Wizard::defaultInstance();
         wizard->file_name_required = 0;
         wizard->file_name_Insert = 1;
@@ -351,12 +359,30 @@ void BatchWizard::Import_Value_Btn_Clicked()
 void BatchWizard::Series_Value_Btn_Clicked()
 {
     try {
+        if (!askLoadValues())
+            return;
         Generate_List *generator = Generate_List::defaultInstance();
         generator->file_name_required = 0;
         generator->file_name_Insert = 1;
         generator->Open_Wnd();
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+bool BatchWizard::askLoadValues()
+{
+    if (ListData_value->isEmpty())
+        return true;
+    switch (Load_Number_Window->runQuestion()) {
+    case Load_Num_Info::EmptyFirst:
+        ListData_value->clear();
+        updateValueCount();
+        return true;
+    case Load_Num_Info::Append:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -396,7 +422,13 @@ void BatchWizard::doubleClickInTable(QTableView *table)
             if (checkSeriesSelection())
                 openSelectedSeries();
         }
-        // A value is edited in the value editor, which comes with the row editors.
+        if (table == List_value) {
+            const QString value = Trim_Str(ListData_value->at(rows.first()));
+            Update_m_ex_num_str->setText(value);
+            Update_m_s_number->setText(value);
+            Update_m_ex_num_index->setText(QString::number(rows.first()));
+            Update_Value_Wnd->runEditor();
+        }
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }

@@ -12,7 +12,9 @@ class QPushButton;
 class QStackedWidget;
 class QTableView;
 class QWidget;
+class Load_Num_Info;
 class SeriesListModel;
+class Update_Ex_Num;
 
 class BatchWizard : public QDialog {
     Q_OBJECT
@@ -47,6 +49,10 @@ public:
     QLineEdit *batch_list_name = nullptr;
     QLineEdit *update_list_name = nullptr; // hidden: the name the open series was loaded under
     QDialog *plz_wait_Window = nullptr;
+    // The load-values question and the value editor with the manager's outlets to its fields.
+    Load_Num_Info *Load_Number_Window = nullptr;
+    Update_Ex_Num *Update_Value_Wnd = nullptr;
+    QLineEdit *Update_m_ex_num_str = nullptr, *Update_m_s_number = nullptr, *Update_m_ex_num_index = nullptr;
     QPushButton *AddNew_Btn = nullptr, *Update_Btn = nullptr, *Import_Btn = nullptr, *CreateSeries_Btn = nullptr,
                 *Delete_List_Btn = nullptr, *Help_Btn = nullptr, *Close_Btn = nullptr;
     QPushButton *Import_Value_Btn = nullptr, *Series_Value_Btn = nullptr, *Delete_Rows_Btn = nullptr,
@@ -92,6 +98,8 @@ private:
     bool checkSeriesSelection();
     void selectAfterDelete(QTableView *table, int largestDeleted);
     void bringToFront();
+    // Before values are added to a table that holds some: empty it first, append, or stop (false).
+    bool askLoadValues();
     bool writeExport(const QString &path, bool workbook);
     int m_delivering = 0;
     QStringList m_pending;

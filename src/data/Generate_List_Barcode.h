@@ -1,15 +1,84 @@
 #pragma once
-// The Barcode mode's list generator, which fills the value list. Its window does not exist yet:
-// Open_Wnd says so and answers 0 (Cancel). A test puts a runner in place of the window.
+// The Barcode mode's list generator: a sequence, a constant or random numbers, put into the chosen
+// fields of the value list's records, over the records from the first row on (At Start) or as new
+// records after the last (At End).
 
-#include <functional>
+#include "data/SeriesGenerator.h"
 
-class Generate_List_Barcode {
+#include <QDialog>
+
+class BarcodeModeController;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+namespace platform { class Stepper; }
+
+class Generate_List_Barcode : public QDialog {
+    Q_OBJECT
 public:
+    // The one list generator of the process, made on first use (Gen_List_Wnd_Bar).
     static Generate_List_Barcode *defaultInstance();
-    int Open_Wnd();
-    std::function<int()> runner;
+
+    QRadioButton *radioButton_Sequntial = nullptr;
+    QRadioButton *radioButton_Constant = nullptr;
+    QRadioButton *radioButton_Random = nullptr;
+    QGroupBox *seq_box = nullptr;
+    QGroupBox *const_box = nullptr;
+    QGroupBox *rand_box = nullptr;
+    QLineEdit *prefix_txt = nullptr;
+    QLineEdit *suffix_txt = nullptr;
+    QLineEdit *from_txt = nullptr;
+    QLineEdit *to_txt = nullptr;
+    QCheckBox *manage_digit_chk = nullptr;
+    QPushButton *help_btn = nullptr;
+    QLineEdit *value_txt = nullptr;
+    QLineEdit *count_txt = nullptr;
+    platform::Stepper *count_stepper = nullptr;
+    QLineEdit *rand_prefix_txt = nullptr;
+    QLineEdit *rand_suffix_txt = nullptr;
+    QLineEdit *rand_length_txt = nullptr;
+    platform::Stepper *rand_length_stepper = nullptr;
+    QLineEdit *rand_count_txt = nullptr;
+    platform::Stepper *rand_count_stepper = nullptr;
+    // The record fields that receive each value (the "Create List Option").
+    QCheckBox *chk_value = nullptr;
+    QCheckBox *chk_header = nullptr;
+    QCheckBox *chk_footer = nullptr;
+    QCheckBox *chk_pq = nullptr;
+    QRadioButton *radioButton_At_Start = nullptr;
+    QRadioButton *radioButton_At_End = nullptr;
+    QPushButton *ok_btn = nullptr;
+    QPushButton *cancel_btn = nullptr;
+
+    // Resets the dialog and runs it modally until OK or Cancel; the list the values go to is the
+    // main window's value list.
+    void Open_Wnd();
+
+    void Sequintial_Radio_Pressed();
+    void Constant_Radio_Pressed();
+    void Random_Radio_Pressed();
+    void Start_Radio_Pressed();
+    void End_Radio_Pressed();
+    // Checks, fills the list and ends with 1; a refusal keeps the dialog open.
+    void OKPressed();
+    // Ends with 0; the list is unchanged.
+    void CancelPressed();
+    void Count_Stepper_Pressed(QObject *sender);
+    void Random_Length_Stepper_Pressed(QObject *sender);
+    void Random_Count_Stepper_Pressed(QObject *sender);
+    // The limits of the count and length fields.
+    void controlTextDidChange(QObject *control);
+    void Help_btn_Pressed();
+
+    // The fields as typed, in the chosen mode.
+    series_generator::Input input() const;
 
 private:
-    Generate_List_Barcode() = default;
+    Generate_List_Barcode();
+    void switchMode(series_generator::Mode mode);
+    QLineEdit *fieldOf(series_generator::Field field) const;
+    void fillList(BarcodeModeController &list, const series_generator::Input &in);
+    bool m_limiting = false;
 };

@@ -8,6 +8,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "data/Backup_Restore.h"
 #include "data/BatchWizard.h"
 #include "data/Generate_List.h"
 #include "data/Import_Wizard.h"
@@ -77,6 +78,15 @@ void DesignCommands::Create_Series_Button(QObject *)
     generator->file_name_Insert = 0;
     generator->Open_Wnd();
     hub.barcodeMode().Refresh_All_Series_Combobox();
+}
+
+void DesignCommands::Backup_Restore_Clicked(QObject *)
+{
+    try {
+        Backup_Restore::defaultInstance()->Open_Backup_Restore_Wnd();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
 }
 
 void DesignCommands::Cropping_Tool_Clicked(QObject *)

@@ -71,6 +71,8 @@ public:
     void Batch_Series_Button(QObject *sender = nullptr);
     void Import_Wizard_Button(QObject *sender = nullptr);
     void Create_Series_Button(QObject *sender = nullptr);
+    // Opens the backup dialog; its result is not needed.
+    void Backup_Restore_Clicked(QObject *sender = nullptr);
     void Cropping_Tool_Clicked(QObject *sender = nullptr);
     void Help_Button(QObject *sender = nullptr);
     void About_Button(QObject *sender = nullptr);

@@ -4,6 +4,7 @@
 #include "core/Open_Export_Log.h"
 #include "data/BatchWizard.h"
 #include "data/Generate_List.h"
+#include "data/Load_Num_Info.h"
 #include "data/SeriesListModel.h"
 #include "io/SeriesStore.h"
 #include "io/SpreadsheetWriter.h"
@@ -406,6 +407,8 @@ TEST_F(SeriesManager, GeneratedValuesAreAppendedAndTheNewSeriesListed)
 {
     Generate_List &g = *Generate_List::defaultInstance();
     onOther = [&](QDialog &dialog) {
+        if (&dialog == m.Load_Number_Window)
+            click(m.Load_Number_Window->noButton);   // the table holds values: append to them
         if (&dialog == &g) {
             pick(g.radioButton_Constant);
             g.value_txt->setText("K");

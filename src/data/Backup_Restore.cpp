@@ -1,0 +1,249 @@
+#include "data/Backup_Restore.h"
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "design/DesignController.h"
+#include "design/PropertySidebar.h"
+#include "design/RecordBinding.h"
+#include "io/SeriesBackup.h"
+#include "output/OutputController.h"
+#include "platform/Dialogs.h"
+
+#include "ui_Backup_Restore.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace {
+
+const QString kSelectBackup = QStringLiteral("Please select backup folder.");
+const QString kSelectRestore = QStringLiteral("Please select backup folder to restore data.");
+
+void logReasons(const series_backup::Outcome &outcome)
+{
+    for (const QString &reason : outcome.reasons)
+        Show_NSLog_Message(reason);
+}
+
+QString notCopiedMessage(const series_backup::Outcome &outcome)
+{
+    return QStringLiteral("Data has been restored, but %1 of %2 files were not copied.")
+        .arg(outcome.notCopied())
+        .arg(outcome.total);
+}
+
+} // namespace
+
+Backup_Restore *Backup_Restore::defaultInstance()
+{
+    static Backup_Restore *instance = nullptr;
+    if (!instance)
+        instance = new Backup_Restore;   // lives for the whole process
+    return instance;
+}
+
+Backup_Restore::Backup_Restore()
+{
+    Ui::Backup_Restore ui;
+    ui.setupUi(this);
+    Backup_Radio = ui.Backup_Radio;
+    Restore_Radio = ui.Restore_Radio;
+    Reset_Radio = ui.Reset_Radio;
+    backup_Box = ui.backup_Box;
+    retore_Box = ui.retore_Box;
+    reset_Box = ui.reset_Box;
+    Backup_Path = ui.Backup_Path;
+    Restore_Path = ui.Restore_Path;
+    Browse_backup_Path = ui.Browse_backup_Path;
+    Browse_restore_Path = ui.Browse_restore_Path;
+    Restore_Replace_Radio = ui.Restore_Replace_Radio;
+    Restore_Append_Radio = ui.Restore_Append_Radio;
+    OK_btn = ui.OK_btn;
+    Cancel_btn = ui.Cancel_btn;
+    connect(Backup_Radio, &QRadioButton::clicked, this, &Backup_Restore::Backup_Radio_Click);
+    connect(Restore_Radio, &QRadioButton::clicked, this, &Backup_Restore::Restore_Radio_Click);
+    connect(Reset_Radio, &QRadioButton::clicked, this, &Backup_Restore::Reset_Radio_Click);
+    connect(Restore_Replace_Radio, &QRadioButton::clicked, this, &Backup_Restore::Restore_Replace_Radio_Click);
+    connect(Restore_Append_Radio, &QRadioButton::clicked, this, &Backup_Restore::Restore_Append_Radio_Click);
+    connect(Browse_backup_Path, &QPushButton::clicked, this, &Backup_Restore::Browse_backup_Path_Click);
+    connect(Browse_restore_Path, &QPushButton::clicked, this, &Backup_Restore::Browse_restore_Path_Click);
+    connect(OK_btn, &QPushButton::clicked, this, &Backup_Restore::OK_Click);
+    connect(Cancel_btn, &QPushButton::clicked, this, &Backup_Restore::Cancel_Click);
+}
+
+int Backup_Restore::Open_Backup_Restore_Wnd()
+{
+    selectAction(Backup_Radio);
+    Backup_Path->clear();
+    Restore_Path->clear();
+    setResult(0);   // a refusal leaves the run going: no result of an earlier run stands for it
+    const int code = platform::runModal(*this);
+    hide();
+    return code == 1 ? 1 : 0;
+}
+
+void Backup_Restore::selectAction(QRadioButton *action)
+{
+    const std::pair<QRadioButton *, QGroupBox *> actions[] = {
+        {Backup_Radio, backup_Box}, {Restore_Radio, retore_Box}, {Reset_Radio, reset_Box}};
+    for (const auto &[radio, box] : actions) {
+        radio->setChecked(radio == action);
+        SetObjEnabled(box, radio == action);
+    }
+    OK_btn->setText(action->text());
+}
+
+void Backup_Restore::Backup_Radio_Click() { selectAction(Backup_Radio); }
+void Backup_Restore::Restore_Radio_Click() { selectAction(Restore_Radio); }
+void Backup_Restore::Reset_Radio_Click() { selectAction(Reset_Radio); }
+
+void Backup_Restore::Restore_Replace_Radio_Click()
+{
+    Restore_Replace_Radio->setChecked(true);
+    Restore_Append_Radio->setChecked(false);
+}
+
+void Backup_Restore::Restore_Append_Radio_Click()
+{
+    Restore_Append_Radio->setChecked(true);
+    Restore_Replace_Radio->setChecked(false);
+}
+
+void Backup_Restore::Browse_backup_Path_Click()
+{
+    platform::OpenPanelRequest request;
+    request.canChooseFiles = false;
+    request.canChooseDirectories = true;
+    const QStringList chosen = platform::dialogResponder().openPanel(request);
+    if (!chosen.isEmpty())
+        Backup_Path->setText(QDir(chosen.first()).filePath(series_backup::Backup_Folder_name));
+}
+
+void Backup_Restore::Browse_restore_Path_Click()
+{
+    platform::OpenPanelRequest request;
+    request.canChooseFiles = false;
+    request.canChooseDirectories = true;
+    const QStringList chosen = platform::dialogResponder().openPanel(request);
+    if (!chosen.isEmpty())
+        Restore_Path->setText(chosen.first());
+}
+
+void Backup_Restore::OK_Click()
+{
+    try {
+        if (Backup_Radio->isChecked())
+            backupAction();
+        else if (Restore_Radio->isChecked())
+            restoreAction();
+        else if (Reset_Radio->isChecked())
+            resetAction();
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+    }
+}
+
+void Backup_Restore::Cancel_Click() { done(0); }
+
+void Backup_Restore::backupAction()
+{
+    const QString path = Trim_Str(Backup_Path->text());
+    if (path.isEmpty() || !series_backup::isUsableBackupPath(path)) {
+        Show_MessageBox(kSelectBackup);
+        return;
+    }
+    if (QFileInfo(path).isDir()
+        && Show_YES_NO_MessageBox(QStringLiteral("Selected location already contains a backup folder.\n\n"
+                                                 "Do you want to replace it with new backup?")) != 1)
+        return;
+    const series_backup::Outcome outcome = series_backup::backup(path);
+    logReasons(outcome);
+    Show_MessageBox(outcome.committed ? QStringLiteral("Backup has been saved successfully.")
+                                      : QStringLiteral("Backup could not be saved. The previous backup is unchanged."));
+    done(1);
+}
+
+void Backup_Restore::restoreAction()
+{
+    const QString path = Trim_Str(Restore_Path->text());
+    const std::optional<QString> source = series_backup::restoreSource(path);
+    if (!source) {
+        Show_MessageBox(kSelectRestore);
+        return;
+    }
+    QString message = QStringLiteral("Data has been restored successfully.");
+    if (Restore_Replace_Radio->isChecked()) {
+        if (Show_YES_NO_MessageBox(
+                QStringLiteral("Are you sure, you want to replace the existing data with the selected data Backup?")) != 1)
+            return;
+        const series_backup::Outcome outcome = series_backup::restoreReplace(*source);
+        logReasons(outcome);
+        if (!outcome.committed)
+            message = QStringLiteral("Data could not be restored. The current data is unchanged.");
+        else if (outcome.notCopied() > 0)
+            message = notCopiedMessage(outcome);
+    } else if (Restore_Append_Radio->isChecked()) {
+        if (Show_YES_NO_MessageBox(
+                QStringLiteral("Are you sure, you want to append the selected data Backup with the existing data?")) != 1)
+            return;
+        const series_backup::Outcome outcome = series_backup::restoreAppend(*source, [](const QString &target) {
+            return Main_App_wnd ? Main_App_wnd->output().Check_Exist_Path_and_Create_New(target, 1) : QString();
+        });
+        logReasons(outcome);
+        if (outcome.notCopied() > 0)
+            message = notCopiedMessage(outcome);
+    }
+    refreshMainWindow(false);
+    Show_MessageBox(message);
+    done(1);
+}
+
+void Backup_Restore::resetAction()
+{
+    if (Show_YES_NO_MessageBox(QStringLiteral("\nDo you want to reset to default data?")) != 1)
+        return;
+    if (!series_backup::reset())
+        Show_NSLog_Message(QStringLiteral("The series folder could not be emptied."));
+    refreshMainWindow(true);
+    Show_MessageBox(QStringLiteral("Data has been reset successfully."));
+    done(1);
+}
+
+void Backup_Restore::refreshMainWindow(bool emptied)
+{
+    if (!Main_App_wnd)
+        return;
+    try {
+        BarcodeModeController &barcode = Main_App_wnd->barcodeMode();
+        DesignController &design = Main_App_wnd->design();
+        QComboBox *batchSeries = design.sidebar().Source_Series_List();
+        if (emptied) {
+            for (QComboBox *combo : {barcode.val_combo_list, barcode.hdr_combo_list, barcode.ftr_combo_list,
+                                     barcode.val_combo_value, barcode.hdr_combo_value, barcode.ftr_combo_value,
+                                     batchSeries}) {
+                if (!combo)
+                    continue;
+                combo->clear();
+                combo->setCurrentText(QString());
+            }
+        } else {
+            for (QComboBox *combo : {barcode.val_combo_list, barcode.hdr_combo_list, barcode.ftr_combo_list, batchSeries})
+                barcode.Fill_Data_Set_File_Name_In_Combo(combo);
+        }
+        design.records().Check_Series_Or_Excel_Use_or_not();
+        if (!emptied)
+            barcode.goButtonActionPerformed();
+        design.sidebar().Show_RHS_Properties(nullptr);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}

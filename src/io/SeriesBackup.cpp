@@ -1,0 +1,377 @@
+#include "io/SeriesBackup.h"
+
+#include "core/Globals.h"
+#include "io/SeriesStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace series_backup {
+
+namespace {
+
+// The canonical form of a path that may not exist yet: its nearest existing ancestor resolved,
+// the rest appended.
+QString canonicalOf(const QString &path)
+{
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QStringList rest;
+    while (!existing.isEmpty() && !QFileInfo::exists(existing)) {
+        const QFileInfo info(existing);
+        rest.prepend(info.fileName());
+        const QString parent = info.absolutePath();
+        if (parent == existing)
+            break;
+        existing = parent;
+    }
+    QString canonical = QFileInfo(existing).canonicalFilePath();
+    if (canonical.isEmpty())
+        canonical = existing;
+    for (const QString &part : rest)
+        canonical += QLatin1Char('/') + part;
+    return QDir::cleanPath(canonical);
+}
+
+bool within(const QString &inner, const QString &outer)
+{
+    return inner == outer || inner.startsWith(outer == QLatin1String("/") ? outer : outer + QLatin1Char('/'));
+}
+
+bool isRealFolder(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool pathPresent(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// A fresh name beside target: ".<name>.<tag>-<random>".
+QString besidePath(const QString &target, const char *tag)
+{
+    const QFileInfo info(target);
+    for (;;) {
+        const QString candidate = info.absolutePath() + QStringLiteral("/.%1.%2-%3")
+                                                            .arg(info.fileName(), QLatin1String(tag))
+                                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        if (!pathPresent(candidate))
+            return candidate;
+    }
+}
+
+// A new empty folder beside target, made with the user's umask.
+QString makeStaging(const QString &target, const char *tag)
+{
+    const QString parent = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(parent))
+        return QString();
+    const QString staging = besidePath(target, tag);
+    return QDir().mkdir(staging) ? staging : QString();
+}
+
+// The bytes of a regular file, opened without following a final link when noFollow is set, and
+// never blocking on a FIFO; nothing for anything else or a file over the store's cap.
+std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool noFollow, QString *reason)
+{
+    const int fd = ::openat(dirfd, name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
+    if (fd < 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    struct stat st {};
+    std::optional<QByteArray> out;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *reason = QStringLiteral("not a regular file");
+    } else if (st.st_size > series_store::kMaxSeriesBytes) {
+        *reason = QStringLiteral("larger than a series file may be");
+    } else {
+        QByteArray bytes(qsizetype(st.st_size), Qt::Uninitialized);
+        qsizetype got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        if (got == bytes.size())
+            out = bytes;
+        else
+            *reason = QStringLiteral("read %1 of %2 bytes").arg(got).arg(bytes.size());
+    }
+    ::close(fd);
+    return out;
+}
+
+// Writes the bytes as a new file and checks the size of what is there afterwards. No flush to the
+// disk per file: the copies go to a staging folder or a hidden name and are put in place whole.
+bool writeChecked(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        *reason = file.errorString();
+        file.close();
+        QFile::remove(path);
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError || QFileInfo(path).size() != bytes.size()) {
+        *reason = QStringLiteral("size differs after copying");
+        QFile::remove(path);
+        return false;
+    }
+    return true;
+}
+
+// Writes a new file in a live folder: under a hidden name first, renamed once complete, so a failed
+// copy leaves nothing behind.
+bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    const QString part = besidePath(path, "part");
+    if (!writeChecked(part, bytes, reason))
+        return false;
+    if (pathPresent(path) || ::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
+        *reason = QStringLiteral("cannot name the copy %1").arg(path);
+        QFile::remove(part);
+        return false;
+    }
+    return true;
+}
+
+// Puts staging in the place of target; the old target goes only once staging is in place.
+bool swapIn(const QString &staging, const QString &target, QString *reason)
+{
+    QString old;
+    if (pathPresent(target)) {
+        old = besidePath(target, "old");
+        if (::rename(QFile::encodeName(target).constData(), QFile::encodeName(old).constData()) != 0) {
+            *reason = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+    }
+    if (::rename(QFile::encodeName(staging).constData(), QFile::encodeName(target).constData()) != 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        if (!old.isEmpty())
+            ::rename(QFile::encodeName(old).constData(), QFile::encodeName(target).constData());
+        return false;
+    }
+    if (!old.isEmpty())
+        QDir(old).removeRecursively();
+    return true;
+}
+
+struct Entry {
+    QByteArray rawName;
+    QString name;
+};
+
+// The plain files directly inside a folder; everything else is counted as skipped.
+bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
+{
+    const int copy = ::dup(dirfd);
+    DIR *dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
+    if (!dir) {
+        if (copy >= 0)
+            ::close(copy);
+        return false;
+    }
+    while (const dirent *d = ::readdir(dir)) {
+        const QByteArray raw(d->d_name);
+        if (raw == "." || raw == "..")
+            continue;
+        ++outcome.total;
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString name = decoder.decode(raw);
+        struct stat st {};
+        QString why;
+        if (decoder.hasError())
+            why = QStringLiteral("name is not UTF-8");
+        else if (::fstatat(dirfd, raw.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            why = QString::fromLocal8Bit(std::strerror(errno));
+        else if (S_ISLNK(st.st_mode))
+            why = QStringLiteral("a link");
+        else if (S_ISDIR(st.st_mode))
+            why = QStringLiteral("a folder");
+        else if (!S_ISREG(st.st_mode))
+            why = QStringLiteral("not a regular file");
+        else if (st.st_size > series_store::kMaxSeriesBytes)
+            why = QStringLiteral("larger than a series file may be");
+        if (!why.isEmpty()) {
+            ++outcome.skipped;
+            outcome.reasons << QStringLiteral("Skipped %1: %2").arg(QString::fromUtf8(raw.toPercentEncoding("/ ")), why);
+            continue;
+        }
+        entries.append({raw, name});
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.rawName < b.rawName; });
+    return true;
+}
+
+// Copies the plain entries of source through write (which answers whether the copy completed).
+Outcome copyEntries(const QString &source, const std::function<bool(const Entry &, const QByteArray &, QString *)> &write)
+{
+    Outcome outcome;
+    const int dirfd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QList<Entry> entries;
+    if (dirfd < 0 || !listEntries(dirfd, entries, outcome)) {
+        if (dirfd >= 0)
+            ::close(dirfd);
+        ++outcome.failed;
+        outcome.reasons << QStringLiteral("Cannot read the folder %1").arg(source);
+        return outcome;
+    }
+    for (const Entry &e : entries) {
+        QString reason;
+        const std::optional<QByteArray> bytes = readRegular(dirfd, e.rawName, true, &reason);
+        if (!bytes) {
+            // A plain file that changed into something else since it was listed is skipped too.
+            ++outcome.failed;
+            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(e.name, reason);
+            continue;
+        }
+        if (write(e, *bytes, &reason)) {
+            ++outcome.copied;
+        } else {
+            ++outcome.failed;
+            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(e.name, reason);
+        }
+    }
+    ::close(dirfd);
+    return outcome;
+}
+
+} // namespace
+
+bool touchesSeriesFolder(const QString &path)
+{
+    if (Data_Folder_Path.isEmpty())
+        return false;
+    const QString series = canonicalOf(Data_Folder_Path);
+    const QString target = canonicalOf(path);
+    return within(target, series) || within(series, target);
+}
+
+bool isUsableBackupPath(const QString &path)
+{
+    if (path.isEmpty() || touchesSeriesFolder(path))
+        return false;
+    return !pathPresent(path) || isRealFolder(path);
+}
+
+Outcome backup(const QString &backupPath)
+{
+    Outcome outcome;
+    if (!isUsableBackupPath(backupPath)) {
+        ++outcome.failed;
+        outcome.reasons << QStringLiteral("Not a backup folder: %1").arg(backupPath);
+        return outcome;
+    }
+    const QString staging = makeStaging(backupPath, "new");
+    if (staging.isEmpty()) {
+        ++outcome.failed;
+        outcome.reasons << QStringLiteral("Cannot make a folder beside %1").arg(backupPath);
+        return outcome;
+    }
+    QStringList done;
+    for (const QString &name : series_store::names()) {
+        const QString path = series_store::pathOf(name);
+        if (path.isEmpty() || done.contains(path))
+            continue;
+        done << path;
+        ++outcome.total;
+        QString reason;
+        const QString fileName = QFileInfo(path).fileName();
+        const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason);
+        if (bytes && writeChecked(staging + QLatin1Char('/') + fileName, *bytes, &reason)) {
+            ++outcome.copied;
+        } else {
+            ++outcome.failed;
+            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(fileName, reason);
+        }
+    }
+    QString reason;
+    if (outcome.failed == 0 && swapIn(staging, backupPath, &reason)) {
+        outcome.committed = true;
+        return outcome;
+    }
+    if (!reason.isEmpty())
+        outcome.reasons << QStringLiteral("Cannot put the backup in place: %1").arg(reason);
+    QDir(staging).removeRecursively();
+    return outcome;
+}
+
+std::optional<QString> restoreSource(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    QString source;
+    const QString inside = QDir(path).filePath(Backup_Folder_name);
+    if (QFileInfo(inside).isDir())
+        source = inside;
+    else if (QFileInfo(path).fileName() == Backup_Folder_name && QFileInfo(path).isDir())
+        source = path;
+    if (source.isEmpty() || touchesSeriesFolder(source))
+        return std::nullopt;
+    return source;
+}
+
+Outcome restoreReplace(const QString &source)
+{
+    const QString staging = makeStaging(Data_Folder_Path, "restore");
+    if (staging.isEmpty()) {
+        Outcome outcome;
+        ++outcome.failed;
+        outcome.reasons << QStringLiteral("Cannot make a folder beside %1").arg(Data_Folder_Path);
+        return outcome;
+    }
+    Outcome outcome = copyEntries(source, [&staging](const Entry &e, const QByteArray &bytes, QString *reason) {
+        return writeChecked(staging + QLatin1Char('/') + e.name, bytes, reason);
+    });
+    QString reason;
+    if (outcome.failed == 0 && swapIn(staging, Data_Folder_Path, &reason)) {
+        outcome.committed = true;
+        return outcome;
+    }
+    if (!reason.isEmpty()) {
+        ++outcome.failed;
+        outcome.reasons << QStringLiteral("Cannot put the restored series in place: %1").arg(reason);
+    }
+    QDir(staging).removeRecursively();
+    return outcome;
+}
+
+Outcome restoreAppend(const QString &source, const std::function<QString(const QString &)> &freePath)
+{
+    QDir().mkpath(Data_Folder_Path);
+    Outcome outcome = copyEntries(source, [&freePath](const Entry &e, const QByteArray &bytes, QString *reason) {
+        QString target = QDir(Data_Folder_Path).filePath(e.name);
+        if (pathPresent(target))
+            target = freePath(target);
+        if (target.isEmpty() || pathPresent(target) || QFileInfo(target).absolutePath() != QFileInfo(Data_Folder_Path).absoluteFilePath()) {
+            *reason = QStringLiteral("no free name");
+            return false;
+        }
+        return writeInPlace(target, bytes, reason);
+    });
+    outcome.committed = outcome.copied > 0 || outcome.total == 0;
+    return outcome;
+}
+
+bool reset() { return series_store::removeAll(); }
+
+} // namespace series_backup

@@ -1,0 +1,58 @@
+#pragma once
+// Backup, restore and reset of the series folder. A backup is a plain folder of copies of the
+// series files, named Backup_Folder_name. Every change is made in a staging folder first and put
+// in place whole, so that a failed copy leaves the old backup or the current series as they were.
+//
+// A backup folder to restore from is untrusted: only regular files directly inside it are copied;
+// links, sub-folders, FIFOs, devices, names that are not UTF-8 and files larger than a series may
+// be are skipped and counted.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace series_backup {
+
+inline const QString Backup_Folder_name = QStringLiteral("QIRO_Barcode_Backup");
+
+struct Outcome {
+    int total = 0;     // entries met
+    int copied = 0;
+    int skipped = 0;   // entries that are no plain series file
+    int failed = 0;    // copies that did not complete
+    bool committed = false;   // the new state is in place
+    QStringList reasons;      // one line per entry not copied, for the log
+    int notCopied() const { return skipped + failed; }
+};
+
+// Whether the path is the series folder, lies inside it or holds it: a backup there would be
+// deleted by a reset or a replacing restore, or would delete the series itself.
+bool touchesSeriesFolder(const QString &path);
+
+// A path a backup may be written to: not touching the series folder, and either absent or a real
+// folder (a file or a link there is never deleted).
+bool isUsableBackupPath(const QString &path);
+
+// Copies every series of the catalogue (the file the store resolves, under its own name) into a
+// staging folder beside the backup path, then swaps it for the old backup. Any failed copy
+// commits nothing.
+Outcome backup(const QString &backupPath);
+
+// The backup folder a chosen path stands for: a folder named Backup_Folder_name in it, or the path
+// itself when that is its name; nothing otherwise or when it touches the series folder.
+std::optional<QString> restoreSource(const QString &path);
+
+// Copies the backup into a staging folder beside the series folder and swaps it in; a failed copy
+// leaves the series folder as it was. Skipped entries do not stop the restore.
+Outcome restoreReplace(const QString &source);
+
+// Copies each entry into the series folder; a name already there gets the path freePath answers
+// for it. A failed copy leaves nothing behind.
+Outcome restoreAppend(const QString &source, const std::function<QString(const QString &path)> &freePath);
+
+// Empties the series folder.
+bool reset();
+
+} // namespace series_backup

@@ -1,0 +1,304 @@
+// The backup dialog in the running window: opened by its menu item and toolbar item, its radio
+// buttons and browse buttons, Backup, Restore and Reset with their questions and messages, and the
+// main window's series choices afterwards.
+
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "data/Backup_Restore.h"
+#include "io/SeriesBackup.h"
+#include "support/AppEnvironment.h"
+#include "support/Editions.h"
+#include "support/ScriptedResponder.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <functional>
+
+namespace {
+
+void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
+void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+class BackupWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (ONLY_STD_MODE || ONLY_QR_MODE)
+            GTEST_SKIP() << "this edition has no backup";
+        c = env.controller();
+        ASSERT_NE(c, nullptr);
+        ASSERT_FALSE(Data_Folder_Path.isEmpty());
+        ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
+        ASSERT_TRUE(out.isValid());
+    }
+    // Opens the dialog from the Tools menu and lets the user act; answers the dialog's result.
+    int run(const std::function<void()> &user, QAction *command = nullptr)
+    {
+        int result = -1;
+        responder->onModal = [&](QDialog &dialog) {
+            dialog.show();
+            if (&dialog == &b) {
+                ++opened;
+                user();
+                result = dialog.result();
+            }
+            return dialog.result();
+        };
+        (command ? command : c->Backup_menu_item)->trigger();
+        return result;
+    }
+    void series(const QString &fileName, const QByteArray &bytes)
+    {
+        QFile f(Data_Folder_Path + '/' + fileName);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QStringList seriesFiles() const { return QDir(Data_Folder_Path).entryList(QDir::Files, QDir::Name); }
+    QStringList messages()
+    {
+        QStringList m;
+        for (const QString &s : responder->alertMessages())
+            m << s.trimmed();
+        return m;
+    }
+    void browseBackup(const QString &folder)
+    {
+        responder->openAnswers.append({folder});
+        click(b.Browse_backup_Path);
+    }
+    void browseRestore(const QString &folder)
+    {
+        responder->openAnswers.append({folder});
+        click(b.Browse_restore_Path);
+    }
+    static QStringList items(const QComboBox *combo)
+    {
+        QStringList out;
+        for (int i = 0; i < combo->count(); ++i)
+            out << combo->itemText(i);
+        return out;
+    }
+
+    testsupport::ResponderScope responder;
+    testsupport::AppEnvironment env{QString(), true};
+    SKTWindowController *c = nullptr;
+    Backup_Restore &b = *Backup_Restore::defaultInstance();
+    QTemporaryDir out;
+    int opened = 0;
+};
+
+} // namespace
+
+TEST_F(BackupWindow, TheRadiosChooseTheActionAndItsBox)
+{
+    run([&] {
+        EXPECT_TRUE(b.Backup_Radio->isChecked());
+        EXPECT_EQ(b.OK_btn->text(), QStringLiteral("Backup"));
+        struct Case {
+            QRadioButton *radio;
+            QGroupBox *box;
+            QString title;
+        };
+        for (const Case &k : {Case{b.Restore_Radio, b.retore_Box, "Restore"}, Case{b.Reset_Radio, b.reset_Box, "Reset"},
+                              Case{b.Backup_Radio, b.backup_Box, "Backup"}}) {
+            pick(k.radio);
+            EXPECT_EQ(b.OK_btn->text(), k.title);
+            for (QGroupBox *box : {b.backup_Box, b.retore_Box, b.reset_Box})
+                EXPECT_EQ(box->isEnabled(), box == k.box) << qPrintable(k.title);
+        }
+        EXPECT_TRUE(b.Backup_Path->isReadOnly());
+        EXPECT_TRUE(b.Restore_Path->isReadOnly());
+        pick(b.Restore_Radio);
+        pick(b.Restore_Append_Radio);
+        browseRestore(out.path());
+        click(b.Cancel_btn);
+    });
+    // The next opening starts on Backup with empty paths; append stays chosen.
+    run([&] {
+        EXPECT_TRUE(b.Backup_Radio->isChecked());
+        EXPECT_FALSE(b.Restore_Radio->isChecked());
+        EXPECT_TRUE(b.Restore_Path->text().isEmpty());
+        EXPECT_TRUE(b.Restore_Append_Radio->isChecked());
+        EXPECT_FALSE(b.Restore_Replace_Radio->isChecked());
+        click(b.Cancel_btn);
+    });
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(BackupWindow, BackupThenRestoreWithAppendBringsADeletedSeriesBack)
+{
+    series("Alpha.txt", "a1\na2\n");
+    series("Beta.txt", "b\n");
+    EXPECT_EQ(run([&] {
+                  browseBackup(out.path());
+                  EXPECT_EQ(b.Backup_Path->text(), out.filePath(series_backup::Backup_Folder_name));
+                  click(b.OK_btn);
+              }),
+              1);
+    EXPECT_EQ(messages(), QStringList{"Backup has been saved successfully."});
+    QFile::remove(Data_Folder_Path + "/Beta.txt");
+    responder->alerts.clear();
+    responder->alertAnswers = {"Yes"};
+    EXPECT_EQ(run([&] {
+                  pick(b.Restore_Radio);
+                  pick(b.Restore_Append_Radio);
+                  browseRestore(out.path());
+                  click(b.OK_btn);
+              }),
+              1);
+    EXPECT_EQ(seriesFiles(), QStringList({"Alpha (1).TXT", "Alpha.txt", "Beta.txt"}));
+    EXPECT_EQ(messages(), QStringList({"Are you sure, you want to append the selected data Backup with the existing data?",
+                                       "Data has been restored successfully."}));
+    BarcodeModeController &bm = c->barcodeMode();
+    EXPECT_EQ(items(bm.val_combo_list), QStringList({"<--Select-->", "Alpha (1)", "Alpha", "Beta"}));
+    EXPECT_EQ(items(bm.ftr_combo_list), items(bm.val_combo_list));
+}
+
+TEST_F(BackupWindow, ASecondBackupAsksBeforeReplacing)
+{
+    series("A.txt", "1\n");
+    run([&] {
+        browseBackup(out.path());
+        click(b.OK_btn);
+    });
+    series("A.txt", "2\n");
+    responder->alerts.clear();
+    responder->alertAnswers = {"No", "Yes"};
+    bool stayedOpen = false;
+    run([&] {
+        browseBackup(out.path());
+        click(b.OK_btn);
+        stayedOpen = b.isVisible() && b.result() != 1;
+        click(b.OK_btn);
+    });
+    EXPECT_TRUE(stayedOpen);
+    QFile f(out.filePath(series_backup::Backup_Folder_name + "/A.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "2\n");
+    const QString question = "Selected location already contains a backup folder.\n\nDo you want to replace it with new backup?";
+    EXPECT_EQ(messages(), QStringList({question, question, "Backup has been saved successfully."}));
+}
+
+TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
+{
+    {
+        QFile file(out.filePath(series_backup::Backup_Folder_name));   // a file where the backup would go
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("keep me\n");
+    }
+    ASSERT_TRUE(QDir().mkpath(out.filePath("unrelated")));
+    struct Case {
+        const char *name;
+        std::function<void()> act;
+        QString message;
+    };
+    const Case cases[] = {
+        {"no backup folder", [&] {}, "Please select backup folder."},
+        {"a file in the way", [&] { browseBackup(out.path()); }, "Please select backup folder."},
+        {"inside the series folder", [&] { browseBackup(Data_Folder_Path); }, "Please select backup folder."},
+        {"no restore folder", [&] { pick(b.Restore_Radio); }, "Please select backup folder to restore data."},
+        {"an unrelated folder", [&] {
+             pick(b.Restore_Radio);
+             browseRestore(out.filePath("unrelated"));
+         },
+         "Please select backup folder to restore data."},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.name);
+        responder->alerts.clear();
+        bool stayedOpen = false;
+        EXPECT_EQ(run([&] {
+                      k.act();
+                      click(b.OK_btn);
+                      stayedOpen = b.isVisible() && b.result() != 1;
+                      click(b.Cancel_btn);
+                  }),
+                  0);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(messages(), QStringList{k.message});
+    }
+    QFile file(out.filePath(series_backup::Backup_Folder_name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "keep me\n");
+}
+
+TEST_F(BackupWindow, RestoreMessagesSayWhatWasNotCopied)
+{
+    const QString source = out.filePath(series_backup::Backup_Folder_name);
+    ASSERT_TRUE(QDir().mkpath(source + "/Sub"));
+    QFile f(source + "/Good.txt");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("g\n");
+    f.close();
+    series("Current.txt", "c\n");
+    struct Case {
+        QRadioButton *Backup_Restore::*how;
+        QString question;
+        QString message;
+        QStringList files;
+    };
+    const Case cases[] = {
+        {&Backup_Restore::Restore_Append_Radio,
+         "Are you sure, you want to append the selected data Backup with the existing data?",
+         "Data has been restored, but 1 of 2 files were not copied.", {"Current.txt", "Good.txt"}},
+        {&Backup_Restore::Restore_Replace_Radio,
+         "Are you sure, you want to replace the existing data with the selected data Backup?",
+         "Data has been restored, but 1 of 2 files were not copied.", {"Good.txt"}},
+    };
+    for (const Case &k : cases) {
+        responder->alerts.clear();
+        responder->alertAnswers = {"Yes"};
+        run([&] {
+            pick(b.Restore_Radio);
+            pick(b.*k.how);
+            browseRestore(source);   // the backup folder itself
+            click(b.OK_btn);
+        });
+        EXPECT_EQ(messages(), QStringList({k.question, k.message}));
+        EXPECT_EQ(seriesFiles(), k.files);
+    }
+}
+
+TEST_F(BackupWindow, ResetEmptiesTheStoreAndTheSeriesChoices)
+{
+    series("A.txt", "1\n2\n");
+    BarcodeModeController &bm = c->barcodeMode();
+    bm.Refresh_All_Series_Combobox();
+    ASSERT_GT(bm.val_combo_list->count(), 1);
+    responder->alertAnswers = {"No", "Yes"};
+    bool stayedOpen = false;
+    run([&] {
+        pick(b.Reset_Radio);
+        click(b.OK_btn);
+        stayedOpen = b.isVisible() && b.result() != 1 && seriesFiles() == QStringList{"A.txt"};
+        click(b.OK_btn);
+    },
+        c->toolbar_all.isEmpty() ? nullptr : [&]() -> QAction * {
+            for (QAction *a : c->toolbar_all)
+                if (a->objectName() == QLatin1String("Backup_Toolbar_Item"))
+                    return a;
+            return nullptr;
+        }());
+    EXPECT_EQ(opened, 1) << "the toolbar item opens the dialog";
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(seriesFiles().isEmpty());
+    for (QComboBox *combo : {bm.val_combo_list, bm.hdr_combo_list, bm.ftr_combo_list, bm.val_combo_value,
+                             bm.hdr_combo_value, bm.ftr_combo_value})
+        EXPECT_EQ(combo->count(), 0);
+    EXPECT_EQ(messages(), QStringList({"Do you want to reset to default data?", "Do you want to reset to default data?",
+                                       "Data has been reset successfully."}));
+}

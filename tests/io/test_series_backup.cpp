@@ -1,0 +1,363 @@
+// Backup, restore and reset of the series folder: round trips byte for byte, staging so that a
+// failed copy keeps the old backup or the current series, and backup folders made outside the
+// program (links, FIFOs, sub-folders, odd names, oversized files) that are skipped and counted.
+
+#include "core/Globals.h"
+#include "io/SeriesBackup.h"
+#include "io/SeriesStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// A file size limit makes the kernel refuse a write part way, as a full disk would (also for root).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+    bool m_ok = false;
+};
+
+int sh(const QString &script)
+{
+    return QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+}
+
+class SeriesBackup : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetGlobalsForTests();
+        ASSERT_TRUE(home.isValid());
+        Created_Resource_Path = home.filePath(QStringLiteral("Tagora"));
+        Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
+        ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
+        ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("out"))));
+    }
+    void TearDown() override { resetGlobalsForTests(); }
+
+    QString at(const QString &relative) const { return home.filePath(relative); }
+    static void put(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void series(const QString &fileName, const QByteArray &bytes) { put(Data_Folder_Path + '/' + fileName, bytes); }
+    // Every entry under a folder with its bytes ("<dir>" for folders, "<link>" for links).
+    static QMap<QString, QByteArray> tree(const QString &root)
+    {
+        QMap<QString, QByteArray> out;
+        QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            const QFileInfo info = it.fileInfo();
+            const QString key = QDir(root).relativeFilePath(info.filePath());
+            if (info.isSymLink())
+                out[key] = "<link>";
+            else if (info.isDir())
+                out[key] = "<dir>";
+            else if (info.isFile() && info.size() < 4096) {
+                QFile f(info.filePath());
+                out[key] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+            } else
+                out[key] = QByteArray::number(info.size());
+        }
+        return out;
+    }
+    QMap<QString, QByteArray> seriesTree() const { return tree(Data_Folder_Path); }
+    static QString freeName(const QString &path)
+    {
+        const QFileInfo info(path);
+        for (int k = 1;; ++k) {
+            const QString candidate =
+                info.absolutePath() + QStringLiteral("/%1 (%2).%3").arg(info.completeBaseName()).arg(k).arg(info.suffix().toUpper());
+            if (!QFileInfo::exists(candidate))
+                return candidate;
+        }
+    }
+
+    QTemporaryDir home;
+};
+
+} // namespace
+
+TEST_F(SeriesBackup, BackupAndReplacingRestoreGiveTheSameBytes)
+{
+    series("Codes.txt", "1\n2\n3\n");
+    series("Name (1).TXT", "kept\n");
+    series("Umlaut \xc3\xbc.txt", "\xc3\xa4\n");
+    series("notes.csv", "not a series\n");
+    const QMap<QString, QByteArray> before = seriesTree();
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+
+    const series_backup::Outcome saved = series_backup::backup(backup);
+    EXPECT_TRUE(saved.committed);
+    EXPECT_EQ(saved.copied, 3);
+    QMap<QString, QByteArray> expected = before;
+    expected.remove(QStringLiteral("notes.csv"));   // not a series
+    EXPECT_EQ(tree(backup), expected);
+
+    series("Codes.txt", "changed\n");
+    series("Extra.txt", "gone after replace\n");
+    const std::optional<QString> source = series_backup::restoreSource(at("out"));
+    ASSERT_TRUE(source);
+    const series_backup::Outcome restored = series_backup::restoreReplace(*source);
+    EXPECT_TRUE(restored.committed);
+    EXPECT_EQ(restored.notCopied(), 0);
+    EXPECT_EQ(seriesTree(), expected);
+    EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"DataSet"})
+        << "no staging folder is left";
+}
+
+TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    series("Old.txt", "old\n");
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    QFile::remove(Data_Folder_Path + "/Old.txt");
+    series("New.txt", "new\n");
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
+    EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{series_backup::Backup_Folder_name});
+}
+
+TEST_F(SeriesBackup, AnEmptyStoreMakesAnEmptyBackup)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    const series_backup::Outcome outcome = series_backup::backup(backup);
+    EXPECT_TRUE(outcome.committed);
+    EXPECT_TRUE(QFileInfo(backup).isDir());
+    EXPECT_TRUE(tree(backup).isEmpty());
+}
+
+TEST_F(SeriesBackup, AFailedBackupKeepsTheOldOne)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    series("A.txt", "first backup\n");
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    const QMap<QString, QByteArray> old = tree(backup);
+    series("A.txt", QByteArray(4096, 'x'));
+    series("B.txt", "more\n");
+    {
+        FileSizeLimit limit(100);   // the copy of A cannot be written whole
+        ASSERT_TRUE(limit.ok());
+        const series_backup::Outcome outcome = series_backup::backup(backup);
+        EXPECT_FALSE(outcome.committed);
+        EXPECT_GE(outcome.failed, 1);
+        EXPECT_FALSE(outcome.reasons.isEmpty());
+    }
+    EXPECT_EQ(tree(backup), old);
+    EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{series_backup::Backup_Folder_name});
+}
+
+TEST_F(SeriesBackup, AReadOnlyBackupFolderKeepsTheOldBackup)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    series("A.txt", "first\n");
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    const QMap<QString, QByteArray> old = tree(backup);
+    series("A.txt", "second\n");
+    const bool locked = geteuid() == 0 ? sh("chattr +i '" + at("out") + "'") == 0
+                                       : QFile::setPermissions(at("out"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!locked)
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    const series_backup::Outcome outcome = series_backup::backup(backup);
+    if (geteuid() == 0)
+        sh("chattr -i '" + at("out") + "'");
+    else
+        QFile::setPermissions(at("out"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(outcome.committed);
+    EXPECT_EQ(tree(backup), old);
+}
+
+TEST_F(SeriesBackup, AFailedReplacingRestoreKeepsTheCurrentSeries)
+{
+    const QString source = at("out/") + series_backup::Backup_Folder_name;
+    ASSERT_TRUE(QDir().mkpath(source));
+    put(source + "/Big.txt", QByteArray(4096, 'b'));
+    put(source + "/Small.txt", "s\n");
+    series("Current.txt", "current\n");
+    series("Other.TXT", "other\n");
+    const QMap<QString, QByteArray> before = seriesTree();
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.ok());
+        const series_backup::Outcome outcome = series_backup::restoreReplace(source);
+        EXPECT_FALSE(outcome.committed);
+        EXPECT_EQ(outcome.failed, 1);
+    }
+    EXPECT_EQ(seriesTree(), before);
+    EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"DataSet"});
+}
+
+TEST_F(SeriesBackup, AppendKeepsEverySeriesAndCountsTheNames)
+{
+    const QString source = at("out/") + series_backup::Backup_Folder_name;
+    ASSERT_TRUE(QDir().mkpath(source));
+    put(source + "/Codes.txt", "from backup\n");
+    put(source + "/New.txt", "new\n");
+    series("Codes.txt", "current\n");
+    const series_backup::Outcome outcome = series_backup::restoreAppend(source, freeName);
+    EXPECT_EQ(outcome.copied, 2);
+    EXPECT_EQ(outcome.notCopied(), 0);
+    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{
+                                {"Codes.txt", "current\n"}, {"Codes (1).TXT", "from backup\n"}, {"New.txt", "new\n"}}));
+    EXPECT_EQ(series_store::names(), QStringList({"Codes (1)", "Codes", "New"}));   // sorted literally
+}
+
+TEST_F(SeriesBackup, FoldersMadeOutsideTheProgramAreCopiedOnlyAsPlainFiles)
+{
+    const QString source = at("out/") + series_backup::Backup_Folder_name;
+    const QString outside = at("outside");
+    ASSERT_TRUE(QDir().mkpath(outside));
+    put(outside + "/secret.txt", "outside\n");
+    put(at("plain.txt"), "plain\n");
+    // Made by the shell: a copy, links to a file and a folder outside, a FIFO, a sub-folder, a file
+    // nobody may read (root still may), and by Python a name that is not UTF-8 and an oversized file.
+    ASSERT_EQ(sh(QStringLiteral("set -e; cd '%1'; mkdir -p '%2'; cd '%2'; cp ../../plain.txt Plain.txt; "
+                                "ln -s '%3/secret.txt' LinkFile.txt; ln -s '%3' LinkFolder; mkfifo Pipe.txt; "
+                                "mkdir Sub; echo inner > Sub/inner.txt; echo locked > Locked.txt; chmod 000 Locked.txt")
+                     .arg(at("out"), series_backup::Backup_Folder_name, outside)),
+              0);
+    const QString python = QStringLiteral("import os, shutil\n"
+                                          "os.chdir(%1)\n"
+                                          "open(b'Bad\\xff.txt', 'wb').write(b'x\\n')\n"
+                                          "f = open('Huge.txt', 'wb'); f.truncate(%2); f.close()\n"
+                                          "shutil.copy('Plain.txt', 'Copied.txt')\n")
+                               .arg(QStringLiteral("'") + source + QStringLiteral("'"))
+                               .arg(series_store::kMaxSeriesBytes + 1);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), python}), 0);
+    series("Plain.txt", "current\n");
+    const QMap<QString, QByteArray> homeBefore = tree(home.path());
+
+    struct Case {
+        const char *name;
+        bool replace;
+    };
+    for (const Case &c : {Case{"append", false}, Case{"replace", true}}) {
+        SCOPED_TRACE(c.name);
+        series_backup::Outcome outcome;
+        // A FIFO opened for reading would block here: it is never opened.
+        outcome = c.replace ? series_backup::restoreReplace(source) : series_backup::restoreAppend(source, freeName);
+        EXPECT_EQ(outcome.total, 9);
+        EXPECT_EQ(outcome.skipped, 6);   // two links, the FIFO, the folder, the bad name, the huge file
+        EXPECT_EQ(outcome.failed, 0);
+        EXPECT_EQ(outcome.copied, 3);    // the copies made by cp and shutil, and the locked file
+        EXPECT_TRUE(outcome.committed);
+        QMap<QString, QByteArray> expected = {{"Plain.txt", "plain\n"}, {"Locked.txt", "locked\n"}, {"Copied.txt", "plain\n"}};
+        if (!c.replace) {
+            expected["Plain.txt"] = "current\n";
+            expected["Plain (1).TXT"] = "plain\n";
+        }
+        const QMap<QString, QByteArray> got = seriesTree();
+        for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+            EXPECT_EQ(got.value(it.key()), it.value()) << qPrintable(it.key());
+        for (const QString &name : got.keys())
+            EXPECT_FALSE(name.contains("Link") || name.contains("Pipe") || name.contains("Sub") || name.contains("Huge")
+                         || name.startsWith("Bad"))
+                << qPrintable(name);
+        // Nothing outside the series folder changed.
+        QMap<QString, QByteArray> homeAfter = tree(home.path());
+        QMap<QString, QByteArray> outsideBefore = homeBefore, outsideAfter = homeAfter;
+        for (QMap<QString, QByteArray> *m : {&outsideBefore, &outsideAfter})
+            m->removeIf([](const auto &entry) { return entry.key().startsWith("Tagora/DataSet"); });
+        EXPECT_EQ(outsideAfter, outsideBefore);
+    }
+    sh("rm -rf '" + at("out") + "'");   // the name that is not UTF-8 is beyond QTemporaryDir's clean-up
+}
+
+TEST_F(SeriesBackup, BadFoldersAreRefused)
+{
+    put(at("out/file"), "a file\n");
+    ASSERT_EQ(sh("ln -s '" + at("out") + "' '" + at("link") + "'"), 0);
+    ASSERT_TRUE(QDir().mkpath(at("out/") + series_backup::Backup_Folder_name));
+    ASSERT_TRUE(QDir().mkpath(Data_Folder_Path + "/" + series_backup::Backup_Folder_name));
+    struct Case {
+        QString path;
+        bool usableForBackup;
+        bool restorable;
+    };
+    const Case cases[] = {
+        {at("out/") + series_backup::Backup_Folder_name, true, true},
+        {at("out"), true, true},   // its backup folder is found inside
+        {at("fresh/") + series_backup::Backup_Folder_name, true, false},
+        {at("out/file"), false, false},
+        {at("link"), false, true},   // a link is never deleted; reading through it is harmless
+        {Data_Folder_Path + "/" + series_backup::Backup_Folder_name, false, false},
+        {Data_Folder_Path, false, false},
+        {Created_Resource_Path, false, false},
+        {at("unrelated"), true, false},
+        {QString(), false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        EXPECT_EQ(series_backup::isUsableBackupPath(c.path), c.usableForBackup);
+        EXPECT_EQ(series_backup::restoreSource(c.path).has_value(), c.restorable);
+    }
+    const series_backup::Outcome refused = series_backup::backup(at("out/file"));
+    EXPECT_FALSE(refused.committed);
+    QFile f(at("out/file"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "a file\n");
+}
+
+TEST_F(SeriesBackup, ResetEmptiesTheSeriesFolder)
+{
+    series("A.txt", "a\n");
+    series("B.TXT", "b\n");
+    EXPECT_TRUE(series_backup::reset());
+    EXPECT_TRUE(QFileInfo(Data_Folder_Path).isDir());
+    EXPECT_TRUE(seriesTree().isEmpty());
+}
+
+TEST_F(SeriesBackup, AFailedAppendedCopyLeavesNothingBehind)
+{
+    const QString source = at("out/") + series_backup::Backup_Folder_name;
+    ASSERT_TRUE(QDir().mkpath(source));
+    put(source + "/Big.txt", QByteArray(4096, 'b'));
+    put(source + "/Small.txt", "s\n");
+    series("Current.txt", "current\n");
+    series_backup::Outcome outcome;
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.ok());
+        outcome = series_backup::restoreAppend(source, freeName);
+    }
+    EXPECT_EQ(outcome.failed, 1);
+    EXPECT_EQ(outcome.copied, 1);
+    EXPECT_EQ(outcome.notCopied(), 1);
+    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"Current.txt", "current\n"}, {"Small.txt", "s\n"}}));
+}
