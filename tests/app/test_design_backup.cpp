@@ -337,14 +337,15 @@ TEST_F(WorkbookLink, AnImportWithoutRowsTakesExcelFromBothCombos)
     EXPECT_FALSE(Excel_Binding_Use);
 }
 
-TEST_F(WorkbookLink, BadPathsAndTheUnbuiltImportChangeNothing)
+TEST_F(WorkbookLink, BadPathsAndUnreadableWorkbooksChangeNothing)
 {
     testsupport::ResponderScope responder;
     responder->openAnswers = {QStringList{dir.filePath(QStringLiteral("gone.xlsx"))}, QStringList{workbook}};
     c->Browse_excel_Btn_Clicked();
-    c->Browse_excel_Btn_Clicked();   // the import window is not built yet: it says so and imports nothing
+    c->Browse_excel_Btn_Clicked();   // "PK" alone is no workbook: the import says so and opens no window
     EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select valid file path."),
-                                                       QStringLiteral("\nThe spreadsheet link is not available yet.")}));
+                                                       QStringLiteral("\nEither file is corrupted or selected file contains invalid characters.")}));
+    EXPECT_EQ(responder->modalCount, 0);
     EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 3);
     EXPECT_FALSE(Excel_Binding_Use);
     ASSERT_EQ(responder->openRequests.size(), 2);

@@ -406,6 +406,8 @@ TEST_F(CanvasTools, TheBarcodeWindowRedrawsItsObjectAndOpensAgainFromTheSidebar)
     EXPECT_EQ(responder->modalCount, 4);
     EXPECT_EQ(object->linear_font_val, QStringLiteral("99"));
     EXPECT_EQ(decoded(), QStringLiteral("99"));
+}
+
 // A keyboard-only user: Tab reaches every button a user can click in the tool column, the
 // standard button row and the bottom bar, in the order tool column, buttons, canvas, sidebar;
 // Space or Enter on a focused tool makes its object as a click does.
