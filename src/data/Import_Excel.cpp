@@ -1,8 +1,6 @@
 #include "data/Import_Excel.h"
 
 #include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/ExcelRowLimit.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -10,8 +8,6 @@
 #include "data/BatchWizard.h"
 #include "data/ColumnTableModel.h"
 #include "data/Data_From_Excel.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 
 #include "ui_Import_Excel.h"
 
@@ -83,11 +79,7 @@ namespace {
 // The row cap of the Barcode mode: its message once, when the sheet has more rows than it takes.
 int cappedRows(int read, bool more)
 {
-    if (!more)
-        return read;
-    if (SKTWindowController *hub = Main_App_wnd)
-        return hub->barcodeMode().Check_Max_Excel_Row_Count(MAX_EXCEL_ROWS + 1);
-    return cappedExcelRowCount(MAX_EXCEL_ROWS + 1);
+    return more ? checkMaxExcelRowCount(MAX_EXCEL_ROWS + 1) : read;
 }
 
 } // namespace
@@ -172,10 +164,7 @@ void Import_Excel::Create_Excel_List_Func(const QString &)
     for (const QString &title : std::as_const(titles))
         store->Add_Linked_Column(title);
     store->Reload_Table();
-    if (SKTWindowController *hub = Main_App_wnd)
-        hub->design().records().Clear_Delete_Excel_table_rows();
-    else
-        store->Linked_Sheet.rows.clear();
+    store->Linked_Sheet.rows.clear();
     store->Linked_Sheet.rows.reserve(rows.size());
     for (const QStringList &row : std::as_const(rows))
         store->Create_List_By_Array(row, int(titles.size()));
