@@ -7,6 +7,7 @@
 #include "picker_fixture.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 
 using namespace pickertest;
@@ -278,4 +279,33 @@ TEST_F(SpreadsheetLink, ModeDAppendsTheTickedCellsToTheSeriesBeingEdited)
               (QStringList{QStringLiteral("old"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_TRUE(store().Linked_Sheet.rows.isEmpty()) << "the link is not touched";
     manager->ListData_value->clear();
+}
+
+TEST_F(SpreadsheetLink, ALibreOfficeWorkbookListsItsSheetsAndLinks)
+{
+    const QString soffice = QFileInfo::exists(QStringLiteral("/usr/bin/soffice")) ? QStringLiteral("/usr/bin/soffice") : QString();
+    if (soffice.isEmpty() || python().isEmpty())
+        GTEST_SKIP() << "LibreOffice or openpyxl is not installed";
+    // An openpyxl workbook of two sheets, saved again by LibreOffice.
+    const QString source = openpyxlBook(QStringLiteral("source.xlsx"), QString::fromLatin1(kTwoSheets));
+    const QString out = file(QStringLiteral("lo"));
+    QDir().mkpath(out);
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + dir.path() + QStringLiteral("/profile"),
+                      QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("xlsx:Calc MS Excel 2007 XML"),
+                      QStringLiteral("--outdir"), out, source});
+    ASSERT_TRUE(p.waitForFinished(180000) && p.exitCode() == 0) << p.readAllStandardError().constData();
+    const QString converted = QDir(out).filePath(QStringLiteral("source.xlsx"));
+    ASSERT_TRUE(QFileInfo::exists(converted));
+    QStringList sheets, shown;
+    ASSERT_EQ(link(converted, [&](Import_Excel &pk) {
+        sheets = sheetItems(pk);
+        shown = titles(pk);
+        tick(pk, {0, 1});
+    }), 1);
+    EXPECT_EQ(sheets, (QStringList{QStringLiteral("sheet1"), QStringLiteral("sheet2")}));
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("Date")}));
+    ASSERT_EQ(store().Linked_Sheet.rows.size(), 5);
+    EXPECT_EQ(store().Linked_Sheet.rows.at(4).cells, (QStringList{QStringLiteral("C-005"), QStringLiteral("Name 5")}));
 }
