@@ -100,7 +100,7 @@ void Import_Excel::Insert_file_Func(const QString &)
             return;
         for (int i = 0; i < cells.size() && i < ticked.size(); ++i)
             if (ticked.at(i))
-                values << Trim_Str(cells.at(i));
+                values << seriesValueOfCell(cells.at(i));
     }, &more);
     wait.hide();
     if (!ok) {

@@ -34,14 +34,7 @@ const QString kNoData = QStringLiteral("There is no data in selected sheet.\nPle
 const QString kAccessError = QStringLiteral("Error in file accessing.");
 const QString kInvalidName = QStringLiteral("Please enter valid series name.");
 
-// A series value: each line break a blank (so one cell stays one value), trimmed.
-QString seriesValue(QString cell)
-{
-    cell.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    cell.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return Trim_Str(cell);
-}
+QString seriesValue(const QString &cell) { return seriesValueOfCell(cell); }
 
 // A series name: the file-name cleaning, control characters dropped.
 QString seriesName(const QString &typed)

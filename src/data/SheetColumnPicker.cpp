@@ -36,6 +36,14 @@ void runOffGuiThread(const std::function<void()> &job)
     worker.join();
 }
 
+QString seriesValueOfCell(QString cell)
+{
+    cell.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    cell.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return Trim_Str(cell);
+}
+
 SheetColumnPicker::SheetColumnPicker(bool withHeaderColumn, QWidget *parent) : QDialog(parent)
 {
     ListData_xl = new ColumnTableModel(withHeaderColumn, this);

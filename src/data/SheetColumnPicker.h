@@ -70,5 +70,8 @@ private:
     bool m_handled = false;
 };
 
+// A cell as a series value: each CR LF, LF or CR a blank (one cell stays one value), trimmed.
+QString seriesValueOfCell(QString cell);
+
 // Runs the job on a worker thread while the GUI thread keeps painting; returns when it has ended.
 void runOffGuiThread(const std::function<void()> &job);

@@ -269,14 +269,17 @@ TEST_F(SpreadsheetLink, ModeDAppendsTheTickedCellsToTheSeriesBeingEdited)
     const QString path = file(QStringLiteral("t.xlsx"));
     packRows(path, {{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
                     {QStringLiteral(" a "), QStringLiteral("skip"), QStringLiteral("b")},
-                    {QStringLiteral("c"), QStringLiteral("skip"), QString()}});
+                    {QStringLiteral("c"), QStringLiteral("skip"), QString()},
+                    {QStringLiteral("two\r\nlines"), QStringLiteral("skip"), QString()}});
     BatchWizard *manager = BatchWizard::defaultInstance();
     manager->ListData_value->clear();
     manager->ListData_value->append({QStringLiteral("old")});
     picker().open_mode = QStringLiteral("D");
     ASSERT_EQ(link(path, [](Import_Excel &p) { tick(p, {0, 2}); }), 1);
     EXPECT_EQ(manager->ListData_value->values(),
-              (QStringList{QStringLiteral("old"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+              (QStringList{QStringLiteral("old"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                           QStringLiteral("two lines")}))
+        << "a cell with a line break stays one value";
     EXPECT_TRUE(store().Linked_Sheet.rows.isEmpty()) << "the link is not touched";
     manager->ListData_value->clear();
 }
