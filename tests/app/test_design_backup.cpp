@@ -7,6 +7,8 @@
 #include "data/ColumnTableModel.h"
 #include "data/Data_From_Excel.h"
 #include "data/Import_Excel.h"
+#include "data/View_All_Used_Data.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
@@ -460,4 +462,42 @@ TEST_F(RealWorkbookLink, TickedColumnsLinkAndABrokenWorkbookKeepsTheLink)
     EXPECT_EQ(path->text(), staff);
     EXPECT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
     EXPECT_EQ(Excel_Source_Path, staff);
+}
+
+TEST_F(RealWorkbookLink, ABoundTextListsTheRecordsAndTheRecordShowsItsColumn)
+{
+    testsupport::ResponderScope responder;
+    const QString staff = dir.filePath(QStringLiteral("staff.xlsx"));
+    if (!makeStaff(staff))
+        GTEST_SKIP() << "openpyxl is not installed";
+    answerPicker(responder, {0, 2});
+    responder->openAnswers = {QStringList{staff}};
+    sourceButton("excel_browse_btn")->click();
+    ASSERT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
+    // A text bound to Code: one record per linked row.
+    auto bound = text(QStringLiteral("code"), QStringLiteral("T_9"));
+    bound->data_source_type = 2;
+    bound->excel_col_indx = 1;
+    bound->excel_binding = true;
+    put({bound});
+    c->design().records().Check_Series_Or_Excel_Use_or_not();
+    EXPECT_EQ(Total_Batch_Excel_Card, 4);
+    c->design().records().Fill_Record_List(Total_Batch_Excel_Card);
+    QAbstractItemModel *list = c->design().records().Fill_List_RHS->model();
+    ASSERT_EQ(list->rowCount(), 4);
+    EXPECT_EQ(list->index(3, 0).data().toString(), QStringLiteral("Label 4"));
+    // Double-clicking a record shows the data the design uses: the Code column.
+    QStringList headers;
+    responder->onModal = [&headers](QDialog &dialog) {
+        const QAbstractItemModel *m = View_All_Used_Data::defaultInstance()->ColList->model();
+        for (int col = 0; col < m->columnCount(); ++col)
+            headers << m->headerData(col, Qt::Horizontal).toString();
+        return dialog.result();
+    };
+    c->design().records().Fill_List_RHS->selectRow(1);
+    c->barcodeMode().doubleClick_Fil_List_RHS();
+    EXPECT_EQ(headers, (QStringList{QStringLiteral("Row"), QStringLiteral("Code(Excel)")}));
+    // The record fill puts row 3's code into the text.
+    c->design().records().Set_data_table_value_to_card(2, QStringLiteral("1"), false);
+    EXPECT_EQ(bound->Text_Value, QStringLiteral("C3"));
 }
