@@ -3,7 +3,9 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Messages.h"
 
-int BarcodeModeController::Check_Max_Excel_Row_Count(int rows)
+int BarcodeModeController::Check_Max_Excel_Row_Count(int rows) { return checkMaxExcelRowCount(rows); }
+
+int checkMaxExcelRowCount(int rows)
 {
     const int capped = cappedExcelRowCount(rows);
     if (capped != rows)

@@ -5,6 +5,9 @@
 constexpr int MAX_EXCEL_ROWS = 10001;
 constexpr bool CHECK_MAX_EXCEL_ROWS = true;
 
+// The capped count of rows, with the message when rows were dropped.
+int checkMaxExcelRowCount(int rows);
+
 // The capped count of rows (no message).
 constexpr int cappedExcelRowCount(int rows)
 {

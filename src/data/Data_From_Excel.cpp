@@ -1,5 +1,7 @@
 #include "data/Data_From_Excel.h"
 
+#include "core/Utilities.h"
+#include "data/LinkedSheetModel.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Data_From_Excel.h"
@@ -8,7 +10,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 Data_From_Excel *Data_From_Excel::defaultInstance()
@@ -19,6 +20,8 @@ Data_From_Excel *Data_From_Excel::defaultInstance()
     return instance;
 }
 
+Data_From_Excel *Data_From_Excel_Window() { return Data_From_Excel::defaultInstance(); }
+
 Data_From_Excel::Data_From_Excel()
 {
     window = new QDialog;
@@ -28,30 +31,42 @@ Data_From_Excel::Data_From_Excel()
     rows_count = ui.rows_count;
     column_count = ui.column_count;
     ok_button = ui.ok_button;
-    m_model = new QStandardItemModel(this);
+    m_model = new LinkedSheetModel(Linked_Sheet, this);
     ColList->setModel(m_model);
     ColList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ColList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ColList->horizontalHeader()->setDefaultSectionSize(100);
     connect(ok_button, &QPushButton::clicked, this, &Data_From_Excel::OK_Click);
 }
 
-int Data_From_Excel::Open_Wnd(const QStringList &columnTitles, const QList<QMap<QString, QString>> &rows)
+void Data_From_Excel::Create_List_By_Array(const QStringList &texts, int n)
 {
-    m_model->clear();
-    QStringList headers{QStringLiteral("Row")};
-    headers << columnTitles;
-    m_model->setHorizontalHeaderLabels(headers);
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const QMap<QString, QString> &row = rows.at(r);
-        QList<QStandardItem *> cells;
-        cells << new QStandardItem(row.value(QStringLiteral("Extension"), QString::number(r + 1)));
-        for (qsizetype k = 1; k <= columnTitles.size(); ++k)
-            cells << new QStandardItem(row.value(QStringLiteral("Column%1").arg(k)));
-        m_model->appendRow(cells);
-    }
-    for (int c = 1; c < m_model->columnCount(); ++c)
-        ColList->setColumnWidth(c, 100);
-    rows_count->setText(QString::number(rows.size()));
+    QStringList cells;
+    cells.reserve(qMax(0, n));
+    for (int k = 0; k < n; ++k)
+        cells << Trim_Str(texts.value(k));
+    Linked_Sheet.rows.append(LinkedSheetRow(std::move(cells)));
+}
+
+void Data_From_Excel::Remove_Linked_Columns()
+{
+    Linked_Sheet.columnTitles.clear();
+}
+
+void Data_From_Excel::Add_Linked_Column(const QString &title)
+{
+    Linked_Sheet.columnTitles.append(title);
+}
+
+void Data_From_Excel::Reload_Table()
+{
+    m_model->reload();
+}
+
+int Data_From_Excel::Open_Wnd()
+{
+    Reload_Table();
+    rows_count->setText(QString::number(Linked_Sheet.rows.size()));
     column_count->setText(QString::number(m_model->columnCount() - 1));
     const int code = platform::runModal(*window);
     window->hide();

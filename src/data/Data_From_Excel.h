@@ -1,24 +1,28 @@
 #pragma once
-// The linked data viewer: the rows of the spreadsheet linked to the design, read-only, with their
-// row and column counts.
+// The linked data viewer and the store of the spreadsheet linked to the design: every reader of the
+// linked rows and titles (the batch binding, the record fill, the export sheet, project files)
+// reaches the table through defaultInstance(). The window is a read-only view of it with its row
+// and column counts.
 
-#include <QList>
-#include <QMap>
+#include "data/LinkedSheetTable.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+class LinkedSheetModel;
 class QDialog;
 class QLineEdit;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 
 class Data_From_Excel : public QObject {
     Q_OBJECT
 public:
-    // The one viewer of the process, made on first use.
+    // The one viewer of the process, made on first use (Data_From_Excel_Window).
     static Data_From_Excel *defaultInstance();
+
+    LinkedSheetTable Linked_Sheet;   // the table's rows (ListData) and its linked columns' titles
 
     QDialog *window = nullptr;
     QTableView *ColList = nullptr;   // the row number ("Extension"), then one column per linked column
@@ -26,12 +30,22 @@ public:
     QLineEdit *column_count = nullptr;
     QPushButton *ok_button = nullptr;
 
-    // Shows the rows (keyed "Extension" and "Column1" ...) under the column titles, modally; answers
-    // the modal code. The rows are only read.
-    int Open_Wnd(const QStringList &columnTitles, const QList<QMap<QString, QString>> &rows);
+    // Adds one row: its first n texts, trimmed; texts short of n give "". The caller redraws the
+    // table after its last row.
+    void Create_List_By_Array(const QStringList &texts, int n);
+    // The linked columns: all taken away (the row number stays), or one more at the end.
+    void Remove_Linked_Columns();
+    void Add_Linked_Column(const QString &title);
+    // The table shows the store anew.
+    void Reload_Table();
+    // Shows the counts and the rows modally; answers the modal code. Nothing in the table changes.
+    int Open_Wnd();
     void OK_Click();
 
 private:
     Data_From_Excel();
-    QStandardItemModel *m_model = nullptr;
+    LinkedSheetModel *m_model = nullptr;
 };
+
+// The same object (the name the other parts use).
+Data_From_Excel *Data_From_Excel_Window();

@@ -5,6 +5,7 @@
 #include "barcodemode/ValueListRules.h"
 #include "core/Messages.h"
 #include "data/Import_From_Txt_File.h"
+#include "data/SheetColumnPicker.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Import_Excel_Barcode.h"
@@ -86,7 +87,8 @@ void Import_Excel_Barcode::Open_excel_Wnd(const QString &path)
 bool Import_Excel_Barcode::Load_file_Func(const QString &path)
 {
     PleaseWaitGuard sheet(&m_owner.hub);
-    SpreadsheetWriter::ReadWorkbook(path, true);
+    // Unpacked off the GUI thread, so that the please-wait sheet paints meanwhile.
+    runOffGuiThread([&path] { SpreadsheetWriter::ReadWorkbook(path, true); });
     if (SpreadsheetWriter::lastReadFailed() || !spreadsheet)
         return false;
     if (!QFileInfo(spreadsheet->tmpDir + QStringLiteral("/xl/worksheets")).isDir())
@@ -204,7 +206,7 @@ void Import_Excel_Barcode::Insert_file_Func(const QString &path)
 {
     try {
         PleaseWaitGuard sheet(&m_owner.hub);
-        excel_content = SpreadsheetWriter::ReadWorkbook(path, false);
+        runOffGuiThread([this, &path] { excel_content = SpreadsheetWriter::ReadWorkbook(path, false); });
         if (SpreadsheetWriter::lastReadFailed()) {
             sheet.hide();
             Show_MessageBox(SpreadsheetWriter::unreadableMessage());

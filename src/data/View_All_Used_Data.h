@@ -1,39 +1,63 @@
 #pragma once
-// The viewer of the data a design uses: one row per series or linked column an object is bound
-// to, read-only.
+// The viewer of the data a design uses: one row per batch record, one column per series and per
+// linked spreadsheet column that an output object of the front side is bound to, read-only.
 
-#include <QList>
+#include "data/LinkedSheetTable.h"
+
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include <memory>
+
+class LinkedSheetModel;
 class QDialog;
-class QLabel;
+class QLineEdit;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
+class SKTGraphic;
+using SKTGraphicList = QList<std::shared_ptr<SKTGraphic>>;
+
+// The number of data columns the last opening made.
+extern int Table_Column;
 
 class View_All_Used_Data : public QObject {
     Q_OBJECT
 public:
-    struct UsedData {
-        QString object;   // the object's identifier
-        QString source;   // "Series" or "Excel"
-        QString name;     // the series' name or the column's title
-    };
-
-    // The one viewer of the process, made on first use.
+    // The one viewer of the process, made on first use (View_Data_Window).
     static View_All_Used_Data *defaultInstance();
 
     QDialog *window = nullptr;
-    QTableView *List = nullptr;   // "Object", "Source", "Name"
-    QLabel *list_count = nullptr;
+    QTableView *ColList = nullptr;   // the row number ("Extension"), then the data columns
+    QLineEdit *rows_count = nullptr;
+    QLineEdit *column_count = nullptr;
     QPushButton *ok_button = nullptr;
 
-    // Shows the rows modally until the user closes the viewer; answers the modal code.
-    int Open_Wnd(const QList<UsedData> &rows);
-    void OK_Btn_Clicked();
+    // The rows (ListData) under the data columns' titles.
+    LinkedSheetTable ListData;
+    QStringList Use_SER_Array;        // series names used, in order of discovery
+    QStringList Use_EXL_Array;        // linked column titles used
+    QStringList Use_EXL_INDX_Array;   // the linked column index of each, as "%d"
+
+    // Builds the table from the design of the window and runs the viewer modally; the modal code,
+    // 0 when building failed.
+    int Open_Wnd();
+    // The same from a given front side and record count (the window's design supplies them).
+    int Open_Wnd(const SKTGraphicList &front, int records);
+    void OK_Click();
+
+    void Remove_All_Columns();
+    void Get_Used_Series_Excel_Column_In_Design(const SKTGraphicList &front);
+    void Insert_Columns();
+    void Create_ALL_DATA_List_By_Array(const QStringList &values, int count);
+    // Whether the trimmed name is empty, the "<--Select-->" item or already listed.
+    bool Check_List_Name_Exist_In_Used_Ser(const QString &name) const;
+    bool Check_Column_Name_Exist_In_Used_Excel(const QString &name) const;
 
 private:
     View_All_Used_Data();
-    QStandardItemModel *m_model = nullptr;
+    void fillRows(int records);
+    LinkedSheetModel *m_model = nullptr;
 };
+
+View_All_Used_Data *View_Data_Window();

@@ -51,7 +51,11 @@ void bind(RecordBinding &c, const Ui::DesignRecordList &ui)
 
 } // namespace
 
-RecordBinding::RecordBinding(DesignController &design) : design(design) {}
+RecordBinding::RecordBinding(DesignController &design)
+    : design(design), Linked_Sheet(Data_From_Excel::defaultInstance()->Linked_Sheet)
+{
+    Linked_Sheet = LinkedSheetTable();   // a new design has no link
+}
 
 RecordBinding::~RecordBinding() = default;
 
@@ -83,7 +87,7 @@ void RecordBinding::Open_Series_Value_Box(const QString &seriesName)
 void RecordBinding::Open_Excel_Data_Box()
 {
     try {
-        Data_From_Excel::defaultInstance()->Open_Wnd(Linked_Sheet.columnTitles, Linked_Sheet.rows);
+        Data_From_Excel::defaultInstance()->Open_Wnd();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -109,10 +113,9 @@ QString RecordBinding::Get_First_Value_Of_Excel_Binding(int column)
 {
     if (Linked_Sheet.rows.isEmpty())
         return QStringLiteral("");
-    const QMap<QString, QString> &row = Linked_Sheet.rows.first();
     if (column == 0)
-        return row.value(QStringLiteral("Extension"));
-    const QString value = row.value(QStringLiteral("Column%1").arg(column));
+        return Linked_Sheet.value(0, QStringLiteral("Extension"));
+    const QString value = Linked_Sheet.value(0, QStringLiteral("Column%1").arg(column));
     return value.isEmpty() ? QStringLiteral(" ") : value;
 }
 

@@ -3,6 +3,7 @@
 // column of the linked spreadsheet, the tables of values those records come from, the record list
 // beside the canvas, and the fill of one record into the card objects with the card rendered.
 
+#include "data/LinkedSheetTable.h"
 #include "platform/Picture.h"
 
 #include <QList>
@@ -23,13 +24,6 @@ class SKTGraphic;
 using SKTGraphicList = QList<std::shared_ptr<SKTGraphic>>;
 class ValueListModel;
 
-// The spreadsheet linked to the design, as the batch binding reads it: one title per imported
-// column (column k is titles[k - 1]) and one row per record, keyed "Column%d" (k from 1) and
-// "Extension" for the fixed first column.
-struct LinkedSheetTable {
-    QStringList columnTitles;
-    QList<QMap<QString, QString>> rows;
-};
 
 class RecordBinding : public QObject {
 public:
@@ -68,7 +62,8 @@ public:
 
     // One slot per series name, in the series list's order: the name (not loaded) or its values.
     QList<QVariant> data_table_content;
-    LinkedSheetTable Linked_Sheet;   // the spreadsheet linked to the design (no rows when none)
+    // The spreadsheet linked to the design (no rows when none), kept by the linked data viewer.
+    LinkedSheetTable &Linked_Sheet;
     int Data_table_rows = 0;
     int Excel_table_rows = 0;
 

@@ -61,7 +61,7 @@ QString RecordBinding::Get_sel_row_col_value_of_Excel(int record, int column) co
         if (record < 0 || column < 0 || record >= Excel_table_rows || record >= Linked_Sheet.rows.size())
             return QStringLiteral("");
         const QString key = column == 0 ? QStringLiteral("Extension") : QStringLiteral("Column%1").arg(column);
-        return Linked_Sheet.rows.at(record).value(key, QStringLiteral(""));
+        return Linked_Sheet.value(record, key);
     } catch (const std::exception &e) {
         Show_NSLog_Message(reasonOf(e));
         return QStringLiteral("");
@@ -199,26 +199,7 @@ void RecordBinding::Assign_Batch_Values_To_Control(int record)
 void RecordBinding::Open_All_Used_Data_Box()
 {
     try {
-        QList<View_All_Used_Data::UsedData> rows;
-        for (const std::shared_ptr<SKTGraphic> &g : design.Get_Front_Controls_Array()) {
-            const SKTGraphicClass kind = g->graphicClass();
-            if (kind != SKTGraphicClass::Text && kind != SKTGraphicClass::Image && kind != SKTGraphicClass::Barcode)
-                continue;
-            const bool barcode = kind == SKTGraphicClass::Barcode;
-            if (g->data_source_type == 1) {
-                for (const QString &name : {g->batch_list_name, barcode ? g->batch_hdr_list_name : QString(),
-                                            barcode ? g->batch_ftr_list_name : QString()})
-                    if (!name.isEmpty())
-                        rows.append({g->control_ID, QStringLiteral("Series"), name});
-            } else if (g->data_source_type == 2) {
-                for (int column : {g->excel_col_indx, barcode ? g->batch_hdr_list_index : -1,
-                                   barcode ? g->batch_ftr_list_index : -1})
-                    if (column >= 1)
-                        rows.append({g->control_ID, QStringLiteral("Excel"),
-                                     Linked_Sheet.columnTitles.value(column - 1, QStringLiteral("Column%1").arg(column))});
-            }
-        }
-        View_All_Used_Data::defaultInstance()->Open_Wnd(rows);
+        View_All_Used_Data::defaultInstance()->Open_Wnd(design.Get_Front_Controls_Array(), Total_Batch_Excel_Card);
     } catch (const std::exception &e) {
         Show_NSLog_Message(reasonOf(e));
     }

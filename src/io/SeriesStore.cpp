@@ -220,6 +220,9 @@ bool append(const QString &name, const QStringList &values)
         if (!old)
             return false;
         bytes = *old;
+        // The new values start on a line of their own.
+        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+            bytes += '\n';
     } else {
         path = newFile(name);
     }

@@ -232,8 +232,19 @@ QList<SpreadsheetWriter::Sheet> SpreadsheetWriter::Read_Sheets()
         for (pugi::xml_node r : rels.document_element().children())
             if (localOf(r.name()) == "Relationship")
                 targets.insert(QString::fromUtf8(r.attribute("Id").value()), QString::fromUtf8(r.attribute("Target").value()));
-    static const QRegularExpression worksheetPart(QStringLiteral("(^|/)worksheets/sheet([0-9]+)\\.xml$"),
+    // A target names a part of the package: absolute from the package's root, else relative to
+    // "xl/". One that leads outside the package, or to a part the reader does not read, is no sheet.
+    static const QRegularExpression worksheetPart(QStringLiteral("^xl/worksheets/sheet([0-9]+)\\.xml$"),
                                                   QRegularExpression::CaseInsensitiveOption);
+    const auto partOf = [](const QString &target) -> QString {
+        if (target.isEmpty() || target.contains(QLatin1Char('\\')) || target.contains(QLatin1Char(':')))
+            return QString();
+        const QString joined = target.startsWith(QLatin1Char('/')) ? target.mid(1) : QStringLiteral("xl/") + target;
+        const QString clean = QDir::cleanPath(joined);
+        if (clean.startsWith(QLatin1String("..")) || clean.startsWith(QLatin1Char('/')))
+            return QString();
+        return clean;
+    };
     int position = 0;
     for (pugi::xpath_node found : workbook.select_nodes("//*[local-name()='sheet']")) {
         const pugi::xml_node node = found.node();
@@ -244,10 +255,10 @@ QList<SpreadsheetWriter::Sheet> SpreadsheetWriter::Read_Sheets()
             for (pugi::xml_attribute a : node.attributes())
                 if (localOf(a.name()) == "id" && std::strchr(a.name(), ':'))
                     id = QString::fromUtf8(a.value());
-            const QRegularExpressionMatch m = worksheetPart.match(targets.value(id));
+            const QRegularExpressionMatch m = worksheetPart.match(partOf(targets.value(id)));
             if (!m.hasMatch())
-                continue;   // a chart sheet or a part this reader cannot name
-            sheet.part = m.captured(2).toInt();
+                continue;   // a chart sheet, or a part outside the package or the worksheets folder
+            sheet.part = m.captured(1).toInt();
         }
         sheets << sheet;
     }

@@ -50,7 +50,7 @@ char kindOf(std::string_view t)
 // The single pass over the part. headerOnly stops after the first row and takes the width from the
 // dimension's last reference; otherwise the width starts at Excel_Sheet_Columns. A cell past the
 // width widens the sheet; a cell without a reference follows the one before it.
-RawSheet scanSheet(QFile &file, bool headerOnly, qint64 maxCells)
+RawSheet scanSheet(QFile &file, bool headerOnly, qint64 maxCells, qint64 rowLimit)
 {
     RawSheet raw;
     XmlStream xml(file);
@@ -96,6 +96,9 @@ RawSheet scanSheet(QFile &file, bool headerOnly, qint64 maxCells)
                     sheetDataDepth = depth;
                 }
             } else if (sheetDataDepth && depth == sheetDataDepth + 1 && name == "row") {
+                // One row past the limit says that more exist; nothing after it is read.
+                if (rowLimit >= 0 && qint64(raw.rowStart.size()) > rowLimit)
+                    break;
                 inRow = true;
                 lastColumn = -1;
                 raw.rowStart.push_back(std::uint32_t(raw.cells.size()));
@@ -196,7 +199,7 @@ RawSheet scanSheet(QFile &file, bool headerOnly, qint64 maxCells)
 
 } // namespace
 
-SpreadsheetWriter::Rows SpreadsheetWriter::ReadData(const QString &path, bool headerOnly)
+SpreadsheetWriter::Rows SpreadsheetWriter::ReadData(const QString &path, bool headerOnly, qint64 rowLimit)
 {
     data.clear();
     if (!m_dateStylesReady)
@@ -206,7 +209,7 @@ SpreadsheetWriter::Rows SpreadsheetWriter::ReadData(const QString &path, bool he
         readFailed(QStringLiteral("%1 cannot be loaded").arg(path));
         return data;
     }
-    const RawSheet raw = scanSheet(file, headerOnly, kMaxCells);
+    const RawSheet raw = scanSheet(file, headerOnly, kMaxCells, rowLimit < 0 ? -1 : rowLimit + 1);
     if (!raw.failure.isEmpty()) {
         readFailed(QStringLiteral("%1 cannot be read: %2").arg(path, raw.failure));
         return data;
@@ -281,4 +284,26 @@ SpreadsheetWriter::Rows SpreadsheetWriter::ReadData(const QString &path, bool he
     data = std::move(rows);
     readSucceeded();
     return data;
+}
+
+bool SpreadsheetWriter::ReadRows(int limit, const RowVisitor &visit, bool *more)
+{
+    if (more)
+        *more = false;
+    if (!spreadsheet)
+        spreadsheet = new SpreadsheetWriter;
+    SpreadsheetWriter &s = *spreadsheet;
+    Rows rows = s.ReadData(QStringLiteral("%1/xl/worksheets/sheet%2.xml").arg(s.tmpDir).arg(Excel_Sheet_Number), false,
+                           qMax(0, limit));
+    s.data.clear();
+    if (lastReadFailed())
+        return false;
+    const qsizetype kept = qMin<qsizetype>(rows.size(), qMax(0, limit));
+    if (more)
+        *more = rows.size() > kept;
+    for (qsizetype r = 0; r < kept; ++r) {
+        visit(int(r), rows.at(r));
+        rows[r] = QStringList();   // the caller keeps what it needs; the rest goes at once
+    }
+    return true;
 }

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class XmlStream;
@@ -46,6 +47,11 @@ public:
     static Rows ReadWorkbook(const QString &path, bool only_col);
     // The header row of sheet Excel_Sheet_Number; sets Excel_Sheet_Columns.
     static Rows ReadData_only_column();
+    // The second pass with a row limit: at most limit rows of sheet Excel_Sheet_Number go to the
+    // visitor, in order; *more tells whether the sheet has rows past them. Answers false when the
+    // sheet cannot be read (the read is then marked failed).
+    using RowVisitor = std::function<void(int row, const QStringList &cells)>;
+    static bool ReadRows(int limit, const RowVisitor &visit, bool *more = nullptr);
     // The sheet names of the workbook part, in order.
     // Called by the workbook import once it offers a choice of sheets.
     static QStringList Read_Sheet_Name();
@@ -73,7 +79,8 @@ public:
     bool ReadSharedStrings(const QString &path);
     bool Read_All_Styles(const QString &path);
     // Every row of the worksheet part at path (headerOnly: the first row, with default titles).
-    Rows ReadData(const QString &path, bool headerOnly = false);
+    // rowLimit >= 0 keeps at most rowLimit + 1 rows (the extra one only tells that more exist).
+    Rows ReadData(const QString &path, bool headerOnly = false, qint64 rowLimit = -1);
     // The date pattern (Unicode date-pattern letters) of a number format id; "" when the workbook
     // defines none for it.
     QString Get_Date_Time_Format_String(int numFmtId) const;

@@ -22,6 +22,10 @@ struct AlertRequest {
     QString informative;    // the smaller text under it
     QStringList buttons;    // in the order they were added; the first is the default button
     AlertStyle style = AlertStyle::Warning;
+    // An optional check box under the text ("Apply to All"): its title, and where its state goes
+    // when the alert ends (unticked at the start).
+    QString checkBox;
+    bool *checkBoxChecked = nullptr;
 };
 
 struct OpenPanelRequest {

@@ -1,6 +1,7 @@
 #include "platform/QtDialogResponder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
@@ -88,7 +89,14 @@ int QtDialogResponder::alert(const AlertRequest &request)
         if (i == 0)
             box.setDefaultButton(b);
     }
+    QCheckBox *check = nullptr;
+    if (!request.checkBox.isEmpty()) {
+        check = new QCheckBox(request.checkBox, &box);
+        box.setCheckBox(check);
+    }
     box.exec();
+    if (request.checkBoxChecked)
+        *request.checkBoxChecked = check && check->isChecked();
     const int index = int(buttons.indexOf(box.clickedButton()));
     return index < 0 ? int(titles.size()) - 1 : index;   // closing the box counts as the last button
 }

@@ -107,7 +107,7 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
         section.excelPath = Excel_Source_Path;
         if (!isTemplate) {
             section.columnTitles = QStringList{QStringLiteral("Row")} + dsg.records().Linked_Sheet.columnTitles;
-            section.rows = dsg.records().Linked_Sheet.rows;
+            section.rows = dsg.records().Linked_Sheet.keyedRows();
         }
         const SKTGraphicList objects = hub.document() ? hub.document()->graphics() : SKTGraphicList();
         section.objectCount = objects.size();
@@ -235,7 +235,7 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
             // Title 0 is the viewer's own first column.
             if (!design.columnTitles.isEmpty())
                 dsg.records().Linked_Sheet.columnTitles = design.columnTitles.mid(1);
-            dsg.records().Linked_Sheet.rows = design.rows;
+            dsg.records().Linked_Sheet.setKeyedRows(design.rows);
         }
 
         // The objects, in file order; an array that yields no object is left out.

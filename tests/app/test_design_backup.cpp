@@ -4,7 +4,11 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "data/ColumnTableModel.h"
+#include "data/Data_From_Excel.h"
 #include "data/Import_Excel.h"
+#include "data/View_All_Used_Data.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
@@ -21,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QProcess>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -337,14 +342,15 @@ TEST_F(WorkbookLink, AnImportWithoutRowsTakesExcelFromBothCombos)
     EXPECT_FALSE(Excel_Binding_Use);
 }
 
-TEST_F(WorkbookLink, BadPathsAndTheUnbuiltImportChangeNothing)
+TEST_F(WorkbookLink, BadPathsAndUnreadableWorkbooksChangeNothing)
 {
     testsupport::ResponderScope responder;
     responder->openAnswers = {QStringList{dir.filePath(QStringLiteral("gone.xlsx"))}, QStringList{workbook}};
     c->Browse_excel_Btn_Clicked();
-    c->Browse_excel_Btn_Clicked();   // the import window is not built yet: it says so and imports nothing
+    c->Browse_excel_Btn_Clicked();   // "PK" alone is no workbook: the import says so and opens no window
     EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select valid file path."),
-                                                       QStringLiteral("\nThe spreadsheet link is not available yet.")}));
+                                                       QStringLiteral("\nEither file is corrupted or selected file contains invalid characters.")}));
+    EXPECT_EQ(responder->modalCount, 0);
     EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 3);
     EXPECT_FALSE(Excel_Binding_Use);
     ASSERT_EQ(responder->openRequests.size(), 2);
@@ -364,3 +370,134 @@ TEST_F(WorkbookLink, ViewingWithoutRowsSaysSo)
 }
 
 } // namespace
+
+namespace {
+
+// The link through the real picker window: the user ticks columns and presses OK or Cancel.
+class RealWorkbookLink : public WorkbookLink {
+protected:
+    void SetUp() override
+    {
+        WorkbookLink::SetUp();
+        Import_Excel::defaultInstance()->runner = nullptr;
+    }
+    bool makeStaff(const QString &path)
+    {
+        QProcess p;
+        p.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"), QStringLiteral("import sys, datetime, openpyxl\nwb = openpyxl.Workbook()\nws = wb.active\n"
+                                                      "ws.append(['Code', 'Name', 'Date'])\n"
+                                                      "for i in range(1, 5): ws.append(['C%d' % i, 'N%d' % i, datetime.date(2024, 2, i)])\n"
+                                                      "wb.create_sheet('Second')\nwb.save(sys.argv[1])\n"),
+                 path});
+        return p.waitForFinished(60000) && p.exitCode() == 0;
+    }
+    void answerPicker(testsupport::ResponderScope &responder, const QList<int> &ticks)
+    {
+        responder->onModal = [ticks](QDialog &dialog) {
+            Import_Excel *p = Import_Excel::defaultInstance();
+            if (&dialog != p)
+                return 1;   // the viewer: OK
+            for (int r : ticks)
+                p->ListData_xl->setData(p->ListData_xl->index(r, 0), Qt::Checked, Qt::CheckStateRole);
+            p->okButton->click();
+            return dialog.result();
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(RealWorkbookLink, TickedColumnsLinkAndABrokenWorkbookKeepsTheLink)
+{
+    testsupport::ResponderScope responder;
+    const QString staff = dir.filePath(QStringLiteral("staff.xlsx"));
+    if (!makeStaff(staff))
+        GTEST_SKIP() << "openpyxl is not installed";
+    answerPicker(responder, {0, 2});
+    responder->openAnswers = {QStringList{staff}};
+    sourceButton("excel_browse_btn")->click();
+    QLineEdit *path = testsupport::pageControl<QLineEdit>(c->design().sidebar().datasource_tab, "excel_path_field");
+    EXPECT_EQ(path->text(), staff);
+    EXPECT_TRUE(Excel_Binding_Use);
+    EXPECT_EQ(c->design().records().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Code"), QStringLiteral("Date")}));
+    EXPECT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
+    EXPECT_EQ(c->design().records().Get_sel_row_col_value_of_Excel(-1, 1), QString()) << "no record -1";
+    // View shows both columns and the counts.
+    ASSERT_TRUE(sourceButton("view_excel_btn")->isEnabled());
+    sourceButton("view_excel_btn")->click();
+    EXPECT_EQ(Data_From_Excel::defaultInstance()->rows_count->text(), QStringLiteral("4"));
+    EXPECT_EQ(Data_From_Excel::defaultInstance()->column_count->text(), QStringLiteral("2"));
+
+    // A workbook whose sheet breaks after its first row: the message, the old link and path stay.
+    const QString broken = dir.filePath(QStringLiteral("broken.xlsx"));
+    {
+        QTemporaryDir parts;
+        QDir().mkpath(parts.filePath(QStringLiteral("xl/worksheets")));
+        QFile wb(parts.filePath(QStringLiteral("xl/workbook.xml")));
+        ASSERT_TRUE(wb.open(QIODevice::WriteOnly));
+        wb.write("<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheets><sheet name=\"S\" sheetId=\"1\"/></sheets></workbook>");
+        wb.close();
+        QFile sheet(parts.filePath(QStringLiteral("xl/worksheets/sheet1.xml")));
+        ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+        sheet.write("<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>"
+                    "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Code</t></is></c></row><row><c");
+        sheet.close();
+        QProcess zip;
+        zip.setWorkingDirectory(parts.path());
+        zip.start(QStringLiteral("python3"), {QStringLiteral("-c"),
+                                               QStringLiteral("import sys, zipfile\nz = zipfile.ZipFile(sys.argv[1], 'w')\n"
+                                                              "z.write('xl/workbook.xml')\nz.write('xl/worksheets/sheet1.xml')\nz.close()\n"),
+                                               broken});
+        ASSERT_TRUE(zip.waitForFinished(30000) && zip.exitCode() == 0);
+    }
+    responder->alerts.clear();
+    responder->openAnswers = {QStringList{broken}};
+    responder->alertAnswers = {QStringLiteral("Yes")};   // replace the linked workbook
+    answerPicker(responder, {0});
+    sourceButton("excel_browse_btn")->click();
+    ASSERT_EQ(responder->alerts.size(), 2);
+    EXPECT_EQ(responder->alerts.last().message.trimmed(),
+              QStringLiteral("Either file is corrupted or selected file contains invalid characters."));
+    EXPECT_EQ(path->text(), staff);
+    EXPECT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
+    EXPECT_EQ(Excel_Source_Path, staff);
+}
+
+TEST_F(RealWorkbookLink, ABoundTextListsTheRecordsAndTheRecordShowsItsColumn)
+{
+    testsupport::ResponderScope responder;
+    const QString staff = dir.filePath(QStringLiteral("staff.xlsx"));
+    if (!makeStaff(staff))
+        GTEST_SKIP() << "openpyxl is not installed";
+    answerPicker(responder, {0, 2});
+    responder->openAnswers = {QStringList{staff}};
+    sourceButton("excel_browse_btn")->click();
+    ASSERT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
+    // A text bound to Code: one record per linked row.
+    auto bound = text(QStringLiteral("code"), QStringLiteral("T_9"));
+    bound->data_source_type = 2;
+    bound->excel_col_indx = 1;
+    bound->excel_binding = true;
+    put({bound});
+    c->design().records().Check_Series_Or_Excel_Use_or_not();
+    EXPECT_EQ(Total_Batch_Excel_Card, 4);
+    c->design().records().Fill_Record_List(Total_Batch_Excel_Card);
+    QAbstractItemModel *list = c->design().records().Fill_List_RHS->model();
+    ASSERT_EQ(list->rowCount(), 4);
+    EXPECT_EQ(list->index(3, 0).data().toString(), QStringLiteral("Label 4"));
+    // Double-clicking a record shows the data the design uses: the Code column.
+    QStringList headers;
+    responder->onModal = [&headers](QDialog &dialog) {
+        const QAbstractItemModel *m = View_All_Used_Data::defaultInstance()->ColList->model();
+        for (int col = 0; col < m->columnCount(); ++col)
+            headers << m->headerData(col, Qt::Horizontal).toString();
+        return dialog.result();
+    };
+    c->design().records().Fill_List_RHS->selectRow(1);
+    c->barcodeMode().doubleClick_Fil_List_RHS();
+    EXPECT_EQ(headers, (QStringList{QStringLiteral("Row"), QStringLiteral("Code(Excel)")}));
+    // The record fill puts row 3's code into the text.
+    c->design().records().Set_data_table_value_to_card(2, QStringLiteral("1"), false);
+    EXPECT_EQ(bound->Text_Value, QStringLiteral("C3"));
+}

@@ -95,13 +95,14 @@ TEST_F(Viewers, TheSeriesViewerShowsOnlyTheSeriesOpenedLast)
 
 TEST_F(Viewers, TheLinkedDataViewerShowsEveryRowWithItsCounts)
 {
-    const QStringList titles{QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("City")};
-    QList<QMap<QString, QString>> rows;
-    for (int r = 1; r <= 25; ++r)
-        rows.append({{QStringLiteral("Extension"), QString::number(r)},
-                     {QStringLiteral("Column1"), QStringLiteral("C-%1").arg(r)},
-                     {QStringLiteral("Column3"), QStringLiteral("Town %1").arg(r)}});
     Data_From_Excel *viewer = Data_From_Excel::defaultInstance();
+    viewer->Linked_Sheet = LinkedSheetTable();
+    viewer->Remove_Linked_Columns();
+    const QStringList titles{QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("City")};
+    for (const QString &t : titles)
+        viewer->Add_Linked_Column(t);
+    for (int r = 1; r <= 25; ++r)
+        viewer->Create_List_By_Array({QStringLiteral(" C-%1 ").arg(r), QString(), QStringLiteral("Town %1").arg(r)}, 3);
     QStringList numbers, codes, names, headers;
     QString rowCount, columnCount;
     responder->onModal = [&](QDialog &dialog) {
@@ -116,22 +117,57 @@ TEST_F(Viewers, TheLinkedDataViewerShowsEveryRowWithItsCounts)
         viewer->OK_Click();
         return dialog.result();
     };
-    EXPECT_EQ(viewer->Open_Wnd(titles, rows), 1);
+    EXPECT_EQ(viewer->Open_Wnd(), 1);
     EXPECT_EQ(rowCount, QStringLiteral("25"));
     EXPECT_EQ(columnCount, QStringLiteral("3"));
     EXPECT_EQ(headers, titles);
     ASSERT_EQ(numbers.size(), 25);
     EXPECT_EQ(numbers.first(), QStringLiteral("1"));
     EXPECT_EQ(numbers.last(), QStringLiteral("25"));
-    EXPECT_EQ(codes.at(4), QStringLiteral("C-5"));
+    EXPECT_EQ(codes.at(4), QStringLiteral("C-5")) << "stored trimmed";
     EXPECT_EQ(names.at(4), QString());   // an empty cell
 
-    // A second opening on fewer rows shows those alone.
-    rows.resize(2);
-    viewer->Open_Wnd(titles.mid(0, 1), rows);
+    // OK leaves the table and its numbering as they were.
+    EXPECT_EQ(viewer->Linked_Sheet.rows.size(), 25);
+    viewer->Open_Wnd();
+    EXPECT_EQ(numbers.last(), QStringLiteral("25"));
+
+    // A second link of fewer rows and columns shows those alone.
+    viewer->Remove_Linked_Columns();
+    viewer->Add_Linked_Column(QStringLiteral("Code"));
+    viewer->Linked_Sheet.rows.clear();
+    viewer->Create_List_By_Array({QStringLiteral("a")}, 1);
+    viewer->Create_List_By_Array({QStringLiteral("b")}, 1);
+    viewer->Open_Wnd();
     EXPECT_EQ(rowCount, QStringLiteral("2"));
     EXPECT_EQ(columnCount, QStringLiteral("1"));
     EXPECT_EQ(headers, QStringList{QStringLiteral("Code")});
+    EXPECT_EQ(viewer->ColList->horizontalHeader()->sectionSize(1), 100);
+    viewer->Linked_Sheet = LinkedSheetTable();
+}
+
+TEST(LinkedSheetTable, ARowShortOfTextsAndKeyedRowsRoundTrip)
+{
+    Data_From_Excel *viewer = Data_From_Excel::defaultInstance();
+    viewer->Linked_Sheet = LinkedSheetTable();
+    // Fewer texts than columns fill "".
+    viewer->Create_List_By_Array({QStringLiteral("x")}, 3);
+    const LinkedSheetTable &t = viewer->Linked_Sheet;
+    struct Case {
+        const char *key;
+        const char *value;
+    } const cases[] = {{"Extension", "1"}, {"Column1", "x"}, {"Column2", ""}, {"Column3", ""}, {"Column4", ""}, {"Other", ""}};
+    for (const Case &c : cases)
+        EXPECT_EQ(t.value(0, QString::fromLatin1(c.key)), QString::fromLatin1(c.value)) << c.key;
+    EXPECT_EQ(t.value(1, QStringLiteral("Extension")), QString()) << "outside the table";
+    // The project files' keyed form reads back into the same texts.
+    const QList<QMap<QString, QString>> keyed = t.keyedRows();
+    ASSERT_EQ(keyed.size(), 1);
+    EXPECT_EQ(keyed.first().value(QStringLiteral("Column1")), QStringLiteral("x"));
+    LinkedSheetTable back;
+    back.setKeyedRows({{{QStringLiteral("Column2"), QStringLiteral("b")}, {QStringLiteral("Column99999"), QStringLiteral("far")}}});
+    EXPECT_EQ(back.rows.first().cells, (QStringList{QString(), QStringLiteral("b")})) << "a key past any column adds no room";
+    viewer->Linked_Sheet = LinkedSheetTable();
 }
 
 TEST_F(Viewers, TheSeriesViewerShowsNothingOfABadFile)

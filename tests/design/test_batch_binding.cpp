@@ -161,7 +161,7 @@ TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
     EXPECT_FALSE(Use_Excel_Binding_Values);   // no rows: the flag stays off
     records().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
     for (int i = 0; i < 3; ++i)
-        records().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i)},
+        records().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i + 1)},
                                      {QStringLiteral("Column1"), QStringLiteral("N%1").arg(i)},
                                      {QStringLiteral("Column2"), QString()}});
     records().Check_Series_Or_Excel_Use_or_not();
@@ -170,7 +170,7 @@ TEST_F(BatchBinding, SpreadsheetRowsCountWhenAColumnIsBound)
     EXPECT_EQ(records().Calculate_Excel_table_rows(), 3);
     EXPECT_EQ(records().Get_First_Value_Of_Excel_Binding(1), QStringLiteral("N0"));
     EXPECT_EQ(records().Get_First_Value_Of_Excel_Binding(2), QStringLiteral(" "));   // an empty cell
-    EXPECT_EQ(records().Get_First_Value_Of_Excel_Binding(0), QStringLiteral("0"));
+    EXPECT_EQ(records().Get_First_Value_Of_Excel_Binding(0), QStringLiteral("1"));   // the row number
     text->excel_col_indx = -1;
     records().Check_Series_Or_Excel_Use_or_not();
     EXPECT_FALSE(Use_Excel_Binding_Values);

@@ -200,9 +200,9 @@ TEST_F(SeriesStore, AFailedWriteKeepsTheOldSeriesAndSaysSo)
 
 TEST_F(SeriesStore, AppendAddsToTheEndAndRemoveTakesTheFile)
 {
-    put(QStringLiteral("list.txt"), "a\nb");   // made elsewhere, without the last line feed
+    put(QStringLiteral("list.txt"), "a\nb");   // made elsewhere, without the last line feed: "c" starts a line
     EXPECT_TRUE(series_store::append(QStringLiteral("list"), {QStringLiteral("c"), QStringLiteral("d")}));
-    EXPECT_EQ(fileOf(QStringLiteral("list.txt")), QByteArray("a\nbc\nd\n"));
+    EXPECT_EQ(fileOf(QStringLiteral("list.txt")), QByteArray("a\nb\nc\nd\n"));
     EXPECT_TRUE(series_store::append(QStringLiteral("new"), {QStringLiteral("x")}));
     EXPECT_EQ(fileOf(QStringLiteral("new.txt")), QByteArray("x\n"));
     EXPECT_TRUE(series_store::write(QStringLiteral("list"), {QStringLiteral("only")}));

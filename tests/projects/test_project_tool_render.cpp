@@ -2,6 +2,7 @@
 // the off-screen renderer the batch output uses, in a process of its own.
 
 #include "core/Globals.h"
+#include "data/Data_From_Excel.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -109,6 +110,37 @@ TEST_F(ProjectToolRecords, EachRecordRendersWithItsSeriesValue)
     const QString beyond = dir.filePath(QStringLiteral("record4.png"));
     EXPECT_EQ(tool({QStringLiteral("--render"), design, beyond, QStringLiteral("--record"), QStringLiteral("4")}), 1);
     EXPECT_FALSE(QFile::exists(beyond));
+}
+
+TEST_F(ProjectToolRecords, ARecordOfTheLinkedSpreadsheetRendersItsRowsCode)
+{
+    if (ONLY_QR_MODE)
+        GTEST_SKIP() << "the tool reads files as the whole application does";
+    ProjectsController &projects = c->projects();
+    ASSERT_EQ(projects.Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    // The linked table as the picker leaves it: the titles and one row per record.
+    Data_From_Excel *store = Data_From_Excel::defaultInstance();
+    store->Linked_Sheet = LinkedSheetTable();
+    store->Add_Linked_Column(QStringLiteral("Code"));
+    store->Add_Linked_Column(QStringLiteral("Name"));
+    for (const char *code : {"ROW-0001", "ROW-0002", "ROW-0003"})
+        store->Create_List_By_Array({QString::fromLatin1(code), QStringLiteral("n")}, 2);
+    Excel_Binding_Use = true;
+    Excel_Source_Path = dir.filePath(QStringLiteral("staff.xlsx"));
+    for (const auto &g : env.document()->graphics())
+        if (g->graphicClass() == SKTGraphicClass::Barcode) {
+            g->data_source_type = 2;
+            g->excel_col_indx = 1;
+            g->excel_binding = true;
+        }
+    Project_File_Name = dir.filePath(QStringLiteral("linked.qbf"));
+    ASSERT_TRUE(projects.Save_project_file(false, false, QStringLiteral("L")));
+    store->Linked_Sheet = LinkedSheetTable();
+    const QString png = dir.filePath(QStringLiteral("row3.png"));
+    ASSERT_EQ(tool({QStringLiteral("--render"), Project_File_Name, png, QStringLiteral("--record"), QStringLiteral("3"),
+                    QStringLiteral("--dpi"), QStringLiteral("600")}), 0)
+        << output.toStdString();
+    EXPECT_EQ(barcodeOf(png), QStringLiteral("ROW-0003"));
 }
 
 TEST_F(ProjectToolRecords, APdfHasTheCardsPageSize)

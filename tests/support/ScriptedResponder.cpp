@@ -8,6 +8,8 @@ int ScriptedResponder::alert(const platform::AlertRequest &request)
 {
     QMutexLocker lock(&m_mutex);
     alerts << request;
+    if (!request.checkBox.isEmpty() && request.checkBoxChecked)
+        *request.checkBoxChecked = !alertCheckAnswers.isEmpty() && alertCheckAnswers.takeFirst();
     if (alertAnswers.isEmpty())
         return 0;
     const QString answer = alertAnswers.takeFirst();

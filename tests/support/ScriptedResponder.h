@@ -26,6 +26,9 @@ class ScriptedResponder : public platform::DialogResponder {
 public:
     // The answer of the next alerts, by button title; when the script runs out, the first button.
     QStringList alertAnswers;
+    // The state of an alert's check box at its end, for the next alerts that have one; when the
+    // script runs out, unticked.
+    QList<bool> alertCheckAnswers;
     // Chosen paths of the next open and save panels; when the script runs out, cancelled.
     QList<QStringList> openAnswers;
     // A save answer ending in "/" is a folder: the chosen path is that folder and the panel's name
