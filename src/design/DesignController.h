@@ -84,9 +84,8 @@ public:
     bool rulersShown = false;
     QFont Text_font;   // the font the text page shows and chooses
 
-    // Creates the work area (tools, canvas, property sidebar) and the record list box, adds both to
-    // the page's layout and keeps them in Design_Work_Area and the record list's box, so that the
-    // frame can move them into its split view.
+    // Creates the work area (tools, canvas, sidebar) and the record list box on the page, kept
+    // apart so that the frame can move them into its split view.
     void buildDesigningPanel(QWidget *page);
 
     // ---- Canvas ----
@@ -100,8 +99,7 @@ public:
     QString currentGraphicClass() const;
     // The canvas's object creation; the canvas supplies it (nothing is created while it is unset).
     std::function<void(const QString &graphicClass, const QRectF &frame, int tool)> Canvas_Create_Graphic;
-    // Open panel for one picture file of the accepted types; YES when one was chosen and opens as a
-    // picture.
+    // Open panel for one picture file; YES when one was chosen and opens as a picture.
     bool Browse_User_Image_Manually();
     void Show_Hide_Ruler_ChkBox();
     void Set_Canvas_to_100_percent();
@@ -109,11 +107,9 @@ public:
     void Zoom_Out_Toolbar_btn();
     void Actual_Size_Toolbar_btn();
     static float Get_Factor_According_Index(int index);
-    // The canvas's current object (the one the sidebar shows), else the first selected object;
-    // nullptr for the card.
+    // The canvas's current object (the sidebar's), else the first selected one; nullptr for the card.
     std::shared_ptr<SKTGraphic> Get_Selected_Graphic() const;
-    // The card objects of the side being edited, front-most first (the document's objects), and
-    // their number.
+    // The card objects of the side being edited, front-most first, and their number.
     SKTGraphicList Get_Front_Controls_Array() const;
     int Get_Front_Control_Count() const;
     // The canvas and its zooming scroll view (the outlets below, as their own classes), the
@@ -189,8 +185,7 @@ public:
     // The start rule: the design as started or read becomes the bottom of the undo stack, with
     // Undo and Redo disabled and no unsaved change.
     void Record_Design_As_Started();
-    // Typing in the value editor changes the texts at every keystroke; the typing becomes one step
-    // when the editing ends, or before Undo or Redo runs while it is still going on.
+    // Typing in the value editor is one step when the editing ends, or before Undo or Redo runs.
     void Typing_Changed_Design() { Typing_Step_Pending = true; }
     void Record_Typing_Step();
     bool Typing_Step_Pending = false;
@@ -242,8 +237,7 @@ public:
     platform::Picture Get_Image_With_Update_Settings(const SKTGraphic &graphic);
     // The picture page's effect controls back to their defaults, without running their handlers.
     void Reset_Image_Editing_Controls();
-    // Gives the card objects this controller's picture services; Remove_Model_Hooks takes them away
-    // again if they are still this controller's.
+    // The card objects' picture services from this controller, and taken away again if still ours.
     void Install_Model_Hooks();
     void Remove_Model_Hooks();
     // The off-screen renderer's host: the canvas bounds and the card's layers as painting functions
