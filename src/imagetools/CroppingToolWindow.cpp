@@ -58,6 +58,7 @@ void Cropping_Tool::buildWindow()
     connect(u.output_browse_btn, &QPushButton::clicked, this, [this] { Output_Browse_Clicked(); });
     connect(u.crop_btn, &QPushButton::clicked, this, [this] { Crop_Single_Image_Clicked(); });
     connect(u.Open_Folder_Btn, &QPushButton::clicked, this, [this] { Open_Output_Folder_Clicked(); });
+    connect(u.Crop_direct_Btn, &QPushButton::clicked, this, [this] { Crop_Direct_Image_Clicked(); });
     connect(u.Close_direct_Btn, &QPushButton::clicked, this, [this] { m_window->done(0); });
     connect(u.width_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(true); });
     connect(u.height_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(false); });

@@ -58,10 +58,25 @@ Cropping_Tool *Cropping_Tool::defaultInstance()
 Cropping_Tool::Cropping_Tool() = default;
 Cropping_Tool::~Cropping_Tool() = default;
 
-int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString &)
+int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString &imagePath)
 {
-    Show_MessageBox(notAvailable);
-    return 0;
+    crop_direct = 1;
+    resetForOpening();
+    Ui::Cropping_Tool &u = *m_ui;
+    u.Main_Screen_Box->hide();
+    u.Crop_Screen_Box->show();
+    u.button_box->hide();
+    u.crop_btn->hide();
+    u.Open_Folder_Btn->hide();
+    u.ColList->hide();
+    u.Crop_direct_Btn->show();
+    u.Close_direct_Btn->show();
+    Crop_Input_Path = imagePath;
+    if (!Load_for_Next_Screen())
+        return 0;
+    const int code = platform::runModal(*m_window);
+    m_window->hide();
+    return code;
 }
 
 int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString &)

@@ -54,6 +54,7 @@ public:
     void Folder_Browse_Clicked();
     void Output_Browse_Clicked();
     void Crop_Single_Image_Clicked();
+    void Crop_Direct_Image_Clicked();
     void Open_Output_Folder_Clicked();
     void Size_Text_Changed(bool width);
 
@@ -87,6 +88,8 @@ private:
     QImage operationResult(QString *error) const;
     // Writes one output; answers the path written, "" when skipped or failed.
     QString writeOutput(const QImage &image, const QString &path);
+    // The one place a crop's file is written: encoded for its extension, replaced whole.
+    bool writeWhole(const QImage &image, const QString &path);
 
     std::unique_ptr<Ui::Cropping_Tool> m_ui;
     std::unique_ptr<QDialog> m_window;

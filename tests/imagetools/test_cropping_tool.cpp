@@ -22,6 +22,7 @@
 #include "platform/PictureView.h"
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +90,22 @@ public:
             return dialog.result();
         };
         return tool->Open_Wnd();
+    }
+    // The direct crop of one file: the user acts on the crop screen, then Close if it is still open.
+    int openDirect(const QString &path, const std::function<void(QDialog &)> &user)
+    {
+        responder->onModal = [this, user](QDialog &dialog) {
+            if (&dialog != tool->window())
+                return 0;
+            dialog.setResult(-1);
+            dialog.show();
+            QApplication::processEvents();
+            user(dialog);
+            if (dialog.isVisible())
+                QTest::mouseClick(dialog.findChild<QPushButton *>("Close_direct_Btn"), Qt::LeftButton);
+            return dialog.result();
+        };
+        return tool->Open_Wnd_Direct_To_Crop(path);
     }
     QString write(const QString &name, const QImage &image, const char *format = "png")
     {
@@ -326,6 +343,44 @@ TEST_F(CropWizard, AFileThatIsNoPictureIsNamed)
     ASSERT_EQ(alerts().size(), 1);
     EXPECT_TRUE(alerts().first().startsWith(QStringLiteral("The image could not be read: photo.jpg ("))) << alerts().first().toStdString();
     EXPECT_TRUE(QDir(out).isEmpty());
+}
+
+TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
+{
+    const QString fake = dir.filePath("photo.jpg");
+    imagefiles::writeBytes(fake, "no picture here");
+    const QString good = write("good.png", imagefiles::quadrants({400, 300}));
+    const struct {
+        const char *name;
+        QString path;
+        bool deleteSelection;
+        int code;
+        QString message;
+    } cases[] = {
+        {"not a picture", fake, false, 0, "The image could not be read: photo.jpg ("},
+        {"selection deleted", good, true, 0, "Please select area to crop."},
+        {"written", good, false, 1, ""},
+    };
+    for (const auto &c : cases) {
+        responder->alerts.clear();
+        const int code = openDirect(c.path, [&](QDialog &dialog) {
+            EXPECT_FALSE(dialog.findChild<QWidget *>("Main_Screen_Box")->isVisible()) << c.name;
+            EXPECT_FALSE(dialog.findChild<QWidget *>("button_box")->isVisible()) << c.name;
+            if (c.deleteSelection)
+                tool->canvasController()->removeAllSelectorsFromCanvas();
+            QTest::mouseClick(dialog.findChild<QPushButton *>("Crop_direct_Btn"), Qt::LeftButton);
+            EXPECT_EQ(dialog.isVisible(), c.code == 0) << c.name << ": a failure keeps the dialog open";
+        });
+        EXPECT_EQ(code, c.code) << c.name;
+        if (c.code == 1) {
+            EXPECT_TRUE(alerts().isEmpty()) << c.name;
+            EXPECT_TRUE(QFileInfo(tool->Crop_Direct_Path).isFile()) << c.name;
+            EXPECT_EQ(tool->Crop_Direct_Path, Created_Resource_Path + QStringLiteral("/Cropped_Images/good.PNG"));
+        } else {
+            ASSERT_EQ(alerts().size(), 1) << c.name;
+            EXPECT_TRUE(alerts().first().startsWith(c.message)) << alerts().first().toStdString();
+        }
+    }
 }
 
 } // namespace
