@@ -1,13 +1,173 @@
-// The cropping tool opened on its own from the toolbar.
+// The crop wizard's window: its form, the wiring of its controls and the handlers of the first
+// screen's choices and the crop options.
 
 #include "imagetools/Cropping_Tool.h"
 
-#include "core/Messages.h"
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "core/Utilities.h"
+#include "imagetools/CropGeometry.h"
+#include "imagetools/MSSCanvas.h"
+#include "imagetools/MSSCanvasController.h"
+#include "imagetools/MSSSelector.h"
+#include "platform/Dialogs.h"
+#include "ui_Cropping_Tool.h"
 
-int Cropping_Tool::Open_Wnd()
+#include <QButtonGroup>
+#include <QDialog>
+#include <QHeaderView>
+#include <QSignalBlocker>
+
+void Cropping_Tool::buildWindow()
 {
-    if (runner)
-        return runner();
-    Show_MessageBox(QStringLiteral("The cropping tool is not available yet."));
-    return 0;
+    if (m_window)
+        return;
+    m_window = std::make_unique<QDialog>();
+    m_ui = std::make_unique<Ui::Cropping_Tool>();
+    m_ui->setupUi(m_window.get());
+    Ui::Cropping_Tool &u = *m_ui;
+    u.Modified_image->setImageScaling(platform::ImageScaling::ProportionallyDown);
+    u.Modified_image->setImageAlignment(Qt::AlignCenter);
+    m_canvas = std::make_unique<MSSCanvasController>(u.Modified_image);
+    u.ColList->setColumnCount(1);
+    u.ColList->horizontalHeader()->setStretchLastSection(true);
+    u.ColList->horizontalHeader()->hide();
+    u.ColList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    const auto group = [this](std::initializer_list<QAbstractButton *> buttons) {
+        auto *g = new QButtonGroup(m_window.get());
+        int id = 0;
+        for (QAbstractButton *b : buttons)
+            g->addButton(b, id++);
+        return g;
+    };
+    m_input = group({u.input_file_radio, u.input_folder_radio, u.input_series_radio});
+    m_output = group({u.output_own_radio, u.output_custom_radio});
+    m_cropping = group({u.crop_manual_radio, u.crop_size_radio});
+    m_batch = group({u.batch_new_radio, u.batch_replace_radio});
+    connect(m_input, &QButtonGroup::idClicked, this, [this] { input_option_CellClick(); });
+    connect(m_output, &QButtonGroup::idClicked, this, [this] { output_option_CellClick(); });
+    connect(m_cropping, &QButtonGroup::idClicked, this, [this] { cropping_option_CellClick(); });
+
+    connect(u.Next_Btn, &QPushButton::clicked, this, [this] { OK_Btn_Clicked(); });
+    connect(u.Back_Btn, &QPushButton::clicked, this, [this] { Back_Btn_Clicked(); });
+    connect(u.cancel_btn, &QPushButton::clicked, this, [this] { Cancel_Btn_Clicked(); });
+    connect(u.help_btn, &QPushButton::clicked, this, [] { Open_Help_File(); });
+    connect(u.file_browse_btn, &QPushButton::clicked, this, [this] { File_Browse_Clicked(); });
+    connect(u.folder_browse_btn, &QPushButton::clicked, this, [this] { Folder_Browse_Clicked(); });
+    connect(u.output_browse_btn, &QPushButton::clicked, this, [this] { Output_Browse_Clicked(); });
+    connect(u.crop_btn, &QPushButton::clicked, this, [this] { Crop_Single_Image_Clicked(); });
+    connect(u.Open_Folder_Btn, &QPushButton::clicked, this, [this] { Open_Output_Folder_Clicked(); });
+    connect(u.Crop_direct_Btn, &QPushButton::clicked, this, [this] { Crop_Direct_Image_Clicked(); });
+    connect(u.Close_direct_Btn, &QPushButton::clicked, this, [this] { m_window->done(0); });
+    connect(u.width_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(true); });
+    connect(u.height_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(false); });
+    connect(u.width_Stepper, &QSpinBox::valueChanged, this,
+            [this](int v) { m_ui->width_Text->setText(QString::number(v)); });
+    connect(u.height_Stepper, &QSpinBox::valueChanged, this,
+            [this](int v) { m_ui->height_Text->setText(QString::number(v)); });
+    connect(u.ColList, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0 && row < ListData.size() && !m_ui->Main_Screen_Box->isVisible()) {
+            Crop_Input_Path = ListData.at(row);
+            Load_Image_File(Crop_Input_Path);
+        }
+    });
+}
+
+void Cropping_Tool::showFileList()
+{
+    QTableWidget *list = m_ui->ColList;
+    const QSignalBlocker quiet(list);
+    list->setRowCount(int(ListData.size()));
+    for (int row = 0; row < ListData.size(); ++row)
+        list->setItem(row, 0, new QTableWidgetItem(ListData.at(row)));
+}
+
+void Cropping_Tool::input_option_CellClick()
+{
+    const int row = inputRow();
+    m_ui->File_Box->setEnabled(row == 0);
+    m_ui->Folder_Box->setEnabled(row == 1);
+    m_ui->Camera_Box->setEnabled(row == 2);
+}
+
+void Cropping_Tool::output_option_CellClick()
+{
+    m_ui->output_custom_name->setEnabled(m_output->checkedId() == 1);
+}
+
+void Cropping_Tool::Set_Default_Cropping_Option()
+{
+    Ui::Cropping_Tool &u = *m_ui;
+    u.crop_manual_radio->setChecked(true);
+    u.cropping_wid_size->setEnabled(false);
+    u.aspect_ratio_chk->setChecked(false);
+    const QSignalBlocker w(u.width_Stepper), h(u.height_Stepper);
+    u.width_Stepper->setValue(50);
+    u.height_Stepper->setValue(50);
+    u.width_Text->setText(QStringLiteral("50"));
+    u.height_Text->setText(QStringLiteral("50"));
+}
+
+void Cropping_Tool::cropping_option_CellClick()
+{
+    Ui::Cropping_Tool &u = *m_ui;
+    u.Modified_image->setPicture(User_Picture);
+    if (manualCrop()) {
+        showSelection();
+        u.cropping_wid_size->setEnabled(false);
+    } else {
+        for (MSSSelector *s : m_canvas->selectors())
+            s->Set_selector_show_or_not(false);
+        m_canvas->markAllUnselected(true);
+        if (MSSSelector *current = m_canvas->currentSelector())
+            current->Set_selector_show_or_not(false);
+        u.cropping_wid_size->setEnabled(true);
+    }
+    m_canvas->view()->update();
+}
+
+void Cropping_Tool::Size_Text_Changed(bool width)
+{
+    QLineEdit *field = width ? m_ui->width_Text : m_ui->height_Text;
+    QSpinBox *stepper = width ? m_ui->width_Stepper : m_ui->height_Stepper;
+    const crop::SizeField f = crop::sizeFieldRule(field->text());
+    if (field->text() != f.text)
+        field->setText(f.text);
+    const QSignalBlocker quiet(stepper);
+    stepper->setValue(f.value);
+}
+
+void Cropping_Tool::File_Browse_Clicked()
+{
+    platform::OpenPanelRequest request;
+    request.extensions = Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList();
+    const QStringList chosen = platform::dialogResponder().openPanel(request);
+    if (!chosen.isEmpty())
+        m_ui->file_path->setText(chosen.first());
+}
+
+void Cropping_Tool::Folder_Browse_Clicked()
+{
+    platform::OpenPanelRequest request;
+    request.canChooseFiles = false;
+    request.canChooseDirectories = true;
+    const QStringList chosen = platform::dialogResponder().openPanel(request);
+    if (!chosen.isEmpty())
+        m_ui->folder_path->setText(chosen.first());
+}
+
+void Cropping_Tool::Output_Browse_Clicked()
+{
+    platform::OpenPanelRequest request;
+    request.canChooseFiles = false;
+    request.canChooseDirectories = true;
+    const QStringList chosen = platform::dialogResponder().openPanel(request);
+    if (!chosen.isEmpty())
+        m_ui->output_path->setText(chosen.first());
+}
+
+void Cropping_Tool::Open_Output_Folder_Clicked()
+{
+    platform::openWithDefaultApplication(m_ui->output_path->text());
 }

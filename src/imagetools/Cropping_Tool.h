@@ -1,28 +1,102 @@
 #pragma once
-// The cropping tool, as the card's picture commands reach it: cropping one picture file or every
-// picture of a series. The tool's window does not exist yet; both entry points say so.
+// The crop wizard: a modal dialog that crops or resizes one picture file, every picture of a
+// folder or the pictures a series names. The first screen chooses input and output, the second
+// shows one picture with a selection rectangle over it. The view shows an 800-pixel preview;
+// every crop and resize is cut from the full original.
 
+#include "platform/Picture.h"
+
+#include <QObject>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
-#include <functional>
+#include <QStringList>
 
-class Cropping_Tool {
+#include <memory>
+
+class MSSCanvasController;
+class QButtonGroup;
+class QDialog;
+class QImage;
+namespace Ui { class Cropping_Tool; }
+
+class Cropping_Tool : public QObject {
+    Q_OBJECT
 public:
     // The one tool of the process.
     static Cropping_Tool *defaultInstance();
+    ~Cropping_Tool() override;
 
+    // The tool on its own, from the toolbar; the code that ended the dialog (0 from Cancel).
+    int Open_Wnd();
     // Crops the picture file; 1 on OK with the cropped file's path in Crop_Direct_Path, else 0.
     int Open_Wnd_Direct_To_Crop(const QString &imagePath);
     // Crops every picture the series lists; 1 on OK with the new series' name in
     // Crop_Direct_Series, else 0.
     int Open_Wnd_Direct_Crop_Series(const QString &seriesName);
 
-    // The tool on its own, from the toolbar; 1 on OK, else 0. A test puts a runner in its place.
-    int Open_Wnd();
-    std::function<int()> runner;
-
     QString Crop_Direct_Path;
     QString Crop_Direct_Series;
 
+    // The dialog and its controls, for the handlers and for tests driving it as a user would.
+    QDialog *window() const { return m_window.get(); }
+    Ui::Cropping_Tool &ui() const { return *m_ui; }
+    MSSCanvasController *canvasController() const { return m_canvas.get(); }
+
+    // Handlers.
+    void OK_Btn_Clicked();
+    void Back_Btn_Clicked();
+    void Cancel_Btn_Clicked();
+    void input_option_CellClick();
+    void output_option_CellClick();
+    void cropping_option_CellClick();
+    void File_Browse_Clicked();
+    void Folder_Browse_Clicked();
+    void Output_Browse_Clicked();
+    void Crop_Single_Image_Clicked();
+    void Crop_Direct_Image_Clicked();
+    void Open_Output_Folder_Clicked();
+    void Size_Text_Changed(bool width);
+
+    bool Load_for_Next_Screen();
+    void Load_Image_File(const QString &path);
+    void Set_Default_Cropping_Option();
+    // Crop-view points per preview point on each axis.
+    QSizeF originalImageRatio() const;
+    // Output path of the shown picture; counts it.
+    QString Cropped_File_Name();
+
+    // The rows of the file list, in order.
+    QStringList ListData;
+    QString Crop_Input_Path;
+    QString Crop_Output_Path;
+    QString croped_file;
+    QRectF Crop_Rect;
+    int crop_num = 0;
+    int crop_direct = 0;
+
 private:
-    Cropping_Tool() = default;
+    Cropping_Tool();
+    void buildWindow();
+    void resetForOpening();
+    void showFileList();
+    int inputRow() const;
+    bool manualCrop() const;
+    void showSelection();
+    // The pixels of the shown file to write, cut or scaled from the original; null with the
+    // reason in `error` when the file cannot be read or nothing is covered.
+    QImage operationResult(QString *error) const;
+    // Writes one output; answers the path written, "" when skipped or failed.
+    QString writeOutput(const QImage &image, const QString &path);
+    // The one place a crop's file is written: encoded for its extension, replaced whole.
+    bool writeWhole(const QImage &image, const QString &path);
+
+    std::unique_ptr<Ui::Cropping_Tool> m_ui;
+    std::unique_ptr<QDialog> m_window;
+    std::unique_ptr<MSSCanvasController> m_canvas;
+    QButtonGroup *m_input = nullptr;
+    QButtonGroup *m_output = nullptr;
+    QButtonGroup *m_cropping = nullptr;
+    QButtonGroup *m_batch = nullptr;
+    platform::Picture User_Picture;
 };

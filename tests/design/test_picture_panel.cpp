@@ -31,6 +31,8 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -235,10 +237,32 @@ TEST_F(PicturePanel, CroppingBySourceKind)
     sidebar().imagePanel()->image_crop_btn->click();
     EXPECT_TRUE(responder->alerts.isEmpty());
 
-    p->data_source_type = 0;   // the tool is not there yet: it says so and changes nothing
-    sidebar().imagePanel()->image_crop_btn->click();
-    EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThe cropping tool is not available yet.")});
+    // A picture file of its own: the crop screen opens; Close changes nothing, Crop puts the
+    // cropped copy on the card, under a free name the second time.
+    p->data_source_type = 0;
+    const auto press = [&](const char *button) {
+        responder->onModal = [button](QDialog &dialog) {
+            dialog.show();
+            dialog.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+            return dialog.result();
+        };
+        sidebar().imagePanel()->image_crop_btn->click();
+    };
+    press("Close_direct_Btn");
     EXPECT_EQ(p->_file_path, path);
+    press("Crop_direct_Btn");
+    const QFileInfo first(p->_file_path);
+    EXPECT_EQ(first.fileName(), QStringLiteral("crop.PNG"));
+    EXPECT_EQ(first.dir().dirName(), QStringLiteral("Cropped_Images"));
+    EXPECT_TRUE(first.absolutePath().startsWith(Created_Resource_Path)) << qPrintable(first.absolutePath());
+    EXPECT_TRUE(first.isFile());
+    p->setFilePath(path);
+    press("Crop_direct_Btn");
+    EXPECT_EQ(p->_file_path, first.absolutePath() + QStringLiteral("/crop (1).PNG"));
+    EXPECT_TRUE(QFileInfo(p->_file_path).isFile());
+    EXPECT_TRUE(responder->alerts.isEmpty()) << responder->alertMessages().join('|').toStdString();
+    responder->onModal = nullptr;
+    p->setFilePath(path);
 
     responder->alerts.clear();
     p->setFilePath(dir.filePath(QStringLiteral("missing.png")));
