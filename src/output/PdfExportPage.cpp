@@ -68,8 +68,10 @@ void PdfExportPage::Draw_Pdf_Layout(QPainter &painter, const std::optional<platf
     const float w = l.label_width, h = l.label_hight;
     painter.save();
     for (const sheetplacement::Cell &cell : sheet.cells) {
-        if (count >= l.Total_Label_Real)
+        if (count >= l.Total_Label_Real) {
+            m_exhausted = true;
             m_stop = true;
+        }
         if (m_stop)
             break;
         if (m_visited)
@@ -79,6 +81,7 @@ void PdfExportPage::Draw_Pdf_Layout(QPainter &painter, const std::optional<platf
             bool ended = false;
             for (;;) {
                 if (barcode_counter >= l.Total_Label_Real || count >= l.Total_Label_Real) {
+                    m_exhausted = true;
                     m_stop = true;
                     ended = true;
                     break;

@@ -52,6 +52,9 @@ public:
     // Records the job passes over without drawing them (a file not written at the prompt).
     void Pass_Over(int records);
 
+    // YES once the page drawing ran out of labels (it set the stop flag itself).
+    bool exhausted() const { return m_exhausted; }
+
     int count = 0;
     int barcode_counter = 0;
     const Setup &setup() const { return m_setup; }
@@ -64,4 +67,5 @@ private:
     std::atomic<bool> &m_stop;
     std::atomic<double> *m_visited;
     bool m_started = false;
+    bool m_exhausted = false;
 };
