@@ -1,6 +1,9 @@
 #include "output/PdfExportPage.h"
 
+#include "core/Messages.h"
 #include "output/SheetPlacement.h"
+
+#include <exception>
 
 #include <QPainter>
 
@@ -50,7 +53,6 @@ void PdfExportPage::Draw_Pdf_Layout(QPainter &painter, const std::optional<platf
         count = l.Print_Start;
         m_started = true;
     }
-    const bool barcodeMode = m_setup.mode == 0;
     const platform::Picture picture = pictureFor(pass_image);
     // A picture the job fetched for this one label: its size is the label's.
     const bool handedIn = pass_image.has_value() && m_setup.batch && m_setup.mode != 1;
@@ -65,8 +67,21 @@ void PdfExportPage::Draw_Pdf_Layout(QPainter &painter, const std::optional<platf
         l.Left_Mar = l.Rite_Mar = l.Top_Mar = l.Bot_Mar = 0;
     }
     const sheetplacement::Sheet sheet = sheetplacement::Place_Sheet(l, page);
-    const float w = l.label_width, h = l.label_hight;
     painter.save();
+    // A failure ends this page as drawn so far, logged; the job goes on with the next.
+    try {
+        drawCells(painter, sheet, l, page, picture, handedIn);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    painter.restore();
+}
+
+void PdfExportPage::drawCells(QPainter &painter, const sheetplacement::Sheet &sheet, const SheetLayout &l,
+                              const QSizeF &page, const platform::Picture &picture, bool handedIn)
+{
+    const bool barcodeMode = m_setup.mode == 0;
+    const float w = l.label_width, h = l.label_hight;
     for (const sheetplacement::Cell &cell : sheet.cells) {
         if (count >= l.Total_Label_Real) {
             m_exhausted = true;
@@ -124,5 +139,4 @@ void PdfExportPage::Draw_Pdf_Layout(QPainter &painter, const std::optional<platf
         ++count;
         ++barcode_counter;
     }
-    painter.restore();
 }

@@ -18,6 +18,7 @@
 #include <optional>
 
 class QPainter;
+namespace sheetplacement { struct Sheet; }
 
 class PdfExportPage {
 public:
@@ -61,6 +62,8 @@ public:
 
 private:
     platform::Picture pictureFor(const std::optional<platform::Picture> &pass_image) const;
+    void drawCells(QPainter &painter, const sheetplacement::Sheet &sheet, const SheetLayout &l, const QSizeF &page,
+                   const platform::Picture &picture, bool handedIn);
 
     Setup m_setup;
     std::function<platform::Picture(int)> m_fetch;

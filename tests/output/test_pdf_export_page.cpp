@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
 constexpr double kDpi = 300;
@@ -260,6 +262,27 @@ TEST(PdfExportPage, RecordsPassedOverAreNotDrawnLater)
     const QImage third = renderPage(page);
     EXPECT_EQ(fetched, (std::vector<int>{0, 1, 4, 5}));
     EXPECT_EQ(decodeCell(third, 1, 1, kLabel), QStringLiteral("R5"));
+}
+
+TEST(PdfExportPage, AFailureWhileDrawingEndsOnlyThatPage)
+{
+    PdfExportPage::Setup s = sheet(1, 3, kLabel, 1, 0, true);
+    setRange(s, 0, 6);
+    std::atomic<bool> stop{false};
+    bool thrown = false;
+    PdfExportPage page(s, [&](int i) {
+        if (i == 1 && !thrown) {
+            thrown = true;
+            throw std::runtime_error("the card could not be filled");
+        }
+        return code128(QStringLiteral("R%1").arg(i + 1));
+    }, stop);
+    const QImage first = renderPage(page);
+    EXPECT_EQ(decodeCell(first, 1, 1, kLabel), QStringLiteral("R1"));
+    EXPECT_EQ(decodeCell(first, 1, 2, kLabel), QString());
+    EXPECT_FALSE(stop);
+    const QImage second = renderPage(page);
+    EXPECT_EQ(decodeCell(second, 1, 1, kLabel), QStringLiteral("R2"));
 }
 
 } // namespace
