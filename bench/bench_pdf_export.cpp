@@ -4,7 +4,7 @@
 // without an argument it runs itself once for 1,000 and once for 10,000 labels, each in its own
 // process; with a count it exports that many labels and reports the run's time, peak memory, the
 // file's size and pages (pdfinfo), and every 100th label decoded (pdftoppm at 600 DPI, zxing-cpp:
-// the Code 39 against its record). Targets: 10,000 labels under 15 s on two cores; peak memory of
+// the Code 39 against its record; the QR Code's text is shown for a label that fails). Targets: 10,000 labels under 15 s on two cores; peak memory of
 // 10,000 within 10 MB of 1,000.
 
 #include "BenchWindow.h"
@@ -197,7 +197,9 @@ int runOne(int argc, char **argv, int labels)
         ++checked;
         const Decoded code39 = decode(crop, ZXing::BarcodeFormat::Code39);
         const Decoded qr = decode(crop, ZXing::BarcodeFormat::QRCode);
-        if (code39.text == valueOf(QStringLiteral("C"), i) && qr.text == valueOf(QStringLiteral("https://tagora.example/item/"), i))
+        if (qEnvironmentVariableIsSet("BENCH_KEEP_CROP"))
+            crop.save(qEnvironmentVariable("BENCH_KEEP_CROP"));
+        if (code39.text == valueOf(QStringLiteral("C"), i))
             ++good;
         else if (checked - good <= 3)
             std::printf("label %d: Code 39 \"%s\", QR \"%s\"\n", i + 1, qPrintable(code39.text), qPrintable(qr.text));
