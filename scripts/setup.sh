@@ -7,7 +7,7 @@ packages=(
   libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
   fonts-dejavu-core fonts-dejavu-extra
-  xvfb xauth xdotool imagemagick ghostscript poppler-utils zbar-tools libplist-utils unzip
+  xvfb xauth xdotool imagemagick ghostscript poppler-utils qpdf zbar-tools libplist-utils unzip
   python3 openssl
   # The project-file fuzz target: clang with libFuzzer and its sanitizer runtimes.
   clang libclang-rt-14-dev

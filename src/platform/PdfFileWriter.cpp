@@ -1,0 +1,254 @@
+#include "platform/PdfFileWriter.h"
+
+#include "platform/EpsPaintEngine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+
+const QByteArray kMediaBox = QByteArrayLiteral("/MediaBox [");
+
+// The page size QPdfWriter accepts: nothing under one point (the box is corrected afterwards).
+QPageSize pageSizeOf(const QSizeF &points)
+{
+    const QSizeF page(std::max(points.width(), 1.0), std::max(points.height(), 1.0));
+    return QPageSize(page, QPageSize::Point, QString(), QPageSize::ExactMatch);
+}
+
+// A PDF text string: UTF-16BE with its byte order mark, in hex so that no character needs escaping.
+QByteArray pdfText(const QString &text)
+{
+    QByteArray bytes("\xFE\xFF", 2);
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() >> 8));
+        bytes.append(char(c.unicode() & 0xFF));
+    }
+    return '<' + bytes.toHex().toUpper() + '>';
+}
+
+// The box of a page QPdfWriter wrote as "0 0 W H" (whole points, content flipped about H): the top
+// edge stays where the content starts, the bottom moves to the exact height. Padded to the old
+// length so that no byte offset of the file changes. Empty when it does not fit.
+QByteArray exactBox(const QByteArray &numbersText, const QSizeF &points)
+{
+    const QList<QByteArray> numbers = numbersText.simplified().split(' ');
+    if (numbers.size() != 4)
+        return {};
+    bool ok = false;
+    const double top = numbers[3].toDouble(&ok);
+    if (!ok)
+        return {};
+    QByteArray box = "0 " + epsNumber(top - points.height()) + ' ' + epsNumber(points.width()) + ' ' + epsNumber(top);
+    if (box.size() > numbersText.size())
+        return {};
+    box.append(QByteArray(numbersText.size() - box.size(), ' '));
+    return box;
+}
+
+// The text between the first "<<" and the last ">>" of a dictionary.
+QByteArray dictBody(const QByteArray &text)
+{
+    const qsizetype open = text.indexOf("<<");
+    const qsizetype close = text.lastIndexOf(">>");
+    if (open < 0 || close < open)
+        return {};
+    return text.mid(open + 2, close - open - 2);
+}
+
+} // namespace
+
+PdfFileWriter::PdfFileWriter(const QString &finalPath, const Info &info) : m_finalPath(finalPath), m_info(info) {}
+
+PdfFileWriter::~PdfFileWriter()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+    m_painter.reset();
+    m_writer.reset();
+    m_file.reset();   // removes the temporary file unless it was renamed
+}
+
+void PdfFileWriter::fail(const QString &why)
+{
+    if (!m_failed)
+        m_error = why;
+    m_failed = true;
+    // Nothing of a failed file stays behind.
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+    m_painter.reset();
+    m_writer.reset();
+    m_file.reset();
+}
+
+bool PdfFileWriter::begin(const QSizeF &firstPage)
+{
+    const QFileInfo target(m_finalPath);
+    m_file = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") + target.completeBaseName() +
+                                              QStringLiteral(".XXXXXX.part"));
+    if (!m_file->open()) {
+        fail(m_file->errorString());
+        return false;
+    }
+    m_writer = std::make_unique<QPdfWriter>(m_file.get());
+    m_writer->setResolution(72);   // one painter unit is one point
+    m_writer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    m_writer->setPageSize(pageSizeOf(firstPage));
+    m_writer->setTitle(m_info.title);
+    m_writer->setCreator(m_info.creator);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_writer.get())) {
+        fail(QStringLiteral("The PDF writer could not start."));
+        return false;
+    }
+    // Bitmaps (symbols among them) must not be JPEG-compressed.
+    m_painter->setRenderHint(QPainter::LosslessImageRendering, true);
+    m_pages.push_back(firstPage);
+    return true;
+}
+
+bool PdfFileWriter::newPage(const QSizeF &page)
+{
+    if (m_failed || !m_painter || !m_painter->isActive())
+        return false;
+    m_writer->setPageSize(pageSizeOf(page));
+    if (!m_writer->newPage()) {
+        fail(QStringLiteral("The PDF writer could not begin a page."));
+        return false;
+    }
+    m_pages.push_back(page);
+    if (m_file->error() != QFileDevice::NoError) {
+        fail(m_file->errorString());
+        return false;
+    }
+    return true;
+}
+
+bool PdfFileWriter::finish()
+{
+    if (!m_painter || m_failed) {
+        if (!m_failed)
+            fail(QStringLiteral("The PDF file was not begun."));
+        return false;
+    }
+    m_painter->end();
+    m_painter.reset();
+    m_writer.reset();
+    if (!m_file->flush() || m_file->error() != QFileDevice::NoError) {
+        fail(m_file->errorString());
+        return false;
+    }
+    if (!setExactMediaBoxes(*m_file, m_pages) || !appendInfo(*m_file, m_info) || !m_file->flush() ||
+        m_file->error() != QFileDevice::NoError) {
+        fail(m_file->error() != QFileDevice::NoError ? m_file->errorString() : QStringLiteral("The PDF file is damaged."));
+        return false;
+    }
+    m_file->close();
+    // Only a complete file replaces one of the same name.
+    const QByteArray from = QFile::encodeName(m_file->fileName());
+    const QByteArray to = QFile::encodeName(m_finalPath);
+    if (std::rename(from.constData(), to.constData()) != 0) {
+        fail(QStringLiteral("The PDF file could not be given its name."));
+        return false;
+    }
+    m_file->setAutoRemove(false);
+    m_file.reset();
+    return true;
+}
+
+bool PdfFileWriter::setExactMediaBoxes(QFile &file, const std::vector<QSizeF> &pages)
+{
+    // In chunks, so that a long document is never held whole; a box starting in a chunk ends in
+    // its overlap.
+    constexpr qint64 chunk = 1 << 20, overlap = 128;
+    const qint64 size = file.size();
+    size_t page = 0;
+    for (qint64 pos = 0; pos < size; pos += chunk) {
+        if (!file.seek(pos))
+            return false;
+        QByteArray buffer = file.read(chunk + overlap);
+        qsizetype at = 0;
+        while ((at = buffer.indexOf(kMediaBox, at)) >= 0 && at < chunk) {
+            const qsizetype open = at + kMediaBox.size();
+            const qsizetype close = buffer.indexOf(']', open);
+            if (close < 0 || page >= pages.size())
+                return false;
+            const QByteArray box = exactBox(buffer.mid(open, close - open), pages[page++]);
+            if (box.isEmpty())
+                return false;
+            if (!file.seek(pos + open) || file.write(box) != box.size())
+                return false;
+            at = close;
+        }
+    }
+    return page == pages.size();
+}
+
+bool PdfFileWriter::appendInfo(QFile &file, const Info &info)
+{
+    const qint64 size = file.size();
+    const qint64 tailStart = std::max<qint64>(0, size - 4096);
+    if (!file.seek(tailStart))
+        return false;
+    const QByteArray tail = file.read(size - tailStart);
+    const qsizetype trailerAt = tail.lastIndexOf("trailer");
+    const qsizetype startxrefAt = tail.lastIndexOf("startxref");
+    if (trailerAt < 0 || startxrefAt < trailerAt)
+        return false;
+    const QByteArray trailer = dictBody(tail.mid(trailerAt, startxrefAt - trailerAt));
+    bool ok = false;
+    const qint64 xref = tail.mid(startxrefAt + 9).split('%').value(0).trimmed().toLongLong(&ok);
+    if (!ok || trailer.isEmpty())
+        return false;
+    const qsizetype infoKey = trailer.indexOf("/Info");
+    if (infoKey < 0)
+        return false;
+    const int infoObject = trailer.mid(infoKey + 5).trimmed().split(' ').value(0).toInt(&ok);
+    if (!ok || infoObject <= 0)
+        return false;
+
+    // The Info object's offset from the xref table: "xref", "0 N", then 20 bytes an entry.
+    if (!file.seek(xref))
+        return false;
+    const QByteArray head = file.read(64);
+    const qsizetype firstLine = head.indexOf('\n');
+    const qsizetype secondLine = firstLine < 0 ? -1 : head.indexOf('\n', firstLine + 1);
+    if (!head.startsWith("xref") || secondLine < 0)
+        return false;
+    if (!file.seek(xref + secondLine + 1 + 20LL * infoObject))
+        return false;
+    const qint64 infoOffset = file.read(20).left(10).toLongLong(&ok);
+    if (!ok || !file.seek(infoOffset))
+        return false;
+    const QByteArray object = file.read(16384);
+    const qsizetype end = object.indexOf("endobj");
+    if (end < 0)
+        return false;
+    const QByteArray infoBody = dictBody(object.left(end));
+    if (infoBody.isEmpty())
+        return false;
+
+    QByteArray update;
+    update += '\n';
+    const qint64 objectAt = size + 1;
+    update += QByteArray::number(infoObject) + " 0 obj\n<<" + infoBody + "\n/Author " + pdfText(info.author) +
+              "\n/Subject " + pdfText(info.subject) + "\n/Keywords " + pdfText(info.keywords) + "\n>>\nendobj\n";
+    const qint64 xrefAt = size + update.size();
+    update += "xref\n" + QByteArray::number(infoObject) + " 1\n" +
+              QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
+    update += "trailer\n<<" + trailer + "\n/Prev " + QByteArray::number(xref) + "\n>>\nstartxref\n" +
+              QByteArray::number(xrefAt) + "\n%%EOF\n";
+    return file.seek(size) && file.write(update) == update.size();
+}
+
+} // namespace platform

@@ -1,0 +1,67 @@
+#pragma once
+// A multi-page PDF file written safely: the pages go to a temporary file in the destination folder,
+// every page box is made exact to the hundredth of a point once the writer has closed, the
+// document information that the PDF writer cannot set itself (Author, Subject, Keywords) is
+// appended as an incremental update, and only then does the file take its final name. A failed
+// create, write or close leaves no file behind and the old file (if any) untouched.
+//
+// Owned by one thread at a time: the export worker creates, paints and finishes it.
+
+#include <QSizeF>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QFile;
+class QTemporaryFile;
+class QPainter;
+class QPdfWriter;
+
+namespace platform {
+
+class PdfFileWriter {
+public:
+    struct Info {
+        QString title, creator, author, subject, keywords;
+    };
+
+    PdfFileWriter(const QString &finalPath, const Info &info);
+    // Abandons an unfinished file: the temporary file is removed.
+    ~PdfFileWriter();
+
+    // Creates the temporary file and begins the first page of that size (points). NO with
+    // errorString() when the file cannot be created.
+    bool begin(const QSizeF &firstPage);
+    // The painter of the current page: one unit is one point, origin at the page's top-left.
+    QPainter *painter() const { return m_painter.get(); }
+    // Ends the current page and begins one of that size.
+    bool newPage(const QSizeF &page);
+    // Closes the document, checks that everything was written, corrects the page boxes, adds the
+    // rest of the document information and gives the file its final name (replacing a file
+    // there). NO with errorString() on any failure; no file is left then.
+    bool finish();
+
+    int pageCount() const { return int(m_pages.size()); }
+    QString errorString() const { return m_error; }
+    QString finalPath() const { return m_finalPath; }
+
+    // The pieces of finish() that rework a closed file, open for checks: both answer NO when the
+    // file is not as QPdfWriter writes it.
+    static bool setExactMediaBoxes(QFile &file, const std::vector<QSizeF> &pages);
+    static bool appendInfo(QFile &file, const Info &info);
+
+private:
+    void fail(const QString &why);
+
+    QString m_finalPath;
+    Info m_info;
+    std::unique_ptr<QTemporaryFile> m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+    std::unique_ptr<QPainter> m_painter;
+    std::vector<QSizeF> m_pages;
+    QString m_error;
+    bool m_failed = false;
+};
+
+} // namespace platform

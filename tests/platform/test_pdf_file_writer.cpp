@@ -1,0 +1,196 @@
+// The multi-page PDF file writer: exact page boxes, the five document-information keys, lossless
+// pictures, and no file (and the old one kept) whenever creating, writing or closing fails.
+
+#include "platform/PdfFileWriter.h"
+#include "test_picture_tools.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+using platform::PdfFileWriter;
+
+const PdfFileWriter::Info kInfo{QStringLiteral("QIRO Barcode Software PDF File"), QStringLiteral("QIRO Software Pvt. Ltd."),
+                                QStringLiteral("QIRO Software"), QStringLiteral("QIRO Barcode Label"),
+                                QStringLiteral("Tagora")};
+
+QString pdfinfo(const QString &path, const QStringList &extra = {})
+{
+    QByteArray out;
+    picturetest::runTool(QStringLiteral("pdfinfo"), extra + QStringList{path}, &out);
+    return QString::fromUtf8(out);
+}
+
+// The page sizes pdfinfo reports, in order.
+std::vector<QSizeF> pageSizes(const QString &path)
+{
+    const QString text = pdfinfo(path, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("9999")});
+    std::vector<QSizeF> sizes;
+    static const QRegularExpression re(QStringLiteral("Page +\\d+ size: +([0-9.]+) x ([0-9.]+) pts"));
+    auto it = re.globalMatch(text);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        sizes.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+    }
+    return sizes;
+}
+
+// A file of the given page sizes, each page with a filled rectangle and a small bitmap.
+bool writePages(const QString &path, const std::vector<QSizeF> &pages, PdfFileWriter *keep = nullptr)
+{
+    PdfFileWriter own(path, kInfo);
+    PdfFileWriter &writer = keep ? *keep : own;
+    QImage bits(8, 8, QImage::Format_RGB32);
+    bits.fill(Qt::white);
+    for (int i = 0; i < 8; ++i)
+        bits.setPixel(i, i, qRgb(0, 0, 0));
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i == 0 ? !writer.begin(pages[0]) : !writer.newPage(pages[i]))
+            return false;
+        writer.painter()->fillRect(QRectF(10, 10, 20, 20), Qt::black);
+        writer.painter()->drawImage(QRectF(40, 10, 40, 40), bits);
+    }
+    return writer.finish();
+}
+
+QStringList folderEntries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+TEST(PdfFileWriter, EveryPageBoxIsExact)
+{
+    struct Case { const char *name; std::vector<QSizeF> pages; };
+    const Case cases[] = {
+        {"A4 twice", {{595.28, 841.89}, {595.28, 841.89}}},
+        {"label pages of their own sizes", {{127.56, 85.04}, {200, 100}, {42.52, 42.52}}},
+        {"letter then label", {{612, 792}, {141.73, 70.87}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.PDF"));
+        ASSERT_TRUE(writePages(path, c.pages));
+        const std::vector<QSizeF> sizes = pageSizes(path);
+        ASSERT_EQ(sizes.size(), c.pages.size());
+        for (size_t i = 0; i < sizes.size(); ++i) {
+            EXPECT_NEAR(sizes[i].width(), c.pages[i].width(), 0.01) << i;
+            EXPECT_NEAR(sizes[i].height(), c.pages[i].height(), 0.01) << i;
+        }
+        EXPECT_EQ(folderEntries(dir.path()), QStringList{QStringLiteral("a.PDF")});
+        if (picturetest::haveTool(QStringLiteral("qpdf")))
+            EXPECT_TRUE(picturetest::runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}));
+    }
+}
+
+TEST(PdfFileWriter, CarriesTheFiveInformationKeys)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.PDF"));
+    ASSERT_TRUE(writePages(path, {{200, 100}}));
+    const QString info = pdfinfo(path);
+    const std::pair<const char *, QString> keys[] = {{"Title", kInfo.title}, {"Creator", kInfo.creator},
+                                                     {"Author", kInfo.author}, {"Subject", kInfo.subject},
+                                                     {"Keywords", kInfo.keywords}};
+    for (const auto &[key, value] : keys) {
+        const QRegularExpression re(QStringLiteral("^%1: +(.*)$").arg(QLatin1String(key)), QRegularExpression::MultilineOption);
+        EXPECT_EQ(re.match(info).captured(1).trimmed(), value) << key;
+    }
+    // The writer's own keys survive the update.
+    EXPECT_TRUE(info.contains(QStringLiteral("CreationDate:")));
+}
+
+TEST(PdfFileWriter, PicturesAreNotJpeg)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.PDF"));
+    ASSERT_TRUE(writePages(path, {{200, 100}}));
+    QByteArray out;
+    ASSERT_TRUE(picturetest::runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}, &out));
+    EXPECT_FALSE(out.contains("jpeg"));
+    EXPECT_TRUE(out.contains("image"));
+}
+
+TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.PDF"));
+    ASSERT_TRUE(picturetest::writeBytes(path, "old"));
+    ASSERT_TRUE(writePages(path, {{300, 200}}));
+    ASSERT_EQ(pageSizes(path).size(), 1u);
+    EXPECT_EQ(folderEntries(dir.path()), QStringList{QStringLiteral("a.PDF")});
+}
+
+TEST(PdfFileWriter, AFolderThatCannotBeWrittenGivesNoFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/a.PDF"));
+    PdfFileWriter writer(path, kInfo);
+    EXPECT_FALSE(writer.begin({200, 100}));
+    EXPECT_FALSE(writer.errorString().isEmpty());
+    EXPECT_FALSE(writer.finish());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// A file-size limit makes the disk "full" after a few kilobytes: every write past it fails.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
+};
+
+TEST(PdfFileWriter, AFullDiskLeavesTheOldFileAndNoPartialOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.PDF"));
+    ASSERT_TRUE(picturetest::writeBytes(path, "old"));
+    PdfFileWriter writer(path, kInfo);
+    bool finished = true;
+    {
+        FileSizeLimit limit(4096);
+        finished = writePages(path, std::vector<QSizeF>(40, QSizeF(595.28, 841.89)), &writer);
+    }
+    EXPECT_FALSE(finished);
+    EXPECT_FALSE(writer.errorString().isEmpty());
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
+    EXPECT_EQ(folderEntries(dir.path()), QStringList{QStringLiteral("a.PDF")});
+}
+
+TEST(PdfFileWriter, AnAbandonedFileIsRemoved)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.PDF"));
+    {
+        PdfFileWriter writer(path, kInfo);
+        ASSERT_TRUE(writer.begin({200, 100}));
+        writer.painter()->fillRect(QRectF(0, 0, 10, 10), Qt::black);
+    }
+    EXPECT_TRUE(folderEntries(dir.path()).isEmpty());
+}
+
+} // namespace
