@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
   fonts-dejavu-core fonts-dejavu-extra
   xvfb xauth xdotool imagemagick ghostscript poppler-utils zbar-tools libplist-utils unzip
-  python3 openssl
+  python3 python3-aiosmtpd openssl
   # The project-file fuzz target: clang with libFuzzer and its sanitizer runtimes.
   clang libclang-rt-14-dev
   # Workbook interop tests: openpyxl and LibreOffice make and read workbooks during the run.
