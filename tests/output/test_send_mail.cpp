@@ -1,6 +1,9 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "output/Email_Setting.h"
 #include "output/MailScript.h"
+#include "output/Preferences.h"
+#include "output/MailGlobals.h"
 #include "output/OutputController.h"
 #include "output/Send_Mail.h"
 #include "output/Send_Modeless.h"
@@ -212,6 +215,32 @@ TEST_F(MailWindow, TheShownBarcodeGoesAsAPdfThatIsDeletedAfterTheRun)
     EXPECT_TRUE(pdf.startsWith(platform::privateTempFolder()));
     EXPECT_FALSE(QFileInfo::exists(pdf));
     EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+}
+
+TEST_F(MailWindow, SettingsOpensTheMailSettingsAndTakesTheSavedSender)
+{
+    QStringList modals;
+    responder->onModal = [&](QDialog &d) {
+        modals << d.objectName();
+        if (&d == Email_Setting::defaultInstance()) {
+            Email_Setting *s = Email_Setting::defaultInstance();
+            s->_send_mail_sender_mail->setText(QStringLiteral("new@x.org"));
+            s->_send_mail_password->setText(QStringLiteral("pw"));
+            s->_send_mail_smtp->setText(QStringLiteral("h"));
+            s->_send_mail_port->setText(QStringLiteral("25"));
+            QTest::mouseClick(s->saveButton, Qt::LeftButton);
+            return s->result();
+        }
+        d.show();
+        QTest::mouseClick(w->settingButton, Qt::LeftButton);
+        EXPECT_EQ(w->from_txt->text(), QStringLiteral("new@x.org"));
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+        return 0;
+    };
+    env.controller()->output().Send_Mail_Open_Wnd();
+    EXPECT_EQ(modals, (QStringList{"send_mail_wnd", "email_setting_wnd"}));
+    EXPECT_EQ(sender_email, QStringLiteral("new@x.org"));
+    EXPECT_EQ(Preferences::sharedInstance()->send_email_SenderEmail(), QStringLiteral("new@x.org"));
 }
 
 TEST_F(MailWindow, ARangeWithFromAboveToIsRefused)
