@@ -221,6 +221,12 @@ public:
     // canvas's objects are replaced only when all were read; otherwise the canvas stays as it is,
     // the user is told, and the answer is NO.
     bool Create_Card_Design_Again();
+    // Shows the template pane (the work area split view's second pane) when hidden, else hides it.
+    void Show_Template_Clicked(QObject *sender = nullptr);
+    // Writes the thumbnail of every shipped template (the resources' "Templates/AllType") as a PNG
+    // of the per-user folder's "Templates/AllType/<category>/<name>.png"; after the save question.
+    void GEN_All_Log_IMAGE_Btn_Clicked(QObject *sender = nullptr);
+    void Generate_All_Templates_Image();
     // Before a print, export or mail job (Designing mode): the copy, then the objects the job fills.
     // NO, with a message, when the copy is incomplete: the job must not start.
     bool Set_Front_Back_Value_To_Print_Export_Mail();

@@ -17,6 +17,7 @@
 #include "output/Export_Barcode.h"
 #include "output/ImageExport.h"
 #include "output/Print_Wnd.h"
+#include "output/Send_Mail.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -40,7 +41,6 @@ int standIn(const OutputController &output, const QString &entryPoint, const QSt
 }
 
 const QString pdfExport = QStringLiteral("PDF export");
-const QString mail = QStringLiteral("E-mail");
 const QString imageExport = QStringLiteral("Image export");
 
 } // namespace
@@ -57,7 +57,12 @@ int OutputController::Open_Pdf_Export_Wnd()
     return standIn(*this, QStringLiteral("Open_Pdf_Export_Wnd"), {}, pdfExport);
 }
 
-int OutputController::Send_Mail_Open_Wnd() { return standIn(*this, QStringLiteral("Send_Mail_Open_Wnd"), {}, mail); }
+int OutputController::Send_Mail_Open_Wnd()
+{
+    if (Job_Recorder)
+        return Job_Recorder(QStringLiteral("Send_Mail_Open_Wnd"), {});
+    return Send_Mail::defaultInstance()->Open_Wnd(hub);
+}
 
 int OutputController::Open_Export_Dialog()
 {

@@ -1,0 +1,193 @@
+// The mail window's Send: the record count and range settled, the run's settings checked on the
+// GUI thread, then the run on the job runner behind the progress sheet.
+
+#include "output/Send_Mail.h"
+
+#include "advqr/AdvQrController.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "core/Globals.h"
+#include "core/ImageServices.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "design/DesignController.h"
+#include "design/RecordBinding.h"
+#include "model/SKTRenderingView.h"
+#include "output/JobRunner.h"
+#include "output/MailGlobals.h"
+#include "output/MailScript.h"
+#include "output/OutputController.h"
+#include "output/Send_Modeless.h"
+#include "platform/Files.h"
+#include "platform/GuiThread.h"
+#include "platform/PictureView.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+void Send_Mail::sendRun()
+{
+    if (!hub)
+        return;
+    const int mode = Barcode_Setting_Or_Designing_Mode;
+    const bool cards = mode == 1;
+    const bool batchBox = send_with_batch_chk->isChecked();
+    if (!cards) {
+        Total_Batch_Excel_Card = Total_Barcode_Label_wd_Batch;
+        if (!batchBox)
+            Use_Data_Sheet_Values = false;
+    } else {
+        RecordBinding &records = hub->design().records();
+        records.Check_Series_Or_Excel_Use_or_not();
+        if ((Use_Data_Sheet_Values || Use_Excel_Binding_Values) && !batchBox) {
+            Use_Data_Sheet_Values = false;
+            Use_Excel_Binding_Values = false;
+        }
+        records.Get_total_Card_count();
+    }
+    const bool attach = rd_mail_curr_barcode->isChecked();
+    if (Sel_print_rd->isChecked() && batchBox && attach) {
+        const int from = from_Text->text().toInt();
+        const int to = To_Text->text().toInt();
+        if (from > to) {
+            Show_MessageBox(QStringLiteral("Please select valid range."));
+            return;
+        }
+        Print_Start = from - 1;
+        Print_End = to;
+        Total_Label = to;
+    } else {
+        Print_Start = 0;
+        Total_Label = Total_Batch_Excel_Card;
+    }
+
+    Stop_Processing_Now = false;
+    const QString sender = Trim_Str(from_txt->text().toLower());
+    if (sender.isEmpty()) {
+        Show_MessageBox(mail_send_err_msg);
+        return;
+    }
+    const QString toText = Trim_Str(to_txt->toPlainText());
+    if (toText.isEmpty()) {
+        Show_MessageBox(QStringLiteral("Please specify the Recipient E-mail address."));
+        return;
+    }
+    MailRun::Settings s;
+    s.recipients = MailRun::parseRecipients(toText);
+    if (s.recipients.isEmpty()) {
+        Show_MessageBox(QStringLiteral("Recipient E-mail address is invalid or incomplete."));
+        return;
+    }
+    // Line breaks in the subject would start new header lines.
+    QString subject = subject_txt->toPlainText();
+    subject.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString body = message_txt->toPlainText();
+    QString name = QStringLiteral("QIROBarcode");
+    if (attach) {
+        name = Trim_Str(Remove_Reserve_Char_In_File_Name(file_name_txt->text()));
+        if (name.isEmpty()) {
+            Show_MessageBox(QStringLiteral("Please enter valid file name."));
+            return;
+        }
+    }
+    s.attachmentPath = platform::privateTempPath(name + QStringLiteral(".pdf"));
+    if (!attach) {
+        s.userFile = Trim_Str(attachment->text());
+        // A chosen file that is missing is never dropped silently.
+        if (!s.userFile.isEmpty() && !QFileInfo(s.userFile).isFile()) {
+            Show_MessageBox(QStringLiteral("Please select valid file path."));
+            return;
+        }
+    }
+    s.delay = delayed_delv_chk->isChecked();
+    if (s.delay) {
+        s.mailCount = mail_count_stepper->value();
+        s.pauseMs = hour_stepper->value() * 3600000 + min_stepper->value() * 60000 + sec_stepper->value() * 1000;
+    }
+    const bool batch = attach && batchBox;
+    s.cards = cards;
+    s.records = batch ? (cards ? Total_Batch_Excel_Card : Total_Barcode_Label_wd_Batch) : 0;
+    s.printStart = Print_Start;
+    s.printEnd = Print_End;
+    if (!attach)
+        s.choice = MailRun::Choice::NoAttachment;
+    else if (!batch)
+        s.choice = MailRun::Choice::AttachNoBatch;
+    else if (Sel_print_rd->isChecked())
+        s.choice = MailRun::Choice::Range;
+    else if (rd_one_per_recp->isChecked())
+        s.choice = MailRun::Choice::OneByOne;
+    else
+        s.choice = MailRun::Choice::AllToEvery;
+
+    const QString pwd = sender_pwd;
+    const QString server = sending_server;
+    const QString port = sending_port;
+    const QString ssl = send_enable_ssl;
+    SKTWindowController &h = *hub;
+    const bool barcodeBatch = batch && !cards;
+    if (barcodeBatch)
+        h.barcodeMode().Take_Batch_Snapshot();
+
+    MailRun::Hooks hooks;
+    hooks.current = [&h, cards, mode] {
+        platform::Picture picture;
+        platform::runOnGuiThreadAndWait([&] {
+            if (cards)
+                picture = SKTRenderingView::image_From_Card_Graphics(h.design().Get_Front_Controls_Array(), false);
+            else if (mode == 2 && h.advQr().QR_barcodeImage)
+                picture = h.advQr().QR_barcodeImage->picture();
+            else if (h.barcodeMode().barcodeImage)
+                picture = h.barcodeMode().barcodeImage->picture();
+        });
+        return picture;
+    };
+    hooks.record = [&h, cards](int i) {
+        if (cards)
+            return h.design().records().Set_data_table_value_to_card(i, QStringLiteral("F"), false);
+        return h.barcodeMode().Get_Image_From_List_Val(i);
+    };
+    // Cards go out at print resolution; symbols as shown.
+    hooks.save = [cards](const platform::Picture &p, const QString &path) {
+        if (p.isNull())
+            return false;
+        return Save_gen_image(cards ? Increase_DPI(p, 300) : p, path);
+    };
+    hooks.send = [=](const QString &to, const QStringList &attachments) {
+        return MailScript::sendEmail_pyth(to, subject, attachments, sender, pwd, server, port, body, ssl,
+                                          write_phy_log);
+    };
+    hooks.pauseText = [this](int ms) { platform::runOnGuiThreadLater([this, ms] { Calculate_Pause_Time(ms); }); };
+    hooks.log = [](const QString &line) { Show_NSLog_Message(line); };
+
+    MailRun run(s, hooks, Stop_Processing_Now);
+    list_count = run.loopEnd();
+    show_count = run.shownTotal();
+    MailRun::Outcome outcome;
+    JobRunner runner(h.output());
+    curr_card_count = 0;
+    runner.run(show_count, list_count, [&] {
+        curr_card_count = 0;
+        outcome = run.run(curr_card_count);
+    }, JobRunner::Figure::Count);
+    Calculate_Pause_Time(-1);
+    if (barcodeBatch)
+        h.barcodeMode().Release_Batch_Snapshot();
+    if (Use_Data_Sheet_Values || Use_Excel_Binding_Values) {
+        if (mode == 0)
+            h.barcodeMode().Select_First_Value_For_Barcode_Setting_Mode();
+        else if (mode == 1)
+            h.Create_Card_Design_Again();
+    } else if (cards && batch) {
+        h.Create_Card_Design_Again();
+    }
+    // Any failed send fails the run, not only the last one.
+    if (outcome.sent > 0 && outcome.failed == 0)
+        Show_MessageBox(Sent_Message);
+    else
+        Show_MessageBox(cards ? Card_Failure_Message() : Barcode_Failure_Message());
+}

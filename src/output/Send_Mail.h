@@ -1,0 +1,99 @@
+#pragma once
+// The mail window: sends the shown barcode or the card design as a PDF attachment, once or once per
+// batch record, or a plain message with a file of the user's choosing, to one or more recipients,
+// with pauses between groups of mails, behind the progress sheet.
+
+#include "output/MailRun.h"
+
+#include <QDialog>
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class SKTWindowController;
+
+class Send_Mail : public QDialog {
+    Q_OBJECT
+public:
+    static Send_Mail *defaultInstance();
+
+    QLineEdit *from_txt = nullptr;
+    QPlainTextEdit *to_txt = nullptr;
+    QPlainTextEdit *subject_txt = nullptr;
+    QPlainTextEdit *message_txt = nullptr;
+    QRadioButton *rd_mail_curr_barcode = nullptr;
+    QRadioButton *rd_without_barcode = nullptr;
+    QGroupBox *send_sett_box = nullptr;
+    QLineEdit *file_name_txt = nullptr;
+    QCheckBox *send_with_batch_chk = nullptr;
+    QGroupBox *export_range_box = nullptr;
+    QRadioButton *rd_all_to_every = nullptr;
+    QRadioButton *rd_one_per_recp = nullptr;
+    QRadioButton *Sel_print_rd = nullptr;
+    QLineEdit *Total_Text = nullptr;
+    QSpinBox *Total_Stepper = nullptr;
+    QLabel *tot_label = nullptr;
+    QLineEdit *from_Text = nullptr;
+    QSpinBox *from_Stepper = nullptr;
+    QLabel *from_label = nullptr;
+    QLineEdit *To_Text = nullptr;
+    QSpinBox *To_Stepper = nullptr;
+    QLabel *to_label = nullptr;
+    QLineEdit *attachment = nullptr;
+    QPushButton *browse_att = nullptr;
+    QPushButton *clear_att = nullptr;
+    QCheckBox *delayed_delv_chk = nullptr;
+    QGroupBox *delayed_box = nullptr;
+    QLineEdit *mail_count_txt = nullptr;
+    QSpinBox *mail_count_stepper = nullptr;
+    QLineEdit *hour_txt = nullptr;
+    QSpinBox *hour_stepper = nullptr;
+    QLineEdit *min_text = nullptr;
+    QSpinBox *min_stepper = nullptr;
+    QLineEdit *sec_txt = nullptr;
+    QSpinBox *sec_stepper = nullptr;
+    QPushButton *settingButton = nullptr;
+    QPushButton *sendButton = nullptr;
+    QPushButton *closeButton = nullptr;
+
+    // Resets the window, sets the record controls and runs it; answers its result code.
+    int Open_Wnd(SKTWindowController &hub);
+    void Set_Tot_Value(int value, int max, const QString &set_for);
+    void Set_Enable_Diable_Range_Box();
+    void Verify_Card_Count();
+    void Setting_Button();
+    void browse_att_Button();
+    void clear_att_Button();
+    void Without_barcode_rd_select();
+    void send_barcode_rd_select();
+    void send_with_batch_chk_select();
+    void all_rd_select();
+    void obo_rd_select();
+    void Sel_Print_RD_Clicked();
+    void delayed_delv_chk_select();
+    // A record field edited by the user: empty or 0 becomes 1, cut to the records.
+    void recordTextChanged(QLineEdit *field);
+    void Send_Button();
+    void Close_Button();
+    // The pause label of the progress sheet.
+    void Calculate_Pause_Time(int ms);
+
+    static bool isValidEmail(const QString &text);
+
+    // Messages of the run.
+    static const QString Sent_Message;
+    static QString Card_Failure_Message();
+    static QString Barcode_Failure_Message();
+
+private:
+    explicit Send_Mail(QWidget *parent = nullptr);
+    void pairStepper(QLineEdit *field, QSpinBox *stepper);
+    void sendRun();
+    SKTWindowController *hub = nullptr;
+};

@@ -1,0 +1,264 @@
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "output/Email_Setting.h"
+#include "output/MailGlobals.h"
+#include "output/MailScript.h"
+#include "output/OutputController.h"
+#include "output/Preferences.h"
+#include "platform/Plist.h"
+#include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
+
+#include "FakeMailScript.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class EmailSettingWindow : public ::testing::Test {
+protected:
+    testsupport::AppEnvironment env;
+    testsupport::ResponderScope responder;
+    testsupport::FakeMailScript script;
+    Email_Setting *w = Email_Setting::defaultInstance();
+
+    QString path() const { return Created_Resource_Path + QStringLiteral("/com.qirocardmail.plist"); }
+    void fill(const QString &sender, const QString &pw, const QString &smtp, const QString &port,
+              const QString &to = QString())
+    {
+        w->_send_mail_sender_mail->setText(sender);
+        w->_send_mail_password->setText(pw);
+        w->_send_mail_smtp->setText(smtp);
+        w->_send_mail_port->setText(port);
+        w->_send_mail_to->setText(to);
+    }
+    void fillValid() { fill("Me@Example.org", "pw", "127.0.0.1", "2525", "You@Example.org"); }
+    // Opens the dialog, lets the user act in it, answers its result code.
+    int open(const std::function<void()> &user)
+    {
+        responder->onModal = [&](QDialog &d) {
+            d.show();
+            user();
+            const int code = d.result();
+            return d.isVisible() ? 0 : code;
+        };
+        return w->Open_Wnd();
+    }
+    QStringList messages()
+    {
+        QStringList out;
+        for (const QString &m : responder->alertMessages())
+            out << (m.startsWith('\n') ? m.mid(1) : m);
+        return out;
+    }
+    std::optional<platform::PlistValue> file() const { return platform::readPlistFile(path()); }
+};
+
+TEST_F(EmailSettingWindow, ValidationStopsAtTheFirstFailureAndFocusesItsField)
+{
+    struct Case {
+        const char *sender, *pw, *smtp, *port, *to;
+        bool withRecipient;
+        const char *message;
+        const char *field;
+    };
+    const Case cases[] = {
+        {"", "", "", "", "", false, "Please enter sender E-mail.", "send_mail_sender_mail"},
+        {"me@exampleorg", "pw", "h", "1", "", false, "Please enter valid sender E-mail address.",
+         "send_mail_sender_mail"},
+        {"me@example.org", "", "", "", "", false, "Please enter password.", "send_mail_password"},
+        {"me@example.org", " ", "", "", "", false, "Please enter SMTP server.", "send_mail_smtp"},
+        {"me@example.org", " ", "h", "", "", false, "Please enter port number.", "send_mail_port"},
+        {"me@example.org", "pw", "h", "abc", "", true, "Please enter recipient E-mail address.", "send_mail_to"},
+        {"me@example.org", "pw", "h", "abc", "a@b.c", true, "Please enter valid recipient E-mail address.",
+         "send_mail_to"},
+    };
+    w->show();
+    QApplication::setActiveWindow(w);
+    for (const Case &c : cases) {
+        responder->alerts.clear();
+        fill(c.sender, c.pw, c.smtp, c.port, c.to);
+        EXPECT_FALSE(w->Check_Validation(c.withRecipient)) << c.message;
+        EXPECT_EQ(messages(), QStringList{QString::fromUtf8(c.message)});
+        ASSERT_NE(w->focusWidget(), nullptr);
+        EXPECT_EQ(w->focusWidget()->objectName(), QString::fromUtf8(c.field)) << c.message;
+    }
+    fill("me@example.org", "pw", "h", "abc", "");
+    EXPECT_TRUE(w->Check_Validation(false));   // letters in the port pass; no recipient needed
+    w->hide();
+}
+
+TEST_F(EmailSettingWindow, ValidEmailNeedsSixCharactersOneAtAndADot)
+{
+    struct Case {
+        const char *text;
+        bool valid;
+    };
+    for (const Case &c : {Case{"a@b.cd", true}, Case{"a@b.c", false}, Case{"a@@b.cd", false},
+                          Case{"ab@cdef", false}, Case{"  a@b.cd  ", true}, Case{"@.xxxx", true}})
+        EXPECT_EQ(Email_Setting::isValidEmail(QString::fromUtf8(c.text)), c.valid) << c.text;
+}
+
+TEST_F(EmailSettingWindow, SaveStoresTheFieldsPrivatelyAndEndsWithOk)
+{
+    struct Case {
+        bool ssl;
+        const char *flag;
+    };
+    for (const Case &c : {Case{true, "Y"}, Case{false, "N"}}) {
+        const int code = open([&] {
+            fill("me@example.org", "pw", "smtp.example.org", "abc", "");
+            (c.ssl ? w->_send_mail_ssl : w->_send_mail_tls)->click();
+            QTest::mouseClick(w->saveButton, Qt::LeftButton);
+        });
+        EXPECT_EQ(code, 1);
+        const auto f = file();
+        ASSERT_TRUE(f.has_value());
+        EXPECT_EQ(f->value(send_email_Enable_SSLkey)->toString(), QString::fromUtf8(c.flag));
+        EXPECT_EQ(f->value(send_email_PORT_numKey)->toString(), QStringLiteral("abc"));
+        EXPECT_EQ(f->value(send_email_RecipientKey)->toString(), QStringLiteral(""));
+        EXPECT_EQ(QFile::permissions(path()) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    // The saved settings come back when the dialog opens again, then Close ends with Cancel.
+    const int code = open([&] {
+        EXPECT_EQ(w->_send_mail_smtp->text(), QStringLiteral("smtp.example.org"));
+        EXPECT_TRUE(w->_send_mail_tls->isChecked());
+        EXPECT_FALSE(w->_send_mail_ssl->isChecked());
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(code, 0);
+}
+
+TEST_F(EmailSettingWindow, ASaveThatFailsValidationWritesNothing)
+{
+    Preferences::sharedInstance();   // the empty file
+    const int code = open([&] {
+        fill("me@exampleorg", "pw", "h", "25");
+        QTest::mouseClick(w->saveButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(messages(), QStringList{"Please enter valid sender E-mail address."});
+    EXPECT_EQ(QFileInfo(path()).size(), 0);
+}
+
+TEST_F(EmailSettingWindow, ASaveThatCannotWriteSaysSoAndStaysOpen)
+{
+    // A folder nobody can write into, not even the superuser.
+    const QString saved = Created_Resource_Path;
+    Created_Resource_Path = QStringLiteral("/proc/tagora-no-such-folder");
+    const int code = open([&] {
+        fill("me@example.org", "pw", "h", "25");
+        QTest::mouseClick(w->saveButton, Qt::LeftButton);
+        EXPECT_TRUE(w->isVisible());
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    Created_Resource_Path = saved;
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].startsWith("Could not save the e-mail settings")) << messages()[0].toStdString();
+}
+
+TEST_F(EmailSettingWindow, ResetAnsweredNoKeepsAndYesEmptiesEverything)
+{
+    {
+        auto store = Preferences::sharedInstance();
+        store->setsend_email_SenderEmail(QStringLiteral("me@example.org"));
+        store->setsend_email_enable_ssl(QStringLiteral("Y"));
+        ASSERT_TRUE(store->flush());
+    }
+    env.controller()->output().Get_Email_Details();
+    w->reloadMailGlobals = [this] { env.controller()->output().Get_Email_Details(); };
+    responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("Yes")};
+    open([&] {
+        w->_send_mail_test_mail->setText(QStringLiteral("note"));
+        QTest::mouseClick(w->resetButton, Qt::LeftButton);
+        EXPECT_EQ(w->_send_mail_sender_mail->text(), QStringLiteral("me@example.org"));
+        EXPECT_TRUE(w->_send_mail_ssl->isChecked());
+        QTest::mouseClick(w->resetButton, Qt::LeftButton);
+        for (QLineEdit *f : {w->_send_mail_to, w->_send_mail_sender_mail, w->_send_mail_smtp, w->_send_mail_port,
+                             w->_send_mail_password, w->_send_mail_test_mail})
+            EXPECT_TRUE(f->text().isEmpty()) << f->objectName().toStdString();
+        EXPECT_TRUE(w->_send_mail_tls->isChecked());
+        EXPECT_FALSE(w->_send_mail_ssl->isChecked());
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    w->reloadMailGlobals = nullptr;
+    EXPECT_EQ(QFileInfo(path()).size(), 0);
+    EXPECT_EQ(QFile::permissions(path()) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(sender_email, QStringLiteral(""));
+    EXPECT_TRUE(send_enable_ssl.isNull());
+}
+
+TEST_F(EmailSettingWindow, TheRadiosExcludeEachOtherAndFillNothing)
+{
+    open([&] {
+        w->_send_mail_port->setText(QStringLiteral("25"));
+        w->_send_mail_ssl->click();
+        EXPECT_TRUE(w->_send_mail_ssl->isChecked());
+        EXPECT_FALSE(w->_send_mail_tls->isChecked());
+        w->_send_mail_tls->click();
+        EXPECT_TRUE(w->_send_mail_tls->isChecked());
+        EXPECT_FALSE(w->_send_mail_ssl->isChecked());
+        w->_send_mail_tls->click();   // a second click keeps it on
+        EXPECT_TRUE(w->_send_mail_tls->isChecked());
+        EXPECT_EQ(w->_send_mail_port->text(), QStringLiteral("25"));
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+}
+
+TEST_F(EmailSettingWindow, TestMailRunsTheScriptWithTheTypedValuesAndSavesNothing)
+{
+    open([&] {
+        fillValid();
+        w->_send_mail_ssl->click();
+        QTest::mouseClick(w->testButton, Qt::LeftButton);
+        EXPECT_EQ(w->_send_mail_result_status->text(), QStringLiteral("E-mail has been sent successfully."));
+        EXPECT_FALSE(w->plz_wait_Window->isVisible());
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(messages(), QStringList{"E-mail has been sent successfully."});
+    const QList<QJsonObject> runs = script.runs();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_EQ(testsupport::FakeMailScript::argv(runs[0]).mid(1),
+              (QStringList{"me@example.org", "127.0.0.1", "2525", "me@example.org", "you@example.org",
+                           "Tagora (Linux) Test Mail", "This is test mail sent by Tagora (Linux).", "Y", "N"}));
+    EXPECT_FALSE(QFileInfo(path()).exists() && QFileInfo(path()).size() > 0);
+}
+
+TEST_F(EmailSettingWindow, AFailedTestMailShowsTheAdvice)
+{
+    script.setExitCode(1);
+    open([&] {
+        fillValid();
+        QTest::mouseClick(w->testButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    const QString failure = mail_send_err_msg + QStringLiteral("\n\nCould not send email.");
+    EXPECT_EQ(messages(), QStringList{failure});
+    EXPECT_EQ(w->_send_mail_result_status->text(), failure);
+    EXPECT_EQ(testsupport::FakeMailScript::argv(script.runs().value(0)).value(8), QStringLiteral("N"));
+}
+
+TEST_F(EmailSettingWindow, ATestMailWithoutRecipientRunsNothing)
+{
+    open([&] {
+        fill("me@example.org", "pw", "h", "25", "");
+        QTest::mouseClick(w->testButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(messages(), QStringList{"Please enter recipient E-mail address."});
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
+} // namespace

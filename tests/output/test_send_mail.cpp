@@ -1,0 +1,265 @@
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "output/Email_Setting.h"
+#include "output/MailScript.h"
+#include "output/Preferences.h"
+#include "output/MailGlobals.h"
+#include "output/OutputController.h"
+#include "output/Send_Mail.h"
+#include "output/Send_Modeless.h"
+#include "platform/Files.h"
+#include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
+
+#include "FakeMailScript.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MailWindow : public ::testing::Test {
+protected:
+    testsupport::AppEnvironment env{QString(), true};
+    testsupport::ResponderScope responder;
+    testsupport::FakeMailScript script;
+    Send_Mail *w = Send_Mail::defaultInstance();
+
+    void SetUp() override { Barcode_Setting_Or_Designing_Mode = 0; }
+    int open(const std::function<void()> &user)
+    {
+        responder->onModal = [&](QDialog &d) {
+            if (&d != w)
+                return 0;
+            d.show();
+            user();
+            const int code = d.result();
+            return d.isVisible() ? 0 : code;
+        };
+        return env.controller()->output().Send_Mail_Open_Wnd();
+    }
+    void address(const QString &from, const QString &to)
+    {
+        w->from_txt->setText(from);
+        w->to_txt->setPlainText(to);
+    }
+    QStringList messages()
+    {
+        QStringList out;
+        for (const QString &m : responder->alertMessages())
+            out << (m.startsWith('\n') ? m.mid(1) : m);
+        return out;
+    }
+    QStringList recipients() const
+    {
+        QStringList out;
+        for (const QJsonObject &r : script.runs())
+            out << testsupport::FakeMailScript::argv(r).value(5);
+        return out;
+    }
+};
+
+TEST_F(MailWindow, OpensWithItsDefaultsAndClosesWithCancel)
+{
+    const int code = open([&] {
+        EXPECT_EQ(w->file_name_txt->text(), QStringLiteral("QIROBarcode"));
+        EXPECT_TRUE(w->rd_mail_curr_barcode->isChecked());
+        EXPECT_FALSE(w->rd_without_barcode->isChecked());
+        EXPECT_TRUE(w->rd_all_to_every->isChecked());
+        EXPECT_FALSE(w->send_with_batch_chk->isChecked());
+        EXPECT_FALSE(w->export_range_box->isEnabled());
+        EXPECT_FALSE(w->delayed_box->isEnabled());
+        EXPECT_FALSE(w->attachment->isEnabled());
+        EXPECT_EQ(w->mail_count_stepper->value(), 1);
+        EXPECT_EQ(w->sec_stepper->value(), 0);
+        EXPECT_TRUE(w->to_txt->toPlainText().isEmpty());
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
+TEST_F(MailWindow, HandlersSwitchTheControls)
+{
+    Use_Data_Sheet_Values = true;
+    Total_Barcode_Label_wd_Batch = 5;
+    open([&] {
+        w->rd_without_barcode->click();
+        EXPECT_FALSE(w->rd_mail_curr_barcode->isChecked());
+        EXPECT_FALSE(w->send_sett_box->isEnabled());
+        EXPECT_TRUE(w->attachment->isEnabled());
+        EXPECT_TRUE(w->browse_att->isEnabled());
+        w->attachment->setText(QStringLiteral("/x"));
+        w->clear_att->click();
+        EXPECT_TRUE(w->attachment->text().isEmpty());
+        w->rd_mail_curr_barcode->click();
+        EXPECT_TRUE(w->send_sett_box->isEnabled());
+        EXPECT_FALSE(w->attachment->isEnabled());
+        w->delayed_delv_chk->click();
+        EXPECT_TRUE(w->delayed_box->isEnabled());
+        w->sec_stepper->setValue(7);
+        EXPECT_EQ(w->sec_txt->text(), QStringLiteral("7"));
+        w->min_text->setText(QStringLiteral("5"));
+        EXPECT_EQ(w->min_stepper->value(), 5);
+        // The record choices wait for the batch box.
+        w->Sel_print_rd->click();
+        EXPECT_FALSE(w->Sel_print_rd->isChecked());
+        ASSERT_TRUE(w->send_with_batch_chk->isEnabled());
+        w->send_with_batch_chk->click();
+        EXPECT_TRUE(w->export_range_box->isEnabled());
+        w->Sel_print_rd->click();
+        EXPECT_TRUE(w->from_Text->isEnabled());
+        EXPECT_FALSE(w->Total_Stepper->isEnabled());
+        EXPECT_FALSE(w->rd_all_to_every->isChecked());
+        w->rd_one_per_recp->click();
+        EXPECT_FALSE(w->from_Text->isEnabled());
+        EXPECT_FALSE(w->Sel_print_rd->isChecked());
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+}
+
+TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
+{
+    struct Case {
+        const char *from, *to, *fileName;
+        bool withoutAttachment;
+        const char *file;
+        QString message;
+    };
+    const Case cases[] = {
+        {"", "a@b.cd", "x", false, "", mail_send_err_msg},
+        {"me@x.org", "  ", "x", false, "", "Please specify the Recipient E-mail address."},
+        {"me@x.org", "a@b.cd,", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
+        {"me@x.org", "a@b.cd,bad", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
+        {"me@x.org", "a@b.cd", "/?*<>", false, "", "Please enter valid file name."},
+        {"me@x.org", "a@b.cd", "x", true, "/no/such/file.pdf", "Please select valid file path."},
+    };
+    for (const Case &c : cases) {
+        responder->alerts.clear();
+        open([&] {
+            address(c.from, c.to);
+            w->file_name_txt->setText(c.fileName);
+            if (c.withoutAttachment) {
+                w->rd_without_barcode->click();
+                w->attachment->setText(c.file);
+            }
+            QTest::mouseClick(w->sendButton, Qt::LeftButton);
+            QTest::mouseClick(w->closeButton, Qt::LeftButton);
+        });
+        EXPECT_EQ(messages(), QStringList{c.message}) << c.to;
+    }
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
+TEST_F(MailWindow, WithoutAttachmentEachRecipientGetsOneMailWithTheChosenFile)
+{
+    QFile file(script.folder() + "/proof.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("proof");
+    file.close();
+    open([&] {
+        address("Me@X.org", "a@b.cd, E@f.gh");
+        w->subject_txt->setPlainText(QStringLiteral("Proof\nBcc: x@y.z"));
+        w->message_txt->setPlainText(QStringLiteral("Line 1\nLine 2"));
+        w->rd_without_barcode->click();
+        w->attachment->setText(file.fileName());
+        QTest::mouseClick(w->sendButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+    EXPECT_EQ(recipients(), (QStringList{"a@b.cd", " e@f.gh"}));
+    const QStringList argv = testsupport::FakeMailScript::argv(script.runs().value(0));
+    EXPECT_EQ(argv.value(1), QStringLiteral("me@x.org"));
+    EXPECT_EQ(argv.value(6), QStringLiteral("Proof Bcc: x@y.z"));
+    EXPECT_EQ(argv.value(7), QStringLiteral("Line 1\nLine 2"));
+    EXPECT_EQ(argv.mid(10), QStringList{file.fileName()});
+}
+
+TEST_F(MailWindow, AFailedSendGivesTheBarcodeFailureText)
+{
+    script.setExitCode(3);
+    open([&] {
+        address("me@x.org", "a@b.cd");
+        w->rd_without_barcode->click();
+        QTest::mouseClick(w->sendButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(messages(), QStringList{Send_Mail::Barcode_Failure_Message()});
+    EXPECT_TRUE(Send_Mail::Barcode_Failure_Message().startsWith("Could not send email message.\nEither Label"));
+}
+
+TEST_F(MailWindow, TheShownBarcodeGoesAsAPdfThatIsDeletedAfterTheRun)
+{
+    // The fake script copies nothing, so keep a copy of what it was given.
+    open([&] {
+        address("me@x.org", "a@b.cd,c@d.ef");
+        w->file_name_txt->setText(QStringLiteral("my.label"));
+        QTest::mouseClick(w->sendButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    const QList<QJsonObject> runs = script.runs();
+    ASSERT_EQ(runs.size(), 2) << messages().join('|').toStdString();
+    const QString pdf = testsupport::FakeMailScript::argv(runs[0]).value(10);
+    EXPECT_EQ(QFileInfo(pdf).fileName(), QStringLiteral("my_label.pdf"));
+    EXPECT_TRUE(pdf.startsWith(platform::privateTempFolder()));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+}
+
+TEST_F(MailWindow, SettingsOpensTheMailSettingsAndTakesTheSavedSender)
+{
+    QStringList modals;
+    responder->onModal = [&](QDialog &d) {
+        modals << d.objectName();
+        if (&d == Email_Setting::defaultInstance()) {
+            Email_Setting *s = Email_Setting::defaultInstance();
+            s->_send_mail_sender_mail->setText(QStringLiteral("new@x.org"));
+            s->_send_mail_password->setText(QStringLiteral("pw"));
+            s->_send_mail_smtp->setText(QStringLiteral("h"));
+            s->_send_mail_port->setText(QStringLiteral("25"));
+            QTest::mouseClick(s->saveButton, Qt::LeftButton);
+            return s->result();
+        }
+        d.show();
+        QTest::mouseClick(w->settingButton, Qt::LeftButton);
+        EXPECT_EQ(w->from_txt->text(), QStringLiteral("new@x.org"));
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+        return 0;
+    };
+    env.controller()->output().Send_Mail_Open_Wnd();
+    EXPECT_EQ(modals, (QStringList{"send_mail_wnd", "email_setting_wnd"}));
+    EXPECT_EQ(sender_email, QStringLiteral("new@x.org"));
+    EXPECT_EQ(Preferences::sharedInstance()->send_email_SenderEmail(), QStringLiteral("new@x.org"));
+}
+
+TEST_F(MailWindow, ARangeWithFromAboveToIsRefused)
+{
+    Use_Data_Sheet_Values = true;
+    Total_Barcode_Label_wd_Batch = 5;
+    Total_Batch_Excel_Card = 5;
+    open([&] {
+        address("me@x.org", "a@b.cd");
+        w->send_with_batch_chk->setEnabled(true);
+        w->send_with_batch_chk->click();
+        w->Sel_print_rd->click();
+        w->from_Text->setText(QStringLiteral("4"));
+        w->To_Text->setText(QStringLiteral("2"));
+        QTest::mouseClick(w->sendButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(messages(), QStringList{"Please select valid range."});
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
+} // namespace
