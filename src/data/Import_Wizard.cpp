@@ -1,11 +1,293 @@
 #include "data/Import_Wizard.h"
 
-#include "data/WindowStandIn.h"
+#include "app/PleaseWaitGuard.h"
+#include "app/SKTWindowController.h"
+#include "core/FileServices.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Utilities.h"
+#include "data/BatchWizard.h"
+#include "data/ImportWizardValues.h"
+#include "data/Import_Excel.h"
+#include "data/Import_Excel_DataSheet.h"
+#include "io/SeriesStore.h"
+#include "platform/Dialogs.h"
+
+#include "ui_Import_Wizard.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace {
+
+const QString kCorrupted = QStringLiteral("Either file is corrupted or selected file contains invalid characters.");
+
+void bindForm(Import_Wizard &w, const Ui::Import_Wizard &ui)
+{
+    w.Excel_RD = ui.Excel_RD;
+    w.Text_RD = ui.Text_RD;
+    w.Mnul_RD = ui.Mnul_RD;
+    w.Image_RD = ui.Image_RD;
+    w.Excel_path = ui.Excel_path;
+    w.Excel_btn = ui.Excel_btn;
+    w.Text_path = ui.Text_path;
+    w.Text_btn = ui.Text_btn;
+    w.Text_file_name = ui.Text_file_name;
+    w.ManualEdit = ui.ManualEdit;
+    w.Manual_file_name = ui.Manual_file_name;
+    w.Image_path = ui.Image_path;
+    w.Image_btn = ui.Image_btn;
+    w.Image_file_name = ui.Image_file_name;
+    w.Text_file_lbl = ui.Text_file_lbl;
+    w.Manual_file_lbl = ui.Manual_file_lbl;
+    w.Image_file_lbl = ui.Image_file_lbl;
+    w.ok_btn = ui.ok_btn;
+    w.cancel_btn = ui.cancel_btn;
+    w.help_btn = ui.help_btn;
+}
+
+} // namespace
 
 Import_Wizard *Import_Wizard::defaultInstance()
 {
-    static Import_Wizard window;
-    return &window;
+    static Import_Wizard *instance = nullptr;
+    if (!instance)
+        instance = new Import_Wizard;   // lives for the whole process
+    return instance;
 }
 
-int Import_Wizard::Open_Wnd() { return openStandIn(runner, QStringLiteral("The import wizard")); }
+Import_Wizard::Import_Wizard()
+{
+    Ui::Import_Wizard ui;
+    ui.setupUi(this);
+    bindForm(*this, ui);
+    plz_wait_Window = PleaseWaitGuard::makeSheet(this);
+    connect(Excel_RD, &QRadioButton::clicked, this, &Import_Wizard::Excel_RD_Pressed);
+    connect(Text_RD, &QRadioButton::clicked, this, &Import_Wizard::Text_RD_Pressed);
+    connect(Mnul_RD, &QRadioButton::clicked, this, &Import_Wizard::Manual_RD_Pressed);
+    connect(Image_RD, &QRadioButton::clicked, this, &Import_Wizard::Image_RD_Pressed);
+    connect(Excel_btn, &QPushButton::clicked, this, &Import_Wizard::Browse_Excel_Pressed);
+    connect(Text_btn, &QPushButton::clicked, this, &Import_Wizard::Browse_Text_Pressed);
+    connect(Image_btn, &QPushButton::clicked, this, &Import_Wizard::Browse_Image_Pressed);
+    connect(ok_btn, &QPushButton::clicked, this, &Import_Wizard::OKPressed);
+    connect(cancel_btn, &QPushButton::clicked, this, &Import_Wizard::CancelPressed);
+    connect(help_btn, &QPushButton::clicked, this, &Import_Wizard::HelpPressed);
+}
+
+void Import_Wizard::Open_Wnd()
+{
+    try {
+        Check_Path_And_Create_Files();
+        for (QLineEdit *field : {Excel_path, Text_path, Image_path, Text_file_name, Manual_file_name, Image_file_name})
+            field->clear();
+        ManualEdit->clear();
+        const bool named = file_name_required == 1;
+        for (QWidget *w : std::initializer_list<QWidget *>{Text_file_name, Manual_file_name, Image_file_name,
+                                                           Text_file_lbl, Manual_file_lbl, Image_file_lbl})
+            w->setVisible(named);
+        chooseSource(0);
+        adjustSize();
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+    platform::runModal(*this);
+    hide();
+}
+
+void Import_Wizard::chooseSource(int option)
+{
+    import_option = option;
+    Excel_RD->setChecked(option == 0);
+    Text_RD->setChecked(option == 1);
+    Mnul_RD->setChecked(option == 2);
+    Image_RD->setChecked(option == 3);
+    Excel_path->setEnabled(option == 0);
+    Excel_btn->setEnabled(option == 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{Text_path, Text_btn, Text_file_name})
+        w->setEnabled(option == 1);
+    ManualEdit->setReadOnly(option != 2);
+    ManualEdit->setEnabled(option == 2);
+    Manual_file_name->setEnabled(option == 2);
+    for (QWidget *w : std::initializer_list<QWidget *>{Image_path, Image_btn, Image_file_name})
+        w->setEnabled(option == 3);
+    QLineEdit *name = option == 1 ? Text_file_name : option == 2 ? Manual_file_name : option == 3 ? Image_file_name : nullptr;
+    if (name && Trim_Str(name->text()).isEmpty())
+        name->setText(default_file_name);
+}
+
+void Import_Wizard::Excel_RD_Pressed() { chooseSource(0); }
+void Import_Wizard::Text_RD_Pressed() { chooseSource(1); }
+void Import_Wizard::Manual_RD_Pressed() { chooseSource(2); }
+void Import_Wizard::Image_RD_Pressed() { chooseSource(3); }
+
+QString Import_Wizard::browse(const QStringList &extensions, bool folders)
+{
+    platform::OpenPanelRequest request;
+    request.extensions = extensions;
+    request.canChooseFiles = !folders;
+    request.canChooseDirectories = folders;
+    const QStringList chosen = platform::dialogResponder().openPanel(request);
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+void Import_Wizard::Browse_Excel_Pressed()
+{
+    Delete_Excel_File_Temp_Folder();
+    const QString path = browse({QStringLiteral("xlsx"), QStringLiteral("XLSX")}, false);
+    if (path.isEmpty())
+        return;
+    Excel_path->setText(path);
+    OKPressed();
+}
+
+void Import_Wizard::Browse_Text_Pressed()
+{
+    const QString path = browse({QStringLiteral("txt"), QStringLiteral("rtf"), QStringLiteral("csv"),
+                                 QStringLiteral("TXT"), QStringLiteral("RTF"), QStringLiteral("CSV")},
+                                false);
+    if (path.isEmpty())
+        return;
+    Text_path->setText(path);
+    OKPressed();
+}
+
+void Import_Wizard::Browse_Image_Pressed()
+{
+    const QString path = browse({}, true);
+    if (path.isEmpty())
+        return;
+    Image_path->setText(path);
+    OKPressed();
+}
+
+void Import_Wizard::OKPressed()
+{
+    try {
+        if (import_option == 0) {
+            if (Check_And_Validate_File_Path(Excel_path->text()))
+                return;
+            if (file_name_required == 1) {
+                hide();
+                Import_Excel_DataSheet *window = Import_Excel_DataSheet::defaultInstance();
+                window->file_name_Insert = file_name_Insert;
+                window->Open_excel_datasheet_Wnd(Excel_path->text());
+            } else {
+                Import_Excel *window = Import_Excel::defaultInstance();
+                window->open_mode = QStringLiteral("D");
+                window->Open_excel_Wnd(Excel_path->text());
+            }
+            done(1);
+            return;
+        }
+        int closes = 0;
+        if (import_option == 1) {
+            if (Check_And_Validate_File_Path(Text_path->text()))
+                return;
+            closes = Create_And_Save_Text_Data_Sheet(Text_path->text());
+        } else if (import_option == 2) {
+            closes = Create_And_Save_Manual_Paste_data_Sheet();
+        } else {
+            if (Check_And_Validate_File_Path(Image_path->text()))
+                return;
+            closes = Create_And_Save_Image_data_Sheet(Image_path->text());
+        }
+        if (closes == 1)
+            done(1);
+    } catch (const std::exception &e) {
+        Show_MessageBox(QString::fromUtf8(e.what()));
+        done(1);
+    }
+}
+
+void Import_Wizard::CancelPressed() { done(0); }
+
+void Import_Wizard::HelpPressed() { Open_Help_File(); }
+
+bool Import_Wizard::nameIsValid(QLineEdit *field) const
+{
+    if (file_name_required != 1 || !Remove_Reserve_Char_In_File_Name(field->text()).isEmpty())
+        return true;
+    Show_MessageBox(QStringLiteral("Please enter valid series name."));
+    return false;
+}
+
+bool Import_Wizard::deliver(QLineEdit *nameField, const QStringList &values)
+{
+    if (file_name_required == 1) {
+        if (series_store::createOrReplace(nameField->text(), values) != series_store::WriteResult::Written)
+            return false;
+    } else {
+        BatchWizard *manager = BatchWizard::defaultInstance();
+        const BatchWizard::Delivery delivery(*manager);
+        for (const QString &value : values)
+            manager->Create_Value_List(value);
+    }
+    if (file_name_Insert == 1)
+        BatchWizard::defaultInstance()->Fill_List();
+    return true;
+}
+
+int Import_Wizard::Create_And_Save_Text_Data_Sheet(const QString &path)
+{
+    if (!nameIsValid(Text_file_name))
+        return 0;
+    std::optional<QStringList> values;
+    {
+        PleaseWaitGuard wait(plz_wait_Window, this);
+        QFile file(path);
+        if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+            wait.hide();
+            Show_MessageBox(QStringLiteral("Please select a valid file."));
+            return 0;
+        }
+        // Larger files are refused before they are read whole.
+        const QByteArray bytes = file.size() > import_wizard::kMaxTextFileBytes ? QByteArray() : file.readAll();
+        values = import_wizard::textFileValues(bytes, import_wizard::kindOf(path));
+    }
+    if (!values) {
+        Show_MessageBox(kCorrupted);
+        return 0;
+    }
+    return deliver(Text_file_name, *values) ? 1 : 0;
+}
+
+int Import_Wizard::Create_And_Save_Manual_Paste_data_Sheet()
+{
+    if (!nameIsValid(Manual_file_name))
+        return 0;
+    const QString text = ManualEdit->toPlainText();
+    if (Trim_Str(text).isEmpty()) {
+        Show_MessageBox(QStringLiteral("Please enter some data."));
+        return 0;
+    }
+    const std::optional<QStringList> lines = import_wizard::typedLines(text);
+    if (!lines) {
+        Show_MessageBox(kCorrupted);
+        return 0;
+    }
+    return deliver(Manual_file_name, *lines) ? 1 : 0;
+}
+
+int Import_Wizard::Create_And_Save_Image_data_Sheet(const QString &path)
+{
+    if (!nameIsValid(Image_file_name))
+        return 0;
+    QStringList images;
+    {
+        PleaseWaitGuard wait(plz_wait_Window, this);
+        images = import_wizard::imageFiles(path, import_wizard::imageTypes());
+    }
+    // A folder without images changes nothing, so an existing series of that name stays.
+    if (images.isEmpty()) {
+        Show_MessageBox(QStringLiteral("The selected folder does not contains any image with supported extension."));
+        return 0;
+    }
+    return deliver(Image_file_name, images) ? 1 : 0;
+}

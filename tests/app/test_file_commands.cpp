@@ -6,6 +6,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "data/Import_Wizard.h"
+#include "io/SeriesStore.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "engines/Symbologies.h"
@@ -25,6 +26,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
 
@@ -228,17 +231,23 @@ TEST_F(FileCommands, ToolWindowsAskForANewSeriesAndRefillTheLists)
 {
     SKIP_WITHOUT_BARCODE_MODE();
     int opened = 0;
-    Import_Wizard::defaultInstance()->runner = [&] {
+    // The user types two values under "Fresh" and presses OK.
+    Import_Wizard *w = Import_Wizard::defaultInstance();
+    responder->onModal = [&](QDialog &dialog) {
+        if (&dialog != w)
+            return 0;
         ++opened;
-        EXPECT_EQ(Import_Wizard::defaultInstance()->file_name_required, 1);
-        EXPECT_EQ(Import_Wizard::defaultInstance()->file_name_Insert, 0);
-        QFile series(Data_Folder_Path + QStringLiteral("/Fresh.txt"));
-        EXPECT_TRUE(series.open(QIODevice::WriteOnly));
-        series.write("a\nb\n");
-        return 1;
+        EXPECT_EQ(w->file_name_required, 1);
+        EXPECT_EQ(w->file_name_Insert, 0);
+        w->Mnul_RD->click();
+        w->ManualEdit->setPlainText(QStringLiteral("a\nb"));
+        w->Manual_file_name->setText(QStringLiteral("Fresh"));
+        w->ok_btn->click();
+        return dialog.result();
     };
     d().commands().Import_Wizard_Button();
-    Import_Wizard::defaultInstance()->runner = nullptr;
+    responder->onModal = nullptr;
+    EXPECT_EQ(series_store::read(QStringLiteral("Fresh")).value_or(QStringList()), QStringList({"a", "b"}));
     EXPECT_EQ(opened, 1);
     ASSERT_NE(b().val_combo_list, nullptr);
     EXPECT_GE(b().val_combo_list->findText(QStringLiteral("Fresh")), 0);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableView>
@@ -144,6 +145,7 @@ TEST_F(RowEditors, TheLoadValuesQuestionDecidesBeforeGeneratingOrImporting)
         {"import, cancel", false, &Load_Num_Info::cancelButton, false, {"a", "b"}},
     };
     Generate_List &g = *Generate_List::defaultInstance();
+    Import_Wizard &w = *Import_Wizard::defaultInstance();
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         put("Codes.txt", "a\nb\n");
@@ -161,19 +163,21 @@ TEST_F(RowEditors, TheLoadValuesQuestionDecidesBeforeGeneratingOrImporting)
                 type(g.count_txt, "2");
                 click(g.ok_btn);
             }
+            if (&dialog == &w) {
+                opened = true;
+                EXPECT_EQ(w.file_name_required, 0);
+                EXPECT_EQ(w.file_name_Insert, 1);
+                w.Mnul_RD->click();
+                w.ManualEdit->setPlainText(QStringLiteral("W"));
+                click(w.ok_btn);
+            }
             return dialog.result();
-        };
-        Import_Wizard::defaultInstance()->runner = [&] {
-            opened = true;
-            m.Create_Value_List("W");
-            return 1;
         };
         run([&] {
             click(c.generate ? m.Series_Value_Btn : m.Import_Value_Btn);
             EXPECT_EQ(m.ListData_value->values(), c.values);
             EXPECT_EQ(m.batch_value_count->text(), QStringLiteral("Total Rows : %1").arg(c.values.size()));
         });
-        Import_Wizard::defaultInstance()->runner = nullptr;
         EXPECT_EQ(opened, c.opened);
         ASSERT_FALSE(shownDialogs.isEmpty());
         EXPECT_EQ(shownDialogs.first(), m.Load_Number_Window);

@@ -1,0 +1,41 @@
+#pragma once
+// The values each source of the import wizard gives, as pure functions of its input, so that the
+// window only checks, asks and delivers.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace import_wizard {
+
+// Files larger than this are refused as corrupted: reading them whole could exhaust memory.
+constexpr qint64 kMaxTextFileBytes = qint64(256) * 1024 * 1024;
+
+enum class TextKind { Plain, Csv, Rtf };
+
+// The kind follows the extension, compared in upper case: "RTF", "CSV", anything else plain text.
+TextKind kindOf(const QString &path);
+
+// Removes every backslash, "{" and "}", then trims (white space and newlines, then control characters).
+QString chk_and_insert_validation(const QString &text);
+
+// The values of a text file's bytes; nothing when the bytes cannot be decoded or give no text.
+// Plain and rich text: one value per line up to the first line holding "NSFont = ", blank lines
+// skipped. CSV: lines end at CR LF, LF or CR; each line is split at every comma (no quoting), a line
+// without a comma being one field; a field holding "NSFont = " ends its line; blank fields skipped.
+std::optional<QStringList> textFileValues(const QByteArray &bytes, TextKind kind);
+
+// Typed text trimmed as a whole and split at line feeds; empty lines dropped, the others unchanged.
+// Nothing when the text holds unpaired surrogates (it cannot be written as UTF-8).
+std::optional<QStringList> typedLines(const QString &text);
+
+// The accepted image types of the main window.
+QStringList imageTypes();
+
+// The image files directly in a folder (regular files whose lower-cased extension is one of the
+// types), each as the folder path joined with its name, sorted by name.
+QStringList imageFiles(const QString &folder, const QStringList &types);
+
+} // namespace import_wizard

@@ -1,0 +1,331 @@
+// The import wizard used as a user uses it: its radio buttons, fields, browse buttons and OK,
+// Cancel, with panels and questions answered by script.
+
+#include "data/BatchWizard.h"
+#include "data/Import_Excel.h"
+#include "data/Import_Excel_DataSheet.h"
+#include "data/Import_Wizard.h"
+#include "data/SeriesListModel.h"
+#include "picker_fixture.h"
+#include "series_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+const QString kCorrupted = QStringLiteral("Either file is corrupted or selected file contains invalid characters.");
+const QString kNoImage = QStringLiteral("The selected folder does not contains any image with supported extension.");
+const QString kReplace = QStringLiteral("Batch Processing Series already exists. Do you want to replace it?");
+
+void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
+
+class ImportWizardWindow : public seriestest::SeriesWindowTest {
+protected:
+    Import_Wizard &w = *Import_Wizard::defaultInstance();
+    QTemporaryDir dir;
+
+    static void type(QLineEdit *field, const QString &text)
+    {
+        field->setFocus();
+        field->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+    // Opens the wizard as the caller (required, insert) would; the user acts while it runs; when the
+    // user leaves it open, Cancel ends the run. Answers the run's result.
+    int run(int required, int insert, const std::function<void()> &user)
+    {
+        w.file_name_required = required;
+        w.file_name_Insert = insert;
+        int result = -1;
+        stayedOpen = false;
+        responder->onModal = [&](QDialog &dialog) {
+            if (&dialog != &w) {
+                others << &dialog;
+                return 0;
+            }
+            dialog.show();
+            w.setResult(-1);
+            user();
+            stayedOpen = w.result() == -1;
+            if (stayedOpen)
+                QTest::mouseClick(w.cancel_btn, Qt::LeftButton);
+            result = dialog.result();
+            return result;
+        };
+        w.Open_Wnd();
+        return result;
+    }
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    // The text-file source: the path and name typed, then OK.
+    void importText(const QString &path, const QString &name)
+    {
+        pick(w.Text_RD);
+        type(w.Text_path, path);
+        type(w.Text_file_name, name);
+        QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+    }
+    bool stayedOpen = false;
+    QList<QDialog *> others;
+};
+
+} // namespace
+
+TEST_F(ImportWizardWindow, OpensOnTheSpreadsheetSourceWithTheNameFieldsAsTheCallerAsks)
+{
+    for (int required : {1, 0}) {
+        SCOPED_TRACE(required);
+        run(required, 0, [&] {
+            EXPECT_EQ(w.import_option, 0);
+            EXPECT_TRUE(w.Excel_RD->isChecked());
+            EXPECT_TRUE(w.Excel_path->isEnabled() && w.Excel_btn->isEnabled());
+            EXPECT_FALSE(w.Text_path->isEnabled() || w.Image_btn->isEnabled() || w.ManualEdit->isEnabled());
+            for (QLineEdit *name : {w.Text_file_name, w.Manual_file_name, w.Image_file_name}) {
+                EXPECT_EQ(name->isVisible(), required == 1);
+                EXPECT_TRUE(name->text().isEmpty());
+            }
+            // A fresh opening forgets what the last one typed.
+            type(w.Excel_path, QStringLiteral("/left/over.xlsx"));
+        });
+    }
+    run(1, 0, [&] { EXPECT_TRUE(w.Excel_path->text().isEmpty()); });
+}
+
+TEST_F(ImportWizardWindow, EachRadioEnablesItsSourceAndProposesUntitled)
+{
+    const struct {
+        QRadioButton *Import_Wizard::*radio;
+        int option;
+        QLineEdit *Import_Wizard::*name;
+    } cases[] = {
+        {&Import_Wizard::Text_RD, 1, &Import_Wizard::Text_file_name},
+        {&Import_Wizard::Mnul_RD, 2, &Import_Wizard::Manual_file_name},
+        {&Import_Wizard::Image_RD, 3, &Import_Wizard::Image_file_name},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.option);
+        run(1, 0, [&] {
+            pick(w.*c.radio);
+            EXPECT_EQ(w.import_option, c.option);
+            EXPECT_FALSE(w.Excel_RD->isChecked());
+            EXPECT_FALSE(w.Excel_btn->isEnabled());
+            EXPECT_EQ((w.*c.name)->text(), "Untitled");
+            EXPECT_TRUE((w.*c.name)->isEnabled());
+            EXPECT_EQ(w.ManualEdit->isReadOnly(), c.option != 2);
+            type(w.*c.name, QStringLiteral("Kept"));
+            pick(w.Excel_RD);
+            pick(w.*c.radio);
+            EXPECT_EQ((w.*c.name)->text(), "Kept") << "a typed name is not replaced";
+        });
+    }
+}
+
+TEST_F(ImportWizardWindow, TextFilesBecomeSeries)
+{
+    const struct {
+        const char *file;
+        QByteArray bytes;
+        QByteArray series;
+    } cases[] = {
+        {"lf.csv", "a,b\nc,d", "a\nb\nc\nd\n"},
+        {"crlf.CSV", "a,b\r\nc,d\r\n", "a\nb\nc\nd\n"},
+        {"one column.csv", "x\ny\n", "x\ny\n"},
+        {"plain.txt", "{abc}\na\\b\n\nthird NSFont = x\nlost\n", "abc\nab\n"},
+        {"styled.rtf", "{\\rtf1\\ansi{\\fonttbl\\f0 Helvetica;}\\f0 {\\b Bold line}\\par plain line\\par}",
+         "Bold line\nplain line\n"},
+        {"latin1.txt", "M\xFCller\nCaf\xE9", "M\xC3\xBCller\nCaf\xC3\xA9\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString path = write(QString::fromUtf8(c.file), c.bytes);
+        EXPECT_EQ(run(1, 0, [&] { importText(path, QStringLiteral("Letters")); }), 1);
+        EXPECT_FALSE(stayedOpen);
+        EXPECT_EQ(fileOf("Letters.txt"), c.series);
+        QFile::remove(seriesPath("Letters.txt"));
+    }
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ImportWizardWindow, RefusalsKeepTheWizardOpenWithTheirMessage)
+{
+    const QString good = write(QStringLiteral("good.txt"), "v\n");
+    const QString nul = write(QStringLiteral("nul.txt"), QByteArray("a\0b", 3));
+    const QString notRtf = write(QStringLiteral("fake.rtf"), "plain words");
+    const QString blank = write(QStringLiteral("blank.csv"), " \r\n ");
+    const struct {
+        const char *name;
+        QString path, series;
+        QString message;
+    } cases[] = {
+        {"blank path", QStringLiteral("  "), QStringLiteral("S"), QStringLiteral("Please select valid file path.")},
+        {"missing path", dir.filePath("none.txt"), QStringLiteral("S"), QStringLiteral("Please select valid file path.")},
+        {"a folder", dir.path(), QStringLiteral("S"), QStringLiteral("Please select a valid file.")},
+        {"empty name", good, QStringLiteral("/"), QStringLiteral("Please enter valid series name.")},
+        {"NUL bytes", nul, QStringLiteral("S"), kCorrupted},
+        {"not RTF", notRtf, QStringLiteral("S"), kCorrupted},
+        {"blank text", blank, QStringLiteral("S"), kCorrupted},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        responder->alerts.clear();
+        EXPECT_EQ(run(1, 0, [&] { importText(c.path, c.series); }), 0);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(messages(), QStringList{c.message});
+        EXPECT_FALSE(QFile::exists(seriesPath("S.txt")));
+    }
+}
+
+TEST_F(ImportWizardWindow, TypedTextIsWrittenAsTyped)
+{
+    const struct {
+        const char *name;
+        QString text;
+        QByteArray series;
+        QString message;
+    } cases[] = {
+        {"trimmed as a whole", QStringLiteral("  x \n  y\n\nz  "), "x \n  y\nz\n", QString()},
+        {"blank", QStringLiteral(" \n\t "), "<missing>", QStringLiteral("Please enter some data.")},
+        {"unpaired surrogate", QString(QChar(0xD800)) + QStringLiteral("a"), "<missing>", kCorrupted},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        responder->alerts.clear();
+        run(1, 0, [&] {
+            pick(w.Mnul_RD);
+            w.ManualEdit->setFocus();
+            w.ManualEdit->setPlainText(c.text);
+            type(w.Manual_file_name, QStringLiteral("Typed"));
+            QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+        });
+        EXPECT_EQ(stayedOpen, !c.message.isEmpty());
+        EXPECT_EQ(fileOf("Typed.txt"), c.series);
+        EXPECT_EQ(messages(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        QFile::remove(seriesPath("Typed.txt"));
+    }
+}
+
+TEST_F(ImportWizardWindow, BrowsingAFolderImportsItsImagesAtOnce)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("pics/sub")));
+    for (const char *name : {"pics/PHOTO.JPG", "pics/b.png", "pics/notes.txt", "pics/sub/x.png"})
+        write(QString::fromUtf8(name), "x");
+    const QString folder = dir.filePath(QStringLiteral("pics"));
+    responder->openAnswers = {{folder}};
+    EXPECT_EQ(run(1, 0, [&] {
+        pick(w.Image_RD);
+        QTest::mouseClick(w.Image_btn, Qt::LeftButton);
+    }), 1);
+    EXPECT_EQ(w.Image_path->text(), folder);
+    EXPECT_EQ(fileOf("Untitled.txt"), (folder + "/PHOTO.JPG\n" + folder + "/b.png\n").toUtf8());
+}
+
+TEST_F(ImportWizardWindow, ACancelledPanelChangesNothing)
+{
+    responder->openAnswers = {};
+    EXPECT_EQ(run(1, 0, [&] {
+        pick(w.Text_RD);
+        QTest::mouseClick(w.Text_btn, Qt::LeftButton);
+        EXPECT_TRUE(w.Text_path->text().isEmpty());
+    }), 0);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ImportWizardWindow, AnExistingSeriesIsReplacedOnlyWithValuesInHand)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("empty")));
+    const QString csv = write(QStringLiteral("new.csv"), "n1,n2");
+    const struct {
+        const char *name;
+        bool images;            // else the CSV
+        const char *answer;
+        QByteArray series;
+        QStringList messages;
+    } cases[] = {
+        {"No keeps it", false, "No", "old\n", {kReplace}},
+        {"Yes replaces it", false, "Yes", "n1\nn2\n", {kReplace}},
+        {"no images keeps it", true, "Yes", "old\n", {kNoImage}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        put("Letters.txt", "old\n");
+        responder->alerts.clear();
+        responder->alertAnswers = {QString::fromUtf8(c.answer)};
+        run(1, 0, [&] {
+            if (c.images) {
+                pick(w.Image_RD);
+                type(w.Image_path, dir.filePath("empty"));
+                type(w.Image_file_name, QStringLiteral("Letters"));
+                QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+            } else {
+                importText(csv, QStringLiteral("Letters"));
+            }
+        });
+        EXPECT_EQ(fileOf("Letters.txt"), c.series);
+        EXPECT_EQ(messages(), c.messages);
+    }
+}
+
+TEST_F(ImportWizardWindow, TheFlagsChooseFileOrValueTableAndTheListReload)
+{
+    BatchWizard &m = *BatchWizard::defaultInstance();
+    const QString csv = write(QStringLiteral("v.csv"), "p,q");
+    const struct {
+        int required, insert;
+        bool file, listed;
+    } cases[] = {{1, 0, true, false}, {1, 1, true, true}, {0, 1, false, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.required << c.insert);
+        QFile::remove(seriesPath("V.txt"));
+        m.ListData->clear();
+        m.ListData_value->clear();
+        put("Other.txt", "o\n");
+        EXPECT_EQ(run(c.required, c.insert, [&] { importText(csv, QStringLiteral("V")); }), 1);
+        EXPECT_EQ(QFile::exists(seriesPath("V.txt")), c.file);
+        EXPECT_EQ(m.ListData_value->values(), c.file ? QStringList() : QStringList({"p", "q"}));
+        EXPECT_EQ(m.ListData->values().contains(QStringLiteral("Other")), c.listed);
+    }
+}
+
+TEST_F(ImportWizardWindow, TheSpreadsheetSourceHandsOverToThePickers)
+{
+    const QString path = dir.filePath(QStringLiteral("cols.xlsx"));
+    pickertest::packRows(path, {{QStringLiteral("Codes")}, {QStringLiteral("c1")}});
+    const struct {
+        int required, insert;
+        QDialog *window;
+    } cases[] = {
+        {1, 1, Import_Excel_DataSheet::defaultInstance()},
+        {0, 1, Import_Excel::defaultInstance()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.required);
+        others.clear();
+        Import_Excel::defaultInstance()->open_mode = QStringLiteral("E");
+        EXPECT_EQ(run(c.required, c.insert, [&] {
+            type(w.Excel_path, path);
+            QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+        }), 1);
+        EXPECT_EQ(others, QList<QDialog *>{c.window});
+        if (c.required == 1)
+            EXPECT_EQ(Import_Excel_DataSheet::defaultInstance()->file_name_Insert, c.insert);
+        else
+            EXPECT_EQ(Import_Excel::defaultInstance()->open_mode, "D");
+    }
+}
