@@ -33,7 +33,7 @@ class Run {
     };
 
 public:
-    Run(const BatchSpec &spec, int ring) : s(spec), m_next(spec.first), m_settled(spec.first), m_ring(std::size_t(ring)) {}
+    Run(const BatchPlan &plan, int ring) : s(plan), m_next(plan.first), m_settled(plan.first), m_ring(std::size_t(ring)) {}
 
     // One worker: takes the next record and makes it; then, unless another worker is at it,
     // settles the records that are made, in record order. No worker waits for its turn: the
@@ -191,7 +191,7 @@ private:
         m_settling = false;
     }
 
-    const BatchSpec &s;
+    const BatchPlan &s;
     std::mutex m_mutex;
     std::condition_variable m_room;
     int m_next;
@@ -207,15 +207,15 @@ private:
 
 } // namespace
 
-BatchOutcome runBatch(const BatchSpec &spec)
+BatchOutcome runBatch(const BatchPlan &plan)
 {
-    const int count = std::max(0, spec.end - spec.first);
-    int threads = spec.threads > 0 ? spec.threads : batchfiles::availableCores();
+    const int count = std::max(0, plan.end - plan.first);
+    int threads = plan.threads > 0 ? plan.threads : batchfiles::availableCores();
     threads = std::max(1, std::min(threads, count));
     // Room for the records made while the one being written waits: a worker the system holds up
     // for a while does not stop the others.
-    const int ahead = spec.ahead > 0 ? std::max(spec.ahead, 2 * threads) : std::max(2 * threads, std::min(256, 16 * threads));
-    Run run(spec, ahead);
+    const int ahead = plan.ahead > 0 ? std::max(plan.ahead, 2 * threads) : std::max(2 * threads, std::min(256, 16 * threads));
+    Run run(plan, ahead);
     std::vector<std::thread> workers;
     for (int i = 1; i < threads; ++i) {
         try {

@@ -25,7 +25,7 @@ struct Record {
 // The path the keep-or-replace rule leaves for a path: the path, a free one, or "" (cancel).
 using KeepReplace = std::function<QString(const QString &path, bool showApplyAll)>;
 
-struct BatchSpec {
+struct BatchPlan {
     int first = 0, end = 0;   // records first .. end - 1
     int threads = 0;          // 0: one per core
     // Records made but not yet written, at most (0: 16 a worker, up to 256; at least 2 a worker).
@@ -54,6 +54,6 @@ struct BatchOutcome {
     bool aborted = false;       // an exception ended it
 };
 
-BatchOutcome runBatch(const BatchSpec &spec);
+BatchOutcome runBatch(const BatchPlan &plan);
 
 } // namespace imageexport

@@ -323,16 +323,16 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         const platform::Picture invalidPicture = output.hub.Invalid_Barcode_Data_Image;
         const QString probe = QStringLiteral("x.") + ext;
 
-        imageexport::BatchSpec spec;
-        spec.first = Print_Start;
-        spec.end = Print_End;
-        spec.threads = batchThreads();
-        spec.folder = folder;
-        spec.stop = &Stop_Processing_Now;
-        spec.begun = [] { curr_card_count.fetch_add(1.0); };
-        spec.cancelledAll = [] { return replace_keep_file_flag == 5; };
-        spec.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
-        spec.make = [&](int i) {
+        imageexport::BatchPlan plan;
+        plan.first = Print_Start;
+        plan.end = Print_End;
+        plan.threads = batchThreads();
+        plan.folder = folder;
+        plan.stop = &Stop_Processing_Now;
+        plan.begun = [] { curr_card_count.fetch_add(1.0); };
+        plan.cancelledAll = [] { return replace_keep_file_flag == 5; };
+        plan.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
+        plan.make = [&](int i) {
             imageexport::Record r;
             const std::optional<barcode_batch::Fields> f = barcode_batch::recordFields(*snapshot, i);
             if (f) {
@@ -356,7 +356,7 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
             }
             return r;
         };
-        spec.name = [&](int i, const imageexport::Record &r, int passed, const exportnaming::TakenTest &taken) {
+        plan.name = [&](int i, const imageexport::Record &r, int passed, const exportnaming::TakenTest &taken) {
             exportnaming::Settings s = base;
             s.exportCounter = base.exportCounter + passed;
             s.pdfOption = output.pdf_export_opt;
@@ -365,7 +365,7 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         imageexport::BatchOutcome outcome;
         JobRunner runner(output);
         const int total = show_count;
-        runner.run(total, Print_End, [&] { outcome = imageexport::runBatch(spec); });
+        runner.run(total, Print_End, [&] { outcome = imageexport::runBatch(plan); });
         export_card_counter += outcome.passed;
         b.Release_Batch_Snapshot();
         b.Select_First_Value_For_Barcode_Setting_Mode();
@@ -412,17 +412,17 @@ void ImageExport::Export_Batch_File(const QString &destination)
         int seriesIndex = -1;
         platform::runOnGuiThreadAndWait([&] { seriesIndex = records.Get_Data_SetIndex_According_Name(series); });
 
-        imageexport::BatchSpec spec;
-        spec.first = Print_Start;
-        spec.end = Total_Label;
-        spec.threads = batchThreads();
-        spec.folder = folder;
-        spec.ahead = 1;   // card pictures are large: at most twice the workers' records in flight
-        spec.stop = &Stop_Processing_Now;
-        spec.begun = [] { curr_card_count.fetch_add(1.0); };
-        spec.cancelledAll = [] { return replace_keep_file_flag == 5; };
-        spec.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
-        spec.make = [&](int i) {
+        imageexport::BatchPlan plan;
+        plan.first = Print_Start;
+        plan.end = Total_Label;
+        plan.threads = batchThreads();
+        plan.folder = folder;
+        plan.ahead = 1;   // card pictures are large: at most twice the workers' records in flight
+        plan.stop = &Stop_Processing_Now;
+        plan.begun = [] { curr_card_count.fetch_add(1.0); };
+        plan.cancelledAll = [] { return replace_keep_file_flag == 5; };
+        plan.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
+        plan.make = [&](int i) {
             imageexport::Record r;
             platform::runOnGuiThreadAndWait([&] {
                 r.value = Trim_Str(records.Get_sel_row_col_value_of_dataset(i, seriesIndex));
@@ -442,14 +442,14 @@ void ImageExport::Export_Batch_File(const QString &destination)
                 r.failure = why;
             return r;
         };
-        spec.name = [&](int i, const imageexport::Record &r, int passed, const exportnaming::TakenTest &taken) {
+        plan.name = [&](int i, const imageexport::Record &r, int passed, const exportnaming::TakenTest &taken) {
             exportnaming::Settings s = base;
             s.exportCounter = base.exportCounter + passed;
             return exportnaming::labelName(s, r.value, series, r.column, i + 1, taken);
         };
         imageexport::BatchOutcome outcome;
         JobRunner runner(output);
-        runner.run(show_count, list_count, [&] { outcome = imageexport::runBatch(spec); });
+        runner.run(show_count, list_count, [&] { outcome = imageexport::runBatch(plan); });
         export_card_counter += std::max(outcome.passed, 0);
         restore();
         reportBatch(outcome, folder);

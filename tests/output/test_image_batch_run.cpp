@@ -61,28 +61,28 @@ QMap<QString, QByteArray> runInFolder(const QString &folder, int threads, const 
     ScriptedPrompt prompt;
     prompt.script = answers;
     prompt.stop = &stop;
-    BatchSpec spec;
-    spec.first = 0;
-    spec.end = records;
-    spec.threads = threads;
-    spec.stop = &stop;
-    spec.folder = folder;   // files made on the workers, named in record order
-    spec.make = [](int i) {
+    BatchPlan plan;
+    plan.first = 0;
+    plan.end = records;
+    plan.threads = threads;
+    plan.stop = &stop;
+    plan.folder = folder;   // files made on the workers, named in record order
+    plan.make = [](int i) {
         Record r;
         r.value = QStringLiteral("V%1").arg(i % 3);
         r.bytes = QByteArray::number(i);
         return r;
     };
-    spec.name = [&](int, const Record &r, int, const exportnaming::TakenTest &taken) {
+    plan.name = [&](int, const Record &r, int, const exportnaming::TakenTest &taken) {
         exportnaming::Settings s;
         s.token = QStringLiteral("<BV>");
         s.folder = folder;
         s.ext = QStringLiteral("PNG");
         return exportnaming::barcodeName(s, r.value, {}, {}, {}, 1, true, taken);
     };
-    spec.keepReplace = [&](const QString &p, bool) { return prompt.answer(p); };
-    spec.cancelledAll = [&] { return prompt.cancelledAll; };
-    runBatch(spec);
+    plan.keepReplace = [&](const QString &p, bool) { return prompt.answer(p); };
+    plan.cancelledAll = [&] { return prompt.cancelledAll; };
+    runBatch(plan);
     QMap<QString, QByteArray> files;
     for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
         QFile f(QDir(folder).filePath(name));
@@ -123,24 +123,24 @@ TEST(ImageBatchRun, StopFinishesTheRecordsBegunAndLeavesNoTemporaryFile)
     QTemporaryDir dir;
     std::atomic<bool> stop{false};
     std::atomic<int> begun{0};
-    BatchSpec spec;
-    spec.end = 100;
-    spec.threads = 3;
-    spec.stop = &stop;
-    spec.folder = dir.path();
-    spec.begun = [&] {
+    BatchPlan plan;
+    plan.end = 100;
+    plan.threads = 3;
+    plan.stop = &stop;
+    plan.folder = dir.path();
+    plan.begun = [&] {
         if (++begun == 5)
             stop = true;
     };
-    spec.make = [](int i) {
+    plan.make = [](int i) {
         Record r;
         r.bytes = QByteArray::number(i);
         return r;
     };
-    spec.name = [&](int i, const Record &, int, const exportnaming::TakenTest &) {
+    plan.name = [&](int i, const Record &, int, const exportnaming::TakenTest &) {
         return QDir(dir.path()).filePath(QStringLiteral("%1.png").arg(i));
     };
-    const BatchOutcome out = runBatch(spec);
+    const BatchOutcome out = runBatch(plan);
     EXPECT_TRUE(out.stopped);
     EXPECT_EQ(out.written, begun.load());
     EXPECT_LT(out.written, 100);
@@ -153,20 +153,20 @@ TEST(ImageBatchRun, StopFinishesTheRecordsBegunAndLeavesNoTemporaryFile)
 TEST(ImageBatchRun, AnExceptionEndsTheRun)
 {
     QTemporaryDir dir;
-    BatchSpec spec;
-    spec.end = 50;
-    spec.threads = 2;
-    spec.make = [](int i) {
+    BatchPlan plan;
+    plan.end = 50;
+    plan.threads = 2;
+    plan.make = [](int i) {
         if (i == 3)
             throw std::runtime_error("broken record");
         Record r;
         r.bytes = "x";
         return r;
     };
-    spec.name = [&](int i, const Record &, int, const exportnaming::TakenTest &) {
+    plan.name = [&](int i, const Record &, int, const exportnaming::TakenTest &) {
         return QDir(dir.path()).filePath(QStringLiteral("%1.png").arg(i));
     };
-    const BatchOutcome out = runBatch(spec);
+    const BatchOutcome out = runBatch(plan);
     EXPECT_TRUE(out.aborted);
     EXPECT_FALSE(out.stopped);
     EXPECT_EQ(out.written, 3);   // records 0 to 2, nothing after the broken one
@@ -183,10 +183,10 @@ TEST(ImageBatchRun, FailuresAreCountedAndTheFirstNamed)
         }
         return writeWhole(p, b, error);
     };
-    BatchSpec spec;
-    spec.end = 6;
-    spec.threads = 2;
-    spec.make = [](int i) {
+    BatchPlan plan;
+    plan.end = 6;
+    plan.threads = 2;
+    plan.make = [](int i) {
         Record r;
         r.skip = i == 5;   // an invalid record that is skipped: not counted
         if (i == 1)
@@ -196,11 +196,11 @@ TEST(ImageBatchRun, FailuresAreCountedAndTheFirstNamed)
         return r;
     };
     QList<int> passedSeen;
-    spec.name = [&](int i, const Record &, int passed, const exportnaming::TakenTest &) {
+    plan.name = [&](int i, const Record &, int passed, const exportnaming::TakenTest &) {
         passedSeen << passed;
         return QDir(dir.path()).filePath(QStringLiteral("%1.png").arg(i));
     };
-    const BatchOutcome out = runBatch(spec);
+    const BatchOutcome out = runBatch(plan);
     fileWriterOverride() = nullptr;
     EXPECT_EQ(out.written, 2);   // 0 and 3
     EXPECT_EQ(out.failed, 3);    // 1 (no bytes), 2 and 4 (write)
