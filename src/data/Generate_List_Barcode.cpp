@@ -5,6 +5,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "data/GeneratorFields.h"
 #include "data/OnlyIntegerValueFormatter.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
@@ -268,30 +269,9 @@ void Generate_List_Barcode::controlTextDidChange(QObject *control)
     if (m_limiting)
         return;
     m_limiting = true;   // the limits' own changes of the text do not come back here
-    if (control == count_txt || control == rand_count_txt) {
-        auto *field = static_cast<QLineEdit *>(control);
-        const QString limited = series_generator::limitCount(field->text());
-        if (limited != field->text())
-            field->setText(limited);
-        if (field == count_txt)
-            Count_Stepper_Pressed(nullptr);
-        else
-            Random_Count_Stepper_Pressed(nullptr);
-    } else if (control == rand_length_txt) {
-        const QString limited = series_generator::limitLength(rand_length_txt->text());
-        if (limited != rand_length_txt->text())
-            rand_length_txt->setText(limited);
-        Random_Length_Stepper_Pressed(nullptr);
-    }
+    generator_fields::Limit_Typed_Field(
+        {count_txt, count_stepper, rand_length_txt, rand_length_stepper, rand_count_txt, rand_count_stepper}, control);
     m_limiting = false;
 }
 
-void Generate_List_Barcode::Help_btn_Pressed()
-{
-    platform::AlertRequest request;
-    request.message = kHelpTitle;
-    request.informative = kHelpText;
-    request.buttons = {QStringLiteral("OK")};
-    request.style = platform::AlertStyle::Informational;
-    platform::runAlert(request);
-}
+void Generate_List_Barcode::Help_btn_Pressed() { generator_fields::Show_Padding_Help(kHelpTitle, kHelpText); }
