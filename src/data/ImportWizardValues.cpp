@@ -6,8 +6,8 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -72,28 +72,60 @@ std::optional<QStringList> textFileValues(const QByteArray &bytes, TextKind kind
     if (text.isEmpty())
         return std::nullopt;
 
+    // Scanned in place: a large file is not copied line by line before its values are taken.
+    const QStringView all(text);
+    const qsizetype n = all.size();
     QStringList values;
     if (kind == TextKind::Csv) {
-        static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
-        for (const QString &line : text.split(lineEnd)) {
-            for (const QString &raw : line.split(QLatin1Char(','))) {
-                const QString field = chk_and_insert_validation(raw);
+        qsizetype start = 0;
+        while (start <= n) {
+            qsizetype end = start;
+            while (end < n && all[end] != QLatin1Char('\n') && all[end] != QLatin1Char('\r'))
+                ++end;
+            for (QStringView raw : all.mid(start, end - start).tokenize(QLatin1Char(','))) {
+                const QString field = chk_and_insert_validation(raw.toString());
                 if (field.contains(kFontMark))
                     break;
                 if (!field.isEmpty())
                     values << field;
             }
+            if (end + 1 < n && all[end] == QLatin1Char('\r') && all[end + 1] == QLatin1Char('\n'))
+                ++end;
+            start = end + 1;
         }
         return values;
     }
-    for (const QString &raw : text.split(QLatin1Char('\n'))) {
-        const QString line = chk_and_insert_validation(raw);
+    for (QStringView raw : all.tokenize(QLatin1Char('\n'))) {
+        const QString line = chk_and_insert_validation(raw.toString());
         if (line.contains(kFontMark))
             break;
         if (!line.isEmpty())
             values << line;
     }
     return values;
+}
+
+TextFileRead readTextFile(const QString &path)
+{
+    TextFileRead read;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return read;
+    std::optional<QStringList> values;
+    {
+        // Larger files are refused before they are read whole.
+        const QByteArray bytes = file.size() > kMaxTextFileBytes ? QByteArray() : file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return read;
+        values = textFileValues(bytes, kindOf(path));
+    }
+    if (!values) {
+        read.status = TextFileRead::Status::Corrupted;
+        return read;
+    }
+    read.status = TextFileRead::Status::Values;
+    read.values = std::move(*values);
+    return read;
 }
 
 std::optional<QStringList> typedLines(const QString &text)
@@ -105,13 +137,6 @@ std::optional<QStringList> typedLines(const QString &text)
         if (!line.isEmpty())
             lines << line;
     return lines;
-}
-
-QStringList imageTypes()
-{
-    return {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"), QStringLiteral("jfif"),
-            QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("tif"),
-            QStringLiteral("tiff")};
 }
 
 QStringList imageFiles(const QString &folder, const QStringList &types)

@@ -27,15 +27,23 @@ QString chk_and_insert_validation(const QString &text);
 // without a comma being one field; a field holding "NSFont = " ends its line; blank fields skipped.
 std::optional<QStringList> textFileValues(const QByteArray &bytes, TextKind kind);
 
+// What reading a text file gave: its values, or why there are none.
+struct TextFileRead {
+    enum class Status { Values, Unreadable, Corrupted };
+    Status status = Status::Unreadable;
+    QStringList values;
+};
+// Reads the file whole (larger files than the cap are refused unread) and takes its values by the
+// kind of its extension. Unreadable: a folder, or a file that cannot be opened or read.
+TextFileRead readTextFile(const QString &path);
+
 // Typed text trimmed as a whole and split at line feeds; empty lines dropped, the others unchanged.
 // Nothing when the text holds unpaired surrogates (it cannot be written as UTF-8).
 std::optional<QStringList> typedLines(const QString &text);
 
-// The accepted image types of the main window.
-QStringList imageTypes();
-
 // The image files directly in a folder (regular files whose lower-cased extension is one of the
-// types), each as the folder path joined with its name, sorted by name.
+// types), each as the folder path joined with its name, sorted by name. A folder that cannot be
+// listed has none.
 QStringList imageFiles(const QString &folder, const QStringList &types);
 
 } // namespace import_wizard

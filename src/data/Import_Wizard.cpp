@@ -10,13 +10,12 @@
 #include "data/ImportWizardValues.h"
 #include "data/Import_Excel.h"
 #include "data/Import_Excel_DataSheet.h"
+#include "data/SheetColumnPicker.h"
 #include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Import_Wizard.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,6 +23,7 @@
 #include <QRadioButton>
 
 #include <exception>
+#include <functional>
 
 namespace {
 
@@ -51,6 +51,22 @@ void bindForm(Import_Wizard &w, const Ui::Import_Wizard &ui)
     w.ok_btn = ui.ok_btn;
     w.cancel_btn = ui.cancel_btn;
     w.help_btn = ui.help_btn;
+}
+
+// Runs a job on a worker while the GUI thread keeps painting the please-wait sheet; an exception
+// of the job is thrown again here, on the GUI thread, where the wizard shows its reason.
+void behindSheet(const std::function<void()> &job)
+{
+    std::exception_ptr failure;
+    runOffGuiThread([&] {
+        try {
+            job();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace
@@ -238,24 +254,20 @@ int Import_Wizard::Create_And_Save_Text_Data_Sheet(const QString &path)
 {
     if (!nameIsValid(Text_file_name))
         return 0;
-    std::optional<QStringList> values;
+    import_wizard::TextFileRead read;
     {
         PleaseWaitGuard wait(plz_wait_Window, this);
-        QFile file(path);
-        if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-            wait.hide();
-            Show_MessageBox(QStringLiteral("Please select a valid file."));
-            return 0;
-        }
-        // Larger files are refused before they are read whole.
-        const QByteArray bytes = file.size() > import_wizard::kMaxTextFileBytes ? QByteArray() : file.readAll();
-        values = import_wizard::textFileValues(bytes, import_wizard::kindOf(path));
+        behindSheet([&] { read = import_wizard::readTextFile(path); });
     }
-    if (!values) {
+    if (read.status == import_wizard::TextFileRead::Status::Unreadable) {
+        Show_MessageBox(QStringLiteral("Please select a valid file."));
+        return 0;
+    }
+    if (read.status == import_wizard::TextFileRead::Status::Corrupted) {
         Show_MessageBox(kCorrupted);
         return 0;
     }
-    return deliver(Text_file_name, *values) ? 1 : 0;
+    return deliver(Text_file_name, read.values) ? 1 : 0;
 }
 
 int Import_Wizard::Create_And_Save_Manual_Paste_data_Sheet()
@@ -267,7 +279,11 @@ int Import_Wizard::Create_And_Save_Manual_Paste_data_Sheet()
         Show_MessageBox(QStringLiteral("Please enter some data."));
         return 0;
     }
-    const std::optional<QStringList> lines = import_wizard::typedLines(text);
+    std::optional<QStringList> lines;
+    {
+        PleaseWaitGuard wait(plz_wait_Window, this);
+        behindSheet([&] { lines = import_wizard::typedLines(text); });
+    }
     if (!lines) {
         Show_MessageBox(kCorrupted);
         return 0;
@@ -279,10 +295,12 @@ int Import_Wizard::Create_And_Save_Image_data_Sheet(const QString &path)
 {
     if (!nameIsValid(Image_file_name))
         return 0;
+    // The main window's accepted types: the image commands and this source take the same files.
+    const QStringList types = Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList();
     QStringList images;
     {
         PleaseWaitGuard wait(plz_wait_Window, this);
-        images = import_wizard::imageFiles(path, import_wizard::imageTypes());
+        behindSheet([&] { images = import_wizard::imageFiles(path, types); });
     }
     // A folder without images changes nothing, so an existing series of that name stays.
     if (images.isEmpty()) {

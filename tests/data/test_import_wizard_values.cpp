@@ -57,6 +57,7 @@ TEST(ImportWizardValues, TextFilesGiveTheirValues)
         {"csv with CR LF", "a,b\r\nc,d\r\n", TextKind::Csv, {"a", "b", "c", "d"}},
         {"csv with LF only", "a,b\nc,d", TextKind::Csv, {"a", "b", "c", "d"}},
         {"csv with CR only", "a,b\rc,d", TextKind::Csv, {"a", "b", "c", "d"}},
+        {"csv with mixed line ends", "a\r\nb\rc\n\r\nd", TextKind::Csv, {"a", "b", "c", "d"}},
         {"csv of one column", "x\ny\nz\n", TextKind::Csv, {"x", "y", "z"}},
         {"csv blank fields skipped", "a,,b\n,\nc", TextKind::Csv, {"a", "b", "c"}},
         {"csv font mark ends its line", "a,NSFont = q,b\nc,d", TextKind::Csv, {"a", "c", "d"}},
@@ -120,7 +121,8 @@ TEST(ImportWizardValues, ImageFolderGivesItsImagesSortedByName)
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("sub")));
     QFile inner(dir.filePath(QStringLiteral("sub/x.png")));
     ASSERT_TRUE(inner.open(QIODevice::WriteOnly));
-    const QStringList found = import_wizard::imageFiles(dir.path(), import_wizard::imageTypes());
+    const QStringList types{QStringLiteral("jpg"), QStringLiteral("png"), QStringLiteral("tiff")};
+    const QStringList found = import_wizard::imageFiles(dir.path(), types);
     EXPECT_EQ(found, QStringList({dir.filePath("PHOTO.JPG"), dir.filePath("a.tiff"), dir.filePath("b.png")}));
-    EXPECT_TRUE(import_wizard::imageFiles(dir.filePath("missing"), import_wizard::imageTypes()).isEmpty());
+    EXPECT_TRUE(import_wizard::imageFiles(dir.filePath("missing"), types).isEmpty());
 }

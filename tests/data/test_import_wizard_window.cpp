@@ -1,13 +1,12 @@
 // The import wizard used as a user uses it: its radio buttons, fields, browse buttons and OK,
-// Cancel, with panels and questions answered by script.
+// Cancel, with panels and questions answered by script, over a main window of its own.
 
 #include "data/BatchWizard.h"
 #include "data/Import_Excel.h"
 #include "data/Import_Excel_DataSheet.h"
 #include "data/Import_Wizard.h"
 #include "data/SeriesListModel.h"
-#include "picker_fixture.h"
-#include "series_fixture.h"
+#include "test_import_wizard_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,73 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace {
 
-const QString kCorrupted = QStringLiteral("Either file is corrupted or selected file contains invalid characters.");
-const QString kNoImage = QStringLiteral("The selected folder does not contains any image with supported extension.");
-const QString kReplace = QStringLiteral("Batch Processing Series already exists. Do you want to replace it?");
-
-void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
-
-class ImportWizardWindow : public seriestest::SeriesWindowTest {
-protected:
-    Import_Wizard &w = *Import_Wizard::defaultInstance();
-    QTemporaryDir dir;
-
-    static void type(QLineEdit *field, const QString &text)
-    {
-        field->setFocus();
-        field->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
-    // Opens the wizard as the caller (required, insert) would; the user acts while it runs; when the
-    // user leaves it open, Cancel ends the run. Answers the run's result.
-    int run(int required, int insert, const std::function<void()> &user)
-    {
-        w.file_name_required = required;
-        w.file_name_Insert = insert;
-        int result = -1;
-        stayedOpen = false;
-        responder->onModal = [&](QDialog &dialog) {
-            if (&dialog != &w) {
-                others << &dialog;
-                return 0;
-            }
-            dialog.show();
-            w.setResult(-1);
-            user();
-            stayedOpen = w.result() == -1;
-            if (stayedOpen)
-                QTest::mouseClick(w.cancel_btn, Qt::LeftButton);
-            result = dialog.result();
-            return result;
-        };
-        w.Open_Wnd();
-        return result;
-    }
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-    // The text-file source: the path and name typed, then OK.
-    void importText(const QString &path, const QString &name)
-    {
-        pick(w.Text_RD);
-        type(w.Text_path, path);
-        type(w.Text_file_name, name);
-        QTest::mouseClick(w.ok_btn, Qt::LeftButton);
-    }
-    bool stayedOpen = false;
-    QList<QDialog *> others;
-};
+using namespace wizardtest;
 
 } // namespace
 
@@ -316,16 +255,141 @@ TEST_F(ImportWizardWindow, TheSpreadsheetSourceHandsOverToThePickers)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.required);
-        others.clear();
+        opened.clear();
         Import_Excel::defaultInstance()->open_mode = QStringLiteral("E");
         EXPECT_EQ(run(c.required, c.insert, [&] {
             type(w.Excel_path, path);
             QTest::mouseClick(w.ok_btn, Qt::LeftButton);
         }), 1);
-        EXPECT_EQ(others, QList<QDialog *>{c.window});
+        EXPECT_EQ(opened, QList<QDialog *>{c.window});
         if (c.required == 1)
             EXPECT_EQ(Import_Excel_DataSheet::defaultInstance()->file_name_Insert, c.insert);
         else
             EXPECT_EQ(Import_Excel::defaultInstance()->open_mode, "D");
     }
+}
+
+TEST_F(ImportWizardWindow, TheFolderSourceTakesTheMainWindowsImageTypes)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("pics")));
+    for (const char *name : {"pics/PHOTO.JPG", "pics/b.png", "pics/c.webp"})
+        write(QString::fromUtf8(name), "x");
+    const QString f = dir.filePath(QStringLiteral("pics")) + QLatin1Char('/');
+    const struct {
+        const char *name;
+        QStringList types;
+        QByteArray series;
+    } cases[] = {
+        {"as the window starts", env.controller()->Allowd_Image_fileTypes, (f + "PHOTO.JPG\n" + f + "b.png\n").toUtf8()},
+        {"as changed later", {QStringLiteral("png"), QStringLiteral("webp")}, (f + "b.png\n" + f + "c.webp\n").toUtf8()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        env.controller()->Allowd_Image_fileTypes = c.types;
+        EXPECT_EQ(run(1, 0, [&] { importFolder(dir.filePath(QStringLiteral("pics")), QStringLiteral("Pics")); }), 1);
+        EXPECT_EQ(fileOf("Pics.txt"), c.series);
+        QFile::remove(seriesPath("Pics.txt"));
+    }
+}
+
+TEST_F(ImportWizardWindow, NamesAreCleanedAndNeverLeaveTheSeriesFolder)
+{
+    const QString csv = write(QStringLiteral("v.csv"), "v");
+    run(1, 0, [] {});   // the first opening makes the per-user folders
+    const QDir parent = QFileInfo(Data_Folder_Path).dir();
+    const QStringList around = parent.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const struct {
+        const char *typed, *file;
+    } cases[] = {
+        {"..", "__.txt"}, {"../x", "___x.txt"}, {"/etc/passwd", "etc_passwd.txt"},
+        {"?Letters*", "Letters.txt"}, {"<a.b>", "a_b.txt"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(run(1, 0, [&] { importText(csv, QString::fromUtf8(c.typed)); }), 1);
+        EXPECT_EQ(QDir(Data_Folder_Path).entryList(QDir::Files), QStringList{QString::fromUtf8(c.file)});
+        EXPECT_EQ(fileOf(QString::fromUtf8(c.file)), "v\n");
+        QFile::remove(seriesPath(QString::fromUtf8(c.file)));
+    }
+    EXPECT_EQ(parent.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), around) << "nothing beside the series folder";
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ImportWizardWindow, AWriteTheFileSystemRefusesKeepsTheOldSeries)
+{
+    const QString csv = write(QStringLiteral("new.csv"), QByteArray("n1,n2,").repeated(400));
+    const struct {
+        const char *name;
+        QString series;
+        rlim_t limit;   // 0: none
+        QStringList messages;
+    } cases[] = {
+        {"a name too long for the file system", QString(300, QLatin1Char('L')), 0, {kAccess}},
+        {"a replacement that cannot be written whole", QStringLiteral("Letters"), 64, {kReplace, kAccess}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        put("Letters.txt", "old\n");
+        responder->alerts.clear();
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        std::optional<seriestest::FileSizeLimit> limit;
+        if (c.limit)
+            limit.emplace(c.limit);
+        EXPECT_EQ(run(1, 0, [&] { importText(csv, c.series); }), 0);
+        limit.reset();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(messages(), c.messages);
+        EXPECT_EQ(fileOf("Letters.txt"), "old\n");
+        EXPECT_EQ(QDir(Data_Folder_Path).entryList(QDir::Files), QStringList{QStringLiteral("Letters.txt")});
+    }
+}
+
+TEST_F(ImportWizardWindow, AFolderWithoutListableImagesGivesTheNoImageMessage)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("locked")));
+    write(QStringLiteral("locked/a.png"), "x");
+    const QString notAFolder = write(QStringLiteral("single.png"), "x");
+    const struct {
+        const char *name;
+        QString folder;
+        bool locked;
+    } cases[] = {
+        {"a folder that cannot be listed", dir.filePath(QStringLiteral("locked")), true},
+        {"an image file instead of a folder", notAFolder, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        put("Pics.txt", "old\n");
+        responder->alerts.clear();
+        {
+            std::optional<NoPermissionOverride> unprivileged;
+            if (c.locked) {
+                unprivileged.emplace();
+                ASSERT_TRUE(unprivileged->ok());
+                ASSERT_TRUE(QFile::setPermissions(c.folder, {}));
+            }
+            EXPECT_EQ(run(1, 0, [&] { importFolder(c.folder, QStringLiteral("Pics")); }), 0);
+            QFile::setPermissions(c.folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        EXPECT_EQ(messages(), QStringList{kNoImage});
+        EXPECT_EQ(fileOf("Pics.txt"), "old\n");
+    }
+}
+
+TEST_F(ImportWizardWindow, AHundredThousandEntriesAreListedSorted)
+{
+    constexpr int kEntries = 100000;
+    const QString folder = dir.filePath(QStringLiteral("many"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // Made in reverse order, every tenth a text file.
+    for (int i = kEntries - 1; i >= 0; --i) {
+        QFile f(folder + QStringLiteral("/e%1.%2").arg(i, 6, 10, QLatin1Char('0')).arg(QLatin1String(i % 10 ? "png" : "txt")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(run(1, 0, [&] { importFolder(folder, QStringLiteral("Many")); }), 1);
+    const QList<QByteArray> lines = fileOf("Many.txt").split('\n');
+    ASSERT_EQ(lines.size(), kEntries / 10 * 9 + 1);
+    EXPECT_EQ(lines.first(), (folder + "/e000001.png").toUtf8());
+    EXPECT_EQ(lines.at(lines.size() - 2), (folder + "/e099999.png").toUtf8());
+    EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end() - 1));
 }
