@@ -54,7 +54,7 @@ QString chk_and_insert_validation(const QString &text)
     return Trim_Str(s);
 }
 
-std::optional<QStringList> textFileValues(const QByteArray &bytes, TextKind kind)
+std::optional<QStringList> textFileValues(QByteArray bytes, TextKind kind)
 {
     if (bytes.size() > kMaxTextFileBytes)
         return std::nullopt;
@@ -68,6 +68,7 @@ std::optional<QStringList> textFileValues(const QByteArray &bytes, TextKind kind
         if (text.isNull())
             return std::nullopt;
     }
+    bytes = QByteArray();   // the file's bytes are not kept beside its values
     text = Trim_Str(text);
     if (text.isEmpty())
         return std::nullopt;
@@ -111,14 +112,11 @@ TextFileRead readTextFile(const QString &path)
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return read;
-    std::optional<QStringList> values;
-    {
-        // Larger files are refused before they are read whole.
-        const QByteArray bytes = file.size() > kMaxTextFileBytes ? QByteArray() : file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return read;
-        values = textFileValues(bytes, kindOf(path));
-    }
+    // Larger files are refused before they are read whole.
+    QByteArray bytes = file.size() > kMaxTextFileBytes ? QByteArray() : file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return read;
+    std::optional<QStringList> values = textFileValues(std::move(bytes), kindOf(path));
     if (!values) {
         read.status = TextFileRead::Status::Corrupted;
         return read;

@@ -25,7 +25,7 @@ QString chk_and_insert_validation(const QString &text);
 // Plain and rich text: one value per line up to the first line holding "NSFont = ", blank lines
 // skipped. CSV: lines end at CR LF, LF or CR; each line is split at every comma (no quoting), a line
 // without a comma being one field; a field holding "NSFont = " ends its line; blank fields skipped.
-std::optional<QStringList> textFileValues(const QByteArray &bytes, TextKind kind);
+std::optional<QStringList> textFileValues(QByteArray bytes, TextKind kind);
 
 // What reading a text file gave: its values, or why there are none.
 struct TextFileRead {
