@@ -292,7 +292,7 @@ void PDF_Export::Cancel_And_Stop_Fun()
     Print_Col = col_bkup_var;
     Stop_Processing_Now = true;
     Export_File_Message = lastStopped || lastFailed
-                              ? QStringLiteral("Export stopped. %1 PDF file(s) written.").arg(lastFiles.size())
+                              ? QStringLiteral("The export was stopped. %1 file(s) were written.").arg(lastFiles.size())
                               : ImageExport::Done_Message;
     if (Export_Any_File)
         Open_Export_File_Box();
