@@ -79,6 +79,27 @@ protected:
         c->design().records().Check_Series_Or_Excel_Use_or_not();
     }
 
+    // Barcode mode: a symbol, and the value list (each value once) as the batch source.
+    void valueList(const QString &symbology, const QStringList &values)
+    {
+        c->Barcode_Mode_Select();
+        BarcodeModeController &b = c->barcodeMode();
+        const int i = b.barcodeTypePopup->findText(symbology);
+        ASSERT_GE(i, 0) << qPrintable(symbology);
+        b.barcodeTypePopup->setCurrentIndex(i);
+        emit b.barcodeTypePopup->activated(i);
+        b.dataText->setText(values.first());
+        b.goButtonActionPerformed();
+        b.data_source_chkbox->click();
+        ASSERT_TRUE(b.Custom_Sheet_RD->isChecked());
+        b.ListData_barcode.clear();
+        for (const QString &v : values)
+            b.Create_Item_List(v, {}, {}, QStringLiteral("1"), b.ListData_barcode.size());
+        b.barcode_value_chk->setChecked(true);
+        c->design().records().Check_Series_Or_Excel_Use_or_not();
+        ASSERT_TRUE(Use_Data_Sheet_Values);
+    }
+
     static void series(const QString &name, int records)
     {
         QDir().mkpath(Data_Folder_Path);

@@ -6,6 +6,7 @@
 #include "PdfDialogFixture.h"
 
 #include "support/Decode.h"
+#include "support/Editions.h"
 
 #include <QPainter>
 
@@ -137,6 +138,42 @@ TEST_F(PdfJobs, TheFilesOfEachOutputOption)
             pages.push_back(printtest::pdfInfo(written.filePath(n)).pages);
         EXPECT_EQ(pages, k.pages);
     }
+}
+
+// Barcode mode, value list: one label a page, each page its own symbol's size; one file a label,
+// each named by its value.
+TEST_F(PdfJobs, BarcodeLabelsOnPagesOfTheirOwnSize)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    const QStringList values = {"A1", "A-LONGER-VALUE-2", "A3"};
+    valueList(QStringLiteral("Code 128"), values);
+    std::vector<QSizeF> symbols;
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("3"));
+        // The print grid is made as the dialog opens.
+        for (int i = 0; i < values.size(); ++i)
+            symbols.push_back(c->barcodeMode().Get_Image_From_Barcode_Grid(i).size());
+        ASSERT_NE(symbols[0].width(), symbols[1].width());
+        option(3);
+        w->use_label_size_chk_box->click();
+        exportTo(dir.path());
+        option(2);
+        w->Save_Type_ComboBox->setCurrentIndex(w->Save_Type_ComboBox->findText(QStringLiteral("Barcode Value")));
+        exportTo(dir.path());
+    });
+    const QString pdf = QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"));
+    const QString info = printtest::run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("9"), pdf});
+    std::vector<QSizeF> pages;
+    for (auto it = QRegularExpression(QStringLiteral("size:\\s+([0-9.]+) x ([0-9.]+) pts")).globalMatch(info); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        pages.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+    }
+    ASSERT_EQ(pages.size(), symbols.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_NEAR(pages[i].width(), symbols[i].width(), 0.01) << i;
+        EXPECT_NEAR(pages[i].height(), symbols[i].height(), 0.01) << i;
+    }
+    EXPECT_EQ(files(), (QStringList{"A-LONGER-VALUE-2.PDF", "A1.PDF", "A3.PDF", "QIROLabel.PDF"}));
 }
 
 TEST_F(PdfJobs, TheDialogIsAsBeforeHoweverTheJobEnds)
