@@ -1,5 +1,8 @@
 #include "app/PDF_Help.h"
 
+#include "app/HelpAbout.h"
+#include "platform/Dialogs.h"
+
 #include "ui_PDF_Help.h"
 
 #include <QPushButton>
@@ -28,4 +31,15 @@ void PDF_Help::OKPressed()
 {
     if (m_window)
         m_window->done(1);
+}
+
+int HelpAbout::Run_PDF_Help()
+{
+    static PDF_Help *help = new PDF_Help;   // one help window for the process
+    QDialog *w = help->window();
+    if (!w)
+        return 0;
+    const int code = platform::runModal(*w);
+    w->hide();
+    return code;
 }

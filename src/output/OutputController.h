@@ -65,9 +65,9 @@ public:
 
     // The print dialog (output/Print_Wnd.h), run modally.
     int Open_Print_Wnd();
-    // Output windows and jobs that do not exist yet: each says so and answers Cancel (0, or an
-    // empty path). A test puts a recorder in Job_Recorder, which then gets the entry point's name
-    // and arguments and answers in its place (the print dialog's as well).
+    // The PDF export dialog (output/PDF_Export.h), run modally until its Cancel; pdf_export_opt is
+    // its output option (the sheet preview reads it). A test puts a recorder in Job_Recorder, which
+    // then gets the entry point's name and arguments and answers in place of the output windows.
 
     int Open_Pdf_Export_Wnd();
     int pdf_export_opt = 0;

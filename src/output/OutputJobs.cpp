@@ -1,6 +1,5 @@
-// The output jobs the commands hand over to: the print dialog, the single card picture, the Barcode
-// mode's record values, and the entry points of the output windows and jobs that are not there yet,
-// each of which says so and answers Cancel, so that no caller mistakes it for a finished job.
+// The output jobs the commands hand over to: the print, PDF, mail and export dialogs, the single card
+// picture, the Barcode mode's record values and the keep-or-replace rule.
 
 #include "output/OutputController.h"
 
@@ -16,6 +15,7 @@
 #include "model/SKTRenderingView.h"
 #include "output/Export_Barcode.h"
 #include "output/ImageExport.h"
+#include "output/PDF_Export.h"
 #include "output/Print_Wnd.h"
 #include "output/Send_Mail.h"
 
@@ -29,22 +29,6 @@
 
 #include <exception>
 
-namespace {
-
-// The entry point's answer: the recorder's when a test put one there, else the message and Cancel.
-int standIn(const OutputController &output, const QString &entryPoint, const QStringList &arguments, const QString &thing)
-{
-    if (output.Job_Recorder)
-        return output.Job_Recorder(entryPoint, arguments);
-    Show_MessageBox(QStringLiteral("%1 is not available yet.").arg(thing));
-    return 0;
-}
-
-const QString pdfExport = QStringLiteral("PDF export");
-const QString imageExport = QStringLiteral("Image export");
-
-} // namespace
-
 int OutputController::Open_Print_Wnd()
 {
     if (Job_Recorder)
@@ -54,7 +38,9 @@ int OutputController::Open_Print_Wnd()
 
 int OutputController::Open_Pdf_Export_Wnd()
 {
-    return standIn(*this, QStringLiteral("Open_Pdf_Export_Wnd"), {}, pdfExport);
+    if (Job_Recorder)
+        return Job_Recorder(QStringLiteral("Open_Pdf_Export_Wnd"), {});
+    return PDF_Export::defaultInstance()->Open_Pdf_Export_Wnd(hub);
 }
 
 int OutputController::Send_Mail_Open_Wnd()

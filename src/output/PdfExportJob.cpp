@@ -96,6 +96,11 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
                 ++counter;
                 continue;
             }
+            // Stop pressed while the prompt was up: no file is begun.
+            if (stop) {
+                out.stopped = true;
+                break;
+            }
             platform::PdfFileWriter writer(answer->trimmed(), s.info);
             if (!writer.begin(page.pageSize(pass))) {
                 failWith(writer);

@@ -158,20 +158,20 @@ TEST_F(FileCommands, AfterARecordedPrintTheCanvasHoldsTheDesignAsBefore)
     EXPECT_EQ(c->document()->graphics().first()->Text_Value, QStringLiteral("design"));
 }
 
-TEST_F(FileCommands, OutputsNotBuiltYetSayWhatIsMissing)
+TEST_F(FileCommands, OutputWindowsOpenWithoutAWord)
 {
     c->Designing_Mode_Select();
     d().commands().Print_Button();
-    d().commands().PDF_Export_Button();
     QStringList modals;
     responder->onModal = [&](QDialog &dialog) {
         modals << dialog.objectName();
         return 0;
     };
+    d().commands().PDF_Export_Button();
     d().commands().Mail_Button();
-    // Printing and mail are there: their windows opened (and were closed) without a word.
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("PDF export is not available yet.")});
-    EXPECT_EQ(modals, QStringList{QStringLiteral("send_mail_wnd")});
+    // Printing, PDF export and mail are there: their windows opened (and were closed) without a word.
+    EXPECT_EQ(messages(), QStringList{});
+    EXPECT_EQ(modals, (QStringList{QStringLiteral("PDF_Export"), QStringLiteral("send_mail_wnd")}));
 }
 
 TEST_F(FileCommands, SaveAsPerMode)

@@ -1,0 +1,300 @@
+// The PDF export dialog's OK: the checks of the settings, the destination folder, and the job run
+// behind the progress sheet on a worker. The worker gets copies of what it reads (the sheet, the
+// pictures of the dialog, the naming inputs); it asks the GUI thread for card pictures, series
+// values and the keep-or-replace answer, and reads the Barcode mode's records from the batch
+// snapshot. However the job ends, the dialog's values are as they were.
+
+#include "output/PDF_Export.h"
+
+#include "advqr/AdvQrController.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/BatchSnapshot.h"
+#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Open_Export_Log.h"
+#include "core/Utilities.h"
+#include "design/DesignController.h"
+#include "design/RecordBinding.h"
+#include "engines/Symbologies.h"
+#include "output/ExportNaming.h"
+#include "output/ImageExport.h"
+#include "output/JobRunner.h"
+#include "output/OutputController.h"
+#include "output/PdfExportJob.h"
+#include "output/RecordRange.h"
+#include "output/Send_Modeless.h"
+#include "output/SheetLayout.h"
+#include "platform/Dialogs.h"
+#include "platform/GuiThread.h"
+#include "platform/PrintInfo.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <exception>
+
+namespace {
+
+bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
+
+} // namespace
+
+void PDF_Export::OKPressed()
+{
+    try {
+        if (!Execute_Exporting())
+            return;
+        platform::OpenPanelRequest request;
+        request.canChooseFiles = false;
+        request.canChooseDirectories = true;
+        request.allowsMultipleSelection = false;
+        const QStringList chosen = platform::dialogResponder().openPanel(request);
+        if (chosen.isEmpty())
+            return;
+        const QString destination = QDir(chosen.first()).filePath(PdfExportJob::Folder_Name);
+        if (!QDir().mkpath(destination) || !QFileInfo(destination).isDir()) {
+            Show_MessageBox(ImageExport::Unable_Saving_Message);
+            return;
+        }
+        Export_PDF_File(destination);
+    } catch (const std::exception &e) {
+        Show_NSLog_Message(QString::fromUtf8(e.what()));
+    }
+}
+
+bool PDF_Export::Execute_Exporting()
+{
+    Stop_Processing_Now = false;
+    set_pdf_export_opt(std::max(0, pdf_matrix->checkedId()));
+    Export_Any_File = false;
+    Msg_Apply_All_Chk = false;
+    replace_keep_file_flag = 0;
+    export_card_counter = 0;
+    if (All_print_rd->isChecked()) {
+        Print_Start = 0;
+        Total_Label = recordrange::Typed_Record(Total_Text->text());
+        Print_End = Total_Label;
+        show_count = Total_Label;
+    } else {
+        // Text, 0 and negatives are the first record.
+        const int from = recordrange::Typed_Record(from_Text->text());
+        const int to = recordrange::Typed_Record(To_Text->text());
+        if (from > to) {
+            Show_MessageBox(QStringLiteral("Please select valid range."));
+            return false;
+        }
+        Print_Start = from - 1;
+        Print_End = to;
+        Total_Label = Print_End;
+        show_count = to - from + 1;
+    }
+    // A batch that has no records left exports nothing.
+    if (print_with_batch_chk->isChecked()) {
+        const int records = Barcode_Setting_Or_Designing_Mode == 0
+                                ? (print_wd_pq_opt ? Total_Label_Wd_PQ : Total_Barcode_Label_wd_Batch)
+                                : Total_Batch_Excel_Card;
+        if (records <= 0)
+            Total_Label = 0;
+    }
+    Total_Label_Real = Total_Label;
+    if (!print_with_batch_chk->isChecked())
+        Use_Data_Sheet_Values = Use_Excel_Binding_Values = false;
+    else
+        Use_Data_Sheet_Values = true;
+    Use_Barocde_In_Center = false;
+    const QString item = Save_Type_ComboBox->currentText();
+    if (Barcode_Setting_Or_Designing_Mode != 0) {
+        if (item.contains(QLatin1String("Series"))) {
+            if (Used_Seres_In_Design->currentIndex() < 0 || Trim_Str(Used_Seres_In_Design->currentText()).isEmpty()) {
+                Show_MessageBox(QStringLiteral("Please select series name."));
+                return false;
+            }
+            file_series_exported = Used_Seres_In_Design->currentText();
+        } else if (item.contains(QLatin1String("Excel"))) {
+            const int i = Used_Excel_Col_In_Design->currentIndex();
+            if (i < 0) {
+                Show_MessageBox(QStringLiteral("Please select excel column."));
+                return false;
+            }
+            file_series_exported = Used_Excel_Col_In_Design->currentText();
+            file_exl_col_exported = Used_Excel_Col_Index->itemText(i).toInt();
+        }
+    } else {
+        Use_Barocde_In_Center = true;
+    }
+    if (Total_Label <= 0) {
+        Show_MessageBox(QStringLiteral("There is no barcode to export."));
+        return false;
+    }
+    if (Save_Type_ComboBox->currentIndex() <= 0 && Trim_Str(file_name_save_txt->text()).isEmpty()) {
+        Show_MessageBox(QStringLiteral("Please enter file name to export."));
+        return false;
+    }
+    Real_label_width = label_width;
+    Real_label_hight = label_hight;
+    row_bkup_var = Print_Row;
+    col_bkup_var = Print_Col;
+    pdf_export_opt_real = pdf_export_opt();
+    return true;
+}
+
+void PDF_Export::Export_PDF_File(const QString &destination)
+{
+    SKTWindowController &h = *hub();
+    OutputController &output = h.output();
+    const int mode = Barcode_Setting_Or_Designing_Mode;
+    const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
+    // The values the job works on for itself, put back however it ends.
+    const int savedRow = Print_Row, savedCol = Print_Col, savedAlign = label_align_val;
+    const bool savedCentre = auto_center_flag;
+    Export_File_Path = destination;
+    file_path_ext = QStringLiteral("PDF");
+    if (Save_Type_ComboBox->currentIndex() <= 0)
+        file_name_exported = Trim_Str(file_name_save_txt->text());
+
+    PdfExportJob::Settings s;
+    PdfExportPage::Setup &p = s.page;
+    p.layout = SheetLayout::fromGlobals();
+    p.paper = PaperSetup::of(printInfo.get()).paper;
+    p.mode = mode;
+    p.option = pdf_export_opt();
+    p.PDF_Use_Label_Size = PDF_Use_Label_Size;
+    p.batch = batch;
+    p.Barcode_Image = Barcode_Image ? *Barcode_Image : platform::Picture();
+    p.invalid_image = h.Invalid_Barcode_Data_Image;
+    s.baseName = Trim_Str(file_name_save_txt->text());
+    s.end = Sel_print_rd->isChecked() ? Print_End : Total_Label;
+
+    // The naming inputs of the mode, read here on the GUI thread.
+    QString value, header, footer, series;
+    std::shared_ptr<const BarcodeBatchSnapshot> snapshot;
+    if (mode == 0) {
+        BarcodeModeController &b = h.barcodeMode();
+        if (ticked(b.barcode_value_chk) && ticked(b.Data_Set_Sheet_RD) && b.val_combo_list && b.val_combo_list->currentIndex() >= 0)
+            series = b.val_combo_list->currentText();
+        if (!batch) {
+            header = b.HeaderText ? b.HeaderText->text() : QString();
+            footer = b.FooterText ? b.FooterText->text() : QString();
+            value = b.barcodeTypePopup && Symbologies::isTwoD(b.barcodeTypePopup->currentText())
+                        ? b.Get_Two_D_Value_From_Field()
+                        : (b.dataText ? b.dataText->text() : QString());
+        } else {
+            snapshot = b.Take_Batch_Snapshot();
+        }
+    } else if (mode == 2) {
+        const AdvQrController &q = h.advQr();
+        header = q.ADV_QR_HeaderText ? q.ADV_QR_HeaderText->text() : QString();
+        footer = q.ADV_QR_FooterText ? q.ADV_QR_FooterText->text() : QString();
+    }
+    exportnaming::Settings naming;
+    naming.token = file_name_exported;
+    naming.folder = destination;
+    naming.ext = file_path_ext;
+    naming.pdfOption = p.option;
+    naming.advancedQr = mode == 2;
+    if (naming.advancedQr && h.advQr().Selected_Qr_Category)
+        naming.qrTypeName = h.advQr().Selected_Qr_Category->text();
+    const QString seriesName = file_series_exported;
+    const int column = file_exl_col_exported;
+    RecordBinding &records = h.design().records();
+    int seriesIndex = -1;
+    if (mode != 0 && !seriesName.isEmpty())
+        seriesIndex = records.Get_Data_SetIndex_According_Name(seriesName);
+    const exportnaming::TakenTest taken = &exportnaming::fileNameTakenOnDisk;
+
+    s.pathFor = [&, value, header, footer, series](int record, const QString &name, int counter) {
+        // The folder again, should it have gone meanwhile.
+        QDir().mkpath(destination);
+        if (record < 0)
+            return exportnaming::Create_And_Check_File_Name(destination, name, false, -1, naming.ext, taken);
+        exportnaming::Settings n = naming;
+        n.exportCounter = counter;
+        if (mode == 1) {
+            QString seriesValue, columnValue;
+            platform::runOnGuiThreadAndWait([&] {
+                if (seriesIndex >= 0)
+                    seriesValue = Trim_Str(records.Get_sel_row_col_value_of_dataset(record, seriesIndex));
+                if (column > 0)
+                    columnValue = records.Get_sel_row_col_value_of_Excel(record, column);
+            });
+            return exportnaming::labelName(n, seriesValue, seriesName, columnValue, counter + 1, taken);
+        }
+        QString v = value, hd = header, ft = footer;
+        if (snapshot && p.option == 2) {
+            if (const std::optional<barcode_batch::Fields> f = barcode_batch::gridFields(*snapshot, record)) {
+                v = Trim_Str(f->value);
+                hd = Trim_Str(f->header);
+                ft = Trim_Str(f->footer);
+            }
+        }
+        return exportnaming::barcodeName(n, v, hd, ft, series, counter, mode == 0, taken);
+    };
+    ImageExport images(output);
+    s.keepReplace = [&images](const QString &path) -> std::optional<QString> {
+        const QString answer = images.keepReplace(path, true);
+        // Cancel for all (or the user's Stop) ends the run; a plain Cancel passes this file over.
+        if (answer.isEmpty() && (Stop_Processing_Now || replace_keep_file_flag == 5)) {
+            Stop_Processing_Now = true;
+            return std::nullopt;
+        }
+        return answer;
+    };
+    if (mode == 0) {
+        if (snapshot) {
+            BarcodeModeController *b = &h.barcodeMode();
+            s.fetch = [b](int i) { return b->Get_Image_From_Barcode_Grid(i); };
+        }
+    } else {
+        s.fetch = [&records](int i) {
+            platform::Picture picture;
+            platform::runOnGuiThreadAndWait([&] { picture = records.Set_data_table_value_to_card(i, QStringLiteral("F"), true); });
+            return picture;
+        };
+    }
+
+    PdfExportJob::Outcome outcome;
+    JobRunner runner(output);
+    const bool ran = runner.run(show_count, s.end, [&] { outcome = PdfExportJob(s).Export_PDF_File(Stop_Processing_Now, &curr_card_count); });
+    if (snapshot)
+        h.barcodeMode().Release_Batch_Snapshot();
+    Print_Row = savedRow;
+    Print_Col = savedCol;
+    auto_center_flag = savedCentre;
+    label_align_val = savedAlign;
+    if (batch) {
+        if (mode == 0)
+            h.barcodeMode().Select_First_Value_For_Barcode_Setting_Mode();
+        else
+            h.Create_Card_Design_Again();
+    }
+    lastFiles = outcome.files;
+    lastStopped = outcome.stopped || !ran;
+    lastFailed = outcome.failed;
+    Export_Any_File = !outcome.files.isEmpty();
+    if (outcome.failed) {
+        Show_NSLog_Message(outcome.error);
+        Show_MessageBox(ImageExport::Unable_Saving_Message);
+    }
+    Cancel_And_Stop_Fun();
+}
+
+void PDF_Export::Cancel_And_Stop_Fun()
+{
+    set_pdf_export_opt(pdf_export_opt_real);
+    label_width = Real_label_width;
+    label_hight = Real_label_hight;
+    Print_Row = row_bkup_var;
+    Print_Col = col_bkup_var;
+    Stop_Processing_Now = true;
+    Export_File_Message = lastStopped || lastFailed
+                              ? QStringLiteral("The export was stopped. %1 file(s) were written.").arg(lastFiles.size())
+                              : ImageExport::Done_Message;
+    if (Export_Any_File)
+        Open_Export_File_Box();
+    Refresh_Preview();
+}

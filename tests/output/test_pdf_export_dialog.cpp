@@ -1,0 +1,166 @@
+// The PDF export dialog as the user works it: the fit of the grid to A4, the total following the
+// grid, the two families of output options keeping the sheet's values, label pages, the series a
+// design can name files by, the naming list of each mode, and typed counts.
+
+#include "PdfDialogFixture.h"
+
+#include "support/Editions.h"
+
+namespace {
+
+using pdftest::PdfDialog;
+using pdftest::PtPerMM;
+
+TEST_F(PdfDialog, TheGridFitsTheA4Page)
+{
+    struct Case { const char *name; double labelMM; QString cols; bool centre; QString fitCols; double gap; };
+    const Case cases[] = {
+        {"five 50 mm columns fall to four", 50, QStringLiteral("5"), false, QStringLiteral("4"), 0},
+        // A4 is 595.28 points wide: (595.28 - 3 x 141.73) / 4.
+        {"three columns auto-centred spread the rest", 50, QStringLiteral("3"), true, QStringLiteral("3"), 42.52},
+        {"a label wider than the page auto-centred", 250, QStringLiteral("2"), true, QStringLiteral("1"), 0},
+        {"a label wider than the page", 250, QStringLiteral("3"), false, QStringLiteral("1"), 0},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.name);
+        card(k.labelMM, 30);
+        open([&] {
+            if (k.centre)
+                w->Auto_Center_chk_bx->click();
+            type(w->Col_Text, k.cols);
+            EXPECT_EQ(w->Col_Text->text(), k.fitCols);
+            EXPECT_EQ(Print_Col, k.fitCols.toInt());
+            if (k.centre) {
+                EXPECT_NEAR(horz_mar, k.gap, 0.01);
+            }
+            EXPECT_EQ(w->align_Gp_Bx->isEnabled(), !k.centre);
+        });
+    }
+}
+
+TEST_F(PdfDialog, RowsTimesColumnsIsTheTotalWithoutBatchData)
+{
+    card(40, 20);
+    open([&] {
+        type(w->Row_Text, QStringLiteral("3"));
+        type(w->Col_Text, QStringLiteral("2"));
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("6"));
+        EXPECT_EQ(w->To_Text->text(), QStringLiteral("6"));
+        EXPECT_EQ(Total_Label, 6);
+    });
+}
+
+TEST_F(PdfDialog, SingleLabelOptionsKeepTheSheetsGridAndGaps)
+{
+    card(40, 20);
+    open([&] {
+        type(w->Row_Text, QStringLiteral("3"));
+        type(w->Col_Text, QStringLiteral("4"));
+        type(w->horz_mar_Text, QStringLiteral("2"));
+        type(w->vert_mar_Text, QStringLiteral("2"));
+        option(2);
+        EXPECT_EQ((QStringList{w->Row_Text->text(), w->Col_Text->text(), w->horz_mar_Text->text(), w->vert_mar_Text->text()}),
+                  (QStringList{"1", "1", "0", "0"}));
+        EXPECT_FALSE(w->Row_Stepper->isEnabled());
+        EXPECT_TRUE(w->Save_Type_ComboBox->isEnabled());
+        option(1);
+        EXPECT_EQ((QStringList{w->Row_Text->text(), w->Col_Text->text(), w->horz_mar_Text->text(), w->vert_mar_Text->text()}),
+                  (QStringList{"3", "4", "2", "2"}));
+        EXPECT_EQ(Print_Row * Print_Col, 12);
+        EXPECT_TRUE(w->Row_Stepper->isEnabled());
+        EXPECT_FALSE(w->Save_Type_ComboBox->isEnabled());
+    });
+}
+
+TEST_F(PdfDialog, ALabelPageIsTheLabelWithoutMargins)
+{
+    setPaper(18);
+    card(63.5, 38.1);
+    open([&] {
+        EXPECT_EQ(w->l_mar_id->text(), QStringLiteral("6.35"));
+        option(3);
+        ASSERT_TRUE(w->use_label_size_chk_box->isVisible());
+        w->use_label_size_chk_box->click();
+        EXPECT_EQ(w->Page_width_txt->text(), QStringLiteral("63.50"));
+        EXPECT_EQ(w->Page_height_txt->text(), QStringLiteral("38.10"));
+        for (QLabel *m : {w->l_mar_id, w->r_mar_id, w->t_mar_id, w->b_mar_id})
+            EXPECT_EQ(m->text(), QStringLiteral("0.00")) << qPrintable(m->objectName());
+        EXPECT_FALSE(w->card_align_box->isEnabled());
+        option(0);   // back on the paper
+        EXPECT_EQ(w->Page_width_txt->text(), QStringLiteral("210.00"));
+        EXPECT_EQ(w->l_mar_id->text(), QStringLiteral("6.35"));
+    });
+}
+
+TEST_F(PdfDialog, ASeriesWhoseFileIsGoneIsNotOffered)
+{
+    card(40, 20, 5);
+    series(QStringLiteral("gone"), 5);
+    auto other = std::make_shared<SKTText>();
+    other->_bounds = QRectF(6, 40, 60, 14);
+    other->data_source_type = 1;
+    other->batch_list_name = QStringLiteral("gone");
+    c->document()->insertGraphics({other}, {2});
+    c->design().records().Check_Series_Or_Excel_Use_or_not();
+    ASSERT_TRUE(QFile::remove(Data_Folder_Path + QStringLiteral("/gone.txt")));
+    open([&] {
+        w->Save_Type_ComboBox->setCurrentIndex(w->Save_Type_ComboBox->findText(QStringLiteral("Series Name")));
+        ASSERT_TRUE(w->Used_Seres_In_Design->isVisible());
+        QStringList offered;
+        for (int i = 0; i < w->Used_Seres_In_Design->count(); ++i)
+            offered << w->Used_Seres_In_Design->itemText(i);
+        EXPECT_EQ(offered, QStringList{QStringLiteral("codes")});
+        EXPECT_FALSE(w->file_name_save_txt->isVisible());
+        EXPECT_EQ(file_name_exported, QStringLiteral("<SN>"));
+    });
+}
+
+TEST_F(PdfDialog, TheNamingListOfEachMode)
+{
+    struct Case { const char *name; std::function<void()> mode; QStringList items; };
+    const Case cases[] = {
+        {"Designing, one card", [&] { card(40, 20); }, {"Custom"}},
+        {"Designing, a series", [&] { card(40, 20, 3); }, {"Custom", "Series Name", "Series Value", "Series Name and Value"}},
+        {"Barcode", [&] { c->Barcode_Mode_Select(); }, {"Custom", "Barcode Value", "Barcode Header", "Barcode Footer"}},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.name);
+        k.mode();
+        QStringList items;
+        open([&] {
+            for (int i = 0; i < w->Save_Type_ComboBox->count(); ++i)
+                items << w->Save_Type_ComboBox->itemText(i);
+            EXPECT_EQ(w->file_name_save_txt->text(), QStringLiteral("QIROLabel"));
+        });
+        EXPECT_EQ(items, k.items);
+    }
+}
+
+TEST_F(PdfDialog, TypedCountsAndRanges)
+{
+    card(40, 20, 10);
+    open([&] {
+        // Emptied and 0 as typed; letters and a sign (which the field rewrites key by key) as the rule reads them.
+        w->Total_Text->selectAll();
+        QTest::keyClick(w->Total_Text, Qt::Key_Backspace);
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
+        type(w->Total_Text, QStringLiteral("0"));
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
+        for (const QString &typed : {QStringLiteral("abc"), QStringLiteral("-4")}) {
+            w->Total_Text->setText(typed);
+            w->controlTextDidChange(w->Total_Text);
+            EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1")) << qPrintable(typed);
+        }
+        type(w->Total_Text, QStringLiteral("400"));
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("10"));   // the batch's records at most
+        w->Sel_print_rd->click();
+        type(w->from_Text, QStringLiteral("5"));
+        type(w->To_Text, QStringLiteral("3"));
+        exportTo(dir.path());
+        EXPECT_EQ(messages(), QStringList{QStringLiteral("Please select valid range.")});
+        EXPECT_TRUE(responder->openRequests.isEmpty());
+    });
+    EXPECT_FALSE(QDir(out()).exists());
+}
+
+} // namespace

@@ -1,0 +1,267 @@
+// PDF export jobs started from the dialog's OK: a Designing-mode batch of Code 128 labels written
+// into "QIRO PDF Label", read back with pdfinfo, qpdf, pdfimages and pdftoppm, each label decoded
+// (zxing-cpp); the files of each output option, the range, the dialog's values after every way a
+// job ends, and the files that cannot be written.
+
+#include "PdfDialogFixture.h"
+
+#include "support/Decode.h"
+#include "support/Editions.h"
+
+#include <QPainter>
+
+namespace {
+
+using pdftest::PdfDialog;
+using pdftest::PtPerMM;
+
+constexpr double LabelW = 45, LabelH = 30;   // millimetres
+
+class PdfJobs : public PdfDialog {
+protected:
+    void SetUp() override
+    {
+        PdfDialog::SetUp();
+        if (!printtest::haveTools() || QStandardPaths::findExecutable(QStringLiteral("qpdf")).isEmpty())
+            GTEST_SKIP() << "pdfinfo, pdftoppm and qpdf are needed";
+    }
+
+    // The Code 128 in cell (0-based, rows of cols) of a page at 300 DPI, the sheet at the top-left
+    // corner without gaps.
+    static QString codeIn(const QImage &page, int cell, int cols)
+    {
+        const double perPt = 300.0 / 72.0;
+        const QRectF box((cell % cols) * LabelW * PtPerMM * perPt, (cell / cols) * LabelH * PtPerMM * perPt,
+                         LabelW * PtPerMM * perPt, LabelH * PtPerMM * perPt);
+        // The symbol fills its label: a white quiet zone around the cell.
+        QImage padded(int(box.width()) + 120, int(box.height()) + 120, QImage::Format_RGB32);
+        padded.fill(Qt::white);
+        QPainter painter(&padded);
+        painter.drawImage(60, 60, page.copy(box.toRect()));
+        painter.end();
+        const testsupport::Decoded d = testsupport::decode(padded, QStringLiteral("Code128"));
+        return d.ok ? d.text : QString();
+    }
+    static QString rec(int i) { return QStringLiteral("R%1").arg(i, 2, 10, QLatin1Char('0')); }
+
+    // Rows and columns typed, then OK into the folder.
+    void sheet(int rows, int cols)
+    {
+        type(w->Row_Text, QString::number(rows));
+        type(w->Col_Text, QString::number(cols));
+    }
+};
+
+TEST_F(PdfJobs, TwentyFiveLabelsOnFourByFiveMakeOneDocumentOfTwoA4Pages)
+{
+    card(LabelW, LabelH, 25);
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("25"));
+        sheet(5, 4);
+        exportTo(dir.path());
+    });
+    ASSERT_EQ(files(), QStringList{QStringLiteral("QIROLabel.PDF")});
+    const QString pdf = QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"));
+    const QString info = printtest::run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("2"), pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    int a4 = 0;
+    for (auto it = QRegularExpression(QStringLiteral("size:\\s+([0-9.]+) x ([0-9.]+) pts")).globalMatch(info); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        a4 += std::abs(m.captured(1).toDouble() - 595.28) < 0.01 && std::abs(m.captured(2).toDouble() - 841.89) < 0.01;
+    }
+    EXPECT_EQ(a4, 2);
+    for (const QString &line : {QStringLiteral("Title:\\s+QIRO Barcode Software PDF File"), QStringLiteral("Creator:\\s+QIRO Software Pvt. Ltd."),
+                                QStringLiteral("Author:\\s+QIRO Software"), QStringLiteral("Subject:\\s+QIRO Barcode Label"),
+                                QStringLiteral("Keywords:\\s+Tagora")})
+        EXPECT_TRUE(info.contains(QRegularExpression(line))) << qPrintable(line);
+    QProcess check;
+    check.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+    EXPECT_FALSE(printtest::run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).contains(QStringLiteral("jpeg")));
+    QStringList read, expected;
+    const QImage first = printtest::page(pdf, 1, 300), second = printtest::page(pdf, 2, 300);
+    for (int cell = 0; cell < 20; ++cell) {
+        read << codeIn(first, cell, 4);
+        expected << rec(cell + 1);
+    }
+    for (int cell = 0; cell < 6; ++cell) {
+        read << codeIn(second, cell, 4);
+        expected << (cell < 5 ? rec(21 + cell) : QString());
+    }
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | Label has been exported successfully.")});
+}
+
+TEST_F(PdfJobs, ARangeWritesItsRecordsOnly)
+{
+    card(LabelW, LabelH, 10);
+    open([&] {
+        sheet(5, 4);
+        w->Sel_print_rd->click();
+        type(w->from_Text, QStringLiteral("3"));
+        type(w->To_Text, QStringLiteral("5"));
+        exportTo(dir.path());
+        EXPECT_EQ(show_count, 3);
+    });
+    const QString pdf = QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"));
+    EXPECT_EQ(printtest::pdfInfo(pdf).pages, 1);
+    const QImage page = printtest::page(pdf, 1, 300);
+    EXPECT_EQ((QStringList{codeIn(page, 0, 4), codeIn(page, 1, 4), codeIn(page, 2, 4), codeIn(page, 3, 4)}),
+              (QStringList{rec(3), rec(4), rec(5), QString()}));
+}
+
+TEST_F(PdfJobs, TheFilesOfEachOutputOption)
+{
+    struct Case { int option; QStringList files; std::vector<int> pages; };
+    const Case cases[] = {
+        {1, {"QIROLabel (1).PDF", "QIROLabel.PDF"}, {1, 1}},
+        {2, {"QIROLabel (1).PDF", "QIROLabel (2).PDF", "QIROLabel (3).PDF", "QIROLabel (4).PDF", "QIROLabel (5).PDF", "QIROLabel.PDF"},
+         {1, 1, 1, 1, 1, 1}},
+        {3, {"QIROLabel.PDF"}, {6}},
+    };
+    card(LabelW, LabelH, 6);
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.option);
+        const QString folder = dir.filePath(QString::number(k.option));
+        QDir().mkpath(folder);
+        open([&] {
+            sheet(2, 2);
+            option(k.option);
+            exportTo(folder);
+        });
+        const QDir written(QDir(folder).filePath(QStringLiteral("QIRO PDF Label")));
+        const QStringList names = written.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        EXPECT_EQ(names, k.files);
+        std::vector<int> pages;
+        for (const QString &n : names)
+            pages.push_back(printtest::pdfInfo(written.filePath(n)).pages);
+        EXPECT_EQ(pages, k.pages);
+    }
+}
+
+// Barcode mode, value list: one label a page, each page its own symbol's size; one file a label,
+// each named by its value.
+TEST_F(PdfJobs, BarcodeLabelsOnPagesOfTheirOwnSize)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    const QStringList values = {"A1", "A-LONGER-VALUE-2", "A3"};
+    valueList(QStringLiteral("Code 128"), values);
+    std::vector<QSizeF> symbols;
+    open([&] {
+        EXPECT_EQ(w->Total_Text->text(), QStringLiteral("3"));
+        // The print grid is made as the dialog opens.
+        for (int i = 0; i < values.size(); ++i)
+            symbols.push_back(c->barcodeMode().Get_Image_From_Barcode_Grid(i).size());
+        ASSERT_NE(symbols[0].width(), symbols[1].width());
+        option(3);
+        w->use_label_size_chk_box->click();
+        exportTo(dir.path());
+        option(2);
+        w->Save_Type_ComboBox->setCurrentIndex(w->Save_Type_ComboBox->findText(QStringLiteral("Barcode Value")));
+        exportTo(dir.path());
+    });
+    const QString pdf = QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"));
+    const QString info = printtest::run(QStringLiteral("pdfinfo"), {QStringLiteral("-l"), QStringLiteral("9"), pdf});
+    std::vector<QSizeF> pages;
+    for (auto it = QRegularExpression(QStringLiteral("size:\\s+([0-9.]+) x ([0-9.]+) pts")).globalMatch(info); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        pages.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+    }
+    ASSERT_EQ(pages.size(), symbols.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_NEAR(pages[i].width(), symbols[i].width(), 0.01) << i;
+        EXPECT_NEAR(pages[i].height(), symbols[i].height(), 0.01) << i;
+    }
+    EXPECT_EQ(files(), (QStringList{"A-LONGER-VALUE-2.PDF", "A1.PDF", "A3.PDF", "QIROLabel.PDF"}));
+}
+
+TEST_F(PdfJobs, TheDialogIsAsBeforeHoweverTheJobEnds)
+{
+    struct Case { const char *name; std::function<QString(const QString &)> answer; int files; QStringList boxes; };
+    int asked = 0;
+    const Case cases[] = {
+        {"done", [](const QString &p) { return p; }, 2, {"Open containing folder. | Label has been exported successfully."}},
+        {"Stop while the second file is asked for",
+         [&](const QString &p) {
+             if (++asked == 2)
+                 Stop_Processing_Now = true;
+             return p;
+         },
+         1, {"Open containing folder. | The export was stopped. 1 file(s) were written."}},
+        {"Cancel for all at the prompt",
+         [](const QString &) {
+             replace_keep_file_flag = 5;
+             return QString();
+         },
+         0, {}},
+    };
+    card(LabelW, LabelH, 8);
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.name);
+        QDir(out()).removeRecursively();
+        asked = 0;
+        boxes.clear();
+        ImageExport::keepReplaceOverride() = [&](const QString &p, bool) { return k.answer(p); };
+        open([&] {
+            sheet(2, 2);
+            w->top_rite_btn->click();
+            w->Auto_Center_chk_bx->click();
+            option(1);
+            exportTo(dir.path());
+            EXPECT_EQ(w->pdf_matrix->checkedId(), 1);
+            EXPECT_EQ(c->output().pdf_export_opt, 1);
+            EXPECT_EQ((QStringList{w->Row_Text->text(), w->Col_Text->text()}), (QStringList{"2", "2"}));
+            EXPECT_EQ(Print_Row * 10 + Print_Col, 22);
+            EXPECT_EQ(label_align_val, 3);
+            EXPECT_TRUE(auto_center_flag);
+            EXPECT_NEAR(label_width, LabelW * PtPerMM, 0.01);
+            EXPECT_TRUE(w->isVisible());
+        });
+        EXPECT_EQ(files().size(), k.files);
+        EXPECT_EQ(boxes, k.boxes);
+        // The design is back on the canvas.
+        EXPECT_EQ(c->document()->graphics().first()->Text_Value, QStringLiteral("design"));
+    }
+}
+
+TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
+{
+    struct Case { const char *name; std::function<void()> block; };
+    const Case cases[] = {
+        {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); }},
+        {"the sub-folder's place is taken by a file", [&] {
+             QFile f(out());
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         }},
+    };
+    card(LabelW, LabelH, 4);
+    ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.name);
+        QDir(out()).removeRecursively();
+        QFile::remove(out());
+        responder->alerts.clear();
+        k.block();
+        open([&] { exportTo(dir.path()); });
+        EXPECT_EQ(messages(), QStringList{ImageExport::Unable_Saving_Message});
+        EXPECT_TRUE(files().isEmpty());
+        EXPECT_TRUE(boxes.isEmpty());
+    }
+}
+
+TEST_F(PdfJobs, ANameOutsideAsciiInAFolderOutsideAscii)
+{
+    card(LabelW, LabelH, 2);
+    const QString folder = dir.filePath(QStringLiteral("Étiquettes ü"));
+    QDir().mkpath(folder);
+    open([&] {
+        w->file_name_save_txt->setText(QStringLiteral("Ярлык"));
+        exportTo(folder);
+    });
+    const QString pdf = QDir(folder).filePath(QStringLiteral("QIRO PDF Label/QIRO_PDF_Label.PDF"));
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(printtest::pdfInfo(pdf).pages, 2);   // a page for each label
+}
+
+} // namespace
