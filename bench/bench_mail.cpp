@@ -7,8 +7,9 @@
 #include "BenchWindow.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "design/DesignCommands.h"
+#include "design/DesignController.h"
 #include "output/MailGlobals.h"
-#include "output/OutputController.h"
 #include "output/Send_Mail.h"
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
@@ -65,13 +66,14 @@ int main(int argc, char **argv)
         return 1;
     }
     Resource_Path = server.resources();
+
+    SKTWindowController *c = bw.shown(1400, 950);
+    // The mail settings as the settings window leaves them (the window read the empty store as it opened).
     sender_email = server.user;
     sender_pwd = server.password;
     sending_server = QStringLiteral("127.0.0.1");
     sending_port = server.port(false);
     send_enable_ssl = QStringLiteral("N");
-
-    SKTWindowController *c = bw.shown(1400, 950);
     BarcodeModeController &bm = c->barcodeMode();
     const int index = bm.barcodeTypePopup->findText(QStringLiteral("Code 128"));
     bm.barcodeTypePopup->setCurrentIndex(index);
@@ -113,7 +115,7 @@ int main(int argc, char **argv)
         w->closeButton->click();
         return 0;
     };
-    c->output().Send_Mail_Open_Wnd();
+    c->design().commands().Mail_Button(nullptr);   // Mail in the toolbar
     done = true;
     watcher.join();
 
@@ -126,6 +128,9 @@ int main(int argc, char **argv)
     }
     const QStringList alerts = responder->alertMessages();
     const bool sent = alerts.size() == 1 && alerts[0].trimmed() == Send_Mail::Sent_Message;
+    if (!sent)
+        for (const QString &a : alerts)
+            std::fprintf(stderr, "message: %s\n", qPrintable(a));
     std::printf("%d Code 128 mails over STARTTLS to a local server through the mail window: %.2f s, %.2f mails/s\n",
                 int(mails.size()), seconds, seconds > 0 ? mails.size() / seconds : 0.0);
     std::printf("resident memory: %.1f MB at mail 20, %.1f MB at mail 200 (%+.1f MB)\n", rssAt20 / 1024.0,
