@@ -15,6 +15,8 @@ packages=(
   python3-openpyxl libreoffice-calc-nogui
   # QR payload tests: vCard and calendar payloads read by an outside reader, as phones read them.
   python3-vobject
+  # Mail tests and bench: local STARTTLS and SSL servers with AUTH, run by /usr/bin/python3.
+  python3-aiosmtpd
 )
 missing=()
 for p in "${packages[@]}"; do

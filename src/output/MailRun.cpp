@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
 
 MailRun::MailRun(Settings settings, Hooks hooks, std::atomic<bool> &stop)
@@ -99,17 +100,29 @@ bool MailRun::sendOne(const QString &to, const QStringList &attachments, Outcome
 void MailRun::pause(Outcome &out)
 {
     ++out.pauses;
-    // A pause of S seconds waits S seconds, counting down once a second; Stop ends it at once.
-    int remaining = s.pauseMs / 1000;
-    std::unique_lock<std::mutex> lock(m_mutex);
-    while (remaining > 0 && !stop) {
-        if (h.pauseText)
-            h.pauseText(remaining * 1000);
-        m_wake.wait_for(lock, std::chrono::milliseconds(secondMs()), [this] { return bool(stop); });
-        --remaining;
+    // A pause of S seconds waits S seconds whole; Stop wakes it at once. The countdown on the
+    // window reads the end time; the worker only waits.
+    using Clock = std::chrono::steady_clock;
+    const auto end = Clock::now() + std::chrono::milliseconds(qint64(s.pauseMs / 1000) * secondMs());
+    m_pauseEnd = std::chrono::duration_cast<std::chrono::nanoseconds>(end.time_since_epoch()).count();
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wake.wait_until(lock, end, [this] { return bool(stop); });
     }
-    if (h.pauseText)
-        h.pauseText(-1);
+    m_pauseEnd = 0;
+}
+
+int MailRun::pauseRemainingMs() const
+{
+    const long long end = m_pauseEnd;
+    if (end == 0)
+        return -1;
+    using namespace std::chrono;
+    const long long leftNs = end - duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+    if (leftNs <= 0)
+        return 0;
+    // In the run's milliseconds, so that a shortened second still counts down whole seconds.
+    return int(leftNs / 1000000 * 1000 / std::max(1, secondMs()));
 }
 
 MailRun::Outcome MailRun::run(std::atomic<double> &begun)

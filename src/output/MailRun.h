@@ -35,7 +35,6 @@ public:
         std::function<platform::Picture(int record)> record;   // a batch record's picture; null to skip
         std::function<bool(const platform::Picture &, const QString &path)> save;
         std::function<bool(const QString &to, const QStringList &attachments)> send;
-        std::function<void(int ms)> pauseText;   // the pause label; -1 empties it
         std::function<void(const QString &)> log;
     };
     struct Outcome {
@@ -58,6 +57,10 @@ public:
     // Wakes a pause at once (Stop).
     void wake();
 
+    // What is left of the pause under way, in the run's milliseconds; -1 when none is. Read from
+    // the GUI thread's countdown while the worker waits.
+    int pauseRemainingMs() const;
+
     // The recipients of a recipient text: trimmed, lower-cased, split at ","; each piece kept as
     // split. Any piece that is not a valid address refuses the whole text (empty list).
     static QStringList parseRecipients(const QString &text);
@@ -77,4 +80,6 @@ private:
     std::atomic<bool> &stop;
     std::mutex m_mutex;
     std::condition_variable m_wake;
+    // The end of the pause under way on the steady clock (ns since its epoch); 0 when none is.
+    std::atomic<long long> m_pauseEnd{0};
 };

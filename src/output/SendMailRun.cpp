@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 
 void Send_Mail::sendRun()
 {
@@ -161,7 +162,6 @@ void Send_Mail::sendRun()
         return MailScript::sendEmail_pyth(to, subject, attachments, sender, pwd, server, port, body, ssl,
                                           write_phy_log);
     };
-    hooks.pauseText = [this](int ms) { platform::runOnGuiThreadLater([this, ms] { Calculate_Pause_Time(ms); }); };
     hooks.log = [](const QString &line) { Show_NSLog_Message(line); };
 
     MailRun run(s, hooks, Stop_Processing_Now);
@@ -170,10 +170,22 @@ void Send_Mail::sendRun()
     MailRun::Outcome outcome;
     JobRunner runner(h.output());
     curr_card_count = 0;
+    // The countdown: the GUI thread reads the pause's end while the worker waits, and wakes the
+    // wait when Stop has been pressed.
+    QTimer countdown;
+    countdown.setInterval(100);
+    QObject::connect(&countdown, &QTimer::timeout, this, [this, &run] {
+        if (Stop_Processing_Now)
+            run.wake();
+        const int ms = run.pauseRemainingMs();
+        Calculate_Pause_Time(ms <= 0 ? -1 : (ms + 999) / 1000 * 1000);
+    });
+    countdown.start();
     runner.run(show_count, list_count, [&] {
         curr_card_count = 0;
         outcome = run.run(curr_card_count);
     }, JobRunner::Figure::Count);
+    countdown.stop();
     Calculate_Pause_Time(-1);
     if (barcodeBatch)
         h.barcodeMode().Release_Batch_Snapshot();

@@ -377,8 +377,9 @@ void Send_Mail::Close_Button() { done(0); }
 void Send_Mail::Calculate_Pause_Time(int ms)
 {
     QLabel *label = Send_Modeless::defaultInstance()->pause_label;
-    if (label)
-        label->setText(ms < 0 ? QString() : MailRun::Calculate_Pause_Time(ms));
+    const QString text = ms < 0 ? QString() : MailRun::Calculate_Pause_Time(ms);
+    if (label && label->text() != text)
+        label->setText(text);
 }
 
 void Send_Mail::Send_Button()

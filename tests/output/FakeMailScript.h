@@ -1,7 +1,8 @@
 #pragma once
 // A stand-in mail script for tests: every run appends its arguments, standard input and
-// environment to runs.jsonl beside it and exits with the status written in exit_code (0 when
-// absent). Installed as the resource folder's pyth_mail.py.
+// environment to runs.jsonl beside it, keeps a copy of each attachment (the window deletes its
+// own), and exits with the status written in exit_code (0 when absent), or 3 for a recipient
+// listed in fail_to. Installed as the resource folder's pyth_mail.py.
 
 #include "core/Globals.h"
 
@@ -21,16 +22,27 @@ public:
         m_oldResources = Resource_Path;
         QFile f(m_dir.path() + QStringLiteral("/pyth_mail.py"));
         if (f.open(QIODevice::WriteOnly))
-            f.write(R"(import json, os, sys
+            f.write(R"(import json, os, shutil, sys
 here = os.path.dirname(os.path.abspath(__file__))
 data = sys.stdin.buffer.read().decode("utf-8")
-with open(os.path.join(here, "runs.jsonl"), "a") as f:
+log = os.path.join(here, "runs.jsonl")
+n = sum(1 for _ in open(log)) if os.path.exists(log) else 0
+copies = []
+for i, a in enumerate(sys.argv[10:]):
+    if os.path.isfile(a):
+        os.makedirs(os.path.join(here, "copies"), exist_ok=True)
+        copies.append(os.path.join(here, "copies", "%d-%d-%s" % (n, i, os.path.basename(a))))
+        shutil.copyfile(a, copies[-1])
+with open(log, "a") as f:
     f.write(json.dumps({"argv": sys.argv, "stdin": data, "env": dict(os.environ),
-                        "exe": sys.executable}) + "\n")
+                        "exe": sys.executable, "copies": copies}) + "\n")
 code = 0
 p = os.path.join(here, "exit_code")
 if os.path.exists(p):
     code = int(open(p).read())
+p = os.path.join(here, "fail_to")
+if len(sys.argv) > 5 and os.path.exists(p) and sys.argv[5] in open(p).read().split("\n"):
+    code = 3
 sys.exit(code)
 )");
         Resource_Path = m_dir.path();
@@ -42,6 +54,13 @@ sys.exit(code)
         QFile f(m_dir.path() + QStringLiteral("/exit_code"));
         if (f.open(QIODevice::WriteOnly))
             f.write(QByteArray::number(code));
+    }
+    // Runs for these recipients exit 3.
+    void setFailFor(const QStringList &recipients)
+    {
+        QFile f(m_dir.path() + QStringLiteral("/fail_to"));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(recipients.join(QLatin1Char('\n')).toUtf8());
     }
     QString folder() const { return m_dir.path(); }
 
@@ -57,10 +76,13 @@ sys.exit(code)
                 out << QJsonDocument::fromJson(line).object();
         return out;
     }
-    static QStringList argv(const QJsonObject &run)
+    static QStringList argv(const QJsonObject &run) { return strings(run, QStringLiteral("argv")); }
+    // The copies of a run's attachments, in order.
+    static QStringList copies(const QJsonObject &run) { return strings(run, QStringLiteral("copies")); }
+    static QStringList strings(const QJsonObject &run, const QString &key)
     {
         QStringList out;
-        for (const QJsonValue &v : run.value(QStringLiteral("argv")).toArray())
+        for (const QJsonValue &v : run.value(key).toArray())
             out << v.toString();
         return out;
     }

@@ -8,6 +8,8 @@
 #include <QPair>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -25,7 +27,8 @@ struct Harness {
     QList<QPair<QString, QStringList>> mails;   // recipient, attachments
     QList<int> recordsAsked;
     QList<int> skip;
-    QStringList pauses;
+    std::unique_ptr<MailRun> made;          // kept until the harness ends, so that watchers may read it
+    std::atomic<MailRun *> running{nullptr};   // the run under way
     int failAt = -1;   // index of the mail that fails
     int saves = 0;
     std::atomic<bool> stop{false};
@@ -58,9 +61,11 @@ struct Harness {
             mails << qMakePair(to, att);
             return int(mails.size()) - 1 != failAt;
         };
-        h.pauseText = [this](int ms) { pauses << (ms < 0 ? QString() : MailRun::Calculate_Pause_Time(ms)); };
-        MailRun run(s, h, stop);
-        return run.run(begun);
+        made = std::make_unique<MailRun>(s, h, stop);
+        running = made.get();
+        const MailRun::Outcome out = made->run(begun);
+        running = nullptr;
+        return out;
     }
     QStringList to() const
     {
@@ -198,19 +203,51 @@ TEST(MailRunPause, TextsOfPauseLengths)
         EXPECT_EQ(MailRun::Calculate_Pause_Time(c.ms), QString::fromUtf8(c.text)) << c.ms;
 }
 
-TEST(MailRunPause, EveryNMailsButNotAfterTheLastPass)
+TEST(MailRunPause, EveryNMailsButNotAfterTheLastPassEachTheWholeLength)
 {
-    MailRun::secondMs() = 5;
+    MailRun::secondMs() = 20;
     Harness h(MailRun::Choice::AllToEvery, 4, 1);
     h.s.delay = true;
     h.s.mailCount = 2;
     h.s.pauseMs = 3000;
+    QElapsedTimer t;
+    t.start();
     const MailRun::Outcome out = h.run();
+    const qint64 elapsed = t.elapsed();
     MailRun::secondMs() = 1000;
     EXPECT_EQ(out.pauses, 1);
-    // A pause of S seconds counts down S steps, then empties the label.
-    EXPECT_EQ(h.pauses, (QStringList{"Pausing the process for 3 Seconds.", "Pausing the process for 2 Seconds.",
-                                     "Pausing the process for 1 Second.", ""}));
+    EXPECT_EQ(out.sent, 4);
+    // A pause of 3 s waits 3 s, not 2.
+    EXPECT_GE(elapsed, 3 * 20);
+}
+
+TEST(MailRunPause, TheCountdownReadsWhatIsLeftOfThePause)
+{
+    MailRun::secondMs() = 40;
+    Harness h(MailRun::Choice::AllToEvery, 2, 1);
+    h.s.delay = true;
+    h.s.pauseMs = 3000;
+    std::atomic<bool> done{false};
+    QList<int> seen;
+    std::thread watcher([&] {
+        while (!done) {
+            if (MailRun *r = h.running) {
+                const int ms = r->pauseRemainingMs();
+                if (ms >= 0 && (seen.isEmpty() || seen.last() != ms))
+                    seen << ms;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    h.run();
+    done = true;
+    watcher.join();
+    ASSERT_GE(seen.size(), 3);
+    EXPECT_LE(seen.first(), 3000);
+    EXPECT_GT(seen.first(), 2000);
+    EXPECT_TRUE(std::is_sorted(seen.rbegin(), seen.rend())) << "the countdown only goes down";
+    EXPECT_LT(seen.last(), 1000);
+    MailRun::secondMs() = 1000;
 }
 
 TEST(MailRunPause, StopCutsALongPauseShort)
@@ -220,8 +257,11 @@ TEST(MailRunPause, StopCutsALongPauseShort)
     h.s.mailCount = 1;
     h.s.pauseMs = 60000;
     std::thread stopper([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        MailRun *r = nullptr;
+        while (!(r = h.running) || r->pauseRemainingMs() < 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         h.stop = true;
+        r->wake();
     });
     QElapsedTimer t;
     t.start();
