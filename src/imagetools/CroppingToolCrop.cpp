@@ -27,6 +27,36 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <optional>
+
+namespace {
+
+// The please-wait sheet over the wizard for one crop: made and shown, then taken down and
+// destroyed on every way out, so no window of it outlives the crop.
+class WaitSheet {
+public:
+    WaitSheet(QDialog *&sheet, QWidget *over) : m_sheet(sheet)
+    {
+        m_sheet = PleaseWaitGuard::makeSheet(over);
+        m_guard.emplace(m_sheet, over);
+    }
+    ~WaitSheet() { hide(); }
+    void hide()
+    {
+        if (!m_guard)
+            return;
+        m_guard.reset();
+        delete m_sheet;
+        m_sheet = nullptr;
+    }
+
+private:
+    QDialog *&m_sheet;
+    std::optional<PleaseWaitGuard> m_guard;
+};
+
+} // namespace
+
 QString Cropping_Tool::Cropped_File_Name()
 {
     const QString path = crop::croppedFileName(Crop_Output_Path, m_output->checkedId() == 1,
@@ -90,13 +120,6 @@ void Cropping_Tool::Open_Export_File_Box()
     });
 }
 
-QDialog *Cropping_Tool::waitSheet()
-{
-    if (!plz_wait_Window)
-        plz_wait_Window = PleaseWaitGuard::makeSheet(m_window.get());
-    return plz_wait_Window;
-}
-
 void Cropping_Tool::Crop_Single_Image_Clicked()
 {
     Msg_Apply_All_Chk = false;
@@ -121,7 +144,7 @@ void Cropping_Tool::Crop_Single_Image_Clicked()
     }
     Create_Folder(Crop_Output_Path);
     QString error;
-    PleaseWaitGuard wait(waitSheet(), m_window.get());
+    WaitSheet wait(plz_wait_Window, m_window.get());
     const QImage result = operationResult(&error);
     if (result.isNull()) {
         wait.hide();
@@ -154,7 +177,7 @@ void Cropping_Tool::Crop_Direct_Image_Clicked()
     }
     if (crop_direct != 1)
         return;
-    PleaseWaitGuard wait(waitSheet(), m_window.get());
+    WaitSheet wait(plz_wait_Window, m_window.get());
     m_window->activateWindow();
     m_window->raise();
     // The per-user folder's "Cropped_Images", even before the window set-up has named it; never

@@ -77,7 +77,7 @@ public:
     int crop_direct = 0;
 
     // ---- The crop's please-wait sheet, its done box and the designed frames ----
-    // The please-wait sheet over the wizard while a crop reads and writes (made on first use).
+    // The please-wait sheet over the wizard while a crop reads and writes; null between crops.
     QDialog *plz_wait_Window = nullptr;
     // The done box of a crop (nothing after a stop): "Open containing folder." when
     // Export_File_Path is a folder, "Open file." otherwise.
@@ -101,7 +101,6 @@ private:
     // Writes one output through the main window's file writer, asking keep or replace first unless
     // told to skip it; answers the path written, "" when skipped or failed (the writer says why).
     QString writeOutput(const QImage &image, const QString &path, bool skipKeepReplace = false);
-    QDialog *waitSheet();
 
     std::unique_ptr<Ui::Cropping_Tool> m_ui;
     std::unique_ptr<QDialog> m_window;
