@@ -1,25 +1,61 @@
-// The crop wizard's single crop: the shown picture's region (or the whole picture, resized) is
-// taken from the full original, named and written whole.
+// The crop wizard's single and direct crops: the shown picture's region (or the whole picture,
+// resized) is taken from the full original, named, and written by the main window's file writer
+// under the please-wait sheet; the done box follows a file written.
 
 #include "imagetools/Cropping_Tool.h"
 
+#include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"
 #include "imagetools/CropGeometry.h"
-#include "imagetools/ImageFileReader.h"
+#include "imagetools/CropSource.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
+#include "output/ImageExport.h"
 #include "output/OutputController.h"
-#include "platform/Files.h"
+#include "platform/Dialogs.h"
+#include "platform/GuiThread.h"
 #include "ui_Cropping_Tool.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+
+#include <optional>
+
+namespace {
+
+// The please-wait sheet over the wizard for one crop: made and shown, then taken down and
+// destroyed on every way out, so no window of it outlives the crop.
+class WaitSheet {
+public:
+    WaitSheet(QDialog *&sheet, QWidget *over) : m_sheet(sheet)
+    {
+        m_sheet = PleaseWaitGuard::makeSheet(over);
+        m_guard.emplace(m_sheet, over);
+    }
+    ~WaitSheet() { hide(); }
+    void hide()
+    {
+        if (!m_guard)
+            return;
+        m_guard.reset();
+        delete m_sheet;
+        m_sheet = nullptr;
+    }
+
+private:
+    QDialog *&m_sheet;
+    std::optional<PleaseWaitGuard> m_guard;
+};
+
+} // namespace
 
 QString Cropping_Tool::Cropped_File_Name()
 {
@@ -32,47 +68,56 @@ QString Cropping_Tool::Cropped_File_Name()
 
 QImage Cropping_Tool::operationResult(QString *error) const
 {
-    const imagefile::Result original = imagefile::read(Crop_Input_Path, imagefile::Whole);
-    if (!original.ok()) {
-        *error = QStringLiteral("The image could not be read: %1 (%2).")
-                     .arg(QFileInfo(Crop_Input_Path).fileName(), original.reason());
+    crop::SourceRequest request;
+    request.manual = manualCrop();
+    request.cropRect = Crop_Rect;
+    request.ratio = originalImageRatio();
+    request.previewSize = User_Picture.size();
+    request.width = m_ui->width_Stepper->value();
+    request.height = m_ui->height_Stepper->value();
+    request.keepAspectRatio = m_ui->aspect_ratio_chk->isChecked();
+    crop::Source source = crop::readSource(Crop_Input_Path, request);
+    *error = source.message;
+    return source.image;
+}
+
+QString Cropping_Tool::writeOutput(const QImage &image, const QString &path, bool skipKeepReplace)
+{
+    if (!Main_App_wnd)
         return {};
-    }
-    if (manualCrop()) {
-        const QRect pixels = crop::sourcePixelRect(Crop_Rect, originalImageRatio(), User_Picture.size(),
-                                                   original.image.size());
-        if (pixels.isEmpty()) {
-            *error = QStringLiteral("Please select area to crop.");
-            return {};
+    Export_File_Path.clear();
+    ImageExport writer(Main_App_wnd->output());
+    if (!writer.Export_File_Function(path, platform::Picture::fromImage(image), false, skipKeepReplace, false))
+        return {};
+    return Export_File_Path;
+}
+
+void Cropping_Tool::Open_Export_File_Box()
+{
+    if (Stop_Processing_Now)
+        return;
+    platform::runOnGuiThreadAndWait([] {
+        try {
+            Open_Export_Log box;
+            const QFileInfo target(Export_File_Path);
+            box._open_log_chk->setText(target.isDir() ? QStringLiteral("Open containing folder.")
+                                                      : QStringLiteral("Open file."));
+            box._open_log_path->setText(Export_File_Path);
+            box._open_log_message->setText(Export_File_Message);
+            box._open_log_chk->setFocus();
+            const int code = platform::runModal(box);
+            // Closed any other way than by a button: that button's answer, so the globals are cleared.
+            if (!box.handled()) {
+                if (code == 1)
+                    box.OKPressed();
+                else
+                    box.CancelPressed();
+            }
+            box.hide();
+        } catch (const std::exception &e) {
+            Show_MessageBox(QString::fromUtf8(e.what()));
         }
-        return original.image.copy(pixels);
-    }
-    const QSize size = crop::resizedSize(m_ui->width_Stepper->value(), m_ui->height_Stepper->value(),
-                                         m_ui->aspect_ratio_chk->isChecked(), QSizeF(original.image.size()));
-    if (size.isEmpty())
-        return {};
-    return original.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-QString Cropping_Tool::writeOutput(const QImage &image, const QString &path)
-{
-    const QString target = Main_App_wnd ? Trim_Str(Main_App_wnd->output().Check_And_Show_Keep_Replace_File_Msg(path, false))
-                                        : path;
-    if (target.isEmpty() || !writeWhole(image, target))
-        return {};
-    return target;
-}
-
-bool Cropping_Tool::writeWhole(const QImage &image, const QString &target)
-{
-    QString error;
-    const QByteArray bytes = Encode_gen_image(platform::Picture::fromImage(image), target, &error);
-    if (bytes.isEmpty() || !platform::writeFileAtomically(target, bytes, &error)) {
-        Show_MessageBox(QStringLiteral("The image could not be written: %1 (%2).")
-                            .arg(QFileInfo(target).fileName(), error));
-        return false;
-    }
-    return true;
+    });
 }
 
 void Cropping_Tool::Crop_Single_Image_Clicked()
@@ -99,16 +144,18 @@ void Cropping_Tool::Crop_Single_Image_Clicked()
     }
     Create_Folder(Crop_Output_Path);
     QString error;
+    WaitSheet wait(plz_wait_Window, m_window.get());
     const QImage result = operationResult(&error);
     if (result.isNull()) {
+        wait.hide();
         Show_MessageBox(error.isEmpty() ? QStringLiteral("Please select area to crop.") : error);
         return;
     }
-    croped_file = Cropped_File_Name();
-    const QString written = writeOutput(result, croped_file);
-    if (written.isEmpty() || Stop_Processing_Now)
+    croped_file = writeOutput(result, Cropped_File_Name());
+    wait.hide();
+    // Nothing written (skipped at the prompt, or the writer said why): no success to report.
+    if (croped_file.isEmpty() || Stop_Processing_Now)
         return;
-    Export_File_Path = written;
     Export_File_Message = QStringLiteral("Image has been cropped successfully.");
     Open_Export_File_Box();
     if (inputRow() == 0)
@@ -130,12 +177,16 @@ void Cropping_Tool::Crop_Direct_Image_Clicked()
     }
     if (crop_direct != 1)
         return;
+    WaitSheet wait(plz_wait_Window, m_window.get());
+    m_window->activateWindow();
+    m_window->raise();
     // The per-user folder's "Cropped_Images", even before the window set-up has named it; never
     // a folder relative to wherever the program runs.
     Crop_Output_Path = !Cropped_Img_Path.isEmpty() ? Cropped_Img_Path
                        : !Created_Resource_Path.isEmpty() ? Created_Resource_Path + QStringLiteral("/Cropped_Images")
                                                           : QString();
     if (Crop_Output_Path.isEmpty() || !QDir().mkpath(Crop_Output_Path)) {
+        wait.hide();
         Show_MessageBox(QStringLiteral("The folder for cropped images could not be made."));
         return;
     }
@@ -143,13 +194,16 @@ void Cropping_Tool::Crop_Direct_Image_Clicked()
     const QImage result = operationResult(&error);
     if (result.isNull()) {
         // The dialog stays open: the caller gets no path that has no file.
+        wait.hide();
         Show_MessageBox(error.isEmpty() ? QStringLiteral("Please select area to crop.") : error);
         return;
     }
     const QString wanted = Crop_Output_Path + QLatin1Char('/') + QFileInfo(Crop_Input_Path).fileName();
     Crop_Direct_Path = Main_App_wnd ? Main_App_wnd->output().Check_Exist_Path_and_Create_New(wanted, 1) : wanted;
-    croped_file = Crop_Direct_Path;
-    if (!writeWhole(result, Crop_Direct_Path) || !QFileInfo(Crop_Direct_Path).isFile())
+    croped_file = writeOutput(result, Crop_Direct_Path, true);
+    wait.hide();
+    // 1 only with the file there: a failed write has been reported and the dialog stays open.
+    if (croped_file.isEmpty() || !QFileInfo(croped_file).isFile())
         return;
     m_window->done(1);
 }

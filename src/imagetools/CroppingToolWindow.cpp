@@ -29,6 +29,8 @@ void Cropping_Tool::buildWindow()
     u.Modified_image->setImageScaling(platform::ImageScaling::ProportionallyDown);
     u.Modified_image->setImageAlignment(Qt::AlignCenter);
     m_canvas = std::make_unique<MSSCanvasController>(u.Modified_image);
+    image_frame_size = u.Modified_image->minimumSize();
+    crop_box_size = u.Crop_Screen_Box->sizeHint();
     u.ColList->setColumnCount(1);
     u.ColList->horizontalHeader()->setStretchLastSection(true);
     u.ColList->horizontalHeader()->hide();

@@ -72,6 +72,7 @@ int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString &imagePath)
     u.Crop_direct_Btn->show();
     u.Close_direct_Btn->show();
     Crop_Input_Path = imagePath;
+    u.Modified_image->setMinimumSize(crop_box_size);
     if (!Load_for_Next_Screen())
         return 0;
     const int code = platform::runModal(*m_window);
@@ -118,6 +119,8 @@ void Cropping_Tool::resetForOpening()
     u.output_path->clear();
     User_Picture = platform::Picture();
     u.Modified_image->setPicture(User_Picture);
+    u.capture_saved_image->setPicture(User_Picture);
+    u.Modified_image->setMinimumSize(image_frame_size);
     input_option_CellClick();
     Set_Default_Cropping_Option();
     u.output_custom_name->setEnabled(false);
@@ -269,6 +272,7 @@ void Cropping_Tool::Load_Image_File(const QString &path)
     Ui::Cropping_Tool &u = *m_ui;
     User_Picture = QFileInfo(path).isFile() ? Get_Image_For_Path(path, false, false) : platform::Picture();
     u.Modified_image->setPicture(User_Picture);
+    u.capture_saved_image->setPicture(User_Picture);
     if (User_Picture.isNull() || !manualCrop())
         return;
     if (!m_canvas->hasSelectors() || !m_canvas->hasSelector())

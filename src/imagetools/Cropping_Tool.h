@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -75,6 +76,17 @@ public:
     int crop_num = 0;
     int crop_direct = 0;
 
+    // ---- The crop's please-wait sheet, its done box and the designed frames ----
+    // The please-wait sheet over the wizard while a crop reads and writes; null between crops.
+    QDialog *plz_wait_Window = nullptr;
+    // The done box of a crop (nothing after a stop): "Open containing folder." when
+    // Export_File_Path is a folder, "Open file." otherwise.
+    void Open_Export_File_Box();
+    // The crop view's size and the crop screen's as designed; a direct crop gives the view the
+    // screen's size.
+    QSize image_frame_size;
+    QSize crop_box_size;
+
 private:
     Cropping_Tool();
     void buildWindow();
@@ -86,10 +98,9 @@ private:
     // The pixels of the shown file to write, cut or scaled from the original; null with the
     // reason in `error` when the file cannot be read or nothing is covered.
     QImage operationResult(QString *error) const;
-    // Writes one output; answers the path written, "" when skipped or failed.
-    QString writeOutput(const QImage &image, const QString &path);
-    // The one place a crop's file is written: encoded for its extension, replaced whole.
-    bool writeWhole(const QImage &image, const QString &path);
+    // Writes one output through the main window's file writer, asking keep or replace first unless
+    // told to skip it; answers the path written, "" when skipped or failed (the writer says why).
+    QString writeOutput(const QImage &image, const QString &path, bool skipKeepReplace = false);
 
     std::unique_ptr<Ui::Cropping_Tool> m_ui;
     std::unique_ptr<QDialog> m_window;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,10 @@ namespace imagefile {
 
 namespace {
 
-Result failed(Failure failure, const QSize &stored = QSize()) { return {QImage(), failure, stored}; }
+Result failed(Failure failure, const QSize &stored = QSize(), const QSize &upright = QSize())
+{
+    return {QImage(), failure, stored, upright};
+}
 
 // "~" expanded, then "." and ".." resolved without asking the file system.
 QString standardised(const QString &path)
@@ -52,6 +56,60 @@ bool wholeInFile(const QString &path, const QByteArray &format)
     return isComplete(format, reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
 }
 
+// Where the reader's turn by the file's orientation takes a stored pixel edge: mirrored or flipped
+// first, then a quarter turn clockwise, as the reader applies them.
+QTransform storedToUpright(QImageIOHandler::Transformations turn, const QSize &stored)
+{
+    const double w = stored.width(), h = stored.height();
+    QTransform m;
+    if (turn & QImageIOHandler::TransformationMirror)
+        m *= QTransform(-1, 0, 0, 1, w, 0);
+    if (turn & QImageIOHandler::TransformationFlip)
+        m *= QTransform(1, 0, 0, -1, 0, h);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        m *= QTransform(0, 1, -1, 0, h, 0);
+    return m;
+}
+
+QSize turned(const QSize &size, QImageIOHandler::Transformations turn)
+{
+    return turn & QImageIOHandler::TransformationRotate90 ? size.transposed() : size;
+}
+
+// A rectangle of upright pixels as the stored pixels it comes from (the reader clips and scales
+// before it turns the picture upright).
+QRect uprightToStored(const QRect &rect, QImageIOHandler::Transformations turn, const QSize &stored)
+{
+    const QRectF r = storedToUpright(turn, stored).inverted().mapRect(QRectF(rect));
+    return {int(std::lround(r.x())), int(std::lround(r.y())), int(std::lround(r.width())), int(std::lround(r.height()))};
+}
+
+// The checks every read makes before decoding: the file, its format and its header. The reader is
+// left ready to decode; the result carries the sizes.
+Result openReader(const QString &path, QImageReader &reader, int limitMB)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return failed(Failure::FileNotFound);
+    const QString file = standardised(path);
+    const QFileInfo info(file);
+    if (!info.exists())
+        return failed(Failure::FileNotFound);
+    // A regular file only: a folder is no picture, and a device or a pipe would never end.
+    if (!info.isFile() || info.size() == 0)
+        return failed(Failure::NotAPicture);
+    reader.setFileName(file);
+    reader.setDecideFormatFromContent(true);   // a PNG named .jpg is still a PNG
+    reader.setAutoTransform(true);
+    reader.setAllocationLimit(limitMB);
+    if (reader.format().isEmpty())
+        return failed(Failure::NotAPicture);
+    // The stored size, before the orientation turns it; read from the header alone.
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return failed(Failure::Damaged);
+    return {QImage(), Failure::None, stored, turned(stored, reader.transformation())};
+}
+
 } // namespace
 
 QString Result::reason() const
@@ -67,6 +125,8 @@ QString Result::reason() const
         return QStringLiteral("damaged or truncated");
     case Failure::TooLarge:
         return QStringLiteral("too large (%1 \u00d7 %2 pixels)").arg(storedSize.width()).arg(storedSize.height());
+    case Failure::OutsidePicture:
+        return QStringLiteral("the area lies outside the picture");
     }
     return {};
 }
@@ -87,43 +147,63 @@ QSize fittedSize(const QSize &size, int largestSide)
 
 Result read(const QString &path, int largestSide, int allocationLimitMB)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return failed(Failure::FileNotFound);
-    const QString file = standardised(path);
-    const QFileInfo info(file);
-    if (!info.exists())
-        return failed(Failure::FileNotFound);
-    // A regular file only: a folder is no picture, and a device or a pipe would never end.
-    if (!info.isFile() || info.size() == 0)
-        return failed(Failure::NotAPicture);
+    Options options;
+    options.largestSide = largestSide;
+    options.allocationLimitMB = allocationLimitMB;
+    options.resultLimitMB = allocationLimitMB;
+    return read(path, options);
+}
 
-    QImageReader reader(file);
-    reader.setDecideFormatFromContent(true);   // a PNG named .jpg is still a PNG
-    reader.setAutoTransform(true);
-    const int limit = std::max(1, allocationLimitMB);
-    reader.setAllocationLimit(limit);
+Result probe(const QString &path)
+{
+    QImageReader reader;
+    return openReader(path, reader, Decode_Limit_MB);
+}
+
+Result read(const QString &path, const Options &options)
+{
+    const int limit = std::max(1, options.allocationLimitMB);
+    QImageReader reader;
+    const Result head = openReader(path, reader, limit);
+    if (!head.ok())
+        return head;
+    const QSize stored = head.storedSize, upright = head.uprightSize;
+    const QImageIOHandler::Transformations turn = reader.transformation();
     const QByteArray format = reader.format();
-    if (format.isEmpty())
-        return failed(Failure::NotAPicture);
-    // The stored size, before the orientation turns it; read from the header alone.
-    const QSize stored = reader.size();
-    if (!stored.isValid() || stored.isEmpty())
-        return failed(Failure::Damaged);
-    const QSize target = fittedSize(stored, largestSide);
-    if (megabytes(decodedSize(format, stored, target)) > limit)
-        return failed(Failure::TooLarge, stored);
-    if (!wholeInFile(file, format))
-        return failed(Failure::Damaged, stored);
-    if (target != stored)
-        reader.setScaledSize(target);   // in the stored orientation; turned upright after scaling
+
+    const QRect whole(QPoint(0, 0), upright);
+    const QRect part = options.clip.isEmpty() ? whole : options.clip.intersected(whole);
+    if (part.isEmpty())
+        return failed(Failure::OutsidePicture, stored, upright);
+    const bool scaling = !options.scaledSize.isEmpty();
+    const QSize target = scaling ? options.scaledSize : fittedSize(part.size(), options.largestSide);
+    const QRect storedPart = uprightToStored(part, turn, stored);
+    // The decoder scales down only; a larger picture is made from the decoded one afterwards.
+    const bool decoderScales = target.width() <= part.width() && target.height() <= part.height();
+    const QSize storedTarget = decoderScales ? turned(target, turn) : storedPart.size();
+
+    // What the decode takes: the part alone where the decoder clips, else the whole picture.
+    const QSize decoded = part == whole ? decodedSize(format, stored, storedTarget)
+                          : reader.supportsOption(QImageIOHandler::ClipRect) ? storedPart.size()
+                                                                             : stored;
+    if (megabytes(decoded) > limit || megabytes(target) > std::max(limit, options.resultLimitMB))
+        return failed(Failure::TooLarge, stored, upright);
+    if (!wholeInFile(reader.fileName(), format))
+        return failed(Failure::Damaged, stored, upright);
+    if (part != whole)
+        reader.setClipRect(storedPart);
+    if (storedTarget != storedPart.size())
+        reader.setScaledSize(storedTarget);   // in the stored orientation; turned upright after scaling
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        return failed(Failure::Damaged, stored);
-    if (largestSide > Whole && std::max(image.width(), image.height()) > largestSide)
-        image = image.scaled(fittedSize(image.size(), largestSide), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return failed(Failure::Damaged, stored, upright);
+    if (!scaling && options.largestSide > Whole && std::max(image.width(), image.height()) > options.largestSide)
+        image = image.scaled(fittedSize(image.size(), options.largestSide), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    else if (scaling && image.size() != target)
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (image.isNull())
-        return failed(Failure::TooLarge, stored);
-    return {image, Failure::None, stored};
+        return failed(Failure::TooLarge, stored, upright);
+    return {image, Failure::None, stored, upright};
 }
 
 } // namespace imagefile

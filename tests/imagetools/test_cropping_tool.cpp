@@ -4,10 +4,12 @@
 #include "ImageFileMakers.h"
 
 #include "core/Globals.h"
+#include "core/Open_Export_Log.h"
 #include "imagetools/Cropping_Tool.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
 #include "io/SeriesStore.h"
+#include "output/ImageExportWriter.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 
@@ -15,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +29,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -78,7 +82,7 @@ public:
         responder->onModal = [this, user](QDialog &dialog) {
             if (&dialog != tool->window()) {
                 ++otherModals;
-                return 0;
+                return onOther ? onOther(dialog) : 0;
             }
             dialog.setResult(-1);
             dialog.show();
@@ -133,7 +137,31 @@ public:
     QTemporaryDir dir;
     QString out;
     int otherModals = 0;
+    // Answers the other modal windows (the keep-or-replace prompt, the done box); unset: closed.
+    std::function<int(QDialog &)> onOther;
 };
+
+// The selection of the shown picture set to a rectangle in preview points.
+void selectPreviewRect(Cropping_Tool *tool, const QRectF &points)
+{
+    const QSizeF r = tool->originalImageRatio();
+    tool->canvasController()->selectors().back()->Set_Selector_frame(
+        QRectF(points.x() * r.width(), points.y() * r.height(), points.width() * r.width(), points.height() * r.height()));
+}
+
+// The quadrants under a quarter across, and 10 % and 40 % down.
+QString quadrantsSeen(const QImage &image)
+{
+    QString seen;
+    const int w = image.width(), h = image.height();
+    for (const QPoint &p : {QPoint(w / 4, h / 10), QPoint(3 * w / 4, h / 10), QPoint(w / 4, 4 * h / 10),
+                            QPoint(3 * w / 4, 4 * h / 10)}) {
+        const QColor c = image.pixelColor(p);
+        const bool r = c.red() > 128, g = c.green() > 128;
+        seen += r && g ? 'Y' : r ? 'R' : g ? 'G' : c.blue() > 128 ? 'B' : '?';
+    }
+    return seen;
+}
 
 TEST_F(CropWizard, NextRefusesAnIncompleteFirstScreen)
 {
@@ -286,28 +314,99 @@ TEST_F(CropWizard, TheSelectionStartsTenPointsFromTheBottomLeftAndFollowsANarrow
 
 TEST_F(CropWizard, ACropIsCutFromTheFullOriginalWhereShown)
 {
-    // 4000 x 3000: the view shows an 800 x 600 preview, so the region is five times its pixels.
+    // 4000 x 3000 shown as an 800 x 600 preview: the region is five times the preview's pixels.
+    // Upright, its upper quarter lies in the picture's top half, so a lost flip shows.
     const QString photo = write("photo.JPG", imagefiles::quadrants({4000, 3000}), "jpeg");
-    QSizeF ratio;
-    open([&](Form &u) {
-        type(u.file_path, photo);
-        type(u.output_path, out);
-        click(u.Next_Btn);
-        ratio = tool->originalImageRatio();
-        click(u.crop_btn);
-        EXPECT_TRUE(u.Main_Screen_Box->isVisible()) << "a single file goes back to the first screen";
-    });
+    // Stored turned a quarter left, shown upright by its orientation 6.
+    const QString turned = dir.filePath("turned.jpg");
+    imagefiles::writeBytes(turned, imagefiles::jpegWithOrientation(
+                                       imagefiles::quadrants({300, 400}).transformed(QTransform().rotate(-90)), 6));
+    const struct {
+        const char *name;
+        QString path, output;
+        QRectF preview;
+        QSize size;
+        const char *quadrants;
+    } cases[] = {
+        {"large photo", photo, "/photo.JPG", QRectF(300, 150, 200, 200), QSize(1000, 1000), "RGBY"},
+        {"turned, bottom-left", turned, "/turned.JPG", QRectF(0, 0, 150, 100), QSize(150, 100), "BBBB"},
+        {"turned, top-right", turned, "/3/turned.JPG", QRectF(150, 300, 150, 100), QSize(150, 100), "GGGG"},
+    };
+    QStringList boxes;
+    onOther = [&](QDialog &d) {
+        if (auto *box = dynamic_cast<Open_Export_Log *>(&d))
+            boxes << box->_open_log_chk->text() + ' ' + box->_open_log_path->text();
+        return 0;
+    };
+    for (const auto &c : cases) {
+        open([&](Form &u) {
+            type(u.file_path, c.path);
+            type(u.output_path, QFileInfo(out + c.output).path());
+            click(u.Next_Btn);
+            selectPreviewRect(tool, c.preview);
+            click(u.crop_btn);
+            EXPECT_TRUE(u.Main_Screen_Box->isVisible()) << "a single file goes back to the first screen";
+            EXPECT_EQ(tool->plz_wait_Window, nullptr) << c.name << ": the please-wait sheet is taken down";
+        });
+        const QImage written(out + c.output);
+        EXPECT_EQ(written.size(), c.size) << c.name;
+        EXPECT_EQ(quadrantsSeen(written), QString::fromLatin1(c.quadrants)) << c.name;
+    }
     EXPECT_TRUE(alerts().isEmpty()) << alerts().join('|').toStdString();
-    EXPECT_EQ(otherModals, 1) << "the done box";
-    const QImage written(out + "/photo.JPG");
-    ASSERT_FALSE(written.isNull());
-    const double side = 100 / ratio.width() * 5;
-    EXPECT_NEAR(written.width(), side, 1.0);
-    EXPECT_NEAR(written.height(), side, 1.0);
-    // 10 points from the bottom-left: the bottom-left quadrant (blue).
-    const QColor centre = written.pixelColor(written.width() / 2, written.height() / 2);
-    EXPECT_LT(centre.red(), 40);
-    EXPECT_GT(centre.blue(), 200);
+    EXPECT_EQ(boxes, (QStringList{"Open file. " + out + "/photo.JPG", "Open file. " + out + "/turned.JPG",
+                                  "Open file. " + out + "/3/turned.JPG"}));
+}
+
+TEST_F(CropWizard, ReplacingTheInputKeepsItsFullSize)
+{
+    const QString folder = dir.filePath("in");
+    QDir().mkpath(folder);
+    const QString photo = folder + "/photo.JPG";
+    const struct {
+        const char *answer;
+        QString written;      // "" when nothing is
+        bool replaced;
+    } cases[] = {
+        {"replace_btn", photo, true},
+        {"keep_btn", folder + "/photo (1).JPG", false},
+        {"cancel_btn", "", false},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(folder + "/photo (1).JPG");
+        ASSERT_TRUE(imagefiles::writeImage(photo, imagefiles::quadrants({4000, 3000}), "jpeg"));
+        const QByteArray before = imagefiles::encoded(imagefiles::quadrants({4000, 3000}), "jpeg", 95);
+        bool waitShown = false;
+        QStringList boxes;
+        onOther = [&](QDialog &d) {
+            if (auto *box = dynamic_cast<Open_Export_Log *>(&d)) {
+                boxes << box->_open_log_path->text();
+                return 0;
+            }
+            // The keep-or-replace prompt, over the please-wait sheet.
+            waitShown = tool->plz_wait_Window && tool->plz_wait_Window->isVisible();
+            if (auto *b = d.findChild<QPushButton *>(QString::fromLatin1(c.answer)))
+                QTest::mouseClick(b, Qt::LeftButton);
+            return d.result();
+        };
+        open([&](Form &u) {
+            type(u.file_path, photo);
+            type(u.output_path, folder);
+            click(u.Next_Btn);
+            click(u.crop_size_radio);
+            type(u.width_Text, "4000");
+            type(u.height_Text, "3000");
+            click(u.crop_btn);
+        });
+        EXPECT_TRUE(waitShown) << c.answer;
+        EXPECT_EQ(boxes, c.written.isEmpty() ? QStringList() : QStringList{c.written}) << c.answer;
+        QFile original(photo);
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+        EXPECT_EQ(original.readAll() != before, c.replaced) << c.answer;
+        EXPECT_EQ(QImageReader(photo).size(), QSize(4000, 3000)) << c.answer;
+        if (!c.written.isEmpty())
+            EXPECT_EQ(QImageReader(c.written).size(), QSize(4000, 3000)) << c.answer;
+        EXPECT_EQ(QFileInfo::exists(folder + "/photo (1).JPG"), c.written.endsWith("(1).JPG")) << c.answer;
+    }
 }
 
 TEST_F(CropWizard, AResizeKeepsTheProportionsWhenAsked)
@@ -340,8 +439,7 @@ TEST_F(CropWizard, AFileThatIsNoPictureIsNamed)
         click(u.Next_Btn);
         click(u.crop_btn);
     });
-    ASSERT_EQ(alerts().size(), 1);
-    EXPECT_TRUE(alerts().first().startsWith(QStringLiteral("The image could not be read: photo.jpg ("))) << alerts().first().toStdString();
+    EXPECT_EQ(alerts(), QStringList{"The image could not be read: photo.jpg (not a picture)."});
     EXPECT_TRUE(QDir(out).isEmpty());
 }
 
@@ -354,15 +452,26 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
         const char *name;
         QString path;
         bool deleteSelection;
+        bool diskFull;
         int code;
         QString message;
     } cases[] = {
-        {"not a picture", fake, false, 0, "The image could not be read: photo.jpg ("},
-        {"selection deleted", good, true, 0, "Please select area to crop."},
-        {"written", good, false, 1, ""},
+        {"not a picture", fake, false, false, 0, "The image could not be read: photo.jpg (not a picture)."},
+        {"selection deleted", good, true, false, 0, "Please select area to crop."},
+        {"write fails", good, false, true, 0, "The file \"good.PNG\" could not be written.\n\ndisk full"},
+        {"written", good, false, false, 1, ""},
     };
+    struct Writer {
+        ~Writer() { imageexport::fileWriterOverride() = nullptr; }
+    } restore;
     for (const auto &c : cases) {
         responder->alerts.clear();
+        imageexport::fileWriterOverride() = nullptr;
+        if (c.diskFull)
+            imageexport::fileWriterOverride() = [](const QString &, const QByteArray &, QString *why) {
+                *why = QStringLiteral("disk full");
+                return false;
+            };
         const int code = openDirect(c.path, [&](QDialog &dialog) {
             EXPECT_FALSE(dialog.findChild<QWidget *>("Main_Screen_Box")->isVisible()) << c.name;
             EXPECT_FALSE(dialog.findChild<QWidget *>("button_box")->isVisible()) << c.name;
@@ -377,8 +486,8 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
             EXPECT_TRUE(QFileInfo(tool->Crop_Direct_Path).isFile()) << c.name;
             EXPECT_EQ(tool->Crop_Direct_Path, Created_Resource_Path + QStringLiteral("/Cropped_Images/good.PNG"));
         } else {
-            ASSERT_EQ(alerts().size(), 1) << c.name;
-            EXPECT_TRUE(alerts().first().startsWith(c.message)) << alerts().first().toStdString();
+            EXPECT_EQ(alerts(), QStringList{c.message}) << c.name;
+            EXPECT_FALSE(QFileInfo::exists(Created_Resource_Path + QStringLiteral("/Cropped_Images/good.PNG"))) << c.name;
         }
     }
 }
