@@ -32,26 +32,9 @@ QString Cropping_Tool::Cropped_File_Name()
 
 QImage Cropping_Tool::operationResult(QString *error) const
 {
-    const imagefile::Result original = imagefile::read(Crop_Input_Path, imagefile::Whole);
-    if (!original.ok()) {
-        *error = QStringLiteral("The image could not be read: %1 (%2).")
-                     .arg(QFileInfo(Crop_Input_Path).fileName(), original.reason());
-        return {};
-    }
-    if (manualCrop()) {
-        const QRect pixels = crop::sourcePixelRect(Crop_Rect, originalImageRatio(), User_Picture.size(),
-                                                   original.image.size());
-        if (pixels.isEmpty()) {
-            *error = QStringLiteral("Please select area to crop.");
-            return {};
-        }
-        return original.image.copy(pixels);
-    }
-    const QSize size = crop::resizedSize(m_ui->width_Stepper->value(), m_ui->height_Stepper->value(),
-                                         m_ui->aspect_ratio_chk->isChecked(), QSizeF(original.image.size()));
-    if (size.isEmpty())
-        return {};
-    return original.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    crop::OperationPlan plan = operationPlan();
+    plan.previewSize = User_Picture.size();
+    return crop::cutFromOriginal(plan, Crop_Input_Path, error);
 }
 
 QString Cropping_Tool::writeOutput(const QImage &image, const QString &path)
