@@ -11,6 +11,7 @@
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"
+#include "data/Replcae_Confirm_Box.h"
 #include "imagetools/CropBatchRun.h"
 #include "imagetools/CropGeometry.h"
 #include "imagetools/ImageForPath.h"
@@ -287,10 +288,15 @@ void Cropping_Tool::Crop_All_Thread()
         }
         return crop::croppedFileName(folder, customName, customText, inputs.at(i), crop_num++, format);
     };
-    if (!direct && output)
+    if (!direct && output) {
+        // The prompt and the window it stands in front of are made here, on the GUI thread,
+        // before the run may ask.
+        Replcae_Confirm_Box::defaultInstance();
+        Main_App_wnd->window();
         batch.keepReplace = [output](const QString &path) {
             return Trim_Str(output->Check_And_Show_Keep_Replace_File_Msg(path, true));
         };
+    }
     batch.settled = [&](int i, const QString &written) {
         croped_file = written;
         if (direct)
