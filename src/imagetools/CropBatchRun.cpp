@@ -44,11 +44,10 @@ public:
             }
             const qint64 cost = s.cost ? std::max<qint64>(0, s.cost(index)) : 0;
             {
-                // The oldest unsettled picture always proceeds, so the run never waits on itself.
+                // Pixels are given back once a picture is encoded, whatever its turn to be written,
+                // so waiting here never waits on the writing order. Alone, any picture proceeds.
                 std::unique_lock lock(m_mutex);
-                m_room.wait(lock, [&] {
-                    return index == m_settled || m_inFlight == 0 || m_inFlight + cost <= s.memoryLimit;
-                });
+                m_room.wait(lock, [&] { return m_inFlight == 0 || m_inFlight + cost <= s.memoryLimit; });
                 m_inFlight += cost;
             }
             Slot slot;
