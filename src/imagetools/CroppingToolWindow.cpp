@@ -33,6 +33,7 @@ void Cropping_Tool::buildWindow()
     u.ColList->setSelectionBehavior(QAbstractItemView::SelectRows);
     u.ColList->setSelectionMode(QAbstractItemView::SingleSelection);
     u.ColList->horizontalHeader()->setStretchLastSection(true);
+    u.ColList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     u.ColList->verticalHeader()->hide();
     u.ColList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_window->installEventFilter(this);
