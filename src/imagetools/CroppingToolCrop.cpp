@@ -68,17 +68,9 @@ QString Cropping_Tool::Cropped_File_Name()
 
 QImage Cropping_Tool::operationResult(QString *error) const
 {
-    crop::SourceRequest request;
-    request.manual = manualCrop();
-    request.cropRect = Crop_Rect;
-    request.ratio = originalImageRatio();
-    request.previewSize = User_Picture.size();
-    request.width = m_ui->width_Stepper->value();
-    request.height = m_ui->height_Stepper->value();
-    request.keepAspectRatio = m_ui->aspect_ratio_chk->isChecked();
-    crop::Source source = crop::readSource(Crop_Input_Path, request);
-    *error = source.message;
-    return source.image;
+    crop::OperationPlan plan = operationPlan();
+    plan.previewSize = User_Picture.size();
+    return crop::cutFromOriginal(plan, Crop_Input_Path, error);
 }
 
 QString Cropping_Tool::writeOutput(const QImage &image, const QString &path, bool skipKeepReplace)

@@ -31,10 +31,14 @@ void Cropping_Tool::buildWindow()
     m_canvas = std::make_unique<MSSCanvasController>(u.Modified_image);
     image_frame_size = u.Modified_image->minimumSize();
     crop_box_size = u.Crop_Screen_Box->sizeHint();
-    u.ColList->setColumnCount(1);
+    u.ColList->setModel(&ListData);
+    u.ColList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    u.ColList->setSelectionMode(QAbstractItemView::SingleSelection);
     u.ColList->horizontalHeader()->setStretchLastSection(true);
-    u.ColList->horizontalHeader()->hide();
+    u.ColList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    u.ColList->verticalHeader()->hide();
     u.ColList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_window->installEventFilter(this);
 
     const auto group = [this](std::initializer_list<QAbstractButton *> buttons) {
         auto *g = new QButtonGroup(m_window.get());
@@ -60,7 +64,8 @@ void Cropping_Tool::buildWindow()
     connect(u.output_browse_btn, &QPushButton::clicked, this, [this] { Output_Browse_Clicked(); });
     connect(u.crop_btn, &QPushButton::clicked, this, [this] { Crop_Single_Image_Clicked(); });
     connect(u.Open_Folder_Btn, &QPushButton::clicked, this, [this] { Open_Output_Folder_Clicked(); });
-    connect(u.Crop_direct_Btn, &QPushButton::clicked, this, [this] { Crop_Direct_Image_Clicked(); });
+    connect(u.crop_all_btn, &QPushButton::clicked, this, [this] { Crop_All_Clicked(); });
+    connect(u.Crop_direct_Btn, &QPushButton::clicked, this, [this] { Crop_Direct_Clicked(); });
     connect(u.Close_direct_Btn, &QPushButton::clicked, this, [this] { m_window->done(0); });
     connect(u.width_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(true); });
     connect(u.height_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(false); });
@@ -68,21 +73,15 @@ void Cropping_Tool::buildWindow()
             [this](int v) { m_ui->width_Text->setText(QString::number(v)); });
     connect(u.height_Stepper, &QSpinBox::valueChanged, this,
             [this](int v) { m_ui->height_Text->setText(QString::number(v)); });
-    connect(u.ColList, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row >= 0 && row < ListData.size() && !m_ui->Main_Screen_Box->isVisible()) {
-            Crop_Input_Path = ListData.at(row);
-            Load_Image_File(Crop_Input_Path);
-        }
-    });
-}
-
-void Cropping_Tool::showFileList()
-{
-    QTableWidget *list = m_ui->ColList;
-    const QSignalBlocker quiet(list);
-    list->setRowCount(int(ListData.size()));
-    for (int row = 0; row < ListData.size(); ++row)
-        list->setItem(row, 0, new QTableWidgetItem(ListData.at(row)));
+    // A row chosen shows its picture; during a batch run the row only follows the run.
+    connect(u.ColList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                const int row = current.row();
+                if (row >= 0 && row < ListData.count() && !m_batchRunning && !m_ui->Main_Screen_Box->isVisible()) {
+                    Crop_Input_Path = Get_Item_Text(row);
+                    Load_Image_File(Crop_Input_Path);
+                }
+            });
 }
 
 void Cropping_Tool::input_option_CellClick()

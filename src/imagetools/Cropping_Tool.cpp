@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString notAvailable = QStringLiteral("The cropping tool is not available yet.");
-
 QStringList acceptedTypes()
 {
     if (Main_App_wnd)
@@ -27,24 +25,6 @@ QStringList acceptedTypes()
     return {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"), QStringLiteral("jfif"),
             QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("tif"),
             QStringLiteral("tiff")};
-}
-
-// The series' lines that name an existing accepted picture by an absolute path.
-QStringList seriesImages(const QString &name)
-{
-    QStringList images;
-    const std::optional<QStringList> values = series_store::read(name);
-    if (!values)
-        return images;
-    const QStringList types = acceptedTypes();
-    for (QString line : *values) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QFileInfo info(line);
-        if (info.isAbsolute() && info.isFile() && types.contains(info.suffix().toLower()))
-            images << line;
-    }
-    return images;
 }
 
 } // namespace
@@ -80,12 +60,6 @@ int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString &imagePath)
     return code;
 }
 
-int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString &)
-{
-    Show_MessageBox(notAvailable);
-    return 0;
-}
-
 int Cropping_Tool::inputRow() const
 {
     return std::max(0, m_input->checkedId());
@@ -107,7 +81,6 @@ void Cropping_Tool::resetForOpening()
     u.Next_Btn->setEnabled(true);
     u.Back_Btn->setEnabled(false);
     ListData.clear();
-    showFileList();
     u.output_format_combo->setCurrentIndex(0);
     u.input_file_radio->setChecked(true);
     u.output_own_radio->setChecked(true);
@@ -131,8 +104,7 @@ void Cropping_Tool::resetForOpening()
     u.Crop_Screen_Box->hide();
     u.button_box->show();
     u.crop_btn->show();
-    // Cropping every listed picture comes with the batch run.
-    u.crop_all_btn->hide();
+    u.crop_all_btn->show();
     u.Open_Folder_Btn->show();
     u.Crop_direct_Btn->hide();
     u.Close_direct_Btn->hide();
@@ -200,28 +172,29 @@ bool Cropping_Tool::Load_for_Next_Screen()
     switch (inputRow()) {
     case 0:
         u.crop_btn->setVisible(crop_direct == 0);
-        ListData << Crop_Input_Path;
-        showFileList();
+        u.crop_all_btn->hide();
+        Create_List(Crop_Input_Path);
         Load_Image_File(Crop_Input_Path);
         break;
     case 1:
         crop_num = 0;
         u.crop_btn->show();
-        ListData = crop::folderImages(u.folder_path->text(), acceptedTypes());
-        showFileList();
+        u.crop_all_btn->show();
+        for (const QString &path : crop::folderImages(u.folder_path->text(), acceptedTypes()))
+            Create_List(path);
         if (ListData.isEmpty()) {
             Back_Btn_Clicked();
             Show_MessageBox(QStringLiteral("The selected folder does not contains any image with supported extension."));
             return false;
         }
-        Crop_Input_Path = ListData.first();
+        Crop_Input_Path = Get_Item_Text(0);
         Load_Image_File(Crop_Input_Path);
         break;
     default: {
         u.crop_btn->hide();
+        u.crop_all_btn->setVisible(crop_direct != 2);
         if (u.camera_list->currentIndex() > 0)
-            ListData = seriesImages(u.camera_list->currentText());
-        showFileList();
+            Load_file_Func(u.camera_list->currentText());
         if (ListData.isEmpty()) {
             Back_Btn_Clicked();
             Show_MessageBox(QStringLiteral("The selected series does not contains any image with supported extension."));
@@ -232,7 +205,7 @@ bool Cropping_Tool::Load_for_Next_Screen()
             : QStringLiteral("This action will create new batch series with all new cropped images.\nAre you sure you want to continue?");
         if (crop_direct == 0 && Show_YES_NO_MessageBox(question) != 1)
             return false;
-        Crop_Input_Path = ListData.first();
+        Crop_Input_Path = Get_Item_Text(0);
         Load_Image_File(Crop_Input_Path);
         break;
     }

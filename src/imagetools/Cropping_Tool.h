@@ -4,6 +4,8 @@
 // shows one picture with a selection rectangle over it. The view shows an 800-pixel preview;
 // every crop and resize is cut from the full original.
 
+#include "imagetools/CropBatchListModel.h"
+#include "imagetools/CropOperation.h"
 #include "platform/Picture.h"
 
 #include <QObject>
@@ -67,8 +69,6 @@ public:
     // Output path of the shown picture; counts it.
     QString Cropped_File_Name();
 
-    // The rows of the file list, in order.
-    QStringList ListData;
     QString Crop_Input_Path;
     QString Crop_Output_Path;
     QString croped_file;
@@ -87,11 +87,37 @@ public:
     QSize image_frame_size;
     QSize crop_box_size;
 
+    // ---- The file list and the batch run over it ----
+    // The rows of the file list, in order; the table ColList shows them.
+    CropBatchListModel ListData;
+    void Create_List(const QString &path);
+    QString Get_Item_Text(int index) const;
+    // Lists every line of the series that names an existing accepted picture.
+    void Load_file_Func(const QString &seriesName);
+    void Mark_List_New_Selection(int index);
+    void Crop_All_Clicked();
+    // Crops or resizes every listed picture behind the progress sheet; with series input it
+    // writes the series of the paths written.
+    void Crop_All_Thread();
+    // Workers of a batch run; 0: one per core.
+    int batchThreads = 0;
+
+protected:
+    // The wizard cannot be closed while a batch run is under way.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The direct modes' Crop: one picture, or every picture of the series.
+    void Crop_Direct_Clicked();
+    // What the crop view shows and the options hold now, for an operation cut from the original.
+    crop::OperationPlan operationPlan() const;
+    bool m_batchRunning = false;
+    // ---- end of the file list and the batch run ----
+
 private:
     Cropping_Tool();
     void buildWindow();
     void resetForOpening();
-    void showFileList();
     int inputRow() const;
     bool manualCrop() const;
     void showSelection();

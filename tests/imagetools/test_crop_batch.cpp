@@ -1,0 +1,262 @@
+// The crop wizard's batch run through its window: Crop All over a folder or a series, the series it
+// writes or replaces, Stop (here a cancel of all at the keep-or-replace prompt) and the direct crop
+// of a series.
+
+#include "ImageFileMakers.h"
+
+#include "app/SKTWindowController.h"
+#include "core/Globals.h"
+#include "core/Open_Export_Log.h"
+#include "data/Replcae_Confirm_Box.h"
+#include "imagetools/Cropping_Tool.h"
+#include "io/SeriesStore.h"
+#include "output/Send_Modeless.h"
+#include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+class CropBatch : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        env = std::make_unique<testsupport::AppEnvironment>();
+        tool = Cropping_Tool::defaultInstance();
+        tool->batchThreads = 0;
+        env->controller()->window();   // loaded now: loading names the series folder
+        out = dir.filePath("out");
+        QDir().mkpath(out);
+        Data_Folder_Path = dir.filePath("DataSet");
+        QDir().mkpath(Data_Folder_Path);
+        for (const char *name : {"a.png", "b.png", "c.png"})
+            images << write(name, imagefiles::quadrants({400, 300}));
+    }
+    void TearDown() override
+    {
+        responder->onModal = nullptr;
+        Data_Folder_Path = oldSeriesFolder;
+        env.reset();
+    }
+    QString write(const char *name, const QImage &image)
+    {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(imagefiles::writeImage(path, image, "png"));
+        return path;
+    }
+    template <class T> T *c(const char *name) { return tool->window()->findChild<T *>(QString::fromLatin1(name)); }
+    void click(const char *name) { QTest::mouseClick(c<QAbstractButton>(name), Qt::LeftButton); }
+    // Opens the wizard; `user` acts on its first screen. The keep-or-replace prompt is answered by
+    // `prompt` (the button to press), the done box is read and closed.
+    int open(const std::function<void()> &user, QPushButton *Replcae_Confirm_Box::*prompt = nullptr, bool all = false)
+    {
+        responder->onModal = [=, this](QDialog &dialog) {
+            if (auto *log = qobject_cast<Open_Export_Log *>(&dialog)) {
+                doneBoxes << log->_open_log_message->text();
+                return 0;
+            }
+            Replcae_Confirm_Box &box = *Replcae_Confirm_Box::defaultInstance();
+            if (&dialog == &box) {
+                dialog.show();
+                // Mid-run: the wizard stays open and the sheet counts the listed pictures.
+                tool->window()->close();
+                closedMidRun = !tool->window()->isVisible();
+                sheetTotal = env->controller()->send_modls_wnd->_tot_msg_cnt->text();
+                box.apply_chk->setChecked(all);
+                QTest::mouseClick(box.*prompt, Qt::LeftButton);
+                return dialog.result();
+            }
+            if (&dialog != tool->window())
+                return 0;
+            dialog.setResult(-1);
+            dialog.show();
+            QApplication::processEvents();
+            user();
+            onCropScreen = c<QWidget>("Crop_Screen_Box")->isVisible();
+            if (dialog.isVisible())
+                click("cancel_btn");
+            return dialog.result();
+        };
+        return tool->Open_Wnd();
+    }
+    void next(const char *input)
+    {
+        click(input);
+        c<QLineEdit>("folder_path")->setText(dir.path());
+        c<QComboBox>("camera_list")->setCurrentText("Logos");
+        c<QLineEdit>("output_path")->setText(out);
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        click("Next_Btn");
+    }
+    QStringList series(const QString &name) { return series_store::read(name).value_or(QStringList()); }
+
+    testsupport::ResponderScope responder;
+    std::unique_ptr<testsupport::AppEnvironment> env;
+    Cropping_Tool *tool = nullptr;
+    QTemporaryDir dir;
+    QString out;
+    QString oldSeriesFolder = Data_Folder_Path;
+    QStringList images, doneBoxes;
+    QString sheetTotal;
+    bool closedMidRun = true, onCropScreen = false;
+};
+
+TEST_F(CropBatch, AFolderIsCroppedAtFullResolutionUnderPositionalNames)
+{
+    open([&] {
+        next("input_folder_radio");
+        click("crop_all_btn");
+    });
+    for (const char *name : {"a.JPG", "b_1.JPG", "c_2.JPG"}) {
+        const QImage written(out + "/" + name);
+        ASSERT_FALSE(written.isNull()) << name;
+        // The 100-point square 10 points from the bottom-left of a 400 x 300 picture shown whole.
+        EXPECT_EQ(written.size(), QSize(100, 100)) << name;
+        EXPECT_GT(written.pixelColor(50, 50).blue(), 200) << name << ": the bottom-left quadrant";
+    }
+    EXPECT_EQ(doneBoxes, QStringList{"Image has been cropped successfully."});
+    EXPECT_FALSE(onCropScreen) << "back to the first screen";
+}
+
+TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
+{
+    imagefiles::writeBytes(dir.filePath("bad.jpg"), "not a picture");
+    struct Case {
+        const char *name;
+        const char *batchRow;
+        bool keepExisting;   // a.JPG is there and kept at the prompt
+        QString written;     // the series written
+        int lines;
+    } cases[] = {
+        {"new", "batch_new_radio", false, "Logos (1)", 3},
+        {"replace", "batch_replace_radio", false, "Logos", 3},
+        {"kept at the prompt", "batch_new_radio", true, "Logos (1)", 3},
+    };
+    for (const Case &k : cases) {
+        for (const QString &f : QDir(out).entryList(QDir::Files))
+            QFile::remove(out + "/" + f);
+        series_store::remove("Logos (1)");
+        // The unreadable picture is listed (it exists) but skipped: no file, no line.
+        ASSERT_TRUE(series_store::write("Logos", {images[0], dir.filePath("bad.jpg"), images[1], images[2]}));
+        if (k.keepExisting)
+            imagefiles::writeBytes(out + "/a.JPG", "old");
+        doneBoxes.clear();
+        QString chosen;
+        open([&] {
+            click("input_series_radio");
+            click(k.batchRow);
+            next("input_series_radio");
+            click("crop_all_btn");
+            chosen = c<QComboBox>("camera_list")->currentText();
+        }, &Replcae_Confirm_Box::keep_btn);
+        const QString first = k.keepExisting ? out + "/a (1).JPG" : out + "/a.JPG";
+        EXPECT_EQ(series(k.written), (QStringList{first, out + "/b_2.JPG", out + "/c_3.JPG"})) << k.name;
+        for (const QString &line : series(k.written))
+            EXPECT_TRUE(QFileInfo(line).isFile()) << k.name << line.toStdString();
+        EXPECT_TRUE(QFileInfo(Data_Folder_Path + "/" + k.written + ".txt").isFile()) << k.name;
+        EXPECT_EQ(chosen, "Logos") << k.name;
+        EXPECT_GE(c<QComboBox>("camera_list")->findText(k.written), 1) << k.name;
+        ASSERT_EQ(doneBoxes.size(), 1) << k.name;
+        EXPECT_TRUE(doneBoxes[0].startsWith("3 of 4 images have been cropped.\nThe image could not be read: bad.jpg ("))
+            << doneBoxes[0].toStdString();
+    }
+}
+
+TEST_F(CropBatch, StopAfterTwoKeepsTheirLinesAndLeavesAReplacedSeriesWhole)
+{
+    const struct {
+        const char *batchRow;
+        QString series;
+        int lines;
+    } cases[] = {{"batch_new_radio", "Logos (1)", 2}, {"batch_replace_radio", "Logos", 3}};
+    for (const auto &k : cases) {
+        for (const QString &f : QDir(out).entryList(QDir::Files))
+            QFile::remove(out + "/" + f);
+        series_store::remove("Logos (1)");
+        ASSERT_TRUE(series_store::write("Logos", images));
+        imagefiles::writeBytes(out + "/c_2.JPG", "old");   // the third asks, and is cancelled for all
+        doneBoxes.clear();
+        open([&] {
+            click("input_series_radio");
+            click(k.batchRow);
+            next("input_series_radio");
+            click("crop_all_btn");
+        }, &Replcae_Confirm_Box::cancel_btn, true);
+        EXPECT_EQ(series(k.series).size(), k.lines) << k.batchRow;
+        if (k.series == "Logos")
+            EXPECT_EQ(series("Logos"), images) << "a stopped run replaces nothing";
+        EXPECT_TRUE(QFileInfo(out + "/a.JPG").isFile());
+        EXPECT_TRUE(QFileInfo(out + "/b_1.JPG").isFile());
+        EXPECT_TRUE(doneBoxes.isEmpty()) << "no done box after a stop";
+        EXPECT_TRUE(onCropScreen) << "the wizard stays on the crop screen";
+        EXPECT_FALSE(closedMidRun) << "the wizard cannot close mid-run";
+        EXPECT_EQ(sheetTotal, "3");
+    }
+}
+
+TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
+{
+    const QString jpeg = dir.filePath("d.jpg");
+    ASSERT_TRUE(imagefiles::writeImage(jpeg, imagefiles::quadrants({400, 300}), "jpeg"));
+    imagefiles::writeBytes(dir.filePath("bad.jpg"), "not a picture");
+    const struct {
+        const char *name;
+        QStringList lines;
+        const char *series;   // the series opened
+        int code;
+        QStringList files;    // written into Cropped_Images/<new series>
+    } cases[] = {
+        {"two pictures", {jpeg, images[1]}, "Logos", 1, {"d.JPG", "b.PNG"}},
+        {"nothing readable", {dir.filePath("bad.jpg")}, "Logos", 0, {}},
+        {"unknown series", {jpeg}, "Nowhere", 0, {}},
+    };
+    for (const auto &k : cases) {
+        series_store::remove("Logos (1)");
+        ASSERT_TRUE(series_store::write("Logos", k.lines));
+        bool shown = false;
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        responder->alerts.clear();
+        responder->onModal = [&](QDialog &dialog) {
+            if (&dialog != tool->window())
+                return 0;
+            shown = true;
+            dialog.setResult(-1);
+            dialog.show();
+            QTest::mouseClick(dialog.findChild<QPushButton *>("Crop_direct_Btn"), Qt::LeftButton);
+            if (dialog.isVisible())
+                QTest::mouseClick(dialog.findChild<QPushButton *>("Close_direct_Btn"), Qt::LeftButton);
+            return dialog.result();
+        };
+        EXPECT_EQ(tool->Open_Wnd_Direct_Crop_Series(k.series), k.code) << k.name;
+        EXPECT_EQ(shown, QByteArray(k.name) != "unknown series") << k.name;
+        EXPECT_FALSE(series_store::exists("Logos (1)") && k.code == 0) << k.name << ": no series of missing files";
+        if (k.code != 1)
+            continue;
+        EXPECT_EQ(tool->Crop_Direct_Series, "Logos (1)");
+        QStringList expected;
+        for (const QString &f : k.files)
+            expected << Created_Resource_Path + "/Cropped_Images/Logos (1)/" + f;
+        EXPECT_EQ(series("Logos (1)"), expected);
+        for (const QString &path : expected)
+            EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+    }
+}
+
+} // namespace
