@@ -70,15 +70,20 @@ protected:
         code->footer_val.clear();
         QList<std::shared_ptr<SKTGraphic>> graphics{text, code};
         if (qr) {
-            const double side = heightMM * PtPerMM - 34;
-            code->_bounds = code->bar_image_ctrl_bounds = QRectF(8, 24, widthMM * PtPerMM - side - 24, side);
+            // The text and the QR Code side by side, the Code 128 below them (each symbol is
+            // centred on its frame at the size it is made; the QR Code's margin covers part of
+            // the Code 128 on so small a card).
+            const double side = 58;
+            text->_bounds = QRectF(6, 4, widthMM * PtPerMM - side - 14, 16);
+            code->_bounds = code->bar_image_ctrl_bounds = QRectF(8, heightMM * PtPerMM - 32, widthMM * PtPerMM - 16, 30);
             auto square = std::make_shared<SKTBarcode>();
             square->control_ID = QStringLiteral("BAR_2");
             square->barcode_font_index = Symbologies::indexOf(QStringLiteral("QR Code"));
-            square->_bounds = square->bar_image_ctrl_bounds = QRectF(widthMM * PtPerMM - side - 8, 24, side, side);
+            square->linear_or_2d = 1;
+            square->_bounds = square->bar_image_ctrl_bounds = QRectF(widthMM * PtPerMM - side - 4, 2, side, side);
             square->header_val.clear();
             square->footer_val.clear();
-            graphics << square;
+            graphics.prepend(square);   // on top
         }
         if (records > 0) {
             series(QStringLiteral("codes"), records);
