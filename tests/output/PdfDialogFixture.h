@@ -70,20 +70,20 @@ protected:
         code->footer_val.clear();
         QList<std::shared_ptr<SKTGraphic>> graphics{text, code};
         if (qr) {
-            // The text and the QR Code side by side, the Code 128 below them (each symbol is
-            // centred on its frame at the size it is made; the QR Code's margin covers part of
-            // the Code 128 on so small a card).
-            const double side = 58;
+            // The text and a 36-point QR Code side by side, the Code 128 below them (each symbol
+            // is centred on its frame).
+            const double side = 40;
             text->_bounds = QRectF(6, 4, widthMM * PtPerMM - side - 14, 16);
-            code->_bounds = code->bar_image_ctrl_bounds = QRectF(8, heightMM * PtPerMM - 32, widthMM * PtPerMM - 16, 30);
+            code->_bounds = code->bar_image_ctrl_bounds = QRectF(8, side + 6, widthMM * PtPerMM - 16, heightMM * PtPerMM - side - 8);
             auto square = std::make_shared<SKTBarcode>();
             square->control_ID = QStringLiteral("BAR_2");
             square->barcode_font_index = Symbologies::indexOf(QStringLiteral("QR Code"));
             square->linear_or_2d = 1;
-            square->_bounds = square->bar_image_ctrl_bounds = QRectF(widthMM * PtPerMM - side - 4, 2, side, side);
+            square->qr_size_val = 36;
+            square->_bounds = square->bar_image_ctrl_bounds = QRectF(widthMM * PtPerMM - side - 4, 4, side, side);
             square->header_val.clear();
             square->footer_val.clear();
-            graphics.prepend(square);   // on top
+            graphics.prepend(square);   // above the Code 128, whose white margin reaches up to it
         }
         if (records > 0) {
             series(QStringLiteral("codes"), records);

@@ -84,17 +84,16 @@ TEST_F(PdfJobs, TwentyFiveLabelsOnFourByFiveMakeOneDocumentOfTwoA4Pages)
     ASSERT_TRUE(check.waitForFinished(60000));
     EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
     EXPECT_FALSE(printtest::run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).contains(QStringLiteral("jpeg")));
-    // Each label's QR Code (drawn over part of the Code 128) holds its record: 20 on the first
-    // page, 5 on the second.
+    // Each label's Code 128 and QR Code hold its record: 20 on the first page, 5 on the second.
     QStringList read, expected;
     const QImage first = printtest::page(pdf, 1, 300), second = printtest::page(pdf, 2, 300);
     for (int cell = 0; cell < 20; ++cell) {
-        read << codeIn(first, cell, 4, QStringLiteral("QRCode"));
-        expected << rec(cell + 1);
+        read << codeIn(first, cell, 4) + QLatin1Char('/') + codeIn(first, cell, 4, QStringLiteral("QRCode"));
+        expected << rec(cell + 1) + QLatin1Char('/') + rec(cell + 1);
     }
     for (int cell = 0; cell < 6; ++cell) {
-        read << codeIn(second, cell, 4, QStringLiteral("QRCode"));
-        expected << (cell < 5 ? rec(21 + cell) : QString());
+        read << codeIn(second, cell, 4) + QLatin1Char('/') + codeIn(second, cell, 4, QStringLiteral("QRCode"));
+        expected << (cell < 5 ? rec(21 + cell) + QLatin1Char('/') + rec(21 + cell) : QStringLiteral("/"));
     }
     EXPECT_EQ(read, expected);
     EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | Label has been exported successfully.")});
