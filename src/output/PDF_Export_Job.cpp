@@ -1,8 +1,9 @@
 // The PDF export dialog's OK: the checks of the settings, the destination folder, and the job run
 // behind the progress sheet on a worker. The worker gets copies of what it reads (the sheet, the
-// pictures of the dialog, the naming inputs); it asks the GUI thread for card pictures, series
-// values and the keep-or-replace answer, and reads the Barcode mode's records from the batch
-// snapshot. However the job ends, the dialog's values are as they were.
+// pictures of the dialog, the naming inputs); it asks the GUI thread for series values and the
+// keep-or-replace answer, a second thread asks it for the next sheet's cards while a sheet is
+// written, and the Barcode mode's records are read from the batch snapshot. However the job ends,
+// the dialog's values are as they were.
 
 #include "output/PDF_Export.h"
 
@@ -22,6 +23,7 @@
 #include "output/JobRunner.h"
 #include "output/OutputController.h"
 #include "output/PdfExportJob.h"
+#include "output/PdfExportPrefetch.h"
 #include "output/RecordRange.h"
 #include "output/Send_Modeless.h"
 #include "output/SheetLayout.h"
@@ -36,7 +38,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -259,7 +263,20 @@ void PDF_Export::Export_PDF_File(const QString &destination)
 
     PdfExportJob::Outcome outcome;
     JobRunner runner(output);
-    const bool ran = runner.run(show_count, s.end, [&] { outcome = PdfExportJob(s).Export_PDF_File(Stop_Processing_Now, &curr_card_count); });
+    const bool ran = runner.run(show_count, s.end, [&] {
+        // Cards are filled on the GUI thread: the next sheet's while the worker writes this one.
+        std::unique_ptr<PdfExportPrefetch> ahead;
+        PdfExportJob::Settings job = s;
+        if (mode != 0 && batch) {
+            const bool onePerPage = p.option == 2 || p.option == 3;
+            const int sheet = onePerPage ? 1 : std::max(1, p.layout.Print_Row) * std::max(1, p.layout.Print_Col);
+            ahead = std::make_unique<PdfExportPrefetch>(s.fetch, p.layout.Print_Start,
+                                                        std::min(s.end, p.layout.Total_Label_Real), sheet,
+                                                        &Stop_Processing_Now);
+            job.fetch = [&ahead](int i) { return ahead->take(i); };
+        }
+        outcome = PdfExportJob(std::move(job)).Export_PDF_File(Stop_Processing_Now, &curr_card_count);
+    });
     if (snapshot)
         h.barcodeMode().Release_Batch_Snapshot();
     Print_Row = savedRow;

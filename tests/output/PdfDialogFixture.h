@@ -54,8 +54,8 @@ protected:
     }
 
     // Designing mode, a card of w x h mm; with records > 0 a text and a Code 128 bound to the
-    // series "codes" of that many values "R01" ...
-    void card(double widthMM, double heightMM, int records = 0)
+    // series "codes" of that many values "R01" ...; with qr a QR Code bound to it beside the Code 128.
+    void card(double widthMM, double heightMM, int records = 0, bool qr = false)
     {
         c->Designing_Mode_Select();
         c->design().SetDocumentCanvasSize(QSizeF(widthMM * PtPerMM, heightMM * PtPerMM));
@@ -68,14 +68,34 @@ protected:
         code->_bounds = code->bar_image_ctrl_bounds = QRectF(8, 24, widthMM * PtPerMM - 16, heightMM * PtPerMM - 34);
         code->header_val.clear();
         code->footer_val.clear();
+        QList<std::shared_ptr<SKTGraphic>> graphics{text, code};
+        if (qr) {
+            // The text and a 36-point QR Code side by side, the Code 128 below them (each symbol
+            // is centred on its frame).
+            const double side = 40;
+            text->_bounds = QRectF(6, 4, widthMM * PtPerMM - side - 14, 16);
+            code->_bounds = code->bar_image_ctrl_bounds = QRectF(8, side + 6, widthMM * PtPerMM - 16, heightMM * PtPerMM - side - 8);
+            auto square = std::make_shared<SKTBarcode>();
+            square->control_ID = QStringLiteral("BAR_2");
+            square->barcode_font_index = Symbologies::indexOf(QStringLiteral("QR Code"));
+            square->linear_or_2d = 1;
+            square->qr_size_val = 36;
+            square->_bounds = square->bar_image_ctrl_bounds = QRectF(widthMM * PtPerMM - side - 4, 4, side, side);
+            square->header_val.clear();
+            square->footer_val.clear();
+            graphics.prepend(square);   // above the Code 128, whose white margin reaches up to it
+        }
         if (records > 0) {
             series(QStringLiteral("codes"), records);
-            for (SKTGraphic *g : {static_cast<SKTGraphic *>(text.get()), static_cast<SKTGraphic *>(code.get())}) {
+            for (const std::shared_ptr<SKTGraphic> &g : graphics) {
                 g->data_source_type = 1;
                 g->batch_list_name = QStringLiteral("codes");
             }
         }
-        c->document()->insertGraphics({text, code}, {0, 1});
+        QList<int> at;
+        for (int i = 0; i < graphics.size(); ++i)
+            at << i;
+        c->document()->insertGraphics(graphics, at);
         c->design().records().Check_Series_Or_Excel_Use_or_not();
     }
 

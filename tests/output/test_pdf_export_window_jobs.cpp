@@ -1,7 +1,7 @@
 // PDF export jobs started from the dialog's OK: a Designing-mode batch of Code 128 labels written
 // into "QIRO PDF Label", read back with pdfinfo, qpdf, pdfimages and pdftoppm, each label decoded
 // (zxing-cpp); the files of each output option, the range, the dialog's values after every way a
-// job ends, and the files that cannot be written.
+// job ends, Stop on the progress sheet, and the files that cannot be written or replaced.
 
 #include "PdfDialogFixture.h"
 
@@ -9,6 +9,11 @@
 #include "support/Editions.h"
 
 #include <QPainter>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace {
 
@@ -28,7 +33,7 @@ protected:
 
     // The Code 128 in cell (0-based, rows of cols) of a page at 300 DPI, the sheet at the top-left
     // corner without gaps.
-    static QString codeIn(const QImage &page, int cell, int cols)
+    static QString codeIn(const QImage &page, int cell, int cols, const QString &format = QStringLiteral("Code128"))
     {
         const double perPt = 300.0 / 72.0;
         const QRectF box((cell % cols) * LabelW * PtPerMM * perPt, (cell / cols) * LabelH * PtPerMM * perPt,
@@ -39,7 +44,7 @@ protected:
         QPainter painter(&padded);
         painter.drawImage(60, 60, page.copy(box.toRect()));
         painter.end();
-        const testsupport::Decoded d = testsupport::decode(padded, QStringLiteral("Code128"));
+        const testsupport::Decoded d = testsupport::decode(padded, format);
         return d.ok ? d.text : QString();
     }
     static QString rec(int i) { return QStringLiteral("R%1").arg(i, 2, 10, QLatin1Char('0')); }
@@ -54,7 +59,7 @@ protected:
 
 TEST_F(PdfJobs, TwentyFiveLabelsOnFourByFiveMakeOneDocumentOfTwoA4Pages)
 {
-    card(LabelW, LabelH, 25);
+    card(LabelW, LabelH, 25, true);
     open([&] {
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("25"));
         sheet(5, 4);
@@ -79,15 +84,16 @@ TEST_F(PdfJobs, TwentyFiveLabelsOnFourByFiveMakeOneDocumentOfTwoA4Pages)
     ASSERT_TRUE(check.waitForFinished(60000));
     EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
     EXPECT_FALSE(printtest::run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).contains(QStringLiteral("jpeg")));
+    // Each label's Code 128 and QR Code hold its record: 20 on the first page, 5 on the second.
     QStringList read, expected;
     const QImage first = printtest::page(pdf, 1, 300), second = printtest::page(pdf, 2, 300);
     for (int cell = 0; cell < 20; ++cell) {
-        read << codeIn(first, cell, 4);
-        expected << rec(cell + 1);
+        read << codeIn(first, cell, 4) + QLatin1Char('/') + codeIn(first, cell, 4, QStringLiteral("QRCode"));
+        expected << rec(cell + 1) + QLatin1Char('/') + rec(cell + 1);
     }
     for (int cell = 0; cell < 6; ++cell) {
-        read << codeIn(second, cell, 4);
-        expected << (cell < 5 ? rec(21 + cell) : QString());
+        read << codeIn(second, cell, 4) + QLatin1Char('/') + codeIn(second, cell, 4, QStringLiteral("QRCode"));
+        expected << (cell < 5 ? rec(21 + cell) + QLatin1Char('/') + rec(21 + cell) : QStringLiteral("/"));
     }
     EXPECT_EQ(read, expected);
     EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | Label has been exported successfully.")});
@@ -225,6 +231,89 @@ TEST_F(PdfJobs, TheDialogIsAsBeforeHoweverTheJobEnds)
     }
 }
 
+TEST_F(PdfJobs, StopOnTheProgressSheetKeepsAValidDocumentOfThePagesDrawn)
+{
+    card(LabelW, LabelH, 200);   // ten sheets
+    const QStringList before = {c->document()->graphics().first()->Text_Value};
+    QTimer watch;   // the user watching the figure: Stop once the second sheet is begun
+    bool pressed = false;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (pressed || curr_card_count < 21 || !c->send_modls_wnd->_stop_btn->isEnabled())
+            return;
+        pressed = true;
+        responder->alertAnswers = {QStringLiteral("Yes")};
+        c->send_modls_wnd->_stop_btn->click();
+    });
+    watch.start(0);
+    open([&] {
+        sheet(5, 4);
+        exportTo(dir.path());
+        EXPECT_EQ((QStringList{w->Row_Text->text(), w->Col_Text->text()}), (QStringList{"5", "4"}));
+        EXPECT_EQ(w->pdf_matrix->checkedId(), 0);
+    });
+    watch.stop();
+    ASSERT_TRUE(pressed);
+    EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("Are you sure you want to stop?")));
+    ASSERT_EQ(files(), QStringList{QStringLiteral("QIROLabel.PDF")});
+    const QString pdf = QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"));
+    QProcess check;
+    check.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString();
+    // The sheets begun before Stop came through, the last one as far as it was drawn.
+    const int pages = printtest::pdfInfo(pdf).pages;
+    EXPECT_GE(pages, 2);
+    EXPECT_LT(pages, 10);
+    EXPECT_EQ(codeIn(printtest::page(pdf, 2, 300), 0, 4), rec(21));
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | The export was stopped. 1 file(s) were written.")});
+    EXPECT_EQ(QStringList{c->document()->graphics().first()->Text_Value}, before);
+}
+
+// Replace writes the new file beside the old one and renames it over only when it is whole: a
+// write that fails midway (the file-size limit standing in for a full disk) keeps the old bytes.
+TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
+{
+    struct Case { const char *name; rlim_t limit; bool replaced; };
+    const Case cases[] = {{"written whole", RLIM_INFINITY, true}, {"the disk full midway", 2048, false}};
+    card(LabelW, LabelH, 4);
+    ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
+    const QByteArray old = "the old file, whole";
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.name);
+        QDir(out()).removeRecursively();
+        QDir().mkpath(out());
+        const QString pdf = QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"));
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(old);
+        f.close();
+        responder->alerts.clear();
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        open([&] {
+            rlimit limited = saved;
+            limited.rlim_cur = k.limit;
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            exportTo(dir.path());
+            setrlimit(RLIMIT_FSIZE, &saved);
+        });
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldSignal);
+        EXPECT_EQ(files(), QStringList{QStringLiteral("QIROLabel.PDF")});
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray now = f.readAll();
+        f.close();
+        if (k.replaced) {
+            EXPECT_TRUE(now.startsWith("%PDF"));
+            EXPECT_TRUE(messages().isEmpty());
+        } else {
+            EXPECT_EQ(now, old);
+            EXPECT_EQ(messages(), QStringList{ImageExport::Unable_Saving_Message});
+        }
+    }
+}
+
 TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
     struct Case { const char *name; std::function<void()> block; };
@@ -261,7 +350,10 @@ TEST_F(PdfJobs, ANameOutsideAsciiInAFolderOutsideAscii)
     });
     const QString pdf = QDir(folder).filePath(QStringLiteral("QIRO PDF Label/QIRO_PDF_Label.PDF"));
     ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(printtest::pdfInfo(pdf).pages, 2);   // a page for each label
+    // The sheets begun before Stop came through, the last one as far as it was drawn.
+    const int pages = printtest::pdfInfo(pdf).pages;
+    EXPECT_GE(pages, 2);
+    EXPECT_LT(pages, 10);   // a page for each label
 }
 
 } // namespace
