@@ -234,20 +234,34 @@ bool Import_Wizard::nameIsValid(QLineEdit *field) const
     return false;
 }
 
-bool Import_Wizard::deliver(QLineEdit *nameField, const QStringList &values)
+bool Import_Wizard::deliver(QLineEdit *nameField, const ValueWalk &values)
 {
     if (file_name_required == 1) {
-        if (series_store::createOrReplace(nameField->text(), values) != series_store::WriteResult::Written)
+        // The values exist already: the replace question comes after every check of the source.
+        const auto producer = [&values](const series_store::ValueSink &sink, QString *) { return values(sink); };
+        if (series_store::createOrReplaceStreamed(nameField->text(), producer) != series_store::WriteResult::Written)
             return false;
     } else {
         BatchWizard *manager = BatchWizard::defaultInstance();
         const BatchWizard::Delivery delivery(*manager);
-        for (const QString &value : values)
+        values([manager](const QString &value) {
             manager->Create_Value_List(value);
+            return true;
+        });
     }
     if (file_name_Insert == 1)
         BatchWizard::defaultInstance()->Fill_List();
     return true;
+}
+
+bool Import_Wizard::deliver(QLineEdit *nameField, const QStringList &values)
+{
+    return deliver(nameField, [&values](const std::function<bool(const QString &)> &visit) {
+        for (const QString &value : values)
+            if (!visit(value))
+                return false;
+        return true;
+    });
 }
 
 int Import_Wizard::Create_And_Save_Text_Data_Sheet(const QString &path)
@@ -267,7 +281,8 @@ int Import_Wizard::Create_And_Save_Text_Data_Sheet(const QString &path)
         Show_MessageBox(kCorrupted);
         return 0;
     }
-    return deliver(Text_file_name, read.values) ? 1 : 0;
+    const import_wizard::ValueLines &values = read.values;
+    return deliver(Text_file_name, [&values](const std::function<bool(const QString &)> &visit) { return values.forEach(visit); }) ? 1 : 0;
 }
 
 int Import_Wizard::Create_And_Save_Manual_Paste_data_Sheet()

@@ -71,9 +71,10 @@ TEST(ImportWizardValues, TextFilesGiveTheirValues)
         {"utf-16 BE", utf16(QStringLiteral("Müller\nCafé\nß"), true), TextKind::Csv, {"Müller", "Café", "ß"}},
     };
     for (const auto &c : cases) {
-        const std::optional<QStringList> values = import_wizard::textFileValues(c.bytes, c.kind);
+        const std::optional<import_wizard::ValueLines> values = import_wizard::textFileValues(c.bytes, c.kind);
         ASSERT_TRUE(values.has_value()) << c.name;
-        EXPECT_EQ(*values, c.values) << c.name;
+        EXPECT_EQ(values->toStringList(), c.values) << c.name;
+        EXPECT_EQ(values->count, c.values.size()) << c.name;
     }
 }
 
