@@ -7,6 +7,7 @@
 #include "data/Import_Wizard.h"
 #include "data/SeriesListModel.h"
 #include "data/SheetColumnPicker.h"
+#include "core/Globals.h"
 #include "platform/Files.h"
 #include "test_import_wizard_fixture.h"
 
@@ -23,13 +24,13 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <functional>
-#include <optional>
 
 namespace {
 
@@ -223,7 +224,8 @@ TEST_F(ImportWizardWindow, AnExistingSeriesIsReplacedOnlyWithValuesInHand)
     } cases[] = {
         {"No keeps it", false, "No", "old\n", {kReplace}},
         {"Yes replaces it", false, "Yes", "n1\nn2\n", {kReplace}},
-        {"no images keeps it", true, "Yes", "old\n", {kNoImage}},
+        {"no images, No", true, "No", "old\n", {kReplace}},
+        {"no images, Yes keeps it", true, "Yes", "old\n", {kReplace, kNoImage}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -421,6 +423,7 @@ TEST_F(ImportWizardWindow, AFolderWithoutListableImagesGivesTheNoImageMessage)
         SCOPED_TRACE(c.name);
         put("Pics.txt", "old\n");
         responder->alerts.clear();
+        responder->alertAnswers = {QStringLiteral("Yes")};
         {
             std::optional<NoPermissionOverride> unprivileged;
             if (c.locked) {
@@ -431,7 +434,8 @@ TEST_F(ImportWizardWindow, AFolderWithoutListableImagesGivesTheNoImageMessage)
             EXPECT_EQ(run(1, 0, [&] { importFolder(c.folder, QStringLiteral("Pics")); }), 0);
             QFile::setPermissions(c.folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         }
-        EXPECT_EQ(messages(), QStringList{kNoImage});
+        // Asked first, as the folder is listed only after the question.
+        EXPECT_EQ(messages(), QStringList({kReplace, kNoImage}));
         EXPECT_EQ(fileOf("Pics.txt"), "old\n");
     }
 }
@@ -560,4 +564,59 @@ TEST_F(ImportWizardWindow, ThePleaseWaitSheetIsDownAtEveryMessage)
         EXPECT_EQ(watch->alertMessages().first().trimmed(), c.message);
         EXPECT_EQ(watch->sheetUpAtAlert, QList<bool>{false});
     }
+}
+
+TEST_F(ImportWizardWindow, EachBrowsePanelAsksForItsKindOfPathAndImportsAtOnce)
+{
+    const QString csv = write(QStringLiteral("chosen.csv"), "p,q");
+    const QString xlsx = dir.filePath(QStringLiteral("chosen.xlsx"));
+    pickertest::packRows(xlsx, {{QStringLiteral("c1")}});
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("pics")));
+    write(QStringLiteral("pics/a.png"), "x");
+    const struct {
+        const char *name;
+        QRadioButton *Import_Wizard::*radio;
+        QPushButton *Import_Wizard::*button;
+        QString chosen;
+        QStringList extensions;
+        bool folders;
+        QByteArray untitled;   // the series "Untitled" afterwards
+    } cases[] = {
+        {"spreadsheet", &Import_Wizard::Excel_RD, &Import_Wizard::Excel_btn, xlsx, {"xlsx", "XLSX"}, false, "<missing>"},
+        {"text file", &Import_Wizard::Text_RD, &Import_Wizard::Text_btn, csv, {"txt", "rtf", "csv", "TXT", "RTF", "CSV"}, false, "p\nq\n"},
+        {"image folder", &Import_Wizard::Image_RD, &Import_Wizard::Image_btn, dir.filePath(QStringLiteral("pics")), {}, true,
+         (dir.filePath(QStringLiteral("pics/a.png")) + QLatin1Char('\n')).toUtf8()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(seriesPath("Untitled.txt"));
+        responder->openRequests.clear();
+        responder->openAnswers = {{c.chosen}};
+        opened.clear();
+        EXPECT_EQ(run(1, 0, [&] {
+            pick(w.*c.radio);
+            QTest::mouseClick(w.*c.button, Qt::LeftButton);
+        }), 1);
+        ASSERT_EQ(responder->openRequests.size(), 1);
+        const platform::OpenPanelRequest &r = responder->openRequests.first();
+        EXPECT_EQ(QSet<QString>(r.extensions.begin(), r.extensions.end()), QSet<QString>(c.extensions.begin(), c.extensions.end()));
+        EXPECT_EQ(r.canChooseFiles, !c.folders);
+        EXPECT_EQ(r.canChooseDirectories, c.folders);
+        EXPECT_FALSE(r.allowsMultipleSelection);
+        EXPECT_EQ(fileOf("Untitled.txt"), c.untitled);
+        EXPECT_EQ(opened.size(), c.radio == &Import_Wizard::Excel_RD ? 1 : 0);
+    }
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ImportWizardWindow, HelpOpensTheHelpDocumentAndTheWizardStaysOpen)
+{
+    const QString resources = Resource_Path;
+    Resource_Path = dir.path();
+    const QString help = write(QStringLiteral("Help.pdf"), "%PDF-1.4");
+    run(1, 0, [&] { QTest::mouseClick(w.help_btn, Qt::LeftButton); });
+    Resource_Path = resources;
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(responder->opened, QStringList{help});
+    EXPECT_TRUE(messages().isEmpty());
 }
