@@ -54,7 +54,7 @@ QString chk_and_insert_validation(const QString &text)
     return Trim_Str(s);
 }
 
-std::optional<QStringList> textFileValues(QByteArray bytes, TextKind kind)
+std::optional<ValueLines> textFileValues(QByteArray bytes, TextKind kind)
 {
     if (bytes.size() > kMaxTextFileBytes)
         return std::nullopt;
@@ -76,7 +76,7 @@ std::optional<QStringList> textFileValues(QByteArray bytes, TextKind kind)
     // Scanned in place: a large file is not copied line by line before its values are taken.
     const QStringView all(text);
     const qsizetype n = all.size();
-    QStringList values;
+    ValueLines values;
     if (kind == TextKind::Csv) {
         qsizetype start = 0;
         while (start <= n) {
@@ -88,7 +88,7 @@ std::optional<QStringList> textFileValues(QByteArray bytes, TextKind kind)
                 if (field.contains(kFontMark))
                     break;
                 if (!field.isEmpty())
-                    values << field;
+                    values.append(field);
             }
             if (end + 1 < n && all[end] == QLatin1Char('\r') && all[end + 1] == QLatin1Char('\n'))
                 ++end;
@@ -101,7 +101,7 @@ std::optional<QStringList> textFileValues(QByteArray bytes, TextKind kind)
         if (line.contains(kFontMark))
             break;
         if (!line.isEmpty())
-            values << line;
+            values.append(line);
     }
     return values;
 }
@@ -116,7 +116,7 @@ TextFileRead readTextFile(const QString &path)
     QByteArray bytes = file.size() > kMaxTextFileBytes ? QByteArray() : file.readAll();
     if (file.error() != QFileDevice::NoError)
         return read;
-    std::optional<QStringList> values = textFileValues(std::move(bytes), kindOf(path));
+    std::optional<ValueLines> values = textFileValues(std::move(bytes), kindOf(path));
     if (!values) {
         read.status = TextFileRead::Status::Corrupted;
         return read;

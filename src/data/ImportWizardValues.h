@@ -15,6 +15,43 @@ constexpr qint64 kMaxTextFileBytes = qint64(256) * 1024 * 1024;
 
 enum class TextKind { Plain, Csv, Rtf };
 
+// A file's values held as the lines of a series file (UTF-8, each followed by a line feed): a
+// million short values take about the file's size here, several times that as a list of strings.
+// A value never holds a line feed.
+struct ValueLines {
+    QByteArray utf8;
+    qsizetype count = 0;
+
+    void append(const QString &value)
+    {
+        utf8 += value.toUtf8();
+        utf8 += '\n';
+        ++count;
+    }
+    // Hands each value to the visitor in order until it answers false; false then.
+    template <typename Visit>
+    bool forEach(Visit &&visit) const
+    {
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < count; ++i) {
+            const qsizetype end = utf8.indexOf('\n', start);
+            if (!visit(QString::fromUtf8(utf8.constData() + start, end - start)))
+                return false;
+            start = end + 1;
+        }
+        return true;
+    }
+    QStringList toStringList() const
+    {
+        QStringList out;
+        forEach([&out](const QString &value) {
+            out << value;
+            return true;
+        });
+        return out;
+    }
+};
+
 // The kind follows the extension, compared in upper case: "RTF", "CSV", anything else plain text.
 TextKind kindOf(const QString &path);
 
@@ -25,13 +62,13 @@ QString chk_and_insert_validation(const QString &text);
 // Plain and rich text: one value per line up to the first line holding "NSFont = ", blank lines
 // skipped. CSV: lines end at CR LF, LF or CR; each line is split at every comma (no quoting), a line
 // without a comma being one field; a field holding "NSFont = " ends its line; blank fields skipped.
-std::optional<QStringList> textFileValues(QByteArray bytes, TextKind kind);
+std::optional<ValueLines> textFileValues(QByteArray bytes, TextKind kind);
 
 // What reading a text file gave: its values, or why there are none.
 struct TextFileRead {
     enum class Status { Values, Unreadable, Corrupted };
     Status status = Status::Unreadable;
-    QStringList values;
+    ValueLines values;
 };
 // Reads the file whole (larger files than the cap are refused unread) and takes its values by the
 // kind of its extension. Unreadable: a folder, or a file that cannot be opened or read.

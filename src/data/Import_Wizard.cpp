@@ -234,20 +234,34 @@ bool Import_Wizard::nameIsValid(QLineEdit *field) const
     return false;
 }
 
-bool Import_Wizard::deliver(QLineEdit *nameField, const QStringList &values)
+bool Import_Wizard::deliver(QLineEdit *nameField, const ValueWalk &values)
 {
     if (file_name_required == 1) {
-        if (series_store::createOrReplace(nameField->text(), values) != series_store::WriteResult::Written)
+        // The values exist already: the replace question comes after every check of the source.
+        const auto producer = [&values](const series_store::ValueSink &sink, QString *) { return values(sink); };
+        if (series_store::createOrReplaceStreamed(nameField->text(), producer) != series_store::WriteResult::Written)
             return false;
     } else {
         BatchWizard *manager = BatchWizard::defaultInstance();
         const BatchWizard::Delivery delivery(*manager);
-        for (const QString &value : values)
+        values([manager](const QString &value) {
             manager->Create_Value_List(value);
+            return true;
+        });
     }
     if (file_name_Insert == 1)
         BatchWizard::defaultInstance()->Fill_List();
     return true;
+}
+
+bool Import_Wizard::deliver(QLineEdit *nameField, const QStringList &values)
+{
+    return deliver(nameField, [&values](const std::function<bool(const QString &)> &visit) {
+        for (const QString &value : values)
+            if (!visit(value))
+                return false;
+        return true;
+    });
 }
 
 int Import_Wizard::Create_And_Save_Text_Data_Sheet(const QString &path)
@@ -267,7 +281,8 @@ int Import_Wizard::Create_And_Save_Text_Data_Sheet(const QString &path)
         Show_MessageBox(kCorrupted);
         return 0;
     }
-    return deliver(Text_file_name, read.values) ? 1 : 0;
+    const import_wizard::ValueLines &values = read.values;
+    return deliver(Text_file_name, [&values](const std::function<bool(const QString &)> &visit) { return values.forEach(visit); }) ? 1 : 0;
 }
 
 int Import_Wizard::Create_And_Save_Manual_Paste_data_Sheet()
@@ -297,14 +312,36 @@ int Import_Wizard::Create_And_Save_Image_data_Sheet(const QString &path)
         return 0;
     // The main window's accepted types: the image commands and this source take the same files.
     const QStringList types = Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList();
-    QStringList images;
-    {
+    const auto listImages = [&] {
+        QStringList images;
         PleaseWaitGuard wait(plz_wait_Window, this);
         behindSheet([&] { images = import_wizard::imageFiles(path, types); });
+        return images;
+    };
+    const QString noImage = QStringLiteral("The selected folder does not contains any image with supported extension.");
+    if (file_name_required == 1) {
+        // The replace question comes before the folder is listed; a folder without images then
+        // writes nothing, so an existing series of that name stays.
+        const auto producer = [&](const series_store::ValueSink &sink, QString *reason) {
+            const QStringList images = listImages();
+            if (images.isEmpty()) {
+                *reason = noImage;
+                return false;
+            }
+            for (const QString &image : images)
+                if (!sink(image))
+                    return false;
+            return true;
+        };
+        if (series_store::createOrReplaceStreamed(Image_file_name->text(), producer) != series_store::WriteResult::Written)
+            return 0;
+        if (file_name_Insert == 1)
+            BatchWizard::defaultInstance()->Fill_List();
+        return 1;
     }
-    // A folder without images changes nothing, so an existing series of that name stays.
+    const QStringList images = listImages();
     if (images.isEmpty()) {
-        Show_MessageBox(QStringLiteral("The selected folder does not contains any image with supported extension."));
+        Show_MessageBox(noImage);
         return 0;
     }
     return deliver(Image_file_name, images) ? 1 : 0;

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -66,7 +68,10 @@ private:
     Import_Wizard();
     void chooseSource(int option);
     bool nameIsValid(QLineEdit *field) const;
+    // Hands each value to the visitor in order until it answers false; false then.
+    using ValueWalk = std::function<bool(const std::function<bool(const QString &)> &visit)>;
     // Writes the values as the named series, or hands them to the series manager; false to stay open.
+    bool deliver(QLineEdit *nameField, const ValueWalk &values);
     bool deliver(QLineEdit *nameField, const QStringList &values);
     QString browse(const QStringList &extensions, bool folders);
 };

@@ -85,7 +85,7 @@ protected:
         int result = -1;
         stayedOpen = false;
         std::function<int(QDialog &)> others = otherWindows;
-        responder->onModal = [&, others](QDialog &dialog) {
+        active->onModal = [&, others](QDialog &dialog) {
             if (&dialog != &w) {
                 opened << &dialog;
                 return others ? others(dialog) : 0;
@@ -131,6 +131,8 @@ protected:
     QByteArray fileOf(const QString &fileName) const { return seriesBytes(fileName); }
     QString seriesPath(const QString &fileName) const { return seriesFile(fileName); }
 
+    // The responder that answers: the fixture's own, or one a test installed instead.
+    testsupport::ScriptedResponder *active = &*responder;
     // What the windows the wizard opens (the spreadsheet pickers) do while they run; unset: cancelled.
     std::function<int(QDialog &)> otherWindows;
     bool stayedOpen = false;

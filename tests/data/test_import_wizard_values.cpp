@@ -64,6 +64,8 @@ TEST(ImportWizardValues, TextFilesGiveTheirValues)
         {"csv without quoting", "\"a,b\"", TextKind::Csv, {"\"a", "b\""}},
         {"rtf bold and plain lines", "{\\rtf1\\ansi{\\fonttbl\\f0 Helvetica;}\\f0 {\\b Bold line}\\par plain line\\par}",
          TextKind::Rtf, {"Bold line", "plain line"}},
+        {"broken rtf gives its text so far", "{\\rtf1\\ansi first\\par second {\\b third", TextKind::Rtf, {"first", "second third"}},
+        {"rtf font mark ends the reading", "{\\rtf1 one\\par NSFont = x\\par two}", TextKind::Rtf, {"one"}},
         {"utf-8 with BOM", "\xEF\xBB\xBFM\xC3\xBCller\nCaf\xC3\xA9\n\xC3\x9F", TextKind::Plain, {"Müller", "Café", "ß"}},
         {"utf-8", "M\xC3\xBCller\nCaf\xC3\xA9\n\xC3\x9F", TextKind::Plain, {"Müller", "Café", "ß"}},
         {"latin-1", "M\xFCller\nCaf\xE9\n\xDF", TextKind::Plain, {"Müller", "Café", "ß"}},
@@ -71,9 +73,10 @@ TEST(ImportWizardValues, TextFilesGiveTheirValues)
         {"utf-16 BE", utf16(QStringLiteral("Müller\nCafé\nß"), true), TextKind::Csv, {"Müller", "Café", "ß"}},
     };
     for (const auto &c : cases) {
-        const std::optional<QStringList> values = import_wizard::textFileValues(c.bytes, c.kind);
+        const std::optional<import_wizard::ValueLines> values = import_wizard::textFileValues(c.bytes, c.kind);
         ASSERT_TRUE(values.has_value()) << c.name;
-        EXPECT_EQ(*values, c.values) << c.name;
+        EXPECT_EQ(values->toStringList(), c.values) << c.name;
+        EXPECT_EQ(values->count, c.values.size()) << c.name;
     }
 }
 

@@ -6,6 +6,9 @@
 #include "data/Import_Excel_DataSheet.h"
 #include "data/Import_Wizard.h"
 #include "data/SeriesListModel.h"
+#include "data/SheetColumnPicker.h"
+#include "core/Globals.h"
+#include "platform/Files.h"
 #include "test_import_wizard_fixture.h"
 
 #include <QLabel>
@@ -16,13 +19,35 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QTimer>
+
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 using namespace wizardtest;
+
+// Answers as the script does and notes, at every open panel, whether a file of the spreadsheet
+// scratch folder is still there.
+class PanelWatch : public testsupport::ScriptedResponder {
+public:
+    QString marker;
+    QList<bool> markerAtPanel;
+    QStringList openPanel(const platform::OpenPanelRequest &request) override
+    {
+        markerAtPanel << QFile::exists(marker);
+        return ScriptedResponder::openPanel(request);
+    }
+};
 
 } // namespace
 
@@ -199,7 +224,8 @@ TEST_F(ImportWizardWindow, AnExistingSeriesIsReplacedOnlyWithValuesInHand)
     } cases[] = {
         {"No keeps it", false, "No", "old\n", {kReplace}},
         {"Yes replaces it", false, "Yes", "n1\nn2\n", {kReplace}},
-        {"no images keeps it", true, "Yes", "old\n", {kNoImage}},
+        {"no images, No", true, "No", "old\n", {kReplace}},
+        {"no images, Yes keeps it", true, "Yes", "old\n", {kReplace, kNoImage}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -246,27 +272,63 @@ TEST_F(ImportWizardWindow, TheSpreadsheetSourceHandsOverToThePickers)
 {
     const QString path = dir.filePath(QStringLiteral("cols.xlsx"));
     pickertest::packRows(path, {{QStringLiteral("Codes")}, {QStringLiteral("c1")}});
+    // A file left in the spreadsheet scratch folder by an earlier read.
+    const QString scratch = platform::privateTempFolder() + QStringLiteral("/ziptmp");
     const struct {
+        const char *name;
         int required, insert;
-        QDialog *window;
+        bool browse;
+        SheetColumnPicker *window;
+        bool wizardShown;   // while the picker runs
     } cases[] = {
-        {1, 1, Import_Excel_DataSheet::defaultInstance()},
-        {0, 1, Import_Excel::defaultInstance()},
+        {"new series, typed path", 1, 1, false, Import_Excel_DataSheet::defaultInstance(), false},
+        {"new series, no reload, browsed", 1, 0, true, Import_Excel_DataSheet::defaultInstance(), false},
+        {"values, typed path", 0, 1, false, Import_Excel::defaultInstance(), true},
+        {"values, browsed", 0, 1, true, Import_Excel::defaultInstance(), true},
     };
+    auto watch = std::make_shared<PanelWatch>();
+    watch->marker = scratch + QStringLiteral("/marker");
+    platform::setDialogResponder(watch);
+    active = watch.get();
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.required);
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(QDir().mkpath(scratch));
+        write(QStringLiteral("marker"), "m");
+        QFile::remove(scratch + QStringLiteral("/marker"));
+        ASSERT_TRUE(QFile::copy(dir.filePath(QStringLiteral("marker")), scratch + QStringLiteral("/marker")));
         opened.clear();
         Import_Excel::defaultInstance()->open_mode = QStringLiteral("E");
+        Import_Excel_DataSheet::defaultInstance()->file_name_Insert = -1;
+        bool wizardShown = !c.wizardShown;
+        QString pickerPath;
+        otherWindows = [&](QDialog &dialog) {
+            wizardShown = w.isVisible();
+            if (auto *picker = qobject_cast<SheetColumnPicker *>(&dialog))
+                pickerPath = picker->file_path->text();
+            return 0;   // the picker cancelled: the wizard ends all the same
+        };
+        watch->openAnswers = {{path}};
+        watch->markerAtPanel.clear();
         EXPECT_EQ(run(c.required, c.insert, [&] {
-            type(w.Excel_path, path);
-            QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+            if (c.browse) {
+                QTest::mouseClick(w.Excel_btn, Qt::LeftButton);
+            } else {
+                type(w.Excel_path, path);
+                QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+            }
         }), 1);
         EXPECT_EQ(opened, QList<QDialog *>{c.window});
+        EXPECT_EQ(wizardShown, c.wizardShown);
+        EXPECT_EQ(pickerPath, path);
+        // The scratch folder of an earlier read is gone before the panel opens.
+        EXPECT_EQ(watch->markerAtPanel, c.browse ? QList<bool>{false} : QList<bool>());
         if (c.required == 1)
             EXPECT_EQ(Import_Excel_DataSheet::defaultInstance()->file_name_Insert, c.insert);
         else
             EXPECT_EQ(Import_Excel::defaultInstance()->open_mode, "D");
+        EXPECT_FALSE(w.isVisible());
     }
+    otherWindows = nullptr;
 }
 
 TEST_F(ImportWizardWindow, TheFolderSourceTakesTheMainWindowsImageTypes)
@@ -361,6 +423,7 @@ TEST_F(ImportWizardWindow, AFolderWithoutListableImagesGivesTheNoImageMessage)
         SCOPED_TRACE(c.name);
         put("Pics.txt", "old\n");
         responder->alerts.clear();
+        responder->alertAnswers = {QStringLiteral("Yes")};
         {
             std::optional<NoPermissionOverride> unprivileged;
             if (c.locked) {
@@ -371,7 +434,8 @@ TEST_F(ImportWizardWindow, AFolderWithoutListableImagesGivesTheNoImageMessage)
             EXPECT_EQ(run(1, 0, [&] { importFolder(c.folder, QStringLiteral("Pics")); }), 0);
             QFile::setPermissions(c.folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         }
-        EXPECT_EQ(messages(), QStringList{kNoImage});
+        // Asked first, as the folder is listed only after the question.
+        EXPECT_EQ(messages(), QStringList({kReplace, kNoImage}));
         EXPECT_EQ(fileOf("Pics.txt"), "old\n");
     }
 }
@@ -392,4 +456,167 @@ TEST_F(ImportWizardWindow, AHundredThousandEntriesAreListedSorted)
     EXPECT_EQ(lines.first(), (folder + "/e000001.png").toUtf8());
     EXPECT_EQ(lines.at(lines.size() - 2), (folder + "/e099999.png").toUtf8());
     EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end() - 1));
+}
+
+namespace {
+
+// Answers as the script does and notes, at every alert, whether the wizard's please-wait sheet is up.
+class SheetWatch : public testsupport::ScriptedResponder {
+public:
+    QList<bool> sheetUpAtAlert;
+    int alert(const platform::AlertRequest &request) override
+    {
+        sheetUpAtAlert << Import_Wizard::defaultInstance()->plz_wait_Window->isVisible();
+        return ScriptedResponder::alert(request);
+    }
+};
+
+} // namespace
+
+TEST_F(ImportWizardWindow, ThePleaseWaitSheetIsUpWhileAWorkerReadsTheFile)
+{
+    // A named pipe as the text file: its reader waits until someone writes, so the GUI thread looks
+    // at the window while the file is being read. Were the file read on the GUI thread, no timer
+    // would run: the rescue thread then writes after a while, and the test fails instead of hanging.
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("slow.csv")));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    enum { Nobody, Gui, Rescue };
+    std::atomic<int> writer{Nobody};
+    std::atomic<bool> finished{false};
+    const auto feed = [&](int who) {
+        const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);   // fails while nobody reads
+        if (fd < 0)
+            return false;
+        int expected = Nobody;
+        if (writer.compare_exchange_strong(expected, who)) {
+            EXPECT_EQ(::write(fd, "a,b\nc,d", 7), 7);
+        }
+        ::close(fd);
+        return true;
+    };
+    std::thread rescue([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!finished && writer == Nobody) {
+            if (std::chrono::steady_clock::now() > deadline)
+                feed(Rescue);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    bool sheetUp = false, overWizard = false;
+    QTimer probe;
+    probe.setInterval(5);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const bool up = w.plz_wait_Window->isVisible();
+        if (writer == Nobody && feed(Gui)) {
+            sheetUp = up;
+            overWizard = w.plz_wait_Window->parentWidget() == &w;
+            probe.stop();
+        }
+    });
+    EXPECT_EQ(run(1, 0, [&] {
+        pick(w.Text_RD);
+        type(w.Text_path, QFile::decodeName(fifo));
+        type(w.Text_file_name, QStringLiteral("Slow"));
+        probe.start();
+        QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+    }), 1);
+    finished = true;
+    rescue.join();
+    EXPECT_EQ(writer, Gui) << "the file was read on the GUI thread";
+    EXPECT_TRUE(sheetUp);
+    EXPECT_TRUE(overWizard);
+    EXPECT_FALSE(w.plz_wait_Window->isVisible());
+    EXPECT_EQ(fileOf("Slow.txt"), "a\nb\nc\nd\n");
+}
+
+TEST_F(ImportWizardWindow, ThePleaseWaitSheetIsDownAtEveryMessage)
+{
+    auto watch = std::make_shared<SheetWatch>();
+    platform::setDialogResponder(watch);
+    active = watch.get();
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("empty")));
+    const QString nul = write(QStringLiteral("nul.txt"), QByteArray("a\0b", 3));
+    const QString good = write(QStringLiteral("good.csv"), "g");
+    const struct {
+        const char *name;
+        std::function<void()> user;
+        QString message;
+    } cases[] = {
+        {"unreadable", [&] { importText(dir.path(), QStringLiteral("S")); }, QStringLiteral("Please select a valid file.")},
+        {"corrupted", [&] { importText(nul, QStringLiteral("S")); }, kCorrupted},
+        {"replace question", [&] { importText(good, QStringLiteral("Old")); }, kReplace},
+        {"refused write", [&] { importText(good, QString(300, QLatin1Char('L'))); }, kAccess},
+        {"no images", [&] { importFolder(dir.filePath(QStringLiteral("empty")), QStringLiteral("S")); }, kNoImage},
+        {"typed, not UTF-8", [&] {
+             pick(w.Mnul_RD);
+             w.ManualEdit->setPlainText(QString(QChar(0xD800)));
+             QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+         }, kCorrupted},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        put("Old.txt", "o\n");
+        watch->alerts.clear();
+        watch->sheetUpAtAlert.clear();
+        watch->alertAnswers = {QStringLiteral("No")};
+        run(1, 0, c.user);
+        ASSERT_EQ(watch->alertMessages().size(), 1);
+        EXPECT_EQ(watch->alertMessages().first().trimmed(), c.message);
+        EXPECT_EQ(watch->sheetUpAtAlert, QList<bool>{false});
+    }
+}
+
+TEST_F(ImportWizardWindow, EachBrowsePanelAsksForItsKindOfPathAndImportsAtOnce)
+{
+    const QString csv = write(QStringLiteral("chosen.csv"), "p,q");
+    const QString xlsx = dir.filePath(QStringLiteral("chosen.xlsx"));
+    pickertest::packRows(xlsx, {{QStringLiteral("c1")}});
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("pics")));
+    write(QStringLiteral("pics/a.png"), "x");
+    const struct {
+        const char *name;
+        QRadioButton *Import_Wizard::*radio;
+        QPushButton *Import_Wizard::*button;
+        QString chosen;
+        QStringList extensions;
+        bool folders;
+        QByteArray untitled;   // the series "Untitled" afterwards
+    } cases[] = {
+        {"spreadsheet", &Import_Wizard::Excel_RD, &Import_Wizard::Excel_btn, xlsx, {"xlsx", "XLSX"}, false, "<missing>"},
+        {"text file", &Import_Wizard::Text_RD, &Import_Wizard::Text_btn, csv, {"txt", "rtf", "csv", "TXT", "RTF", "CSV"}, false, "p\nq\n"},
+        {"image folder", &Import_Wizard::Image_RD, &Import_Wizard::Image_btn, dir.filePath(QStringLiteral("pics")), {}, true,
+         (dir.filePath(QStringLiteral("pics/a.png")) + QLatin1Char('\n')).toUtf8()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(seriesPath("Untitled.txt"));
+        responder->openRequests.clear();
+        responder->openAnswers = {{c.chosen}};
+        opened.clear();
+        EXPECT_EQ(run(1, 0, [&] {
+            pick(w.*c.radio);
+            QTest::mouseClick(w.*c.button, Qt::LeftButton);
+        }), 1);
+        ASSERT_EQ(responder->openRequests.size(), 1);
+        const platform::OpenPanelRequest &r = responder->openRequests.first();
+        EXPECT_EQ(QSet<QString>(r.extensions.begin(), r.extensions.end()), QSet<QString>(c.extensions.begin(), c.extensions.end()));
+        EXPECT_EQ(r.canChooseFiles, !c.folders);
+        EXPECT_EQ(r.canChooseDirectories, c.folders);
+        EXPECT_FALSE(r.allowsMultipleSelection);
+        EXPECT_EQ(fileOf("Untitled.txt"), c.untitled);
+        EXPECT_EQ(opened.size(), c.radio == &Import_Wizard::Excel_RD ? 1 : 0);
+    }
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ImportWizardWindow, HelpOpensTheHelpDocumentAndTheWizardStaysOpen)
+{
+    const QString resources = Resource_Path;
+    Resource_Path = dir.path();
+    const QString help = write(QStringLiteral("Help.pdf"), "%PDF-1.4");
+    run(1, 0, [&] { QTest::mouseClick(w.help_btn, Qt::LeftButton); });
+    Resource_Path = resources;
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(responder->opened, QStringList{help});
+    EXPECT_TRUE(messages().isEmpty());
 }
