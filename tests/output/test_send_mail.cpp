@@ -1,4 +1,5 @@
 #include "app/SKTWindowController.h"
+#include "core/FileServices.h"
 #include "core/Globals.h"
 #include "output/Email_Setting.h"
 #include "output/MailScript.h"
@@ -129,6 +130,26 @@ TEST_F(MailWindow, HandlersSwitchTheControls)
     });
 }
 
+TEST_F(MailWindow, BrowseTakesTheChosenFileAndTheWorkbookChoiceNothing)
+{
+    responder->openAnswers = {{QStringLiteral("/tmp/offer.pdf")}, {}, {QStringLiteral("/tmp/book.xlsx")}};
+    open([&] {
+        w->rd_without_barcode->click();
+        w->browse_att->click();
+        EXPECT_EQ(w->attachment->text(), QStringLiteral("/tmp/offer.pdf"));
+        w->browse_att->click();   // cancelled: the file stays
+        EXPECT_EQ(w->attachment->text(), QStringLiteral("/tmp/offer.pdf"));
+        w->Browse_excel_Button();
+        EXPECT_EQ(w->attachment->text(), QStringLiteral("/tmp/offer.pdf"));
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    ASSERT_EQ(responder->openRequests.size(), 3);
+    EXPECT_TRUE(responder->openRequests[0].extensions.isEmpty());
+    EXPECT_FALSE(responder->openRequests[0].canChooseDirectories);
+    EXPECT_EQ(responder->openRequests[2].extensions, (QStringList{"xlsx", "XLSX"}));
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
 TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
 {
     struct Case {
@@ -201,20 +222,43 @@ TEST_F(MailWindow, AFailedSendGivesTheBarcodeFailureText)
 
 TEST_F(MailWindow, TheShownBarcodeGoesAsAPdfThatIsDeletedAfterTheRun)
 {
-    // The fake script copies nothing, so keep a copy of what it was given.
+    struct Case {
+        const char *typed, *attached;
+    };
+    for (const Case &c : {Case{"my.label", "my_label.pdf"}, Case{"a/b", "a_b.pdf"}, Case{"?*x.y<>", "x_y.pdf"}}) {
+        QFile::remove(script.folder() + "/runs.jsonl");
+        responder->alerts.clear();
+        open([&] {
+            address("me@x.org", "a@b.cd,c@d.ef");
+            w->file_name_txt->setText(QString::fromUtf8(c.typed));
+            QTest::mouseClick(w->sendButton, Qt::LeftButton);
+            QTest::mouseClick(w->closeButton, Qt::LeftButton);
+        });
+        const QList<QJsonObject> runs = script.runs();
+        ASSERT_EQ(runs.size(), 2) << messages().join('|').toStdString();
+        const QString pdf = testsupport::FakeMailScript::argv(runs[0]).value(10);
+        EXPECT_EQ(QFileInfo(pdf).fileName(), QString::fromUtf8(c.attached)) << c.typed;
+        EXPECT_TRUE(pdf.startsWith(platform::privateTempFolder()));
+        EXPECT_FALSE(QFileInfo::exists(pdf));
+        EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+    }
+}
+
+TEST_F(MailWindow, NoInterpreterGivesTheFailureMessageAndDeletesTheAttachment)
+{
+    // An older system's interpreter, where there is none: the script cannot start.
+    if (QFile::exists(QStringLiteral("/usr/bin/python")))
+        GTEST_SKIP() << "/usr/bin/python exists here";
+    Set_OS_Version_For_Tests(2210.9);
     open([&] {
-        address("me@x.org", "a@b.cd,c@d.ef");
-        w->file_name_txt->setText(QStringLiteral("my.label"));
+        address("me@x.org", "a@b.cd");
         QTest::mouseClick(w->sendButton, Qt::LeftButton);
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
     });
-    const QList<QJsonObject> runs = script.runs();
-    ASSERT_EQ(runs.size(), 2) << messages().join('|').toStdString();
-    const QString pdf = testsupport::FakeMailScript::argv(runs[0]).value(10);
-    EXPECT_EQ(QFileInfo(pdf).fileName(), QStringLiteral("my_label.pdf"));
-    EXPECT_TRUE(pdf.startsWith(platform::privateTempFolder()));
-    EXPECT_FALSE(QFileInfo::exists(pdf));
-    EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+    Set_OS_Version_For_Tests(0);
+    EXPECT_TRUE(script.runs().isEmpty());
+    EXPECT_EQ(messages(), QStringList{Send_Mail::Barcode_Failure_Message()});
+    EXPECT_EQ(QDir(platform::privateTempFolder()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
 }
 
 TEST_F(MailWindow, SettingsOpensTheMailSettingsAndTakesTheSavedSender)
