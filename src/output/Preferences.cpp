@@ -89,10 +89,10 @@ bool Preferences::flush()
         return false;
     }
     lastError.clear();
-    const bool ok = writePrivately(mPreferencesPath, bytes, &lastError);
-    if (ok)
-        m_changed = false;
-    return ok;
+    // A failed write is not tried again when the store goes: values the user was told were not
+    // saved never reach the file later behind their back.
+    m_changed = false;
+    return writePrivately(mPreferencesPath, bytes, &lastError);
 }
 
 QString Preferences::value(const QString &key) const

@@ -193,6 +193,10 @@ TEST_F(EmailSettingWindow, ASaveThatCannotWriteSaysWhyStaysOpenAndKeepsTheOldFil
     EXPECT_TRUE(lines[0].startsWith("Could not save the e-mail settings")) << lines[0].toStdString();
     EXPECT_FALSE(lines[1].trimmed().isEmpty()) << "the reason";
     EXPECT_EQ(bytes(), before);
+    // The mail window reloads the settings next; the values that failed are not written then.
+    env.controller()->output().Get_Email_Details();
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(sender_email, QStringLiteral("old@example.org"));
 }
 
 TEST_F(EmailSettingWindow, NonStringValuesShowEmptyAndOtherKeysSurviveASave)
