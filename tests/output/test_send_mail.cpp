@@ -150,6 +150,44 @@ TEST_F(MailWindow, BrowseTakesTheChosenFileAndTheWorkbookChoiceNothing)
     EXPECT_TRUE(script.runs().isEmpty());
 }
 
+TEST_F(MailWindow, RecordFieldsAreCutToTheRecordsWhileBatched)
+{
+    Use_Data_Sheet_Values = true;
+    Total_Barcode_Label_wd_Batch = 8;
+    Total_Batch_Excel_Card = 8;
+    struct Case {
+        bool batch;
+        const char *field, *typed, *shown;
+    };
+    const Case cases[] = {
+        {true, "To_Text", "12", "8"},   {true, "To_Text", "", "1"},     {true, "from_Text", "0", "1"},
+        {true, "from_Text", "20", "8"}, {true, "Total_Text", "9", "8"}, {false, "Total_Text", "20", "20"},
+        {false, "To_Text", "12", "8"},
+    };
+    open([&] {
+        for (const Case &c : cases) {
+            if (w->send_with_batch_chk->isChecked() != c.batch)
+                w->send_with_batch_chk->click();
+            if (c.batch) {
+                // Ticking the batch sets total and To to the records, steppers bounded by them.
+                EXPECT_EQ(w->To_Stepper->maximum(), 8);
+            } else {
+                EXPECT_EQ(w->Total_Stepper->maximum(), 999999);
+            }
+            auto *field = w->findChild<QLineEdit *>(QString::fromUtf8(c.field));
+            ASSERT_NE(field, nullptr) << c.field;
+            field->setText(QString::fromUtf8(c.typed));
+            w->recordTextChanged(field);
+            EXPECT_EQ(field->text(), QString::fromUtf8(c.shown)) << c.field << " " << c.typed << " batch " << c.batch;
+            EXPECT_EQ(w->findChild<QSpinBox *>(QString::fromUtf8(c.field).replace("_Text", "_Stepper"))->value(),
+                      QString::fromUtf8(c.shown).toInt())
+                << c.field;
+        }
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
 TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
 {
     struct Case {
