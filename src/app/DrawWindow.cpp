@@ -266,6 +266,7 @@ void SKTWindowController::loadWindowDescription()
     QObject::connect(design().Card_Prop_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Prop_Clicked(); });
     QObject::connect(design().Card_Bckgrnd_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Bckgrnd_Clicked(); });
     QObject::connect(Export_Template_Btn, &QPushButton::clicked, this, [this] { design().commands().Export_As_Template_Clicked(); });
+    QObject::connect(Show_Template_Btn, &QPushButton::clicked, this, [this] { Show_Template_Clicked(Show_Template_Btn); });
     // The Designing mode's editing commands: its buttons and fields, and the Edit menu, which a
     // focused text field keeps for its own standard commands.
     design().editing().Wire_Editing_Commands();

@@ -94,7 +94,7 @@ QString Email_Setting::sslFlag() const
     return _send_mail_ssl->isChecked() && !_send_mail_tls->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
 }
 
-bool Email_Setting::flushPreferences()
+bool Email_Setting::flushPreferences(QString *error)
 {
     const std::shared_ptr<Preferences> store = Preferences::sharedInstance();
     store->setsend_email_Recipient(_send_mail_to->text());
@@ -103,7 +103,10 @@ bool Email_Setting::flushPreferences()
     store->setsend_email_PORT_num(_send_mail_port->text());
     store->setsend_email_Password(_send_mail_password->text());
     store->setsend_email_enable_ssl(sslFlag());
-    return store->flush();
+    const bool ok = store->flush();
+    if (!ok && error)
+        *error = store->lastError;
+    return ok;
 }
 
 bool Email_Setting::isValidEmail(const QString &text)
@@ -144,10 +147,11 @@ void Email_Setting::Save_Button()
 {
     if (!Check_Validation(false))
         return;
-    if (!flushPreferences()) {
+    QString reason;
+    if (!flushPreferences(&reason)) {
         // The old file stays as it was; the dialog stays open so nothing typed is lost.
-        Show_MessageBox(QStringLiteral("Could not save the e-mail settings to \"%1\".")
-                            .arg(Created_Resource_Path + QStringLiteral("/com.qirocardmail.plist")));
+        Show_MessageBox(QStringLiteral("Could not save the e-mail settings to \"%1\".\n%2")
+                            .arg(Created_Resource_Path + QStringLiteral("/com.qirocardmail.plist"), reason));
         return;
     }
     done(1);

@@ -47,8 +47,9 @@ public:
     // At least 6 characters once trimmed, exactly one "@" and at least one ".".
     static bool isValidEmail(const QString &text);
     void loadPreferences();
-    // Stores the fields; false when the file could not be written (the old one is kept).
-    bool flushPreferences();
+    // Stores the fields; false when the file could not be written (the old one is kept), with the
+    // reason in error.
+    bool flushPreferences(QString *error = nullptr);
     void Show_Create_Modeless();
     void Hide_Destroy_Modeless();
 

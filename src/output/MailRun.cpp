@@ -127,6 +127,11 @@ int MailRun::pauseRemainingMs() const
 
 MailRun::Outcome MailRun::run(std::atomic<double> &begun)
 {
+    // The attachment goes however the run ends, an exception included.
+    struct RemoveAttachment {
+        const QString &path;
+        ~RemoveAttachment() { QFile::remove(path); }
+    } removeAttachment{s.attachmentPath};
     Outcome out;
     const int end = loopEnd();
     const int R = int(s.recipients.size());
@@ -194,6 +199,5 @@ MailRun::Outcome MailRun::run(std::atomic<double> &begun)
             }
         }
     }
-    QFile::remove(s.attachmentPath);
     return out;
 }

@@ -18,15 +18,22 @@ namespace {
 // The file holds a password: only its owner may read it.
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-bool writePrivately(const QString &path, const QByteArray &bytes)
+bool writePrivately(const QString &path, const QByteArray &bytes, QString *error = nullptr)
 {
-    if (Created_Resource_Path.isEmpty())
-        return false;   // no data folder yet: nothing is written anywhere else
-    const bool ok = platform::writeFileAtomically(path, [&bytes](QIODevice &device) {
-        if (auto *file = qobject_cast<QFileDevice *>(&device))
-            file->setPermissions(OwnerOnly);   // before any byte is written
-        return device.write(bytes) == bytes.size();
-    });
+    if (Created_Resource_Path.isEmpty()) {
+        // No data folder yet: nothing is written anywhere else.
+        if (error)
+            *error = QStringLiteral("There is no data folder.");
+        return false;
+    }
+    const bool ok = platform::writeFileAtomically(
+        path,
+        [&bytes](QIODevice &device) {
+            if (auto *file = qobject_cast<QFileDevice *>(&device))
+                file->setPermissions(OwnerOnly);   // before any byte is written
+            return device.write(bytes) == bytes.size();
+        },
+        error);
     if (ok)
         QFile::setPermissions(path, OwnerOnly);
     return ok;
@@ -77,12 +84,15 @@ void Preferences::setDefaults()
 bool Preferences::flush()
 {
     const QByteArray bytes = platform::plistToData(mDict, platform::PlistFormat::Xml);
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
+        lastError = QStringLiteral("The settings could not be encoded.");
         return false;
-    const bool ok = writePrivately(mPreferencesPath, bytes);
-    if (ok)
-        m_changed = false;
-    return ok;
+    }
+    lastError.clear();
+    // A failed write is not tried again when the store goes: values the user was told were not
+    // saved never reach the file later behind their back.
+    m_changed = false;
+    return writePrivately(mPreferencesPath, bytes, &lastError);
 }
 
 QString Preferences::value(const QString &key) const

@@ -30,8 +30,10 @@ public:
 
     // "" under the recipient, sender, password, SMTP server and port keys (the SSL flag stays absent).
     void setDefaults();
-    // Writes the dictionary to the file, replacing it whole; answers success.
+    // Writes the dictionary to the file, replacing it whole; answers success. A failed write
+    // leaves the old file as it was and its reason in lastError, and is not retried.
     bool flush();
+    QString lastError;
 
     // The stored strings; a null string when absent.
     // Called by the e-mail settings window's test mail once it reads its recipient here.

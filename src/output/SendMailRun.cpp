@@ -30,6 +30,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include <exception>
+
 void Send_Mail::sendRun()
 {
     if (!hub)
@@ -181,9 +183,14 @@ void Send_Mail::sendRun()
         Calculate_Pause_Time(ms <= 0 ? -1 : (ms + 999) / 1000 * 1000);
     });
     countdown.start();
+    QString failure;   // the reason of an exception that ended the run
     runner.run(show_count, list_count, [&] {
         curr_card_count = 0;
-        outcome = run.run(curr_card_count);
+        try {
+            outcome = run.run(curr_card_count);
+        } catch (const std::exception &e) {
+            failure = QString::fromUtf8(e.what());
+        }
     }, JobRunner::Figure::Count);
     countdown.stop();
     Calculate_Pause_Time(-1);
@@ -197,8 +204,11 @@ void Send_Mail::sendRun()
     } else if (cards && batch) {
         h.Create_Card_Design_Again();
     }
+    // The sheet is down: an exception's reason is the closing message.
+    if (!failure.isEmpty())
+        Show_MessageBox(failure);
     // Any failed send fails the run, not only the last one.
-    if (outcome.sent > 0 && outcome.failed == 0)
+    else if (outcome.sent > 0 && outcome.failed == 0)
         Show_MessageBox(Sent_Message);
     else
         Show_MessageBox(cards ? Card_Failure_Message() : Barcode_Failure_Message());

@@ -283,6 +283,13 @@ void Send_Mail::browse_att_Button()
 
 void Send_Mail::clear_att_Button() { attachment->setText(QString()); }
 
+void Send_Mail::Browse_excel_Button()
+{
+    platform::OpenPanelRequest request;
+    request.extensions = {QStringLiteral("xlsx"), QStringLiteral("XLSX")};
+    platform::dialogResponder().openPanel(request);
+}
+
 void Send_Mail::Without_barcode_rd_select()
 {
     rd_without_barcode->setChecked(true);

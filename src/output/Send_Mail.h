@@ -70,6 +70,8 @@ public:
     void Setting_Button();
     void browse_att_Button();
     void clear_att_Button();
+    // Offers a workbook; the choice is not used.
+    void Browse_excel_Button();
     void Without_barcode_rd_select();
     void send_barcode_rd_select();
     void send_with_batch_chk_select();

@@ -1,12 +1,16 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/SKTRenderingView.h"
+#include "projects/ProjectsController.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -29,14 +33,15 @@ protected:
 
     void SetUp() override
     {
-        const QString shipped = Resource_Path + QStringLiteral("/Templates/AllType/3Business/");
+        const QString shipped = Resource_Path + QStringLiteral("/Templates/AllType/");
         const QString all = resources.path() + QStringLiteral("/Templates/AllType/");
-        QDir().mkpath(all + QStringLiteral("3Business"));
-        QDir().mkpath(all + QStringLiteral("User"));
-        for (const char *name : {"ID_Badge.qlf", "Shipping_Label.qlf"})
-            ASSERT_TRUE(QFile::copy(shipped + name, all + QStringLiteral("3Business/") + name));
-        ASSERT_TRUE(QFile::copy(shipped + "ID_Badge.qlf", all + QStringLiteral("User/Mine.qlf")));
-        QFile bad(all + QStringLiteral("3Business/broken.qlf"));
+        for (const char *folder : {"3Business", "4Broken", "User"})
+            QDir().mkpath(all + folder);
+        for (const char *name : {"3Business/ID_Badge.qlf", "3Business/Shipping_Label.qlf"})
+            ASSERT_TRUE(QFile::copy(shipped + name, all + name));
+        ASSERT_TRUE(QFile::copy(shipped + "1Popular/Membership_Card.qlf", all + "3Business/Membership_Card.qlf"));
+        ASSERT_TRUE(QFile::copy(shipped + "3Business/ID_Badge.qlf", all + QStringLiteral("User/Mine.qlf")));
+        QFile bad(all + QStringLiteral("4Broken/broken.qlf"));
         ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
         bad.write("not a project");
         bad.close();
@@ -58,27 +63,44 @@ protected:
     {
         QStringList out;
         QDir d(resources.path() + QStringLiteral("/Templates/AllType"));
+        // Each file by name and content.
         for (const QString &c : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            out << QDir(d.filePath(c)).entryList(QDir::Files);
+            for (const QFileInfo &f : QDir(d.filePath(c)).entryInfoList(QDir::Files, QDir::Name)) {
+                QFile file(f.filePath());
+                const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+                out << c + '/' + f.fileName() + ':' + QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
+            }
         return out;
     }
 };
 
-TEST_F(TemplateImages, EveryShippedTemplateGetsAThumbnailInTheUserFolder)
+TEST_F(TemplateImages, EveryShippedTemplateGetsACardSizedThumbnailInTheUserFolder)
 {
     const QStringList before = resourceFiles();
     env.controller()->GEN_All_Log_IMAGE_Btn_Clicked();
-    EXPECT_TRUE(logLines().contains("1"));
-    EXPECT_TRUE(logLines().contains("2"));
-    EXPECT_TRUE(logLines().contains("3"));
-    EXPECT_FALSE(logLines().contains("4")) << "the User folder is skipped";
-    EXPECT_TRUE(logLines().contains("FAIL -> [3] -> [3Business/broken.qlf]")) << logLines().join('|').toStdString();
-    for (const char *name : {"ID_Badge", "Shipping_Label"}) {
+    // Counted in category and name order; the User folder is skipped, a broken template logs FAIL.
+    QStringList counted;
+    for (const QString &line : logLines())
+        if (line == "1" || line == "2" || line == "3" || line == "4" || line == "5" || line.startsWith("FAIL"))
+            counted << line;
+    EXPECT_EQ(counted, (QStringList{"1", "2", "3", "4", "FAIL -> [4] -> [4Broken/broken.qlf]"}))
+        << logLines().join('|').toStdString();
+    QList<QSize> sizes;
+    for (const char *name : {"ID_Badge", "Membership_Card", "Shipping_Label"}) {
         const QImage png(thumbnail("3Business", name));
-        EXPECT_FALSE(png.isNull()) << name;
+        ASSERT_FALSE(png.isNull()) << name;
+        // The card of that template, loaded again.
+        ASSERT_EQ(env.controller()->projects().Read_and_load_design_Log_NEW_METHOD(
+                      resources.path() + "/Templates/AllType/3Business/" + name + ".qlf", QStringLiteral("T"), false),
+                  1);
+        const QSizeF card = SKTRenderingView::canvasBounds().size();
+        EXPECT_NEAR(png.width(), card.width(), 1.0) << name;
+        EXPECT_NEAR(png.height(), card.height(), 1.0) << name;
+        sizes << png.size();
     }
+    EXPECT_NE(sizes[0], sizes[2]) << "templates of different card sizes";
     EXPECT_FALSE(QFileInfo::exists(thumbnail("User", "Mine")));
-    EXPECT_FALSE(QFileInfo::exists(thumbnail("3Business", "broken")));
+    EXPECT_FALSE(QFileInfo::exists(thumbnail("4Broken", "broken")));
     EXPECT_EQ(resourceFiles(), before);   // nothing written into the resources
 }
 
@@ -94,10 +116,13 @@ TEST_F(TemplateImages, TwoTogglesRestoreTheTemplatePane)
     QSplitter *split = env.controller()->main_split_view;
     ASSERT_NE(split, nullptr);
     ASSERT_GE(split->count(), 2);
+    QPushButton *button = env.controller()->Show_Template_Btn;
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isHidden());
     const bool shown = !split->widget(1)->isHidden();
-    env.controller()->Show_Template_Clicked();
+    button->click();
     EXPECT_EQ(!split->widget(1)->isHidden(), !shown);
-    env.controller()->Show_Template_Clicked();
+    button->click();
     EXPECT_EQ(!split->widget(1)->isHidden(), shown);
 }
 

@@ -2,7 +2,7 @@
 // A stand-in mail script for tests: every run appends its arguments, standard input and
 // environment to runs.jsonl beside it, keeps a copy of each attachment (the window deletes its
 // own), and exits with the status written in exit_code (0 when absent), or 3 for a recipient
-// listed in fail_to. Installed as the resource folder's pyth_mail.py.
+// listed in fail_to, after the pause written in delay. Installed as the resource folder's pyth_mail.py.
 
 #include "core/Globals.h"
 
@@ -36,6 +36,10 @@ for i, a in enumerate(sys.argv[10:]):
 with open(log, "a") as f:
     f.write(json.dumps({"argv": sys.argv, "stdin": data, "env": dict(os.environ),
                         "exe": sys.executable, "copies": copies}) + "\n")
+p = os.path.join(here, "delay")
+if os.path.exists(p):
+    import time
+    time.sleep(float(open(p).read()))
 code = 0
 p = os.path.join(here, "exit_code")
 if os.path.exists(p):
@@ -54,6 +58,13 @@ sys.exit(code)
         QFile f(m_dir.path() + QStringLiteral("/exit_code"));
         if (f.open(QIODevice::WriteOnly))
             f.write(QByteArray::number(code));
+    }
+    // Every run takes this long before it exits.
+    void setDelaySeconds(double seconds)
+    {
+        QFile f(m_dir.path() + QStringLiteral("/delay"));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(QByteArray::number(seconds));
     }
     // Runs for these recipients exit 3.
     void setFailFor(const QStringList &recipients)

@@ -5,6 +5,7 @@
 #include "output/MailScript.h"
 #include "output/OutputController.h"
 #include "output/Preferences.h"
+#include "platform/Files.h"
 #include "platform/Plist.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +23,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -62,6 +68,11 @@ protected:
         return out;
     }
     std::optional<platform::PlistValue> file() const { return platform::readPlistFile(path()); }
+    QByteArray bytes() const
+    {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 };
 
 TEST_F(EmailSettingWindow, ValidationStopsAtTheFirstFailureAndFocusesItsField)
@@ -152,21 +163,77 @@ TEST_F(EmailSettingWindow, ASaveThatFailsValidationWritesNothing)
     EXPECT_EQ(QFileInfo(path()).size(), 0);
 }
 
-TEST_F(EmailSettingWindow, ASaveThatCannotWriteSaysSoAndStaysOpen)
+TEST_F(EmailSettingWindow, ASaveThatCannotWriteSaysWhyStaysOpenAndKeepsTheOldFile)
 {
-    // A folder nobody can write into, not even the superuser.
-    const QString saved = Created_Resource_Path;
-    Created_Resource_Path = QStringLiteral("/proc/tagora-no-such-folder");
+    {
+        auto store = Preferences::sharedInstance();
+        store->setsend_email_SenderEmail(QStringLiteral("old@example.org"));
+        ASSERT_TRUE(store->flush());
+    }
+    const QByteArray before = bytes();
     const int code = open([&] {
         fill("me@example.org", "pw", "h", "25");
+        // Files may not grow past 64 bytes while the settings are saved.
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = old;
+        tiny.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &tiny);
         QTest::mouseClick(w->saveButton, Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, previous);
         EXPECT_TRUE(w->isVisible());
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
     });
-    Created_Resource_Path = saved;
     EXPECT_EQ(code, 0);
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_TRUE(messages()[0].startsWith("Could not save the e-mail settings")) << messages()[0].toStdString();
+    const QStringList lines = messages()[0].split('\n');
+    ASSERT_EQ(lines.size(), 2) << messages()[0].toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Could not save the e-mail settings")) << lines[0].toStdString();
+    EXPECT_FALSE(lines[1].trimmed().isEmpty()) << "the reason";
+    EXPECT_EQ(bytes(), before);
+    // The mail window reloads the settings next; the values that failed are not written then.
+    env.controller()->output().Get_Email_Details();
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(sender_email, QStringLiteral("old@example.org"));
+}
+
+TEST_F(EmailSettingWindow, NonStringValuesShowEmptyAndOtherKeysSurviveASave)
+{
+    platform::PlistValue dict = platform::PlistValue::dictionary();
+    dict.insert(send_email_SenderEmailKey, platform::PlistValue::integer(5));
+    dict.insert(send_email_PORT_numKey, platform::PlistValue::fromStrings({"25"}));
+    dict.insert(send_email_SMTP_serverKey, platform::PlistValue::string(QStringLiteral("smtp.example.org")));
+    dict.insert(QStringLiteral("Signature"), platform::PlistValue::string(QStringLiteral("Regards")));
+    dict.insert(QStringLiteral("Retries"), platform::PlistValue::integer(3));
+    ASSERT_TRUE(platform::writeFileAtomically(path(), platform::plistToData(dict, platform::PlistFormat::Xml)));
+    const int code = open([&] {
+        EXPECT_TRUE(w->_send_mail_sender_mail->text().isEmpty());
+        EXPECT_TRUE(w->_send_mail_port->text().isEmpty());
+        EXPECT_EQ(w->_send_mail_smtp->text(), QStringLiteral("smtp.example.org"));
+        fill("me@example.org", "p\u00e4ss", "smtp.example.org", "abc", "you@example.org");
+        QTest::mouseClick(w->saveButton, Qt::LeftButton);
+    });
+    ASSERT_EQ(code, 1);
+    // The system's own property-list reader takes the file as written.
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import json, plistlib, sys; print(json.dumps(plistlib.load(open(sys.argv[1], 'rb'))))"),
+                  path()});
+    ASSERT_TRUE(python.waitForFinished(30000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    EXPECT_EQ(read, (QJsonObject{{"SendEmailSender", "me@example.org"},
+                                 {"SendEmailPwd", "p\u00e4ss"},
+                                 {"SendEmailSMTP", "smtp.example.org"},
+                                 {"SendEmailPORT", "abc"},
+                                 {"SendEmailRecipient", "you@example.org"},
+                                 {"SendEnableSSL", "N"},
+                                 {"Signature", "Regards"},
+                                 {"Retries", 3}}))
+        << QJsonDocument(read).toJson().toStdString();
 }
 
 TEST_F(EmailSettingWindow, ResetAnsweredNoKeepsAndYesEmptiesEverything)
@@ -234,6 +301,30 @@ TEST_F(EmailSettingWindow, TestMailRunsTheScriptWithTheTypedValuesAndSavesNothin
               (QStringList{"me@example.org", "127.0.0.1", "2525", "me@example.org", "you@example.org",
                            "Tagora (Linux) Test Mail", "This is test mail sent by Tagora (Linux).", "Y", "N"}));
     EXPECT_FALSE(QFileInfo(path()).exists() && QFileInfo(path()).size() > 0);
+}
+
+TEST_F(EmailSettingWindow, TheTestMailWaitsBehindThePleaseWaitSheetWithTheWindowAlive)
+{
+    script.setDelaySeconds(0.6);
+    QStringList seen;
+    QTimer watch;
+    watch.setInterval(50);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (w->plz_wait_Window->isVisible())
+            seen << w->_send_mail_result_status->text();
+    });
+    open([&] {
+        fillValid();
+        watch.start();
+        QTest::mouseClick(w->testButton, Qt::LeftButton);
+        watch.stop();
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    // The timer ran while the script did: the event loop kept turning under the sheet.
+    ASSERT_GE(seen.size(), 3);
+    EXPECT_EQ(seen.first(), QStringLiteral("It may take a while, Please wait..."));
+    EXPECT_FALSE(w->plz_wait_Window->isVisible());
+    EXPECT_EQ(w->_send_mail_result_status->text(), QStringLiteral("E-mail has been sent successfully."));
 }
 
 TEST_F(EmailSettingWindow, AFailedTestMailShowsTheAdvice)

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -187,6 +188,27 @@ TEST(MailRunFailures, AFailedWriteSendsNoOlderFile)
     const MailRun::Outcome out = run.run(h.begun);
     EXPECT_EQ(sent.size(), 2);   // record 1 only
     EXPECT_EQ(out.failed, 1);
+}
+
+TEST(MailRunFailures, AnExceptionPartWayStillDeletesTheAttachment)
+{
+    Harness h(MailRun::Choice::AllToEvery, 2, 2);
+    MailRun::Hooks hooks;
+    hooks.record = [](int) { return picture(); };
+    hooks.save = [](const platform::Picture &, const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write("x") == 1;
+    };
+    int sends = 0;
+    hooks.send = [&](const QString &, const QStringList &) -> bool {
+        if (++sends == 2)
+            throw std::runtime_error("out of memory");
+        return true;
+    };
+    MailRun run(h.s, hooks, h.stop);
+    EXPECT_THROW(run.run(h.begun), std::runtime_error);
+    EXPECT_EQ(sends, 2);
+    EXPECT_FALSE(QFileInfo::exists(h.s.attachmentPath));
 }
 
 TEST(MailRunPause, TextsOfPauseLengths)

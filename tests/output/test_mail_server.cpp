@@ -1,14 +1,25 @@
 // The mail script itself against local SMTP servers (127.0.0.1, a throwaway CA): what arrives over
 // STARTTLS and over SSL, and each way a send must fail.
 
+#include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "output/Email_Setting.h"
+#include "output/MailGlobals.h"
 #include "output/MailScript.h"
+#include "output/OutputController.h"
+#include "output/Send_Mail.h"
 #include "platform/Files.h"
+#include "support/AppEnvironment.h"
+#include "support/ScriptedResponder.h"
 
 #include "test_mail_server.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -171,6 +182,53 @@ TEST_F(MailServer, EachWayOfFailingIsNotSent)
     EXPECT_TRUE(server->mails().isEmpty());
     EXPECT_TRUE(noStartTls.mails().isEmpty());
     EXPECT_TRUE(untrusted.mails().isEmpty());
+}
+
+// The mail window's Settings, then Save and Test mail in the settings dialog, against the server.
+class MailSettingsTestMail : public MailServer {
+protected:
+    testsupport::AppEnvironment env;
+    testsupport::ResponderScope responder;
+};
+
+TEST_F(MailSettingsTestMail, SaveThenTestMailArrivesOnceAndAWrongPasswordFails)
+{
+    Send_Mail *mail = Send_Mail::defaultInstance();
+    Email_Setting *settings = Email_Setting::defaultInstance();
+    responder->onModal = [&](QDialog &d) {
+        d.show();
+        if (&d == mail) {
+            QTest::mouseClick(mail->settingButton, Qt::LeftButton);
+            EXPECT_EQ(mail->from_txt->text(), server->user);   // the saved sender
+            QTest::mouseClick(mail->closeButton, Qt::LeftButton);
+            return 0;
+        }
+        settings->_send_mail_sender_mail->setText(server->user);
+        settings->_send_mail_password->setText(server->password);
+        settings->_send_mail_smtp->setText(QStringLiteral("127.0.0.1"));
+        settings->_send_mail_port->setText(server->port(false));
+        settings->_send_mail_tls->click();
+        settings->_send_mail_to->setText(QStringLiteral("you@example.net"));
+        QTest::mouseClick(settings->saveButton, Qt::LeftButton);
+        settings->show();   // the user opens the settings again for a test mail
+        QTest::mouseClick(settings->testButton, Qt::LeftButton);
+        settings->_send_mail_password->setText(QStringLiteral("wrong"));
+        QTest::mouseClick(settings->testButton, Qt::LeftButton);
+        QTest::mouseClick(settings->closeButton, Qt::LeftButton);
+        return 1;
+    };
+    env.controller()->output().Send_Mail_Open_Wnd();
+    QStringList shown;
+    for (const QString &m : responder->alertMessages())
+        shown << (m.startsWith('\n') ? m.mid(1) : m);
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("E-mail has been sent successfully."),
+                                  mail_send_err_msg + QStringLiteral("\n\nCould not send email.")}));
+    const QList<SmtpTestServer::Mail> mails = server->mails();
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_EQ(mails[0].rcptTos(), QStringList{QStringLiteral("you@example.net")});
+    EXPECT_EQ(mails[0].envelope.value("subject").toString(), settings->Test_Subject());
+    EXPECT_EQ(sending_port, server->port(false));
+    EXPECT_EQ(send_enable_ssl, QStringLiteral("N"));
 }
 
 } // namespace

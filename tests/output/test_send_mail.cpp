@@ -1,4 +1,5 @@
 #include "app/SKTWindowController.h"
+#include "core/FileServices.h"
 #include "core/Globals.h"
 #include "output/Email_Setting.h"
 #include "output/MailScript.h"
@@ -129,6 +130,64 @@ TEST_F(MailWindow, HandlersSwitchTheControls)
     });
 }
 
+TEST_F(MailWindow, BrowseTakesTheChosenFileAndTheWorkbookChoiceNothing)
+{
+    responder->openAnswers = {{QStringLiteral("/tmp/offer.pdf")}, {}, {QStringLiteral("/tmp/book.xlsx")}};
+    open([&] {
+        w->rd_without_barcode->click();
+        w->browse_att->click();
+        EXPECT_EQ(w->attachment->text(), QStringLiteral("/tmp/offer.pdf"));
+        w->browse_att->click();   // cancelled: the file stays
+        EXPECT_EQ(w->attachment->text(), QStringLiteral("/tmp/offer.pdf"));
+        w->Browse_excel_Button();
+        EXPECT_EQ(w->attachment->text(), QStringLiteral("/tmp/offer.pdf"));
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    ASSERT_EQ(responder->openRequests.size(), 3);
+    EXPECT_TRUE(responder->openRequests[0].extensions.isEmpty());
+    EXPECT_FALSE(responder->openRequests[0].canChooseDirectories);
+    EXPECT_EQ(responder->openRequests[2].extensions, (QStringList{"xlsx", "XLSX"}));
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
+TEST_F(MailWindow, RecordFieldsAreCutToTheRecordsWhileBatched)
+{
+    Use_Data_Sheet_Values = true;
+    Total_Barcode_Label_wd_Batch = 8;
+    Total_Batch_Excel_Card = 8;
+    struct Case {
+        bool batch;
+        const char *field, *typed, *shown;
+    };
+    const Case cases[] = {
+        {true, "To_Text", "12", "8"},   {true, "To_Text", "", "1"},     {true, "from_Text", "0", "1"},
+        {true, "from_Text", "20", "8"}, {true, "Total_Text", "9", "8"}, {false, "Total_Text", "20", "20"},
+        {false, "To_Text", "12", "8"},
+    };
+    open([&] {
+        for (const Case &c : cases) {
+            if (w->send_with_batch_chk->isChecked() != c.batch)
+                w->send_with_batch_chk->click();
+            if (c.batch) {
+                // Ticking the batch sets total and To to the records, steppers bounded by them.
+                EXPECT_EQ(w->To_Stepper->maximum(), 8);
+            } else {
+                EXPECT_EQ(w->Total_Stepper->maximum(), 999999);
+            }
+            auto *field = w->findChild<QLineEdit *>(QString::fromUtf8(c.field));
+            ASSERT_NE(field, nullptr) << c.field;
+            field->setText(QString::fromUtf8(c.typed));
+            w->recordTextChanged(field);
+            EXPECT_EQ(field->text(), QString::fromUtf8(c.shown)) << c.field << " " << c.typed << " batch " << c.batch;
+            EXPECT_EQ(w->findChild<QSpinBox *>(QString::fromUtf8(c.field).replace("_Text", "_Stepper"))->value(),
+                      QString::fromUtf8(c.shown).toInt())
+                << c.field;
+        }
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_TRUE(script.runs().isEmpty());
+}
+
 TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
 {
     struct Case {
@@ -201,20 +260,43 @@ TEST_F(MailWindow, AFailedSendGivesTheBarcodeFailureText)
 
 TEST_F(MailWindow, TheShownBarcodeGoesAsAPdfThatIsDeletedAfterTheRun)
 {
-    // The fake script copies nothing, so keep a copy of what it was given.
+    struct Case {
+        const char *typed, *attached;
+    };
+    for (const Case &c : {Case{"my.label", "my_label.pdf"}, Case{"a/b", "a_b.pdf"}, Case{"?*x.y<>", "x_y.pdf"}}) {
+        QFile::remove(script.folder() + "/runs.jsonl");
+        responder->alerts.clear();
+        open([&] {
+            address("me@x.org", "a@b.cd,c@d.ef");
+            w->file_name_txt->setText(QString::fromUtf8(c.typed));
+            QTest::mouseClick(w->sendButton, Qt::LeftButton);
+            QTest::mouseClick(w->closeButton, Qt::LeftButton);
+        });
+        const QList<QJsonObject> runs = script.runs();
+        ASSERT_EQ(runs.size(), 2) << messages().join('|').toStdString();
+        const QString pdf = testsupport::FakeMailScript::argv(runs[0]).value(10);
+        EXPECT_EQ(QFileInfo(pdf).fileName(), QString::fromUtf8(c.attached)) << c.typed;
+        EXPECT_TRUE(pdf.startsWith(platform::privateTempFolder()));
+        EXPECT_FALSE(QFileInfo::exists(pdf));
+        EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+    }
+}
+
+TEST_F(MailWindow, NoInterpreterGivesTheFailureMessageAndDeletesTheAttachment)
+{
+    // An older system's interpreter, where there is none: the script cannot start.
+    if (QFile::exists(QStringLiteral("/usr/bin/python")))
+        GTEST_SKIP() << "/usr/bin/python exists here";
+    Set_OS_Version_For_Tests(2210.9);
     open([&] {
-        address("me@x.org", "a@b.cd,c@d.ef");
-        w->file_name_txt->setText(QStringLiteral("my.label"));
+        address("me@x.org", "a@b.cd");
         QTest::mouseClick(w->sendButton, Qt::LeftButton);
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
     });
-    const QList<QJsonObject> runs = script.runs();
-    ASSERT_EQ(runs.size(), 2) << messages().join('|').toStdString();
-    const QString pdf = testsupport::FakeMailScript::argv(runs[0]).value(10);
-    EXPECT_EQ(QFileInfo(pdf).fileName(), QStringLiteral("my_label.pdf"));
-    EXPECT_TRUE(pdf.startsWith(platform::privateTempFolder()));
-    EXPECT_FALSE(QFileInfo::exists(pdf));
-    EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+    Set_OS_Version_For_Tests(0);
+    EXPECT_TRUE(script.runs().isEmpty());
+    EXPECT_EQ(messages(), QStringList{Send_Mail::Barcode_Failure_Message()});
+    EXPECT_EQ(QDir(platform::privateTempFolder()).entryList({QStringLiteral("*.pdf")}, QDir::Files), QStringList());
 }
 
 TEST_F(MailWindow, SettingsOpensTheMailSettingsAndTakesTheSavedSender)
