@@ -110,6 +110,8 @@ private:
     // List order, one picture at a time; answers the path written.
     QString settle(int index, Slot &slot)
     {
+        if (s.show && !stopRequested())
+            s.show(index);
         const QString meant = s.name ? s.name(index) : QString();
         if (meant.isEmpty() || stopRequested())
             return {};

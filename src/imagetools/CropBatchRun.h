@@ -30,6 +30,9 @@ struct BatchPlan {
     // On a worker, any order: the memory the picture will take, then its bytes.
     std::function<qint64(int index)> cost;
     std::function<BatchMade(int index)> make;
+    // In list order, before a picture is named (failed ones too): for the window to show it. It
+    // must not wait for the GUI thread, so the run's pace never depends on the window.
+    std::function<void(int index)> show;
     // In list order, for every picture (failed ones too): the path meant for it.
     std::function<QString(int index)> name;
     // In list order, for pictures to be written: the path to write ("" skips it).

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace crop {
 
@@ -17,6 +18,14 @@ QStringList folderImages(const QString &folder, const QStringList &allowedTypes)
             images << entry.absoluteFilePath();
     }
     return images;
+}
+
+bool outputFolderTakesFiles(const QString &folder)
+{
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".crop-XXXXXX")));
+    return probe.open();
 }
 
 std::optional<QRectF> movedSelectionFrame(const QRectF &frame, const QSizeF &ratio, const QSizeF &pictureSize,

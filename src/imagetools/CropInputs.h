@@ -15,6 +15,10 @@ namespace crop {
 // cannot be listed has none.
 QStringList folderImages(const QString &folder, const QStringList &allowedTypes);
 
+// Makes the output folder when missing and answers whether a file can be created in it, tried with
+// a file of its own (the permission bits alone do not tell what the process may do).
+bool outputFolderTakesFiles(const QString &folder);
+
 // When a picture is loaded, a rectangle whose origin (canvas points over `ratio`) no longer lies on
 // the picture of `pictureSize` moves, keeping its size, to the far corner of the drawn picture of
 // `canvasSize`; nothing when it may stay.

@@ -14,6 +14,7 @@
 #include "data/Replcae_Confirm_Box.h"
 #include "imagetools/CropBatchRun.h"
 #include "imagetools/CropGeometry.h"
+#include "imagetools/CropInputs.h"
 #include "imagetools/ImageForPath.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
@@ -37,15 +38,6 @@
 #include <thread>
 
 namespace {
-
-QStringList acceptedImageTypes()
-{
-    if (Main_App_wnd)
-        return Main_App_wnd->Allowd_Image_fileTypes;
-    return {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"), QStringLiteral("jfif"),
-            QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("tif"),
-            QStringLiteral("tiff")};
-}
 
 // The first name of "name", "name (1)", "name (2)" … that no series has (names compared in any case).
 QString freeSeriesName(const QString &name)
@@ -90,7 +82,8 @@ void Cropping_Tool::Load_file_Func(const QString &seriesName)
     const std::optional<QStringList> values = series_store::read(seriesName);
     if (!values)
         return;
-    const QStringList types = acceptedImageTypes();
+    // The main window's accepted types: every image command takes the same files.
+    const QStringList types = Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList();
     for (QString line : *values) {
         // A line ended by a carriage return names the file without it.
         if (line.endsWith(QLatin1Char('\r')))
@@ -100,6 +93,28 @@ void Cropping_Tool::Load_file_Func(const QString &seriesName)
         if (info.isAbsolute() && info.isFile() && types.contains(info.suffix().toLower()))
             Create_List(line);
     }
+}
+
+void Cropping_Tool::Show_Listed_Picture(int index)
+{
+    if (!m_ui || index < 0 || index >= ListData.count())
+        return;
+    Mark_List_New_Selection(index);
+    Crop_Input_Path = Get_Item_Text(index);
+    Load_Image_File(Crop_Input_Path);
+}
+
+void Cropping_Tool::Show_Run_Picture(int index)
+{
+    // A preview is read on the GUI thread; the run never waits for it. While one is read, later
+    // requests replace each other, so a fast run shows its latest picture, not a backlog.
+    if (m_runShown.exchange(index) >= 0)
+        return;
+    platform::runOnGuiThreadLater([this] {
+        const int row = m_runShown.exchange(-1);
+        if (row >= 0)
+            Show_Listed_Picture(row);
+    });
 }
 
 void Cropping_Tool::Mark_List_New_Selection(int index)
@@ -171,6 +186,8 @@ int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString &seriesName)
     crop_direct = 2;
     resetForOpening();
     Ui::Cropping_Tool &u = *m_ui;
+    // The series' crop view is a little taller than designed: the normal buttons are hidden.
+    u.Modified_image->setMinimumSize(image_frame_size + QSize(0, 30));
     u.input_series_radio->setChecked(true);
     input_option_CellClick();
     const int index = u.camera_list->findText(seriesName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
@@ -215,7 +232,7 @@ void Cropping_Tool::Crop_All_Thread()
         Crop_Rect = m_canvas->selectors().back()->frame().normalized();
     }
     const crop::OperationPlan plan = operationPlan();
-    if (!QDir().mkpath(Crop_Output_Path) || !QFileInfo(Crop_Output_Path).isWritable()) {
+    if (!crop::outputFolderTakesFiles(Crop_Output_Path)) {
         Show_MessageBox(QStringLiteral("The output folder cannot be written: %1").arg(Crop_Output_Path));
         return;
     }
@@ -297,6 +314,13 @@ void Cropping_Tool::Crop_All_Thread()
             return Trim_Str(output->Check_And_Show_Keep_Replace_File_Msg(path, true));
         };
     }
+    // Each picture is shown (its row selected, its preview in the view) before it is named, asked
+    // about and written; the pixels written come from the original, never from the view.
+    std::atomic<int> lastShown{-1};
+    batch.show = [&](int i) {
+        lastShown = i;
+        Show_Run_Picture(i);
+    };
     batch.settled = [&](int i, const QString &written) {
         croped_file = written;
         if (direct)
@@ -304,7 +328,6 @@ void Cropping_Tool::Crop_All_Thread()
         if (!written.isEmpty())
             lines << written;
         curr_card_count = double(i + 1);
-        platform::runOnGuiThreadAndWait([this, i] { Mark_List_New_Selection(i); });
     };
 
     crop::BatchOutcome outcome;
@@ -323,12 +346,10 @@ void Cropping_Tool::Crop_All_Thread()
         if (Main_App_wnd)
             Main_App_wnd->barcodeMode().Refresh_Data_Set_File_Name_In_Combo(u.camera_list, QString());
     }
-    // The list shows the last picture processed.
-    const int last = u.ColList->currentIndex().row();
-    if (last >= 0) {
-        Crop_Input_Path = Get_Item_Text(last);
-        Load_Image_File(Crop_Input_Path);
-    }
+    // The list shows the last picture processed, whatever showing is still queued.
+    m_runShown = -1;
+    if (lastShown >= 0 && lastShown != u.ColList->currentIndex().row())
+        Show_Listed_Picture(lastShown);
     if (manual)
         if (MSSSelector *current = m_canvas->currentSelector())
             current->Set_selector_show_or_not(true);

@@ -11,6 +11,7 @@
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"
 #include "imagetools/CropGeometry.h"
+#include "imagetools/CropInputs.h"
 #include "imagetools/CropSource.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
@@ -134,7 +135,10 @@ void Cropping_Tool::Crop_Single_Image_Clicked()
         }
         Crop_Rect = m_canvas->selectors().back()->frame().normalized();
     }
-    Create_Folder(Crop_Output_Path);
+    if (!crop::outputFolderTakesFiles(Crop_Output_Path)) {
+        Show_MessageBox(QStringLiteral("The output folder cannot be written: %1").arg(Crop_Output_Path));
+        return;
+    }
     QString error;
     WaitSheet wait(plz_wait_Window, m_window.get());
     const QImage result = operationResult(&error);
@@ -145,11 +149,15 @@ void Cropping_Tool::Crop_Single_Image_Clicked()
     }
     croped_file = writeOutput(result, Cropped_File_Name());
     wait.hide();
-    // Nothing written (skipped at the prompt, or the writer said why): no success to report.
-    if (croped_file.isEmpty() || Stop_Processing_Now)
+    // A cancel of all at the prompt ends here, on the crop screen.
+    if (Stop_Processing_Now)
         return;
-    Export_File_Message = QStringLiteral("Image has been cropped successfully.");
-    Open_Export_File_Box();
+    // Nothing written (skipped at the prompt, or the writer said why): no success to report, but a
+    // single file is done with all the same.
+    if (!croped_file.isEmpty()) {
+        Export_File_Message = QStringLiteral("Image has been cropped successfully.");
+        Open_Export_File_Box();
+    }
     if (inputRow() == 0)
         Back_Btn_Clicked();
 }

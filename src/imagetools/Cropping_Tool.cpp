@@ -16,19 +16,6 @@
 #include <QDialog>
 #include <QFileInfo>
 
-namespace {
-
-QStringList acceptedTypes()
-{
-    if (Main_App_wnd)
-        return Main_App_wnd->Allowd_Image_fileTypes;
-    return {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"), QStringLiteral("jfif"),
-            QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("tif"),
-            QStringLiteral("tiff")};
-}
-
-} // namespace
-
 Cropping_Tool *Cropping_Tool::defaultInstance()
 {
     static Cropping_Tool tool;
@@ -180,7 +167,9 @@ bool Cropping_Tool::Load_for_Next_Screen()
         crop_num = 0;
         u.crop_btn->show();
         u.crop_all_btn->show();
-        for (const QString &path : crop::folderImages(u.folder_path->text(), acceptedTypes()))
+        // The main window's accepted types: every image command takes the same files.
+        for (const QString &path : crop::folderImages(
+                 u.folder_path->text(), Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList()))
             Create_List(path);
         if (ListData.isEmpty()) {
             Back_Btn_Clicked();

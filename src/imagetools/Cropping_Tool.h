@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 class MSSCanvasController;
@@ -95,6 +96,10 @@ public:
     // Lists every line of the series that names an existing accepted picture.
     void Load_file_Func(const QString &seriesName);
     void Mark_List_New_Selection(int index);
+    // Selects the row and loads its picture into the crop view (GUI thread).
+    void Show_Listed_Picture(int index);
+    // During a batch run, from any thread: the picture of that row is shown soon, without waiting.
+    void Show_Run_Picture(int index);
     void Crop_All_Clicked();
     // Crops or resizes every listed picture behind the progress sheet; with series input it
     // writes the series of the paths written.
@@ -112,6 +117,8 @@ private:
     // What the crop view shows and the options hold now, for an operation cut from the original.
     crop::OperationPlan operationPlan() const;
     bool m_batchRunning = false;
+    // The row a batch run asked to show and that is not shown yet; -1 when none.
+    std::atomic<int> m_runShown{-1};
     // ---- end of the file list and the batch run ----
 
 private:

@@ -11,7 +11,9 @@
 #include "imagetools/Cropping_Tool.h"
 #include "io/SeriesStore.h"
 #include "output/Send_Modeless.h"
+#include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
+#include "support/NoPermissionOverride.h"
 #include "support/ScriptedResponder.h"
 
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +34,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -200,8 +204,9 @@ TEST_F(CropBatch, StopAfterTwoKeepsTheirLinesAndLeavesAReplacedSeriesWhole)
             click("crop_all_btn");
         }, &Replcae_Confirm_Box::cancel_btn, true);
         EXPECT_EQ(series(k.series).size(), k.lines) << k.batchRow;
-        if (k.series == "Logos")
+        if (k.series == "Logos") {
             EXPECT_EQ(series("Logos"), images) << "a stopped run replaces nothing";
+        }
         EXPECT_TRUE(QFileInfo(out + "/a.JPG").isFile());
         EXPECT_TRUE(QFileInfo(out + "/b_1.JPG").isFile());
         EXPECT_TRUE(doneBoxes.isEmpty()) << "no done box after a stop";
@@ -231,12 +236,14 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         series_store::remove("Logos (1)");
         ASSERT_TRUE(series_store::write("Logos", k.lines));
         bool shown = false;
+        int viewHeight = 0;
         responder->alertAnswers = {QStringLiteral("Yes")};
         responder->alerts.clear();
         responder->onModal = [&](QDialog &dialog) {
             if (&dialog != tool->window())
                 return 0;
             shown = true;
+            viewHeight = c<QWidget>("Modified_image")->minimumHeight();
             dialog.setResult(-1);
             dialog.show();
             QTest::mouseClick(dialog.findChild<QPushButton *>("Crop_direct_Btn"), Qt::LeftButton);
@@ -246,6 +253,9 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         };
         EXPECT_EQ(tool->Open_Wnd_Direct_Crop_Series(k.series), k.code) << k.name;
         EXPECT_EQ(shown, QByteArray(k.name) != "unknown series") << k.name;
+        if (shown) {
+            EXPECT_EQ(viewHeight, tool->image_frame_size.height() + 30) << k.name << ": the series' taller crop view";
+        }
         EXPECT_FALSE(series_store::exists("Logos (1)") && k.code == 0) << k.name << ": no series of missing files";
         if (k.code != 1)
             continue;
@@ -256,6 +266,106 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         EXPECT_EQ(series("Logos (1)"), expected);
         for (const QString &path : expected)
             EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+    }
+}
+
+TEST_F(CropBatch, ANormalOpeningAfterADirectSeriesHasTheDesignedView)
+{
+    ASSERT_TRUE(series_store::write("Logos", images));
+    responder->onModal = [&](QDialog &dialog) { return &dialog == tool->window() ? 0 : 0; };
+    EXPECT_EQ(tool->Open_Wnd_Direct_Crop_Series("Logos"), 0);
+    int viewHeight = 0;
+    bool directButtons = true;
+    open([&] {
+        viewHeight = c<QWidget>("Modified_image")->minimumHeight();
+        directButtons = c<QWidget>("Crop_direct_Btn")->isVisible() || c<QWidget>("Close_direct_Btn")->isVisible();
+    });
+    EXPECT_EQ(viewHeight, tool->image_frame_size.height());
+    EXPECT_FALSE(directButtons);
+}
+
+TEST_F(CropBatch, EachPictureIsShownBeforeItIsAskedAboutAndWrittenFromItsOriginal)
+{
+    // Three sizes, so the preview in the view tells which picture it is.
+    images[1] = write("b.png", imagefiles::quadrants({300, 400}));
+    images[2] = write("c.png", imagefiles::quadrants({2000, 1000}));
+    for (const char *name : {"a.JPG", "b_1.JPG", "c_2.JPG"})
+        imagefiles::writeBytes(out + "/" + name, "old");
+    QStringList seen;
+    responder->onModal = [&](QDialog &dialog) {
+        Replcae_Confirm_Box &box = *Replcae_Confirm_Box::defaultInstance();
+        if (&dialog == &box) {
+            const auto *view = c<platform::PictureView>("Modified_image");
+            const QSize shown = view->hasPicture() ? view->picture().size().toSize() : QSize();
+            seen << QStringLiteral("%1 %2 row %3 %4x%5")
+                        .arg(QFileInfo(box.file_path_str).fileName(), QFileInfo(tool->Crop_Input_Path).fileName())
+                        .arg(c<QTableView>("ColList")->currentIndex().row())
+                        .arg(shown.width())
+                        .arg(shown.height());
+            QTest::mouseClick(box.keep_btn, Qt::LeftButton);
+            return dialog.result();
+        }
+        if (&dialog != tool->window())
+            return 0;
+        dialog.setResult(-1);
+        dialog.show();
+        QApplication::processEvents();
+        next("input_folder_radio");
+        click("crop_all_btn");
+        if (dialog.isVisible())
+            click("cancel_btn");
+        return dialog.result();
+    };
+    tool->Open_Wnd();
+    EXPECT_EQ(seen.join(" | ").toStdString(),
+              "a.JPG a.png row 0 400x300 | b_1.JPG b.png row 1 300x400 | c_2.JPG c.png row 2 800x400");
+    // The third, shown as an 800-pixel preview, is cut from its 2000 x 1000 original.
+    const QImage third(out + "/c_2 (1).JPG");
+    EXPECT_GT(third.width(), 100) << "cut from the original, not the preview";
+}
+
+TEST_F(CropBatch, AnOutputFolderThatTakesNoFileIsReported)
+{
+    imagefiles::writeBytes(dir.filePath("plain"), "a file, not a folder");
+    const QString locked = dir.filePath("locked");
+    QDir().mkpath(locked);
+    const struct {
+        const char *name;
+        QString folder;
+        bool locked;
+        const char *button;
+    } cases[] = {
+        {"under a file, Crop All", dir.filePath("plain/out"), false, "crop_all_btn"},
+        {"under a file, Crop", dir.filePath("plain/out"), false, "crop_btn"},
+        {"no permission, Crop All", locked, true, "crop_all_btn"},
+        {"no permission, Crop", locked, true, "crop_btn"},
+    };
+    for (const auto &k : cases) {
+        responder->alerts.clear();
+        doneBoxes.clear();
+        std::optional<testsupport::NoPermissionOverride> unprivileged;
+        if (k.locked) {
+            unprivileged.emplace();
+            ASSERT_TRUE(unprivileged->ok());
+            ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        open([&] {
+            next("input_folder_radio");
+            c<QLineEdit>("output_path")->setText(k.folder);
+            click("Back_Btn");
+            click("Next_Btn");
+            click(k.button);
+        });
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        unprivileged.reset();
+        QStringList messages;
+        for (const QString &m : responder->alertMessages())
+            messages << m.trimmed();
+        EXPECT_EQ(messages.join('|').toStdString(), ("The output folder cannot be written: " + k.folder).toStdString())
+            << k.name;
+        EXPECT_TRUE(doneBoxes.isEmpty()) << k.name;
+        EXPECT_TRUE(onCropScreen) << k.name;
+        EXPECT_TRUE(QDir(locked).isEmpty()) << k.name;
     }
 }
 

@@ -375,7 +375,7 @@ TEST_F(CropWizard, ReplacingTheInputKeepsItsFullSize)
         QFile::remove(folder + "/photo (1).JPG");
         ASSERT_TRUE(imagefiles::writeImage(photo, imagefiles::quadrants({4000, 3000}), "jpeg"));
         const QByteArray before = imagefiles::encoded(imagefiles::quadrants({4000, 3000}), "jpeg", 95);
-        bool waitShown = false;
+        bool waitShown = false, backToFirst = false;
         QStringList boxes;
         onOther = [&](QDialog &d) {
             if (auto *box = dynamic_cast<Open_Export_Log *>(&d)) {
@@ -396,8 +396,10 @@ TEST_F(CropWizard, ReplacingTheInputKeepsItsFullSize)
             type(u.width_Text, "4000");
             type(u.height_Text, "3000");
             click(u.crop_btn);
+            backToFirst = u.Main_Screen_Box->isVisible();
         });
         EXPECT_TRUE(waitShown) << c.answer;
+        EXPECT_TRUE(backToFirst) << c.answer << ": a single file is done, written or skipped";
         EXPECT_EQ(boxes, c.written.isEmpty() ? QStringList() : QStringList{c.written}) << c.answer;
         QFile original(photo);
         ASSERT_TRUE(original.open(QIODevice::ReadOnly));
