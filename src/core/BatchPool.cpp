@@ -225,8 +225,7 @@ int availableCores()
 Outcome runFileBatch(int count, const Job &job, const Options &options)
 {
     count = std::max(0, count);
-    int threads = options.threads > 0 ? options.threads : availableCores();
-    threads = std::max(1, std::min(threads, count));
+    const int threads = workerCount(options.threads, count);
     // A record waiting for its file to be put in place holds only the file's descriptor: room for
     // many, so that a worker the system holds up for a while does not stop the others.
     const int ahead = options.maxAhead > 0 ? options.maxAhead : std::max(4 * threads, std::min(256, 16 * threads));
@@ -236,19 +235,29 @@ Outcome runFileBatch(int count, const Job &job, const Options &options)
     }
 
     Run run(count, job, options, ahead);
+    runOnWorkers(threads, [&run] { run.work(); });
+    return run.finish();
+}
+
+int workerCount(int threads, int count)
+{
+    return std::max(1, std::min(threads > 0 ? threads : availableCores(), count));
+}
+
+void runOnWorkers(int threads, const std::function<void()> &work)
+{
     std::vector<std::thread> workers;
-    workers.reserve(std::size_t(threads - 1));
+    workers.reserve(std::size_t(std::max(0, threads - 1)));
     for (int i = 1; i < threads; ++i) {
         try {
-            workers.emplace_back([&run] { run.work(); });
+            workers.emplace_back(work);
         } catch (const std::system_error &) {
             break;   // fewer threads than asked: the ones running do the work
         }
     }
-    run.work();
+    work();
     for (std::thread &t : workers)
         t.join();
-    return run.finish();
 }
 
 } // namespace batchfiles

@@ -60,6 +60,13 @@ struct Outcome {
 // The number of cores this process may run on (its CPU affinity), at least 1.
 int availableCores();
 
+// The workers for count records: threads (0: one per available core), at least 1, at most count.
+int workerCount(int threads, int count);
+
+// Runs work on the calling thread and on threads - 1 more, and returns when all have returned.
+// When the system gives fewer threads, the ones running do the work.
+void runOnWorkers(int threads, const std::function<void()> &work);
+
 // Runs job(0) ... job(count - 1) and writes their files, then syncs once. Blocks until the batch
 // ends; the calling thread is one of the workers, so call it off the GUI thread. Records not started
 // when the stop flag is seen are left out; those started are finished and counted.

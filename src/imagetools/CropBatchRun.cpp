@@ -12,8 +12,6 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace crop {
@@ -190,21 +188,10 @@ BatchOutcome runBatch(const BatchPlan &plan)
 {
     if (plan.count <= 0)
         return {};
-    int threads = plan.threads > 0 ? plan.threads : batchfiles::availableCores();
-    threads = std::max(1, std::min(threads, plan.count));
+    const int threads = batchfiles::workerCount(plan.threads, plan.count);
     // A few finished pictures per worker may wait for the one being written.
     Run run(plan, 4 * threads);
-    std::vector<std::thread> workers;
-    for (int i = 1; i < threads; ++i) {
-        try {
-            workers.emplace_back([&run] { run.work(); });
-        } catch (const std::system_error &) {
-            break;
-        }
-    }
-    run.work();
-    for (std::thread &t : workers)
-        t.join();
+    batchfiles::runOnWorkers(threads, [&run] { run.work(); });
     return run.finish();
 }
 

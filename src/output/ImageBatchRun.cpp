@@ -15,7 +15,6 @@
 #include <exception>
 #include <mutex>
 #include <set>
-#include <thread>
 #include <vector>
 
 namespace imageexport {
@@ -210,23 +209,12 @@ private:
 BatchOutcome runBatch(const BatchPlan &plan)
 {
     const int count = std::max(0, plan.end - plan.first);
-    int threads = plan.threads > 0 ? plan.threads : batchfiles::availableCores();
-    threads = std::max(1, std::min(threads, count));
+    const int threads = batchfiles::workerCount(plan.threads, count);
     // Room for the records made while the one being written waits: a worker the system holds up
     // for a while does not stop the others.
     const int ahead = plan.ahead > 0 ? std::max(plan.ahead, 2 * threads) : std::max(2 * threads, std::min(256, 16 * threads));
     Run run(plan, ahead);
-    std::vector<std::thread> workers;
-    for (int i = 1; i < threads; ++i) {
-        try {
-            workers.emplace_back([&run] { run.work(); });
-        } catch (const std::system_error &) {
-            break;
-        }
-    }
-    run.work();
-    for (std::thread &t : workers)
-        t.join();
+    batchfiles::runOnWorkers(threads, [&run] { run.work(); });
     return run.finish();
 }
 
