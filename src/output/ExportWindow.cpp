@@ -181,13 +181,10 @@ void ExportWindow::Prepare_Export_Sheet()
     exp_side_front->setChecked(true);
     export_card_side = QStringLiteral("F");
     // Range: all records.
-    All_print_rd->setChecked(true);
-    Sel_print_rd->setChecked(false);
+    recordrange::Select_All(rangeChoice());
     Total_Text->hide();
-    enableAll({tot_label, Total_Text, Total_Stepper}, true);
     from_Text->setText(QStringLiteral("1"));
     from_Stepper->setIntValue(1);
-    enableAll({from_label, from_Text, from_Stepper, to_label, To_Text, To_Stepper}, false);
     // The batch option first, since the range limits depend on it.
     const bool batchPossible = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
     Export_with_batch_chk->setEnabled(batchPossible);

@@ -229,11 +229,8 @@ int PDF_Export::Open_Pdf_Export_Wnd(SKTWindowController &h)
         Print_Row = Print_Col = 1;
         Total_Label = Total_Label_Wd_PQ = 1;
         file_name_save_txt->setText(QStringLiteral("QIROLabel"));
-        All_print_rd->setChecked(true);
-        Sel_print_rd->setChecked(false);
-        enable({tot_label, Total_Text, Total_Stepper}, true);
+        recordrange::Select_All(rangeChoice());
         showValue(from_Text, from_Stepper, 1, QStringLiteral("1"));
-        enable({from_Text, from_Stepper, from_label, To_Text, To_Stepper, to_label}, false);
         use_label_size_chk_box->setVisible(false);
         use_label_size_chk_box->setChecked(false);
 
@@ -447,40 +444,24 @@ void PDF_Export::Fill_Series_Or_Excel_List()
     }
 }
 
+recordrange::Choice PDF_Export::rangeChoice() const
+{
+    return {All_print_rd, Sel_print_rd, tot_label, from_label, to_label,
+            {Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper}};
+}
+
 void PDF_Export::Set_Tot_Value(int value, int max, const QString &setFor)
 {
-    const recordrange::Controls range{Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper};
-    recordrange::Set_Tot_Value(range, print_with_batch_chk->isChecked(), value, max, setFor);
+    recordrange::Set_Tot_Value(rangeChoice().range, print_with_batch_chk->isChecked(), value, max, setFor);
 }
 
-void PDF_Export::All_print_RD_Clicked()
-{
-    All_print_rd->setChecked(true);
-    Sel_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, true);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, false);
-}
+void PDF_Export::All_print_RD_Clicked() { recordrange::Select_All(rangeChoice()); }
 
-void PDF_Export::Sel_Print_RD_Clicked()
-{
-    Sel_print_rd->setChecked(true);
-    All_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, false);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, true);
-}
+void PDF_Export::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice()); }
 
 void PDF_Export::Set_Enable_Diable_Range_Box()
 {
-    if (print_with_batch_chk->isChecked()) {
-        export_range_box->setEnabled(true);
-        if (Sel_print_rd->isChecked())
-            Sel_Print_RD_Clicked();
-        else
-            All_print_RD_Clicked();
-        return;
-    }
-    export_range_box->setEnabled(false);
-    All_print_RD_Clicked();
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
 }
 
 void PDF_Export::Verify_Card_Count()
