@@ -13,12 +13,10 @@
 #include "core/Utilities.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
-#include "model/SKTBarcode.h"
-#include "model/SKTImage.h"
 #include "model/SKTRenderingView.h"
-#include "model/SKTText.h"
 #include "output/OutputController.h"
 #include "output/RecordRange.h"
+#include "output/UsedDataLists.h"
 #include "output/Sample_Preview.h"
 #include "platform/Dialogs.h"
 #include "platform/Float_Num_Formatter.h"
@@ -31,7 +29,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleValidator>
 #include <QGroupBox>
 #include <QLabel>
@@ -399,46 +396,11 @@ void PDF_Export::Fill_Series_Or_Excel_List()
         return;
     try {
         DesignController &d = hub()->design();
-        const QStringList columnTitles = d.records().Linked_Sheet.columnTitles;
-        auto addSeries = [&](const QString &name) {
-            const QString trimmed = Trim_Str(name);
-            if (Check_List_Name_Exist_In_Used_Ser_Combo(trimmed))
-                return;
-            // A series whose file is gone names nothing.
-            if (!OutputController::File_Name_Taken(QDir(Data_Folder_Path).filePath(trimmed + QLatin1Char('.') + batch_file_EXT)))
-                return;
-            Used_Seres_In_Design->addItem(trimmed);
-        };
-        auto addColumn = [&](int k) {
-            if (k <= 0 || k > columnTitles.size())
-                return;
-            const QString title = columnTitles.at(k - 1);
-            if (Check_Column_Name_Exist_In_Used_Excel_Combo(title))
-                return;
-            Used_Excel_Col_In_Design->addItem(title);
-            Used_Excel_Col_Index->addItem(QString::number(k));
-        };
+        const useddata::Lists lists{Used_Seres_In_Design, Used_Excel_Col_In_Design, Used_Excel_Col_Index,
+                                    [this](const QString &name) { return Check_List_Name_Exist_In_Used_Ser_Combo(name); },
+                                    [this](const QString &name) { return Check_Column_Name_Exist_In_Used_Excel_Combo(name); }};
         const QSignalBlocker blockSeries(Used_Seres_In_Design), blockColumns(Used_Excel_Col_In_Design);
-        for (const std::shared_ptr<SKTGraphic> &g : d.Get_Front_Controls_Array()) {
-            if (!g || g->print_object != 0
-                || !(g->isExactly<SKTText>() || g->isExactly<SKTImage>() || g->isExactly<SKTBarcode>()))
-                continue;
-            const bool barcode = g->isExactly<SKTBarcode>();
-            if (Use_Data_Sheet_Values && g->data_source_type == 1) {
-                addSeries(g->batch_list_name);
-                if (barcode) {
-                    addSeries(g->batch_hdr_list_name);
-                    addSeries(g->batch_ftr_list_name);
-                }
-            }
-            if (Use_Excel_Binding_Values && g->data_source_type == 2 && g->excel_col_indx > 0) {
-                addColumn(g->excel_col_indx);
-                if (barcode) {
-                    addColumn(g->batch_hdr_list_index);
-                    addColumn(g->batch_ftr_list_index);
-                }
-            }
-        }
+        useddata::Fill_Used_Data_Lists(lists, d.Get_Front_Controls_Array(), d.records().Linked_Sheet.columnTitles);
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }
