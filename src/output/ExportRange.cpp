@@ -21,12 +21,6 @@
 
 namespace {
 
-void enable(std::initializer_list<QWidget *> widgets, bool on)
-{
-    for (QWidget *w : widgets)
-        w->setEnabled(on);
-}
-
 // The stepper's value into the field when the stepper sent the change, else the field's into the stepper.
 void mirror(QObject *sender, QLineEdit *field, platform::Stepper *stepper)
 {
@@ -41,27 +35,20 @@ int typedRecord(const QLineEdit *field) { return recordrange::Typed_Record(field
 
 } // namespace
 
+recordrange::Choice ExportWindow::rangeChoice() const
+{
+    return {All_print_rd, Sel_print_rd, tot_label, from_label, to_label,
+            {Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper}};
+}
+
 void ExportWindow::Set_Tot_Value(int value, int max, const QString &setFor)
 {
-    const recordrange::Controls range{Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper};
-    recordrange::Set_Tot_Value(range, Export_with_batch_chk->isChecked(), value, max, setFor);
+    recordrange::Set_Tot_Value(rangeChoice().range, Export_with_batch_chk->isChecked(), value, max, setFor);
 }
 
-void ExportWindow::All_print_RD_Clicked(QObject *)
-{
-    All_print_rd->setChecked(true);
-    Sel_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, true);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, false);
-}
+void ExportWindow::All_print_RD_Clicked(QObject *) { recordrange::Select_All(rangeChoice()); }
 
-void ExportWindow::Sel_Print_RD_Clicked(QObject *)
-{
-    Sel_print_rd->setChecked(true);
-    All_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, false);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, true);
-}
+void ExportWindow::Sel_Print_RD_Clicked(QObject *) { recordrange::Select_Range(rangeChoice()); }
 
 void ExportWindow::From_Stepper_Changed(QObject *sender) { mirror(sender, from_Text, from_Stepper); }
 void ExportWindow::To_Stepper_Changed(QObject *sender) { mirror(sender, To_Text, To_Stepper); }
@@ -69,14 +56,11 @@ void ExportWindow::Total_Val_Changed(QObject *sender) { mirror(sender, Total_Tex
 
 void ExportWindow::Set_Enable_Diable_Range_Box()
 {
-    const bool batch = Export_with_batch_chk->isChecked();
-    export_range_box->setEnabled(batch);
-    if (!batch)
-        return;
-    if (Sel_print_rd->isChecked())
-        Sel_Print_RD_Clicked(Sel_print_rd);
+    // Without a batch the radios keep their state; the box alone closes.
+    if (Export_with_batch_chk->isChecked())
+        recordrange::Set_Range_Box(export_range_box, rangeChoice(), true);
     else
-        All_print_RD_Clicked(All_print_rd);
+        export_range_box->setEnabled(false);
 }
 
 void ExportWindow::Export_With_Batch_Changed(QObject *)

@@ -9,12 +9,9 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/FormBinding.h"
-#include "model/SKTBarcode.h"
-#include "model/SKTImage.h"
-#include "model/SKTText.h"
 #include "output/ExportSheetHost.h"
-#include "output/OutputController.h"
 #include "output/RecordRange.h"
+#include "output/UsedDataLists.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 
@@ -23,7 +20,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,11 +69,6 @@ bool comboHolds(const QComboBox *combo, const QString &name)
 }
 
 int integerOf(const QLineEdit *field) { return field ? Trim_Str(field->text()).toInt() : 0; }
-
-bool batchObject(const SKTGraphic &g)
-{
-    return g.print_object == 0 && (g.isExactly<SKTText>() || g.isExactly<SKTImage>() || g.isExactly<SKTBarcode>());
-}
 
 // Each widget of the form into the outlet of its name.
 void bindOutlets(ExportWindow &c, const Ui::ExportWindow &ui)
@@ -181,13 +172,10 @@ void ExportWindow::Prepare_Export_Sheet()
     exp_side_front->setChecked(true);
     export_card_side = QStringLiteral("F");
     // Range: all records.
-    All_print_rd->setChecked(true);
-    Sel_print_rd->setChecked(false);
+    recordrange::Select_All(rangeChoice());
     Total_Text->hide();
-    enableAll({tot_label, Total_Text, Total_Stepper}, true);
     from_Text->setText(QStringLiteral("1"));
     from_Stepper->setIntValue(1);
-    enableAll({from_label, from_Text, from_Stepper, to_label, To_Text, To_Stepper}, false);
     // The batch option first, since the range limits depend on it.
     const bool batchPossible = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
     Export_with_batch_chk->setEnabled(batchPossible);
@@ -213,43 +201,10 @@ void ExportWindow::Prepare_Export_Sheet()
 
 void ExportWindow::Fill_Used_Data_Lists(const QList<std::shared_ptr<SKTGraphic>> &front, const QStringList &columnTitles)
 {
-    auto addSeries = [&](const QString &name) {
-        const QString trimmed = Trim_Str(name);
-        if (trimmed.isEmpty() || Check_List_Name_Exist_In_Used_Ser_Combo(trimmed))
-            return;
-        // Only a series whose file is there can name files.
-        if (!OutputController::File_Name_Taken(QDir(Data_Folder_Path).filePath(trimmed + QLatin1Char('.') + batch_file_EXT)))
-            return;
-        Used_Seres_In_Design->addItem(trimmed);
-    };
-    auto addColumn = [&](int k) {
-        if (k <= 0 || k > columnTitles.size())
-            return;
-        const QString title = columnTitles.at(k - 1);
-        if (Check_Column_Name_Exist_In_Used_Excel_Combo(title))
-            return;
-        Used_Excel_Col_In_Design->addItem(title);
-        Used_Excel_Col_Index->addItem(QString::number(k));
-    };
-    for (const std::shared_ptr<SKTGraphic> &g : front) {
-        if (!g || !batchObject(*g))
-            continue;
-        const bool barcode = g->isExactly<SKTBarcode>();
-        if (Use_Data_Sheet_Values && g->data_source_type == 1) {
-            addSeries(g->batch_list_name);
-            if (barcode) {
-                addSeries(g->batch_hdr_list_name);
-                addSeries(g->batch_ftr_list_name);
-            }
-        }
-        if (Use_Excel_Binding_Values && g->data_source_type == 2 && g->excel_col_indx > 0) {
-            addColumn(g->excel_col_indx);
-            if (barcode) {
-                addColumn(g->batch_hdr_list_index);
-                addColumn(g->batch_ftr_list_index);
-            }
-        }
-    }
+    const useddata::Lists lists{Used_Seres_In_Design, Used_Excel_Col_In_Design, Used_Excel_Col_Index,
+                                [this](const QString &name) { return Check_List_Name_Exist_In_Used_Ser_Combo(name); },
+                                [this](const QString &name) { return Check_Column_Name_Exist_In_Used_Excel_Combo(name); }};
+    useddata::Fill_Used_Data_Lists(lists, front, columnTitles);
     Used_Seres_In_Design->setCurrentIndex(-1);
     Used_Excel_Col_In_Design->setCurrentIndex(-1);
 }

@@ -22,6 +22,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 namespace platform { class Stepper; }
+namespace recordrange { struct Choice; }
 namespace Ui { class ExportWindow; }
 
 class ExportWindow : public QDialog {
@@ -127,6 +128,7 @@ public:
 
 private:
     void Wire_Controls();
+    recordrange::Choice rangeChoice() const;
     std::unique_ptr<Ui::ExportWindow> ui;
     ExportSheetHost *m_host = nullptr;
 };

@@ -35,12 +35,6 @@ const QStringList tokens = {QStringLiteral("<DEF>"), QStringLiteral("<BV>"), QSt
 
 bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
 
-void enable(std::initializer_list<QWidget *> widgets, bool on)
-{
-    for (QWidget *w : widgets)
-        w->setEnabled(on);
-}
-
 // A typed record number: empty, text, 0 and negatives all come back to the first record.
 int typedRecord(const QLineEdit *field)
 {
@@ -167,13 +161,10 @@ int Export_Barcode::Open_Export_Dialog(const OpenState &state)
         Export_barcode_Dest_Path->clear();
         skip_invalid_barcode = false;
         skip_inavlid_chk->setChecked(false);
-        All_print_rd->setChecked(true);
-        Sel_print_rd->setChecked(false);
+        recordrange::Select_All(rangeChoice());
         Total_Text->setHidden(true);
-        enable({tot_label, Total_Stepper, Total_Text}, true);
         from_Stepper->setIntValue(1);
         from_Text->setText(QStringLiteral("1"));
-        enable({from_Stepper, from_Text, from_label, To_Stepper, To_Text, to_label}, false);
         Set_Tot_Value(Total_Label, Total_Label, QStringLiteral("A"));
         To_Stepper->setIntValue(Total_Stepper->intValue());
         To_Text->setText(QString::number(Total_Stepper->intValue()));
@@ -189,12 +180,7 @@ int Export_Barcode::Open_Export_Dialog(const OpenState &state)
         ex_bar_suffix->clear();
         ex_bar_cus_name->clear();
         prefix_sufix_box->setEnabled(false);
-        if (state.batch) {
-            export_range_box->setEnabled(true);
-            All_print_RD_Clicked(All_print_rd);
-        } else {
-            export_range_box->setEnabled(false);
-        }
+        recordrange::Set_Range_Box(export_range_box, rangeChoice(), state.batch);
         export_btn_on_export_image->setFocus();
         const int result = Run_Dialog ? Run_Dialog(*this) : platform::runModal(*this);
         hide();
@@ -256,21 +242,15 @@ void Export_Barcode::Export_Barcode_Dest_Path_Clicked(QObject *)
     }
 }
 
-void Export_Barcode::All_print_RD_Clicked(QObject *)
+recordrange::Choice Export_Barcode::rangeChoice() const
 {
-    All_print_rd->setChecked(true);
-    Sel_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, true);
-    enable({from_Stepper, from_Text, from_label, To_Stepper, To_Text, to_label}, false);
+    return {All_print_rd, Sel_print_rd, tot_label, from_label, to_label,
+            {Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper}};
 }
 
-void Export_Barcode::Sel_Print_RD_Clicked(QObject *)
-{
-    Sel_print_rd->setChecked(true);
-    All_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, false);
-    enable({from_Stepper, from_Text, from_label, To_Stepper, To_Text, to_label}, true);
-}
+void Export_Barcode::All_print_RD_Clicked(QObject *) { recordrange::Select_All(rangeChoice()); }
+
+void Export_Barcode::Sel_Print_RD_Clicked(QObject *) { recordrange::Select_Range(rangeChoice()); }
 
 void Export_Barcode::From_Stepper_Changed(QObject *sender) { mirror(sender, from_Text, from_Stepper); }
 void Export_Barcode::To_Stepper_Changed(QObject *sender) { mirror(sender, To_Text, To_Stepper); }
@@ -278,8 +258,7 @@ void Export_Barcode::Total_Val_Changed(QObject *sender) { mirror(sender, Total_T
 
 void Export_Barcode::Set_Tot_Value(int value, int max, const QString &setFor)
 {
-    const recordrange::Controls range{Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper};
-    recordrange::Set_Tot_Value(range, m_batch, value, max, setFor);
+    recordrange::Set_Tot_Value(rangeChoice().range, m_batch, value, max, setFor);
 }
 
 void Export_Barcode::controlTextDidChange(QObject *field)

@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class SKTWindowController;
 namespace platform { class Stepper; }
+namespace recordrange { struct Choice; }
 namespace Ui { class Export_Barcode; }
 
 class Export_Barcode : public QDialog {
@@ -88,6 +89,7 @@ public:
 
 private:
     void selectRow(int row);
+    recordrange::Choice rangeChoice() const;
     void wire();
     std::unique_ptr<Ui::Export_Barcode> ui;
     bool m_batch = false;

@@ -13,12 +13,10 @@
 #include "core/Utilities.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
-#include "model/SKTBarcode.h"
-#include "model/SKTImage.h"
 #include "model/SKTRenderingView.h"
-#include "model/SKTText.h"
 #include "output/OutputController.h"
 #include "output/RecordRange.h"
+#include "output/UsedDataLists.h"
 #include "output/Sample_Preview.h"
 #include "platform/Dialogs.h"
 #include "platform/Float_Num_Formatter.h"
@@ -31,7 +29,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleValidator>
 #include <QGroupBox>
 #include <QLabel>
@@ -229,11 +226,8 @@ int PDF_Export::Open_Pdf_Export_Wnd(SKTWindowController &h)
         Print_Row = Print_Col = 1;
         Total_Label = Total_Label_Wd_PQ = 1;
         file_name_save_txt->setText(QStringLiteral("QIROLabel"));
-        All_print_rd->setChecked(true);
-        Sel_print_rd->setChecked(false);
-        enable({tot_label, Total_Text, Total_Stepper}, true);
+        recordrange::Select_All(rangeChoice());
         showValue(from_Text, from_Stepper, 1, QStringLiteral("1"));
-        enable({from_Text, from_Stepper, from_label, To_Text, To_Stepper, to_label}, false);
         use_label_size_chk_box->setVisible(false);
         use_label_size_chk_box->setChecked(false);
 
@@ -402,85 +396,34 @@ void PDF_Export::Fill_Series_Or_Excel_List()
         return;
     try {
         DesignController &d = hub()->design();
-        const QStringList columnTitles = d.records().Linked_Sheet.columnTitles;
-        auto addSeries = [&](const QString &name) {
-            const QString trimmed = Trim_Str(name);
-            if (Check_List_Name_Exist_In_Used_Ser_Combo(trimmed))
-                return;
-            // A series whose file is gone names nothing.
-            if (!OutputController::File_Name_Taken(QDir(Data_Folder_Path).filePath(trimmed + QLatin1Char('.') + batch_file_EXT)))
-                return;
-            Used_Seres_In_Design->addItem(trimmed);
-        };
-        auto addColumn = [&](int k) {
-            if (k <= 0 || k > columnTitles.size())
-                return;
-            const QString title = columnTitles.at(k - 1);
-            if (Check_Column_Name_Exist_In_Used_Excel_Combo(title))
-                return;
-            Used_Excel_Col_In_Design->addItem(title);
-            Used_Excel_Col_Index->addItem(QString::number(k));
-        };
+        const useddata::Lists lists{Used_Seres_In_Design, Used_Excel_Col_In_Design, Used_Excel_Col_Index,
+                                    [this](const QString &name) { return Check_List_Name_Exist_In_Used_Ser_Combo(name); },
+                                    [this](const QString &name) { return Check_Column_Name_Exist_In_Used_Excel_Combo(name); }};
         const QSignalBlocker blockSeries(Used_Seres_In_Design), blockColumns(Used_Excel_Col_In_Design);
-        for (const std::shared_ptr<SKTGraphic> &g : d.Get_Front_Controls_Array()) {
-            if (!g || g->print_object != 0
-                || !(g->isExactly<SKTText>() || g->isExactly<SKTImage>() || g->isExactly<SKTBarcode>()))
-                continue;
-            const bool barcode = g->isExactly<SKTBarcode>();
-            if (Use_Data_Sheet_Values && g->data_source_type == 1) {
-                addSeries(g->batch_list_name);
-                if (barcode) {
-                    addSeries(g->batch_hdr_list_name);
-                    addSeries(g->batch_ftr_list_name);
-                }
-            }
-            if (Use_Excel_Binding_Values && g->data_source_type == 2 && g->excel_col_indx > 0) {
-                addColumn(g->excel_col_indx);
-                if (barcode) {
-                    addColumn(g->batch_hdr_list_index);
-                    addColumn(g->batch_ftr_list_index);
-                }
-            }
-        }
+        useddata::Fill_Used_Data_Lists(lists, d.Get_Front_Controls_Array(), d.records().Linked_Sheet.columnTitles);
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }
 }
 
+recordrange::Choice PDF_Export::rangeChoice() const
+{
+    return {All_print_rd, Sel_print_rd, tot_label, from_label, to_label,
+            {Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper}};
+}
+
 void PDF_Export::Set_Tot_Value(int value, int max, const QString &setFor)
 {
-    const recordrange::Controls range{Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper};
-    recordrange::Set_Tot_Value(range, print_with_batch_chk->isChecked(), value, max, setFor);
+    recordrange::Set_Tot_Value(rangeChoice().range, print_with_batch_chk->isChecked(), value, max, setFor);
 }
 
-void PDF_Export::All_print_RD_Clicked()
-{
-    All_print_rd->setChecked(true);
-    Sel_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, true);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, false);
-}
+void PDF_Export::All_print_RD_Clicked() { recordrange::Select_All(rangeChoice()); }
 
-void PDF_Export::Sel_Print_RD_Clicked()
-{
-    Sel_print_rd->setChecked(true);
-    All_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, false);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, true);
-}
+void PDF_Export::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice()); }
 
 void PDF_Export::Set_Enable_Diable_Range_Box()
 {
-    if (print_with_batch_chk->isChecked()) {
-        export_range_box->setEnabled(true);
-        if (Sel_print_rd->isChecked())
-            Sel_Print_RD_Clicked();
-        else
-            All_print_RD_Clicked();
-        return;
-    }
-    export_range_box->setEnabled(false);
-    All_print_RD_Clicked();
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
 }
 
 void PDF_Export::Verify_Card_Count()

@@ -23,6 +23,7 @@ class QScrollArea;
 class Sample_Preview;
 class SKTWindowController;
 namespace platform { class Stepper; }
+namespace recordrange { struct Choice; }
 namespace sheetfit { struct Fields; }
 
 class PDF_Export : public QDialog {
@@ -138,6 +139,7 @@ protected:
 
 private:
     explicit PDF_Export(QWidget *parent = nullptr);
+    recordrange::Choice rangeChoice() const;
     void Wire_Handlers();
     std::vector<QPushButton *> Alignment_Buttons() const;
     void Fill_Naming_List();

@@ -29,6 +29,7 @@ class Custom_Product_Label;
 class ProfileListModel;
 class Sample_Preview;
 namespace platform { class Stepper; class PrintInfo; }
+namespace recordrange { struct Choice; }
 namespace sheetfit { struct Fields; }
 
 class Print_Wnd : public QDialog {
@@ -234,6 +235,7 @@ protected:
 
 private:
     explicit Print_Wnd(QWidget *parent = nullptr);
+    recordrange::Choice rangeChoice() const;
     void Load_Window();
     void Wire_Handlers();
     // The page setup's printer becomes that one, with the margins it cannot mark.

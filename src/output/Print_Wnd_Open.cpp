@@ -148,11 +148,8 @@ int Print_Wnd::Open_Print_Wnd()
             const QSignalBlocker block(Label_ComboBox);
             Label_ComboBox->setCurrentIndex(0);
         }
-        All_print_rd->setChecked(true);
-        Sel_print_rd->setChecked(false);
-        enable({tot_label, Total_Text, Total_Stepper}, true);
+        recordrange::Select_All(rangeChoice());
         showValue(from_Text, from_Stepper, 1, QStringLiteral("1"));
-        enable({from_Text, from_Stepper, from_label, To_Text, To_Stepper, to_label}, false);
 
         const int mode = Barcode_Setting_Or_Designing_Mode;
         const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
@@ -262,40 +259,24 @@ int Print_Wnd::Open_Print_Wnd()
     }
 }
 
+recordrange::Choice Print_Wnd::rangeChoice() const
+{
+    return {All_print_rd, Sel_print_rd, tot_label, from_label, to_label,
+            {Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper}};
+}
+
 void Print_Wnd::Set_Tot_Value(int value, int max, const QString &setFor)
 {
-    const recordrange::Controls range{Total_Text, Total_Stepper, from_Text, from_Stepper, To_Text, To_Stepper};
-    recordrange::Set_Tot_Value(range, print_with_batch_chk->isChecked(), value, max, setFor);
+    recordrange::Set_Tot_Value(rangeChoice().range, print_with_batch_chk->isChecked(), value, max, setFor);
 }
 
-void Print_Wnd::All_print_RD_Clicked()
-{
-    All_print_rd->setChecked(true);
-    Sel_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, true);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, false);
-}
+void Print_Wnd::All_print_RD_Clicked() { recordrange::Select_All(rangeChoice()); }
 
-void Print_Wnd::Sel_Print_RD_Clicked()
-{
-    Sel_print_rd->setChecked(true);
-    All_print_rd->setChecked(false);
-    enable({tot_label, Total_Stepper, Total_Text}, false);
-    enable({from_label, from_Stepper, from_Text, to_label, To_Stepper, To_Text}, true);
-}
+void Print_Wnd::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice()); }
 
 void Print_Wnd::Set_Enable_Diable_Range_Box()
 {
-    if (print_with_batch_chk->isChecked()) {
-        export_range_box->setEnabled(true);
-        if (Sel_print_rd->isChecked())
-            Sel_Print_RD_Clicked();
-        else
-            All_print_RD_Clicked();
-        return;
-    }
-    export_range_box->setEnabled(false);
-    All_print_RD_Clicked();
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
 }
 
 void Print_Wnd::Normal_Printing_Is_Selected()

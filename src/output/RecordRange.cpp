@@ -3,6 +3,7 @@
 #include "core/Utilities.h"
 #include "platform/Stepper.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -17,6 +18,20 @@ void show(QLineEdit *field, platform::Stepper *stepper, int value)
         field->setText(QString::number(value));
     if (stepper)
         stepper->setDoubleValue(value);
+}
+
+void enable(std::initializer_list<QWidget *> widgets, bool on)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->setEnabled(on);
+}
+
+// Opens the total or the from-to fields; the other side closes.
+void openTotal(const Choice &c, bool total)
+{
+    enable({c.tot_label, c.range.Total_Stepper, c.range.Total_Text}, total);
+    enable({c.from_label, c.range.from_Stepper, c.range.from_Text, c.to_label, c.range.To_Stepper, c.range.To_Text}, !total);
 }
 
 } // namespace
@@ -52,6 +67,34 @@ void Set_Tot_Value(const Controls &range, bool batch, int value, int max, const 
         if (!batch)
             show(range.from_Text, range.from_Stepper, 1);
     }
+}
+
+void Select_All(const Choice &choice)
+{
+    if (choice.All)
+        choice.All->setChecked(true);
+    if (choice.Selected)
+        choice.Selected->setChecked(false);
+    openTotal(choice, true);
+}
+
+void Select_Range(const Choice &choice)
+{
+    if (choice.Selected)
+        choice.Selected->setChecked(true);
+    if (choice.All)
+        choice.All->setChecked(false);
+    openTotal(choice, false);
+}
+
+void Set_Range_Box(QWidget *box, const Choice &choice, bool batch)
+{
+    if (box)
+        box->setEnabled(batch);
+    if (batch && choice.Selected && choice.Selected->isChecked())
+        Select_Range(choice);
+    else
+        Select_All(choice);
 }
 
 } // namespace recordrange

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QLineEdit;
+class QWidget;
 namespace platform { class Stepper; }
 
 namespace recordrange {
@@ -30,5 +32,26 @@ int Typed_Record(const QString &text);
 // it). setFor "TOT" sets the total, "TO" the last record, "A" both, and without a batch also the
 // first record to 1.
 void Set_Tot_Value(const Controls &range, bool batch, int value, int max, const QString &setFor);
+
+// The "all records" and "selected records" radios and the labels beside the range fields; a missing
+// radio or label is skipped.
+struct Choice {
+    QAbstractButton *All = nullptr;
+    QAbstractButton *Selected = nullptr;
+    QWidget *tot_label = nullptr;
+    QWidget *from_label = nullptr;
+    QWidget *to_label = nullptr;
+    Controls range;
+};
+
+// All records: the total opens, the from and to fields close.
+void Select_All(const Choice &choice);
+
+// Selected records: the from and to fields open, the total closes.
+void Select_Range(const Choice &choice);
+
+// The range box opens only with a batch; inside it the checked radio's fields open, and without a
+// batch every record is chosen.
+void Set_Range_Box(QWidget *box, const Choice &choice, bool batch);
 
 } // namespace recordrange
