@@ -9,7 +9,7 @@
 
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
-#include "imagetools/ImageFileReader.h"
+#include "imaging/ImageFileReader.h"
 #include "imagetools/Image_Library.h"
 #include "platform/Dialogs.h"
 

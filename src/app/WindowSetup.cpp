@@ -10,7 +10,7 @@
 #include "barcodemode/BarcodeEditorForm.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
-#include "imagetools/Rotated.h"
+#include "imaging/Rotated.h"
 #include "model/GraphicStyles.h"
 #include "model/SKTDocument.h"
 #include "output/Send_Modeless.h"

@@ -12,8 +12,8 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageForPath.h"
-#include "imagetools/ImageSizeCheck.h"
+#include "imaging/ImageForPath.h"
+#include "imaging/ImageSizeCheck.h"
 #include "platform/PictureView.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "barcodemode/QrLogo.h"
 
 #include "core/Globals.h"
-#include "imagetools/ImageForPath.h"
+#include "imaging/ImageForPath.h"
 
 #include <QFileInfo>
 

@@ -9,7 +9,7 @@
 #include "design/PictureSettings.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/ImagePanel.h"
-#include "imagetools/ImageForPath.h"
+#include "imaging/ImageForPath.h"
 #include "model/SKTImage.h"
 #include "model/SKTRenderingView.h"
 #include "platform/GuiThread.h"

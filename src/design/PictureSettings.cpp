@@ -2,7 +2,7 @@
 
 #include "design/PictureSettings.h"
 
-#include "imagetools/ImageProcesser.h"
+#include "imaging/ImageProcesser.h"
 #include "model/SKTGraphic.h"
 
 platform::Picture Apply_Image_Settings(const SKTGraphic &g)

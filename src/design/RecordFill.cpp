@@ -11,7 +11,7 @@
 #include "core/Utilities.h"
 #include "data/View_All_Used_Data.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageSizeCheck.h"
+#include "imaging/ImageSizeCheck.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTImage.h"
 #include "model/SKTRenderingView.h"

@@ -14,7 +14,7 @@
 #include "design/panels/ShapePanel.h"
 #include "design/panels/TextEditingPanel.h"
 #include "design/panels/TextPropertiesPanel.h"
-#include "imagetools/ImageForPath.h"
+#include "imaging/ImageForPath.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"

@@ -10,7 +10,7 @@
 #include "core/Messages.h"
 #include "design/RecordBinding.h"
 #include "imagetools/Image_Library.h"
-#include "imagetools/ImageForPath.h"
+#include "imaging/ImageForPath.h"
 #include "model/SKTImage.h"
 #include "platform/Dialogs.h"
 

@@ -6,7 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Utilities.h"
-#include "imagetools/CropGeometry.h"
+#include "imaging/CropGeometry.h"
 #include "imagetools/MSSCanvas.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"

@@ -4,8 +4,8 @@
 // shows one picture with a selection rectangle over it. The view shows an 800-pixel preview;
 // every crop and resize is cut from the full original.
 
-#include "imagetools/CropBatchListModel.h"
-#include "imagetools/CropOperation.h"
+#include "imaging/CropBatchListModel.h"
+#include "imaging/CropOperation.h"
 #include "platform/Picture.h"
 
 #include <QObject>

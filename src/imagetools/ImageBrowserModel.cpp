@@ -1,7 +1,7 @@
 #include "imagetools/ImageBrowserModel.h"
 
 #include "imagetools/ReorderItems.h"
-#include "imagetools/ThumbnailTiles.h"
+#include "imaging/ThumbnailTiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

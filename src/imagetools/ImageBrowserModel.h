@@ -5,9 +5,9 @@
 // placeholder, and a file that cannot be read shows a broken-picture tile; both stay selectable.
 // Thumbnails are cached up to a number of bytes, least recently used first out.
 
-#include "imagetools/ImageFileReader.h"
+#include "imaging/ImageFileReader.h"
 #include "imagetools/MyImageObject.h"
-#include "imagetools/ThumbnailQueue.h"
+#include "imaging/ThumbnailQueue.h"
 
 #include <QAbstractListModel>
 #include <QCache>

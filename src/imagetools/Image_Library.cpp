@@ -6,7 +6,7 @@
 #include "core/Messages.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
-#include "imagetools/ImageSizeCheck.h"
+#include "imaging/ImageSizeCheck.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Image_Library.h"

@@ -3,7 +3,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "output/PrintProfileStore.h"
+#include "outputjobs/PrintProfileStore.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 

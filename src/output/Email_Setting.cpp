@@ -1,10 +1,11 @@
 #include "output/Email_Setting.h"
+#include "outputjobs/MailRun.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "output/MailScript.h"
-#include "output/Preferences.h"
+#include "outputjobs/MailScript.h"
+#include "outputjobs/Preferences.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Email_Setting.h"
@@ -109,11 +110,7 @@ bool Email_Setting::flushPreferences(QString *error)
     return ok;
 }
 
-bool Email_Setting::isValidEmail(const QString &text)
-{
-    const QString t = Trim_Str(text);
-    return t.length() >= 6 && t.split(QLatin1Char('@')).size() == 2 && t.split(QLatin1Char('.')).size() >= 2;
-}
+bool Email_Setting::isValidEmail(const QString &text) { return MailRun::isValidEmail(text); }
 
 bool Email_Setting::Check_Validation(bool withRecipient)
 {

@@ -4,7 +4,7 @@
 #include "output/OutputController.h"
 
 #include "core/Messages.h"
-#include "output/ExportNaming.h"
+#include "outputjobs/ExportNaming.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // one file, the single exports and the batch runs of the Barcode mode and of the Designing mode,
 // and what the user is told at the end. Reached through the output part (hub.output()).
 
-#include "output/ImageBatchRun.h"
+#include "outputjobs/ImageBatchRun.h"
 #include "platform/Picture.h"
 
 #include <QString>

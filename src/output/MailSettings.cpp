@@ -3,7 +3,7 @@
 
 #include "core/Messages.h"
 #include "output/MailGlobals.h"
-#include "output/Preferences.h"
+#include "outputjobs/Preferences.h"
 
 #include <exception>
 

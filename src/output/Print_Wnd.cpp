@@ -3,7 +3,7 @@
 #include "core/Globals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
-#include "output/Print_Wnd_PaperNames.h"
+#include "outputjobs/Print_Wnd_PaperNames.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"

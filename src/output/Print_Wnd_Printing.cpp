@@ -12,7 +12,7 @@
 #include "design/RecordBinding.h"
 #include "output/Printing_View.h"
 #include "output/Send_Modeless.h"
-#include "output/SheetLayout.h"
+#include "outputjobs/SheetLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/Picture.h"
 #include "platform/PrintDestination.h"

@@ -1,8 +1,8 @@
 #include "output/Printing_View.h"
 
 #include "core/ImageServices.h"
-#include "output/PrintRecordPictures.h"
-#include "output/SheetPlacement.h"
+#include "outputjobs/PrintRecordPictures.h"
+#include "outputjobs/SheetPlacement.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -8,7 +8,7 @@
 // once each and in order; print() starts them again for every full render (a preview window renders
 // all its pages again whenever it updates).
 
-#include "output/SheetLayout.h"
+#include "outputjobs/SheetLayout.h"
 #include "platform/Picture.h"
 
 #include <QPointF>

@@ -3,8 +3,8 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "output/OutputController.h"
-#include "output/SheetLayout.h"
-#include "output/SheetPlacement.h"
+#include "outputjobs/SheetLayout.h"
+#include "outputjobs/SheetPlacement.h"
 
 #include <QFont>
 #include <QPaintEvent>

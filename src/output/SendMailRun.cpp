@@ -15,7 +15,7 @@
 #include "model/SKTRenderingView.h"
 #include "output/JobRunner.h"
 #include "output/MailGlobals.h"
-#include "output/MailScript.h"
+#include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "platform/Files.h"

@@ -12,7 +12,7 @@
 #include "output/Email_Setting.h"
 #include "output/JobRunner.h"
 #include "output/MailGlobals.h"
-#include "output/MailScript.h"
+#include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "platform/Dialogs.h"

@@ -3,7 +3,7 @@
 // batch record, or a plain message with a file of the user's choosing, to one or more recipients,
 // with pauses between groups of mails, behind the progress sheet.
 
-#include "output/MailRun.h"
+#include "outputjobs/MailRun.h"
 
 #include <QDialog>
 #include <QString>

@@ -24,6 +24,9 @@ enum class PairFormat {
     TwoDecimals,   // "%.2f"
 };
 
+// A typed value as a field of the format holds it: whole for an integer field, single precision
+// for a real one, two decimals for a two-decimal one.
+double formatValue(double typed, PairFormat format);
 // The text a field shows for a stepper's value.
 QString formatPairValue(double value, PairFormat format);
 // The number at the start of a field's text, as a field reads one ("0.5cm" gives 0.5); 0 without one.

@@ -7,7 +7,7 @@
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "imagetools/ImageBrowserModel.h"
-#include "imagetools/ImageSizeCheck.h"
+#include "imaging/ImageSizeCheck.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"

@@ -6,7 +6,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
-#include "imagetools/ImageSizeCheck.h"
+#include "imaging/ImageSizeCheck.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"

@@ -11,7 +11,7 @@
 #include "barcodemode/QrCategoryImages.h"
 #include "barcodemode/QrLogo.h"
 #include "imagetools/Image_Library.h"
-#include "imagetools/ImageFileMakers.h"
+#include "support/ImageFileMakers.h"
 #include "support/Decode.h"
 
 #include <QDialog>

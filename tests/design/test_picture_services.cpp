@@ -5,7 +5,7 @@
 #include "DesignFixture.h"
 
 #include "design/PropertySidebar.h"
-#include "imagetools/ImageFileMakers.h"
+#include "support/ImageFileMakers.h"
 #include "support/PageControl.h"
 
 #include "design/DoubleSlider.h"

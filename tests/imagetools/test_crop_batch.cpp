@@ -2,7 +2,7 @@
 // writes or replaces, Stop (here a cancel of all at the keep-or-replace prompt) and the direct crop
 // of a series.
 
-#include "ImageFileMakers.h"
+#include "support/ImageFileMakers.h"
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"

@@ -1,7 +1,7 @@
 // The crop wizard through its window: Next's checks, the file list of a folder or a series, the
 // selection placed over the picture, and a crop or resize written from the full original.
 
-#include "ImageFileMakers.h"
+#include "support/ImageFileMakers.h"
 
 #include "core/Globals.h"
 #include "core/Open_Export_Log.h"
@@ -9,7 +9,7 @@
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
 #include "io/SeriesStore.h"
-#include "output/ImageExportWriter.h"
+#include "outputjobs/ImageExportWriter.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 

@@ -1,12 +1,12 @@
 // The icon list of the image browsers: items, thumbnails read off the GUI thread newest first,
 // placeholders and broken tiles, stale and far requests dropped, the bounded cache, and moves.
 
-#include "ImageFileMakers.h"
+#include "support/ImageFileMakers.h"
 
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
 #include "imagetools/ReorderItems.h"
-#include "imagetools/ThumbnailTiles.h"
+#include "imaging/ThumbnailTiles.h"
 
 #include <QFileInfo>
 #include <QItemSelectionModel>

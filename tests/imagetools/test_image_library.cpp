@@ -2,7 +2,7 @@
 // selection rule, OK, Cancel, Browse other file, reordering by dragging, and what Delete and a
 // double click leave alone; and the main window's opening of it.
 
-#include "ImageFileMakers.h"
+#include "support/ImageFileMakers.h"
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"

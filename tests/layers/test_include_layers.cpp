@@ -40,17 +40,20 @@ QList<Layer> makeLayers()
 {
     const QString platform = QStringLiteral("platform"), core = QStringLiteral("core"),
                   engines = QStringLiteral("engines"), io = QStringLiteral("io"), model = QStringLiteral("model"),
+                  imaging = QStringLiteral("imaging"), outputjobs = QStringLiteral("outputjobs"),
                   app = QStringLiteral("app");
     QList<Layer> l = {
         {platform, {platform}},
         {core, {platform, core}},
-        {engines, {platform, engines}},
+        {engines, {platform, engines}, {}, true},
         {io, {platform, core, io}, {}, true},
+        {imaging, {platform, core, imaging}, {}, true},
+        {outputjobs, {platform, core, outputjobs}, {}, true},
         {model, {platform, core, engines, model}},
-        {app, QStringList{platform, core, engines, io, model, app} + kParts},
+        {app, QStringList{platform, core, engines, io, imaging, outputjobs, model, app} + kParts},
     };
     for (const QString &part : kParts)
-        l.append({part, QStringList{platform, core, engines, io, model} + kParts, kHub});
+        l.append({part, QStringList{platform, core, engines, io, imaging, outputjobs, model} + kParts, kHub});
     return l;
 }
 

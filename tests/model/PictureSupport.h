@@ -3,11 +3,11 @@
 // the card objects (the file reader and the picture with its flips), the resource folder of the
 // source tree, and a folder for image files made by the test.
 
-#include "imagetools/ImageFileMakers.h"
+#include "support/ImageFileMakers.h"
 
 #include "core/Globals.h"
 #include "design/PictureSettings.h"
-#include "imagetools/ImageForPath.h"
+#include "imaging/ImageForPath.h"
 #include "model/SKTImage.h"
 #include "platform/Files.h"
 

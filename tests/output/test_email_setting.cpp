@@ -2,15 +2,15 @@
 #include "core/Globals.h"
 #include "output/Email_Setting.h"
 #include "output/MailGlobals.h"
-#include "output/MailScript.h"
+#include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
-#include "output/Preferences.h"
+#include "outputjobs/Preferences.h"
 #include "platform/Files.h"
 #include "platform/Plist.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 
-#include "FakeMailScript.h"
+#include "support/FakeMailScript.h"
 
 #include <QApplication>
 #include <QFile>

@@ -14,7 +14,7 @@
 #include "model/SKTGraphicView.h"
 #include "output/ExportWindow.h"
 #include "output/ImageExport.h"
-#include "output/ImageExportWriter.h"
+#include "outputjobs/ImageExportWriter.h"
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
 #include "output/OutputController.h"

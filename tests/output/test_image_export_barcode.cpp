@@ -11,7 +11,7 @@
 #include "platform/PictureView.h"
 #include "output/Export_Barcode.h"
 #include "output/ImageExport.h"
-#include "output/ImageExportWriter.h"
+#include "outputjobs/ImageExportWriter.h"
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"

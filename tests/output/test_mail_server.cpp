@@ -5,7 +5,7 @@
 #include "core/Globals.h"
 #include "output/Email_Setting.h"
 #include "output/MailGlobals.h"
-#include "output/MailScript.h"
+#include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
 #include "output/Send_Mail.h"
 #include "platform/Files.h"

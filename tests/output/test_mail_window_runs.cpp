@@ -15,15 +15,15 @@
 #include "model/SKTRenderingView.h"
 #include "model/SKTText.h"
 #include "output/MailGlobals.h"
-#include "output/MailRun.h"
-#include "output/MailScript.h"
+#include "outputjobs/MailRun.h"
+#include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
 #include "output/Send_Mail.h"
 #include "output/Send_Modeless.h"
 #include "platform/Files.h"
 #include "support/Decode.h"
 
-#include "FakeMailScript.h"
+#include "support/FakeMailScript.h"
 #include "test_mail_server.h"
 
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "PrintDialogFixture.h"
 
 #include "output/Add_Print_Profile.h"
-#include "output/PrintProfileStore.h"
+#include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
 
 #include <QCheckBox>

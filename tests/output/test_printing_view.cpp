@@ -5,7 +5,7 @@
 // picture a grey of its own.
 
 #include "output/Printing_View.h"
-#include "output/SheetLayout.h"
+#include "outputjobs/SheetLayout.h"
 
 #include <QImage>
 #include <QPainter>

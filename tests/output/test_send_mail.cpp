@@ -2,8 +2,8 @@
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "output/Email_Setting.h"
-#include "output/MailScript.h"
-#include "output/Preferences.h"
+#include "outputjobs/MailScript.h"
+#include "outputjobs/Preferences.h"
 #include "output/MailGlobals.h"
 #include "output/OutputController.h"
 #include "output/Send_Mail.h"
@@ -12,7 +12,7 @@
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 
-#include "FakeMailScript.h"
+#include "support/FakeMailScript.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "core/Globals.h"
-#include "output/Print_Wnd_PaperNames.h"
+#include "outputjobs/Print_Wnd_PaperNames.h"
 #include "platform/Files.h"
 #include "projects/LabelCatalogue.h"
 

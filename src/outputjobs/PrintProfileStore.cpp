@@ -1,0 +1,85 @@
+#include "outputjobs/PrintProfileStore.h"
+
+#include "platform/Plist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace printprofiles {
+
+namespace {
+
+QFileInfoList profileFiles(const QString &folder)
+{
+    QFileInfoList files;
+    for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
+        if (info.suffix().toLower() == Extension && !info.completeBaseName().isEmpty())
+            files << info;
+    return files;
+}
+
+std::optional<QStringList> readFile(const QString &path)
+{
+    const std::optional<platform::PlistValue> value = platform::readPlistFile(path);
+    if (!value)
+        return std::nullopt;
+    std::optional<QStringList> strings = value->toStrings();
+    if (!strings || strings->size() < FieldCount)
+        return std::nullopt;
+    return strings->mid(0, FieldCount);
+}
+
+} // namespace
+
+Listing List_Profiles(const QString &folder)
+{
+    Listing out;
+    for (const QFileInfo &info : profileFiles(folder)) {
+        if (readFile(info.absoluteFilePath()))
+            out.names << info.completeBaseName();
+        else
+            out.bad << info.fileName();
+    }
+    out.names.sort();
+    return out;
+}
+
+QString Profile_Path(const QString &folder, const QString &name)
+{
+    for (const QFileInfo &info : profileFiles(folder))
+        if (info.completeBaseName() == name)
+            return info.absoluteFilePath();
+    return folder + QLatin1Char('/') + name + QLatin1Char('.') + Extension;
+}
+
+std::optional<QStringList> Read_Profile(const QString &folder, const QString &name)
+{
+    return readFile(Profile_Path(folder, name));
+}
+
+bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error)
+{
+    if (fields.size() != FieldCount) {
+        if (error)
+            *error = QStringLiteral("A print profile has %1 fields, not %2.").arg(FieldCount).arg(fields.size());
+        return false;
+    }
+    if (name.isEmpty() || name.contains(QLatin1Char('/'))) {
+        if (error)
+            *error = QStringLiteral("\"%1\" is no profile name.").arg(name);
+        return false;
+    }
+    return platform::writePlistFile(Profile_Path(folder, name), platform::PlistValue::fromStrings(fields),
+                                    platform::PlistFormat::Xml, error);
+}
+
+bool Delete_Profile(const QString &folder, const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return false;
+    const QString path = Profile_Path(folder, name);
+    return QFile::remove(path) || !QFileInfo::exists(path);
+}
+
+} // namespace printprofiles

@@ -1,0 +1,130 @@
+#include "outputjobs/SheetFit.h"
+
+#include "core/ImageServices.h"
+#include "platform/StepperField.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sheetfit {
+
+namespace {
+
+// One axis of the grid: the count the user typed, and what the fit makes of it.
+struct Axis {
+    int typed = 1;     // the field's integer
+    int count = 1;     // after the fit
+    float gap = 0;     // the gap the layout keeps
+    bool write = false;
+};
+
+// A label size or gap the arithmetic cannot divide by leaves a single cell on that axis.
+bool unusable(float size, float gap) { return !(size > 0) || !(gap >= 0) || !std::isfinite(size); }
+
+// Auto-centre: as many equal gaps as cells plus one, or fewer cells and no gap when they do not fit.
+void centre(Axis &a, float usable, float size)
+{
+    const float gap = (usable - float(a.count) * size) / (float(a.count) + 1);
+    if (gap > 0) {
+        a.gap = gap;
+        return;
+    }
+    const float fits = usable / size;   // cut toward zero below
+    int n = fits >= float(a.count) ? a.count : int(fits);
+    if (n < 1) {
+        n = 1;
+        a.count = 1;
+    }
+    if (n < a.count)
+        a.count = n;
+    a.write = true;
+    a.gap = 0;
+}
+
+// The typed gap between cells: fewer cells when the block does not fit the usable area.
+void reduce(Axis &a, float paper, float size, float before, float after)
+{
+    const float usable = paper - before - after;
+    const float room = (usable - float(a.count) * size - (float(a.count) - 1) * a.gap) / (float(a.count) + 1);
+    if (room > 0)
+        return;
+    const float fits = std::floor((paper + a.gap - before - after) / (size + a.gap));
+    int n = fits >= float(a.count) ? a.count : (fits >= 1 ? int(fits) : 0);
+    if (n < 1) {
+        n = 1;
+        a.count = 1;
+    }
+    if (n < a.count)
+        a.count = n;
+}
+
+} // namespace
+
+int Typed_Count(const QString &text) { return std::clamp(platform::leadingInteger(text), 1, Most_Cells); }
+
+Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
+{
+    Result r;
+    r.layout = in;
+    if (!in.setup.present)
+        return r;
+    r.ran = true;
+    SheetLayout &l = r.layout;
+    const bool predefined = l.Manual_or_Pre == 1;
+
+    l.Real_label_width = MM_to_Points_Convert(f.manualWidth);
+    l.Real_label_hight = MM_to_Points_Convert(f.manualHeight);
+    l.label_width = predefined ? MM_to_Points_Convert(f.cellWidth) : l.Real_label_width;
+    l.label_hight = predefined ? MM_to_Points_Convert(f.cellHeight) : l.Real_label_hight;
+
+    const float W = l.label_width, H = l.label_hight;
+    float PW = float(l.setup.paper.width()), PH = float(l.setup.paper.height());
+    if (l.Fit_Picture_To_Frame) {
+        l.label_width = float(l.setup.imageable.width());
+        l.label_hight = float(l.setup.imageable.height());
+    }
+    if (predefined) {
+        PW = l.predef_page_wdt;
+        PH = l.predef_page_hgt;
+        l.Left_Mar = MM_to_Points_Convert(float(platform::leadingReal(f.leftMargin)));
+        l.Top_Mar = MM_to_Points_Convert(float(platform::leadingReal(f.topMargin)));
+        l.Rite_Mar = l.Bot_Mar = 0;
+    }
+    const float L = l.Left_Mar, R = l.Rite_Mar, T = l.Top_Mar, B = l.Bot_Mar;
+
+    Axis cols, rows;
+    cols.gap = MM_to_Points_Convert(float(platform::leadingReal(f.horzGap)));
+    rows.gap = MM_to_Points_Convert(float(platform::leadingReal(f.vertGap)));
+    cols.typed = platform::leadingInteger(f.cols);
+    rows.typed = platform::leadingInteger(f.rows);
+    cols.count = std::clamp(cols.typed, 1, Most_Cells);
+    rows.count = std::clamp(rows.typed, 1, Most_Cells);
+
+    const float UW = PW - L - R, UH = PH - T - B;
+    const bool autoCentre = f.autoCentre && !predefined && !l.Fit_Picture_To_Frame;
+    for (auto [axis, size, usable, paper, before, after] :
+         {std::tuple{&cols, W, UW, PW, L, R}, std::tuple{&rows, H, UH, PH, T, B}}) {
+        if (unusable(size, axis->gap)) {
+            axis->count = 1;
+            if (!std::isfinite(axis->gap) || autoCentre)
+                axis->gap = 0;
+        } else if (autoCentre) {
+            centre(*axis, usable, size);
+        } else {
+            reduce(*axis, paper, size, before, after);
+        }
+        axis->write = axis->write || axis->count != axis->typed;
+    }
+
+    l.horz_mar = cols.gap;
+    l.vert_mar = rows.gap;
+    l.Print_Row = rows.count;
+    l.Print_Col = cols.count;
+    r.rows = rows.count;
+    r.cols = cols.count;
+    r.writeRows = rows.write;
+    r.writeCols = cols.write;
+    return r;
+}
+
+} // namespace sheetfit

@@ -1,0 +1,42 @@
+#pragma once
+// The fit of a sheet: the user's label size, gaps, rows and columns turned into the final grid on
+// the paper. A pure function over a layout value; the print and PDF dialogs give it their fields and
+// write its answer back.
+
+#include "outputjobs/SheetLayout.h"
+
+#include <QString>
+
+namespace sheetfit {
+
+// The dialog's fields as the fit reads them: sizes in millimetres from the steppers, the other
+// values as the text fields hold them.
+struct Fields {
+    float manualWidth = 0, manualHeight = 0;   // the manual size steppers (the label picture)
+    float cellWidth = 0, cellHeight = 0;       // the predefined size steppers (the product's cell)
+    QString horzGap, vertGap;                  // gap fields of the layout in use
+    QString rows, cols;                        // row and column fields of the layout in use
+    QString leftMargin, topMargin;             // the product's margin fields (predefined layout)
+    bool autoCentre = false;                   // the auto-centre box
+};
+
+struct Result {
+    bool ran = false;        // NO without a page setup: nothing changed
+    SheetLayout layout;
+    int rows = 1, cols = 1;
+    // The row and column fields (of the layout in use) are to show rows and cols.
+    bool writeRows = false, writeCols = false;
+};
+
+// The most rows or columns a sheet takes (as their steppers): a typed count beyond it is no sheet.
+constexpr int Most_Cells = 999;
+
+// A typed count: the integer at the start of the text, from 1 to Most_Cells.
+int Typed_Count(const QString &text);
+
+// The fit. Rows and columns only ever drop, to what fits the usable area, and never below 1; a
+// label size that is not above 0, a gap that is negative or not a number, or an area with no room
+// leaves one row or column (and a gap that is not a number counts as 0).
+Result Check_Max_Cell_Value(const SheetLayout &layout, const Fields &fields);
+
+} // namespace sheetfit

@@ -1,0 +1,147 @@
+// The text halves of a stepper and field pair: how a field shows a number and reads what was typed.
+// No widget here, so that code without widgets reads typed numbers the same way.
+
+#include "platform/StepperField.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace platform {
+
+namespace {
+
+// The length of the number at the start of t (after leading blanks): sign, digits, one point, digits.
+qsizetype numberEnd(const QString &t, qsizetype start, bool allowPoint)
+{
+    qsizetype i = start;
+    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
+        ++i;
+    bool point = false;
+    bool digits = false;
+    while (i < t.size()) {
+        const QChar c = t.at(i);
+        if (c.isDigit() && c.unicode() < 128) {
+            digits = true;
+        } else if (c == QLatin1Char('.') && allowPoint && !point) {
+            point = true;
+        } else {
+            break;
+        }
+        ++i;
+    }
+    return digits ? i : start;
+}
+
+} // namespace
+
+double formatValue(double typed, PairFormat format)
+{
+    switch (format) {
+    case PairFormat::Integer:
+        return std::clamp<double>(std::trunc(typed), std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    case PairFormat::TwoDecimals:
+        return std::round(typed * 100.0) / 100.0;
+    case PairFormat::Real:
+        break;
+    }
+    return double(float(typed));
+}
+
+namespace {
+
+qsizetype firstNonBlank(const QString &t)
+{
+    qsizetype i = 0;
+    while (i < t.size() && t.at(i).isSpace())
+        ++i;
+    return i;
+}
+
+} // namespace
+
+QString formatPairValue(double value, PairFormat format)
+{
+    switch (format) {
+    case PairFormat::Integer:
+        return QString::asprintf("%d", int(std::lround(value)));
+    case PairFormat::TwoDecimals:
+        return QString::asprintf("%.2f", value);
+    case PairFormat::Real:
+        break;
+    }
+    // The single-precision value in plain decimal notation, as short as reads back to the same float.
+    const float f = float(value);
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, f, std::chars_format::fixed);
+    if (result.ec != std::errc())
+        return QString::asprintf("%g", double(f));
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+double leadingReal(const QString &text)
+{
+    const qsizetype start = firstNonBlank(text);
+    const qsizetype end = numberEnd(text, start, true);
+    if (end == start)
+        return 0;
+    bool ok = false;
+    const double v = text.mid(start, end - start).toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+int leadingInteger(const QString &text)
+{
+    const qsizetype start = firstNonBlank(text);
+    const qsizetype end = numberEnd(text, start, false);
+    if (end == start)
+        return 0;
+    bool ok = false;
+    const qlonglong v = text.mid(start, end - start).toLongLong(&ok);
+    if (!ok) {
+        // Too many digits for any integer: the nearest end of the range, by the sign.
+        return text.at(start) == QLatin1Char('-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    }
+    if (v > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (v < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return int(v);
+}
+
+std::optional<double> typedNumber(const QString &text)
+{
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
+        ++i;
+    QByteArray plain = t.left(i).toLatin1();
+    bool separator = false;
+    bool digits = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (c.unicode() >= '0' && c.unicode() <= '9') {
+            digits = true;
+            plain.append(char(c.unicode()));
+        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !separator) {
+            separator = true;
+            plain.append('.');
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    // The digits are plain ASCII with a point, so the C reading holds whatever the locale.
+    double value = 0;
+    const auto result = std::from_chars(plain.constData() + (plain.startsWith('+') ? 1 : 0),
+                                        plain.constData() + plain.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double fieldValue(const QString &text) { return typedNumber(text).value_or(0.0); }
+
+} // namespace platform
