@@ -7,6 +7,7 @@
 #include "BenchWindow.h"
 
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"

@@ -7,7 +7,6 @@
 #include "advqr/AdvQrController.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "advqr/Qr_vCard_View_Panel.h"
-#include "core/Globals.h"
 #include "platform/PictureView.h"
 
 #include <QApplication>

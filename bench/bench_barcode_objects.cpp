@@ -7,7 +7,6 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeEditorForm.h"
 #include "barcodemode/Barcode_Gen.h"
-#include "core/Globals.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"

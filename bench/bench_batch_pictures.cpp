@@ -6,7 +6,6 @@
 #include "BenchWindow.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BatchSnapshot.h"
-#include "core/Globals.h"
 #include "model/SKTDocument.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 
 #include "BenchWindow.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "output/Print_Wnd.h"
 #include "projects/Card_Wizard.h"
 #include "projects/LabelCatalogue.h"

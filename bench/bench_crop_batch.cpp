@@ -7,7 +7,6 @@
 
 #include "BenchWindow.h"
 #include "core/BatchPool.h"
-#include "core/Globals.h"
 #include "imagetools/Cropping_Tool.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"

@@ -12,6 +12,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/BatchPool.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"

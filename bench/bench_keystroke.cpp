@@ -4,7 +4,6 @@
 
 #include "BenchWindow.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
 #include "model/SKTDocument.h"
 #include "platform/PictureView.h"
 

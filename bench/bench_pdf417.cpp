@@ -2,7 +2,6 @@
 // Run with --urls-out=FILE to write the same URLs, one a line, for a comparison with other tools.
 
 #include "../tests/tools/SymbolRender.h"
-#include "core/Globals.h"
 #include "engines/pdf417/pdf417Tool.h"
 #include "barcodemode/pdf417View.h"
 #include "engines/pdf417/pdf417lib.h"

@@ -10,7 +10,7 @@
 
 #include "LabelSheetBench.h"
 
-#include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"

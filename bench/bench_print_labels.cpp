@@ -10,7 +10,6 @@
 
 #include "LabelSheetBench.h"
 
-#include "core/Globals.h"
 #include "core/ImageServices.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"

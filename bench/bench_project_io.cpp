@@ -4,6 +4,7 @@
 #include "BenchWindow.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"

@@ -6,6 +6,7 @@
 #include "BenchWindow.h"
 
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"

@@ -5,7 +5,6 @@
 
 #include "BenchWindow.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
 #include "model/SKTDocument.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 
 #include "BenchWindow.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
 #include "data/Generate_List_Barcode.h"
 #include "io/SeriesBackup.h"
 #include "platform/QtDialogResponder.h"

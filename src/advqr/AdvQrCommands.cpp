@@ -10,6 +10,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/QrLogo.h"
 #include "core/Globals.h"
+#include "advqr/AdvQrGlobals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"

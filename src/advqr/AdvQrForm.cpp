@@ -11,7 +11,6 @@
 
 #include "advqr/QrPanelBase.h"
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
 #include "platform/ComboItems.h"
 
 #include "ui_AdvQrPage.h"

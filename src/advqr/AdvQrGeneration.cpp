@@ -10,6 +10,8 @@
 #include "barcodemode/TwoDSymbols.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "advqr/AdvQrGlobals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"

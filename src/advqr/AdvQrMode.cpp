@@ -18,7 +18,6 @@
 #include "advqr/Qr_vCard_View_Panel.h"
 #include "advqr/QrPanelFields.h"
 #include "advqr/QrPayload.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/GuiThread.h"

@@ -4,6 +4,7 @@
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Dialogs.h"

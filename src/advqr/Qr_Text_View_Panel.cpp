@@ -1,6 +1,6 @@
 #include "advqr/Qr_Text_View_Panel.h"
 
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 
 #include "ui_Qr_Text_View_Panel.h"
 

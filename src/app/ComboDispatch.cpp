@@ -6,6 +6,9 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "advqr/AdvQrGlobals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/PropertySidebar.h"

@@ -6,6 +6,8 @@
 
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "model/DesignSnapshot.h"

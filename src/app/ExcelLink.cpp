@@ -5,7 +5,8 @@
 
 #include "barcodemode/Barcode_Gen.h"
 #include "core/FileServices.h"
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "data/Import_Excel.h"
 #include "design/DesignController.h"

@@ -4,6 +4,8 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "advqr/AdvQrController.h"
 #include "design/PropertySidebar.h"

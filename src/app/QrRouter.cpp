@@ -5,7 +5,7 @@
 
 #include "advqr/AdvQrController.h"
 #include "advqr/Edit_ADV_QR_Type.h"
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 
 #include <exception>

@@ -8,6 +8,7 @@
 #include "projects/ProjectsController.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "model/SKTDocument.h"

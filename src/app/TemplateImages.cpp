@@ -5,6 +5,7 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"

@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "advqr/AdvQrController.h"

@@ -5,6 +5,7 @@
 
 #include "advqr/Qr_Text_View_Panel.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "barcodemode/BarcodeEditorForm.h"

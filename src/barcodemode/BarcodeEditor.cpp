@@ -9,6 +9,7 @@
 #include "barcodemode/pdf417View.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "engines/TextMeasurer.h"

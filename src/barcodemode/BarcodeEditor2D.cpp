@@ -8,7 +8,7 @@
 #include "barcodemode/GenerationCore.h"
 
 #include "core/FileServices.h"
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/TwoDSymbols.h"

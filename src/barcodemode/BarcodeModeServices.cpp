@@ -5,6 +5,7 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "engines/Symbologies.h"

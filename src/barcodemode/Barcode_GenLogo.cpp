@@ -9,6 +9,8 @@
 #include "barcodemode/QrCategoryImages.h"
 #include "barcodemode/QrLogo.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"

@@ -4,7 +4,6 @@
 #include "barcodemode/BarcodeModeController.h"
 
 #include "barcodemode/BatchSnapshot.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "engines/render/NKDBarcodeImage.h"
 #include "platform/GuiThread.h"

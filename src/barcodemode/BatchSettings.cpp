@@ -9,6 +9,8 @@
 #include "barcodemode/ValueListRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -1,6 +1,6 @@
 #include "barcodemode/QrLogo.h"
 
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "imaging/ImageForPath.h"
 
 #include <QFileInfo>

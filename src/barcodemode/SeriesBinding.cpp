@@ -7,6 +7,8 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/RecordBinding.h"

@@ -3,7 +3,6 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"

@@ -6,6 +6,7 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "platform/Stepper.h"

@@ -3,7 +3,6 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "core/Globals.h"
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/pdf417View.h"
 #include "platform/Stepper.h"

@@ -1,6 +1,6 @@
 #include "barcodemode/pdf417View.h"
 
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "platform/Dialogs.h"

@@ -2,7 +2,6 @@
 
 #include "app/PleaseWaitGuard.h"
 #include "barcodemode/ExcelRowLimit.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/BatchWizard.h"

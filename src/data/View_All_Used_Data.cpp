@@ -2,6 +2,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/Data_From_Excel.h"

@@ -4,7 +4,7 @@
 #include "design/EditingCommands.h"
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 

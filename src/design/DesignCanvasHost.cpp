@@ -8,6 +8,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/CardLayers.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"

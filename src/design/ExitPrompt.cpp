@@ -5,6 +5,8 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"

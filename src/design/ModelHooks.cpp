@@ -4,7 +4,7 @@
 
 #include "design/DesignController.h"
 
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/CardLayers.h"
 #include "design/PictureSettings.h"
 #include "design/PropertySidebar.h"

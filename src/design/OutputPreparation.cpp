@@ -8,6 +8,8 @@
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"

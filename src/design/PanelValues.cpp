@@ -4,6 +4,7 @@
 
 #include "model/SKTGraphic.h"
 #include "projects/Card_Property.h"
+#include "model/DesignGlobals.h"
 
 std::optional<QString> Shape_Type_Code(int index)
 {

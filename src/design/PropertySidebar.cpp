@@ -7,7 +7,7 @@
 #include "design/PropertySidebar.h"
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "design/FormBinding.h"
 #include "design/RecordBinding.h"

@@ -8,6 +8,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/ValueListModel.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/Data_From_Excel.h"

@@ -6,7 +6,8 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/View_All_Used_Data.h"

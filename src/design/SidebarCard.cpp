@@ -7,6 +7,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -9,6 +9,7 @@
 
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"

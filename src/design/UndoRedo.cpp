@@ -13,7 +13,7 @@
 #include "design/UndoSnapshots.h"
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "model/DesignSnapshot.h"
 #include "model/ObjectArchive.h"

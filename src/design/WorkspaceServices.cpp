@@ -6,7 +6,7 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/RecordBinding.h"
 #include "imagetools/Image_Library.h"

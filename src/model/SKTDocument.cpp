@@ -1,6 +1,7 @@
 #include "model/SKTDocument.h"
 
 #include "platform/Log.h"
+#include "core/Globals.h"
 
 #include <QCoreApplication>
 

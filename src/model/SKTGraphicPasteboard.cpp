@@ -3,7 +3,7 @@
 
 #include "model/SKTGraphic.h"
 
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "model/ObjectArchive.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTError.h"

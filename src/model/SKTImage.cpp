@@ -1,6 +1,6 @@
 #include "model/SKTImage.h"
 
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "model/BoundedImage.h"

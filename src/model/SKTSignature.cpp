@@ -1,6 +1,7 @@
 #include "model/SKTSignature.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Utilities.h"
 #include "model/GraphicStyles.h"
 #include "model/SKTImage.h"

@@ -1,6 +1,5 @@
 #include "model/SKTZoomingScrollView.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "model/SKTGraphicView.h"
 #include "model/SWCenteringClipView.h"

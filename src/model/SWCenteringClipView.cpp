@@ -1,6 +1,6 @@
 #include "model/SWCenteringClipView.h"
 
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTZoomingScrollView.h"
 
 #include <QLinearGradient>

@@ -4,7 +4,7 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 
 #include "output/ExportWindow.h"
 
-#include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "output/ExportSheetHost.h"

@@ -6,6 +6,8 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/FormBinding.h"

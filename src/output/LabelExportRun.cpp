@@ -5,6 +5,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"

@@ -12,6 +12,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BatchSnapshot.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"

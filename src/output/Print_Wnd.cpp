@@ -1,6 +1,7 @@
 #include "output/Print_Wnd.h"
 
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"

@@ -7,6 +7,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"

@@ -5,6 +5,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
 #include "output/Sample_Preview.h"

@@ -3,6 +3,7 @@
 #include "core/ImageServices.h"
 #include "outputjobs/PrintRecordPictures.h"
 #include "outputjobs/SheetPlacement.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

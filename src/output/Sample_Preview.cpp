@@ -2,6 +2,8 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "output/OutputController.h"
 #include "outputjobs/SheetLayout.h"
 #include "outputjobs/SheetPlacement.h"

@@ -1,4 +1,5 @@
 #include "outputjobs/PdfExportJob.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QPainter>
 

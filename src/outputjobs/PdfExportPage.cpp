@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "outputjobs/SheetPlacement.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <exception>
 

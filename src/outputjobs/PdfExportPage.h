@@ -10,6 +10,7 @@
 
 #include "outputjobs/SheetLayout.h"
 #include "platform/Picture.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QSizeF>
 

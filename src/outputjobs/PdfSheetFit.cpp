@@ -1,6 +1,7 @@
 #include "outputjobs/PdfSheetFit.h"
 
 #include "core/ImageServices.h"
+#include "outputjobs/OutputGlobals.h"
 
 namespace pdfsheetfit {
 

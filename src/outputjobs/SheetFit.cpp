@@ -2,6 +2,7 @@
 
 #include "core/ImageServices.h"
 #include "platform/StepperField.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "outputjobs/SheetLayout.h"
 
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "platform/PrintInfo.h"
 
 PaperSetup PaperSetup::of(const platform::PrintInfo *info)

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include "outputjobs/OutputGlobals.h"
 
 namespace platform { class PrintInfo; }
 

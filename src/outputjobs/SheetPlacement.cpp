@@ -1,4 +1,5 @@
 #include "outputjobs/SheetPlacement.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <algorithm>
 

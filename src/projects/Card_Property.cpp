@@ -1,6 +1,7 @@
 #include "projects/Card_Property.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "model/ObjectArchive.h"
 
 #include <exception>

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
+#include "model/DesignGlobals.h"
 
 class ObjectArchive;
 

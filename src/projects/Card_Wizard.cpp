@@ -3,6 +3,7 @@
 #include "app/SKTWindowController.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"

@@ -3,7 +3,7 @@
 #include "projects/Card_Wizard.h"
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "imaging/ImageSizeCheck.h"

@@ -5,6 +5,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"

@@ -5,7 +5,6 @@
 
 #include "app/SKTWindowController.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/PropertySidebar.h"
 #include "platform/Stepper.h"

@@ -1,6 +1,7 @@
 #include "projects/ProjectFileDesign.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "projects/ProjectFileText.h"
 
 

@@ -8,6 +8,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/FileServices.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"

@@ -5,6 +5,8 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "core/FileServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -3,6 +3,8 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"

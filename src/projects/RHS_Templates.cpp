@@ -2,6 +2,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"

@@ -3,6 +3,7 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "projects/Card_Property.h"
 #include "design/DesignController.h"
 

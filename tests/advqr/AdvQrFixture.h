@@ -6,6 +6,8 @@
 #include "app/SKTWindowController.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "advqr/AdvQrGlobals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"

@@ -12,6 +12,7 @@
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -19,7 +19,6 @@
 #include "advqr/QrPayload.h"
 #include "advqr/QrPayloadSamples.h"
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
 #include "core/Utilities.h"
 #include "support/AppEnvironment.h"
 #include "tools/QrFieldsJson.h"

@@ -11,6 +11,8 @@
 #include "advqr/Qr_Text_View_Panel.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
+#include "advqr/AdvQrGlobals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

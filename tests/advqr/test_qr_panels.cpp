@@ -9,7 +9,7 @@
 #include "advqr/Qr_Wifi_View_Panel.h"
 #include "advqr/Qr_Zoom_View_Panel.h"
 #include "advqr/Qr_vCard_View_Panel.h"
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "support/ScriptedResponder.h"
 
 #include <QButtonGroup>

@@ -18,6 +18,8 @@
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

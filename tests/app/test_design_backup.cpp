@@ -4,6 +4,8 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "data/ColumnTableModel.h"
 #include "data/Data_From_Excel.h"
 #include "data/Import_Excel.h"

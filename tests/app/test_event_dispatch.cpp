@@ -1,5 +1,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "design/PropertySidebar.h"
 #include "platform/PictureView.h"
 #include "platform/TextNotifications.h"

@@ -3,6 +3,8 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"

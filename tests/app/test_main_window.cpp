@@ -1,5 +1,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
 #include "app/PleaseWaitGuard.h"
 #include "app/PDF_Help.h"
 #include "app/SupportLinks.h"

@@ -1,5 +1,6 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTRenderingView.h"
 #include "projects/ProjectsController.h"
 #include "support/AppEnvironment.h"

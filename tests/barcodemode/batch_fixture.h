@@ -8,6 +8,7 @@
 #include "barcodemode/BatchSnapshot.h"
 #include "barcodemode/ValueRecord.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"

@@ -7,6 +7,9 @@
 
 #include "barcodemode/GenerationCore.h"
 #include "platform/Stepper.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -13,6 +13,9 @@
 #include "imagetools/Image_Library.h"
 #include "support/ImageFileMakers.h"
 #include "support/Decode.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -9,6 +9,9 @@
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "platform/Stepper.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QPushButton>
 #include <QTableView>

@@ -8,6 +8,9 @@
 #include "engines/linear/NKDBarcode.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QAccessible>
 #include <QGroupBox>

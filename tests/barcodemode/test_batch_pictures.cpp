@@ -10,6 +10,7 @@
 #include "engines/render/NKDBarcodeImage.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

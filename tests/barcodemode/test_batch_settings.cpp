@@ -7,6 +7,8 @@
 #include "core/Long_SMS_Dlg.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QDialog>
 #include <QGroupBox>

@@ -7,6 +7,8 @@
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "support/LocaleScope.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/Globals.h"
 
 using namespace settings_test;
 

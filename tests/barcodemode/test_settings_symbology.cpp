@@ -5,6 +5,7 @@
 #include "support/Decode.h"
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

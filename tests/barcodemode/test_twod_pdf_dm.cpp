@@ -10,6 +10,7 @@
 #include "platform/Stepper.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "support/Editions.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,8 @@
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "support/Editions.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/Globals.h"
 
 #include <gtest/gtest.h>
 

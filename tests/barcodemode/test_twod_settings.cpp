@@ -9,6 +9,8 @@
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "support/Editions.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/Globals.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // user gets it: the shown picture raised to the output resolution and written as PNG.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/ImageServices.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"

@@ -9,6 +9,8 @@
 #include "data/View_All_Used_Data.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QComboBox>
 #include <QScrollBar>

@@ -10,6 +10,7 @@
 #include "io/SpreadsheetWriter.h"
 #include "io/workbook_fixture.h"
 #include "output/AccessoryViewController.h"
+#include "core/Globals.h"
 
 #include <QComboBox>
 #include <QFile>

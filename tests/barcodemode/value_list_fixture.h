@@ -7,6 +7,7 @@
 #include "barcodemode/ValueListModel.h"
 #include "barcodemode/ValueListRules.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"

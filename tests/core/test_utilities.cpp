@@ -1,4 +1,3 @@
-#include "core/Globals.h"
 #include "core/Utilities.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"

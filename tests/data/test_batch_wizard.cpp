@@ -9,6 +9,7 @@
 #include "io/SeriesStore.h"
 #include "io/SpreadsheetWriter.h"
 #include "series_fixture.h"
+#include "core/Globals.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>

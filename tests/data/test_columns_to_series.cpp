@@ -4,6 +4,7 @@
 #include "data/Import_Excel_DataSheet.h"
 #include "picker_fixture.h"
 #include "series_fixture.h"
+#include "core/Globals.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 
 #include "data/Replcae_Confirm_Box.h"
 #include "series_fixture.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QLabel>

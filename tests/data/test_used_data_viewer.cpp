@@ -10,6 +10,7 @@
 #include "model/SKTLine.h"
 #include "model/SKTText.h"
 #include "picker_fixture.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>

@@ -8,6 +8,7 @@
 #include "model/ObjectArchive.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
+#include "core/Globals.h"
 
 #include <QStringList>
 #include <QtGlobal>

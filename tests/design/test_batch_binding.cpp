@@ -8,6 +8,9 @@
 #include "model/SKTDocument.h"
 #include "model/SKTLine.h"
 #include "model/SKTText.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -16,6 +16,8 @@
 #include "model/SKTText.h"
 #include "support/Decode.h"
 #include "support/ScriptedResponder.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

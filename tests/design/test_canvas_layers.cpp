@@ -1,6 +1,5 @@
 // The card's own layers: base (shape, fill) under the objects, watermark and border over them.
 
-#include "core/Globals.h"
 #include "design/CardLayers.h"
 #include "projects/Card_Property.h"
 

@@ -6,6 +6,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/GridOptions.h"

@@ -16,6 +16,8 @@
 #include "design/panels/CardBorderPanel.h"
 #include "design/panels/CardInfoPanel.h"
 #include "design/panels/CardSizePanel.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -6,6 +6,9 @@
 #include "projects/ProjectsController.h"
 #include "model/Shape_Control.h"
 #include "support/ScriptedResponder.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -14,6 +14,8 @@
 #include "platform/ColorWell.h"
 #include "platform/Picture.h"
 #include "support/ScriptedResponder.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QImage>

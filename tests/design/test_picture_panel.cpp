@@ -28,6 +28,9 @@
 #include "support/NotPictures.h"
 #include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -11,6 +11,7 @@
 #include "platform/Stepper.h"
 #include "support/LocaleScope.h"
 #include "support/ScriptedResponder.h"
+#include "core/Globals.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -11,6 +11,7 @@
 #include "model/SKTImage.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -17,6 +17,8 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "support/ScriptedResponder.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,6 +7,8 @@
 #include "model/SKTLine.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QPushButton>
 

@@ -4,6 +4,7 @@
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
 #include "support/PageControl.h"
+#include "core/Globals.h"
 
 #include <QGroupBox>
 #include <QLabel>

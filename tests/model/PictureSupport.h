@@ -6,6 +6,7 @@
 #include "support/ImageFileMakers.h"
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/PictureSettings.h"
 #include "imaging/ImageForPath.h"
 #include "model/SKTImage.h"

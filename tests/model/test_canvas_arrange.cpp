@@ -4,6 +4,7 @@
 #include "CanvasSupport.h"
 
 #include "model/SKTBarcode.h"
+#include "core/Globals.h"
 
 #include <cmath>
 #include <limits>

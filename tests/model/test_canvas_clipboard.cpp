@@ -9,6 +9,8 @@
 #include "model/SKTRenderingView.h"
 #include "model/SKTText.h"
 #include "support/ScriptedResponder.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -6,6 +6,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
+#include "model/DesignGlobals.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,6 +5,7 @@
 #include "model/SKTZoomingScrollView.h"
 #include "model/SWCenteringClipView.h"
 #include "platform/Ruler.h"
+#include "core/Globals.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -8,6 +8,7 @@
 #include "model/SKTLine.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
+#include "core/Globals.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

@@ -3,7 +3,7 @@
 
 #include "ArchiveSupport.h"
 
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTError.h"

@@ -5,6 +5,8 @@
 #include "PictureSupport.h"
 
 #include "model/SKTImage.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 using cardtest::drawn;
 using cardtest::painted;

@@ -6,6 +6,8 @@
 #include "PictureSupport.h"
 
 #include "model/SKTSignature.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QImageReader>
 

@@ -4,7 +4,6 @@
 
 #include "CardObjectSupport.h"
 
-#include "core/Globals.h"
 #include "model/CardTextLayout.h"
 #include "model/SKTText.h"
 #include "model/TextShadow.h"

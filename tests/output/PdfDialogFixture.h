@@ -17,6 +17,8 @@
 #include "output/OutputController.h"
 #include "output/PDF_Export.h"
 #include "output/Send_Modeless.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

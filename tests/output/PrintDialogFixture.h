@@ -5,7 +5,6 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
 #include "core/ImageServices.h"
 #include "output/Print_Wnd.h"
 #include "platform/PictureView.h"

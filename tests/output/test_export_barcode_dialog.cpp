@@ -1,6 +1,6 @@
 #include "output/Export_Barcode.h"
 
-#include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "output/Send_Modeless.h"
 #include "platform/Stepper.h"
 #include "support/AppEnvironment.h"

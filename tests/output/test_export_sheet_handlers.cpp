@@ -3,6 +3,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "output/ExportWindow.h"
 #include "output/OutputController.h"
 #include "support/AppEnvironment.h"

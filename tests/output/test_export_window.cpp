@@ -3,6 +3,8 @@
 // Only the cases that check its messages make the program's controller, which shows them.
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 #include "model/SKTText.h"

@@ -16,6 +16,8 @@
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QButtonGroup>
 #include <QImageReader>

@@ -25,6 +25,8 @@
 
 #include "support/FakeMailScript.h"
 #include "test_mail_server.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -5,6 +5,8 @@
 #include "PdfDialogFixture.h"
 
 #include "support/Editions.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 namespace {
 

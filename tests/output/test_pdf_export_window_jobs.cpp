@@ -7,6 +7,8 @@
 
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QPainter>
 #include <QTimer>

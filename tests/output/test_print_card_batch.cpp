@@ -13,6 +13,8 @@
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
 #include "support/Decode.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

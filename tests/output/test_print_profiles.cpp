@@ -8,6 +8,8 @@
 #include "output/Add_Print_Profile.h"
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 // and catalogue products laid out on the page.
 
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "output/Print_Wnd.h"
 #include "platform/Plist.h"
 #include "platform/Stepper.h"

@@ -11,6 +11,8 @@
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -10,6 +10,8 @@
 #include "output/Sample_Preview.h"
 #include "platform/Float_Num_Formatter.h"
 #include "support/Editions.h"
+#include "outputjobs/OutputGlobals.h"
+#include "core/Globals.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -10,6 +10,7 @@
 #include "output/Printing_View.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -6,6 +6,7 @@
 
 #include "output/Printing_View.h"
 #include "outputjobs/SheetLayout.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QImage>
 #include <QPainter>

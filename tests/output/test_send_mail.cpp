@@ -1,6 +1,7 @@
 #include "app/SKTWindowController.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "output/Email_Setting.h"
 #include "outputjobs/MailScript.h"
 #include "outputjobs/Preferences.h"

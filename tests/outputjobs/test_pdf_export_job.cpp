@@ -4,6 +4,7 @@
 #include "outputjobs/PdfExportJob.h"
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,6 +6,7 @@
 #include "platform/PdfFileWriter.h"
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QImage>
 #include <QPainter>

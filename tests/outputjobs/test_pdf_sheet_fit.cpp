@@ -2,6 +2,7 @@
 // larger than the page, label pages, and the total that follows the grid.
 
 #include "outputjobs/PdfSheetFit.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <gtest/gtest.h>
 

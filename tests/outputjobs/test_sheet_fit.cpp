@@ -3,6 +3,7 @@
 #include "core/ImageServices.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
 #include "outputjobs/SheetFit.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <gtest/gtest.h>
 

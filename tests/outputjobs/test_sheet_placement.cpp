@@ -1,6 +1,7 @@
 // Where the cells of a sheet go, in points from the paper's bottom-left corner.
 
 #include "outputjobs/SheetPlacement.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <gtest/gtest.h>
 

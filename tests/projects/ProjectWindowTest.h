@@ -6,6 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"

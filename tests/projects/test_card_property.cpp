@@ -1,4 +1,5 @@
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "projects/Card_Property.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The card side's keyed archive: 35 keys in their order and kinds, read into a bare instance.
 
-#include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "model/ObjectArchive.h"
 #include "projects/Card_Property.h"
 

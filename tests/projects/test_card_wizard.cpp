@@ -6,6 +6,8 @@
 #include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

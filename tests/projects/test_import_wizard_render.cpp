@@ -4,6 +4,8 @@
 #include "data/Import_Wizard.h"
 #include "support/Decode.h"
 #include "ProjectWindowTest.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QDir>
 #include <QImageReader>

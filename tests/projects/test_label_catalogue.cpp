@@ -1,4 +1,3 @@
-#include "core/Globals.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
 #include "platform/Files.h"
 #include "projects/LabelCatalogue.h"

@@ -1,5 +1,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "design/EditingCommands.h"

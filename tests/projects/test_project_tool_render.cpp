@@ -2,6 +2,8 @@
 // the off-screen renderer the batch output uses, in a process of its own.
 
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "data/Data_From_Excel.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"

@@ -1,5 +1,6 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "platform/ColorWell.h"

@@ -2,6 +2,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTBarcode.h"

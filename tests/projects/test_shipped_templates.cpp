@@ -14,6 +14,8 @@
 #include "support/DataFolderEnvironment.h"
 #include "support/Decode.h"
 #include "support/PageControl.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -15,6 +15,8 @@
 #include "projects/ProjectsController.h"
 #include "support/Editions.h"
 #include "support/PageControl.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

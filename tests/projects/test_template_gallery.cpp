@@ -13,6 +13,8 @@
 #include "projects/RHS_Templates.h"
 #include "projects/TemplateGallery.h"
 #include "platform/Stepper.h"
+#include "model/DesignGlobals.h"
+#include "core/Globals.h"
 
 #include <QButtonGroup>
 #include <QDir>

@@ -16,6 +16,8 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "model/SKTDocument.h"

@@ -16,6 +16,7 @@
 #include "core/Utilities.h"
 #include "tools/QrFieldsJson.h"
 #include "tools/SymbolRender.h"
+#include "core/Globals.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -17,6 +17,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "design/PropertySidebar.h"

@@ -3,7 +3,6 @@
 // files with the resolution recorded exactly; UPC/EAN digits apart; values too long refused.
 
 #include "barcodemode/BarcodeEditorForm.h"
-#include "core/Globals.h"
 #include "platform/WholePixels.h"
 #include "platform/test_picture_tools.h"
 #include "support/Decode.h"

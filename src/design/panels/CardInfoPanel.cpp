@@ -2,6 +2,7 @@
 
 #include "barcodemode/BarcodeEditor.h"
 #include "core/Globals.h"
+#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/FormBinding.h"

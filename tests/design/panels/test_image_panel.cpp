@@ -1,7 +1,6 @@
 // The picture page alone: filled from a picture object, driven as a user drives it, read back; its
 // requests to the Designing mode go out as signals.
 
-#include "core/Globals.h"
 #include "design/DoubleSlider.h"
 #include "design/panels/ImagePanel.h"
 #include "model/PictureEffectRanges.h"
