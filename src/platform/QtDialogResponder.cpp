@@ -73,8 +73,8 @@ int QtDialogResponder::alert(const AlertRequest &request)
     case AlertStyle::Warning: box.setIcon(QMessageBox::Warning); break;
     case AlertStyle::Critical: box.setIcon(QMessageBox::Critical); break;
     }
-    // Messages may open with a line break that spaced the title on the original desktop; here the
-    // box would show an empty first line, so it starts with the text itself.
+    // Some messages begin with line breaks; the box shows its text from the first visible line, so
+    // that it never opens with an empty one.
     qsizetype start = 0;
     while (start < request.message.size() &&
            (request.message.at(start) == QLatin1Char('\n') || request.message.at(start) == QLatin1Char('\r')))

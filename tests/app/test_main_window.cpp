@@ -470,8 +470,9 @@ TEST(MainWindow, MenusAndShortcutsFromTheKeyboard)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(k.key), k.modifiers);
         QWidget *popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr) << "no menu opened";
-        if (k.menu)
+        if (k.menu) {
             EXPECT_EQ(popup, k.menu);
+        }
         // Escape closes the menu, a second one leaves the menu bar, as for a user.
         QTest::keyClick(popup, Qt::Key_Escape);
         if (QWidget *f = QApplication::focusWidget(); f && f != list)

@@ -186,8 +186,9 @@ TEST_F(SeriesManager, SavingUnderTheSameNewOrAnotherName)
         EXPECT_EQ(fileOf("Codes.txt"), c.codes);
         EXPECT_EQ(fileOf(c.target), c.answer == "No" ? QByteArray("keep\n") : QByteArray("b\nc\n"));
         EXPECT_EQ(messages().size(), c.answer.isEmpty() ? 0 : 1);
-        if (back)
+        if (back) {
             EXPECT_EQ(m.ListData->size(), QDir(Data_Folder_Path).entryList(QDir::Files).size());
+        }
     }
 }
 

@@ -120,9 +120,10 @@ TEST_F(RowEditors, TheValueEditorStoresTheTrimmedValueOrNothing)
         EXPECT_EQ(editorResult, c.editorResult);
         EXPECT_EQ(stayedOpen, c.pressOk && c.cancel) << "only a refused value keeps the editor open";
         EXPECT_EQ(messages(), c.messages);
-        if (c.cancel || !c.unchanged)
+        if (c.cancel || !c.unchanged) {
             EXPECT_TRUE(m.Update_m_ex_num_str->text().isEmpty() && m.Update_m_s_number->text().isEmpty()
                         && m.Update_m_ex_num_index->text().isEmpty());
+        }
         EXPECT_EQ(fileOf("Codes.txt"), "a\n b \nc\n") << "nothing is written before Save";
     }
 }

@@ -405,8 +405,9 @@ TEST_F(CropWizard, ReplacingTheInputKeepsItsFullSize)
         ASSERT_TRUE(original.open(QIODevice::ReadOnly));
         EXPECT_EQ(original.readAll() != before, c.replaced) << c.answer;
         EXPECT_EQ(QImageReader(photo).size(), QSize(4000, 3000)) << c.answer;
-        if (!c.written.isEmpty())
+        if (!c.written.isEmpty()) {
             EXPECT_EQ(QImageReader(c.written).size(), QSize(4000, 3000)) << c.answer;
+        }
         EXPECT_EQ(QFileInfo::exists(folder + "/photo (1).JPG"), c.written.endsWith("(1).JPG")) << c.answer;
     }
 }

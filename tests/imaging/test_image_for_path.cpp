@@ -182,8 +182,9 @@ TEST_F(ImageForPath, EveryFileThatGivesNoPictureSaysWhy)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        if (!c.bytes.isNull())
+        if (!c.bytes.isNull()) {
             ASSERT_TRUE(imagefiles::writeBytes(path(QString::fromLatin1(c.name)), c.bytes));
+        }
         for (const int side : {Crop_Image_Size, imagefile::Whole}) {
             const imagefile::Result r = imagefile::read(path(QString::fromLatin1(c.name)), side);
             EXPECT_FALSE(r.ok());

@@ -49,8 +49,9 @@ TEST_F(WorkbookTest, ARowLimitStopsTheReadAndSaysWhetherMoreExist)
         EXPECT_TRUE(v.ok);
         EXPECT_EQ(v.firsts.size(), c.visited);
         EXPECT_EQ(v.more, c.more);
-        if (c.visited > 0)
+        if (c.visited > 0) {
             EXPECT_EQ(v.firsts.last(), QString::number(c.visited));
+        }
     }
 }
 

@@ -57,8 +57,9 @@ TEST_F(CanvasArrange, EachAlignmentTakesTheFirstSelectedObjectOrTheCard)
         view.changeSelectionIndexes({0, 1});
         (view.*c.command)();
         EXPECT_EQ(second->bounds(), QRectF(c.secondGets, QSizeF(20, 10)));
-        if (c.command != &SKTGraphicView::alignformCenter)
+        if (c.command != &SKTGraphicView::alignformCenter) {
             EXPECT_EQ(first->bounds(), QRectF(10, 20, 100, 40));
+        }
 
         second->setBounds(QRectF(150, 100, 20, 10));
         view.changeSelectionIndexes({1});

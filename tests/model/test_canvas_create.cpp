@@ -55,8 +55,9 @@ TEST_F(CanvasCreation, EachToolMakesItsKindAtTheCascadePointSelectedAndCurrent)
         ASSERT_FALSE(document.graphics().isEmpty());
         const auto g = document.graphics().first();
         EXPECT_EQ(g->graphicClass(), c.kind);
-        if (!c.shape.isEmpty())
+        if (!c.shape.isEmpty()) {
             EXPECT_EQ(g->Get_shape_type(), c.shape);
+        }
         EXPECT_EQ(g->bounds(), QRectF(at, QSizeF(50, 50)));
         EXPECT_EQ(view.selectionIndexes(), QList<int>{0});
         EXPECT_EQ(host.current.lock(), g);

@@ -538,8 +538,9 @@ TEST_F(LabelExport, SingleExportOntoAnExistingLabel)
         ASSERT_TRUE(back.open(QIODevice::ReadOnly));
         const QByteArray bytes = back.readAll();
         EXPECT_EQ(bytes == "old", k.answer != 0) << k.answer;   // replaced only by a whole new file
-        if (k.answer == 0)
+        if (k.answer == 0) {
             EXPECT_EQ(QImage::fromData(bytes).size(), QSize(2100, 1200));
+        }
     }
 }
 

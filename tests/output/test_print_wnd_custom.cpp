@@ -166,7 +166,7 @@ TEST_F(PrintWndCustomMessages, TheNameDialogRefusesNamesThatCleanToNothing)
 {
     putProduct(QStringLiteral("Only"), QStringLiteral("o"));
     w->Refresh_And_Reload_Product_Number_Combo(QString());
-    for (const QString typed : {QStringLiteral("   "), QStringLiteral(" /// "), QStringLiteral("*?<>|")}) {
+    for (const QString &typed : {QStringLiteral("   "), QStringLiteral(" /// "), QStringLiteral("*?<>|")}) {
         SCOPED_TRACE(typed.toStdString());
         responder->alerts.clear();
         int opened = 0;

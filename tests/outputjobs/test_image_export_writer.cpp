@@ -94,8 +94,9 @@ TEST(ImageExportWriter, SixFormatsDecode)
         ASSERT_FALSE(bytes.isEmpty()) << ext.toStdString() << why.toStdString();
         const QImage image = ext == QLatin1String("eps") ? picturetest::rasteriseEps(bytes, 300) : readBack(bytes);
         ASSERT_FALSE(image.isNull()) << ext.toStdString();
-        if (ext != QLatin1String("eps"))
+        if (ext != QLatin1String("eps")) {
             EXPECT_EQ(image.size(), platform::Picture::pixelSize(pic.size(), 600)) << ext.toStdString();
+        }
         const testsupport::Decoded d = testsupport::decode(image, QStringLiteral("Code128"));
         EXPECT_TRUE(d.ok) << ext.toStdString();
         EXPECT_EQ(d.text, QStringLiteral("ABC-1")) << ext.toStdString();

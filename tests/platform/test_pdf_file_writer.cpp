@@ -86,8 +86,9 @@ TEST(PdfFileWriter, EveryPageBoxIsExact)
             EXPECT_NEAR(sizes[i].height(), c.pages[i].height(), 0.01) << i;
         }
         EXPECT_EQ(folderEntries(dir.path()), QStringList{QStringLiteral("a.PDF")});
-        if (picturetest::haveTool(QStringLiteral("qpdf")))
+        if (picturetest::haveTool(QStringLiteral("qpdf"))) {
             EXPECT_TRUE(picturetest::runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}));
+        }
     }
 }
 

@@ -64,14 +64,16 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
     };
     for (const char *locale : {"C", "de_DE"}) {
         LocaleScope scope(locale);
-        if (QString::fromLatin1(locale) == QStringLiteral("de_DE"))
+        if (QString::fromLatin1(locale) == QStringLiteral("de_DE")) {
             ASSERT_EQ(QLocale().decimalPoint(), QStringLiteral(","));   // the locale is in force
+        }
         for (const Case &c : cases) {
             SCOPED_TRACE(std::string(locale) + " \"" + c.typed + "\"");
             const std::optional<double> read = typedNumber(QString::fromUtf8(c.typed));
             ASSERT_EQ(read.has_value(), c.value.has_value());
-            if (c.value)
+            if (c.value) {
                 EXPECT_DOUBLE_EQ(*read, *c.value);
+            }
             EXPECT_DOUBLE_EQ(fieldValue(QString::fromUtf8(c.typed)), c.value.value_or(0.0));
         }
     }

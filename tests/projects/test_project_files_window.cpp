@@ -548,8 +548,9 @@ TEST_F(ProjectFiles, ADesignStartedBlankSavesItsCardSizeAndOpensAgain)
     // The blank design of start-up and of a cancelled wizard, with one object drawn.
     for (const bool afterOpen : {false, true}) {
         SCOPED_TRACE(afterOpen ? "reset after an opened design" : "reset at start-up");
-        if (afterOpen)
+        if (afterOpen) {
             ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+        }
         projects().New_Project_Setting_Reset(true);
         const QSizeF shown = design().canvasFrameSize;
         ASSERT_GT(shown.width(), 0);
