@@ -6,7 +6,7 @@
 
 #include "barcodemode/BarcodeEditor.h"
 #include "barcodemode/PrintGrid.h"
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 
 #include <QList>
 #include <QMap>

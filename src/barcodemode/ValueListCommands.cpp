@@ -6,7 +6,7 @@
 #include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 #include "core/Messages.h"
 #include "data/Update_List_Details.h"
 #include "platform/RowJumpSelection.h"

@@ -7,7 +7,8 @@
 
 #include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
-#include "barcodemode/ValueListImportRules.h"
+#include "io/ExcelRowLimit.h"
+#include "io/ValueListImportRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -221,6 +222,8 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
 }
 
 // ---- Workbook import ----
+
+int BarcodeModeController::Check_Max_Excel_Row_Count(int rows) { return checkMaxExcelRowCount(rows); }
 
 void BarcodeModeController::Excel_List_Button(QObject *)
 {

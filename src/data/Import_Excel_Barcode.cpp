@@ -2,7 +2,7 @@
 
 #include "app/PleaseWaitGuard.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 #include "core/Messages.h"
 #include "data/Import_From_Txt_File.h"
 #include "data/SheetColumnPicker.h"

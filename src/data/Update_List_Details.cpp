@@ -1,7 +1,7 @@
 #include "data/Update_List_Details.h"
 
 #include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 #include "core/Messages.h"
 #include "platform/Dialogs.h"
 
