@@ -267,6 +267,3 @@ private:
     AdvQrController *m_advQr = nullptr;
     Barcode_Gen *m_barcodeGen = nullptr;
 };
-
-// Creates the per-user folders and the seed files that are missing.
-void Check_Path_And_Create_Files();

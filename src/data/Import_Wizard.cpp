@@ -5,6 +5,7 @@
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "core/UserFolders.h"
 #include "core/Utilities.h"
 #include "data/BatchWizard.h"
 #include "data/ImportWizardValues.h"
