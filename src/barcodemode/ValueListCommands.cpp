@@ -393,7 +393,7 @@ void BarcodeModeController::wireValueList()
                      [this](const QPoint &at) { List_Menu->popup(List->viewport()->mapToGlobal(at)); });
 
     // The edit-row sheet, made with the window; the main window reaches its fields by outlets.
-    Update_List_Item_Window = new Update_List_Details(*this, List->window());
+    Update_List_Item_Window = new Update_List_Details(valueListHost, List->window());
     Update_bar_value_str = Update_List_Item_Window->m_bar_value_str;
     Update_bar_hdr_str = Update_List_Item_Window->m_bar_hdr_str;
     Update_bar_ftr_str = Update_List_Item_Window->m_bar_ftr_str;
