@@ -4,8 +4,8 @@
 // Targets: sheet choice under 50 ms; the 100,000-row link within 20 % of the 10,001-row one in
 // time and memory; the viewer under 100 ms; peak RSS growth under 128 MB.
 
-#include "barcodemode/ExcelRowLimit.h"
 #include "data/Data_From_Excel.h"
+#include "io/ExcelRowLimit.h"
 #include "io/SpreadsheetWriter.h"
 
 #include <QAbstractItemModel>

@@ -2,7 +2,7 @@
 // reads (TXT, CSV, RTF), split into lines or CSV rows and turned into record writes over a short
 // list, with every field ticked, appended and overwriting.
 
-#include "barcodemode/ValueListImportRules.h"
+#include "io/ValueListImportRules.h"
 
 #include <QCoreApplication>
 

@@ -14,6 +14,7 @@
 #include <QVariant>
 #include <QRect>
 
+#include "app/HubSeriesTools.h"
 #include "barcodemode/LogoItem.h"
 #include "platform/Picture.h"
 #include "platform/PrintInfo.h"
@@ -266,7 +267,5 @@ private:
     OutputController *m_output = nullptr;
     AdvQrController *m_advQr = nullptr;
     Barcode_Gen *m_barcodeGen = nullptr;
+    HubSeriesTools m_seriesTools{*this};   // installed for the series tools while the hub lives
 };
-
-// Creates the per-user folders and the seed files that are missing.
-void Check_Path_And_Create_Files();

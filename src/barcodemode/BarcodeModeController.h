@@ -5,8 +5,9 @@
 // this editor too.
 
 #include "barcodemode/BarcodeEditor.h"
+#include "barcodemode/BarcodeValueListHost.h"
 #include "barcodemode/PrintGrid.h"
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 
 #include <QList>
 #include <QMap>
@@ -103,6 +104,7 @@ public:
     QList<ValueRecord> ListData_barcode;
     PrintGrid List_Barcode_Grid_Value;   // one record per label; rebuilt by Add_Records_In_List
     bool clear_PQ_Flag = false;          // the clear commands store print quantities as given
+    BarcodeValueListHost valueListHost{*this};   // the list as the series tools see it
 
     // The edit-row sheet, made with the page, and the main window's outlets to its fields.
     Update_List_Details *Update_List_Item_Window = nullptr;
@@ -177,15 +179,8 @@ public:
     void wireValueList();
 
     // ---- Value list: import and export ----
-    // The text import's options window, and the main window's outlets to its controls.
+    // The text import's options window.
     Import_From_Txt_File *Import_TXT_File_Window = nullptr;
-    QLineEdit *file_path_txt = nullptr;
-    QCheckBox *chk_value = nullptr;
-    QCheckBox *chk_header = nullptr;
-    QCheckBox *chk_footer = nullptr;
-    QCheckBox *chk_pq = nullptr;
-    QRadioButton *radioButton_At_Start = nullptr;
-    QRadioButton *radioButton_At_End = nullptr;
     Import_Excel_Barcode *imp_xl_Wnd = nullptr;   // the spreadsheet import window
     AccessoryViewController *aVC = nullptr;       // the export panel's format chooser, made on first use
     // Asks for a text, RTF or CSV file and imports it on a worker thread.

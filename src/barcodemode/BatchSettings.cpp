@@ -6,7 +6,7 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BatchSnapshot.h"
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "barcodemode/BarcodeModeGlobals.h"

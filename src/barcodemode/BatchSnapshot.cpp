@@ -1,6 +1,6 @@
 #include "barcodemode/BatchSnapshot.h"
 
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 

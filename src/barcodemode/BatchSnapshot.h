@@ -8,7 +8,7 @@
 #include "barcodemode/GenerationCore.h"
 #include "barcodemode/GenerationSnapshot.h"
 #include "barcodemode/PrintGrid.h"
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 #include "platform/Picture.h"
 
 #include <QList>

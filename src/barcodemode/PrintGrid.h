@@ -5,7 +5,7 @@
 // Copies share their data (implicitly shared lists), so a batch snapshot takes the grid without
 // copying it.
 
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 
 #include <QList>
 

@@ -6,7 +6,7 @@
 #include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 #include "core/Messages.h"
 #include "data/Update_List_Details.h"
 #include "platform/RowJumpSelection.h"
@@ -393,7 +393,7 @@ void BarcodeModeController::wireValueList()
                      [this](const QPoint &at) { List_Menu->popup(List->viewport()->mapToGlobal(at)); });
 
     // The edit-row sheet, made with the window; the main window reaches its fields by outlets.
-    Update_List_Item_Window = new Update_List_Details(*this, List->window());
+    Update_List_Item_Window = new Update_List_Details(valueListHost, List->window());
     Update_bar_value_str = Update_List_Item_Window->m_bar_value_str;
     Update_bar_hdr_str = Update_List_Item_Window->m_bar_hdr_str;
     Update_bar_ftr_str = Update_List_Item_Window->m_bar_ftr_str;

@@ -4,7 +4,7 @@
 // model takes its row count only when reloaded, as a table asks for its rows only then, so code
 // that changes the array decides when the table shows it.
 
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 
 #include <QAbstractTableModel>
 #include <QList>

@@ -7,7 +7,8 @@
 
 #include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
-#include "barcodemode/ValueListImportRules.h"
+#include "io/ExcelRowLimit.h"
+#include "io/ValueListImportRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -71,14 +72,7 @@ void BarcodeModeController::wireValueListTransfers()
 {
     QWidget *window = List ? List->window() : nullptr;
     Import_TXT_File_Window = new Import_From_Txt_File(window);
-    file_path_txt = Import_TXT_File_Window->file_path;
-    chk_value = Import_TXT_File_Window->chk_value;
-    chk_header = Import_TXT_File_Window->chk_header;
-    chk_footer = Import_TXT_File_Window->chk_footer;
-    chk_pq = Import_TXT_File_Window->chk_pq;
-    radioButton_At_Start = Import_TXT_File_Window->radioButton_At_Start;
-    radioButton_At_End = Import_TXT_File_Window->radioButton_At_End;
-    imp_xl_Wnd = new Import_Excel_Barcode(*this, window);
+    imp_xl_Wnd = new Import_Excel_Barcode(valueListHost, window);
 
     QObject::connect(import_list_btn, &QPushButton::clicked, this, [this] { Import_List_Button(import_list_btn); });
     QObject::connect(excel_list_btn, &QPushButton::clicked, this, [this] { Excel_List_Button(excel_list_btn); });
@@ -89,7 +83,7 @@ void BarcodeModeController::wireValueListTransfers()
 void BarcodeModeController::Create_List_Button(QObject *)
 {
     try {
-        Generate_List_Barcode::defaultInstance()->Open_Wnd();
+        Generate_List_Barcode::defaultInstance()->Open_Wnd(valueListHost);
         Mark_List_New_Selection_barcode(0);
         bind_all();
     } catch (const std::exception &e) {
@@ -153,18 +147,19 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
     value_list_import::Options options;
     platform::runOnGuiThreadAndWait([&] {
         try {
+            Import_From_Txt_File &w = *Import_TXT_File_Window;
             prev_list_item_barcode = int(ListData_barcode.size());
-            file_path_txt->setText(path);
-            for (QCheckBox *box : {chk_value, chk_header, chk_footer, chk_pq})
+            w.file_path->setText(path);
+            for (QCheckBox *box : {w.chk_value, w.chk_header, w.chk_footer, w.chk_pq})
                 box->setChecked(false);
-            radioButton_At_Start->setChecked(true);
-            radioButton_At_End->setChecked(false);
+            w.radioButton_At_Start->setChecked(true);
+            w.radioButton_At_End->setChecked(false);
             Open_Import_Num_Window();
             if (Import_Error_Rerult != 1)
                 return;
-            chosen = file_path_txt->text();   // the browse button may have changed it
-            options = {chk_value->isChecked(), chk_header->isChecked(), chk_footer->isChecked(), chk_pq->isChecked(),
-                       overwrite_text_load_row.load()};
+            chosen = w.file_path->text();   // the browse button may have changed it
+            options = {w.chk_value->isChecked(), w.chk_header->isChecked(), w.chk_footer->isChecked(),
+                       w.chk_pq->isChecked(), overwrite_text_load_row.load()};
             accepted = true;
         } catch (const std::exception &e) {
             Show_NSLog_Message(failureText(e));
@@ -222,6 +217,8 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
 
 // ---- Workbook import ----
 
+int BarcodeModeController::Check_Max_Excel_Row_Count(int rows) { return checkMaxExcelRowCount(rows); }
+
 void BarcodeModeController::Excel_List_Button(QObject *)
 {
     try {
@@ -235,7 +232,7 @@ void BarcodeModeController::Excel_List_Button(QObject *)
         const QString path = chosen.first();
         Delete_Excel_File_Temp_Folder();
         prev_list_item_barcode = int(ListData_barcode.size());
-        file_path_txt->setText(path);
+        Import_TXT_File_Window->file_path->setText(path);
         imp_xl_Wnd->Open_excel_Wnd(path);
         Mark_List_New_Selection_barcode(0);
         bind_all();

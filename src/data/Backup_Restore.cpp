@@ -1,20 +1,15 @@
 #include "data/Backup_Restore.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/PropertySidebar.h"
-#include "design/RecordBinding.h"
+#include "data/SeriesToolsHost.h"
+#include "data/SeriesUsersHost.h"
+#include "data/ValueListHost.h"
 #include "io/SeriesBackup.h"
-#include "output/OutputController.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Backup_Restore.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -80,13 +75,17 @@ Backup_Restore::Backup_Restore()
     connect(Cancel_btn, &QPushButton::clicked, this, &Backup_Restore::Cancel_Click);
 }
 
-int Backup_Restore::Open_Backup_Restore_Wnd()
+int Backup_Restore::Open_Backup_Restore_Wnd(ValueListHost &list, SeriesUsersHost &design)
 {
     selectAction(Backup_Radio);
     Backup_Path->clear();
     Restore_Path->clear();
     setResult(0);   // a refusal leaves the run going: no result of an earlier run stands for it
+    m_list = &list;
+    m_design = &design;
     const int code = platform::runModal(*this);
+    m_list = nullptr;
+    m_design = nullptr;
     hide();
     return code == 1 ? 1 : 0;
 }
@@ -196,7 +195,8 @@ void Backup_Restore::restoreAction()
                 QStringLiteral("Are you sure, you want to append the selected data Backup with the existing data?")) != 1)
             return;
         const series_backup::Outcome outcome = series_backup::restoreAppend(*source, [](const QString &target) {
-            return Main_App_wnd ? Main_App_wnd->output().Check_Exist_Path_and_Create_New(target, 1) : QString();
+            const SeriesToolsHost *tools = SeriesToolsHost::current();
+            return tools ? tools->Check_Exist_Path_and_Create_New(target, 1) : QString();
         });
         logReasons(outcome);
         if (outcome.notCopied() > 0)
@@ -220,29 +220,15 @@ void Backup_Restore::resetAction()
 
 void Backup_Restore::refreshMainWindow(bool emptied)
 {
-    if (!Main_App_wnd)
+    if (!m_list || !m_design)
         return;
     try {
-        BarcodeModeController &barcode = Main_App_wnd->barcodeMode();
-        DesignController &design = Main_App_wnd->design();
-        QComboBox *batchSeries = design.sidebar().Source_Series_List();
-        if (emptied) {
-            for (QComboBox *combo : {barcode.val_combo_list, barcode.hdr_combo_list, barcode.ftr_combo_list,
-                                     barcode.val_combo_value, barcode.hdr_combo_value, barcode.ftr_combo_value,
-                                     batchSeries}) {
-                if (!combo)
-                    continue;
-                combo->clear();
-                combo->setCurrentText(QString());
-            }
-        } else {
-            for (QComboBox *combo : {barcode.val_combo_list, barcode.hdr_combo_list, barcode.ftr_combo_list, batchSeries})
-                barcode.Fill_Data_Set_File_Name_In_Combo(combo);
-        }
-        design.records().Check_Series_Or_Excel_Use_or_not();
+        m_list->Series_Folder_Changed(emptied);
+        m_design->Series_Folder_Changed(emptied);
+        m_design->Check_Series_Or_Excel_Use_or_not();
         if (!emptied)
-            barcode.goButtonActionPerformed();
-        design.sidebar().Show_RHS_Properties(nullptr);
+            m_list->goButtonActionPerformed();
+        m_design->Show_Card_Properties();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -8,6 +8,8 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class SeriesUsersHost;
+class ValueListHost;
 
 class Backup_Restore : public QDialog {
     Q_OBJECT
@@ -31,7 +33,8 @@ public:
     QPushButton *Cancel_btn = nullptr;
 
     // Starts on Backup with empty paths and runs modally: 1 after an action ran, 0 after Cancel.
-    int Open_Backup_Restore_Wnd();
+    // list and design, the users of the series, follow a restore or a reset.
+    int Open_Backup_Restore_Wnd(ValueListHost &list, SeriesUsersHost &design);
 
     void Backup_Radio_Click();
     void Restore_Radio_Click();
@@ -52,5 +55,7 @@ private:
     void resetAction();
     // The main window after the series changed: the series choices refilled (or emptied) and the
     // batch state, symbol and sidebar brought up to date.
-    static void refreshMainWindow(bool emptied);
+    void refreshMainWindow(bool emptied);
+    ValueListHost *m_list = nullptr;        // while a run lasts
+    SeriesUsersHost *m_design = nullptr;
 };

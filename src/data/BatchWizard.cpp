@@ -1,10 +1,10 @@
 #include "data/BatchWizard.h"
 
 #include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
+#include "core/UserFolders.h"
 #include "core/Utilities.h"
 #include "data/Generate_List.h"
 #include "data/Import_Wizard.h"

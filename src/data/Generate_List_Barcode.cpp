@@ -1,12 +1,9 @@
 #include "data/Generate_List_Barcode.h"
 
-#include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "data/GeneratorFields.h"
 #include "data/OnlyIntegerValueFormatter.h"
+#include "data/ValueListHost.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -102,7 +99,7 @@ Generate_List_Barcode::Generate_List_Barcode()
         connect(field, &QLineEdit::textChanged, this, [this, field] { controlTextDidChange(field); });
 }
 
-void Generate_List_Barcode::Open_Wnd()
+void Generate_List_Barcode::Open_Wnd(ValueListHost &list)
 {
     try {
         for (QLineEdit *field : {prefix_txt, suffix_txt, from_txt, to_txt, value_txt, rand_prefix_txt, rand_suffix_txt})
@@ -123,7 +120,9 @@ void Generate_List_Barcode::Open_Wnd()
     }
     prefix_txt->setFocus();
     setResult(0);   // a refusal leaves the run going: no result of an earlier run stands for it
+    m_list = &list;
     platform::runModal(*this);
+    m_list = nullptr;
     hide();
 }
 
@@ -200,31 +199,32 @@ void Generate_List_Barcode::OKPressed()
         return;
     }
     try {
-        if (Main_App_wnd)
-            fillList(Main_App_wnd->barcodeMode(), in);
+        if (m_list)
+            fillList(*m_list, in);
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }
     done(1);
 }
 
-void Generate_List_Barcode::fillList(BarcodeModeController &list, const series_generator::Input &in)
+void Generate_List_Barcode::fillList(ValueListHost &list, const series_generator::Input &in)
 {
     using namespace value_list;
     const bool toValue = chk_value->isChecked(), toHeader = chk_header->isChecked(),
                toFooter = chk_footer->isChecked(), toPQ = chk_pq->isChecked();
-    const qsizetype n = list.ListData_barcode.size();
+    const QList<ValueRecord> &records = list.records();
+    const qsizetype n = records.size();
     qsizetype i = radioButton_At_Start->isChecked() && !radioButton_At_End->isChecked() ? 0 : n;
-    PleaseWaitGuard wait(&list.hub);
+    ValueListHost::WaitSheet wait(list);
     // The table shows what was written, also when the generation stopped part way.
     struct ReloadAtEnd {
-        BarcodeModeController &list;
+        ValueListHost &list;
         ~ReloadAtEnd() { list.Reload_List(); }
     } reload{list};
     series_generator::produce(in, [&](const QString &generated) {
         QString value, header, footer, pq;
         if (i < n) {
-            const ValueRecord &old = list.ListData_barcode.at(i);
+            const ValueRecord &old = records.at(i);
             value = old.value(kValue);
             header = old.value(kHeader);
             footer = old.value(kFooter);
@@ -241,7 +241,7 @@ void Generate_List_Barcode::fillList(BarcodeModeController &list, const series_g
         if (i < n)
             list.Replace_Item_List(value, header, footer, pq, int(i));
         else   // the end of the list, also after a value the list refused
-            list.Create_Item_List(value, header, footer, pq, int(list.ListData_barcode.size()));
+            list.Create_Item_List(value, header, footer, pq, int(records.size()));
         ++i;
         return true;
     });

@@ -7,12 +7,12 @@
 
 #include <QDialog>
 
-class BarcodeModeController;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class ValueListHost;
 namespace platform { class Stepper; }
 
 class Generate_List_Barcode : public QDialog {
@@ -52,9 +52,8 @@ public:
     QPushButton *ok_btn = nullptr;
     QPushButton *cancel_btn = nullptr;
 
-    // Resets the dialog and runs it modally until OK or Cancel; the list the values go to is the
-    // main window's value list.
-    void Open_Wnd();
+    // Resets the dialog and runs it modally until OK or Cancel; OK puts the values into list.
+    void Open_Wnd(ValueListHost &list);
 
     void Sequintial_Radio_Pressed();
     void Constant_Radio_Pressed();
@@ -79,6 +78,7 @@ private:
     Generate_List_Barcode();
     void switchMode(series_generator::Mode mode);
     QLineEdit *fieldOf(series_generator::Field field) const;
-    void fillList(BarcodeModeController &list, const series_generator::Input &in);
+    void fillList(ValueListHost &list, const series_generator::Input &in);
     bool m_limiting = false;
+    ValueListHost *m_list = nullptr;   // while a run lasts
 };

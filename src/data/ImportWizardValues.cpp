@@ -1,7 +1,7 @@
 #include "data/ImportWizardValues.h"
 
-#include "barcodemode/ValueListImportRules.h"
 #include "core/Utilities.h"
+#include "io/ValueListImportRules.h"
 #include "platform/RtfText.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "data/Import_Excel.h"
 
 #include "app/PleaseWaitGuard.h"
-#include "barcodemode/ExcelRowLimit.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/BatchWizard.h"
 #include "data/ColumnTableModel.h"
 #include "data/Data_From_Excel.h"
+#include "io/ExcelRowLimit.h"
 
 #include "ui_Import_Excel.h"
 

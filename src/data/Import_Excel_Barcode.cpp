@@ -1,11 +1,10 @@
 #include "data/Import_Excel_Barcode.h"
 
-#include "app/PleaseWaitGuard.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListRules.h"
 #include "core/Messages.h"
 #include "data/Import_From_Txt_File.h"
 #include "data/SheetColumnPicker.h"
+#include "data/ValueListHost.h"
+#include "io/ExcelRowLimit.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Import_Excel_Barcode.h"
@@ -21,8 +20,8 @@
 
 #include <exception>
 
-Import_Excel_Barcode::Import_Excel_Barcode(BarcodeModeController &owner, QWidget *parent)
-    : QDialog(parent), m_owner(owner)
+Import_Excel_Barcode::Import_Excel_Barcode(ValueListHost &list, QWidget *parent)
+    : QDialog(parent), m_list(list)
 {
     Ui::Import_Excel_Barcode ui;
     ui.setupUi(this);
@@ -86,7 +85,7 @@ void Import_Excel_Barcode::Open_excel_Wnd(const QString &path)
 
 bool Import_Excel_Barcode::Load_file_Func(const QString &path)
 {
-    PleaseWaitGuard sheet(&m_owner.hub);
+    ValueListHost::WaitSheet sheet(m_list);
     // Unpacked off the GUI thread, so that the please-wait sheet paints meanwhile.
     runOffGuiThread([&path] { SpreadsheetWriter::ReadWorkbook(path, true); });
     if (SpreadsheetWriter::lastReadFailed() || !spreadsheet)
@@ -205,7 +204,7 @@ void Import_Excel_Barcode::OKPressed()
 void Import_Excel_Barcode::Insert_file_Func(const QString &path)
 {
     try {
-        PleaseWaitGuard sheet(&m_owner.hub);
+        ValueListHost::WaitSheet sheet(m_list);
         runOffGuiThread([this, &path] { excel_content = SpreadsheetWriter::ReadWorkbook(path, false); });
         if (SpreadsheetWriter::lastReadFailed()) {
             sheet.hide();
@@ -213,12 +212,13 @@ void Import_Excel_Barcode::Insert_file_Func(const QString &path)
             finish(1);
             return;
         }
-        const int R = m_owner.Check_Max_Excel_Row_Count(int(excel_content.size()));
-        const int L = int(m_owner.ListData_barcode.size());
+        const int R = checkMaxExcelRowCount(int(excel_content.size()));
+        const QList<ValueRecord> &records = m_list.records();
+        const int L = int(records.size());
         int w = L;
         if (overwrite_text_load_row) {
             w = 0;
-            m_owner.prev_list_item_barcode = 0;
+            m_list.setPrevListItemCount(0);
         }
         const bool ticked[4] = {chk_value->isChecked(), chk_header->isChecked(), chk_footer->isChecked(),
                                 chk_pq->isChecked()};
@@ -229,7 +229,7 @@ void Import_Excel_Barcode::Insert_file_Func(const QString &path)
                 continue;
             QString values[4];
             if (w < L) {
-                const ValueRecord &own = m_owner.ListData_barcode.at(w);
+                const ValueRecord &own = records.at(w);
                 values[0] = own.value(value_list::kValue);
                 values[1] = own.value(value_list::kHeader);
                 values[2] = own.value(value_list::kFooter);
@@ -239,16 +239,15 @@ void Import_Excel_Barcode::Insert_file_Func(const QString &path)
                 if (ticked[f] && column[f] >= 0 && column[f] < row.size())
                     values[f] = row.at(column[f]);
             if (w < L)
-                m_owner.Replace_Item_List(values[0], values[1], values[2], values[3], w);
+                m_list.Replace_Item_List(values[0], values[1], values[2], values[3], w);
             else   // after the last row: at the end, also when a row before was refused
-                m_owner.Create_Item_List(values[0], values[1], values[2], values[3],
-                                         int(m_owner.ListData_barcode.size()));
+                m_list.Create_Item_List(values[0], values[1], values[2], values[3], int(records.size()));
             ++w;
         }
-        m_owner.Reload_List();
+        m_list.Reload_List();
         sheet.hide();
-        const int count = int(m_owner.ListData_barcode.size());
-        if (count == 0 || count == m_owner.prev_list_item_barcode)
+        const int count = int(records.size());
+        if (count == 0 || count == m_list.prevListItemCount())
             Show_MessageBox(SpreadsheetWriter::unreadableMessage());
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

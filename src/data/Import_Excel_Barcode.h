@@ -7,18 +7,18 @@
 
 #include <QDialog>
 
-class BarcodeModeController;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class ValueListHost;
 
 class Import_Excel_Barcode : public QDialog {
     Q_OBJECT
 public:
-    // owner: the value list the window fills.
-    explicit Import_Excel_Barcode(BarcodeModeController &owner, QWidget *parent = nullptr);
+    // list: the value list the window fills.
+    explicit Import_Excel_Barcode(ValueListHost &list, QWidget *parent = nullptr);
 
     QLineEdit *file_path = nullptr;
     QCheckBox *contains_header = nullptr;
@@ -62,6 +62,6 @@ private:
     void Insert_file_Func(const QString &path);
     void finish(int code);
 
-    BarcodeModeController &m_owner;
+    ValueListHost &m_list;
     bool m_handled = false;
 };

@@ -1,14 +1,13 @@
 #include "data/Import_Excel_DataSheet.h"
 
 #include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/BatchWizard.h"
 #include "data/ColumnTableModel.h"
+#include "data/SeriesToolsHost.h"
 #include "io/SeriesStore.h"
-#include "output/OutputController.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Import_Excel_DataSheet.h"
@@ -242,7 +241,8 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
             if (answer == 4 || answer == 5)
                 continue;
             if (answer == 1 || answer == 3) {
-                path = Main_App_wnd ? Main_App_wnd->output().Check_Exist_Path_and_Create_New(path, 1) : path;
+                const SeriesToolsHost *tools = SeriesToolsHost::current();
+                path = tools ? tools->Check_Exist_Path_and_Create_New(path, 1) : path;
             } else {
                 path = existing;   // replaced in place, under its own spelling
             }

@@ -1,15 +1,16 @@
 #include "data/Import_Wizard.h"
 
 #include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "core/UserFolders.h"
 #include "core/Utilities.h"
 #include "data/BatchWizard.h"
 #include "data/ImportWizardValues.h"
 #include "data/Import_Excel.h"
 #include "data/Import_Excel_DataSheet.h"
+#include "data/SeriesToolsHost.h"
 #include "data/SheetColumnPicker.h"
 #include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
@@ -311,7 +312,8 @@ int Import_Wizard::Create_And_Save_Image_data_Sheet(const QString &path)
     if (!nameIsValid(Image_file_name))
         return 0;
     // The main window's accepted types: the image commands and this source take the same files.
-    const QStringList types = Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList();
+    const SeriesToolsHost *tools = SeriesToolsHost::current();
+    const QStringList types = tools ? tools->Allowd_Image_fileTypes() : QStringList();
     const auto listImages = [&] {
         QStringList images;
         PleaseWaitGuard wait(plz_wait_Window, this);

@@ -1,8 +1,8 @@
 #include "data/Update_List_Details.h"
 
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListRules.h"
 #include "core/Messages.h"
+#include "data/ValueListHost.h"
+#include "io/ValueListRules.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Update_List_Details.h"
@@ -25,8 +25,8 @@ void bindSheet(Update_List_Details &sheet, const Ui::Update_List_Details &ui)
 }
 } // namespace
 
-Update_List_Details::Update_List_Details(BarcodeModeController &owner, QWidget *parent)
-    : QDialog(parent), m_owner(owner)
+Update_List_Details::Update_List_Details(ValueListHost &list, QWidget *parent)
+    : QDialog(parent), m_list(list)
 {
     Ui::Update_List_Details ui;
     ui.setupUi(this);
@@ -55,9 +55,9 @@ int Update_List_Details::runSheet()
 void Update_List_Details::OKPressed()
 {
     try {
-        m_owner.Replace_Item_List(m_bar_value_str->text(), m_bar_hdr_str->text(), m_bar_ftr_str->text(),
-                                  m_bar_pq_str->text(), value_list::leadingInt(m_s_indx_str->text()));
-        m_owner.Reload_List();
+        m_list.Replace_Item_List(m_bar_value_str->text(), m_bar_hdr_str->text(), m_bar_ftr_str->text(),
+                                 m_bar_pq_str->text(), value_list::leadingInt(m_s_indx_str->text()));
+        m_list.Reload_List();
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }

@@ -4,15 +4,15 @@
 
 #include <QDialog>
 
-class BarcodeModeController;
 class QLineEdit;
 class QPushButton;
+class ValueListHost;
 
 class Update_List_Details : public QDialog {
     Q_OBJECT
 public:
-    // owner: the value list the sheet edits; it fills the fields before each run.
-    explicit Update_List_Details(BarcodeModeController &owner, QWidget *parent = nullptr);
+    // list: the value list the sheet edits; its owner fills the fields before each run.
+    explicit Update_List_Details(ValueListHost &list, QWidget *parent = nullptr);
 
     QLineEdit *m_bar_value_str = nullptr;
     QLineEdit *m_bar_hdr_str = nullptr;
@@ -38,7 +38,7 @@ public slots:
 
 private:
     void emptyFields();
-    BarcodeModeController &m_owner;
+    ValueListHost &m_list;
     bool m_handled = false;
     int m_result = 0;
 };

@@ -1,16 +1,13 @@
 #include "data/View_All_Used_Data.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/Data_From_Excel.h"
 #include "data/LinkedSheetModel.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "io/SeriesStore.h"
 #include "model/SKTGraphic.h"
+#include "outputjobs/OutputGlobals.h"
 #include "platform/Dialogs.h"
 
 #include "ui_View_All_Used_Data.h"
@@ -50,14 +47,6 @@ View_All_Used_Data::View_All_Used_Data()
     ColList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ColList->horizontalHeader()->setDefaultSectionSize(120);
     connect(ok_button, &QPushButton::clicked, this, &View_All_Used_Data::OK_Click);
-}
-
-int View_All_Used_Data::Open_Wnd()
-{
-    SKTWindowController *hub = Main_App_wnd;
-    if (!hub)
-        return 0;
-    return Open_Wnd(hub->design().Get_Front_Controls_Array(), Total_Batch_Excel_Card);
 }
 
 int View_All_Used_Data::Open_Wnd(const SKTGraphicList &front, int records)

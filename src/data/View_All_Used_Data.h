@@ -39,10 +39,8 @@ public:
     QStringList Use_EXL_Array;        // linked column titles used
     QStringList Use_EXL_INDX_Array;   // the linked column index of each, as "%d"
 
-    // Builds the table from the design of the window and runs the viewer modally; the modal code,
-    // 0 when building failed.
-    int Open_Wnd();
-    // The same from a given front side and record count (the window's design supplies them).
+    // Builds the table from the design's front side and record count (the design supplies them) and
+    // runs the viewer modally; the modal code, 0 when building failed.
     int Open_Wnd(const SKTGraphicList &front, int records);
     void OK_Click();
 

@@ -13,6 +13,7 @@
 #include "data/Generate_List.h"
 #include "data/Import_Wizard.h"
 #include "design/DesignController.h"
+#include "design/DesignSeriesUsers.h"
 #include "design/EditingCommands.h"
 #include "design/RecordBinding.h"
 #include "imagetools/Cropping_Tool.h"
@@ -83,7 +84,8 @@ void DesignCommands::Create_Series_Button(QObject *)
 void DesignCommands::Backup_Restore_Clicked(QObject *)
 {
     try {
-        Backup_Restore::defaultInstance()->Open_Backup_Restore_Wnd();
+        DesignSeriesUsers users(design);
+        Backup_Restore::defaultInstance()->Open_Backup_Restore_Wnd(hub.barcodeMode().valueListHost, users);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

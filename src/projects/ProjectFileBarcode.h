@@ -2,7 +2,7 @@
 // The barcode section of project files as a plain value: the Barcode mode's settings panel, its
 // value list and series choices. Colours are keyed-archive data blocks.
 
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 #include "platform/Plist.h"
 
 #include <QColor>

@@ -3,6 +3,7 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"

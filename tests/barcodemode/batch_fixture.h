@@ -6,7 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BatchSnapshot.h"
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 #include "core/Globals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "platform/PictureView.h"

@@ -5,7 +5,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/ValueListModel.h"
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "platform/PictureView.h"

@@ -6,6 +6,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "data/Backup_Restore.h"
+#include "design/DesignController.h"
+#include "design/PropertySidebar.h"
 #include "io/SeriesBackup.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
@@ -301,4 +303,31 @@ TEST_F(BackupWindow, ResetEmptiesTheStoreAndTheSeriesChoices)
         EXPECT_EQ(combo->count(), 0);
     EXPECT_EQ(messages(), QStringList({"Do you want to reset to default data?", "Do you want to reset to default data?",
                                        "Data has been reset successfully."}));
+}
+
+TEST_F(BackupWindow, TheDesignsSeriesChoiceFollowsARestoreAndAReset)
+{
+    QComboBox *designSeries = c->design().sidebar().Source_Series_List();
+    ASSERT_NE(designSeries, nullptr);
+    series("Alpha.txt", "a\n");
+    run([&] {
+        browseBackup(out.path());
+        click(b.OK_btn);
+    });
+    series("Beta.txt", "b\n");
+    responder->alertAnswers = {"Yes"};
+    run([&] {
+        pick(b.Restore_Radio);
+        pick(b.Restore_Replace_Radio);
+        browseRestore(out.path());
+        click(b.OK_btn);
+    });
+    ASSERT_EQ(seriesFiles(), QStringList{"Alpha.txt"});
+    EXPECT_EQ(items(designSeries), QStringList{"Alpha"});
+    responder->alertAnswers = {"Yes"};
+    run([&] {
+        pick(b.Reset_Radio);
+        click(b.OK_btn);
+    });
+    EXPECT_EQ(designSeries->count(), 0);
 }

@@ -1,7 +1,7 @@
 #include "support/DataFolderEnvironment.h"
 
-#include "app/SKTWindowController.h"   // Check_Path_And_Create_Files: the folders of a start
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"
 #include "platform/Quit.h"

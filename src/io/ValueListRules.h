@@ -3,7 +3,7 @@
 // row commands, as pure functions over the list: trimmed fields, a print quantity of 1 to 1000,
 // the separator value refused.
 
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 
 #include <QList>
 #include <QString>

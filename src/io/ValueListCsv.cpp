@@ -1,6 +1,6 @@
 // The value list's CSV import: the rows of an RFC 4180 text, and the records they make.
 
-#include "barcodemode/ValueListImportRules.h"
+#include "io/ValueListImportRules.h"
 
 #include "core/Utilities.h"
 

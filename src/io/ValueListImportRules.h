@@ -3,7 +3,7 @@
 // gives, and the tab and CSV rules that turn that text into record writes. The window applies the
 // writes through the list's creation and replacement rules.
 
-#include "barcodemode/ValueRecord.h"
+#include "io/ValueRecord.h"
 
 #include <QByteArray>
 #include <QList>

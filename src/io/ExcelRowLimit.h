@@ -1,6 +1,6 @@
 #pragma once
-// The cap on spreadsheet rows read into the Barcode mode: the sheet's first row plus 10,000 rows.
-// The controller's Check_Max_Excel_Row_Count applies it.
+// The cap on spreadsheet rows read into the window (the value list's workbook import and the
+// spreadsheet link): the sheet's first row plus 10,000 rows.
 
 constexpr int MAX_EXCEL_ROWS = 10001;
 constexpr bool CHECK_MAX_EXCEL_ROWS = true;

@@ -1,4 +1,4 @@
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 
 #include "core/Utilities.h"
 

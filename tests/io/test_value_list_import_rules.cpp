@@ -1,7 +1,7 @@
 // The text import's pure rules: decoding, the text each kind of file gives, and the tab and CSV
 // rules that turn the text into record writes.
 
-#include "barcodemode/ValueListImportRules.h"
+#include "io/ValueListImportRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,6 @@
-#include "barcodemode/ExcelRowLimit.h"
+#include "io/ExcelRowLimit.h"
 
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Messages.h"
-
-int BarcodeModeController::Check_Max_Excel_Row_Count(int rows) { return checkMaxExcelRowCount(rows); }
 
 int checkMaxExcelRowCount(int rows)
 {

@@ -1,4 +1,4 @@
-#include "barcodemode/ValueListImportRules.h"
+#include "io/ValueListImportRules.h"
 
 #include "core/Utilities.h"
 #include "platform/RtfText.h"

@@ -1,7 +1,7 @@
 // The record rules of the value list, without a window: print quantities, the separator value,
 // where records go, replacement and the blank-record and row removals of the row commands.
 
-#include "barcodemode/ValueListRules.h"
+#include "io/ValueListRules.h"
 
 #include <gtest/gtest.h>
 
