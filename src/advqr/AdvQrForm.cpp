@@ -289,6 +289,7 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
 
     if (pageLayout)
         pageLayout->addWidget(area, 1);
+    panel().watchEdits();
 }
 
 void AdvQrController::Show_QR_Panel(QWidget *panel)

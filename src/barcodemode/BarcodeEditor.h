@@ -91,14 +91,7 @@ public:
 #include "barcodemode/EditorMembers_Settings.h"
 #include "barcodemode/EditorMembers_TwoD.h"
 public:
-
-protected:
-    // Policy of each window.
-    virtual int sizeUnit() const = 0;                       // the unit of the size and margin fields
-    virtual void reportFailure(const QString &reason) const = 0;
-    virtual void pictureMade() {}                           // a picture was framed (marks the project changed)
-    virtual void fillModeStyle(BarcodeSettings &settings) const;   // fonts, colours, alignments, logo
-    // The preview of the current mode.
+    // The preview of the current mode (the Advanced QR mode hands its own).
     struct Preview {
         platform::PictureView *view = nullptr;
         QScrollArea *scroll = nullptr;
@@ -106,6 +99,13 @@ protected:
         QRect *frameRect = nullptr;
         platform::Picture *symbol = nullptr;   // the 2D symbol the blank preview clears
     };
+
+protected:
+    // Policy of each window.
+    virtual int sizeUnit() const = 0;                       // the unit of the size and margin fields
+    virtual void reportFailure(const QString &reason) const = 0;
+    virtual void pictureMade() {}                           // a picture was framed (marks the project changed)
+    virtual void fillModeStyle(BarcodeSettings &settings) const;   // fonts, colours, alignments, logo
     virtual Preview preview();
     // The preview is about to show a new picture (a window may place it first).
     virtual void previewPictureComing() {}
