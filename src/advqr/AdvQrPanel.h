@@ -1,8 +1,10 @@
 #pragma once
-// The Advanced QR mode's settings column as one value, and the few things the rest of the window
-// asks of the column: the Barcode mode's editor frames this mode's symbols and answers its margin,
-// size, print-flag and font controls, the window sets the column up at start and dispatches its
-// lists and caption fields. Other folders go through here, never through the column's widgets.
+// The Advanced QR mode's page: sets up its forms (AdvQrPage.ui and the Qr*.ui parts) and binds them
+// to the controller's outlets; offers the settings column as one value, and the few things the rest
+// of the window asks of the column: the Barcode mode's editor frames this mode's symbols and answers
+// its margin, size, print-flag and font controls, the window sets the column up at start and
+// dispatches its lists and caption fields. Other folders go through here, never through the
+// column's widgets.
 
 #include "advqr/AdvQrSettings.h"
 #include "barcodemode/BarcodeEditor.h"
@@ -13,12 +15,16 @@ class AdvQrController;
 class BarcodeModeController;
 class QComboBox;
 class QLineEdit;
+class QWidget;
 namespace platform { class Stepper; }
 
 class AdvQrPanel : public QObject {
     Q_OBJECT
 public:
     explicit AdvQrPanel(AdvQrController &controller);
+
+    // Sets the page's forms up on page (the mode's tab page), once.
+    void build(QWidget *page);
 
     // What the column shows now.
     AdvQrSettings settings() const;
@@ -70,11 +76,8 @@ signals:
     // The user changed a setting of the column.
     void settingsChanged();
 
-public:
-    // Connects the column's controls to settingsChanged (once they exist).
-    void watchEdits();
-
 private:
+    void watchEdits();
     void edited();
 
     AdvQrController &c;
