@@ -208,7 +208,7 @@ void AdvQrPanel::setFooterFont(const QFont &font)
         c.ADV_QR_footer_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_footer_font));
 }
 
-BarcodeEditor::Preview AdvQrPanel::editorPreview()
+EditorPreview AdvQrPanel::editorPreview()
 {
     return {c.QR_barcodeImage, c.QR_image_scroll, c.ADV_QR_barcode_error_label, &c.ADV_QR_image_frame_rect, &c.image_adv_QR};
 }

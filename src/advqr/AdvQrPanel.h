@@ -7,7 +7,7 @@
 // column's widgets.
 
 #include "advqr/AdvQrSettings.h"
-#include "barcodemode/BarcodeEditor.h"
+#include "barcodemode/EditorPreview.h"
 
 #include <QObject>
 
@@ -29,7 +29,8 @@ public:
     // What the column shows now.
     AdvQrSettings settings() const;
     // The column from a value, every control filled with its signals blocked; the logo is read
-    // from its file. No symbol is made: the caller draws again. Sends no change.
+    // from its file, and the version, level and encoding are taken as the lists' own handlers take
+    // them. No symbol is made: the caller draws again. Sends no change.
     void setSettings(const AdvQrSettings &settings);
 
     // ---- For the Barcode mode's editor, which answers this column's controls ----
@@ -49,7 +50,7 @@ public:
     void setHeaderFont(const QFont &font);
     void setFooterFont(const QFont &font);
     // The preview the editor draws this mode's symbols in.
-    BarcodeEditor::Preview editorPreview();
+    EditorPreview editorPreview();
     // Connects the margin pairs, size pair, hide boxes, font buttons and colour wells to the
     // editor's handlers; false while the column is not built.
     bool wireToEditor(BarcodeModeController &editor);
