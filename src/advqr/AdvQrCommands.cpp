@@ -6,7 +6,6 @@
 #include "advqr/QrPanelFields.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeEditor.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/QrLogo.h"
 #include "core/Globals.h"
@@ -189,10 +188,7 @@ void AdvQrController::Use_Logo_Chk_Clicked()
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0) {
-            BarcodeModeController &b = hub.barcodeMode();
-            b.USE_QR_LOGO = b.Use_Logo_chk && b.Use_Logo_chk->isChecked();
-            SetObjEnabled(b.Use_logo_box, b.USE_QR_LOGO);
-            b.Get_2d_barcode_from_image(true);
+            hub.barcodeMode().panel().logoBoxClicked();
         } else if (Barcode_Setting_Or_Designing_Mode == 2) {
             ADV_QR_USE_QR_LOGO = ADV_QR_Use_Logo_chk && ADV_QR_Use_Logo_chk->isChecked();
             SetObjEnabled(ADV_QR_Use_logo_box, ADV_QR_USE_QR_LOGO);
@@ -225,14 +221,7 @@ void AdvQrController::Use_Browse_Logo_Btn_Clicked()
         const platform::Picture shown = platform::Picture::fromImage(logo);
         // The logo flag stays: a logo chosen while the box is off shows once it is on.
         if (mode == 0) {
-            BarcodeModeController &b = hub.barcodeMode();
-            if (b.Use_logo_path)
-                b.Use_logo_path->setPlainText(Library_Selected_Image);
-            if (b.Use_Logo_Image_View)
-                b.Use_Logo_Image_View->setPicture(shown);
-            b.USE_QR_LOGO_PATH = Library_Selected_Image;
-            b.USE_QR_LOGO_IMG = logo;
-            b.Get_2d_barcode_from_image(true);
+            hub.barcodeMode().panel().logoChosen(Library_Selected_Image, logo, shown);
         } else {
             if (ADV_QR_Use_logo_path)
                 ADV_QR_Use_logo_path->setPlainText(Library_Selected_Image);

@@ -1,5 +1,7 @@
 #include "advqr/AdvQrController.h"
 
-AdvQrController::AdvQrController(SKTWindowController &hub) : hub(hub) {}
+#include "advqr/AdvQrPanel.h"
+
+AdvQrController::AdvQrController(SKTWindowController &hub) : hub(hub), m_panel(new AdvQrPanel(*this)) {}
 
 AdvQrController::~AdvQrController() = default;

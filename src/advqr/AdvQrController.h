@@ -2,6 +2,7 @@
 // The Advanced QR mode of the main window: the type bar, the input panels, the payload, the preview
 // and the symbol settings. The symbol is framed through the Barcode mode's editor.
 
+#include "advqr/AdvQrPanel.h"
 #include "advqr/QrTypeMemory.h"
 #include "barcodemode/BarcodeSizeRules.h"
 #include "barcodemode/GenerationSnapshot.h"
@@ -55,6 +56,9 @@ public:
     ~AdvQrController() override;
 
     SKTWindowController &hub;
+    // The settings column as one value, and what the rest of the window asks of it.
+    AdvQrPanel &panel() { return *m_panel; }
+    const AdvQrPanel &panel() const { return *m_panel; }
 
     QFont ADV_QR_header_font;
     QFont ADV_QR_footer_font;
@@ -198,6 +202,7 @@ public:
 
 private:
     void Show_QR_Panel(QWidget *panel);
+    AdvQrPanel *m_panel = nullptr;   // a child of this controller
 
 signals:
     // A symbol was encoded (once per generation).

@@ -5,6 +5,8 @@
 // structured binding: a widget added to a form and not bound (or listed as not an outlet) fails to
 // compile, and so does an outlet the form lacks.
 
+#include "advqr/AdvQrPanel.h"
+
 #include "advqr/AdvQrController.h"
 
 #include "barcodemode/BarcodeEditor.h"
@@ -185,9 +187,9 @@ void bindLogoBox(AdvQrController &c, const Ui::QrLogoBox &ui)
 
 } // namespace
 
-void AdvQrController::buildAdvancedQrPanel(QWidget *page)
+void AdvQrPanel::build(QWidget *page)
 {
-    if (!page || QR_Input_sclview)
+    if (!page || c.QR_Input_sclview)
         return;
     auto *pageLayout = qobject_cast<QBoxLayout *>(page->layout());
     if (!pageLayout && !page->layout())
@@ -216,8 +218,8 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(b, i / 3, i % 3);
-        QR_Type_Buttons << b;
-        QObject::connect(b, &QPushButton::clicked, this, [this, title] { QR_Text_Clicked(title); });
+        c.QR_Type_Buttons << b;
+        QObject::connect(b, &QPushButton::clicked, this, [this, title] { c.QR_Text_Clicked(title); });
     }
     grid->setRowStretch(int(titles.size()) / 3 + 1, 1);
 
@@ -225,70 +227,76 @@ void AdvQrController::buildAdvancedQrPanel(QWidget *page)
     // in the holder.
     Ui::QrInputArea input;
     input.setupUi(frame.adv_qr_input_column);
-    bindInputArea(*this, input);
-    QFont heading = Sel_Qr_Type_Label->font();   // two points above the system font
+    bindInputArea(c, input);
+    QFont heading = c.Sel_Qr_Type_Label->font();   // two points above the system font
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() + 2);
-    Sel_Qr_Type_Label->setFont(heading);
-    for (QrPanelBase *panel : std::initializer_list<QrPanelBase *>{Qr_Text, Qr_SMS, Qr_Email, Qr_Event, Qr_Wifi,
-                                                                    Qr_Social, Qr_Location, Qr_vCard, Qr_Zoom,
-                                                                    Qr_UPI, Qr_Bitcoin}) {
+    c.Sel_Qr_Type_Label->setFont(heading);
+    for (QrPanelBase *panel : std::initializer_list<QrPanelBase *>{c.Qr_Text, c.Qr_SMS, c.Qr_Email, c.Qr_Event, c.Qr_Wifi,
+                                                                    c.Qr_Social, c.Qr_Location, c.Qr_vCard, c.Qr_Zoom,
+                                                                    c.Qr_UPI, c.Qr_Bitcoin}) {
         // Every edit goes through the window's router: to the payload editor while it is open,
         // else to this mode's builder.
-        QObject::connect(panel, &QrPanelBase::edited, this, [this] { hub.Set_Qr_Type_Value_Main_Or_Barcode_Wnd(); });
+        QObject::connect(panel, &QrPanelBase::edited, this, [this] { c.hub.Set_Qr_Type_Value_Main_Or_Barcode_Wnd(); });
     }
 
     Ui::QrPreview preview;
     preview.setupUi(frame.adv_qr_preview_box);
-    bindPreview(*this, preview);
-    QObject::connect(Use_ADV_QR_in_Design_btn, &QPushButton::clicked, this,
+    bindPreview(c, preview);
+    QObject::connect(c.Use_ADV_QR_in_Design_btn, &QPushButton::clicked, &c,
                      &AdvQrController::Use_ADV_QR_in_Design_Mode_Btn_Clicked);
-    QObject::connect(ADV_QR_Reset_btn, &QPushButton::clicked, this, &AdvQrController::ADV_QR_Reset_All_Clicked);
-    QObject::connect(Copy_QR_Code_btn, &QPushButton::clicked, this, &AdvQrController::Copy_QR_Code_Clicked);
+    QObject::connect(c.ADV_QR_Reset_btn, &QPushButton::clicked, &c, &AdvQrController::ADV_QR_Reset_All_Clicked);
+    QObject::connect(c.Copy_QR_Code_btn, &QPushButton::clicked, &c, &AdvQrController::Copy_QR_Code_Clicked);
 
     // Settings column and its groups.
     Ui::QrSettings settings;
     settings.setupUi(frame.adv_qr_settings);
-    bindSettings(*this, settings);
+    bindSettings(c, settings);
     const QStringList alignments = barcode_editor_items::alignments();
 
     Ui::QrHeaderBox header;
-    header.setupUi(ADV_QR_hdr_box);
-    bindHeaderBox(*this, header);
-    ADV_QR_header_font_value->setText(BarcodeEditor::fontDisplayText(ADV_QR_header_font));
-    platform::ui::fillCombo(ADV_QR_align_hdr_combo, alignments);
-    ADV_QR_align_hdr_combo->setCurrentIndex(1);
+    header.setupUi(c.ADV_QR_hdr_box);
+    bindHeaderBox(c, header);
+    c.ADV_QR_header_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_header_font));
+    platform::ui::fillCombo(c.ADV_QR_align_hdr_combo, alignments);
+    c.ADV_QR_align_hdr_combo->setCurrentIndex(1);
 
     Ui::QrFooterBox footer;
-    footer.setupUi(ADV_QR_ftr_box);
-    bindFooterBox(*this, footer);
-    ADV_QR_footer_font_value->setText(BarcodeEditor::fontDisplayText(ADV_QR_footer_font));
-    platform::ui::fillCombo(ADV_QR_align_ftr_combo, alignments);
-    ADV_QR_align_ftr_combo->setCurrentIndex(1);
+    footer.setupUi(c.ADV_QR_ftr_box);
+    bindFooterBox(c, footer);
+    c.ADV_QR_footer_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_footer_font));
+    platform::ui::fillCombo(c.ADV_QR_align_ftr_combo, alignments);
+    c.ADV_QR_align_ftr_combo->setCurrentIndex(1);
 
     Ui::QrSymbolBox symbol;
     symbol.setupUi(settings.adv_qr_symbol_box);
-    bindSymbolBox(*this, symbol);
+    bindSymbolBox(c, symbol);
     QStringList versions = {QStringLiteral("Auto")};
     for (int v = 1; v <= 40; ++v)
         versions << QString::number(v);
-    platform::ui::fillCombo(ADV_QR_version_ComboBox, versions);
-    ADV_QR_version_ComboBox->setCurrentIndex(0);
+    platform::ui::fillCombo(c.ADV_QR_version_ComboBox, versions);
+    c.ADV_QR_version_ComboBox->setCurrentIndex(0);
 
     Ui::QrMarginBox margins;
     margins.setupUi(settings.adv_qr_margin_box);
-    bindMarginBox(*this, margins);
+    bindMarginBox(c, margins);
 
     Ui::QrLogoBox logo;
-    logo.setupUi(ADV_QR_Use_logo_box);
-    bindLogoBox(*this, logo);
-    QObject::connect(ADV_QR_Use_Logo_chk, &QCheckBox::clicked, this, &AdvQrController::Use_Logo_Chk_Clicked);
-    QObject::connect(ADV_QR_logo_browse_btn, &QPushButton::clicked, this,
+    logo.setupUi(c.ADV_QR_Use_logo_box);
+    bindLogoBox(c, logo);
+    QObject::connect(c.ADV_QR_Use_Logo_chk, &QCheckBox::clicked, &c, &AdvQrController::Use_Logo_Chk_Clicked);
+    QObject::connect(c.ADV_QR_logo_browse_btn, &QPushButton::clicked, &c,
                      &AdvQrController::Use_Browse_Logo_Btn_Clicked);
-    QObject::connect(ADV_QR_transp_bg_chk, &QCheckBox::clicked, this, &AdvQrController::ADV_QR_transp_bg_Checked);
+    QObject::connect(c.ADV_QR_transp_bg_chk, &QCheckBox::clicked, &c, &AdvQrController::ADV_QR_transp_bg_Checked);
 
     if (pageLayout)
         pageLayout->addWidget(area, 1);
+    watchEdits();
+}
+
+void AdvQrController::buildAdvancedQrPanel(QWidget *page)
+{
+    panel().build(page);
 }
 
 void AdvQrController::Show_QR_Panel(QWidget *panel)

@@ -251,6 +251,17 @@ void Edit_ADV_QR_Type::Set_Adv_Qr_Final_value(const QString &payload)
     Save_Last_AQR_Values();
 }
 
+QString Edit_ADV_QR_Type::chosenType() const
+{
+    return Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
+}
+
+void Edit_ADV_QR_Type::setChosenType(const QString &title)
+{
+    if (Selected_Qr_Category)
+        Selected_Qr_Category->setText(title);
+}
+
 QString Edit_ADV_QR_Type::Get_Adv_QR_Final_Str_Value() const
 {
     return m_payload.isNull() ? QStringLiteral("") : m_payload;

@@ -44,6 +44,10 @@ public:
     QPushButton *ok_button = nullptr;
     QPushButton *cancel_button = nullptr;
 
+    // The chosen type's title: the caller sets it before the run and reads it after.
+    QString chosenType() const;
+    void setChosenType(const QString &title);
+
     // Parses the stored payload into the type's panel, builds it again and runs the editor
     // modally; 1 after OK, 0 after Cancel or a failure (logged). The Advanced QR mode gets its
     // panel and its fields back when the editor closes.

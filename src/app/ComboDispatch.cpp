@@ -6,7 +6,6 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
-#include "advqr/AdvQrGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
@@ -35,17 +34,11 @@
 
 #include <exception>
 
-namespace {
-
-bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
-
-} // namespace
-
 void SKTWindowController::connectComboBoxes()
 {
     // Every combo box of the window but the symbology pop-up, which has its own action.
     for (QComboBox *c : window_->findChildren<QComboBox *>()) {
-        if (c == barcodeMode().barcodeTypePopup || c->property("tagora_combo_dispatch").toBool())
+        if (barcodeMode().panel().isSymbologyList(c) || c->property("tagora_combo_dispatch").toBool())
             continue;
         c->setProperty("tagora_combo_dispatch", true);
         connect(c, &QComboBox::currentIndexChanged, this, [this, c] { comboBoxSelectionDidChange(c); });
@@ -65,110 +58,12 @@ void SKTWindowController::comboBoxSelectionDidChange(QComboBox *C)
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
     try {
-        const QString text = C->currentText();
         // The Designing mode's sidebar pages dispatch their own lists.
-        // Barcode-mode series combos, while the batch takes its rows from series.
-        if (ticked(bm.data_source_chkbox) && bm.Data_Set_Sheet_RD && bm.Data_Set_Sheet_RD->isChecked()) {
-            struct Row {
-                QCheckBox *check;
-                QComboBox *list;
-                QComboBox *value;
-                QLineEdit *name;
-                void (BarcodeModeController::*bind)();
-                int code;
-            };
-            const Row rows[3] = {
-                {bm.barcode_value_chk, bm.val_combo_list, bm.val_combo_value, bm.val_list_name_txt,
-                 &BarcodeModeController::Bind_Data_with_Barcode_VALUE_For_Series, 0},
-                {bm.barcode_header_chk, bm.hdr_combo_list, bm.hdr_combo_value, bm.hdr_list_name_txt,
-                 &BarcodeModeController::Bind_Data_with_Barcode_HEADER_For_Series, 1},
-                {bm.barcode_footer_chk, bm.ftr_combo_list, bm.ftr_combo_value, bm.ftr_list_name_txt,
-                 &BarcodeModeController::Bind_Data_with_Barcode_FOOTER_For_Series, 2}};
-            for (const Row &row : rows) {
-                if (!ticked(row.check))
-                    continue;
-                if (C == row.list) {
-                    seriesListChosen(row.list, row.value, row.name);
-                    return;
-                }
-                if (C == row.value) {
-                    if (C->currentIndex() >= 0)
-                        Last_Selected_Index = C->currentIndex();
-                    bm.Combo_Selection_Change(row.code);
-                    (bm.*row.bind)();
-                    bm.set_list_value_to_text_box();
-                    return;
-                }
-            }
-        }
-
-        // Output resolution.
-        if (C == bm.DPI_ComboBox) {
-            bm.Resolution_Choice_Changed();
+        if (bm.panel().seriesComboChosen(C) || bm.panel().resolutionComboChosen(C))
             return;
-        }
-
-        // Advanced QR mode.
-        if (Barcode_Setting_Or_Designing_Mode == 2) {
-            if (C == qr.ADV_QR_align_hdr_combo || C == qr.ADV_QR_align_ftr_combo) {
-                qr.DRAW_ADV_QR_With_All_Init();
-                return;
-            }
-            if (C == qr.ADV_QR_enc_mode_ComboBox) {
-                ADV_QR_Enc_Mode_Val = C->currentIndex();
-                qr.DRAW_ADV_QR_With_All_Init();
-                return;
-            }
-            if (C == qr.ADV_QR_version_ComboBox) {
-                ADV_QR_Version_Val = C->currentIndex();
-                bm.Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
-                if (ADV_QR_Version_Val == 0)
-                    ADV_QR_Version_Val = -1;
-                qr.DRAW_ADV_QR_With_All_Init();
-                return;
-            }
-            if (C == qr.ADV_QR_ec_lvl_ComboBox) {
-                ADV_QR_EC_Level_Val = C->currentIndex();
-                qr.DRAW_ADV_QR_With_All_Init();
-                return;
-            }
-        }
-
-        // Barcode-mode symbol options, in every mode.
-        if (bm.liner_or_2D_font != 0) {
-            if (C == bm.qr_enc_mode_ComboBox) {
-                QR_Enc_Mode_Val = C->currentIndex();
-            } else if (C == bm.qr_version_ComboBox) {
-                QR_Version_Val = C->currentIndex();
-                bm.Check_And_Set_QR_size_Acc_Version(QR_Version_Val);
-                if (QR_Version_Val == 0)
-                    QR_Version_Val = -1;
-            } else if (C == bm.qr_ec_lvl_ComboBox) {
-                QR_EC_Level_Val = C->currentIndex();
-            } else if (C == bm.dm_format_ComboBox) {
-                bm.data_matrix_barcode_size_acc_format();
-            } else if (C != bm.dm_encoding_ComboBox) {
-                return;
-            }
-            bm.goButtonActionPerformed();
+        if (Barcode_Setting_Or_Designing_Mode == 2 && qr.panel().comboChosen(C))
             return;
-        }
-        if (!bm.testBarcode)
-            return;
-        if (C == bm.align_hdr_combo || C == bm.align_ftr_combo || C == bm.bar_orient_combo) {
-            bm.Get_Image_From_Barcode(bm.testBarcode.get(), true, false);
-        } else if (C == bm.bar_align_combo) {
-            static const QStringList names = {QStringLiteral("Center"), QStringLiteral("Top"), QStringLiteral("TopLeft"),
-                                              QStringLiteral("TopRight"), QStringLiteral("Left"), QStringLiteral("Bottom"),
-                                              QStringLiteral("BottomLeft"), QStringLiteral("BottomRight"), QStringLiteral("Right")};
-            static const Qt::Alignment alignments[] = {
-                Qt::AlignCenter, Qt::AlignTop | Qt::AlignHCenter, Qt::AlignTop | Qt::AlignLeft,
-                Qt::AlignTop | Qt::AlignRight, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignBottom | Qt::AlignHCenter,
-                Qt::AlignBottom | Qt::AlignLeft, Qt::AlignBottom | Qt::AlignRight, Qt::AlignRight | Qt::AlignVCenter};
-            const int i = int(names.indexOf(text));
-            if (i >= 0)
-                bm.barcodeImage->setImageAlignment(alignments[i]);
-        }
+        bm.panel().symbolComboChosen(C);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -69,7 +69,7 @@ void SKTWindowController::tabView_didSelectTabViewItem(QTabWidget *tabView, QWid
     if (tabView != Barcode_mode_tab)
         return;
 
-    if (!barcodeMode().barcodeTypePopup || barcodeMode().barcodeTypePopup->currentText() != QStringLiteral("DataMatrix"))
+    if (!barcodeMode().panel().showsDataMatrix())
         Type_draw_2d_flag = true;
 
     if (item == Barcode_setting_tab) {

@@ -10,9 +10,6 @@
 #include "projects/ProjectsController.h"
 #include "barcodemode/BarcodeModeController.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-
 #include <exception>
 
 void SKTWindowController::controlTextDidChange(QObject *F)
@@ -22,11 +19,11 @@ void SKTWindowController::controlTextDidChange(QObject *F)
     try {
         if (!F)
             return;
-        if (F == advQr().ADV_QR_HeaderText || F == advQr().ADV_QR_FooterText) {
+        if (advQr().panel().isCaptionField(F)) {
             advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (F == bm.dataText || F == bm.HeaderText || F == bm.FooterText || F == bm.dataText_2D)
+        if (bm.panel().isValueField(F))
             bm.barcodeFieldEdited(F, true);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -45,11 +42,11 @@ void SKTWindowController::textDidChange(QObject *V)
     try {
         if (!V)
             return;
-        if (V == advQr().ADV_QR_HeaderText || V == advQr().ADV_QR_FooterText) {
+        if (advQr().panel().isCaptionField(V)) {
             advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (V == barcodeMode().dataText_2D) {
+        if (barcodeMode().panel().isTwoDValueField(V)) {
             Type_draw_2d_flag = true;
             barcodeMode().goButtonActionPerformed();
             return;
@@ -67,11 +64,11 @@ void SKTWindowController::textDidEndEditing(QObject *V)
     try {
         if (!V)
             return;
-        if (V == advQr().ADV_QR_HeaderText || V == advQr().ADV_QR_FooterText) {
+        if (advQr().panel().isCaptionField(V)) {
             advQr().advancedQrCaptionRefresh();
             return;
         }
-        if (V == bm.dataText || V == bm.HeaderText || V == bm.FooterText || V == bm.dataText_2D)
+        if (bm.panel().isValueField(V))
             bm.barcodeFieldEdited(V, false);   // the final symbol, raised to the output resolution
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

@@ -3,12 +3,9 @@
 
 #include "app/SKTWindowController.h"
 
-#include "advqr/Qr_Text_View_Panel.h"
 #include "core/Globals.h"
-#include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "barcodemode/BarcodeEditorForm.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "imaging/Rotated.h"
@@ -16,7 +13,6 @@
 #include "model/SKTDocument.h"
 #include "output/Send_Modeless.h"
 #include "platform/ComboItems.h"
-#include "platform/Stepper.h"
 #include "platform/Quit.h"
 #include "advqr/AdvQrController.h"
 #include "output/OutputController.h"
@@ -49,12 +45,6 @@
 
 namespace {
 
-void selectFirst(QComboBox *c)
-{
-    if (c && c->count() > 0)
-        c->setCurrentIndex(0);
-}
-
 // Detaches a page from a tab view and keeps it (and its label) for later.
 void detachTab(QTabWidget *tabs, QWidget *page, QString *label)
 {
@@ -76,12 +66,7 @@ void SKTWindowController::awakeFromNib()
     // Loading: handlers leave changes alone; the Barcode mode starts linear and the QR input shows the text panel.
     form_is_loading = true;
     bm.liner_or_2D_font = 0;
-    if (qr.QR_Input_sclview && qr.Qr_Text) {
-        qr.QR_Input_sclview->takeWidget();
-        qr.QR_Input_sclview->setWidget(qr.Qr_Text);
-    }
-    if (Qr_Text_OBJ)
-        Qr_Text_OBJ->Show_Hide_Open_URL_Button(true, qr.Selected_Qr_Category ? qr.Selected_Qr_Category->text() : QString());
+    qr.panel().startWithTextType();
     // An 8-point split divider; the template button stays hidden.
     if (main_split_view)
         main_split_view->setHandleWidth(8);
@@ -99,13 +84,9 @@ void SKTWindowController::awakeFromNib()
     // Every toolbar item, so that a mode switch can put back the ones a mode removed.
     toolbar_all = Main_Toolbar->actions();
     // The font, colour and resolution tabs never come back; the QR logo tab comes and goes.
-    detachTab(bm.sett_tab_barcode, bm.dpi_tab_item, &bm.dpi_tab_item_label);
-    detachTab(bm.sett_tab_barcode, bm.qr_logo_tab_item_sett, &bm.qr_logo_tab_item_sett_label);
-    detachTab(bm.sett_tab_barcode, bm.Font_tab_item_bar, &bm.Font_tab_item_bar_label);
-    detachTab(bm.sett_tab_barcode, bm.Color_tab_item_bar, &bm.Color_tab_item_bar_label);
-    // The logo boxes start disabled.
-    SetObjEnabled(bm.Use_logo_box, false);
-    SetObjEnabled(qr.ADV_QR_Use_logo_box, false);
+    // The logo boxes start disabled; the series name fields of the value list stay hidden.
+    bm.panel().startLayout();
+    qr.panel().startLayout();
     // The two link buttons look like links.
     for (QPushButton *b : {website_1, support_id}) {
         if (!b)
@@ -127,10 +108,6 @@ void SKTWindowController::awakeFromNib()
     Send_Models_Window = send_modls_wnd->window;
     dsg.records().data_table_content.clear();
     output().Get_Email_Details();
-    // The list-name fields of the value list stay hidden.
-    for (QWidget *w : std::initializer_list<QWidget *>{bm.val_list_name_txt, bm.hdr_list_name_txt, bm.ftr_list_name_txt})
-        if (w)
-            w->hide();
     // The resource folder is only read, never created: when it cannot be reached the program ends.
     const QFileInfo resources(Resource_Path);
     if (Resource_Path.isEmpty() || !resources.isDir() || !resources.isReadable()) {
@@ -197,41 +174,21 @@ void SKTWindowController::awakeFromNib()
     // The QR edition's template panel sits where the other editions list the records.
     projects().Build_Template_Panel();
     // Empty value lists, with the batch and data-sheet boxes disabled.
-    bm.List_Barcode_Grid_Value.clear();
-    bm.ListData_barcode.clear();
-    dsg.records().Fill_List_Data_RHS.clear();
-    SetObjEnabled(bm.batch_chk_Gp_Bx, false);
-    SetObjEnabled(bm.data_Sheet_Gp_Bx, false);
     // The starting value, header and footer texts of the modes.
-    if (qr.ADV_QR_HeaderText)
-        qr.ADV_QR_HeaderText->setText(QStringLiteral("My QR Code"));
-    bm.Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
-    bm.Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
-    bm.HeaderText->setText(def_barcode_hdr_str);
-    bm.FooterText->setText(QStringLiteral("FOOTER"));
+    dsg.records().Fill_List_Data_RHS.clear();
+    qr.panel().startHeader();
+    bm.panel().startValues();
     // Each mode's starting unit, the current and the last alike (millimetres while designing, centimetres elsewhere).
     Measument_Unit_Is = last_unit_val = 2;
     Measument_Unit_Is_Barcode = last_unit_val_Barcode = 1;
     Measument_Unit_Is_Adv_QR = last_unit_val_Adv_QR = 1;
     bm._setLabels_Barcode();
     // The 2D symbols' starting heights: 60 in the Barcode mode, 120 in the Advanced QR mode.
-    bm.HeightText_2D->setText(QStringLiteral("60"));
-    bm.HeightStepper_2D->setIntValue(60);
-    if (qr.ADV_QR_HeightText_2D) {
-        qr.ADV_QR_HeightText_2D->setText(QStringLiteral("120"));
-        qr.ADV_QR_HeightStepper_2D->setIntValue(120);
-    }
-    // The font fields name the Barcode mode's fonts.
-    bm.value_font_value->setText(BarcodeEditor::fontDisplayText(bm.value_font));
-    bm.header_font_value->setText(BarcodeEditor::fontDisplayText(bm.header_font));
-    bm.footer_font_value->setText(BarcodeEditor::fontDisplayText(bm.footer_font));
-    // Header and footer alignment on their second entry; the symbol option lists on their first.
-    for (QComboBox *c : {bm.align_hdr_combo, bm.align_ftr_combo, qr.ADV_QR_align_hdr_combo, qr.ADV_QR_align_ftr_combo})
-        if (c && c->count() > 1)
-            c->setCurrentIndex(1);
-    for (QComboBox *c : {bm.qr_enc_mode_ComboBox, bm.qr_version_ComboBox, bm.qr_ec_lvl_ComboBox, qr.ADV_QR_enc_mode_ComboBox,
-                         qr.ADV_QR_version_ComboBox, qr.ADV_QR_ec_lvl_ComboBox, bm.bar_align_combo, bm.bar_orient_combo, bm.DPI_ComboBox})
-        selectFirst(c);
+    // The font fields name the Barcode mode's fonts. Header and footer alignment on their second
+    // entry; the symbol option lists on their first.
+    bm.panel().startSizes();
+    qr.panel().startSizes();
+    qr.panel().startLists();
     // The Designing mode's unit labels.
     dsg._setLabels();
     // The background picture's layout starts on its second entry (the card's page holds it).
@@ -247,19 +204,10 @@ void SKTWindowController::awakeFromNib()
     // The canvas takes the selected tool.
     dsg.selectedToolDidChange();
     // A double click in a value list opens its selected record.
-    QObject::connect(bm.List, &QAbstractItemView::doubleClicked, this, [&bm] { bm.doubleClickInTable(bm.List); });
-    QObject::connect(dsg.records().Fill_List_RHS, &QAbstractItemView::doubleClicked, this,
-                     [&bm, &dsg] { bm.doubleClick_Fil_List_RHS(dsg.records().Fill_List_RHS); });
-    // The QR version list and the DataMatrix size and encoding lists, each on its first entry.
-    selectFirst(bm.qr_version_ComboBox);
-    platform::ui::fillCombo(bm.dm_format_ComboBox, barcode_editor_items::dataMatrixSizes());
-    selectFirst(bm.dm_format_ComboBox);
-    platform::ui::fillCombo(bm.dm_encoding_ComboBox, barcode_editor_items::dataMatrixEncodings());
-    selectFirst(bm.dm_encoding_ComboBox);
-    // The preview frames, within which the symbols are placed.
-    bm.bar_image_frame_rect = bm.image_scroll->geometry();
-    if (qr.QR_image_scroll)
-        qr.ADV_QR_image_frame_rect = qr.QR_image_scroll->geometry();
+    // The QR version list and the DataMatrix size and encoding lists, each on its first entry; the
+    // preview frames, within which the symbols are placed.
+    bm.panel().startLists(dsg.records().Fill_List_RHS);
+    qr.panel().startPreviewFrame();
     // The first symbol and a new, reset design.
     bm.goButtonActionPerformed();
     projects().New_Project_Setting_Reset(true);

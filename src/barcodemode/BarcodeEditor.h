@@ -7,6 +7,7 @@
 #include "barcodemode/BarcodeEditorForm.h"
 #include "barcodemode/BarcodeObjectRole.h"
 #include "barcodemode/BarcodeSizeRules.h"
+#include "barcodemode/EditorPreview.h"
 #include "barcodemode/GenerationSnapshot.h"
 #include "engines/BarcodeSettings.h"
 #include "platform/Picture.h"
@@ -99,13 +100,7 @@ protected:
     virtual void pictureMade() {}                           // a picture was framed (marks the project changed)
     virtual void fillModeStyle(BarcodeSettings &settings) const;   // fonts, colours, alignments, logo
     // The preview of the current mode.
-    struct Preview {
-        platform::PictureView *view = nullptr;
-        QScrollArea *scroll = nullptr;
-        QLabel *errorLabel = nullptr;
-        QRect *frameRect = nullptr;
-        platform::Picture *symbol = nullptr;   // the 2D symbol the blank preview clears
-    };
+    using Preview = EditorPreview;
     virtual Preview preview();
     // The preview is about to show a new picture (a window may place it first).
     virtual void previewPictureComing() {}

@@ -1,5 +1,10 @@
 #include "barcodemode/BarcodeModeController.h"
 
-BarcodeModeController::BarcodeModeController(SKTWindowController &hub) : hub(hub) {}
+#include "barcodemode/BarcodeModePanel.h"
+
+BarcodeModeController::BarcodeModeController(SKTWindowController &hub)
+    : hub(hub), m_panel(new BarcodeModePanel(*this))
+{
+}
 
 BarcodeModeController::~BarcodeModeController() = default;

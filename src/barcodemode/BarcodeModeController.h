@@ -5,6 +5,7 @@
 // this editor too.
 
 #include "barcodemode/BarcodeEditor.h"
+#include "barcodemode/BarcodeModePanel.h"
 #include "barcodemode/BarcodeValueListHost.h"
 #include "barcodemode/PrintGrid.h"
 #include "io/ValueRecord.h"
@@ -57,6 +58,9 @@ public:
 
     // The Barcode-mode page of the window description.
     void buildBarcodeModePanel(QWidget *page);
+    // The page's forms, and what they show as one value.
+    BarcodeModePanel &panel() { return *m_panel; }
+    const BarcodeModePanel &panel() const { return *m_panel; }
 
     // Family radio buttons of the main window.
     QRadioButton *Linear_Barcode_RD = nullptr;
@@ -301,7 +305,7 @@ protected:
 
 private:
     // The Advanced QR branch of a margin handler: copy its pair, frame again.
-    void advancedQrMarginChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field);
+    void advancedQrMarginChanged(QObject *sender, int margin);
     bool advancedQrSettingsWired = false;
 public:
 public:
@@ -365,6 +369,7 @@ protected:
     void addQrLogoTab() override { Add_Qr_Logo_Tab_Setting_Mode(); }
     void removeQrLogoTab() override { Remove_Qr_Logo_Tab_Setting_Mode(); }
 private:
+    BarcodeModePanel *m_panel = nullptr;   // a child of this controller
     // The output job's batch snapshot, or a new one on the GUI thread; null (logged) on a worker
     // without one.
     std::shared_ptr<const BarcodeBatchSnapshot> requestSnapshot(const char *request);

@@ -3,9 +3,10 @@
 // batch processing with series; the value list. Laid out by the BarcodeMode*.ui forms; here each
 // form is set up on its placeholder, its outlets are bound and the lists the code owns are filled.
 
-#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/BarcodeModePanel.h"
 
 #include "barcodemode/BarcodeEditorBinding.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "engines/Symbologies.h"
 #include "platform/ComboItems.h"
 
@@ -27,7 +28,20 @@
 #include "ui_BarcodeModeValueBox.h"
 #include "ui_BarcodeModeValueListBox.h"
 
+#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/Utilities.h"
+#include "platform/ColorWell.h"
+#include "platform/PictureView.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableView>
 
 namespace bind = barcode_editor_binding;
 namespace items = barcode_editor_items;
@@ -149,6 +163,12 @@ void setUpBatchBox(BarcodeModeController &c, const Ui::BarcodeModePage &host)
     c.ftr_list_name_txt = ui.ftr_list_name_txt;
 }
 
+void selectFirst(QComboBox *combo)
+{
+    if (combo && combo->count() > 0)
+        combo->setCurrentIndex(0);
+}
+
 void setUpValueList(BarcodeModeController &c, const Ui::BarcodeModePage &host)
 {
     Ui::BarcodeModeValueListBox ui;
@@ -171,20 +191,168 @@ void setUpValueList(BarcodeModeController &c, const Ui::BarcodeModePage &host)
 
 } // namespace
 
-void BarcodeModeController::buildBarcodeModePanel(QWidget *page)
+BarcodeModePanel::BarcodeModePanel(BarcodeModeController &controller) : QObject(&controller), c(controller) {}
+
+void BarcodeModePanel::build(QWidget *page)
 {
     // The page comes with an empty layout of the window's; the form brings the page's own.
     delete page->layout();
     Ui::BarcodeModePage ui;
     ui.setupUi(page);
 
-    setUpValueBox(*this, ui.barcode_value_box);
-    setUpSettingsTabs(*this, ui);
+    setUpValueBox(c, ui.barcode_value_box);
+    setUpSettingsTabs(c, ui);
     // The page's form made the tab widget before the value box's controls: Tab goes from the
     // value box to the settings, as the page is read.
-    QWidget::setTabOrder(encode_btn, sett_tab_barcode);
-    setUpPreview(*this, ui.preview_box);
-    setUpBatchBox(*this, ui);
-    setUpValueList(*this, ui);
+    QWidget::setTabOrder(c.encode_btn, c.sett_tab_barcode);
+    setUpPreview(c, ui.preview_box);
+    setUpBatchBox(c, ui);
+    setUpValueList(c, ui);
     ui.barcode_split_view->setSizes({470, 800});
+    watchEdits();
+}
+
+void BarcodeModeController::buildBarcodeModePanel(QWidget *page)
+{
+    panel().build(page);
+}
+
+void BarcodeModePanel::watchEdits()
+{
+    // Only what a user does: typing, clicks, list choices, steps and colour picks.
+    for (QLineEdit *f : {c.dataText, c.HeaderText, c.FooterText, c.HeightText, c.widthText, c.HeightText_2D,
+                         c.pdf_HeightText_2D, c.Pdf_widthText_2D, c.pdf_ec_lvl_Text, c.dm_moduleText_2D, c.hdr_mar_Text,
+                         c.ftr_mar_Text, c.val_mar_Text, c.TB_mar_Text, c.LR_mar_Text, c.dpi_Text})
+        if (f)
+            connect(f, &QLineEdit::textEdited, this, &BarcodeModePanel::edited);
+    if (c.dataText_2D)
+        connect(c.dataText_2D, &QPlainTextEdit::textChanged, this, [this] {
+            if (c.dataText_2D->hasFocus())
+                edited();
+        });
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
+             c.hideHeaderCheckbox, c.hideFooterCheckbox, c.captionCheckbox, c.showinTopCheckbox, c.brcd_bk_clr_rd,
+             c.brcd_bk_clr_trnsp_rd, c.transparent_bkgnd, c.Use_Logo_chk, c.data_source_chkbox, c.barcode_value_chk,
+             c.barcode_header_chk, c.barcode_footer_chk, c.Custom_Sheet_RD, c.Data_Set_Sheet_RD})
+        if (b)
+            connect(b, &QAbstractButton::clicked, this, &BarcodeModePanel::edited);
+    for (QComboBox *combo : {c.barcodeTypePopup, c.align_hdr_combo, c.align_ftr_combo, c.qr_version_ComboBox,
+                             c.qr_ec_lvl_ComboBox, c.qr_enc_mode_ComboBox, c.dm_format_ComboBox, c.dm_encoding_ComboBox,
+                             c.DPI_ComboBox, c.val_combo_list, c.hdr_combo_list, c.ftr_combo_list, c.val_combo_value,
+                             c.hdr_combo_value, c.ftr_combo_value})
+        if (combo)
+            connect(combo, &QComboBox::activated, this, &BarcodeModePanel::edited);
+    for (platform::Stepper *st : {c.HeightStepper, c.widthStepper, c.HeightStepper_2D, c.pdf_HeightStepper_2D,
+                                  c.Pdf_widthStepper_2D, c.pdf_ec_lvl_Stepper, c.dm_moduleStepper_2D, c.hdr_mar_Stepper,
+                                  c.ftr_mar_Stepper, c.val_mar_Stepper, c.TB_mar_Stepper, c.LR_mar_Stepper, c.dpi_Stepper})
+        if (st)
+            connect(st, &platform::Stepper::stepped, this, &BarcodeModePanel::edited);
+    for (platform::ColorWell *w : {c.bar_hdr_clr, c.bar_ftr_clr, c.bar_val_clr, c.bar_back_clr, c.barcode_clr})
+        if (w)
+            connect(w, &platform::ColorWell::colorChanged, this, &BarcodeModePanel::edited);
+}
+
+void BarcodeModePanel::edited()
+{
+    if (!filling)
+        emit settingsChanged();
+}
+
+void BarcodeModePanel::startLayout()
+{
+    const auto detach = [this](QWidget *page, QString *label) {
+        QTabWidget *tabs = c.sett_tab_barcode;
+        const int index = tabs ? tabs->indexOf(page) : -1;
+        if (index < 0)
+            return;
+        *label = tabs->tabText(index);
+        tabs->removeTab(index);
+    };
+    detach(c.dpi_tab_item, &c.dpi_tab_item_label);
+    detach(c.qr_logo_tab_item_sett, &c.qr_logo_tab_item_sett_label);
+    detach(c.Font_tab_item_bar, &c.Font_tab_item_bar_label);
+    detach(c.Color_tab_item_bar, &c.Color_tab_item_bar_label);
+    SetObjEnabled(c.Use_logo_box, false);
+    for (QWidget *w : std::initializer_list<QWidget *>{c.val_list_name_txt, c.hdr_list_name_txt, c.ftr_list_name_txt})
+        if (w)
+            w->hide();
+}
+
+void BarcodeModePanel::startValues()
+{
+    c.List_Barcode_Grid_Value.clear();
+    c.ListData_barcode.clear();
+    SetObjEnabled(c.batch_chk_Gp_Bx, false);
+    SetObjEnabled(c.data_Sheet_Gp_Bx, false);
+    c.Set_Linear_Value_in_Field(QStringLiteral("123456789012"));
+    c.Set_Two_D_Value_in_Field(QStringLiteral("123456789012"));
+    c.HeaderText->setText(def_barcode_hdr_str);
+    c.FooterText->setText(QStringLiteral("FOOTER"));
+}
+
+void BarcodeModePanel::startSizes()
+{
+    c.HeightText_2D->setText(QStringLiteral("60"));
+    c.HeightStepper_2D->setIntValue(60);
+    c.value_font_value->setText(BarcodeEditor::fontDisplayText(c.value_font));
+    c.header_font_value->setText(BarcodeEditor::fontDisplayText(c.header_font));
+    c.footer_font_value->setText(BarcodeEditor::fontDisplayText(c.footer_font));
+    for (QComboBox *combo : {c.align_hdr_combo, c.align_ftr_combo})
+        if (combo && combo->count() > 1)
+            combo->setCurrentIndex(1);
+    for (QComboBox *combo : {c.qr_enc_mode_ComboBox, c.qr_version_ComboBox, c.qr_ec_lvl_ComboBox, c.bar_align_combo,
+                             c.bar_orient_combo, c.DPI_ComboBox})
+        selectFirst(combo);
+}
+
+void BarcodeModePanel::startLists(QTableView *designList)
+{
+    BarcodeModeController &bm = c;
+    QObject::connect(bm.List, &QAbstractItemView::doubleClicked, this, [&bm] { bm.doubleClickInTable(bm.List); });
+    QObject::connect(designList, &QAbstractItemView::doubleClicked, this,
+                     [&bm, designList] { bm.doubleClick_Fil_List_RHS(designList); });
+    selectFirst(bm.qr_version_ComboBox);
+    fillCombo(bm.dm_format_ComboBox, items::dataMatrixSizes());
+    selectFirst(bm.dm_format_ComboBox);
+    fillCombo(bm.dm_encoding_ComboBox, items::dataMatrixEncodings());
+    selectFirst(bm.dm_encoding_ComboBox);
+    bm.bar_image_frame_rect = bm.image_scroll->geometry();
+}
+
+void BarcodeModePanel::logoBoxClicked()
+{
+    c.USE_QR_LOGO = c.Use_Logo_chk && c.Use_Logo_chk->isChecked();
+    SetObjEnabled(c.Use_logo_box, c.USE_QR_LOGO);
+    c.Get_2d_barcode_from_image(true);
+}
+
+void BarcodeModePanel::logoChosen(const QString &path, const QImage &logo, const platform::Picture &shown)
+{
+    if (c.Use_logo_path)
+        c.Use_logo_path->setPlainText(path);
+    if (c.Use_Logo_Image_View)
+        c.Use_Logo_Image_View->setPicture(shown);
+    c.USE_QR_LOGO_PATH = path;
+    c.USE_QR_LOGO_IMG = logo;
+    c.Get_2d_barcode_from_image(true);
+}
+
+int BarcodeModePanel::currentListRow() const
+{
+    if (c.List && c.List->selectionModel() && c.List->selectionModel()->currentIndex().isValid())
+        return c.List->selectionModel()->currentIndex().row();
+    return -1;
+}
+
+void BarcodeModePanel::focusValueList()
+{
+    if (c.List)
+        c.List->setFocus();
+}
+
+QByteArray BarcodeModePanel::previewPdfData() const
+{
+    if (!c.barcodeImage || !c.barcodeImage->hasPicture())
+        return {};
+    return c.barcodeImage->picture().pdfData();
 }

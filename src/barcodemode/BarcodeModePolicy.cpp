@@ -49,9 +49,8 @@ bool BarcodeModeController::valueBoundToSeries() const
 
 BarcodeModeController::Preview BarcodeModeController::preview()
 {
-    AdvQrController &qr = hub.advQr();
     if (Barcode_Setting_Or_Designing_Mode == 2)
-        return {qr.QR_barcodeImage, qr.QR_image_scroll, qr.ADV_QR_barcode_error_label, &qr.ADV_QR_image_frame_rect, &qr.image_adv_QR};
+        return hub.advQr().panel().editorPreview();
     return BarcodeEditor::preview();
 }
 
@@ -65,18 +64,20 @@ barcode_sizes::MarginInputs BarcodeModeController::twoDMarginInputs() const
 
 void BarcodeModeController::fillModeStyle(BarcodeSettings &s) const
 {
-    AdvQrController &qr = hub.advQr();
     BarcodeEditor::fillModeStyle(s);
     if (s.mode != 2)
         return;
     // The Advanced QR mode frames its symbols with its own fonts, colours, alignments and logo.
-    s.align_hdr = qr.ADV_QR_align_hdr_combo ? qr.ADV_QR_align_hdr_combo->currentText() : QString();
-    s.align_ftr = qr.ADV_QR_align_ftr_combo ? qr.ADV_QR_align_ftr_combo->currentText() : QString();
+    const AdvQrController &qr = hub.advQr();
+    const AdvQrSettings q = qr.panel().settings();
+    const QStringList alignments = barcode_editor_items::alignments();
+    s.align_hdr = alignments.value(q.alignHeader);
+    s.align_ftr = alignments.value(q.alignFooter);
     s.header_font = qr.ADV_QR_header_font;
     s.footer_font = qr.ADV_QR_footer_font;
-    if (qr.ADV_QR_bar_hdr_clr) s.bar_hdr_clr = qr.ADV_QR_bar_hdr_clr->color();
-    if (qr.ADV_QR_bar_ftr_clr) s.bar_ftr_clr = qr.ADV_QR_bar_ftr_clr->color();
-    if (qr.ADV_QR_back_bg_clr) s.bar_back_clr = qr.ADV_QR_back_bg_clr->color();
+    s.bar_hdr_clr = q.colours[0];
+    s.bar_ftr_clr = q.colours[1];
+    s.bar_back_clr = q.colours[3];
     s.USE_QR_LOGO = qr.ADV_QR_USE_QR_LOGO;
     s.USE_QR_LOGO_IMG = qr.ADV_QR_USE_QR_LOGO_IMG;
 }

@@ -70,9 +70,9 @@ void BarcodeModeController::barcodeData_SourceChanged(QObject *)
 
 // ---- Margins, sizes and print flags by working mode ----
 
-void BarcodeModeController::advancedQrMarginChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field)
+void BarcodeModeController::advancedQrMarginChanged(QObject *sender, int margin)
 {
-    platform::copyPair(sender, stepper, field, PairFormat::Real);
+    hub.advQr().panel().copyMarginPair(sender, AdvQrPanel::Margin(margin));
     Reframe_Advanced_QR_Symbol();
 }
 
@@ -82,7 +82,7 @@ void BarcodeModeController::Header_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Header_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_hdr_mar_Stepper, hub.advQr().ADV_QR_hdr_mar_Text);
+            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::Header));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -94,7 +94,7 @@ void BarcodeModeController::Footer_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Footer_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_ftr_mar_Stepper, hub.advQr().ADV_QR_ftr_mar_Text);
+            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::Footer));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -106,7 +106,7 @@ void BarcodeModeController::TB_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::TB_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_TB_mar_Stepper, hub.advQr().ADV_QR_TB_mar_Text);
+            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::TopBottom));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -118,7 +118,7 @@ void BarcodeModeController::LR_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::LR_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, hub.advQr().ADV_QR_LR_mar_Stepper, hub.advQr().ADV_QR_LR_mar_Text);
+            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::LeftRight));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -128,7 +128,7 @@ void BarcodeModeController::heightChanged(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 2) {
-            platform::copyPair(sender, hub.advQr().ADV_QR_HeightStepper_2D, hub.advQr().ADV_QR_HeightText_2D, PairFormat::Integer);
+            hub.advQr().panel().copySidePair(sender);
             hub.advQr().DRAW_ADV_QR_With_All_Init();
         } else {
             BarcodeEditor::heightChanged(sender);
@@ -151,9 +151,9 @@ void BarcodeModeController::hideHeaderChanged(QObject *sender)
             BarcodeEditor::hideHeaderChanged(sender);
             return;
         }
-        const bool printed = !(hub.advQr().ADV_QR_hideHeaderCheckbox && hub.advQr().ADV_QR_hideHeaderCheckbox->isChecked());
+        const bool printed = hub.advQr().panel().printsHeader();
         setPrintsHeader(printed);
-        SetObjEnabled(hub.advQr().ADV_QR_hdr_box, printed);
+        hub.advQr().panel().enableHeaderBox(printed);
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
@@ -167,9 +167,9 @@ void BarcodeModeController::hideFooterChanged(QObject *sender)
             BarcodeEditor::hideFooterChanged(sender);
             return;
         }
-        const bool printed = !(hub.advQr().ADV_QR_hideFooterCheckbox && hub.advQr().ADV_QR_hideFooterCheckbox->isChecked());
+        const bool printed = hub.advQr().panel().printsFooter();
         setPrintsFooter(printed);
-        SetObjEnabled(hub.advQr().ADV_QR_ftr_box, printed);
+        hub.advQr().panel().enableFooterBox(printed);
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
@@ -200,7 +200,7 @@ void BarcodeModeController::Header_Font_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0) {
             BarcodeEditor::Header_Font_Changed(sender);
         } else if (Barcode_Setting_Or_Designing_Mode == 2) {
-            focusFontButton(hub.advQr().ADV_QR_hdr_font_btn);
+            hub.advQr().panel().focusHeaderFontButton();
             chooseBandFont(FontBand::Header, hub.advQr().ADV_QR_header_font);
         }
     } catch (const std::exception &e) {
@@ -228,9 +228,7 @@ void BarcodeModeController::header_changeFont(const QFont &picked)
         return;
     }
     try {
-        qr.ADV_QR_header_font = picked;
-        if (qr.ADV_QR_header_font_value)
-            qr.ADV_QR_header_font_value->setText(fontDisplayText(qr.ADV_QR_header_font));
+        qr.panel().setHeaderFont(picked);
         setHeaderFontSize(float(qr.ADV_QR_header_font.pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
@@ -246,9 +244,7 @@ void BarcodeModeController::footer_changeFont(const QFont &picked)
         return;
     }
     try {
-        qr.ADV_QR_footer_font = picked;
-        if (qr.ADV_QR_footer_font_value)
-            qr.ADV_QR_footer_font_value->setText(fontDisplayText(qr.ADV_QR_footer_font));
+        qr.panel().setFooterFont(picked);
         setFooterFontSize(float(qr.ADV_QR_footer_font.pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {

@@ -88,11 +88,11 @@ void Barcode_Gen::Edit_Adv_QR_Value_Clicked(QObject *)
         Edit_ADV_QR_Type *editor = Edit_ADV_QR_Type::defaultInstance();
         editor->Final_adv_qr_val = Get_Two_D_Value_From_Field();
         editor->DisP_adv_qr_val = Get_QR_Barcode_Display_Val();
-        editor->Selected_Qr_Category->setText(Sel_Qr_type_TEXT->text());
+        editor->setChosenType(Sel_Qr_type_TEXT->text());
         if (editor->Open_ADV_QR_EDIT_Window() == 1) {
             const QString payload = editor->Get_Adv_QR_Final_Str_Value();
             Set_Two_D_Value_in_Field(payload);
-            const QString category = editor->Selected_Qr_Category->text();
+            const QString category = editor->chosenType();
             QString summary = Trim_Str(editor->SEL_QR_DISPLAY_VALUE);
             if (summary.isEmpty())
                 summary = payload;

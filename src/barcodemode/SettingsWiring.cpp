@@ -87,20 +87,7 @@ void BarcodeModeController::wireSettingsControls()
 
 void BarcodeModeController::wireAdvancedQrSettingsControls()
 {
-    if (advancedQrSettingsWired || !hub.advQr().ADV_QR_hdr_mar_Stepper)
+    if (advancedQrSettingsWired)
         return;
-    advancedQrSettingsWired = true;
-    using C = BarcodeModeController;
-    AdvQrController &q = hub.advQr();
-    onPair(q.ADV_QR_hdr_mar_Stepper, q.ADV_QR_hdr_mar_Text, this, &C::Header_Margin_Changed);
-    onPair(q.ADV_QR_ftr_mar_Stepper, q.ADV_QR_ftr_mar_Text, this, &C::Footer_Margin_Changed);
-    onPair(q.ADV_QR_TB_mar_Stepper, q.ADV_QR_TB_mar_Text, this, &C::TB_Margin_Changed);
-    onPair(q.ADV_QR_LR_mar_Stepper, q.ADV_QR_LR_mar_Text, this, &C::LR_Margin_Changed);
-    onPair(q.ADV_QR_HeightStepper_2D, q.ADV_QR_HeightText_2D, this, &C::heightChanged);
-    onClick(q.ADV_QR_hideHeaderCheckbox, this, &C::hideHeaderChanged);
-    onClick(q.ADV_QR_hideFooterCheckbox, this, &C::hideFooterChanged);
-    onClick(q.ADV_QR_hdr_font_btn, this, &C::Header_Font_Changed);
-    onClick(q.ADV_QR_ftr_font_btn, this, &C::Footer_Font_Changed);
-    for (platform::ColorWell *well : {q.ADV_QR_bar_hdr_clr, q.ADV_QR_bar_ftr_clr, q.ADV_QR_barcode_clr, q.ADV_QR_back_bg_clr})
-        onColour(well, this);
+    advancedQrSettingsWired = hub.advQr().panel().wireToEditor(*this);
 }

@@ -43,8 +43,7 @@ bool BarcodeModeController::qrSizePair(QLineEdit **field, platform::Stepper **st
     case 0:
         return BarcodeEditor::qrSizePair(field, stepper);
     case 2:
-        *field = hub.advQr().ADV_QR_HeightText_2D;
-        *stepper = hub.advQr().ADV_QR_HeightStepper_2D;
+        hub.advQr().panel().sidePair(field, stepper);
         return true;
     default:
         return false;   // the Designing mode has no QR size pair in this window

@@ -9,7 +9,6 @@
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "platform/Files.h"
-#include "platform/PictureView.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,10 +19,7 @@
 
 QByteArray DesignCommands::Barcode_Pdf_Data()
 {
-    BarcodeModeController &b = hub.barcodeMode();
-    if (!b.barcodeImage || !b.barcodeImage->hasPicture())
-        return {};
-    return b.barcodeImage->picture().pdfData();
+    return hub.barcodeMode().panel().previewPdfData();
 }
 
 void DesignCommands::Copy_Button(QObject *)

@@ -14,20 +14,12 @@
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
+#include "engines/Symbologies.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
-#include "platform/ColorWell.h"
-#include "platform/Stepper.h"
-#include "projects/Card_Property.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QPushButton>
 
 DesignCanvasHost::DesignCanvasHost(DesignController &design) : m_design(design), m_canvas(design.Graphic_View()) {}
 
@@ -128,16 +120,6 @@ platform::Picture DesignCanvasHost::First_Barcode_Picture(SKTGraphic &barcode, c
 
 namespace {
 
-int checked(const QCheckBox *box) { return box && box->isChecked() ? 1 : 0; }
-int indexOf(const QComboBox *combo) { return combo ? combo->currentIndex() : -1; }
-QString textOf(const QLineEdit *field) { return field ? field->text() : QString(); }
-QString itemOf(const QComboBox *combo) { return combo ? combo->currentText() : QString(); }
-float floatOf(const platform::Stepper *stepper) { return stepper ? float(stepper->doubleValue()) : 0.0f; }
-int intOf(const platform::Stepper *stepper) { return stepper ? stepper->intValue() : 0; }
-QColor colorOf(const platform::ColorWell *well, const QColor &fallback = Qt::black)
-{
-    return well ? well->color() : fallback;
-}
 bool isClear(const QColor &c) { return c.alpha() == 0; }
 
 } // namespace
@@ -153,77 +135,83 @@ void DesignController::Convert_Barcode_Lengths_To_MM(SKTGraphic &object, int uni
 QString DesignController::Pass_Barcode_Mode_Settings(SKTGraphic &o)
 {
     BarcodeModeController &bm = hub.barcodeMode();
-    o.linear_or_2d = bm.liner_or_2D_font != 0 ? 1 : 0;
-    const QString value = o.linear_or_2d ? bm.Get_Two_D_Value_From_Field() : textOf(bm.dataText);
+    const BarcodeModeSettings v = bm.panel().settings();
+    o.linear_or_2d = v.family != 0 ? 1 : 0;
+    const QString value = o.linear_or_2d ? v.twoDValue : v.linearValue;
     o.two_d_font_val = value;
-    o.barcode_font_index = indexOf(bm.barcodeTypePopup);
-    o.linear_font_val = textOf(bm.dataText);
-    o.header_val = textOf(bm.HeaderText);
-    o.footer_val = textOf(bm.FooterText);
-    o.show_hide_hdr = checked(bm.hideHeaderCheckbox);
-    o.show_hide_ftr = checked(bm.hideFooterCheckbox);
-    o.show_hide_val = checked(bm.captionCheckbox);
-    o.show_val_on_top = checked(bm.showinTopCheckbox);
-    o.align_hdr_index = indexOf(bm.align_hdr_combo);
-    o.align_ftr_index = indexOf(bm.align_ftr_combo);
+    o.barcode_font_index = Symbologies::indexOf(v.symbology);
+    o.linear_font_val = v.linearValue;
+    o.header_val = v.header;
+    o.footer_val = v.footer;
+    o.show_hide_hdr = v.hideHeader ? 1 : 0;
+    o.show_hide_ftr = v.hideFooter ? 1 : 0;
+    o.show_hide_val = v.caption ? 1 : 0;
+    o.show_val_on_top = v.valueOnTop ? 1 : 0;
+    o.align_hdr_index = v.alignHeader;
+    o.align_ftr_index = v.alignFooter;
 
     // The Barcode mode's data source: its value list by hand, or its batch bound to series.
-    const bool series = checked(bm.data_source_chkbox) && bm.Data_Set_Sheet_RD && bm.Data_Set_Sheet_RD->isChecked();
-    if (!series) {
+    if (!v.batch || v.customSheet) {
         o.Set_Data_source_type(0);
     } else {
         o.Set_Data_source_type(1);
-        const auto bind = [](QCheckBox *box, QComboBox *list, auto setName, auto setIndex) {
-            if (checked(box)) {
-                setName(itemOf(list));
-                setIndex(indexOf(list) - 1);
-            } else {
-                setName(QString(""));
-            }
-        };
-        bind(bm.barcode_value_chk, bm.val_combo_list, [&](const QString &n) { o.Set_Batch_List_Name(n); },
-             [&](int i) { o.Set_Batch_List_Index(i); });
-        bind(bm.barcode_header_chk, bm.hdr_combo_list, [&](const QString &n) { o.Set_Hdr_Batch_List_Name(n); },
-             [&](int i) { o.Set_Hdr_Batch_List_Index(i); });
-        bind(bm.barcode_footer_chk, bm.ftr_combo_list, [&](const QString &n) { o.Set_Ftr_Batch_List_Name(n); },
-             [&](int i) { o.Set_Ftr_Batch_List_Index(i); });
+        // A row taken from the batch names its series and the series' place in the name list.
+        const auto row = [&v](size_t i) { return std::pair{v.fromList[i], v.seriesRow[i] - 1}; };
+        if (const auto [bound, index] = row(0); bound) {
+            o.Set_Batch_List_Name(v.series[0]);
+            o.Set_Batch_List_Index(index);
+        } else {
+            o.Set_Batch_List_Name(QString(""));
+        }
+        if (const auto [bound, index] = row(1); bound) {
+            o.Set_Hdr_Batch_List_Name(v.series[2]);
+            o.Set_Hdr_Batch_List_Index(index);
+        } else {
+            o.Set_Hdr_Batch_List_Name(QString(""));
+        }
+        if (const auto [bound, index] = row(2); bound) {
+            o.Set_Ftr_Batch_List_Name(v.series[4]);
+            o.Set_Ftr_Batch_List_Index(index);
+        } else {
+            o.Set_Ftr_Batch_List_Name(QString(""));
+        }
     }
 
-    o.qr_size_val = intOf(bm.HeightStepper_2D);
-    o.qr_version_index = indexOf(bm.qr_version_ComboBox);
-    o.qr_ec_index = indexOf(bm.qr_ec_lvl_ComboBox);
-    o.Set_QR_Logo_VAR(bm.USE_QR_LOGO, bm.Use_logo_path ? bm.Use_logo_path->toPlainText() : QString(""));
-    o.linear_height_val = floatOf(bm.HeightStepper);
-    o.linear_width_val = floatOf(bm.widthStepper);
-    o.pdf_hgt_val = intOf(bm.pdf_HeightStepper_2D);
-    o.pdf_wdt_val = intOf(bm.Pdf_widthStepper_2D);
-    o.pdf_ec_val = intOf(bm.pdf_ec_lvl_Stepper);
-    o.dm_module_val = intOf(bm.dm_moduleStepper_2D);
-    o.dm_format_index = indexOf(bm.dm_format_ComboBox);
-    o.dm_encoding_index = indexOf(bm.dm_encoding_ComboBox);
-    o.hdr_margin_val = floatOf(bm.hdr_mar_Stepper);
-    o.ftr_margin_val = floatOf(bm.ftr_mar_Stepper);
-    o.val_margin_val = floatOf(bm.val_mar_Stepper);
-    o.TB_marging_val = floatOf(bm.TB_mar_Stepper);
-    o.LR_margin_val = floatOf(bm.LR_mar_Stepper);
-    o.value_font_val = bm.value_font;
-    o.header_font_val = bm.header_font;
-    o.footer_font_val = bm.footer_font;
-    o.barcode_hdr_clr_val = colorOf(bm.bar_hdr_clr);
-    o.barcode_ftr_clr_val = colorOf(bm.bar_ftr_clr);
-    o.barcode_val_clr_val = colorOf(bm.bar_val_clr);
-    o.barcode_clr_val = colorOf(bm.barcode_clr);
-    const QColor back = colorOf(bm.bar_back_clr, Qt::white);
+    o.qr_size_val = v.steps.qrSide;
+    o.qr_version_index = v.qrVersion;
+    o.qr_ec_index = v.qrLevel;
+    o.Set_QR_Logo_VAR(bm.USE_QR_LOGO, v.logoPath);
+    o.linear_height_val = float(v.steps.barHeight);
+    o.linear_width_val = float(v.steps.barWidth);
+    o.pdf_hgt_val = v.steps.pdfHeight;
+    o.pdf_wdt_val = v.steps.pdfWidth;
+    o.pdf_ec_val = v.steps.pdfLevel;
+    o.dm_module_val = v.steps.dmModule;
+    o.dm_format_index = v.dmFormat;
+    o.dm_encoding_index = v.dmEncoding;
+    o.hdr_margin_val = float(v.steps.margins[0]);
+    o.ftr_margin_val = float(v.steps.margins[1]);
+    o.val_margin_val = float(v.steps.margins[2]);
+    o.TB_marging_val = float(v.steps.margins[3]);
+    o.LR_margin_val = float(v.steps.margins[4]);
+    o.value_font_val = v.fonts[0];
+    o.header_font_val = v.fonts[1];
+    o.footer_font_val = v.fonts[2];
+    o.barcode_hdr_clr_val = v.colours[0];
+    o.barcode_ftr_clr_val = v.colours[1];
+    o.barcode_val_clr_val = v.colours[2];
+    o.barcode_clr_val = v.colours[4];
+    const QColor back = v.colours[3];
     o.barcode_back_clr_val = isClear(back) ? QColor(Qt::white) : back;
-    if (checked(bm.transparent_bkgnd)) {
+    if (v.transparentBox) {
         o._isDrawingFill = true;
         o._fillColor = Qt::transparent;
     } else {
         o._isDrawingFill = false;
         o._fillColor = o.linear_or_2d ? QColor(Qt::white) : back;
     }
-    o.dpi_val_index = indexOf(bm.DPI_ComboBox);
-    o.dpi_custom_val = textOf(bm.dpi_Text);
+    o.dpi_val_index = v.dpiIndex;
+    o.dpi_custom_val = v.dpiText;
     Convert_Barcode_Lengths_To_MM(o, Measument_Unit_Is_Barcode);
     return value;
 }
@@ -231,27 +219,27 @@ QString DesignController::Pass_Barcode_Mode_Settings(SKTGraphic &o)
 QString DesignController::Pass_Adv_QR_Settings(SKTGraphic &o)
 {
     AdvQrController &qr = hub.advQr();
-    BarcodeModeController &bm = hub.barcodeMode();
+    const AdvQrSettings q = qr.panel().settings();
     const QString value = qr.Get_Adv_QR_Final_Str_Value();
     o.AQR_Final_Value = value;
     o.two_d_font_val = value;
-    o.AQR_Category = qr.Selected_Qr_Category ? qr.Selected_Qr_Category->text() : QString();
+    o.AQR_Category = q.type;
     o.AQR_Display_value = SEL_QR_DISPLAY_VALUE;
     o.linear_or_2d = 1;
     o.barcode_font_index = 16;
     o.linear_font_val = QStringLiteral("123456789012");
-    o.header_val = textOf(qr.ADV_QR_HeaderText);
-    o.footer_val = textOf(qr.ADV_QR_FooterText);
-    o.show_hide_hdr = checked(qr.ADV_QR_hideHeaderCheckbox);
-    o.show_hide_ftr = checked(qr.ADV_QR_hideFooterCheckbox);
+    o.header_val = q.header;
+    o.footer_val = q.footer;
+    o.show_hide_hdr = q.hideHeader ? 1 : 0;
+    o.show_hide_ftr = q.hideFooter ? 1 : 0;
     o.show_hide_val = 0;
     o.show_val_on_top = 0;
-    o.align_hdr_index = indexOf(qr.ADV_QR_align_hdr_combo);
-    o.align_ftr_index = indexOf(qr.ADV_QR_align_ftr_combo);
+    o.align_hdr_index = q.alignHeader;
+    o.align_ftr_index = q.alignFooter;
     o.Set_Data_source_type(0);
-    o.qr_size_val = intOf(qr.ADV_QR_HeightStepper_2D);
-    o.qr_version_index = indexOf(qr.ADV_QR_version_ComboBox);
-    o.qr_ec_index = indexOf(qr.ADV_QR_ec_lvl_ComboBox);
+    o.qr_size_val = q.sideStep;
+    o.qr_version_index = q.qrVersion;
+    o.qr_ec_index = q.qrLevel;
     if (qr.ADV_QR_USE_QR_LOGO_PATH.isNull())
         qr.ADV_QR_USE_QR_LOGO_PATH = QStringLiteral("");
     o.Set_QR_Logo_VAR(qr.ADV_QR_USE_QR_LOGO, qr.ADV_QR_USE_QR_LOGO_PATH);
@@ -263,28 +251,29 @@ QString DesignController::Pass_Adv_QR_Settings(SKTGraphic &o)
     o.dm_module_val = 2;
     o.dm_format_index = 0;
     o.dm_encoding_index = 0;
-    o.hdr_margin_val = floatOf(qr.ADV_QR_hdr_mar_Stepper);
-    o.ftr_margin_val = floatOf(qr.ADV_QR_ftr_mar_Stepper);
-    o.TB_marging_val = floatOf(qr.ADV_QR_TB_mar_Stepper);
-    o.LR_margin_val = floatOf(qr.ADV_QR_LR_mar_Stepper);
+    o.hdr_margin_val = float(q.marginSteps[0]);
+    o.ftr_margin_val = float(q.marginSteps[1]);
+    o.TB_marging_val = float(q.marginSteps[2]);
+    o.LR_margin_val = float(q.marginSteps[3]);
     o.val_margin_val = 0.1f;
-    o.header_font_val = qr.ADV_QR_header_font;
-    o.footer_font_val = qr.ADV_QR_footer_font;
+    o.header_font_val = q.fonts[0];
+    o.footer_font_val = q.fonts[1];
     o.value_font_val = Text_font;
     o.barcode_val_clr_val = Qt::black;
-    o.barcode_hdr_clr_val = colorOf(qr.ADV_QR_bar_hdr_clr);
-    o.barcode_ftr_clr_val = colorOf(qr.ADV_QR_bar_ftr_clr);
-    o.barcode_back_clr_val = colorOf(qr.ADV_QR_back_bg_clr, Qt::white);
-    o.barcode_clr_val = colorOf(qr.ADV_QR_barcode_clr);
-    if (checked(qr.ADV_QR_transp_bg_chk)) {
+    o.barcode_hdr_clr_val = q.colours[0];
+    o.barcode_ftr_clr_val = q.colours[1];
+    o.barcode_back_clr_val = q.colours[3];
+    o.barcode_clr_val = q.colours[2];
+    if (q.transparent) {
         o._isDrawingFill = true;
         o._fillColor = Qt::transparent;
     } else {
         o._isDrawingFill = false;
-        o._fillColor = colorOf(qr.ADV_QR_back_bg_clr, Qt::white);
+        o._fillColor = q.colours[3];
     }
-    o.dpi_val_index = indexOf(bm.DPI_ComboBox);
-    o.dpi_custom_val = textOf(bm.dpi_Text);
+    const BarcodeModeSettings v = hub.barcodeMode().panel().settings();
+    o.dpi_val_index = v.dpiIndex;
+    o.dpi_custom_val = v.dpiText;
     Convert_Barcode_Lengths_To_MM(o, Measument_Unit_Is_Adv_QR);
     return value;
 }

@@ -19,28 +19,22 @@
 #include "engines/linear/NKDBarcode.h"
 #include "output/ImageExport.h"
 #include "output/OutputController.h"
-#include "platform/Stepper.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTableView>
+#include <QWidget>
 
 #include <exception>
 
 namespace {
 
-bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
-
 void listIsEmpty(BarcodeModeController &b)
 {
     Show_MessageBox(QStringLiteral("List is empty."));
-    if (b.List)
-        b.List->setFocus();
+    b.panel().focusValueList();
 }
+
+// Whether the Barcode mode's value is taken from its batch.
+bool valueFromBatch(BarcodeModeController &b) { return b.panel().settings().fromList[0]; }
 
 } // namespace
 
@@ -139,7 +133,7 @@ bool DesignCommands::Validate_Barcode_For_Output()
     if (Barcode_Setting_Or_Designing_Mode != 0)
         return true;
     BarcodeModeController &b = hub.barcodeMode();
-    const bool typed = !Use_Data_Sheet_Values || !ticked(b.barcode_value_chk);
+    const bool typed = !Use_Data_Sheet_Values || !valueFromBatch(b);
     if (typed && !b.Check_And_Validat_Barcode(true, true))
         return false;
     return Find_Valid_Barcode_Value_For_Batch_Processing();
@@ -163,18 +157,16 @@ bool DesignCommands::Find_Valid_Barcode_Value_For_Batch_Processing()
 {
     try {
         BarcodeModeController &b = hub.barcodeMode();
-        if (!Use_Data_Sheet_Values || !ticked(b.barcode_value_chk))
+        if (!Use_Data_Sheet_Values || !valueFromBatch(b))
             return true;
         const int lastIndex = Last_Selected_Index;
-        int listRow = -1;
-        if (b.List && b.List->selectionModel() && b.List->selectionModel()->currentIndex().isValid())
-            listRow = b.List->selectionModel()->currentIndex().row();
+        const int listRow = b.panel().currentListRow();
         for (int i = 0; i < Total_Barcode_Label_wd_Batch; ++i) {
             b.Select_Valid_Value_For_Barcode_Setting_Mode(i);
             if (Check_Barcode_Value_is_Valid_in_Series(i))
                 return true;
         }
-        if (ticked(b.Custom_Sheet_RD)) {
+        if (b.panel().settings().customSheet) {
             b.Select_Valid_Value_For_Barcode_Setting_Mode(listRow);
         } else {
             b.Select_Valid_Value_For_Barcode_Setting_Mode(lastIndex);
@@ -193,9 +185,10 @@ bool DesignCommands::Check_Barcode_Value_is_Valid_in_Series(int record)
     try {
         BarcodeModeController &b = hub.barcodeMode();
         const QString value = hub.output().Get_Barcode_List_Combo_Value(record);
-        if (value.isEmpty() || !b.barcodeTypePopup)
+        const BarcodeModeSettings v = b.panel().settings();
+        if (value.isEmpty() || v.symbology.isEmpty())
             return false;
-        const QString title = Symbologies::titleAt(Symbologies::indexOfDisplayed(b.barcodeTypePopup->currentText()));
+        const QString &title = v.symbology;
         switch (Symbologies::kindOf(title)) {
         case Symbologies::EngineKind::Linear: {
             for (QChar c : value)
@@ -210,14 +203,12 @@ bool DesignCommands::Check_Barcode_Value_is_Valid_in_Series(int record)
             return !b.image_2d.isNull();
         case Symbologies::EngineKind::PDF417:
             b.image_2d = platform::Picture();
-            if (b.pdf_HeightStepper_2D)
-                Barcode_module_size = b.pdf_HeightStepper_2D->intValue();
+            Barcode_module_size = v.steps.pdfHeight;
             b.Draw_PDF_417_Barcode(value);
             return !b.image_2d.isNull();
         case Symbologies::EngineKind::DataMatrix:
             b.image_2d = platform::Picture();
-            if (b.dm_moduleStepper_2D)
-                Barcode_module_size = b.dm_moduleStepper_2D->intValue();
+            Barcode_module_size = v.steps.dmModule;
             b.Draw_DataMatrix_Barcode(value);
             return !b.image_2d.isNull();
         case Symbologies::EngineKind::None:
@@ -269,21 +260,21 @@ void DesignCommands::Export_Barcode()
     out.Get_Barcode_Batch_Count();
     if (out.Open_Export_Dialog() == 0)
         return;
-    if (!Confirm_Transparent_Export(ticked(b.brcd_bk_clr_trnsp_rd), file_path_ext))
+    const BarcodeModeSettings v = b.panel().settings();
+    if (!Confirm_Transparent_Export(v.clearBackground, file_path_ext))
         return;
     if (Use_Data_Sheet_Values) {
         out.Export_Batch_File_Barcode(file_export_Path);
         return;
     }
     const QString base = QDir(file_export_Path).filePath(QStringLiteral("Barcode.") + file_path_ext);
-    const bool twoD = b.barcodeTypePopup && Symbologies::isTwoD(b.barcodeTypePopup->currentText());
-    const QString value = twoD ? b.Get_Two_D_Value_From_Field() : (b.dataText ? b.dataText->text() : QString());
+    const bool twoD = Symbologies::isTwoD(v.symbology);
+    const QString value = twoD ? v.twoDValue : v.linearValue;
+    // The value's series when the value is taken from one.
     QString series;
-    if (ticked(b.barcode_value_chk) && ticked(b.Data_Set_Sheet_RD) && b.val_combo_list && b.val_combo_list->currentIndex() >= 0)
-        series = b.val_combo_list->currentText();
-    const QString name = out.Export_Barcode_Name_With_Options(value, b.HeaderText ? b.HeaderText->text() : QString(),
-                                                              b.FooterText ? b.FooterText->text() : QString(), series,
-                                                              base, 1);
+    if (v.fromList[0] && !v.customSheet && v.seriesRow[0] >= 0)
+        series = v.series[0];
+    const QString name = out.Export_Barcode_Name_With_Options(value, v.header, v.footer, series, base, 1);
     Export_Named_Single_Barcode(name);
 }
 
@@ -308,19 +299,18 @@ void DesignCommands::Export_Named_Single_Barcode(const QString &name)
 
 void DesignCommands::Export_ADV_QR_Image()
 {
-    AdvQrController &q = hub.advQr();
     OutputController &out = hub.output();
     Reset_Export_Run();
     Total_Label = 1;
     Total_Batch_Excel_Card = 1;
     if (out.Open_Export_Dialog() == 0)
         return;
-    if (!Confirm_Transparent_Export(ticked(q.ADV_QR_transp_bg_chk), file_path_ext))
+    const AdvQrSettings q = hub.advQr().panel().settings();
+    if (!Confirm_Transparent_Export(q.transparent, file_path_ext))
         return;
     const QString base = QDir(file_export_Path).filePath(QStringLiteral("QR Code.") + file_path_ext);
     const QString name = out.Export_Barcode_Name_With_Options(
-        QString(), q.ADV_QR_HeaderText ? q.ADV_QR_HeaderText->text() : QString(),
-        q.ADV_QR_FooterText ? q.ADV_QR_FooterText->text() : QString(), QString(), base, 1);
+        QString(), q.header, q.footer, QString(), base, 1);
     Export_Named_Single_Barcode(name);
 }
 

@@ -120,11 +120,10 @@ void editQrPayload(DesignController &d)
             Edit_ADV_QR_Type &editor = *Edit_ADV_QR_Type::defaultInstance();
             editor.Final_adv_qr_val = object->two_d_font_val;
             editor.DisP_adv_qr_val = object->AQR_Display_value;
-            if (editor.Selected_Qr_Category)
-                editor.Selected_Qr_Category->setText(object->AQR_Category);
+            editor.setChosenType(object->AQR_Category);
             if (editor.Open_ADV_QR_EDIT_Window() == 1) {
                 const QString payload = editor.Get_Adv_QR_Final_Str_Value();
-                const QString category = editor.Selected_Qr_Category ? editor.Selected_Qr_Category->text() : QString();
+                const QString category = editor.chosenType();
                 QString display = Trim_Str(editor.SEL_QR_DISPLAY_VALUE);
                 if (display.isEmpty())
                     display = payload;

@@ -1,0 +1,348 @@
+#include "advqr/AdvQrPanel.h"
+
+#include "advqr/AdvQrController.h"
+#include "advqr/AdvQrGlobals.h"
+#include "advqr/Qr_Text_View_Panel.h"
+#include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/QrLogo.h"
+#include "core/Globals.h"
+#include "core/Utilities.h"
+#include "platform/ColorWell.h"
+#include "platform/PictureView.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+
+using platform::PairFormat;
+
+namespace {
+
+bool ticked(const QAbstractButton *b) { return b && b->isChecked(); }
+QString textOf(const QLineEdit *f) { return f ? f->text() : QString(); }
+int indexOf(const QComboBox *c) { return c ? c->currentIndex() : -1; }
+QColor colourOf(const platform::ColorWell *w) { return w ? w->color() : QColor(); }
+double realOf(const platform::Stepper *s) { return s ? s->doubleValue() : 0.0; }
+
+void setText(QLineEdit *field, const QString &text)
+{
+    if (!field)
+        return;
+    const QSignalBlocker block(field);
+    field->setText(text);
+}
+
+void setIndex(QComboBox *combo, int index)
+{
+    if (!combo || index < 0 || index >= combo->count())
+        return;
+    const QSignalBlocker block(combo);
+    combo->setCurrentIndex(index);
+}
+
+void setChecked(QAbstractButton *box, bool on)
+{
+    if (!box)
+        return;
+    const QSignalBlocker block(box);
+    box->setChecked(on);
+}
+
+void setColour(platform::ColorWell *well, const QColor &colour)
+{
+    if (!well)
+        return;
+    const QSignalBlocker block(well);
+    well->setColor(colour);
+}
+
+void selectFirst(QComboBox *combo)
+{
+    if (combo && combo->count() > 0)
+        combo->setCurrentIndex(0);
+}
+
+} // namespace
+
+AdvQrPanel::AdvQrPanel(AdvQrController &controller) : QObject(&controller), c(controller) {}
+
+AdvQrSettings AdvQrPanel::settings() const
+{
+    AdvQrSettings s;
+    s.type = chosenType();
+    s.header = textOf(c.ADV_QR_HeaderText);
+    s.footer = textOf(c.ADV_QR_FooterText);
+    s.hideHeader = ticked(c.ADV_QR_hideHeaderCheckbox);
+    s.hideFooter = ticked(c.ADV_QR_hideFooterCheckbox);
+    s.alignHeader = indexOf(c.ADV_QR_align_hdr_combo);
+    s.alignFooter = indexOf(c.ADV_QR_align_ftr_combo);
+    s.fonts = {c.ADV_QR_header_font, c.ADV_QR_footer_font};
+    s.colours = {colourOf(c.ADV_QR_bar_hdr_clr), colourOf(c.ADV_QR_bar_ftr_clr), colourOf(c.ADV_QR_barcode_clr),
+                 colourOf(c.ADV_QR_back_bg_clr)};
+    s.transparent = ticked(c.ADV_QR_transp_bg_chk);
+    s.side = textOf(c.ADV_QR_HeightText_2D);
+    s.sideStep = c.ADV_QR_HeightStepper_2D ? c.ADV_QR_HeightStepper_2D->intValue() : 0;
+    s.qrVersion = indexOf(c.ADV_QR_version_ComboBox);
+    s.qrLevel = indexOf(c.ADV_QR_ec_lvl_ComboBox);
+    s.qrEncoding = indexOf(c.ADV_QR_enc_mode_ComboBox);
+    s.margins = {textOf(c.ADV_QR_hdr_mar_Text), textOf(c.ADV_QR_ftr_mar_Text), textOf(c.ADV_QR_TB_mar_Text),
+                 textOf(c.ADV_QR_LR_mar_Text)};
+    s.marginSteps = {realOf(c.ADV_QR_hdr_mar_Stepper), realOf(c.ADV_QR_ftr_mar_Stepper), realOf(c.ADV_QR_TB_mar_Stepper),
+                     realOf(c.ADV_QR_LR_mar_Stepper)};
+    s.logo = ticked(c.ADV_QR_Use_Logo_chk);
+    s.logoPath = c.ADV_QR_Use_logo_path ? c.ADV_QR_Use_logo_path->toPlainText() : QString();
+    return s;
+}
+
+void AdvQrPanel::setSettings(const AdvQrSettings &s)
+{
+    filling = true;
+    if (c.Selected_Qr_Category)
+        c.Selected_Qr_Category->setText(s.type);
+    setText(c.ADV_QR_HeaderText, s.header);
+    setText(c.ADV_QR_FooterText, s.footer);
+    setChecked(c.ADV_QR_hideHeaderCheckbox, s.hideHeader);
+    setChecked(c.ADV_QR_hideFooterCheckbox, s.hideFooter);
+    SetObjEnabled(c.ADV_QR_hdr_box, !s.hideHeader);
+    SetObjEnabled(c.ADV_QR_ftr_box, !s.hideFooter);
+    setIndex(c.ADV_QR_align_hdr_combo, s.alignHeader);
+    setIndex(c.ADV_QR_align_ftr_combo, s.alignFooter);
+    setHeaderFont(s.fonts[0]);
+    setFooterFont(s.fonts[1]);
+    platform::ColorWell *wells[4] = {c.ADV_QR_bar_hdr_clr, c.ADV_QR_bar_ftr_clr, c.ADV_QR_barcode_clr, c.ADV_QR_back_bg_clr};
+    for (int i = 0; i < 4; ++i)
+        setColour(wells[i], s.colours[size_t(i)]);
+    setChecked(c.ADV_QR_transp_bg_chk, s.transparent);
+    if (c.ADV_QR_back_bg_clr)
+        c.ADV_QR_back_bg_clr->setEnabled(!s.transparent);
+    setText(c.ADV_QR_HeightText_2D, s.side);
+    if (c.ADV_QR_HeightStepper_2D)
+        c.ADV_QR_HeightStepper_2D->setIntValue(s.sideStep);
+    setIndex(c.ADV_QR_version_ComboBox, s.qrVersion);
+    setIndex(c.ADV_QR_ec_lvl_ComboBox, s.qrLevel);
+    setIndex(c.ADV_QR_enc_mode_ComboBox, s.qrEncoding);
+    ADV_QR_Version_Val = s.qrVersion == 0 ? -1 : s.qrVersion;
+    ADV_QR_EC_Level_Val = s.qrLevel;
+    ADV_QR_Enc_Mode_Val = s.qrEncoding;
+    QLineEdit *fields[4] = {c.ADV_QR_hdr_mar_Text, c.ADV_QR_ftr_mar_Text, c.ADV_QR_TB_mar_Text, c.ADV_QR_LR_mar_Text};
+    platform::Stepper *steppers[4] = {c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_ftr_mar_Stepper, c.ADV_QR_TB_mar_Stepper,
+                                      c.ADV_QR_LR_mar_Stepper};
+    for (int i = 0; i < 4; ++i) {
+        setText(fields[i], s.margins[size_t(i)]);
+        if (steppers[i])
+            steppers[i]->setDoubleValue(s.marginSteps[size_t(i)]);
+    }
+    // The logo: read from its file; a path that names no file leaves none.
+    QImage logo;
+    QString path;
+    if (QFileInfo(s.logoPath).isFile()) {
+        path = s.logoPath;
+        logo = qr_logo::readScaled(path);
+    }
+    setChecked(c.ADV_QR_Use_Logo_chk, s.logo);
+    SetObjEnabled(c.ADV_QR_Use_logo_box, s.logo);
+    if (c.ADV_QR_Use_logo_path) {
+        const QSignalBlocker block(c.ADV_QR_Use_logo_path);
+        c.ADV_QR_Use_logo_path->setPlainText(path);
+    }
+    if (c.ADV_QR_Use_Logo_Image_View)
+        c.ADV_QR_Use_Logo_Image_View->setPicture(logo.isNull() ? platform::Picture() : platform::Picture::fromImage(logo));
+    c.ADV_QR_USE_QR_LOGO = s.logo;
+    c.ADV_QR_USE_QR_LOGO_PATH = path;
+    c.ADV_QR_USE_QR_LOGO_IMG = logo;
+    filling = false;
+}
+
+void AdvQrPanel::copyMarginPair(QObject *sender, Margin margin)
+{
+    switch (margin) {
+    case Margin::Header: platform::copyPair(sender, c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_hdr_mar_Text, PairFormat::Real); break;
+    case Margin::Footer: platform::copyPair(sender, c.ADV_QR_ftr_mar_Stepper, c.ADV_QR_ftr_mar_Text, PairFormat::Real); break;
+    case Margin::TopBottom: platform::copyPair(sender, c.ADV_QR_TB_mar_Stepper, c.ADV_QR_TB_mar_Text, PairFormat::Real); break;
+    case Margin::LeftRight: platform::copyPair(sender, c.ADV_QR_LR_mar_Stepper, c.ADV_QR_LR_mar_Text, PairFormat::Real); break;
+    }
+}
+
+void AdvQrPanel::copySidePair(QObject *sender)
+{
+    platform::copyPair(sender, c.ADV_QR_HeightStepper_2D, c.ADV_QR_HeightText_2D, PairFormat::Integer);
+}
+
+void AdvQrPanel::sidePair(QLineEdit **field, platform::Stepper **stepper) const
+{
+    *field = c.ADV_QR_HeightText_2D;
+    *stepper = c.ADV_QR_HeightStepper_2D;
+}
+
+bool AdvQrPanel::printsHeader() const { return !ticked(c.ADV_QR_hideHeaderCheckbox); }
+bool AdvQrPanel::printsFooter() const { return !ticked(c.ADV_QR_hideFooterCheckbox); }
+void AdvQrPanel::enableHeaderBox(bool on) { SetObjEnabled(c.ADV_QR_hdr_box, on); }
+void AdvQrPanel::enableFooterBox(bool on) { SetObjEnabled(c.ADV_QR_ftr_box, on); }
+
+void AdvQrPanel::focusHeaderFontButton()
+{
+    if (c.ADV_QR_hdr_font_btn)
+        c.ADV_QR_hdr_font_btn->setFocus();
+}
+
+void AdvQrPanel::setHeaderFont(const QFont &font)
+{
+    c.ADV_QR_header_font = font;
+    if (c.ADV_QR_header_font_value)
+        c.ADV_QR_header_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_header_font));
+}
+
+void AdvQrPanel::setFooterFont(const QFont &font)
+{
+    c.ADV_QR_footer_font = font;
+    if (c.ADV_QR_footer_font_value)
+        c.ADV_QR_footer_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_footer_font));
+}
+
+EditorPreview AdvQrPanel::editorPreview()
+{
+    return {c.QR_barcodeImage, c.QR_image_scroll, c.ADV_QR_barcode_error_label, &c.ADV_QR_image_frame_rect, &c.image_adv_QR};
+}
+
+bool AdvQrPanel::wireToEditor(BarcodeModeController &editor)
+{
+    if (!c.ADV_QR_hdr_mar_Stepper)
+        return false;
+    using C = BarcodeModeController;
+    BarcodeModeController *e = &editor;
+    const auto onPair = [e](platform::Stepper *stepper, QLineEdit *field, void (C::*handler)(QObject *)) {
+        platform::connectPair(stepper, field, e, [e, handler](QObject *sender) { (e->*handler)(sender); });
+    };
+    const auto onClick = [e](QAbstractButton *button, void (C::*handler)(QObject *)) {
+        if (button)
+            QObject::connect(button, &QAbstractButton::clicked, e, [e, button, handler] { (e->*handler)(button); });
+    };
+    onPair(c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_hdr_mar_Text, &C::Header_Margin_Changed);
+    onPair(c.ADV_QR_ftr_mar_Stepper, c.ADV_QR_ftr_mar_Text, &C::Footer_Margin_Changed);
+    onPair(c.ADV_QR_TB_mar_Stepper, c.ADV_QR_TB_mar_Text, &C::TB_Margin_Changed);
+    onPair(c.ADV_QR_LR_mar_Stepper, c.ADV_QR_LR_mar_Text, &C::LR_Margin_Changed);
+    onPair(c.ADV_QR_HeightStepper_2D, c.ADV_QR_HeightText_2D, &C::heightChanged);
+    onClick(c.ADV_QR_hideHeaderCheckbox, &C::hideHeaderChanged);
+    onClick(c.ADV_QR_hideFooterCheckbox, &C::hideFooterChanged);
+    onClick(c.ADV_QR_hdr_font_btn, &C::Header_Font_Changed);
+    onClick(c.ADV_QR_ftr_font_btn, &C::Footer_Font_Changed);
+    for (platform::ColorWell *well : {c.ADV_QR_bar_hdr_clr, c.ADV_QR_bar_ftr_clr, c.ADV_QR_barcode_clr, c.ADV_QR_back_bg_clr})
+        if (well)
+            QObject::connect(well, &platform::ColorWell::colorChanged, e, [e, well] { e->Header_Color_Changed(well); });
+    return true;
+}
+
+void AdvQrPanel::startWithTextType()
+{
+    if (c.QR_Input_sclview && c.Qr_Text) {
+        c.QR_Input_sclview->takeWidget();
+        c.QR_Input_sclview->setWidget(c.Qr_Text);
+    }
+    if (Qr_Text_OBJ)
+        Qr_Text_OBJ->Show_Hide_Open_URL_Button(true, chosenType());
+}
+
+void AdvQrPanel::startLayout() { SetObjEnabled(c.ADV_QR_Use_logo_box, false); }
+
+void AdvQrPanel::startHeader()
+{
+    if (c.ADV_QR_HeaderText)
+        c.ADV_QR_HeaderText->setText(QStringLiteral("My QR Code"));
+}
+
+void AdvQrPanel::startSizes()
+{
+    if (c.ADV_QR_HeightText_2D) {
+        c.ADV_QR_HeightText_2D->setText(QStringLiteral("120"));
+        c.ADV_QR_HeightStepper_2D->setIntValue(120);
+    }
+}
+
+void AdvQrPanel::startLists()
+{
+    for (QComboBox *combo : {c.ADV_QR_align_hdr_combo, c.ADV_QR_align_ftr_combo})
+        if (combo && combo->count() > 1)
+            combo->setCurrentIndex(1);
+    for (QComboBox *combo : {c.ADV_QR_enc_mode_ComboBox, c.ADV_QR_version_ComboBox, c.ADV_QR_ec_lvl_ComboBox})
+        selectFirst(combo);
+}
+
+void AdvQrPanel::startPreviewFrame()
+{
+    if (c.QR_image_scroll)
+        c.ADV_QR_image_frame_rect = c.QR_image_scroll->geometry();
+}
+
+bool AdvQrPanel::isCaptionField(const QObject *field) const
+{
+    return field && (field == c.ADV_QR_HeaderText || field == c.ADV_QR_FooterText);
+}
+
+bool AdvQrPanel::comboChosen(QComboBox *C)
+{
+    if (C == c.ADV_QR_align_hdr_combo || C == c.ADV_QR_align_ftr_combo) {
+        c.DRAW_ADV_QR_With_All_Init();
+        return true;
+    }
+    if (C == c.ADV_QR_enc_mode_ComboBox) {
+        ADV_QR_Enc_Mode_Val = C->currentIndex();
+        c.DRAW_ADV_QR_With_All_Init();
+        return true;
+    }
+    if (C == c.ADV_QR_version_ComboBox) {
+        ADV_QR_Version_Val = C->currentIndex();
+        c.hub.barcodeMode().Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
+        if (ADV_QR_Version_Val == 0)
+            ADV_QR_Version_Val = -1;
+        c.DRAW_ADV_QR_With_All_Init();
+        return true;
+    }
+    if (C == c.ADV_QR_ec_lvl_ComboBox) {
+        ADV_QR_EC_Level_Val = C->currentIndex();
+        c.DRAW_ADV_QR_With_All_Init();
+        return true;
+    }
+    return false;
+}
+
+QString AdvQrPanel::chosenType() const { return c.Selected_Qr_Category ? c.Selected_Qr_Category->text() : QString(); }
+
+void AdvQrPanel::watchEdits()
+{
+    for (QLineEdit *f : {c.ADV_QR_HeaderText, c.ADV_QR_FooterText, c.ADV_QR_HeightText_2D, c.ADV_QR_hdr_mar_Text,
+                         c.ADV_QR_ftr_mar_Text, c.ADV_QR_TB_mar_Text, c.ADV_QR_LR_mar_Text})
+        if (f)
+            connect(f, &QLineEdit::textEdited, this, &AdvQrPanel::edited);
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{c.ADV_QR_hideHeaderCheckbox, c.ADV_QR_hideFooterCheckbox,
+                                                                        c.ADV_QR_transp_bg_chk, c.ADV_QR_Use_Logo_chk})
+        if (b)
+            connect(b, &QAbstractButton::clicked, this, &AdvQrPanel::edited);
+    for (QComboBox *combo : {c.ADV_QR_align_hdr_combo, c.ADV_QR_align_ftr_combo, c.ADV_QR_enc_mode_ComboBox,
+                             c.ADV_QR_version_ComboBox, c.ADV_QR_ec_lvl_ComboBox})
+        if (combo)
+            connect(combo, &QComboBox::activated, this, &AdvQrPanel::edited);
+    for (platform::Stepper *st : {c.ADV_QR_HeightStepper_2D, c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_ftr_mar_Stepper,
+                                  c.ADV_QR_TB_mar_Stepper, c.ADV_QR_LR_mar_Stepper})
+        if (st)
+            connect(st, &platform::Stepper::stepped, this, &AdvQrPanel::edited);
+    for (platform::ColorWell *w : {c.ADV_QR_bar_hdr_clr, c.ADV_QR_bar_ftr_clr, c.ADV_QR_barcode_clr, c.ADV_QR_back_bg_clr})
+        if (w)
+            connect(w, &platform::ColorWell::colorChanged, this, &AdvQrPanel::edited);
+    for (QPushButton *b : c.QR_Type_Buttons)
+        connect(b, &QPushButton::clicked, this, &AdvQrPanel::edited);
+}
+
+void AdvQrPanel::edited()
+{
+    if (!filling)
+        emit settingsChanged();
+}
