@@ -5,7 +5,7 @@
 // options; the sheet preview follows every change. Print and Preview run a print job over the print
 // view, which draws the sheets from the sheet-layout globals (core/Globals.h).
 
-#include "projects/Product_Details.h"
+#include "outputjobs/Product_Details.h"
 
 #include <QDialog>
 #include <QIcon>

@@ -7,6 +7,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "output/Sample_Preview.h"
@@ -15,7 +16,6 @@
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "projects/LabelCatalogue.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -8,6 +8,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
@@ -22,7 +23,6 @@
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
-#include "projects/LabelCatalogue.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,11 +2,11 @@
 // and catalogue products laid out on the page.
 
 #include "core/Globals.h"
+#include "outputjobs/CustomProductStore.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/Print_Wnd.h"
 #include "platform/Plist.h"
 #include "platform/Stepper.h"
-#include "projects/CustomProductStore.h"
 #include "projects/Custom_Product_Label.h"
 #include "support/AppEnvironment.h"
 #include "support/DataFolderEnvironment.h"
