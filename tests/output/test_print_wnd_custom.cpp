@@ -329,7 +329,7 @@ TEST_F(PrintWndCustom, OpeningStartsInTheManualLayoutWithTheCustomProducts)
         EXPECT_EQ(items(), QStringList{QStringLiteral("p")});
         return 0;
     };
-    EXPECT_EQ(w->Open_Print_Wnd(), 1);
+    EXPECT_EQ(w->Open_Print_Wnd(nullptr), 1);   // no main window
     EXPECT_EQ(shown, 1);
 }
 
