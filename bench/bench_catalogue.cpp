@@ -4,10 +4,10 @@
 
 #include "BenchWindow.h"
 #include "core/Globals.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/Print_Wnd.h"
 #include "projects/Card_Wizard.h"
-#include "projects/LabelCatalogue.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,12 @@
 #include "app/SKTWindowController.h"
 
 #include "advqr/AdvQrController.h"
+#include "app/HubOutputSide.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DesignController.h"
 #include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "projects/ProjectsController.h"
 
 #include "core/Globals.h"
@@ -33,9 +35,10 @@ QImage loadBundleImage(const QString &name, const QString &type)
 
 SKTWindowController::SKTWindowController()
     : m_barcodeMode(new BarcodeModeController(*this)), m_design(new DesignController(*this)),
-      m_projects(new ProjectsController(*this)), m_output(new OutputController(*this)),
-      m_advQr(new AdvQrController(*this))
+      m_projects(new ProjectsController(*this)), m_advQr(new AdvQrController(*this))
 {
+    // Output reads the others through their output sides, so it comes once they all exist.
+    m_output = new OutputController(Make_Output_Sources(*this));
     DesignController &d = design();
     BarcodeModeController &b = barcodeMode();
     // The window description is loaded later, on the first window() call.

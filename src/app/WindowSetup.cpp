@@ -12,12 +12,12 @@
 #include "model/GraphicStyles.h"
 #include "model/SKTDocument.h"
 #include "output/Send_Modeless.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "platform/ComboItems.h"
 #include "platform/Quit.h"
 #include "advqr/AdvQrController.h"
 #include "output/OutputController.h"
 #include "projects/ProjectsController.h"
-#include "projects/LabelCatalogue.h"
 #include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
 

@@ -6,13 +6,13 @@
 #include "design/DesignController.h"
 
 #include "design/EditingCommands.h"
-#include "design/FormBinding.h"
 #include "design/GridOptions.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "design/ToolPalette.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTZoomingScrollView.h"
+#include "platform/FormBinding.h"
 #include "platform/Ruler.h"
 
 #include "ui_DesignCanvasArea.h"

@@ -7,11 +7,11 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
-#include "design/FormBinding.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
+#include "platform/FormBinding.h"
 
 #include "ui_DesignStandardButtons.h"
 

@@ -4,9 +4,9 @@
 #include "design/GridOptions.h"
 
 #include "core/Messages.h"
-#include "design/FormBinding.h"
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
+#include "platform/FormBinding.h"
 #include "projects/Grid_Wizard.h"
 
 #include "ui_DesignGridButtons.h"

@@ -9,7 +9,6 @@
 #include "app/SKTWindowController.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
-#include "design/FormBinding.h"
 #include "design/RecordBinding.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/BarcodePanel.h"
@@ -26,6 +25,7 @@
 #include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTText.h"
 #include "model/StyleCodes.h"
+#include "platform/FormBinding.h"
 
 #include "ui_DesignPropertySidebar.h"
 

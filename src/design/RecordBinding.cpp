@@ -13,11 +13,11 @@
 #include "core/Utilities.h"
 #include "data/Data_From_Excel.h"
 #include "data/View_Data_Series.h"
-#include "design/FormBinding.h"
 #include "design/DesignController.h"
 #include "io/SeriesStore.h"
 #include "model/SKTGraphic.h"
 #include "output/OutputController.h"
+#include "platform/FormBinding.h"
 
 #include "ui_DesignRecordList.h"
 

@@ -2,7 +2,7 @@
 
 #include "design/ToolPalette.h"
 
-#include "design/FormBinding.h"
+#include "platform/FormBinding.h"
 
 #include "ui_ToolPalette.h"
 

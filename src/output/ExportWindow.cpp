@@ -10,11 +10,11 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/FormBinding.h"
 #include "output/ExportSheetHost.h"
 #include "output/RecordRange.h"
 #include "output/UsedDataLists.h"
 #include "platform/Dialogs.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 
 #include "ui_ExportWindow.h"

@@ -1,11 +1,10 @@
 #include "output/Export_Barcode.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "output/OutputSources.h"
 #include "output/RecordRange.h"
 #include "output/Send_Modeless.h"
 #include "platform/Dialogs.h"
@@ -33,8 +32,6 @@ const QStringList formats = {QStringLiteral("jpg"), QStringLiteral("tiff"), QStr
                              QStringLiteral("png"), QStringLiteral("eps"),  QStringLiteral("gif")};
 const QStringList tokens = {QStringLiteral("<DEF>"), QStringLiteral("<BV>"), QStringLiteral("<BS>"),
                             QStringLiteral("<BSV>"), QStringLiteral("<BH>"), QStringLiteral("<BF>")};
-
-bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
 
 // A typed record number: empty, text, 0 and negatives all come back to the first record.
 int typedRecord(const QLineEdit *field)
@@ -142,14 +139,14 @@ void Export_Barcode::wire()
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
 }
 
-Export_Barcode::OpenState Export_Barcode::stateOf(SKTWindowController &hub)
+Export_Barcode::OpenState Export_Barcode::stateOf(const BarcodeModeOutput &barcode)
 {
     OpenState s;
     s.advancedQr = Barcode_Setting_Or_Designing_Mode == 2;
     s.batch = !s.advancedQr && Use_Data_Sheet_Values;
     if (!s.advancedQr) {
-        const BarcodeModeController &b = hub.barcodeMode();
-        s.fromSeries = ticked(b.data_source_chkbox) && ticked(b.Data_Set_Sheet_RD) && ticked(b.barcode_value_chk);
+        const BarcodeModeOutput::BatchState b = barcode.Batch_State();
+        s.fromSeries = b.batchOn && b.fromSeries && b.valueFromBatch;
     }
     return s;
 }

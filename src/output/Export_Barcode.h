@@ -17,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class SKTWindowController;
+class BarcodeModeOutput;
 namespace platform { class Stepper; }
 namespace recordrange { struct Choice; }
 namespace Ui { class Export_Barcode; }
@@ -35,11 +35,11 @@ public:
         bool fromSeries = false;   // the value comes from a series
         bool advancedQr = false;   // the Advanced QR mode
     };
-    // The state of the main window's Barcode or Advanced QR mode.
-    static OpenState stateOf(SKTWindowController &hub);
+    // The state of the main window's Barcode or Advanced QR mode (the mode global and the Barcode
+    // mode's batch box).
+    static OpenState stateOf(const BarcodeModeOutput &barcode);
     // Resets the dialog for the state, runs it modally and answers 1 for Export, 0 for Cancel.
     int Open_Export_Dialog(const OpenState &state);
-    int Open_Export_Dialog(SKTWindowController &hub) { return Open_Export_Dialog(stateOf(hub)); }
     // Runs the dialog in place of the modal loop when set (tests): answers its result.
     std::function<int(QDialog &)> Run_Dialog;
 

@@ -3,35 +3,26 @@
 
 #include "output/ImageExport.h"
 
-#include "advqr/AdvQrController.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/BatchSnapshot.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "model/SKTRenderingView.h"
 #include "outputjobs/ExportNaming.h"
 #include "output/ExportWindow.h"
 #include "outputjobs/ImageExportWriter.h"
 #include "output/JobRunner.h"
 #include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
 #include "platform/GuiThread.h"
-#include "platform/PictureView.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPainter>
-#include <QRadioButton>
 
 #include <exception>
 
@@ -41,8 +32,6 @@ const QString ImageExport::Unable_Saving_Message = QStringLiteral(
     "available in drive to save barcode image.");
 
 namespace {
-
-bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
 
 bool isEps(const QString &path) { return QFileInfo(path).suffix().compare(QLatin1String("eps"), Qt::CaseInsensitive) == 0; }
 bool isPng(const QString &ext) { return ext.compare(QLatin1String("png"), Qt::CaseInsensitive) == 0; }
@@ -104,8 +93,8 @@ QString ImageExport::keepReplace(const QString &path, bool showApplyAll)
 bool ImageExport::transparentChosen() const
 {
     if (Barcode_Setting_Or_Designing_Mode == 2)
-        return ticked(output.hub.advQr().ADV_QR_transp_bg_chk);
-    return ticked(output.hub.barcodeMode().brcd_bk_clr_trnsp_rd);
+        return output.sources().advQr->Transparent_Background();
+    return output.sources().barcode->Transparent_Background();
 }
 
 // ---- Naming ----
@@ -115,8 +104,8 @@ QString ImageExport::Export_Barcode_Name_With_Options(const QString &value, cons
 {
     exportnaming::Settings s = settingsFromGlobals(file_path_ext);
     s.advancedQr = Barcode_Setting_Or_Designing_Mode == 2;
-    if (s.advancedQr && output.hub.advQr().Selected_Qr_Category)
-        s.qrTypeName = output.hub.advQr().Selected_Qr_Category->text();
+    if (s.advancedQr)
+        s.qrTypeName = output.sources().advQr->Category_Title();
     s.pdfOption = output.pdf_export_opt;
     return exportnaming::barcodeName(s, value, header, footer, series, counter, Barcode_Setting_Or_Designing_Mode == 0,
                                      onDisk);
@@ -126,7 +115,7 @@ QString ImageExport::Export_Name_With_Options(const QString &value, const QStrin
 {
     QString column;
     if (file_name_exported == QLatin1String("<ECOL>"))
-        column = output.hub.design().records().Get_sel_row_col_value_of_Excel(counter - 1, file_exl_col_exported);
+        column = output.sources().design->Get_sel_row_col_value_of_Excel(counter - 1, file_exl_col_exported);
     return exportnaming::labelName(settingsFromGlobals(file_path_ext), value, series, column, counter, onDisk);
 }
 
@@ -158,7 +147,7 @@ bool ImageExport::Export_File_Function_Barcode(const QString &path, const platfo
         platform::Picture pic = picture;
         bool invalid = pic.isNull() || pic.size().isEmpty();
         if (invalid)
-            pic = output.hub.Invalid_Barcode_Data_Image;
+            pic = output.sources().host->Invalid_Barcode_Data_Image();
         QString why;
         QByteArray bytes;
         if (!invalid && !isEps(p)) {
@@ -168,7 +157,7 @@ bool ImageExport::Export_File_Function_Barcode(const QString &path, const platfo
         if (bytes.isEmpty()) {
             // No valid symbol (or one past the raster limits): the invalid-data picture, unraised.
             if (!invalid && !isEps(p))
-                pic = output.hub.Invalid_Barcode_Data_Image;
+                pic = output.sources().host->Invalid_Barcode_Data_Image();
             bytes = imageexport::encodeForPath(pic, p, false, false, &why);
         }
         if (bytes.isEmpty()) {
@@ -217,9 +206,8 @@ bool ImageExport::Export_File_Function(const QString &path, const platform::Pict
 
 bool ImageExport::Export_Single_File_Barcode(const QString &path)
 {
-    const platform::PictureView *view = Barcode_Setting_Or_Designing_Mode == 2 ? output.hub.advQr().QR_barcodeImage
-                                                                             : output.hub.barcodeMode().barcodeImage;
-    platform::Picture picture = view ? view->picture() : platform::Picture();
+    const platform::Picture picture = Barcode_Setting_Or_Designing_Mode == 2 ? output.sources().advQr->Shown_Picture()
+                                                                             : output.sources().barcode->Shown_Picture();
     return Export_File_Function_Barcode(path, picture, true);
 }
 
@@ -230,7 +218,7 @@ bool ImageExport::Export_Single_File(const QString &path, bool showMsg, bool inc
         if (!front)
             return false;   // no back side to render
         const platform::Picture image =
-            SKTRenderingView::image_From_Card_Graphics(output.hub.design().Get_Front_Controls_Array());
+            SKTRenderingView::image_From_Card_Graphics(output.sources().design->Get_Front_Controls_Array());
         return Export_File_Function(path, image, showMsg, showMsg, increaseDPI);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -312,17 +300,14 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         file_export_Path = folder;
         list_count = Print_End;
         file_path_ext = file_path_ext.toUpper();
-        BarcodeModeController &b = output.hub.barcodeMode();
-        const std::shared_ptr<const BarcodeBatchSnapshot> snapshot = b.Take_Batch_Snapshot();
-        QString series;
-        if (ticked(b.barcode_value_chk) && ticked(b.Data_Set_Sheet_RD) && b.val_combo_list &&
-            b.val_combo_list->currentIndex() >= 0)
-            series = b.val_combo_list->currentText();
+        BarcodeModeOutput &b = *output.sources().barcode;
+        b.Take_Batch_Snapshot();
+        const QString series = b.Value_Series_Name();
         const exportnaming::Settings base = settingsFromGlobals(file_path_ext);
         const QString ext = file_path_ext;
         const bool white = transparentChosen() && !isPng(ext);
         const bool skipInvalid = skip_invalid_barcode;
-        const platform::Picture invalidPicture = output.hub.Invalid_Barcode_Data_Image;
+        const platform::Picture invalidPicture = output.sources().host->Invalid_Barcode_Data_Image();
         const QString probe = QStringLiteral("x.") + ext;
 
         imageexport::BatchPlan plan;
@@ -336,13 +321,13 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         plan.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
         plan.make = [&](int i) {
             imageexport::Record r;
-            const std::optional<barcode_batch::Fields> f = barcode_batch::recordFields(*snapshot, i);
+            const std::optional<BarcodeModeOutput::Fields> f = b.Record_Fields(i);
             if (f) {
                 r.value = Trim_Str(f->value);
                 r.header = Trim_Str(f->header);
                 r.footer = Trim_Str(f->footer);
             }
-            const platform::Picture picture = barcode_batch::imageFromList(*snapshot, i);
+            const platform::Picture picture = b.Get_Image_From_List_Val(i);
             QString why;
             if (!picture.isNull())
                 r.bytes = imageexport::encodeForPath(picture, probe, white, !isEps(probe), &why);
@@ -379,14 +364,15 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
 
 void ImageExport::Export_Batch_File(const QString &destination)
 {
-    DesignController &d = output.hub.design();
+    DesignOutput &records = *output.sources().design;
+    OutputHost &host = *output.sources().host;
     Card_Value_In_Process = true;
-    const QImage photo = d.Main_Photo_image;
+    const QImage photo = records.Main_Photo_image();
     Stop_Processing_Now = false;
     const auto restore = [&] {
-        d.Main_Photo_image = photo;
-        output.hub.Create_Card_Design_Again();
-        output.hub.Set_Graphic_Array_According_Side();
+        records.Set_Main_Photo_image(photo);
+        host.Create_Card_Design_Again();
+        host.Set_Graphic_Array_According_Side();
         Card_Value_In_Process = false;
     };
     try {
@@ -410,7 +396,6 @@ void ImageExport::Export_Batch_File(const QString &destination)
                              output.exportWindow().export_combined_image_chk->isChecked();
         const bool writesFront = (export_card_side == QLatin1String("F") || export_card_side == QLatin1String("BOTH")) &&
                                  !combine;
-        RecordBinding &records = d.records();
         int seriesIndex = -1;
         platform::runOnGuiThreadAndWait([&] { seriesIndex = records.Get_Data_SetIndex_According_Name(series); });
 

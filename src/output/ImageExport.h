@@ -1,7 +1,7 @@
 #pragma once
 // The image exports of the three modes: the naming of the barcode and label files, the writers of
 // one file, the single exports and the batch runs of the Barcode mode and of the Designing mode,
-// and what the user is told at the end. Reached through the output part (hub.output()).
+// and what the user is told at the end. Made by the output controller, whose sources it reads.
 
 #include "outputjobs/ImageBatchRun.h"
 #include "platform/Picture.h"

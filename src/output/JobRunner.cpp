@@ -1,8 +1,8 @@
 #include "output/JobRunner.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Messages.h"
 #include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
 
 #include <QEventLoop>
@@ -14,7 +14,7 @@
 
 bool JobRunner::run(int total, int endIndex, const std::function<void()> &body, Figure figure)
 {
-    if (Send_Modeless *sheet = output.hub.send_modls_wnd)
+    if (Send_Modeless *sheet = output.sources().host->Progress_Sheet())
         sheet->countFigure = figure == Figure::Count;
     output.beginProgressJob(total, endIndex);
     std::atomic<bool> ok{true};
@@ -42,7 +42,7 @@ bool JobRunner::run(int total, int endIndex, const std::function<void()> &body, 
         ok = false;
     }
     output.endProgressJob();
-    if (Send_Modeless *sheet = output.hub.send_modls_wnd)
+    if (Send_Modeless *sheet = output.sources().host->Progress_Sheet())
         sheet->countFigure = false;
     return ok;
 }

@@ -3,37 +3,34 @@
 
 #include "output/OutputController.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "output/ExportSheetHost.h"
 #include "output/ExportWindow.h"
 #include "output/ImageExport.h"
+#include "output/OutputSources.h"
 
 #include <QDir>
-#include <QMainWindow>
 
 #include <exception>
 
 namespace {
 
-// The design's side of the export sheet, reached through the hub.
+// The design's side of the export sheet, reached through output's design source.
 class DesignSide final : public ExportSheetHost {
 public:
-    explicit DesignSide(SKTWindowController &hub) : hub(hub) {}
-    void Check_Data_Sheet_Value_Use_or_Not() override { hub.design().records().Check_Data_Sheet_Value_Use_or_Not(); }
-    void Check_Excel_Binding_Value_Use_or_Not() override { hub.design().records().Check_Excel_Binding_Value_Use_or_Not(); }
-    void Get_total_Card_count() override { hub.design().records().Get_total_Card_count(); }
-    void Open_Series_Value_Box(const QString &seriesName) override { hub.design().records().Open_Series_Value_Box(seriesName); }
-    int Calculate_Excel_table_rows() override { return hub.design().records().Calculate_Excel_table_rows(); }
-    void Open_Excel_Data_Box() override { hub.design().records().Open_Excel_Data_Box(); }
+    explicit DesignSide(DesignOutput &design) : design(design) {}
+    void Check_Data_Sheet_Value_Use_or_Not() override { design.Check_Data_Sheet_Value_Use_or_Not(); }
+    void Check_Excel_Binding_Value_Use_or_Not() override { design.Check_Excel_Binding_Value_Use_or_Not(); }
+    void Get_total_Card_count() override { design.Get_total_Card_count(); }
+    void Open_Series_Value_Box(const QString &seriesName) override { design.Open_Series_Value_Box(seriesName); }
+    int Calculate_Excel_table_rows() override { return design.Calculate_Excel_table_rows(); }
+    void Open_Excel_Data_Box() override { design.Open_Excel_Data_Box(); }
 
 private:
-    SKTWindowController &hub;
+    DesignOutput &design;
 };
 
 } // namespace
@@ -42,9 +39,10 @@ ExportWindow &OutputController::exportWindow()
 {
     if (!m_exportWindow) {
         // A sheet of the main window once that exists.
-        QWidget *owner = hub.isWindowLoaded() ? hub.window() : nullptr;
+        OutputHost &host = *sources().host;
+        QWidget *owner = host.isWindowLoaded() ? host.window() : nullptr;
         if (!m_exportHost)
-            m_exportHost = std::make_unique<DesignSide>(hub);
+            m_exportHost = std::make_unique<DesignSide>(*sources().design);
         m_exportWindow = new ExportWindow(owner);
         m_exportWindow->setHost(m_exportHost.get());
     }
@@ -54,23 +52,23 @@ ExportWindow &OutputController::exportWindow()
 void OutputController::Export_Label_Design()
 {
     try {
-        DesignController &d = hub.design();
+        DesignOutput &d = *sources().design;
         // A fresh run: no file written, no answer of the existing-file prompt remembered.
         replace_keep_file_flag = 0;
         export_card_counter = 0;
         Export_Any_File = false;
         Msg_Apply_All_Chk = false;
-        d.records().Check_Series_Or_Excel_Use_or_not();
+        d.Check_Series_Or_Excel_Use_or_not();
         ExportWindow &sheet = exportWindow();
         sheet.Prepare_Export_Sheet();
         if (Use_Data_Sheet_Values || Use_Excel_Binding_Values)
-            sheet.Fill_Used_Data_Lists(d.Get_Front_Controls_Array(), d.records().Linked_Sheet.columnTitles);
+            sheet.Fill_Used_Data_Lists(d.Get_Front_Controls_Array(), d.Linked_Sheet_Column_Titles());
         if (sheet.Run_Sheet() == 0) {
-            d.records().Check_Series_Or_Excel_Use_or_not();
+            d.Check_Series_Or_Excel_Use_or_not();
             return;
         }
-        if (!hub.Set_Front_Back_Value_To_Print_Export_Mail()) {
-            d.records().Check_Series_Or_Excel_Use_or_not();
+        if (!sources().host->Set_Front_Back_Value_To_Print_Export_Mail()) {
+            d.Check_Series_Or_Excel_Use_or_not();
             return;
         }
         const ExportWindow::Values chosen = sheet.values();
@@ -78,16 +76,16 @@ void OutputController::Export_Label_Design()
             Use_Data_Sheet_Values = false;
             Use_Excel_Binding_Values = false;
         }
-        d.records().Get_total_Card_count();
+        d.Get_total_Card_count();
         if (!Use_Data_Sheet_Values && !Use_Excel_Binding_Values) {
             // One image of the card.
             const QString base = QDir(file_export_Path).filePath(QStringLiteral("Label.") + file_path_ext);
-            const QString firstValue = Trim_Str(d.records().Get_First_Value_Of_Dataset(file_series_exported));
+            const QString firstValue = Trim_Str(d.Get_First_Value_Of_Dataset(file_series_exported));
             const QString name = Export_Name_With_Options(firstValue, file_series_exported, base, 1);
             const QString path = ImageExport(*this).keepReplace(name, false);
             if (!path.isEmpty())
                 Export_Single_File(path, true, true);
-            d.records().Check_Series_Or_Excel_Use_or_not();
+            d.Check_Series_Or_Excel_Use_or_not();
             return;
         }
         if (chosen.selectedRange) {
@@ -99,7 +97,7 @@ void OutputController::Export_Label_Design()
             Total_Label = Total_Batch_Excel_Card;
         }
         Export_Batch_File(file_export_Path);
-        d.records().Check_Series_Or_Excel_Use_or_not();
+        d.Check_Series_Or_Excel_Use_or_not();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -2,8 +2,12 @@
 
 #include "output/ExportSheetHost.h"
 #include "output/ExportWindow.h"
+#include "output/OutputSources.h"
 
-OutputController::OutputController(SKTWindowController &hub) : hub(hub) {}
+OutputController::OutputController(OutputSources sources)
+    : m_sources(std::make_unique<OutputSources>(std::move(sources)))
+{
+}
 
 OutputController::~OutputController()
 {

@@ -11,15 +11,17 @@
 class ExportSheetHost;
 class ExportWindow;
 class QTimer;
-class SKTWindowController;
+struct OutputSources;
 
 class OutputController : public QObject {
     Q_OBJECT
 public:
-    explicit OutputController(SKTWindowController &hub);
+    // The sources (output/OutputSources.h) are what output reads and asks of the rest of the window;
+    // the controller owns them and hands them to its windows and jobs.
+    explicit OutputController(OutputSources sources);
     ~OutputController() override;
 
-    SKTWindowController &hub;
+    const OutputSources &sources() const { return *m_sources; }
 
     // The progress refresh of a running job: a GUI-thread timer copies the job's counters into the
     // sheet every 0.5 s (the worker only advances the counters and polls Stop_Processing_Now).
@@ -84,6 +86,7 @@ public:
     std::function<int(const QString &entryPoint, const QStringList &arguments)> Job_Recorder;
 
 private:
+    std::unique_ptr<OutputSources> m_sources;
     QPointer<ExportWindow> m_exportWindow;
     std::unique_ptr<ExportSheetHost> m_exportHost;
 };

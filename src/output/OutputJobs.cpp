@@ -3,29 +3,18 @@
 
 #include "output/OutputController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
-#include "core/ImageServices.h"
 #include "core/Messages.h"
+#include "core/Replcae_Confirm_Box.h"
 #include "core/Utilities.h"
-#include "data/Replcae_Confirm_Box.h"
-#include "design/DesignController.h"
-#include "engines/Symbologies.h"
-#include "model/SKTRenderingView.h"
 #include "output/Export_Barcode.h"
 #include "output/ImageExport.h"
+#include "output/OutputSources.h"
 #include "output/PDF_Export.h"
 #include "output/Print_Wnd.h"
 #include "output/Send_Mail.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 
 #include <exception>
 
@@ -33,28 +22,28 @@ int OutputController::Open_Print_Wnd()
 {
     if (Job_Recorder)
         return Job_Recorder(QStringLiteral("Open_Print_Wnd"), {});
-    return Print_Wnd::defaultInstance()->Open_Print_Wnd();
+    return Print_Wnd::defaultInstance()->Open_Print_Wnd(this);
 }
 
 int OutputController::Open_Pdf_Export_Wnd()
 {
     if (Job_Recorder)
         return Job_Recorder(QStringLiteral("Open_Pdf_Export_Wnd"), {});
-    return PDF_Export::defaultInstance()->Open_Pdf_Export_Wnd(hub);
+    return PDF_Export::defaultInstance()->Open_Pdf_Export_Wnd(*this);
 }
 
 int OutputController::Send_Mail_Open_Wnd()
 {
     if (Job_Recorder)
         return Job_Recorder(QStringLiteral("Send_Mail_Open_Wnd"), {});
-    return Send_Mail::defaultInstance()->Open_Wnd(hub);
+    return Send_Mail::defaultInstance()->Open_Wnd(*this);
 }
 
 int OutputController::Open_Export_Dialog()
 {
     if (Job_Recorder)
         return Job_Recorder(QStringLiteral("Open_Export_Dialog"), {});
-    return Export_Barcode::defaultInstance()->Open_Export_Dialog(hub);
+    return Export_Barcode::defaultInstance()->Open_Export_Dialog(Export_Barcode::stateOf(*sources().barcode));
 }
 
 // A recorder in place (tests) gets the entry point instead of the job.
@@ -95,21 +84,7 @@ QString OutputController::Export_Barcode_Name_With_Options(const QString &value,
 QString OutputController::Get_Barcode_List_Combo_Value(int record) const
 {
     try {
-        const BarcodeModeController &b = hub.barcodeMode();
-        QString value;
-        if (b.barcode_value_chk && b.barcode_value_chk->isChecked()) {
-            if (b.Custom_Sheet_RD && b.Custom_Sheet_RD->isChecked()) {
-                if (record >= 0 && record < b.ListData_barcode.size())
-                    value = b.ListData_barcode.at(record).value(QStringLiteral("Value"));
-            } else if (b.val_combo_value && record >= 0 && record < b.val_combo_value->count()) {
-                value = b.val_combo_value->itemText(record);
-            }
-        } else if (b.barcodeTypePopup && Symbologies::isTwoD(b.barcodeTypePopup->currentText())) {
-            value = b.Get_Two_D_Value_From_Field();
-        } else if (b.dataText) {
-            value = b.dataText->text();
-        }
-        return Trim_Str(value);
+        return Trim_Str(sources().barcode->Record_Value(record));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return QString();
@@ -138,7 +113,7 @@ QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &pa
                            + QStringLiteral("\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?");
         box->file_path_str = path;
         box->apply_chk_show = showApplyAll;
-        box->parent_window_id = hub.window();
+        box->parent_window_id = sources().host->window();
         box->Open_box_in_thread();
         switch (replace_keep_file_flag) {
         case 1:

@@ -3,25 +3,20 @@
 
 #include "output/PDF_Export.h"
 
-#include "advqr/AdvQrController.h"
 #include "app/HelpAbout.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "model/SKTRenderingView.h"
 #include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/RecordRange.h"
 #include "output/UsedDataLists.h"
 #include "output/Sample_Preview.h"
 #include "platform/Dialogs.h"
 #include "platform/Float_Num_Formatter.h"
-#include "platform/PictureView.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
 
@@ -55,15 +50,12 @@ void showValue(QLineEdit *field, platform::Stepper *stepper, double value, const
     stepper->setDoubleValue(value);
 }
 
-bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
-
 // The picture the main window shows in the mode: the symbol, the QR symbol or the front card.
-platform::Picture modePicture(SKTWindowController &hub, int mode)
+platform::Picture modePicture(const OutputSources &s, int mode)
 {
     if (mode == 1)
-        return SKTRenderingView::image_From_Card_Graphics(hub.design().Get_Front_Controls_Array());
-    const platform::PictureView *view = mode == 2 ? hub.advQr().QR_barcodeImage : hub.barcodeMode().barcodeImage;
-    return view ? view->picture() : platform::Picture();
+        return SKTRenderingView::image_From_Card_Graphics(s.design->Get_Front_Controls_Array());
+    return mode == 2 ? s.advQr->Shown_Picture() : s.barcode->Shown_Picture();
 }
 
 void bindOutlets(PDF_Export &c, const Ui::PDF_Export &ui)
@@ -180,22 +172,22 @@ PDF_Export::PDF_Export(QWidget *parent) : QDialog(parent)
     Wire_Handlers();
 }
 
-SKTWindowController *PDF_Export::hub() const { return m_hub ? m_hub : Main_App_wnd; }
-
-int PDF_Export::pdf_export_opt() const { return hub() ? hub()->output().pdf_export_opt : 0; }
+int PDF_Export::pdf_export_opt() const { return m_output ? m_output->pdf_export_opt : 0; }
 
 void PDF_Export::set_pdf_export_opt(int option)
 {
-    if (hub())
-        hub()->output().pdf_export_opt = option;
+    if (m_output)
+        m_output->pdf_export_opt = option;
 }
 
-int PDF_Export::Open_Pdf_Export_Wnd(SKTWindowController &h)
+int PDF_Export::Open_Pdf_Export_Wnd(OutputController &output)
 {
-    m_hub = &h;
+    m_output = &output;
+    PrintView->setOutput(&output);
+    const OutputSources &s = output.sources();
     try {
         if (!printInfo)
-            h.setPrintInfo(platform::PrintInfo::sharedPrintInfo());
+            s.host->setPrintInfo(platform::PrintInfo::sharedPrintInfo());
         if (ONLY_QR_MODE) {
             print_with_batch_chk->setVisible(false);
             export_range_box->setVisible(false);
@@ -234,19 +226,19 @@ int PDF_Export::Open_Pdf_Export_Wnd(SKTWindowController &h)
 
         const int mode = Barcode_Setting_Or_Designing_Mode;
         const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
-        Barcode_Image = std::make_shared<platform::Picture>(modePicture(h, mode));
+        Barcode_Image = std::make_shared<platform::Picture>(modePicture(s, mode));
         QSizeF labelSize;
         if (mode != 1) {
             Fill_Naming_List();
             enable({width_Stepper, height_Stepper}, true);
             if (batch && mode == 0) {
-                BarcodeModeController &b = h.barcodeMode();
+                BarcodeModeOutput &b = *s.barcode;
                 print_with_batch_chk->setEnabled(true);
                 print_with_batch_chk->setChecked(true);
                 skip_inavlid_chk->setVisible(true);
                 skip_inavlid_chk->setChecked(true);
                 skip_invalid_barcode = true;
-                const bool valueList = !ticked(b.Data_Set_Sheet_RD);
+                const bool valueList = !b.Batch_State().fromSeries;
                 print_qty_chk->setVisible(valueList);
                 print_qty_chk->setChecked(valueList);
                 print_qty_chk->setEnabled(valueList);
@@ -333,7 +325,7 @@ void PDF_Export::Fill_Naming_List()
         if (mode == 0)
             items << QStringLiteral("Barcode Value");
         items << QStringLiteral("Barcode Header") << QStringLiteral("Barcode Footer");
-        if (mode == 0 && Use_Data_Sheet_Values && hub() && ticked(hub()->barcodeMode().Data_Set_Sheet_RD))
+        if (mode == 0 && Use_Data_Sheet_Values && m_output && m_output->sources().barcode->Batch_State().fromSeries)
             items << QStringLiteral("Barcode Value Series") << QStringLiteral("Barcode Value Series and Barcode Value");
     } else {
         if (Use_Data_Sheet_Values)
@@ -393,15 +385,15 @@ bool PDF_Export::Check_Column_Name_Exist_In_Used_Excel_Combo(const QString &name
 
 void PDF_Export::Fill_Series_Or_Excel_List()
 {
-    if (!hub())
+    if (!m_output)
         return;
     try {
-        DesignController &d = hub()->design();
+        DesignOutput &d = *m_output->sources().design;
         const useddata::Lists lists{Used_Seres_In_Design, Used_Excel_Col_In_Design, Used_Excel_Col_Index,
                                     [this](const QString &name) { return Check_List_Name_Exist_In_Used_Ser_Combo(name); },
                                     [this](const QString &name) { return Check_Column_Name_Exist_In_Used_Excel_Combo(name); }};
         const QSignalBlocker blockSeries(Used_Seres_In_Design), blockColumns(Used_Excel_Col_In_Design);
-        useddata::Fill_Used_Data_Lists(lists, d.Get_Front_Controls_Array(), d.records().Linked_Sheet.columnTitles);
+        useddata::Fill_Used_Data_Lists(lists, d.Get_Front_Controls_Array(), d.Linked_Sheet_Column_Titles());
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }
@@ -429,9 +421,9 @@ void PDF_Export::Set_Enable_Diable_Range_Box()
 
 void PDF_Export::Verify_Card_Count()
 {
-    if (!hub())
+    if (!m_output)
         return;
-    RecordBinding &records = hub()->design().records();
+    DesignOutput &records = *m_output->sources().design;
     records.Check_Series_Or_Excel_Use_or_not();
     if ((Use_Data_Sheet_Values || Use_Excel_Binding_Values) && !print_with_batch_chk->isChecked())
         Use_Data_Sheet_Values = Use_Excel_Binding_Values = false;
@@ -444,8 +436,8 @@ void PDF_Export::CancelPressed()
 {
     try {
         hide();
-        if (hub())
-            hub()->barcodeMode().Select_First_Value_For_Barcode_Setting_Mode();
+        if (m_output)
+            m_output->sources().barcode->Select_First_Value_For_Barcode_Setting_Mode();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 #include <QString>
 
 #include <vector>
@@ -19,9 +20,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class OutputController;
 class QScrollArea;
 class Sample_Preview;
-class SKTWindowController;
 namespace platform { class Stepper; }
 namespace recordrange { struct Choice; }
 namespace sheetfit { struct Fields; }
@@ -31,8 +32,9 @@ class PDF_Export : public QDialog {
 public:
     static PDF_Export *defaultInstance();
 
-    // Prepares the dialog for the mode and edition and runs it modally until Cancel.
-    int Open_Pdf_Export_Wnd(SKTWindowController &hub);
+    // Prepares the dialog for the mode and edition and runs it modally until Cancel; the run reads
+    // the modes and the design, and keeps its output option, through output.
+    int Open_Pdf_Export_Wnd(OutputController &output);
 
     // ---- Sheet ----
     // The fit of the grid to the page (the paper, or the label itself for label pages); the preview.
@@ -144,7 +146,6 @@ private:
     std::vector<QPushButton *> Alignment_Buttons() const;
     void Fill_Naming_List();
     void gridChanged();
-    SKTWindowController *hub() const;
-    SKTWindowController *m_hub = nullptr;
+    QPointer<OutputController> m_output;   // of the last opening
     std::vector<std::pair<QIcon, QIcon>> m_alignImages;
 };

@@ -7,22 +7,16 @@
 
 #include "output/PDF_Export.h"
 
-#include "advqr/AdvQrController.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/BatchSnapshot.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
-#include "engines/Symbologies.h"
 #include "outputjobs/ExportNaming.h"
 #include "output/ImageExport.h"
 #include "output/JobRunner.h"
 #include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "outputjobs/PdfExportJob.h"
 #include "outputjobs/PdfExportPrefetch.h"
 #include "output/RecordRange.h"
@@ -42,12 +36,6 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
-
-namespace {
-
-bool ticked(const QAbstractButton *box) { return box && box->isChecked(); }
-
-} // namespace
 
 void PDF_Export::OKPressed()
 {
@@ -150,8 +138,8 @@ bool PDF_Export::Execute_Exporting()
 
 void PDF_Export::Export_PDF_File(const QString &destination)
 {
-    SKTWindowController &h = *hub();
-    OutputController &output = h.output();
+    OutputController &output = *m_output;
+    const OutputSources &sources = output.sources();
     const int mode = Barcode_Setting_Or_Designing_Mode;
     const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
     // The values the job works on for itself, put back however it ends.
@@ -171,30 +159,27 @@ void PDF_Export::Export_PDF_File(const QString &destination)
     p.PDF_Use_Label_Size = PDF_Use_Label_Size;
     p.batch = batch;
     p.Barcode_Image = Barcode_Image ? *Barcode_Image : platform::Picture();
-    p.invalid_image = h.Invalid_Barcode_Data_Image;
+    p.invalid_image = sources.host->Invalid_Barcode_Data_Image();
     s.baseName = Trim_Str(file_name_save_txt->text());
     s.end = Sel_print_rd->isChecked() ? Print_End : Total_Label;
 
     // The naming inputs of the mode, read here on the GUI thread.
     QString value, header, footer, series;
-    std::shared_ptr<const BarcodeBatchSnapshot> snapshot;
+    BarcodeModeOutput &barcode = *sources.barcode;
+    bool snapshot = false;   // the Barcode mode's batch snapshot is taken
     if (mode == 0) {
-        BarcodeModeController &b = h.barcodeMode();
-        if (ticked(b.barcode_value_chk) && ticked(b.Data_Set_Sheet_RD) && b.val_combo_list && b.val_combo_list->currentIndex() >= 0)
-            series = b.val_combo_list->currentText();
+        series = barcode.Value_Series_Name();
         if (!batch) {
-            header = b.HeaderText ? b.HeaderText->text() : QString();
-            footer = b.FooterText ? b.FooterText->text() : QString();
-            value = b.barcodeTypePopup && Symbologies::isTwoD(b.barcodeTypePopup->currentText())
-                        ? b.Get_Two_D_Value_From_Field()
-                        : (b.dataText ? b.dataText->text() : QString());
+            header = barcode.Shown_Header();
+            footer = barcode.Shown_Footer();
+            value = barcode.Shown_Value();
         } else {
-            snapshot = b.Take_Batch_Snapshot();
+            barcode.Take_Batch_Snapshot();
+            snapshot = true;
         }
     } else if (mode == 2) {
-        const AdvQrController &q = h.advQr();
-        header = q.ADV_QR_HeaderText ? q.ADV_QR_HeaderText->text() : QString();
-        footer = q.ADV_QR_FooterText ? q.ADV_QR_FooterText->text() : QString();
+        header = sources.advQr->Shown_Header();
+        footer = sources.advQr->Shown_Footer();
     }
     exportnaming::Settings naming;
     naming.token = file_name_exported;
@@ -202,11 +187,11 @@ void PDF_Export::Export_PDF_File(const QString &destination)
     naming.ext = file_path_ext;
     naming.pdfOption = p.option;
     naming.advancedQr = mode == 2;
-    if (naming.advancedQr && h.advQr().Selected_Qr_Category)
-        naming.qrTypeName = h.advQr().Selected_Qr_Category->text();
+    if (naming.advancedQr)
+        naming.qrTypeName = sources.advQr->Category_Title();
     const QString seriesName = file_series_exported;
     const int column = file_exl_col_exported;
-    RecordBinding &records = h.design().records();
+    DesignOutput &records = *sources.design;
     int seriesIndex = -1;
     if (mode != 0 && !seriesName.isEmpty())
         seriesIndex = records.Get_Data_SetIndex_According_Name(seriesName);
@@ -231,7 +216,7 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         }
         QString v = value, hd = header, ft = footer;
         if (snapshot && p.option == 2) {
-            if (const std::optional<barcode_batch::Fields> f = barcode_batch::gridFields(*snapshot, record)) {
+            if (const std::optional<BarcodeModeOutput::Fields> f = barcode.Grid_Fields(record)) {
                 v = Trim_Str(f->value);
                 hd = Trim_Str(f->header);
                 ft = Trim_Str(f->footer);
@@ -250,10 +235,8 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         return answer;
     };
     if (mode == 0) {
-        if (snapshot) {
-            BarcodeModeController *b = &h.barcodeMode();
-            s.fetch = [b](int i) { return b->Get_Image_From_Barcode_Grid(i); };
-        }
+        if (snapshot)
+            s.fetch = [&barcode](int i) { return barcode.Get_Image_From_Barcode_Grid(i); };
     } else {
         s.fetch = [&records](int i) {
             platform::Picture picture;
@@ -279,16 +262,16 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         outcome = PdfExportJob(std::move(job)).Export_PDF_File(Stop_Processing_Now, &curr_card_count);
     });
     if (snapshot)
-        h.barcodeMode().Release_Batch_Snapshot();
+        barcode.Release_Batch_Snapshot();
     Print_Row = savedRow;
     Print_Col = savedCol;
     auto_center_flag = savedCentre;
     label_align_val = savedAlign;
     if (batch) {
         if (mode == 0)
-            h.barcodeMode().Select_First_Value_For_Barcode_Setting_Mode();
+            barcode.Select_First_Value_For_Barcode_Setting_Mode();
         else
-            h.Create_Card_Design_Again();
+            sources.host->Create_Card_Design_Again();
     }
     lastFiles = outcome.files;
     lastStopped = outcome.stopped || !ran;

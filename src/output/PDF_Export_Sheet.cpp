@@ -5,14 +5,14 @@
 
 #include "output/PDF_Export.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "outputjobs/PdfSheetFit.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
+#include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/RecordRange.h"
 #include "output/Sample_Preview.h"
 #include "outputjobs/SheetLayout.h"
@@ -312,8 +312,8 @@ void PDF_Export::Print_Qty_Checked()
     try {
         print_wd_pq_opt = print_qty_chk->isChecked();
         Total_Label = print_wd_pq_opt ? Total_Label_Wd_PQ : Total_Barcode_Label_wd_Batch;
-        if (hub())
-            hub()->barcodeMode().Add_Records_In_List(print_wd_pq_opt);
+        if (m_output)
+            m_output->sources().barcode->Add_Records_In_List(print_wd_pq_opt);
         Set_Tot_Value(Total_Label, Total_Label, QStringLiteral("A"));
         Refresh_Preview();
     } catch (const std::exception &e) {
@@ -360,8 +360,8 @@ void PDF_Export::Page_From_Printer_Click()
         platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
         if (!platform::runPageSetup(info, this))
             return;
-        if (hub())
-            hub()->setPrintInfo(info);
+        if (m_output)
+            m_output->sources().host->setPrintInfo(info);
         else
             printInfo = std::make_shared<platform::PrintInfo>(info);
         Set_values_From_Printer();

@@ -1,6 +1,8 @@
 #include "output/Print_Wnd.h"
 
 #include "core/Globals.h"
+#include "outputjobs/CustomProductStore.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
@@ -8,9 +10,7 @@
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
-#include "projects/CustomProductStore.h"
 #include "projects/Custom_Product_Label.h"
-#include "projects/LabelCatalogue.h"
 
 #include "ui_Print_Wnd.h"
 

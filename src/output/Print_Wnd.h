@@ -5,11 +5,12 @@
 // options; the sheet preview follows every change. Print and Preview run a print job over the print
 // view, which draws the sheets from the sheet-layout globals (core/Globals.h).
 
-#include "projects/Product_Details.h"
+#include "outputjobs/Product_Details.h"
 
 #include <QDialog>
 #include <QIcon>
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
@@ -26,6 +27,7 @@ class QScrollArea;
 class QTableView;
 class Add_Print_Profile;
 class Custom_Product_Label;
+class OutputController;
 class ProfileListModel;
 class Sample_Preview;
 namespace platform { class Stepper; class PrintInfo; }
@@ -39,8 +41,9 @@ public:
     static Print_Wnd *defaultInstance();
 
     // Prepares the picture and the totals of the current mode, resets the layout, lists the
-    // printers and runs the dialog modally; 1 when the run ended with 0 or 1.
-    int Open_Print_Wnd();
+    // printers and runs the dialog modally; 1 when the run ended with 0 or 1. The run reads the
+    // modes and the design through output (none: a dialog without a main window).
+    int Open_Print_Wnd(OutputController *output);
     // Total, To and From and their limits: "TOT", "TO" or "A" (both, and From 1 without batch).
     void Set_Tot_Value(int value, int max, const QString &setFor);
     // Checks the job and starts it: the preview when preview is YES, else the print.
@@ -248,4 +251,5 @@ private:
     std::vector<std::pair<QIcon, QIcon>> m_alignImages;
     void Wire_Options();
     ProfileListModel *m_profileModel = nullptr;
+    QPointer<OutputController> m_output;   // of the last opening
 };

@@ -4,18 +4,18 @@
 
 #include "output/Print_Wnd.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
+#include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/Sample_Preview.h"
 #include "platform/ComboItems.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "projects/LabelCatalogue.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -271,8 +271,8 @@ void Print_Wnd::CancelButtonPressed()
     try {
         Fit_Picture_To_Frame = Enable_Crop_Marks = false;
         hide();
-        if (Main_App_wnd)
-            Main_App_wnd->barcodeMode().Select_First_Value_For_Barcode_Setting_Mode();
+        if (m_output)
+            m_output->sources().barcode->Select_First_Value_For_Barcode_Setting_Mode();
     } catch (const std::exception &e) {
         logFailure(e);
     }

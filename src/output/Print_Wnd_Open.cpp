@@ -4,25 +4,22 @@
 
 #include "output/Print_Wnd.h"
 
-#include "advqr/AdvQrController.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
 #include "model/SKTRenderingView.h"
+#include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/RecordRange.h"
 #include "output/Sample_Preview.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
 #include "platform/Float_Num_Formatter.h"
-#include "platform/PictureView.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
-#include "projects/LabelCatalogue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,14 +50,14 @@ void showValue(QLineEdit *field, platform::Stepper *stepper, double value, const
 }
 
 // The picture the main window shows in the mode: the symbol, the QR symbol or the front card.
-platform::Picture modePicture(int mode)
+platform::Picture modePicture(const OutputController *output, int mode)
 {
-    if (!Main_App_wnd)
+    if (!output)
         return platform::Picture();
+    const OutputSources &s = output->sources();
     if (mode == 1)
-        return SKTRenderingView::image_From_Card_Graphics(Main_App_wnd->design().Get_Front_Controls_Array());
-    const platform::PictureView *view = mode == 2 ? Main_App_wnd->advQr().QR_barcodeImage : Main_App_wnd->barcodeMode().barcodeImage;
-    return view ? view->picture() : platform::Picture();
+        return SKTRenderingView::image_From_Card_Graphics(s.design->Get_Front_Controls_Array());
+    return mode == 2 ? s.advQr->Shown_Picture() : s.barcode->Shown_Picture();
 }
 
 } // namespace
@@ -108,17 +105,15 @@ void Print_Wnd::Load_Window()
         m_alignImages.emplace_back(icon(pair[0]), icon(pair[1]));
     }
 
-    // The page setup of the jobs: the shared one, kept by the main window when there is one.
-    if (!printInfo) {
-        if (Main_App_wnd)
-            Main_App_wnd->setPrintInfo(platform::PrintInfo::sharedPrintInfo());
-        else
-            printInfo = std::make_shared<platform::PrintInfo>(platform::PrintInfo::sharedPrintInfo());
-    }
+    // The page setup of the jobs: the shared one.
+    if (!printInfo)
+        Store_Print_Info(platform::PrintInfo::sharedPrintInfo());
 }
 
-int Print_Wnd::Open_Print_Wnd()
+int Print_Wnd::Open_Print_Wnd(OutputController *output)
 {
+    m_output = output;
+    PrintView->setOutput(output);
     try {
         if (ONLY_QR_MODE) {
             print_with_batch_chk->setVisible(false);
@@ -154,17 +149,17 @@ int Print_Wnd::Open_Print_Wnd()
 
         const int mode = Barcode_Setting_Or_Designing_Mode;
         const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
-        Barcode_Image = std::make_shared<platform::Picture>(modePicture(mode));
+        Barcode_Image = std::make_shared<platform::Picture>(modePicture(m_output, mode));
         QSizeF labelSize;
         if (mode != 1) {
             enable({width_Stepper, height_Stepper}, true);
-            if (batch && Main_App_wnd) {
-                BarcodeModeController &b = Main_App_wnd->barcodeMode();
+            if (batch && m_output) {
+                BarcodeModeOutput &b = *m_output->sources().barcode;
                 print_with_batch_chk->setEnabled(true);
                 print_with_batch_chk->setChecked(true);
                 skip_inavlid_chk->setVisible(true);
                 skip_inavlid_chk->setChecked(true);
-                const bool valueList = !(b.Data_Set_Sheet_RD && b.Data_Set_Sheet_RD->isChecked());
+                const bool valueList = !b.Batch_State().fromSeries;
                 print_qty_chk->setVisible(valueList);
                 print_qty_chk->setEnabled(valueList);
                 print_qty_chk->setChecked(valueList);

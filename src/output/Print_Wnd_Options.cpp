@@ -4,14 +4,12 @@
 
 #include "output/Print_Wnd.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "output/Add_Print_Profile.h"
+#include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/ProfileListModel.h"
 #include "output/RecordRange.h"
 #include "platform/Stepper.h"
@@ -154,9 +152,9 @@ void Print_Wnd::Apply_unit_Chaneg_Values()
 
 void Print_Wnd::Verify_Card_Count()
 {
-    if (!Main_App_wnd)
+    if (!m_output)
         return;
-    RecordBinding &records = Main_App_wnd->design().records();
+    DesignOutput &records = *m_output->sources().design;
     records.Check_Series_Or_Excel_Use_or_not();
     if ((Use_Data_Sheet_Values || Use_Excel_Binding_Values) && !print_with_batch_chk->isChecked())
         Use_Data_Sheet_Values = Use_Excel_Binding_Values = false;
@@ -174,8 +172,8 @@ void Print_Wnd::Print_Qty_Checked()
     try {
         print_wd_pq_opt = print_qty_chk->isChecked();
         Total_Label = print_wd_pq_opt ? Total_Label_Wd_PQ : Total_Barcode_Label_wd_Batch;
-        if (Main_App_wnd)
-            Main_App_wnd->barcodeMode().Add_Records_In_List(print_wd_pq_opt);
+        if (m_output)
+            m_output->sources().barcode->Add_Records_In_List(print_wd_pq_opt);
         Set_Tot_Value(Total_Label, Total_Label, QStringLiteral("A"));
         Refresh_Preview();
     } catch (const std::exception &e) {

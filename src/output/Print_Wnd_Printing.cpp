@@ -4,13 +4,11 @@
 
 #include "output/Print_Wnd.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
+#include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/Printing_View.h"
 #include "output/Send_Modeless.h"
 #include "outputjobs/SheetLayout.h"
@@ -123,10 +121,10 @@ namespace {
 
 // What the job asks the main window for, on the GUI thread: each record's picture, and after the
 // last label its first record or design again. Barcode mode reads the batch snapshot taken as the
-// job starts and released as it ends.
+// job starts and released as it ends. Without output (no main window) there are no records.
 class JobRecords {
 public:
-    JobRecords(int mode, bool realJob)
+    JobRecords(const OutputController *output, int mode, bool realJob)
     {
         records.message = [](const QString &m) { Show_MessageBox(m); };
         records.log = [](const QString &m) { Show_NSLog_Message(m); };
@@ -142,30 +140,31 @@ public:
                 return !Stop_Processing_Now;
             };
         }
-        if (!Main_App_wnd)
+        if (!output)
             return;
-        SKTWindowController *hub = Main_App_wnd;
+        const OutputSources &s = output->sources();
         if (mode == 0) {
-            hub->barcodeMode().Take_Batch_Snapshot();
-            m_snapshot = true;
-            records.fetch = [hub](int i) { return hub->barcodeMode().Get_Image_From_Barcode_Grid(i); };
-            records.endOfBatch = [hub] { hub->barcodeMode().Select_First_Value_For_Barcode_Setting_Mode(); };
+            BarcodeModeOutput *barcode = s.barcode.get();
+            barcode->Take_Batch_Snapshot();
+            m_snapshot = barcode;
+            records.fetch = [barcode](int i) { return barcode->Get_Image_From_Barcode_Grid(i); };
+            records.endOfBatch = [barcode] { barcode->Select_First_Value_For_Barcode_Setting_Mode(); };
         } else {
-            records.fetch = [hub](int i) {
-                return hub->design().records().Set_data_table_value_to_card(i, QStringLiteral("F"), true);
-            };
-            records.endOfBatch = [hub] { hub->Create_Card_Design_Again(); };
+            DesignOutput *design = s.design.get();
+            OutputHost *host = s.host.get();
+            records.fetch = [design](int i) { return design->Set_data_table_value_to_card(i, QStringLiteral("F"), true); };
+            records.endOfBatch = [host] { host->Create_Card_Design_Again(); };
         }
     }
     ~JobRecords()
     {
-        if (m_snapshot && Main_App_wnd)
-            Main_App_wnd->barcodeMode().Release_Batch_Snapshot();
+        if (m_snapshot)
+            m_snapshot->Release_Batch_Snapshot();
     }
     Printing_View::Records records;
 
 private:
-    bool m_snapshot = false;
+    BarcodeModeOutput *m_snapshot = nullptr;   // the mode whose snapshot the job took
 };
 
 } // namespace
@@ -188,7 +187,7 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
         const int mode = Barcode_Setting_Or_Designing_Mode;
         printOperation = printer.get();
         if (preview) {
-            JobRecords job(mode, false);
+            JobRecords job(m_output, mode, false);
             Printing_View view(frame, false, layout, picture, mode, job.records);
             QPrintPreviewDialog window(printer.get(), this);
             window.setWindowModality(Qt::WindowModal);
@@ -207,7 +206,7 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             printOperation = nullptr;
             return;
         }
-        JobRecords job(mode, true);
+        JobRecords job(m_output, mode, true);
         Printing_View view(frame, true, layout, picture, mode, job.records);
         Stop_Processing_Now = false;
         showProgress(this, view.numberOfPages());

@@ -3,11 +3,12 @@
 
 #include "output/Print_Wnd.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
+#include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/Sample_Preview.h"
 #include "outputjobs/SheetFit.h"
 #include "outputjobs/SheetLayout.h"
@@ -123,8 +124,8 @@ void Print_Wnd::Set_values_From_Printer()
 
 void Print_Wnd::Store_Print_Info(const platform::PrintInfo &info)
 {
-    if (Main_App_wnd)
-        Main_App_wnd->setPrintInfo(info);
+    if (m_output)
+        m_output->sources().host->setPrintInfo(info);
     else
         printInfo = std::make_shared<platform::PrintInfo>(info);
 }

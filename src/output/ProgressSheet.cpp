@@ -1,8 +1,7 @@
 #include "output/OutputController.h"
 
-#include "app/SKTWindowController.h"
-
 #include "core/Globals.h"
+#include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
 #include "platform/GuiThread.h"
 
@@ -32,8 +31,8 @@ void OutputController::Timer_Curr_Prg_Send_Modeless() { update_sending_progress_
 
 void OutputController::update_sending_progress_bar()
 {
-    if (hub.send_modls_wnd)
-        hub.send_modls_wnd->update_sending_progress_bar();
+    if (Send_Modeless *sheet = sources().host->Progress_Sheet())
+        sheet->update_sending_progress_bar();
 }
 
 void OutputController::beginProgressJob(int total, int endIndex)
@@ -43,15 +42,15 @@ void OutputController::beginProgressJob(int total, int endIndex)
     list_count = endIndex;
     curr_card_count = 0;
     platform::runOnGuiThreadAndWait([this, total] {
-        if (hub.send_modls_wnd)
-            hub.send_modls_wnd->prepareForJob(total);
+        if (Send_Modeless *sheet = sources().host->Progress_Sheet())
+            sheet->prepareForJob(total);
     });
-    hub.Show_One_By_One_Modeless();
+    sources().host->Show_One_By_One_Modeless();
     startTimerThread();
 }
 
 void OutputController::endProgressJob()
 {
     stopTimerThread();
-    hub.Hide_One_By_One_Modeless();
+    sources().host->Hide_One_By_One_Modeless();
 }

@@ -1,12 +1,12 @@
 #include "output/Sample_Preview.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/OutputController.h"
 #include "outputjobs/SheetLayout.h"
 #include "outputjobs/SheetPlacement.h"
+#include "platform/Picture.h"
 
 #include <QFont>
 #include <QPaintEvent>
@@ -19,12 +19,11 @@ namespace {
 
 const QColor Margin_Grey = Qt::darkGray;
 
-// The PDF dialog's page option (0 one file, 1 per sheet, 2 per label, 3 one label per page).
-int pdfOption() { return Main_App_wnd ? Main_App_wnd->output().pdf_export_opt : 0; }
-
 } // namespace
 
 Sample_Preview::Sample_Preview(QWidget *parent) : QWidget(parent) {}
+
+void Sample_Preview::setOutput(OutputController *output) { m_output = output; }
 
 int Sample_Preview::Get_Curr_Label_Index(int row, int col) { return sheetplacement::Get_Curr_Label_Index(row, col, Print_Col); }
 
@@ -49,7 +48,9 @@ void Sample_Preview::drawRect(QPainter &painter, const QRectF &)
     painter.drawRect(bounds.adjusted(0.5, 0.5, -0.5, -0.5));
 
     const sheetplacement::Sheet sheet = sheetplacement::Place_Sheet(l, page);
-    const bool margins = l.PDF_View_Not_Print ? !(PDF_Use_Label_Size && (pdfOption() == 2 || pdfOption() == 3))
+    // The PDF dialog's page option: 0 one file, 1 per sheet, 2 per label, 3 one label per page.
+    const int pdfOption = m_output ? m_output->pdf_export_opt : 0;
+    const bool margins = l.PDF_View_Not_Print ? !(PDF_Use_Label_Size && (pdfOption == 2 || pdfOption == 3))
                                               : l.Manual_or_Pre == 0;
     if (margins) {
         painter.setPen(QPen(Margin_Grey, 1));

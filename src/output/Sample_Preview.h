@@ -7,9 +7,11 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPointer>
 #include <QRectF>
 #include <QWidget>
 
+class OutputController;
 class QPainter;
 
 class Sample_Preview : public QWidget {
@@ -31,10 +33,13 @@ public:
     void Draw_Line(QPainter &painter, const QPointF &from, const QPointF &to);
     // preview_image with the sheet drawn into it; null while there is no page setup.
     QImage imageRepresentation();
+    // The output whose PDF page option the PDF dialog's sheet follows; none: option 0.
+    void setOutput(OutputController *output);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     double m_height = 0;   // the height the drawing is flipped by
+    QPointer<OutputController> m_output;
 };

@@ -3,25 +3,20 @@
 
 #include "output/Send_Mail.h"
 
-#include "advqr/AdvQrController.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "model/SKTRenderingView.h"
 #include "output/JobRunner.h"
 #include "output/MailGlobals.h"
 #include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
-#include "platform/PictureView.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -35,7 +30,7 @@
 
 void Send_Mail::sendRun()
 {
-    if (!hub)
+    if (!m_output)
         return;
     const int mode = Barcode_Setting_Or_Designing_Mode;
     const bool cards = mode == 1;
@@ -45,7 +40,7 @@ void Send_Mail::sendRun()
         if (!batchBox)
             Use_Data_Sheet_Values = false;
     } else {
-        RecordBinding &records = hub->design().records();
+        DesignOutput &records = *m_output->sources().design;
         records.Check_Series_Or_Excel_Use_or_not();
         if ((Use_Data_Sheet_Values || Use_Excel_Binding_Values) && !batchBox) {
             Use_Data_Sheet_Values = false;
@@ -132,28 +127,27 @@ void Send_Mail::sendRun()
     const QString server = sending_server;
     const QString port = sending_port;
     const QString ssl = send_enable_ssl;
-    SKTWindowController &h = *hub;
+    OutputController &output = *m_output;
+    const OutputSources &sources = output.sources();
     const bool barcodeBatch = batch && !cards;
     if (barcodeBatch)
-        h.barcodeMode().Take_Batch_Snapshot();
+        sources.barcode->Take_Batch_Snapshot();
 
     MailRun::Hooks hooks;
-    hooks.current = [&h, cards, mode] {
+    hooks.current = [&sources, cards, mode] {
         platform::Picture picture;
         platform::runOnGuiThreadAndWait([&] {
             if (cards)
-                picture = SKTRenderingView::image_From_Card_Graphics(h.design().Get_Front_Controls_Array(), false);
-            else if (mode == 2 && h.advQr().QR_barcodeImage)
-                picture = h.advQr().QR_barcodeImage->picture();
-            else if (h.barcodeMode().barcodeImage)
-                picture = h.barcodeMode().barcodeImage->picture();
+                picture = SKTRenderingView::image_From_Card_Graphics(sources.design->Get_Front_Controls_Array(), false);
+            else
+                picture = mode == 2 ? sources.advQr->Shown_Picture() : sources.barcode->Shown_Picture();
         });
         return picture;
     };
-    hooks.record = [&h, cards](int i) {
+    hooks.record = [&sources, cards](int i) {
         if (cards)
-            return h.design().records().Set_data_table_value_to_card(i, QStringLiteral("F"), false);
-        return h.barcodeMode().Get_Image_From_List_Val(i);
+            return sources.design->Set_data_table_value_to_card(i, QStringLiteral("F"), false);
+        return sources.barcode->Get_Image_From_List_Val(i);
     };
     // Cards go out at print resolution; symbols as shown.
     hooks.save = [cards](const platform::Picture &p, const QString &path) {
@@ -171,7 +165,7 @@ void Send_Mail::sendRun()
     list_count = run.loopEnd();
     show_count = run.shownTotal();
     MailRun::Outcome outcome;
-    JobRunner runner(h.output());
+    JobRunner runner(output);
     curr_card_count = 0;
     // The countdown: the GUI thread reads the pause's end while the worker waits, and wakes the
     // wait when Stop has been pressed.
@@ -196,14 +190,14 @@ void Send_Mail::sendRun()
     countdown.stop();
     Calculate_Pause_Time(-1);
     if (barcodeBatch)
-        h.barcodeMode().Release_Batch_Snapshot();
+        sources.barcode->Release_Batch_Snapshot();
     if (Use_Data_Sheet_Values || Use_Excel_Binding_Values) {
         if (mode == 0)
-            h.barcodeMode().Select_First_Value_For_Barcode_Setting_Mode();
+            sources.barcode->Select_First_Value_For_Barcode_Setting_Mode();
         else if (mode == 1)
-            h.Create_Card_Design_Again();
+            sources.host->Create_Card_Design_Again();
     } else if (cards && batch) {
-        h.Create_Card_Design_Again();
+        sources.host->Create_Card_Design_Again();
     }
     // The sheet is down: an exception's reason is the closing message.
     if (!failure.isEmpty())

@@ -1,20 +1,17 @@
 #include "output/Send_Mail.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "model/SKTRenderingView.h"
 #include "output/Email_Setting.h"
 #include "output/JobRunner.h"
 #include "output/MailGlobals.h"
 #include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
+#include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -179,9 +176,9 @@ void Send_Mail::recordTextChanged(QLineEdit *field)
         from_Stepper->setValue(v);
 }
 
-int Send_Mail::Open_Wnd(SKTWindowController &h)
+int Send_Mail::Open_Wnd(OutputController &output)
 {
-    hub = &h;
+    m_output = &output;
     try {
         from_txt->setText(sender_email);
         to_txt->setPlainText(QString());
@@ -248,9 +245,9 @@ void Send_Mail::Set_Enable_Diable_Range_Box()
 
 void Send_Mail::Verify_Card_Count()
 {
-    if (!hub)
+    if (!m_output)
         return;
-    RecordBinding &records = hub->design().records();
+    DesignOutput &records = *m_output->sources().design;
     records.Check_Series_Or_Excel_Use_or_not();
     if ((Use_Data_Sheet_Values || Use_Excel_Binding_Values) && !send_with_batch_chk->isChecked()) {
         Use_Data_Sheet_Values = false;
@@ -262,13 +259,16 @@ void Send_Mail::Verify_Card_Count()
 void Send_Mail::Setting_Button()
 {
     Email_Setting *settings = Email_Setting::defaultInstance();
-    if (hub) {
-        settings->appName = hub->App_Name;
-        settings->reloadMailGlobals = [this] { hub->output().Get_Email_Details(); };
+    if (m_output) {
+        settings->appName = m_output->sources().host->App_Name();
+        settings->reloadMailGlobals = [this] {
+            if (m_output)
+                m_output->Get_Email_Details();
+        };
     }
     settings->Open_Wnd();
-    if (hub)
-        hub->output().Get_Email_Details();
+    if (m_output)
+        m_output->Get_Email_Details();
     from_txt->setText(sender_email);
 }
 
@@ -304,8 +304,8 @@ void Send_Mail::send_barcode_rd_select()
 {
     rd_mail_curr_barcode->setChecked(true);
     rd_without_barcode->setChecked(false);
-    if (hub)
-        hub->design().records().Check_Series_Or_Excel_Use_or_not();
+    if (m_output)
+        m_output->sources().design->Check_Series_Or_Excel_Use_or_not();
     send_sett_box->setEnabled(true);
     const bool data = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
     send_with_batch_chk->setEnabled(data);

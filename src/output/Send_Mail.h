@@ -6,6 +6,7 @@
 #include "outputjobs/MailRun.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 class QCheckBox;
@@ -15,8 +16,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class OutputController;
 class QSpinBox;
-class SKTWindowController;
 
 class Send_Mail : public QDialog {
     Q_OBJECT
@@ -62,8 +63,9 @@ public:
     QPushButton *sendButton = nullptr;
     QPushButton *closeButton = nullptr;
 
-    // Resets the window, sets the record controls and runs it; answers its result code.
-    int Open_Wnd(SKTWindowController &hub);
+    // Resets the window, sets the record controls and runs it; answers its result code. The run
+    // reads the modes and the design, and the mail settings, through output.
+    int Open_Wnd(OutputController &output);
     void Set_Tot_Value(int value, int max, const QString &set_for);
     void Set_Enable_Diable_Range_Box();
     void Verify_Card_Count();
@@ -97,5 +99,5 @@ private:
     explicit Send_Mail(QWidget *parent = nullptr);
     void pairStepper(QLineEdit *field, QSpinBox *stepper);
     void sendRun();
-    SKTWindowController *hub = nullptr;
+    QPointer<OutputController> m_output;   // of the last opening
 };

@@ -3,7 +3,7 @@
 // then its shape, border and background; or a project file to open; or, in the QR edition, a
 // template from the gallery. The start flow copies its choices into the card.
 
-#include "projects/Product_Details.h"
+#include "outputjobs/Product_Details.h"
 
 #include <QDialog>
 #include <QString>

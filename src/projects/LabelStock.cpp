@@ -7,8 +7,8 @@
 
 #include "core/Messages.h"
 #include "design/PropertySidebar.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "platform/Stepper.h"
-#include "projects/LabelCatalogue.h"
 #include "design/DesignController.h"
 
 #include <QComboBox>

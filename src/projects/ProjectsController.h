@@ -2,7 +2,7 @@
 // Projects and label stock of the main window: the new-project reset, the start of a new design,
 // the window title, and the label-stock catalogue of the card size tab.
 
-#include "projects/Product_Details.h"
+#include "outputjobs/Product_Details.h"
 
 #include <QColor>
 #include <QFont>

@@ -7,7 +7,7 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Open_Export_Log.h"
-#include "data/Replcae_Confirm_Box.h"
+#include "core/Replcae_Confirm_Box.h"
 #include "imagetools/Cropping_Tool.h"
 #include "io/SeriesStore.h"
 #include "output/Send_Modeless.h"

@@ -31,10 +31,10 @@ struct Layer {
 const QStringList kParts = {QStringLiteral("advqr"), QStringLiteral("barcodemode"), QStringLiteral("data"),
                             QStringLiteral("design"), QStringLiteral("imagetools"), QStringLiteral("output"),
                             QStringLiteral("projects")};
-// The hub's interface, the parts' one way up: the controller, its please-wait sheet and the help
-// windows of its toolbar.
+// The hub's interface, the parts' one way up: the controller, its please-wait sheet, the help
+// windows of its toolbar and what output asks of it.
 const QStringList kHub = {QStringLiteral("app/SKTWindowController.h"), QStringLiteral("app/PleaseWaitGuard.h"),
-                          QStringLiteral("app/HelpAbout.h")};
+                          QStringLiteral("app/HelpAbout.h"), QStringLiteral("app/OutputHost.h")};
 
 QList<Layer> makeLayers()
 {

@@ -140,7 +140,7 @@ protected:
                 user();
             return w->isVisible() ? 1 : w->result();
         };
-        return w->Open_Print_Wnd();
+        return w->Open_Print_Wnd(&c->output());
     }
 
     // The user types into a field and presses Return.

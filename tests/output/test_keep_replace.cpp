@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "data/Replcae_Confirm_Box.h"
+#include "core/Replcae_Confirm_Box.h"
 #include "output/OutputController.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"

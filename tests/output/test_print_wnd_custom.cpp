@@ -2,11 +2,11 @@
 // and catalogue products laid out on the page.
 
 #include "core/Globals.h"
+#include "outputjobs/CustomProductStore.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/Print_Wnd.h"
 #include "platform/Plist.h"
 #include "platform/Stepper.h"
-#include "projects/CustomProductStore.h"
 #include "projects/Custom_Product_Label.h"
 #include "support/AppEnvironment.h"
 #include "support/DataFolderEnvironment.h"
@@ -329,7 +329,7 @@ TEST_F(PrintWndCustom, OpeningStartsInTheManualLayoutWithTheCustomProducts)
         EXPECT_EQ(items(), QStringList{QStringLiteral("p")});
         return 0;
     };
-    EXPECT_EQ(w->Open_Print_Wnd(), 1);
+    EXPECT_EQ(w->Open_Print_Wnd(nullptr), 1);   // no main window
     EXPECT_EQ(shown, 1);
 }
 

@@ -2,10 +2,10 @@
 
 #include "core/Globals.h"
 #include "core/ImageServices.h"
-#include "design/FormBinding.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 

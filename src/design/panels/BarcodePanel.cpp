@@ -1,8 +1,8 @@
 #include "design/panels/BarcodePanel.h"
 
 #include "core/Globals.h"
-#include "design/FormBinding.h"
 #include "design/panels/PanelControls.h"
+#include "platform/FormBinding.h"
 
 #include "ui_BarcodePanel.h"
 

@@ -2,11 +2,11 @@
 
 #include "core/Globals.h"
 #include "core/Utilities.h"
-#include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "design/PropFillGuard.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "projects/Card_Property.h"

@@ -5,10 +5,10 @@
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
+#include "platform/FormBinding.h"
 #include "platform/TextNotifications.h"
 #include "projects/Card_Property.h"
 

@@ -6,10 +6,10 @@
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/FormBinding.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "platform/ComboItems.h"
+#include "platform/FormBinding.h"
 #include "platform/TextNotifications.h"
 
 #include "ui_DataSourcePanel.h"

@@ -3,12 +3,12 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DoubleSlider.h"
-#include "design/FormBinding.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 

@@ -1,10 +1,10 @@
 #include "design/panels/LinePanel.h"
 
-#include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 

@@ -1,6 +1,6 @@
 #include "design/panels/LockPanel.h"
 
-#include "design/FormBinding.h"
+#include "platform/FormBinding.h"
 
 #include "ui_LockPanel.h"
 

@@ -1,13 +1,13 @@
 #include "design/panels/ShapePanel.h"
 
 #include "core/Utilities.h"
-#include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "design/panels/PanelControls.h"
 #include "model/GraphicStyles.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 

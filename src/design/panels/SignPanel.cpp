@@ -1,13 +1,13 @@
 #include "design/panels/SignPanel.h"
 
 #include "core/Utilities.h"
-#include "design/FormBinding.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 

@@ -2,12 +2,12 @@
 
 #include "barcodemode/BarcodeEditor.h"
 #include "core/Messages.h"
-#include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 

@@ -1,11 +1,11 @@
 #include "design/panels/TextPropertiesPanel.h"
 
 #include "core/Utilities.h"
-#include "design/FormBinding.h"
 #include "design/PanelValues.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
+#include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 

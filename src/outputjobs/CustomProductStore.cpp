@@ -1,4 +1,4 @@
-#include "projects/CustomProductStore.h"
+#include "outputjobs/CustomProductStore.h"
 
 #include "platform/Plist.h"
 

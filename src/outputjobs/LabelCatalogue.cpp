@@ -1,4 +1,4 @@
-#include "projects/LabelCatalogue.h"
+#include "outputjobs/LabelCatalogue.h"
 
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -1,9 +1,10 @@
 // The keep-or-replace prompt: its three buttons with and without the apply-to-all box, the box
 // preset from the last answer, closing it without an answer, and a worker thread that waits.
 
-#include "data/Replcae_Confirm_Box.h"
-#include "series_fixture.h"
 #include "core/Globals.h"
+#include "core/Replcae_Confirm_Box.h"
+#include "support/DataFolderEnvironment.h"
+#include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,18 +12,20 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
 
-class ReplacePrompt : public seriestest::SeriesWindowTest {
+class ReplacePrompt : public ::testing::Test {
 protected:
+    testsupport::DataFolderEnvironment env;
+    testsupport::ResponderScope responder;
     Replcae_Confirm_Box &box = *Replcae_Confirm_Box::defaultInstance();
 
     void SetUp() override
     {
-        SeriesWindowTest::SetUp();
         box.title_val = "File already exists :";
         box.msg_val_str = "Label.png\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?";
         box.file_path_str = "/somewhere/Label.png";

@@ -3,7 +3,7 @@
 // The reader takes every product element into a Product_Details record and names it for the
 // product-number list.
 
-#include "projects/Product_Details.h"
+#include "outputjobs/Product_Details.h"
 
 #include <QSizeF>
 #include <QString>

@@ -1,5 +1,6 @@
 #pragma once
-// Binding the widgets of a Designing-mode form to the controller's outlets of the same names.
+// Binding the widgets of a Qt Designer form to the controller's outlets of the same names (the
+// Designing mode's forms and output's export sheet).
 //
 // uic gives a form's struct one pointer member for each widget, layout, spacer and button group of
 // the form, and nothing else, so its size counts the form's parts. A binding takes each outlet by

@@ -1,6 +1,6 @@
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
 #include "platform/Files.h"
-#include "projects/LabelCatalogue.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "data/Replcae_Confirm_Box.h"
+#include "core/Replcae_Confirm_Box.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
