@@ -1,12 +1,11 @@
 #include "core/BatchPool.h"
 
 #include "core/BatchWriter.h"
+#include "core/OrderedPipeline.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <condition_variable>
-#include <exception>
 #include <iterator>
 #include <mutex>
 #include <system_error>
@@ -20,96 +19,40 @@ namespace batchfiles {
 
 namespace {
 
-// One record's outcome, waiting to be counted in record order.
+// One record's outcome, on its way to be counted in record order: its file is in place (or was
+// replaced by a later record's before it got there), or nothing of it was written.
 struct Slot {
-    // Empty: its job runs or its file is being put in place; Placed: its file is in place (or was
-    // replaced by a later record's before it got there); Failed: nothing of it was written.
-    enum State : unsigned char { Empty, Placed, Failed };
-    State state = Empty;
+    bool placed = false;
     QString path;
     QString why;
 };
 
-class Run {
+// The files of a batch: each record's file written and put in place on its worker.
+class Files {
 public:
-    Run(int count, const Job &job, const Options &options, int ahead)
-        : m_count(count), m_job(job), m_options(options), m_ring(std::size_t(ahead))
-    {
-    }
+    Files(const Job &job, const std::atomic<int> &settled) : m_job(job), m_settled(settled) {}
 
-    // One worker: takes the next record, runs it, writes its file and puts it in place at once
-    // (see place()); then, unless another worker is at it, settles the records that are done, in
-    // record order. Returns when no record is left or the stop flag is seen.
-    void work()
+    // On a worker; what the job throws is the pipeline's to report.
+    Slot make(int index)
     {
-        for (;;) {
-            int index = 0;
-            {
-                std::unique_lock lock(m_mutex);
-                // A record a ring's length past the oldest unsettled one waits for that one, which
-                // is still running: its settling wakes this worker.
-                auto mayStart = [this] {
-                    return m_next >= m_count || stopRequested() || m_next < m_settled + int(m_ring.size());
-                };
-                if (!mayStart()) {
-                    ++m_waiting;
-                    m_wake.wait(lock, mayStart);
-                    --m_waiting;
-                }
-                if (m_next >= m_count || stopRequested())
-                    return;
-                index = m_next++;
-            }
-            Slot slot = runOne(index);
-            std::unique_lock lock(m_mutex);
-            m_ring[std::size_t(index) % m_ring.size()] = std::move(slot);
-            if (!m_settling)
-                settleReady(lock);
-        }
-    }
-
-    Outcome finish()
-    {
-        Outcome out;
-        out.done = m_settled;
-        out.failed = m_failed;
-        out.stopped = m_settled < m_count && stopRequested();
-        QString why;
-        if (!m_writer.finish(&why))
-            out.syncError = why;
-        return out;
-    }
-
-private:
-    bool stopRequested() const { return m_options.stop && m_options.stop->load(std::memory_order_relaxed); }
-
-    Slot runOne(int index)
-    {
+        JobResult result = m_job(index);
         Slot slot;
-        JobResult result;
-        try {
-            result = m_job(index);
-        } catch (const std::exception &e) {
-            result = JobResult::failed(QString::fromUtf8(e.what()));
-        } catch (...) {
-            result = JobResult::failed(QStringLiteral("The record could not be made."));
-        }
         slot.path = result.path;
         if (result.failure.isEmpty() && result.path.isEmpty())
             result.failure = QStringLiteral("No file name.");
         BatchWriter::Staged staged;
         if (!result.failure.isEmpty()) {
-            slot.state = Slot::Failed;
             slot.why = result.failure;
         } else if (m_writer.stage(result.path, result.bytes, &staged, &slot.why)) {
             result.bytes = QByteArray();   // on disk: the memory goes now
-            slot.state = place(index, staged, &slot.why) ? Slot::Placed : Slot::Failed;
-        } else {
-            slot.state = Slot::Failed;
+            slot.placed = place(index, staged, &slot.why);
         }
         return slot;
     }
 
+    BatchWriter &writer() { return m_writer; }
+
+private:
     // Puts a record's complete file in place, on its worker, in whatever order the records finish:
     // files of different names do not wait for each other. For one name the outcome is a sequential
     // run's: each name keeps the highest record that put a file there, and an earlier record that
@@ -129,59 +72,11 @@ private:
         names.placed[staged.path] = index;
         // A name whose record is counted can no longer meet an earlier record: forget it.
         if (names.placed.size() > 256) {
-            const int settled = m_settledSoFar.load(std::memory_order_relaxed);
+            const int settled = m_settled.load(std::memory_order_relaxed);
             for (auto n = names.placed.begin(); n != names.placed.end();)
                 n = n->second < settled ? names.placed.erase(n) : std::next(n);
         }
         return true;
-    }
-
-    // Counts the records that are done, in record order, until one is not: one worker at a time
-    // does it, outside the lock for the failure reports.
-    void settleReady(std::unique_lock<std::mutex> &lock)
-    {
-        m_settling = true;
-        for (;;) {
-            m_ready.clear();
-            for (int i = m_settled; i < m_next; ++i) {
-                Slot &slot = m_ring[std::size_t(i) % m_ring.size()];
-                if (slot.state == Slot::Empty)
-                    break;
-                m_ready.push_back(std::move(slot));
-                slot = Slot();
-            }
-            if (m_ready.empty())
-                break;
-            const int first = m_settled;
-            lock.unlock();
-            for (std::size_t n = 0; n < m_ready.size(); ++n)
-                settle(first + int(n), m_ready[n]);
-            lock.lock();
-            m_settled += int(m_ready.size());
-            m_settledSoFar.store(m_settled, std::memory_order_relaxed);
-            if (m_waiting)
-                m_wake.notify_all();
-        }
-        m_settling = false;
-    }
-
-    // In record order, by the one settling worker.
-    void settle(int index, const Slot &slot)
-    {
-        if (slot.state != Slot::Placed) {
-            ++m_failed;
-            if (m_options.progress)
-                m_options.progress->failed.store(m_failed, std::memory_order_relaxed);
-            if (m_options.onFailure) {
-                try {
-                    m_options.onFailure(index, slot.path, slot.why);
-                } catch (...) {
-                    // a report that fails must not end the batch half-way
-                }
-            }
-        }
-        if (m_options.progress)
-            m_options.progress->done.store(index + 1, std::memory_order_relaxed);
     }
 
     // The records that put a file in place, by name, in stripes with a lock each.
@@ -190,22 +85,10 @@ private:
         std::unordered_map<QString, int> placed;
     };
 
-    const int m_count;
     const Job &m_job;
-    const Options &m_options;
+    const std::atomic<int> &m_settled;
     BatchWriter m_writer;
     std::array<Names, 64> m_names;
-
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    int m_next = 0;      // the next record to start
-    int m_settled = 0;   // records counted: 0 .. m_settled - 1
-    std::atomic<int> m_settledSoFar{0};   // the same, read without the lock
-    bool m_settling = false;
-    int m_waiting = 0;   // workers waiting for room in the ring
-    std::vector<Slot> m_ring;    // records m_settled .. m_next - 1, at index % size
-    std::vector<Slot> m_ready;   // the settling worker's records
-    int m_failed = 0;            // the settling worker's count
 };
 
 } // namespace
@@ -226,17 +109,52 @@ Outcome runFileBatch(int count, const Job &job, const Options &options)
 {
     count = std::max(0, count);
     const int threads = workerCount(options.threads, count);
-    // A record waiting for its file to be put in place holds only the file's descriptor: room for
-    // many, so that a worker the system holds up for a while does not stop the others.
-    const int ahead = options.maxAhead > 0 ? options.maxAhead : std::max(4 * threads, std::min(256, 16 * threads));
+    pipeline::Options run;
+    run.workers = threads;
+    // A record waiting for its turn to be counted holds only its outcome: room for many, so that a
+    // worker the system holds up for a while does not stop the others.
+    run.maxInFlight = options.maxAhead > 0 ? options.maxAhead : std::max(4 * threads, std::min(256, 16 * threads));
+    run.stop = options.stop;
     if (options.progress) {
         options.progress->done.store(0);
         options.progress->failed.store(0);
     }
 
-    Run run(count, job, options, ahead);
-    runOnWorkers(threads, [&run] { run.work(); });
-    return run.finish();
+    std::atomic<int> settled{0};
+    Files files(job, settled);
+    int failed = 0;
+    const pipeline::Outcome ran = pipeline::run<Slot>(
+        count, run, [&files](int index) { return files.make(index); },
+        [&](int index, pipeline::Item<Slot> &item) {
+            Slot &slot = item.value;
+            if (item.failed())
+                slot.why = item.ending == pipeline::Ending::ThrewOther ? QStringLiteral("The record could not be made.") : item.why;
+            if (!slot.placed) {
+                ++failed;
+                if (options.progress)
+                    options.progress->failed.store(failed, std::memory_order_relaxed);
+                if (options.onFailure) {
+                    try {
+                        options.onFailure(index, slot.path, slot.why);
+                    } catch (...) {
+                        // a report that fails must not end the batch half-way
+                    }
+                }
+            }
+            settled.store(index + 1, std::memory_order_relaxed);
+            if (options.progress)
+                options.progress->done.store(index + 1, std::memory_order_relaxed);
+            return true;
+        });
+
+    Outcome out;
+    out.done = ran.started;
+    out.failed = failed;
+    out.stopped = out.done < count && options.stop && options.stop->load(std::memory_order_relaxed);
+    QString why;
+    if (!files.writer().finish(&why))
+        out.syncError = why;
+    return out;
 }
 
 int workerCount(int threads, int count)

@@ -44,8 +44,8 @@ struct Options {
     const std::atomic<bool> *stop = nullptr;    // polled between jobs (the application passes Stop_Processing_Now)
     Progress *progress = nullptr;               // optional counters to show
     int maxAhead = 0;                           // 0: 16 per thread, at most 256 (and at least 4 per thread)
-    // Told of each failed record, in record order, on a worker thread, one call at a time (no lock
-    // needed for what only it touches); away from widgets. path is empty when the job gave none.
+    // Told of each failed record, in record order, on the thread that runs the batch, away from
+    // widgets. path is empty when the job gave none.
     std::function<void(int index, const QString &path, const QString &why)> onFailure;
 };
 
@@ -67,9 +67,10 @@ int workerCount(int threads, int count);
 // When the system gives fewer threads, the ones running do the work.
 void runOnWorkers(int threads, const std::function<void()> &work);
 
-// Runs job(0) ... job(count - 1) and writes their files, then syncs once. Blocks until the batch
-// ends; the calling thread is one of the workers, so call it off the GUI thread. Records not started
-// when the stop flag is seen are left out; those started are finished and counted.
+// Runs job(0) ... job(count - 1) and writes their files, then syncs once, on the ordered pipeline
+// (core/OrderedPipeline.h). Blocks until the batch ends; the calling thread counts the records (and
+// with one worker runs them), so call it off the GUI thread. Records not started when the stop flag
+// is seen are left out; those started are finished and counted.
 Outcome runFileBatch(int count, const Job &job, const Options &options = {});
 
 } // namespace batchfiles

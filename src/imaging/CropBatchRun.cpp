@@ -3,69 +3,57 @@
 #include "core/BatchPool.h"
 #include "core/BatchWriter.h"
 #include "core/Messages.h"
+#include "core/OrderedPipeline.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-#include <condition_variable>
 #include <exception>
-#include <mutex>
-#include <vector>
 
 namespace crop {
 
 namespace {
 
+struct Slot {
+    BatchMade made;
+    bool staged = false;
+    batchfiles::BatchWriter::Staged file;
+};
+
 class Run {
-    struct Slot {
-        BatchMade made;
-        bool filled = false;
-        bool staged = false;
-        batchfiles::BatchWriter::Staged file;
-    };
-
 public:
-    Run(const BatchPlan &plan, int ahead) : s(plan), m_ring(std::size_t(ahead)) {}
+    explicit Run(const BatchPlan &plan) : s(plan) {}
 
-    void work()
+    // On a worker, once the picture's memory fits: its bytes and, with a folder, its file without a
+    // name. A picture begun after Stop is left unmade.
+    Slot make(int index)
     {
-        for (;;) {
-            int index = 0;
-            {
-                std::unique_lock lock(m_mutex);
-                m_room.wait(lock, [this] { return ended() || m_next < m_settled + int(m_ring.size()); });
-                if (ended())
-                    return;
-                index = m_next++;
-            }
-            const qint64 cost = s.cost ? std::max<qint64>(0, s.cost(index)) : 0;
-            {
-                // Pixels are given back once a picture is encoded, whatever its turn to be written,
-                // so waiting here never waits on the writing order. Alone, any picture proceeds.
-                std::unique_lock lock(m_mutex);
-                m_room.wait(lock, [&] { return m_inFlight == 0 || m_inFlight + cost <= s.memoryLimit; });
-                m_inFlight += cost;
-            }
-            Slot slot;
-            try {
-                if (!stopRequested())
-                    slot.made = s.make(index);
-            } catch (const std::exception &e) {
-                slot.made = BatchMade{{}, QString::fromUtf8(e.what())};
-            } catch (...) {
-                slot.made = BatchMade{{}, QStringLiteral("unknown failure")};
-            }
-            stage(slot);
-            slot.filled = true;
-            std::unique_lock lock(m_mutex);
-            m_inFlight -= cost;
-            m_room.notify_all();
-            m_ring[std::size_t(index) % m_ring.size()] = std::move(slot);
-            if (!m_settling)
-                settleReady(lock);
+        Slot slot;
+        if (!stopRequested())
+            slot.made = s.make(index);
+        stage(slot);
+        return slot;
+    }
+
+    // List order, one picture at a time.
+    bool take(int index, pipeline::Item<Slot> &item)
+    {
+        Slot &slot = item.value;
+        if (item.failed())
+            slot.made = BatchMade{{}, item.ending == pipeline::Ending::ThrewOther ? QStringLiteral("unknown failure") : item.why};
+        QString written;
+        try {
+            written = settle(index, slot);
+        } catch (const std::exception &e) {
+            Show_NSLog_Message(QString::fromUtf8(e.what()));
+            fail(QString::fromUtf8(e.what()));
         }
+        if (slot.staged)
+            batchfiles::BatchWriter::discard(slot.file);   // never named: nothing of it stays
+        if (s.settled)
+            s.settled(index, written);
+        return true;
     }
 
     BatchOutcome finish()
@@ -82,7 +70,6 @@ public:
 
 private:
     bool stopRequested() const { return s.stop && s.stop->load(); }
-    bool ended() const { return m_next >= s.count || stopRequested(); }
 
     void stage(Slot &slot)
     {
@@ -105,7 +92,7 @@ private:
             m_out.firstFailure = why;
     }
 
-    // List order, one picture at a time; answers the path written.
+    // Answers the path written.
     QString settle(int index, Slot &slot)
     {
         if (s.show && !stopRequested())
@@ -139,45 +126,7 @@ private:
         return path;
     }
 
-    void settleReady(std::unique_lock<std::mutex> &lock)
-    {
-        m_settling = true;
-        for (;;) {
-            if (m_settled >= m_next)
-                break;
-            Slot &at = m_ring[std::size_t(m_settled) % m_ring.size()];
-            if (!at.filled)
-                break;
-            Slot slot = std::move(at);
-            at = Slot();
-            const int index = m_settled;
-            lock.unlock();
-            QString written;
-            try {
-                written = settle(index, slot);
-            } catch (const std::exception &e) {
-                Show_NSLog_Message(QString::fromUtf8(e.what()));
-                fail(QString::fromUtf8(e.what()));
-            }
-            if (slot.staged)
-                batchfiles::BatchWriter::discard(slot.file);   // never named: nothing of it stays
-            if (s.settled)
-                s.settled(index, written);
-            lock.lock();
-            ++m_settled;
-            m_room.notify_all();
-        }
-        m_settling = false;
-    }
-
     const BatchPlan &s;
-    std::mutex m_mutex;
-    std::condition_variable m_room;
-    int m_next = 0;
-    int m_settled = 0;
-    bool m_settling = false;
-    qint64 m_inFlight = 0;
-    std::vector<Slot> m_ring;
     batchfiles::BatchWriter m_writer;
     BatchOutcome m_out;
 };
@@ -189,9 +138,19 @@ BatchOutcome runBatch(const BatchPlan &plan)
     if (plan.count <= 0)
         return {};
     const int threads = batchfiles::workerCount(plan.threads, plan.count);
-    // A few finished pictures per worker may wait for the one being written.
-    Run run(plan, 4 * threads);
-    batchfiles::runOnWorkers(threads, [&run] { run.work(); });
+    pipeline::Options options;
+    options.workers = threads;
+    options.maxInFlight = 4 * threads;   // a few finished pictures per worker may wait for the one being written
+    options.stop = plan.stop;
+    if (plan.cost) {
+        // Pixels are given back once a picture is encoded, whatever its turn to be written.
+        options.cost = plan.cost;
+        options.maxCost = plan.memoryLimit;
+    }
+    Run run(plan);
+    pipeline::run<Slot>(
+        plan.count, options, [&](int i) { return run.make(i); },
+        [&](int i, pipeline::Item<Slot> &item) { return run.take(i, item); });
     return run.finish();
 }
 

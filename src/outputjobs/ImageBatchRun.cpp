@@ -3,6 +3,7 @@
 #include "core/BatchPool.h"
 #include "core/BatchWriter.h"
 #include "core/Messages.h"
+#include "core/OrderedPipeline.h"
 #include "core/Utilities.h"
 #include "outputjobs/ImageExportWriter.h"
 
@@ -11,67 +12,62 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <condition_variable>
 #include <exception>
-#include <mutex>
 #include <set>
-#include <vector>
 
 namespace imageexport {
 
 namespace {
 
+// One record between its making and its naming.
+struct Slot {
+    Record record;
+    bool staged = false;   // the file is made, waiting for its name
+    batchfiles::BatchWriter::Staged file;
+};
+
 class Run {
-    // One record between its making and its settling.
-    struct Slot {
-        Record record;
-        bool threw = false;
-        bool filled = false;
-        bool staged = false;   // the file is made, waiting for its name
-        batchfiles::BatchWriter::Staged file;
-    };
-
 public:
-    Run(const BatchPlan &plan, int ring) : s(plan), m_next(plan.first), m_settled(plan.first), m_ring(std::size_t(ring)) {}
+    explicit Run(const BatchPlan &plan) : s(plan) {}
 
-    // One worker: takes the next record and makes it; then, unless another worker is at it,
-    // settles the records that are made, in record order. No worker waits for its turn: the
-    // records a ring's length past the oldest unsettled one wait for room, which bounds memory.
-    void work()
+    // On a worker, any order: the record's bytes and, with a folder, its file without a name.
+    Slot make(int index)
     {
-        for (;;) {
-            int index = 0;
-            {
-                std::unique_lock lock(m_mutex);
-                m_room.wait(lock, [this] {
-                    return m_next >= s.end || m_aborted || stopRequested() ||
-                           m_next < m_settled + int(m_ring.size());
-                });
-                if (m_next >= s.end || m_aborted || stopRequested())
-                    return;
-                index = m_next++;
-            }
-            if (s.begun)
-                s.begun();
-            Slot slot;
-            try {
-                slot.record = s.make(index);
-            } catch (const std::exception &e) {
-                Show_NSLog_Message(QString::fromUtf8(e.what()));
-                slot.threw = true;
-            } catch (...) {
-                slot.threw = true;
-            }
-            stage(slot);
-            slot.filled = true;
-            std::unique_lock lock(m_mutex);
-            m_ring[std::size_t(index - s.first) % m_ring.size()] = std::move(slot);
-            if (!m_settling)
-                settleReady(lock);
-        }
+        if (s.begun)
+            s.begun();
+        Slot slot;
+        slot.record = s.make(index);
+        stage(slot);
+        return slot;
     }
 
-    BatchOutcome finish()
+    // Record order, one record at a time. A record whose making threw ends the run; after a
+    // cancel-all, records are made but no longer named.
+    bool take(int index, pipeline::Item<Slot> &item)
+    {
+        if (item.failed()) {
+            if (item.ending == pipeline::Ending::Threw)
+                Show_NSLog_Message(item.why);
+            m_aborted = true;
+            return false;
+        }
+        Slot &slot = item.value;
+        if (!m_aborted && !m_cancelledAll) {
+            try {
+                settle(index, slot);
+            } catch (const std::exception &e) {
+                Show_NSLog_Message(QString::fromUtf8(e.what()));
+                m_aborted = true;
+            } catch (...) {
+                m_aborted = true;
+            }
+        }
+        if (slot.staged)
+            batchfiles::BatchWriter::discard(slot.file);   // never named: nothing of it stays
+        return !m_aborted;
+    }
+
+    BatchOutcome finish(int started)
     {
         QString why;
         if (!m_writer.finish(&why) && m_out.written > 0) {
@@ -80,7 +76,7 @@ public:
                 m_out.firstFailure = why;
         }
         m_out.aborted = m_aborted;
-        m_out.stopped = !m_aborted && (m_cancelledAll || (stopRequested() && m_next < s.end));
+        m_out.stopped = !m_aborted && (m_cancelledAll || (stopRequested() && started < s.end - s.first));
         return m_out;
     }
 
@@ -99,8 +95,7 @@ private:
             m_out.firstFailure = path.isEmpty() ? why : QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), why);
     }
 
-    // Record order, one record at a time.
-    void settle(Slot &slot)
+    void settle(int index, Slot &slot)
     {
         const Record &record = slot.record;
         if (record.skip)
@@ -109,7 +104,7 @@ private:
             return m_claimed.count(key(p)) > 0 || exportnaming::fileNameTakenOnDisk(p);
         };
         const int passed = m_out.passed++;
-        QString path = s.name(m_settled, record, passed, taken);
+        QString path = s.name(index, record, passed, taken);
         if (!path.isEmpty() && s.keepReplace)
             path = Trim_Str(s.keepReplace(path, true));
         if (path.isEmpty()) {
@@ -139,13 +134,12 @@ private:
             fail(path, why);
     }
 
-
     // On the worker: the record's file made in the folder without its name (the costly part of a
     // new file), so that the ordered step only names it.
     void stage(Slot &slot)
     {
         Record &r = slot.record;
-        if (slot.threw || r.skip || !r.failure.isEmpty() || s.folder.isEmpty() || fileWriterOverride())
+        if (r.skip || !r.failure.isEmpty() || s.folder.isEmpty() || fileWriterOverride())
             return;
         QString why;
         if (m_writer.stage(QDir(s.folder).filePath(QStringLiteral(".unnamed")), r.bytes, &slot.file, &why)) {
@@ -158,46 +152,8 @@ private:
 
     bool stopRequested() const { return s.stop && s.stop->load(); }
 
-    // The made records from the oldest unsettled one on, one worker at a time, outside the lock.
-    void settleReady(std::unique_lock<std::mutex> &lock)
-    {
-        m_settling = true;
-        for (;;) {
-            Slot &at = m_ring[std::size_t(m_settled - s.first) % m_ring.size()];
-            if (!at.filled || m_settled >= m_next)
-                break;
-            Slot slot = std::move(at);
-            at = Slot();
-            lock.unlock();
-            if (slot.threw) {
-                m_aborted = true;
-            } else if (!m_aborted && !m_cancelledAll) {
-                try {
-                    settle(slot);
-                } catch (const std::exception &e) {
-                    Show_NSLog_Message(QString::fromUtf8(e.what()));
-                    m_aborted = true;
-                } catch (...) {
-                    m_aborted = true;
-                }
-            }
-            if (slot.staged)
-                batchfiles::BatchWriter::discard(slot.file);   // never named: nothing of it stays
-            lock.lock();
-            ++m_settled;
-            m_room.notify_all();
-        }
-        m_settling = false;
-    }
-
     const BatchPlan &s;
-    std::mutex m_mutex;
-    std::condition_variable m_room;
-    int m_next;
-    int m_settled;
-    bool m_settling = false;
-    std::vector<Slot> m_ring;
-    std::atomic<bool> m_aborted{false};
+    bool m_aborted = false;
     bool m_cancelledAll = false;
     std::set<QString> m_claimed;
     batchfiles::BatchWriter m_writer;
@@ -210,12 +166,17 @@ BatchOutcome runBatch(const BatchPlan &plan)
 {
     const int count = std::max(0, plan.end - plan.first);
     const int threads = batchfiles::workerCount(plan.threads, count);
+    pipeline::Options options;
+    options.workers = threads;
     // Room for the records made while the one being written waits: a worker the system holds up
     // for a while does not stop the others.
-    const int ahead = plan.ahead > 0 ? std::max(plan.ahead, 2 * threads) : std::max(2 * threads, std::min(256, 16 * threads));
-    Run run(plan, ahead);
-    batchfiles::runOnWorkers(threads, [&run] { run.work(); });
-    return run.finish();
+    options.maxInFlight = plan.ahead > 0 ? std::max(plan.ahead, 2 * threads) : std::max(2 * threads, std::min(256, 16 * threads));
+    options.stop = plan.stop;
+    Run run(plan);
+    const pipeline::Outcome ran = pipeline::run<Slot>(
+        count, options, [&](int i) { return run.make(plan.first + i); },
+        [&](int i, pipeline::Item<Slot> &item) { return run.take(plan.first + i, item); });
+    return run.finish(ran.started);
 }
 
 } // namespace imageexport
