@@ -19,7 +19,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         Measument_Unit_Is = last_unit_val = 2;
-        wizard = Card_Wizard::defaultInstance(*c);
+        wizard = Card_Wizard::defaultInstance(c->projects());
         ASSERT_NE(wizard, nullptr);
     }
     // The next wizard run: act on the wizard (press its buttons), and its own result is the answer.
