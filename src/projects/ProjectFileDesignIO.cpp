@@ -25,10 +25,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
+#include <QWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
 #include <QUrl>
 
 using platform::PlistValue;
