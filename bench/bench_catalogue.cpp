@@ -82,7 +82,7 @@ int main(int argc, char **argv)
     const QString path = labelstock::Catalogue_Path(Resource_Path, QStringLiteral("Big"));
 
     std::vector<double> reads, wizard, print;
-    Card_Wizard *w = Card_Wizard::defaultInstance(*c);
+    Card_Wizard *w = Card_Wizard::defaultInstance(c->projects());
     Print_Wnd *p = Print_Wnd::defaultInstance();
     Manual_or_Pre = 1;
     for (int round = 0; round < kRounds; ++round) {

@@ -2,12 +2,14 @@
 
 #include "advqr/AdvQrController.h"
 #include "app/HubOutputSide.h"
+#include "app/HubProjectsSide.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DesignController.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "projects/ProjectsController.h"
+#include "projects/ProjectsSources.h"
 
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
@@ -35,7 +37,7 @@ QImage loadBundleImage(const QString &name, const QString &type)
 
 SKTWindowController::SKTWindowController()
     : m_barcodeMode(new BarcodeModeController(*this)), m_design(new DesignController(*this)),
-      m_projects(new ProjectsController(*this)), m_advQr(new AdvQrController(*this))
+      m_projects(new ProjectsController(Make_Projects_Sources(*this))), m_advQr(new AdvQrController(*this))
 {
     // Output reads the others through their output sides, so it comes once they all exist.
     m_output = new OutputController(Make_Output_Sources(*this));

@@ -6,7 +6,7 @@
 // Thumbnails are cached up to a number of bytes, least recently used first out.
 
 #include "imaging/ImageFileReader.h"
-#include "imagetools/MyImageObject.h"
+#include "imaging/MyImageObject.h"
 #include "imaging/ThumbnailQueue.h"
 
 #include <QAbstractListModel>

@@ -4,7 +4,7 @@
 // logos ("QR", where any picture file of the disk may be chosen too). It reads folders and never
 // writes a file; the chosen path is left in selected_image.
 
-#include "imagetools/MyImageObject.h"
+#include "imaging/MyImageObject.h"
 
 #include <QList>
 #include <QObject>

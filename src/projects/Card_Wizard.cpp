@@ -1,12 +1,10 @@
 #include "projects/Card_Wizard.h"
 
-#include "app/SKTWindowController.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "imaging/ImageSizeCheck.h"
 #include "model/StyleCodes.h"
@@ -18,6 +16,7 @@
 #include "platform/StepperField.h"
 #include "projects/Card_Property.h"
 #include "projects/ProjectsController.h"
+#include "projects/ProjectsSources.h"
 
 #include "ui_Card_Wizard.h"
 
@@ -105,23 +104,23 @@ void showIf(QWidget *w, bool on) { w->setVisible(on); }
 
 quint64 Card_Wizard::User_Defined_File = 0;
 
-Card_Wizard *Card_Wizard::defaultInstance(SKTWindowController &hub)
+Card_Wizard *Card_Wizard::defaultInstance(ProjectsController &projects)
 {
     if (!wzrd_Window_def_inst)
-        wzrd_Window_def_inst = new Card_Wizard(hub);
+        wzrd_Window_def_inst = new Card_Wizard(projects);
     return wzrd_Window_def_inst;
 }
 
 Card_Wizard *Card_Wizard::defaultInstance() { return wzrd_Window_def_inst; }
 
-Card_Wizard::Card_Wizard(SKTWindowController &hub)
-    : QDialog(nullptr), hub(hub)
+Card_Wizard::Card_Wizard(ProjectsController &projects)
+    : QDialog(nullptr), projects(projects)
 {
     Ui::Card_Wizard ui;
     ui.setupUi(this);
     bindCardWizard(*this, ui);
-    // The instance lives as long as its window controller; a new controller makes a new wizard.
-    connect(&hub, &QObject::destroyed, this, [this] {
+    // The instance lives as long as its window's projects part; a new window makes a new wizard.
+    connect(&projects, &QObject::destroyed, this, [this] {
         if (wzrd_Window_def_inst == this)
             wzrd_Window_def_inst = nullptr;
         deleteLater();
@@ -305,7 +304,7 @@ void Card_Wizard::OK_Click()
         // A card is never smaller than a tenth of a millimetre.
         const float widthMM = float(std::max(0.1, width_Stepper->doubleValue()));
         const float heightMM = float(std::max(0.1, height_Stepper->doubleValue()));
-        hub.design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(widthMM), MM_to_Points_Convert(heightMM)));
+        projects.design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(widthMM), MM_to_Points_Convert(heightMM)));
         Selected_Template_Path = QStringLiteral("");
         done(1);
     } catch (const std::exception &e) {
@@ -398,7 +397,7 @@ void Card_Wizard::Apply_Size_Clicked()
         Apply_unit_Chaneg_Values();
         const float widthMM = float(platform::fieldValue(width_Text));
         const float heightMM = float(platform::fieldValue(height_Text));
-        hub.design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(widthMM), MM_to_Points_Convert(heightMM)));
+        projects.design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(widthMM), MM_to_Points_Convert(heightMM)));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

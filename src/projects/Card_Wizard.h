@@ -21,7 +21,7 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class ImageBrowserModel;
-class SKTWindowController;
+class ProjectsController;
 namespace platform {
 class ColorWell;
 class Stepper;
@@ -30,8 +30,8 @@ class Stepper;
 class Card_Wizard : public QDialog {
     Q_OBJECT
 public:
-    // The one instance, made with its form on first use for the window of hub.
-    static Card_Wizard *defaultInstance(SKTWindowController &hub);
+    // The one instance, made with its form on first use for the projects part of the window.
+    static Card_Wizard *defaultInstance(ProjectsController &projects);
     static Card_Wizard *defaultInstance();   // the instance made before, or nullptr
 
     // Prepares the dialog (page 0 with its defaults) and runs it modally: 1 after Finish, a project
@@ -88,7 +88,7 @@ public:
     // ends, then characters that are no characters of Unicode; at most 10 characters.
     static QString Clean_Size_Text(const QString &text);
 
-    SKTWindowController &hub;
+    ProjectsController &projects;
     QString Wizard_ok;   // "LOG" after a project was opened from the wizard
     int next_count = 0;  // 0 size page, 1 colour page
     std::vector<Product_Details> prod_list;
@@ -143,7 +143,7 @@ public:
     static quint64 User_Defined_File;
 
 private:
-    explicit Card_Wizard(SKTWindowController &hub);
+    explicit Card_Wizard(ProjectsController &projects);
     void wire();
     void Set_Size_Fields(double widthMM, double heightMM);
     int selectedCategoryColumn() const;

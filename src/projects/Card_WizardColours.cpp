@@ -2,16 +2,16 @@
 
 #include "projects/Card_Wizard.h"
 
-#include "app/SKTWindowController.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
 #include "imaging/ImageSizeCheck.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "projects/Card_Property.h"
+#include "projects/ProjectsController.h"
+#include "projects/ProjectsSources.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -49,7 +49,7 @@ void Card_Wizard::Card_Fill_Chk_Box()
     Card_Fill_Box->setEnabled(Card_fill_chk->isChecked());
     if (!Card_fill_chk->isChecked() && !Card_Image_fill_rd->isChecked())
         Card_image_box->setEnabled(false);
-    const Card_Property *card = hub.design().Front_card_Prop;
+    const Card_Property *card = projects.design().Front_card_Prop();
     card_prop_set(card ? card->Card_fill_style : QStringLiteral("S"));
 }
 
@@ -111,7 +111,7 @@ void Card_Wizard::Card_Image_Browse_Btn()
     try {
         platform::OpenPanelRequest request;
         request.title = QStringLiteral("Background Image");
-        request.extensions = hub.Allowd_Image_fileTypes;
+        request.extensions = projects.host().Allowd_Image_fileTypes();
         request.canChooseFiles = true;
         request.canChooseDirectories = false;
         const QStringList chosen = platform::dialogResponder().openPanel(request);
@@ -129,7 +129,7 @@ void Card_Wizard::Card_Image_Browse_Btn()
 void Card_Wizard::Card_Image_Library_Btn()
 {
     try {
-        if (hub.design().Open_Image_Library_Window(QStringLiteral("B")) == 1)
+        if (projects.design().Open_Image_Library_Window(QStringLiteral("B")) == 1)
             Card_Image_path->setPlainText(lib_window_sel_file);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

@@ -3,17 +3,15 @@
 
 #include "projects/Card_Wizard.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
-#include "design/PropertySidebar.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
 #include "projects/ProjectsController.h"
+#include "projects/ProjectsSources.h"
 #include "projects/TemplateGallery.h"
 
 #include <QButtonGroup>
@@ -27,14 +25,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTabWidget>
 
 #include <exception>
 
 void Card_Wizard::Page_From_Printer_Click()
 {
     try {
-        const platform::PrintInfo *shared = hub.getPrintInfo();
+        const platform::PrintInfo *shared = projects.host().getPrintInfo();
         const platform::PrintInfo info = shared ? *shared : platform::PrintInfo::sharedPrintInfo();
         QPrinter printer;
         if (!info.printerName.isEmpty())
@@ -45,7 +42,7 @@ void Card_Wizard::Page_From_Printer_Click()
             return;
         platform::PrintInfo changed = info;
         changed.pageLayout = printer.pageLayout();
-        hub.setPrintInfo(changed);
+        projects.host().setPrintInfo(changed);
         // The paper in millimetres as the page size defines it: Qt keeps its sizes in points as
         // whole numbers, which would make A4 209.9 mm wide.
         const QRectF paper = changed.pageLayout.fullRect(QPageLayout::Millimeter);
@@ -64,22 +61,21 @@ void Card_Wizard::Open_Log_btn_Click()
 {
     try {
         Start_Card_Option = QStringLiteral("L");
-        const int result = hub.projects().Open_Log_File();
-        DesignController &dsg = hub.design();
+        const int result = projects.Open_Log_File();
+        DesignProjects &dsg = projects.design();
         if (Barcode_Setting_Or_Designing_Mode != 0) {
-            dsg.sidebar().Apply_Size_Clicked();
-            hub.projects().Start_Design_Undo_Base();
+            dsg.Apply_Size_Clicked();
+            projects.Start_Design_Undo_Base();
             if (result != 1)
                 return;   // nothing was opened: the wizard stays
             Wizard_ok = QStringLiteral("LOG");
-            if (dsg.sidebar().sett_tab && dsg.sidebar().card_info_tab)
-                dsg.sidebar().sett_tab->setCurrentWidget(dsg.sidebar().card_info_tab);
-            dsg.sidebar().Show_RHS_Properties(nullptr);
+            dsg.Show_Card_Info_Tab();
+            dsg.Show_RHS_Properties(nullptr);
             done(1);
             return;
         }
         // The file held barcode settings: the Barcode mode shows them.
-        hub.Show_Hide_Main_Window(true);
+        projects.host().Show_Hide_Main_Window(true);
         done(1);
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));

@@ -4,13 +4,9 @@
 
 #include "projects/ProjectsController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/PropertySidebar.h"
 #include "engines/Symbologies.h"
 #include "platform/FontNames.h"
 #include "platform/Plist.h"
@@ -18,6 +14,7 @@
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectFilePanels.h"
 #include "projects/ProjectFileText.h"
+#include "projects/ProjectsSources.h"
 
 
 using platform::PlistValue;
@@ -97,7 +94,7 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
     try {
         if (!projectfile::chooseSavePath(Project_File_Name_Barcode, save_as, [this] { return Run_Project_Save_Panel(); }))
             return false;
-        const BarcodeModeSettings v = hub.barcodeMode().panel().settings();
+        const BarcodeModeSettings v = barcodeMode().settings();
         BarcodeSection s;
         s.symbology = v.symbology;
         s.dataSource = v.batch;
@@ -148,7 +145,7 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
             Show_MessageBox(QStringLiteral("Barcode Log could not be saved.\n%1").arg(reason));
             return false;
         }
-        hub.Set_Barcode_Mode_Save_Flag_False();
+        host().Set_Barcode_Mode_Save_Flag_False();
         Show_MessageBox(QStringLiteral("Barcode Log has been saved successfully."));
         Set_Log_Name_In_Title();
         return true;
@@ -170,8 +167,8 @@ void ProjectsController::Read_Barcode_Log_File(const QString &path)
     }
     if (section == projectfile::Section::Design) {
         if (Read_and_load_design_Log_NEW_METHOD(path, QStringLiteral("L"), true) == 1) {
-            hub.Designing_Mode_Select();
-            hub.design().sidebar().Show_RHS_Properties(nullptr);
+            host().Designing_Mode_Select();
+            design().Show_RHS_Properties(nullptr);
         }
         return;
     }
@@ -188,13 +185,13 @@ bool ProjectsController::Load_Barcode_Section(const QString &path, const PlistVa
         Show_MessageBox(projectfile::kCorruptFileMessage);
         return false;
     }
-    BarcodeModeController &bm = hub.barcodeMode();
+    BarcodeModeProjects &bm = barcodeMode();
     try {
         Project_File_Name_Barcode = path;
-        bm.panel().setSettings(settingsOf(s));
+        bm.setSettings(settingsOf(s));
         Set_Log_Name_In_Title();
         bm.goButtonActionPerformed();
-        hub.Barcode_Mode_Select();
+        host().Barcode_Mode_Select();
         return true;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

@@ -4,19 +4,16 @@
 
 #include "projects/ProjectsController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTSignature.h"
 #include "platform/Plist.h"
 #include "projects/ProjectFileObjects.h"
 #include "projects/ProjectFileText.h"
+#include "projects/ProjectsSources.h"
 
 QString ProjectsController::Convert_Font_to_String(const QFont &font) const { return projectfile::fontToText(font); }
 
@@ -57,17 +54,16 @@ std::shared_ptr<SKTGraphic> ProjectsController::Create_Control_From_Array(const 
     try {
         // The value a first record would show: the bound series' or column's first value, else
         // the object's own.
-        DesignController &dsg = hub.design();
+        DesignProjects &dsg = design();
         QString value;
         if (object.data_source_type == 1)
-            value = Trim_Str(dsg.records().Get_First_Value_Of_Dataset(object.batch_list_name));
+            value = Trim_Str(dsg.Get_First_Value_Of_Dataset(object.batch_list_name));
         else if (object.data_source_type == 2)
-            value = Trim_Str(dsg.records().Get_First_Value_Of_Excel_Binding(object.excel_col_indx));
+            value = Trim_Str(dsg.Get_First_Value_Of_Excel_Binding(object.excel_col_indx));
         if (value.isEmpty())
             value = Trim_Str(object.linear_or_2d != 0 ? object.two_d_font_val : object.linear_font_val);
-        Barcode_Gen &window = hub.barcodeGen();
-        window.Set_Barcode_Prop_To_Control(object, true);
-        const platform::Picture picture = window.Get_Image_From_Val(value, object.header_val, object.footer_val);
+        // Drawn by the barcode-object window from the object's own settings.
+        const platform::Picture picture = host().Get_Image_From_Val(object, value);
         Barcode_output_image = std::make_shared<platform::Picture>(picture);
         object.Set_Barcode_image(picture);
         object.Set_Barcode_image_control_bounds();

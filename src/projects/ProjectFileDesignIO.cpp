@@ -4,9 +4,6 @@
 
 #include "projects/ProjectsController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
@@ -14,10 +11,6 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/EditingCommands.h"
-#include "design/PropertySidebar.h"
-#include "design/RecordBinding.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
@@ -27,27 +20,18 @@
 #include "projects/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectFilePanels.h"
+#include "projects/ProjectsSources.h"
 #include "ui_SaveAccessory.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
+#include <QWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
 #include <QUrl>
 
 using platform::PlistValue;
 
 namespace {
-
-void selectByText(QComboBox *combo, const QString &text)
-{
-    if (!combo)
-        return;
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(combo->findText(text));
-}
 
 // Undo registration and the fill flag back as they were, whatever way the reader ends.
 struct ReaderExit {
@@ -65,12 +49,12 @@ struct ReaderExit {
 QString ProjectsController::Run_Project_Save_Panel()
 {
     if (!save_accessory_view) {
-        save_accessory_view = new QWidget(hub.window_);
+        save_accessory_view = new QWidget(host().builtWindow());
         Ui::SaveAccessory form;
         form.setupUi(save_accessory_view);
         save_ext_combo = form.save_ext_combo;
         save_accessory_view->hide();
-        if (!hub.window_)
+        if (!host().builtWindow())
             connect(this, &QObject::destroyed, [view = save_accessory_view] { delete view; });
     }
     save_ext_combo->clear();
@@ -82,9 +66,9 @@ QString ProjectsController::Run_Project_Save_Panel()
     const QString path = platform::dialogResponder().savePanel(request);
     if (path.isEmpty())
         return {};
-    if (hub.window_) {
-        hub.window_->raise();
-        hub.window_->activateWindow();
+    if (QWidget *window = host().builtWindow()) {
+        window->raise();
+        window->activateWindow();
     }
     return Convert_Path_From_URL(QUrl::fromLocalFile(path));
 }
@@ -96,8 +80,8 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
     try {
         if (!projectfile::chooseSavePath(Project_File_Name, save_as, [this] { return Run_Project_Save_Panel(); }))
             return false;
-        DesignController &dsg = hub.design();
-        Card_Property &card = *dsg.Front_card_Prop;
+        DesignProjects &dsg = design();
+        Card_Property &card = *dsg.Front_card_Prop();
         const bool isTemplate = log_or_template == QLatin1String("T");
         projectfile::DesignSection section;
         section.startOption = isTemplate ? QStringLiteral("T") : Start_Card_Option;
@@ -108,10 +92,10 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
         section.excelBinding = Excel_Binding_Use;
         section.excelPath = Excel_Source_Path;
         if (!isTemplate) {
-            section.columnTitles = QStringList{QStringLiteral("Row")} + dsg.records().Linked_Sheet.columnTitles;
-            section.rows = dsg.records().Linked_Sheet.keyedRows();
+            section.columnTitles = QStringList{QStringLiteral("Row")} + dsg.Linked_Sheet_Column_Titles();
+            section.rows = dsg.Linked_Sheet_Keyed_Rows();
         }
-        const SKTGraphicList objects = hub.document() ? hub.document()->graphics() : SKTGraphicList();
+        const SKTGraphicList objects = host().document() ? host().document()->graphics() : SKTGraphicList();
         section.objectCount = objects.size();
         built = projectfile::kDesignElements;
         for (const std::shared_ptr<SKTGraphic> &object : objects) {
@@ -143,7 +127,7 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
             Show_MessageBox(QStringLiteral("Barcode Label Design could not be saved.\n%1").arg(reason));
             return false;
         }
-        hub.Set_Des_Mode_Save_Flag_False();
+        host().Set_Des_Mode_Save_Flag_False();
         if (!show_msg)
             return true;
         Show_MessageBox(QStringLiteral("Barcode Label Design has been saved successfully."));
@@ -174,77 +158,73 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         }
         if (!Load_Barcode_Section(path, *root))
             return 0;
-        hub.Barcode_Mode_Select();
-        hub.barcodeMode().goButtonActionPerformed();
+        host().Barcode_Mode_Select();
+        barcodeMode().goButtonActionPerformed();
         return 1;
     }
 
-    projectfile::DesignSection design;
+    projectfile::DesignSection file;
     try {
-        design = projectfile::parseDesignSection(*root);
+        file = projectfile::parseDesignSection(*root);
     } catch (const projectfile::FileError &e) {
         Show_NSLog_Message(e.reason());
         Show_MessageBox(QStringLiteral("%1 - \n%2").arg(e.index()).arg(e.reason()));
         return 0;
     }
 
-    DesignController &dsg = hub.design();
-    SKTDocument *document = hub.document();
+    DesignProjects &dsg = design();
+    SKTDocument *document = host().document();
     ReaderExit exit{document};
     try {
         New_Project_Setting_Reset(true);
-        if (design.startOption == QLatin1String("G") && Start_Card_Option != QLatin1String("G"))
+        if (file.startOption == QLatin1String("G") && Start_Card_Option != QLatin1String("G"))
             Start_Card_Option = QStringLiteral("L");
         else if (Start_Card_Option != QLatin1String("G"))
-            Start_Card_Option = design.startOption;
+            Start_Card_Option = file.startOption;
         New_Project_Setting_Reset(true);
-        dsg.sidebar().Remove_All_Tab_Items();
+        dsg.Remove_All_Tab_Items();
         dsg.delete_all_control();
         Project_File_Name = log_or_template == QLatin1String("L") ? path : QStringLiteral("");
         Not_Draw_Only_Prop_Change = true;
 
         // The card, as one front side.
-        Card_Property &card = *dsg.Front_card_Prop;
+        Card_Property &card = *dsg.Front_card_Prop();
         const QImage keptImage = card.Card_BG_Image;
-        card = design.card;
+        card = file.card;
         card.Card_BG_Image = keptImage;
         if (card.Card_Side == QLatin1String("1")) {
-            dsg.editing().Select_front_side();
-            if (dsg.Back_Side_btn)
-                dsg.Back_Side_btn->setEnabled(false);
-            if (dsg.Copy_Card_Design_btn)
-                dsg.Copy_Card_Design_btn->setEnabled(false);
+            dsg.Select_front_side();
+            dsg.Disable_Back_Side_Buttons();
         }
         dsg.SetDocumentCanvasSize(card.Card_Size);
-        dsg.sidebar().Show_Stored_Card_Size(card.Card_Size);
-        selectByText(dsg.sidebar().Label_Stock_Vendors(), card.Card_Preset);
-        selectByText(dsg.sidebar().Label_Stock_Products(), card.Card_Category);
+        dsg.Show_Stored_Card_Size(card.Card_Size);
+        dsg.Select_Label_Stock(card.Card_Preset, card.Card_Category);
         card.Card_BG_Image_Path = Check_Path_For_App_Resources(card.Card_BG_Image_Path);
 
         // The spreadsheet link.
         if (read_xl_from_log) {
-            Excel_Binding_Use = design.excelBinding;
+            Excel_Binding_Use = file.excelBinding;
             if (Excel_Binding_Use) {
-                dsg.records().Add_Excel_Col_Name_In_Combo(dsg.sidebar().Source_Type_List());
-                dsg.records().Add_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+                dsg.Add_Excel_Col_Name_In_Combo();
+                host().Add_Excel_Col_Name_In_Combo();
             } else {
-                dsg.records().Remove_Excel_Col_Name_In_Combo(dsg.sidebar().Source_Type_List());
-                dsg.records().Remove_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+                dsg.Remove_Excel_Col_Name_In_Combo();
+                host().Remove_Excel_Col_Name_In_Combo();
             }
-            dsg.sidebar().Show_Excel_Link(Excel_Binding_Use);
-            Excel_Source_Path = design.excelPath;
-            dsg.sidebar().Show_Excel_Path(Excel_Source_Path);
+            dsg.Show_Excel_Link(Excel_Binding_Use);
+            Excel_Source_Path = file.excelPath;
+            dsg.Show_Excel_Path(Excel_Source_Path);
             // Title 0 is the viewer's own first column.
-            if (!design.columnTitles.isEmpty())
-                dsg.records().Linked_Sheet.columnTitles = design.columnTitles.mid(1);
-            dsg.records().Linked_Sheet.setKeyedRows(design.rows);
+            if (!file.columnTitles.isEmpty())
+                dsg.Set_Linked_Sheet_Column_Titles(file.columnTitles.mid(1));
+            dsg.Set_Linked_Sheet_Keyed_Rows(file.rows);
         }
 
         // The objects, in file order; an array that yields no object is left out.
         if (document)
             document->Enable_Disable_Undo_Registraion(false);
         SKTGraphicList objects;
-        for (const PlistValue &array : design.objects) {
+        for (const PlistValue &array : file.objects) {
             std::shared_ptr<SKTGraphic> object = Create_Control_From_Array(array);
             if (!object)
                 continue;
@@ -261,17 +241,17 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         if (log_or_template == QLatin1String("L"))
             Set_Log_Name_In_Title();
         Not_Draw_Only_Prop_Change = false;
-        dsg.sidebar().Show_RHS_Properties(nullptr);
+        dsg.Show_RHS_Properties(nullptr);
         if (card.Card_fill_chk && card.Card_fill_style == QLatin1String("I") && !card.Card_BG_Image_Path.isEmpty()) {
             card.Card_BG_Image = QImage(card.Card_BG_Image_Path);
-            dsg.sidebar().Show_Card_Image_Path(card.Card_BG_Image_Path);
+            dsg.Show_Card_Image_Path(card.Card_BG_Image_Path);
         }
-        dsg.Selected_Control_Tool = 0;
+        dsg.Set_Selected_Control_Tool(0);
         dsg.Refresh_Canvas();
         if (document)
             document->Enable_Disable_Undo_Registraion(true);
-        hub.Designing_Mode_Select();
-        hub.Show_Hide_Main_Window(true);
+        host().Designing_Mode_Select();
+        host().Show_Hide_Main_Window(true);
         // What undo comes back to when its stack runs empty: the design as loaded.
         if (document)
             Ucontrol_Log.append(std::make_shared<DesignSnapshot>(document->graphics()));

@@ -2,31 +2,25 @@
 
 #include "projects/ProjectsController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/FileServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/DesignCommands.h"
-#include "design/PropertySidebar.h"
-#include "design/RecordBinding.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "platform/Dialogs.h"
+#include "projects/ProjectsSources.h"
 
-#include <QTabWidget>
 #include <QUrl>
 
 void ProjectsController::New_Project()
 {
     try {
-        hub.Set_Des_Mode_Save_Flag_False();
+        host().Set_Des_Mode_Save_Flag_False();
         New_Project_Setting_Reset(true);
-        hub.design().sidebar().Show_RHS_Properties(nullptr);
-        hub.design().Refresh_Canvas();
+        design().Show_RHS_Properties(nullptr);
+        design().Refresh_Canvas();
         Open_Start_Window();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -36,11 +30,11 @@ void ProjectsController::New_Project()
 
 void ProjectsController::New_Project_Barcode()
 {
-    BarcodeModeController &bm = hub.barcodeMode();
+    BarcodeModeProjects &bm = barcodeMode();
     Not_Draw_Only_Prop_Change = true;
     try {
-        hub.Set_Barcode_Mode_Save_Flag_False();
-        bm.panel().resetForNewProject();
+        host().Set_Barcode_Mode_Save_Flag_False();
+        bm.resetForNewProject();
         Project_File_Name_Barcode = QStringLiteral("");
         Set_Log_Name_In_Title();
         Not_Draw_Only_Prop_Change = false;
@@ -62,7 +56,7 @@ void ProjectsController::Open_Log_file_Func()
         }
         if (mode != 1)
             return;
-        if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
+        if (design().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
             return;
         // A cancelled panel and a refused file leave the open design as it was: its objects, title,
         // history and unsaved flag. Only a file that reads replaces it (the reader resets first).
@@ -71,15 +65,13 @@ void ProjectsController::Open_Log_file_Func()
         if (result != 1)
             return;
         if (Barcode_Setting_Or_Designing_Mode == 0) {
-            hub.Show_Hide_Main_Window(true);
+            host().Show_Hide_Main_Window(true);
             return;
         }
-        DesignController &dsg = hub.design();
-        dsg.sidebar().Apply_Size_Clicked();
+        design().Apply_Size_Clicked();
         // A fresh history whose one step is the design as opened, with nothing unsaved.
         Start_Design_Undo_Base();
-        if (dsg.sidebar().sett_tab && dsg.sidebar().card_info_tab)
-            dsg.sidebar().sett_tab->setCurrentWidget(dsg.sidebar().card_info_tab);
+        design().Show_Card_Info_Tab();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         Not_Draw_Only_Prop_Change = false;
@@ -102,7 +94,7 @@ int ProjectsController::Open_Log_File()
         const int result = Read_and_load_design_Log_NEW_METHOD(path, QStringLiteral("L"), true);
         if (result != 1)
             Start_Card_Option = startOption;   // the open design stays, made the way it was
-        hub.design().records().Check_Series_Or_Excel_Use_or_not();
+        design().Check_Series_Or_Excel_Use_or_not();
         return result;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -113,7 +105,7 @@ int ProjectsController::Open_Log_File()
 void ProjectsController::Open_Barcode_Log_File()
 {
     try {
-        if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
+        if (design().Check_And_Show_Save_Message(false, true, QStringLiteral("O")) != 1)
             return;
         platform::OpenPanelRequest request;
         request.extensions = {design_file_EXT, design_file_EXT.toUpper()};

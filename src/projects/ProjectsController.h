@@ -13,19 +13,26 @@
 #include <optional>
 #include <vector>
 
+class BarcodeModeProjects;
+class DesignProjects;
+class ProjectsHost;
 class QComboBox;
 class QWidget;
 class SKTGraphic;
-class SKTWindowController;
+struct ProjectsSources;
 namespace platform { class PlistValue; }
 
 class ProjectsController : public QObject {
     Q_OBJECT
 public:
-    explicit ProjectsController(SKTWindowController &hub);
+    // The sources (projects/ProjectsSources.h) are what projects reads and asks of the rest of the
+    // window; the controller owns them and hands them to its wizard and panels.
+    explicit ProjectsController(ProjectsSources sources);
     ~ProjectsController() override;
 
-    SKTWindowController &hub;
+    ProjectsHost &host() const;
+    DesignProjects &design() const;
+    BarcodeModeProjects &barcodeMode() const;
 
 public:
     // Resets the window to a new, empty project of both modes (the argument is not read).
@@ -90,4 +97,7 @@ public:
     // ---- Exit, file commands and the export sheet ----
     // Open asks about unsaved changes through the Designing mode's save prompt
     // (DesignCommands::Check_And_Show_Save_Message) and goes on only with 1.
+
+private:
+    std::unique_ptr<ProjectsSources> m_sources;
 };

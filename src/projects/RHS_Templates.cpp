@@ -1,13 +1,11 @@
 #include "projects/RHS_Templates.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignCommands.h"
-#include "design/DesignController.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "projects/ProjectsController.h"
+#include "projects/ProjectsSources.h"
 #include "projects/TemplateGallery.h"
 
 #include "ui_RHS_Templates.h"
@@ -20,8 +18,8 @@ namespace {
 RHS_Templates *RHS_Temp_OBJ = nullptr;
 }
 
-RHS_Templates::RHS_Templates(SKTWindowController &hub, QWidget *parent)
-    : QWidget(parent), hub(hub)
+RHS_Templates::RHS_Templates(ProjectsController &projects, QWidget *parent)
+    : QWidget(parent), projects(projects)
 {
     Ui::RHS_Templates ui;
     ui.setupUi(this);
@@ -79,11 +77,11 @@ void RHS_Templates::imageBrowserSelectionDidChange()
         if (selected.isEmpty())
             return;
         Selected_Template_Path = templategallery::Design_Path_Of(images->imageBrowser_itemAtIndex(selected.first().row()).path);
-        if (hub.design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
+        if (projects.design().Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
             return;   // the user keeps the current design
         // The template as opened is the bottom of the history, with nothing unsaved.
-        if (hub.projects().Read_and_load_design_Log_NEW_METHOD(Selected_Template_Path, QStringLiteral("T"), false) == 1)
-            hub.projects().Start_Design_Undo_Base();
+        if (projects.Read_and_load_design_Log_NEW_METHOD(Selected_Template_Path, QStringLiteral("T"), false) == 1)
+            projects.Start_Design_Undo_Base();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -6,12 +6,12 @@
 
 class QListView;
 class ImageBrowserModel;
-class SKTWindowController;
+class ProjectsController;
 
 class RHS_Templates : public QWidget {
     Q_OBJECT
 public:
-    RHS_Templates(SKTWindowController &hub, QWidget *parent = nullptr);
+    RHS_Templates(ProjectsController &projects, QWidget *parent = nullptr);
     ~RHS_Templates() override;
     // The panel made last, or nullptr.
     static RHS_Templates *defaultInstance();
@@ -23,7 +23,7 @@ public:
     // is a new choice.
     void Clear_Selection();
 
-    SKTWindowController &hub;
+    ProjectsController &projects;
     QListView *imageBrowser = nullptr;
     ImageBrowserModel *images = nullptr;
 

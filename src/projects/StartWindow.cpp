@@ -3,97 +3,69 @@
 
 #include "projects/ProjectsController.h"
 
-#include "app/SKTWindowController.h"
-
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
-#include "design/EditingCommands.h"
-#include "design/PropertySidebar.h"
-#include "design/RecordBinding.h"
-#include "platform/ColorWell.h"
-#include "platform/Stepper.h"
-#include "projects/Card_Property.h"
 #include "projects/Card_Wizard.h"
+#include "projects/ProjectsSources.h"
 #include "projects/RHS_Templates.h"
-
-#include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollArea>
-#include <QTabWidget>
 
 #include <exception>
 
 void ProjectsController::Start_Design_Undo_Base()
 {
-    DesignController &dsg = hub.design();
-    dsg.editing().Select_front_side();
-    dsg.Record_Design_As_Started();
+    design().Select_front_side();
+    design().Record_Design_As_Started();
 }
 
 void ProjectsController::Build_Template_Panel()
 {
     // The QR edition shows its templates where the other editions list the records.
-    DesignController &dsg = hub.design();
-    if (!ONLY_QR_MODE || !dsg.records().Fill_List_box || RHS_Templates::defaultInstance())
+    QWidget *box = design().Fill_List_box();
+    if (!ONLY_QR_MODE || !box || RHS_Templates::defaultInstance())
         return;
-    auto *panel = new RHS_Templates(hub, dsg.records().Fill_List_box);
-    if (QLayout *layout = dsg.records().Fill_List_box->layout())
-        layout->addWidget(panel);
-    if (dsg.records().Fill_List_sclview_RHS)
-        dsg.records().Fill_List_sclview_RHS->setVisible(false);
+    design().Replace_Record_List(new RHS_Templates(*this, box));
 }
 
 void ProjectsController::Open_Start_Window()
 {
-    DesignController &dsg = hub.design();
+    DesignProjects &dsg = design();
     try {
         // A new, reset design made with the wizard.
-        if (dsg.Front_back_label)
-            dsg.Front_back_label->setVisible(false);
+        dsg.Hide_Front_Back_Label();
         Start_Card_Option = QStringLiteral("W");
-        dsg.records().Linked_Sheet = LinkedSheetTable();
+        dsg.Clear_Linked_Sheet();
         Excel_Source_Path.clear();
         New_Project_Setting_Reset(true);
         Selected_Template_Path = QStringLiteral("");
 
         // The wizard; Cancel leaves a new, reset design in the shown window.
-        Card_Wizard &wizard = *Card_Wizard::defaultInstance(hub);
+        Card_Wizard &wizard = *Card_Wizard::defaultInstance(*this);
         if (wizard.Open_Wnd() != 1) {
             New_Project_Setting_Reset(true);
             // The empty design is the bottom of the history, so that the first change can be undone.
             Start_Design_Undo_Base();
-            hub.Show_Hide_Main_Window(true);
+            host().Show_Hide_Main_Window(true);
             Start_Result = 0;
             return;
         }
 
         // A project opened from the wizard is already loaded.
-        hub.Show_Hide_Main_Window(true);
+        host().Show_Hide_Main_Window(true);
         if (wizard.Wizard_ok == QLatin1String("LOG")) {
             dsg.selectArrowTool();
-            dsg.sidebar().Show_RHS_Properties(nullptr);
+            dsg.Show_RHS_Properties(nullptr);
             Start_Result = 1;
             return;
         }
 
         // The label stock.
-        dsg.sidebar().Show_Wizard_Label_Stock(wizard);
+        dsg.Show_Wizard_Label_Stock(wizard);
 
         int result = 1;
         if (Selected_Template_Path.isEmpty()) {
             // A blank card from the wizard's choices.
-            dsg.sidebar().Show_Wizard_Card(wizard);
+            dsg.Show_Wizard_Card(wizard);
         } else {
             // A template, opened untitled.
             if (RHS_Templates *panel = RHS_Templates::defaultInstance())
@@ -103,15 +75,15 @@ void ProjectsController::Open_Start_Window()
 
         // The design as started, at its size, is the whole history, with nothing unsaved.
         Set_Log_Name_In_Title();
-        dsg.sidebar().Apply_Size_Clicked();
+        dsg.Apply_Size_Clicked();
         dsg.Record_Design_As_Started();
 
         // A design that loaded starts with the arrow tool and no selection shown.
         if (result == 1) {
             dsg.selectArrowTool();
-            dsg.sidebar().Show_RHS_Properties(nullptr);
+            dsg.Show_RHS_Properties(nullptr);
         }
-        hub.Show_Hide_Main_Window(true);
+        host().Show_Hide_Main_Window(true);
         Start_Result = result;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

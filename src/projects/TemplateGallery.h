@@ -4,7 +4,7 @@
 // template is a thumbnail ("png" or "jpg", any case) beside its design file of the same name with
 // the extension "qlf".
 
-#include "imagetools/MyImageObject.h"
+#include "imaging/MyImageObject.h"
 
 #include <QList>
 #include <QString>

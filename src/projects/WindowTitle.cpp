@@ -1,14 +1,12 @@
 #include "projects/ProjectsController.h"
 
-#include "app/SKTWindowController.h"
-
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "projects/Card_Property.h"
-#include "design/DesignController.h"
+#include "projects/ProjectsSources.h"
 
 #include <QFileInfo>
-#include <QMainWindow>
+#include <QWidget>
 
 namespace {
 
@@ -18,14 +16,15 @@ bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo(path)
 
 void ProjectsController::Set_Log_Name_In_Title()
 {
-    const QString base = hub.App_Name;
+    const QString base = host().App_Name();
     QString title = base;
     const int mode = Barcode_Setting_Or_Designing_Mode;
     if (mode == 0) {
         if (fileExists(Project_File_Name_Barcode))
             title = QStringLiteral("%1 ( %2 )").arg(base, QFileInfo(Project_File_Name_Barcode).fileName());
     } else if (mode == 1) {
-        const QString cardName = hub.design().Front_card_Prop ? hub.design().Front_card_Prop->Card_Name : QString();
+        const Card_Property *card = design().Front_card_Prop();
+        const QString cardName = card ? card->Card_Name : QString();
         if (fileExists(Project_File_Name)) {
             const QString file = QFileInfo(Project_File_Name).fileName();
             title = cardName.isEmpty() ? QStringLiteral("%1 ( %2 )").arg(base, file)
@@ -34,6 +33,6 @@ void ProjectsController::Set_Log_Name_In_Title()
             title = QStringLiteral("%1 ( %2 )").arg(base, cardName);
         }
     }
-    if (hub.window_)
-        hub.window_->setWindowTitle(title);
+    if (QWidget *window = host().builtWindow())
+        window->setWindowTitle(title);
 }

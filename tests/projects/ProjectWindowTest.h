@@ -1,27 +1,33 @@
 #pragma once
 // The window tests of project files share this: a fresh window over an empty data folder, the
 // scripted dialog responder, a scratch folder, the sample files, and what a refused file must leave
-// untouched of the design and of the Barcode mode's panel.
+// untouched of the design and of the Barcode mode's panel. The tests reach the window through the
+// projects controller and the sources it reads (the hub's, the design's and the Barcode mode's),
+// so that they need neither the hub's header nor the design's.
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
-#include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
-#include "platform/ColorWell.h"
 #include "projects/Card_Property.h"
 #include "projects/ProjectsController.h"
+#include "projects/ProjectsSources.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+class DesignController;
+class SKTWindowController;
+
 namespace projecttest {
+
+// The projects part of a window, and its design controller for the tests that need more of the
+// design than projects does (ProjectWindowTest.cpp).
+ProjectsController &projectsOf(SKTWindowController &c);
+DesignController &designOf(SKTWindowController &c);
 
 inline QString sample(const char *name)
 {
@@ -43,8 +49,8 @@ protected:
         Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
     }
     QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
-    ProjectsController &projects() { return c->projects(); }
-    DesignController &design() { return c->design(); }
+    ProjectsController &projects() { return projectsOf(*c); }
+    DesignProjects &design() { return projects().design(); }
     const SKTGraphicList &objects() { return env.document()->graphics(); }
     // The alerts shown, without the line break every message box puts first.
     QStringList messages()
@@ -57,20 +63,13 @@ protected:
     // What a reader that refuses a file must leave untouched of the design.
     QString designState()
     {
-        QStringList parts{design().Front_card_Prop->Card_Name, Project_File_Name, QString::number(objects().size())};
+        QStringList parts{design().Front_card_Prop()->Card_Name, Project_File_Name, QString::number(objects().size())};
         for (const auto &g : objects())
             parts << g->className() << g->control_ID;
         return parts.join(QLatin1Char('|'));
     }
     // And of the Barcode mode's panel.
-    QString panelState()
-    {
-        BarcodeModeController &bm = c->barcodeMode();
-        return QStringList{bm.chosenSymbologyTitle(), bm.dataText->text(), bm.HeaderText->text(), bm.FooterText->text(),
-                           QString::number(bm.ListData_barcode.size()), bm.barcode_clr->color().name(QColor::HexArgb),
-                           QString::number(Measument_Unit_Is_Barcode), bm.value_font_value->text(), projects().Project_File_Name_Barcode}
-            .join(QLatin1Char('|'));
-    }
+    QString panelState();
 
     testsupport::AppEnvironment env{QString(), true};
     testsupport::ResponderScope responder;

@@ -1,7 +1,8 @@
 #pragma once
 // A loaded main window with the new-design wizard, whose modal runs a test answers by acting in it.
+// The window is reached through its projects part (ProjectWindowTest.h).
 
-#include "app/SKTWindowController.h"
+#include "ProjectWindowTest.h"
 #include "core/Globals.h"
 #include "projects/Card_Wizard.h"
 #include "support/AppEnvironment.h"
@@ -19,7 +20,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         Measument_Unit_Is = last_unit_val = 2;
-        wizard = Card_Wizard::defaultInstance(*c);
+        wizard = Card_Wizard::defaultInstance(projects());
         ASSERT_NE(wizard, nullptr);
     }
     // The next wizard run: act on the wizard (press its buttons), and its own result is the answer.
@@ -41,6 +42,8 @@ protected:
             out << m.trimmed();
         return out;
     }
+    ProjectsController &projects() { return projecttest::projectsOf(*c); }
+    DesignController &design() { return projecttest::designOf(*c); }
     static int vendorIndex(QComboBox *combo, const QString &name) { return combo->findText(name); }
 
     testsupport::AppEnvironment env{QString(), true};

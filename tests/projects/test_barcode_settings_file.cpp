@@ -2,7 +2,6 @@
 // again, it reads back the same.
 
 #include "ProjectWindowTest.h"
-#include "barcodemode/BarcodeModePanel.h"
 #include "platform/FontNames.h"
 
 namespace {
@@ -11,8 +10,8 @@ class BarcodeSettingsFile : public projecttest::ProjectWindowTest {};
 
 TEST_F(BarcodeSettingsFile, AValueSurvivesTheProjectFile)
 {
-    c->Barcode_Mode_Select();
-    BarcodeModePanel &panel = c->barcodeMode().panel();
+    projects().host().Barcode_Mode_Select();
+    BarcodeModeProjects &panel = projects().barcodeMode();
     QImage logo(40, 40, QImage::Format_ARGB32);
     logo.fill(Qt::darkGreen);
     ASSERT_TRUE(logo.save(path(QStringLiteral("logo.png"))));

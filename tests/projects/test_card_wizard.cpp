@@ -152,8 +152,8 @@ TEST_F(CardWizard, BackKeepsTheSizeAndFinishAppliesIt)
         w.Next_btn->click();   // Finish
     });
     EXPECT_EQ(wizard->Open_Wnd(), 1);
-    EXPECT_NEAR(c->design().canvasFrameSize.width(), 54 * PointsPerMM, 1e-3);
-    EXPECT_NEAR(c->design().canvasFrameSize.height(), 86 * PointsPerMM, 1e-3);
+    EXPECT_NEAR(design().canvasFrameSize.width(), 54 * PointsPerMM, 1e-3);
+    EXPECT_NEAR(design().canvasFrameSize.height(), 86 * PointsPerMM, 1e-3);
     EXPECT_EQ(Selected_Template_Path, QStringLiteral(""));
 }
 
@@ -238,8 +238,8 @@ TEST_F(CardWizard, AProductWithoutALabelSizeShowsZeroAndFinishesAtATenthOfAMilli
         w.OK_Click();
     });
     ASSERT_EQ(wizard->Open_Wnd(), 1);
-    EXPECT_NEAR(c->design().canvasFrameSize.width(), 0.1 * PointsPerMM, 1e-4);
-    EXPECT_NEAR(c->design().canvasFrameSize.height(), 0.1 * PointsPerMM, 1e-4);
+    EXPECT_NEAR(design().canvasFrameSize.width(), 0.1 * PointsPerMM, 1e-4);
+    EXPECT_NEAR(design().canvasFrameSize.height(), 0.1 * PointsPerMM, 1e-4);
 }
 
 TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
@@ -257,8 +257,8 @@ TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
     EXPECT_NEAR(wizard->height_Stepper->doubleValue(), 297.0, 0.1);
     EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("210.00"));
     EXPECT_EQ(wizard->height_Text->text(), QStringLiteral("297.00"));
-    ASSERT_NE(c->getPrintInfo(), nullptr);
-    EXPECT_EQ(c->getPrintInfo()->pageLayout.pageSize().id(), QPageSize::A4);
+    ASSERT_NE(projects().host().getPrintInfo(), nullptr);
+    EXPECT_EQ(projects().host().getPrintInfo()->pageLayout.pageSize().id(), QPageSize::A4);
     // Cancelling the panel changes nothing.
     other = [](QDialog &) { return int(QDialog::Rejected); };
     wizard->width_Text->setText(QStringLiteral("5.00"));
@@ -284,7 +284,7 @@ TEST_F(CardWizard, OpeningAProjectThatCannotBeReadKeepsTheWizardOpen)
     // The undo history holds the design as it is, with nothing to undo or redo.
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(design().editing().Undo_btn->isEnabled());
 }
 
 } // namespace

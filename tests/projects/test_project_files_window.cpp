@@ -1,3 +1,4 @@
+#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
@@ -74,7 +75,7 @@ TEST_F(ProjectFiles, OpeningADesignLoadsItsObjectsInFileOrder)
     EXPECT_EQ(objects()[3]->className(), QStringLiteral("SKTImage"));
 
     EXPECT_EQ(Project_File_Name, sample("design_four_objects.qbf"));
-    EXPECT_EQ(design().Front_card_Prop->Card_BG_Image_Path, QStringLiteral("/somewhere/bg.png"));
+    EXPECT_EQ(c->design().Front_card_Prop->Card_BG_Image_Path, QStringLiteral("/somewhere/bg.png"));
     EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 1);
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
     EXPECT_EQ(Ucontrol_Log.size(), 1);
@@ -259,9 +260,9 @@ TEST_F(ProjectFiles, StartOptionAndSpreadsheetLinkOfAFile)
     EXPECT_EQ(objects()[1]->className(), QStringLiteral("SKTText"));
     EXPECT_TRUE(Excel_Binding_Use);
     EXPECT_EQ(Excel_Source_Path, QStringLiteral("/data/people.xlsx"));
-    EXPECT_EQ(design().records().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Name"), QStringLiteral("City")}));
-    ASSERT_EQ(design().records().Linked_Sheet.rows.size(), 1);
-    EXPECT_EQ(design().records().Get_First_Value_Of_Excel_Binding(2), QStringLiteral("Oslo"));
+    EXPECT_EQ(c->design().records().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Name"), QStringLiteral("City")}));
+    ASSERT_EQ(c->design().records().Linked_Sheet.rows.size(), 1);
+    EXPECT_EQ(c->design().records().Get_First_Value_Of_Excel_Binding(2), QStringLiteral("Oslo"));
 }
 
 TEST_F(ProjectFiles, RefusedDesignFilesChangeNothingOpen)
@@ -438,9 +439,9 @@ TEST_F(OpenCommand, ADesignJustOpenedIsUnchangedAndQuitAsksNothing)
 {
     EXPECT_FALSE(save_flag_des_mode);
     ASSERT_EQ(Ucontrol.size(), 1);
-    EXPECT_FALSE(design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
     save_flag_barcode_mode = false;
-    design().commands().Exit_App();
+    c->design().commands().Exit_App();
     EXPECT_TRUE(messages().isEmpty());
     platform::clearTerminateRequest();
 }
@@ -463,7 +464,7 @@ TEST_F(OpenCommand, CancelInTheOpenPanelChangesNothing)
 
 TEST_F(OpenCommand, ARefusedFileKeepsTheOpenDesignItsHistoryAndItsUnsavedFlag)
 {
-    design().tool_palette->Rect_Tool_btn->click();
+    c->design().tool_palette->Rect_Tool_btn->click();
     ASSERT_EQ(objects().size(), 5);
     ASSERT_TRUE(save_flag_des_mode);
     const QString before = designState();
@@ -482,11 +483,11 @@ TEST_F(OpenCommand, ARefusedFileKeepsTheOpenDesignItsHistoryAndItsUnsavedFlag)
         EXPECT_EQ(title(), titleBefore);
         EXPECT_EQ(int(Ucontrol.size()), steps);
         EXPECT_TRUE(save_flag_des_mode);
-        EXPECT_TRUE(design().editing().Undo_btn->isEnabled());
+        EXPECT_TRUE(c->design().editing().Undo_btn->isEnabled());
         EXPECT_EQ(responder->modalCount, modals);
     }
     // The history still undoes the rectangle.
-    design().editing().Undo_btn->click();
+    c->design().editing().Undo_btn->click();
     EXPECT_EQ(objects().size(), 4);
 }
 
@@ -494,12 +495,12 @@ TEST_F(ProjectFiles, ResetNumbersBarcodeObjectsAnewAndSelectsTheFront)
 {
     ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
     EXPECT_EQ(BAR_CTRL, 1);
-    design().last_ctrl_X = 300;
+    c->design().last_ctrl_X = 300;
     projects().New_Project_Setting_Reset(true);
     EXPECT_EQ(BAR_CTRL, 0);
     EXPECT_EQ(objects().size(), 0);
-    EXPECT_DOUBLE_EQ(design().last_ctrl_X, 10.0);
-    EXPECT_DOUBLE_EQ(design().last_ctrl_X_Exeed_Count, 2.0);
+    EXPECT_DOUBLE_EQ(c->design().last_ctrl_X, 10.0);
+    EXPECT_DOUBLE_EQ(c->design().last_ctrl_X_Exeed_Count, 2.0);
     EXPECT_TRUE(Ucontrol_Log.isEmpty());
 }
 
@@ -524,18 +525,18 @@ TEST_F(ProjectFiles, ResetTurnsUndoAndRedoOff)
 {
     // The wizard that follows a reset hides the work area; its Undo must not reach the design left behind.
     projects().New_Project_Setting_Reset(true);
-    design().Record_Design_As_Started();
-    design().tool_palette->Rect_Tool_Clicked();
-    design().tool_palette->Rect_Tool_Clicked();
-    design().Undo_Action_Perform();
-    ASSERT_NE(design().editing().Undo_btn, nullptr);
+    c->design().Record_Design_As_Started();
+    c->design().tool_palette->Rect_Tool_Clicked();
+    c->design().tool_palette->Rect_Tool_Clicked();
+    c->design().Undo_Action_Perform();
+    ASSERT_NE(c->design().editing().Undo_btn, nullptr);
     ASSERT_NE(c->undo_menu, nullptr);
-    ASSERT_TRUE(design().editing().Undo_btn->isEnabled());
-    ASSERT_TRUE(design().editing().Redo_btn->isEnabled());
+    ASSERT_TRUE(c->design().editing().Undo_btn->isEnabled());
+    ASSERT_TRUE(c->design().editing().Redo_btn->isEnabled());
     projects().New_Project_Setting_Reset(true);
-    EXPECT_FALSE(design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
     EXPECT_FALSE(c->undo_menu->isEnabled());
-    EXPECT_FALSE(design().editing().Redo_btn->isEnabled());
+    EXPECT_FALSE(c->design().editing().Redo_btn->isEnabled());
     EXPECT_FALSE(c->redo_menu->isEnabled());
     EXPECT_TRUE(Ucontrol.isEmpty());
     EXPECT_TRUE(Rcontrol.isEmpty());
@@ -552,9 +553,9 @@ TEST_F(ProjectFiles, ADesignStartedBlankSavesItsCardSizeAndOpensAgain)
             ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
         }
         projects().New_Project_Setting_Reset(true);
-        const QSizeF shown = design().canvasFrameSize;
+        const QSizeF shown = c->design().canvasFrameSize;
         ASSERT_GT(shown.width(), 0);
-        design().tool_palette->Rect_Tool_Clicked();
+        c->design().tool_palette->Rect_Tool_Clicked();
         ASSERT_EQ(objects().size(), 1);
         const QString file = path(afterOpen ? QStringLiteral("b.qbf") : QStringLiteral("a.qbf"));
         responder->saveAnswers = {file};
@@ -562,6 +563,6 @@ TEST_F(ProjectFiles, ADesignStartedBlankSavesItsCardSizeAndOpensAgain)
         projects().New_Project_Setting_Reset(true);
         ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(file, QStringLiteral("L"), true), 1) << messages().join('\n').toStdString();
         EXPECT_EQ(objects().size(), 1);
-        EXPECT_EQ(design().canvasFrameSize, shown);
+        EXPECT_EQ(c->design().canvasFrameSize, shown);
     }
 }

@@ -2,8 +2,6 @@
 // readers refuse them with the application's message and leave what is open as it was, instead of
 // the property-list parser ending the process.
 
-#include "barcodemode/BarcodeModeController.h"
-#include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "platform/KeyedArchive.h"
@@ -101,7 +99,7 @@ TEST_F(ProjectNulWindow, OpeningADesignWithANulChangesNothing)
 TEST_F(ProjectNulWindow, OpeningBarcodeSettingsWithANulLeavesThePanel)
 {
     SKIP_WITHOUT_BARCODE_MODE();
-    c->Barcode_Mode_Select();
+    projects().host().Barcode_Mode_Select();
     projects().Read_Barcode_Log_File(sample("barcode_qr.qbf"));
     ASSERT_EQ(projects().Project_File_Name_Barcode, sample("barcode_qr.qbf"));
     const QString before = panelState();

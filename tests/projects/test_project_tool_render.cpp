@@ -5,7 +5,6 @@
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "data/Data_From_Excel.h"
-#include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "projects/Card_Property.h"
@@ -46,7 +45,7 @@ protected:
     // The four-object design with its barcode object bound to the series, saved as a new file.
     QString boundDesign()
     {
-        ProjectsController &projects = c->projects();
+        ProjectsController &projects = this->projects();
         if (projects.Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true) != 1)
             return {};
         for (const auto &g : env.document()->graphics())
@@ -55,7 +54,7 @@ protected:
                 g->batch_list_name = QStringLiteral("Codes");
                 g->batch_list_index = 0;
             }
-        cardSize = c->design().Front_card_Prop->Card_Size;
+        cardSize = design().Front_card_Prop()->Card_Size;
         Project_File_Name = dir.filePath(QStringLiteral("bound.qbf"));
         return projects.Save_project_file(false, false, QStringLiteral("L")) ? Project_File_Name : QString();
     }
@@ -118,7 +117,7 @@ TEST_F(ProjectToolRecords, ARecordOfTheLinkedSpreadsheetRendersItsRowsCode)
 {
     if (ONLY_QR_MODE)
         GTEST_SKIP() << "the tool reads files as the whole application does";
-    ProjectsController &projects = c->projects();
+    ProjectsController &projects = this->projects();
     ASSERT_EQ(projects.Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
     // The linked table as the picker leaves it: the titles and one row per record.
     Data_From_Excel *store = Data_From_Excel::defaultInstance();

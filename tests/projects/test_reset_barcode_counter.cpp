@@ -1,6 +1,6 @@
 // A new design starts the barcode numbering again.
 
-#include "app/SKTWindowController.h"
+#include "ProjectWindowTest.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
@@ -21,7 +21,7 @@ TEST(NewDesignReset, BarcodeNumberingStartsAgain)
     SKTWindowController *c = env.controller();
     ASSERT_NE(c, nullptr);
     auto page = std::make_unique<QWidget>();
-    c->design().buildDesigningPanel(page.get());
+    projecttest::designOf(*c).buildDesigningPanel(page.get());
 
     const QByteArray clip = SKTGraphic::pasteboardDataWithGraphics({std::make_shared<SKTBarcode>()});
     SKTGraphic::graphicsWithPasteboardData(clip);
@@ -29,7 +29,7 @@ TEST(NewDesignReset, BarcodeNumberingStartsAgain)
     ASSERT_EQ(BAR_CTRL, 2);
     Ucontrol.append(std::make_shared<DesignSnapshot>(SKTGraphicList{std::make_shared<SKTBarcode>()}));
 
-    c->projects().New_Project_Setting_Reset(true);
+    projecttest::projectsOf(*c).New_Project_Setting_Reset(true);
     EXPECT_EQ(BAR_CTRL, 0);
     EXPECT_TRUE(Ucontrol.isEmpty());
     const auto pasted = SKTGraphic::graphicsWithPasteboardData(clip);

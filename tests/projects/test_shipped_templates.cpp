@@ -76,22 +76,22 @@ TEST_F(ShippedTemplateFiles, TheGalleryListsEveryOneWithItsDesignBeside)
 
 TEST_F(ShippedTemplates, EachOpensUntitledWithItsCardSizeAndObjects)
 {
-    c->Designing_Mode_Select();
+    projects().host().Designing_Mode_Select();
     for (const Shipped &s : shipped) {
         SCOPED_TRACE(s.uid);
         const QString design = templategallery::Design_Path_Of(base() + QLatin1Char('/') + QString::fromLatin1(s.uid));
         const qsizetype alertsBefore = responder->alerts.size();
         Project_File_Name.clear();
-        ASSERT_EQ(c->projects().Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("T"), false), 1);
+        ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(design, QStringLiteral("T"), false), 1);
         EXPECT_EQ(responder->alerts.size(), alertsBefore) << qPrintable(messages().value(messages().size() - 1));
         EXPECT_TRUE(Project_File_Name.isEmpty()) << qPrintable(Project_File_Name);
 
-        QWidget *sizes = c->design().sidebar().card_size_tab;
+        QWidget *sizes = this->design().sidebar().card_size_tab;
         EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "width_Stepper")->doubleValue(), s.widthMM, 0.01);
         EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "height_Stepper")->doubleValue(), s.heightMM, 0.01);
 
         int texts = 0, codes = 0;
-        for (const auto &g : c->document()->graphics()) {
+        for (const auto &g : projects().host().document()->graphics()) {
             texts += g->graphicClass() == SKTGraphicClass::Text;
             if (g->graphicClass() == SKTGraphicClass::Barcode) {
                 ++codes;

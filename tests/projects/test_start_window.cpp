@@ -2,6 +2,7 @@
 // window.
 
 #include "WizardFixture.h"
+#include "app/SKTWindowController.h"
 
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"

@@ -2,6 +2,7 @@
 // template panel of the work area.
 
 #include "WizardFixture.h"
+#include "app/SKTWindowController.h"
 
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
