@@ -25,7 +25,7 @@
 #include <QFileInfo>
 #include <QLabel>
 
-#include <optional>
+#include <memory>
 
 namespace {
 
