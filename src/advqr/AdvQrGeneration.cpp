@@ -112,8 +112,7 @@ void AdvQrController::Draw_ADV_QR_Barcode_With_QREncoder(const QString &value)
         // The toolkit's generator: automatic version, the level item's letter, a clear light
         // colour when the background is transparent.
         const QColor light = s.transparent ? QColor(Qt::transparent) : s.backgroundColour;
-        image_adv_QR = barcodeMode().Create_QR_By_CI_Filter(value, s.qrLevelItem, 0, s.barColour, light, 1.0,
-                                                                s.qrSide);
+        image_adv_QR = barcodeMode().Create_QR_By_CI_Filter(value, s.qrLevelItem, 0, s.barColour, light, 1.0, s.qrSide);
     } else {
         // The module encoder: its automatic version is -1 from now on.
         if (ADV_QR_Version_Val == 0)
