@@ -5,16 +5,12 @@
 
 #include "advqr/QrPanelFields.h"
 #include "advqr/Qr_Text_View_Panel.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/QrLogo.h"
+#include "imaging/QrLogo.h"
 #include "core/Globals.h"
 #include "advqr/AdvQrGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/EditingCommands.h"
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageForPath.h"
 #include "imaging/ImageSizeCheck.h"
@@ -88,8 +84,8 @@ void AdvQrController::ADV_QR_Reset_All_Clicked()
         ADV_QR_header_font = QFont(Text_Ctrl_Font);
         ADV_QR_header_font.setPointSizeF(20.0);
         ADV_QR_footer_font = ADV_QR_header_font;
-        setText(ADV_QR_header_font_value, BarcodeEditor::fontDisplayText(ADV_QR_header_font));
-        setText(ADV_QR_footer_font_value, BarcodeEditor::fontDisplayText(ADV_QR_footer_font));
+        setText(ADV_QR_header_font_value, barcodeMode().fontDisplayText(ADV_QR_header_font));
+        setText(ADV_QR_footer_font_value, barcodeMode().fontDisplayText(ADV_QR_footer_font));
         // Side, encoding mode, version and level; the side follows the version's smallest.
         setText(ADV_QR_HeightText_2D, QStringLiteral("120"));
         setStepper(ADV_QR_HeightStepper_2D, 120);
@@ -99,7 +95,7 @@ void AdvQrController::ADV_QR_Reset_All_Clicked()
         ADV_QR_Enc_Mode_Val = 0;
         ADV_QR_EC_Level_Val = 0;
         ADV_QR_Version_Val = ADV_QR_version_ComboBox ? ADV_QR_version_ComboBox->currentIndex() : 0;
-        hub.barcodeMode().Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
+        barcodeMode().Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
         setText(ADV_QR_HeightText_2D, QStringLiteral("120"));
         setStepper(ADV_QR_HeightStepper_2D, 120);
         // Logo box, alignments and margins.
@@ -178,7 +174,7 @@ void AdvQrController::Copy_QR_Code_Clicked()
         QGuiApplication::clipboard()->setMimeData(data);
         Show_MessageBox(
             QStringLiteral("QR Code is copied successfully.\nNow you can paste it in a word processor or image editor."));
-        hub.design().editing().Set_Paste_Button_Status();
+        design().Set_Paste_Button_Status();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -188,7 +184,7 @@ void AdvQrController::Use_Logo_Chk_Clicked()
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 0) {
-            hub.barcodeMode().panel().logoBoxClicked();
+            barcodeMode().logoBoxClicked();
         } else if (Barcode_Setting_Or_Designing_Mode == 2) {
             ADV_QR_USE_QR_LOGO = ADV_QR_Use_Logo_chk && ADV_QR_Use_Logo_chk->isChecked();
             SetObjEnabled(ADV_QR_Use_logo_box, ADV_QR_USE_QR_LOGO);
@@ -205,7 +201,7 @@ void AdvQrController::Use_Browse_Logo_Btn_Clicked()
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode != 0 && mode != 2)
             return;
-        if (hub.design().Open_Image_Library_Window(QStringLiteral("QR")) != 1)
+        if (design().Open_Image_Library_Window(QStringLiteral("QR")) != 1)
             return;
         // A file of the disk may be no picture at all: the logo, its path and the symbol stay.
         const imagefile::Result read = imagefile::read(lib_window_sel_file, Crop_Image_Size);
@@ -221,7 +217,7 @@ void AdvQrController::Use_Browse_Logo_Btn_Clicked()
         const platform::Picture shown = platform::Picture::fromImage(logo);
         // The logo flag stays: a logo chosen while the box is off shows once it is on.
         if (mode == 0) {
-            hub.barcodeMode().panel().logoChosen(Library_Selected_Image, logo, shown);
+            barcodeMode().logoChosen(Library_Selected_Image, logo, shown);
         } else {
             if (ADV_QR_Use_logo_path)
                 ADV_QR_Use_logo_path->setPlainText(Library_Selected_Image);

@@ -3,14 +3,15 @@
 // and the symbol settings. The symbol is framed through the Barcode mode's editor.
 
 #include "advqr/AdvQrPanel.h"
+#include "advqr/AdvQrSources.h"
 #include "advqr/QrTypeMemory.h"
-#include "barcodemode/BarcodeSizeRules.h"
-#include "barcodemode/GenerationSnapshot.h"
 #include "platform/Picture.h"
 
 #include <QImage>
 #include <QList>
 #include <QString>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -47,15 +48,20 @@ extern QString SEL_QR_DISPLAY_VALUE;
 #include <QObject>
 #include <QRect>
 
-class SKTWindowController;
-
 class AdvQrController : public QObject {
     Q_OBJECT
 public:
-    explicit AdvQrController(SKTWindowController &hub);
+    AdvQrController();
     ~AdvQrController() override;
 
-    SKTWindowController &hub;
+    // The rest of the window, each through the interface its owner declares; handed over by the
+    // hub once every controller exists.
+    void useSources(std::unique_ptr<AdvQrSources> sources);
+    AdvQrHost &host() const { return *m_sources->host; }
+    BarcodeModeAdvQr &barcodeMode() const { return *m_sources->barcode; }
+    DesignAdvQr &design() const { return *m_sources->design; }
+    // The main window's mode, for the windows made on first use (null without a main window).
+    static AdvQrController *current();
     // The settings column as one value, and what the rest of the window asks of it.
     AdvQrPanel &panel() { return *m_panel; }
     const AdvQrPanel &panel() const { return *m_panel; }
@@ -203,6 +209,7 @@ public:
 private:
     void Show_QR_Panel(QWidget *panel);
     AdvQrPanel *m_panel = nullptr;   // a child of this controller
+    std::unique_ptr<AdvQrSources> m_sources;
 
 signals:
     // A symbol was encoded (once per generation).

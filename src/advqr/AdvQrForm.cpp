@@ -9,10 +9,8 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "barcodemode/BarcodeEditor.h"
 
 #include "advqr/QrPanelBase.h"
-#include "app/SKTWindowController.h"
 #include "platform/ComboItems.h"
 
 #include "ui_AdvQrPage.h"
@@ -237,7 +235,7 @@ void AdvQrPanel::build(QWidget *page)
                                                                     c.Qr_UPI, c.Qr_Bitcoin}) {
         // Every edit goes through the window's router: to the payload editor while it is open,
         // else to this mode's builder.
-        QObject::connect(panel, &QrPanelBase::edited, this, [this] { c.hub.Set_Qr_Type_Value_Main_Or_Barcode_Wnd(); });
+        QObject::connect(panel, &QrPanelBase::edited, this, [this] { c.host().Set_Qr_Type_Value_Main_Or_Barcode_Wnd(); });
     }
 
     Ui::QrPreview preview;
@@ -252,19 +250,19 @@ void AdvQrPanel::build(QWidget *page)
     Ui::QrSettings settings;
     settings.setupUi(frame.adv_qr_settings);
     bindSettings(c, settings);
-    const QStringList alignments = barcode_editor_items::alignments();
+    const QStringList alignments = c.barcodeMode().alignments();
 
     Ui::QrHeaderBox header;
     header.setupUi(c.ADV_QR_hdr_box);
     bindHeaderBox(c, header);
-    c.ADV_QR_header_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_header_font));
+    c.ADV_QR_header_font_value->setText(c.barcodeMode().fontDisplayText(c.ADV_QR_header_font));
     platform::ui::fillCombo(c.ADV_QR_align_hdr_combo, alignments);
     c.ADV_QR_align_hdr_combo->setCurrentIndex(1);
 
     Ui::QrFooterBox footer;
     footer.setupUi(c.ADV_QR_ftr_box);
     bindFooterBox(c, footer);
-    c.ADV_QR_footer_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_footer_font));
+    c.ADV_QR_footer_font_value->setText(c.barcodeMode().fontDisplayText(c.ADV_QR_footer_font));
     platform::ui::fillCombo(c.ADV_QR_align_ftr_combo, alignments);
     c.ADV_QR_align_ftr_combo->setCurrentIndex(1);
 

@@ -3,20 +3,16 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/GenerationCore.h"
-#include "barcodemode/TwoDFieldValues.h"
-#include "barcodemode/TwoDSymbols.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "advqr/AdvQrGlobals.h"
-#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/SymbolGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
 #include "platform/GuiThread.h"
 #include "platform/PictureView.h"
+#include "platform/StepperField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,7 +72,7 @@ void AdvQrController::Generate_ADV_QR_Variable(bool draw, const QString &value, 
                                                const QString &footer, bool)
 {
     try {
-        BarcodeModeController &window = hub.barcodeMode();
+        BarcodeModeAdvQr &window = barcodeMode();
         if (value.isEmpty()) {
             if (ADV_QR_barcode_error_label)
                 ADV_QR_barcode_error_label->setVisible(true);
@@ -116,14 +112,13 @@ void AdvQrController::Draw_ADV_QR_Barcode_With_QREncoder(const QString &value)
         // The toolkit's generator: automatic version, the level item's letter, a clear light
         // colour when the background is transparent.
         const QColor light = s.transparent ? QColor(Qt::transparent) : s.backgroundColour;
-        image_adv_QR = hub.barcodeMode().Create_QR_By_CI_Filter(value, s.qrLevelItem, 0, s.barColour, light, 1.0,
-                                                                s.qrSide);
+        image_adv_QR = barcodeMode().Create_QR_By_CI_Filter(value, s.qrLevelItem, 0, s.barColour, light, 1.0, s.qrSide);
     } else {
         // The module encoder: its automatic version is -1 from now on.
         if (ADV_QR_Version_Val == 0)
             ADV_QR_Version_Val = -1;
         s.qrVersion = ADV_QR_Version_Val;
-        image_adv_QR = barcode_generation::drawQr(s, value);
+        image_adv_QR = barcodeMode().Draw_Qr(s, value);
     }
     emit symbolEncoded();
 }
@@ -131,7 +126,7 @@ void AdvQrController::Draw_ADV_QR_Barcode_With_QREncoder(const QString &value)
 platform::Picture AdvQrController::Get_ADV_QR_barcode_from_image(bool draw)
 {
     if (image_adv_QR.isNull()) {
-        hub.barcodeMode().Set_Blank_Image();
+        barcodeMode().Set_Blank_Image();
         return {};
     }
     // Framed again around the symbol already drawn; nothing is encoded again.
@@ -141,14 +136,12 @@ platform::Picture AdvQrController::Get_ADV_QR_barcode_from_image(bool draw)
 platform::Picture AdvQrController::Get_Image_From_ADV_QR_image(const platform::Picture &image, bool draw)
 {
     try {
-        BarcodeModeController &window = hub.barcodeMode();
+        BarcodeModeAdvQr &window = barcodeMode();
         if (image.isNull()) {
             window.Set_Blank_Image();
             return {};
         }
-        barcode_sizes::Margins margins;
-        const barcode_generation::Framed framed =
-            barcode_generation::frameTwoD(ADV_QR_Generation_Snapshot(), window, margins, image);
+        const BarcodeModeAdvQr::Framed framed = window.Frame_Two_D(ADV_QR_Generation_Snapshot(), image);
         if (framed.tooLarge || framed.picture.isNull()) {
             if (draw) {
                 window.Set_Blank_Image();
@@ -170,10 +163,10 @@ barcode_sizes::MarginInputs AdvQrController::ADV_QR_Margin_Inputs() const
 {
     barcode_sizes::MarginInputs in;
     in.value = 0;
-    in.header = twod::fieldDouble(ADV_QR_hdr_mar_Text);
-    in.footer = twod::fieldDouble(ADV_QR_ftr_mar_Text);
-    in.leftRight = twod::fieldDouble(ADV_QR_LR_mar_Text);
-    in.topBottom = twod::fieldDouble(ADV_QR_TB_mar_Text);
+    in.header = platform::fieldValue(ADV_QR_hdr_mar_Text);
+    in.footer = platform::fieldValue(ADV_QR_ftr_mar_Text);
+    in.leftRight = platform::fieldValue(ADV_QR_LR_mar_Text);
+    in.topBottom = platform::fieldValue(ADV_QR_TB_mar_Text);
     in.captionHidden = true;
     in.headerHidden = ticked(ADV_QR_hideHeaderCheckbox);
     in.footerHidden = ticked(ADV_QR_hideFooterCheckbox);
@@ -212,8 +205,8 @@ GenerationSnapshot AdvQrController::ADV_QR_Generation_Snapshot() const
     style.USE_QR_LOGO = ADV_QR_USE_QR_LOGO;
     style.USE_QR_LOGO_IMG = ADV_QR_USE_QR_LOGO_IMG;
 
-    s.qrGeneratorRoute = twod::usesQrGenerator(double(Get_OS_Version()));
-    s.qrSide = twod::fieldDouble(ADV_QR_HeightText_2D);
+    s.qrGeneratorRoute = barcodeMode().Uses_Qr_Generator(double(Get_OS_Version()));
+    s.qrSide = platform::fieldValue(ADV_QR_HeightText_2D);
     s.qrLevelItem = ADV_QR_ec_lvl_ComboBox ? ADV_QR_ec_lvl_ComboBox->currentText() : QStringLiteral("L");
     s.qrLevel = ADV_QR_EC_Level_Val;
     // The generator route always asks for the automatic version.

@@ -2,7 +2,6 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "app/SKTWindowController.h"
 
 #include "advqr/QrPanelBase.h"
 #include "advqr/Qr_Bitcoin_Crypto_View_Panel.h"
@@ -22,7 +21,6 @@
 #include "core/Utilities.h"
 #include "platform/GuiThread.h"
 #include "platform/PictureView.h"
-#include "barcodemode/BarcodeModeController.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -150,9 +148,9 @@ QString AdvQrController::Get_Adv_QR_Final_Str_Value() const
 
 void AdvQrController::advancedQrCaptionRefresh()
 {
-    hub.barcodeMode().setHeader(ADV_QR_HeaderText ? ADV_QR_HeaderText->text() : QString());
-    hub.barcodeMode().setFooter(ADV_QR_FooterText ? ADV_QR_FooterText->text() : QString());
-    hub.barcodeMode().setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
-    hub.barcodeMode().setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
+    barcodeMode().setHeader(ADV_QR_HeaderText ? ADV_QR_HeaderText->text() : QString());
+    barcodeMode().setFooter(ADV_QR_FooterText ? ADV_QR_FooterText->text() : QString());
+    barcodeMode().setHeaderFontSize(float(ADV_QR_header_font.pointSizeF()));
+    barcodeMode().setFooterFontSize(float(ADV_QR_footer_font.pointSizeF()));
     Get_ADV_QR_barcode_from_image(true);
 }

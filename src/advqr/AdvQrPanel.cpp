@@ -3,9 +3,7 @@
 #include "advqr/AdvQrController.h"
 #include "advqr/AdvQrGlobals.h"
 #include "advqr/Qr_Text_View_Panel.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/QrLogo.h"
+#include "imaging/QrLogo.h"
 #include "core/Globals.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
@@ -198,14 +196,14 @@ void AdvQrPanel::setHeaderFont(const QFont &font)
 {
     c.ADV_QR_header_font = font;
     if (c.ADV_QR_header_font_value)
-        c.ADV_QR_header_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_header_font));
+        c.ADV_QR_header_font_value->setText(c.barcodeMode().fontDisplayText(c.ADV_QR_header_font));
 }
 
 void AdvQrPanel::setFooterFont(const QFont &font)
 {
     c.ADV_QR_footer_font = font;
     if (c.ADV_QR_footer_font_value)
-        c.ADV_QR_footer_font_value->setText(BarcodeEditor::fontDisplayText(c.ADV_QR_footer_font));
+        c.ADV_QR_footer_font_value->setText(c.barcodeMode().fontDisplayText(c.ADV_QR_footer_font));
 }
 
 EditorPreview AdvQrPanel::editorPreview()
@@ -213,31 +211,31 @@ EditorPreview AdvQrPanel::editorPreview()
     return {c.QR_barcodeImage, c.QR_image_scroll, c.ADV_QR_barcode_error_label, &c.ADV_QR_image_frame_rect, &c.image_adv_QR};
 }
 
-bool AdvQrPanel::wireToEditor(BarcodeModeController &editor)
+bool AdvQrPanel::wireToEditor(QObject *editor, std::function<void(AdvQrBarcodeMode::EditorControl, QObject *)> handler)
 {
     if (!c.ADV_QR_hdr_mar_Stepper)
         return false;
-    using C = BarcodeModeController;
-    BarcodeModeController *e = &editor;
-    const auto onPair = [e](platform::Stepper *stepper, QLineEdit *field, void (C::*handler)(QObject *)) {
-        platform::connectPair(stepper, field, e, [e, handler](QObject *sender) { (e->*handler)(sender); });
+    using Control = AdvQrBarcodeMode::EditorControl;
+    QObject *e = editor;
+    const auto onPair = [e, handler](platform::Stepper *stepper, QLineEdit *field, Control control) {
+        platform::connectPair(stepper, field, e, [handler, control](QObject *sender) { handler(control, sender); });
     };
-    const auto onClick = [e](QAbstractButton *button, void (C::*handler)(QObject *)) {
+    const auto onClick = [e, handler](QAbstractButton *button, Control control) {
         if (button)
-            QObject::connect(button, &QAbstractButton::clicked, e, [e, button, handler] { (e->*handler)(button); });
+            QObject::connect(button, &QAbstractButton::clicked, e, [handler, button, control] { handler(control, button); });
     };
-    onPair(c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_hdr_mar_Text, &C::Header_Margin_Changed);
-    onPair(c.ADV_QR_ftr_mar_Stepper, c.ADV_QR_ftr_mar_Text, &C::Footer_Margin_Changed);
-    onPair(c.ADV_QR_TB_mar_Stepper, c.ADV_QR_TB_mar_Text, &C::TB_Margin_Changed);
-    onPair(c.ADV_QR_LR_mar_Stepper, c.ADV_QR_LR_mar_Text, &C::LR_Margin_Changed);
-    onPair(c.ADV_QR_HeightStepper_2D, c.ADV_QR_HeightText_2D, &C::heightChanged);
-    onClick(c.ADV_QR_hideHeaderCheckbox, &C::hideHeaderChanged);
-    onClick(c.ADV_QR_hideFooterCheckbox, &C::hideFooterChanged);
-    onClick(c.ADV_QR_hdr_font_btn, &C::Header_Font_Changed);
-    onClick(c.ADV_QR_ftr_font_btn, &C::Footer_Font_Changed);
+    onPair(c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_hdr_mar_Text, Control::HeaderMargin);
+    onPair(c.ADV_QR_ftr_mar_Stepper, c.ADV_QR_ftr_mar_Text, Control::FooterMargin);
+    onPair(c.ADV_QR_TB_mar_Stepper, c.ADV_QR_TB_mar_Text, Control::TopBottomMargin);
+    onPair(c.ADV_QR_LR_mar_Stepper, c.ADV_QR_LR_mar_Text, Control::LeftRightMargin);
+    onPair(c.ADV_QR_HeightStepper_2D, c.ADV_QR_HeightText_2D, Control::Side);
+    onClick(c.ADV_QR_hideHeaderCheckbox, Control::HideHeader);
+    onClick(c.ADV_QR_hideFooterCheckbox, Control::HideFooter);
+    onClick(c.ADV_QR_hdr_font_btn, Control::HeaderFont);
+    onClick(c.ADV_QR_ftr_font_btn, Control::FooterFont);
     for (platform::ColorWell *well : {c.ADV_QR_bar_hdr_clr, c.ADV_QR_bar_ftr_clr, c.ADV_QR_barcode_clr, c.ADV_QR_back_bg_clr})
         if (well)
-            QObject::connect(well, &platform::ColorWell::colorChanged, e, [e, well] { e->Header_Color_Changed(well); });
+            QObject::connect(well, &platform::ColorWell::colorChanged, e, [handler, well] { handler(Control::Colour, well); });
     return true;
 }
 
@@ -300,7 +298,7 @@ bool AdvQrPanel::comboChosen(QComboBox *C)
     }
     if (C == c.ADV_QR_version_ComboBox) {
         ADV_QR_Version_Val = C->currentIndex();
-        c.hub.barcodeMode().Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
+        c.barcodeMode().Check_And_Set_QR_size_Acc_Version(ADV_QR_Version_Val);
         if (ADV_QR_Version_Val == 0)
             ADV_QR_Version_Val = -1;
         c.DRAW_ADV_QR_With_All_Init();

@@ -6,13 +6,13 @@
 // dispatches its lists and caption fields. Other folders go through here, never through the
 // column's widgets.
 
+#include "advqr/AdvQrBarcodeMode.h"
 #include "advqr/AdvQrSettings.h"
 #include "barcodemode/EditorPreview.h"
 
 #include <QObject>
 
 class AdvQrController;
-class BarcodeModeController;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -52,8 +52,9 @@ public:
     // The preview the editor draws this mode's symbols in.
     EditorPreview editorPreview();
     // Connects the margin pairs, size pair, hide boxes, font buttons and colour wells to the
-    // editor's handlers; false while the column is not built.
-    bool wireToEditor(BarcodeModeController &editor);
+    // editor's handlers (handler, called in the context of editor); false while the column is not
+    // built.
+    bool wireToEditor(QObject *editor, std::function<void(AdvQrBarcodeMode::EditorControl, QObject *)> handler);
 
     // ---- For the window ----
     // The Text type's panel in the input area, its link button for the chosen type.

@@ -3,10 +3,8 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 
@@ -44,9 +42,9 @@ void AdvQrController::OK_Unit_Change_For_ADV_QR()
     try {
         if (Barcode_Setting_Or_Designing_Mode != 2)
             return;
-        Measument_Unit_Is_Adv_QR = hub.design().Selected_Unit_Row();
+        Measument_Unit_Is_Adv_QR = design().Selected_Unit_Row();
         Set_ADV_QR_Margin_Labels();
-        const float factor = DesignController::Get_Unit_Convertor(last_unit_val_Adv_QR, Measument_Unit_Is_Adv_QR);
+        const float factor = design().Get_Unit_Convertor(last_unit_val_Adv_QR, Measument_Unit_Is_Adv_QR);
         platform::scalePairs({{ADV_QR_hdr_mar_Text, ADV_QR_hdr_mar_Stepper},
                               {ADV_QR_ftr_mar_Text, ADV_QR_ftr_mar_Stepper},
                               {ADV_QR_LR_mar_Text, ADV_QR_LR_mar_Stepper},

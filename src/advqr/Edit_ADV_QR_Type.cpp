@@ -5,8 +5,7 @@
 #include "advqr/QrPanelFields.h"
 #include "advqr/QrPayload.h"
 #include "advqr/Qr_Text_View_Panel.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/QrCategoryImages.h"
+#include "core/QrCategoryImages.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
@@ -48,7 +47,7 @@ void bindEditor(Edit_ADV_QR_Type &e, const Ui::Edit_ADV_QR_Type &ui)
     e.cancel_button = ui.cancel_button;
 }
 
-AdvQrController *mode() { return Main_App_wnd ? &Main_App_wnd->advQr() : nullptr; }
+AdvQrController *mode() { return AdvQrController::current(); }
 
 QString reasonOf(const std::exception &e) { return QString::fromUtf8(e.what()); }
 

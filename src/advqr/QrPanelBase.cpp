@@ -2,9 +2,9 @@
 
 #include "advqr/AdvQrController.h"
 #include "advqr/Edit_ADV_QR_Type.h"
-#include "app/SKTWindowController.h"
+#include "advqr/AdvQrController.h"
 #include "core/Globals.h"
-#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/SymbolGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Dialogs.h"
@@ -33,8 +33,8 @@ void QrPanelBase::openPayloadLink(const QLineEdit *linkField)
     QString payload;
     if (QR_Val_Edit && EDIT_QR_var)
         payload = EDIT_QR_var->Get_Adv_QR_Final_Str_Value();
-    else if (Main_App_wnd)
-        payload = Main_App_wnd->advQr().Get_Adv_QR_Final_Str_Value();
+    else if (const AdvQrController *mode = AdvQrController::current())
+        payload = mode->Get_Adv_QR_Final_Str_Value();
     const QUrl url(payload, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
         return;   // not a link: nothing opens

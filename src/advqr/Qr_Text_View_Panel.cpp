@@ -1,6 +1,6 @@
 #include "advqr/Qr_Text_View_Panel.h"
 
-#include "barcodemode/BarcodeModeGlobals.h"
+#include "core/SymbolGlobals.h"
 
 #include "ui_Qr_Text_View_Panel.h"
 

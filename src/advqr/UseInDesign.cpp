@@ -2,11 +2,8 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
-#include "design/PropertySidebar.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
 #include "platform/PictureView.h"
@@ -29,14 +26,14 @@ void AdvQrController::Use_ADV_QR_in_Design_Mode_Btn_Clicked()
 {
     if (!Check_Valid_ADV_QR_Code())
         return;
-    DesignController &dsg = hub.design();
-    dsg.Selected_Control_Tool = 10;
+    DesignAdvQr &dsg = design();
+    dsg.Set_Selected_Control_Tool(10);
     if (SKTGraphicView *canvas = dsg.Graphic_View())
         canvas->createGraphicOfClass(QStringLiteral("SKTBarcode"), std::nullopt, true, QRectF(), QStringLiteral("F"),
                                      QStringLiteral("PASS_QR"), QString());
     Not_Draw_Only_Prop_Change = false;
-    hub.Designing_Mode_Select();
+    host().Designing_Mode_Select();
     // The new object is the selected one: the sidebar shows its page, as a click on it would.
     if (const std::shared_ptr<SKTGraphic> object = dsg.Get_Selected_Graphic())
-        dsg.sidebar().Show_RHS_Properties(object.get());
+        dsg.Show_RHS_Properties(object.get());
 }

@@ -1,11 +1,15 @@
 #include "app/SKTWindowController.h"
 
 #include "advqr/AdvQrController.h"
+#include "app/HubAdvQrSide.h"
+#include "app/HubBarcodeModeSide.h"
+#include "app/HubImageToolsSide.h"
 #include "app/HubOutputSide.h"
 #include "app/HubProjectsSide.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DesignController.h"
+#include "imagetools/ImageToolsSources.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "projects/ProjectsController.h"
@@ -36,9 +40,12 @@ QImage loadBundleImage(const QString &name, const QString &type)
 } // namespace
 
 SKTWindowController::SKTWindowController()
-    : m_barcodeMode(new BarcodeModeController(*this)), m_design(new DesignController(*this)),
-      m_projects(new ProjectsController(Make_Projects_Sources(*this))), m_advQr(new AdvQrController(*this))
+    : m_barcodeMode(new BarcodeModeController), m_design(new DesignController(*this)),
+      m_projects(new ProjectsController(Make_Projects_Sources(*this))), m_advQr(new AdvQrController)
 {
+    // The two modes read the others through their sides, so they get them once all exist.
+    m_barcodeMode->useSources(Make_Barcode_Mode_Sources(*this));
+    m_advQr->useSources(Make_Adv_Qr_Sources(*this));
     // Output reads the others through their output sides, so it comes once they all exist.
     m_output = new OutputController(Make_Output_Sources(*this));
     DesignController &d = design();
@@ -71,6 +78,8 @@ SKTWindowController::SKTWindowController()
     // From here on the window is the application's one instance; nothing before may use either global.
     app_DefaultInstance = this;
     Main_App_wnd = defaultInstance();
+    m_imageTools = Make_Image_Tools_Sources(*this);
+    ImageToolsSources::install(m_imageTools.get());
     // The text objects' starting font.
     d.Text_font = QFont(Text_Ctrl_Font);
     d.Text_font.setPointSizeF(Text_Ctrl_Font_Size);
@@ -105,6 +114,7 @@ SKTWindowController::SKTWindowController()
 
 SKTWindowController::~SKTWindowController()
 {
+    ImageToolsSources::uninstall(m_imageTools.get());
     if (m_document)
         m_document->removeWindowController(this);
     for (const auto &c : m_documentConnections)
@@ -135,7 +145,7 @@ SKTWindowController *SKTWindowController::defaultInstance() { return app_Default
 Barcode_Gen &SKTWindowController::barcodeGen()
 {
     if (!m_barcodeGen) {
-        m_barcodeGen = new Barcode_Gen(*this);
+        m_barcodeGen = new Barcode_Gen(m_barcodeMode->sources());
         m_barcodeGen->awakeFromNib();
     }
     return *m_barcodeGen;

@@ -46,6 +46,7 @@ class AdvQrController;
 class Barcode_Gen;
 class ObjectArchive;
 class SKTGraphic;
+struct ImageToolsSources;
 
 class SKTWindowController : public QObject {
     Q_OBJECT
@@ -267,5 +268,6 @@ private:
     OutputController *m_output = nullptr;
     AdvQrController *m_advQr = nullptr;
     Barcode_Gen *m_barcodeGen = nullptr;
-    HubSeriesTools m_seriesTools{*this};   // installed for the series tools while the hub lives
+    HubSeriesTools m_seriesTools{*this};
+    std::unique_ptr<ImageToolsSources> m_imageTools;   // installed for the image tools while the hub lives   // installed for the series tools while the hub lives
 };

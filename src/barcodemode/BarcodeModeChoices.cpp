@@ -3,7 +3,6 @@
 
 #include "barcodemode/BarcodeModePanel.h"
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Globals.h"
@@ -47,7 +46,7 @@ bool BarcodeModePanel::seriesComboChosen(QComboBox *C)
         if (!ticked(row.check))
             continue;
         if (C == row.list) {
-            bm.hub.seriesListChosen(row.list, row.value, row.name);
+            bm.host().seriesListChosen(row.list, row.value, row.name);
             return true;
         }
         if (C == row.value) {

@@ -2,9 +2,8 @@
 
 #include "barcodemode/BarcodeModePanel.h"
 
-BarcodeModeController::BarcodeModeController(SKTWindowController &hub)
-    : hub(hub), m_panel(new BarcodeModePanel(*this))
-{
-}
+BarcodeModeController::BarcodeModeController() : m_panel(new BarcodeModePanel(*this)) {}
 
 BarcodeModeController::~BarcodeModeController() = default;
+
+void BarcodeModeController::useSources(std::unique_ptr<BarcodeModeSources> sources) { m_sources = std::move(sources); }

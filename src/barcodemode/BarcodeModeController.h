@@ -6,6 +6,7 @@
 
 #include "barcodemode/BarcodeEditor.h"
 #include "barcodemode/BarcodeModePanel.h"
+#include "barcodemode/BarcodeModeSources.h"
 #include "barcodemode/BarcodeValueListHost.h"
 #include "barcodemode/PrintGrid.h"
 #include "io/ValueRecord.h"
@@ -34,7 +35,6 @@ class QMenu;
 class QRadioButton;
 class QTableView;
 class QWidget;
-class SKTWindowController;
 class Update_List_Details;
 class ValueListModel;
 struct BarcodeBatchSnapshot;
@@ -43,10 +43,17 @@ namespace barcode_generation { struct Built; }
 class BarcodeModeController : public QObject, public BarcodeEditor {
     Q_OBJECT
 public:
-    explicit BarcodeModeController(SKTWindowController &hub);
+    BarcodeModeController();
     ~BarcodeModeController() override;
 
-    SKTWindowController &hub;
+    // The rest of the window, each through the interface its owner declares; handed over by the
+    // hub once every controller exists, and shared with the barcode-object window.
+    void useSources(std::unique_ptr<BarcodeModeSources> sources);
+    BarcodeModeSources &sources() const { return *m_sources; }
+    BarcodeModeHost &host() const { return *m_sources->host; }
+    AdvQrBarcodeMode &advQr() const { return *m_sources->advQr; }
+    DesignBarcodeMode &design() const { return *m_sources->design; }
+    DataBarcodeMode &valueListWindows() const { return *m_sources->valueListWindows; }
     int prev_list_item_barcode = 0;
     QString USE_QR_LOGO_PATH;   // the logo file of the Barcode mode's QR symbol
 
@@ -193,7 +200,8 @@ public:
     // The text import job (on the worker): the options window, then the file read by the tab or
     // CSV rule into the list under the please-wait sheet.
     void Load_text_file_Func(const QString &path);
-    // Runs the options window modally (GUI thread) and keeps its result in Import_Error_Rerult.
+    // Runs the options window modally (GUI thread) and keeps its result (the window keeps it in
+    // Import_Error_Rerult too).
     void Open_Import_Num_Window();
     // Asks for a workbook and runs the spreadsheet import window on it.
     void Excel_List_Button(QObject *sender = nullptr);
@@ -370,6 +378,7 @@ protected:
     void removeQrLogoTab() override { Remove_Qr_Logo_Tab_Setting_Mode(); }
 private:
     BarcodeModePanel *m_panel = nullptr;   // a child of this controller
+    std::unique_ptr<BarcodeModeSources> m_sources;
     // The output job's batch snapshot, or a new one on the GUI thread; null (logged) on a worker
     // without one.
     std::shared_ptr<const BarcodeBatchSnapshot> requestSnapshot(const char *request);
@@ -380,6 +389,7 @@ private:
     // Value list helpers.
     bool listReloading = false;   // a reload restores the selection: no delegate call for it
     std::atomic<bool> m_textImportRunning{false};
+    int m_textImportResult = 0;   // the options window's last result: 1 after OK
     // "List is empty." and the focus to the table, when it is; answers whether it was.
     bool listEmptyNotice();
     // The clear commands: asks the question, then replaces every record through the replacement

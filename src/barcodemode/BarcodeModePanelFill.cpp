@@ -3,14 +3,11 @@
 
 #include "barcodemode/BarcodeModePanel.h"
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BarcodeModeGlobals.h"
-#include "barcodemode/QrLogo.h"
+#include "imaging/QrLogo.h"
 #include "core/Globals.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"
@@ -166,7 +163,7 @@ void BarcodeModePanel::setSettings(const BarcodeModeSettings &s)
 {
     filling = true;
     BarcodeModeController &bm = c;
-    DesignController &dsg = bm.hub.design();
+    DesignBarcodeMode &dsg = bm.design();
     try {
         // The series choices start empty.
         for (QLineEdit *name : {bm.val_list_name_txt, bm.hdr_list_name_txt, bm.ftr_list_name_txt})
@@ -256,7 +253,7 @@ void BarcodeModePanel::setSettings(const BarcodeModeSettings &s)
                 const QString item = Trim_Str(s.series[size_t(2 * i + 1)]);
                 if (values[i]) {
                     const QSignalBlocker block(values[i]);
-                    dsg.records().Fille_Data_Set_Values_In_Combo(values[i], name);
+                    dsg.Fille_Data_Set_Values_In_Combo(values[i], name);
                 }
                 if (names[i])
                     names[i]->setText(Trim_Str(name));

@@ -3,7 +3,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -15,22 +14,22 @@
 
 #include "platform/ColorWell.h"
 #include "platform/StepperField.h"
-#include "advqr/AdvQrController.h"
+#include "barcodemode/EditorPreview.h"
 
 int BarcodeModeController::sizeUnit() const { return Measument_Unit_Is_Barcode; }
 
 void BarcodeModeController::reportFailure(const QString &reason) const { Show_NSLog_Message(reason); }
 
-void BarcodeModeController::pictureMade() { hub.Set_Barcode_Mode_Save_Flag_TRUE(); }
+void BarcodeModeController::pictureMade() { host().Set_Barcode_Mode_Save_Flag_TRUE(); }
 
 QFont BarcodeModeController::roleHeaderFont() const
 {
-    return Barcode_Setting_Or_Designing_Mode == 2 ? hub.advQr().ADV_QR_header_font : header_font;
+    return Barcode_Setting_Or_Designing_Mode == 2 ? advQr().ADV_QR_header_font() : header_font;
 }
 
 QFont BarcodeModeController::roleFooterFont() const
 {
-    return Barcode_Setting_Or_Designing_Mode == 2 ? hub.advQr().ADV_QR_footer_font : footer_font;
+    return Barcode_Setting_Or_Designing_Mode == 2 ? advQr().ADV_QR_footer_font() : footer_font;
 }
 
 void BarcodeModeController::setFamilyRadios(bool linear)
@@ -50,13 +49,13 @@ bool BarcodeModeController::valueBoundToSeries() const
 BarcodeModeController::Preview BarcodeModeController::preview()
 {
     if (Barcode_Setting_Or_Designing_Mode == 2)
-        return hub.advQr().panel().editorPreview();
+        return advQr().editorPreview();
     return BarcodeEditor::preview();
 }
 
 barcode_sizes::MarginInputs BarcodeModeController::twoDMarginInputs() const
 {
-    AdvQrController &qr = hub.advQr();
+    AdvQrBarcodeMode &qr = advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2)
         return BarcodeEditor::twoDMarginInputs();
     return qr.ADV_QR_Margin_Inputs();
@@ -68,16 +67,16 @@ void BarcodeModeController::fillModeStyle(BarcodeSettings &s) const
     if (s.mode != 2)
         return;
     // The Advanced QR mode frames its symbols with its own fonts, colours, alignments and logo.
-    const AdvQrController &qr = hub.advQr();
-    const AdvQrSettings q = qr.panel().settings();
+    const AdvQrBarcodeMode &qr = advQr();
+    const AdvQrSettings q = qr.settings();
     const QStringList alignments = barcode_editor_items::alignments();
     s.align_hdr = alignments.value(q.alignHeader);
     s.align_ftr = alignments.value(q.alignFooter);
-    s.header_font = qr.ADV_QR_header_font;
-    s.footer_font = qr.ADV_QR_footer_font;
+    s.header_font = qr.ADV_QR_header_font();
+    s.footer_font = qr.ADV_QR_footer_font();
     s.bar_hdr_clr = q.colours[0];
     s.bar_ftr_clr = q.colours[1];
     s.bar_back_clr = q.colours[3];
-    s.USE_QR_LOGO = qr.ADV_QR_USE_QR_LOGO;
-    s.USE_QR_LOGO_IMG = qr.ADV_QR_USE_QR_LOGO_IMG;
+    s.USE_QR_LOGO = qr.ADV_QR_USE_QR_LOGO();
+    s.USE_QR_LOGO_IMG = qr.ADV_QR_USE_QR_LOGO_IMG();
 }

@@ -2,12 +2,10 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/GuiThread.h"
@@ -105,9 +103,9 @@ void BarcodeModeController::OK_Unit_Change_For_Barcode()
     try {
         if (Barcode_Setting_Or_Designing_Mode != 0)
             return;
-        Measument_Unit_Is_Barcode = hub.design().Selected_Unit_Row();
+        Measument_Unit_Is_Barcode = design().Selected_Unit_Row();
         _setLabels_Barcode();
-        const float factor = DesignController::Get_Unit_Convertor(last_unit_val_Barcode, Measument_Unit_Is_Barcode);
+        const float factor = design().Get_Unit_Convertor(last_unit_val_Barcode, Measument_Unit_Is_Barcode);
         // The bar height too, whatever the symbology.
         platform::scalePairs({{val_mar_Text, val_mar_Stepper}, {hdr_mar_Text, hdr_mar_Stepper},
                               {ftr_mar_Text, ftr_mar_Stepper}, {LR_mar_Text, LR_mar_Stepper},

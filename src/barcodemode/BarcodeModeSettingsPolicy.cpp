@@ -4,7 +4,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -13,7 +12,6 @@
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "advqr/AdvQrController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,7 +70,7 @@ void BarcodeModeController::barcodeData_SourceChanged(QObject *)
 
 void BarcodeModeController::advancedQrMarginChanged(QObject *sender, int margin)
 {
-    hub.advQr().panel().copyMarginPair(sender, AdvQrPanel::Margin(margin));
+    advQr().copyMarginPair(sender, AdvQrBarcodeMode::Margin(margin));
     Reframe_Advanced_QR_Symbol();
 }
 
@@ -82,7 +80,7 @@ void BarcodeModeController::Header_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Header_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::Header));
+            advancedQrMarginChanged(sender, int(AdvQrBarcodeMode::Margin::Header));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -94,7 +92,7 @@ void BarcodeModeController::Footer_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Footer_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::Footer));
+            advancedQrMarginChanged(sender, int(AdvQrBarcodeMode::Margin::Footer));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -106,7 +104,7 @@ void BarcodeModeController::TB_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::TB_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::TopBottom));
+            advancedQrMarginChanged(sender, int(AdvQrBarcodeMode::Margin::TopBottom));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -118,7 +116,7 @@ void BarcodeModeController::LR_Margin_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::LR_Margin_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            advancedQrMarginChanged(sender, int(AdvQrPanel::Margin::LeftRight));
+            advancedQrMarginChanged(sender, int(AdvQrBarcodeMode::Margin::LeftRight));
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -128,8 +126,8 @@ void BarcodeModeController::heightChanged(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 2) {
-            hub.advQr().panel().copySidePair(sender);
-            hub.advQr().DRAW_ADV_QR_With_All_Init();
+            advQr().copySidePair(sender);
+            advQr().DRAW_ADV_QR_With_All_Init();
         } else {
             BarcodeEditor::heightChanged(sender);
         }
@@ -151,9 +149,9 @@ void BarcodeModeController::hideHeaderChanged(QObject *sender)
             BarcodeEditor::hideHeaderChanged(sender);
             return;
         }
-        const bool printed = hub.advQr().panel().printsHeader();
+        const bool printed = advQr().printsHeader();
         setPrintsHeader(printed);
-        hub.advQr().panel().enableHeaderBox(printed);
+        advQr().enableHeaderBox(printed);
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
@@ -167,9 +165,9 @@ void BarcodeModeController::hideFooterChanged(QObject *sender)
             BarcodeEditor::hideFooterChanged(sender);
             return;
         }
-        const bool printed = hub.advQr().panel().printsFooter();
+        const bool printed = advQr().printsFooter();
         setPrintsFooter(printed);
-        hub.advQr().panel().enableFooterBox(printed);
+        advQr().enableFooterBox(printed);
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
@@ -181,7 +179,7 @@ bool BarcodeModeController::showsEditorPreview() const { return Barcode_Setting_
 void BarcodeModeController::Reframe_Advanced_QR_Symbol()
 {
     if (Barcode_Setting_Or_Designing_Mode == 2)
-        hub.advQr().Get_ADV_QR_barcode_from_image(true);
+        advQr().Get_ADV_QR_barcode_from_image(true);
 }
 
 // ---- Fonts ----
@@ -200,8 +198,8 @@ void BarcodeModeController::Header_Font_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0) {
             BarcodeEditor::Header_Font_Changed(sender);
         } else if (Barcode_Setting_Or_Designing_Mode == 2) {
-            hub.advQr().panel().focusHeaderFontButton();
-            chooseBandFont(FontBand::Header, hub.advQr().ADV_QR_header_font);
+            advQr().focusHeaderFontButton();
+            chooseBandFont(FontBand::Header, advQr().ADV_QR_header_font());
         }
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
@@ -214,7 +212,7 @@ void BarcodeModeController::Footer_Font_Changed(QObject *sender)
         if (Barcode_Setting_Or_Designing_Mode == 0)
             BarcodeEditor::Footer_Font_Changed(sender);
         else if (Barcode_Setting_Or_Designing_Mode == 2)
-            chooseBandFont(FontBand::Footer, hub.advQr().ADV_QR_footer_font);
+            chooseBandFont(FontBand::Footer, advQr().ADV_QR_footer_font());
     } catch (const std::exception &e) {
         reportFailure(failureText(e));
     }
@@ -222,14 +220,14 @@ void BarcodeModeController::Footer_Font_Changed(QObject *sender)
 
 void BarcodeModeController::header_changeFont(const QFont &picked)
 {
-    AdvQrController &qr = hub.advQr();
+    AdvQrBarcodeMode &qr = advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         BarcodeEditor::header_changeFont(picked);
         return;
     }
     try {
-        qr.panel().setHeaderFont(picked);
-        setHeaderFontSize(float(qr.ADV_QR_header_font.pointSizeF()));
+        qr.setHeaderFont(picked);
+        setHeaderFontSize(float(qr.ADV_QR_header_font().pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
@@ -238,14 +236,14 @@ void BarcodeModeController::header_changeFont(const QFont &picked)
 
 void BarcodeModeController::footer_changeFont(const QFont &picked)
 {
-    AdvQrController &qr = hub.advQr();
+    AdvQrBarcodeMode &qr = advQr();
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         BarcodeEditor::footer_changeFont(picked);
         return;
     }
     try {
-        qr.panel().setFooterFont(picked);
-        setFooterFontSize(float(qr.ADV_QR_footer_font.pointSizeF()));
+        qr.setFooterFont(picked);
+        setFooterFontSize(float(qr.ADV_QR_footer_font().pointSizeF()));
         Reframe_Advanced_QR_Symbol();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
@@ -258,7 +256,7 @@ void BarcodeModeController::Set_Font_Clr(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 2)
-            hub.advQr().DRAW_ADV_QR_With_All_Init();
+            advQr().DRAW_ADV_QR_With_All_Init();
         else
             BarcodeEditor::Set_Font_Clr(sender);
     } catch (const std::exception &e) {

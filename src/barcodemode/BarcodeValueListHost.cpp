@@ -1,6 +1,5 @@
 #include "barcodemode/BarcodeValueListHost.h"
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 
 #include <QComboBox>
@@ -25,9 +24,9 @@ int BarcodeValueListHost::prevListItemCount() const { return m_mode.prev_list_it
 
 void BarcodeValueListHost::setPrevListItemCount(int count) { m_mode.prev_list_item_barcode = count; }
 
-void BarcodeValueListHost::Show_Create_Modeless() { m_mode.hub.Show_Create_Modeless(); }
+void BarcodeValueListHost::Show_Create_Modeless() { m_mode.host().Show_Create_Modeless(); }
 
-void BarcodeValueListHost::Hide_Destroy_Modeless() { m_mode.hub.Hide_Destroy_Modeless(); }
+void BarcodeValueListHost::Hide_Destroy_Modeless() { m_mode.host().Hide_Destroy_Modeless(); }
 
 void BarcodeValueListHost::Series_Folder_Changed(bool emptied)
 {

@@ -3,7 +3,6 @@
 
 #include "barcodemode/Barcode_Gen.h"
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/GenerationCore.h"
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/TwoDSymbols.h"
@@ -14,8 +13,6 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
@@ -48,7 +45,7 @@ QString reasonOf(const std::exception &e) { return QString::fromUtf8(e.what()); 
 
 } // namespace
 
-Barcode_Gen::Barcode_Gen(SKTWindowController &h) : hub(h)
+Barcode_Gen::Barcode_Gen(BarcodeModeSources &s) : sources(s)
 {
     g_defaultInstance = this;
     value_margin = header_margin = footer_margin = LR_margin = TB_margin = 0.1f;
@@ -347,9 +344,9 @@ std::shared_ptr<SKTGraphic> Barcode_Gen::Open_Wnd(const std::shared_ptr<SKTGraph
         // The sources; the load selects the object's.
         platform::ui::fillCombo(Data_source_type, {QStringLiteral("Manual"), QStringLiteral("Batch Processing Series")});
         if (Excel_Binding_Use)
-            hub.design().records().Add_Excel_Col_Name_In_Combo(Data_source_type);
+            design().Add_Excel_Col_Name_In_Combo(Data_source_type);
         else
-            hub.design().records().Remove_Excel_Col_Name_In_Combo(Data_source_type);
+            design().Remove_Excel_Col_Name_In_Combo(Data_source_type);
         Batch_Series->show();
         view_series_btn->show();
 
@@ -376,7 +373,7 @@ std::shared_ptr<SKTGraphic> Barcode_Gen::Open_Wnd(const std::shared_ptr<SKTGraph
         return pass_barcode_control;
     }
     Barcode_output_image.reset();
-    hub.design().Set_Selected_Graphic(object);
+    design().Set_Selected_Graphic(object);
     return nullptr;
 }
 

@@ -10,6 +10,7 @@
 // Open_Wnd fills the controls, and the preview it then shows is the same picture.
 
 #include "barcodemode/BarcodeEditor.h"
+#include "barcodemode/BarcodeModeSources.h"
 #include "barcodemode/BarcodeObjectSnapshot.h"
 #include "barcodemode/GenerationSnapshot.h"
 
@@ -28,19 +29,23 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 class SKTGraphic;
-class SKTWindowController;
 
 class Barcode_Gen : public QObject, public BarcodeEditor {
     Q_OBJECT
 public:
     // init: registers the default instance; margins 0.1, the three fonts the text-control font at
     // 10 points. The window and its controls are made by awakeFromNib.
-    explicit Barcode_Gen(SKTWindowController &hub);
+    // sources: the Barcode mode's, which the window shares (the hub, the design, the payload
+    // editor).
+    explicit Barcode_Gen(BarcodeModeSources &sources);
     ~Barcode_Gen() override;
     // The instance registered by init (nullptr before one exists).
     static Barcode_Gen *defaultInstance();
 
-    SKTWindowController &hub;
+    BarcodeModeSources &sources;
+    BarcodeModeHost &host() const { return *sources.host; }
+    DesignBarcodeMode &design() const { return *sources.design; }
+    AdvQrBarcodeMode &advQr() const { return *sources.advQr; }
 
     // Builds the window from its forms and sets the start-up defaults.
     void awakeFromNib();

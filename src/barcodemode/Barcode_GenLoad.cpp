@@ -5,9 +5,8 @@
 
 #include "barcodemode/Barcode_Gen.h"
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/GenerationCore.h"
-#include "barcodemode/QrLogo.h"
+#include "imaging/QrLogo.h"
 #include "barcodemode/TwoDFieldValues.h"
 #include "barcodemode/pdf417View.h"
 #include "core/Globals.h"
@@ -89,13 +88,13 @@ void Barcode_Gen::loadLogoState(const SKTGraphic &object, bool only_assign)
         return;
     }
     // A batch reads each object's logo once: later records take the cached picture (or its absence).
-    if (const LogoItem *item = hub.logoList.getLogoItemWithID(object.control_ID)) {
+    if (const LogoItem *item = host().logoList().getLogoItemWithID(object.control_ID)) {
         USE_QR_LOGO_IMG = item->logoImage;
         return;
     }
     Show_NSLog_Message(QStringLiteral("(%1) - Logo not found.").arg(object.control_ID));
     USE_QR_LOGO_IMG = qr_logo::readScaled(USE_QR_LOGO_PATH);
-    hub.logoList.addLogoItemWithImage(USE_QR_LOGO_IMG, object.control_ID);
+    host().logoList().addLogoItemWithImage(USE_QR_LOGO_IMG, object.control_ID);
 }
 
 platform::Picture Barcode_Gen::Get_Image_From_Val(const QString &value, const QString &header, const QString &footer)

@@ -4,16 +4,13 @@
 
 #include "barcodemode/Barcode_Gen.h"
 
-#include "advqr/Edit_ADV_QR_Type.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/QrCategoryImages.h"
-#include "barcodemode/QrLogo.h"
+#include "core/QrCategoryImages.h"
+#include "imaging/QrLogo.h"
 #include "core/Globals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
 #include "imaging/ImageForPath.h"
 #include "imaging/ImageSizeCheck.h"
 #include "platform/PictureView.h"
@@ -59,7 +56,7 @@ void Barcode_Gen::Use_Logo_Chk_Clicked(QObject *)
 void Barcode_Gen::Use_Browse_Logo_Btn_Clicked(QObject *)
 {
     try {
-        if (hub.design().Open_Image_Library_Window(QStringLiteral("QR")) != 1)
+        if (design().Open_Image_Library_Window(QStringLiteral("QR")) != 1)
             return;
         // Another file of the disk may be no picture at all: the logo stays as it was.
         if (!imagefile::read(lib_window_sel_file, Crop_Image_Size).ok()) {
@@ -85,15 +82,13 @@ void Barcode_Gen::Edit_Adv_QR_Value_Clicked(QObject *)
 {
     QR_Val_Edit = true;   // the payload panels' edits go to the editor meanwhile
     try {
-        Edit_ADV_QR_Type *editor = Edit_ADV_QR_Type::defaultInstance();
-        editor->Final_adv_qr_val = Get_Two_D_Value_From_Field();
-        editor->DisP_adv_qr_val = Get_QR_Barcode_Display_Val();
-        editor->setChosenType(Sel_Qr_type_TEXT->text());
-        if (editor->Open_ADV_QR_EDIT_Window() == 1) {
-            const QString payload = editor->Get_Adv_QR_Final_Str_Value();
+        const std::optional<AdvQrBarcodeMode::PayloadEdit> edited = advQr().Open_ADV_QR_EDIT_Window(
+            {Get_Two_D_Value_From_Field(), Get_QR_Barcode_Display_Val(), Sel_Qr_type_TEXT->text()});
+        if (edited) {
+            const QString payload = edited->payload;
             Set_Two_D_Value_in_Field(payload);
-            const QString category = editor->chosenType();
-            QString summary = Trim_Str(editor->SEL_QR_DISPLAY_VALUE);
+            const QString category = edited->type;
+            QString summary = Trim_Str(edited->summary);
             if (summary.isEmpty())
                 summary = payload;
             Show_NSLog_Message(payload);

@@ -5,13 +5,10 @@
 
 #include "barcodemode/Barcode_Gen.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/RecordBinding.h"
 #include "engines/linear/NKDBarcode.h"
 #include "io/SeriesStore.h"
 #include "model/SKTGraphic.h"
@@ -178,9 +175,9 @@ void Barcode_Gen::dataSourceChanged()
             Batch_Series->setEnabled(true);
             dataText->setReadOnly(true);
             dataText_2D->setReadOnly(true);
-            DesignController &design = hub.design();
+            DesignBarcodeMode &dsg = design();
             for (QComboBox *combo : {Batch_Series, hdr_combo_list, ftr_combo_list})
-                design.records().Fill_Excel_Col_Name_In_Combo(combo);
+                dsg.Fill_Excel_Col_Name_In_Combo(combo);
             const int column = pass_barcode_control ? pass_barcode_control->excel_col_indx : -1;
             Batch_Series->setCurrentIndex(column >= 0 && column < Batch_Series->count() ? column : 0);
             hdr_combo_list->setCurrentIndex(0);
@@ -203,7 +200,7 @@ void Barcode_Gen::bindingRowChosen(QComboBox *combo)
         return;
     const int i = combo->currentIndex();
     SKTGraphic &copy = *pass_barcode_control;
-    DesignController &design = hub.design();
+    DesignBarcodeMode &dsg = design();
     QString value;
     if (source == kSeries) {
         copy.Set_Data_source_type(1);
@@ -218,7 +215,7 @@ void Barcode_Gen::bindingRowChosen(QComboBox *combo)
             copy.Set_Ftr_Batch_List_Name(name);
             copy.Set_Ftr_Batch_List_Index(i - 1);
         }
-        value = seriesExists(name) ? design.records().Get_First_Value_Of_Dataset(name) : QString();
+        value = seriesExists(name) ? dsg.Get_First_Value_Of_Dataset(name) : QString();
     } else {
         copy.Set_Data_source_type(2);
         if (combo == Batch_Series)
@@ -227,7 +224,7 @@ void Barcode_Gen::bindingRowChosen(QComboBox *combo)
             copy.Set_Hdr_Batch_List_Index(i);
         else
             copy.Set_Ftr_Batch_List_Index(i);
-        value = design.records().Get_First_Value_Of_Excel_Binding(i);
+        value = dsg.Get_First_Value_Of_Excel_Binding(i);
     }
     if (combo == Batch_Series && ticked(use_value_series_chk)) {
         dataText->setText(value);
@@ -238,7 +235,7 @@ void Barcode_Gen::bindingRowChosen(QComboBox *combo)
         FooterText->setText(value);
     }
     goButtonActionPerformed();
-    design.Refresh_Canvas();
+    dsg.Refresh_Canvas();
 }
 
 // ---- The binding controls ----
@@ -281,9 +278,9 @@ void Barcode_Gen::viewRow(QComboBox *combo)
             if (name.isEmpty() || name == combo_first_Select)
                 Show_MessageBox(QStringLiteral("Please select the series."));
             else
-                hub.design().records().Open_Series_Value_Box(name);
+                design().Open_Series_Value_Box(name);
         } else {
-            hub.design().records().Open_Excel_Data_Box();
+            design().Open_Excel_Data_Box();
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(reasonOf(e));

@@ -4,7 +4,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BatchSnapshot.h"
 #include "io/ValueListRules.h"
 #include "core/FileServices.h"
@@ -14,8 +13,6 @@
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/DesignController.h"
-#include "design/PropertySidebar.h"
 #include "platform/ComboItems.h"
 
 #include <QCheckBox>
@@ -342,9 +339,9 @@ void BarcodeModeController::Refresh_All_Series_Combobox()
     try {
         for (QComboBox *c : {val_combo_list, hdr_combo_list, ftr_combo_list})
             Refresh_Data_Set_File_Name_In_Combo(c, QString());
-        DesignController &design = hub.design();
-        if (design.sidebar().Source_Type_List() && design.sidebar().Source_Type_List()->currentIndex() == 1)
-            Refresh_Data_Set_File_Name_In_Combo(design.sidebar().Source_Series_List(), QString());
+        DesignBarcodeMode &dsg = design();
+        if (dsg.Source_Type_List() && dsg.Source_Type_List()->currentIndex() == 1)
+            Refresh_Data_Set_File_Name_In_Combo(dsg.Source_Series_List(), QString());
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }

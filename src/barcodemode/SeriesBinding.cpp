@@ -3,7 +3,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
@@ -11,10 +10,8 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "platform/ComboItems.h"
-#include "design/DesignController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,8 +75,8 @@ int BarcodeModeController::Balance_Datasheet_Combo_Max_Count()
         if (!ticked(check) || !list || list->currentIndex() <= 0 || !items)
             continue;
         const QString name = list->currentText();
-        hub.design().records().Fille_Data_Set_Values_In_Combo(items, name);
-        longest = std::max(longest, hub.design().records().Get_Data_Set_Series_Item_Count(name));
+        design().Fille_Data_Set_Values_In_Combo(items, name);
+        longest = std::max(longest, design().Get_Data_Set_Series_Item_Count(name));
         loaded << items;
     }
     for (QComboBox *items : loaded) {

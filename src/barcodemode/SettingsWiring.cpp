@@ -4,8 +4,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "advqr/AdvQrController.h"
-#include "app/SKTWindowController.h"
 
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -76,10 +74,10 @@ void BarcodeModeController::wireSettingsControls()
 
     // The QR logo's box and browse button are the window's, shared with the Advanced QR mode.
     if (Use_Logo_chk)
-        QObject::connect(Use_Logo_chk, &QCheckBox::clicked, this, [this] { hub.advQr().Use_Logo_Chk_Clicked(); });
+        QObject::connect(Use_Logo_chk, &QCheckBox::clicked, this, [this] { advQr().Use_Logo_Chk_Clicked(); });
     if (Use_browse_logo_btn)
         QObject::connect(Use_browse_logo_btn, &QPushButton::clicked, this,
-                         [this] { hub.advQr().Use_Browse_Logo_Btn_Clicked(); });
+                         [this] { advQr().Use_Browse_Logo_Btn_Clicked(); });
     onClick(brcd_bk_clr_rd, this, &C::Barcode_Back_Color_rd_clicked);
     onClick(brcd_bk_clr_trnsp_rd, this, &C::Barcode_Back_Color_Transp_rd_clicked);
     onClick(transparent_bkgnd, this, &C::Transparent_Bkngd_Clicked);
@@ -89,5 +87,19 @@ void BarcodeModeController::wireAdvancedQrSettingsControls()
 {
     if (advancedQrSettingsWired)
         return;
-    advancedQrSettingsWired = hub.advQr().panel().wireToEditor(*this);
+    using Control = AdvQrBarcodeMode::EditorControl;
+    advancedQrSettingsWired = advQr().wireToEditor(this, [this](Control control, QObject *sender) {
+        switch (control) {
+        case Control::HeaderMargin: Header_Margin_Changed(sender); break;
+        case Control::FooterMargin: Footer_Margin_Changed(sender); break;
+        case Control::TopBottomMargin: TB_Margin_Changed(sender); break;
+        case Control::LeftRightMargin: LR_Margin_Changed(sender); break;
+        case Control::Side: heightChanged(sender); break;
+        case Control::HideHeader: hideHeaderChanged(sender); break;
+        case Control::HideFooter: hideFooterChanged(sender); break;
+        case Control::HeaderFont: Header_Font_Changed(sender); break;
+        case Control::FooterFont: Footer_Font_Changed(sender); break;
+        case Control::Colour: Header_Color_Changed(sender); break;
+        }
+    });
 }

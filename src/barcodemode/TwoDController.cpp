@@ -3,14 +3,12 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "platform/Stepper.h"
-#include "advqr/AdvQrController.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,7 +41,7 @@ bool BarcodeModeController::qrSizePair(QLineEdit **field, platform::Stepper **st
     case 0:
         return BarcodeEditor::qrSizePair(field, stepper);
     case 2:
-        hub.advQr().panel().sidePair(field, stepper);
+        advQr().sidePair(field, stepper);
         return true;
     default:
         return false;   // the Designing mode has no QR size pair in this window

@@ -2,20 +2,18 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "design/DesignController.h"
 #include "model/SKTGraphicView.h"
 
 void BarcodeModeController::Use_Quick_Barcode_in_Design_Mode_Btn_Clicked()
 {
     if (!Check_And_Validat_Barcode(true, true))
         return;
-    DesignController &dsg = hub.design();
-    dsg.Selected_Control_Tool = 10;
+    DesignBarcodeMode &dsg = design();
+    dsg.Set_Selected_Control_Tool(10);
     if (SKTGraphicView *canvas = dsg.Graphic_View())
         canvas->createGraphicOfClass(QStringLiteral("SKTBarcode"), std::nullopt, true, QRectF(), QStringLiteral("F"),
                                      QStringLiteral("PASS_BAR"), QString());
     Not_Draw_Only_Prop_Change = false;
-    hub.Designing_Mode_Select();
+    host().Designing_Mode_Select();
 }

@@ -4,7 +4,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
 #include "io/ValueListRules.h"
 #include "core/Globals.h"
@@ -13,10 +12,6 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "data/Update_List_Details.h"
-#include "design/DesignController.h"
-#include "design/PropertySidebar.h"
-#include "design/RecordBinding.h"
 #include "platform/GuiThread.h"
 
 #include <QCheckBox>
@@ -245,7 +240,7 @@ void BarcodeModeController::OnGetSelected()
         Update_bar_ftr_str->setText(Trim_Str(record.value(value_list::kFooter)));
         Update_bar_pq_str->setText(Trim_Str(record.value(value_list::kPQ)));
         Update_s_indx_str->setText(QString::number(row));
-        const int result = Update_List_Item_Window->runSheet();
+        const int result = valueListWindows().runSheet(*Update_List_Item_Window);
         if (result == 1) {
             for (QLineEdit *field : {Update_bar_value_str, Update_bar_hdr_str, Update_bar_ftr_str, Update_bar_pq_str,
                                      Update_s_indx_str})
@@ -267,17 +262,17 @@ void BarcodeModeController::tableViewSelectionDidChange(QAbstractItemView *table
             set_list_value_to_text_box();
             return;
         }
-        DesignController &design = hub.design();
-        if (!table || table != design.records().Fill_List_RHS)
+        DesignBarcodeMode &dsg = design();
+        if (!table || table != dsg.Fill_List_RHS())
             return;
         if (call_rhs_prop_on_fill_list)
-            design.sidebar().Show_RHS_Properties(nullptr);
+            dsg.Show_RHS_Properties(nullptr);
         // The selected record (-1 for none) into the card, then the list marks it.
-        const QList<int> rows = selectedRowsOf(design.records().Fill_List_RHS);
+        const QList<int> rows = selectedRowsOf(dsg.Fill_List_RHS());
         const int row = rows.isEmpty() ? -1 : rows.first();
-        design.records().Set_data_table_value_to_card(row, export_card_side, false);
-        design.Refresh_Canvas();
-        hub.Mark_Fill_List_New_Selection_Design(row);
+        dsg.Set_data_table_value_to_card(row, export_card_side, false);
+        dsg.Refresh_Canvas();
+        host().Mark_Fill_List_New_Selection_Design(row);
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }
@@ -302,7 +297,7 @@ void BarcodeModeController::doubleClickInTable(QObject *)
 void BarcodeModeController::doubleClick_Fil_List_RHS(QObject *)
 {
     try {
-        const QList<int> rows = selectedRowsOf(hub.design().records().Fill_List_RHS);
+        const QList<int> rows = selectedRowsOf(design().Fill_List_RHS());
         if (rows.isEmpty())
             return;
         if (rows.size() > 1) {
@@ -313,7 +308,7 @@ void BarcodeModeController::doubleClick_Fil_List_RHS(QObject *)
             Show_MessageBox(QStringLiteral("No series or excel data used."));
             return;
         }
-        hub.design().records().Open_All_Used_Data_Box();
+        design().Open_All_Used_Data_Box();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));
     }

@@ -3,12 +3,9 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/ValueListModel.h"
 #include "io/ValueListRules.h"
 #include "core/Messages.h"
-#include "data/Update_List_Details.h"
 #include "platform/RowJumpSelection.h"
 
 #include <QAction>
@@ -101,7 +98,7 @@ void BarcodeModeController::Del_Empty_Row_Menu(QObject *)
             Show_MessageBox(QStringLiteral("There is no blank record in list."));
             return;
         }
-        PleaseWaitGuard sheet(&hub);
+        BarcodeModeHost::WaitSheet sheet(host());
         value_list::removeBlankRecords(ListData_barcode);
         Reload_List();
         Update_List_Count();
@@ -119,7 +116,7 @@ void BarcodeModeController::Del_All_Row_Menu(QObject *)
             return;
         if (Show_YES_NO_MessageBox(QStringLiteral("Do you want to delete all records?")) != 1)
             return;
-        PleaseWaitGuard sheet(&hub);
+        BarcodeModeHost::WaitSheet sheet(host());
         ListData_barcode.clear();
         Reload_List();
         Update_List_Count();
@@ -188,7 +185,7 @@ void BarcodeModeController::clearEveryRecord(const QString &question, bool keepP
         if (Show_YES_NO_MessageBox(question) != 1)
             return;
         const ClearPQScope keep(clear_PQ_Flag, keepPQ);
-        PleaseWaitGuard sheet(&hub);
+        BarcodeModeHost::WaitSheet sheet(host());
         for (int i = 0; i < ListData_barcode.size(); ++i) {
             ValueRecord r = ListData_barcode.at(i);
             edit(r);
@@ -393,12 +390,13 @@ void BarcodeModeController::wireValueList()
                      [this](const QPoint &at) { List_Menu->popup(List->viewport()->mapToGlobal(at)); });
 
     // The edit-row sheet, made with the window; the main window reaches its fields by outlets.
-    Update_List_Item_Window = new Update_List_Details(valueListHost, List->window());
-    Update_bar_value_str = Update_List_Item_Window->m_bar_value_str;
-    Update_bar_hdr_str = Update_List_Item_Window->m_bar_hdr_str;
-    Update_bar_ftr_str = Update_List_Item_Window->m_bar_ftr_str;
-    Update_bar_pq_str = Update_List_Item_Window->m_bar_pq_str;
-    Update_s_indx_str = Update_List_Item_Window->m_s_indx_str;
+    const DataBarcodeMode::EditRowSheet sheet = valueListWindows().Make_Edit_Row_Sheet(valueListHost, List->window());
+    Update_List_Item_Window = sheet.sheet;
+    Update_bar_value_str = sheet.value;
+    Update_bar_hdr_str = sheet.header;
+    Update_bar_ftr_str = sheet.footer;
+    Update_bar_pq_str = sheet.pq;
+    Update_s_indx_str = sheet.row;
 
     wireValueListTransfers();
     Update_List_Count();

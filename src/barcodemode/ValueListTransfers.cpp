@@ -3,18 +3,13 @@
 // list as a workbook or a tab-separated text file.
 
 #include "barcodemode/BarcodeModeController.h"
-#include "data/Generate_List_Barcode.h"
 
-#include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
 #include "io/ExcelRowLimit.h"
 #include "io/ValueListImportRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
-#include "data/Import_Excel_Barcode.h"
-#include "data/Import_From_Txt_File.h"
 #include "io/SpreadsheetWriter.h"
 #include "output/AccessoryViewController.h"
 #include "platform/Dialogs.h"
@@ -71,8 +66,8 @@ TextImportInput readTextImport(const QString &path)
 void BarcodeModeController::wireValueListTransfers()
 {
     QWidget *window = List ? List->window() : nullptr;
-    Import_TXT_File_Window = new Import_From_Txt_File(window);
-    imp_xl_Wnd = new Import_Excel_Barcode(valueListHost, window);
+    Import_TXT_File_Window = valueListWindows().Make_Text_Import_Window(window);
+    imp_xl_Wnd = valueListWindows().Make_Excel_Import_Window(valueListHost, window);
 
     QObject::connect(import_list_btn, &QPushButton::clicked, this, [this] { Import_List_Button(import_list_btn); });
     QObject::connect(excel_list_btn, &QPushButton::clicked, this, [this] { Excel_List_Button(excel_list_btn); });
@@ -83,7 +78,7 @@ void BarcodeModeController::wireValueListTransfers()
 void BarcodeModeController::Create_List_Button(QObject *)
 {
     try {
-        Generate_List_Barcode::defaultInstance()->Open_Wnd(valueListHost);
+        valueListWindows().Open_Generate_List_Wnd(valueListHost);
         Mark_List_New_Selection_barcode(0);
         bind_all();
     } catch (const std::exception &e) {
@@ -132,9 +127,8 @@ void BarcodeModeController::Load_text_file_Thread(const QString &path)
 void BarcodeModeController::Open_Import_Num_Window()
 {
     platform::runOnGuiThreadAndWait([this] {
-        Import_Error_Rerult = Import_TXT_File_Window ? Import_TXT_File_Window->runWindow() : 0;
-        if (Import_TXT_File_Window)
-            Import_TXT_File_Window->hide();
+        m_textImportResult =
+            Import_TXT_File_Window ? valueListWindows().Run_Text_Import_Window(*Import_TXT_File_Window) : 0;
     });
 }
 
@@ -149,17 +143,13 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
         try {
             Import_From_Txt_File &w = *Import_TXT_File_Window;
             prev_list_item_barcode = int(ListData_barcode.size());
-            w.file_path->setText(path);
-            for (QCheckBox *box : {w.chk_value, w.chk_header, w.chk_footer, w.chk_pq})
-                box->setChecked(false);
-            w.radioButton_At_Start->setChecked(true);
-            w.radioButton_At_End->setChecked(false);
+            valueListWindows().Reset_Text_Import_Window(w, path);
             Open_Import_Num_Window();
-            if (Import_Error_Rerult != 1)
+            if (m_textImportResult != 1)
                 return;
-            chosen = w.file_path->text();   // the browse button may have changed it
-            options = {w.chk_value->isChecked(), w.chk_header->isChecked(), w.chk_footer->isChecked(),
-                       w.chk_pq->isChecked(), overwrite_text_load_row.load()};
+            const DataBarcodeMode::TextImportChoice choice = valueListWindows().Text_Import_Choice(w);
+            chosen = choice.path;   // the browse button may have changed it
+            options = {choice.value, choice.header, choice.footer, choice.pq, choice.overwrite};
             accepted = true;
         } catch (const std::exception &e) {
             Show_NSLog_Message(failureText(e));
@@ -168,7 +158,7 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
     if (!accepted)
         return;
 
-    PleaseWaitGuard sheet(&hub);
+    BarcodeModeHost::WaitSheet sheet(host());
     const TextImportInput input = readTextImport(chosen);
     if (!input.ok) {
         sheet.hide();
@@ -232,8 +222,8 @@ void BarcodeModeController::Excel_List_Button(QObject *)
         const QString path = chosen.first();
         Delete_Excel_File_Temp_Folder();
         prev_list_item_barcode = int(ListData_barcode.size());
-        Import_TXT_File_Window->file_path->setText(path);
-        imp_xl_Wnd->Open_excel_Wnd(path);
+        valueListWindows().Set_Text_Import_Path(*Import_TXT_File_Window, path);
+        valueListWindows().Open_excel_Wnd(*imp_xl_Wnd, path);
         Mark_List_New_Selection_barcode(0);
         bind_all();
     } catch (const std::exception &e) {
@@ -276,7 +266,7 @@ void BarcodeModeController::Export_List_Button(QObject *)
         if (!workbook && extension != QLatin1String("txt"))
             path += QStringLiteral(".txt");
 
-        PleaseWaitGuard sheet(&hub);
+        BarcodeModeHost::WaitSheet sheet(host());
         Export_File_Path = path;
         using namespace value_list;
         bool written = false;

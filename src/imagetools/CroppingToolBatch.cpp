@@ -4,8 +4,7 @@
 
 #include "imagetools/Cropping_Tool.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
+#include "imagetools/ImageToolsSources.h"
 #include "core/Globals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
@@ -19,9 +18,6 @@
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
 #include "io/SeriesStore.h"
-#include "output/JobRunner.h"
-#include "output/OutputController.h"
-#include "output/Send_Modeless.h"
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"
 #include "ui_Cropping_Tool.h"
@@ -51,8 +47,8 @@ QString freeSeriesName(const QString &name)
 // Runs the body behind the progress sheet, or on a plain worker where there is no main window.
 void runBehindSheet(int count, const std::function<void()> &body)
 {
-    if (Main_App_wnd) {
-        JobRunner(Main_App_wnd->output()).run(count, count, body, JobRunner::Figure::Count);
+    if (ImageToolsSources *sources = ImageToolsSources::current()) {
+        sources->output->Run_Behind_Progress_Sheet(count, body);
         return;
     }
     // The GUI thread keeps serving the run's requests (the list's selection) meanwhile.
@@ -83,7 +79,8 @@ void Cropping_Tool::Load_file_Func(const QString &seriesName)
     if (!values)
         return;
     // The main window's accepted types: every image command takes the same files.
-    const QStringList types = Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList();
+    ImageToolsSources *sources = ImageToolsSources::current();
+    const QStringList types = sources ? sources->host->Allowd_Image_fileTypes() : QStringList();
     for (QString line : *values) {
         // A line ended by a carriage return names the file without it.
         if (line.endsWith(QLatin1Char('\r')))
@@ -269,7 +266,8 @@ void Cropping_Tool::Crop_All_Thread()
         }
     }
     const QString folder = Crop_Output_Path;
-    OutputController *output = Main_App_wnd ? &Main_App_wnd->output() : nullptr;
+    ImageToolsSources *sources = ImageToolsSources::current();
+    OutputImageTools *output = sources ? sources->output.get() : nullptr;
 
     QStringList lines;
     crop::BatchPlan batch;
@@ -309,7 +307,7 @@ void Cropping_Tool::Crop_All_Thread()
         // The prompt and the window it stands in front of are made here, on the GUI thread,
         // before the run may ask.
         Replcae_Confirm_Box::defaultInstance();
-        Main_App_wnd->window();
+        sources->host->window();
         batch.keepReplace = [output](const QString &path) {
             return Trim_Str(output->Check_And_Show_Keep_Replace_File_Msg(path, true));
         };
@@ -327,7 +325,8 @@ void Cropping_Tool::Crop_All_Thread()
             Crop_Direct_Path = written;
         if (!written.isEmpty())
             lines << written;
-        curr_card_count = double(i + 1);
+        if (output)
+            output->Set_Progress_Count(double(i + 1));
     };
 
     crop::BatchOutcome outcome;
@@ -343,8 +342,8 @@ void Cropping_Tool::Crop_All_Thread()
             if (!series_store::write(seriesName, lines))
                 Show_MessageBox(QStringLiteral("Error in series file accessing."));
         }
-        if (Main_App_wnd)
-            Main_App_wnd->barcodeMode().Refresh_Data_Set_File_Name_In_Combo(u.camera_list, QString());
+        if (sources)
+            sources->barcode->Refresh_Data_Set_File_Name_In_Combo(u.camera_list, QString());
     }
     // The list shows the last picture processed, whatever showing is still queued.
     m_runShown = -1;

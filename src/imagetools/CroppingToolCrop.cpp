@@ -4,8 +4,7 @@
 
 #include "imagetools/Cropping_Tool.h"
 
-#include "app/PleaseWaitGuard.h"
-#include "app/SKTWindowController.h"
+#include "imagetools/ImageToolsSources.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
@@ -15,8 +14,6 @@
 #include "imaging/CropSource.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
-#include "output/ImageExport.h"
-#include "output/OutputController.h"
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"
 #include "ui_Cropping_Tool.h"
@@ -28,7 +25,7 @@
 #include <QFileInfo>
 #include <QLabel>
 
-#include <optional>
+#include <memory>
 
 namespace {
 
@@ -38,22 +35,25 @@ class WaitSheet {
 public:
     WaitSheet(QDialog *&sheet, QWidget *over) : m_sheet(sheet)
     {
-        m_sheet = PleaseWaitGuard::makeSheet(over);
-        m_guard.emplace(m_sheet, over);
+        // Without a main window there is no sheet to copy: the crop runs without one.
+        if (ImageToolsSources *sources = ImageToolsSources::current()) {
+            m_sheet = sources->host->Make_Please_Wait_Sheet(over);
+            m_shown = sources->host->Show_Please_Wait_Sheet(m_sheet, over);
+        }
     }
     ~WaitSheet() { hide(); }
     void hide()
     {
-        if (!m_guard)
+        if (!m_shown)
             return;
-        m_guard.reset();
+        m_shown.reset();
         delete m_sheet;
         m_sheet = nullptr;
     }
 
 private:
     QDialog *&m_sheet;
-    std::optional<PleaseWaitGuard> m_guard;
+    std::shared_ptr<void> m_shown;   // the sheet shown while held
 };
 
 } // namespace
@@ -76,11 +76,11 @@ QImage Cropping_Tool::operationResult(QString *error) const
 
 QString Cropping_Tool::writeOutput(const QImage &image, const QString &path, bool skipKeepReplace)
 {
-    if (!Main_App_wnd)
+    ImageToolsSources *sources = ImageToolsSources::current();
+    if (!sources)
         return {};
     Export_File_Path.clear();
-    ImageExport writer(Main_App_wnd->output());
-    if (!writer.Export_File_Function(path, platform::Picture::fromImage(image), false, skipKeepReplace, false))
+    if (!sources->output->Export_File_Function(path, platform::Picture::fromImage(image), false, skipKeepReplace, false))
         return {};
     return Export_File_Path;
 }
@@ -199,7 +199,8 @@ void Cropping_Tool::Crop_Direct_Image_Clicked()
         return;
     }
     const QString wanted = Crop_Output_Path + QLatin1Char('/') + QFileInfo(Crop_Input_Path).fileName();
-    Crop_Direct_Path = Main_App_wnd ? Main_App_wnd->output().Check_Exist_Path_and_Create_New(wanted, 1) : wanted;
+    ImageToolsSources *sources = ImageToolsSources::current();
+    Crop_Direct_Path = sources ? sources->output->Check_Exist_Path_and_Create_New(wanted, 1) : wanted;
     croped_file = writeOutput(result, Crop_Direct_Path, true);
     wait.hide();
     // 1 only with the file there: a failed write has been reported and the dialog stays open.

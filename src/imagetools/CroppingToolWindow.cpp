@@ -3,7 +3,7 @@
 
 #include "imagetools/Cropping_Tool.h"
 
-#include "app/SKTWindowController.h"
+#include "imagetools/ImageToolsSources.h"
 #include "core/Globals.h"
 #include "core/Utilities.h"
 #include "imaging/CropGeometry.h"
@@ -142,7 +142,8 @@ void Cropping_Tool::Size_Text_Changed(bool width)
 void Cropping_Tool::File_Browse_Clicked()
 {
     platform::OpenPanelRequest request;
-    request.extensions = Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList();
+    ImageToolsSources *sources = ImageToolsSources::current();
+    request.extensions = sources ? sources->host->Allowd_Image_fileTypes() : QStringList();
     const QStringList chosen = platform::dialogResponder().openPanel(request);
     if (!chosen.isEmpty())
         m_ui->file_path->setText(chosen.first());

@@ -1,6 +1,6 @@
 #include "imagetools/Cropping_Tool.h"
 
-#include "app/SKTWindowController.h"
+#include "imagetools/ImageToolsSources.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
@@ -163,13 +163,14 @@ bool Cropping_Tool::Load_for_Next_Screen()
         Create_List(Crop_Input_Path);
         Load_Image_File(Crop_Input_Path);
         break;
-    case 1:
+    case 1: {
         crop_num = 0;
         u.crop_btn->show();
         u.crop_all_btn->show();
         // The main window's accepted types: every image command takes the same files.
-        for (const QString &path : crop::folderImages(
-                 u.folder_path->text(), Main_App_wnd ? Main_App_wnd->Allowd_Image_fileTypes : QStringList()))
+        const ImageToolsSources *sources = ImageToolsSources::current();
+        const QStringList types = sources ? sources->host->Allowd_Image_fileTypes() : QStringList();
+        for (const QString &path : crop::folderImages(u.folder_path->text(), types))
             Create_List(path);
         if (ListData.isEmpty()) {
             Back_Btn_Clicked();
@@ -179,6 +180,7 @@ bool Cropping_Tool::Load_for_Next_Screen()
         Crop_Input_Path = Get_Item_Text(0);
         Load_Image_File(Crop_Input_Path);
         break;
+    }
     default: {
         u.crop_btn->hide();
         u.crop_all_btn->setVisible(crop_direct != 2);

@@ -1,6 +1,6 @@
 #include "imagetools/Image_Library.h"
 
-#include "app/SKTWindowController.h"
+#include "imagetools/ImageToolsSources.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
@@ -156,8 +156,8 @@ void Image_Library::Browse_Other_Clicked()
 {
     platform::OpenPanelRequest request;
     // There is always a main window in the application; without one any file may be chosen.
-    if (Main_App_wnd)
-        request.extensions = Main_App_wnd->Allowd_Image_fileTypes;
+    if (ImageToolsSources *sources = ImageToolsSources::current())
+        request.extensions = sources->host->Allowd_Image_fileTypes();
     request.canChooseFiles = true;
     request.canChooseDirectories = false;
     request.allowsMultipleSelection = false;

@@ -5,7 +5,7 @@
 #include "advqr/QrFieldsPrint.h"
 #include "advqr/QrPayload.h"
 #include "advqr/QrPayloadSamples.h"
-#include "barcodemode/QrCategoryImages.h"
+#include "core/QrCategoryImages.h"
 #include "core/Utilities.h"
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"

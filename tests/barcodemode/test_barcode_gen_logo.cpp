@@ -8,8 +8,7 @@
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "app/SKTWindowController.h"
-#include "barcodemode/QrCategoryImages.h"
-#include "barcodemode/QrLogo.h"
+#include "core/QrCategoryImages.h"
 #include "imagetools/Image_Library.h"
 #include "support/ImageFileMakers.h"
 #include "support/Decode.h"
@@ -139,15 +138,6 @@ TEST_F(LogoWindow, AMissingBrokenOrHugeLogoGivesNoLogo)
         EXPECT_TRUE(g->USE_QR_LOGO_IMG.isNull());
         EXPECT_TRUE(at600(g->Get_Image_From_Val(object->two_d_font_val, object->header_val, object->footer_val)) == plain);
     }
-}
-
-TEST(QrLogo, ALogoFitsTheBoxWithItsProportions)
-{
-    EXPECT_EQ(qr_logo::fittedSize(400, 100), QSize(200, 50));
-    EXPECT_EQ(qr_logo::fittedSize(100, 400), QSize(50, 200));
-    EXPECT_EQ(qr_logo::fittedSize(30, 30), QSize(200, 200));   // enlarged as well
-    EXPECT_EQ(qr_logo::fittedSize(1000, 1), QSize(200, 1));
-    EXPECT_EQ(qr_logo::fittedSize(0, 10), QSize());
 }
 
 TEST_F(LogoWindow, TheLogoBoxAndTheLibraryPicker)

@@ -1,4 +1,4 @@
-#include "barcodemode/QrCategoryImages.h"
+#include "core/QrCategoryImages.h"
 
 #include <QList>
 #include <QPair>

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QString>
 
+constexpr double targetWidth = 200.0;   // the box a QR logo is scaled into
+constexpr double targetHeight = 200.0;
+
 namespace qr_logo {
 
 // The picture of the file at path scaled to fit the box: the longer side takes the box's side, the

@@ -1,6 +1,5 @@
-#include "barcodemode/QrLogo.h"
+#include "imaging/QrLogo.h"
 
-#include "barcodemode/BarcodeModeGlobals.h"
 #include "imaging/ImageForPath.h"
 
 #include <QFileInfo>
