@@ -17,7 +17,7 @@
 #include "model/SKTGrid.h"
 #include "platform/Files.h"
 #include "platform/TextNotifications.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 
 #include "app/PleaseWaitGuard.h"
 #include "app/SKTWindowController.h"
-#include "barcodemode/ValueListModel.h"
+#include "io/ValueListModel.h"
 #include "io/ValueListRules.h"
 #include "core/Messages.h"
 #include "data/Update_List_Details.h"

@@ -17,7 +17,7 @@
 #include "model/SKTZoomingScrollView.h"
 #include "platform/Dialogs.h"
 #include "platform/Ruler.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QComboBox>
 #include <QPainter>

@@ -7,7 +7,7 @@
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "model/SKTGrid.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QMainWindow>
 

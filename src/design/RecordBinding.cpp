@@ -6,7 +6,7 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListModel.h"
+#include "io/ValueListModel.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"

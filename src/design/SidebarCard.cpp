@@ -25,7 +25,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/Card_Wizard.h"
 #include "projects/ProjectsController.h"
 

@@ -23,7 +23,7 @@
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QCheckBox>
 

@@ -19,7 +19,7 @@
 #include "model/ObjectArchive.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QHash>
 

@@ -11,7 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

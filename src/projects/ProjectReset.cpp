@@ -12,7 +12,7 @@
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/ToolPalette.h"

@@ -14,7 +14,7 @@
 #include "design/RecordBinding.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/Card_Wizard.h"
 #include "projects/RHS_Templates.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "design/DesignController.h"
 
 #include <QFileInfo>

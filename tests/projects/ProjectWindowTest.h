@@ -11,7 +11,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsController.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
