@@ -1,10 +1,12 @@
 #include "app/SKTWindowController.h"
 
 #include "advqr/AdvQrController.h"
+#include "app/HubDesignSide.h"
 #include "app/HubOutputSide.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "projects/ProjectsController.h"
@@ -34,11 +36,14 @@ QImage loadBundleImage(const QString &name, const QString &type)
 } // namespace
 
 SKTWindowController::SKTWindowController()
-    : m_barcodeMode(new BarcodeModeController(*this)), m_design(new DesignController(*this)),
-      m_projects(new ProjectsController(*this)), m_advQr(new AdvQrController(*this))
+    : m_barcodeMode(new BarcodeModeController(*this)), m_projects(new ProjectsController(*this)),
+      m_advQr(new AdvQrController(*this))
 {
-    // Output reads the others through their output sides, so it comes once they all exist.
+    // The design reads the others through its sources, and output reads them all (the design
+    // included) through their output sides; the design reaches output once it exists.
+    m_design = new DesignController(Make_Design_Sources(*this));
     m_output = new OutputController(Make_Output_Sources(*this));
+    Give_Design_Output_Source(*this);
     DesignController &d = design();
     BarcodeModeController &b = barcodeMode();
     // The window description is loaded later, on the first window() call.

@@ -15,6 +15,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "model/Card_Property.h"
+#include "projects/CardWizardValues.h"
 #include "projects/Card_Wizard.h"
 #include "projects/RHS_Templates.h"
 
@@ -88,12 +89,12 @@ void ProjectsController::Open_Start_Window()
         }
 
         // The label stock.
-        dsg.sidebar().Show_Wizard_Label_Stock(wizard);
+        dsg.sidebar().Show_Wizard_Label_Stock(Card_Wizard_Values(wizard));
 
         int result = 1;
         if (Selected_Template_Path.isEmpty()) {
             // A blank card from the wizard's choices.
-            dsg.sidebar().Show_Wizard_Card(wizard);
+            dsg.sidebar().Show_Wizard_Card(Card_Wizard_Values(wizard));
         } else {
             // A template, opened untitled.
             if (RHS_Templates *panel = RHS_Templates::defaultInstance())

@@ -32,9 +32,10 @@ const QStringList kParts = {QStringLiteral("advqr"), QStringLiteral("barcodemode
                             QStringLiteral("design"), QStringLiteral("imagetools"), QStringLiteral("output"),
                             QStringLiteral("projects")};
 // The hub's interface, the parts' one way up: the controller, its please-wait sheet, the help
-// windows of its toolbar and what output asks of it.
+// windows of its toolbar and what output and the design ask of it.
 const QStringList kHub = {QStringLiteral("app/SKTWindowController.h"), QStringLiteral("app/PleaseWaitGuard.h"),
-                          QStringLiteral("app/HelpAbout.h"), QStringLiteral("app/OutputHost.h")};
+                          QStringLiteral("app/HelpAbout.h"), QStringLiteral("app/OutputHost.h"),
+                          QStringLiteral("app/DesignHost.h")};
 
 QList<Layer> makeLayers()
 {
