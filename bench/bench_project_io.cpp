@@ -11,7 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/HeadlessResponder.h"
 #include "platform/Picture.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsController.h"
 
 #include <QElapsedTimer>

@@ -3,12 +3,14 @@
 #include "advqr/AdvQrController.h"
 #include "app/HubAdvQrSide.h"
 #include "app/HubBarcodeModeSide.h"
+#include "app/HubDesignSide.h"
 #include "app/HubImageToolsSide.h"
 #include "app/HubOutputSide.h"
 #include "app/HubProjectsSide.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "imagetools/ImageToolsSources.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
@@ -23,7 +25,7 @@
 #include "model/SKTGrid.h"
 #include "platform/Files.h"
 #include "platform/TextNotifications.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,14 +42,17 @@ QImage loadBundleImage(const QString &name, const QString &type)
 } // namespace
 
 SKTWindowController::SKTWindowController()
-    : m_barcodeMode(new BarcodeModeController), m_design(new DesignController(*this)),
-      m_projects(new ProjectsController(Make_Projects_Sources(*this))), m_advQr(new AdvQrController)
+    : m_barcodeMode(new BarcodeModeController), m_projects(new ProjectsController), m_advQr(new AdvQrController)
 {
-    // The two modes read the others through their sides, so they get them once all exist.
+    // Each part reads the others through its sources, made once the parts they name exist: the
+    // design first (its sources name the modes and projects), then the modes and projects (theirs
+    // name the design), then output, which reads them all and which the design reaches last.
+    m_design = new DesignController(Make_Design_Sources(*this));
     m_barcodeMode->useSources(Make_Barcode_Mode_Sources(*this));
     m_advQr->useSources(Make_Adv_Qr_Sources(*this));
-    // Output reads the others through their output sides, so it comes once they all exist.
+    m_projects->useSources(Make_Projects_Sources(*this));
     m_output = new OutputController(Make_Output_Sources(*this));
+    Give_Design_Output_Source(*this);
     DesignController &d = design();
     BarcodeModeController &b = barcodeMode();
     // The window description is loaded later, on the first window() call.

@@ -4,7 +4,7 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "barcodemode/ValueListModel.h"
+#include "io/ValueListModel.h"
 #include "io/ValueListRules.h"
 #include "core/Globals.h"
 #include "barcodemode/BarcodeModeGlobals.h"

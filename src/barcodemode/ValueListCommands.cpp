@@ -3,7 +3,7 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "barcodemode/ValueListModel.h"
+#include "io/ValueListModel.h"
 #include "io/ValueListRules.h"
 #include "core/Messages.h"
 #include "platform/RowJumpSelection.h"

@@ -4,7 +4,7 @@
 // reaches the table through defaultInstance(). The window is a read-only view of it with its row
 // and column counts.
 
-#include "data/LinkedSheetTable.h"
+#include "io/LinkedSheetTable.h"
 
 #include <QObject>
 #include <QString>

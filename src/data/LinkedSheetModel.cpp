@@ -1,6 +1,6 @@
 #include "data/LinkedSheetModel.h"
 
-#include "data/LinkedSheetTable.h"
+#include "io/LinkedSheetTable.h"
 
 LinkedSheetModel::LinkedSheetModel(const LinkedSheetTable &table, QObject *parent)
     : QAbstractTableModel(parent), m_table(table)

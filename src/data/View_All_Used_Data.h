@@ -2,7 +2,7 @@
 // The viewer of the data a design uses: one row per batch record, one column per series and per
 // linked spreadsheet column that an output object of the front side is bound to, read-only.
 
-#include "data/LinkedSheetTable.h"
+#include "io/LinkedSheetTable.h"
 
 #include <QObject>
 #include <QString>

@@ -3,10 +3,9 @@
 
 #include "design/DesignCommands.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/EditingCommands.h"
 #include "platform/Files.h"
 
@@ -19,14 +18,13 @@
 
 QByteArray DesignCommands::Barcode_Pdf_Data()
 {
-    return hub.barcodeMode().panel().previewPdfData();
+    return sources.barcode->previewPdfData();
 }
 
 void DesignCommands::Copy_Button(QObject *)
 {
     try {
-        BarcodeModeController &b = hub.barcodeMode();
-        if (!b.Check_And_Validat_Barcode(true, true))
+        if (!sources.barcode->Check_And_Validat_Barcode(true, true))
             return;
         const QByteArray pdf = Barcode_Pdf_Data();
         if (pdf.isEmpty())

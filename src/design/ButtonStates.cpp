@@ -3,10 +3,10 @@
 
 #include "design/EditingCommands.h"
 
-#include "app/SKTWindowController.h"
-#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
+#include "model/DesignGlobals.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -66,16 +66,16 @@ void EditingCommands::Disable_Standard_Button_For_Lock()
 
 void EditingCommands::Enable_Disable_Undo(bool enable)
 {
-    if (design.hub.undo_menu)
-        design.hub.undo_menu->setEnabled(enable);
+    if (QAction *item = design.sources().host->undo_menu())
+        item->setEnabled(enable);
     if (Undo_btn)
         Undo_btn->setEnabled(enable);
 }
 
 void EditingCommands::Enable_Disable_Redo(bool enable)
 {
-    if (design.hub.redo_menu)
-        design.hub.redo_menu->setEnabled(enable);
+    if (QAction *item = design.sources().host->redo_menu())
+        item->setEnabled(enable);
     if (Redo_btn)
         Redo_btn->setEnabled(enable);
 }

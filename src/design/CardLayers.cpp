@@ -6,7 +6,7 @@
 #include "core/Messages.h"
 #include "model/CardTextLayout.h"
 #include "model/StyleCodes.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -3,13 +3,13 @@
 
 #include "design/DesignController.h"
 
-#include "app/SKTWindowController.h"
-
-#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/CardLayers.h"
 #include "design/DesignCanvasHost.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
+#include "model/Card_Property.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTGraphicsController.h"
@@ -17,7 +17,6 @@
 #include "model/SKTZoomingScrollView.h"
 #include "platform/Dialogs.h"
 #include "platform/Ruler.h"
-#include "projects/Card_Property.h"
 
 #include <QComboBox>
 #include <QPainter>
@@ -138,7 +137,7 @@ std::shared_ptr<SKTGraphic> DesignController::Get_Selected_Graphic() const
 
 SKTGraphicList DesignController::Get_Front_Controls_Array() const
 {
-    const SKTDocument *document = hub.document();
+    const SKTDocument *document = sources().host->document();
     return document ? document->graphics() : SKTGraphicList();
 }
 
@@ -167,7 +166,7 @@ QString DesignController::currentGraphicClass() const
 bool DesignController::Browse_User_Image_Manually()
 {
     platform::OpenPanelRequest request;
-    request.extensions = hub.Allowd_Image_fileTypes;
+    request.extensions = sources().host->Allowd_Image_fileTypes();
     request.canChooseFiles = true;
     request.canChooseDirectories = false;
     request.allowsMultipleSelection = false;
@@ -228,11 +227,11 @@ void DesignController::Bind_Canvas()
         return;
     if (!_graphicsController)
         _graphicsController = new SKTGraphicsController(this);
-    _graphicsController->setDocument(hub.document());
+    _graphicsController->setDocument(sources().host->document());
     if (!Canvas_Host)
         Canvas_Host = std::make_shared<DesignCanvasHost>(*this);
     canvas->setHost(Canvas_Host.get());
-    canvas->bindGraphics(hub.document());
+    canvas->bindGraphics(sources().host->document());
     canvas->bindSelectionIndexes(_graphicsController);
     canvas->setGrid(_grid);
 
@@ -391,7 +390,7 @@ void DesignController::delete_all_control()
 {
     if (SKTGraphicView *canvas = Graphic_View()) {
         canvas->delete_all_control();
-    } else if (SKTDocument *document = hub.document()) {
+    } else if (SKTDocument *document = sources().host->document()) {
         QList<int> indexes;
         for (qsizetype i = 0; i < document->graphics().size(); ++i)
             indexes.append(int(i));

@@ -3,18 +3,15 @@
 
 #include "design/DesignCanvasHost.h"
 
-#include "advqr/AdvQrController.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
-#include "model/DesignGlobals.h"
 #include "design/CardLayers.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"
@@ -95,11 +92,11 @@ double DesignCanvasHost::Get_Unit_Convertor(int from, int to) const
 QImage DesignCanvasHost::Placeholder_Image(Placeholder which) const
 {
     switch (which) {
-    case Placeholder::SignSample: return m_design.hub.sign_sample_img;
-    case Placeholder::FingerprintSample: return m_design.hub.fp_sample_img;
+    case Placeholder::SignSample: return m_design.sources().host->sign_sample_img();
+    case Placeholder::FingerprintSample: return m_design.sources().host->fp_sample_img();
     case Placeholder::NoImage: break;
     }
-    return m_design.hub.no_image;
+    return m_design.sources().host->no_image();
 }
 
 platform::Picture DesignCanvasHost::First_Barcode_Picture(SKTGraphic &barcode, const QString &ctrl_value)
@@ -109,7 +106,7 @@ platform::Picture DesignCanvasHost::First_Barcode_Picture(SKTGraphic &barcode, c
         value = m_design.Pass_Barcode_Mode_Settings(barcode);
     else if (ctrl_value == QLatin1String("PASS_QR"))
         value = m_design.Pass_Adv_QR_Settings(barcode);
-    Barcode_Gen &window = m_design.hub.barcodeGen();
+    BarcodeModeDesign &window = *m_design.sources().barcode;
     window.Set_Barcode_Prop_To_Control(barcode, true);
     const platform::Picture picture = window.Get_Image_From_Val(value, barcode.header_val, barcode.footer_val);
     Barcode_output_image = std::make_shared<platform::Picture>(picture);
@@ -134,8 +131,8 @@ void DesignController::Convert_Barcode_Lengths_To_MM(SKTGraphic &object, int uni
 
 QString DesignController::Pass_Barcode_Mode_Settings(SKTGraphic &o)
 {
-    BarcodeModeController &bm = hub.barcodeMode();
-    const BarcodeModeSettings v = bm.panel().settings();
+    BarcodeModeDesign &bm = *sources().barcode;
+    const BarcodeModeSettings v = bm.settings();
     o.linear_or_2d = v.family != 0 ? 1 : 0;
     const QString value = o.linear_or_2d ? v.twoDValue : v.linearValue;
     o.two_d_font_val = value;
@@ -180,7 +177,7 @@ QString DesignController::Pass_Barcode_Mode_Settings(SKTGraphic &o)
     o.qr_size_val = v.steps.qrSide;
     o.qr_version_index = v.qrVersion;
     o.qr_ec_index = v.qrLevel;
-    o.Set_QR_Logo_VAR(bm.USE_QR_LOGO, v.logoPath);
+    o.Set_QR_Logo_VAR(bm.USE_QR_LOGO(), v.logoPath);
     o.linear_height_val = float(v.steps.barHeight);
     o.linear_width_val = float(v.steps.barWidth);
     o.pdf_hgt_val = v.steps.pdfHeight;
@@ -218,13 +215,13 @@ QString DesignController::Pass_Barcode_Mode_Settings(SKTGraphic &o)
 
 QString DesignController::Pass_Adv_QR_Settings(SKTGraphic &o)
 {
-    AdvQrController &qr = hub.advQr();
-    const AdvQrSettings q = qr.panel().settings();
+    AdvQrDesign &qr = *sources().advQr;
+    const AdvQrSettings q = qr.settings();
     const QString value = qr.Get_Adv_QR_Final_Str_Value();
     o.AQR_Final_Value = value;
     o.two_d_font_val = value;
     o.AQR_Category = q.type;
-    o.AQR_Display_value = SEL_QR_DISPLAY_VALUE;
+    o.AQR_Display_value = qr.SEL_QR_DISPLAY_VALUE();
     o.linear_or_2d = 1;
     o.barcode_font_index = 16;
     o.linear_font_val = QStringLiteral("123456789012");
@@ -240,9 +237,7 @@ QString DesignController::Pass_Adv_QR_Settings(SKTGraphic &o)
     o.qr_size_val = q.sideStep;
     o.qr_version_index = q.qrVersion;
     o.qr_ec_index = q.qrLevel;
-    if (qr.ADV_QR_USE_QR_LOGO_PATH.isNull())
-        qr.ADV_QR_USE_QR_LOGO_PATH = QStringLiteral("");
-    o.Set_QR_Logo_VAR(qr.ADV_QR_USE_QR_LOGO, qr.ADV_QR_USE_QR_LOGO_PATH);
+    o.Set_QR_Logo_VAR(qr.ADV_QR_USE_QR_LOGO(), qr.ADV_QR_USE_QR_LOGO_PATH());
     o.linear_height_val = 1.0f;
     o.linear_width_val = 20.0f;
     o.pdf_hgt_val = 20;
@@ -271,7 +266,7 @@ QString DesignController::Pass_Adv_QR_Settings(SKTGraphic &o)
         o._isDrawingFill = false;
         o._fillColor = q.colours[3];
     }
-    const BarcodeModeSettings v = hub.barcodeMode().panel().settings();
+    const BarcodeModeSettings v = sources().barcode->settings();
     o.dpi_val_index = v.dpiIndex;
     o.dpi_custom_val = v.dpiText;
     Convert_Barcode_Lengths_To_MM(o, Measument_Unit_Is_Adv_QR);

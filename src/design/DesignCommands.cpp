@@ -3,25 +3,17 @@
 
 #include "design/DesignCommands.h"
 
-#include "app/HelpAbout.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
-#include "data/Backup_Restore.h"
-#include "data/BatchWizard.h"
-#include "data/Generate_List.h"
-#include "data/Import_Wizard.h"
 #include "design/DesignController.h"
 #include "design/DesignSeriesUsers.h"
+#include "design/DesignSources.h"
 #include "design/EditingCommands.h"
 #include "design/RecordBinding.h"
-#include "imagetools/Cropping_Tool.h"
-#include "projects/ProjectsController.h"
 
 #include <exception>
 
-DesignCommands::DesignCommands(DesignController &design) : design(design), hub(design.hub) {}
+DesignCommands::DesignCommands(DesignController &design) : design(design), sources(design.sources()) {}
 
 void DesignCommands::New_Btn_Clicked(QObject *)
 {
@@ -34,13 +26,13 @@ void DesignCommands::New_Btn_Clicked(QObject *)
     }
 }
 
-void DesignCommands::Open_Btn_Clicked(QObject *) { hub.projects().Open_Log_file_Func(); }
+void DesignCommands::Open_Btn_Clicked(QObject *) { sources.projects->Open_Log_file_Func(); }
 
 void DesignCommands::Close_Document_Clicked(QObject *)
 {
     if (Check_And_Show_Save_Message(false, true, QStringLiteral("C")) != 1)
         return;
-    hub.projects().New_Project();
+    sources.projects->New_Project();
 }
 
 void DesignCommands::Save_Btn_Clicked(QObject *) { Check_And_Show_Save_Message(false, false, QStringLiteral("S")); }
@@ -49,43 +41,37 @@ void DesignCommands::SaveAs_Btn_Clicked(QObject *)
 {
     const int mode = Barcode_Setting_Or_Designing_Mode;
     if (mode == 1)
-        hub.projects().Save_project_file(true, true, QStringLiteral("L"));
+        sources.projects->Save_project_file(true, true, QStringLiteral("L"));
     else if (mode == 0)
-        hub.projects().Save_project_file_Barcode(true);
+        sources.projects->Save_project_file_Barcode(true);
 }
 
 // ---- Tool windows ----
 
 void DesignCommands::Batch_Series_Button(QObject *)
 {
-    BatchWizard::defaultInstance()->Open_Wnd();
-    hub.barcodeMode().Refresh_All_Series_Combobox();
+    sources.data->Open_Batch_Wizard_Wnd();
+    sources.barcode->Refresh_All_Series_Combobox();
     design.records().Check_Series_Or_Excel_Use_or_not();
 }
 
 void DesignCommands::Import_Wizard_Button(QObject *)
 {
-    Import_Wizard *wizard = Import_Wizard::defaultInstance();
-    wizard->file_name_required = 1;
-    wizard->file_name_Insert = 0;
-    wizard->Open_Wnd();
-    hub.barcodeMode().Refresh_All_Series_Combobox();
+    sources.data->Open_Import_Wizard_Wnd();
+    sources.barcode->Refresh_All_Series_Combobox();
 }
 
 void DesignCommands::Create_Series_Button(QObject *)
 {
-    Generate_List *generator = Generate_List::defaultInstance();
-    generator->file_name_required = 1;
-    generator->file_name_Insert = 0;
-    generator->Open_Wnd();
-    hub.barcodeMode().Refresh_All_Series_Combobox();
+    sources.data->Open_Generate_List_Wnd();
+    sources.barcode->Refresh_All_Series_Combobox();
 }
 
 void DesignCommands::Backup_Restore_Clicked(QObject *)
 {
     try {
         DesignSeriesUsers users(design);
-        Backup_Restore::defaultInstance()->Open_Backup_Restore_Wnd(hub.barcodeMode().valueListHost, users);
+        sources.data->Open_Backup_Restore_Wnd(users);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -93,10 +79,10 @@ void DesignCommands::Backup_Restore_Clicked(QObject *)
 
 void DesignCommands::Cropping_Tool_Clicked(QObject *)
 {
-    Cropping_Tool::defaultInstance()->Open_Wnd();
-    hub.barcodeMode().Refresh_All_Series_Combobox();
+    sources.imageTools->Open_Cropping_Tool_Wnd();
+    sources.barcode->Refresh_All_Series_Combobox();
 }
 
-void DesignCommands::Help_Button(QObject *) { HelpAbout::Run_Help_Window(hub.App_Name); }
+void DesignCommands::Help_Button(QObject *) { sources.host->Run_Help_Window(); }
 
-void DesignCommands::About_Button(QObject *) { HelpAbout::Run_About_Window(hub.App_Name); }
+void DesignCommands::About_Button(QObject *) { sources.host->Run_About_Window(); }

@@ -7,8 +7,8 @@
 #include <QString>
 
 class DesignController;
+struct DesignSources;
 class QObject;
-class SKTWindowController;
 
 class DesignCommands {
 public:
@@ -17,7 +17,7 @@ public:
     DesignCommands &operator=(const DesignCommands &) = delete;
 
     DesignController &design;
-    SKTWindowController &hub;
+    DesignSources &sources;   // the design's
 
     // ---- Exit, save prompt and the card buttons ----
     // The unsaved-changes prompt: 1 to go on, 0 to stop (a cancelled or failed save is 0). With

@@ -1,21 +1,25 @@
 #include "design/DesignController.h"
 
-#include "app/SKTWindowController.h"
 #include "design/DesignCommands.h"
+#include "design/DesignSources.h"
 #include "design/EditingCommands.h"
 #include "design/GridOptions.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
+#include "model/Card_Property.h"
 #include "model/SKTGrid.h"
-#include "projects/Card_Property.h"
 
-#include <QMainWindow>
 
-DesignController::DesignController(SKTWindowController &hub)
-    : hub(hub), m_sidebar(std::make_unique<PropertySidebar>(*this)), m_records(std::make_unique<RecordBinding>(*this)),
-      m_editing(std::make_unique<EditingCommands>(*this)), m_commands(std::make_unique<DesignCommands>(*this)),
+DesignController::DesignController(DesignSources sources)
+    : m_sources(std::make_unique<DesignSources>(std::move(sources))), m_sidebar(std::make_unique<PropertySidebar>(*this)),
+      m_records(std::make_unique<RecordBinding>(*this)), m_editing(std::make_unique<EditingCommands>(*this)),
+      m_commands(std::make_unique<DesignCommands>(*this)),
       m_gridOptions(std::make_unique<GridOptions>([this] { return _grid; },
-                                                  [this]() -> QWidget * { return this->hub.isWindowLoaded() ? this->hub.window() : nullptr; }))
+                                                  [this] {
+                                                      DesignHost &host = *m_sources->host;
+                                                      return m_sources->projects->Make_Grid_Wizard(
+                                                          host.isWindowLoaded() ? host.window() : nullptr);
+                                                  }))
 {
 }
 

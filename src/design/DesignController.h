@@ -3,7 +3,8 @@
 // the record list's box), the canvas and its selection, the transfers of the sidebar's pages into
 // the selected objects and the card, the snapshot stacks, units and the cascade point of new
 // objects. It owns the parts that do the rest: the property sidebar, the batch binding with the
-// record list, the editing commands, the file commands and the grid options.
+// record list, the editing commands, the file commands and the grid options. It reads the rest of
+// the window only through its sources (design/DesignSources.h).
 
 #include "design/CanvasCommands.h"
 #include "model/DesignSnapshot.h"
@@ -25,6 +26,7 @@
 class CanvasHost;
 class Card_Property;
 class DesignCommands;
+struct DesignSources;
 class EditingCommands;
 class GridOptions;
 class PropertySidebar;
@@ -43,7 +45,6 @@ using SKTGraphicList = QList<std::shared_ptr<SKTGraphic>>;
 class SKTGraphicView;
 class SKTGraphicsController;
 class SKTGrid;
-class SKTWindowController;
 class SKTZoomingScrollView;
 class ToolPalette;
 class Unit_PrefWindow;
@@ -52,10 +53,11 @@ struct SKTCardLayers;
 class DesignController : public QObject {
     Q_OBJECT
 public:
-    explicit DesignController(SKTWindowController &hub);
+    // The sources are what the design reads and asks of the rest of the window.
+    explicit DesignController(DesignSources sources);
     ~DesignController() override;
 
-    SKTWindowController &hub;
+    DesignSources &sources() const { return *m_sources; }
 
     // ---- The parts this controller owns ----
     // The property sidebar: its tab sets, its pages and the routing between them.
@@ -290,6 +292,7 @@ private:
     template <class Kind, class Values>
     void Transfer_Panel(const Values &values, void (*write)(SKTGraphic &, const Values &),
                         const std::function<void(SKTGraphic &)> &after = {});
+    std::unique_ptr<DesignSources> m_sources;   // before the parts, which read it as they are made
     std::unique_ptr<PropertySidebar> m_sidebar;
     std::unique_ptr<RecordBinding> m_records;
     std::unique_ptr<EditingCommands> m_editing;

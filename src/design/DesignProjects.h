@@ -11,7 +11,7 @@
 #include <QStringList>
 
 class Card_Property;
-class Card_Wizard;
+struct CardWizardValues;
 class QFont;
 class QSizeF;
 class QWidget;
@@ -102,6 +102,6 @@ public:
     virtual void Show_Excel_Path(const QString &path) = 0;
     virtual void Show_Excel_Link(bool linked) = 0;
     // The new-design wizard's choices on the card's pages.
-    virtual void Show_Wizard_Label_Stock(const Card_Wizard &wizard) = 0;
-    virtual void Show_Wizard_Card(const Card_Wizard &wizard) = 0;
+    virtual void Show_Wizard_Label_Stock(const CardWizardValues &wizard) = 0;
+    virtual void Show_Wizard_Card(const CardWizardValues &wizard) = 0;
 };

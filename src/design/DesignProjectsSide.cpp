@@ -269,9 +269,9 @@ void DesignProjectsSide::Show_Excel_Path(const QString &path) { design.sidebar()
 
 void DesignProjectsSide::Show_Excel_Link(bool linked) { design.sidebar().Show_Excel_Link(linked); }
 
-void DesignProjectsSide::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
+void DesignProjectsSide::Show_Wizard_Label_Stock(const CardWizardValues &wizard)
 {
     design.sidebar().Show_Wizard_Label_Stock(wizard);
 }
 
-void DesignProjectsSide::Show_Wizard_Card(const Card_Wizard &wizard) { design.sidebar().Show_Wizard_Card(wizard); }
+void DesignProjectsSide::Show_Wizard_Card(const CardWizardValues &wizard) { design.sidebar().Show_Wizard_Card(wizard); }

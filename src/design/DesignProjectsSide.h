@@ -66,8 +66,8 @@ public:
     void Reset_Source_Lists() override;
     void Show_Excel_Path(const QString &path) override;
     void Show_Excel_Link(bool linked) override;
-    void Show_Wizard_Label_Stock(const Card_Wizard &wizard) override;
-    void Show_Wizard_Card(const Card_Wizard &wizard) override;
+    void Show_Wizard_Label_Stock(const CardWizardValues &wizard) override;
+    void Show_Wizard_Card(const CardWizardValues &wizard) override;
 
 private:
     DesignController &design;

@@ -1,8 +1,7 @@
 #include "design/DesignSeriesUsers.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 
@@ -13,7 +12,7 @@ void DesignSeriesUsers::Series_Folder_Changed(bool emptied)
     QComboBox *combo = m_design.sidebar().Source_Series_List();
     if (!emptied) {
         // The same series names the Barcode mode's combos list.
-        m_design.hub.barcodeMode().Fill_Data_Set_File_Name_In_Combo(combo);
+        m_design.sources().barcode->Fill_Data_Set_File_Name_In_Combo(combo);
         return;
     }
     if (!combo)

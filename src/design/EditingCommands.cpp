@@ -3,10 +3,10 @@
 
 #include "design/EditingCommands.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "model/SKTDocument.h"
@@ -40,7 +40,8 @@ namespace {
 
 SKTGraphicList documentGraphics(const DesignController &d)
 {
-    return d.hub.document() ? d.hub.document()->graphics() : SKTGraphicList();
+    SKTDocument *document = d.sources().host->document();
+    return document ? document->graphics() : SKTGraphicList();
 }
 
 void lockSelection(EditingCommands &e, bool lock)
@@ -154,10 +155,10 @@ bool textFieldHasFocus()
 void validateEditMenu(DesignController &d)
 {
     using C = SKTGraphicView::Command;
-    SKTWindowController &hub = d.hub;
-    const std::pair<QAction *, C> items[] = {{hub.undo_menu, C::Undo},         {hub.redo_menu, C::Redo},
-                                             {hub.Cut_menu_item, C::Cut},       {hub.Copy_menu_item, C::Copy},
-                                             {hub.Paste_menu_item, C::Paste},   {hub.Delete_menu_item, C::Delete}};
+    const DesignHost &host = *d.sources().host;
+    const std::pair<QAction *, C> items[] = {{host.undo_menu(), C::Undo},       {host.redo_menu(), C::Redo},
+                                             {host.Cut_menu_item(), C::Cut},     {host.Copy_menu_item(), C::Copy},
+                                             {host.Paste_menu_item(), C::Paste}, {host.Delete_menu_item(), C::Delete}};
     SKTGraphicView *canvas = d.Graphic_View();
     const bool design = canvas && Barcode_Setting_Or_Designing_Mode == 1 && !textFieldHasFocus();
     for (const auto &[item, command] : items) {
@@ -240,9 +241,9 @@ void EditingCommands::Select_front_side()
     if (d.Front_back_label)
         d.Front_back_label->setText(QStringLiteral("Front"));
     if (d.Front_Side_btn)
-        d.Front_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.hub.front_btn_image_sel)));
+        d.Front_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.sources().host->front_btn_image_sel())));
     if (d.Back_Side_btn)
-        d.Back_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.hub.back_btn_image)));
+        d.Back_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.sources().host->back_btn_image())));
     PropertySidebar &sidebar = d.sidebar();
     sidebar.Last_Card_Sel_Tab = sidebar.sett_tab ? sidebar.sett_tab->currentWidget() : nullptr;
     if (!sidebar.Last_Card_Sel_Tab)
@@ -309,7 +310,7 @@ void EditingCommands::Wire_Editing_Commands()
     if (d.sidebar().print_object_chk)
         connect(d.sidebar().print_object_chk, &QCheckBox::clicked, &d, [&d] { d.Print_object_chk_changed(); });
 
-    if (QAction *edit = d.hub.EDIT_MAIN_menu_item; edit && edit->menu())
+    if (QAction *edit = d.sources().host->EDIT_MAIN_menu_item(); edit && edit->menu())
         connect(edit->menu(), &QMenu::aboutToShow, this, [this] { validateEditMenu(design); });
 
     Check_Undo_Redo_Btn_Enability();

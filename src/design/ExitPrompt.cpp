@@ -3,16 +3,14 @@
 
 #include "design/DesignCommands.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "barcodemode/BarcodeModeGlobals.h"
-#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/CardBackgroundPanel.h"
+#include "model/DesignGlobals.h"
 #include "platform/Quit.h"
-#include "projects/ProjectsController.h"
 
 #include <QCheckBox>
 #include <QTabWidget>
@@ -32,24 +30,24 @@ constexpr int No = 1001;
 namespace {
 
 // Saves the project of a mode; the Advanced QR mode has none and counts as saved.
-bool saveProjectOf(SKTWindowController &hub, int mode)
+bool saveProjectOf(ProjectsDesign &projects, int mode)
 {
     if (mode == 0)
-        return hub.projects().Save_project_file_Barcode(false);
+        return projects.Save_project_file_Barcode(false);
     if (mode == 1)
-        return hub.projects().Save_project_file(false, true, QStringLiteral("L"));
+        return projects.Save_project_file(false, true, QStringLiteral("L"));
     return true;
 }
 
 // One exit turn after the switch to its mode: the question when that mode has changes, a save on
 // Yes. NO stops the exit.
-bool exitTurn(SKTWindowController &hub, int mode, bool changed, const QString &question)
+bool exitTurn(ProjectsDesign &projects, int mode, bool changed, const QString &question)
 {
     if (!changed)
         return true;
     const int answer = Show_YES_NO_Cancel_MessageBox(question);
     if (answer == Yes)
-        return saveProjectOf(hub, mode);
+        return saveProjectOf(projects, mode);
     return answer == No;
 }
 
@@ -59,9 +57,10 @@ int DesignCommands::Check_And_Show_Save_Message(bool startAnew, bool ask, const 
 {
     try {
         const int mode = Barcode_Setting_Or_Designing_Mode;
+        ProjectsDesign &projects = *sources.projects;
         int answer = Yes;
         if (ask) {
-            if (mode == 0 && save_flag_barcode_mode)
+            if (mode == 0 && sources.barcode->save_flag_barcode_mode())
                 answer = Show_YES_NO_Cancel_MessageBox(askBarcode);
             else if (mode == 1 && save_flag_des_mode)
                 answer = Show_YES_NO_Cancel_MessageBox(askDesign);
@@ -70,25 +69,25 @@ int DesignCommands::Check_And_Show_Save_Message(bool startAnew, bool ask, const 
         }
         if (answer != Yes && answer != No)
             return 0;
-        if (answer == Yes && !saveProjectOf(hub, mode))
+        if (answer == Yes && !saveProjectOf(projects, mode))
             return 0;
         if (startAnew) {
             if (mode == 0)
-                hub.projects().New_Project_Barcode();
+                projects.New_Project_Barcode();
             else if (mode == 1)
-                hub.projects().New_Project();
+                projects.New_Project();
         }
         if (category != QLatin1String("E"))
             return 1;
 
         // The modes not asked yet, each shown before its question.
-        auto barcodeTurn = [this] {
-            hub.Barcode_Mode_Select();
-            return exitTurn(hub, 0, save_flag_barcode_mode, askBarcode);
+        auto barcodeTurn = [this, &projects] {
+            sources.host->Barcode_Mode_Select();
+            return exitTurn(projects, 0, sources.barcode->save_flag_barcode_mode(), askBarcode);
         };
-        auto designTurn = [this] {
-            hub.Designing_Mode_Select();
-            return exitTurn(hub, 1, save_flag_des_mode, askDesign);
+        auto designTurn = [this, &projects] {
+            sources.host->Designing_Mode_Select();
+            return exitTurn(projects, 1, save_flag_des_mode, askDesign);
         };
         if (mode == 0)
             return designTurn() ? 1 : 0;

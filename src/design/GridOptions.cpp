@@ -4,19 +4,15 @@
 #include "design/GridOptions.h"
 
 #include "core/Messages.h"
+#include "design/DesignSources.h"
 #include "model/SKTGrid.h"
-#include "platform/ColorWell.h"
 #include "platform/FormBinding.h"
-#include "projects/Grid_Wizard.h"
 
 #include "ui_DesignGridButtons.h"
 
 #include <QBoxLayout>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QToolButton>
 
 #include <cmath>
@@ -31,21 +27,11 @@ void bind(GridOptions &c, const Ui::DesignGridButtons &ui)
     designform::bindForm<1>(ui, FORM_OUTLET(Grid_btn), FORM_OUTLET(Snap_to_Grid_btn));
 }
 
-// The options window shows what colour and spacing changes did: the grid is shown now.
-void showShownInWindow(GridOptions &c)
-{
-    if (c.Show_hide_grid_chk) {
-        const QSignalBlocker quiet(c.Show_hide_grid_chk);
-        c.Show_hide_grid_chk->setChecked(true);
-    }
-    if (c.Grid_Opt_box)
-        c.Grid_Opt_box->setEnabled(true);
-}
-
 } // namespace
 
-GridOptions::GridOptions(std::function<SKTGrid *()> grid, std::function<QWidget *()> windowParent, QObject *parent)
-    : QObject(parent), m_grid(std::move(grid)), m_windowParent(std::move(windowParent))
+GridOptions::GridOptions(std::function<SKTGrid *()> grid, std::function<std::unique_ptr<GridWizardWindow>()> makeWindow,
+                         QObject *parent)
+    : QObject(parent), m_grid(std::move(grid)), m_makeWindow(std::move(makeWindow))
 {
 }
 
@@ -78,17 +64,12 @@ void GridOptions::Build_Grid_Buttons(QPushButton *rulerButton)
 
 void GridOptions::Build_Grid_Wizard()
 {
-    if (grid_wizard)
+    if (grid_wizard || !m_makeWindow)
         return;
-    grid_wizard = new Grid_Wizard(m_windowParent ? m_windowParent() : nullptr, this);
-    Grid_clr = grid_wizard->Grid_clr;
-    Grid_Space_slidr = grid_wizard->Grid_Space_slidr;
-    Show_hide_grid_chk = grid_wizard->Show_hide_grid_chk;
-    Grid_Opt_box = grid_wizard->Grid_Opt_box;
+    grid_wizard = m_makeWindow();
     // Only the user's changes reach the handlers: toggleGridShowing fills the controls quietly.
-    connect(Grid_clr, &platform::ColorWell::colorChanged, this, [this] { Grid_Clr_Changed(); });
-    connect(Grid_Space_slidr, &QSlider::valueChanged, this, [this] { Grid_Slider_Changed(); });
-    connect(Show_hide_grid_chk, &QCheckBox::toggled, this, [this] { Grid_Show_Hide_Changed(); });
+    grid_wizard->On_Grid_Changes([this] { Grid_Clr_Changed(); }, [this] { Grid_Slider_Changed(); },
+                                 [this] { Grid_Show_Hide_Changed(); });
 }
 
 void GridOptions::toggleGridConstraining()
@@ -108,15 +89,9 @@ void GridOptions::toggleGridShowing()
         if (!grid)
             return;
         Build_Grid_Wizard();
-        {
-            const QSignalBlocker quietColour(Grid_clr);
-            const QSignalBlocker quietSpacing(Grid_Space_slidr);
-            const QSignalBlocker quietShown(Show_hide_grid_chk);
-            Grid_clr->setColor(grid->color());
-            Grid_Space_slidr->setValue(int(std::lround(grid->spacing())));
-            Show_hide_grid_chk->setChecked(grid->isAlwaysShown());
-            Grid_Opt_box->setEnabled(grid->isAlwaysShown());
-        }
+        if (!grid_wizard)
+            return;
+        grid_wizard->Show_Grid(grid->color(), int(std::lround(grid->spacing())), grid->isAlwaysShown());
         grid_wizard->Open_Wnd();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -126,31 +101,31 @@ void GridOptions::toggleGridShowing()
 void GridOptions::Grid_Clr_Changed()
 {
     SKTGrid *grid = currentGrid();
-    if (!grid || !Grid_clr)
+    if (!grid || !grid_wizard)
         return;
-    grid->_color = Grid_clr->color();
-    // The setter tells the canvas to redraw, also when the grid was shown already.
+    grid->_color = grid_wizard->Grid_Colour();
+    // The setter tells the canvas to redraw, also when the grid was shown already; the window shows
+    // the grid as shown now.
     grid->setAlwaysShown(true);
-    showShownInWindow(*this);
+    grid_wizard->Show_Grid_Shown(true);
 }
 
 void GridOptions::Grid_Slider_Changed()
 {
     SKTGrid *grid = currentGrid();
-    if (!grid || !Grid_Space_slidr)
+    if (!grid || !grid_wizard)
         return;
-    grid->_spacing = Grid_Space_slidr->value();
+    grid->_spacing = grid_wizard->Grid_Spacing();
     grid->setAlwaysShown(true);
-    showShownInWindow(*this);
+    grid_wizard->Show_Grid_Shown(true);
 }
 
 void GridOptions::Grid_Show_Hide_Changed()
 {
     SKTGrid *grid = currentGrid();
-    if (!grid || !Show_hide_grid_chk)
+    if (!grid || !grid_wizard)
         return;
-    const bool shown = Show_hide_grid_chk->isChecked();
+    const bool shown = grid_wizard->Grid_Shown();
     grid->setAlwaysShown(shown);
-    if (Grid_Opt_box)
-        Grid_Opt_box->setEnabled(shown);
+    grid_wizard->Show_Grid_Shown(shown);
 }

@@ -13,7 +13,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTRenderingView.h"
 #include "platform/GuiThread.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QFileInfo>
 #include <QLabel>

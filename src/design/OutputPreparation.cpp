@@ -4,21 +4,16 @@
 
 #include "design/DesignCommands.h"
 
-#include "app/SKTWindowController.h"
-#include "advqr/AdvQrController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
-#include "barcodemode/BarcodeModeGlobals.h"
-#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"
-#include "output/ImageExport.h"
-#include "output/OutputController.h"
+#include "outputjobs/OutputGlobals.h"
 
 #include <QDir>
 #include <QWidget>
@@ -27,14 +22,14 @@
 
 namespace {
 
-void listIsEmpty(BarcodeModeController &b)
+void listIsEmpty(BarcodeModeDesign &b)
 {
     Show_MessageBox(QStringLiteral("List is empty."));
-    b.panel().focusValueList();
+    b.focusValueList();
 }
 
 // Whether the Barcode mode's value is taken from its batch.
-bool valueFromBatch(BarcodeModeController &b) { return b.panel().settings().fromList[0]; }
+bool valueFromBatch(const BarcodeModeDesign &b) { return b.settings().fromList[0]; }
 
 } // namespace
 
@@ -59,24 +54,24 @@ namespace {
 void Route_Output(DesignCommands &cmd, void (DesignCommands::*designJob)(), void (DesignCommands::*symbolJob)())
 {
     try {
-        SKTWindowController &hub = cmd.hub;
+        DesignSources &sources = cmd.sources;
         cmd.design.records().Check_Series_Or_Excel_Use_or_not();
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
-            if (!hub.advQr().Check_Valid_ADV_QR_Code())
+            if (!sources.advQr->Check_Valid_ADV_QR_Code())
                 return;
-            Type_draw_2d_flag = false;
-            hub.advQr().Generate_Adv_QR_Thread_Function();
+            sources.barcode->Set_Type_draw_2d_flag(false);
+            sources.advQr->Generate_Adv_QR_Thread_Function();
             (cmd.*symbolJob)();
         } else if (mode == 1) {
             (cmd.*designJob)();
             cmd.design.records().Check_Series_Or_Excel_Use_or_not();
         } else if (Total_Barcode_Label_wd_Batch != 0) {
-            hub.Draw_2d_barcode_again_for_manual();
+            sources.host->Draw_2d_barcode_again_for_manual();
             (cmd.*symbolJob)();
             cmd.design.records().Check_Series_Or_Excel_Use_or_not();
         } else {
-            listIsEmpty(hub.barcodeMode());
+            listIsEmpty(*sources.barcode);
         }
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -98,17 +93,17 @@ void DesignCommands::PDF_Export_Button(QObject *)
 namespace {
 
 // The output window between the design copy and the rebuild from it.
-void runOutputWindow(SKTWindowController &hub, const std::function<void()> &window)
+void runOutputWindow(DesignController &d, const std::function<void()> &window)
 {
-    DesignController &d = hub.design();
-    if (!hub.Set_Front_Back_Value_To_Print_Export_Mail())
+    DesignHost &host = *d.sources().host;
+    if (!host.Set_Front_Back_Value_To_Print_Export_Mail())
         return;
     window();
     if (d.myTargetView)
         d.myTargetView->show();
     if (Barcode_Setting_Or_Designing_Mode == 1) {
-        hub.Create_Card_Design_Again();
-        hub.Set_Graphic_Array_According_Side();
+        host.Create_Card_Design_Again();
+        host.Set_Graphic_Array_According_Side();
         d.sidebar().Show_RHS_Properties(nullptr);
     }
 }
@@ -117,14 +112,14 @@ void runOutputWindow(SKTWindowController &hub, const std::function<void()> &wind
 
 void DesignCommands::Print_method()
 {
-    runOutputWindow(hub, [this] { hub.output().Open_Print_Wnd(); });
+    runOutputWindow(design, [this] { sources.output->Open_Print_Wnd(); });
 }
 
 void DesignCommands::PDF_Export_method()
 {
-    runOutputWindow(hub, [this] {
-        hub.output().Open_Pdf_Export_Wnd();
-        hub.output().pdf_export_opt = 0;
+    runOutputWindow(design, [this] {
+        sources.output->Open_Pdf_Export_Wnd();
+        sources.output->Set_pdf_export_opt(0);
     });
 }
 
@@ -132,7 +127,7 @@ bool DesignCommands::Validate_Barcode_For_Output()
 {
     if (Barcode_Setting_Or_Designing_Mode != 0)
         return true;
-    BarcodeModeController &b = hub.barcodeMode();
+    BarcodeModeDesign &b = *sources.barcode;
     const bool typed = !Use_Data_Sheet_Values || !valueFromBatch(b);
     if (typed && !b.Check_And_Validat_Barcode(true, true))
         return false;
@@ -156,21 +151,21 @@ void DesignCommands::PDF_Export_method_Barcode_Button()
 bool DesignCommands::Find_Valid_Barcode_Value_For_Batch_Processing()
 {
     try {
-        BarcodeModeController &b = hub.barcodeMode();
+        BarcodeModeDesign &b = *sources.barcode;
         if (!Use_Data_Sheet_Values || !valueFromBatch(b))
             return true;
-        const int lastIndex = Last_Selected_Index;
-        const int listRow = b.panel().currentListRow();
+        const int lastIndex = b.Last_Selected_Index();
+        const int listRow = b.currentListRow();
         for (int i = 0; i < Total_Barcode_Label_wd_Batch; ++i) {
             b.Select_Valid_Value_For_Barcode_Setting_Mode(i);
             if (Check_Barcode_Value_is_Valid_in_Series(i))
                 return true;
         }
-        if (b.panel().settings().customSheet) {
+        if (b.settings().customSheet) {
             b.Select_Valid_Value_For_Barcode_Setting_Mode(listRow);
         } else {
             b.Select_Valid_Value_For_Barcode_Setting_Mode(lastIndex);
-            Last_Selected_Index = lastIndex;
+            b.Set_Last_Selected_Index(lastIndex);
         }
         Show_MessageBox(invalid_barcode_msg);
         return false;
@@ -183,9 +178,9 @@ bool DesignCommands::Find_Valid_Barcode_Value_For_Batch_Processing()
 bool DesignCommands::Check_Barcode_Value_is_Valid_in_Series(int record)
 {
     try {
-        BarcodeModeController &b = hub.barcodeMode();
-        const QString value = hub.output().Get_Barcode_List_Combo_Value(record);
-        const BarcodeModeSettings v = b.panel().settings();
+        BarcodeModeDesign &b = *sources.barcode;
+        const QString value = sources.output->Get_Barcode_List_Combo_Value(record);
+        const BarcodeModeSettings v = b.settings();
         if (value.isEmpty() || v.symbology.isEmpty())
             return false;
         const QString &title = v.symbology;
@@ -198,19 +193,11 @@ bool DesignCommands::Check_Barcode_Value_is_Valid_in_Series(int record)
             return model && model->isContentValid();
         }
         case Symbologies::EngineKind::QR:
-            b.image_2d = platform::Picture();
-            b.Draw_QR_Barcode(value);
-            return !b.image_2d.isNull();
+            return b.Draw_QR_Barcode(value);
         case Symbologies::EngineKind::PDF417:
-            b.image_2d = platform::Picture();
-            Barcode_module_size = v.steps.pdfHeight;
-            b.Draw_PDF_417_Barcode(value);
-            return !b.image_2d.isNull();
+            return b.Draw_PDF_417_Barcode(value, v.steps.pdfHeight);
         case Symbologies::EngineKind::DataMatrix:
-            b.image_2d = platform::Picture();
-            Barcode_module_size = v.steps.dmModule;
-            b.Draw_DataMatrix_Barcode(value);
-            return !b.image_2d.isNull();
+            return b.Draw_DataMatrix_Barcode(value, v.steps.dmModule);
         case Symbologies::EngineKind::None:
             break;
         }
@@ -228,20 +215,20 @@ void DesignCommands::Export_Button(QObject *)
     try {
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
-            if (!hub.advQr().Check_Valid_ADV_QR_Code())
+            if (!sources.advQr->Check_Valid_ADV_QR_Code())
                 return;
-            Type_draw_2d_flag = false;
-            hub.advQr().Generate_Adv_QR_Thread_Function();
+            sources.barcode->Set_Type_draw_2d_flag(false);
+            sources.advQr->Generate_Adv_QR_Thread_Function();
             Export_ADV_QR_Image();
         } else if (mode == 1) {
-            hub.output().Export_Label_Design();
+            sources.output->Export_Label_Design();
         } else {
             design.records().Check_Series_Or_Excel_Use_or_not();
             if (Total_Barcode_Label_wd_Batch == 0) {
-                listIsEmpty(hub.barcodeMode());
+                listIsEmpty(*sources.barcode);
                 return;
             }
-            hub.Draw_2d_barcode_again_for_manual();
+            sources.host->Draw_2d_barcode_again_for_manual();
             Export_Barcode();
             design.records().Check_Series_Or_Excel_Use_or_not();
         }
@@ -252,15 +239,14 @@ void DesignCommands::Export_Button(QObject *)
 
 void DesignCommands::Export_Barcode()
 {
-    BarcodeModeController &b = hub.barcodeMode();
-    OutputController &out = hub.output();
+    OutputDesign &out = *sources.output;
     if (!Validate_Barcode_For_Output())
         return;
     Reset_Export_Run();
     out.Get_Barcode_Batch_Count();
     if (out.Open_Export_Dialog() == 0)
         return;
-    const BarcodeModeSettings v = b.panel().settings();
+    const BarcodeModeSettings v = sources.barcode->settings();
     if (!Confirm_Transparent_Export(v.clearBackground, file_path_ext))
         return;
     if (Use_Data_Sheet_Values) {
@@ -291,21 +277,21 @@ void DesignCommands::Export_Named_Single_Barcode(const QString &name)
 {
     if (name.isEmpty())
         return;
-    OutputController &out = hub.output();
-    const QString path = ImageExport(out).keepReplace(name, false);
+    OutputDesign &out = *sources.output;
+    const QString path = out.keepReplace(name, false);
     if (!path.isEmpty())
-        ImageExport(out).Export_Single_File_Barcode(path);
+        out.Export_Single_File_Barcode(path);
 }
 
 void DesignCommands::Export_ADV_QR_Image()
 {
-    OutputController &out = hub.output();
+    OutputDesign &out = *sources.output;
     Reset_Export_Run();
     Total_Label = 1;
     Total_Batch_Excel_Card = 1;
     if (out.Open_Export_Dialog() == 0)
         return;
-    const AdvQrSettings q = hub.advQr().panel().settings();
+    const AdvQrSettings q = sources.advQr->settings();
     if (!Confirm_Transparent_Export(q.transparent, file_path_ext))
         return;
     const QString base = QDir(file_export_Path).filePath(QStringLiteral("QR Code.") + file_path_ext);
@@ -316,7 +302,7 @@ void DesignCommands::Export_ADV_QR_Image()
 
 // ---- Mail ----
 
-void DesignCommands::Barcode_Mail_Send() { hub.output().Send_Mail_Open_Wnd(); }
+void DesignCommands::Barcode_Mail_Send() { sources.output->Send_Mail_Open_Wnd(); }
 
 void DesignCommands::Mail_Button(QObject *)
 {
@@ -324,15 +310,15 @@ void DesignCommands::Mail_Button(QObject *)
         design.records().Check_Series_Or_Excel_Use_or_not();
         const int mode = Barcode_Setting_Or_Designing_Mode;
         if (mode == 2) {
-            if (hub.advQr().Check_Valid_ADV_QR_Code())
+            if (sources.advQr->Check_Valid_ADV_QR_Code())
                 Barcode_Mail_Send();
         } else if (mode == 0) {
-            hub.Draw_2d_barcode_again_for_manual();
+            sources.host->Draw_2d_barcode_again_for_manual();
             Barcode_Mail_Send();
             design.records().Check_Series_Or_Excel_Use_or_not();
         } else {
             design.records().Check_Series_Or_Excel_Use_or_not();
-            runOutputWindow(hub, [this] {
+            runOutputWindow(design, [this] {
                 design.Graphics_array_Batch = design.Get_Front_Controls_Array();
                 Barcode_Mail_Send();
             });

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "model/SKTGraphic.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "model/DesignGlobals.h"
 
 std::optional<QString> Shape_Type_Code(int index)

@@ -6,9 +6,8 @@
 
 #include "design/PropertySidebar.h"
 
-#include "app/SKTWindowController.h"
-#include "model/DesignGlobals.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/RecordBinding.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/BarcodePanel.h"
@@ -23,6 +22,7 @@
 #include "design/panels/SignPanel.h"
 #include "design/panels/TextEditingPanel.h"
 #include "design/panels/TextPropertiesPanel.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTText.h"
 #include "model/StyleCodes.h"
 #include "platform/FormBinding.h"
@@ -152,8 +152,8 @@ void PropertySidebar::Connect_Data_Source_Panel()
 {
     DataSourcePanel *source = dataSourcePanel();
     DesignController *d = &design;
-    connect(source, &DataSourcePanel::dataSourceChosen, this, [d] { d->hub.dataSourceChosen(); });
-    connect(source, &DataSourcePanel::seriesOrColumnChosen, this, [d] { d->hub.seriesOrColumnChosen(); });
+    connect(source, &DataSourcePanel::dataSourceChosen, this, [d] { d->sources().host->dataSourceChosen(); });
+    connect(source, &DataSourcePanel::seriesOrColumnChosen, this, [d] { d->sources().host->seriesOrColumnChosen(); });
     connect(source, &DataSourcePanel::textValueEdited, this, [d](const QString &text) { giveTextValue(*d, text); });
     connect(source, &DataSourcePanel::textValueEditingEnded, d, &DesignController::Record_Typing_Step);
     connect(source, &DataSourcePanel::transferRequested, this, [d] { d->Update_Text_Graphics(); });
@@ -175,6 +175,6 @@ void PropertySidebar::Connect_Data_Source_Panel()
     connect(source, &DataSourcePanel::seriesViewRequested, this,
             [d](const QString &name) { d->records().Open_Series_Value_Box(name); });
     connect(source, &DataSourcePanel::excelDataViewRequested, this, [d] { d->records().Open_Excel_Data_Box(); });
-    connect(source, &DataSourcePanel::excelBrowseRequested, this, [d] { d->hub.Browse_excel_Btn_Clicked(); });
-    connect(source, &DataSourcePanel::excelViewRequested, this, [d] { d->hub.View_Excel_Btn_Clicked(); });
+    connect(source, &DataSourcePanel::excelBrowseRequested, this, [d] { d->sources().host->Browse_excel_Btn_Clicked(); });
+    connect(source, &DataSourcePanel::excelViewRequested, this, [d] { d->sources().host->View_Excel_Btn_Clicked(); });
 }

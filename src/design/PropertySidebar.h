@@ -16,7 +16,7 @@ class CardBackgroundPanel;
 class CardBorderPanel;
 class CardInfoPanel;
 class CardSizePanel;
-class Card_Wizard;
+struct CardWizardValues;
 class DataSourcePanel;
 class DesignController;
 class ImagePanel;
@@ -88,8 +88,8 @@ public:
     QComboBox *Label_Stock_Products() const;
     // The start wizard's choices on the card's pages: the shape and label stock, then (for a blank
     // card) the size, name, border and fill, which are then stored.
-    void Show_Wizard_Label_Stock(const Card_Wizard &wizard);
-    void Show_Wizard_Card(const Card_Wizard &wizard);
+    void Show_Wizard_Label_Stock(const CardWizardValues &wizard);
+    void Show_Wizard_Card(const CardWizardValues &wizard);
 
     // ---- The source page for the batch binding and the linked spreadsheet ----
     // Its source type list and its series-or-column list, its controls for a bound or a manual

@@ -4,19 +4,15 @@
 
 #include "design/RecordBinding.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListModel.h"
 #include "core/Globals.h"
-#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "data/Data_From_Excel.h"
-#include "data/View_Data_Series.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "io/SeriesStore.h"
+#include "io/ValueListModel.h"
 #include "model/SKTGraphic.h"
-#include "output/OutputController.h"
+#include "outputjobs/OutputGlobals.h"
 #include "platform/FormBinding.h"
 
 #include "ui_DesignRecordList.h"
@@ -53,7 +49,7 @@ void bind(RecordBinding &c, const Ui::DesignRecordList &ui)
 } // namespace
 
 RecordBinding::RecordBinding(DesignController &design)
-    : design(design), Linked_Sheet(Data_From_Excel::defaultInstance()->Linked_Sheet)
+    : design(design), Linked_Sheet(design.sources().data->Linked_Sheet())
 {
     Linked_Sheet = LinkedSheetTable();   // a new design has no link
 }
@@ -71,15 +67,13 @@ void RecordBinding::Build_Record_List_Box(QGroupBox *box)
                                               Fill_List_RHS);
     Fill_List_RHS->setModel(Fill_List_RHS_Source);
     connect(Fill_List_RHS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { design.hub.barcodeMode().tableViewSelectionDidChange(Fill_List_RHS); });
+            [this] { design.sources().barcode->tableViewSelectionDidChange(Fill_List_RHS); });
 }
 
 void RecordBinding::Open_Series_Value_Box(const QString &seriesName)
 {
     try {
-        View_Data_Series *viewer = View_Data_Series::defaultInstance();
-        viewer->file_name = seriesName;
-        viewer->Open_Wnd();
+        design.sources().data->Open_View_Data_Series_Wnd(seriesName);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -88,7 +82,7 @@ void RecordBinding::Open_Series_Value_Box(const QString &seriesName)
 void RecordBinding::Open_Excel_Data_Box()
 {
     try {
-        Data_From_Excel::defaultInstance()->Open_Wnd();
+        design.sources().data->Open_Data_From_Excel_Wnd();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -316,7 +310,7 @@ void RecordBinding::Check_Series_Or_Excel_Use_or_not()
         if (mode == 0) {
             // The Barcode mode counts its own value-list records.
             Use_Excel_Binding_Values = false;
-            design.hub.output().Get_Barcode_Batch_Count();
+            design.sources().output->Get_Barcode_Batch_Count();
             return;
         }
         Check_Data_Sheet_Value_Use_or_Not();
@@ -334,7 +328,7 @@ void RecordBinding::Check_Series_Or_Excel_Use_or_not()
                     Hide_Fill_List_Box(true);
             }
         } else {
-            design.hub.Fill_List_Thread_Call();
+            design.sources().host->Fill_List_Thread_Call();
             if (Fill_List_box && Fill_List_box->isHidden())
                 Hide_Fill_List_Box(false);
         }

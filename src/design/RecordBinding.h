@@ -3,7 +3,7 @@
 // column of the linked spreadsheet, the tables of values those records come from, the record list
 // beside the canvas, and the fill of one record into the card objects with the card rendered.
 
-#include "data/LinkedSheetTable.h"
+#include "io/LinkedSheetTable.h"
 #include "platform/Picture.h"
 
 #include <QList>

@@ -4,18 +4,16 @@
 
 #include "design/RecordBinding.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/Barcode_Gen.h"
-#include "model/DesignGlobals.h"
-#include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
-#include "data/View_All_Used_Data.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "imaging/ImageSizeCheck.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTImage.h"
 #include "model/SKTRenderingView.h"
+#include "outputjobs/OutputGlobals.h"
 #include "platform/GuiThread.h"
 
 #include <QComboBox>
@@ -102,12 +100,8 @@ void RecordBinding::Generate_Batch_Image_For_Differ_Value(const SKTGraphicList &
 
 void RecordBinding::Assign_Batch_Values_To_Control(int record)
 {
-    Barcode_Gen *generator = nullptr;
-    const auto gen = [&]() -> Barcode_Gen & {
-        if (!generator)
-            generator = &design.hub.barcodeGen();
-        return *generator;
-    };
+    // The barcode-object window renders the barcode objects.
+    BarcodeModeDesign &window = *design.sources().barcode;
     // A text gets the value as its text, a picture as its file (cleared when it is too large).
     const auto putValue = [](SKTGraphic &g, const QString &v) {
         if (g.graphicClass() == SKTGraphicClass::Text) {
@@ -118,7 +112,7 @@ void RecordBinding::Assign_Batch_Values_To_Control(int record)
     };
     // Regenerates the object's barcode with the value, header and footer, centred on its kept frame.
     const auto regenerate = [&](SKTGraphic &g, const QString &v, const QString &h, const QString &f) {
-        const platform::Picture picture = gen().Get_Image_From_Val(v, h, f);
+        const platform::Picture picture = window.Get_Image_From_Val(v, h, f);
         g.Set_Barcode_image(picture);
         Barcode_output_image = std::make_shared<platform::Picture>(picture);
         if (picture.isNull())
@@ -157,7 +151,7 @@ void RecordBinding::Assign_Batch_Values_To_Control(int record)
                 if (!seriesLoaded(g.batch_list_name) && !seriesLoaded(g.batch_hdr_list_name) &&
                     !seriesLoaded(g.batch_ftr_list_name))
                     continue;
-                gen().Set_Barcode_Prop_To_Control(g, false);
+                window.Set_Barcode_Prop_To_Control(g, false);
                 int index = -1;
                 QString v = seriesValue(g.batch_list_name, &index);
                 if (v.isEmpty() && index == -1) {
@@ -180,7 +174,7 @@ void RecordBinding::Assign_Batch_Values_To_Control(int record)
                     putValue(g, cell(g.excel_col_indx));
                     continue;
                 }
-                gen().Set_Barcode_Prop_To_Control(g, false);
+                window.Set_Barcode_Prop_To_Control(g, false);
                 const QString v = g.excel_col_indx >= 1 ? cell(g.excel_col_indx) : Trim_Str(ownValue(g));
                 if (v.isEmpty()) {
                     g.Set_Barcode_image(platform::Picture());
@@ -200,7 +194,7 @@ void RecordBinding::Assign_Batch_Values_To_Control(int record)
 void RecordBinding::Open_All_Used_Data_Box()
 {
     try {
-        View_All_Used_Data::defaultInstance()->Open_Wnd(design.Get_Front_Controls_Array(), Total_Batch_Excel_Card);
+        design.sources().data->Open_View_All_Used_Data_Wnd(design.Get_Front_Controls_Array(), Total_Batch_Excel_Card);
     } catch (const std::exception &e) {
         Show_NSLog_Message(reasonOf(e));
     }

@@ -5,13 +5,12 @@
 
 #include "design/PropertySidebar.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "model/DesignGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
 #include "design/panels/CardBackgroundPanel.h"
@@ -20,14 +19,13 @@
 #include "design/panels/CardSizePanel.h"
 #include "imaging/ImageForPath.h"
 #include "imaging/ImageSizeCheck.h"
+#include "model/Card_Property.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "projects/Card_Property.h"
-#include "projects/Card_Wizard.h"
-#include "projects/ProjectsController.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -51,7 +49,7 @@ void PropertySidebar::Connect_Card_Panels()
     auto titleTextEdited = [d] {
         try {
             d->Update_Card_Graphics();
-            d->hub.projects().Set_Log_Name_In_Title();
+            d->sources().projects->Set_Log_Name_In_Title();
         } catch (const std::exception &e) {
             Show_NSLog_Message(QString::fromUtf8(e.what()));
         }
@@ -80,21 +78,21 @@ void PropertySidebar::Connect_Card_Panels()
         });
     }
     if (CardSizePanel *size = cardSizePanel()) {
-        size->Print_Info = [d] { return d->hub.getPrintInfo(); };
-        size->Set_Print_Info = [d](const platform::PrintInfo &info) { d->hub.setPrintInfo(info); };
+        size->Print_Info = [d] { return d->sources().host->getPrintInfo(); };
+        size->Set_Print_Info = [d](const platform::PrintInfo &info) { d->sources().host->setPrintInfo(info); };
         // The user's Apply: a new size (and the content it writes onto the texts) is one step.
         connect(size, &CardSizePanel::applySizeRequested, this, [this, d] {
             if (Apply_Size_Clicked())
                 d->Insert_In_Undo_Redo();
         });
         connect(size, &CardSizePanel::vendorChosen, this, [d](const QString &vendor) {
-            d->hub.projects().Read_XML_File(Resource_Path + QStringLiteral("/Formats/pages/") + vendor + QStringLiteral(".xml"),
-                                            QString(), QString(), false);
+            d->sources().projects->Read_XML_File(
+                Resource_Path + QStringLiteral("/Formats/pages/") + vendor + QStringLiteral(".xml"), QString(), QString(), false);
         });
-        connect(size, &CardSizePanel::productChosen, this, [d] { d->hub.projects().Read_Selected_Product_Label_Value(); });
+        connect(size, &CardSizePanel::productChosen, this, [d] { d->sources().projects->Read_Selected_Product_Label_Value(); });
     }
     if (CardBackgroundPanel *background = cardBackgroundPanel()) {
-        background->Image_File_Types = d->hub.Allowd_Image_fileTypes;
+        background->Image_File_Types = d->sources().host->Allowd_Image_fileTypes();
         connect(background, &CardBackgroundPanel::cardChanged, this, [d] { d->Update_Card_Graphics(); });
         connect(background, &CardBackgroundPanel::colorChosen, this, objectsTakeColour);
         // The card's own fill type comes back with the fill.
@@ -219,7 +217,7 @@ void PropertySidebar::Show_Card_Image_Path(const QString &path)
         background->Card_Image_path->setPlainText(path);
 }
 
-void PropertySidebar::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
+void PropertySidebar::Show_Wizard_Label_Stock(const CardWizardValues &wizard)
 {
     if (CardInfoPanel *info = cardInfoPanel())
         if (QAbstractButton *shape = info->matrix_card_shape->button(Card_Shape))
@@ -227,8 +225,8 @@ void PropertySidebar::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
     CardSizePanel *size = cardSizePanel();
     try {
         if (size)
-            size->Label_ComboBox->setCurrentIndex(wizard.Label_ComboBox->currentIndex());
-        const int product = wizard.Product_num_ComboBox->currentIndex();
+            size->Label_ComboBox->setCurrentIndex(wizard.labelIndex);
+        const int product = wizard.productIndex;
         if (size && size->Product_num_ComboBox->count() > 0 && product >= 0) {
             if (product >= size->Product_num_ComboBox->count())
                 throw std::out_of_range("The product is not in the main window's product list.");
@@ -239,40 +237,34 @@ void PropertySidebar::Show_Wizard_Label_Stock(const Card_Wizard &wizard)
     }
 }
 
-void PropertySidebar::Show_Wizard_Card(const Card_Wizard &wizard)
+void PropertySidebar::Show_Wizard_Card(const CardWizardValues &wizard)
 {
-    Set_Card_Size_In_Control(wizard.width_Stepper->doubleValue(), wizard.height_Stepper->doubleValue());
+    Set_Card_Size_In_Control(wizard.width, wizard.height);
     if (CardInfoPanel *info = cardInfoPanel())
-        info->card_name->setText(wizard.card_name->text());
+        info->card_name->setText(wizard.name);
     if (CardBorderPanel *border = cardBorderPanel()) {
-        border->Card_border_chk->setChecked(wizard.Card_border_chk->isChecked());
-        border->Card_bordr_clr->setColor(wizard.Card_bordr_clr->color());
-        border->Card_bor_Stepper->setDoubleValue(wizard.Card_bor_Stepper->doubleValue());
-        border->Card_bor_Text->setText(QString::number(wizard.Card_bor_Stepper->intValue()));
-        border->Card_border_style->setCurrentIndex(wizard.Card_border_style->currentIndex());
+        border->Card_border_chk->setChecked(wizard.border);
+        border->Card_bordr_clr->setColor(wizard.borderColour);
+        border->Card_bor_Stepper->setDoubleValue(wizard.borderWidth);
+        border->Card_bor_Text->setText(QString::number(wizard.borderWidthWhole));
+        border->Card_border_style->setCurrentIndex(wizard.borderStyle);
     }
 
-    QString style = QStringLiteral("S");
-    if (wizard.Card_gradient_fill_rd->isChecked())
-        style = QStringLiteral("G");
-    else if (wizard.Card_Style_fill_rd->isChecked())
-        style = QStringLiteral("H");
-    else if (wizard.Card_Image_fill_rd->isChecked())
-        style = QStringLiteral("I");
-    const QString imagePath = wizard.Card_Image_path->toPlainText();
+    const QString style = wizard.fillStyle;
+    const QString imagePath = wizard.imagePath;
     if (CardBackgroundPanel *background = cardBackgroundPanel()) {
         // The card is always filled; the wizard's fill box only shapes its own page.
         background->Card_fill_chk->setChecked(true);
-        background->Card_fill_clr->setColor(wizard.Card_fill_clr->color());
-        background->Card_fill_Grd_1_clr->setColor(wizard.Card_fill_Grd_1_clr->color());
-        background->Card_fill_Grd_2_clr->setColor(wizard.Card_fill_Grd_2_clr->color());
-        background->Card_grad_Stepper->setDoubleValue(wizard.Card_grad_Stepper->doubleValue());
+        background->Card_fill_clr->setColor(wizard.fill);
+        background->Card_fill_Grd_1_clr->setColor(wizard.gradient1);
+        background->Card_fill_Grd_2_clr->setColor(wizard.gradient2);
+        background->Card_grad_Stepper->setDoubleValue(wizard.gradientAngle);
         background->Card_grad_Text->setText(QString::number(background->Card_grad_Stepper->intValue()));
-        background->Card_hatch_bk_clr->setColor(wizard.Card_hatch_bk_clr->color());
+        background->Card_hatch_bk_clr->setColor(wizard.hatchBack);
         if (style == QLatin1String("H"))
-            background->Card_hatch_style->setCurrentIndex(wizard.Card_hatch_style->currentIndex());
+            background->Card_hatch_style->setCurrentIndex(wizard.hatchStyle);
         // The wizard's opacity is a percentage and is taken as it is, small values included.
-        const int opacity = int(wizard.Card_alpha_Stepper->doubleValue());
+        const int opacity = int(wizard.opacity);
         background->Card_alpha_Stepper->setDoubleValue(opacity);
         background->Card_alpha_Text->setText(QString::number(opacity));
         background->Card_Image_path->setPlainText(imagePath);

@@ -5,21 +5,16 @@
 
 #include "design/PropertySidebar.h"
 
-#include "advqr/Edit_ADV_QR_Type.h"
-#include "app/SKTWindowController.h"
-#include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/Barcode_Gen.h"
-#include "barcodemode/BarcodeModeGlobals.h"
-#include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/DesignSources.h"
 #include "design/PropFillGuard.h"
 #include "design/RecordBinding.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/SignPanel.h"
-#include "imagetools/Cropping_Tool.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 
@@ -66,11 +61,11 @@ void cropCurrentPicture(DesignController &d)
         }
         if (QFileInfo(picture->Text_Value).isFile())
             path = picture->Text_Value;
-        Cropping_Tool &tool = *Cropping_Tool::defaultInstance();
+        ImageToolsDesign &tool = *d.sources().imageTools;
         if (picture->data_source_type == 0) {
             if (tool.Open_Wnd_Direct_To_Crop(path) != 1)
                 return;
-            Library_Selected_Image = tool.Crop_Direct_Path;
+            Library_Selected_Image = tool.Crop_Direct_Path();
             d.sidebar().Show_Picture_Source_Path(Library_Selected_Image);
             picture->setFilePath(Library_Selected_Image);
             d.Update_Image_Graphics();
@@ -80,12 +75,12 @@ void cropCurrentPicture(DesignController &d)
             QComboBox *series = d.sidebar().Source_Series_List();
             auto refreshSeries = [&d, &tool, series] {
                 const PropFillGuard filling;
-                d.hub.barcodeMode().Refresh_Data_Set_File_Name_In_Combo(series, tool.Crop_Direct_Series);
+                d.sources().barcode->Refresh_Data_Set_File_Name_In_Combo(series, tool.Crop_Direct_Series());
             };
             refreshSeries();
-            picture->Set_Batch_List_Name(tool.Crop_Direct_Series);
+            picture->Set_Batch_List_Name(tool.Crop_Direct_Series());
             picture->Set_Batch_List_Index(series ? series->currentIndex() : -1);
-            Library_Selected_Image = d.records().Get_First_Value_Of_Dataset(tool.Crop_Direct_Series);
+            Library_Selected_Image = d.records().Get_First_Value_Of_Dataset(tool.Crop_Direct_Series());
             d.sidebar().Show_Picture_Source_Path(Library_Selected_Image);
             picture->setFilePath(Library_Selected_Image);
             d.Update_Image_Graphics();
@@ -109,7 +104,8 @@ void openBarcodeWindowForOne(DesignController &d)
 // The QR payload editor on the current object; OK renders the object anew from the payload.
 void editQrPayload(DesignController &d)
 {
-    QR_Val_Edit = true;
+    BarcodeModeDesign &barcodeMode = *d.sources().barcode;
+    barcodeMode.Set_QR_Val_Edit(true);
     try {
         const std::shared_ptr<SKTGraphic> object = d.Get_Selected_Graphic();
         if (object) {
@@ -117,14 +113,12 @@ void editQrPayload(DesignController &d)
                 object->AQR_Category = QStringLiteral("Text");
             if (object->AQR_Display_value.isEmpty())
                 object->AQR_Display_value = object->two_d_font_val;
-            Edit_ADV_QR_Type &editor = *Edit_ADV_QR_Type::defaultInstance();
-            editor.Final_adv_qr_val = object->two_d_font_val;
-            editor.DisP_adv_qr_val = object->AQR_Display_value;
-            editor.setChosenType(object->AQR_Category);
-            if (editor.Open_ADV_QR_EDIT_Window() == 1) {
-                const QString payload = editor.Get_Adv_QR_Final_Str_Value();
-                const QString category = editor.chosenType();
-                QString display = Trim_Str(editor.SEL_QR_DISPLAY_VALUE);
+            const std::optional<AdvQrDesign::Payload> edited = d.sources().advQr->Open_ADV_QR_EDIT_Window(
+                {object->two_d_font_val, object->AQR_Display_value, object->AQR_Category});
+            if (edited) {
+                const QString payload = edited->value;
+                const QString category = edited->category;
+                QString display = Trim_Str(edited->display);
                 if (display.isEmpty())
                     display = payload;
                 Show_NSLog_Message(payload + QStringLiteral(" - ") + category + QStringLiteral(" - ") + display);
@@ -135,9 +129,8 @@ void editQrPayload(DesignController &d)
                 // The Barcode mode's own 2D value is that mode's: a design edit leaves it alone.
                 // The symbol of the new payload first, then one step with the object as drawn: a step
                 // taken before would pair the new payload with the old symbol.
-                Barcode_Gen &gen = d.hub.barcodeGen();
-                gen.Set_Barcode_Prop_To_Control(*object, true);
-                const platform::Picture picture = gen.Get_Image_From_Val(payload, object->header_val, object->footer_val);
+                barcodeMode.Set_Barcode_Prop_To_Control(*object, true);
+                const platform::Picture picture = barcodeMode.Get_Image_From_Val(payload, object->header_val, object->footer_val);
                 Barcode_output_image = std::make_shared<platform::Picture>(picture);
                 object->Set_Barcode_image(picture);
                 object->Set_Barcode_image_control_bounds();
@@ -147,7 +140,7 @@ void editQrPayload(DesignController &d)
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
-    QR_Val_Edit = false;
+    barcodeMode.Set_QR_Val_Edit(false);
 }
 
 } // namespace

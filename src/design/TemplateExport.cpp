@@ -3,12 +3,11 @@
 
 #include "design/DesignCommands.h"
 
-#include "app/SKTWindowController.h"
 #include "core/Globals.h"
-#include "model/DesignGlobals.h"
 #include "core/Messages.h"
-#include "output/OutputController.h"
-#include "projects/ProjectsController.h"
+#include "design/DesignSources.h"
+#include "model/DesignGlobals.h"
+#include "outputjobs/ExportNaming.h"
 
 #include <QDir>
 
@@ -25,8 +24,8 @@ QString freeTemplateBase(const QString &folder)
     for (int n = 0;; ++n) {
         const QString name = n == 0 ? templateName : QStringLiteral("%1 (%2)").arg(templateName).arg(n);
         const QString base = QDir(folder).filePath(name);
-        if (!OutputController::File_Name_Taken(base + QLatin1Char('.') + design_file_EXT) &&
-            !OutputController::File_Name_Taken(base + QStringLiteral(".png")))
+        if (!exportnaming::File_Name_Taken(base + QLatin1Char('.') + design_file_EXT) &&
+            !exportnaming::File_Name_Taken(base + QStringLiteral(".png")))
             return base;
     }
 }
@@ -54,23 +53,23 @@ void DesignCommands::Export_As_Template_Clicked(QObject *)
         const QString designPath = base + QLatin1Char('.') + design_file_EXT;
         const QString picturePath = base + QStringLiteral(".png");
 
-        if (!hub.Set_Front_Back_Value_To_Print_Export_Mail())
+        if (!sources.host->Set_Front_Back_Value_To_Print_Export_Mail())
             return;
         Project_File_Name = designPath;
-        const bool designWritten = hub.projects().Save_project_file(false, false, QStringLiteral("T"));
+        const bool designWritten = sources.projects->Save_project_file(false, false, QStringLiteral("T"));
         // The writer took the bindings off the objects: the canvas gets its own design back.
-        hub.Create_Card_Design_Again();
-        hub.Set_Graphic_Array_According_Side();
+        sources.host->Create_Card_Design_Again();
+        sources.host->Set_Graphic_Array_According_Side();
         Project_File_Name = rememberedProject;
         // A template leaves the open project as unsaved as it was.
         save_flag_des_mode = rememberedFlag;
-        hub.projects().Set_Log_Name_In_Title();
+        sources.projects->Set_Log_Name_In_Title();
         if (!designWritten) {
             Show_MessageBox(QStringLiteral("The template could not be written to \"%1\".").arg(designPath));
             return;
         }
         export_card_side = QStringLiteral("F");
-        if (!hub.output().Export_Single_File(picturePath, false, false)) {
+        if (!sources.output->Export_Single_File(picturePath, false, false)) {
             Show_MessageBox(QStringLiteral("The template's picture could not be written to \"%1\".").arg(picturePath));
             return;
         }

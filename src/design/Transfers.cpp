@@ -5,17 +5,16 @@
 
 #include "design/DesignController.h"
 
-#include "app/SKTWindowController.h"
-
-#include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
-#include "model/DesignGlobals.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
 #include "design/panels/TextEditingPanel.h"
 #include "design/panels/TextPropertiesPanel.h"
 #include "imaging/ImageForPath.h"
+#include "model/Card_Property.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
@@ -23,7 +22,6 @@
 #include "model/SKTSignature.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
-#include "projects/Card_Property.h"
 
 #include <QCheckBox>
 
@@ -199,7 +197,7 @@ void DesignController::Update_Barcode_Graphics(const SKTGraphic &templateGraphic
             g->Set_Barcode_image(Barcode_output_image ? *Barcode_output_image : platform::Picture());
         } else {
             // Every other selected object shows its new settings at once, rendered from itself.
-            Barcode_Gen &gen = hub.barcodeGen();
+            BarcodeModeDesign &gen = *sources().barcode;
             gen.Set_Barcode_Prop_To_Control(*g, true);
             const QString value = g->linear_or_2d != 0 ? g->two_d_font_val : g->linear_font_val;
             const platform::Picture picture = gen.Get_Image_From_Val(value, g->header_val, g->footer_val);

@@ -7,19 +7,19 @@
 // restored, delete that object from the design, so it is never pushed.
 
 #include "design/DesignController.h"
+
+#include "core/Messages.h"
+#include "design/DesignSources.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "design/UndoSnapshots.h"
-
-#include "app/SKTWindowController.h"
+#include "model/Card_Property.h"
 #include "model/DesignGlobals.h"
-#include "core/Messages.h"
 #include "model/DesignSnapshot.h"
 #include "model/ObjectArchive.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
-#include "projects/Card_Property.h"
 
 #include <QHash>
 
@@ -102,9 +102,10 @@ SKTGraphicList Restore_Snapshot_Objects(const QList<ObjectArchive> &archives)
 
 namespace {
 
-SKTGraphicList currentGraphics(const SKTWindowController &hub)
+SKTGraphicList currentGraphics(const DesignController &design)
 {
-    return hub.document() ? hub.document()->graphics() : SKTGraphicList();
+    const SKTDocument *document = design.sources().host->document();
+    return document ? document->graphics() : SKTGraphicList();
 }
 
 // A snapshot of the objects, or nothing (logged) when it misses one of them.
@@ -142,7 +143,7 @@ bool DesignController::Insert_In_Undo_Stack(const SKTGraphicList &graphics)
     if (!snapshot)
         return false;
     Ucontrol.append(std::move(snapshot));
-    hub.Set_Des_Mode_Save_Flag_TRUE();
+    sources().host->Set_Des_Mode_Save_Flag_TRUE();
     return true;
 }
 
@@ -164,7 +165,7 @@ bool DesignController::Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphi
     return true;
 }
 
-bool DesignController::Undo_Stack() { return Insert_In_Undo_Stack(currentGraphics(hub)); }
+bool DesignController::Undo_Stack() { return Insert_In_Undo_Stack(currentGraphics(*this)); }
 
 void DesignController::Redo_Stack()
 {
@@ -174,7 +175,7 @@ void DesignController::Redo_Stack()
 
 bool DesignController::Last_Stack(const QString &stack)
 {
-    const SKTGraphicList graphics = currentGraphics(hub);
+    const SKTGraphicList graphics = currentGraphics(*this);
     return stack == QLatin1String("U") ? Insert_In_Redo_Stack(graphics) : Insert_In_Undo_Stack(graphics);
 }
 
@@ -196,13 +197,13 @@ void DesignController::Undo_Redo_Clear()
 void DesignController::Insert_In_Undo_Redo()
 {
     // The snapshot first: one that misses an object leaves both stacks as they were.
-    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, currentGraphics(hub));
+    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, currentGraphics(*this));
     if (!snapshot)
         return;
     Redo_Stack();
     Ucontrol.append(std::move(snapshot));
     Typing_Step_Pending = false;   // typing not yet recorded is part of this step
-    hub.Set_Des_Mode_Save_Flag_TRUE();
+    sources().host->Set_Des_Mode_Save_Flag_TRUE();
     editing().Check_Undo_Redo_Btn_Enability();
 }
 
@@ -220,12 +221,12 @@ void DesignController::Record_Design_As_Started()
     Insert_In_Undo_Redo();
     editing().Enable_Disable_Undo(false);
     editing().Enable_Disable_Redo(false);
-    hub.Set_Des_Mode_Save_Flag_False();
+    sources().host->Set_Des_Mode_Save_Flag_False();
 }
 
 void DesignController::Fill_Undo_Redo_Control(const DesignSnapshot &snapshot)
 {
-    SKTDocument *document = hub.document();
+    SKTDocument *document = sources().host->document();
     if (!document)
         return;
     const SKTGraphicList restored = Restore_Snapshot_Objects(snapshot.archives());
@@ -288,7 +289,7 @@ void DesignController::Redo_Action_Perform()
         const std::shared_ptr<DesignSnapshot> next = Rcontrol.takeLast();
         Fill_Undo_Redo_Control(*next);
         Ucontrol.append(next);
-        hub.Set_Des_Mode_Save_Flag_TRUE();
+        sources().host->Set_Des_Mode_Save_Flag_TRUE();
         editing().Check_Undo_Redo_Btn_Enability();
         Refresh_Canvas();
         sidebar().Show_RHS_Properties(nullptr);

@@ -4,12 +4,9 @@
 
 #include "design/DesignController.h"
 
-#include "app/SKTWindowController.h"
-
-#include "advqr/AdvQrController.h"
-#include "barcodemode/BarcodeModeController.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
+#include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
 #include "design/UnitFactors.h"
 #include "design/Unit_PrefWindow.h"
@@ -21,7 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 
@@ -58,7 +54,8 @@ void DesignController::doPreferences()
 {
     try {
         if (!unit_prefPanel) {
-            QWidget *owner = hub.isWindowLoaded() ? hub.window() : nullptr;
+            DesignHost &host = *sources().host;
+            QWidget *owner = host.isWindowLoaded() ? host.window() : nullptr;
             unit_prefPanel = new Unit_PrefWindow(owner);
             unit_matrix = unit_prefPanel->unit_matrix;
             connect(unit_prefPanel->OK_Btn, &QPushButton::clicked, this, &DesignController::prefsOkay);
@@ -75,11 +72,11 @@ void DesignController::doPreferences()
         if (result != 1)
             return;
         if (mode == 0)
-            hub.barcodeMode().OK_Unit_Change_For_Barcode();
+            sources().barcode->OK_Unit_Change_For_Barcode();
         else if (mode == 1)
             On_OK_of_Unit_Panel();
         else if (mode == 2)
-            hub.advQr().OK_Unit_Change_For_ADV_QR();
+            sources().advQr->OK_Unit_Change_For_ADV_QR();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

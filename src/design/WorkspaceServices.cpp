@@ -4,13 +4,11 @@
 
 #include "design/DesignController.h"
 
-#include "app/SKTWindowController.h"
-#include "barcodemode/Barcode_Gen.h"
-#include "model/DesignGlobals.h"
 #include "core/Messages.h"
+#include "design/DesignSources.h"
 #include "design/RecordBinding.h"
-#include "imagetools/Image_Library.h"
 #include "imaging/ImageForPath.h"
+#include "model/DesignGlobals.h"
 #include "model/SKTImage.h"
 #include "platform/Dialogs.h"
 
@@ -24,16 +22,15 @@ void DesignController::Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &g
 int DesignController::Open_Image_Library_Window(const QString &purpose)
 {
     try {
-        Image_Library *library = Image_Library::defaultInstance();
-        library->control_or_BG = purpose;
-        const int code = library->Open_Library_Window();
+        ImageToolsDesign &library = *sources().imageTools;
+        const int code = library.Open_Library_Window(purpose);
         if (code != 1)
             return code;
         // The picker lets any file of a picture's name through "Browse other file"; the logo's
         // caller refuses such a file with a message of its own.
-        if (purpose != QLatin1String("QR") && !Accept_Picture_File(library->selected_image))
+        if (purpose != QLatin1String("QR") && !Accept_Picture_File(library.selected_image()))
             return 0;
-        lib_window_sel_file = library->selected_image;
+        lib_window_sel_file = library.selected_image();
         return 1;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -84,10 +81,10 @@ void DesignController::Open_Barcode_Window()
         if (!shown)
             return;
         Show_NSLog_Message(shown->two_d_font_val + QStringLiteral(" - ") + shown->control_ID);
-        const std::shared_ptr<SKTGraphic> edited = hub.barcodeGen().Open_Wnd(shown);
+        const std::shared_ptr<SKTGraphic> edited = sources().barcode->Open_Barcode_Gen_Wnd(shown);
         if (!edited)
             return;
-        hub.Set_Logo_Item_List_EMPTY();
+        sources().host->Set_Logo_Item_List_EMPTY();
         if (!Barcode_output_image)
             return;
         Update_Barcode_Graphics(*edited);
@@ -95,7 +92,7 @@ void DesignController::Open_Barcode_Window()
         // The first record into the list and the card; the sidebar stays on the edited object, so
         // its button opens the window again.
         const bool showCard = std::exchange(call_rhs_prop_on_fill_list, false);
-        hub.Mark_Fill_List_New_Selection_Design(0);
+        sources().host->Mark_Fill_List_New_Selection_Design(0);
         call_rhs_prop_on_fill_list = showCard;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

@@ -11,21 +11,7 @@
 
 #include <exception>
 
-bool OutputController::File_Name_Taken(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.exists())
-        return true;
-    const QDir folder = info.absoluteDir();
-    const QString base = info.completeBaseName();
-    const QString suffix = info.suffix();
-    for (const QString &entry : folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const QFileInfo other(entry);
-        if (other.completeBaseName() == base && other.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
+bool OutputController::File_Name_Taken(const QString &path) { return exportnaming::File_Name_Taken(path); }
 
 QString OutputController::Check_Exist_Path_and_Create_New(const QString &path, int counter) const
 {

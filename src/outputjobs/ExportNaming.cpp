@@ -34,6 +34,22 @@ bool isAscii(const QString &text)
 
 } // namespace
 
+bool File_Name_Taken(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return true;
+    const QDir folder = info.absoluteDir();
+    const QString base = info.completeBaseName();
+    const QString suffix = info.suffix();
+    for (const QString &entry : folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QFileInfo other(entry);
+        if (other.completeBaseName() == base && other.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 QString cleanName(const QString &name)
 {
     QString out = name;

@@ -24,6 +24,9 @@ struct Settings {
     int pdfOption = 0;       // the PDF export's output option (2: one file per label)
 };
 
+// Whether a file of the path's folder has the path's name, its extension compared in any case.
+bool File_Name_Taken(const QString &path);
+
 // A name as a file name: the reserved characters cleaned away (dots and slashes inside become
 // underscores) and every control character (NUL included) an underscore.
 QString cleanName(const QString &name);

@@ -1,6 +1,7 @@
 #include "platform/FontNames.h"
 
 #include <QFontInfo>
+#include <QStringList>
 
 #include <fontconfig/fontconfig.h>
 
@@ -119,6 +120,26 @@ std::optional<QFont> installedFace(const char *object, const QString &name, doub
     return font;
 }
 
+// The face the font resolves to, named as a font panel names it: the family and the style, the
+// style left out where it is the family's plain face ("DejaVu Sans Bold", "DejaVu Sans").
+QString fontDisplayName(const QFont &font)
+{
+    const QFontInfo face(font);
+    QString family = face.family().isEmpty() ? font.family() : face.family();
+    // Where two foundries have the family, Qt names it "Family [Foundry]": the panel shows the family.
+    if (family.endsWith(QLatin1Char(']'))) {
+        const qsizetype open = family.lastIndexOf(QStringLiteral(" ["));
+        if (open > 0)
+            family.truncate(open);
+    }
+    const QString style = face.styleName();
+    static const QStringList plain{QStringLiteral("Regular"), QStringLiteral("Book"), QStringLiteral("Normal"),
+                                   QStringLiteral("Roman"), QStringLiteral("Plain")};
+    if (style.isEmpty() || plain.contains(style, Qt::CaseInsensitive))
+        return family;
+    return family + QLatin1Char(' ') + style;
+}
+
 } // namespace
 
 QString fontPostScriptName(const QFont &font)
@@ -131,6 +152,15 @@ QString fontFullName(const QFont &font)
 {
     const PatternPtr face = matchedFace(font);
     return face ? stringOf(face.get(), FC_FULLNAME) : QString();
+}
+
+QString fontDisplayText(const QFont &font)
+{
+    // The face's full name as fontconfig knows it, the name project files store; a face it does
+    // not know is named from Qt's answer. Built as text rather than through a C format, so a name
+    // outside ASCII survives any locale.
+    const QString full = fontFullName(font);
+    return (full.isEmpty() ? fontDisplayName(font) : full) + QString::asprintf(" ( %0.2f )", font.pointSizeF());
 }
 
 std::optional<QFont> fontWithPostScriptName(const QString &name, double pointSize)

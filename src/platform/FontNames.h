@@ -13,6 +13,9 @@ namespace platform {
 QString fontPostScriptName(const QFont &font);
 // The full name of that face ("DejaVu Sans Bold"); empty when there is none.
 QString fontFullName(const QFont &font);
+// What a font label shows: the full name, else the face as a font panel names it, with the size
+// ("DejaVu Sans Bold ( 12.00 )").
+QString fontDisplayText(const QFont &font);
 
 // The installed face with that PostScript name at the size, else the family of that name (its
 // plain face); nothing when neither is installed or the name is empty.

@@ -14,7 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsController.h"
 #include "projects/ProjectsSources.h"
 

@@ -5,7 +5,7 @@
 // whole file has passed.
 
 #include "platform/Plist.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/FileError.h"
 
 #include <QList>

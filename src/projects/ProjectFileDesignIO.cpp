@@ -17,7 +17,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Plist.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectFilePanels.h"
 #include "projects/ProjectsSources.h"

@@ -5,6 +5,7 @@
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsSources.h"
 
 #include <QClipboard>

@@ -7,6 +7,10 @@ ProjectsController::ProjectsController(ProjectsSources sources)
 {
 }
 
+ProjectsController::ProjectsController() : m_sources(std::make_unique<ProjectsSources>()) {}
+
+void ProjectsController::useSources(ProjectsSources sources) { *m_sources = std::move(sources); }
+
 ProjectsController::~ProjectsController() = default;
 
 ProjectsHost &ProjectsController::host() const { return *m_sources->host; }

@@ -28,6 +28,9 @@ public:
     // The sources (projects/ProjectsSources.h) are what projects reads and asks of the rest of the
     // window; the controller owns them and hands them to its wizard and panels.
     explicit ProjectsController(ProjectsSources sources);
+    // Made before the design, whose sources name it; the sources follow once the design exists.
+    ProjectsController();
+    void useSources(ProjectsSources sources);
     ~ProjectsController() override;
 
     ProjectsHost &host() const;

@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
+#include "projects/CardWizardValues.h"
 #include "projects/Card_Wizard.h"
 #include "projects/ProjectsSources.h"
 #include "projects/RHS_Templates.h"
@@ -60,12 +61,12 @@ void ProjectsController::Open_Start_Window()
         }
 
         // The label stock.
-        dsg.Show_Wizard_Label_Stock(wizard);
+        dsg.Show_Wizard_Label_Stock(Card_Wizard_Values(wizard));
 
         int result = 1;
         if (Selected_Template_Path.isEmpty()) {
             // A blank card from the wizard's choices.
-            dsg.Show_Wizard_Card(wizard);
+            dsg.Show_Wizard_Card(Card_Wizard_Values(wizard));
         } else {
             // A template, opened untitled.
             if (RHS_Templates *panel = RHS_Templates::defaultInstance())

@@ -2,7 +2,7 @@
 
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsSources.h"
 
 #include <QFileInfo>

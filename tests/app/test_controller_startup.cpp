@@ -4,7 +4,7 @@
 #include "model/SKTDocument.h"
 #include "platform/Plist.h"
 #include "platform/Quit.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 #include "advqr/AdvQrController.h"

@@ -14,7 +14,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "platform/ColorWell.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 

@@ -12,7 +12,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTText.h"
 #include "platform/Quit.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
 #include "support/PageControl.h"

@@ -4,7 +4,7 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "barcodemode/ValueListModel.h"
+#include "io/ValueListModel.h"
 #include "io/ValueListRules.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"

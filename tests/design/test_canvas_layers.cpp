@@ -1,7 +1,7 @@
 // The card's own layers: base (shape, fill) under the objects, watermark and border over them.
 
 #include "design/CardLayers.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QImage>
 #include <QPainter>

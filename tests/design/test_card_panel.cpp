@@ -3,7 +3,7 @@
 #include "design/PropertySidebar.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "design/PropFillGuard.h"
 #include "imagetools/Image_Library.h"
 #include "model/SKTText.h"

@@ -6,6 +6,7 @@
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
 #include "projects/Grid_Wizard.h"
+#include "projects/ProjectsDesignSide.h"
 #include "support/ScriptedResponder.h"
 
 #include <QCheckBox>
@@ -48,7 +49,9 @@ protected:
     testsupport::ResponderScope responder;
     SKTGrid grid;
     SKTGrid *source = &grid;
-    GridOptions options{[this] { return source; }};
+    GridOptions options{[this] { return source; }, [] { return std::make_unique<GridWizardSide>(nullptr); }};
+    // The options window the grid options made.
+    Grid_Wizard &wizard() { return static_cast<GridWizardSide &>(*options.grid_wizard).wizard(); }
     QWidget bar;
     QPushButton *ruler = nullptr;
     QPushButton *after = nullptr;
@@ -112,11 +115,11 @@ TEST_F(GridOptionsAlone, TheGridButtonOpensTheWindowFilledQuietlyFromTheGrid)
         int spacing = 0;
         bool checked = !k.shown, boxEnabled = !k.shown;
         responder->onModal = [&](QDialog &dialog) {
-            EXPECT_EQ(&dialog, options.grid_wizard->window);
-            colour = options.Grid_clr->color();
-            spacing = options.Grid_Space_slidr->value();
-            checked = options.Show_hide_grid_chk->isChecked();
-            boxEnabled = options.Grid_Opt_box->isEnabled();
+            EXPECT_EQ(&dialog, wizard().window);
+            colour = wizard().Grid_clr->color();
+            spacing = wizard().Grid_Space_slidr->value();
+            checked = wizard().Show_hide_grid_chk->isChecked();
+            boxEnabled = wizard().Grid_Opt_box->isEnabled();
             return 1;
         };
         options.Grid_btn->click();
@@ -140,9 +143,9 @@ TEST_F(GridOptionsAlone, TheControlsWriteTheGridAtOnce)
     };
     const QColor start(0, 0, 200), blue(10, 20, 230);
     const Case cases[] = {
-        {"colour", [&] { options.Grid_clr->chooseColor(blue); }, blue, 9, true},
-        {"spacing", [&] { options.Grid_Space_slidr->setValue(27); }, start, 27, true},
-        {"show on", [&] { options.Show_hide_grid_chk->click(); }, start, 9, true},
+        {"colour", [&] { wizard().Grid_clr->chooseColor(blue); }, blue, 9, true},
+        {"spacing", [&] { wizard().Grid_Space_slidr->setValue(27); }, start, 27, true},
+        {"show on", [&] { wizard().Show_hide_grid_chk->click(); }, start, 9, true},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.control);
@@ -152,8 +155,8 @@ TEST_F(GridOptionsAlone, TheControlsWriteTheGridAtOnce)
         bool checkedAfter = false, boxAfter = false;
         runWindow([&] {
             k.change();
-            checkedAfter = options.Show_hide_grid_chk->isChecked();
-            boxAfter = options.Grid_Opt_box->isEnabled();
+            checkedAfter = wizard().Show_hide_grid_chk->isChecked();
+            boxAfter = wizard().Grid_Opt_box->isEnabled();
         });
         EXPECT_EQ(grid.color(), k.colour);
         EXPECT_EQ(grid.spacing(), k.spacing);
@@ -168,8 +171,8 @@ TEST_F(GridOptionsAlone, TheShowCheckBoxHidesTheGridAndDisablesItsOptions)
     grid.setAlwaysShown(true);
     bool boxAfter = true;
     runWindow([&] {
-        options.Show_hide_grid_chk->click();
-        boxAfter = options.Grid_Opt_box->isEnabled();
+        wizard().Show_hide_grid_chk->click();
+        boxAfter = wizard().Grid_Opt_box->isEnabled();
     });
     EXPECT_FALSE(grid.isAlwaysShown());
     EXPECT_FALSE(boxAfter);

@@ -23,7 +23,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "support/Decode.h"
 #include "support/NotPictures.h"
 #include "support/PageControl.h"

@@ -7,7 +7,7 @@
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/CardSizePanel.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "design/Unit_PrefWindow.h"
 #include "platform/Picture.h"
 #include "platform/PictureView.h"

@@ -32,11 +32,13 @@ const QStringList kParts = {QStringLiteral("advqr"), QStringLiteral("barcodemode
                             QStringLiteral("design"), QStringLiteral("imagetools"), QStringLiteral("output"),
                             QStringLiteral("projects")};
 // The hub's interface, the parts' one way up: the controller, its please-wait sheet, the help
-// windows of its toolbar and what output, projects, the two modes and the image tools ask of it.
+// windows of its toolbar and what output, projects, the design, the two modes and the image tools
+// ask of it.
 const QStringList kHub = {QStringLiteral("app/SKTWindowController.h"), QStringLiteral("app/PleaseWaitGuard.h"),
                           QStringLiteral("app/HelpAbout.h"), QStringLiteral("app/OutputHost.h"),
-                          QStringLiteral("app/ProjectsHost.h"), QStringLiteral("app/BarcodeModeHost.h"),
-                          QStringLiteral("app/AdvQrHost.h"), QStringLiteral("app/ImageToolsHost.h")};
+                          QStringLiteral("app/ProjectsHost.h"), QStringLiteral("app/DesignHost.h"),
+                          QStringLiteral("app/BarcodeModeHost.h"), QStringLiteral("app/AdvQrHost.h"),
+                          QStringLiteral("app/ImageToolsHost.h")};
 
 QList<Layer> makeLayers()
 {

@@ -9,7 +9,7 @@
 #include "model/DesignGlobals.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsController.h"
 #include "projects/ProjectsSources.h"
 #include "support/AppEnvironment.h"

@@ -9,6 +9,7 @@
 #include "model/SKTGrid.h"
 #include "platform/ColorWell.h"
 #include "projects/Grid_Wizard.h"
+#include "projects/ProjectsDesignSide.h"
 #include "support/AppEnvironment.h"
 #include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
@@ -41,6 +42,7 @@ protected:
 
     DesignController &dsg() { return c->design(); }
     GridOptions &options() { return dsg().gridOptions(); }
+    Grid_Wizard &wizard() { return static_cast<GridWizardSide &>(*options().grid_wizard).wizard(); }
     QPushButton *alignWithGrid() { return testsupport::pageControl<QPushButton>(dsg().sidebar().aligmnt_tab, "Align_with_grid_btn"); }
 
     // Opens the options window with the Grid... button; while it runs, the user does `work`, then
@@ -81,6 +83,7 @@ protected:
     }
 
     GridOptions &options() { return gridOptions; }
+    Grid_Wizard &wizard() { return static_cast<GridWizardSide &>(*options().grid_wizard).wizard(); }
 
     // As in the window: the user works in the options window, then presses OK or Cancel.
     int openAndDo(const std::function<void()> &work, bool ok)
@@ -102,7 +105,7 @@ protected:
     testsupport::ResponderScope responder;
     SKTGrid newDesignGrid;
     SKTGrid *grid = &newDesignGrid;
-    GridOptions gridOptions{[this] { return grid; }};
+    GridOptions gridOptions{[this] { return grid; }, [] { return std::make_unique<GridWizardSide>(nullptr); }};
     QWidget bar;
 };
 
@@ -124,10 +127,10 @@ TEST_F(GridOptionsWindow, WindowOpensWithTheGridsSettingsAndChangesNothingByOpen
         bool checked = !k.shown, boxEnabled = !k.shown;
         openAndDo(
             [&] {
-                wellColour = options().Grid_clr->color();
-                slider = options().Grid_Space_slidr->value();
-                checked = options().Show_hide_grid_chk->isChecked();
-                boxEnabled = options().Grid_Opt_box->isEnabled();
+                wellColour = wizard().Grid_clr->color();
+                slider = wizard().Grid_Space_slidr->value();
+                checked = wizard().Show_hide_grid_chk->isChecked();
+                boxEnabled = wizard().Grid_Opt_box->isEnabled();
             },
             true);
         EXPECT_EQ(wellColour, k.colour);
@@ -147,7 +150,7 @@ TEST_F(GridWizardAlone, OkEndsWithOneAndCancelWithZero)
     EXPECT_EQ(openAndDo({}, true), 1);
     EXPECT_EQ(openAndDo({}, false), 0);
     EXPECT_TRUE(Grid_Wizard::defaultInstance()->window->isHidden());
-    EXPECT_EQ(Grid_Wizard::defaultInstance(), options().grid_wizard);
+    EXPECT_EQ(Grid_Wizard::defaultInstance(), &wizard());
 }
 
 TEST_F(GridWizardAlone, AColourChangedThenCancelKeepsTheColour)
@@ -155,7 +158,7 @@ TEST_F(GridWizardAlone, AColourChangedThenCancelKeepsTheColour)
     const QColor blue(10, 20, 230);
     grid->setAlwaysShown(false);
     QSignalSpy changes(grid, &SKTGrid::anyChanged);
-    EXPECT_EQ(openAndDo([&] { options().Grid_clr->chooseColor(blue); }, false), 0);
+    EXPECT_EQ(openAndDo([&] { wizard().Grid_clr->chooseColor(blue); }, false), 0);
     EXPECT_EQ(grid->color(), blue);
     EXPECT_TRUE(grid->isAlwaysShown());   // a colour change shows the grid
     EXPECT_GE(changes.count(), 1);        // and the canvas hears of it
@@ -167,22 +170,22 @@ TEST_F(GridWizardAlone, TheSliderMovedWhileTheGridIsHiddenShowsIt)
     bool checkedAfter = false;
     openAndDo(
         [&] {
-            options().Grid_Space_slidr->setValue(27);   // what dragging the knob does
-            checkedAfter = options().Show_hide_grid_chk->isChecked();
+            wizard().Grid_Space_slidr->setValue(27);   // what dragging the knob does
+            checkedAfter = wizard().Show_hide_grid_chk->isChecked();
         },
         false);
     EXPECT_EQ(grid->spacing(), 27.0);
     EXPECT_TRUE(grid->isAlwaysShown());
     EXPECT_TRUE(checkedAfter);
-    EXPECT_TRUE(options().Grid_Opt_box->isEnabled());
+    EXPECT_TRUE(wizard().Grid_Opt_box->isEnabled());
 }
 
 TEST_F(GridWizardAlone, SpacingRangesFromOneToSeventyTwoPoints)
 {
     openAndDo({}, true);
-    EXPECT_EQ(options().Grid_Space_slidr->minimum(), 1);
-    EXPECT_EQ(options().Grid_Space_slidr->maximum(), 72);
-    openAndDo([&] { options().Grid_Space_slidr->setValue(0); }, true);
+    EXPECT_EQ(wizard().Grid_Space_slidr->minimum(), 1);
+    EXPECT_EQ(wizard().Grid_Space_slidr->maximum(), 72);
+    openAndDo([&] { wizard().Grid_Space_slidr->setValue(0); }, true);
     EXPECT_EQ(grid->spacing(), 1.0);
     EXPECT_TRUE(grid->isUsable());
 }
@@ -193,17 +196,17 @@ TEST_F(GridOptionsWindow, TheShowCheckBoxShowsAndHidesTheGridAndItsOptions)
     bool shownWhileOn = false, boxWhileOn = false;
     openAndDo(
         [&] {
-            options().Show_hide_grid_chk->click();
+            wizard().Show_hide_grid_chk->click();
             shownWhileOn = grid->isAlwaysShown();
-            boxWhileOn = options().Grid_Opt_box->isEnabled();
+            boxWhileOn = wizard().Grid_Opt_box->isEnabled();
         },
         true);
     EXPECT_TRUE(shownWhileOn);
     EXPECT_TRUE(boxWhileOn);
     EXPECT_TRUE(alignWithGrid()->isEnabled());
-    openAndDo([&] { options().Show_hide_grid_chk->click(); }, true);
+    openAndDo([&] { wizard().Show_hide_grid_chk->click(); }, true);
     EXPECT_FALSE(grid->isAlwaysShown());
-    EXPECT_FALSE(options().Grid_Opt_box->isEnabled());
+    EXPECT_FALSE(wizard().Grid_Opt_box->isEnabled());
     EXPECT_FALSE(alignWithGrid()->isEnabled());
 }
 

@@ -15,7 +15,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Plist.h"
 #include "platform/Quit.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectsController.h"
 #include "ProjectWindowTest.h"

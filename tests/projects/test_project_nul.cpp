@@ -6,7 +6,7 @@
 #include "model/SKTGraphic.h"
 #include "platform/KeyedArchive.h"
 #include "platform/Plist.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectsController.h"
 #include "support/AppEnvironment.h"

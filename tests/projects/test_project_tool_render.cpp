@@ -7,7 +7,7 @@
 #include "data/Data_From_Excel.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsController.h"
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"

@@ -7,7 +7,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 #include "projects/ProjectsController.h"

@@ -12,7 +12,7 @@
 #include "model/SKTDocument.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "projects/ProjectsController.h"
 #include "support/Editions.h"
 #include "support/PageControl.h"

@@ -32,7 +32,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "platform/FormBinding.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include "ui_CardBackgroundPanel.h"
 

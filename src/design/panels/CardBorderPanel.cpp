@@ -1,6 +1,6 @@
 #include "design/panels/CardBorderPanel.h"
 
-#include "barcodemode/BarcodeEditor.h"
+#include "platform/FontNames.h"
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
@@ -14,7 +14,7 @@
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "platform/TextNotifications.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include "ui_CardBorderPanel.h"
 
@@ -116,7 +116,7 @@ void CardBorderPanel::Fill_Card_Border_Panel(const Card_Property &card)
     watermark_color->setColor(card.Watermark_Color);
     WM_Text_font = card.Watermark_Font;
     Enable_Watermark_Clicked();
-    wm_font_value->setText(BarcodeEditor::fontDisplayText(WM_Text_font));
+    wm_font_value->setText(platform::fontDisplayText(WM_Text_font));
 }
 
 void CardBorderPanel::Read_Card_Border_Panel(CardPanelValues &values) const
@@ -181,7 +181,7 @@ void CardBorderPanel::WM_Text_Font_Changed()
 void CardBorderPanel::changewmTextFont(const QFont &font)
 {
     WM_Text_font = font;
-    wm_font_value->setText(BarcodeEditor::fontDisplayText(WM_Text_font));
+    wm_font_value->setText(platform::fontDisplayText(WM_Text_font));
 }
 
 void CardBorderPanel::comboBoxSelectionDidChange(QComboBox *C)

@@ -1,6 +1,6 @@
 #include "design/panels/CardInfoPanel.h"
 
-#include "barcodemode/BarcodeEditor.h"
+#include "platform/FontNames.h"
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
@@ -10,7 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FormBinding.h"
 #include "platform/TextNotifications.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include "ui_CardInfoPanel.h"
 
@@ -62,7 +62,7 @@ void CardInfoPanel::Fill_Card_Info_Panel(const Card_Property &card)
     // Content colour and font, and the copies a later change is measured against.
     All_Text_clr->setColor(card.Card_Content_clr);
     All_Text_font = card.Card_Content_font;
-    const QString fontText = BarcodeEditor::fontDisplayText(All_Text_font);
+    const QString fontText = platform::fontDisplayText(All_Text_font);
     All_Text_font_value->setText(fontText);
     All_Text_font_value_COPY->setText(fontText);
     All_Text_font_COPY = All_Text_font;
@@ -117,7 +117,7 @@ void CardInfoPanel::changeAllTextFont(const QFont &font)
 {
     All_Text_font = font;
     All_Text_font_replaced = true;
-    All_Text_font_value->setText(BarcodeEditor::fontDisplayText(All_Text_font));
+    All_Text_font_value->setText(platform::fontDisplayText(All_Text_font));
     emit contentChanged();
 }
 

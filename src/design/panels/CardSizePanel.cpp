@@ -13,7 +13,7 @@
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "platform/TextNotifications.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include "ui_CardSizePanel.h"
 

@@ -1,6 +1,6 @@
 #include "design/panels/TextEditingPanel.h"
 
-#include "barcodemode/BarcodeEditor.h"
+#include "platform/FontNames.h"
 #include "core/Messages.h"
 #include "design/PanelValues.h"
 #include "design/panels/PanelControls.h"
@@ -59,7 +59,7 @@ void TextEditingPanel::Fill_Text_Panel(const SKTGraphic &g)
     text(txt_ctrl_id_val, g.control_ID);
     colour(Text_clr, g.txt_clr);
     *m_textFont = g.text_ctrl_font;
-    text(Text_font_value, BarcodeEditor::fontDisplayText(*m_textFont));
+    text(Text_font_value, platform::fontDisplayText(*m_textFont));
     slide(txt_rotation_slidr, g.text_rotation);
     text(txt_rotation_slidr_val, QString::number(txt_rotation_slidr ? txt_rotation_slidr->value() : g.text_rotation));
     index(Text_vert_align_combo, g.text_alignmnet_Vert);
@@ -111,7 +111,7 @@ void TextEditingPanel::Text_Font_Changed()
 void TextEditingPanel::changeTextFont(const QFont &font)
 {
     *m_textFont = font;
-    text(Text_font_value, BarcodeEditor::fontDisplayText(*m_textFont));
+    text(Text_font_value, platform::fontDisplayText(*m_textFont));
     emit transferRequested();
 }
 

@@ -6,7 +6,7 @@
 #include "design/panels/CardInfoPanel.h"
 #include "platform/ColorWell.h"
 #include "platform/TextNotifications.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
 #include "platform/TextNotifications.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"

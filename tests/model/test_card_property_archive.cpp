@@ -2,7 +2,7 @@
 
 #include "model/DesignGlobals.h"
 #include "model/ObjectArchive.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <gtest/gtest.h>
 

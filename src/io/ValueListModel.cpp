@@ -1,4 +1,4 @@
-#include "barcodemode/ValueListModel.h"
+#include "io/ValueListModel.h"
 
 #include "core/Messages.h"
 

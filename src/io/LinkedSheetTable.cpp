@@ -1,4 +1,4 @@
-#include "data/LinkedSheetTable.h"
+#include "io/LinkedSheetTable.h"
 
 int linkedColumnOfKey(const QString &key)
 {

@@ -1,6 +1,6 @@
 #include "core/Globals.h"
 #include "model/DesignGlobals.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <gtest/gtest.h>
 
