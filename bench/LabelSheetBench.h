@@ -6,7 +6,7 @@
 
 #include "BenchWindow.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "outputjobs/OutputGlobals.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"

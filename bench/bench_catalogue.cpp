@@ -3,7 +3,7 @@
 // and the print window's (the first product laid out on the page). Target: under 200 ms a choice.
 
 #include "BenchWindow.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/Print_Wnd.h"

@@ -4,7 +4,7 @@
 // Targets: under 3 s, and the peak resident memory grows by less than 10 times the file's size.
 
 #include "BenchWindow.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "data/Import_Wizard.h"
 #include "platform/QtDialogResponder.h"
 

@@ -6,7 +6,7 @@
 
 #include "BenchWindow.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"
 #include "output/MailGlobals.h"

@@ -6,6 +6,7 @@
 #include "barcodemode/pdf417View.h"
 #include "engines/pdf417/pdf417lib.h"
 #include "platform/PngWriter.h"
+#include "core/GlobalsReset.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,8 @@
 
 #include "BenchWindow.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 #include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"

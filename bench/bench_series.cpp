@@ -4,7 +4,7 @@
 // and the memory of the list model. Runs the real windows offscreen. Targets: 100,000 values
 // written under 0.3 s and 1,000,000 under 2 s; first frame under 0.3 s; paging under 1 s.
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "data/BatchWizard.h"
 #include "data/SeriesGenerator.h"
 #include "data/SeriesListModel.h"

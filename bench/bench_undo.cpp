@@ -6,7 +6,7 @@
 
 #include "BenchWindow.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"

@@ -7,6 +7,7 @@
 #include "advqr/Qr_Text_View_Panel.h"
 #include "imaging/QrLogo.h"
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "advqr/AdvQrGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"

@@ -5,6 +5,8 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "advqr/AdvQrGlobals.h"
 #include "core/SymbolGlobals.h"
 #include "core/Messages.h"

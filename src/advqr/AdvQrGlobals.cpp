@@ -1,6 +1,6 @@
 #include "advqr/AdvQrGlobals.h"
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 
 int ADV_QR_Enc_Mode_Val = 0;
 int ADV_QR_Version_Val = 0;

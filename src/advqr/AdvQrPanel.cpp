@@ -4,7 +4,6 @@
 #include "advqr/AdvQrGlobals.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "imaging/QrLogo.h"
-#include "core/Globals.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"

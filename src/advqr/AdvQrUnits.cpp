@@ -3,7 +3,8 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "core/Messages.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"

@@ -6,7 +6,6 @@
 #include "advqr/QrPayload.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "core/QrCategoryImages.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"

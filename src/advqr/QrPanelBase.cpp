@@ -3,7 +3,6 @@
 #include "advqr/AdvQrController.h"
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "advqr/AdvQrController.h"
-#include "core/Globals.h"
 #include "core/SymbolGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

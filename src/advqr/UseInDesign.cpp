@@ -2,7 +2,7 @@
 
 #include "advqr/AdvQrController.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGraphicView.h"

@@ -6,6 +6,7 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"

@@ -5,7 +5,7 @@
 #include "app/SKTWindowController.h"
 
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"

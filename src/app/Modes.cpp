@@ -3,7 +3,9 @@
 
 #include "app/SKTWindowController.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"

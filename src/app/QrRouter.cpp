@@ -7,6 +7,7 @@
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
+#include "core/SymbolGlobals.h"
 
 #include <exception>
 

@@ -3,7 +3,7 @@
 
 #include "app/SKTWindowController.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"

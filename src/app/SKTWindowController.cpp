@@ -18,6 +18,7 @@
 #include "projects/ProjectsSources.h"
 
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

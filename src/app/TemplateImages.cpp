@@ -4,7 +4,7 @@
 #include "app/SKTWindowController.h"
 
 #include "core/FileServices.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignCommands.h"

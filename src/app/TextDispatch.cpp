@@ -9,6 +9,7 @@
 #include "advqr/AdvQrController.h"
 #include "projects/ProjectsController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "core/SymbolGlobals.h"
 
 #include <exception>
 

@@ -4,6 +4,10 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/Units.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/PropertySidebar.h"

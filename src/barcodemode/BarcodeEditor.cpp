@@ -9,6 +9,8 @@
 #include "barcodemode/pdf417View.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"

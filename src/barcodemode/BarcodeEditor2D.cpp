@@ -16,6 +16,7 @@
 #include "barcodemode/pdf417View.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "core/SymbolGlobals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,7 +5,6 @@
 
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BarcodeModeGlobals.h"
-#include "core/Globals.h"
 #include "platform/PictureView.h"
 
 #include <QCheckBox>

@@ -4,6 +4,7 @@
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "model/SKTGraphic.h"
+#include "core/SymbolGlobals.h"
 
 BarcodeModeSettings BarcodeModeDesignSide::settings() const { return mode.panel().settings(); }
 

@@ -1,6 +1,6 @@
 #include "barcodemode/BarcodeModeGlobals.h"
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 
 Barcode_Gen *Barcode_Gen_Var = nullptr;
 QString def_barcode_hdr_str = QStringLiteral("HEADER");

@@ -7,6 +7,8 @@
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "imaging/QrLogo.h"
 #include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "core/Utilities.h"
 #include "engines/Symbologies.h"
 #include "platform/ColorWell.h"

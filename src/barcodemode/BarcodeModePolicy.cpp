@@ -4,7 +4,8 @@
 #include "barcodemode/BarcodeModeController.h"
 
 
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "core/Messages.h"
 
 #include <QCheckBox>

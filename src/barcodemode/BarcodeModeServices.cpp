@@ -3,7 +3,9 @@
 #include "barcodemode/BarcodeModeController.h"
 
 
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
+#include "core/Units.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "engines/Symbologies.h"

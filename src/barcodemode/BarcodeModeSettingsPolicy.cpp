@@ -5,7 +5,7 @@
 #include "barcodemode/BarcodeModeController.h"
 
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"

@@ -6,7 +6,8 @@
 
 #include "core/QrCategoryImages.h"
 #include "imaging/QrLogo.h"
-#include "core/Globals.h"
+#include "core/SymbolGlobals.h"
+#include "core/UserFolders.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"

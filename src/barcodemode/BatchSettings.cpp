@@ -8,6 +8,7 @@
 #include "io/ValueListRules.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Long_SMS_Dlg.h"

@@ -3,7 +3,6 @@
 
 #include "barcodemode/BarcodeEditor.h"
 
-#include "core/Globals.h"
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 

@@ -4,7 +4,8 @@
 #include "barcodemode/BarcodeModeController.h"
 
 
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Messages.h"
 #include "barcodemode/TwoDSymbols.h"

@@ -2,7 +2,7 @@
 
 #include "barcodemode/BarcodeModeController.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "model/SKTGraphicView.h"
 
 void BarcodeModeController::Use_Quick_Barcode_in_Design_Mode_Btn_Clicked()

@@ -6,7 +6,7 @@
 
 #include "io/ValueListModel.h"
 #include "io/ValueListRules.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"

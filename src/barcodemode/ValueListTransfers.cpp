@@ -7,7 +7,6 @@
 #include "io/ExcelRowLimit.h"
 #include "io/ValueListImportRules.h"
 #include "core/FileServices.h"
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "io/SpreadsheetWriter.h"

@@ -4,6 +4,7 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "platform/Dialogs.h"
+#include "core/SymbolGlobals.h"
 
 #include <QBuffer>
 #include <QColor>

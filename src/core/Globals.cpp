@@ -1,4 +1,10 @@
 #include "core/Globals.h"
+#include "core/GlobalsReset.h"
+
+#include "core/Messages.h"
+#include "core/Mode.h"
+#include "core/Units.h"
+#include "core/UserFolders.h"
 
 #include "platform/PrintInfo.h"
 

@@ -1,6 +1,6 @@
 #include "core/Long_SMS_Dlg.h"
 
-#include "core/Globals.h"
+#include "core/Messages.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Long_SMS_Dlg.h"

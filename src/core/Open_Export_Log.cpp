@@ -1,6 +1,5 @@
 #include "core/Open_Export_Log.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"

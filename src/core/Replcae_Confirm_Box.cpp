@@ -1,6 +1,5 @@
 #include "core/Replcae_Confirm_Box.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"

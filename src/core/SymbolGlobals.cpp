@@ -1,6 +1,6 @@
 #include "core/SymbolGlobals.h"
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 
 std::atomic<bool> Type_draw_2d_flag{false};
 std::atomic<int> USED_DPI_VALUE{600};

@@ -1,6 +1,6 @@
 #include "core/UserFolders.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"

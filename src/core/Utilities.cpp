@@ -1,6 +1,6 @@
 #include "core/Utilities.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "platform/Dialogs.h"
 

@@ -2,6 +2,7 @@
 
 #include "app/PleaseWaitGuard.h"
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "data/BatchWizard.h"

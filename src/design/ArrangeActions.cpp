@@ -5,7 +5,7 @@
 
 #include "design/PropertySidebar.h"
 
-#include "core/Globals.h"
+#include "core/Units.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/panels/AlignmentPanel.h"

@@ -2,7 +2,7 @@
 
 #include "model/GraphicStyles.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "model/CardTextLayout.h"
 #include "model/StyleCodes.h"

@@ -3,7 +3,7 @@
 
 #include "design/DesignCanvasHost.h"
 
-#include "core/Globals.h"
+#include "core/Units.h"
 #include "design/CardLayers.h"
 #include "design/DesignController.h"
 #include "design/DesignSources.h"

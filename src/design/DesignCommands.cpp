@@ -3,7 +3,7 @@
 
 #include "design/DesignCommands.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/DesignSeriesUsers.h"

@@ -1,6 +1,6 @@
 #include "design/DesignProjectsSide.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
@@ -8,7 +8,7 @@
 #include "design/RecordBinding.h"
 #include "design/ToolPalette.h"
 #include "model/SKTGrid.h"
-#include "projects/Card_Property.h"
+#include "model/Card_Property.h"
 
 #include <QComboBox>
 #include <QGroupBox>

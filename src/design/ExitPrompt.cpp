@@ -3,7 +3,8 @@
 
 #include "design/DesignCommands.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/DesignSources.h"

@@ -3,7 +3,7 @@
 // guard sets Not_Draw_Only_Prop_Change for its scope and puts back the value it found on every way
 // out, so a fill that fails part-way never leaves the sidebar's handlers inert.
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 
 class PropFillGuard {
 public:

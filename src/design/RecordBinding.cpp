@@ -5,6 +5,8 @@
 #include "design/RecordBinding.h"
 
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"

@@ -5,7 +5,8 @@
 
 #include "design/PropertySidebar.h"
 
-#include "core/Globals.h"
+#include "core/Units.h"
+#include "core/UserFolders.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

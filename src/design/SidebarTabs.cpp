@@ -5,7 +5,8 @@
 
 #include "design/PropertySidebar.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"

@@ -4,6 +4,7 @@
 #include "design/DesignCommands.h"
 
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "design/DesignSources.h"
 #include "model/DesignGlobals.h"

@@ -5,7 +5,7 @@
 
 #include "design/DesignController.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "design/DesignSources.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/LinePanel.h"

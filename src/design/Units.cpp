@@ -4,7 +4,8 @@
 
 #include "design/DesignController.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "core/Messages.h"
 #include "design/DesignSources.h"
 #include "design/PropertySidebar.h"

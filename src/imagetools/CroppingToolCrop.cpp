@@ -5,7 +5,7 @@
 #include "imagetools/Cropping_Tool.h"
 
 #include "imagetools/ImageToolsSources.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"

@@ -4,7 +4,6 @@
 #include "imagetools/Cropping_Tool.h"
 
 #include "imagetools/ImageToolsSources.h"
-#include "core/Globals.h"
 #include "core/Utilities.h"
 #include "imaging/CropGeometry.h"
 #include "imagetools/MSSCanvas.h"

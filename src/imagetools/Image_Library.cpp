@@ -2,7 +2,7 @@
 
 #include "imagetools/ImageToolsSources.h"
 #include "core/FileServices.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"

@@ -1,6 +1,6 @@
 #include "io/SeriesBackup.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "io/SeriesStore.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"

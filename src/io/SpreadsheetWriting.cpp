@@ -3,7 +3,7 @@
 
 #include "io/SpreadsheetWriter.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "io/SSZipArchive.h"
 #include "platform/Files.h"

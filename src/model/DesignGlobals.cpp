@@ -1,6 +1,6 @@
 #include "model/DesignGlobals.h"
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "model/DesignSnapshot.h"
 #include "platform/Picture.h"
 

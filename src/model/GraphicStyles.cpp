@@ -1,6 +1,6 @@
 #include "model/GraphicStyles.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTLine.h"
 #include "model/Shape_Control.h"

@@ -1,6 +1,8 @@
 #include "model/SKTGraphic.h"
 
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "model/GraphicRects.h"
 #include "model/SKTBarcode.h"

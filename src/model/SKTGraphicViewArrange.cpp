@@ -6,7 +6,7 @@
 
 #include "model/SKTGraphicView.h"
 
-#include "core/Globals.h"
+#include "core/Units.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "model/CanvasHost.h"

@@ -7,7 +7,7 @@
 
 #include "model/SKTGraphicView.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "model/BoundedImage.h"

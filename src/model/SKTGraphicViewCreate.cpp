@@ -4,6 +4,7 @@
 #include "model/SKTGraphicView.h"
 
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "model/CanvasHost.h"

@@ -1,6 +1,6 @@
 #include "model/SKTSignature.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/Utilities.h"
 #include "model/GraphicStyles.h"

@@ -1,7 +1,7 @@
 #include "output/Email_Setting.h"
 #include "outputjobs/MailRun.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "outputjobs/MailScript.h"

@@ -1,6 +1,6 @@
 #include "output/Export_Barcode.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

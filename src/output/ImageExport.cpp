@@ -3,7 +3,7 @@
 
 #include "output/ImageExport.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"

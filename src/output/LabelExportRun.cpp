@@ -3,7 +3,6 @@
 
 #include "output/OutputController.h"
 
-#include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -3,7 +3,6 @@
 
 #include "output/OutputController.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Replcae_Confirm_Box.h"
 #include "core/Utilities.h"

@@ -5,6 +5,9 @@
 
 #include "app/HelpAbout.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"

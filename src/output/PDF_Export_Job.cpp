@@ -8,6 +8,7 @@
 #include "output/PDF_Export.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"

@@ -6,6 +6,7 @@
 #include "output/PDF_Export.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"

@@ -1,6 +1,6 @@
 #include "output/Print_Wnd.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "outputjobs/CustomProductStore.h"
 #include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"

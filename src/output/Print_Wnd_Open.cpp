@@ -5,6 +5,9 @@
 #include "output/Print_Wnd.h"
 
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 #include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"

@@ -5,6 +5,7 @@
 #include "output/Print_Wnd.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "output/OutputController.h"

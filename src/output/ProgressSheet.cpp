@@ -1,6 +1,6 @@
 #include "output/OutputController.h"
 
-#include "core/Globals.h"
+#include "core/Messages.h"
 #include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
 #include "platform/GuiThread.h"

@@ -1,6 +1,7 @@
 #include "output/Sample_Preview.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/OutputController.h"

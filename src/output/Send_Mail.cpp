@@ -1,6 +1,6 @@
 #include "output/Send_Mail.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"

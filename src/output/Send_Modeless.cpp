@@ -1,6 +1,5 @@
 #include "output/Send_Modeless.h"
 
-#include "core/Globals.h"
 #include "core/Messages.h"
 
 #include "ui_Send_Modeless.h"

@@ -1,6 +1,7 @@
 #include "output/UsedDataLists.h"
 
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Utilities.h"
 #include "model/SKTBarcode.h"

@@ -1,7 +1,7 @@
 #include "outputjobs/MailScript.h"
 
 #include "core/FileServices.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "platform/GuiThread.h"
 
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #include "outputjobs/OutputGlobals.h"
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "platform/Picture.h"
 
 #include <QImage>

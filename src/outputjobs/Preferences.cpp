@@ -1,6 +1,6 @@
 #include "outputjobs/Preferences.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "platform/Files.h"
 
 #include <QFile>

@@ -2,6 +2,8 @@
 
 #include "core/FileServices.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"

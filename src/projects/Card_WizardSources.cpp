@@ -4,6 +4,8 @@
 #include "projects/Card_Wizard.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "imagetools/ImageBrowserModel.h"

@@ -5,6 +5,7 @@
 #include "projects/ProjectsController.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "engines/Symbologies.h"

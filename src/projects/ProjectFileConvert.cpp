@@ -4,7 +4,7 @@
 
 #include "projects/ProjectsController.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -5,6 +5,8 @@
 #include "projects/ProjectsController.h"
 
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/FileServices.h"

@@ -3,6 +3,7 @@
 #include "projects/ProjectsController.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "core/FileServices.h"
 #include "core/Messages.h"

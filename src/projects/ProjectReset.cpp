@@ -1,6 +1,7 @@
 #include "projects/ProjectsController.h"
 
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"

@@ -1,6 +1,6 @@
 #include "projects/RHS_Templates.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "imagetools/ImageBrowserModel.h"

@@ -3,7 +3,7 @@
 
 #include "projects/ProjectsController.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "projects/CardWizardValues.h"

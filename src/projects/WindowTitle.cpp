@@ -1,6 +1,6 @@
 #include "projects/ProjectsController.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "model/Card_Property.h"
 #include "projects/ProjectsSources.h"

@@ -12,7 +12,8 @@
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -11,7 +11,7 @@
 #include "advqr/Qr_vCard_View_Panel.h"
 #include "advqr/QrPayload.h"
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 #include "advqr/AdvQrController.h"

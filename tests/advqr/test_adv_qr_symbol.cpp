@@ -13,6 +13,7 @@
 #include "platform/ColorWell.h"
 #include "advqr/AdvQrGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "core/SymbolGlobals.h"
 
 #include <QCheckBox>
 #include <QComboBox>

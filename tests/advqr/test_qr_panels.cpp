@@ -11,6 +11,7 @@
 #include "advqr/Qr_vCard_View_Panel.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "support/ScriptedResponder.h"
+#include "core/SymbolGlobals.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

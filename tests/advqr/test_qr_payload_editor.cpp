@@ -19,7 +19,9 @@
 #include "platform/ColorWell.h"
 #include "platform/Files.h"
 #include "barcodemode/BarcodeModeGlobals.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
+#include "core/UserFolders.h"
 
 #include <QCheckBox>
 #include <QComboBox>

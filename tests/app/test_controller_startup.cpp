@@ -1,5 +1,6 @@
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
 #include "core/UserFolders.h"
 #include "model/SKTDocument.h"
 #include "platform/Plist.h"

@@ -3,7 +3,8 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "data/ColumnTableModel.h"

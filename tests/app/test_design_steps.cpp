@@ -3,7 +3,7 @@
 // refused where the canvas could not show it.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Units.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"

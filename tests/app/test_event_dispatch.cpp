@@ -1,5 +1,7 @@
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
+#include "core/UserFolders.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "design/PropertySidebar.h"

@@ -3,6 +3,8 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignCommands.h"

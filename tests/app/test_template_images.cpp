@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "model/SKTRenderingView.h"
 #include "projects/ProjectsController.h"

@@ -4,7 +4,7 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/SKTBarcode.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"

@@ -10,6 +10,7 @@
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Globals.h"
+#include "core/SymbolGlobals.h"
 
 #include <QLabel>
 #include <QPushButton>

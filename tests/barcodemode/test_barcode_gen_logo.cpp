@@ -15,6 +15,7 @@
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Globals.h"
+#include "core/SymbolGlobals.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -12,6 +12,7 @@
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QPushButton>
 #include <QTableView>

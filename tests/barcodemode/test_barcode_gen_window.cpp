@@ -11,6 +11,9 @@
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 
 #include <QAccessible>
 #include <QGroupBox>

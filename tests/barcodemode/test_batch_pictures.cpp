@@ -11,6 +11,7 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "core/SymbolGlobals.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QDialog>
 #include <QGroupBox>

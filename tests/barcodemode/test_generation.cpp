@@ -1,5 +1,6 @@
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "core/ImageServices.h"
 #include "engines/Symbologies.h"
 #include "engines/linear/NKDBarcode.h"

@@ -4,6 +4,7 @@
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModePanel.h"
 #include "batch_fixture.h"
+#include "core/Mode.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 // The PDF417 view: states, log lines, image size and resolution, coding, drag and drop.
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
+#include "core/SymbolGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "barcodemode/pdf417View.h"
 #include "support/Decode.h"

@@ -4,7 +4,7 @@
 #include "batch_fixture.h"
 
 #include "barcodemode/PrintGrid.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 
 #include <QRandomGenerator>
 

@@ -3,7 +3,8 @@
 // settings controls are driven as a user drives them.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "barcodemode/BarcodeSizeRules.h"
 #include "engines/BarcodeSettings.h"
 #include "engines/TextMeasurer.h"

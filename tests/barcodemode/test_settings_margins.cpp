@@ -8,7 +8,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "support/LocaleScope.h"
 #include "barcodemode/BarcodeModeGlobals.h"
-#include "core/Globals.h"
+#include "core/SymbolGlobals.h"
+#include "core/Units.h"
 
 using namespace settings_test;
 

@@ -6,6 +6,7 @@
 #include "barcodemode/GenerationCore.h"
 #include "model/SKTDocument.h"
 #include "core/Globals.h"
+#include "core/SymbolGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "platform/PictureView.h"
 #include "support/Editions.h"

@@ -11,6 +11,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "support/Editions.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "core/SymbolGlobals.h"
 
 #include <gtest/gtest.h>
 

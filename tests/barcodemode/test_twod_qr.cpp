@@ -10,7 +10,8 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "support/Editions.h"
 #include "barcodemode/BarcodeModeGlobals.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "core/SymbolGlobals.h"
 
 #include <QComboBox>
 #include <QImage>

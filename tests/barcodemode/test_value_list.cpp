@@ -10,7 +10,7 @@
 #include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 
 #include <QComboBox>
 #include <QScrollBar>

@@ -10,7 +10,8 @@
 #include "io/SpreadsheetWriter.h"
 #include "io/workbook_fixture.h"
 #include "output/AccessoryViewController.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/UserFolders.h"
 
 #include <QComboBox>
 #include <QFile>

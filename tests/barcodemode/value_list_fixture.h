@@ -6,7 +6,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "io/ValueListModel.h"
 #include "io/ValueListRules.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"

@@ -1,7 +1,7 @@
 // Paths into the resources of another copy of the application are moved into this copy's
 // resource folder; other paths stay as they are.
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Utilities.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"
 #include "support/AppEnvironment.h"

@@ -1,7 +1,7 @@
 // The keep-or-replace prompt: its three buttons with and without the apply-to-all box, the box
 // preset from the last answer, closing it without an answer, and a worker thread that waits.
 
-#include "core/Globals.h"
+#include "core/Messages.h"
 #include "core/Replcae_Confirm_Box.h"
 #include "support/DataFolderEnvironment.h"
 #include "support/ScriptedResponder.h"

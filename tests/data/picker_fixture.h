@@ -4,7 +4,7 @@
 // window over an empty data folder, every question answered by script.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "data/ColumnTableModel.h"
 #include "data/SheetColumnPicker.h"
 #include "io/workbook_fixture.h"

@@ -3,6 +3,7 @@
 // main window's global set, so that the series windows show their messages without a window.
 
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "support/DataFolderEnvironment.h"
 #include "support/ScriptedResponder.h"
 

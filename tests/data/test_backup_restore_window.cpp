@@ -4,7 +4,8 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/UserFolders.h"
 #include "data/Backup_Restore.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"

@@ -9,7 +9,7 @@
 #include "io/SeriesStore.h"
 #include "io/SpreadsheetWriter.h"
 #include "series_fixture.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>

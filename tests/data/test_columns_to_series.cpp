@@ -4,7 +4,8 @@
 #include "data/Import_Excel_DataSheet.h"
 #include "picker_fixture.h"
 #include "series_fixture.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/UserFolders.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The read-only viewers of a series and of the linked spreadsheet's rows.
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "data/Data_From_Excel.h"
 #include "data/View_Data_Series.h"
 #include "support/ScriptedResponder.h"

@@ -7,7 +7,7 @@
 #include "data/Import_Wizard.h"
 #include "data/SeriesListModel.h"
 #include "data/SheetColumnPicker.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "platform/Files.h"
 #include "test_import_wizard_fixture.h"
 

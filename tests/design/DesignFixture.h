@@ -2,7 +2,7 @@
 // A controller with the Designing-mode work area built on a page of its own.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "support/AppEnvironment.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"

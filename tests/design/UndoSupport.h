@@ -8,7 +8,7 @@
 #include "model/ObjectArchive.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 
 #include <QStringList>
 #include <QtGlobal>

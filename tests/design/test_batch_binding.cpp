@@ -10,7 +10,9 @@
 #include "model/SKTText.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 
 #include <QCheckBox>
 #include <QComboBox>

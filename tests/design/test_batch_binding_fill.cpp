@@ -17,7 +17,9 @@
 #include "support/Decode.h"
 #include "support/ScriptedResponder.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -3,7 +3,8 @@
 // messages, and the Edit menu's enabling.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"

@@ -17,7 +17,8 @@
 #include "design/panels/CardInfoPanel.h"
 #include "design/panels/CardSizePanel.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -8,7 +8,7 @@
 #include "support/ScriptedResponder.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 
 #include <QApplication>
 #include <QClipboard>

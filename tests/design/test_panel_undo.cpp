@@ -15,7 +15,7 @@
 #include "platform/Picture.h"
 #include "support/ScriptedResponder.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 
 #include <QCheckBox>
 #include <QImage>

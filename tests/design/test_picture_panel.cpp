@@ -30,7 +30,10 @@
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/SymbolGlobals.h"
+#include "core/UserFolders.h"
 
 #include <QCheckBox>
 #include <QDialog>

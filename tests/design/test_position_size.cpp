@@ -11,7 +11,8 @@
 #include "platform/Stepper.h"
 #include "support/LocaleScope.h"
 #include "support/ScriptedResponder.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 
 #include <QAccessible>
 #include <QCheckBox>

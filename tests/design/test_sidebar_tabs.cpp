@@ -11,7 +11,9 @@
 #include "model/SKTImage.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -18,7 +18,7 @@
 #include "platform/Stepper.h"
 #include "support/ScriptedResponder.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 
 #include <QCheckBox>
 #include <QComboBox>

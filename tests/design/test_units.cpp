@@ -4,7 +4,7 @@
 #include "platform/Stepper.h"
 #include "design/DesignController.h"
 #include "support/PageControl.h"
-#include "core/Globals.h"
+#include "core/Units.h"
 
 #include <QGroupBox>
 #include <QLabel>

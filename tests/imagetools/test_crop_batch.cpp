@@ -5,7 +5,7 @@
 #include "support/ImageFileMakers.h"
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Open_Export_Log.h"
 #include "core/Replcae_Confirm_Box.h"
 #include "imagetools/Cropping_Tool.h"

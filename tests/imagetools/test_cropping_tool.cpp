@@ -3,7 +3,7 @@
 
 #include "support/ImageFileMakers.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "core/Open_Export_Log.h"
 #include "imagetools/Cropping_Tool.h"
 #include "imagetools/MSSCanvasController.h"

@@ -6,6 +6,7 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "imagetools/ImageBrowserModel.h"

@@ -1,4 +1,5 @@
 #include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "imaging/Rotated.h"
 
 #include <QImage>

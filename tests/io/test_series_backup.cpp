@@ -2,7 +2,8 @@
 // failed copy keeps the old backup or the current series, and backup folders made outside the
 // program (links, FIFOs, sub-folders, odd names, oversized files) that are skipped and counted.
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
+#include "core/UserFolders.h"
 #include "io/SeriesBackup.h"
 #include "io/SeriesStore.h"
 

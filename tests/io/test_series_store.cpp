@@ -2,6 +2,8 @@
 // and the writers, which never lose the old series when a write fails.
 
 #include "core/Globals.h"
+#include "core/GlobalsReset.h"
+#include "core/UserFolders.h"
 #include "io/SeriesStore.h"
 #include "support/ScriptedResponder.h"
 

@@ -3,7 +3,7 @@
 
 #include "workbook_fixture.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 // A canvas over a document and a selection, with a host that records what the canvas asks of the
 // workspace.
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "model/CanvasHost.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"

@@ -5,7 +5,7 @@
 
 #include "support/ImageFileMakers.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "design/PictureSettings.h"
 #include "imaging/ImageForPath.h"

@@ -4,7 +4,7 @@
 #include "CanvasSupport.h"
 
 #include "model/SKTBarcode.h"
-#include "core/Globals.h"
+#include "core/Units.h"
 
 #include <cmath>
 #include <limits>

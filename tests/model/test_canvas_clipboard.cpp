@@ -10,7 +10,7 @@
 #include "model/SKTText.h"
 #include "support/ScriptedResponder.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -5,7 +5,7 @@
 #include "model/SKTZoomingScrollView.h"
 #include "model/SWCenteringClipView.h"
 #include "platform/Ruler.h"
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 
 #include <QApplication>
 #include <QBoxLayout>

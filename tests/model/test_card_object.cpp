@@ -4,6 +4,7 @@
 #include "CardObjectSupport.h"
 
 #include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTError.h"
 #include "model/SKTImage.h"

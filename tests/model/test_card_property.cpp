@@ -1,4 +1,5 @@
 #include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "model/DesignGlobals.h"
 #include "model/Card_Property.h"
 

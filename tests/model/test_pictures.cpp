@@ -6,7 +6,7 @@
 
 #include "model/SKTImage.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 using cardtest::drawn;
 using cardtest::painted;

@@ -7,7 +7,7 @@
 
 #include "model/SKTSignature.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QImageReader>
 

@@ -3,7 +3,7 @@
 
 #include "CardObjectSupport.h"
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/GraphicStyles.h"
 #include "model/SKTLine.h"
 #include "model/SKTText.h"

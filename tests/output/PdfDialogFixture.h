@@ -18,7 +18,7 @@
 #include "output/PDF_Export.h"
 #include "output/Send_Modeless.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "output/Email_Setting.h"
 #include "output/MailGlobals.h"
 #include "outputjobs/MailScript.h"

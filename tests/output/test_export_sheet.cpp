@@ -2,7 +2,8 @@
 // state, its range controls, the used-data lists, and what OK hands over to the export.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"

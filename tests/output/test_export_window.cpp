@@ -2,7 +2,7 @@
 // state, and used as the user does (radios, steppers, typing, buttons), with a recording design side.
 // Only the cases that check its messages make the program's controller, which shows them.
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "model/SKTBarcode.h"

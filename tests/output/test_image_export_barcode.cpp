@@ -17,7 +17,8 @@
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/Mode.h"
 
 #include <QButtonGroup>
 #include <QImageReader>

@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
 #include "output/ImageExport.h"
 #include "output/JobRunner.h"
 #include "output/OutputController.h"

@@ -2,7 +2,7 @@
 // otherwise the keep-or-replace prompt asks, and its answer picks the path to write.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
 #include "core/Replcae_Confirm_Box.h"
 #include "output/OutputController.h"
 #include "support/AppEnvironment.h"

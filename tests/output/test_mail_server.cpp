@@ -2,7 +2,7 @@
 // STARTTLS and over SSL, and each way a send must fail.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "output/Email_Setting.h"
 #include "output/MailGlobals.h"
 #include "outputjobs/MailScript.h"

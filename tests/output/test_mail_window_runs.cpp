@@ -26,7 +26,8 @@
 #include "support/FakeMailScript.h"
 #include "test_mail_server.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
+#include "core/UserFolders.h"
 
 #include <QLabel>
 #include <QPushButton>

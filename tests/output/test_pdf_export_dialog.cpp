@@ -6,7 +6,7 @@
 
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "support/Decode.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
 
 #include <QPainter>
 #include <QTimer>

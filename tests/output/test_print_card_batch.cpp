@@ -14,7 +14,7 @@
 #include "model/SKTText.h"
 #include "support/Decode.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

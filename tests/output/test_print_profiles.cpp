@@ -9,7 +9,7 @@
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // The print window's predefined-layout page: custom label-sheet products (list, save, delete, load)
 // and catalogue products laid out on the page.
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "outputjobs/CustomProductStore.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/Print_Wnd.h"

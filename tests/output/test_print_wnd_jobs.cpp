@@ -12,7 +12,7 @@
 #include "support/Decode.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -12,6 +12,7 @@
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Messages.h"
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "support/AppEnvironment.h"

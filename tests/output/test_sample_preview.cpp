@@ -2,6 +2,8 @@
 // shape, crop marks, the margin rectangle, and nothing without a page setup.
 
 #include "core/Globals.h"
+#include "core/GlobalsReset.h"
+#include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/Sample_Preview.h"

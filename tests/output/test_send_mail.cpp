@@ -1,6 +1,6 @@
 #include "app/SKTWindowController.h"
 #include "core/FileServices.h"
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "output/Email_Setting.h"
 #include "outputjobs/MailScript.h"

@@ -4,6 +4,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "design/DesignController.h"
 #include "platform/ColorWell.h"
+#include "core/Units.h"
 
 #include <QLineEdit>
 

@@ -3,7 +3,7 @@
 // The window is reached through its projects part (ProjectWindowTest.h).
 
 #include "ProjectWindowTest.h"
-#include "core/Globals.h"
+#include "core/Units.h"
 #include "projects/Card_Wizard.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"

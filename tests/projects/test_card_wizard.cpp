@@ -7,7 +7,8 @@
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -5,7 +5,8 @@
 #include "support/Decode.h"
 #include "ProjectWindowTest.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/UserFolders.h"
 
 #include <QDir>
 #include <QImageReader>

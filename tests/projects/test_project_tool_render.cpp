@@ -1,7 +1,7 @@
 // The project tool's rendering of one record of a design's batch, from outside: the record fill and
 // the off-screen renderer the batch output uses, in a process of its own.
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "data/Data_From_Excel.h"

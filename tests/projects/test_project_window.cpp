@@ -1,5 +1,7 @@
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/Units.h"
 #include "model/DesignGlobals.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"

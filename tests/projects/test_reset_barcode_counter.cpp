@@ -1,7 +1,7 @@
 // A new design starts the barcode numbering again.
 
 #include "ProjectWindowTest.h"
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "model/DesignSnapshot.h"

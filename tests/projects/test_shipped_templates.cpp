@@ -15,7 +15,7 @@
 #include "support/Decode.h"
 #include "support/PageControl.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -17,7 +17,8 @@
 #include "support/Editions.h"
 #include "support/PageControl.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

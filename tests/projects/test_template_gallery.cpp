@@ -15,7 +15,9 @@
 #include "projects/TemplateGallery.h"
 #include "platform/Stepper.h"
 #include "model/DesignGlobals.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 
 #include <QButtonGroup>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "support/WindowReport.h"
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "model/SKTDocument.h"
 #include "platform/Quit.h"
 

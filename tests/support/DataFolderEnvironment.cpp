@@ -1,6 +1,6 @@
 #include "support/DataFolderEnvironment.h"
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "core/UserFolders.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Tests of a mode that an edition leaves out skip there rather than fail.
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 
 #include <gtest/gtest.h>
 

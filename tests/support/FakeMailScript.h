@@ -4,7 +4,7 @@
 // own), and exits with the status written in exit_code (0 when absent), or 3 for a recipient
 // listed in fail_to, after the pause written in delay. Installed as the resource folder's pyth_mail.py.
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 
 #include <QFile>
 #include <QJsonArray>

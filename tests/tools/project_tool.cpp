@@ -15,7 +15,7 @@
 // 1 for usage errors.
 
 #include "app/SKTWindowController.h"
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"

@@ -17,6 +17,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "design/DesignCommands.h"

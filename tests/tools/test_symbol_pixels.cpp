@@ -8,6 +8,7 @@
 #include "support/Decode.h"
 #include "tools/SymbolRender.h"
 #include "tools/SymbolSamples.h"
+#include "core/Globals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "design/panels/AlignmentPanel.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "core/ImageServices.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTBarcode.h"

@@ -1,6 +1,6 @@
 #include "design/panels/BarcodePanel.h"
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "design/panels/PanelControls.h"
 #include "platform/FormBinding.h"
 

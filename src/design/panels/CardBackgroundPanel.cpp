@@ -1,6 +1,7 @@
 #include "design/panels/CardBackgroundPanel.h"
 
-#include "core/Globals.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 #include "core/Utilities.h"
 #include "design/PanelValues.h"
 #include "design/PropFillGuard.h"

@@ -2,6 +2,7 @@
 
 #include "platform/FontNames.h"
 #include "core/Globals.h"
+#include "core/Mode.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/PanelValues.h"

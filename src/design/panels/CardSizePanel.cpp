@@ -1,6 +1,6 @@
 #include "design/panels/CardSizePanel.h"
 
-#include "core/Globals.h"
+#include "core/Units.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"

@@ -2,6 +2,7 @@
 
 #include "core/DateText.h"
 #include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/DesignGlobals.h"
 #include "core/Long_SMS_Dlg.h"
 #include "core/Messages.h"

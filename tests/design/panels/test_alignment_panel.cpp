@@ -1,7 +1,7 @@
 // The arrange page alone: the frame of an object in its fields in each design unit, typed and
 // stepped values going out bounded, each button's command, and the page's states.
 
-#include "core/Globals.h"
+#include "core/Mode.h"
 #include "design/panels/AlignmentPanel.h"
 #include "model/SKTGraphic.h"
 #include "model/SKTGrid.h"

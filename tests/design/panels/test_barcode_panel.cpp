@@ -1,7 +1,7 @@
 // The barcode page alone: both buttons hand their work to the Designing mode; the QR payload
 // editor is offered in the QR edition alone.
 
-#include "core/Globals.h"
+#include "core/Edition.h"
 #include "design/panels/BarcodePanel.h"
 
 #include <QPushButton>

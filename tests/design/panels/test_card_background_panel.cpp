@@ -1,7 +1,9 @@
 // The card's background page on its own: the fill types and the controls each uses, the opacity,
 // the picture's layout and file, and the page read back after a fill.
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
+#include "core/Mode.h"
+#include "core/UserFolders.h"
 #include "design/PanelValues.h"
 #include "design/panels/CardBackgroundPanel.h"
 #include "platform/ColorWell.h"

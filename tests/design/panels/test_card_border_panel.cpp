@@ -1,7 +1,8 @@
 // The card's border page on its own: the border and the watermark filled from a card, changed as
 // a user does, and read back.
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
+#include "core/Mode.h"
 #include "design/PanelValues.h"
 #include "design/panels/CardBorderPanel.h"
 #include "platform/ColorWell.h"

@@ -1,6 +1,7 @@
 // The card's information page on its own: filled from a card, changed as a user does, read back.
 
 #include "core/Globals.h"
+#include "core/GlobalsReset.h"
 #include "model/DesignGlobals.h"
 #include "design/PanelValues.h"
 #include "design/panels/CardInfoPanel.h"

@@ -1,7 +1,8 @@
 // The card's size page on its own: the label stock's lists, the size fields in each unit, the page
 // setup and the fields' own text rules.
 
-#include "core/Globals.h"
+#include "core/GlobalsReset.h"
+#include "core/Units.h"
 #include "design/PanelValues.h"
 #include "design/panels/CardSizePanel.h"
 #include "platform/PrintInfo.h"

@@ -2,6 +2,7 @@
 // bound or a manual source, the value editor with its inserts, and the requests it sends.
 
 #include "core/Globals.h"
+#include "core/Edition.h"
 #include "model/DesignGlobals.h"
 #include "design/panels/DataSourcePanel.h"
 #include "model/SKTGraphic.h"

@@ -2,7 +2,7 @@
 // type radios enable their controls, the page reads back what it shows, and only the user's changes
 // ask for the transfer.
 
-#include "core/Globals.h"
+#include "core/UserFolders.h"
 #include "design/PanelValues.h"
 #include "design/panels/ShapePanel.h"
 #include "model/SKTGraphic.h"
