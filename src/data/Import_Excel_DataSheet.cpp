@@ -83,7 +83,7 @@ Import_Excel_DataSheet::Import_Excel_DataSheet() : SheetColumnPicker(true)
     connect(matrix_fill_type, &QButtonGroup::idClicked, this, &Import_Excel_DataSheet::Fill_Type_CellClick);
 }
 
-void Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString &path)
+bool Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString &path, const std::function<void()> &loaded)
 {
     try {
         replace_keep_file_flag = 0;
@@ -102,18 +102,21 @@ void Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString &path)
         list_name->clear();
         if (!Load_file_Func(path)) {
             Show_MessageBox(SpreadsheetWriter::unreadableMessage());
-            return;
+            return false;
         }
         const QStringList names = series_store::names();
         List_ComboBox->addItems(names);
         if (!names.isEmpty())
             List_ComboBox->setCurrentIndex(0);
+        if (loaded)
+            loaded();
         raise();
         runPicker();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         hide();
     }
+    return true;
 }
 
 void Import_Excel_DataSheet::Each_Col_RD_Click()
