@@ -9,6 +9,7 @@
 #include "data/SeriesToolsHost.h"
 #include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 #include "ui_Import_Excel_DataSheet.h"
 
@@ -19,7 +20,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -44,13 +44,9 @@ QString seriesName(const QString &typed)
 }
 
 // Writes the values whole at the path, replacing a file there only once all is written.
-bool writeSeriesFile(const QString &path, const QStringList &values)
+bool writeSeriesFile(const QString &path, const QStringList &values, QString *reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(series_store::fileBytes(values));
-    return file.commit();
+    return platform::writeFileAtomically(path, series_store::fileBytes(values), reason);
 }
 
 } // namespace
@@ -216,6 +212,10 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
     const int first = contains_header->isChecked() ? 1 : 0;
     bool failed = false;
     bool applyAll = false;
+    // The files this run wrote, in lower case: a later column whose name cleans to the same file
+    // ("Code" and "Code ", "a.b" and "a_b") takes the counted name instead of replacing it.
+    QStringList written;
+    const auto writtenHere = [&written](const QString &file) { return written.contains(file.toLower()); };
     for (qsizetype n = 0; n < columns.size() && R > 0; ++n) {
         const int i = columns.at(n);
         if (i >= C)
@@ -223,7 +223,10 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
         const QString &name = names.at(n);
         QString path = QDir(Data_Folder_Path).filePath(name + QLatin1Char('.') + batch_file_EXT);
         const QString existing = series_store::pathOf(name);
-        if (!existing.isEmpty()) {
+        const SeriesToolsHost *tools = SeriesToolsHost::current();
+        if (!existing.isEmpty() && (writtenHere(existing) || writtenHere(path))) {
+            path = tools ? tools->Check_Exist_Path_and_Create_New(path, 1) : QString();
+        } else if (!existing.isEmpty()) {
             if (!applyAll) {
                 wait.hide();
                 platform::AlertRequest ask;
@@ -244,7 +247,6 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
             if (answer == 4 || answer == 5)
                 continue;
             if (answer == 1 || answer == 3) {
-                const SeriesToolsHost *tools = SeriesToolsHost::current();
                 path = tools ? tools->Check_Exist_Path_and_Create_New(path, 1) : path;
             } else {
                 path = existing;   // replaced in place, under its own spelling
@@ -254,8 +256,13 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
         values.reserve(R);
         for (qsizetype r = first; r < R; ++r)
             values << seriesValue(excel_content.at(r).value(i));
-        if (!writeSeriesFile(path, values))
+        QString reason;
+        if (path.isEmpty() || writtenHere(path) || !writeSeriesFile(path, values, &reason)) {
             failed = true;   // the other columns go on
+            Show_NSLog_Message(QStringLiteral("Series %1 not written: %2").arg(name, reason));
+        } else {
+            written << path.toLower();
+        }
     }
     afterWriting();
     wait.hide();
