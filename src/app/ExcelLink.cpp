@@ -84,6 +84,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
+    d.records().Check_Series_Or_Excel_Use_or_not();   // the record list without the old rows
     // The new workbook's path and columns, and the design linked to it.
     d.sidebar().Show_Excel_Path(path);
     d.records().Add_Excel_Col_Name_In_Combo(d.sidebar().Source_Type_List());

@@ -17,9 +17,9 @@
 #include "output/Send_Modeless.h"
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
+#include "platform/UserFiles.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -97,7 +97,7 @@ void Send_Mail::sendRun()
     if (!attach) {
         s.userFile = Trim_Str(attachment->text());
         // A chosen file that is missing is never dropped silently.
-        if (!s.userFile.isEmpty() && !QFileInfo(s.userFile).isFile()) {
+        if (!s.userFile.isEmpty() && !platform::isRegularFile(s.userFile)) {
             Show_MessageBox(QStringLiteral("Please select valid file path."));
             return;
         }
