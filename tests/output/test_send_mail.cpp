@@ -1,4 +1,5 @@
 #include "app/SKTWindowController.h"
+#include "barcodemode/BarcodeModeController.h"
 #include "core/FileServices.h"
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
@@ -94,8 +95,9 @@ TEST_F(MailWindow, OpensWithItsDefaultsAndClosesWithCancel)
 
 TEST_F(MailWindow, HandlersSwitchTheControls)
 {
-    Use_Data_Sheet_Values = true;
-    Total_Barcode_Label_wd_Batch = 5;
+    // Batch values in use: the Barcode mode's batch box ticked, as the user ticks it.
+    env.controller()->barcodeMode().data_source_chkbox->click();
+    ASSERT_TRUE(Use_Data_Sheet_Values);
     open([&] {
         w->rd_without_barcode->click();
         EXPECT_FALSE(w->rd_mail_curr_barcode->isChecked());
