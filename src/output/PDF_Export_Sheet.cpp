@@ -16,6 +16,7 @@
 #include "output/RecordRange.h"
 #include "output/Sample_Preview.h"
 #include "outputjobs/SheetLayout.h"
+#include "platform/CountField.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
@@ -61,9 +62,9 @@ void PDF_Export::Wire_Handlers()
     connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
     connectPair(from_Stepper, from_Text, this, [this](QObject *s) { From_Stepper_Changed(s); });
     connectPair(To_Stepper, To_Text, this, [this](QObject *s) { To_Stepper_Changed(s); });
-    // The user's typing in the counts (never text set by code).
+    // The user's entry in the counts once it is made (never text set by code).
     for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
     connect(Auto_Center_chk_bx, &QCheckBox::clicked, this, &PDF_Export::Auto_Center_Checked);
     const std::vector<QPushButton *> buttons = Alignment_Buttons();
     for (size_t i = 0; i < buttons.size(); ++i)

@@ -1,6 +1,7 @@
 #include "output/RecordRange.h"
 
 #include "core/Utilities.h"
+#include "platform/CountField.h"
 #include "platform/Stepper.h"
 
 #include <QAbstractButton>
@@ -36,16 +37,7 @@ void openTotal(const Choice &c, bool total)
 
 } // namespace
 
-int Typed_Record(const QString &text)
-{
-    const QString t = Trim_Str(text);
-    qsizetype end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    bool ok = false;
-    const int value = t.left(end).toInt(&ok);
-    return ok && value >= 1 ? value : 1;
-}
+int Typed_Record(const QString &text) { return platform::typedCount(text); }
 
 void Set_Tot_Value(const Controls &range, bool batch, int value, int max, const QString &setFor)
 {

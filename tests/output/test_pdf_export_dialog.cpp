@@ -142,9 +142,11 @@ TEST_F(PdfDialog, TypedCountsAndRanges)
 {
     card(40, 20, 10);
     open([&] {
-        // Emptied and 0 as typed; letters and a sign (which the field rewrites key by key) as the rule reads them.
+        // Emptied and 0 as typed (emptied stays empty until the editing ends); letters and a sign as the rule reads them.
         w->Total_Text->selectAll();
         QTest::keyClick(w->Total_Text, Qt::Key_Backspace);
+        EXPECT_EQ(w->Total_Text->text(), QString());
+        QTest::keyClick(w->Total_Text, Qt::Key_Return);
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
         type(w->Total_Text, QStringLiteral("0"));
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
