@@ -142,6 +142,7 @@ PDF_Export::PDF_Export(QWidget *parent) : QDialog(parent)
     Ui::PDF_Export ui;
     ui.setupUi(this);
     bindOutlets(*this, ui);
+    gapFields.bind(horz_mar_Text, horz_mar_Stepper, vert_mar_Text, vert_mar_Stepper);
     // Return ends the editing of a field; it presses no button.
     for (QPushButton *button : findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
@@ -212,6 +213,7 @@ int PDF_Export::Open_Pdf_Export_Wnd(OutputController &output)
         Save_Type_ComboBox->setEnabled(false);
         auto_center_flag = false;
         Auto_Center_chk_bx->setChecked(false);
+        gapFields.reset();
         Normal_Printing_Is_Selected();
         Show_margin_rect = true;
         Show_Margins->setChecked(true);

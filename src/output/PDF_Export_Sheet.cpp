@@ -424,10 +424,13 @@ void PDF_Export::Check_Max_Cell_Value()
 {
     try {
         const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
+        const bool centred = Auto_Center_chk_bx->isChecked();
+        gapFields.beforeFit(centred);
         const sheetfit::Result fit = pdfsheetfit::Check_Max_Cell_Value(SheetLayout::fromGlobals(), Fit_Fields(),
                                                                         pdf_export_opt(), PDF_Use_Label_Size, batch);
         if (!fit.ran)
             return;
+        gapFields.afterFit(centred, fit.layout.horz_mar, fit.layout.vert_mar);
         // The margins are this dialog's (the label's none for label pages), whatever the fit's page.
         SheetLayout l = fit.layout;
         l.Manual_or_Pre = 0;

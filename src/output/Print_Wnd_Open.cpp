@@ -105,6 +105,7 @@ void Print_Wnd::Load_Window()
         m_alignImages.emplace_back(icon(pair[0]), icon(pair[1]));
     }
 
+    gapFields.bind(horz_mar_Text, horz_mar_Stepper, vert_mar_Text, vert_mar_Stepper);
     // The page setup of the jobs: the shared one.
     if (!printInfo)
         Store_Print_Info(platform::PrintInfo::sharedPrintInfo());
@@ -128,7 +129,10 @@ int Print_Wnd::Open_Print_Wnd(OutputController *output)
         PDF_View_Not_Print = false;
         Normal_Printing_Is_Selected();
         auto_center_flag = false;
+        auto_center_bkup = false;
+        gapFields.reset();
         Auto_Center_chk_bx->setChecked(false);
+        Auto_Center_chk_bx->setEnabled(true);
         Show_margin_rect = true;
         Show_Margins->setChecked(true);
         skip_invalid_barcode = print_wd_pq_opt = false;

@@ -162,7 +162,11 @@ void Print_Wnd::Read_and_load_profile_info(const QString &name)
         label_align_val = ok && align >= 1 && align <= 9 ? align : 1;
         Set_Reset_Alignemnt_Image();
 
-        Auto_Center_chk_bx->setChecked(Is_Yes(f.at(9)));
+        // Under a product's grid the profile's auto-centre waits for the manual layout.
+        if (Manual_or_Pre == 1)
+            auto_center_bkup = Is_Yes(f.at(9));
+        else
+            Auto_Center_chk_bx->setChecked(Is_Yes(f.at(9)));
         Auto_Center_Checked();
 
         // The profile's printer goes into the page setup when it is installed.
