@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QPainter>
 
@@ -52,6 +53,7 @@ protected:
         imageexport::fileWriterOverride() = nullptr;
         Stop_Processing_Now = false;
         skip_invalid_barcode = false;
+        responder->onAlert = nullptr;
     }
     // The Export command with the dialog answered: the format, the user's other choices, the
     // destination, Export.
@@ -209,6 +211,40 @@ TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)
     ImageExport::batchThreads() = 0;
     EXPECT_EQ(files().size(), 2);
     EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | The export was stopped. 2 file(s) were written.")});
+}
+
+// Stop asks first: while the question is up the run writes nothing more; Yes ends it and says how
+// many files it wrote.
+TEST_F(BarcodeExport, TheRunWaitsWhileStopAsksAndYesEndsIt)
+{
+    QStringList values;
+    for (int i = 0; i < 300; ++i)
+        values << QStringLiteral("WAIT-%1").arg(i);
+    valueList(values);
+    ImageExport::batchThreads() = 2;
+    const auto named = [this] { return int(folder().entryList(QDir::Files).size()); };
+    int whileAsking = -1;
+    responder->onAlert = [&](const platform::AlertRequest &) {
+        QTest::qWait(100);
+        const int before = named();
+        QTest::qWait(400);
+        whileAsking = named() - before;
+    };
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    QTimer watch;   // the user sees files come and presses Stop
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (named() >= 3 && c->send_modls_wnd->_stop_btn->isEnabled()) {
+            watch.stop();
+            c->send_modls_wnd->_stop_btn->click();
+        }
+    });
+    watch.start(5);
+    exportWith(3);
+    ImageExport::batchThreads() = 0;
+    EXPECT_EQ(whileAsking, 0);
+    EXPECT_LT(named(), 300);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | The export was stopped. %1 file(s) were written.")
+                                     .arg(named())});
 }
 
 TEST_F(BarcodeExport, AdvancedQrWritesTheTypeNamedFile)

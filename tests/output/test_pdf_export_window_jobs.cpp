@@ -271,6 +271,39 @@ TEST_F(PdfJobs, StopOnTheProgressSheetKeepsAValidDocumentOfThePagesDrawn)
     EXPECT_EQ(QStringList{c->document()->graphics().first()->Text_Value}, before);
 }
 
+// Stop asks first: while the question is up no further file is begun; Yes ends the run, which
+// says how many files it wrote.
+TEST_F(PdfJobs, TheRunWaitsWhileStopAsks)
+{
+    card(LabelW, LabelH, 200);
+    const auto named = [this] { return int(QDir(out()).entryList(QDir::Files).size()); };
+    int whileAsking = -1;
+    responder->onAlert = [&](const platform::AlertRequest &) {
+        QTest::qWait(100);
+        const int before = named();
+        QTest::qWait(400);
+        whileAsking = named() - before;
+    };
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    QTimer watch;   // the user sees files come and presses Stop
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (named() >= 3 && c->send_modls_wnd->_stop_btn->isEnabled()) {
+            watch.stop();
+            c->send_modls_wnd->_stop_btn->click();
+        }
+    });
+    watch.start(5);
+    open([&] {
+        option(2);   // one file per label
+        exportTo(dir.path());
+    });
+    responder->onAlert = nullptr;
+    EXPECT_EQ(whileAsking, 0);
+    EXPECT_LT(named(), 200);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | The export was stopped. %1 file(s) were written.")
+                                     .arg(named())});
+}
+
 // Replace writes the new file beside the old one and renames it over only when it is whole: a
 // write that fails midway (the file-size limit standing in for a full disk) keeps the old bytes.
 TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
