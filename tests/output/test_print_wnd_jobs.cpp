@@ -356,6 +356,24 @@ TEST_F(PrintJobs, AFailedJobSaysWhereAndWhyAndTheDialogStaysOpen)
     }
 }
 
+// "PDF File" is offered whatever printers there are (none here): Print asks where the file goes,
+// and Cancel there prints nothing.
+TEST_F(PrintJobs, PdfFileIsOfferedAndAsksWhereItsFileGoes)
+{
+    blackCard(50, 30);
+    platform::setPrintToPdfFile(QString());
+    const QString chosen = dir.filePath(QStringLiteral("chosen.pdf"));
+    responder->saveAnswers = {QString(), chosen};
+    open([&] {
+        pick(w->Printer_ComboBox, platform::Pdf_Destination_Name);
+        w->printButton->click();   // the file panel cancelled
+        EXPECT_FALSE(QFile::exists(chosen));
+        w->printButton->click();
+    });
+    EXPECT_EQ(printtest::pdfInfo(chosen).pages, 1);
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
+}
+
 // Stop on the progress sheet, confirmed, ends the job after the page being drawn.
 TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
 {
