@@ -211,10 +211,12 @@ QStringList Print_Wnd::Profile_Fields(const QString &printer_sel) const
 {
     using printprofiles::Yes_No;
     const PaperSetup setup = PaperSetup::of(printInfo.get());
-    return {Col_Text->text(),
-            Row_Text->text(),
-            horz_mar_Text->text(),
-            vert_mar_Text->text(),
+    // The grid on screen: a product's while one is chosen.
+    const bool predefined = Manual_or_Pre == 1;
+    return {(predefined ? Col_Text_pre : Col_Text)->text(),
+            (predefined ? Row_Text_pre : Row_Text)->text(),
+            (predefined ? horz_mar_Text_pre : horz_mar_Text)->text(),
+            (predefined ? vert_mar_Text_pre : vert_mar_Text)->text(),
             l_mar_id->text(),
             t_mar_id->text(),
             r_mar_id->text(),
