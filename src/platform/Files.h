@@ -23,6 +23,10 @@ QString privateTempFolder();
 // privateTempFolder() + "/" + name.
 QString privateTempPath(const QString &name);
 
+// The mode a new file of the user's gets: 0666 less the process's umask. For a file written under
+// a private temporary name and then renamed into place.
+unsigned newFileMode();
+
 // Writes the whole file through a temporary file that replaces the old one only when every byte
 // was written; the old file is kept on failure. Answers success; error receives the reason.
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr);

@@ -5,6 +5,7 @@
 #include "test_picture_tools.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -192,6 +194,43 @@ TEST(PdfFileWriter, AnAbandonedFileIsRemoved)
         writer.painter()->fillRect(QRectF(0, 0, 10, 10), Qt::black);
     }
     EXPECT_TRUE(folderEntries(dir.path()).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// A finished file has the mode any new file of the user's gets (0666 less the umask), as the
+// other writers that rename a temporary file into place give theirs; one written over an older
+// file keeps that file's mode.
+TEST(PdfFileWriter, TheFileGetsTheModeOfANewFile)
+{
+    struct Case {
+        mode_t umask, older;   // older: the mode of a file already there (0: none)
+        QFile::Permissions expected;
+    };
+    using P = QFile::Permission;
+    const Case cases[] = {
+        {022, 0, P::ReadOwner | P::WriteOwner | P::ReadGroup | P::ReadOther},
+        {027, 0, P::ReadOwner | P::WriteOwner | P::ReadGroup},
+        {077, 0640, P::ReadOwner | P::WriteOwner | P::ReadGroup},
+    };
+    for (const Case &k : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("mode.pdf"));
+        if (k.older) {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.close();
+            ::chmod(QFile::encodeName(path).constData(), k.older);
+        }
+        const mode_t before = ::umask(k.umask);
+        const bool written = writePages(path, {QSizeF(100, 50)});
+        ::umask(before);
+        ASSERT_TRUE(written);
+        EXPECT_EQ(QFileInfo(path).permissions() & ~(P::ReadUser | P::WriteUser | P::ExeUser), k.expected)
+            << std::oct << k.umask << " " << k.older;
+    }
 }
 
 } // namespace
