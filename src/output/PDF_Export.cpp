@@ -418,7 +418,8 @@ void PDF_Export::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice(
 
 void PDF_Export::Set_Enable_Diable_Range_Box()
 {
-    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
+    // Without batch data the total is still the user's to set.
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked(), true);
 }
 
 void PDF_Export::Verify_Card_Count()

@@ -79,10 +79,13 @@ void Select_Range(const Choice &choice)
     openTotal(choice, false);
 }
 
-void Set_Range_Box(QWidget *box, const Choice &choice, bool batch)
+void Set_Range_Box(QWidget *box, const Choice &choice, bool batch, bool totalOpen)
 {
+    const bool totalInside = totalOpen && box && choice.range.Total_Text && box->isAncestorOf(choice.range.Total_Text);
     if (box)
-        box->setEnabled(batch);
+        box->setEnabled(batch || totalInside);
+    if (totalInside)
+        enable({choice.All, choice.Selected}, batch);
     if (batch && choice.Selected && choice.Selected->isChecked())
         Select_Range(choice);
     else

@@ -148,6 +148,41 @@ TEST_F(PdfJobs, TheFilesOfEachOutputOption)
     }
 }
 
+// Without batch data the total is the user's: a typed Barcode-mode value or an unbound card as
+// many times as the total says, a page each or on as many sheets as they need.
+TEST_F(PdfJobs, WithoutBatchDataTheTypedTotalIsExported)
+{
+    struct Case { bool barcode; int option; const char *total; int pages; };
+    const Case cases[] = {{false, 3, "12", 12}, {false, 0, "12", 2}, {true, 3, "4", 4}};
+    for (const Case &k : cases) {
+        SCOPED_TRACE(std::to_string(k.barcode) + " option " + std::to_string(k.option));
+        if (k.barcode) {
+            SKIP_WITHOUT_BARCODE_MODE();
+            c->Barcode_Mode_Select();
+            BarcodeModeController &b = c->barcodeMode();
+            b.barcodeTypePopup->setCurrentIndex(b.barcodeTypePopup->findText(QStringLiteral("Code 128")));
+            emit b.barcodeTypePopup->activated(b.barcodeTypePopup->currentIndex());
+            b.dataText->setText(QStringLiteral("SHOP-4711"));
+            b.goButtonActionPerformed();
+        } else {
+            card(LabelW, LabelH);
+        }
+        const QString folder = dir.filePath(QString::number(&k - cases));
+        QDir().mkpath(folder);
+        open([&] {
+            sheet(3, 2);
+            option(k.option);
+            EXPECT_TRUE(w->Total_Text->isEnabled());
+            type(w->Total_Text, QString::fromLatin1(k.total));
+            exportTo(folder);
+        });
+        const QDir written(QDir(folder).filePath(QStringLiteral("QIRO PDF Label")));
+        const QStringList names = written.entryList(QDir::Files);
+        ASSERT_EQ(names.size(), 1);
+        EXPECT_EQ(printtest::pdfInfo(written.filePath(names.first())).pages, k.pages);
+    }
+}
+
 // Barcode mode, value list: one label a page, each page its own symbol's size; one file a label,
 // each named by its value.
 TEST_F(PdfJobs, BarcodeLabelsOnPagesOfTheirOwnSize)
