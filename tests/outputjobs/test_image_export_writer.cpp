@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace imageexport;
 
 namespace {
@@ -117,6 +120,32 @@ TEST(ImageExportWriter, FailedWriteKeepsTheOldFileAndLeavesNothing)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("new"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Label.png")});
+}
+
+// A single export cut short part-way over an existing file (the file-size limit standing in for a
+// full disk): the old bytes stay and no temporary file is left beside them.
+TEST(ImageExportWriter, AWriteCutShortKeepsTheOldBytes)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("Label.png"));
+    const QByteArray old(1000, 'o');
+    ASSERT_TRUE(writeExportFile(path, old, nullptr));
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString why;
+    const bool written = writeExportFile(path, QByteArray(100000, 'n'), &why);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(why.isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Label.png")});
 }
 
