@@ -111,36 +111,3 @@ TEST(OrderedPipeline, CapsTheItemsAndTheCostInFlightLettingOneLargeItemThrough)
 }
 
 } // namespace
-
-// Hold: while its flag is set no item starts, on one worker or several; once cleared, the run goes
-// on (or ends, when Stop came meanwhile).
-TEST(OrderedPipeline, StartsNoItemWhileHeld)
-{
-    for (const bool stopMeanwhile : {false, true}) {
-        for (const int workers : {1, 3}) {
-            std::atomic<bool> hold{false}, stop{false};
-            std::atomic<int> started{0}, atHold{-1};
-            pipeline::Options options;
-            options.workers = workers;
-            options.stop = &stop;
-            options.hold = &hold;
-            std::thread user([&] {
-                while (started < 5)
-                    pause(100);
-                hold = true;
-                pause(20000);   // the items under way end
-                atHold = started.load();
-                pause(50000);
-                EXPECT_EQ(started.load(), atHold.load()) << workers << " workers";
-                stop = stopMeanwhile;
-                hold = false;
-                hold.notify_all();
-            });
-            const pipeline::Outcome out = pipeline::run<int>(
-                200, options, [&](int i) { ++started; pause(500); return i; }, [](int, pipeline::Item<int> &) { return true; });
-            user.join();
-            EXPECT_EQ(out.stopped, stopMeanwhile);
-            EXPECT_EQ(out.started, stopMeanwhile ? atHold.load() : 200) << workers << " workers";
-        }
-    }
-}

@@ -1,5 +1,5 @@
 // What assistive technology (and the window checks) read in the print, PDF, export and mail
-// windows: each field named by its own label, not by the box around it; each stepper and arrow
+// windows: each field named by its label, not by the box around it; each stepper and its arrows
 // named; the nine alignment buttons named by where they put the labels.
 
 #include "app/SKTWindowController.h"
@@ -19,59 +19,33 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QToolButton>
-
 #include <gtest/gtest.h>
-
-namespace {
-
-QString nameOf(QWidget *w)
-{
-    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
-    return a ? a->text(QAccessible::Name) : QString();
-}
 
 TEST(OutputWindowNames, FieldsByTheirLabelsSteppersAndAlignmentButtonsByName)
 {
+    const auto nameOf = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
     testsupport::AppEnvironment env{QString(), true};
     Print_Wnd *print = Print_Wnd::defaultInstance();
     PDF_Export *pdf = PDF_Export::defaultInstance();
-    const std::pair<const char *, QWidget *> windows[] = {
-        {"print", print}, {"PDF", pdf}, {"image export", Export_Barcode::defaultInstance()},
-        {"label export", &env.controller()->output().exportWindow()}, {"mail", Send_Mail::defaultInstance()}};
-    for (const auto &[title, window] : windows) {
-        window->ensurePolished();
-        for (QWidget *w : window->findChildren<QWidget *>())
+    for (QWidget *window : std::initializer_list<QWidget *>{print, pdf, Export_Barcode::defaultInstance(),
+                                                            &env.controller()->output().exportWindow(), Send_Mail::defaultInstance()}) {
+        for (QWidget *w : window->findChildren<QWidget *>()) {
             w->ensurePolished();
-        for (QLabel *label : window->findChildren<QLabel *>())
-            if (qobject_cast<QLineEdit *>(label->buddy()) || qobject_cast<QPlainTextEdit *>(label->buddy()))
-                EXPECT_EQ(nameOf(label->buddy()), label->text()) << title << " " << label->objectName().toStdString();
-        QList<QWidget *> named;
-        for (QWidget *w : window->findChildren<QWidget *>())
-            if ((qobject_cast<QLineEdit *>(w) && !qobject_cast<QSpinBox *>(w->parentWidget()))
-                || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QSpinBox *>(w) || qobject_cast<platform::Stepper *>(w)
-                || qobject_cast<platform::Stepper *>(w->parentWidget()))
-                named << w;
-        for (QWidget *w : named) {
+            if (auto *label = qobject_cast<QLabel *>(w); label && qobject_cast<QLineEdit *>(label->buddy()))
+                EXPECT_EQ(nameOf(label->buddy()), label->text()) << label->objectName().toStdString();
+            const bool field = (qobject_cast<QLineEdit *>(w) && !qobject_cast<QSpinBox *>(w->parentWidget()))
+                               || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QSpinBox *>(w)
+                               || qobject_cast<platform::Stepper *>(w) || qobject_cast<platform::Stepper *>(w->parentWidget());
             const auto *box = qobject_cast<QGroupBox *>(w->parentWidget());
-            const QString name = nameOf(w);
-            EXPECT_FALSE(name.isEmpty() || (box && name == box->title()))
-                << title << " " << w->objectName().toStdString() << " is named \"" << name.toStdString() << "\"";
+            EXPECT_FALSE(field && (nameOf(w).isEmpty() || (box && nameOf(w) == box->title())))
+                << w->objectName().toStdString() << " is named \"" << nameOf(w).toStdString() << "\"";
         }
     }
-    const QStringList places = {"Top left",    "Top center",    "Top right",    "Middle left", "Middle center",
-                                "Middle right", "Bottom left", "Bottom center", "Bottom right"};
-    const auto alignment = [](auto *w) {
-        return std::vector<QPushButton *>{w->top_left_btn, w->top_center_btn, w->top_rite_btn,
-                                          w->mid_left_btn, w->mid_center_btn, w->mid_rite_btn,
-                                          w->bot_left_btn, w->bot_center_btn, w->bot_rite_btn};
-    };
-    for (const std::vector<QPushButton *> &buttons : {alignment(print), alignment(pdf)}) {
-        QStringList names;
-        for (QPushButton *b : buttons)
+    for (QGroupBox *alignment : {print->align_Gp_Bx, pdf->align_Gp_Bx}) {
+        QStringList names;   // the buttons in the form's order, top left to bottom right
+        for (QPushButton *b : alignment->findChildren<QPushButton *>())
             names << nameOf(b);
-        EXPECT_EQ(names.join('|').toStdString(), places.join('|').toStdString());
+        EXPECT_EQ(names.join('|').toStdString(), "Top left|Top center|Top right|Middle left|Middle center|Middle right|"
+                                                 "Bottom left|Bottom center|Bottom right");
     }
 }
-
-} // namespace
