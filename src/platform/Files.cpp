@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <QFile>
+
 #include <cerrno>
 #include <cstring>
 #include <mutex>
@@ -16,6 +18,28 @@
 #include <unistd.h>
 
 namespace platform {
+
+unsigned newFileMode()
+{
+    // Read where the system shows it; setting the mask to read it back would change it for a
+    // moment under every other thread.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (!line.startsWith("Umask:"))
+                continue;
+            bool ok = false;
+            const unsigned mask = line.mid(6).trimmed().toUInt(&ok, 8);
+            if (ok)
+                return 0666u & ~mask;
+        }
+    }
+    static std::mutex guard;
+    const std::lock_guard<std::mutex> lock(guard);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666u & ~unsigned(mask);
+}
 
 QString perUserDataFolder(const QString &appName)
 {

@@ -1,6 +1,7 @@
 #include "platform/PdfFileWriter.h"
 
 #include "platform/EpsPaintEngine.h"
+#include "platform/Files.h"
 #include "platform/Temporaries.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <cstring>
 
 #include <unistd.h>
+
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -184,9 +187,13 @@ bool PdfFileWriter::finish()
         return false;
     }
     m_file->close();
-    // Only a complete file replaces one of the same name.
+    // Only a complete file replaces one of the same name. It takes that file's mode, or the one
+    // any new file of the user's gets (the temporary file is the owner's alone).
     const QByteArray from = QFile::encodeName(m_file->fileName());
     const QByteArray to = QFile::encodeName(m_finalPath);
+    struct stat old {};
+    const mode_t mode = ::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode();
+    (void)::chmod(from.constData(), mode);
     if (std::rename(from.constData(), to.constData()) != 0) {
         fail(QStringLiteral("The PDF file could not be given its name."));
         return false;
