@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace qrpayload {
@@ -99,7 +100,9 @@ void parseSms(const QString &title, const QString &payload, QrFields::Sms &f)
         message = s.after;
     }
     f.Number_Field = Trim_Str(number);
-    f.Message_field = title == QLatin1String("WhatsApp") ? message : Trim_Str(message);
+    // A message is stored as typed: blanks at its start are the user's (its end was trimmed with the
+    // payload).
+    f.Message_field = title == QLatin1String("WhatsApp") ? message : text::trimEnd(message);
 }
 
 void parseContact(const QString &payload, QrFields::VCard &f)
@@ -187,7 +190,32 @@ void parseZoom(const QString &payload, const QString &summary, QrFields::Zoom &f
     f.Pwd_Field = Trim_Str(s.after);
 }
 
-void parseWifi(const QString &summary, QrFields::Wifi &f)
+// The value of a key of the Wi-Fi form ("P" the password), backslash escapes undone; none when the
+// payload is no Wi-Fi form or lacks the key.
+std::optional<QString> wifiValue(const QString &payload, QChar key)
+{
+    const QString form = Trim_Str(payload);
+    if (!form.startsWith(QLatin1String("WIFI:")))
+        return std::nullopt;
+    for (qsizetype i = 5; i + 1 < form.size();) {
+        const bool wanted = form.at(i) == key && form.at(i + 1) == u':';
+        QString value;
+        qsizetype j = form.indexOf(u':', i);
+        if (j < 0)
+            break;
+        for (++j; j < form.size() && form.at(j) != u';'; ++j) {
+            if (form.at(j) == u'\\' && j + 1 < form.size())
+                ++j;
+            value += form.at(j);
+        }
+        if (wanted)
+            return value;
+        i = j + 1;
+    }
+    return std::nullopt;
+}
+
+void parseWifi(const QString &payload, const QString &summary, QrFields::Wifi &f)
 {
     const auto v = cutAtLabels(afterLeadingLabel(summary, QStringLiteral("Network Name :")),
                                std::array<const char *, 3>{"Network Password :", "Encryption Mode :",
@@ -196,7 +224,10 @@ void parseWifi(const QString &summary, QrFields::Wifi &f)
     f.encryption = mode == QLatin1String("WEP") ? 1 : mode.contains(QLatin1String("WPA")) ? 2 : 0;
     f.encryption_text = Wifi_Encryption_Items().at(f.encryption);
     f.Wifi_Name = v[0];
-    f.wifi_Password = v[1];
+    // The summary's password is trimmed by its cutting: the payload's keeps the blanks at its ends,
+    // which a phone needs. An old payload written without escapes reads otherwise and is not used.
+    const std::optional<QString> typed = wifiValue(payload, u'P');
+    f.wifi_Password = typed && Trim_Str(*typed) == v[1] ? *typed : v[1];
     f.hidden_radio = v[3] != QLatin1String("Yes");
 }
 
@@ -284,7 +315,7 @@ QrFields Parse_QR_Payload(const QString &title, const QString &payload, const QS
         parseZoom(payload, summary, f.zoom);
         break;
     case QrPanel::Wifi:
-        parseWifi(summary, f.wifi);
+        parseWifi(payload, summary, f.wifi);
         break;
     case QrPanel::Location:
         parseLocation(payload, summary, f.location);
