@@ -98,8 +98,8 @@ struct Result {
 };
 
 // A typed link as an address: a short input gets the short form in front, an input that starts
-// with "http" (any case) stays, anything else gets "https://"; then spaces go and the ends are
-// trimmed.
+// with "http" (any case) stays, anything else gets "https://"; the input's ends are trimmed first
+// and a space inside is percent-encoded.
 QString Link_Rule(const QString &input, const QString &shortForm);
 // A link on an outside service's host: prefix is empty or the host, "/" and a path.
 QString Site_Link_Rule(const QString &input, const QString &prefix);

@@ -67,17 +67,35 @@ QTime readTime(const QString &shown)
     return time.isValid() ? time : QLocale().toTime(shown, pattern);
 }
 
+// A number as the summary shows it when it builds the stored payload (the payload holds it without
+// blanks or separators), else as the payload holds it.
+template <class Fill>
+QString asTyped(const QString &title, const QString &payload, const QString &fromPayload, const QString &fromSummary,
+                Fill fields)
+{
+    if (fromSummary.isEmpty() || fromSummary == fromPayload)
+        return fromPayload;
+    const std::optional<QString> built = Build_QR_Payload(title, fields(fromSummary)).payload;
+    return built && Trim_Str(*built) == Trim_Str(payload) ? fromSummary : fromPayload;
+}
+
 void parseText(const QString &title, const QString &payload, const QString &summary, QrFields::Text &f)
 {
     if (title == QLatin1String("Text"))
         f.Text_Field = payload;
     else if (title == QLatin1String("Call"))
-        f.Call_Value_field = afterLeadingText(payload, QStringLiteral("tel:"));
+        f.Call_Value_field = asTyped(title, payload, afterLeadingText(payload, QStringLiteral("tel:")),
+                                     afterLeadingLabel(summary, QStringLiteral("Phone Number :")),
+                                     [](const QString &n) {
+                                         QrFields c;
+                                         c.text.Call_Value_field = n;
+                                         return c;
+                                     });
     else
         f.URL_Value_field = afterLeadingLabel(summary, QStringLiteral("URL :"));
 }
 
-void parseSms(const QString &title, const QString &payload, QrFields::Sms &f)
+void parseSms(const QString &title, const QString &payload, const QString &summary, QrFields::Sms &f)
 {
     QString number, message;
     if (title == QLatin1String("Send SMS")) {
@@ -88,8 +106,14 @@ void parseSms(const QString &title, const QString &payload, QrFields::Sms &f)
         message = colon < 0 ? r : r.mid(colon + 1);
     } else if (title == QLatin1String("WhatsApp")) {
         const text::Split s = split(afterLeadingText(payload, WhatsApp_Link_Prefix()), QStringLiteral("/?text="));
-        number = s.before;
         message = text::percentDecode(Trim_Str(s.after));
+        const auto shown = cutAtLabels(afterLeadingLabel(summary, QStringLiteral("WhatsApp Number :")),
+                                       std::array<const char *, 1>{"WhatsApp Message :"});
+        number = asTyped(title, payload, s.before, shown[0], [&message](const QString &n) {
+            QrFields c;
+            c.sms = {n, message};
+            return c;
+        });
     } else {
         QString r = text::removePrefix(Trim_Str(payload), QStringLiteral("COUPON"));
         // The line break behind "COUPON" is the builder's; an empty code keeps its own.
@@ -241,7 +265,11 @@ void parseLocation(const QString &payload, const QString &summary, QrFields::Loc
         return;
     }
     f.URL_Path_Field = QLatin1String("");
-    const text::Split s = split(Trim_Str(link.mid(Directions_Link_Prefix().size())), QStringLiteral(","));
+    // The destination form has an empty start ("…/maps/dir//lat,lng"); older links name only a start.
+    QString point = link.mid(Directions_Link_Prefix().size());
+    if (point.startsWith(u'/'))
+        point.remove(0, 1);
+    const text::Split s = split(Trim_Str(point), QStringLiteral(","));
     f.Latitude_Field = s.before;
     f.Longitude_Field = s.after;
 }
@@ -300,7 +328,7 @@ QrFields Parse_QR_Payload(const QString &title, const QString &payload, const QS
         parseText(title, payload, summary, f.text);
         break;
     case QrPanel::Sms:
-        parseSms(title, payload, f.sms);
+        parseSms(title, payload, summary, f.sms);
         break;
     case QrPanel::VCard:
         parseContact(payload, f.vcard);

@@ -117,7 +117,7 @@ TEST_F(AdvQrMode, TextPanelTypesBuildThePayload)
     EXPECT_EQ(c->advQr().Qr_Text->heading_label->text(), QStringLiteral("Enter the Phone number to generate QR code:"));
     EXPECT_FALSE(c->advQr().Qr_Text->Call_Value_field->isHidden());
     EXPECT_TRUE(c->advQr().Qr_Text->Open_Url_Btn->isHidden());
-    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel: 555 0100"));
+    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel:5550100"));
     EXPECT_EQ(SEL_QR_DISPLAY_VALUE, QStringLiteral("Phone Number : \n\n 555 0100 "));
 
     c->advQr().QR_Text_Clicked(QStringLiteral("URL"));

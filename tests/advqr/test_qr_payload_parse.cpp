@@ -187,6 +187,8 @@ TEST(QrPayloadParse, MeetingAndLocationForms)
          [](QrFields &f) { f.location = {true, S("example.org/?u=https://www.google.com/maps/dir/1,2"), S(""), S("")}; }},
         {"empty link", S("Zoom"), S("https://www."), S("Zoom Meeting URL : \n"),
          [](QrFields &f) { f.zoom = {true, S(""), S(""), S("")}; }},
+        {"destination form", S("Location"), S("https://www.google.com/maps/dir//-33.86,151.2"), {},
+         [](QrFields &f) { f.location = {false, S(""), S("-33.86"), S("151.2")}; }},
         {"coordinates", S("Location"), S("https://www.google.com/maps/dir/48.85,2.29,5"), {},
          [](QrFields &f) { f.location = {false, S(""), S("48.85"), S("2.29,5")}; }},
         {"location link", S("Location"), S("https://maps.example/xy"), S("Location URL : \n\nmaps.example/x y"),
