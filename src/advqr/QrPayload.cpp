@@ -279,7 +279,9 @@ Result buildUpi(const QrFields::Upi &f)
     const auto q = [](const QString &v) { return percentEncode(v, kQueryValueKeep); };
     // Payment apps refuse an empty name, amount or note, so only those with a value are written.
     QString payload = QStringLiteral("upi://pay?pa=") + q(id);
-    const std::pair<const char *, QString> params[] = {{"&pn=", name}, {"&am=", amount}, {"&tn=", note}};
+    // A decimal comma in the amount is the decimal point, as in every number field.
+    const std::pair<const char *, QString> params[] = {
+        {"&pn=", name}, {"&am=", QString(amount).replace(u',', u'.')}, {"&tn=", note}};
     for (const auto &[key, value] : params)
         if (!value.isEmpty())
             payload += QLatin1String(key) + q(value);

@@ -153,13 +153,31 @@ TEST_F(AdvQrSymbol, BlankPayloadShowsTheErrorLabelAndOutputIsRefused)
     EXPECT_EQ(responder->alertMessages().last(), QStringLiteral("\nPlease generate QR Code."));
 }
 
+// The label says the text is too long and what the symbol holds at the level, for the kind of text.
 TEST_F(AdvQrSymbol, PayloadTooLongForTheLevelShowsTheErrorLabel)
 {
-    levelHWithLogo();
-    qr().Qr_Text->Text_Field->setPlainText(QString(4000, QLatin1Char('x')));
-    EXPECT_FALSE(qr().ADV_QR_barcode_error_label->isHidden());
-    EXPECT_FALSE(qr().QR_barcodeImage->hasPicture());
-    EXPECT_FALSE(qr().Check_Valid_ADV_QR_Code());
+    const struct {
+        int level;
+        QString text;
+        const char *says;
+    } cases[] = {
+        {3, QString(4000, QLatin1Char('x')), "at error correction level H it holds at most 1273 characters."},
+        {0, QString(7100, QLatin1Char('7')), "at error correction level L it holds at most 7089 digits."},
+        {1, QString(3400, QLatin1Char('A')), "at error correction level M it holds at most 3391 characters."},
+    };
+    for (const auto &k : cases) {
+        levelHWithLogo();
+        qr().ADV_QR_ec_lvl_ComboBox->setCurrentIndex(k.level);
+        ADV_QR_EC_Level_Val = k.level;
+        qr().Qr_Text->Text_Field->setPlainText(k.text);
+        EXPECT_FALSE(qr().ADV_QR_barcode_error_label->isHidden());
+        EXPECT_EQ(qr().ADV_QR_barcode_error_label->text().toStdString(),
+                  std::string("The text is too long for a QR Code: ") + k.says);
+        EXPECT_FALSE(qr().QR_barcodeImage->hasPicture());
+        EXPECT_FALSE(qr().Check_Valid_ADV_QR_Code());
+    }
+    qr().Qr_Text->Text_Field->setPlainText(QString());
+    EXPECT_EQ(qr().ADV_QR_barcode_error_label->text(), QStringLiteral("Please enter a value to generate the QR Code."));
 }
 
 TEST_F(AdvQrSymbol, TransparentBackgroundLeavesTheCornersClearAndDisablesTheWell)
