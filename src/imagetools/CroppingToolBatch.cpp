@@ -78,17 +78,21 @@ void Cropping_Tool::Load_file_Func(const QString &seriesName)
     const std::optional<QStringList> values = series_store::read(seriesName);
     if (!values)
         return;
+    m_seriesLines = *values;
     // The main window's accepted types: every image command takes the same files.
     ImageToolsSources *sources = ImageToolsSources::current();
     const QStringList types = sources ? sources->host->Allowd_Image_fileTypes() : QStringList();
-    for (QString line : *values) {
+    for (int i = 0; i < values->size(); ++i) {
+        QString line = values->at(i);
         // A line ended by a carriage return names the file without it.
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QFileInfo info(line);
         // Only an absolute path names a file: a relative one would depend on where the program runs.
-        if (info.isAbsolute() && info.isFile() && types.contains(info.suffix().toLower()))
+        if (info.isAbsolute() && info.isFile() && types.contains(info.suffix().toLower())) {
             Create_List(line);
+            m_seriesLineOfRow << i;
+        }
     }
 }
 
@@ -269,7 +273,12 @@ void Cropping_Tool::Crop_All_Thread()
     ImageToolsSources *sources = ImageToolsSources::current();
     OutputImageTools *output = sources ? sources->output.get() : nullptr;
 
-    QStringList lines;
+    // One line per record of the series read, in its order: the path written, or the line as it was
+    // where the picture failed, was skipped or names no picture. A stopped run keeps the records
+    // up to the last one it settled.
+    QStringList lines = m_seriesLines;
+    const QList<int> lineOfRow = m_seriesLineOfRow;
+    int linesSettled = 0;
     crop::BatchPlan batch;
     batch.count = count;
     batch.threads = batchThreads;
@@ -323,8 +332,11 @@ void Cropping_Tool::Crop_All_Thread()
         croped_file = written;
         if (direct)
             Crop_Direct_Path = written;
-        if (!written.isEmpty())
-            lines << written;
+        if (seriesOutput && i < lineOfRow.size() && (!written.isEmpty() || !Stop_Processing_Now)) {
+            if (!written.isEmpty())
+                lines[lineOfRow.at(i)] = written;
+            linesSettled = lineOfRow.at(i) + 1;
+        }
         if (output)
             output->Set_Progress_Count(double(i + 1));
     };
@@ -338,6 +350,8 @@ void Cropping_Tool::Crop_All_Thread()
     const bool stopped = outcome.stopped || Stop_Processing_Now;
 
     if (seriesOutput) {
+        if (stopped)
+            lines = lines.mid(0, linesSettled);
         if (!replaceSeries || !stopped) {
             if (!series_store::write(seriesName, lines))
                 Show_MessageBox(QStringLiteral("Error in series file accessing."));
@@ -367,6 +381,9 @@ void Cropping_Tool::Crop_All_Thread()
             m_window->done(0);
             return;
         }
+        // The caller binds the new series: a picture that kept its original is said first.
+        if (outcome.failed > 0)
+            Show_MessageBox(Export_File_Message);
         m_window->done(1);
         return;
     }

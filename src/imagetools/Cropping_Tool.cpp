@@ -156,6 +156,8 @@ bool Cropping_Tool::Load_for_Next_Screen()
     Ui::Cropping_Tool &u = *m_ui;
     u.Croping_option_Box->setVisible(crop_direct != 1);
     ListData.clear();
+    m_seriesLines.clear();
+    m_seriesLineOfRow.clear();
     switch (inputRow()) {
     case 0:
         u.crop_btn->setVisible(crop_direct == 0);

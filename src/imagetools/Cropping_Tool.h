@@ -117,6 +117,10 @@ private:
     // What the crop view shows and the options hold now, for an operation cut from the original.
     crop::OperationPlan operationPlan() const;
     bool m_batchRunning = false;
+    // The series the list was read from, every line of it, and the line of each listed row: the
+    // series a run writes keeps one line per record, in record order.
+    QStringList m_seriesLines;
+    QList<int> m_seriesLineOfRow;
     // The row a batch run asked to show and that is not shown yet; -1 when none.
     std::atomic<int> m_runShown{-1};
     // ---- end of the file list and the batch run ----

@@ -268,10 +268,18 @@ TEST_F(CropWizard, ASeriesListsOnlyExistingAbsolutePicturesAndAsksFirst)
 {
     const QString a = write("a.png", imagefiles::quadrants({40, 30}));
     const QString b = write("b.png", imagefiles::quadrants({40, 30}));
+    // Run where "b.png" names a file: the relative line is refused for being relative.
     struct SeriesFolder {
         QString old = Data_Folder_Path;
-        ~SeriesFolder() { Data_Folder_Path = old; }
+        QString working = QDir::currentPath();
+        ~SeriesFolder()
+        {
+            Data_Folder_Path = old;
+            QDir::setCurrent(working);
+        }
     } restore;
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    ASSERT_TRUE(QFileInfo(QStringLiteral("b.png")).isFile());
     Data_Folder_Path = dir.filePath("DataSet");
     ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
     ASSERT_EQ(series_store::createOrReplace(QStringLiteral("Logos"),
