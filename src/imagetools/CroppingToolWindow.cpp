@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QHeaderView>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
 void Cropping_Tool::buildWindow()
@@ -66,8 +67,13 @@ void Cropping_Tool::buildWindow()
     connect(u.crop_all_btn, &QPushButton::clicked, this, [this] { Crop_All_Clicked(); });
     connect(u.Crop_direct_Btn, &QPushButton::clicked, this, [this] { Crop_Direct_Clicked(); });
     connect(u.Close_direct_Btn, &QPushButton::clicked, this, [this] { m_window->done(0); });
+    // Digits only, at most five, as they are typed; the least size once editing ends.
+    for (QLineEdit *field : {u.width_Text, u.height_Text})
+        field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), field));
     connect(u.width_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(true); });
     connect(u.height_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(false); });
+    connect(u.width_Text, &QLineEdit::editingFinished, this, [this] { Size_Text_Done(true); });
+    connect(u.height_Text, &QLineEdit::editingFinished, this, [this] { Size_Text_Done(false); });
     connect(u.width_Stepper, &QSpinBox::valueChanged, this,
             [this](int v) { m_ui->width_Text->setText(QString::number(v)); });
     connect(u.height_Stepper, &QSpinBox::valueChanged, this,
@@ -127,15 +133,40 @@ void Cropping_Tool::cropping_option_CellClick()
     m_canvas->view()->update();
 }
 
+namespace {
+
+// The rule of count fields once their editing ends: an empty field, or 0, is 1. Kept alone so that
+// it stays the one place of the rule here.
+QString emptyIsOne(const QString &text)
+{
+    return crop::leadingInteger(text) <= 0 ? QStringLiteral("1") : text;
+}
+
+} // namespace
+
 void Cropping_Tool::Size_Text_Changed(bool width)
+{
+    // While typed, a field may be empty: only its limits hold, and the stepper waits for a size.
+    QLineEdit *field = width ? m_ui->width_Text : m_ui->height_Text;
+    QSpinBox *stepper = width ? m_ui->width_Stepper : m_ui->height_Stepper;
+    const crop::SizeField f = crop::sizeFieldTyped(field->text());
+    if (field->text() != f.text)
+        field->setText(f.text);
+    if (f.value > 0) {
+        const QSignalBlocker quiet(stepper);
+        stepper->setValue(f.value);
+    }
+}
+
+void Cropping_Tool::Size_Text_Done(bool width)
 {
     QLineEdit *field = width ? m_ui->width_Text : m_ui->height_Text;
     QSpinBox *stepper = width ? m_ui->width_Stepper : m_ui->height_Stepper;
-    const crop::SizeField f = crop::sizeFieldRule(field->text());
-    if (field->text() != f.text)
-        field->setText(f.text);
+    const QString done = emptyIsOne(crop::sizeFieldTyped(field->text()).text);
+    if (field->text() != done)
+        field->setText(done);
     const QSignalBlocker quiet(stepper);
-    stepper->setValue(f.value);
+    stepper->setValue(crop::leadingInteger(done));
 }
 
 void Cropping_Tool::File_Browse_Clicked()

@@ -61,6 +61,8 @@ public:
     void Crop_Direct_Image_Clicked();
     void Open_Output_Folder_Clicked();
     void Size_Text_Changed(bool width);
+    // The width (height) field's editing ended, or an operation begins: an empty field is 1.
+    void Size_Text_Done(bool width);
 
     bool Load_for_Next_Screen();
     void Load_Image_File(const QString &path);

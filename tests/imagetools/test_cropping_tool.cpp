@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTransform>
@@ -432,12 +433,53 @@ TEST_F(CropWizard, AResizeKeepsTheProportionsWhenAsked)
         EXPECT_TRUE(u.cropping_wid_size->isEnabled());
         type(u.width_Text, "100");
         type(u.height_Text, "-");
+        QTest::keyClick(u.height_Text, Qt::Key_Return);
         EXPECT_EQ(u.height_Text->text(), QStringLiteral("1"));
         type(u.height_Text, "100");
         click(u.aspect_ratio_chk);
         click(u.crop_btn);
     });
     EXPECT_EQ(QImageReader(out + "/pic.PNG").size(), QSize(100, 75));
+}
+
+// The size fields take digits only and keep their limits as they are typed; an empty field (or 0)
+// becomes 1 only when its editing ends.
+TEST_F(CropWizard, SizeFieldsTakeDigitsAndTheEmptyRuleWhenEditingEnds)
+{
+    const QString photo = write("pic.png", imagefiles::quadrants({80, 60}));
+    const struct {
+        const char *keys;
+        bool enter;
+        const char *text;
+        int stepper;
+    } cases[] = {
+        {"100", false, "100", 100},  {"abc", false, "", 50},    {"abc", true, "1", 1},
+        {"", true, "1", 1},          {"0", true, "1", 1},       {"123456", false, "10000", 10000},
+        {"7x5", false, "75", 75},
+    };
+    open([&](Form &u) {
+        type(u.file_path, photo);
+        type(u.output_path, out);
+        click(u.Next_Btn);
+        click(u.crop_size_radio);
+        for (const auto &k : cases) {
+            tool->Set_Default_Cropping_Option();
+            click(u.crop_size_radio);
+            u.width_Text->setFocus();
+            u.width_Text->selectAll();
+            QTest::keyClick(u.width_Text, Qt::Key_Backspace);
+            QTest::keyClicks(u.width_Text, QString::fromLatin1(k.keys));
+            if (k.enter)
+                QTest::keyClick(u.width_Text, Qt::Key_Return);
+            EXPECT_EQ(u.width_Text->text().toStdString(), k.text) << k.keys;
+            EXPECT_EQ(u.w->findChild<QSpinBox *>("width_Stepper")->value(), k.stepper) << k.keys;
+        }
+        // Before an operation too: an emptied height resizes to 1 pixel, and says so.
+        type(u.height_Text, "");
+        click(u.crop_btn);
+        EXPECT_EQ(u.height_Text->text(), QStringLiteral("1"));
+    });
+    EXPECT_EQ(QImageReader(out + "/pic.JPG").size(), QSize(75, 1));
 }
 
 TEST_F(CropWizard, AFileThatIsNoPictureIsNamed)
