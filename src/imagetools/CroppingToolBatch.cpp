@@ -127,6 +127,8 @@ void Cropping_Tool::Mark_List_New_Selection(int index)
 
 bool Cropping_Tool::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_window && watched == m_window.get() && event->type() == QEvent::Show)
+        fitWindow();
     if (m_batchRunning && m_window && watched == m_window.get()) {
         if (event->type() == QEvent::Close) {
             event->ignore();
@@ -188,7 +190,7 @@ int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString &seriesName)
     resetForOpening();
     Ui::Cropping_Tool &u = *m_ui;
     // The series' crop view is a little taller than designed: the normal buttons are hidden.
-    u.Modified_image->setMinimumSize(image_frame_size + QSize(0, 30));
+    m_viewSize = image_frame_size + QSize(0, 30);
     u.input_series_radio->setChecked(true);
     input_option_CellClick();
     const int index = u.camera_list->findText(seriesName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
@@ -374,25 +376,34 @@ void Cropping_Tool::Crop_All_Thread()
     Export_File_Message = outcome.failed == 0
         ? QStringLiteral("Image has been cropped successfully.")
         : QStringLiteral("%1 of %2 images have been cropped.\n%3").arg(outcome.written).arg(count).arg(outcome.firstFailure);
+    // A stopped run says how far it came.
+    const QString account =
+        QStringLiteral("Stopped: %1 of %2 images have been cropped.").arg(outcome.written).arg(count);
     if (direct) {
         if (outcome.written == 0) {
             // No picture was written: the caller gets no series of missing files.
             series_store::remove(seriesName);
             Crop_Direct_Series.clear();
-            if (!outcome.firstFailure.isEmpty())
+            if (stopped)
+                Show_MessageBox(account);
+            else if (!outcome.firstFailure.isEmpty())
                 Show_MessageBox(outcome.firstFailure);
             m_window->done(0);
             return;
         }
         // The caller binds the new series: a picture that kept its original is said first.
-        if (outcome.failed > 0)
+        if (stopped)
+            Show_MessageBox(account);
+        else if (outcome.failed > 0)
             Show_MessageBox(Export_File_Message);
         m_window->done(1);
         return;
     }
-    // Nothing is shown after a stop, and the wizard stays on the crop screen.
-    if (stopped)
+    // No done box after a stop, and the wizard stays on the crop screen.
+    if (stopped) {
+        Show_MessageBox(account);
         return;
+    }
     Open_Export_File_Box();
     Back_Btn_Clicked();
 }

@@ -15,8 +15,16 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QHeaderView>
+#include <QScreen>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+
+namespace {
+
+// The height a title bar takes, counted for a dialog not shown yet.
+constexpr int kTitleBarRoom = 40;
+
+} // namespace
 
 void Cropping_Tool::buildWindow()
 {
@@ -87,6 +95,37 @@ void Cropping_Tool::buildWindow()
                     Load_Image_File(Crop_Input_Path);
                 }
             });
+}
+
+void Cropping_Tool::fitWindow()
+{
+    Ui::Cropping_Tool &u = *m_ui;
+    QDialog &w = *m_window;
+    u.Modified_image->setMinimumSize(m_viewSize);
+    // A hidden dialog is fitted when it is shown (a size set before would not hold).
+    const QScreen *screen = w.screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect();
+    if (room.isEmpty() || !w.isVisible())
+        return;
+    // The frame the window manager adds; none yet while the dialog is being shown: a title bar's.
+    QSize frame = w.frameGeometry().size() - w.size();
+    if (frame.height() <= 0)
+        frame = QSize(0, kTitleBarRoom);
+    if (!u.Crop_Screen_Box->isHidden()) {
+        const QSize least = w.minimumSizeHint() + frame;
+        QSize view = m_viewSize;
+        if (least.height() > room.height())
+            view.setHeight(std::max(view.height() - (least.height() - room.height()), view.height() / 3));
+        if (least.width() > room.width())
+            view.setWidth(std::max(view.width() - (least.width() - room.width()), view.width() / 3));
+        u.Modified_image->setMinimumSize(view);
+    }
+    w.resize(w.minimumSizeHint());
+    // A dialog that grew keeps its whole frame on the screen.
+    const QRect f = w.frameGeometry();
+    const int dx = f.right() > room.right() ? room.right() - f.right() : 0;
+    const int dy = f.bottom() > room.bottom() ? room.bottom() - f.bottom() : 0;
+    w.move(std::max(f.left() + dx, room.left()), std::max(f.top() + dy, room.top()));
 }
 
 void Cropping_Tool::input_option_CellClick()

@@ -131,6 +131,10 @@ private:
     Cropping_Tool();
     void buildWindow();
     void resetForOpening();
+    // The dialog takes the least size of the screen it shows, within the screen it is on: the crop
+    // view gives up height (or width) where the screen is too small for the size the opening asked.
+    void fitWindow();
+    QSize m_viewSize;
     int inputRow() const;
     bool manualCrop() const;
     void showSelection();

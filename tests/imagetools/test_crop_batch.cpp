@@ -212,6 +212,7 @@ TEST_F(CropBatch, StopAfterTwoKeepsTheirLinesAndLeavesAReplacedSeriesWhole)
         EXPECT_TRUE(QFileInfo(out + "/a.JPG").isFile());
         EXPECT_TRUE(QFileInfo(out + "/b_1.JPG").isFile());
         EXPECT_TRUE(doneBoxes.isEmpty()) << "no done box after a stop";
+        EXPECT_EQ(responder->alertMessages().last().trimmed(), "Stopped: 2 of 3 images have been cropped.");
         EXPECT_TRUE(onCropScreen) << "the wizard stays on the crop screen";
         EXPECT_FALSE(closedMidRun) << "the wizard cannot close mid-run";
         EXPECT_EQ(sheetTotal, "3");

@@ -26,6 +26,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QAccessible>
 #include <QImageReader>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -482,17 +483,20 @@ TEST_F(CropWizard, SizeFieldsTakeDigitsAndTheEmptyRuleWhenEditingEnds)
     EXPECT_EQ(QImageReader(out + "/pic.JPG").size(), QSize(75, 1));
 }
 
+// A file that is no picture is refused at Next with the reader's reason; the first screen stays.
 TEST_F(CropWizard, AFileThatIsNoPictureIsNamed)
 {
-    const QString fake = dir.filePath("photo.jpg");
+    const QString fake = dir.filePath("notaphoto.jpg");
     imagefiles::writeBytes(fake, "just some text, no picture at all");
+    bool firstScreen = false;
     open([&](Form &u) {
         type(u.file_path, fake);
         type(u.output_path, out);
         click(u.Next_Btn);
-        click(u.crop_btn);
+        firstScreen = u.Main_Screen_Box->isVisible() && u.Next_Btn->isEnabled();
     });
-    EXPECT_EQ(alerts(), QStringList{"The image could not be read: photo.jpg (not a picture)."});
+    EXPECT_EQ(alerts(), QStringList{"The image could not be read: notaphoto.jpg (not a picture)."});
+    EXPECT_TRUE(firstScreen);
     EXPECT_TRUE(QDir(out).isEmpty());
 }
 
@@ -543,6 +547,53 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
             EXPECT_FALSE(QFileInfo::exists(Created_Resource_Path + QStringLiteral("/Cropped_Images/good.PNG"))) << c.name;
         }
     }
+}
+
+} // namespace
+namespace {
+
+// Each screen gives the dialog its own size, within the screen: the crop screen's size does not
+// stay on the first screen, nor grow past the screen's bottom.
+TEST_F(CropWizard, EachScreenFitsTheDialogWithinTheScreen)
+{
+    const QString photo = write("pic.png", imagefiles::quadrants({800, 600}));
+    QList<QSize> sizes;
+    bool onScreen = true;
+    open([&](Form &u) {
+        QWidget *w = tool->window();
+        const QRect screen = w->screen()->availableGeometry();
+        const auto look = [&] {
+            QApplication::processEvents();
+            sizes << w->size();
+            onScreen = onScreen && screen.contains(w->frameGeometry());
+        };
+        look();
+        type(u.file_path, photo);
+        type(u.output_path, out);
+        for (int round = 0; round < 2; ++round) {
+            click(u.Next_Btn);
+            look();
+            click(u.Back_Btn);
+            look();
+        }
+    });
+    ASSERT_EQ(sizes.size(), 5);
+    EXPECT_EQ(sizes[2], sizes[0]) << "back on the first screen";
+    EXPECT_EQ(sizes[4], sizes[0]);
+    EXPECT_EQ(sizes[3], sizes[1]) << "the crop screen again";
+    EXPECT_TRUE(onScreen);
+}
+
+// The fields a screen reader names: by their labels where they have one.
+TEST_F(CropWizard, ItsFieldsHaveAccessibleNames)
+{
+    QStringList names;
+    open([&](Form &u) {
+        for (QWidget *w : std::initializer_list<QWidget *>{u.file_path, u.folder_path, u.output_path,
+                                                            u.output_custom_name, u.width_Text, u.height_Text})
+            names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    });
+    EXPECT_EQ(names.join('|').toStdString(), "Image file path|Folder path|Output folder:|Custom name|Width:|Height:");
 }
 
 } // namespace
