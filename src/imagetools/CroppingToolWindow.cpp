@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "ui_Cropping_Tool.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
 #include <QHeaderView>
@@ -32,6 +33,11 @@ void Cropping_Tool::buildWindow()
         return;
     m_window = std::make_unique<QDialog>();
     m_ui = std::make_unique<Ui::Cropping_Tool>();
+    // The tool lives for the process, its dialog as long as the main window (or the event loop):
+    // widgets destroyed after the application object take their timers with them unsafely.
+    if (ImageToolsSources::current())
+        ImageToolsSources::atUninstall([this] { releaseWindow(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { releaseWindow(); });
     m_ui->setupUi(m_window.get());
     Ui::Cropping_Tool &u = *m_ui;
     u.Modified_image->setImageScaling(platform::ImageScaling::ProportionallyDown);
@@ -95,6 +101,16 @@ void Cropping_Tool::buildWindow()
                     Load_Image_File(Crop_Input_Path);
                 }
             });
+}
+
+void Cropping_Tool::releaseWindow()
+{
+    // The next opening remakes all, and asks again to be told of the end.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_canvas.reset();
+    m_window.reset();
+    m_ui.reset();
+    m_input = m_output = m_cropping = m_batch = nullptr;
 }
 
 void Cropping_Tool::fitWindow()

@@ -130,6 +130,8 @@ private:
 private:
     Cropping_Tool();
     void buildWindow();
+    // Destroys the dialog and its controls (at the end of the main window or of the event loop).
+    void releaseWindow();
     void resetForOpening();
     // The dialog takes the least size of the screen it shows, within the screen it is on: the crop
     // view gives up height (or width) where the screen is too small for the size the opening asked.

@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QAccessible>
 #include <QImageReader>
+#include <QPointer>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -594,6 +595,20 @@ TEST_F(CropWizard, ItsFieldsHaveAccessibleNames)
             names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     });
     EXPECT_EQ(names.join('|').toStdString(), "Image file path|Folder path|Output folder:|Custom name|Width:|Height:");
+}
+
+// The wizard's dialog ends with the main window it was opened from, so none of its widgets outlives
+// the application object; the next opening makes it anew.
+TEST_F(CropWizard, ItsDialogEndsWithTheMainWindow)
+{
+    EXPECT_EQ(open([](Form &) {}), 0);
+    QPointer<QDialog> dialog = tool->window();
+    ASSERT_NE(dialog, nullptr);
+    env.reset();
+    EXPECT_EQ(dialog, nullptr);
+    EXPECT_EQ(tool->window(), nullptr);
+    env = std::make_unique<testsupport::AppEnvironment>();
+    EXPECT_EQ(open([](Form &u) { EXPECT_TRUE(u.Main_Screen_Box->isVisible()); }), 0);
 }
 
 } // namespace
