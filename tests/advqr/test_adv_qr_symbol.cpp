@@ -9,15 +9,18 @@
 #include "advqr/Qr_Social_View_Panel.h"
 #include "advqr/Qr_Sms_View_Panel.h"
 #include "advqr/Qr_Text_View_Panel.h"
+#include "advqr/Qr_Wifi_View_Panel.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
 #include "advqr/AdvQrGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/SymbolGlobals.h"
+#include "support/Wheel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -194,6 +197,34 @@ TEST_F(AdvQrSymbol, TransparentBackgroundLeavesTheCornersClearAndDisablesTheWell
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixelColor(0, 0).alpha(), k.cornerAlpha);
         EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1).alpha(), k.cornerAlpha);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The wheel over a list of the settings or of a type's panel scrolls the panel and leaves the list;
+// a list with the focus takes it.
+TEST_F(AdvQrSymbol, TheWheelScrollsThePanelsNotTheirLists)
+{
+    page->resize(1000, 320);
+    page->show();
+    QApplication::setActiveWindow(page.get());
+    qr().QR_Text_Clicked(QStringLiteral("WIFI"));
+    auto *settings = page->findChild<QScrollArea *>(QStringLiteral("adv_qr_settings_scroll"));
+    ASSERT_GT(settings->verticalScrollBar()->maximum(), 0);
+    for (QComboBox *list : {qr().ADV_QR_align_ftr_combo, qr().ADV_QR_version_ComboBox, qr().Qr_Wifi->encryption}) {
+        QScrollArea *area = testsupport::enclosingScrollArea(list);
+        ASSERT_NE(area, nullptr);
+        area->verticalScrollBar()->setValue(0);
+        const int index = list->currentIndex();
+        testsupport::wheelDown(list);
+        EXPECT_EQ(list->currentIndex(), index) << list->objectName().toStdString();
+        EXPECT_EQ(area->verticalScrollBar()->value() > 0, area->verticalScrollBar()->maximum() > 0);
+        list->setFocus();
+        testsupport::wheelDown(list);
+        EXPECT_NE(list->currentIndex(), index) << list->objectName().toStdString() << " with the focus";
     }
 }
 
