@@ -187,8 +187,9 @@ TEST_F(AdvQrMode, NumbersThatAreNoneAreRefusedWithAMessage)
         const bool refused = *k.says != 0;
         EXPECT_EQ(q.QR_barcodeImage->hasPicture(), !refused) << k.typed;
         EXPECT_EQ(!q.ADV_QR_barcode_error_label->isHidden(), refused) << k.typed;
-        if (refused)
+        if (refused) {
             EXPECT_EQ(q.ADV_QR_barcode_error_label->text().toStdString(), k.says);
+        }
     }
 }
 
