@@ -19,8 +19,10 @@
 
 Cropping_Tool *Cropping_Tool::defaultInstance()
 {
-    static Cropping_Tool tool;
-    return &tool;
+    // Never destroyed: a process that ends by exit() (the display gone) runs the exit handlers after
+    // Qt's own, and a dialog destroyed then crashes. Its dialog ends with the main window instead.
+    static Cropping_Tool *const tool = new Cropping_Tool;
+    return tool;
 }
 
 Cropping_Tool::Cropping_Tool() = default;

@@ -561,3 +561,17 @@ TEST_F(CropWizard, EachScreenFitsTheDialogWhichEndsWithTheMainWindow)
 }
 
 } // namespace
+
+namespace {
+// A process that ends by exit() while the dialog lives (the display gone, a fatal error) runs the
+// exit handlers with the application object still there: nothing of ours may destroy widgets then.
+TEST_F(CropWizard, AnExitWhileTheDialogLivesEndsCleanly)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(open([](Form &) {
+                    std::make_unique<QWidget>()->show();   // Qt's own exit-time state is made after the tool
+                    std::exit(3);
+                }),
+                ::testing::ExitedWithCode(3), "");
+}
+} // namespace
