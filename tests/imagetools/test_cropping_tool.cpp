@@ -560,9 +560,6 @@ TEST_F(CropWizard, EachScreenFitsTheDialogWhichEndsWithTheMainWindow)
     EXPECT_EQ(open([](Form &u) { EXPECT_TRUE(u.Main_Screen_Box->isVisible()); }), 0);
 }
 
-} // namespace
-
-namespace {
 // A process that ends by exit() while the dialog lives (the display gone, a fatal error) runs the
 // exit handlers with the application object still there: nothing of ours may destroy widgets then.
 TEST_F(CropWizard, AnExitWhileTheDialogLivesEndsCleanly)
