@@ -9,6 +9,7 @@
 #include "advqr/Qr_Social_View_Panel.h"
 #include "advqr/Qr_Sms_View_Panel.h"
 #include "advqr/Qr_Text_View_Panel.h"
+#include "app/SKTWindowController.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
 #include "advqr/AdvQrGlobals.h"

@@ -3,11 +3,12 @@
 
 #include "barcodemode/batch_fixture.h"
 
+#include "app/SKTWindowController.h"
 #include "core/Open_Export_Log.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
 #include "advqr/AdvQrController.h"
 #include "advqr/Qr_Text_View_Panel.h"
+#include "design/DesignParts.h"
 #include "platform/PictureView.h"
 #include "output/Export_Barcode.h"
 #include "output/ImageExport.h"
@@ -68,7 +69,7 @@ protected:
             dlg->export_btn_on_export_image->click();
             return shown.result() == 1 ? 1 : 0;
         };
-        c->design().commands().Export_Button();
+        commandsOf(c->design()).Export_Button();
     }
     QDir folder() const { return QDir(QDir(destination.path()).filePath(QStringLiteral("QIRO Barcode"))); }
     QStringList files() const { return folder().entryList(QDir::Files | QDir::Hidden, QDir::Name); }

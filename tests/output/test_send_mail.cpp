@@ -1,4 +1,3 @@
-#include "app/SKTWindowController.h"
 #include "core/FileServices.h"
 #include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
@@ -49,7 +48,7 @@ protected:
             const int code = d.result();
             return d.isVisible() ? 0 : code;
         };
-        return env.controller()->output().Send_Mail_Open_Wnd();
+        return env.output().Send_Mail_Open_Wnd();
     }
     void address(const QString &from, const QString &to)
     {
@@ -320,7 +319,7 @@ TEST_F(MailWindow, SettingsOpensTheMailSettingsAndTakesTheSavedSender)
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
         return 0;
     };
-    env.controller()->output().Send_Mail_Open_Wnd();
+    env.output().Send_Mail_Open_Wnd();
     EXPECT_EQ(modals, (QStringList{"send_mail_wnd", "email_setting_wnd"}));
     EXPECT_EQ(sender_email, QStringLiteral("new@x.org"));
     EXPECT_EQ(Preferences::sharedInstance()->send_email_SenderEmail(), QStringLiteral("new@x.org"));
