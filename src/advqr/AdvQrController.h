@@ -162,6 +162,9 @@ public:
     // The payload exactly as stored: the view normalises line breaks, and "\r\n" is part of some
     // payloads.
     QString ADV_QR_Final_Payload;
+    // Why the fields of the last build make no symbol (a latitude or an amount that is no number);
+    // empty when they do.
+    QString ADV_QR_Fields_Refused;
 
     // Preview
     QScrollArea *QR_image_scroll = nullptr;

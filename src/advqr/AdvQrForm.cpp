@@ -12,6 +12,7 @@
 
 #include "advqr/QrPanelBase.h"
 #include "platform/ComboItems.h"
+#include "platform/WheelGuard.h"
 
 #include "ui_AdvQrPage.h"
 #include "ui_QrFooterBox.h"
@@ -290,6 +291,8 @@ void AdvQrPanel::build(QWidget *page)
     if (pageLayout)
         pageLayout->addWidget(area, 1);
     watchEdits();
+    // The settings and the type panels scroll under the wheel; their lists take it once focused.
+    platform::wheelScrollsPanel(page);
 }
 
 void AdvQrController::buildAdvancedQrPanel(QWidget *page)

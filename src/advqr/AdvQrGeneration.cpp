@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -38,13 +39,34 @@ QString textOf(const QLineEdit *field) { return field ? field->text() : QString(
 // under the same name, so either mode's blank state puts it back).
 const char *const kPlainErrorText = "tagoraPlainErrorText";
 
-void showTooLong(QLabel *errorLabel)
+void showInstead(QLabel *errorLabel, const QString &message)
 {
     if (!errorLabel)
         return;
     if (!errorLabel->property(kPlainErrorText).isValid())
         errorLabel->setProperty(kPlainErrorText, errorLabel->text());
-    errorLabel->setText(invalid_barcode_msg);
+    errorLabel->setText(message);
+}
+
+// What a symbol of version 40 holds at each level (L, M, Q, H), by the kind of text: digits only,
+// QR's upper-case letters and signs, anything else counted in UTF-8 bytes (ISO/IEC 18004, table 7).
+QString tooLongMessage(const QString &value, int level)
+{
+    static const int digits[] = {7089, 5596, 3993, 3057};
+    static const int letters[] = {4296, 3391, 2420, 1852};
+    static const int bytes[] = {2953, 2331, 1663, 1273};
+    level = std::clamp(level, 0, 3);
+    static const QString letterSet = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ $%*+-./:");
+    bool allDigits = true, allLetters = true;
+    for (const QChar c : value) {
+        allDigits = allDigits && c >= u'0' && c <= u'9';
+        allLetters = allLetters && letterSet.contains(c);
+    }
+    const int most = allDigits ? digits[level] : allLetters ? letters[level] : bytes[level];
+    return QStringLiteral("The text is too long for a QR Code: at error correction level %1 it holds at most %2 %3.")
+        .arg(QChar(u"LMQH"[level]))
+        .arg(most)
+        .arg(allDigits ? QStringLiteral("digits") : QStringLiteral("characters"));
 }
 
 } // namespace
@@ -81,6 +103,13 @@ void AdvQrController::Generate_ADV_QR_Variable(bool draw, const QString &value, 
             window.Set_Blank_Image();
             return;
         }
+        // A number field that holds no number makes no symbol; the label says why.
+        if (!ADV_QR_Fields_Refused.isEmpty()) {
+            image_adv_QR = platform::Picture();
+            window.Set_Blank_Image();
+            showInstead(ADV_QR_barcode_error_label, ADV_QR_Fields_Refused);
+            return;
+        }
         if (draw && QR_barcodeImage)
             QR_barcodeImage->setPicture(platform::Picture());
         if (ADV_QR_barcode_error_label)
@@ -101,6 +130,13 @@ void AdvQrController::Generate_ADV_QR_Variable(bool draw, const QString &value, 
         image_adv_QR = platform::Picture();
         Draw_ADV_QR_Barcode_With_QREncoder(value);
         Get_ADV_QR_barcode_from_image(draw);
+        // A value that gives no symbol holds more than the symbol can at the level.
+        if (draw && image_adv_QR.isNull()) {
+            const GenerationSnapshot s = ADV_QR_Generation_Snapshot();
+            const qsizetype named = QStringLiteral("LMQH").indexOf(s.qrLevelItem.left(1));
+            showInstead(ADV_QR_barcode_error_label,
+                        tooLongMessage(value, s.qrGeneratorRoute && named >= 0 ? int(named) : s.qrLevel));
+        }
         Type_draw_2d_flag = false;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -148,7 +184,7 @@ platform::Picture AdvQrController::Get_Image_From_ADV_QR_image(const platform::P
             if (draw) {
                 window.Set_Blank_Image();
                 if (framed.tooLarge)
-                    showTooLong(ADV_QR_barcode_error_label);
+                    showInstead(ADV_QR_barcode_error_label, invalid_barcode_msg);
             }
             return {};
         }

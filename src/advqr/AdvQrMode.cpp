@@ -119,9 +119,11 @@ void AdvQrController::Assign_QR_Value_Text_Acc_Type()
         const QString title = Selected_Qr_Category ? Selected_Qr_Category->text() : QString();
         SEL_QR_DISPLAY_VALUE = QStringLiteral("");
         // The panels are read through their globals, as the payload editor's builder reads them.
-        const qrpayload::Result built = qrpayload::Build_QR_Payload(title, Read_QR_Panel_Fields());
+        const qrpayload::QrFields fields = Read_QR_Panel_Fields();
+        const qrpayload::Result built = qrpayload::Build_QR_Payload(title, fields);
         if (!built.payload)
             return;   // the payload stays as it was
+        ADV_QR_Fields_Refused = qrpayload::Check_QR_Field_Numbers(title, fields).value_or(QString());
         Set_Adv_Qr_Final_value(*built.payload);
         SEL_QR_DISPLAY_VALUE = built.summary;
     } catch (const std::exception &e) {

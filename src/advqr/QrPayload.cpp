@@ -67,6 +67,25 @@ constexpr std::array<HostRow, 13> kHosts = {{
 
 bool startsWithHttp(const QString &input) { return input.left(4).toLower() == QLatin1String("http"); }
 
+QString withoutBlanks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        if (!c.isSpace())
+            out += c;
+    return out;
+}
+
+QString digitsOf(const QString &text)
+{
+    QString out;
+    for (const QChar c : text)
+        if (c >= u'0' && c <= u'9')
+            out += c;
+    return out;
+}
+
 Result make(const QString &payload, const QString &summary) { return {payload, summary}; }
 
 // ---- The rules, one per type or group of types ----
@@ -78,7 +97,8 @@ Result buildText(const QString &title, const QrFields::Text &f)
     if (title == QLatin1String("Call")) {
         const QString &n = f.Call_Value_field;
         const bool hasScheme = n.size() >= 5 && n.left(4).toLower() == QLatin1String("tel:");
-        return make(Trim_Str(hasScheme ? n : QStringLiteral("tel:") + n), QStringLiteral("Phone Number : \n\n") + n);
+        // A tel: URI holds no blanks (RFC 3966); the summary shows the number as typed.
+        return make(withoutBlanks(hasScheme ? n : QStringLiteral("tel:") + n), QStringLiteral("Phone Number : \n\n") + n);
     }
     return make(Link_Rule(f.URL_Value_field, kHttps), QStringLiteral("URL : \n\n") + f.URL_Value_field);
 }
@@ -92,9 +112,11 @@ Result buildSms(const QString &title, const QrFields::Sms &f)
                     QStringLiteral("Number : ") + n + QStringLiteral("\n\nMessage : ") + m);
     if (title == QLatin1String("WhatsApp")) {
         const SiteHost site = Site_Host(title);
-        const QString prefix = n.contains(site.host) ? QString() : site.host + u'/';
+        // The short link's path is the number in digits only: with "+", blanks, dashes or brackets
+        // the app opens no chat. A link typed whole stays.
+        const QString link = n.contains(site.host) ? Site_Link_Rule(n, QString()) : kHttps + site.host + u'/' + digitsOf(n);
         // The message is a query value: raw, a space, "&" or "#" would end it.
-        return make(Site_Link_Rule(n, prefix) + QStringLiteral("/?text=") + percentEncode(m),
+        return make(link + QStringLiteral("/?text=") + percentEncode(m),
                     QStringLiteral("WhatsApp Number : ") + n + QStringLiteral("\n\nWhatsApp Message : ") + m);
     }
     return make(QStringLiteral("COUPON\r\n") + n + QStringLiteral("\r\n") + m,
@@ -213,8 +235,12 @@ Result buildLocation(const QrFields::Location &f)
     if (f.Loc_URL_radio)
         return make(Link_Rule(f.URL_Path_Field, QStringLiteral("https://www.")),
                     QStringLiteral("Location URL : \n\n") + f.URL_Path_Field);
-    QString link = Directions_Link_Prefix() + f.Latitude_Field + u',' + f.Longitude_Field;
-    return make(Trim_Str(link.remove(u' ')), QStringLiteral("Latitude : ") + f.Latitude_Field +
+    // One point behind "/maps/dir/" is a route's start: an empty start makes it the destination.
+    // A decimal comma is the decimal point, as in every number field.
+    const auto coordinate = [](const QString &typed) { return withoutBlanks(typed).replace(u',', u'.'); };
+    const QString link = Directions_Link_Prefix() + u'/' + coordinate(f.Latitude_Field) + u',' +
+                         coordinate(f.Longitude_Field);
+    return make(link, QStringLiteral("Latitude : ") + f.Latitude_Field +
                                                  QStringLiteral("\n\nLongitude : ") + f.Longitude_Field);
 }
 
@@ -251,8 +277,15 @@ Result buildUpi(const QrFields::Upi &f)
     const QString id = Trim_Str(f.upi_id_field), name = Trim_Str(f.name_field), amount = Trim_Str(f.amount_field),
                   note = Trim_Str(f.note_field);
     const auto q = [](const QString &v) { return percentEncode(v, kQueryValueKeep); };
-    return make(QStringLiteral("upi://pay?pa=") + q(id) + QStringLiteral("&pn=") + q(name) + QStringLiteral("&am=") +
-                    q(amount) + QStringLiteral("&tn=") + q(note),
+    // Payment apps refuse an empty name, amount or note, so only those with a value are written.
+    QString payload = QStringLiteral("upi://pay?pa=") + q(id);
+    // A decimal comma in the amount is the decimal point, as in every number field.
+    const std::pair<const char *, QString> params[] = {
+        {"&pn=", name}, {"&am=", QString(amount).replace(u',', u'.')}, {"&tn=", note}};
+    for (const auto &[key, value] : params)
+        if (!value.isEmpty())
+            payload += QLatin1String(key) + q(value);
+    return make(payload,
                 QStringLiteral("UPI ID : ") + id + QStringLiteral("\nName : ") + name + QStringLiteral("\nAmount : ") +
                     amount + QStringLiteral("\nNote : ") + note);
 }
@@ -337,8 +370,10 @@ QString Directions_Link_Prefix()
     return kHttps + maps.host + maps.path;
 }
 
-QString Link_Rule(const QString &input, const QString &shortForm)
+QString Link_Rule(const QString &typed, const QString &shortForm)
 {
+    // Blanks at the ends of a typed link are no part of it.
+    const QString input = Trim_Str(typed);
     QString address;
     if (input.size() < 5)
         address = shortForm + input;
@@ -346,8 +381,8 @@ QString Link_Rule(const QString &input, const QString &shortForm)
         address = input;
     else
         address = kHttps + input;
-    address.remove(u' ');
-    return Trim_Str(address);
+    // A space inside a link is part of it (a query "q=a b"): it is encoded, never dropped.
+    return Trim_Str(address).replace(u' ', QLatin1String("%20"));
 }
 
 QString Site_Link_Rule(const QString &input, const QString &prefix)

@@ -98,8 +98,8 @@ struct Result {
 };
 
 // A typed link as an address: a short input gets the short form in front, an input that starts
-// with "http" (any case) stays, anything else gets "https://"; then spaces go and the ends are
-// trimmed.
+// with "http" (any case) stays, anything else gets "https://"; the input's ends are trimmed first
+// and a space inside is percent-encoded.
 QString Link_Rule(const QString &input, const QString &shortForm);
 // A link on an outside service's host: prefix is empty or the host, "/" and a path.
 QString Site_Link_Rule(const QString &input, const QString &prefix);
@@ -114,5 +114,8 @@ QrFields Parse_QR_Payload(const QString &title, const QString &payload, const QS
 
 // The message of the first check of the type that fails, in the checks' order; none when all pass.
 std::optional<QString> Validate_QR_Fields(const QString &title, const QrFields &fields);
+// The message of the first number typed for the type that is none, or out of its range (a latitude,
+// a longitude, a payment amount); blank fields pass. None when all pass.
+std::optional<QString> Check_QR_Field_Numbers(const QString &title, const QrFields &fields);
 
 } // namespace qrpayload

@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace qrpayload {
@@ -66,17 +67,35 @@ QTime readTime(const QString &shown)
     return time.isValid() ? time : QLocale().toTime(shown, pattern);
 }
 
+// A number as the summary shows it when it builds the stored payload (the payload holds it without
+// blanks or separators), else as the payload holds it.
+template <class Fill>
+QString asTyped(const QString &title, const QString &payload, const QString &fromPayload, const QString &fromSummary,
+                Fill fields)
+{
+    if (fromSummary.isEmpty() || fromSummary == fromPayload)
+        return fromPayload;
+    const std::optional<QString> built = Build_QR_Payload(title, fields(fromSummary)).payload;
+    return built && Trim_Str(*built) == Trim_Str(payload) ? fromSummary : fromPayload;
+}
+
 void parseText(const QString &title, const QString &payload, const QString &summary, QrFields::Text &f)
 {
     if (title == QLatin1String("Text"))
         f.Text_Field = payload;
     else if (title == QLatin1String("Call"))
-        f.Call_Value_field = afterLeadingText(payload, QStringLiteral("tel:"));
+        f.Call_Value_field = asTyped(title, payload, afterLeadingText(payload, QStringLiteral("tel:")),
+                                     afterLeadingLabel(summary, QStringLiteral("Phone Number :")),
+                                     [](const QString &n) {
+                                         QrFields c;
+                                         c.text.Call_Value_field = n;
+                                         return c;
+                                     });
     else
         f.URL_Value_field = afterLeadingLabel(summary, QStringLiteral("URL :"));
 }
 
-void parseSms(const QString &title, const QString &payload, QrFields::Sms &f)
+void parseSms(const QString &title, const QString &payload, const QString &summary, QrFields::Sms &f)
 {
     QString number, message;
     if (title == QLatin1String("Send SMS")) {
@@ -87,8 +106,14 @@ void parseSms(const QString &title, const QString &payload, QrFields::Sms &f)
         message = colon < 0 ? r : r.mid(colon + 1);
     } else if (title == QLatin1String("WhatsApp")) {
         const text::Split s = split(afterLeadingText(payload, WhatsApp_Link_Prefix()), QStringLiteral("/?text="));
-        number = s.before;
         message = text::percentDecode(Trim_Str(s.after));
+        const auto shown = cutAtLabels(afterLeadingLabel(summary, QStringLiteral("WhatsApp Number :")),
+                                       std::array<const char *, 1>{"WhatsApp Message :"});
+        number = asTyped(title, payload, s.before, shown[0], [&message](const QString &n) {
+            QrFields c;
+            c.sms = {n, message};
+            return c;
+        });
     } else {
         QString r = text::removePrefix(Trim_Str(payload), QStringLiteral("COUPON"));
         // The line break behind "COUPON" is the builder's; an empty code keeps its own.
@@ -99,7 +124,9 @@ void parseSms(const QString &title, const QString &payload, QrFields::Sms &f)
         message = s.after;
     }
     f.Number_Field = Trim_Str(number);
-    f.Message_field = title == QLatin1String("WhatsApp") ? message : Trim_Str(message);
+    // A message is stored as typed: blanks at its start are the user's (its end was trimmed with the
+    // payload).
+    f.Message_field = title == QLatin1String("WhatsApp") ? message : text::trimEnd(message);
 }
 
 void parseContact(const QString &payload, QrFields::VCard &f)
@@ -187,7 +214,32 @@ void parseZoom(const QString &payload, const QString &summary, QrFields::Zoom &f
     f.Pwd_Field = Trim_Str(s.after);
 }
 
-void parseWifi(const QString &summary, QrFields::Wifi &f)
+// The value of a key of the Wi-Fi form ("P" the password), backslash escapes undone; none when the
+// payload is no Wi-Fi form or lacks the key.
+std::optional<QString> wifiValue(const QString &payload, QChar key)
+{
+    const QString form = Trim_Str(payload);
+    if (!form.startsWith(QLatin1String("WIFI:")))
+        return std::nullopt;
+    for (qsizetype i = 5; i + 1 < form.size();) {
+        const bool wanted = form.at(i) == key && form.at(i + 1) == u':';
+        QString value;
+        qsizetype j = form.indexOf(u':', i);
+        if (j < 0)
+            break;
+        for (++j; j < form.size() && form.at(j) != u';'; ++j) {
+            if (form.at(j) == u'\\' && j + 1 < form.size())
+                ++j;
+            value += form.at(j);
+        }
+        if (wanted)
+            return value;
+        i = j + 1;
+    }
+    return std::nullopt;
+}
+
+void parseWifi(const QString &payload, const QString &summary, QrFields::Wifi &f)
 {
     const auto v = cutAtLabels(afterLeadingLabel(summary, QStringLiteral("Network Name :")),
                                std::array<const char *, 3>{"Network Password :", "Encryption Mode :",
@@ -196,7 +248,10 @@ void parseWifi(const QString &summary, QrFields::Wifi &f)
     f.encryption = mode == QLatin1String("WEP") ? 1 : mode.contains(QLatin1String("WPA")) ? 2 : 0;
     f.encryption_text = Wifi_Encryption_Items().at(f.encryption);
     f.Wifi_Name = v[0];
-    f.wifi_Password = v[1];
+    // The summary's password is trimmed by its cutting: the payload's keeps the blanks at its ends,
+    // which a phone needs. An old payload written without escapes reads otherwise and is not used.
+    const std::optional<QString> typed = wifiValue(payload, u'P');
+    f.wifi_Password = typed && Trim_Str(*typed) == v[1] ? *typed : v[1];
     f.hidden_radio = v[3] != QLatin1String("Yes");
 }
 
@@ -210,7 +265,11 @@ void parseLocation(const QString &payload, const QString &summary, QrFields::Loc
         return;
     }
     f.URL_Path_Field = QLatin1String("");
-    const text::Split s = split(Trim_Str(link.mid(Directions_Link_Prefix().size())), QStringLiteral(","));
+    // The destination form has an empty start ("…/maps/dir//lat,lng"); older links name only a start.
+    QString point = link.mid(Directions_Link_Prefix().size());
+    if (point.startsWith(u'/'))
+        point.remove(0, 1);
+    const text::Split s = split(Trim_Str(point), QStringLiteral(","));
     f.Latitude_Field = s.before;
     f.Longitude_Field = s.after;
 }
@@ -269,7 +328,7 @@ QrFields Parse_QR_Payload(const QString &title, const QString &payload, const QS
         parseText(title, payload, summary, f.text);
         break;
     case QrPanel::Sms:
-        parseSms(title, payload, f.sms);
+        parseSms(title, payload, summary, f.sms);
         break;
     case QrPanel::VCard:
         parseContact(payload, f.vcard);
@@ -284,7 +343,7 @@ QrFields Parse_QR_Payload(const QString &title, const QString &payload, const QS
         parseZoom(payload, summary, f.zoom);
         break;
     case QrPanel::Wifi:
-        parseWifi(summary, f.wifi);
+        parseWifi(payload, summary, f.wifi);
         break;
     case QrPanel::Location:
         parseLocation(payload, summary, f.location);

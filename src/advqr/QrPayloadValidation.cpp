@@ -1,9 +1,10 @@
 // The checks a type's fields must pass before the payload editor closes with OK: each names a field
-// that must not be blank once trimmed, and its message.
+// that must not be blank once trimmed, and its message; then the numbers typed must be numbers.
 
 #include "advqr/QrPayload.h"
 
 #include "core/Utilities.h"
+#include "platform/StepperField.h"
 
 #include <initializer_list>
 #include <utility>
@@ -22,7 +23,38 @@ std::optional<QString> firstBlank(std::initializer_list<Check> checks)
     return std::nullopt;
 }
 
+// A typed number within [low, high]; a decimal comma is the point, as in every number field.
+bool numberWithin(const QString &typed, double low, double high)
+{
+    const std::optional<double> v = platform::typedNumber(typed);
+    return v && *v >= low && *v <= high;
+}
+
 } // namespace
+
+std::optional<QString> Check_QR_Field_Numbers(const QString &title, const QrFields &f)
+{
+    const auto filled = [](const QString &v) { return !Trim_Str(v).isEmpty(); };
+    switch (Panel_For_Title(title)) {
+    case QrPanel::Location:
+        if (f.location.Loc_URL_radio)
+            break;
+        if (filled(f.location.Latitude_Field) && !numberWithin(f.location.Latitude_Field, -90, 90))
+            return QStringLiteral("Please enter a latitude from -90 to 90.");
+        if (filled(f.location.Longitude_Field) && !numberWithin(f.location.Longitude_Field, -180, 180))
+            return QStringLiteral("Please enter a longitude from -180 to 180.");
+        break;
+    case QrPanel::Upi:
+        // An amount is above 0 and written without a sign.
+        if (filled(f.upi.amount_field) && (!Trim_Str(f.upi.amount_field).at(0).isDigit() ||
+                                           !(platform::typedNumber(f.upi.amount_field).value_or(0) > 0)))
+            return QStringLiteral("Please enter a valid Amount.");
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
 
 std::optional<QString> Validate_QR_Fields(const QString &title, const QrFields &f)
 {
@@ -57,14 +89,18 @@ std::optional<QString> Validate_QR_Fields(const QString &title, const QrFields &
     case QrPanel::Location:
         if (f.location.Loc_URL_radio)
             return firstBlank({{&f.location.URL_Path_Field, badUrl}});
-        return firstBlank({{&f.location.Latitude_Field, "Please enter location Co-ordinates."},
-                           {&f.location.Longitude_Field, "Please enter location Co-ordinates."}});
+        if (auto message = firstBlank({{&f.location.Latitude_Field, "Please enter location Co-ordinates."},
+                                       {&f.location.Longitude_Field, "Please enter location Co-ordinates."}}))
+            return message;
+        return Check_QR_Field_Numbers(title, f);
     case QrPanel::Event:
         return firstBlank({{&f.event.event_name, "Please enter event name."},
                            {&f.event.event_location, "Please enter event location."}});
     case QrPanel::Upi:
-        return firstBlank({{&f.upi.upi_id_field, "Please enter UPI ID."},
-                           {&f.upi.amount_field, "Please enter Amount."}});
+        if (auto message = firstBlank({{&f.upi.upi_id_field, "Please enter UPI ID."},
+                                       {&f.upi.amount_field, "Please enter Amount."}}))
+            return message;
+        return Check_QR_Field_Numbers(title, f);
     case QrPanel::Crypto:
         return firstBlank({{&f.crypto.wallet_address, "Please enter Wallet Address."},
                            {&f.crypto.amount_field, "Please enter Amount."}});

@@ -86,6 +86,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
+    records.Check_Series_Or_Excel_Use_or_not();   // the record list without the old rows
     // The new workbook's path and columns, and the design linked to it.
     sidebar.Show_Excel_Path(path);
     records.Add_Excel_Col_Name_In_Combo(sidebar.Source_Type_List());

@@ -45,6 +45,8 @@ public:
         bool usesBatchValues() const { return batchOn && (valueFromBatch || headerFromBatch || footerFromBatch); }
     };
     virtual BatchState Batch_State() const = 0;
+    // Use_Data_Sheet_Values set again from the batch box, whatever an output did to it meanwhile.
+    virtual void Check_Data_Sheet_Value_Use_or_Not_Barcode() = 0;
     // The records of the batch: the items of the value's series from series, else the value-list
     // rows.
     virtual int Batch_Record_Count() const = 0;

@@ -51,6 +51,8 @@ void BarcodeModeOutputSide::Add_Records_In_List(bool usePQ) { mode.Add_Records_I
 
 void BarcodeModeOutputSide::Select_First_Value_For_Barcode_Setting_Mode() { mode.Select_First_Value_For_Barcode_Setting_Mode(); }
 
+void BarcodeModeOutputSide::Check_Data_Sheet_Value_Use_or_Not_Barcode() { mode.Check_Data_Sheet_Value_Use_or_Not_Barcode(); }
+
 BarcodeModeOutput::BatchState BarcodeModeOutputSide::Batch_State() const
 {
     BatchState s;

@@ -24,6 +24,7 @@ public:
     void Select_First_Value_For_Barcode_Setting_Mode() override;
 
     BatchState Batch_State() const override;
+    void Check_Data_Sheet_Value_Use_or_Not_Barcode() override;
     int Batch_Record_Count() const override;
     QString Value_Series_Name() const override;
     QString Record_Value(int record) const override;

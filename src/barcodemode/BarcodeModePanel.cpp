@@ -33,6 +33,7 @@
 #include "platform/ColorWell.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
+#include "platform/WheelGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -210,6 +211,8 @@ void BarcodeModePanel::build(QWidget *page)
     setUpValueList(c, ui);
     ui.barcode_split_view->setSizes({470, 800});
     watchEdits();
+    // The settings scroll under the wheel; their lists and spin boxes take it once focused.
+    platform::wheelScrollsPanel(page);
 }
 
 void BarcodeModeController::buildBarcodeModePanel(QWidget *page)

@@ -14,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
+#include "platform/UserFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,6 +37,7 @@ QString failureText(const std::exception &e) { return QString::fromUtf8(e.what()
 // What the worker reads of the chosen file: the rule's input, or why there is none.
 struct TextImportInput {
     bool ok = false;
+    bool notAFile = false;   // no regular file: a FIFO or a device is never opened
     bool csv = false;
     QList<QStringList> lines;   // the tab rule's lines, or the CSV rows
 };
@@ -43,12 +45,11 @@ struct TextImportInput {
 TextImportInput readTextImport(const QString &path)
 {
     TextImportInput input;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > value_list_import::kMaxFileBytes)
+    const platform::UserFileRead file = platform::readUserFile(path, value_list_import::kMaxFileBytes);
+    input.notAFile = file.status == platform::UserFileRead::Status::NotAFile && QFileInfo::exists(path);
+    if (!file.ok())
         return input;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return input;
+    const QByteArray &bytes = file.bytes;
     const QString extension = QFileInfo(path).suffix();
     const QString text = value_list_import::importText(bytes, extension);
     if (text.isEmpty())
@@ -161,7 +162,7 @@ void BarcodeModeController::Load_text_file_Func(const QString &path)
     const TextImportInput input = readTextImport(chosen);
     if (!input.ok) {
         sheet.hide();
-        Show_MessageBox(kUnreadable);
+        Show_MessageBox(input.notAFile ? QStringLiteral("Please select a valid file.") : kUnreadable);
         return;
     }
     // The records are written on the GUI thread, under the sheet, with one reload of the table.

@@ -1,5 +1,7 @@
 #include "core/BatchWriter.h"
 
+#include "platform/Temporaries.h"
+
 #include <QFile>
 
 #include <atomic>
@@ -17,8 +19,6 @@
 namespace batchfiles {
 
 namespace {
-
-constexpr char kTempPrefix[] = ".tagora-part-";
 
 QString errorText(int err)
 {
@@ -44,13 +44,13 @@ QByteArray folderOf(const QByteArray &path)
     return path.left(slash);
 }
 
-QByteArray tempPath(const QByteArray &folder)
+// A name of this process's own beside the target; O_EXCL never opens someone else's file, and a
+// leftover of an earlier process with the same id is stepped over.
+QByteArray tempPath(const QByteArray &target)
 {
-    // A name of this process's own; O_EXCL never opens someone else's file, and a leftover of an
-    // earlier process with the same id is stepped over.
-    static const QByteArray pid = QByteArray::number(qint64(::getpid()));
-    static std::atomic<unsigned long long> counter{0};
-    return folder + '/' + kTempPrefix + pid + '-' + QByteArray::number(counter.fetch_add(1)) + ".tmp";
+    const qsizetype slash = target.lastIndexOf('/');
+    const QString name = QFile::decodeName(target.mid(slash + 1));
+    return target.left(slash + 1) + QFile::encodeName(platform::temporaryName(name, QStringLiteral("part")));
 }
 
 bool writeAll(int fd, const QByteArray &bytes)
@@ -76,9 +76,9 @@ bool writeAll(int fd, const QByteArray &bytes)
 
 } // namespace
 
-QString BatchWriter::tempPrefix()
+bool BatchWriter::isTemporary(const QString &fileName)
 {
-    return QString::fromLatin1(kTempPrefix);
+    return platform::isTemporaryName(fileName);
 }
 
 BatchWriter::~BatchWriter()
@@ -183,6 +183,8 @@ BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
             failWith(error, errorText(err));
             return nullptr;
         }
+        // What killed batches left in this folder goes before this one adds its own.
+        platform::removeStaleTemporariesOnce(QFile::decodeName(path));
         bool known = false;
         for (const Device &d : m_devices)
             known = known || d.dev == static_cast<unsigned long long>(st.st_dev);
@@ -231,16 +233,15 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
         else if (errno != EMFILE && errno != ENFILE)
             return failWith(error, errorText(errno));
     }
-    return stageNamed(target, folderPath, bytes, staged, error);
+    return stageNamed(target, bytes, staged, error);
 }
 
-bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &folderPath, const QByteArray &bytes,
-                             Staged *staged, QString *error)
+bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error)
 {
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
-        temp = tempPath(folderPath);
+        temp = tempPath(target);
         // 0666 less the umask, as any new file of the user's.
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
@@ -329,11 +330,10 @@ bool BatchWriter::commit(const Staged &staged, QString *error)
         struct stat old {};
         if (::stat(staged.target.constData(), &old) == 0 && S_ISREG(old.st_mode))
             (void)::fchmod(fd, old.st_mode & 07777);
-        const QByteArray folderPath = folderOf(staged.target);
         QByteArray temp;
         bool linked = false;
         for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
-            temp = tempPath(folderPath);
+            temp = tempPath(staged.target);
             linked = link(fd, temp, &err);
             if (!linked && err != EEXIST)
                 break;
@@ -371,7 +371,7 @@ bool BatchWriter::commit(const Staged &staged, QString *error)
     }
     ::close(fd);
     Staged named;
-    return stageNamed(staged.target, folderOf(staged.target), bytes, &named, error) && commit(named, error);
+    return stageNamed(staged.target, bytes, &named, error) && commit(named, error);
 }
 
 void BatchWriter::discard(const Staged &staged)

@@ -65,8 +65,9 @@ public:
     // the batch ends and the last sync has only its last files to wait for.
     bool finish(QString *error);
 
-    // The temporary names start with this, so that a folder can be checked for leftovers.
-    static QString tempPrefix();
+    // Whether a file name is one of the temporaries (platform/Temporaries.h: named after the
+    // target and this process), so that a folder can be checked for leftovers.
+    static bool isTemporary(const QString &fileName);
     // false: every file under a temporary name, as on a file system without unnamed files (tests).
     void setUnnamedFiles(bool on) { m_linkWay.store(on ? 0 : 3); }
 
@@ -82,8 +83,7 @@ private:
     // per file system, so that finish() sees the write-back errors of the whole batch. Entries live
     // until finish().
     Folder *folder(const QByteArray &path, QString *error);
-    bool stageNamed(const QByteArray &target, const QByteArray &folderPath, const QByteArray &bytes, Staged *staged,
-                    QString *error);
+    bool stageNamed(const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error);
     bool link(int fd, const QByteArray &to, int *err);
     void committed();
     void startSyncLocked();

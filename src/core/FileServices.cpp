@@ -70,6 +70,8 @@ QStringList Get_datasheet_File_Name_Array()
     for (const QString &name : entriesOf(Data_Folder_Path))
         if (!QFileInfo(dir.filePath(name)).isDir() && extensionOf(name).toLower() == batch_file_EXT)
             out << withoutExtension(name);
+    // X.txt and X.TXT are one name: listed once.
+    out.removeDuplicates();
     return out;
 }
 

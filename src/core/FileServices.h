@@ -13,7 +13,7 @@ QStringList Get_Folder_Array_At_Path(const QString &path);
 // loses its last extension (a leading "." does not start one).
 QStringList Get_Files_Array_At_Path_del_ext(const QString &path, bool del_ext);
 // The names of the series: the files in Data_Folder_Path whose extension, in lower case, is
-// batch_file_EXT, without it.
+// batch_file_EXT, without it; each name once.
 QStringList Get_datasheet_File_Name_Array();
 
 // The URL's path, decoded.

@@ -46,6 +46,7 @@ QString Export_File_Path;
 QString Export_File_Message;
 int replace_keep_file_flag = 0;
 std::atomic<bool> Stop_Processing_Now{false};
+std::atomic<bool> Stop_Question_Open{false};
 std::atomic<bool> yes_no_msg_val{false};
 bool Msg_Apply_All_Chk = false;
 bool Msg_Apply_All_Chk_for_in_use = false;
@@ -95,6 +96,7 @@ void resetGlobalsForTests()
     Export_File_Message.clear();
     replace_keep_file_flag = 0;
     Stop_Processing_Now = false;
+    Stop_Question_Open = false;
     yes_no_msg_val = false;
     Msg_Apply_All_Chk = Msg_Apply_All_Chk_for_in_use = false;
     Cutom_Msg_Title.clear();

@@ -44,7 +44,9 @@ enum class FileKind { Png, Jpeg, Bmp, Gif, Tiff, Pdf };
 FileKind kindOf(const QString &path)
 {
     const QString ext = QFileInfo(path).suffix().toUpper();
-    if (ext == QLatin1String("JPG") || ext == QLatin1String("JPEG"))
+    // Every name of JPEG the picture commands accept writes JPEG, never PNG under a JPEG name.
+    if (ext == QLatin1String("JPG") || ext == QLatin1String("JPEG") || ext == QLatin1String("JPE") ||
+        ext == QLatin1String("JFIF"))
         return FileKind::Jpeg;
     if (ext == QLatin1String("BMP"))
         return FileKind::Bmp;

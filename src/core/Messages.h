@@ -33,3 +33,6 @@ extern QString Export_File_Path;          // every export, for the export-done b
 extern QString Export_File_Message;       // every export, for the export-done box, which clears it
 extern int replace_keep_file_flag;        // the keep/replace prompt; jobs reset it: 0 replace ... 5 cancel all
 extern std::atomic<bool> Stop_Processing_Now;   // the progress sheet's Stop and the prompt; cleared when a run starts
+// Set while the progress sheet asks whether to stop: jobs start no further record meanwhile
+// (pipeline::waitWhileHeld); cleared, with notify_all(), once it is answered.
+extern std::atomic<bool> Stop_Question_Open;

@@ -24,6 +24,7 @@ public:
     Outcome runHere()
     {
         for (int i = 0; i < m_count && !m_out.ended; ++i) {
+            waitWhileHeld(m_options.hold);
             if (stopRequested()) {
                 m_out.stopped = true;
                 break;
@@ -71,6 +72,7 @@ private:
     {
         const int ring = int(m_done.size());
         for (;;) {
+            waitWhileHeld(m_options.hold);
             int index = 0;
             {
                 std::unique_lock lock(m_mutex);
@@ -84,6 +86,8 @@ private:
                 }
                 if (m_out.ended || m_next >= m_count)
                     break;
+                if (m_options.hold && m_options.hold->load())
+                    continue;   // held while waiting for room: wait again outside the lock
                 if (stopRequested()) {
                     m_out.stopped = true;
                     break;

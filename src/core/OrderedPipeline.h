@@ -5,6 +5,8 @@
 //
 // - Stop: the flag is read before each item starts. Items started are finished and delivered;
 //   none starts after it is seen.
+// - Hold: while its flag is set (the progress sheet asks whether to stop), no item starts; the
+//   workers wait until it is cleared, then read the stop flag.
 // - In flight: at most maxInFlight items are started and not yet delivered, and the stages running
 //   at once cost at most maxCost together; one item always runs, however costly, so that a single
 //   large item cannot hold the run up for ever.
@@ -62,7 +64,17 @@ struct Options {
     std::function<qint64(int index)> cost;
     qint64 maxCost = 0;
     const std::atomic<bool> *stop = nullptr;  // read before each item starts
+    const std::atomic<bool> *hold = nullptr;  // while set, no item starts (cleared with notify_all())
 };
+
+// Waits while the hold flag is set; at once without one.
+inline void waitWhileHeld(const std::atomic<bool> *hold)
+{
+    if (!hold)
+        return;
+    while (hold->load())
+        hold->wait(true);
+}
 
 struct Outcome {
     int started = 0;        // items begun, all of them delivered

@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"
+#include "platform/Temporaries.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,8 +17,11 @@ void Check_Path_And_Create_Files()
         // The resource folder is read-only: its "Background", "Fill_Style_Image" and "LibraryImage"
         // folders ship with the application and nothing is created there.
         Create_Folder(Created_Resource_Path);
-        if (!Data_Folder_Path.isEmpty())
+        if (!Data_Folder_Path.isEmpty()) {
+            // A restore cut short between its two renames left the series under an "old" name.
+            platform::repairSwappedFolder(Data_Folder_Path);
             Create_Folder(Data_Folder_Path);
+        }
         if (ONLY_QR_MODE)
             Create_Folder(Created_Resource_Path + QStringLiteral("/Templates/User"));
 

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -29,10 +30,12 @@ void logReasons(const series_backup::Outcome &outcome)
         Show_NSLog_Message(reason);
 }
 
+const QString kNotRestored = QStringLiteral("Data could not be restored. The current data is unchanged.");
+
 QString notCopiedMessage(const series_backup::Outcome &outcome)
 {
     return QStringLiteral("Data has been restored, but %1 of %2 files were not copied.")
-        .arg(outcome.notCopied())
+        .arg(std::min(outcome.notCopied(), outcome.total))
         .arg(outcome.total);
 }
 
@@ -166,8 +169,10 @@ void Backup_Restore::backupAction()
         return;
     const series_backup::Outcome outcome = series_backup::backup(path);
     logReasons(outcome);
+    // A failure says why, as the log has it: the first entry that stopped the backup.
+    const QString why = outcome.reasons.isEmpty() ? QString() : QStringLiteral("\n\n") + outcome.reasons.first();
     Show_MessageBox(outcome.committed ? QStringLiteral("Backup has been saved successfully.")
-                                      : QStringLiteral("Backup could not be saved. The previous backup is unchanged."));
+                                      : QStringLiteral("Backup could not be saved. The previous backup is unchanged.") + why);
     done(1);
 }
 
@@ -187,7 +192,7 @@ void Backup_Restore::restoreAction()
         const series_backup::Outcome outcome = series_backup::restoreReplace(*source);
         logReasons(outcome);
         if (!outcome.committed)
-            message = QStringLiteral("Data could not be restored. The current data is unchanged.");
+            message = kNotRestored;
         else if (outcome.notCopied() > 0)
             message = notCopiedMessage(outcome);
     } else if (Restore_Append_Radio->isChecked()) {
@@ -199,7 +204,9 @@ void Backup_Restore::restoreAction()
             return tools ? tools->Check_Exist_Path_and_Create_New(target, 1) : QString();
         });
         logReasons(outcome);
-        if (outcome.notCopied() > 0)
+        if (!outcome.committed)
+            message = kNotRestored;   // nothing was copied
+        else if (outcome.notCopied() > 0)
             message = notCopiedMessage(outcome);
     }
     refreshMainWindow(false);
@@ -211,10 +218,14 @@ void Backup_Restore::resetAction()
 {
     if (Show_YES_NO_MessageBox(QStringLiteral("\nDo you want to reset to default data?")) != 1)
         return;
-    if (!series_backup::reset())
-        Show_NSLog_Message(QStringLiteral("The series folder could not be emptied."));
-    refreshMainWindow(true);
-    Show_MessageBox(QStringLiteral("Data has been reset successfully."));
+    QString reason;
+    const bool emptied = series_backup::reset(&reason);
+    if (!emptied)
+        Show_NSLog_Message(reason);
+    // The combos show what is there: emptied, or refilled from the series that stayed.
+    refreshMainWindow(emptied);
+    Show_MessageBox(emptied ? QStringLiteral("Data has been reset successfully.")
+                            : QStringLiteral("Data could not be reset. Some of the current data is still there."));
     done(1);
 }
 

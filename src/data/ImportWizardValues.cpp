@@ -3,6 +3,7 @@
 #include "core/Utilities.h"
 #include "io/ValueListImportRules.h"
 #include "platform/RtfText.h"
+#include "platform/UserFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -31,6 +32,16 @@ bool validUtf16(const QString &text)
         }
     }
     return true;
+}
+
+// A line break inside a quoted CSV field is a blank, as in a spreadsheet cell: one field stays
+// one value (a series file holds one value a line).
+QString oneLine(QString field)
+{
+    field.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    field.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    field.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return field;
 }
 
 } // namespace
@@ -73,29 +84,24 @@ std::optional<ValueLines> textFileValues(QByteArray bytes, TextKind kind)
     if (text.isEmpty())
         return std::nullopt;
 
-    // Scanned in place: a large file is not copied line by line before its values are taken.
-    const QStringView all(text);
-    const qsizetype n = all.size();
-    ValueLines values;
     if (kind == TextKind::Csv) {
-        qsizetype start = 0;
-        while (start <= n) {
-            qsizetype end = start;
-            while (end < n && all[end] != QLatin1Char('\n') && all[end] != QLatin1Char('\r'))
-                ++end;
-            for (QStringView raw : all.mid(start, end - start).tokenize(QLatin1Char(','))) {
-                const QString field = chk_and_insert_validation(raw.toString());
+        ValueLines values;
+        // The value list's CSV reader, row by row: quoted fields keep their commas and line breaks.
+        value_list_import::forEachCsvRow(text, [&values](const QStringList &row) {
+            for (const QString &raw : row) {
+                const QString field = chk_and_insert_validation(oneLine(raw));
                 if (field.contains(kFontMark))
                     break;
                 if (!field.isEmpty())
                     values.append(field);
             }
-            if (end + 1 < n && all[end] == QLatin1Char('\r') && all[end + 1] == QLatin1Char('\n'))
-                ++end;
-            start = end + 1;
-        }
+        });
         return values;
     }
+
+    // Scanned in place: a large file is not copied line by line before its values are taken.
+    const QStringView all(text);
+    ValueLines values;
     for (QStringView raw : all.tokenize(QLatin1Char('\n'))) {
         const QString line = chk_and_insert_validation(raw.toString());
         if (line.contains(kFontMark))
@@ -109,14 +115,11 @@ std::optional<ValueLines> textFileValues(QByteArray bytes, TextKind kind)
 TextFileRead readTextFile(const QString &path)
 {
     TextFileRead read;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    // A regular file only (a FIFO or a device would never end), read no further than the cap.
+    platform::UserFileRead file = platform::readUserFile(path, kMaxTextFileBytes);
+    if (file.status == platform::UserFileRead::Status::NotAFile || file.status == platform::UserFileRead::Status::Unreadable)
         return read;
-    // Larger files are refused before they are read whole.
-    QByteArray bytes = file.size() > kMaxTextFileBytes ? QByteArray() : file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return read;
-    std::optional<ValueLines> values = textFileValues(std::move(bytes), kindOf(path));
+    std::optional<ValueLines> values = textFileValues(std::move(file.bytes), kindOf(path));
     if (!values) {
         read.status = TextFileRead::Status::Corrupted;
         return read;

@@ -60,8 +60,9 @@ QString chk_and_insert_validation(const QString &text);
 
 // The values of a text file's bytes; nothing when the bytes cannot be decoded or give no text.
 // Plain and rich text: one value per line up to the first line holding "NSFont = ", blank lines
-// skipped. CSV: lines end at CR LF, LF or CR; each line is split at every comma (no quoting), a line
-// without a comma being one field; a field holding "NSFont = " ends its line; blank fields skipped.
+// skipped. CSV: the rows the value list's import reads (RFC 4180: a quoted field keeps its commas,
+// doubled quotes and line breaks, a line break becoming a blank); every field of a row one value; a
+// field holding "NSFont = " ends its row; blank fields skipped.
 std::optional<ValueLines> textFileValues(QByteArray bytes, TextKind kind);
 
 // What reading a text file gave: its values, or why there are none.
@@ -70,8 +71,9 @@ struct TextFileRead {
     Status status = Status::Unreadable;
     ValueLines values;
 };
-// Reads the file whole (larger files than the cap are refused unread) and takes its values by the
-// kind of its extension. Unreadable: a folder, or a file that cannot be opened or read.
+// Reads the file whole (a file giving more than the cap is refused) and takes its values by the
+// kind of its extension. Unreadable: no regular file (a folder, a FIFO, a device), or a file that
+// cannot be opened or read.
 TextFileRead readTextFile(const QString &path);
 
 // Typed text trimmed as a whole and split at line feeds; empty lines dropped, the others unchanged.

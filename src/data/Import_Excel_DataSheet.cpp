@@ -10,6 +10,7 @@
 #include "data/SeriesToolsHost.h"
 #include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 #include "ui_Import_Excel_DataSheet.h"
 
@@ -20,7 +21,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -45,13 +45,9 @@ QString seriesName(const QString &typed)
 }
 
 // Writes the values whole at the path, replacing a file there only once all is written.
-bool writeSeriesFile(const QString &path, const QStringList &values)
+bool writeSeriesFile(const QString &path, const QStringList &values, QString *reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(series_store::fileBytes(values));
-    return file.commit();
+    return platform::writeFileAtomically(path, series_store::fileBytes(values), reason);
 }
 
 } // namespace
@@ -84,7 +80,7 @@ Import_Excel_DataSheet::Import_Excel_DataSheet() : SheetColumnPicker(true)
     connect(matrix_fill_type, &QButtonGroup::idClicked, this, &Import_Excel_DataSheet::Fill_Type_CellClick);
 }
 
-void Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString &path)
+bool Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString &path, const std::function<void()> &loaded)
 {
     try {
         replace_keep_file_flag = 0;
@@ -103,18 +99,21 @@ void Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString &path)
         list_name->clear();
         if (!Load_file_Func(path)) {
             Show_MessageBox(SpreadsheetWriter::unreadableMessage());
-            return;
+            return false;
         }
         const QStringList names = series_store::names();
         List_ComboBox->addItems(names);
         if (!names.isEmpty())
             List_ComboBox->setCurrentIndex(0);
+        if (loaded)
+            loaded();
         raise();
         runPicker();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         hide();
     }
+    return true;
 }
 
 void Import_Excel_DataSheet::Each_Col_RD_Click()
@@ -214,6 +213,10 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
     const int first = contains_header->isChecked() ? 1 : 0;
     bool failed = false;
     bool applyAll = false;
+    // The files this run wrote, in lower case: a later column whose name cleans to the same file
+    // ("Code" and "Code ", "a.b" and "a_b") takes the counted name instead of replacing it.
+    QStringList written;
+    const auto writtenHere = [&written](const QString &file) { return written.contains(file.toLower()); };
     for (qsizetype n = 0; n < columns.size() && R > 0; ++n) {
         const int i = columns.at(n);
         if (i >= C)
@@ -221,7 +224,10 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
         const QString &name = names.at(n);
         QString path = QDir(Data_Folder_Path).filePath(name + QLatin1Char('.') + batch_file_EXT);
         const QString existing = series_store::pathOf(name);
-        if (!existing.isEmpty()) {
+        const SeriesToolsHost *tools = SeriesToolsHost::current();
+        if (!existing.isEmpty() && (writtenHere(existing) || writtenHere(path))) {
+            path = tools ? tools->Check_Exist_Path_and_Create_New(path, 1) : QString();
+        } else if (!existing.isEmpty()) {
             if (!applyAll) {
                 wait.hide();
                 platform::AlertRequest ask;
@@ -242,7 +248,6 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
             if (answer == 4 || answer == 5)
                 continue;
             if (answer == 1 || answer == 3) {
-                const SeriesToolsHost *tools = SeriesToolsHost::current();
                 path = tools ? tools->Check_Exist_Path_and_Create_New(path, 1) : path;
             } else {
                 path = existing;   // replaced in place, under its own spelling
@@ -252,8 +257,13 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
         values.reserve(R);
         for (qsizetype r = first; r < R; ++r)
             values << seriesValue(excel_content.at(r).value(i));
-        if (!writeSeriesFile(path, values))
+        QString reason;
+        if (path.isEmpty() || writtenHere(path) || !writeSeriesFile(path, values, &reason)) {
             failed = true;   // the other columns go on
+            Show_NSLog_Message(QStringLiteral("Series %1 not written: %2").arg(name, reason));
+        } else {
+            written << path.toLower();
+        }
     }
     afterWriting();
     wait.hide();

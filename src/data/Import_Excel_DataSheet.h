@@ -5,6 +5,8 @@
 
 #include "data/SheetColumnPicker.h"
 
+#include <functional>
+
 class QButtonGroup;
 class QGroupBox;
 class QRadioButton;
@@ -24,8 +26,9 @@ public:
     int fill_col_option = 0;   // 0 new series, 1 replace a series, 2 append to a series
     int file_name_Insert = 0;  // 1: the series manager's list is reloaded after writing
 
-    // Resets the window, loads the workbook and runs the window modally.
-    void Open_excel_datasheet_Wnd(const QString &path);
+    // Resets the window, loads the workbook and runs the window modally, calling loaded (when
+    // given) just before. False when the workbook could not be read (its message shown, no run).
+    bool Open_excel_datasheet_Wnd(const QString &path, const std::function<void()> &loaded = nullptr);
 
     void OKPressed() override;
     void Each_Col_RD_Click();

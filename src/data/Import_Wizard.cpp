@@ -135,8 +135,12 @@ void Import_Wizard::chooseSource(int option)
     for (QWidget *w : std::initializer_list<QWidget *>{Image_path, Image_btn, Image_file_name})
         w->setEnabled(option == 3);
     QLineEdit *name = option == 1 ? Text_file_name : option == 2 ? Manual_file_name : option == 3 ? Image_file_name : nullptr;
-    if (name && Trim_Str(name->text()).isEmpty())
+    if (name && Trim_Str(name->text()).isEmpty()) {
+        // Selected, so that the name the user types replaces the default.
         name->setText(default_file_name);
+        name->setFocus(Qt::OtherFocusReason);
+        name->selectAll();
+    }
 }
 
 void Import_Wizard::Excel_RD_Pressed() { chooseSource(0); }
@@ -187,33 +191,40 @@ void Import_Wizard::Browse_Image_Pressed()
 void Import_Wizard::OKPressed()
 {
     try {
+        // The path as checked is the path read: a blank typed after it is no part of it.
         if (import_option == 0) {
-            if (Check_And_Validate_File_Path(Excel_path->text()))
+            const QString path = Trim_Str(Excel_path->text());
+            if (Check_And_Validate_File_Path(path))
                 return;
+            bool refused = false;
             if (file_name_required == 1) {
-                hide();
                 Import_Excel_DataSheet *window = Import_Excel_DataSheet::defaultInstance();
                 window->file_name_Insert = file_name_Insert;
-                window->Open_excel_datasheet_Wnd(Excel_path->text());
+                // The wizard makes way once the workbook is read.
+                refused = !window->Open_excel_datasheet_Wnd(path, [this] { hide(); });
             } else {
                 Import_Excel *window = Import_Excel::defaultInstance();
                 window->open_mode = QStringLiteral("D");
-                window->Open_excel_Wnd(Excel_path->text());
+                window->Open_excel_Wnd(path);
+                refused = window->workbookRefused();
             }
-            done(1);
+            if (!refused)   // a workbook that could not be read keeps the wizard open with its message
+                done(1);
             return;
         }
         int closes = 0;
         if (import_option == 1) {
-            if (Check_And_Validate_File_Path(Text_path->text()))
+            const QString path = Trim_Str(Text_path->text());
+            if (Check_And_Validate_File_Path(path))
                 return;
-            closes = Create_And_Save_Text_Data_Sheet(Text_path->text());
+            closes = Create_And_Save_Text_Data_Sheet(path);
         } else if (import_option == 2) {
             closes = Create_And_Save_Manual_Paste_data_Sheet();
         } else {
-            if (Check_And_Validate_File_Path(Image_path->text()))
+            const QString path = Trim_Str(Image_path->text());
+            if (Check_And_Validate_File_Path(path))
                 return;
-            closes = Create_And_Save_Image_data_Sheet(Image_path->text());
+            closes = Create_And_Save_Image_data_Sheet(path);
         }
         if (closes == 1)
             done(1);

@@ -104,10 +104,12 @@ void SheetColumnPicker::resetPicker(const QString &path)
     }
     sheetParts.clear();
     excel_content.clear();
+    m_refused = false;
 }
 
 bool SheetColumnPicker::Load_file_Func(const QString &path)
 {
+    m_refused = true;   // until the workbook's sheets are listed
     PleaseWaitGuard wait(plz_wait_Window, this);
     bool readable = false;
     QList<SpreadsheetWriter::Sheet> sheets;
@@ -134,6 +136,7 @@ bool SheetColumnPicker::Load_file_Func(const QString &path)
         Sheet_ComboBox->setCurrentIndex(-1);
     }
     wait.hide();
+    m_refused = false;
     Sheet_ComboBox->setCurrentIndex(0);   // reads the first sheet's titles
     return true;
 }

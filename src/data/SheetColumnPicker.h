@@ -44,6 +44,8 @@ public:
 
     virtual void OKPressed() = 0;
     void CancelPressed();
+    // Whether the last opening refused its workbook (it could not be read) with its message.
+    bool workbookRefused() const { return m_refused; }
 
 protected:
     explicit SheetColumnPicker(bool withHeaderColumn, QWidget *parent = nullptr);
@@ -68,6 +70,7 @@ protected:
 
 private:
     bool m_handled = false;
+    bool m_refused = false;
 };
 
 // A cell as a series value: each CR LF, LF or CR a blank (one cell stays one value), trimmed.

@@ -104,8 +104,10 @@ void View_All_Used_Data::Get_Used_Series_Excel_Column_In_Design(const SKTGraphic
         const auto addColumn = [&](int index) {
             if (index <= 0 || index > titles.size())
                 return;
+            // Two linked columns may share a title: each column is listed once, by its index.
             const QString title = titles.at(index - 1);
-            if (Check_Column_Name_Exist_In_Used_Excel(title))
+            const QString trimmed = Trim_Str(title);
+            if (trimmed.isEmpty() || trimmed == combo_first_Select || Use_EXL_INDX_Array.contains(QString::number(index)))
                 return;
             Use_EXL_Array.append(title);
             Use_EXL_INDX_Array.append(QString::number(index));

@@ -29,6 +29,7 @@
 #include "model/SKTText.h"
 #include "model/StyleCodes.h"
 #include "platform/FormBinding.h"
+#include "platform/WheelGuard.h"
 
 #include "ui_DesignPropertySidebar.h"
 
@@ -95,6 +96,8 @@ void PropertySidebar::Build_Property_Sidebar(QGroupBox *box)
     for (const auto &[tab, label] : pages)
         *label = sett_tab->tabText(sett_tab->indexOf(tab));
 
+    // Every page scrolls under the wheel; its lists and spin boxes take it once focused.
+    platform::wheelScrollsPanel(box);
     Connect_Card_Panels();
     // The line, shape and text pages: a colour chosen goes to every selected object first, then
     // the page's values into the selected objects of its kind.

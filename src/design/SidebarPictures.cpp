@@ -60,7 +60,9 @@ void cropCurrentPicture(DesignController &d)
             Show_MessageBox(QStringLiteral("The selected control does not contains any image with supported extension."));
             return;
         }
-        if (QFileInfo(picture->Text_Value).isFile())
+        // A bound object's current batch value is the picture the card shows; a manual object's
+        // Text_Value only names the file it was first given, and its picture is its own file.
+        if (picture->data_source_type != 0 && QFileInfo(picture->Text_Value).isFile())
             path = picture->Text_Value;
         ImageToolsDesign &tool = *d.sources().imageTools;
         if (picture->data_source_type == 0) {

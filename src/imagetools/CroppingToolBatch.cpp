@@ -78,17 +78,21 @@ void Cropping_Tool::Load_file_Func(const QString &seriesName)
     const std::optional<QStringList> values = series_store::read(seriesName);
     if (!values)
         return;
+    m_seriesLines = *values;
     // The main window's accepted types: every image command takes the same files.
     ImageToolsSources *sources = ImageToolsSources::current();
     const QStringList types = sources ? sources->host->Allowd_Image_fileTypes() : QStringList();
-    for (QString line : *values) {
+    for (int i = 0; i < values->size(); ++i) {
+        QString line = values->at(i);
         // A line ended by a carriage return names the file without it.
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         const QFileInfo info(line);
         // Only an absolute path names a file: a relative one would depend on where the program runs.
-        if (info.isAbsolute() && info.isFile() && types.contains(info.suffix().toLower()))
+        if (info.isAbsolute() && info.isFile() && types.contains(info.suffix().toLower())) {
             Create_List(line);
+            m_seriesLineOfRow << i;
+        }
     }
 }
 
@@ -123,6 +127,8 @@ void Cropping_Tool::Mark_List_New_Selection(int index)
 
 bool Cropping_Tool::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_window && watched == m_window.get() && event->type() == QEvent::Show)
+        fitWindow();
     if (m_batchRunning && m_window && watched == m_window.get()) {
         if (event->type() == QEvent::Close) {
             event->ignore();
@@ -184,7 +190,7 @@ int Cropping_Tool::Open_Wnd_Direct_Crop_Series(const QString &seriesName)
     resetForOpening();
     Ui::Cropping_Tool &u = *m_ui;
     // The series' crop view is a little taller than designed: the normal buttons are hidden.
-    u.Modified_image->setMinimumSize(image_frame_size + QSize(0, 30));
+    m_viewSize = image_frame_size + QSize(0, 30);
     u.input_series_radio->setChecked(true);
     input_option_CellClick();
     const int index = u.camera_list->findText(seriesName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
@@ -215,6 +221,9 @@ void Cropping_Tool::Crop_All_Clicked()
 
 void Cropping_Tool::Crop_All_Thread()
 {
+    // A size field being edited ends its editing before the operation reads it.
+    Size_Text_Done(true);
+    Size_Text_Done(false);
     Msg_Apply_All_Chk = false;
     Msg_Apply_All_Chk_for_in_use = false;
     Stop_Processing_Now = false;
@@ -269,7 +278,12 @@ void Cropping_Tool::Crop_All_Thread()
     ImageToolsSources *sources = ImageToolsSources::current();
     OutputImageTools *output = sources ? sources->output.get() : nullptr;
 
-    QStringList lines;
+    // One line per record of the series read, in its order: the path written, or the line as it was
+    // where the picture failed, was skipped or names no picture. A stopped run keeps the records
+    // up to the last one it settled.
+    QStringList lines = m_seriesLines;
+    const QList<int> lineOfRow = m_seriesLineOfRow;
+    int linesSettled = 0;
     crop::BatchPlan batch;
     batch.count = count;
     batch.threads = batchThreads;
@@ -323,8 +337,11 @@ void Cropping_Tool::Crop_All_Thread()
         croped_file = written;
         if (direct)
             Crop_Direct_Path = written;
-        if (!written.isEmpty())
-            lines << written;
+        if (seriesOutput && i < lineOfRow.size() && (!written.isEmpty() || !Stop_Processing_Now)) {
+            if (!written.isEmpty())
+                lines[lineOfRow.at(i)] = written;
+            linesSettled = lineOfRow.at(i) + 1;
+        }
         if (output)
             output->Set_Progress_Count(double(i + 1));
     };
@@ -338,6 +355,8 @@ void Cropping_Tool::Crop_All_Thread()
     const bool stopped = outcome.stopped || Stop_Processing_Now;
 
     if (seriesOutput) {
+        if (stopped)
+            lines = lines.mid(0, linesSettled);
         if (!replaceSeries || !stopped) {
             if (!series_store::write(seriesName, lines))
                 Show_MessageBox(QStringLiteral("Error in series file accessing."));
@@ -357,22 +376,34 @@ void Cropping_Tool::Crop_All_Thread()
     Export_File_Message = outcome.failed == 0
         ? QStringLiteral("Image has been cropped successfully.")
         : QStringLiteral("%1 of %2 images have been cropped.\n%3").arg(outcome.written).arg(count).arg(outcome.firstFailure);
+    // A stopped run says how far it came.
+    const QString account =
+        QStringLiteral("Stopped: %1 of %2 images have been cropped.").arg(outcome.written).arg(count);
     if (direct) {
         if (outcome.written == 0) {
             // No picture was written: the caller gets no series of missing files.
             series_store::remove(seriesName);
             Crop_Direct_Series.clear();
-            if (!outcome.firstFailure.isEmpty())
+            if (stopped)
+                Show_MessageBox(account);
+            else if (!outcome.firstFailure.isEmpty())
                 Show_MessageBox(outcome.firstFailure);
             m_window->done(0);
             return;
         }
+        // The caller binds the new series: a picture that kept its original is said first.
+        if (stopped)
+            Show_MessageBox(account);
+        else if (outcome.failed > 0)
+            Show_MessageBox(Export_File_Message);
         m_window->done(1);
         return;
     }
-    // Nothing is shown after a stop, and the wizard stays on the crop screen.
-    if (stopped)
+    // No done box after a stop, and the wizard stays on the crop screen.
+    if (stopped) {
+        Show_MessageBox(account);
         return;
+    }
     Open_Export_File_Box();
     Back_Btn_Clicked();
 }

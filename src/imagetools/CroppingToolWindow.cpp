@@ -12,10 +12,20 @@
 #include "platform/Dialogs.h"
 #include "ui_Cropping_Tool.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
 #include <QHeaderView>
+#include <QScreen>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+
+namespace {
+
+// The height a title bar takes, counted for a dialog not shown yet.
+constexpr int kTitleBarRoom = 40;
+
+} // namespace
 
 void Cropping_Tool::buildWindow()
 {
@@ -23,6 +33,11 @@ void Cropping_Tool::buildWindow()
         return;
     m_window = std::make_unique<QDialog>();
     m_ui = std::make_unique<Ui::Cropping_Tool>();
+    // The tool lives for the process, its dialog as long as the main window (or the event loop):
+    // widgets destroyed after the application object take their timers with them unsafely.
+    if (ImageToolsSources::current())
+        ImageToolsSources::atUninstall([this] { releaseWindow(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { releaseWindow(); });
     m_ui->setupUi(m_window.get());
     Ui::Cropping_Tool &u = *m_ui;
     u.Modified_image->setImageScaling(platform::ImageScaling::ProportionallyDown);
@@ -66,8 +81,13 @@ void Cropping_Tool::buildWindow()
     connect(u.crop_all_btn, &QPushButton::clicked, this, [this] { Crop_All_Clicked(); });
     connect(u.Crop_direct_Btn, &QPushButton::clicked, this, [this] { Crop_Direct_Clicked(); });
     connect(u.Close_direct_Btn, &QPushButton::clicked, this, [this] { m_window->done(0); });
+    // Digits only, at most five, as they are typed; the least size once editing ends.
+    for (QLineEdit *field : {u.width_Text, u.height_Text})
+        field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), field));
     connect(u.width_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(true); });
     connect(u.height_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(false); });
+    connect(u.width_Text, &QLineEdit::editingFinished, this, [this] { Size_Text_Done(true); });
+    connect(u.height_Text, &QLineEdit::editingFinished, this, [this] { Size_Text_Done(false); });
     connect(u.width_Stepper, &QSpinBox::valueChanged, this,
             [this](int v) { m_ui->width_Text->setText(QString::number(v)); });
     connect(u.height_Stepper, &QSpinBox::valueChanged, this,
@@ -81,6 +101,47 @@ void Cropping_Tool::buildWindow()
                     Load_Image_File(Crop_Input_Path);
                 }
             });
+}
+
+void Cropping_Tool::releaseWindow()
+{
+    // The next opening remakes all, and asks again to be told of the end.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_canvas.reset();
+    m_window.reset();
+    m_ui.reset();
+    m_input = m_output = m_cropping = m_batch = nullptr;
+}
+
+void Cropping_Tool::fitWindow()
+{
+    Ui::Cropping_Tool &u = *m_ui;
+    QDialog &w = *m_window;
+    u.Modified_image->setMinimumSize(m_viewSize);
+    // A hidden dialog is fitted when it is shown (a size set before would not hold).
+    const QScreen *screen = w.screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect();
+    if (room.isEmpty() || !w.isVisible())
+        return;
+    // The frame the window manager adds; none yet while the dialog is being shown: a title bar's.
+    QSize frame = w.frameGeometry().size() - w.size();
+    if (frame.height() <= 0)
+        frame = QSize(0, kTitleBarRoom);
+    if (!u.Crop_Screen_Box->isHidden()) {
+        const QSize least = w.minimumSizeHint() + frame;
+        QSize view = m_viewSize;
+        if (least.height() > room.height())
+            view.setHeight(std::max(view.height() - (least.height() - room.height()), view.height() / 3));
+        if (least.width() > room.width())
+            view.setWidth(std::max(view.width() - (least.width() - room.width()), view.width() / 3));
+        u.Modified_image->setMinimumSize(view);
+    }
+    w.resize(w.minimumSizeHint());
+    // A dialog that grew keeps its whole frame on the screen.
+    const QRect f = w.frameGeometry();
+    const int dx = f.right() > room.right() ? room.right() - f.right() : 0;
+    const int dy = f.bottom() > room.bottom() ? room.bottom() - f.bottom() : 0;
+    w.move(std::max(f.left() + dx, room.left()), std::max(f.top() + dy, room.top()));
 }
 
 void Cropping_Tool::input_option_CellClick()
@@ -127,15 +188,40 @@ void Cropping_Tool::cropping_option_CellClick()
     m_canvas->view()->update();
 }
 
+namespace {
+
+// The rule of count fields once their editing ends: an empty field, or 0, is 1. Kept alone so that
+// it stays the one place of the rule here.
+QString emptyIsOne(const QString &text)
+{
+    return crop::leadingInteger(text) <= 0 ? QStringLiteral("1") : text;
+}
+
+} // namespace
+
 void Cropping_Tool::Size_Text_Changed(bool width)
+{
+    // While typed, a field may be empty: only its limits hold, and the stepper waits for a size.
+    QLineEdit *field = width ? m_ui->width_Text : m_ui->height_Text;
+    QSpinBox *stepper = width ? m_ui->width_Stepper : m_ui->height_Stepper;
+    const crop::SizeField f = crop::sizeFieldTyped(field->text());
+    if (field->text() != f.text)
+        field->setText(f.text);
+    if (f.value > 0) {
+        const QSignalBlocker quiet(stepper);
+        stepper->setValue(f.value);
+    }
+}
+
+void Cropping_Tool::Size_Text_Done(bool width)
 {
     QLineEdit *field = width ? m_ui->width_Text : m_ui->height_Text;
     QSpinBox *stepper = width ? m_ui->width_Stepper : m_ui->height_Stepper;
-    const crop::SizeField f = crop::sizeFieldRule(field->text());
-    if (field->text() != f.text)
-        field->setText(f.text);
+    const QString done = emptyIsOne(crop::sizeFieldTyped(field->text()).text);
+    if (field->text() != done)
+        field->setText(done);
     const QSignalBlocker quiet(stepper);
-    stepper->setValue(f.value);
+    stepper->setValue(crop::leadingInteger(done));
 }
 
 void Cropping_Tool::File_Browse_Clicked()

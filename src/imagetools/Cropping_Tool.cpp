@@ -5,6 +5,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "imaging/CropInputs.h"
+#include "imaging/CropSource.h"
 #include "imaging/ImageForPath.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
@@ -39,7 +40,7 @@ int Cropping_Tool::Open_Wnd_Direct_To_Crop(const QString &imagePath)
     u.Crop_direct_Btn->show();
     u.Close_direct_Btn->show();
     Crop_Input_Path = imagePath;
-    u.Modified_image->setMinimumSize(crop_box_size);
+    m_viewSize = crop_box_size;
     if (!Load_for_Next_Screen())
         return 0;
     const int code = platform::runModal(*m_window);
@@ -80,7 +81,7 @@ void Cropping_Tool::resetForOpening()
     User_Picture = platform::Picture();
     u.Modified_image->setPicture(User_Picture);
     u.capture_saved_image->setPicture(User_Picture);
-    u.Modified_image->setMinimumSize(image_frame_size);
+    m_viewSize = image_frame_size;
     input_option_CellClick();
     Set_Default_Cropping_Option();
     u.output_custom_name->setEnabled(false);
@@ -95,6 +96,7 @@ void Cropping_Tool::resetForOpening()
     u.Open_Folder_Btn->show();
     u.Crop_direct_Btn->hide();
     u.Close_direct_Btn->hide();
+    fitWindow();
 }
 
 int Cropping_Tool::Open_Wnd()
@@ -116,6 +118,11 @@ void Cropping_Tool::OK_Btn_Clicked()
         input = Trim_Str(u.file_path->text());
         if (input.isEmpty()) {
             Show_MessageBox(QStringLiteral("Please select input image file path."));
+            return;
+        }
+        // A file that is no picture is said now, with the reader's reason, not at the crop.
+        if (const QString unreadable = crop::unreadablePicture(input); !unreadable.isEmpty()) {
+            Show_MessageBox(unreadable);
             return;
         }
         u.ColList->hide();
@@ -156,6 +163,8 @@ bool Cropping_Tool::Load_for_Next_Screen()
     Ui::Cropping_Tool &u = *m_ui;
     u.Croping_option_Box->setVisible(crop_direct != 1);
     ListData.clear();
+    m_seriesLines.clear();
+    m_seriesLineOfRow.clear();
     switch (inputRow()) {
     case 0:
         u.crop_btn->setVisible(crop_direct == 0);
@@ -205,6 +214,7 @@ bool Cropping_Tool::Load_for_Next_Screen()
     u.Back_Btn->setEnabled(true);
     u.Main_Screen_Box->hide();
     u.Crop_Screen_Box->show();
+    fitWindow();
     if (manualCrop())
         showSelection();
     return true;
@@ -256,8 +266,10 @@ void Cropping_Tool::Back_Btn_Clicked()
     Ui::Cropping_Tool &u = *m_ui;
     u.Next_Btn->setEnabled(true);
     u.Back_Btn->setEnabled(false);
-    u.Main_Screen_Box->show();
+    // One screen at a time: both shown at once would stretch the dialog to hold both.
     u.Crop_Screen_Box->hide();
+    u.Main_Screen_Box->show();
+    fitWindow();
     if (MSSSelector *current = m_canvas->currentSelector())
         current->Set_selector_show_or_not(false);
 }

@@ -61,6 +61,8 @@ public:
     void Crop_Direct_Image_Clicked();
     void Open_Output_Folder_Clicked();
     void Size_Text_Changed(bool width);
+    // The width (height) field's editing ended, or an operation begins: an empty field is 1.
+    void Size_Text_Done(bool width);
 
     bool Load_for_Next_Screen();
     void Load_Image_File(const QString &path);
@@ -117,6 +119,10 @@ private:
     // What the crop view shows and the options hold now, for an operation cut from the original.
     crop::OperationPlan operationPlan() const;
     bool m_batchRunning = false;
+    // The series the list was read from, every line of it, and the line of each listed row: the
+    // series a run writes keeps one line per record, in record order.
+    QStringList m_seriesLines;
+    QList<int> m_seriesLineOfRow;
     // The row a batch run asked to show and that is not shown yet; -1 when none.
     std::atomic<int> m_runShown{-1};
     // ---- end of the file list and the batch run ----
@@ -124,7 +130,13 @@ private:
 private:
     Cropping_Tool();
     void buildWindow();
+    // Destroys the dialog and its controls (at the end of the main window or of the event loop).
+    void releaseWindow();
     void resetForOpening();
+    // The dialog takes the least size of the screen it shows, within the screen it is on: the crop
+    // view gives up height (or width) where the screen is too small for the size the opening asked.
+    void fitWindow();
+    QSize m_viewSize;
     int inputRow() const;
     bool manualCrop() const;
     void showSelection();

@@ -8,6 +8,7 @@
 #include "barcodemode/BarcodeModeImageTools.h"
 #include "output/OutputImageTools.h"
 
+#include <functional>
 #include <memory>
 
 struct ImageToolsSources {
@@ -18,6 +19,9 @@ struct ImageToolsSources {
     // The main window's, from its making to its end; null without one.
     static ImageToolsSources *current();
     static void install(ImageToolsSources *sources);
-    // Forgets sources if they are the current ones.
+    // Forgets sources if they are the current ones, and runs what was left to their end.
     static void uninstall(ImageToolsSources *sources);
+    // Runs once when the current sources are uninstalled (the main window ends): a tool lets go of
+    // its window then, well before the application object ends.
+    static void atUninstall(std::function<void()> release);
 };

@@ -65,18 +65,14 @@ int leadingInteger(const QString &text)
     return int(negative ? -value : value);
 }
 
-SizeField sizeFieldRule(const QString &typed)
+SizeField sizeFieldTyped(const QString &typed)
 {
-    QString text = typed.trimmed();
-    // Zero and negative sizes make nothing: they become the least size.
-    if (text.isEmpty() || leadingInteger(text) <= 0)
-        text = QStringLiteral("1");
-    if (text.size() > 5)
-        text = text.left(5);
+    QString text;
+    for (const QChar c : typed)
+        if (c >= u'0' && c <= u'9' && text.size() < 5)
+            text += c;
     if (leadingInteger(text) > 10000)
         text = QStringLiteral("10000");
-    if (leadingInteger(text) <= 0)
-        text = QStringLiteral("1");
     return {text, leadingInteger(text)};
 }
 

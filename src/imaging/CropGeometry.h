@@ -25,12 +25,13 @@ QRect sourcePixelRect(const QRectF &cropRect, const QSizeF &ratio, const QSizeF 
 // not positive.
 QSize resizedSize(double width, double height, bool keepAspectRatio, const QSizeF &pictureSize);
 
-// A size field as its rules leave it: trimmed, at most 5 characters, from 1 to 10000.
+// A size field as it is typed: its digits only, at most 5 of them, at most 10000. It may be empty,
+// or 0, while typed (value 0 then); the least size, 1, is the window's rule once editing ends.
 struct SizeField {
     QString text;
-    int value = 1;
+    int value = 0;
 };
-SizeField sizeFieldRule(const QString &typed);
+SizeField sizeFieldTyped(const QString &typed);
 // The leading decimal integer of a text (white space skipped, optional sign); 0 without digits.
 int leadingInteger(const QString &text);
 

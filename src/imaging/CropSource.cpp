@@ -44,4 +44,12 @@ Source readSource(const QString &path, const SourceRequest &request)
     return {read.image, QString()};
 }
 
+QString unreadablePicture(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    const imagefile::Result head = imagefile::probe(path);
+    return head.ok() ? QString() : unreadable(path, head).message;
+}
+
 } // namespace crop

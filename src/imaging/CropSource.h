@@ -35,4 +35,8 @@ struct Source {
 // gives "Please select area to crop.".
 Source readSource(const QString &path, const SourceRequest &request);
 
+// For a file that is there but whose header reads as no picture: "The image could not be read:
+// <name> (<reason>)."; empty for a picture, and for a path that names no file.
+QString unreadablePicture(const QString &path);
+
 } // namespace crop

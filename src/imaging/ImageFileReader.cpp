@@ -1,6 +1,7 @@
 #include "imaging/ImageFileReader.h"
 
 #include "imaging/ImageFileChecks.h"
+#include "platform/UserFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,7 +96,7 @@ Result openReader(const QString &path, QImageReader &reader, int limitMB)
     if (!info.exists())
         return failed(Failure::FileNotFound);
     // A regular file only: a folder is no picture, and a device or a pipe would never end.
-    if (!info.isFile() || info.size() == 0)
+    if (!platform::isRegularFile(file) || info.size() == 0)
         return failed(Failure::NotAPicture);
     reader.setFileName(file);
     reader.setDecideFormatFromContent(true);   // a PNG named .jpg is still a PNG

@@ -2,10 +2,10 @@
 
 #include "core/UserFolders.h"
 #include "io/SeriesStore.h"
+#include "platform/Temporaries.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -59,27 +59,22 @@ bool pathPresent(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-// A fresh name beside target: ".<name>.<tag>-<random>".
-QString besidePath(const QString &target, const char *tag)
+// Whether the path, or its name with the extension in another case, is there: Y.txt takes Y.TXT,
+// which no series look-up could tell from it.
+bool takenInAnyCase(const QString &path)
 {
-    const QFileInfo info(target);
-    for (;;) {
-        const QString candidate = info.absolutePath() + QStringLiteral("/.%1.%2-%3")
-                                                            .arg(info.fileName(), QLatin1String(tag))
-                                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        if (!pathPresent(candidate))
-            return candidate;
+    if (pathPresent(path))
+        return true;
+    const QFileInfo info(path);
+    if (info.suffix().isEmpty())
+        return false;
+    const QString base = info.completeBaseName();
+    for (const QString &name : QDir(info.absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QFileInfo other(name);
+        if (other.completeBaseName() == base && other.suffix().compare(info.suffix(), Qt::CaseInsensitive) == 0)
+            return true;
     }
-}
-
-// A new empty folder beside target, made with the user's umask.
-QString makeStaging(const QString &target, const char *tag)
-{
-    const QString parent = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(parent))
-        return QString();
-    const QString staging = besidePath(target, tag);
-    return QDir().mkdir(staging) ? staging : QString();
+    return false;
 }
 
 // The bytes of a regular file, opened without following a final link when noFollow is set, and
@@ -117,21 +112,34 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
     return out;
 }
 
-// Writes the bytes as a new file and checks the size of what is there afterwards. No flush to the
-// disk per file: the copies go to a staging folder or a hidden name and are put in place whole.
+// Writes the bytes as a new file, the system's reason kept for a write cut short (a full disk). No
+// flush to the disk per file: the copies go to a staging folder or a hidden name and are put in
+// place whole.
 bool writeChecked(const QString &path, const QByteArray &bytes, QString *reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *reason = file.errorString();
-        file.close();
-        QFile::remove(path);
+    const QByteArray name = QFile::encodeName(path);
+    // 0666 less the umask, as any new file of the user's.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError || QFileInfo(path).size() != bytes.size()) {
-        *reason = QStringLiteral("size differs after copying");
-        QFile::remove(path);
+    int err = 0;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        done += n;
+    }
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(err));
+        ::unlink(name.constData());
         return false;
     }
     return true;
@@ -141,7 +149,7 @@ bool writeChecked(const QString &path, const QByteArray &bytes, QString *reason)
 // copy leaves nothing behind.
 bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
 {
-    const QString part = besidePath(path, "part");
+    const QString part = platform::temporaryPath(path, QStringLiteral("part"));
     if (!writeChecked(part, bytes, reason))
         return false;
     if (pathPresent(path) || ::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
@@ -149,28 +157,6 @@ bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
         QFile::remove(part);
         return false;
     }
-    return true;
-}
-
-// Puts staging in the place of target; the old target goes only once staging is in place.
-bool swapIn(const QString &staging, const QString &target, QString *reason)
-{
-    QString old;
-    if (pathPresent(target)) {
-        old = besidePath(target, "old");
-        if (::rename(QFile::encodeName(target).constData(), QFile::encodeName(old).constData()) != 0) {
-            *reason = QString::fromLocal8Bit(std::strerror(errno));
-            return false;
-        }
-    }
-    if (::rename(QFile::encodeName(staging).constData(), QFile::encodeName(target).constData()) != 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
-        if (!old.isEmpty())
-            ::rename(QFile::encodeName(old).constData(), QFile::encodeName(target).constData());
-        return false;
-    }
-    if (!old.isEmpty())
-        QDir(old).removeRecursively();
     return true;
 }
 
@@ -231,7 +217,7 @@ Outcome copyEntries(const QString &source, const std::function<bool(const Entry 
     if (dirfd < 0 || !listEntries(dirfd, entries, outcome)) {
         if (dirfd >= 0)
             ::close(dirfd);
-        ++outcome.failed;
+        outcome.unreadable = true;
         outcome.reasons << QStringLiteral("Cannot read the folder %1").arg(source);
         return outcome;
     }
@@ -281,18 +267,17 @@ Outcome backup(const QString &backupPath)
         outcome.reasons << QStringLiteral("Not a backup folder: %1").arg(backupPath);
         return outcome;
     }
-    const QString staging = makeStaging(backupPath, "new");
+    // What an earlier backup cut short by a kill left beside this one goes first.
+    platform::repairSwappedFolder(backupPath);
+    QString why;
+    const QString staging = platform::makeTemporaryFolder(backupPath, QStringLiteral("new"), &why);
     if (staging.isEmpty()) {
         ++outcome.failed;
-        outcome.reasons << QStringLiteral("Cannot make a folder beside %1").arg(backupPath);
+        outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(backupPath, why);
         return outcome;
     }
-    QStringList done;
-    for (const QString &name : series_store::names()) {
-        const QString path = series_store::pathOf(name);
-        if (path.isEmpty() || done.contains(path))
-            continue;
-        done << path;
+    // Every series file, each under its own name: X.txt and X.TXT are two files.
+    for (const QString &path : series_store::files()) {
         ++outcome.total;
         QString reason;
         const QString fileName = QFileInfo(path).fileName();
@@ -305,7 +290,7 @@ Outcome backup(const QString &backupPath)
         }
     }
     QString reason;
-    if (outcome.failed == 0 && swapIn(staging, backupPath, &reason)) {
+    if (outcome.failed == 0 && platform::swapFolderIn(staging, backupPath, &reason)) {
         outcome.committed = true;
         return outcome;
     }
@@ -332,25 +317,24 @@ std::optional<QString> restoreSource(const QString &path)
 
 Outcome restoreReplace(const QString &source)
 {
-    const QString staging = makeStaging(Data_Folder_Path, "restore");
+    platform::repairSwappedFolder(Data_Folder_Path);
+    QString why;
+    const QString staging = platform::makeTemporaryFolder(Data_Folder_Path, QStringLiteral("new"), &why);
     if (staging.isEmpty()) {
         Outcome outcome;
-        ++outcome.failed;
-        outcome.reasons << QStringLiteral("Cannot make a folder beside %1").arg(Data_Folder_Path);
+        outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(Data_Folder_Path, why);
         return outcome;
     }
     Outcome outcome = copyEntries(source, [&staging](const Entry &e, const QByteArray &bytes, QString *reason) {
         return writeChecked(staging + QLatin1Char('/') + e.name, bytes, reason);
     });
     QString reason;
-    if (outcome.failed == 0 && swapIn(staging, Data_Folder_Path, &reason)) {
+    if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(staging, Data_Folder_Path, &reason)) {
         outcome.committed = true;
         return outcome;
     }
-    if (!reason.isEmpty()) {
-        ++outcome.failed;
+    if (!reason.isEmpty())
         outcome.reasons << QStringLiteral("Cannot put the restored series in place: %1").arg(reason);
-    }
     QDir(staging).removeRecursively();
     return outcome;
 }
@@ -358,20 +342,21 @@ Outcome restoreReplace(const QString &source)
 Outcome restoreAppend(const QString &source, const std::function<QString(const QString &)> &freePath)
 {
     QDir().mkpath(Data_Folder_Path);
+    platform::removeStaleTemporariesOnce(Data_Folder_Path);
     Outcome outcome = copyEntries(source, [&freePath](const Entry &e, const QByteArray &bytes, QString *reason) {
         QString target = QDir(Data_Folder_Path).filePath(e.name);
-        if (pathPresent(target))
+        if (takenInAnyCase(target))
             target = freePath(target);
-        if (target.isEmpty() || pathPresent(target) || QFileInfo(target).absolutePath() != QFileInfo(Data_Folder_Path).absoluteFilePath()) {
+        if (target.isEmpty() || takenInAnyCase(target) || QFileInfo(target).absolutePath() != QFileInfo(Data_Folder_Path).absoluteFilePath()) {
             *reason = QStringLiteral("no free name");
             return false;
         }
         return writeInPlace(target, bytes, reason);
     });
-    outcome.committed = outcome.copied > 0 || outcome.total == 0;
+    outcome.committed = !outcome.unreadable && (outcome.copied > 0 || outcome.total == 0);
     return outcome;
 }
 
-bool reset() { return series_store::removeAll(); }
+bool reset(QString *reason) { return series_store::removeAll(reason); }
 
 } // namespace series_backup

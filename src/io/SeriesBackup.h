@@ -1,7 +1,8 @@
 #pragma once
 // Backup, restore and reset of the series folder. A backup is a plain folder of copies of the
-// series files, named Backup_Folder_name. Every change is made in a staging folder first and put
-// in place whole, so that a failed copy leaves the old backup or the current series as they were.
+// series files, named Backup_Folder_name. Every change is made in a staging folder first and
+// exchanged for the old folder in one step (platform::swapFolderIn), so that a failed copy, a
+// kill or a power cut leaves the old backup or the current series as they were.
 //
 // A backup folder to restore from is untrusted: only regular files directly inside it are copied;
 // links, sub-folders, FIFOs, devices, names that are not UTF-8 and files larger than a series may
@@ -22,6 +23,7 @@ struct Outcome {
     int copied = 0;
     int skipped = 0;   // entries that are no plain series file
     int failed = 0;    // copies that did not complete
+    bool unreadable = false;  // the folder to copy from could not be read: nothing was met
     bool committed = false;   // the new state is in place
     QStringList reasons;      // one line per entry not copied, for the log
     int notCopied() const { return skipped + failed; }
@@ -35,9 +37,9 @@ bool touchesSeriesFolder(const QString &path);
 // folder (a file or a link there is never deleted).
 bool isUsableBackupPath(const QString &path);
 
-// Copies every series of the catalogue (the file the store resolves, under its own name) into a
+// Copies every series file (each under its own name, whatever the case of its extension) into a
 // staging folder beside the backup path, then swaps it for the old backup. Any failed copy
-// commits nothing.
+// commits nothing; the reasons say why.
 Outcome backup(const QString &backupPath);
 
 // The backup folder a chosen path stands for: a folder named Backup_Folder_name in it, or the path
@@ -48,11 +50,12 @@ std::optional<QString> restoreSource(const QString &path);
 // leaves the series folder as it was. Skipped entries do not stop the restore.
 Outcome restoreReplace(const QString &source);
 
-// Copies each entry into the series folder; a name already there gets the path freePath answers
-// for it. A failed copy leaves nothing behind.
+// Copies each entry into the series folder; a name already there (its extension in any case) gets
+// the path freePath answers for it. A failed copy leaves nothing behind. Committed when something
+// was copied or the backup is empty.
 Outcome restoreAppend(const QString &source, const std::function<QString(const QString &path)> &freePath);
 
-// Empties the series folder.
-bool reset();
+// Empties the series folder; false with the reason when it could not be emptied.
+bool reset(QString *reason = nullptr);
 
 } // namespace series_backup

@@ -10,8 +10,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace series_store {
 
@@ -101,6 +106,23 @@ bool writeWhole(const QString &path, const QByteArray &bytes)
 } // namespace
 
 QStringList names() { return Get_datasheet_File_Name_Array(); }
+
+QStringList files()
+{
+    QStringList out;
+    if (Data_Folder_Path.isEmpty())
+        return out;
+    const QDir folder(Data_Folder_Path);
+    QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    std::sort(entries.begin(), entries.end(), [](const QString &a, const QString &b) { return a.compare(b) < 0; });
+    for (const QString &name : entries) {
+        // As the catalogue takes them: ".txt" alone names no series.
+        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+        if (dot > 0 && name.mid(dot + 1).compare(batch_file_EXT, Qt::CaseInsensitive) == 0 && insideFolder(folder.filePath(name)))
+            out << folder.filePath(name);
+    }
+    return out;
+}
 
 int indexOf(const QString &name)
 {
@@ -236,12 +258,30 @@ bool remove(const QString &name)
     return !path.isEmpty() && QFile::remove(path);
 }
 
-bool removeAll()
+bool removeAll(QString *reason)
 {
-    if (Data_Folder_Path.isEmpty())
+    const auto fail = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
         return false;
+    };
+    if (Data_Folder_Path.isEmpty())
+        return fail(QStringLiteral("There is no series folder."));
     Delete_Folder(Data_Folder_Path);
-    return Create_Folder(Data_Folder_Path) == 1 && QFileInfo(Data_Folder_Path).isDir();
+    if (Create_Folder(Data_Folder_Path) != 1 || !QFileInfo(Data_Folder_Path).isDir())
+        return fail(QStringLiteral("The series folder %1 could not be made.").arg(Data_Folder_Path));
+    // The folder may have stayed with what could not be removed from it.
+    const QStringList left =
+        QDir(Data_Folder_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (left.isEmpty())
+        return true;
+    const QString first = QDir(Data_Folder_Path).filePath(left.first());
+    QString why = QStringLiteral("it is still there");
+    if (!QFileInfo(first).isDir() && ::unlink(QFile::encodeName(first).constData()) != 0)
+        why = QString::fromLocal8Bit(std::strerror(errno));
+    return fail(QStringLiteral("The series folder could not be emptied: %1 of its entries stayed; %2: %3")
+                    .arg(left.size())
+                    .arg(left.first(), why));
 }
 
 } // namespace series_store

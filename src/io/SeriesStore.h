@@ -19,6 +19,9 @@ constexpr qint64 kMaxSeriesBytes = qint64(256) * 1024 * 1024;
 
 // The catalogue: the series names, sorted (Get_datasheet_File_Name_Array).
 QStringList names();
+// Every series file of the folder, each its own path, sorted as the catalogue: X.txt and X.TXT are
+// two files though the catalogue lists the name X once.
+QStringList files();
 // The position of a name in the catalogue, names compared in lower case; -1 when absent.
 int indexOf(const QString &name);
 
@@ -67,8 +70,9 @@ bool write(const QString &name, const QStringList &values);
 bool append(const QString &name, const QStringList &values);
 // Removes a series file; false when there was none or it stayed.
 bool remove(const QString &name);
-// Removes the whole series folder and makes it again, empty.
-bool removeAll();
+// Removes the whole series folder and makes it again, empty; false with the reason when it is not
+// empty afterwards.
+bool removeAll(QString *reason = nullptr);
 
 // The bytes a series file holds for the values.
 QByteArray fileBytes(const QStringList &values);

@@ -8,6 +8,7 @@
 #include "io/WorkbookText.h"
 #include "io/XmlStream.h"
 #include "platform/Files.h"
+#include "platform/UserFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,11 @@ SpreadsheetWriter::Rows SpreadsheetWriter::ReadWorkbook(const QString &path, boo
     // A fresh folder for every workbook, so that nothing of an earlier one is read.
     QDir(s.tmpDir).removeRecursively();
     QDir().mkpath(s.tmpDir);
+    // The zip reader opens the path itself: a FIFO or a device would hold it for ever.
+    if (!platform::isRegularFile(path)) {
+        readFailed(QStringLiteral("%1 is not a regular file").arg(path));
+        return s.data;
+    }
     ZipError error;
     if (!SSZipArchive::unzipFileAtPath(path, s.tmpDir, true, QString(), &error)) {
         QDir(s.tmpDir).removeRecursively();

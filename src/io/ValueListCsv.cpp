@@ -21,6 +21,12 @@ bool isBlankRow(const QStringList &row)
 QList<QStringList> csvRows(const QString &text)
 {
     QList<QStringList> rows;
+    forEachCsvRow(text, [&rows](const QStringList &row) { rows.append(row); });
+    return rows;
+}
+
+void forEachCsvRow(const QString &text, const std::function<void(const QStringList &row)> &visit)
+{
     QStringList row;
     QString field;
     bool quoted = false;       // inside a quoted field
@@ -32,7 +38,7 @@ QList<QStringList> csvRows(const QString &text)
     const auto endRow = [&] {
         endField();
         if (!isBlankRow(row))
-            rows.append(row);
+            visit(row);
         row.clear();
         rowHasData = false;
     };
@@ -67,7 +73,6 @@ QList<QStringList> csvRows(const QString &text)
     }
     if (rowHasData || !field.isEmpty())
         endRow();
-    return rows;
 }
 
 bool isColumnTitleRow(const QStringList &row)

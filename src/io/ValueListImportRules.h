@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace value_list_import {
 
 // A text file larger than this is refused.
@@ -59,6 +61,8 @@ QList<RecordWrite> tabRule(const QList<QStringList> &lines, const Options &optio
 // character like any other; an unclosed quote runs to the end. Rows of blank fields only are left
 // out.
 QList<QStringList> csvRows(const QString &text);
+// The same rows handed to the visitor one by one as they are read (the import wizard's CSV road).
+void forEachCsvRow(const QString &text, const std::function<void(const QStringList &row)> &visit);
 // Whether a row only names columns (each field a column title of the list, in any case).
 bool isColumnTitleRow(const QStringList &row);
 // The CSV rule: a first row that only names columns is no record; every other row is one record,

@@ -1,5 +1,7 @@
 #include "model/BoundedImage.h"
 
+#include "platform/UserFiles.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -43,6 +45,12 @@ QImage readBoundedImage(const QByteArray &bytes, const char *format, qint64 maxP
 
 QImage readBoundedImageFile(const QString &path, qint64 maxPixels, QString *why)
 {
+    // A regular file only: the decoder would wait on a FIFO for ever.
+    if (!platform::isRegularFile(path)) {
+        if (why)
+            *why = QStringLiteral("not a regular file");
+        return {};
+    }
     QImageReader reader(path);
     reader.setAutoTransform(true);
     return readBounded(reader, maxPixels, why);

@@ -13,6 +13,7 @@
 #include "output/ExportSheetHost.h"
 #include "output/RecordRange.h"
 #include "output/UsedDataLists.h"
+#include "platform/CountField.h"
 #include "platform/Dialogs.h"
 #include "platform/FormBinding.h"
 #include "platform/Stepper.h"
@@ -134,9 +135,9 @@ void ExportWindow::Wire_Controls()
     connect(Total_Stepper, &platform::Stepper::stepped, this, [this] { Total_Val_Changed(Total_Stepper); });
     connect(from_Stepper, &platform::Stepper::stepped, this, [this] { From_Stepper_Changed(from_Stepper); });
     connect(To_Stepper, &platform::Stepper::stepped, this, [this] { To_Stepper_Changed(To_Stepper); });
-    // The user's typing in the range fields (never text set by code).
+    // The user's entry in the range fields once it is made (never text set by code).
     for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
 }
 
 ExportWindow::Values ExportWindow::values() const

@@ -7,6 +7,7 @@
 #include "output/OutputSources.h"
 #include "output/RecordRange.h"
 #include "output/Send_Modeless.h"
+#include "platform/CountField.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
 
@@ -134,9 +135,9 @@ void Export_Barcode::wire()
     connect(from_Stepper, &platform::Stepper::stepped, this, [this] { From_Stepper_Changed(from_Stepper); });
     connect(To_Stepper, &platform::Stepper::stepped, this, [this] { To_Stepper_Changed(To_Stepper); });
     connect(skip_inavlid_chk, &QCheckBox::clicked, this, [this] { Skip_Inavlid_Checked(); });
-    // The user's typing in the range fields (never text set by code).
+    // The user's entry in the range fields once it is made (never text set by code).
     for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
 }
 
 Export_Barcode::OpenState Export_Barcode::stateOf(const BarcodeModeOutput &barcode)

@@ -316,6 +316,7 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         plan.threads = batchThreads();
         plan.folder = folder;
         plan.stop = &Stop_Processing_Now;
+        plan.hold = &Stop_Question_Open;
         plan.begun = [] { curr_card_count.fetch_add(1.0); };
         plan.cancelledAll = [] { return replace_keep_file_flag == 5; };
         plan.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
@@ -406,6 +407,7 @@ void ImageExport::Export_Batch_File(const QString &destination)
         plan.folder = folder;
         plan.ahead = 1;   // card pictures are large: at most twice the workers' records in flight
         plan.stop = &Stop_Processing_Now;
+        plan.hold = &Stop_Question_Open;
         plan.begun = [] { curr_card_count.fetch_add(1.0); };
         plan.cancelledAll = [] { return replace_keep_file_flag == 5; };
         plan.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };

@@ -145,6 +145,7 @@ PDF_Export::PDF_Export(QWidget *parent) : QDialog(parent)
     Ui::PDF_Export ui;
     ui.setupUi(this);
     bindOutlets(*this, ui);
+    gapFields.bind(horz_mar_Text, horz_mar_Stepper, vert_mar_Text, vert_mar_Stepper);
     // Return ends the editing of a field; it presses no button.
     for (QPushButton *button : findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
@@ -215,6 +216,7 @@ int PDF_Export::Open_Pdf_Export_Wnd(OutputController &output)
         Save_Type_ComboBox->setEnabled(false);
         auto_center_flag = false;
         Auto_Center_chk_bx->setChecked(false);
+        gapFields.reset();
         Normal_Printing_Is_Selected();
         Show_margin_rect = true;
         Show_Margins->setChecked(true);
@@ -419,7 +421,8 @@ void PDF_Export::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice(
 
 void PDF_Export::Set_Enable_Diable_Range_Box()
 {
-    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
+    // Without batch data the total is still the user's to set.
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked(), true);
 }
 
 void PDF_Export::Verify_Card_Count()

@@ -5,6 +5,8 @@
 // one sheet after every change. OK runs the export job behind the progress sheet while the dialog
 // stays open; Cancel ends its modal run. One dialog for the process.
 
+#include "output/GapFields.h"
+
 #include <QDialog>
 #include <QIcon>
 #include <QPointer>
@@ -101,6 +103,7 @@ public:
     int row_bkup_var = 1, col_bkup_var = 1;
     int LAST_Row = 1, LAST_Column = 1;
     float LAST_Horz_Mar = 0, LAST_Vert_Mar = 0;
+    GapFields gapFields;   // the gap fields: the typed gaps, or auto-centre's
     // What the last job did (tests): files written, stopped, failed.
     QStringList lastFiles;
     bool lastStopped = false, lastFailed = false;

@@ -162,6 +162,7 @@ void PDF_Export::Export_PDF_File(const QString &destination)
     p.Barcode_Image = Barcode_Image ? *Barcode_Image : platform::Picture();
     p.invalid_image = sources.host->Invalid_Barcode_Data_Image();
     s.baseName = Trim_Str(file_name_save_txt->text());
+    s.hold = &Stop_Question_Open;
     s.end = Sel_print_rd->isChecked() ? Print_End : Total_Label;
 
     // The naming inputs of the mode, read here on the GUI thread.

@@ -17,6 +17,7 @@
 #include "output/RecordRange.h"
 #include "output/Sample_Preview.h"
 #include "outputjobs/SheetLayout.h"
+#include "platform/CountField.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
@@ -62,9 +63,9 @@ void PDF_Export::Wire_Handlers()
     connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
     connectPair(from_Stepper, from_Text, this, [this](QObject *s) { From_Stepper_Changed(s); });
     connectPair(To_Stepper, To_Text, this, [this](QObject *s) { To_Stepper_Changed(s); });
-    // The user's typing in the counts (never text set by code).
+    // The user's entry in the counts once it is made (never text set by code).
     for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
     connect(Auto_Center_chk_bx, &QCheckBox::clicked, this, &PDF_Export::Auto_Center_Checked);
     const std::vector<QPushButton *> buttons = Alignment_Buttons();
     for (size_t i = 0; i < buttons.size(); ++i)
@@ -424,10 +425,13 @@ void PDF_Export::Check_Max_Cell_Value()
 {
     try {
         const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
+        const bool centred = Auto_Center_chk_bx->isChecked();
+        gapFields.beforeFit(centred);
         const sheetfit::Result fit = pdfsheetfit::Check_Max_Cell_Value(SheetLayout::fromGlobals(), Fit_Fields(),
                                                                         pdf_export_opt(), PDF_Use_Label_Size, batch);
         if (!fit.ran)
             return;
+        gapFields.afterFit(centred, fit.layout.horz_mar, fit.layout.vert_mar);
         // The margins are this dialog's (the label's none for label pages), whatever the fit's page.
         SheetLayout l = fit.layout;
         l.Manual_or_Pre = 0;

@@ -7,6 +7,8 @@
 
 #include "outputjobs/Product_Details.h"
 
+#include "output/GapFields.h"
+
 #include <QDialog>
 #include <QIcon>
 #include <QMap>
@@ -208,6 +210,8 @@ public:
     QCheckBox *print_with_batch_chk = nullptr, *skip_inavlid_chk = nullptr, *print_qty_chk = nullptr,
               *fit_frame_chk = nullptr, *crop_mark_chk = nullptr, *Show_Margins = nullptr;
     QGroupBox *card_align_box = nullptr;
+    bool auto_center_bkup = false;   // the manual layout's auto-centre while a product's grid is in use
+    GapFields gapFields;   // the manual gap fields: the typed gaps, or auto-centre's
     int LAST_Row = 1, LAST_Column = 1;   // the grid kept while fit-to-frame overrides it
     float LAST_Horz_Mar = 0, LAST_Vert_Mar = 0, LAST_Side_Mar = 0;
     // Preview

@@ -93,6 +93,9 @@ void Print_Wnd::Manual_Label_Changed()
         predefine_prop_Gp_Bx->setVisible(false);
         label_align_val = label_align_val_bkup;
         Set_Reset_Alignemnt_Image();
+        Auto_Center_chk_bx->setEnabled(true);
+        Auto_Center_chk_bx->setChecked(auto_center_bkup);
+        Auto_Center_Checked();
         Set_values_From_Printer();
         Check_Max_Cell_Value();
     } catch (const std::exception &e) {
@@ -107,10 +110,16 @@ void Print_Wnd::Predefined_Label_Changed()
         rd_predefined->setChecked(true);
         manual_prop_Gp_Bx->setVisible(false);
         predefine_prop_Gp_Bx->setVisible(true);
-        // A product's sheet starts at its top-left margin; the manual alignment waits.
+        // A product's sheet starts at its top-left margin and keeps its grid; the manual alignment
+        // and auto-centre wait.
         label_align_val_bkup = label_align_val;
         label_align_val = 1;
         Set_Reset_Alignemnt_Image();
+        if (Auto_Center_chk_bx->isEnabled())
+            auto_center_bkup = Auto_Center_chk_bx->isChecked();
+        Auto_Center_chk_bx->setChecked(false);
+        Auto_Center_chk_bx->setEnabled(false);
+        auto_center_flag = false;
         cus_or_pre = Label_ComboBox->currentText() == QLatin1String("Custom") ? QStringLiteral("C") : QStringLiteral("P");
         Read_Selected_Product_Label_Value();
     } catch (const std::exception &e) {
@@ -231,7 +240,7 @@ void Print_Wnd::Total_Val_Changed(QObject *sender)
 
 void Print_Wnd::Auto_Center_Checked()
 {
-    if (Fit_Picture_To_Frame)
+    if (Fit_Picture_To_Frame || Manual_or_Pre == 1)
         return;
     auto_center_flag = Auto_Center_chk_bx->isChecked();
     for (QWidget *w : std::initializer_list<QWidget *>{horz_mar_Stepper, vert_mar_Stepper, align_Gp_Bx})

@@ -108,6 +108,7 @@ void Print_Wnd::Load_Window()
         m_alignImages.emplace_back(icon(pair[0]), icon(pair[1]));
     }
 
+    gapFields.bind(horz_mar_Text, horz_mar_Stepper, vert_mar_Text, vert_mar_Stepper);
     // The page setup of the jobs: the shared one.
     if (!printInfo)
         Store_Print_Info(platform::PrintInfo::sharedPrintInfo());
@@ -131,7 +132,10 @@ int Print_Wnd::Open_Print_Wnd(OutputController *output)
         PDF_View_Not_Print = false;
         Normal_Printing_Is_Selected();
         auto_center_flag = false;
+        auto_center_bkup = false;
+        gapFields.reset();
         Auto_Center_chk_bx->setChecked(false);
+        Auto_Center_chk_bx->setEnabled(true);
         Show_margin_rect = true;
         Show_Margins->setChecked(true);
         skip_invalid_barcode = print_wd_pq_opt = false;
@@ -275,7 +279,7 @@ void Print_Wnd::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice()
 
 void Print_Wnd::Set_Enable_Diable_Range_Box()
 {
-    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked(), true);
 }
 
 void Print_Wnd::Normal_Printing_Is_Selected()

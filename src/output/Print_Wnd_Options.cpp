@@ -12,6 +12,7 @@
 #include "output/OutputSources.h"
 #include "output/ProfileListModel.h"
 #include "output/RecordRange.h"
+#include "platform/CountField.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 
@@ -67,7 +68,10 @@ void Print_Wnd::Wire_Options()
 
     platform::connectPair(from_Stepper, from_Text, this, [this](QObject *s) { From_Stepper_Changed(s); });
     platform::connectPair(To_Stepper, To_Text, this, [this](QObject *s) { To_Stepper_Changed(s); });
-    for (QLineEdit *field : {Total_Text, from_Text, To_Text, width_Text_pre, height_Text_pre})
+    // The counts once the user's entry is made; the sizes as they are typed.
+    for (QLineEdit *field : {Total_Text, from_Text, To_Text})
+        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
+    for (QLineEdit *field : {width_Text_pre, height_Text_pre})
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
     for (QLineEdit *field : {width_Text_pre, height_Text_pre})
         connect(field, &QLineEdit::editingFinished, this, [this, field] { controlTextDidEndEditing(field); });

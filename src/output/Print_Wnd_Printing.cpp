@@ -176,10 +176,20 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
         if (!printInfo)
             return;
         QString error;
-        std::unique_ptr<QPrinter> printer = platform::makePrinter(*printInfo, &error, preview);
+        // The PDF destination asks where its file goes (the test hook's file aside).
+        QString pdfFile;
+        if (!preview && printInfo->printerName == platform::Pdf_Destination_Name && platform::printToPdfFile().isEmpty()) {
+            platform::SavePanelRequest request;
+            request.fileName = QStringLiteral("Labels.pdf");
+            request.extensions = {QStringLiteral("pdf")};
+            pdfFile = platform::dialogResponder().savePanel(request);
+            if (pdfFile.isEmpty())
+                return;
+        }
+        std::unique_ptr<QPrinter> printer = platform::makePrinter(*printInfo, &error, preview, pdfFile);
+        const QString destination = pdfFile.isEmpty() ? platform::destinationName(*printInfo) : pdfFile;
         if (!printer) {
-            Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.")
-                                .arg(platform::destinationName(*printInfo), error));
+            Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.").arg(destination, error));
             return;
         }
         const SheetLayout layout = SheetLayout::fromGlobals();
@@ -221,8 +231,7 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
         hideProgress();
         printOperation = nullptr;
         if (!printed && !Stop_Processing_Now)
-            Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.")
-                                .arg(platform::destinationName(*printInfo), error));
+            Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.").arg(destination, error));
     } catch (const std::exception &e) {
         printOperation = nullptr;
         hideProgress();

@@ -163,7 +163,11 @@ void Print_Wnd::Read_and_load_profile_info(const QString &name)
         label_align_val = ok && align >= 1 && align <= 9 ? align : 1;
         Set_Reset_Alignemnt_Image();
 
-        Auto_Center_chk_bx->setChecked(Is_Yes(f.at(9)));
+        // Under a product's grid the profile's auto-centre waits for the manual layout.
+        if (Manual_or_Pre == 1)
+            auto_center_bkup = Is_Yes(f.at(9));
+        else
+            Auto_Center_chk_bx->setChecked(Is_Yes(f.at(9)));
         Auto_Center_Checked();
 
         // The profile's printer goes into the page setup when it is installed.
@@ -208,10 +212,12 @@ QStringList Print_Wnd::Profile_Fields(const QString &printer_sel) const
 {
     using printprofiles::Yes_No;
     const PaperSetup setup = PaperSetup::of(printInfo.get());
-    return {Col_Text->text(),
-            Row_Text->text(),
-            horz_mar_Text->text(),
-            vert_mar_Text->text(),
+    // The grid on screen: a product's while one is chosen.
+    const bool predefined = Manual_or_Pre == 1;
+    return {(predefined ? Col_Text_pre : Col_Text)->text(),
+            (predefined ? Row_Text_pre : Row_Text)->text(),
+            (predefined ? horz_mar_Text_pre : horz_mar_Text)->text(),
+            (predefined ? vert_mar_Text_pre : vert_mar_Text)->text(),
             l_mar_id->text(),
             t_mar_id->text(),
             r_mar_id->text(),

@@ -51,10 +51,13 @@ sheetfit::Fields Print_Wnd::Fit_Fields() const
 
 void Print_Wnd::Check_Max_Cell_Value()
 {
+    const bool centred = Manual_or_Pre == 0 && Auto_Center_chk_bx->isChecked() && !Fit_Picture_To_Frame;
+    gapFields.beforeFit(centred);
     const sheetfit::Result fit = sheetfit::Check_Max_Cell_Value(SheetLayout::fromGlobals(), Fit_Fields());
     if (!fit.ran)
         return;
     fit.layout.toGlobals();
+    gapFields.afterFit(centred, fit.layout.horz_mar, fit.layout.vert_mar);
     const bool predefined = Manual_or_Pre == 1;
     if (fit.writeCols) {
         (predefined ? Col_Text_pre : Col_Text)->setText(QString::number(fit.cols));

@@ -1,6 +1,7 @@
 #include "output/RecordRange.h"
 
 #include "core/Utilities.h"
+#include "platform/CountField.h"
 #include "platform/Stepper.h"
 
 #include <QAbstractButton>
@@ -36,16 +37,7 @@ void openTotal(const Choice &c, bool total)
 
 } // namespace
 
-int Typed_Record(const QString &text)
-{
-    const QString t = Trim_Str(text);
-    qsizetype end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    bool ok = false;
-    const int value = t.left(end).toInt(&ok);
-    return ok && value >= 1 ? value : 1;
-}
+int Typed_Record(const QString &text) { return platform::typedCount(text); }
 
 void Set_Tot_Value(const Controls &range, bool batch, int value, int max, const QString &setFor)
 {
@@ -87,10 +79,13 @@ void Select_Range(const Choice &choice)
     openTotal(choice, false);
 }
 
-void Set_Range_Box(QWidget *box, const Choice &choice, bool batch)
+void Set_Range_Box(QWidget *box, const Choice &choice, bool batch, bool totalOpen)
 {
+    const bool totalInside = totalOpen && box && choice.range.Total_Text && box->isAncestorOf(choice.range.Total_Text);
     if (box)
-        box->setEnabled(batch);
+        box->setEnabled(batch || totalInside);
+    if (totalInside)
+        enable({choice.All, choice.Selected}, batch);
     if (batch && choice.Selected && choice.Selected->isChecked())
         Select_Range(choice);
     else

@@ -51,7 +51,8 @@ void Select_All(const Choice &choice);
 void Select_Range(const Choice &choice);
 
 // The range box opens only with a batch; inside it the checked radio's fields open, and without a
-// batch every record is chosen.
-void Set_Range_Box(QWidget *box, const Choice &choice, bool batch);
+// batch every record is chosen. With totalOpen the total stays open without a batch, also where it
+// sits inside the box: then only the box's own controls close (the radios, From and To).
+void Set_Range_Box(QWidget *box, const Choice &choice, bool batch, bool totalOpen = false);
 
 } // namespace recordrange

@@ -17,9 +17,9 @@
 #include "output/Send_Modeless.h"
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
+#include "platform/UserFiles.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -65,14 +65,15 @@ void Send_Mail::sendRun()
     }
 
     Stop_Processing_Now = false;
-    const QString sender = Trim_Str(from_txt->text().toLower());
-    if (sender.isEmpty()) {
-        Show_MessageBox(mail_send_err_msg);
-        return;
-    }
+    // A missing recipient is asked for before the settings are blamed.
     const QString toText = Trim_Str(to_txt->toPlainText());
     if (toText.isEmpty()) {
         Show_MessageBox(QStringLiteral("Please specify the Recipient E-mail address."));
+        return;
+    }
+    const QString sender = Trim_Str(from_txt->text().toLower());
+    if (sender.isEmpty()) {
+        Show_MessageBox(mail_send_err_msg);
         return;
     }
     MailRun::Settings s;
@@ -97,7 +98,7 @@ void Send_Mail::sendRun()
     if (!attach) {
         s.userFile = Trim_Str(attachment->text());
         // A chosen file that is missing is never dropped silently.
-        if (!s.userFile.isEmpty() && !QFileInfo(s.userFile).isFile()) {
+        if (!s.userFile.isEmpty() && !platform::isRegularFile(s.userFile)) {
             Show_MessageBox(QStringLiteral("Please select valid file path."));
             return;
         }
@@ -202,6 +203,10 @@ void Send_Mail::sendRun()
     // The sheet is down: an exception's reason is the closing message.
     if (!failure.isEmpty())
         Show_MessageBox(failure);
+    else if (outcome.stopped)
+        Show_MessageBox(QStringLiteral("The sending was stopped. %1 of %2 e-mail(s) were sent.")
+                            .arg(outcome.sent)
+                            .arg(run.plannedMails()));
     // Any failed send fails the run, not only the last one.
     else if (outcome.sent > 0 && outcome.failed == 0)
         Show_MessageBox(Sent_Message);

@@ -13,6 +13,7 @@
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
+#include "platform/CountField.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
@@ -110,7 +111,8 @@ Send_Mail::Send_Mail(QWidget *parent)
     connect(Sel_print_rd, &QRadioButton::clicked, this, &Send_Mail::Sel_Print_RD_Clicked);
     connect(delayed_delv_chk, &QCheckBox::clicked, this, &Send_Mail::delayed_delv_chk_select);
     for (QLineEdit *f : {Total_Text, To_Text, from_Text})
-        connect(f, &QLineEdit::textEdited, this, [this, f] { recordTextChanged(f); });
+        platform::connectCountField(f, this, [this, f] { recordTextChanged(f); });
+    platform::connectCountField(mail_count_txt, this, {});
     pairStepper(mail_count_txt, mail_count_stepper);
     pairStepper(hour_txt, hour_stepper);
     pairStepper(min_text, min_stepper);

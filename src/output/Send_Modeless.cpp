@@ -62,6 +62,15 @@ void Send_Modeless::awakeFromNib()
 
 void Send_Modeless::Stop_Sending_Pressed()
 {
+    // The job holds while the user decides, as a print does: nothing more is written meanwhile.
+    Stop_Question_Open = true;
+    struct Release {
+        ~Release()
+        {
+            Stop_Question_Open = false;
+            Stop_Question_Open.notify_all();
+        }
+    } release;
     if (Show_YES_NO_MessageBox(QStringLiteral("Are you sure you want to stop?")) == 1)
         Stop_Processing_Now = true;
 }

@@ -52,6 +52,7 @@ public:
             return false;
         }
         Slot &slot = item.value;
+        pipeline::waitWhileHeld(s.hold);
         if (!m_aborted && !m_cancelledAll) {
             try {
                 settle(index, slot);
@@ -172,6 +173,7 @@ BatchOutcome runBatch(const BatchPlan &plan)
     // for a while does not stop the others.
     options.maxInFlight = plan.ahead > 0 ? std::max(plan.ahead, 2 * threads) : std::max(2 * threads, std::min(256, 16 * threads));
     options.stop = plan.stop;
+    options.hold = plan.hold;
     Run run(plan);
     const pipeline::Outcome ran = pipeline::run<Slot>(
         count, options, [&](int i) { return run.make(plan.first + i); },

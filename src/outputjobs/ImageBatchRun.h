@@ -36,6 +36,8 @@ struct BatchPlan {
     std::function<QString(int index, const Record &record, int passed, const exportnaming::TakenTest &taken)> name;
     KeepReplace keepReplace;
     const std::atomic<bool> *stop = nullptr;
+    // While set (the progress sheet asks whether to stop), no record is begun or written.
+    const std::atomic<bool> *hold = nullptr;
     // The folder the files go to: when set, each record's file is made there on its worker, without a
     // name, and only named in record order.
     QString folder;

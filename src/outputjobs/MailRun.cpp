@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <chrono>
@@ -33,8 +34,13 @@ QStringList MailRun::parseRecipients(const QString &text)
     if (trimmed.isEmpty())
         return {};
     QStringList out;
-    for (const QString &piece : trimmed.toLower().split(QLatin1Char(','))) {
-        if (!isValidEmail(piece))
+    // Addresses are separated by "," as users also do by ";"; each is taken without the blanks
+    // and line breaks around it, and one with a control character inside is no address.
+    static const QRegularExpression separators(QStringLiteral("[,;]"));
+    for (const QString &split : trimmed.toLower().split(separators)) {
+        const QString piece = Trim_Str(split);
+        const bool control = std::any_of(piece.begin(), piece.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+        if (control || !isValidEmail(piece))
             return {};
         out << piece;
     }
@@ -75,6 +81,21 @@ int MailRun::loopEnd() const
         return s.printEnd;
     default:
         return int(s.recipients.size());
+    }
+}
+
+int MailRun::plannedMails() const
+{
+    const int R = int(s.recipients.size());
+    switch (s.choice) {
+    case Choice::AllToEvery:
+        return s.records * R;
+    case Choice::Range:
+        return std::max(0, std::min(s.printEnd, s.records) - s.printStart) * R;
+    case Choice::OneByOne:
+        return std::min(s.records, R);
+    default:
+        return R;
     }
 }
 
@@ -204,5 +225,6 @@ MailRun::Outcome MailRun::run(std::atomic<double> &begun)
             }
         }
     }
+    out.stopped = stop && out.sent + out.failed < plannedMails();
     return out;
 }

@@ -44,6 +44,7 @@ public:
         int failed = 0;
         bool lastOk = false;
         int pauses = 0;
+        bool stopped = false;   // Stop ended the run before every mail of it went
     };
 
     MailRun(Settings settings, Hooks hooks, std::atomic<bool> &stop);
@@ -52,6 +53,8 @@ public:
     int loopEnd() const;
     int shownTotal() const;
     int firstIndex() const;
+    // The mails the run makes when nothing stops it (a batch record without a picture aside).
+    int plannedMails() const;
 
     // Runs every pass; the passes begun are counted in begun. Deletes the attachment at the end.
     Outcome run(std::atomic<double> &begun);
@@ -63,8 +66,9 @@ public:
     // the GUI thread's countdown while the worker waits.
     int pauseRemainingMs() const;
 
-    // The recipients of a recipient text: trimmed, lower-cased, split at ","; each piece kept as
-    // split. Any piece that is not a valid address refuses the whole text (empty list).
+    // The recipients of a recipient text: trimmed, lower-cased, split at "," or ";", each piece
+    // trimmed of blanks and line breaks. Any piece that is not a valid address, or has a control
+    // character inside, refuses the whole text (empty list).
     static QStringList parseRecipients(const QString &text);
 
     // "Pausing the process for ..." of a pause length.

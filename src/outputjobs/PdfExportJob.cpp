@@ -1,6 +1,8 @@
 #include "outputjobs/PdfExportJob.h"
 #include "outputjobs/OutputGlobals.h"
 
+#include "core/OrderedPipeline.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -57,6 +59,7 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
     int fetches = 0;
     bool begun = false;
     for (int i = start; i < s.end; i += step) {
+        pipeline::waitWhileHeld(s.hold);
         if (stop) {
             out.stopped = !page.exhausted();
             break;

@@ -31,6 +31,8 @@ public:
         std::function<std::optional<QString>(const QString &path)> keepReplace;
         // The picture of record i (null when it yields none).
         std::function<platform::Picture(int)> fetch;
+        // While set (the progress sheet asks whether to stop), no further sheet or file is begun.
+        const std::atomic<bool> *hold = nullptr;
     };
 
     struct Outcome {

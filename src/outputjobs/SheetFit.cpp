@@ -103,6 +103,9 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
 
     const float UW = PW - L - R, UH = PH - T - B;
     const bool autoCentre = f.autoCentre && !predefined && !l.Fit_Picture_To_Frame;
+    // A product prints on its own grid: the placement must not spread it either.
+    if (predefined)
+        l.auto_center_flag = false;
     for (auto [axis, size, usable, paper, before, after] :
          {std::tuple{&cols, W, UW, PW, L, R}, std::tuple{&rows, H, UH, PH, T, B}}) {
         if (unusable(size, axis->gap)) {

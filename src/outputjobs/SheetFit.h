@@ -34,7 +34,8 @@ constexpr int Most_Cells = 999;
 // A typed count: the integer at the start of the text, from 1 to Most_Cells.
 int Typed_Count(const QString &text);
 
-// The fit. Rows and columns only ever drop, to what fits the usable area, and never below 1; a
+// The fit. A predefined layout takes no auto-centre (the layout's flag is cleared). Rows and
+// columns only ever drop, to what fits the usable area, and never below 1; a
 // label size that is not above 0, a gap that is negative or not a number, or an area with no room
 // leaves one row or column (and a gap that is not a number counts as 0).
 Result Check_Max_Cell_Value(const SheetLayout &layout, const Fields &fields);

@@ -1,14 +1,45 @@
 #include "platform/Files.h"
 
+#include "platform/Temporaries.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
 #include <mutex>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace platform {
+
+unsigned newFileMode()
+{
+    // Read where the system shows it; setting the mask to read it back would change it for a
+    // moment under every other thread.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (!line.startsWith("Umask:"))
+                continue;
+            bool ok = false;
+            const unsigned mask = line.mid(6).trimmed().toUInt(&ok, 8);
+            if (ok)
+                return 0666u & ~mask;
+        }
+    }
+    static std::mutex guard;
+    const std::lock_guard<std::mutex> lock(guard);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666u & ~unsigned(mask);
+}
 
 QString perUserDataFolder(const QString &appName)
 {
@@ -46,25 +77,66 @@ QString privateTempPath(const QString &name)
 
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const auto fail = [error](const QString &why) {
         if (error)
-            *error = file.errorString();
+            *error = why;
         return false;
+    };
+    QFileInfo existing(path);
+    if (existing.isDir())
+        return fail(QStringLiteral("Filename refers to a directory"));
+    if (existing.exists() && !existing.isWritable())
+        return fail(QStringLiteral("Existing file %1 is not writable").arg(path));
+    // A link is written through: its file is replaced, the link stays.
+    QString finalPath = path;
+    for (int depth = 0; depth < 128 && existing.isSymLink(); ++depth) {
+        existing.setFile(existing.symLinkTarget());
+        finalPath = existing.filePath();
+    }
+    const QString folder = QFileInfo(finalPath).absolutePath();
+    removeStaleTemporariesOnce(folder);
+
+    // Until the old file's permissions are copied, nobody else may read the new one.
+    const bool replacing = existing.exists();
+    QString temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
+        temp = temporaryPath(finalPath, QStringLiteral("part"));
+        fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        QFile::remove(temp);
+        return fail(file.errorString());
     }
     // A write the system cut short (a full disk, a file size limit) is buffered as if whole and
     // only shows in the size of what reached the file.
-    const auto complete = [&file] { return file.flush() && file.size() == file.pos(); };
-    if (!writer(file) || !complete()) {
-        if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The data could not be written.");
-        file.cancelWriting();
-        return false;
+    if (!writer(file) || !file.flush() || file.size() != file.pos()) {
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The data could not be written.");
+        file.close();
+        QFile::remove(temp);
+        return fail(why);
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    struct stat old {};
+    if (replacing && ::stat(QFile::encodeName(finalPath).constData(), &old) == 0)
+        (void)::fchmod(file.handle(), old.st_mode & 07777);
+    // On the disk before it takes the name: a crash never leaves an empty file under it.
+    if (::fsync(file.handle()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        file.close();
+        QFile::remove(temp);
+        return fail(why);
+    }
+    file.close();
+    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(finalPath).constData()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temp);
+        return fail(why);
     }
     return true;
 }

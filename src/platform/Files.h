@@ -23,8 +23,14 @@ QString privateTempFolder();
 // privateTempFolder() + "/" + name.
 QString privateTempPath(const QString &name);
 
-// Writes the whole file through a temporary file that replaces the old one only when every byte
-// was written; the old file is kept on failure. Answers success; error receives the reason.
+// The mode a new file of the user's gets: 0666 less the process's umask. For a file written under
+// a private temporary name and then renamed into place.
+unsigned newFileMode();
+
+// Writes the whole file through a temporary file beside it (named as platform/Temporaries.h says)
+// that is synced and then replaces the old one, only when every byte was written; the old file is
+// kept on failure. Temporaries that ended processes left in the folder are removed first.
+// Answers success; error receives the reason.
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr);
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer,
                          QString *error = nullptr);

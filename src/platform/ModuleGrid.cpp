@@ -146,14 +146,44 @@ void rasteriseGrid(QImage &image, const ModuleGrid &grid, const GridPlacement &p
     }
 }
 
-void paintGrid(QPainter &painter, const ModuleGrid &grid, const QSizeF &pictureSize, const QRectF &target)
+namespace {
+
+bool paintsOnScreen(const QPainter &painter)
+{
+    return painter.device() && painter.device()->devType() == QInternal::Widget;
+}
+
+// The grid placed as an output at dpi places it, drawn back in the painter's points.
+void paintAsOutput(QPainter &painter, const ModuleGrid &grid, const QSizeF &pictureSize, const QTransform &toTarget,
+                   double dpi)
+{
+    const double k = dpi / 72.0;
+    const GridPlacement out = placeGrid(grid, pictureSize, toTarget * QTransform::fromScale(k, k));
+    if (out.isNull())
+        return;
+    const QRectF area(QRectF(out.target).topLeft() / k, QRectF(out.target).size() / k);
+    painter.setClipRect(area, Qt::IntersectClip);
+    if (grid.surround.isValid())
+        painter.fillRect(area, grid.surround);
+    const QRectF cells(QPointF(out.origin) / k, QSizeF(grid.cells.width() * out.moduleWidth / k,
+                                                       grid.cells.height() * out.moduleHeight / k));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(cells, grid.cells);
+}
+
+} // namespace
+
+void paintGrid(QPainter &painter, const ModuleGrid &grid, const QSizeF &pictureSize, const QRectF &target,
+               double outputDpi)
 {
     if (grid.isNull() || pictureSize.isEmpty() || target.isEmpty())
         return;
     QTransform toTarget = QTransform::fromTranslate(target.x(), target.y());
     toTarget.scale(target.width() / pictureSize.width(), target.height() / pictureSize.height());
     painter.save();
-    if (paintsWholePixels(painter)) {
+    if (outputDpi > 0 && paintsOnScreen(painter)) {
+        paintAsOutput(painter, grid, pictureSize, toTarget, outputDpi);
+    } else if (paintsWholePixels(painter)) {
         const QTransform toDevice = toTarget * painter.deviceTransform();
         GridPlacement placement = placeGrid(grid, pictureSize, toDevice);
         if (!placement.isNull()) {

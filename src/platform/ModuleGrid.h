@@ -52,8 +52,12 @@ GridPlacement placeGrid(const ModuleGrid &grid, const QSizeF &pictureSize, const
 void rasteriseGrid(QImage &image, const ModuleGrid &grid, const GridPlacement &placement,
                    const std::function<uint(QRgb)> &pixelOf);
 
-// Paints the grid of a picture of that size into target (painter coordinates), replacing what is
-// beneath as the composition mode says: whole pixels on raster devices, exact geometry on others.
-void paintGrid(QPainter &painter, const ModuleGrid &grid, const QSizeF &pictureSize, const QRectF &target);
+// Paints the grid of a picture of that size into target (painter coordinates, points), replacing what
+// is beneath as the composition mode says: whole pixels on raster devices, exact geometry on others.
+// On a screen, with the resolution the picture is output at (outputDpi above 0), the symbol is shown
+// as that output makes it (its modules whole pixels there), scaled to the screen unblended: what the
+// screen shows is the size that prints, though its modules then differ by a pixel.
+void paintGrid(QPainter &painter, const ModuleGrid &grid, const QSizeF &pictureSize, const QRectF &target,
+               double outputDpi = 0);
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/PdfFileWriter.h"
 
 #include "platform/EpsPaintEngine.h"
+#include "platform/Files.h"
+#include "platform/Temporaries.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,9 +10,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
+
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -75,7 +82,17 @@ PdfFileWriter::~PdfFileWriter()
         m_painter->end();
     m_painter.reset();
     m_writer.reset();
-    m_file.reset();   // removes the temporary file unless it was renamed
+    dropTemporary();
+}
+
+void PdfFileWriter::dropTemporary()
+{
+    // The temporary file goes unless it was renamed.
+    if (m_file) {
+        m_file->close();
+        QFile::remove(m_file->fileName());
+    }
+    m_file.reset();
 }
 
 void PdfFileWriter::fail(const QString &why)
@@ -88,17 +105,28 @@ void PdfFileWriter::fail(const QString &why)
         m_painter->end();
     m_painter.reset();
     m_writer.reset();
-    m_file.reset();
+    dropTemporary();
 }
 
 bool PdfFileWriter::begin(const QSizeF &firstPage)
 {
     const QFileInfo target(m_finalPath);
-    m_file = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") + target.completeBaseName() +
-                                              QStringLiteral(".XXXXXX.part"));
-    if (!m_file->open()) {
-        fail(m_file->errorString());
-        return false;
+    removeStaleTemporariesOnce(target.absolutePath());
+    // A name of this process's own: an exclusive create never takes someone else's file.
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        m_file = std::make_unique<QFile>(temporaryPath(m_finalPath, QStringLiteral("part")));
+        if (m_file->open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
+            // Readable by its owner only, as the exported PDF files have always been.
+            m_file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            break;
+        }
+        const bool taken = m_file->exists();
+        const QString why = m_file->errorString();
+        m_file.reset();
+        if (!taken || attempt == 63) {
+            fail(why);
+            return false;
+        }
     }
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setResolution(72);   // one painter unit is one point
@@ -153,15 +181,23 @@ bool PdfFileWriter::finish()
         fail(m_file->error() != QFileDevice::NoError ? m_file->errorString() : QStringLiteral("The PDF file is damaged."));
         return false;
     }
+    // On the disk before it takes the name, as every other writer's file.
+    if (::fsync(m_file->handle()) != 0) {
+        fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
     m_file->close();
-    // Only a complete file replaces one of the same name.
+    // Only a complete file replaces one of the same name. It takes that file's mode, or the one
+    // any new file of the user's gets (the temporary file is the owner's alone).
     const QByteArray from = QFile::encodeName(m_file->fileName());
     const QByteArray to = QFile::encodeName(m_finalPath);
+    struct stat old {};
+    const mode_t mode = ::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode();
+    (void)::chmod(from.constData(), mode);
     if (std::rename(from.constData(), to.constData()) != 0) {
         fail(QStringLiteral("The PDF file could not be given its name."));
         return false;
     }
-    m_file->setAutoRemove(false);
     m_file.reset();
     return true;
 }

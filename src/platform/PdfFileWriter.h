@@ -1,8 +1,9 @@
 #pragma once
-// A multi-page PDF file written safely: the pages go to a temporary file in the destination folder,
+// A multi-page PDF file written safely: the pages go to a temporary file in the destination folder
+// (named as platform/Temporaries.h says; those that ended processes left there go first),
 // every page box is made exact to the hundredth of a point once the writer has closed, the
 // document information that the PDF writer cannot set itself (Author, Subject, Keywords) is
-// appended as an incremental update, and only then does the file take its final name. A failed
+// appended as an incremental update, the file is synced, and only then does it take its final name. A failed
 // create, write or close leaves no file behind and the old file (if any) untouched.
 //
 // Owned by one thread at a time: the export worker creates, paints and finishes it.
@@ -14,7 +15,6 @@
 #include <vector>
 
 class QFile;
-class QTemporaryFile;
 class QPainter;
 class QPdfWriter;
 
@@ -53,10 +53,11 @@ public:
 
 private:
     void fail(const QString &why);
+    void dropTemporary();
 
     QString m_finalPath;
     Info m_info;
-    std::unique_ptr<QTemporaryFile> m_file;
+    std::unique_ptr<QFile> m_file;   // the temporary file beside the final path
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     std::vector<QSizeF> m_pages;

@@ -3,6 +3,7 @@
 #include "platform/BinaryPlistTable.h"
 #include "platform/Files.h"
 #include "platform/PlistGuard.h"
+#include "platform/UserFiles.h"
 
 #include <QFile>
 #include <QTimeZone>
@@ -409,12 +410,11 @@ QByteArray plistToData(const PlistValue &value, PlistFormat format)
 
 std::optional<PlistValue> readPlistFile(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    // Project files are named by the user: a regular file only, no more than the cap.
+    const UserFileRead file = readUserFile(path, kMaxPlistBytes);
+    if (!file.ok())
         return std::nullopt;
-    if (f.size() > kMaxPlistBytes)
-        return std::nullopt;
-    return plistFromData(f.read(kMaxPlistBytes + 1));
+    return plistFromData(file.bytes);
 }
 
 bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format, QString *error)

@@ -21,8 +21,7 @@ QString pdfFile;
 QStringList availablePrinterNames()
 {
     QStringList names = QPrinterInfo::availablePrinterNames();
-    if (!printToPdfFile().isEmpty())
-        names << Pdf_Destination_Name;
+    names << Pdf_Destination_Name;
     return names;
 }
 
@@ -60,10 +59,12 @@ QString destinationName(const PrintInfo &info)
     return fallback.isEmpty() ? QStringLiteral("the default printer") : fallback;
 }
 
-std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview)
+std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview, const QString &pdfFile)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const QString file = printToPdfFile();
+    QString file = printToPdfFile();
+    if (file.isEmpty() && info.printerName == Pdf_Destination_Name)
+        file = pdfFile;
     const QString name = info.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : info.printerName;
     const bool installed = !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
     if (!file.isEmpty()) {
@@ -72,6 +73,11 @@ std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, boo
     } else if (preview && !installed) {
         printer->setOutputFormat(QPrinter::PdfFormat);   // only its page is used
     } else {
+        if (info.printerName == Pdf_Destination_Name) {
+            if (error)
+                *error = QStringLiteral("no PDF file was chosen");
+            return nullptr;
+        }
         if (!installed) {
             if (error)
                 *error = name.isEmpty() ? QStringLiteral("no printer is installed")

@@ -15,8 +15,8 @@ class QWidget;
 
 namespace platform {
 
-// The installed printers' names; while jobs go to a PDF file, that destination is listed last as
-// Pdf_Destination_Name, so that what asks for a printer can be used with it.
+// The installed printers' names, and last the PDF destination (Pdf_Destination_Name), which needs
+// no printer: jobs can always be printed to a PDF file.
 QStringList availablePrinterNames();
 inline const QString Pdf_Destination_Name = QStringLiteral("PDF File");
 
@@ -30,9 +30,11 @@ QString printToPdfFile();
 std::optional<QMarginsF> printerMargins(const QString &printerName, const QPageLayout &page);
 
 // A printer for a job of the page setup: its printer (or the PDF file), paper and orientation, the
-// whole page in use with no margins, at high resolution. Null, with the reason, when there is no
-// printer to print on; a preview needs none and then gets a printer of the page alone.
-std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview = false);
+// whole page in use with no margins, at high resolution. The PDF destination writes pdfFile (the
+// file set by setPrintToPdfFile() first). Null, with the reason, when there is no printer to print
+// on; a preview needs none and then gets a printer of the page alone.
+std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview = false,
+                                      const QString &pdfFile = QString());
 
 // The name a message gives the job's destination: the PDF file, the printer, or the default one.
 QString destinationName(const PrintInfo &info);

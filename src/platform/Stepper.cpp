@@ -1,5 +1,6 @@
 #include "platform/Stepper.h"
 
+#include <QEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,6 +27,20 @@ Stepper::Stepper(QWidget *parent) : QWidget(parent)
     connect(m_up, &QToolButton::clicked, this, &Stepper::stepUp);
     connect(m_down, &QToolButton::clicked, this, &Stepper::stepDown);
     setFixedWidth(18);
+}
+
+bool Stepper::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish && !accessibleName().isEmpty()) {
+        QString base = accessibleName();
+        if (base.endsWith(QLatin1String(" stepper")))
+            base.chop(8);
+        if (m_up->accessibleName().isEmpty())
+            m_up->setAccessibleName(base + QStringLiteral(" up"));
+        if (m_down->accessibleName().isEmpty())
+            m_down->setAccessibleName(base + QStringLiteral(" down"));
+    }
+    return QWidget::event(event);
 }
 
 int Stepper::intValue() const { return int(std::lround(m_value)); }

@@ -38,6 +38,10 @@ signals:
     // The user changed the value with an arrow.
     void stepped();
 
+protected:
+    // A named stepper names its arrows after it ("Rows stepper": "Rows up", "Rows down").
+    bool event(QEvent *event) override;
+
 private:
     void step(double delta);
     QToolButton *m_up = nullptr;

@@ -146,9 +146,10 @@ void Card_Wizard::Fill_Templates()
         return;
     }
     const QString base = Resource_Path + QStringLiteral("/Templates/AllType");
-    const std::optional<QList<MyImageObject>> found = category.code == QLatin1String("A")
-                                                          ? templategallery::All_Templates(base)
-                                                          : templategallery::Category_Templates(base, category.folder);
+    const QString regenerated = Created_Resource_Path + QStringLiteral("/Templates/AllType");
+    const std::optional<QList<MyImageObject>> found =
+        category.code == QLatin1String("A") ? templategallery::All_Templates(base, regenerated)
+                                            : templategallery::Category_Templates(base, category.folder, regenerated);
     if (found)
         replaceItems(*images, *found);   // a missing folder leaves the gallery as it was
     if (images->numberOfItemsInImageBrowser() > 0)
@@ -180,7 +181,8 @@ void Card_Wizard::imageBrowserSelectionDidChange()
     if (selected.isEmpty())
         return;
     const MyImageObject &item = images->imageBrowser_itemAtIndex(selected.first().row());
-    Selected_Template_Path = templategallery::Design_Path_Of(item.path);
+    Selected_Template_Path = templategallery::Design_Path_Of(item.path, Resource_Path + QStringLiteral("/Templates/AllType"),
+                                                             Created_Resource_Path + QStringLiteral("/Templates/AllType"));
     QString shown = Selected_Template_Path;
     if (!Resource_Path.isEmpty() && shown.startsWith(Resource_Path))
         shown = shown.mid(Resource_Path.size());

@@ -20,6 +20,7 @@
 #include "platform/Plist.h"
 #include "platform/Stepper.h"
 #include "model/Card_Property.h"
+#include "platform/UserFiles.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectFilePanels.h"
 #include "projects/ProjectsSources.h"
@@ -245,7 +246,9 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         Not_Draw_Only_Prop_Change = false;
         dsg.Show_RHS_Properties(nullptr);
         if (card.Card_fill_chk && card.Card_fill_style == QLatin1String("I") && !card.Card_BG_Image_Path.isEmpty()) {
-            card.Card_BG_Image = QImage(card.Card_BG_Image_Path);
+            // The picture the project names is read only when it is a regular file.
+            const QString &picture = card.Card_BG_Image_Path;
+            card.Card_BG_Image = platform::isRegularFile(picture) ? QImage(picture) : QImage();
             dsg.Show_Card_Image_Path(card.Card_BG_Image_Path);
         }
         dsg.Set_Selected_Control_Tool(0);

@@ -52,8 +52,8 @@ RHS_Templates *RHS_Templates::defaultInstance() { return RHS_Temp_OBJ; }
 
 void RHS_Templates::Fill_Templates()
 {
-    const std::optional<QList<MyImageObject>> found =
-        templategallery::All_Templates(Resource_Path + QStringLiteral("/Templates/AllType"));
+    const std::optional<QList<MyImageObject>> found = templategallery::All_Templates(
+        Resource_Path + QStringLiteral("/Templates/AllType"), Created_Resource_Path + QStringLiteral("/Templates/AllType"));
     if (!found)
         return;
     images->removeAllImages();
@@ -76,7 +76,9 @@ void RHS_Templates::imageBrowserSelectionDidChange()
         const QModelIndexList selected = imageBrowser->selectionModel()->selectedIndexes();
         if (selected.isEmpty())
             return;
-        Selected_Template_Path = templategallery::Design_Path_Of(images->imageBrowser_itemAtIndex(selected.first().row()).path);
+        Selected_Template_Path = templategallery::Design_Path_Of(images->imageBrowser_itemAtIndex(selected.first().row()).path,
+                                                                 Resource_Path + QStringLiteral("/Templates/AllType"),
+                                                                 Created_Resource_Path + QStringLiteral("/Templates/AllType"));
         if (projects.design().Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
             return;   // the user keeps the current design
         // The template as opened is the bottom of the history, with nothing unsaved.

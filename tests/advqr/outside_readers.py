@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Reads QR payloads as phone apps read them, sharing no code with the application: vCard and VEVENT
-with python3-vobject, mailto, WhatsApp, UPI and crypto links with urllib.parse, and Wi-Fi network
-texts by the published form "WIFI:T:<type>;S:<name>;P:<password>;H:<hidden>;;", in which a backslash
+with python3-vobject, mailto, WhatsApp, UPI, crypto, tel: and directions links with urllib.parse,
+and Wi-Fi network texts by the published form "WIFI:T:<type>;S:<name>;P:<password>;H:<hidden>;;", in which a backslash
 escapes the next character (so \\; \\, \\: \\" and \\\\ stand for themselves).
 
 Input: a JSON file holding a list of {"kind": ..., "payload": ...}. Output: a JSON list of what was
 read, one object per payload, in order.
 """
 import json
+import re
 import sys
 import urllib.parse
 
@@ -51,9 +52,12 @@ def read_mailto(text):
 
 
 def read_whatsapp(text):
+    # The short link's path is the international number in digits only.
     parts = urllib.parse.urlsplit(text)
-    return {'host': parts.netloc, 'number': urllib.parse.unquote(parts.path).strip('/'),
-            'text': query(parts).get('text')}
+    number = urllib.parse.unquote(parts.path).strip('/')
+    if not number.isdigit():
+        raise ValueError('the chat link names no number: %r' % number)
+    return {'host': parts.netloc, 'number': number, 'text': query(parts).get('text')}
 
 
 def read_upi(text):
@@ -68,6 +72,28 @@ def read_crypto(text):
     result = {'scheme': parts.scheme, 'address': urllib.parse.unquote(parts.path)}
     result.update(query(parts))
     return result
+
+
+def read_tel(text):
+    # RFC 3966: a global number is "+" and digits with the visual separators - . ( ); no blanks.
+    parts = urllib.parse.urlsplit(text)
+    number = parts.path.split(';')[0]
+    if parts.scheme != 'tel' or not re.fullmatch(r'\+?[0-9().-]*[0-9][0-9().-]*', number):
+        raise ValueError('not a telephone URI: %r' % text)
+    return {'scheme': parts.scheme, 'number': re.sub(r'[().-]', '', number)}
+
+
+def read_maps(text):
+    # A directions link names its waypoints after "/maps/dir/", the start first and the destination
+    # last; an empty start is the phone's own position.
+    parts = urllib.parse.urlsplit(text)
+    if not parts.path.startswith('/maps/dir/'):
+        raise ValueError('not a directions link')
+    points = parts.path[len('/maps/dir/'):].split('/')
+    if len(points) < 2:
+        raise ValueError('a single point is the start of a route, not its destination')
+    latitude, longitude = (float(v) for v in urllib.parse.unquote(points[-1]).split(','))
+    return {'start': points[0], 'latitude': latitude, 'longitude': longitude}
 
 
 def read_wifi(text):
@@ -93,7 +119,7 @@ def read_wifi(text):
 
 
 READERS = {'vcard': read_vcard, 'vevent': read_vevent, 'mailto': read_mailto, 'whatsapp': read_whatsapp,
-           'upi': read_upi, 'crypto': read_crypto, 'wifi': read_wifi}
+           'upi': read_upi, 'crypto': read_crypto, 'wifi': read_wifi, 'tel': read_tel, 'maps': read_maps}
 
 
 def main():

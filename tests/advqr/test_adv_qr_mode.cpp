@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -116,7 +117,7 @@ TEST_F(AdvQrMode, TextPanelTypesBuildThePayload)
     EXPECT_EQ(env.advQr().Qr_Text->heading_label->text(), QStringLiteral("Enter the Phone number to generate QR code:"));
     EXPECT_FALSE(env.advQr().Qr_Text->Call_Value_field->isHidden());
     EXPECT_TRUE(env.advQr().Qr_Text->Open_Url_Btn->isHidden());
-    EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel: 555 0100"));
+    EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel:5550100"));
     EXPECT_EQ(SEL_QR_DISPLAY_VALUE, QStringLiteral("Phone Number : \n\n 555 0100 "));
 
     env.advQr().QR_Text_Clicked(QStringLiteral("URL"));
@@ -152,6 +153,43 @@ TEST_F(AdvQrMode, EmptyPayloadShowsTheErrorOnlyInThisMode)
     env.advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral("hello"));   // the panel rebuilds at once
     EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("hello"));
     EXPECT_TRUE(env.advQr().ADV_QR_barcode_error_label->isHidden());
+}
+
+} // namespace
+
+namespace {
+
+// A number field that holds no number makes no symbol: the label says why, until it is mended.
+TEST_F(AdvQrMode, NumbersThatAreNoneAreRefusedWithAMessage)
+{
+    Barcode_Setting_Or_Designing_Mode = 2;
+    AdvQrController &q = env.advQr();
+    const struct {
+        const char *title;
+        QLineEdit *field;
+        const char *typed;
+        const char *says;   // "": a symbol
+    } cases[] = {
+        {"Location", q.Qr_Location->Latitude_Field, "abc", "Please enter a latitude from -90 to 90."},
+        {"Location", q.Qr_Location->Latitude_Field, "999", "Please enter a latitude from -90 to 90."},
+        {"Location", q.Qr_Location->Latitude_Field, "-33,86", ""},
+        {"UPI", q.Qr_UPI->amount_field, "abc12.5", "Please enter a valid Amount."},
+        {"UPI", q.Qr_UPI->amount_field, "12,5", ""},
+    };
+    for (const auto &k : cases) {
+        q.QR_Text_Clicked(QString::fromLatin1(k.title));
+        q.Qr_Location->Loc_Cord_radio->click();
+        q.Qr_Location->Longitude_Field->setText(QStringLiteral("151.2"));
+        q.Qr_UPI->upi_id_field->setText(QStringLiteral("a@upi"));
+        k.field->clear();
+        QTest::keyClicks(k.field, QString::fromLatin1(k.typed));
+        const bool refused = *k.says != 0;
+        EXPECT_EQ(q.QR_barcodeImage->hasPicture(), !refused) << k.typed;
+        EXPECT_EQ(!q.ADV_QR_barcode_error_label->isHidden(), refused) << k.typed;
+        if (refused) {
+            EXPECT_EQ(q.ADV_QR_barcode_error_label->text().toStdString(), k.says);
+        }
+    }
 }
 
 } // namespace

@@ -9,16 +9,19 @@
 #include "advqr/Qr_Social_View_Panel.h"
 #include "advqr/Qr_Sms_View_Panel.h"
 #include "advqr/Qr_Text_View_Panel.h"
+#include "advqr/Qr_Wifi_View_Panel.h"
 #include "app/SKTWindowController.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
 #include "advqr/AdvQrGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/SymbolGlobals.h"
+#include "support/Wheel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -154,13 +157,31 @@ TEST_F(AdvQrSymbol, BlankPayloadShowsTheErrorLabelAndOutputIsRefused)
     EXPECT_EQ(responder->alertMessages().last(), QStringLiteral("\nPlease generate QR Code."));
 }
 
+// The label says the text is too long and what the symbol holds at the level, for the kind of text.
 TEST_F(AdvQrSymbol, PayloadTooLongForTheLevelShowsTheErrorLabel)
 {
-    levelHWithLogo();
-    qr().Qr_Text->Text_Field->setPlainText(QString(4000, QLatin1Char('x')));
-    EXPECT_FALSE(qr().ADV_QR_barcode_error_label->isHidden());
-    EXPECT_FALSE(qr().QR_barcodeImage->hasPicture());
-    EXPECT_FALSE(qr().Check_Valid_ADV_QR_Code());
+    const struct {
+        int level;
+        QString text;
+        const char *says;
+    } cases[] = {
+        {3, QString(4000, QLatin1Char('x')), "at error correction level H it holds at most 1273 characters."},
+        {0, QString(7100, QLatin1Char('7')), "at error correction level L it holds at most 7089 digits."},
+        {1, QString(3400, QLatin1Char('A')), "at error correction level M it holds at most 3391 characters."},
+    };
+    for (const auto &k : cases) {
+        levelHWithLogo();
+        qr().ADV_QR_ec_lvl_ComboBox->setCurrentIndex(k.level);
+        ADV_QR_EC_Level_Val = k.level;
+        qr().Qr_Text->Text_Field->setPlainText(k.text);
+        EXPECT_FALSE(qr().ADV_QR_barcode_error_label->isHidden());
+        EXPECT_EQ(qr().ADV_QR_barcode_error_label->text().toStdString(),
+                  std::string("The text is too long for a QR Code: ") + k.says);
+        EXPECT_FALSE(qr().QR_barcodeImage->hasPicture());
+        EXPECT_FALSE(qr().Check_Valid_ADV_QR_Code());
+    }
+    qr().Qr_Text->Text_Field->setPlainText(QString());
+    EXPECT_EQ(qr().ADV_QR_barcode_error_label->text(), QStringLiteral("Please enter a value to generate the QR Code."));
 }
 
 TEST_F(AdvQrSymbol, TransparentBackgroundLeavesTheCornersClearAndDisablesTheWell)
@@ -177,6 +198,34 @@ TEST_F(AdvQrSymbol, TransparentBackgroundLeavesTheCornersClearAndDisablesTheWell
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixelColor(0, 0).alpha(), k.cornerAlpha);
         EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1).alpha(), k.cornerAlpha);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The wheel over a list of the settings or of a type's panel scrolls the panel and leaves the list;
+// a list with the focus takes it.
+TEST_F(AdvQrSymbol, TheWheelScrollsThePanelsNotTheirLists)
+{
+    page->resize(1000, 320);
+    page->show();
+    QApplication::setActiveWindow(page.get());
+    qr().QR_Text_Clicked(QStringLiteral("WIFI"));
+    auto *settings = page->findChild<QScrollArea *>(QStringLiteral("adv_qr_settings_scroll"));
+    ASSERT_GT(settings->verticalScrollBar()->maximum(), 0);
+    for (QComboBox *list : {qr().ADV_QR_align_ftr_combo, qr().ADV_QR_version_ComboBox, qr().Qr_Wifi->encryption}) {
+        QScrollArea *area = testsupport::enclosingScrollArea(list);
+        ASSERT_NE(area, nullptr);
+        area->verticalScrollBar()->setValue(0);
+        const int index = list->currentIndex();
+        testsupport::wheelDown(list);
+        EXPECT_EQ(list->currentIndex(), index) << list->objectName().toStdString();
+        EXPECT_EQ(area->verticalScrollBar()->value() > 0, area->verticalScrollBar()->maximum() > 0);
+        list->setFocus();
+        testsupport::wheelDown(list);
+        EXPECT_NE(list->currentIndex(), index) << list->objectName().toStdString() << " with the focus";
     }
 }
 

@@ -42,12 +42,14 @@ TEST(QrPayloadBuild, CallNumbers)
 {
     const auto call = [](const char *n) { return [n](QrFields &f) { f.text.Call_Value_field = S(n); }; };
     expectCases({
-        {"number", S("Call"), call("+1 555 0100"), S("tel:+1 555 0100"), S("Phone Number : \n\n+1 555 0100")},
+        {"no blanks in the URI, the summary keeps them", S("Call"), call("+1 555 0100"), S("tel:+15550100"),
+         S("Phone Number : \n\n+1 555 0100")},
         {"capital scheme stays", S("Call"), call("TEL:12"), S("TEL:12"), {}},
         {"scheme alone gets another", S("Call"), call("tel:"), S("tel:tel:"), {}},
         {"five characters with scheme", S("Call"), call("tel:5"), S("tel:5"), {}},
         {"short number", S("Call"), call("12"), S("tel:12"), {}},
-        {"blanks trimmed in the payload only", S("Call"), call(" 555 "), S("tel: 555"), S("Phone Number : \n\n 555 ")},
+        {"blanks trimmed in the payload only", S("Call"), call(" 555 "), S("tel:555"), S("Phone Number : \n\n 555 ")},
+        {"blanks after the scheme", S("Call"), call("tel:+1 (555) 0100"), S("tel:+1(555)0100"), {}},
     });
 }
 
@@ -58,9 +60,9 @@ TEST(QrPayloadBuild, LinkTypesAndTheLinkRule)
     const auto place = [](const char *u) { return [u](QrFields &f) { f.location.URL_Path_Field = S(u); }; };
     expectCases({
         {"short input", S("URL"), url("ab"), S("https://ab"), S("URL : \n\nab")},
-        {"capital http stays", S("Review"), url("HTTP://Example.org/a b"), S("HTTP://Example.org/ab"), {}},
-        {"no scheme loses every space", S("File"), url("example.org/my page"), S("https://example.org/mypage"),
-         S("URL : \n\nexample.org/my page")},
+        {"capital http stays", S("Review"), url("HTTP://Example.org/a b"), S("HTTP://Example.org/a%20b"), {}},
+        {"a space inside is encoded", S("File"), url(" example.org/?q=a b "), S("https://example.org/?q=a%20b"),
+         S("URL : \n\n example.org/?q=a b ")},
         {"Spotify", S("Spotify"), url("open.spotify.com/x"), S("https://open.spotify.com/x"), {}},
         {"Meeting", S("Meeting"), url("meet.example/abc"), S("https://meet.example/abc"), {}},
         {"Mobile App", S("Mobile App"), url("https://apps.example/id1"), S("https://apps.example/id1"), {}},
@@ -81,8 +83,8 @@ TEST(QrPayloadBuild, MessagingTypes)
     expectCases({
         {"SMS", S("Send SMS"), sms(" +1 555 ", "Hi: there"), S("SMSTO:+1 555:Hi: there"),
          S("Number : +1 555\n\nMessage : Hi: there")},
-        {"WhatsApp spaces leave the number", S("WhatsApp"), sms("+91 98765 43210", "Hi"),
-         S("https://wa.me/+919876543210/?text=Hi"), S("WhatsApp Number : +91 98765 43210\n\nWhatsApp Message : Hi")},
+        {"WhatsApp number in digits only", S("WhatsApp"), sms("+1 (555) 123-4567", "Hi"),
+         S("https://wa.me/15551234567/?text=Hi"), S("WhatsApp Number : +1 (555) 123-4567\n\nWhatsApp Message : Hi")},
         {"WhatsApp host typed", S("WhatsApp"), sms("wa.me/123456", ""), S("https://wa.me/123456/?text="), {}},
         {"WhatsApp scheme and www go", S("WhatsApp"), sms("https://www.wa.me/123456", ""),
          S("https://wa.me/123456/?text="), {}},
@@ -193,10 +195,13 @@ TEST(QrPayloadBuild, MeetingAndLocationForms)
          S("https://zoom.us/j/1?pwd=2"), S("Zoom Meeting URL : \nzoom.us/j/1?pwd=2")},
         {"meeting number", S("Zoom"), [](QrFields &f) { f.zoom = {false, S("ignored"), S("123 456 789"), S("a b")}; },
          S("https://zoom.us/j/123456789?pwd=ab"), S("Meeting ID : 123 456 789\n\nPassword : a b")},
+        // One point is the destination: the route's start stays empty.
         {"coordinates", S("Location"), [](QrFields &f) { f.location = {false, {}, S(" 48.85 "), S("2.29")}; },
-         S("https://www.google.com/maps/dir/48.85,2.29"), S("Latitude :  48.85 \n\nLongitude : 2.29")},
+         S("https://www.google.com/maps/dir//48.85,2.29"), S("Latitude :  48.85 \n\nLongitude : 2.29")},
+        {"decimal commas", S("Location"), [](QrFields &f) { f.location = {false, {}, S("-33,86"), S("151,2")}; },
+         S("https://www.google.com/maps/dir//-33.86,151.2"), S("Latitude : -33,86\n\nLongitude : 151,2")},
         {"location link", S("Location"), [](QrFields &f) { f.location.URL_Path_Field = S("maps.example/x y"); },
-         S("https://maps.example/xy"), S("Location URL : \n\nmaps.example/x y")},
+         S("https://maps.example/x%20y"), S("Location URL : \n\nmaps.example/x y")},
     });
 }
 
@@ -258,7 +263,9 @@ TEST(QrPayloadBuild, PaymentLinks)
          S("UPI ID : acme@upi\nName : Acme\nAmount : 10\nNote : Tea")},
         {"UPI values encoded", S("UPI"), upi("acme@upi", "Café & Co", "1.5", "Order #7: 50%+tax"),
          S("upi://pay?pa=acme@upi&pn=Caf%C3%A9%20%26%20Co&am=1.5&tn=Order%20%237:%2050%25%2Btax"), {}},
-        {"UPI keeps empty values", S("UPI"), upi("", "", "", ""), S("upi://pay?pa=&pn=&am=&tn="), {}},
+        {"UPI omits empty values", S("UPI"), upi("a@upi", "", "", ""), S("upi://pay?pa=a@upi"), {}},
+        {"UPI amount only, a decimal comma", S("UPI"), upi("a@upi", "", "5,25", ""), S("upi://pay?pa=a@upi&am=5.25"),
+         S("UPI ID : a@upi\nName : \nAmount : 5,25\nNote : ")},
         {"Bitcoin", S("Bitcoin"), coin(5, "bc1q", " 0.5 ", "Ann & Co", "Hi #1"),
          S("bitcoin:bc1q?amount=0.5&label=Ann%20%26%20Co&message=Hi%20%231"),
          S("Wallet Address : bc1q\nAmount : 0.5\nRecipient : Ann & Co\nMessage : Hi #1")},

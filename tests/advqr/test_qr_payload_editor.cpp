@@ -24,6 +24,7 @@
 #include "core/Mode.h"
 #include "core/SymbolGlobals.h"
 #include "core/UserFolders.h"
+#include "core/Utilities.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -137,6 +138,24 @@ TEST_F(QrPayloadEditor, OkStoresTheNewPayloadAndRendersTheObjectAgain)
     EXPECT_EQ(o->AQR_Display_value, again.summary);
     ASSERT_FALSE(o->_barcode_image.isNull());
     EXPECT_EQ(testsupport::decode(o->_barcode_image.toImage(600), QStringLiteral("QRCode")).text, *again.payload);
+}
+
+// Opening and OK without a touch hand back the stored payload byte for byte: blanks at a password's
+// ends and at a message's start are the user's.
+TEST_F(QrPayloadEditor, OkWithoutATouchKeepsThePayload)
+{
+    qrpayload::QrFields wifi, sms;
+    wifi.wifi = {QStringLiteral("Home"), QStringLiteral(" pa;ss "), 2, QStringLiteral("WPA/WPA2"), false};
+    sms.sms = {QStringLiteral("555"), QStringLiteral("  hi")};
+    const std::pair<QString, qrpayload::QrFields> cases[] = {{QStringLiteral("WIFI"), wifi},
+                                                             {QStringLiteral("Send SMS"), sms},
+                                                             {QStringLiteral("Coupon"), sms}};
+    for (const auto &[title, fields] : cases) {
+        const qrpayload::Result built = qrpayload::Build_QR_Payload(title, fields);
+        const auto o = qrObject(title, Trim_Str(*built.payload), built.summary);
+        editWith([&] { editor().ok_button->click(); });
+        EXPECT_EQ(o->AQR_Final_Value.toStdString(), Trim_Str(*built.payload).toStdString()) << title.toStdString();
+    }
 }
 
 TEST_F(QrPayloadEditor, ABlankTextShowsASpaceAndIsRefused)

@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -55,6 +56,18 @@ std::vector<Item> phoneExamples()
     f = {};
     f.sms = {S("+91 98765 43210"), S("Hi & bye #1")};
     items.push_back({S("whatsapp"), S("WhatsApp"), f, "phone chat"});
+    f = {};
+    f.sms = {S("+1 (555) 123-4567"), S("Hi")};
+    items.push_back({S("whatsapp"), S("WhatsApp"), f, "chat number with separators"});
+    f = {};
+    f.text.Call_Value_field = S("+1 (555) 123-4567");
+    items.push_back({S("tel"), S("Call"), f, "call with blanks"});
+    f = {};
+    f.location = {false, {}, S("-33,86"), S(" 151.2")};
+    items.push_back({S("maps"), S("Location"), f, "destination by coordinates"});
+    f = {};
+    f.upi = {S("acme@upi"), S(""), S(""), S("")};
+    items.push_back({S("upi"), S("UPI"), f, "payment without name, amount or note"});
     return items;
 }
 
@@ -65,7 +78,8 @@ std::vector<Item> allItems()
                                            {S("Email"), S("mailto")},   {S("Feedback"), S("mailto")},
                                            {S("WhatsApp"), S("whatsapp")}, {S("UPI"), S("upi")},
                                            {S("Bitcoin"), S("crypto")}, {S("Crypto"), S("crypto")},
-                                           {S("WIFI"), S("wifi")}};
+                                           {S("WIFI"), S("wifi")}, {S("Call"), S("tel")},
+                                           {S("Location"), S("maps")}};
     for (const qrsamples::Sample &s : qrsamples::allTitles())
         if (kinds.contains(s.title))
             items.push_back({kinds.value(s.title), s.title, s.fields, "sample " + s.title.toStdString()});
@@ -141,17 +155,25 @@ QJsonObject expected(const Item &item)
                 {S("to"), f.email.Email_ID_field},
                 {S("subject"), f.email.Subject_field},
                 {S("body"), f.email.Message_Field}};
-    if (item.kind == QLatin1String("whatsapp")) {
-        QString number = f.sms.Number_Field;
-        return {{S("host"), S("wa.me")}, {S("number"), number.remove(u' ')}, {S("text"), f.sms.Message_field}};
+    const auto digits = [](QString v) { return v.remove(QRegularExpression(S("[^0-9]"))); };
+    if (item.kind == QLatin1String("whatsapp"))
+        return {{S("host"), S("wa.me")}, {S("number"), digits(f.sms.Number_Field)}, {S("text"), f.sms.Message_field}};
+    if (item.kind == QLatin1String("tel"))
+        return {{S("scheme"), S("tel")}, {S("number"), S("+") + digits(f.text.Call_Value_field.section(u';', 0, 0))}};
+    if (item.kind == QLatin1String("maps")) {
+        const auto number = [](QString v) { return v.replace(u',', u'.').trimmed().toDouble(); };
+        return {{S("start"), S("")},
+                {S("latitude"), number(f.location.Latitude_Field)},
+                {S("longitude"), number(f.location.Longitude_Field)}};
     }
-    if (item.kind == QLatin1String("upi"))
-        return {{S("scheme"), S("upi")},
-                {S("host"), S("pay")},
-                {S("pa"), f.upi.upi_id_field},
-                {S("pn"), f.upi.name_field},
-                {S("am"), f.upi.amount_field},
-                {S("tn"), f.upi.note_field}};
+    if (item.kind == QLatin1String("upi")) {
+        QJsonObject o{{S("scheme"), S("upi")}, {S("host"), S("pay")}, {S("pa"), f.upi.upi_id_field}};
+        for (const auto &[key, value] : {std::pair{S("pn"), f.upi.name_field}, std::pair{S("am"), f.upi.amount_field},
+                                         std::pair{S("tn"), f.upi.note_field}})
+            if (!value.isEmpty())
+                o.insert(key, value);
+        return o;
+    }
     if (item.kind == QLatin1String("crypto")) {
         const auto &c = f.crypto;
         QJsonObject o{{S("scheme"), item.title == S("Bitcoin") ? S("bitcoin") : qrpayload::Crypto_Schemes().at(c.crypto_type_matrix)},

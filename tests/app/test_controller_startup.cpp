@@ -1,4 +1,5 @@
 #include "app/SKTWindowController.h"
+#include "core/FileServices.h"
 #include "core/Globals.h"
 #include "core/Edition.h"
 #include "core/UserFolders.h"
@@ -6,6 +7,7 @@
 #include "design/DesignParts.h"
 #include "design/DesignWorkArea.h"
 #include "model/SKTDocument.h"
+#include "platform/Files.h"
 #include "platform/Plist.h"
 #include "platform/Quit.h"
 #include "model/Card_Property.h"
@@ -27,6 +29,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 bool worldWritable(const QString &path) { return QFileInfo(path).permissions() & QFile::WriteOther; }
@@ -118,6 +123,22 @@ TEST(ControllerStartup, UserSeedsAreKeptAndRestored)
     ASSERT_TRUE(back && back->toStrings());
     EXPECT_EQ(back->toStrings()->size(), 22);   // a deleted one comes back
     EXPECT_TRUE(QFileInfo::exists(custom_label_path + QStringLiteral("/Custom1.qpf")));
+}
+
+TEST(ControllerStartup, TheSeriesOfARestoreCutShortAreBackAtTheNextStart)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    const pid_t ended = ::fork();   // the restore's process, killed between its two renames
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    ASSERT_TRUE(QDir(Data_Folder_Path).removeRecursively());
+    const QString old = env.userFolder() + QStringLiteral("/.DataSet.tagora-%1-0.old").arg(ended);
+    ASSERT_TRUE(QDir().mkpath(old));
+    ASSERT_TRUE(platform::writeFileAtomically(old + QStringLiteral("/A.txt"), "a\n"));
+    Check_Path_And_Create_Files();
+    EXPECT_EQ(Get_datasheet_File_Name_Array(), QStringList{QStringLiteral("A")});
+    EXPECT_FALSE(QFileInfo::exists(old));
 }
 
 TEST(ControllerStartup, NothingIsCreatedInTheResourceFolder)

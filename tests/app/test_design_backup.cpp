@@ -336,6 +336,24 @@ TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
     EXPECT_EQ(Excel_Source_Path, workbook);
 }
 
+TEST_F(WorkbookLink, DiscardingTheLinkRefreshesTheRecordList)
+{
+    if (ONLY_QR_MODE)
+        GTEST_SKIP() << "this edition shows no record list";
+    testsupport::ResponderScope responder;
+    RecordBinding &records = recordsOf(c->design());
+    for (int i = 0; i < 25; ++i)
+        records.Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("r%1").arg(i)}});
+    put({columnBound(QStringLiteral("T_1"))});
+    records.Check_Series_Or_Excel_Use_or_not();
+    ASSERT_EQ(records.Fill_List_Data_RHS.size(), 25);
+    importAnswers(1, 3);
+    responder->openAnswers = {QStringList{workbook}};
+    responder->alertAnswers = {QStringLiteral("Yes")};
+    sourceButton("excel_browse_btn")->click();
+    EXPECT_EQ(records.Fill_List_Data_RHS.size(), 1) << "the objects are Manual now: one record";
+}
+
 TEST_F(WorkbookLink, AnImportWithoutRowsTakesExcelFromBothCombos)
 {
     testsupport::ResponderScope responder;

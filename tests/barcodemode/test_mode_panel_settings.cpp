@@ -6,7 +6,10 @@
 #include "barcodemode/BarcodeModePanel.h"
 #include "batch_fixture.h"
 #include "core/Mode.h"
+#include "support/Wheel.h"
 
+#include <QComboBox>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +117,20 @@ TEST_F(ModePanel, OnlyTheUsersEditsAreReported)
     QTest::keyClicks(c->advQr().ADV_QR_FooterText, QStringLiteral("Y"));
     EXPECT_EQ(advanced.count(), 1);
     EXPECT_EQ(barcode.count(), 2);
+}
+
+// The wheel over a list of the settings scrolls them and leaves the list, unless it has the focus.
+TEST_F(ModePanel, TheWheelScrollsTheSettingsNotTheirLists)
+{
+    for (QComboBox *list : {bm->align_ftr_combo, bm->DPI_ComboBox, bm->qr_version_ComboBox}) {
+        QScrollArea *area = testsupport::enclosingScrollArea(list);
+        ASSERT_NE(area, nullptr);
+        area->verticalScrollBar()->setValue(0);
+        list->setCurrentIndex(0);
+        testsupport::wheelDown(list);
+        EXPECT_EQ(list->currentIndex(), 0) << list->objectName().toStdString();
+        EXPECT_EQ(area->verticalScrollBar()->value() > 0, area->verticalScrollBar()->maximum() > 0);
+    }
 }
 
 } // namespace

@@ -12,11 +12,14 @@
 #include "output/AccessoryViewController.h"
 #include "core/Messages.h"
 #include "core/UserFolders.h"
+#include "support/Deadline.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QMutex>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace value_list_test;
 using namespace value_list;
@@ -240,6 +243,19 @@ TEST_F(ValueListTransfers, FilesThatGiveNoRecordsAreReported)
         EXPECT_EQ(messages(), QStringList{kUnreadable});
         EXPECT_TRUE(bm->ListData_barcode.isEmpty());
         EXPECT_FALSE(pleaseWaitUp());
+    }
+}
+
+TEST_F(ValueListTransfers, AFifoOrADeviceIsNoFile)
+{
+    const QString fifo = files.filePath("values.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const testsupport::Deadline deadline(60, "a special file was read");
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
+        responder->alerts.clear();
+        importText(path, {true, false, false, false, true});
+        EXPECT_EQ(messages(), QStringList{QStringLiteral("Please select a valid file.")});
+        EXPECT_TRUE(bm->ListData_barcode.isEmpty());
     }
 }
 

@@ -20,6 +20,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -40,8 +41,9 @@ QByteArray readAll(const QString &path)
 // Temporary files of the writer, hidden ones included.
 QStringList leftovers(const QString &folder)
 {
-    return QDir(folder).entryList({batchfiles::BatchWriter::tempPrefix() + QLatin1Char('*')},
-                                  QDir::Files | QDir::Hidden | QDir::System);
+    QStringList out = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    out.removeIf([](const QString &name) { return !batchfiles::BatchWriter::isTemporary(name); });
+    return out;
 }
 
 void pause(int micros)
@@ -303,12 +305,20 @@ TEST(BatchFiles, TheWriterStagesBesideTheTargetAndSyncsAtTheEnd)
         SCOPED_TRACE(unnamed ? "unnamed" : "named");
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
+        // What a killed batch left in the folder goes when the next one starts there.
+        const pid_t ended = ::fork();
+        if (ended == 0)
+            ::_exit(0);
+        ::waitpid(ended, nullptr, 0);
+        const QString stale = dir.filePath(QStringLiteral(".old.png.tagora-%1-0.part").arg(ended));
+        ASSERT_TRUE(QFile(stale).open(QIODevice::WriteOnly));
         batchfiles::BatchWriter writer;
         writer.setUnnamedFiles(unnamed);
         const QString path = dir.filePath(QStringLiteral("one.png"));
         batchfiles::BatchWriter::Staged staged;
         QString why;
         ASSERT_TRUE(writer.stage(path, QByteArray("new"), &staged, &why)) << qPrintable(why);
+        EXPECT_FALSE(QFile::exists(stale));
         // Complete before it has the target's name: unnamed, or under its temporary name in the
         // same folder (a rename never crosses file systems); the target not there yet.
         if (!unnamed) {

@@ -110,8 +110,8 @@ TEST(ImageServices, SaveChoosesTheEncoderByExtension)
     QTemporaryDir dir;
     const Picture pic = Increase_DPI(barsPicture(false), 300);
     struct Case { const char *name; QByteArray format; };
-    for (const Case &c : {Case{"a.jpg", "jpeg"}, Case{"b.JPG", "jpeg"}, Case{"c.jpeg", "jpeg"}, Case{"d.png", "png"},
-                          Case{"e.bmp", "bmp"}, Case{"f.gif", "gif"}, Case{"g.tif", "tiff"}, Case{"h.TIFF", "tiff"},
+    for (const Case &c : {Case{"a.jpg", "jpeg"}, Case{"b.JPG", "jpeg"}, Case{"c.jpeg", "jpeg"}, Case{"c2.JPE", "jpeg"},
+                          Case{"c3.jfif", "jpeg"}, Case{"d.png", "png"}, Case{"e.bmp", "bmp"}, Case{"f.gif", "gif"}, Case{"g.tif", "tiff"}, Case{"h.TIFF", "tiff"},
                           Case{"i", "png"}, Case{"j.webp", "png"}}) {
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         ASSERT_TRUE(Save_gen_image(pic, path)) << c.name;

@@ -10,6 +10,7 @@
 #include "design/DesignParts.h"
 #include "design/PropertySidebar.h"
 #include "io/SeriesBackup.h"
+#include "series_fixture.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
 #include "support/ScriptedResponder.h"
@@ -30,6 +31,7 @@
 #include <QToolBar>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -331,4 +333,37 @@ TEST_F(BackupWindow, TheDesignsSeriesChoiceFollowsARestoreAndAReset)
         click(b.OK_btn);
     });
     EXPECT_EQ(designSeries->count(), 0);
+}
+
+TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
+{
+    const QString source = out.filePath(series_backup::Backup_Folder_name);
+    ASSERT_TRUE(QDir().mkpath(source + "/Sub"));   // nothing in it can be appended
+    series("A.txt", QByteArray(4096, 'a'));
+    responder->alertAnswers = {"Yes"};
+    run([&] {
+        pick(b.Restore_Radio);
+        pick(b.Restore_Append_Radio);
+        browseRestore(source);
+        click(b.OK_btn);
+    });
+    std::optional<seriestest::FileSizeLimit> limit(100);   // the copy of A cannot be written whole
+    run([&] {
+        browseBackup(out.filePath("elsewhere"));
+        click(b.OK_btn);
+    });
+    limit.reset();
+    seriestest::Undeletable kept(Data_Folder_Path + "/A.txt");
+    ASSERT_TRUE(kept.ok());
+    responder->alertAnswers = {"Yes"};
+    run([&] {
+        pick(b.Reset_Radio);
+        click(b.OK_btn);
+    });
+    EXPECT_EQ(messages(), QStringList({"Are you sure, you want to append the selected data Backup with the existing data?",
+                                       "Data could not be restored. The current data is unchanged.",
+                                       "Backup could not be saved. The previous backup is unchanged.\n\nNot copied A.txt: File too large",
+                                       "Do you want to reset to default data?",
+                                       "Data could not be reset. Some of the current data is still there."}));
+    EXPECT_TRUE(items(c->barcodeMode().val_combo_list).contains("A"));
 }

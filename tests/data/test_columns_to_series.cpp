@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include <optional>
+
 using namespace pickertest;
 
 namespace {
@@ -285,4 +287,37 @@ TEST_F(ColumnsToSeries, AnEditedHeaderNamesTheSeries)
         p.ListData_xl->setData(p.ListData_xl->index(1, 2), QStringLiteral(" People "), Qt::EditRole);
     }), 1);
     EXPECT_EQ(seriesBytes(QStringLiteral("People.txt")), "n1\nn2\n");
+}
+
+TEST_F(ColumnsToSeries, ColumnsWhoseNamesCleanAlikeNeverReplaceEachOther)
+{
+    const QString path = file(QStringLiteral("same.xlsx"));
+    packRows(path, {{"Code", "Name", "Code ", "a.b", "a_b"}, {"1", "n", "3", "4", "5"}});
+    putSeries(QStringLiteral("Code.txt"), "old\n");
+    responder->alertAnswers = {QStringLiteral("Replace")};
+    responder->alertCheckAnswers = {true};
+    ASSERT_EQ(run(path, [](Import_Excel_DataSheet &p) { p.Select_All_Btn->click(); }), 1);
+    const struct { const char *file; QByteArray bytes; } written[] = {
+        {"Code.txt", "1\n"}, {"Code (1).TXT", "3\n"}, {"a_b.txt", "4\n"}, {"a_b (1).TXT", "5\n"}};
+    for (const auto &w : written)
+        EXPECT_EQ(seriesBytes(QString::fromLatin1(w.file)), w.bytes) << w.file;
+}
+
+TEST_F(ColumnsToSeries, AColumnCutShortByAFullDiskLeavesTheOldSeries)
+{
+    putSeries(QStringLiteral("Codes.txt"), "1\n2\n3\n");
+    QList<QStringList> rows{{QStringLiteral("Codes")}};
+    for (int i = 0; i < 3000; ++i)
+        rows.append({QString::number(i)});
+    const QString path = file(QStringLiteral("long.xlsx"));
+    packRows(path, rows);
+    responder->alertAnswers = {QStringLiteral("Replace")};
+    std::optional<seriestest::FileSizeLimit> limit;   // once the workbook is unpacked
+    ASSERT_EQ(run(path, [&](Import_Excel_DataSheet &p) {
+        tick(p, {0});
+        limit.emplace(4096);
+    }), 1);
+    limit.reset();
+    EXPECT_EQ(seriesBytes(QStringLiteral("Codes.txt")), "1\n2\n3\n");
+    EXPECT_EQ(messages().last(), QStringLiteral("Error in file accessing."));
 }

@@ -10,6 +10,7 @@
 #include "data/SheetColumnPicker.h"
 #include "core/UserFolders.h"
 #include "platform/Files.h"
+#include "support/Deadline.h"
 #include "test_import_wizard_fixture.h"
 
 #include <QLabel>
@@ -111,6 +112,7 @@ TEST_F(ImportWizardWindow, TextFilesBecomeSeries)
         {"lf.csv", "a,b\nc,d", "a\nb\nc\nd\n"},
         {"crlf.CSV", "a,b\r\nc,d\r\n", "a\nb\nc\nd\n"},
         {"one column.csv", "x\ny\n", "x\ny\n"},
+        {"quoted.csv", "\"A,1\",\"He said \"\"hi\"\"\",3\n", "A,1\nHe said \"hi\"\n3\n"},
         {"plain.txt", "{abc}\na\\b\n\nthird NSFont = x\nlost\n", "abc\nab\n"},
         {"styled.rtf", "{\\rtf1\\ansi{\\fonttbl\\f0 Helvetica;}\\f0 {\\b Bold line}\\par plain line\\par}",
          "Bold line\nplain line\n"},
@@ -476,58 +478,33 @@ public:
 
 TEST_F(ImportWizardWindow, ThePleaseWaitSheetIsUpWhileAWorkerReadsTheFile)
 {
-    // A named pipe as the text file: its reader waits until someone writes, so the GUI thread looks
-    // at the window while the file is being read. Were the file read on the GUI thread, no timer
-    // would run: the rescue thread then writes after a while, and the test fails instead of hanging.
-    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("slow.csv")));
-    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
-    enum { Nobody, Gui, Rescue };
-    std::atomic<int> writer{Nobody};
-    std::atomic<bool> finished{false};
-    const auto feed = [&](int who) {
-        const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);   // fails while nobody reads
-        if (fd < 0)
-            return false;
-        int expected = Nobody;
-        if (writer.compare_exchange_strong(expected, who)) {
-            EXPECT_EQ(::write(fd, "a,b\nc,d", 7), 7);
-        }
-        ::close(fd);
-        return true;
-    };
-    std::thread rescue([&] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!finished && writer == Nobody) {
-            if (std::chrono::steady_clock::now() > deadline)
-                feed(Rescue);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    });
+    // A file that takes a while to read, so the GUI thread looks at the window while it is being
+    // read. Were the file read on the GUI thread, no timer would run before the sheet was down.
+    QByteArray bytes;
+    for (int i = 0; i < 400000; ++i)
+        bytes += "value" + QByteArray::number(i) + ",x\n";
+    const QString path = write(QStringLiteral("slow.csv"), bytes);
     bool sheetUp = false, overWizard = false;
     QTimer probe;
-    probe.setInterval(5);
+    probe.setInterval(1);
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        const bool up = w.plz_wait_Window->isVisible();
-        if (writer == Nobody && feed(Gui)) {
-            sheetUp = up;
-            overWizard = w.plz_wait_Window->parentWidget() == &w;
-            probe.stop();
-        }
+        if (!w.plz_wait_Window->isVisible())
+            return;
+        sheetUp = true;
+        overWizard = w.plz_wait_Window->parentWidget() == &w;
+        probe.stop();
     });
     EXPECT_EQ(run(1, 0, [&] {
         pick(w.Text_RD);
-        type(w.Text_path, QFile::decodeName(fifo));
+        type(w.Text_path, path);
         type(w.Text_file_name, QStringLiteral("Slow"));
         probe.start();
         QTest::mouseClick(w.ok_btn, Qt::LeftButton);
     }), 1);
-    finished = true;
-    rescue.join();
-    EXPECT_EQ(writer, Gui) << "the file was read on the GUI thread";
-    EXPECT_TRUE(sheetUp);
+    EXPECT_TRUE(sheetUp) << "the file was read on the GUI thread";
     EXPECT_TRUE(overWizard);
     EXPECT_FALSE(w.plz_wait_Window->isVisible());
-    EXPECT_EQ(fileOf("Slow.txt"), "a\nb\nc\nd\n");
+    EXPECT_EQ(fileOf("Slow.txt").count('\n'), 800000);
 }
 
 TEST_F(ImportWizardWindow, ThePleaseWaitSheetIsDownAtEveryMessage)
@@ -620,4 +597,46 @@ TEST_F(ImportWizardWindow, HelpOpensTheHelpDocumentAndTheWizardStaysOpen)
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(responder->opened, QStringList{help});
     EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(ImportWizardWindow, SpecialFilesAndUnreadableWorkbooksAreRefusedAndTheWizardStaysOpen)
+{
+    const QString fifo = dir.filePath(QStringLiteral("values.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString book = write(QStringLiteral("book.xlsx"), "not a workbook");
+    const QString unreadable = SpreadsheetWriter::unreadableMessage().trimmed();
+    const struct { const char *name; bool workbook; int required; QString path, message; } cases[] = {
+        {"FIFO", false, 1, fifo, QStringLiteral("Please select a valid file.")},
+        {"device", false, 0, QStringLiteral("/dev/zero"), QStringLiteral("Please select a valid file.")},
+        {"FIFO as a workbook", true, 0, fifo, unreadable},
+        {"broken workbook, new series", true, 1, book, unreadable},
+    };
+    const testsupport::Deadline deadline(60, "a special file was read");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        responder->alerts.clear();
+        EXPECT_EQ(run(c.required, 0, [&] {
+            if (!c.workbook)
+                return importText(c.path, QStringLiteral("S"));
+            type(w.Excel_path, c.path);
+            QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+        }), 0);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(messages(), QStringList{c.message});
+    }
+}
+
+TEST_F(ImportWizardWindow, TheDefaultNameIsTypedOverAndATrailingBlankIsNoPartOfThePath)
+{
+    const QString path = write(QStringLiteral("v.txt"), "v\n");
+    for (const QString &typed : {path, path + QStringLiteral(" ")}) {
+        EXPECT_EQ(run(1, 0, [&] {
+            pick(w.Text_RD);
+            QTest::keyClicks(w.Text_file_name, QStringLiteral("Names"));
+            type(w.Text_path, typed);
+            QTest::mouseClick(w.ok_btn, Qt::LeftButton);
+        }), 1);
+        EXPECT_EQ(fileOf("Names.txt"), "v\n");
+        QFile::remove(seriesPath("Names.txt"));
+    }
 }

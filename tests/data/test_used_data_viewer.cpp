@@ -159,3 +159,13 @@ TEST_F(UsedDataViewer, TheDesignOpensItFromTheRecordList)
     EXPECT_EQ(responder->modalCount, before + 1);
     EXPECT_EQ(View_All_Used_Data::defaultInstance()->rows_count->text(), QStringLiteral("1"));
 }
+
+TEST_F(UsedDataViewer, TwoLinkedColumnsOfOneTitleAreTwoColumns)
+{
+    Data_From_Excel::defaultInstance()->Linked_Sheet.columnTitles = {QStringLiteral("Code"), QStringLiteral("Code")};
+    const SKTGraphicList front{column(std::make_shared<SKTText>(), 1), column(std::make_shared<SKTText>(), 2),
+                               column(std::make_shared<SKTText>(), 2)};
+    const Shown shown = open(front, 1);
+    EXPECT_EQ(shown.headers, (QStringList{QStringLiteral("Row"), QStringLiteral("Code(Excel)"), QStringLiteral("Code(Excel)")}));
+    EXPECT_EQ(shown.rows, (QList<QStringList>{{QStringLiteral("1"), QStringLiteral("C1"), QStringLiteral("N1")}}));
+}

@@ -2,6 +2,7 @@
 // Barcode mode and the Advanced QR mode place on the card.
 
 #include "advqr/AdvQrController.h"
+#include "advqr/Qr_Text_View_Panel.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
@@ -43,6 +44,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QGroupBox>
 #include <QAbstractButton>
 #include <QToolButton>
@@ -493,4 +496,34 @@ TEST_F(CanvasTools, TheZoomButtonShowsTheCurrentZoom)
         EXPECT_EQ(dsg->workArea().Actual_Size_btn->text(), QString::fromLatin1(k.shown));
         EXPECT_DOUBLE_EQ(dsg->workArea()._zoomFactor, k.factor);
     }
+}
+
+// The QR symbol on the card is as wide as a 600-DPI render (and so print) makes it, whatever its
+// modules come to on screen pixels.
+TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
+{
+    if (ONLY_STD_MODE)
+        GTEST_SKIP() << "the standard edition has no Advanced QR mode";
+    const auto inkWidth = [](const QImage &picture) {
+        const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+        int left = image.width(), right = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 128 && qGray(image.pixel(x, y)) < 80)
+                    left = std::min(left, x), right = std::max(right, x + 1);
+        return right - left;
+    };
+    AdvQrController &q = c->advQr();
+    Barcode_Setting_Or_Designing_Mode = 2;
+    q.ADV_QR_HeaderText->clear();
+    q.ADV_QR_FooterText->clear();
+    q.ADV_QR_ec_lvl_ComboBox->setCurrentIndex(3);
+    q.Qr_Text->Text_Field->setPlainText(QStringLiteral("WIFI:S:Home;T:WPA;P:pw;H:false;;"));
+    q.Use_ADV_QR_in_Design_btn->click();
+    ASSERT_EQ(graphics().size(), 1);
+    SKTGraphicView *canvas = dsg->workArea().Graphic_View();
+    canvas->setHidingHandles(true);
+    const QImage shown = canvas->grab(canvas->widgetRect(graphics().first()->bounds()).toAlignedRect()).toImage();
+    EXPECT_NEAR(inkWidth(shown) / shown.devicePixelRatioF(),
+                inkWidth(graphics().first()->_barcode_image.toImage(600)) * 72.0 / 600.0, 1.5);
 }

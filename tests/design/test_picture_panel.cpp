@@ -17,6 +17,7 @@
 #include "design/panels/ImagePanel.h"
 #include "design/panels/SignPanel.h"
 #include "engines/Symbologies.h"
+#include "imagetools/Cropping_Tool.h"
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
 #include "imagetools/Image_Library.h"
@@ -270,6 +271,14 @@ TEST_F(PicturePanel, CroppingBySourceKind)
     EXPECT_EQ(p->_file_path, first.absolutePath() + QStringLiteral("/crop (1).PNG"));
     EXPECT_TRUE(QFileInfo(p->_file_path).isFile());
     EXPECT_TRUE(responder->alerts.isEmpty()) << responder->alertMessages().join('|').toStdString();
+    // As loaded from a project, the object also names the file it was first given: a second crop
+    // crops the picture the card shows.
+    p->setFilePath(path);
+    p->Text_Value = path;
+    press("Crop_direct_Btn");
+    const QString shown = p->_file_path;
+    press("Close_direct_Btn");
+    EXPECT_EQ(Cropping_Tool::defaultInstance()->Crop_Input_Path.toStdString(), shown.toStdString());
     responder->onModal = nullptr;
     p->setFilePath(path);
 

@@ -5,6 +5,8 @@
 #include "design/DesignSelection.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/AlignmentPanel.h"
+#include "design/panels/CardBorderPanel.h"
+#include "design/panels/LinePanel.h"
 #include "design/panels/DataSourcePanel.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/ShapePanel.h"
@@ -15,6 +17,7 @@
 #include "core/Edition.h"
 #include "core/Mode.h"
 #include "core/UserFolders.h"
+#include "support/Wheel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -334,6 +337,17 @@ TEST_F(SidebarTabs, TheFlagIsClearAfterEveryFill)
     }
     sidebar().Show_RHS_Properties(nullptr);
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
+}
+
+// The wheel over a page's list scrolls the page and leaves the list; the list takes it once focused.
+TEST_F(SidebarTabs, TheWheelScrollsAPageNotItsLists)
+{
+    for (QComboBox *list : {sidebar().cardBorderPanel()->Card_border_style, sidebar().linePanel()->Line_cap_style}) {
+        ASSERT_NE(testsupport::enclosingScrollArea(list), nullptr);
+        list->setCurrentIndex(0);
+        testsupport::wheelDown(list);
+        EXPECT_EQ(list->currentIndex(), 0) << list->objectName().toStdString();
+    }
 }
 
 } // namespace

@@ -157,8 +157,10 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         for (const QString &f : QDir(out).entryList(QDir::Files))
             QFile::remove(out + "/" + f);
         series_store::remove("Logos (1)");
-        // The unreadable picture is listed (it exists) but skipped: no file, no line.
-        ASSERT_TRUE(series_store::write("Logos", {images[0], dir.filePath("bad.jpg"), images[1], images[2]}));
+        // The unreadable picture is listed (it exists) but gives no file; it and the line naming no
+        // file keep their lines, so every record keeps its picture.
+        ASSERT_TRUE(series_store::write("Logos", {images[0], dir.filePath("missing.jpg"), dir.filePath("bad.jpg"),
+                                                  images[1], images[2]}));
         if (k.keepExisting)
             imagefiles::writeBytes(out + "/a.JPG", "old");
         doneBoxes.clear();
@@ -171,9 +173,9 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
             chosen = c<QComboBox>("camera_list")->currentText();
         }, &Replcae_Confirm_Box::keep_btn);
         const QString first = k.keepExisting ? out + "/a (1).JPG" : out + "/a.JPG";
-        EXPECT_EQ(series(k.written), (QStringList{first, out + "/b_2.JPG", out + "/c_3.JPG"})) << k.name;
-        for (const QString &line : series(k.written))
-            EXPECT_TRUE(QFileInfo(line).isFile()) << k.name << line.toStdString();
+        EXPECT_EQ(series(k.written), (QStringList{first, dir.filePath("missing.jpg"), dir.filePath("bad.jpg"),
+                                                  out + "/b_2.JPG", out + "/c_3.JPG"}))
+            << k.name;
         EXPECT_TRUE(QFileInfo(Data_Folder_Path + "/" + k.written + ".txt").isFile()) << k.name;
         EXPECT_EQ(chosen, "Logos") << k.name;
         EXPECT_GE(c<QComboBox>("camera_list")->findText(k.written), 1) << k.name;
@@ -210,6 +212,7 @@ TEST_F(CropBatch, StopAfterTwoKeepsTheirLinesAndLeavesAReplacedSeriesWhole)
         EXPECT_TRUE(QFileInfo(out + "/a.JPG").isFile());
         EXPECT_TRUE(QFileInfo(out + "/b_1.JPG").isFile());
         EXPECT_TRUE(doneBoxes.isEmpty()) << "no done box after a stop";
+        EXPECT_EQ(responder->alertMessages().last().trimmed(), "Stopped: 2 of 3 images have been cropped.");
         EXPECT_TRUE(onCropScreen) << "the wizard stays on the crop screen";
         EXPECT_FALSE(closedMidRun) << "the wizard cannot close mid-run";
         EXPECT_EQ(sheetTotal, "3");
@@ -229,11 +232,14 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         QStringList files;    // written into Cropped_Images/<new series>
     } cases[] = {
         {"two pictures", {jpeg, images[1]}, "Logos", 1, {"d.JPG", "b.PNG"}},
+        {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1,
+         {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
         {"nothing readable", {dir.filePath("bad.jpg")}, "Logos", 0, {}},
         {"unknown series", {jpeg}, "Nowhere", 0, {}},
     };
     for (const auto &k : cases) {
         series_store::remove("Logos (1)");
+        QDir(Created_Resource_Path + "/Cropped_Images/Logos (1)").removeRecursively();
         ASSERT_TRUE(series_store::write("Logos", k.lines));
         bool shown = false;
         int viewHeight = 0;
@@ -262,10 +268,14 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         EXPECT_EQ(tool->Crop_Direct_Series, "Logos (1)");
         QStringList expected;
         for (const QString &f : k.files)
-            expected << Created_Resource_Path + "/Cropped_Images/Logos (1)/" + f;
-        EXPECT_EQ(series("Logos (1)"), expected);
+            expected << (f.startsWith('/') ? f : Created_Resource_Path + "/Cropped_Images/Logos (1)/" + f);
+        EXPECT_EQ(series("Logos (1)").join('|').toStdString(), expected.join('|').toStdString());
         for (const QString &path : expected)
             EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+        // The picture that kept its original is said before the wizard ends.
+        EXPECT_EQ(responder->alertMessages().last().contains("2 of 3 images have been cropped.\nThe image could not be read: bad.jpg"),
+                  k.lines.size() == 3)
+            << k.name;
     }
 }
 

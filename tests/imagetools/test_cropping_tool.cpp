@@ -26,7 +26,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QAccessible>
 #include <QImageReader>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTransform>
@@ -268,10 +270,12 @@ TEST_F(CropWizard, ASeriesListsOnlyExistingAbsolutePicturesAndAsksFirst)
 {
     const QString a = write("a.png", imagefiles::quadrants({40, 30}));
     const QString b = write("b.png", imagefiles::quadrants({40, 30}));
+    // Run where "b.png" names a file: the relative line is refused for being relative.
     struct SeriesFolder {
-        QString old = Data_Folder_Path;
-        ~SeriesFolder() { Data_Folder_Path = old; }
+        QString old = Data_Folder_Path, working = QDir::currentPath();
+        ~SeriesFolder() { Data_Folder_Path = old, QDir::setCurrent(working); }
     } restore;
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
     Data_Folder_Path = dir.filePath("DataSet");
     ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
     ASSERT_EQ(series_store::createOrReplace(QStringLiteral("Logos"),
@@ -424,6 +428,7 @@ TEST_F(CropWizard, AResizeKeepsTheProportionsWhenAsked)
         EXPECT_TRUE(u.cropping_wid_size->isEnabled());
         type(u.width_Text, "100");
         type(u.height_Text, "-");
+        QTest::keyClick(u.height_Text, Qt::Key_Return);
         EXPECT_EQ(u.height_Text->text(), QStringLiteral("1"));
         type(u.height_Text, "100");
         click(u.aspect_ratio_chk);
@@ -432,17 +437,46 @@ TEST_F(CropWizard, AResizeKeepsTheProportionsWhenAsked)
     EXPECT_EQ(QImageReader(out + "/pic.PNG").size(), QSize(100, 75));
 }
 
+// The size fields take digits only and keep their limits as typed; empty (or 0) is 1 once editing
+// ends, by Enter or by an operation.
+TEST_F(CropWizard, SizeFieldsTakeDigitsAndTheEmptyRuleWhenEditingEnds)
+{
+    const struct {
+        const char *keys, *text;
+        bool enter;
+    } cases[] = {{"100", "100", false}, {"abc", "", false}, {"abc", "1", true}, {"0", "1", true},
+                 {"123456", "10000", false}, {"7x5", "75", false}};
+    open([&](Form &u) {
+        type(u.file_path, write("pic.png", imagefiles::quadrants({80, 60})));
+        type(u.output_path, out);
+        click(u.Next_Btn);
+        click(u.crop_size_radio);
+        for (const auto &k : cases) {
+            u.width_Text->selectAll();
+            QTest::keyClick(u.width_Text, Qt::Key_Backspace);   // as a user clears it
+            QTest::keyClicks(u.width_Text, QString::fromLatin1(k.keys));
+            if (k.enter)
+                QTest::keyClick(u.width_Text, Qt::Key_Return);
+            EXPECT_EQ(u.width_Text->text().toStdString(), k.text) << k.keys;
+        }
+        type(u.height_Text, "");
+        click(u.crop_btn);
+    });
+    EXPECT_EQ(QImageReader(out + "/pic.JPG").size(), QSize(75, 1));
+}
+
+// A file that is no picture is refused at Next with the reader's reason; the first screen stays.
 TEST_F(CropWizard, AFileThatIsNoPictureIsNamed)
 {
-    const QString fake = dir.filePath("photo.jpg");
+    const QString fake = dir.filePath("notaphoto.jpg");
     imagefiles::writeBytes(fake, "just some text, no picture at all");
     open([&](Form &u) {
         type(u.file_path, fake);
         type(u.output_path, out);
         click(u.Next_Btn);
-        click(u.crop_btn);
+        EXPECT_TRUE(u.Main_Screen_Box->isVisible());
     });
-    EXPECT_EQ(alerts(), QStringList{"The image could not be read: photo.jpg (not a picture)."});
+    EXPECT_EQ(alerts(), QStringList{"The image could not be read: notaphoto.jpg (not a picture)."});
     EXPECT_TRUE(QDir(out).isEmpty());
 }
 
@@ -493,6 +527,37 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
             EXPECT_FALSE(QFileInfo::exists(Created_Resource_Path + QStringLiteral("/Cropped_Images/good.PNG"))) << c.name;
         }
     }
+}
+
+// Each screen sizes the dialog, within the screen: back on the first, the crop screen's size goes;
+// the dialog ends with the main window (never after the application object) and is made anew; its
+// fields are named for a screen reader.
+TEST_F(CropWizard, EachScreenFitsTheDialogWhichEndsWithTheMainWindow)
+{
+    QList<QSize> sizes;
+    QStringList names;
+    open([&](Form &u) {
+        const auto look = [&] {
+            QApplication::processEvents();
+            sizes << u.w->size();
+            EXPECT_TRUE(u.w->screen()->availableGeometry().contains(u.w->frameGeometry()));
+        };
+        look();
+        type(u.file_path, write("pic.png", imagefiles::quadrants({800, 600})));
+        type(u.output_path, out);
+        for (QPushButton *b : {u.Next_Btn, u.Back_Btn, u.Next_Btn, u.Back_Btn})
+            click(b), look();
+        for (QWidget *w : std::initializer_list<QWidget *>{u.file_path, u.folder_path, u.output_path,
+                                                            u.output_custom_name, u.width_Text, u.height_Text})
+            names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    });
+    EXPECT_EQ(sizes, (QList<QSize>{sizes[0], sizes[1], sizes[0], sizes[1], sizes[0]}));
+    EXPECT_EQ(names.join('|').toStdString(), "Image file path|Folder path|Output folder:|Custom name|Width:|Height:");
+    QPointer<QDialog> dialog = tool->window();
+    env.reset();
+    EXPECT_TRUE(dialog.isNull());
+    env = std::make_unique<testsupport::AppEnvironment>();
+    EXPECT_EQ(open([](Form &u) { EXPECT_TRUE(u.Main_Screen_Box->isVisible()); }), 0);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -167,6 +168,16 @@ TEST_F(LibraryWindow, EachModeHasItsTitleFolderZoomAndBrowseBox)
         EXPECT_EQ(code, 0);
     }
     EXPECT_TRUE(alerts().isEmpty());
+}
+
+TEST_F(LibraryWindow, TheZoomSliderIsNamedByItsLabel)
+{
+    QString name;
+    open(QStringLiteral("C"), [&](QDialog &dialog) {
+        name = QAccessible::queryAccessibleInterface(library->_zoom_slider)->text(QAccessible::Name);
+        dialog.reject();
+    });
+    EXPECT_EQ(name, QStringLiteral("Zoom"));
 }
 
 TEST_F(LibraryWindow, FilesAreListedByNameAndOnlyPngAndJpgFilesDirectlyInTheFolder)

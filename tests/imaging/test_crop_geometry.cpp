@@ -99,19 +99,19 @@ TEST(ResizedSize, StretchesOrFitsInside)
         EXPECT_EQ(crop::resizedSize(c.w, c.h, c.keep, c.picture), c.size) << c.name;
 }
 
-TEST(SizeFieldRule, KeepsOneToTenThousandInFiveCharacters)
+TEST(SizeFieldTyped, DigitsOnlyAtMostFiveAndTenThousand)
 {
     const struct {
         const char *typed;
         const char *text;
         int value;
     } cases[] = {
-        {"250", "250", 250},     {"", "1", 1},       {"  ", "1", 1},          {"0", "1", 1},
-        {"-20", "1", 1},         {"abc", "1", 1},    {"123456", "10000", 10000}, {"20000", "10000", 10000},
-        {" 42 ", "42", 42},      {"0000007", "1", 1}, {"12x", "12x", 12},      {"9999", "9999", 9999},
+        {"250", "250", 250},   {"", "", 0},           {"  ", "", 0},             {"0", "0", 0},
+        {"-20", "20", 20},     {"abc", "", 0},        {"123456", "10000", 10000}, {"20000", "10000", 10000},
+        {" 42 ", "42", 42},    {"0000007", "00000", 0}, {"12x", "12", 12},        {"9999", "9999", 9999},
     };
     for (const auto &c : cases) {
-        const crop::SizeField f = crop::sizeFieldRule(QString::fromLatin1(c.typed));
+        const crop::SizeField f = crop::sizeFieldTyped(QString::fromLatin1(c.typed));
         EXPECT_EQ(f.text, QString::fromLatin1(c.text)) << c.typed;
         EXPECT_EQ(f.value, c.value) << c.typed;
     }

@@ -6,6 +6,7 @@
 #include "core/UserFolders.h"
 #include "io/SeriesBackup.h"
 #include "io/SeriesStore.h"
+#include "platform/Temporaries.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -361,4 +363,52 @@ TEST_F(SeriesBackup, AFailedAppendedCopyLeavesNothingBehind)
     EXPECT_EQ(outcome.copied, 1);
     EXPECT_EQ(outcome.notCopied(), 1);
     EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"Current.txt", "current\n"}, {"Small.txt", "s\n"}}));
+}
+
+TEST_F(SeriesBackup, AKillAtAnyStepOfAReplacingRestoreLeavesTheOldOrTheNewSeries)
+{
+    const QString source = at("out/") + series_backup::Backup_Folder_name;
+    ASSERT_TRUE(QDir().mkpath(source));
+    put(source + "/New.txt", "n\n");
+    // Steps: 0 the exchange (or the first rename), 1 the second rename, 2 the removal; 3 none.
+    for (const bool exchange : {true, false}) {
+        for (int killAt = 0; killAt <= 3; ++killAt) {
+            SCOPED_TRACE(QStringLiteral("exchange %1, killed before step %2").arg(exchange).arg(killAt).toStdString());
+            QDir(Data_Folder_Path).removeRecursively();
+            QDir().mkpath(Data_Folder_Path);
+            series("Old.txt", "o\n");
+            const pid_t child = ::fork();
+            if (child == 0) {
+                platform::setFolderExchangeAllowed(exchange);
+                platform::setFolderSwapStepHook([killAt](int step) {
+                    if (step == killAt)
+                        ::raise(SIGKILL);
+                });
+                ::_exit(series_backup::restoreReplace(source).committed ? 0 : 1);
+            }
+            ::waitpid(child, nullptr, 0);
+            platform::repairSwappedFolder(Data_Folder_Path);   // what the next start does first
+            const bool replaced = killAt >= (exchange ? 1 : 2);
+            EXPECT_EQ(series_store::names(), QStringList{replaced ? "New" : "Old"});
+            EXPECT_EQ(QDir(Created_Resource_Path).entryList({".*.tagora-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
+        }
+    }
+}
+
+TEST_F(SeriesBackup, EverySeriesFileIsBackedUpAndAnAppendedOneNeverTakesAnotherCase)
+{
+    series("X.txt", "lower\n");
+    series("X.TXT", "upper\n");
+    EXPECT_EQ(series_store::names(), QStringList{"X"});
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"X.txt", "lower\n"}, {"X.TXT", "upper\n"}}));
+    QDir(Data_Folder_Path).removeRecursively();
+    QDir().mkpath(Data_Folder_Path);
+    series("X.Txt", "current\n");
+    const series_backup::Outcome outcome = series_backup::restoreAppend(backup, [](const QString &path) {
+        return QFileInfo(path).absolutePath() + "/" + QFileInfo(path).completeBaseName() + " (1).TXT";
+    });
+    EXPECT_EQ(outcome.copied, 1);   // the second X finds the counted name taken too
+    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"X.Txt", "current\n"}, {"X (1).TXT", "upper\n"}}));
 }

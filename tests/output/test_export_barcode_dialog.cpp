@@ -46,6 +46,9 @@ void typeInto(QLineEdit *field, const QString &text)
         QTest::keyClick(field, Qt::Key_Backspace);
     else
         field->insert(text);
+    // A record field takes its entry when its editing ends.
+    if (QStringList{"from_Text", "To_Text", "Total_Text"}.contains(field->objectName()))
+        QTest::keyClick(field, Qt::Key_Return);
 }
 
 const Export_Barcode::OpenState single{false, false, false};

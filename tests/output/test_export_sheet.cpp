@@ -114,11 +114,11 @@ protected:
         sheet().export_btn_on_export_image->click();
         return shown.result();
     }
-    // The user's typing: the field's text, then its edit notification.
+    // The user's typing: the field's text, then the end of its editing.
     void type(QLineEdit *field, const QString &text)
     {
         field->setText(text);
-        emit field->textEdited(text);
+        emit field->editingFinished();
     }
 
     testsupport::AppEnvironment env{QString(), true};

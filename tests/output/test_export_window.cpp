@@ -71,7 +71,7 @@ protected:
     void type(QLineEdit *field, const QString &text)
     {
         field->setText(text);
-        emit field->textEdited(text);
+        emit field->editingFinished();
     }
     void writeSeries(const QString &name)
     {

@@ -16,6 +16,13 @@
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
+#include "support/StopWhileAsking.h"
+#include "design/RecordBinding.h"
+#include "model/SKTBarcode.h"
+#include "model/SKTDocument.h"
+#include "output/Print_Wnd.h"
+#include "output/Send_Mail.h"
+#include <QCheckBox>
 #include "tools/SymbolRender.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
@@ -27,6 +34,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QPainter>
 
@@ -211,6 +219,65 @@ TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)
     ImageExport::batchThreads() = 0;
     EXPECT_EQ(files().size(), 2);
     EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | The export was stopped. 2 file(s) were written.")});
+}
+
+// Stop asks first: while the question is up the run writes nothing more; Yes ends it and says how
+// many files it wrote.
+TEST_F(BarcodeExport, TheRunWaitsWhileStopAsksAndYesEndsIt)
+{
+    QStringList values;
+    for (int i = 0; i < 300; ++i)
+        values << QStringLiteral("WAIT-%1").arg(i);
+    valueList(values);
+    ImageExport::batchThreads() = 2;
+    const auto named = [this] { return int(folder().entryList(QDir::Files).size()); };
+    testsupport::StopWhileAsking user(*responder, c->send_modls_wnd->_stop_btn, named);
+    exportWith(3);
+    ImageExport::batchThreads() = 0;
+    EXPECT_EQ(user.whileAsking, 0);
+    EXPECT_LT(named(), 300);
+    EXPECT_EQ(boxes.value(0), QStringLiteral("Open containing folder. | The export was stopped. %1 file(s) were written.").arg(named()));
+}
+
+// An output run without the batch, or a bound design opened before, leaves the next ones to the
+// mode's batch box: Print and Mail offer it again and Export writes every record; after the design
+// the shown symbol is exported and the fields stay.
+TEST_F(BarcodeExport, TheBatchBoxDecidesAfterEveryOutput)
+{
+    c->Designing_Mode_Select();
+    writeSeries(QStringLiteral("codes.txt"), "C-1\n");
+    auto code = std::make_shared<SKTBarcode>();
+    code->data_source_type = 1;
+    code->batch_list_name = QStringLiteral("codes");
+    c->document()->insertGraphics({code}, {0});
+    recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
+    c->Barcode_Mode_Select();
+    choose(QStringLiteral("Code 128"));
+    bm->dataText->setText(QStringLiteral("SHOP-4711"));
+    bm->goButtonActionPerformed();
+    exportWith(0, [](Export_Barcode &d) { d.exp_rad_sv->click(); });
+    EXPECT_EQ(QDir(destination.path()).entryList(QDir::Files), QStringList{"SHOP-4711.jpg"});
+    EXPECT_EQ(bm->dataText->text(), QStringLiteral("SHOP-4711"));
+    for (const int unbatched : {0, 1}) {
+        valueList({QStringLiteral("B-1"), QStringLiteral("B-2"), QStringLiteral("B-3")});
+        QString seen;   // per opening: P print, M mail; lower case without the batch offered
+        responder->onModal = [&](QDialog &d) {
+            auto *print = qobject_cast<Print_Wnd *>(&d);
+            auto *mail = qobject_cast<Send_Mail *>(&d);
+            seen += print ? (print->print_with_batch_chk->isChecked() ? "P" : "p") : mail ? (mail->send_with_batch_chk->isEnabled() ? "M" : "m") : "";
+            for (QCheckBox *box : {print && seen.size() == 1 ? print->print_with_batch_chk : nullptr,
+                                   mail && seen.size() == 1 ? mail->send_with_batch_chk : nullptr})
+                for (int clicks = print ? 1 : 2; box && clicks > 0; --clicks)
+                    box->click();
+            return 0;
+        };
+        for (int opening : {unbatched, 0, 1})
+            opening ? commandsOf(c->design()).Mail_Button(nullptr) : commandsOf(c->design()).Print_Button();
+        exportWith(0, [](Export_Barcode &d) { d.exp_rad_sv->click(); });
+        EXPECT_EQ(seen, unbatched ? QStringLiteral("MPM") : QStringLiteral("PPM"));
+        EXPECT_EQ(files(), (QStringList{"B-1.JPG", "B-2.JPG", "B-3.JPG"}));
+        folder().removeRecursively();
+    }
 }
 
 TEST_F(BarcodeExport, AdvancedQrWritesTheTypeNamedFile)

@@ -184,15 +184,32 @@ TEST_F(MailBarcodeRuns, TheShownSymbolGoesToEachRecipientAsAPageOfItsSize)
     EXPECT_EQ(pdfsLeft(), QStringList());
 }
 
+// Any failed send fails the run, however the last one went.
 TEST_F(MailBarcodeRuns, AFailurePartWayGivesTheFailureMessageAndLeavesNoPdf)
 {
-    records(3);
-    script.setFailFor({QStringLiteral("r1@x.org")});
-    sendWith(recipients(2), [](Send_Mail &) {});
-    // Each record's mailing ends at its failed first recipient; the later ones still went.
-    EXPECT_EQ(sent(), (QStringList{"r1@x.org REC-1", "r1@x.org REC-2", "r1@x.org REC-3"}));
-    EXPECT_EQ(messages(), QStringList{Send_Mail::Barcode_Failure_Message()});
-    EXPECT_EQ(pdfsLeft(), QStringList());
+    struct Case {
+        const char *what;
+        QStringList failFor;
+        QList<int> failRuns;
+        QStringList sent;
+    };
+    const Case cases[] = {
+        // Each record's mailing ends at its failed first recipient; the later ones still went.
+        {"every first recipient", {"r1@x.org"}, {}, {"r1@x.org REC-1", "r1@x.org REC-2", "r1@x.org REC-3"}},
+        {"the first send only", {}, {0},
+         {"r1@x.org REC-1", "r1@x.org REC-2", "r2@x.org REC-2", "r1@x.org REC-3", "r2@x.org REC-3"}},
+    };
+    for (const Case &k : cases) {
+        QFile::remove(script.folder() + "/runs.jsonl");
+        responder->alerts.clear();
+        records(3);
+        script.setFailFor(k.failFor);
+        script.setFailRuns(k.failRuns);
+        sendWith(recipients(2), [](Send_Mail &) {});
+        EXPECT_EQ(sent(), k.sent) << k.what;
+        EXPECT_EQ(messages(), QStringList{Send_Mail::Barcode_Failure_Message()}) << k.what;
+        EXPECT_EQ(pdfsLeft(), QStringList());
+    }
 }
 
 TEST_F(MailBarcodeRuns, ThePauseCountsDownOnTheSheetAndStopEndsIt)
@@ -221,6 +238,7 @@ TEST_F(MailBarcodeRuns, ThePauseCountsDownOnTheSheetAndStopEndsIt)
     EXPECT_LT(t.elapsed(), 20000) << "Stop ends the minute's pause";
     EXPECT_EQ(shown, (QStringList{"Pausing the process for 1 Minute 0 Second.", "Pausing the process for 59 Seconds."}));
     EXPECT_EQ(script.runs().size(), 1);
+    EXPECT_EQ(messages().join('|').toStdString(), "Are you sure you want to stop?|The sending was stopped. 1 of 3 e-mail(s) were sent.");
     EXPECT_TRUE(label->text().isEmpty());
     EXPECT_EQ(pdfsLeft(), QStringList());
 }

@@ -18,13 +18,14 @@ using pdftest::PtPerMM;
 
 TEST_F(PdfDialog, TheGridFitsTheA4Page)
 {
-    struct Case { const char *name; double labelMM; QString cols; bool centre; QString fitCols; double gap; };
+    // The gap field shows the gap in use: auto-centre's own, the typed one again once it is off.
+    struct Case { const char *name; double labelMM; QString cols; bool centre; QString fitCols; double gap; const char *gapShown; };
     const Case cases[] = {
-        {"five 50 mm columns fall to four", 50, QStringLiteral("5"), false, QStringLiteral("4"), 0},
+        {"five 50 mm columns fall to four", 50, QStringLiteral("5"), false, QStringLiteral("4"), 0, "0"},
         // A4 is 595.28 points wide: (595.28 - 3 x 141.73) / 4.
-        {"three columns auto-centred spread the rest", 50, QStringLiteral("3"), true, QStringLiteral("3"), 42.52},
-        {"a label wider than the page auto-centred", 250, QStringLiteral("2"), true, QStringLiteral("1"), 0},
-        {"a label wider than the page", 250, QStringLiteral("3"), false, QStringLiteral("1"), 0},
+        {"three columns auto-centred spread the rest", 50, QStringLiteral("3"), true, QStringLiteral("3"), 42.52, "15.00"},
+        {"a label wider than the page auto-centred", 250, QStringLiteral("2"), true, QStringLiteral("1"), 0, "0.00"},
+        {"a label wider than the page", 250, QStringLiteral("3"), false, QStringLiteral("1"), 0, "0"},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.name);
@@ -39,6 +40,11 @@ TEST_F(PdfDialog, TheGridFitsTheA4Page)
                 EXPECT_NEAR(horz_mar, k.gap, 0.01);
             }
             EXPECT_EQ(w->align_Gp_Bx->isEnabled(), !k.centre);
+            EXPECT_EQ(w->horz_mar_Text->text().toStdString(), k.gapShown);
+            if (k.centre) {
+                w->Auto_Center_chk_bx->click();
+                EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral("0"));
+            }
         });
     }
 }
@@ -145,9 +151,11 @@ TEST_F(PdfDialog, TypedCountsAndRanges)
 {
     card(40, 20, 10);
     open([&] {
-        // Emptied and 0 as typed; letters and a sign (which the field rewrites key by key) as the rule reads them.
+        // Emptied and 0 as typed (emptied stays empty until the editing ends); letters and a sign as the rule reads them.
         w->Total_Text->selectAll();
         QTest::keyClick(w->Total_Text, Qt::Key_Backspace);
+        EXPECT_EQ(w->Total_Text->text(), QString());
+        QTest::keyClick(w->Total_Text, Qt::Key_Return);
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
         type(w->Total_Text, QStringLiteral("0"));
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));

@@ -241,7 +241,8 @@ TEST_F(PrintJobs, PreviewShowsTheJobsPagesAndPrintsNothing)
 // Three products of the catalogues, each against its sheet's published grid: Avery 5160 (Letter,
 // 3 x 10 of 2-5/8 x 1 in, 3/16 in side and 1/2 in top margin, 2-3/4 in across), Avery L7160 (A4,
 // 3 x 7 of 63.5 x 38.1 mm, 7.25 mm side and 15.15 mm top margin, 66 mm across) and ID-1 cards
-// 2 x 5 on A4 with gaps of 5 and 2 mm, the grid centred on the sheet.
+// 2 x 5 on A4 with gaps of 5 and 2 mm, the grid centred on the sheet. Auto-centre ticked before
+// the product is chosen leaves the product's grid as it is.
 TEST_F(PrintJobs, ProductLabelsLieOnTheirSheetsPublishedGrid)
 {
     struct Product {
@@ -250,19 +251,23 @@ TEST_F(PrintJobs, ProductLabelsLieOnTheirSheetsPublishedGrid)
         double wMM, hMM;
         int cols, rows;
         double left, top, pitchX, pitchY;
+        bool autoCentre = false;
     };
     const double idLeft = (210 - (2 * 85.6 + 5)) / 2, idTop = (297 - (5 * 53.98 + 4 * 2)) / 2;
     const Product products[] = {
         {"Avery", "5160", QPageSize::Letter, 2.625 * 25.4, 25.4, 3, 10, 0.1875 * 25.4, 0.5 * 25.4, 2.75 * 25.4, 25.4},
         {"Avery", "L7160", QPageSize::A4, 63.5, 38.1, 3, 7, 7.25, 15.15, 66.0, 38.1},
         {"ID Cards", "ID-1 A4-10", QPageSize::A4, 85.6, 53.98, 2, 5, idLeft, idTop, 85.6 + 5, 53.98 + 2},
+        {"Avery", "L7160", QPageSize::A4, 63.5, 38.1, 3, 7, 7.25, 15.15, 66.0, 38.1, true},
     };
     for (const Product &p : products) {
-        SCOPED_TRACE(p.product);
+        SCOPED_TRACE(std::string(p.product) + (p.autoCentre ? " auto-centred" : ""));
         setPaper(p.paper, QPageLayout::Portrait, 18);
         blackCard(p.wMM, p.hMM);
         QFile::remove(pdf);
         printFromToolbar([&] {
+            if (p.autoCentre)
+                w->Auto_Center_chk_bx->click();
             w->rd_predefined->click();
             pick(w->Label_ComboBox, QLatin1String(p.vendor));
             pick(w->Product_num_ComboBox, QLatin1String(p.product));
@@ -314,7 +319,8 @@ TEST_F(PrintJobs, ManualLabelsFollowTheAlignment)
 }
 
 // Auto-centre: three 50 mm columns on A4 with 10 mm margins have four gaps of 10 mm, so they start
-// at 20, 80 and 140 mm; one 40 mm row sits in the middle of the 277 mm between the margins.
+// at 20, 80 and 140 mm; one 40 mm row sits in the middle of the 277 mm between the margins. The gap
+// fields show those gaps.
 TEST_F(PrintJobs, AutoCentreSpreadsTheColumnsEvenly)
 {
     setPaper(QPageSize::A4, QPageLayout::Portrait, 10 * PtPerMM);
@@ -322,6 +328,8 @@ TEST_F(PrintJobs, AutoCentreSpreadsTheColumnsEvenly)
     printFromToolbar([&] {
         type(w->Col_Text, QStringLiteral("3"));
         w->Auto_Center_chk_bx->click();
+        EXPECT_EQ((QStringList{w->horz_mar_Text->text(), w->vert_mar_Text->text()}).join(' ').toStdString(),
+                  "10.00 118.50");
     });
     expectGrid(1, 3, 20, 10 + (277 - 40) / 2.0, 60, 0, 50, 40);
 }
@@ -348,6 +356,20 @@ TEST_F(PrintJobs, AFailedJobSaysWhereAndWhyAndTheDialogStaysOpen)
         EXPECT_EQ(messages().at(1), QStringLiteral("The labels could not be printed on \"%1\": the printer is not installed.")
                                         .arg(platform::Pdf_Destination_Name));
     }
+}
+
+// "PDF File" is offered whatever printers there are (none here): Print asks where its file goes.
+TEST_F(PrintJobs, PdfFileIsOfferedAndAsksWhereItsFileGoes)
+{
+    blackCard(50, 30);
+    platform::setPrintToPdfFile(QString());
+    responder->saveAnswers = {dir.filePath(QStringLiteral("chosen.pdf"))};
+    open([&] {
+        pick(w->Printer_ComboBox, platform::Pdf_Destination_Name);
+        w->printButton->click();
+    });
+    EXPECT_EQ(printtest::pdfInfo(dir.filePath(QStringLiteral("chosen.pdf"))).pages, 1);
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
 }
 
 // Stop on the progress sheet, confirmed, ends the job after the page being drawn.

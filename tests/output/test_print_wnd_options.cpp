@@ -43,7 +43,8 @@ protected:
         recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
         ASSERT_TRUE(Use_Data_Sheet_Values);
     }
-    // The user pastes the text over the field's (each keystroke is a change of its own).
+    // The user pastes the text over the field's (each keystroke is a change of its own); a count
+    // field takes it when its editing ends.
     void typeLive(QLineEdit *field, const QString &text)
     {
         field->setFocus();
@@ -52,6 +53,8 @@ protected:
             field->del();
         else
             field->insert(text);
+        if (field == w->Total_Text || field == w->from_Text || field == w->To_Text)
+            QTest::keyClick(field, Qt::Key_Return);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "barcodemode/BarcodeModeController.h"
 #include "core/FileServices.h"
 #include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
@@ -93,8 +94,9 @@ TEST_F(MailWindow, OpensWithItsDefaultsAndClosesWithCancel)
 
 TEST_F(MailWindow, HandlersSwitchTheControls)
 {
-    Use_Data_Sheet_Values = true;
-    Total_Barcode_Label_wd_Batch = 5;
+    // Batch values in use: the Barcode mode's batch box ticked, as the user ticks it.
+    env.barcodeMode().data_source_chkbox->click();
+    ASSERT_TRUE(Use_Data_Sheet_Values);
     open([&] {
         w->rd_without_barcode->click();
         EXPECT_FALSE(w->rd_mail_curr_barcode->isChecked());
@@ -198,7 +200,9 @@ TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
     };
     const Case cases[] = {
         {"", "a@b.cd", "x", false, "", mail_send_err_msg},
+        {"", "", "x", false, "", "Please specify the Recipient E-mail address."},
         {"me@x.org", "  ", "x", false, "", "Please specify the Recipient E-mail address."},
+        {"me@x.org", "a@b\x01.cd", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
         {"me@x.org", "a@b.cd,", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
         {"me@x.org", "a@b.cd,bad", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
         {"me@x.org", "a@b.cd", "/?*<>", false, "", "Please enter valid file name."},
@@ -221,6 +225,24 @@ TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
     EXPECT_TRUE(script.runs().isEmpty());
 }
 
+// Recipients typed one a line each get their mail; a Return in the message is a new line of it.
+TEST_F(MailWindow, RecipientsOnLinesOfTheirOwnAndANewLineInTheMessage)
+{
+    open([&] {
+        address("me@x.org", QStringLiteral("a@x.org,\nb@x.org"));
+        w->rd_without_barcode->click();
+        w->message_txt->setFocus();
+        QTest::keyClicks(w->message_txt, QStringLiteral("Hello"));
+        QTest::keyClick(w->message_txt, Qt::Key_Return);
+        QTest::keyClicks(w->message_txt, QStringLiteral("there"));
+        QTest::mouseClick(w->sendButton, Qt::LeftButton);
+        QTest::mouseClick(w->closeButton, Qt::LeftButton);
+    });
+    EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
+    EXPECT_EQ(recipients(), (QStringList{"a@x.org", "b@x.org"}));
+    EXPECT_EQ(testsupport::FakeMailScript::argv(script.runs().value(0)).value(7), QStringLiteral("Hello\nthere"));
+}
+
 TEST_F(MailWindow, WithoutAttachmentEachRecipientGetsOneMailWithTheChosenFile)
 {
     QFile file(script.folder() + "/proof.txt");
@@ -237,7 +259,7 @@ TEST_F(MailWindow, WithoutAttachmentEachRecipientGetsOneMailWithTheChosenFile)
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
     });
     EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
-    EXPECT_EQ(recipients(), (QStringList{"a@b.cd", " e@f.gh"}));
+    EXPECT_EQ(recipients(), (QStringList{"a@b.cd", "e@f.gh"}));
     const QStringList argv = testsupport::FakeMailScript::argv(script.runs().value(0));
     EXPECT_EQ(argv.value(1), QStringLiteral("me@x.org"));
     EXPECT_EQ(argv.value(6), QStringLiteral("Proof Bcc: x@y.z"));

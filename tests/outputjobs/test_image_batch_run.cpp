@@ -147,7 +147,7 @@ TEST(ImageBatchRun, StopFinishesTheRecordsBegunAndLeavesNoTemporaryFile)
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(left.size(), out.written);
     for (const QString &name : left)
-        EXPECT_FALSE(name.startsWith(batchfiles::BatchWriter::tempPrefix())) << name.toStdString();
+        EXPECT_FALSE(batchfiles::BatchWriter::isTemporary(name)) << name.toStdString();
 }
 
 TEST(ImageBatchRun, AnExceptionEndsTheRun)

@@ -300,8 +300,11 @@ TEST(MailRunRecipients, ParsedAndRefused)
         const char *text;
         QStringList expected;
     };
-    for (const Case &c : {Case{"A@b.cd", {"a@b.cd"}}, Case{"a@b.cd, e@f.gh", {"a@b.cd", " e@f.gh"}},
-                          Case{"a@b.cd,", {}}, Case{"a@b.cd,bad", {}}, Case{"  ", {}}, Case{"a@b.c", {}}})
+    // Each address without the blanks and line breaks around it; "," or ";" between them.
+    for (const Case &c : {Case{"A@b.cd", {"a@b.cd"}}, Case{"a@b.cd, e@f.gh", {"a@b.cd", "e@f.gh"}},
+                          Case{"a@x.org,\nb@x.org", {"a@x.org", "b@x.org"}}, Case{"a@x.org; b@x.org", {"a@x.org", "b@x.org"}},
+                          Case{" a@x.org\t,\r\nb@x.org \n", {"a@x.org", "b@x.org"}}, Case{"a@b\x01.cd", {}},
+                          Case{"a@b\n.cd", {}}, Case{"a@b.cd,", {}}, Case{"a@b.cd,bad", {}}, Case{"  ", {}}, Case{"a@b.c", {}}})
         EXPECT_EQ(MailRun::parseRecipients(QString::fromUtf8(c.text)), c.expected) << c.text;
 }
 

@@ -13,6 +13,9 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -195,3 +198,22 @@ TEST(PdfFileWriter, AnAbandonedFileIsRemoved)
 }
 
 } // namespace
+
+// A finished file has the mode a new file of the user's gets (0666 less the umask), as the other
+// writers that rename a temporary file into place give theirs; over an older file, that file's mode.
+TEST(PdfFileWriter, TheFileGetsTheModeOfANewFile)
+{
+    const struct { mode_t umask, older, expected; } cases[] = {{022, 0, 0644}, {027, 0, 0640}, {077, 0640, 0640}};
+    for (const auto &k : cases) {
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("mode.pdf")));
+        if (k.older)
+            ::close(::open(path.constData(), O_CREAT | O_WRONLY, k.older));
+        const mode_t before = ::umask(k.umask);
+        ASSERT_TRUE(writePages(QFile::decodeName(path), {QSizeF(100, 50)}));
+        ::umask(before);
+        struct stat st {};
+        ASSERT_EQ(::stat(path.constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, k.expected) << std::oct << k.umask << " " << k.older;
+    }
+}

@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #ifdef PROJECT_TOOL_PATH
 
 namespace {
@@ -96,6 +98,11 @@ TEST_F(ProjectToolRecords, EachRecordRendersWithItsSeriesValue)
         GTEST_SKIP() << "the tool reads files as the whole application does";
     const QString design = boundDesign();
     ASSERT_FALSE(design.isEmpty());
+    // A picture replaces its file whole: another name of the old file keeps the old bytes.
+    QFile old(dir.filePath(QStringLiteral("record1.png")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    ASSERT_EQ(::link(QFile::encodeName(old.fileName()).constData(), QFile::encodeName(dir.filePath("kept.png")).constData()), 0);
     struct Case {
         const char *record;
         QString value;
@@ -107,6 +114,9 @@ TEST_F(ProjectToolRecords, EachRecordRendersWithItsSeriesValue)
             << output.toStdString();
         EXPECT_EQ(barcodeOf(png), cs.value) << cs.record;
     }
+    QFile kept(dir.filePath(QStringLiteral("kept.png")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "old");
     // A record beyond the batch is a usage error, and nothing is written.
     const QString beyond = dir.filePath(QStringLiteral("record4.png"));
     EXPECT_EQ(tool({QStringLiteral("--render"), design, beyond, QStringLiteral("--record"), QStringLiteral("4")}), 1);

@@ -111,6 +111,28 @@ TEST_F(TemplateGallery, ACapitalJpgChoosesItsQlfDesign)
     EXPECT_EQ(templategallery::Design_Path_Of(QStringLiteral("/a.b/x.y.JPG")), QStringLiteral("/a.b/x.y.qlf"));
 }
 
+// A thumbnail the user regenerated (per-user "Templates/AllType") is the one the wizard and the
+// panel show; choosing it still opens the shipped design.
+TEST_F(TemplateGallery, ARegeneratedThumbnailStandsInForTheShippedOne)
+{
+    SKIP_WITHOUT_TEMPLATES();
+    shipped({QStringLiteral("1Popular/Badge.jpg"), QStringLiteral("1Popular/Other.png")});
+    const QString regenerated = Created_Resource_Path + QStringLiteral("/Templates/AllType/1Popular/Badge.png");
+    touch(regenerated);
+    RHS_Templates *panel = RHS_Templates::defaultInstance();
+    ASSERT_NE(panel, nullptr);
+    panel->Fill_Templates();
+    for (int column : {0, 1}) {
+        wizard->temp_type_matrix_CellClick(column);
+        for (ImageBrowserModel *gallery : {wizard->images, panel->images}) {
+            ASSERT_EQ(gallery->numberOfItemsInImageBrowser(), 2);
+            EXPECT_EQ(gallery->images().at(0).path, regenerated) << column;
+            EXPECT_EQ(gallery->images().at(1).path, base + QStringLiteral("/1Popular/Other.png")) << column;
+        }
+        EXPECT_EQ(Selected_Template_Path, base + QStringLiteral("/1Popular/Badge.qlf")) << column;
+    }
+}
+
 TEST_F(TemplateGallery, DeletingTheLastUserTemplateEmptiesTheGallery)
 {
     SKIP_WITHOUT_TEMPLATES();

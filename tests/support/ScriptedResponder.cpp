@@ -6,6 +6,13 @@ namespace testsupport {
 
 int ScriptedResponder::alert(const platform::AlertRequest &request)
 {
+    std::function<void(const platform::AlertRequest &)> reading;
+    {
+        QMutexLocker lock(&m_mutex);
+        reading = onAlert;
+    }
+    if (reading)
+        reading(request);
     QMutexLocker lock(&m_mutex);
     alerts << request;
     if (!request.checkBox.isEmpty() && request.checkBoxChecked)

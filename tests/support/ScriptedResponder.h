@@ -26,6 +26,8 @@ class ScriptedResponder : public platform::DialogResponder {
 public:
     // The answer of the next alerts, by button title; when the script runs out, the first button.
     QStringList alertAnswers;
+    // Called while an alert is up, before it is answered (the user reading it).
+    std::function<void(const platform::AlertRequest &)> onAlert;
     // The state of an alert's check box at its end, for the next alerts that have one; when the
     // script runs out, unticked.
     QList<bool> alertCheckAnswers;

@@ -33,6 +33,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -161,10 +162,17 @@ int main(int argc, char **argv)
         const QImage image = card.toImage(dpi);
         if (image.isNull())
             return refused(QStringLiteral("The card is too large to render."));
-        QImageWriter writer(out);
-        if (!writer.write(image))
-            return refused(writer.errorString());
-        return 0;
+        // Written whole, as the PDF: an old file is replaced only by a complete one.
+        QString why;
+        const QByteArray format = QFileInfo(out).suffix().toLower().toLatin1();
+        const bool written = platform::writeFileAtomically(out, [&](QIODevice &device) {
+            QImageWriter writer(&device, format);
+            if (writer.write(image))
+                return true;
+            why = writer.errorString();
+            return false;
+        });
+        return written ? 0 : refused(why.isEmpty() ? QStringLiteral("The picture could not be written.") : why);
     }
     return usage();
 }

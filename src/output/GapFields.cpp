@@ -1,0 +1,39 @@
+#include "output/GapFields.h"
+
+#include "core/ImageServices.h"
+#include "platform/Stepper.h"
+#include "platform/StepperField.h"
+
+#include <QLineEdit>
+
+void GapFields::bind(QLineEdit *horz, platform::Stepper *horzStepper, QLineEdit *vert, platform::Stepper *vertStepper)
+{
+    m_horz = horz;
+    m_horzStepper = horzStepper;
+    m_vert = vert;
+    m_vertStepper = vertStepper;
+}
+
+void GapFields::beforeFit(bool centred)
+{
+    if (centred || !m_typed || !m_horz || !m_vert)
+        return;
+    m_horz->setText(m_typed->first);
+    m_vert->setText(m_typed->second);
+    m_horzStepper->setDoubleValue(platform::fieldValue(m_horz));
+    m_vertStepper->setDoubleValue(platform::fieldValue(m_vert));
+    m_typed.reset();
+}
+
+void GapFields::afterFit(bool centred, float horzPoints, float vertPoints)
+{
+    if (!centred || !m_horz || !m_vert)
+        return;
+    if (!m_typed)
+        m_typed = std::pair{m_horz->text(), m_vert->text()};
+    const double horz = Points_to_MM_Convert(horzPoints), vert = Points_to_MM_Convert(vertPoints);
+    m_horz->setText(QString::asprintf("%.2f", horz));
+    m_vert->setText(QString::asprintf("%.2f", vert));
+    m_horzStepper->setDoubleValue(horz);
+    m_vertStepper->setDoubleValue(vert);
+}

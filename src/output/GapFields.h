@@ -1,0 +1,29 @@
+#pragma once
+// The gap fields of a sheet layout (print and PDF dialogs) show the gaps the sheet uses: the typed
+// ones, or under auto-centre the even gaps the fit spreads the cells by; the typed ones come back
+// when auto-centre is turned off.
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+class QLineEdit;
+namespace platform { class Stepper; }
+
+class GapFields {
+public:
+    void bind(QLineEdit *horz, platform::Stepper *horzStepper, QLineEdit *vert, platform::Stepper *vertStepper);
+    // Before the fit reads the fields: without auto-centre, the typed gaps back in them.
+    void beforeFit(bool centred);
+    // After the fit: under auto-centre the fields show its gaps (points, shown in millimetres); the
+    // typed ones are kept.
+    void afterFit(bool centred, float horzPoints, float vertPoints);
+    // A new opening: the fields hold typed gaps.
+    void reset() { m_typed.reset(); }
+
+private:
+    QLineEdit *m_horz = nullptr, *m_vert = nullptr;
+    platform::Stepper *m_horzStepper = nullptr, *m_vertStepper = nullptr;
+    std::optional<std::pair<QString, QString>> m_typed;
+};
