@@ -1,8 +1,9 @@
 #pragma once
 // What the timed programs share: the main window started as the application starts it, offscreen
 // unless told otherwise, over an empty per-user data folder; and the resident memory of the process.
+// The window is made in BenchWindow.cpp, so that a program that needs no more of the hub than its
+// subsystems does not include the hub's header.
 
-#include "app/SKTWindowController.h"
 #include "model/SKTDocument.h"
 
 #include <QApplication>
@@ -12,6 +13,14 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+class AdvQrController;
+class BarcodeModeController;
+class Barcode_Gen;
+class DesignController;
+class OutputController;
+class ProjectsController;
+class SKTWindowController;
 
 namespace bench {
 
@@ -29,30 +38,25 @@ inline long residentKb()
 
 class Window {
 public:
-    Window(int &argc, char **argv)
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("XDG_DATA_HOME", m_home.path().toLocal8Bit());
-        m_app = std::make_unique<QApplication>(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Tagora"));
-        SKTWindowController::registerWithDocuments();
-        m_document = std::make_unique<SKTDocument>();
-        m_document->makeWindowControllers();
-    }
+    Window(int &argc, char **argv);
+    ~Window();
 
-    SKTWindowController *controller() const { return SKTWindowController::defaultInstance(); }
+    SKTWindowController *controller() const;
 
     // Shows the window at a size and lets it lay itself out.
-    SKTWindowController *shown(int width = 0, int height = 0) const
-    {
-        SKTWindowController *c = controller();
-        if (width > 0)
-            c->window()->resize(width, height);
-        c->window()->show();
-        QApplication::processEvents();
-        return c;
-    }
+    SKTWindowController *shown(int width = 0, int height = 0) const;
+    // Deletes the controller and its window while the application still exists.
+    void deleteController() const;
+
+    // The controller's subsystems, its window (built on the first call) and its document.
+    BarcodeModeController &barcodeMode() const;
+    DesignController &design() const;
+    ProjectsController &projects() const;
+    OutputController &output() const;
+    AdvQrController &advQr() const;
+    Barcode_Gen &barcodeGen() const;
+    QMainWindow *window() const;
+    SKTDocument *document() const;
 
 private:
     QTemporaryDir m_home;

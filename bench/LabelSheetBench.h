@@ -6,10 +6,12 @@
 
 #include "BenchWindow.h"
 
+#include "app/SKTWindowController.h"
 #include "core/UserFolders.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "outputjobs/OutputGlobals.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
@@ -104,7 +106,7 @@ inline bool Build_Card(SKTWindowController &c)
     writeSeries(QStringLiteral("names"), QStringLiteral("Name "));
     writeSeries(QStringLiteral("codes"), QStringLiteral("C"));
     writeSeries(QStringLiteral("links"), QStringLiteral("https://tagora.example/item/"));
-    d.SetDocumentCanvasSize(QSizeF(63.5 * PtPerMM, 38.1 * PtPerMM));
+    workAreaOf(d).SetDocumentCanvasSize(QSizeF(63.5 * PtPerMM, 38.1 * PtPerMM));
     SKTGraphicList design;
     auto text = std::make_shared<SKTText>();
     text->_bounds = QRectF(8, 10, 120, 18);
@@ -114,7 +116,7 @@ inline bool Build_Card(SKTWindowController &c)
     design.append(barcode(QStringLiteral("Code 39"), QStringLiteral("codes"), QRectF(25, 64, 130, 42)));
     design.append(barcode(QStringLiteral("QR Code"), QStringLiteral("links"), QRectF(128, 14, 30, 44)));
     c.document()->insertGraphics(design, {0, 1, 2});
-    d.records().Check_Series_Or_Excel_Use_or_not();
+    recordsOf(d).Check_Series_Or_Excel_Use_or_not();
     if (Total_Batch_Excel_Card != kSeries) {
         std::printf("unexpected record count %d\n", Total_Batch_Excel_Card);
         return false;

@@ -7,6 +7,7 @@
 #include "advqr/AdvQrController.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "advqr/Qr_vCard_View_Panel.h"
+#include "app/SKTWindowController.h"
 #include "platform/PictureView.h"
 
 #include <QApplication>
@@ -50,11 +51,11 @@ int main(int argc, char **argv)
 {
     bench::Window bw(argc, argv);
     SKTWindowController *c = bw.controller();
-    c->window()->resize(1280, 860);
-    c->window()->show();
+    bw.window()->resize(1280, 860);
+    bw.window()->show();
     QApplication::processEvents();
     c->Advance_QR_Mode_Select();
-    AdvQrController &q = c->advQr();
+    AdvQrController &q = bw.advQr();
     q.ADV_QR_ec_lvl_ComboBox->setCurrentIndex(3);
     QImage logo(200, 200, QImage::Format_ARGB32);
     logo.fill(QColor(200, 30, 30));

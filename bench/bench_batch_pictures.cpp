@@ -29,10 +29,9 @@ constexpr int kRecords = 10000;
 int main(int argc, char **argv)
 {
     bench::Window bw(argc, argv);
-    SKTWindowController *c = bw.controller();
-    c->window()->show();
+    bw.window()->show();
     QApplication::processEvents();
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = bw.barcodeMode();
     const int index = bm.barcodeTypePopup->findText(QStringLiteral("Code 128"));
     bm.barcodeTypePopup->setCurrentIndex(index);
     emit bm.barcodeTypePopup->activated(index);
@@ -82,6 +81,6 @@ int main(int argc, char **argv)
     std::printf("resident memory: %.1f MB at record 1,000, %.1f MB at record 10,000 (%+.1f MB)\n", rssAt1000 / 1024.0,
                 rssAt10000 / 1024.0, (rssAt10000 - rssAt1000) / 1024.0);
     std::printf("targets: under 20 s; memory within 10 MB; record pictures distinct: %s\n", distinct ? "yes" : "NO");
-    delete c;
+    bw.deleteController();
     return made == kRecords && distinct ? 0 : 1;
 }

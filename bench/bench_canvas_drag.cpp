@@ -3,7 +3,9 @@
 // each step marked only the dragged object's old and new drawing bounds for display.
 
 #include "BenchWindow.h"
-#include "design/DesignController.h"
+#include "app/SKTWindowController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 
@@ -35,11 +37,11 @@ int main(int argc, char **argv)
     bench::Window bw(argc, argv);
     SKTWindowController *c = bw.shown(1500, 950);
     c->Designing_Mode_Select();
-    DesignController &dsg = c->design();
-    dsg.SetDocumentCanvasSize(QSizeF(600, 400));
+    DesignController &dsg = bw.design();
+    workAreaOf(dsg).SetDocumentCanvasSize(QSizeF(600, 400));
     QApplication::processEvents();
-    SKTGraphicView *canvas = dsg.Graphic_View();
-    SKTDocument *document = c->document();
+    SKTGraphicView *canvas = workAreaOf(dsg).Graphic_View();
+    SKTDocument *document = bw.document();
 
     // 300 shapes of every kind, spread over the card; the dragged one is the front-most.
     QRandomGenerator random(2026);

@@ -6,7 +6,8 @@
 #include "BenchWindow.h"
 
 #include "barcodemode/Barcode_Gen.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
@@ -26,7 +27,7 @@
 
 namespace {
 
-SKTGraphicList card(SKTWindowController &c, int variant)
+SKTGraphicList card(const bench::Window &window, int variant)
 {
     SKTGraphicList list;
     QImage photo(800, 800, QImage::Format_RGB32);
@@ -38,7 +39,7 @@ SKTGraphicList card(SKTWindowController &c, int variant)
         picture->_contents_with_settings = picture->_contents;
         list.append(picture);
     }
-    Barcode_Gen &gen = c.barcodeGen();
+    Barcode_Gen &gen = window.barcodeGen();
     for (int k = 0; k < 5; ++k) {
         auto b = std::make_shared<SKTBarcode>();
         b->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
@@ -71,10 +72,9 @@ SKTGraphicList card(SKTWindowController &c, int variant)
 int main(int argc, char **argv)
 {
     bench::Window window(argc, argv);
-    SKTWindowController &c = *window.controller();
-    c.design().canvasFrameSize = QSizeF(243, 153);
+    workAreaOf(window.design()).canvasFrameSize = QSizeF(243, 153);
 
-    const SKTGraphicList design = card(c, 0);
+    const SKTGraphicList design = card(window, 0);
     const platform::Picture picture = SKTRenderingView::image_From_Card_Graphics(design);
     picture.toImage(600);   // warm the fonts
     QElapsedTimer timer;
@@ -88,7 +88,7 @@ int main(int argc, char **argv)
     long separate100 = 0, separate1000 = 0;
     timer.start();
     for (int i = 1; i <= 1000; ++i) {
-        const QByteArray pdf = SKTRenderingView::pdfDataWithGraphics_data(card(c, i));
+        const QByteArray pdf = SKTRenderingView::pdfDataWithGraphics_data(card(window, i));
         if (pdf.isEmpty())
             return 1;
         if (i == 100)
@@ -113,7 +113,7 @@ int main(int argc, char **argv)
         for (int i = 1; i <= 1000; ++i) {
             if (i > 1)
                 writer.newPage();
-            SKTRenderingView::image_From_Card_Graphics(card(c, i)).draw(painter, QRectF(0, 0, 243, 153));
+            SKTRenderingView::image_From_Card_Graphics(card(window, i)).draw(painter, QRectF(0, 0, 243, 153));
             if (i == 100)
                 pages100 = bench::residentKb();
             if (i == 1000)

@@ -69,8 +69,7 @@ void report(const char *what, const std::vector<double> &v)
 int main(int argc, char **argv)
 {
     bench::Window bw(argc, argv);
-    SKTWindowController *c = bw.controller();
-    c->window();
+    bw.window();
 
     QTemporaryDir resources;
     QDir().mkpath(resources.path() + QStringLiteral("/Formats/pages"));
@@ -82,7 +81,7 @@ int main(int argc, char **argv)
     const QString path = labelstock::Catalogue_Path(Resource_Path, QStringLiteral("Big"));
 
     std::vector<double> reads, wizard, print;
-    Card_Wizard *w = Card_Wizard::defaultInstance(c->projects());
+    Card_Wizard *w = Card_Wizard::defaultInstance(bw.projects());
     Print_Wnd *p = Print_Wnd::defaultInstance();
     Manual_or_Pre = 1;
     for (int round = 0; round < kRounds; ++round) {
@@ -113,6 +112,6 @@ int main(int argc, char **argv)
     report("wizard: vendor chosen, products listed, first size shown", wizard);
     report("print window: vendor chosen, first product laid out", print);
     std::printf("target: each under 200 ms\n");
-    delete c;
+    bw.deleteController();
     return 0;
 }

@@ -9,13 +9,15 @@
 // sample within 10 MB of the first); Stop within 1 s.
 
 #include "BenchWindow.h"
+#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/BatchPool.h"
 #include "core/Messages.h"
 #include "core/UserFolders.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
-#include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
@@ -86,7 +88,7 @@ struct RssSampler {
     }
 };
 
-Run barcodeRun(SKTWindowController *c, int threads, const QString &dest)
+Run barcodeRun(const bench::Window &bw, int threads, const QString &dest)
 {
     file_name_exported = QStringLiteral("<BV>");
     file_prefix_exported.clear();
@@ -102,7 +104,7 @@ Run barcodeRun(SKTWindowController *c, int threads, const QString &dest)
     RssSampler rss;
     QElapsedTimer t;
     t.start();
-    c->output().Export_Batch_File_Barcode(dest);
+    bw.output().Export_Batch_File_Barcode(dest);
     run.seconds = t.nsecsElapsed() / 1e9;
     run.rssFirst = rss.first;
     run.rssLast = rss.last;
@@ -155,13 +157,13 @@ int main(int argc, char **argv)
     auto responder = std::make_shared<testsupport::ScriptedResponder>();
     platform::setDialogResponder(responder);
     SKTWindowController *c = bw.controller();
-    c->window()->show();
+    bw.window()->show();
     QApplication::processEvents();
     QTemporaryDir work;
     const int cores = batchfiles::availableCores();
 
     // ---- (a) the Barcode mode's value list ----
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = bw.barcodeMode();
     const int index = bm.barcodeTypePopup->findText(QStringLiteral("Code 128"));
     bm.barcodeTypePopup->setCurrentIndex(index);
     emit bm.barcodeTypePopup->activated(index);
@@ -182,7 +184,7 @@ int main(int argc, char **argv)
     std::printf("(a) %d Code 128 value-list records to PNG at 600 DPI (%d cores)\n", kRecords, cores);
     for (int threads : {1, cores}) {
         QTemporaryDir dest(QDir(work.path()).filePath(QStringLiteral("a-XXXXXX")));
-        const Run r = barcodeRun(c, threads, dest.path());
+        const Run r = barcodeRun(bw, threads, dest.path());
         QTemporaryDir tool(QDir(work.path()).filePath(QStringLiteral("t-XXXXXX")));
         const double s = symbolPngRun(threads, values.fileName(), tool.path());
         std::printf("  %d job(s): export %.2f s (%.0f files/s, %d files), symbol_png --batch --jobs %d %.2f s (%.0f "
@@ -199,16 +201,16 @@ int main(int argc, char **argv)
             sinceStop.start();
             Stop_Processing_Now = true;
         });
-        barcodeRun(c, cores, dest.path());
+        barcodeRun(bw, cores, dest.path());
         std::printf("  Stop: the run ended %.0f ms after Stop\n", sinceStop.nsecsElapsed() / 1e6);
         Stop_Processing_Now = false;
     }
 
     // ---- (b) the Designing mode's labels ----
     c->Designing_Mode_Select();
-    DesignController &d = c->design();
-    d.canvasFrameSize = QSizeF(252, 144);
-    if (SKTGraphicView *view = d.Graphic_View())
+    DesignController &d = bw.design();
+    workAreaOf(d).canvasFrameSize = QSizeF(252, 144);
+    if (SKTGraphicView *view = workAreaOf(d).Graphic_View())
         view->setCardSize(QSizeF(252, 144));
     QFile series(Data_Folder_Path + QStringLiteral("/Labels.txt"));
     if (!series.open(QIODevice::WriteOnly))
@@ -220,16 +222,16 @@ int main(int argc, char **argv)
                                     boundText(QRectF(8, 28, 110, 18)),
                                     boundBarcode(QStringLiteral("Code 128"), QRectF(8, 50, 150, 88)),
                                     boundBarcode(QStringLiteral("QR Code"), QRectF(170, 50, 76, 88))};
-    c->document()->insertGraphics(objects, {0, 1, 2, 3, 4});
-    d.records().Check_Series_Or_Excel_Use_or_not();
+    bw.document()->insertGraphics(objects, {0, 1, 2, 3, 4});
+    recordsOf(d).Check_Series_Or_Excel_Use_or_not();
     // The GUI thread's share of a label: the record filled in and the card recorded.
     QElapsedTimer gui;
     gui.start();
     for (int i = 0; i < 50; ++i)
-        d.records().Set_data_table_value_to_card(i, QStringLiteral("F"), false);
+        recordsOf(d).Set_data_table_value_to_card(i, QStringLiteral("F"), false);
     const double guiMs = gui.nsecsElapsed() / 1e6 / 50;
     c->Set_Front_Back_Value_To_Print_Export_Mail();
-    d.records().Get_total_Card_count();
+    recordsOf(d).Get_total_Card_count();
     file_name_exported = QStringLiteral("<SV>");
     file_series_exported = QStringLiteral("Labels");
     file_path_ext = QStringLiteral("png");
@@ -244,7 +246,7 @@ int main(int argc, char **argv)
         RssSampler rss;
         QElapsedTimer t;
         t.start();
-        c->output().Export_Batch_File(dest.path());
+        bw.output().Export_Batch_File(dest.path());
         r.seconds = t.nsecsElapsed() / 1e9;
         r.rssFirst = rss.first;
         r.rssLast = rss.last;

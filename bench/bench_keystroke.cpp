@@ -3,6 +3,7 @@
 // typing). Runs the real window offscreen; prints the median and the 95th percentile.
 
 #include "BenchWindow.h"
+#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "model/SKTDocument.h"
 #include "platform/PictureView.h"
@@ -37,44 +38,44 @@ int main(int argc, char **argv)
 {
     bench::Window bw(argc, argv);
     SKTWindowController *c = bw.controller();
-    c->window()->resize(1280, 860);
-    c->window()->show();
+    bw.window()->resize(1280, 860);
+    bw.window()->show();
     QApplication::processEvents();
     const int rounds = 200;
 
     // Linear: the value grows to 20 characters, one keystroke at a time, again and again.
-    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("Code 128"));
-    c->barcodeMode().Liner_Barcode_Opt_Select();
+    bw.barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("Code 128"));
+    bw.barcodeMode().Liner_Barcode_Opt_Select();
     std::vector<double> linear;
     const QString value = QStringLiteral("TAGORA-2026-LABEL-01");
     for (int r = 0; r < rounds; ++r) {
         const QString typed = value.left(1 + r % value.size());
-        c->barcodeMode().dataText->setText(typed);
+        bw.barcodeMode().dataText->setText(typed);
         QElapsedTimer t;
         t.start();
-        c->controlTextDidChange(c->barcodeMode().dataText);
-        c->barcodeMode().barcodeImage->repaint();   // until the new preview is painted
+        c->controlTextDidChange(bw.barcodeMode().dataText);
+        bw.barcodeMode().barcodeImage->repaint();   // until the new preview is painted
         linear.push_back(t.nsecsElapsed() / 1e6);
-        if (!c->barcodeMode().barcodeImage->hasPicture()) {
+        if (!bw.barcodeMode().barcodeImage->hasPicture()) {
             std::fprintf(stderr, "no preview for %s\n", qPrintable(typed));
             return 1;
         }
     }
 
     // QR: a 200-character value typed into the 2D view (quick preview, not raised to the output DPI).
-    c->barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
-    c->barcodeMode().two_d_barcode_Opt_Select();
+    bw.barcodeMode().barcodeTypePopup->setCurrentText(QStringLiteral("QR Code"));
+    bw.barcodeMode().two_d_barcode_Opt_Select();
     std::vector<double> qr;
     QString long200;
     for (int i = 0; long200.size() < 200; ++i)
         long200 += QStringLiteral("https://example.org/item/%1?").arg(i);
     long200.truncate(200);
     for (int r = 0; r < rounds / 4; ++r) {
-        c->barcodeMode().dataText_2D->setPlainText(long200.left(150 + r % 51));
+        bw.barcodeMode().dataText_2D->setPlainText(long200.left(150 + r % 51));
         QElapsedTimer t;
         t.start();
-        c->textDidChange(c->barcodeMode().dataText_2D);
-        c->barcodeMode().barcodeImage->repaint();
+        c->textDidChange(bw.barcodeMode().dataText_2D);
+        bw.barcodeMode().barcodeImage->repaint();
         qr.push_back(t.nsecsElapsed() / 1e6);
     }
 

@@ -8,7 +8,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/UserFolders.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "output/MailGlobals.h"
 #include "output/Send_Mail.h"
 #include "output/Send_Modeless.h"
@@ -67,14 +67,14 @@ int main(int argc, char **argv)
     }
     Resource_Path = server.resources();
 
-    SKTWindowController *c = bw.shown(1400, 950);
+    bw.shown(1400, 950);
     // The mail settings as the settings window leaves them (the window read the empty store as it opened).
     sender_email = server.user;
     sender_pwd = server.password;
     sending_server = QStringLiteral("127.0.0.1");
     sending_port = server.port(false);
     send_enable_ssl = QStringLiteral("N");
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = bw.barcodeMode();
     const int index = bm.barcodeTypePopup->findText(QStringLiteral("Code 128"));
     bm.barcodeTypePopup->setCurrentIndex(index);
     emit bm.barcodeTypePopup->activated(index);
@@ -115,7 +115,7 @@ int main(int argc, char **argv)
         w->closeButton->click();
         return 0;
     };
-    c->design().commands().Mail_Button(nullptr);   // Mail in the toolbar
+    commandsOf(bw.design()).Mail_Button(nullptr);   // Mail in the toolbar
     done = true;
     watcher.join();
 

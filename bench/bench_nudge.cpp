@@ -2,7 +2,9 @@
 // selection one point, records its undo step and repaints. Prints the mean and the longest step.
 
 #include "BenchWindow.h"
-#include "design/DesignController.h"
+#include "app/SKTWindowController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "model/SKTImage.h"
@@ -23,11 +25,11 @@ int main(int argc, char **argv)
     bench::Window bw(argc, argv);
     SKTWindowController *c = bw.shown(1500, 950);
     c->Designing_Mode_Select();
-    DesignController &dsg = c->design();
-    dsg.SetDocumentCanvasSize(QSizeF(500, 400));
+    DesignController &dsg = bw.design();
+    workAreaOf(dsg).SetDocumentCanvasSize(QSizeF(500, 400));
     QApplication::processEvents();
-    SKTGraphicView *canvas = dsg.Graphic_View();
-    SKTDocument *document = c->document();
+    SKTGraphicView *canvas = workAreaOf(dsg).Graphic_View();
+    SKTDocument *document = bw.document();
 
     QImage photo(2000, 2000, QImage::Format_ARGB32);
     for (int y = 0; y < photo.height(); ++y)

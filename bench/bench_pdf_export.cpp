@@ -10,9 +10,9 @@
 
 #include "LabelSheetBench.h"
 
+#include "design/DesignParts.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
-#include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "outputjobs/PdfExportJob.h"
 #include "outputjobs/PdfExportPrefetch.h"
@@ -46,7 +46,7 @@ int runOne(int argc, char **argv, int labels)
 {
     bench::Window window(argc, argv);
     SKTWindowController &c = *window.controller();
-    DesignController &d = c.design();
+    DesignController &d = window.design();
     if (!Build_Card(c))
         return 1;
 
@@ -72,7 +72,7 @@ int runOne(int argc, char **argv, int labels)
     s.keepReplace = [](const QString &path) { return std::optional<QString>(path); };
     s.fetch = [&](int i) {
         platform::Picture picture;
-        platform::runOnGuiThreadAndWait([&] { picture = d.records().Set_data_table_value_to_card(i, QStringLiteral("F"), true); });
+        platform::runOnGuiThreadAndWait([&] { picture = recordsOf(d).Set_data_table_value_to_card(i, QStringLiteral("F"), true); });
         return picture;
     };
     std::atomic<bool> stop{false};

@@ -28,10 +28,9 @@ constexpr int kLookups = 1000000;
 int main(int argc, char **argv)
 {
     bench::Window bw(argc, argv);
-    SKTWindowController *c = bw.controller();
-    c->window()->show();
+    bw.window()->show();
     QApplication::processEvents();
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = bw.barcodeMode();
     bm.data_source_chkbox->click();
     bm.ListData_barcode.clear();
     for (int i = 0; i < kRecords; ++i)
@@ -76,6 +75,6 @@ int main(int argc, char **argv)
                 rssBefore / 1024.0, rssAfter / 1024.0, (rssAfter - rssBefore) / 1024.0, rssOnce / 1024.0);
     std::printf("%d random labels looked up in %.1f ms (%.3f us each), %d wrong; first and last labels %s\n", kLookups,
                 lookupMs, lookupMs * 1000.0 / kLookups, wrong, edges ? "right" : "WRONG");
-    delete c;
+    bw.deleteController();
     return wrong == 0 && edges ? 0 : 1;
 }

@@ -11,8 +11,8 @@
 #include "LabelSheetBench.h"
 
 #include "core/ImageServices.h"
-#include "design/DesignController.h"
 #include "design/DesignCommands.h"
+#include "design/DesignParts.h"
 #include "output/Print_Wnd.h"
 #include "platform/HeadlessResponder.h"
 #include "platform/PrintDestination.h"
@@ -49,7 +49,7 @@ int runOne(int argc, char **argv, int labels)
 {
     bench::Window window(argc, argv);
     SKTWindowController &c = *window.controller();
-    DesignController &d = c.design();
+    DesignController &d = window.design();
     if (!Build_Card(c))
         return 1;
 
@@ -58,7 +58,7 @@ int runOne(int argc, char **argv, int labels)
     t.start();
     std::vector<platform::Picture> sample;
     for (int i = 0; i < 200; ++i)
-        sample.push_back(d.records().Set_data_table_value_to_card(i, QStringLiteral("F"), true));
+        sample.push_back(recordsOf(d).Set_data_table_value_to_card(i, QStringLiteral("F"), true));
     const double fillMs = t.nsecsElapsed() / 1e6 / 200;
     t.restart();
     for (const platform::Picture &p : sample)
@@ -111,7 +111,7 @@ int runOne(int argc, char **argv, int labels)
         return 0;
     };
     platform::setDialogResponder(responder);
-    d.commands().Print_Button();
+    commandsOf(d).Print_Button();
     platform::setDialogResponder(nullptr);
     if (!responder->messages.isEmpty())
         std::printf("messages: %s\n", qPrintable(responder->messages.join(QStringLiteral(" | "))));

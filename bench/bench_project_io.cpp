@@ -4,6 +4,8 @@
 #include "BenchWindow.h"
 
 #include "core/Globals.h"
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
@@ -54,22 +56,22 @@ int main(int argc, char **argv)
 {
     bench::Window window(argc, argv);
     platform::setDialogResponder(std::make_shared<platform::HeadlessResponder>());
-    SKTWindowController *hub = window.shown();
+    window.shown();
     Text_Ctrl_Font = QStringLiteral("DejaVu Sans");
     QTemporaryDir dir;
     const QString file = dir.path() + QStringLiteral("/design.qbf");
-    SKTDocument &document = *hub->document();
-    ProjectsController &projects = hub->projects();
+    SKTDocument &document = *window.document();
+    ProjectsController &projects = window.projects();
 
     double bestSave = 1e9, bestLoad = 1e9;
     for (int run = 0; run < 5; ++run) {
-        hub->design().delete_all_control();
+        window.design().delete_all_control();
         const SKTGraphicList objects = design500();
         QList<int> indexes;
         for (int i = 0; i < objects.size(); ++i)
             indexes.append(i);
         document.insertGraphics(objects, indexes);
-        hub->design().Front_card_Prop->Card_Size = QSizeF(400, 300);
+        cardOf(window.design()).Front_card_Prop->Card_Size = QSizeF(400, 300);
         Project_File_Name = file;
         QElapsedTimer t;
         t.start();

@@ -7,8 +7,9 @@
 
 #include "core/Mode.h"
 #include "core/UserFolders.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "outputjobs/OutputGlobals.h"
-#include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
@@ -39,10 +40,9 @@ void writeSeries(const QString &name, const QString &prefix, int count)
 int main(int argc, char **argv)
 {
     bench::Window window(argc, argv);
-    SKTWindowController &c = *window.controller();
-    DesignController &d = c.design();
-    d.canvasFrameSize = QSizeF(243, 153);
-    c.window();   // the window's set-up names the series folder
+    DesignController &d = window.design();
+    workAreaOf(d).canvasFrameSize = QSizeF(243, 153);
+    window.window();   // the window's set-up names the series folder
     Barcode_Setting_Or_Designing_Mode = 1;
     QDir().mkpath(Data_Folder_Path);
     const int records = 1000;
@@ -71,8 +71,8 @@ int main(int argc, char **argv)
     QList<int> at;
     for (int i = 0; i < design.size(); ++i)
         at << i;
-    c.document()->insertGraphics(design, at);
-    d.records().Check_Series_Or_Excel_Use_or_not();
+    window.document()->insertGraphics(design, at);
+    recordsOf(d).Check_Series_Or_Excel_Use_or_not();
     if (Total_Batch_Excel_Card != records) {
         std::printf("unexpected record count %d\n", Total_Batch_Excel_Card);
         return 1;
@@ -84,7 +84,7 @@ int main(int argc, char **argv)
     timer.start();
     QThread *worker = QThread::create([&] {
         for (int i = 0; i < records; ++i) {
-            const QImage image = d.records().Set_data_table_value_to_card(i, QStringLiteral("F"), false).toImage(300);
+            const QImage image = recordsOf(d).Set_data_table_value_to_card(i, QStringLiteral("F"), false).toImage(300);
             failed = failed || image.isNull();
             if ((i + 1) % 100 == 0)
                 samples.push_back(bench::residentKb());

@@ -67,11 +67,10 @@ int main(int argc, char **argv)
             return 1;
     }
     platform::setDialogResponder(answers);
-    SKTWindowController *c = bw.controller();
-    c->window()->resize(1600, 1000);
-    c->window()->show();
+    bw.window()->resize(1600, 1000);
+    bw.window()->show();
     QApplication::processEvents();
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = bw.barcodeMode();
     bm.data_source_chkbox->click();   // batch processing from the value list
 
     std::vector<double> seconds;

@@ -7,7 +7,8 @@
 #include "BenchWindow.h"
 
 #include "core/Mode.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/UndoStacks.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "model/SKTText.h"
@@ -49,7 +50,7 @@ QString writePhoto(const QString &folder, int index)
 }
 
 // 200 steps: a picture moves, then a text changes, each recorded once after the change.
-void recordSteps(DesignController &design, SKTDocument &document, int round)
+void recordSteps(UndoStacks &stacks, SKTDocument &document, int round)
 {
     const SKTGraphicList &graphics = document.graphics();
     for (int i = 0; i < 200; ++i) {
@@ -58,7 +59,7 @@ void recordSteps(DesignController &design, SKTDocument &document, int round)
             g->setXPosition(10 + (i + round) % 150);
         else
             g->Set_text_value(QStringLiteral("Text %1 of round %2").arg(i).arg(round));
-        design.Insert_In_Undo_Redo();
+        stacks.Insert_In_Undo_Redo();
     }
 }
 
@@ -67,11 +68,10 @@ void recordSteps(DesignController &design, SKTDocument &document, int round)
 int main(int argc, char **argv)
 {
     bench::Window window(argc, argv);
-    SKTWindowController *c = window.controller();
-    c->window();
+    window.window();
     Barcode_Setting_Or_Designing_Mode = 1;
-    DesignController &design = c->design();
-    SKTDocument &document = *c->document();
+    UndoStacks &stacks = undoStacksOf(window.design());
+    SKTDocument &document = *window.document();
 
     QTemporaryDir folder;
     QElapsedTimer made;
@@ -81,7 +81,7 @@ int main(int argc, char **argv)
         photos << writePhoto(folder.path(), i);
     std::printf("5 photo-like JPEG files of 6000 x 4000 made in %.1f s\n", made.elapsed() / 1000.0);
 
-    c->projects().Open_Start_Window();
+    window.projects().Open_Start_Window();
     SKTGraphicList objects;
     for (int i = 0; i < 5; ++i)
         objects << SKTImage::initWithPath(QPointF(60 + 20 * i, 60 + 20 * i), photos.at(i), false);
@@ -94,26 +94,26 @@ int main(int argc, char **argv)
     QList<int> indexes(objects.size());
     std::iota(indexes.begin(), indexes.end(), 0);
     document.insertGraphics(objects, indexes);
-    design.Insert_In_Undo_Redo();
+    stacks.Insert_In_Undo_Redo();
     const long before = bench::residentKb();
 
     QElapsedTimer stepping;
     stepping.start();
-    recordSteps(design, document, 1);
+    recordSteps(stacks, document, 1);
     const double stepMs = stepping.nsecsElapsed() / 1e6 / 200;
     const long afterSteps = bench::residentKb();
     const long firstPeak = std::max(before, afterSteps);
 
-    c->projects().Open_Start_Window();   // New: the history goes
+    window.projects().Open_Start_Window();   // New: the history goes
     const long afterNew = bench::residentKb();
-    recordSteps(design, document, 2);
+    recordSteps(stacks, document, 2);
     const long afterSecond = bench::residentKb();
 
     std::vector<double> undoMs;
     for (int i = 0; i < 50; ++i) {
         QElapsedTimer t;
         t.start();
-        design.Undo_Clicked();
+        stacks.Undo_Clicked();
         undoMs.push_back(t.nsecsElapsed() / 1e6);
     }
     std::sort(undoMs.begin(), undoMs.end());
@@ -126,7 +126,7 @@ int main(int argc, char **argv)
                 afterSteps - before, 100.0 * double(afterSecond) / double(firstPeak));
     std::printf("one recorded step: %.3f ms\n", stepMs);
     std::printf("single undo of 50: median %.3f ms, worst %.3f ms (target under 50 ms)\n", median, worst);
-    const bool ok = afterSecond <= firstPeak * 105 / 100 && worst < 50.0 && design.Get_Undo_Count() == 151;
+    const bool ok = afterSecond <= firstPeak * 105 / 100 && worst < 50.0 && stacks.Get_Undo_Count() == 151;
     std::printf("%s\n", ok ? "PASS" : "FAIL");
     return ok ? 0 : 1;
 }

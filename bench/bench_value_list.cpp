@@ -51,11 +51,10 @@ double median(std::vector<double> v)
 int main(int argc, char **argv)
 {
     bench::Window bw(argc, argv);
-    SKTWindowController *c = bw.controller();
-    c->window()->resize(1600, 1000);   // the screen of the screenshots
-    c->window()->show();
+    bw.window()->resize(1600, 1000);   // the screen of the screenshots
+    bw.window()->show();
     QApplication::processEvents();
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = bw.barcodeMode();
     bm.data_source_chkbox->click();   // batch processing from the value list
     QTableView *table = bm.List;
 
@@ -103,6 +102,6 @@ int main(int argc, char **argv)
     std::printf("select all + delete selected rows (reload and field update included): median %.1f ms (max %.1f)\n",
                 median(deletes), *std::max_element(deletes.begin(), deletes.end()));
     std::printf("over %d rounds; target: each under 1000 ms\n", kRounds);
-    delete c;
+    bw.deleteController();
     return 0;
 }

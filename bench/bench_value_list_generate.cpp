@@ -56,8 +56,8 @@ int main(int argc, char **argv)
     bench::Window bw(argc, argv);
     auto answers = std::make_shared<Answers>();
     platform::setDialogResponder(answers);
-    SKTWindowController *c = bw.shown(1600, 1000);
-    BarcodeModeController &bm = c->barcodeMode();
+    bw.shown(1600, 1000);
+    BarcodeModeController &bm = bw.barcodeMode();
     bm.data_source_chkbox->click();   // batch processing from the value list
     bm.ListData_barcode.clear();
     bm.Reload_List();

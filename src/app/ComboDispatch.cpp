@@ -8,6 +8,7 @@
 #include "core/Globals.h"
 #include "core/Mode.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "design/DesignSelection.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
@@ -141,7 +142,7 @@ void SKTWindowController::dataSourceChosen()
             data_source_change_main = false;
             return;
         }
-        if (const std::shared_ptr<SKTGraphic> g = dsg.Get_Selected_Graphic()) {
+        if (const std::shared_ptr<SKTGraphic> g = dsg.selection().Get_Selected_Graphic()) {
             const QString bound = g->batch_list_name;
             if (!bound.isEmpty() && dsg.records().Get_Data_SetIndex_According_Name(bound) != -1) {
                 const int i = series->findText(bound, Qt::MatchFixedString);
@@ -175,7 +176,7 @@ void SKTWindowController::seriesOrColumnChosen()
     if (types->currentText() == QStringLiteral("Manual"))
         return;
     const QString chosen = Trim_Str(series->currentText());
-    if (chosen.isEmpty() || chosen == combo_first_Select || !dsg.Get_Selected_Graphic())
+    if (chosen.isEmpty() || chosen == combo_first_Select || !dsg.selection().Get_Selected_Graphic())
         return;
     call_rhs_prop_on_fill_list = false;
     Change_Data_Source_To_selected_Control(types->currentIndex(), chosen, series->currentIndex());
@@ -189,7 +190,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
     try {
         if (Not_Draw_Only_Prop_Change)
             return;
-        const std::shared_ptr<SKTGraphic> G = dsg.Get_Selected_Graphic();
+        const std::shared_ptr<SKTGraphic> G = dsg.selection().Get_Selected_Graphic();
         if (!G)
             return;
         auto bind = [&](SKTGraphic &g, int index) -> bool {   // answers whether a value was taken
@@ -219,7 +220,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
         };
         if (auto *picture = graphic_cast<SKTImage>(G.get())) {
             // One picture only: the same check and message as the picture commands, with "Select".
-            if (dsg.Check_Multiple_Image_Selection(QStringLiteral("Select")))
+            if (dsg.selection().Check_Multiple_Image_Selection(QStringLiteral("Select")))
                 return;
             int index = I;
             if (T == 2 && index < 0)
@@ -235,7 +236,7 @@ void SKTWindowController::Change_Data_Source_To_selected_Control(int T, const QS
             return;
         }
         bool anyValue = false;
-        for (const std::shared_ptr<SKTGraphic> &g : dsg.Selected_Graphic_Objects()) {
+        for (const std::shared_ptr<SKTGraphic> &g : dsg.selection().Selected_Graphic_Objects()) {
             if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>())
                 continue;
             anyValue = bind(*g, I) || anyValue;

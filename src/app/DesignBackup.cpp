@@ -6,10 +6,13 @@
 
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Mode.h"
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
 #include "model/DesignSnapshot.h"
 #include "model/ObjectArchive.h"
 #include "model/SKTDocument.h"
@@ -44,12 +47,12 @@ const QString kIncompleteRestore =
 
 bool SKTWindowController::Create_Design_Backup_Array()
 {
-    DesignController &d = design();
-    d.Graphics_array_Batch_Front_Bkup.reset();
+    DesignCard &card = cardOf(design());
+    card.Graphics_array_Batch_Front_Bkup.reset();
     const auto archive = Backup_Archive_Graphic ? Backup_Archive_Graphic : archiveOf;
     QList<ObjectArchive> archives;
     bool complete = true;
-    for (const std::shared_ptr<SKTGraphic> &graphic : d.Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &graphic : selectionOf(design()).Get_Front_Controls_Array()) {
         if (!graphic)
             continue;
         try {
@@ -62,7 +65,7 @@ bool SKTWindowController::Create_Design_Backup_Array()
             complete = false;
         }
     }
-    d.Graphics_array_Batch_Front_Bkup = DesignSnapshot::fromArchives(std::move(archives));
+    card.Graphics_array_Batch_Front_Bkup = DesignSnapshot::fromArchives(std::move(archives));
     return complete;
 }
 
@@ -70,14 +73,14 @@ bool SKTWindowController::Create_Card_Design_Again()
 {
     if (Barcode_Setting_Or_Designing_Mode != 1)
         return true;
-    DesignController &d = design();
+    const DesignCard &card = cardOf(design());
     SKTDocument *doc = document();
-    if (!d.Graphics_array_Batch_Front_Bkup || !doc)
+    if (!card.Graphics_array_Batch_Front_Bkup || !doc)
         return false;
     const auto unarchive = Backup_Unarchive_Graphic ? Backup_Unarchive_Graphic : graphicOf;
     // Everything is read first: the canvas is replaced only by a whole design.
     SKTGraphicList restored;
-    for (const ObjectArchive &archive : d.Graphics_array_Batch_Front_Bkup->archives()) {
+    for (const ObjectArchive &archive : card.Graphics_array_Batch_Front_Bkup->archives()) {
         std::shared_ptr<SKTGraphic> graphic;
         try {
             graphic = unarchive(archive);
@@ -91,8 +94,9 @@ bool SKTWindowController::Create_Card_Design_Again()
         restored.append(std::move(graphic));
     }
     // The selection and the current object name objects that are gone.
-    d.Set_Selected_Graphic(nullptr);
-    d.Last_Selected_Graphic = nullptr;
+    DesignSelection &selection = selectionOf(design());
+    selection.Set_Selected_Graphic(nullptr);
+    selection.Last_Selected_Graphic = nullptr;
     QList<int> all;
     for (int i = 0; i < doc->graphics().size(); ++i)
         all.append(i);
@@ -106,7 +110,7 @@ bool SKTWindowController::Create_Card_Design_Again()
     for (const std::shared_ptr<SKTGraphic> &graphic : restored)
         if (graphic->graphicClass() == SKTGraphicClass::Barcode)
             graphic->Set_Barcode_image_control_bounds();
-    d.Refresh_Canvas();
+    workAreaOf(design()).Refresh_Canvas();
     return true;
 }
 
@@ -119,9 +123,8 @@ bool SKTWindowController::Set_Front_Back_Value_To_Print_Export_Mail()
         Show_MessageBox(kIncompleteBackup);
         return false;
     }
-    DesignController &d = design();
-    d.Graphics_array_Batch = d.Get_Front_Controls_Array();
-    d.Refresh_Canvas();
+    cardOf(design()).Graphics_array_Batch = selectionOf(design()).Get_Front_Controls_Array();
+    workAreaOf(design()).Refresh_Canvas();
     return true;
 }
 
@@ -130,7 +133,7 @@ void SKTWindowController::Set_Graphic_Array_According_Side()
     if (Barcode_Setting_Or_Designing_Mode != 1)
         return;
     Card_Value_In_Process = false;
-    design().Graphics_array_Batch = design().Get_Front_Controls_Array();
+    cardOf(design()).Graphics_array_Batch = selectionOf(design()).Get_Front_Controls_Array();
 }
 
 void SKTWindowController::Draw_2d_barcode_again_for_manual()

@@ -5,13 +5,15 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Utilities.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
+#include "design/UnitPreferences.h"
 #include "platform/Dialogs.h"
 #include "platform/Quit.h"
 #include "output/Send_Modeless.h"
 #include "advqr/AdvQrController.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "barcodemode/BarcodeModeController.h"
 
@@ -120,7 +122,7 @@ void SKTWindowController::loadWindowDescription()
     app_menu = bar->addMenu(QStringLiteral("T&%1").arg(App_Name.mid(1)));
     app_menu->setObjectName(QStringLiteral("app_menu"));
     QAction *about = menuItem(app_menu, "About_menu_item", QStringLiteral("About %1").arg(App_Name));
-    QObject::connect(about, &QAction::triggered, this, [this] { design().commands().About_Button(); });
+    QObject::connect(about, &QAction::triggered, this, [this] { commandsOf(design()).About_Button(); });
     // The units of the three modes. The platform's own shortcut for preferences, or where it has
     // none (X11, Wayland) the one most desktop programs there use.
     const QKeySequence preferencesKey = QKeySequence(QKeySequence::Preferences).isEmpty()
@@ -128,10 +130,10 @@ void SKTWindowController::loadWindowDescription()
                                             : QKeySequence(QKeySequence::Preferences);
     QAction *preferences = menuItem(app_menu, "Preferences_menu_item", QStringLiteral("Preferences..."), preferencesKey);
     preferences->setMenuRole(QAction::PreferencesRole);
-    QObject::connect(preferences, &QAction::triggered, this, [this] { design().doPreferences(); });
+    QObject::connect(preferences, &QAction::triggered, this, [this] { unitsOf(design()).doPreferences(); });
     app_menu->addSeparator();
     Quit_menu_item = menuItem(app_menu, "Quit_menu_item", QStringLiteral("Quit %1").arg(App_Name), QKeySequence::Quit);
-    QObject::connect(Quit_menu_item, &QAction::triggered, this, [this] { design().commands().Exit_Btn_Clicked(); });
+    QObject::connect(Quit_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Exit_Btn_Clicked(); });
 
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     FILE_MAIN_menu_item = file->menuAction();
@@ -142,11 +144,11 @@ void SKTWindowController::loadWindowDescription()
     QAction *closeItem = menuItem(file, "Close_menu_item", QStringLiteral("Close"), QKeySequence::Close);
     file->insertAction(Save_menu_item, closeItem);
     Save_As_menu_item = menuItem(file, "Save_As_menu_item", QStringLiteral("Save As..."), QKeySequence::SaveAs);
-    QObject::connect(New_menu_item, &QAction::triggered, this, [this] { design().commands().New_Btn_Clicked(); });
-    QObject::connect(Open_menu_item, &QAction::triggered, this, [this] { design().commands().Open_Btn_Clicked(); });
-    QObject::connect(closeItem, &QAction::triggered, this, [this] { design().commands().Close_Document_Clicked(); });
-    QObject::connect(Save_menu_item, &QAction::triggered, this, [this] { design().commands().Save_Btn_Clicked(); });
-    QObject::connect(Save_As_menu_item, &QAction::triggered, this, [this] { design().commands().SaveAs_Btn_Clicked(); });
+    QObject::connect(New_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).New_Btn_Clicked(); });
+    QObject::connect(Open_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Open_Btn_Clicked(); });
+    QObject::connect(closeItem, &QAction::triggered, this, [this] { commandsOf(design()).Close_Document_Clicked(); });
+    QObject::connect(Save_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Save_Btn_Clicked(); });
+    QObject::connect(Save_As_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).SaveAs_Btn_Clicked(); });
 
     QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
     EDIT_MAIN_menu_item = edit->menuAction();
@@ -167,11 +169,11 @@ void SKTWindowController::loadWindowDescription()
     tools->addSeparator();
     Backup_menu_item = menuItem(tools, "Backup_menu_item", QStringLiteral("Backup and Restore..."));
     Mail_menu_item = menuItem(tools, "Mail_menu_item", QStringLiteral("Send by E-mail..."));
-    QObject::connect(manage_series_menu_item, &QAction::triggered, this, [this] { design().commands().Batch_Series_Button(); });
-    QObject::connect(import_wizard_menu_item, &QAction::triggered, this, [this] { design().commands().Import_Wizard_Button(); });
-    QObject::connect(create_series_menu_item, &QAction::triggered, this, [this] { design().commands().Create_Series_Button(); });
-    QObject::connect(Mail_menu_item, &QAction::triggered, this, [this] { design().commands().Mail_Button(); });
-    QObject::connect(Backup_menu_item, &QAction::triggered, this, [this] { design().commands().Backup_Restore_Clicked(); });
+    QObject::connect(manage_series_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Batch_Series_Button(); });
+    QObject::connect(import_wizard_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Import_Wizard_Button(); });
+    QObject::connect(create_series_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Create_Series_Button(); });
+    QObject::connect(Mail_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Mail_Button(); });
+    QObject::connect(Backup_menu_item, &QAction::triggered, this, [this] { commandsOf(design()).Backup_Restore_Clicked(); });
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->menuAction()->setObjectName(QStringLiteral("HELP_MAIN_menu_item"));
@@ -248,9 +250,9 @@ void SKTWindowController::loadWindowDescription()
     for (QAction *a : items)
         for (const auto &[identifier, command] : commands)
             if (a->objectName() == QLatin1String(identifier))
-                QObject::connect(a, &QAction::triggered, this, [this, command = command, a] { (design().commands().*command)(a); });
+                QObject::connect(a, &QAction::triggered, this, [this, command = command, a] { (commandsOf(design()).*command)(a); });
     // Closing the window is the Quit command: the save prompt decides, and the program ends as a whole.
-    window_->installEventFilter(new CloseToExit(window_, [this] { design().commands().Exit_App(); }));
+    window_->installEventFilter(new CloseToExit(window_, [this] { commandsOf(design()).Exit_App(); }));
 
     QObject::connect(website_1, &QPushButton::clicked, this, &SKTWindowController::Open_QIRO_Site);
     QObject::connect(support_id, &QPushButton::clicked, this, &SKTWindowController::Open_Support_Mail);
@@ -262,25 +264,26 @@ void SKTWindowController::loadWindowDescription()
     // The panel lays its two parts out on a page; the split view takes them from there.
     auto *holder = new QWidget;
     new QVBoxLayout(holder);
-    design().buildDesigningPanel(holder);
-    QObject::connect(design().Card_Prop_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Prop_Clicked(); });
-    QObject::connect(design().Card_Bckgrnd_btn, &QPushButton::clicked, this, [this] { design().commands().Card_Bckgrnd_Clicked(); });
-    QObject::connect(Export_Template_Btn, &QPushButton::clicked, this, [this] { design().commands().Export_As_Template_Clicked(); });
+    DesignWorkArea &workArea = workAreaOf(design());
+    workArea.buildDesigningPanel(holder);
+    QObject::connect(workArea.Card_Prop_btn, &QPushButton::clicked, this, [this] { commandsOf(design()).Card_Prop_Clicked(); });
+    QObject::connect(workArea.Card_Bckgrnd_btn, &QPushButton::clicked, this, [this] { commandsOf(design()).Card_Bckgrnd_Clicked(); });
+    QObject::connect(Export_Template_Btn, &QPushButton::clicked, this, [this] { commandsOf(design()).Export_As_Template_Clicked(); });
     QObject::connect(Show_Template_Btn, &QPushButton::clicked, this, [this] { Show_Template_Clicked(Show_Template_Btn); });
     // The Designing mode's editing commands: its buttons and fields, and the Edit menu, which a
     // focused text field keeps for its own standard commands.
-    design().editing().Wire_Editing_Commands();
+    editingOf(design()).Wire_Editing_Commands();
     for (const auto &[item, command] : {std::pair{undo_menu, EditingCommands::EditMenuCommand::Undo},
                                         std::pair{redo_menu, EditingCommands::EditMenuCommand::Redo},
                                         std::pair{Cut_menu_item, EditingCommands::EditMenuCommand::Cut},
                                         std::pair{Copy_menu_item, EditingCommands::EditMenuCommand::Copy},
                                         std::pair{Paste_menu_item, EditingCommands::EditMenuCommand::Paste},
                                         std::pair{Delete_menu_item, EditingCommands::EditMenuCommand::Delete}})
-        QObject::connect(item, &QAction::triggered, this, [this, command = command] { design().editing().Edit_Menu_Command(command); });
+        QObject::connect(item, &QAction::triggered, this, [this, command = command] { editingOf(design()).Edit_Menu_Command(command); });
     main_split_view = new QSplitter(Qt::Horizontal, Barcode_Design_tab);
     main_split_view->setObjectName(QStringLiteral("verticalSplitView"));
-    main_split_view->addWidget(design().Design_Work_Area);
-    main_split_view->addWidget(design().records().Fill_List_box);
+    main_split_view->addWidget(workArea.Design_Work_Area);
+    main_split_view->addWidget(recordsOf(design()).Fill_List_box);
     delete holder;
     main_split_view->setStretchFactor(0, 1);
     Barcode_Design_tab->layout()->addWidget(main_split_view);

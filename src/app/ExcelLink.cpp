@@ -5,11 +5,12 @@
 
 #include "barcodemode/Barcode_Gen.h"
 #include "core/FileServices.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "data/Import_Excel.h"
-#include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "model/SKTGraphic.h"
@@ -35,7 +36,8 @@ const QString kReplaceWorkbookQuestion = QStringLiteral(
 
 void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
 {
-    DesignController &d = design();
+    RecordBinding &records = recordsOf(design());
+    PropertySidebar &sidebar = sidebarOf(design());
     // The last workbook's temporary folder goes; then the user picks one .xlsx file.
     Delete_Excel_File_Temp_Folder();
     platform::OpenPanelRequest request;
@@ -51,7 +53,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     if (Check_And_Validate_File_Path(path))
         return;
     // A design with workbook rows asks before its workbook is replaced.
-    if (d.records().Calculate_Excel_table_rows() > 0 && Show_YES_NO_MessageBox(kReplaceWorkbookQuestion) != 1)
+    if (records.Calculate_Excel_table_rows() > 0 && Show_YES_NO_MessageBox(kReplaceWorkbookQuestion) != 1)
         return;
     // The import window reads the workbook; Cancel there changes nothing.
     Import_Excel *import = Import_Excel::defaultInstance();
@@ -60,16 +62,16 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
         return;
     QComboBox *windowCombo = barcodeGen().Data_source_type;
     // A workbook without rows unlinks the design.
-    if (d.records().Calculate_Excel_table_rows() == 0) {
-        d.records().Remove_Excel_Col_Name_In_Combo(d.sidebar().Source_Type_List());
-        d.records().Remove_Excel_Col_Name_In_Combo(windowCombo);
-        d.sidebar().Show_Excel_Link(false);
-        d.sidebar().Show_RHS_Properties(nullptr);
+    if (records.Calculate_Excel_table_rows() == 0) {
+        records.Remove_Excel_Col_Name_In_Combo(sidebar.Source_Type_List());
+        records.Remove_Excel_Col_Name_In_Combo(windowCombo);
+        sidebar.Show_Excel_Link(false);
+        sidebar.Show_RHS_Properties(nullptr);
         return;
     }
     // The old workbook's columns are no longer bound, but for objects that keep theirs.
     try {
-        for (const std::shared_ptr<SKTGraphic> &g : d.Get_Front_Controls_Array()) {
+        for (const std::shared_ptr<SKTGraphic> &g : selectionOf(design()).Get_Front_Controls_Array()) {
             const SKTGraphicClass kind = g->graphicClass();
             if (kind != SKTGraphicClass::Image && kind != SKTGraphicClass::Text && kind != SKTGraphicClass::Barcode)
                 continue;
@@ -84,22 +86,22 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
-    d.records().Check_Series_Or_Excel_Use_or_not();   // the record list without the old rows
+    records.Check_Series_Or_Excel_Use_or_not();   // the record list without the old rows
     // The new workbook's path and columns, and the design linked to it.
-    d.sidebar().Show_Excel_Path(path);
-    d.records().Add_Excel_Col_Name_In_Combo(d.sidebar().Source_Type_List());
-    d.records().Add_Excel_Col_Name_In_Combo(windowCombo);
-    d.sidebar().Show_Excel_Link(true);
+    sidebar.Show_Excel_Path(path);
+    records.Add_Excel_Col_Name_In_Combo(sidebar.Source_Type_List());
+    records.Add_Excel_Col_Name_In_Combo(windowCombo);
+    sidebar.Show_Excel_Link(true);
     Excel_Binding_Use = true;
     Excel_Source_Path = path;
-    d.sidebar().Show_RHS_Properties(nullptr);
+    sidebar.Show_RHS_Properties(nullptr);
 }
 
 void SKTWindowController::View_Excel_Btn_Clicked(QObject *)
 {
     try {
-        if (design().records().Calculate_Excel_table_rows() > 0)
-            design().records().Open_Excel_Data_Box();
+        if (recordsOf(design()).Calculate_Excel_table_rows() > 0)
+            recordsOf(design()).Open_Excel_Data_Box();
         else
             Show_MessageBox(QStringLiteral("There is no excel data to view."));
     } catch (const std::exception &e) {
@@ -111,7 +113,7 @@ bool SKTWindowController::Check_Multiple_Image_Selection(const QString &verb)
 {
     try {
         int pictures = 0;
-        for (const std::shared_ptr<SKTGraphic> &g : design().Selected_Graphic_Objects())
+        for (const std::shared_ptr<SKTGraphic> &g : selectionOf(design()).Selected_Graphic_Objects())
             if (g && g->graphicClass() == SKTGraphicClass::Image && ++pictures >= 2)
                 break;
         if (pictures < 2)

@@ -6,7 +6,7 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BarcodeModeDesignSide.h"
 #include "data/DataDesignSide.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/DesignSources.h"
 #include "imagetools/ImageToolsDesignSide.h"
 #include "output/OutputDesignSide.h"
@@ -101,5 +101,5 @@ DesignSources Make_Design_Sources(SKTWindowController &hub)
 
 void Give_Design_Output_Source(SKTWindowController &hub)
 {
-    hub.design().sources().output = std::make_unique<OutputDesignSide>(hub.output());
+    sourcesOf(hub.design()).output = std::make_unique<OutputDesignSide>(hub.output());
 }

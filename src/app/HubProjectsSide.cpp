@@ -3,7 +3,7 @@
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeProjectsSide.h"
 #include "barcodemode/Barcode_Gen.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/DesignProjectsSide.h"
 #include "design/RecordBinding.h"
 #include "model/SKTGraphic.h"
@@ -44,12 +44,12 @@ platform::Picture HubProjectsSide::Get_Image_From_Val(const SKTGraphic &object, 
 
 void HubProjectsSide::Add_Excel_Col_Name_In_Combo()
 {
-    hub.design().records().Add_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+    recordsOf(hub.design()).Add_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
 }
 
 void HubProjectsSide::Remove_Excel_Col_Name_In_Combo()
 {
-    hub.design().records().Remove_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
+    recordsOf(hub.design()).Remove_Excel_Col_Name_In_Combo(hub.barcodeGen().Data_source_type);
 }
 
 ProjectsSources Make_Projects_Sources(SKTWindowController &hub)

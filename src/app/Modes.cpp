@@ -7,13 +7,14 @@
 #include "core/Mode.h"
 #include "core/SymbolGlobals.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "advqr/AdvQrController.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "projects/ProjectsController.h"
-#include "design/DesignController.h"
 #include "barcodemode/BarcodeModeController.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ void SKTWindowController::selectModeTab(QWidget *item)
 
 void SKTWindowController::tabView_didSelectTabViewItem(QTabWidget *tabView, QWidget *item)
 {
-    if (tabView == design().sidebar().sett_tab) {
+    if (tabView == sidebarOf(design()).sett_tab) {
         sidebarTabSelected(item);
         return;
     }
@@ -93,7 +94,7 @@ void SKTWindowController::tabView_didSelectTabViewItem(QTabWidget *tabView, QWid
         advQr().DRAW_ADV_QR_With_All_Init();
     }
 
-    design().records().Check_Series_Or_Excel_Use_or_not();
+    recordsOf(design()).Check_Series_Or_Excel_Use_or_not();
 
     if (Barcode_Setting_Or_Designing_Mode != 2) {
         Refresh_Fill_Toolbar_Item();
@@ -150,7 +151,7 @@ void SKTWindowController::Designing_Mode_Select()
 {
     Barcode_Setting_Or_Designing_Mode = 1;
     selectModeTab(Barcode_Design_tab);
-    design().records().Check_Series_Or_Excel_Use_or_not();
+    recordsOf(design()).Check_Series_Or_Excel_Use_or_not();
     projects().Set_Log_Name_In_Title();
 }
 
@@ -203,11 +204,11 @@ void SKTWindowController::validateToolbarItems()
 
 void SKTWindowController::Show_Hide_Main_Window(bool show)
 {
-    DesignController &dsg = design();
-    if (dsg.myTargetView)
-        dsg.myTargetView->setVisible(show);
-    if (dsg.Right_Prop_Box)
-        dsg.Right_Prop_Box->setVisible(show);
+    DesignWorkArea &area = workAreaOf(design());
+    if (area.myTargetView)
+        area.myTargetView->setVisible(show);
+    if (area.Right_Prop_Box)
+        area.Right_Prop_Box->setVisible(show);
 }
 
 void SKTWindowController::Set_Des_Mode_Save_Flag_TRUE() { save_flag_des_mode = true; }
@@ -223,11 +224,11 @@ void SKTWindowController::Set_Barcode_Mode_Save_Flag_False() { save_flag_barcode
 
 void SKTWindowController::sidebarTabSelected(QWidget *item)
 {
-    DesignController &dsg = design();
-    if (Not_Draw_Only_Prop_Change || !dsg.sidebar().sett_tab || dsg.sidebar().sett_tab->count() != 4)
+    PropertySidebar &sidebar = sidebarOf(design());
+    if (Not_Draw_Only_Prop_Change || !sidebar.sett_tab || sidebar.sett_tab->count() != 4)
         return;
-    dsg.sidebar().Last_Card_Sel_Tab = item;
-    if (item == dsg.sidebar().card_size_tab)
-        if (QComboBox *products = dsg.sidebar().Label_Stock_Products())
+    sidebar.Last_Card_Sel_Tab = item;
+    if (item == sidebar.card_size_tab)
+        if (QComboBox *products = sidebar.Label_Stock_Products())
             products->setFocus();
 }

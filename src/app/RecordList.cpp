@@ -4,9 +4,9 @@
 #include "app/SKTWindowController.h"
 
 #include "core/Edition.h"
+#include "design/DesignParts.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
-#include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "platform/GuiThread.h"
 
@@ -30,7 +30,7 @@ void SKTWindowController::Fill_List_Function()
     if (ONLY_QR_MODE)
         return;
     try {
-        design().records().Fill_Record_List(Total_Batch_Excel_Card);
+        recordsOf(design()).Fill_Record_List(Total_Batch_Excel_Card);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -38,9 +38,9 @@ void SKTWindowController::Fill_List_Function()
 
 void SKTWindowController::Mark_Fill_List_New_Selection_Design(int row)
 {
-    DesignController &d = design();
-    QTableView *table = d.records().Fill_List_RHS;
-    if (d.records().Fill_List_Data_RHS.isEmpty() || !table || !table->model() || !table->selectionModel())
+    RecordBinding &records = recordsOf(design());
+    QTableView *table = records.Fill_List_RHS;
+    if (records.Fill_List_Data_RHS.isEmpty() || !table || !table->model() || !table->selectionModel())
         return;
     QItemSelectionModel *selection = table->selectionModel();
     if (row < 0 || row >= table->model()->rowCount()) {

@@ -9,8 +9,11 @@
 #include "app/HubProjectsSide.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/Barcode_Gen.h"
+#include "design/DesignCard.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "imagetools/ImageToolsSources.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
@@ -66,20 +69,20 @@ SKTWindowController::SKTWindowController()
     Created_Resource_Path = platform::perUserDataFolder(Trim_Str(App_Name));
     Create_Folder(Created_Resource_Path);
     // No main photo, no batch photo, no last selected object.
-    d.Main_Photo_image = QImage();
-    d.main_photo_ds_batch = false;
-    d.Last_Selected_Graphic = nullptr;
+    d.card().Main_Photo_image = QImage();
+    d.card().main_photo_ds_batch = false;
+    d.selection().Last_Selected_Graphic = nullptr;
     // The picture file types that the image commands accept.
     Allowd_Image_fileTypes = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe"),
                               QStringLiteral("jfif"), QStringLiteral("gif"), QStringLiteral("bmp"),
                               QStringLiteral("png"), QStringLiteral("tif"), QStringLiteral("tiff")};
     // The grid; then the canvas at 100 % with the selection tool.
-    d._grid = new SKTGrid;
+    d.workArea()._grid = new SKTGrid;
     // The card objects' picture services and the grid's button are this window's.
     d.Install_Model_Hooks();
     // The off-screen renderer paints this window's card.
     d.Install_Render_Host();
-    d._zoomFactor = 1.0;
+    d.workArea()._zoomFactor = 1.0;
     d.Selected_Control_Tool = 0;
     // From here on the window is the application's one instance; nothing before may use either global.
     app_DefaultInstance = this;
@@ -93,7 +96,7 @@ SKTWindowController::SKTWindowController()
     Ucontrol_Log.clear();
     Ucontrol.clear();
     Rcontrol.clear();
-    d.Graphics_array_Batch_Front_Bkup.reset();
+    d.card().Graphics_array_Batch_Front_Bkup.reset();
     // The pictures of the resource folder.
     no_image = loadBundleImage(QStringLiteral("no"), QStringLiteral("png"));
     banner_image = loadBundleImage(QStringLiteral("banner"), QStringLiteral("png"));
@@ -104,7 +107,7 @@ SKTWindowController::SKTWindowController()
     back_btn_image = loadBundleImage(QStringLiteral("back-2"), QStringLiteral("png"));
     front_btn_image_sel = loadBundleImage(QStringLiteral("front-sel"), QStringLiteral("png"));
     // The card properties of the front side.
-    d.Front_card_Prop = new Card_Property;
+    d.card().Front_card_Prop = new Card_Property;
     // The Barcode mode's first record and its margins.
     b.prev_list_item_barcode = 0;
     b.value_margin = b.header_margin = b.footer_margin = b.LR_margin = b.TB_margin = 0.1f;
@@ -215,7 +218,7 @@ void SKTWindowController::setDocument(SKTDocument *document)
         m_document = document;
         if (document) {
             m_documentConnections << connect(document, &SKTDocument::canvasSizeChanged, this,
-                                             [this](const QSizeF &size) { design().Observe_Canvas_Size(size); });
+                                             [this](const QSizeF &size) { design().workArea().Observe_Canvas_Size(size); });
         }
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));

@@ -5,10 +5,10 @@
 
 #include "core/FileServices.h"
 #include "core/UserFolders.h"
+#include "design/DesignParts.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
 #include "output/OutputController.h"
 #include "projects/ProjectsController.h"
 
@@ -30,7 +30,7 @@ void SKTWindowController::GEN_All_Log_IMAGE_Btn_Clicked(QObject *) { Generate_Al
 void SKTWindowController::Generate_All_Templates_Image()
 {
     // Loading each template replaces the design, so unsaved work is offered for saving first.
-    if (design().commands().Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
+    if (commandsOf(design()).Check_And_Show_Save_Message(false, true, QStringLiteral("T")) != 1)
         return;
     export_card_side = QStringLiteral("F");
     const QString templates = Resource_Path + QStringLiteral("/Templates/AllType");

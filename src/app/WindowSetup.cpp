@@ -10,8 +10,11 @@
 #include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
+#include "design/UndoStacks.h"
+#include "design/UnitPreferences.h"
 #include "imaging/Rotated.h"
 #include "model/GraphicStyles.h"
 #include "model/SKTDocument.h"
@@ -122,7 +125,7 @@ void SKTWindowController::awakeFromNib()
     // Series files live in the "DataSet" folder of the per-user data folder.
     Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
     // The ruler follows its check box.
-    dsg.Show_Hide_Ruler_ChkBox();
+    dsg.workArea().Show_Hide_Ruler_ChkBox();
     // The template-image button stays hidden; then the edition's tabs, menus and template export button.
     if (Gen_Temp_Img_btn)
         Gen_Temp_Img_btn->hide();
@@ -194,7 +197,7 @@ void SKTWindowController::awakeFromNib()
     qr.panel().startSizes();
     qr.panel().startLists();
     // The Designing mode's unit labels.
-    dsg._setLabels();
+    dsg.units()._setLabels();
     // The background picture's layout starts on its second entry (the card's page holds it).
     // The date and time patterns are the source page's own lists.
     // The card's border starts 3 wide in the first style (the card's page holds them).
@@ -204,7 +207,7 @@ void SKTWindowController::awakeFromNib()
     setPrintInfo(platform::PrintInfo::sharedPrintInfo());
     // The card at its default size.
     if (document())
-        dsg.SetDocumentCanvasSize(SKTDocument::canvasSize_size_val(true, QSizeF()));
+        dsg.workArea().SetDocumentCanvasSize(SKTDocument::canvasSize_size_val(true, QSizeF()));
     // The canvas takes the selected tool.
     dsg.selectedToolDidChange();
     // A double click in a value list opens its selected record.
@@ -216,12 +219,12 @@ void SKTWindowController::awakeFromNib()
     bm.goButtonActionPerformed();
     projects().New_Project_Setting_Reset(true);
     // The canvas at 100 %, drawn, showing the card.
-    dsg.Set_Canvas_to_100_percent();
-    dsg.Refresh_Canvas();
-    dsg.changeViewController(0);
+    dsg.workArea().Set_Canvas_to_100_percent();
+    dsg.workArea().Refresh_Canvas();
+    dsg.workArea().changeViewController(0);
     // The empty design shown at start-up is the bottom of the undo history, so that the first
     // change can be undone.
-    dsg.Record_Design_As_Started();
+    dsg.undoStacks().Record_Design_As_Started();
     Show_Hide_Main_Window(true);
     // The picture shown for invalid data, and the series lists of the value, header and footer.
     Invalid_Barcode_Data_Image = Rotated::Image_For_invalid_Data(QRectF(0, 0, 200, 100), QStringLiteral("Invalid Data"));

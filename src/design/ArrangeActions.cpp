@@ -8,6 +8,10 @@
 #include "core/Units.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
+#include "design/UndoStacks.h"
+#include "design/UnitPreferences.h"
 #include "design/panels/AlignmentPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGraphic.h"
@@ -31,11 +35,11 @@ bool anyChangeable(const SKTGraphicList &selection, bool sizes)
 
 void arrange(DesignController &d, const std::function<void()> &command, bool sizes = false)
 {
-    if (!command || !anyChangeable(d.Selected_Graphic_Objects(), sizes))
+    if (!command || !anyChangeable(d.selection().Selected_Graphic_Objects(), sizes))
         return;
     command();
-    d.Refresh_Canvas();
-    d.Insert_In_Undo_Redo();
+    d.workArea().Refresh_Canvas();
+    d.undoStacks().Insert_In_Undo_Redo();
 }
 
 // A field's value given to the canvas's applier: positions in points, sizes in the design unit (the
@@ -49,7 +53,7 @@ void applyField(DesignController &d, const std::function<void(double)> &applier,
 // The same-size commands need a reference and at least one other object.
 bool twoOrMoreSelected(const DesignController &d)
 {
-    if (d.Selected_Graphic_Objects().size() >= 2)
+    if (d.selection().Selected_Graphic_Objects().size() >= 2)
         return true;
     Show_MessageBox(QStringLiteral("Please select more than one control."));
     return false;
@@ -57,7 +61,7 @@ bool twoOrMoreSelected(const DesignController &d)
 
 void applyFieldValue(DesignController &d, AlignmentPanel::Field field, double value)
 {
-    const CanvasCommands &c = d.Canvas_Commands;
+    const CanvasCommands &c = d.selection().Canvas_Commands;
     switch (field) {
     case AlignmentPanel::Field::X: applyField(d, c.applyX, false, value); break;
     case AlignmentPanel::Field::Y: applyField(d, c.applyY, false, value); break;
@@ -69,7 +73,7 @@ void applyFieldValue(DesignController &d, AlignmentPanel::Field field, double va
 void runArrangeCommand(DesignController &d, AlignmentPanel::Arrange command)
 {
     using A = AlignmentPanel::Arrange;
-    const CanvasCommands &c = d.Canvas_Commands;
+    const CanvasCommands &c = d.selection().Canvas_Commands;
     switch (command) {
     case A::AlignLeft: arrange(d, c.alignLeftEdges); break;
     case A::AlignRight: arrange(d, c.alignRightEdges); break;
@@ -89,7 +93,7 @@ void runArrangeCommand(DesignController &d, AlignmentPanel::Arrange command)
             arrange(d, c.makeSameHeight);
         break;
     case A::AlignToGrid:
-        if (!d._grid || !d._grid->isAlwaysShown()) {
+        if (!d.workArea()._grid || !d.workArea()._grid->isAlwaysShown()) {
             Show_MessageBox(QStringLiteral("Please use grid option first."));
             return;
         }
@@ -104,13 +108,13 @@ void PropertySidebar::Connect_Alignment_Panel()
 {
     AlignmentPanel *page = alignmentPanel();
     DesignController *d = &design;
-    page->Unit_Per_MM = [] { return double(DesignController::Get_Unit_Convertor(2, Measument_Unit_Is)); };
+    page->Unit_Per_MM = [] { return double(UnitPreferences::Get_Unit_Convertor(2, Measument_Unit_Is)); };
     connect(page, &AlignmentPanel::fieldChanged, this,
             [d](AlignmentPanel::Field field, double value) { applyFieldValue(*d, field, value); });
     connect(page, &AlignmentPanel::arrangeRequested, this,
             [d](AlignmentPanel::Arrange command) { runArrangeCommand(*d, command); });
-    if (d->_grid)
-        page->Follow_Grid(*d->_grid);
+    if (d->workArea()._grid)
+        page->Follow_Grid(*d->workArea()._grid);
 }
 
 void PropertySidebar::Set_Control_Pos_And_Size(const SKTGraphic &graphic)

@@ -3,6 +3,8 @@
 #include "design/DesignController.h"
 
 #include "core/Messages.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +48,7 @@ QPointF DesignController::Control_New_Point(const QString &cardSide)
 {
     try {
         CascadeState state{last_ctrl_X, last_ctrl_Y, last_ctrl_X_Exeed_Count, last_ctrl_Y_Exeed_Count};
-        const QPointF point = Cascade_Next_Point(state, cardSide, Get_Front_Control_Count(), canvasFrameSize);
+        const QPointF point = Cascade_Next_Point(state, cardSide, selection().Get_Front_Control_Count(), workArea().canvasFrameSize);
         last_ctrl_X = state.x;
         last_ctrl_Y = state.y;
         last_ctrl_X_Exeed_Count = state.xOffset;

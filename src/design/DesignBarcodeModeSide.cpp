@@ -1,23 +1,26 @@
 #include "design/DesignBarcodeModeSide.h"
 
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
+#include "design/UnitPreferences.h"
 
 void DesignBarcodeModeSide::Set_Selected_Control_Tool(int tool) { design.Selected_Control_Tool = tool; }
 
-SKTGraphicView *DesignBarcodeModeSide::Graphic_View() const { return design.Graphic_View(); }
+SKTGraphicView *DesignBarcodeModeSide::Graphic_View() const { return design.workArea().Graphic_View(); }
 
 void DesignBarcodeModeSide::Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic)
 {
-    design.Set_Selected_Graphic(graphic);
+    design.selection().Set_Selected_Graphic(graphic);
 }
 
-void DesignBarcodeModeSide::Refresh_Canvas() { design.Refresh_Canvas(); }
+void DesignBarcodeModeSide::Refresh_Canvas() { design.workArea().Refresh_Canvas(); }
 
-int DesignBarcodeModeSide::Selected_Unit_Row() const { return design.Selected_Unit_Row(); }
+int DesignBarcodeModeSide::Selected_Unit_Row() const { return design.units().Selected_Unit_Row(); }
 
-float DesignBarcodeModeSide::Get_Unit_Convertor(int from, int to) const { return DesignController::Get_Unit_Convertor(from, to); }
+float DesignBarcodeModeSide::Get_Unit_Convertor(int from, int to) const { return UnitPreferences::Get_Unit_Convertor(from, to); }
 
 int DesignBarcodeModeSide::Open_Image_Library_Window(const QString &purpose)
 {

@@ -6,10 +6,14 @@
 #include "core/Units.h"
 #include "design/CardLayers.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
+#include "design/UndoStacks.h"
+#include "design/UnitPreferences.h"
 #include "engines/Symbologies.h"
 #include "model/DesignGlobals.h"
 #include "model/SKTDocument.h"
@@ -18,7 +22,7 @@
 
 #include <QPainter>
 
-DesignCanvasHost::DesignCanvasHost(DesignController &design) : m_design(design), m_canvas(design.Graphic_View()) {}
+DesignCanvasHost::DesignCanvasHost(DesignController &design) : m_design(design), m_canvas(design.workArea().Graphic_View()) {}
 
 DesignCanvasHost::~DesignCanvasHost()
 {
@@ -42,21 +46,21 @@ void DesignCanvasHost::Set_Selected_Control_Tool(int tool) { m_design.Selected_C
 
 QString DesignCanvasHost::currentGraphicClass() const { return m_design.currentGraphicClass(); }
 
-void DesignCanvasHost::Insert_In_Undo_Redo() { m_design.Insert_In_Undo_Redo(); }
+void DesignCanvasHost::Insert_In_Undo_Redo() { m_design.undoStacks().Insert_In_Undo_Redo(); }
 
 QPointF DesignCanvasHost::Control_New_Point(const QString &cardSide) { return m_design.Control_New_Point(cardSide); }
 
 void DesignCanvasHost::Show_RHS_Properties(SKTGraphic *graphic) { m_design.sidebar().Show_RHS_Properties(graphic); }
 
-void DesignCanvasHost::Refresh_Canvas() { m_design.Refresh_Canvas(); }
+void DesignCanvasHost::Refresh_Canvas() { m_design.workArea().Refresh_Canvas(); }
 
 void DesignCanvasHost::Enable_Same_Size_Buttons(bool enable) { m_design.sidebar().Enable_Same_Size_Buttons(enable); }
 
-std::shared_ptr<SKTGraphic> DesignCanvasHost::Current_Graphic() const { return m_design._Selected_Graphic.lock(); }
+std::shared_ptr<SKTGraphic> DesignCanvasHost::Current_Graphic() const { return m_design.selection()._Selected_Graphic.lock(); }
 
 void DesignCanvasHost::Set_Current_Graphic(const std::shared_ptr<SKTGraphic> &graphic)
 {
-    m_design.Set_Selected_Graphic(graphic);
+    m_design.selection().Set_Selected_Graphic(graphic);
 }
 
 void DesignCanvasHost::Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &barcode)
@@ -65,7 +69,7 @@ void DesignCanvasHost::Open_Barcode_Window(const std::shared_ptr<SKTGraphic> &ba
         return;
     // The same window as the sidebar's button, on the object itself: the object stays in the
     // design and is redrawn from its new settings, so the sidebar reaches it again afterwards.
-    if (m_design.Last_Selected_Graphic != barcode.get())
+    if (m_design.selection().Last_Selected_Graphic != barcode.get())
         m_design.sidebar().Show_RHS_Properties(barcode.get());
     m_design.Open_Barcode_Window();
 }
@@ -76,17 +80,17 @@ QString DesignCanvasHost::Card_Objects_Mime_Type() const { return EditingCommand
 
 void DesignCanvasHost::Set_Paste_Button_Status() { m_design.editing().Set_Paste_Button_Status(); }
 
-void DesignCanvasHost::Undo_Action_Perform() { m_design.Undo_Action_Perform(); }
+void DesignCanvasHost::Undo_Action_Perform() { m_design.undoStacks().Undo_Action_Perform(); }
 
-void DesignCanvasHost::Redo_Action_Perform() { m_design.Redo_Action_Perform(); }
+void DesignCanvasHost::Redo_Action_Perform() { m_design.undoStacks().Redo_Action_Perform(); }
 
-bool DesignCanvasHost::Can_Undo() const { return m_design.Get_Undo_Count() >= 2; }
+bool DesignCanvasHost::Can_Undo() const { return m_design.undoStacks().Get_Undo_Count() >= 2; }
 
-bool DesignCanvasHost::Can_Redo() const { return m_design.Get_Redo_Count() >= 1; }
+bool DesignCanvasHost::Can_Redo() const { return m_design.undoStacks().Get_Redo_Count() >= 1; }
 
 double DesignCanvasHost::Get_Unit_Convertor(int from, int to) const
 {
-    return double(DesignController::Get_Unit_Convertor(from, to));
+    return double(UnitPreferences::Get_Unit_Convertor(from, to));
 }
 
 QImage DesignCanvasHost::Placeholder_Image(Placeholder which) const

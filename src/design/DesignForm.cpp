@@ -3,8 +3,10 @@
 // and the record list, which their parts set up. Each part is a form; its widgets are taken into
 // the outlets of the same names.
 
+
 #include "design/DesignController.h"
 
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/GridOptions.h"
 #include "design/PropertySidebar.h"
@@ -28,13 +30,13 @@
 
 namespace {
 
-void bind(DesignController &c, const Ui::DesignWorkArea &ui)
+void bind(DesignWorkArea &c, const Ui::DesignWorkArea &ui)
 {
     // Not outlets: the row, the centre column with its layout and the placeholder of the button bar.
     designform::bindForm<4>(ui, FORM_OUTLET(tool_palette), FORM_OUTLET(drawing_canvas_box), FORM_OUTLET(Right_Prop_Box));
 }
 
-void bind(DesignController &c, const Ui::DesignCanvasArea &ui)
+void bind(DesignWorkArea &c, const Ui::DesignCanvasArea &ui)
 {
     // Not outlets: the box's, the target view's and the first view's layouts, the zoom bar with its
     // layout, its gap and its stretch.
@@ -49,13 +51,13 @@ void bind(DesignController &c, const Ui::DesignCanvasArea &ui)
 
 // The chosen tool becomes the current tool and is announced; the watermark button shows the card's
 // border tab, where the watermark is, and leaves the tool as it is.
-void wireToolPalette(DesignController &c)
+void wireToolPalette(ToolPalette *tool_palette, DesignController &c)
 {
-    QObject::connect(c.tool_palette, &ToolPalette::toolChosen, &c, [&c](int tool) {
+    QObject::connect(tool_palette, &ToolPalette::toolChosen, &c, [&c](int tool) {
         c.Selected_Control_Tool = tool;
         c.Select_tool_action();
     });
-    QObject::connect(c.tool_palette, &ToolPalette::watermarkRequested, &c, [&c] {
+    QObject::connect(tool_palette, &ToolPalette::watermarkRequested, &c, [&c] {
         PropertySidebar &sidebar = c.sidebar();
         sidebar.Show_RHS_Properties(nullptr);
         if (sidebar.sett_tab && sidebar.card_brdr_tab) {
@@ -71,7 +73,7 @@ void wireToolPalette(DesignController &c)
 
 } // namespace
 
-void DesignController::buildDesigningPanel(QWidget *page)
+void DesignWorkArea::buildDesigningPanel(QWidget *page)
 {
     if (!page || Design_Work_Area)
         return;
@@ -83,20 +85,20 @@ void DesignController::buildDesigningPanel(QWidget *page)
     Ui::DesignWorkArea ui;
     ui.setupUi(Design_Work_Area);
     bind(*this, ui);
-    wireToolPalette(*this);
-    editing().Build_Standard_Buttons(ui.standard_button_bar);
+    wireToolPalette(tool_palette, design);
+    design.editing().Build_Standard_Buttons(ui.standard_button_bar);
     Build_Design_Canvas_Area(ui.drawing_canvas_box);
-    sidebar().Build_Property_Sidebar(ui.Right_Prop_Box);
+    design.sidebar().Build_Property_Sidebar(ui.Right_Prop_Box);
 
     auto *recordListBox = new QGroupBox(page);
-    records().Build_Record_List_Box(recordListBox);
+    design.records().Build_Record_List_Box(recordListBox);
     if (pageLayout) {
         pageLayout->addWidget(Design_Work_Area, 1);
         pageLayout->addWidget(recordListBox);
     }
 }
 
-void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
+void DesignWorkArea::Build_Design_Canvas_Area(QGroupBox *box)
 {
     Ui::DesignCanvasArea ui;
     ui.setupUi(box);
@@ -116,10 +118,10 @@ void DesignController::Build_Design_Canvas_Area(QGroupBox *box)
     }
     if (SKTGraphicView *canvas = Graphic_View())
         canvas->setCardSize(canvasFrameSize);
-    Bind_Canvas();
+    design.Bind_Canvas();
 
     QObject::connect(Ruler_btn, &QPushButton::clicked, this, [this] { Show_Hide_Ruler_ChkBox(); });
-    gridOptions().Build_Grid_Buttons(Ruler_btn);
+    design.gridOptions().Build_Grid_Buttons(Ruler_btn);
     QObject::connect(Zoom_In_btn, &QPushButton::clicked, this, [this] { Zoom_In_Toolbar_btn(); });
     QObject::connect(Zoom_Out_btn, &QPushButton::clicked, this, [this] { Zoom_Out_Toolbar_btn(); });
     QObject::connect(Actual_Size_btn, &QPushButton::clicked, this, [this] { Actual_Size_Toolbar_btn(); });

@@ -1,13 +1,15 @@
 #include "design/DesignOutputSide.h"
 
+#include "design/DesignCard.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/RecordBinding.h"
 
-SKTGraphicList DesignOutputSide::Get_Front_Controls_Array() const { return design.Get_Front_Controls_Array(); }
+SKTGraphicList DesignOutputSide::Get_Front_Controls_Array() const { return design.selection().Get_Front_Controls_Array(); }
 
-QImage DesignOutputSide::Main_Photo_image() const { return design.Main_Photo_image; }
+QImage DesignOutputSide::Main_Photo_image() const { return design.card().Main_Photo_image; }
 
-void DesignOutputSide::Set_Main_Photo_image(const QImage &image) { design.Main_Photo_image = image; }
+void DesignOutputSide::Set_Main_Photo_image(const QImage &image) { design.card().Main_Photo_image = image; }
 
 void DesignOutputSide::Check_Series_Or_Excel_Use_or_not() { design.records().Check_Series_Or_Excel_Use_or_not(); }
 

@@ -1,12 +1,16 @@
 #include "design/DesignProjectsSide.h"
 
 #include "core/Edition.h"
+#include "design/DesignCard.h"
 #include "design/DesignCommands.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "design/ToolPalette.h"
+#include "design/UndoStacks.h"
 #include "model/SKTGrid.h"
 #include "model/Card_Property.h"
 
@@ -39,21 +43,21 @@ void selectByText(QComboBox *combo, const QString &text)
 
 // ---- The card and the canvas ----
 
-Card_Property *DesignProjectsSide::Front_card_Prop() const { return design.Front_card_Prop; }
+Card_Property *DesignProjectsSide::Front_card_Prop() const { return design.card().Front_card_Prop; }
 
 void DesignProjectsSide::New_Front_Card()
 {
-    delete design.Front_card_Prop;
-    design.Front_card_Prop = new Card_Property;
+    delete design.card().Front_card_Prop;
+    design.card().Front_card_Prop = new Card_Property;
     // The card as shown, so that a blank design saves a size it can be opened with.
-    design.Front_card_Prop->Card_Size = design.canvasFrameSize;
+    design.card().Front_card_Prop->Card_Size = design.workArea().canvasFrameSize;
 }
 
-void DesignProjectsSide::SetDocumentCanvasSize(const QSizeF &size) { design.SetDocumentCanvasSize(size); }
+void DesignProjectsSide::SetDocumentCanvasSize(const QSizeF &size) { design.workArea().SetDocumentCanvasSize(size); }
 
-void DesignProjectsSide::Set_Canvas_to_100_percent() { design.Set_Canvas_to_100_percent(); }
+void DesignProjectsSide::Set_Canvas_to_100_percent() { design.workArea().Set_Canvas_to_100_percent(); }
 
-void DesignProjectsSide::Refresh_Canvas() { design.Refresh_Canvas(); }
+void DesignProjectsSide::Refresh_Canvas() { design.workArea().Refresh_Canvas(); }
 
 void DesignProjectsSide::delete_all_control() { design.delete_all_control(); }
 
@@ -61,14 +65,14 @@ void DesignProjectsSide::Select_front_side() { design.editing().Select_front_sid
 
 void DesignProjectsSide::Disable_Back_Side_Buttons()
 {
-    setEnabled(design.Back_Side_btn, false);
-    setEnabled(design.Copy_Card_Design_btn, false);
+    setEnabled(design.workArea().Back_Side_btn, false);
+    setEnabled(design.workArea().Copy_Card_Design_btn, false);
 }
 
 void DesignProjectsSide::Hide_Front_Back_Label()
 {
-    if (design.Front_back_label)
-        design.Front_back_label->setVisible(false);
+    if (design.workArea().Front_back_label)
+        design.workArea().Front_back_label->setVisible(false);
 }
 
 void DesignProjectsSide::Set_Selected_Control_Tool(int tool) { design.Selected_Control_Tool = tool; }
@@ -77,7 +81,7 @@ void DesignProjectsSide::selectArrowTool() { design.selectArrowTool(); }
 
 void DesignProjectsSide::Enable_Object_Tools()
 {
-    if (ToolPalette *tools = design.tool_palette) {
+    if (ToolPalette *tools = design.workArea().tool_palette) {
         setEnabled(tools->Text_Tool_btn, true);
         setEnabled(tools->Image_Tool_btn, true);
         setEnabled(tools->Image_Library_Tool_btn, true);
@@ -86,18 +90,18 @@ void DesignProjectsSide::Enable_Object_Tools()
 
 void DesignProjectsSide::Hide_Grid()
 {
-    if (design._grid)
-        design._grid->setAlwaysShown(false);
+    if (design.workArea()._grid)
+        design.workArea()._grid->setAlwaysShown(false);
 }
 
-void DesignProjectsSide::Forget_Selected_Graphic() { design._Selected_Graphic.reset(); }
+void DesignProjectsSide::Forget_Selected_Graphic() { design.selection()._Selected_Graphic.reset(); }
 
 void DesignProjectsSide::Reset_Cascade_Position() { design.Reset_Cascade_Position(); }
 
 void DesignProjectsSide::Clear_Main_Photo()
 {
-    design.main_photo_ds_batch = false;
-    design.Main_Photo_image = QImage();
+    design.card().main_photo_ds_batch = false;
+    design.card().Main_Photo_image = QImage();
 }
 
 void DesignProjectsSide::Set_Text_font(const QFont &font) { design.Text_font = font; }
@@ -109,9 +113,9 @@ int DesignProjectsSide::Open_Image_Library_Window(const QString &purpose)
 
 // ---- The history and the save prompt ----
 
-void DesignProjectsSide::Undo_Redo_Clear() { design.Undo_Redo_Clear(); }
+void DesignProjectsSide::Undo_Redo_Clear() { design.undoStacks().Undo_Redo_Clear(); }
 
-void DesignProjectsSide::Record_Design_As_Started() { design.Record_Design_As_Started(); }
+void DesignProjectsSide::Record_Design_As_Started() { design.undoStacks().Record_Design_As_Started(); }
 
 int DesignProjectsSide::Check_And_Show_Save_Message(bool startAnew, bool ask, const QString &category)
 {

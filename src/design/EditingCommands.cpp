@@ -5,10 +5,14 @@
 
 #include "core/Mode.h"
 #include "core/Messages.h"
+#include "design/DesignCard.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
+#include "design/UndoStacks.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
 #include "platform/FormBinding.h"
@@ -49,7 +53,7 @@ void lockSelection(EditingCommands &e, bool lock)
     DesignController &d = e.design;
     // The buttons first, also when nothing is selected.
     lock ? e.Disable_Standard_Button_For_Lock() : e.Enable_Standard_Button_For_Unlock();
-    const SKTGraphicList selection = d.Selected_Graphic_Objects();
+    const SKTGraphicList selection = d.selection().Selected_Graphic_Objects();
     if (selection.isEmpty()) {
         Show_MessageBox(lock ? QStringLiteral("Please select a control to Lock.")
                              : QStringLiteral("Please select a control to Unlock."));
@@ -68,12 +72,12 @@ void lockSelection(EditingCommands &e, bool lock)
             indexes.append(int(i));
     std::sort(indexes.begin(), indexes.end());
     d.sidebar().Show_RHS_Properties(nullptr);
-    if (d.Canvas_Commands.changeSelectionIndexes)
-        d.Canvas_Commands.changeSelectionIndexes(indexes);
-    d.Refresh_Canvas();
+    if (d.selection().Canvas_Commands.changeSelectionIndexes)
+        d.selection().Canvas_Commands.changeSelectionIndexes(indexes);
+    d.workArea().Refresh_Canvas();
     d.sidebar().Show_RHS_Properties(selection.last().get());
     if (changed)
-        d.Insert_In_Undo_Redo();   // a lock is a change of the design: one step
+        d.undoStacks().Insert_In_Undo_Redo();   // a lock is a change of the design: one step
 }
 
 // Brings the selection to the front or sends it to the back; a new order is one step.
@@ -84,7 +88,7 @@ void orderSelection(DesignController &d, const std::function<void()> &command)
     const SKTGraphicList before = documentGraphics(d);
     command();
     if (documentGraphics(d) != before)
-        d.Insert_In_Undo_Redo();
+        d.undoStacks().Insert_In_Undo_Redo();
 }
 
 // The focused text field's own command for an Edit menu item; false when no text field has focus.
@@ -159,7 +163,7 @@ void validateEditMenu(DesignController &d)
     const std::pair<QAction *, C> items[] = {{host.undo_menu(), C::Undo},       {host.redo_menu(), C::Redo},
                                              {host.Cut_menu_item(), C::Cut},     {host.Copy_menu_item(), C::Copy},
                                              {host.Paste_menu_item(), C::Paste}, {host.Delete_menu_item(), C::Delete}};
-    SKTGraphicView *canvas = d.Graphic_View();
+    SKTGraphicView *canvas = d.workArea().Graphic_View();
     const bool design = canvas && Barcode_Setting_Or_Designing_Mode == 1 && !textFieldHasFocus();
     for (const auto &[item, command] : items) {
         if (!item)
@@ -198,36 +202,36 @@ void EditingCommands::Build_Standard_Buttons(QWidget *bar)
 void EditingCommands::Cut_Clicked()
 {
     // The canvas's cut deletes through its delete, which records the step after the change.
-    if (design.Canvas_Commands.cut)
-        design.Canvas_Commands.cut();
+    if (design.selection().Canvas_Commands.cut)
+        design.selection().Canvas_Commands.cut();
     Set_Paste_Button_Status();
 }
 
 void EditingCommands::Copy_Clicked()
 {
-    if (design.Canvas_Commands.copy)
-        design.Canvas_Commands.copy();
+    if (design.selection().Canvas_Commands.copy)
+        design.selection().Canvas_Commands.copy();
     Set_Paste_Button_Status();
 }
 
 void EditingCommands::Paste_Clicked()
 {
     // The canvas records the step once the objects are in.
-    if (design.Canvas_Commands.paste)
-        design.Canvas_Commands.paste();
+    if (design.selection().Canvas_Commands.paste)
+        design.selection().Canvas_Commands.paste();
     design.records().Check_Series_Or_Excel_Use_or_not();
 }
 
 void EditingCommands::Delete_Clicked()
 {
     // The canvas's delete records its own step.
-    if (design.Canvas_Commands.deleteSelection)
-        design.Canvas_Commands.deleteSelection();
+    if (design.selection().Canvas_Commands.deleteSelection)
+        design.selection().Canvas_Commands.deleteSelection();
 }
 
-void EditingCommands::Begin_Front_Clicked() { orderSelection(design, design.Canvas_Commands.bringToFront); }
+void EditingCommands::Begin_Front_Clicked() { orderSelection(design, design.selection().Canvas_Commands.bringToFront); }
 
-void EditingCommands::Send_Back_Clicked() { orderSelection(design, design.Canvas_Commands.sendToBack); }
+void EditingCommands::Send_Back_Clicked() { orderSelection(design, design.selection().Canvas_Commands.sendToBack); }
 
 void EditingCommands::Lock_Clicked() { lockSelection(*this, true); }
 
@@ -238,22 +242,22 @@ void EditingCommands::Front_Card_Btn_Clicked() { Select_front_side(); }
 void EditingCommands::Select_front_side()
 {
     DesignController &d = design;
-    if (d.Front_back_label)
-        d.Front_back_label->setText(QStringLiteral("Front"));
-    if (d.Front_Side_btn)
-        d.Front_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.sources().host->front_btn_image_sel())));
-    if (d.Back_Side_btn)
-        d.Back_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.sources().host->back_btn_image())));
+    if (d.workArea().Front_back_label)
+        d.workArea().Front_back_label->setText(QStringLiteral("Front"));
+    if (d.workArea().Front_Side_btn)
+        d.workArea().Front_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.sources().host->front_btn_image_sel())));
+    if (d.workArea().Back_Side_btn)
+        d.workArea().Back_Side_btn->setIcon(QIcon(QPixmap::fromImage(d.sources().host->back_btn_image())));
     PropertySidebar &sidebar = d.sidebar();
     sidebar.Last_Card_Sel_Tab = sidebar.sett_tab ? sidebar.sett_tab->currentWidget() : nullptr;
     if (!sidebar.Last_Card_Sel_Tab)
         sidebar.Fill_Card_Prop_Tab();
-    if (d.Card_Image_Scrl)
-        d.Card_Image_Scrl->show();
-    if (d.Card_Image_Scrl_BACK)
-        d.Card_Image_Scrl_BACK->hide();
-    d.Graphics_array_Batch = d.Get_Front_Controls_Array();
-    d.changeViewController(0);
+    if (d.workArea().Card_Image_Scrl)
+        d.workArea().Card_Image_Scrl->show();
+    if (d.workArea().Card_Image_Scrl_BACK)
+        d.workArea().Card_Image_Scrl_BACK->hide();
+    d.card().Graphics_array_Batch = d.selection().Get_Front_Controls_Array();
+    d.workArea().changeViewController(0);
     sidebar.Show_RHS_Properties(nullptr);
     try {
         QWidget *last = sidebar.Last_Card_Sel_Tab;
@@ -276,8 +280,8 @@ void EditingCommands::Edit_Menu_Command(EditMenuCommand command)
     if (runInFocusedTextField(command) || Barcode_Setting_Or_Designing_Mode != 1)
         return;
     switch (command) {
-    case EditMenuCommand::Undo: design.Undo_Clicked(); break;
-    case EditMenuCommand::Redo: design.Redo_Clicked(); break;
+    case EditMenuCommand::Undo: design.undoStacks().Undo_Clicked(); break;
+    case EditMenuCommand::Redo: design.undoStacks().Redo_Clicked(); break;
     case EditMenuCommand::Cut: Cut_Clicked(); break;
     case EditMenuCommand::Copy: Copy_Clicked(); break;
     case EditMenuCommand::Paste: Paste_Clicked(); break;
@@ -293,9 +297,9 @@ void EditingCommands::Wire_Editing_Commands()
             connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
     };
     if (Undo_btn)
-        connect(Undo_btn, &QPushButton::clicked, &d, [&d] { d.Undo_Clicked(); });
+        connect(Undo_btn, &QPushButton::clicked, &d, [&d] { d.undoStacks().Undo_Clicked(); });
     if (Redo_btn)
-        connect(Redo_btn, &QPushButton::clicked, &d, [&d] { d.Redo_Clicked(); });
+        connect(Redo_btn, &QPushButton::clicked, &d, [&d] { d.undoStacks().Redo_Clicked(); });
     click(Cut_btn, &EditingCommands::Cut_Clicked);
     click(Copy_btn, &EditingCommands::Copy_Clicked);
     click(Paste_btn, &EditingCommands::Paste_Clicked);
@@ -305,7 +309,7 @@ void EditingCommands::Wire_Editing_Commands()
     click(Lock_btn, &EditingCommands::Lock_Clicked);
     click(Unlock_btn, &EditingCommands::Unlock_Clicked);
     // A design has one side: the back side's button has no command.
-    click(d.Front_Side_btn, &EditingCommands::Front_Card_Btn_Clicked);
+    click(d.workArea().Front_Side_btn, &EditingCommands::Front_Card_Btn_Clicked);
     // The print check box is the sidebar's; the arrange page wires its own buttons and fields.
     if (d.sidebar().print_object_chk)
         connect(d.sidebar().print_object_chk, &QCheckBox::clicked, &d, [&d] { d.Print_object_chk_changed(); });

@@ -4,6 +4,8 @@
 
 #include "design/DesignController.h"
 
+#include "design/DesignCard.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "design/CardLayers.h"
 #include "design/PictureSettings.h"
@@ -86,7 +88,7 @@ QRectF DesignController::Render_Canvas_Bounds() const
 {
     if (const auto &bounds = SKTGraphic::canvasHooks().canvasBounds)
         return bounds();
-    return QRectF(QPointF(0, 0), canvasFrameSize);
+    return QRectF(QPointF(0, 0), workArea().canvasFrameSize);
 }
 
 void DesignController::Install_Render_Host()
@@ -95,7 +97,7 @@ void DesignController::Install_Render_Host()
     SKTRenderingHost host;
     host.canvasBounds = [this] { return Render_Canvas_Bounds(); };
     host.cardLayers = [this] {
-        return Render_Card_Layers(Front_card_Prop ? *Front_card_Prop : Card_Property(), Card_Shape);
+        return Render_Card_Layers(card().Front_card_Prop ? *card().Front_card_Prop : Card_Property(), Card_Shape);
     };
     SKTRenderingView::setHost(std::move(host));
 }

@@ -8,8 +8,11 @@
 #include "core/Mode.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/DesignCard.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
@@ -100,8 +103,8 @@ void runOutputWindow(DesignController &d, const std::function<void()> &window)
     if (!host.Set_Front_Back_Value_To_Print_Export_Mail())
         return;
     window();
-    if (d.myTargetView)
-        d.myTargetView->show();
+    if (d.workArea().myTargetView)
+        d.workArea().myTargetView->show();
     if (Barcode_Setting_Or_Designing_Mode == 1) {
         host.Create_Card_Design_Again();
         host.Set_Graphic_Array_According_Side();
@@ -320,7 +323,7 @@ void DesignCommands::Mail_Button(QObject *)
         } else {
             design.records().Check_Series_Or_Excel_Use_or_not();
             runOutputWindow(design, [this] {
-                design.Graphics_array_Batch = design.Get_Front_Controls_Array();
+                design.card().Graphics_array_Batch = design.selection().Get_Front_Controls_Array();
                 Barcode_Mail_Send();
             });
             design.records().Check_Series_Or_Excel_Use_or_not();

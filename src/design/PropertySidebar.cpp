@@ -7,8 +7,11 @@
 #include "design/PropertySidebar.h"
 
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
+#include "design/UndoStacks.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/CardBackgroundPanel.h"
@@ -52,18 +55,18 @@ void bind(PropertySidebar &c, const Ui::DesignPropertySidebar &ui)
 // The value editor's text goes into every selected unlocked text with a manual source.
 void giveTextValue(DesignController &d, const QString &text)
 {
-    if (!d.Get_Selected_Graphic())
+    if (!d.selection().Get_Selected_Graphic())
         return;
     bool changed = false;
-    for (const std::shared_ptr<SKTGraphic> &g : d.Selected_Graphic_Objects()) {
+    for (const std::shared_ptr<SKTGraphic> &g : d.selection().Selected_Graphic_Objects()) {
         if (!g || g->ctrl_is_locked || !g->isExactly<SKTText>() || g->data_source_type != 0)
             continue;
         g->Set_text_value(text);
         changed = true;
     }
     if (changed)
-        d.Typing_Changed_Design();
-    d.Refresh_Canvas();
+        d.undoStacks().Typing_Changed_Design();
+    d.workArea().Refresh_Canvas();
 }
 
 } // namespace
@@ -158,16 +161,16 @@ void PropertySidebar::Connect_Data_Source_Panel()
     connect(source, &DataSourcePanel::dataSourceChosen, this, [d] { d->sources().host->dataSourceChosen(); });
     connect(source, &DataSourcePanel::seriesOrColumnChosen, this, [d] { d->sources().host->seriesOrColumnChosen(); });
     connect(source, &DataSourcePanel::textValueEdited, this, [d](const QString &text) { giveTextValue(*d, text); });
-    connect(source, &DataSourcePanel::textValueEditingEnded, d, &DesignController::Record_Typing_Step);
+    connect(source, &DataSourcePanel::textValueEditingEnded, d, [d] { d->undoStacks().Record_Typing_Step(); });
     connect(source, &DataSourcePanel::transferRequested, this, [d] { d->Update_Text_Graphics(); });
     connect(source, &DataSourcePanel::pictureBrowseRequested, this, [d] {
-        if (d->Check_Multiple_Image_Selection(QStringLiteral("Browse")))
+        if (d->selection().Check_Multiple_Image_Selection(QStringLiteral("Browse")))
             return;
         if (d->Browse_User_Image_Manually())
             d->Give_Current_Picture_Path(Library_Selected_Image);
     });
     connect(source, &DataSourcePanel::libraryBrowseRequested, this, [this, d] {
-        if (d->Check_Multiple_Image_Selection(QStringLiteral("Select")))
+        if (d->selection().Check_Multiple_Image_Selection(QStringLiteral("Select")))
             return;
         if (d->Open_Image_Library_Window(QStringLiteral("C")) != 1)
             return;

@@ -10,6 +10,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
 #include "io/SeriesStore.h"
 #include "io/ValueListModel.h"
@@ -169,7 +170,7 @@ int RecordBinding::Calculate_Excel_table_rows() { return int(Linked_Sheet.rows.s
 
 bool RecordBinding::Check_Front_Side_Dataset_Is_Used() const
 {
-    for (const std::shared_ptr<SKTGraphic> &p : design.Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &p : design.selection().Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 1 || g->print_object != 0)
             continue;
@@ -181,7 +182,7 @@ bool RecordBinding::Check_Front_Side_Dataset_Is_Used() const
 
 bool RecordBinding::Check_Front_Side_Excel_Binding_Is_Used() const
 {
-    for (const std::shared_ptr<SKTGraphic> &p : design.Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &p : design.selection().Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 2)
             continue;
@@ -210,7 +211,7 @@ void RecordBinding::Create_Dataset_binding_table()
     Data_table_names = Series_Names();
     for (const QString &name : std::as_const(Data_table_names))
         data_table_content.append(name);
-    for (const std::shared_ptr<SKTGraphic> &p : design.Get_Front_Controls_Array()) {
+    for (const std::shared_ptr<SKTGraphic> &p : design.selection().Get_Front_Controls_Array()) {
         const SKTGraphic *g = p.get();
         if (!isBindable(g) || g->data_source_type != 1)
             continue;

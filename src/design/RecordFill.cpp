@@ -6,7 +6,9 @@
 
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/DesignCard.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
 #include "imaging/ImageSizeCheck.h"
 #include "model/DesignGlobals.h"
@@ -81,9 +83,9 @@ platform::Picture RecordBinding::Set_data_table_value_to_card(int record, const 
         try {
             batch_value_image = platform::Picture();
             const int r = record == -1 ? 0 : record;
-            design.Graphics_array_Batch = design.Get_Front_Controls_Array();
+            design.card().Graphics_array_Batch = design.selection().Get_Front_Controls_Array();
             Assign_Batch_Values_To_Control(r);
-            Generate_Batch_Image_For_Differ_Value(design.Graphics_array_Batch);
+            Generate_Batch_Image_For_Differ_Value(design.card().Graphics_array_Batch);
             card = batch_value_image;
         } catch (const std::exception &e) {
             Show_MessageBox(reasonOf(e));
@@ -132,7 +134,7 @@ void RecordBinding::Assign_Batch_Values_To_Control(int record)
     const auto cell = [&](int column) { return Trim_Str(Get_sel_row_col_value_of_Excel(record, column)); };
 
     try {
-        for (const std::shared_ptr<SKTGraphic> &object : std::as_const(design.Graphics_array_Batch)) {
+        for (const std::shared_ptr<SKTGraphic> &object : std::as_const(design.card().Graphics_array_Batch)) {
             if (!object)
                 continue;
             SKTGraphic &g = *object;
@@ -194,7 +196,7 @@ void RecordBinding::Assign_Batch_Values_To_Control(int record)
 void RecordBinding::Open_All_Used_Data_Box()
 {
     try {
-        design.sources().data->Open_View_All_Used_Data_Wnd(design.Get_Front_Controls_Array(), Total_Batch_Excel_Card);
+        design.sources().data->Open_View_All_Used_Data_Wnd(design.selection().Get_Front_Controls_Array(), Total_Batch_Excel_Card);
     } catch (const std::exception &e) {
         Show_NSLog_Message(reasonOf(e));
     }

@@ -10,10 +10,15 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "design/DesignCard.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
+#include "design/UndoStacks.h"
+#include "design/UnitPreferences.h"
 #include "design/panels/CardBackgroundPanel.h"
 #include "design/panels/CardBorderPanel.h"
 #include "design/panels/CardInfoPanel.h"
@@ -64,18 +69,18 @@ void PropertySidebar::Connect_Card_Panels()
     if (CardInfoPanel *info = cardInfoPanel()) {
         connect(info, &CardInfoPanel::shapeChosen, this, [d] {
             d->Update_Card_Graphics();
-            d->Refresh_Canvas();
+            d->workArea().Refresh_Canvas();
         });
         connect(info, &CardInfoPanel::nameEdited, this, titleTextEdited);
         // The content colour and font the user chose onto the texts: one step.
         connect(info, &CardInfoPanel::contentColorChosen, this, [this, d](const QColor &color) {
             d->Fill_And_Set_Color_Event_Generator(color);
             if (Update_All_Card_Content())
-                d->Insert_In_Undo_Redo();
+                d->undoStacks().Insert_In_Undo_Redo();
         });
         connect(info, &CardInfoPanel::contentChanged, this, [this, d] {
             if (Update_All_Card_Content())
-                d->Insert_In_Undo_Redo();
+                d->undoStacks().Insert_In_Undo_Redo();
         });
     }
     if (CardSizePanel *size = cardSizePanel()) {
@@ -84,7 +89,7 @@ void PropertySidebar::Connect_Card_Panels()
         // The user's Apply: a new size (and the content it writes onto the texts) is one step.
         connect(size, &CardSizePanel::applySizeRequested, this, [this, d] {
             if (Apply_Size_Clicked())
-                d->Insert_In_Undo_Redo();
+                d->undoStacks().Insert_In_Undo_Redo();
         });
         connect(size, &CardSizePanel::vendorChosen, this, [d](const QString &vendor) {
             d->sources().projects->Read_XML_File(
@@ -98,8 +103,8 @@ void PropertySidebar::Connect_Card_Panels()
         connect(background, &CardBackgroundPanel::colorChosen, this, objectsTakeColour);
         // The card's own fill type comes back with the fill.
         connect(background, &CardBackgroundPanel::fillSwitched, this, [this, d] {
-            if (d->Front_card_Prop)
-                card_prop_set(d->Front_card_Prop->Card_fill_style);
+            if (d->card().Front_card_Prop)
+                card_prop_set(d->card().Front_card_Prop->Card_fill_style);
             d->Update_Card_Graphics();
         });
         connect(background, &CardBackgroundPanel::backgroundImageChosen, this, [d, showBackgroundTab](const QString &path) {
@@ -186,13 +191,13 @@ QComboBox *PropertySidebar::Label_Stock_Products() const
 void PropertySidebar::Load_Card_and_Label_Properties(SKTGraphic *graphic)
 {
     DesignController &d = design;
-    if (graphic || !d.Front_card_Prop)
+    if (graphic || !d.card().Front_card_Prop)
         return;
     const PropFillGuard filling;
     try {
-        const Card_Property &card = *d.Front_card_Prop;
+        const Card_Property &card = *d.card().Front_card_Prop;
         d.editing().Disable_Standard_Button_For_Card();
-        d.Last_Selected_Graphic = nullptr;
+        d.selection().Last_Selected_Graphic = nullptr;
         if (CardBorderPanel *border = cardBorderPanel())
             border->Fill_Card_Border_Panel(card);
         if (CardBackgroundPanel *background = cardBackgroundPanel())
@@ -200,8 +205,8 @@ void PropertySidebar::Load_Card_and_Label_Properties(SKTGraphic *graphic)
         if (CardInfoPanel *info = cardInfoPanel())
             info->Fill_Card_Info_Panel(card);
         // The card sits at the origin with the canvas's size; the size page shows it for "Custom".
-        d.Front_card_Prop->Card_Location = QPointF(0, 0);
-        d.Front_card_Prop->Card_Size = d.canvasFrameSize;
+        d.card().Front_card_Prop->Card_Location = QPointF(0, 0);
+        d.card().Front_card_Prop->Card_Size = d.workArea().canvasFrameSize;
         if (CardSizePanel *size = cardSizePanel())
             size->Fill_Card_Size_Panel(card);
         card_prop_set(card.Card_fill_style);
@@ -280,31 +285,31 @@ bool PropertySidebar::Apply_Size_Clicked()
 {
     try {
         DesignController &d = design;
-        d.Apply_unit_Chaneg_Values();
+        d.units().Apply_unit_Chaneg_Values();
         CardSizePanel *size = cardSizePanel();
-        const float toMM = DesignController::Get_Unit_Convertor(Measument_Unit_Is, 2);
+        const float toMM = UnitPreferences::Get_Unit_Convertor(Measument_Unit_Is, 2);
         const float width = MM_to_Points_Convert(float(size ? platform::fieldValue(size->width_Text) : 0.0) * toMM);
         const float height = MM_to_Points_Convert(float(size ? platform::fieldValue(size->height_Text) : 0.0) * toMM);
         // A size the canvas cannot show is refused before anything changes; the fields show the
         // card's size again.
-        QString refusal = DesignController::Canvas_Size_Refusal(QSizeF(width, height));
+        QString refusal = DesignWorkArea::Canvas_Size_Refusal(QSizeF(width, height));
         // A side under half a point has no pixel on the canvas at 100 %: as good as zero.
         if (refusal.isEmpty() && (width < 0.5f || height < 0.5f))
-            refusal = DesignController::Canvas_Size_Refusal(QSizeF(0, 0));
+            refusal = DesignWorkArea::Canvas_Size_Refusal(QSizeF(0, 0));
         if (!refusal.isEmpty()) {
             Show_MessageBox(refusal);
-            if (size && d.canvasFrameSize.isValid())
-                size->Show_Stored_Size(d.canvasFrameSize);
+            if (size && d.workArea().canvasFrameSize.isValid())
+                size->Show_Stored_Size(d.workArea().canvasFrameSize);
             return false;
         }
-        const QSizeF before = d.canvasFrameSize;
-        d.Set_Canvas_to_100_percent();
-        d.Set_Document_Size(width, height);
-        d.SetDocumentCanvasSize(QSizeF(width, height));
-        if (d._zoomingScrollView)
-            d._zoomingScrollView->viewport()->update();
+        const QSizeF before = d.workArea().canvasFrameSize;
+        d.workArea().Set_Canvas_to_100_percent();
+        d.workArea().Set_Document_Size(width, height);
+        d.workArea().SetDocumentCanvasSize(QSizeF(width, height));
+        if (d.workArea()._zoomingScrollView)
+            d.workArea()._zoomingScrollView->viewport()->update();
         const bool textsChanged = Update_All_Card_Content();
-        return textsChanged || d.canvasFrameSize != before;
+        return textsChanged || d.workArea().canvasFrameSize != before;
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
         return false;
@@ -318,7 +323,7 @@ bool PropertySidebar::Update_All_Card_Content()
     const bool fontReplaced = info && info->All_Text_font_replaced;
     bool written = false;
     if (colourChanged || fontReplaced) {
-        for (const std::shared_ptr<SKTGraphic> &g : design.Get_Front_Controls_Array()) {
+        for (const std::shared_ptr<SKTGraphic> &g : design.selection().Get_Front_Controls_Array()) {
             if (!g || !g->isExactly<SKTText>())
                 continue;
             if (colourChanged && g->txt_clr != info->All_Text_clr->color()) {

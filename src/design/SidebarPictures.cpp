@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
 #include "design/PropFillGuard.h"
 #include "design/RecordBinding.h"
@@ -34,7 +35,7 @@ bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
 // After the picture page's reset: every selected picture reloads its file, then the transfer.
 void reloadSelectedPictures(DesignController &d)
 {
-    const SKTGraphicList selection = d.Selected_Graphic_Objects();
+    const SKTGraphicList selection = d.selection().Selected_Graphic_Objects();
     for (const std::shared_ptr<SKTGraphic> &g : selection)
         if (auto *picture = graphic_cast<SKTImage>(g.get()))
             picture->setFilePath(picture->_file_path);
@@ -48,9 +49,9 @@ void reloadSelectedPictures(DesignController &d)
 void cropCurrentPicture(DesignController &d)
 {
     try {
-        if (d.Check_Multiple_Image_Selection(QStringLiteral("Crop")) || d.Selected_Graphic_Objects().isEmpty())
+        if (d.selection().Check_Multiple_Image_Selection(QStringLiteral("Crop")) || d.selection().Selected_Graphic_Objects().isEmpty())
             return;
-        const std::shared_ptr<SKTGraphic> current = d.Get_Selected_Graphic();
+        const std::shared_ptr<SKTGraphic> current = d.selection().Get_Selected_Graphic();
         auto *picture = graphic_cast<SKTImage>(current.get());
         if (!picture)
             return;
@@ -96,7 +97,7 @@ void cropCurrentPicture(DesignController &d)
 // The barcode page's properties button: the window edits one barcode object.
 void openBarcodeWindowForOne(DesignController &d)
 {
-    if (d.Selected_Graphic_Objects().size() >= 2) {
+    if (d.selection().Selected_Graphic_Objects().size() >= 2) {
         Show_MessageBox(QStringLiteral("Please select single barcode to update."));
         return;
     }
@@ -109,7 +110,7 @@ void editQrPayload(DesignController &d)
     BarcodeModeDesign &barcodeMode = *d.sources().barcode;
     barcodeMode.Set_QR_Val_Edit(true);
     try {
-        const std::shared_ptr<SKTGraphic> object = d.Get_Selected_Graphic();
+        const std::shared_ptr<SKTGraphic> object = d.selection().Get_Selected_Graphic();
         if (object) {
             if (object->AQR_Category.isEmpty())
                 object->AQR_Category = QStringLiteral("Text");

@@ -9,6 +9,8 @@
 #include "core/Mode.h"
 #include "core/Messages.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropFillGuard.h"
 #include "design/panels/LinePanel.h"
@@ -54,8 +56,8 @@ void PropertySidebar::Show_RHS_Properties(SKTGraphic *graphic)
         return;
     DesignController &d = design;
     auto focusCanvas = [&d] {
-        if (d._graphicView)
-            d._graphicView->setFocus();
+        if (d.workArea()._graphicView)
+            d.workArea()._graphicView->setFocus();
     };
     try {
         // Somebody else fills the controls: only the card's tabs and the focus.
@@ -68,9 +70,9 @@ void PropertySidebar::Show_RHS_Properties(SKTGraphic *graphic)
         d.selectArrowTool();
         if (!graphic) {
             Fill_Card_Prop_Tab();
-            d.Set_Selected_Graphic(nullptr);
-            if (d.Canvas_Clear_Selection)
-                d.Canvas_Clear_Selection();
+            d.selection().Set_Selected_Graphic(nullptr);
+            if (d.selection().Canvas_Clear_Selection)
+                d.selection().Canvas_Clear_Selection();
             if (sett_tab)
                 sett_tab->setCurrentIndex(0);
             Load_Card_and_Label_Properties(nullptr);
@@ -80,11 +82,11 @@ void PropertySidebar::Show_RHS_Properties(SKTGraphic *graphic)
         EditingCommands &editing = d.editing();
         editing.Enable_Standard_Button_For_Control();
         graphic->ctrl_is_locked ? editing.Disable_Standard_Button_For_Lock() : editing.Enable_Standard_Button_For_Unlock();
-        if (graphic == d.Last_Selected_Graphic) {
+        if (graphic == d.selection().Last_Selected_Graphic) {
             focusCanvas();
             return;
         }
-        d.Last_Selected_Graphic = graphic;
+        d.selection().Last_Selected_Graphic = graphic;
         Build_Tab_Set(*graphic);
         focusCanvas();
     } catch (const std::exception &e) {
@@ -104,7 +106,7 @@ void PropertySidebar::Build_Tab_Set(const SKTGraphic &graphic)
         sel_control_name->setText(QStringLiteral("NONE"));
 
     const bool locked = graphic.ctrl_is_locked;
-    const bool single = design.Selected_Graphic_Objects().size() == 1;
+    const bool single = design.selection().Selected_Graphic_Objects().size() == 1;
     {
         const PropFillGuard filling;
         Show_Size_Fields(true);

@@ -6,8 +6,12 @@
 #include "design/DesignController.h"
 
 #include "core/Mode.h"
+#include "design/DesignCard.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
+#include "design/UndoStacks.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
 #include "design/panels/TextEditingPanel.h"
@@ -37,7 +41,7 @@ bool isOn(const QAbstractButton *b) { return b && b->isChecked(); }
 // through its setColor, before the page's transfer.
 void DesignController::Fill_And_Set_Color_Event_Generator(const QColor &color)
 {
-    for (const std::shared_ptr<SKTGraphic> &g : Selected_Graphic_Objects())
+    for (const std::shared_ptr<SKTGraphic> &g : selection().Selected_Graphic_Objects())
         if (g)
             g->setColor(color);
 }
@@ -50,20 +54,20 @@ template <class Kind, class Values>
 void DesignController::Transfer_Panel(const Values &values, void (*write)(SKTGraphic &, const Values &),
                                       const std::function<void(SKTGraphic &)> &after)
 {
-    for (const std::shared_ptr<SKTGraphic> &g : Selected_Graphic_Objects()) {
+    for (const std::shared_ptr<SKTGraphic> &g : selection().Selected_Graphic_Objects()) {
         if (!g || !g->isExactly<Kind>())
             continue;
         write(*g, values);
         if (after)
             after(*g);
     }
-    Refresh_Canvas();
-    Insert_In_Undo_Redo();
+    workArea().Refresh_Canvas();
+    undoStacks().Insert_In_Undo_Redo();
 }
 
 void DesignController::Update_Shape_Graphics()
 {
-    if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
+    if (Not_Draw_Only_Prop_Change || selection().Selected_Graphic_Objects().isEmpty())
         return;
     ShapePanelValues values = sidebar().shapePanel()->Read_Shape_Panel();
     values.printObject = isOn(sidebar().print_object_chk) ? 1 : 0;
@@ -72,7 +76,7 @@ void DesignController::Update_Shape_Graphics()
 
 void DesignController::Update_Line_Graphics()
 {
-    if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
+    if (Not_Draw_Only_Prop_Change || selection().Selected_Graphic_Objects().isEmpty())
         return;
     LinePanelValues values = sidebar().linePanel()->Read_Line_Panel();
     values.printObject = isOn(sidebar().print_object_chk) ? 1 : 0;
@@ -81,7 +85,7 @@ void DesignController::Update_Line_Graphics()
 
 void DesignController::Update_Text_Graphics()
 {
-    const SKTGraphicList selection = Selected_Graphic_Objects();
+    const SKTGraphicList selection = this->selection().Selected_Graphic_Objects();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
         return;
     // The two text pages, the sidebar's print choice and, for one text alone, the source's value.
@@ -96,7 +100,7 @@ void DesignController::Update_Text_Graphics()
 
 void DesignController::Update_Image_Graphics()
 {
-    const SKTGraphicList selection = Selected_Graphic_Objects();
+    const SKTGraphicList selection = this->selection().Selected_Graphic_Objects();
     if (Not_Draw_Only_Prop_Change || selection.isEmpty())
         return;
     // The picture is not reloaded from a new path here; choosing a path loads it.
@@ -107,7 +111,7 @@ void DesignController::Update_Image_Graphics()
 
 void DesignController::Update_Sign_Graphics()
 {
-    if (Not_Draw_Only_Prop_Change || Selected_Graphic_Objects().isEmpty())
+    if (Not_Draw_Only_Prop_Change || selection().Selected_Graphic_Objects().isEmpty())
         return;
     const SignPanelValues values = sidebar().Read_Sign_Panel();
     Transfer_Panel<SKTSignature>(values, &Write_Sign_Values, [&values](SKTGraphic &g) {
@@ -183,8 +187,8 @@ void copyBarcodeSettings(SKTGraphic &g, const SKTGraphic &t)
 
 void DesignController::Update_Barcode_Graphics(const SKTGraphic &templateGraphic)
 {
-    const SKTGraphicList selection = Selected_Graphic_Objects();
-    const std::shared_ptr<SKTGraphic> current = _Selected_Graphic.lock();
+    const SKTGraphicList selection = this->selection().Selected_Graphic_Objects();
+    const std::shared_ptr<SKTGraphic> current = this->selection()._Selected_Graphic.lock();
     if (Not_Draw_Only_Prop_Change || (selection.isEmpty() && !current))
         return;
     const int printObject = isOn(sidebar().print_object_chk) ? 1 : 0;
@@ -206,8 +210,8 @@ void DesignController::Update_Barcode_Graphics(const SKTGraphic &templateGraphic
         }
         g->Set_Barcode_image_control_bounds();
     }
-    Refresh_Canvas();
-    Insert_In_Undo_Redo();
+    workArea().Refresh_Canvas();
+    undoStacks().Insert_In_Undo_Redo();
 }
 
 namespace {
@@ -223,39 +227,33 @@ bool anyApplicable(const SKTGraphicList &selection)
 
 void DesignController::Print_object_chk_changed()
 {
-    if (Not_Draw_Only_Prop_Change || !sidebar().print_object_chk || !Canvas_Commands.printControlOrNot)
+    if (Not_Draw_Only_Prop_Change || !sidebar().print_object_chk || !selection().Canvas_Commands.printControlOrNot)
         return;
-    if (!anyApplicable(Selected_Graphic_Objects()))
+    if (!anyApplicable(selection().Selected_Graphic_Objects()))
         return;
-    Canvas_Commands.printControlOrNot(sidebar().print_object_chk->isChecked() ? 1 : 0);
-    Insert_In_Undo_Redo();
+    selection().Canvas_Commands.printControlOrNot(sidebar().print_object_chk->isChecked() ? 1 : 0);
+    undoStacks().Insert_In_Undo_Redo();
 }
 
 // ---- The card's pages into the card ----
 
 void DesignController::Update_Card_Graphics()
 {
-    if (Not_Draw_Only_Prop_Change || !Front_card_Prop)
+    if (Not_Draw_Only_Prop_Change || !card().Front_card_Prop)
         return;
-    Write_Card_Values(*Front_card_Prop, sidebar().Read_Card_Panels());
-    Front_card_Prop->Card_Size = canvasFrameSize;
-    Refresh_Canvas();
-}
-
-void DesignController::Set_Document_Size(double width, double height)
-{
-    // The document answers the size it is offered and keeps nothing; the canvas keeps the size.
-    SKTDocument::canvasSize_size_val(false, QSizeF(width, height));
+    Write_Card_Values(*card().Front_card_Prop, sidebar().Read_Card_Panels());
+    card().Front_card_Prop->Card_Size = workArea().canvasFrameSize;
+    workArea().Refresh_Canvas();
 }
 
 void DesignController::set_Front_BG_Image(const QString &path)
 {
     sidebar().Show_Card_Image_Path(path);
-    if (path.isEmpty() || !Front_card_Prop)
+    if (path.isEmpty() || !card().Front_card_Prop)
         return;
     // An unreadable file still makes the fill a background picture, with no picture.
     const QImage image = Get_Image_For_Path(path, false, true).image();
-    Card_Property &card = *Front_card_Prop;
+    Card_Property &card = *this->card().Front_card_Prop;
     card.Card_BG_Image = QImage();
     card.Card_fill_chk = true;
     card.Card_fill_style = QStringLiteral("I");

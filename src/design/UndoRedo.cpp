@@ -6,14 +6,18 @@
 // redo stack's top and pushes it back on the undo stack. A snapshot that misses an object would, once
 // restored, delete that object from the design, so it is never pushed.
 
-#include "design/DesignController.h"
 
 #include "core/Messages.h"
+#include "design/DesignCard.h"
+#include "design/DesignController.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "design/UndoSnapshots.h"
+#include "design/UndoStacks.h"
 #include "model/Card_Property.h"
 #include "model/DesignGlobals.h"
 #include "model/DesignSnapshot.h"
@@ -109,11 +113,11 @@ SKTGraphicList currentGraphics(const DesignController &design)
 }
 
 // A snapshot of the objects, or nothing (logged) when it misses one of them.
-std::shared_ptr<DesignSnapshot> completeSnapshot(const DesignController &design, const SKTGraphicList &graphics)
+std::shared_ptr<DesignSnapshot> completeSnapshot(const UndoStacks &stacks, const SKTGraphicList &graphics)
 {
     std::shared_ptr<DesignSnapshot> snapshot;
     try {
-        snapshot = design.Take_Design_Snapshot ? design.Take_Design_Snapshot(graphics)
+        snapshot = stacks.Take_Design_Snapshot ? stacks.Take_Design_Snapshot(graphics)
                                                : std::make_shared<DesignSnapshot>(graphics);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -129,25 +133,27 @@ std::shared_ptr<DesignSnapshot> completeSnapshot(const DesignController &design,
         return nullptr;
     }
     // A step holds the card's size too, so that Undo takes back a new size as well.
-    snapshot->setCardSize(design.canvasFrameSize);
+    snapshot->setCardSize(stacks.design.workArea().canvasFrameSize);
     return snapshot;
 }
 
 } // namespace
 
+UndoStacks::UndoStacks(DesignController &design) : design(design) {}
+
 // ---- Stacks ----------------------------------------------------------------------------------------
 
-bool DesignController::Insert_In_Undo_Stack(const SKTGraphicList &graphics)
+bool UndoStacks::Insert_In_Undo_Stack(const SKTGraphicList &graphics)
 {
     std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, graphics);
     if (!snapshot)
         return false;
     Ucontrol.append(std::move(snapshot));
-    sources().host->Set_Des_Mode_Save_Flag_TRUE();
+    design.sources().host->Set_Des_Mode_Save_Flag_TRUE();
     return true;
 }
 
-bool DesignController::Insert_In_Redo_Stack(const SKTGraphicList &graphics)
+bool UndoStacks::Insert_In_Redo_Stack(const SKTGraphicList &graphics)
 {
     std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, graphics);
     if (!snapshot)
@@ -156,7 +162,7 @@ bool DesignController::Insert_In_Redo_Stack(const SKTGraphicList &graphics)
     return true;
 }
 
-bool DesignController::Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics)
+bool UndoStacks::Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics)
 {
     std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, graphics);
     if (!snapshot)
@@ -165,49 +171,49 @@ bool DesignController::Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphi
     return true;
 }
 
-bool DesignController::Undo_Stack() { return Insert_In_Undo_Stack(currentGraphics(*this)); }
+bool UndoStacks::Undo_Stack() { return Insert_In_Undo_Stack(currentGraphics(design)); }
 
-void DesignController::Redo_Stack()
+void UndoStacks::Redo_Stack()
 {
     Rcontrol.clear();
-    editing().Enable_Disable_Redo(false);
+    design.editing().Enable_Disable_Redo(false);
 }
 
-bool DesignController::Last_Stack(const QString &stack)
+bool UndoStacks::Last_Stack(const QString &stack)
 {
-    const SKTGraphicList graphics = currentGraphics(*this);
+    const SKTGraphicList graphics = currentGraphics(design);
     return stack == QLatin1String("U") ? Insert_In_Redo_Stack(graphics) : Insert_In_Undo_Stack(graphics);
 }
 
-int DesignController::Get_Undo_Count() const { return int(Ucontrol.size()); }
+int UndoStacks::Get_Undo_Count() const { return int(Ucontrol.size()); }
 
-int DesignController::Get_Redo_Count() const { return int(Rcontrol.size()); }
+int UndoStacks::Get_Redo_Count() const { return int(Rcontrol.size()); }
 
-void DesignController::Undo_Redo_Clear()
+void UndoStacks::Undo_Redo_Clear()
 {
     Typing_Step_Pending = false;
     Ucontrol.clear();
     Rcontrol.clear();
-    editing().Enable_Disable_Undo(false);
-    editing().Enable_Disable_Redo(false);
+    design.editing().Enable_Disable_Undo(false);
+    design.editing().Enable_Disable_Redo(false);
 }
 
 // ---- Steps -----------------------------------------------------------------------------------------
 
-void DesignController::Insert_In_Undo_Redo()
+void UndoStacks::Insert_In_Undo_Redo()
 {
     // The snapshot first: one that misses an object leaves both stacks as they were.
-    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, currentGraphics(*this));
+    std::shared_ptr<DesignSnapshot> snapshot = completeSnapshot(*this, currentGraphics(design));
     if (!snapshot)
         return;
     Redo_Stack();
     Ucontrol.append(std::move(snapshot));
     Typing_Step_Pending = false;   // typing not yet recorded is part of this step
-    sources().host->Set_Des_Mode_Save_Flag_TRUE();
-    editing().Check_Undo_Redo_Btn_Enability();
+    design.sources().host->Set_Des_Mode_Save_Flag_TRUE();
+    design.editing().Check_Undo_Redo_Btn_Enability();
 }
 
-void DesignController::Record_Typing_Step()
+void UndoStacks::Record_Typing_Step()
 {
     if (!Typing_Step_Pending)
         return;
@@ -215,18 +221,18 @@ void DesignController::Record_Typing_Step()
     Insert_In_Undo_Redo();
 }
 
-void DesignController::Record_Design_As_Started()
+void UndoStacks::Record_Design_As_Started()
 {
     Undo_Redo_Clear();
     Insert_In_Undo_Redo();
-    editing().Enable_Disable_Undo(false);
-    editing().Enable_Disable_Redo(false);
-    sources().host->Set_Des_Mode_Save_Flag_False();
+    design.editing().Enable_Disable_Undo(false);
+    design.editing().Enable_Disable_Redo(false);
+    design.sources().host->Set_Des_Mode_Save_Flag_False();
 }
 
-void DesignController::Fill_Undo_Redo_Control(const DesignSnapshot &snapshot)
+void UndoStacks::Fill_Undo_Redo_Control(const DesignSnapshot &snapshot)
 {
-    SKTDocument *document = sources().host->document();
+    SKTDocument *document = design.sources().host->document();
     if (!document)
         return;
     const SKTGraphicList restored = Restore_Snapshot_Objects(snapshot.archives());
@@ -243,69 +249,69 @@ void DesignController::Fill_Undo_Redo_Control(const DesignSnapshot &snapshot)
         if (graphic->isExactly<SKTBarcode>())
             graphic->Set_Barcode_image_control_bounds();
     const QSizeF card = snapshot.cardSize();
-    if (card.isValid() && card != canvasFrameSize) {
-        SetDocumentCanvasSize(card);
-        if (Front_card_Prop)
-            Front_card_Prop->Card_Size = card;
-        sidebar().Show_Stored_Card_Size(card);
+    if (card.isValid() && card != design.workArea().canvasFrameSize) {
+        design.workArea().SetDocumentCanvasSize(card);
+        if (design.card().Front_card_Prop)
+            design.card().Front_card_Prop->Card_Size = card;
+        design.sidebar().Show_Stored_Card_Size(card);
     }
-    _Selected_Graphic.reset();
-    if (Canvas_Commands.clearSelection)
-        Canvas_Commands.clearSelection();
+    design.selection()._Selected_Graphic.reset();
+    if (design.selection().Canvas_Commands.clearSelection)
+        design.selection().Canvas_Commands.clearSelection();
 }
 
-void DesignController::Undo_Action_Perform()
+void UndoStacks::Undo_Action_Perform()
 {
     try {
         Record_Typing_Step();   // Undo first takes back the typing still going on
         if (Ucontrol.size() < 2) {
-            editing().Check_Undo_Redo_Btn_Enability();
+            design.editing().Check_Undo_Redo_Btn_Enability();
             return;
         }
         // The design as shown goes on the redo stack; a snapshot that misses an object stops here.
         if (!Last_Stack(QStringLiteral("U"))) {
-            editing().Check_Undo_Redo_Btn_Enability();
+            design.editing().Check_Undo_Redo_Btn_Enability();
             return;
         }
         Ucontrol.removeLast();
         const std::shared_ptr<DesignSnapshot> below = Ucontrol.last();
         Fill_Undo_Redo_Control(*below);
-        editing().Check_Undo_Redo_Btn_Enability();
-        Refresh_Canvas();
-        sidebar().Show_RHS_Properties(nullptr);
+        design.editing().Check_Undo_Redo_Btn_Enability();
+        design.workArea().Refresh_Canvas();
+        design.sidebar().Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }
 
-void DesignController::Redo_Action_Perform()
+void UndoStacks::Redo_Action_Perform()
 {
     try {
         Record_Typing_Step();   // typing after an Undo is a new step, which ends the redo stack
         if (Rcontrol.isEmpty()) {
-            editing().Check_Undo_Redo_Btn_Enability();
+            design.editing().Check_Undo_Redo_Btn_Enability();
             return;
         }
         const std::shared_ptr<DesignSnapshot> next = Rcontrol.takeLast();
         Fill_Undo_Redo_Control(*next);
         Ucontrol.append(next);
-        sources().host->Set_Des_Mode_Save_Flag_TRUE();
-        editing().Check_Undo_Redo_Btn_Enability();
-        Refresh_Canvas();
-        sidebar().Show_RHS_Properties(nullptr);
+        design.sources().host->Set_Des_Mode_Save_Flag_TRUE();
+        design.editing().Check_Undo_Redo_Btn_Enability();
+        design.workArea().Refresh_Canvas();
+        design.sidebar().Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }
 
-void DesignController::Undo_Clicked()
+void UndoStacks::Undo_Clicked()
 {
     Undo_Action_Perform();
-    records().Check_Series_Or_Excel_Use_or_not();
+    design.records().Check_Series_Or_Excel_Use_or_not();
 }
 
-void DesignController::Redo_Clicked()
+void UndoStacks::Redo_Clicked()
 {
     Redo_Action_Perform();
-    records().Check_Series_Or_Excel_Use_or_not();
+    design.records().Check_Series_Or_Excel_Use_or_not();
 }

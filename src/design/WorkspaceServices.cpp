@@ -5,6 +5,7 @@
 #include "design/DesignController.h"
 
 #include "core/Messages.h"
+#include "design/DesignSelection.h"
 #include "design/DesignSources.h"
 #include "design/RecordBinding.h"
 #include "imaging/ImageForPath.h"
@@ -16,8 +17,6 @@
 
 #include <exception>
 #include <utility>
-
-void DesignController::Set_Selected_Graphic(const std::shared_ptr<SKTGraphic> &graphic) { _Selected_Graphic = graphic; }
 
 int DesignController::Open_Image_Library_Window(const QString &purpose)
 {
@@ -48,21 +47,9 @@ bool DesignController::Accept_Picture_File(const QString &path)
     return false;
 }
 
-bool DesignController::Check_Multiple_Image_Selection(const QString &word)
-{
-    int pictures = 0;
-    for (const std::shared_ptr<SKTGraphic> &g : Selected_Graphic_Objects())
-        if (g && g->isExactly<SKTImage>())
-            ++pictures;
-    if (pictures < 2)
-        return false;
-    Show_MessageBox(QStringLiteral("Please select only one image control to '%1 Image'.").arg(word));
-    return true;
-}
-
 void DesignController::Give_Current_Picture_Path(const QString &path)
 {
-    const std::shared_ptr<SKTGraphic> current = Get_Selected_Graphic();
+    const std::shared_ptr<SKTGraphic> current = selection().Get_Selected_Graphic();
     if (auto *picture = graphic_cast<SKTImage>(current.get())) {
         picture->setFilePath(path);
         picture->Set_text_value(path);
@@ -75,8 +62,8 @@ void DesignController::Open_Barcode_Window()
     try {
         // The window edits the shown object; the document holds it.
         std::shared_ptr<SKTGraphic> shown;
-        for (const std::shared_ptr<SKTGraphic> &g : Get_Front_Controls_Array())
-            if (g.get() == Last_Selected_Graphic)
+        for (const std::shared_ptr<SKTGraphic> &g : selection().Get_Front_Controls_Array())
+            if (g.get() == selection().Last_Selected_Graphic)
                 shown = g;
         if (!shown)
             return;

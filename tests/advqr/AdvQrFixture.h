@@ -3,7 +3,6 @@
 // answered from a script.
 
 #include "advqr/AdvQrController.h"
-#include "app/SKTWindowController.h"
 #include "core/FileServices.h"
 #include "core/Mode.h"
 #include "core/SymbolGlobals.h"
@@ -26,7 +25,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
-        c->advQr().buildAdvancedQrPanel(page.get());
+        env.advQr().buildAdvancedQrPanel(page.get());
         Barcode_Setting_Or_Designing_Mode = 2;
         form_is_loading = false;
         Type_draw_2d_flag = false;
@@ -42,7 +41,7 @@ protected:
         Set_OS_Version_For_Tests(0);
         QR_Val_Edit = false;
     }
-    AdvQrController &qr() { return c->advQr(); }
+    AdvQrController &qr() { return env.advQr(); }
     // The framed symbol the preview shows, rasterised at 600 DPI.
     QImage shown600() { return qr().QR_barcodeImage->picture().toImage(600); }
     // A plain logo picture of one colour.

@@ -7,7 +7,9 @@
 #include "advqr/Qr_Text_View_Panel.h"
 #include "advqr/Qr_Zoom_View_Panel.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "imagetools/Image_Library.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
@@ -201,7 +203,7 @@ TEST(BarcodeModeQrLogo, TheWindowsLogoCommandsServeTheBarcodeModeWithItsOwnLogo)
     SKTWindowController *c = env.controller();
     ASSERT_NE(c, nullptr);
     Barcode_Setting_Or_Designing_Mode = 0;
-    BarcodeModeController &b = c->barcodeMode();
+    BarcodeModeController &b = env.barcodeMode();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mode0.png"));
     QImage blue(300, 150, QImage::Format_RGB32);
@@ -210,7 +212,7 @@ TEST(BarcodeModeQrLogo, TheWindowsLogoCommandsServeTheBarcodeModeWithItsOwnLogo)
     b.Use_Logo_chk->click();
     EXPECT_TRUE(b.USE_QR_LOGO);
     EXPECT_TRUE(b.Use_logo_box->isEnabled());
-    EXPECT_FALSE(c->advQr().ADV_QR_USE_QR_LOGO);
+    EXPECT_FALSE(env.advQr().ADV_QR_USE_QR_LOGO);
     responder->openAnswers = {{path}};
     responder->onModal = [](QDialog &dialog) {
         Image_Library::defaultInstance()->Browse_Other_Clicked();
@@ -221,7 +223,7 @@ TEST(BarcodeModeQrLogo, TheWindowsLogoCommandsServeTheBarcodeModeWithItsOwnLogo)
     EXPECT_EQ(b.USE_QR_LOGO_IMG.size(), QSize(200, 100));   // fitted into 200 x 200
     EXPECT_TRUE(b.Use_Logo_Image_View->hasPicture());
     EXPECT_EQ(b.USE_QR_LOGO_PATH, path);
-    EXPECT_TRUE(c->advQr().ADV_QR_USE_QR_LOGO_IMG.isNull());   // the other mode's logo is untouched
+    EXPECT_TRUE(env.advQr().ADV_QR_USE_QR_LOGO_IMG.isNull());   // the other mode's logo is untouched
     b.Use_Logo_chk->click();
     EXPECT_FALSE(b.USE_QR_LOGO);
     EXPECT_FALSE(b.Use_logo_box->isEnabled());
@@ -282,7 +284,7 @@ TEST_F(AdvQrCommands, CopyAndHandOverRefuseWithoutASymbol)
 TEST_F(AdvQrCommands, HandOverMakesASelectedQrObjectWhoseRenderDecodes)
 {
     auto designPage = std::make_unique<QWidget>();
-    c->design().buildDesigningPanel(designPage.get());
+    workAreaOf(env.design()).buildDesigningPanel(designPage.get());
     Resource_Path = platform::resourceFolder();
     const QString path = logoFile();
     qr().ADV_QR_Use_Logo_chk->click();
@@ -292,16 +294,16 @@ TEST_F(AdvQrCommands, HandOverMakesASelectedQrObjectWhoseRenderDecodes)
     QTest::keyClicks(qr().Qr_Text->URL_Value_field, QStringLiteral("example.org/hand-over"));
     qr().Use_ADV_QR_in_Design_btn->click();
     EXPECT_EQ(Barcode_Setting_Or_Designing_Mode, 1);
-    const std::shared_ptr<SKTGraphic> object = c->design().Get_Selected_Graphic();
+    const std::shared_ptr<SKTGraphic> object = selectionOf(env.design()).Get_Selected_Graphic();
     ASSERT_TRUE(object);
     EXPECT_EQ(object->AQR_Category, QStringLiteral("URL"));
     EXPECT_EQ(object->AQR_Final_Value, QStringLiteral("https://example.org/hand-over"));
     EXPECT_EQ(object->USE_QR_LOGO_PATH, path);
-    EXPECT_EQ(c->design().Last_Selected_Graphic, object.get());   // the sidebar shows the new object
+    EXPECT_EQ(selectionOf(env.design()).Last_Selected_Graphic, object.get());   // the sidebar shows the new object
     ASSERT_FALSE(object->_barcode_image.isNull());
     const testsupport::Decoded d = testsupport::decode(object->_barcode_image.toImage(600), QStringLiteral("QRCode"));
     EXPECT_EQ(d.text, QStringLiteral("https://example.org/hand-over"));
-    c->design().Canvas_Selection = nullptr;
+    selectionOf(env.design()).Canvas_Selection = nullptr;
 }
 
 } // namespace

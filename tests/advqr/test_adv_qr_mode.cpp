@@ -10,7 +10,6 @@
 #include "advqr/Qr_Zoom_View_Panel.h"
 #include "advqr/Qr_vCard_View_Panel.h"
 #include "advqr/QrPayload.h"
-#include "app/SKTWindowController.h"
 #include "core/Mode.h"
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
@@ -38,7 +37,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
-        c->advQr().buildAdvancedQrPanel(page.get());
+        env.advQr().buildAdvancedQrPanel(page.get());
     }
     void TearDown() override
     {
@@ -52,49 +51,49 @@ protected:
 
 TEST_F(AdvQrMode, ControlsAndTheirStartValues)
 {
-    ASSERT_EQ(c->advQr().QR_Type_Buttons.size(), 31);
-    EXPECT_EQ(c->advQr().QR_Type_Buttons.first()->text(), QStringLiteral("Text"));
-    EXPECT_EQ(c->advQr().QR_Type_Buttons.at(18)->text(), QStringLiteral("X(Twitter)"));
-    EXPECT_EQ(c->advQr().QR_Type_Buttons.last()->text(), QStringLiteral("Crypto"));
-    EXPECT_EQ(c->advQr().ADV_QR_version_ComboBox->count(), 41);
-    EXPECT_EQ(c->advQr().ADV_QR_version_ComboBox->itemText(0), QStringLiteral("Auto"));
-    EXPECT_EQ(c->advQr().ADV_QR_version_ComboBox->itemText(40), QStringLiteral("40"));
-    EXPECT_EQ(c->advQr().ADV_QR_ec_lvl_ComboBox->itemText(3), QStringLiteral("H"));
-    EXPECT_EQ(c->advQr().ADV_QR_align_hdr_combo->currentIndex(), 1);
-    EXPECT_EQ(c->advQr().ADV_QR_align_ftr_combo->itemText(1), QStringLiteral("Center"));   // the default, item 1
-    EXPECT_EQ(c->advQr().ADV_QR_HeaderText->text(), QStringLiteral("My QR Code"));
-    EXPECT_EQ(c->advQr().ADV_QR_HeightText_2D->text(), QStringLiteral("120"));
-    EXPECT_FALSE(c->advQr().ADV_QR_Use_logo_box->isEnabled());
-    EXPECT_EQ(c->advQr().ADV_QR_TB_mar_lbl->text(), QStringLiteral("Top and Bottom Margin (cm):"));
-    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_Text);
-    EXPECT_EQ(c->advQr().QR_image_scroll->widget(), c->advQr().QR_barcodeImage);
-    EXPECT_EQ(page->findChild<QWidget *>(QStringLiteral("QR_barcodeImage")), c->advQr().QR_barcodeImage);
-    EXPECT_EQ(Qr_Text_OBJ, c->advQr().Qr_Text);
+    ASSERT_EQ(env.advQr().QR_Type_Buttons.size(), 31);
+    EXPECT_EQ(env.advQr().QR_Type_Buttons.first()->text(), QStringLiteral("Text"));
+    EXPECT_EQ(env.advQr().QR_Type_Buttons.at(18)->text(), QStringLiteral("X(Twitter)"));
+    EXPECT_EQ(env.advQr().QR_Type_Buttons.last()->text(), QStringLiteral("Crypto"));
+    EXPECT_EQ(env.advQr().ADV_QR_version_ComboBox->count(), 41);
+    EXPECT_EQ(env.advQr().ADV_QR_version_ComboBox->itemText(0), QStringLiteral("Auto"));
+    EXPECT_EQ(env.advQr().ADV_QR_version_ComboBox->itemText(40), QStringLiteral("40"));
+    EXPECT_EQ(env.advQr().ADV_QR_ec_lvl_ComboBox->itemText(3), QStringLiteral("H"));
+    EXPECT_EQ(env.advQr().ADV_QR_align_hdr_combo->currentIndex(), 1);
+    EXPECT_EQ(env.advQr().ADV_QR_align_ftr_combo->itemText(1), QStringLiteral("Center"));   // the default, item 1
+    EXPECT_EQ(env.advQr().ADV_QR_HeaderText->text(), QStringLiteral("My QR Code"));
+    EXPECT_EQ(env.advQr().ADV_QR_HeightText_2D->text(), QStringLiteral("120"));
+    EXPECT_FALSE(env.advQr().ADV_QR_Use_logo_box->isEnabled());
+    EXPECT_EQ(env.advQr().ADV_QR_TB_mar_lbl->text(), QStringLiteral("Top and Bottom Margin (cm):"));
+    EXPECT_EQ(env.advQr().QR_Input_sclview->widget(), env.advQr().Qr_Text);
+    EXPECT_EQ(env.advQr().QR_image_scroll->widget(), env.advQr().QR_barcodeImage);
+    EXPECT_EQ(page->findChild<QWidget *>(QStringLiteral("QR_barcodeImage")), env.advQr().QR_barcodeImage);
+    EXPECT_EQ(Qr_Text_OBJ, env.advQr().Qr_Text);
 }
 
 TEST_F(AdvQrMode, TypeButtonsShowTheirPanelsAndKeepTheOthers)
 {
-    c->advQr().QR_Text_Clicked(QStringLiteral("WhatsApp"));
-    EXPECT_EQ(c->advQr().Selected_Qr_Category->text(), QStringLiteral("WhatsApp"));
-    EXPECT_EQ(c->advQr().Sel_Qr_Type_Label->text(), QStringLiteral("Generate QR Code for WhatsApp"));
-    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_SMS);
-    EXPECT_EQ(c->advQr().Qr_SMS->num_label->text(), QStringLiteral("WhatsApp Number :"));
-    c->advQr().QR_Text_Clicked(QStringLiteral("Bitcoin"));
-    EXPECT_TRUE(c->advQr().Qr_Bitcoin->crypto_type_matrix_view->isHidden());
-    c->advQr().QR_Text_Clicked(QStringLiteral("Crypto"));
-    EXPECT_FALSE(c->advQr().Qr_Bitcoin->crypto_type_matrix_view->isHidden());
+    env.advQr().QR_Text_Clicked(QStringLiteral("WhatsApp"));
+    EXPECT_EQ(env.advQr().Selected_Qr_Category->text(), QStringLiteral("WhatsApp"));
+    EXPECT_EQ(env.advQr().Sel_Qr_Type_Label->text(), QStringLiteral("Generate QR Code for WhatsApp"));
+    EXPECT_EQ(env.advQr().QR_Input_sclview->widget(), env.advQr().Qr_SMS);
+    EXPECT_EQ(env.advQr().Qr_SMS->num_label->text(), QStringLiteral("WhatsApp Number :"));
+    env.advQr().QR_Text_Clicked(QStringLiteral("Bitcoin"));
+    EXPECT_TRUE(env.advQr().Qr_Bitcoin->crypto_type_matrix_view->isHidden());
+    env.advQr().QR_Text_Clicked(QStringLiteral("Crypto"));
+    EXPECT_FALSE(env.advQr().Qr_Bitcoin->crypto_type_matrix_view->isHidden());
     // The panel given back by the scroll view lives on.
-    EXPECT_EQ(Qr_Sms_OBJ, c->advQr().Qr_SMS);
-    c->advQr().QR_Text_Clicked(QStringLiteral("Contact"));
-    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
-    c->advQr().QR_Text_Clicked(QStringLiteral("Nothing"));   // an unknown title leaves the panel
-    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
-    EXPECT_FALSE(c->advQr().ADV_QR_Var_loading);
+    EXPECT_EQ(Qr_Sms_OBJ, env.advQr().Qr_SMS);
+    env.advQr().QR_Text_Clicked(QStringLiteral("Contact"));
+    EXPECT_EQ(env.advQr().QR_Input_sclview->widget(), env.advQr().Qr_vCard);
+    env.advQr().QR_Text_Clicked(QStringLiteral("Nothing"));   // an unknown title leaves the panel
+    EXPECT_EQ(env.advQr().QR_Input_sclview->widget(), env.advQr().Qr_vCard);
+    EXPECT_FALSE(env.advQr().ADV_QR_Var_loading);
 }
 
 TEST_F(AdvQrMode, TypeButtonsSitThreeToARowAndSendTheirTitles)
 {
-    QPushButton *contact = c->advQr().QR_Type_Buttons.at(11);
+    QPushButton *contact = env.advQr().QR_Type_Buttons.at(11);
     ASSERT_EQ(contact->text(), QStringLiteral("Contact"));
     auto *grid = qobject_cast<QGridLayout *>(contact->parentWidget()->layout());
     ASSERT_NE(grid, nullptr);
@@ -103,57 +102,57 @@ TEST_F(AdvQrMode, TypeButtonsSitThreeToARowAndSendTheirTitles)
     EXPECT_EQ(row, 3);
     EXPECT_EQ(column, 2);
 
-    c->advQr().QR_Type_Buttons.at(25)->click();   // "WIFI"
-    EXPECT_EQ(c->advQr().Selected_Qr_Category->text(), QStringLiteral("WIFI"));
-    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_Wifi);
+    env.advQr().QR_Type_Buttons.at(25)->click();   // "WIFI"
+    EXPECT_EQ(env.advQr().Selected_Qr_Category->text(), QStringLiteral("WIFI"));
+    EXPECT_EQ(env.advQr().QR_Input_sclview->widget(), env.advQr().Qr_Wifi);
     contact->click();
-    EXPECT_EQ(c->advQr().QR_Input_sclview->widget(), c->advQr().Qr_vCard);
-    EXPECT_TRUE(c->advQr().Qr_Wifi->isHidden());   // back in the holder
+    EXPECT_EQ(env.advQr().QR_Input_sclview->widget(), env.advQr().Qr_vCard);
+    EXPECT_TRUE(env.advQr().Qr_Wifi->isHidden());   // back in the holder
 }
 
 TEST_F(AdvQrMode, TextPanelTypesBuildThePayload)
 {
-    c->advQr().Qr_Text->Call_Value_field->setText(QStringLiteral(" 555 0100 "));
-    c->advQr().QR_Text_Clicked(QStringLiteral("Call"));
-    EXPECT_EQ(c->advQr().Qr_Text->heading_label->text(), QStringLiteral("Enter the Phone number to generate QR code:"));
-    EXPECT_FALSE(c->advQr().Qr_Text->Call_Value_field->isHidden());
-    EXPECT_TRUE(c->advQr().Qr_Text->Open_Url_Btn->isHidden());
-    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel:5550100"));
+    env.advQr().Qr_Text->Call_Value_field->setText(QStringLiteral(" 555 0100 "));
+    env.advQr().QR_Text_Clicked(QStringLiteral("Call"));
+    EXPECT_EQ(env.advQr().Qr_Text->heading_label->text(), QStringLiteral("Enter the Phone number to generate QR code:"));
+    EXPECT_FALSE(env.advQr().Qr_Text->Call_Value_field->isHidden());
+    EXPECT_TRUE(env.advQr().Qr_Text->Open_Url_Btn->isHidden());
+    EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("tel:5550100"));
     EXPECT_EQ(SEL_QR_DISPLAY_VALUE, QStringLiteral("Phone Number : \n\n 555 0100 "));
 
-    c->advQr().QR_Text_Clicked(QStringLiteral("URL"));
-    EXPECT_FALSE(c->advQr().Qr_Text->Open_Url_Btn->isHidden());
-    QTest::keyClicks(c->advQr().Qr_Text->URL_Value_field, QStringLiteral("example.org"));
-    EXPECT_EQ(c->advQr().adv_qr_final_value->toPlainText(), QStringLiteral("https://example.org"));
+    env.advQr().QR_Text_Clicked(QStringLiteral("URL"));
+    EXPECT_FALSE(env.advQr().Qr_Text->Open_Url_Btn->isHidden());
+    QTest::keyClicks(env.advQr().Qr_Text->URL_Value_field, QStringLiteral("example.org"));
+    EXPECT_EQ(env.advQr().adv_qr_final_value->toPlainText(), QStringLiteral("https://example.org"));
 
-    c->advQr().QR_Text_Clicked(QStringLiteral("Text"));
-    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
+    env.advQr().QR_Text_Clicked(QStringLiteral("Text"));
+    EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
     // A title outside the table leaves the payload and clears the summary.
-    c->advQr().QR_Text_Clicked(QStringLiteral("Nothing"));
-    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
+    env.advQr().QR_Text_Clicked(QStringLiteral("Nothing"));
+    EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("Sample Text"));
     EXPECT_TRUE(SEL_QR_DISPLAY_VALUE.isEmpty());
 }
 
 TEST_F(AdvQrMode, EmptyPayloadShowsTheErrorOnlyInThisMode)
 {
-    c->advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral(" \n "));
+    env.advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral(" \n "));
     Barcode_Setting_Or_Designing_Mode = 0;
-    c->advQr().QR_Text_Clicked(QStringLiteral("Text"));
-    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral(""));
-    EXPECT_TRUE(c->advQr().ADV_QR_barcode_error_label->isHidden());   // other modes draw nothing
+    env.advQr().QR_Text_Clicked(QStringLiteral("Text"));
+    EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral(""));
+    EXPECT_TRUE(env.advQr().ADV_QR_barcode_error_label->isHidden());   // other modes draw nothing
 
     Barcode_Setting_Or_Designing_Mode = 2;
     form_is_loading = true;
-    c->advQr().DRAW_ADV_QR_With_All_Init();
-    EXPECT_TRUE(c->advQr().ADV_QR_barcode_error_label->isHidden());
+    env.advQr().DRAW_ADV_QR_With_All_Init();
+    EXPECT_TRUE(env.advQr().ADV_QR_barcode_error_label->isHidden());
     form_is_loading = false;
-    c->advQr().DRAW_ADV_QR_With_All_Init();
-    EXPECT_FALSE(c->advQr().ADV_QR_barcode_error_label->isHidden());
-    EXPECT_FALSE(c->advQr().QR_barcodeImage->hasPicture());
+    env.advQr().DRAW_ADV_QR_With_All_Init();
+    EXPECT_FALSE(env.advQr().ADV_QR_barcode_error_label->isHidden());
+    EXPECT_FALSE(env.advQr().QR_barcodeImage->hasPicture());
 
-    c->advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral("hello"));   // the panel rebuilds at once
-    EXPECT_EQ(c->advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("hello"));
-    EXPECT_TRUE(c->advQr().ADV_QR_barcode_error_label->isHidden());
+    env.advQr().Qr_Text->Text_Field->setPlainText(QStringLiteral("hello"));   // the panel rebuilds at once
+    EXPECT_EQ(env.advQr().Get_Adv_QR_Final_Str_Value(), QStringLiteral("hello"));
+    EXPECT_TRUE(env.advQr().ADV_QR_barcode_error_label->isHidden());
 }
 
 } // namespace
@@ -164,7 +163,7 @@ namespace {
 TEST_F(AdvQrMode, NumbersThatAreNoneAreRefusedWithAMessage)
 {
     Barcode_Setting_Or_Designing_Mode = 2;
-    AdvQrController &q = c->advQr();
+    AdvQrController &q = env.advQr();
     const struct {
         const char *title;
         QLineEdit *field;

@@ -10,6 +10,7 @@
 #include "advqr/Qr_Sms_View_Panel.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "advqr/Qr_Wifi_View_Panel.h"
+#include "app/SKTWindowController.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
 #include "advqr/AdvQrGlobals.h"

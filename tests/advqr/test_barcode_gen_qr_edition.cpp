@@ -6,7 +6,6 @@
 #include "advqr/QrPayload.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "advqr/Qr_Wifi_View_Panel.h"
-#include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Edition.h"
 #include "core/SymbolGlobals.h"
@@ -50,8 +49,8 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         qrPage = std::make_unique<QWidget>();
-        c->advQr().buildAdvancedQrPanel(qrPage.get());   // the input panels the editor shows
-        g = &c->barcodeGen();
+        env.advQr().buildAdvancedQrPanel(qrPage.get());   // the input panels the editor shows
+        g = &env.barcodeGen();
         object = std::make_shared<SKTBarcode>();
         object->value_font_val = object->header_font_val = object->footer_font_val = QFont(QStringLiteral("DejaVu Sans"), 10);
         object->two_d_font_val = QStringLiteral("Tagora payload");

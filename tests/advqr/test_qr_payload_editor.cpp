@@ -3,6 +3,8 @@
 // mode's own fields and panel given back when the editor closes.
 
 #include "AdvQrFixture.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
 #include "QrPayloadSamples.h"
 
 #include "advqr/Edit_ADV_QR_Type.h"
@@ -12,7 +14,7 @@
 #include "advqr/Qr_Text_View_Panel.h"
 #include "advqr/Qr_Wifi_View_Panel.h"
 #include "advqr/Qr_vCard_View_Panel.h"
-#include "design/DesignController.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/BarcodePanel.h"
 #include "model/SKTGraphic.h"
@@ -44,13 +46,13 @@ protected:
     {
         AdvQrFixture::SetUp();
         designPage = std::make_unique<QWidget>();
-        c->design().buildDesigningPanel(designPage.get());
+        workAreaOf(env.design()).buildDesigningPanel(designPage.get());
         Resource_Path = platform::resourceFolder();
         Barcode_Setting_Or_Designing_Mode = 1;
     }
     void TearDown() override
     {
-        c->design().Canvas_Selection = nullptr;
+        selectionOf(env.design()).Canvas_Selection = nullptr;
         designPage.reset();
         AdvQrFixture::TearDown();
     }
@@ -65,8 +67,8 @@ protected:
         o->AQR_Category = type;
         o->two_d_font_val = o->AQR_Final_Value = payload;
         o->AQR_Display_value = summary;
-        c->design().Canvas_Selection = [o] { return SKTGraphicList{o}; };
-        c->design().Set_Selected_Graphic(o);
+        selectionOf(env.design()).Canvas_Selection = [o] { return SKTGraphicList{o}; };
+        selectionOf(env.design()).Set_Selected_Graphic(o);
         return o;
     }
     // The object's "Edit QR value" button, with the user's work inside the editor.
@@ -76,7 +78,7 @@ protected:
             work();
             return dialog.result();
         };
-        c->design().sidebar().barcodePanel()->Edit_Adv_QR_Value_Clicked();
+        sidebarOf(env.design()).barcodePanel()->Edit_Adv_QR_Value_Clicked();
     }
     QPushButton *typeButton(const QString &title)
     {

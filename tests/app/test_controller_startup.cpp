@@ -3,6 +3,9 @@
 #include "core/Globals.h"
 #include "core/Edition.h"
 #include "core/UserFolders.h"
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "model/SKTDocument.h"
 #include "platform/Files.h"
 #include "platform/Plist.h"
@@ -58,9 +61,9 @@ TEST(ControllerStartup, InitSetsTheSharedState)
     EXPECT_EQ(c->Allowd_Image_fileTypes.first(), QStringLiteral("jpg"));
     EXPECT_FALSE(c->no_image.isNull());
     EXPECT_FALSE(c->barcode_sample_img.isNull());
-    ASSERT_NE(c->design().Front_card_Prop, nullptr);
-    EXPECT_EQ(c->design().Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
-    EXPECT_DOUBLE_EQ(c->design()._zoomFactor, 1.0);
+    ASSERT_NE(cardOf(c->design()).Front_card_Prop, nullptr);
+    EXPECT_EQ(cardOf(c->design()).Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
+    EXPECT_DOUBLE_EQ(workAreaOf(c->design())._zoomFactor, 1.0);
 }
 
 TEST(ControllerStartup, OnlyOneControllerIsMade)
@@ -198,16 +201,16 @@ TEST(ControllerStartup, DocumentCanvasSizeIsObserved)
     testsupport::AppEnvironment env;
     SKTWindowController *c = env.controller();
     env.document()->setCanvasSize(QSizeF(100, 50));
-    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(100, 50));
+    EXPECT_EQ(workAreaOf(c->design()).canvasFrameSize, QSizeF(100, 50));
     SKTDocument other;
     c->setDocument(&other);
     env.document()->setCanvasSize(QSizeF(10, 10));   // the old document is no longer observed
-    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(100, 50));
+    EXPECT_EQ(workAreaOf(c->design()).canvasFrameSize, QSizeF(100, 50));
     other.setCanvasSize(QSizeF(284, 284));
-    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(284, 284));
+    EXPECT_EQ(workAreaOf(c->design()).canvasFrameSize, QSizeF(284, 284));
     c->setDocument(nullptr);
     other.setCanvasSize(QSizeF(1, 1));
-    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(284, 284));
+    EXPECT_EQ(workAreaOf(c->design()).canvasFrameSize, QSizeF(284, 284));
     EXPECT_EQ(SKTDocument::canvasSize_size_val(true, QSizeF(5, 5)), QSizeF(284, 284));
     EXPECT_EQ(SKTDocument::canvasSize_size_val(false, QSizeF(5, 5)), QSizeF(5, 5));
 }

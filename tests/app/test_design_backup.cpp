@@ -5,6 +5,10 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Edition.h"
 #include "core/Mode.h"
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "data/ColumnTableModel.h"
@@ -12,7 +16,6 @@
 #include "data/Import_Excel.h"
 #include "data/View_All_Used_Data.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "model/ObjectArchive.h"
@@ -46,13 +49,13 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
-        c->design().buildDesigningPanel(page.get());
+        workAreaOf(c->design()).buildDesigningPanel(page.get());
         Barcode_Setting_Or_Designing_Mode = 1;
     }
     // A button of the Designing mode's source page, by its outlet name.
     QPushButton *sourceButton(const char *name)
     {
-        return testsupport::pageControl<QPushButton>(c->design().sidebar().datasource_tab, name);
+        return testsupport::pageControl<QPushButton>(sidebarOf(c->design()).datasource_tab, name);
     }
     void TearDown() override
     {
@@ -85,7 +88,7 @@ protected:
     QStringList rows()
     {
         QStringList out;
-        for (const auto &row : c->design().records().Fill_List_Data_RHS)
+        for (const auto &row : recordsOf(c->design()).Fill_List_Data_RHS)
             out << row.value(QStringLiteral("Value"));
         return out;
     }
@@ -102,14 +105,14 @@ TEST_F(DesignBackup, RestoringBringsBackTheSavedTextsInTheirOrder)
     testsupport::ResponderScope responder;
     put({text(QStringLiteral("front")), text(QStringLiteral("middle")), text(QStringLiteral("back"))});
     ASSERT_TRUE(c->Set_Front_Back_Value_To_Print_Export_Mail());
-    EXPECT_EQ(c->design().Graphics_array_Batch.size(), 3);
+    EXPECT_EQ(cardOf(c->design()).Graphics_array_Batch.size(), 3);
     // A batch job writes its records into the objects.
-    for (const auto &g : c->design().Graphics_array_Batch)
+    for (const auto &g : cardOf(c->design()).Graphics_array_Batch)
         g->Set_text_value(QStringLiteral("record 7"));
     ASSERT_TRUE(c->Create_Card_Design_Again());
     EXPECT_EQ(texts(), (QStringList{QStringLiteral("front"), QStringLiteral("middle"), QStringLiteral("back")}));
     // New objects: the filled ones are gone.
-    EXPECT_NE(doc().graphics().first(), c->design().Graphics_array_Batch.first());
+    EXPECT_NE(doc().graphics().first(), cardOf(c->design()).Graphics_array_Batch.first());
     // It can be restored again from the same copy.
     doc().graphics().first()->Set_text_value(QStringLiteral("changed"));
     ASSERT_TRUE(c->Create_Card_Design_Again());
@@ -123,7 +126,7 @@ TEST_F(DesignBackup, OutsideTheDesigningModeNothingHappens)
     for (int mode : {0, 2}) {
         Barcode_Setting_Or_Designing_Mode = mode;
         EXPECT_TRUE(c->Set_Front_Back_Value_To_Print_Export_Mail());
-        EXPECT_FALSE(c->design().Graphics_array_Batch_Front_Bkup.has_value());
+        EXPECT_FALSE(cardOf(c->design()).Graphics_array_Batch_Front_Bkup.has_value());
         doc().graphics().first()->Set_text_value(QStringLiteral("edited"));
         EXPECT_TRUE(c->Create_Card_Design_Again());
         EXPECT_EQ(texts(), QStringList{QStringLiteral("edited")});
@@ -143,11 +146,11 @@ TEST_F(DesignBackup, AnObjectThatCannotBeArchivedStopsTheJob)
         return archive;
     };
     EXPECT_FALSE(c->Create_Design_Backup_Array());
-    EXPECT_EQ(c->design().Graphics_array_Batch_Front_Bkup->count(), 1);
-    c->design().Graphics_array_Batch.clear();
+    EXPECT_EQ(cardOf(c->design()).Graphics_array_Batch_Front_Bkup->count(), 1);
+    cardOf(c->design()).Graphics_array_Batch.clear();
     EXPECT_FALSE(c->Set_Front_Back_Value_To_Print_Export_Mail());
     EXPECT_EQ(responder->alerts.size(), 1);
-    EXPECT_TRUE(c->design().Graphics_array_Batch.isEmpty()) << "the job gets nothing to fill";
+    EXPECT_TRUE(cardOf(c->design()).Graphics_array_Batch.isEmpty()) << "the job gets nothing to fill";
     EXPECT_EQ(doc().graphics(), objects) << "the canvas is as it was";
 }
 
@@ -166,9 +169,9 @@ TEST_F(DesignBackup, AnArchiveThatCannotBeReadKeepsTheCanvas)
     EXPECT_EQ(responder->alerts.size(), 1);
     // A real archive holding a value that cannot be decoded counts as unreadable too.
     c->Backup_Unarchive_Graphic = nullptr;
-    QList<ObjectArchive> archives = c->design().Graphics_array_Batch_Front_Bkup->archives();
+    QList<ObjectArchive> archives = cardOf(c->design()).Graphics_array_Batch_Front_Bkup->archives();
     archives[1].append(QStringLiteral("Text_Value"), ObjectArchive::Broken{QStringLiteral("torn")});
-    c->design().Graphics_array_Batch_Front_Bkup = DesignSnapshot::fromArchives(archives);
+    cardOf(c->design()).Graphics_array_Batch_Front_Bkup = DesignSnapshot::fromArchives(archives);
     EXPECT_FALSE(c->Create_Card_Design_Again());
     EXPECT_EQ(doc().graphics(), before);
 }
@@ -182,7 +185,7 @@ TEST_F(DesignBackup, TheRecordListIsRefilledOnlyForANewCount)
     Total_Batch_Excel_Card = 5;
     c->Fill_List_Function();
     ASSERT_EQ(rows().size(), 5);
-    c->design().records().Fill_List_Data_RHS[2][QStringLiteral("Value")] = QStringLiteral("mark");
+    recordsOf(c->design()).Fill_List_Data_RHS[2][QStringLiteral("Value")] = QStringLiteral("mark");
     c->Fill_List_Thread_Call();
     EXPECT_EQ(rows().at(2), QStringLiteral("mark")) << "5 records, 5 rows: not refilled";
     Total_Batch_Excel_Card = 7;
@@ -195,15 +198,15 @@ TEST_F(DesignBackup, TheRecordListIsRefilledOnlyForANewCount)
     for (int i = 1; i <= 7; ++i)
         expected << QStringLiteral("Label %1").arg(i);
     EXPECT_EQ(rows(), expected);
-    EXPECT_EQ(c->design().records().Fill_List_RHS->model()->rowCount(), 7);
+    EXPECT_EQ(recordsOf(c->design()).Fill_List_RHS->model()->rowCount(), 7);
 }
 
 TEST_F(DesignBackup, MarkingARecordSelectsItAloneOrNothing)
 {
-    QTableView *list = c->design().records().Fill_List_RHS;
+    QTableView *list = recordsOf(c->design()).Fill_List_RHS;
     c->Mark_Fill_List_New_Selection_Design(0);   // an empty list: nothing
     EXPECT_FALSE(list->selectionModel()->hasSelection());
-    c->design().records().Fill_Record_List(4);
+    recordsOf(c->design()).Fill_Record_List(4);
     c->Mark_Fill_List_New_Selection_Design(2);
     QModelIndexList selected = list->selectionModel()->selectedRows();
     ASSERT_EQ(selected.size(), 1);
@@ -227,14 +230,14 @@ TEST_F(DesignBackup, OnlyTwoSelectedPicturesAreRefused)
     auto second = std::make_shared<SKTImage>();
     auto words = text(QStringLiteral("x"));
     SKTGraphicList selection{picture, words};
-    c->design().Canvas_Selection = [&selection] { return selection; };
+    selectionOf(c->design()).Canvas_Selection = [&selection] { return selection; };
     EXPECT_FALSE(c->Check_Multiple_Image_Selection(QStringLiteral("Crop")));
     EXPECT_TRUE(responder->alerts.isEmpty());
     selection = {picture, words, second};
     EXPECT_TRUE(c->Check_Multiple_Image_Selection(QStringLiteral("Crop")));
     EXPECT_EQ(responder->alertMessages(),
               QStringList{QStringLiteral("\nPlease select only one image control to 'Crop Image'.")});
-    c->design().Canvas_Selection = nullptr;
+    selectionOf(c->design()).Canvas_Selection = nullptr;
 }
 
 TEST_F(DesignBackup, OnlyAFolderExists)
@@ -259,8 +262,8 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("PK");
         workbook = f.fileName();
-        c->design().sidebar().Source_Type_List()->clear();
-        c->design().sidebar().Source_Type_List()->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
+        sidebarOf(c->design()).Source_Type_List()->clear();
+        sidebarOf(c->design()).Source_Type_List()->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
         QComboBox *window = c->barcodeGen().Data_source_type;
         window->clear();
         window->addItems({QStringLiteral("Manual"), QStringLiteral("Series"), QStringLiteral("Excel")});
@@ -278,9 +281,9 @@ protected:
     {
         Import_Excel::defaultInstance()->runner = [this, answer, rowCount](const QString &mode, const QString &) {
             importMode = mode;
-            c->design().records().Linked_Sheet.rows.clear();
+            recordsOf(c->design()).Linked_Sheet.rows.clear();
             for (int i = 0; i < rowCount; ++i)
-                c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("r%1").arg(i)}});
+                recordsOf(c->design()).Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("r%1").arg(i)}});
             return answer;
         };
     }
@@ -292,7 +295,7 @@ protected:
 TEST_F(WorkbookLink, NoKeepsEverything)
 {
     testsupport::ResponderScope responder;
-    c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
+    recordsOf(c->design()).Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
     auto bound = columnBound(QStringLiteral("T_1"));
     put({bound});
     importAnswers(1, 3);
@@ -303,18 +306,18 @@ TEST_F(WorkbookLink, NoKeepsEverything)
     EXPECT_TRUE(responder->alerts.first().message.contains(QStringLiteral("Do you want to continue with new Excel file?")));
     EXPECT_TRUE(importMode.isEmpty()) << "the import was not opened";
     EXPECT_EQ(bound->data_source_type, 2);
-    EXPECT_EQ(c->design().records().Linked_Sheet.rows.size(), 1);
+    EXPECT_EQ(recordsOf(c->design()).Linked_Sheet.rows.size(), 1);
     EXPECT_FALSE(Excel_Binding_Use);
 }
 
 TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
 {
     testsupport::ResponderScope responder;
-    c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
+    recordsOf(c->design()).Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("old")}});
     auto plain = columnBound(QStringLiteral("T_1"));
     auto kept = columnBound(QStringLiteral("Fup_T_2"));
     put({plain, kept});
-    c->design().sidebar().Source_Type_List()->removeItem(2);   // "Excel" comes back with the link
+    sidebarOf(c->design()).Source_Type_List()->removeItem(2);   // "Excel" comes back with the link
     importAnswers(1, 3);
     responder->openAnswers = {QStringList{workbook}};
     responder->alertAnswers = {QStringLiteral("Yes")};
@@ -326,8 +329,8 @@ TEST_F(WorkbookLink, YesWithRowsUnbindsTheColumnsButKeptOnes)
     EXPECT_EQ(plain->batch_list_index, -1);
     EXPECT_EQ(kept->data_source_type, 2);
     EXPECT_EQ(kept->excel_col_indx, 2);
-    EXPECT_EQ(testsupport::pageControl<QLineEdit>(c->design().sidebar().datasource_tab, "excel_path_field")->text(), workbook);
-    EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 3);
+    EXPECT_EQ(testsupport::pageControl<QLineEdit>(sidebarOf(c->design()).datasource_tab, "excel_path_field")->text(), workbook);
+    EXPECT_EQ(sidebarOf(c->design()).Source_Type_List()->count(), 3);
     EXPECT_TRUE(sourceButton("view_excel_btn")->isEnabled());
     EXPECT_TRUE(Excel_Binding_Use);
     EXPECT_EQ(Excel_Source_Path, workbook);
@@ -338,7 +341,7 @@ TEST_F(WorkbookLink, DiscardingTheLinkRefreshesTheRecordList)
     if (ONLY_QR_MODE)
         GTEST_SKIP() << "this edition shows no record list";
     testsupport::ResponderScope responder;
-    RecordBinding &records = c->design().records();
+    RecordBinding &records = recordsOf(c->design());
     for (int i = 0; i < 25; ++i)
         records.Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("r%1").arg(i)}});
     put({columnBound(QStringLiteral("T_1"))});
@@ -357,7 +360,7 @@ TEST_F(WorkbookLink, AnImportWithoutRowsTakesExcelFromBothCombos)
     importAnswers(1, 0);
     responder->openAnswers = {QStringList{workbook}};
     c->Browse_excel_Btn_Clicked();
-    EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 2);
+    EXPECT_EQ(sidebarOf(c->design()).Source_Type_List()->count(), 2);
     EXPECT_EQ(c->barcodeGen().Data_source_type->count(), 2);
     EXPECT_FALSE(sourceButton("view_excel_btn")->isEnabled());
     EXPECT_FALSE(Excel_Binding_Use);
@@ -372,7 +375,7 @@ TEST_F(WorkbookLink, BadPathsAndUnreadableWorkbooksChangeNothing)
     EXPECT_EQ(responder->alertMessages(), (QStringList{QStringLiteral("\nPlease select valid file path."),
                                                        QStringLiteral("\nEither file is corrupted or selected file contains invalid characters.")}));
     EXPECT_EQ(responder->modalCount, 0);
-    EXPECT_EQ(c->design().sidebar().Source_Type_List()->count(), 3);
+    EXPECT_EQ(sidebarOf(c->design()).Source_Type_List()->count(), 3);
     EXPECT_FALSE(Excel_Binding_Use);
     ASSERT_EQ(responder->openRequests.size(), 2);
     EXPECT_TRUE(responder->openRequests.first().extensions.contains(QStringLiteral("xlsx")));
@@ -385,7 +388,7 @@ TEST_F(WorkbookLink, ViewingWithoutRowsSaysSo)
     sourceButton("view_excel_btn")->setEnabled(true);
     sourceButton("view_excel_btn")->click();
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nThere is no excel data to view.")});
-    c->design().records().Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
+    recordsOf(c->design()).Linked_Sheet.rows.append({{QStringLiteral("Column1"), QStringLiteral("x")}});
     c->View_Excel_Btn_Clicked();
     EXPECT_EQ(responder->modalCount, 1) << "the linked rows' viewer opened";
 }
@@ -438,12 +441,12 @@ TEST_F(RealWorkbookLink, TickedColumnsLinkAndABrokenWorkbookKeepsTheLink)
     answerPicker(responder, {0, 2});
     responder->openAnswers = {QStringList{staff}};
     sourceButton("excel_browse_btn")->click();
-    QLineEdit *path = testsupport::pageControl<QLineEdit>(c->design().sidebar().datasource_tab, "excel_path_field");
+    QLineEdit *path = testsupport::pageControl<QLineEdit>(sidebarOf(c->design()).datasource_tab, "excel_path_field");
     EXPECT_EQ(path->text(), staff);
     EXPECT_TRUE(Excel_Binding_Use);
-    EXPECT_EQ(c->design().records().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Code"), QStringLiteral("Date")}));
-    EXPECT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
-    EXPECT_EQ(c->design().records().Get_sel_row_col_value_of_Excel(-1, 1), QString()) << "no record -1";
+    EXPECT_EQ(recordsOf(c->design()).Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Code"), QStringLiteral("Date")}));
+    EXPECT_EQ(recordsOf(c->design()).Calculate_Excel_table_rows(), 4);
+    EXPECT_EQ(recordsOf(c->design()).Get_sel_row_col_value_of_Excel(-1, 1), QString()) << "no record -1";
     // View shows both columns and the counts.
     ASSERT_TRUE(sourceButton("view_excel_btn")->isEnabled());
     sourceButton("view_excel_btn")->click();
@@ -481,7 +484,7 @@ TEST_F(RealWorkbookLink, TickedColumnsLinkAndABrokenWorkbookKeepsTheLink)
     EXPECT_EQ(responder->alerts.last().message.trimmed(),
               QStringLiteral("Either file is corrupted or selected file contains invalid characters."));
     EXPECT_EQ(path->text(), staff);
-    EXPECT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
+    EXPECT_EQ(recordsOf(c->design()).Calculate_Excel_table_rows(), 4);
     EXPECT_EQ(Excel_Source_Path, staff);
 }
 
@@ -494,17 +497,17 @@ TEST_F(RealWorkbookLink, ABoundTextListsTheRecordsAndTheRecordShowsItsColumn)
     answerPicker(responder, {0, 2});
     responder->openAnswers = {QStringList{staff}};
     sourceButton("excel_browse_btn")->click();
-    ASSERT_EQ(c->design().records().Calculate_Excel_table_rows(), 4);
+    ASSERT_EQ(recordsOf(c->design()).Calculate_Excel_table_rows(), 4);
     // A text bound to Code: one record per linked row.
     auto bound = text(QStringLiteral("code"), QStringLiteral("T_9"));
     bound->data_source_type = 2;
     bound->excel_col_indx = 1;
     bound->excel_binding = true;
     put({bound});
-    c->design().records().Check_Series_Or_Excel_Use_or_not();
+    recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
     EXPECT_EQ(Total_Batch_Excel_Card, 4);
-    c->design().records().Fill_Record_List(Total_Batch_Excel_Card);
-    QAbstractItemModel *list = c->design().records().Fill_List_RHS->model();
+    recordsOf(c->design()).Fill_Record_List(Total_Batch_Excel_Card);
+    QAbstractItemModel *list = recordsOf(c->design()).Fill_List_RHS->model();
     ASSERT_EQ(list->rowCount(), 4);
     EXPECT_EQ(list->index(3, 0).data().toString(), QStringLiteral("Label 4"));
     // Double-clicking a record shows the data the design uses: the Code column.
@@ -515,10 +518,10 @@ TEST_F(RealWorkbookLink, ABoundTextListsTheRecordsAndTheRecordShowsItsColumn)
             headers << m->headerData(col, Qt::Horizontal).toString();
         return dialog.result();
     };
-    c->design().records().Fill_List_RHS->selectRow(1);
+    recordsOf(c->design()).Fill_List_RHS->selectRow(1);
     c->barcodeMode().doubleClick_Fil_List_RHS();
     EXPECT_EQ(headers, (QStringList{QStringLiteral("Row"), QStringLiteral("Code(Excel)")}));
     // The record fill puts row 3's code into the text.
-    c->design().records().Set_data_table_value_to_card(2, QStringLiteral("1"), false);
+    recordsOf(c->design()).Set_data_table_value_to_card(2, QStringLiteral("1"), false);
     EXPECT_EQ(bound->Text_Value, QStringLiteral("C3"));
 }

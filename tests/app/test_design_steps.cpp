@@ -4,10 +4,13 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Units.h"
-#include "design/DesignController.h"
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/ToolPalette.h"
+#include "design/UndoStacks.h"
 #include "design/panels/CardInfoPanel.h"
 #include "design/panels/CardSizePanel.h"
 #include "design/panels/DataSourcePanel.h"
@@ -40,7 +43,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(c->window()));
         c->Designing_Mode_Select();
         Measument_Unit_Is = last_unit_val = 2;
-        d().Record_Design_As_Started();
+        undoStacksOf(d()).Record_Design_As_Started();
     }
     void TearDown() override
     {
@@ -48,7 +51,7 @@ protected:
             c->window()->hide();
     }
     DesignController &d() { return c->design(); }
-    PropertySidebar &sidebar() { return d().sidebar(); }
+    PropertySidebar &sidebar() { return sidebarOf(d()); }
     SKTGraphicList objects() { return c->document()->graphics(); }
     // Replaces a field's text as a user does: focus, select all, type.
     static void typeInto(QWidget *field, const QString &text)
@@ -65,58 +68,58 @@ protected:
 
 TEST_F(DesignSteps, TypingIsOneStepWhenTheEditingEndsAndAMoveAfterItIsAnother)
 {
-    d().tool_palette->Text_Tool_btn->click();
+    workAreaOf(d()).tool_palette->Text_Tool_btn->click();
     ASSERT_EQ(objects().size(), 1);
     const QRectF placed = objects().first()->bounds();
-    const int steps = d().Get_Undo_Count();
+    const int steps = undoStacksOf(d()).Get_Undo_Count();
     sidebar().sett_tab->setCurrentWidget(sidebar().datasource_tab);
     QPlainTextEdit *editor = sidebar().dataSourcePanel()->Text_value_Edit;
     typeInto(editor, QStringLiteral("Hello"));
     ASSERT_TRUE(editor->hasFocus());
     EXPECT_EQ(objects().first()->Text_Value, QStringLiteral("Hello"));
-    EXPECT_EQ(d().Get_Undo_Count(), steps);   // no step per keystroke
-    d().Graphic_View()->setFocus();            // the editing ends
-    EXPECT_EQ(d().Get_Undo_Count(), steps + 1);
+    EXPECT_EQ(undoStacksOf(d()).Get_Undo_Count(), steps);   // no step per keystroke
+    workAreaOf(d()).Graphic_View()->setFocus();            // the editing ends
+    EXPECT_EQ(undoStacksOf(d()).Get_Undo_Count(), steps + 1);
 
     // A move, recorded as the canvas records it.
     objects().first()->setBounds(placed.translated(40, 25));
-    d().Insert_In_Undo_Redo();
-    d().editing().Undo_btn->click();
+    undoStacksOf(d()).Insert_In_Undo_Redo();
+    editingOf(d()).Undo_btn->click();
     ASSERT_EQ(objects().size(), 1);
     EXPECT_EQ(objects().first()->bounds(), placed);
     EXPECT_EQ(objects().first()->Text_Value, QStringLiteral("Hello"));
-    d().editing().Undo_btn->click();
+    editingOf(d()).Undo_btn->click();
     ASSERT_EQ(objects().size(), 1);
     EXPECT_EQ(objects().first()->Text_Value, QStringLiteral("Text here"));
 }
 
 TEST_F(DesignSteps, UndoWhileStillTypingTakesBackTheTyping)
 {
-    d().tool_palette->Text_Tool_btn->click();
+    workAreaOf(d()).tool_palette->Text_Tool_btn->click();
     ASSERT_EQ(objects().size(), 1);
     sidebar().sett_tab->setCurrentWidget(sidebar().datasource_tab);
     QPlainTextEdit *editor = sidebar().dataSourcePanel()->Text_value_Edit;
     typeInto(editor, QStringLiteral("Draft"));
     ASSERT_TRUE(editor->hasFocus());
-    d().Undo_Clicked();   // Undo from the menu keeps the focus where it is
+    undoStacksOf(d()).Undo_Clicked();   // Undo from the menu keeps the focus where it is
     ASSERT_EQ(objects().size(), 1);
     EXPECT_EQ(objects().first()->Text_Value, QStringLiteral("Text here"));
-    d().Redo_Clicked();
+    undoStacksOf(d()).Redo_Clicked();
     EXPECT_EQ(objects().first()->Text_Value, QStringLiteral("Draft"));
 }
 
 TEST_F(DesignSteps, TheContentColourOntoTheTextsIsOneStep)
 {
-    d().tool_palette->Text_Tool_btn->click();
+    workAreaOf(d()).tool_palette->Text_Tool_btn->click();
     ASSERT_EQ(objects().size(), 1);
     const QColor before = objects().first()->txt_clr;
     ASSERT_NE(before, QColor(Qt::red));
     sidebar().Show_RHS_Properties(nullptr);
-    const int steps = d().Get_Undo_Count();
+    const int steps = undoStacksOf(d()).Get_Undo_Count();
     sidebar().cardInfoPanel()->All_Text_clr->chooseColor(Qt::red);
     EXPECT_EQ(objects().first()->txt_clr, QColor(Qt::red));
-    EXPECT_EQ(d().Get_Undo_Count(), steps + 1);
-    d().editing().Undo_btn->click();
+    EXPECT_EQ(undoStacksOf(d()).Get_Undo_Count(), steps + 1);
+    editingOf(d()).Undo_btn->click();
     ASSERT_EQ(objects().size(), 1);
     EXPECT_EQ(objects().first()->txt_clr, before);
 }
@@ -126,8 +129,8 @@ TEST_F(DesignSteps, ACardSizeTheCanvasCannotShowIsRefusedAndANewSizeIsOneStep)
     sidebar().Show_RHS_Properties(nullptr);
     sidebar().sett_tab->setCurrentWidget(sidebar().card_size_tab);
     CardSizePanel *size = sidebar().cardSizePanel();
-    const QSizeF before = d().canvasFrameSize;
-    const int steps = d().Get_Undo_Count();
+    const QSizeF before = workAreaOf(d()).canvasFrameSize;
+    const int steps = undoStacksOf(d()).Get_Undo_Count();
     struct Case {
         QString width, height, message;
     };
@@ -143,9 +146,9 @@ TEST_F(DesignSteps, ACardSizeTheCanvasCannotShowIsRefusedAndANewSizeIsOneStep)
         size->apply_size_btn->click();
         ASSERT_EQ(responder->alertMessages().size(), 1);
         EXPECT_EQ(responder->alertMessages().first().trimmed(), k.message);
-        EXPECT_EQ(d().canvasFrameSize, before);
-        EXPECT_EQ(d().Front_card_Prop->Card_Size, before);
-        EXPECT_EQ(d().Get_Undo_Count(), steps);
+        EXPECT_EQ(workAreaOf(d()).canvasFrameSize, before);
+        EXPECT_EQ(cardOf(d()).Front_card_Prop->Card_Size, before);
+        EXPECT_EQ(undoStacksOf(d()).Get_Undo_Count(), steps);
         // The fields show the card's size again.
         EXPECT_NEAR(size->width_Text->text().toDouble() * 2.834645669291, before.width(), 0.05);
     }
@@ -153,15 +156,15 @@ TEST_F(DesignSteps, ACardSizeTheCanvasCannotShowIsRefusedAndANewSizeIsOneStep)
     typeInto(size->width_Text, QStringLiteral("50"));
     typeInto(size->height_Text, QStringLiteral("30"));
     size->apply_size_btn->click();
-    EXPECT_NEAR(d().canvasFrameSize.width(), 50 * 2.834645669291, 0.01);
-    EXPECT_NEAR(d().canvasFrameSize.height(), 30 * 2.834645669291, 0.01);
-    EXPECT_EQ(d().Get_Undo_Count(), steps + 1);
-    d().editing().Undo_btn->click();
-    EXPECT_EQ(d().canvasFrameSize, before);
-    EXPECT_EQ(d().Front_card_Prop->Card_Size, before);
+    EXPECT_NEAR(workAreaOf(d()).canvasFrameSize.width(), 50 * 2.834645669291, 0.01);
+    EXPECT_NEAR(workAreaOf(d()).canvasFrameSize.height(), 30 * 2.834645669291, 0.01);
+    EXPECT_EQ(undoStacksOf(d()).Get_Undo_Count(), steps + 1);
+    editingOf(d()).Undo_btn->click();
+    EXPECT_EQ(workAreaOf(d()).canvasFrameSize, before);
+    EXPECT_EQ(cardOf(d()).Front_card_Prop->Card_Size, before);
     EXPECT_NEAR(size->width_Text->text().toDouble() * 2.834645669291, before.width(), 0.05);
-    d().editing().Redo_btn->click();
-    EXPECT_NEAR(d().canvasFrameSize.width(), 50 * 2.834645669291, 0.01);
+    editingOf(d()).Redo_btn->click();
+    EXPECT_NEAR(workAreaOf(d()).canvasFrameSize.width(), 50 * 2.834645669291, 0.01);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "core/SymbolGlobals.h"
 #include "core/UserFolders.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
 #include "model/DesignGlobals.h"
 #include "design/PropertySidebar.h"
 #include "platform/PictureView.h"
@@ -13,7 +15,6 @@
 #include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "design/DesignController.h"
 #include "model/SKTGraphic.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ std::shared_ptr<SKTGraphic> make(SKTGraphicClass kind) { return SKTGraphic::grap
 
 void select(SKTWindowController *c, const SKTGraphicList &objects)
 {
-    c->design().Canvas_Selection = [objects] { return objects; };
+    selectionOf(c->design()).Canvas_Selection = [objects] { return objects; };
 }
 
 void writeSeries(const QString &name, const QStringList &lines)
@@ -105,18 +106,18 @@ TEST(ComboDispatch, SeriesWithoutSeriesFiles)
     testsupport::AppEnvironment env(QString(), true);
     SKTWindowController *c = env.controller();
     Not_Draw_Only_Prop_Change = true;
-    c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
+    sidebarOf(c->design()).Source_Type_List()->setCurrentText(QStringLiteral("Series"));
     EXPECT_TRUE(responder->alerts.isEmpty());   // quiet while stored properties are loaded
     Not_Draw_Only_Prop_Change = false;
-    c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Manual"));
-    c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
+    sidebarOf(c->design()).Source_Type_List()->setCurrentText(QStringLiteral("Manual"));
+    sidebarOf(c->design()).Source_Type_List()->setCurrentText(QStringLiteral("Series"));
     EXPECT_EQ(responder->alertMessages(), QStringList{QStringLiteral("\nPlease create batch processing series first.")});
     EXPECT_FALSE(data_source_change_main);
-    auto *editor = testsupport::pageControl<QPlainTextEdit>(c->design().sidebar().datasource_tab, "Text_value_Edit");
+    auto *editor = testsupport::pageControl<QPlainTextEdit>(sidebarOf(c->design()).datasource_tab, "Text_value_Edit");
     EXPECT_TRUE(editor->isReadOnly());
-    c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Manual"));
+    sidebarOf(c->design()).Source_Type_List()->setCurrentText(QStringLiteral("Manual"));
     EXPECT_FALSE(editor->isReadOnly());
-    EXPECT_FALSE(c->design().sidebar().Source_Series_List()->isEnabled());
+    EXPECT_FALSE(sidebarOf(c->design()).Source_Series_List()->isEnabled());
 }
 
 TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
@@ -128,18 +129,18 @@ TEST(ComboDispatch, SeriesBindsTheSelectedTexts)
     locked->ctrl_is_locked = true;
     locked->Set_text_value(QStringLiteral("keep"));
     select(c, {unlocked, locked});
-    c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
-    ASSERT_GE(c->design().sidebar().Source_Series_List()->findText(QStringLiteral("Names")), 0);
-    c->design().sidebar().Source_Series_List()->setCurrentText(QStringLiteral("Names"));
+    sidebarOf(c->design()).Source_Type_List()->setCurrentText(QStringLiteral("Series"));
+    ASSERT_GE(sidebarOf(c->design()).Source_Series_List()->findText(QStringLiteral("Names")), 0);
+    sidebarOf(c->design()).Source_Series_List()->setCurrentText(QStringLiteral("Names"));
     EXPECT_EQ(unlocked->data_source_type, 1);
     EXPECT_EQ(unlocked->batch_list_name, QStringLiteral("Names"));
     EXPECT_EQ(unlocked->batch_list_index, 1);   // counts the "<--Select-->" item
     EXPECT_EQ(unlocked->Text_Value, QStringLiteral("Ada"));
     EXPECT_EQ(locked->Text_Value, QStringLiteral("keep"));
     // The placeholder changes nothing.
-    c->design().sidebar().Source_Series_List()->setCurrentIndex(0);
+    sidebarOf(c->design()).Source_Series_List()->setCurrentIndex(0);
     EXPECT_EQ(unlocked->batch_list_name, QStringLiteral("Names"));
-    c->design().Canvas_Selection = nullptr;
+    selectionOf(c->design()).Canvas_Selection = nullptr;
 }
 
 TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
@@ -150,8 +151,8 @@ TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
     writeSeries(QStringLiteral("Photos"), {QStringLiteral("/tmp/a.png"), QStringLiteral("/tmp/b.png")});
     const auto first = make(SKTGraphicClass::Image), second = make(SKTGraphicClass::Image);
     select(c, {first, second});
-    c->design().sidebar().Source_Type_List()->setCurrentText(QStringLiteral("Series"));
-    c->design().sidebar().Source_Series_List()->setCurrentText(QStringLiteral("Photos"));
+    sidebarOf(c->design()).Source_Type_List()->setCurrentText(QStringLiteral("Series"));
+    sidebarOf(c->design()).Source_Series_List()->setCurrentText(QStringLiteral("Photos"));
     EXPECT_EQ(first->data_source_type, 0);
     EXPECT_NE(second->Text_Value, QStringLiteral("/tmp/a.png"));
     ASSERT_FALSE(responder->alertMessages().isEmpty());
@@ -160,12 +161,12 @@ TEST(ComboDispatch, TwoSelectedPicturesAreNotBound)
     // One picture takes the series' first line as its path and text.
     responder->alerts.clear();
     select(c, {first});
-    c->design().sidebar().Source_Series_List()->setCurrentIndex(0);
-    c->design().sidebar().Source_Series_List()->setCurrentText(QStringLiteral("Photos"));
+    sidebarOf(c->design()).Source_Series_List()->setCurrentIndex(0);
+    sidebarOf(c->design()).Source_Series_List()->setCurrentText(QStringLiteral("Photos"));
     EXPECT_TRUE(responder->alerts.isEmpty());
     EXPECT_EQ(first->_file_path, QStringLiteral("/tmp/a.png"));
     EXPECT_EQ(first->Text_Value, QStringLiteral("/tmp/a.png"));
-    c->design().Canvas_Selection = nullptr;
+    selectionOf(c->design()).Canvas_Selection = nullptr;
 }
 
 TEST(ComboDispatch, BarcodeSeriesRowsStayInStep)
@@ -206,13 +207,13 @@ TEST(TextDispatch, TextObjectEditorKeeps250Characters)
     bound->data_source_type = 1;
     bound->Set_text_value(QStringLiteral("from series"));
     select(c, {manual, bound});
-    auto *editor = testsupport::pageControl<QPlainTextEdit>(c->design().sidebar().datasource_tab, "Text_value_Edit");
+    auto *editor = testsupport::pageControl<QPlainTextEdit>(sidebarOf(c->design()).datasource_tab, "Text_value_Edit");
     editor->setPlainText(QString(251, QLatin1Char('x')));
     emit platform::TextNotifications::instance().textDidChange(editor);
     EXPECT_EQ(editor->toPlainText().size(), 250);
     EXPECT_EQ(manual->Text_Value, QString(250, QLatin1Char('x')));
     EXPECT_EQ(bound->Text_Value, QStringLiteral("from series"));
-    c->design().Canvas_Selection = nullptr;
+    selectionOf(c->design()).Canvas_Selection = nullptr;
 }
 
 TEST(TextDispatch, TypingRedrawsThePreviewOnEveryKeystroke)

@@ -6,9 +6,10 @@
 #include "core/Edition.h"
 #include "core/Mode.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
 #include "design/PropertySidebar.h"
 #include "imagetools/Image_Library.h"
 #include "model/SKTDocument.h"
@@ -65,7 +66,7 @@ TEST_F(ExitFixture, DesigningModeWithBothFlagsAsksTwiceThenEnds)
     save_flag_barcode_mode = true;
     int modeAtSecond = -1;
     responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("No")};
-    d().commands().Exit_App();
+    commandsOf(d()).Exit_App();
     modeAtSecond = Barcode_Setting_Or_Designing_Mode;
     EXPECT_EQ(questions(), (QStringList{askDesign, askBarcode}));
     EXPECT_EQ(modeAtSecond, 0);
@@ -78,7 +79,7 @@ TEST_F(ExitFixture, FromBarcodeModeWithoutDesignChangesSwitchesWithoutAsking)
     c->Barcode_Mode_Select();
     save_flag_des_mode = false;
     save_flag_barcode_mode = false;
-    d().commands().Exit_App();
+    commandsOf(d()).Exit_App();
     EXPECT_TRUE(questions().isEmpty());
     EXPECT_EQ(int(Barcode_Setting_Or_Designing_Mode), 1);
     EXPECT_TRUE(platform::terminateRequested());
@@ -92,7 +93,7 @@ TEST_F(ExitFixture, FromAdvancedQrModeAsksOnlyAboutTheBarcode)
     save_flag_barcode_mode = true;
     save_flag_des_mode = false;
     responder->alertAnswers = {QStringLiteral("No")};
-    d().commands().Exit_App();
+    commandsOf(d()).Exit_App();
     EXPECT_EQ(questions(), QStringList{askBarcode});
     EXPECT_TRUE(platform::terminateRequested());
 }
@@ -104,7 +105,7 @@ TEST_F(ExitFixture, CancelInTheSecondPromptKeepsThatMode)
     save_flag_des_mode = true;
     save_flag_barcode_mode = true;
     responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("Cancel")};
-    d().commands().Exit_App();
+    commandsOf(d()).Exit_App();
     EXPECT_FALSE(platform::terminateRequested());
     EXPECT_EQ(int(Barcode_Setting_Or_Designing_Mode), 0);
     EXPECT_TRUE(save_flag_barcode_mode);
@@ -146,7 +147,7 @@ TEST_F(ExitFixture, EachAnswerToTheDesignsQuestion)
         QFile::remove(path);
         Project_File_Name = k.chosenPath ? path : QString();
         responder->alertAnswers = {k.answer};
-        d().commands().Exit_App();
+        commandsOf(d()).Exit_App();
         EXPECT_EQ(questions().value(0), askDesign);
         EXPECT_EQ(platform::terminateRequested(), k.ends);
         EXPECT_EQ(bool(save_flag_des_mode), k.savedFlag);
@@ -160,7 +161,7 @@ TEST_F(ExitFixture, TheWindowsCloseAfterADecidedExitIsNotAskedAgain)
     save_flag_des_mode = true;
     save_flag_barcode_mode = false;
     responder->alertAnswers = {QStringLiteral("No")};
-    d().commands().Exit_App();
+    commandsOf(d()).Exit_App();
     ASSERT_TRUE(platform::terminateRequested());
     // The program ends by closing its window: that close goes through without a second question.
     EXPECT_TRUE(c->window()->close());
@@ -173,7 +174,7 @@ TEST_F(ExitFixture, AFailedSaveStopsTheCommand)
     save_flag_des_mode = true;
     Project_File_Name.clear();
     responder->alertAnswers = {QStringLiteral("Yes")};   // the save panel is then cancelled
-    EXPECT_EQ(d().commands().Check_And_Show_Save_Message(true, true, QStringLiteral("N")), 0);
+    EXPECT_EQ(commandsOf(d()).Check_And_Show_Save_Message(true, true, QStringLiteral("N")), 0);
     EXPECT_TRUE(save_flag_des_mode);
 }
 
@@ -183,7 +184,7 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
     if (!ONLY_STD_MODE) {
         c->Advance_QR_Mode_Select();
         save_flag_barcode_mode = save_flag_des_mode = true;
-        EXPECT_EQ(d().commands().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
+        EXPECT_EQ(commandsOf(d()).Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
         EXPECT_TRUE(responder->alerts.isEmpty());
         EXPECT_TRUE(responder->saveRequests.isEmpty());
     }
@@ -192,7 +193,7 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
     Project_File_Name.clear();
     const QString path = QDir(env.dataHome()).filePath(QStringLiteral("saved.") + design_file_EXT);
     responder->saveAnswers = {path};
-    EXPECT_EQ(d().commands().Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
+    EXPECT_EQ(commandsOf(d()).Check_And_Show_Save_Message(false, false, QStringLiteral("S")), 1);
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_TRUE(questions().filter(askDesign).isEmpty());
 }
@@ -200,16 +201,16 @@ TEST_F(ExitFixture, SaveCategoryNeverAsks)
 TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
 {
     c->Designing_Mode_Select();
-    QCheckBox *fill = testsupport::pageControl<QCheckBox>(d().sidebar().card_bkgd_tab, "Card_fill_chk");
-    d().commands().Card_Prop_Clicked();
+    QCheckBox *fill = testsupport::pageControl<QCheckBox>(sidebarOf(d()).card_bkgd_tab, "Card_fill_chk");
+    commandsOf(d()).Card_Prop_Clicked();
     const bool fillBefore = fill->isChecked();
-    const QString styleBefore = d().Front_card_Prop->Card_fill_style;
-    const QString before = d().Front_card_Prop->Card_BG_Image_Path;
+    const QString styleBefore = cardOf(d()).Front_card_Prop->Card_fill_style;
+    const QString before = cardOf(d()).Front_card_Prop->Card_BG_Image_Path;
     const int modals = responder->modalCount;
-    d().commands().Card_Bckgrnd_Clicked();   // the library is cancelled: no answer scripted
+    commandsOf(d()).Card_Bckgrnd_Clicked();   // the library is cancelled: no answer scripted
     EXPECT_EQ(fill->isChecked(), fillBefore);
-    EXPECT_EQ(d().Front_card_Prop->Card_fill_style, styleBefore);
-    EXPECT_EQ(d().Front_card_Prop->Card_BG_Image_Path, before);
+    EXPECT_EQ(cardOf(d()).Front_card_Prop->Card_fill_style, styleBefore);
+    EXPECT_EQ(cardOf(d()).Front_card_Prop->Card_BG_Image_Path, before);
     EXPECT_EQ(responder->modalCount, modals + 1);
     EXPECT_EQ(Image_Library::defaultInstance()->control_or_BG, QStringLiteral("B"));
 }
@@ -220,7 +221,7 @@ protected:
     void exportOnce()
     {
         responder->alertAnswers = {QStringLiteral("Yes")};
-        d().commands().Export_As_Template_Clicked();
+        commandsOf(d()).Export_As_Template_Clicked();
     }
     void SetUp() override
     {
@@ -291,7 +292,7 @@ TEST_F(TemplateExport, KeepsTheBindingsTheProjectNameAndTheUnsavedFlagOnScreen)
 TEST_F(TemplateExport, NoWritesNothing)
 {
     responder->alertAnswers = {QStringLiteral("No")};
-    d().commands().Export_As_Template_Clicked();
+    commandsOf(d()).Export_As_Template_Clicked();
     EXPECT_FALSE(QFileInfo::exists(folder() + QStringLiteral("/My_Template.") + design_file_EXT));
 }
 

@@ -7,11 +7,11 @@
 #include "core/Globals.h"
 #include "core/Edition.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "design/DesignParts.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "data/Import_Wizard.h"
 #include "io/SeriesStore.h"
-#include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "engines/Symbologies.h"
 #include "model/SKTDocument.h"
@@ -86,7 +86,7 @@ TEST_F(FileCommands, TheFirstValidSeriesRecordIsSelected)
     c->Barcode_Mode_Select();
     chooseSymbology(QStringLiteral("EAN-13"));
     bindSeries({QStringLiteral("letters"), QStringLiteral("12"), QStringLiteral("590123412345")});
-    EXPECT_TRUE(d().commands().Find_Valid_Barcode_Value_For_Batch_Processing());
+    EXPECT_TRUE(commandsOf(d()).Find_Valid_Barcode_Value_For_Batch_Processing());
     EXPECT_EQ(b().val_combo_value->currentIndex(), 2);
     EXPECT_TRUE(messages().filter(invalid_barcode_msg).isEmpty());
 }
@@ -99,7 +99,7 @@ TEST_F(FileCommands, NoValidRecordRestoresTheSelectionAndSaysSo)
     bindSeries({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
     b().val_combo_value->setCurrentIndex(1);
     Last_Selected_Index = 1;
-    EXPECT_FALSE(d().commands().Find_Valid_Barcode_Value_For_Batch_Processing());
+    EXPECT_FALSE(commandsOf(d()).Find_Valid_Barcode_Value_For_Batch_Processing());
     EXPECT_EQ(b().val_combo_value->currentIndex(), 1);
     EXPECT_EQ(Last_Selected_Index, 1);
     EXPECT_EQ(messages(), QStringList{invalid_barcode_msg});
@@ -124,7 +124,7 @@ TEST_F(FileCommands, RecordTestByFamily)
     for (const Case &k : cases) {
         chooseSymbology(k.symbology);
         bindSeries({k.value});
-        EXPECT_EQ(d().commands().Check_Barcode_Value_is_Valid_in_Series(0), k.valid) << k.symbology.toStdString() << " "
+        EXPECT_EQ(commandsOf(d()).Check_Barcode_Value_is_Valid_in_Series(0), k.valid) << k.symbology.toStdString() << " "
                                                                          << k.value.toStdString();
     }
 }
@@ -156,7 +156,7 @@ TEST_F(FileCommands, AfterARecordedPrintTheCanvasHoldsTheDesignAsBefore)
             g->Set_text_value(QStringLiteral("record 8"));
         return 1;
     };
-    d().commands().Print_Button();
+    commandsOf(d()).Print_Button();
     EXPECT_EQ(calls, QStringList{QStringLiteral("Open_Print_Wnd")});
     ASSERT_EQ(c->document()->graphics().size(), 1);
     EXPECT_EQ(c->document()->graphics().first()->Text_Value, QStringLiteral("design"));
@@ -165,14 +165,14 @@ TEST_F(FileCommands, AfterARecordedPrintTheCanvasHoldsTheDesignAsBefore)
 TEST_F(FileCommands, OutputWindowsOpenWithoutAWord)
 {
     c->Designing_Mode_Select();
-    d().commands().Print_Button();
+    commandsOf(d()).Print_Button();
     QStringList modals;
     responder->onModal = [&](QDialog &dialog) {
         modals << dialog.objectName();
         return 0;
     };
-    d().commands().PDF_Export_Button();
-    d().commands().Mail_Button();
+    commandsOf(d()).PDF_Export_Button();
+    commandsOf(d()).Mail_Button();
     // Printing, PDF export and mail are there: their windows opened (and were closed) without a word.
     EXPECT_EQ(messages(), QStringList{});
     EXPECT_EQ(modals, (QStringList{QStringLiteral("PDF_Export"), QStringLiteral("send_mail_wnd")}));
@@ -182,13 +182,13 @@ TEST_F(FileCommands, SaveAsPerMode)
 {
     if (!ONLY_STD_MODE) {
         c->Advance_QR_Mode_Select();
-        d().commands().SaveAs_Btn_Clicked();
+        commandsOf(d()).SaveAs_Btn_Clicked();
         EXPECT_TRUE(responder->saveRequests.isEmpty());
         EXPECT_TRUE(responder->alerts.isEmpty());
     }
     c->Designing_Mode_Select();
     Project_File_Name = QStringLiteral("/nowhere/kept.") + design_file_EXT;
-    d().commands().SaveAs_Btn_Clicked();   // the panel is cancelled
+    commandsOf(d()).SaveAs_Btn_Clicked();   // the panel is cancelled
     EXPECT_EQ(responder->saveRequests.size(), 1);
     EXPECT_EQ(Project_File_Name, QStringLiteral("/nowhere/kept.") + design_file_EXT);
 }
@@ -202,7 +202,7 @@ TEST_F(FileCommands, CopyPutsADecodableSymbolOnTheClipboard)
     chooseSymbology(QStringLiteral("Code 128"));
     b().dataText->setText(QStringLiteral("TAGORA-42"));
     b().goButtonActionPerformed();
-    d().commands().Copy_Button();
+    commandsOf(d()).Copy_Button();
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     const QByteArray pdf = data->data(QStringLiteral("application/pdf"));
@@ -226,7 +226,7 @@ TEST_F(FileCommands, CopyWithAnInvalidValueLeavesTheClipboard)
     chooseSymbology(QStringLiteral("EAN-13"));
     b().dataText->setText(QStringLiteral("not a number"));
     b().goButtonActionPerformed();
-    d().commands().Copy_Button();
+    commandsOf(d()).Copy_Button();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("application/pdf")).isEmpty());
 }
@@ -249,7 +249,7 @@ TEST_F(FileCommands, ToolWindowsAskForANewSeriesAndRefillTheLists)
         w->ok_btn->click();
         return dialog.result();
     };
-    d().commands().Import_Wizard_Button();
+    commandsOf(d()).Import_Wizard_Button();
     responder->onModal = nullptr;
     EXPECT_EQ(series_store::read(QStringLiteral("Fresh")).value_or(QStringList()), QStringList({"a", "b"}));
     EXPECT_EQ(opened, 1);

@@ -5,6 +5,9 @@
 #include "core/SymbolGlobals.h"
 #include "core/Units.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
+#include "design/UndoStacks.h"
 #include "model/DesignGlobals.h"
 #include "app/PleaseWaitGuard.h"
 #include "app/PDF_Help.h"
@@ -13,7 +16,6 @@
 #include "output/Send_Modeless.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
-#include "design/DesignController.h"
 #include "design/EditingCommands.h"
 #include "design/ToolPalette.h"
 #include "advqr/AdvQrController.h"
@@ -197,11 +199,11 @@ TEST(MainWindow, ShowHideMainWindowMovesCanvasAndSidebarTogether)
     c->window()->show();
     c->Designing_Mode_Select();
     c->Show_Hide_Main_Window(false);
-    EXPECT_TRUE(c->design().myTargetView->isHidden());
-    EXPECT_TRUE(c->design().Right_Prop_Box->isHidden());
+    EXPECT_TRUE(workAreaOf(c->design()).myTargetView->isHidden());
+    EXPECT_TRUE(workAreaOf(c->design()).Right_Prop_Box->isHidden());
     c->Show_Hide_Main_Window(true);
-    EXPECT_FALSE(c->design().myTargetView->isHidden());
-    EXPECT_FALSE(c->design().Right_Prop_Box->isHidden());
+    EXPECT_FALSE(workAreaOf(c->design()).myTargetView->isHidden());
+    EXPECT_FALSE(workAreaOf(c->design()).Right_Prop_Box->isHidden());
 }
 
 TEST(MainWindow, PleaseWaitSheetIsShownDuringAJobAndGoneAfterIt)
@@ -272,8 +274,8 @@ TEST(MainWindow, ModePagesAndSheetsOfTheWindowDescription)
     EXPECT_EQ(c->main_split_view->objectName(), QStringLiteral("verticalSplitView"));
     EXPECT_EQ(c->main_split_view->parentWidget(), c->Barcode_Design_tab);
     ASSERT_EQ(c->main_split_view->count(), 2);
-    EXPECT_EQ(c->main_split_view->widget(0), c->design().Design_Work_Area);
-    EXPECT_EQ(c->main_split_view->widget(1), c->design().records().Fill_List_box);
+    EXPECT_EQ(c->main_split_view->widget(0), workAreaOf(c->design()).Design_Work_Area);
+    EXPECT_EQ(c->main_split_view->widget(1), recordsOf(c->design()).Fill_List_box);
     // The please-wait sheet: frameless, over the window, with its message.
     ASSERT_NE(c->plz_wait_Window, nullptr);
     EXPECT_EQ(c->plz_wait_Window->objectName(), QStringLiteral("plz_wait_Window"));
@@ -391,16 +393,16 @@ TEST(MainWindow, TheFirstChangeAfterStartUpCanBeUndone)
     testsupport::AppEnvironment env(QString(), true);
     DesignController &d = env.controller()->design();
     // The design as started is recorded, with nothing to undo and nothing unsaved yet.
-    EXPECT_EQ(d.Get_Undo_Count(), 1);
-    EXPECT_FALSE(d.editing().Undo_btn->isEnabled());
+    EXPECT_EQ(undoStacksOf(d).Get_Undo_Count(), 1);
+    EXPECT_FALSE(editingOf(d).Undo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
-    d.tool_palette->Rect_Tool_Clicked();
+    workAreaOf(d).tool_palette->Rect_Tool_Clicked();
     ASSERT_EQ(env.document()->graphics().size(), 1);
-    EXPECT_TRUE(d.editing().Undo_btn->isEnabled());
-    d.Undo_Clicked();
+    EXPECT_TRUE(editingOf(d).Undo_btn->isEnabled());
+    undoStacksOf(d).Undo_Clicked();
     EXPECT_TRUE(env.document()->graphics().isEmpty());
-    EXPECT_FALSE(d.editing().Undo_btn->isEnabled());
-    EXPECT_TRUE(d.editing().Redo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(d).Undo_btn->isEnabled());
+    EXPECT_TRUE(editingOf(d).Redo_btn->isEnabled());
 }
 
 // A command an edition leaves out is gone from the menu and the toolbar alike, and stays gone
@@ -453,8 +455,8 @@ TEST(MainWindow, MenusAndShortcutsFromTheKeyboard)
     EXPECT_EQ(titles.mid(0, 5), (QStringList{QStringLiteral("T&agora"), QStringLiteral("&File"), QStringLiteral("&Edit"),
                                              QStringLiteral("&Tools"), QStringLiteral("&Help")}));
 
-    QTableView *list = c->design().records().Fill_List_RHS;
-    c->design().records().Fill_List_box->show();
+    QTableView *list = recordsOf(c->design()).Fill_List_RHS;
+    recordsOf(c->design()).Fill_List_box->show();
     list->setFocus(Qt::OtherFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), list);
 

@@ -2,7 +2,6 @@
 // The barcode-object window of a fresh main window controller, with a series folder of its own and
 // a scripted responder, and the dialog run as a user runs it.
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/UserFolders.h"
 #include "model/SKTBarcode.h"
@@ -35,7 +34,7 @@ protected:
         ASSERT_NE(c, nullptr);
         Data_Folder_Path = env.userFolder() + QStringLiteral("/DataSet");
         QDir().mkpath(Data_Folder_Path);
-        g = &c->barcodeGen();
+        g = &env.barcodeGen();
     }
 
     // A new barcode object with the defaults of a card object, in a font every machine has.

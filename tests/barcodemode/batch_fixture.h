@@ -3,7 +3,6 @@
 // user does, fill the value list, write series files, choose series in the combos and compare
 // pictures as they come out at an output resolution.
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/BatchSnapshot.h"
 #include "io/ValueRecord.h"
@@ -73,9 +72,9 @@ protected:
         SKIP_WITHOUT_BARCODE_MODE();
         c = env.controller();
         ASSERT_NE(c, nullptr);
-        c->window()->resize(1400, 950);
-        c->window()->show();
-        bm = &c->barcodeMode();
+        env.window()->resize(1400, 950);
+        env.window()->show();
+        bm = &env.barcodeMode();
         ASSERT_EQ(Barcode_Setting_Or_Designing_Mode, 0);
         ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
         USED_DPI_VALUE = 600;

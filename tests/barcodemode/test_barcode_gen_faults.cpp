@@ -5,6 +5,7 @@
 
 #include "barcode_gen_fixture.h"
 
+#include "app/SKTWindowController.h"
 #include "barcodemode/GenerationCore.h"
 #include "platform/Stepper.h"
 #include "barcodemode/BarcodeModeGlobals.h"

@@ -6,7 +6,7 @@
 
 #include "data/SeriesListModel.h"
 #include "data/View_Data_Series.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/RecordBinding.h"
 #include "platform/Stepper.h"
 #include "model/DesignGlobals.h"
@@ -155,8 +155,8 @@ TEST_F(BarcodeGenWindow, ASeriesNameLeadingOutsideTheFolderFindsNothing)
 
 TEST_F(BarcodeGenWindow, ChoosingTheSpreadsheetKeepsAStoredColumnStillInTheList)
 {
-    c->design().records().Linked_Sheet.columnTitles = {QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("City")};
-    c->design().records().Linked_Sheet.rows = {{{QStringLiteral("Extension"), QStringLiteral("1")},
+    recordsOf(env.design()).Linked_Sheet.columnTitles = {QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("City")};
+    recordsOf(env.design()).Linked_Sheet.rows = {{{QStringLiteral("Extension"), QStringLiteral("1")},
                                       {QStringLiteral("Column1"), QStringLiteral("C-100")},
                                       {QStringLiteral("Column2"), QStringLiteral("Anna")},
                                       {QStringLiteral("Column3"), QStringLiteral("Oslo")}}};

@@ -4,7 +4,8 @@
 
 #include "barcode_gen_fixture.h"
 
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
 #include "engines/linear/NKDBarcode.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -65,13 +66,13 @@ TEST_F(BarcodeGenWindow, CancelAnswersNothingAndLeavesTheObjectAsItWas)
     EXPECT_EQ(Barcode_output_image, nullptr);
     EXPECT_EQ(object->header_val, QStringLiteral("HEADER"));
     EXPECT_FALSE(object->_isDrawingFill);   // untouched: the working copy took the change
-    EXPECT_EQ(c->design()._Selected_Graphic.lock(), object);
+    EXPECT_EQ(selectionOf(env.design())._Selected_Graphic.lock(), object);
 
     // Closed without either button: the same as Cancel.
-    c->design().Set_Selected_Graphic(nullptr);
+    selectionOf(env.design()).Set_Selected_Graphic(nullptr);
     EXPECT_EQ(open(object, nullptr), nullptr);
     EXPECT_EQ(Barcode_output_image, nullptr);
-    EXPECT_EQ(c->design()._Selected_Graphic.lock(), object);
+    EXPECT_EQ(selectionOf(env.design())._Selected_Graphic.lock(), object);
 }
 
 TEST_F(BarcodeGenWindow, OkAnswersACopyEqualToTheControlsAndLeavesTheOriginal)

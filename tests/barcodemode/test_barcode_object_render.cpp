@@ -5,6 +5,7 @@
 
 #include "barcode_gen_fixture.h"
 
+#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeEditorForm.h"
 #include "engines/Symbologies.h"
 #include "support/Decode.h"

@@ -5,7 +5,7 @@
 #include "batch_fixture.h"
 
 #include "core/Long_SMS_Dlg.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/PropertySidebar.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
@@ -47,8 +47,8 @@ TEST_F(BatchWindow, TickingBatchProcessingStartsFromTheValueList)
     EXPECT_TRUE(bm->List->isEnabled());
     for (QLineEdit *f : {bm->dataText, bm->HeaderText, bm->FooterText})
         EXPECT_FALSE(editable(f)) << qPrintable(f->objectName());
-    EXPECT_TRUE(bm->dataText->isVisibleTo(c->window()));
-    EXPECT_FALSE(bm->val_combo_list->isVisibleTo(c->window()));
+    EXPECT_TRUE(bm->dataText->isVisibleTo(env.window()));
+    EXPECT_FALSE(bm->val_combo_list->isVisibleTo(env.window()));
 
     // A list with records keeps them and selects the first.
     bm->data_source_chkbox->click();
@@ -71,9 +71,9 @@ TEST_F(BatchWindow, SeriesShowTheSixCombosAndKeepTheirRowsInStep)
     EXPECT_FALSE(bm->Custom_Sheet_RD->isChecked());
     for (QComboBox *combo : {bm->val_combo_list, bm->hdr_combo_list, bm->ftr_combo_list, bm->val_combo_value,
                              bm->hdr_combo_value, bm->ftr_combo_value})
-        EXPECT_TRUE(combo->isVisibleTo(c->window())) << qPrintable(combo->objectName());
+        EXPECT_TRUE(combo->isVisibleTo(env.window())) << qPrintable(combo->objectName());
     for (QWidget *w : std::initializer_list<QWidget *>{bm->dataText, bm->dataText_2D, bm->HeaderText, bm->FooterText})
-        EXPECT_FALSE(w->isVisibleTo(c->window())) << qPrintable(w->objectName());
+        EXPECT_FALSE(w->isVisibleTo(env.window())) << qPrintable(w->objectName());
     EXPECT_FALSE(bm->List->isEnabled());
     EXPECT_FALSE(bm->data_Sheet_Gp_Bx->isEnabled());
     EXPECT_EQ(items(bm->val_combo_list),
@@ -98,8 +98,8 @@ TEST_F(BatchWindow, SeriesShowTheSixCombosAndKeepTheirRowsInStep)
     // Back to the value list: the typed fields return and the combos go.
     bm->Custom_Sheet_RD->click();
     EXPECT_TRUE(bm->Custom_Sheet_RD->isChecked());
-    EXPECT_TRUE(bm->dataText->isVisibleTo(c->window()));
-    EXPECT_FALSE(bm->val_combo_value->isVisibleTo(c->window()));
+    EXPECT_TRUE(bm->dataText->isVisibleTo(env.window()));
+    EXPECT_FALSE(bm->val_combo_value->isVisibleTo(env.window()));
     EXPECT_TRUE(bm->List->isEnabled());
 }
 
@@ -152,8 +152,8 @@ TEST_F(BatchWindow, UntickingTheLastListBoxReturnsToManual)
     for (QCheckBox *b : {bm->barcode_value_chk, bm->barcode_header_chk, bm->barcode_footer_chk})
         b->click();
     EXPECT_EQ(bm->data_source_txt_box->text(), QStringLiteral("Manual"));
-    EXPECT_TRUE(bm->HeaderText->isVisibleTo(c->window()));
-    EXPECT_FALSE(bm->hdr_combo_list->isVisibleTo(c->window()));
+    EXPECT_TRUE(bm->HeaderText->isVisibleTo(env.window()));
+    EXPECT_FALSE(bm->hdr_combo_list->isVisibleTo(env.window()));
     EXPECT_EQ(bm->HeaderText->text(), QStringLiteral("HEADER"));
 }
 
@@ -208,17 +208,17 @@ TEST_F(BatchWindow, RefreshKeepsTheChosenSeriesOrFallsBackToSelect)
     EXPECT_EQ(bm->FooterText->text(), QStringLiteral("A1"));
 
     // The Designing mode's series combo is refreshed only while its source is series.
-    DesignController &design = c->design();
-    QComboBox *series = design.sidebar().Source_Series_List();
+    PropertySidebar &sidebar = sidebarOf(env.design());
+    QComboBox *series = sidebar.Source_Series_List();
     series->blockSignals(true);
     series->clear();
     series->addItem(QStringLiteral("stale"));
     series->blockSignals(false);
     bm->Refresh_All_Series_Combobox();
     EXPECT_EQ(items(series), QStringList{QStringLiteral("stale")});
-    design.sidebar().Source_Type_List()->blockSignals(true);
-    design.sidebar().Source_Type_List()->setCurrentIndex(1);
-    design.sidebar().Source_Type_List()->blockSignals(false);
+    sidebar.Source_Type_List()->blockSignals(true);
+    sidebar.Source_Type_List()->setCurrentIndex(1);
+    sidebar.Source_Type_List()->blockSignals(false);
     bm->Refresh_All_Series_Combobox();
     EXPECT_EQ(items(series), QStringList({QStringLiteral("<--Select-->"), QStringLiteral("alpha"), QStringLiteral("gamma")}));
 }

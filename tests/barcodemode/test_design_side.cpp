@@ -12,8 +12,8 @@ TEST(BarcodeModeDesignSide, TwoDChecksAnswerWhetherTheirOwnSymbolCameOut)
 {
     SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
-    BarcodeModeController &mode = w.c->barcodeMode();
-    BarcodeModeDesignSide side(mode, [&w]() -> Barcode_Gen & { return w.c->barcodeGen(); });
+    BarcodeModeController &mode = w.env.barcodeMode();
+    BarcodeModeDesignSide side(mode, [&w]() -> Barcode_Gen & { return w.env.barcodeGen(); });
     enum Kind { QR, PDF417, DataMatrix };
     struct Case {
         Kind kind;

@@ -2,6 +2,7 @@
 // are reported as changes.
 
 #include "advqr/AdvQrController.h"
+#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModePanel.h"
 #include "batch_fixture.h"
 #include "core/Mode.h"

@@ -53,22 +53,22 @@ int countNear(const QImage &image, const QColor &colour, int tolerance = 40)
 TEST_F(SettingsWindow, TransparentBackgroundExportsClearPngAndWhiteJpeg)
 {
     QTemporaryDir dir;
-    clickBox(c->barcodeMode().brcd_bk_clr_trnsp_rd);
-    EXPECT_TRUE(c->barcodeMode().transparent_bkgnd->isChecked());
-    EXPECT_FALSE(c->barcodeMode().brcd_bk_clr_rd->isChecked());
-    EXPECT_FALSE(c->barcodeMode().bar_back_clr->isEnabled());
-    EXPECT_FALSE(c->barcodeMode().bar_bk_clr_label->isEnabled());
-    EXPECT_TRUE(c->barcodeMode().Fill_transparent());
-    ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
+    clickBox(env.barcodeMode().brcd_bk_clr_trnsp_rd);
+    EXPECT_TRUE(env.barcodeMode().transparent_bkgnd->isChecked());
+    EXPECT_FALSE(env.barcodeMode().brcd_bk_clr_rd->isChecked());
+    EXPECT_FALSE(env.barcodeMode().bar_back_clr->isEnabled());
+    EXPECT_FALSE(env.barcodeMode().bar_bk_clr_label->isEnabled());
+    EXPECT_TRUE(env.barcodeMode().Fill_transparent());
+    ASSERT_TRUE(env.barcodeMode().barcodeImage->hasPicture());
 
-    const QImage png = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("t.png")), true);
+    const QImage png = exportAndReadBack(env.barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("t.png")), true);
     ASSERT_FALSE(png.isNull());
     EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(png.pixel(png.width() - 1, png.height() - 1)), 0);
     EXPECT_EQ(qAlpha(png.pixel(png.width() / 2, 2)), 0);   // above the header, in the margin
     EXPECT_GT(countNear(png, QColor(0, 0, 0, 255)), 1000);   // the bars stay solid
 
-    const QImage jpeg = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("t.jpg")), true);
+    const QImage jpeg = exportAndReadBack(env.barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("t.jpg")), true);
     ASSERT_FALSE(jpeg.isNull());
     const QColor corner = jpeg.pixelColor(0, 0);
     EXPECT_GE(corner.red(), 245);
@@ -82,44 +82,44 @@ TEST_F(SettingsWindow, TransparentBackgroundExportsClearPngAndWhiteJpeg)
 TEST_F(SettingsWindow, ColourRadioAfterTransparentPaintsWhiteAgain)
 {
     QTemporaryDir dir;
-    c->barcodeMode().bar_back_clr->chooseColor(QColor(255, 0, 0));
-    QImage png = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("red.png")), false);
+    env.barcodeMode().bar_back_clr->chooseColor(QColor(255, 0, 0));
+    QImage png = exportAndReadBack(env.barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("red.png")), false);
     EXPECT_EQ(png.pixelColor(0, 0), QColor(255, 0, 0));
 
-    clickBox(c->barcodeMode().brcd_bk_clr_trnsp_rd);
-    clickBox(c->barcodeMode().brcd_bk_clr_rd);
-    EXPECT_FALSE(c->barcodeMode().transparent_bkgnd->isChecked());
-    EXPECT_TRUE(c->barcodeMode().bar_back_clr->isEnabled());
-    EXPECT_TRUE(c->barcodeMode().bar_bk_clr_label->isEnabled());
-    EXPECT_EQ(c->barcodeMode().bar_back_clr->color(), QColor(Qt::white));   // the red chosen earlier is gone
-    EXPECT_FALSE(c->barcodeMode().Fill_transparent());
-    png = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("white.png")), false);
+    clickBox(env.barcodeMode().brcd_bk_clr_trnsp_rd);
+    clickBox(env.barcodeMode().brcd_bk_clr_rd);
+    EXPECT_FALSE(env.barcodeMode().transparent_bkgnd->isChecked());
+    EXPECT_TRUE(env.barcodeMode().bar_back_clr->isEnabled());
+    EXPECT_TRUE(env.barcodeMode().bar_bk_clr_label->isEnabled());
+    EXPECT_EQ(env.barcodeMode().bar_back_clr->color(), QColor(Qt::white));   // the red chosen earlier is gone
+    EXPECT_FALSE(env.barcodeMode().Fill_transparent());
+    png = exportAndReadBack(env.barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("white.png")), false);
     EXPECT_EQ(png.pixelColor(0, 0), QColor(Qt::white));
 }
 
 TEST_F(SettingsWindow, ColourWellsRedrawTheSymbol)
 {
     QTemporaryDir dir;
-    c->barcodeMode().barcode_clr->chooseColor(QColor(0, 0, 255));
-    const QImage linear = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("b.png")), false);
+    env.barcodeMode().barcode_clr->chooseColor(QColor(0, 0, 255));
+    const QImage linear = exportAndReadBack(env.barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("b.png")), false);
     const int blue = countNear(linear, QColor(0, 0, 255), 10);
     EXPECT_GT(blue, 1000);
     EXPECT_GT(blue, 4 * countNear(linear, QColor(0, 0, 0), 10));   // only the texts stay black
 
     choose(QStringLiteral("QR Code"));
-    c->barcodeMode().barcode_clr->chooseColor(QColor(200, 0, 0));
-    const QImage qr = exportAndReadBack(c->barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("q.png")), false);
+    env.barcodeMode().barcode_clr->chooseColor(QColor(200, 0, 0));
+    const QImage qr = exportAndReadBack(env.barcodeMode().barcodeImage->picture(), dir.filePath(QStringLiteral("q.png")), false);
     EXPECT_GT(countNear(qr, QColor(200, 0, 0), 10), 1000);
 }
 
 TEST_F(SettingsWindow, TransparentBoxOnATwoDSymbolSetsTheRoleFlag)
 {
     choose(QStringLiteral("QR Code"));
-    c->barcodeMode().transparent_bkgnd->setChecked(true);
-    c->barcodeMode().Transparent_Bkngd_Clicked(c->barcodeMode().transparent_bkgnd);
-    EXPECT_TRUE(c->barcodeMode().Fill_transparent());
-    EXPECT_FALSE(c->barcodeMode().bar_back_clr->isEnabled());
-    ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
-    const QImage raised = Increase_DPI(c->barcodeMode().barcodeImage->picture(), 300).image().convertToFormat(QImage::Format_ARGB32);
+    env.barcodeMode().transparent_bkgnd->setChecked(true);
+    env.barcodeMode().Transparent_Bkngd_Clicked(env.barcodeMode().transparent_bkgnd);
+    EXPECT_TRUE(env.barcodeMode().Fill_transparent());
+    EXPECT_FALSE(env.barcodeMode().bar_back_clr->isEnabled());
+    ASSERT_TRUE(env.barcodeMode().barcodeImage->hasPicture());
+    const QImage raised = Increase_DPI(env.barcodeMode().barcodeImage->picture(), 300).image().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(raised.pixel(0, 0)), 0);
 }

@@ -2,7 +2,6 @@
 // The main window, built and set up offscreen, in the Barcode mode with a symbol drawn; the
 // settings controls are driven as a user drives them.
 
-#include "app/SKTWindowController.h"
 #include "core/Mode.h"
 #include "core/Units.h"
 #include "barcodemode/BarcodeSizeRules.h"
@@ -36,25 +35,13 @@ constexpr double kPointsPerCm = 28.346472;
 
 class SettingsWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        SKIP_WITHOUT_BARCODE_MODE();
-        c = env.controller();
-        ASSERT_NE(c, nullptr);
-        ASSERT_TRUE(c->isWindowLoaded());
-        // Shown, so the controls have their real places and a click lands where a user's would.
-        c->window()->show();
-        ASSERT_EQ(Barcode_Setting_Or_Designing_Mode, 0);
-        ASSERT_EQ(Measument_Unit_Is_Barcode, 1);   // the margins below are in centimetres
-        choose(QStringLiteral("Code 128"));
-        ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
-        ASSERT_TRUE(c->barcodeMode().testBarcode);
-    }
+    // The window shown in the Barcode mode with a Code 128 drawn (test_settings_fixture.cpp).
+    void SetUp() override;
 
     // The user picks a symbology in the pop-up.
     void choose(const QString &title)
     {
-        QComboBox *popup = c->barcodeMode().barcodeTypePopup;
+        QComboBox *popup = env.barcodeMode().barcodeTypePopup;
         const int index = popup->findText(title);
         ASSERT_GE(index, 0) << qPrintable(title);
         popup->setCurrentIndex(index);
@@ -84,7 +71,7 @@ protected:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
 
-    QSizeF pictureSize() const { return c->barcodeMode().barcodeImage->picture().size(); }
+    QSizeF pictureSize() const { return env.barcodeMode().barcodeImage->picture().size(); }
 
     // The band a font adds to a picture: 1.35 cap heights.
     static double bandPoints(const QFont &font) { return 1.35 * textMeasurer().capHeight(font); }

@@ -15,10 +15,10 @@ using namespace settings_test;
 
 TEST_F(SettingsWindow, TypedLeftRightMarginMovesStepperAndWidensOnly)
 {
-    ASSERT_DOUBLE_EQ(c->barcodeMode().LR_mar_Stepper->doubleValue(), 0.1);
+    ASSERT_DOUBLE_EQ(env.barcodeMode().LR_mar_Stepper->doubleValue(), 0.1);
     const QSizeF before = pictureSize();
-    typeInto(c->barcodeMode().LR_mar_Text, QStringLiteral("0.5"));
-    EXPECT_DOUBLE_EQ(c->barcodeMode().LR_mar_Stepper->doubleValue(), double(0.5f));
+    typeInto(env.barcodeMode().LR_mar_Text, QStringLiteral("0.5"));
+    EXPECT_DOUBLE_EQ(env.barcodeMode().LR_mar_Stepper->doubleValue(), double(0.5f));
     const QSizeF after = pictureSize();
     // Both sides grow by the 0.4 cm added to the margin; the height stays.
     EXPECT_NEAR(after.width() - before.width(), 2 * 0.4 * kPointsPerCm, 0.01);
@@ -28,12 +28,12 @@ TEST_F(SettingsWindow, TypedLeftRightMarginMovesStepperAndWidensOnly)
 TEST_F(SettingsWindow, LeftRightStepperClickWritesItsValueIntoTheField)
 {
     const QSizeF before = pictureSize();
-    clickStepper(c->barcodeMode().LR_mar_Stepper, true);
-    EXPECT_EQ(c->barcodeMode().LR_mar_Text->text(), QStringLiteral("0.2"));
+    clickStepper(env.barcodeMode().LR_mar_Stepper, true);
+    EXPECT_EQ(env.barcodeMode().LR_mar_Text->text(), QStringLiteral("0.2"));
     EXPECT_NEAR(pictureSize().width() - before.width(), 2 * 0.1 * kPointsPerCm, 0.01);
-    clickStepper(c->barcodeMode().LR_mar_Stepper, false);
-    clickStepper(c->barcodeMode().LR_mar_Stepper, false);
-    EXPECT_EQ(c->barcodeMode().LR_mar_Text->text(), QStringLiteral("0"));
+    clickStepper(env.barcodeMode().LR_mar_Stepper, false);
+    clickStepper(env.barcodeMode().LR_mar_Stepper, false);
+    EXPECT_EQ(env.barcodeMode().LR_mar_Text->text(), QStringLiteral("0"));
     // A margin of 0 also drops the 15 points a margin brings.
     EXPECT_NEAR(before.width() - pictureSize().width(), 2 * 0.1 * kPointsPerCm + 15, 0.01);
 }
@@ -41,8 +41,8 @@ TEST_F(SettingsWindow, LeftRightStepperClickWritesItsValueIntoTheField)
 TEST_F(SettingsWindow, TopBottomMarginChangesHeightNotWidth)
 {
     const QSizeF before = pictureSize();
-    typeInto(c->barcodeMode().TB_mar_Text, QStringLiteral("0.5"));
-    EXPECT_DOUBLE_EQ(c->barcodeMode().TB_mar_Stepper->doubleValue(), double(0.5f));
+    typeInto(env.barcodeMode().TB_mar_Text, QStringLiteral("0.5"));
+    EXPECT_DOUBLE_EQ(env.barcodeMode().TB_mar_Stepper->doubleValue(), double(0.5f));
     EXPECT_NEAR(pictureSize().height() - before.height(), 2 * 0.4 * kPointsPerCm, 0.01);
     EXPECT_DOUBLE_EQ(pictureSize().width(), before.width());
 }
@@ -50,22 +50,22 @@ TEST_F(SettingsWindow, TopBottomMarginChangesHeightNotWidth)
 TEST_F(SettingsWindow, ValueHeaderAndFooterMarginsEachAddTheirGap)
 {
     QSizeF before = pictureSize();
-    typeInto(c->barcodeMode().val_mar_Text, QStringLiteral("1"));
+    typeInto(env.barcodeMode().val_mar_Text, QStringLiteral("1"));
     EXPECT_NEAR(pictureSize().height() - before.height(), 0.9 * kPointsPerCm, 0.01);
     before = pictureSize();
-    clickStepper(c->barcodeMode().hdr_mar_Stepper, true);
-    EXPECT_EQ(c->barcodeMode().hdr_mar_Text->text(), QStringLiteral("0.2"));
+    clickStepper(env.barcodeMode().hdr_mar_Stepper, true);
+    EXPECT_EQ(env.barcodeMode().hdr_mar_Text->text(), QStringLiteral("0.2"));
     EXPECT_NEAR(pictureSize().height() - before.height(), 0.1 * kPointsPerCm, 0.01);
     before = pictureSize();
-    typeInto(c->barcodeMode().ftr_mar_Text, QStringLiteral("0.3"));
+    typeInto(env.barcodeMode().ftr_mar_Text, QStringLiteral("0.3"));
     EXPECT_NEAR(pictureSize().height() - before.height(), 0.2 * kPointsPerCm, 0.01);
 }
 
 TEST_F(SettingsWindow, BarHeightPairRelaysTheSymbol)
 {
     const QSizeF before = pictureSize();
-    typeInto(c->barcodeMode().HeightText, QStringLiteral("2.5"));
-    EXPECT_DOUBLE_EQ(c->barcodeMode().HeightStepper->doubleValue(), 2.5);
+    typeInto(env.barcodeMode().HeightText, QStringLiteral("2.5"));
+    EXPECT_DOUBLE_EQ(env.barcodeMode().HeightStepper->doubleValue(), 2.5);
     EXPECT_NEAR(pictureSize().height() - before.height(), 1.5 * kPointsPerCm, 0.01);
     EXPECT_DOUBLE_EQ(pictureSize().width(), before.width());
 }
@@ -78,10 +78,10 @@ TEST_F(SettingsWindow, BarHeightWithADecimalCommaDrawsTheHeightShown)
         LocaleScope scope(locale);
         for (const char *typed : {"2,5", "2.5"}) {
             SCOPED_TRACE(std::string(locale) + " " + typed);
-            typeInto(c->barcodeMode().HeightText, QStringLiteral("1"));
-            typeInto(c->barcodeMode().HeightText, QString::fromLatin1(typed));
-            EXPECT_EQ(c->barcodeMode().HeightText->text(), QStringLiteral("2.5"));
-            EXPECT_DOUBLE_EQ(c->barcodeMode().HeightStepper->doubleValue(), 2.5);
+            typeInto(env.barcodeMode().HeightText, QStringLiteral("1"));
+            typeInto(env.barcodeMode().HeightText, QString::fromLatin1(typed));
+            EXPECT_EQ(env.barcodeMode().HeightText->text(), QStringLiteral("2.5"));
+            EXPECT_DOUBLE_EQ(env.barcodeMode().HeightStepper->doubleValue(), 2.5);
             EXPECT_NEAR(pictureSize().height() - before.height(), 1.5 * kPointsPerCm, 0.01);
         }
     }
@@ -89,11 +89,11 @@ TEST_F(SettingsWindow, BarHeightWithADecimalCommaDrawsTheHeightShown)
 
 TEST_F(SettingsWindow, BarWidthStepperWidensTheBars)
 {
-    const float barsBefore = c->barcodeMode().testBarcode->barWidth();
+    const float barsBefore = env.barcodeMode().testBarcode->barWidth();
     const QSizeF before = pictureSize();
-    clickStepper(c->barcodeMode().widthStepper, true);
-    EXPECT_EQ(c->barcodeMode().widthText->text(), QStringLiteral("21"));
-    EXPECT_FLOAT_EQ(c->barcodeMode().testBarcode->barWidth(), 21.0f / 1000.0f * 72.0f);
+    clickStepper(env.barcodeMode().widthStepper, true);
+    EXPECT_EQ(env.barcodeMode().widthText->text(), QStringLiteral("21"));
+    EXPECT_FLOAT_EQ(env.barcodeMode().testBarcode->barWidth(), 21.0f / 1000.0f * 72.0f);
     EXPECT_FLOAT_EQ(barsBefore, 20.0f / 1000.0f * 72.0f);
     EXPECT_GT(pictureSize().width(), before.width());
     EXPECT_DOUBLE_EQ(pictureSize().height(), before.height());
@@ -101,34 +101,34 @@ TEST_F(SettingsWindow, BarWidthStepperWidensTheBars)
 
 TEST_F(SettingsWindow, WithoutAModelAPairOnlyCopies)
 {
-    c->barcodeMode().Set_Linear_Value_in_Field(QStringLiteral("ABC"));
+    env.barcodeMode().Set_Linear_Value_in_Field(QStringLiteral("ABC"));
     choose(QStringLiteral("EAN-13"));   // a value the symbology refuses: no model, blank preview
-    ASSERT_FALSE(c->barcodeMode().testBarcode);
-    ASSERT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
-    typeInto(c->barcodeMode().LR_mar_Text, QStringLiteral("0.7"));
-    EXPECT_DOUBLE_EQ(c->barcodeMode().LR_mar_Stepper->doubleValue(), double(0.7f));
-    clickStepper(c->barcodeMode().HeightStepper, true);
-    EXPECT_EQ(c->barcodeMode().HeightText->text(), QStringLiteral("1.1"));
-    EXPECT_FALSE(c->barcodeMode().barcodeImage->hasPicture());
+    ASSERT_FALSE(env.barcodeMode().testBarcode);
+    ASSERT_FALSE(env.barcodeMode().barcodeImage->hasPicture());
+    typeInto(env.barcodeMode().LR_mar_Text, QStringLiteral("0.7"));
+    EXPECT_DOUBLE_EQ(env.barcodeMode().LR_mar_Stepper->doubleValue(), double(0.7f));
+    clickStepper(env.barcodeMode().HeightStepper, true);
+    EXPECT_EQ(env.barcodeMode().HeightText->text(), QStringLiteral("1.1"));
+    EXPECT_FALSE(env.barcodeMode().barcodeImage->hasPicture());
 }
 
 TEST_F(SettingsWindow, DesigningModeLeavesHeaderFooterAndOuterMarginsAlone)
 {
     const QSizeF before = pictureSize();
     ModeScope designing(1);
-    typeInto(c->barcodeMode().hdr_mar_Text, QStringLiteral("0.9"));
-    typeInto(c->barcodeMode().ftr_mar_Text, QStringLiteral("0.9"));
-    typeInto(c->barcodeMode().TB_mar_Text, QStringLiteral("0.9"));
-    typeInto(c->barcodeMode().LR_mar_Text, QStringLiteral("0.9"));
-    clickStepper(c->barcodeMode().TB_mar_Stepper, true);
-    for (platform::Stepper *s : {c->barcodeMode().hdr_mar_Stepper, c->barcodeMode().ftr_mar_Stepper, c->barcodeMode().LR_mar_Stepper})
+    typeInto(env.barcodeMode().hdr_mar_Text, QStringLiteral("0.9"));
+    typeInto(env.barcodeMode().ftr_mar_Text, QStringLiteral("0.9"));
+    typeInto(env.barcodeMode().TB_mar_Text, QStringLiteral("0.9"));
+    typeInto(env.barcodeMode().LR_mar_Text, QStringLiteral("0.9"));
+    clickStepper(env.barcodeMode().TB_mar_Stepper, true);
+    for (platform::Stepper *s : {env.barcodeMode().hdr_mar_Stepper, env.barcodeMode().ftr_mar_Stepper, env.barcodeMode().LR_mar_Stepper})
         EXPECT_DOUBLE_EQ(s->doubleValue(), 0.1);
-    EXPECT_DOUBLE_EQ(c->barcodeMode().TB_mar_Stepper->doubleValue(), 0.2);   // the arrow moves the stepper itself
-    EXPECT_EQ(c->barcodeMode().TB_mar_Text->text(), QStringLiteral("0.9"));  // but nothing is copied
+    EXPECT_DOUBLE_EQ(env.barcodeMode().TB_mar_Stepper->doubleValue(), 0.2);   // the arrow moves the stepper itself
+    EXPECT_EQ(env.barcodeMode().TB_mar_Text->text(), QStringLiteral("0.9"));  // but nothing is copied
     EXPECT_EQ(pictureSize(), before);
     // The caption box is ignored there too.
-    clickBox(c->barcodeMode().captionCheckbox);
-    EXPECT_TRUE(c->barcodeMode().testBarcode->printsCaption());
+    clickBox(env.barcodeMode().captionCheckbox);
+    EXPECT_TRUE(env.barcodeMode().testBarcode->printsCaption());
     EXPECT_EQ(pictureSize(), before);
 }
 
@@ -136,23 +136,23 @@ TEST_F(SettingsWindow, ValueMarginActsInEveryMode)
 {
     const QSizeF before = pictureSize();
     ModeScope designing(1);
-    typeInto(c->barcodeMode().val_mar_Text, QStringLiteral("0.5"));
-    EXPECT_DOUBLE_EQ(c->barcodeMode().val_mar_Stepper->doubleValue(), double(0.5f));
+    typeInto(env.barcodeMode().val_mar_Text, QStringLiteral("0.5"));
+    EXPECT_DOUBLE_EQ(env.barcodeMode().val_mar_Stepper->doubleValue(), double(0.5f));
     EXPECT_NEAR(pictureSize().height() - before.height(), 0.4 * kPointsPerCm, 0.01);
 }
 
 TEST_F(SettingsWindow, TwoDMarginsReframeAndValueMarginOnlyCopies)
 {
     choose(QStringLiteral("QR Code"));
-    ASSERT_EQ(c->barcodeMode().liner_or_2D_font, 1);
-    ASSERT_TRUE(c->barcodeMode().barcodeImage->hasPicture());
+    ASSERT_EQ(env.barcodeMode().liner_or_2D_font, 1);
+    ASSERT_TRUE(env.barcodeMode().barcodeImage->hasPicture());
     const QSizeF before = pictureSize();
-    typeInto(c->barcodeMode().val_mar_Text, QStringLiteral("2"));
-    EXPECT_DOUBLE_EQ(c->barcodeMode().val_mar_Stepper->doubleValue(), 2.0);
+    typeInto(env.barcodeMode().val_mar_Text, QStringLiteral("2"));
+    EXPECT_DOUBLE_EQ(env.barcodeMode().val_mar_Stepper->doubleValue(), 2.0);
     EXPECT_EQ(pictureSize(), before);
-    typeInto(c->barcodeMode().hdr_mar_Text, QStringLiteral("0.5"));
+    typeInto(env.barcodeMode().hdr_mar_Text, QStringLiteral("0.5"));
     EXPECT_NEAR(pictureSize().height() - before.height(), 0.4 * kPointsPerCm, 0.01);
-    typeInto(c->barcodeMode().LR_mar_Text, QStringLiteral("0.3"));
+    typeInto(env.barcodeMode().LR_mar_Text, QStringLiteral("0.3"));
     EXPECT_NEAR(pictureSize().width() - before.width(), 2 * 0.2 * kPointsPerCm, 0.01);
 }
 
@@ -160,68 +160,68 @@ TEST_F(SettingsWindow, QrSizePairCopiesTheIntegerAndRegenerates)
 {
     choose(QStringLiteral("QR Code"));
     const QSizeF before = pictureSize();
-    typeInto(c->barcodeMode().HeightText_2D, QStringLiteral("90.8"));
-    EXPECT_EQ(c->barcodeMode().HeightStepper_2D->intValue(), 90);
+    typeInto(env.barcodeMode().HeightText_2D, QStringLiteral("90.8"));
+    EXPECT_EQ(env.barcodeMode().HeightStepper_2D->intValue(), 90);
     EXPECT_NEAR(pictureSize().height() - before.height(), 30, 1.0);
-    clickStepper(c->barcodeMode().HeightStepper_2D, true);
-    EXPECT_EQ(c->barcodeMode().HeightText_2D->text(), QStringLiteral("91"));
+    clickStepper(env.barcodeMode().HeightStepper_2D, true);
+    EXPECT_EQ(env.barcodeMode().HeightText_2D->text(), QStringLiteral("91"));
 }
 
 TEST_F(SettingsWindow, Pdf417WidthAndHeightPairsRegenerate)
 {
-    c->barcodeMode().Set_Two_D_Value_in_Field(QStringLiteral("PDF417 TEST"));
+    env.barcodeMode().Set_Two_D_Value_in_Field(QStringLiteral("PDF417 TEST"));
     choose(QStringLiteral("PDF417"));
     ASSERT_EQ(Barcode_module_size, 20);   // the module size comes from the height stepper
-    typeInto(c->barcodeMode().pdf_HeightText_2D, QStringLiteral("3"));
-    EXPECT_EQ(c->barcodeMode().pdf_HeightStepper_2D->intValue(), 3);
+    typeInto(env.barcodeMode().pdf_HeightText_2D, QStringLiteral("3"));
+    EXPECT_EQ(env.barcodeMode().pdf_HeightStepper_2D->intValue(), 3);
     EXPECT_EQ(Barcode_module_size, 3);   // the symbol was generated again with it
     Barcode_module_size = 0;
-    clickStepper(c->barcodeMode().Pdf_widthStepper_2D, true);
-    EXPECT_EQ(c->barcodeMode().Pdf_widthText_2D->text(), QStringLiteral("101"));
+    clickStepper(env.barcodeMode().Pdf_widthStepper_2D, true);
+    EXPECT_EQ(env.barcodeMode().Pdf_widthText_2D->text(), QStringLiteral("101"));
     EXPECT_EQ(Barcode_module_size, 3);
 }
 
 TEST_F(SettingsWindow, AdvancedQrModeServesItsOwnPairs)
 {
     ModeScope advanced(2);
-    c->advQr().ADV_QR_HeightText_2D->setText(QStringLiteral("150"));
-    c->barcodeMode().heightChanged(c->advQr().ADV_QR_HeightText_2D);
-    EXPECT_EQ(c->advQr().ADV_QR_HeightStepper_2D->intValue(), 150);
-    EXPECT_EQ(c->barcodeMode().HeightStepper_2D->intValue(), 60);
-    c->barcodeMode().heightChanged(c->advQr().ADV_QR_HeightStepper_2D);
-    EXPECT_EQ(c->advQr().ADV_QR_HeightText_2D->text(), QStringLiteral("150"));
+    env.advQr().ADV_QR_HeightText_2D->setText(QStringLiteral("150"));
+    env.barcodeMode().heightChanged(env.advQr().ADV_QR_HeightText_2D);
+    EXPECT_EQ(env.advQr().ADV_QR_HeightStepper_2D->intValue(), 150);
+    EXPECT_EQ(env.barcodeMode().HeightStepper_2D->intValue(), 60);
+    env.barcodeMode().heightChanged(env.advQr().ADV_QR_HeightStepper_2D);
+    EXPECT_EQ(env.advQr().ADV_QR_HeightText_2D->text(), QStringLiteral("150"));
 
-    c->advQr().ADV_QR_hdr_mar_Text->setText(QStringLiteral("0.4"));
-    c->barcodeMode().Header_Margin_Changed(c->advQr().ADV_QR_hdr_mar_Text);
-    EXPECT_DOUBLE_EQ(c->advQr().ADV_QR_hdr_mar_Stepper->doubleValue(), double(0.4f));
-    EXPECT_DOUBLE_EQ(c->barcodeMode().hdr_mar_Stepper->doubleValue(), 0.1);
-    c->advQr().ADV_QR_LR_mar_Stepper->stepUp();   // the user's click runs the handler once wired; here by hand
-    c->barcodeMode().LR_Margin_Changed(c->advQr().ADV_QR_LR_mar_Stepper);
-    EXPECT_EQ(c->advQr().ADV_QR_LR_mar_Text->text(), QStringLiteral("0.2"));
-    EXPECT_EQ(c->barcodeMode().LR_mar_Text->text(), QStringLiteral("0.10"));
+    env.advQr().ADV_QR_hdr_mar_Text->setText(QStringLiteral("0.4"));
+    env.barcodeMode().Header_Margin_Changed(env.advQr().ADV_QR_hdr_mar_Text);
+    EXPECT_DOUBLE_EQ(env.advQr().ADV_QR_hdr_mar_Stepper->doubleValue(), double(0.4f));
+    EXPECT_DOUBLE_EQ(env.barcodeMode().hdr_mar_Stepper->doubleValue(), 0.1);
+    env.advQr().ADV_QR_LR_mar_Stepper->stepUp();   // the user's click runs the handler once wired; here by hand
+    env.barcodeMode().LR_Margin_Changed(env.advQr().ADV_QR_LR_mar_Stepper);
+    EXPECT_EQ(env.advQr().ADV_QR_LR_mar_Text->text(), QStringLiteral("0.2"));
+    EXPECT_EQ(env.barcodeMode().LR_mar_Text->text(), QStringLiteral("0.10"));
 }
 
 TEST_F(SettingsWindow, ModelessHandlersInAdvancedQrModeLeaveItsPreviewAlone)
 {
-    const float height = c->barcodeMode().testBarcode->height();
-    const float width = c->barcodeMode().testBarcode->width();
+    const float height = env.barcodeMode().testBarcode->height();
+    const float width = env.barcodeMode().testBarcode->width();
     ModeScope advanced(2);
-    const bool advancedShown = c->advQr().QR_barcodeImage->hasPicture();
-    const QSizeF advancedSize = c->advQr().QR_barcodeImage->picture().size();
-    typeInto(c->barcodeMode().val_mar_Text, QStringLiteral("0.5"));
-    clickStepper(c->barcodeMode().widthStepper, true);
+    const bool advancedShown = env.advQr().QR_barcodeImage->hasPicture();
+    const QSizeF advancedSize = env.advQr().QR_barcodeImage->picture().size();
+    typeInto(env.barcodeMode().val_mar_Text, QStringLiteral("0.5"));
+    clickStepper(env.barcodeMode().widthStepper, true);
     // The Barcode-mode model follows the controls...
-    EXPECT_DOUBLE_EQ(c->barcodeMode().val_mar_Stepper->doubleValue(), double(0.5f));
-    EXPECT_NEAR(c->barcodeMode().testBarcode->height() - height, 0.4 * kPointsPerCm, 0.01);
-    EXPECT_GT(c->barcodeMode().testBarcode->width(), width);
+    EXPECT_DOUBLE_EQ(env.barcodeMode().val_mar_Stepper->doubleValue(), double(0.5f));
+    EXPECT_NEAR(env.barcodeMode().testBarcode->height() - height, 0.4 * kPointsPerCm, 0.01);
+    EXPECT_GT(env.barcodeMode().testBarcode->width(), width);
     // ...but its picture is not put into the Advanced QR mode's preview.
-    EXPECT_EQ(c->advQr().QR_barcodeImage->hasPicture(), advancedShown);
-    EXPECT_EQ(c->advQr().QR_barcodeImage->picture().size(), advancedSize);
+    EXPECT_EQ(env.advQr().QR_barcodeImage->hasPicture(), advancedShown);
+    EXPECT_EQ(env.advQr().QR_barcodeImage->picture().size(), advancedSize);
 }
 
 TEST_F(SettingsWindow, MarginRowsNameTheirBandInEveryUnit)
 {
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = env.barcodeMode();
     // As set up: centimetres.
     EXPECT_EQ(bm.hdr_mar_label->text(), QStringLiteral("Header Margin (cm):"));
     EXPECT_EQ(bm.ftr_mar_label->text(), QStringLiteral("Footer Margin (cm):"));
@@ -241,7 +241,7 @@ TEST_F(SettingsWindow, MarginRowsNameTheirBandInEveryUnit)
 
 TEST_F(SettingsWindow, SizesAndMarginsOutsideTheirRangeAreBoundedWhenEditingEnds)
 {
-    BarcodeModeController &bm = c->barcodeMode();
+    BarcodeModeController &bm = env.barcodeMode();
     // At 300 DPI the tallest bars the stepper allows (100 cm) still make a picture; at 600 DPI
     // they would pass the 20,000-pixel limit and be refused.
     USED_DPI_VALUE = 300;

@@ -2,6 +2,7 @@
 // 200 MB), for its value or for its size, is refused before anything of that size is made, and the
 // user is told that the size is too large, not that the value is invalid.
 
+#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "barcodemode/GenerationCore.h"
 #include "model/SKTDocument.h"

@@ -56,10 +56,10 @@ TEST(TwoDPdf417, PictureTakesTheWidthFieldAndHeightStepper)
     SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("PDF417"));
-    w.c->barcodeMode().Pdf_widthText_2D->setText(QStringLiteral("100"));
-    w.c->barcodeMode().pdf_HeightStepper_2D->setIntValue(20);
+    w.env.barcodeMode().Pdf_widthText_2D->setText(QStringLiteral("100"));
+    w.env.barcodeMode().pdf_HeightStepper_2D->setIntValue(20);
     w.generate(QStringLiteral("123456789012"));
-    EXPECT_EQ(w.c->barcodeMode().image_2d.size(), QSizeF(100, 20));
+    EXPECT_EQ(w.env.barcodeMode().image_2d.size(), QSizeF(100, 20));
     EXPECT_EQ(Barcode_module_size, 20);
     const auto d = testsupport::decode(w.exported(), QStringLiteral("PDF417"));
     ASSERT_TRUE(d.ok);
@@ -67,10 +67,10 @@ TEST(TwoDPdf417, PictureTakesTheWidthFieldAndHeightStepper)
 
     // Latin-1 text goes in as Latin-1 bytes.
     const QString accents = QStringLiteral("Étiquette n° 42 : àéîõü");
-    w.c->barcodeMode().Pdf_widthText_2D->setText(QStringLiteral("320"));
-    w.c->barcodeMode().pdf_HeightStepper_2D->setIntValue(120);
+    w.env.barcodeMode().Pdf_widthText_2D->setText(QStringLiteral("320"));
+    w.env.barcodeMode().pdf_HeightStepper_2D->setIntValue(120);
     w.generate(accents);
-    EXPECT_EQ(w.c->barcodeMode().image_2d.size(), QSizeF(320, 120));
+    EXPECT_EQ(w.env.barcodeMode().image_2d.size(), QSizeF(320, 120));
     const auto l = testsupport::decode(w.exported(), QStringLiteral("PDF417"));
     ASSERT_TRUE(l.ok);
     EXPECT_EQ(l.bytes, pdf417::textBytes(accents));
@@ -82,9 +82,9 @@ TEST(TwoDPdf417, EmptyValueLeavesNoImage)
     twodtest::Window w;
     w.choose(QStringLiteral("PDF417"));
     w.generate(QStringLiteral("abc"));
-    ASSERT_FALSE(w.c->barcodeMode().image_2d.isNull());
-    w.c->barcodeMode().Draw_PDF_417_Barcode(QString());
-    EXPECT_TRUE(w.c->barcodeMode().image_2d.isNull());
+    ASSERT_FALSE(w.env.barcodeMode().image_2d.isNull());
+    w.env.barcodeMode().Draw_PDF_417_Barcode(QString());
+    EXPECT_TRUE(w.env.barcodeMode().image_2d.isNull());
 }
 
 TEST(TwoDDataMatrix, EveryFormatWithEveryEncodationExportsTheValue)
@@ -93,8 +93,8 @@ TEST(TwoDDataMatrix, EveryFormatWithEveryEncodationExportsTheValue)
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     USED_DPI_VALUE = 150;   // 2-point modules are 4 pixels: enough to read, quick to write
-    QComboBox *formats = w.c->barcodeMode().dm_format_ComboBox;
-    QComboBox *encodings = w.c->barcodeMode().dm_encoding_ComboBox;
+    QComboBox *formats = w.env.barcodeMode().dm_format_ComboBox;
+    QComboBox *encodings = w.env.barcodeMode().dm_encoding_ComboBox;
     ASSERT_EQ(formats->count(), 31);
     ASSERT_EQ(encodings->count(), 5);
     for (int f = 0; f < formats->count(); ++f) {
@@ -107,10 +107,10 @@ TEST(TwoDDataMatrix, EveryFormatWithEveryEncodationExportsTheValue)
             encodings->setCurrentIndex(e);
             const std::string what = format.toStdString() + " " + encodings->currentText().toStdString();
             w.generate(value);
-            ASSERT_FALSE(w.c->barcodeMode().image_2d.isNull()) << what;
+            ASSERT_FALSE(w.env.barcodeMode().image_2d.isNull()) << what;
             if (W) {   // the asked size, at the module size and its two border points
-                const int m = w.c->barcodeMode().dm_moduleStepper_2D->intValue();
-                EXPECT_EQ(w.c->barcodeMode().image_2d.size(), QSizeF(W * m + 2, H * m + 2)) << what;
+                const int m = w.env.barcodeMode().dm_moduleStepper_2D->intValue();
+                EXPECT_EQ(w.env.barcodeMode().image_2d.size(), QSizeF(W * m + 2, H * m + 2)) << what;
             }
             const auto d = testsupport::decode(w.exported(), QStringLiteral("DataMatrix"));
             ASSERT_TRUE(d.ok) << what;
@@ -125,7 +125,7 @@ TEST(TwoDDataMatrix, UnicodeValueRoundTrips)
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     for (const QString &enc : {QStringLiteral("Auto"), QStringLiteral("Base256"), QStringLiteral("Ascii")}) {
-        w.c->barcodeMode().dm_encoding_ComboBox->setCurrentText(enc);
+        w.env.barcodeMode().dm_encoding_ComboBox->setCurrentText(enc);
         const QString value = QStringLiteral("Grüße – 条形码");
         w.generate(value);
         const auto d = testsupport::decode(w.exported(), QStringLiteral("DataMatrix"));
@@ -139,31 +139,31 @@ TEST(TwoDDataMatrix, PictureSizeFollowsModulesNotTheWidthFields)
     SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
-    w.c->barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
-    w.c->barcodeMode().dm_widthStepper_2D->setIntValue(400);
-    w.c->barcodeMode().dm_widthText_2D->setText(QStringLiteral("400"));
+    w.env.barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
+    w.env.barcodeMode().dm_widthStepper_2D->setIntValue(400);
+    w.env.barcodeMode().dm_widthText_2D->setText(QStringLiteral("400"));
     Type_draw_2d_flag = true;
     Barcode_module_size = 2;
-    w.c->barcodeMode().Draw_DataMatrix_Barcode(QStringLiteral("12"));
-    ASSERT_FALSE(w.c->barcodeMode().image_2d.isNull());
-    EXPECT_EQ(w.c->barcodeMode().image_2d.size(), QSizeF(22, 22));
-    EXPECT_EQ(w.c->barcodeMode().image_2d.image().size(), QSize(12, 12));   // one pixel per module plus the border
+    w.env.barcodeMode().Draw_DataMatrix_Barcode(QStringLiteral("12"));
+    ASSERT_FALSE(w.env.barcodeMode().image_2d.isNull());
+    EXPECT_EQ(w.env.barcodeMode().image_2d.size(), QSizeF(22, 22));
+    EXPECT_EQ(w.env.barcodeMode().image_2d.image().size(), QSize(12, 12));   // one pixel per module plus the border
 
     // The generation takes the module size from its stepper; "Auto" uses the size the encoder chose.
-    w.c->barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("Auto"));
-    w.c->barcodeMode().dm_moduleStepper_2D->setIntValue(3);
+    w.env.barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("Auto"));
+    w.env.barcodeMode().dm_moduleStepper_2D->setIntValue(3);
     w.generate(QStringLiteral("1"));
     EXPECT_EQ(Barcode_module_size, 3);
-    EXPECT_EQ(w.c->barcodeMode().image_2d.size(), QSizeF(10 * 3 + 2, 10 * 3 + 2));
+    EXPECT_EQ(w.env.barcodeMode().image_2d.size(), QSizeF(10 * 3 + 2, 10 * 3 + 2));
     // A rectangle: 18 columns wide, 8 rows high.
-    w.c->barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C8X18"));
+    w.env.barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C8X18"));
     w.generate(QStringLiteral("1"));
-    EXPECT_EQ(w.c->barcodeMode().image_2d.size(), QSizeF(18 * 3 + 2, 8 * 3 + 2));
+    EXPECT_EQ(w.env.barcodeMode().image_2d.size(), QSizeF(18 * 3 + 2, 8 * 3 + 2));
     // Output draws carry the output resolution at that size.
     USED_DPI_VALUE = 288;
     Type_draw_2d_flag = false;
-    w.c->barcodeMode().Draw_DataMatrix_Barcode(QStringLiteral("1"));
-    EXPECT_EQ(w.c->barcodeMode().image_2d.image().size(), QSize((18 * 3 + 2) * 4, (8 * 3 + 2) * 4));
+    w.env.barcodeMode().Draw_DataMatrix_Barcode(QStringLiteral("1"));
+    EXPECT_EQ(w.env.barcodeMode().image_2d.image().size(), QSize((18 * 3 + 2) * 4, (8 * 3 + 2) * 4));
 }
 
 TEST(TwoDDataMatrix, LightModulesShowTheBackgroundWhateverItsAlpha)
@@ -171,12 +171,12 @@ TEST(TwoDDataMatrix, LightModulesShowTheBackgroundWhateverItsAlpha)
     SKIP_WITHOUT_BARCODE_MODE();
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
-    w.c->barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
-    w.c->barcodeMode().dm_moduleStepper_2D->setIntValue(10);
-    w.c->barcodeMode().barcode_clr->setColor(QColor(0, 0, 200));
+    w.env.barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
+    w.env.barcodeMode().dm_moduleStepper_2D->setIntValue(10);
+    w.env.barcodeMode().barcode_clr->setColor(QColor(0, 0, 200));
     USED_DPI_VALUE = 72;
-    w.c->barcodeMode().hideHeaderCheckbox->setChecked(true);
-    w.c->barcodeMode().hideFooterCheckbox->setChecked(true);
+    w.env.barcodeMode().hideHeaderCheckbox->setChecked(true);
+    w.env.barcodeMode().hideFooterCheckbox->setChecked(true);
     auto probe = [&]() {
         w.generate(QStringLiteral("12"));
         const QImage img = w.exported().convertToFormat(QImage::Format_ARGB32);
@@ -185,33 +185,33 @@ TEST(TwoDDataMatrix, LightModulesShowTheBackgroundWhateverItsAlpha)
         // points, so the symbol starts one point in. The top-left module is dark (finder), the one
         // to its right light (clock track).
         const double u = 10.0;
-        const double sx = (w.c->barcodeMode().width() - 102.0) / 2.0 + 1.0;
-        const double sy = w.c->barcodeMode().TB_margin + 1.0;
+        const double sx = (w.env.barcodeMode().width() - 102.0) / 2.0 + 1.0;
+        const double sy = w.env.barcodeMode().TB_margin + 1.0;
         p.frame = img.pixelColor(1, 1);
         p.dark = img.pixelColor(int(sx + 0.5 * u), int(sy + 0.5 * u));
         p.light = img.pixelColor(int(sx + 1.5 * u), int(sy + 0.5 * u));
         return p;
     };
     // Opaque red: not black, not swapped to blue, and the same red as the frame.
-    w.c->barcodeMode().bar_back_clr->setColor(QColor(255, 0, 0));
+    w.env.barcodeMode().bar_back_clr->setColor(QColor(255, 0, 0));
     Probe p = probe();
     EXPECT_EQ(p.frame, QColor(255, 0, 0));
     EXPECT_EQ(p.light, QColor(255, 0, 0));
     EXPECT_EQ(p.dark, QColor(0, 0, 200));
     // Half-transparent green: inside the symbol as around it.
-    w.c->barcodeMode().bar_back_clr->setColor(QColor(0, 255, 0, 128));
+    w.env.barcodeMode().bar_back_clr->setColor(QColor(0, 255, 0, 128));
     p = probe();
     EXPECT_EQ(p.light, p.frame);
     EXPECT_NEAR(p.light.alpha(), 128, 1);
     EXPECT_EQ(p.dark, QColor(0, 0, 200));
     // The clear colour: nothing beneath, no black.
-    w.c->barcodeMode().bar_back_clr->setColor(QColor(Qt::transparent));
+    w.env.barcodeMode().bar_back_clr->setColor(QColor(Qt::transparent));
     p = probe();
     EXPECT_EQ(p.light.alpha(), 0);
     EXPECT_EQ(p.dark, QColor(0, 0, 200));
     // The transparent box: a clear symbol ground even on an opaque colour.
-    w.c->barcodeMode().bar_back_clr->setColor(QColor(255, 0, 0));
-    w.c->barcodeMode().transparent_bkgnd->setChecked(true);
+    w.env.barcodeMode().bar_back_clr->setColor(QColor(255, 0, 0));
+    w.env.barcodeMode().transparent_bkgnd->setChecked(true);
     p = probe();
     EXPECT_EQ(p.frame.alpha(), 0);
     EXPECT_EQ(p.light.alpha(), 0);
@@ -259,9 +259,9 @@ TEST(TwoDDataMatrix, FailedDrawReportsAndBlanksThePreview)
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     w.generate(QStringLiteral("1"));
-    ASSERT_TRUE(w.c->barcodeMode().barcodeImage->hasPicture());
-    w.c->barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
-    w.c->barcodeMode().dm_encoding_ComboBox->setCurrentText(QStringLiteral("Ascii"));
+    ASSERT_TRUE(w.env.barcodeMode().barcodeImage->hasPicture());
+    w.env.barcodeMode().dm_format_ComboBox->setCurrentText(QStringLiteral("C10X10"));
+    w.env.barcodeMode().dm_encoding_ComboBox->setCurrentText(QStringLiteral("Ascii"));
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     w.generate(QStringLiteral("too long for ten"));
@@ -272,9 +272,9 @@ TEST(TwoDDataMatrix, FailedDrawReportsAndBlanksThePreview)
     EXPECT_NE(out.find("Encoded : "), std::string::npos) << out;
     EXPECT_NE(out.find("Barcode : too long for ten\n"), std::string::npos) << out;
     EXPECT_NE(out.find("Encoding: AAAAAAAAAAAAAAAA\n"), std::string::npos) << out;
-    EXPECT_TRUE(w.c->barcodeMode().image_2d.isNull());
-    EXPECT_FALSE(w.c->barcodeMode().barcodeImage->hasPicture());
-    EXPECT_FALSE(w.c->barcodeMode().barcode_error_label->isHidden());
+    EXPECT_TRUE(w.env.barcodeMode().image_2d.isNull());
+    EXPECT_FALSE(w.env.barcodeMode().barcodeImage->hasPicture());
+    EXPECT_FALSE(w.env.barcodeMode().barcode_error_label->isHidden());
 }
 
 TEST(TwoDDataMatrix, NothingIsWrittenToTheSharedTemporaryFolder)
@@ -286,7 +286,7 @@ TEST(TwoDDataMatrix, NothingIsWrittenToTheSharedTemporaryFolder)
     twodtest::Window w;
     w.choose(QStringLiteral("DataMatrix"));
     w.generate(QStringLiteral("private"));
-    ASSERT_FALSE(w.c->barcodeMode().image_2d.isNull());
+    ASSERT_FALSE(w.env.barcodeMode().image_2d.isNull());
     const QFileInfo after(shared);
     EXPECT_EQ(after.exists(), before.exists());
     if (after.exists()) {

@@ -2,7 +2,6 @@
 // The main window built offscreen with a 2D symbology chosen, and the export of its preview as a
 // user gets it: the shown picture raised to the output resolution and written as PNG.
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/ImageServices.h"
 #include "platform/PictureView.h"
@@ -28,17 +27,17 @@ struct Window {
     // Chooses the symbology as the pop-up and the 2D pane do.
     void choose(const QString &title)
     {
-        c->barcodeMode().barcodeTypePopup->setCurrentText(title);
-        c->barcodeMode().two_d_barcode_Opt_Select();
+        env.barcodeMode().barcodeTypePopup->setCurrentText(title);
+        env.barcodeMode().two_d_barcode_Opt_Select();
     }
 
     void generate(const QString &value)
     {
-        c->barcodeMode().dataText_2D->setPlainText(value);
-        c->barcodeMode().goButtonActionPerformed();
+        env.barcodeMode().dataText_2D->setPlainText(value);
+        env.barcodeMode().goButtonActionPerformed();
     }
 
-    const platform::Picture &shown() const { return c->barcodeMode().barcodeImage->picture(); }
+    const platform::Picture &shown() const { return env.barcodeMode().barcodeImage->picture(); }
 
     // The shown picture exported as PNG at USED_DPI_VALUE and read back; null when nothing is shown.
     QImage exported(const QString &name = QStringLiteral("export.png")) const

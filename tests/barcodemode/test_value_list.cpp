@@ -7,7 +7,7 @@
 
 #include "data/Generate_List_Barcode.h"
 #include "data/View_All_Used_Data.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/RecordBinding.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Mode.h"
@@ -291,27 +291,27 @@ TEST_F(ValueListWindow, DoubleClickNeedsExactlyOneRow)
 
 TEST_F(ValueListWindow, RecordListOfTheDesigningModeSharesTheDataSource)
 {
-    DesignController &design = c->design();
-    design.records().Fill_List_Data_RHS.clear();
-    design.records().Reload_Fill_List();
-    design.records().Create_Fill_List(QStringLiteral("Label 1"));
-    design.records().Create_Fill_List(QStringLiteral("Label 2"));
-    EXPECT_EQ(design.records().Fill_List_RHS->model()->rowCount(), 0);   // shown at the next reload
-    design.records().Reload_Fill_List();
-    ASSERT_EQ(design.records().Fill_List_RHS->model()->rowCount(), 2);
-    EXPECT_EQ(design.records().Fill_List_RHS->model()->index(1, 0).data().toString(), QStringLiteral("Label 2"));
+    RecordBinding &records = recordsOf(env.design());
+    records.Fill_List_Data_RHS.clear();
+    records.Reload_Fill_List();
+    records.Create_Fill_List(QStringLiteral("Label 1"));
+    records.Create_Fill_List(QStringLiteral("Label 2"));
+    EXPECT_EQ(records.Fill_List_RHS->model()->rowCount(), 0);   // shown at the next reload
+    records.Reload_Fill_List();
+    ASSERT_EQ(records.Fill_List_RHS->model()->rowCount(), 2);
+    EXPECT_EQ(records.Fill_List_RHS->model()->index(1, 0).data().toString(), QStringLiteral("Label 2"));
     // Refilled only when the count changes.
-    design.records().Fill_Record_List(2);
-    EXPECT_EQ(design.records().Fill_List_RHS->model()->rowCount(), 2);
-    design.records().Fill_Record_List(4);
-    EXPECT_EQ(design.records().Fill_List_RHS->model()->index(3, 0).data().toString(), QStringLiteral("Label 4"));
+    records.Fill_Record_List(2);
+    EXPECT_EQ(records.Fill_List_RHS->model()->rowCount(), 2);
+    records.Fill_Record_List(4);
+    EXPECT_EQ(records.Fill_List_RHS->model()->index(3, 0).data().toString(), QStringLiteral("Label 4"));
 
     // Its double click without batch data says so.
     Use_Data_Sheet_Values = false;
     Use_Excel_Binding_Values = false;
     bm->doubleClick_Fil_List_RHS();
     EXPECT_TRUE(messages().isEmpty());   // no row selected: nothing
-    design.records().Fill_List_RHS->selectRow(1);
+    records.Fill_List_RHS->selectRow(1);
     bm->doubleClick_Fil_List_RHS();
     EXPECT_EQ(messages(), QStringList{QStringLiteral("No series or excel data used.")});
     // With series values in use it shows what the design takes from where.

@@ -2,7 +2,6 @@
 // The main window offscreen in the Barcode mode with batch processing from the value list switched
 // on as a user switches it on; helpers to fill the list, pick rows as a user does and read it back.
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "io/ValueListModel.h"
 #include "io/ValueListRules.h"
@@ -48,29 +47,8 @@ struct Rec {
 
 class ValueListWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        SKIP_WITHOUT_BARCODE_MODE();
-        c = env.controller();
-        ASSERT_NE(c, nullptr);
-        c->window()->resize(1400, 950);
-        c->window()->show();
-        bm = &c->barcodeMode();
-        ASSERT_EQ(Barcode_Setting_Or_Designing_Mode, 0);
-        ASSERT_TRUE(bm->Custom_Sheet_RD->isChecked());
-        bm->data_source_chkbox->click();   // the user ticks batch processing
-        ASSERT_TRUE(Use_Data_Sheet_Values);
-        ASSERT_TRUE(bm->List->isEnabled());
-        // Ticking it put the sample record into the empty list and selected it; the tests start
-        // from an empty list, as a user has it after deleting that record.
-        ASSERT_EQ(bm->ListData_barcode.size(), 1);
-        ASSERT_EQ(bm->selectedListRows(), QList<int>{0});
-        bm->ListData_barcode.clear();
-        bm->Reload_List();
-        bm->Update_List_Count();
-        ASSERT_NE(c->plz_wait_Window, nullptr);
-        c->plz_wait_Window->installEventFilter(&pleaseWait);
-    }
+    // The window shown with batch processing ticked and an empty list (value_list_fixture.cpp).
+    void SetUp() override;
 
     // Records added through the creation rule, then the table reloaded, as the imports do.
     void fill(const QList<Rec> &records)
@@ -135,12 +113,13 @@ protected:
 
     // The please-wait sheet: how often it came up, and whether it is still up.
     ShowCounter pleaseWait;
-    bool pleaseWaitUp() const { return c->plz_wait_Window->isVisible(); }
+    bool pleaseWaitUp() const { return pleaseWaitSheet->isVisible(); }
 
     testsupport::ResponderScope responder;
     testsupport::AppEnvironment env{QString(), true};
     SKTWindowController *c = nullptr;
     BarcodeModeController *bm = nullptr;
+    QDialog *pleaseWaitSheet = nullptr;   // the window's please-wait sheet
 };
 
 } // namespace value_list_test

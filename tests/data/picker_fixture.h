@@ -3,7 +3,6 @@
 // a real program's workbook matters, else part by part; and the window's environment: a fresh main
 // window over an empty data folder, every question answered by script.
 
-#include "app/SKTWindowController.h"
 #include "core/UserFolders.h"
 #include "data/ColumnTableModel.h"
 #include "data/SheetColumnPicker.h"

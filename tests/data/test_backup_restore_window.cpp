@@ -7,7 +7,7 @@
 #include "core/Edition.h"
 #include "core/UserFolders.h"
 #include "data/Backup_Restore.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/PropertySidebar.h"
 #include "io/SeriesBackup.h"
 #include "series_fixture.h"
@@ -310,7 +310,7 @@ TEST_F(BackupWindow, ResetEmptiesTheStoreAndTheSeriesChoices)
 
 TEST_F(BackupWindow, TheDesignsSeriesChoiceFollowsARestoreAndAReset)
 {
-    QComboBox *designSeries = c->design().sidebar().Source_Series_List();
+    QComboBox *designSeries = sidebarOf(c->design()).Source_Series_List();
     ASSERT_NE(designSeries, nullptr);
     series("Alpha.txt", "a\n");
     run([&] {

@@ -1,6 +1,7 @@
 // The import wizard used as a user uses it: its radio buttons, fields, browse buttons and OK,
 // Cancel, with panels and questions answered by script, over a main window of its own.
 
+#include "app/SKTWindowController.h"
 #include "data/BatchWizard.h"
 #include "data/Import_Excel.h"
 #include "data/Import_Excel_DataSheet.h"

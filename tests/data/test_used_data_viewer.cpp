@@ -3,7 +3,7 @@
 
 #include "data/Data_From_Excel.h"
 #include "data/View_All_Used_Data.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/RecordBinding.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
@@ -155,7 +155,7 @@ TEST_F(UsedDataViewer, TheDesignOpensItFromTheRecordList)
     ASSERT_NE(c, nullptr);
     const int before = responder->modalCount;
     Total_Batch_Excel_Card = 1;
-    c->design().records().Open_All_Used_Data_Box();
+    recordsOf(env.design()).Open_All_Used_Data_Box();
     EXPECT_EQ(responder->modalCount, before + 1);
     EXPECT_EQ(View_All_Used_Data::defaultInstance()->rows_count->text(), QStringLiteral("1"));
 }

@@ -1,8 +1,9 @@
 #pragma once
 // A controller with the Designing-mode work area built on a page of its own.
 
-#include "app/SKTWindowController.h"
 #include "core/UserFolders.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "support/AppEnvironment.h"
 #include "design/DesignController.h"
 #include "model/SKTDocument.h"
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class SKTWindowController;
+
 class DesignFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -20,19 +23,19 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         page = std::make_unique<QWidget>();
-        c->design().buildDesigningPanel(page.get());
+        env.design().workArea().buildDesigningPanel(page.get());
         Data_Folder_Path = env.userFolder() + QStringLiteral("/DataSet");
         QDir().mkpath(Data_Folder_Path);
     }
     void TearDown() override
     {
-        c->design().Canvas_Selection = nullptr;
+        env.design().selection().Canvas_Selection = nullptr;
         page.reset();
     }
 
     // The controller's property sidebar and batch binding.
-    PropertySidebar &sidebar() { return c->design().sidebar(); }
-    RecordBinding &records() { return c->design().records(); }
+    PropertySidebar &sidebar() { return env.design().sidebar(); }
+    RecordBinding &records() { return env.design().records(); }
     // A new card object of the kind with the defaults of a new object.
     static std::shared_ptr<SKTGraphic> make(SKTGraphicClass kind) { return SKTGraphic::graphicOfClass(kind); }
     // The side's objects become these, front-most first.
@@ -52,8 +55,8 @@ protected:
     // The canvas's selection (in this order) and its current object, the first of them.
     void select(const SKTGraphicList &objects)
     {
-        c->design().Canvas_Selection = [objects] { return objects; };
-        c->design().Set_Selected_Graphic(objects.isEmpty() ? nullptr : objects.first());
+        env.design().selection().Canvas_Selection = [objects] { return objects; };
+        env.design().selection().Set_Selected_Graphic(objects.isEmpty() ? nullptr : objects.first());
     }
 
     testsupport::AppEnvironment env;

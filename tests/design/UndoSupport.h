@@ -4,6 +4,7 @@
 
 #include "DesignFixture.h"
 
+#include "design/DesignSelection.h"
 #include "model/DesignSnapshot.h"
 #include "model/ObjectArchive.h"
 #include "model/SKTDocument.h"
@@ -89,10 +90,10 @@ protected:
     {
         DesignFixture::SetUp();
         Barcode_Setting_Or_Designing_Mode = 1;
-        c->design().Canvas_Selection = [this] { return selection; };
+        env.design().selection().Canvas_Selection = [this] { return selection; };
     }
-    SKTDocument &doc() { return *c->document(); }
-    DesignController &d() { return c->design(); }
+    SKTDocument &doc() { return *env.document(); }
+    DesignController &d() { return env.design(); }
 
     template <class T>
     std::shared_ptr<T> object(const QRectF &frame)

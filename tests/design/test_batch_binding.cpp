@@ -42,7 +42,7 @@ protected:
     // The objects become the document's, in order (front-most first).
     void front(const SKTGraphicList &objects)
     {
-        SKTDocument &doc = *c->document();
+        SKTDocument &doc = *env.document();
         QList<int> all;
         for (int i = 0; i < doc.graphics().size(); ++i)
             all << i;
@@ -256,12 +256,12 @@ protected:
     void SetUp() override
     {
         DesignFixture::SetUp();
-        c->design().Canvas_Create_Graphic = [this](const QString &cls, const QRectF &frame, int) { made.append({cls, frame}); };
+        env.design().Canvas_Create_Graphic = [this](const QString &cls, const QRectF &frame, int) { made.append({cls, frame}); };
     }
     void choose(int tool)
     {
-        c->design().Selected_Control_Tool = tool;
-        c->design().selectedToolDidChange();
+        env.design().Selected_Control_Tool = tool;
+        env.design().selectedToolDidChange();
     }
 };
 

@@ -6,6 +6,7 @@
 #include "barcodemode/Barcode_Gen.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Long_SMS_Dlg.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
 #include "design/panels/DataSourcePanel.h"
@@ -39,7 +40,7 @@ protected:
     {
         DesignFixture::SetUp();
         Barcode_Setting_Or_Designing_Mode = 1;
-        c->design().canvasFrameSize = QSizeF(360, 220);
+        env.design().workArea().canvasFrameSize = QSizeF(360, 220);
     }
     void writeSeries(const QString &name, const QByteArray &content)
     {
@@ -52,7 +53,7 @@ protected:
         QList<int> at;
         for (int i = 0; i < objects.size(); ++i)
             at << i;
-        c->document()->insertGraphics(objects, at);
+        env.document()->insertGraphics(objects, at);
         records().Check_Series_Or_Excel_Use_or_not();
     }
     static std::shared_ptr<SKTText> text(const QRectF &frame, const QString &series = QString())
@@ -203,7 +204,7 @@ TEST_F(RecordFill, EmptyOrRefusedValuesLeaveTheObjectWithoutAPicture)
     front({barcode, label});
     fill(2);
     EXPECT_TRUE(barcode->_barcode_image.isNull());
-    EXPECT_EQ(c->document()->graphics().size(), 2) << "the object stays";
+    EXPECT_EQ(env.document()->graphics().size(), 2) << "the object stays";
     fill(3);
     EXPECT_FALSE(barcode->_barcode_image.isNull());
     // A value Code 128 cannot encode: no barcode, the rest of the card rendered.
@@ -226,7 +227,7 @@ TEST_F(RecordFill, AnUnboundValueTakesEachRecordsHeader)
     barcode->batch_hdr_list_name = QStringLiteral("heads");
     front({barcode});
     EXPECT_TRUE(Use_Data_Sheet_Values);
-    Barcode_Gen &gen = c->barcodeGen();
+    Barcode_Gen &gen = env.barcodeGen();
     for (int r = 0; r < 2; ++r) {
         fill(r);
         ASSERT_FALSE(barcode->_barcode_image.isNull());

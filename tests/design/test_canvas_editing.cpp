@@ -6,9 +6,12 @@
 #include "core/Mode.h"
 #include "core/Units.h"
 #include "design/DesignController.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/ToolPalette.h"
+#include "design/UndoStacks.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/ShapePanel.h"
 #include "model/SKTDocument.h"
@@ -41,11 +44,11 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         d = &c->design();
-        canvas = d->Graphic_View();
+        canvas = d->workArea().Graphic_View();
         ASSERT_NE(canvas, nullptr);
         Barcode_Setting_Or_Designing_Mode = 1;
         QGuiApplication::clipboard()->clear();
-        d->Record_Design_As_Started();
+        d->undoStacks().Record_Design_As_Started();
     }
     void TearDown() override
     {
@@ -56,7 +59,7 @@ protected:
     // A tool button's object, put on the card at the cascade point and selected.
     std::shared_ptr<SKTGraphic> draw(void (ToolPalette::*tool)())
     {
-        (d->tool_palette->*tool)();
+        (d->workArea().tool_palette->*tool)();
         return graphics().isEmpty() ? nullptr : graphics().first();
     }
     static void type(QLineEdit *field, const QString &text)
@@ -95,23 +98,23 @@ TEST_F(CanvasEditing, AMoveAndARecolourAreUndoneOneClickEachAndRedoneBoth)
     auto current = [this] { return graphics().first(); };
     EXPECT_EQ(current()->_fillColor, QColor(Qt::red));
 
-    d->Undo_Clicked();
+    d->undoStacks().Undo_Clicked();
     ASSERT_EQ(graphics().size(), 1);
     EXPECT_EQ(current()->bounds().x(), 120);
     EXPECT_NE(current()->_fillColor, QColor(Qt::red));
-    d->Undo_Clicked();
+    d->undoStacks().Undo_Clicked();
     EXPECT_EQ(current()->bounds(), drawn);
     EXPECT_EQ(current()->_fillColor, fill);
     EXPECT_TRUE(d->editing().Redo_btn->isEnabled());
 
-    d->Redo_Clicked();
-    d->Redo_Clicked();
+    d->undoStacks().Redo_Clicked();
+    d->undoStacks().Redo_Clicked();
     EXPECT_EQ(current()->bounds().x(), 120);
     EXPECT_EQ(current()->_fillColor, QColor(Qt::red));
     EXPECT_FALSE(d->editing().Redo_btn->isEnabled());
 
     // A new edit after an Undo ends the redo history.
-    d->Undo_Clicked();
+    d->undoStacks().Undo_Clicked();
     EXPECT_TRUE(d->editing().Redo_btn->isEnabled());
     canvas->changeSelectionIndexes({0});
     type(d->sidebar().alignmentPanel()->frame_main_pic_Y_pos, QStringLiteral("40"));
@@ -123,31 +126,31 @@ TEST_F(CanvasEditing, CutPasteAndDeleteAreOneStepEach)
     const auto first = draw(&ToolPalette::Rect_Tool_Clicked);
     const auto second = draw(&ToolPalette::Circle_Tool_Clicked);
     ASSERT_EQ(graphics().size(), 2);
-    const int base = d->Get_Undo_Count();
+    const int base = d->undoStacks().Get_Undo_Count();
     canvas->changeSelectionIndexes({int(graphics().indexOf(first))});
     EXPECT_TRUE(d->editing().Cut_btn->isEnabled());
     d->editing().Cut_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({second}));
-    EXPECT_EQ(d->Get_Undo_Count(), base + 1);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), base + 1);
     EXPECT_TRUE(d->editing().Paste_btn->isEnabled());
 
     d->editing().Paste_btn->click();
     ASSERT_EQ(graphics().size(), 2);
     EXPECT_EQ(graphics().first()->bounds().size(), first->bounds().size());
-    EXPECT_EQ(d->Get_Undo_Count(), base + 2);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), base + 2);
     // The pasted object is selected and shown.
     EXPECT_EQ(canvas->selectionIndexes(), QList<int>({0}));
-    EXPECT_EQ(d->Get_Selected_Graphic(), graphics().first());
+    EXPECT_EQ(d->selection().Get_Selected_Graphic(), graphics().first());
 
     d->editing().Delete_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({second}));
-    EXPECT_EQ(d->Get_Undo_Count(), base + 3);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), base + 3);
 
-    d->Undo_Clicked();
+    d->undoStacks().Undo_Clicked();
     EXPECT_EQ(graphics().size(), 2);
-    d->Undo_Clicked();
+    d->undoStacks().Undo_Clicked();
     EXPECT_EQ(graphics().size(), 1);
-    d->Undo_Clicked();
+    d->undoStacks().Undo_Clicked();
     EXPECT_EQ(graphics().size(), 2);
 }
 
@@ -156,17 +159,17 @@ TEST_F(CanvasEditing, FrontAndBackEachReorderIsOneStep)
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
     ASSERT_EQ(graphics(), SKTGraphicList({b, a}));
-    const int steps = d->Get_Undo_Count();
+    const int steps = d->undoStacks().Get_Undo_Count();
     canvas->changeSelectionIndexes({1});
     d->editing().Begin_Front_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({a, b}));
     EXPECT_EQ(canvas->selectionIndexes(), QList<int>({0}));
-    EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), steps + 1);
     d->editing().Send_Back_btn->click();
     EXPECT_EQ(graphics(), SKTGraphicList({b, a}));
-    EXPECT_EQ(d->Get_Undo_Count(), steps + 2);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), steps + 2);
     d->editing().Send_Back_btn->click();   // already at the back: no step
-    EXPECT_EQ(d->Get_Undo_Count(), steps + 2);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), steps + 2);
     // Undo brings the rectangle back to the front.
     d->editing().Undo_btn->click();
     ASSERT_EQ(graphics().size(), 2);
@@ -203,10 +206,10 @@ TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
 {
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
     ASSERT_GT(a->bounds().x(), 0);
-    const int steps = d->Get_Undo_Count();
+    const int steps = d->undoStacks().Get_Undo_Count();
     d->sidebar().alignmentPanel()->align_left_btn->click();
     EXPECT_EQ(a->bounds().x(), 0);
-    EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), steps + 1);
 
     const auto b = draw(&ToolPalette::Circle_Tool_Clicked);
     const auto e = draw(&ToolPalette::Diamond_Tool_Clicked);
@@ -218,33 +221,33 @@ TEST_F(CanvasEditing, AlignLeftMovesALoneObjectToZeroAndKeepsTheFirstOfThree)
     EXPECT_EQ(e->bounds().x(), x);
     EXPECT_EQ(a->bounds().x(), x);
     EXPECT_EQ(b->bounds().x(), x);
-    d->Undo_Clicked();
+    d->undoStacks().Undo_Clicked();
     EXPECT_EQ(graphics().last()->bounds().x(), 0);
 }
 
 TEST_F(CanvasEditing, SameWidthWithOneAndGridAlignmentWithAHiddenGridSayWhy)
 {
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
-    const int steps = d->Get_Undo_Count();
+    const int steps = d->undoStacks().Get_Undo_Count();
     const QRectF frame = a->bounds();
     d->sidebar().alignmentPanel()->Make_Same_Width_Clicked();
     d->sidebar().alignmentPanel()->Make_Same_Height_Clicked();
-    ASSERT_NE(d->_grid, nullptr);
-    d->_grid->setAlwaysShown(false);
+    ASSERT_NE(d->workArea()._grid, nullptr);
+    d->workArea()._grid->setAlwaysShown(false);
     d->sidebar().alignmentPanel()->Align_To_Grid_Clicked();
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Please select more than one control."),
                                        QStringLiteral("Please select more than one control."),
                                        QStringLiteral("Please use grid option first.")}));
     EXPECT_EQ(a->bounds(), frame);
-    EXPECT_EQ(d->Get_Undo_Count(), steps);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), steps);
 
     // With the grid shown it snaps and records the step.
-    d->_grid->setSpacing(25);
-    d->_grid->setAlwaysShown(true);
+    d->workArea()._grid->setSpacing(25);
+    d->workArea()._grid->setAlwaysShown(true);
     d->sidebar().alignmentPanel()->Align_To_Grid_Clicked();
-    EXPECT_EQ(a->bounds(), d->_grid->alignedRect(frame));
-    EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
-    d->_grid->setAlwaysShown(false);
+    EXPECT_EQ(a->bounds(), d->workArea()._grid->alignedRect(frame));
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), steps + 1);
+    d->workArea()._grid->setAlwaysShown(false);
 }
 
 TEST_F(CanvasEditing, SameWidthThroughTheButtonReachesTheCanvas)
@@ -272,10 +275,10 @@ TEST_F(CanvasEditing, TypedSizesGoThroughTheDesignUnit)
 TEST_F(CanvasEditing, PrintCheckBoxWritesTheSelectedObjects)
 {
     const auto a = draw(&ToolPalette::Rect_Tool_Clicked);
-    const int steps = d->Get_Undo_Count();
+    const int steps = d->undoStacks().Get_Undo_Count();
     d->sidebar().print_object_chk->click();
     EXPECT_EQ(a->print_object, d->sidebar().print_object_chk->isChecked() ? 1 : 0);
-    EXPECT_EQ(d->Get_Undo_Count(), steps + 1);
+    EXPECT_EQ(d->undoStacks().Get_Undo_Count(), steps + 1);
 }
 
 TEST_F(CanvasEditing, TheSidebarShowsTheCardAndClearsTheCanvasSelection)
@@ -284,7 +287,7 @@ TEST_F(CanvasEditing, TheSidebarShowsTheCardAndClearsTheCanvasSelection)
     ASSERT_FALSE(canvas->selectionIndexes().isEmpty());
     d->sidebar().Show_RHS_Properties(nullptr);
     EXPECT_TRUE(canvas->selectionIndexes().isEmpty());
-    EXPECT_EQ(d->Get_Selected_Graphic(), nullptr);
+    EXPECT_EQ(d->selection().Get_Selected_Graphic(), nullptr);
     EXPECT_FALSE(d->editing().Cut_btn->isEnabled());
     EXPECT_FALSE(d->editing().Delete_btn->isEnabled());
 }
@@ -321,15 +324,15 @@ TEST_F(CanvasEditing, TheRulerCommandTogglesTheScrollViewsRulersAndItsTitle)
 {
     QAction item;
     SKTGraphicView::setItemCommand(&item, SKTGraphicView::Command::ShowOrHideRulers);
-    const bool shown = d->rulersShown;
-    d->Show_Hide_Ruler_ChkBox();
-    EXPECT_EQ(d->rulersShown, !shown);
-    ASSERT_NE(d->Zooming_Scroll_View(), nullptr);
-    EXPECT_EQ(d->Zooming_Scroll_View()->rulersVisible(), !shown);
+    const bool shown = d->workArea().rulersShown;
+    d->workArea().Show_Hide_Ruler_ChkBox();
+    EXPECT_EQ(d->workArea().rulersShown, !shown);
+    ASSERT_NE(d->workArea().Zooming_Scroll_View(), nullptr);
+    EXPECT_EQ(d->workArea().Zooming_Scroll_View()->rulersVisible(), !shown);
     EXPECT_TRUE(canvas->validateMenuItem(&item));
-    EXPECT_EQ(item.text(), d->rulersShown ? QStringLiteral("Hide Ruler") : QStringLiteral("Show Ruler"));
-    d->Show_Hide_Ruler_ChkBox();
-    EXPECT_EQ(d->rulersShown, shown);
+    EXPECT_EQ(item.text(), d->workArea().rulersShown ? QStringLiteral("Hide Ruler") : QStringLiteral("Show Ruler"));
+    d->workArea().Show_Hide_Ruler_ChkBox();
+    EXPECT_EQ(d->workArea().rulersShown, shown);
     canvas->validateMenuItem(&item);
     EXPECT_EQ(item.text(), shown ? QStringLiteral("Hide Ruler") : QStringLiteral("Show Ruler"));
 }

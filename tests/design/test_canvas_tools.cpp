@@ -10,6 +10,8 @@
 #include "core/Mode.h"
 #include "core/Units.h"
 #include "core/UserFolders.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
 #include "design/EditingCommands.h"
@@ -60,7 +62,7 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         dsg = &c->design();
-        ASSERT_NE(dsg->Graphic_View(), nullptr);
+        ASSERT_NE(dsg->workArea().Graphic_View(), nullptr);
         Ucontrol.clear();
         // The tools are used in the Designing mode, where the sidebar follows them.
         Barcode_Setting_Or_Designing_Mode = 1;
@@ -82,11 +84,11 @@ TEST_F(CanvasTools, EachToolButtonPutsItsObjectOnTheCardAtOnce)
         QSizeF size;
     };
     const Case cases[] = {
-        {dsg->tool_palette->Rect_Tool_btn, SKTGraphicClass::Shape, {50, 50}},
-        {dsg->tool_palette->Text_Tool_btn, SKTGraphicClass::Text, {70, 20}},
-        {dsg->tool_palette->Signature_Tool_btn, SKTGraphicClass::Signature, {100, 50}},
-        {dsg->tool_palette->Fingure_Print_Tool_btn, SKTGraphicClass::Signature, {50, 50}},
-        {dsg->tool_palette->Line_Tool_btn, SKTGraphicClass::Line, {50, 50}},
+        {dsg->workArea().tool_palette->Rect_Tool_btn, SKTGraphicClass::Shape, {50, 50}},
+        {dsg->workArea().tool_palette->Text_Tool_btn, SKTGraphicClass::Text, {70, 20}},
+        {dsg->workArea().tool_palette->Signature_Tool_btn, SKTGraphicClass::Signature, {100, 50}},
+        {dsg->workArea().tool_palette->Fingure_Print_Tool_btn, SKTGraphicClass::Signature, {50, 50}},
+        {dsg->workArea().tool_palette->Line_Tool_btn, SKTGraphicClass::Line, {50, 50}},
     };
     int made = 0;
     for (const Case &k : cases) {
@@ -97,9 +99,9 @@ TEST_F(CanvasTools, EachToolButtonPutsItsObjectOnTheCardAtOnce)
         EXPECT_EQ(g->graphicClass(), k.kind);
         EXPECT_EQ(g->bounds().size(), k.size);
         EXPECT_EQ(dsg->Selected_Control_Tool, 0);
-        EXPECT_EQ(dsg->_Selected_Graphic.lock(), g);
-        EXPECT_EQ(dsg->Selected_Graphic_Objects(), SKTGraphicList{g});
-        EXPECT_EQ(dsg->Last_Selected_Graphic, g.get()) << "the sidebar shows the new object";
+        EXPECT_EQ(dsg->selection()._Selected_Graphic.lock(), g);
+        EXPECT_EQ(dsg->selection().Selected_Graphic_Objects(), SKTGraphicList{g});
+        EXPECT_EQ(dsg->selection().Last_Selected_Graphic, g.get()) << "the sidebar shows the new object";
     }
     EXPECT_EQ(graphics().at(1)->Sign_Or_FP_Val(), QStringLiteral("F"));
     EXPECT_EQ(Ucontrol.size(), made) << "one undo step per creation";
@@ -107,8 +109,8 @@ TEST_F(CanvasTools, EachToolButtonPutsItsObjectOnTheCardAtOnce)
 
 TEST_F(CanvasTools, BarcodeToolTwiceGivesTwoNumberedBarcodes)
 {
-    dsg->tool_palette->Barcode_Tool_btn->click();
-    dsg->tool_palette->Barcode_Tool_btn->click();
+    dsg->workArea().tool_palette->Barcode_Tool_btn->click();
+    dsg->workArea().tool_palette->Barcode_Tool_btn->click();
     ASSERT_EQ(graphics().size(), 2);
     EXPECT_TRUE(graphics().at(0)->isExactly<SKTBarcode>());
     EXPECT_EQ(graphics().at(1)->control_ID, QStringLiteral("BAR_1"));
@@ -121,9 +123,9 @@ TEST_F(CanvasTools, BarcodeToolTwiceGivesTwoNumberedBarcodes)
 TEST_F(CanvasTools, CancelledPictureChoicesCreateNothingAndKeepTheTool)
 {
     // A cancelled choice creates nothing; the sidebar then shows the card with the arrow tool.
-    dsg->tool_palette->Image_Library_Tool_btn->click();
+    dsg->workArea().tool_palette->Image_Library_Tool_btn->click();
     EXPECT_TRUE(graphics().isEmpty());
-    dsg->tool_palette->Image_Tool_btn->click();
+    dsg->workArea().tool_palette->Image_Tool_btn->click();
     EXPECT_TRUE(graphics().isEmpty());
     EXPECT_EQ(responder->openRequests.size(), 1);   // the picture tool's open panel
     EXPECT_EQ(responder->modalCount, 1);            // the library tool's picker
@@ -144,7 +146,7 @@ TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
         library->ok_button->click();
         return dialog.result();
     };
-    dsg->tool_palette->Image_Library_Tool_btn->click();
+    dsg->workArea().tool_palette->Image_Library_Tool_btn->click();
     EXPECT_TRUE(chosen.startsWith(Resource_Path + QStringLiteral("/LibraryImage/")));
     ASSERT_EQ(graphics().size(), 1);
     EXPECT_TRUE(graphics().first()->isExactly<SKTImage>());
@@ -156,7 +158,7 @@ TEST_F(CanvasTools, LibraryPictureIsTheChosenFile)
 TEST_F(CanvasTools, AFileThatIsNoPictureIsRefusedByBothPictureTools)
 {
     const QStringList bad = testsupport::writeNotPictures(env.userFolder() + QStringLiteral("/bad"));
-    for (QPushButton *tool : {dsg->tool_palette->Image_Tool_btn, dsg->tool_palette->Image_Library_Tool_btn})
+    for (QPushButton *tool : {dsg->workArea().tool_palette->Image_Tool_btn, dsg->workArea().tool_palette->Image_Library_Tool_btn})
         for (const QString &path : bad) {
             SCOPED_TRACE((tool->objectName() + QLatin1Char(' ') + path).toStdString());
             responder->alerts.clear();
@@ -179,7 +181,7 @@ TEST_F(CanvasTools, WatermarkToolShowsTheBorderTabAndKeepsTheTool)
 {
     // The watermark tool is no drawing tool: nothing is created and the card's border tab shows.
     dsg->Selected_Control_Tool = 4;
-    dsg->tool_palette->Watermark_Tool_btn->click();
+    dsg->workArea().tool_palette->Watermark_Tool_btn->click();
     EXPECT_EQ(dsg->sidebar().sett_tab->currentWidget(), dsg->sidebar().card_brdr_tab);
     EXPECT_TRUE(graphics().isEmpty());
 }
@@ -196,35 +198,35 @@ TEST_F(CanvasTools, ToolAnnouncementCreatesOncePerAnnouncement)
 
 TEST_F(CanvasTools, ObservedCanvasSizeIgnoresNullAndAppliesSizes)
 {
-    dsg->SetDocumentCanvasSize(QSizeF(200, 100));
+    dsg->workArea().SetDocumentCanvasSize(QSizeF(200, 100));
     c->document()->setCanvasSize(QSizeF());
-    EXPECT_EQ(dsg->canvasFrameSize, QSizeF(200, 100));
-    EXPECT_EQ(dsg->Graphic_View()->bounds(), QRectF(0, 0, 200, 100));
+    EXPECT_EQ(dsg->workArea().canvasFrameSize, QSizeF(200, 100));
+    EXPECT_EQ(dsg->workArea().Graphic_View()->bounds(), QRectF(0, 0, 200, 100));
     c->document()->setCanvasSize(QSizeF(150, 80));
-    EXPECT_EQ(dsg->canvasFrameSize, QSizeF(150, 80));
-    EXPECT_EQ(dsg->Graphic_View()->bounds().size(), QSizeF(150, 80));
+    EXPECT_EQ(dsg->workArea().canvasFrameSize, QSizeF(150, 80));
+    EXPECT_EQ(dsg->workArea().Graphic_View()->bounds().size(), QSizeF(150, 80));
     EXPECT_TRUE(responder->alerts.isEmpty());
 }
 
 TEST_F(CanvasTools, RefusedCardSizesLeaveTheCanvasAsItWas)
 {
-    dsg->SetDocumentCanvasSize(QSizeF(200, 100));
-    const QSize widget = dsg->_graphicView->size();
+    dsg->workArea().SetDocumentCanvasSize(QSizeF(200, 100));
+    const QSize widget = dsg->workArea()._graphicView->size();
     const double nan = std::nan("");
     for (const QSizeF &size : {QSizeF(0, 100), QSizeF(200, 0), QSizeF(-5, 100), QSizeF(nan, 100),
                                QSizeF(100, INFINITY), QSizeF(4.2e6, 100), QSizeF(100, 1e300)}) {
         responder->alerts.clear();
-        dsg->SetDocumentCanvasSize(size);
+        dsg->workArea().SetDocumentCanvasSize(size);
         ASSERT_EQ(responder->alerts.size(), 1) << size.width() << " x " << size.height();
         EXPECT_FALSE(responder->alerts.first().message.isEmpty());
-        EXPECT_EQ(dsg->canvasFrameSize, QSizeF(200, 100));
-        EXPECT_EQ(dsg->_graphicView->size(), widget);
+        EXPECT_EQ(dsg->workArea().canvasFrameSize, QSizeF(200, 100));
+        EXPECT_EQ(dsg->workArea()._graphicView->size(), widget);
     }
     // The largest card the canvas takes at 400 %.
     responder->alerts.clear();
-    dsg->SetDocumentCanvasSize(QSizeF(4194303, 10));
+    dsg->workArea().SetDocumentCanvasSize(QSizeF(4194303, 10));
     EXPECT_TRUE(responder->alerts.isEmpty());
-    EXPECT_EQ(dsg->canvasFrameSize, QSizeF(4194303, 10));
+    EXPECT_EQ(dsg->workArea().canvasFrameSize, QSizeF(4194303, 10));
 }
 
 TEST(ModeLengths, ConvertToMillimetres)
@@ -294,7 +296,7 @@ TEST_F(CanvasTools, UseInDesignPlacesTheBarcodeModeSymbol)
     EXPECT_EQ(g->linear_font_val, bm.dataText->text());
     EXPECT_FALSE(g->_barcode_image.isNull());
     EXPECT_EQ(g->bounds().size(), g->_barcode_image.size()) << "the zero frame never withdraws it";
-    EXPECT_EQ(dsg->_Selected_Graphic.lock(), g);
+    EXPECT_EQ(dsg->selection()._Selected_Graphic.lock(), g);
     EXPECT_EQ(Barcode_Setting_Or_Designing_Mode, 1);
 }
 
@@ -311,10 +313,10 @@ TEST_F(CanvasTools, UseInDesignWithoutAQrSymbolAsksForOne)
 
 TEST_F(CanvasTools, DeletingALockedObjectSaysSo)
 {
-    dsg->tool_palette->Rect_Tool_btn->click();
+    dsg->workArea().tool_palette->Rect_Tool_btn->click();
     ASSERT_EQ(graphics().size(), 1);
     graphics().first()->ctrl_is_locked = true;
-    dsg->Graphic_View()->delete_selection();
+    dsg->workArea().Graphic_View()->delete_selection();
     ASSERT_EQ(responder->alertMessages().size(), 1);
     EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Selected control is locked."));
     EXPECT_EQ(graphics().size(), 1);
@@ -324,7 +326,7 @@ TEST_F(CanvasTools, TheShownGridDrawsOnTheWindowsCanvas)
 {
     // The canvas painted as part of its window: its painter's device transform then holds the
     // canvas's place in the window, which must not push the grid off the card.
-    SKTGraphicView *canvas = dsg->Graphic_View();
+    SKTGraphicView *canvas = dsg->workArea().Graphic_View();
     QWidget *window = c->window_;
     window->resize(1400, 900);
     window->show();
@@ -342,8 +344,8 @@ TEST_F(CanvasTools, TheShownGridDrawsOnTheWindowsCanvas)
     };
     ASSERT_TRUE(canvas->isVisible());
     const int before = nonWhiteOnCard();
-    dsg->_grid->setSpacing(9);
-    dsg->_grid->setAlwaysShown(true);
+    dsg->workArea()._grid->setSpacing(9);
+    dsg->workArea()._grid->setAlwaysShown(true);
     EXPECT_GT(nonWhiteOnCard(), before + 100) << "grid lines cross the card";
 }
 
@@ -358,10 +360,10 @@ TEST_F(CanvasTools, TheBarcodeWindowRedrawsItsObjectAndOpensAgainFromTheSidebar)
     c->applicationDidFinishLaunching();   // shows the window and hears typing, as at start-up
     c->selectModeTab(c->Barcode_Design_tab);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    SKTGraphicView *canvas = dsg->Graphic_View();
+    SKTGraphicView *canvas = dsg->workArea().Graphic_View();
     Barcode_Gen &gen = c->barcodeGen();
 
-    dsg->tool_palette->Barcode_Tool_btn->click();
+    dsg->workArea().tool_palette->Barcode_Tool_btn->click();
     ASSERT_EQ(graphics().size(), 1);
     const std::shared_ptr<SKTGraphic> object = graphics().first();
     auto decoded = [&] {
@@ -426,7 +428,7 @@ TEST_F(CanvasTools, KeyboardAloneReachesTheToolsAndMakesObjects)
     c->Designing_Mode_Select();
     QApplication::setActiveWindow(window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    ToolPalette &tools = *dsg->tool_palette;
+    ToolPalette &tools = *dsg->workArea().tool_palette;
 
     // Tab to the Rect tool, then Space and Enter each make a rectangle.
     tools.Arrow_Tool_btn->setFocus(Qt::TabFocusReason);
@@ -456,7 +458,7 @@ TEST_F(CanvasTools, KeyboardAloneReachesTheToolsAndMakesObjects)
     auto at = [&chain](QWidget *w) { return chain.indexOf(w); };
     int clickable = 0;
     for (QWidget *row : {static_cast<QWidget *>(&tools), dsg->editing().Undo_btn->parentWidget(),
-                         dsg->Ruler_btn->parentWidget()})
+                         dsg->workArea().Ruler_btn->parentWidget()})
         for (QAbstractButton *b : row->findChildren<QAbstractButton *>())
             if (b->isVisible() && b->isEnabled()) {
                 ++clickable;
@@ -464,13 +466,13 @@ TEST_F(CanvasTools, KeyboardAloneReachesTheToolsAndMakesObjects)
             }
     EXPECT_GE(clickable, 17 + 4 + 4);
     EXPECT_LT(at(tools.Watermark_Tool_btn), at(dsg->editing().Lock_btn));
-    EXPECT_LT(at(dsg->editing().Lock_btn), at(dsg->Ruler_btn));
+    EXPECT_LT(at(dsg->editing().Lock_btn), at(dsg->workArea().Ruler_btn));
     QWidget *sidebarField = nullptr;
     for (int i = 0; i < chain.size() && !sidebarField; ++i)
-        if (dsg->Right_Prop_Box->isAncestorOf(chain.at(i)))
+        if (dsg->workArea().Right_Prop_Box->isAncestorOf(chain.at(i)))
             sidebarField = chain.at(i);
     ASSERT_NE(sidebarField, nullptr) << "Tab never reaches the sidebar";
-    EXPECT_LT(at(dsg->Actual_Size_btn), at(sidebarField));
+    EXPECT_LT(at(dsg->workArea().Actual_Size_btn), at(sidebarField));
 }
 
 // The actual-size button shows the zoom the canvas is at, step by step, and takes it back to 100 %.
@@ -484,15 +486,15 @@ TEST_F(CanvasTools, TheZoomButtonShowsTheCurrentZoom)
         double factor;
     };
     const Case cases[] = {
-        {dsg->Zoom_In_btn, "125%", 1.25},   {dsg->Zoom_In_btn, "150%", 1.5},   {dsg->Zoom_Out_btn, "125%", 1.25},
-        {dsg->Actual_Size_btn, "100%", 1.0}, {dsg->Zoom_Out_btn, "75%", 0.75}, {dsg->Zoom_Out_btn, "50%", 0.5},
-        {dsg->Actual_Size_btn, "100%", 1.0},
+        {dsg->workArea().Zoom_In_btn, "125%", 1.25},   {dsg->workArea().Zoom_In_btn, "150%", 1.5},   {dsg->workArea().Zoom_Out_btn, "125%", 1.25},
+        {dsg->workArea().Actual_Size_btn, "100%", 1.0}, {dsg->workArea().Zoom_Out_btn, "75%", 0.75}, {dsg->workArea().Zoom_Out_btn, "50%", 0.5},
+        {dsg->workArea().Actual_Size_btn, "100%", 1.0},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.shown);
         QTest::mouseClick(k.button, Qt::LeftButton);
-        EXPECT_EQ(dsg->Actual_Size_btn->text(), QString::fromLatin1(k.shown));
-        EXPECT_DOUBLE_EQ(dsg->_zoomFactor, k.factor);
+        EXPECT_EQ(dsg->workArea().Actual_Size_btn->text(), QString::fromLatin1(k.shown));
+        EXPECT_DOUBLE_EQ(dsg->workArea()._zoomFactor, k.factor);
     }
 }
 
@@ -519,7 +521,7 @@ TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
     q.Qr_Text->Text_Field->setPlainText(QStringLiteral("WIFI:S:Home;T:WPA;P:pw;H:false;;"));
     q.Use_ADV_QR_in_Design_btn->click();
     ASSERT_EQ(graphics().size(), 1);
-    SKTGraphicView *canvas = dsg->Graphic_View();
+    SKTGraphicView *canvas = dsg->workArea().Graphic_View();
     canvas->setHidingHandles(true);
     const QImage shown = canvas->grab(canvas->widgetRect(graphics().first()->bounds()).toAlignedRect()).toImage();
     EXPECT_NEAR(inkWidth(shown) / shown.devicePixelRatioF(),

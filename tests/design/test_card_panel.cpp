@@ -1,5 +1,9 @@
 #include "DesignFixture.h"
 
+#include "app/SKTWindowController.h"
+#include "design/DesignCard.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -112,10 +116,10 @@ TEST_F(CardPanel, TransferWritesThePanelIntoTheCard)
     sidebar().cardBorderPanel()->wm_transp_slider->setValue(50);
     sidebar().cardBorderPanel()->watermark_text->setText(QStringLiteral("COPY"));
     Card_Shape = 1;
-    c->design().SetDocumentCanvasSize(QSizeF(200, 100));
+    c->design().workArea().SetDocumentCanvasSize(QSizeF(200, 100));
 
     c->design().Update_Card_Graphics();
-    const Card_Property &card = *c->design().Front_card_Prop;
+    const Card_Property &card = *c->design().card().Front_card_Prop;
     EXPECT_TRUE(card.Card_border_chk);
     EXPECT_EQ(card.Card_bordr_clr, QColor(Qt::red));
     EXPECT_EQ(card.Card_bor_Stepper, 4);
@@ -139,15 +143,15 @@ TEST_F(CardPanel, TransferWritesThePanelIntoTheCard)
 
 TEST_F(CardPanel, BorderOffKeepsTheStoredColourAndWidth)
 {
-    c->design().Front_card_Prop->Card_bordr_clr = Qt::green;
-    c->design().Front_card_Prop->Card_bor_Stepper = 7;
+    c->design().card().Front_card_Prop->Card_bordr_clr = Qt::green;
+    c->design().card().Front_card_Prop->Card_bor_Stepper = 7;
     sidebar().cardBorderPanel()->Card_border_chk->setChecked(false);
     sidebar().cardBorderPanel()->Card_bordr_clr->setColor(Qt::red);
     sidebar().cardBorderPanel()->Card_bor_Stepper->setDoubleValue(2);
     c->design().Update_Card_Graphics();
-    EXPECT_FALSE(c->design().Front_card_Prop->Card_border_chk);
-    EXPECT_EQ(c->design().Front_card_Prop->Card_bordr_clr, QColor(Qt::green));
-    EXPECT_EQ(c->design().Front_card_Prop->Card_bor_Stepper, 7);
+    EXPECT_FALSE(c->design().card().Front_card_Prop->Card_border_chk);
+    EXPECT_EQ(c->design().card().Front_card_Prop->Card_bordr_clr, QColor(Qt::green));
+    EXPECT_EQ(c->design().card().Front_card_Prop->Card_bor_Stepper, 7);
 }
 
 TEST_F(CardPanel, EmptyNameIsStoredEmptyAndShapesAboveOneAreEllipses)
@@ -155,9 +159,9 @@ TEST_F(CardPanel, EmptyNameIsStoredEmptyAndShapesAboveOneAreEllipses)
     sidebar().cardInfoPanel()->card_name->setText(QStringLiteral("   "));
     Card_Shape = 5;
     c->design().Update_Card_Graphics();
-    EXPECT_TRUE(c->design().Front_card_Prop->Card_Name.isEmpty());
-    EXPECT_FALSE(c->design().Front_card_Prop->Card_Name.isNull());
-    EXPECT_EQ(c->design().Front_card_Prop->Card_Shape, QStringLiteral("E"));
+    EXPECT_TRUE(c->design().card().Front_card_Prop->Card_Name.isEmpty());
+    EXPECT_FALSE(c->design().card().Front_card_Prop->Card_Name.isNull());
+    EXPECT_EQ(c->design().card().Front_card_Prop->Card_Shape, QStringLiteral("E"));
 }
 
 TEST_F(CardPanel, NothingIsWrittenWhileControlsAreFilled)
@@ -166,7 +170,7 @@ TEST_F(CardPanel, NothingIsWrittenWhileControlsAreFilled)
     Not_Draw_Only_Prop_Change = true;
     c->design().Update_Card_Graphics();
     Not_Draw_Only_Prop_Change = false;
-    EXPECT_EQ(c->design().Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
+    EXPECT_EQ(c->design().card().Front_card_Prop->Card_Name, QStringLiteral("Untitled"));
 }
 
 TEST_F(CardPanel, SizeFieldsFollowTheLabelStockChoice)
@@ -199,20 +203,20 @@ TEST_F(CardPanel, CardTabsReplaceEveryOtherTab)
 TEST_F(CardPanel, ApplyingTheSizeSetsTheCanvasInPoints)
 {
     Measument_Unit_Is = last_unit_val = 2;
-    c->design().Zoom_In_Toolbar_btn();
+    c->design().workArea().Zoom_In_Toolbar_btn();
     sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100"));
     sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("50"));
     sidebar().Apply_Size_Clicked();
-    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
-    EXPECT_NEAR(c->design().canvasFrameSize.width(), 283.4646, 1e-3);
-    EXPECT_NEAR(c->design().canvasFrameSize.height(), 141.7323, 1e-3);
-    EXPECT_NEAR(c->design().Front_card_Prop->Card_Size.width(), 283.4646, 1e-3);
+    EXPECT_EQ(c->design().workArea()._factorPopUpButton->currentIndex(), 3);
+    EXPECT_NEAR(c->design().workArea().canvasFrameSize.width(), 283.4646, 1e-3);
+    EXPECT_NEAR(c->design().workArea().canvasFrameSize.height(), 141.7323, 1e-3);
+    EXPECT_NEAR(c->design().card().Front_card_Prop->Card_Size.width(), 283.4646, 1e-3);
     Measument_Unit_Is = last_unit_val = 0;   // inches
     sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("1"));
     sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("2"));
     sidebar().Apply_Size_Clicked();
-    EXPECT_NEAR(c->design().canvasFrameSize.width(), 72.0, 1e-3);
-    EXPECT_NEAR(c->design().canvasFrameSize.height(), 144.0, 1e-3);
+    EXPECT_NEAR(c->design().workArea().canvasFrameSize.width(), 72.0, 1e-3);
+    EXPECT_NEAR(c->design().workArea().canvasFrameSize.height(), 144.0, 1e-3);
 }
 
 class CardPanelLoad : public DesignFixture {
@@ -225,7 +229,7 @@ protected:
         Measument_Unit_Is = last_unit_val = 2;
     }
     DesignController &d() { return c->design(); }
-    Card_Property &card() { return *d().Front_card_Prop; }
+    Card_Property &card() { return *d().card().Front_card_Prop; }
     void load() { sidebar().Load_Card_and_Label_Properties(nullptr); }
 };
 
@@ -267,7 +271,7 @@ TEST_F(CardPanelLoad, HatchNameIsOnlyReadForTheHatchFill)
 TEST_F(CardPanelLoad, CustomStockShowsItsSizeInTheCurrentUnit)
 {
     card().Card_Preset = QStringLiteral("Custom");
-    d().SetDocumentCanvasSize(QSizeF(283.46, 141.73));   // the card's size is the canvas's
+    d().workArea().SetDocumentCanvasSize(QSizeF(283.46, 141.73));   // the card's size is the canvas's
     load();
     EXPECT_EQ(card().Card_Size, QSizeF(283.46, 141.73));
     EXPECT_NEAR(sidebar().cardSizePanel()->width_Text->text().toDouble(), 100.0, 0.01);
@@ -290,7 +294,7 @@ TEST_F(CardPanelLoad, TheLoadShowsTheCardsSettings)
     card().Watermark_Alignment = 2;
     card().Watermark_Text = QStringLiteral("COPY");
     card().Card_fill_style = QStringLiteral("G");
-    d().Last_Selected_Graphic = reinterpret_cast<SKTGraphic *>(0x1);
+    d().selection().Last_Selected_Graphic = reinterpret_cast<SKTGraphic *>(0x1);
     load();
     EXPECT_TRUE(sidebar().cardBorderPanel()->Card_border_chk->isChecked());
     EXPECT_EQ(sidebar().cardBorderPanel()->Card_bor_Text->text(), QStringLiteral("6"));
@@ -302,7 +306,7 @@ TEST_F(CardPanelLoad, TheLoadShowsTheCardsSettings)
     EXPECT_EQ(sidebar().cardBorderPanel()->wm_alignment_combo->currentIndex(), 2);
     EXPECT_EQ(sidebar().cardBorderPanel()->watermark_text->text(), QStringLiteral("COPY"));
     EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_gradient_fill_rd->isChecked());
-    EXPECT_EQ(d().Last_Selected_Graphic, nullptr);
+    EXPECT_EQ(d().selection().Last_Selected_Graphic, nullptr);
     // Loading wrote nothing back: the card keeps what it had.
     EXPECT_EQ(card().Card_Name, QStringLiteral("Badge"));
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
@@ -310,11 +314,11 @@ TEST_F(CardPanelLoad, TheLoadShowsTheCardsSettings)
 
 TEST_F(CardPanelLoad, TheWidthStepperChangesOnlyItsField)
 {
-    d().SetDocumentCanvasSize(QSizeF(200, 100));
+    d().workArea().SetDocumentCanvasSize(QSizeF(200, 100));
     sidebar().cardSizePanel()->width_Stepper->setDoubleValue(70);
     sidebar().cardSizePanel()->width_Stepper->stepUp();
     EXPECT_EQ(sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("71.00"));
-    EXPECT_EQ(d().canvasFrameSize, QSizeF(200, 100));
+    EXPECT_EQ(d().workArea().canvasFrameSize, QSizeF(200, 100));
 }
 
 TEST_F(CardPanelLoad, TileLayoutHidesTheOpacity)

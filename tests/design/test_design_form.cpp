@@ -1,5 +1,6 @@
 #include "DesignFixture.h"
 
+#include "design/DesignWorkArea.h"
 #include "design/DoubleSlider.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
@@ -57,9 +58,9 @@ TEST_F(DesignForm, SidebarHoldsTheFifteenPanelsInTheirOrder)
 TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
 {
     const QList<QPair<QObject *, QString>> outlets = {
-        {c->design().myTargetView, "myTargetView"},           {c->design().first_view, "first_view"},
-        {c->design().Right_Prop_Box, "Right_Prop_Box"},       {c->design()._zoomingScrollView, "_zoomingScrollView"},
-        {c->design()._factorPopUpButton, "_factorPopUpButton"}, {sidebar().properties_title, "properties_title"},
+        {env.design().workArea().myTargetView, "myTargetView"},           {env.design().workArea().first_view, "first_view"},
+        {env.design().workArea().Right_Prop_Box, "Right_Prop_Box"},       {env.design().workArea()._zoomingScrollView, "_zoomingScrollView"},
+        {env.design().workArea()._factorPopUpButton, "_factorPopUpButton"}, {sidebar().properties_title, "properties_title"},
         {sidebar().print_object_chk, "print_object_chk"},   {sidebar().card_info_tab, "card_info_tab"},
         {sidebar().card_size_tab, "card_size_tab"},         {sidebar().card_bkgd_tab, "card_bkgd_tab"},
         {sidebar().card_brdr_tab, "card_brdr_tab"},
@@ -77,8 +78,8 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
         {sidebar().alignmentPanel()->frame_main_pic_X_pos_val, "frame_main_pic_X_pos_val"},
         {sidebar().alignmentPanel()->Align_with_grid_btn, "Align_with_grid_btn"},
         {sidebar().barcodePanel()->Edit_Qr_Code_Val_BTN, "Edit_Qr_Code_Val_BTN"},
-        {c->design().editing().Cut_btn, "Cut_btn"},
-        {c->design().Card_Image_Scrl_BACK, "Card_Image_Scrl_BACK"}, {c->design().Front_back_label, "Front_back_label"},
+        {env.design().editing().Cut_btn, "Cut_btn"},
+        {env.design().workArea().Card_Image_Scrl_BACK, "Card_Image_Scrl_BACK"}, {env.design().workArea().Front_back_label, "Front_back_label"},
     };
     for (const auto &o : outlets) {
         ASSERT_NE(o.first, nullptr) << o.second.toStdString();
@@ -88,7 +89,7 @@ TEST_F(DesignForm, OutletsAreFoundUnderTheirOwnNames)
     // The record list box sits on the page beside the work area, for the frame's split view.
     ASSERT_NE(records().Fill_List_box, nullptr);
     EXPECT_EQ(records().Fill_List_box->parentWidget(), page.get());
-    EXPECT_EQ(c->design().Design_Work_Area->parentWidget(), page.get());
+    EXPECT_EQ(env.design().workArea().Design_Work_Area->parentWidget(), page.get());
     EXPECT_EQ(page->findChild<QTableView *>("Fill_List_RHS"), records().Fill_List_RHS);
 }
 
@@ -138,10 +139,10 @@ TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
     EXPECT_EQ(sidebar().dataSourcePanel()->Text_Time_style->itemText(0), QStringLiteral("h:mm:ss a"));
     EXPECT_EQ(sidebar().dataSourcePanel()->Data_source_type->count(), 2);
     const QStringList zoom = {"25%", "50%", "75%", "100%", "125%", "150%", "200%", "400%"};
-    ASSERT_EQ(c->design()._factorPopUpButton->count(), zoom.size());
+    ASSERT_EQ(env.design().workArea()._factorPopUpButton->count(), zoom.size());
     for (int i = 0; i < zoom.size(); ++i)
-        EXPECT_EQ(c->design()._factorPopUpButton->itemText(i), zoom.at(i));
-    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
+        EXPECT_EQ(env.design().workArea()._factorPopUpButton->itemText(i), zoom.at(i));
+    EXPECT_EQ(env.design().workArea()._factorPopUpButton->currentIndex(), 3);
     // Picture effects start at their neutral values.
     EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Sat_slidr->doubleValue(), 1.0);
     EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Con_slidr->doubleValue(), 1.0);
@@ -151,76 +152,76 @@ TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
 
 TEST_F(DesignForm, CanvasStartsWhiteAt284Points)
 {
-    EXPECT_EQ(c->design()._graphicView->size(), QSize(284, 284));
-    EXPECT_EQ(c->design()._zoomingScrollView->widget(), c->design()._graphicView);
-    EXPECT_EQ(c->design()._graphicView->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(env.design().workArea()._graphicView->size(), QSize(284, 284));
+    EXPECT_EQ(env.design().workArea()._zoomingScrollView->widget(), env.design().workArea()._graphicView);
+    EXPECT_EQ(env.design().workArea()._graphicView->palette().color(QPalette::Window), QColor(Qt::white));
 }
 
 TEST_F(DesignForm, ZoomStepsStopAtBothEndsAndScaleTheCanvas)
 {
-    c->design().SetDocumentCanvasSize(QSizeF(100, 50));
-    EXPECT_EQ(c->design()._graphicView->size(), QSize(100, 50));
-    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(100, 50));
-    c->design().Zoom_In_Toolbar_btn();
-    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 4);
-    EXPECT_DOUBLE_EQ(c->design()._zoomFactor, 1.25);
+    env.design().workArea().SetDocumentCanvasSize(QSizeF(100, 50));
+    EXPECT_EQ(env.design().workArea()._graphicView->size(), QSize(100, 50));
+    EXPECT_EQ(env.design().workArea().canvasFrameSize, QSizeF(100, 50));
+    env.design().workArea().Zoom_In_Toolbar_btn();
+    EXPECT_EQ(env.design().workArea()._factorPopUpButton->currentIndex(), 4);
+    EXPECT_DOUBLE_EQ(env.design().workArea()._zoomFactor, 1.25);
     for (int i = 0; i < 6; ++i)
-        c->design().Zoom_In_Toolbar_btn();
-    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 7);
-    EXPECT_DOUBLE_EQ(c->design()._zoomFactor, 4.0);
-    EXPECT_EQ(c->design()._graphicView->size(), QSize(400, 200));
+        env.design().workArea().Zoom_In_Toolbar_btn();
+    EXPECT_EQ(env.design().workArea()._factorPopUpButton->currentIndex(), 7);
+    EXPECT_DOUBLE_EQ(env.design().workArea()._zoomFactor, 4.0);
+    EXPECT_EQ(env.design().workArea()._graphicView->size(), QSize(400, 200));
     // The card keeps its size in points while the view scales.
-    EXPECT_EQ(c->design().canvasFrameSize, QSizeF(100, 50));
+    EXPECT_EQ(env.design().workArea().canvasFrameSize, QSizeF(100, 50));
     for (int i = 0; i < 10; ++i)
-        c->design().Zoom_Out_Toolbar_btn();
-    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 0);
-    EXPECT_DOUBLE_EQ(c->design()._zoomFactor, 0.25);
-    EXPECT_EQ(c->design()._graphicView->size(), QSize(25, 13));
-    c->design().Set_Canvas_to_100_percent();
-    EXPECT_EQ(c->design()._factorPopUpButton->currentIndex(), 3);
-    EXPECT_DOUBLE_EQ(c->design()._zoomFactor, 1.0);
-    EXPECT_EQ(c->design()._graphicView->size(), QSize(100, 50));
+        env.design().workArea().Zoom_Out_Toolbar_btn();
+    EXPECT_EQ(env.design().workArea()._factorPopUpButton->currentIndex(), 0);
+    EXPECT_DOUBLE_EQ(env.design().workArea()._zoomFactor, 0.25);
+    EXPECT_EQ(env.design().workArea()._graphicView->size(), QSize(25, 13));
+    env.design().workArea().Set_Canvas_to_100_percent();
+    EXPECT_EQ(env.design().workArea()._factorPopUpButton->currentIndex(), 3);
+    EXPECT_DOUBLE_EQ(env.design().workArea()._zoomFactor, 1.0);
+    EXPECT_EQ(env.design().workArea()._graphicView->size(), QSize(100, 50));
 }
 
 TEST(DesignZoomFactors, ZoomFactorTable)
 {
     const float expected[] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f, 2.0f, 4.0f};
     for (int i = 0; i < 8; ++i)
-        EXPECT_FLOAT_EQ(DesignController::Get_Factor_According_Index(i), expected[i]);
+        EXPECT_FLOAT_EQ(DesignWorkArea::Get_Factor_According_Index(i), expected[i]);
 }
 
 TEST_F(DesignForm, RulerCommandTogglesBothRulers)
 {
-    EXPECT_TRUE(c->design().horizontal_ruler->isHidden());
-    c->design().Show_Hide_Ruler_ChkBox();
-    EXPECT_FALSE(c->design().horizontal_ruler->isHidden());
-    EXPECT_FALSE(c->design().vertical_ruler->isHidden());
-    c->design().Show_Hide_Ruler_ChkBox();
-    EXPECT_TRUE(c->design().horizontal_ruler->isHidden());
-    EXPECT_TRUE(c->design().vertical_ruler->isHidden());
+    EXPECT_TRUE(env.design().workArea().horizontal_ruler->isHidden());
+    env.design().workArea().Show_Hide_Ruler_ChkBox();
+    EXPECT_FALSE(env.design().workArea().horizontal_ruler->isHidden());
+    EXPECT_FALSE(env.design().workArea().vertical_ruler->isHidden());
+    env.design().workArea().Show_Hide_Ruler_ChkBox();
+    EXPECT_TRUE(env.design().workArea().horizontal_ruler->isHidden());
+    EXPECT_TRUE(env.design().workArea().vertical_ruler->isHidden());
 }
 
 TEST_F(DesignForm, FirstViewGoesBackIntoItsContainer)
 {
     auto *other = new QWidget;
-    c->design().myTargetView->layout()->removeWidget(c->design().first_view);
-    c->design().first_view->setParent(nullptr);
-    c->design().myTargetView->layout()->addWidget(other);
-    c->design().changeViewController(1);   // other indices do nothing
-    EXPECT_EQ(c->design().myTargetView->layout()->itemAt(0)->widget(), other);
-    c->design().changeViewController(0);
-    EXPECT_EQ(c->design().myTargetView->layout()->count(), 1);
-    EXPECT_EQ(c->design().myTargetView->layout()->itemAt(0)->widget(), c->design().first_view);
-    EXPECT_EQ(c->design().first_view->parentWidget(), c->design().myTargetView);
+    env.design().workArea().myTargetView->layout()->removeWidget(env.design().workArea().first_view);
+    env.design().workArea().first_view->setParent(nullptr);
+    env.design().workArea().myTargetView->layout()->addWidget(other);
+    env.design().workArea().changeViewController(1);   // other indices do nothing
+    EXPECT_EQ(env.design().workArea().myTargetView->layout()->itemAt(0)->widget(), other);
+    env.design().workArea().changeViewController(0);
+    EXPECT_EQ(env.design().workArea().myTargetView->layout()->count(), 1);
+    EXPECT_EQ(env.design().workArea().myTargetView->layout()->itemAt(0)->widget(), env.design().workArea().first_view);
+    EXPECT_EQ(env.design().workArea().first_view->parentWidget(), env.design().workArea().myTargetView);
     delete other;
 }
 
 TEST_F(DesignForm, BuildingTwiceLeavesTheFirstWorkArea)
 {
-    QWidget *area = c->design().Design_Work_Area;
+    QWidget *area = env.design().workArea().Design_Work_Area;
     QWidget second;
-    c->design().buildDesigningPanel(&second);
-    EXPECT_EQ(c->design().Design_Work_Area, area);
+    env.design().workArea().buildDesigningPanel(&second);
+    EXPECT_EQ(env.design().workArea().Design_Work_Area, area);
     EXPECT_TRUE(second.findChildren<QWidget *>().isEmpty());
 }
 

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         DesignFixture::SetUp();
-        side = std::make_unique<DesignProjectsSide>(c->design());
+        side = std::make_unique<DesignProjectsSide>(env.design());
         ASSERT_NE(sidebar().Label_Stock_Vendors(), nullptr);
         ASSERT_NE(sidebar().Source_Type_List(), nullptr);
     }

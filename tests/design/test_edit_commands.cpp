@@ -1,7 +1,12 @@
 #include "UndoSupport.h"
 
+#include "app/SKTWindowController.h"
+#include "design/DesignCard.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
+#include "design/UndoStacks.h"
 #include "model/SKTText.h"
 #include "projects/ProjectsController.h"
 #include "model/Shape_Control.h"
@@ -38,7 +43,7 @@ protected:
         third = object<Shape_Control>(QRectF(80, 80, 30, 30));
         insert({first, second, third});
         d().editing().Wire_Editing_Commands();
-        d().Record_Design_As_Started();
+        d().undoStacks().Record_Design_As_Started();
         QGuiApplication::clipboard()->clear();
         // As for an unlocked object shown in the sidebar.
         d().editing().Enable_Standard_Button_For_Control();
@@ -76,18 +81,18 @@ protected:
 TEST_F(EditCommands, CutAddsNoStepToTheOneTheCanvasRecords)
 {
     // The canvas's cut deletes through its delete, which records the step after the change.
-    d().Canvas_Commands.cut = [this] {
+    d().selection().Canvas_Commands.cut = [this] {
         if (!selectionLocked()) {
             removeSelection();
-            d().Insert_In_Undo_Redo();
+            d().undoStacks().Insert_In_Undo_Redo();
         }
     };
     const QStringList before = design();
     selection = {second};
     d().editing().Cut_btn->click();
     EXPECT_EQ(doc().graphics().size(), 2);
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
-    d().Undo_Clicked();
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
+    d().undoStacks().Undo_Clicked();
     EXPECT_EQ(design(), before);
 
     // A refused cut changes nothing and records nothing.
@@ -95,46 +100,46 @@ TEST_F(EditCommands, CutAddsNoStepToTheOneTheCanvasRecords)
     selection.first()->ctrl_is_locked = true;
     d().editing().Cut_Clicked();
     EXPECT_EQ(doc().graphics().size(), 3);
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
 }
 
 TEST_F(EditCommands, PasteAddsNoStepToTheOneTheCanvasRecords)
 {
     int pastes = 0;
     // The canvas records its step once the objects are in.
-    d().Canvas_Commands.paste = [&] {
+    d().selection().Canvas_Commands.paste = [&] {
         ++pastes;
         const QMimeData *offered = QGuiApplication::clipboard()->mimeData();
         if (offered && offered->hasFormat(EditingCommands::Card_Objects_Mime_Type())) {
             doc().insertGraphics({object<SKTText>(QRectF(30, 30, 10, 10))}, {0});
-            d().Insert_In_Undo_Redo();
+            d().undoStacks().Insert_In_Undo_Redo();
         }
     };
     const QStringList before = design();
     d().editing().Paste_Clicked();   // nothing to paste
     EXPECT_EQ(pastes, 1);
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
     offerCardObjects();
     Total_Batch_Excel_Card = 5;
     d().editing().Paste_Clicked();
     EXPECT_EQ(Total_Batch_Excel_Card, 1);   // the batch state is refreshed
     EXPECT_EQ(doc().graphics().size(), 4);
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
-    d().Undo_Clicked();
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
+    d().undoStacks().Undo_Clicked();
     EXPECT_EQ(design(), before);
 }
 
 TEST_F(EditCommands, CopyChangesNeitherDesignNorHistoryAndOffersPaste)
 {
-    d().Canvas_Commands.copy = [] { offerCardObjects(); };
+    d().selection().Canvas_Commands.copy = [] { offerCardObjects(); };
     selection = {first};
     const QStringList before = design();
     save_flag_des_mode = false;
     EXPECT_FALSE(d().editing().Paste_btn->isEnabled());
     d().editing().Copy_btn->click();
     EXPECT_EQ(design(), before);
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
-    EXPECT_EQ(d().Get_Redo_Count(), 0);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Redo_Count(), 0);
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_TRUE(d().editing().Paste_btn->isEnabled());
 }
@@ -142,13 +147,13 @@ TEST_F(EditCommands, CopyChangesNeitherDesignNorHistoryAndOffersPaste)
 TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasAndOnlyANewOrderIsAStep)
 {
     QStringList calls;
-    d().Canvas_Commands.deleteSelection = [&] { calls << QStringLiteral("delete"); };
-    d().Canvas_Commands.bringToFront = [&] {
+    d().selection().Canvas_Commands.deleteSelection = [&] { calls << QStringLiteral("delete"); };
+    d().selection().Canvas_Commands.bringToFront = [&] {
         calls << QStringLiteral("front");
         doc().removeGraphicsAtIndexes({2});
         doc().insertGraphics({third}, {0});
     };
-    d().Canvas_Commands.sendToBack = [&] { calls << QStringLiteral("back"); };
+    d().selection().Canvas_Commands.sendToBack = [&] { calls << QStringLiteral("back"); };
     selection = {third};
     save_flag_des_mode = false;
     d().editing().Delete_btn->click();
@@ -158,7 +163,7 @@ TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasAndOnlyANewOrderIsAStep)
     EXPECT_EQ(doc().graphics().first(), third);
     // The delete (here the canvas's, which records its own) and an order that stays add nothing;
     // the new order is one step, which Undo takes back.
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
     EXPECT_TRUE(save_flag_des_mode);
     d().editing().Undo_btn->click();
     ASSERT_EQ(doc().graphics().size(), 3);
@@ -169,7 +174,7 @@ TEST_F(EditCommands, DeleteFrontAndBackReachTheCanvasAndOnlyANewOrderIsAStep)
 TEST_F(EditCommands, LockingTwoKeepsBothSelectedAndShowsTheLaterOne)
 {
     QList<QList<int>> reselected;
-    d().Canvas_Commands.changeSelectionIndexes = [&](const QList<int> &indexes) { reselected << indexes; };
+    d().selection().Canvas_Commands.changeSelectionIndexes = [&](const QList<int> &indexes) { reselected << indexes; };
     selection = {third, first};   // selection order; indexes come back in document order
     save_flag_des_mode = false;
     d().editing().Lock_btn->click();
@@ -177,12 +182,12 @@ TEST_F(EditCommands, LockingTwoKeepsBothSelectedAndShowsTheLaterOne)
     EXPECT_FALSE(second->ctrl_is_locked);
     ASSERT_EQ(reselected.size(), 1);
     EXPECT_EQ(reselected.first(), QList<int>({0, 2}));
-    EXPECT_EQ(d().Last_Selected_Graphic, first.get());
+    EXPECT_EQ(d().selection().Last_Selected_Graphic, first.get());
     EXPECT_FALSE(d().editing().Cut_btn->isEnabled());
     EXPECT_FALSE(d().editing().Delete_btn->isEnabled());
     EXPECT_FALSE(d().editing().Lock_btn->isEnabled());
     EXPECT_TRUE(d().editing().Unlock_btn->isEnabled());
-    EXPECT_EQ(d().Get_Undo_Count(), 2);   // the lock is one step
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);   // the lock is one step
     EXPECT_TRUE(save_flag_des_mode);
 
     d().editing().Unlock_btn->click();
@@ -190,7 +195,7 @@ TEST_F(EditCommands, LockingTwoKeepsBothSelectedAndShowsTheLaterOne)
     EXPECT_EQ(reselected.size(), 2);
     EXPECT_TRUE(d().editing().Cut_btn->isEnabled());
     EXPECT_FALSE(d().editing().Unlock_btn->isEnabled());
-    EXPECT_EQ(d().Get_Undo_Count(), 3);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 3);
     // Undo takes back the unlock: both are locked again.
     d().editing().Undo_btn->click();
     EXPECT_TRUE(doc().graphics().at(0)->ctrl_is_locked && doc().graphics().at(2)->ctrl_is_locked);
@@ -214,14 +219,14 @@ TEST_F(EditCommands, FrontSideKeepsACardTabElseShowsTheInformationTab)
 {
     d().sidebar().Fill_Card_Prop_Tab();
     d().sidebar().sett_tab->setCurrentWidget(d().sidebar().card_brdr_tab);
-    d().Card_Image_Scrl->hide();
-    d().Card_Image_Scrl_BACK->show();
-    d().Front_Side_btn->click();
+    d().workArea().Card_Image_Scrl->hide();
+    d().workArea().Card_Image_Scrl_BACK->show();
+    d().workArea().Front_Side_btn->click();
     EXPECT_EQ(d().sidebar().sett_tab->currentWidget(), d().sidebar().card_brdr_tab);
-    EXPECT_EQ(d().Front_back_label->text(), QStringLiteral("Front"));
-    EXPECT_FALSE(d().Card_Image_Scrl->isHidden());
-    EXPECT_TRUE(d().Card_Image_Scrl_BACK->isHidden());
-    EXPECT_EQ(d().Graphics_array_Batch.size(), 3);
+    EXPECT_EQ(d().workArea().Front_back_label->text(), QStringLiteral("Front"));
+    EXPECT_FALSE(d().workArea().Card_Image_Scrl->isHidden());
+    EXPECT_TRUE(d().workArea().Card_Image_Scrl_BACK->isHidden());
+    EXPECT_EQ(d().card().Graphics_array_Batch.size(), 3);
 
     // The sidebar shows an object's tab.
     d().sidebar().Remove_All_Tab_Items();
@@ -240,17 +245,17 @@ TEST_F(EditCommands, FrontSideKeepsACardTabElseShowsTheInformationTab)
 
 TEST_F(EditCommands, TheBackSideButtonDoesNothing)
 {
-    d().Front_back_label->setText(QStringLiteral("unchanged"));
-    d().Back_Side_btn->setEnabled(true);
-    d().Back_Side_btn->click();
-    EXPECT_EQ(d().Front_back_label->text(), QStringLiteral("unchanged"));
+    d().workArea().Front_back_label->setText(QStringLiteral("unchanged"));
+    d().workArea().Back_Side_btn->setEnabled(true);
+    d().workArea().Back_Side_btn->click();
+    EXPECT_EQ(d().workArea().Front_back_label->text(), QStringLiteral("unchanged"));
 }
 
 TEST_F(EditCommands, FrontControlCountIsTheDocumentsObjects)
 {
-    EXPECT_EQ(d().Get_Front_Control_Count(), 3);
+    EXPECT_EQ(d().selection().Get_Front_Control_Count(), 3);
     removeAll();
-    EXPECT_EQ(d().Get_Front_Control_Count(), 0);
+    EXPECT_EQ(d().selection().Get_Front_Control_Count(), 0);
 }
 
 TEST_F(EditCommands, ZoomStepsStopAtTheEnds)
@@ -263,17 +268,17 @@ TEST_F(EditCommands, ZoomStepsStopAtTheEnds)
     };
     for (const Case k : {Case{7, true, 7, 4.0f}, Case{0, false, 0, 0.25f}, Case{6, true, 7, 4.0f}, Case{1, false, 0, 0.25f},
                          Case{3, true, 4, 1.25f}}) {
-        d()._factorPopUpButton->setCurrentIndex(k.start);
-        k.in ? d().Zoom_In_Toolbar_btn() : d().Zoom_Out_Toolbar_btn();
-        EXPECT_EQ(d()._factorPopUpButton->currentIndex(), k.index);
-        EXPECT_FLOAT_EQ(float(d()._zoomFactor), k.factor);
+        d().workArea()._factorPopUpButton->setCurrentIndex(k.start);
+        k.in ? d().workArea().Zoom_In_Toolbar_btn() : d().workArea().Zoom_Out_Toolbar_btn();
+        EXPECT_EQ(d().workArea()._factorPopUpButton->currentIndex(), k.index);
+        EXPECT_FLOAT_EQ(float(d().workArea()._zoomFactor), k.factor);
     }
 }
 
 TEST_F(EditCommands, EditMenuGoesToAFocusedTextFieldElseToTheDesign)
 {
     int copies = 0;
-    d().Canvas_Commands.copy = [&] { ++copies; };
+    d().selection().Canvas_Commands.copy = [&] { ++copies; };
     // A text field with focus copies its own selection.
     QLineEdit field;
     field.setText(QStringLiteral("typed"));
@@ -290,7 +295,7 @@ TEST_F(EditCommands, EditMenuGoesToAFocusedTextFieldElseToTheDesign)
     EXPECT_TRUE(field.text().isEmpty());
     d().editing().Edit_Menu_Command(EditingCommands::EditMenuCommand::Undo);
     EXPECT_EQ(field.text(), QStringLiteral("typed"));
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
     field.hide();
     field.clearFocus();
     QApplication::processEvents();
@@ -313,21 +318,21 @@ TEST(EditMenu, ItemsReachTheDesignCommands)
     Barcode_Setting_Or_Designing_Mode = 1;
     DesignController &d = c->design();
     QStringList calls;
-    d.Canvas_Commands.cut = [&] { calls << QStringLiteral("cut"); };
-    d.Canvas_Commands.copy = [&] { calls << QStringLiteral("copy"); };
-    d.Canvas_Commands.paste = [&] { calls << QStringLiteral("paste"); };
-    d.Canvas_Commands.deleteSelection = [&] { calls << QStringLiteral("delete"); };
+    d.selection().Canvas_Commands.cut = [&] { calls << QStringLiteral("cut"); };
+    d.selection().Canvas_Commands.copy = [&] { calls << QStringLiteral("copy"); };
+    d.selection().Canvas_Commands.paste = [&] { calls << QStringLiteral("paste"); };
+    d.selection().Canvas_Commands.deleteSelection = [&] { calls << QStringLiteral("delete"); };
     for (QAction *a : {c->Cut_menu_item, c->Copy_menu_item, c->Paste_menu_item, c->Delete_menu_item})
         a->trigger();
     EXPECT_EQ(calls, QStringList({QStringLiteral("cut"), QStringLiteral("copy"), QStringLiteral("paste"),
                                   QStringLiteral("delete")}));
 
     // Undo and Redo are offered together with the buttons, one step above the design as started.
-    d.Record_Design_As_Started();
+    d.undoStacks().Record_Design_As_Started();
     EXPECT_FALSE(c->undo_menu->isEnabled());
     QList<int> at(1, 0);
     env.document()->insertGraphics({std::make_shared<SKTText>()}, at);
-    d.Insert_In_Undo_Redo();
+    d.undoStacks().Insert_In_Undo_Redo();
     EXPECT_TRUE(c->undo_menu->isEnabled());
     EXPECT_TRUE(d.editing().Undo_btn->isEnabled());
     c->undo_menu->trigger();

@@ -3,9 +3,11 @@
 
 #include "DesignFixture.h"
 
+#include "design/DesignSelection.h"
 #include "design/DoubleSlider.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
+#include "design/UndoStacks.h"
 #include "design/panels/ImagePanel.h"
 #include "design/panels/LinePanel.h"
 #include "design/panels/ShapePanel.h"
@@ -35,12 +37,12 @@ protected:
         Barcode_Setting_Or_Designing_Mode = 1;
         form_is_loading = false;
         // As the canvas does: Undo deselects everything.
-        c->design().Canvas_Clear_Selection = [this] { select({}); };
-        c->design().editing().Wire_Editing_Commands();
+        env.design().selection().Canvas_Clear_Selection = [this] { select({}); };
+        env.design().editing().Wire_Editing_Commands();
     }
     void TearDown() override
     {
-        c->design().Canvas_Clear_Selection = nullptr;
+        env.design().selection().Canvas_Clear_Selection = nullptr;
         DesignFixture::TearDown();
     }
     // The one object on the card, as the document holds it now (Undo puts back a copy).
@@ -103,7 +105,7 @@ TEST_F(PanelUndo, EachPageChangesItsObjectAndOneUndoRestoresIt)
         front({object});
         select({object});
         sidebar().Show_RHS_Properties(object.get());
-        c->design().Record_Design_As_Started();
+        env.design().undoStacks().Record_Design_As_Started();
         const QString before = row.property(shown());
         ASSERT_NE(before, row.changed);
 
@@ -111,7 +113,7 @@ TEST_F(PanelUndo, EachPageChangesItsObjectAndOneUndoRestoresIt)
         row.change();
         EXPECT_EQ(Ucontrol.size(), base + 1);
         EXPECT_EQ(row.property(shown()), row.changed);
-        QPushButton *undo = c->design().editing().Undo_btn;
+        QPushButton *undo = env.design().editing().Undo_btn;
         ASSERT_TRUE(undo->isEnabled());
         undo->click();
         EXPECT_EQ(row.property(shown()), before);
@@ -125,20 +127,20 @@ TEST_F(PanelUndo, ABarcodeValueFromItsWindowIsOneStepThatUndoRestores)
     const auto barcode = make(SKTGraphicClass::Barcode);
     front({barcode});
     select({barcode});
-    c->design().Record_Design_As_Started();
+    env.design().undoStacks().Record_Design_As_Started();
     const QString before = shown().linear_font_val;
 
     const auto settings = make(SKTGraphicClass::Barcode);
     settings->linear_font_val = QStringLiteral("4711");
     Barcode_output_image = std::make_shared<platform::Picture>(
         platform::Picture::fromImage(QImage(60, 20, QImage::Format_RGB32), QSizeF(60, 20)));
-    c->design().Update_Barcode_Graphics(*settings);
+    env.design().Update_Barcode_Graphics(*settings);
     Barcode_output_image.reset();
     EXPECT_EQ(shown().linear_font_val, QStringLiteral("4711"));
 
-    c->design().editing().Undo_btn->click();
+    env.design().editing().Undo_btn->click();
     EXPECT_EQ(shown().linear_font_val, before);
-    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(env.design().editing().Undo_btn->isEnabled());
 }
 
 } // namespace

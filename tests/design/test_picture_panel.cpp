@@ -5,10 +5,13 @@
 
 #include "advqr/Edit_ADV_QR_Type.h"
 #include "advqr/Qr_Text_View_Panel.h"
+#include "app/SKTWindowController.h"
 #include "barcodemode/Barcode_Gen.h"
+#include "design/DesignCard.h"
 #include "design/DoubleSlider.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
+#include "design/UndoStacks.h"
 #include "design/panels/BarcodePanel.h"
 #include "design/panels/CardBackgroundPanel.h"
 #include "design/panels/ImagePanel.h"
@@ -302,7 +305,7 @@ TEST_F(PicturePanel, SignatureDefaultIsTheSampleOfItsKind)
 
 TEST_F(PicturePanel, BackgroundPicture)
 {
-    Card_Property &card = *d().Front_card_Prop;
+    Card_Property &card = *d().card().Front_card_Prop;
     sidebar().cardBackgroundPanel()->Card_Image_path->setPlainText(QStringLiteral("old"));
     d().set_Front_BG_Image(QString());
     EXPECT_TRUE(sidebar().cardBackgroundPanel()->Card_Image_path->toPlainText().isEmpty());
@@ -412,7 +415,7 @@ TEST_F(PicturePanel, AQrPayloadEditThenAMoveUndoesToTheSymbolOfItsOwnPayload)
     barcode->Set_Barcode_image_control_bounds();
     front({barcode});
     select({barcode});
-    d().Record_Design_As_Started();
+    d().undoStacks().Record_Design_As_Started();
     auto symbolOf = [](const SKTGraphic &g) {
         const QImage image = g._barcode_image.toImage(600);
         QImage onWhite(image.size(), QImage::Format_RGB32);
@@ -432,14 +435,14 @@ TEST_F(PicturePanel, AQrPayloadEditThenAMoveUndoesToTheSymbolOfItsOwnPayload)
         editor.OK_Clicked();
         return dialog.result();
     };
-    const int steps = d().Get_Undo_Count();
+    const int steps = d().undoStacks().Get_Undo_Count();
     sidebar().barcodePanel()->Edit_Qr_Code_Val_BTN->click();
-    EXPECT_EQ(d().Get_Undo_Count(), steps + 1);   // one step for the edit
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), steps + 1);   // one step for the edit
     ASSERT_EQ(symbolOf(*c->document()->graphics().first()), QStringLiteral("new payload"));
     // A move, then Undo: the edited object, with the symbol of its own payload.
     const QPointF edited = c->document()->graphics().first()->_bounds.topLeft();
     c->document()->graphics().first()->_bounds.translate(30, 0);
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     d().editing().Undo_btn->click();
     const std::shared_ptr<SKTGraphic> restored = c->document()->graphics().first();
     EXPECT_EQ(restored->_bounds.topLeft(), edited);

@@ -4,6 +4,7 @@
 
 #include "DesignFixture.h"
 
+#include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "support/ImageFileMakers.h"
 #include "support/PageControl.h"
@@ -35,7 +36,7 @@ platform::Picture halvesPicture()
 
 TEST_F(PictureServices, TheErrorLabelShowsUnlessThereIsAPictureAndAFile)
 {
-    DesignController &d = c->design();
+    DesignController &d = env.design();
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("pic.png"));
     ASSERT_TRUE(imagefiles::writeImage(file, imagefiles::halves(QSize(20, 10), Qt::red, Qt::blue)));
@@ -76,7 +77,7 @@ TEST_F(PictureServices, TheErrorLabelShowsUnlessThereIsAPictureAndAFile)
 
 TEST_F(PictureServices, TheRunningWindowLoadsPicturesAndShowsBadFilesOnTheLabel)
 {
-    DesignController &d = c->design();
+    DesignController &d = env.design();
     ASSERT_TRUE(SKTImage::pictureHooks().Get_Image_For_Path);
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("wide.png"));
@@ -138,7 +139,7 @@ TEST_F(PictureServices, NewPicturesPutTheEffectControlsBackWithoutRunningTheirHa
 
 TEST_F(PictureServices, TheAlignWithGridButtonFollowsTheGrid)
 {
-    SKTGrid &grid = *c->design()._grid;
+    SKTGrid &grid = *env.design().workArea()._grid;
     QPushButton *button = testsupport::pageControl<QPushButton>(sidebar().aligmnt_tab, "Align_with_grid_btn");
     ASSERT_NE(button, nullptr);
     grid.setAlwaysShown(true);

@@ -1,8 +1,11 @@
 #include "UndoSupport.h"
 
 #include "design/CascadePoint.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
+#include "design/UndoStacks.h"
 #include "design/panels/AlignmentPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
@@ -42,12 +45,12 @@ protected:
         barcode = object<SKTBarcode>(QRectF(100, 100, 120, 60));
         insert({text, barcode});
         d().editing().Wire_Editing_Commands();
-        d().Record_Design_As_Started();
-        d().Canvas_Commands.applyX = [this](double v) { applied << std::pair{QStringLiteral("x"), v}; };
-        d().Canvas_Commands.applyY = [this](double v) { applied << std::pair{QStringLiteral("y"), v}; };
+        d().undoStacks().Record_Design_As_Started();
+        d().selection().Canvas_Commands.applyX = [this](double v) { applied << std::pair{QStringLiteral("x"), v}; };
+        d().selection().Canvas_Commands.applyY = [this](double v) { applied << std::pair{QStringLiteral("y"), v}; };
         // Sizes reach the canvas in the design unit; the canvas converts them to points.
-        d().Canvas_Commands.applyWidth = [this](double v) { applied << std::pair{QStringLiteral("width"), v}; };
-        d().Canvas_Commands.applyHeight = [this](double v) { applied << std::pair{QStringLiteral("height"), v}; };
+        d().selection().Canvas_Commands.applyWidth = [this](double v) { applied << std::pair{QStringLiteral("width"), v}; };
+        d().selection().Canvas_Commands.applyHeight = [this](double v) { applied << std::pair{QStringLiteral("height"), v}; };
     }
     AlignmentPanel &page() { return *d().sidebar().alignmentPanel(); }
     // Types into a field and ends its editing, as the user does.
@@ -79,7 +82,7 @@ TEST_F(PositionSize, SizesShowInTheDesignUnitAndTypedOnesGoToTheCanvasInIt)
     ASSERT_EQ(applied.size(), 1);
     EXPECT_EQ(applied.first().first, QStringLiteral("width"));
     EXPECT_NEAR(applied.first().second, 3.0, 1e-6);
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
 
     // In inches and millimetres the same way.
     for (const auto &[unit, typed, value] : {std::tuple{0, "1", 1.0}, std::tuple{2, "10", 10.0}}) {
@@ -107,14 +110,14 @@ TEST_F(PositionSize, BarcodeSizeFieldsAreOffAndOnlyOtherObjectsAreResized)
     ASSERT_EQ(applied.size(), 1);
     EXPECT_EQ(applied.first(), std::pair(QStringLiteral("width"), 40.0));
     EXPECT_EQ(barcode->width(), 120);
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
 
     // A barcode alone: nothing to resize, no step.
     selection = {barcode};
     applied.clear();
     type(page().frame_main_pic_width, QStringLiteral("50"));
     EXPECT_TRUE(applied.isEmpty());
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
     // Its position still moves.
     type(page().frame_main_pic_X_pos, QStringLiteral("7"));
     ASSERT_EQ(applied.size(), 1);
@@ -131,7 +134,7 @@ TEST_F(PositionSize, LockedObjectsAreNeverMovedOrResized)
     page().frame_main_pic_X_pos_val->stepUp();
     EXPECT_TRUE(applied.isEmpty());
     EXPECT_EQ(text->bounds(), QRectF(10, 20, 56.69, 28.35));
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
 }
 
 TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
@@ -216,7 +219,7 @@ TEST_F(PositionSize, TheStepperSendsItsValueAndEachEditIsOneStep)
     EXPECT_EQ(page().frame_main_pic_Y_pos->text(), QStringLiteral("21.00"));
     ASSERT_EQ(applied.size(), 1);
     EXPECT_EQ(applied.first(), std::pair(QStringLiteral("y"), 21.0));
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
 
     // While controls are filled from stored values nothing is applied.
     Not_Draw_Only_Prop_Change = true;
@@ -228,21 +231,21 @@ TEST_F(PositionSize, TheStepperSendsItsValueAndEachEditIsOneStep)
 TEST_F(PositionSize, PrintCheckBoxWritesTheFlagAndRecordsAStep)
 {
     QList<int> flags;
-    d().Canvas_Commands.printControlOrNot = [&](int flag) { flags << flag; };
+    d().selection().Canvas_Commands.printControlOrNot = [&](int flag) { flags << flag; };
     selection = {text};
     d().sidebar().print_object_chk->click();
     d().sidebar().print_object_chk->click();
     EXPECT_EQ(flags, QList<int>({1, 0}));
-    EXPECT_EQ(d().Get_Undo_Count(), 3);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 3);
     selection.clear();
     d().sidebar().print_object_chk->click();
     EXPECT_EQ(flags.size(), 2);
-    EXPECT_EQ(d().Get_Undo_Count(), 3);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 3);
 }
 
 TEST_F(PositionSize, EachArrangeButtonRunsItsCanvasCommandThenOneStep)
 {
-    auto &k = d().Canvas_Commands;
+    auto &k = d().selection().Canvas_Commands;
     QString last;
     auto recorder = [&](const char *name) { return [&last, name] { last = QString::fromLatin1(name); }; };
     k.alignLeftEdges = recorder("alignLeftEdges");
@@ -257,7 +260,7 @@ TEST_F(PositionSize, EachArrangeButtonRunsItsCanvasCommandThenOneStep)
     k.makeSameAsLabelSize = recorder("makeSameAsLabelSize");
     k.makeNaturalSize = recorder("makeNaturalSize");
     k.alignWithGrid = recorder("alignWithGrid");
-    d()._grid->setAlwaysShown(true);
+    d().workArea()._grid->setAlwaysShown(true);
     const std::map<QPushButton *, QString> buttons = {
         {page().align_left_btn, QStringLiteral("alignLeftEdges")},
         {page().align_right_btn, QStringLiteral("alignRightEdges")},
@@ -273,14 +276,14 @@ TEST_F(PositionSize, EachArrangeButtonRunsItsCanvasCommandThenOneStep)
         {page().Align_with_grid_btn, QStringLiteral("alignWithGrid")},
     };
     selection = {text, barcode};
-    int steps = d().Get_Undo_Count();
+    int steps = d().undoStacks().Get_Undo_Count();
     for (const auto &[button, command] : buttons) {
         SCOPED_TRACE(command.toStdString());
         last.clear();
         button->setEnabled(true);
         button->click();
         EXPECT_EQ(last, command);
-        EXPECT_EQ(d().Get_Undo_Count(), ++steps);
+        EXPECT_EQ(d().undoStacks().Get_Undo_Count(), ++steps);
         text->setXPosition(text->xPosition() + 1);   // each step a change of its own
     }
     // Nothing but locked objects: nothing moves, nothing is recorded.
@@ -288,23 +291,23 @@ TEST_F(PositionSize, EachArrangeButtonRunsItsCanvasCommandThenOneStep)
     last.clear();
     page().Align_Left_Clicked();
     EXPECT_TRUE(last.isEmpty());
-    EXPECT_EQ(d().Get_Undo_Count(), steps);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), steps);
 }
 
 TEST_F(PositionSize, SameSizeNeedsTwoObjectsAndGridAlignmentAShownGrid)
 {
     testsupport::ResponderScope responder;
     int runs = 0;
-    d().Canvas_Commands.makeSameWidth = [&] { ++runs; };
-    d().Canvas_Commands.makeSameHeight = [&] { ++runs; };
-    d().Canvas_Commands.alignWithGrid = [&] { ++runs; };
+    d().selection().Canvas_Commands.makeSameWidth = [&] { ++runs; };
+    d().selection().Canvas_Commands.makeSameHeight = [&] { ++runs; };
+    d().selection().Canvas_Commands.alignWithGrid = [&] { ++runs; };
     selection = {text};
     page().Make_Same_Width_Clicked();
     page().Make_Same_Height_Clicked();
-    d()._grid->setAlwaysShown(false);
+    d().workArea()._grid->setAlwaysShown(false);
     page().Align_To_Grid_Clicked();
     EXPECT_EQ(runs, 0);
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
     EXPECT_EQ(responder->alertMessages(), QStringList({QStringLiteral("\nPlease select more than one control."),
                                                        QStringLiteral("\nPlease select more than one control."),
                                                        QStringLiteral("\nPlease use grid option first.")}));
@@ -426,7 +429,7 @@ TEST(CascadePoint, ASizeThatIsNoNumberThrowsAndKeepsTheState)
 
 TEST_F(PositionSize, NewPointsCascadeOverTheCanvasFromTheSharedState)
 {
-    d().canvasFrameSize = QSizeF(200, 200);
+    d().workArea().canvasFrameSize = QSizeF(200, 200);
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(30, 30));
     EXPECT_EQ(d().last_ctrl_X, 30.0f);
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(50, 50));
@@ -434,7 +437,7 @@ TEST_F(PositionSize, NewPointsCascadeOverTheCanvasFromTheSharedState)
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(30, 30));
 
     LogCapture log;
-    d().canvasFrameSize = QSizeF(std::nan(""), 200);
+    d().workArea().canvasFrameSize = QSizeF(std::nan(""), 200);
     EXPECT_EQ(d().Control_New_Point(QStringLiteral("F")), QPointF(10, 10));
     EXPECT_EQ(d().last_ctrl_X, 30.0f);
     EXPECT_TRUE(log.contains(QStringLiteral("not a number")));

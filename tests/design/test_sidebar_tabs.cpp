@@ -2,6 +2,7 @@
 
 #include "DesignFixture.h"
 
+#include "design/DesignSelection.h"
 #include "design/PropertySidebar.h"
 #include "design/panels/AlignmentPanel.h"
 #include "design/panels/CardBorderPanel.h"
@@ -41,7 +42,7 @@ protected:
         Barcode_Setting_Or_Designing_Mode = 1;
         form_is_loading = false;
     }
-    DesignController &d() { return c->design(); }
+    DesignController &d() { return env.design(); }
     QStringList tabLabels()
     {
         QStringList labels;
@@ -80,7 +81,7 @@ TEST_F(SidebarTabs, SameObjectTwiceRebuildsOnceAndTheCardInBetweenForcesIt)
     EXPECT_EQ(tabPages(), (QList<QWidget *>{sidebar().card_info_tab, sidebar().card_size_tab, sidebar().card_bkgd_tab,
                                             sidebar().card_brdr_tab}));
     EXPECT_EQ(sidebar().properties_title->text(), QStringLiteral("Label Properties"));
-    EXPECT_EQ(d().Last_Selected_Graphic, nullptr);
+    EXPECT_EQ(d().selection().Last_Selected_Graphic, nullptr);
     sidebar().Show_RHS_Properties(star.get());
     EXPECT_EQ(sidebar().sett_tab->count(), 2);
 }
@@ -209,7 +210,7 @@ TEST_F(SidebarTabs, SeriesBoundWithoutANameSelectsThePlaceholderForTextsOnly)
     sidebar().Show_RHS_Properties(text.get());
     EXPECT_EQ(series->findText(QStringLiteral("Names")), 1);
     leftChosen();
-    d().Last_Selected_Graphic = nullptr;   // the same object shown again
+    d().selection().Last_Selected_Graphic = nullptr;   // the same object shown again
     sidebar().Show_RHS_Properties(text.get());
     EXPECT_EQ(series->currentIndex(), 0);
     EXPECT_TRUE(sidebar().dataSourcePanel()->Text_value_Edit->isReadOnly());
@@ -317,7 +318,7 @@ TEST_F(SidebarTabs, OtherModesAndLoadingLeaveTheSidebarAlone)
     sidebar().Show_RHS_Properties(line.get());
     form_is_loading = false;
     EXPECT_EQ(sidebar().sett_tab->count(), 4);
-    EXPECT_EQ(d().Last_Selected_Graphic, nullptr);
+    EXPECT_EQ(d().selection().Last_Selected_Graphic, nullptr);
     // While somebody else fills the controls, an object changes nothing either.
     Not_Draw_Only_Prop_Change = true;
     sidebar().Show_RHS_Properties(line.get());

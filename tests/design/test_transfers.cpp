@@ -35,7 +35,7 @@ namespace {
 
 class Transfers : public DesignFixture {
 protected:
-    DesignController &d() { return c->design(); }
+    DesignController &d() { return env.design(); }
     qsizetype undoSteps() const { return Ucontrol.size(); }
 };
 

@@ -1,7 +1,9 @@
 #include "UndoSupport.h"
 
+#include "design/DesignSelection.h"
 #include "design/EditingCommands.h"
 #include "design/UndoSnapshots.h"
+#include "design/UndoStacks.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTImage.h"
 #include "model/SKTLine.h"
@@ -31,10 +33,10 @@ protected:
         star->Set_Shape_Type(QStringLiteral("S"));
         line = object<SKTLine>(QRectF(5, 100, 100, 0));
         insert({text, star, line});
-        d().Record_Design_As_Started();
+        d().undoStacks().Record_Design_As_Started();
     }
-    bool undoEnabled() const { return c->design().editing().Undo_btn->isEnabled(); }
-    bool redoEnabled() const { return c->design().editing().Redo_btn->isEnabled(); }
+    bool undoEnabled() const { return env.design().editing().Undo_btn->isEnabled(); }
+    bool redoEnabled() const { return env.design().editing().Redo_btn->isEnabled(); }
 
     std::shared_ptr<SKTText> text;
     std::shared_ptr<Shape_Control> star;
@@ -60,25 +62,25 @@ TEST_F(Undo, EachKindOfStepIsUndoneAndRedoneInOneClick)
         SCOPED_TRACE(step.name);
         const QStringList before = design();
         step.change();
-        d().Insert_In_Undo_Redo();
+        d().undoStacks().Insert_In_Undo_Redo();
         const QStringList after = design();
         ASSERT_NE(before, after);
-        d().Undo_Clicked();
+        d().undoStacks().Undo_Clicked();
         EXPECT_EQ(design(), before);
-        d().Redo_Clicked();
+        d().undoStacks().Redo_Clicked();
         EXPECT_EQ(design(), after);
     }
     // Five steps above the bottom: five undos reach the design as started, the sixth does nothing.
-    EXPECT_EQ(d().Get_Undo_Count(), 6);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 6);
     for (int i = 0; i < 5; ++i)
-        d().Undo_Clicked();
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
+        d().undoStacks().Undo_Clicked();
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
     EXPECT_FALSE(undoEnabled());
     const QStringList bottom = design();
-    d().Undo_Clicked();
+    d().undoStacks().Undo_Clicked();
     EXPECT_EQ(design(), bottom);
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
-    EXPECT_EQ(d().Get_Redo_Count(), 5);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Redo_Count(), 5);
 }
 
 TEST_F(Undo, RedoReplaysStepsInOrder)
@@ -86,39 +88,39 @@ TEST_F(Undo, RedoReplaysStepsInOrder)
     startWithThree();
     QList<QStringList> states{design()};
     star->setXPosition(120);
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     states << design();
     star->setFillColor(Qt::green);
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     states << design();
-    d().Undo_Clicked();
-    d().Undo_Clicked();
+    d().undoStacks().Undo_Clicked();
+    d().undoStacks().Undo_Clicked();
     EXPECT_EQ(design(), states[0]);
     EXPECT_TRUE(redoEnabled());
-    d().Redo_Clicked();
+    d().undoStacks().Redo_Clicked();
     EXPECT_EQ(design(), states[1]);
-    d().Redo_Clicked();
+    d().undoStacks().Redo_Clicked();
     EXPECT_EQ(design(), states[2]);
     EXPECT_FALSE(redoEnabled());
-    d().Redo_Clicked();   // nothing left to redo
+    d().undoStacks().Redo_Clicked();   // nothing left to redo
     EXPECT_EQ(design(), states[2]);
-    EXPECT_EQ(d().Get_Undo_Count(), 3);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 3);
 }
 
 TEST_F(Undo, StepAfterUndoEmptiesRedo)
 {
     startWithThree();
     star->setXPosition(100);
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     star->setXPosition(110);
-    d().Insert_In_Undo_Redo();
-    d().Undo_Clicked();
-    d().Undo_Clicked();
-    ASSERT_EQ(d().Get_Redo_Count(), 2);
+    d().undoStacks().Insert_In_Undo_Redo();
+    d().undoStacks().Undo_Clicked();
+    d().undoStacks().Undo_Clicked();
+    ASSERT_EQ(d().undoStacks().Get_Redo_Count(), 2);
     ASSERT_TRUE(redoEnabled());
     doc().graphics().at(0)->setYPosition(3);
-    d().Insert_In_Undo_Redo();
-    EXPECT_EQ(d().Get_Redo_Count(), 0);
+    d().undoStacks().Insert_In_Undo_Redo();
+    EXPECT_EQ(d().undoStacks().Get_Redo_Count(), 0);
     EXPECT_FALSE(redoEnabled());
     EXPECT_TRUE(undoEnabled());
 }
@@ -139,18 +141,18 @@ TEST_F(Undo, UndoingToTheBottomOfAReadDesignGivesItAsRead)
     locked->ctrl_is_locked = true;
     locked->print_object = 1;
     insert({locked, picture, barcode, object<SKTLine>(QRectF(1, 2, 3, 4))});
-    d().Insert_In_Undo_Stack_For_Log(doc().graphics());
-    d().Record_Design_As_Started();
+    d().undoStacks().Insert_In_Undo_Stack_For_Log(doc().graphics());
+    d().undoStacks().Record_Design_As_Started();
     const QStringList asRead = design();
 
     picture->setBounds(QRectF(0, 0, 10, 10));
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     doc().removeGraphicsAtIndexes({0, 2});
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     insert({object<Shape_Control>(QRectF(5, 5, 5, 5))});
-    d().Insert_In_Undo_Redo();
-    while (d().Get_Undo_Count() > 1)
-        d().Undo_Clicked();
+    d().undoStacks().Insert_In_Undo_Redo();
+    while (d().undoStacks().Get_Undo_Count() > 1)
+        d().undoStacks().Undo_Clicked();
     EXPECT_EQ(design(), asRead);
     EXPECT_EQ(doc().graphics().at(2)->bar_image_ctrl_bounds, QRectF(10, 120, 90, 40));
 }
@@ -160,23 +162,23 @@ TEST_F(Undo, UndoLeavesTheUnsavedFlagAndRedoSetsIt)
     startWithThree();
     EXPECT_FALSE(save_flag_des_mode);
     star->setXPosition(1);
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     EXPECT_TRUE(save_flag_des_mode);
     save_flag_des_mode = false;
-    d().Undo_Clicked();
+    d().undoStacks().Undo_Clicked();
     EXPECT_FALSE(save_flag_des_mode);
-    d().Redo_Clicked();
+    d().undoStacks().Redo_Clicked();
     EXPECT_TRUE(save_flag_des_mode);
 }
 
 TEST_F(Undo, RestoringAnEmptySnapshotEmptiesTheCanvas)
 {
-    d().Record_Design_As_Started();
+    d().undoStacks().Record_Design_As_Started();
     insert({object<SKTText>(QRectF(0, 0, 10, 10)), object<Shape_Control>(QRectF(5, 5, 10, 10))});
-    d().Insert_In_Undo_Redo();
-    d().Undo_Clicked();
+    d().undoStacks().Insert_In_Undo_Redo();
+    d().undoStacks().Undo_Clicked();
     EXPECT_TRUE(doc().graphics().isEmpty());
-    d().Redo_Clicked();
+    d().undoStacks().Redo_Clicked();
     EXPECT_EQ(doc().graphics().size(), 2);
 }
 
@@ -184,17 +186,17 @@ TEST_F(Undo, AfterUndoAndRedoNothingIsSelectedAndTheCardShows)
 {
     startWithThree();
     int cleared = 0;
-    d().Canvas_Commands.clearSelection = [&] { ++cleared; };
+    d().selection().Canvas_Commands.clearSelection = [&] { ++cleared; };
     star->setXPosition(60);
-    d().Insert_In_Undo_Redo();
-    for (auto run : {&DesignController::Undo_Clicked, &DesignController::Redo_Clicked}) {
-        d().Set_Selected_Graphic(doc().graphics().at(1));
-        d().Last_Selected_Graphic = doc().graphics().at(1).get();
+    d().undoStacks().Insert_In_Undo_Redo();
+    for (auto run : {&UndoStacks::Undo_Clicked, &UndoStacks::Redo_Clicked}) {
+        d().selection().Set_Selected_Graphic(doc().graphics().at(1));
+        d().selection().Last_Selected_Graphic = doc().graphics().at(1).get();
         const int before = cleared;
-        (d().*run)();
+        (d().undoStacks().*run)();
         EXPECT_EQ(cleared, before + 1);
-        EXPECT_TRUE(d()._Selected_Graphic.expired());
-        EXPECT_EQ(d().Last_Selected_Graphic, nullptr);
+        EXPECT_TRUE(d().selection()._Selected_Graphic.expired());
+        EXPECT_EQ(d().selection().Last_Selected_Graphic, nullptr);
     }
 }
 
@@ -202,18 +204,18 @@ TEST_F(Undo, TheStartRuleRecordsTheBottomWithButtonsOffAndNothingUnsaved)
 {
     startWithThree();
     star->setXPosition(1);
-    d().Insert_In_Undo_Redo();
-    d().Undo_Clicked();
+    d().undoStacks().Insert_In_Undo_Redo();
+    d().undoStacks().Undo_Clicked();
     save_flag_des_mode = true;
-    d().Record_Design_As_Started();
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
-    EXPECT_EQ(d().Get_Redo_Count(), 0);
+    d().undoStacks().Record_Design_As_Started();
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Redo_Count(), 0);
     EXPECT_FALSE(undoEnabled());
     EXPECT_FALSE(redoEnabled());
     EXPECT_FALSE(save_flag_des_mode);
     // Undo is offered from the first step above the bottom on.
     star->setXPosition(2);
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     EXPECT_TRUE(undoEnabled());
 }
 
@@ -221,12 +223,12 @@ TEST_F(Undo, AnObjectThatFailsToArchiveLeavesTheStacksAsTheyWere)
 {
     startWithThree();
     star->setXPosition(100);
-    d().Insert_In_Undo_Redo();
-    d().Undo_Clicked();
-    ASSERT_EQ(d().Get_Undo_Count(), 1);
-    ASSERT_EQ(d().Get_Redo_Count(), 1);
+    d().undoStacks().Insert_In_Undo_Redo();
+    d().undoStacks().Undo_Clicked();
+    ASSERT_EQ(d().undoStacks().Get_Undo_Count(), 1);
+    ASSERT_EQ(d().undoStacks().Get_Redo_Count(), 1);
     // From here on the last object never makes it into a snapshot.
-    d().Take_Design_Snapshot = [](const SKTGraphicList &graphics) {
+    d().undoStacks().Take_Design_Snapshot = [](const SKTGraphicList &graphics) {
         return std::make_shared<DesignSnapshot>(graphics.mid(0, graphics.size() - 1));
     };
     const auto bottom = Ucontrol.last();
@@ -235,28 +237,28 @@ TEST_F(Undo, AnObjectThatFailsToArchiveLeavesTheStacksAsTheyWere)
     LogCapture log;
 
     star->setXPosition(5);
-    d().Insert_In_Undo_Redo();
-    EXPECT_EQ(d().Get_Undo_Count(), 1);
-    EXPECT_EQ(d().Get_Redo_Count(), 1);
+    d().undoStacks().Insert_In_Undo_Redo();
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 1);
+    EXPECT_EQ(d().undoStacks().Get_Redo_Count(), 1);
     EXPECT_EQ(Ucontrol.last(), bottom);
     EXPECT_EQ(Rcontrol.last(), redoTop);
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_TRUE(log.contains(QStringLiteral("holds 2 of the design's 3 objects")));
 
     // An undo whose snapshot of the design as shown misses an object stops before changing anything.
-    d().Take_Design_Snapshot = {};
-    d().Insert_In_Undo_Redo();
-    ASSERT_EQ(d().Get_Undo_Count(), 2);
+    d().undoStacks().Take_Design_Snapshot = {};
+    d().undoStacks().Insert_In_Undo_Redo();
+    ASSERT_EQ(d().undoStacks().Get_Undo_Count(), 2);
     const QStringList shown = design();
-    d().Take_Design_Snapshot = [](const SKTGraphicList &graphics) {
+    d().undoStacks().Take_Design_Snapshot = [](const SKTGraphicList &graphics) {
         return std::make_shared<DesignSnapshot>(graphics.mid(1));
     };
-    d().Undo_Clicked();
+    d().undoStacks().Undo_Clicked();
     EXPECT_EQ(design(), shown);
-    EXPECT_EQ(d().Get_Undo_Count(), 2);
-    EXPECT_EQ(d().Get_Redo_Count(), 0);
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count(), 2);
+    EXPECT_EQ(d().undoStacks().Get_Redo_Count(), 0);
     EXPECT_EQ(Ucontrol_Log.size(), 0);
-    EXPECT_FALSE(d().Insert_In_Undo_Stack_For_Log(doc().graphics()));
+    EXPECT_FALSE(d().undoStacks().Insert_In_Undo_Stack_For_Log(doc().graphics()));
     EXPECT_TRUE(Ucontrol_Log.isEmpty());
 }
 
@@ -270,24 +272,24 @@ TEST_F(Undo, UndoAndRedoButtonsFollowTheStacks)
     // bottom only; one step; two steps; one undone; two undone; one redone.
     const std::function<void()> actions[] = {
         [] {},
-        [&] { star->setXPosition(1); d().Insert_In_Undo_Redo(); },
-        [&] { star->setXPosition(2); d().Insert_In_Undo_Redo(); },
-        [&] { d().Undo_Clicked(); },
-        [&] { d().Undo_Clicked(); },
-        [&] { d().Redo_Clicked(); },
+        [&] { star->setXPosition(1); d().undoStacks().Insert_In_Undo_Redo(); },
+        [&] { star->setXPosition(2); d().undoStacks().Insert_In_Undo_Redo(); },
+        [&] { d().undoStacks().Undo_Clicked(); },
+        [&] { d().undoStacks().Undo_Clicked(); },
+        [&] { d().undoStacks().Redo_Clicked(); },
     };
     const Expect expects[] = {{1, 0, false, false}, {2, 0, true, false}, {3, 0, true, false},
                               {2, 1, true, true},   {1, 2, false, true}, {2, 1, true, true}};
     for (size_t i = 0; i < std::size(actions); ++i) {
         SCOPED_TRACE(i);
         actions[i]();
-        EXPECT_EQ(d().Get_Undo_Count(), expects[i].undo);
-        EXPECT_EQ(d().Get_Redo_Count(), expects[i].redo);
+        EXPECT_EQ(d().undoStacks().Get_Undo_Count(), expects[i].undo);
+        EXPECT_EQ(d().undoStacks().Get_Redo_Count(), expects[i].redo);
         EXPECT_EQ(undoEnabled(), expects[i].undoOn);
         EXPECT_EQ(redoEnabled(), expects[i].redoOn);
     }
-    d().Undo_Redo_Clear();
-    EXPECT_EQ(d().Get_Undo_Count() + d().Get_Redo_Count(), 0);
+    d().undoStacks().Undo_Redo_Clear();
+    EXPECT_EQ(d().undoStacks().Get_Undo_Count() + d().undoStacks().Get_Redo_Count(), 0);
     EXPECT_FALSE(undoEnabled() || redoEnabled());
 }
 
@@ -296,7 +298,7 @@ TEST_F(Undo, TheButtonsRunUndoAndRedoWithTheBatchRefresh)
     d().editing().Wire_Editing_Commands();
     startWithThree();
     star->setXPosition(90);
-    d().Insert_In_Undo_Redo();
+    d().undoStacks().Insert_In_Undo_Redo();
     const QStringList after = design();
     // The batch refresh of a design with no bindings counts one card.
     Total_Batch_Excel_Card = 7;

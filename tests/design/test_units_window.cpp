@@ -5,8 +5,10 @@
 #include "barcodemode/BarcodeModeController.h"
 #include "core/Mode.h"
 #include "core/Units.h"
+#include "design/DesignCard.h"
 #include "design/DesignController.h"
 #include "design/PropertySidebar.h"
+#include "design/UnitPreferences.h"
 #include "design/panels/CardSizePanel.h"
 #include "model/Card_Property.h"
 #include "design/Unit_PrefWindow.h"
@@ -60,11 +62,11 @@ protected:
     void answerWith(int row, bool ok = true)
     {
         responder->onModal = [this, row, ok](QDialog &dialog) {
-            shownRow = dsg().unit_matrix ? dsg().unit_matrix->checkedId() : -2;
-            sawUnitsWindow = &dialog == dsg().unit_prefPanel;
-            if (QAbstractButton *b = dsg().unit_matrix->button(row))
+            shownRow = dsg().units().unit_matrix ? dsg().units().unit_matrix->checkedId() : -2;
+            sawUnitsWindow = &dialog == dsg().units().unit_prefPanel;
+            if (QAbstractButton *b = dsg().units().unit_matrix->button(row))
                 b->click();
-            (ok ? dsg().unit_prefPanel->OK_Btn : dsg().unit_prefPanel->Cancel_Btn)->click();
+            (ok ? dsg().units().unit_prefPanel->OK_Btn : dsg().units().unit_prefPanel->Cancel_Btn)->click();
             return dialog.result();
         };
     }
@@ -74,7 +76,7 @@ protected:
     {
         Barcode_Setting_Or_Designing_Mode = mode;
         answerWith(row, ok);
-        dsg().doPreferences();
+        dsg().units().doPreferences();
     }
 
     std::vector<FieldPair> barcodeFields()
@@ -118,7 +120,7 @@ protected:
 TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
 {
     // A catalogue product: showing the card afterwards leaves the converted size fields alone.
-    dsg().Front_card_Prop->Card_Preset = QStringLiteral("A4");
+    dsg().card().Front_card_Prop->Card_Preset = QStringLiteral("A4");
     dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
     dsg().sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("50.00"));
     ASSERT_EQ(Measument_Unit_Is, 2);
@@ -146,7 +148,7 @@ TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
 TEST_F(UnitsWindow, ACustomCardShowsTheCanvasSizeInTheNewUnit)
 {
     // Showing a custom card reloads its size from the canvas (100 x 100 mm), whatever the fields held.
-    ASSERT_EQ(dsg().Front_card_Prop->Card_Preset, QStringLiteral("Custom"));
+    ASSERT_EQ(dsg().card().Front_card_Prop->Card_Preset, QStringLiteral("Custom"));
     dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("12.00"));
     dsg().sidebar().cardSizePanel()->height_Text->setText(QStringLiteral("50.00"));
     chooseUnit(1, 0);
@@ -200,7 +202,7 @@ TEST_F(UnitsWindow, CancelChangesNoUnitLabelOrField)
         // The window was left some other way (Escape, closing it).
         Barcode_Setting_Or_Designing_Mode = mode;
         responder->onModal = [](QDialog &) { return 0; };
-        dsg().doPreferences();
+        dsg().units().doPreferences();
     }
     EXPECT_EQ(responder->modalCount, 6);
     EXPECT_EQ(Measument_Unit_Is, 2);
@@ -251,13 +253,13 @@ TEST_F(UnitsWindow, EachRoutineActsOnlyInItsOwnMode)
     const QStringList advQrBefore = texts(advQrFields());
     chooseUnit(1, 0, false);   // the window exists now
     // Inches: no mode's unit yet.
-    dsg().unit_prefPanel->Select_Unit_Row(0);
+    dsg().units().unit_prefPanel->Select_Unit_Row(0);
     for (int mode : {0, 1, 2}) {
         Barcode_Setting_Or_Designing_Mode = mode;
         if (mode != 0)
             c->barcodeMode().OK_Unit_Change_For_Barcode();
         if (mode != 1)
-            dsg().On_OK_of_Unit_Panel();
+            dsg().units().On_OK_of_Unit_Panel();
         if (mode != 2)
             c->advQr().OK_Unit_Change_For_ADV_QR();
     }
@@ -435,7 +437,7 @@ TEST_F(UnitsWindow, PreferencesInTheApplicationMenuOpensTheUnitsWindow)
     EXPECT_EQ(responder->modalCount, 1);
     EXPECT_TRUE(sawUnitsWindow);
     EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("10.00"));
-    EXPECT_TRUE(dsg().unit_prefPanel->isHidden());
+    EXPECT_TRUE(dsg().units().unit_prefPanel->isHidden());
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 // user's clicks happen while it "runs"), jobs written through the PDF destination, and the outside
 // tools that read them back (pdfinfo for pages and sizes, pdftoppm for the ink).
 
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/ImageServices.h"
 #include "output/Print_Wnd.h"
@@ -121,12 +120,7 @@ protected:
     }
 
     // The page setup: that paper, every margin in points, no printer.
-    void setPaper(QPageSize::PageSizeId id, QPageLayout::Orientation o, double margin)
-    {
-        platform::PrintInfo info;
-        info.pageLayout = QPageLayout(QPageSize(id), o, QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
-        c->setPrintInfo(info);
-    }
+    void setPaper(QPageSize::PageSizeId id, QPageLayout::Orientation o, double margin);
 
     // Runs the dialog as Print in the toolbar does; user acts while it is open. Other dialogs (the
     // preview, the page setup) go to others. Answers the dialog's run.
@@ -140,7 +134,7 @@ protected:
                 user();
             return w->isVisible() ? 1 : w->result();
         };
-        return w->Open_Print_Wnd(&c->output());
+        return w->Open_Print_Wnd(&env.output());
     }
 
     // The user types into a field and presses Return.
@@ -172,7 +166,7 @@ protected:
     // The Barcode mode's symbol made as the user makes it: symbology, value, Generate.
     void makeSymbol(const QString &title, const QString &value)
     {
-        BarcodeModeController &b = c->barcodeMode();
+        BarcodeModeController &b = env.barcodeMode();
         const int i = b.barcodeTypePopup->findText(title);
         ASSERT_GE(i, 0) << qPrintable(title);
         b.barcodeTypePopup->setCurrentIndex(i);

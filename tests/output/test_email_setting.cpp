@@ -1,4 +1,3 @@
-#include "app/SKTWindowController.h"
 #include "core/UserFolders.h"
 #include "output/Email_Setting.h"
 #include "output/MailGlobals.h"
@@ -194,7 +193,7 @@ TEST_F(EmailSettingWindow, ASaveThatCannotWriteSaysWhyStaysOpenAndKeepsTheOldFil
     EXPECT_FALSE(lines[1].trimmed().isEmpty()) << "the reason";
     EXPECT_EQ(bytes(), before);
     // The mail window reloads the settings next; the values that failed are not written then.
-    env.controller()->output().Get_Email_Details();
+    env.output().Get_Email_Details();
     EXPECT_EQ(bytes(), before);
     EXPECT_EQ(sender_email, QStringLiteral("old@example.org"));
 }
@@ -244,8 +243,8 @@ TEST_F(EmailSettingWindow, ResetAnsweredNoKeepsAndYesEmptiesEverything)
         store->setsend_email_enable_ssl(QStringLiteral("Y"));
         ASSERT_TRUE(store->flush());
     }
-    env.controller()->output().Get_Email_Details();
-    w->reloadMailGlobals = [this] { env.controller()->output().Get_Email_Details(); };
+    env.output().Get_Email_Details();
+    w->reloadMailGlobals = [this] { env.output().Get_Email_Details(); };
     responder->alertAnswers = {QStringLiteral("No"), QStringLiteral("Yes")};
     open([&] {
         w->_send_mail_test_mail->setText(QStringLiteral("note"));

@@ -4,9 +4,11 @@
 #include "app/SKTWindowController.h"
 #include "core/Messages.h"
 #include "core/UserFolders.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
-#include "design/DesignController.h"
 #include "design/DesignCommands.h"
 #include "design/RecordBinding.h"
 #include "model/SKTBarcode.h"
@@ -102,7 +104,7 @@ protected:
     void runSheet(const std::function<int(QDialog &)> &answer)
     {
         sheet().Run_Export_Sheet = answer;
-        d().commands().Export_Button();
+        commandsOf(d()).Export_Button();
     }
     // The user's OK with a destination, through the sheet's button.
     int okay(QDialog &shown)
@@ -258,9 +260,9 @@ TEST_F(ExportSheet, UsedSeriesListsOnlySeriesWhoseFileExists)
 
 TEST_F(ExportSheet, TwoObjectsOnOneColumnGiveOneEntry)
 {
-    d().records().Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
+    recordsOf(d()).Linked_Sheet.columnTitles = {QStringLiteral("Name"), QStringLiteral("Code")};
     for (int i = 0; i < 3; ++i)
-        d().records().Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i + 1)},
+        recordsOf(d()).Linked_Sheet.rows.append({{QStringLiteral("Extension"), QString::number(i + 1)},
                                       {QStringLiteral("Column1"), QStringLiteral("N%1").arg(i)},
                                       {QStringLiteral("Column2"), QStringLiteral("C%1").arg(i)}});
     put({text(2, QString(), 2), text(2, QString(), 2)});
@@ -321,8 +323,8 @@ protected:
     {
         ExportSheet::SetUp();
         c->output().Job_Recorder = nullptr;
-        d().canvasFrameSize = QSizeF(252, 144);   // 3.5 x 2 in
-        if (SKTGraphicView *view = d().Graphic_View())
+        workAreaOf(d()).canvasFrameSize = QSizeF(252, 144);   // 3.5 x 2 in
+        if (SKTGraphicView *view = workAreaOf(d()).Graphic_View())
             view->setCardSize(QSizeF(252, 144));
         responder->onModal = [this](QDialog &shown) {
             if (auto *box = qobject_cast<Open_Export_Log *>(&shown))
@@ -377,7 +379,7 @@ protected:
     QStringList designTexts()
     {
         QStringList out;
-        for (const auto &g : d().Get_Front_Controls_Array())
+        for (const auto &g : selectionOf(d()).Get_Front_Controls_Array())
             out << QString::number(int(g->graphicClass())) + g->batch_list_name;
         return out;
     }

@@ -3,11 +3,12 @@
 
 #include "barcodemode/batch_fixture.h"
 
+#include "app/SKTWindowController.h"
 #include "core/Open_Export_Log.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
 #include "advqr/AdvQrController.h"
 #include "advqr/Qr_Text_View_Panel.h"
+#include "design/DesignParts.h"
 #include "platform/PictureView.h"
 #include "output/Export_Barcode.h"
 #include "output/ImageExport.h"
@@ -76,7 +77,7 @@ protected:
             dlg->export_btn_on_export_image->click();
             return shown.result() == 1 ? 1 : 0;
         };
-        c->design().commands().Export_Button();
+        commandsOf(c->design()).Export_Button();
     }
     QDir folder() const { return QDir(QDir(destination.path()).filePath(QStringLiteral("QIRO Barcode"))); }
     QStringList files() const { return folder().entryList(QDir::Files | QDir::Hidden, QDir::Name); }
@@ -249,7 +250,7 @@ TEST_F(BarcodeExport, TheBatchBoxDecidesAfterEveryOutput)
     code->data_source_type = 1;
     code->batch_list_name = QStringLiteral("codes");
     c->document()->insertGraphics({code}, {0});
-    c->design().records().Check_Series_Or_Excel_Use_or_not();
+    recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
     c->Barcode_Mode_Select();
     choose(QStringLiteral("Code 128"));
     bm->dataText->setText(QStringLiteral("SHOP-4711"));
@@ -271,7 +272,7 @@ TEST_F(BarcodeExport, TheBatchBoxDecidesAfterEveryOutput)
             return 0;
         };
         for (int opening : {unbatched, 0, 1})
-            opening ? c->design().commands().Mail_Button(nullptr) : c->design().commands().Print_Button();
+            opening ? commandsOf(c->design()).Mail_Button(nullptr) : commandsOf(c->design()).Print_Button();
         exportWith(0, [](Export_Barcode &d) { d.exp_rad_sv->click(); });
         EXPECT_EQ(seen, unbatched ? QStringLiteral("MPM") : QStringLiteral("PPM"));
         EXPECT_EQ(files(), (QStringList{"B-1.JPG", "B-2.JPG", "B-3.JPG"}));

@@ -1,7 +1,6 @@
 // The mail script itself against local SMTP servers (127.0.0.1, a throwaway CA): what arrives over
 // STARTTLS and over SSL, and each way a send must fail.
 
-#include "app/SKTWindowController.h"
 #include "core/UserFolders.h"
 #include "output/Email_Setting.h"
 #include "output/MailGlobals.h"
@@ -217,7 +216,7 @@ TEST_F(MailSettingsTestMail, SaveThenTestMailArrivesOnceAndAWrongPasswordFails)
         QTest::mouseClick(settings->closeButton, Qt::LeftButton);
         return 1;
     };
-    env.controller()->output().Send_Mail_Open_Wnd();
+    env.output().Send_Mail_Open_Wnd();
     QStringList shown;
     for (const QString &m : responder->alertMessages())
         shown << (m.startsWith('\n') ? m.mid(1) : m);

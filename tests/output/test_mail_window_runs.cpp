@@ -4,10 +4,13 @@
 
 #include "barcodemode/batch_fixture.h"
 
+#include "app/SKTWindowController.h"
+#include "design/DesignParts.h"
+#include "design/DesignSelection.h"
 #include "PrintDialogFixture.h"
 
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
+#include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
@@ -98,7 +101,7 @@ protected:
             QTest::mouseClick(w->closeButton, Qt::LeftButton);
             return 0;
         };
-        c->design().commands().Mail_Button(nullptr);   // Mail in the toolbar
+        commandsOf(c->design()).Mail_Button(nullptr);   // Mail in the toolbar
     }
     // Recipient and decoded record of each mail sent.
     QStringList sent() const
@@ -266,7 +269,7 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("CARD-1\nCARD-2\nCARD-3\nCARD-4\n");
         f.close();
-        c->design().SetDocumentCanvasSize(QSizeF(60 * PtPerMM, 40 * PtPerMM));
+        workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(60 * PtPerMM, 40 * PtPerMM));
         auto text = std::make_shared<SKTText>();
         text->_bounds = QRectF(10, 6, 120, 18);
         text->data_source_type = 1;
@@ -280,7 +283,7 @@ protected:
         code->header_val.clear();
         code->footer_val.clear();
         c->document()->insertGraphics({text, code}, {0, 1});
-        c->design().records().Check_Series_Or_Excel_Use_or_not();
+        recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
         ASSERT_EQ(Total_Batch_Excel_Card, 4);
     }
     void TearDown() override
@@ -290,7 +293,7 @@ protected:
     }
     QImage card() const
     {
-        return SKTRenderingView::image_From_Card_Graphics(c->design().Get_Front_Controls_Array(), false).toImage(150);
+        return SKTRenderingView::image_From_Card_Graphics(selectionOf(c->design()).Get_Front_Controls_Array(), false).toImage(150);
     }
 
     testsupport::ResponderScope responder;
@@ -316,7 +319,7 @@ TEST_F(MailCardRuns, FourRecordsToTwoRecipientsAreEightCardSizedPdfsOfTheirRecor
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
         return 0;
     };
-    c->design().commands().Mail_Button(nullptr);   // Mail in the toolbar
+    commandsOf(c->design()).Mail_Button(nullptr);   // Mail in the toolbar
     EXPECT_EQ(responder->alertMessages().join('|').trimmed(), Send_Mail::Sent_Message);
     const QList<testsupport::SmtpTestServer::Mail> mails = server->mails();
     ASSERT_EQ(mails.size(), 8);

@@ -4,6 +4,9 @@
 
 #include "PdfDialogFixture.h"
 
+#include "app/SKTWindowController.h"
+#include "design/DesignParts.h"
+#include "design/RecordBinding.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
@@ -109,7 +112,7 @@ TEST_F(PdfDialog, ASeriesWhoseFileIsGoneIsNotOffered)
     other->data_source_type = 1;
     other->batch_list_name = QStringLiteral("gone");
     c->document()->insertGraphics({other}, {2});
-    c->design().records().Check_Series_Or_Excel_Use_or_not();
+    recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
     ASSERT_TRUE(QFile::remove(Data_Folder_Path + QStringLiteral("/gone.txt")));
     open([&] {
         w->Save_Type_ComboBox->setCurrentIndex(w->Save_Type_ComboBox->findText(QStringLiteral("Series Name")));

@@ -5,6 +5,7 @@
 
 #include "PdfDialogFixture.h"
 
+#include "app/SKTWindowController.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
 #include "support/StopWhileAsking.h"

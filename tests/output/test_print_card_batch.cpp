@@ -5,8 +5,10 @@
 
 #include "PrintDialogFixture.h"
 
+#include "app/SKTWindowController.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
@@ -43,7 +45,7 @@ protected:
         for (int i = 1; i <= 25; ++i)
             f.write(QStringLiteral("REC-%1\n").arg(i, 2, 10, QLatin1Char('0')).toUtf8());
         f.close();
-        c->design().SetDocumentCanvasSize(QSizeF(60 * PtPerMM, 40 * PtPerMM));
+        workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(60 * PtPerMM, 40 * PtPerMM));
         auto text = std::make_shared<SKTText>();
         text->_bounds = QRectF(10, 6, 120, 18);
         text->data_source_type = 1;
@@ -57,7 +59,7 @@ protected:
         code->header_val.clear();
         code->footer_val.clear();
         c->document()->insertGraphics({text, code}, {0, 1});
-        c->design().records().Check_Series_Or_Excel_Use_or_not();
+        recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
         ASSERT_TRUE(Use_Data_Sheet_Values);
         ASSERT_EQ(Total_Batch_Excel_Card, 25);
         setPaper(QPageSize::A4, QPageLayout::Portrait, 18);
@@ -75,7 +77,7 @@ protected:
             user();
             return 0;
         };
-        c->design().commands().Print_Button();
+        commandsOf(c->design()).Print_Button();
     }
 
     // The Code 128 of the label in cell (0-based) of a page rendered at 600 DPI.

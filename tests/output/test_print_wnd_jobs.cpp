@@ -4,8 +4,10 @@
 
 #include "PrintDialogFixture.h"
 
+#include "app/SKTWindowController.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "model/SKTDocument.h"
 #include "model/Shape_Control.h"
 #include "output/Send_Modeless.h"
@@ -45,7 +47,7 @@ protected:
     void blackCard(double widthMM, double heightMM)
     {
         c->Designing_Mode_Select();
-        c->design().SetDocumentCanvasSize(QSizeF(widthMM * PtPerMM, heightMM * PtPerMM));
+        workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(widthMM * PtPerMM, heightMM * PtPerMM));
         auto rect = std::make_shared<Shape_Control>();
         rect->Set_Shape_Type(QStringLiteral("R"));
         rect->setBounds(QRectF(2 * PtPerMM, 2 * PtPerMM, (widthMM - 4) * PtPerMM, (heightMM - 4) * PtPerMM));
@@ -66,7 +68,7 @@ protected:
             w->printButton->click();
             return 0;
         };
-        c->design().commands().Print_Button();
+        commandsOf(c->design()).Print_Button();
     }
 
     // Each label's ink box against the grid: cells of w x h mm whose top-left corners are at

@@ -5,8 +5,10 @@
 
 #include "advqr/AdvQrController.h"
 #include "advqr/Qr_Text_View_Panel.h"
+#include "app/SKTWindowController.h"
 #include "design/DesignCommands.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "output/Sample_Preview.h"
 #include "platform/Float_Num_Formatter.h"
 #include "support/Editions.h"
@@ -42,11 +44,11 @@ TEST_F(PrintDialog, PrintInTheToolbarOpensTheDialogInEveryMode)
     int expected = 0;
     if (!ONLY_QR_MODE) {
         c->Barcode_Mode_Select();
-        c->design().commands().Print_Button();
+        commandsOf(c->design()).Print_Button();
         EXPECT_EQ(shown, ++expected) << "Barcode mode";
     }
     c->Designing_Mode_Select();
-    c->design().commands().Print_Button();
+    commandsOf(c->design()).Print_Button();
     EXPECT_EQ(shown, ++expected) << "Designing mode";
     if (!ONLY_STD_MODE) {
         c->Advance_QR_Mode_Select();
@@ -55,7 +57,7 @@ TEST_F(PrintDialog, PrintInTheToolbarOpensTheDialogInEveryMode)
         const platform::Picture qr = platform::Picture::fromImage(QImage(84, 84, QImage::Format_Mono));
         c->advQr().image_adv_QR = qr;
         c->advQr().QR_barcodeImage->setPicture(qr);
-        c->design().commands().Print_Button();
+        commandsOf(c->design()).Print_Button();
         EXPECT_EQ(shown, ++expected) << "Advanced QR mode";
         EXPECT_FALSE(Barcode_Image->isNull());
         // The profile loaded at opening runs the fit, which reads the size back from the field's
@@ -131,7 +133,7 @@ TEST_F(PrintDialog, TheValueListsPrintQuantitiesAreTheTotalAndItsLimit)
 TEST_F(PrintDialog, DesigningModeCountsTheBatchsCardsAndTakesTheCardsSize)
 {
     c->Designing_Mode_Select();
-    c->design().SetDocumentCanvasSize(QSizeF(180, 90));
+    workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(180, 90));
     open([&] {
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
         EXPECT_FALSE(w->print_with_batch_chk->isChecked());
@@ -160,7 +162,7 @@ TEST_F(PrintDialog, DesigningModeCountsTheBatchsCardsAndTakesTheCardsSize)
 TEST_F(PrintDialog, RowsAndColumnsWithoutBatchAreTheTotal)
 {
     c->Designing_Mode_Select();
-    c->design().SetDocumentCanvasSize(QSizeF(100, 50));
+    workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(100, 50));
     open([&] {
         type(w->Row_Text, QStringLiteral("3"));
         type(w->Col_Text, QStringLiteral("4"));
@@ -214,7 +216,7 @@ TEST_F(PrintDialog, TheNineAlignmentButtonsAndTheirPictures)
 TEST_F(PrintDialog, AutoCentreLocksTheGapsAndTheAlignment)
 {
     c->Designing_Mode_Select();
-    c->design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(60), 40));
+    workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(60), 40));
     open([&] {
         type(w->Col_Text, QStringLiteral("3"));
         w->Auto_Center_chk_bx->click();

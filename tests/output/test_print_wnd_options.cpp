@@ -5,7 +5,9 @@
 
 #include "PrintDialogFixture.h"
 
-#include "design/DesignController.h"
+#include "app/SKTWindowController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
 #include "output/Printing_View.h"
 #include "support/Decode.h"
@@ -38,7 +40,7 @@ protected:
             b.Create_Item_List(values.at(i), {}, {}, quantities.value(i, QStringLiteral("1")), b.ListData_barcode.size());
         b.barcode_value_chk->setChecked(true);
         // As Print in the toolbar does: the batch flags and counts of the mode.
-        c->design().records().Check_Series_Or_Excel_Use_or_not();
+        recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
         ASSERT_TRUE(Use_Data_Sheet_Values);
     }
     // The user pastes the text over the field's (each keystroke is a change of its own); a count
@@ -149,7 +151,7 @@ TEST_F(PrintOptions, TheOptionBoxesSetTheirFlags)
 TEST_F(PrintOptions, FitToFrameLocksTheGridAndOffRestoresIt)
 {
     c->Designing_Mode_Select();
-    c->design().SetDocumentCanvasSize(QSizeF(100, 60));
+    workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(100, 60));
     open([&] {
         type(w->Row_Text, QStringLiteral("3"));
         type(w->Col_Text, QStringLiteral("2"));
@@ -201,7 +203,7 @@ TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
 TEST_F(PrintOptions, DesigningModeCapsTypedCountsAtTheCardsAndBatchOffCountsOneSheet)
 {
     c->Designing_Mode_Select();
-    c->design().SetDocumentCanvasSize(QSizeF(100, 60));
+    workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(100, 60));
     Use_Data_Sheet_Values = true;
     Total_Batch_Excel_Card = 120;
     open([&] {

@@ -1,4 +1,3 @@
-#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "core/FileServices.h"
 #include "core/Mode.h"
@@ -50,7 +49,7 @@ protected:
             const int code = d.result();
             return d.isVisible() ? 0 : code;
         };
-        return env.controller()->output().Send_Mail_Open_Wnd();
+        return env.output().Send_Mail_Open_Wnd();
     }
     void address(const QString &from, const QString &to)
     {
@@ -96,7 +95,7 @@ TEST_F(MailWindow, OpensWithItsDefaultsAndClosesWithCancel)
 TEST_F(MailWindow, HandlersSwitchTheControls)
 {
     // Batch values in use: the Barcode mode's batch box ticked, as the user ticks it.
-    env.controller()->barcodeMode().data_source_chkbox->click();
+    env.barcodeMode().data_source_chkbox->click();
     ASSERT_TRUE(Use_Data_Sheet_Values);
     open([&] {
         w->rd_without_barcode->click();
@@ -342,7 +341,7 @@ TEST_F(MailWindow, SettingsOpensTheMailSettingsAndTakesTheSavedSender)
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
         return 0;
     };
-    env.controller()->output().Send_Mail_Open_Wnd();
+    env.output().Send_Mail_Open_Wnd();
     EXPECT_EQ(modals, (QStringList{"send_mail_wnd", "email_setting_wnd"}));
     EXPECT_EQ(sender_email, QStringLiteral("new@x.org"));
     EXPECT_EQ(Preferences::sharedInstance()->send_email_SenderEmail(), QStringLiteral("new@x.org"));

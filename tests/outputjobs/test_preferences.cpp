@@ -1,4 +1,3 @@
-#include "app/SKTWindowController.h"
 #include "core/UserFolders.h"
 #include "output/MailGlobals.h"
 #include "outputjobs/Preferences.h"
@@ -111,14 +110,14 @@ TEST_F(MailSettingsWindow, DetailsAreCopiedIntoTheMailGlobals)
         store->setsend_email_enable_ssl(QStringLiteral("Y"));
         store->flush();
     }
-    env.controller()->output().Get_Email_Details();
+    env.output().Get_Email_Details();
     EXPECT_EQ(sender_email, QStringLiteral("me@example.org"));
     EXPECT_EQ(sender_pwd, QStringLiteral("pw"));
     EXPECT_EQ(sending_server, QStringLiteral("mail.example.org"));
     EXPECT_EQ(sending_port, QStringLiteral("465"));
     EXPECT_EQ(send_enable_ssl, QStringLiteral("Y"));
     QFile::remove(path());
-    env.controller()->output().Get_Email_Details();
+    env.output().Get_Email_Details();
     EXPECT_EQ(sender_email, QStringLiteral(""));
     EXPECT_TRUE(send_enable_ssl.isNull());
 }

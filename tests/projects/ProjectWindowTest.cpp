@@ -2,7 +2,6 @@
 
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
-#include "design/DesignController.h"
 #include "platform/ColorWell.h"
 #include "core/Units.h"
 

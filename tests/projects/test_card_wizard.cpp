@@ -2,7 +2,8 @@
 
 #include "WizardFixture.h"
 
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
@@ -153,8 +154,8 @@ TEST_F(CardWizard, BackKeepsTheSizeAndFinishAppliesIt)
         w.Next_btn->click();   // Finish
     });
     EXPECT_EQ(wizard->Open_Wnd(), 1);
-    EXPECT_NEAR(design().canvasFrameSize.width(), 54 * PointsPerMM, 1e-3);
-    EXPECT_NEAR(design().canvasFrameSize.height(), 86 * PointsPerMM, 1e-3);
+    EXPECT_NEAR(workAreaOf(design()).canvasFrameSize.width(), 54 * PointsPerMM, 1e-3);
+    EXPECT_NEAR(workAreaOf(design()).canvasFrameSize.height(), 86 * PointsPerMM, 1e-3);
     EXPECT_EQ(Selected_Template_Path, QStringLiteral(""));
 }
 
@@ -239,8 +240,8 @@ TEST_F(CardWizard, AProductWithoutALabelSizeShowsZeroAndFinishesAtATenthOfAMilli
         w.OK_Click();
     });
     ASSERT_EQ(wizard->Open_Wnd(), 1);
-    EXPECT_NEAR(design().canvasFrameSize.width(), 0.1 * PointsPerMM, 1e-4);
-    EXPECT_NEAR(design().canvasFrameSize.height(), 0.1 * PointsPerMM, 1e-4);
+    EXPECT_NEAR(workAreaOf(design()).canvasFrameSize.width(), 0.1 * PointsPerMM, 1e-4);
+    EXPECT_NEAR(workAreaOf(design()).canvasFrameSize.height(), 0.1 * PointsPerMM, 1e-4);
 }
 
 TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
@@ -285,7 +286,7 @@ TEST_F(CardWizard, OpeningAProjectThatCannotBeReadKeepsTheWizardOpen)
     // The undo history holds the design as it is, with nothing to undo or redo.
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(design()).Undo_btn->isEnabled());
 }
 
 } // namespace

@@ -3,7 +3,8 @@
 // the design's grid.
 
 #include "app/SKTWindowController.h"
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "design/GridOptions.h"
 #include "design/PropertySidebar.h"
 #include "model/SKTGrid.h"
@@ -36,14 +37,14 @@ protected:
         c = env.controller();
         ASSERT_NE(c, nullptr);
         ASSERT_TRUE(c->isWindowLoaded());
-        grid = c->design()._grid;
+        grid = workAreaOf(c->design())._grid;
         ASSERT_NE(grid, nullptr);
     }
 
     DesignController &dsg() { return c->design(); }
-    GridOptions &options() { return dsg().gridOptions(); }
+    GridOptions &options() { return gridOptionsOf(dsg()); }
     Grid_Wizard &wizard() { return static_cast<GridWizardSide &>(*options().grid_wizard).wizard(); }
-    QPushButton *alignWithGrid() { return testsupport::pageControl<QPushButton>(dsg().sidebar().aligmnt_tab, "Align_with_grid_btn"); }
+    QPushButton *alignWithGrid() { return testsupport::pageControl<QPushButton>(sidebarOf(dsg()).aligmnt_tab, "Align_with_grid_btn"); }
 
     // Opens the options window with the Grid... button; while it runs, the user does `work`, then
     // presses OK or Cancel. Answers the window's result code.
@@ -217,10 +218,10 @@ TEST_F(GridOptionsWindow, GridButtonsStandRightAfterTheRulerButton)
     EXPECT_EQ(options().Grid_btn->text(), QStringLiteral("Grid..."));
     EXPECT_EQ(options().Snap_to_Grid_btn->text(), QStringLiteral("Snap to Grid"));
     EXPECT_TRUE(options().Snap_to_Grid_btn->isCheckable());
-    QWidget *bar = dsg().Ruler_btn->parentWidget();
+    QWidget *bar = workAreaOf(dsg()).Ruler_btn->parentWidget();
     auto *row = qobject_cast<QBoxLayout *>(bar->layout());
     ASSERT_NE(row, nullptr);
-    const int ruler = row->indexOf(dsg().Ruler_btn);
+    const int ruler = row->indexOf(workAreaOf(dsg()).Ruler_btn);
     ASSERT_GE(ruler, 0);
     QLayoutItem *next = row->itemAt(ruler + 1);
     ASSERT_NE(next, nullptr);

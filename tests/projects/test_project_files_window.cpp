@@ -5,6 +5,10 @@
 #include "core/Mode.h"
 #include "core/Units.h"
 #include "barcodemode/BarcodeModeGlobals.h"
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
+#include "design/UndoStacks.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "design/DesignController.h"
@@ -78,7 +82,7 @@ TEST_F(ProjectFiles, OpeningADesignLoadsItsObjectsInFileOrder)
     EXPECT_EQ(objects()[3]->className(), QStringLiteral("SKTImage"));
 
     EXPECT_EQ(Project_File_Name, sample("design_four_objects.qbf"));
-    EXPECT_EQ(c->design().Front_card_Prop->Card_BG_Image_Path, QStringLiteral("/somewhere/bg.png"));
+    EXPECT_EQ(cardOf(c->design()).Front_card_Prop->Card_BG_Image_Path, QStringLiteral("/somewhere/bg.png"));
     EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 1);
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
     EXPECT_EQ(Ucontrol_Log.size(), 1);
@@ -263,9 +267,9 @@ TEST_F(ProjectFiles, StartOptionAndSpreadsheetLinkOfAFile)
     EXPECT_EQ(objects()[1]->className(), QStringLiteral("SKTText"));
     EXPECT_TRUE(Excel_Binding_Use);
     EXPECT_EQ(Excel_Source_Path, QStringLiteral("/data/people.xlsx"));
-    EXPECT_EQ(c->design().records().Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Name"), QStringLiteral("City")}));
-    ASSERT_EQ(c->design().records().Linked_Sheet.rows.size(), 1);
-    EXPECT_EQ(c->design().records().Get_First_Value_Of_Excel_Binding(2), QStringLiteral("Oslo"));
+    EXPECT_EQ(recordsOf(c->design()).Linked_Sheet.columnTitles, (QStringList{QStringLiteral("Name"), QStringLiteral("City")}));
+    ASSERT_EQ(recordsOf(c->design()).Linked_Sheet.rows.size(), 1);
+    EXPECT_EQ(recordsOf(c->design()).Get_First_Value_Of_Excel_Binding(2), QStringLiteral("Oslo"));
 }
 
 TEST_F(ProjectFiles, RefusedDesignFilesChangeNothingOpen)
@@ -442,9 +446,9 @@ TEST_F(OpenCommand, ADesignJustOpenedIsUnchangedAndQuitAsksNothing)
 {
     EXPECT_FALSE(save_flag_des_mode);
     ASSERT_EQ(Ucontrol.size(), 1);
-    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(c->design()).Undo_btn->isEnabled());
     save_flag_barcode_mode = false;
-    c->design().commands().Exit_App();
+    commandsOf(c->design()).Exit_App();
     EXPECT_TRUE(messages().isEmpty());
     platform::clearTerminateRequest();
 }
@@ -467,7 +471,7 @@ TEST_F(OpenCommand, CancelInTheOpenPanelChangesNothing)
 
 TEST_F(OpenCommand, ARefusedFileKeepsTheOpenDesignItsHistoryAndItsUnsavedFlag)
 {
-    c->design().tool_palette->Rect_Tool_btn->click();
+    workAreaOf(c->design()).tool_palette->Rect_Tool_btn->click();
     ASSERT_EQ(objects().size(), 5);
     ASSERT_TRUE(save_flag_des_mode);
     const QString before = designState();
@@ -486,11 +490,11 @@ TEST_F(OpenCommand, ARefusedFileKeepsTheOpenDesignItsHistoryAndItsUnsavedFlag)
         EXPECT_EQ(title(), titleBefore);
         EXPECT_EQ(int(Ucontrol.size()), steps);
         EXPECT_TRUE(save_flag_des_mode);
-        EXPECT_TRUE(c->design().editing().Undo_btn->isEnabled());
+        EXPECT_TRUE(editingOf(c->design()).Undo_btn->isEnabled());
         EXPECT_EQ(responder->modalCount, modals);
     }
     // The history still undoes the rectangle.
-    c->design().editing().Undo_btn->click();
+    editingOf(c->design()).Undo_btn->click();
     EXPECT_EQ(objects().size(), 4);
 }
 
@@ -528,18 +532,18 @@ TEST_F(ProjectFiles, ResetTurnsUndoAndRedoOff)
 {
     // The wizard that follows a reset hides the work area; its Undo must not reach the design left behind.
     projects().New_Project_Setting_Reset(true);
-    c->design().Record_Design_As_Started();
-    c->design().tool_palette->Rect_Tool_Clicked();
-    c->design().tool_palette->Rect_Tool_Clicked();
-    c->design().Undo_Action_Perform();
-    ASSERT_NE(c->design().editing().Undo_btn, nullptr);
+    undoStacksOf(c->design()).Record_Design_As_Started();
+    workAreaOf(c->design()).tool_palette->Rect_Tool_Clicked();
+    workAreaOf(c->design()).tool_palette->Rect_Tool_Clicked();
+    undoStacksOf(c->design()).Undo_Action_Perform();
+    ASSERT_NE(editingOf(c->design()).Undo_btn, nullptr);
     ASSERT_NE(c->undo_menu, nullptr);
-    ASSERT_TRUE(c->design().editing().Undo_btn->isEnabled());
-    ASSERT_TRUE(c->design().editing().Redo_btn->isEnabled());
+    ASSERT_TRUE(editingOf(c->design()).Undo_btn->isEnabled());
+    ASSERT_TRUE(editingOf(c->design()).Redo_btn->isEnabled());
     projects().New_Project_Setting_Reset(true);
-    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(c->design()).Undo_btn->isEnabled());
     EXPECT_FALSE(c->undo_menu->isEnabled());
-    EXPECT_FALSE(c->design().editing().Redo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(c->design()).Redo_btn->isEnabled());
     EXPECT_FALSE(c->redo_menu->isEnabled());
     EXPECT_TRUE(Ucontrol.isEmpty());
     EXPECT_TRUE(Rcontrol.isEmpty());
@@ -556,9 +560,9 @@ TEST_F(ProjectFiles, ADesignStartedBlankSavesItsCardSizeAndOpensAgain)
             ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
         }
         projects().New_Project_Setting_Reset(true);
-        const QSizeF shown = c->design().canvasFrameSize;
+        const QSizeF shown = workAreaOf(c->design()).canvasFrameSize;
         ASSERT_GT(shown.width(), 0);
-        c->design().tool_palette->Rect_Tool_Clicked();
+        workAreaOf(c->design()).tool_palette->Rect_Tool_Clicked();
         ASSERT_EQ(objects().size(), 1);
         const QString file = path(afterOpen ? QStringLiteral("b.qbf") : QStringLiteral("a.qbf"));
         responder->saveAnswers = {file};
@@ -566,6 +570,6 @@ TEST_F(ProjectFiles, ADesignStartedBlankSavesItsCardSizeAndOpensAgain)
         projects().New_Project_Setting_Reset(true);
         ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(file, QStringLiteral("L"), true), 1) << messages().join('\n').toStdString();
         EXPECT_EQ(objects().size(), 1);
-        EXPECT_EQ(c->design().canvasFrameSize, shown);
+        EXPECT_EQ(workAreaOf(c->design()).canvasFrameSize, shown);
     }
 }

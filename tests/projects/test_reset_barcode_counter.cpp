@@ -1,9 +1,10 @@
 // A new design starts the barcode numbering again.
 
+#include "design/DesignParts.h"
 #include "ProjectWindowTest.h"
 #include "core/GlobalsReset.h"
+#include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
-#include "design/DesignController.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTBarcode.h"
 #include "projects/ProjectsController.h"
@@ -21,7 +22,7 @@ TEST(NewDesignReset, BarcodeNumberingStartsAgain)
     SKTWindowController *c = env.controller();
     ASSERT_NE(c, nullptr);
     auto page = std::make_unique<QWidget>();
-    projecttest::designOf(*c).buildDesigningPanel(page.get());
+    workAreaOf(projecttest::designOf(*c)).buildDesigningPanel(page.get());
 
     const QByteArray clip = SKTGraphic::pasteboardDataWithGraphics({std::make_shared<SKTBarcode>()});
     SKTGraphic::graphicsWithPasteboardData(clip);

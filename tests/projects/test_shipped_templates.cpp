@@ -4,7 +4,7 @@
 
 #include "WizardFixture.h"
 
-#include "design/DesignController.h"
+#include "design/DesignParts.h"
 #include "design/PropertySidebar.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -86,7 +86,7 @@ TEST_F(ShippedTemplates, EachOpensUntitledWithItsCardSizeAndObjects)
         EXPECT_EQ(responder->alerts.size(), alertsBefore) << qPrintable(messages().value(messages().size() - 1));
         EXPECT_TRUE(Project_File_Name.isEmpty()) << qPrintable(Project_File_Name);
 
-        QWidget *sizes = this->design().sidebar().card_size_tab;
+        QWidget *sizes = sidebarOf(this->design()).card_size_tab;
         EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "width_Stepper")->doubleValue(), s.widthMM, 0.01);
         EXPECT_NEAR(testsupport::pageControl<platform::Stepper>(sizes, "height_Stepper")->doubleValue(), s.heightMM, 0.01);
 

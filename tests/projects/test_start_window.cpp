@@ -1,6 +1,9 @@
 // The start of a new design: the wizard's choice turned into the card, the undo history and the
 // window.
 
+#include "design/DesignCard.h"
+#include "design/DesignParts.h"
+#include "design/DesignWorkArea.h"
 #include "WizardFixture.h"
 #include "app/SKTWindowController.h"
 
@@ -8,6 +11,7 @@
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/ToolPalette.h"
+#include "design/UndoStacks.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "platform/ColorWell.h"
@@ -62,29 +66,29 @@ protected:
     {
         return testsupport::pageControl<Control>(page, name);
     }
-    QComboBox *hatchStyle() { return cardControl<QComboBox>(dsg().sidebar().card_bkgd_tab, "Card_hatch_style"); }
+    QComboBox *hatchStyle() { return cardControl<QComboBox>(sidebarOf(dsg()).card_bkgd_tab, "Card_hatch_style"); }
 };
 
 TEST_F(StartWindow, CancelLeavesAnEmptyVisibleDesign)
 {
-    c->design().Front_card_Prop->Card_Name = QStringLiteral("old");
+    cardOf(c->design()).Front_card_Prop->Card_Name = QStringLiteral("old");
     whenWizardRuns([](Card_Wizard &w) { w.CancelClick(); });
     c->projects().Open_Start_Window();
     EXPECT_EQ(wizardRuns, 1);
     EXPECT_EQ(c->projects().Start_Result, 0);
     EXPECT_EQ(Start_Card_Option, QStringLiteral("W"));
-    EXPECT_FALSE(dsg().myTargetView->isHidden());
-    EXPECT_FALSE(dsg().Right_Prop_Box->isHidden());
-    EXPECT_NE(dsg().Front_card_Prop->Card_Name, QStringLiteral("old"));   // a new card
-    EXPECT_EQ(cardControl<QComboBox>(dsg().sidebar().card_size_tab, "Label_ComboBox")->currentIndex(), 0);
+    EXPECT_FALSE(workAreaOf(dsg()).myTargetView->isHidden());
+    EXPECT_FALSE(workAreaOf(dsg()).Right_Prop_Box->isHidden());
+    EXPECT_NE(cardOf(dsg()).Front_card_Prop->Card_Name, QStringLiteral("old"));   // a new card
+    EXPECT_EQ(cardControl<QComboBox>(sidebarOf(dsg()).card_size_tab, "Label_ComboBox")->currentIndex(), 0);
     // The empty design is the bottom of the history: the first object drawn can be undone.
     ASSERT_EQ(Ucontrol.size(), 1);
     EXPECT_EQ(Ucontrol.first()->count(), 0);
     EXPECT_FALSE(save_flag_des_mode);
-    dsg().tool_palette->Rect_Tool_btn->click();
+    workAreaOf(dsg()).tool_palette->Rect_Tool_btn->click();
     ASSERT_EQ(c->document()->graphics().size(), 1);
-    ASSERT_TRUE(dsg().editing().Undo_btn->isEnabled());
-    dsg().editing().Undo_btn->click();
+    ASSERT_TRUE(editingOf(dsg()).Undo_btn->isEnabled());
+    editingOf(dsg()).Undo_btn->click();
     EXPECT_TRUE(c->document()->graphics().isEmpty());
 }
 
@@ -110,9 +114,9 @@ TEST_F(StartWindow, AnA4LabelWithAnEllipseGradientAndDottedBorder)
     c->projects().Open_Start_Window();
     ASSERT_EQ(c->projects().Start_Result, 1);
     // The canvas shows the card at the label size.
-    EXPECT_NEAR(dsg().canvasFrameSize.width(), 70.0 * PointsPerMM, 0.01);
-    EXPECT_NEAR(dsg().canvasFrameSize.height(), 42.3 * PointsPerMM, 0.01);
-    const Card_Property &card = *dsg().Front_card_Prop;
+    EXPECT_NEAR(workAreaOf(dsg()).canvasFrameSize.width(), 70.0 * PointsPerMM, 0.01);
+    EXPECT_NEAR(workAreaOf(dsg()).canvasFrameSize.height(), 42.3 * PointsPerMM, 0.01);
+    const Card_Property &card = *cardOf(dsg()).Front_card_Prop;
     EXPECT_EQ(card.Card_Shape, QStringLiteral("E"));
     EXPECT_EQ(card.Card_fill_style, QStringLiteral("G"));
     EXPECT_EQ(card.Card_fill_Grd_2_clr, QColor(Qt::blue));
@@ -125,11 +129,11 @@ TEST_F(StartWindow, AnA4LabelWithAnEllipseGradientAndDottedBorder)
     // One step of history, nothing to undo or redo, nothing unsaved, untitled.
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
-    EXPECT_FALSE(dsg().editing().Redo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(dsg()).Undo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(dsg()).Redo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_EQ(c->window_->windowTitle(), c->App_Name + QStringLiteral(" ( Untitled )"));
-    EXPECT_FALSE(dsg().myTargetView->isHidden());
+    EXPECT_FALSE(workAreaOf(dsg()).myTargetView->isHidden());
     EXPECT_EQ(dsg().Selected_Control_Tool, 0);
     EXPECT_EQ(Start_Card_Option, QStringLiteral("W"));
 }
@@ -142,9 +146,9 @@ TEST_F(StartWindow, OpacityArrivesAsThePercentageChosen)
             w.Card_alpha_Stepper->setDoubleValue(percent);
             w.Card_Alpha_Changed(true);
         });
-        EXPECT_EQ(cardControl<platform::Stepper>(dsg().sidebar().card_bkgd_tab, "Card_alpha_Stepper")->intValue(), percent);
-        EXPECT_EQ(cardControl<QLineEdit>(dsg().sidebar().card_bkgd_tab, "Card_alpha_Text")->text(), QString::number(percent));
-        EXPECT_FLOAT_EQ(dsg().Front_card_Prop->Card_alpha_Stepper, percent / 100.0f);
+        EXPECT_EQ(cardControl<platform::Stepper>(sidebarOf(dsg()).card_bkgd_tab, "Card_alpha_Stepper")->intValue(), percent);
+        EXPECT_EQ(cardControl<QLineEdit>(sidebarOf(dsg()).card_bkgd_tab, "Card_alpha_Text")->text(), QString::number(percent));
+        EXPECT_FLOAT_EQ(cardOf(dsg()).Front_card_Prop->Card_alpha_Stepper, percent / 100.0f);
     }
 }
 
@@ -156,10 +160,10 @@ TEST_F(StartWindow, TheCardIsFilledEvenWhenTheWizardsFillWasOff)
         EXPECT_FALSE(w.Card_Fill_Box->isEnabled());
         w.Card_fill_clr->setColor(Qt::yellow);   // set before the box was switched off
     });
-    EXPECT_TRUE(cardControl<QCheckBox>(dsg().sidebar().card_bkgd_tab, "Card_fill_chk")->isChecked());
-    EXPECT_TRUE(dsg().Front_card_Prop->Card_fill_chk);
-    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
-    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_clr, QColor(Qt::yellow));
+    EXPECT_TRUE(cardControl<QCheckBox>(sidebarOf(dsg()).card_bkgd_tab, "Card_fill_chk")->isChecked());
+    EXPECT_TRUE(cardOf(dsg()).Front_card_Prop->Card_fill_chk);
+    EXPECT_EQ(cardOf(dsg()).Front_card_Prop->Card_fill_style, QStringLiteral("S"));
+    EXPECT_EQ(cardOf(dsg()).Front_card_Prop->Card_fill_clr, QColor(Qt::yellow));
 }
 
 TEST_F(StartWindow, AHatchPatternIsTakenOnlyWithTheHatchButton)
@@ -173,7 +177,7 @@ TEST_F(StartWindow, AHatchPatternIsTakenOnlyWithTheHatchButton)
         w.Card_hatch_style->setCurrentIndex(last);
         w.Card_solid_fill_rd->click();
     });
-    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("S"));
+    EXPECT_EQ(cardOf(dsg()).Front_card_Prop->Card_fill_style, QStringLiteral("S"));
     EXPECT_NE(hatchStyle()->currentIndex(), last);
     // With the hatch button on, pattern and back colour arrive.
     startBlankCard([last](Card_Wizard &w) {
@@ -182,26 +186,26 @@ TEST_F(StartWindow, AHatchPatternIsTakenOnlyWithTheHatchButton)
         w.Card_hatch_bk_clr->setColor(Qt::cyan);
     });
     EXPECT_EQ(hatchStyle()->currentIndex(), last);
-    EXPECT_EQ(dsg().Front_card_Prop->Card_fill_style, QStringLiteral("H"));
-    EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_style, hatchStyle()->itemText(last));
-    EXPECT_EQ(dsg().Front_card_Prop->Card_hatch_bk_clr, QColor(Qt::cyan));
-    EXPECT_TRUE(cardControl<QRadioButton>(dsg().sidebar().card_bkgd_tab, "Card_Style_fill_rd")->isChecked());
+    EXPECT_EQ(cardOf(dsg()).Front_card_Prop->Card_fill_style, QStringLiteral("H"));
+    EXPECT_EQ(cardOf(dsg()).Front_card_Prop->Card_hatch_style, hatchStyle()->itemText(last));
+    EXPECT_EQ(cardOf(dsg()).Front_card_Prop->Card_hatch_bk_clr, QColor(Qt::cyan));
+    EXPECT_TRUE(cardControl<QRadioButton>(sidebarOf(dsg()).card_bkgd_tab, "Card_Style_fill_rd")->isChecked());
 }
 
 TEST_F(StartWindow, AStartedDesignIsTheWholeHistoryWithNothingUnsaved)
 {
     Ucontrol.clear();
     for (int i = 0; i < 3; ++i)
-        dsg().Insert_In_Undo_Redo();
+        undoStacksOf(dsg()).Insert_In_Undo_Redo();
     Rcontrol = Ucontrol;
     c->Set_Des_Mode_Save_Flag_TRUE();
-    dsg().editing().Undo_btn->setEnabled(true);
-    dsg().editing().Redo_btn->setEnabled(true);
+    editingOf(dsg()).Undo_btn->setEnabled(true);
+    editingOf(dsg()).Redo_btn->setEnabled(true);
     startBlankCard([](Card_Wizard &) {});
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_TRUE(Rcontrol.isEmpty());
-    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
-    EXPECT_FALSE(dsg().editing().Redo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(dsg()).Undo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(dsg()).Redo_btn->isEnabled());
     EXPECT_FALSE(save_flag_des_mode);
     EXPECT_EQ(c->projects().Start_Result, 1);
 }
@@ -219,9 +223,9 @@ TEST_F(StartWindow, ATemplateThatCannotBeReadStillGetsTitleUndoBaseAndSize)
     EXPECT_TRUE(messages().contains(QStringLiteral("File cannot be opened. Selected File is corrupt or invalid.")));
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_FALSE(save_flag_des_mode);
-    EXPECT_FALSE(dsg().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(dsg()).Undo_btn->isEnabled());
     EXPECT_EQ(dsg().Selected_Control_Tool, 3);   // no arrow tool for a failed template
-    EXPECT_FALSE(dsg().myTargetView->isHidden());
+    EXPECT_FALSE(workAreaOf(dsg()).myTargetView->isHidden());
 }
 
 TEST_F(StartWindow, NewOpensTheWizard)

@@ -1,10 +1,11 @@
 // The template galleries of the QR edition: the wizard's categories and user templates, and the
 // template panel of the work area.
 
+#include "design/DesignParts.h"
 #include "WizardFixture.h"
 #include "app/SKTWindowController.h"
 
-#include "design/DesignController.h"
+#include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
 #include "design/ToolPalette.h"
 #include "imagetools/ImageBrowserModel.h"
@@ -193,7 +194,7 @@ TEST_F(TemplateGallery, OkWithNothingChosenMakesABlankDesign)
     c->projects().Open_Start_Window();
     EXPECT_EQ(wizardRuns, 1);
     EXPECT_EQ(c->projects().Start_Result, 1);
-    EXPECT_NEAR(c->design().canvasFrameSize.width(), 100 * 2.834645669291, 0.01);
+    EXPECT_NEAR(workAreaOf(c->design()).canvasFrameSize.width(), 100 * 2.834645669291, 0.01);
     EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Ucontrol.size(), 1);
 }
@@ -256,11 +257,11 @@ TEST_F(TemplateGallery, ATemplateFromThePanelIsTheBottomOfTheHistory)
     ASSERT_GT(opened, 0);
     EXPECT_EQ(Ucontrol.size(), 1);
     EXPECT_FALSE(save_flag_des_mode);
-    EXPECT_FALSE(c->design().editing().Undo_btn->isEnabled());
+    EXPECT_FALSE(editingOf(c->design()).Undo_btn->isEnabled());
     // The first object drawn can be undone, back to the template.
-    c->design().tool_palette->Rect_Tool_btn->click();
+    workAreaOf(c->design()).tool_palette->Rect_Tool_btn->click();
     ASSERT_EQ(c->document()->graphics().size(), opened + 1);
-    c->design().editing().Undo_btn->click();
+    editingOf(c->design()).Undo_btn->click();
     EXPECT_EQ(c->document()->graphics().size(), opened);
 }
 

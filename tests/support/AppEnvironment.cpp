@@ -41,6 +41,20 @@ AppEnvironment::~AppEnvironment()
     qputenv("XDG_DATA_HOME", m_oldDataHome);
 }
 
+BarcodeModeController &AppEnvironment::barcodeMode() const { return m_controller->barcodeMode(); }
+
+DesignController &AppEnvironment::design() const { return m_controller->design(); }
+
+ProjectsController &AppEnvironment::projects() const { return m_controller->projects(); }
+
+OutputController &AppEnvironment::output() const { return m_controller->output(); }
+
+AdvQrController &AppEnvironment::advQr() const { return m_controller->advQr(); }
+
+Barcode_Gen &AppEnvironment::barcodeGen() const { return m_controller->barcodeGen(); }
+
+QMainWindow *AppEnvironment::window() const { return m_controller->window(); }
+
 QString AppEnvironment::userFolder() const { return m_home.path() + QStringLiteral("/Tagora"); }
 
 } // namespace testsupport

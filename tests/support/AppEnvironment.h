@@ -5,6 +5,13 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class AdvQrController;
+class BarcodeModeController;
+class Barcode_Gen;
+class DesignController;
+class OutputController;
+class ProjectsController;
+class QMainWindow;
 class SKTDocument;
 class SKTWindowController;
 
@@ -17,6 +24,15 @@ public:
     ~AppEnvironment();
 
     SKTWindowController *controller() const { return m_controller; }
+    // The controller's subsystems and its window (built on the first call), so that a test that
+    // needs no more of the hub than these does not include its header.
+    BarcodeModeController &barcodeMode() const;
+    DesignController &design() const;
+    ProjectsController &projects() const;
+    OutputController &output() const;
+    AdvQrController &advQr() const;
+    Barcode_Gen &barcodeGen() const;
+    QMainWindow *window() const;
     SKTDocument *document() const { return m_document.get(); }
     QString dataHome() const { return m_home.path(); }
     // The per-user data folder of the application.

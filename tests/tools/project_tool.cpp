@@ -16,9 +16,9 @@
 
 #include "app/SKTWindowController.h"
 #include "core/Edition.h"
+#include "design/DesignParts.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
-#include "design/DesignController.h"
 #include "design/RecordBinding.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -145,15 +145,15 @@ int main(int argc, char **argv)
         if (projects.Read_and_load_design_Log_NEW_METHOD(in, QStringLiteral("L"), true) != 1)
             return refused(lastMessage());
         // As opening a design does: the bound series and rows counted, so the record fill finds them.
-        DesignController &design = hub->design();
-        design.records().Check_Series_Or_Excel_Use_or_not();
+        RecordBinding &records = recordsOf(hub->design());
+        records.Check_Series_Or_Excel_Use_or_not();
         if (record > Total_Batch_Excel_Card) {
             std::fprintf(stderr, "the design has %d record(s)\n", Total_Batch_Excel_Card);
             return 1;
         }
         // The card as batch output makes it: the record filled into the front side, then the
         // off-screen renderer with the card's own layers.
-        const platform::Picture card = design.records().Set_data_table_value_to_card(record - 1, QStringLiteral("Front"), false);
+        const platform::Picture card = records.Set_data_table_value_to_card(record - 1, QStringLiteral("Front"), false);
         if (card.isNull())
             return refused(QStringLiteral("The card could not be rendered."));
         if (out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

@@ -1,6 +1,4 @@
-// The units of the three modes: the units command and its window, the Designing mode's labels, the
-// conversion factor table and the conversion of the card size fields. The Barcode and Advanced QR
-// modes convert their own fields (their controllers' unit routines).
+#include "design/UnitPreferences.h"
 
 #include "design/DesignController.h"
 
@@ -24,9 +22,13 @@
 
 #include <exception>
 
-float DesignController::Get_Unit_Convertor(int from, int to) { return Unit_Factor(from, to); }
+UnitPreferences::UnitPreferences(DesignController &design) : design(design) {}
 
-void DesignController::_setLabels()
+UnitPreferences::~UnitPreferences() = default;
+
+float UnitPreferences::Get_Unit_Convertor(int from, int to) { return Unit_Factor(from, to); }
+
+void UnitPreferences::_setLabels()
 {
     QString unit = tr("(mm)");
     QString title = tr("Label Size (mm)");
@@ -38,30 +40,30 @@ void DesignController::_setLabels()
         title = tr("Label Size (cm)");
     }
     // The arrange page shows object positions in points, their sizes in the unit.
-    sidebar().Set_Object_Unit_Labels(unit);
-    if (CardSizePanel *sizes = sidebar().cardSizePanel())
+    design.sidebar().Set_Object_Unit_Labels(unit);
+    if (CardSizePanel *sizes = design.sidebar().cardSizePanel())
         sizes->Set_Unit_Labels(title, unit);
 }
 
-void DesignController::Apply_unit_Chaneg_Values()
+void UnitPreferences::Apply_unit_Chaneg_Values()
 {
-    if (CardSizePanel *sizes = sidebar().cardSizePanel())
+    if (CardSizePanel *sizes = design.sidebar().cardSizePanel())
         sizes->Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
 }
 
-int DesignController::Selected_Unit_Row() const { return unit_matrix ? unit_matrix->checkedId() : -1; }
+int UnitPreferences::Selected_Unit_Row() const { return unit_matrix ? unit_matrix->checkedId() : -1; }
 
-void DesignController::doPreferences()
+void UnitPreferences::doPreferences()
 {
     try {
         if (!unit_prefPanel) {
-            DesignHost &host = *sources().host;
+            DesignHost &host = *design.sources().host;
             QWidget *owner = host.isWindowLoaded() ? host.window() : nullptr;
             unit_prefPanel = new Unit_PrefWindow(owner);
             unit_matrix = unit_prefPanel->unit_matrix;
-            connect(unit_prefPanel->OK_Btn, &QPushButton::clicked, this, &DesignController::prefsOkay);
+            connect(unit_prefPanel->OK_Btn, &QPushButton::clicked, this, &UnitPreferences::prefsOkay);
             connect(unit_matrix, &QButtonGroup::idClicked, this, [this] { buttonCellClick(); });
-            // The window goes with this controller unless its parent window took it first.
+            // The window goes with this part unless its parent window took it first.
             QPointer<Unit_PrefWindow> window(unit_prefPanel);
             connect(this, &QObject::destroyed, [window] { delete window.data(); });
         }
@@ -73,25 +75,25 @@ void DesignController::doPreferences()
         if (result != 1)
             return;
         if (mode == 0)
-            sources().barcode->OK_Unit_Change_For_Barcode();
+            design.sources().barcode->OK_Unit_Change_For_Barcode();
         else if (mode == 1)
             On_OK_of_Unit_Panel();
         else if (mode == 2)
-            sources().advQr->OK_Unit_Change_For_ADV_QR();
+            design.sources().advQr->OK_Unit_Change_For_ADV_QR();
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
 }
 
-void DesignController::prefsOkay()
+void UnitPreferences::prefsOkay()
 {
     if (unit_prefPanel)
         unit_prefPanel->done(1);
     if (Barcode_Setting_Or_Designing_Mode == 1)
-        sidebar().Show_RHS_Properties(nullptr);
+        design.sidebar().Show_RHS_Properties(nullptr);
 }
 
-void DesignController::On_OK_of_Unit_Panel()
+void UnitPreferences::On_OK_of_Unit_Panel()
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode != 1)
@@ -101,7 +103,7 @@ void DesignController::On_OK_of_Unit_Panel()
         Apply_unit_Chaneg_Values();
         last_unit_val = Measument_Unit_Is;
         // The object size fields follow in the new unit.
-        sidebar().Show_RHS_Properties(nullptr);
+        design.sidebar().Show_RHS_Properties(nullptr);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

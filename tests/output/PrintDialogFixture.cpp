@@ -1,0 +1,14 @@
+#include "PrintDialogFixture.h"
+
+#include "app/SKTWindowController.h"
+
+namespace printtest {
+
+void PrintDialog::setPaper(QPageSize::PageSizeId id, QPageLayout::Orientation o, double margin)
+{
+    platform::PrintInfo info;
+    info.pageLayout = QPageLayout(QPageSize(id), o, QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
+    c->setPrintInfo(info);
+}
+
+} // namespace printtest
