@@ -17,6 +17,9 @@ packages=(
   python3-vobject
   # Mail tests and bench: local STARTTLS and SSL servers with AUTH, run by /usr/bin/python3.
   python3-aiosmtpd
+  # The print queue test: a private cupsd with a queue of the cups-pdf driver (Ghostscript above
+  # makes the queue's PDF).
+  cups-daemon cups-client printer-driver-cups-pdf
 )
 missing=()
 for p in "${packages[@]}"; do

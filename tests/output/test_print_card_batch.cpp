@@ -3,20 +3,7 @@
 // previews those three records; All prints three sheets, the last with one label, every Code 128
 // decoding (zxing-cpp) to its record; a real job's labels are 600-DPI bitmaps.
 
-#include "PrintDialogFixture.h"
-
-#include "app/SKTWindowController.h"
-#include "design/DesignCommands.h"
-#include "design/DesignParts.h"
-#include "design/DesignWorkArea.h"
-#include "design/RecordBinding.h"
-#include "engines/Symbologies.h"
-#include "model/SKTBarcode.h"
-#include "model/SKTDocument.h"
-#include "model/SKTText.h"
-#include "support/Decode.h"
-#include "outputjobs/OutputGlobals.h"
-#include "core/UserFolders.h"
+#include "PrintCardBatchFixture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -27,69 +14,7 @@
 
 namespace {
 
-using printtest::PrintDialog;
-
-constexpr double PtPerMM = 72.0 / 25.4;
-
-class PrintCardBatch : public PrintDialog {
-protected:
-    void SetUp() override
-    {
-        PrintDialog::SetUp();
-        if (!printtest::haveTools())
-            GTEST_SKIP() << "pdfinfo and pdftoppm are needed";
-        c->Designing_Mode_Select();
-        QDir().mkpath(Data_Folder_Path);
-        QFile f(Data_Folder_Path + QStringLiteral("/codes.txt"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        for (int i = 1; i <= 25; ++i)
-            f.write(QStringLiteral("REC-%1\n").arg(i, 2, 10, QLatin1Char('0')).toUtf8());
-        f.close();
-        workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(60 * PtPerMM, 40 * PtPerMM));
-        auto text = std::make_shared<SKTText>();
-        text->_bounds = QRectF(10, 6, 120, 18);
-        text->data_source_type = 1;
-        text->batch_list_name = QStringLiteral("codes");
-        auto code = std::make_shared<SKTBarcode>();
-        code->control_ID = QStringLiteral("BAR_1");
-        code->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
-        code->_bounds = code->bar_image_ctrl_bounds = QRectF(20, 40, 130, 60);
-        code->data_source_type = 1;
-        code->batch_list_name = QStringLiteral("codes");
-        code->header_val.clear();
-        code->footer_val.clear();
-        c->document()->insertGraphics({text, code}, {0, 1});
-        recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
-        ASSERT_TRUE(Use_Data_Sheet_Values);
-        ASSERT_EQ(Total_Batch_Excel_Card, 25);
-        setPaper(QPageSize::A4, QPageLayout::Portrait, 18);
-    }
-
-    // The 3 x 4 grid from the user's fields, then whatever the test does, through Print in the toolbar.
-    void printFromToolbar(const std::function<void()> &user, const std::function<int(QDialog &)> &others = {})
-    {
-        responder->onModal = [this, user, others](QDialog &dialog) {
-            if (&dialog != w)
-                return others ? others(dialog) : 0;
-            w->show();
-            type(w->Row_Text, QStringLiteral("4"));
-            type(w->Col_Text, QStringLiteral("3"));
-            user();
-            return 0;
-        };
-        commandsOf(c->design()).Print_Button();
-    }
-
-    // The Code 128 of the label in cell (0-based) of a page rendered at 600 DPI.
-    QString codeIn(const QImage &page, int cell)
-    {
-        const double perPt = 600.0 / 72.0;
-        const QRectF box((18 + (cell % 3) * 60 * PtPerMM) * perPt, (18 + (cell / 3) * 40 * PtPerMM) * perPt,
-                         60 * PtPerMM * perPt, 40 * PtPerMM * perPt);
-        const testsupport::Decoded d = testsupport::decode(page.copy(box.toRect()), QStringLiteral("Code128"));
-        return d.ok ? d.text : QString();
-    }
-};
+using printtest::PrintCardBatch;
 
 TEST_F(PrintCardBatch, AllRecordsPrintOnThreeSheetsEachLabelItsOwn)
 {
