@@ -41,6 +41,8 @@ public:
     // ---- Sheet ----
     // The fit of the grid to the page (the paper, or the label itself for label pages); the preview.
     void Check_Max_Cell_Value();
+    // The same for an edit of the rows or columns, settled (sheetfit::Settled) and shown once.
+    void Fit_Grid_Edit();
     sheetfit::Fields Fit_Fields() const;
     // Page name, size and margins from the page setup (the label with no margins for label pages).
     void Set_values_From_Printer();
@@ -145,6 +147,8 @@ protected:
 private:
     explicit PDF_Export(QWidget *parent = nullptr);
     recordrange::Choice rangeChoice() const;
+    // The fit written into the dialog, the layout and the preview; settle: as Fit_Grid_Edit.
+    void Fit_Sheet(bool settle);
     void Wire_Handlers();
     std::vector<QPushButton *> Alignment_Buttons() const;
     void Fill_Naming_List();

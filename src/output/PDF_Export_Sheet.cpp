@@ -113,15 +113,17 @@ void PDF_Export::Vert_Margin_Changed(QObject *sender)
     Check_Max_Cell_Value();
 }
 
-// Rows or columns changed: the fit, and without batch data one sheet's worth of labels.
+// Rows or columns changed: the fit, and without batch data one sheet's worth of labels, which
+// settles the fit (the preview is drawn once: a sheet of tiny labels is a large drawing).
 void PDF_Export::gridChanged()
 {
-    Check_Max_Cell_Value();
-    if (Use_Data_Sheet_Values || Use_Excel_Binding_Values)
+    if (Use_Data_Sheet_Values || Use_Excel_Binding_Values) {
+        Check_Max_Cell_Value();
         return;
+    }
+    Fit_Grid_Edit();
     Total_Label = Print_Row * Print_Col;
     Set_Tot_Value(Total_Label, int(Total_Stepper->maxValue()), QStringLiteral("A"));
-    Check_Max_Cell_Value();
 }
 
 void PDF_Export::Row_Changed(QObject *sender)
@@ -421,16 +423,31 @@ sheetfit::Fields PDF_Export::Fit_Fields() const
     return f;
 }
 
-void PDF_Export::Check_Max_Cell_Value()
+void PDF_Export::Check_Max_Cell_Value() { Fit_Sheet(false); }
+
+void PDF_Export::Fit_Grid_Edit() { Fit_Sheet(true); }
+
+void PDF_Export::Fit_Sheet(bool settle)
 {
     try {
         const bool batch = Use_Data_Sheet_Values || Use_Excel_Binding_Values;
         const bool centred = Auto_Center_chk_bx->isChecked();
         gapFields.beforeFit(centred);
-        const sheetfit::Result fit = pdfsheetfit::Check_Max_Cell_Value(SheetLayout::fromGlobals(), Fit_Fields(),
-                                                                        pdf_export_opt(), PDF_Use_Label_Size, batch);
+        const SheetLayout before = SheetLayout::fromGlobals();
+        const sheetfit::Fields fields = Fit_Fields();
+        const auto fitOf = [&](const SheetLayout &layout, const sheetfit::Fields &f) {
+            return pdfsheetfit::Check_Max_Cell_Value(layout, f, pdf_export_opt(), PDF_Use_Label_Size, batch);
+        };
+        sheetfit::Result fit = fitOf(before, fields);
         if (!fit.ran)
             return;
+        if (settle) {
+            // The second fit starts from the layout as the globals keep it: no product, the paper.
+            SheetLayout kept = fit.layout;
+            kept.Manual_or_Pre = 0;
+            kept.setup = before.setup;
+            fit = sheetfit::Settled(fit, fitOf(kept, sheetfit::Shown_Fields(fields, fit, centred)));
+        }
         gapFields.afterFit(centred, fit.layout.horz_mar, fit.layout.vert_mar);
         // The margins are this dialog's (the label's none for label pages), whatever the fit's page.
         SheetLayout l = fit.layout;

@@ -58,6 +58,8 @@ public:
     // ---- Sheet layout ----
     // The fit of the grid to the paper from the dialog's fields; then the preview.
     void Check_Max_Cell_Value();
+    // The same for an edit of the rows or columns, settled (sheetfit::Settled) and shown once.
+    void Fit_Grid_Edit();
     // The fields the fit reads, of the layout in use.
     sheetfit::Fields Fit_Fields() const;
     // Paper, size, margins and orientation of the page setup into the dialog and the layout.
@@ -243,6 +245,8 @@ protected:
 private:
     explicit Print_Wnd(QWidget *parent = nullptr);
     recordrange::Choice rangeChoice() const;
+    // The fit written into the dialog, the layout and the preview; settle: as Fit_Grid_Edit.
+    void Fit_Sheet(bool settle);
     void Load_Window();
     void Wire_Handlers();
     // The page setup's printer becomes that one, with the margins it cannot mark.

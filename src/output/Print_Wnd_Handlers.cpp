@@ -206,15 +206,17 @@ void Print_Wnd::Height_Changed(QObject *sender)
 
 namespace {
 
-// Rows or columns changed: the fit, and without batch data one sheet's worth of labels.
+// Rows or columns changed: the fit, and without batch data one sheet's worth of labels, which
+// settles the fit (the preview is drawn once: a sheet of tiny labels is a large drawing).
 void gridChanged(Print_Wnd &w)
 {
-    w.Check_Max_Cell_Value();
-    if (w.print_with_batch_chk->isChecked())
+    if (w.print_with_batch_chk->isChecked()) {
+        w.Check_Max_Cell_Value();
         return;
+    }
+    w.Fit_Grid_Edit();
     Total_Label = Print_Row * Print_Col;
     w.Set_Tot_Value(Total_Label, int(w.Total_Stepper->maxValue()), QStringLiteral("A"));
-    w.Check_Max_Cell_Value();
 }
 
 } // namespace

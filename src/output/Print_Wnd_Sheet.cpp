@@ -49,13 +49,22 @@ sheetfit::Fields Print_Wnd::Fit_Fields() const
     return f;
 }
 
-void Print_Wnd::Check_Max_Cell_Value()
+void Print_Wnd::Check_Max_Cell_Value() { Fit_Sheet(false); }
+
+void Print_Wnd::Fit_Grid_Edit() { Fit_Sheet(true); }
+
+void Print_Wnd::Fit_Sheet(bool settle)
 {
     const bool centred = Manual_or_Pre == 0 && Auto_Center_chk_bx->isChecked() && !Fit_Picture_To_Frame;
     gapFields.beforeFit(centred);
-    const sheetfit::Result fit = sheetfit::Check_Max_Cell_Value(SheetLayout::fromGlobals(), Fit_Fields());
+    const sheetfit::Fields fields = Fit_Fields();
+    sheetfit::Result fit = sheetfit::Check_Max_Cell_Value(SheetLayout::fromGlobals(), fields);
     if (!fit.ran)
         return;
+    if (settle) {
+        const sheetfit::Fields shown = sheetfit::Shown_Fields(fields, fit, centred);
+        fit = sheetfit::Settled(fit, sheetfit::Check_Max_Cell_Value(fit.layout, shown));
+    }
     fit.layout.toGlobals();
     gapFields.afterFit(centred, fit.layout.horz_mar, fit.layout.vert_mar);
     const bool predefined = Manual_or_Pre == 1;

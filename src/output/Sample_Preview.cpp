@@ -14,7 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <exception>
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +25,12 @@ const QColor Margin_Grey = Qt::darkGray;
 Sample_Preview::Sample_Preview(QWidget *parent) : QWidget(parent) {}
 
 void Sample_Preview::setOutput(OutputController *output) { m_output = output; }
+
+Sample_Preview::Cell_Detail Sample_Preview::Detail_At(const QSizeF &cellPixels)
+{
+    const double side = std::min(cellPixels.width(), cellPixels.height());
+    return {side >= Caption_Cell, side >= Outline_Cell};
+}
 
 int Sample_Preview::Get_Curr_Label_Index(int row, int col) { return sheetplacement::Get_Curr_Label_Index(row, col, Print_Col); }
 
@@ -59,11 +65,23 @@ void Sample_Preview::drawRect(QPainter &painter, const QRectF &)
         painter.drawRect(sheetplacement::flipped(sheet.marginRect, m_height));
     }
     const QString caption = Barcode_Image && !Barcode_Image->isNull() ? QStringLiteral("Label") : QStringLiteral("Invalid Data");
-    for (const sheetplacement::Cell &cell : sheet.cells) {
-        Draw_Label_String(painter, cell.rect, caption, cell.row, cell.col);
-        Draw_Margin_rect(painter, cell.rect);
+    const QSizeF cellPixels = painter.worldTransform().mapRect(QRectF(0, 0, l.label_width, l.label_hight)).size();
+    const Cell_Detail detail = Detail_At(cellPixels);
+    if (detail.outlines) {
+        for (const sheetplacement::Cell &cell : sheet.cells) {
+            if (detail.captions)
+                Draw_Label_String(painter, cell.rect, caption, cell.row, cell.col);
+            Draw_Margin_rect(painter, cell.rect);
+        }
+    } else if (Show_margin_rect && !sheet.cells.empty()) {
+        // Outlines this small would merge into one grey field: the block's outline says as much.
+        const QRectF block = sheet.cells.front().rect.united(sheet.cells.back().rect);
+        painter.setPen(QPen(Margin_Grey, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(sheetplacement::flipped(block, m_height));
     }
     painter.restore();
+    ++m_sheetsDrawn;
 }
 
 void Sample_Preview::Draw_Label_String(QPainter &painter, const QRectF &cell, const QString &text, int row, int col)

@@ -131,4 +131,26 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
     return r;
 }
 
+Fields Shown_Fields(const Fields &fields, const Result &fit, bool centred)
+{
+    Fields f = fields;
+    if (fit.writeRows)
+        f.rows = QString::number(fit.rows);
+    if (fit.writeCols)
+        f.cols = QString::number(fit.cols);
+    if (centred) {
+        f.horzGap = QString::asprintf("%.2f", double(Points_to_MM_Convert(fit.layout.horz_mar)));
+        f.vertGap = QString::asprintf("%.2f", double(Points_to_MM_Convert(fit.layout.vert_mar)));
+    }
+    return f;
+}
+
+Result Settled(const Result &first, const Result &second)
+{
+    Result r = second;
+    r.writeRows = first.writeRows || second.writeRows;
+    r.writeCols = first.writeCols || second.writeCols;
+    return r;
+}
+
 } // namespace sheetfit

@@ -40,4 +40,13 @@ int Typed_Count(const QString &text);
 // leaves one row or column (and a gap that is not a number counts as 0).
 Result Check_Max_Cell_Value(const SheetLayout &layout, const Fields &fields);
 
+// The fields as a dialog shows them after a fit: the rows and columns it wrote and, centred (under
+// auto-centre), its gaps in millimetres to two decimals.
+Fields Shown_Fields(const Fields &fields, const Result &fit, bool centred);
+
+// An edit of the rows or columns settles in two fits, the second over Shown_Fields of the first
+// (under auto-centre the fewer cells that fit are then spread); the dialog shows only the answer:
+// the second, with whatever either wrote.
+Result Settled(const Result &first, const Result &second);
+
 } // namespace sheetfit

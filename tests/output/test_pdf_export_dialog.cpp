@@ -24,6 +24,8 @@ TEST_F(PdfDialog, TheGridFitsTheA4Page)
         {"five 50 mm columns fall to four", 50, QStringLiteral("5"), false, QStringLiteral("4"), 0, "0"},
         // A4 is 595.28 points wide: (595.28 - 3 x 141.73) / 4.
         {"three columns auto-centred spread the rest", 50, QStringLiteral("3"), true, QStringLiteral("3"), 42.52, "15.00"},
+        // Of five, the four that fit are spread: (595.28 - 4 x 141.73) / 5.
+        {"five columns auto-centred: four spread", 50, QStringLiteral("5"), true, QStringLiteral("4"), 5.67, "2.00"},
         {"a label wider than the page auto-centred", 250, QStringLiteral("2"), true, QStringLiteral("1"), 0, "0.00"},
         {"a label wider than the page", 250, QStringLiteral("3"), false, QStringLiteral("1"), 0, "0"},
     };

@@ -233,6 +233,22 @@ TEST_F(PrintDialog, AutoCentreLocksTheGapsAndTheAlignment)
     });
 }
 
+// Four 60 mm columns auto-centred: the three that fit are spread, and the preview is drawn once.
+TEST_F(PrintDialog, AnEditOfTheGridSettlesTheFitAndDrawsThePreviewOnce)
+{
+    c->Designing_Mode_Select();
+    c->design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(60), 40));
+    open([&] {
+        w->Auto_Center_chk_bx->click();
+        const int drawn = w->PrintView->sheetsDrawn();
+        type(w->Col_Text, QStringLiteral("4"));
+        EXPECT_EQ(w->PrintView->sheetsDrawn(), drawn + 1);
+        EXPECT_EQ(w->Col_Text->text(), QStringLiteral("3"));
+        EXPECT_NEAR(horz_mar, MM_to_Points_Convert((210 - 12.7f - 180) / 4), 0.01);
+        EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral("4.32"));
+    });
+}
+
 TEST_F(PrintDialog, CancelEndsTheRunAndClearsTheFrameAndCropOptions)
 {
     c->Designing_Mode_Select();

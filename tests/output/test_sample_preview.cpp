@@ -1,5 +1,6 @@
 // The sheet preview: captions in the cells, their colour and order, the outlines by the label's
-// shape, crop marks, the margin rectangle, and nothing without a page setup.
+// shape, crop marks, the margin rectangle, nothing without a page setup, and what cells too small
+// for captions or outlines show.
 
 #include "core/Globals.h"
 #include "core/GlobalsReset.h"
@@ -166,6 +167,40 @@ TEST_F(SheetPreview, OutlinesFollowTheLabelsShape)
     Card_Shape = 0;
     const QImage plain = render();
     EXPECT_FALSE(dark(plain.pixel(80, 40)));   // the top edge of the first cell, away from its caption
+}
+
+// A caption wants a cell of 6 pixels each way, an outline one of 3; the smaller side decides.
+TEST_F(SheetPreview, CaptionsAndOutlinesNeedRoomAtThePreviewsScale)
+{
+    struct Case {
+        QSizeF cell;
+        bool captions, outlines;
+    };
+    for (const Case c : {Case{{100, 50}, true, true}, Case{{6, 6}, true, true}, Case{{5.9, 40}, false, true},
+                         Case{{3, 3}, false, true}, Case{{40, 2.9}, false, false}, Case{{1.42, 1.42}, false, false},
+                         Case{{0, 0}, false, false}}) {
+        const Sample_Preview::Cell_Detail d = Sample_Preview::Detail_At(c.cell);
+        EXPECT_EQ(d.captions, c.captions) << c.cell.width() << " x " << c.cell.height();
+        EXPECT_EQ(d.outlines, c.outlines) << c.cell.width() << " x " << c.cell.height();
+    }
+}
+
+// Cells of 2 points: no caption and one outline around the block, none between its cells.
+TEST_F(SheetPreview, CellsTooSmallToOutlineAreOutlinedAsOneBlock)
+{
+    label_width = label_hight = 2;
+    TextRecorder device;
+    {
+        QPainter painter(&device);
+        view.drawRect(painter, QRectF(0, 0, 600, 800));
+    }
+    EXPECT_TRUE(device.texts.empty());
+    const int before = view.sheetsDrawn();
+    const QImage img = render();   // the block: 4 x 6 points from (30, 40)
+    EXPECT_EQ(view.sheetsDrawn(), before + 1);
+    EXPECT_TRUE(dark(img.pixel(30, 43)));
+    EXPECT_TRUE(dark(img.pixel(32, 46)));
+    EXPECT_FALSE(dark(img.pixel(32, 43)));   // where two cells' outlines would meet
 }
 
 TEST_F(SheetPreview, CropMarksReachTwentyPointsBeyondEachCell)
