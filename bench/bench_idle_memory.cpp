@@ -2,8 +2,9 @@
 // is started as a user would start it (a fresh home with no user data, the offscreen platform
 // unless QT_QPA_PLATFORM says otherwise), left to settle, read from the kernel's status of the
 // process and ended. Prints every run and the median of each edition: the resident total, its peak,
-// the anonymous part (heap, pixel buffers, stacks) and the file-backed part (the code of the program
-// and its libraries, fonts). Target for the full edition: under 150 MB.
+// the anonymous part (heap, pixel buffers, stacks), the file-backed part (the code of the program
+// and its libraries, fonts) and the shared memory (the window's pixels shared with an X server).
+// Target for the full edition: under 150 MB.
 //
 //   bench_idle_memory [--runs N] [--settle SECONDS] [--app PATH]...
 //
@@ -27,7 +28,7 @@ constexpr double kTargetMb = 150.0;
 
 // One reading of the kernel's status fields that make up the resident memory, in kB.
 struct Resident {
-    long rss = -1, hwm = -1, anon = -1, file = -1;
+    long rss = -1, hwm = -1, anon = -1, file = -1, shmem = -1;
 };
 
 long field(const QList<QByteArray> &lines, const QByteArray &name)
@@ -44,7 +45,8 @@ Resident readResident(qint64 pid)
     if (!status.open(QIODevice::ReadOnly))
         return {};
     const QList<QByteArray> lines = status.readAll().split('\n');
-    return {field(lines, "VmRSS:"), field(lines, "VmHWM:"), field(lines, "RssAnon:"), field(lines, "RssFile:")};
+    return {field(lines, "VmRSS:"), field(lines, "VmHWM:"), field(lines, "RssAnon:"), field(lines, "RssFile:"),
+            field(lines, "RssShmem:")};
 }
 
 // A fresh user: nothing of the bench's own home, settings or data reaches the application.
@@ -100,8 +102,8 @@ long median(std::vector<long> values)
 
 void printRow(const QString &name, const QString &run, const Resident &r)
 {
-    std::printf("%-12s %-7s %9.1f %9.1f %9.1f %9.1f\n", qPrintable(name), qPrintable(run), mb(r.rss), mb(r.hwm),
-                mb(r.anon), mb(r.file));
+    std::printf("%-12s %-7s %9.1f %9.1f %9.1f %9.1f %9.1f\n", qPrintable(name), qPrintable(run), mb(r.rss),
+                mb(r.hwm), mb(r.anon), mb(r.file), mb(r.shmem));
 }
 
 } // namespace
@@ -135,12 +137,12 @@ int main(int argc, char **argv)
 
     std::printf("idle after %.1f s, %d runs each, platform %s (MB)\n", settle, runs,
                 qPrintable(freshUser(QDir::tempPath()).value(QStringLiteral("QT_QPA_PLATFORM"))));
-    std::printf("%-12s %-7s %9s %9s %9s %9s\n", "program", "run", "resident", "peak", "anon", "file");
+    std::printf("%-12s %-7s %9s %9s %9s %9s %9s\n", "program", "run", "resident", "peak", "anon", "file", "shmem");
     bool allMeasured = true;
     long fullMedian = -1;
     for (const QString &program : programs) {
         const QString name = QFileInfo(program).fileName();
-        std::vector<long> rss, hwm, anon, file;
+        std::vector<long> rss, hwm, anon, file, shmem;
         for (int i = 0; i < runs; ++i) {
             const Resident r = measureOnce(program, static_cast<int>(settle * 1000));
             printRow(name, QString::number(i + 1), r);
@@ -148,9 +150,10 @@ int main(int argc, char **argv)
                 allMeasured = false;
                 continue;
             }
-            rss.push_back(r.rss), hwm.push_back(r.hwm), anon.push_back(r.anon), file.push_back(r.file);
+            rss.push_back(r.rss), hwm.push_back(r.hwm), anon.push_back(r.anon), file.push_back(r.file),
+                shmem.push_back(r.shmem);
         }
-        const Resident m{median(rss), median(hwm), median(anon), median(file)};
+        const Resident m{median(rss), median(hwm), median(anon), median(file), median(shmem)};
         printRow(name, QStringLiteral("median"), m);
         if (program == programs.first())
             fullMedian = m.rss;
