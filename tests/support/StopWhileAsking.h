@@ -21,10 +21,8 @@ struct StopWhileAsking {
             whileAsking = count() - before;
         };
         QObject::connect(&watch, &QTimer::timeout, [this, stop, count] {
-            if (count() >= 3 && stop->isEnabled()) {
-                watch.stop();
-                stop->click();
-            }
+            if (count() >= 3 && stop->isEnabled())
+                watch.stop(), stop->click();
         });
         watch.start(5);
     }
