@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QRadioButton>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTableView>
 
