@@ -230,8 +230,7 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         QStringList files;    // written into Cropped_Images/<new series>
     } cases[] = {
         {"two pictures", {jpeg, images[1]}, "Logos", 1, {"d.JPG", "b.PNG"}},
-        {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1,
-         {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
+        {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1, {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
         {"nothing readable", {dir.filePath("bad.jpg")}, "Logos", 0, {}},
         {"unknown series", {jpeg}, "Nowhere", 0, {}},
     };
@@ -272,8 +271,7 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
             EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
         // The picture that kept its original is said before the wizard ends.
         EXPECT_EQ(responder->alertMessages().last().contains("2 of 3 images have been cropped.\nThe image could not be read: bad.jpg"),
-                  k.lines.size() == 3)
-            << k.name;
+                  k.lines.size() == 3) << k.name;
     }
 }
 

@@ -541,8 +541,7 @@ TEST_F(CropWizard, EachScreenFitsTheDialogWhichEndsWithTheMainWindow)
         type(u.output_path, out);
         for (QPushButton *b : {u.Next_Btn, u.Back_Btn, u.Next_Btn, u.Back_Btn})
             click(b), look();
-        for (QWidget *w : std::initializer_list<QWidget *>{u.file_path, u.folder_path, u.output_path,
-                                                            u.output_custom_name, u.width_Text, u.height_Text})
+        for (QLineEdit *w : {u.file_path, u.folder_path, u.output_path, u.output_custom_name, u.width_Text, u.height_Text})
             names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     });
     EXPECT_EQ(sizes, (QList<QSize>{sizes[0], sizes[1], sizes[0], sizes[1], sizes[0]}));
