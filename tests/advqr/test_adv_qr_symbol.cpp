@@ -202,8 +202,7 @@ TEST_F(AdvQrSymbol, TheWheelScrollsThePanelsNotTheirLists)
     page->show();
     QApplication::setActiveWindow(page.get());
     qr().QR_Text_Clicked(QStringLiteral("WIFI"));
-    auto *settings = page->findChild<QScrollArea *>(QStringLiteral("adv_qr_settings_scroll"));
-    ASSERT_GT(settings->verticalScrollBar()->maximum(), 0);
+    ASSERT_GT(page->findChild<QScrollArea *>(QStringLiteral("adv_qr_settings_scroll"))->verticalScrollBar()->maximum(), 0);
     for (QComboBox *list : {qr().ADV_QR_align_ftr_combo, qr().ADV_QR_version_ComboBox, qr().Qr_Wifi->encryption}) {
         QScrollArea *area = testsupport::enclosingScrollArea(list);
         ASSERT_NE(area, nullptr);
