@@ -52,11 +52,10 @@ def read_mailto(text):
 
 
 def read_whatsapp(text):
-    # The short link's path is the international number in digits only.
     parts = urllib.parse.urlsplit(text)
     number = urllib.parse.unquote(parts.path).strip('/')
     if not number.isdigit():
-        raise ValueError('the chat link names no number: %r' % number)
+        raise ValueError('the chat link names no number in digits only: %r' % number)
     return {'host': parts.netloc, 'number': number, 'text': query(parts).get('text')}
 
 
@@ -84,14 +83,11 @@ def read_tel(text):
 
 
 def read_maps(text):
-    # A directions link names its waypoints after "/maps/dir/", the start first and the destination
-    # last; an empty start is the phone's own position.
+    # The waypoints after "/maps/dir/", the start first (empty: the phone's position), the destination last.
     parts = urllib.parse.urlsplit(text)
-    if not parts.path.startswith('/maps/dir/'):
-        raise ValueError('not a directions link')
     points = parts.path[len('/maps/dir/'):].split('/')
-    if len(points) < 2:
-        raise ValueError('a single point is the start of a route, not its destination')
+    if not parts.path.startswith('/maps/dir/') or len(points) < 2:
+        raise ValueError('no destination in a directions link: %r' % text)
     latitude, longitude = (float(v) for v in urllib.parse.unquote(points[-1]).split(','))
     return {'start': points[0], 'latitude': latitude, 'longitude': longitude}
 

@@ -157,14 +157,10 @@ TEST_F(AdvQrSymbol, BlankPayloadShowsTheErrorLabelAndOutputIsRefused)
     EXPECT_EQ(responder->alertMessages().last(), QStringLiteral("\nPlease generate QR Code."));
 }
 
-// The label says the text is too long and what the symbol holds at the level, for the kind of text.
+// The label says what the symbol holds at the level, for the kind of text.
 TEST_F(AdvQrSymbol, PayloadTooLongForTheLevelShowsTheErrorLabel)
 {
-    const struct {
-        int level;
-        QString text;
-        const char *says;
-    } cases[] = {
+    const struct { int level; QString text; const char *says; } cases[] = {
         {3, QString(4000, QLatin1Char('x')), "at error correction level H it holds at most 1273 characters."},
         {0, QString(7100, QLatin1Char('7')), "at error correction level L it holds at most 7089 digits."},
         {1, QString(3400, QLatin1Char('A')), "at error correction level M it holds at most 3391 characters."},
@@ -175,8 +171,7 @@ TEST_F(AdvQrSymbol, PayloadTooLongForTheLevelShowsTheErrorLabel)
         ADV_QR_EC_Level_Val = k.level;
         qr().Qr_Text->Text_Field->setPlainText(k.text);
         EXPECT_FALSE(qr().ADV_QR_barcode_error_label->isHidden());
-        EXPECT_EQ(qr().ADV_QR_barcode_error_label->text().toStdString(),
-                  std::string("The text is too long for a QR Code: ") + k.says);
+        EXPECT_EQ(qr().ADV_QR_barcode_error_label->text().toStdString(), "The text is too long for a QR Code: " + std::string(k.says));
         EXPECT_FALSE(qr().QR_barcodeImage->hasPicture());
         EXPECT_FALSE(qr().Check_Valid_ADV_QR_Code());
     }
@@ -201,20 +196,14 @@ TEST_F(AdvQrSymbol, TransparentBackgroundLeavesTheCornersClearAndDisablesTheWell
     }
 }
 
-} // namespace
-
-namespace {
-
-// The wheel over a list of the settings or of a type's panel scrolls the panel and leaves the list;
-// a list with the focus takes it.
+// A list with the focus takes the wheel.
 TEST_F(AdvQrSymbol, TheWheelScrollsThePanelsNotTheirLists)
 {
     page->resize(1000, 320);
     page->show();
     QApplication::setActiveWindow(page.get());
     qr().QR_Text_Clicked(QStringLiteral("WIFI"));
-    auto *settings = page->findChild<QScrollArea *>(QStringLiteral("adv_qr_settings_scroll"));
-    ASSERT_GT(settings->verticalScrollBar()->maximum(), 0);
+    ASSERT_GT(page->findChild<QScrollArea *>(QStringLiteral("adv_qr_settings_scroll"))->verticalScrollBar()->maximum(), 0);
     for (QComboBox *list : {qr().ADV_QR_align_ftr_combo, qr().ADV_QR_version_ComboBox, qr().Qr_Wifi->encryption}) {
         QScrollArea *area = testsupport::enclosingScrollArea(list);
         ASSERT_NE(area, nullptr);

@@ -140,16 +140,13 @@ TEST_F(QrPayloadEditor, OkStoresTheNewPayloadAndRendersTheObjectAgain)
     EXPECT_EQ(testsupport::decode(o->_barcode_image.toImage(600), QStringLiteral("QRCode")).text, *again.payload);
 }
 
-// Opening and OK without a touch hand back the stored payload byte for byte: blanks at a password's
-// ends and at a message's start are the user's.
+// Byte for byte: blanks at a password's ends and at a message's start are the user's.
 TEST_F(QrPayloadEditor, OkWithoutATouchKeepsThePayload)
 {
     qrpayload::QrFields wifi, sms;
     wifi.wifi = {QStringLiteral("Home"), QStringLiteral(" pa;ss "), 2, QStringLiteral("WPA/WPA2"), false};
     sms.sms = {QStringLiteral("555"), QStringLiteral("  hi")};
-    const std::pair<QString, qrpayload::QrFields> cases[] = {{QStringLiteral("WIFI"), wifi},
-                                                             {QStringLiteral("Send SMS"), sms},
-                                                             {QStringLiteral("Coupon"), sms}};
+    const std::pair<QString, qrpayload::QrFields> cases[] = {{"WIFI", wifi}, {"Send SMS", sms}, {"Coupon", sms}};
     for (const auto &[title, fields] : cases) {
         const qrpayload::Result built = qrpayload::Build_QR_Payload(title, fields);
         const auto o = qrObject(title, Trim_Str(*built.payload), built.summary);

@@ -56,18 +56,6 @@ std::vector<Item> phoneExamples()
     f = {};
     f.sms = {S("+91 98765 43210"), S("Hi & bye #1")};
     items.push_back({S("whatsapp"), S("WhatsApp"), f, "phone chat"});
-    f = {};
-    f.sms = {S("+1 (555) 123-4567"), S("Hi")};
-    items.push_back({S("whatsapp"), S("WhatsApp"), f, "chat number with separators"});
-    f = {};
-    f.text.Call_Value_field = S("+1 (555) 123-4567");
-    items.push_back({S("tel"), S("Call"), f, "call with blanks"});
-    f = {};
-    f.location = {false, {}, S("-33,86"), S(" 151.2")};
-    items.push_back({S("maps"), S("Location"), f, "destination by coordinates"});
-    f = {};
-    f.upi = {S("acme@upi"), S(""), S(""), S("")};
-    items.push_back({S("upi"), S("UPI"), f, "payment without name, amount or note"});
     return items;
 }
 

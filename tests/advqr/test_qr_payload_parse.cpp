@@ -330,6 +330,7 @@ struct ValidationCase {
 TEST(QrPayloadValidation, MessagesInTheChecksOrder)
 {
     const auto none = [](QrFields &) {};
+    const auto at = [](const char *lat, const char *lon) { return [=](QrFields &f) { f.location = {false, {}, S(lat), S(lon)}; }; };
     const std::vector<ValidationCase> cases = {
         {"text blank", S("Text"), [](QrFields &f) { f.text.Text_Field = S(" \n "); }, S("Please enter text.")},
         {"text", S("Text"), [](QrFields &f) { f.text.Text_Field = S("a"); }, {}},
@@ -358,13 +359,10 @@ TEST(QrPayloadValidation, MessagesInTheChecksOrder)
         {"location longitude", S("Location"), [](QrFields &f) { f.location = {false, {}, S("1"), {}}; },
          S("Please enter location Co-ordinates.")},
         // Numbers: a decimal comma is the point; words, values out of range and stray letters are refused.
-        {"latitude of letters", S("Location"), [](QrFields &f) { f.location = {false, {}, S("abc"), S("2")}; },
-         S("Please enter a latitude from -90 to 90.")},
-        {"latitude out of range", S("Location"), [](QrFields &f) { f.location = {false, {}, S("999"), S("2")}; },
-         S("Please enter a latitude from -90 to 90.")},
-        {"longitude out of range", S("Location"), [](QrFields &f) { f.location = {false, {}, S("1"), S("-180.5")}; },
-         S("Please enter a longitude from -180 to 180.")},
-        {"decimal commas pass", S("Location"), [](QrFields &f) { f.location = {false, {}, S("-33,86"), S(" 151,2 ")}; }, {}},
+        {"latitude of letters", S("Location"), at("abc", "2"), S("Please enter a latitude from -90 to 90.")},
+        {"latitude out of range", S("Location"), at("999", "2"), S("Please enter a latitude from -90 to 90.")},
+        {"longitude out of range", S("Location"), at("1", "-180.5"), S("Please enter a longitude from -180 to 180.")},
+        {"decimal commas pass", S("Location"), at("-33,86", " 151,2 "), {}},
         {"amount with letters", S("UPI"), [](QrFields &f) { f.upi = {S("a@b"), {}, S("abc12.5"), {}}; },
          S("Please enter a valid Amount.")},
         {"amount with a decimal comma", S("UPI"), [](QrFields &f) { f.upi = {S("a@b"), {}, S("12,5"), {}}; }, {}},

@@ -119,7 +119,6 @@ TEST_F(ModePanel, OnlyTheUsersEditsAreReported)
     EXPECT_EQ(barcode.count(), 2);
 }
 
-// The wheel over a list of the settings scrolls them and leaves the list, unless it has the focus.
 TEST_F(ModePanel, TheWheelScrollsTheSettingsNotTheirLists)
 {
     for (QComboBox *list : {bm->align_ftr_combo, bm->DPI_ComboBox, bm->qr_version_ComboBox}) {

@@ -498,8 +498,7 @@ TEST_F(CanvasTools, TheZoomButtonShowsTheCurrentZoom)
     }
 }
 
-// The QR symbol on the card is as wide as a 600-DPI render (and so print) makes it, whatever its
-// modules come to on screen pixels.
+// As wide as a 600-DPI render (and so print) makes it, whatever its modules come to on screen pixels.
 TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
 {
     if (ONLY_STD_MODE)

@@ -339,7 +339,6 @@ TEST_F(SidebarTabs, TheFlagIsClearAfterEveryFill)
     EXPECT_FALSE(Not_Draw_Only_Prop_Change);
 }
 
-// The wheel over a page's list scrolls the page and leaves the list; the list takes it once focused.
 TEST_F(SidebarTabs, TheWheelScrollsAPageNotItsLists)
 {
     for (QComboBox *list : {sidebar().cardBorderPanel()->Card_border_style, sidebar().linePanel()->Line_cap_style}) {

@@ -157,8 +157,7 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         for (const QString &f : QDir(out).entryList(QDir::Files))
             QFile::remove(out + "/" + f);
         series_store::remove("Logos (1)");
-        // The unreadable picture is listed (it exists) but gives no file; it and the line naming no
-        // file keep their lines, so every record keeps its picture.
+        // The unreadable picture (listed, it exists) and the line naming no file keep their lines.
         ASSERT_TRUE(series_store::write("Logos", {images[0], dir.filePath("missing.jpg"), dir.filePath("bad.jpg"),
                                                   images[1], images[2]}));
         if (k.keepExisting)
@@ -174,8 +173,7 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         }, &Replcae_Confirm_Box::keep_btn);
         const QString first = k.keepExisting ? out + "/a (1).JPG" : out + "/a.JPG";
         EXPECT_EQ(series(k.written), (QStringList{first, dir.filePath("missing.jpg"), dir.filePath("bad.jpg"),
-                                                  out + "/b_2.JPG", out + "/c_3.JPG"}))
-            << k.name;
+                                                  out + "/b_2.JPG", out + "/c_3.JPG"})) << k.name;
         EXPECT_TRUE(QFileInfo(Data_Folder_Path + "/" + k.written + ".txt").isFile()) << k.name;
         EXPECT_EQ(chosen, "Logos") << k.name;
         EXPECT_GE(c<QComboBox>("camera_list")->findText(k.written), 1) << k.name;
@@ -232,8 +230,7 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         QStringList files;    // written into Cropped_Images/<new series>
     } cases[] = {
         {"two pictures", {jpeg, images[1]}, "Logos", 1, {"d.JPG", "b.PNG"}},
-        {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1,
-         {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
+        {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1, {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
         {"nothing readable", {dir.filePath("bad.jpg")}, "Logos", 0, {}},
         {"unknown series", {jpeg}, "Nowhere", 0, {}},
     };
@@ -274,8 +271,7 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
             EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
         // The picture that kept its original is said before the wizard ends.
         EXPECT_EQ(responder->alertMessages().last().contains("2 of 3 images have been cropped.\nThe image could not be read: bad.jpg"),
-                  k.lines.size() == 3)
-            << k.name;
+                  k.lines.size() == 3) << k.name;
     }
 }
 

@@ -270,8 +270,7 @@ TEST_F(CropWizard, ASeriesListsOnlyExistingAbsolutePicturesAndAsksFirst)
 {
     const QString a = write("a.png", imagefiles::quadrants({40, 30}));
     const QString b = write("b.png", imagefiles::quadrants({40, 30}));
-    // Run where "b.png" names a file: the relative line is refused for being relative.
-    struct SeriesFolder {
+    struct SeriesFolder {   // run where "b.png" names a file: the relative line is refused for being relative
         QString old = Data_Folder_Path, working = QDir::currentPath();
         ~SeriesFolder() { Data_Folder_Path = old, QDir::setCurrent(working); }
     } restore;
@@ -437,15 +436,11 @@ TEST_F(CropWizard, AResizeKeepsTheProportionsWhenAsked)
     EXPECT_EQ(QImageReader(out + "/pic.PNG").size(), QSize(100, 75));
 }
 
-// The size fields take digits only and keep their limits as typed; empty (or 0) is 1 once editing
-// ends, by Enter or by an operation.
+// Limits kept as typed; empty (or 0) is 1 once editing ends, by Enter or by an operation.
 TEST_F(CropWizard, SizeFieldsTakeDigitsAndTheEmptyRuleWhenEditingEnds)
 {
-    const struct {
-        const char *keys, *text;
-        bool enter;
-    } cases[] = {{"100", "100", false}, {"abc", "", false}, {"abc", "1", true}, {"0", "1", true},
-                 {"123456", "10000", false}, {"7x5", "75", false}};
+    const struct { const char *keys, *text; bool enter; } cases[] = {{"100", "100", false}, {"abc", "", false},
+        {"abc", "1", true}, {"0", "1", true}, {"123456", "10000", false}, {"7x5", "75", false}};
     open([&](Form &u) {
         type(u.file_path, write("pic.png", imagefiles::quadrants({80, 60})));
         type(u.output_path, out);
@@ -465,7 +460,7 @@ TEST_F(CropWizard, SizeFieldsTakeDigitsAndTheEmptyRuleWhenEditingEnds)
     EXPECT_EQ(QImageReader(out + "/pic.JPG").size(), QSize(75, 1));
 }
 
-// A file that is no picture is refused at Next with the reader's reason; the first screen stays.
+// Refused at Next; the first screen stays.
 TEST_F(CropWizard, AFileThatIsNoPictureIsNamed)
 {
     const QString fake = dir.filePath("notaphoto.jpg");
@@ -529,9 +524,8 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
     }
 }
 
-// Each screen sizes the dialog, within the screen: back on the first, the crop screen's size goes;
-// the dialog ends with the main window (never after the application object) and is made anew; its
-// fields are named for a screen reader.
+// Back on the first screen, the crop screen's size goes; the dialog ends with the main window (never
+// after the application object) and is made anew; its fields are named for a screen reader.
 TEST_F(CropWizard, EachScreenFitsTheDialogWhichEndsWithTheMainWindow)
 {
     QList<QSize> sizes;
@@ -547,8 +541,7 @@ TEST_F(CropWizard, EachScreenFitsTheDialogWhichEndsWithTheMainWindow)
         type(u.output_path, out);
         for (QPushButton *b : {u.Next_Btn, u.Back_Btn, u.Next_Btn, u.Back_Btn})
             click(b), look();
-        for (QWidget *w : std::initializer_list<QWidget *>{u.file_path, u.folder_path, u.output_path,
-                                                            u.output_custom_name, u.width_Text, u.height_Text})
+        for (QLineEdit *w : {u.file_path, u.folder_path, u.output_path, u.output_custom_name, u.width_Text, u.height_Text})
             names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     });
     EXPECT_EQ(sizes, (QList<QSize>{sizes[0], sizes[1], sizes[0], sizes[1], sizes[0]}));

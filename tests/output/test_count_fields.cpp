@@ -1,5 +1,7 @@
-// The count and record fields of the output windows as typed: nothing is put back while typing (a
-// field emptied and typed 3 reads 3, not 13); an empty field reads 1 once its editing ends.
+// The output windows' count and record fields as typed: nothing is put back while typing (a field
+// emptied and typed 3 reads 3, not 13); an empty field reads 1 once its editing ends. What assistive
+// technology reads there: each field named by its label, not by the box around it; each stepper and
+// its arrows named; the nine alignment buttons named by where they put the labels.
 
 #include "app/SKTWindowController.h"
 #include "output/ExportWindow.h"
@@ -9,22 +11,29 @@
 #include "output/Print_Wnd.h"
 #include "output/Send_Mail.h"
 #include "outputjobs/OutputGlobals.h"
+#include "platform/Stepper.h"
 #include "support/AppEnvironment.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
-TEST(CountFields, NothingIsPutBackWhileTypingAndEmptyReadsOneAtTheEnd)
+TEST(CountFields, TypedAsTypedAndNamedByTheirLabels)
 {
     testsupport::AppEnvironment env{QString(), true};
     Total_Batch_Excel_Card = 8;
-    const Export_Barcode *image = Export_Barcode::defaultInstance();
-    const Print_Wnd *print = Print_Wnd::defaultInstance();
-    const PDF_Export *pdf = PDF_Export::defaultInstance();
-    const Send_Mail *mail = Send_Mail::defaultInstance();
-    const ExportWindow *labels = &env.controller()->output().exportWindow();
+    Export_Barcode *image = Export_Barcode::defaultInstance();
+    Print_Wnd *print = Print_Wnd::defaultInstance();
+    PDF_Export *pdf = PDF_Export::defaultInstance();
+    Send_Mail *mail = Send_Mail::defaultInstance();
+    ExportWindow *labels = &env.controller()->output().exportWindow();
     // No batch box left ticked by an earlier opening: the 8 records alone bound the counts.
     for (QCheckBox *batch : {print->print_with_batch_chk, pdf->print_with_batch_chk, mail->send_with_batch_chk,
                              labels->Export_with_batch_chk, labels->Export_with_excel_chk})
@@ -37,14 +46,33 @@ TEST(CountFields, NothingIsPutBackWhileTypingAndEmptyReadsOneAtTheEnd)
             w->setEnabled(true);
         for (const char *typed : {"3", ""}) {
             field->setText(QStringLiteral("5"));
-            QStringList seen;
             field->selectAll();
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QTest::keyClicks(field, QString::fromLatin1(typed));
-            seen << field->text();
+            QTest::keyClicks(field, QLatin1String("\b") + QLatin1String(typed));   // cleared, then typed
+            QString seen = field->text() + '|';
             QTest::keyClick(field, Qt::Key_Return);
-            seen << field->text();
-            EXPECT_EQ(seen.join('|').toStdString(), *typed ? "3|3" : "|1") << field->objectName().toStdString();
+            EXPECT_EQ((seen + field->text()).toStdString(), *typed ? "3|3" : "|1") << field->objectName().toStdString();
         }
+    }
+    const auto nameOf = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    for (QWidget *window : std::initializer_list<QWidget *>{image, labels, print, pdf, mail}) {
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            w->ensurePolished();
+            if (auto *label = qobject_cast<QLabel *>(w); label && qobject_cast<QLineEdit *>(label->buddy())) {
+                EXPECT_EQ(nameOf(label->buddy()), label->text()) << label->objectName().toStdString();
+            }
+            const bool field = (qobject_cast<QLineEdit *>(w) && !qobject_cast<QSpinBox *>(w->parentWidget()))
+                               || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QSpinBox *>(w)
+                               || qobject_cast<platform::Stepper *>(w) || qobject_cast<platform::Stepper *>(w->parentWidget());
+            const auto *box = qobject_cast<QGroupBox *>(w->parentWidget());
+            EXPECT_FALSE(field && (nameOf(w).isEmpty() || (box && nameOf(w) == box->title())))
+                << w->objectName().toStdString() << " is named \"" << nameOf(w).toStdString() << "\"";
+        }
+    }
+    for (QGroupBox *alignment : {print->align_Gp_Bx, pdf->align_Gp_Bx}) {
+        QStringList names;   // the form's order, top left to bottom right
+        for (QPushButton *b : alignment->findChildren<QPushButton *>())
+            names << nameOf(b);
+        EXPECT_EQ(names.join('|').toStdString(), "Top left|Top center|Top right|Middle left|Middle center|Middle right|"
+                                                 "Bottom left|Bottom center|Bottom right");
     }
 }

@@ -43,10 +43,9 @@ TEST_F(PdfDialog, TheGridFitsTheA4Page)
             }
             EXPECT_EQ(w->align_Gp_Bx->isEnabled(), !k.centre);
             EXPECT_EQ(w->horz_mar_Text->text().toStdString(), k.gapShown);
-            if (k.centre) {
+            if (k.centre)
                 w->Auto_Center_chk_bx->click();
-                EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral("0"));
-            }
+            EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral("0"));
         });
     }
 }
@@ -156,7 +155,6 @@ TEST_F(PdfDialog, TypedCountsAndRanges)
         // Emptied and 0 as typed (emptied stays empty until the editing ends); letters and a sign as the rule reads them.
         w->Total_Text->selectAll();
         QTest::keyClick(w->Total_Text, Qt::Key_Backspace);
-        EXPECT_EQ(w->Total_Text->text(), QString());
         QTest::keyClick(w->Total_Text, Qt::Key_Return);
         EXPECT_EQ(w->Total_Text->text(), QStringLiteral("1"));
         type(w->Total_Text, QStringLiteral("0"));

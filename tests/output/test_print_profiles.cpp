@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QRadioButton>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTableView>
 
@@ -98,20 +97,18 @@ protected:
     Add_Print_Profile *names = nullptr;
 };
 
-// A profile added while a product's stock is chosen keeps its grid and gaps, not the manual 1 x 1.
+// Not the manual 1 x 1: the product's grid and gaps.
 TEST_F(PrintProfiles, AProductsGridIsTheProfilesGrid)
 {
     toPdf();
-    open(
-        [&] {
-            w->rd_predefined->click();
-            pick(w->Label_ComboBox, QStringLiteral("Avery"));
-            pick(w->Product_num_ComboBox, QStringLiteral("L7160"));
-            w->Add_profile_btn->click();
-        },
-        naming(QStringLiteral("Stock")));
-    const QStringList saved = printprofiles::Read_Profile(print_profile_path, QStringLiteral("Stock")).value_or(QStringList());
-    EXPECT_EQ(saved.mid(0, 4).join(' ').toStdString(), "3 7 2.5 0");
+    open([&] {
+        w->rd_predefined->click();
+        pick(w->Label_ComboBox, QStringLiteral("Avery"));
+        pick(w->Product_num_ComboBox, QStringLiteral("L7160"));
+        w->Add_profile_btn->click();
+    }, naming(QStringLiteral("Stock")));
+    const auto saved = printprofiles::Read_Profile(print_profile_path, QStringLiteral("Stock"));
+    EXPECT_EQ(saved.value_or(QStringList()).mid(0, 4).join(' ').toStdString(), "3 7 2.5 0");
 }
 
 // Add "Shelf" with 2 x 5 and auto-centre, then reopen and select it: the grid and auto-centre come

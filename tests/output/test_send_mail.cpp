@@ -202,7 +202,6 @@ TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
         {"", "a@b.cd", "x", false, "", mail_send_err_msg},
         {"", "", "x", false, "", "Please specify the Recipient E-mail address."},
         {"me@x.org", "  ", "x", false, "", "Please specify the Recipient E-mail address."},
-        {"me@x.org", "a@b\x01.cd", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
         {"me@x.org", "a@b.cd,", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
         {"me@x.org", "a@b.cd,bad", "x", false, "", "Recipient E-mail address is invalid or incomplete."},
         {"me@x.org", "a@b.cd", "/?*<>", false, "", "Please enter valid file name."},
@@ -225,24 +224,6 @@ TEST_F(MailWindow, RefusalsBeforeAnythingIsSent)
     EXPECT_TRUE(script.runs().isEmpty());
 }
 
-// Recipients typed one a line each get their mail; a Return in the message is a new line of it.
-TEST_F(MailWindow, RecipientsOnLinesOfTheirOwnAndANewLineInTheMessage)
-{
-    open([&] {
-        address("me@x.org", QStringLiteral("a@x.org,\nb@x.org"));
-        w->rd_without_barcode->click();
-        w->message_txt->setFocus();
-        QTest::keyClicks(w->message_txt, QStringLiteral("Hello"));
-        QTest::keyClick(w->message_txt, Qt::Key_Return);
-        QTest::keyClicks(w->message_txt, QStringLiteral("there"));
-        QTest::mouseClick(w->sendButton, Qt::LeftButton);
-        QTest::mouseClick(w->closeButton, Qt::LeftButton);
-    });
-    EXPECT_EQ(messages(), QStringList{Send_Mail::Sent_Message});
-    EXPECT_EQ(recipients(), (QStringList{"a@x.org", "b@x.org"}));
-    EXPECT_EQ(testsupport::FakeMailScript::argv(script.runs().value(0)).value(7), QStringLiteral("Hello\nthere"));
-}
-
 TEST_F(MailWindow, WithoutAttachmentEachRecipientGetsOneMailWithTheChosenFile)
 {
     QFile file(script.folder() + "/proof.txt");
@@ -250,9 +231,10 @@ TEST_F(MailWindow, WithoutAttachmentEachRecipientGetsOneMailWithTheChosenFile)
     file.write("proof");
     file.close();
     open([&] {
-        address("Me@X.org", "a@b.cd, E@f.gh");
+        address("Me@X.org", "a@b.cd,\n E@f.gh");
         w->subject_txt->setPlainText(QStringLiteral("Proof\nBcc: x@y.z"));
-        w->message_txt->setPlainText(QStringLiteral("Line 1\nLine 2"));
+        w->message_txt->setFocus();   // Return in the message is a new line of it
+        QTest::keyClicks(w->message_txt, QStringLiteral("Line 1\rLine 2"));
         w->rd_without_barcode->click();
         w->attachment->setText(file.fileName());
         QTest::mouseClick(w->sendButton, Qt::LeftButton);

@@ -199,8 +199,7 @@ TEST(PdfFileWriter, AnAbandonedFileIsRemoved)
 
 } // namespace
 
-// A finished file has the mode a new file of the user's gets (0666 less the umask), as the other
-// writers that rename a temporary file into place give theirs; over an older file, that file's mode.
+// As any file renamed into place: 0666 less the umask, or the mode of the file it replaces.
 TEST(PdfFileWriter, TheFileGetsTheModeOfANewFile)
 {
     const struct { mode_t umask, older, expected; } cases[] = {{022, 0, 0644}, {027, 0, 0640}, {077, 0640, 0640}};

@@ -111,8 +111,7 @@ TEST_F(TemplateGallery, ACapitalJpgChoosesItsQlfDesign)
     EXPECT_EQ(templategallery::Design_Path_Of(QStringLiteral("/a.b/x.y.JPG")), QStringLiteral("/a.b/x.y.qlf"));
 }
 
-// A thumbnail the user regenerated (per-user "Templates/AllType") is the one the wizard and the
-// panel show; choosing it still opens the shipped design.
+// The user's regenerated thumbnail (per-user "Templates/AllType") is shown; choosing it opens the shipped design.
 TEST_F(TemplateGallery, ARegeneratedThumbnailStandsInForTheShippedOne)
 {
     SKIP_WITHOUT_TEMPLATES();
@@ -120,7 +119,6 @@ TEST_F(TemplateGallery, ARegeneratedThumbnailStandsInForTheShippedOne)
     const QString regenerated = Created_Resource_Path + QStringLiteral("/Templates/AllType/1Popular/Badge.png");
     touch(regenerated);
     RHS_Templates *panel = RHS_Templates::defaultInstance();
-    ASSERT_NE(panel, nullptr);
     panel->Fill_Templates();
     for (int column : {0, 1}) {
         wizard->temp_type_matrix_CellClick(column);
@@ -217,7 +215,6 @@ TEST_F(TemplateGallery, ThePanelAsksBeforeItReplacesAnUnsavedDesign)
 {
     SKIP_WITHOUT_TEMPLATES();
     RHS_Templates *panel = RHS_Templates::defaultInstance();
-    ASSERT_NE(panel, nullptr);
     shipped({QStringLiteral("2Social/b.png"), QStringLiteral("1Popular/a.png"), QStringLiteral("User/u.png")});
     panel->Fill_Templates();
     ASSERT_EQ(panel->images->numberOfItemsInImageBrowser(), 2);
@@ -247,7 +244,6 @@ TEST_F(TemplateGallery, ATemplateFromThePanelIsTheBottomOfTheHistory)
 {
     SKIP_WITHOUT_TEMPLATES();
     RHS_Templates *panel = RHS_Templates::defaultInstance();
-    ASSERT_NE(panel, nullptr);
     Resource_Path = platform::resourceFolder();
     panel->Fill_Templates();
     ASSERT_GT(panel->images->numberOfItemsInImageBrowser(), 0);

@@ -1,9 +1,9 @@
 #pragma once
 // A stand-in mail script for tests: every run appends its arguments, standard input and
 // environment to runs.jsonl beside it, keeps a copy of each attachment (the window deletes its
-// own), and exits with the status written in exit_code (0 when absent), or 3 for a recipient
-// listed in fail_to or a run (0, 1, ... in order) listed in fail_runs, after the pause written in
-// delay. Installed as the resource folder's pyth_mail.py.
+// own), and exits with the status written in exit_code (0 when absent), or 3 for a recipient (or
+// run "#n", "#0" the first) listed in fail_to, after the pause written in delay. Installed as the
+// resource folder's pyth_mail.py.
 
 #include "core/UserFolders.h"
 
@@ -46,10 +46,7 @@ p = os.path.join(here, "exit_code")
 if os.path.exists(p):
     code = int(open(p).read())
 p = os.path.join(here, "fail_to")
-if len(sys.argv) > 5 and os.path.exists(p) and sys.argv[5] in open(p).read().split("\n"):
-    code = 3
-p = os.path.join(here, "fail_runs")
-if os.path.exists(p) and str(n) in open(p).read().split("\n"):
+if os.path.exists(p) and set(sys.argv[5:6] + ["#%d" % n]) & set(open(p).read().split("\n")):
     code = 3
 sys.exit(code)
 )");
@@ -76,16 +73,6 @@ sys.exit(code)
         QFile f(m_dir.path() + QStringLiteral("/fail_to"));
         if (f.open(QIODevice::WriteOnly))
             f.write(recipients.join(QLatin1Char('\n')).toUtf8());
-    }
-    // These runs (0 the first) exit 3.
-    void setFailRuns(const QList<int> &runs)
-    {
-        QFile f(m_dir.path() + QStringLiteral("/fail_runs"));
-        QStringList lines;
-        for (int r : runs)
-            lines << QString::number(r);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(lines.join(QLatin1Char('\n')).toUtf8());
     }
     QString folder() const { return m_dir.path(); }
 

@@ -6,12 +6,8 @@ namespace testsupport {
 
 int ScriptedResponder::alert(const platform::AlertRequest &request)
 {
-    std::function<void(const platform::AlertRequest &)> reading;
-    {
-        QMutexLocker lock(&m_mutex);
-        reading = onAlert;
-    }
-    if (reading)
+    const auto reading = [this] { QMutexLocker lock(&m_mutex); return onAlert; }();
+    if (reading)   // unlocked: the user reads while the run goes on
         reading(request);
     QMutexLocker lock(&m_mutex);
     alerts << request;
