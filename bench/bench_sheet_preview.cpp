@@ -6,6 +6,7 @@
 // costs, and for an ordinary 3 x 7 sheet. Runs the real window offscreen.
 
 #include "BenchWindow.h"
+#include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "output/PDF_Export.h"
 #include "output/Print_Wnd.h"
@@ -131,6 +132,6 @@ int main(int argc, char **argv)
     platform::setDialogResponder(nullptr);
     if (!responder->messages.isEmpty())
         std::printf("messages: %s\n", qPrintable(responder->messages.join(QStringLiteral(" | "))));
-    delete c;
+    bw.deleteController();
     return 0;
 }

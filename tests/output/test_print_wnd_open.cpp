@@ -237,7 +237,7 @@ TEST_F(PrintDialog, AutoCentreLocksTheGapsAndTheAlignment)
 TEST_F(PrintDialog, AnEditOfTheGridSettlesTheFitAndDrawsThePreviewOnce)
 {
     c->Designing_Mode_Select();
-    c->design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(60), 40));
+    workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(60), 40));
     open([&] {
         w->Auto_Center_chk_bx->click();
         const int drawn = w->PrintView->sheetsDrawn();
