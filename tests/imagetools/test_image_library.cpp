@@ -422,8 +422,9 @@ TEST_F(LibraryWindow, ThumbnailsOfAClosedPickerAreNotRead)
     library->control_or_BG = QStringLiteral("C");
     responder->onModal = [&](QDialog &dialog) {
         dialog.show();
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();   // painted: the thumbnails in view are asked for
+        // Painted: the thumbnails in view are asked for, and the one worker is held in the first.
+        for (int i = 0; i < 500 && (i < 5 || reads.load() == 0); ++i)
+            QApplication::processEvents(), QThread::msleep(i < 5 ? 0 : 10);
         library->Cancel_Clicked();
         return dialog.result();
     };
