@@ -158,12 +158,8 @@ public:
         } else {
             DesignOutput *design = s.design.get();
             OutputHost *host = s.host.get();
-            records.fetch = [design](int i) {
-                platform::Picture picture;
-                platform::runOnGuiThreadAndWait(
-                    [&] { picture = design->Set_data_table_value_to_card(i, QStringLiteral("F"), true); });
-                return picture;
-            };
+            records.fetch = [design](int i) { return design->Set_data_table_value_to_card(i, QStringLiteral("F"), true); };
+            records.fetchOn = [](const std::function<void()> &fetches) { platform::runOnGuiThreadAndWait(fetches); };
             records.endOfBatch = [host] { platform::runOnGuiThreadAndWait([host] { host->Create_Card_Design_Again(); }); };
         }
     }

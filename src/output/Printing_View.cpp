@@ -115,6 +115,7 @@ void Printing_View::Reset_Job()
         raise = [](const platform::Picture &p) { return For_Paper(Increase_DPI(p, 600)); };
     PrintRecordPictures::Options options;
     options.fetchInParallel = m_records.fetchInParallel;
+    options.fetchOn = m_records.fetchOn;
     options.hold = m_records.hold;
     m_pictures = std::make_unique<PrintRecordPictures>(m_records.fetch, raise, m_layout.Print_Start, recordLimit(),
                                                        options);

@@ -29,10 +29,13 @@ public:
         // The picture of record i (0-based): Barcode mode the label of the expanded value list,
         // the other modes the card filled with the record. Null when the record yields none.
         // Called in record order, each record at most once per render: a preview's on the thread
-        // that draws, a real job's on the workers that raise the pictures (see PrintRecordPictures).
+        // that draws, a real job's through fetchOn (see PrintRecordPictures).
         std::function<platform::Picture(int record)> fetch;
         // A real job's fetch may run on several workers at once (records read from a snapshot).
         bool fetchInParallel = false;
+        // Runs a real job's fetches, a few records at a time, where they must run and waits (the GUI
+        // thread's runner); empty: on the workers.
+        std::function<void(const std::function<void()> &)> fetchOn;
         // While set, a real job starts no record (the Stop question is open).
         const std::atomic<bool> *hold = nullptr;
         // After the job's last label of a batch: the main window shows its first record or its

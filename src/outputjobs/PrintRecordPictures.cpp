@@ -5,24 +5,16 @@
 
 #include <algorithm>
 #include <system_error>
-
-namespace {
-
-// A record as the workers made it: its raised picture, or what its fetch threw.
-struct Made {
-    platform::Picture picture;
-    std::exception_ptr thrown;
-};
-
-} // namespace
+#include <vector>
 
 PrintRecordPictures::PrintRecordPictures(Fetch fetch, Raise raise, int first, int limit, Options options)
-    : m_fetch(std::move(fetch)), m_raise(std::move(raise)), m_first(std::max(0, first)), m_limit(limit),
-      m_next(m_first), m_turn(m_first)
+    : m_fetch(std::move(fetch)), m_raise(std::move(raise)), m_fetchOn(std::move(options.fetchOn)),
+      m_first(std::max(0, first)), m_limit(limit), m_next(m_first), m_nextFetch(m_first)
 {
     if (!m_raise)
         return;
     m_threads = options.threads > 0 ? options.threads : batchfiles::availableCores();
+    m_ahead = std::max(2, 2 * m_threads);
     m_ordered = !options.fetchInParallel;
     if (m_limit <= m_first) {
         m_finished = true;
@@ -50,77 +42,106 @@ void PrintRecordPictures::run(const std::atomic<bool> *hold)
 {
     pipeline::Options options;
     options.workers = m_threads;
-    options.maxInFlight = 2 * m_threads;
+    options.maxInFlight = m_ahead;
     options.stop = &m_quit;
     options.hold = hold;
     pipeline::run<Made>(
         m_limit - m_first, options,
         [this](int i) {
             Made made;
+            made.record = m_first + i;
             try {
-                made.picture = make(m_first + i);
+                made.picture = make(made.record);
             } catch (...) {
                 made.thrown = std::current_exception();
             }
             return made;
         },
-        [this](int i, pipeline::Item<Made> &item) {
-            return deliver(m_first + i, std::move(item.value.picture), item.value.thrown);
+        [this](int, pipeline::Item<Made> &item) {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&] { return m_made.size() < size_t(m_ahead) || m_quit; });
+            if (m_quit)
+                return false;
+            m_made.push_back(std::move(item.value));
+            m_changed.notify_all();
+            return true;
         });
     std::lock_guard lock(m_mutex);
     m_finished = true;
     m_changed.notify_all();
 }
 
-platform::Picture PrintRecordPictures::make(int record)
+PrintRecordPictures::Fetched PrintRecordPictures::fetched(int record)
 {
-    platform::Picture fetched;
-    if (m_ordered) {
-        std::unique_lock lock(m_turnMutex);
-        m_turnChanged.wait(lock, [&] { return m_turn == record; });
-    }
-    // The next record's turn comes once this fetch is over, however it ends; the raise runs after.
-    struct NextTurn {
-        PrintRecordPictures *self;
-        int record;
-        ~NextTurn()
-        {
-            if (!self->m_ordered)
-                return;
-            {
-                std::lock_guard lock(self->m_turnMutex);
-                self->m_turn = record + 1;
-            }
-            self->m_turnChanged.notify_all();
+    const auto fetchOne = [this](int r, Fetched &into) {
+        if (m_quit || !m_fetch)
+            return;
+        try {
+            into.picture = m_fetch(r);
+        } catch (...) {
+            into.thrown = std::current_exception();
         }
     };
-    {
-        const NextTurn next{this, record};
-        if (m_quit || !m_fetch)
-            return {};
-        fetched = m_fetch(record);
+    if (!m_ordered) {
+        Fetched one;
+        fetchOne(record, one);
+        return one;
     }
-    if (fetched.isNull())
-        return {};
-    try {
-        return m_raise(fetched);
-    } catch (...) {
-        return {};
+    std::unique_lock lock(m_fetchMutex);
+    for (;;) {
+        const auto it = m_fetched.find(record);
+        if (it != m_fetched.end()) {
+            Fetched one = std::move(it->second);
+            m_fetched.erase(it);
+            return one;
+        }
+        if (m_fetching) {
+            m_fetchChanged.wait(lock);
+            continue;
+        }
+        // This worker fetches the next records in order, its own among them, in one visit.
+        m_fetching = true;
+        const int from = m_nextFetch, to = std::min(m_limit, std::max(record + 1, from + m_ahead));
+        lock.unlock();
+        std::vector<Fetched> batch(size_t(std::max(0, to - from)));
+        const auto fetchAll = [&] {
+            for (int r = from; r < to; ++r)
+                fetchOne(r, batch[size_t(r - from)]);
+        };
+        std::exception_ptr failed;
+        try {
+            if (m_fetchOn)
+                m_fetchOn(fetchAll);
+            else
+                fetchAll();
+        } catch (...) {
+            failed = std::current_exception();
+        }
+        lock.lock();
+        for (int r = from; r < to; ++r) {
+            Fetched &one = batch[size_t(r - from)];
+            if (failed && !one.thrown)
+                one.thrown = failed;
+            m_fetched.emplace(r, std::move(one));
+        }
+        m_nextFetch = to;
+        m_fetching = false;
+        m_fetchChanged.notify_all();
     }
 }
 
-bool PrintRecordPictures::deliver(int record, platform::Picture picture, std::exception_ptr thrown)
+platform::Picture PrintRecordPictures::make(int record)
 {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [&] { return !m_held || m_quit; });
-    if (m_quit)
-        return false;
-    m_held = true;
-    m_heldRecord = record;
-    m_heldPicture = std::move(picture);
-    m_heldThrown = std::move(thrown);
-    m_changed.notify_all();
-    return true;
+    Fetched one = fetched(record);
+    if (one.thrown)
+        std::rethrow_exception(one.thrown);
+    if (one.picture.isNull())
+        return {};
+    try {
+        return m_raise(one.picture);
+    } catch (...) {
+        return {};
+    }
 }
 
 platform::Picture PrintRecordPictures::take(int record)
@@ -135,27 +156,25 @@ platform::Picture PrintRecordPictures::take(int record)
         if (record < m_next)
             return platform::Picture();
         m_next = record + 1;
-        m_turn = record;
         return make(record);
     }
     std::unique_lock lock(m_mutex);
     for (;;) {
-        if (m_held) {
-            if (m_heldRecord > record)
-                return platform::Picture();   // asked again for a record already taken
-            const bool asked = m_heldRecord == record;
-            platform::Picture picture = std::move(m_heldPicture);
-            const std::exception_ptr thrown = std::move(m_heldThrown);
-            m_heldPicture = platform::Picture();
-            m_heldThrown = nullptr;
-            m_held = false;
+        // Records passed over go.
+        while (!m_made.empty() && m_made.front().record < record) {
+            m_made.pop_front();
             m_changed.notify_all();
-            if (!asked)
-                continue;   // a record passed over
+        }
+        if (!m_made.empty()) {
+            if (m_made.front().record > record)
+                return platform::Picture();   // asked again for a record already taken
+            Made made = std::move(m_made.front());
+            m_made.pop_front();
+            m_changed.notify_all();
             lock.unlock();
-            if (thrown)
-                std::rethrow_exception(thrown);
-            return picture;
+            if (made.thrown)
+                std::rethrow_exception(made.thrown);
+            return made.picture;
         }
         if (m_finished)
             return platform::Picture();

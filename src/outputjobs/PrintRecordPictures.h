@@ -1,14 +1,15 @@
 #pragma once
 // The record pictures of one print job, in record order, for the thread that draws the pages.
-// With a raise, the job's records go through the ordered worker pipeline (pipeline::run): each
-// record is fetched, one after another in record order (a card is filled into the window, which
-// the fetch asks of the GUI thread), then raised to the job's resolution on the worker, the costly
-// part, while the workers fetch and raise the next ones. The pictures come to the drawing thread
-// in order; at most twice as many as there are workers are made ahead, and a picture is dropped
-// once its cell has taken it. Without a raise, take() fetches on the calling thread.
+// With a raise, the job's records go through the ordered worker pipeline (pipeline::run): the
+// records are fetched in record order, a few at a time (cards are filled into the window, so a
+// batch is one visit to the GUI thread through fetchOn), and each is raised to the job's
+// resolution on a worker, the costly part, while the workers raise the next ones. The pictures
+// come to the drawing thread in order; at most twice as many as there are workers are made ahead
+// and as many wait for it, and a picture is dropped once its cell has taken it. Without a raise,
+// take() fetches on the calling thread.
 //
-// With a raise, the drawing thread must not be the one the fetch waits for (the GUI thread when a
-// card is filled): the workers fetch while it waits.
+// With a raise and fetchOn, the drawing thread must not be the thread fetchOn waits for: the
+// workers fetch while it waits.
 
 #include "platform/Picture.h"
 
@@ -16,8 +17,10 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <exception>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -26,9 +29,13 @@ public:
     using Fetch = std::function<platform::Picture(int)>;
     using Raise = std::function<platform::Picture(const platform::Picture &)>;
 
+    // Runs a batch of fetches where they must run and waits for it (the GUI thread's runner).
+    using RunFetches = std::function<void(const std::function<void()> &)>;
+
     struct Options {
         int threads = 0;                          // the workers; 0: one per core this process may use
         bool fetchInParallel = false;             // the fetch may run on several workers at once
+        RunFetches fetchOn;                       // empty: the fetches run on the workers
         const std::atomic<bool> *hold = nullptr;  // while set, no record starts (the Stop question is open)
     };
 
@@ -53,29 +60,42 @@ public:
     int threads() const { return m_threads; }
 
 private:
+    // A record fetched and not yet raised: its picture, or what its fetch threw.
+    struct Fetched {
+        platform::Picture picture;
+        std::exception_ptr thrown;
+    };
+    // A record made for the drawing thread.
+    struct Made {
+        int record = -1;
+        platform::Picture picture;
+        std::exception_ptr thrown;
+    };
+
     void run(const std::atomic<bool> *hold);
+    Fetched fetched(int record);
     platform::Picture make(int record);
-    bool deliver(int record, platform::Picture picture, std::exception_ptr thrown);
 
     Fetch m_fetch;
     Raise m_raise;
+    RunFetches m_fetchOn;
     const int m_first, m_limit;
     int m_next;   // without a raise: the next record to fetch
     int m_threads = 1;
+    int m_ahead = 2;   // records fetched in one batch, and pictures waiting for the drawing thread
     bool m_ordered = true;
 
     std::atomic<bool> m_quit{false};
-    // Fetches one at a time, in record order: the record whose turn it is.
-    std::mutex m_turnMutex;
-    std::condition_variable m_turnChanged;
-    int m_turn = 0;
-    // The picture handed to the drawing thread: at most one waits there.
+    // The records fetched ahead, in order; one worker fetches the next batch while others wait.
+    std::mutex m_fetchMutex;
+    std::condition_variable m_fetchChanged;
+    std::map<int, Fetched> m_fetched;
+    int m_nextFetch = 0;
+    bool m_fetching = false;
+    // The pictures handed to the drawing thread, in record order.
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    bool m_held = false;
-    int m_heldRecord = -1;
-    platform::Picture m_heldPicture;
-    std::exception_ptr m_heldThrown;
+    std::deque<Made> m_made;
     bool m_finished = false;
     std::thread m_coordinator;
 };
