@@ -108,7 +108,9 @@ Depth classify(const QImage &image, QImage *mono)
                     continue;
                 }
             }
-            const int t = px ? in.tone(px[x]) : grey[x];
+            if (px && (px[x] == 0 || px[x] == 0xFFFFFFFF))
+                continue;
+            const int t = px ? (px[x] == InkPixel ? 0 : in.tone(px[x])) : grey[x];
             if (t < 0)
                 return Depth::Colour;
             if (t == 255 || !ink)

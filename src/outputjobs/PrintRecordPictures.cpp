@@ -16,12 +16,17 @@ PrintRecordPictures::PrintRecordPictures(Fetch fetch, Raise raise, int first, in
     m_threads = options.threads > 0 ? options.threads : batchfiles::availableCores();
     m_ahead = std::max(2, 2 * m_threads);
     m_ordered = !options.fetchInParallel;
-    if (m_limit <= m_first) {
+    m_hold = options.hold;
+    if (m_limit <= m_first)
         m_finished = true;
-        return;
-    }
+}
+
+void PrintRecordPictures::start()
+{
+    // The first take starts the records: a job set up and started again fetches nothing twice.
+    m_started = true;
     try {
-        m_coordinator = std::thread([this, hold = options.hold] { run(hold); });
+        m_coordinator = std::thread([this] { run(m_hold); });
     } catch (const std::system_error &) {
         // No thread to be had: take() makes each record itself.
     }
@@ -152,6 +157,8 @@ platform::Picture PrintRecordPictures::take(int record)
         m_next = record + 1;
         return m_fetch ? m_fetch(record) : platform::Picture();
     }
+    if (!m_started && !m_finished)
+        start();
     if (!m_coordinator.joinable() && !m_finished) {
         if (record < m_next)
             return platform::Picture();

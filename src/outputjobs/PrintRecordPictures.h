@@ -72,6 +72,7 @@ private:
         std::exception_ptr thrown;
     };
 
+    void start();
     void run(const std::atomic<bool> *hold);
     Fetched fetched(int record);
     platform::Picture make(int record);
@@ -84,6 +85,8 @@ private:
     int m_threads = 1;
     int m_ahead = 2;   // records fetched in one batch, and pictures waiting for the drawing thread
     bool m_ordered = true;
+    bool m_started = false;
+    const std::atomic<bool> *m_hold = nullptr;
 
     std::atomic<bool> m_quit{false};
     // The records fetched ahead, in order; one worker fetches the next batch while others wait.
