@@ -1,6 +1,6 @@
 // The print dialog's jobs: the checks before a job, the range and totals it takes, and the job
-// itself on the GUI thread, a print with the progress sheet over the dialog or the preview window;
-// and the page layout panel.
+// itself, a print drawn on a worker with the progress sheet over the dialog, or the preview window
+// on the GUI thread; and the page layout panel.
 
 #include "output/Print_Wnd.h"
 
@@ -8,12 +8,14 @@
 #include "core/Mode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
+#include "core/OrderedPipeline.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/Printing_View.h"
 #include "output/Send_Modeless.h"
 #include "outputjobs/SheetLayout.h"
 #include "platform/Dialogs.h"
+#include "platform/GuiThread.h"
 #include "platform/Picture.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
@@ -24,7 +26,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -33,6 +35,8 @@
 #include <QRadioButton>
 
 #include <exception>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -120,9 +124,11 @@ void Print_Wnd::Execute_Printing(bool preview)
 
 namespace {
 
-// What the job asks the main window for, on the GUI thread: each record's picture, and after the
-// last label its first record or design again. Barcode mode reads the batch snapshot taken as the
-// job starts and released as it ends. Without output (no main window) there are no records.
+// What the job asks the main window for: each record's picture, and after the last label its first
+// record or design again. Barcode mode reads the batch snapshot taken as the job starts and
+// released as it ends. A real job draws on a thread of its own: what touches the window is asked
+// of the GUI thread, the snapshot's records are read on the workers. Without output (no main
+// window) there are no records.
 class JobRecords {
 public:
     JobRecords(const OutputController *output, int mode, bool realJob)
@@ -130,16 +136,12 @@ public:
         records.message = [](const QString &m) { Show_MessageBox(m); };
         records.log = [](const QString &m) { Show_NSLog_Message(m); };
         if (realJob) {
-            // The progress sheet's Stop is seen between cells; events run at least every 20 ms.
-            auto last = std::make_shared<QElapsedTimer>();
-            last->start();
-            records.cell = [last] {
-                if (last->elapsed() >= 20) {
-                    QCoreApplication::processEvents();
-                    last->restart();
-                }
+            // The progress sheet's Stop is seen between cells; the job holds while its question is open.
+            records.cell = [] {
+                pipeline::waitWhileHeld(&Stop_Question_Open);
                 return !Stop_Processing_Now;
             };
+            records.hold = &Stop_Question_Open;
         }
         if (!output)
             return;
@@ -149,12 +151,16 @@ public:
             barcode->Take_Batch_Snapshot();
             m_snapshot = barcode;
             records.fetch = [barcode](int i) { return barcode->Get_Image_From_Barcode_Grid(i); };
-            records.endOfBatch = [barcode] { barcode->Select_First_Value_For_Barcode_Setting_Mode(); };
+            records.fetchInParallel = realJob;
+            records.endOfBatch = [barcode] {
+                platform::runOnGuiThreadAndWait([barcode] { barcode->Select_First_Value_For_Barcode_Setting_Mode(); });
+            };
         } else {
             DesignOutput *design = s.design.get();
             OutputHost *host = s.host.get();
             records.fetch = [design](int i) { return design->Set_data_table_value_to_card(i, QStringLiteral("F"), true); };
-            records.endOfBatch = [host] { host->Create_Card_Design_Again(); };
+            records.fetchOn = [](const std::function<void()> &fetches) { platform::runOnGuiThreadAndWait(fetches); };
+            records.endOfBatch = [host] { platform::runOnGuiThreadAndWait([host] { host->Create_Card_Design_Again(); }); };
         }
     }
     ~JobRecords()
@@ -167,6 +173,26 @@ public:
 private:
     BarcodeModeOutput *m_snapshot = nullptr;   // the mode whose snapshot the job took
 };
+
+// Runs body on a worker thread while the GUI thread serves the progress sheet and the job's
+// requests; returns when it has ended. The worker starts once the events already queued have run
+// (the sheet is shown, a Stop pressed meanwhile is seen by the job's first cell).
+void runOffGuiThread(const std::function<void()> &body)
+{
+    QEventLoop loop;
+    std::thread worker;
+    QMetaObject::invokeMethod(
+        &loop,
+        [&] {
+            worker = std::thread([&] {
+                body();
+                QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
+            });
+        },
+        Qt::QueuedConnection);
+    loop.exec();
+    worker.join();
+}
 
 } // namespace
 
@@ -221,12 +247,21 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
         Printing_View view(frame, true, layout, picture, mode, job.records);
         Stop_Processing_Now = false;
         showProgress(this, view.numberOfPages());
-        // Printing runs here on the GUI thread: between cells the sheet's Stop can be pressed.
-        const bool printed = view.print(*printer, &error, [](qint64 page) {
-            curr_card_count = double(page + 1);
-            Send_Modeless::defaultInstance()->update_sending_progress_bar();
-            QCoreApplication::processEvents();
-            return !Stop_Processing_Now;
+        // The pages are drawn and written on a worker; the GUI thread fills the cards and serves
+        // the sheet, whose Stop is seen between cells.
+        bool printed = false;
+        runOffGuiThread([&] {
+            try {
+                printed = view.print(*printer, &error, [](qint64 page) {
+                    curr_card_count = double(page + 1);
+                    platform::runOnGuiThreadLater([] { Send_Modeless::defaultInstance()->update_sending_progress_bar(); });
+                    return !Stop_Processing_Now;
+                });
+            } catch (const std::exception &e) {
+                error = QString::fromUtf8(e.what());
+            } catch (...) {
+                error = QStringLiteral("the job failed");
+            }
         });
         hideProgress();
         printOperation = nullptr;

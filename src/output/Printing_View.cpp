@@ -1,9 +1,11 @@
 #include "output/Printing_View.h"
 
 #include "core/ImageServices.h"
+#include "outputjobs/PaperBitmap.h"
 #include "outputjobs/PrintRecordPictures.h"
 #include "outputjobs/SheetPlacement.h"
 #include "outputjobs/OutputGlobals.h"
+#include "platform/PrintDestination.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -28,6 +30,12 @@ Printing_View::Printing_View(const QRectF &frame, bool printNotPreview, const Sh
     // the size of an invalid cell before the first fetch.
     m_picture = m_layout.Use_Data_Sheet_Values ? picture : Change_dpi_for_image(picture);
     Reset_Job();
+}
+
+Printing_View::Printing_View(const QRectF &frame, bool printNotPreview, const SheetLayout &layout,
+                             const platform::Picture &picture, int mode)
+    : Printing_View(frame, printNotPreview, layout, picture, mode, Records())
+{
 }
 
 Printing_View::~Printing_View() = default;
@@ -55,23 +63,12 @@ platform::Picture Printing_View::For_Paper(const platform::Picture &raised)
 {
     if (raised.isNull())
         return raised;
-    // The raised picture's own bitmap when it has one (a one-bit symbol stays one bit).
-    QImage bitmap = raised.image().isNull() ? raised.toImage(600) : raised.image();
-    if (bitmap.isNull() || bitmap.depth() == 1 || bitmap.format() == QImage::Format_Grayscale8)
+    // The raised picture's own bitmap when it has one (a one-bit symbol stays one bit, a symbol's
+    // grey grid its grid).
+    const QImage bitmap = raised.image().isNull() ? raised.toImage(600) : raised.image();
+    if (bitmap.isNull() || bitmap.depth() == 1 || (raised.moduleGrid() && bitmap.format() == QImage::Format_Grayscale8))
         return raised;
-    if (bitmap.hasAlphaChannel()) {
-        QImage white(bitmap.size(), QImage::Format_RGB32);
-        white.fill(Qt::white);
-        white.setDotsPerMeterX(bitmap.dotsPerMeterX());
-        white.setDotsPerMeterY(bitmap.dotsPerMeterY());
-        QPainter p(&white);
-        p.drawImage(0, 0, bitmap);
-        p.end();
-        bitmap = white;
-    }
-    if (bitmap.format() != QImage::Format_Grayscale8 && bitmap.allGray())
-        bitmap = bitmap.convertToFormat(QImage::Format_Grayscale8);
-    return platform::Picture::fromImage(bitmap, raised.size());
+    return platform::Picture::fromImage(paperbitmap::On_Paper(bitmap), raised.size());
 }
 
 qint64 Printing_View::numberOfPages()
@@ -116,7 +113,12 @@ void Printing_View::Reset_Job()
     std::function<platform::Picture(const platform::Picture &)> raise;
     if (its_print_not_preview)
         raise = [](const platform::Picture &p) { return For_Paper(Increase_DPI(p, 600)); };
-    m_pictures = std::make_unique<PrintRecordPictures>(m_records.fetch, raise, m_layout.Print_Start, recordLimit());
+    PrintRecordPictures::Options options;
+    options.fetchInParallel = m_records.fetchInParallel;
+    options.fetchOn = m_records.fetchOn;
+    options.hold = m_records.hold;
+    m_pictures = std::make_unique<PrintRecordPictures>(m_records.fetch, raise, m_layout.Print_Start, recordLimit(),
+                                                       options);
 }
 
 bool Printing_View::Job_Is_Done() const
@@ -310,5 +312,10 @@ bool Printing_View::print(QPrinter &printer, QString *error, const std::function
             *error = QStringLiteral("the printer did not accept the job");
         return false;
     }
+    // A PDF file gets the paper's own size, not the whole points the printer writes.
+    if (its_print_not_preview && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
+        && !platform::setExactPaperSize(printer.outputFileName(), Page_Size_rect.size(), std::max(1, pagesDrawn))
+        && m_records.log)
+        m_records.log(QStringLiteral("The pages of %1 keep the printer's size.").arg(printer.outputFileName()));
     return true;
 }

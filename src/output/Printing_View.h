@@ -14,6 +14,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -27,8 +28,16 @@ public:
     struct Records {
         // The picture of record i (0-based): Barcode mode the label of the expanded value list,
         // the other modes the card filled with the record. Null when the record yields none.
-        // Called on the GUI thread, in record order, each record at most once per render.
+        // Called in record order, each record at most once per render: a preview's on the thread
+        // that draws, a real job's through fetchOn (see PrintRecordPictures).
         std::function<platform::Picture(int record)> fetch;
+        // A real job's fetch may run on several workers at once (records read from a snapshot).
+        bool fetchInParallel = false;
+        // Runs a real job's fetches, a few records at a time, where they must run and waits (the GUI
+        // thread's runner); empty: on the workers.
+        std::function<void(const std::function<void()> &)> fetchOn;
+        // While set, a real job starts no record (the Stop question is open).
+        const std::atomic<bool> *hold = nullptr;
         // After the job's last label of a batch: the main window shows its first record or its
         // design again.
         std::function<void()> endOfBatch;
@@ -42,7 +51,9 @@ public:
 
     // frame: the paper (0, 0, width, height) in points; printNotPreview: a real job.
     Printing_View(const QRectF &frame, bool printNotPreview, const SheetLayout &layout, const platform::Picture &picture,
-                  int mode = 0, Records records = {});
+                  int mode, Records records);
+    Printing_View(const QRectF &frame, bool printNotPreview, const SheetLayout &layout, const platform::Picture &picture,
+                  int mode = 0);
     ~Printing_View();
 
     bool isFlipped() const { return false; }
@@ -57,9 +68,9 @@ public:
     void drawRect(QPainter &painter, const QRectF &rect);
     // The picture a cell gets: raised to 600 DPI for a real job, as it is for a preview.
     platform::Picture Change_dpi_for_image(const platform::Picture &image) const;
-    // A raised picture as the paper takes it: transparent parts on the paper's white (the cell is
-    // drawn by copy, so they print white), and in shades of grey only when it has no colour, so
-    // that the printer gets a third of the data.
+    // A raised picture as the paper takes it (paperbitmap::On_Paper): transparent parts on the
+    // paper's white (the cell is drawn by copy, so they print white), one bit a pixel when it is
+    // ink on paper, in shades of grey when it has no colour.
     static platform::Picture For_Paper(const platform::Picture &raised);
     // A text centred in the rectangle (y-up points of the page): red, bold, 11 pt.
     void Draw_Label_String(QPainter &painter, const QRectF &rect, const QString &str_val, int row, int col) const;

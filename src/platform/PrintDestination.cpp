@@ -1,8 +1,10 @@
 #include "platform/PrintDestination.h"
 
 #include "platform/Dialogs.h"
+#include "platform/PdfFileWriter.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPageSetupDialog>
@@ -46,6 +48,14 @@ std::optional<QMarginsF> printerMargins(const QString &printerName, const QPageL
     printer.setPageOrientation(page.orientation());
     printer.setPageSize(page.pageSize());
     return printer.pageLayout().minimumMargins();
+}
+
+bool setExactPaperSize(const QString &pdfFile, const QSizeF &paper, int pages)
+{
+    QFile file(pdfFile);
+    if (pages <= 0 || !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return false;
+    return PdfFileWriter::setExactMediaBoxes(file, std::vector<QSizeF>(size_t(pages), paper)) && file.flush();
 }
 
 QString destinationName(const PrintInfo &info)

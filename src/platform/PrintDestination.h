@@ -5,6 +5,7 @@
 #include "platform/PrintInfo.h"
 
 #include <QMarginsF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -35,6 +36,11 @@ std::optional<QMarginsF> printerMargins(const QString &printerName, const QPageL
 // on; a preview needs none and then gets a printer of the page alone.
 std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview = false,
                                       const QString &pdfFile = QString());
+
+// A job the printer wrote to a PDF file gets the paper's exact size on each of its pages, to the
+// hundredth of a point (the printer writes whole points), as the PDF export's pages have it. NO
+// when the file cannot be opened, is not as the printer writes it or has another number of pages.
+bool setExactPaperSize(const QString &pdfFile, const QSizeF &paper, int pages);
 
 // The name a message gives the job's destination: the PDF file, the printer, or the default one.
 QString destinationName(const PrintInfo &info);

@@ -323,14 +323,16 @@ TEST(PrintingView, AnOversizeBlockAtAlignmentFiveOverhangsTheMargins)
 
 namespace {
 
-// For the paper: transparent parts white, grey content one byte a pixel, colour kept as colour,
-// one-bit bitmaps as they are.
+// For the paper: transparent parts white, black ink one bit a pixel, grey content one byte a
+// pixel, colour kept as colour, one-bit bitmaps as they are.
 TEST(PrintingView, RaisedPicturesGoToThePaperOnWhiteAndInGreyWhenTheyHaveNoColour)
 {
     struct Case {
         QColor ink;
         QImage::Format format;
-    } cases[] = {{Qt::black, QImage::Format_Grayscale8}, {QColor(200, 20, 20), QImage::Format_RGB32}};
+    } cases[] = {{Qt::black, QImage::Format_Mono},
+                 {QColor(90, 90, 90), QImage::Format_Grayscale8},
+                 {QColor(200, 20, 20), QImage::Format_RGB32}};
     for (const Case &k : cases) {
         QImage image(60, 60, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);

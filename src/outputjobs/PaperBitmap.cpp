@@ -1,0 +1,166 @@
+#include "outputjobs/PaperBitmap.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace paperbitmap {
+
+namespace {
+
+constexpr QRgb InkPixel = 0xFF000000;   // opaque black, in every 32-bit format read here
+
+// A bitmap read as it stands on white paper, in one 32-bit format (a grey bitmap as its bytes).
+class OnWhite {
+public:
+    explicit OnWhite(const QImage &image)
+    {
+        switch (image.format()) {
+        case QImage::Format_ARGB32_Premultiplied:
+        case QImage::Format_ARGB32:
+        case QImage::Format_RGB32:
+        case QImage::Format_Grayscale8:
+            m_image = image;
+            break;
+        default:
+            m_image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        }
+        m_grey = m_image.format() == QImage::Format_Grayscale8;
+        m_premultiplied = m_image.format() == QImage::Format_ARGB32_Premultiplied;
+        m_opaque = m_image.format() == QImage::Format_RGB32;
+    }
+
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+    bool grey() const { return m_grey; }
+    const QRgb *row(int y) const { return reinterpret_cast<const QRgb *>(m_image.constScanLine(y)); }
+    const uchar *bytes(int y) const { return m_image.constScanLine(y); }
+
+    // The pixel's tone on white (0 black .. 255 white), or -1 for a colour.
+    int tone(QRgb p) const
+    {
+        const int a = m_opaque ? 255 : qAlpha(p);
+        if (a == 0)
+            return 255;
+        const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+        if (r != g || g != b)
+            return -1;
+        // Over white, a premultiplied value gains the paper left uncovered.
+        return m_premultiplied ? r + 255 - a : (r * a + 255 * (255 - a) + 127) / 255;
+    }
+
+    // Pure black lies within two pixels of x, y: the pixel is the fringe of ink.
+    bool nearInk(int x, int y) const
+    {
+        for (int j = std::max(0, y - 2); j <= std::min(height() - 1, y + 2); ++j)
+            for (int i = std::max(0, x - 2); i <= std::min(width() - 1, x + 2); ++i)
+                if (m_grey ? bytes(j)[i] == 0 : (m_opaque ? row(j)[i] | 0xFF000000 : row(j)[i]) == InkPixel)
+                    return true;
+        return false;
+    }
+
+private:
+    QImage m_image;
+    bool m_grey = false, m_premultiplied = false, m_opaque = false;
+};
+
+// The depth, and with OneBit the one-bit bitmap into bits (bit 1 white, rows of bytesPerLine)
+// when it is given. One pass; blocks of eight paper or ink pixels take one step.
+Depth classify(const QImage &image, QImage *mono)
+{
+    const OnWhite in(image);
+    const int w = in.width(), h = in.height();
+    uchar *bits = nullptr;
+    qsizetype stride = 0;
+    if (mono) {
+        *mono = QImage(w, h, QImage::Format_Mono);
+        if (!mono->isNull()) {
+            mono->setColorCount(2);
+            mono->setColor(0, qRgb(0, 0, 0));
+            mono->setColor(1, qRgb(255, 255, 255));
+            mono->fill(1);
+            bits = mono->bits();
+            stride = mono->bytesPerLine();
+        }
+    }
+    bool ink = true;   // every grey so far is the fringe of ink
+    for (int y = 0; y < h; ++y) {
+        uchar *line = bits ? bits + stride * y : nullptr;
+        const QRgb *px = in.grey() ? nullptr : in.row(y);
+        const uchar *grey = in.grey() ? in.bytes(y) : nullptr;
+        for (int x = 0; x < w; ++x) {
+            if (px && (x & 7) == 0 && x + 8 <= w) {
+                QRgb any = 0, all = 0xFFFFFFFF;
+                for (int i = 0; i < 8; ++i) {
+                    any |= px[x + i];
+                    all &= px[x + i];
+                }
+                if (any == 0 || all == 0xFFFFFFFF) {   // paper: transparent or white
+                    x += 7;
+                    continue;
+                }
+                if (any == InkPixel && all == InkPixel) {
+                    if (line)
+                        line[x >> 3] = 0;
+                    x += 7;
+                    continue;
+                }
+            }
+            if (px && (px[x] == 0 || px[x] == 0xFFFFFFFF))
+                continue;
+            const int t = px ? (px[x] == InkPixel ? 0 : in.tone(px[x])) : grey[x];
+            if (t < 0)
+                return Depth::Colour;
+            if (t == 255 || !ink)
+                continue;   // after a grey that is not ink, only a colour changes the answer
+            if (t != 0 && !in.nearInk(x, y))
+                ink = false;
+            if (line && t < 128)
+                line[x >> 3] &= uchar(~(0x80 >> (x & 7)));
+        }
+    }
+    return ink ? Depth::OneBit : Depth::Grey;
+}
+
+} // namespace
+
+Depth Depth_On_Paper(const QImage &image)
+{
+    if (image.depth() == 1)
+        return Depth::OneBit;
+    return classify(image, nullptr);
+}
+
+QImage On_Paper(const QImage &image)
+{
+    if (image.isNull() || image.depth() == 1)
+        return image;
+    QImage mono;
+    const Depth depth = classify(image, &mono);
+    if (depth == Depth::OneBit && !mono.isNull()) {
+        mono.setDotsPerMeterX(image.dotsPerMeterX());
+        mono.setDotsPerMeterY(image.dotsPerMeterY());
+        return mono;
+    }
+    mono = QImage();
+    if (image.format() == QImage::Format_Grayscale8)
+        return image;
+    QImage bitmap = image;
+    if (bitmap.hasAlphaChannel()) {
+        QImage white(bitmap.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        white.setDotsPerMeterX(bitmap.dotsPerMeterX());
+        white.setDotsPerMeterY(bitmap.dotsPerMeterY());
+        QPainter p(&white);
+        p.drawImage(0, 0, bitmap);
+        p.end();
+        bitmap = white;
+    }
+    if (bitmap.allGray())
+        bitmap = bitmap.convertToFormat(QImage::Format_Grayscale8);
+    return bitmap;
+}
+
+} // namespace paperbitmap
