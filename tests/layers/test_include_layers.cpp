@@ -46,8 +46,8 @@ QMap<QString, QStringList> windowIncludes()
     while (!f.atEnd()) {
         const QString line = QString::fromUtf8(f.readLine()).trimmed();
         const QStringList row = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (row.size() == 2 && !line.startsWith(QLatin1Char('#')))
-            out[row[0]] << row[1];
+        if (row.size() >= 2 && !line.startsWith(QLatin1Char('#')))
+            out[row[0]] << row.mid(1);
     }
     return out;
 }
@@ -257,7 +257,7 @@ TEST(IncludeLayers, AFolderWithoutARowFails)
               QStringList({QStringLiteral("src/newpart has no row"), QStringLiteral("the row imagetools has no folder")}));
 }
 
-// A row no file uses widens the list for nothing: it fails, so the list stays what the tree does.
+// A header no file of the folder uses widens the list for nothing: it fails, so the list stays what the tree does.
 TEST(IncludeLayers, EveryRowOfTheWindowListIsUsed)
 {
     const QMap<QString, QStringList> across = windowIncludes();
