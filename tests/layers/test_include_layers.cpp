@@ -257,7 +257,8 @@ TEST(IncludeLayers, AFolderWithoutARowFails)
               QStringList({QStringLiteral("src/newpart has no row"), QStringLiteral("the row imagetools has no folder")}));
 }
 
-// A header no file of the folder uses widens the list for nothing: it fails, so the list stays what the tree does.
+// A header no file of the folder uses widens the list for nothing: it fails, so the list stays
+// what the tree does.
 TEST(IncludeLayers, EveryRowOfTheWindowListIsUsed)
 {
     const QMap<QString, QStringList> across = windowIncludes();
