@@ -7,12 +7,9 @@
 #include "design/DesignCommands.h"
 #include "app/SKTWindowController.h"
 #include "design/DesignParts.h"
-#include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
-#include "engines/Symbologies.h"
-#include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
-#include "model/SKTText.h"
+#include "support/CardBatch.h"
 #include "support/Decode.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
@@ -28,28 +25,10 @@ protected:
         PrintDialog::SetUp();
         if (!printtest::haveTools())
             GTEST_SKIP() << "pdfinfo and pdftoppm are needed";
-        c->Designing_Mode_Select();
-        QDir().mkpath(Data_Folder_Path);
-        QFile f(Data_Folder_Path + QStringLiteral("/codes.txt"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QStringList records;
         for (int i = 1; i <= 25; ++i)
-            f.write(QStringLiteral("REC-%1\n").arg(i, 2, 10, QLatin1Char('0')).toUtf8());
-        f.close();
-        workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(60 * PtPerMM, 40 * PtPerMM));
-        auto text = std::make_shared<SKTText>();
-        text->_bounds = QRectF(10, 6, 120, 18);
-        text->data_source_type = 1;
-        text->batch_list_name = QStringLiteral("codes");
-        auto code = std::make_shared<SKTBarcode>();
-        code->control_ID = QStringLiteral("BAR_1");
-        code->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
-        code->_bounds = code->bar_image_ctrl_bounds = QRectF(20, 40, 130, 60);
-        code->data_source_type = 1;
-        code->batch_list_name = QStringLiteral("codes");
-        code->header_val.clear();
-        code->footer_val.clear();
-        c->document()->insertGraphics({text, code}, {0, 1});
-        recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
+            records << QStringLiteral("REC-%1").arg(i, 2, 10, QLatin1Char('0'));
+        testsupport::bindCardBatch(*c, records);
         ASSERT_TRUE(Use_Data_Sheet_Values);
         ASSERT_EQ(Total_Batch_Excel_Card, 25);
         setPaper(QPageSize::A4, QPageLayout::Portrait, 18);

@@ -12,11 +12,8 @@
 #include "design/DesignCommands.h"
 #include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
-#include "engines/Symbologies.h"
-#include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTRenderingView.h"
-#include "model/SKTText.h"
 #include "output/MailGlobals.h"
 #include "outputjobs/MailRun.h"
 #include "outputjobs/MailScript.h"
@@ -24,6 +21,7 @@
 #include "output/Send_Mail.h"
 #include "output/Send_Modeless.h"
 #include "platform/Files.h"
+#include "support/CardBatch.h"
 #include "support/Decode.h"
 
 #include "support/FakeMailScript.h"
@@ -255,27 +253,7 @@ protected:
         sending_port = server->port(false);
         send_enable_ssl = QStringLiteral("N");
         c = env.controller();
-        c->Designing_Mode_Select();
-        ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
-        QFile f(Data_Folder_Path + QStringLiteral("/codes.txt"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("CARD-1\nCARD-2\nCARD-3\nCARD-4\n");
-        f.close();
-        workAreaOf(c->design()).SetDocumentCanvasSize(QSizeF(60 * PtPerMM, 40 * PtPerMM));
-        auto text = std::make_shared<SKTText>();
-        text->_bounds = QRectF(10, 6, 120, 18);
-        text->data_source_type = 1;
-        text->batch_list_name = QStringLiteral("codes");
-        auto code = std::make_shared<SKTBarcode>();
-        code->control_ID = QStringLiteral("BAR_1");
-        code->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
-        code->_bounds = code->bar_image_ctrl_bounds = QRectF(20, 40, 130, 60);
-        code->data_source_type = 1;
-        code->batch_list_name = QStringLiteral("codes");
-        code->header_val.clear();
-        code->footer_val.clear();
-        c->document()->insertGraphics({text, code}, {0, 1});
-        recordsOf(c->design()).Check_Series_Or_Excel_Use_or_not();
+        testsupport::bindCardBatch(*c, {"CARD-1", "CARD-2", "CARD-3", "CARD-4"});
         ASSERT_EQ(Total_Batch_Excel_Card, 4);
     }
     void TearDown() override
