@@ -24,6 +24,17 @@ float MM_to_Points_Convert(float millimetres)
     return float(double(millimetres) * 2.834645669291);
 }
 
+QImage flattenedOnWhite(const QImage &image)
+{
+    QImage out(image.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    out.setDotsPerMeterX(image.dotsPerMeterX());
+    out.setDotsPerMeterY(image.dotsPerMeterY());
+    QPainter p(&out);
+    p.drawImage(0, 0, image);
+    return out;
+}
+
 platform::Picture Increase_DPI(const platform::Picture &image, double dpi)
 {
     try {
@@ -57,18 +68,6 @@ FileKind kindOf(const QString &path)
     if (ext == QLatin1String("PDF"))
         return FileKind::Pdf;
     return FileKind::Png;
-}
-
-// Formats without transparency show a clear background as white paper, not black.
-QImage flattenedOnWhite(const QImage &image)
-{
-    QImage out(image.size(), QImage::Format_RGB32);
-    out.fill(Qt::white);
-    out.setDotsPerMeterX(image.dotsPerMeterX());
-    out.setDotsPerMeterY(image.dotsPerMeterY());
-    QPainter p(&out);
-    p.drawImage(0, 0, image);
-    return out;
 }
 
 // The pixels per metre a file records for a bitmap shown at that many points: the resolution the

@@ -5,6 +5,7 @@
 #include "platform/Picture.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QSizeF>
 #include <QString>
 
@@ -29,6 +30,9 @@ bool Save_gen_image(const platform::Picture &image, const QString &file_path_val
 // The bytes Save_gen_image writes for that path's extension; empty with the reason in error on
 // failure. Batches encode on their workers and write the files themselves.
 QByteArray Encode_gen_image(const platform::Picture &image, const QString &file_path_val, QString *error);
+
+// The bitmap as it stands on white paper: opaque (RGB32), its clear parts white, its resolution kept.
+QImage flattenedOnWhite(const QImage &image);
 
 // The picture scaled, aspect ratio kept, to the largest size that fits the box (enlarged as well as
 // reduced).

@@ -1,6 +1,7 @@
 #include "outputjobs/PaperBitmap.h"
 
-#include <QPainter>
+#include "core/ImageServices.h"
+
 
 #include <algorithm>
 #include <cstring>
@@ -148,16 +149,8 @@ QImage On_Paper(const QImage &image)
     if (image.format() == QImage::Format_Grayscale8)
         return image;
     QImage bitmap = image;
-    if (bitmap.hasAlphaChannel()) {
-        QImage white(bitmap.size(), QImage::Format_RGB32);
-        white.fill(Qt::white);
-        white.setDotsPerMeterX(bitmap.dotsPerMeterX());
-        white.setDotsPerMeterY(bitmap.dotsPerMeterY());
-        QPainter p(&white);
-        p.drawImage(0, 0, bitmap);
-        p.end();
-        bitmap = white;
-    }
+    if (bitmap.hasAlphaChannel())
+        bitmap = flattenedOnWhite(bitmap);
     if (bitmap.allGray())
         bitmap = bitmap.convertToFormat(QImage::Format_Grayscale8);
     return bitmap;
