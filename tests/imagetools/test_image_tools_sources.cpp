@@ -1,6 +1,3 @@
-// The image tools' sources are the latest main window's while it lives; a window that goes forgets
-// only its own.
-
 #include "imagetools/ImageToolsSources.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +6,7 @@ TEST(ImageToolsSources, TheLatestInstalledAreCurrentUntilTheyAreUninstalled)
 {
     ImageToolsSources *const before = ImageToolsSources::current();   // a main window of another test
     ImageToolsSources first, second;
-    const struct {
-        const char *name;
-        void (*step)(ImageToolsSources *);
-        ImageToolsSources *arg;
-        ImageToolsSources *current;
-    } steps[] = {
+    const struct { const char *name; void (*step)(ImageToolsSources *); ImageToolsSources *arg, *current; } steps[] = {
         {"the first window", &ImageToolsSources::install, &first, &first},
         {"a second window", &ImageToolsSources::install, &second, &second},
         {"the first goes: the second stays", &ImageToolsSources::uninstall, &first, &second},

@@ -1,11 +1,12 @@
 #pragma once
 // A cupsd of the test's own, so that a job goes through a real printer queue: its configuration,
 // spool, logs and backend live in a temporary folder and it listens on a socket there, which
-// CUPS_SERVER names for this process and its children while it runs. Stopped by its process id.
+// CUPS_SERVER names for this process and its children while it runs.
 
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace printtest {
 
@@ -13,31 +14,22 @@ class PrivateCupsd {
 public:
     PrivateCupsd();
     ~PrivateCupsd();
-    PrivateCupsd(const PrivateCupsd &) = delete;
-    PrivateCupsd &operator=(const PrivateCupsd &) = delete;
 
-    // Empty once the scheduler answers on its socket; else why not (no cupsd here, or it would not
-    // start).
+    // Empty once the scheduler answers on its socket; else why not.
     QString failure() const { return m_failure; }
-
-    // Adds an enabled queue with the cups-pdf driver whose jobs end as the PDF file outFile (the
-    // driver's PostScript made into PDF by Ghostscript, as the cups-pdf backend does). Empty once
-    // added; else what went wrong.
+    // Adds an enabled cups-pdf queue whose jobs end as the PDF file outFile. Empty, or what went wrong.
     QString addPdfQueue(const QString &name, const QString &outFile);
-
-    // The scheduler's errors and what its filters and backend said (for a job that did not arrive).
+    // The end of the scheduler's log, with what its filters and backend said.
     QString log() const;
 
 private:
-    QString path(const QString &name) const { return m_dir.filePath(name); }
     QString start();
-    bool answers();
 
     QTemporaryDir m_dir;
+    QString m_sock = m_dir.filePath(QStringLiteral("cups.sock"));
     QProcess m_cupsd;
     QString m_failure;
-    QByteArray m_oldServer;
-    bool m_hadServer = false;
+    std::optional<QByteArray> m_oldServer;
 };
 
 } // namespace printtest

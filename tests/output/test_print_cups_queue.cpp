@@ -1,6 +1,4 @@
-// A job through a real printer queue: a cupsd of the test's own with a cups-pdf queue, three sheets
-// of the card batch printed there with the print dialog's Print, and the PDF the queue wrote read
-// back: its pages, their size, and every label's Code 128 in record order.
+// A job through a real printer queue: a cupsd of the test's own with a cups-pdf queue.
 
 #include "PrintCardBatchFixture.h"
 #include "PrivateCupsd.h"
@@ -26,13 +24,7 @@ protected:
         queued = dir.filePath(QStringLiteral("queue.pdf"));
         ASSERT_EQ(cupsd->addPdfQueue(Queue, queued).toStdString(), "");
     }
-    void TearDown() override
-    {
-        PrintCardBatch::TearDown();
-        cupsd.reset();
-    }
-
-    std::unique_ptr<printtest::PrivateCupsd> cupsd;
+    std::unique_ptr<printtest::PrivateCupsd> cupsd;   // goes after the base's TearDown
     QString queued;
 };
 
@@ -47,18 +39,15 @@ TEST_F(PrintCupsQueue, ThreeSheetsOnTheQueueComeBackAsItsPdfEachLabelItsRecord)
 
     const printtest::PdfInfo info = printtest::pdfInfo(queued);
     ASSERT_EQ(info.pages, 3);
-    EXPECT_NEAR(info.pageSize.width(), 595.28, 0.5);   // A4, as the page setup names it
+    EXPECT_NEAR(info.pageSize.width(), 595.28, 0.5) << "A4, as the page setup names it";
     EXPECT_NEAR(info.pageSize.height(), 841.89, 0.5);
     // The grid starts at the printer's margins, which the dialog took when the queue was chosen.
     const QMarginsF margins = c->getPrintInfo()->pageLayout.margins(QPageLayout::Point);
     for (int page = 1; page <= 3; ++page) {
         const QImage grey = printtest::page(queued, page);
-        for (int cell = 0; cell < 12; ++cell) {
-            const int record = (page - 1) * 12 + cell + 1;
+        for (int cell = 0, record = page * 12 - 11; cell < 12; ++cell, ++record)
             EXPECT_EQ(codeIn(grey, cell, QPointF(margins.left(), margins.top())),
-                      record <= 25 ? QStringLiteral("REC-%1").arg(record, 2, 10, QLatin1Char('0')) : QString())
-                << "page " << page << " cell " << cell;
-        }
+                      record <= 25 ? QStringLiteral("REC-%1").arg(record, 2, 10, QLatin1Char('0')) : QString()) << record;
     }
 }
 

@@ -1,11 +1,9 @@
-// A print job's record pictures: fetched in record order, a few a visit where fetchOn runs them,
-// raised on the workers and taken in order by the drawing thread.
-
 #include "outputjobs/PrintRecordPictures.h"
 
 #include <gtest/gtest.h>
 
 #include <mutex>
+#include <numeric>
 #include <stdexcept>
 #include <vector>
 
@@ -25,21 +23,17 @@ TEST(PrintRecordPictures, RecordsComeInOrderFetchedInOrderAFewAVisit)
 {
     for (const int threads : {1, 3}) {
         std::mutex mutex;
-        std::vector<int> fetched;
-        int visits = 0;
-        PrintRecordPictures::Options options;
-        options.threads = threads;
-        options.fetchOn = [&](const std::function<void()> &fetches) {
-            ++visits;   // one worker visits at a time
-            fetches();
-        };
+        std::vector<int> fetched, expected(38);
+        std::iota(expected.begin(), expected.end(), 2);
+        int visits = 0;   // one worker visits at a time
         const auto fetch = [&](int i) {
             std::lock_guard lock(mutex);
             fetched.push_back(i);
             return recordPicture(i);
         };
         const auto raise = [](const platform::Picture &p) { return platform::Picture::fromImage(p.image(), QSizeF(2, 2)); };
-        PrintRecordPictures pictures(fetch, raise, 2, 40, options);
+        PrintRecordPictures pictures(fetch, raise, 2, 40,
+                                     {.threads = threads, .fetchOn = [&](const std::function<void()> &fetches) { ++visits; fetches(); }});
         for (int record = 2; record < 40; ++record) {
             if (record == 7) {
                 EXPECT_THROW(pictures.take(record), std::runtime_error);
@@ -50,9 +44,6 @@ TEST(PrintRecordPictures, RecordsComeInOrderFetchedInOrderAFewAVisit)
             EXPECT_EQ(p.isNull() ? QSizeF() : p.size(), record == 5 ? QSizeF() : QSizeF(2, 2));
         }
         EXPECT_TRUE(pictures.take(3).isNull()) << "a record already taken";
-        std::vector<int> expected;
-        for (int record = 2; record < 40; ++record)
-            expected.push_back(record);
         EXPECT_EQ(fetched, expected) << threads;
         EXPECT_LE(visits, 38 / 2) << threads;
     }

@@ -1,13 +1,9 @@
-// Files the user names are read only when they are regular files, never past their cap; the
-// temporaries beside a target carry its name and their process, and go once that process has.
-
 #include "platform/Files.h"
 #include "platform/PdfFileWriter.h"
 #include "platform/Temporaries.h"
 #include "platform/UserFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,14 +21,13 @@ TEST(UserFiles, OnlyRegularFilesAreReadAndNoFurtherThanTheCap)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(platform::writeFileAtomically(ten, QByteArray(10, 'x')));
     using S = platform::UserFileRead::Status;
-    const struct { QString path; qint64 cap; S status; int bytes; } cases[] = {
+    const struct { QString path; qint64 cap; S status; qsizetype bytes; } cases[] = {
         {ten, 10, S::Read, 10}, {ten, 9, S::TooLarge, 0}, {fifo, 10, S::NotAFile, 0},
         {"/dev/zero", 10, S::NotAFile, 0}, {dir.path(), 10, S::NotAFile, 0}, {dir.filePath("none"), 10, S::NotAFile, 0},
     };
     for (const auto &c : cases) {
         const platform::UserFileRead read = platform::readUserFile(c.path, c.cap);
-        EXPECT_EQ(read.status, c.status) << c.path.toStdString();
-        EXPECT_EQ(read.bytes.size(), c.bytes) << c.path.toStdString();
+        EXPECT_EQ(std::pair(read.status, read.bytes.size()), std::pair(c.status, c.bytes)) << c.path.toStdString();
     }
 }
 
@@ -41,14 +36,10 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
     const pid_t ended = ::fork();
     if (ended == 0)
         ::_exit(0);
-    ::waitpid(ended, nullptr, 0);
+    ::waitpid(ended, nullptr, 0);   // a process id no process has
     const std::function<bool(const QString &)> writers[] = {
         [](const QString &path) { return platform::writeFileAtomically(path, "new"); },
-        [](const QString &path) {
-            platform::PdfFileWriter pdf(path, {});
-            return pdf.begin({10, 10}) && pdf.finish();
-        },
-    };
+        [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); }};
     for (const auto &write : writers) {
         QTemporaryDir dir;
         const QString live = ".a.txt.tagora-" + QString::number(::getpid()) + "-0.part";

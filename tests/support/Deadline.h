@@ -16,8 +16,7 @@ public:
     Deadline(int seconds, const char *what)
     {
         std::thread([done = m_done, seconds, what] {
-            for (int tenth = 0; tenth < seconds * 10 && !*done; ++tenth)
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            std::this_thread::sleep_for(std::chrono::seconds(seconds));
             if (*done)
                 return;
             std::fprintf(stderr, "timed out: %s\n", what);
