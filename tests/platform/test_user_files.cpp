@@ -3,11 +3,14 @@
 #include "platform/Temporaries.h"
 #include "platform/UserFiles.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 
 #include <sys/stat.h>
@@ -31,22 +34,49 @@ TEST(UserFiles, OnlyRegularFilesAreReadAndNoFurtherThanTheCap)
     }
 }
 
-TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
+namespace {
+
+// What another process left: this process's own temporary name with that process's id and, from
+// another machine or PID namespace, another owner.
+QString temporaryOf(qint64 pid, bool foreign)
+{
+    QString name = platform::temporaryName("a.txt", "part").replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(pid));
+    return foreign ? name.replace(QRegularExpression("-[0-9a-f]{12}-"), "-000000000000-") : name;
+}
+
+} // namespace
+
+TEST(Temporaries, AWriteRemovesOnlyWhatProvablyEndedProcessesLeftInItsFolder)
 {
     const pid_t ended = ::fork();
     if (ended == 0)
         ::_exit(0);
     ::waitpid(ended, nullptr, 0);   // a process id no process has
+    const pid_t live = ::fork();
+    if (live == 0)
+        for (;;)
+            ::pause();
+    const struct Reap { pid_t pid; ~Reap() { ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0); } } reap{live};
+    const QString older = ".a.txt.tagora-" + QString::number(ended) + "-0.part";   // as older builds named them
+    const struct { QString name; int daysOld; bool kept; } cases[] = {
+        {temporaryOf(::getpid(), false), 0, true}, {temporaryOf(live, false), 0, true},
+        {temporaryOf(ended, false), 0, false},     {temporaryOf(ended, true), 0, true},
+        {temporaryOf(ended, true), 2, false},      {older, 0, true},
+        {older, 2, false},
+    };
     const std::function<bool(const QString &)> writers[] = {
         [](const QString &path) { return platform::writeFileAtomically(path, "new"); },
         [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); }};
     for (const auto &write : writers) {
-        QTemporaryDir dir;
-        const QString live = ".a.txt.tagora-" + QString::number(::getpid()) + "-0.part";
-        for (const QString &name : {live, ".a.txt.tagora-" + QString::number(ended) + "-0.part"})
-            ASSERT_TRUE(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
-        ASSERT_TRUE(write(dir.filePath("a.txt")));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({live, "a.txt"}));
+        for (const auto &c : cases) {
+            QTemporaryDir dir;
+            QFile file(dir.filePath(c.name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-c.daysOld), QFileDevice::FileModificationTime));
+            file.close();
+            ASSERT_TRUE(write(dir.filePath("a.txt")));
+            EXPECT_EQ(QFileInfo::exists(file.fileName()), c.kept) << c.name.toStdString();
+        }
     }
     qint64 pid = 0;
     EXPECT_TRUE(platform::isTemporaryName(platform::temporaryName("x.pdf", "part"), nullptr, &pid));
