@@ -268,7 +268,7 @@ Outcome backup(const QString &backupPath)
         return outcome;
     }
     // What an earlier backup cut short by a kill left beside this one goes first.
-    platform::repairSwappedFolder(backupPath);
+    repairBackup(backupPath);
     QString why;
     const QString staging = platform::makeTemporaryFolder(backupPath, QStringLiteral("new"), &why);
     if (staging.isEmpty()) {
@@ -300,12 +300,21 @@ Outcome backup(const QString &backupPath)
     return outcome;
 }
 
+void repairBackup(const QString &backupPath)
+{
+    if (!backupPath.isEmpty() && !touchesSeriesFolder(backupPath))
+        platform::repairSwappedFolder(backupPath);
+}
+
 std::optional<QString> restoreSource(const QString &path)
 {
     if (path.isEmpty())
         return std::nullopt;
     QString source;
     const QString inside = QDir(path).filePath(Backup_Folder_name);
+    repairBackup(inside);
+    if (QFileInfo(path).fileName() == Backup_Folder_name)
+        repairBackup(path);
     if (QFileInfo(inside).isDir())
         source = inside;
     else if (QFileInfo(path).fileName() == Backup_Folder_name && QFileInfo(path).isDir())

@@ -395,6 +395,30 @@ TEST_F(SeriesBackup, AKillAtAnyStepOfAReplacingRestoreLeavesTheOldOrTheNewSeries
     }
 }
 
+TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    series("First.txt", "1\n");
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    series("Second.txt", "2\n");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
+        platform::setFolderSwapStepHook([](int step) {
+            if (step == 1)
+                ::raise(SIGKILL);
+        });
+        ::_exit(series_backup::backup(backup).committed ? 0 : 1);
+    }
+    ::waitpid(child, nullptr, 0);
+    ASSERT_FALSE(QFileInfo::exists(backup));   // only its ".new" and ".old" folders are there
+    const std::optional<QString> source = series_backup::restoreSource(at("out"));
+    ASSERT_TRUE(source.has_value());
+    EXPECT_TRUE(series_backup::restoreReplace(*source).committed);
+    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"First.txt", "1\n"}}));
+    EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{series_backup::Backup_Folder_name});
+}
+
 TEST_F(SeriesBackup, EverySeriesFileIsBackedUpAndAnAppendedOneNeverTakesAnotherCase)
 {
     series("X.txt", "lower\n");
