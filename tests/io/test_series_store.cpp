@@ -5,6 +5,7 @@
 #include "core/GlobalsReset.h"
 #include "core/UserFolders.h"
 #include "io/SeriesStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace {
 
@@ -180,10 +183,11 @@ TEST_F(SeriesStore, ReplacingAsksAndNoLeavesTheOldFileUntouched)
 TEST_F(SeriesStore, AFailedWriteKeepsTheOldSeriesAndSaysSo)
 {
     using series_store::WriteResult;
-    // A name as long as the file system allows: the old file can be written in place, but a whole
-    // new file cannot be put in its place.
-    const QString name(251, QLatin1Char('n'));
+    // A disk that takes no more (a file size limit): no whole new file can be put in the old one's place.
+    const QString name = QStringLiteral("stock");
     put(name + QStringLiteral(".txt"), "old 1\nold 2\n");
+    std::optional<testsupport::FileSizeLimit> full(2);
+    ASSERT_TRUE(full->ok());
     responder->alertAnswers = {QStringLiteral("Yes")};
     EXPECT_EQ(series_store::createOrReplace(name, {QStringLiteral("new")}), WriteResult::AccessError);
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Batch Processing Series already exists. Do you want to replace it?"),
@@ -193,6 +197,7 @@ TEST_F(SeriesStore, AFailedWriteKeepsTheOldSeriesAndSaysSo)
     // The same for the other writers.
     EXPECT_FALSE(series_store::write(name, {QStringLiteral("new")}));
     EXPECT_FALSE(series_store::append(name, {QStringLiteral("more")}));
+    full.reset();
     EXPECT_EQ(fileOf(name + QStringLiteral(".txt")), QByteArray("old 1\nold 2\n"));
     // Without the series folder nothing can be written, and that is said too.
     ASSERT_TRUE(QDir(Data_Folder_Path).removeRecursively());
