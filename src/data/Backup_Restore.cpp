@@ -163,8 +163,6 @@ void Backup_Restore::backupAction()
         Show_MessageBox(kSelectBackup);
         return;
     }
-    // A backup cut short between its two renames is back in place before it is asked about.
-    series_backup::repairBackup(path);
     if (QFileInfo(path).isDir()
         && Show_YES_NO_MessageBox(QStringLiteral("Selected location already contains a backup folder.\n\n"
                                                  "Do you want to replace it with new backup?")) != 1)

@@ -268,7 +268,7 @@ Outcome backup(const QString &backupPath)
         return outcome;
     }
     // What an earlier backup cut short by a kill left beside this one goes first.
-    repairBackup(backupPath);
+    platform::repairSwappedFolder(backupPath);
     QString why;
     const QString staging = platform::makeTemporaryFolder(backupPath, QStringLiteral("new"), &why);
     if (staging.isEmpty()) {
@@ -300,21 +300,16 @@ Outcome backup(const QString &backupPath)
     return outcome;
 }
 
-void repairBackup(const QString &backupPath)
-{
-    if (!backupPath.isEmpty() && !touchesSeriesFolder(backupPath))
-        platform::repairSwappedFolder(backupPath);
-}
-
 std::optional<QString> restoreSource(const QString &path)
 {
     if (path.isEmpty())
         return std::nullopt;
     QString source;
     const QString inside = QDir(path).filePath(Backup_Folder_name);
-    repairBackup(inside);
-    if (QFileInfo(path).fileName() == Backup_Folder_name)
-        repairBackup(path);
+    // A backup cut short between its two renames left the old one under a temporary name.
+    for (const QString &candidate : {inside, path})
+        if (QFileInfo(candidate).fileName() == Backup_Folder_name && !touchesSeriesFolder(candidate))
+            platform::repairSwappedFolder(candidate);
     if (QFileInfo(inside).isDir())
         source = inside;
     else if (QFileInfo(path).fileName() == Backup_Folder_name && QFileInfo(path).isDir())

@@ -42,14 +42,10 @@ bool isUsableBackupPath(const QString &path);
 // commits nothing; the reasons say why.
 Outcome backup(const QString &backupPath);
 
-// Mends what a backup cut short between its two renames (where the file system has no one-step
-// exchange) left at the backup path: the old backup is put back under its name, as the start mends
-// the series folder. Nothing is done for a path touching the series folder.
-void repairBackup(const QString &backupPath);
-
 // The backup folder a chosen path stands for: a folder named Backup_Folder_name in it, or the path
 // itself when that is its name; nothing otherwise or when it touches the series folder. A backup
-// there that was cut short is mended first (repairBackup), so that it is found.
+// there that was cut short between its two renames (where the file system has no one-step
+// exchange) is mended first, as the start mends the series folder, so that it is found.
 std::optional<QString> restoreSource(const QString &path);
 
 // Copies the backup into a staging folder beside the series folder and swaps it in; a failed copy

@@ -10,7 +10,6 @@
 #include "design/DesignParts.h"
 #include "design/PropertySidebar.h"
 #include "io/SeriesBackup.h"
-#include "platform/Temporaries.h"
 #include "series_fixture.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
@@ -33,9 +32,6 @@
 
 #include <functional>
 #include <optional>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -243,38 +239,6 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
     QFile file(out.filePath(series_backup::Backup_Folder_name));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "keep me\n");
-}
-
-TEST_F(BackupWindow, ABackupCutShortBetweenItsTwoRenamesIsFoundByBackupAndRestore)
-{
-    series("A.txt", "1\n");
-    run([&] {
-        browseBackup(out.path());
-        click(b.OK_btn);
-    });
-    const pid_t ended = ::fork();
-    if (ended == 0)
-        ::_exit(0);
-    ::waitpid(ended, nullptr, 0);
-    // Where the file system has no one-step exchange, a second backup killed between its two
-    // renames leaves the first under an "old" name of its process.
-    const QString backup = out.filePath(series_backup::Backup_Folder_name);
-    const QString old = platform::temporaryPath(backup, "old").replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(ended));
-    const struct { std::function<void()> act; QString question; } cases[] = {
-        {[&] { browseBackup(out.path()); }, "Selected location already contains a backup folder.\n\nDo you want to replace it with new backup?"},
-        {[&] { pick(b.Restore_Radio), pick(b.Restore_Replace_Radio), browseRestore(out.path()); }, "Are you sure, you want to replace the existing data with the selected data Backup?"},
-    };
-    for (const auto &k : cases) {
-        ASSERT_TRUE(QDir().rename(backup, old));
-        responder->alerts.clear();
-        responder->alertAnswers = {"No"};
-        run([&] {
-            k.act();
-            click(b.OK_btn);
-            click(b.Cancel_btn);
-        });
-        EXPECT_EQ(messages(), QStringList{k.question});
-    }
 }
 
 TEST_F(BackupWindow, RestoreMessagesSayWhatWasNotCopied)

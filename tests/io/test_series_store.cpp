@@ -1,10 +1,13 @@
 // Series files: the catalogue, the reading rule, names that resolve only inside the series folder,
 // and the writers, which never lose the old series when a write fails.
 
+#include "core/BatchWriter.h"
 #include "core/Globals.h"
 #include "core/GlobalsReset.h"
 #include "core/UserFolders.h"
 #include "io/SeriesStore.h"
+#include "platform/PdfFileWriter.h"
+#include "platform/Plist.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedResponder.h"
 
@@ -15,7 +18,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -203,6 +208,21 @@ TEST_F(SeriesStore, AFailedWriteKeepsTheOldSeriesAndSaysSo)
     ASSERT_TRUE(QDir(Data_Folder_Path).removeRecursively());
     EXPECT_EQ(series_store::createOrReplace(QStringLiteral("fresh"), {QStringLiteral("x")}), WriteResult::AccessError);
     EXPECT_EQ(messages().last(), QStringLiteral("Error in file accessing."));
+}
+
+TEST_F(SeriesStore, EveryWriterSavesATargetNamedWith250Bytes)
+{
+    const auto named = [](char16_t c) { return QString(82, QChar(c)); };   // 246 bytes, and the extension
+    put(named(u'図') + ".png", "old");   // the file a batch export replaces
+    const std::pair<QString, std::function<bool(const QString &)>> writers[] = {
+        {named(u'漢') + ".qpf", [](const QString &path) { return platform::writePlistFile(path, platform::PlistValue::fromStrings({"x"})); }},
+        {named(u'値') + ".txt", [&](const QString &) { return series_store::write(named(u'値'), {"x"}); }},
+        {named(u'紙') + ".pdf", [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); }},
+        {named(u'図') + ".png", [](const QString &path) { batchfiles::BatchWriter w; QString why; return w.write(path, "x", &why) && w.finish(&why); }},
+    };
+    for (const auto &[name, save] : writers)
+        EXPECT_TRUE(save(Data_Folder_Path + '/' + name)) << name.toStdString();
+    EXPECT_EQ(fileOf(named(u'図') + ".png"), "x");
 }
 
 TEST_F(SeriesStore, AppendAddsToTheEndAndRemoveTakesTheFile)
