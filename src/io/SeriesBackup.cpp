@@ -306,6 +306,10 @@ std::optional<QString> restoreSource(const QString &path)
         return std::nullopt;
     QString source;
     const QString inside = QDir(path).filePath(Backup_Folder_name);
+    // A backup cut short between its two renames left the old one under a temporary name.
+    for (const QString &candidate : {inside, path})
+        if (QFileInfo(candidate).fileName() == Backup_Folder_name && !touchesSeriesFolder(candidate))
+            platform::repairSwappedFolder(candidate);
     if (QFileInfo(inside).isDir())
         source = inside;
     else if (QFileInfo(path).fileName() == Backup_Folder_name && QFileInfo(path).isDir())

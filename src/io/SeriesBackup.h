@@ -43,7 +43,9 @@ bool isUsableBackupPath(const QString &path);
 Outcome backup(const QString &backupPath);
 
 // The backup folder a chosen path stands for: a folder named Backup_Folder_name in it, or the path
-// itself when that is its name; nothing otherwise or when it touches the series folder.
+// itself when that is its name; nothing otherwise or when it touches the series folder. A backup
+// there that was cut short between its two renames (where the file system has no one-step
+// exchange) is mended first, as the start mends the series folder, so that it is found.
 std::optional<QString> restoreSource(const QString &path);
 
 // Copies the backup into a staging folder beside the series folder and swaps it in; a failed copy

@@ -1,9 +1,11 @@
 #include "platform/Temporaries.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -12,7 +14,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <mutex>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,6 +27,11 @@ namespace platform {
 namespace {
 
 const QString kMark = QStringLiteral(".tagora-");
+// How much of the target's name a temporary shows, in bytes: enough to tell whose it is, and short
+// enough that with the rest (about 75 bytes) it fits every file system's name limit.
+constexpr qsizetype kShownBytes = 64;
+// What another machine or PID namespace left is taken as ended once it has not changed for a day.
+constexpr qint64 kForeignAgeSeconds = 24 * 60 * 60;
 
 std::atomic<unsigned long long> counter{0};
 std::function<void(int)> stepHook;
@@ -52,24 +61,104 @@ bool removeEntry(const QString &path)
     return QFile::remove(path);
 }
 
+QString hexHash(const QByteArray &bytes, int digits)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(digits));
+}
+
+QString keyOf(const QString &targetName) { return hexHash(encoded(targetName), 16); }
+
+// Where this process's ids mean something: the running system (its boot id, new at every start of
+// every machine) and the PID namespace. Either unknown: a token of this process alone, so that no
+// other process's id is ever looked up here.
+const QString &ownerToken()
+{
+    static const QString token = [] {
+        QFile boot(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+        const QByteArray bootId = boot.open(QIODevice::ReadOnly) ? boot.readAll().trimmed() : QByteArray();
+        struct stat ns {};
+        QByteArray seed;
+        if (!bootId.isEmpty() && ::stat("/proc/self/ns/pid", &ns) == 0)
+            seed = bootId + ' ' + QByteArray::number(qulonglong(ns.st_dev)) + ':' + QByteArray::number(qulonglong(ns.st_ino));
+        else
+            seed = QByteArray::number(QRandomGenerator::system()->generate64());
+        return hexHash(seed, 12);
+    }();
+    return token;
+}
+
+// The start of the target's name, whole characters of no more than kShownBytes bytes.
+QString shownPart(const QString &targetName)
+{
+    if (encoded(targetName).size() <= kShownBytes)
+        return targetName;
+    QString shown;
+    for (qsizetype i = 0; i < targetName.size();) {
+        const qsizetype n = targetName.at(i).isHighSurrogate() && i + 1 < targetName.size() ? 2 : 1;
+        if (encoded(shown + targetName.mid(i, n)).size() > kShownBytes)
+            break;
+        shown += targetName.mid(i, n);
+        i += n;
+    }
+    return shown;
+}
+
 struct Found {
     QString path;
+    QString shown;   // the target's name, cut short in this build's names
+    QString key;     // empty in an older build's name, which shows the whole target's name
+    QString owner;
     qint64 pid = 0;
     QString tag;
 };
+
+std::optional<Found> parse(const QString &fileName)
+{
+    static const QRegularExpression current(
+        QStringLiteral("^\\.(.+)\\.tagora-([0-9a-f]{16})-([0-9a-f]{12})-(\\d+)-\\d+\\.([a-z]+)$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression older(QStringLiteral("^\\.(.+)\\.tagora-(\\d+)-\\d+\\.([a-z]+)$"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    QRegularExpressionMatch m = current.match(fileName);
+    if (m.hasMatch())
+        return Found{QString(), m.captured(1), m.captured(2), m.captured(3), m.captured(4).toLongLong(), m.captured(5)};
+    m = older.match(fileName);
+    if (m.hasMatch())
+        return Found{QString(), m.captured(1), QString(), QString(), m.captured(2).toLongLong(), m.captured(3)};
+    return std::nullopt;
+}
+
+enum class Owner { Runs, Ended, Unknown };
+
+Owner ownerOf(const Found &f)
+{
+    if (f.owner == ownerToken()) {
+        if (f.pid == qint64(::getpid()))
+            return Owner::Runs;
+        // EPERM: it runs, as another user's process.
+        return f.pid > 0 && ::kill(pid_t(f.pid), 0) != 0 && errno == ESRCH ? Owner::Ended : Owner::Runs;
+    }
+    // Another machine's or namespace's process id says nothing here: only a day without a change does.
+    struct stat st {};
+    if (::lstat(encoded(f.path).constData(), &st) == 0 && qint64(std::time(nullptr)) - qint64(st.st_mtime) > kForeignAgeSeconds)
+        return Owner::Ended;
+    return Owner::Unknown;
+}
 
 // The temporaries in the folder, of the target or of every target (targetName empty).
 QList<Found> temporariesOf(const QString &folder, const QString &targetName)
 {
     QList<Found> out;
+    const QString key = targetName.isEmpty() ? QString() : keyOf(targetName);
     const QStringList names =
         QDir(folder).entryList({QStringLiteral(".*") + kMark + QLatin1Char('*')},
                                QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &name : names) {
-        QString target, tag;
-        qint64 pid = 0;
-        if (isTemporaryName(name, &target, &pid, &tag) && (targetName.isEmpty() || target == targetName))
-            out.append({QDir(folder).filePath(name), pid, tag});
+        std::optional<Found> f = parse(name);
+        if (!f || (!targetName.isEmpty() && (f->key.isEmpty() ? f->shown != targetName : f->key != key)))
+            continue;
+        f->path = QDir(folder).filePath(name);
+        out.append(*f);
     }
     return out;
 }
@@ -78,11 +167,9 @@ QList<Found> temporariesOf(const QString &folder, const QString &targetName)
 
 QString temporaryName(const QString &targetName, const QString &tag)
 {
-    return QStringLiteral(".%1%2%3-%4.%5")
-        .arg(targetName, kMark)
-        .arg(qint64(::getpid()))
-        .arg(counter.fetch_add(1))
-        .arg(tag);
+    return QLatin1Char('.') + shownPart(targetName) + kMark + keyOf(targetName) + QLatin1Char('-') + ownerToken()
+           + QLatin1Char('-') + QString::number(qint64(::getpid())) + QLatin1Char('-')
+           + QString::number(counter.fetch_add(1)) + QLatin1Char('.') + tag;
 }
 
 QString temporaryPath(const QString &target, const QString &tag)
@@ -93,27 +180,16 @@ QString temporaryPath(const QString &target, const QString &tag)
 
 bool isTemporaryName(const QString &fileName, QString *targetName, qint64 *pid, QString *tag)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\.(.+)\\.tagora-(\\d+)-(\\d+)\\.([a-z]+)$"));
-    const QRegularExpressionMatch m = pattern.match(fileName);
-    if (!m.hasMatch())
+    const std::optional<Found> f = parse(fileName);
+    if (!f)
         return false;
     if (targetName)
-        *targetName = m.captured(1);
+        *targetName = f->shown;
     if (pid)
-        *pid = m.captured(2).toLongLong();
+        *pid = f->pid;
     if (tag)
-        *tag = m.captured(4);
+        *tag = f->tag;
     return true;
-}
-
-bool processGone(qint64 pid)
-{
-    if (pid <= 0)
-        return false;
-    if (pid == qint64(::getpid()))
-        return false;
-    // EPERM: it runs, as another user's process.
-    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
 void removeStaleTemporariesOnce(const QString &folder)
@@ -129,7 +205,7 @@ void removeStaleTemporariesOnce(const QString &folder)
         done.insert(key);
     }
     for (const Found &f : temporariesOf(key, QString()))
-        if (processGone(f.pid))
+        if (ownerOf(f) == Owner::Ended)
             removeEntry(f.path);
 }
 
@@ -208,11 +284,12 @@ void repairSwappedFolder(const QString &target)
     const QString folder = info.absolutePath();
     QList<Found> found = temporariesOf(folder, info.fileName());
     if (!present(target)) {
-        // The newest old folder of an ended process: the state before the swap that was cut short.
+        // The newest old folder of a process not known to run: the state before the swap that was
+        // cut short.
         QString newest;
         QDateTime newestTime;
         for (const Found &f : found) {
-            if (f.tag != QLatin1String("old") || !processGone(f.pid) || !QFileInfo(f.path).isDir())
+            if (f.tag != QLatin1String("old") || ownerOf(f) == Owner::Runs || !QFileInfo(f.path).isDir())
                 continue;
             const QDateTime time = QFileInfo(f.path).lastModified();
             if (newest.isEmpty() || time > newestTime) {
@@ -224,7 +301,7 @@ void repairSwappedFolder(const QString &target)
             found.removeIf([&newest](const Found &f) { return f.path == newest; });
     }
     for (const Found &f : found)
-        if (processGone(f.pid))
+        if (ownerOf(f) == Owner::Ended)
             removeEntry(f.path);
 }
 

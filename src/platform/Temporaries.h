@@ -1,8 +1,13 @@
 #pragma once
 // The temporary files and folders the writers make beside their targets, and the swap of a whole
-// folder. A temporary is named after its target and the process that made it,
-// ".<target name>.tagora-<process id>-<n>.<tag>", so that what a killed process left behind can be
-// told from the work of a live one and removed by the next write into that folder.
+// folder. A temporary is named after its target and the process that made it:
+// ".<target name, cut short>.tagora-<target key>-<owner>-<process id>-<n>.<tag>". The target key, a
+// hash of the target's whole name, ties it to its target, so that the name stays short enough for
+// the file system whatever the target's length. The owner names the running system and the PID
+// namespace of the process, so that its process id is looked up only where it means that process:
+// what a process provably ended left is removed by the next write into that folder, what another
+// machine or namespace left (or an older build, whose names carry the target's whole name and the
+// process id only) once it has not changed for a day.
 
 #include <QByteArray>
 #include <QString>
@@ -17,16 +22,14 @@ QString temporaryName(const QString &targetName, const QString &tag);
 // The same beside the target path.
 QString temporaryPath(const QString &target, const QString &tag);
 
-// Whether a file name is one of these temporaries; its target's name, process and tag out.
+// Whether a file name is one of these temporaries (an older build's too); out: the target's name as
+// far as the temporary shows it (a long one cut short), the process id and the tag.
 bool isTemporaryName(const QString &fileName, QString *targetName = nullptr, qint64 *pid = nullptr,
                      QString *tag = nullptr);
 
-// Whether no process of that id runs any more (this process always runs).
-bool processGone(qint64 pid);
-
-// Removes the temporaries in the folder whose process has ended, the first time this process
-// writes there: a batch of many files reads its folder once. Every writer calls it before it makes
-// its own temporary.
+// Removes the temporaries in the folder whose process has provably ended, the first time this
+// process writes there: a batch of many files reads its folder once. Every writer calls it before
+// it makes its own temporary.
 void removeStaleTemporariesOnce(const QString &folder);
 
 // A new empty folder beside target under a temporary name (made with the user's umask); empty
@@ -40,8 +43,10 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
 // False with the reason when nothing was changed.
 bool swapFolderIn(const QString &staging, const QString &target, QString *reason);
 
-// What a swap cut short by a kill left: when target is missing, the newest "old" folder of an ended
-// process is put back; then the other temporaries of target whose process has ended go.
+// What a swap cut short by a kill left: when target is missing, the newest "old" folder of a
+// process not known to run is put back (a process still between its two renames then finds target
+// there: its second rename fails and it reports the old folder kept, or it replaces an empty one);
+// then the other temporaries of target whose process has provably ended go.
 void repairSwappedFolder(const QString &target);
 
 // Tests: called before each step of swapFolderIn (0 the exchange or the first rename, 1 the second

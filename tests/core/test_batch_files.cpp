@@ -4,6 +4,7 @@
 
 #include "core/BatchPool.h"
 #include "core/BatchWriter.h"
+#include "platform/Temporaries.h"
 
 #include <gtest/gtest.h>
 
@@ -310,7 +311,8 @@ TEST(BatchFiles, TheWriterStagesBesideTheTargetAndSyncsAtTheEnd)
         if (ended == 0)
             ::_exit(0);
         ::waitpid(ended, nullptr, 0);
-        const QString stale = dir.filePath(QStringLiteral(".old.png.tagora-%1-0.part").arg(ended));
+        const QString stale = dir.filePath(platform::temporaryName(QStringLiteral("old.png"), QStringLiteral("part"))
+                                               .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(ended)));
         ASSERT_TRUE(QFile(stale).open(QIODevice::WriteOnly));
         batchfiles::BatchWriter writer;
         writer.setUnnamedFiles(unnamed);

@@ -7,6 +7,7 @@
 #include "io/SeriesBackup.h"
 #include "io/SeriesStore.h"
 #include "platform/Temporaries.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -24,29 +25,7 @@
 
 namespace {
 
-// A file size limit makes the kernel refuse a write part way, as a full disk would (also for root).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_ok = false;
-};
+using testsupport::FileSizeLimit;
 
 int sh(const QString &script)
 {
@@ -393,6 +372,25 @@ TEST_F(SeriesBackup, AKillAtAnyStepOfAReplacingRestoreLeavesTheOldOrTheNewSeries
             EXPECT_EQ(QDir(Created_Resource_Path).entryList({".*.tagora-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
         }
     }
+}
+
+TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    series("First.txt", "1\n");
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    series("Second.txt", "2\n");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
+        platform::setFolderSwapStepHook([](int step) { step == 1 ? ::raise(SIGKILL) : 0; });
+        ::_exit(series_backup::backup(backup).committed ? 0 : 1);
+    }
+    ::waitpid(child, nullptr, 0);   // it left the new backup and the old one under temporary names
+    const std::optional<QString> source = series_backup::restoreSource(at("out"));
+    ASSERT_TRUE(source.has_value());
+    EXPECT_TRUE(series_backup::restoreReplace(*source).committed);
+    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"First.txt", "1\n"}}));
 }
 
 TEST_F(SeriesBackup, EverySeriesFileIsBackedUpAndAnAppendedOneNeverTakesAnotherCase)

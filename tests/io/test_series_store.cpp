@@ -1,10 +1,14 @@
 // Series files: the catalogue, the reading rule, names that resolve only inside the series folder,
 // and the writers, which never lose the old series when a write fails.
 
+#include "core/BatchWriter.h"
 #include "core/Globals.h"
 #include "core/GlobalsReset.h"
 #include "core/UserFolders.h"
 #include "io/SeriesStore.h"
+#include "platform/PdfFileWriter.h"
+#include "platform/Plist.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +17,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -180,10 +188,11 @@ TEST_F(SeriesStore, ReplacingAsksAndNoLeavesTheOldFileUntouched)
 TEST_F(SeriesStore, AFailedWriteKeepsTheOldSeriesAndSaysSo)
 {
     using series_store::WriteResult;
-    // A name as long as the file system allows: the old file can be written in place, but a whole
-    // new file cannot be put in its place.
-    const QString name(251, QLatin1Char('n'));
+    // A disk that takes no more (a file size limit): no whole new file can be put in the old one's place.
+    const QString name = QStringLiteral("stock");
     put(name + QStringLiteral(".txt"), "old 1\nold 2\n");
+    std::optional<testsupport::FileSizeLimit> full(2);
+    ASSERT_TRUE(full->ok());
     responder->alertAnswers = {QStringLiteral("Yes")};
     EXPECT_EQ(series_store::createOrReplace(name, {QStringLiteral("new")}), WriteResult::AccessError);
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Batch Processing Series already exists. Do you want to replace it?"),
@@ -193,11 +202,27 @@ TEST_F(SeriesStore, AFailedWriteKeepsTheOldSeriesAndSaysSo)
     // The same for the other writers.
     EXPECT_FALSE(series_store::write(name, {QStringLiteral("new")}));
     EXPECT_FALSE(series_store::append(name, {QStringLiteral("more")}));
+    full.reset();
     EXPECT_EQ(fileOf(name + QStringLiteral(".txt")), QByteArray("old 1\nold 2\n"));
     // Without the series folder nothing can be written, and that is said too.
     ASSERT_TRUE(QDir(Data_Folder_Path).removeRecursively());
     EXPECT_EQ(series_store::createOrReplace(QStringLiteral("fresh"), {QStringLiteral("x")}), WriteResult::AccessError);
     EXPECT_EQ(messages().last(), QStringLiteral("Error in file accessing."));
+}
+
+TEST_F(SeriesStore, EveryWriterSavesATargetNamedWith250Bytes)
+{
+    const auto named = [](char16_t c) { return QString(82, QChar(c)); };   // 246 bytes, and the extension
+    put(named(u'図') + ".png", "old");   // the file a batch export replaces
+    const std::pair<QString, std::function<bool(const QString &)>> writers[] = {
+        {named(u'漢') + ".qpf", [](const QString &path) { return platform::writePlistFile(path, platform::PlistValue::fromStrings({"x"})); }},
+        {named(u'値') + ".txt", [&](const QString &) { return series_store::write(named(u'値'), {"x"}); }},
+        {named(u'紙') + ".pdf", [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); }},
+        {named(u'図') + ".png", [](const QString &path) { batchfiles::BatchWriter w; QString why; return w.write(path, "x", &why) && w.finish(&why); }},
+    };
+    for (const auto &[name, save] : writers)
+        EXPECT_TRUE(save(Data_Folder_Path + '/' + name)) << name.toStdString();
+    EXPECT_EQ(fileOf(named(u'図') + ".png"), "x");
 }
 
 TEST_F(SeriesStore, AppendAddsToTheEndAndRemoveTakesTheFile)

@@ -10,6 +10,7 @@
 #include "projects/Custom_Product_Label.h"
 #include "support/AppEnvironment.h"
 #include "support/DataFolderEnvironment.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedResponder.h"
 
 #include <QComboBox>
@@ -213,8 +214,7 @@ TEST_F(PrintWndCustom, SavingUnderTheSelectedNameOverwritesInPlace)
 
 TEST_F(PrintWndCustomMessages, AFailedOverwriteKeepsTheOldProductAndSaysSo)
 {
-    // A name as long as a file name may be: the file exists, but no whole new file can be put in its
-    // place beside it.
+    // A disk that takes no more (a file size limit): no whole new file can be put in the old one's place.
     const QString name(251, QLatin1Char('n'));
     putProduct(name, QStringLiteral("old"));
     putProduct(QStringLiteral("b"), QStringLiteral("b"));
@@ -223,7 +223,11 @@ TEST_F(PrintWndCustomMessages, AFailedOverwriteKeepsTheOldProductAndSaysSo)
     w->Read_Selected_Product_Label_Value();
     w->description_pre->setText(QStringLiteral("new"));
     answerNameDialog(name);
-    w->Save_Label_Pressed();
+    {
+        const testsupport::FileSizeLimit full(64);
+        ASSERT_TRUE(full.ok());
+        w->Save_Label_Pressed();
+    }
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Custom Product Number could not be saved.")))
         << messages().last().toStdString();

@@ -3,11 +3,14 @@
 #include "platform/Temporaries.h"
 #include "platform/UserFiles.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 
 #include <sys/stat.h>
@@ -31,22 +34,38 @@ TEST(UserFiles, OnlyRegularFilesAreReadAndNoFurtherThanTheCap)
     }
 }
 
-TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
+TEST(Temporaries, AWriteRemovesWhatProvablyEndedProcessesLeftInItsFolder)
 {
     const pid_t ended = ::fork();
     if (ended == 0)
         ::_exit(0);
     ::waitpid(ended, nullptr, 0);   // a process id no process has
+    const pid_t live = ::fork();
+    if (live == 0)
+        for (;;)
+            ::pause();
+    const struct Reap { pid_t pid; ~Reap() { ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0); } } reap{live};
+    // This process's temporary as that process's, or as that id's on another machine or in another PID namespace.
+    const auto of = [](qint64 pid, bool foreign) {
+        QString name = platform::temporaryName("a.txt", "part").replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(pid));
+        return foreign ? name.replace(QRegularExpression("-[0-9a-f]{12}-"), "-000000000000-") : name;
+    };
     const std::function<bool(const QString &)> writers[] = {
         [](const QString &path) { return platform::writeFileAtomically(path, "new"); },
         [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); }};
     for (const auto &write : writers) {
         QTemporaryDir dir;
-        const QString live = ".a.txt.tagora-" + QString::number(::getpid()) + "-0.part";
-        for (const QString &name : {live, ".a.txt.tagora-" + QString::number(ended) + "-0.part"})
-            ASSERT_TRUE(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        // Kept: this process's, a live one's, and while young another namespace's or an older build's.
+        QStringList kept = {of(::getpid(), false), of(live, false), of(ended, true), ".a.txt.tagora-" + QString::number(ended) + "-0.part", "a.txt"};
+        const QString dayOld = of(ended, true);
+        for (const QString &name : kept + QStringList{of(ended, false), dayOld}) {
+            QFile file(dir.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(name == dayOld ? -2 : 0), QFileDevice::FileModificationTime));
+        }
         ASSERT_TRUE(write(dir.filePath("a.txt")));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({live, "a.txt"}));
+        kept.sort();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
     }
     qint64 pid = 0;
     EXPECT_TRUE(platform::isTemporaryName(platform::temporaryName("x.pdf", "part"), nullptr, &pid));
