@@ -608,7 +608,8 @@ TEST_F(ImportWizardWindow, SpecialFilesAndUnreadableWorkbooksAreRefusedAndTheWiz
     const struct { const char *name; bool workbook; int required; QString path, message; } cases[] = {
         {"FIFO", false, 1, fifo, QStringLiteral("Please select a valid file.")},
         {"device", false, 0, QStringLiteral("/dev/zero"), QStringLiteral("Please select a valid file.")},
-        {"FIFO as a workbook", true, 0, fifo, unreadable},
+        {"FIFO as a workbook", true, 0, fifo, QStringLiteral("Please select a valid file.")},
+        {"FIFO as a workbook, new series", true, 1, fifo, QStringLiteral("Please select a valid file.")},
         {"broken workbook, new series", true, 1, book, unreadable},
     };
     const testsupport::Deadline deadline(60, "a special file was read");
