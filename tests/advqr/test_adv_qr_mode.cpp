@@ -155,8 +155,7 @@ TEST_F(AdvQrMode, EmptyPayloadShowsTheErrorOnlyInThisMode)
     EXPECT_TRUE(env.advQr().ADV_QR_barcode_error_label->isHidden());
 }
 
-// A number field that holds no number makes no symbol and no payload: the label says why, until
-// it is mended.
+// A number field that holds no number makes no symbol nor payload: the label says why, until it is mended.
 TEST_F(AdvQrMode, NumbersThatAreNoneAreRefusedWithAMessage)
 {
     Barcode_Setting_Or_Designing_Mode = 2;

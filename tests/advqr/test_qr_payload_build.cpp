@@ -214,8 +214,7 @@ TEST(QrPayloadBuild, WifiForms)
         };
     };
     expectCases({
-        // A name's end blanks are part of it, as a password's are.
-        {"no encryption keeps ;P:", S("WIFI"), wifi(" Home ", "secret", 0, false),
+        {"no encryption keeps ;P:, a name its blanks", S("WIFI"), wifi(" Home ", "secret", 0, false),
          S("WIFI:S: Home ;T:nopass;P:secret;H:false;;"),
          S("Network Name :  Home \nNetwork Password : secret\nEncryption Mode : No Encryption\nNetwork Visibility : Yes")},
         {"WEP hidden", S("WIFI"), wifi("Home", "", 1, true), S("WIFI:S:Home;T:WEP;P:;H:true;;"),

@@ -8,7 +8,6 @@
 #include "platform/Stepper.h"
 #include "support/Decode.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRegularExpression>

@@ -7,7 +7,6 @@
 #include "platform/Stepper.h"
 #include "series_fixture.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>

