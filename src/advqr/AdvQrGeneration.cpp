@@ -49,7 +49,8 @@ void showInstead(QLabel *errorLabel, const QString &message)
 }
 
 // What a symbol of version 40 holds at each level (L, M, Q, H), by the kind of text: digits only,
-// QR's upper-case letters and signs, anything else counted in UTF-8 bytes (ISO/IEC 18004, table 7).
+// QR's upper-case letters and signs, anything else in UTF-8 bytes (ISO/IEC 18004, table 7), said
+// in characters of this text: those of its start that fit in the bytes.
 QString tooLongMessage(const QString &value, int level)
 {
     static const int digits[] = {7089, 5596, 3993, 3057};
@@ -62,7 +63,14 @@ QString tooLongMessage(const QString &value, int level)
         allDigits = allDigits && c >= u'0' && c <= u'9';
         allLetters = allLetters && letterSet.contains(c);
     }
-    const int most = allDigits ? digits[level] : allLetters ? letters[level] : bytes[level];
+    int most = allDigits ? digits[level] : allLetters ? letters[level] : 0;
+    if (!allDigits && !allLetters)
+        for (int room = bytes[level]; const uint c : value.toUcs4()) {
+            room -= c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+            if (room < 0)
+                break;
+            ++most;
+        }
     return QStringLiteral("The text is too long for a QR Code: at error correction level %1 it holds at most %2 %3.")
         .arg(QChar(u"LMQH"[level]))
         .arg(most)
@@ -97,17 +105,17 @@ void AdvQrController::Generate_ADV_QR_Variable(bool draw, const QString &value, 
 {
     try {
         BarcodeModeAdvQr &window = barcodeMode();
-        if (value.isEmpty()) {
-            if (ADV_QR_barcode_error_label)
-                ADV_QR_barcode_error_label->setVisible(true);
-            window.Set_Blank_Image();
-            return;
-        }
-        // A number field that holds no number makes no symbol; the label says why.
+        // A number field that holds no number makes no symbol (and no payload); the label says why.
         if (!ADV_QR_Fields_Refused.isEmpty()) {
             image_adv_QR = platform::Picture();
             window.Set_Blank_Image();
             showInstead(ADV_QR_barcode_error_label, ADV_QR_Fields_Refused);
+            return;
+        }
+        if (value.isEmpty()) {
+            if (ADV_QR_barcode_error_label)
+                ADV_QR_barcode_error_label->setVisible(true);
+            window.Set_Blank_Image();
             return;
         }
         if (draw && QR_barcodeImage)

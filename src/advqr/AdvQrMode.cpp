@@ -124,8 +124,10 @@ void AdvQrController::Assign_QR_Value_Text_Acc_Type()
         if (!built.payload)
             return;   // the payload stays as it was
         ADV_QR_Fields_Refused = qrpayload::Check_QR_Field_Numbers(title, fields).value_or(QString());
-        Set_Adv_Qr_Final_value(*built.payload);
-        SEL_QR_DISPLAY_VALUE = built.summary;
+        // A refused value is no payload: the field shows none and nothing takes the refused one.
+        const bool refused = !ADV_QR_Fields_Refused.isEmpty();
+        Set_Adv_Qr_Final_value(refused ? QString() : *built.payload);
+        SEL_QR_DISPLAY_VALUE = refused ? QString() : built.summary;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

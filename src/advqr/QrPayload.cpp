@@ -208,7 +208,8 @@ Result buildZoom(const QrFields::Zoom &f)
 
 Result buildWifi(const QrFields::Wifi &f)
 {
-    const QString name = Trim_Str(f.Wifi_Name);
+    // A network's name may begin or end with blanks: trimmed, it names another network.
+    const QString &name = f.Wifi_Name;
     QString code;
     if (f.encryption == 0)
         code = QStringLiteral("nopass");

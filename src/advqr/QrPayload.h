@@ -115,7 +115,8 @@ QrFields Parse_QR_Payload(const QString &title, const QString &payload, const QS
 // The message of the first check of the type that fails, in the checks' order; none when all pass.
 std::optional<QString> Validate_QR_Fields(const QString &title, const QrFields &fields);
 // The message of the first number typed for the type that is none, or out of its range (a latitude,
-// a longitude, a payment amount); blank fields pass. None when all pass.
+// a longitude, a payment amount, a WhatsApp number without a digit); blank fields pass. None when
+// all pass.
 std::optional<QString> Check_QR_Field_Numbers(const QString &title, const QrFields &fields);
 
 } // namespace qrpayload

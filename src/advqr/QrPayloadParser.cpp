@@ -247,11 +247,15 @@ void parseWifi(const QString &payload, const QString &summary, QrFields::Wifi &f
     const QString &mode = v[2];
     f.encryption = mode == QLatin1String("WEP") ? 1 : mode.contains(QLatin1String("WPA")) ? 2 : 0;
     f.encryption_text = Wifi_Encryption_Items().at(f.encryption);
-    f.Wifi_Name = v[0];
-    // The summary's password is trimmed by its cutting: the payload's keeps the blanks at its ends,
-    // which a phone needs. An old payload written without escapes reads otherwise and is not used.
-    const std::optional<QString> typed = wifiValue(payload, u'P');
-    f.wifi_Password = typed && Trim_Str(*typed) == v[1] ? *typed : v[1];
+    // The summary's name and password are trimmed by its cutting: the payload's keep the blanks at
+    // their ends, which a phone needs. An old payload written without escapes reads otherwise and is
+    // not used.
+    const auto typed = [&payload](QChar key, const QString &cut) {
+        const std::optional<QString> value = wifiValue(payload, key);
+        return value && Trim_Str(*value) == cut ? *value : cut;
+    };
+    f.Wifi_Name = typed(u'S', v[0]);
+    f.wifi_Password = typed(u'P', v[1]);
     f.hidden_radio = v[3] != QLatin1String("Yes");
 }
 

@@ -6,6 +6,7 @@
 #include "core/Utilities.h"
 #include "platform/StepperField.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -36,6 +37,12 @@ std::optional<QString> Check_QR_Field_Numbers(const QString &title, const QrFiel
 {
     const auto filled = [](const QString &v) { return !Trim_Str(v).isEmpty(); };
     switch (Panel_For_Title(title)) {
+    case QrPanel::Sms:
+        // The chat link is made of the number's digits: without one it opens no chat.
+        if (const QString &n = f.sms.Number_Field; title == QLatin1String("WhatsApp") && filled(n) &&
+            std::none_of(n.begin(), n.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            return QStringLiteral("Please enter valid details.");
+        break;
     case QrPanel::Location:
         if (f.location.Loc_URL_radio)
             break;
@@ -67,7 +74,9 @@ std::optional<QString> Validate_QR_Fields(const QString &title, const QrFields &
             return firstBlank({{&f.text.Call_Value_field, "Please enter valid Phone number."}});
         return firstBlank({{&f.text.URL_Value_field, badUrl}});
     case QrPanel::Sms:
-        return firstBlank({{&f.sms.Number_Field, "Please enter valid details."}});
+        if (auto message = firstBlank({{&f.sms.Number_Field, "Please enter valid details."}}))
+            return message;
+        return Check_QR_Field_Numbers(title, f);
     case QrPanel::VCard:
         return firstBlank({{&f.vcard.First_Name, "Please enter contact details."}});
     case QrPanel::Social:

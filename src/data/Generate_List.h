@@ -3,6 +3,7 @@
 // or into the series manager's value table. The caller sets file_name_required and
 // file_name_Insert, then calls Open_Wnd.
 
+#include "data/GeneratorFields.h"
 #include "data/SeriesGenerator.h"
 
 #include <QDialog>
@@ -69,7 +70,7 @@ public:
     void Count_Stepper_Pressed(QObject *sender);
     void Random_Length_Stepper_Pressed(QObject *sender);
     void Random_Count_Stepper_Pressed(QObject *sender);
-    // The limits of the count and length fields.
+    // The limits of a count or length field, once its editing ends.
     void controlTextDidChange(QObject *control);
     void Help_btn_Pressed();
 
@@ -83,5 +84,5 @@ private:
     QLineEdit *fieldOf(series_generator::Field field) const;
     bool deliverToFile(const series_generator::Input &in);
     void deliverToManager(const series_generator::Input &in);
-    bool m_limiting = false;
+    generator_fields::Fields countFields() const;
 };

@@ -81,7 +81,7 @@ Generate_List_Barcode::Generate_List_Barcode()
     ui.setupUi(this);
     bindForm(*this, ui);
     auto *integers = new OnlyIntegerValueFormatter(this);
-    for (QLineEdit *field : {from_txt, to_txt, count_txt, rand_count_txt, rand_length_txt})
+    for (QLineEdit *field : {from_txt, to_txt})
         field->setValidator(integers);
     connect(radioButton_Sequntial, &QRadioButton::clicked, this, &Generate_List_Barcode::Sequintial_Radio_Pressed);
     connect(radioButton_Constant, &QRadioButton::clicked, this, &Generate_List_Barcode::Constant_Radio_Pressed);
@@ -94,9 +94,9 @@ Generate_List_Barcode::Generate_List_Barcode()
     platform::connectPair(count_stepper, nullptr, this, [this](QObject *s) { Count_Stepper_Pressed(s); });
     platform::connectPair(rand_length_stepper, nullptr, this, [this](QObject *s) { Random_Length_Stepper_Pressed(s); });
     platform::connectPair(rand_count_stepper, nullptr, this, [this](QObject *s) { Random_Count_Stepper_Pressed(s); });
-    // The limits apply on every change of the text, as the user types.
-    for (QLineEdit *field : {count_txt, rand_count_txt, rand_length_txt})
-        connect(field, &QLineEdit::textChanged, this, [this, field] { controlTextDidChange(field); });
+    // The limits apply when the editing of a field ends, never while the user types.
+    generator_fields::Connect_Typed_Fields(countFields(), this,
+                                           [this](QObject *field) { controlTextDidChange(field); });
 }
 
 void Generate_List_Barcode::Open_Wnd(ValueListHost &list)
@@ -264,14 +264,14 @@ void Generate_List_Barcode::Random_Count_Stepper_Pressed(QObject *sender)
     platform::copyPair(sender, rand_count_stepper, rand_count_txt, platform::PairFormat::Integer);
 }
 
+generator_fields::Fields Generate_List_Barcode::countFields() const
+{
+    return {count_txt, count_stepper, rand_length_txt, rand_length_stepper, rand_count_txt, rand_count_stepper};
+}
+
 void Generate_List_Barcode::controlTextDidChange(QObject *control)
 {
-    if (m_limiting)
-        return;
-    m_limiting = true;   // the limits' own changes of the text do not come back here
-    generator_fields::Limit_Typed_Field(
-        {count_txt, count_stepper, rand_length_txt, rand_length_stepper, rand_count_txt, rand_count_stepper}, control);
-    m_limiting = false;
+    generator_fields::Limit_Typed_Field(countFields(), control);
 }
 
 void Generate_List_Barcode::Help_btn_Pressed() { generator_fields::Show_Padding_Help(kHelpTitle, kHelpText); }

@@ -3,6 +3,7 @@
 // fields of the value list's records, over the records from the first row on (At Start) or as new
 // records after the last (At End).
 
+#include "data/GeneratorFields.h"
 #include "data/SeriesGenerator.h"
 
 #include <QDialog>
@@ -67,7 +68,7 @@ public:
     void Count_Stepper_Pressed(QObject *sender);
     void Random_Length_Stepper_Pressed(QObject *sender);
     void Random_Count_Stepper_Pressed(QObject *sender);
-    // The limits of the count and length fields.
+    // The limits of a count or length field, once its editing ends.
     void controlTextDidChange(QObject *control);
     void Help_btn_Pressed();
 
@@ -79,6 +80,6 @@ private:
     void switchMode(series_generator::Mode mode);
     QLineEdit *fieldOf(series_generator::Field field) const;
     void fillList(ValueListHost &list, const series_generator::Input &in);
-    bool m_limiting = false;
+    generator_fields::Fields countFields() const;
     ValueListHost *m_list = nullptr;   // while a run lasts
 };

@@ -41,7 +41,7 @@ int Import_Excel::Open_excel_Wnd(const QString &path)
     try {
         resetPicker(path);
         if (!Load_file_Func(path)) {
-            Show_MessageBox(SpreadsheetWriter::unreadableMessage());
+            Show_MessageBox(Workbook_Refusal(path));
             return 0;
         }
         return runPicker();

@@ -73,7 +73,7 @@ void Import_Excel_Barcode::Open_excel_Wnd(const QString &path)
     excel_content.clear();
     sheets.clear();
     if (!Load_file_Func(path)) {
-        Show_MessageBox(SpreadsheetWriter::unreadableMessage());
+        Show_MessageBox(Workbook_Refusal(path));
         return;
     }
     m_handled = false;

@@ -98,7 +98,7 @@ bool Import_Excel_DataSheet::Open_excel_datasheet_Wnd(const QString &path, const
         }
         list_name->clear();
         if (!Load_file_Func(path)) {
-            Show_MessageBox(SpreadsheetWriter::unreadableMessage());
+            Show_MessageBox(Workbook_Refusal(path));
             return false;
         }
         const QStringList names = series_store::names();

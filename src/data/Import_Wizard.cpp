@@ -17,6 +17,7 @@
 
 #include "ui_Import_Wizard.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -96,6 +97,20 @@ Import_Wizard::Import_Wizard()
     connect(ok_btn, &QPushButton::clicked, this, &Import_Wizard::OKPressed);
     connect(cancel_btn, &QPushButton::clicked, this, &Import_Wizard::CancelPressed);
     connect(help_btn, &QPushButton::clicked, this, &Import_Wizard::HelpPressed);
+    for (QLineEdit *path : {Excel_path, Text_path, Image_path})
+        path->installEventFilter(this);
+}
+
+bool Import_Wizard::eventFilter(QObject *watched, QEvent *event)
+{
+    // Passed on, Return would press the default OK and import at once under whatever name the
+    // name field holds, before the user has looked at it.
+    if (event->type() == QEvent::KeyPress && (watched == Excel_path || watched == Text_path || watched == Image_path)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Import_Wizard::Open_Wnd()

@@ -64,6 +64,10 @@ public:
     int Create_And_Save_Manual_Paste_data_Sheet();
     int Create_And_Save_Image_data_Sheet(const QString &path);
 
+protected:
+    // Return in a path field only ends the typing of the path: the wizard imports on OK alone.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Import_Wizard();
     void chooseSource(int option);

@@ -46,8 +46,8 @@ qint64 valueCount(const Input &input);
 // when the sink answers false.
 bool produce(const Input &input, const std::function<bool(const QString &)> &sink);
 
-// The field limits, applied on every change: a count field ("1".."10000"; blank, 0 or below gives
-// "1") and the random length ("1".."9"). Answer the text the field is to show.
+// The field limits, applied when the editing of a field ends: a count field ("1".."10000"; blank,
+// 0 or below gives "1") and the random length ("1".."9"). Answer the text the field is to show.
 QString limitCount(const QString &text);
 QString limitLength(const QString &text);
 

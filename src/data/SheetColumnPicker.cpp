@@ -5,6 +5,7 @@
 #include "core/Utilities.h"
 #include "data/ColumnTableModel.h"
 #include "platform/Dialogs.h"
+#include "platform/UserFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -214,4 +215,10 @@ void SheetColumnPicker::finish(int code)
     m_handled = true;
     setResult(code);
     done(code);
+}
+
+QString Workbook_Refusal(const QString &path)
+{
+    return platform::isRegularFile(path) ? SpreadsheetWriter::unreadableMessage()
+                                         : QStringLiteral("Please select a valid file.");
 }

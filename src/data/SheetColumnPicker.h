@@ -78,3 +78,7 @@ QString seriesValueOfCell(QString cell);
 
 // Runs the job on a worker thread while the GUI thread keeps painting; returns when it has ended.
 void runOffGuiThread(const std::function<void()> &job);
+
+// What a window says of a workbook that did not load: a FIFO, a device or a folder is no file to
+// choose, as in the text import; a file that is one is an unreadable workbook.
+QString Workbook_Refusal(const QString &path);

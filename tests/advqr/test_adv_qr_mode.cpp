@@ -155,7 +155,7 @@ TEST_F(AdvQrMode, EmptyPayloadShowsTheErrorOnlyInThisMode)
     EXPECT_TRUE(env.advQr().ADV_QR_barcode_error_label->isHidden());
 }
 
-// A number field that holds no number makes no symbol: the label says why, until it is mended.
+// A number field that holds no number makes no symbol nor payload: the label says why, until it is mended.
 TEST_F(AdvQrMode, NumbersThatAreNoneAreRefusedWithAMessage)
 {
     Barcode_Setting_Or_Designing_Mode = 2;
@@ -165,6 +165,8 @@ TEST_F(AdvQrMode, NumbersThatAreNoneAreRefusedWithAMessage)
         {"Location", q.Qr_Location->Latitude_Field, "-33,86", ""},
         {"UPI", q.Qr_UPI->amount_field, "abc12.5", "Please enter a valid Amount."},
         {"UPI", q.Qr_UPI->amount_field, "12,5", ""},
+        {"WhatsApp", q.Qr_SMS->Number_Field, "call me", "Please enter valid details."},
+        {"WhatsApp", q.Qr_SMS->Number_Field, "+1 555", ""},
     };
     for (const auto &k : cases) {
         q.QR_Text_Clicked(QString::fromLatin1(k.title));
@@ -176,6 +178,7 @@ TEST_F(AdvQrMode, NumbersThatAreNoneAreRefusedWithAMessage)
         EXPECT_EQ(q.QR_barcodeImage->hasPicture(), !*k.says) << k.typed;
         const QLabel *said = q.ADV_QR_barcode_error_label;
         EXPECT_EQ((said->isHidden() ? QString() : said->text()).toStdString(), k.says);
+        EXPECT_EQ(q.adv_qr_final_value->toPlainText().isEmpty(), *k.says != 0) << "a refused value is no payload";
     }
 }
 

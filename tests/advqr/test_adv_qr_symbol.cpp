@@ -164,6 +164,8 @@ TEST_F(AdvQrSymbol, PayloadTooLongForTheLevelShowsTheErrorLabel)
         {3, QString(4000, QLatin1Char('x')), "at error correction level H it holds at most 1273 characters."},
         {0, QString(7100, QLatin1Char('7')), "at error correction level L it holds at most 7089 digits."},
         {1, QString(3400, QLatin1Char('A')), "at error correction level M it holds at most 3391 characters."},
+        // Counted in this text's characters: three bytes each here.
+        {0, QString(1000, QChar(0x4E2D)), "at error correction level L it holds at most 984 characters."},
     };
     for (const auto &k : cases) {
         levelHWithLogo();

@@ -214,9 +214,9 @@ TEST(QrPayloadBuild, WifiForms)
         };
     };
     expectCases({
-        {"no encryption keeps ;P:", S("WIFI"), wifi(" Home ", "secret", 0, false),
-         S("WIFI:S:Home;T:nopass;P:secret;H:false;;"),
-         S("Network Name : Home\nNetwork Password : secret\nEncryption Mode : No Encryption\nNetwork Visibility : Yes")},
+        {"no encryption keeps ;P:, a name its blanks", S("WIFI"), wifi(" Home ", "secret", 0, false),
+         S("WIFI:S: Home ;T:nopass;P:secret;H:false;;"),
+         S("Network Name :  Home \nNetwork Password : secret\nEncryption Mode : No Encryption\nNetwork Visibility : Yes")},
         {"WEP hidden", S("WIFI"), wifi("Home", "", 1, true), S("WIFI:S:Home;T:WEP;P:;H:true;;"),
          S("Network Name : Home\nNetwork Password : \nEncryption Mode : WEP\nNetwork Visibility : No")},
         {"no item selected", S("WIFI"), wifi("Home", "x", -1, false), S("WIFI:S:Home;T:;P:x;H:false;;"), {}},

@@ -211,6 +211,8 @@ TEST(QrPayloadParse, WifiFromTheSummary)
         {"WEP exactly", S("WIFI"), {}, summary("WEP", "No"), wifi("Home;Net", "pa;ss", 1, true)},
         {"wep in lower case is none", S("WIFI"), {}, summary("wep", "Yes"), wifi("Home;Net", "pa;ss", 0, false)},
         {"anything else is hidden", S("WIFI"), {}, summary("No Encryption", "yes"), wifi("Home;Net", "pa;ss", 0, true)},
+        {"a name's end blanks from the payload", S("WIFI"), S("WIFI:S: Home\\;Net ;T:WPA;P:pa\\;ss;H:false;;"),
+         summary("WPA", "Yes"), wifi(" Home;Net ", "pa;ss", 2, false)},
     });
 }
 
@@ -338,6 +340,8 @@ TEST(QrPayloadValidation, MessagesInTheChecksOrder)
         {"link", S("Review"), none, S("Please enter valid URL.")},
         {"link filled", S("File"), [](QrFields &f) { f.text.URL_Value_field = S("x"); }, {}},
         {"sms", S("Coupon"), [](QrFields &f) { f.sms.Message_field = S("m"); }, S("Please enter valid details.")},
+        {"WhatsApp without a digit", S("WhatsApp"), [](QrFields &f) { f.sms.Number_Field = S("call me"); },
+         S("Please enter valid details.")},
         {"contact needs a first name", S("Contact"), [](QrFields &f) { f.vcard.Last_Name = S("L"); },
          S("Please enter contact details.")},
         {"social", S("Telegram"), [](QrFields &f) { f.social.URL_label = S("\t"); }, S("Please enter valid URL.")},

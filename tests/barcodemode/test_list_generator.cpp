@@ -302,14 +302,18 @@ TEST_F(ListGenerator, EachOpeningStartsAfresh)
 TEST_F(ListGenerator, FieldLimitsAndHelpAreThoseOfTheSeriesGenerator)
 {
     generate([&] {
+        QApplication::setActiveWindow(&g);   // the limits apply when Tab ends the editing
         pick(g.radioButton_Constant);
         type(g.count_txt, "123456");
+        QTest::keyClick(g.count_txt, Qt::Key_Tab);
         EXPECT_EQ(g.count_txt->text(), QStringLiteral("10000"));
         EXPECT_EQ(g.count_stepper->intValue(), 10000);
         type(g.count_txt, "0");
+        QTest::keyClick(g.count_txt, Qt::Key_Tab);
         EXPECT_EQ(g.count_txt->text(), QStringLiteral("1"));
         pick(g.radioButton_Random);
         type(g.rand_length_txt, "37");
+        QTest::keyClick(g.rand_length_txt, Qt::Key_Tab);
         EXPECT_EQ(g.rand_length_txt->text(), QStringLiteral("3"));
         type(g.from_txt, "x");
         EXPECT_TRUE(g.from_txt->text().isEmpty()) << "only integers";

@@ -178,7 +178,7 @@ TEST_F(GeneratorWindow, ValuesForTheManagerArriveInOneBlock)
         EXPECT_TRUE(v.startsWith("R-") && v.size() == 11) << v.toStdString();
 }
 
-TEST_F(GeneratorWindow, TheFieldsKeepTheirLimitsAsTheUserTypes)
+TEST_F(GeneratorWindow, TheFieldsTakeTheirLimitsWhenTheirEditingEnds)
 {
     struct Case {
         QRadioButton *Generate_List::*mode;
@@ -194,14 +194,16 @@ TEST_F(GeneratorWindow, TheFieldsKeepTheirLimitsAsTheUserTypes)
         {&Generate_List::radioButton_Random, &Generate_List::rand_length_txt, &Generate_List::rand_length_stepper, "0", "1"},
     };
     run(0, 0, [&] {
+        QApplication::setActiveWindow(&g);   // Tab moves the focus on, as on screen
         for (const Case &c : cases) {
             SCOPED_TRACE(QString(c.typed).toStdString());
             pick(g.*c.mode);
             type(g.*c.field, c.typed);
+            QTest::keyClick(g.*c.field, Qt::Key_Tab);
             EXPECT_EQ((g.*c.field)->text(), c.shown);
             EXPECT_EQ((g.*c.stepper)->intValue(), c.shown.toInt());
         }
-        // A pasted negative count is no count; a letter is refused and the field keeps its text.
+        // A pasted negative count and a letter are refused: the field keeps its text.
         pick(g.radioButton_Constant);
         g.count_txt->selectAll();
         g.count_txt->insert("-5");

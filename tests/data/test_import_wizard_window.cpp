@@ -608,7 +608,8 @@ TEST_F(ImportWizardWindow, SpecialFilesAndUnreadableWorkbooksAreRefusedAndTheWiz
     const struct { const char *name; bool workbook; int required; QString path, message; } cases[] = {
         {"FIFO", false, 1, fifo, QStringLiteral("Please select a valid file.")},
         {"device", false, 0, QStringLiteral("/dev/zero"), QStringLiteral("Please select a valid file.")},
-        {"FIFO as a workbook", true, 0, fifo, unreadable},
+        {"FIFO as a workbook", true, 0, fifo, QStringLiteral("Please select a valid file.")},
+        {"FIFO as a workbook, new series", true, 1, fifo, QStringLiteral("Please select a valid file.")},
         {"broken workbook, new series", true, 1, book, unreadable},
     };
     const testsupport::Deadline deadline(60, "a special file was read");
@@ -639,4 +640,16 @@ TEST_F(ImportWizardWindow, TheDefaultNameIsTypedOverAndATrailingBlankIsNoPartOfT
         EXPECT_EQ(fileOf("Names.txt"), "v\n");
         QFile::remove(seriesPath("Names.txt"));
     }
+}
+
+// Return in a path field ends the path only: nothing is imported under the name the field holds.
+TEST_F(ImportWizardWindow, ReturnInAPathFieldOnlyEndsThePath)
+{
+    const QString path = write(QStringLiteral("r.txt"), "r\n");
+    run(1, 0, [&] {
+        pick(w.Text_RD);
+        type(w.Text_path, path);
+        QTest::keyClick(w.Text_path, Qt::Key_Return);
+    });
+    EXPECT_TRUE(stayedOpen);
 }

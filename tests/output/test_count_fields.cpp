@@ -1,9 +1,11 @@
-// The output windows' count and record fields as typed: nothing is put back while typing (a field
+// The count and record fields of the output and series windows as typed: nothing is put back while typing (a field
 // emptied and typed 3 reads 3, not 13); an empty field reads 1 once its editing ends. What assistive
 // technology reads there: each field named by its label, not by the box around it; each stepper and
 // its arrows named; the nine alignment buttons named by where they put the labels.
 
 #include "app/SKTWindowController.h"
+#include "data/Generate_List.h"
+#include "data/Generate_List_Barcode.h"
 #include "output/ExportWindow.h"
 #include "output/Export_Barcode.h"
 #include "output/OutputController.h"
@@ -34,6 +36,8 @@ TEST(CountFields, TypedAsTypedAndNamedByTheirLabels)
     PDF_Export *pdf = PDF_Export::defaultInstance();
     Send_Mail *mail = Send_Mail::defaultInstance();
     ExportWindow *labels = &env.controller()->output().exportWindow();
+    Generate_List *series = Generate_List::defaultInstance();
+    Generate_List_Barcode *list = Generate_List_Barcode::defaultInstance();
     // No batch box left ticked by an earlier opening: the 8 records alone bound the counts.
     for (QCheckBox *batch : {print->print_with_batch_chk, pdf->print_with_batch_chk, mail->send_with_batch_chk,
                              labels->Export_with_batch_chk, labels->Export_with_excel_chk})
@@ -41,7 +45,8 @@ TEST(CountFields, TypedAsTypedAndNamedByTheirLabels)
     for (QLineEdit *field : {image->from_Text, image->To_Text, image->Total_Text, labels->from_Text, labels->To_Text,
                              labels->Total_Text, print->from_Text, print->To_Text, print->Total_Text, pdf->from_Text,
                              pdf->To_Text, pdf->Total_Text, mail->from_Text, mail->To_Text, mail->Total_Text,
-                             mail->mail_count_txt}) {
+                             mail->mail_count_txt, series->count_txt, series->rand_count_txt,
+                             series->rand_length_txt, list->count_txt, list->rand_count_txt, list->rand_length_txt}) {
         for (QWidget *w = field; w; w = w->parentWidget())
             w->setEnabled(true);
         for (const char *typed : {"3", ""}) {
