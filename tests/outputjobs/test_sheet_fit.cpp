@@ -58,6 +58,7 @@ TEST(SheetFit, ColumnsDropToWhatFitsAndNeverRise)
         {"auto-centre 4 x 60 on 200", 200, 60, "7", "4", true, 3, true, 0},
         {"a label wider than the paper", 200, 250, "0", "3", false, 1, true, 0},
         {"auto-centre, wider than the paper", 200, 250, "0", "3", true, 1, true, 0},
+        {"a gap wider than the paper is cut to it", 210, 50, "99999999", "2", false, 1, true, 210},
     };
     for (const Case &c : cases) {
         const sheetfit::Result r = sheetfit::Check_Max_Cell_Value(
