@@ -425,8 +425,9 @@ void PDF_Export::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice(
 
 void PDF_Export::Set_Enable_Diable_Range_Box()
 {
-    // Without batch data the total is still the user's to set.
-    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked(), true);
+    const pdfsheetfit::RangeOffer offer =
+        pdfsheetfit::Range_Offer(print_with_batch_chk->isChecked(), Sel_print_rd->isChecked());
+    recordrange::Offer_Range(export_range_box, rangeChoice(), offer.radios, offer.total, offer.fromTo);
 }
 
 void PDF_Export::Verify_Card_Count()

@@ -282,7 +282,7 @@ void Print_Wnd::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice()
 
 void Print_Wnd::Set_Enable_Diable_Range_Box()
 {
-    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked(), true);
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
 }
 
 void Print_Wnd::Normal_Printing_Is_Selected()

@@ -125,7 +125,9 @@ TEST(SheetFit, APredefinedLayoutTakesTheProductsPageAndMarginsAndNoCentring)
     f.cellHeight = 38.1f;
     f.leftMargin = QStringLiteral("7.25");
     f.topMargin = QStringLiteral("15.15");
+    l.auto_center_flag = true;   // left by the manual layout: the placement must not spread the stock
     const sheetfit::Result r = sheetfit::Check_Max_Cell_Value(l, f);
+    EXPECT_FALSE(r.layout.auto_center_flag);
     EXPECT_FLOAT_EQ(r.layout.Left_Mar, pt(7.25f));
     EXPECT_FLOAT_EQ(r.layout.Top_Mar, pt(15.15f));
     EXPECT_EQ(r.layout.Rite_Mar, 0);
