@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 Email_Setting *Email_Setting::defaultInstance()
@@ -112,6 +113,17 @@ bool Email_Setting::flushPreferences(QString *error)
 
 bool Email_Setting::isValidEmail(const QString &text) { return MailRun::isValidEmail(text); }
 
+bool Email_Setting::isValidPort(const QString &text)
+{
+    const QString port = text.trimmed();
+    const bool digits = !port.isEmpty() && std::all_of(port.begin(), port.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    bool ok = false;
+    const int number = port.toInt(&ok);
+    return digits && ok && number >= 1 && number <= 65535;
+}
+
 bool Email_Setting::Check_Validation(bool withRecipient)
 {
     struct Step {
@@ -127,6 +139,8 @@ bool Email_Setting::Check_Validation(bool withRecipient)
         {_send_mail_password, _send_mail_password->text().isEmpty(), "Please enter password."},
         {_send_mail_smtp, _send_mail_smtp->text().isEmpty(), "Please enter SMTP server."},
         {_send_mail_port, _send_mail_port->text().isEmpty(), "Please enter port number."},
+        // A port no server listens on is refused now, not when a mail is tried.
+        {_send_mail_port, !isValidPort(_send_mail_port->text()), "Please enter a port number from 1 to 65535."},
         {_send_mail_to, withRecipient && recipient.isEmpty(), "Please enter recipient E-mail address."},
         {_send_mail_to, withRecipient && !isValidEmail(recipient), "Please enter valid recipient E-mail address."},
     };

@@ -46,6 +46,8 @@ public:
     bool Check_Validation(bool withRecipient);
     // At least 6 characters once trimmed, exactly one "@" and at least one ".".
     static bool isValidEmail(const QString &text);
+    // A port of TCP: a whole number from 1 to 65535 in digits, blanks around it aside.
+    static bool isValidPort(const QString &text);
     void loadPreferences();
     // Stores the fields; false when the file could not be written (the old one is kept), with the
     // reason in error.

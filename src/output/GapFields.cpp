@@ -37,3 +37,11 @@ void GapFields::afterFit(bool centred, float horzPoints, float vertPoints)
     m_horzStepper->setDoubleValue(horz);
     m_vertStepper->setDoubleValue(vert);
 }
+
+void GapFields::showCut(QLineEdit *field, platform::Stepper *stepper, const QString &shown)
+{
+    if (shown.isEmpty())
+        return;
+    field->setText(shown);
+    stepper->setDoubleValue(platform::fieldValue(shown));
+}

@@ -1,7 +1,7 @@
 #pragma once
 // The gap fields of a sheet layout (print and PDF dialogs) show the gaps the sheet uses: the typed
-// ones, or under auto-centre the even gaps the fit spreads the cells by; the typed ones come back
-// when auto-centre is turned off.
+// ones (cut to the paper), or under auto-centre the even gaps the fit spreads the cells by; the
+// typed ones come back when auto-centre is turned off.
 
 #include <QString>
 
@@ -21,6 +21,9 @@ public:
     void afterFit(bool centred, float horzPoints, float vertPoints);
     // A new opening: the fields hold typed gaps.
     void reset() { m_typed.reset(); }
+    // A typed gap the fit cut to the paper: the field and its stepper show the cut one; an empty
+    // text (the typed gap stands) changes nothing.
+    static void showCut(QLineEdit *field, platform::Stepper *stepper, const QString &shown);
 
 private:
     QLineEdit *m_horz = nullptr, *m_vert = nullptr;

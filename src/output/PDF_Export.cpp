@@ -13,11 +13,13 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "model/SKTRenderingView.h"
+#include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/RecordRange.h"
 #include "output/UsedDataLists.h"
 #include "output/Sample_Preview.h"
+#include "outputjobs/PdfSheetFit.h"
 #include "platform/Dialogs.h"
 #include "platform/Float_Num_Formatter.h"
 #include "platform/PrintInfo.h"
@@ -235,7 +237,8 @@ int PDF_Export::Open_Pdf_Export_Wnd(OutputController &output)
         QSizeF labelSize;
         if (mode != 1) {
             Fill_Naming_List();
-            enable({width_Stepper, height_Stepper}, true);
+            labelsize::Offer(width_Text, width_Stepper, true);
+            labelsize::Offer(height_Text, height_Stepper, true);
             if (batch && mode == 0) {
                 BarcodeModeOutput &b = *s.barcode;
                 print_with_batch_chk->setEnabled(true);
@@ -268,7 +271,8 @@ int PDF_Export::Open_Pdf_Export_Wnd(OutputController &output)
         } else {
             Fill_Series_Or_Excel_List();
             Fill_Naming_List();
-            enable({width_Stepper, height_Stepper}, false);
+            labelsize::Offer(width_Text, width_Stepper, false);
+            labelsize::Offer(height_Text, height_Stepper, false);
             print_with_batch_chk->setVisible(!ONLY_QR_MODE);
             print_with_batch_chk->setChecked(false);
             print_with_batch_chk->setEnabled(false);
@@ -421,8 +425,9 @@ void PDF_Export::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice(
 
 void PDF_Export::Set_Enable_Diable_Range_Box()
 {
-    // Without batch data the total is still the user's to set.
-    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked(), true);
+    const pdfsheetfit::RangeOffer offer =
+        pdfsheetfit::Range_Offer(print_with_batch_chk->isChecked(), Sel_print_rd->isChecked());
+    recordrange::Offer_Range(export_range_box, rangeChoice(), offer.radios, offer.total, offer.fromTo);
 }
 
 void PDF_Export::Verify_Card_Count()

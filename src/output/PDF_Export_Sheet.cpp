@@ -12,6 +12,7 @@
 #include "core/Messages.h"
 #include "outputjobs/PdfSheetFit.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
+#include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/RecordRange.h"
@@ -91,12 +92,16 @@ void PDF_Export::Wire_Handlers()
 
 void PDF_Export::Width_Changed(QObject *sender)
 {
+    if (!labelsize::Take(sender, width_Text, width_Stepper, labelsize::Width_Message))
+        return;
     platform::copyPair(sender, width_Stepper, width_Text, platform::PairFormat::TwoDecimals);
     Check_Max_Cell_Value();
 }
 
 void PDF_Export::Height_Changed(QObject *sender)
 {
+    if (!labelsize::Take(sender, height_Text, height_Stepper, labelsize::Height_Message))
+        return;
     platform::copyPair(sender, height_Stepper, height_Text, platform::PairFormat::TwoDecimals);
     Check_Max_Cell_Value();
 }
@@ -457,6 +462,8 @@ void PDF_Export::Fit_Sheet(bool settle)
             showValue(Col_Text, Col_Stepper, fit.cols);
         if (fit.writeRows)
             showValue(Row_Text, Row_Stepper, fit.rows);
+        GapFields::showCut(horz_mar_Text, horz_mar_Stepper, fit.horzGapShown);
+        GapFields::showCut(vert_mar_Text, vert_mar_Stepper, fit.vertGapShown);
         if (!batch)
             Set_Tot_Value(Total_Label, int(Total_Stepper->maxValue()), QStringLiteral("A"));
         Refresh_Preview();

@@ -137,8 +137,11 @@ public:
     // Writes the dialog's settings as that profile; replaces: a profile whose file goes once the
     // new one is written (an edit under a new name). Answers success.
     bool Save_Print_Profile(const QString &name, const QString &printer_sel, const QString &replaces = QString());
-    // The 22 strings of the dialog's settings with that printer.
+    // The 24 strings of the dialog's settings with that printer, the label stock in use last.
     QStringList Profile_Fields(const QString &printer_sel) const;
+    // The predefined layout on that vendor's product (a custom product number under "Custom");
+    // false when either is not listed.
+    bool Choose_Label_Stock(const QString &vendor, const QString &product);
     void Add_Edit_Print_Profile(const QString &mode);
     void Add_profile_btn_clicked() { Add_Edit_Print_Profile(QStringLiteral("A")); }
     void Edit_profile_btn_clicked() { Add_Edit_Print_Profile(QStringLiteral("E")); }

@@ -9,6 +9,7 @@
 #include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
+#include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/Sample_Preview.h"
@@ -192,6 +193,10 @@ void Print_Wnd::Vert_Margin_Changed(QObject *sender)
 
 void Print_Wnd::Width_Changed(QObject *sender)
 {
+    // The label picture's size; a product's cell size has its own rule.
+    if ((sender == width_Text || sender == width_Stepper)
+        && !labelsize::Take(sender, width_Text, width_Stepper, labelsize::Width_Message))
+        return;
     syncPair(sender, {width_Stepper, width_Text, platform::PairFormat::TwoDecimals},
              {width_Stepper_pre, width_Text_pre, platform::PairFormat::TwoDecimals});
     Check_Max_Cell_Value();
@@ -199,6 +204,9 @@ void Print_Wnd::Width_Changed(QObject *sender)
 
 void Print_Wnd::Height_Changed(QObject *sender)
 {
+    if ((sender == height_Text || sender == height_Stepper)
+        && !labelsize::Take(sender, height_Text, height_Stepper, labelsize::Height_Message))
+        return;
     syncPair(sender, {height_Stepper, height_Text, platform::PairFormat::TwoDecimals},
              {height_Stepper_pre, height_Text_pre, platform::PairFormat::TwoDecimals});
     Check_Max_Cell_Value();

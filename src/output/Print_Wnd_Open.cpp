@@ -13,6 +13,7 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "model/SKTRenderingView.h"
+#include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/RecordRange.h"
@@ -159,7 +160,8 @@ int Print_Wnd::Open_Print_Wnd(OutputController *output)
         Barcode_Image = std::make_shared<platform::Picture>(modePicture(m_output, mode));
         QSizeF labelSize;
         if (mode != 1) {
-            enable({width_Stepper, height_Stepper}, true);
+            labelsize::Offer(width_Text, width_Stepper, true);
+            labelsize::Offer(height_Text, height_Stepper, true);
             if (batch && m_output) {
                 BarcodeModeOutput &b = *m_output->sources().barcode;
                 print_with_batch_chk->setEnabled(true);
@@ -192,7 +194,8 @@ int Print_Wnd::Open_Print_Wnd(OutputController *output)
             print_with_batch_chk->setVisible(!ONLY_QR_MODE);
             labelSize = Barcode_Image->size();
         } else {
-            enable({width_Stepper, height_Stepper}, false);
+            labelsize::Offer(width_Text, width_Stepper, false);
+            labelsize::Offer(height_Text, height_Stepper, false);
             print_with_batch_chk->setChecked(false);
             print_with_batch_chk->setEnabled(false);
             print_with_batch_chk->setVisible(!ONLY_QR_MODE);
@@ -279,7 +282,7 @@ void Print_Wnd::Sel_Print_RD_Clicked() { recordrange::Select_Range(rangeChoice()
 
 void Print_Wnd::Set_Enable_Diable_Range_Box()
 {
-    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked(), true);
+    recordrange::Set_Range_Box(export_range_box, rangeChoice(), print_with_batch_chk->isChecked());
 }
 
 void Print_Wnd::Normal_Printing_Is_Selected()

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -153,17 +154,33 @@ void Print_Wnd::Read_and_load_profile_info(const QString &name)
         }
         const QStringList &f = *read;
         using printprofiles::Is_Yes;
-        loadNumber(Col_Text, Col_Stepper, f.at(0), true, 1);
-        loadNumber(Row_Text, Row_Stepper, f.at(1), true, 1);
-        loadNumber(horz_mar_Text, horz_mar_Stepper, f.at(2), false, -1e9);
-        loadNumber(vert_mar_Text, vert_mar_Stepper, f.at(3), false, -1e9);
+        // A profile saved on a label stock brings it back, with its grid, margins and page; one
+        // saved on the manual layout goes back to it. Older profiles leave the layout as it is.
+        const printprofiles::Stock stock = printprofiles::Stock_Of(f);
+        bool onStock = false;
+        if (!stock.vendor.isEmpty()) {
+            onStock = Choose_Label_Stock(stock.vendor, stock.product);
+            if (!onStock)
+                Show_MessageBox(QStringLiteral("The label stock \"%1 %2\" of the print profile \"%3\" is not "
+                                               "available; the manual layout is used.")
+                                    .arg(stock.vendor, stock.product, name));
+        }
+        if (stock.recorded && !onStock && Manual_or_Pre == 1)
+            Manual_Label_Changed();
+        // The grid and gaps of a stock are its own.
+        if (!onStock) {
+            loadNumber(Col_Text, Col_Stepper, f.at(0), true, 1);
+            loadNumber(Row_Text, Row_Stepper, f.at(1), true, 1);
+            loadNumber(horz_mar_Text, horz_mar_Stepper, f.at(2), false, -1e9);
+            loadNumber(vert_mar_Text, vert_mar_Stepper, f.at(3), false, -1e9);
+        }
 
+        // Under a product's grid the profile's alignment and auto-centre wait for the manual layout.
         bool ok = false;
         const int align = Trim_Str(f.at(8)).toInt(&ok);
-        label_align_val = ok && align >= 1 && align <= 9 ? align : 1;
+        (Manual_or_Pre == 1 ? label_align_val_bkup : label_align_val) = ok && align >= 1 && align <= 9 ? align : 1;
         Set_Reset_Alignemnt_Image();
 
-        // Under a product's grid the profile's auto-centre waits for the manual layout.
         if (Manual_or_Pre == 1)
             auto_center_bkup = Is_Yes(f.at(9));
         else
@@ -235,7 +252,30 @@ QStringList Print_Wnd::Profile_Fields(const QString &printer_sel) const
             Yes_No(print_qty_chk->isChecked()),
             Yes_No(print_with_batch_chk->isChecked()),
             Yes_No(crop_mark_chk->isChecked()),
-            Yes_No(fit_frame_chk->isChecked())};
+            Yes_No(fit_frame_chk->isChecked()),
+            predefined ? Label_ComboBox->currentText() : QString(),
+            predefined ? Product_num_ComboBox->currentText() : QString()};
+}
+
+bool Print_Wnd::Choose_Label_Stock(const QString &vendor, const QString &product)
+{
+    const int listed = Label_ComboBox->findText(vendor);
+    if (listed < 0)
+        return false;
+    if (Manual_or_Pre != 1) {
+        rd_predefined->setChecked(true);
+        Predefined_Label_Changed();
+    }
+    Label_ComboBox->setCurrentIndex(listed);   // another vendor lists its products through its handler
+    const int item = Product_num_ComboBox->findText(product);
+    if (item < 0 && !product.isEmpty())
+        return false;
+    {
+        const QSignalBlocker block(Product_num_ComboBox);
+        Product_num_ComboBox->setCurrentIndex(item);
+    }
+    Read_Selected_Product_Label_Value();
+    return true;
 }
 
 bool Print_Wnd::Save_Print_Profile(const QString &name, const QString &printer_sel, const QString &replaces)

@@ -79,17 +79,29 @@ void Select_Range(const Choice &choice)
     openTotal(choice, false);
 }
 
-void Set_Range_Box(QWidget *box, const Choice &choice, bool batch, bool totalOpen)
+void Set_Range_Box(QWidget *box, const Choice &choice, bool batch)
 {
-    const bool totalInside = totalOpen && box && choice.range.Total_Text && box->isAncestorOf(choice.range.Total_Text);
     if (box)
-        box->setEnabled(batch || totalInside);
-    if (totalInside)
-        enable({choice.All, choice.Selected}, batch);
+        box->setEnabled(batch);
     if (batch && choice.Selected && choice.Selected->isChecked())
         Select_Range(choice);
     else
         Select_All(choice);
+}
+
+void Offer_Range(QWidget *box, const Choice &choice, bool radios, bool total, bool fromTo)
+{
+    if (box)
+        box->setEnabled(radios || total || fromTo);
+    if (choice.All)
+        choice.All->setChecked(!fromTo);
+    if (choice.Selected)
+        choice.Selected->setChecked(fromTo);
+    enable({choice.All, choice.Selected}, radios);
+    enable({choice.tot_label, choice.range.Total_Stepper, choice.range.Total_Text}, total);
+    enable({choice.from_label, choice.range.from_Stepper, choice.range.from_Text, choice.to_label,
+            choice.range.To_Stepper, choice.range.To_Text},
+           fromTo);
 }
 
 } // namespace recordrange

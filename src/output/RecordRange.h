@@ -51,8 +51,11 @@ void Select_All(const Choice &choice);
 void Select_Range(const Choice &choice);
 
 // The range box opens only with a batch; inside it the checked radio's fields open, and without a
-// batch every record is chosen. With totalOpen the total stays open without a batch, also where it
-// sits inside the box: then only the box's own controls close (the radios, From and To).
-void Set_Range_Box(QWidget *box, const Choice &choice, bool batch, bool totalOpen = false);
+// batch every record is chosen.
+void Set_Range_Box(QWidget *box, const Choice &choice, bool batch);
+
+// The range as a dialog's rule offers it: the radios, the total, From and To each enabled as
+// offered (the box while any of them is); From and To offered check Selected, else All.
+void Offer_Range(QWidget *box, const Choice &choice, bool radios, bool total, bool fromTo);
 
 } // namespace recordrange

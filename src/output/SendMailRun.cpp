@@ -207,8 +207,7 @@ void Send_Mail::sendRun()
         Show_MessageBox(QStringLiteral("The sending was stopped. %1 of %2 e-mail(s) were sent.")
                             .arg(outcome.sent)
                             .arg(run.plannedMails()));
-    // Any failed send fails the run, not only the last one.
-    else if (outcome.sent > 0 && outcome.failed == 0)
+    else if (outcome.allSent())
         Show_MessageBox(Sent_Message);
     else
         Show_MessageBox(cards ? Card_Failure_Message() : Barcode_Failure_Message());

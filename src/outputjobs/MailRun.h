@@ -45,6 +45,9 @@ public:
         bool lastOk = false;
         int pauses = 0;
         bool stopped = false;   // Stop ended the run before every mail of it went
+        // The run went: mails were sent and none failed. Any failed send fails the run, however
+        // the last one went.
+        bool allSent() const { return sent > 0 && failed == 0; }
     };
 
     MailRun(Settings settings, Hooks hooks, std::atomic<bool> &stop);

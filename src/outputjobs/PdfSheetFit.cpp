@@ -30,4 +30,11 @@ sheetfit::Result Check_Max_Cell_Value(const SheetLayout &layout, const sheetfit:
     return r;
 }
 
+RangeOffer Range_Offer(bool batch, bool selected)
+{
+    if (!batch)
+        return {};
+    return {true, !selected, selected};
+}
+
 } // namespace pdfsheetfit

@@ -27,7 +27,7 @@ std::optional<QStringList> readFile(const QString &path)
     std::optional<QStringList> strings = value->toStrings();
     if (!strings || strings->size() < FieldCount)
         return std::nullopt;
-    return strings->mid(0, FieldCount);
+    return strings->mid(0, StockFieldCount);
 }
 
 } // namespace
@@ -60,9 +60,12 @@ std::optional<QStringList> Read_Profile(const QString &folder, const QString &na
 
 bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error)
 {
-    if (fields.size() != FieldCount) {
+    if (fields.size() != FieldCount && fields.size() != StockFieldCount) {
         if (error)
-            *error = QStringLiteral("A print profile has %1 fields, not %2.").arg(FieldCount).arg(fields.size());
+            *error = QStringLiteral("A print profile has %1 or %2 fields, not %3.")
+                         .arg(FieldCount)
+                         .arg(StockFieldCount)
+                         .arg(fields.size());
         return false;
     }
     if (name.isEmpty() || name.contains(QLatin1Char('/'))) {

@@ -2,7 +2,8 @@
 // Print profiles: one XML property list per profile in the "PrintProfile" folder of the per-user
 // data, an array of 22 strings by position (columns, rows, gaps, margins, alignment, auto-centre,
 // printer, paper name and size, paper width and height, orientation, and the option boxes as
-// "Y"/"N").
+// "Y"/"N"), and after them the label stock the profile was saved on (vendor and product; both empty
+// for the manual layout). Profiles saved before name no stock.
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,9 @@
 
 namespace printprofiles {
 
-constexpr int FieldCount = 22;
+constexpr int FieldCount = 22;        // the fields every profile has
+constexpr int Stock_Vendor = 22, Stock_Product = 23;
+constexpr int StockFieldCount = 24;   // with the label stock
 inline const QString Extension = QStringLiteral("qpf");
 inline const QString Default_Name = QStringLiteral("Default");
 
@@ -24,11 +27,11 @@ Listing List_Profiles(const QString &folder);
 // The file of a profile: the listed file of that name when there is one (whatever the case of its
 // extension), else folder + "/" + name + ".qpf".
 QString Profile_Path(const QString &folder, const QString &name);
-// The first 22 strings of a profile; nothing when the file is missing, unreadable, no array of
-// strings or shorter.
+// The first 24 strings of a profile, or 22 of one that names no stock; nothing when the file is
+// missing, unreadable, no array of strings or shorter than 22.
 std::optional<QStringList> Read_Profile(const QString &folder, const QString &name);
-// Writes the 22 strings whole; the old file is replaced only once the new one is complete, and kept
-// when the write fails. Answers success; error receives the reason of a failure.
+// Writes the 22 strings, or 24 with the stock, whole; the old file is replaced only once the new
+// one is complete, and kept when the write fails. Answers success; error receives the reason of a failure.
 bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error = nullptr);
 // Deletes the profile's file; answers whether it is gone.
 bool Delete_Profile(const QString &folder, const QString &name);
@@ -36,5 +39,18 @@ bool Delete_Profile(const QString &folder, const QString &name);
 // A Y/N position: anything but "Y" is off.
 inline bool Is_Yes(const QString &flag) { return flag == QLatin1String("Y"); }
 inline QString Yes_No(bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); }
+
+// The label stock a profile names: recorded by profiles saved with it (an empty vendor is the
+// manual layout); older profiles record none.
+struct Stock {
+    bool recorded = false;
+    QString vendor, product;
+};
+inline Stock Stock_Of(const QStringList &fields)
+{
+    if (fields.size() < StockFieldCount)
+        return {};
+    return {true, fields.at(Stock_Vendor), fields.at(Stock_Product)};
+}
 
 } // namespace printprofiles

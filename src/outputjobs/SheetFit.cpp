@@ -17,7 +17,21 @@ struct Axis {
     int count = 1;     // after the fit
     float gap = 0;     // the gap the layout keeps
     bool write = false;
+    QString gapShown;  // the gap cut to the paper, as its field shows it
 };
+
+// A typed gap is at most the usable extent of the paper (a wider one lies between no two labels of
+// any sheet): cut to it in whole hundredths of a millimetre, which the field then shows and reads
+// back within the extent.
+void cutGap(Axis &a, float usable)
+{
+    const float mostMM = std::floor(std::max(0.0f, Points_to_MM_Convert(usable)) * 100 + 0.01f) / 100;
+    const float most = MM_to_Points_Convert(mostMM);
+    if (!(a.gap > most))
+        return;
+    a.gap = most;
+    a.gapShown = QString::asprintf("%.2f", double(mostMM));
+}
 
 // A label size or gap the arithmetic cannot divide by leaves a single cell on that axis.
 bool unusable(float size, float gap) { return !(size > 0) || !(gap >= 0) || !std::isfinite(size); }
@@ -108,6 +122,8 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
         l.auto_center_flag = false;
     for (auto [axis, size, usable, paper, before, after] :
          {std::tuple{&cols, W, UW, PW, L, R}, std::tuple{&rows, H, UH, PH, T, B}}) {
+        if (!autoCentre)
+            cutGap(*axis, usable);
         if (unusable(size, axis->gap)) {
             axis->count = 1;
             if (!std::isfinite(axis->gap) || autoCentre)
@@ -128,6 +144,8 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
     r.cols = cols.count;
     r.writeRows = rows.write;
     r.writeCols = cols.write;
+    r.horzGapShown = cols.gapShown;
+    r.vertGapShown = rows.gapShown;
     return r;
 }
 
@@ -138,6 +156,10 @@ Fields Shown_Fields(const Fields &fields, const Result &fit, bool centred)
         f.rows = QString::number(fit.rows);
     if (fit.writeCols)
         f.cols = QString::number(fit.cols);
+    if (!fit.horzGapShown.isEmpty())
+        f.horzGap = fit.horzGapShown;
+    if (!fit.vertGapShown.isEmpty())
+        f.vertGap = fit.vertGapShown;
     if (centred) {
         f.horzGap = QString::asprintf("%.2f", double(Points_to_MM_Convert(fit.layout.horz_mar)));
         f.vertGap = QString::asprintf("%.2f", double(Points_to_MM_Convert(fit.layout.vert_mar)));
@@ -150,6 +172,10 @@ Result Settled(const Result &first, const Result &second)
     Result r = second;
     r.writeRows = first.writeRows || second.writeRows;
     r.writeCols = first.writeCols || second.writeCols;
+    if (r.horzGapShown.isEmpty())
+        r.horzGapShown = first.horzGapShown;
+    if (r.vertGapShown.isEmpty())
+        r.vertGapShown = first.vertGapShown;
     return r;
 }
 

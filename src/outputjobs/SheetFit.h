@@ -26,6 +26,9 @@ struct Result {
     int rows = 1, cols = 1;
     // The row and column fields (of the layout in use) are to show rows and cols.
     bool writeRows = false, writeCols = false;
+    // A typed gap wider than the paper's usable extent is cut to it: the text its field is to show
+    // (millimetres, two decimals); empty where the typed gap stands.
+    QString horzGapShown, vertGapShown;
 };
 
 // The most rows or columns a sheet takes (as their steppers): a typed count beyond it is no sheet.
@@ -35,7 +38,8 @@ constexpr int Most_Cells = 999;
 int Typed_Count(const QString &text);
 
 // The fit. A predefined layout takes no auto-centre (the layout's flag is cleared). Rows and
-// columns only ever drop, to what fits the usable area, and never below 1; a
+// columns only ever drop, to what fits the usable area, and never below 1; a typed gap never
+// passes the usable area; a
 // label size that is not above 0, a gap that is negative or not a number, or an area with no room
 // leaves one row or column (and a gap that is not a number counts as 0).
 Result Check_Max_Cell_Value(const SheetLayout &layout, const Fields &fields);

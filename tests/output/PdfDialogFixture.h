@@ -71,6 +71,7 @@ protected:
     {
         field->setFocus();
         field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }

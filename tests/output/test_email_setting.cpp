@@ -82,6 +82,7 @@ TEST_F(EmailSettingWindow, ValidationStopsAtTheFirstFailureAndFocusesItsField)
         const char *message;
         const char *field;
     };
+    const char *const port = "Please enter a port number from 1 to 65535.";
     const Case cases[] = {
         {"", "", "", "", "", false, "Please enter sender E-mail.", "send_mail_sender_mail"},
         {"me@exampleorg", "pw", "h", "1", "", false, "Please enter valid sender E-mail address.",
@@ -89,8 +90,11 @@ TEST_F(EmailSettingWindow, ValidationStopsAtTheFirstFailureAndFocusesItsField)
         {"me@example.org", "", "", "", "", false, "Please enter password.", "send_mail_password"},
         {"me@example.org", " ", "", "", "", false, "Please enter SMTP server.", "send_mail_smtp"},
         {"me@example.org", " ", "h", "", "", false, "Please enter port number.", "send_mail_port"},
-        {"me@example.org", "pw", "h", "abc", "", true, "Please enter recipient E-mail address.", "send_mail_to"},
-        {"me@example.org", "pw", "h", "abc", "a@b.c", true, "Please enter valid recipient E-mail address.",
+        {"me@example.org", "pw", "h", "abc", "", false, port, "send_mail_port"},
+        {"me@example.org", "pw", "h", "999999", "", false, port, "send_mail_port"},
+        {"me@example.org", "pw", "h", "0", "", false, port, "send_mail_port"},
+        {"me@example.org", "pw", "h", "587", "", true, "Please enter recipient E-mail address.", "send_mail_to"},
+        {"me@example.org", "pw", "h", "587", "a@b.c", true, "Please enter valid recipient E-mail address.",
          "send_mail_to"},
     };
     w->show();
@@ -103,8 +107,8 @@ TEST_F(EmailSettingWindow, ValidationStopsAtTheFirstFailureAndFocusesItsField)
         ASSERT_NE(w->focusWidget(), nullptr);
         EXPECT_EQ(w->focusWidget()->objectName(), QString::fromUtf8(c.field)) << c.message;
     }
-    fill("me@example.org", "pw", "h", "abc", "");
-    EXPECT_TRUE(w->Check_Validation(false));   // letters in the port pass; no recipient needed
+    fill("me@example.org", "pw", "h", " 465 ", "");
+    EXPECT_TRUE(w->Check_Validation(false));   // no recipient needed
     w->hide();
 }
 
@@ -127,7 +131,7 @@ TEST_F(EmailSettingWindow, SaveStoresTheFieldsPrivatelyAndEndsWithOk)
     };
     for (const Case &c : {Case{true, "Y"}, Case{false, "N"}}) {
         const int code = open([&] {
-            fill("me@example.org", "pw", "smtp.example.org", "abc", "");
+            fill("me@example.org", "pw", "smtp.example.org", "587", "");
             (c.ssl ? w->_send_mail_ssl : w->_send_mail_tls)->click();
             QTest::mouseClick(w->saveButton, Qt::LeftButton);
         });
@@ -135,7 +139,7 @@ TEST_F(EmailSettingWindow, SaveStoresTheFieldsPrivatelyAndEndsWithOk)
         const auto f = file();
         ASSERT_TRUE(f.has_value());
         EXPECT_EQ(f->value(send_email_Enable_SSLkey)->toString(), QString::fromUtf8(c.flag));
-        EXPECT_EQ(f->value(send_email_PORT_numKey)->toString(), QStringLiteral("abc"));
+        EXPECT_EQ(f->value(send_email_PORT_numKey)->toString(), QStringLiteral("587"));
         EXPECT_EQ(f->value(send_email_RecipientKey)->toString(), QStringLiteral(""));
         EXPECT_EQ(QFile::permissions(path()) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
@@ -211,7 +215,7 @@ TEST_F(EmailSettingWindow, NonStringValuesShowEmptyAndOtherKeysSurviveASave)
         EXPECT_TRUE(w->_send_mail_sender_mail->text().isEmpty());
         EXPECT_TRUE(w->_send_mail_port->text().isEmpty());
         EXPECT_EQ(w->_send_mail_smtp->text(), QStringLiteral("smtp.example.org"));
-        fill("me@example.org", "p\u00e4ss", "smtp.example.org", "abc", "you@example.org");
+        fill("me@example.org", "p\u00e4ss", "smtp.example.org", "2525", "you@example.org");
         QTest::mouseClick(w->saveButton, Qt::LeftButton);
     });
     ASSERT_EQ(code, 1);
@@ -227,7 +231,7 @@ TEST_F(EmailSettingWindow, NonStringValuesShowEmptyAndOtherKeysSurviveASave)
     EXPECT_EQ(read, (QJsonObject{{"SendEmailSender", "me@example.org"},
                                  {"SendEmailPwd", "p\u00e4ss"},
                                  {"SendEmailSMTP", "smtp.example.org"},
-                                 {"SendEmailPORT", "abc"},
+                                 {"SendEmailPORT", "2525"},
                                  {"SendEmailRecipient", "you@example.org"},
                                  {"SendEnableSSL", "N"},
                                  {"Signature", "Regards"},

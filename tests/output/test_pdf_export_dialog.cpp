@@ -7,6 +7,7 @@
 #include "app/SKTWindowController.h"
 #include "design/DesignParts.h"
 #include "design/RecordBinding.h"
+#include "output/LabelSizeFields.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
@@ -102,6 +103,31 @@ TEST_F(PdfDialog, ALabelPageIsTheLabelWithoutMargins)
         EXPECT_EQ(w->Page_width_txt->text(), QStringLiteral("210.00"));
         EXPECT_EQ(w->l_mar_id->text(), QStringLiteral("6.35"));
     });
+}
+
+// A label size emptied or 0 is refused and kept, a card's is not typed; a gap is cut to the page.
+TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    struct Case { bool card; QLineEdit *PDF_Export::*field; const char *typed; QString message; const char *shown; };
+    const Case cases[] = {{false, &PDF_Export::width_Text, "", labelsize::Width_Message, nullptr},
+                          {false, &PDF_Export::height_Text, "0", labelsize::Height_Message, nullptr},
+                          {false, &PDF_Export::horz_mar_Text, "99999999", {}, "210.00"},
+                          {false, &PDF_Export::vert_mar_Text, "99999999", {}, "297.00"},
+                          {true, &PDF_Export::width_Text, "12", {}, "40.00"}};
+    valueList(QStringLiteral("Code 128"), {QStringLiteral("A1")});
+    for (const Case &k : cases) {
+        if (k.card)
+            card(40, 20);
+        responder->alerts.clear();
+        open([&] {
+            QLineEdit *field = w->*k.field;
+            const QString before = field->text();
+            type(field, QString::fromLatin1(k.typed));
+            EXPECT_EQ(messages(), k.message.isEmpty() ? QStringList() : QStringList{k.message}) << k.typed;
+            EXPECT_EQ(field->text(), k.shown ? QString::fromLatin1(k.shown) : before) << k.typed;
+        });
+    }
 }
 
 TEST_F(PdfDialog, ASeriesWhoseFileIsGoneIsNotOffered)

@@ -133,7 +133,7 @@ TEST_F(PrintProfiles, AddShelfSavesItAndSelectingItLoadsItBack)
          QStringLiteral("import plistlib,sys\na=plistlib.load(open(sys.argv[1],'rb'))\n"
                         "print(len(a), all(isinstance(x,str) for x in a), a[0], a[1], a[9], a[10], a[15])"),
          file(QStringLiteral("Shelf"))});
-    EXPECT_EQ(read.trimmed(), QStringLiteral("22 True 2 5 Y PDF File Portrait"));
+    EXPECT_EQ(read.trimmed(), QStringLiteral("24 True 2 5 Y PDF File Portrait"));
 
     // Another opening resets the grid; selecting Shelf brings it back.
     open([&] {

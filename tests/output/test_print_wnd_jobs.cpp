@@ -245,6 +245,7 @@ TEST_F(PrintJobs, PreviewShowsTheJobsPagesAndPrintsNothing)
 // 3 x 10 of 2-5/8 x 1 in, 3/16 in side and 1/2 in top margin, 2-3/4 in across), Avery L7160 (A4,
 // 3 x 7 of 63.5 x 38.1 mm, 7.25 mm side and 15.15 mm top margin, 66 mm across) and ID-1 cards
 // 2 x 5 on A4 with gaps of 5 and 2 mm, centred on the sheet; auto-centre ticked first keeps the grid.
+// A stock saved in the Default profile comes back at the next opening.
 TEST_F(PrintJobs, ProductLabelsLieOnTheirSheetsPublishedGrid)
 {
     struct Product {
@@ -253,7 +254,7 @@ TEST_F(PrintJobs, ProductLabelsLieOnTheirSheetsPublishedGrid)
         double wMM, hMM;
         int cols, rows;
         double left, top, pitchX, pitchY;
-        bool autoCentre = false;
+        bool autoCentre = false, saved = false;
     };
     const double idLeft = (210 - (2 * 85.6 + 5)) / 2, idTop = (297 - (5 * 53.98 + 4 * 2)) / 2;
     const Product products[] = {
@@ -261,18 +262,32 @@ TEST_F(PrintJobs, ProductLabelsLieOnTheirSheetsPublishedGrid)
         {"Avery", "L7160", QPageSize::A4, 63.5, 38.1, 3, 7, 7.25, 15.15, 66.0, 38.1},
         {"ID Cards", "ID-1 A4-10", QPageSize::A4, 85.6, 53.98, 2, 5, idLeft, idTop, 85.6 + 5, 53.98 + 2},
         {"Avery", "L7160", QPageSize::A4, 63.5, 38.1, 3, 7, 7.25, 15.15, 66.0, 38.1, true},
+        {"Avery", "L7160", QPageSize::A4, 63.5, 38.1, 3, 7, 7.25, 15.15, 66.0, 38.1, false, true},
     };
     for (const Product &p : products) {
         SCOPED_TRACE(std::string(p.product) + (p.autoCentre ? " auto-centred" : ""));
         setPaper(p.paper, QPageLayout::Portrait, 18);
         blackCard(p.wMM, p.hMM);
         QFile::remove(pdf);
-        printFromToolbar([&] {
+        const auto chooseStock = [&] {
             if (p.autoCentre)
                 w->Auto_Center_chk_bx->click();
             w->rd_predefined->click();
             pick(w->Label_ComboBox, QLatin1String(p.vendor));
             pick(w->Product_num_ComboBox, QLatin1String(p.product));
+            EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked() || w->Auto_Center_chk_bx->isEnabled());
+        };
+        if (p.saved) {
+            open([&] {
+                chooseStock();
+                w->Save_profile_btn->click();   // the Default row, selected at opening
+                w->cancelButton->click();
+            });
+            responder->alerts.clear();
+        }
+        printFromToolbar([&] {
+            if (!p.saved)
+                chooseStock();
             EXPECT_EQ(Print_Col, p.cols);
             EXPECT_EQ(Print_Row, p.rows);
             type(w->Total_Text, QString::number(p.cols * p.rows));

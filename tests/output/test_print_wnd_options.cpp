@@ -9,6 +9,7 @@
 #include "design/DesignParts.h"
 #include "design/DesignWorkArea.h"
 #include "design/RecordBinding.h"
+#include "output/LabelSizeFields.h"
 #include "output/Printing_View.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
@@ -197,6 +198,32 @@ TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
                       QString::asprintf("%.2f", std::min(k.after.toDouble(), w->width_Stepper_pre->maxValue())))
                 << qPrintable(k.typed);
         }
+    });
+}
+
+// A label size emptied, 0 or stepped to 0 is refused and kept; a gap is cut to A4 less 6.35 mm margins.
+TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Barcode_Mode_Select();
+    makeSymbol(QStringLiteral("Code 128"), QStringLiteral("A1"));
+    struct Case { QLineEdit *Print_Wnd::*field; const char *typed; QString message; const char *shown; };
+    const Case cases[] = {{&Print_Wnd::width_Text, "", labelsize::Width_Message, nullptr},
+                          {&Print_Wnd::height_Text, "0", labelsize::Height_Message, nullptr},
+                          {&Print_Wnd::vert_mar_Text, "99999999", {}, "284.30"}};
+    open([&] {
+        for (const Case &k : cases) {
+            responder->alerts.clear();
+            QLineEdit *field = w->*k.field;
+            const QString before = field->text();
+            typeLive(field, QString::fromLatin1(k.typed));
+            QTest::keyClick(field, Qt::Key_Return);
+            EXPECT_EQ(messages(), k.message.isEmpty() ? QStringList() : QStringList{k.message}) << k.typed;
+            EXPECT_EQ(field->text(), k.shown ? QString::fromLatin1(k.shown) : before) << k.typed;
+        }
+        type(w->width_Text, QStringLiteral("0.5"));
+        w->width_Stepper->stepDown();
+        EXPECT_EQ(w->width_Stepper->doubleValue(), 0.5);
     });
 }
 

@@ -158,6 +158,7 @@ TEST(MailRunFailures, AFailedSendIsCountedEvenWhenLaterOnesSucceed)
     EXPECT_EQ(all.to(), (QStringList{"r1@x.org", "r1@x.org", "r2@x.org", "r1@x.org", "r2@x.org"}));
     EXPECT_TRUE(a.lastOk);
     EXPECT_EQ(a.failed, 1);
+    EXPECT_FALSE(a.allSent()) << "the last send went, the run did not";
     // One-by-one: the failure ends the run.
     Harness one(MailRun::Choice::OneByOne, 3, 3);
     one.failAt = 1;

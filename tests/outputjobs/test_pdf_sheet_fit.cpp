@@ -64,6 +64,11 @@ TEST(PdfSheetFit, TheTotalFollowsTheGridWithoutBatchRecords)
     l.Total_Label = 40;
     EXPECT_EQ(pdfsheetfit::Check_Max_Cell_Value(l, fields(45, 30, 5, 4, false), 0, false, false).layout.Total_Label, 20);
     EXPECT_EQ(pdfsheetfit::Check_Max_Cell_Value(l, fields(45, 30, 5, 4, false), 0, false, true).layout.Total_Label, 40);
+    // Without them the total is the user's to type and no range is offered; with them a range is.
+    for (bool selected : {false, true})
+        EXPECT_TRUE(pdfsheetfit::Range_Offer(false, selected).total
+                    && !pdfsheetfit::Range_Offer(false, selected).fromTo);
+    EXPECT_FALSE(pdfsheetfit::Range_Offer(true, true).total);
 }
 
 TEST(PdfSheetFit, LabelPagesAreTheLabelWithoutMargins)

@@ -58,6 +58,7 @@ TEST(SheetFit, ColumnsDropToWhatFitsAndNeverRise)
         {"auto-centre 4 x 60 on 200", 200, 60, "7", "4", true, 3, true, 0},
         {"a label wider than the paper", 200, 250, "0", "3", false, 1, true, 0},
         {"auto-centre, wider than the paper", 200, 250, "0", "3", true, 1, true, 0},
+        {"a gap wider than the paper is cut to it", 210, 50, "99999999", "2", false, 1, true, 210},
     };
     for (const Case &c : cases) {
         const sheetfit::Result r = sheetfit::Check_Max_Cell_Value(
@@ -124,7 +125,9 @@ TEST(SheetFit, APredefinedLayoutTakesTheProductsPageAndMarginsAndNoCentring)
     f.cellHeight = 38.1f;
     f.leftMargin = QStringLiteral("7.25");
     f.topMargin = QStringLiteral("15.15");
+    l.auto_center_flag = true;   // left by the manual layout: the placement must not spread the stock
     const sheetfit::Result r = sheetfit::Check_Max_Cell_Value(l, f);
+    EXPECT_FALSE(r.layout.auto_center_flag);
     EXPECT_FLOAT_EQ(r.layout.Left_Mar, pt(7.25f));
     EXPECT_FLOAT_EQ(r.layout.Top_Mar, pt(15.15f));
     EXPECT_EQ(r.layout.Rite_Mar, 0);
