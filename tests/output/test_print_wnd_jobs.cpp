@@ -5,7 +5,10 @@
 #include "PrintDialogFixture.h"
 
 #include "app/SKTWindowController.h"
+#include "design/DesignCard.h"
 #include "design/DesignCommands.h"
+#include "design/DesignController.h"
+#include "model/Card_Property.h"
 #include "design/DesignParts.h"
 #include "design/DesignWorkArea.h"
 #include "model/SKTDocument.h"
@@ -13,6 +16,7 @@
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "support/FileSizeLimit.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 
@@ -26,6 +30,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -154,17 +160,21 @@ TEST_F(PrintJobs, PagesHaveThePapersSizeAndOrientation)
         QPageSize::PageSizeId paper;
         QPageLayout::Orientation orientation;
         QSizeF points;
+        QString cardName, title;   // the job's title: the design's name, else the sheet's
     };
     // The paper's exact size, as the PDF export gives it.
-    for (const Case &k : {Case{QPageSize::A4, QPageLayout::Portrait, QSizeF(595.28, 841.89)},
-                          Case{QPageSize::Letter, QPageLayout::Portrait, QSizeF(612, 792)},
-                          Case{QPageSize::A4, QPageLayout::Landscape, QSizeF(841.89, 595.28)}}) {
+    const QString sheet = QStringLiteral("Tagora label sheet");
+    for (const Case &k : {Case{QPageSize::A4, QPageLayout::Portrait, QSizeF(595.28, 841.89), {}, sheet},
+                          Case{QPageSize::Letter, QPageLayout::Portrait, QSizeF(612, 792), {}, sheet},
+                          Case{QPageSize::A4, QPageLayout::Landscape, QSizeF(841.89, 595.28), "Shelf edge", "Shelf edge"}}) {
         setPaper(k.paper, k.orientation, 18);
+        c->design().card().Front_card_Prop->Card_Name = k.cardName;
         QFile::remove(pdf);
         printFromToolbar([] {});
-        const QSizeF size = printtest::pdfInfo(pdf).pageSize;
-        EXPECT_NEAR(size.width(), k.points.width(), 0.01) << int(k.paper) << " " << int(k.orientation);
-        EXPECT_NEAR(size.height(), k.points.height(), 0.01) << int(k.paper) << " " << int(k.orientation);
+        const printtest::PdfInfo info = printtest::pdfInfo(pdf);
+        EXPECT_NEAR(info.pageSize.width(), k.points.width(), 0.01) << int(k.paper) << " " << int(k.orientation);
+        EXPECT_NEAR(info.pageSize.height(), k.points.height(), 0.01) << int(k.paper) << " " << int(k.orientation);
+        EXPECT_EQ(info.title, k.title);
     }
     EXPECT_TRUE(messages().isEmpty());
 }
@@ -366,7 +376,7 @@ TEST_F(PrintJobs, AFailedJobSaysWhereAndWhyAndTheDialogStaysOpen)
     });
     ASSERT_GE(messages().size(), 1);
     EXPECT_EQ(messages().at(0),
-              QStringLiteral("The labels could not be printed on \"%1\": the file could not be written.").arg(unwritable));
+              QStringLiteral("The labels could not be printed on \"%1\": No such file or directory.").arg(unwritable));
     if (messages().size() > 1) {
         // The printer list offered the PDF destination while it was set, and the page setup kept it.
         EXPECT_EQ(messages().at(1), QStringLiteral("The labels could not be printed on \"%1\": the printer is not installed.")
@@ -387,27 +397,106 @@ TEST_F(PrintJobs, PdfFileIsOfferedAndAsksWhereItsFileGoes)
     EXPECT_EQ(printtest::pdfInfo(dir.filePath(QStringLiteral("chosen.pdf"))).pages, 1);
 }
 
-// Stop on the progress sheet, confirmed, ends the job after the page being drawn.
-TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
+// Stop on the progress sheet, confirmed, ends the job at the next label and says what went: the
+// labels and sheets in the file, or, stopped before the first label, that nothing was written.
+TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJobAndSaysWhatWent)
 {
     blackCard(50, 30);
     toPdf();
-    bool sheetShown = false;
-    open([&] {
-        type(w->Total_Text, QStringLiteral("40"));
-        responder->alertAnswers = {QStringLiteral("Yes")};
-        QTimer::singleShot(0, [&] {
+    for (const int afterSheets : {0, 1}) {
+        SCOPED_TRACE(afterSheets);
+        QFile::remove(pdf);
+        responder->alerts.clear();
+        bool sheetShown = false, pressed = false;
+        QTimer watch;   // the user watching the figure: Stop once that many sheets are drawn
+        QObject::connect(&watch, &QTimer::timeout, [&] {
             Send_Modeless *sheet = Send_Modeless::defaultInstance();
-            sheetShown = sheet->window && sheet->window->isVisible() && sheet->window->parentWidget() == w;
+            if (pressed || curr_card_count < afterSheets || !sheet->window || !sheet->window->isVisible())
+                return;
+            pressed = true;
+            sheetShown = sheet->window->parentWidget() == w;
+            responder->alertAnswers = {QStringLiteral("Yes")};
             sheet->_stop_btn->click();
         });
-        w->printButton->click();
-    });
-    EXPECT_TRUE(sheetShown);
-    EXPECT_TRUE(Stop_Processing_Now);
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Are you sure you want to stop?")});
-    EXPECT_LT(printtest::pdfInfo(pdf).pages, 40);
-    EXPECT_FALSE(Send_Modeless::defaultInstance()->window->isVisible());
+        open([&] {
+            type(w->Row_Text, QStringLiteral("2"));
+            type(w->Col_Text, QStringLiteral("2"));
+            type(w->Total_Text, QStringLiteral("4000"));
+            watch.start(0);
+            w->printButton->click();
+            watch.stop();
+        });
+        EXPECT_TRUE(sheetShown);
+        EXPECT_FALSE(Send_Modeless::defaultInstance()->window->isVisible());
+        ASSERT_EQ(messages().size(), 2) << messages().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(messages().at(0), QStringLiteral("Are you sure you want to stop?"));
+        if (afterSheets == 0) {
+            EXPECT_EQ(messages().at(1),
+                      QStringLiteral("The printing was stopped before its first label: \"%1\" was not written.").arg(pdf));
+            EXPECT_FALSE(QFile::exists(pdf));
+            continue;
+        }
+        const auto told = QRegularExpression(QStringLiteral("^The printing was stopped\\. (\\d+) label\\(s\\) on (\\d+) "
+                                                            "sheet\\(s\\) were written to \"(.*)\"\\.$"))
+                              .match(messages().at(1));
+        ASSERT_TRUE(told.hasMatch()) << messages().at(1).toStdString();
+        EXPECT_EQ(told.captured(3), pdf);
+        const int labels = told.captured(1).toInt(), sheets = told.captured(2).toInt();
+        // The file holds exactly those sheets, with exact page boxes, and those labels.
+        const printtest::PdfInfo info = printtest::pdfInfo(pdf);
+        EXPECT_EQ(info.pages, sheets);
+        EXPECT_NEAR(info.pageSize.height(), 841.89, 0.01);
+        ASSERT_GE(sheets, 1);
+        ASSERT_LT(sheets, 1000);
+        const QImage last = printtest::page(pdf, sheets, 150);
+        int inked = 4 * (sheets - 1);
+        for (int cell = 0; cell < 4; ++cell) {
+            const QPoint centre(int((18 / 72.0 + ((cell % 2) * 50 + 25) / 25.4) * 150),
+                                int((18 / 72.0 + ((cell / 2) * 30 + 15) / 25.4) * 150));
+            inked += last.pixelColor(centre).lightness() < 128;
+        }
+        EXPECT_EQ(labels, inked);
+    }
+}
+
+// "PDF File" replaces a file only whole: a job that cannot be written whole (the file-size limit
+// standing in for a full disk) keeps the old file, leaves nothing beside it and names the reason.
+TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
+{
+    blackCard(50, 30);
+    platform::setPrintToPdfFile(QString());
+    const QString chosen = dir.filePath(QStringLiteral("labels.pdf"));
+    const QByteArray old = "the old file, whole";
+    for (const bool full : {true, false}) {
+        SCOPED_TRACE(full ? "the disk full midway" : "written whole");
+        QFile f(chosen);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(old);
+        f.close();
+        responder->alerts.clear();
+        responder->saveAnswers = {chosen};
+        open([&] {
+            pick(w->Printer_ComboBox, platform::Pdf_Destination_Name);
+            type(w->Total_Text, QStringLiteral("20"));
+            std::optional<testsupport::FileSizeLimit> limit;
+            if (full)
+                limit.emplace(3000);
+            w->printButton->click();
+        });
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray now = f.readAll();
+        f.close();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("labels.pdf")});
+        if (full) {
+            EXPECT_EQ(now, old);
+            EXPECT_EQ(messages().join(QLatin1Char('|')).toStdString(),
+                      QStringLiteral("The labels could not be printed on \"%1\": File too large.").arg(chosen).toStdString());
+        } else {
+            EXPECT_TRUE(now.startsWith("%PDF"));
+            EXPECT_EQ(printtest::pdfInfo(chosen).pages, 20);
+            EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('|')).toStdString();
+        }
+    }
 }
 
 } // namespace
