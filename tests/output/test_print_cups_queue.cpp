@@ -3,13 +3,9 @@
 
 #include "PrintCardBatchFixture.h"
 #include "PrivateCupsd.h"
-
 #include "output/PDF_Export.h"
 
 #include <QPushButton>
-
-#include <algorithm>
-#include <array>
 
 namespace {
 
@@ -17,10 +13,10 @@ using printtest::PrintCardBatch;
 
 const QString Queue = QStringLiteral("Tagora_Labels");
 
-// What a cell shows: its ink box (pixels below 128) and the darkness of each of 4 x 4 regions.
+// What a cell shows: the darkness of each of 4 x 4 regions, then its ink box (pixels below 128).
 std::vector<double> look(const QImage &grey, const QRect &cell)
 {
-    std::vector<double> out(16 + 4);
+    std::vector<double> out(16);
     QRect ink;
     for (int y = 0; y < cell.height(); ++y)
         for (int x = 0; x < cell.width(); ++x) {
@@ -28,7 +24,7 @@ std::vector<double> look(const QImage &grey, const QRect &cell)
             out[size_t(y * 4 / cell.height() * 4 + x * 4 / cell.width())] += (255 - v) * 16.0 / 255 / cell.width() / cell.height();
             ink |= v < 128 ? QRect(x, y, 1, 1) : QRect();
         }
-    std::copy_n(std::array<int, 4>{ink.left(), ink.top(), ink.right(), ink.bottom()}.begin(), 4, out.begin() + 16);
+    out.insert(out.end(), {double(ink.left()), double(ink.top()), double(ink.right()), double(ink.bottom())});
     return out;
 }
 
