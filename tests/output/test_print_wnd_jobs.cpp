@@ -158,7 +158,7 @@ TEST_F(PrintJobs, PagesHaveThePapersSizeAndOrientation)
         QPageSize::PageSizeId paper;
         QPageLayout::Orientation orientation;
         QSizeF points;
-        QString cardName;   // the job's title: the design's name, else the sheet's
+        QString cardName = {};   // the job's title: the design's name, else the sheet's
     };
     // The paper's exact size, as the PDF export gives it.
     for (const Case &k : {Case{QPageSize::A4, QPageLayout::Portrait, QSizeF(595.28, 841.89)},
@@ -433,7 +433,7 @@ TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJobAndSaysWhatWent)
                                           .arg(labels).arg(info.pages).arg(pdf);
         EXPECT_EQ(messages().join(QLatin1Char('|')).toStdString(), ("Are you sure you want to stop?|" + account).toStdString());
         EXPECT_EQ(info.pages > 0, afterSheets > 0);
-        EXPECT_NEAR(info.pageSize.height(), afterSheets ? 841.89 : 0, 0.01);
+        EXPECT_NEAR(info.pageSize.height(), afterSheets ? 841.89 : QSizeF().height(), 0.01);   // none: no file
     }
 }
 
