@@ -404,19 +404,20 @@ TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJobAndSaysWhatWent)
         QFile::remove(pdf);
         responder->alerts.clear();
         QTimer watch;   // the user watching the figure: Stop once that many sheets are drawn
-        QObject::connect(&watch, &QTimer::timeout, [&] {
+        const auto press = [&] {
             Send_Modeless *sheet = Send_Modeless::defaultInstance();
             if (curr_card_count >= afterSheets && sheet->window->isVisible() && sheet->window->parentWidget() == w) {
                 watch.stop();
                 responder->alertAnswers = {QStringLiteral("Yes")};
                 sheet->_stop_btn->click();
             }
-        });
+        };
+        QObject::connect(&watch, &QTimer::timeout, press);
         open([&] {
             type(w->Row_Text, QStringLiteral("2"));
             type(w->Col_Text, QStringLiteral("2"));
             type(w->Total_Text, QStringLiteral("4000"));
-            watch.start(0);
+            afterSheets ? watch.start(0) : QTimer::singleShot(0, press);   // 0: ahead of the job's first cell
             w->printButton->click();
         });
         EXPECT_FALSE(Send_Modeless::defaultInstance()->window->isVisible());
