@@ -33,6 +33,8 @@ fuzz fuzz_project_file 60 tests/projects/files/*
 fuzz fuzz_workbook 30 fuzz/seeds/workbook/*
 fuzz fuzz_text_import 30 fuzz/seeds/text/*
 ctest --test-dir build --output-on-failure -j "$(nproc)" 2>&1 | tee build/ctest.log
+# The print suites once more as on a desktop whose CUPS has a default printer.
+./scripts/with_default_printer.sh ctest --test-dir build --output-on-failure -j "$(nproc)" -R 'Print' | tail -n 3
 # Each test binary once more as one process, so that state one test leaves behind fails another.
 whole=0
 ./scripts/run_whole.sh build || whole=$?

@@ -13,6 +13,7 @@
 #include "output/Sample_Preview.h"
 #include "outputjobs/OutputGlobals.h"
 #include "platform/HeadlessResponder.h"
+#include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 
 #include <QElapsedTimer>
@@ -92,6 +93,7 @@ int main(int argc, char **argv)
     b.goButtonActionPerformed();
 
     platform::PrintInfo info;
+    info.printerName = platform::Pdf_Destination_Name;   // never the machine's default printer's margins
     info.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
                                   QPageLayout::Point);
     c->setPrintInfo(info);

@@ -6,6 +6,14 @@
 #include "design/DesignOutputSide.h"
 #include "output/OutputSources.h"
 
+#include "core/Mode.h"
+#include "design/DesignCard.h"
+#include "design/DesignController.h"
+#include "model/Card_Property.h"
+#include "model/DesignGlobals.h"
+#include "projects/ProjectsController.h"
+
+#include <QFileInfo>
 #include <QMainWindow>
 
 QWidget *HubOutputSide::window() { return hub.window(); }
@@ -23,6 +31,19 @@ void HubOutputSide::setPrintInfo(const platform::PrintInfo &info) { hub.setPrint
 platform::Picture HubOutputSide::Invalid_Barcode_Data_Image() const { return hub.Invalid_Barcode_Data_Image; }
 
 QString HubOutputSide::App_Name() const { return hub.App_Name; }
+
+QString HubOutputSide::Design_Name() const
+{
+    const auto fileName = [](const QString &path) { return path.isEmpty() ? QString() : QFileInfo(path).completeBaseName(); };
+    if (Barcode_Setting_Or_Designing_Mode == 0)
+        return fileName(hub.projects().Project_File_Name_Barcode);
+    if (Barcode_Setting_Or_Designing_Mode != 1)
+        return QString();
+    const Card_Property *card = hub.design().card().Front_card_Prop;
+    if (card && !card->Card_Name.trimmed().isEmpty())
+        return card->Card_Name.trimmed();
+    return fileName(Project_File_Name);
+}
 
 bool HubOutputSide::Set_Front_Back_Value_To_Print_Export_Mail() { return hub.Set_Front_Back_Value_To_Print_Export_Mail(); }
 

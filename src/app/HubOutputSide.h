@@ -19,6 +19,7 @@ public:
     void setPrintInfo(const platform::PrintInfo &info) override;
     platform::Picture Invalid_Barcode_Data_Image() const override;
     QString App_Name() const override;
+    QString Design_Name() const override;
     bool Set_Front_Back_Value_To_Print_Export_Mail() override;
     bool Create_Card_Design_Again() override;
     void Set_Graphic_Array_According_Side() override;

@@ -30,6 +30,9 @@ public:
     // The picture a record without a valid symbol is exported as.
     virtual platform::Picture Invalid_Barcode_Data_Image() const = 0;
     virtual QString App_Name() const = 0;
+    // The name of what is printed: Designing mode the card's name, else its project file's; Barcode
+    // mode the project file's; empty where there is none.
+    virtual QString Design_Name() const = 0;
 
     // The card before a job that prints, exports or mails it (false: the job does not start), and
     // the card and its side rebuilt after a batch job filled records into it.

@@ -52,6 +52,11 @@ public:
     void Execute_Printing(bool preview);
     // The print job on the page setup: a print to its printer, or the preview window on it.
     void Call_Print_Box_1(bool preview);
+    // The account of a stopped job: how many labels on how many sheets went to the destination.
+    static QString Stopped_Message(int labels, int sheets, const QString &destination, bool toFile);
+    // A job's name in the queue and its PDF title: the design's name, else "Tagora label sheet".
+    QString Job_Name() const;
+    QString appName() const;
     void Refresh_Preview();
     void Set_Reset_Alignemnt_Image();
 

@@ -11,6 +11,7 @@
 #include "core/OrderedPipeline.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
+#include "output/PrintTarget.h"
 #include "output/Printing_View.h"
 #include "output/Send_Modeless.h"
 #include "outputjobs/SheetLayout.h"
@@ -203,8 +204,8 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             return;
         QString error;
         // The PDF destination asks where its file goes (the test hook's file aside).
-        QString pdfFile;
-        if (!preview && printInfo->printerName == platform::Pdf_Destination_Name && platform::printToPdfFile().isEmpty()) {
+        QString pdfFile = platform::printToPdfFile();
+        if (!preview && printInfo->printerName == platform::Pdf_Destination_Name && pdfFile.isEmpty()) {
             platform::SavePanelRequest request;
             request.fileName = QStringLiteral("Labels.pdf");
             request.extensions = {QStringLiteral("pdf")};
@@ -212,9 +213,16 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             if (pdfFile.isEmpty())
                 return;
         }
-        std::unique_ptr<QPrinter> printer = platform::makePrinter(*printInfo, &error, preview, pdfFile);
-        const QString destination = pdfFile.isEmpty() ? platform::destinationName(*printInfo) : pdfFile;
-        if (!printer) {
+        const QString docName = Job_Name();
+        const bool toFile = !preview && !pdfFile.isEmpty();
+        std::unique_ptr<QPrinter> printer;
+        if (!toFile) {
+            printer = platform::makePrinter(*printInfo, &error, preview);
+            if (printer)
+                printer->setDocName(docName);   // the queue's job name
+        }
+        const QString destination = toFile ? pdfFile : platform::destinationName(*printInfo);
+        if (!toFile && !printer) {
             Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.").arg(destination, error));
             return;
         }
@@ -243,6 +251,14 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             printOperation = nullptr;
             return;
         }
+        // A file is written beside its target and takes its place only once the job ended.
+        std::unique_ptr<PrintTarget> target;
+        if (toFile)
+            target = std::make_unique<PdfFileTarget>(pdfFile, layout.setup.paper,
+                                                     platform::PdfFileWriter::Info{docName, appName(), {}, {}, {}});
+        else
+            target = std::make_unique<PrinterTarget>(*printer, layout.setup.paper, true,
+                                                     [](const QString &m) { Show_NSLog_Message(m); });
         JobRecords job(m_output, mode, true);
         Printing_View view(frame, true, layout, picture, mode, job.records);
         Stop_Processing_Now = false;
@@ -252,7 +268,7 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
         bool printed = false;
         runOffGuiThread([&] {
             try {
-                printed = view.print(*printer, &error, [](qint64 page) {
+                printed = view.print(*target, &error, [](qint64 page) {
                     curr_card_count = double(page + 1);
                     platform::runOnGuiThreadLater([] { Send_Modeless::defaultInstance()->update_sending_progress_bar(); });
                     return !Stop_Processing_Now;
@@ -263,15 +279,42 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
                 error = QStringLiteral("the job failed");
             }
         });
+        target.reset();
         hideProgress();
         printOperation = nullptr;
-        if (!printed && !Stop_Processing_Now)
+        if (view.stopped)
+            Show_MessageBox(Stopped_Message(view.labelsDrawn, view.pagesDrawn, destination, toFile));
+        else if (!printed)
             Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.").arg(destination, error));
     } catch (const std::exception &e) {
         printOperation = nullptr;
         hideProgress();
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
+}
+
+QString Print_Wnd::Stopped_Message(int labels, int sheets, const QString &destination, bool toFile)
+{
+    if (labels <= 0)
+        return toFile ? QStringLiteral("The printing was stopped before its first label: \"%1\" was not written.").arg(destination)
+                      : QStringLiteral("The printing was stopped before its first label: nothing was sent to \"%1\".")
+                            .arg(destination);
+    return (toFile ? QStringLiteral("The printing was stopped. %1 label(s) on %2 sheet(s) were written to \"%3\".")
+                   : QStringLiteral("The printing was stopped. %1 label(s) on %2 sheet(s) were sent to \"%3\"."))
+        .arg(labels)
+        .arg(sheets)
+        .arg(destination);
+}
+
+QString Print_Wnd::appName() const
+{
+    return m_output ? m_output->sources().host->App_Name() : QStringLiteral("Tagora");
+}
+
+QString Print_Wnd::Job_Name() const
+{
+    const QString name = m_output ? m_output->sources().host->Design_Name().trimmed() : QString();
+    return name.isEmpty() ? QStringLiteral("Tagora label sheet") : name;
 }
 
 void Print_Wnd::pagesetup()

@@ -1,11 +1,11 @@
 #include "output/Printing_View.h"
 
 #include "core/ImageServices.h"
+#include "output/PrintTarget.h"
 #include "outputjobs/PaperBitmap.h"
 #include "outputjobs/PrintRecordPictures.h"
 #include "outputjobs/SheetPlacement.h"
 #include "outputjobs/OutputGlobals.h"
-#include "platform/PrintDestination.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -106,6 +106,7 @@ void Printing_View::Reset_Job()
     barcode_counter = 0;
     count = m_layout.Print_Start;
     pagesDrawn = 0;
+    labelsDrawn = 0;
     m_endTold = false;
     m_pictures.reset();
     if (!batch())
@@ -219,6 +220,7 @@ void Printing_View::drawPage(QPainter &painter)
             } else {
                 Draw_Label_String(painter, pictureRect, QStringLiteral("Invalid Data"), r, c);
             }
+            ++labelsDrawn;
             Draw_Margin_rect(painter, cell);
             ++count;
             ++barcode_counter;
@@ -269,53 +271,45 @@ void Printing_View::Draw_Line(QPainter &painter, const QPointF &st_pt, const QPo
 
 bool Printing_View::print(QPrinter &printer, QString *error, const std::function<bool(qint64)> &progress)
 {
+    PrinterTarget target(printer, Page_Size_rect.size(), its_print_not_preview, m_records.log);
+    return print(target, error, progress);
+}
+
+bool Printing_View::print(PrintTarget &target, QString *error, const std::function<bool(qint64)> &progress)
+{
     Reset_Job();
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    stopped = false;
+    // A Stop confirmed before the job began sends nothing.
+    if (m_records.cell && !m_records.cell()) {
+        stopped = true;
         if (error)
-            *error = printer.outputFileName().isEmpty() ? QStringLiteral("the printer could not be started")
-                                                        : QStringLiteral("the file could not be written");
+            *error = QStringLiteral("the job was stopped");
         return false;
     }
-    // One painter unit is one point of the paper, whatever the printer's resolution.
-    const double scale = printer.resolution() / 72.0;
-    painter.scale(scale, scale);
+    QPainter *painter = target.begin(error);
+    if (!painter)
+        return false;
     const qint64 pages = numberOfPages();
-    bool stopped = false;
     for (qint64 page = 0; page < pages; ++page) {
         // No sheet starts once every label is placed (records skipped use up the job early).
         if (page > 0 && Job_Is_Done())
             break;
-        if (page > 0 && !printer.newPage()) {
-            if (error)
-                *error = QStringLiteral("the printer refused a new page");
-            painter.end();
+        if (page > 0 && !target.newPage(error)) {
+            m_pictures.reset();
+            target.finish(false, pagesDrawn, nullptr);
             return false;
         }
-        drawRect(painter, rectForPage(page));
+        drawRect(*painter, rectForPage(page));
         if ((progress && !progress(page)) || (m_records.cell && !m_records.cell())) {
             stopped = true;
             break;
         }
     }
     m_pictures.reset();
-    if (stopped) {
-        printer.abort();
-        painter.end();
-        if (error)
-            *error = QStringLiteral("the job was stopped");
+    // A stopped job keeps the labels drawn: a printer has them anyway, a file holds them whole.
+    if (!target.finish(!stopped || labelsDrawn > 0, pagesDrawn, error))
         return false;
-    }
-    const bool ended = painter.end();
-    if (!ended || printer.printerState() == QPrinter::Error) {
-        if (error)
-            *error = QStringLiteral("the printer did not accept the job");
-        return false;
-    }
-    // A PDF file gets the paper's own size, not the whole points the printer writes.
-    if (its_print_not_preview && printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
-        && !platform::setExactPaperSize(printer.outputFileName(), Page_Size_rect.size(), std::max(1, pagesDrawn))
-        && m_records.log)
-        m_records.log(QStringLiteral("The pages of %1 keep the printer's size.").arg(printer.outputFileName()));
-    return true;
+    if (stopped && error)
+        *error = QStringLiteral("the job was stopped");
+    return !stopped;
 }

@@ -21,6 +21,7 @@
 class QPainter;
 class QPrinter;
 class PrintRecordPictures;
+class PrintTarget;
 
 class Printing_View {
 public:
@@ -84,10 +85,12 @@ public:
     // YES once every label of the job is placed (or every record used up): no page starts then.
     bool Job_Is_Done() const;
 
-    // Every page into the printer, painted in points, from a fresh start of the counters. Pages
+    // Every page into the target, painted in points, from a fresh start of the counters. Pages
     // stop once every label is placed. progress(page) runs after each page and answers NO to stop
-    // the job (which is then aborted). NO with the reason when the printer could not be started,
-    // failed, or the job was stopped.
+    // the job, which then ends with the labels drawn (stopped set; nothing when none was drawn). NO
+    // with the reason when the target could not be started, failed, or the job was stopped.
+    bool print(PrintTarget &target, QString *error, const std::function<bool(qint64 page)> &progress = {});
+    // The same into a printer (a preview's among them).
     bool print(QPrinter &printer, QString *error, const std::function<bool(qint64 page)> &progress = {});
 
     static constexpr qint64 Preview_Page_Cap = 50;
@@ -99,6 +102,8 @@ public:
     int count = 0;             // the next record to fetch, 0-based
     int barcode_counter = 0;   // cells used so far in this job, drawn or skipped
     int pagesDrawn = 0;        // pages drawn since the last start of the counters
+    int labelsDrawn = 0;       // cells drawn since then, a picture or "Invalid Data"
+    bool stopped = false;      // the last print() was stopped
 
 private:
     bool batch() const;

@@ -95,6 +95,17 @@ void PdfFileWriter::dropTemporary()
     m_file.reset();
 }
 
+QString PdfFileWriter::writeFailure() const
+{
+    // A write the system cut short (a full disk, a size limit) leaves the file no reason: one more
+    // byte at its end gets it. The temporary is dropped anyway.
+    struct stat st {};
+    const int fd = m_file->handle();
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && ::pwrite(fd, "", 1, st.st_size) < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return m_file->errorString();
+}
+
 void PdfFileWriter::fail(const QString &why)
 {
     if (!m_failed)
@@ -151,12 +162,14 @@ bool PdfFileWriter::newPage(const QSizeF &page)
         return false;
     m_writer->setPageSize(pageSizeOf(page));
     if (!m_writer->newPage()) {
-        fail(QStringLiteral("The PDF writer could not begin a page."));
+        // The writer refuses a page when its file could not take the last one: the system says why.
+        fail(m_file->error() != QFileDevice::NoError ? writeFailure()
+                                                     : QStringLiteral("The PDF writer could not begin a page."));
         return false;
     }
     m_pages.push_back(page);
     if (m_file->error() != QFileDevice::NoError) {
-        fail(m_file->errorString());
+        fail(writeFailure());
         return false;
     }
     return true;
@@ -173,12 +186,13 @@ bool PdfFileWriter::finish()
     m_painter.reset();
     m_writer.reset();
     if (!m_file->flush() || m_file->error() != QFileDevice::NoError) {
-        fail(m_file->errorString());
+        fail(writeFailure());
         return false;
     }
-    if (!setExactMediaBoxes(*m_file, m_pages) || !appendInfo(*m_file, m_info) || !m_file->flush() ||
+    const bool moreInfo = !m_info.author.isEmpty() || !m_info.subject.isEmpty() || !m_info.keywords.isEmpty();
+    if (!setExactMediaBoxes(*m_file, m_pages) || (moreInfo && !appendInfo(*m_file, m_info)) || !m_file->flush() ||
         m_file->error() != QFileDevice::NoError) {
-        fail(m_file->error() != QFileDevice::NoError ? m_file->errorString() : QStringLiteral("The PDF file is damaged."));
+        fail(m_file->error() != QFileDevice::NoError ? writeFailure() : QStringLiteral("The PDF file is damaged."));
         return false;
     }
     // On the disk before it takes the name, as every other writer's file.

@@ -2,8 +2,8 @@
 // A multi-page PDF file written safely: the pages go to a temporary file in the destination folder
 // (named as platform/Temporaries.h says; those that ended processes left there go first),
 // every page box is made exact to the hundredth of a point once the writer has closed, the
-// document information that the PDF writer cannot set itself (Author, Subject, Keywords) is
-// appended as an incremental update, the file is synced, and only then does it take its final name. A failed
+// document information that the PDF writer cannot set itself (Author, Subject, Keywords), when
+// given, is appended as an incremental update, the file is synced, and only then does it take its final name. A failed
 // create, write or close leaves no file behind and the old file (if any) untouched.
 //
 // Owned by one thread at a time: the export worker creates, paints and finishes it.
@@ -53,6 +53,8 @@ public:
 
 private:
     void fail(const QString &why);
+    // Why the temporary file could not be written, as the system says it.
+    QString writeFailure() const;
     void dropTemporary();
 
     QString m_finalPath;

@@ -48,6 +48,7 @@ inline QString run(const QString &program, const QStringList &args)
 struct PdfInfo {
     int pages = 0;
     QSizeF pageSize;   // points, as pdfinfo reports the first page
+    QString title;
 };
 
 inline PdfInfo pdfInfo(const QString &file)
@@ -60,6 +61,7 @@ inline PdfInfo pdfInfo(const QString &file)
     const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+) pts")).match(out);
     if (size.hasMatch())
         info.pageSize = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+    info.title = QRegularExpression(QStringLiteral("Title:\\s+([^\\n]*)")).match(out).captured(1);
     return info;
 }
 
@@ -119,7 +121,7 @@ protected:
         w->hide();
     }
 
-    // The page setup: that paper, every margin in points, no printer.
+    // The page setup: that paper, every margin in points, the PDF destination.
     void setPaper(QPageSize::PageSizeId id, QPageLayout::Orientation o, double margin);
 
     // Runs the dialog as Print in the toolbar does; user acts while it is open. Other dialogs (the

@@ -60,8 +60,8 @@ protected:
         return [this, typed, pageSetupOk, printerChosen](QDialog &dialog) {
             if (&dialog == names) {
                 names->setResult(0);
-                if (!printerChosen)
-                    names->Printer_ComboBox->setCurrentIndex(-1);
+                const int pdf = names->Printer_ComboBox->findText(platform::Pdf_Destination_Name);   // never the machine's
+                names->Printer_ComboBox->setCurrentIndex(printerChosen ? pdf : -1);
                 names->Profile_name->setText(typed);
                 names->okButton->click();
                 return names->result();

@@ -5,7 +5,10 @@
 #include "PrintDialogFixture.h"
 
 #include "app/SKTWindowController.h"
+#include "design/DesignCard.h"
 #include "design/DesignCommands.h"
+#include "design/DesignController.h"
+#include "model/Card_Property.h"
 #include "design/DesignParts.h"
 #include "design/DesignWorkArea.h"
 #include "model/SKTDocument.h"
@@ -13,6 +16,7 @@
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "support/FileSizeLimit.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 
@@ -154,17 +158,20 @@ TEST_F(PrintJobs, PagesHaveThePapersSizeAndOrientation)
         QPageSize::PageSizeId paper;
         QPageLayout::Orientation orientation;
         QSizeF points;
+        QString cardName = {};   // the job's title: the design's name, else the sheet's
     };
     // The paper's exact size, as the PDF export gives it.
     for (const Case &k : {Case{QPageSize::A4, QPageLayout::Portrait, QSizeF(595.28, 841.89)},
                           Case{QPageSize::Letter, QPageLayout::Portrait, QSizeF(612, 792)},
-                          Case{QPageSize::A4, QPageLayout::Landscape, QSizeF(841.89, 595.28)}}) {
+                          Case{QPageSize::A4, QPageLayout::Landscape, QSizeF(841.89, 595.28), "Shelf edge"}}) {
         setPaper(k.paper, k.orientation, 18);
+        c->design().card().Front_card_Prop->Card_Name = k.cardName;
         QFile::remove(pdf);
         printFromToolbar([] {});
         const QSizeF size = printtest::pdfInfo(pdf).pageSize;
         EXPECT_NEAR(size.width(), k.points.width(), 0.01) << int(k.paper) << " " << int(k.orientation);
         EXPECT_NEAR(size.height(), k.points.height(), 0.01) << int(k.paper) << " " << int(k.orientation);
+        EXPECT_EQ(printtest::pdfInfo(pdf).title, k.cardName.isEmpty() ? QStringLiteral("Tagora label sheet") : k.cardName);
     }
     EXPECT_TRUE(messages().isEmpty());
 }
@@ -366,7 +373,7 @@ TEST_F(PrintJobs, AFailedJobSaysWhereAndWhyAndTheDialogStaysOpen)
     });
     ASSERT_GE(messages().size(), 1);
     EXPECT_EQ(messages().at(0),
-              QStringLiteral("The labels could not be printed on \"%1\": the file could not be written.").arg(unwritable));
+              QStringLiteral("The labels could not be printed on \"%1\": No such file or directory.").arg(unwritable));
     if (messages().size() > 1) {
         // The printer list offered the PDF destination while it was set, and the page setup kept it.
         EXPECT_EQ(messages().at(1), QStringLiteral("The labels could not be printed on \"%1\": the printer is not installed.")
@@ -387,27 +394,75 @@ TEST_F(PrintJobs, PdfFileIsOfferedAndAsksWhereItsFileGoes)
     EXPECT_EQ(printtest::pdfInfo(dir.filePath(QStringLiteral("chosen.pdf"))).pages, 1);
 }
 
-// Stop on the progress sheet, confirmed, ends the job after the page being drawn.
-TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
+// Stop on the progress sheet, confirmed, ends the job at the next label and says what went: the
+// labels and sheets in the file, or, stopped before the first label, that nothing was written.
+TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJobAndSaysWhatWent)
 {
     blackCard(50, 30);
     toPdf();
-    bool sheetShown = false;
-    open([&] {
-        type(w->Total_Text, QStringLiteral("40"));
-        responder->alertAnswers = {QStringLiteral("Yes")};
-        QTimer::singleShot(0, [&] {
+    for (const int afterSheets : {0, 1}) {   // no file before either
+        responder->alerts.clear();
+        QTimer watch;   // the user watching the figure: Stop once that many sheets are drawn
+        const auto press = [&] {
             Send_Modeless *sheet = Send_Modeless::defaultInstance();
-            sheetShown = sheet->window && sheet->window->isVisible() && sheet->window->parentWidget() == w;
-            sheet->_stop_btn->click();
+            if (curr_card_count >= afterSheets && sheet->window->isVisible() && sheet->window->parentWidget() == w) {
+                watch.stop();
+                responder->alertAnswers = {QStringLiteral("Yes")};
+                sheet->_stop_btn->click();
+            }
+        };
+        QObject::connect(&watch, &QTimer::timeout, press);
+        open([&] {
+            type(w->Row_Text, QStringLiteral("2"));
+            type(w->Col_Text, QStringLiteral("2"));
+            type(w->Total_Text, QStringLiteral("4000"));
+            afterSheets ? watch.start(0) : QTimer::singleShot(0, press);   // 0: ahead of the job's first cell
+            w->printButton->click();
         });
-        w->printButton->click();
-    });
-    EXPECT_TRUE(sheetShown);
-    EXPECT_TRUE(Stop_Processing_Now);
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Are you sure you want to stop?")});
-    EXPECT_LT(printtest::pdfInfo(pdf).pages, 40);
-    EXPECT_FALSE(Send_Modeless::defaultInstance()->window->isVisible());
+        EXPECT_FALSE(Send_Modeless::defaultInstance()->window->isVisible());
+        // The file holds the sheets and labels told (a label's centre is black), on the paper's size.
+        const printtest::PdfInfo info = printtest::pdfInfo(pdf);
+        const QImage last = info.pages > 0 ? printtest::page(pdf, info.pages, 150) : QImage();
+        int labels = 4 * std::max(0, info.pages - 1);
+        for (int cell = 0; cell < 4 && !last.isNull(); ++cell)
+            labels += last.pixelColor(int((0.25 + (cell % 2 * 50 + 25) / 25.4) * 150),
+                                      int((0.25 + (cell / 2 * 30 + 15) / 25.4) * 150)).lightness() < 128;
+        const QString account = afterSheets == 0
+                                    ? QStringLiteral("The printing was stopped before its first label: \"%1\" was not written.").arg(pdf)
+                                    : QStringLiteral("The printing was stopped. %1 label(s) on %2 sheet(s) were written to \"%3\".")
+                                          .arg(labels).arg(info.pages).arg(pdf);
+        EXPECT_EQ(messages().join(QLatin1Char('|')).toStdString(), ("Are you sure you want to stop?|" + account).toStdString());
+        EXPECT_EQ(info.pages > 0, afterSheets > 0);
+        EXPECT_NEAR(info.pageSize.height(), afterSheets ? 841.89 : QSizeF().height(), 0.01);   // none: no file
+    }
+}
+
+// "PDF File" replaces a file only whole: a job the disk cannot hold (a file-size limit) keeps the old
+// file, leaves nothing beside it and names the system's reason; a job that fits replaces it.
+TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
+{
+    blackCard(50, 30);
+    platform::setPrintToPdfFile(QString());
+    const QString chosen = dir.filePath(QStringLiteral("labels.pdf"));
+    for (const rlim_t limit : {rlim_t(3000), rlim_t(RLIM_INFINITY)}) {
+        QFile f(chosen);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("old") == 3 && f.flush());
+        f.close();
+        responder->alerts.clear();
+        responder->saveAnswers = {chosen};
+        open([&] {
+            pick(w->Printer_ComboBox, platform::Pdf_Destination_Name);
+            type(w->Total_Text, QStringLiteral("20"));
+            const testsupport::FileSizeLimit disk(limit);
+            w->printButton->click();
+        });
+        const bool full = limit != RLIM_INFINITY;
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly) && (f.readAll() == "old") == full);
+        EXPECT_EQ(printtest::pdfInfo(chosen).pages, full ? 0 : 20);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("labels.pdf")});
+        EXPECT_EQ(messages().join(QLatin1Char('|')),
+                  full ? QStringLiteral("The labels could not be printed on \"%1\": File too large.").arg(chosen) : QString());
+    }
 }
 
 } // namespace
