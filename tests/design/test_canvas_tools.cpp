@@ -5,12 +5,14 @@
 #include "advqr/Qr_Text_View_Panel.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/BarcodeModeDesign.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Edition.h"
 #include "core/Mode.h"
 #include "core/Units.h"
 #include "core/UserFolders.h"
 #include "design/DesignSelection.h"
+#include "design/DesignSources.h"
 #include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
@@ -22,6 +24,7 @@
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
 #include "imagetools/Image_Library.h"
+#include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
@@ -29,6 +32,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTSignature.h"
 #include "platform/Stepper.h"
+#include "projects/ProjectsController.h"
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
@@ -525,4 +529,58 @@ TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
     const QImage shown = canvas->grab(canvas->widgetRect(graphics().first()->bounds()).toAlignedRect()).toImage();
     EXPECT_NEAR(inkWidth(shown) / shown.devicePixelRatioF(),
                 inkWidth(graphics().first()->_barcode_image.toImage(600)) * 72.0 / 600.0, 1.5);
+}
+
+// A Code 128 drawn on the card spans what its 600-DPI render (and so print) spans, within one
+// module, at every zoom; a saved design opens with the same frame and draws it as wide again.
+TEST_F(CanvasTools, TheCardShowsALinearSymbolAtTheWidthItPrints)
+{
+    if (ONLY_QR_MODE)
+        GTEST_SKIP() << "the QR edition draws every barcode object as a QR code";
+    // The bars' span along the middle row, in pixels; an edge pixel counts by its coverage.
+    const auto span = [](const QImage &picture) {
+        const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+        const int y = image.height() / 2;
+        const auto ink = [&](int x) { return qAlpha(image.pixel(x, y)) < 128 ? 0.0 : 1.0 - qGray(image.pixel(x, y)) / 255.0; };
+        int left = 0, right = image.width() - 1;
+        while (left < right && ink(left) < 0.05)
+            ++left;
+        while (right > left && ink(right) < 0.05)
+            --right;
+        return right + ink(right) - (left + 1 - ink(left));
+    };
+    SKTGraphicView *canvas = dsg->workArea().Graphic_View();
+    canvas->setCardSize(QSizeF(500, 200));
+    canvas->setHidingHandles(true);
+    const auto shown = [&](const SKTGraphic &g, double zoom) {
+        canvas->setFactor(zoom);
+        const QImage image = canvas->grab(canvas->widgetRect(g.bounds()).toAlignedRect()).toImage();
+        return span(image) / image.devicePixelRatioF() / zoom;
+    };
+    BarcodeModeDesign &window = *dsg->sources().barcode;
+    responder->saveAnswers = {env.userFolder() + QStringLiteral("/10.qbf"), env.userFolder() + QStringLiteral("/20.qbf")};
+    for (const int mils : {10, 20}) {
+        auto b = std::make_shared<SKTBarcode>();
+        b->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
+        b->linear_font_val = QStringLiteral("TAG-0001");
+        b->linear_width_val = float(mils);
+        b->show_hide_hdr = b->show_hide_ftr = b->show_hide_val = 1;
+        window.Set_Barcode_Prop_To_Control(*b, false);
+        b->Set_Barcode_image(window.Get_Image_From_Val(b->linear_font_val, QString(), QString()));
+        b->_bounds = QRectF(QPointF(20, 40), b->_barcode_image.size());
+        c->document()->insertGraphics({b}, {0});
+        const double printed = span(b->_barcode_image.toImage(600)) * 72.0 / 600.0;
+        const double module = mils * 0.072;
+        EXPECT_NEAR(printed, 123 * module, 0.01) << mils << " mil";
+        for (const double zoom : {1.0, 2.0, 3.0, 4.0})
+            EXPECT_NEAR(shown(*b, zoom), printed, module) << mils << " mil at " << zoom * 100 << " %";
+        ASSERT_TRUE(c->projects().Save_project_file(true, false, QStringLiteral("L")));
+        const QString saved = Project_File_Name;
+        c->projects().New_Project_Setting_Reset(true);
+        ASSERT_EQ(c->projects().Read_and_load_design_Log_NEW_METHOD(saved, QStringLiteral("L"), true), 1);
+        ASSERT_EQ(graphics().size(), 1);
+        EXPECT_EQ(graphics().first()->bounds(), b->bounds()) << mils << " mil";
+        EXPECT_NEAR(shown(*graphics().first(), 2.0), printed, module) << mils << " mil, opened";
+        c->projects().New_Project_Setting_Reset(true);
+    }
 }
