@@ -246,7 +246,7 @@ Framed frameLinear(const NKDBarcode &model, std::shared_ptr<const BarcodeSetting
         f.tooLarge = true;
         return f;
     }
-    f.picture = imageFromBarcode(&model, std::move(settings));
+    f.picture = imageFromBarcode(&model, std::move(settings), dpi);
     return f;
 }
 

@@ -84,8 +84,9 @@ Generated generate(const GenerationSnapshot &s, const QString &value, const QStr
 // the 2D size rules first. A null symbol frames to nothing.
 Framed frameTwoD(const GenerationSnapshot &s, BarcodeObjectRole &role, barcode_sizes::Margins &margins,
                  const platform::Picture &symbol);
-// The linear picture of a model drawn with the settings; refused before anything is drawn when it
-// would exceed the output limits at dpi.
+// The linear picture of a model drawn with the settings, to be output at dpi (the resolution a
+// screen shows its bars at); refused before anything is drawn when it would exceed the output
+// limits at dpi.
 Framed frameLinear(const NKDBarcode &model, std::shared_ptr<const BarcodeSettings> settings, int dpi);
 
 // The size rules. Linear: the bar height (the margins in points first) and the picture's width,

@@ -153,9 +153,12 @@ void SKTGraphicView::Frame_main_Pic_X_Pos_Changed(double x)
 {
     if (!std::isfinite(x))
         return;
+    // A barcode's kept frame follows, as after a drag: the record fill centres its pictures on it.
     for (const std::shared_ptr<SKTGraphic> &g : selectedGraphics())
-        if (g && !g->ctrl_is_locked)
+        if (g && !g->ctrl_is_locked) {
             g->setXPosition(x);
+            check_barcode_and_set_control_bounds(g);
+        }
 }
 
 void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y)
@@ -163,8 +166,10 @@ void SKTGraphicView::Frame_main_Pic_Y_Pos_Changed(double y)
     if (!std::isfinite(y))
         return;
     for (const std::shared_ptr<SKTGraphic> &g : selectedGraphics())
-        if (g && !g->ctrl_is_locked)
+        if (g && !g->ctrl_is_locked) {
             g->setYPosition(y);
+            check_barcode_and_set_control_bounds(g);
+        }
 }
 
 namespace {

@@ -148,11 +148,6 @@ void rasteriseGrid(QImage &image, const ModuleGrid &grid, const GridPlacement &p
 
 namespace {
 
-bool paintsOnScreen(const QPainter &painter)
-{
-    return painter.device() && painter.device()->devType() == QInternal::Widget;
-}
-
 // The grid placed as an output at dpi places it, drawn back in the painter's points.
 void paintAsOutput(QPainter &painter, const ModuleGrid &grid, const QSizeF &pictureSize, const QTransform &toTarget,
                    double dpi)

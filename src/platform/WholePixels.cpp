@@ -25,6 +25,11 @@ bool paintsWholePixels(const QPainter &painter)
     return painter.deviceTransform().type() <= QTransform::TxScale;
 }
 
+bool paintsOnScreen(const QPainter &painter)
+{
+    return painter.device() && painter.device()->devType() == QInternal::Widget;
+}
+
 int modulePixels(double nominal, int count, double available)
 {
     if (!(nominal > 0) || count <= 0)

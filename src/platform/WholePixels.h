@@ -23,6 +23,8 @@ bool rasterFits(const QSize &pixels);
 // Whether the painter paints pixels (a raster engine: images, widgets) through a transform that
 // keeps the axes (translation and scale only).
 bool paintsWholePixels(const QPainter &painter);
+// Whether the painter paints a window on screen (a widget, or its grab).
+bool paintsOnScreen(const QPainter &painter);
 
 // Pixels per module: the nominal width in pixels rounded to the nearest whole pixel, at least one;
 // rounded down instead when count modules of the rounded width would not fit into available pixels.

@@ -9,11 +9,13 @@
 #include "design/DesignWorkArea.h"
 #include "design/PropertySidebar.h"
 #include "design/RecordBinding.h"
+#include "design/panels/AlignmentPanel.h"
 #include "design/panels/DataSourcePanel.h"
 #include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
+#include "model/SKTGraphicView.h"
 #include "model/SKTText.h"
 #include "support/Decode.h"
 #include "support/ScriptedResponder.h"
@@ -27,9 +29,11 @@
 #include <QFile>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QThread>
 
 namespace {
@@ -293,6 +297,28 @@ TEST_F(RecordFill, SelectingARecordFillsTheCard)
     ASSERT_FALSE(records().batch_value_image.isNull());
     list->selectionModel()->clearSelection();
     EXPECT_EQ(t->Text_Value, QStringLiteral("Ada")) << "no row is record 0";
+}
+
+// X and Y typed into Arrange (then Return) stay the barcode's through a record change and a print's fill.
+TEST_F(RecordFill, ATypedPositionSurvivesARecordChange)
+{
+    if (ONLY_QR_MODE)
+        GTEST_SKIP() << "the QR edition keeps no record list";
+    writeSeries(QStringLiteral("codes"), "TAG-0001\nTAG-0002\nTAG-0003\n");
+    auto b = code128(QRectF(40, 40, 200, 90), QStringLiteral("codes"));
+    front({b});
+    fill(0);
+    SKTGraphicView *canvas = env.design().workArea().Graphic_View();
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, canvas->widgetRect(b->bounds()).center().toPoint());
+    for (QLineEdit *field : {sidebar().alignmentPanel()->frame_main_pic_X_pos, sidebar().alignmentPanel()->frame_main_pic_Y_pos}) {
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("25"));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    records().Fill_List_RHS->selectRow(2);
+    EXPECT_EQ(b->bounds().topLeft(), QPointF(25, 25));
+    fill(1);
+    EXPECT_EQ(b->bounds().topLeft(), QPointF(25, 25));
 }
 
 TEST_F(RecordFill, TheViewAndHelpButtons)

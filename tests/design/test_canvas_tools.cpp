@@ -5,12 +5,14 @@
 #include "advqr/Qr_Text_View_Panel.h"
 #include "app/SKTWindowController.h"
 #include "barcodemode/BarcodeModeController.h"
+#include "barcodemode/BarcodeModeDesign.h"
 #include "barcodemode/Barcode_Gen.h"
 #include "core/Edition.h"
 #include "core/Mode.h"
 #include "core/Units.h"
 #include "core/UserFolders.h"
 #include "design/DesignSelection.h"
+#include "design/DesignSources.h"
 #include "design/DesignWorkArea.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignController.h"
@@ -22,6 +24,7 @@
 #include "imagetools/ImageBrowserModel.h"
 #include "imagetools/ImageBrowserView.h"
 #include "imagetools/Image_Library.h"
+#include "engines/Symbologies.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphicView.h"
@@ -29,6 +32,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTSignature.h"
 #include "platform/Stepper.h"
+#include "projects/ProjectsController.h"
 #include "support/AppEnvironment.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
@@ -39,6 +43,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPixmap>
 #include <QLineEdit>
 #include <QPushButton>
@@ -498,19 +503,28 @@ TEST_F(CanvasTools, TheZoomButtonShowsTheCurrentZoom)
     }
 }
 
-// As wide as a 600-DPI render (and so print) makes it, whatever its modules come to on screen pixels.
+// As wide as a 600-DPI render (and so print) makes it, whatever its modules come to on screen pixels:
+// a QR symbol, and a 10- and a 20-mil Code 128 within a module at every zoom and once saved and opened.
 TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
 {
     if (ONLY_STD_MODE)
         GTEST_SKIP() << "the standard edition has no Advanced QR mode";
-    const auto inkWidth = [](const QImage &picture) {
-        const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-        int left = image.width(), right = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(image.pixel(x, y)) > 128 && qGray(image.pixel(x, y)) < 80)
-                    left = std::min(left, x), right = std::max(right, x + 1);
-        return right - left;
+    const auto inkWidth = [](const QImage &picture) {   // along the middle row, edge pixels by coverage
+        QImage image(picture.size(), QImage::Format_Grayscale8);
+        image.fill(Qt::white);
+        QPainter(&image).drawImage(0, 0, picture);
+        const uchar *p = image.constScanLine(image.height() / 2);
+        int a = 0, b = image.width() - 1;
+        for (; a < b && p[a] > 242; ++a) {}
+        for (; b > a && p[b] > 242; --b) {}
+        return b - a + 1 - (p[a] + p[b]) / 255.0;
+    };
+    SKTGraphicView *canvas = dsg->workArea().Graphic_View();
+    canvas->setHidingHandles(true);
+    const auto shown = [&](const SKTGraphic &g, double zoom) {
+        canvas->setFactor(zoom);
+        const QImage image = canvas->grab(canvas->widgetRect(g.bounds()).toAlignedRect()).toImage();
+        return inkWidth(image) / image.devicePixelRatioF() / zoom;
     };
     AdvQrController &q = c->advQr();
     Barcode_Setting_Or_Designing_Mode = 2;
@@ -520,9 +534,27 @@ TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
     q.Qr_Text->Text_Field->setPlainText(QStringLiteral("WIFI:S:Home;T:WPA;P:pw;H:false;;"));
     q.Use_ADV_QR_in_Design_btn->click();
     ASSERT_EQ(graphics().size(), 1);
-    SKTGraphicView *canvas = dsg->workArea().Graphic_View();
-    canvas->setHidingHandles(true);
-    const QImage shown = canvas->grab(canvas->widgetRect(graphics().first()->bounds()).toAlignedRect()).toImage();
-    EXPECT_NEAR(inkWidth(shown) / shown.devicePixelRatioF(),
-                inkWidth(graphics().first()->_barcode_image.toImage(600)) * 72.0 / 600.0, 1.5);
+    EXPECT_NEAR(shown(*graphics().first(), 1.0), inkWidth(graphics().first()->_barcode_image.toImage(600)) * 0.12, 1.5);
+    responder->saveAnswers = {env.userFolder() + QStringLiteral("/10.qbf"), env.userFolder() + QStringLiteral("/20.qbf")};
+    for (const int mils : {10, 20}) {
+        if (ONLY_QR_MODE)
+            break;   // every barcode object is a QR code there
+        auto b = std::make_shared<SKTBarcode>();
+        b->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
+        b->linear_font_val = QStringLiteral("TAG-0001");
+        b->linear_width_val = float(mils);
+        b->show_hide_hdr = b->show_hide_ftr = b->show_hide_val = 1;
+        dsg->sources().barcode->Set_Barcode_Prop_To_Control(*b, false);
+        b->Set_Barcode_image(dsg->sources().barcode->Get_Image_From_Val(b->linear_font_val, {}, {}));
+        c->document()->insertGraphics({b}, {0});
+        const double printed = inkWidth(b->_barcode_image.toImage(600)) * 0.12;
+        for (const double zoom : {1.0, 2.0, 3.0, 4.0})
+            EXPECT_NEAR(shown(*b, zoom), printed, mils * 0.072) << mils << " mil at " << zoom * 100 << " %";
+        ASSERT_TRUE(c->projects().Save_project_file(true, false, QStringLiteral("L")));
+        const QString saved = Project_File_Name;
+        c->projects().New_Project_Setting_Reset(true);
+        ASSERT_EQ(c->projects().Read_and_load_design_Log_NEW_METHOD(saved, QStringLiteral("L"), true), 1);
+        EXPECT_EQ(graphics().first()->bounds(), b->bounds()) << mils << " mil";
+        EXPECT_NEAR(shown(*graphics().first(), 2.0), printed, mils * 0.072) << mils << " mil, opened";
+    }
 }

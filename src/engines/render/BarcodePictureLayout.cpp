@@ -13,6 +13,8 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace render {
 
@@ -313,6 +315,25 @@ TextGlyphs textGlyphs(const PictureText &t)
     return out;
 }
 
+namespace {
+
+// On a screen, the layout as its output places the bars when snapping them to the screen's pixels
+// would show the symbol more than a module wider or narrower than it prints; nothing otherwise.
+std::optional<PictureLayout> shownAsOutput(const QPainter &p, const PictureLayout &layout, const BarPixels &screen)
+{
+    if (!(layout.outputDpi > 0) || screen.modulePixels <= 0 || !platform::paintsOnScreen(p))
+        return std::nullopt;
+    PictureLayout printed = placedAsOutput(layout, layout.outputDpi);
+    const double scale = p.deviceTransform().m11();
+    const double printedWidth = printed.moduleCount * printed.moduleWidth;
+    const double snappedWidth = double(screen.modulePixels) * layout.moduleCount / scale;
+    if (std::abs(snappedWidth - printedWidth) <= printed.moduleWidth + 1e-9)
+        return std::nullopt;
+    return printed;
+}
+
+} // namespace
+
 void paintPictureLayout(QPainter &p, const PictureLayout &layout)
 {
     const double H = layout.size.height();
@@ -323,7 +344,17 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
     p.setBrush(layout.barColor);
     const bool onPixels = platform::paintsWholePixels(p);
     const QTransform toDevice = p.deviceTransform();
-    const BarPixels pixels = onPixels ? barPixels(layout, toDevice) : BarPixels();
+    BarPixels pixels = onPixels ? barPixels(layout, toDevice) : BarPixels();
+    const std::optional<PictureLayout> printed = shownAsOutput(p, layout, pixels);
+    if (printed) {
+        // The printed geometry, its first module moved onto a whole screen pixel; modules under a
+        // pixel are blended rather than dropped.
+        pixels = BarPixels();
+        const double start = toDevice.map(QPointF(printed->moduleX0, 0)).x();
+        p.translate((std::round(start) - start) / toDevice.m11(), 0);
+        p.setRenderHint(QPainter::Antialiasing, printed->moduleWidth * toDevice.m11() < 1.0);
+    }
+    const PictureLayout &shown = printed ? *printed : layout;
     if (pixels.modulePixels > 0) {
         // Whole device pixels, mapped back through the painter: an aliased fill lands on them exactly.
         bool invertible = false;
@@ -337,7 +368,7 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
         }
         p.restore();
     } else {
-        for (const QRectF &bar : layout.bars)
+        for (const QRectF &bar : shown.bars)
             p.drawRect(flipped(bar, H));
     }
     if (!layout.symbol.isNull()) {
@@ -348,7 +379,7 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
             layout.logo.draw(p, flipped(layout.logoRect, H), true);
         p.restore();
     }
-    for (const PictureText &t : layout.texts)
+    for (const PictureText &t : shown.texts)
         paintText(p, pixels.modulePixels > 0 ? textOnPixels(t, layout, pixels, toDevice) : t, H);
     p.restore();
 }

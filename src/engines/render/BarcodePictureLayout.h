@@ -62,6 +62,9 @@ struct PictureLayout {
     int moduleCount = 0;
     QList<QPair<int, int>> barModules;
     QList<PictureText> texts;      // in drawing order
+    // The resolution the picture is output at (0: not known); a screen then shows the bars as
+    // wide as that output makes them (see paintPictureLayout).
+    double outputDpi = 0;
 
     // 2D pictures.
     platform::Picture symbol;
@@ -101,6 +104,9 @@ PictureLayout layout2D(const platform::Picture &image, const BarcodeSettings &se
 // Paints the layout into a painter whose unit is one point with the origin at the top-left corner.
 // Font sizes are held in points whatever the device's resolution. On pixels (images, screens) bars
 // and modules are whole device pixels (see BarPixels); on PDF and EPS their geometry is exact.
+// On a screen, for a layout with an output resolution, the bars take the width that output gives
+// them: whole screen pixels only while the snapped bars stay within one module of that width, else
+// the output's geometry itself, unblended where its modules are a pixel or wider.
 void paintPictureLayout(QPainter &painter, const PictureLayout &layout);
 
 // The layout made straight into an image of that pixel size (the picture's points scaled to fill it)
@@ -130,6 +136,9 @@ QRect barDeviceRect(const PictureLayout &layout, int i, const BarPixels &pixels,
 // A text placed by the bars, moved and scaled with them onto pixels (other texts are returned as they are).
 PictureText textOnPixels(const PictureText &text, const PictureLayout &layout, const BarPixels &pixels,
                          const QTransform &toDevice);
+// The layout with its bars, and the texts placed by them, where an output at dpi puts them on its
+// pixels, given back in points (the module scale too); the layout itself when it has no bars.
+PictureLayout placedAsOutput(const PictureLayout &layout, double dpi);
 
 // The glyphs of a text laid out as the renderer draws it, from the top-left corner of its rectangle;
 // positions and glyph sizes times pointsPerUnit are points (text of a few points is laid out larger).

@@ -80,6 +80,29 @@ PictureText textOnPixels(const PictureText &text, const PictureLayout &layout, c
     return out;
 }
 
+PictureLayout placedAsOutput(const PictureLayout &layout, double dpi)
+{
+    if (!(dpi > 0))
+        return layout;
+    const double k = dpi / 72.0;
+    const QTransform toOutput = QTransform::fromScale(k, k);
+    const BarPixels out = barPixels(layout, toOutput);
+    if (out.modulePixels <= 0)
+        return layout;
+    PictureLayout placed = layout;
+    placed.moduleX0 = out.firstPixel / k;
+    placed.moduleWidth = out.modulePixels / k;
+    for (qsizetype i = 0; i < placed.bars.size(); ++i) {
+        const QPair<int, int> modules = layout.barModules.at(i);
+        QRectF &bar = placed.bars[i];
+        bar.setLeft(placed.moduleX0 + modules.first * placed.moduleWidth);
+        bar.setWidth(modules.second * placed.moduleWidth);
+    }
+    for (PictureText &t : placed.texts)
+        t = textOnPixels(t, layout, out, toOutput);
+    return placed;
+}
+
 namespace {
 
 // The colour of a text at coverage step k (of 15) over the ground.

@@ -5,13 +5,14 @@
 
 #include <exception>
 
-platform::Picture imageFromBarcode(const NKDBarcode *barcode, std::shared_ptr<const BarcodeSettings> settings)
+platform::Picture imageFromBarcode(const NKDBarcode *barcode, std::shared_ptr<const BarcodeSettings> settings,
+                                   double outputDpi)
 {
     try {
         const auto view = NKDBarcodeOffscreenView::initWithBarcode(barcode, std::move(settings));
         if (!view || view->bounds().isEmpty())
             return {};
-        return view->picture();
+        return view->picture(outputDpi);
     } catch (const std::exception &e) {
         platform::logLine(QString::fromUtf8(e.what()));
         return {};

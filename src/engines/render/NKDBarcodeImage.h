@@ -10,7 +10,9 @@
 class NKDBarcode;
 
 // The complete linear picture; the model stays the caller's. Without settings the model's own are
-// used. A null picture for no model or when drawing fails (logged).
-platform::Picture imageFromBarcode(const NKDBarcode *barcode, std::shared_ptr<const BarcodeSettings> settings = {});
+// used. outputDpi: the resolution it will be output at (0: not known), which a screen shows its
+// bars at. A null picture for no model or when drawing fails (logged).
+platform::Picture imageFromBarcode(const NKDBarcode *barcode, std::shared_ptr<const BarcodeSettings> settings = {},
+                                   double outputDpi = 0);
 // The complete 2D picture around the symbol; a null picture for a null symbol.
 platform::Picture imageFromBarcodeImage(const platform::Picture &image, std::shared_ptr<const BarcodeSettings> settings);

@@ -84,9 +84,11 @@ void NKDBarcodeOffscreenView::drawRect(QPainter &painter, const QRectF &) const
     render::paintPictureLayout(painter, layout());
 }
 
-platform::Picture NKDBarcodeOffscreenView::picture() const
+platform::Picture NKDBarcodeOffscreenView::picture(double outputDpi) const
 {
-    auto snapshot = std::make_shared<const render::PictureLayout>(layout());
+    render::PictureLayout drawn = layout();
+    drawn.outputDpi = outputDpi;
+    auto snapshot = std::make_shared<const render::PictureLayout>(std::move(drawn));
     return platform::Picture::record(
         m_frame, [snapshot](QPainter &p) { render::paintPictureLayout(p, *snapshot); },
         [snapshot](const QSize &pixels, double) { return render::rasteriseLayout(*snapshot, pixels); });

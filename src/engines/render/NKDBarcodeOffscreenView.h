@@ -32,8 +32,9 @@ public:
     // Draws the whole picture, whatever the rectangle, into a painter whose unit is one point with
     // the origin at the top-left corner of the view.
     void drawRect(QPainter &painter, const QRectF &rect) const;
-    // The picture as it would be drawn now, as a vector recording of the view's size.
-    platform::Picture picture() const;
+    // The picture as it would be drawn now, as a vector recording of the view's size; outputDpi (0:
+    // not known) is the resolution it will be output at, which a screen then shows its bars at.
+    platform::Picture picture(double outputDpi = 0) const;
     // PDF of the picture inside the rectangle (y up, as the view's bounds); empty on failure.
     // Called by the PDF and print routes once they take a part of a barcode picture.
     QByteArray dataWithPDFInsideRect(const QRectF &rect) const;
