@@ -48,6 +48,7 @@ void SKTWindowController::textDidChange(QObject *V)
             return;
         }
         if (barcodeMode().panel().isTwoDValueField(V)) {
+            Set_Barcode_Mode_Save_Flag_TRUE();   // typed, whether or not it draws a symbol
             Type_draw_2d_flag = true;
             barcodeMode().goButtonActionPerformed();
             return;

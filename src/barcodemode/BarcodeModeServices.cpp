@@ -162,6 +162,9 @@ void BarcodeModeController::barcodeTwoDCaptionRefresh()
 
 void BarcodeModeController::barcodeFieldEdited(QObject *field, bool quickPreview)
 {
+    // A typed value is a change even when it draws no symbol (yet): it would be lost unasked.
+    if (quickPreview)
+        host().Set_Barcode_Mode_Save_Flag_TRUE();
     if (liner_or_2D_font == 0) {
         goButtonActionPerformed();
     } else if (field == dataText_2D) {

@@ -193,6 +193,8 @@ bool ProjectsController::Load_Barcode_Section(const QString &path, const PlistVa
         Set_Log_Name_In_Title();
         bm.goButtonActionPerformed();
         host().Barcode_Mode_Select();
+        // The symbol drawn from the file is no change of the user's.
+        host().Set_Barcode_Mode_Save_Flag_False();
         return true;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

@@ -163,6 +163,7 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
             return 0;
         host().Barcode_Mode_Select();
         barcodeMode().goButtonActionPerformed();
+        host().Set_Barcode_Mode_Save_Flag_False();
         return 1;
     }
 

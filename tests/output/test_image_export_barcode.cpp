@@ -262,10 +262,14 @@ TEST_F(BarcodeExport, TheBatchBoxDecidesAfterEveryOutput)
     c->Barcode_Mode_Select();
     choose(QStringLiteral("Code 128"));
     bm->dataText->setText(QStringLiteral("SHOP-4711"));
+    bm->HeaderText->setText(QStringLiteral("Head"));
+    bm->FooterText->setText(QStringLiteral("Foot"));
     bm->goButtonActionPerformed();
-    exportWith(0, [](Export_Barcode &d) { d.exp_rad_sv->click(); });
-    EXPECT_EQ(QDir(destination.path()).entryList(QDir::Files), QStringList{"SHOP-4711.jpg"});
-    EXPECT_EQ(bm->dataText->text(), QStringLiteral("SHOP-4711"));
+    for (QRadioButton *Export_Barcode::*naming : {&Export_Barcode::exp_rad_sv, &Export_Barcode::exp_rad_hdr, &Export_Barcode::exp_rad_ftr})
+        exportWith(0, [naming](Export_Barcode &d) { (d.*naming)->click(); });
+    EXPECT_EQ(QDir(destination.path()).entryList(QDir::Files, QDir::Name), (QStringList{"Foot.jpg", "Head.jpg", "SHOP-4711.jpg"}));
+    EXPECT_EQ((QStringList{bm->dataText->text(), bm->HeaderText->text(), bm->FooterText->text()}),
+              (QStringList{"SHOP-4711", "Head", "Foot"}));
     for (const int unbatched : {0, 1}) {
         valueList({QStringLiteral("B-1"), QStringLiteral("B-2"), QStringLiteral("B-3")});
         QString seen;   // per opening: P print, M mail; lower case without the batch offered

@@ -42,6 +42,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -422,6 +423,36 @@ TEST_F(ProjectFiles, OpenCommandsCrossModes)
     EXPECT_EQ(Barcode_Setting_Or_Designing_Mode.load(), 0);
     EXPECT_EQ(c->barcodeMode().chosenSymbologyTitle(), QStringLiteral("QR Code"));
     EXPECT_EQ(responder->openRequests.back().extensions, (QStringList{QStringLiteral("qbf"), QStringLiteral("qlf")}));
+}
+
+// A typed Barcode-mode value asks at Quit, even one that draws no symbol; a project just opened
+// does not. Cancel keeps the window, No ends the program.
+TEST_F(ProjectFiles, ATypedBarcodeValueAsksAtQuitAndAnOpenedProjectDoesNot)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Set_Text_Change_Notification();
+    c->Barcode_Mode_Select();
+    save_flag_barcode_mode = save_flag_des_mode = false;
+    QLineEdit *value = c->barcodeMode().dataText;
+    value->setFocus();
+    QTest::keyClicks(value, QStringLiteral("Hello"));   // no EAN-13 value: no symbol drawn
+    for (const char *answer : {"Cancel", "No"}) {
+        responder->alerts.clear();
+        responder->alertAnswers = {QString::fromLatin1(answer)};
+        c->Quit_menu_item->trigger();
+        EXPECT_EQ(messages(), QStringList{QStringLiteral("Do you want to save the changes?")});
+        EXPECT_EQ(platform::terminateRequested(), QByteArray(answer) == "No");
+    }
+    platform::clearTerminateRequest();
+    responder->alertAnswers = {QStringLiteral("No")};
+    responder->openAnswers = {{sample("barcode_qr.qbf")}};
+    c->Open_menu_item->trigger();
+    ASSERT_EQ(c->barcodeMode().chosenSymbologyTitle(), QStringLiteral("QR Code"));
+    responder->alerts.clear();
+    c->Quit_menu_item->trigger();
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_TRUE(platform::terminateRequested());
+    platform::clearTerminateRequest();
 }
 
 // Opens a design through the File menu's Open, as the user does, choosing the file.

@@ -373,7 +373,10 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
     }
     if (!layout.symbol.isNull()) {
         p.save();
-        p.setCompositionMode(QPainter::CompositionMode_Source);
+        // The symbol replaces the background it was made on; on a clear background it goes over
+        // whatever the picture is drawn on (the window's white), never punching it through to black.
+        if (layout.background.alpha() > 0)
+            p.setCompositionMode(QPainter::CompositionMode_Source);
         layout.symbol.draw(p, flipped(layout.symbolRect, H));
         if (!layout.logo.isNull() && !layout.logoRect.isEmpty())
             layout.logo.draw(p, flipped(layout.logoRect, H), true);
