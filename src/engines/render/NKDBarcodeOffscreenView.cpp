@@ -71,6 +71,19 @@ render::PictureLayout NKDBarcodeOffscreenView::layout() const
     return render::layoutLinear(*m_barcode, *m_settings, m_frame, textMeasurer());
 }
 
+void NKDBarcodeOffscreenView::drawRect(QPainter &painter, const QRectF &) const
+{
+    if (m_fromImageOrBarcode) {
+        // A failure ends the 2D drawing quietly, keeping what was drawn.
+        try {
+            render::paintPictureLayout(painter, layout());
+        } catch (const std::exception &) {
+        }
+        return;
+    }
+    render::paintPictureLayout(painter, layout());
+}
+
 platform::Picture NKDBarcodeOffscreenView::picture() const
 {
     auto snapshot = std::make_shared<const render::PictureLayout>(layout());

@@ -29,12 +29,17 @@ public:
     // (0, 0, width, height) in points.
     QRectF bounds() const { return QRectF(QPointF(0, 0), m_frame); }
 
+    // Draws the whole picture, whatever the rectangle, into a painter whose unit is one point with
+    // the origin at the top-left corner of the view.
+    void drawRect(QPainter &painter, const QRectF &rect) const;
     // The picture as it would be drawn now, as a vector recording of the view's size.
     platform::Picture picture() const;
     // PDF of the picture inside the rectangle (y up, as the view's bounds); empty on failure.
+    // Called by the PDF and print routes once they take a part of a barcode picture.
     QByteArray dataWithPDFInsideRect(const QRectF &rect) const;
 
     // The view prints as exactly one page, starting at page 1.
+    // Both called by the printing of a barcode picture once it prints the view page by page.
     bool knowsPageRange(int &location, int &length) const;
     // (0, 0, width, height) of the model for every page; the zero rectangle for a 2D picture.
     QRectF rectForPage(int page) const;
