@@ -16,6 +16,7 @@
 #include "imaging/ImageForPath.h"
 #include "imaging/ImageSizeCheck.h"
 #include "platform/ColorWell.h"
+#include "platform/ControlFill.h"
 #include "platform/Files.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
@@ -36,42 +37,15 @@
 
 namespace {
 
-void setText(QLineEdit *field, const QString &text)
-{
-    if (!field)
-        return;
-    const QSignalBlocker block(field);
-    field->setText(text);
-}
+using platform::fill::setChecked;
+using platform::fill::setColour;
+using platform::fill::setIndex;
+using platform::fill::setText;
 
 void setStepper(platform::Stepper *stepper, double value)
 {
     if (stepper)
         stepper->setDoubleValue(value);
-}
-
-void setIndex(QComboBox *combo, int index)
-{
-    if (!combo || combo->count() <= index)
-        return;
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(index);
-}
-
-void setChecked(QCheckBox *box, bool on)
-{
-    if (!box)
-        return;
-    const QSignalBlocker block(box);
-    box->setChecked(on);
-}
-
-void setColour(platform::ColorWell *well, const QColor &colour)
-{
-    if (!well)
-        return;
-    const QSignalBlocker block(well);
-    well->setColor(colour);
 }
 
 } // namespace

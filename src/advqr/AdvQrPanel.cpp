@@ -6,6 +6,7 @@
 #include "imaging/QrLogo.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
+#include "platform/ControlFill.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -30,37 +31,10 @@ int indexOf(const QComboBox *c) { return c ? c->currentIndex() : -1; }
 QColor colourOf(const platform::ColorWell *w) { return w ? w->color() : QColor(); }
 double realOf(const platform::Stepper *s) { return s ? s->doubleValue() : 0.0; }
 
-void setText(QLineEdit *field, const QString &text)
-{
-    if (!field)
-        return;
-    const QSignalBlocker block(field);
-    field->setText(text);
-}
-
-void setIndex(QComboBox *combo, int index)
-{
-    if (!combo || index < 0 || index >= combo->count())
-        return;
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(index);
-}
-
-void setChecked(QAbstractButton *box, bool on)
-{
-    if (!box)
-        return;
-    const QSignalBlocker block(box);
-    box->setChecked(on);
-}
-
-void setColour(platform::ColorWell *well, const QColor &colour)
-{
-    if (!well)
-        return;
-    const QSignalBlocker block(well);
-    well->setColor(colour);
-}
+using platform::fill::setChecked;
+using platform::fill::setColour;
+using platform::fill::setIndex;
+using platform::fill::setText;
 
 void selectFirst(QComboBox *combo)
 {

@@ -46,4 +46,3 @@ Qr_Bitcoin_Crypto_View_Panel::Qr_Bitcoin_Crypto_View_Panel(QWidget *parent) : Qr
 }
 
 Qr_Bitcoin_Crypto_View_Panel::~Qr_Bitcoin_Crypto_View_Panel() { forget(Qr_bitcoin_OBJ, this); }
-Qr_Bitcoin_Crypto_View_Panel *Qr_Bitcoin_Crypto_View_Panel::defaultInstance() { return Qr_bitcoin_OBJ; }

@@ -12,7 +12,6 @@ class Qr_Bitcoin_Crypto_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Bitcoin_Crypto_View_Panel(QWidget *parent = nullptr);
     ~Qr_Bitcoin_Crypto_View_Panel() override;
-    static Qr_Bitcoin_Crypto_View_Panel *defaultInstance();
     // The coin cells in one row, read by column.
     QButtonGroup *crypto_type_matrix = nullptr;
     QWidget *crypto_type_matrix_view = nullptr;

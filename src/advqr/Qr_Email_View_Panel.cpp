@@ -32,4 +32,3 @@ Qr_Email_View_Panel::Qr_Email_View_Panel(QWidget *parent) : QrPanelBase(parent)
 }
 
 Qr_Email_View_Panel::~Qr_Email_View_Panel() { forget(Qr_email_OBJ, this); }
-Qr_Email_View_Panel *Qr_Email_View_Panel::defaultInstance() { return Qr_email_OBJ; }

@@ -12,7 +12,6 @@ class Qr_Email_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Email_View_Panel(QWidget *parent = nullptr);
     ~Qr_Email_View_Panel() override;
-    static Qr_Email_View_Panel *defaultInstance();
 
     QLineEdit *Email_ID_field = nullptr;
     QLineEdit *Subject_field = nullptr;

@@ -49,4 +49,3 @@ Qr_Event_View_Panel::Qr_Event_View_Panel(QWidget *parent) : QrPanelBase(parent)
 }
 
 Qr_Event_View_Panel::~Qr_Event_View_Panel() { forget(Qr_event_OBJ, this); }
-Qr_Event_View_Panel *Qr_Event_View_Panel::defaultInstance() { return Qr_event_OBJ; }

@@ -13,7 +13,6 @@ class Qr_Event_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Event_View_Panel(QWidget *parent = nullptr);
     ~Qr_Event_View_Panel() override;
-    static Qr_Event_View_Panel *defaultInstance();
 
     QLineEdit *event_name = nullptr;
     QLineEdit *event_location = nullptr;

@@ -43,7 +43,6 @@ Qr_Location_View_Panel::Qr_Location_View_Panel(QWidget *parent) : QrPanelBase(pa
 }
 
 Qr_Location_View_Panel::~Qr_Location_View_Panel() { forget(Qr_Location_OBJ, this); }
-Qr_Location_View_Panel *Qr_Location_View_Panel::defaultInstance() { return Qr_Location_OBJ; }
 
 void Qr_Location_View_Panel::URL_radio_Clicked()
 {

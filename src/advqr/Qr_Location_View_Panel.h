@@ -13,7 +13,6 @@ class Qr_Location_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Location_View_Panel(QWidget *parent = nullptr);
     ~Qr_Location_View_Panel() override;
-    static Qr_Location_View_Panel *defaultInstance();
     void URL_radio_Clicked();
     void Cord_radio_Clicked();
 

@@ -73,7 +73,6 @@ bool Qr_Sms_View_Panel::handleKey(int key)
 }
 
 Qr_Sms_View_Panel::~Qr_Sms_View_Panel() { forget(Qr_Sms_OBJ, this); }
-Qr_Sms_View_Panel *Qr_Sms_View_Panel::defaultInstance() { return Qr_Sms_OBJ; }
 
 void Qr_Sms_View_Panel::Set_Label_According_Category(const QString &category)
 {

@@ -14,7 +14,6 @@ class Qr_Sms_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Sms_View_Panel(QWidget *parent = nullptr);
     ~Qr_Sms_View_Panel() override;
-    static Qr_Sms_View_Panel *defaultInstance();
     // The labels of "Send SMS", "WhatsApp" and "Coupon"; other titles leave them.
     void Set_Label_According_Category(const QString &category);
 

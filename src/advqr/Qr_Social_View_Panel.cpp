@@ -31,7 +31,6 @@ Qr_Social_View_Panel::Qr_Social_View_Panel(QWidget *parent) : QrPanelBase(parent
 }
 
 Qr_Social_View_Panel::~Qr_Social_View_Panel() { forget(Qr_Social_OBJ, this); }
-Qr_Social_View_Panel *Qr_Social_View_Panel::defaultInstance() { return Qr_Social_OBJ; }
 
 void Qr_Social_View_Panel::Set_Label_According_Category(const QString &category)
 {

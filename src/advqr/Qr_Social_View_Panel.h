@@ -13,7 +13,6 @@ class Qr_Social_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Social_View_Panel(QWidget *parent = nullptr);
     ~Qr_Social_View_Panel() override;
-    static Qr_Social_View_Panel *defaultInstance();
     // The prompt of each social type; other titles leave it.
     void Set_Label_According_Category(const QString &category);
     void Open_URL_Clicked();

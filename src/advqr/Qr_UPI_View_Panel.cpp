@@ -31,4 +31,3 @@ Qr_UPI_View_Panel::Qr_UPI_View_Panel(QWidget *parent) : QrPanelBase(parent)
 }
 
 Qr_UPI_View_Panel::~Qr_UPI_View_Panel() { forget(Qr_upi_OBJ, this); }
-Qr_UPI_View_Panel *Qr_UPI_View_Panel::defaultInstance() { return Qr_upi_OBJ; }

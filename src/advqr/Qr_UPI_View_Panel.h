@@ -11,7 +11,6 @@ class Qr_UPI_View_Panel : public QrPanelBase {
 public:
     explicit Qr_UPI_View_Panel(QWidget *parent = nullptr);
     ~Qr_UPI_View_Panel() override;
-    static Qr_UPI_View_Panel *defaultInstance();
 
     QLineEdit *upi_id_field = nullptr;
     QLineEdit *name_field = nullptr;

@@ -38,7 +38,6 @@ Qr_Wifi_View_Panel::Qr_Wifi_View_Panel(QWidget *parent) : QrPanelBase(parent)
 }
 
 Qr_Wifi_View_Panel::~Qr_Wifi_View_Panel() { forget(Qr_wifi_OBJ, this); }
-Qr_Wifi_View_Panel *Qr_Wifi_View_Panel::defaultInstance() { return Qr_wifi_OBJ; }
 
 void Qr_Wifi_View_Panel::Visible_radio_Clicked()
 {

@@ -13,7 +13,6 @@ class Qr_Wifi_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Wifi_View_Panel(QWidget *parent = nullptr);
     ~Qr_Wifi_View_Panel() override;
-    static Qr_Wifi_View_Panel *defaultInstance();
     void Visible_radio_Clicked();
     void hidden_radio_Clicked();
 

@@ -43,7 +43,6 @@ Qr_Zoom_View_Panel::Qr_Zoom_View_Panel(QWidget *parent) : QrPanelBase(parent)
 }
 
 Qr_Zoom_View_Panel::~Qr_Zoom_View_Panel() { forget(Qr_Zoom_OBJ, this); }
-Qr_Zoom_View_Panel *Qr_Zoom_View_Panel::defaultInstance() { return Qr_Zoom_OBJ; }
 
 void Qr_Zoom_View_Panel::URL_radio_Clicked()
 {

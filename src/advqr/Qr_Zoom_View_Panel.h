@@ -13,7 +13,6 @@ class Qr_Zoom_View_Panel : public QrPanelBase {
 public:
     explicit Qr_Zoom_View_Panel(QWidget *parent = nullptr);
     ~Qr_Zoom_View_Panel() override;
-    static Qr_Zoom_View_Panel *defaultInstance();
     void URL_radio_Clicked();
     void Cred_radio_Clicked();
 

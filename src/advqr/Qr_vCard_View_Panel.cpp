@@ -56,7 +56,6 @@ Qr_vCard_View_Panel::Qr_vCard_View_Panel(QWidget *parent) : QrPanelBase(parent)
 }
 
 Qr_vCard_View_Panel::~Qr_vCard_View_Panel() { forget(Qr_vcard_OBJ, this); }
-Qr_vCard_View_Panel *Qr_vCard_View_Panel::defaultInstance() { return Qr_vcard_OBJ; }
 
 void Qr_vCard_View_Panel::Show_Hide_DET_BOX(bool)
 {

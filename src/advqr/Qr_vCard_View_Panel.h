@@ -13,7 +13,6 @@ class Qr_vCard_View_Panel : public QrPanelBase {
 public:
     explicit Qr_vCard_View_Panel(QWidget *parent = nullptr);
     ~Qr_vCard_View_Panel() override;
-    static Qr_vCard_View_Panel *defaultInstance();
     // Both buttons stay hidden whatever the flag: the details are always shown.
     void Show_Hide_DET_BOX(bool flag);
 

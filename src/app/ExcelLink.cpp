@@ -131,13 +131,3 @@ bool SKTWindowController::Check_Dir_Is_Exist(const QString &path)
     const QFileInfo info(path);
     return info.exists() && info.isDir();
 }
-
-void SKTWindowController::SetFocus(QWidget *view)
-{
-    try {
-        if (view)
-            view->setFocus(Qt::OtherFocusReason);
-    } catch (const std::exception &e) {
-        Show_MessageBox(QString::fromUtf8(e.what()));
-    }
-}

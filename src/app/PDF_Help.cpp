@@ -11,14 +11,6 @@ PDF_Help::PDF_Help() { awakeFromNib(); }
 
 PDF_Help::~PDF_Help() { delete m_window; }
 
-void PDF_Help::setWindow(QDialog *w)
-{
-    if (w == m_window)
-        return;
-    delete m_window;
-    m_window = w;
-}
-
 void PDF_Help::awakeFromNib()
 {
     m_window = new QDialog;

@@ -9,8 +9,6 @@ public:
     PDF_Help();
     ~PDF_Help() override;
     QDialog *window() const { return m_window; }
-    // Called by a window description that brings its own help window (the constructor makes one).
-    void setWindow(QDialog *w);
     void OKPressed();
 
 private:

@@ -225,10 +225,6 @@ void SKTWindowController::setDocument(SKTDocument *document)
     }
 }
 
-void SKTWindowController::Main_Thread_Messgae(const QString &message) { Run_Main_Thread_Message(message); }
-
-void SKTWindowController::Main_Thread_Messgae_Yes_No(const QString &text) { Run_Main_Thread_Message_Yes_No(text); }
-
 void SKTWindowController::setPrintInfo(const platform::PrintInfo &info)
 {
     if (printInfo && *printInfo == info)

@@ -78,11 +78,6 @@ public:
     SKTDocument *document() const;
     void windowDidLoad() {}
 
-    // Alerts on the GUI thread (Show_MessageBox and Show_YES_NO_MessageBox send them here).
-    // Both called by the worker jobs once they report through the window controller.
-    void Main_Thread_Messgae(const QString &message);
-    void Main_Thread_Messgae_Yes_No(const QString &text);
-
     // The delegate of every combo box of the window: decides by the sender what a selection means.
     void comboBoxSelectionDidChange(QComboBox *combo);
     void Change_Data_Source_To_selected_Control(int sourceType, const QString &seriesName, int seriesIndex);
@@ -100,8 +95,7 @@ public:
 
     // The window set-up once its description is loaded.
     void awakeFromNib();
-    // The New command.
-    // Called by the File menu's New command once it goes through the window controller.
+    // Opens the start window.
     void newDocumentWindow();
 
     // Working modes, tabs and toolbar.
@@ -246,10 +240,7 @@ public:
     // YES, after the message naming the verb, when two or more pictures are selected.
     bool Check_Multiple_Image_Selection(const QString &verb);
     // YES when the path is a folder.
-    // Called by batch image export and PDF export once they check their output folder through the window.
     bool Check_Dir_Is_Exist(const QString &path);
-    // Called by the export-done box, the property sidebar and the font handlers once they move the focus.
-    void SetFocus(QWidget *view);
     // How the design copy archives and reads back one object; nothing, or null, for a failure.
     std::function<std::optional<ObjectArchive>(const SKTGraphic &)> Backup_Archive_Graphic;
     std::function<std::shared_ptr<SKTGraphic>(const ObjectArchive &)> Backup_Unarchive_Graphic;

@@ -5,6 +5,5 @@
 
 namespace Toolbar_help {
 // 42 x 27 points on the systems that need it (version 1504 or later), else the given size.
-// Called by the toolbar once its items size themselves.
 QSizeF minSize(int osVersion, const QSizeF &inherited);
 }

@@ -9,6 +9,5 @@ class VerticallyCenteredTextFieldCell : public QLabel {
 public:
     explicit VerticallyCenteredTextFieldCell(QWidget *parent = nullptr);
     // The title rectangle moved so that text of height textHeight is centred in bounds.
-    // Called by the field's drawing once it lays its text out itself.
     static QRectF titleRectForBounds(const QRectF &bounds, const QRectF &inheritedTitleRect, double textHeight);
 };

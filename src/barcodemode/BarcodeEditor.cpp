@@ -71,8 +71,6 @@ QString BarcodeEditor::currentValue() const
     return dataText ? dataText->text() : QString();
 }
 
-void BarcodeEditor::Encode_btn() { Generate_Barcode_Thread_Function(); }
-
 void BarcodeEditor::Generate_Barcode_Thread_Function()
 {
     const QString value = currentValue();
@@ -380,20 +378,6 @@ float BarcodeEditor::Set_Linear_Barcode_Width(NKDBarcode &model)
     const float width = barcode_generation::linearWidthRule(model, generationSnapshot(), m);
     LR_margin = m.leftRight;
     return width;
-}
-
-void BarcodeEditor::Set_2d_Barcode_Height(const platform::Picture &image)
-{
-    barcode_sizes::Margins m = currentMargins();
-    barcode_generation::twoDHeightRule(*this, generationSnapshot(), m, image);
-    storeMargins(m);
-}
-
-void BarcodeEditor::Set_2d_Barcode_Width(const platform::Picture &image)
-{
-    barcode_sizes::Margins m = currentMargins();
-    barcode_generation::twoDWidthRule(*this, generationSnapshot(), m, image);
-    LR_margin = m.leftRight;
 }
 
 QSizeF BarcodeEditor::Get_String_Size(const QString &text, const QFont &font) const

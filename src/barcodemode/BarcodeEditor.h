@@ -44,8 +44,6 @@ public:
     QImage USE_QR_LOGO_IMG;
 
     // Generation.
-    // Called by the Generate button once it goes through the editor (it calls goButtonActionPerformed now).
-    void Encode_btn();
     void Generate_Barcode_Thread_Function();
     bool Check_And_Validat_Barcode(bool showMessage, bool checkPicture);
     // The preview is blank because its symbol was refused as too large for the output.
@@ -69,11 +67,8 @@ public:
     // Size rules.
     void Set_Barcode_Height(NKDBarcode &model);
     float Set_Linear_Barcode_Width(NKDBarcode &model);
-    // Both called by the 2D generation once it sizes the barcode-object role from the symbol picture.
-    void Set_2d_Barcode_Height(const platform::Picture &image);
-    void Set_2d_Barcode_Width(const platform::Picture &image);
     QSizeF Get_String_Size(const QString &text, const QFont &font) const;
-    // Called by the invalid-data picture once it fits its message with the editor's fonts.
+    // The font at the size that fits text into layout (barcode_sizes::fittingFontSize).
     QFont Get_Appropriate_Font(float minimumSize, float maximumSize, const QRectF &layout, const QString &text,
                                const QFont &font) const;
 

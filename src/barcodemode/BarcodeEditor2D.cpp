@@ -14,26 +14,13 @@
 #include "barcodemode/TwoDSymbols.h"
 #include "engines/datamatrix/DataMatrixSymbol.h"
 #include "barcodemode/pdf417View.h"
-#include "platform/ColorWell.h"
 #include "platform/Stepper.h"
 #include "core/SymbolGlobals.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
 #include <exception>
-
-namespace {
-
-bool ticked(const QCheckBox *box) { return box && box->isChecked(); }
-
-QColor wellColour(const platform::ColorWell *well, Qt::GlobalColor fallback)
-{
-    return well ? well->color() : QColor(fallback);
-}
-
-} // namespace
 
 pdf417View &BarcodeEditor::pdfBarcode()
 {
@@ -75,24 +62,6 @@ void BarcodeEditor::Draw_DataMatrix_Barcode(const QString &value)
         Set_Blank_Image();
     else
         image_2d = symbol;
-}
-
-void BarcodeEditor::Create_Data_Matrix_Image(const QByteArray &value, int W, int H, const unsigned char *grid)
-{
-    image_2d = platform::Picture();
-    try {
-        // The picture is framed on the background colour, or on nothing when it is transparent.
-        const QColor beneath = ticked(transparent_bkgnd) ? QColor(Qt::transparent) : wellColour(bar_back_clr, Qt::white);
-        QString error;
-        const QImage image = twod::dataMatrixImage(value, W, H, grid, wellColour(barcode_clr, Qt::black), beneath, &error);
-        if (image.isNull()) {
-            Show_NSLog_Message(error);
-            return;
-        }
-        image_2d = platform::Picture::fromImage(image, QSizeF(W + 2, H + 2));
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
 }
 
 void BarcodeEditor::Check_And_Set_QR_size_Acc_Version(int version)

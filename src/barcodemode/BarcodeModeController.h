@@ -38,7 +38,6 @@ class QWidget;
 class Update_List_Details;
 class ValueListModel;
 struct BarcodeBatchSnapshot;
-namespace barcode_generation { struct Built; }
 
 class BarcodeModeController : public QObject, public BarcodeEditor {
     Q_OBJECT
@@ -135,15 +134,14 @@ public:
     // on). Neither count nor table is updated. Throws std::out_of_range for a row outside the list.
     void Replace_Item_List(const QString &value, const QString &Header_str, const QString &Footer_str,
                            const QString &PQ_str, int at_index);
-    // True when the text is NOT a valid print quantity.
-    bool Check_PQ_Number(const QString &text) const;
     // The table fetches the list anew (the selection is kept where rows remain); then the buttons.
     void Reload_List();
     void Update_List_Count();
     void Mark_List_New_Selection_barcode(int row);
     void Select_First_Value_For_Barcode_Setting_Mode();
     void Select_Valid_Value_For_Barcode_Setting_Mode(int n);
-    // Called by the data-source check boxes once they recompute the batch use through the controller.
+    // Use_Data_Sheet_Values from the batch boxes: the data source box and one of value, header or
+    // footer ticked. Output recomputes it before counting the mode's labels.
     void Check_Data_Sheet_Value_Use_or_Not_Barcode();
     // Opens the edit-row sheet on the selected record.
     void OnGetSelected();
@@ -295,11 +293,6 @@ public:
     // answers null; on the GUI thread it uses a new snapshot.
     platform::Picture Get_Image_From_Barcode_Grid(int index);
     platform::Picture Get_Image_From_List_Val(int index);
-    // The framing half of both requests, run on the requesting thread.
-    // Called by the batch image requests once they run their main-thread half through the controller.
-    static platform::Picture Generate_Barcode_Batch_Image_For_Differ_Value(const GenerationSnapshot &s,
-                                                                           barcode_generation::Built &built);
-
     // Frames the Advanced QR mode's last symbol anew with its header, footer and margins and shows
     // it; without a symbol the preview is blanked.
     void Reframe_Advanced_QR_Symbol();
@@ -321,12 +314,11 @@ public:
     // and light ones in the background colour, size x size points, raised to USED_DPI_VALUE unless
     // Type_draw_2d_flag is set. version and scale have no effect. Null for an empty value or a
     // failed step (logged).
-    // Called by the barcode-object window and the Advanced QR mode once they draw QR through the controller.
+    // The Advanced QR mode draws its symbols with it.
     platform::Picture Create_QR_By_CI_Filter(const QString &value, const QString &errorCorrectionLevel, qint64 version,
                                              const QColor &barcodeColor, const QColor &backgroundColor, double scale,
                                              double barcode_size);
     // alpha << 24 | blue << 16 | green << 8 | red
-    // Both called by the 2D symbol drawing once it packs its colours through the controller.
     quint32 HEX_Of_NSColor_in_BGR(const QColor &colour) const;
     // red << 16 | green << 8 | blue
     quint32 HEX_Of_NSColor_in_RGB(const QColor &colour) const;

@@ -12,6 +12,7 @@
 #include "core/Utilities.h"
 #include "engines/Symbologies.h"
 #include "platform/ColorWell.h"
+#include "platform/ControlFill.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -41,40 +42,10 @@ QColor colorOf(const platform::ColorWell *w) { return w ? w->color() : QColor();
 double realOf(const platform::Stepper *s) { return s ? s->doubleValue() : 0.0; }
 int intOf(const platform::Stepper *s) { return s ? s->intValue() : 0; }
 
-void setChecked(QAbstractButton *button, bool on)
-{
-    if (!button)
-        return;
-    const QSignalBlocker block(button);
-    button->setChecked(on);
-}
-
-// A stored index; one outside the list takes fallback (the last item at most).
-void selectIndex(QComboBox *combo, int index, int fallback = 0)
-{
-    if (!combo)
-        return;
-    const QSignalBlocker block(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : std::min(fallback, combo->count() - 1));
-}
-
-void setPair(QLineEdit *field, platform::Stepper *stepper, double value, PairFormat format)
-{
-    if (stepper)
-        stepper->setDoubleValue(value);
-    if (field) {
-        const QSignalBlocker block(field);
-        field->setText(platform::formatPairValue(value, format));
-    }
-}
-
-void setColor(platform::ColorWell *well, const QColor &c)
-{
-    if (!well)
-        return;
-    const QSignalBlocker block(well);
-    well->setColor(c);
-}
+using platform::fill::selectIndex;
+using platform::fill::setChecked;
+using platform::fill::setColour;
+using platform::fill::setPair;
 
 // The series choice of a row when its box is ticked and an item is chosen, else "".
 QString seriesChoice(const QAbstractButton *box, const QComboBox *combo)
@@ -224,7 +195,7 @@ void BarcodeModePanel::setSettings(const BarcodeModeSettings &s)
 
         platform::ColorWell *wells[5] = {bm.bar_hdr_clr, bm.bar_ftr_clr, bm.bar_val_clr, bm.bar_back_clr, bm.barcode_clr};
         for (int i = 0; i < 5; ++i)
-            setColor(wells[i], s.colours[size_t(i)]);
+            setColour(wells[i], s.colours[size_t(i)]);
         const bool clear = clearColour(s.colours[3]);
         setChecked(bm.brcd_bk_clr_rd, !clear);
         setChecked(bm.brcd_bk_clr_trnsp_rd, clear);
@@ -427,8 +398,8 @@ void BarcodeModePanel::resetForNewProject()
     setChecked(bm.brcd_bk_clr_trnsp_rd, false);
     setChecked(bm.transparent_bkgnd, false);
     for (platform::ColorWell *w : {bm.bar_hdr_clr, bm.bar_ftr_clr, bm.bar_val_clr, bm.barcode_clr})
-        setColor(w, Qt::black);
-    setColor(bm.bar_back_clr, Qt::white);
+        setColour(w, Qt::black);
+    setColour(bm.bar_back_clr, Qt::white);
     // Resolution and unit.
     selectIndex(bm.DPI_ComboBox, 0);
     Measument_Unit_Is_Barcode = last_unit_val_Barcode = 1;

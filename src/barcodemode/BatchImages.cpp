@@ -106,9 +106,3 @@ platform::Picture BarcodeModeController::Get_Image_From_List_Val(int index)
     const std::shared_ptr<const BarcodeBatchSnapshot> s = requestSnapshot("Get_Image_From_List_Val");
     return s ? barcode_batch::imageFromList(*s, index) : platform::Picture();
 }
-
-platform::Picture BarcodeModeController::Generate_Barcode_Batch_Image_For_Differ_Value(const GenerationSnapshot &s,
-                                                                                      barcode_generation::Built &built)
-{
-    return barcode_batch::framedPicture(s, built);
-}

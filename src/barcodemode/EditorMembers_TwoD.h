@@ -9,11 +9,6 @@ public:
     std::shared_ptr<class pdf417View> pdf_barcode;
     pdf417View &pdfBarcode();
 
-    // The DataMatrix image of a module grid (W x H bytes, row 0 the bottom) into image_2d, its size
-    // in points (W + 2) x (H + 2); value is the UTF-8 text kept as the image's comment.
-    // Called by the DataMatrix drawing once it stores its PNG through the editor.
-    void Create_Data_Matrix_Image(const QByteArray &value, int W, int H, const unsigned char *grid);
-
     // Raises the QR size pair to the module count of the version index (0 automatic, 1-40).
     void Check_And_Set_QR_size_Acc_Version(int version);
     // Raises the DataMatrix width and height to what the chosen format needs at the module size.

@@ -94,16 +94,6 @@ void BarcodeModeController::Replace_Item_List(const QString &value, const QStrin
     value_list::replaceRecord(ListData_barcode, value, Header_str, Footer_str, PQ_str, at_index, clear_PQ_Flag);
 }
 
-bool BarcodeModeController::Check_PQ_Number(const QString &text) const
-{
-    try {
-        return value_list::Check_PQ_Number(text);
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(failureText(e));
-        return true;
-    }
-}
-
 // ---- Table ----
 
 void BarcodeModeController::Reload_List()

@@ -195,12 +195,6 @@ Qt::DropAction pdf417View::draggingEntered(const QMimeData *data, Qt::DropAction
     return (sourceOperations & Qt::CopyAction) ? Qt::CopyAction : Qt::IgnoreAction;
 }
 
-void pdf417View::draggingExited()
-{
-    dragSessionInProgress = false;
-    setNeedsDisplay();
-}
-
 void pdf417View::concludeDragOperation()
 {
     dragSessionInProgress = false;

@@ -62,13 +62,11 @@ public:
     bool dragSessionInProgress = false;
     // A click: the drag data (the image as TIFF) when a drag starts, nullptr when the click goes
     // to the default handling (Alt held, or no drag source).
-    // The drag-and-drop handlers are called by the widget that shows the view once it forwards its events.
+    // The steps of a drag from or onto the view, each given what its event carries.
     std::unique_ptr<QMimeData> mouseDown(Qt::KeyboardModifiers modifiers) const;
     Qt::DropActions draggingSourceOperationMaskForLocal(bool isLocal) const;
-    bool ignoreModifierKeysWhileDragging() const { return true; }
     bool shouldDelayWindowOrderingForEvent() const { return isDragSource; }
     Qt::DropAction draggingEntered(const QMimeData *data, Qt::DropActions sourceOperations);
-    void draggingExited();
     bool prepareForDragOperation() const { return true; }
     bool performDragOperation(const QMimeData *data);
     void concludeDragOperation();

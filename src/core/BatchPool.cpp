@@ -8,10 +8,8 @@
 #include <atomic>
 #include <iterator>
 #include <mutex>
-#include <system_error>
 #include <thread>
 #include <unordered_map>
-#include <vector>
 
 #include <sched.h>
 
@@ -160,22 +158,6 @@ Outcome runFileBatch(int count, const Job &job, const Options &options)
 int workerCount(int threads, int count)
 {
     return std::max(1, std::min(threads > 0 ? threads : availableCores(), count));
-}
-
-void runOnWorkers(int threads, const std::function<void()> &work)
-{
-    std::vector<std::thread> workers;
-    workers.reserve(std::size_t(std::max(0, threads - 1)));
-    for (int i = 1; i < threads; ++i) {
-        try {
-            workers.emplace_back(work);
-        } catch (const std::system_error &) {
-            break;   // fewer threads than asked: the ones running do the work
-        }
-    }
-    work();
-    for (std::thread &t : workers)
-        t.join();
 }
 
 } // namespace batchfiles

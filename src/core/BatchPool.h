@@ -63,10 +63,6 @@ int availableCores();
 // The workers for count records: threads (0: one per available core), at least 1, at most count.
 int workerCount(int threads, int count);
 
-// Runs work on the calling thread and on threads - 1 more, and returns when all have returned.
-// When the system gives fewer threads, the ones running do the work.
-void runOnWorkers(int threads, const std::function<void()> &work);
-
 // Runs job(0) ... job(count - 1) and writes their files, then syncs once, on the ordered pipeline
 // (core/OrderedPipeline.h). Blocks until the batch ends; the calling thread counts the records (and
 // with one worker runs them), so call it off the GUI thread. Records not started when the stop flag

@@ -22,7 +22,6 @@ QString Convert_Path_From_URL(const QUrl &url);
 // "Please select valid file path." and answers true.
 bool Check_And_Validate_File_Path(const QString &path);
 // Whether a series is in use by something else before it is overwritten: never.
-// Called by the series manager before it deletes a series, once that window exists.
 bool Check_Batch_File_In_Use_Validation(const QString &series);
 // Removes the spreadsheet reader's working folder "ziptmp" in the private temporary folder;
 // errors are ignored.

@@ -24,5 +24,5 @@ extern QString Text_Ctrl_Font;              // the hub's constructor: the system
 constexpr int Text_Ctrl_Font_Size = 12;
 extern const QString invalid_barcode_msg;   // never written: "Invalid barcode value or value is too long."
 extern bool Use_Org_image_Or_Shred_it;      // the picture size check clears it when a picture must be cut down
-// setPrintInfo of the hub, of the document and of the print and PDF windows: the shared page setup.
+// setPrintInfo of the hub and of the print and PDF windows: the shared page setup.
 extern std::shared_ptr<platform::PrintInfo> printInfo;

@@ -36,7 +36,6 @@ QImage flattenedOnWhite(const QImage &image);
 
 // The picture scaled, aspect ratio kept, to the largest size that fits the box (enlarged as well as
 // reduced).
-// Called by the picture commands once they fit an image into a box.
 platform::Picture resizeImage_toFitSize(const platform::Picture &image, const QSizeF &size);
 // The whole picture drawn into a new picture of exactly that size.
 platform::Picture resizeImage_toWidth_height(const platform::Picture &image, double width, double height);

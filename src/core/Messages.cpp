@@ -37,15 +37,6 @@ void Show_MessageBox(const QString &text)
     }
 }
 
-void Show_MessageBox_No_Thread(const QString &text)
-{
-    try {
-        Run_Main_Thread_Message(QStringLiteral("\n") + text);
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
-}
-
 int Show_YES_NO_MessageBox(const QString &text)
 {
     if (Main_App_wnd)

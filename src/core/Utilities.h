@@ -6,13 +6,14 @@
 class QWidget;
 
 QString Trim_Str(const QString &text);
-// Called by the file-naming rules once they clean names through it.
+// The text trimmed, as Trim_Str.
 QString Replace_Char_For_Valid(const QString &text);
 QString Replace_char_in_string(const QString &text, const QString &target, const QString &replacement);
 // Throws std::invalid_argument for a null search text, as the callers' handlers expect.
 bool Find_Str(const QString &text, const QString &search);
 bool Find_Str_Case_Insensitive(const QString &text, const QString &search);
-// The four substring helpers are called by the text rules of the other parts once they use them.
+// The first n characters and the last n (the whole text when n reaches its length); from index n
+// and up to index n ("" outside the text).
 QString Left_Str_substringToIndex(const QString &text, int n);
 QString Right_Str_substringFromIndex(const QString &text, int n);
 QString Read_Str_FromIndex(const QString &text, int n);
@@ -28,7 +29,8 @@ QString Check_Path_For_App_Resources(const QString &path);
 // New folders get the user's umask.
 int Create_Folder(const QString &path);
 void Delete_Folder(const QString &path);
-// Called by the commands that remove temporary files once they go through it.
+// Removes the file, or the folder with what it holds, when its folder is writable; failures are
+// logged.
 void Delete_File(const QString &path);
 // Enables or disables a control; a box passes the state on to everything inside it. Defined with the
 // widgets (core/UtilitiesWidgets.cpp), apart from the widget-free rest.

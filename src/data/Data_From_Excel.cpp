@@ -20,8 +20,6 @@ Data_From_Excel *Data_From_Excel::defaultInstance()
     return instance;
 }
 
-Data_From_Excel *Data_From_Excel_Window() { return Data_From_Excel::defaultInstance(); }
-
 Data_From_Excel::Data_From_Excel()
 {
     window = new QDialog;

@@ -19,7 +19,7 @@ class QTableView;
 class Data_From_Excel : public QObject {
     Q_OBJECT
 public:
-    // The one viewer of the process, made on first use (Data_From_Excel_Window).
+    // The one viewer of the process, made on first use.
     static Data_From_Excel *defaultInstance();
 
     LinkedSheetTable Linked_Sheet;   // the table's rows (ListData) and its linked columns' titles
@@ -46,6 +46,3 @@ private:
     Data_From_Excel();
     LinkedSheetModel *m_model = nullptr;
 };
-
-// The same object (the name the other parts use).
-Data_From_Excel *Data_From_Excel_Window();

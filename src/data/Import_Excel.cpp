@@ -22,8 +22,6 @@ Import_Excel *Import_Excel::defaultInstance()
     return instance;
 }
 
-Import_Excel *imp_xl_Window() { return Import_Excel::defaultInstance(); }
-
 Import_Excel::Import_Excel() : SheetColumnPicker(false)
 {
     Ui::Import_Excel ui;

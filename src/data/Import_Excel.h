@@ -10,7 +10,7 @@
 class Import_Excel : public SheetColumnPicker {
     Q_OBJECT
 public:
-    // The one window of the process (imp_xl_Window).
+    // The one window of the process.
     static Import_Excel *defaultInstance();
 
     QString open_mode = QStringLiteral("D");   // "E": link to the design; else add to a series
@@ -31,5 +31,3 @@ private:
     // Mode "E": the ticked columns and their rows become the linked table.
     void Create_Excel_List_Func(const QString &path);
 };
-
-Import_Excel *imp_xl_Window();

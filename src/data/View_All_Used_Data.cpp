@@ -30,8 +30,6 @@ View_All_Used_Data *View_All_Used_Data::defaultInstance()
     return instance;
 }
 
-View_All_Used_Data *View_Data_Window() { return View_All_Used_Data::defaultInstance(); }
-
 View_All_Used_Data::View_All_Used_Data()
 {
     window = new QDialog;
@@ -81,12 +79,6 @@ bool View_All_Used_Data::Check_List_Name_Exist_In_Used_Ser(const QString &name) 
 {
     const QString trimmed = Trim_Str(name);
     return trimmed.isEmpty() || trimmed == combo_first_Select || Use_SER_Array.contains(trimmed);
-}
-
-bool View_All_Used_Data::Check_Column_Name_Exist_In_Used_Excel(const QString &name) const
-{
-    const QString trimmed = Trim_Str(name);
-    return trimmed.isEmpty() || trimmed == combo_first_Select || Use_EXL_Array.contains(trimmed);
 }
 
 void View_All_Used_Data::Get_Used_Series_Excel_Column_In_Design(const SKTGraphicList &front)

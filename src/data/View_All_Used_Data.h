@@ -24,7 +24,7 @@ extern int Table_Column;
 class View_All_Used_Data : public QObject {
     Q_OBJECT
 public:
-    // The one viewer of the process, made on first use (View_Data_Window).
+    // The one viewer of the process, made on first use.
     static View_All_Used_Data *defaultInstance();
 
     QDialog *window = nullptr;
@@ -50,12 +50,9 @@ public:
     void Create_ALL_DATA_List_By_Array(const QStringList &values, int count);
     // Whether the trimmed name is empty, the "<--Select-->" item or already listed.
     bool Check_List_Name_Exist_In_Used_Ser(const QString &name) const;
-    bool Check_Column_Name_Exist_In_Used_Excel(const QString &name) const;
 
 private:
     View_All_Used_Data();
     void fillRows(int records);
     LinkedSheetModel *m_model = nullptr;
 };
-
-View_All_Used_Data *View_Data_Window();

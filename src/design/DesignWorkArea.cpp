@@ -179,8 +179,6 @@ void DesignWorkArea::Observe_Canvas_Size(const QSizeF &size)
     }
 }
 
-void DesignWorkArea::Set_Canvas_Box_Size(bool) {}
-
 void DesignWorkArea::Set_Document_Size(double width, double height)
 {
     // The document answers the size it is offered and keeps nothing; the canvas keeps the size.

@@ -60,8 +60,6 @@ public:
     void Observe_Canvas_Size(const QSizeF &size);
     // Offers the size to the document's canvas-size query, which keeps nothing.
     void Set_Document_Size(double width, double height);
-    // The batch binding's record-list step will call it; the card size lives in the canvas alone.
-    void Set_Canvas_Box_Size(bool flag);
 
     // ---- Outlets ----
     QWidget *Design_Work_Area = nullptr, *myTargetView = nullptr, *first_view = nullptr;

@@ -27,7 +27,6 @@
 #include "design/panels/TextPropertiesPanel.h"
 #include "model/DesignGlobals.h"
 #include "model/SKTText.h"
-#include "model/StyleCodes.h"
 #include "platform/FormBinding.h"
 #include "platform/WheelGuard.h"
 
@@ -137,8 +136,6 @@ void PropertySidebar::Fill_Card_Prop_Tab()
     sett_tab->insertTab(2, card_bkgd_tab, card_bkgd_tab_label);
     sett_tab->insertTab(3, card_brdr_tab, card_brdr_tab_label);
 }
-
-QString PropertySidebar::Return_Border_Style_Str_On_index(int index) const { return Border_Style_Code(index); }
 
 CardInfoPanel *PropertySidebar::cardInfoPanel() const { return static_cast<CardInfoPanel *>(card_info_tab); }
 CardSizePanel *PropertySidebar::cardSizePanel() const { return static_cast<CardSizePanel *>(card_size_tab); }

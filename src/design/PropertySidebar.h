@@ -112,8 +112,6 @@ public:
     void Enable_Align_Buttons(bool enabled);
     void Enable_Same_Size_Buttons(bool enabled);
     void Set_Object_Unit_Labels(const QString &sizeUnit);
-    // The border-style code of a style list's index; the pages' style readers will call it.
-    QString Return_Border_Style_Str_On_index(int index) const;
 
     // ---- Outlets ----
     QTabWidget *sett_tab = nullptr;

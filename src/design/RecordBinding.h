@@ -89,8 +89,6 @@ public:
     QString Get_sel_row_col_value_of_dataset(int record, int series) const;
     // The linked row r's cell of column c ("Extension" for 0), "" when there is none.
     QString Get_sel_row_col_value_of_Excel(int record, int column) const;
-    // Empties the linked rows; replacing the spreadsheet link and resetting the design will call it.
-    void Clear_Delete_Excel_table_rows();
     // Fills record i (-1 is record 0) into the front side's objects and renders the card: the card
     // as a vector picture, null when rendering failed. The side and the flag change nothing. Any
     // thread may call it: the fill and the render run on the GUI thread, the caller gets a copy.

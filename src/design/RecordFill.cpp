@@ -69,12 +69,6 @@ QString RecordBinding::Get_sel_row_col_value_of_Excel(int record, int column) co
     }
 }
 
-void RecordBinding::Clear_Delete_Excel_table_rows()
-{
-    Linked_Sheet.rows.clear();
-    Excel_table_rows = 0;
-}
-
 platform::Picture RecordBinding::Set_data_table_value_to_card(int record, const QString &, bool)
 {
     // The objects, the generator and the render belong to the GUI thread; a worker waits for its copy.

@@ -171,8 +171,6 @@ bool UndoStacks::Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics)
     return true;
 }
 
-bool UndoStacks::Undo_Stack() { return Insert_In_Undo_Stack(currentGraphics(design)); }
-
 void UndoStacks::Redo_Stack()
 {
     Rcontrol.clear();

@@ -30,10 +30,8 @@ public:
     // Each answers whether the snapshot was complete and so pushed; an incomplete one is logged.
     bool Insert_In_Undo_Stack(const SKTGraphicList &graphics);
     bool Insert_In_Redo_Stack(const SKTGraphicList &graphics);
-    // Reading a design from a project file will call it with the objects read.
+    // The same onto the read design's log stack (Ucontrol_Log).
     bool Insert_In_Undo_Stack_For_Log(const SKTGraphicList &graphics);
-    // Insert_In_Undo_Redo's undo step; that recorder checks its snapshot first and pushes it itself.
-    bool Undo_Stack();
     void Redo_Stack();
     bool Last_Stack(const QString &stack);
     void Fill_Undo_Redo_Control(const DesignSnapshot &snapshot);

@@ -32,5 +32,3 @@ void Unit_PrefWindow::Select_Unit_Row(int unit)
         b->setChecked(false);
     unit_matrix->setExclusive(true);
 }
-
-int Unit_PrefWindow::Selected_Unit_Row() const { return unit_matrix->checkedId(); }

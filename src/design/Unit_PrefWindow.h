@@ -19,6 +19,4 @@ public:
 
     // Checks the row of a unit code; a code outside 0-2 leaves no row checked.
     void Select_Unit_Row(int unit);
-    // The checked row, -1 when none is.
-    int Selected_Unit_Row() const;
 };

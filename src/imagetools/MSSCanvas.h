@@ -14,7 +14,6 @@ public:
     MSSCanvasController *delegate() const { return m_delegate; }
     void setDelegate(MSSCanvasController *delegate) { m_delegate = delegate; }
     bool allowIntersections() const { return m_allowIntersections; }
-    void setAllowIntersections(bool allow) { m_allowIntersections = allow; }
 
     // A widget position in canvas points, y up.
     QPointF canvasPoint(const QPointF &widgetPos) const;

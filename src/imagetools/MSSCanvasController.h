@@ -40,7 +40,6 @@ public:
     void setHandleStyle(const MSSHandleStyle &style) { m_handleStyle = style; }
 
     MSSSelector *currentSelector() const { return m_current; }
-    bool cursorCanBeChanged() const { return m_cursorCanBeChanged; }
 
     void resetCanvas() { arrangeCanvas(); }
     void arrangeCanvas();

@@ -46,7 +46,6 @@ public:
     const MSSSelectorStyle &selectorStyle() const { return m_style; }
     void setSelectorStyle(const MSSSelectorStyle &style) { m_style = style; }
     const Boundaries &boundaries() const { return m_boundaries; }
-    bool drawSelectorOrNot() const { return m_drawSelector; }
 
     void setSelected();
     void setUnselected();

@@ -20,7 +20,6 @@ public:
     explicit Repeat_Image(QWidget *parent = nullptr);
 
     void setPatternImage(const QImage &pattern);
-    const QPixmap &patternImage() const { return m_pattern; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -53,7 +53,6 @@ public:
     using RowVisitor = std::function<void(int row, const QStringList &cells)>;
     static bool ReadRows(int limit, const RowVisitor &visit, bool *more = nullptr);
     // The sheet names of the workbook part, in order.
-    // Called by the workbook import once it offers a choice of sheets.
     static QStringList Read_Sheet_Name();
     // The sheets with the worksheet part each names through the workbook's relationships; a sheet
     // that is no worksheet (a chart sheet) is left out. Without relationships, sheet i is part i + 1.
@@ -85,7 +84,6 @@ public:
     // defines none for it.
     QString Get_Date_Time_Format_String(int numFmtId) const;
     // A serial day number as text in the pattern; the text unchanged when it is no date.
-    // Called by the sheet reader's date rule once it converts through the writer's object.
     QString Excel_Xml_Date_To_String(const QString &text, const QString &pattern) const;
     // Whether cells of this number format id are dates.
     bool isDateFormat(int numFmtId) const;
@@ -112,10 +110,8 @@ private:
 QString Get_Column_Char_Str(const QString &reference);
 // The letters as a column number: base 65 gives a 0-based position (A 0, AA 26), base 64 a 1-based
 // count (D 4). Read whole, up to XFD; -1 for no letters or a column past XFD.
-// Called by the sheet reader once it turns column letters into indexes through it.
 int Get_Col_index(const QString &letters, int base);
 // The low 8 bits of the first character.
-// Called by Get_Col_index's users once they read single letters through it.
 int Asc_Val(const QString &text);
 
 // The Unicode date pattern of a spreadsheet number format code, token by token: "" when the code

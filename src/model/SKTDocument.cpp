@@ -77,12 +77,6 @@ void SKTDocument::setCanvasSize(const QSizeF &size)
     emit canvasSizeChanged(size);
 }
 
-void SKTDocument::setPrintInfo(const platform::PrintInfo &printInfo)
-{
-    m_printInfo = printInfo;
-    emit canvasSizeChanged(m_canvasSize);
-}
-
 int SKTDocument::controllersMade() { return windowControllerCount; }
 
 void SKTDocument::resetForTests() { windowControllerCount = 0; }

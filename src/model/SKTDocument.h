@@ -103,30 +103,24 @@ public:
 
     // ---- Document -----------------------------------------------------------------------------
     QString displayName() const;
-    // Called by the window's close and quit commands once they ask about unsaved changes.
+    // Always false.
     bool isDocumentEdited() const { return false; }
     // Reading a document always fails; the error is not set.
-    // Called by the document machinery once it opens documents of the native type.
     bool readFromData(const QByteArray &data, const QString &typeName, SKTError *error);
     const platform::PrintInfo &printInfo() const { return m_printInfo; }
-    // Stores the page setup and announces the canvas size (the one the document keeps) anew.
-    void setPrintInfo(const platform::PrintInfo &printInfo);
     // The native type ("com.qirosoftware.tagora" or "QIRO Label document"): a binary property list
     // with "version" 2, "graphics" (each object's serialised archive, front-most first) and
     // "printInfo". Another type gives no data.
     // PDF types: the card with the objects (SKTRenderingView). TIFF types: the objects alone.
-    // Called by the clipboard and save commands once they ask the document for its data.
     QByteArray dataOfType(const QString &typeName, SKTError *error = nullptr) const;
 
     // ---- Printing -------------------------------------------------------------------------------
     // The document's file, if it has one (none: the print title is the display name).
-    // Called by the project-file commands once a saved design names its document's file.
     void setFileURL(const QString &path) { m_fileURL = path; }
     // The title of a print: the file's name without its extension, else the display name.
     QString printJobTitle() const;
     // A print of the card at the card's own size (the canvas bounds), with the page setup's printer
     // and the settings: "outputFileName" (a PDF file instead of a printer), "copies", "printerName".
-    // Called by the Print command of the Designing mode once it prints the document's card.
     std::unique_ptr<SKTPrintOperation> printOperationWithSettings(const QVariantMap &settings, SKTError *error = nullptr);
 
     void graphicDidChange(SKTGraphic &graphic, const QString &key, const QVariant &oldValue,

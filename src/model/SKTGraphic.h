@@ -38,7 +38,6 @@
 
 class ObjectArchive;
 class QPainter;
-class QWidget;
 class SKTGraphic;
 struct SKTError;
 
@@ -118,8 +117,8 @@ public:
     // The text form of properties.
     QString description() const;
 
-    // The text defaults of new objects: the sidebar's text font and colour (the model never reads
-    // a widget). Called by the card's info page once it hands its text font to new objects.
+    // The text font and colour of new objects; without a font set, Text_Ctrl_Font at
+    // Text_Ctrl_Font_Size.
     static void setTextDefaults(const QFont &font, const QColor &color);
     static QFont defaultTextFont();
     static QColor defaultTextColor();
@@ -127,7 +126,6 @@ public:
     static const SKTCanvasHooks &canvasHooks();
 
     // ---- Accessors -------------------------------------------------------------------------
-    // Called by the lock page once it hides objects on the card.
     void Set_Ctrl_Is_Visible(bool visible) { ctrl_is_visible = visible; }
     void Set_Barcode_image_control_bounds() { bar_image_ctrl_bounds = _bounds; }
     // A picture gives the object its size (origin kept); a null picture leaves the frame.
@@ -137,11 +135,9 @@ public:
     void Set_Shape_Type(const QString &type) { _shape_type = type; }
     void Set_text_value(const QString &text);
     // The text storage, made from Text_Value on first use.
-    // Called by the text page once it edits the styled text; drawing reads the characters directly.
     SKTTextStorage &Text_contents();
     void Set_Excel_binding(bool binding) { excel_binding = binding; }
     void Set_Excel_binding_Index(int index) { excel_col_indx = index < 0 ? -1 : index; }
-    // Both called by the text page once it reads an object's font and colour through them.
     QFont Text_Font_value() const { return text_ctrl_font; }
     QColor Text_Color_Value() const { return txt_clr; }
     int Get_Line_Cap_Style() const { return _line_cap_style; }
@@ -215,10 +211,6 @@ public:
     // half-width or half the stroke width, whichever is larger, then 1 point wider and higher.
     QRectF drawingBounds() const;
     virtual void drawContentsInView(QPainter &painter, bool isBeingCreateOrEdited) const;
-    // In-place editing: no kind edits in place, so there is never an editing view.
-    // Both called by the canvas's in-place editing once a kind of object edits in place.
-    QWidget *newEditingViewWithSuperviewBounds(const QRectF &) const { return nullptr; }
-    void finalizeEditingView(QWidget *) {}
     // The outline; a kind without one throws std::logic_error.
     virtual QPainterPath bezierPathForDrawing() const;
     static QPainterPath rotatedPath(const QPainterPath &path, double angle, const QPointF &aboutPoint);

@@ -150,14 +150,10 @@ public:
     bool There_Is_Any_Lock_Contrl() const;
     // Deletes the selection unless an object of it is locked ("Selected control is locked.").
     void delete_selection();
-    // Both called by the Edit menu's Select All and Deselect All once it has them.
+    // Selects every object of the card.
     void selectAll();
-    void deselectAll() { Clear_Control_Selection(); }
     void Clear_Control_Selection();
     void delete_all_control();
-    // Toggles whether the grid's lines show.
-    // Called by the grid's show/hide command once the window offers it.
-    void show_hide_grid_lines();
 
     // ---- Context menu ----
     // The "Select" names of the objects in list order: numbered per kind from 1.
@@ -194,8 +190,6 @@ public:
     void undo();
     void redo();
     void showOrHideRulers();
-    // Called by the commands that change the card's size once they redraw through the canvas.
-    void Refresh_ScrollView();
     // Whether the clipboard's first card-object-or-file-names type is the card-object type.
     bool pasteboardOffersCardObjects() const;
     qint64 pasteCascadeNumber() const { return _pasteCascadeNumber; }

@@ -321,9 +321,3 @@ void SKTGraphicView::showOrHideRulers()
     if (SKTZoomingScrollView *scroll = enclosingScrollView())
         scroll->setRulersVisible(!scroll->rulersVisible());
 }
-
-void SKTGraphicView::Refresh_ScrollView()
-{
-    if (SKTZoomingScrollView *scroll = enclosingScrollView())
-        scroll->viewport()->update();
-}

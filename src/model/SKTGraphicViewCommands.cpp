@@ -92,9 +92,3 @@ void SKTGraphicView::delete_all_control()
     if (!all.isEmpty())
         mutableGraphics().removeGraphicsAtIndexes(all);
 }
-
-void SKTGraphicView::show_hide_grid_lines()
-{
-    if (_grid)
-        _grid->setAlwaysShown(!_grid->isAlwaysShown());
-}

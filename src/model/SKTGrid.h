@@ -22,7 +22,7 @@ public:
     void setConstraining(bool constraining);
     bool isUsable() const { return _spacing > 0; }
     bool canAlign() const { return isUsable(); }
-    // Both called by the grid preferences once they enable their controls by them.
+    // Whether the grid's colour, and its spacing, may be set now.
     bool canSetColor() const { return _isAlwaysShown && isUsable(); }
     bool canSetSpacing() const { return _isAlwaysShown || _isConstraining; }
     QPointF constrainedPoint(const QPointF &point) const;

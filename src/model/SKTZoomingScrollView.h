@@ -42,7 +42,6 @@ public:
 
     // The scroll position a scroll to p may take, per axis: within 0 to (canvas - clip) while the
     // canvas is at least as large as the clip, else the centred position (canvas - clip) / 2.
-    // Called by the scroll view's own scrolling once it limits scrolls by the card's margins.
     static QPointF constrainScrollPoint(const QPointF &p, const QSizeF &canvas, const QSizeF &clip);
 
 protected:

@@ -327,13 +327,6 @@ void ExportWindow::Apply_Export_Name_Row(int row)
     setShown(ex_bar_cus_name, row == 4);
 }
 
-void ExportWindow::exp_rad_def_rd_clicked(QObject *) { Apply_Export_Name_Row(0); }
-void ExportWindow::exp_rad_sn_rd_clicked(QObject *) { Apply_Export_Name_Row(1); }
-void ExportWindow::exp_rad_sv_rd_clicked(QObject *) { Apply_Export_Name_Row(2); }
-void ExportWindow::exp_rad_snv_rd_clicked(QObject *) { Apply_Export_Name_Row(3); }
-void ExportWindow::exp_rad_cus_rd_clicked(QObject *) { Apply_Export_Name_Row(4); }
-void ExportWindow::exp_rad_exl_col_rd_clicked(QObject *) { Apply_Export_Name_Row(5); }
-
 void ExportWindow::Export_Dest_Path_Clicked(QObject *)
 {
     try {

@@ -64,13 +64,6 @@ public:
     void exportCancel(QObject *sender = nullptr);
     void export_card_side_CellClick(int row);
     void Prefix_suffix_Chk_Cliecked(QObject *sender = nullptr);
-    // Called by the naming radio buttons once each is wired to its own handler (the group handler serves them now).
-    void exp_rad_def_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_sn_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_sv_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_snv_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_cus_rd_clicked(QObject *sender = nullptr);
-    void exp_rad_exl_col_rd_clicked(QObject *sender = nullptr);
     // Selects naming row 0-5 and shows the controls that row needs.
     void Apply_Export_Name_Row(int row);
     void Export_Dest_Path_Clicked(QObject *sender = nullptr);

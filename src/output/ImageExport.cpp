@@ -119,11 +119,6 @@ QString ImageExport::Export_Name_With_Options(const QString &value, const QStrin
     return exportnaming::labelName(settingsFromGlobals(file_path_ext), value, series, column, counter, onDisk);
 }
 
-QString ImageExport::Create_And_Check_File_Name(const QString &folder, const QString &name, bool useCounter, int counter)
-{
-    return exportnaming::Create_And_Check_File_Name(folder, name, useCounter, counter, file_path_ext, onDisk);
-}
-
 // ---- One file ----
 
 bool ImageExport::writeOne(const QString &path, const QByteArray &bytes)

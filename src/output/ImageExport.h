@@ -24,7 +24,6 @@ public:
     QString Export_Barcode_Name_With_Options(const QString &value, const QString &header, const QString &footer,
                                              const QString &series, int counter);
     QString Export_Name_With_Options(const QString &value, const QString &series, int counter);
-    QString Create_And_Check_File_Name(const QString &folder, const QString &name, bool useCounter, int counter);
 
     // ---- One file ----
     // Writes the picture (show_msg NO: the keep-or-replace rule first, with apply-to-all); YES when

@@ -89,15 +89,6 @@ public:
     void Auto_Center_Checked();
     // The nine alignment buttons: label_align_val 1 top-left ... 9 bottom-right.
     void Alignment_Clicked(int value);
-    void Top_left_btn_clicked() { Alignment_Clicked(1); }
-    void Top_center_btn_clicked() { Alignment_Clicked(2); }
-    void Top_rite_btn_clicked() { Alignment_Clicked(3); }
-    void Mid_left_btn_clicked() { Alignment_Clicked(4); }
-    void Mid_center_btn_clicked() { Alignment_Clicked(5); }
-    void Mid_rite_btn_clicked() { Alignment_Clicked(6); }
-    void Bot_left_btn_clicked() { Alignment_Clicked(7); }
-    void Bot_center_btn_clicked() { Alignment_Clicked(8); }
-    void Bot_rite_btn_clicked() { Alignment_Clicked(9); }
     void pagesetup();
     void PreviewButtonPressed();
     void PrintButtonPressed();
@@ -157,7 +148,6 @@ public:
     QString tableView_objectValueForTableColumn_row(const QTableView *table, const QString &column, int row) const;
     void tableView_setObjectValue_forTableColumn_row(const QTableView *table, const QString &value,
                                                      const QString &column, int row);
-    bool tableView_shouldSelectRow(const QTableView *, int) const { return true; }
     void tableViewSelectionDidChange(const QTableView *table);
     // The selected profile row, -1 without one.
     int Selected_Profile_Row() const;

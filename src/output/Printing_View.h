@@ -57,7 +57,6 @@ public:
                   int mode = 0);
     ~Printing_View();
 
-    bool isFlipped() const { return false; }
     // Total_Label cells of Print_Row x Print_Col per page, rounded up; a preview shows at most
     // Preview_Page_Cap pages, told once per view with the preview message.
     qint64 numberOfPages();

@@ -49,8 +49,6 @@ Send_Mail *Send_Mail::defaultInstance()
     return instance;
 }
 
-bool Send_Mail::isValidEmail(const QString &text) { return Email_Setting::isValidEmail(text); }
-
 Send_Mail::Send_Mail(QWidget *parent)
     : QDialog(parent)
 {

@@ -88,8 +88,6 @@ public:
     // The pause label of the progress sheet.
     void Calculate_Pause_Time(int ms);
 
-    static bool isValidEmail(const QString &text);
-
     // Messages of the run.
     static const QString Sent_Message;
     static QString Card_Failure_Message();

@@ -35,16 +35,16 @@ public:
     bool flush();
     QString lastError;
 
-    // The stored strings; a null string when absent.
-    // Called by the e-mail settings window's test mail once it reads its recipient here.
+    // The stored strings; a null string when absent. The e-mail settings window shows them all;
+    // the mail run reads all but the recipient.
     QString send_email_Recipient() const;
     QString send_email_SenderEmail() const;
     QString send_email_Password() const;
     QString send_email_SMTP_server() const;
     QString send_email_PORT_num() const;
     QString send_email_enable_ssl() const;
-    // Setters change the store in memory only.
-    // The setters are called by the e-mail settings window once it stores its fields through the preferences.
+    // Setters change the store in memory only; the e-mail settings window sets every field, then
+    // flushes.
     void setsend_email_Recipient(const QString &v);
     void setsend_email_SenderEmail(const QString &v);
     void setsend_email_Password(const QString &v);

@@ -113,8 +113,6 @@ Card_Wizard *Card_Wizard::defaultInstance(ProjectsController &projects)
     return wzrd_Window_def_inst;
 }
 
-Card_Wizard *Card_Wizard::defaultInstance() { return wzrd_Window_def_inst; }
-
 Card_Wizard::Card_Wizard(ProjectsController &projects)
     : QDialog(nullptr), projects(projects)
 {

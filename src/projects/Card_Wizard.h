@@ -32,7 +32,6 @@ class Card_Wizard : public QDialog {
 public:
     // The one instance, made with its form on first use for the projects part of the window.
     static Card_Wizard *defaultInstance(ProjectsController &projects);
-    static Card_Wizard *defaultInstance();   // the instance made before, or nullptr
 
     // Prepares the dialog (page 0 with its defaults) and runs it modally: 1 after Finish, a project
     // opened or a template chosen; 0 after Cancel or Back on the size page.

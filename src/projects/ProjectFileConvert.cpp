@@ -1,6 +1,6 @@
-// The projects part's text forms and property arrays: the pure conversions of ProjectFileText and
-// ProjectFileObjects, plus what a read object needs of the window (its barcode number and, when the
-// file holds no picture, a picture drawn from its own settings).
+// The projects part's property arrays: the pure conversions of ProjectFileObjects, plus what a read
+// object needs of the window (its barcode number and, when the file holds no picture, a picture
+// drawn from its own settings).
 
 #include "projects/ProjectsController.h"
 
@@ -12,25 +12,7 @@
 #include "model/SKTSignature.h"
 #include "platform/Plist.h"
 #include "projects/ProjectFileObjects.h"
-#include "projects/ProjectFileText.h"
 #include "projects/ProjectsSources.h"
-
-QString ProjectsController::Convert_Font_to_String(const QFont &font) const { return projectfile::fontToText(font); }
-
-std::optional<QFont> ProjectsController::Convert_String_to_Font(const QString &text) const
-{
-    return projectfile::fontFromText(text);
-}
-
-QString ProjectsController::Convert_Color_to_String(const QColor &color) const
-{
-    return projectfile::colorToText(color);
-}
-
-QColor ProjectsController::Convert_String_to_Color(const QString &text) const
-{
-    return projectfile::colorFromText(text);
-}
 
 platform::PlistValue ProjectsController::Get_Control_Prop_To_Array(const SKTGraphic &graphic) const
 {

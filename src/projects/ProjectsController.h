@@ -53,13 +53,6 @@ public:
     std::vector<Product_Details> prod_list;
 
     // ---- Project files ----
-    // Text forms of fonts ("PostScriptName::::12.00") and colours ("r:g:b:a").
-    // The four conversions are called by the project-file sections once they go through the controller.
-    QString Convert_Font_to_String(const QFont &font) const;
-    // Nothing when no installed font has the name; throws std::out_of_range without "::::".
-    std::optional<QFont> Convert_String_to_Font(const QString &text) const;
-    QString Convert_Color_to_String(const QColor &color) const;
-    QColor Convert_String_to_Color(const QString &text) const;
     // The property array of one card object, and a new object from one (nullptr when the array
     // names no card object). Barcode objects are numbered from BAR_CTRL; one without a stored
     // picture is rendered again by the barcode-object window.

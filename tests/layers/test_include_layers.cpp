@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSourceRoot = QStringLiteral(TAGORA_TEST_SOURCE_DIR "/../src");
@@ -151,6 +153,38 @@ QStringList violations(const QString &root, const Layer &layer)
     return found;
 }
 
+// What a header the list names for a part includes of its own folder comes along into that part,
+// so it must be an interface or a value: a header the list names for a part too, or one that
+// declares no QObject class (Q_OBJECT), includes no widget header and no form, and of its own folder
+// includes only such headers. One line per include that is neither.
+QStringList leaks(const QString &root, const QMap<QString, QStringList> &across)
+{
+    QSet<QString> listed;
+    for (auto it = across.begin(); it != across.end(); ++it)
+        if (it.key() != QLatin1String("app"))
+            listed.unite(QSet<QString>(it.value().begin(), it.value().end()));
+    QStringList queue(listed.begin(), listed.end()), found;
+    queue.sort();
+    for (QSet<QString> seen; !queue.isEmpty();) {
+        const QString header = queue.takeFirst();
+        const QString folder = header.section(QLatin1Char('/'), 0, 0) + QLatin1Char('/');
+        for (const Include &inc : includesOf(root + QLatin1Char('/') + header)) {
+            if (inc.system || !inc.header.startsWith(folder) || listed.contains(inc.header) || seen.contains(inc.header))
+                continue;
+            seen.insert(inc.header);
+            const QString path = root + QLatin1Char('/') + inc.header;
+            QFile f(path);
+            const QList<Include> its = includesOf(path);
+            if ((f.open(QIODevice::ReadOnly) && f.readAll().contains("Q_OBJECT"))
+                || std::any_of(its.begin(), its.end(), isWidgetHeader))
+                found << QStringLiteral("%1:%2 includes %3, neither an interface nor a value").arg(header).arg(inc.line).arg(inc.header);
+            else
+                queue << inc.header;
+        }
+    }
+    return found;
+}
+
 // The folders under root without a row, and the rows without a folder.
 QStringList uncovered(const QString &root, const QList<Layer> &table)
 {
@@ -276,4 +310,27 @@ TEST(IncludeLayers, EveryRowOfTheWindowListIsUsed)
                 unused << it.key() + QLatin1Char(' ') + header;
     }
     EXPECT_TRUE(unused.isEmpty()) << unused.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(IncludeLayers, AListedHeaderBringsAlongOnlyInterfacesAndValues)
+{
+    const QStringList real = leaks(kSourceRoot, windowIncludes());
+    EXPECT_TRUE(real.isEmpty()) << real.join(QLatin1Char('\n')).toStdString();
+    // output may include design/DesignOutput.h, which includes design/X.h with this text.
+    const struct { const char *text, *reported; } cases[] = {
+        {"#include <QColor>\n#include \"core/Globals.h\"\nstruct X {};\n", ""},
+        {"#include \"design/DesignOutput.h\"\n", ""},
+        {"class X : public QObject {\n    Q_OBJECT\n};\n", "design/DesignOutput.h:1 includes design/X.h"},
+        {"#include <QLabel>\n", "design/DesignOutput.h:1 includes design/X.h"},
+        {"#include \"design/DesignController.h\"\n", "design/X.h:1 includes design/DesignController.h"},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        write(root.filePath(QStringLiteral("design/DesignOutput.h")), "#include \"design/X.h\"\n");
+        write(root.filePath(QStringLiteral("design/X.h")), c.text);
+        write(root.filePath(QStringLiteral("design/DesignController.h")), "class D : public QObject { Q_OBJECT };\n");
+        const QStringList found = leaks(root.path(), {{QStringLiteral("output"), {QStringLiteral("design/DesignOutput.h")}}});
+        EXPECT_EQ(found.join(QLatin1Char('\n')).section(QLatin1Char(','), 0, 0), QString::fromLatin1(c.reported)) << c.text;
+    }
 }

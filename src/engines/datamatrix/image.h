@@ -37,7 +37,6 @@ inline ImagePtr makeImage(int w, int h, int c) { return ImagePtr(ImageNew(w, h, 
 // the tEXt "Comment" (empty none); level 0 writes stored deflate blocks, 1-9 (or -1, zlib's
 // default) compress. Answers false with the reason in *error when deflate or a write failed; the
 // file is then incomplete.
-// Called by the DataMatrix file writer once it writes to an open descriptor.
 bool ImageWritePNGz(Image *i, int fd, int back, int trans, const QByteArray &comment, int level,
                     QString *error = nullptr);
 // The same PNG appended to out.
