@@ -36,11 +36,11 @@ public:
     // not known) is the resolution it will be output at, which a screen then shows its bars at.
     platform::Picture picture(double outputDpi = 0) const;
     // PDF of the picture inside the rectangle (y up, as the view's bounds); empty on failure.
-    // Called by the PDF and print routes once they take a part of a barcode picture.
+    // The application draws through picture(); this is the view's own PDF form of it.
     QByteArray dataWithPDFInsideRect(const QRectF &rect) const;
 
     // The view prints as exactly one page, starting at page 1.
-    // Both called by the printing of a barcode picture once it prints the view page by page.
+    // The view's paging answers; the print road pages sheets through Printing_View instead.
     bool knowsPageRange(int &location, int &length) const;
     // (0, 0, width, height) of the model for every page; the zero rectangle for a 2D picture.
     QRectF rectForPage(int page) const;
@@ -50,10 +50,10 @@ public:
     const platform::Picture &image_2d() const { return m_image_2d; }
     // Replaces the 2D symbol image with a copy of the new one.
     void setBarcode_Image_2D(const platform::Picture &image) { m_image_2d = image; }
-    // Called by the picture users that treat linear and 2D pictures apart; only the tests ask yet.
+    // True for a view made from a 2D symbol image; only the tests ask yet.
     bool fromImageOrBarcode() const { return m_fromImageOrBarcode; }
     // The logo divider fixed when this picture was made: 8 for symbols under 50 points, else 7.
-    // Called by the picture users that need the logo's share of the symbol; only the tests ask yet.
+    // Only the tests ask yet; the layout reads the divider itself.
     int qr_logo_divider() const { return m_qr_logo_divider; }
     const BarcodeSettings &settings() const { return *m_settings; }
 
