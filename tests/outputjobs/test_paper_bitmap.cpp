@@ -1,5 +1,10 @@
 #include "outputjobs/PaperBitmap.h"
 
+#include "engines/linear/NKDCode128Barcode.h"
+#include "engines/render/NKDBarcodeOffscreenView.h"
+#include "platform/Picture.h"
+
+#include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -29,6 +34,8 @@ TEST(PaperBitmap, InkOnPaperGoesOneBitGreyAndColourStayAsTheyPrint)
         {"anti-aliased black text", [&](QPainter &p) { text(p, Qt::black); }, Depth::OneBit, QImage::Format_Mono},
         {"anti-aliased grey text", [&](QPainter &p) { text(p, QColor(128, 128, 128)); }, Depth::Grey, QImage::Format_Grayscale8},
         {"light hairline", [](QPainter &p) { p.fillRect(20, 5, 1, 50, QColor(200, 200, 200)); }, Depth::Grey, QImage::Format_Grayscale8},
+        {"mid-grey text", [&](QPainter &p) { text(p, QColor(100, 100, 100)); }, Depth::Grey, QImage::Format_Grayscale8},
+        {"dark grey area", [](QPainter &p) { p.fillRect(40, 10, 90, 50, QColor(50, 50, 50)); }, Depth::Grey, QImage::Format_Grayscale8},
         {"photo", photo, Depth::Colour, QImage::Format_RGB32},
     };
     for (const auto &k : cases) {
@@ -50,6 +57,52 @@ TEST(PaperBitmap, InkOnPaperGoesOneBitGreyAndColourStayAsTheyPrint)
                 wrong += paper.pixel(x, y) != (k.depth == Depth::OneBit ? near : want);
             }
         EXPECT_EQ(wrong, 0) << k.what;
+    }
+}
+
+// Black text as a label raises it (painted in points, scaled to 600 DPI), in the installed faces
+// (DejaVu from fonts-dejavu, Nimbus from fonts-urw-base35), the glyphs whose fringe lies farthest
+// from full cover, from 6 pt; and a Code 128 with its human-readable line.
+TEST(PaperBitmap, BlackTextInEveryFaceAndSizeGoesOneBit)
+{
+    const auto code128 = [](const QFont &font) {
+        auto settings = std::make_shared<BarcodeSettings>();
+        settings->value_font = settings->header_font = settings->footer_font = font;
+        auto model = std::make_shared<NKDCode128Barcode>();
+        model->setSettings(settings);
+        EXPECT_TRUE(model->initWithContent(QStringLiteral("KXW&Q-2847"), true));
+        model->setPrintsCaption(true);
+        model->setBarWidth(float(15 / 1000.0 * 72.0));
+        model->setCaptionFontSize(float(font.pointSizeF()));
+        model->setHeight(float(40 + model->captionHeight() * 72 + settings->value_margin + 2 * settings->TB_margin));
+        model->calculateWidth();
+        model->setWidth(float(model->width() + 20));
+        const platform::Picture code = NKDBarcodeOffscreenView::initWithBarcode(model.get(), settings)->picture();
+        return platform::Picture::record(code.size() + QSizeF(7.3, 3.1), [code](QPainter &p) {
+            code.draw(p, QRectF(QPointF(3.7, 1.3), code.size()));
+        });
+    };
+    const QStringList glyphs = QStringLiteral("Q k x & K A M N 2 v w y z ÄÖÜ ñ").split(QLatin1Char(' '));
+    const struct { const char *family; bool bold; } faces[] = {
+        {"DejaVu Sans", false}, {"DejaVu Sans", true}, {"DejaVu Serif", false}, {"DejaVu Serif", true},
+        {"Nimbus Roman", false}, {"Nimbus Roman", true}, {"Nimbus Sans", false}, {"Nimbus Sans", true},
+    };
+    for (const auto &face : faces) {
+        ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(face.family))) << face.family;
+        for (const double pt : {6.0, 7.5, 9.0, 14.0}) {
+            QFont font(QString::fromLatin1(face.family));
+            font.setPointSizeF(pt);
+            font.setBold(face.bold);
+            std::vector<std::pair<QString, platform::Picture>> labels{{QStringLiteral("Code 128"), code128(font)}};
+            for (const QString &glyph : glyphs)
+                labels.emplace_back(glyph, platform::Picture::record(QSizeF(pt * 3, pt * 2), [=](QPainter &p) {
+                    p.setFont(font);
+                    p.drawText(QPointF(0.37 * pt, 1.41 * pt), glyph);
+                }));
+            for (const auto &[what, label] : labels)
+                EXPECT_EQ(paperbitmap::Depth_On_Paper(label.toImage(600)), Depth::OneBit)
+                    << face.family << (face.bold ? " Bold " : " ") << pt << " pt " << qPrintable(what);
+        }
     }
 }
 
