@@ -33,6 +33,9 @@ fuzz fuzz_project_file 60 tests/projects/files/*
 fuzz fuzz_workbook 30 fuzz/seeds/workbook/*
 fuzz fuzz_text_import 30 fuzz/seeds/text/*
 ctest --test-dir build --output-on-failure -j "$(nproc)" 2>&1 | tee build/ctest.log
+# The print bench on 100 labels of two texts and fonts: every sampled label must decode.
+build/bench/bench_print_labels 100 --text "Name "
+build/bench/bench_print_labels 100 --text "Kxw&Q " --font "DejaVu Serif Bold"
 # Each test binary once more as one process, so that state one test leaves behind fails another.
 whole=0
 ./scripts/run_whole.sh build || whole=$?
