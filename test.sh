@@ -38,6 +38,10 @@ printer=0
 ./scripts/with_default_printer.sh ctest --test-dir build --output-on-failure -j "$(nproc)" -R 'Print' \
   >build/ctest-printer.log 2>&1 || printer=$?
 [ "$printer" -eq 0 ] && tail -n 3 build/ctest-printer.log || cat build/ctest-printer.log
+# The print bench on 100 labels of two texts and fonts, as on that desktop: every sampled label
+# must decode.
+./scripts/with_default_printer.sh sh -c 'build/bench/bench_print_labels 100 --text "Name " &&
+  build/bench/bench_print_labels 100 --text "Kxw&Q " --font "DejaVu Serif Bold"'
 # Each test binary once more as one process, so that state one test leaves behind fails another.
 whole=0
 ./scripts/run_whole.sh build || whole=$?

@@ -20,6 +20,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -95,15 +96,32 @@ inline Decoded decode(const QImage &in, ZXing::BarcodeFormat format)
     return {r.isValid(), QString::fromStdString(r.text())};
 }
 
+// The label's text: each record's is prefix followed by its five-digit number, in the family
+// (with "Bold" at its end, bold); the family empty keeps the new text's font.
+struct LabelText {
+    QString prefix = QStringLiteral("Name ");
+    QString family;
+
+    QFont font(QFont base) const
+    {
+        if (family.isEmpty())
+            return base;
+        const bool bold = family.endsWith(QLatin1String(" Bold"));
+        base.setFamily(bold ? family.chopped(5) : family);
+        base.setBold(bold);
+        return base;
+    }
+};
+
 // The card in Designing mode over its three series; false (and says so) when the batch does not
 // count one record per value.
-inline bool Build_Card(SKTWindowController &c)
+inline bool Build_Card(SKTWindowController &c, const LabelText &label = {})
 {
     DesignController &d = c.design();
     c.window();
     c.Designing_Mode_Select();
     QDir().mkpath(Data_Folder_Path);
-    writeSeries(QStringLiteral("names"), QStringLiteral("Name "));
+    writeSeries(QStringLiteral("names"), label.prefix);
     writeSeries(QStringLiteral("codes"), QStringLiteral("C"));
     writeSeries(QStringLiteral("links"), QStringLiteral("https://tagora.example/item/"));
     workAreaOf(d).SetDocumentCanvasSize(QSizeF(63.5 * PtPerMM, 38.1 * PtPerMM));
@@ -112,6 +130,7 @@ inline bool Build_Card(SKTWindowController &c)
     text->_bounds = QRectF(8, 10, 120, 18);
     text->data_source_type = 1;
     text->batch_list_name = QStringLiteral("names");
+    text->text_ctrl_font = label.font(text->text_ctrl_font);
     design.append(text);
     design.append(barcode(QStringLiteral("Code 39"), QStringLiteral("codes"), QRectF(25, 64, 130, 42)));
     design.append(barcode(QStringLiteral("QR Code"), QStringLiteral("links"), QRectF(128, 14, 30, 44)));
@@ -168,14 +187,14 @@ inline SheetCheck Check_Sheet(const QString &pdf, int labels, const std::functio
 }
 
 // Runs this program again for 1,000 and for 10,000 labels, each in a process of its own so that
-// peak memory is each run's own; the number of runs that failed.
-inline int Run_Each_Size(const char *program)
+// peak memory is each run's own, with the options after the count; the number of runs that failed.
+inline int Run_Each_Size(const char *program, const QStringList &options = {})
 {
     int failed = 0;
     for (const char *labels : {"1000", "10000"}) {
         QProcess p;
         p.setProcessChannelMode(QProcess::ForwardedChannels);
-        p.start(QString::fromLocal8Bit(program), {QString::fromLatin1(labels)});
+        p.start(QString::fromLocal8Bit(program), QStringList{QString::fromLatin1(labels)} + options);
         p.waitForFinished(-1);
         failed += p.exitCode() != 0;
     }

@@ -1,8 +1,12 @@
-// Printing label sheets of a Designing-mode batch through the print dialog into the PDF
-// destination: a card of 63.5 x 38.1 mm with a text, a Code 39 and a QR Code, each bound to a
-// 10,000-value series, on an A4 sheet of 3 x 7 labels, every label raised to 600 DPI. Run without
-// an argument it runs itself once for 1,000 and once for 10,000 labels, each in its own process,
-// and reports both; with a count it prints that many labels and reports: the job's time and the
+// Printing label sheets of a Designing-mode batch through the print dialog into the "PDF File"
+// destination (a temporary file, so no printer of the machine decides it): a card of 63.5 x 38.1 mm
+// with a text, a Code 39 and a QR Code, each bound to a 10,000-value series, on an A4 sheet of
+// 3 x 7 labels, every label raised to 600 DPI.
+//   bench_print_labels [N] [--text PREFIX] [--font FAMILY]
+// The text of each label is PREFIX (default "Name ") followed by its five-digit record number, in
+// FAMILY ("DejaVu Serif Bold": the family in bold; default the new text's font). Without a count
+// it runs itself once for 1,000 and once for 10,000 labels, each in its own process, and reports
+// both; with a count it prints that many labels and reports: the text and font, the job's time and the
 // processor time its threads used (the machine may be shared with other work); the cost
 // of each step per label, measured apart on 200 labels on one thread (the fill on the GUI thread,
 // the raise to 600 DPI with the step to the paper's depth, the painting into the PDF engine,
@@ -32,6 +36,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPageSize>
@@ -67,13 +72,19 @@ double cpuMs()
     return (use.ru_utime.tv_sec + use.ru_stime.tv_sec) * 1e3 + (use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e3;
 }
 
-int runOne(int argc, char **argv, int labels)
+int runOne(int argc, char **argv, int labels, const LabelText &label)
 {
     bench::Window window(argc, argv);
     SKTWindowController &c = *window.controller();
     DesignController &d = window.design();
-    if (!Build_Card(c))
+    if (!Build_Card(c, label))
         return 1;
+    const QFont wanted = label.font(SKTText().text_ctrl_font);
+    const QFontInfo font(wanted);
+    if (!label.family.isEmpty() && !font.family().startsWith(wanted.family())) {
+        std::printf("font \"%s\" is not installed (it falls back to %s)\n", qPrintable(label.family), qPrintable(font.family()));
+        return 1;
+    }
 
     // The cost of each step of one label apart, on one thread.
     constexpr int Apart = 200;
@@ -120,6 +131,7 @@ int runOne(int argc, char **argv, int labels)
 
     // A4 whose printer leaves 20 pt at the sides and 41 pt at top and bottom: the 3 x 7 grid fits.
     platform::PrintInfo info;
+    info.printerName = platform::Pdf_Destination_Name;
     info.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                   QMarginsF(20, 41, 20, 41), QPageLayout::Point);
     c.setPrintInfo(info);
@@ -173,6 +185,7 @@ int runOne(int argc, char **argv, int labels)
 
     const SheetCheck sheet = Check_Sheet(pdf, labels);
     const qint64 spoolBytes = QFileInfo(pdf).size();
+    std::printf("text \"%s\" in %s%s: ", qPrintable(label.prefix), qPrintable(font.family()), font.bold() ? " Bold" : "");
     std::printf("%d labels on %d cores: job %lld ms (%.2f ms a label, processor time %.2f ms a label); apart, a label on one thread: fill %.2f ms, raise "
                 "%.2f ms, paint %.2f ms, write %.3f ms; longest GUI-thread block %lld ms; peak memory %ld kB; spool %lld kB "
                 "(%.2f kB a label), %d pages (expected %d); %d of %d sampled labels decoded\n",
@@ -187,9 +200,25 @@ int runOne(int argc, char **argv, int labels)
 
 int main(int argc, char **argv)
 {
-    if (argc > 1)
-        return runOne(argc, argv, QByteArray(argv[1]).toInt());
-    const int failed = Run_Each_Size(argv[0]);
+    int labels = 0;
+    LabelText label;
+    QStringList options;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if ((arg == "--text" || arg == "--font") && i + 1 < argc) {
+            const QString value = QString::fromLocal8Bit(argv[++i]);
+            (arg == "--text" ? label.prefix : label.family) = value;
+            options << QString::fromLatin1(arg) << value;
+        } else if (arg.toInt() > 0 && labels == 0) {
+            labels = arg.toInt();
+        } else {
+            std::printf("usage: %s [N] [--text PREFIX] [--font FAMILY]\n", argv[0]);
+            return 2;
+        }
+    }
+    if (labels > 0)
+        return runOne(argc, argv, labels, label);
+    const int failed = Run_Each_Size(argv[0], options);
     std::printf("targets: 10,000 labels under 30 s on two cores (12 s on eight), at most 6 kB a label; peak of 10,000 "
                 "within 10,240 kB of 1,000; no block over 100 ms\n");
     return failed ? 1 : 0;

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins libqt6svg6
   libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
-  fonts-dejavu-core fonts-dejavu-extra
+  fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
   xvfb xauth xdotool imagemagick ghostscript poppler-utils qpdf zbar-tools libplist-utils unzip
   python3 openssl
   # The project-file fuzz target: clang with libFuzzer and its sanitizer runtimes.

@@ -70,7 +70,7 @@ public:
     platform::Picture Change_dpi_for_image(const platform::Picture &image) const;
     // A raised picture as the paper takes it (paperbitmap::On_Paper): transparent parts on the
     // paper's white (the cell is drawn by copy, so they print white), one bit a pixel when it is
-    // ink on paper, in shades of grey when it has no colour.
+    // ink on paper, else as it is (the spool writes grey and colour alike as 8-bit RGB).
     static platform::Picture For_Paper(const platform::Picture &raised);
     // A text centred in the rectangle (y-up points of the page): red, bold, 11 pt.
     void Draw_Label_String(QPainter &painter, const QRectF &rect, const QString &str_val, int row, int col) const;
