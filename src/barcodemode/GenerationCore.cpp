@@ -37,6 +37,17 @@ std::shared_ptr<BarcodeSettings> renderSettings(const BarcodeSettings &style, co
     return s;
 }
 
+namespace {
+
+// A quick preview is not raised to the output resolution, but it is shown at the size that
+// resolution gives the symbol, as a raised one is: a symbol typed, opened or redrawn looks the same.
+platform::Picture shownAsOutput(const GenerationSnapshot &s, const platform::Picture &symbol)
+{
+    return s.quickPreview ? symbol.shownAsOutputAt(s.dpi) : symbol;
+}
+
+} // namespace
+
 platform::Picture drawQr(const GenerationSnapshot &s, const QString &value)
 {
     try {
@@ -44,11 +55,11 @@ platform::Picture drawQr(const GenerationSnapshot &s, const QString &value)
         if (s.qrGeneratorRoute) {
             // The generator knows no transparency flag: a clear background is its light colour.
             const QColor light = s.transparent ? QColor(Qt::transparent) : s.backgroundColour;
-            return twod::qrByGenerator(value, s.qrLevelItem, s.barColour, light, s.qrSide, dpi);
+            return shownAsOutput(s, twod::qrByGenerator(value, s.qrLevelItem, s.barColour, light, s.qrSide, dpi));
         }
         const int version = s.qrVersion == 0 ? -1 : s.qrVersion;
-        return twod::qrByEncoder(value, s.qrLevel, version, int(s.qrSide), s.barColour, s.backgroundColour, s.transparent,
-                                 dpi);
+        return shownAsOutput(s, twod::qrByEncoder(value, s.qrLevel, version, int(s.qrSide), s.barColour,
+                                                  s.backgroundColour, s.transparent, dpi));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return {};
@@ -64,7 +75,7 @@ platform::Picture drawPdf417(const GenerationSnapshot &s, const QString &value)
         if (view.drawWithText(value, 0) != pdf417View::ImageReady)
             return {};
         const platform::Picture symbol = twod::pdf417Picture(view, size, false);
-        return s.quickPreview ? symbol : twod::raisedForOutput(symbol, s.dpi);
+        return s.quickPreview ? shownAsOutput(s, symbol) : twod::raisedForOutput(symbol, s.dpi);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return {};
@@ -91,8 +102,8 @@ platform::Picture drawDataMatrix(const GenerationSnapshot &s, const QString &val
             return {};
         }
         // Sized before it is raised, so that the bitmap has the output resolution at its final size.
-        return twod::dataMatrixPicture(image, symbol.width, symbol.height, moduleSize, s.dmBorder,
-                                       s.quickPreview ? 0 : s.dpi);
+        return shownAsOutput(s, twod::dataMatrixPicture(image, symbol.width, symbol.height, moduleSize, s.dmBorder,
+                                                        s.quickPreview ? 0 : s.dpi));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return {};

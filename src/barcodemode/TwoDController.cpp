@@ -24,8 +24,11 @@ platform::Picture BarcodeModeController::Create_QR_By_CI_Filter(const QString &v
     Q_UNUSED(version);
     Q_UNUSED(scale);
     try {
-        return twod::qrByGenerator(value, errorCorrectionLevel, barcodeColor, backgroundColor, barcode_size,
-                                   Type_draw_2d_flag ? 0 : int(USED_DPI_VALUE));
+        // A quick preview is not raised, but shown at the size the output resolution gives it.
+        const bool quick = Type_draw_2d_flag;
+        const platform::Picture picture = twod::qrByGenerator(value, errorCorrectionLevel, barcodeColor, backgroundColor,
+                                                              barcode_size, quick ? 0 : int(USED_DPI_VALUE));
+        return quick ? picture.shownAsOutputAt(USED_DPI_VALUE) : picture;
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
         return {};

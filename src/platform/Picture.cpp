@@ -141,17 +141,25 @@ void Picture::draw(QPainter &painter, const QRectF &target, bool smooth) const
         painter.setClipRect(QRectF(QPointF(0, 0), m_size), Qt::IntersectClip);
         (*m_paint)(painter);
     } else if (m_grid) {
-        // A symbol raised for output (its bitmap the whole picture at a resolution) shows on screen
-        // at the size that output gives it.
+        // A symbol raised for output (its bitmap the whole picture at a resolution), or a quick
+        // preview told that resolution, shows on screen at the size that output gives it.
         double outputDpi = m_image.isNull() ? 0.0 : m_image.dotsPerMeterX() * 0.0254;
-        if (outputDpi > 0 && m_image.size() != pixelSize(m_size, std::round(outputDpi)))
-            outputDpi = 0;
+        if (!(outputDpi > 0) || m_image.size() != pixelSize(m_size, std::round(outputDpi)))
+            outputDpi = m_shownDpi;
         paintGrid(painter, *m_grid, m_size, target, std::round(outputDpi));
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         painter.drawImage(target, m_image);
     }
     painter.restore();
+}
+
+Picture Picture::shownAsOutputAt(double dpi) const
+{
+    Picture shown = *this;
+    if (m_grid && dpi > 0)
+        shown.m_shownDpi = dpi;
+    return shown;
 }
 
 QSize Picture::pixelSize(const QSizeF &points, double dpi)

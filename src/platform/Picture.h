@@ -47,6 +47,10 @@ public:
 
     // Draws the picture scaled into target (painter units). smooth: filter bitmaps when scaling.
     void draw(QPainter &painter, const QRectF &target, bool smooth = false) const;
+    // The same picture shown on screen as output at dpi makes it (see paintGrid), without making
+    // that bitmap: a module grid's quick preview then has the size it prints at. Other pictures
+    // are returned as they are.
+    Picture shownAsOutputAt(double dpi) const;
     // Rasterises at dpi: ceil(dpi x points / 72) pixels each way (quotients in double, converted to
     // float before the ceiling), transparent where nothing is painted, nearest neighbour for bitmaps,
     // modules on whole pixels, the resolution (dpi exactly) recorded in the image. The format is the
@@ -72,6 +76,7 @@ private:
     std::shared_ptr<const RasterRoutine> m_raster;
     std::shared_ptr<const ModuleGrid> m_grid;
     QImage m_image;
+    double m_shownDpi = 0;   // a module grid's output resolution when no raised bitmap tells it
 };
 
 } // namespace platform

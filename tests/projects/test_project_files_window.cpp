@@ -33,6 +33,7 @@
 
 #include <QCheckBox>
 #include <QAction>
+#include <QBitmap>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -453,6 +454,43 @@ TEST_F(ProjectFiles, ATypedBarcodeValueAsksAtQuitAndAnOpenedProjectDoesNot)
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_TRUE(platform::terminateRequested());
     platform::clearTerminateRequest();
+}
+
+// A 2D symbol is previewed at one size while typed, once the editing ends and once its project is
+// opened again: the size the output resolution gives it.
+TEST_F(ProjectFiles, ATwoDSymbolTypedAndOpenedIsPreviewedAtOneSize)
+{
+    SKIP_WITHOUT_BARCODE_MODE();
+    c->Set_Text_Change_Notification();
+    c->Barcode_Mode_Select();
+    c->window_->show();
+    QApplication::setActiveWindow(c->window_);   // the 2D value reports the typing it has the focus for
+    BarcodeModeController &bm = c->barcodeMode();
+    const auto drawnWidth = [view = c->window_->findChild<QWidget *>(QStringLiteral("barcodeImage"))] {
+        QImage shown(view->size(), QImage::Format_RGB32);
+        shown.fill(Qt::white);
+        view->render(&shown);
+        return QRegion(QBitmap::fromImage(shown.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskOutColor))).boundingRect().width();
+    };
+    for (auto [title, field, size] : {std::tuple{"QR Code", bm.HeightText_2D, "110\r"}, {"DataMatrix", bm.dm_moduleText_2D, "1\r"},
+                                      {"PDF417", bm.Pdf_widthText_2D, "240\r"}}) {
+        bm.barcodeTypePopup->setCurrentText(QString::fromLatin1(title));
+        emit bm.barcodeTypePopup->activated(bm.barcodeTypePopup->currentIndex());
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(size));
+        bm.dataText_2D->clear();
+        bm.dataText_2D->setFocus();
+        QTest::keyClicks(bm.dataText_2D, QStringLiteral("https://example.org/labels/2026/TAGORA-0123456789"));
+        const int typed = drawnWidth();
+        ASSERT_GT(typed, 20) << title;
+        bm.HeaderText->setFocus();   // the editing ends: the final symbol
+        EXPECT_EQ(drawnWidth(), typed) << title;
+        responder->saveAnswers = {path(QStringLiteral("twod.qbf"))};
+        c->Save_As_menu_item->trigger();
+        responder->openAnswers = {{path(QStringLiteral("twod.qbf"))}};
+        c->Open_menu_item->trigger();
+        EXPECT_EQ(drawnWidth(), typed) << title;
+    }
 }
 
 // Opens a design through the File menu's Open, as the user does, choosing the file.
