@@ -72,13 +72,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     QByteArray fileOf(const QString &fileName) const { return bytesOf(seriesPath(fileName)); }
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
 
     testsupport::DataFolderEnvironment env;
     testsupport::ResponderScope responder;
