@@ -164,8 +164,6 @@ TEST(BatchFiles, FailuresAreCountedAndReportedInOrderWithNothingLeftBehind)
     EXPECT_EQ(leftovers(dir.path()), QStringList());
 }
 
-using testsupport::FileSizeLimit;
-
 TEST(BatchFiles, AnExistingFileIsReplacedOnlyByCompleteContent)
 {
     QTemporaryDir dir;
@@ -188,7 +186,7 @@ TEST(BatchFiles, AnExistingFileIsReplacedOnlyByCompleteContent)
     options.onFailure = [&](int index, const QString &, const QString &) { failedIndexes.push_back(index); };
     batchfiles::Outcome outcome;
     {
-        FileSizeLimit limit(16 * 1024);
+        testsupport::FileSizeLimit limit(16 * 1024);
         ASSERT_TRUE(limit.ok());
         outcome = batchfiles::runFileBatch(
             3,

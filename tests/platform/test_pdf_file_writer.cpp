@@ -143,8 +143,6 @@ TEST(PdfFileWriter, AFolderThatCannotBeWrittenGivesNoFile)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-using testsupport::FileSizeLimit;
-
 TEST(PdfFileWriter, AFullDiskLeavesTheOldFileAndNoPartialOne)
 {
     QTemporaryDir dir;
@@ -153,7 +151,7 @@ TEST(PdfFileWriter, AFullDiskLeavesTheOldFileAndNoPartialOne)
     PdfFileWriter writer(path, kInfo);
     bool finished = true;
     {
-        FileSizeLimit limit(4096);
+        testsupport::FileSizeLimit limit(4096);
         finished = writePages(path, std::vector<QSizeF>(40, QSizeF(595.28, 841.89)), &writer);
     }
     EXPECT_FALSE(finished);
