@@ -144,8 +144,7 @@ TEST_F(DesignSteps, ACardSizeTheCanvasCannotShowIsRefusedAndANewSizeIsOneStep)
         typeInto(size->height_Text, k.height);
         QTest::keyClick(size->height_Text, Qt::Key_Return);
         size->apply_size_btn->click();
-        ASSERT_EQ(responder->alertMessages().size(), 1);
-        EXPECT_EQ(responder->alertMessages().first().trimmed(), k.message);
+        EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{k.message});
         EXPECT_EQ(workAreaOf(d()).canvasFrameSize, before);
         EXPECT_EQ(cardOf(d()).Front_card_Prop->Card_Size, before);
         EXPECT_EQ(undoStacksOf(d()).Get_Undo_Count(), steps);

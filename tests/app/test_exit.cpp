@@ -44,13 +44,7 @@ protected:
         platform::clearTerminateRequest();
     }
     void TearDown() override { platform::clearTerminateRequest(); }
-    QStringList questions()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList questions() { return responder->trimmedAlertMessages(); }
     DesignController &d() { return c->design(); }
 
     testsupport::AppEnvironment env{QString(), true};

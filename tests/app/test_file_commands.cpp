@@ -51,13 +51,7 @@ protected:
     void TearDown() override { c->output().Job_Recorder = nullptr; }
     DesignController &d() { return c->design(); }
     BarcodeModeController &b() { return c->barcodeMode(); }
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
     void chooseSymbology(const QString &title)
     {
         b().barcodeTypePopup->setCurrentIndex(Symbologies::indexOf(title));

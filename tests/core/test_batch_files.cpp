@@ -5,6 +5,7 @@
 #include "core/BatchPool.h"
 #include "core/BatchWriter.h"
 #include "platform/Temporaries.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <mutex>
 #include <thread>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -165,30 +164,6 @@ TEST(BatchFiles, FailuresAreCountedAndReportedInOrderWithNothingLeftBehind)
     EXPECT_EQ(leftovers(dir.path()), QStringList());
 }
 
-// A file size limit makes the kernel refuse a write part way, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_ok = false;
-};
-
 TEST(BatchFiles, AnExistingFileIsReplacedOnlyByCompleteContent)
 {
     QTemporaryDir dir;
@@ -211,7 +186,7 @@ TEST(BatchFiles, AnExistingFileIsReplacedOnlyByCompleteContent)
     options.onFailure = [&](int index, const QString &, const QString &) { failedIndexes.push_back(index); };
     batchfiles::Outcome outcome;
     {
-        FileSizeLimit limit(16 * 1024);
+        testsupport::FileSizeLimit limit(16 * 1024);
         ASSERT_TRUE(limit.ok());
         outcome = batchfiles::runFileBatch(
             3,

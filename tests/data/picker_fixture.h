@@ -73,13 +73,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
     }
     QString file(const QString &name) const { return dir.filePath(name); }
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
     // Ticks the column-table rows as a user does, by their check boxes.
     static void tick(SheetColumnPicker &picker, const QList<int> &rows)
     {

@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/UserFolders.h"
 #include "support/DataFolderEnvironment.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>
@@ -15,35 +16,11 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace seriestest {
 
-// A file size limit makes the kernel refuse a write part way, as a full disk would (also for root).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_ok = false;
-};
+using testsupport::FileSizeLimit;
 
 // Makes a file that cannot be removed for the life of the object: its folder read-only, or for
 // root, which ignores that, the file marked immutable. ok() is false where neither works.
@@ -95,13 +72,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     QByteArray fileOf(const QString &fileName) const { return bytesOf(seriesPath(fileName)); }
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
 
     testsupport::DataFolderEnvironment env;
     testsupport::ResponderScope responder;

@@ -73,13 +73,7 @@ protected:
         f.write(bytes);
     }
     QStringList seriesFiles() const { return QDir(Data_Folder_Path).entryList(QDir::Files, QDir::Name); }
-    QStringList messages()
-    {
-        QStringList m;
-        for (const QString &s : responder->alertMessages())
-            m << s.trimmed();
-        return m;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
     void browseBackup(const QString &folder)
     {
         responder->openAnswers.append({folder});

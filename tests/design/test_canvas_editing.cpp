@@ -67,13 +67,7 @@ protected:
         field->setText(text);
         emit field->editingFinished();
     }
-    QStringList messages()
-    {
-        QStringList trimmed;
-        for (const QString &m : responder->alertMessages())
-            trimmed << m.trimmed();
-        return trimmed;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
 
     testsupport::AppEnvironment env{QString(), true};
     testsupport::ResponderScope responder;

@@ -175,8 +175,7 @@ TEST_F(CanvasTools, AFileThatIsNoPictureIsRefusedByBothPictureTools)
                 return 1;
             };
             tool->click();
-            ASSERT_EQ(responder->alertMessages().size(), 1);
-            EXPECT_EQ(responder->alertMessages().first().trimmed(), testsupport::kNotAPicture);
+            EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{testsupport::kNotAPicture});
             EXPECT_TRUE(graphics().isEmpty());
             EXPECT_EQ(Library_Selected_Image, QStringLiteral("before"));
         }
@@ -312,8 +311,7 @@ TEST_F(CanvasTools, UseInDesignWithoutAQrSymbolAsksForOne)
     c->advQr().image_adv_QR = platform::Picture();
     c->advQr().Use_ADV_QR_in_Design_btn->click();
     EXPECT_TRUE(graphics().isEmpty());
-    ASSERT_EQ(responder->alertMessages().size(), 1);
-    EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Please generate QR Code."));
+    EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{QStringLiteral("Please generate QR Code.")});
 }
 
 TEST_F(CanvasTools, DeletingALockedObjectSaysSo)
@@ -322,8 +320,7 @@ TEST_F(CanvasTools, DeletingALockedObjectSaysSo)
     ASSERT_EQ(graphics().size(), 1);
     graphics().first()->ctrl_is_locked = true;
     dsg->workArea().Graphic_View()->delete_selection();
-    ASSERT_EQ(responder->alertMessages().size(), 1);
-    EXPECT_EQ(responder->alertMessages().first().trimmed(), QStringLiteral("Selected control is locked."));
+    EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{QStringLiteral("Selected control is locked.")});
     EXPECT_EQ(graphics().size(), 1);
 }
 

@@ -513,8 +513,7 @@ TEST_F(CardPanelLoad, AFileThatIsNoPictureLeavesTheBackgroundAsItWas)
                 return 1;
             };
             button->click();
-            ASSERT_EQ(responder->alertMessages().size(), 1);
-            EXPECT_EQ(responder->alertMessages().first().trimmed(), testsupport::kNotAPicture);
+            EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{testsupport::kNotAPicture});
             EXPECT_EQ(card().Card_BG_Image_Path, before);
             EXPECT_EQ(card().Card_BG_Image.size(), beforeSize);
             EXPECT_NE(panel->Card_Image_path->toPlainText(), bad);

@@ -197,8 +197,7 @@ TEST_F(PicturePanel, AFileThatIsNoPictureLeavesThePictureAsItWas)
                 return 1;
             };
             button->click();
-            ASSERT_EQ(responder->alertMessages().size(), 1);
-            EXPECT_EQ(responder->alertMessages().first().trimmed(), testsupport::kNotAPicture);
+            EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{testsupport::kNotAPicture});
             EXPECT_EQ(first->_file_path, path);
             EXPECT_EQ(first->Text_Value, value);
             EXPECT_EQ(centre(first->_contents), QColor(200, 40, 40));

@@ -364,9 +364,7 @@ TEST_F(CropBatch, AnOutputFolderThatTakesNoFileIsReported)
         });
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         unprivileged.reset();
-        QStringList messages;
-        for (const QString &m : responder->alertMessages())
-            messages << m.trimmed();
+        const QStringList messages = responder->trimmedAlertMessages();
         EXPECT_EQ(messages.join('|').toStdString(), ("The output folder cannot be written: " + k.folder).toStdString())
             << k.name;
         EXPECT_TRUE(doneBoxes.isEmpty()) << k.name;

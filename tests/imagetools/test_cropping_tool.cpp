@@ -125,13 +125,7 @@ public:
         field->clear();
         QTest::keyClicks(field, text);
     }
-    QStringList alerts()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList alerts() { return responder->trimmedAlertMessages(); }
 
     testsupport::ResponderScope responder;
     std::unique_ptr<testsupport::AppEnvironment> env;

@@ -118,13 +118,7 @@ protected:
         QTest::mouseRelease(viewport(), Qt::LeftButton, {}, to);
     }
     // The messages shown, without the line break an alert starts with.
-    QStringList alerts()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList alerts() { return responder->trimmedAlertMessages(); }
 
     QTemporaryDir resources;
     testsupport::ResponderScope responder;

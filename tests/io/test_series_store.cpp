@@ -52,13 +52,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     QByteArray fileOf(const QString &fileName) const { return bytesOf(Data_Folder_Path + QLatin1Char('/') + fileName); }
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
 
     QTemporaryDir home;
     testsupport::ResponderScope responder;

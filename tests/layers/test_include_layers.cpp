@@ -154,27 +154,23 @@ QStringList violations(const QString &root, const Layer &layer)
 }
 
 // What a header the list names for a part includes of its own folder comes along into that part,
-// so it must be an interface or a value: a header the list names for a part too, or one that
-// declares no QObject class (Q_OBJECT), includes no widget header and no form, and of its own folder
-// includes only such headers. One line per include that is neither.
+// so it must be listed too, or an interface or a value: no QObject class (Q_OBJECT), no widget header
+// nor form, and of its own folder only such headers. One line per include that is neither.
 QStringList leaks(const QString &root, const QMap<QString, QStringList> &across)
 {
-    QSet<QString> listed;
+    QStringList queue, found;
     for (auto it = across.begin(); it != across.end(); ++it)
-        if (it.key() != QLatin1String("app"))
-            listed.unite(QSet<QString>(it.value().begin(), it.value().end()));
-    QStringList queue(listed.begin(), listed.end()), found;
+        queue << (it.key() == QLatin1String("app") ? QStringList() : it.value());
     queue.sort();
-    for (QSet<QString> seen; !queue.isEmpty();) {
+    for (QSet<QString> known(queue.begin(), queue.end()); !queue.isEmpty();) {   // listed, or seen
         const QString header = queue.takeFirst();
         const QString folder = header.section(QLatin1Char('/'), 0, 0) + QLatin1Char('/');
         for (const Include &inc : includesOf(root + QLatin1Char('/') + header)) {
-            if (inc.system || !inc.header.startsWith(folder) || listed.contains(inc.header) || seen.contains(inc.header))
+            if (inc.system || !inc.header.startsWith(folder) || known.contains(inc.header))
                 continue;
-            seen.insert(inc.header);
-            const QString path = root + QLatin1Char('/') + inc.header;
-            QFile f(path);
-            const QList<Include> its = includesOf(path);
+            known.insert(inc.header);
+            QFile f(root + QLatin1Char('/') + inc.header);
+            const QList<Include> its = includesOf(f.fileName());
             if ((f.open(QIODevice::ReadOnly) && f.readAll().contains("Q_OBJECT"))
                 || std::any_of(its.begin(), its.end(), isWidgetHeader))
                 found << QStringLiteral("%1:%2 includes %3, neither an interface nor a value").arg(header).arg(inc.line).arg(inc.header);

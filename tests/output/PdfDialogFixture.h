@@ -84,13 +84,7 @@ protected:
     }
     QString out() const { return dir.filePath(QStringLiteral("QIRO PDF Label")); }
     QStringList files() const { return QDir(out()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-    QStringList messages()
-    {
-        QStringList m;
-        for (const QString &s : responder->alertMessages())
-            m << s.trimmed();
-        return m;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
 
     testsupport::ResponderScope responder;
     testsupport::AppEnvironment env{QString(), true};

@@ -157,13 +157,7 @@ protected:
     // Every job goes to the test's PDF file.
     void toPdf() { platform::setPrintToPdfFile(pdf); }
 
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
 
     // The Barcode mode's symbol made as the user makes it: symbology, value, Generate.
     void makeSymbol(const QString &title, const QString &value)

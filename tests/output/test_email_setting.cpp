@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Plist.h"
 #include "support/AppEnvironment.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedResponder.h"
 
 #include "support/FakeMailScript.h"
@@ -25,8 +26,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -176,16 +175,10 @@ TEST_F(EmailSettingWindow, ASaveThatCannotWriteSaysWhyStaysOpenAndKeepsTheOldFil
     const QByteArray before = bytes();
     const int code = open([&] {
         fill("me@example.org", "pw", "h", "25");
-        // Files may not grow past 64 bytes while the settings are saved.
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = old;
-        tiny.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-        QTest::mouseClick(w->saveButton, Qt::LeftButton);
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previous);
+        {
+            const testsupport::FileSizeLimit full(64);   // while the settings are saved
+            QTest::mouseClick(w->saveButton, Qt::LeftButton);
+        }
         EXPECT_TRUE(w->isVisible());
         QTest::mouseClick(w->closeButton, Qt::LeftButton);
     });

@@ -109,9 +109,9 @@ TEST_F(PdfDialog, ALabelPageIsTheLabelWithoutMargins)
 TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
 {
     SKIP_WITHOUT_BARCODE_MODE();
-    struct Case { bool card; QLineEdit *PDF_Export::*field; const char *typed; QString message; const char *shown; };
-    const Case cases[] = {{false, &PDF_Export::width_Text, "", labelsize::Width_Message, nullptr},
-                          {false, &PDF_Export::height_Text, "0", labelsize::Height_Message, nullptr},
+    struct Case { bool card; QLineEdit *PDF_Export::*field; QString typed; QStringList said; QString shown = {}; };   // none: kept
+    const Case cases[] = {{false, &PDF_Export::width_Text, "", {labelsize::Width_Message}},
+                          {false, &PDF_Export::height_Text, "0", {labelsize::Height_Message}},
                           {false, &PDF_Export::horz_mar_Text, "99999999", {}, "210.00"},
                           {false, &PDF_Export::vert_mar_Text, "99999999", {}, "297.00"},
                           {true, &PDF_Export::width_Text, "12", {}, "40.00"}};
@@ -121,11 +121,10 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
             card(40, 20);
         responder->alerts.clear();
         open([&] {
-            QLineEdit *field = w->*k.field;
-            const QString before = field->text();
-            type(field, QString::fromLatin1(k.typed));
-            EXPECT_EQ(messages(), k.message.isEmpty() ? QStringList() : QStringList{k.message}) << k.typed;
-            EXPECT_EQ(field->text(), k.shown ? QString::fromLatin1(k.shown) : before) << k.typed;
+            const QString before = (w->*k.field)->text();
+            type(w->*k.field, k.typed);
+            EXPECT_EQ(messages(), k.said) << k.typed.toStdString();
+            EXPECT_EQ((w->*k.field)->text(), k.shown.isEmpty() ? before : k.shown) << k.typed.toStdString();
         });
     }
 }

@@ -8,16 +8,13 @@
 #include "app/SKTWindowController.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "support/FileSizeLimit.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
-
-#include <sys/resource.h>
-
-#include <csignal>
 
 namespace {
 
@@ -322,18 +319,11 @@ TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
         f.write(old);
         f.close();
         responder->alerts.clear();
-        rlimit saved{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
         open([&] {
-            rlimit limited = saved;
-            limited.rlim_cur = k.limit;
-            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            const testsupport::FileSizeLimit full(k.limit);
+            ASSERT_TRUE(full.ok());
             exportTo(dir.path());
-            setrlimit(RLIMIT_FSIZE, &saved);
         });
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldSignal);
         EXPECT_EQ(files(), QStringList{QStringLiteral("QIROLabel.PDF")});
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray now = f.readAll();

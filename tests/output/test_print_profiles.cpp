@@ -8,6 +8,7 @@
 #include "output/Add_Print_Profile.h"
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
+#include "support/FileSizeLimit.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
 
@@ -20,8 +21,6 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include <sys/resource.h>
-#include <csignal>
 
 namespace {
 
@@ -276,16 +275,8 @@ TEST_F(PrintProfiles, AFailedSaveKeepsTheOldFileAndSaysWhy)
     open([&] {
         select(QStringLiteral("Shelf"));
         type(w->Col_Text, QStringLiteral("3"));
-        // Files may not grow past 64 bytes while the profile is saved.
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = old;
-        tiny.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &tiny);
+        const testsupport::FileSizeLimit full(64);   // while the profile is saved
         w->Save_profile_btn->click();
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, previous);
     });
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).startsWith(QStringLiteral("Print Profile could not be saved.\n"))) << qPrintable(messages().at(0));

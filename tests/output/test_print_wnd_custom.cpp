@@ -64,13 +64,7 @@ protected:
             out << w->Product_num_ComboBox->itemText(i);
         return out;
     }
-    QStringList messages()
-    {
-        QStringList out;
-        for (const QString &m : responder->alertMessages())
-            out << m.trimmed();
-        return out;
-    }
+    QStringList messages() { return responder->trimmedAlertMessages(); }
     // The name dialog answered by typing a name and pressing OK (or Cancel).
     void answerNameDialog(const QString &typed, bool ok = true)
     {

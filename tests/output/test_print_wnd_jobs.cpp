@@ -85,10 +85,9 @@ protected:
             for (int col = 0; col < cols; ++col) {
                 const double x = left + col * pitchX, y = top + r * pitchY;
                 const BoxMM ink = printtest::inkAround(page, x + wMM / 2, y + hMM / 2);
-                EXPECT_NEAR(ink.left, x + 2, 0.1) << "row " << r << " column " << col;
-                EXPECT_NEAR(ink.top, y + 2, 0.1) << "row " << r << " column " << col;
-                EXPECT_NEAR(ink.right, x + wMM - 2, 0.1) << "row " << r << " column " << col;
-                EXPECT_NEAR(ink.bottom, y + hMM - 2, 0.1) << "row " << r << " column " << col;
+                const double got[] = {ink.left, ink.top, ink.right, ink.bottom}, want[] = {x + 2, y + 2, x + wMM - 2, y + hMM - 2};
+                for (int edge = 0; edge < 4; ++edge)
+                    EXPECT_NEAR(got[edge], want[edge], 0.1) << "row " << r << " column " << col << " edge " << edge;
             }
     }
 };
@@ -168,10 +167,10 @@ TEST_F(PrintJobs, PagesHaveThePapersSizeAndOrientation)
         c->design().card().Front_card_Prop->Card_Name = k.cardName;
         QFile::remove(pdf);
         printFromToolbar([] {});
-        const QSizeF size = printtest::pdfInfo(pdf).pageSize;
-        EXPECT_NEAR(size.width(), k.points.width(), 0.01) << int(k.paper) << " " << int(k.orientation);
-        EXPECT_NEAR(size.height(), k.points.height(), 0.01) << int(k.paper) << " " << int(k.orientation);
-        EXPECT_EQ(printtest::pdfInfo(pdf).title, k.cardName.isEmpty() ? QStringLiteral("Tagora label sheet") : k.cardName);
+        const printtest::PdfInfo info = printtest::pdfInfo(pdf);
+        EXPECT_NEAR(info.pageSize.width(), k.points.width(), 0.01) << int(k.paper) << " " << int(k.orientation);
+        EXPECT_NEAR(info.pageSize.height(), k.points.height(), 0.01) << int(k.paper) << " " << int(k.orientation);
+        EXPECT_EQ(info.title, k.cardName.isEmpty() ? QStringLiteral("Tagora label sheet") : k.cardName);
     }
     EXPECT_TRUE(messages().isEmpty());
 }
@@ -284,12 +283,8 @@ TEST_F(PrintJobs, ProductLabelsLieOnTheirSheetsPublishedGrid)
             pick(w->Product_num_ComboBox, QLatin1String(p.product));
             EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked() || w->Auto_Center_chk_bx->isEnabled());
         };
-        if (p.saved) {
-            open([&] {
-                chooseStock();
-                w->Save_profile_btn->click();   // the Default row, selected at opening
-                w->cancelButton->click();
-            });
+        if (p.saved) {   // in the Default row, selected at opening
+            open([&] { chooseStock(); w->Save_profile_btn->click(); w->cancelButton->click(); });
             responder->alerts.clear();
         }
         printFromToolbar([&] {
@@ -411,7 +406,7 @@ TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJobAndSaysWhatWent)
                 sheet->_stop_btn->click();
             }
         };
-        QObject::connect(&watch, &QTimer::timeout, press);
+        watch.callOnTimeout(press);
         open([&] {
             type(w->Row_Text, QStringLiteral("2"));
             type(w->Col_Text, QStringLiteral("2"));
@@ -446,7 +441,7 @@ TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
     const QString chosen = dir.filePath(QStringLiteral("labels.pdf"));
     for (const rlim_t limit : {rlim_t(3000), rlim_t(RLIM_INFINITY)}) {
         QFile f(chosen);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("old") == 3 && f.flush());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("old") == 3);
         f.close();
         responder->alerts.clear();
         responder->saveAnswers = {chosen};

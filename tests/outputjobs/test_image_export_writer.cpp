@@ -2,6 +2,7 @@
 
 #include "platform/test_picture_tools.h"
 #include "support/Decode.h"
+#include "support/FileSizeLimit.h"
 #include "tools/SymbolRender.h"
 
 #include <QDir>
@@ -12,8 +13,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <optional>
 
 using namespace imageexport;
 
@@ -117,14 +117,10 @@ TEST(ImageExportWriter, FailedWriteKeepsTheOldFileAndLeavesNothing)
                             QByteArray("new"), &why));
     EXPECT_FALSE(why.isEmpty());
     // A single export cut short part-way (the file-size limit standing in for a full disk).
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const rlimit limited{4096, saved.rlim_max};
-    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    std::optional<testsupport::FileSizeLimit> full(4096);
+    ASSERT_TRUE(full->ok());
     const bool cutShort = writeExportFile(path, QByteArray(100000, 'n'), nullptr);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldSignal);
+    full.reset();
     const auto bytes = [&] { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); };
     EXPECT_FALSE(cutShort);
     EXPECT_EQ(bytes(), QByteArray("old"));

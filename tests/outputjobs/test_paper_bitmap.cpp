@@ -87,9 +87,7 @@ TEST(PaperBitmap, BlackTextInEveryFaceAndSizeGoesOneBit)
                 std::vector<std::pair<QString, platform::Picture>> labels{{QStringLiteral("Code 128"), code128(font)}};
                 for (const QString &glyph : QStringLiteral("Q k x & K A M N 2 v w y z ÄÖÜ ñ").split(QLatin1Char(' ')))
                     labels.emplace_back(glyph, platform::Picture::record(QSizeF(pt * 3, pt * 2), [=](QPainter &p) {
-                        p.setFont(font);
-                        p.drawText(QPointF(0.37 * pt, 1.41 * pt), glyph);
-                    }));
+                                            p.setFont(font); p.drawText(QPointF(0.37 * pt, 1.41 * pt), glyph); }));
                 for (const auto &[what, label] : labels)
                     EXPECT_EQ(paperbitmap::Depth_On_Paper(label.toImage(600)), Depth::OneBit)
                         << qPrintable(family) << " weight " << weight << ", " << pt << " pt " << qPrintable(what);

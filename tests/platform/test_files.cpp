@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
 #include "platform/TextNotifications.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,7 @@
 #include <QTest>
 
 #include <atomic>
-#include <csignal>
-#include <sys/resource.h>
+#include <optional>
 #include <thread>
 
 TEST(Files, AtomicWriteReplacesWholeFile)
@@ -60,17 +60,12 @@ TEST(Files, AWriteTheSystemCutsShortFailsAndKeepsTheOldFile)
     }
     // A file size limit makes the kernel write part of the data and refuse the rest, as a full
     // disk would; the buffered writes themselves all report success.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto *handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 4;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    std::optional<testsupport::FileSizeLimit> full(4);
+    ASSERT_TRUE(full->ok());
     QString error;
     const bool data = platform::writeFileAtomically(path, QByteArray("0123456789"), &error);
     const bool streamed = platform::writeFileAtomically(path, [](QIODevice &d) { return d.write("abcdefgh") == 8; });
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    full.reset();
     EXPECT_FALSE(data);
     EXPECT_FALSE(streamed);
     EXPECT_FALSE(error.isEmpty());

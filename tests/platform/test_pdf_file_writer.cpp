@@ -2,6 +2,7 @@
 // pictures, and no file (and the old one kept) whenever creating, writing or closing fails.
 
 #include "platform/PdfFileWriter.h"
+#include "support/FileSizeLimit.h"
 #include "test_picture_tools.h"
 
 #include <QFile>
@@ -11,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -144,28 +143,6 @@ TEST(PdfFileWriter, AFolderThatCannotBeWrittenGivesNoFile)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-// A file-size limit makes the disk "full" after a few kilobytes: every write past it fails.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};
-
 TEST(PdfFileWriter, AFullDiskLeavesTheOldFileAndNoPartialOne)
 {
     QTemporaryDir dir;
@@ -174,7 +151,7 @@ TEST(PdfFileWriter, AFullDiskLeavesTheOldFileAndNoPartialOne)
     PdfFileWriter writer(path, kInfo);
     bool finished = true;
     {
-        FileSizeLimit limit(4096);
+        testsupport::FileSizeLimit limit(4096);
         finished = writePages(path, std::vector<QSizeF>(40, QSizeF(595.28, 841.89)), &writer);
     }
     EXPECT_FALSE(finished);

@@ -95,6 +95,14 @@ QStringList ScriptedResponder::alertMessages() const
     return out;
 }
 
+QStringList ScriptedResponder::trimmedAlertMessages() const
+{
+    QStringList out = alertMessages();
+    for (QString &m : out)
+        m = m.trimmed();
+    return out;
+}
+
 ResponderScope::ResponderScope() : m_responder(std::make_shared<ScriptedResponder>())
 {
     platform::setDialogResponder(m_responder);

@@ -62,8 +62,9 @@ public:
     QColor chooseColor(const QColor &initial) override;
     std::optional<QFont> chooseFont(const QFont &initial) override;
 
-    // Messages of the alerts shown so far.
+    // Messages of the alerts shown so far; trimmed, without the blanks and line feeds around them.
     QStringList alertMessages() const;
+    QStringList trimmedAlertMessages() const;
 
 private:
     mutable QMutex m_mutex;
