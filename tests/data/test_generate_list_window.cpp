@@ -178,7 +178,7 @@ TEST_F(GeneratorWindow, ValuesForTheManagerArriveInOneBlock)
         EXPECT_TRUE(v.startsWith("R-") && v.size() == 11) << v.toStdString();
 }
 
-TEST_F(GeneratorWindow, TheFieldsTakeTheirLimitsWhenTheirEditingEnds)
+TEST_F(GeneratorWindow, TheFieldsKeepTheirLimitsAsTheUserTypes)
 {
     struct Case {
         QRadioButton *Generate_List::*mode;

@@ -391,7 +391,7 @@ TEST_F(PrintJobs, PdfFileIsOfferedAndAsksWhereItsFileGoes)
 
 // Stop on the progress sheet, confirmed, ends the job at the next label and says what went: the
 // labels and sheets in the file, or, stopped before the first label, that nothing was written.
-TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJobAndSaysWhatWent)
+TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
 {
     blackCard(50, 30);
     toPdf();

@@ -34,7 +34,7 @@ TEST(UserFiles, OnlyRegularFilesAreReadAndNoFurtherThanTheCap)
     }
 }
 
-TEST(Temporaries, AWriteRemovesWhatProvablyEndedProcessesLeftInItsFolder)
+TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
 {
     const pid_t ended = ::fork();
     if (ended == 0)
