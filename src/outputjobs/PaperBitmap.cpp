@@ -104,8 +104,29 @@ private:
     bool m_grey = false, m_premultiplied = false, m_opaque = false;
 };
 
+// Which of eight pixels are paper (transparent or white) and which exact ink, as bit masks (bit i
+// for pixel i). Branch-free so that the compiler takes the eight at once.
+inline void paperAndInk(const QRgb *px, unsigned &paper, unsigned &ink)
+{
+    paper = ink = 0;
+    for (int i = 0; i < 8; ++i) {
+        paper |= unsigned(px[i] + 1u <= 1u) << i;   // 0 or 0xFFFFFFFF
+        ink |= unsigned(px[i] == InkPixel) << i;
+    }
+}
+
+// Whether a run of pixels is all paper: one wide test, no branch a pixel.
+inline bool allPaper(const QRgb *px, int n)
+{
+    unsigned other = 0;
+    for (int i = 0; i < n; ++i)
+        other |= unsigned(px[i] + 1u > 1u);
+    return other == 0;
+}
+
 // The depth, and with OneBit the one-bit bitmap into bits (bit 1 white, rows of bytesPerLine)
-// when it is given. One pass; blocks of eight paper or ink pixels take one step.
+// when it is given. One pass: runs of paper are skipped 32 pixels at a time, blocks of eight paper
+// or ink pixels take one step, and only the other pixels of a block are read one by one.
 Depth classify(const QImage &image, QImage *mono)
 {
     const OnWhite in(image);
@@ -124,39 +145,61 @@ Depth classify(const QImage &image, QImage *mono)
         }
     }
     bool ink = true;   // every grey so far is the fringe of ink
+    // One pixel that is neither paper nor exact ink; false when it is a colour.
+    const auto other = [&](int x, int y, int t, uchar *line) {
+        if (t < 0)
+            return false;
+        if (t == 255 || !ink)
+            return true;   // after a grey that is not ink, only a colour changes the answer
+        if (t != 0 && !in.fringe(x, y, t))
+            ink = false;
+        if (line && t < 128)
+            line[x >> 3] &= uchar(~(0x80 >> (x & 7)));
+        return true;
+    };
     for (int y = 0; y < h; ++y) {
         uchar *line = bits ? bits + stride * y : nullptr;
-        const QRgb *px = in.grey() ? nullptr : in.row(y);
-        const uchar *grey = in.grey() ? in.bytes(y) : nullptr;
-        for (int x = 0; x < w; ++x) {
-            if (px && (x & 7) == 0 && x + 8 <= w) {
-                QRgb any = 0, all = 0xFFFFFFFF;
-                for (int i = 0; i < 8; ++i) {
-                    any |= px[x + i];
-                    all &= px[x + i];
+        if (in.grey()) {
+            const uchar *grey = in.bytes(y);
+            for (int x = 0; x < w; ++x)
+                if (grey[x] != 255 && !other(x, y, grey[x], line))
+                    return Depth::Colour;
+            continue;
+        }
+        const QRgb *px = in.row(y);
+        const int blocks = w & ~7;
+        int x = 0;
+        while (x < blocks) {
+            if (x + 32 <= blocks && allPaper(px + x, 32)) {
+                x += 32;
+                continue;
+            }
+            unsigned paper, dark;
+            paperAndInk(px + x, paper, dark);
+            if (dark == 0xFF) {
+                if (line)
+                    line[x >> 3] = 0;
+            } else {
+                if (line && dark && ink) {
+                    // Bit i of the mask is pixel i; the byte's top bit is the first pixel.
+                    unsigned byte = 0;
+                    for (int i = 0; i < 8; ++i)
+                        byte |= ((dark >> i) & 1u) << (7 - i);
+                    line[x >> 3] &= uchar(~byte);
                 }
-                if (any == 0 || all == 0xFFFFFFFF) {   // paper: transparent or white
-                    x += 7;
-                    continue;
-                }
-                if (any == InkPixel && all == InkPixel) {
-                    if (line)
-                        line[x >> 3] = 0;
-                    x += 7;
-                    continue;
+                for (unsigned rest = ~(paper | dark) & 0xFFu; rest; rest &= rest - 1) {
+                    const int i = x + __builtin_ctz(rest);
+                    if (!other(i, y, in.tone(px[i]), line))
+                        return Depth::Colour;
                 }
             }
-            if (px && (px[x] == 0 || px[x] == 0xFFFFFFFF))
+            x += 8;
+        }
+        for (; x < w; ++x) {
+            if (px[x] == 0 || px[x] == 0xFFFFFFFF)
                 continue;
-            const int t = px ? (px[x] == InkPixel ? 0 : in.tone(px[x])) : grey[x];
-            if (t < 0)
+            if (!other(x, y, px[x] == InkPixel ? 0 : in.tone(px[x]), line))
                 return Depth::Colour;
-            if (t == 255 || !ink)
-                continue;   // after a grey that is not ink, only a colour changes the answer
-            if (t != 0 && !in.fringe(x, y, t))
-                ink = false;
-            if (line && t < 128)
-                line[x >> 3] &= uchar(~(0x80 >> (x & 7)));
         }
     }
     return ink ? Depth::OneBit : Depth::Grey;
