@@ -7,6 +7,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace paperbitmap {
 
 namespace {
@@ -105,23 +109,52 @@ private:
 };
 
 // Which of eight pixels are paper (transparent or white) and which exact ink, as bit masks (bit i
-// for pixel i). Branch-free so that the compiler takes the eight at once.
+// for pixel i): four pixels a step where the processor has SSE2.
 inline void paperAndInk(const QRgb *px, unsigned &paper, unsigned &ink)
 {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), white = _mm_set1_epi32(-1), black = _mm_set1_epi32(int(InkPixel));
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(px));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(px + 4));
+    const auto isPaper = [&](__m128i v) { return _mm_or_si128(_mm_cmpeq_epi32(v, zero), _mm_cmpeq_epi32(v, white)); };
+    paper = unsigned(_mm_movemask_ps(_mm_castsi128_ps(isPaper(a)))) | unsigned(_mm_movemask_ps(_mm_castsi128_ps(isPaper(b)))) << 4;
+    ink = unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(a, black))))
+          | unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(b, black)))) << 4;
+#else
     paper = ink = 0;
     for (int i = 0; i < 8; ++i) {
         paper |= unsigned(px[i] + 1u <= 1u) << i;   // 0 or 0xFFFFFFFF
         ink |= unsigned(px[i] == InkPixel) << i;
     }
+#endif
 }
 
-// Whether a run of pixels is all paper: one wide test, no branch a pixel.
-inline bool allPaper(const QRgb *px, int n)
+// Whether 32 pixels are all paper: one wide test, no branch a pixel.
+inline bool allPaper32(const QRgb *px)
 {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), white = _mm_set1_epi32(-1);
+    __m128i all = white;
+    for (int i = 0; i < 32; i += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(px + i));
+        all = _mm_and_si128(all, _mm_or_si128(_mm_cmpeq_epi32(v, zero), _mm_cmpeq_epi32(v, white)));
+    }
+    return _mm_movemask_epi8(all) == 0xFFFF;
+#else
     unsigned other = 0;
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < 32; ++i)
         other |= unsigned(px[i] + 1u > 1u);
     return other == 0;
+#endif
+}
+
+// The mono byte's bits (first pixel at the top bit) of a mask whose bit i is pixel i.
+constexpr uchar reversed(unsigned mask)
+{
+    unsigned byte = 0;
+    for (int i = 0; i < 8; ++i)
+        byte |= ((mask >> i) & 1u) << (7 - i);
+    return uchar(byte);
 }
 
 // The depth, and with OneBit the one-bit bitmap into bits (bit 1 white, rows of bytesPerLine)
@@ -170,7 +203,7 @@ Depth classify(const QImage &image, QImage *mono)
         const int blocks = w & ~7;
         int x = 0;
         while (x < blocks) {
-            if (x + 32 <= blocks && allPaper(px + x, 32)) {
+            if (x + 32 <= blocks && allPaper32(px + x)) {
                 x += 32;
                 continue;
             }
@@ -181,11 +214,7 @@ Depth classify(const QImage &image, QImage *mono)
                     line[x >> 3] = 0;
             } else {
                 if (line && dark && ink) {
-                    // Bit i of the mask is pixel i; the byte's top bit is the first pixel.
-                    unsigned byte = 0;
-                    for (int i = 0; i < 8; ++i)
-                        byte |= ((dark >> i) & 1u) << (7 - i);
-                    line[x >> 3] &= uchar(~byte);
+                    line[x >> 3] &= uchar(~reversed(dark));
                 }
                 for (unsigned rest = ~(paper | dark) & 0xFFu; rest; rest &= rest - 1) {
                     const int i = x + __builtin_ctz(rest);
