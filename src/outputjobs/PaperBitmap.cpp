@@ -7,6 +7,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace paperbitmap {
 
 namespace {
@@ -104,8 +108,58 @@ private:
     bool m_grey = false, m_premultiplied = false, m_opaque = false;
 };
 
+// Which of eight pixels are paper (transparent or white) and which exact ink, as bit masks (bit i
+// for pixel i): four pixels a step where the processor has SSE2.
+inline void paperAndInk(const QRgb *px, unsigned &paper, unsigned &ink)
+{
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), white = _mm_set1_epi32(-1), black = _mm_set1_epi32(int(InkPixel));
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(px));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(px + 4));
+    const auto isPaper = [&](__m128i v) { return _mm_or_si128(_mm_cmpeq_epi32(v, zero), _mm_cmpeq_epi32(v, white)); };
+    paper = unsigned(_mm_movemask_ps(_mm_castsi128_ps(isPaper(a)))) | unsigned(_mm_movemask_ps(_mm_castsi128_ps(isPaper(b)))) << 4;
+    ink = unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(a, black))))
+          | unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(b, black)))) << 4;
+#else
+    paper = ink = 0;
+    for (int i = 0; i < 8; ++i) {
+        paper |= unsigned(px[i] + 1u <= 1u) << i;   // 0 or 0xFFFFFFFF
+        ink |= unsigned(px[i] == InkPixel) << i;
+    }
+#endif
+}
+
+// Whether 32 pixels are all paper: one wide test, no branch a pixel.
+inline bool allPaper32(const QRgb *px)
+{
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), white = _mm_set1_epi32(-1);
+    __m128i all = white;
+    for (int i = 0; i < 32; i += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(px + i));
+        all = _mm_and_si128(all, _mm_or_si128(_mm_cmpeq_epi32(v, zero), _mm_cmpeq_epi32(v, white)));
+    }
+    return _mm_movemask_epi8(all) == 0xFFFF;
+#else
+    unsigned other = 0;
+    for (int i = 0; i < 32; ++i)
+        other |= unsigned(px[i] + 1u > 1u);
+    return other == 0;
+#endif
+}
+
+// The mono byte's bits (first pixel at the top bit) of a mask whose bit i is pixel i.
+constexpr uchar reversed(unsigned mask)
+{
+    unsigned byte = 0;
+    for (int i = 0; i < 8; ++i)
+        byte |= ((mask >> i) & 1u) << (7 - i);
+    return uchar(byte);
+}
+
 // The depth, and with OneBit the one-bit bitmap into bits (bit 1 white, rows of bytesPerLine)
-// when it is given. One pass; blocks of eight paper or ink pixels take one step.
+// when it is given. One pass: runs of paper are skipped 32 pixels at a time, blocks of eight paper
+// or ink pixels take one step, and only the other pixels of a block are read one by one.
 Depth classify(const QImage &image, QImage *mono)
 {
     const OnWhite in(image);
@@ -124,39 +178,57 @@ Depth classify(const QImage &image, QImage *mono)
         }
     }
     bool ink = true;   // every grey so far is the fringe of ink
+    // One pixel that is neither paper nor exact ink; false when it is a colour.
+    const auto other = [&](int x, int y, int t, uchar *line) {
+        if (t < 0)
+            return false;
+        if (t == 255 || !ink)
+            return true;   // after a grey that is not ink, only a colour changes the answer
+        if (t != 0 && !in.fringe(x, y, t))
+            ink = false;
+        if (line && t < 128)
+            line[x >> 3] &= uchar(~(0x80 >> (x & 7)));
+        return true;
+    };
     for (int y = 0; y < h; ++y) {
         uchar *line = bits ? bits + stride * y : nullptr;
-        const QRgb *px = in.grey() ? nullptr : in.row(y);
-        const uchar *grey = in.grey() ? in.bytes(y) : nullptr;
-        for (int x = 0; x < w; ++x) {
-            if (px && (x & 7) == 0 && x + 8 <= w) {
-                QRgb any = 0, all = 0xFFFFFFFF;
-                for (int i = 0; i < 8; ++i) {
-                    any |= px[x + i];
-                    all &= px[x + i];
+        if (in.grey()) {
+            const uchar *grey = in.bytes(y);
+            for (int x = 0; x < w; ++x)
+                if (grey[x] != 255 && !other(x, y, grey[x], line))
+                    return Depth::Colour;
+            continue;
+        }
+        const QRgb *px = in.row(y);
+        const int blocks = w & ~7;
+        int x = 0;
+        while (x < blocks) {
+            if (x + 32 <= blocks && allPaper32(px + x)) {
+                x += 32;
+                continue;
+            }
+            unsigned paper, dark;
+            paperAndInk(px + x, paper, dark);
+            if (dark == 0xFF) {
+                if (line)
+                    line[x >> 3] = 0;
+            } else {
+                if (line && dark && ink) {
+                    line[x >> 3] &= uchar(~reversed(dark));
                 }
-                if (any == 0 || all == 0xFFFFFFFF) {   // paper: transparent or white
-                    x += 7;
-                    continue;
-                }
-                if (any == InkPixel && all == InkPixel) {
-                    if (line)
-                        line[x >> 3] = 0;
-                    x += 7;
-                    continue;
+                for (unsigned rest = ~(paper | dark) & 0xFFu; rest; rest &= rest - 1) {
+                    const int i = x + __builtin_ctz(rest);
+                    if (!other(i, y, in.tone(px[i]), line))
+                        return Depth::Colour;
                 }
             }
-            if (px && (px[x] == 0 || px[x] == 0xFFFFFFFF))
+            x += 8;
+        }
+        for (; x < w; ++x) {
+            if (px[x] == 0 || px[x] == 0xFFFFFFFF)
                 continue;
-            const int t = px ? (px[x] == InkPixel ? 0 : in.tone(px[x])) : grey[x];
-            if (t < 0)
+            if (!other(x, y, px[x] == InkPixel ? 0 : in.tone(px[x]), line))
                 return Depth::Colour;
-            if (t == 255 || !ink)
-                continue;   // after a grey that is not ink, only a colour changes the answer
-            if (t != 0 && !in.fringe(x, y, t))
-                ink = false;
-            if (line && t < 128)
-                line[x >> 3] &= uchar(~(0x80 >> (x & 7)));
         }
     }
     return ink ? Depth::OneBit : Depth::Grey;
