@@ -35,10 +35,10 @@ QImage flattenedOnWhite(const QImage &image)
     return out;
 }
 
-platform::Picture Increase_DPI(const platform::Picture &image, double dpi)
+platform::Picture Increase_DPI(const platform::Picture &image, double dpi, QImage *canvas)
 {
     try {
-        const platform::Picture raised = image.raisedTo(dpi);
+        const platform::Picture raised = image.raisedTo(dpi, canvas);
         if (raised.isNull())
             Show_NSLog_Message(QStringLiteral("Invalid image"));
         return raised;

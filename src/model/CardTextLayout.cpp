@@ -1,5 +1,7 @@
 #include "model/CardTextLayout.h"
 
+#include "platform/GlyphRaster.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QTextLine>
@@ -194,7 +196,8 @@ void Layout::draw(QPainter &painter, const QPointF &origin, const QColor &color)
     if (m_zoom != 1.0)
         painter.scale(1.0 / m_zoom, 1.0 / m_zoom);
     painter.setPen(color);
-    m_layout.draw(&painter, QPointF(0, 0));
+    if (!platform::drawLayoutFromKeptGlyphs(painter, m_layout, color))
+        m_layout.draw(&painter, QPointF(0, 0));
     painter.restore();
 }
 

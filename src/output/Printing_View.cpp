@@ -2,6 +2,7 @@
 
 #include "core/ImageServices.h"
 #include "output/PrintTarget.h"
+#include "outputjobs/PaperBands.h"
 #include "outputjobs/PaperBitmap.h"
 #include "outputjobs/PrintRecordPictures.h"
 #include "outputjobs/SheetPlacement.h"
@@ -59,6 +60,16 @@ platform::Picture Printing_View::Change_dpi_for_image(const platform::Picture &i
     return For_Paper(Increase_DPI(image, 600));
 }
 
+platform::Picture Printing_View::Raised_For_Paper(const platform::Picture &picture)
+{
+    thread_local QImage canvas;
+    platform::Picture paper = For_Paper(Increase_DPI(picture, 600, &canvas));
+    // Nothing handed on may share the canvas, which the next label paints over.
+    if (!paper.image().isNull() && paper.image().constBits() == canvas.constBits())
+        paper = platform::Picture::fromImage(paper.image().copy(), paper.size());
+    return paper;
+}
+
 platform::Picture Printing_View::For_Paper(const platform::Picture &raised)
 {
     if (raised.isNull())
@@ -113,7 +124,7 @@ void Printing_View::Reset_Job()
         return;
     std::function<platform::Picture(const platform::Picture &)> raise;
     if (its_print_not_preview)
-        raise = [](const platform::Picture &p) { return For_Paper(Increase_DPI(p, 600)); };
+        raise = [](const platform::Picture &p) { return Raised_For_Paper(p); };
     PrintRecordPictures::Options options;
     options.fetchInParallel = m_records.fetchInParallel;
     options.fetchOn = m_records.fetchOn;
@@ -214,7 +225,11 @@ void Printing_View::drawPage(QPainter &painter)
                 }
                 painter.setCompositionMode(QPainter::CompositionMode_Source);
                 painter.setOpacity(1.0);
-                picture.draw(painter, sheetplacement::flipped(target, paper.height()));
+                const QRectF placed = sheetplacement::flipped(target, paper.height());
+                // A one-bit label goes as its bands of ink (the spool compresses on this thread).
+                const bool bitmap = !picture.isVector() && !picture.moduleGrid();
+                if (!(its_print_not_preview && bitmap && paperbands::Draw_In_Bands(painter, picture.image(), placed)))
+                    picture.draw(painter, placed);
                 painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
                 Draw_Margin_rect(painter, pictureRect);
             } else {

@@ -1,8 +1,12 @@
 #include "platform/GlyphRaster.h"
 
+#include "platform/RasterImage.h"
+
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
+#include <QTextLayout>
 
 #include <cmath>
 #include <functional>
@@ -19,6 +23,9 @@ namespace {
 
 constexpr int kSubpixels = 4;                          // positions per pixel, each way
 constexpr size_t kMaxCacheBytes = 16u * 1024u * 1024u;   // then the cache starts over
+// The raster engine keeps glyphs up to this many pixels in its own cache and fills larger ones as
+// paths (its QT_MAX_CACHED_GLYPH_SIZE); smaller text is left to it.
+constexpr double kEngineCachedPixels = 64.0;
 
 struct Key {
     QString font;
@@ -215,7 +222,7 @@ void blendIndexed(QImage &image, const Mask &mask, int x, int y, const CoverageR
     }
 }
 
-// Calls paint(mask, x, y) for every glyph with its whole-pixel pen position.
+// Calls paint(mask, x, y) for every glyph that has ink, with its whole-pixel pen position.
 template <typename Paint>
 void forEachGlyph(const QList<QGlyphRun> &runs, const QTransform &toDevice, Paint paint)
 {
@@ -250,7 +257,7 @@ void forEachGlyph(const QList<QGlyphRun> &runs, const QTransform &toDevice, Pain
             key.fy = fy;
             const std::shared_ptr<const Mask> mask = maskFor(key, font, sx, sy);
             if (!mask->coverage.isNull())
-                paint(*mask, ix, iy);
+                paint(mask, ix, iy);
         }
     }
 }
@@ -261,7 +268,9 @@ void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform
 {
     if (image.isNull() || colour.alpha() == 0 || image.format() != QImage::Format_ARGB32_Premultiplied)
         return;
-    forEachGlyph(runs, toDevice, [&](const Mask &mask, int x, int y) { blend(image, mask, x, y, colour); });
+    forEachGlyph(runs, toDevice, [&](const std::shared_ptr<const Mask> &mask, int x, int y) {
+        blend(image, *mask, x, y, colour);
+    });
 }
 
 void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const CoverageRamp &ramp)
@@ -272,7 +281,68 @@ void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform
     stepOf.fill(-1);
     for (int k = 15; k >= 0; --k)
         stepOf[ramp.index[size_t(k)] & 0xFF] = k;
-    forEachGlyph(runs, toDevice, [&](const Mask &mask, int x, int y) { blendIndexed(image, mask, x, y, ramp, stepOf); });
+    forEachGlyph(runs, toDevice, [&](const std::shared_ptr<const Mask> &mask, int x, int y) {
+        blendIndexed(image, *mask, x, y, ramp, stepOf);
+    });
+}
+
+bool drawLayoutFromKeptGlyphs(QPainter &painter, const QTextLayout &layout, const QColor &colour)
+{
+    const QPaintDevice *device = painter.device();
+    const QPaintEngine *engine = painter.paintEngine();
+    if (!device || device->devType() != QInternal::Image || !engine || engine->type() != QPaintEngine::Raster)
+        return false;
+    const auto *image = static_cast<const QImage *>(device);
+    const QTransform toDevice = painter.deviceTransform();
+    // Only a painter that maps straight onto the image's pixels, unrotated: the layer is laid on
+    // with the painter's own transform set aside.
+    if (image->devicePixelRatio() != 1.0 || toDevice != painter.combinedTransform()
+        || toDevice.type() > QTransform::TxScale || toDevice.m11() <= 0 || toDevice.m22() <= 0)
+        return false;
+    if (painter.compositionMode() != QPainter::CompositionMode_SourceOver
+        || !painter.testRenderHint(QPainter::TextAntialiasing))
+        return false;
+    const QFont font = layout.font();
+    if (font.underline() || font.overline() || font.strikeOut() || (font.styleStrategy() & QFont::NoAntialias))
+        return false;
+    if (colour.alpha() == 0)
+        return true;
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    const double scale = std::sqrt(toDevice.m11() * toDevice.m22());
+    for (const QGlyphRun &run : runs) {
+        if (run.underline() || run.overline() || run.strikeOut() || !run.rawFont().isValid()
+            || run.rawFont().pixelSize() * scale <= kEngineCachedPixels)
+            return false;
+    }
+
+    // Where each glyph falls, and the box of them all within the image and the clip.
+    struct Placed {
+        std::shared_ptr<const Mask> mask;
+        QPoint at;
+    };
+    std::vector<Placed> placed;
+    QRect ink;
+    forEachGlyph(runs, toDevice, [&](const std::shared_ptr<const Mask> &mask, int x, int y) {
+        placed.push_back({mask, QPoint(x, y)});
+        ink |= QRect(QPoint(x, y) + mask->offset, mask->coverage.size());
+    });
+    ink &= image->rect();
+    if (painter.hasClipping())
+        ink &= toDevice.mapRect(painter.clipBoundingRect()).toAlignedRect();
+    if (ink.isEmpty())
+        return true;
+    QImage layer = raster::pooledImage(ink.size(), QImage::Format_ARGB32_Premultiplied);
+    if (layer.isNull())
+        return false;
+    layer.fill(Qt::transparent);
+    for (const Placed &p : placed)
+        blend(layer, *p.mask, p.at.x() - ink.x(), p.at.y() - ink.y(), colour);
+    painter.save();
+    painter.setViewTransformEnabled(false);
+    painter.setWorldTransform(QTransform());
+    painter.drawImage(ink.topLeft(), layer);
+    painter.restore();
+    return true;
 }
 
 void clearGlyphCache()

@@ -13,6 +13,9 @@
 
 #include <array>
 
+class QPainter;
+class QTextLayout;
+
 namespace platform {
 
 // Draws glyph runs (positions in points, as a text layout gives them) into a premultiplied ARGB32
@@ -30,6 +33,14 @@ struct CoverageRamp {
 void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const CoverageRamp &ramp);
 // The coverage step (0 to 15) of an 8-bit coverage.
 inline int coverageStep(int coverage) { return (coverage * 15 + 127) / 255; }
+
+// Draws a laid-out text (lines placed, the layout at its own origin) through the painter in the
+// colour, from kept glyphs, when the painter rasterises into an image at a size where the raster
+// engine would fill every glyph as a path (labels raised for print): the glyphs go into a layer
+// of the text's ink box, which the painter lays on with its own clip and opacity. Answers false,
+// having drawn nothing, where the painter or the text is of another kind (vector output, screen-size
+// text, a rotated or sheared painter, decorations): the caller then lets the layout draw itself.
+bool drawLayoutFromKeptGlyphs(QPainter &painter, const QTextLayout &layout, const QColor &colour);
 
 // Forgets every kept glyph (tests; memory).
 void clearGlyphCache();

@@ -169,7 +169,7 @@ QSize Picture::pixelSize(const QSizeF &points, double dpi)
     return {int(std::ceil(w)), int(std::ceil(h))};
 }
 
-QImage Picture::toImage(double dpi) const
+QImage Picture::toImage(double dpi, QImage *canvas) const
 {
     if (isNull() || dpi <= 0)
         return {};
@@ -188,7 +188,10 @@ QImage Picture::toImage(double dpi) const
         setResolution(made, dpi);
         return made;
     }
-    QImage out(px, QImage::Format_ARGB32_Premultiplied);
+    QImage ownCanvas;
+    QImage &out = canvas ? *canvas : ownCanvas;
+    if (out.size() != px || out.format() != QImage::Format_ARGB32_Premultiplied)
+        out = QImage(px, QImage::Format_ARGB32_Premultiplied);
     if (out.isNull())
         return {};   // too large to allocate
     out.fill(Qt::transparent);
@@ -215,11 +218,11 @@ QImage Picture::toImage(double dpi) const
     return out;
 }
 
-Picture Picture::raisedTo(double dpi) const
+Picture Picture::raisedTo(double dpi, QImage *canvas) const
 {
     if (isNull() || m_size.isEmpty())
         return {};
-    const QImage bitmap = toImage(dpi);
+    const QImage bitmap = toImage(dpi, canvas);
     if (bitmap.isNull())
         return {};
     if (m_grid) {

@@ -11,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QTextLayout>
 
@@ -372,21 +374,33 @@ TEST(RasterPool, ReleasedBuffersServeTheNextImage)
     EXPECT_TRUE(platform::raster::pooledImage(QSize(30000, 2), QImage::Format_Mono).isNull());
 }
 
-TEST(GlyphRaster, TextMatchesPathFilledTextAndGlyphsAreReused)
+namespace {
+
+// As the renderer lays text out: on a 96-DPI reference device, a point a unit; 10 points.
+void layOutAsTheRendererDoes(QTextLayout &layout, QFont font)
 {
-    platform::clearGlyphCache();
-    // As the renderer lays text out: on a 96-DPI reference device, a point a unit.
-    QImage reference(1, 1, QImage::Format_ARGB32_Premultiplied);
-    reference.setDotsPerMeterX(3780);
-    reference.setDotsPerMeterY(3780);
-    QFont font(QStringLiteral("DejaVu Sans"));
+    static QImage reference = [] {
+        QImage r(1, 1, QImage::Format_ARGB32_Premultiplied);
+        r.setDotsPerMeterX(3780);
+        r.setDotsPerMeterY(3780);
+        return r;
+    }();
     font.setPointSizeF(10 * 0.75);
     font.setHintingPreference(QFont::PreferNoHinting);
-    QTextLayout layout(QStringLiteral("TAGORA-0815 Wg"), font, &reference);
+    layout.setFont(QFont(font, &reference));
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(200);
     layout.endLayout();
+}
+
+} // namespace
+
+TEST(GlyphRaster, TextMatchesPathFilledTextAndGlyphsAreReused)
+{
+    platform::clearGlyphCache();
+    QTextLayout layout(QStringLiteral("TAGORA-0815 Wg"));
+    layOutAsTheRendererDoes(layout, QFont(QStringLiteral("DejaVu Sans")));
 
     const double scale = 600.0 / 72;
     const QSize size(int(130 * scale), int(20 * scale));
@@ -429,4 +443,66 @@ TEST(GlyphRaster, TextMatchesPathFilledTextAndGlyphsAreReused)
     platform::drawGlyphRuns(indexed, layout.glyphRuns(), toDevice, ramp);
     EXPECT_LT(picturetest::differingShare(painted, indexed, 32), 0.003);
     EXPECT_LT(picturetest::differingShare(painted, indexed, 64), 0.0001);
+}
+
+// Text laid on a label raised for print goes through kept glyphs, clipped and faded as the painter
+// says, and looks as the raster engine draws it; any other painter or text is left to the engine.
+TEST(GlyphRaster, PrintSizeTextThroughAPainterComesFromKeptGlyphs)
+{
+    enum Setting { Plain, Clipped, Faded, ScreenSize, Rotated, Underlined, IntoAPdf };
+    const struct {
+        Setting setting;
+        bool kept;
+    } cases[] = {{Plain, true},       {Clipped, true},     {Faded, true},     {ScreenSize, false},
+                 {Rotated, false},    {Underlined, false}, {IntoAPdf, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.setting));
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setUnderline(c.setting == Underlined);
+        QTextLayout layout(QStringLiteral("Kxw&Q 0815 ÄÖÜ"));
+        layOutAsTheRendererDoes(layout, font);
+        const double scale = c.setting == ScreenSize ? 1.0 : 600.0 / 72;
+        const QSize size(int(130 * scale), int(20 * scale));
+        auto paint = [&](QPaintDevice &device, bool engine) {
+            QPainter p(&device);
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setRenderHint(QPainter::TextAntialiasing, true);
+            p.scale(scale, scale);
+            if (c.setting == Rotated)
+                p.rotate(1);
+            if (c.setting == Clipped)
+                p.setClipRect(QRectF(20, 0, 30, 9));
+            if (c.setting == Faded)
+                p.setOpacity(0.5);
+            p.translate(2, 2);
+            p.setPen(Qt::black);
+            if (engine)
+                layout.draw(&p, QPointF(0, 0));
+            else
+                return platform::drawLayoutFromKeptGlyphs(p, layout, Qt::black);
+            return true;
+        };
+        if (c.setting == IntoAPdf) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&buffer);
+            EXPECT_FALSE(paint(pdf, false));
+            continue;
+        }
+        QImage engine(size, QImage::Format_ARGB32_Premultiplied), kept(size, QImage::Format_ARGB32_Premultiplied);
+        engine.fill(Qt::white);
+        kept.fill(Qt::white);
+        paint(engine, true);
+        ASSERT_EQ(paint(kept, false), c.kept);
+        QImage blank(size, QImage::Format_ARGB32_Premultiplied);
+        blank.fill(Qt::white);
+        if (!c.kept) {
+            EXPECT_TRUE(kept == blank) << "drew although it answered false";
+            continue;
+        }
+        EXPECT_LT(picturetest::differingShare(engine, kept, 32), 0.003);
+        EXPECT_EQ(picturetest::differingShare(engine, kept, 64), 0.0);
+        EXPECT_GT(picturetest::differingShare(kept, blank, 32), 0.01);   // there is text
+    }
 }

@@ -4,6 +4,7 @@
 #include "engines/linear/NKDAbstractUPCEANBarcode.h"
 #include "engines/linear/NKDBarcode.h"
 #include "engines/render/UpcEanCaption.h"
+#include "platform/GlyphRaster.h"
 #include "platform/WholePixels.h"
 
 #include <QImage>
@@ -297,7 +298,8 @@ void paintText(QPainter &p, const PictureText &t, double pictureHeight)
     if (zoom != 1.0)
         p.scale(1.0 / zoom, 1.0 / zoom);
     p.setPen(t.color);
-    text.draw(&p, QPointF(0, 0));
+    if (!platform::drawLayoutFromKeptGlyphs(p, text, t.color))
+        text.draw(&p, QPointF(0, 0));
     p.restore();
 }
 
