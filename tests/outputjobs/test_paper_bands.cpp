@@ -6,77 +6,54 @@
 
 #include <QPainter>
 
-#include <vector>
-
 namespace {
 
-// A one-bit bitmap on white, 100 pixels wide (the last byte of each line half padding, cleared
-// so that it reads as ink if it were taken for pixels), with black dots where asked.
-QImage dotted(int height, const std::vector<QPoint> &dots)
+// A one-bit bitmap on white, 100 pixels wide (the padding of each line's last byte cleared, as
+// ink would be), with the areas inked.
+QImage inked(int height, std::initializer_list<QRect> areas)
 {
     QImage bitmap(100, height, QImage::Format_Mono);
     bitmap.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     bitmap.fill(1);
     for (int y = 0; y < height; ++y)
         bitmap.scanLine(y)[12] &= 0xF0;
-    for (const QPoint &dot : dots)
-        bitmap.setPixel(dot, 0);
+    for (const QRect &area : areas)
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                bitmap.setPixel(x, y, 0);
     return bitmap;
-}
-
-void ink(QImage &bitmap, const QRect &area)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            bitmap.setPixel(x, y, 0);
 }
 
 TEST(PaperBands, BandsHoldTheInkWithABlankRowAndByteAround)
 {
-    const struct {
-        const char *what;
-        QImage bitmap;
-        std::vector<QRect> bands;
-    } cases[] = {
-        {"blank, padding aside", dotted(200, {}), {}},
-        {"one dot", dotted(200, {{50, 10}}), {QRect(40, 9, 24, 3)}},
-        {"32 blank rows part bands", dotted(200, {{50, 10}, {50, 43}}), {QRect(40, 9, 24, 3), QRect(40, 42, 24, 3)}},
-        {"31 do not", dotted(200, {{50, 10}, {50, 42}}), {QRect(40, 9, 24, 35)}},
-        {"at the edges", dotted(200, {{0, 0}, {99, 20}}), {QRect(0, 0, 100, 22)}},
-        {"last pixel", dotted(200, {{99, 199}}), {QRect(88, 198, 12, 2)}},
-        {"not one bit", QImage(100, 20, QImage::Format_Indexed8), {}},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(paperbands::Ink_Bands(c.bitmap), c.bands) << c.what;
+    using Bands = std::vector<QRect>;
+    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {})), Bands()) << "padding is no ink";
+    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {{50, 10, 1, 1}, {50, 43, 1, 1}})),
+              Bands({{40, 9, 24, 3}, {40, 42, 24, 3}})) << "32 blank rows part bands";
+    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {{50, 10, 1, 1}, {50, 42, 1, 1}})), Bands({{40, 9, 24, 35}}));
+    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {{99, 199, 1, 1}})), Bands({{88, 198, 12, 2}})) << "last pixel";
+    EXPECT_EQ(paperbands::Ink_Bands(QImage(100, 20, QImage::Format_Indexed8)), Bands());
 }
 
-// Drawn as bands, a label leaves the same pixels as drawn whole, also over what lay beneath.
+// Drawn as bands, a label leaves the pixels it leaves drawn whole, also over a neighbour's ink;
+// a label mostly of ink is drawn whole.
 TEST(PaperBands, BandsDrawWhatTheWholeBitmapDraws)
 {
-    QImage bitmap = dotted(300, {});
-    ink(bitmap, QRect(10, 20, 60, 30));   // a text line
-    ink(bitmap, QRect(5, 200, 90, 40));   // a symbol far below it
-    ASSERT_EQ(paperbands::Ink_Bands(bitmap).size(), 2u);
-    auto drawn = [&](bool bands) {
+    auto drawn = [](const QImage &bitmap, bool bands) {
         QImage sheet(300, 700, QImage::Format_RGB32);
-        sheet.fill(Qt::red);   // a neighbour's ink under the label
+        sheet.fill(Qt::red);
         QPainter p(&sheet);
-        const QRectF target(50, 50, 200, 600);
-        const bool asBands = bands && paperbands::Draw_In_Bands(p, bitmap, target);
-        if (!bands)
-            p.drawImage(target, bitmap);
-        return std::make_pair(asBands, sheet);
+        if (!bands || !paperbands::Draw_In_Bands(p, bitmap, QRectF(50, 50, 200, 600)))
+            p.drawImage(QRectF(50, 50, 200, 600), bitmap);
+        p.end();
+        return sheet;
     };
-    const auto [asBands, inBands] = drawn(true);
-    EXPECT_TRUE(asBands);
-    EXPECT_TRUE(inBands == drawn(false).second);
-
-    // Mostly ink: not worth banding.
-    QImage full = dotted(300, {});
-    ink(full, QRect(2, 2, 96, 296));
-    QImage sheet(100, 300, QImage::Format_RGB32);
+    const QImage text = inked(300, {{10, 20, 60, 30}, {5, 200, 90, 40}});
+    EXPECT_TRUE(drawn(text, true) == drawn(text, false));
+    QImage sheet(10, 10, QImage::Format_RGB32);
     QPainter p(&sheet);
-    EXPECT_FALSE(paperbands::Draw_In_Bands(p, full, QRectF(0, 0, 100, 300)));
+    EXPECT_TRUE(paperbands::Draw_In_Bands(p, text, QRectF(0, 0, 10, 10)));
+    EXPECT_FALSE(paperbands::Draw_In_Bands(p, inked(300, {{2, 2, 96, 296}}), QRectF(0, 0, 10, 10)));
 }
 
 } // namespace
