@@ -26,13 +26,12 @@ QImage inked(int height, std::initializer_list<QRect> areas)
 
 TEST(PaperBands, BandsHoldTheInkWithABlankRowAndByteAround)
 {
-    using Bands = std::vector<QRect>;
-    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {})), Bands()) << "padding is no ink";
-    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {{50, 10, 1, 1}, {50, 43, 1, 1}})),
-              Bands({{40, 9, 24, 3}, {40, 42, 24, 3}})) << "32 blank rows part bands";
-    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {{50, 10, 1, 1}, {50, 42, 1, 1}})), Bands({{40, 9, 24, 35}}));
-    EXPECT_EQ(paperbands::Ink_Bands(inked(200, {{99, 199, 1, 1}})), Bands({{88, 198, 12, 2}})) << "last pixel";
-    EXPECT_EQ(paperbands::Ink_Bands(QImage(100, 20, QImage::Format_Indexed8)), Bands());
+    using paperbands::Ink_Bands;
+    EXPECT_EQ(Ink_Bands(inked(200, {})), std::vector<QRect>()) << "padding is no ink";
+    EXPECT_EQ(Ink_Bands(inked(200, {{50, 10, 1, 1}, {50, 43, 1, 1}})),
+              std::vector<QRect>({{40, 9, 24, 3}, {40, 42, 24, 3}})) << "32 blank rows part bands";
+    EXPECT_EQ(Ink_Bands(inked(200, {{50, 10, 1, 1}, {50, 42, 1, 1}})), std::vector<QRect>({{40, 9, 24, 35}}));
+    EXPECT_EQ(Ink_Bands(inked(200, {{99, 199, 1, 1}})), std::vector<QRect>({{88, 198, 12, 2}})) << "last pixel";
 }
 
 // Drawn as bands, a label leaves the pixels it leaves drawn whole, also over a neighbour's ink;
