@@ -24,8 +24,11 @@ namespace {
 constexpr int kSubpixels = 4;                          // positions per pixel, each way
 constexpr size_t kMaxCacheBytes = 16u * 1024u * 1024u;   // then the cache starts over
 // The raster engine keeps glyphs up to this many pixels in its own cache and fills larger ones as
-// paths (its QT_MAX_CACHED_GLYPH_SIZE); smaller text is left to it.
+// paths (its QT_MAX_CACHED_GLYPH_SIZE); smaller text is left to it. Glyphs above the second size
+// are left to it too: a few dozen of them would fill the cache, which would then start over on
+// every label.
 constexpr double kEngineCachedPixels = 64.0;
+constexpr double kLargestKeptPixels = 256.0;
 
 struct Key {
     QString font;
@@ -311,7 +314,8 @@ bool drawLayoutFromKeptGlyphs(QPainter &painter, const QTextLayout &layout, cons
     const double scale = std::sqrt(toDevice.m11() * toDevice.m22());
     for (const QGlyphRun &run : runs) {
         if (run.underline() || run.overline() || run.strikeOut() || !run.rawFont().isValid()
-            || run.rawFont().pixelSize() * scale <= kEngineCachedPixels)
+            || run.rawFont().pixelSize() * scale <= kEngineCachedPixels
+            || run.rawFont().pixelSize() * scale > kLargestKeptPixels)
             return false;
     }
 

@@ -39,7 +39,8 @@ inline int coverageStep(int coverage) { return (coverage * 15 + 127) / 255; }
 // engine would fill every glyph as a path (labels raised for print): the glyphs go into a layer
 // of the text's ink box, which the painter lays on with its own clip and opacity. Answers false,
 // having drawn nothing, where the painter or the text is of another kind (vector output, screen-size
-// text, a rotated or sheared painter, decorations): the caller then lets the layout draw itself.
+// text, glyphs above 256 pixels, a rotated or sheared painter, decorations): the caller then lets
+// the layout draw itself.
 bool drawLayoutFromKeptGlyphs(QPainter &painter, const QTextLayout &layout, const QColor &colour);
 
 // Forgets every kept glyph (tests; memory).

@@ -436,8 +436,8 @@ TEST(GlyphRaster, TextMatchesPathFilledTextAndGlyphsAreReused)
 // Print-size text on pixels comes from kept glyphs as the engine draws it; other text is the engine's.
 TEST(GlyphRaster, PrintSizeTextThroughAPainterComesFromKeptGlyphs)
 {
-    enum Setting { Plain, Clipped, Faded, ScreenSize, Rotated, Underlined, IntoAPdf };
-    for (const Setting setting : {Plain, Clipped, Faded, ScreenSize, Rotated, Underlined, IntoAPdf}) {
+    enum Setting { Plain, Clipped, Faded, ScreenSize, Huge, Rotated, Underlined, IntoAPdf };
+    for (const Setting setting : {Plain, Clipped, Faded, ScreenSize, Huge, Rotated, Underlined, IntoAPdf}) {
         SCOPED_TRACE(int(setting));
         QImage reference(1, 1, QImage::Format_ARGB32_Premultiplied);   // as the renderer lays text out
         reference.setDotsPerMeterX(3780);
@@ -449,7 +449,7 @@ TEST(GlyphRaster, PrintSizeTextThroughAPainterComesFromKeptGlyphs)
         layout.beginLayout();
         layout.createLine().setLineWidth(200);
         layout.endLayout();
-        const double scale = setting == ScreenSize ? 1.0 : 600.0 / 72;
+        const double scale = setting == ScreenSize ? 1.0 : setting == Huge ? 30.0 : 600.0 / 72;
         auto paint = [&](QPaintDevice &device, bool engine) {
             QPainter p(&device);
             p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
