@@ -75,8 +75,7 @@ TEST_F(PrintCardBatch, ASelectedRangePreviewsItsRecordsFromTheFirstCell)
     EXPECT_EQ(shown, (QStringList{"REC-03", "REC-04", "REC-05", QString()}));
 }
 
-// A real job hands the printer 600-DPI bitmaps: the label's image in the PDF (a one-bit label's
-// first band of ink) is 600 pixels an inch.
+// A real job hands the printer 600-DPI bitmaps: a label's (first) image in the PDF is 600 pixels an inch.
 TEST_F(PrintCardBatch, ARealJobsLabelsAre600DpiBitmaps)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())

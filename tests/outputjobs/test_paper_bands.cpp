@@ -8,8 +8,7 @@
 
 namespace {
 
-// A one-bit bitmap on white, 100 pixels wide (the padding of each line's last byte cleared, as
-// ink would be), with the areas inked.
+// A one-bit bitmap on white, 100 pixels wide, its line padding cleared as ink would be, areas inked.
 QImage inked(int height, std::initializer_list<QRect> areas)
 {
     QImage bitmap(100, height, QImage::Format_Mono);
