@@ -7,6 +7,8 @@ packages=(
   libpugixml-dev libplist-dev libminizip-dev zlib1g-dev libgif-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
+  # Text tests in other scripts: CJK ideographs (Droid Sans Fallback) and a colour emoji font.
+  fonts-droid-fallback fonts-noto-color-emoji
   xvfb xauth xdotool imagemagick ghostscript poppler-utils qpdf zbar-tools libplist-utils unzip
   python3 openssl
   # The project-file fuzz target: clang with libFuzzer and its sanitizer runtimes.
