@@ -8,6 +8,8 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -22,11 +24,14 @@ namespace platform {
 namespace {
 
 constexpr int kSubpixels = 4;                          // positions per pixel, each way
-constexpr size_t kMaxCacheBytes = 16u * 1024u * 1024u;   // then the cache starts over
+constexpr size_t kMaxCacheBytes = 16u * 1024u * 1024u;
+// When full, the least recently used masks go until the cache holds this much: room for many
+// new masks before the next eviction.
+constexpr size_t kBytesAfterEviction = kMaxCacheBytes / 4 * 3;
 // The raster engine keeps glyphs up to this many pixels in its own cache and fills larger ones as
 // paths (its QT_MAX_CACHED_GLYPH_SIZE); smaller text is left to it. Glyphs above the second size
-// are left to it too: a few dozen of them would fill the cache, which would then start over on
-// every label.
+// are left to it too: a few dozen of them would fill the cache and push out the glyphs of the
+// ordinary text.
 constexpr double kEngineCachedPixels = 64.0;
 constexpr double kLargestKeptPixels = 256.0;
 
@@ -56,20 +61,29 @@ struct KeyHash {
     }
 };
 
-// A glyph's coverage (Alpha8) and where its top-left pixel sits from the whole-pixel pen position;
-// for palette images also the coverage steps (0 to 15) of its pixels and, per line, the span that
-// has any, so that drawing skips what the glyph does not cover.
+// A glyph's coverage (Alpha8), where its top-left pixel sits from the whole-pixel pen position,
+// and per line the span that has any coverage, so that drawing skips what the glyph does not cover.
+// A glyph the engine draws otherwise than by filling its outline (a colour or bitmap glyph) has
+// none and is marked: text that holds it is left to the engine.
 struct Mask {
     QImage coverage;
     QPoint offset;
-    std::vector<uchar> steps;                  // width x height, line by line
-    std::vector<std::pair<int, int>> spans;    // per line: [first, last) with a step, or empty
+    std::vector<std::pair<int, int>> spans;   // per line: [first, last) with coverage, or empty
+    bool leftToEngine = false;
+};
+
+struct Entry {
+    Entry(std::shared_ptr<const Mask> m, size_t b, quint64 draw) : mask(std::move(m)), bytes(b), used(draw) {}
+    std::shared_ptr<const Mask> mask;
+    size_t bytes;
+    std::atomic<quint64> used;   // the last draw that took it
 };
 
 struct Cache {
     std::shared_mutex mutex;
-    std::unordered_map<Key, std::shared_ptr<const Mask>, KeyHash> masks;
+    std::unordered_map<Key, Entry, KeyHash> masks;
     size_t bytes = 0;
+    std::atomic<quint64> draws{0};
 };
 
 Cache &cache()
@@ -85,15 +99,46 @@ QString fontKey(const QRawFont &font)
            + QString::number(font.pixelSize(), 'g', 12);
 }
 
+// Fonts of colour glyphs (emoji): the engine draws their images, not their outlines, which such
+// fonts may lack altogether.
+bool hasColourGlyphs(const QRawFont &font)
+{
+    for (const char *table : {"COLR", "CBLC", "sbix"})
+        if (!font.fontTable(table).isEmpty())
+            return true;
+    return false;
+}
+
+// A space has neither outline nor ink; a bitmap glyph has ink in the font's own image of it.
+bool hasInkWithoutOutline(const QRawFont &font, quint32 glyph)
+{
+    const QImage own = font.alphaMapForGlyph(glyph, QRawFont::PixelAntialiasing).convertToFormat(QImage::Format_Alpha8);
+    for (int y = 0; y < own.height(); ++y) {
+        const uchar *line = own.constScanLine(y);
+        if (std::any_of(line, line + own.width(), [](uchar a) { return a != 0; }))
+            return true;
+    }
+    return false;
+}
+
 std::shared_ptr<const Mask> renderMask(const QRawFont &font, quint32 glyph, double sx, double sy, int fx, int fy)
 {
     auto mask = std::make_shared<Mask>();
+    if (hasColourGlyphs(font)) {
+        mask->leftToEngine = true;
+        return mask;
+    }
     QTransform t = QTransform::fromTranslate(double(fx) / kSubpixels, double(fy) / kSubpixels);
     t.scale(sx, sy);
-    const QPainterPath path = t.map(font.pathForGlyph(glyph));
+    QPainterPath path = t.map(font.pathForGlyph(glyph));
+    // Non-zero, as the engine fills text: where two contours of a glyph overlap (a horn on its
+    // letter) the overlap is ink.
+    path.setFillRule(Qt::WindingFill);
     const QRectF bounds = path.boundingRect();
-    if (path.isEmpty() || bounds.isEmpty())
+    if (path.isEmpty() || bounds.isEmpty()) {
+        mask->leftToEngine = path.isEmpty() && hasInkWithoutOutline(font, glyph);
         return mask;
+    }
     const QPoint topLeft(int(std::floor(bounds.left())) - 1, int(std::floor(bounds.top())) - 1);
     const QPoint bottomRight(int(std::ceil(bounds.right())) + 1, int(std::ceil(bounds.bottom())) + 1);
     QImage coverage(QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()), QImage::Format_Alpha8);
@@ -109,45 +154,60 @@ std::shared_ptr<const Mask> renderMask(const QRawFont &font, quint32 glyph, doub
     mask->coverage = coverage;
     mask->offset = topLeft;
     const int w = coverage.width();
-    mask->steps.resize(size_t(w) * size_t(coverage.height()));
     mask->spans.resize(size_t(coverage.height()));
     for (int y = 0; y < coverage.height(); ++y) {
         const uchar *c = coverage.constScanLine(y);
-        uchar *out = mask->steps.data() + size_t(y) * size_t(w);
-        int first = w;
-        int last = 0;
-        for (int x = 0; x < w; ++x) {
-            out[x] = uchar(coverageStep(c[x]));
-            if (out[x]) {
-                first = std::min(first, x);
-                last = x + 1;
-            }
-        }
+        int first = 0;
+        while (first < w && !c[first])
+            ++first;
+        int last = w;
+        while (last > first && !c[last - 1])
+            --last;
         mask->spans[size_t(y)] = {first, last};
     }
     return mask;
 }
 
-std::shared_ptr<const Mask> maskFor(const Key &key, const QRawFont &font, double sx, double sy)
+// Makes room for size more bytes: the masks used longest ago go first.
+void evictFor(Cache &c, size_t size)
+{
+    std::vector<std::pair<quint64, decltype(c.masks)::iterator>> byAge;
+    byAge.reserve(c.masks.size());
+    for (auto it = c.masks.begin(); it != c.masks.end(); ++it)
+        byAge.emplace_back(it->second.used.load(std::memory_order_relaxed), it);
+    std::sort(byAge.begin(), byAge.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[used, it] : byAge) {
+        if (c.bytes + size <= kBytesAfterEviction)
+            break;
+        c.bytes -= it->second.bytes;
+        c.masks.erase(it);
+    }
+}
+
+std::shared_ptr<const Mask> maskFor(const Key &key, const QRawFont &font, double sx, double sy, quint64 draw)
 {
     Cache &c = cache();
     {
         std::shared_lock<std::shared_mutex> lock(c.mutex);
         const auto it = c.masks.find(key);
-        if (it != c.masks.end())
-            return it->second;
+        if (it != c.masks.end()) {
+            if (it->second.used.load(std::memory_order_relaxed) != draw)
+                it->second.used.store(draw, std::memory_order_relaxed);
+            return it->second.mask;
+        }
     }
     std::shared_ptr<const Mask> mask = renderMask(font, key.glyph, sx, sy, key.fx, key.fy);
+    const size_t size = size_t(mask->coverage.sizeInBytes()) + mask->spans.size() * sizeof(mask->spans[0])
+                        + sizeof(Mask) + sizeof(Entry) + sizeof(Key) + 64;
+    if (size > kBytesAfterEviction)
+        return mask;   // drawn, not kept
     std::unique_lock<std::shared_mutex> lock(c.mutex);
-    const size_t size = size_t(mask->coverage.sizeInBytes()) + mask->steps.size()
-                        + mask->spans.size() * sizeof(mask->spans[0]) + sizeof(Mask) + 64;
-    if (c.bytes + size > kMaxCacheBytes) {
-        c.masks.clear();
-        c.bytes = 0;
-    }
-    if (c.masks.emplace(key, mask).second)
+    if (c.bytes + size > kMaxCacheBytes)
+        evictFor(c, size);
+    const auto [it, added] = c.masks.try_emplace(key, mask, size, draw);
+    if (added)
         c.bytes += size;
-    return mask;
+    return it->second.mask;
 }
 
 // The part of a mask placed at (x, y) that falls inside the image.
@@ -169,21 +229,21 @@ Span spanOf(const QImage &image, const Mask &mask, int x, int y)
     return s;
 }
 
-void blend(QImage &image, const Mask &mask, int x, int y, const QColor &colour)
+// An opaque colour over the image through the mask's coverage.
+void blend(QImage &image, const Mask &mask, int x, int y, QRgb colour)
 {
     const Span s = spanOf(image, mask, x, y);
     if (s.empty())
         return;
-    const int alpha = colour.alpha();
-    const QRgb source = colour.rgba();
     for (int yy = s.y0; yy < s.y1; ++yy) {
+        const auto [from, to] = mask.spans[size_t(yy)];
         const uchar *c = mask.coverage.constScanLine(yy);
         auto *d = reinterpret_cast<QRgb *>(image.scanLine(s.top + yy)) + s.left;
-        for (int xx = s.x0; xx < s.x1; ++xx) {
-            const int a = (c[xx] * alpha + 127) / 255;
+        for (int xx = std::max(s.x0, from), x1 = std::min(s.x1, to); xx < x1; ++xx) {
+            const int a = c[xx];
             if (!a)
                 continue;
-            const QRgb p = qPremultiply(qRgba(qRed(source), qGreen(source), qBlue(source), a));
+            const QRgb p = qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour), a));
             const int keep = 255 - a;
             const QRgb o = d[xx];
             d[xx] = qRgba(qRed(p) + (qRed(o) * keep + 127) / 255, qGreen(p) + (qGreen(o) * keep + 127) / 255,
@@ -191,6 +251,15 @@ void blend(QImage &image, const Mask &mask, int x, int y, const QColor &colour)
         }
     }
 }
+
+// The coverage step of every 8-bit coverage: palette drawing looks it up rather than keeping the
+// steps of every mask.
+constexpr std::array<uchar, 256> kSteps = [] {
+    std::array<uchar, 256> steps{};
+    for (int c = 0; c < 256; ++c)
+        steps[size_t(c)] = uchar(coverageStep(c));
+    return steps;
+}();
 
 void blendIndexed(QImage &image, const Mask &mask, int x, int y, const CoverageRamp &ramp,
                   const std::array<int, 256> &stepOf)
@@ -200,16 +269,13 @@ void blendIndexed(QImage &image, const Mask &mask, int x, int y, const CoverageR
         return;
     uchar *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    const int w = mask.coverage.width();
     const uchar ground = uchar(ramp.index[0]);
     for (int yy = s.y0; yy < s.y1; ++yy) {
         const auto [from, to] = mask.spans[size_t(yy)];
-        const int x0 = std::max(s.x0, from);
-        const int x1 = std::min(s.x1, to);
-        const uchar *c = mask.steps.data() + size_t(yy) * size_t(w);
+        const uchar *c = mask.coverage.constScanLine(yy);
         uchar *d = bits + stride * (s.top + yy) + s.left;
-        for (int xx = x0; xx < x1; ++xx) {
-            const int step = c[xx];
+        for (int xx = std::max(s.x0, from), x1 = std::min(s.x1, to); xx < x1; ++xx) {
+            const int step = kSteps[c[xx]];
             if (!step)
                 continue;
             if (d[xx] == ground) {   // most pixels: the ground under the glyph
@@ -217,18 +283,24 @@ void blendIndexed(QImage &image, const Mask &mask, int x, int y, const CoverageR
                 continue;
             }
             const int under = stepOf[d[xx]];
-            if (under >= 0)   // the ground or this colour's own edge: the fuller coverage wins
-                d[xx] = uchar(ramp.index[size_t(std::max(step, under))]);
+            if (under >= 0)   // this colour's own edge: the union of both coverages, as one fill
+                d[xx] = uchar(ramp.index[size_t(step + under - (step * under + 7) / 15)]);
             else if (step >= 8)
                 d[xx] = uchar(ramp.index[15]);
         }
     }
 }
 
-// Calls paint(mask, x, y) for every glyph that has ink, with its whole-pixel pen position.
-template <typename Paint>
-void forEachGlyph(const QList<QGlyphRun> &runs, const QTransform &toDevice, Paint paint)
+struct Placed {
+    std::shared_ptr<const Mask> mask;
+    QPoint at;   // the whole-pixel pen position
+};
+
+// Every glyph that has ink, where it falls, and the box of them all. False where a glyph is the
+// engine's to draw.
+bool placeGlyphs(const QList<QGlyphRun> &runs, const QTransform &toDevice, std::vector<Placed> &placed, QRect &ink)
 {
+    const quint64 draw = cache().draws.fetch_add(1, std::memory_order_relaxed) + 1;
     const double sx = toDevice.m11();
     const double sy = toDevice.m22();
     for (const QGlyphRun &run : runs) {
@@ -258,35 +330,74 @@ void forEachGlyph(const QList<QGlyphRun> &runs, const QTransform &toDevice, Pain
             key.glyph = glyphs.at(i);
             key.fx = fx;
             key.fy = fy;
-            const std::shared_ptr<const Mask> mask = maskFor(key, font, sx, sy);
-            if (!mask->coverage.isNull())
-                paint(mask, ix, iy);
+            std::shared_ptr<const Mask> mask = maskFor(key, font, sx, sy, draw);
+            if (mask->leftToEngine)
+                return false;
+            if (mask->coverage.isNull())
+                continue;
+            ink |= QRect(QPoint(ix, iy) + mask->offset, mask->coverage.size());
+            placed.push_back({std::move(mask), QPoint(ix, iy)});
         }
     }
+    return true;
+}
+
+// The glyphs in an opaque colour on a transparent layer over the box: where glyphs overlap, the
+// layer holds the union of their coverage, so that an opacity laid on with the layer comes once.
+QImage layerOf(const std::vector<Placed> &placed, const QRect &box, QRgb colour)
+{
+    QImage layer = raster::pooledImage(box.size(), QImage::Format_ARGB32_Premultiplied);
+    if (layer.isNull())
+        return layer;
+    layer.fill(Qt::transparent);
+    for (const Placed &p : placed)
+        blend(layer, *p.mask, p.at.x() - box.x(), p.at.y() - box.y(), colour);
+    return layer;
 }
 
 } // namespace
 
-void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const QColor &colour)
+bool drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const QColor &colour)
 {
-    if (image.isNull() || colour.alpha() == 0 || image.format() != QImage::Format_ARGB32_Premultiplied)
-        return;
-    forEachGlyph(runs, toDevice, [&](const std::shared_ptr<const Mask> &mask, int x, int y) {
-        blend(image, *mask, x, y, colour);
-    });
+    if (image.isNull() || image.format() != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    std::vector<Placed> placed;
+    QRect ink;
+    if (!placeGlyphs(runs, toDevice, placed, ink))
+        return false;
+    const QRgb opaque = colour.rgb();
+    if (colour.alpha() == 255) {
+        for (const Placed &p : placed)
+            blend(image, *p.mask, p.at.x(), p.at.y(), opaque);
+        return true;
+    }
+    ink &= image.rect();
+    if (colour.alpha() == 0 || ink.isEmpty())
+        return true;
+    const QImage layer = layerOf(placed, ink, opaque);
+    if (layer.isNull())
+        return false;
+    QPainter painter(&image);
+    painter.setOpacity(colour.alphaF());
+    painter.drawImage(ink.topLeft(), layer);
+    return true;
 }
 
-void drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const CoverageRamp &ramp)
+bool drawGlyphRuns(QImage &image, const QList<QGlyphRun> &runs, const QTransform &toDevice, const CoverageRamp &ramp)
 {
     if (image.isNull() || image.format() != QImage::Format_Indexed8)
-        return;
+        return false;
+    std::vector<Placed> placed;
+    QRect ink;
+    if (!placeGlyphs(runs, toDevice, placed, ink))
+        return false;
     std::array<int, 256> stepOf;
     stepOf.fill(-1);
     for (int k = 15; k >= 0; --k)
         stepOf[ramp.index[size_t(k)] & 0xFF] = k;
-    forEachGlyph(runs, toDevice, [&](const std::shared_ptr<const Mask> &mask, int x, int y) {
-        blendIndexed(image, *mask, x, y, ramp, stepOf);
-    });
+    for (const Placed &p : placed)
+        blendIndexed(image, *p.mask, p.at.x(), p.at.y(), ramp, stepOf);
+    return true;
 }
 
 bool drawLayoutFromKeptGlyphs(QPainter &painter, const QTextLayout &layout, const QColor &colour)
@@ -320,30 +431,22 @@ bool drawLayoutFromKeptGlyphs(QPainter &painter, const QTextLayout &layout, cons
     }
 
     // Where each glyph falls, and the box of them all within the image and the clip.
-    struct Placed {
-        std::shared_ptr<const Mask> mask;
-        QPoint at;
-    };
     std::vector<Placed> placed;
     QRect ink;
-    forEachGlyph(runs, toDevice, [&](const std::shared_ptr<const Mask> &mask, int x, int y) {
-        placed.push_back({mask, QPoint(x, y)});
-        ink |= QRect(QPoint(x, y) + mask->offset, mask->coverage.size());
-    });
+    if (!placeGlyphs(runs, toDevice, placed, ink))
+        return false;
     ink &= image->rect();
     if (painter.hasClipping())
         ink &= toDevice.mapRect(painter.clipBoundingRect()).toAlignedRect();
     if (ink.isEmpty())
         return true;
-    QImage layer = raster::pooledImage(ink.size(), QImage::Format_ARGB32_Premultiplied);
+    const QImage layer = layerOf(placed, ink, colour.rgb());
     if (layer.isNull())
         return false;
-    layer.fill(Qt::transparent);
-    for (const Placed &p : placed)
-        blend(layer, *p.mask, p.at.x() - ink.x(), p.at.y() - ink.y(), colour);
     painter.save();
     painter.setViewTransformEnabled(false);
     painter.setWorldTransform(QTransform());
+    painter.setOpacity(painter.opacity() * colour.alphaF());
     painter.drawImage(ink.topLeft(), layer);
     painter.restore();
     return true;

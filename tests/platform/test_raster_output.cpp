@@ -13,12 +13,17 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QTextLayout>
 
+#include <atomic>
 #include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
 
 using platform::ModuleGrid;
 using platform::Picture;
@@ -374,63 +379,81 @@ TEST(RasterPool, ReleasedBuffersServeTheNextImage)
     EXPECT_TRUE(platform::raster::pooledImage(QSize(30000, 2), QImage::Format_Mono).isNull());
 }
 
+// Kept glyphs print the ink the engine fills, in every script: where contours of one glyph overlap
+// (a horn on its letter) there is ink, and a translucent text is one coverage, without darker seams
+// where joined letters overlap. Through the painter (label text) and straight into ARGB and palette
+// pictures (symbol captions). A colour glyph, which has no outline, is left to the engine.
 TEST(GlyphRaster, TextMatchesPathFilledTextAndGlyphsAreReused)
 {
+    struct Row {
+        const char *family, *package;   // the font, and the Debian package that installs it (scripts/setup.sh)
+        double points;
+        QString text;
+    } const rows[] = {
+        {"DejaVu Sans", "fonts-dejavu-core", 10, QStringLiteral("TAGORA-0815 Wg")},
+        {"DejaVu Sans", "fonts-dejavu-core", 16, QStringLiteral("Phở Ơ ơ Ư ư")},
+        {"DejaVu Serif", "fonts-dejavu-core", 16, QStringLiteral("Phở Ơ ơ Ư ư")},
+        {"DejaVu Sans", "fonts-dejavu-core", 16, QStringLiteral("ټ ډ بټبډ")},
+        {"Droid Sans Fallback", "fonts-droid-fallback", 16, QStringLiteral("\u440C\u477F")},   // CJK extension A
+        {"Noto Color Emoji", "fonts-noto-color-emoji", 16, QStringLiteral("\U0001F600")},
+    };
     platform::clearGlyphCache();
     // As the renderer lays text out: on a 96-DPI reference device, a point a unit.
     QImage reference(1, 1, QImage::Format_ARGB32_Premultiplied);
     reference.setDotsPerMeterX(3780);
     reference.setDotsPerMeterY(3780);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(10 * 0.75);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    QTextLayout layout(QStringLiteral("TAGORA-0815 Wg"), font, &reference);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(200);
-    layout.endLayout();
-
     const double scale = 600.0 / 72;
-    const QSize size(int(130 * scale), int(20 * scale));
-    QImage painted(size, QImage::Format_ARGB32_Premultiplied);
-    painted.fill(Qt::white);
-    {
-        QPainter p(&painted);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.scale(scale, scale);
-        p.setPen(Qt::black);
-        layout.draw(&p, QPointF(2, 2));
-    }
-    QImage cached(size, QImage::Format_ARGB32_Premultiplied);
-    cached.fill(Qt::white);
     const QTransform toDevice = QTransform::fromTranslate(2, 2) * QTransform::fromScale(scale, scale);
-    platform::drawGlyphRuns(cached, layout.glyphRuns(), toDevice, QColor(Qt::black));
-    // Glyphs placed to a quarter pixel: edges differ by a quarter of full ink at most, and rarely.
-    EXPECT_LT(picturetest::differingShare(painted, cached, 32), 0.003);
-    EXPECT_EQ(picturetest::differingShare(painted, cached, 64), 0.0);
-    QImage blank(size, QImage::Format_ARGB32_Premultiplied);
-    blank.fill(Qt::white);
-    EXPECT_GT(picturetest::differingShare(cached, blank), 0.05);   // there is text
-
-    // Again from the cache: the same pixels.
-    QImage again(size, QImage::Format_ARGB32_Premultiplied);
-    again.fill(Qt::white);
-    platform::drawGlyphRuns(again, layout.glyphRuns(), toDevice, QColor(Qt::black));
-    EXPECT_TRUE(again == cached);
-
-    // Into a palette: the same ink, edges in 16 steps of the ramp.
-    QImage indexed(size, QImage::Format_Indexed8);
-    QList<QRgb> table;
-    platform::CoverageRamp ramp;
-    for (int k = 0; k <= 15; ++k) {
-        table << qRgb(255 - k * 17, 255 - k * 17, 255 - k * 17);
-        ramp.index[size_t(k)] = uint(k);
+    for (const Row &row : rows) {
+        ASSERT_TRUE(QFontDatabase::hasFamily(QLatin1String(row.family))) << row.family << " comes with " << row.package;
+        QFont font(QLatin1String(row.family));
+        font.setPointSizeF(row.points * 0.75);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        QTextLayout layout(row.text, font, &reference);
+        layout.beginLayout();
+        layout.createLine().setLineWidth(200);
+        layout.endLayout();
+        const bool colourGlyph = row.package == std::string("fonts-noto-color-emoji");
+        for (const int alpha : {255, 128}) {
+            SCOPED_TRACE(row.text.toStdString() + " in " + row.family + ", alpha " + std::to_string(alpha));
+            const QColor colour(0, 0, 0, alpha);
+            QImage painted(int(130 * scale), int(25 * scale), QImage::Format_ARGB32_Premultiplied);
+            painted.fill(Qt::white);
+            QImage blank = painted, cached = painted, again = painted, kept = painted;
+            QPainter p(&painted), k(&kept);
+            for (QPainter *painter : {&p, &k}) {
+                painter->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+                painter->setTransform(toDevice);
+                painter->setPen(colour);
+            }
+            layout.draw(&p, QPointF(0, 0));
+            p.end();
+            EXPECT_GT(picturetest::differingShare(painted, blank), 0.005);   // there is text
+            EXPECT_EQ(platform::drawLayoutFromKeptGlyphs(k, layout, colour), !colourGlyph);
+            k.end();
+            EXPECT_EQ(platform::drawGlyphRuns(cached, layout.glyphRuns(), toDevice, colour), !colourGlyph);
+            platform::drawGlyphRuns(again, layout.glyphRuns(), toDevice, colour);
+            EXPECT_TRUE(again == cached);   // from the cache: the same pixels
+            // Into a palette: edges in 16 steps of the ramp.
+            QImage indexed(painted.size(), QImage::Format_Indexed8);
+            platform::CoverageRamp ramp;
+            for (int step = 0; step <= 15; ++step) {
+                const int grey = 255 - 17 * step * alpha / 255;
+                indexed.setColor(step, qRgb(grey, grey, grey));
+                ramp.index[size_t(step)] = uint(step);
+            }
+            indexed.fill(0);
+            EXPECT_EQ(platform::drawGlyphRuns(indexed, layout.glyphRuns(), toDevice, ramp), !colourGlyph);
+            // Glyphs placed to a quarter pixel: edges differ by a quarter of full ink at most, and
+            // rarely; no hole where the engine has ink, no seam darker than its.
+            const QImage &engine = colourGlyph ? blank : painted;   // a colour glyph is the engine's alone
+            for (const QImage *out : {&cached, &kept, &indexed}) {
+                EXPECT_LT(picturetest::differingShare(engine, *out, 32), 0.003);
+                EXPECT_LT(picturetest::differingShare(engine, *out, 64), 0.0001);
+                EXPECT_EQ(picturetest::differingShare(engine, *out, alpha < 255 ? 40 : out == &indexed ? 96 : 64), 0.0);
+            }
+        }
     }
-    indexed.setColorTable(table);
-    indexed.fill(0);
-    platform::drawGlyphRuns(indexed, layout.glyphRuns(), toDevice, ramp);
-    EXPECT_LT(picturetest::differingShare(painted, indexed, 32), 0.003);
-    EXPECT_LT(picturetest::differingShare(painted, indexed, 64), 0.0001);
 }
 
 // Print-size text on pixels comes from kept glyphs as the engine draws it; other text is the engine's.
@@ -477,4 +500,50 @@ TEST(GlyphRaster, PrintSizeTextThroughAPainterComesFromKeptGlyphs)
             EXPECT_EQ(picturetest::differingShare(engine, kept, 64), 0.0);
         }
     }
+}
+
+// Every print worker shares the glyph cache: texts in several scripts drawn on eight threads at
+// once, while the cache fills past its bound and forgets glyphs, are the pixels drawn one by one.
+TEST(GlyphRaster, TextsDrawnOnEightThreadsAtOnceAreTheSerialDrawing)
+{
+    // Ten ideographs at 150 to 220 pixels, or another script: 720 ideographs, over 16 MB of glyphs.
+    auto draw = [](int i) {
+        QString text;
+        for (int k = 0; k < 10; ++k)
+            text += QChar(0x4E00 + i * 10 + k);
+        if (i % 4 == 3)
+            text = QStringList{QStringLiteral("TAGORA-0815 Wg"), QStringLiteral("Phở Ơ ơ Ư ư"), QStringLiteral("ټ ډ بټبډ")}.at(i % 3);
+        QImage reference(1, 1, QImage::Format_ARGB32_Premultiplied);
+        reference.setDotsPerMeterX(3780);
+        reference.setDotsPerMeterY(3780);
+        QFont font(QStringLiteral("DejaVu Sans"));   // the ideographs from Droid Sans Fallback
+        font.setPointSizeF((18 + 4 * (i % 4)) * 0.75);
+        QTextLayout layout(text, font, &reference);
+        layout.beginLayout();
+        layout.createLine().setLineWidth(400);
+        layout.endLayout();
+        QImage out((layout.boundingRect().size() * 600 / 72).toSize() + QSize(40, 40), QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::white);
+        QPainter p(&out);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        p.scale(600.0 / 72, 600.0 / 72);
+        const bool kept = platform::drawLayoutFromKeptGlyphs(p, layout, Qt::black);
+        p.end();
+        return kept ? out.convertToFormat(QImage::Format_Grayscale8) : QImage();   // black on white
+    };
+    platform::clearGlyphCache();
+    std::vector<QImage> serial;
+    for (int i = 0; i < 96; ++i)
+        serial.push_back(draw(i));
+    platform::clearGlyphCache();
+    std::atomic<int> differing{0};
+    {
+        std::vector<std::jthread> threads;   // joined on leaving
+        for (int t = 0; t < 8; ++t)
+            threads.emplace_back([&, t] {
+                for (int i = t; i < 96; i += 8)
+                    differing += serial[size_t(i)].isNull() || draw(i) != serial[size_t(i)];
+            });
+    }
+    EXPECT_EQ(differing, 0);
 }

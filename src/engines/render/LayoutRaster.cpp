@@ -245,15 +245,18 @@ QImage rasteriseLayout(const PictureLayout &layout, const QSize &pixels)
         const TextGlyphs glyphs = textGlyphs(text);
         const QTransform toText = QTransform::fromScale(glyphs.pointsPerUnit, glyphs.pointsPerUnit)
                                   * QTransform::fromTranslate(box.x(), box.y()) * toDevice;
+        // A glyph the kept glyphs cannot draw (a colour glyph) leaves the picture to the painter.
         if (table.isEmpty()) {
-            platform::drawGlyphRuns(image, glyphs.runs, toText, text.color);
+            if (!platform::drawGlyphRuns(image, glyphs.runs, toText, text.color))
+                return {};
             continue;
         }
         platform::CoverageRamp ramp;
         ramp.index[0] = pixelOf(ground);
         for (int k = 1; k <= 15; ++k)
             ramp.index[size_t(k)] = pixelOf(rampColour(ground, text.color.rgba(), k));
-        platform::drawGlyphRuns(image, glyphs.runs, toText, ramp);
+        if (!platform::drawGlyphRuns(image, glyphs.runs, toText, ramp))
+            return {};
     }
     return image;
 }
