@@ -19,12 +19,13 @@ if [ ${#binaries[@]} -eq 0 ]; then
   exit 1
 fi
 run_one() {
-  local binary=$1 log
+  local binary=$1 log status=0
   log="$2/$(basename "$binary").log"
-  if LC_ALL=en_US.UTF-8 "$binary" --gtest_brief=1 >"$log" 2>&1; then
+  LC_ALL=en_US.UTF-8 "$binary" --gtest_brief=1 >"$log" 2>&1 || status=$?
+  if [ "$status" -eq 0 ]; then
     echo "whole: $(basename "$binary") passed"
   else
-    echo "whole: $(basename "$binary") FAILED (status $?)"
+    echo "whole: $(basename "$binary") FAILED (status $status)"
     touch "$log.failed"
   fi
 }

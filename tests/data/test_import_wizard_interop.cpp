@@ -3,24 +3,16 @@
 // LibreOffice's CSV exports. Tests skip when a program is missing.
 
 #include "data/Import_Excel_DataSheet.h"
+#include "support/LibreOffice.h"
 #include "test_import_wizard_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStringEncoder>
 
 using namespace wizardtest;
 
 namespace {
-
-QString soffice()
-{
-    for (const char *path : {"/usr/bin/soffice", "/usr/bin/libreoffice"})
-        if (QFileInfo::exists(QString::fromLatin1(path)))
-            return QString::fromLatin1(path);
-    return QString();
-}
 
 // A workbook with a column of texts, one of integers and one of dates.
 const char *const kMixedColumns = R"(import sys, datetime, openpyxl
@@ -48,19 +40,11 @@ const QByteArray kNamesSeries = "M\xC3\xBCller\nCaf\xC3\xA9\n\xC3\x9F\n";
 
 class ImportWizardInterop : public ImportWizardWindow {
 protected:
-    // Converts a file with LibreOffice into a folder of its own, with a profile of its own; the
-    // converted file's path.
+    // Converts a file with LibreOffice into a folder of its own; the converted file's path.
     QString convert(const QString &source, const QString &format, const QString &extension, const QStringList &extra = {})
     {
         const QString out = file(QStringLiteral("lo-") + QString::number(++conversions));
-        QDir().mkpath(out);
-        QProcess p;
-        p.setWorkingDirectory(dir.path());
-        p.start(soffice(), QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.path() + QStringLiteral("/profile")}
-                               + extra
-                               + QStringList{QStringLiteral("--headless"), QStringLiteral("--convert-to"), format,
-                                             QStringLiteral("--outdir"), out, source});
-        EXPECT_TRUE(p.waitForFinished(180000) && p.exitCode() == 0) << p.readAllStandardError().constData();
+        EXPECT_TRUE(libreoffice::convert(dir.path(), format, {source}, out, extra));
         return QDir(out).filePath(QFileInfo(source).completeBaseName() + QLatin1Char('.') + extension);
     }
     // The spreadsheet source with a new series per ticked column, as the Designing mode opens it.
@@ -86,7 +70,7 @@ protected:
 
 TEST_F(ImportWizardInterop, WorkbooksOfOtherProgramsBecomeSeries)
 {
-    if (pickertest::python().isEmpty() || soffice().isEmpty())
+    if (pickertest::python().isEmpty() || libreoffice::program().isEmpty())
         GTEST_SKIP() << "openpyxl or LibreOffice is not installed";
     const QString csv = write(QStringLiteral("mixed.csv"), kMixedCsv);
     const QString fromPython = file(QStringLiteral("mixed.xlsx"));
@@ -141,7 +125,7 @@ TEST_F(ImportWizardInterop, TextInEveryCommonEncodingGivesTheSameSeries)
 
 TEST_F(ImportWizardInterop, LibreOfficesCsvExportsGiveTheSameSeries)
 {
-    if (pickertest::python().isEmpty() || soffice().isEmpty())
+    if (pickertest::python().isEmpty() || libreoffice::program().isEmpty())
         GTEST_SKIP() << "openpyxl or LibreOffice is not installed";
     const QString book = file(QStringLiteral("names.xlsx"));
     ASSERT_TRUE(pickertest::runPython(QString::fromUtf8(kNames), book));

@@ -5,6 +5,7 @@
 #include "data/Import_Excel.h"
 #include "data/SeriesListModel.h"
 #include "picker_fixture.h"
+#include "support/LibreOffice.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -286,21 +287,13 @@ TEST_F(SpreadsheetLink, ModeDAppendsTheTickedCellsToTheSeriesBeingEdited)
 
 TEST_F(SpreadsheetLink, ALibreOfficeWorkbookListsItsSheetsAndLinks)
 {
-    const QString soffice = QFileInfo::exists(QStringLiteral("/usr/bin/soffice")) ? QStringLiteral("/usr/bin/soffice") : QString();
-    if (soffice.isEmpty() || python().isEmpty())
+    if (libreoffice::program().isEmpty() || python().isEmpty())
         GTEST_SKIP() << "LibreOffice or openpyxl is not installed";
     // An openpyxl workbook of two sheets, saved again by LibreOffice.
     const QString source = openpyxlBook(QStringLiteral("source.xlsx"), QString::fromLatin1(kTwoSheets));
     const QString out = file(QStringLiteral("lo"));
-    QDir().mkpath(out);
-    QProcess p;
-    p.setWorkingDirectory(dir.path());
-    p.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + dir.path() + QStringLiteral("/profile"),
-                      QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("xlsx:Calc MS Excel 2007 XML"),
-                      QStringLiteral("--outdir"), out, source});
-    ASSERT_TRUE(p.waitForFinished(180000) && p.exitCode() == 0) << p.readAllStandardError().constData();
+    ASSERT_TRUE(libreoffice::convert(dir.path(), QStringLiteral("xlsx:Calc MS Excel 2007 XML"), {source}, out));
     const QString converted = QDir(out).filePath(QStringLiteral("source.xlsx"));
-    ASSERT_TRUE(QFileInfo::exists(converted));
     QStringList sheets, shown;
     ASSERT_EQ(link(converted, [&](Import_Excel &pk) {
         sheets = sheetItems(pk);

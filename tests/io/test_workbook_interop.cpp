@@ -2,6 +2,7 @@
 // (one headless conversion to xlsx with a profile of its own, one to tab-separated text). Our own
 // workbooks are read by both. Tests skip when a program is missing. The workbook tool is run too.
 
+#include "support/LibreOffice.h"
 #include "workbook_fixture.h"
 
 #include <QProcess>
@@ -23,14 +24,6 @@ bool haveOpenpyxl()
     return p.waitForFinished(30000) && p.exitCode() == 0;
 }
 
-QString soffice()
-{
-    for (const char *path : {"/usr/bin/soffice", "/usr/bin/libreoffice"})
-        if (QFileInfo::exists(QString::fromLatin1(path)))
-            return QString::fromLatin1(path);
-    return QString();
-}
-
 // Runs a python script; its standard output.
 QByteArray runPython(const QString &script, const QStringList &args = {})
 {
@@ -41,17 +34,6 @@ QByteArray runPython(const QString &script, const QStringList &args = {})
         return {};
     }
     return p.readAllStandardOutput();
-}
-
-// Converts files with LibreOffice into outdir, with a profile of its own under work.
-bool convert(const QString &work, const QString &format, const QStringList &files, const QString &outdir)
-{
-    QProcess p;
-    p.setWorkingDirectory(work);
-    p.start(soffice(), QStringList{"-env:UserInstallation=file://" + work + "/profile", "--headless", "--convert-to",
-                                   format, "--outdir", outdir}
-                           + files);
-    return p.waitForFinished(180000) && p.exitCode() == 0;
 }
 
 // LibreOffice's tab-separated export: one row a line, quotes around texts removed.
@@ -153,7 +135,7 @@ TEST_F(WorkbookInterop, TheToolDumpsWhatTheReaderReturnsAndRefusesWhatItCannotRe
 
 TEST_F(WorkbookInterop, LibreOfficeWorkbooksAndOursRoundTrip)
 {
-    if (soffice().isEmpty())
+    if (libreoffice::program().isEmpty())
         GTEST_SKIP() << "LibreOffice Calc is not installed";
     // A LibreOffice workbook: rich text, cached formula results, its own date codes.
     QFile fods(file("lo.fods"));
@@ -181,8 +163,8 @@ TEST_F(WorkbookInterop, LibreOfficeWorkbooksAndOursRoundTrip)
                     {"1,5", "0.5", "x_x0041_", "1000"}};
     ASSERT_TRUE(SpreadsheetWriter::WriteWorkbook(file("ours.xlsx"), ours, false));
 
-    ASSERT_TRUE(convert(dir.path(), QStringLiteral("xlsx"), {file("lo.fods")}, file("lo")));
-    ASSERT_TRUE(convert(dir.path(), QString::fromLatin1(kTsvFilter), {file("lo/lo.xlsx"), file("ours.xlsx")}, file("tsv")));
+    ASSERT_TRUE(libreoffice::convert(dir.path(), QStringLiteral("xlsx"), {file("lo.fods")}, file("lo")));
+    ASSERT_TRUE(libreoffice::convert(dir.path(), QString::fromLatin1(kTsvFilter), {file("lo/lo.xlsx"), file("ours.xlsx")}, file("tsv")));
 
     const ReadResult lo = readWorkbook(file("lo/lo.xlsx"));
     ASSERT_FALSE(lo.failed);
