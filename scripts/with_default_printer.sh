@@ -2,10 +2,18 @@
 # Runs a command with CUPS_SERVER at a cupsd of its own whose default printer is a cups-pdf queue,
 # as on a desktop with a printer: results that hang on the machine's printers show here. The
 # scheduler's configuration, spool and socket live in a temporary folder; the queue's jobs end
-# as PDF files there. Usage: scripts/with_default_printer.sh COMMAND [ARGS...]
+# as PDF files there. With --margins36 the default printer is instead a Letter PostScript printer
+# whose imageable area leaves 36-pt margins (more than the tests' 18), its jobs kept as PostScript
+# files there: a desk printer unlike what the tests assume.
+# Usage: scripts/with_default_printer.sh [--margins36] COMMAND [ARGS...]
 set -euo pipefail
+margins36=
+if [ "${1:-}" = --margins36 ]; then
+  margins36=1
+  shift
+fi
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-if [ ! -x /usr/sbin/cupsd ] || [ ! -f "$ppd" ]; then
+if [ ! -x /usr/sbin/cupsd ] || { [ -z "$margins36" ] && [ ! -f "$ppd" ]; }; then
   echo "with_default_printer: no cupsd or cups-pdf driver here, running without" >&2
   exec "$@"
 fi
@@ -20,6 +28,58 @@ cat >"$d"/bin/backend/tagora-pdf <<'SH'
 gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -sOutputFile="${DEVICE_URI#tagora-pdf:}/job-$1.pdf" "${6:--}"
 SH
 chmod 700 "$d"/bin/backend/tagora-pdf
+uri=tagora-pdf:"$d"/out
+if [ -n "$margins36" ]; then
+  uri=tagora-file:"$d"/out
+  cat >"$d"/bin/backend/tagora-file <<'SH'
+#!/bin/sh
+[ $# -eq 0 ] && { echo 'file tagora-file "Unknown" "PostScript file"'; exit 0; }
+cat "${6:--}" >"${DEVICE_URI#tagora-file:}/job-$1.ps"
+SH
+  chmod 700 "$d"/bin/backend/tagora-file
+  # A minimal PostScript printer: Letter by default, every paper's imageable area 36 pt in.
+  ppd="$d"/desk36.ppd
+  {
+    cat <<'PPD'
+*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "DESK36.PPD"
+*Manufacturer: "Generic"
+*Product: "(PostScript Printer)"
+*ModelName: "Generic PostScript Printer 36pt"
+*ShortNickName: "PostScript 36 pt margins"
+*NickName: "Generic PostScript Printer 36 pt margins"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*DefaultFont: Courier
+*Font Courier: Standard "(002.004S)" Standard ROM
+PPD
+    papers='Letter/US_Letter:612:792 Legal/US_Legal:612:1008 A4/A4:595:842 A5/A5:420:595'
+    for kw in PageSize PageRegion; do
+      printf '*OpenUI *%s/Media Size: PickOne\n*OrderDependency: 10 AnySetup *%s\n*Default%s: Letter\n' "$kw" "$kw" "$kw"
+      for p in $papers; do
+        IFS=: read -r n w h <<<"$p"
+        printf '*%s %s: "<</PageSize[%s %s]/ImagingBBox null>>setpagedevice"\n' "$kw" "${n//_/ }" "$w" "$h"
+      done
+      printf '*CloseUI: *%s\n' "$kw"
+    done
+    printf '*DefaultImageableArea: Letter\n*DefaultPaperDimension: Letter\n'
+    for p in $papers; do
+      IFS=: read -r n w h <<<"$p"
+      printf '*ImageableArea %s: "36 36 %s %s"\n' "${n//_/ }" $((w - 36)) $((h - 36))
+      printf '*PaperDimension %s: "%s %s"\n' "${n//_/ }" "$w" "$h"
+    done
+  } >"$ppd"
+fi
 sed "s|@|$d|g" >"$d"/conf/cups-files.conf <<'CONF'
 ServerRoot @/conf
 ServerBin @/bin
@@ -38,8 +98,10 @@ printf 'Listen %s/cups.sock\nBrowsing No\nWebInterface No\nErrorPolicy abort-job
 cupsd=$!
 trap 'kill "$cupsd" 2>/dev/null; wait "$cupsd" 2>/dev/null; rm -rf "$d"' EXIT
 for _ in $(seq 100); do lpstat -h "$d"/cups.sock -r 2>/dev/null | grep -qv 'not running' && break; sleep 0.2; done
-lpadmin -h "$d"/cups.sock -p Desk_Printer -E -v tagora-pdf:"$d"/out -P "$ppd"
+lpadmin -h "$d"/cups.sock -p Desk_Printer -E -v "$uri" -P "$ppd"
 lpadmin -h "$d"/cups.sock -d Desk_Printer
 export CUPS_SERVER="$d"/cups.sock
 lpstat -d
+# libcups reads a local scheduler's PPDs from its server root.
+[ -z "$margins36" ] || CUPS_SERVERROOT="$d"/conf lpoptions -p Desk_Printer -l
 "$@"

@@ -107,7 +107,8 @@ public:
     void To_Stepper_Changed(QObject *sender);
     // The user typed into a field: the total, from and to counts, or a product label size.
     void controlTextDidChange(QObject *control);
-    // Editing a product label size ended: at least 0.10, both sizes rewritten "%.2f".
+    // Editing a product label size ended: a size above 0 (else refused with the message of the
+    // manual size, the size kept), both sizes rewritten "%.2f".
     void controlTextDidEndEditing(QObject *control);
     void Apply_unit_Chaneg_Values();
     // The batch flags and the card-record count of the design, as the batch box allows.
@@ -136,7 +137,7 @@ public:
     // The 24 strings of the dialog's settings with that printer, the label stock in use last.
     QStringList Profile_Fields(const QString &printer_sel) const;
     // The predefined layout on that vendor's product (a custom product number under "Custom");
-    // false when either is not listed.
+    // false when either is not listed or no product is named.
     bool Choose_Label_Stock(const QString &vendor, const QString &product);
     void Add_Edit_Print_Profile(const QString &mode);
     void Add_profile_btn_clicked() { Add_Edit_Print_Profile(QStringLiteral("A")); }

@@ -193,9 +193,10 @@ void Print_Wnd::Vert_Margin_Changed(QObject *sender)
 
 void Print_Wnd::Width_Changed(QObject *sender)
 {
-    // The label picture's size; a product's cell size has its own rule.
-    if ((sender == width_Text || sender == width_Stepper)
-        && !labelsize::Take(sender, width_Text, width_Stepper, labelsize::Width_Message))
+    // The label picture's size, or a custom product's label size: above 0 either way.
+    const bool pre = sender == width_Text_pre || sender == width_Stepper_pre;
+    if (!labelsize::Take(sender, pre ? width_Text_pre : width_Text, pre ? width_Stepper_pre : width_Stepper,
+                         labelsize::Width_Message))
         return;
     syncPair(sender, {width_Stepper, width_Text, platform::PairFormat::TwoDecimals},
              {width_Stepper_pre, width_Text_pre, platform::PairFormat::TwoDecimals});
@@ -204,8 +205,9 @@ void Print_Wnd::Width_Changed(QObject *sender)
 
 void Print_Wnd::Height_Changed(QObject *sender)
 {
-    if ((sender == height_Text || sender == height_Stepper)
-        && !labelsize::Take(sender, height_Text, height_Stepper, labelsize::Height_Message))
+    const bool pre = sender == height_Text_pre || sender == height_Stepper_pre;
+    if (!labelsize::Take(sender, pre ? height_Text_pre : height_Text, pre ? height_Stepper_pre : height_Stepper,
+                         labelsize::Height_Message))
         return;
     syncPair(sender, {height_Stepper, height_Text, platform::PairFormat::TwoDecimals},
              {height_Stepper_pre, height_Text_pre, platform::PairFormat::TwoDecimals});

@@ -8,6 +8,7 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "output/Add_Print_Profile.h"
+#include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/ProfileListModel.h"
@@ -137,11 +138,14 @@ void Print_Wnd::controlTextDidEndEditing(QObject *control)
 {
     if (control != width_Text_pre && control != height_Text_pre)
         return;
+    // A size of 0 or none is refused before it reaches the steppers (the pair's handler, which
+    // follows, then finds the size kept).
+    const bool width = control == width_Text_pre;
     auto *field = static_cast<QLineEdit *>(control);
-    double value = platform::leadingReal(field->text());
-    if (value <= 0)
-        value = 0.10;
-    field->setText(QString::asprintf("%.2f", value));
+    if (!labelsize::Take(field, field, width ? width_Stepper_pre : height_Stepper_pre,
+                         width ? labelsize::Width_Message : labelsize::Height_Message))
+        return;
+    field->setText(QString::asprintf("%.2f", platform::leadingReal(field->text())));
     Apply_unit_Chaneg_Values();
 }
 

@@ -160,7 +160,11 @@ void Print_Wnd::Read_and_load_profile_info(const QString &name)
         bool onStock = false;
         if (!stock.vendor.isEmpty()) {
             onStock = Choose_Label_Stock(stock.vendor, stock.product);
-            if (!onStock)
+            if (!onStock && stock.product.isEmpty())
+                Show_MessageBox(QStringLiteral("The print profile \"%1\" names the label stock vendor \"%2\" but no "
+                                               "product; the manual layout is used.")
+                                    .arg(name, stock.vendor));
+            else if (!onStock)
                 Show_MessageBox(QStringLiteral("The label stock \"%1 %2\" of the print profile \"%3\" is not "
                                                "available; the manual layout is used.")
                                     .arg(stock.vendor, stock.product, name));
@@ -267,8 +271,9 @@ bool Print_Wnd::Choose_Label_Stock(const QString &vendor, const QString &product
         Predefined_Label_Changed();
     }
     Label_ComboBox->setCurrentIndex(listed);   // another vendor lists its products through its handler
+    // A vendor alone is no label stock: its grid would be whichever product was shown before.
     const int item = Product_num_ComboBox->findText(product);
-    if (item < 0 && !product.isEmpty())
+    if (item < 0 || product.isEmpty())
         return false;
     {
         const QSignalBlocker block(Product_num_ComboBox);

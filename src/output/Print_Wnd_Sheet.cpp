@@ -150,8 +150,13 @@ void Print_Wnd::Use_Printer(const QString &name)
 {
     platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
     info.printerName = name;
-    // The imageable area is the paper less what this printer cannot mark.
-    if (const std::optional<QMarginsF> margins = platform::printerMargins(name, info.pageLayout)) {
+    // The imageable area is the paper less what this printer cannot mark. A PDF file has margins of
+    // its own, never those a printer chosen before left (nor the page layout panel, which clamps
+    // them to the default printer's when no printer is named).
+    std::optional<QMarginsF> margins = name == platform::Pdf_Destination_Name
+                                           ? std::optional(platform::PrintInfo::defaultMargins())
+                                           : platform::printerMargins(name, info.pageLayout);
+    if (margins) {
         info.pageLayout.setUnits(QPageLayout::Point);
         info.pageLayout.setMinimumMargins(QMarginsF());
         info.pageLayout.setMargins(*margins);

@@ -1,7 +1,6 @@
 #include "platform/PrintInfo.h"
 
 #include <QLocale>
-#include <QMarginsF>
 #include <QPageSize>
 
 namespace platform {
@@ -11,7 +10,7 @@ PrintInfo PrintInfo::sharedPrintInfo()
     const bool letter = QLocale().territory() == QLocale::UnitedStates || QLocale().territory() == QLocale::Canada;
     PrintInfo info;
     info.pageLayout = QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+                                  defaultMargins(), QPageLayout::Point);
     return info;
 }
 

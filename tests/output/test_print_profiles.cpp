@@ -153,6 +153,30 @@ TEST_F(PrintProfiles, AddShelfSavesItAndSelectingItLoadsItBack)
     });
 }
 
+// A profile whose label stock is gone, or that names a vendor and no product, says so and falls to
+// the manual layout with its own grid, never the grid of the product shown before.
+TEST_F(PrintProfiles, AProfileWhoseStockIsGoneSaysSoAndUsesTheManualLayout)
+{
+    const QString gone = QStringLiteral("The label stock \"Avery L0000\" of the print profile \"Gone\" is not available; "
+                                        "the manual layout is used."),
+                  vendorOnly = QStringLiteral("The print profile \"Gone\" names the label stock vendor \"Avery\" but no "
+                                              "product; the manual layout is used.");
+    for (const auto &[product, said] : {std::pair{QStringLiteral("L0000"), gone}, std::pair{QString(), vendorOnly}}) {
+        putStrings(QStringLiteral("Gone"), profile(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("N"))
+                                               << QStringLiteral("Avery") << product);
+        responder->alerts.clear();
+        open([&] {
+            w->rd_predefined->click();
+            pick(w->Label_ComboBox, QStringLiteral("Avery"));
+            pick(w->Product_num_ComboBox, QStringLiteral("L7160"));
+            select(QStringLiteral("Gone"));
+            EXPECT_TRUE(w->rd_manual->isChecked()) << qPrintable(product);
+            EXPECT_EQ(w->Col_Text->text() + w->Row_Text->text(), QStringLiteral("25")) << qPrintable(product);
+        });
+        EXPECT_EQ(messages(), QStringList{said});
+    }
+}
+
 TEST_F(PrintProfiles, DeleteAsksAndOnYesTheProfileIsGone)
 {
     putStrings(QStringLiteral("Shelf"), profile(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("N")));

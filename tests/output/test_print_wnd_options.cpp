@@ -178,15 +178,15 @@ TEST_F(PrintOptions, FitToFrameLocksTheGridAndOffRestoresIt)
     });
 }
 
-// The product label size: trimmed and cut while typed; at least 0.10 when editing ends, "%.2f",
-// and the stepper follows.
+// The product label size: trimmed and cut while typed; when editing ends "%.2f" and the stepper
+// follows, or, at 0 or below, the size before is kept.
 TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
 {
     open([&] {
         w->rd_predefined->click();
         struct Case {
             QString typed, whileTyping, after;
-        } cases[] = {{" 12.5mm", "12.5", "12.50"}, {"-3", "-3", "0.10"}, {"0", "0", "0.10"},
+        } cases[] = {{" 12.5mm", "12.5", "12.50"}, {"-3", "-3", "12.50"}, {"0", "0", "12.50"},
                      {"123456789012", "1234567890", "1234567890.00"}};
         for (const Case &k : cases) {
             w->width_Text_pre->setReadOnly(false);
@@ -207,13 +207,17 @@ TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
     SKIP_WITHOUT_BARCODE_MODE();
     c->Barcode_Mode_Select();
     makeSymbol(QStringLiteral("Code 128"), QStringLiteral("A1"));
-    struct Case { QLineEdit *Print_Wnd::*field; QString typed; QStringList said; QString shown = {}; };   // none: kept
+    // shown none: kept; product: the field of the custom product (vendor Custom, Custom1).
+    struct Case { QLineEdit *Print_Wnd::*field; QString typed; QStringList said; QString shown = {}; bool product = false; };
     const Case cases[] = {{&Print_Wnd::width_Text, "", {labelsize::Width_Message}},
                           {&Print_Wnd::height_Text, "0", {labelsize::Height_Message}},
-                          {&Print_Wnd::vert_mar_Text, "99999999", {}, "284.30"}};
+                          {&Print_Wnd::vert_mar_Text, "99999999", {}, "284.30"},
+                          {&Print_Wnd::width_Text_pre, "0", {labelsize::Width_Message}, {}, true},
+                          {&Print_Wnd::height_Text_pre, "", {labelsize::Height_Message}, {}, true}};
     open([&] {
         for (const Case &k : cases) {
             responder->alerts.clear();
+            (k.product ? w->rd_predefined : w->rd_manual)->click();
             const QString before = (w->*k.field)->text();
             typeLive(w->*k.field, k.typed);
             QTest::keyClick(w->*k.field, Qt::Key_Return);
