@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -157,13 +158,23 @@ void paintAsOutput(QPainter &painter, const ModuleGrid &grid, const QSizeF &pict
     if (out.isNull())
         return;
     const QRectF area(QRectF(out.target).topLeft() / k, QRectF(out.target).size() / k);
-    painter.setClipRect(area, Qt::IntersectClip);
-    if (grid.surround.isValid())
-        painter.fillRect(area, grid.surround);
-    const QRectF cells(QPointF(out.origin) / k, QSizeF(grid.cells.width() * out.moduleWidth / k,
-                                                       grid.cells.height() * out.moduleHeight / k));
+    const QRectF picture = toTarget.mapRect(QRectF(QPointF(0, 0), pictureSize));
+    const QRectF placed(QPointF(out.origin) / k, QSizeF(grid.cells.width() * out.moduleWidth / k,
+                                                        grid.cells.height() * out.moduleHeight / k));
+    const QRectF cells = placed & picture & area;
+    // The picture's rectangle exactly, its edges on whole pixels as those of whatever is painted
+    // around it; the surround only around the cells, which replace it: drawn over what lies beneath,
+    // a translucent surround under them would give their light modules a second coat.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (grid.surround.isValid()) {
+        QPainterPath around;
+        around.addRect(picture);
+        around.addRect(cells);
+        painter.fillPath(around, grid.surround);
+    }
+    painter.setClipRect(cells, Qt::IntersectClip);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(cells, grid.cells);
+    painter.drawImage(placed, grid.cells);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // The property array of one card object in a design project file: the class letter, then the
 // object's fields as texts at fixed positions (a barcode object's picture as an archived data
 // block). Reading builds a new object from the model alone; numbering barcode objects and drawing
-// a missing barcode picture are the caller's (they touch the window's state).
+// their pictures again from their settings are the caller's (they touch the window's state).
 
 #include "model/SKTGraphic.h"
 #include "platform/Plist.h"

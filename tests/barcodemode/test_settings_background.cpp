@@ -124,35 +124,44 @@ TEST_F(SettingsWindow, TransparentBoxOnATwoDSymbolSetsTheRoleFlag)
     EXPECT_EQ(qAlpha(raised.pixel(0, 0)), 0);
 }
 
-// A transparent 2D symbol shows on the window's white, as a screen without alpha shows it, and its
-// PNG keeps the clear ground and decodes once put on white.
+// A 2D symbol on a clear or translucent ground (the transparent radio, white at alpha 5, 128 and
+// 254, red at 64) shows on the window's white as a screen without alpha shows it, its light
+// modules tinted as the ground around them, and its PNG keeps the ground's alpha and decodes once
+// put on white.
 TEST_F(SettingsWindow, TransparentTwoDSymbolsShowOnWhiteAndExportClear)
 {
     struct Row {
         const char *title, *format;
     };
-    for (const Row &r : {Row{"QR Code", "QRCode"}, Row{"DataMatrix", "DataMatrix"}, Row{"PDF417", "PDF417"}}) {
-        SCOPED_TRACE(r.title);
-        choose(QString::fromLatin1(r.title));
-        env.barcodeMode().barcode_clr->chooseColor(QColor(0x00, 0x00, 0x8b));
-        clickBox(env.barcodeMode().brcd_bk_clr_trnsp_rd);
-        platform::PictureView *view = env.barcodeMode().barcodeImage;
-        QImage screen(view->size() * 4, QImage::Format_RGB32);
-        screen.fill(Qt::white);
-        {
-            QPainter p(&screen);
-            p.scale(4, 4);
-            view->render(&p);
+    const QColor grounds[] = {Qt::transparent, QColor(255, 255, 255, 5), QColor(255, 255, 255, 128),
+                              QColor(255, 255, 255, 254), QColor(255, 0, 0, 64)};
+    for (const Row &r : {Row{"QR Code", "QRCode"}, Row{"DataMatrix", "DataMatrix"}, Row{"PDF417", "PDF417"}})
+        for (const QColor &ground : grounds) {
+            SCOPED_TRACE(testing::Message() << r.title << " on " << ground.name(QColor::HexArgb).toStdString());
+            choose(QString::fromLatin1(r.title));
+            env.barcodeMode().barcode_clr->chooseColor(QColor(0x00, 0x00, 0x8b));
+            if (ground.alpha() == 0)
+                clickBox(env.barcodeMode().brcd_bk_clr_trnsp_rd);
+            else
+                env.barcodeMode().bar_back_clr->chooseColor(ground);
+            platform::PictureView *view = env.barcodeMode().barcodeImage;
+            QImage screen(view->size() * 4, QImage::Format_RGB32);
+            screen.fill(Qt::white);
+            {
+                QPainter p(&screen);
+                p.scale(4, 4);
+                view->render(&p);
+            }
+            EXPECT_EQ(testsupport::decode(screen, QString::fromLatin1(r.format)).text, QStringLiteral("123456789012"));
+            EXPECT_EQ(countNear(screen, QColor(255, 143, 143), 20), 0);   // no second coat of the red
+            QTemporaryDir dir;
+            const QImage png = exportAndReadBack(view->picture(), dir.filePath(QStringLiteral("t.png")), false);
+            ASSERT_FALSE(png.isNull());
+            EXPECT_EQ(qAlpha(png.pixel(0, 0)), ground.alpha());
+            QImage flat(png.size(), QImage::Format_RGB32);
+            flat.fill(Qt::white);
+            QPainter(&flat).drawImage(0, 0, png);
+            EXPECT_EQ(testsupport::decode(flat, QString::fromLatin1(r.format)).text, QStringLiteral("123456789012"));
+            clickBox(env.barcodeMode().brcd_bk_clr_rd);
         }
-        EXPECT_TRUE(testsupport::decode(screen, QString::fromLatin1(r.format)).ok);
-        QTemporaryDir dir;
-        const QImage png = exportAndReadBack(view->picture(), dir.filePath(QStringLiteral("t.png")), false);
-        ASSERT_FALSE(png.isNull());
-        EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0);
-        QImage flat(png.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter(&flat).drawImage(0, 0, png);
-        EXPECT_EQ(testsupport::decode(flat, QString::fromLatin1(r.format)).text, QStringLiteral("123456789012"));
-        clickBox(env.barcodeMode().brcd_bk_clr_rd);
-    }
 }

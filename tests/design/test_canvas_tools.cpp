@@ -501,7 +501,8 @@ TEST_F(CanvasTools, TheZoomButtonShowsTheCurrentZoom)
 }
 
 // As wide as a 600-DPI render (and so print) makes it, whatever its modules come to on screen pixels:
-// a QR symbol, and a 10- and a 20-mil Code 128 within a module at every zoom and once saved and opened.
+// a QR symbol, and Code 128 and EAN-13 symbols within a module at every zoom and once saved and opened,
+// also at bar widths that are no whole number of 600-DPI dots.
 TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
 {
     if (ONLY_STD_MODE)
@@ -532,26 +533,36 @@ TEST_F(CanvasTools, TheCardShowsAQrSymbolAtTheSizeItPrints)
     q.Use_ADV_QR_in_Design_btn->click();
     ASSERT_EQ(graphics().size(), 1);
     EXPECT_NEAR(shown(*graphics().first(), 1.0), inkWidth(graphics().first()->_barcode_image.toImage(600)) * 0.12, 1.5);
-    responder->saveAnswers = {env.userFolder() + QStringLiteral("/10.qbf"), env.userFolder() + QStringLiteral("/20.qbf")};
-    for (const int mils : {10, 20}) {
+    struct Row {
+        const char *symbology, *value;
+        double mils;
+    };
+    for (const Row &r : {Row{"Code 128", "TAG-0001", 10}, Row{"Code 128", "TAG-0001", 20}, Row{"Code 128", "TAG-0001", 7.5},
+                         Row{"Code 128", "TAG-0001", 13}, Row{"EAN-13", "5901234123457", 7.5}, Row{"EAN-13", "5901234123457", 13}}) {
         if (ONLY_QR_MODE)
             break;   // every barcode object is a QR code there
+        const QString row = QStringLiteral("%1 at %2 mil").arg(QLatin1String(r.symbology)).arg(r.mils);
+        responder->saveAnswers = {env.userFolder() + QLatin1Char('/') + row + QStringLiteral(".qbf")};
+        dsg->delete_all_control();   // alone on the card, so that no other symbol shows beside it
         auto b = std::make_shared<SKTBarcode>();
-        b->barcode_font_index = Symbologies::indexOf(QStringLiteral("Code 128"));
-        b->linear_font_val = QStringLiteral("TAG-0001");
-        b->linear_width_val = float(mils);
+        b->barcode_font_index = Symbologies::indexOf(QLatin1String(r.symbology));
+        b->linear_font_val = QLatin1String(r.value);
+        b->linear_width_val = float(r.mils);
         b->show_hide_hdr = b->show_hide_ftr = b->show_hide_val = 1;
         dsg->sources().barcode->Set_Barcode_Prop_To_Control(*b, false);
         b->Set_Barcode_image(dsg->sources().barcode->Get_Image_From_Val(b->linear_font_val, {}, {}));
         c->document()->insertGraphics({b}, {0});
         const double printed = inkWidth(b->_barcode_image.toImage(600)) * 0.12;
-        for (const double zoom : {1.0, 2.0, 3.0, 4.0})
-            EXPECT_NEAR(shown(*b, zoom), printed, mils * 0.072) << mils << " mil at " << zoom * 100 << " %";
+        const double module = r.mils * 0.072;
+        for (const double zoom : {1.0, 2.0, 3.0, 4.0})   // within a module, or a screen pixel where that is wider
+            EXPECT_NEAR(shown(*b, zoom), printed, std::max(module, 1 / zoom)) << row.toStdString() << " at " << zoom * 100 << " %";
         ASSERT_TRUE(c->projects().Save_project_file(true, false, QStringLiteral("L")));
         const QString saved = Project_File_Name;
         c->projects().New_Project_Setting_Reset(true);
         ASSERT_EQ(c->projects().Read_and_load_design_Log_NEW_METHOD(saved, QStringLiteral("L"), true), 1);
-        EXPECT_EQ(graphics().first()->bounds(), b->bounds()) << mils << " mil";
-        EXPECT_NEAR(shown(*graphics().first(), 2.0), printed, mils * 0.072) << mils << " mil, opened";
+        const SKTGraphic &opened = *graphics().first();
+        EXPECT_EQ(opened.bounds(), b->bounds()) << row.toStdString();
+        EXPECT_NEAR(inkWidth(opened._barcode_image.toImage(600)) * 0.12, printed, 0.12) << row.toStdString() << ", opened";
+        EXPECT_NEAR(shown(opened, 2.0), printed, module) << row.toStdString() << ", opened";
     }
 }

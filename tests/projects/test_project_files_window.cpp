@@ -16,6 +16,7 @@
 #include "design/EditingCommands.h"
 #include "design/RecordBinding.h"
 #include "design/ToolPalette.h"
+#include "engines/Symbologies.h"
 #include "model/DesignSnapshot.h"
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
@@ -118,6 +119,20 @@ TEST_F(ProjectFiles, SaveOpenSaveGivesTheSameBytes)
     ASSERT_TRUE(projects().Save_project_file(true, false, QStringLiteral("L")));
 
     EXPECT_EQ(bytesOf(path(QStringLiteral("again.qbf"))), bytesOf(path(QStringLiteral("card.qbf"))));
+}
+
+// Where a barcode object's settings draw nothing (a value its symbology refuses), Open keeps the
+// picture the file holds.
+TEST_F(ProjectFiles, ABarcodeObjectWhoseSettingsDrawNothingKeepsItsStoredPicture)
+{
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(sample("design_four_objects.qbf"), QStringLiteral("L"), true), 1);
+    const QSizeF stored = objects()[2]->_barcode_image.size();
+    objects()[2]->barcode_font_index = Symbologies::indexOf(QStringLiteral("EAN-13"));
+    objects()[2]->linear_font_val = QStringLiteral("ABC");
+    responder->saveAnswers = {path(QStringLiteral("refused.qbf"))};
+    ASSERT_TRUE(projects().Save_project_file(true, false, QStringLiteral("L")));
+    ASSERT_EQ(projects().Read_and_load_design_Log_NEW_METHOD(Project_File_Name, QStringLiteral("L"), true), 1);
+    EXPECT_EQ(objects()[2]->_barcode_image.size(), stored);
 }
 
 // Every string item of a property list that reads as the number from, replaced by the text to;

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -340,8 +341,22 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
 {
     const double H = layout.size.height();
     p.save();
-    if (layout.background.alpha() > 0)
+    // On a screen, a symbol on a ground that is not fully opaque goes over what lies beneath (the
+    // window's white), the ground painted only around it: written in place, as a file takes it, a
+    // translucent ground shows near-black on a screen without alpha.
+    const QRectF symbolRect = flipped(layout.symbolRect, H);
+    const bool symbolOverBeneath = !layout.symbol.isNull() && layout.background.alpha() < 255 && platform::paintsOnScreen(p);
+    if (layout.background.alpha() > 0 && symbolOverBeneath) {
+        QPainterPath around;
+        around.addRect(QRectF(QPointF(0, 0), layout.size));
+        around.addRect(symbolRect);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillPath(around, layout.background);   // odd-even: the ground less the symbol's rectangle
+        p.restore();
+    } else if (layout.background.alpha() > 0) {
         p.fillRect(QRectF(QPointF(0, 0), layout.size), layout.background);
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(layout.barColor);
     const bool onPixels = platform::paintsWholePixels(p);
@@ -375,11 +390,11 @@ void paintPictureLayout(QPainter &p, const PictureLayout &layout)
     }
     if (!layout.symbol.isNull()) {
         p.save();
-        // The symbol replaces the background it was made on; on a clear background it goes over
-        // whatever the picture is drawn on (the window's white), never punching it through to black.
-        if (layout.background.alpha() > 0)
+        // The symbol replaces the background it was made on; on a clear background, or on a screen
+        // as above, it goes over whatever the picture is drawn on.
+        if (layout.background.alpha() > 0 && !symbolOverBeneath)
             p.setCompositionMode(QPainter::CompositionMode_Source);
-        layout.symbol.draw(p, flipped(layout.symbolRect, H));
+        layout.symbol.draw(p, symbolRect);
         if (!layout.logo.isNull() && !layout.logoRect.isEmpty())
             layout.logo.draw(p, flipped(layout.logoRect, H), true);
         p.restore();
