@@ -1,5 +1,6 @@
 #include "app/SKTWindowController.h"
 #include "model/SKTDocument.h"
+#include "platform/HeadlessResponder.h"
 #include "platform/PrintDestination.h"
 #include "platform/Quit.h"
 
@@ -8,13 +9,44 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
 namespace {
 
-// For the tests that run the program as a whole: TAGORA_TEST_QUIT names the way a user ends it once
-// it runs ("menu": the Quit menu item, "close": the window's close), so that they can check that the
-// process ends by itself, with status 0.
-void scheduleScriptedQuit(SKTWindowController *controller)
+// Answers the save panel with one path; each alert with its first button, its message written to
+// the standard output.
+class ScriptedSaveAs : public platform::HeadlessResponder {
+public:
+    explicit ScriptedSaveAs(const QString &path) : m_path(path) {}
+    int alert(const platform::AlertRequest &request) override
+    {
+        std::printf("%s\n", request.message.toLocal8Bit().constData());
+        std::fflush(stdout);
+        return HeadlessResponder::alert(request);
+    }
+    QString savePanel(const platform::SavePanelRequest &) override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+// For the tests that run the program as a whole. TAGORA_TEST_SAVE_AS names a file that the
+// Designing mode's Save As saves into once the program runs (the alerts answered and written out),
+// so that they can see what a failed save does to the file and the program. TAGORA_TEST_QUIT then
+// names the way a user ends it ("menu": the Quit menu item, "close": the window's close), so that
+// they can check that the process ends by itself, with status 0.
+void scheduleScriptedRun(SKTWindowController *controller)
 {
+    const QString saveAs = qEnvironmentVariable("TAGORA_TEST_SAVE_AS");
+    if (!saveAs.isEmpty()) {
+        platform::setDialogResponder(std::make_shared<ScriptedSaveAs>(saveAs));
+        QTimer::singleShot(100, controller, [controller] {
+            controller->Designing_Mode_Select();
+            controller->Save_As_menu_item->trigger();
+        });
+    }
     const QByteArray way = qgetenv("TAGORA_TEST_QUIT");
     if (way.isEmpty())
         return;
@@ -30,6 +62,10 @@ void scheduleScriptedQuit(SKTWindowController *controller)
 
 int main(int argc, char **argv)
 {
+    // A write beyond a file-size limit (a shell's "ulimit -f", a service's limit) then fails like one
+    // on a full disk, which every save reports and survives, keeping the old file: the signal's
+    // default would end the program with the user's work.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tagora"));
     QApplication::setOrganizationName(QStringLiteral("Tagora"));
@@ -49,6 +85,6 @@ int main(int argc, char **argv)
     if (platform::terminateRequested())
         return 1;
     QTimer::singleShot(0, controller, [controller] { controller->applicationDidFinishLaunching(); });
-    scheduleScriptedQuit(controller);
+    scheduleScriptedRun(controller);
     return app.exec();
 }

@@ -117,7 +117,12 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     // A write the system cut short (a full disk, a file size limit) is buffered as if whole and
     // only shows in the size of what reached the file.
     if (!writer(file) || !file.flush() || file.size() != file.pos()) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The data could not be written.");
+        QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The data could not be written.");
+        // A write the system cut short (a full disk, a size limit) leaves the file no reason: one
+        // more byte at its end gets it. The temporary is dropped anyway.
+        struct stat end {};
+        if (::fstat(file.handle(), &end) == 0 && ::pwrite(file.handle(), "", 1, end.st_size) < 0)
+            why = QString::fromLocal8Bit(std::strerror(errno));
         file.close();
         QFile::remove(temp);
         return fail(why);

@@ -481,13 +481,20 @@ TEST_F(SpreadsheetImport, ItsChecksAndMessages)
     importSheet(files.filePath("empty.xlsx"), {false, true});
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Please select column for 'Barcode Header' list.")});
     EXPECT_EQ(values(), (QStringList{"V0", "V1"}));
-    // A file that is no workbook: the message, and no window.
-    responder->alerts.clear();
-    const int modals = responder->modalCount;
-    importSheet(write("fake.xlsx", "PK no zip"), {true});
-    EXPECT_EQ(messages(), QStringList{kUnreadable});
-    EXPECT_EQ(responder->modalCount, modals);
-    EXPECT_EQ(values(), (QStringList{"V0", "V1"}));
+    // A file that is no workbook, and a FIFO, which is no file to choose (never opened): the
+    // message, and no window.
+    const QString fifo = files.filePath("book.xlsx");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const testsupport::Deadline deadline(60, "a FIFO was read");
+    for (auto [path, message] : {std::pair{write("fake.xlsx", "PK no zip"), kUnreadable},
+                                 std::pair{fifo, QStringLiteral("Please select a valid file.")}}) {
+        responder->alerts.clear();
+        const int modals = responder->modalCount;
+        importSheet(path, {true});
+        EXPECT_EQ(messages(), QStringList{message});
+        EXPECT_EQ(responder->modalCount, modals);
+        EXPECT_EQ(values(), (QStringList{"V0", "V1"}));
+    }
 }
 
 TEST_F(SpreadsheetImport, TheRowCapKeepsTheFirstRowAndTenThousandMore)

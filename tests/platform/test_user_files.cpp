@@ -3,8 +3,10 @@
 #include "platform/Temporaries.h"
 #include "platform/UserFiles.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -70,4 +72,36 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
     qint64 pid = 0;
     EXPECT_TRUE(platform::isTemporaryName(platform::temporaryName("x.pdf", "part"), nullptr, &pid));
     EXPECT_EQ(pid, ::getpid());
+}
+
+// A saver in a new PID namespace cannot look this process up by its id: the owner in the name tells
+// it so, and it keeps this live process's temporary. The saver is this test, started again inside.
+TEST(Temporaries, ASaverInANewPidNamespaceKeepsALiveProcesssTemporary)
+{
+    const QString target = qEnvironmentVariable("TAGORA_TEST_SAVE_INTO");
+    if (!target.isEmpty()) {
+        ASSERT_TRUE(platform::writeFileAtomically(target, "new"));
+        return;
+    }
+    const QStringList unshare = ::geteuid() == 0 ? QStringList{"-p", "-f"} : QStringList{"-U", "-r", "-p", "-f"};
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"), unshare + QStringList{QStringLiteral("true")});
+    if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+        GTEST_SKIP() << "no new PID namespace here (unshare " << unshare.join(' ').toStdString()
+                     << "): " << (probe.errorString() + ' ' + probe.readAllStandardError()).toStdString();
+    QTemporaryDir dir;
+    const QString live = platform::temporaryName("a.txt", "part");
+    ASSERT_TRUE(platform::writeFileAtomically(dir.filePath(live), "being written"));
+    const ::testing::TestInfo *self = ::testing::UnitTest::GetInstance()->current_test_info();
+    QProcess saver;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TAGORA_TEST_SAVE_INTO"), dir.filePath("a.txt"));
+    saver.setProcessEnvironment(environment);
+    saver.setProcessChannelMode(QProcess::MergedChannels);
+    saver.start(QStringLiteral("unshare"), unshare + QStringList{QCoreApplication::applicationFilePath(),
+        QStringLiteral("--gtest_filter=%1.%2").arg(self->test_suite_name(), self->name())});
+    ASSERT_TRUE(saver.waitForFinished(60000));
+    ASSERT_EQ(saver.exitCode(), 0) << saver.readAll().toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(' ').toStdString(),
+              (live + " a.txt").toStdString());
 }

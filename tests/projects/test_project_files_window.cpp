@@ -21,6 +21,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
+#include "platform/PictureView.h"
 #include "platform/Plist.h"
 #include "platform/Quit.h"
 #include "model/Card_Property.h"
@@ -441,34 +442,51 @@ TEST_F(ProjectFiles, OpenCommandsCrossModes)
     EXPECT_EQ(responder->openRequests.back().extensions, (QStringList{QStringLiteral("qbf"), QStringLiteral("qlf")}));
 }
 
-// A typed Barcode-mode value asks at Quit, even one that draws no symbol; a project just opened
-// does not. Cancel keeps the window, No ends the program.
+// A typed Barcode-mode value asks at Quit, even one that draws no symbol: a linear value that is
+// none of EAN-13, a 2D value erased. A project just opened does not ask, opened from the Designing
+// mode (where No leaves the window) or from the Barcode mode. Cancel keeps the window, No ends.
 TEST_F(ProjectFiles, ATypedBarcodeValueAsksAtQuitAndAnOpenedProjectDoesNot)
 {
     SKIP_WITHOUT_BARCODE_MODE();
     c->Set_Text_Change_Notification();
-    c->Barcode_Mode_Select();
-    save_flag_barcode_mode = save_flag_des_mode = false;
-    QLineEdit *value = c->barcodeMode().dataText;
-    value->setFocus();
-    QTest::keyClicks(value, QStringLiteral("Hello"));   // no EAN-13 value: no symbol drawn
-    for (const char *answer : {"Cancel", "No"}) {
-        responder->alerts.clear();
-        responder->alertAnswers = {QString::fromLatin1(answer)};
-        c->Quit_menu_item->trigger();
-        EXPECT_EQ(messages(), QStringList{QStringLiteral("Do you want to save the changes?")});
-        EXPECT_EQ(platform::terminateRequested(), QByteArray(answer) == "No");
+    c->window_->show();
+    QApplication::setActiveWindow(c->window_);   // the 2D value reports the typing it has the focus for
+    BarcodeModeController &bm = c->barcodeMode();
+    bm.dataText_2D->setPlainText(QStringLiteral("Hello"));
+    for (auto [symbology, value, keys] : {std::tuple<const char *, QWidget *, const char *>{"EAN-13", bm.dataText, "Hello"},
+                                          {"QR Code", bm.dataText_2D, "\b"}}) {
+        c->Barcode_Mode_Select();
+        bm.barcodeTypePopup->setCurrentText(QString::fromLatin1(symbology));
+        emit bm.barcodeTypePopup->activated(bm.barcodeTypePopup->currentIndex());
+        save_flag_barcode_mode = save_flag_des_mode = false;
+        value->setFocus();
+        QTest::keyClick(value, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(value, QString::fromLatin1(keys));   // typed over the whole value
+        for (const char *answer : {"Cancel", "No"}) {
+            responder->alerts.clear();
+            responder->alertAnswers = {QString::fromLatin1(answer)};
+            c->Quit_menu_item->trigger();
+            EXPECT_EQ(messages(), QStringList{QStringLiteral("Do you want to save the changes?")}) << symbology;
+            EXPECT_EQ(platform::terminateRequested(), QByteArray(answer) == "No");
+        }
+        platform::clearTerminateRequest();
     }
-    platform::clearTerminateRequest();
-    responder->alertAnswers = {QStringLiteral("No")};
-    responder->openAnswers = {{sample("barcode_qr.qbf")}};
-    c->Open_menu_item->trigger();
-    ASSERT_EQ(c->barcodeMode().chosenSymbologyTitle(), QStringLiteral("QR Code"));
-    responder->alerts.clear();
-    c->Quit_menu_item->trigger();
-    EXPECT_TRUE(messages().isEmpty());
-    EXPECT_TRUE(platform::terminateRequested());
-    platform::clearTerminateRequest();
+    const QString copy = path(QStringLiteral("opened.qbf"));   // a save the test does not expect keeps off the sample
+    ASSERT_TRUE(QFile::copy(sample("barcode_qr.qbf"), copy));
+    for (const bool fromBarcodeMode : {false, true}) {
+        if (fromBarcodeMode)
+            c->Barcode_Mode_Select();
+        save_flag_barcode_mode = true;
+        responder->alertAnswers = {QStringLiteral("No")};
+        responder->openAnswers = {{copy}};
+        c->Open_menu_item->trigger();
+        ASSERT_EQ(bm.chosenSymbologyTitle(), QStringLiteral("QR Code"));
+        responder->alerts.clear();
+        c->Quit_menu_item->trigger();
+        EXPECT_TRUE(messages().isEmpty()) << fromBarcodeMode;
+        EXPECT_TRUE(platform::terminateRequested());
+        platform::clearTerminateRequest();
+    }
 }
 
 // A 2D symbol is previewed at one size while typed, once the editing ends and once its project is
