@@ -57,17 +57,12 @@ platform::Picture Printing_View::Change_dpi_for_image(const platform::Picture &i
 {
     if (!its_print_not_preview || image.isNull())
         return image;
-    return For_Paper(Increase_DPI(image, 600));
+    return Raised_For_Paper(image);
 }
 
 platform::Picture Printing_View::Raised_For_Paper(const platform::Picture &picture)
 {
-    thread_local QImage canvas;
-    platform::Picture paper = For_Paper(Increase_DPI(picture, 600, &canvas));
-    // Nothing handed on may share the canvas, which the next label paints over.
-    if (!paper.image().isNull() && paper.image().constBits() == canvas.constBits())
-        paper = platform::Picture::fromImage(paper.image().copy(), paper.size());
-    return paper;
+    return For_Paper(Increase_DPI(picture, 600));
 }
 
 platform::Picture Printing_View::For_Paper(const platform::Picture &raised)

@@ -72,9 +72,10 @@ public:
     // paper's white (the cell is drawn by copy, so they print white), one bit a pixel when it is
     // ink on paper, else as it is (the spool writes grey and colour alike as 8-bit RGB).
     static platform::Picture For_Paper(const platform::Picture &raised);
-    // The picture raised to 600 DPI and as the paper takes it (For_Paper), painted into a canvas
-    // this thread keeps while it lives (a job's worker): a job's labels made anew each in a buffer
-    // of megabytes would fragment the workers' heaps, which then grow through a long job.
+    // The picture raised to 600 DPI and as the paper takes it (For_Paper), on any thread. A painted
+    // label is painted into a buffer of the raster pool (platform/RasterImage.h), which takes it
+    // back once the paper's bitmap is made: a job's labels made anew each in a buffer of megabytes
+    // would fragment the workers' heaps, which then grow through a long job.
     static platform::Picture Raised_For_Paper(const platform::Picture &picture);
     // A text centred in the rectangle (y-up points of the page): red, bold, 11 pt.
     void Draw_Label_String(QPainter &painter, const QRectF &rect, const QString &str_val, int row, int col) const;
