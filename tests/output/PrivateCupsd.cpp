@@ -129,16 +129,14 @@ QStringList PrivateCupsd::jobNames(const QString &queue) const
 {
     QStringList names;
     void *library = dlopen("libcups.so.2", RTLD_LAZY);
-    const auto getJobs = library ? reinterpret_cast<int (*)(void *, CupsJob **, const char *, int, int)>(dlsym(library, "cupsGetJobs2")) : nullptr;
-    const auto freeJobs = library ? reinterpret_cast<void (*)(int, CupsJob *)>(dlsym(library, "cupsFreeJobs")) : nullptr;
-    if (getJobs && freeJobs) {
-        rereadCupsServer();
-        CupsJob *jobs = nullptr;
-        const int count = getJobs(nullptr, &jobs, queue.toUtf8().constData(), 0, -1);   // every job, completed ones too
-        for (int i = 0; i < count; ++i)
-            names << QString::fromUtf8(jobs[i].title);
+    const auto getJobs = reinterpret_cast<int (*)(void *, CupsJob **, const char *, int, int)>(dlsym(library, "cupsGetJobs2"));
+    const auto freeJobs = reinterpret_cast<void (*)(int, CupsJob *)>(dlsym(library, "cupsFreeJobs"));
+    CupsJob *jobs = nullptr;
+    const int count = getJobs && freeJobs ? (rereadCupsServer(), getJobs(nullptr, &jobs, queue.toUtf8().constData(), 0, -1)) : 0;
+    for (int i = 0; i < count; ++i)   // every job, ended ones too
+        names << QString::fromUtf8(jobs[i].title);
+    if (count > 0)
         freeJobs(count, jobs);
-    }
     if (library)
         dlclose(library);
     return names;

@@ -24,23 +24,17 @@ const QString Queue = QStringLiteral("Tagora_Labels");
 int solidDifference(const QImage &got, const QImage &want, const QRect &box)
 {
     const QRect cell = box.adjusted(2, 2, -2, -2);   // a move stays on the page
-    const int w = cell.width(), h = cell.height();
-    std::vector<char> differs(size_t(w) * size_t(h));
-    int fewest = w * h;
-    for (int move = 0; move < 25 && fewest > 20; ++move) {
-        const QPoint by((move % 5 + 2) % 5 - 2, (move / 5 + 2) % 5 - 2);   // (0, 0) first
-        for (int y = 0; y < h; ++y) {
-            const uchar *a = got.constScanLine(cell.y() + by.y() + y) + cell.x() + by.x();
-            const uchar *b = want.constScanLine(cell.y() + y) + cell.x();
-            for (int x = 0; x < w; ++x)
-                differs[size_t(y * w + x)] = (a[x] < 128) != (b[x] < 128);
-        }
+    const auto dark = [](const QImage &page, int x, int y) { return page.constScanLine(y)[x] < 128; };
+    int fewest = cell.width() * cell.height();
+    for (int move = 0; move < 25 && fewest > 20; ++move) {   // (0, 0) first
+        const int mx = (move % 5 + 2) % 5 - 2, my = (move / 5 + 2) % 5 - 2;
+        const auto differs = [&](int x, int y) { return dark(got, x + mx, y + my) != dark(want, x, y); };
         int solid = 0;
-        for (int y = 1; y + 1 < h; ++y)
-            for (int x = 1; x + 1 < w; ++x) {
-                bool all = true;
+        for (int y = cell.top() + 1; y < cell.bottom(); ++y)
+            for (int x = cell.left() + 1; x < cell.right(); ++x) {
+                bool all = differs(x, y);
                 for (int i = 0; i < 9 && all; ++i)
-                    all = differs[size_t((y + i / 3 - 1) * w + x + i % 3 - 1)];
+                    all = differs(x + i % 3 - 1, y + i / 3 - 1);
                 solid += all;
             }
         fewest = std::min(fewest, solid);

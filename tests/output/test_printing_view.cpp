@@ -278,8 +278,7 @@ struct Sheets : PrintTarget {
     QPainter painter;
     QPainter *begin(QString *) override
     {
-        sheets.emplace_back(int(PaperW), int(PaperH), QImage::Format_RGB32);
-        sheets.back().fill(Qt::white);
+        sheets.emplace_back(int(PaperW), int(PaperH), QImage::Format_RGB32).fill(Qt::white);
         return painter.begin(&sheets.back()) ? &painter : nullptr;
     }
     bool newPage(QString *error) override { return painter.end() && begin(error); }
@@ -287,10 +286,10 @@ struct Sheets : PrintTarget {
 };
 
 // A Stop seen at a sheet's first cell starts no sheet; the job counts the sheets that hold labels.
+// The flag is asked before the job, before each cell and after each sheet: the 7th time at the
+// second sheet's first cell, the 8th at its second.
 TEST(PrintingView, AStopAtASheetBoundaryStartsNoSheet)
 {
-    // The flag is asked before the job, before each cell and after each sheet: the 7th time at the
-    // second sheet's first cell, the 8th at its second.
     for (const int stopAt : {7, 8}) {
         Job job;
         int asked = 0;
@@ -299,12 +298,10 @@ TEST(PrintingView, AStopAtASheetBoundaryStartsNoSheet)
         l.Use_Data_Sheet_Values = true;
         Printing_View view(QRectF(0, 0, PaperW, PaperH), false, l, recordPicture(1), 0, job.records);
         Sheets target;
-        EXPECT_FALSE(view.print(target, nullptr));
-        EXPECT_TRUE(view.stopped && !view.failed);
+        EXPECT_TRUE(!view.print(target, nullptr) && view.stopped && !view.failed);
         const int sheets = stopAt - 6;
-        EXPECT_EQ(int(target.sheets.size()), sheets) << stopAt;
-        EXPECT_EQ(view.pagesDrawn, sheets);
-        EXPECT_EQ(view.labelsDrawn, stopAt - 3);
+        EXPECT_EQ((std::vector<int>{int(target.sheets.size()), view.pagesDrawn, view.labelsDrawn}),
+                  (std::vector<int>{sheets, sheets, stopAt - 3}));
         EXPECT_EQ(recordIn(target.sheets.back(), 0, 0), 4 * sheets - 4) << "the last sheet holds labels";
     }
 }

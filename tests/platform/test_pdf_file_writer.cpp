@@ -152,8 +152,7 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             EXPECT_EQ(written, kind != ReadOnly);
             EXPECT_EQ(pdf ? writer.errorString() : why, kind == ReadOnly ? QString::fromLocal8Bit(std::strerror(EACCES)) : QString());
             QFile f(file);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            EXPECT_EQ(f.readAll().left(4), kind == ReadOnly ? QByteArray("old") : QByteArray("%PDF"));
+            EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray(), kind == ReadOnly ? "old" : "%PDF");
             EXPECT_EQ(QFileInfo(link).isSymLink(), kind == Link);
             EXPECT_EQ(folderEntries(dir.path()).size(), kind == Link ? 2 : 1);
         }
