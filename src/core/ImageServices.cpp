@@ -35,10 +35,10 @@ QImage flattenedOnWhite(const QImage &image)
     return out;
 }
 
-platform::Picture Increase_DPI(const platform::Picture &image, double dpi, QImage *canvas)
+platform::Picture Increase_DPI(const platform::Picture &image, double dpi)
 {
     try {
-        const platform::Picture raised = image.raisedTo(dpi, canvas);
+        const platform::Picture raised = image.raisedTo(dpi);
         if (raised.isNull())
             Show_NSLog_Message(QStringLiteral("Invalid image"));
         return raised;

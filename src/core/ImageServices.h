@@ -16,9 +16,8 @@ float MM_to_Points_Convert(float millimetres);
 // Renders the picture into a bitmap of ceil(dpi x points / 72) pixels each way (nearest neighbour,
 // bars and modules on whole pixels), keeping its size in points; the bitmap records dpi exactly and
 // is made in the leanest form its content allows (see Picture::toImage). A null picture, or one
-// beyond the raster limits, gives the log line "Invalid image" and a null picture. canvas: where a
-// painted picture is painted (see Picture::toImage).
-platform::Picture Increase_DPI(const platform::Picture &image, double dpi, QImage *canvas = nullptr);
+// beyond the raster limits, gives the log line "Invalid image" and a null picture.
+platform::Picture Increase_DPI(const platform::Picture &image, double dpi);
 
 // Writes the picture in the format its extension names, in upper case: "JPG" and "JPEG" JPEG, "PNG"
 // PNG, "BMP" BMP, "GIF" GIF, "TIF" and "TIFF" TIFF, "PDF" one PDF page of the picture's size; any

@@ -1,17 +1,9 @@
 #include "output/PrintTarget.h"
 
-#include "platform/PrintDestination.h"
-
 #include <QPainter>
 #include <QPrinter>
 
-#include <algorithm>
-
-PrinterTarget::PrinterTarget(QPrinter &printer, const QSizeF &paper, bool exactPdfPages,
-                             std::function<void(const QString &)> log)
-    : m_printer(printer), m_paper(paper), m_exact(exactPdfPages), m_log(std::move(log))
-{
-}
+PrinterTarget::PrinterTarget(QPrinter &printer) : m_printer(printer) {}
 
 PrinterTarget::~PrinterTarget()
 {
@@ -24,8 +16,7 @@ QPainter *PrinterTarget::begin(QString *error)
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&m_printer)) {
         if (error)
-            *error = m_printer.outputFileName().isEmpty() ? QStringLiteral("the printer could not be started")
-                                                          : QStringLiteral("the file could not be written");
+            *error = QStringLiteral("the printer could not be started");
         m_painter.reset();
         return nullptr;
     }
@@ -44,7 +35,7 @@ bool PrinterTarget::newPage(QString *error)
     return false;
 }
 
-bool PrinterTarget::finish(bool keep, int pages, QString *error)
+bool PrinterTarget::finish(bool keep, QString *error)
 {
     if (!m_painter)
         return false;
@@ -57,10 +48,6 @@ bool PrinterTarget::finish(bool keep, int pages, QString *error)
             *error = QStringLiteral("the printer did not accept the job");
         return false;
     }
-    // A PDF file gets the paper's own size, not the whole points the printer writes.
-    if (keep && m_exact && m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty()
-        && !platform::setExactPaperSize(m_printer.outputFileName(), m_paper, std::max(1, pages)) && m_log)
-        m_log(QStringLiteral("The pages of %1 keep the printer's size.").arg(m_printer.outputFileName()));
     return true;
 }
 
@@ -89,7 +76,7 @@ bool PdfFileTarget::newPage(QString *error)
     return false;
 }
 
-bool PdfFileTarget::finish(bool keep, int, QString *error)
+bool PdfFileTarget::finish(bool keep, QString *error)
 {
     if (!keep) {
         m_writer.reset();   // its temporary goes; the file there stays as it was

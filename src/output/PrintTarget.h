@@ -8,7 +8,6 @@
 #include <QSizeF>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 class QPainter;
@@ -21,27 +20,21 @@ public:
     // the reason, when the job cannot start.
     virtual QPainter *begin(QString *error) = 0;
     virtual bool newPage(QString *error) = 0;
-    // Ends the job of pages pages. keep NO: nothing of it should remain (a file is dropped; a
-    // printer is asked to abort, which most ignore). NO with the reason when it failed.
-    virtual bool finish(bool keep, int pages, QString *error) = 0;
+    // Ends the job. keep NO: nothing of it should remain (a file is dropped; a printer is asked to
+    // abort, which most ignore). NO with the reason when it failed.
+    virtual bool finish(bool keep, QString *error) = 0;
 };
 
 class PrinterTarget final : public PrintTarget {
 public:
-    // exactPdfPages: a PDF file the printer writes gets the paper's exact size on its pages; log
-    // hears when that could not be done.
-    PrinterTarget(QPrinter &printer, const QSizeF &paper, bool exactPdfPages,
-                  std::function<void(const QString &)> log = {});
+    explicit PrinterTarget(QPrinter &printer);
     ~PrinterTarget() override;
     QPainter *begin(QString *error) override;
     bool newPage(QString *error) override;
-    bool finish(bool keep, int pages, QString *error) override;
+    bool finish(bool keep, QString *error) override;
 
 private:
     QPrinter &m_printer;
-    QSizeF m_paper;
-    bool m_exact;
-    std::function<void(const QString &)> m_log;
     std::unique_ptr<QPainter> m_painter;
 };
 
@@ -51,7 +44,7 @@ public:
     ~PdfFileTarget() override;
     QPainter *begin(QString *error) override;
     bool newPage(QString *error) override;
-    bool finish(bool keep, int pages, QString *error) override;
+    bool finish(bool keep, QString *error) override;
 
 private:
     QSizeF m_paper;

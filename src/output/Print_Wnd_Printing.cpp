@@ -257,22 +257,23 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
             target = std::make_unique<PdfFileTarget>(pdfFile, layout.setup.paper,
                                                      platform::PdfFileWriter::Info{docName, appName(), {}, {}, {}});
         else
-            target = std::make_unique<PrinterTarget>(*printer, layout.setup.paper, true,
-                                                     [](const QString &m) { Show_NSLog_Message(m); });
+            target = std::make_unique<PrinterTarget>(*printer);
         JobRecords job(m_output, mode, true);
         Printing_View view(frame, true, layout, picture, mode, job.records);
         Stop_Processing_Now = false;
         showProgress(this, view.numberOfPages());
         // The pages are drawn and written on a worker; the GUI thread fills the cards and serves
         // the sheet, whose Stop is seen between cells.
-        bool printed = false;
+        // A job that failed says so, stopped or not: a file that failed is not there.
+        bool failed = true;
         runOffGuiThread([&] {
             try {
-                printed = view.print(*target, &error, [](qint64 page) {
+                const bool printed = view.print(*target, &error, [](qint64 page) {
                     curr_card_count = double(page + 1);
                     platform::runOnGuiThreadLater([] { Send_Modeless::defaultInstance()->update_sending_progress_bar(); });
                     return !Stop_Processing_Now;
                 });
+                failed = !printed && (view.failed || !view.stopped);
             } catch (const std::exception &e) {
                 error = QString::fromUtf8(e.what());
             } catch (...) {
@@ -282,10 +283,10 @@ void Print_Wnd::Call_Print_Box_1(bool preview)
         target.reset();
         hideProgress();
         printOperation = nullptr;
-        if (view.stopped)
-            Show_MessageBox(Stopped_Message(view.labelsDrawn, view.pagesDrawn, destination, toFile));
-        else if (!printed)
+        if (failed)
             Show_MessageBox(QStringLiteral("The labels could not be printed on \"%1\": %2.").arg(destination, error));
+        else if (view.stopped)
+            Show_MessageBox(Stopped_Message(view.labelsDrawn, view.pagesDrawn, destination, toFile));
     } catch (const std::exception &e) {
         printOperation = nullptr;
         hideProgress();

@@ -57,17 +57,12 @@ platform::Picture Printing_View::Change_dpi_for_image(const platform::Picture &i
 {
     if (!its_print_not_preview || image.isNull())
         return image;
-    return For_Paper(Increase_DPI(image, 600));
+    return Raised_For_Paper(image);
 }
 
 platform::Picture Printing_View::Raised_For_Paper(const platform::Picture &picture)
 {
-    thread_local QImage canvas;
-    platform::Picture paper = For_Paper(Increase_DPI(picture, 600, &canvas));
-    // Nothing handed on may share the canvas, which the next label paints over.
-    if (!paper.image().isNull() && paper.image().constBits() == canvas.constBits())
-        paper = platform::Picture::fromImage(paper.image().copy(), paper.size());
-    return paper;
+    return For_Paper(Increase_DPI(picture, 600));
 }
 
 platform::Picture Printing_View::For_Paper(const platform::Picture &raised)
@@ -142,19 +137,30 @@ bool Printing_View::Job_Is_Done() const
 
 void Printing_View::drawRect(QPainter &painter, const QRectF &rect)
 {
+    drawSheet(painter, rect, {});
+}
+
+bool Printing_View::drawSheet(QPainter &painter, const QRectF &rect, const std::function<bool()> &startSheet)
+{
     Page_Size_rect = rect;
+    const int labelsBefore = labelsDrawn;
+    bool started = true;
     painter.save();
     try {
-        drawPage(painter);
+        started = drawPage(painter, startSheet);
     } catch (const std::exception &e) {
         if (m_records.log)
             m_records.log(QString::fromUtf8(e.what()));
     }
+    if (!started)
+        return false;   // the target may have ended its painter with the sheet it could not start
     painter.restore();
-    ++pagesDrawn;
+    if (labelsDrawn > labelsBefore)
+        ++pagesDrawn;
+    return true;
 }
 
-void Printing_View::drawPage(QPainter &painter)
+bool Printing_View::drawPage(QPainter &painter, const std::function<bool()> &startSheet)
 {
     painter.setRenderHint(QPainter::LosslessImageRendering);
     const QSizeF paper = m_layout.setup.paper;
@@ -166,12 +172,13 @@ void Printing_View::drawPage(QPainter &painter)
     float pw = designing ? w : float(m_picture.size().width());
     float ph = designing ? h : float(m_picture.size().height());
     const int rows = std::max(1, m_layout.Print_Row), cols = std::max(1, m_layout.Print_Col);
+    const int labelsBefore = labelsDrawn;
     for (int r = 1; r <= rows; ++r) {
         for (int c = 1; c <= cols; ++c) {
             if (barcode_counter >= m_layout.Total_Label_Real)
                 break;
             if (m_records.cell && !m_records.cell())
-                return;
+                return true;
             platform::Picture picture = m_picture;
             bool pastEnd = false;
             if (batch()) {
@@ -201,6 +208,9 @@ void Printing_View::drawPage(QPainter &painter)
             }
             if (pastEnd)
                 break;
+            // The sheet starts with its first label: a Stop or the end seen before it starts none.
+            if (labelsDrawn == labelsBefore && startSheet && !startSheet())
+                return false;
             const QRectF cell = sheet.cells[size_t(sheetplacement::Get_Curr_Label_Index(r, c, cols))].rect;
             const float x = float(cell.x()), y = float(cell.y());
             float px = x, py = y;
@@ -247,6 +257,7 @@ void Printing_View::drawPage(QPainter &painter)
         if (m_records.endOfBatch)
             m_records.endOfBatch();
     }
+    return true;
 }
 
 void Printing_View::Draw_Label_String(QPainter &painter, const QRectF &rect, const QString &str_val, int, int) const
@@ -286,7 +297,7 @@ void Printing_View::Draw_Line(QPainter &painter, const QPointF &st_pt, const QPo
 
 bool Printing_View::print(QPrinter &printer, QString *error, const std::function<bool(qint64)> &progress)
 {
-    PrinterTarget target(printer, Page_Size_rect.size(), its_print_not_preview, m_records.log);
+    PrinterTarget target(printer);
     return print(target, error, progress);
 }
 
@@ -294,6 +305,7 @@ bool Printing_View::print(PrintTarget &target, QString *error, const std::functi
 {
     Reset_Job();
     stopped = false;
+    failed = false;
     // A Stop confirmed before the job began sends nothing.
     if (m_records.cell && !m_records.cell()) {
         stopped = true;
@@ -302,19 +314,23 @@ bool Printing_View::print(PrintTarget &target, QString *error, const std::functi
         return false;
     }
     QPainter *painter = target.begin(error);
-    if (!painter)
+    if (!painter) {
+        failed = true;
         return false;
+    }
     const qint64 pages = numberOfPages();
     for (qint64 page = 0; page < pages; ++page) {
         // No sheet starts once every label is placed (records skipped use up the job early).
         if (page > 0 && Job_Is_Done())
             break;
-        if (page > 0 && !target.newPage(error)) {
+        // The target's first sheet is begun with it; the others as their first label comes.
+        const auto startSheet = [&] { return pagesDrawn == 0 || target.newPage(error); };
+        if (!drawSheet(*painter, rectForPage(page), startSheet)) {
             m_pictures.reset();
-            target.finish(false, pagesDrawn, nullptr);
+            target.finish(false, nullptr);
+            failed = true;
             return false;
         }
-        drawRect(*painter, rectForPage(page));
         if ((progress && !progress(page)) || (m_records.cell && !m_records.cell())) {
             stopped = true;
             break;
@@ -322,8 +338,10 @@ bool Printing_View::print(PrintTarget &target, QString *error, const std::functi
     }
     m_pictures.reset();
     // A stopped job keeps the labels drawn: a printer has them anyway, a file holds them whole.
-    if (!target.finish(!stopped || labelsDrawn > 0, pagesDrawn, error))
+    if (!target.finish(!stopped || labelsDrawn > 0, error)) {
+        failed = true;
         return false;
+    }
     if (stopped && error)
         *error = QStringLiteral("the job was stopped");
     return !stopped;

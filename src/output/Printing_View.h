@@ -72,9 +72,10 @@ public:
     // paper's white (the cell is drawn by copy, so they print white), one bit a pixel when it is
     // ink on paper, else as it is (the spool writes grey and colour alike as 8-bit RGB).
     static platform::Picture For_Paper(const platform::Picture &raised);
-    // The picture raised to 600 DPI and as the paper takes it (For_Paper), painted into a canvas
-    // this thread keeps while it lives (a job's worker): a job's labels made anew each in a buffer
-    // of megabytes would fragment the workers' heaps, which then grow through a long job.
+    // The picture raised to 600 DPI and as the paper takes it (For_Paper), on any thread. A painted
+    // label is painted into a buffer of the raster pool (platform/RasterImage.h), which takes it
+    // back once the paper's bitmap is made: a job's labels made anew each in a buffer of megabytes
+    // would fragment the workers' heaps, which then grow through a long job.
     static platform::Picture Raised_For_Paper(const platform::Picture &picture);
     // A text centred in the rectangle (y-up points of the page): red, bold, 11 pt.
     void Draw_Label_String(QPainter &painter, const QRectF &rect, const QString &str_val, int row, int col) const;
@@ -88,10 +89,12 @@ public:
     // YES once every label of the job is placed (or every record used up): no page starts then.
     bool Job_Is_Done() const;
 
-    // Every page into the target, painted in points, from a fresh start of the counters. Pages
-    // stop once every label is placed. progress(page) runs after each page and answers NO to stop
+    // Every page into the target, painted in points, from a fresh start of the counters. A sheet
+    // starts with its first label, so pages stop once every label is placed and a Stop seen before
+    // a sheet's first label starts none. progress(page) runs after each page and answers NO to stop
     // the job, which then ends with the labels drawn (stopped set; nothing when none was drawn). NO
-    // with the reason when the target could not be started, failed, or the job was stopped.
+    // with the reason when the target could not be started or failed (failed set, also after a
+    // Stop), or the job was stopped.
     bool print(PrintTarget &target, QString *error, const std::function<bool(qint64 page)> &progress = {});
     // The same into a printer (a preview's among them).
     bool print(QPrinter &printer, QString *error, const std::function<bool(qint64 page)> &progress = {});
@@ -104,15 +107,18 @@ public:
     qint64 numPages = 0;
     int count = 0;             // the next record to fetch, 0-based
     int barcode_counter = 0;   // cells used so far in this job, drawn or skipped
-    int pagesDrawn = 0;        // pages drawn since the last start of the counters
+    int pagesDrawn = 0;        // pages holding labels drawn since the last start of the counters
     int labelsDrawn = 0;       // cells drawn since then, a picture or "Invalid Data"
     bool stopped = false;      // the last print() was stopped
+    bool failed = false;       // the last print()'s target failed
 
 private:
     bool batch() const;
     // The last record the job may fetch, exclusive.
     int recordLimit() const;
-    void drawPage(QPainter &painter);
+    // drawRect() that calls startSheet before the sheet's first label; NO when that failed.
+    bool drawSheet(QPainter &painter, const QRectF &rect, const std::function<bool()> &startSheet);
+    bool drawPage(QPainter &painter, const std::function<bool()> &startSheet);
 
     SheetLayout m_layout;
     int m_mode = 0;

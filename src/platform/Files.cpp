@@ -75,6 +75,45 @@ QString privateTempPath(const QString &name)
     return privateTempFolder() + QLatin1Char('/') + name;
 }
 
+QString fileToReplace(const QString &path, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return QString();
+    };
+    QFileInfo existing(path);
+    QString file = path;
+    for (int depth = 0; depth < 128 && existing.isSymLink(); ++depth) {
+        existing.setFile(existing.symLinkTarget());
+        file = existing.filePath();
+    }
+    const QByteArray native = QFile::encodeName(file);
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return file;   // a new file (or a link to one)
+    if (S_ISDIR(st.st_mode))
+        return fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
+    // As the system decides for this process's own rights: root may write a read-only file.
+    if (::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    return file;
+}
+
+bool putInPlace(const QString &temporary, const QString &file, QString *error)
+{
+    const QByteArray from = QFile::encodeName(temporary), to = QFile::encodeName(file);
+    struct stat old {};
+    const mode_t mode = ::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode();
+    (void)::chmod(from.constData(), mode);
+    if (::rename(from.constData(), to.constData()) == 0)
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+    QFile::remove(temporary);
+    return false;
+}
+
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer, QString *error)
 {
     const auto fail = [error](const QString &why) {
@@ -82,27 +121,17 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
             *error = why;
         return false;
     };
-    QFileInfo existing(path);
-    if (existing.isDir())
-        return fail(QStringLiteral("Filename refers to a directory"));
-    if (existing.exists() && !existing.isWritable())
-        return fail(QStringLiteral("Existing file %1 is not writable").arg(path));
-    // A link is written through: its file is replaced, the link stays.
-    QString finalPath = path;
-    for (int depth = 0; depth < 128 && existing.isSymLink(); ++depth) {
-        existing.setFile(existing.symLinkTarget());
-        finalPath = existing.filePath();
-    }
-    const QString folder = QFileInfo(finalPath).absolutePath();
-    removeStaleTemporariesOnce(folder);
+    const QString finalPath = fileToReplace(path, error);
+    if (finalPath.isEmpty())
+        return false;
+    removeStaleTemporariesOnce(QFileInfo(finalPath).absolutePath());
 
-    // Until the old file's permissions are copied, nobody else may read the new one.
-    const bool replacing = existing.exists();
+    // Nobody else may read the new file before it takes the old one's mode.
     QString temp;
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
         temp = temporaryPath(finalPath, QStringLiteral("part"));
-        fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
+        fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
@@ -127,9 +156,6 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
         QFile::remove(temp);
         return fail(why);
     }
-    struct stat old {};
-    if (replacing && ::stat(QFile::encodeName(finalPath).constData(), &old) == 0)
-        (void)::fchmod(file.handle(), old.st_mode & 07777);
     // On the disk before it takes the name: a crash never leaves an empty file under it.
     if (::fsync(file.handle()) != 0) {
         const QString why = QString::fromLocal8Bit(std::strerror(errno));
@@ -138,12 +164,7 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
         return fail(why);
     }
     file.close();
-    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(finalPath).constData()) != 0) {
-        const QString why = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(temp);
-        return fail(why);
-    }
-    return true;
+    return putInPlace(temp, finalPath, error);
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error)

@@ -27,6 +27,15 @@ QString privateTempPath(const QString &name);
 // a private temporary name and then renamed into place.
 unsigned newFileMode();
 
+// The rule every writer of a whole file follows, in two steps. First the file it writes: the path
+// with its symbolic links followed (a link is written through: its file is replaced, the link
+// stays). Empty, with the system's reason, when the path names a folder or an existing file this
+// process may not write. Then, once the temporary file beside it is complete and synced, it takes
+// the mode of the file it replaces (or of a new file of the user's) and that file's name; NO with
+// the system's reason, the temporary then removed.
+QString fileToReplace(const QString &path, QString *error);
+bool putInPlace(const QString &temporary, const QString &file, QString *error);
+
 // Writes the whole file through a temporary file beside it (named as platform/Temporaries.h says)
 // that is synced and then replaces the old one, only when every byte was written; the old file is
 // kept on failure. Temporaries that ended processes left in the folder are removed first.

@@ -12,7 +12,6 @@
 #include <QPdfWriter>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include <unistd.h>
@@ -121,11 +120,17 @@ void PdfFileWriter::fail(const QString &why)
 
 bool PdfFileWriter::begin(const QSizeF &firstPage)
 {
-    const QFileInfo target(m_finalPath);
-    removeStaleTemporariesOnce(target.absolutePath());
+    // As every writer does: through a link, never over a file this process may not write.
+    QString why;
+    m_target = fileToReplace(m_finalPath, &why);
+    if (m_target.isEmpty()) {
+        fail(why);
+        return false;
+    }
+    removeStaleTemporariesOnce(QFileInfo(m_target).absolutePath());
     // A name of this process's own: an exclusive create never takes someone else's file.
     for (int attempt = 0; attempt < 64; ++attempt) {
-        m_file = std::make_unique<QFile>(temporaryPath(m_finalPath, QStringLiteral("part")));
+        m_file = std::make_unique<QFile>(temporaryPath(m_target, QStringLiteral("part")));
         if (m_file->open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
             // Readable by its owner only, as the exported PDF files have always been.
             m_file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -201,18 +206,14 @@ bool PdfFileWriter::finish()
         return false;
     }
     m_file->close();
-    // Only a complete file replaces one of the same name. It takes that file's mode, or the one
-    // any new file of the user's gets (the temporary file is the owner's alone).
-    const QByteArray from = QFile::encodeName(m_file->fileName());
-    const QByteArray to = QFile::encodeName(m_finalPath);
-    struct stat old {};
-    const mode_t mode = ::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode();
-    (void)::chmod(from.constData(), mode);
-    if (std::rename(from.constData(), to.constData()) != 0) {
-        fail(QStringLiteral("The PDF file could not be given its name."));
+    // Only a complete file replaces one of the same name.
+    QString why;
+    const bool placed = putInPlace(m_file->fileName(), m_target, &why);
+    m_file.reset();   // renamed, or removed by putInPlace
+    if (!placed) {
+        fail(why);
         return false;
     }
-    m_file.reset();
     return true;
 }
 

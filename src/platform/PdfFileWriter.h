@@ -4,7 +4,9 @@
 // every page box is made exact to the hundredth of a point once the writer has closed, the
 // document information that the PDF writer cannot set itself (Author, Subject, Keywords), when
 // given, is appended as an incremental update, the file is synced, and only then does it take its final name. A failed
-// create, write or close leaves no file behind and the old file (if any) untouched.
+// create, write or close leaves no file behind and the old file (if any) untouched. As every writer
+// of the application (platform::fileToReplace), it writes through a link and refuses a file there
+// that this process may not write.
 //
 // Owned by one thread at a time: the export worker creates, paints and finishes it.
 
@@ -31,7 +33,7 @@ public:
     ~PdfFileWriter();
 
     // Creates the temporary file and begins the first page of that size (points). NO with
-    // errorString() when the file cannot be created.
+    // errorString() when the file cannot be created or the one there may not be replaced.
     bool begin(const QSizeF &firstPage);
     // The painter of the current page: one unit is one point, origin at the page's top-left.
     QPainter *painter() const { return m_painter.get(); }
@@ -58,6 +60,7 @@ private:
     void dropTemporary();
 
     QString m_finalPath;
+    QString m_target;   // the file written: m_finalPath with its links followed
     Info m_info;
     std::unique_ptr<QFile> m_file;   // the temporary file beside the final path
     std::unique_ptr<QPdfWriter> m_writer;

@@ -169,7 +169,7 @@ QSize Picture::pixelSize(const QSizeF &points, double dpi)
     return {int(std::ceil(w)), int(std::ceil(h))};
 }
 
-QImage Picture::toImage(double dpi, QImage *canvas) const
+QImage Picture::toImage(double dpi) const
 {
     if (isNull() || dpi <= 0)
         return {};
@@ -188,10 +188,7 @@ QImage Picture::toImage(double dpi, QImage *canvas) const
         setResolution(made, dpi);
         return made;
     }
-    QImage ownCanvas;
-    QImage &out = canvas ? *canvas : ownCanvas;
-    if (out.size() != px || out.format() != QImage::Format_ARGB32_Premultiplied)
-        out = QImage(px, QImage::Format_ARGB32_Premultiplied);
+    QImage out = raster::pooledImage(px, QImage::Format_ARGB32_Premultiplied);
     if (out.isNull())
         return {};   // too large to allocate
     out.fill(Qt::transparent);
@@ -218,11 +215,11 @@ QImage Picture::toImage(double dpi, QImage *canvas) const
     return out;
 }
 
-Picture Picture::raisedTo(double dpi, QImage *canvas) const
+Picture Picture::raisedTo(double dpi) const
 {
     if (isNull() || m_size.isEmpty())
         return {};
-    const QImage bitmap = toImage(dpi, canvas);
+    const QImage bitmap = toImage(dpi);
     if (bitmap.isNull())
         return {};
     if (m_grid) {

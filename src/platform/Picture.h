@@ -56,15 +56,14 @@ public:
     // modules on whole pixels, the resolution (dpi exactly) recorded in the image. The format is the
     // leanest that holds the content: one bit, palette or grey for module grids, palette and grey
     // bitmaps and recordings with a raster routine, premultiplied ARGB otherwise. Null beyond
-    // rasterFits(). canvas, when given, is where a premultiplied ARGB result is painted: kept when
-    // it has the size and format (the result then shares its pixels until either changes), made
-    // anew otherwise. A thread that makes many such bitmaps and lets each go before the next
-    // reuses one buffer instead of taking a new one from the heap for each.
-    QImage toImage(double dpi, QImage *canvas = nullptr) const;
+    // rasterFits(). A premultiplied ARGB result is painted into a buffer of the raster pool
+    // (platform/RasterImage.h): a thread that makes many such bitmaps and lets each go before the
+    // next reuses the same memory instead of taking megabytes from the heap for each.
+    QImage toImage(double dpi) const;
     // The picture as a bitmap rasterised at dpi, with the same size in points; a module grid stays
     // one, with that bitmap as its image(). Null for a null or empty picture or a bitmap that cannot
-    // be allocated. canvas as for toImage().
-    Picture raisedTo(double dpi, QImage *canvas = nullptr) const;
+    // be allocated.
+    Picture raisedTo(double dpi) const;
     // The pixel size toImage(dpi) makes.
     static QSize pixelSize(const QSizeF &points, double dpi);
 

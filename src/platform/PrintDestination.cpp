@@ -1,10 +1,8 @@
 #include "platform/PrintDestination.h"
 
 #include "platform/Dialogs.h"
-#include "platform/PdfFileWriter.h"
 
 #include <QDialog>
-#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPageSetupDialog>
@@ -50,14 +48,6 @@ std::optional<QMarginsF> printerMargins(const QString &printerName, const QPageL
     return printer.pageLayout().minimumMargins();
 }
 
-bool setExactPaperSize(const QString &pdfFile, const QSizeF &paper, int pages)
-{
-    QFile file(pdfFile);
-    if (pages <= 0 || !file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        return false;
-    return PdfFileWriter::setExactMediaBoxes(file, std::vector<QSizeF>(size_t(pages), paper)) && file.flush();
-}
-
 QString destinationName(const PrintInfo &info)
 {
     const QString file = printToPdfFile();
@@ -69,31 +59,18 @@ QString destinationName(const PrintInfo &info)
     return fallback.isEmpty() ? QStringLiteral("the default printer") : fallback;
 }
 
-std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview, const QString &pdfFile)
+std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QString file = printToPdfFile();
-    if (file.isEmpty() && info.printerName == Pdf_Destination_Name)
-        file = pdfFile;
     const QString name = info.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : info.printerName;
     const bool installed = !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
-    if (!file.isEmpty()) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(file);
-    } else if (preview && !installed) {
+    if (preview && !installed) {
         printer->setOutputFormat(QPrinter::PdfFormat);   // only its page is used
+    } else if (!installed) {
+        if (error)
+            *error = name.isEmpty() ? QStringLiteral("no printer is installed") : QStringLiteral("the printer is not installed");
+        return nullptr;
     } else {
-        if (info.printerName == Pdf_Destination_Name) {
-            if (error)
-                *error = QStringLiteral("no PDF file was chosen");
-            return nullptr;
-        }
-        if (!installed) {
-            if (error)
-                *error = name.isEmpty() ? QStringLiteral("no printer is installed")
-                                        : QStringLiteral("the printer is not installed");
-            return nullptr;
-        }
         printer->setPrinterName(name);
     }
     // The job places everything on the paper itself: the whole page, no margins.

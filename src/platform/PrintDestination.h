@@ -1,6 +1,8 @@
 #pragma once
-// Where print jobs go: the printer the page setup names, or, for tests and benchmarks, a PDF file.
-// Both take the same road: a QPrinter made here for the page setup, painted by the job.
+// Where print jobs go. A printer the page setup names gets a QPrinter made here for the page setup,
+// painted by the job. The "PDF File" destination (and the file tests and benchmarks set in place of
+// every printer) takes no QPrinter: the job paints a PdfFileTarget, whose platform::PdfFileWriter
+// writes the file as the PDF export does.
 
 #include "platform/PrintInfo.h"
 
@@ -30,17 +32,10 @@ QString printToPdfFile();
 // these), or nothing when the printer is not installed.
 std::optional<QMarginsF> printerMargins(const QString &printerName, const QPageLayout &page);
 
-// A printer for a job of the page setup: its printer (or the PDF file), paper and orientation, the
-// whole page in use with no margins, at high resolution. The PDF destination writes pdfFile (the
-// file set by setPrintToPdfFile() first). Null, with the reason, when there is no printer to print
-// on; a preview needs none and then gets a printer of the page alone.
-std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview = false,
-                                      const QString &pdfFile = QString());
-
-// A job the printer wrote to a PDF file gets the paper's exact size on each of its pages, to the
-// hundredth of a point (the printer writes whole points), as the PDF export's pages have it. NO
-// when the file cannot be opened, is not as the printer writes it or has another number of pages.
-bool setExactPaperSize(const QString &pdfFile, const QSizeF &paper, int pages);
+// A printer for a job of the page setup: its printer, paper and orientation, the whole page in use
+// with no margins, at high resolution. Null, with the reason, when there is no printer to print on
+// ("PDF File" is none); a preview needs none and then gets a printer of the page alone.
+std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, bool preview = false);
 
 // The name a message gives the job's destination: the PDF file, the printer, or the default one.
 QString destinationName(const PrintInfo &info);

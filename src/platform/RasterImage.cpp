@@ -6,7 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <thread>
 #include <vector>
+
+#include <sys/mman.h>
 
 namespace platform::raster {
 
@@ -16,7 +19,12 @@ namespace {
 // on every core; the byte cap keeps one huge symbol from pinning its memory.
 struct Pool {
     std::mutex mutex;
-    std::vector<std::pair<void *, size_t>> free;
+    struct Free {
+        void *data;
+        size_t size;
+        std::thread::id owner;   // the thread that gave it back
+    };
+    std::vector<Free> free;
     size_t freeBytes = 0;
     static constexpr size_t kMaxBuffers = 32;
     static constexpr size_t kMaxBytes = 48u * 1024u * 1024u;
@@ -33,6 +41,27 @@ struct Buffer {
     size_t size;
 };
 
+// A buffer of a megabyte or more is mapped from the system and given back to it whole: such
+// buffers made and dropped on many threads through a long job would otherwise grow the heaps they
+// came from.
+constexpr size_t kMapped = 1u << 20;
+
+void *allocate(size_t size)
+{
+    if (size < kMapped)
+        return std::malloc(size);
+    void *data = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return data == MAP_FAILED ? nullptr : data;
+}
+
+void release(void *data, size_t size)
+{
+    if (size < kMapped)
+        std::free(data);
+    else if (data)
+        ::munmap(data, size);
+}
+
 void giveBack(void *info)
 {
     auto *buffer = static_cast<Buffer *>(info);
@@ -40,12 +69,12 @@ void giveBack(void *info)
     {
         std::lock_guard<std::mutex> lock(p.mutex);
         if (p.free.size() < Pool::kMaxBuffers && p.freeBytes + buffer->size <= Pool::kMaxBytes) {
-            p.free.emplace_back(buffer->data, buffer->size);
+            p.free.push_back({buffer->data, buffer->size, std::this_thread::get_id()});
             p.freeBytes += buffer->size;
             buffer->data = nullptr;
         }
     }
-    std::free(buffer->data);
+    release(buffer->data, buffer->size);
     delete buffer;
 }
 
@@ -54,19 +83,24 @@ Buffer *takeBuffer(size_t size)
     Pool &p = pool();
     {
         std::lock_guard<std::mutex> lock(p.mutex);
-        // The smallest free buffer that is large enough, but not one far too large for the need.
+        // The smallest free buffer that is large enough, but not one far too large for the need;
+        // of those, one this thread gave back (its memory is nearer this thread's core).
+        const std::thread::id self = std::this_thread::get_id();
         auto best = p.free.end();
-        for (auto it = p.free.begin(); it != p.free.end(); ++it)
-            if (it->second >= size && it->second <= size * 2 + 65536 && (best == p.free.end() || it->second < best->second))
+        for (auto it = p.free.begin(); it != p.free.end(); ++it) {
+            if (it->size < size || it->size > size * 2 + 65536)
+                continue;
+            if (best == p.free.end() || it->size < best->size || (it->size == best->size && it->owner == self))
                 best = it;
+        }
         if (best != p.free.end()) {
-            auto *b = new Buffer{best->first, best->second};
-            p.freeBytes -= best->second;
+            auto *b = new Buffer{best->data, best->size};
+            p.freeBytes -= best->size;
             p.free.erase(best);
             return b;
         }
     }
-    void *data = std::malloc(size);
+    void *data = allocate(size);
     if (!data)
         return nullptr;
     return new Buffer{data, size};

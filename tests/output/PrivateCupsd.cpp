@@ -50,6 +50,14 @@ void rereadCupsServer()
     }
 }
 
+// A job as libcups lists it (cups_job_t of <cups/cups.h>, whose layout the library keeps).
+struct CupsJob {
+    int id;
+    char *dest, *title, *user, *format;
+    int state, size, priority;
+    time_t completed, created, processing;
+};
+
 } // namespace
 
 PrivateCupsd::PrivateCupsd() : m_failure(start())
@@ -115,6 +123,23 @@ QString PrivateCupsd::addPdfQueue(const QString &name, const QString &outFile)
                                QStringLiteral("-v"), QStringLiteral("tagora-pdf:") + outFile, QStringLiteral("-P"),
                                QLatin1String(Cups_Pdf_Driver)}, p, 30000);
     return failed.isEmpty() ? failed : failed + QLatin1Char('\n') + log();
+}
+
+QStringList PrivateCupsd::jobNames(const QString &queue) const
+{
+    QStringList names;
+    void *library = dlopen("libcups.so.2", RTLD_LAZY);
+    const auto getJobs = reinterpret_cast<int (*)(void *, CupsJob **, const char *, int, int)>(dlsym(library, "cupsGetJobs2"));
+    const auto freeJobs = reinterpret_cast<void (*)(int, CupsJob *)>(dlsym(library, "cupsFreeJobs"));
+    CupsJob *jobs = nullptr;
+    const int count = getJobs && freeJobs ? (rereadCupsServer(), getJobs(nullptr, &jobs, queue.toUtf8().constData(), 0, -1)) : 0;
+    for (int i = 0; i < count; ++i)   // every job, ended ones too
+        names << QString::fromUtf8(jobs[i].title);
+    if (count > 0)
+        freeJobs(count, jobs);
+    if (library)
+        dlclose(library);
+    return names;
 }
 
 QString PrivateCupsd::log() const

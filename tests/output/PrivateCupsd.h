@@ -21,6 +21,9 @@ public:
     QString addPdfQueue(const QString &name, const QString &outFile);
     // The end of the scheduler's log, with what its filters and backend said.
     QString log() const;
+    // The names of the queue's jobs, ended ones too, as the scheduler lists them to their owner
+    // (IPP job-name), oldest first.
+    QStringList jobNames(const QString &queue) const;
 
 private:
     QString start();

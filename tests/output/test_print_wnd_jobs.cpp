@@ -31,6 +31,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 using printtest::BoxMM;
@@ -390,12 +392,20 @@ TEST_F(PrintJobs, PdfFileIsOfferedAndAsksWhereItsFileGoes)
 }
 
 // Stop on the progress sheet, confirmed, ends the job at the next label and says what went: the
-// labels and sheets in the file, or, stopped before the first label, that nothing was written.
+// labels and sheets in the file, or, stopped before the first label, that nothing was written; a
+// file that then cannot be written (the disk full from the Stop on) says so and keeps the old file.
 TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
 {
     blackCard(50, 30);
     toPdf();
-    for (const int afterSheets : {0, 1}) {   // no file before either
+    for (const auto &row : {std::pair{0, false}, {1, false}, {1, true}}) {
+        const int afterSheets = row.first;
+        const bool full = row.second;
+        QFile::remove(pdf);   // no file before but the full disk's
+        QFile old(pdf);
+        ASSERT_TRUE(!full || (old.open(QIODevice::WriteOnly) && old.write("old") == 3));
+        old.close();
+        std::optional<testsupport::FileSizeLimit> disk;
         responder->alerts.clear();
         QTimer watch;   // the user watching the figure: Stop once that many sheets are drawn
         const auto press = [&] {
@@ -404,6 +414,8 @@ TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
                 watch.stop();
                 responder->alertAnswers = {QStringLiteral("Yes")};
                 sheet->_stop_btn->click();
+                if (full)
+                    disk.emplace(1);
             }
         };
         watch.callOnTimeout(press);
@@ -414,7 +426,14 @@ TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
             afterSheets ? watch.start(0) : QTimer::singleShot(0, press);   // 0: ahead of the job's first cell
             w->printButton->click();
         });
+        disk.reset();
         EXPECT_FALSE(Send_Modeless::defaultInstance()->window->isVisible());
+        if (full) {
+            EXPECT_EQ(messages().join(QLatin1Char('|')).toStdString(),
+                      QStringLiteral("Are you sure you want to stop?|The labels could not be printed on \"%1\": File too large.").arg(pdf).toStdString());
+            EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
+            continue;
+        }
         // The file holds the sheets and labels told (a label's centre is black), on the paper's size.
         const printtest::PdfInfo info = printtest::pdfInfo(pdf);
         const QImage last = info.pages > 0 ? printtest::page(pdf, info.pages, 150) : QImage();
@@ -428,6 +447,7 @@ TEST_F(PrintJobs, StopOnTheProgressSheetEndsTheJob)
                                           .arg(labels).arg(info.pages).arg(pdf);
         EXPECT_EQ(messages().join(QLatin1Char('|')).toStdString(), ("Are you sure you want to stop?|" + account).toStdString());
         EXPECT_EQ(info.pages > 0, afterSheets > 0);
+        EXPECT_TRUE(info.pages == 0 || labels > 4 * (info.pages - 1)) << "the last sheet holds labels";
         EXPECT_NEAR(info.pageSize.height(), afterSheets ? 841.89 : QSizeF().height(), 0.01);   // none: no file
     }
 }

@@ -4,6 +4,7 @@
 // identical to the first. Pages are drawn into a bitmap of one pixel per point, each record's
 // picture a grey of its own.
 
+#include "output/PrintTarget.h"
 #include "output/Printing_View.h"
 #include "outputjobs/SheetLayout.h"
 #include "outputjobs/OutputGlobals.h"
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <list>
 #include <set>
 #include <stdexcept>
 
@@ -268,6 +270,40 @@ TEST(PrintingView, CropMarksStandTwentyPointsOutOfEveryCorner)
     EXPECT_TRUE(dark(60, 45) || dark(59, 45));    // above it
     EXPECT_TRUE(dark(120, 100) || dark(120, 99)); // right of the bottom-right corner
     EXPECT_FALSE(dark(35, 60) || dark(35, 59));   // no further than 20 pt
+}
+
+// A target that keeps each sheet as a bitmap of one pixel a point.
+struct Sheets : PrintTarget {
+    std::list<QImage> sheets;
+    QPainter painter;
+    QPainter *begin(QString *) override
+    {
+        sheets.emplace_back(int(PaperW), int(PaperH), QImage::Format_RGB32).fill(Qt::white);
+        return painter.begin(&sheets.back()) ? &painter : nullptr;
+    }
+    bool newPage(QString *error) override { return painter.end() && begin(error); }
+    bool finish(bool, QString *) override { return painter.end(); }
+};
+
+// A Stop seen at a sheet's first cell starts no sheet; the job counts the sheets that hold labels.
+// The flag is asked before the job, before each cell and after each sheet: the 7th time at the
+// second sheet's first cell, the 8th at its second.
+TEST(PrintingView, AStopAtASheetBoundaryStartsNoSheet)
+{
+    for (const int stopAt : {7, 8}) {
+        Job job;
+        int asked = 0;
+        job.records.cell = [&] { return ++asked < stopAt; };
+        SheetLayout l = layout(2, 2, 12);
+        l.Use_Data_Sheet_Values = true;
+        Printing_View view(QRectF(0, 0, PaperW, PaperH), false, l, recordPicture(1), 0, job.records);
+        Sheets target;
+        EXPECT_TRUE(!view.print(target, nullptr) && view.stopped && !view.failed);
+        const int sheets = stopAt - 6;
+        EXPECT_EQ((std::vector<int>{int(target.sheets.size()), view.pagesDrawn, view.labelsDrawn}),
+                  (std::vector<int>{sheets, sheets, stopAt - 3}));
+        EXPECT_EQ(recordIn(target.sheets.back(), 0, 0), 4 * sheets - 4) << "the last sheet holds labels";
+    }
 }
 
 TEST(PrintingView, ASecondRenderStartsTheCountersAgain)

@@ -1,7 +1,9 @@
 // The multi-page PDF file writer: exact page boxes, the five document-information keys, lossless
 // pictures, and no file (and the old one kept) whenever creating, writing or closing fails.
 
+#include "platform/Files.h"
 #include "platform/PdfFileWriter.h"
+#include "support/NoPermissionOverride.h"
 #include "support/FileSizeLimit.h"
 #include "test_picture_tools.h"
 
@@ -11,6 +13,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 #include <sys/stat.h>
 #include <fcntl.h>
@@ -122,14 +128,34 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
     EXPECT_TRUE(out.contains("image"));
 }
 
+// The rule of every writer, this one's and writeFileAtomically's alike: a complete file replaces the
+// old one; a link is written through (its file replaced, the link kept); a file this process may not
+// write (0444, also for root without its override) is refused with the system's reason and kept.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.PDF"));
-    ASSERT_TRUE(picturetest::writeBytes(path, "old"));
-    ASSERT_TRUE(writePages(path, {{300, 200}}));
-    ASSERT_EQ(pageSizes(path).size(), 1u);
-    EXPECT_EQ(folderEntries(dir.path()), QStringList{QStringLiteral("a.PDF")});
+    enum Kind { Plain, Link, ReadOnly };
+    for (const bool pdf : {true, false})
+        for (const Kind kind : {Plain, Link, ReadOnly}) {
+            SCOPED_TRACE(testing::Message() << (pdf ? "PDF writer, case " : "atomic write, case ") << kind);
+            QTemporaryDir dir;
+            const QString file = dir.filePath(QStringLiteral("a.PDF")), link = dir.filePath(QStringLiteral("link.PDF"));
+            ASSERT_TRUE(picturetest::writeBytes(file, "old"));
+            ASSERT_TRUE(kind != Link || QFile::link(file, link));
+            ASSERT_TRUE(kind != ReadOnly || ::chmod(QFile::encodeName(file).constData(), 0444) == 0);
+            std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
+            ASSERT_TRUE(unprivileged->ok());
+            const QString path = kind == Link ? link : file;
+            PdfFileWriter writer(path, kInfo);
+            QString why;
+            const bool written = pdf ? writePages(path, {{300, 200}}, &writer) : platform::writeFileAtomically(path, "%PDF", &why);
+            unprivileged.reset();
+            EXPECT_EQ(written, kind != ReadOnly);
+            EXPECT_EQ(pdf ? writer.errorString() : why, kind == ReadOnly ? QString::fromLocal8Bit(std::strerror(EACCES)) : QString());
+            QFile f(file);
+            EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray(), kind == ReadOnly ? "old" : "%PDF");
+            EXPECT_EQ(QFileInfo(link).isSymLink(), kind == Link);
+            EXPECT_EQ(folderEntries(dir.path()).size(), kind == Link ? 2 : 1);
+        }
 }
 
 TEST(PdfFileWriter, AFolderThatCannotBeWrittenGivesNoFile)

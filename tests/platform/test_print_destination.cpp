@@ -1,5 +1,5 @@
-// The print destination: a printer for a job of the page setup (or the PDF file that stands in for
-// one), its failures, and the page layout panel through the dialog responder.
+// The print destination: a printer for a job of the page setup, its failures, the PDF file that
+// stands in for every printer, and the page layout panel through the dialog responder.
 
 #include "platform/PrintDestination.h"
 #include "support/ScriptedResponder.h"
@@ -32,10 +32,14 @@ TEST_F(PrintDestination, AJobUsesTheWholePageOfThePageSetup)
     EXPECT_EQ(platform::printToPdfFile(), file);
     QString error;
     for (const auto o : {QPageLayout::Portrait, QPageLayout::Landscape}) {
-        const std::unique_ptr<QPrinter> printer = platform::makePrinter(pageSetup(QPageSize::Letter, o), &error);
+        platform::PrintInfo info = pageSetup(QPageSize::Letter, o);
+        info.printerName = QStringLiteral("No Such Printer 45");
+        // The file in place of every printer is written by the job's own PDF writer, never a printer.
+        EXPECT_EQ(platform::makePrinter(info, &error), nullptr);
+        // A preview's printer of the page alone has the page setup's page, all of it.
+        const std::unique_ptr<QPrinter> printer = platform::makePrinter(info, &error, true);
         ASSERT_NE(printer, nullptr);
-        EXPECT_EQ(printer->outputFormat(), QPrinter::PdfFormat);
-        EXPECT_EQ(printer->outputFileName(), file);
+        EXPECT_TRUE(printer->outputFileName().isEmpty());
         EXPECT_TRUE(printer->fullPage());
         EXPECT_EQ(printer->pageLayout().pageSize().id(), QPageSize::Letter);
         EXPECT_EQ(printer->pageLayout().orientation(), o);
@@ -46,7 +50,7 @@ TEST_F(PrintDestination, AJobUsesTheWholePageOfThePageSetup)
         EXPECT_EQ(paper.topLeft(), QPointF(0, 0));
     }
     EXPECT_EQ(platform::destinationName(pageSetup(QPageSize::A4, QPageLayout::Portrait)), file);
-    EXPECT_TRUE(error.isEmpty());
+    EXPECT_EQ(error, QStringLiteral("the printer is not installed"));
 }
 
 TEST_F(PrintDestination, APrinterThatIsNotThereGivesNoPrinterAndTheReason)
