@@ -87,6 +87,8 @@ bool runPageSetup(PrintInfo &info, QWidget *parent)
     QPrinter printer(QPrinter::HighResolution);   // without printers Qt makes it a PDF printer
     if (!info.printerName.isEmpty() && !QPrinterInfo::printerInfo(info.printerName).isNull())
         printer.setPrinterName(info.printerName);
+    else if (!info.printerName.isEmpty())   // "PDF File" (or a printer gone): no default printer's margins
+        printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageLayout(info.pageLayout);
     QPageSetupDialog panel(&printer, parent);
     if (runModal(panel) != QDialog::Accepted)

@@ -73,6 +73,7 @@ TEST_F(PrintDestination, ThePageLayoutPanelRunsThroughTheResponder)
 {
     testsupport::ResponderScope responder;
     platform::PrintInfo info = pageSetup(QPageSize::A4, QPageLayout::Portrait);
+    info.printerName = platform::Pdf_Destination_Name;   // its page, not a default printer's margins
     int answer = QDialog::Rejected;
     responder->onModal = [&](QDialog &dialog) {
         auto *panel = qobject_cast<QPageSetupDialog *>(&dialog);
