@@ -114,6 +114,14 @@ bool putInPlace(const QString &temporary, const QString &file, QString *error)
     return false;
 }
 
+QString writeCutShortReason(int fd)
+{
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && ::pwrite(fd, "", 1, st.st_size) < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QString();
+}
+
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer, QString *error)
 {
     const auto fail = [error](const QString &why) {
@@ -147,11 +155,8 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     // only shows in the size of what reached the file.
     if (!writer(file) || !file.flush() || file.size() != file.pos()) {
         QString why = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("The data could not be written.");
-        // A write the system cut short (a full disk, a size limit) leaves the file no reason: one
-        // more byte at its end gets it. The temporary is dropped anyway.
-        struct stat end {};
-        if (::fstat(file.handle(), &end) == 0 && ::pwrite(file.handle(), "", 1, end.st_size) < 0)
-            why = QString::fromLocal8Bit(std::strerror(errno));
+        if (const QString reason = writeCutShortReason(file.handle()); !reason.isEmpty())
+            why = reason;   // the temporary, one byte longer, is dropped anyway
         file.close();
         QFile::remove(temp);
         return fail(why);

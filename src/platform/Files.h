@@ -35,6 +35,10 @@ unsigned newFileMode();
 // the system's reason, the temporary then removed.
 QString fileToReplace(const QString &path, QString *error);
 bool putInPlace(const QString &temporary, const QString &file, QString *error);
+// Why a write into the open file fd was cut short (a full disk, a file-size limit), which the
+// buffered write does not say: one more byte at its end gets the system's reason. Empty when that
+// byte goes in.
+QString writeCutShortReason(int fd);
 
 // Writes the whole file through a temporary file beside it (named as platform/Temporaries.h says)
 // that is synced and then replaces the old one, only when every byte was written; the old file is

@@ -16,7 +16,6 @@
 
 #include <unistd.h>
 
-#include <sys/stat.h>
 
 namespace platform {
 
@@ -96,13 +95,9 @@ void PdfFileWriter::dropTemporary()
 
 QString PdfFileWriter::writeFailure() const
 {
-    // A write the system cut short (a full disk, a size limit) leaves the file no reason: one more
-    // byte at its end gets it. The temporary is dropped anyway.
-    struct stat st {};
-    const int fd = m_file->handle();
-    if (fd >= 0 && ::fstat(fd, &st) == 0 && ::pwrite(fd, "", 1, st.st_size) < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    return m_file->errorString();
+    // The temporary, one byte longer, is dropped anyway.
+    const QString reason = writeCutShortReason(m_file->handle());
+    return reason.isEmpty() ? m_file->errorString() : reason;
 }
 
 void PdfFileWriter::fail(const QString &why)
