@@ -21,6 +21,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -379,6 +380,26 @@ TEST(RasterPool, ReleasedBuffersServeTheNextImage)
     EXPECT_TRUE(platform::raster::pooledImage(QSize(30000, 2), QImage::Format_Mono).isNull());
 }
 
+namespace {
+
+// A text laid out as the renderer lays it out: on a 96-DPI reference device, a point a unit.
+std::unique_ptr<QTextLayout> laidOut(const QString &text, const QFont &font, double width)
+{
+    thread_local QImage reference = [] {
+        QImage r(1, 1, QImage::Format_ARGB32_Premultiplied);
+        r.setDotsPerMeterX(3780);
+        r.setDotsPerMeterY(3780);
+        return r;
+    }();
+    auto layout = std::make_unique<QTextLayout>(text, font, &reference);
+    layout->beginLayout();
+    layout->createLine().setLineWidth(width);
+    layout->endLayout();
+    return layout;
+}
+
+} // namespace
+
 // Kept glyphs print the ink the engine fills, in every script: where contours of one glyph overlap
 // (a horn on its letter) there is ink, and a translucent text is one coverage, without darker seams
 // where joined letters overlap. Through the painter (label text) and straight into ARGB and palette
@@ -398,10 +419,6 @@ TEST(GlyphRaster, TextMatchesPathFilledTextAndGlyphsAreReused)
         {"Noto Color Emoji", "fonts-noto-color-emoji", 16, QStringLiteral("\U0001F600")},
     };
     platform::clearGlyphCache();
-    // As the renderer lays text out: on a 96-DPI reference device, a point a unit.
-    QImage reference(1, 1, QImage::Format_ARGB32_Premultiplied);
-    reference.setDotsPerMeterX(3780);
-    reference.setDotsPerMeterY(3780);
     const double scale = 600.0 / 72;
     const QTransform toDevice = QTransform::fromTranslate(2, 2) * QTransform::fromScale(scale, scale);
     for (const Row &row : rows) {
@@ -409,10 +426,8 @@ TEST(GlyphRaster, TextMatchesPathFilledTextAndGlyphsAreReused)
         QFont font(QLatin1String(row.family));
         font.setPointSizeF(row.points * 0.75);
         font.setHintingPreference(QFont::PreferNoHinting);
-        QTextLayout layout(row.text, font, &reference);
-        layout.beginLayout();
-        layout.createLine().setLineWidth(200);
-        layout.endLayout();
+        const std::unique_ptr<QTextLayout> laid = laidOut(row.text, font, 200);
+        const QTextLayout &layout = *laid;
         const bool colourGlyph = row.package == std::string("fonts-noto-color-emoji");
         for (const int alpha : {255, 128}) {
             SCOPED_TRACE(row.text.toStdString() + " in " + row.family + ", alpha " + std::to_string(alpha));
@@ -462,16 +477,11 @@ TEST(GlyphRaster, PrintSizeTextThroughAPainterComesFromKeptGlyphs)
     enum Setting { Plain, Clipped, Faded, ScreenSize, Huge, Rotated, Underlined, IntoAPdf };
     for (const Setting setting : {Plain, Clipped, Faded, ScreenSize, Huge, Rotated, Underlined, IntoAPdf}) {
         SCOPED_TRACE(int(setting));
-        QImage reference(1, 1, QImage::Format_ARGB32_Premultiplied);   // as the renderer lays text out
-        reference.setDotsPerMeterX(3780);
-        reference.setDotsPerMeterY(3780);
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPointSizeF(10 * 0.75);
         font.setUnderline(setting == Underlined);
-        QTextLayout layout(QStringLiteral("Kxw&Q 0815 ÄÖÜ"), font, &reference);
-        layout.beginLayout();
-        layout.createLine().setLineWidth(200);
-        layout.endLayout();
+        const std::unique_ptr<QTextLayout> laid = laidOut(QStringLiteral("Kxw&Q 0815 ÄÖÜ"), font, 200);
+        const QTextLayout &layout = *laid;
         const double scale = setting == ScreenSize ? 1.0 : setting == Huge ? 30.0 : 600.0 / 72;
         auto paint = [&](QPaintDevice &device, bool engine) {
             QPainter p(&device);
@@ -513,15 +523,10 @@ TEST(GlyphRaster, TextsDrawnOnEightThreadsAtOnceAreTheSerialDrawing)
             text += QChar(0x4E00 + i * 10 + k);
         if (i % 4 == 3)
             text = QStringList{QStringLiteral("TAGORA-0815 Wg"), QStringLiteral("Phở Ơ ơ Ư ư"), QStringLiteral("ټ ډ بټبډ")}.at(i % 3);
-        QImage reference(1, 1, QImage::Format_ARGB32_Premultiplied);
-        reference.setDotsPerMeterX(3780);
-        reference.setDotsPerMeterY(3780);
         QFont font(QStringLiteral("DejaVu Sans"));   // the ideographs from Droid Sans Fallback
         font.setPointSizeF((18 + 4 * (i % 4)) * 0.75);
-        QTextLayout layout(text, font, &reference);
-        layout.beginLayout();
-        layout.createLine().setLineWidth(400);
-        layout.endLayout();
+        const std::unique_ptr<QTextLayout> laid = laidOut(text, font, 400);
+        const QTextLayout &layout = *laid;
         QImage out((layout.boundingRect().size() * 600 / 72).toSize() + QSize(40, 40), QImage::Format_ARGB32_Premultiplied);
         out.fill(Qt::white);
         QPainter p(&out);

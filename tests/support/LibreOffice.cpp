@@ -7,7 +7,6 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -18,28 +17,23 @@ namespace {
 
 // Two LibreOffice started side by side, each with a profile of its own, have been seen to abort on
 // a machine where it had never run. Conversions take turns through a lock file of the user's,
-// whichever test binary, ctest run or build folder starts them.
-class Turn {
-public:
-    Turn()
-    {
-        const QString path = QDir::temp().filePath(QStringLiteral("tagora-tests-libreoffice-%1.lock").arg(::getuid()));
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (m_fd < 0)
-            std::fprintf(stderr, "LibreOffice runs without its lock: %s: %s\n", qPrintable(path), std::strerror(errno));
-        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
+// whichever test binary, ctest run or build folder starts them; closing the file ends the turn.
+int takeTurn()
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("tagora-tests-libreoffice-%1.lock").arg(::getuid()));
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    while (fd >= 0 && ::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
     }
+    return fd;
+}
+
+struct Turn {
+    const int fd = takeTurn();
     ~Turn()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        if (fd >= 0)
+            ::close(fd);
     }
-    Turn(const Turn &) = delete;
-    Turn &operator=(const Turn &) = delete;
-
-private:
-    int m_fd = -1;
 };
 
 // One run; empty when every output is there, else how it ended and what LibreOffice said.
