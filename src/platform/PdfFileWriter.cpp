@@ -16,7 +16,6 @@
 
 #include <unistd.h>
 
-
 namespace platform {
 
 namespace {
