@@ -1,5 +1,6 @@
 #include "core/BatchWriter.h"
 
+#include "platform/Files.h"
 #include "platform/Temporaries.h"
 
 #include <QFile>
@@ -298,9 +299,36 @@ bool BatchWriter::link(int fd, const QByteArray &to, int *err)
 
 bool BatchWriter::commit(const Staged &staged, QString *error)
 {
+    return place(staged, staged.target, false, error);
+}
+
+bool BatchWriter::resolve(const QByteArray &name, QByteArray *file, QString *error)
+{
+    QString why;
+    const QString resolved = platform::fileToReplace(QFile::decodeName(name), &why);
+    if (resolved.isEmpty())
+        return failWith(error, why);
+    *file = QFile::encodeName(resolved);
+    // A link into another folder: that folder's file system is synced at finish() too.
+    return *file == name || folderOf(*file) == folderOf(name) || folder(folderOf(*file), error);
+}
+
+bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resolved, QString *error)
+{
     if (staged.fd < 0) {
-        if (::rename(staged.tempPath.constData(), staged.target.constData()) != 0) {
+        QByteArray target = name;
+        if (!resolved && !resolve(name, &target, error)) {
+            ::unlink(staged.tempPath.constData());
+            return false;
+        }
+        if (::rename(staged.tempPath.constData(), target.constData()) != 0) {
             const int err = errno;
+            if (err == EXDEV) {
+                // Staged on another file system than the file a link leads to: copied there.
+                const int fd = ::open(staged.tempPath.constData(), O_RDONLY | O_CLOEXEC);
+                ::unlink(staged.tempPath.constData());
+                return fd >= 0 ? copyToName(fd, target, true, error) : failWith(error, errorText(errno));
+            }
             ::unlink(staged.tempPath.constData());
             return failWith(error, errorText(err));
         }
@@ -308,6 +336,7 @@ bool BatchWriter::commit(const Staged &staged, QString *error)
         return true;
     }
     const int fd = staged.fd;
+    const QByteArray &target = name;
     auto fail = [&](int err, const QByteArray &temp) {
         ::close(fd);
         if (!temp.isEmpty())
@@ -315,29 +344,43 @@ bool BatchWriter::commit(const Staged &staged, QString *error)
         return failWith(error, errorText(err));
     };
     int err = 0;
-    if (link(fd, staged.target, &err)) {
+    // A name that is not there yet is taken at once, with no other look at the folder (each look
+    // waits for the folder's lock while other workers add to it); only a name that is there is
+    // followed or checked.
+    if (link(fd, target, &err)) {
         // The target was not there: it now is, complete.
         if (::close(fd) != 0) {
             err = errno;
-            ::unlink(staged.target.constData());
+            ::unlink(target.constData());
             return failWith(error, errorText(err));
         }
         committed();
         return true;
     }
+    if (err == EEXIST && !resolved) {
+        QByteArray file;
+        if (!resolve(target, &file, error)) {
+            ::close(fd);
+            return false;
+        }
+        if (file != target)
+            return place(staged, file, true, error);   // the file a link leads to, there or not
+    }
     if (err == EEXIST) {
         // Replaced by a rename, taking the old file's permissions.
         struct stat old {};
-        if (::stat(staged.target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
             (void)::fchmod(fd, old.st_mode & 07777);
         QByteArray temp;
         bool linked = false;
         for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
-            temp = tempPath(staged.target);
+            temp = tempPath(target);
             linked = link(fd, temp, &err);
             if (!linked && err != EEXIST)
                 break;
         }
+        if (!linked && err == EXDEV)
+            return copyToName(fd, target, true, error);
         if (!linked)
             return fail(err, QByteArray());
         if (::close(fd) != 0) {
@@ -345,7 +388,7 @@ bool BatchWriter::commit(const Staged &staged, QString *error)
             ::unlink(temp.constData());
             return failWith(error, errorText(err));
         }
-        if (::rename(temp.constData(), staged.target.constData()) != 0) {
+        if (::rename(temp.constData(), target.constData()) != 0) {
             err = errno;
             ::unlink(temp.constData());
             return failWith(error, errorText(err));
@@ -353,25 +396,34 @@ bool BatchWriter::commit(const Staged &staged, QString *error)
         committed();
         return true;
     }
-    if (m_linkWay.load(std::memory_order_relaxed) != 3)
-        return fail(err, QByteArray());
-    // Unnamed files cannot be linked here after all: this one is copied to a name.
+    // Unnamed files cannot be linked here after all, or the file is on another file system than
+    // the folder it was made in (a link led there): this one is copied to a name.
+    if (err == EXDEV || m_linkWay.load(std::memory_order_relaxed) == 3)
+        return copyToName(fd, target, resolved, error);
+    return fail(err, QByteArray());
+}
+
+bool BatchWriter::copyToName(int fd, const QByteArray &target, bool resolved, QString *error)
+{
     QByteArray bytes;
     const off_t size = ::lseek(fd, 0, SEEK_END);
-    if (size < 0)
-        return fail(errno, QByteArray());
-    bytes.resize(qsizetype(size));
-    for (off_t done = 0; done < size;) {
+    int err = size < 0 ? errno : 0;
+    if (size >= 0)
+        bytes.resize(qsizetype(size));
+    for (off_t done = 0; err == 0 && done < size;) {
         const ssize_t n = ::pread(fd, bytes.data() + done, size_t(size - done), done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return fail(n < 0 ? errno : EIO, QByteArray());
-        done += n;
+            err = n < 0 ? errno : EIO;
+        else
+            done += n;
     }
     ::close(fd);
+    if (err != 0)
+        return failWith(error, errorText(err));
     Staged named;
-    return stageNamed(staged.target, bytes, &named, error) && commit(named, error);
+    return stageNamed(target, bytes, &named, error) && place(named, target, resolved, error);
 }
 
 void BatchWriter::discard(const Staged &staged)

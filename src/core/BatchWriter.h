@@ -46,8 +46,10 @@ public:
     // target's folder. False with the reason when the file could not be written whole; nothing is
     // then left behind. A target that exists gives its permissions to the new file.
     bool stage(const QString &path, const QByteArray &bytes, Staged *staged, QString *error);
-    // Puts the staged file in place of its target. On failure nothing of it is left and the target
-    // is untouched.
+    // Puts the staged file in place of its target, as every writer does (platform::fileToReplace):
+    // through a link to the file it names; a folder, a file this process may not write or a link
+    // loop is refused with the system's reason. On failure nothing of it is left and the target is
+    // untouched.
     bool commit(const Staged &staged, QString *error);
     // Drops a staged file that will not be committed.
     static void discard(const Staged &staged);
@@ -85,6 +87,14 @@ private:
     Folder *folder(const QByteArray &path, QString *error);
     bool stageNamed(const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error);
     bool link(int fd, const QByteArray &to, int *err);
+    // The rule of every writer for a name that is there (platform::fileToReplace): the file it
+    // names, links followed; false with the system's reason for a folder, a file this process may
+    // not write or a link loop.
+    bool resolve(const QByteArray &name, QByteArray *file, QString *error);
+    // commit() to a name, or to the file it names once resolved; and the staged file's copy to a
+    // name when it cannot be linked or renamed there. Both close or remove the staged file.
+    bool place(const Staged &staged, const QByteArray &name, bool resolved, QString *error);
+    bool copyToName(int fd, const QByteArray &target, bool resolved, QString *error);
     void committed();
     void startSyncLocked();
     void syncInBackground();

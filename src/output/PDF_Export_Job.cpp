@@ -281,7 +281,11 @@ void PDF_Export::Export_PDF_File(const QString &destination)
     Export_Any_File = !outcome.files.isEmpty();
     if (outcome.failed) {
         Show_NSLog_Message(outcome.error);
-        Show_MessageBox(ImageExport::Unable_Saving_Message);
+        // The system's reason (a full disk, a file-size limit, a file that may not be replaced)
+        // in place of the usual guess, as the other writers give theirs.
+        const QString first = ImageExport::Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
+        Show_MessageBox(outcome.error.isEmpty() ? ImageExport::Unable_Saving_Message
+                                                : first + QLatin1String("\n\n") + outcome.error);
     }
     Cancel_And_Stop_Fun();
 }

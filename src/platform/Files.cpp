@@ -90,8 +90,12 @@ QString fileToReplace(const QString &path, QString *error)
     }
     const QByteArray native = QFile::encodeName(file);
     struct stat st {};
-    if (::stat(native.constData(), &st) != 0)
-        return file;   // a new file (or a link to one)
+    if (::stat(native.constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return file;   // a new file (or a link to one)
+        // A link loop above all: a rename would put a file where the link was.
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    }
     if (S_ISDIR(st.st_mode))
         return fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
     // As the system decides for this process's own rights: root may write a read-only file.
@@ -106,12 +110,24 @@ bool putInPlace(const QString &temporary, const QString &file, QString *error)
     struct stat old {};
     const mode_t mode = ::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode();
     (void)::chmod(from.constData(), mode);
-    if (::rename(from.constData(), to.constData()) == 0)
+    if (::rename(from.constData(), to.constData()) != 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temporary);
+        return false;
+    }
+    // The new name is an entry of the folder: until the folder is on the disk too, a power cut can
+    // bring the old file back. A folder this process may not read cannot be synced; the file stands.
+    const int folder = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
         return true;
-    if (error)
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-    QFile::remove(temporary);
-    return false;
+    // EINVAL: a file system that has nothing to sync for a folder.
+    const int synced = ::fsync(folder) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(folder);
+    if (synced != 0 && error)
+        *error = QString::fromLocal8Bit(std::strerror(synced));
+    return synced == 0;
 }
 
 QString writeCutShortReason(int fd)

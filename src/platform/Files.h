@@ -29,10 +29,12 @@ unsigned newFileMode();
 
 // The rule every writer of a whole file follows, in two steps. First the file it writes: the path
 // with its symbolic links followed (a link is written through: its file is replaced, the link
-// stays). Empty, with the system's reason, when the path names a folder or an existing file this
-// process may not write. Then, once the temporary file beside it is complete and synced, it takes
-// the mode of the file it replaces (or of a new file of the user's) and that file's name; NO with
-// the system's reason, the temporary then removed.
+// stays). Empty, with the system's reason, when the path names a folder, an existing file this
+// process may not write or a link that leads nowhere the system can follow (a loop). Then, once the
+// temporary file beside it is complete and synced, it takes the mode of the file it replaces (or of
+// a new file of the user's) and that file's name, and the folder is synced so that the new name
+// outlasts a power cut; NO with the system's reason, the temporary then removed (when the folder's
+// sync fails, the new file is in place but may not survive a crash).
 QString fileToReplace(const QString &path, QString *error);
 bool putInPlace(const QString &temporary, const QString &file, QString *error);
 // Why a write into the open file fd was cut short (a full disk, a file-size limit), which the

@@ -301,11 +301,12 @@ TEST_F(PdfJobs, StopOnTheProgressSheetKeepsAValidDocumentOfThePagesDrawn)
 }
 
 // Replace writes the new file beside the old one and renames it over only when it is whole: a
-// write that fails midway (the file-size limit standing in for a full disk) keeps the old bytes.
+// write that fails midway (the file-size limit standing in for a full disk) keeps the old bytes
+// and says why.
 TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
 {
     struct Case { const char *name; rlim_t limit; bool replaced; };
-    const Case cases[] = {{"written whole", RLIM_INFINITY, true}, {"the disk full midway", 2048, false}};
+    const Case cases[] = {{"written whole", RLIM_INFINITY, true}, {"a file-size limit midway", 2048, false}};
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
     const QByteArray old = "the old file, whole";
@@ -333,20 +334,21 @@ TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
             EXPECT_TRUE(messages().isEmpty());
         } else {
             EXPECT_EQ(now, old);
-            EXPECT_EQ(messages(), QStringList{ImageExport::Unable_Saving_Message});
+            EXPECT_EQ(messages(), QStringList{QStringLiteral("Unable to continue saving barcode image.\n\nFile too large")});
         }
     }
 }
 
 TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
-    struct Case { const char *name; std::function<void()> block; };
+    struct Case { const char *name; std::function<void()> block; QString message; };
     const Case cases[] = {
-        {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); }},
+        {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); },
+         QStringLiteral("Unable to continue saving barcode image.\n\nIs a directory")},
         {"the sub-folder's place is taken by a file", [&] {
              QFile f(out());
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         }},
+         }, ImageExport::Unable_Saving_Message},
     };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
@@ -357,7 +359,7 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
         responder->alerts.clear();
         k.block();
         open([&] { exportTo(dir.path()); });
-        EXPECT_EQ(messages(), QStringList{ImageExport::Unable_Saving_Message});
+        EXPECT_EQ(messages(), QStringList{k.message});
         EXPECT_TRUE(files().isEmpty());
         EXPECT_TRUE(boxes.isEmpty());
     }

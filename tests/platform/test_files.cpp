@@ -18,6 +18,10 @@
 #include <optional>
 #include <thread>
 
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 TEST(Files, AtomicWriteReplacesWholeFile)
 {
     QTemporaryDir dir;
@@ -80,6 +84,34 @@ TEST(Files, WriteIntoMissingFolderFails)
     QString error;
     EXPECT_FALSE(platform::writeFileAtomically(QStringLiteral("/nonexistent-folder/x.txt"), QByteArray("x"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+// Every fsync of this program passes here first: a sync of the folder watched records what its
+// a.txt held at that moment.
+std::atomic<const char *> watchedFolder{nullptr};
+QByteArrayList folderSyncs;
+extern "C" int fsync(int fd)
+{
+    struct stat st {}, folder {};
+    const char *path = watchedFolder.load();
+    if (path && ::fstat(fd, &st) == 0 && ::stat(path, &folder) == 0 && st.st_ino == folder.st_ino && st.st_dev == folder.st_dev) {
+        QFile f(QFile::decodeName(path) + QStringLiteral("/a.txt"));
+        folderSyncs << (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
+
+// A power cut just after a save must not bring the old file back: the folder is synced once the
+// new file has its name (the PDF writer's file takes it the same way).
+TEST(Files, TheFolderIsSyncedOnceTheNewFileHasItsName)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(platform::writeFileAtomically(dir.filePath(QStringLiteral("a.txt")), QByteArray("old")));
+    const QByteArray folder = QFile::encodeName(dir.path());
+    watchedFolder = folder.constData();
+    EXPECT_TRUE(platform::writeFileAtomically(dir.filePath(QStringLiteral("a.txt")), QByteArray("new")));
+    watchedFolder = nullptr;
+    EXPECT_EQ(folderSyncs, QByteArrayList{"new"});
 }
 
 TEST(Files, PrivateTempFolderIsOwnerOnly)

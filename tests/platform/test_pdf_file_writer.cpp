@@ -1,6 +1,7 @@
 // The multi-page PDF file writer: exact page boxes, the five document-information keys, lossless
 // pictures, and no file (and the old one kept) whenever creating, writing or closing fails.
 
+#include "core/BatchWriter.h"
 #include "platform/Files.h"
 #include "platform/PdfFileWriter.h"
 #include "support/NoPermissionOverride.h"
@@ -128,33 +129,41 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
     EXPECT_TRUE(out.contains("image"));
 }
 
-// The rule of every writer, this one's and writeFileAtomically's alike: a complete file replaces the
-// old one; a link is written through (its file replaced, the link kept); a file this process may not
-// write (0444, also for root without its override) is refused with the system's reason and kept.
+// The rule of every writer, this one's, writeFileAtomically's and the batch writer's (with and
+// without unnamed files) alike: a complete file replaces the old one; a link is written through (its
+// file replaced, the link kept); a file this process may not write (0444, also for root without its
+// override) and a link loop are refused with the system's reason, and everything there is kept.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
-    enum Kind { Plain, Link, ReadOnly };
-    for (const bool pdf : {true, false})
-        for (const Kind kind : {Plain, Link, ReadOnly}) {
-            SCOPED_TRACE(testing::Message() << (pdf ? "PDF writer, case " : "atomic write, case ") << kind);
+    enum Kind { Plain, Link, ReadOnly, Loop };
+    enum Writer { Pdf, Atomic, BatchUnnamed, BatchNamed };
+    for (const Writer who : {Pdf, Atomic, BatchUnnamed, BatchNamed})
+        for (const Kind kind : {Plain, Link, ReadOnly, Loop}) {
+            SCOPED_TRACE(testing::Message() << "writer " << who << ", case " << kind);
             QTemporaryDir dir;
             const QString file = dir.filePath(QStringLiteral("a.PDF")), link = dir.filePath(QStringLiteral("link.PDF"));
             ASSERT_TRUE(picturetest::writeBytes(file, "old"));
             ASSERT_TRUE(kind != Link || QFile::link(file, link));
+            ASSERT_TRUE(kind != Loop || (QFile::link(dir.filePath("loop.PDF"), link) && QFile::link(link, dir.filePath("loop.PDF"))));
             ASSERT_TRUE(kind != ReadOnly || ::chmod(QFile::encodeName(file).constData(), 0444) == 0);
             std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
             ASSERT_TRUE(unprivileged->ok());
-            const QString path = kind == Link ? link : file;
+            const QString path = kind == Link || kind == Loop ? link : file;
             PdfFileWriter writer(path, kInfo);
+            batchfiles::BatchWriter batch;
+            batch.setUnnamedFiles(who == BatchUnnamed);
             QString why;
-            const bool written = pdf ? writePages(path, {{300, 200}}, &writer) : platform::writeFileAtomically(path, "%PDF", &why);
+            const bool written = who == Pdf      ? writePages(path, {{300, 200}}, &writer)
+                                 : who == Atomic ? platform::writeFileAtomically(path, "%PDF", &why)
+                                                 : batch.write(path, "%PDF", &why);
             unprivileged.reset();
-            EXPECT_EQ(written, kind != ReadOnly);
-            EXPECT_EQ(pdf ? writer.errorString() : why, kind == ReadOnly ? QString::fromLocal8Bit(std::strerror(EACCES)) : QString());
+            EXPECT_EQ(written, kind == Plain || kind == Link);
+            EXPECT_EQ(who == Pdf ? writer.errorString() : why,
+                      written ? QString() : QString::fromLocal8Bit(std::strerror(kind == ReadOnly ? EACCES : ELOOP)));
             QFile f(file);
-            EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray(), kind == ReadOnly ? "old" : "%PDF");
-            EXPECT_EQ(QFileInfo(link).isSymLink(), kind == Link);
-            EXPECT_EQ(folderEntries(dir.path()).size(), kind == Link ? 2 : 1);
+            EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray(), QByteArray(written ? "%PDF" : "old"));
+            EXPECT_EQ(QFileInfo(link).isSymLink(), kind == Link || kind == Loop);
+            EXPECT_EQ(folderEntries(dir.path()).size(), kind == Link ? 2 : 1);   // loop links are no files
         }
 }
 
