@@ -102,6 +102,12 @@ void Delete_Excel_File_Temp_Folder()
     QDir(folder + QStringLiteral("/ziptmp")).removeRecursively();
 }
 
+QString workbookPartsTarget()
+{
+    const QString name = QStringLiteral("ziptmp");
+    return Created_Resource_Path.isEmpty() ? platform::privateTempPath(name) : Created_Resource_Path + QLatin1Char('/') + name;
+}
+
 int Get_OS_Version()
 {
     const double pretended = pretendedVersion.load();

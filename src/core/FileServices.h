@@ -26,6 +26,10 @@ bool Check_Batch_File_In_Use_Validation(const QString &series);
 // Removes the spreadsheet reader's working folder "ziptmp" in the private temporary folder;
 // errors are ignored.
 void Delete_Excel_File_Temp_Folder();
+// The workbook writer unpacks its parts into temporary folders of this path (platform/Temporaries.h):
+// in the per-user data folder, so that the start (Check_Path_And_Create_Files) finds what a killed
+// write left; in the private temporary folder while there is none (tools).
+QString workbookPartsTarget();
 
 // The toolkit version the "newer system" branches compare with: a constant of this build, 2300,
 // so that every newer branch runs. Tests may pretend another version (fraction dropped); 0 restores.

@@ -1,6 +1,7 @@
 #include "core/UserFolders.h"
 
 #include "core/Edition.h"
+#include "core/FileServices.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"
@@ -22,6 +23,8 @@ void Check_Path_And_Create_Files()
             platform::repairSwappedFolder(Data_Folder_Path);
             Create_Folder(Data_Folder_Path);
         }
+        // The parts hold the user's values: a write removes its own, a start what ended runs left.
+        platform::removeEndedTemporariesOf(workbookPartsTarget());
         if (ONLY_QR_MODE)
             Create_Folder(Created_Resource_Path + QStringLiteral("/Templates/User"));
 

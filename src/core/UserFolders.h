@@ -11,5 +11,6 @@ extern QString Cropped_Img_Path;            // Check_Path_And_Create_Files: the 
 extern QString custom_label_path;           // Check_Path_And_Create_Files: the custom label-stock products
 extern QString print_profile_path;          // Check_Path_And_Create_Files: the print profiles
 
-// Creates the per-user folders and the seed files that are missing (never over the user's own).
+// Creates the per-user folders and the seed files that are missing (never over the user's own),
+// and removes the workbook parts that ended runs left (workbookPartsTarget).
 void Check_Path_And_Create_Files();

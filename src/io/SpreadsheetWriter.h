@@ -3,8 +3,9 @@
 // pass unpacks the workbook into the scratch folder "ziptmp" of the private temporary folder and
 // reads its shared strings and styles; the sheet list; the header row of sheet
 // Excel_Sheet_Number, which fixes Excel_Sheet_Columns; and a second pass that returns every row of
-// that sheet, each exactly Excel_Sheet_Columns strings long. Writing unpacks "Template.xlsx",
-// writes the one worksheet and its shared strings and packs the workbook in place of the target.
+// that sheet, each exactly Excel_Sheet_Columns strings long. Writing unpacks "Template.xlsx" into a
+// folder of its own (a temporary of workbookPartsTarget(), removed when the write ends), writes the
+// one worksheet and its shared strings and packs the workbook in place of the target.
 //
 // The workbook and styles are small and read with pugixml; the shared strings and the worksheet
 // can be large and are streamed. A part whose markup is malformed cannot be loaded; nothing is

@@ -3,10 +3,12 @@
 
 #include "io/SpreadsheetWriter.h"
 
+#include "core/FileServices.h"
 #include "core/UserFolders.h"
 #include "core/Messages.h"
 #include "io/SSZipArchive.h"
 #include "platform/Files.h"
+#include "platform/Temporaries.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,8 +104,6 @@ bool isNumberCell(const QString &text)
     return digits.size() - first <= 15;
 }
 
-QString packedTempPath() { return platform::privateTempPath(QStringLiteral("workbook-packed.xlsx")); }
-
 // Copies the packed workbook into place whole, so that a failure keeps the old file.
 bool replaceWithPacked(const QString &packed, const QString &target, QString *error)
 {
@@ -150,19 +150,34 @@ bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, boo
         Show_NSLog_Message(QStringLiteral("There are no rows to write to %1.").arg(path));
         return false;
     }
+    // A write ends a read in progress: the shared strings are the write's from here on.
     QDir(s.tmpDir).removeRecursively();
-    if (!QDir().mkpath(s.tmpDir + QStringLiteral("/xl/worksheets"))) {
-        Show_NSLog_Message(QStringLiteral("The folder %1 cannot be created.").arg(s.tmpDir));
+    // The parts and the packed workbook hold the user's values: they go however the write ends, and
+    // what a killed write left goes at the next start (workbookPartsTarget).
+    QString why;
+    const QString scratch = platform::makeTemporaryFolder(workbookPartsTarget(), QStringLiteral("parts"), &why);
+    if (scratch.isEmpty()) {
+        Show_NSLog_Message(QStringLiteral("The workbook %1 cannot be written. %2").arg(path, why));
+        return false;
+    }
+    const struct RemoveAtEnd {
+        QString folder;
+        ~RemoveAtEnd() { QDir(folder).removeRecursively(); }
+    } removeAtEnd{scratch};
+    QFile::setPermissions(scratch, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString parts = scratch + QStringLiteral("/parts");
+    if (!QDir().mkpath(parts + QStringLiteral("/xl/worksheets"))) {
+        Show_NSLog_Message(QStringLiteral("The folder %1 cannot be created.").arg(parts));
         return false;
     }
     const QString resources = Resource_Path.isEmpty() ? platform::resourceFolder() : Resource_Path;
     const QString templatePath = QDir(resources).filePath(QStringLiteral("Template.xlsx"));
-    if (!SSZipArchive::unzipFileAtPath(templatePath, s.tmpDir, true)) {
+    if (!SSZipArchive::unzipFileAtPath(templatePath, parts, true)) {
         Show_NSLog_Message(QStringLiteral("The workbook template %1 cannot be unpacked.").arg(templatePath));
         return false;
     }
-    const QString sheetPart = s.tmpDir + QStringLiteral("/xl/worksheets/sheet1.xml");
-    const QString stringsPart = s.tmpDir + QStringLiteral("/xl/sharedStrings.xml");
+    const QString sheetPart = parts + QStringLiteral("/xl/worksheets/sheet1.xml");
+    const QString stringsPart = parts + QStringLiteral("/xl/sharedStrings.xml");
     if (!s.WriteWorksheetData(sheetPart)) {
         Show_NSLog_Message(QStringLiteral("Error when writing file %1").arg(sheetPart));
         return false;
@@ -172,21 +187,19 @@ bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, boo
         return false;
     }
     QStringList entries;
-    const QDir folder(s.tmpDir);
+    const QDir folder(parts);
     for (const QString &name :
          folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
         entries << folder.filePath(name);
     if (entries.isEmpty()) {
-        Show_NSLog_Message(QStringLiteral("The folder %1 cannot be listed.").arg(s.tmpDir));
+        Show_NSLog_Message(QStringLiteral("The folder %1 cannot be listed.").arg(parts));
         return false;
     }
-    const QString packed = packedTempPath();
-    QFile::remove(packed);
+    const QString packed = scratch + QStringLiteral("/packed.xlsx");
     bool allAdded = false;
     const bool ok = SSZipArchive::createZipFileAtPath(packed, entries, &allAdded) && allAdded;
     QString error;
     const bool placed = ok && replaceWithPacked(packed, path, &error);
-    QFile::remove(packed);
     if (!placed)
         Show_NSLog_Message(QStringLiteral("The workbook %1 cannot be written. %2").arg(path, error));
     return placed;

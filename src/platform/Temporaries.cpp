@@ -209,6 +209,14 @@ void removeStaleTemporariesOnce(const QString &folder)
             removeEntry(f.path);
 }
 
+void removeEndedTemporariesOf(const QString &target)
+{
+    const QFileInfo info(target);
+    for (const Found &f : temporariesOf(info.absolutePath(), info.fileName()))
+        if (ownerOf(f) == Owner::Ended)
+            removeEntry(f.path);
+}
+
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason)
 {
     const QString parent = QFileInfo(target).absolutePath();

@@ -32,6 +32,10 @@ bool isTemporaryName(const QString &fileName, QString *targetName = nullptr, qin
 // it makes its own temporary.
 void removeStaleTemporariesOnce(const QString &folder);
 
+// Removes the temporaries of target whose process has provably ended; those of other targets in the
+// folder stay. For a scratch place that no write into its folder cleans, at the start.
+void removeEndedTemporariesOf(const QString &target);
+
 // A new empty folder beside target under a temporary name (made with the user's umask); empty
 // when none can be made, with the reason.
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);

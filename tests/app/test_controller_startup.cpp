@@ -10,6 +10,7 @@
 #include "platform/Files.h"
 #include "platform/Plist.h"
 #include "platform/Quit.h"
+#include "platform/Temporaries.h"
 #include "model/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
@@ -139,6 +140,22 @@ TEST(ControllerStartup, TheSeriesOfARestoreCutShortAreBackAtTheNextStart)
     Check_Path_And_Create_Files();
     EXPECT_EQ(Get_datasheet_File_Name_Array(), QStringList{QStringLiteral("A")});
     EXPECT_FALSE(QFileInfo::exists(old));
+}
+
+TEST(ControllerStartup, TheNextStartRemovesTheWorkbookPartsOfEndedRunsOnly)
+{
+    testsupport::AppEnvironment env(QString(), true);
+    const pid_t ended = ::fork();   // a run killed while it wrote a workbook
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const QString live = platform::temporaryName(QStringLiteral("ziptmp"), QStringLiteral("parts"));   // this run's
+    const QString dead = QString(live).replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(ended));
+    for (const QString &name : {live, dead})
+        ASSERT_TRUE(QDir(env.userFolder()).mkpath(name + QStringLiteral("/xl")));
+    Check_Path_And_Create_Files();
+    EXPECT_EQ(QDir(env.userFolder()).entryList({QStringLiteral(".ziptmp*")}, QDir::Dirs | QDir::Hidden).join(' ').toStdString(),
+              live.toStdString());
 }
 
 TEST(ControllerStartup, NothingIsCreatedInTheResourceFolder)

@@ -10,11 +10,13 @@
 #include "io/SpreadsheetWriter.h"
 #include "io/workbook_fixture.h"
 #include "output/AccessoryViewController.h"
+#include "platform/Files.h"
 #include "core/Messages.h"
 #include "core/UserFolders.h"
 #include "support/Deadline.h"
 
 #include <QComboBox>
+#include <QDirIterator>
 #include <QFile>
 #include <QMutex>
 #include <QTemporaryDir>
@@ -301,6 +303,13 @@ TEST_F(ValueListTransfers, TheExportWritesExactTextOrAWorkbook)
     responder->saveAnswers = QStringList{files.filePath("list.xlsx"), files.filePath("list.csv")};
     bm->Export_List_Button();
     bm->Export_List_Button();
+    // The values stay in the file alone: no unpacked part holds them, in the private temporary folder
+    // or the per-user data folder.
+    for (const QString &folder : {platform::privateTempFolder(), Created_Resource_Path})
+        for (QDirIterator it(folder, {"sharedStrings.xml"}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+            if (QFile part(it.next()); part.open(QIODevice::ReadOnly)) {
+                EXPECT_FALSE(part.readAll().contains("Größe")) << it.filePath().toStdString();
+            }
     SpreadsheetWriter::ReadWorkbook(files.filePath("list.xlsx"), true);
     Excel_Sheet_Number = 1;
     SpreadsheetWriter::ReadData_only_column();

@@ -8,6 +8,7 @@
 #include "data/SeriesListModel.h"
 #include "io/SeriesStore.h"
 #include "io/SpreadsheetWriter.h"
+#include "io/workbook_fixture.h"
 #include "series_fixture.h"
 #include "core/UserFolders.h"
 
@@ -325,7 +326,7 @@ TEST_F(SeriesManager, ExportsWriteTextOrAWorkbook)
     ASSERT_EQ(doneMessages.size(), 3);
     EXPECT_EQ(doneMessages.at(0), "Record has been exported successfully.|" + cases[0].written);
     EXPECT_EQ(responder->saveRequests.last().extensions, QStringList({"xlsx", "txt"}));
-    const SpreadsheetWriter::Rows rows = SpreadsheetWriter::ReadWorkbook(cases[2].written, false);
+    const SpreadsheetWriter::Rows rows = workbook_test::readWorkbook(cases[2].written).rows;   // unpacked anew
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows.at(0).first(), "Batch Value");
     EXPECT_EQ(rows.at(3).first(), "x3");
