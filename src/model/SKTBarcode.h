@@ -18,6 +18,11 @@ public:
 
     void barcode_image_var_assign() { _contents = _barcode_image; }
     void drawContentsInView(QPainter &painter, bool isBeingCreateOrEdited) const override;
+    // The picture as the output at printDpi makes it, reduced smoothly to the painter's pixels: a
+    // thumbnail's symbol then has the size it prints at, where whole pixels at the thumbnail's own
+    // scale would shrink its modules by up to a third. A picture that is a plain bitmap, or one
+    // that cannot be made at printDpi, is drawn as drawContentsInView draws it.
+    void drawAsPrinted(QPainter &painter, double printDpi) const;
     bool isDrawingFill() const override { return false; }
     bool isDrawingStroke() const override { return false; }
 };

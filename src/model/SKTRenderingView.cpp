@@ -2,10 +2,12 @@
 
 #include "core/Messages.h"
 #include "model/DesignSnapshot.h"
+#include "model/SKTBarcode.h"
 #include "model/SKTError.h"
 #include "model/SKTSignature.h"
 #include "platform/GuiThread.h"
 #include "platform/Log.h"
+#include "platform/WholePixels.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -26,6 +28,19 @@ SKTRenderingHost &theHost()
 // A TIFF of the objects is refused past these, as every raster output is.
 constexpr double kMaxTiffSide = 20000.0;
 constexpr double kMaxTiffBytes = 200.0 * 1024 * 1024;
+
+// The resolution print and image export raise a card to; under kPreviewPixelsPerPoint device pixels
+// a point (144 DPI) a card on pixels is a preview, far under every output's 300 DPI and more.
+constexpr double kPrintDpi = 600.0;
+constexpr double kPreviewPixelsPerPoint = 2.0;
+
+bool paintsPreview(const QPainter &painter)
+{
+    if (!platform::paintsWholePixels(painter) || platform::paintsOnScreen(painter))
+        return false;   // vectors, and screens, which show symbols as output makes them already
+    const QTransform &t = painter.deviceTransform();
+    return std::abs(t.m11()) < kPreviewPixelsPerPoint && std::abs(t.m22()) < kPreviewPixelsPerPoint;
+}
 
 void setError(SKTError *error, int code)
 {
@@ -63,11 +78,14 @@ SKTRenderingView::SKTRenderingView(const QRectF &frame, const SKTGraphicList &gr
             signature->resolveFilePath();
 }
 
-void SKTRenderingView::drawObject(QPainter &painter, const SKTGraphic &graphic) const
+void SKTRenderingView::drawObject(QPainter &painter, const SKTGraphic &graphic, bool preview) const
 {
     painter.save();
     try {
-        graphic.drawContentsInView(painter, false);
+        if (const auto *barcode = preview ? graphic_cast<SKTBarcode>(&graphic) : nullptr)
+            barcode->drawAsPrinted(painter, kPrintDpi);
+        else
+            graphic.drawContentsInView(painter, false);
     } catch (const std::exception &e) {
         reportDrawingFailure(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -82,10 +100,11 @@ void SKTRenderingView::drawRect(QPainter &painter, const QRectF &) const
     // The base may leave the card's outline as the clip of the rest of the pass.
     if (m_layers.base)
         m_layers.base(painter, m_frame);
+    const bool preview = paintsPreview(painter);
     for (qsizetype i = m_graphics.size() - 1; i >= 0; --i) {
         const SKTGraphic &g = *m_graphics.at(i);
         if (g.print_object == 0 && g.ctrl_is_visible)
-            drawObject(painter, g);
+            drawObject(painter, g, preview);
     }
     if (m_layers.border)
         m_layers.border(painter, m_frame);

@@ -6,8 +6,11 @@
 // any number of times, while the design goes on changing.
 //
 // The card pass (drawRect) paints the base, the printable visible objects back to front, then the
-// border and watermark; no handles and no grid. The TIFF form paints every visible object alone,
-// each clipped to its drawing bounds, over the union of those bounds.
+// border and watermark; no handles and no grid. Put on fewer than two pixels a point (a template's
+// thumbnail, made at 72 DPI), the card is a preview: its barcode objects show as the print makes
+// them, reduced, so that each symbol has its printed size. Print, PDF, mail and image export draw at
+// 300 DPI and more or as vectors, and keep every module on whole pixels. The TIFF form paints every
+// visible object alone, each clipped to its drawing bounds, over the union of those bounds.
 
 #include "model/SKTGraphic.h"
 #include "platform/Picture.h"
@@ -82,7 +85,7 @@ public:
     static QByteArray tiffDataWithGraphics(const SKTGraphicList &graphics, SKTError *error = nullptr);
 
 private:
-    void drawObject(QPainter &painter, const SKTGraphic &graphic) const;
+    void drawObject(QPainter &painter, const SKTGraphic &graphic, bool preview = false) const;
 
     QRectF m_frame;
     SKTGraphicList m_graphics;

@@ -2,6 +2,8 @@
 // its PDF and vector picture at the card's size, the TIFF of the objects alone, jobs painted on
 // other threads, and the document's PDF, TIFF and print outputs.
 
+#include "engines/qr/QrGenerator.h"
+#include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
 #include "model/SKTError.h"
 #include "model/SKTRenderingView.h"
@@ -193,6 +195,21 @@ TEST(CardRendering, EmptyOrHugeCardsFailCleanly)
         EXPECT_TRUE(SKTRenderingView::tiffDataWithGraphics({}, &error).isEmpty());
         EXPECT_EQ(error.code, 3);
     }
+}
+
+TEST(CardRendering, AThumbnailShowsAQrCodeAtItsPrintedSize)
+{
+    HostScope host(QRectF(0, 0, 243, 153));
+    auto code = std::make_shared<SKTBarcode>();
+    code->Set_Barcode_image(qr::renderSymbolForTool(QStringLiteral("MEMBER 000123"), 1, 600, 60));
+    code->_bounds = QRectF(150, 40, 60, 60);
+    // At 72 DPI (a template's thumbnail) the symbol is as wide as printed: 21 modules of 22 dots at 600 DPI.
+    const QImage area = SKTRenderingView::image_From_Card_Graphics({code}).toImage(72).copy(140, 30, 80, 80);
+    int first = 80, last = 0;   // the columns with a dark pixel
+    for (int i = 0; i < 80 * 80; ++i)
+        if (qGray(area.pixel(i % 80, i / 80)) < 128)
+            first = std::min(first, i % 80), last = std::max(last, i % 80);
+    EXPECT_NEAR(last - first + 1, 21 * 22 * 72 / 600.0, 1);
 }
 
 // ---- PDF ------------------------------------------------------------------------------------------
