@@ -34,6 +34,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 
 namespace {
 
@@ -148,6 +149,21 @@ TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
     EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Con_slidr->doubleValue(), 1.0);
     EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Trsp_slidr->doubleValue(), 100.0);
     EXPECT_DOUBLE_EQ(sidebar().imagePanel()->Hue_slidr->doubleValue(), 0.0);
+}
+
+TEST_F(DesignForm, TheTextsAndPicturesSliderNumbersTakeNoTyping)
+{
+    // Each only shows its slider's value (the shape's number is its stepper's field: it takes typing),
+    // as the picture's effect numbers do.
+    const ImagePanel &p = *sidebar().imagePanel();
+    for (QLineEdit *number : {sidebar().textEditingPanel()->txt_rotation_slidr_val, p.Rotate_slidr_val, p.Trsp_slidr_val,
+                              p.Hue_slidr_val, p.Sat_slidr_val, p.Brt_slidr_val, p.Con_slidr_val, p.shrp_slidr_val,
+                              p.ev_slidr_val, p.blr_slidr_val}) {
+        const QString shown = number->text();
+        QTest::keyClicks(number, QStringLiteral("90\r"));
+        EXPECT_EQ(number->text(), shown) << number->objectName().toStdString();
+        EXPECT_EQ(number->focusPolicy(), Qt::NoFocus) << number->objectName().toStdString();
+    }
 }
 
 TEST_F(DesignForm, CanvasStartsWhiteAt284Points)

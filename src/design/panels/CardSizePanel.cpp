@@ -3,6 +3,7 @@
 #include "core/Units.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
+#include "core/PageSetupPanel.h"
 #include "core/Utilities.h"
 #include "design/PanelValues.h"
 #include "design/UnitFactors.h"
@@ -21,8 +22,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -201,15 +200,10 @@ void CardSizePanel::Card_Height_Changed(QObject *sender)
 void CardSizePanel::Page_From_Printer_Click()
 {
     try {
-        QPrinter printer;
-        if (const platform::PrintInfo *current = Print_Info ? Print_Info() : nullptr)
-            printer.setPageLayout(current->pageLayout);
-        QPageSetupDialog panel(&printer);
-        if (platform::runModal(panel) != 1)
-            return;
         const platform::PrintInfo *current = Print_Info ? Print_Info() : nullptr;
         platform::PrintInfo changed = current ? *current : platform::PrintInfo::sharedPrintInfo();
-        changed.pageLayout = printer.pageLayout();
+        if (!Run_Page_Setup(changed, this))
+            return;
         if (Set_Print_Info)
             Set_Print_Info(changed);
         // In millimetres straight away: the layout's points are whole numbers, its millimetres exact.
