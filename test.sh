@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the fuzz targets, ctest, the
 # print suites under two kinds of default printer, the print bench, then each test binary whole.
-# Each stage runs even when one before it failed; the end shows a table of the stages' results and
-# then ctest's summary, and the exit status is non-zero when any stage failed.
+# Each stage runs even when one before it failed; the end shows ctest's lists of the tests that did
+# not run or failed, a table of the stages' results, and ctest's summary last; the exit status is
+# non-zero when any stage failed.
 # The build links the standard and QR editions too (application and window tests), and their tests
 # run with the full edition's, named "std." and "qr.".
 set -uo pipefail
@@ -16,15 +17,17 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 results=("passed  setup and build")
 failed=0
+stage_note=""   # what a stage's command adds to its line in the table (": 180 tests")
 stage() {   # name command...: runs a stage, notes its result and returns its status
   local name=$1 status=0
   shift
   echo "==== $name"
+  stage_note=""
   "$@" || status=$?
   if [ "$status" -eq 0 ]; then
-    results+=("passed  $name")
+    results+=("passed  $name$stage_note")
   else
-    results+=("FAILED  $name (status $status)")
+    results+=("FAILED  $name$stage_note (status $status)")
     failed=1
   fi
   return "$status"
@@ -65,6 +68,22 @@ else
   for target in fuzz_project_file fuzz_workbook fuzz_text_import; do skip "$target" "its build failed"; done
 fi
 
+# Of a ctest log, from its last summary on: the summary ("N% tests passed, ..." to the total
+# time); what follows it (the tests that did not run, those that failed); and the count of tests
+# run (those the summary counts, less the skipped and the not run).
+ctest_summary() {
+  awk '/^[0-9]+% tests passed, /{text = ""; on = 1} on {text = text $0 "\n"} /^Total Test time/{on = 0}
+       END {printf "%s", text}' "$1"
+}
+ctest_lists() {
+  awk '/^[0-9]+% tests passed, /{text = ""; on = 0; summary = 1} on && (text != "" || $0 != "") {text = text $0 "\n"}
+       summary && /^Total Test time/{on = 1} END {printf "%s", text}' "$1"
+}
+tests_run() {
+  awk '/^[0-9]+% tests passed, /{total = $NF; missed = 0; on = 1} on && / \((Skipped|Not Run)\)$/{missed++}
+       END {print total - missed}' "$1"
+}
+
 all_tests() {
   ctest --test-dir build --output-on-failure -j "$(nproc)" 2>&1 | tee build/ctest.log
 }
@@ -79,10 +98,12 @@ print_suites() {   # log, then the options of with_default_printer.sh
   ./scripts/with_default_printer.sh "$@" ctest --test-dir build --output-on-failure -j "$(nproc)" -R 'Print' \
     >"$log" 2>&1 || status=$?
   if [ "$status" -eq 0 ]; then tail -n 3 "$log"; else cat "$log"; failed_logs+=("$log"); fi
+  stage_note=": $(tests_run "$log") tests"
+  echo "(log: $log)"
   return "$status"
 }
-stage "print suites, cups-pdf default printer (build/ctest-printer.log)" print_suites build/ctest-printer.log
-stage "print suites, 36-pt default printer (build/ctest-printer36.log)" print_suites build/ctest-printer36.log --margins36
+stage "print suites, cups-pdf default printer" print_suites build/ctest-printer.log
+stage "print suites, 36-pt default printer" print_suites build/ctest-printer36.log --margins36
 
 # The print bench on 100 labels of two texts and fonts, as on that desktop: every sampled label
 # must decode.
@@ -98,12 +119,15 @@ for log in "${failed_logs[@]}"; do
   if grep -q 'tests passed, ' "$log"; then sed -n '/tests passed, /,$p' "$log"; else tail -n 5 "$log"; fi
   echo
 done
+# ctest's long lists before the table, so that the table and the summary end the output.
+lists="$(ctest_lists build/ctest.log 2>/dev/null)"
+[ -n "$lists" ] && printf '%s\n\n' "$lists"
 echo "Stages:"
 printf '  %s\n' "${results[@]}"
 # ctest's summary comes last, where CI looks for it.
 echo
 if grep -q 'tests passed, ' build/ctest.log 2>/dev/null; then
-  sed -n '/tests passed, /,$p' build/ctest.log
+  ctest_summary build/ctest.log
 else
   echo "ctest gave no summary (build/ctest.log)"
 fi

@@ -3,7 +3,7 @@
 // the headers of window_includes.txt pass: the hub's interface and the narrow interfaces across; the
 // widget-free libraries include no Qt Widgets header and no form. Every folder of src/ has a row in the
 // table, so a new folder cannot slip by unchecked. A file that includes a header of a folder it may
-// not use fails here, naming the file and the line.
+// not use, quoted or in angle brackets, fails here, naming the file and the line.
 
 #include <gtest/gtest.h>
 
@@ -86,8 +86,16 @@ const QList<Layer> &layers()
 struct Include {
     int line = 0;
     QString header;
-    bool system = false;   // <...>
+    bool system = false;   // <...> of a library
 };
+
+// The folders of the source tree: an include in angle brackets that starts with one of them is a
+// header of ours, found from the root as a quoted one is.
+const QStringList &sourceFolders()
+{
+    static const QStringList folders = QDir(kSourceRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return folders;
+}
 
 // Where the compiler finds a quoted include: beside the including file first, then from the root
 // of the tree. Answered from the root ("design/DesignController.h"), however it was written.
@@ -111,9 +119,16 @@ QList<Include> includesOf(const QString &root, const QString &path)
         ++line;
         const QString text = QString::fromUtf8(f.readLine());
         const QRegularExpressionMatch m = include.match(text);
-        if (m.hasMatch())
-            out.append(m.hasCaptured(1) ? Include{line, resolved(root, path, m.captured(1)), false}
-                                        : Include{line, m.captured(2), true});
+        if (!m.hasMatch())
+            continue;
+        if (m.hasCaptured(1)) {
+            out.append(Include{line, resolved(root, path, m.captured(1)), false});
+            continue;
+        }
+        const QString header = QDir::cleanPath(m.captured(2));
+        const qsizetype slash = header.indexOf(QLatin1Char('/'));
+        const bool ours = slash > 0 && sourceFolders().contains(header.left(slash));
+        out.append(ours ? Include{line, header, false} : Include{line, m.captured(2), true});
     }
     return out;
 }
@@ -314,6 +329,7 @@ TEST(IncludeLayers, TheCheckSeesEachKindOfUpwardInclude)
         {"core", "// text\n  #  include \"io/SeriesStore.h\"\n", "core/probe.cpp:2 includes io/SeriesStore.h"},
         {"model", "#include \"io/XmlStream.h\"\n", "model/probe.cpp:1 includes io/XmlStream.h"},
         {"io", "#include \"model/SKTGraphic.h\"\n", "io/probe.cpp:1 includes model/SKTGraphic.h"},
+        {"io", "#include <model/../model/SKTGraphic.h>\n", "io/probe.cpp:1 includes model/SKTGraphic.h"},
         {"io", "#include \"data/View_Data_Series.h\"\n", "io/probe.cpp:1 includes data/View_Data_Series.h"},
         {"io", "#include \"engines/qr/QREncoder.h\"\n", "io/probe.cpp:1 includes engines/qr/QREncoder.h"},
         {"io", "#include <QString>\n#include <QWidget>\n", "io/probe.cpp:2 includes widgets: QWidget"},
@@ -324,6 +340,7 @@ TEST(IncludeLayers, TheCheckSeesEachKindOfUpwardInclude)
         {"data", "#include \"app/PleaseWaitGuard.h\"\n#include \"io/SeriesStore.h\"\n#include \"ui_F.h\"\n", ""},
         {"data", "#include \"app/SKTWindowController.h\"\n", "data/probe.cpp:1 includes app/SKTWindowController.h"},
         {"output", "#include \"design/DesignController.h\"\n", "output/probe.cpp:1 includes design/DesignController.h"},
+        {"output", "#include <design/DesignController.h>\n", "output/probe.cpp:1 includes design/DesignController.h"},
         {"imagetools", "#include \"app/BannerView.h\"\n", "imagetools/probe.cpp:1 includes app/BannerView.h"},
         {"imagetools", "#include \"tools/Thing.h\"\n", "imagetools/probe.cpp:1 includes tools/Thing.h"},
         {"design", "#include \"app/DesignHost.h\"\n#include \"barcodemode/BarcodeModeDesign.h\"\n", ""},
@@ -387,6 +404,7 @@ TEST(IncludeLayers, AListedHeaderBringsAlongOnlyInterfacesAndValues)
         {"#include <QLabel>\n", "design/DesignOutput.h:1 includes design/X.h"},
         {"#include \"design/DesignController.h\"\n", "design/X.h:1 includes design/DesignController.h"},
         {"#include \"DesignController.h\"\n", "design/X.h:1 includes design/DesignController.h"},
+        {"#include <design/DesignController.h>\n", "design/X.h:1 includes design/DesignController.h"},
         {"#include <QObject>\nclass X : public QObject {\n};\n", "design/DesignOutput.h:1 includes design/X.h"},
         {"#include \"platform/Panel.h\"\nstruct X final : Panel {};\n", "design/DesignOutput.h:1 includes design/X.h"},
     };
