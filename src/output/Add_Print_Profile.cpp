@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "core/PageSetupPanel.h"
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
@@ -70,9 +71,12 @@ void Add_Print_Profile::OKPressed()
         }
         custom_profile_Printer = printer;
         custom_print_profile_name = name;
-        // The profile keeps the page layout set here; Cancel there leaves this dialog open.
+        // The profile keeps the page layout set here, for the printer named here; Cancel there leaves
+        // this dialog open.
         platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
-        if (!platform::runPageSetup(info, this))
+        if (info.printerName != printer)   // another printer's margins, or the PDF file's own
+            info = platform::forPrinter(info, printer);
+        if (!Run_Page_Setup(info, this))
             return;
         if (printInfo)
             *printInfo = info;

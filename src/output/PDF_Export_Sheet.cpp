@@ -17,6 +17,7 @@
 #include "output/OutputSources.h"
 #include "output/RecordRange.h"
 #include "output/Sample_Preview.h"
+#include "core/PageSetupPanel.h"
 #include "outputjobs/SheetLayout.h"
 #include "platform/CountField.h"
 #include "platform/PrintDestination.h"
@@ -92,7 +93,7 @@ void PDF_Export::Wire_Handlers()
 
 void PDF_Export::Width_Changed(QObject *sender)
 {
-    if (!labelsize::Take(sender, width_Text, width_Stepper, labelsize::Width_Message))
+    if (!labelsize::Take(sender, width_Text, width_Stepper, labelsize::Side::Width))
         return;
     platform::copyPair(sender, width_Stepper, width_Text, platform::PairFormat::TwoDecimals);
     Check_Max_Cell_Value();
@@ -100,7 +101,7 @@ void PDF_Export::Width_Changed(QObject *sender)
 
 void PDF_Export::Height_Changed(QObject *sender)
 {
-    if (!labelsize::Take(sender, height_Text, height_Stepper, labelsize::Height_Message))
+    if (!labelsize::Take(sender, height_Text, height_Stepper, labelsize::Side::Height))
         return;
     platform::copyPair(sender, height_Stepper, height_Text, platform::PairFormat::TwoDecimals);
     Check_Max_Cell_Value();
@@ -367,7 +368,7 @@ void PDF_Export::Page_From_Printer_Click()
 {
     try {
         platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
-        if (!platform::runPageSetup(info, this))
+        if (!Run_Page_Setup(info, this))
             return;
         if (m_output)
             m_output->sources().host->setPrintInfo(info);

@@ -7,9 +7,11 @@
 #include "core/ImageServices.h"
 #include "core/Messages.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
+#include "output/LabelSizeFields.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 #include "projects/Custom_Product_Label.h"
 
 #include "ui_Print_Wnd.h"
@@ -23,6 +25,7 @@
 
 #include <cmath>
 #include <exception>
+#include <tuple>
 
 namespace {
 
@@ -186,19 +189,22 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             Row_Stepper_pre->setIntValue(f.at(1).toInt());
             left_mar_pre->setText(f.at(2));
             top_mar_pre->setText(f.at(3));
-            QLineEdit *texts[] = {horz_mar_Text_pre, vert_mar_Text_pre, width_Text_pre, height_Text_pre};
-            platform::Stepper *steppers[] = {horz_mar_Stepper_pre, vert_mar_Stepper_pre, width_Stepper_pre,
-                                             height_Stepper_pre};
-            for (int i = 0; i < 4; ++i) {
-                texts[i]->setText(f.at(4 + i));
-                steppers[i]->setDoubleValue(f.at(4 + i).toDouble());
+            // The gaps and sizes as their steppers hold them (a file edited by hand may hold any
+            // text): what the fields show is what is printed, and a size of 0 or none shows as it
+            // is, for the print to refuse.
+            for (auto [field, stepper, at] : {std::tuple{horz_mar_Text_pre, horz_mar_Stepper_pre, 4},
+                                              std::tuple{vert_mar_Text_pre, vert_mar_Stepper_pre, 5}}) {
+                stepper->setDoubleValue(platform::fieldValue(f.at(at)));
+                field->setText(platform::formatPairValue(stepper->doubleValue(), platform::PairFormat::Real));
             }
+            labelsize::Load(width_Text_pre, width_Stepper_pre, f.at(6));
+            labelsize::Load(height_Text_pre, height_Stepper_pre, f.at(7));
             QLineEdit *rest[] = {paper_used_pre,  orientation_pre,  page_size_pre, page_width_pre,
                                  page_height_pre, layout_group_pre, description_pre};
             for (int i = 0; i < 7; ++i)
                 rest[i]->setText(f.at(8 + i));
-            predef_page_wdt = std::ceil(MM_to_Points_Convert(f.at(11).toFloat()));
-            predef_page_hgt = std::ceil(MM_to_Points_Convert(f.at(12).toFloat()));
+            predef_page_wdt = std::ceil(MM_to_Points_Convert(float(platform::leadingDecimal(f.at(11)))));
+            predef_page_hgt = std::ceil(MM_to_Points_Convert(float(platform::leadingDecimal(f.at(12)))));
             Set_Preview_Size(QSizeF(predef_page_wdt, predef_page_hgt));
             Check_Max_Cell_Value();
             return;

@@ -71,6 +71,9 @@ void Print_Wnd::Wire_Handlers()
     connectPair(Col_Stepper, Col_Text, this, [this](QObject *s) { Col_Changed(s); });
     connectPair(Col_Stepper_pre, Col_Text_pre, this, [this](QObject *s) { Col_Changed(s); });
     connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
+    // A custom product's margins place its grid as soon as they are typed, as its gaps do.
+    for (QLineEdit *margin : {left_mar_pre, top_mar_pre})
+        connect(margin, &QLineEdit::editingFinished, this, &Print_Wnd::Check_Max_Cell_Value);
     connect(Auto_Center_chk_bx, &QCheckBox::clicked, this, &Print_Wnd::Auto_Center_Checked);
     const std::vector<QPushButton *> buttons = Alignment_Buttons();
     for (size_t i = 0; i < buttons.size(); ++i)
@@ -196,7 +199,7 @@ void Print_Wnd::Width_Changed(QObject *sender)
     // The label picture's size, or a custom product's label size: above 0 either way.
     const bool pre = sender == width_Text_pre || sender == width_Stepper_pre;
     if (!labelsize::Take(sender, pre ? width_Text_pre : width_Text, pre ? width_Stepper_pre : width_Stepper,
-                         labelsize::Width_Message))
+                         labelsize::Side::Width))
         return;
     syncPair(sender, {width_Stepper, width_Text, platform::PairFormat::TwoDecimals},
              {width_Stepper_pre, width_Text_pre, platform::PairFormat::TwoDecimals});
@@ -207,7 +210,7 @@ void Print_Wnd::Height_Changed(QObject *sender)
 {
     const bool pre = sender == height_Text_pre || sender == height_Stepper_pre;
     if (!labelsize::Take(sender, pre ? height_Text_pre : height_Text, pre ? height_Stepper_pre : height_Stepper,
-                         labelsize::Height_Message))
+                         labelsize::Side::Height))
         return;
     syncPair(sender, {height_Stepper, height_Text, platform::PairFormat::TwoDecimals},
              {height_Stepper_pre, height_Text_pre, platform::PairFormat::TwoDecimals});

@@ -143,19 +143,16 @@ void Print_Wnd::controlTextDidEndEditing(QObject *control)
     const bool width = control == width_Text_pre;
     auto *field = static_cast<QLineEdit *>(control);
     if (!labelsize::Take(field, field, width ? width_Stepper_pre : height_Stepper_pre,
-                         width ? labelsize::Width_Message : labelsize::Height_Message))
+                         width ? labelsize::Side::Width : labelsize::Side::Height))
         return;
-    field->setText(QString::asprintf("%.2f", platform::leadingReal(field->text())));
     Apply_unit_Chaneg_Values();
 }
 
 void Print_Wnd::Apply_unit_Chaneg_Values()
 {
-    for (const auto &[field, stepper] : {std::pair{width_Text_pre, width_Stepper_pre}, std::pair{height_Text_pre, height_Stepper_pre}}) {
-        const double value = platform::leadingReal(field->text());
-        field->setText(QString::asprintf("%.2f", value));
-        stepper->setDoubleValue(value);
-    }
+    // Each size as its stepper holds it; one that is no size stays as shown, for the print to refuse.
+    for (const auto &[field, stepper] : {std::pair{width_Text_pre, width_Stepper_pre}, std::pair{height_Text_pre, height_Stepper_pre}})
+        labelsize::Load(field, stepper, field->text());
 }
 
 void Print_Wnd::Verify_Card_Count()

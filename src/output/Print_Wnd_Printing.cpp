@@ -9,11 +9,13 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/OrderedPipeline.h"
+#include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/PrintTarget.h"
 #include "output/Printing_View.h"
 #include "output/Send_Modeless.h"
+#include "core/PageSetupPanel.h"
 #include "outputjobs/SheetLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/GuiThread.h"
@@ -38,6 +40,7 @@
 #include <exception>
 #include <functional>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -69,6 +72,19 @@ void hideProgress()
 void Print_Wnd::Execute_Printing(bool preview)
 {
     try {
+        // The cell is the size its fields show, above 0, whatever set it (typing, a stepper, a
+        // custom product or a profile): anything else is refused before anything is sent.
+        const bool pre = Manual_or_Pre == 1;
+        for (const auto &[field, stepper, side] :
+             {std::tuple{pre ? width_Text_pre : width_Text, pre ? width_Stepper_pre : width_Stepper, labelsize::Side::Width},
+              std::tuple{pre ? height_Text_pre : height_Text, pre ? height_Stepper_pre : height_Stepper,
+                         labelsize::Side::Height}}) {
+            const QString refused = labelsize::Refusal(field, stepper, side);
+            if (!refused.isEmpty()) {
+                Show_MessageBox(refused);
+                return;
+            }
+        }
         if (Manual_or_Pre == 1) {
             const bool otherPaper = paper_used_pre->text() != Paper_id->text()
                                     || orientation_pre->text() != Orient_ComboBox->currentText();
@@ -322,7 +338,7 @@ void Print_Wnd::pagesetup()
 {
     try {
         platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
-        if (!platform::runPageSetup(info, this))
+        if (!Run_Page_Setup(info, this))
             return;
         Store_Print_Info(info);
         Set_values_From_Printer();

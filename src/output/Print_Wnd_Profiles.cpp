@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "platform/PrintDestination.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,8 +39,11 @@ void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(
 void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &text, bool integer, double least)
 {
     bool ok = false;
-    const double value = integer ? double(Trim_Str(text).toInt(&ok)) : double(Trim_Str(text).toFloat(&ok));
-    if (!ok)
+    // A gap written with a decimal comma (a profile edited by hand, or from another machine) reads as
+    // the field reads it.
+    const std::optional<double> real = integer ? std::nullopt : platform::typedNumber(text);
+    const double value = integer ? double(Trim_Str(text).toInt(&ok)) : double(float(real.value_or(0)));
+    if (integer ? !ok : !real)
         return;
     const double kept = std::max(value, least);
     field->setText(kept == value ? Trim_Str(text) : QString::number(kept));
@@ -324,7 +328,12 @@ void Print_Wnd::Add_Edit_Print_Profile(const QString &mode)
         prnt_prof_wnd->hide();
         if (code != 1)
             return;
-        Use_Printer(prnt_prof_wnd->custom_profile_Printer);
+        // The naming dialog set the page setup for its printer, with the paper and margins chosen
+        // in its page layout panel: the window shows that printer, the page setup as it is.
+        {
+            const QSignalBlocker block(Printer_ComboBox);
+            Printer_ComboBox->setCurrentIndex(Printer_ComboBox->findText(prnt_prof_wnd->custom_profile_Printer));
+        }
         Set_values_From_Printer();
         // An edit under a new name replaces the file the row was listed from, once the new one is written.
         const QString listed = edit ? ListData_profile_files.value(row) : QString();

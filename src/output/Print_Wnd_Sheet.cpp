@@ -15,6 +15,7 @@
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -130,8 +131,8 @@ void Print_Wnd::Set_values_From_Printer()
             layout_group_pre->setText(QStringLiteral("Custom"));
             description_pre->setText(QStringLiteral("Custom"));
         } else {
-            Left_Mar = MM_to_Points_Convert(left_mar_pre->text().toFloat());
-            Top_Mar = MM_to_Points_Convert(top_mar_pre->text().toFloat());
+            Left_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(left_mar_pre->text())));
+            Top_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(top_mar_pre->text())));
             Rite_Mar = Bot_Mar = 0;
         }
     }
@@ -148,20 +149,7 @@ void Print_Wnd::Store_Print_Info(const platform::PrintInfo &info)
 
 void Print_Wnd::Use_Printer(const QString &name)
 {
-    platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
-    info.printerName = name;
-    // The imageable area is the paper less what this printer cannot mark. A PDF file has margins of
-    // its own, never those a printer chosen before left (nor the page layout panel, which clamps
-    // them to the default printer's when no printer is named).
-    std::optional<QMarginsF> margins = name == platform::Pdf_Destination_Name
-                                           ? std::optional(platform::PrintInfo::defaultMargins())
-                                           : platform::printerMargins(name, info.pageLayout);
-    if (margins) {
-        info.pageLayout.setUnits(QPageLayout::Point);
-        info.pageLayout.setMinimumMargins(QMarginsF());
-        info.pageLayout.setMargins(*margins);
-    }
-    Store_Print_Info(info);
+    Store_Print_Info(platform::forPrinter(printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo(), name));
 }
 
 void Print_Wnd::Set_Preview_Size(const QSizeF &points)

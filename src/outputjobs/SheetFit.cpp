@@ -101,15 +101,15 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
     if (predefined) {
         PW = l.predef_page_wdt;
         PH = l.predef_page_hgt;
-        l.Left_Mar = MM_to_Points_Convert(float(platform::leadingReal(f.leftMargin)));
-        l.Top_Mar = MM_to_Points_Convert(float(platform::leadingReal(f.topMargin)));
+        l.Left_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(f.leftMargin)));
+        l.Top_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(f.topMargin)));
         l.Rite_Mar = l.Bot_Mar = 0;
     }
     const float L = l.Left_Mar, R = l.Rite_Mar, T = l.Top_Mar, B = l.Bot_Mar;
 
     Axis cols, rows;
-    cols.gap = MM_to_Points_Convert(float(platform::leadingReal(f.horzGap)));
-    rows.gap = MM_to_Points_Convert(float(platform::leadingReal(f.vertGap)));
+    cols.gap = MM_to_Points_Convert(float(platform::leadingDecimal(f.horzGap)));
+    rows.gap = MM_to_Points_Convert(float(platform::leadingDecimal(f.vertGap)));
     cols.typed = platform::leadingInteger(f.cols);
     rows.typed = platform::leadingInteger(f.rows);
     cols.count = std::clamp(cols.typed, 1, Most_Cells);

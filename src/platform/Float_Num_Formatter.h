@@ -1,6 +1,6 @@
 #pragma once
-// The formatter of decimal entry fields: empty text, or one floating-point number with blanks
-// around it. Partial numbers ("-", "." alone) are refused as they are typed.
+// The formatter of decimal entry fields: empty text, or one decimal number with blanks around it,
+// its separator "." or ",". Partial numbers ("-", "." alone) are refused as they are typed.
 
 #include <QValidator>
 

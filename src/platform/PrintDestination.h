@@ -32,6 +32,11 @@ QString printToPdfFile();
 // these), or nothing when the printer is not installed.
 std::optional<QMarginsF> printerMargins(const QString &printerName, const QPageLayout &page);
 
+// The page setup moved to the named printer: its paper and turn kept, its imageable area the paper
+// less what that printer cannot mark. A PDF file has margins of its own (PrintInfo::defaultMargins),
+// never those a printer chosen before left; a printer that is not installed keeps the margins.
+PrintInfo forPrinter(const PrintInfo &info, const QString &printerName);
+
 // A printer for a job of the page setup: its printer, paper and orientation, the whole page in use
 // with no margins, at high resolution. Null, with the reason, when there is no printer to print on
 // ("PDF File" is none); a preview needs none and then gets a printer of the page alone.
@@ -40,8 +45,12 @@ std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, boo
 // The name a message gives the job's destination: the PDF file, the printer, or the default one.
 QString destinationName(const PrintInfo &info);
 
-// The page layout panel on the page setup, through the dialog responder; YES when it was confirmed,
-// and then the page setup holds its paper, orientation and margins.
-bool runPageSetup(PrintInfo &info, QWidget *parent);
+// The page layout panel on the page setup, through the dialog responder. It opens on the page
+// setup's paper and orientation and lists its printer's papers. YES when it was confirmed: the page
+// setup then holds the paper, orientation and margins chosen there, margins below what the printer
+// can mark raised to it. NO when it was cancelled, or when the margins chosen leave nothing of the
+// paper to print on, and then refused says why (a message for the user); the page setup is then
+// unchanged.
+bool runPageSetup(PrintInfo &info, QWidget *parent, QString *refused = nullptr);
 
 } // namespace platform

@@ -31,6 +31,9 @@ double formatValue(double typed, PairFormat format);
 QString formatPairValue(double value, PairFormat format);
 // The number at the start of a field's text, as a field reads one ("0.5cm" gives 0.5); 0 without one.
 double leadingReal(const QString &text);
+// The same for a decimal field, whose separator may be typed "." or "," in any locale ("2,5mm"
+// gives 2.5).
+double leadingDecimal(const QString &text);
 // The integer at the start of a field's text ("12.7" gives 12); 0 without one.
 int leadingInteger(const QString &text);
 

@@ -12,8 +12,9 @@ namespace platform {
 
 namespace {
 
-// The length of the number at the start of t (after leading blanks): sign, digits, one point, digits.
-qsizetype numberEnd(const QString &t, qsizetype start, bool allowPoint)
+// The length of the number at the start of t (after leading blanks): sign, digits, one point, digits;
+// with comma, a comma counts as the point.
+qsizetype numberEnd(const QString &t, qsizetype start, bool allowPoint, bool comma = false)
 {
     qsizetype i = start;
     if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
@@ -24,7 +25,7 @@ qsizetype numberEnd(const QString &t, qsizetype start, bool allowPoint)
         const QChar c = t.at(i);
         if (c.isDigit() && c.unicode() < 128) {
             digits = true;
-        } else if (c == QLatin1Char('.') && allowPoint && !point) {
+        } else if ((c == QLatin1Char('.') || (comma && c == QLatin1Char(','))) && allowPoint && !point) {
             point = true;
         } else {
             break;
@@ -89,6 +90,13 @@ double leadingReal(const QString &text)
     bool ok = false;
     const double v = text.mid(start, end - start).toDouble(&ok);
     return ok ? v : 0.0;
+}
+
+double leadingDecimal(const QString &text)
+{
+    const qsizetype start = firstNonBlank(text);
+    const qsizetype end = numberEnd(text, start, true, true);
+    return end == start ? 0.0 : fieldValue(text.mid(start, end - start));
 }
 
 int leadingInteger(const QString &text)

@@ -5,6 +5,7 @@
 
 #include "core/Globals.h"
 #include "core/Mode.h"
+#include "core/PageSetupPanel.h"
 #include "core/UserFolders.h"
 #include "model/DesignGlobals.h"
 #include "core/Messages.h"
@@ -22,8 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -34,16 +33,9 @@ void Card_Wizard::Page_From_Printer_Click()
 {
     try {
         const platform::PrintInfo *shared = projects.host().getPrintInfo();
-        const platform::PrintInfo info = shared ? *shared : platform::PrintInfo::sharedPrintInfo();
-        QPrinter printer;
-        if (!info.printerName.isEmpty())
-            printer.setPrinterName(info.printerName);
-        printer.setPageLayout(info.pageLayout);
-        QPageSetupDialog panel(&printer, this);
-        if (platform::runModal(panel) != QDialog::Accepted)
+        platform::PrintInfo changed = shared ? *shared : platform::PrintInfo::sharedPrintInfo();
+        if (!Run_Page_Setup(changed, this))
             return;
-        platform::PrintInfo changed = info;
-        changed.pageLayout = printer.pageLayout();
         projects.host().setPrintInfo(changed);
         // The paper in millimetres as the page size defines it: Qt keeps its sizes in points as
         // whole numbers, which would make A4 209.9 mm wide.

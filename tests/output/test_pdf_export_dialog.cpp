@@ -114,6 +114,8 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
                           {false, &PDF_Export::height_Text, "0", {labelsize::Height_Message}},
                           {false, &PDF_Export::horz_mar_Text, "99999999", {}, "210.00"},
                           {false, &PDF_Export::vert_mar_Text, "99999999", {}, "297.00"},
+                          {false, &PDF_Export::horz_mar_Text, "2,5", {}, "2,5"},
+                          {false, &PDF_Export::width_Text, "12,5", {}, "12,5"},
                           {true, &PDF_Export::width_Text, "12", {}, "40.00"}};
     valueList(QStringLiteral("Code 128"), {QStringLiteral("A1")});
     for (const Case &k : cases) {

@@ -3,7 +3,7 @@
 // export, its texts to the pixel.
 
 #include "PrintCardBatchFixture.h"
-#include "PrivateCupsd.h"
+#include "support/PrivateCupsd.h"
 #include "design/DesignCard.h"
 #include "design/DesignController.h"
 #include "model/Card_Property.h"

@@ -5,10 +5,13 @@
 
 #include "PrintDialogFixture.h"
 
+#include "app/SKTWindowController.h"
 #include "output/Add_Print_Profile.h"
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
 #include "support/FileSizeLimit.h"
+#include "support/PageSetupAnswer.h"
+#include "support/PrivateCupsd.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
 
@@ -56,17 +59,23 @@ protected:
     // (or Cancel). Answers the dialog's result.
     std::function<int(QDialog &)> naming(const QString &typed, bool pageSetupOk = true, bool printerChosen = true)
     {
-        return [this, typed, pageSetupOk, printerChosen](QDialog &dialog) {
+        return naming(typed, platform::Pdf_Destination_Name, [pageSetupOk](QDialog &) { return int(pageSetupOk); },
+                      printerChosen);   // never the machine's printer
+    }
+    // The same with that printer and that answer of the page layout panel.
+    std::function<int(QDialog &)> naming(const QString &typed, const QString &printer,
+                                         const std::function<int(QDialog &)> &panel, bool printerChosen = true)
+    {
+        return [this, typed, printer, panel, printerChosen](QDialog &dialog) {
             if (&dialog == names) {
                 names->setResult(0);
-                const int pdf = names->Printer_ComboBox->findText(platform::Pdf_Destination_Name);   // never the machine's
-                names->Printer_ComboBox->setCurrentIndex(printerChosen ? pdf : -1);
+                names->Printer_ComboBox->setCurrentIndex(printerChosen ? names->Printer_ComboBox->findText(printer) : -1);
                 names->Profile_name->setText(typed);
                 names->okButton->click();
                 return names->result();
             }
             if (qobject_cast<QPageSetupDialog *>(&dialog))
-                return pageSetupOk ? int(QDialog::Accepted) : int(QDialog::Rejected);
+                return panel(dialog);
             return 0;
         };
     }
@@ -175,6 +184,32 @@ TEST_F(PrintProfiles, AProfileWhoseStockIsGoneSaysSoAndUsesTheManualLayout)
         });
         EXPECT_EQ(messages(), QStringList{said});
     }
+}
+
+// On a default desk printer with 36-pt margins, "PDF File" picked from the list or named by a
+// profile brings its own margins (6.35 mm); the naming dialog's Page Setup is for its printer.
+TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
+{
+    printtest::PrivateCupsd cupsd;
+    if (!cupsd.failure().isEmpty() || !cupsd.addDeskQueue("Desk_36", 36).isEmpty() || !cupsd.setDefault("Desk_36").isEmpty())
+        GTEST_SKIP() << cupsd.log().toStdString();
+    QStringList pdfProfile = profile(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("N"));
+    pdfProfile[10] = platform::Pdf_Destination_Name;
+    putStrings(QStringLiteral("Pdf"), pdfProfile);
+    const auto names = naming(QStringLiteral("Legal"), QStringLiteral("Desk_36"),
+                              testsupport::PageSetupAnswer{QPageSize(QPageSize::Legal), QPageLayout::Landscape});
+    for (const auto &road : std::initializer_list<std::function<void()>>{
+             [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name); }, [&] { select(QStringLiteral("Pdf")); },
+             [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name), w->Add_profile_btn->click(); }}) {
+        c->setPrintInfo({QString(), c->getPrintInfo()->pageLayout});   // the default printer
+        open([&] {
+            EXPECT_EQ(w->Printer_ComboBox->currentText() + " " + w->l_mar_id->text(), QStringLiteral("Desk_36 12.70"));
+            road();
+            EXPECT_EQ(w->l_mar_id->text(), w->Printer_ComboBox->currentText() == "Desk_36" ? "12.70" : "6.35");
+        }, names);
+    }
+    EXPECT_EQ(printprofiles::Read_Profile(print_profile_path, QStringLiteral("Legal")).value_or(QStringList()).mid(10, 6).join('|'),
+              QStringLiteral("Desk_36|US Legal|355.60 x 215.90|355.60|215.90|Landscape"));
 }
 
 TEST_F(PrintProfiles, DeleteAsksAndOnYesTheProfileIsGone)

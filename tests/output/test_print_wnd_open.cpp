@@ -11,6 +11,8 @@
 #include "design/DesignWorkArea.h"
 #include "output/Sample_Preview.h"
 #include "platform/Float_Num_Formatter.h"
+#include "support/LocaleScope.h"
+#include "support/PageSetupAnswer.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Globals.h"
@@ -335,9 +337,28 @@ TEST_F(PrintDialog, TheRangeRuleSetsTotalsAndLimits)
 }
 
 // Decimal fields take empty text or one number with blanks around it, and refuse what is not yet
-// a number as it is typed.
+// a number as it is typed. A decimal comma is the decimal point in every locale, in the gaps, the
+// sizes and the margins of a custom product.
 TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
 {
+    struct Typed { QLineEdit *Print_Wnd::*field; const char *text; float *global; double mm; bool product = false; };
+    const Typed typed[] = {{&Print_Wnd::horz_mar_Text, "2,5", &horz_mar, 2.5},
+                           {&Print_Wnd::vert_mar_Text, "1,5", &vert_mar, 1.5},
+                           {&Print_Wnd::horz_mar_Text_pre, "0,5", &horz_mar, 0.5, true},
+                           {&Print_Wnd::left_mar_pre, "12,5", &Left_Mar, 12.5, true}};
+    for (const char *locale : {"C", "de_DE"}) {
+        LocaleScope scope(locale);
+        open([&] {
+            for (const Typed &t : typed) {
+                SCOPED_TRACE(std::string(locale) + " " + t.text);
+                (t.product ? w->rd_predefined : w->rd_manual)->click();
+                type(w->*t.field, QString::fromLatin1(t.text));
+                EXPECT_EQ((w->*t.field)->text(), QLatin1String(t.text));
+                EXPECT_NEAR(*t.global, MM_to_Points_Convert(float(t.mm)), 1e-3);
+            }
+            w->cancelButton->click();
+        });
+    }
     c->Designing_Mode_Select();
     open([&] {
         for (QLineEdit *field : {w->width_Text, w->horz_mar_Text, w->vert_mar_Text, w->left_mar_pre})
@@ -358,9 +379,9 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
         const char *text;
         bool accepted;
     };
-    for (const Case k : {Case{"", true}, Case{"12", true}, Case{"  12.5  ", true}, Case{"-3", true}, Case{"1e2", true},
+    for (const Case k : {Case{"", true}, Case{"12", true}, Case{"  12.5  ", true}, Case{"-3", true}, Case{"1e2", false},
                          Case{"-", false}, Case{".", false}, Case{"1.2.3", false}, Case{"12mm", false}, Case{"inf", false},
-                         Case{"nan", false}, Case{"1,5", false}, Case{"+", false}})
+                         Case{"nan", false}, Case{"1,5", true}, Case{"+", false}, Case{"1,2,3", false}, Case{"1.000,5", false}})
         EXPECT_EQ(Float_Num_Formatter::isAccepted(QLatin1String(k.text)), k.accepted) << k.text;
 }
 
@@ -386,13 +407,9 @@ TEST_F(PrintDialog, PageSetupChangesThePaperAndMargins)
     c->Designing_Mode_Select();
     bool confirm = true;
     const auto panel = [&](QDialog &dialog) {
-        auto *setup = qobject_cast<QPageSetupDialog *>(&dialog);
-        EXPECT_NE(setup, nullptr);
-        if (!setup)
-            return 0;
-        setup->printer()->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                                    QMarginsF(36, 36, 36, 36), QPageLayout::Point));
-        return confirm ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        EXPECT_NE(qobject_cast<QPageSetupDialog *>(&dialog), nullptr);
+        return testsupport::PageSetupAnswer{QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36),
+                                            confirm}(dialog);
     };
     open(
         [&] {

@@ -179,7 +179,7 @@ TEST_F(PrintOptions, FitToFrameLocksTheGridAndOffRestoresIt)
 }
 
 // The product label size: trimmed and cut while typed; when editing ends "%.2f" and the stepper
-// follows, or, at 0 or below, the size before is kept.
+// follows, or, at 0 or below or beyond what the stepper holds, the size before is kept.
 TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
 {
     open([&] {
@@ -187,7 +187,8 @@ TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
         struct Case {
             QString typed, whileTyping, after;
         } cases[] = {{" 12.5mm", "12.5", "12.50"}, {"-3", "-3", "12.50"}, {"0", "0", "12.50"},
-                     {"123456789012", "1234567890", "1234567890.00"}};
+                     {"123456789012", "1234567890", "12.50"}, {"63,5", "63,5", "63.50"}, {"0,5", "0,5", "0.50"},
+                     {"0.005", "0.005", "0.50"}};
         for (const Case &k : cases) {
             w->width_Text_pre->setReadOnly(false);
             typeLive(w->width_Text_pre, k.typed);

@@ -2,10 +2,11 @@
 // stands in for every printer, and the page layout panel through the dialog responder.
 
 #include "platform/PrintDestination.h"
+#include "support/PageSetupAnswer.h"
+#include "support/PrivateCupsd.h"
 #include "support/ScriptedResponder.h"
 
 #include <QPageSetupDialog>
-#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -69,28 +70,71 @@ TEST_F(PrintDestination, APrinterThatIsNotThereGivesNoPrinterAndTheReason)
     EXPECT_TRUE(preview->outputFileName().isEmpty());
 }
 
-TEST_F(PrintDestination, ThePageLayoutPanelRunsThroughTheResponder)
-{
+// Desk printers of the test's own scheduler that cannot mark the outer 0, 12 or 36 points of any
+// paper, and the PDF file, which takes any margins.
+class PrintDestinationDesks : public PrintDestination {
+protected:
+    void SetUp() override
+    {
+        if (!cupsd.failure().isEmpty())
+            GTEST_SKIP() << cupsd.failure().toStdString();
+        for (int margin : {0, 12, 36})
+            ASSERT_EQ(cupsd.addDeskQueue(QStringLiteral("Desk_%1").arg(margin), margin).toStdString(), "");
+    }
+    printtest::PrivateCupsd cupsd;
     testsupport::ResponderScope responder;
-    platform::PrintInfo info = pageSetup(QPageSize::A4, QPageLayout::Portrait);
-    info.printerName = platform::Pdf_Destination_Name;   // its page, not a default printer's margins
-    int answer = QDialog::Rejected;
-    responder->onModal = [&](QDialog &dialog) {
-        auto *panel = qobject_cast<QPageSetupDialog *>(&dialog);
-        EXPECT_NE(panel, nullptr);
-        if (panel)
-            panel->printer()->setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
-                                                        QMarginsF(9, 9, 9, 9), QPageLayout::Point));
-        return answer;
-    };
-    EXPECT_FALSE(platform::runPageSetup(info, nullptr));
-    EXPECT_EQ(info.pageLayout.pageSize().id(), QPageSize::A4);   // Cancel changes nothing
-    answer = QDialog::Accepted;
-    EXPECT_TRUE(platform::runPageSetup(info, nullptr));
-    EXPECT_EQ(info.pageLayout.pageSize().id(), QPageSize::A5);
-    EXPECT_EQ(info.pageLayout.orientation(), QPageLayout::Landscape);
-    EXPECT_EQ(info.pageLayout.margins(QPageLayout::Point), QMarginsF(9, 9, 9, 9));
-    EXPECT_EQ(responder->modalCount, 2);
+};
+
+// A job is printed on the page setup's paper, turned as it is, also where the printer has margins
+// (which refuse a whole layout without them).
+TEST_F(PrintDestinationDesks, AJobHasThePageSetupsPaperOnEveryPrinter)
+{
+    for (int margin : {0, 12, 36}) {
+        platform::PrintInfo info = pageSetup(QPageSize::Legal, QPageLayout::Landscape);
+        info.printerName = QStringLiteral("Desk_%1").arg(margin);
+        const QPageLayout page = platform::makePrinter(info, nullptr)->pageLayout();
+        EXPECT_TRUE(page.pageSize().id() == QPageSize::Legal && page.orientation() == QPageLayout::Landscape) << margin;
+    }
+}
+
+// The panel opens on the page setup (paper, turn and margins) with the printer's papers; what is
+// chosen there is taken, margins below the printer's raised to them; Cancel changes nothing;
+// margins that leave nothing of the paper are refused with the reason.
+TEST_F(PrintDestinationDesks, ThePageLayoutPanelRunsThroughTheResponder)
+{
+    const std::pair<QPageSize::PageSizeId, QPageLayout::Orientation> choices[] = {
+        {QPageSize::Letter, QPageLayout::Portrait}, {QPageSize::Legal, QPageLayout::Landscape},
+        {QPageSize::A5, QPageLayout::Portrait}, {QPageSize::A4, QPageLayout::Landscape}};
+    for (int margin : {0, 12, 36, -1}) {
+        platform::PrintInfo info = pageSetup(QPageSize::A4, QPageLayout::Portrait);
+        info.printerName = margin < 0 ? platform::Pdf_Destination_Name : QStringLiteral("Desk_%1").arg(margin);
+        for (const auto &[paper, turn] : choices) {
+            SCOPED_TRACE(info.printerName.toStdString() + " " + QPageSize(paper).name().toStdString());
+            const platform::PrintInfo before = info;
+            for (const bool ok : {false, true}) {
+                QPageLayout opened;
+                responder->onModal = testsupport::PageSetupAnswer{QPageSize(paper), turn, QMarginsF(0, 9, 50, 0), ok, &opened};
+                EXPECT_EQ(platform::runPageSetup(info, nullptr), ok);
+                EXPECT_TRUE(opened.pageSize().isEquivalentTo(before.pageLayout.pageSize()));
+                EXPECT_EQ(opened.orientation(), before.pageLayout.orientation());
+                EXPECT_NEAR(opened.margins(QPageLayout::Point).top(), before.pageLayout.margins(QPageLayout::Point).top(), 0.5);
+                EXPECT_TRUE(ok || info == before);
+            }
+            EXPECT_TRUE(info.printerName == before.printerName && info.pageLayout.pageSize().isEquivalentTo(QPageSize(paper))
+                        && info.pageLayout.orientation() == turn);
+            const double least = std::max(margin, 0);   // the margins typed, to the panel's decimals
+            const QMarginsF got = info.pageLayout.margins(QPageLayout::Point) - QMarginsF(least, std::max(least, 9.0),
+                                                                                          std::max(least, 50.0), least);
+            EXPECT_LT(std::abs(got.left()) + std::abs(got.top()) + std::abs(got.right()) + std::abs(got.bottom()), 1.0);
+        }
+        const platform::PrintInfo before = info;
+        QString refused;
+        responder->onModal = testsupport::PageSetupAnswer{QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(200, 0, 250, 0)};
+        EXPECT_FALSE(platform::runPageSetup(info, nullptr, &refused));
+        EXPECT_EQ(refused, QStringLiteral("The margins chosen leave nothing of the paper \"A5\" to print on; the page setup "
+                                          "is unchanged."));
+        EXPECT_EQ(info, before);
+    }
 }
 
 } // namespace

@@ -41,6 +41,9 @@ TEST(StepperField, LeadingNumbers)
     EXPECT_DOUBLE_EQ(leadingReal(QStringLiteral("abc")), 0);
     EXPECT_DOUBLE_EQ(leadingReal(QStringLiteral(".")), 0);
     EXPECT_DOUBLE_EQ(leadingReal(QString()), 0);
+    EXPECT_DOUBLE_EQ(leadingDecimal(QStringLiteral("2,5mm")), 2.5);
+    EXPECT_DOUBLE_EQ(leadingDecimal(QStringLiteral(" 0.5")), 0.5);
+    EXPECT_DOUBLE_EQ(leadingDecimal(QStringLiteral("1,2.3")), 1.2);
     EXPECT_EQ(leadingInteger(QStringLiteral("12.7")), 12);
     EXPECT_EQ(leadingInteger(QStringLiteral(" 40pt")), 40);
     EXPECT_EQ(leadingInteger(QStringLiteral("x1")), 0);

@@ -10,6 +10,7 @@
 #include "model/DesignGlobals.h"
 #include "core/Edition.h"
 #include "core/Mode.h"
+#include "support/PageSetupAnswer.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -247,11 +248,9 @@ TEST_F(CardWizard, AProductWithoutALabelSizeShowsZeroAndFinishesAtATenthOfAMilli
 TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
 {
     other = [](QDialog &dialog) {
-        auto *panel = qobject_cast<QPageSetupDialog *>(&dialog);
-        if (!panel)
+        if (!qobject_cast<QPageSetupDialog *>(&dialog))
             return 0;
-        panel->printer()->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-        return int(QDialog::Accepted);
+        return testsupport::PageSetupAnswer{QPageSize(QPageSize::A4)}(dialog);
     };
     whenWizardRuns([](Card_Wizard &) {});
     wizard->Page_From_Printer_Click();

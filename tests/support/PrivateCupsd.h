@@ -19,6 +19,11 @@ public:
     QString failure() const { return m_failure; }
     // Adds an enabled cups-pdf queue whose jobs end as the PDF file outFile. Empty, or what went wrong.
     QString addPdfQueue(const QString &name, const QString &outFile);
+    // Adds an enabled PostScript queue whose printer takes Letter (its default), Legal, A4 and A5 and
+    // cannot mark the outer margin points of any of them, as a desk printer. Empty, or what went wrong.
+    QString addDeskQueue(const QString &name, int margin);
+    // Makes the queue the scheduler's default printer. Empty, or what went wrong.
+    QString setDefault(const QString &name);
     // The end of the scheduler's log, with what its filters and backend said.
     QString log() const;
     // The names of the queue's jobs, ended ones too, as the scheduler lists them to their owner
