@@ -97,7 +97,7 @@ print_suites() {   # log, then the options of with_default_printer.sh
   shift
   ./scripts/with_default_printer.sh "$@" ctest --test-dir build --output-on-failure -j "$(nproc)" -R 'Print' \
     >"$log" 2>&1 || status=$?
-  if [ "$status" -eq 0 ]; then tail -n 3 "$log"; else cat "$log"; failed_logs+=("$log"); fi
+  if [ "$status" -eq 0 ]; then ctest_summary "$log" | head -n 1; else cat "$log"; failed_logs+=("$log"); fi
   stage_note=": $(tests_run "$log") tests"
   echo "(log: $log)"
   return "$status"
