@@ -1,23 +1,35 @@
 #include "platform/PrintDestination.h"
 
 #include "platform/Dialogs.h"
+#include "platform/PageSetupControls.h"
 
-#include <QComboBox>
 #include <QDialog>
-#include <QDoubleSpinBox>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRadioButton>
 
 #include <algorithm>
-#include <vector>
 
 namespace platform {
 
 namespace {
+
+// The page's paper, orientation and margins (points) set one by one: a printer refuses a whole
+// layout whose margins are below what it can mark, and keeps its own default paper.
+void setPage(QPrinter &printer, const QPageLayout &page, const QMarginsF &margins)
+{
+    printer.setPageSize(page.pageSize());
+    printer.setPageOrientation(page.orientation());
+    printer.setPageMargins(margins, QPageLayout::Point);
+}
+
+QMarginsF atLeast(const QMarginsF &m, const QMarginsF &least)
+{
+    return QMarginsF(std::max(m.left(), least.left()), std::max(m.top(), least.top()), std::max(m.right(), least.right()),
+                     std::max(m.bottom(), least.bottom()));
+}
 
 QMutex pdfFileMutex;
 QString pdfFile;
@@ -94,89 +106,11 @@ std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, boo
     } else {
         printer->setPrinterName(name);
     }
-    // The job places everything on the paper itself: the whole page, no margins. Paper, orientation
-    // and margins are set one by one: a printer refuses a whole layout whose margins are below what
-    // it can mark, and would then print on its own default paper.
+    // The job places everything on the paper itself: the whole page, no margins.
     printer->setFullPage(true);
-    printer->setPageSize(info.pageLayout.pageSize());
-    printer->setPageOrientation(info.pageLayout.orientation());
-    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    setPage(*printer, info.pageLayout, QMarginsF(0, 0, 0, 0));
     return printer;
 }
-
-namespace {
-
-// The page layout panel's own controls (Qt's form), where its choice is read: on OK the panel hands
-// its printer a layout with the margins typed there, which a printer refuses when they are below
-// what it can mark, leaving its old paper without a word.
-struct PanelControls {
-    explicit PanelControls(QPageSetupDialog &panel)
-        : size(panel.findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))),
-          unit(panel.findChild<QComboBox *>(QStringLiteral("unitCombo"))),
-          portrait(panel.findChild<QRadioButton *>(QStringLiteral("portrait"))),
-          landscape(panel.findChild<QRadioButton *>(QStringLiteral("landscape"))),
-          width(panel.findChild<QDoubleSpinBox *>(QStringLiteral("pageWidth"))),
-          height(panel.findChild<QDoubleSpinBox *>(QStringLiteral("pageHeight")))
-    {
-        for (const char *name : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
-            margins.push_back(panel.findChild<QDoubleSpinBox *>(QLatin1String(name)));
-    }
-    bool complete() const
-    {
-        return size && unit && portrait && landscape && width && height
-               && std::all_of(margins.begin(), margins.end(), [](const QDoubleSpinBox *m) { return m != nullptr; });
-    }
-
-    // The panel opens on the page setup's paper, orientation and margins, not on the printer's
-    // default paper with none.
-    void show(const QPageLayout &page) const
-    {
-        for (int i = 0; i < size->count(); ++i) {
-            if (qvariant_cast<QPageSize>(size->itemData(i)).isEquivalentTo(page.pageSize())) {
-                size->setCurrentIndex(i);
-                break;
-            }
-        }
-        (page.orientation() == QPageLayout::Landscape ? landscape : portrait)->click();
-        QPageLayout shown = page;
-        shown.setUnits(qvariant_cast<QPageLayout::Unit>(unit->currentData()));
-        const QMarginsF m = shown.margins();
-        const double sides[] = {m.left(), m.top(), m.right(), m.bottom()};
-        for (size_t i = 0; i < margins.size(); ++i)
-            margins[i]->setValue(sides[i]);
-    }
-
-    // What the panel shows: its paper (a custom one as typed, in the panel's orientation), its
-    // orientation and margins, in points.
-    QPageLayout chosen() const
-    {
-        const auto units = qvariant_cast<QPageLayout::Unit>(unit->currentData());
-        const QPageLayout::Orientation orientation = landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
-        QPageSize paper = qvariant_cast<QPageSize>(size->currentData());
-        if (!paper.isValid()) {
-            const QSizeF typed = orientation == QPageLayout::Landscape ? QSizeF(height->value(), width->value())
-                                                                       : QSizeF(width->value(), height->value());
-            paper = QPageSize(typed, QPageSize::Unit(units));
-        }
-        QPageLayout layout(paper, orientation,
-                           QMarginsF(margins[0]->value(), margins[1]->value(), margins[2]->value(), margins[3]->value()), units);
-        layout.setUnits(QPageLayout::Point);
-        return layout;
-    }
-
-    QComboBox *size, *unit;
-    QRadioButton *portrait, *landscape;
-    QDoubleSpinBox *width, *height;
-    std::vector<QDoubleSpinBox *> margins;
-};
-
-QMarginsF atLeast(const QMarginsF &m, const QMarginsF &least)
-{
-    return QMarginsF(std::max(m.left(), least.left()), std::max(m.top(), least.top()), std::max(m.right(), least.right()),
-                     std::max(m.bottom(), least.bottom()));
-}
-
-} // namespace
 
 bool runPageSetup(PrintInfo &info, QWidget *parent, QString *refused)
 {
@@ -194,12 +128,10 @@ bool runPageSetup(PrintInfo &info, QWidget *parent, QString *refused)
     const auto least = [&](const QPageLayout &page) {
         return installed ? printerMargins(name, page).value_or(QMarginsF()) : QMarginsF();
     };
-    printer.setPageSize(info.pageLayout.pageSize());
-    printer.setPageOrientation(info.pageLayout.orientation());
-    printer.setPageMargins(atLeast(info.pageLayout.margins(QPageLayout::Point), least(info.pageLayout)), QPageLayout::Point);
+    setPage(printer, info.pageLayout, atLeast(info.pageLayout.margins(QPageLayout::Point), least(info.pageLayout)));
 
     QPageSetupDialog panel(&printer, parent);
-    const PanelControls controls(panel);
+    const PageSetupControls controls(panel);
     if (controls.complete())
         controls.show(info.pageLayout);
     if (runModal(panel) != QDialog::Accepted)
