@@ -7,6 +7,7 @@
 # files there: a desk printer unlike what the tests assume.
 # Usage: scripts/with_default_printer.sh [--margins36] COMMAND [ARGS...]
 set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
 margins36=
 if [ "${1:-}" = --margins36 ]; then
   margins36=1
@@ -37,48 +38,9 @@ if [ -n "$margins36" ]; then
 cat "${6:--}" >"${DEVICE_URI#tagora-file:}/job-$1.ps"
 SH
   chmod 700 "$d"/bin/backend/tagora-file
-  # A minimal PostScript printer: Letter by default, every paper's imageable area 36 pt in.
+  # A desk printer: Letter by default, every paper's imageable area 36 pt in.
   ppd="$d"/desk36.ppd
-  {
-    cat <<'PPD'
-*PPD-Adobe: "4.3"
-*FormatVersion: "4.3"
-*FileVersion: "1.0"
-*LanguageVersion: English
-*LanguageEncoding: ISOLatin1
-*PCFileName: "DESK36.PPD"
-*Manufacturer: "Generic"
-*Product: "(PostScript Printer)"
-*ModelName: "Generic PostScript Printer 36pt"
-*ShortNickName: "PostScript 36 pt margins"
-*NickName: "Generic PostScript Printer 36 pt margins"
-*PSVersion: "(3010.000) 0"
-*LanguageLevel: "3"
-*ColorDevice: False
-*DefaultColorSpace: Gray
-*FileSystem: False
-*Throughput: "1"
-*LandscapeOrientation: Plus90
-*TTRasterizer: Type42
-*DefaultFont: Courier
-*Font Courier: Standard "(002.004S)" Standard ROM
-PPD
-    papers='Letter/US_Letter:612:792 Legal/US_Legal:612:1008 A4/A4:595:842 A5/A5:420:595'
-    for kw in PageSize PageRegion; do
-      printf '*OpenUI *%s/Media Size: PickOne\n*OrderDependency: 10 AnySetup *%s\n*Default%s: Letter\n' "$kw" "$kw" "$kw"
-      for p in $papers; do
-        IFS=: read -r n w h <<<"$p"
-        printf '*%s %s: "<</PageSize[%s %s]/ImagingBBox null>>setpagedevice"\n' "$kw" "${n//_/ }" "$w" "$h"
-      done
-      printf '*CloseUI: *%s\n' "$kw"
-    done
-    printf '*DefaultImageableArea: Letter\n*DefaultPaperDimension: Letter\n'
-    for p in $papers; do
-      IFS=: read -r n w h <<<"$p"
-      printf '*ImageableArea %s: "36 36 %s %s"\n' "${n//_/ }" $((w - 36)) $((h - 36))
-      printf '*PaperDimension %s: "%s %s"\n' "${n//_/ }" "$w" "$h"
-    done
-  } >"$ppd"
+  "$here"/desk_ppd.sh 36 >"$ppd"
 fi
 sed "s|@|$d|g" >"$d"/conf/cups-files.conf <<'CONF'
 ServerRoot @/conf

@@ -23,31 +23,6 @@ gs -q -dCompatibilityLevel=1.4 -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pdfwrite -dAut
 mv "$out.part" "$out"
 )";
 
-// A PostScript printer's description: four papers, each marked all but margin points in.
-QByteArray deskPpd(int margin)
-{
-    QByteArray ppd = "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n"
-                     "*LanguageEncoding: ISOLatin1\n*PCFileName: \"DESK.PPD\"\n*Manufacturer: \"Generic\"\n*Product: \"(Desk)\"\n"
-                     "*ModelName: \"Desk\"\n*ShortNickName: \"Desk\"\n*NickName: \"Desk\"\n*PSVersion: \"(3010.000) 0\"\n"
-                     "*LanguageLevel: \"3\"\n*ColorDevice: False\n*DefaultColorSpace: Gray\n*FileSystem: False\n"
-                     "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n*DefaultImageableArea: Letter\n"
-                     "*DefaultPaperDimension: Letter\n";
-    const QString papers[] = {"Letter/US Letter 612 792", "Legal/US Legal 612 1008", "A4/A4 595 842", "A5/A5 420 595"};
-    for (const char *kw : {"PageSize", "PageRegion"}) {
-        ppd += QStringLiteral("*OpenUI *%1: PickOne\n*Default%1: Letter\n").arg(QLatin1String(kw)).toLatin1();
-        for (const QString &p : papers)
-            ppd += QStringLiteral("*%1 %2/%3: \"<</PageSize[%4 %5]>>setpagedevice\"\n").arg(QLatin1String(kw), p.section(QLatin1Char('/'), 0, 0),
-                   p.section(QLatin1Char('/'), 1).section(QLatin1Char(' '), 0, -3), p.section(QLatin1Char(' '), -2, -2), p.section(QLatin1Char(' '), -1)).toLatin1();
-        ppd += QStringLiteral("*CloseUI: *%1\n").arg(QLatin1String(kw)).toLatin1();
-    }
-    for (const QString &p : papers) {
-        const int w = p.section(QLatin1Char(' '), -2, -2).toInt(), h = p.section(QLatin1Char(' '), -1).toInt();
-        ppd += QStringLiteral("*ImageableArea %1: \"%2 %2 %3 %4\"\n*PaperDimension %1: \"%5 %6\"\n").arg(p.section(QLatin1Char('/'), 0, 0))
-                   .arg(margin).arg(w - margin).arg(h - margin).arg(w).arg(h).toLatin1();
-    }
-    return ppd;
-}
-
 // The CUPS programs live in sbin, which may not be on the PATH.
 QString run(const QString &program, const QStringList &arguments, QProcess &p, int ms = 5000)
 {
@@ -152,9 +127,13 @@ QString PrivateCupsd::addPdfQueue(const QString &name, const QString &outFile)
 
 QString PrivateCupsd::addDeskQueue(const QString &name, int margin)
 {
+    // The description the script with_default_printer.sh gives its desk printer, with these margins.
     const QString ppd = m_dir.filePath(name + QStringLiteral(".ppd"));
-    write(ppd, deskPpd(margin));
-    QProcess p;
+    QProcess script, p;
+    script.setStandardOutputFile(ppd);
+    if (const QString failed = run(QStringLiteral(TAGORA_TEST_SOURCE_DIR "/../scripts/desk_ppd.sh"), {QString::number(margin)}, script);
+        !failed.isEmpty())
+        return failed;
     const QString failed = run(QStringLiteral("lpadmin"), {QStringLiteral("-h"), m_sock, QStringLiteral("-p"), name, QStringLiteral("-E"),
                                QStringLiteral("-v"), QStringLiteral("tagora-pdf:") + m_dir.filePath(name + QStringLiteral(".pdf")),
                                QStringLiteral("-P"), ppd}, p, 30000);
