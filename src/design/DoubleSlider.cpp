@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
 
 DoubleSlider::DoubleSlider(QWidget *parent, double steps)
@@ -12,5 +13,6 @@ DoubleSlider::DoubleSlider(QWidget *parent, double steps)
 void DoubleSlider::setDoubleValue(double v)
 {
     const QSignalBlocker block(this);
-    setValue(int(std::lround(v * m_steps)));
+    // Bounded before rounding: a typed value far out of range would not fit an int.
+    setValue(int(std::lround(std::clamp(v * m_steps, double(minimum()), double(maximum())))));
 }

@@ -7,6 +7,7 @@
 #include "core/Utilities.h"
 #include "design/PanelValues.h"
 #include "design/PropFillGuard.h"
+#include "design/panels/PanelControls.h"
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
@@ -71,6 +72,7 @@ CardBorderPanel::CardBorderPanel(QWidget *parent) : QWidget(parent), ui(std::mak
             WM_transp_slider_changed();
     });
     connect(wm_transp_slider, &QSlider::sliderReleased, this, [this] { WM_transp_slider_changed(); });
+    panelcontrols::onSliderNumber(wm_transp_slider, wm_transp_val, this, [this] { WM_transp_slider_changed(); });
     connect(watermark_color, &platform::ColorWell::colorChanged, this, [this] { storeCard(); });
     connect(wm_font_btn, &QAbstractButton::clicked, this, [this] { WM_Text_Font_Changed(); });
     // The lists act on every change of their selection, a choice made from code included; the

@@ -66,9 +66,15 @@ ImagePanel::ImagePanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
     onClick(Image_border_chk, this, [this] { Image_Border_ChkBox(); });
     onPair(Image_bor_Stepper, Image_bor_Text, this, [this](QObject *sender) { Image_Border_Changed(sender); });
     onWell(Image_bordr_clr, this, [this](QObject *sender) { Set_ImageControl_Clr(sender); });
-    for (DoubleSlider *s : {Rotate_slidr, Trsp_slidr, Hue_slidr, Sat_slidr, Brt_slidr, Con_slidr, shrp_slidr, ev_slidr,
-                            blr_slidr})
+    const std::pair<DoubleSlider *, QLineEdit *> effects[] = {
+        {Rotate_slidr, Rotate_slidr_val}, {Trsp_slidr, Trsp_slidr_val}, {Hue_slidr, Hue_slidr_val},
+        {Sat_slidr, Sat_slidr_val},       {Brt_slidr, Brt_slidr_val},   {Con_slidr, Con_slidr_val},
+        {shrp_slidr, shrp_slidr_val},     {ev_slidr, ev_slidr_val},     {blr_slidr, blr_slidr_val},
+    };
+    for (const auto &[s, field] : effects) {
         onSlide(s, this, [this, s] { Image_Slider_Changed(s); });
+        onSliderNumber(s, field, this, [this, s] { Image_Slider_Changed(s); });
+    }
     for (QCheckBox *b : {Image_Gray_Scale_chk, Image_Sepia_chk, Image_Invert_chk, Image_FIV_chk, Image_FIH_chk})
         onClick(b, this, [this] { emit transferRequested(); });
     onClick(image_reset_btn, this, [this] { Image_reset_Button(); });

@@ -16,8 +16,10 @@
 #include <QSlider>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
+#include <optional>
 
 namespace panelcontrols {
 
@@ -157,6 +159,45 @@ void onSlide(QSlider *slider, QObject *context, std::function<void()> handler)
             handler();
     });
     QObject::connect(slider, &QSlider::sliderReleased, context, handler);
+}
+
+namespace {
+
+// What the field beside the slider shows for its value: whole steps, or a picture effect's value as
+// its slider's handler writes it.
+QString sliderText(const QSlider *slider)
+{
+    if (const auto *d = qobject_cast<const DoubleSlider *>(slider))
+        return QString::number(float(d->doubleValue()));
+    return QString::number(slider->value());
+}
+
+// The slider takes the typed value, bounded by its range, without its own handler.
+void moveTo(QSlider *slider, double value)
+{
+    if (auto *d = qobject_cast<DoubleSlider *>(slider)) {
+        d->setDoubleValue(value);
+        return;
+    }
+    const QSignalBlocker block(slider);
+    slider->setValue(int(std::lround(std::clamp(value, double(slider->minimum()), double(slider->maximum())))));
+}
+
+} // namespace
+
+void onSliderNumber(QSlider *slider, QLineEdit *field, QObject *context, std::function<void()> handler)
+{
+    if (!slider || !field)
+        return;
+    QObject::connect(field, &QLineEdit::editingFinished, context, [slider, field, handler] {
+        const int before = slider->value();
+        if (const std::optional<double> typed = platform::typedNumber(field->text()))
+            moveTo(slider, *typed);
+        if (slider->value() == before)
+            field->setText(sliderText(slider));
+        else
+            handler();
+    });
 }
 
 void onSelection(std::initializer_list<QComboBox *> lists, QObject *context, std::function<void(QComboBox *)> handler)

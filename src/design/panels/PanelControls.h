@@ -71,6 +71,11 @@ void onPair(platform::Stepper *stepper, QLineEdit *field, QObject *context, std:
 void onWell(platform::ColorWell *well, QObject *context, std::function<void(QObject *)> handler);
 // A slider acts once it is let go, and at once for keyboard and page steps.
 void onSlide(QSlider *slider, QObject *context, std::function<void()> handler);
+// The number beside a slider takes typing: when its editing ends (Return, or leaving the field
+// after a change), a number ("." or "," as the decimal point) moves the slider, bounded by its range
+// and rounded to its steps, and the handler runs as after a move of the slider itself. Text that is
+// no number, or the value the slider already holds, brings the slider's value back into the field.
+void onSliderNumber(QSlider *slider, QLineEdit *field, QObject *context, std::function<void()> handler);
 // A page's own lists: each selection change, from the user or from code (as the window's combo-box
 // delegate sees one), reaches the handler after the list's chosen text is shown in its field (an
 // editable list), and the window's delegate leaves these lists to their panel. An exception from

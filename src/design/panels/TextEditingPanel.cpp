@@ -46,6 +46,7 @@ TextEditingPanel::TextEditingPanel(QWidget *parent) : QWidget(parent), ui(std::m
     onWell(Text_clr, this, [this](QObject *s) { Set_TextControl_Clr(s); });
     onPair(Text_Kern_Stepper, Text_Kern_Text, this, [this](QObject *s) { Text_Kerning_Changed(s); });
     onSlide(txt_rotation_slidr, this, [this] { Txt_Rotate_Slider_Changed(); });
+    onSliderNumber(txt_rotation_slidr, txt_rotation_slidr_val, this, [this] { Txt_Rotate_Slider_Changed(); });
     onSelection({Text_align_combo, Text_vert_align_combo, Text_case_combo}, this,
                 [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
 }
