@@ -55,6 +55,10 @@ Import_Excel_Barcode::Import_Excel_Barcode(ValueListHost &list, QWidget *parent)
 
 void Import_Excel_Barcode::Open_excel_Wnd(const QString &path)
 {
+    // The workbook's unpacked parts hold the user's values: they go however the window ends.
+    const struct ReadEnds {
+        ~ReadEnds() { SpreadsheetWriter::EndRead(); }
+    } readEnds;
     Excel_Sheet_Number = 1;
     file_path->setText(path);
     contains_header->setChecked(true);

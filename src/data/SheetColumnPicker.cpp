@@ -121,15 +121,19 @@ bool SheetColumnPicker::Load_file_Func(const QString &path)
         if (readable)
             sheets = SpreadsheetWriter::Read_Sheets();
     });
-    if (!readable)
+    if (!readable) {
+        SpreadsheetWriter::EndRead();
         return false;
+    }
     // One item per worksheet part, in part order, named after its part.
     for (const SpreadsheetWriter::Sheet &s : std::as_const(sheets))
         if (s.part > 0 && !sheetParts.contains(s.part))
             sheetParts.append(s.part);
     std::sort(sheetParts.begin(), sheetParts.end());
-    if (sheetParts.isEmpty())
+    if (sheetParts.isEmpty()) {
+        SpreadsheetWriter::EndRead();
         return false;
+    }
     {
         const QSignalBlocker block(Sheet_ComboBox);
         for (int part : std::as_const(sheetParts))
@@ -201,6 +205,7 @@ int SheetColumnPicker::runPicker()
     if (!m_handled)
         CancelPressed();   // closed another way
     hide();
+    SpreadsheetWriter::EndRead();   // the unpacked parts hold the user's values
     return result();
 }
 

@@ -296,7 +296,7 @@ Outcome backup(const QString &backupPath)
     }
     if (!reason.isEmpty())
         outcome.reasons << QStringLiteral("Cannot put the backup in place: %1").arg(reason);
-    QDir(staging).removeRecursively();
+    platform::removeOwnEntry(staging);
     return outcome;
 }
 
@@ -339,7 +339,7 @@ Outcome restoreReplace(const QString &source)
     }
     if (!reason.isEmpty())
         outcome.reasons << QStringLiteral("Cannot put the restored series in place: %1").arg(reason);
-    QDir(staging).removeRecursively();
+    platform::removeOwnEntry(staging);
     return outcome;
 }
 

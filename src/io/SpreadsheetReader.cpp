@@ -3,11 +3,12 @@
 
 #include "io/SpreadsheetWriter.h"
 
+#include "core/FileServices.h"
 #include "core/Messages.h"
 #include "io/SSZipArchive.h"
 #include "io/WorkbookText.h"
 #include "io/XmlStream.h"
-#include "platform/Files.h"
+#include "platform/Temporaries.h"
 #include "platform/UserFiles.h"
 
 #include <QDir>
@@ -50,11 +51,24 @@ const QString &SpreadsheetWriter::unreadableMessage()
 
 bool SpreadsheetWriter::lastReadFailed() { return s_failed; }
 
-SpreadsheetWriter::SpreadsheetWriter()
+SpreadsheetWriter::SpreadsheetWriter() = default;
+
+QString SpreadsheetWriter::partPath(const QString &part) const
 {
-    tmpDir = platform::privateTempPath(QStringLiteral("ziptmp"));
-    QDir(tmpDir).removeRecursively();
-    QDir().mkpath(tmpDir);
+    return tmpDir.isEmpty() ? QString() : tmpDir + QLatin1Char('/') + part;
+}
+
+QString SpreadsheetWriter::sheetPartPath() const
+{
+    return partPath(QStringLiteral("xl/worksheets/sheet%1.xml").arg(Excel_Sheet_Number));
+}
+
+void SpreadsheetWriter::EndRead()
+{
+    if (!spreadsheet || spreadsheet->tmpDir.isEmpty())
+        return;
+    platform::removeOwnEntry(spreadsheet->tmpDir);
+    spreadsheet->tmpDir.clear();
 }
 
 QString Get_Column_Char_Str(const QString &reference)
@@ -82,33 +96,44 @@ SpreadsheetWriter::Rows SpreadsheetWriter::ReadWorkbook(const QString &path, boo
         spreadsheet = new SpreadsheetWriter;
     SpreadsheetWriter &s = *spreadsheet;
     if (!only_col)
-        return s.ReadData(QStringLiteral("%1/xl/worksheets/sheet%2.xml").arg(s.tmpDir).arg(Excel_Sheet_Number));
+        return s.ReadData(s.sheetPartPath());
 
     Excel_Sheet_Columns = 1;
     s.sharedStrings.clear();
     s.Styles.clear();
     s.Styles_Fmt_Code.clear();
     s.m_dateStylesReady = false;
-    // A fresh folder for every workbook, so that nothing of an earlier one is read.
-    QDir(s.tmpDir).removeRecursively();
-    QDir().mkpath(s.tmpDir);
+    // A fresh folder for every workbook, so that nothing of an earlier one is read. It holds the
+    // user's values: it goes when the read ends (EndRead, a failed first pass, the next read or
+    // write, the exit), and what a killed run left goes at the next start (workbookPartsTarget).
+    EndRead();
     // The zip reader opens the path itself: a FIFO or a device would hold it for ever.
     if (!platform::isRegularFile(path)) {
         readFailed(QStringLiteral("%1 is not a regular file").arg(path));
         return s.data;
     }
+    QString why;
+    s.tmpDir = platform::makeTemporaryFolder(workbookPartsTarget(), QStringLiteral("read"), &why);
+    if (s.tmpDir.isEmpty()) {
+        readFailed(QStringLiteral("the workbook cannot be unpacked: %1").arg(why));
+        return s.data;
+    }
+    static const struct EndAtExit {
+        ~EndAtExit() { EndRead(); }
+    } endAtExit;
+    QFile::setPermissions(s.tmpDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ZipError error;
     if (!SSZipArchive::unzipFileAtPath(path, s.tmpDir, true, QString(), &error)) {
-        QDir(s.tmpDir).removeRecursively();
-        QDir().mkpath(s.tmpDir);
+        EndRead();
         readFailed(error.description.isEmpty() ? QStringLiteral("the workbook cannot be unpacked")
                                                : error.description);
         return s.data;
     }
-    if (!s.ReadSharedStrings(s.tmpDir + QStringLiteral("/xl/sharedStrings.xml")))
+    if (!s.ReadSharedStrings(s.partPath(QStringLiteral("xl/sharedStrings.xml")))
+        || !s.Read_All_Styles(s.partPath(QStringLiteral("xl/styles.xml")))) {
+        EndRead();
         return s.data;
-    if (!s.Read_All_Styles(s.tmpDir + QStringLiteral("/xl/styles.xml")))
-        return s.data;
+    }
     readSucceeded();
     return s.data;
 }
@@ -118,7 +143,7 @@ SpreadsheetWriter::Rows SpreadsheetWriter::ReadData_only_column()
     if (!spreadsheet)
         spreadsheet = new SpreadsheetWriter;
     SpreadsheetWriter &s = *spreadsheet;
-    return s.ReadData(QStringLiteral("%1/xl/worksheets/sheet%2.xml").arg(s.tmpDir).arg(Excel_Sheet_Number), true);
+    return s.ReadData(s.sheetPartPath(), true);
 }
 
 bool SpreadsheetWriter::ReadSharedStrings(const QString &path)
@@ -224,9 +249,9 @@ QStringList SpreadsheetWriter::Read_Sheet_Name()
 QList<SpreadsheetWriter::Sheet> SpreadsheetWriter::Read_Sheets()
 {
     QList<Sheet> sheets;
-    if (!spreadsheet)
+    if (!spreadsheet || spreadsheet->tmpDir.isEmpty())
         return sheets;
-    const QString base = spreadsheet->tmpDir + QStringLiteral("/xl/");
+    const QString base = spreadsheet->partPath(QStringLiteral("xl/"));
     pugi::xml_document workbook;
     if (!workbook.load_file(QFile::encodeName(base + QStringLiteral("workbook.xml")).constData()))
         return sheets;

@@ -205,6 +205,10 @@ SpreadsheetWriter::Rows SpreadsheetWriter::ReadData(const QString &path, bool he
     if (!m_dateStylesReady)
         prepareDateStyles();
     QFile file(path);
+    if (path.isEmpty()) {
+        readFailed(QStringLiteral("no workbook is being read"));
+        return data;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         readFailed(QStringLiteral("%1 cannot be loaded").arg(path));
         return data;
@@ -293,8 +297,7 @@ bool SpreadsheetWriter::ReadRows(int limit, const RowVisitor &visit, bool *more)
     if (!spreadsheet)
         spreadsheet = new SpreadsheetWriter;
     SpreadsheetWriter &s = *spreadsheet;
-    Rows rows = s.ReadData(QStringLiteral("%1/xl/worksheets/sheet%2.xml").arg(s.tmpDir).arg(Excel_Sheet_Number), false,
-                           qMax(0, limit));
+    Rows rows = s.ReadData(s.sheetPartPath(), false, qMax(0, limit));
     s.data.clear();
     if (lastReadFailed())
         return false;

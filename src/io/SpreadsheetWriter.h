@@ -1,11 +1,12 @@
 #pragma once
 // Workbook reading and writing (.xlsx). Reading is a fixed sequence that the windows drive: a first
-// pass unpacks the workbook into the scratch folder "ziptmp" of the private temporary folder and
+// pass unpacks the workbook into a folder of its own (a temporary of workbookPartsTarget()) and
 // reads its shared strings and styles; the sheet list; the header row of sheet
 // Excel_Sheet_Number, which fixes Excel_Sheet_Columns; and a second pass that returns every row of
-// that sheet, each exactly Excel_Sheet_Columns strings long. Writing unpacks "Template.xlsx" into a
-// folder of its own (a temporary of workbookPartsTarget(), removed when the write ends), writes the
-// one worksheet and its shared strings and packs the workbook in place of the target.
+// that sheet, each exactly Excel_Sheet_Columns strings long. The window that drove it then ends the
+// read (EndRead), and the folder goes. Writing unpacks "Template.xlsx" into a folder of its own (a
+// temporary of workbookPartsTarget(), removed when the write ends), writes the one worksheet and
+// its shared strings and packs the workbook in place of the target.
 //
 // The workbook and styles are small and read with pugixml; the shared strings and the worksheet
 // can be large and are streamed. A part whose markup is malformed cannot be loaded; nothing is
@@ -62,6 +63,9 @@ public:
     // an existing file only once the new one is complete. Answers success; hasTitleRow has no
     // effect (a title row is simply the first row).
     static bool WriteWorkbook(const QString &path, const Rows &rows, bool hasTitleRow);
+    // Ends the read in progress: its unpacked parts, which hold the user's values, go. A new read, a
+    // write and the exit end it too.
+    static void EndRead();
 
     // Whether the last read of the process failed (not a workbook, a part that cannot be loaded,
     // too many cells); a successful read clears it. The reason is logged.
@@ -72,9 +76,14 @@ public:
     // The object's fields and operations.
     Rows data;
     QStringList sharedStrings;
-    QString tmpDir;
+    QString tmpDir;   // the unpacked parts of the read in progress; empty when none is
     QStringList Styles;                             // numFmtId of each cell format record
     QList<QPair<QString, QString>> Styles_Fmt_Code;   // (numFmtId, formatCode) of each custom format
+
+    // A part of the workbook being read ("xl/styles.xml"), and the worksheet part of sheet
+    // Excel_Sheet_Number; empty when no read is in progress.
+    QString partPath(const QString &part) const;
+    QString sheetPartPath() const;
 
     bool ReadSharedStrings(const QString &path);
     bool Read_All_Styles(const QString &path);

@@ -151,7 +151,7 @@ bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, boo
         return false;
     }
     // A write ends a read in progress: the shared strings are the write's from here on.
-    QDir(s.tmpDir).removeRecursively();
+    EndRead();
     // The parts and the packed workbook hold the user's values: they go however the write ends, and
     // what a killed write left goes at the next start (workbookPartsTarget).
     QString why;
@@ -162,7 +162,7 @@ bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, boo
     }
     const struct RemoveAtEnd {
         QString folder;
-        ~RemoveAtEnd() { QDir(folder).removeRecursively(); }
+        ~RemoveAtEnd() { platform::removeOwnEntry(folder); }
     } removeAtEnd{scratch};
     QFile::setPermissions(scratch, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString parts = scratch + QStringLiteral("/parts");

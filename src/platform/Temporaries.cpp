@@ -1,7 +1,6 @@
 #include "platform/Temporaries.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +16,11 @@
 #include <ctime>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +38,7 @@ constexpr qint64 kForeignAgeSeconds = 24 * 60 * 60;
 
 std::atomic<unsigned long long> counter{0};
 std::function<void(int)> stepHook;
+std::function<void(const QString &)> removalHook;
 std::atomic<bool> exchangeAllowed{true};
 
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
@@ -53,12 +57,95 @@ void step(int n)
         stepHook(n);
 }
 
-bool removeEntry(const QString &path)
+// The removal of what ended runs left, in folders other users may write too: only the effective
+// user's own entries go, and no link is ever followed. A folder is opened without following a link
+// and taken only when it is the very entry checked before, and everything below it is removed
+// relative to its descriptor, so that swapping it (or anything inside) for a link or another folder
+// meanwhile sends the removal nowhere else.
+
+// Deeper trees stay: every level holds a descriptor.
+constexpr int kMaxDepth = 128;
+
+// An open folder, closed at the end of the scope.
+struct OpenFolder {
+    int fd = -1;
+    explicit OpenFolder(int descriptor) : fd(descriptor) {}
+    OpenFolder(const OpenFolder &) = delete;
+    OpenFolder &operator=(const OpenFolder &) = delete;
+    ~OpenFolder()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+int openFolder(const QString &path) { return ::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
+
+// The names in the folder open at fd, but "." and "..".
+std::vector<std::string> namesIn(int fd)
 {
-    const QFileInfo info(path);
-    if (info.isDir() && !info.isSymLink())
-        return QDir(path).removeRecursively();
-    return QFile::remove(path);
+    std::vector<std::string> names;
+    const int listed = ::dup(fd);   // fdopendir takes the descriptor it is given
+    DIR *dir = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (!dir) {
+        if (listed >= 0)
+            ::close(listed);
+        return names;
+    }
+    ::rewinddir(dir);
+    while (const dirent *e = ::readdir(dir))
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+            names.emplace_back(e->d_name);
+    ::closedir(dir);
+    return names;
+}
+
+bool removeCheckedAt(int parent, const char *name, const struct stat &checked, int depth);
+
+// Removes what the user owns in the folder open at fd; false when anything stays.
+bool removeContents(int fd, int depth)
+{
+    bool all = true;
+    for (const std::string &name : namesIn(fd)) {
+        struct stat st {};
+        if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            all = all && errno == ENOENT;
+            continue;
+        }
+        all = removeCheckedAt(fd, name.c_str(), st, depth) && all;
+    }
+    return all;
+}
+
+// Removes the entry name of the folder open at parent, checked (not followed) as checked.
+bool removeCheckedAt(int parent, const char *name, const struct stat &checked, int depth)
+{
+    if (checked.st_uid != ::geteuid())
+        return false;
+    if (!S_ISDIR(checked.st_mode))
+        return ::unlinkat(parent, name, 0) == 0;   // a link goes as a link
+    if (depth >= kMaxDepth)
+        return false;
+    const OpenFolder folder(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat opened {};
+    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || opened.st_dev != checked.st_dev
+        || opened.st_ino != checked.st_ino)
+        return false;   // no longer the folder checked
+    // Only an empty folder can go by name: whatever took its name meanwhile is no folder of files.
+    return removeContents(folder.fd, depth + 1) && ::unlinkat(parent, name, AT_REMOVEDIR) == 0;
+}
+
+// Removes the entry name of the folder open at parent when the user owns it.
+bool removeOwnAt(int parent, const QByteArray &name, const QString &path)
+{
+    struct stat st {};
+    if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT;
+    if (st.st_uid != ::geteuid())
+        return false;
+    if (removalHook)
+        removalHook(path);
+    return removeCheckedAt(parent, name.constData(), st, 0);
 }
 
 QString hexHash(const QByteArray &bytes, int digits)
@@ -110,6 +197,8 @@ struct Found {
     QString owner;
     qint64 pid = 0;
     QString tag;
+    QByteArray name;    // in the folder, as the file system has it
+    struct stat st {};  // the entry itself, not followed
 };
 
 std::optional<Found> parse(const QString &fileName)
@@ -121,10 +210,12 @@ std::optional<Found> parse(const QString &fileName)
                                           QRegularExpression::DotMatchesEverythingOption);
     QRegularExpressionMatch m = current.match(fileName);
     if (m.hasMatch())
-        return Found{QString(), m.captured(1), m.captured(2), m.captured(3), m.captured(4).toLongLong(), m.captured(5)};
+        return Found{QString(), m.captured(1), m.captured(2), m.captured(3), m.captured(4).toLongLong(),
+                     m.captured(5), QByteArray(), {}};
     m = older.match(fileName);
     if (m.hasMatch())
-        return Found{QString(), m.captured(1), QString(), QString(), m.captured(2).toLongLong(), m.captured(3)};
+        return Found{QString(), m.captured(1), QString(), QString(), m.captured(2).toLongLong(), m.captured(3),
+                     QByteArray(), {}};
     return std::nullopt;
 }
 
@@ -139,28 +230,45 @@ Owner ownerOf(const Found &f)
         return f.pid > 0 && ::kill(pid_t(f.pid), 0) != 0 && errno == ESRCH ? Owner::Ended : Owner::Runs;
     }
     // Another machine's or namespace's process id says nothing here: only a day without a change does.
-    struct stat st {};
-    if (::lstat(encoded(f.path).constData(), &st) == 0 && qint64(std::time(nullptr)) - qint64(st.st_mtime) > kForeignAgeSeconds)
+    if (qint64(std::time(nullptr)) - qint64(f.st.st_mtime) > kForeignAgeSeconds)
         return Owner::Ended;
     return Owner::Unknown;
 }
 
-// The temporaries in the folder, of the target or of every target (targetName empty).
-QList<Found> temporariesOf(const QString &folder, const QString &targetName)
+// The temporaries in the folder open at fd, of the target or of every target (targetName empty).
+QList<Found> temporariesOf(int fd, const QString &folder, const QString &targetName)
 {
     QList<Found> out;
     const QString key = targetName.isEmpty() ? QString() : keyOf(targetName);
-    const QStringList names =
-        QDir(folder).entryList({QStringLiteral(".*") + kMark + QLatin1Char('*')},
-                               QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : names) {
-        std::optional<Found> f = parse(name);
+    for (const std::string &entry : namesIn(fd)) {
+        const QByteArray name = QByteArray::fromStdString(entry);
+        const QString fileName = QFile::decodeName(name);
+        if (!fileName.startsWith(QLatin1Char('.')) || !fileName.contains(kMark))
+            continue;
+        std::optional<Found> f = parse(fileName);
         if (!f || (!targetName.isEmpty() && (f->key.isEmpty() ? f->shown != targetName : f->key != key)))
             continue;
-        f->path = QDir(folder).filePath(name);
+        if (::fstatat(fd, name.constData(), &f->st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        f->name = name;
+        f->path = QDir(folder).filePath(fileName);
         out.append(*f);
     }
     return out;
+}
+
+// What provably ended runs left, of the user's own.
+bool ended(const Found &f) { return f.st.st_uid == ::geteuid() && ownerOf(f) == Owner::Ended; }
+
+// Removes the temporaries of the target (every target: empty) in the folder that ended runs left.
+void removeEndedIn(const QString &folder, const QString &targetName)
+{
+    const OpenFolder open(openFolder(folder));
+    if (open.fd < 0)
+        return;
+    for (const Found &f : temporariesOf(open.fd, folder, targetName))
+        if (ended(f))
+            removeOwnAt(open.fd, f.name, f.path);
 }
 
 } // namespace
@@ -204,17 +312,20 @@ void removeStaleTemporariesOnce(const QString &folder)
             return;
         done.insert(key);
     }
-    for (const Found &f : temporariesOf(key, QString()))
-        if (ownerOf(f) == Owner::Ended)
-            removeEntry(f.path);
+    removeEndedIn(key, QString());
 }
 
 void removeEndedTemporariesOf(const QString &target)
 {
     const QFileInfo info(target);
-    for (const Found &f : temporariesOf(info.absolutePath(), info.fileName()))
-        if (ownerOf(f) == Owner::Ended)
-            removeEntry(f.path);
+    removeEndedIn(info.absolutePath(), info.fileName());
+}
+
+bool removeOwnEntry(const QString &path)
+{
+    const QFileInfo info(path);
+    const OpenFolder parent(openFolder(info.absolutePath()));
+    return parent.fd >= 0 && removeOwnAt(parent.fd, encoded(info.fileName()), path);
 }
 
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason)
@@ -256,7 +367,7 @@ bool swapFolderIn(const QString &staging, const QString &target, QString *reason
         if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
             // The old folder now has the staging name.
             step(2);
-            QDir(staging).removeRecursively();
+            removeOwnEntry(staging);
             return true;
         }
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
@@ -282,7 +393,7 @@ bool swapFolderIn(const QString &staging, const QString &target, QString *reason
         return false;
     }
     step(2);
-    QDir(old).removeRecursively();
+    removeOwnEntry(old);
     return true;
 }
 
@@ -290,31 +401,37 @@ void repairSwappedFolder(const QString &target)
 {
     const QFileInfo info(target);
     const QString folder = info.absolutePath();
-    QList<Found> found = temporariesOf(folder, info.fileName());
-    if (!present(target)) {
-        // The newest old folder of a process not known to run: the state before the swap that was
-        // cut short.
-        QString newest;
-        QDateTime newestTime;
-        for (const Found &f : found) {
-            if (f.tag != QLatin1String("old") || ownerOf(f) == Owner::Runs || !QFileInfo(f.path).isDir())
-                continue;
-            const QDateTime time = QFileInfo(f.path).lastModified();
-            if (newest.isEmpty() || time > newestTime) {
-                newest = f.path;
-                newestTime = time;
-            }
+    const OpenFolder open(openFolder(folder));
+    if (open.fd < 0)
+        return;
+    const QByteArray targetName = encoded(info.fileName());
+    QList<Found> found = temporariesOf(open.fd, folder, info.fileName());
+    struct stat st {};
+    if (::fstatat(open.fd, targetName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
+        // The newest old folder of the user's of a process not known to run: the state before the
+        // swap that was cut short. What another user left there is never put in its place.
+        const auto newer = [](const struct stat &a, const struct stat &b) {
+            return std::pair(a.st_mtim.tv_sec, a.st_mtim.tv_nsec) > std::pair(b.st_mtim.tv_sec, b.st_mtim.tv_nsec);
+        };
+        const Found *newest = nullptr;
+        for (const Found &f : std::as_const(found))
+            if (f.tag == QLatin1String("old") && S_ISDIR(f.st.st_mode) && f.st.st_uid == ::geteuid()
+                && ownerOf(f) != Owner::Runs && (!newest || newer(f.st, newest->st)))
+                newest = &f;
+        if (newest && ::renameat(open.fd, newest->name.constData(), open.fd, targetName.constData()) == 0) {
+            const QByteArray put = newest->name;
+            found.removeIf([&put](const Found &f) { return f.name == put; });
         }
-        if (!newest.isEmpty() && ::rename(encoded(newest).constData(), encoded(target).constData()) == 0)
-            found.removeIf([&newest](const Found &f) { return f.path == newest; });
     }
-    for (const Found &f : found)
-        if (ownerOf(f) == Owner::Ended)
-            removeEntry(f.path);
+    for (const Found &f : std::as_const(found))
+        if (ended(f))
+            removeOwnAt(open.fd, f.name, f.path);
 }
 
 void setFolderSwapStepHook(std::function<void(int)> hook) { stepHook = std::move(hook); }
 
 void setFolderExchangeAllowed(bool allowed) { exchangeAllowed.store(allowed); }
+
+void setRemovalStepHook(std::function<void(const QString &)> hook) { removalHook = std::move(hook); }
 
 } // namespace platform

@@ -7,7 +7,9 @@
 // namespace of the process, so that its process id is looked up only where it means that process:
 // what a process provably ended left is removed by the next write into that folder, what another
 // machine or namespace left (or an older build, whose names carry the target's whole name and the
-// process id only) once it has not changed for a day.
+// process id only) once it has not changed for a day. Only the user's own entries are removed, a
+// link as a link: a folder others may write into (the system's temporary folder) holds names anyone
+// can forge, and entries swapped for links while they are removed.
 
 #include <QByteArray>
 #include <QString>
@@ -36,6 +38,11 @@ void removeStaleTemporariesOnce(const QString &folder);
 // folder stay. For a scratch place that no write into its folder cleans, at the start.
 void removeEndedTemporariesOf(const QString &target);
 
+// Removes path when the effective user owns it: a file or link as itself (no link is followed), a
+// folder with what the user owns in it, through descriptors, so that a folder swapped for a link or
+// another folder meanwhile is left whole. False when anything stayed.
+bool removeOwnEntry(const QString &path);
+
 // A new empty folder beside target under a temporary name (made with the user's umask); empty
 // when none can be made, with the reason.
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);
@@ -57,5 +64,7 @@ void repairSwappedFolder(const QString &target);
 // rename, 2 the removal of the old folder); and whether the one-step exchange is tried.
 void setFolderSwapStepHook(std::function<void(int step)> hook);
 void setFolderExchangeAllowed(bool allowed);
+// Tests: called with the entry's path when a removal has checked the entry and is about to remove it.
+void setRemovalStepHook(std::function<void(const QString &path)> hook);
 
 } // namespace platform

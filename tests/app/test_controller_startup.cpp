@@ -11,6 +11,7 @@
 #include "platform/Plist.h"
 #include "platform/Quit.h"
 #include "platform/Temporaries.h"
+#include "io/SpreadsheetWriter.h"
 #include "model/Card_Property.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
@@ -27,9 +28,12 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -144,7 +148,22 @@ TEST(ControllerStartup, TheSeriesOfARestoreCutShortAreBackAtTheNextStart)
 
 TEST(ControllerStartup, TheNextStartRemovesTheWorkbookPartsOfEndedRunsOnly)
 {
+    // A run killed while it read a workbook: this test started again, reading and killed.
+    if (const QString book = qEnvironmentVariable("TAGORA_TEST_READ_AND_DIE"); !book.isEmpty()) {
+        Created_Resource_Path = QFileInfo(book).path();
+        SpreadsheetWriter::ReadWorkbook(book, true);
+        ::raise(SIGKILL);
+    }
     testsupport::AppEnvironment env(QString(), true);
+    const QString book = env.userFolder() + QStringLiteral("/values.xlsx");
+    ASSERT_TRUE(SpreadsheetWriter::WriteWorkbook(book, {{QStringLiteral("the user's value")}}, false));
+    QProcess reader;
+    reader.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("TAGORA_TEST_READ_AND_DIE=") + book);
+    const ::testing::TestInfo *self = ::testing::UnitTest::GetInstance()->current_test_info();
+    reader.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=%1.%2").arg(self->test_suite_name(), self->name())});
+    ASSERT_TRUE(reader.waitForFinished(60000) && reader.exitStatus() == QProcess::CrashExit);
+    ASSERT_EQ(QDir(env.userFolder()).entryList({QStringLiteral(".ziptmp*.read")}, QDir::Dirs | QDir::Hidden).size(), 1);
     const pid_t ended = ::fork();   // a run killed while it wrote a workbook
     if (ended == 0)
         ::_exit(0);

@@ -387,10 +387,19 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         ::_exit(series_backup::backup(backup).committed ? 0 : 1);
     }
     ::waitpid(child, nullptr, 0);   // it left the new backup and the old one under temporary names
+    // Another user's newer "old" folder of an ended run beside it is never put in its place.
+    const QString planted = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
+                                             .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(child));
+    const bool root = ::geteuid() == 0;   // only root gives a folder to another user
+    ASSERT_TRUE(!root || (QDir().mkpath(planted) && QFile(planted + "/P.txt").open(QIODevice::WriteOnly)
+                          && ::chown(QFile::encodeName(planted).constData(), 65534, 65534) == 0));
     const std::optional<QString> source = series_backup::restoreSource(at("out"));
     ASSERT_TRUE(source.has_value());
     EXPECT_TRUE(series_backup::restoreReplace(*source).committed);
     EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"First.txt", "1\n"}}));
+    EXPECT_EQ(QFileInfo::exists(planted + "/P.txt"), root);
+    if (!root)
+        GTEST_SKIP() << "only root gives a folder to another user";
 }
 
 TEST_F(SeriesBackup, EverySeriesFileIsBackedUpAndAnAppendedOneNeverTakesAnotherCase)

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <csignal>
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -54,9 +56,27 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
     };
     const std::function<bool(const QString &)> writers[] = {
         [](const QString &path) { return platform::writeFileAtomically(path, "new"); },
-        [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); }};
+        [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); },
+        [](const QString &path) { platform::removeEndedTemporariesOf(path); return true; },   // at the start
+        [](const QString &path) { platform::repairSwappedFolder(path); return true; }};
+    // Left by ended runs: a file, a folder holding x, a link to a folder elsewhere, a folder holding another user's y (m),
+    // a folder swapped once checked for a link (L) or a folder holding x (X); what remains: itself, x, y, "~" (L moved it).
+    const uid_t me = ::geteuid(), other = me == 65534 ? 65533 : 65534;
+    const struct { char kind; uid_t owner; QStringList remains; } rows[] = {
+        {'d', me, {}}, {'l', me, {}}, {'f', other, {""}}, {'d', other, {"", "/x"}}, {'l', other, {""}},
+        {'m', me, {"", "/y"}}, {'L', me, {"", "~", "~/x"}}, {'X', me, {"", "/x"}}};
+    const auto tree = [](const QString &root) {
+        QStringList paths;
+        for (QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
+            paths << it.next().mid(root.size() + 1);
+        return paths.sort(), paths.join(' ').toStdString();
+    };
+    const auto own = [](const QString &path, uid_t owner) { return ::lchown(QFile::encodeName(path).constData(), owner, owner) == 0; };
+    const auto touch = [&own](const QString &path, uid_t owner) { return QFile(path).open(QIODevice::WriteOnly) && own(path, owner); };
+    bool skipped = false;
     for (const auto &write : writers) {
-        QTemporaryDir dir;
+        QTemporaryDir dir, elsewhere;   // elsewhere: what links lead to and swaps bring in, never removed
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 01777), 0);   // shared as the system's temporary folder
         // Kept: this process's, a live one's, and while young another namespace's or an older build's.
         QStringList kept = {of(::getpid(), false), of(live, false), of(ended, true), ".a.txt.tagora-" + QString::number(ended) + "-0.part", "a.txt"};
         const QString dayOld = of(ended, true);
@@ -65,13 +85,35 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(name == dayOld ? -2 : 0), QFileDevice::FileModificationTime));
         }
+        ASSERT_TRUE(QDir(elsewhere.path()).mkpath("other") && touch(elsewhere.filePath("x"), me) && touch(elsewhere.filePath("other/x"), me));
+        QHash<QString, char> swaps;
+        for (const auto &row : rows) {
+            const QString name = of(ended, false), path = dir.filePath(name);
+            const bool made = row.kind == 'f' ? touch(path, row.owner)
+                : row.kind == 'l' ? QFile::link(elsewhere.path(), path) && own(path, row.owner)
+                : QDir().mkpath(path) && touch(path + "/x", row.owner) && (row.kind != 'm' || touch(path + "/y", other)) && own(path, row.owner);
+            skipped = skipped || !made;   // only root gives an entry to another user; what was made is this user's and goes
+            for (const QString &remains : made ? row.remains : QStringList())
+                kept << name + remains;
+            swaps.insert(path, row.kind);
+        }
+        const std::string before = tree(elsewhere.path());
+        platform::setRemovalStepHook([&](const QString &path) {
+            const QByteArray at = QFile::encodeName(path), swapped = QFile::encodeName(elsewhere.filePath("other"));
+            EXPECT_TRUE(swaps.value(path) != 'L' || (::rename(at.constData(), (at + "~").constData()) == 0 && QFile::link(elsewhere.path(), path)));
+            EXPECT_TRUE(swaps.value(path) != 'X' || ::renameat2(AT_FDCWD, at.constData(), AT_FDCWD, swapped.constData(), RENAME_EXCHANGE) == 0);
+        });
         ASSERT_TRUE(write(dir.filePath("a.txt")));
+        platform::setRemovalStepHook(nullptr);
         kept.sort();
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
+        EXPECT_EQ(tree(dir.path()), kept.join(' ').toStdString());
+        EXPECT_EQ(tree(elsewhere.path()), before);
     }
     qint64 pid = 0;
     EXPECT_TRUE(platform::isTemporaryName(platform::temporaryName("x.pdf", "part"), nullptr, &pid));
     EXPECT_EQ(pid, ::getpid());
+    if (skipped)
+        GTEST_SKIP() << "only root can give an entry to another user";
 }
 
 // A saver in a new PID namespace cannot look this process up by its id: the owner in the name tells
