@@ -133,7 +133,7 @@ TEST_F(PrintProfiles, AddShelfSavesItAndSelectingItLoadsItBack)
             w->Auto_Center_chk_bx->click();
             w->Add_profile_btn->click();
             EXPECT_EQ(w->Get_List_Name_Text(w->Selected_Profile_Row()) + w->Col_Text->text() + w->Row_Text->text()
-                          + QString::number(Print_Col * Print_Row) + w->l_mar_id->text(), "Shelf251012.70");
+                          + w->l_mar_id->text(), "Shelf2512.70");
             EXPECT_TRUE(w->Auto_Center_chk_bx->isChecked() && w->Delete_profile_btn->isEnabled());
         },
         naming(QStringLiteral("Shelf"), platform::Pdf_Destination_Name,
