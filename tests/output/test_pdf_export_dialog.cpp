@@ -13,8 +13,6 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
 
-#include <map>
-
 namespace {
 
 using pdftest::PdfDialog;
@@ -135,11 +133,9 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
             type(w->*k.field, k.typed);
             EXPECT_EQ(messages(), k.said) << k.typed.toStdString();
             EXPECT_EQ((w->*k.field)->text(), k.shown.isEmpty() ? before : k.shown) << k.typed.toStdString();
-            const std::map<QLineEdit *, float> used{{w->width_Text, label_width}, {w->height_Text, label_hight},
-                                                    {w->horz_mar_Text, horz_mar}, {w->vert_mar_Text, vert_mar}};
-            // Within the hundredth a size shows (a symbol's own size is not typed).
-            EXPECT_NEAR(used.at(w->*k.field), MM_to_Points_Convert(float(platform::fieldValue((w->*k.field)->text()))), 0.014)
-                << k.typed.toStdString();
+            const float used = k.field == &PDF_Export::width_Text ? label_width : k.field == &PDF_Export::height_Text ? label_hight
+                               : k.field == &PDF_Export::horz_mar_Text ? horz_mar : vert_mar;   // within the hundredth shown
+            EXPECT_NEAR(used, MM_to_Points_Convert(float(platform::fieldValue((w->*k.field)->text()))), 0.014) << k.typed.toStdString();
         });
     }
 }
