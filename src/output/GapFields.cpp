@@ -1,6 +1,8 @@
 #include "output/GapFields.h"
 
 #include "core/ImageServices.h"
+#include "core/Messages.h"
+#include "output/LabelSizeFields.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 
@@ -44,4 +46,20 @@ void GapFields::showCut(QLineEdit *field, platform::Stepper *stepper, const QStr
         return;
     field->setText(shown);
     stepper->setDoubleValue(platform::fieldValue(shown));
+}
+
+QString GapFields::Negative_Message(const QString &what)
+{
+    return QStringLiteral("Please enter a %1 of 0 mm or more.").arg(what);
+}
+
+bool GapFields::Take(QLineEdit *field, const QString &what, const QString &held)
+{
+    const QString text = field->text();
+    const std::optional<double> typed = platform::typedNumber(text);
+    if (text.trimmed().isEmpty() || (typed && *typed >= 0))
+        return true;
+    field->setText(held);
+    Show_MessageBox(typed ? Negative_Message(what) : labelsize::Unreadable_Message(what));
+    return false;
 }

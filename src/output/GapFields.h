@@ -1,7 +1,8 @@
 #pragma once
 // The gap fields of a sheet layout (print and PDF dialogs) show the gaps the sheet uses: the typed
 // ones (cut to the paper), or under auto-centre the even gaps the fit spreads the cells by; the
-// typed ones come back when auto-centre is turned off.
+// typed ones come back when auto-centre is turned off. A typed gap, or a custom product's margin,
+// is a number of 0 or more.
 
 #include <QString>
 
@@ -24,6 +25,12 @@ public:
     // A typed gap the fit cut to the paper: the field and its stepper show the cut one; an empty
     // text (the typed gap stands) changes nothing.
     static void showCut(QLineEdit *field, platform::Stepper *stepper, const QString &shown);
+    // "Please enter a horizontal gap of 0 mm or more." for what is "horizontal gap".
+    static QString Negative_Message(const QString &what);
+    // A gap or margin the user typed stands when it reads as a number of 0 or more (empty text reads
+    // as 0); anything else is refused with a message naming what the field holds, and the field
+    // shows held, the value in use, again. Answers whether it stands.
+    static bool Take(QLineEdit *field, const QString &what, const QString &held);
 
 private:
     QLineEdit *m_horz = nullptr, *m_vert = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -15,6 +16,9 @@ namespace {
 
 using platform::PairFormat;
 
+// The smallest size above 0 that two decimals show.
+constexpr double Smallest_Shown = 0.01;
+
 // The size as the pair keeps it (two decimals), when it is one above 0.
 std::optional<double> sizeOf(const std::optional<double> &given)
 {
@@ -23,10 +27,28 @@ std::optional<double> sizeOf(const std::optional<double> &given)
     return platform::formatValue(*given, PairFormat::TwoDecimals);
 }
 
+double lowest(const platform::Stepper *stepper) { return std::max(stepper->minValue(), Smallest_Shown); }
+
 bool holds(const platform::Stepper *stepper, double size)
 {
     // Half a hundredth either way: the field shows two decimals of what the stepper holds.
-    return size >= stepper->minValue() - 0.005 && size <= stepper->maxValue() + 0.005;
+    return size >= lowest(stepper) - 0.005 && size <= stepper->maxValue() + 0.005;
+}
+
+QString sideName(Side side) { return side == Side::Width ? QStringLiteral("label width") : QStringLiteral("label height"); }
+
+// Why a typed size cannot stand, empty when it can. A size below the smallest one shown is refused
+// rather than held as another (0.005 would print 0.01-mm cells under a field showing 0.005).
+QString typedRefusal(const QString &text, const platform::Stepper *stepper, Side side)
+{
+    const std::optional<double> typed = platform::typedNumber(text);
+    if (!typed)
+        return text.trimmed().isEmpty() ? Message(side) : Unreadable_Message(sideName(side));
+    if (*typed <= 0)
+        return Message(side);
+    if (*typed < Smallest_Shown - 1e-9 || !holds(stepper, platform::formatValue(*typed, PairFormat::TwoDecimals)))
+        return Range_Message(side, stepper);
+    return QString();
 }
 
 } // namespace
@@ -35,21 +57,25 @@ const QString &Message(Side side) { return side == Side::Width ? Width_Message :
 
 QString Range_Message(Side side, const platform::Stepper *stepper)
 {
-    return QStringLiteral("Please enter a label %1 from %2 to %3 mm.")
-        .arg(side == Side::Width ? QStringLiteral("width") : QStringLiteral("height"),
-             QString::asprintf("%.2f", stepper->minValue()), QString::asprintf("%.2f", stepper->maxValue()));
+    return QStringLiteral("Please enter a %1 from %2 to %3 mm.")
+        .arg(sideName(side), QString::asprintf("%.2f", lowest(stepper)), QString::asprintf("%.2f", stepper->maxValue()));
+}
+
+QString Unreadable_Message(const QString &what)
+{
+    return QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what);
 }
 
 QString Refusal(const QLineEdit *field, const platform::Stepper *stepper, Side side)
 {
     if (!field || !stepper)
         return QString();
-    const std::optional<double> typed = platform::typedNumber(field->text());
-    if (!sizeOf(typed))
-        return Message(side);
+    const QString refused = typedRefusal(field->text(), stepper, side);
+    if (!refused.isEmpty())
+        return refused;
     // The field shows two decimals (or a catalogue's size) of what the stepper holds, or a typed
     // size the stepper could not hold.
-    if (std::abs(*typed - stepper->doubleValue()) > 0.006)
+    if (std::abs(*platform::typedNumber(field->text()) - stepper->doubleValue()) > 0.006)
         return Range_Message(side, stepper);
     return QString();
 }
@@ -58,16 +84,22 @@ bool Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, S
 {
     if (!field || !stepper)
         return true;
-    const bool fromStepper = sender == stepper;
-    const std::optional<double> size = sizeOf(fromStepper ? std::optional<double>(stepper->doubleValue())
-                                                          : platform::typedNumber(field->text()));
-    if (size && holds(stepper, *size))
-        return true;
-    if (fromStepper)
+    if (sender == stepper) {
+        const std::optional<double> size = sizeOf(stepper->doubleValue());
+        if (size && holds(stepper, *size))
+            return true;
         stepper->setDoubleValue(platform::fieldValue(field));
-    else
-        field->setText(platform::formatPairValue(stepper->doubleValue(), PairFormat::TwoDecimals));
-    Show_MessageBox(size ? Range_Message(side, stepper) : Message(side));
+        Show_MessageBox(size ? Range_Message(side, stepper) : Message(side));
+        return false;
+    }
+    const QString refused = typedRefusal(field->text(), stepper, side);
+    if (refused.isEmpty()) {
+        // Shown as kept: "1.2345" is held and printed as 1.23.
+        field->setText(platform::formatPairValue(*sizeOf(platform::typedNumber(field->text())), PairFormat::TwoDecimals));
+        return true;
+    }
+    field->setText(platform::formatPairValue(stepper->doubleValue(), PairFormat::TwoDecimals));
+    Show_MessageBox(refused);
     return false;
 }
 

@@ -109,12 +109,20 @@ void PDF_Export::Height_Changed(QObject *sender)
 
 void PDF_Export::Horz_Margin_Changed(QObject *sender)
 {
+    if (sender == horz_mar_Text
+        && !GapFields::Take(horz_mar_Text, QStringLiteral("horizontal gap"),
+                            platform::formatPairValue(horz_mar_Stepper->doubleValue(), platform::PairFormat::Real)))
+        return;
     platform::copyPair(sender, horz_mar_Stepper, horz_mar_Text, platform::PairFormat::Real);
     Check_Max_Cell_Value();
 }
 
 void PDF_Export::Vert_Margin_Changed(QObject *sender)
 {
+    if (sender == vert_mar_Text
+        && !GapFields::Take(vert_mar_Text, QStringLiteral("vertical gap"),
+                            platform::formatPairValue(vert_mar_Stepper->doubleValue(), platform::PairFormat::Real)))
+        return;
     platform::copyPair(sender, vert_mar_Stepper, vert_mar_Text, platform::PairFormat::Real);
     Check_Max_Cell_Value();
 }

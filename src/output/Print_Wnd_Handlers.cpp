@@ -5,6 +5,7 @@
 #include "output/Print_Wnd.h"
 
 #include "core/Globals.h"
+#include "core/ImageServices.h"
 #include "core/UserFolders.h"
 #include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
@@ -47,6 +48,14 @@ void syncPair(QObject *sender, const Pair &manual, const Pair &predefined)
         platform::copyPair(sender, p.stepper, p.field, p.format);
 }
 
+// A gap typed into either layout's field: one that is no gap is refused, the field showing its
+// stepper's gap again.
+bool takeGap(const QObject *sender, const Pair &manual, const Pair &predefined, const QString &what)
+{
+    const Pair *p = sender == manual.field ? &manual : sender == predefined.field ? &predefined : nullptr;
+    return !p || GapFields::Take(p->field, what, platform::formatPairValue(p->stepper->doubleValue(), p->format));
+}
+
 void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(e.what())); }
 
 } // namespace
@@ -71,9 +80,14 @@ void Print_Wnd::Wire_Handlers()
     connectPair(Col_Stepper, Col_Text, this, [this](QObject *s) { Col_Changed(s); });
     connectPair(Col_Stepper_pre, Col_Text_pre, this, [this](QObject *s) { Col_Changed(s); });
     connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
-    // A custom product's margins place its grid as soon as they are typed, as its gaps do.
-    for (QLineEdit *margin : {left_mar_pre, top_mar_pre})
-        connect(margin, &QLineEdit::editingFinished, this, &Print_Wnd::Check_Max_Cell_Value);
+    // A custom product's margins place its grid as soon as they are typed, as its gaps do; one that
+    // is no margin is refused, the field showing the margin in use again.
+    struct Margin { QLineEdit *field; const char *what; const float *inUse; };
+    for (const Margin m : {Margin{left_mar_pre, "left margin", &Left_Mar}, Margin{top_mar_pre, "top margin", &Top_Mar}})
+        connect(m.field, &QLineEdit::editingFinished, this, [this, m] {
+            if (GapFields::Take(m.field, QLatin1String(m.what), QString::asprintf("%.2f", double(Points_to_MM_Convert(*m.inUse)))))
+                Check_Max_Cell_Value();
+        });
     connect(Auto_Center_chk_bx, &QCheckBox::clicked, this, &Print_Wnd::Auto_Center_Checked);
     const std::vector<QPushButton *> buttons = Alignment_Buttons();
     for (size_t i = 0; i < buttons.size(); ++i)
@@ -182,15 +196,21 @@ void Print_Wnd::comboBoxSelectionDidChange(QComboBox *combo)
 
 void Print_Wnd::Horz_Margin_Changed(QObject *sender)
 {
-    syncPair(sender, {horz_mar_Stepper, horz_mar_Text, platform::PairFormat::Real},
-             {horz_mar_Stepper_pre, horz_mar_Text_pre, platform::PairFormat::Real});
+    const Pair manual{horz_mar_Stepper, horz_mar_Text, platform::PairFormat::Real},
+        predefined{horz_mar_Stepper_pre, horz_mar_Text_pre, platform::PairFormat::Real};
+    if (!takeGap(sender, manual, predefined, QStringLiteral("horizontal gap")))
+        return;
+    syncPair(sender, manual, predefined);
     Check_Max_Cell_Value();
 }
 
 void Print_Wnd::Vert_Margin_Changed(QObject *sender)
 {
-    syncPair(sender, {vert_mar_Stepper, vert_mar_Text, platform::PairFormat::Real},
-             {vert_mar_Stepper_pre, vert_mar_Text_pre, platform::PairFormat::Real});
+    const Pair manual{vert_mar_Stepper, vert_mar_Text, platform::PairFormat::Real},
+        predefined{vert_mar_Stepper_pre, vert_mar_Text_pre, platform::PairFormat::Real};
+    if (!takeGap(sender, manual, predefined, QStringLiteral("vertical gap")))
+        return;
+    syncPair(sender, manual, predefined);
     Check_Max_Cell_Value();
 }
 

@@ -299,7 +299,15 @@ bool Print_Wnd::Save_Print_Profile(const QString &name, const QString &printer_s
         if (!replaces.isEmpty() && replaces != name && replaces != printprofiles::Default_Name)
             printprofiles::Delete_Profile(print_profile_path, replaces);
         Show_MessageBox(QStringLiteral("Print Profile has been saved successfully."));
-        Load_Print_Profile();
+        // The list is read again on the saved profile's row: the window keeps the settings just
+        // saved, which the first row's profile would replace were it loaded on the way.
+        {
+            const QSignalBlocker quiet(List_profile->selectionModel());
+            Load_Print_Profile();
+            Make_select_on_index(int(ListData_profile_files.indexOf(name)));
+        }
+        List_profile->viewport()->update();
+        Delete_profile_btn->setEnabled(name != printprofiles::Default_Name);
         return true;
     } catch (const std::exception &e) {
         logFailure(e);
@@ -338,8 +346,6 @@ void Print_Wnd::Add_Edit_Print_Profile(const QString &mode)
         // An edit under a new name replaces the file the row was listed from, once the new one is written.
         const QString listed = edit ? ListData_profile_files.value(row) : QString();
         Save_Print_Profile(prnt_prof_wnd->custom_print_profile_name, prnt_prof_wnd->custom_profile_Printer, listed);
-        if (edit)
-            Make_select_on_index(row);
     } catch (const std::exception &e) {
         logFailure(e);
     }
@@ -350,8 +356,7 @@ void Print_Wnd::Save_profile_btn_clicked()
     const int row = Selected_Profile_Row();
     if (row < 0)
         return;
-    if (Save_Print_Profile(Get_List_Name_Text(row), Printer_ComboBox->currentText()))
-        Make_select_on_index(row);
+    Save_Print_Profile(Get_List_Name_Text(row), Printer_ComboBox->currentText());
 }
 
 void Print_Wnd::Delete_profile_btn_clicked()

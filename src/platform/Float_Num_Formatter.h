@@ -1,6 +1,8 @@
 #pragma once
-// The formatter of decimal entry fields: empty text, or one decimal number with blanks around it,
-// its separator "." or ",". Partial numbers ("-", "." alone) are refused as they are typed.
+// The formatter of decimal entry fields. While a number is typed, every keystroke a number may hold
+// is taken (digits, a sign, "." and ",", an exponent's "e", blanks), so that the start of a number
+// ("-", ",") stands and a text that is no number ("1e2", "1.234,5") stays as typed for the field's
+// handler to refuse with a message; any other character is refused as it is typed.
 
 #include <QValidator>
 
@@ -9,7 +11,9 @@ class Float_Num_Formatter : public QValidator {
 public:
     explicit Float_Num_Formatter(QObject *parent = nullptr);
 
-    // YES for the text a field may hold.
+    // YES for the text the field's readers take: empty, or one number.
     static bool isAccepted(const QString &text);
+    // YES for text made only of what a number may hold, read or not.
+    static bool isTypable(const QString &text);
     State validate(QString &input, int &pos) const override;
 };

@@ -8,6 +8,7 @@
 #include "design/DesignParts.h"
 #include "design/RecordBinding.h"
 #include "output/LabelSizeFields.h"
+#include "platform/StepperField.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
@@ -105,7 +106,9 @@ TEST_F(PdfDialog, ALabelPageIsTheLabelWithoutMargins)
     });
 }
 
-// A label size emptied or 0 is refused and kept, a card's is not typed; a gap is cut to the page.
+// A label size emptied, 0 or unreadable is refused and kept, a typed one shown as held, a card's is
+// not typed; a gap below 0 or unreadable is refused, one beyond the page cut to it; the fit uses
+// what the fields show.
 TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
 {
     SKIP_WITHOUT_BARCODE_MODE();
@@ -115,7 +118,10 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
                           {false, &PDF_Export::horz_mar_Text, "99999999", {}, "210.00"},
                           {false, &PDF_Export::vert_mar_Text, "99999999", {}, "297.00"},
                           {false, &PDF_Export::horz_mar_Text, "2,5", {}, "2,5"},
-                          {false, &PDF_Export::width_Text, "12,5", {}, "12,5"},
+                          {false, &PDF_Export::vert_mar_Text, ",5", {}, ",5"},
+                          {false, &PDF_Export::width_Text, "12,5", {}, "12.50"},
+                          {false, &PDF_Export::height_Text, "1e2", {"Please enter the label height as a number, such as 12.5."}},
+                          {false, &PDF_Export::horz_mar_Text, "-2,5", {"Please enter a horizontal gap of 0 mm or more."}},
                           {true, &PDF_Export::width_Text, "12", {}, "40.00"}};
     valueList(QStringLiteral("Code 128"), {QStringLiteral("A1")});
     for (const Case &k : cases) {
@@ -127,6 +133,9 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
             type(w->*k.field, k.typed);
             EXPECT_EQ(messages(), k.said) << k.typed.toStdString();
             EXPECT_EQ((w->*k.field)->text(), k.shown.isEmpty() ? before : k.shown) << k.typed.toStdString();
+            const float used = k.field == &PDF_Export::width_Text ? label_width : k.field == &PDF_Export::height_Text ? label_hight
+                               : k.field == &PDF_Export::horz_mar_Text ? horz_mar : vert_mar;   // within the hundredth shown
+            EXPECT_NEAR(used, MM_to_Points_Convert(float(platform::fieldValue((w->*k.field)->text()))), 0.014) << k.typed.toStdString();
         });
     }
 }

@@ -119,8 +119,9 @@ TEST_F(PrintProfiles, AProductsGridIsTheProfilesGrid)
     EXPECT_EQ(saved.value_or(QStringList()).mid(0, 4).join(' ').toStdString(), "3 7 2.5 0");
 }
 
-// Add "Shelf" with 2 x 5 and auto-centre, then reopen and select it: the grid and auto-centre come
-// back, the margins are the printer's.
+// Add "Shelf" with 2 x 5, auto-centre and 36-pt margins typed in its Page Setup: the window keeps
+// them with Shelf's row selected, and the file holds them; reopen and select it: the grid and
+// auto-centre come back, the margins are the printer's.
 TEST_F(PrintProfiles, AddShelfSavesItAndSelectingItLoadsItBack)
 {
     toPdf();
@@ -131,17 +132,21 @@ TEST_F(PrintProfiles, AddShelfSavesItAndSelectingItLoadsItBack)
             type(w->Row_Text, QStringLiteral("5"));
             w->Auto_Center_chk_bx->click();
             w->Add_profile_btn->click();
+            EXPECT_EQ(w->Get_List_Name_Text(w->Selected_Profile_Row()) + w->Col_Text->text() + w->Row_Text->text()
+                          + w->l_mar_id->text(), "Shelf2512.70");
+            EXPECT_TRUE(w->Auto_Center_chk_bx->isChecked() && w->Delete_profile_btn->isEnabled());
         },
-        naming(QStringLiteral("Shelf")));
+        naming(QStringLiteral("Shelf"), platform::Pdf_Destination_Name,
+               testsupport::PageSetupAnswer{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36)}));
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Print Profile has been saved successfully.")});
     ASSERT_TRUE(QFile::exists(file(QStringLiteral("Shelf"))));
     const QString read = printtest::run(
         QStringLiteral("python3"),
         {QStringLiteral("-c"),
          QStringLiteral("import plistlib,sys\na=plistlib.load(open(sys.argv[1],'rb'))\n"
-                        "print(len(a), all(isinstance(x,str) for x in a), a[0], a[1], a[9], a[10], a[15])"),
+                        "print(len(a), all(isinstance(x,str) for x in a), a[0], a[1], a[4], a[9], a[10], a[15])"),
          file(QStringLiteral("Shelf"))});
-    EXPECT_EQ(read.trimmed(), QStringLiteral("24 True 2 5 Y PDF File Portrait"));
+    EXPECT_EQ(read.trimmed(), QStringLiteral("24 True 2 5 12.70 Y PDF File Portrait"));
 
     // Another opening resets the grid; selecting Shelf brings it back.
     open([&] {
@@ -308,6 +313,7 @@ TEST_F(PrintProfiles, AProfileThatIsNoProfileIsLeftOutAndNamed)
 TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
 {
     QStringList odd = profile(QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("12"), QStringLiteral("y"));
+    odd[2] = QStringLiteral("2,5");   // a gap typed with a comma, as saved: read as the field reads it
     odd[16] = QStringLiteral("N");
     odd[19] = QStringLiteral("Y");
     putStrings(QStringLiteral("Odd"), odd);
@@ -316,6 +322,7 @@ TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
         select(QStringLiteral("Odd"));
         EXPECT_EQ(w->Col_Text->text(), QStringLiteral("2"));
         EXPECT_EQ(w->Row_Text->text(), QStringLiteral("1"));
+        EXPECT_NEAR(horz_mar, MM_to_Points_Convert(2.5f), 1e-3);
         EXPECT_EQ(label_align_val, 1);
         EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked());
         EXPECT_FALSE(w->Show_Margins->isChecked());

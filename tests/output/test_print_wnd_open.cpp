@@ -336,9 +336,9 @@ TEST_F(PrintDialog, TheRangeRuleSetsTotalsAndLimits)
     });
 }
 
-// Decimal fields take empty text or one number with blanks around it, and refuse what is not yet
-// a number as it is typed. A decimal comma is the decimal point in every locale, in the gaps, the
-// sizes and the margins of a custom product.
+// Decimal fields take empty text or one number with blanks around it; as it is typed, the start of
+// a number stands, a character no number holds does not. A decimal comma is the decimal point in
+// every locale, in the gaps, the sizes and the margins of a custom product.
 TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
 {
     struct Typed { QLineEdit *Print_Wnd::*field; const char *text; float *global; double mm; bool product = false; };
@@ -364,15 +364,13 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
         for (QLineEdit *field : {w->width_Text, w->horz_mar_Text, w->vert_mar_Text, w->left_mar_pre})
             EXPECT_NE(qobject_cast<const Float_Num_Formatter *>(field->validator()), nullptr);
         w->horz_mar_Text->clear();
-        QTest::keyClicks(w->horz_mar_Text, QStringLiteral("-"));
-        EXPECT_EQ(w->horz_mar_Text->text(), QString());
-        QTest::keyClicks(w->horz_mar_Text, QStringLiteral("."));
-        EXPECT_EQ(w->horz_mar_Text->text(), QString());
-        QTest::keyClicks(w->horz_mar_Text, QStringLiteral(" 2x.5"));
-        EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral(" 2.5"));
+        QTest::keyClicks(w->horz_mar_Text, QStringLiteral(","));
+        EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral(","));
+        QTest::keyClicks(w->horz_mar_Text, QStringLiteral("x5"));
+        EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral(",5"));
         QTest::keyClick(w->horz_mar_Text, Qt::Key_Return);
-        EXPECT_NEAR(horz_mar, MM_to_Points_Convert(2.5f), 1e-4);
-        EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 2.5);
+        EXPECT_NEAR(horz_mar, MM_to_Points_Convert(0.5f), 1e-4);
+        EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 0.5);
         w->cancelButton->click();
     });
     struct Case {
@@ -383,6 +381,9 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                          Case{"-", false}, Case{".", false}, Case{"1.2.3", false}, Case{"12mm", false}, Case{"inf", false},
                          Case{"nan", false}, Case{"1,5", true}, Case{"+", false}, Case{"1,2,3", false}, Case{"1.000,5", false}})
         EXPECT_EQ(Float_Num_Formatter::isAccepted(QLatin1String(k.text)), k.accepted) << k.text;
+    for (const char *typed : {"-", ",", "0,", "1e2", "1.234,5", " -2,5 "})
+        EXPECT_TRUE(Float_Num_Formatter::isTypable(QLatin1String(typed))) << typed;
+    EXPECT_FALSE(Float_Num_Formatter::isTypable(QStringLiteral("12mm")) || Float_Num_Formatter::isTypable(QStringLiteral("inf")));
 }
 
 TEST_F(PrintDialog, OrientationTurnsThePageSetup)
