@@ -17,6 +17,7 @@
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
+#include "platform/Files.h"
 #include "platform/GuiThread.h"
 
 #include <QCheckBox>
@@ -123,11 +124,13 @@ QString ImageExport::Export_Name_With_Options(const QString &value, const QStrin
 
 bool ImageExport::writeOne(const QString &path, const QByteArray &bytes)
 {
-    QString why;
-    if (!imageexport::writeExportFile(path, bytes, &why)) {
+    QString why, unsynced;
+    if (!imageexport::writeExportFile(path, bytes, &why, &unsynced)) {
         Show_MessageBox(QStringLiteral("The file \"%1\" could not be written.\n\n%2").arg(QFileInfo(path).fileName(), why));
         return false;
     }
+    if (!unsynced.isEmpty())
+        Show_MessageBox(platform::unsyncedWarning(QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName()), unsynced));
     Export_File_Path = path;
     Export_Any_File = true;
     return true;
@@ -268,6 +271,10 @@ void ImageExport::reportBatch(const imageexport::BatchOutcome &out, const QStrin
                                   .arg(out.firstFailure);
     } else {
         Export_File_Message = Done_Message;
+    }
+    if (!out.unsynced.isEmpty() && out.written > 0) {
+        const QString warning = platform::unsyncedWarning(QStringLiteral("The exported files"), out.unsynced, true);
+        Export_File_Message = Export_File_Message == Done_Message ? warning : Export_File_Message + QStringLiteral("\n\n") + warning;
     }
     if (out.written > 0) {
         Export_Any_File = true;

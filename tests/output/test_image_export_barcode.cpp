@@ -16,6 +16,8 @@
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
+#include "support/NoPermissionOverride.h"
+#include "support/SyncFailure.h"
 #include "design/RecordBinding.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
@@ -36,6 +38,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QPainter>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace batch_test;
 
@@ -199,6 +204,37 @@ TEST_F(BarcodeExport, BatchFolderThatCannotBeMadeStopsBeforeTheSheet)
     EXPECT_FALSE(QFileInfo::exists(missing));
     EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
     EXPECT_TRUE(boxes.isEmpty());
+}
+
+// The disk cannot confirm the files: the folder's sync after a single file's rename, or the batch's
+// sync at its end, reports a write-back error. The files are in place; the user is told they may
+// not outlast a power cut, never that they failed.
+TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
+{
+    const QString eio = QString::fromLocal8Bit(std::strerror(EIO));
+    choose(QStringLiteral("Code 128"));
+    bm->dataText->setText(QStringLiteral("ONE"));
+    bm->goButtonActionPerformed();
+    {
+        const testsupport::SyncFailure failing(destination.path());
+        exportWith(3);
+    }
+    EXPECT_TRUE(QFileInfo(QDir(destination.path()).filePath(QStringLiteral("Barcode.png"))).isFile());
+    EXPECT_EQ(responder->trimmedAlertMessages(),
+              QStringList{QStringLiteral("\"Barcode.png\" was saved, but the system could not confirm it is on the disk (%1); "
+                                         "it may not outlast a power cut.").arg(eio)});
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open exported file. | Label has been exported successfully.")});
+
+    valueList({QStringLiteral("Y1"), QStringLiteral("Y2")});
+    boxes.clear();
+    {
+        const testsupport::SyncFailure failing(destination.path());
+        exportWith(3);
+    }
+    EXPECT_EQ(files().size(), 2);
+    EXPECT_EQ(ImageExport::lastOutcome().failed, 0);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | The exported files were saved, but the system could "
+                                                "not confirm they are on the disk (%1); they may not outlast a power cut.").arg(eio)});
 }
 
 TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)
