@@ -49,23 +49,23 @@ exportnaming::Settings settingsFromGlobals(const QString &ext)
     return s;
 }
 
-// The batch folder inside the destination, made when missing; "" when the destination is not a
-// writable folder or the name is taken by something else.
-QString makeBatchFolder(const QString &destination, const QString &name)
-{
-    const QFileInfo dest(destination);
-    if (destination.isEmpty() || !dest.isDir() || !dest.isWritable())
-        return QString();
-    const QString folder = QDir(destination).filePath(name);
-    if (!Create_Folder(folder))
-        return QString();
-    const QFileInfo made(folder);
-    return made.isDir() && made.isWritable() ? folder : QString();
-}
-
 const exportnaming::TakenTest onDisk = [](const QString &p) { return exportnaming::fileNameTakenOnDisk(p); };
 
 } // namespace
+
+QString ImageExport::Export_Folder(const QString &destination, const QString &name)
+{
+    const QString folder = QDir(destination).filePath(name);
+    QString why;
+    if (destination.isEmpty() || !platform::makeWritableFolder(folder, &why)) {
+        // The system's reason, naming the folder, in place of the usual guess.
+        const QString first = Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
+        Show_MessageBox(why.isEmpty() ? Unable_Saving_Message
+                                      : first + QStringLiteral("\n\nThe folder \"%1\" cannot be written: %2").arg(folder, why));
+        return QString();
+    }
+    return folder;
+}
 
 imageexport::KeepReplace &ImageExport::keepReplaceOverride()
 {
@@ -294,11 +294,9 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
 {
     try {
         Stop_Processing_Now = false;
-        const QString folder = makeBatchFolder(destination, QStringLiteral("QIRO Barcode"));
-        if (folder.isEmpty()) {
-            Show_MessageBox(Unable_Saving_Message);
+        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Barcode"));
+        if (folder.isEmpty())
             return;
-        }
         file_export_Path = folder;
         list_count = Print_End;
         file_path_ext = file_path_ext.toUpper();
@@ -379,9 +377,8 @@ void ImageExport::Export_Batch_File(const QString &destination)
         Card_Value_In_Process = false;
     };
     try {
-        const QString folder = makeBatchFolder(destination, QStringLiteral("QIRO Label"));
+        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Label"));
         if (folder.isEmpty()) {
-            Show_MessageBox(Unable_Saving_Message);
             Card_Value_In_Process = false;
             return;
         }

@@ -57,11 +57,9 @@ void PDF_Export::OKPressed()
         const QStringList chosen = platform::dialogResponder().openPanel(request);
         if (chosen.isEmpty())
             return;
-        const QString destination = QDir(chosen.first()).filePath(PdfExportJob::Folder_Name);
-        if (!QDir().mkpath(destination) || !QFileInfo(destination).isDir()) {
-            Show_MessageBox(ImageExport::Unable_Saving_Message);
+        const QString destination = ImageExport::Export_Folder(chosen.first(), PdfExportJob::Folder_Name);
+        if (destination.isEmpty())
             return;
-        }
         Export_PDF_File(destination);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

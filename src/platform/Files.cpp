@@ -145,6 +145,25 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several)
                                     "it may not outlast a power cut.").arg(what, why);
 }
 
+bool makeWritableFolder(const QString &path, QString *error)
+{
+    const QByteArray native = QFile::encodeName(path);
+    int err = 0;
+    struct stat st {};
+    if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST)
+        err = errno;
+    else if (::stat(native.constData(), &st) != 0)
+        err = errno;
+    else if (!S_ISDIR(st.st_mode))
+        err = ENOTDIR;
+    // As the system decides for this process's own rights: root may write into a read-only folder.
+    else if (::faccessat(AT_FDCWD, native.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        err = errno;
+    if (err != 0 && error)
+        *error = QString::fromLocal8Bit(std::strerror(err));
+    return err == 0;
+}
+
 QString writeCutShortReason(int fd)
 {
     struct stat st {};

@@ -42,6 +42,10 @@ bool putInPlace(const QString &temporary, const QString &file, QString *error, Q
 // disk: they are saved, and may not outlast a power cut. what names the file or document
 // ("Barcode Label Design"); several when it names more than one.
 QString unsyncedWarning(const QString &what, const QString &why, bool several = false);
+// A folder to write files into, made when missing (0777 less the umask, as any new folder of the
+// user's). False with the system's reason when it cannot be made, is no folder, or this process may
+// not write into it.
+bool makeWritableFolder(const QString &path, QString *error);
 // Why a write into the open file fd was cut short (a full disk, a file-size limit), which the
 // buffered write does not say: one more byte at its end gets the system's reason. Empty when that
 // byte goes in.

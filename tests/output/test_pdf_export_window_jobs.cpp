@@ -354,16 +354,25 @@ TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
     }
 }
 
+// A file or folder that cannot be made or written: the system's reason, naming what it concerns;
+// read-only folders bind root too, without its override.
 TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
+    const QString unable = QStringLiteral("Unable to continue saving barcode image.\n\n");
+    const auto folderSays = [&](int err) {
+        return unable + QStringLiteral("The folder \"%1\" cannot be written: %2").arg(out(), QString::fromLocal8Bit(std::strerror(err)));
+    };
+    const auto readOnly = [](const QString &folder) { QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner); };
     struct Case { const char *name; std::function<void()> block; QString message; };
     const Case cases[] = {
         {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); },
-         QStringLiteral("Unable to continue saving barcode image.\n\nIs a directory")},
+         unable + QStringLiteral("Is a directory")},
         {"the sub-folder's place is taken by a file", [&] {
              QFile f(out());
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         }, ImageExport::Unable_Saving_Message},
+         }, folderSays(ENOTDIR)},
+        {"a read-only chosen folder", [&] { readOnly(dir.path()); }, folderSays(EACCES)},
+        {"a read-only sub-folder", [&] { QDir().mkpath(out()), readOnly(out()); }, folderSays(EACCES)},
     };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
@@ -373,7 +382,13 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
         QFile::remove(out());
         responder->alerts.clear();
         k.block();
-        open([&] { exportTo(dir.path()); });
+        open([&] {
+            const testsupport::NoPermissionOverride unprivileged;
+            ASSERT_TRUE(unprivileged.ok());
+            exportTo(dir.path());
+        });
+        for (const QString &folder : {dir.path(), out()})
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(messages(), QStringList{k.message});
         EXPECT_TRUE(files().isEmpty());
         EXPECT_TRUE(boxes.isEmpty());
