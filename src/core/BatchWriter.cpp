@@ -82,6 +82,8 @@ bool BatchWriter::isTemporary(const QString &fileName)
     return platform::isTemporaryName(fileName);
 }
 
+BatchWriter::BatchWriter() : m_newFileMode(platform::newFileMode()) {}
+
 BatchWriter::~BatchWriter()
 {
     stopBackgroundSync();
@@ -243,17 +245,14 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
         temp = tempPath(target);
-        // 0666 less the umask, as any new file of the user's.
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Nobody else may open it before it takes its mode, at commit: the file it replaces may be
+        // private, and the name it is staged for may not be its own.
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
     if (fd < 0)
         return failWith(error, errorText(errno));
-
-    struct stat old {};
-    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
-        (void)::fchmod(fd, old.st_mode & 07777);   // as QSaveFile does; the content matters more
 
     const bool written = writeAll(fd, bytes);
     int err = written ? 0 : errno;
@@ -321,6 +320,11 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
             ::unlink(staged.tempPath.constData());
             return false;
         }
+        // The mode of the file it replaces (through a link, its file's), else of a new file of the
+        // user's, as every writer gives it.
+        struct stat old {};
+        const bool replaces = ::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
+        (void)::chmod(staged.tempPath.constData(), replaces ? old.st_mode & 07777 : m_newFileMode);
         if (::rename(staged.tempPath.constData(), target.constData()) != 0) {
             const int err = errno;
             if (err == EXDEV) {

@@ -36,7 +36,7 @@ public:
         QByteArray target;     // the target in the file system's encoding
     };
 
-    BatchWriter() = default;
+    BatchWriter();
     BatchWriter(const BatchWriter &) = delete;
     BatchWriter &operator=(const BatchWriter &) = delete;
     // Closes the folders it holds open; it does not sync (finish() does).
@@ -44,7 +44,8 @@ public:
 
     // Writes the bytes to a new file for the target, unnamed or under a temporary name in the
     // target's folder. False with the reason when the file could not be written whole; nothing is
-    // then left behind. A target that exists gives its permissions to the new file.
+    // then left behind. The file takes its mode at commit: that of the file it replaces, else that
+    // of a new file of the user's.
     bool stage(const QString &path, const QByteArray &bytes, Staged *staged, QString *error);
     // Puts the staged file in place of its target, as every writer does (platform::fileToReplace):
     // through a link to the file it names; a folder, a file this process may not write or a link
@@ -58,8 +59,9 @@ public:
 
     // Makes every committed file and rename durable: one syncfs per file system written to, after
     // the last commit. A write-back error since the batch first wrote there (the kernel reports
-    // those to syncfs through a descriptor opened before the writes) fails the batch. False with the
-    // reason.
+    // those to syncfs through a descriptor opened before the writes): false with the system's
+    // reason; the committed files are in place, but may not outlast a power cut
+    // (platform::unsyncedWarning).
     //
     // The write-back is started early: from the first file on, a thread of the writer syncs the
     // file systems in the background (at once, then at most every 5 ms while commits come), so
@@ -113,6 +115,7 @@ private:
     unsigned long long m_commits = 0;    // files put in place so far
     unsigned long long m_syncedUpTo = 0; // commits that a sync started after
     QString m_syncError;                 // the first error a background sync reported
+    const unsigned m_newFileMode;   // 0666 less the umask, read once
     // How an unnamed file gets its name: 0 not known yet, 1 through its descriptor (AT_EMPTY_PATH),
     // 2 through /proc/self/fd, 3 neither works (named files from then on).
     std::atomic<int> m_linkWay{0};

@@ -19,6 +19,7 @@
 #include "imagetools/MSSSelector.h"
 #include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/GuiThread.h"
 #include "ui_Cropping_Tool.h"
 
@@ -376,6 +377,12 @@ void Cropping_Tool::Crop_All_Thread()
     Export_File_Message = outcome.failed == 0
         ? QStringLiteral("Image has been cropped successfully.")
         : QStringLiteral("%1 of %2 images have been cropped.\n%3").arg(outcome.written).arg(count).arg(outcome.firstFailure);
+    // Written, but not known to be on the disk: said in place of the success, never as a failure.
+    const bool unsynced = !outcome.unsynced.isEmpty();
+    if (unsynced) {
+        const QString warning = platform::unsyncedWarning(QStringLiteral("The cropped images"), outcome.unsynced, true);
+        Export_File_Message = outcome.failed == 0 ? warning : Export_File_Message + QStringLiteral("\n\n") + warning;
+    }
     // A stopped run says how far it came.
     const QString account =
         QStringLiteral("Stopped: %1 of %2 images have been cropped.").arg(outcome.written).arg(count);
@@ -394,7 +401,7 @@ void Cropping_Tool::Crop_All_Thread()
         // The caller binds the new series: a picture that kept its original is said first.
         if (stopped)
             Show_MessageBox(account);
-        else if (outcome.failed > 0)
+        else if (outcome.failed > 0 || unsynced)
             Show_MessageBox(Export_File_Message);
         m_window->done(1);
         return;

@@ -59,11 +59,8 @@ public:
     BatchOutcome finish()
     {
         QString why;
-        if (!m_writer.finish(&why) && m_out.written > 0) {
-            ++m_out.failed;
-            if (m_out.firstFailure.isEmpty())
-                m_out.firstFailure = why;
-        }
+        if (!m_writer.finish(&why) && m_out.written > 0)
+            m_out.unsynced = why;   // the files are in place all the same
         m_out.stopped = stopRequested();
         return m_out;
     }

@@ -17,6 +17,7 @@
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
+#include "platform/Files.h"
 #include "platform/GuiThread.h"
 
 #include <QCheckBox>
@@ -48,23 +49,23 @@ exportnaming::Settings settingsFromGlobals(const QString &ext)
     return s;
 }
 
-// The batch folder inside the destination, made when missing; "" when the destination is not a
-// writable folder or the name is taken by something else.
-QString makeBatchFolder(const QString &destination, const QString &name)
-{
-    const QFileInfo dest(destination);
-    if (destination.isEmpty() || !dest.isDir() || !dest.isWritable())
-        return QString();
-    const QString folder = QDir(destination).filePath(name);
-    if (!Create_Folder(folder))
-        return QString();
-    const QFileInfo made(folder);
-    return made.isDir() && made.isWritable() ? folder : QString();
-}
-
 const exportnaming::TakenTest onDisk = [](const QString &p) { return exportnaming::fileNameTakenOnDisk(p); };
 
 } // namespace
+
+QString ImageExport::Export_Folder(const QString &destination, const QString &name)
+{
+    const QString folder = QDir(destination).filePath(name);
+    QString why;
+    if (destination.isEmpty() || !platform::makeWritableFolder(folder, &why)) {
+        // The system's reason, naming the folder, in place of the usual guess.
+        const QString first = Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
+        Show_MessageBox(why.isEmpty() ? Unable_Saving_Message
+                                      : first + QStringLiteral("\n\nThe folder \"%1\" cannot be written: %2").arg(folder, why));
+        return QString();
+    }
+    return folder;
+}
 
 imageexport::KeepReplace &ImageExport::keepReplaceOverride()
 {
@@ -123,11 +124,13 @@ QString ImageExport::Export_Name_With_Options(const QString &value, const QStrin
 
 bool ImageExport::writeOne(const QString &path, const QByteArray &bytes)
 {
-    QString why;
-    if (!imageexport::writeExportFile(path, bytes, &why)) {
+    QString why, unsynced;
+    if (!imageexport::writeExportFile(path, bytes, &why, &unsynced)) {
         Show_MessageBox(QStringLiteral("The file \"%1\" could not be written.\n\n%2").arg(QFileInfo(path).fileName(), why));
         return false;
     }
+    if (!unsynced.isEmpty())
+        Show_MessageBox(platform::unsyncedWarning(QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName()), unsynced));
     Export_File_Path = path;
     Export_Any_File = true;
     return true;
@@ -269,6 +272,10 @@ void ImageExport::reportBatch(const imageexport::BatchOutcome &out, const QStrin
     } else {
         Export_File_Message = Done_Message;
     }
+    if (!out.unsynced.isEmpty() && out.written > 0) {
+        const QString warning = platform::unsyncedWarning(QStringLiteral("The exported files"), out.unsynced, true);
+        Export_File_Message = Export_File_Message == Done_Message ? warning : Export_File_Message + QStringLiteral("\n\n") + warning;
+    }
     if (out.written > 0) {
         Export_Any_File = true;
         Open_Export_File_Box();
@@ -287,11 +294,9 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
 {
     try {
         Stop_Processing_Now = false;
-        const QString folder = makeBatchFolder(destination, QStringLiteral("QIRO Barcode"));
-        if (folder.isEmpty()) {
-            Show_MessageBox(Unable_Saving_Message);
+        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Barcode"));
+        if (folder.isEmpty())
             return;
-        }
         file_export_Path = folder;
         list_count = Print_End;
         file_path_ext = file_path_ext.toUpper();
@@ -372,9 +377,8 @@ void ImageExport::Export_Batch_File(const QString &destination)
         Card_Value_In_Process = false;
     };
     try {
-        const QString folder = makeBatchFolder(destination, QStringLiteral("QIRO Label"));
+        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Label"));
         if (folder.isEmpty()) {
-            Show_MessageBox(Unable_Saving_Message);
             Card_Value_In_Process = false;
             return;
         }

@@ -24,6 +24,7 @@
 #include "output/Send_Modeless.h"
 #include "outputjobs/SheetLayout.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/GuiThread.h"
 #include "platform/PrintInfo.h"
 
@@ -38,6 +39,12 @@
 #include <exception>
 #include <memory>
 
+namespace {
+// The last run's files in place that the system could not confirm are on the disk: its done box
+// says so.
+QString lastUnsynced;
+} // namespace
+
 void PDF_Export::OKPressed()
 {
     try {
@@ -50,11 +57,9 @@ void PDF_Export::OKPressed()
         const QStringList chosen = platform::dialogResponder().openPanel(request);
         if (chosen.isEmpty())
             return;
-        const QString destination = QDir(chosen.first()).filePath(PdfExportJob::Folder_Name);
-        if (!QDir().mkpath(destination) || !QFileInfo(destination).isDir()) {
-            Show_MessageBox(ImageExport::Unable_Saving_Message);
+        const QString destination = ImageExport::Export_Folder(chosen.first(), PdfExportJob::Folder_Name);
+        if (destination.isEmpty())
             return;
-        }
         Export_PDF_File(destination);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
@@ -287,6 +292,10 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         Show_MessageBox(outcome.error.isEmpty() ? ImageExport::Unable_Saving_Message
                                                 : first + QLatin1String("\n\n") + outcome.error);
     }
+    lastUnsynced = outcome.unsynced.isEmpty()
+                       ? QString()
+                       : platform::unsyncedWarning(QStringLiteral("\"%1\"").arg(QFileInfo(outcome.unsyncedFile).fileName()),
+                                                   outcome.unsynced);
     Cancel_And_Stop_Fun();
 }
 
@@ -301,6 +310,12 @@ void PDF_Export::Cancel_And_Stop_Fun()
     Export_File_Message = lastStopped || lastFailed
                               ? QStringLiteral("The export was stopped. %1 file(s) were written.").arg(lastFiles.size())
                               : ImageExport::Done_Message;
+    // A file in place that may not outlast a power cut is said, not a failure.
+    if (!lastUnsynced.isEmpty())
+        Export_File_Message = Export_File_Message == ImageExport::Done_Message
+                                  ? lastUnsynced
+                                  : Export_File_Message + QStringLiteral("\n\n") + lastUnsynced;
+    lastUnsynced.clear();
     if (Export_Any_File)
         Open_Export_File_Box();
     Refresh_Preview();

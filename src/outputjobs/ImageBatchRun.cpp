@@ -71,11 +71,8 @@ public:
     BatchOutcome finish(int started)
     {
         QString why;
-        if (!m_writer.finish(&why) && m_out.written > 0) {
-            ++m_out.failed;
-            if (m_out.firstFailure.isEmpty())
-                m_out.firstFailure = why;
-        }
+        if (!m_writer.finish(&why) && m_out.written > 0)
+            m_out.unsynced = why;   // the files are in place all the same
         m_out.aborted = m_aborted;
         m_out.stopped = !m_aborted && (m_cancelledAll || (stopRequested() && started < s.end - s.first));
         return m_out;

@@ -87,9 +87,9 @@ QByteArray encodeForPath(const platform::Picture &picture, const QString &path, 
     return Encode_gen_image(out, path, error);
 }
 
-bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error, QString *unsynced)
 {
-    return platform::writeFileAtomically(path, bytes, error);
+    return platform::writeFileAtomically(path, bytes, error, unsynced);
 }
 
 FileWriter &fileWriterOverride()
@@ -98,10 +98,10 @@ FileWriter &fileWriterOverride()
     return writer;
 }
 
-bool writeExportFile(const QString &path, const QByteArray &bytes, QString *error)
+bool writeExportFile(const QString &path, const QByteArray &bytes, QString *error, QString *unsynced)
 {
     const FileWriter &w = fileWriterOverride();
-    return w ? w(path, bytes, error) : writeWhole(path, bytes, error);
+    return w ? w(path, bytes, error) : writeWhole(path, bytes, error, unsynced);
 }
 
 } // namespace imageexport

@@ -26,13 +26,13 @@ QByteArray encodeForPath(const platform::Picture &picture, const QString &path, 
 
 // Writes the bytes whole under a temporary name beside the path and renames them over it: an old
 // file is replaced only by a complete new one, and a failed write leaves nothing. False with the
-// reason.
-bool writeWhole(const QString &path, const QByteArray &bytes, QString *error);
+// reason; unsynced as platform::writeFileAtomically says.
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error, QString *unsynced = nullptr);
 
 // Stands in for the file write (tests inject failures); unset: writeWhole.
 using FileWriter = std::function<bool(const QString &path, const QByteArray &bytes, QString *error)>;
 FileWriter &fileWriterOverride();
 // The file write in use.
-bool writeExportFile(const QString &path, const QByteArray &bytes, QString *error);
+bool writeExportFile(const QString &path, const QByteArray &bytes, QString *error, QString *unsynced = nullptr);
 
 } // namespace imageexport

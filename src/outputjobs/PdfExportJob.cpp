@@ -43,6 +43,13 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
         out.error = w.errorString();
         stop = true;
     };
+    auto finished = [&](const platform::PdfFileWriter &w) {
+        out.files << w.finalPath();
+        if (out.unsynced.isEmpty() && !w.unsynced().isEmpty()) {
+            out.unsyncedFile = w.finalPath();
+            out.unsynced = w.unsynced();
+        }
+    };
 
     std::unique_ptr<platform::PdfFileWriter> document;
     if (option == 0 || option == 3) {
@@ -117,7 +124,7 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
                 failWith(writer);
                 break;
             }
-            out.files << writer.finalPath();
+            finished(writer);
             ++counter;
         } else {
             const QSizeF size = page.pageSize(pass);
@@ -135,7 +142,7 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
         out.stopped = true;
     if (document && begun && !out.failed) {
         if (document->finish())
-            out.files << document->finalPath();
+            finished(*document);
         else
             failWith(*document);
     }

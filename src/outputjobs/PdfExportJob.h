@@ -40,6 +40,9 @@ public:
         bool stopped = false;     // the user stopped the run (Stop, or Cancel at the prompt)
         bool failed = false;      // a file could not be created, written or closed
         QString error;
+        // The first file in place whose folder could not be synced, and the system's reason
+        // (platform::unsyncedWarning).
+        QString unsyncedFile, unsynced;
     };
 
     static platform::PdfFileWriter::Info documentInfo();

@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include "platform/Log.h"
 #include "platform/Temporaries.h"
 
 #include <QDir>
@@ -104,7 +105,7 @@ QString fileToReplace(const QString &path, QString *error)
     return file;
 }
 
-bool putInPlace(const QString &temporary, const QString &file, QString *error)
+bool putInPlace(const QString &temporary, const QString &file, QString *error, QString *unsynced)
 {
     const QByteArray from = QFile::encodeName(temporary), to = QFile::encodeName(file);
     struct stat old {};
@@ -125,9 +126,42 @@ bool putInPlace(const QString &temporary, const QString &file, QString *error)
     // EINVAL: a file system that has nothing to sync for a folder.
     const int synced = ::fsync(folder) == 0 || errno == EINVAL ? 0 : errno;
     ::close(folder);
-    if (synced != 0 && error)
-        *error = QString::fromLocal8Bit(std::strerror(synced));
-    return synced == 0;
+    // The file has its name whatever the sync said: the save is done, only not known to be durable.
+    if (synced != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(synced));
+        if (unsynced)
+            *unsynced = why;
+        else
+            logLine(unsyncedWarning(QFileInfo(file).fileName(), why));
+    }
+    return true;
+}
+
+QString unsyncedWarning(const QString &what, const QString &why, bool several)
+{
+    return several ? QStringLiteral("%1 were saved, but the system could not confirm they are on the disk (%2); "
+                                    "they may not outlast a power cut.").arg(what, why)
+                   : QStringLiteral("%1 was saved, but the system could not confirm it is on the disk (%2); "
+                                    "it may not outlast a power cut.").arg(what, why);
+}
+
+bool makeWritableFolder(const QString &path, QString *error)
+{
+    const QByteArray native = QFile::encodeName(path);
+    int err = 0;
+    struct stat st {};
+    if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST)
+        err = errno;
+    else if (::stat(native.constData(), &st) != 0)
+        err = errno;
+    else if (!S_ISDIR(st.st_mode))
+        err = ENOTDIR;
+    // As the system decides for this process's own rights: root may write into a read-only folder.
+    else if (::faccessat(AT_FDCWD, native.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        err = errno;
+    if (err != 0 && error)
+        *error = QString::fromLocal8Bit(std::strerror(err));
+    return err == 0;
 }
 
 QString writeCutShortReason(int fd)
@@ -138,7 +172,8 @@ QString writeCutShortReason(int fd)
     return QString();
 }
 
-bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer, QString *error)
+bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer, QString *error,
+                         QString *unsynced)
 {
     const auto fail = [error](const QString &why) {
         if (error)
@@ -185,12 +220,13 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
         return fail(why);
     }
     file.close();
-    return putInPlace(temp, finalPath, error);
+    return putInPlace(temp, finalPath, error, unsynced);
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error)
+bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error, QString *unsynced)
 {
-    return writeFileAtomically(path, [&data](QIODevice &dev) { return dev.write(data) == data.size(); }, error);
+    return writeFileAtomically(path, [&data](QIODevice &dev) { return dev.write(data) == data.size(); }, error,
+                               unsynced);
 }
 
 } // namespace platform

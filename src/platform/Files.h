@@ -33,10 +33,19 @@ unsigned newFileMode();
 // process may not write or a link that leads nowhere the system can follow (a loop). Then, once the
 // temporary file beside it is complete and synced, it takes the mode of the file it replaces (or of
 // a new file of the user's) and that file's name, and the folder is synced so that the new name
-// outlasts a power cut; NO with the system's reason, the temporary then removed (when the folder's
-// sync fails, the new file is in place but may not survive a crash).
+// outlasts a power cut. NO with the system's reason when the rename fails, the temporary then
+// removed. A folder whose sync fails leaves the new file in place: YES, and unsynced receives the
+// system's reason (logged when unsynced is null), for unsyncedWarning().
 QString fileToReplace(const QString &path, QString *error);
-bool putInPlace(const QString &temporary, const QString &file, QString *error);
+bool putInPlace(const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
+// What every writer tells the user of files in place that the system could not confirm are on the
+// disk: they are saved, and may not outlast a power cut. what names the file or document
+// ("Barcode Label Design"); several when it names more than one.
+QString unsyncedWarning(const QString &what, const QString &why, bool several = false);
+// A folder to write files into, made when missing (0777 less the umask, as any new folder of the
+// user's). False with the system's reason when it cannot be made, is no folder, or this process may
+// not write into it.
+bool makeWritableFolder(const QString &path, QString *error);
 // Why a write into the open file fd was cut short (a full disk, a file-size limit), which the
 // buffered write does not say: one more byte at its end gets the system's reason. Empty when that
 // byte goes in.
@@ -45,9 +54,11 @@ QString writeCutShortReason(int fd);
 // Writes the whole file through a temporary file beside it (named as platform/Temporaries.h says)
 // that is synced and then replaces the old one, only when every byte was written; the old file is
 // kept on failure. Temporaries that ended processes left in the folder are removed first.
-// Answers success; error receives the reason.
-bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr);
+// Answers success (the file in place); error receives the reason of a failure, and unsynced that of
+// a failed folder sync after the file took its name (putInPlace).
+bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr,
+                         QString *unsynced = nullptr);
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer,
-                         QString *error = nullptr);
+                         QString *error = nullptr, QString *unsynced = nullptr);
 
 } // namespace platform

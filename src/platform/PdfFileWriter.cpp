@@ -2,6 +2,7 @@
 
 #include "platform/EpsPaintEngine.h"
 #include "platform/Files.h"
+#include "platform/Log.h"
 #include "platform/Temporaries.h"
 
 #include <QDir>
@@ -202,12 +203,15 @@ bool PdfFileWriter::finish()
     m_file->close();
     // Only a complete file replaces one of the same name.
     QString why;
-    const bool placed = putInPlace(m_file->fileName(), m_target, &why);
+    const bool placed = putInPlace(m_file->fileName(), m_target, &why, &m_unsynced);
     m_file.reset();   // renamed, or removed by putInPlace
     if (!placed) {
         fail(why);
         return false;
     }
+    // The log keeps it for a caller that does not say it (a print to a file).
+    if (!m_unsynced.isEmpty())
+        logLine(unsyncedWarning(QFileInfo(m_finalPath).fileName(), m_unsynced));
     return true;
 }
 

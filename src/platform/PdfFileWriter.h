@@ -46,6 +46,9 @@ public:
 
     int pageCount() const { return int(m_pages.size()); }
     QString errorString() const { return m_error; }
+    // After a finish() that answered YES: the system's reason when the folder could not be synced
+    // once the file had its name (putInPlace; the file is there, and may not outlast a power cut).
+    QString unsynced() const { return m_unsynced; }
     QString finalPath() const { return m_finalPath; }
 
     // The pieces of finish() that rework a closed file, open for checks: both answer NO when the
@@ -67,6 +70,7 @@ private:
     std::unique_ptr<QPainter> m_painter;
     std::vector<QSizeF> m_pages;
     QString m_error;
+    QString m_unsynced;
     bool m_failed = false;
 };
 

@@ -417,7 +417,7 @@ std::optional<PlistValue> readPlistFile(const QString &path)
     return plistFromData(file.bytes);
 }
 
-bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format, QString *error)
+bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format, QString *error, QString *unsynced)
 {
     const QByteArray bytes = plistToData(value, format);
     if (bytes.isEmpty()) {
@@ -425,7 +425,7 @@ bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat fo
             *error = QStringLiteral("The property list could not be encoded.");
         return false;
     }
-    return writeFileAtomically(path, bytes, error);
+    return writeFileAtomically(path, bytes, error, unsynced);
 }
 
 } // namespace platform

@@ -77,8 +77,9 @@ std::optional<PlistValue> plistFromData(const QByteArray &bytes);
 QByteArray plistToData(const PlistValue &value, PlistFormat format);
 
 std::optional<PlistValue> readPlistFile(const QString &path);
-// Written whole through a replacing temporary file; answers success.
+// Written whole through a replacing temporary file; answers success (unsynced as
+// writeFileAtomically says).
 bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format = PlistFormat::Xml,
-                    QString *error = nullptr);
+                    QString *error = nullptr, QString *unsynced = nullptr);
 
 } // namespace platform

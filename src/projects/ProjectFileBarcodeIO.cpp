@@ -9,6 +9,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "engines/Symbologies.h"
+#include "platform/Files.h"
 #include "platform/FontNames.h"
 #include "platform/Plist.h"
 #include "projects/ProjectFileBarcode.h"
@@ -139,15 +140,17 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
         s.transparent = v.clearBackground;
         built = projectfile::kBarcodeSectionElements;
 
-        QString reason;
+        QString reason, unsynced;
         if (!platform::writePlistFile(Project_File_Name_Barcode, projectfile::barcodeSectionArray(s),
-                                      platform::PlistFormat::Xml, &reason)) {
+                                      platform::PlistFormat::Xml, &reason, &unsynced)) {
             Project_File_Name_Barcode = remembered;
             Show_MessageBox(QStringLiteral("Barcode Log could not be saved.\n%1").arg(reason));
             return false;
         }
         host().Set_Barcode_Mode_Save_Flag_False();
-        Show_MessageBox(QStringLiteral("Barcode Log has been saved successfully."));
+        // Saved all the same when the folder's sync failed: the file holds the new log.
+        Show_MessageBox(unsynced.isEmpty() ? QStringLiteral("Barcode Log has been saved successfully.")
+                                           : platform::unsyncedWarning(QStringLiteral("Barcode Log"), unsynced));
         Set_Log_Name_In_Title();
         return true;
     } catch (const std::exception &e) {

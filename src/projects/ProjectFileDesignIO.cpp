@@ -17,6 +17,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTImage.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/Plist.h"
 #include "platform/Stepper.h"
 #include "model/Card_Property.h"
@@ -122,18 +123,23 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
             ++built;
         }
         // Written whole beside the old file and put in its place, so a failed save keeps the old one.
-        QString reason;
+        QString reason, unsynced;
         const bool written = platform::writePlistFile(Project_File_Name, projectfile::designSectionArray(section),
-                                                      platform::PlistFormat::Xml, &reason);
+                                                      platform::PlistFormat::Xml, &reason, &unsynced);
         if (!written) {
             Project_File_Name = remembered;
             Show_MessageBox(QStringLiteral("Barcode Label Design could not be saved.\n%1").arg(reason));
             return false;
         }
         host().Set_Des_Mode_Save_Flag_False();
+        // Saved all the same when the folder's sync failed: the file holds the new design. Said
+        // even to a quiet save, as it may not outlast a power cut.
+        if (!unsynced.isEmpty())
+            Show_MessageBox(platform::unsyncedWarning(QStringLiteral("Barcode Label Design"), unsynced));
         if (!show_msg)
             return true;
-        Show_MessageBox(QStringLiteral("Barcode Label Design has been saved successfully."));
+        if (unsynced.isEmpty())
+            Show_MessageBox(QStringLiteral("Barcode Label Design has been saved successfully."));
         Set_Log_Name_In_Title();
         return true;
     } catch (const std::exception &e) {

@@ -2,6 +2,7 @@
 // (one picture always proceeds), and Stop is read before each write.
 
 #include "support/ImageFileMakers.h"
+#include "support/SyncFailure.h"
 
 #include "core/ImageServices.h"
 #include "imaging/CropBatchListModel.h"
@@ -18,6 +19,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -144,6 +147,24 @@ TEST(CropBatchRun, StopIsReadBeforeEachWrite)
     EXPECT_EQ(o.failed, 0) << "pictures begun before the stop are not failures";
     EXPECT_EQ(lines.size(), 2);
     EXPECT_EQ(out.files().size(), 2u) << "nothing written after the stop, no temporary file left";
+}
+
+// A write-back error at the batch's end: the pictures are in place and written, not failed.
+TEST(CropBatchRun, PicturesTheDiskCannotConfirmAreWrittenNotFailed)
+{
+    Folder out;
+    crop::BatchPlan plan;
+    plan.count = 3;
+    plan.folder = out.dir.path();
+    plan.make = [](int) { return crop::BatchMade{QByteArray("bytes"), {}}; };
+    plan.name = [&](int i) { return out.dir.filePath(QStringLiteral("f%1.JPG").arg(i)); };
+    crop::BatchOutcome o;
+    {
+        const testsupport::SyncFailure failing(out.dir.path());
+        o = crop::runBatch(plan);
+    }
+    EXPECT_EQ(std::make_pair(o.written, o.failed), std::make_pair(3, 0));
+    EXPECT_EQ(o.unsynced, QString::fromLocal8Bit(std::strerror(EIO)));
 }
 
 } // namespace

@@ -495,7 +495,8 @@ TEST_F(LabelExport, DestinationThatIsNoFolderStopsBeforeTheSheet)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));   // the batch folder's name taken by a file
     file.close();
     exportByValue(3);
-    EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\n") + ImageExport::Unable_Saving_Message));
+    EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("\nUnable to continue saving barcode image.\n\nThe folder "
+                                                                   "\"%1\" cannot be written: Not a directory").arg(file.fileName())));
     EXPECT_TRUE(QFileInfo(file.fileName()).isFile());
     EXPECT_FALSE(Card_Value_In_Process);
     EXPECT_TRUE(boxes.isEmpty());

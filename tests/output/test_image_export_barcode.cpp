@@ -16,6 +16,8 @@
 #include "output/OutputController.h"
 #include "output/Send_Modeless.h"
 #include "support/Decode.h"
+#include "support/NoPermissionOverride.h"
+#include "support/SyncFailure.h"
 #include "design/RecordBinding.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTDocument.h"
@@ -36,6 +38,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QPainter>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace batch_test;
 
@@ -185,20 +190,58 @@ TEST_F(BarcodeExport, TransparentGroundAsksForJpgAndStaysInPng)
     EXPECT_EQ(boxes.last(), QStringLiteral("Open exported file. | Label has been exported successfully."));
 }
 
+// A batch folder that cannot be made or written is refused before any sheet or file, naming the
+// folder and the system's reason (read-only folders bind root too, without its override).
 TEST_F(BarcodeExport, BatchFolderThatCannotBeMadeStopsBeforeTheSheet)
 {
     valueList({QStringLiteral("X1")});
-    QFile blocker(QDir(destination.path()).filePath(QStringLiteral("QIRO Barcode")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));   // the batch folder's name taken by a file
-    blocker.close();
-    exportWith(3);
-    const QString missing = QDir(destination.path()).filePath(QStringLiteral("gone"));
-    exportWith(3, [&](Export_Barcode &d) { d.Export_barcode_Dest_Path->setText(missing); });
-    // Exactly two refusals, each before any sheet or file.
-    EXPECT_EQ(responder->alertMessages().count(QStringLiteral("\n") + ImageExport::Unable_Saving_Message), 2);
-    EXPECT_FALSE(QFileInfo::exists(missing));
-    EXPECT_TRUE(QFileInfo(blocker.fileName()).isFile());
+    const QString chosen = destination.path(), batch = folder().path(), gone = QDir(chosen).filePath(QStringLiteral("gone"));
+    const auto readOnly = [](const QString &f) { QFile::setPermissions(f, QFile::ReadOwner | QFile::ExeOwner); };
+    const struct { std::function<void()> block; QString from, folder; int err; } cases[] = {
+        {[&] { (void)QFile(batch).open(QIODevice::WriteOnly); }, chosen, batch, ENOTDIR},   // a file in the way
+        {[] {}, gone, QDir(gone).filePath(QStringLiteral("QIRO Barcode")), ENOENT},
+        {[&] { readOnly(chosen); }, chosen, batch, EACCES},
+        {[&] { QDir().mkdir(batch), readOnly(batch); }, chosen, batch, EACCES},
+    };
+    for (const auto &k : cases) {
+        k.block();
+        responder->alerts.clear();
+        {
+            const testsupport::NoPermissionOverride unprivileged;
+            exportWith(3, [&](Export_Barcode &d) { d.Export_barcode_Dest_Path->setText(k.from); });
+        }
+        EXPECT_EQ(responder->trimmedAlertMessages(),
+                  QStringList{QStringLiteral("Unable to continue saving barcode image.\n\nThe folder \"%1\" cannot be written: %2")
+                                  .arg(k.folder, std::strerror(k.err))});
+        QFile::setPermissions(chosen, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!QFile::remove(batch))
+            QDir().rmdir(batch);
+    }
+    EXPECT_FALSE(QFileInfo::exists(gone));
     EXPECT_TRUE(boxes.isEmpty());
+}
+
+// The disk cannot confirm the files (the folder's sync after a single file's rename, the batch's
+// sync at its end): they are in place, and the user is told they may not outlast a power cut.
+TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
+{
+    const QString saved = QStringLiteral(" saved, but the system could not confirm %1 on the disk (%2); %3 may not outlast a power cut.");
+    choose(QStringLiteral("Code 128"));
+    for (const bool batch : {false, true}) {
+        if (batch)
+            valueList({QStringLiteral("Y1"), QStringLiteral("Y2")});
+        boxes.clear();
+        responder->alerts.clear();
+        {
+            const testsupport::SyncFailure failing(destination.path());
+            exportWith(3);
+        }
+        EXPECT_EQ(batch ? files().size() : QDir(destination.path()).entryList({QStringLiteral("*.png")}).size(), batch ? 2 : 1);
+        EXPECT_EQ(responder->trimmedAlertMessages(),
+                  batch ? QStringList() : QStringList{QStringLiteral("\"Barcode.png\" was") + saved.arg("it is", std::strerror(EIO), "it")});
+        EXPECT_EQ(boxes, QStringList{batch ? QStringLiteral("Open containing folder. | The exported files were") + saved.arg("they are", std::strerror(EIO), "they")
+                                           : QStringLiteral("Open exported file. | Label has been exported successfully.")});
+    }
 }
 
 TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)

@@ -9,12 +9,18 @@
 #include "support/Decode.h"
 #include "support/Editions.h"
 #include "support/FileSizeLimit.h"
+#include "support/NoPermissionOverride.h"
+#include "support/SyncFailure.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -302,11 +308,19 @@ TEST_F(PdfJobs, StopOnTheProgressSheetKeepsAValidDocumentOfThePagesDrawn)
 
 // Replace writes the new file beside the old one and renames it over only when it is whole: a
 // write that fails midway (the file-size limit standing in for a full disk) keeps the old bytes
-// and says why.
+// and says why. A folder sync that fails once the new file has its name leaves it replaced: the box
+// says it may not outlast a power cut, and no failure is reported.
 TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
 {
-    struct Case { const char *name; rlim_t limit; bool replaced; };
-    const Case cases[] = {{"written whole", RLIM_INFINITY, true}, {"a file-size limit midway", 2048, false}};
+    struct Case { const char *name; rlim_t limit; bool syncFails, replaced; QStringList said, boxes; };
+    const QString done = QStringLiteral("Open containing folder. | ");
+    const Case cases[] = {
+        {"written whole", RLIM_INFINITY, false, true, {}, {done + ImageExport::Done_Message}},
+        {"a file-size limit midway", 2048, false, false, {QStringLiteral("Unable to continue saving barcode image.\n\nFile too large")}, {}},
+        {"the folder's sync fails", RLIM_INFINITY, true, true, {},
+         {done + QStringLiteral("\"QIROLabel.PDF\" was saved, but the system could not confirm it is on the disk (%1); it may "
+                                "not outlast a power cut.").arg(QString::fromLocal8Bit(std::strerror(EIO)))}},
+    };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
     const QByteArray old = "the old file, whole";
@@ -320,35 +334,45 @@ TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
         f.write(old);
         f.close();
         responder->alerts.clear();
+        boxes.clear();
         open([&] {
             const testsupport::FileSizeLimit full(k.limit);
             ASSERT_TRUE(full.ok());
+            std::optional<testsupport::SyncFailure> failing;
+            if (k.syncFails)
+                failing.emplace(out());
             exportTo(dir.path());
         });
         EXPECT_EQ(files(), QStringList{QStringLiteral("QIROLabel.PDF")});
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray now = f.readAll();
         f.close();
-        if (k.replaced) {
-            EXPECT_TRUE(now.startsWith("%PDF"));
-            EXPECT_TRUE(messages().isEmpty());
-        } else {
-            EXPECT_EQ(now, old);
-            EXPECT_EQ(messages(), QStringList{QStringLiteral("Unable to continue saving barcode image.\n\nFile too large")});
-        }
+        EXPECT_EQ(now.startsWith("%PDF"), k.replaced);
+        EXPECT_EQ(now == old, !k.replaced);
+        EXPECT_EQ(messages().join(QLatin1Char('\n')).toStdString(), k.said.join(QLatin1Char('\n')).toStdString());
+        EXPECT_EQ(boxes.join(QLatin1Char('\n')).toStdString(), k.boxes.join(QLatin1Char('\n')).toStdString());
     }
 }
 
+// A file or folder that cannot be made or written: the system's reason, naming what it concerns;
+// read-only folders bind root too, without its override.
 TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
+    const QString unable = QStringLiteral("Unable to continue saving barcode image.\n\n");
+    const auto folderSays = [&](int err) {
+        return unable + QStringLiteral("The folder \"%1\" cannot be written: %2").arg(out(), QString::fromLocal8Bit(std::strerror(err)));
+    };
+    const auto readOnly = [](const QString &folder) { QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner); };
     struct Case { const char *name; std::function<void()> block; QString message; };
     const Case cases[] = {
         {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); },
-         QStringLiteral("Unable to continue saving barcode image.\n\nIs a directory")},
+         unable + QStringLiteral("Is a directory")},
         {"the sub-folder's place is taken by a file", [&] {
              QFile f(out());
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         }, ImageExport::Unable_Saving_Message},
+         }, folderSays(ENOTDIR)},
+        {"a read-only chosen folder", [&] { readOnly(dir.path()); }, folderSays(EACCES)},
+        {"a read-only sub-folder", [&] { QDir().mkpath(out()), readOnly(out()); }, folderSays(EACCES)},
     };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
@@ -358,7 +382,13 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
         QFile::remove(out());
         responder->alerts.clear();
         k.block();
-        open([&] { exportTo(dir.path()); });
+        open([&] {
+            const testsupport::NoPermissionOverride unprivileged;
+            ASSERT_TRUE(unprivileged.ok());
+            exportTo(dir.path());
+        });
+        for (const QString &folder : {dir.path(), out()})
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(messages(), QStringList{k.message});
         EXPECT_TRUE(files().isEmpty());
         EXPECT_TRUE(boxes.isEmpty());

@@ -130,14 +130,16 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 }
 
 // The rule of every writer, this one's, writeFileAtomically's and the batch writer's (with and
-// without unnamed files) alike: a complete file replaces the old one; a link is written through (its
-// file replaced, the link kept); a file this process may not write (0444, also for root without its
-// override) and a link loop are refused with the system's reason, and everything there is kept.
+// without unnamed files, staged for its target or for another name of the folder as the exports
+// stage) alike: a complete file replaces the old one, with its mode (0600 here; 0640 through the
+// link); a link is written through (its file replaced, the link kept); a file this process may not
+// write (0444, also for root without its override) and a link loop are refused with the system's
+// reason, and everything there is kept.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
     enum Kind { Plain, Link, ReadOnly, Loop };
-    enum Writer { Pdf, Atomic, BatchUnnamed, BatchNamed };
-    for (const Writer who : {Pdf, Atomic, BatchUnnamed, BatchNamed})
+    enum Writer { Pdf, Atomic, BatchUnnamed, BatchNamed, StagedUnnamed, StagedNamed };
+    for (const Writer who : {Pdf, Atomic, BatchUnnamed, BatchNamed, StagedUnnamed, StagedNamed})
         for (const Kind kind : {Plain, Link, ReadOnly, Loop}) {
             SCOPED_TRACE(testing::Message() << "writer " << who << ", case " << kind);
             QTemporaryDir dir;
@@ -145,19 +147,27 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             ASSERT_TRUE(picturetest::writeBytes(file, "old"));
             ASSERT_TRUE(kind != Link || QFile::link(file, link));
             ASSERT_TRUE(kind != Loop || (QFile::link(dir.filePath("loop.PDF"), link) && QFile::link(link, dir.filePath("loop.PDF"))));
-            ASSERT_TRUE(kind != ReadOnly || ::chmod(QFile::encodeName(file).constData(), 0444) == 0);
+            const mode_t mode = kind == ReadOnly ? 0444 : kind == Link ? 0640 : 0600;
+            ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), mode), 0);
             std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
             ASSERT_TRUE(unprivileged->ok());
             const QString path = kind == Link || kind == Loop ? link : file;
             PdfFileWriter writer(path, kInfo);
             batchfiles::BatchWriter batch;
-            batch.setUnnamedFiles(who == BatchUnnamed);
+            batch.setUnnamedFiles(who == BatchUnnamed || who == StagedUnnamed);
+            batchfiles::BatchWriter::Staged staged;
             QString why;
-            const bool written = who == Pdf      ? writePages(path, {{300, 200}}, &writer)
-                                 : who == Atomic ? platform::writeFileAtomically(path, "%PDF", &why)
-                                                 : batch.write(path, "%PDF", &why);
+            const bool written =
+                who == Pdf      ? writePages(path, {{300, 200}}, &writer)
+                : who == Atomic ? platform::writeFileAtomically(path, "%PDF", &why)
+                : who == BatchUnnamed || who == BatchNamed
+                    ? batch.write(path, "%PDF", &why)
+                    : batch.stage(dir.filePath(QStringLiteral(".unnamed")), "%PDF", &staged, &why)
+                          && (staged.path = path, staged.target = QFile::encodeName(path), batch.commit(staged, &why));
             unprivileged.reset();
             EXPECT_EQ(written, kind == Plain || kind == Link);
+            struct stat st {};
+            EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 0777 : 0, mode);
             EXPECT_EQ(who == Pdf ? writer.errorString() : why,
                       written ? QString() : QString::fromLocal8Bit(std::strerror(kind == ReadOnly ? EACCES : ELOOP)));
             QFile f(file);
@@ -211,20 +221,27 @@ TEST(PdfFileWriter, AnAbandonedFileIsRemoved)
 
 } // namespace
 
-// As any file renamed into place: 0666 less the umask, or the mode of the file it replaces.
+// As any file renamed into place: 0666 less the umask, or the mode of the file it replaces; the
+// batch writer's named files alike, staged for their own name or for another.
 TEST(PdfFileWriter, TheFileGetsTheModeOfANewFile)
 {
     const struct { mode_t umask, older, expected; } cases[] = {{022, 0, 0644}, {027, 0, 0640}, {077, 0640, 0640}};
-    for (const auto &k : cases) {
-        QTemporaryDir dir;
-        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("mode.pdf")));
-        if (k.older)
-            ::close(::open(path.constData(), O_CREAT | O_WRONLY, k.older));
-        const mode_t before = ::umask(k.umask);
-        ASSERT_TRUE(writePages(QFile::decodeName(path), {QSizeF(100, 50)}));
-        ::umask(before);
-        struct stat st {};
-        ASSERT_EQ(::stat(path.constData(), &st), 0);
-        EXPECT_EQ(st.st_mode & 0777, k.expected) << std::oct << k.umask << " " << k.older;
-    }
+    for (const int who : {0, 1, 2})   // this writer, the batch writer staged for the file, for another name
+        for (const auto &k : cases) {
+            QTemporaryDir dir;
+            const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("mode.pdf")));
+            if (k.older)
+                ::close(::open(path.constData(), O_CREAT | O_WRONLY, k.older));
+            const mode_t before = ::umask(k.umask);
+            batchfiles::BatchWriter batch;
+            batch.setUnnamedFiles(false);
+            batchfiles::BatchWriter::Staged staged;
+            EXPECT_TRUE(who == 0   ? writePages(QFile::decodeName(path), {QSizeF(100, 50)})
+                        : who == 1 ? batch.write(QFile::decodeName(path), "%PDF", nullptr)
+                                   : batch.stage(dir.filePath(QStringLiteral(".unnamed")), "%PDF", &staged, nullptr)
+                                         && (staged.target = path, batch.commit(staged, nullptr)));
+            ::umask(before);
+            struct stat st {};
+            EXPECT_EQ(::stat(path.constData(), &st) == 0 ? st.st_mode & 0777 : 0, k.expected) << who << std::oct << " " << k.umask;
+        }
 }

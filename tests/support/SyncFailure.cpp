@@ -1,0 +1,40 @@
+#include "support/SyncFailure.h"
+
+#include <QFile>
+
+#include <atomic>
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<dev_t> device{0};
+std::atomic<ino_t> folder{0};   // 0: nothing fails
+
+// -1 with EIO when fd is the failing folder (whole: on its file system); else the system's call.
+int sync(long call, int fd, bool whole)
+{
+    struct stat st {};
+    if (folder && ::fstat(fd, &st) == 0 && st.st_dev == device && (whole || st.st_ino == folder)) {
+        errno = EIO;
+        return -1;
+    }
+    return int(::syscall(call, fd));
+}
+
+} // namespace
+
+extern "C" int fsync(int fd) { return sync(SYS_fsync, fd, false); }
+extern "C" int syncfs(int fd) { return sync(SYS_syncfs, fd, true); }
+
+testsupport::SyncFailure::SyncFailure(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+        device = st.st_dev, folder = st.st_ino;
+}
+
+testsupport::SyncFailure::~SyncFailure() { folder = 0; }
