@@ -443,9 +443,8 @@ TEST_F(PrintDialog, TheDialogOpensOnTheDefaultPrinterUnlessThePageSetupNamesOne)
     printtest::PrivateCupsd cupsd;
     if (!cupsd.failure().isEmpty())
         GTEST_SKIP() << cupsd.failure().toStdString();
-    ASSERT_EQ(cupsd.addPdfQueue("A_Labels", dir.filePath("a.pdf")).toStdString(), "");
-    ASSERT_EQ(cupsd.addDeskQueue("Z_Desk", 36).toStdString(), "");
-    ASSERT_EQ(cupsd.setDefault("Z_Desk").toStdString(), "");
+    for (const QString &failed : {cupsd.addPdfQueue("A_Labels", dir.filePath("a.pdf")), cupsd.addDeskQueue("Z_Desk", 36), cupsd.setDefault("Z_Desk")})
+        ASSERT_EQ(failed.toStdString(), "");
     c->Designing_Mode_Select();
     const QPageLayout a4 = c->getPrintInfo()->pageLayout;
     Add_Print_Profile *names = Add_Print_Profile::defaultInstance();
