@@ -509,8 +509,8 @@ TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
     }
 }
 
-// Desk printers of their own (Letter, Legal, A4 and A5), chosen from the list or by a profile for
-// a page they do not take: the window says so before anything is sent and shows the paper it moved
+// Desk printers of their own (Letter, Legal, A4 and A5), chosen from the list, by a profile or as
+// the default at opening for a page they do not take: the window says so before anything is sent and shows the paper it moved
 // to with the printer's margins, and the spooled job is that paper with the first label at those
 // margins. Printers whose Letter margins differ by side (left 10, bottom 20, right 30, top 40 pt),
 // turned to landscape, have the paper's edges there as each printer turns the page: in the window,
@@ -523,6 +523,7 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
     for (const auto &[queue, description] : {std::pair{"Desk_36", QStringList{"36"}}, {"Desk_4", {"10", "20", "30", "40"}},
                                              {"Desk_4m", {"10", "20", "30", "40", "Minus90"}}})
         ASSERT_EQ(cupsd.addDeskQueue(queue, description).toStdString(), "");
+    ASSERT_EQ(cupsd.setDefault("Desk_36").toStdString(), "");
     QStringList onDesk = printprofiles::Read_Profile(print_profile_path, printprofiles::Default_Name).value();
     onDesk[10] = QStringLiteral("Desk_36");
     ASSERT_TRUE(printprofiles::Write_Profile(print_profile_path, QStringLiteral("On desk"), onDesk));
@@ -535,6 +536,7 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
     const QMarginsF desk36(12.7, 12.7, 12.7, 12.7);
     for (const Row &k : {Row{QPageSize(QPageSize::B5), "Desk_36", b5, "Letter", {612, 792}, desk36},
                          Row{QPageSize(QPageSize::B5), "On desk", b5, "Letter", {612, 792}, desk36},
+                         Row{QPageSize(QPageSize::B5), "", b5, "Letter", {612, 792}, desk36},   // the default, at opening
                          Row{QPageSize(QPageSize::A3), "On desk", moved("A3\" (297.00 x 420.00", "US Letter\" (215.90 x 279.40"), "Letter",
                              {612, 792}, desk36},
                          Row{QPageSize(QSizeF(100, 150), QPageSize::Millimeter), "Desk_36",
@@ -542,9 +544,9 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
                          Row{QPageSize(QPageSize::Letter), "Desk_4", "", "Letter", {612, 792}, {7.06, 3.53, 14.11, 10.58}, 90},
                          Row{QPageSize(QPageSize::Letter), "Desk_4m", "", "Letter", {612, 792}, {14.11, 10.58, 7.06, 3.53}, -90}}) {
         SCOPED_TRACE(k.paper.name().toStdString() + " " + k.road);
-        const bool profile = w->Printer_ComboBox->findText(k.road) < 0;
-        const QString spooled = cupsd.deskJobFile(profile ? "Desk_36" : k.road);
-        c->setPrintInfo({platform::Pdf_Destination_Name, QPageLayout(k.paper, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18))});
+        const bool profile = QLatin1String(k.road) == QLatin1String("On desk");
+        const QString spooled = cupsd.deskJobFile(profile || !*k.road ? "Desk_36" : k.road);
+        c->setPrintInfo({*k.road ? platform::Pdf_Destination_Name : QString(), QPageLayout(k.paper, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18))});
         QFile::remove(spooled);
         responder->alerts.clear();
         const auto shows = [&] {
@@ -553,7 +555,8 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
                       QString::asprintf("%s %.2f %.2f %.2f %.2f", k.shown, k.mm.left(), k.mm.top(), k.mm.right(), k.mm.bottom()).toStdString());
         };
         open([&] {
-            profile ? w->List_profile->selectRow(1) : pick(w->Printer_ComboBox, k.road);
+            if (*k.road)
+                profile ? w->List_profile->selectRow(1) : pick(w->Printer_ComboBox, k.road);
             EXPECT_EQ(messages().join('|').toStdString(), k.said.toStdString());
             if (k.turn)
                 pick(w->Orient_ComboBox, QStringLiteral("Landscape"));
