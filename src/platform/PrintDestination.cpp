@@ -230,11 +230,11 @@ std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, boo
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QString name = info.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : info.printerName;
-    const bool installed = !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
+    const bool onPrinter = installed(name);
     const bool takes = takesPaper(name, info.pageLayout.pageSize());
-    if (preview && (!installed || !takes)) {
+    if (preview && (!onPrinter || !takes)) {
         printer->setOutputFormat(QPrinter::PdfFormat);   // only its page is used
-    } else if (!installed) {
+    } else if (!onPrinter) {
         if (error)
             *error = name.isEmpty() ? QStringLiteral("no printer is installed") : QStringLiteral("the printer is not installed");
         return nullptr;
