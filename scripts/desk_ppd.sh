@@ -1,29 +1,37 @@
 #!/usr/bin/env bash
 # Prints the description of a desk PostScript printer that takes Letter (its default), Legal, A4 and
-# A5 and cannot mark the outer MARGIN points of any of them: the default printer of
-# with_default_printer.sh --margins36 and the tests' own desk queues.
+# A5 and cannot mark the outer points of any of them given by its margins: MARGIN on every side (the
+# default printer of with_default_printer.sh --margins36 and the tests' own desk queues), or LEFT
+# BOTTOM RIGHT TOP of the portrait paper, in the order of an imageable area. TURN is the way the
+# printer turns a landscape page onto its paper: Plus90 (the default) or Minus90.
 # Usage: scripts/desk_ppd.sh MARGIN
+#        scripts/desk_ppd.sh LEFT BOTTOM RIGHT TOP [TURN]
 set -euo pipefail
-m=${1:?margin in points}
-cat <<'PPD'
+l=${1:?margin in points}
+b=${2:-$l}
+r=${3:-$l}
+t=${4:-$l}
+turn=${5:-Plus90}
+case "$turn" in Plus90 | Minus90) ;; *) echo "desk_ppd.sh: TURN is Plus90 or Minus90" >&2; exit 2 ;; esac
+cat <<PPD
 *PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
 *LanguageVersion: English
 *LanguageEncoding: ISOLatin1
-*PCFileName: "DESK36.PPD"
+*PCFileName: "DESK.PPD"
 *Manufacturer: "Generic"
 *Product: "(PostScript Printer)"
-*ModelName: "Generic PostScript Printer 36pt"
-*ShortNickName: "PostScript 36 pt margins"
-*NickName: "Generic PostScript Printer 36 pt margins"
+*ModelName: "Generic PostScript Desk Printer"
+*ShortNickName: "PostScript desk printer"
+*NickName: "Generic PostScript desk printer, margins $l $b $r $t pt"
 *PSVersion: "(3010.000) 0"
 *LanguageLevel: "3"
 *ColorDevice: False
 *DefaultColorSpace: Gray
 *FileSystem: False
 *Throughput: "1"
-*LandscapeOrientation: Plus90
+*LandscapeOrientation: $turn
 *TTRasterizer: Type42
 *DefaultFont: Courier
 *Font Courier: Standard "(002.004S)" Standard ROM
@@ -40,6 +48,6 @@ done
 printf '*DefaultImageableArea: Letter\n*DefaultPaperDimension: Letter\n'
 for p in $papers; do
   IFS=: read -r n w h <<<"$p"
-  printf '*ImageableArea %s: "%s %s %s %s"\n' "${n//_/ }" "$m" "$m" $((w - m)) $((h - m))
+  printf '*ImageableArea %s: "%s %s %s %s"\n' "${n//_/ }" "$l" "$b" $((w - r)) $((h - t))
   printf '*PaperDimension %s: "%s %s"\n' "${n//_/ }" "$w" "$h"
 done

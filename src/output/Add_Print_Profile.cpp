@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <exception>
 
 const QString Add_Print_Profile::Default_Name_Message =
@@ -41,10 +42,13 @@ Add_Print_Profile::Add_Print_Profile(QWidget *parent)
 
 void Add_Print_Profile::Fill_Printers()
 {
+    // The page setup's printer first offered (else the system's default), as the print dialog shows it.
+    const QStringList printers = platform::availablePrinterNames();
     Printer_ComboBox->clear();
-    Printer_ComboBox->addItems(platform::availablePrinterNames());
+    Printer_ComboBox->addItems(printers);
     if (Printer_ComboBox->count() > 0)
-        Printer_ComboBox->setCurrentIndex(0);
+        Printer_ComboBox->setCurrentIndex(
+            std::max(0, Printer_ComboBox->findText(platform::startingPrinter(printInfo ? printInfo->printerName : QString(), printers))));
 }
 
 void Add_Print_Profile::OKPressed()
@@ -74,8 +78,12 @@ void Add_Print_Profile::OKPressed()
         // The profile keeps the page layout set here, for the printer named here; Cancel there leaves
         // this dialog open.
         platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
-        if (info.printerName != printer)   // another printer's margins, or the PDF file's own
-            info = platform::forPrinter(info, printer);
+        if (info.printerName != printer) {   // another printer's margins, or the PDF file's own
+            QString moved;
+            info = platform::forPrinter(info, printer, &moved);
+            if (!moved.isEmpty())
+                Show_MessageBox(moved);   // the panel then opens on the paper that printer takes
+        }
         if (!Run_Page_Setup(info, this))
             return;
         if (printInfo)

@@ -25,7 +25,7 @@ public:
     QString custom_profile_Printer;
     QString custom_print_profile_name;
 
-    // Lists the installed printers and selects the first.
+    // Lists the installed printers and selects the page setup's (else the default, else the first).
     void Fill_Printers();
     // Checks printer and name, runs the page layout panel and ends the run with 1; each refusal
     // shows its message and the dialog stays open.

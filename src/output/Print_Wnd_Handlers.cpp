@@ -153,16 +153,16 @@ void Print_Wnd::comboBoxSelectionDidChange(QComboBox *combo)
                 return;
             Use_Printer(Printer_ComboBox->currentText());
             Set_values_From_Printer();
+            Check_Max_Cell_Value();   // the grid within that printer's margins
             return;
         }
         if (combo == Orient_ComboBox) {
             if (!printInfo)
                 return;
-            platform::PrintInfo info = *printInfo;
-            info.pageLayout.setOrientation(Orient_ComboBox->currentText() == QLatin1String("Portrait")
-                                               ? QPageLayout::Portrait
-                                               : QPageLayout::Landscape);
-            Store_Print_Info(info);
+            // The margins stay on the paper's edges, and the printer's turn with them.
+            Store_Print_Info(platform::turned(*printInfo, Orient_ComboBox->currentText() == QLatin1String("Portrait")
+                                                              ? QPageLayout::Portrait
+                                                              : QPageLayout::Landscape));
             Set_values_From_Printer();
             Check_Max_Cell_Value();
             return;

@@ -31,12 +31,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -233,20 +235,38 @@ int Print_Wnd::Open_Print_Wnd(OutputController *output)
         label_align_val = 1;
         Set_Reset_Alignemnt_Image();
 
-        // The printers, the page setup's own selected (else the first).
+        // The printers: the page setup's own selected when it is installed, else the system's
+        // default printer (else the first), and the page setup becomes that printer's.
+        const QStringList printers = platform::availablePrinterNames();
         {
             const QSignalBlocker block(Printer_ComboBox);
             Printer_ComboBox->clear();
-            Printer_ComboBox->addItems(platform::availablePrinterNames());
+            Printer_ComboBox->addItems(printers);
         }
-        if (Printer_ComboBox->count() > 0) {
-            const int own = printInfo ? Printer_ComboBox->findText(printInfo->printerName) : -1;
+        const QString own = printInfo ? printInfo->printerName : QString();
+        const QString start = platform::startingPrinter(own, printers);
+        if (!start.isEmpty()) {
             {
                 const QSignalBlocker block(Printer_ComboBox);
-                Printer_ComboBox->setCurrentIndex(own >= 0 ? own : 0);
+                Printer_ComboBox->setCurrentIndex(Printer_ComboBox->findText(start));
             }
-            if (own < 0)
-                Use_Printer(Printer_ComboBox->currentText());
+            const QString meant = own.isEmpty() ? QPrinterInfo::defaultPrinterName() : own;
+            const platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
+            if (start != meant || !platform::takesPaper(start, info.pageLayout.pageSize())) {
+                Use_Printer(start);
+            } else if (own.isEmpty()) {
+                // A page setup of no printer is the default printer's: its paper and margins are
+                // kept, raised to what that printer cannot mark.
+                platform::PrintInfo named = info;
+                named.printerName = start;
+                const QMarginsF least = platform::printerMargins(start, info.pageLayout).value_or(QMarginsF());
+                const QMarginsF m = info.pageLayout.margins(QPageLayout::Point);
+                named.pageLayout.setUnits(QPageLayout::Point);
+                named.pageLayout.setMinimumMargins(QMarginsF());
+                named.pageLayout.setMargins(QMarginsF(std::max(m.left(), least.left()), std::max(m.top(), least.top()),
+                                                      std::max(m.right(), least.right()), std::max(m.bottom(), least.bottom())));
+                Store_Print_Info(named);
+            }
         }
         Set_values_From_Printer();
 

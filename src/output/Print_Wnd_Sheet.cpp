@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/ImageServices.h"
+#include "core/Messages.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
@@ -149,7 +150,15 @@ void Print_Wnd::Store_Print_Info(const platform::PrintInfo &info)
 
 void Print_Wnd::Use_Printer(const QString &name)
 {
-    Store_Print_Info(platform::forPrinter(printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo(), name));
+    QString moved;
+    Store_Print_Info(platform::forPrinter(printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo(), name, &moved));
+    if (moved.isEmpty())
+        return;
+    // A paper the printer does not take moved to one it does: the window shows it, laid out, as
+    // the message says why, before anything is sent.
+    Set_values_From_Printer();
+    Check_Max_Cell_Value();
+    Show_MessageBox(moved);
 }
 
 void Print_Wnd::Set_Preview_Size(const QSizeF &points)

@@ -4,6 +4,7 @@
 #include "platform/PageSetupControls.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPageSetupDialog>
@@ -11,6 +12,8 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <dlfcn.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -34,6 +37,78 @@ QMarginsF atLeast(const QMarginsF &m, const QMarginsF &least)
 QMutex pdfFileMutex;
 QString pdfFile;
 
+bool installed(const QString &printerName)
+{
+    return !printerName.isEmpty() && printerName != Pdf_Destination_Name && !QPrinterInfo::printerInfo(printerName).isNull();
+}
+
+// Whether the printer turns a landscape page onto its paper the other way: the page's top on the
+// paper's right edge ("Minus90" in its description) rather than on its left edge (the rule when the
+// description says nothing). The description comes from CUPS, whose library Qt's print support
+// loads, as a file of our own to remove once read.
+bool turnsMinus90(const QString &printerName)
+{
+    void *library = dlopen("libcups.so.2", RTLD_LAZY);
+    const auto getPpd = library ? reinterpret_cast<const char *(*)(const char *)>(dlsym(library, "cupsGetPPD")) : nullptr;
+    const char *file = getPpd ? getPpd(printerName.toUtf8().constData()) : nullptr;
+    bool minus = false;
+    if (file) {
+        QFile ppd(QString::fromLocal8Bit(file));
+        if (ppd.open(QIODevice::ReadOnly)) {
+            while (!ppd.atEnd()) {
+                const QByteArray line = ppd.readLine(4096);
+                if (line.startsWith("*LandscapeOrientation:")) {
+                    minus = line.contains("Minus90");
+                    break;
+                }
+            }
+        }
+        ::unlink(file);
+    }
+    if (library)
+        dlclose(library);
+    return minus;
+}
+
+// The margins of a portrait page as they lie on that page turned to landscape.
+QMarginsF turnedMargins(const QMarginsF &portrait, bool minus90)
+{
+    const QMarginsF &p = portrait;
+    return minus90 ? QMarginsF(p.top(), p.right(), p.bottom(), p.left()) : QMarginsF(p.bottom(), p.left(), p.top(), p.right());
+}
+
+// The turn back: the portrait margins of a landscape page's margins.
+QMarginsF unturnedMargins(const QMarginsF &landscape, bool minus90)
+{
+    const QMarginsF &l = landscape;
+    return minus90 ? QMarginsF(l.bottom(), l.left(), l.top(), l.right()) : QMarginsF(l.top(), l.right(), l.bottom(), l.left());
+}
+
+// A paper's sides in millimetres, the shorter first.
+QSizeF portraitMM(const QPageSize &paper)
+{
+    const QSizeF s = paper.size(QPageSize::Millimeter);
+    return QSizeF(std::min(s.width(), s.height()), std::max(s.width(), s.height()));
+}
+
+// The printer's paper nearest in size to a page it does not take: its smallest paper that holds
+// the page, else its default paper (else its first).
+QPageSize nearestPaper(const QPrinterInfo &printer, const QPageSize &page)
+{
+    const QList<QPageSize> papers = printer.supportedPageSizes();
+    const QPageSize holding = smallestPaperHolding(papers, page);
+    if (holding.isValid())
+        return holding;
+    const QPageSize fallback = printer.defaultPageSize();
+    return fallback.isValid() || papers.isEmpty() ? fallback : papers.constFirst();
+}
+
+QString sizeText(const QPageSize &paper, QPageLayout::Orientation orientation)
+{
+    const QSizeF mm = QPageLayout(paper, orientation, QMarginsF()).fullRect(QPageLayout::Millimeter).size();
+    return QString::asprintf("%.2f x %.2f mm", mm.width(), mm.height());
+}
+
 } // namespace
 
 QStringList availablePrinterNames()
@@ -55,30 +130,89 @@ QString printToPdfFile()
     return pdfFile;
 }
 
+QString startingPrinter(const QString &named, const QStringList &listed)
+{
+    if (!named.isEmpty() && listed.contains(named))
+        return named;
+    const QString fallback = QPrinterInfo::defaultPrinterName();
+    if (!fallback.isEmpty() && listed.contains(fallback))
+        return fallback;
+    return listed.value(0);
+}
+
 std::optional<QMarginsF> printerMargins(const QString &printerName, const QPageLayout &page)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (printerName.isEmpty() || info.isNull())
         return std::nullopt;
+    // Qt gives the portrait page's margins whatever the orientation.
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setPageOrientation(page.orientation());
+    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageSize(page.pageSize());
-    return printer.pageLayout().minimumMargins();
+    QPageLayout portrait = printer.pageLayout();
+    portrait.setUnits(QPageLayout::Point);
+    const QMarginsF least = portrait.minimumMargins();
+    return page.orientation() == QPageLayout::Landscape ? turnedMargins(least, turnsMinus90(printerName)) : least;
 }
 
-PrintInfo forPrinter(const PrintInfo &info, const QString &printerName)
+bool takesPaper(const QString &printerName, const QPageSize &paper)
 {
-    PrintInfo moved = info;
-    moved.printerName = printerName;
+    if (!installed(printerName))
+        return true;
+    const QPrinterInfo printer = QPrinterInfo::printerInfo(printerName);
+    const QList<QPageSize> papers = printer.supportedPageSizes();
+    if (std::any_of(papers.begin(), papers.end(), [&](const QPageSize &p) { return p.isEquivalentTo(paper); }))
+        return true;
+    if (!printer.supportsCustomPageSizes())
+        return false;
+    const QSizeF want = portraitMM(paper), least = portraitMM(printer.minimumPhysicalPageSize()),
+                 most = portraitMM(printer.maximumPhysicalPageSize());
+    return (!least.isValid() || (want.width() >= least.width() && want.height() >= least.height()))
+           && (most.isEmpty() || (want.width() <= most.width() && want.height() <= most.height()));
+}
+
+PrintInfo forPrinter(const PrintInfo &info, const QString &printerName, QString *moved)
+{
+    if (moved)
+        moved->clear();
+    PrintInfo result = info;
+    result.printerName = printerName;
+    const QPageSize paper = info.pageLayout.pageSize();
+    if (!takesPaper(printerName, paper)) {
+        const QPageSize nearest = nearestPaper(QPrinterInfo::printerInfo(printerName), paper);
+        const QPageLayout::Orientation orientation = info.pageLayout.orientation();
+        result.pageLayout = QPageLayout(nearest, orientation, QMarginsF(), QPageLayout::Point);
+        if (moved)
+            *moved = QStringLiteral("The printer \"%1\" has no paper \"%2\" (%3): the page is now its paper \"%4\" (%5).")
+                         .arg(printerName, paper.name(), sizeText(paper, orientation), nearest.name(),
+                              sizeText(nearest, orientation));
+    }
     const std::optional<QMarginsF> margins = printerName == Pdf_Destination_Name
                                                  ? std::optional(PrintInfo::defaultMargins())
-                                                 : printerMargins(printerName, info.pageLayout);
+                                                 : printerMargins(printerName, result.pageLayout);
     if (margins) {
-        moved.pageLayout.setUnits(QPageLayout::Point);
-        moved.pageLayout.setMinimumMargins(QMarginsF());
-        moved.pageLayout.setMargins(*margins);
+        result.pageLayout.setUnits(QPageLayout::Point);
+        result.pageLayout.setMinimumMargins(QMarginsF());
+        result.pageLayout.setMargins(*margins);
     }
-    return moved;
+    return result;
+}
+
+PrintInfo turned(const PrintInfo &info, QPageLayout::Orientation orientation)
+{
+    const QPageLayout &page = info.pageLayout;
+    if (page.orientation() == orientation)
+        return info;
+    const QString name = info.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : info.printerName;
+    const bool minus90 = installed(name) && turnsMinus90(name);
+    const QMarginsF before = page.margins(QPageLayout::Point);
+    const QMarginsF onPaper = page.orientation() == QPageLayout::Landscape ? unturnedMargins(before, minus90) : before;
+    PrintInfo result = info;
+    result.pageLayout = QPageLayout(page.pageSize(), orientation, QMarginsF(), QPageLayout::Point);
+    const QMarginsF turnedOnPaper = orientation == QPageLayout::Landscape ? turnedMargins(onPaper, minus90) : onPaper;
+    result.pageLayout.setMargins(atLeast(turnedOnPaper, installed(name) ? printerMargins(name, result.pageLayout).value_or(QMarginsF())
+                                                                        : QMarginsF()));
+    return result;
 }
 
 QString destinationName(const PrintInfo &info)
@@ -96,12 +230,18 @@ std::unique_ptr<QPrinter> makePrinter(const PrintInfo &info, QString *error, boo
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QString name = info.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : info.printerName;
-    const bool installed = !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
-    if (preview && !installed) {
+    const bool onPrinter = installed(name);
+    const bool takes = takesPaper(name, info.pageLayout.pageSize());
+    if (preview && (!onPrinter || !takes)) {
         printer->setOutputFormat(QPrinter::PdfFormat);   // only its page is used
-    } else if (!installed) {
+    } else if (!onPrinter) {
         if (error)
             *error = name.isEmpty() ? QStringLiteral("no printer is installed") : QStringLiteral("the printer is not installed");
+        return nullptr;
+    } else if (!takes) {
+        // CUPS would print the page centred, or shrunk, on a paper of the printer's.
+        if (error)
+            *error = QStringLiteral("the printer has no paper \"%1\"").arg(info.pageLayout.pageSize().name());
         return nullptr;
     } else {
         printer->setPrinterName(name);
@@ -118,26 +258,33 @@ bool runPageSetup(PrintInfo &info, QWidget *parent, QString *refused)
         refused->clear();
     // The panel lists the papers of the page setup's printer (of the default one when it names none);
     // "PDF File" or a printer that is gone gets every paper and no printer's margins.
-    QString name = info.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : info.printerName;
-    const bool installed = !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
+    const QString name = info.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : info.printerName;
+    const bool onPrinter = installed(name);
     QPrinter printer(QPrinter::HighResolution);
-    if (installed)
+    if (onPrinter)
         printer.setPrinterName(name);
     else
         printer.setOutputFormat(QPrinter::PdfFormat);
     const auto least = [&](const QPageLayout &page) {
-        return installed ? printerMargins(name, page).value_or(QMarginsF()) : QMarginsF();
+        return onPrinter ? printerMargins(name, page).value_or(QMarginsF()) : QMarginsF();
     };
     setPage(printer, info.pageLayout, atLeast(info.pageLayout.margins(QPageLayout::Point), least(info.pageLayout)));
 
     QPageSetupDialog panel(&printer, parent);
     const PageSetupControls controls(panel);
-    if (controls.complete())
-        controls.show(info.pageLayout);
+    // What is chosen is read from the panel's controls: its printer's layout keeps its old paper
+    // when the margins chosen are below what the printer can mark.
+    if (!controls.complete()) {
+        if (refused)
+            *refused = QStringLiteral("The page layout panel of this system is not one this application can read; the page "
+                                      "setup is unchanged.");
+        return false;
+    }
+    controls.prepare();
+    controls.show(info.pageLayout);
     if (runModal(panel) != QDialog::Accepted)
         return false;
-    QPageLayout chosen = controls.complete() ? controls.chosen() : printer.pageLayout();
-    chosen.setUnits(QPageLayout::Point);
+    const QPageLayout chosen = controls.chosen();
     // Margins below what the printer can mark are raised to it, never a reason to drop the paper.
     const QMarginsF margins = atLeast(chosen.margins(QPageLayout::Point), least(chosen));
     const QSizeF paper = chosen.fullRect(QPageLayout::Point).size();

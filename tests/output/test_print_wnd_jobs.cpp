@@ -17,9 +17,12 @@
 #include "support/Decode.h"
 #include "support/Editions.h"
 #include "support/FileSizeLimit.h"
+#include "support/PageSetupAnswer.h"
+#include "support/PrivateCupsd.h"
 #include "core/UserFolders.h"
 #include "output/LabelSizeFields.h"
 #include "outputjobs/CustomProductStore.h"
+#include "outputjobs/PrintProfileStore.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 
@@ -32,6 +35,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 
 #include <optional>
@@ -502,6 +506,72 @@ TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("labels.pdf")});
         EXPECT_EQ(messages().join(QLatin1Char('|')),
                   full ? QStringLiteral("The labels could not be printed on \"%1\": File too large.").arg(chosen) : QString());
+    }
+}
+
+// Desk printers of their own (Letter, Legal, A4 and A5), chosen from the list, by a profile or as
+// the default at opening for a page they do not take: the window says so before anything is sent and shows the paper it moved
+// to with the printer's margins, and the spooled job is that paper with the first label at those
+// margins. Printers whose Letter margins differ by side (left 10, bottom 20, right 30, top 40 pt),
+// turned to landscape, have the paper's edges there as each printer turns the page: in the window,
+// after the panel's raise and in the job.
+TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
+{
+    printtest::PrivateCupsd cupsd;
+    if (!cupsd.failure().isEmpty())
+        GTEST_SKIP() << cupsd.failure().toStdString();
+    for (const auto &[queue, description] : {std::pair{"Desk_36", QStringList{"36"}}, {"Desk_4", {"10", "20", "30", "40"}},
+                                             {"Desk_4m", {"10", "20", "30", "40", "Minus90"}}})
+        ASSERT_EQ(cupsd.addDeskQueue(queue, description).toStdString(), "");
+    ASSERT_EQ(cupsd.setDefault("Desk_36").toStdString(), "");
+    QStringList onDesk = printprofiles::Read_Profile(print_profile_path, printprofiles::Default_Name).value();
+    onDesk[10] = QStringLiteral("Desk_36");
+    ASSERT_TRUE(printprofiles::Write_Profile(print_profile_path, QStringLiteral("On desk"), onDesk));
+    blackCard(50, 30);
+    const auto moved = [](const char *from, const char *to) {
+        return QStringLiteral("The printer \"Desk_36\" has no paper \"%1 mm): the page is now its paper \"%2 mm).").arg(from, to);
+    };
+    const QString b5 = moved("B5\" (176.00 x 250.00", "US Letter\" (215.90 x 279.40");
+    struct Row { QPageSize paper; const char *road; QString said; const char *shown; QSizeF points; QMarginsF mm; int turn = 0; };
+    const QMarginsF desk36(12.7, 12.7, 12.7, 12.7);
+    for (const Row &k : {Row{QPageSize(QPageSize::B5), "Desk_36", b5, "Letter", {612, 792}, desk36},
+                         Row{QPageSize(QPageSize::B5), "On desk", b5, "Letter", {612, 792}, desk36},
+                         Row{QPageSize(QPageSize::B5), "", b5, "Letter", {612, 792}, desk36},   // the default, at opening
+                         Row{QPageSize(QPageSize::A3), "On desk", moved("A3\" (297.00 x 420.00", "US Letter\" (215.90 x 279.40"), "Letter",
+                             {612, 792}, desk36},
+                         Row{QPageSize(QSizeF(100, 150), QPageSize::Millimeter), "Desk_36",
+                             moved("Custom (100mm x 150mm)\" (100.00 x 150.00", "A5\" (148.00 x 210.00"), "A5", {420, 595}, desk36},
+                         Row{QPageSize(QPageSize::Letter), "Desk_4", "", "Letter", {612, 792}, {7.06, 3.53, 14.11, 10.58}, 90},
+                         Row{QPageSize(QPageSize::Letter), "Desk_4m", "", "Letter", {612, 792}, {14.11, 10.58, 7.06, 3.53}, -90}}) {
+        SCOPED_TRACE(k.paper.name().toStdString() + " " + k.road);
+        const bool profile = QLatin1String(k.road) == QLatin1String("On desk");
+        const QString spooled = cupsd.deskJobFile(profile || !*k.road ? "Desk_36" : k.road);
+        c->setPrintInfo({*k.road ? platform::Pdf_Destination_Name : QString(), QPageLayout(k.paper, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18))});
+        QFile::remove(spooled);
+        responder->alerts.clear();
+        const auto shows = [&] {
+            EXPECT_EQ(QStringList({w->Paper_id->text(), w->l_mar_id->text(), w->t_mar_id->text(), w->r_mar_id->text(),
+                                   w->b_mar_id->text()}).join(' ').toStdString(),
+                      QString::asprintf("%s %.2f %.2f %.2f %.2f", k.shown, k.mm.left(), k.mm.top(), k.mm.right(), k.mm.bottom()).toStdString());
+        };
+        open([&] {
+            if (*k.road)
+                profile ? w->List_profile->selectRow(1) : pick(w->Printer_ComboBox, k.road);
+            EXPECT_EQ(messages().join('|').toStdString(), k.said.toStdString());
+            if (k.turn)
+                pick(w->Orient_ComboBox, QStringLiteral("Landscape"));
+            shows();
+            w->pagesetup_btn->click();   // margins of 0 raised to the printer's
+            shows();
+            w->printButton->click();
+        }, testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(spooled); }, 45000)) << cupsd.log().toStdString();
+        EXPECT_EQ(printtest::pdfInfo(spooled).pageSize, k.points);
+        // The first label's ink, 2 mm in from its cell at the margins, on the page as turned.
+        const BoxMM ink = printtest::inkAround(printtest::page(spooled, 1).transformed(QTransform().rotate(k.turn)), k.mm.left() + 25,
+                                               k.mm.top() + 15);
+        EXPECT_NEAR(ink.left, k.mm.left() + 2, 0.15);
+        EXPECT_NEAR(ink.top, k.mm.top() + 2, 0.15);
     }
 }
 

@@ -11,8 +11,11 @@
 #include "design/DesignWorkArea.h"
 #include "output/Sample_Preview.h"
 #include "platform/Float_Num_Formatter.h"
+#include "output/Add_Print_Profile.h"
+#include "output/PDF_Export.h"
 #include "support/LocaleScope.h"
 #include "support/PageSetupAnswer.h"
+#include "support/PrivateCupsd.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Globals.h"
@@ -407,9 +410,9 @@ TEST_F(PrintDialog, PageSetupChangesThePaperAndMargins)
 {
     c->Designing_Mode_Select();
     bool confirm = true;
+    QMarginsF margins(36, 36, 36, 36);
     const auto panel = [&](QDialog &dialog) {
-        return testsupport::PageSetupAnswer{QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36),
-                                            confirm}(dialog);
+        return testsupport::PageSetupAnswer{QPageSize(QPageSize::Letter), QPageLayout::Portrait, margins, confirm}(dialog);
     };
     open(
         [&] {
@@ -422,8 +425,53 @@ TEST_F(PrintDialog, PageSetupChangesThePaperAndMargins)
             EXPECT_EQ(w->Size_id->text(), QStringLiteral("215.90 x 279.40"));
             EXPECT_EQ(w->l_mar_id->text(), QStringLiteral("12.70"));
             EXPECT_NEAR(Bot_Mar, 36, 1e-3);
+            // Margins that leave nothing of the paper are refused with the reason.
+            margins = QMarginsF(300, 36, 320, 36);
+            w->pagesetup_btn->click();
+            EXPECT_EQ(w->l_mar_id->text(), QStringLiteral("12.70"));
         },
         panel);
+    EXPECT_EQ(messages().join('|').toStdString(), "The margins chosen leave nothing of the paper \"Letter / ANSI A\" to print on; the "
+                                                  "page setup is unchanged.");
+}
+
+// With a second queue that sorts before the default printer, the dialog opens on the page setup's
+// own printer when it is installed, else on the default one with its margins, and prints there;
+// the profile naming dialog offers the same printer, and the PDF export's page layout panel is the
+// default printer's (its margins raise the page's).
+TEST_F(PrintDialog, TheDialogOpensOnTheDefaultPrinterUnlessThePageSetupNamesOne)
+{
+    printtest::PrivateCupsd cupsd;
+    if (!cupsd.failure().isEmpty())
+        GTEST_SKIP() << cupsd.failure().toStdString();
+    for (const QString &failed : {cupsd.addPdfQueue("A_Labels", dir.filePath("a.pdf")), cupsd.addDeskQueue("Z_Desk", 36), cupsd.setDefault("Z_Desk")})
+        ASSERT_EQ(failed.toStdString(), "");
+    c->Designing_Mode_Select();
+    const QPageLayout a4 = c->getPrintInfo()->pageLayout;
+    Add_Print_Profile *names = Add_Print_Profile::defaultInstance();
+    for (const auto &[named, opened] : {std::pair{"", "Z_Desk 12.70"}, {"A_Labels", "A_Labels 6.35"}, {"Gone", "Z_Desk 12.70"}}) {
+        c->setPrintInfo({QString::fromLatin1(named), a4});
+        open([&] {
+            EXPECT_EQ((w->Printer_ComboBox->currentText() + " " + w->l_mar_id->text()).toStdString(), opened);
+            w->Add_profile_btn->click();
+            if (!*named)
+                w->printButton->click();
+        }, [&](QDialog &dialog) {
+            EXPECT_EQ(&dialog == names ? names->Printer_ComboBox->currentText() : QString(), w->Printer_ComboBox->currentText());
+            return 0;
+        });
+    }
+    EXPECT_EQ(cupsd.jobNames("Z_Desk"), QStringList{w->Job_Name()});
+    c->setPrintInfo({QString(), a4});
+    PDF_Export *pdf = PDF_Export::defaultInstance();
+    responder->onModal = [&](QDialog &dialog) {
+        if (&dialog != pdf)
+            return testsupport::PageSetupAnswer{QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)}(dialog);
+        pdf->Page_From_Printer_btn->click();
+        EXPECT_EQ(pdf->Page_name_txt->text() + " " + pdf->l_mar_id->text(), QStringLiteral("A5 12.70"));
+        return 0;
+    };
+    commandsOf(c->design()).PDF_Export_Button();
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "core/Edition.h"
 #include "core/Mode.h"
 #include "support/PageSetupAnswer.h"
+#include "support/PrivateCupsd.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -245,26 +246,34 @@ TEST_F(CardWizard, AProductWithoutALabelSizeShowsZeroAndFinishesAtATenthOfAMilli
     EXPECT_NEAR(workAreaOf(design()).canvasFrameSize.height(), 0.1 * PointsPerMM, 1e-4);
 }
 
+// The paper chosen, also another than the page's on a desk printer of the page setup whose margins
+// (36 pt) are above the page's (18).
 TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
 {
-    other = [](QDialog &dialog) {
-        if (!qobject_cast<QPageSetupDialog *>(&dialog))
-            return 0;
-        return testsupport::PageSetupAnswer{QPageSize(QPageSize::A4)}(dialog);
-    };
     whenWizardRuns([](Card_Wizard &) {});
-    wizard->Page_From_Printer_Click();
-    EXPECT_NEAR(wizard->width_Stepper->doubleValue(), 210.0, 0.1);
-    EXPECT_NEAR(wizard->height_Stepper->doubleValue(), 297.0, 0.1);
-    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("210.00"));
-    EXPECT_EQ(wizard->height_Text->text(), QStringLiteral("297.00"));
-    ASSERT_NE(projects().host().getPrintInfo(), nullptr);
-    EXPECT_EQ(projects().host().getPrintInfo()->pageLayout.pageSize().id(), QPageSize::A4);
     // Cancelling the panel changes nothing.
     other = [](QDialog &) { return int(QDialog::Rejected); };
     wizard->width_Text->setText(QStringLiteral("5.00"));
     wizard->Page_From_Printer_Click();
     EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("5.00"));
+    printtest::PrivateCupsd cupsd;
+    for (const auto &[printer, paper, mm] : {std::tuple{"", QPageSize::A4, QSizeF(210, 297)}, {"Desk_36", QPageSize::A5, QSizeF(148, 210)}}) {
+        if (*printer && (!cupsd.failure().isEmpty() || !cupsd.addDeskQueue(printer, 36).isEmpty()))
+            GTEST_SKIP() << cupsd.failure().toStdString() << cupsd.log().toStdString();
+        projects().host().setPrintInfo({QString::fromLatin1(printer), QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                                                  QMarginsF(18, 18, 18, 18), QPageLayout::Point)});
+        other = [paper = paper](QDialog &dialog) {
+            if (!qobject_cast<QPageSetupDialog *>(&dialog))
+                return 0;
+            return testsupport::PageSetupAnswer{QPageSize(paper)}(dialog);
+        };
+        wizard->Page_From_Printer_Click();
+        EXPECT_NEAR(wizard->width_Stepper->doubleValue(), mm.width(), 0.1);
+        EXPECT_NEAR(wizard->height_Stepper->doubleValue(), mm.height(), 0.1);
+        EXPECT_EQ(wizard->width_Text->text() + " " + wizard->height_Text->text(), QString::asprintf("%.2f %.2f", mm.width(), mm.height()));
+        ASSERT_NE(projects().host().getPrintInfo(), nullptr);
+        EXPECT_EQ(projects().host().getPrintInfo()->pageLayout.pageSize().id(), paper);
+    }
 }
 
 TEST_F(CardWizard, OpeningAProjectThatCannotBeReadKeepsTheWizardOpen)

@@ -1,11 +1,14 @@
 #pragma once
 // The page layout panel (Qt's) answered as a user answers it while it really runs: the paper picked
-// from its list, the orientation clicked, the margins (points) typed in the panel's unit, then OK
-// or Cancel. openedOn receives what the panel showed when it opened.
+// from its list, the orientation clicked, the margins (points) set in the panel's unit or typed key
+// by key into its fields, then OK or Cancel. openedOn receives what the panel showed when it opened,
+// pagesPerSheetShown whether it offered its pages-per-sheet choices.
 
 #include "platform/PageSetupControls.h"
 
+#include <QAbstractSpinBox>
 #include <QPageSetupDialog>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -15,11 +18,13 @@
 namespace testsupport {
 
 struct PageSetupAnswer {
-    QPageSize paper;
+    std::optional<QPageSize> paper;   // none: the paper and orientation left as the panel opened
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     std::optional<QMarginsF> margins = {};
     bool ok = true;
     QPageLayout *openedOn = nullptr;
+    QStringList typed = {};   // into the left, top, right and bottom margin fields, in the panel's unit
+    bool *pagesPerSheetShown = nullptr;
 
     int operator()(QDialog &dialog) const
     {
@@ -31,10 +36,21 @@ struct PageSetupAnswer {
         }
         QTimer::singleShot(0, &dialog, [&dialog, c = *controls, a = *this] {
             if (a.openedOn)
-                *a.openedOn = c.chosen();
-            c.choosePaper(a.paper, a.orientation);
+                *a.openedOn = c.shown();
+            if (a.pagesPerSheetShown)
+                *a.pagesPerSheetShown = dialog.findChild<QWidget *>(QStringLiteral("pagesPerSheetButtonGroup"))->isVisible();
+            if (a.paper)
+                c.choosePaper(*a.paper, a.orientation);
             if (a.margins)
                 c.typeMargins(*a.margins);
+            const char *const fields[] = {"leftMargin", "topMargin", "rightMargin", "bottomMargin"};
+            for (int i = 0; i < int(a.typed.size()) && i < 4; ++i) {
+                auto *field = dialog.findChild<QAbstractSpinBox *>(QLatin1String(fields[i]));
+                field->selectAll();
+                QTest::keyClick(field, Qt::Key_Delete);
+                QTest::keyClicks(field, a.typed.at(i));
+                QTest::keyClick(field, Qt::Key_Tab);
+            }
             a.ok ? dialog.accept() : dialog.reject();
         });
         return dialog.exec();

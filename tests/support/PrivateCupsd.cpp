@@ -127,15 +127,20 @@ QString PrivateCupsd::addPdfQueue(const QString &name, const QString &outFile)
 
 QString PrivateCupsd::addDeskQueue(const QString &name, int margin)
 {
+    return addDeskQueue(name, QStringList{QString::number(margin)});
+}
+
+QString PrivateCupsd::addDeskQueue(const QString &name, const QStringList &description)
+{
     // The description the script with_default_printer.sh gives its desk printer, with these margins.
     const QString ppd = m_dir.filePath(name + QStringLiteral(".ppd"));
     QProcess script, p;
     script.setStandardOutputFile(ppd);   // its warnings (of a locale not installed) stay out of it
-    script.start(QStringLiteral(TAGORA_TEST_SOURCE_DIR "/../scripts/desk_ppd.sh"), {QString::number(margin)});
+    script.start(QStringLiteral(TAGORA_TEST_SOURCE_DIR "/../scripts/desk_ppd.sh"), description);
     if (!script.waitForFinished(5000) || script.exitStatus() != QProcess::NormalExit || script.exitCode() != 0)
         return QStringLiteral("desk_ppd.sh failed: ") + QString::fromLocal8Bit(script.readAllStandardError());
     const QString failed = run(QStringLiteral("lpadmin"), {QStringLiteral("-h"), m_sock, QStringLiteral("-p"), name, QStringLiteral("-E"),
-                               QStringLiteral("-v"), QStringLiteral("tagora-pdf:") + m_dir.filePath(name + QStringLiteral(".pdf")),
+                               QStringLiteral("-v"), QStringLiteral("tagora-pdf:") + deskJobFile(name),
                                QStringLiteral("-P"), ppd}, p, 30000);
     return failed.isEmpty() ? failed : failed + QLatin1Char('\n') + log();
 }

@@ -22,6 +22,12 @@ public:
     // Adds an enabled PostScript queue whose printer takes Letter (its default), Legal, A4 and A5 and
     // cannot mark the outer margin points of any of them, as a desk printer. Empty, or what went wrong.
     QString addDeskQueue(const QString &name, int margin);
+    // The same with the arguments of scripts/desk_ppd.sh: the margins left, bottom, right and top of
+    // the portrait paper, and how the printer turns a landscape page ("Minus90", else the usual way).
+    QString addDeskQueue(const QString &name, const QStringList &description);
+    // The PDF a desk queue's last job ended as: the printer's PostScript as it was spooled, each job
+    // in place of the last.
+    QString deskJobFile(const QString &name) const { return m_dir.filePath(name + QStringLiteral(".pdf")); }
     // Makes the queue the scheduler's default printer. Empty, or what went wrong.
     QString setDefault(const QString &name);
     // The end of the scheduler's log, with what its filters and backend said.
