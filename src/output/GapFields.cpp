@@ -53,13 +53,20 @@ QString GapFields::Negative_Message(const QString &what)
     return QStringLiteral("Please enter a %1 of 0 mm or more.").arg(what);
 }
 
-bool GapFields::Take(QLineEdit *field, const QString &what, const QString &held)
+QString GapFields::Refusal(const QString &text, const QString &what)
 {
-    const QString text = field->text();
     const std::optional<double> typed = platform::typedNumber(text);
     if (text.trimmed().isEmpty() || (typed && *typed >= 0))
+        return QString();
+    return typed ? Negative_Message(what) : labelsize::Unreadable_Message(what);
+}
+
+bool GapFields::Take(QLineEdit *field, const QString &what, const QString &held)
+{
+    const QString refused = Refusal(field->text(), what);
+    if (refused.isEmpty())
         return true;
     field->setText(held);
-    Show_MessageBox(typed ? Negative_Message(what) : labelsize::Unreadable_Message(what));
+    Show_MessageBox(refused);
     return false;
 }

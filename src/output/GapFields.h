@@ -31,6 +31,9 @@ public:
     // as 0); anything else is refused with a message naming what the field holds, and the field
     // shows held, the value in use, again. Answers whether it stands.
     static bool Take(QLineEdit *field, const QString &what, const QString &held);
+    // Why a field's text (a custom product's margin or gap as stored) is no gap or margin, with the
+    // message Take gives; empty when it stands.
+    static QString Refusal(const QString &text, const QString &what);
 
 private:
     QLineEdit *m_horz = nullptr, *m_vert = nullptr;

@@ -190,12 +190,14 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             left_mar_pre->setText(f.at(2));
             top_mar_pre->setText(f.at(3));
             // The gaps and sizes as their steppers hold them (a file edited by hand may hold any
-            // text): what the fields show is what is printed, and a size of 0 or none shows as it
-            // is, for the print to refuse.
+            // text): what the fields show is what is printed, and a size of 0 or none, or a gap
+            // that reads as no number, shows as it is, for the print to refuse.
             for (auto [field, stepper, at] : {std::tuple{horz_mar_Text_pre, horz_mar_Stepper_pre, 4},
                                               std::tuple{vert_mar_Text_pre, vert_mar_Stepper_pre, 5}}) {
                 stepper->setDoubleValue(platform::fieldValue(f.at(at)));
-                field->setText(platform::formatPairValue(stepper->doubleValue(), platform::PairFormat::Real));
+                const bool number = platform::typedNumber(f.at(at)) || f.at(at).trimmed().isEmpty();
+                field->setText(number ? platform::formatPairValue(stepper->doubleValue(), platform::PairFormat::Real)
+                                      : f.at(at));
             }
             labelsize::Load(width_Text_pre, width_Stepper_pre, f.at(6));
             labelsize::Load(height_Text_pre, height_Stepper_pre, f.at(7));

@@ -9,6 +9,7 @@
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
 #include "core/OrderedPipeline.h"
+#include "output/GapFields.h"
 #include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
@@ -83,6 +84,19 @@ void Print_Wnd::Execute_Printing(bool preview)
             if (!refused.isEmpty()) {
                 Show_MessageBox(refused);
                 return;
+            }
+        }
+        // A product's margins and gaps as shown: one that reads as no number (a file edited by
+        // hand) is refused rather than printed as part of it.
+        if (pre) {
+            for (const auto &[field, what] : {std::pair{left_mar_pre, "left margin"}, std::pair{top_mar_pre, "top margin"},
+                                              std::pair{horz_mar_Text_pre, "horizontal gap"},
+                                              std::pair{vert_mar_Text_pre, "vertical gap"}}) {
+                const QString refused = GapFields::Refusal(field->text(), QLatin1String(what));
+                if (!refused.isEmpty()) {
+                    Show_MessageBox(refused);
+                    return;
+                }
             }
         }
         if (Manual_or_Pre == 1) {

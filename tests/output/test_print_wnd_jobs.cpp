@@ -165,10 +165,14 @@ TEST_F(PrintJobs, ALabelWiderThanThePaperAsksFirst)
 TEST_F(PrintJobs, AProductSizeIsPrintedAsShownAndNeverAtZero)
 {
     blackCard(50, 30);
-    struct Case { QString saved, shown; bool printed; };
-    for (const Case &k : {Case{"0", "0", false}, Case{"-5", "-5", false}, Case{"", "", false}, Case{"0.005", "0.10", true}}) {
-        ASSERT_TRUE(customproducts::Write_Product(custom_label_path, "Odd", {"1", "1", "0", "0", "0", "0", k.saved, "20", "A4",
-                                                  "Portrait", "210.00 x 297.00", "210.00", "297.00", "Custom", "Custom"}));
+    // A margin or gap that reads as no number (a file edited by hand) is refused, never printed as
+    // the number at its start or as 0.
+    struct Case { QString saved, shown; bool printed; QString margin = "0", gap = "0", refusal = labelsize::Width_Message; };
+    for (const Case &k : {Case{"0", "0", false}, Case{"-5", "-5", false}, Case{"", "", false}, Case{"0.005", "0.10", true},
+                          Case{"20", "20.00", false, "1.234,5", "0", labelsize::Unreadable_Message("left margin")},
+                          Case{"20", "20.00", false, "0", "1e2", labelsize::Unreadable_Message("horizontal gap")}}) {
+        ASSERT_TRUE(customproducts::Write_Product(custom_label_path, "Odd", {"1", "1", k.margin, "0", k.gap, "0", k.saved, "20",
+                                                  "A4", "Portrait", "210.00 x 297.00", "210.00", "297.00", "Custom", "Custom"}));
         QFile::remove(pdf);
         responder->alerts.clear();
         printFromToolbar([&] {
@@ -176,7 +180,7 @@ TEST_F(PrintJobs, AProductSizeIsPrintedAsShownAndNeverAtZero)
             pick(w->Product_num_ComboBox, QStringLiteral("Odd"));
             EXPECT_EQ(w->width_Text_pre->text(), k.shown);
         });
-        EXPECT_EQ(messages(), k.printed ? QStringList() : QStringList{labelsize::Width_Message}) << k.saved.toStdString();
+        EXPECT_EQ(messages(), k.printed ? QStringList() : QStringList{k.refusal}) << k.saved.toStdString();
         EXPECT_EQ(QFile::exists(pdf), k.printed) << k.saved.toStdString();
     }
 }
