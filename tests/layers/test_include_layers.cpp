@@ -102,20 +102,15 @@ const QStringList &sourceFolders()
 // there is none there.
 QString fromRoot(const QString &root, const QString &header)
 {
-    const QString at = QDir::cleanPath(root + QLatin1Char('/') + header);
-    const QString named = QDir(root).relativeFilePath(at);
-    return QFileInfo::exists(at) && named != QLatin1String("..") && !named.startsWith(QStringLiteral("../")) ? named : QString();
+    const QString named = QDir(root).relativeFilePath(QDir::cleanPath(root + QLatin1Char('/') + header));
+    return QFileInfo::exists(root + QLatin1Char('/') + named) && !named.startsWith(QStringLiteral("..")) ? named : QString();
 }
 
-// Where the compiler finds a quoted include: beside the including file first, then from the root
-// of the tree. Answered from the root ("design/DesignController.h"), however it was written.
+// Where the compiler finds a quoted include: beside the including file first, then from the root.
 QString resolved(const QString &root, const QString &path, const QString &header)
 {
-    const QString beside = QDir::cleanPath(QFileInfo(path).absolutePath() + QLatin1Char('/') + header);
-    const QString besideFromRoot = QDir(root).relativeFilePath(beside);
-    if (QFileInfo::exists(beside) && !besideFromRoot.startsWith(QStringLiteral("..")))
-        return besideFromRoot;
-    const QString found = fromRoot(root, header);
+    const QString beside = fromRoot(root, QDir(root).relativeFilePath(QFileInfo(path).absolutePath()) + QLatin1Char('/') + header);
+    const QString found = beside.isEmpty() ? fromRoot(root, header) : beside;
     return found.isEmpty() ? QDir::cleanPath(header) : found;
 }
 

@@ -1,8 +1,8 @@
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
-#include "platform/PdfFileWriter.h"
 #include "platform/TextNotifications.h"
 #include "support/FileSizeLimit.h"
+#include "support/SyncFailure.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,6 @@
 #include <cstring>
 #include <optional>
 #include <thread>
-
-#include <sys/stat.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 TEST(Files, AtomicWriteReplacesWholeFile)
 {
@@ -89,57 +85,26 @@ TEST(Files, WriteIntoMissingFolderFails)
     EXPECT_FALSE(error.isEmpty());
 }
 
-// Every fsync of this program passes here first: a sync of the folder watched records what its
-// a.txt held at that moment, and fails with EIO while the disk is made to fail.
-std::atomic<const char *> watchedFolder{nullptr};
-std::atomic<bool> folderSyncFails{false};
-QByteArrayList folderSyncs;
-extern "C" int fsync(int fd)
-{
-    struct stat st {}, folder {};
-    const char *path = watchedFolder.load();
-    if (path && ::fstat(fd, &st) == 0 && ::stat(path, &folder) == 0 && st.st_ino == folder.st_ino && st.st_dev == folder.st_dev) {
-        QFile f(QFile::decodeName(path) + QStringLiteral("/a.txt"));
-        folderSyncs << (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
-        if (folderSyncFails) {
-            errno = EIO;
-            return -1;
-        }
-    }
-    return int(::syscall(SYS_fsync, fd));
-}
-
 // A power cut just after a save must not bring the old file back: the folder is synced once the
-// new file has its name, by every writer that puts a file in place. When that sync fails the new
+// new file has its name (the PDF writer's file takes it the same way). When that sync fails the new
 // file is there all the same: the write succeeds, and says the system's reason apart, for the
 // warning that it may not outlast a power cut.
 TEST(Files, TheFolderIsSyncedOnceTheNewFileHasItsName)
 {
-    for (const bool fails : {false, true})
-        for (const bool pdfWriter : {false, true}) {
-            SCOPED_TRACE(testing::Message() << (pdfWriter ? "the PDF writer" : "writeFileAtomically") << (fails ? ", the sync fails" : ""));
-            QTemporaryDir dir;
-            const QString path = dir.filePath(QStringLiteral("a.txt"));
-            ASSERT_TRUE(platform::writeFileAtomically(path, QByteArray("old")));
-            const QByteArray folder = QFile::encodeName(dir.path());
-            folderSyncs.clear();
-            watchedFolder = folder.constData();
-            folderSyncFails = fails;
-            QString why, unsynced;
-            platform::PdfFileWriter pdf(path, {});
-            const bool written = pdfWriter ? pdf.begin({100, 50}) && pdf.finish() && (unsynced = pdf.unsynced(), true)
-                                           : platform::writeFileAtomically(path, QByteArray("new"), &why, &unsynced);
-            watchedFolder = nullptr;
-            folderSyncFails = false;
-            EXPECT_TRUE(written) << qPrintable(why + pdf.errorString());
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            const QByteArray now = f.readAll();
-            EXPECT_EQ(folderSyncs, QByteArrayList{now});   // once, after the rename
-            EXPECT_NE(now, QByteArray("old"));
-            EXPECT_EQ(unsynced, fails ? QString::fromLocal8Bit(std::strerror(EIO)) : QString());
-            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.txt")});
+    for (const bool fails : {false, true}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.txt"));
+        ASSERT_TRUE(platform::writeFileAtomically(path, QByteArray("old")));
+        QByteArrayList syncs;   // what a.txt held at each sync of the folder
+        QString unsynced;
+        {
+            const testsupport::SyncFailure disk(dir.path(), fails,
+                                                [&] { QFile f(path); syncs << (f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()); });
+            EXPECT_TRUE(platform::writeFileAtomically(path, QByteArray("new"), nullptr, &unsynced));
         }
+        EXPECT_EQ(syncs, QByteArrayList{"new"}) << fails;
+        EXPECT_EQ(unsynced, fails ? QString::fromLocal8Bit(std::strerror(EIO)) : QString());
+    }
 }
 
 TEST(Files, PrivateTempFolderIsOwnerOnly)

@@ -132,23 +132,25 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 // The rule of every writer, this one's, writeFileAtomically's and the batch writer's (with and
 // without unnamed files, staged for its target or for another name of the folder as the exports
 // stage) alike: a complete file replaces the old one, with its mode (0600 here; 0640 through the
-// link); a link is written through (its file replaced, the link kept); a file this process may not
-// write (0444, also for root without its override) and a link loop are refused with the system's
-// reason, and everything there is kept.
+// link), and a new file has the mode of one (0644 under the umask 022); a link is written through
+// (its file replaced, the link kept); a file this process may not write (0444, also for root
+// without its override) and a link loop are refused with the system's reason, and everything there
+// is kept.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
-    enum Kind { Plain, Link, ReadOnly, Loop };
+    enum Kind { Plain, Link, ReadOnly, Loop, New };
     enum Writer { Pdf, Atomic, BatchUnnamed, BatchNamed, StagedUnnamed, StagedNamed };
+    const mode_t mask = ::umask(022);
     for (const Writer who : {Pdf, Atomic, BatchUnnamed, BatchNamed, StagedUnnamed, StagedNamed})
-        for (const Kind kind : {Plain, Link, ReadOnly, Loop}) {
+        for (const Kind kind : {Plain, Link, ReadOnly, Loop, New}) {
             SCOPED_TRACE(testing::Message() << "writer " << who << ", case " << kind);
             QTemporaryDir dir;
             const QString file = dir.filePath(QStringLiteral("a.PDF")), link = dir.filePath(QStringLiteral("link.PDF"));
-            ASSERT_TRUE(picturetest::writeBytes(file, "old"));
+            ASSERT_TRUE(kind == New || picturetest::writeBytes(file, "old"));
             ASSERT_TRUE(kind != Link || QFile::link(file, link));
             ASSERT_TRUE(kind != Loop || (QFile::link(dir.filePath("loop.PDF"), link) && QFile::link(link, dir.filePath("loop.PDF"))));
-            const mode_t mode = kind == ReadOnly ? 0444 : kind == Link ? 0640 : 0600;
-            ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), mode), 0);
+            const mode_t mode = kind == ReadOnly ? 0444 : kind == Link ? 0640 : kind == New ? 0644 : 0600;
+            ASSERT_TRUE(kind == New || ::chmod(QFile::encodeName(file).constData(), mode) == 0);
             std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
             ASSERT_TRUE(unprivileged->ok());
             const QString path = kind == Link || kind == Loop ? link : file;
@@ -165,7 +167,7 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
                     : batch.stage(dir.filePath(QStringLiteral(".unnamed")), "%PDF", &staged, &why)
                           && (staged.path = path, staged.target = QFile::encodeName(path), batch.commit(staged, &why));
             unprivileged.reset();
-            EXPECT_EQ(written, kind == Plain || kind == Link);
+            EXPECT_EQ(written, kind == Plain || kind == Link || kind == New);
             struct stat st {};
             EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 0777 : 0, mode);
             EXPECT_EQ(who == Pdf ? writer.errorString() : why,
@@ -175,6 +177,7 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             EXPECT_EQ(QFileInfo(link).isSymLink(), kind == Link || kind == Loop);
             EXPECT_EQ(folderEntries(dir.path()).size(), kind == Link ? 2 : 1);   // loop links are no files
         }
+    ::umask(mask);
 }
 
 TEST(PdfFileWriter, AFolderThatCannotBeWrittenGivesNoFile)
@@ -221,27 +224,20 @@ TEST(PdfFileWriter, AnAbandonedFileIsRemoved)
 
 } // namespace
 
-// As any file renamed into place: 0666 less the umask, or the mode of the file it replaces; the
-// batch writer's named files alike, staged for their own name or for another.
+// As any file renamed into place: 0666 less the umask, or the mode of the file it replaces.
 TEST(PdfFileWriter, TheFileGetsTheModeOfANewFile)
 {
     const struct { mode_t umask, older, expected; } cases[] = {{022, 0, 0644}, {027, 0, 0640}, {077, 0640, 0640}};
-    for (const int who : {0, 1, 2})   // this writer, the batch writer staged for the file, for another name
-        for (const auto &k : cases) {
-            QTemporaryDir dir;
-            const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("mode.pdf")));
-            if (k.older)
-                ::close(::open(path.constData(), O_CREAT | O_WRONLY, k.older));
-            const mode_t before = ::umask(k.umask);
-            batchfiles::BatchWriter batch;
-            batch.setUnnamedFiles(false);
-            batchfiles::BatchWriter::Staged staged;
-            EXPECT_TRUE(who == 0   ? writePages(QFile::decodeName(path), {QSizeF(100, 50)})
-                        : who == 1 ? batch.write(QFile::decodeName(path), "%PDF", nullptr)
-                                   : batch.stage(dir.filePath(QStringLiteral(".unnamed")), "%PDF", &staged, nullptr)
-                                         && (staged.target = path, batch.commit(staged, nullptr)));
-            ::umask(before);
-            struct stat st {};
-            EXPECT_EQ(::stat(path.constData(), &st) == 0 ? st.st_mode & 0777 : 0, k.expected) << who << std::oct << " " << k.umask;
-        }
+    for (const auto &k : cases) {
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("mode.pdf")));
+        if (k.older)
+            ::close(::open(path.constData(), O_CREAT | O_WRONLY, k.older));
+        const mode_t before = ::umask(k.umask);
+        ASSERT_TRUE(writePages(QFile::decodeName(path), {QSizeF(100, 50)}));
+        ::umask(before);
+        struct stat st {};
+        ASSERT_EQ(::stat(path.constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, k.expected) << std::oct << k.umask << " " << k.older;
+    }
 }

@@ -10,31 +10,34 @@
 #include <unistd.h>
 
 namespace {
-
 std::atomic<dev_t> device{0};
-std::atomic<ino_t> folder{0};   // 0: nothing fails
+std::atomic<ino_t> folder{0};   // 0: none watched
+std::atomic<bool> failing{false};
+std::function<void()> seen;
 
-// -1 with EIO when fd is the failing folder (whole: on its file system); else the system's call.
+// The system's call, but for the folder watched (whole: its file system): seen, and EIO when failing.
 int sync(long call, int fd, bool whole)
 {
     struct stat st {};
     if (folder && ::fstat(fd, &st) == 0 && st.st_dev == device && (whole || st.st_ino == folder)) {
-        errno = EIO;
-        return -1;
+        if (!whole && seen)
+            seen();
+        if (failing)
+            return errno = EIO, -1;
     }
     return int(::syscall(call, fd));
 }
-
 } // namespace
 
 extern "C" int fsync(int fd) { return sync(SYS_fsync, fd, false); }
 extern "C" int syncfs(int fd) { return sync(SYS_syncfs, fd, true); }
 
-testsupport::SyncFailure::SyncFailure(const QString &path)
+testsupport::SyncFailure::SyncFailure(const QString &path, bool fails, std::function<void()> onSync)
 {
     struct stat st {};
+    seen = std::move(onSync), failing = fails;
     if (::stat(QFile::encodeName(path).constData(), &st) == 0)
         device = st.st_dev, folder = st.st_ino;
 }
 
-testsupport::SyncFailure::~SyncFailure() { folder = 0; }
+testsupport::SyncFailure::~SyncFailure() { folder = 0, seen = nullptr; }

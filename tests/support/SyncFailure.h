@@ -1,15 +1,16 @@
 #pragma once
-// For the life of the object the disk under a folder reports a write-back error, as a failing
-// device would: an fsync of that folder, and a syncfs of its file system, answer EIO; every other
-// sync goes to the system. Using it gives the test program its own fsync and syncfs.
+// While it lives, the disk under a folder fails as a failing device would: an fsync of the folder
+// and a syncfs of its file system answer EIO (fails false: they go to the system); seen, when
+// given, runs at each fsync of the folder, before it. Using it gives the program its own fsync and
+// syncfs.
 
 #include <QString>
 
-namespace testsupport {
+#include <functional>
 
+namespace testsupport {
 struct SyncFailure {
-    explicit SyncFailure(const QString &folder);
+    explicit SyncFailure(const QString &folder, bool fails = true, std::function<void()> seen = {});
     ~SyncFailure();
 };
-
 } // namespace testsupport
