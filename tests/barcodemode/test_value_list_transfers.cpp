@@ -50,8 +50,7 @@ protected:
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    // The unpacked workbook parts in the private temporary folder or the per-user data folder that
-    // hold text: the values stay in the user's files alone.
+    // The unpacked workbook parts holding text, in the private temporary or the per-user data folder.
     static std::string partsHolding(const QByteArray &text)
     {
         QStringList found;

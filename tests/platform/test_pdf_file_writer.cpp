@@ -130,12 +130,11 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 }
 
 // The rule of every writer, this one's, writeFileAtomically's and the batch writer's (with and
-// without unnamed files, staged for its target or for another name of the folder as the exports
-// stage) alike: a complete file replaces the old one, with its mode (0600 here; 0640 through the
-// link), and a new file has the mode of one (0644 under the umask 022); a link is written through
-// (its file replaced, the link kept); a file this process may not write (0444, also for root
-// without its override) and a link loop are refused with the system's reason, and everything there
-// is kept.
+// without unnamed files, staged for its target or for another name as the exports stage) alike: a
+// complete file replaces the old one with its mode (0600; 0640 through the link), a new one has a
+// new file's (0644 under the umask 022); a link is written through (its file replaced, the link
+// kept); a file this process may not write (0444, also for root without its override) and a link
+// loop are refused with the system's reason, and everything there is kept.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
     enum Kind { Plain, Link, ReadOnly, Loop, New };

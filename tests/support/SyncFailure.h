@@ -1,8 +1,7 @@
 #pragma once
-// While it lives, the disk under a folder fails as a failing device would: an fsync of the folder
-// and a syncfs of its file system answer EIO (fails false: they go to the system); seen, when
-// given, runs at each fsync of the folder, before it. Using it gives the program its own fsync and
-// syncfs.
+// While it lives, the disk under a folder fails as a device would: an fsync of the folder and a
+// syncfs of its file system answer EIO (fails false: they go to the system); seen, when given, runs
+// at each fsync of the folder, before it. Using it gives the program its own fsync and syncfs.
 
 #include <QString>
 
