@@ -19,8 +19,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <cstring>
 #include <map>
 
 namespace {
@@ -149,7 +147,7 @@ TEST(CropBatchRun, StopIsReadBeforeEachWrite)
         EXPECT_TRUE(o.stopped);
         EXPECT_EQ(o.written, 2);
         EXPECT_EQ(o.failed, 0) << "pictures begun before the stop are not failures";
-        EXPECT_EQ(o.unsynced, syncFails ? QString::fromLocal8Bit(std::strerror(EIO)) : QString());
+        EXPECT_EQ(o.unsynced, syncFails ? testsupport::SyncFailure::reason() : QString());
         EXPECT_EQ(lines.size(), 2);
         EXPECT_EQ(out.files().size(), 2u) << "nothing written after the stop, no temporary file left";
     }

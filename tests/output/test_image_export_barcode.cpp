@@ -224,7 +224,7 @@ TEST_F(BarcodeExport, BatchFolderThatCannotBeMadeStopsBeforeTheSheet)
 // sync at its end): they are in place, and the user is told they may not outlast a power cut.
 TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
 {
-    const QString eio = QString::fromLocal8Bit(std::strerror(EIO));
+    const QString eio = testsupport::SyncFailure::reason();
     choose(QStringLiteral("Code 128"));
     const testsupport::SyncFailure failing(destination.path());
     exportWith(3);

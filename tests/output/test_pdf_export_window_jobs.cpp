@@ -341,7 +341,7 @@ TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
         if (k.replaced) {
             EXPECT_TRUE(now.startsWith("%PDF"));
             EXPECT_TRUE(messages().isEmpty());
-            const QString unsynced = platform::unsyncedWarning(QStringLiteral("\"QIROLabel.PDF\""), QString::fromLocal8Bit(std::strerror(EIO)));
+            const QString unsynced = platform::unsyncedWarning(QStringLiteral("\"QIROLabel.PDF\""), testsupport::SyncFailure::reason());
             EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | ") + (k.syncFails ? unsynced : ImageExport::Done_Message)});
         } else {
             EXPECT_EQ(now, old);

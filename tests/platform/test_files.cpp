@@ -16,8 +16,6 @@
 #include <QTest>
 
 #include <atomic>
-#include <cerrno>
-#include <cstring>
 #include <optional>
 #include <thread>
 
@@ -103,7 +101,7 @@ TEST(Files, TheFolderIsSyncedOnceTheNewFileHasItsName)
             EXPECT_TRUE(platform::writeFileAtomically(path, QByteArray("new"), nullptr, &unsynced));
         }
         EXPECT_EQ(syncs, QByteArrayList{"new"}) << fails;
-        EXPECT_EQ(unsynced, fails ? QString::fromLocal8Bit(std::strerror(EIO)) : QString());
+        EXPECT_EQ(unsynced, fails ? testsupport::SyncFailure::reason() : QString());
     }
 }
 

@@ -49,9 +49,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
-
 namespace {
 
 using projecttest::bytesOf;
@@ -266,7 +263,7 @@ TEST_F(ProjectFiles, ASaveWhoseFolderCannotBeSyncedIsSavedAndSaysSo)
         EXPECT_TRUE(saving == 2 ? projects().Save_project_file_Barcode(false) : projects().Save_project_file(false, saving == 0, "L"));
         EXPECT_EQ(messages(), QStringList{(saving == 2 ? QStringLiteral("Barcode Log") : QStringLiteral("Barcode Label Design"))
                                           + QStringLiteral(" was saved, but the system could not confirm it is on the disk (%1); "
-                                                           "it may not outlast a power cut.").arg(std::strerror(EIO))});
+                                                           "it may not outlast a power cut.").arg(testsupport::SyncFailure::reason())});
     }
 }
 

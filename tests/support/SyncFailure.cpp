@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -41,3 +42,5 @@ testsupport::SyncFailure::SyncFailure(const QString &path, bool fails, std::func
 }
 
 testsupport::SyncFailure::~SyncFailure() { folder = 0, seen = nullptr; }
+
+QString testsupport::SyncFailure::reason() { return QString::fromLocal8Bit(std::strerror(EIO)); }

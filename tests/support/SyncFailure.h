@@ -11,5 +11,6 @@ namespace testsupport {
 struct SyncFailure {
     explicit SyncFailure(const QString &folder, bool fails = true, std::function<void()> seen = {});
     ~SyncFailure();
+    static QString reason();   // what the failing disk answers, in the system's words
 };
 } // namespace testsupport
