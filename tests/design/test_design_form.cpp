@@ -164,18 +164,17 @@ TEST_F(DesignForm, EachSliderNumberTakesATypedValueToItsSliderAndItsObject)
     Barcode_Setting_Or_Designing_Mode = 1;
     form_is_loading = false;
     Card_Property &card = *env.design().card().Front_card_Prop;
-    const TextEditingPanel &t = *sidebar().textEditingPanel();
     const ImagePanel &p = *sidebar().imagePanel();
     const CardBorderPanel &b = *sidebar().cardBorderPanel();
     card.Watermark_Used = true;
     card.Watermark_Transp = 0.4f;
     // A picture's effect; none: a text's rotation, or the card's watermark transparency (%).
     const struct { QLineEdit *field; float SKTGraphic::*effect; const char *typed, *shown; double value; } rows[] = {
-        {t.txt_rotation_slidr_val, nullptr, "400", "360", 360}, {b.wm_transp_val, nullptr, "90", "90", 90},
+        {sidebar().textEditingPanel()->txt_rotation_slidr_val, nullptr, "400", "360", 360}, {b.wm_transp_val, nullptr, "90", "90", 90},
         {p.Rotate_slidr_val, &SKTGraphic::rotate_image, "45,5", "45.5", 45.5}, {p.Trsp_slidr_val, &SKTGraphic::img_trnsp_val, "-5", "0", 0},
         {p.Hue_slidr_val, &SKTGraphic::hue_val, "9", "3.14", 3.14}, {p.Sat_slidr_val, &SKTGraphic::sat_val, " 1,5 ", "1.5", 1.5},
         {p.Brt_slidr_val, &SKTGraphic::brt_val, "-0,25", "-0.25", -0.25}, {p.Con_slidr_val, &SKTGraphic::con_val, "1e2", "1", 1},
-        {p.shrp_slidr_val, &SKTGraphic::srp_val, "1.000,5", "0", 0}, {p.ev_slidr_val, &SKTGraphic::ev_val, "-99999999999", "-10", -10},
+        {p.shrp_slidr_val, &SKTGraphic::srp_val, "1.000,5", "0", 0}, {p.ev_slidr_val, &SKTGraphic::ev_val, "-4294967296", "-10", -10},
         {p.blr_slidr_val, &SKTGraphic::blr_val, "12,3456", "12.35", 12.35}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.field->objectName().toStdString() + " " + row.typed);

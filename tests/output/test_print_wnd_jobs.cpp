@@ -514,32 +514,30 @@ TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
     }
 }
 
-// Desk printers of their own (Letter, Legal, A4 and A5) beside one that sorts first: the window opens
-// on the page setup's printer if installed, else the default (Add offers the same); a printer picked,
-// named by a profile or at opening that lacks the paper says so first and shows the paper it moved to
-// with its margins, and the job is that paper with the first label there; on printers of four margins
-// (left 10, bottom 20, right 30, top 40 pt) landscape has the paper's edges as each turns the page.
-// The PDF export's Page Setup is the default printer's.
+// Desk printers (Letter, Legal, A4, A5) beside one that sorts first: the window opens on the page setup's
+// printer if installed, else the default, as Add and the PDF export's Page Setup do; a printer picked, by a
+// profile or at opening that lacks the paper says so and shows the one it moved to, with its margins, as the
+// job prints it; on four-margin printers (left 10, bottom 20, right 30, top 40 pt) landscape turns them.
 TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
 {
     printtest::PrivateCupsd cupsd;
-    if (!cupsd.addQueues({{"A_Labels"}, {"Desk_36", "36"}, {"Desk_4", "10", "20", "30", "40"}, {"Desk_4m", "10", "20", "30", "40", "Minus90"}},
-                         "Desk_36"))
+    if (!cupsd.addQueues({{"A_Labels"}, {"Desk_36", "36"}, {"Desk_4", "10", "20", "30", "40"},
+                          {"Desk_4m", "10", "20", "30", "40", "Minus90"}}, "Desk_36"))
         GTEST_SKIP() << cupsd.failure().toStdString();
     QStringList onDesk = printprofiles::Read_Profile(print_profile_path, printprofiles::Default_Name).value();
     onDesk[10] = QStringLiteral("Desk_36");
     ASSERT_TRUE(printprofiles::Write_Profile(print_profile_path, QStringLiteral("On desk"), onDesk));
     blackCard(50, 30);
     const Add_Print_Profile *names = Add_Print_Profile::defaultInstance();
-    // The page setup's printer, the road (a printer picked, the profile, or none), the paper; the one said moved; what is shown and printed.
+    // The page setup's printer, the road (a printer picked, the profile, none), the paper; the one said; what is shown, printed.
     struct Row { const char *named, *road; QPageSize paper; const char *said = ""; QPageSize::PageSizeId to = QPageSize::Letter;
                  const char *on = "Desk_36"; QMarginsF mm = {12.7, 12.7, 12.7, 12.7}; int turn = 0; };
-    const QPageSize b5(QPageSize::B5), letter(QPageSize::Letter);
+    const QPageSize b5(QPageSize::B5), letter(QPageSize::Letter), custom(QSizeF(100, 150), QPageSize::Millimeter);
     const char *const pdfFile = "PDF File", *const fromB5 = "B5\" (176.00 x 250.00";
-    for (const Row &k : {Row{pdfFile, "Desk_36", b5, fromB5}, Row{pdfFile, "On desk", b5, fromB5}, Row{"", "", b5, fromB5}, Row{"Gone", "", b5, fromB5},
-                         Row{"A_Labels", "", QPageSize(QPageSize::A4), "", QPageSize::A4, "A_Labels", {}},
+    for (const Row &k : {Row{pdfFile, "Desk_36", b5, fromB5}, Row{pdfFile, "On desk", b5, fromB5}, Row{"", "", b5, fromB5},
+                         Row{"Gone", "", b5, fromB5}, Row{"A_Labels", "", QPageSize(QPageSize::A4), "", QPageSize::A4, "A_Labels", {}},
                          Row{pdfFile, "On desk", QPageSize(QPageSize::A3), "A3\" (297.00 x 420.00"},
-                         Row{pdfFile, "Desk_36", QPageSize(QSizeF(100, 150), QPageSize::Millimeter), "Custom (100mm x 150mm)\" (100.00 x 150.00", QPageSize::A5},
+                         Row{pdfFile, "Desk_36", custom, "Custom (100mm x 150mm)\" (100.00 x 150.00", QPageSize::A5},
                          Row{pdfFile, "Desk_4", letter, "", QPageSize::Letter, "Desk_4", {7.06, 3.53, 14.11, 10.58}, 90},
                          Row{pdfFile, "Desk_4m", letter, "", QPageSize::Letter, "Desk_4m", {14.11, 10.58, 7.06, 3.53}, -90}}) {
         SCOPED_TRACE(k.paper.name().toStdString() + " " + k.named + " " + k.road);
@@ -549,21 +547,21 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
         responder->alerts.clear();
         const QString said = QStringLiteral("The printer \"Desk_36\" has no paper \"%1 mm): the page is now its paper \"%2 mm).")
                                  .arg(k.said, k.to == QPageSize::A5 ? "A5\" (148.00 x 210.00" : "US Letter\" (215.90 x 279.40");
-        const QString shown = QString::asprintf("%s %s %.2f %.2f %.2f %.2f", k.on, qPrintable(QPageSize::key(k.to)), k.mm.left(), k.mm.top(),
-                                                k.mm.right(), k.mm.bottom());
+        const QString shown = QString::asprintf("%s %s %.2f %.2f %.2f %.2f", k.on, qPrintable(QPageSize::key(k.to)),
+                                                k.mm.left(), k.mm.top(), k.mm.right(), k.mm.bottom());
         open([&] {
             if (*k.road)
                 QLatin1String(k.road) == QLatin1String("On desk") ? w->List_profile->selectRow(1) : pick(w->Printer_ComboBox, k.road);
-            EXPECT_EQ(messages().join('|'), *k.said ? said : QString());
+            EXPECT_EQ(messages().join('|').toStdString(), *k.said ? said.toStdString() : "");
             if (k.turn)
                 pick(w->Orient_ComboBox, QStringLiteral("Landscape"));
             for (QPushButton *then : {w->Add_profile_btn, w->pagesetup_btn, w->printButton}) {   // Page Setup's margins of 0 raised
                 EXPECT_EQ(QStringList({w->Printer_ComboBox->currentText(), w->Paper_id->text(), w->l_mar_id->text(), w->t_mar_id->text(),
-                                       w->r_mar_id->text(), w->b_mar_id->text()}).join(' '), shown);
+                                       w->r_mar_id->text(), w->b_mar_id->text()}).join(' ').toStdString(), shown.toStdString());
                 then->click();
             }
         }, [&](QDialog &dialog) {
-            EXPECT_EQ(&dialog == names ? names->Printer_ComboBox->currentText() : k.on, k.on);
+            EXPECT_EQ(&dialog == names ? names->Printer_ComboBox->currentText().toStdString() : k.on, k.on);
             return &dialog == names ? 0 : testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)}(dialog);
         });
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(spooled); }, 45000)) << cupsd.log().toStdString();

@@ -339,10 +339,9 @@ TEST_F(PrintDialog, TheRangeRuleSetsTotalsAndLimits)
     });
 }
 
-// Decimal fields take empty text or one number with blanks around it; as it is typed, the start of
-// a number stands, a character no number holds does not. A decimal comma is the decimal point in
-// every locale, in the sizes, the gaps and the margins of a custom product; what is no number for
-// the field is refused with a message that says why, the value in use kept; the fit uses what it shows.
+// Decimal fields take empty text or one number with blanks around it; as typed, the start of a number
+// stands, a character no number holds does not. A comma is the decimal point in every locale; what is no
+// number for the field is refused with a message saying why, the value kept; the fit uses what is shown.
 TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
 {
     // Typed key by key, then what a size and a gap or margin field shows, or its refusal: unreadable, below 0, range.

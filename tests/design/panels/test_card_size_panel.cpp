@@ -250,7 +250,7 @@ TEST_F(CardSizePanelTest, PageSetupOkShowsThePaperSizeAndKeepsTheSettingsCancelC
         GTEST_SKIP() << cupsd.failure().toStdString();
     responder->onModal = testsupport::PageSetupAnswer{QPageSize(QPageSize::A4)};
     p().page_frm_printer_btn->click();
-    EXPECT_EQ(p().width_Text->text() + " " + p().height_Text->text(), QStringLiteral("210.00 297.00"));
+    EXPECT_EQ((p().width_Text->text() + " " + p().height_Text->text()).toStdString(), "210.00 297.00");
 }
 
 } // namespace
