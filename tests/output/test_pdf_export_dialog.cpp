@@ -106,9 +106,8 @@ TEST_F(PdfDialog, ALabelPageIsTheLabelWithoutMargins)
     });
 }
 
-// A label size emptied, 0 or unreadable is refused and kept, a typed one shown as held, a card's is
-// not typed; a gap below 0 or unreadable is refused, one beyond the page cut to it; the fit uses
-// what the fields show.
+// A label size emptied, 0 or unreadable is refused and kept, a typed one shown as held, a card's is not
+// typed; a gap below 0 or unreadable is refused, one beyond the page cut to it; the fit is as shown.
 TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
 {
     SKIP_WITHOUT_BARCODE_MODE();

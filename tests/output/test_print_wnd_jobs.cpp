@@ -20,7 +20,9 @@
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
 #include "core/UserFolders.h"
+#include "output/Add_Print_Profile.h"
 #include "output/LabelSizeFields.h"
+#include "output/PDF_Export.h"
 #include "outputjobs/CustomProductStore.h"
 #include "outputjobs/PrintProfileStore.h"
 #include "outputjobs/OutputGlobals.h"
@@ -165,8 +167,7 @@ TEST_F(PrintJobs, ALabelWiderThanThePaperAsksFirst)
 TEST_F(PrintJobs, AProductSizeIsPrintedAsShownAndNeverAtZero)
 {
     blackCard(50, 30);
-    // A margin or gap that reads as no number (a file edited by hand) is refused, never printed as
-    // the number at its start or as 0.
+    // A margin or gap that reads as no number (edited by hand) is refused, never printed as its start or 0.
     struct Case { QString saved, shown; bool printed; QString margin = "0", gap = "0", refusal = labelsize::Width_Message; };
     for (const Case &k : {Case{"0", "0", false}, Case{"-5", "-5", false}, Case{"", "", false}, Case{"0.005", "0.10", true},
                           Case{"20", "20.00", false, "1.234,5", "0", labelsize::Unreadable_Message("left margin")},
@@ -513,70 +514,71 @@ TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
     }
 }
 
-// Desk printers of their own (Letter, Legal, A4 and A5), chosen from the list, by a profile or as
-// the default at opening for a page they do not take: the window says so before anything is sent and shows the paper it moved
-// to with the printer's margins, and the spooled job is that paper with the first label at those
-// margins. Printers whose Letter margins differ by side (left 10, bottom 20, right 30, top 40 pt),
-// turned to landscape, have the paper's edges there as each printer turns the page: in the window,
-// after the panel's raise and in the job.
+// Desk printers (Letter, Legal, A4, A5) beside one that sorts first: the window opens on the page setup's
+// printer if installed, else the default, as Add and the PDF export's Page Setup do; a printer picked, by a
+// profile or at opening that lacks the paper says so and shows the one it moved to, with its margins, as the
+// job prints it; on four-margin printers (left 10, bottom 20, right 30, top 40 pt) landscape turns them.
 TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
 {
     printtest::PrivateCupsd cupsd;
-    if (!cupsd.failure().isEmpty())
+    if (!cupsd.addQueues({{"A_Labels"}, {"Desk_36", "36"}, {"Desk_4", "10", "20", "30", "40"},
+                          {"Desk_4m", "10", "20", "30", "40", "Minus90"}}, "Desk_36"))
         GTEST_SKIP() << cupsd.failure().toStdString();
-    for (const auto &[queue, description] : {std::pair{"Desk_36", QStringList{"36"}}, {"Desk_4", {"10", "20", "30", "40"}},
-                                             {"Desk_4m", {"10", "20", "30", "40", "Minus90"}}})
-        ASSERT_EQ(cupsd.addDeskQueue(queue, description).toStdString(), "");
-    ASSERT_EQ(cupsd.setDefault("Desk_36").toStdString(), "");
     QStringList onDesk = printprofiles::Read_Profile(print_profile_path, printprofiles::Default_Name).value();
     onDesk[10] = QStringLiteral("Desk_36");
     ASSERT_TRUE(printprofiles::Write_Profile(print_profile_path, QStringLiteral("On desk"), onDesk));
     blackCard(50, 30);
-    const auto moved = [](const char *from, const char *to) {
-        return QStringLiteral("The printer \"Desk_36\" has no paper \"%1 mm): the page is now its paper \"%2 mm).").arg(from, to);
-    };
-    const QString b5 = moved("B5\" (176.00 x 250.00", "US Letter\" (215.90 x 279.40");
-    struct Row { QPageSize paper; const char *road; QString said; const char *shown; QSizeF points; QMarginsF mm; int turn = 0; };
-    const QMarginsF desk36(12.7, 12.7, 12.7, 12.7);
-    for (const Row &k : {Row{QPageSize(QPageSize::B5), "Desk_36", b5, "Letter", {612, 792}, desk36},
-                         Row{QPageSize(QPageSize::B5), "On desk", b5, "Letter", {612, 792}, desk36},
-                         Row{QPageSize(QPageSize::B5), "", b5, "Letter", {612, 792}, desk36},   // the default, at opening
-                         Row{QPageSize(QPageSize::A3), "On desk", moved("A3\" (297.00 x 420.00", "US Letter\" (215.90 x 279.40"), "Letter",
-                             {612, 792}, desk36},
-                         Row{QPageSize(QSizeF(100, 150), QPageSize::Millimeter), "Desk_36",
-                             moved("Custom (100mm x 150mm)\" (100.00 x 150.00", "A5\" (148.00 x 210.00"), "A5", {420, 595}, desk36},
-                         Row{QPageSize(QPageSize::Letter), "Desk_4", "", "Letter", {612, 792}, {7.06, 3.53, 14.11, 10.58}, 90},
-                         Row{QPageSize(QPageSize::Letter), "Desk_4m", "", "Letter", {612, 792}, {14.11, 10.58, 7.06, 3.53}, -90}}) {
-        SCOPED_TRACE(k.paper.name().toStdString() + " " + k.road);
-        const bool profile = QLatin1String(k.road) == QLatin1String("On desk");
-        const QString spooled = cupsd.deskJobFile(profile || !*k.road ? "Desk_36" : k.road);
-        c->setPrintInfo({*k.road ? platform::Pdf_Destination_Name : QString(), QPageLayout(k.paper, QPageLayout::Portrait, QMarginsF(18, 18, 18, 18))});
+    const Add_Print_Profile *names = Add_Print_Profile::defaultInstance();
+    // The page setup's printer, the road (a printer picked, the profile, none), the paper; the one said; what is shown, printed.
+    struct Row { const char *named, *road; QPageSize paper; const char *said = ""; QPageSize::PageSizeId to = QPageSize::Letter;
+                 const char *on = "Desk_36"; QMarginsF mm = {12.7, 12.7, 12.7, 12.7}; int turn = 0; };
+    const QPageSize b5(QPageSize::B5), letter(QPageSize::Letter), custom(QSizeF(100, 150), QPageSize::Millimeter);
+    const char *const pdfFile = "PDF File", *const fromB5 = "B5\" (176.00 x 250.00";
+    for (const Row &k : {Row{pdfFile, "Desk_36", b5, fromB5}, Row{pdfFile, "On desk", b5, fromB5}, Row{"", "", b5, fromB5},
+                         Row{"Gone", "", b5, fromB5}, Row{"A_Labels", "", QPageSize(QPageSize::A4), "", QPageSize::A4, "A_Labels", {}},
+                         Row{pdfFile, "On desk", QPageSize(QPageSize::A3), "A3\" (297.00 x 420.00"},
+                         Row{pdfFile, "Desk_36", custom, "Custom (100mm x 150mm)\" (100.00 x 150.00", QPageSize::A5},
+                         Row{pdfFile, "Desk_4", letter, "", QPageSize::Letter, "Desk_4", {7.06, 3.53, 14.11, 10.58}, 90},
+                         Row{pdfFile, "Desk_4m", letter, "", QPageSize::Letter, "Desk_4m", {14.11, 10.58, 7.06, 3.53}, -90}}) {
+        SCOPED_TRACE(k.paper.name().toStdString() + " " + k.named + " " + k.road);
+        c->setPrintInfo({QString::fromLatin1(k.named), QPageLayout(k.paper, QPageLayout::Portrait, QMarginsF())});
+        const QString spooled = cupsd.jobFile(k.on);
         QFile::remove(spooled);
         responder->alerts.clear();
-        const auto shows = [&] {
-            EXPECT_EQ(QStringList({w->Paper_id->text(), w->l_mar_id->text(), w->t_mar_id->text(), w->r_mar_id->text(),
-                                   w->b_mar_id->text()}).join(' ').toStdString(),
-                      QString::asprintf("%s %.2f %.2f %.2f %.2f", k.shown, k.mm.left(), k.mm.top(), k.mm.right(), k.mm.bottom()).toStdString());
-        };
+        const QString said = QStringLiteral("The printer \"Desk_36\" has no paper \"%1 mm): the page is now its paper \"%2 mm).")
+                                 .arg(k.said, k.to == QPageSize::A5 ? "A5\" (148.00 x 210.00" : "US Letter\" (215.90 x 279.40");
+        const QString shown = QString::asprintf("%s %s %.2f %.2f %.2f %.2f", k.on, qPrintable(QPageSize::key(k.to)),
+                                                k.mm.left(), k.mm.top(), k.mm.right(), k.mm.bottom());
         open([&] {
             if (*k.road)
-                profile ? w->List_profile->selectRow(1) : pick(w->Printer_ComboBox, k.road);
-            EXPECT_EQ(messages().join('|').toStdString(), k.said.toStdString());
+                QLatin1String(k.road) == QLatin1String("On desk") ? w->List_profile->selectRow(1) : pick(w->Printer_ComboBox, k.road);
+            EXPECT_EQ(messages().join('|').toStdString(), *k.said ? said.toStdString() : "");
             if (k.turn)
                 pick(w->Orient_ComboBox, QStringLiteral("Landscape"));
-            shows();
-            w->pagesetup_btn->click();   // margins of 0 raised to the printer's
-            shows();
-            w->printButton->click();
-        }, testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)});
+            for (QPushButton *then : {w->Add_profile_btn, w->pagesetup_btn, w->printButton}) {   // Page Setup's margins of 0 raised
+                EXPECT_EQ(QStringList({w->Printer_ComboBox->currentText(), w->Paper_id->text(), w->l_mar_id->text(), w->t_mar_id->text(),
+                                       w->r_mar_id->text(), w->b_mar_id->text()}).join(' ').toStdString(), shown.toStdString());
+                then->click();
+            }
+        }, [&](QDialog &dialog) {
+            EXPECT_EQ(&dialog == names ? names->Printer_ComboBox->currentText().toStdString() : k.on, k.on);
+            return &dialog == names ? 0 : testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)}(dialog);
+        });
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(spooled); }, 45000)) << cupsd.log().toStdString();
-        EXPECT_EQ(printtest::pdfInfo(spooled).pageSize, k.points);
+        EXPECT_EQ(printtest::pdfInfo(spooled).pageSize, QSizeF(QPageSize(k.to).sizePoints()));
         // The first label's ink, 2 mm in from its cell at the margins, on the page as turned.
         const BoxMM ink = printtest::inkAround(printtest::page(spooled, 1).transformed(QTransform().rotate(k.turn)), k.mm.left() + 25,
                                                k.mm.top() + 15);
         EXPECT_NEAR(ink.left, k.mm.left() + 2, 0.15);
         EXPECT_NEAR(ink.top, k.mm.top() + 2, 0.15);
     }
+    c->setPrintInfo({QString(), QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())});
+    PDF_Export *pdf = PDF_Export::defaultInstance();
+    responder->onModal = [&](QDialog &dialog) {
+        return &dialog == pdf ? (pdf->Page_From_Printer_btn->click(), 0) : testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)}(dialog);
+    };
+    commandsOf(c->design()).PDF_Export_Button();
+    EXPECT_EQ(pdf->Page_name_txt->text() + " " + pdf->l_mar_id->text(), QStringLiteral("A5 12.70"));
 }
 
 } // namespace

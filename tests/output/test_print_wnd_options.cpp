@@ -11,15 +11,12 @@
 #include "design/RecordBinding.h"
 #include "output/LabelSizeFields.h"
 #include "output/Printing_View.h"
-#include "platform/StepperField.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
-#include "support/LocaleScope.h"
 #include "outputjobs/OutputGlobals.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QMap>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -205,8 +202,7 @@ TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
     });
 }
 
-// A label size emptied, 0 or stepped to 0 is refused and kept; a gap is cut to A4 less 6.35 mm margins;
-// every decimal field takes the start of a number and refuses with a message what is no number for it.
+// A label size emptied, 0 or stepped to 0 is refused and kept; a gap is cut to A4 less 6.35 mm margins.
 TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
 {
     SKIP_WITHOUT_BARCODE_MODE();
@@ -233,40 +229,6 @@ TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
         w->width_Stepper->stepDown();
         EXPECT_EQ(w->width_Stepper->doubleValue(), 0.5);
     });
-    // Every decimal field, under C and de_DE alike: typed, then what a size and a gap or margin field
-    // shows, or its refusal (unreadable, below 0, range), the value in use kept; the fit uses what it shows.
-    const char *const rows[][3] = {{",5", "0.50", ",5"}, {"-", "u", "u"}, {"-2,5", "<", "<"}, {"0,", "<", "0,"},
-                                   {"1e2", "u", "u"}, {"1.234,5", "u", "u"}, {"12,5", "12.50", "12,5"},
-                                   {"12.5", "12.50", "12.5"}, {"0.005", "r", "0.005"}, {"1.2345", "1.23", "1.2345"}};
-    const std::tuple<QLineEdit *Print_Wnd::*, const char *, float *> fields[] = {
-        {&Print_Wnd::width_Text, "label width", &label_width}, {&Print_Wnd::horz_mar_Text, "horizontal gap", &horz_mar},
-        {&Print_Wnd::vert_mar_Text_pre, "vertical gap", &vert_mar}, {&Print_Wnd::left_mar_pre, "left margin", &Left_Mar},
-        {&Print_Wnd::top_mar_pre, "top margin", &Top_Mar}};
-    for (const char *locale : {"C", "de_DE"}) {
-        LocaleScope scope(locale);
-        open([&] {
-            for (const auto &[field, name, used] : fields) {
-                const bool size = used == &label_width;
-                (size || used == &horz_mar ? w->rd_manual : w->rd_predefined)->click();
-                const QMap<QString, QString> said{
-                    {"u", QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(name)},
-                    {"<", size ? labelsize::Width_Message : QStringLiteral("Please enter a %1 of 0 mm or more.").arg(name)},
-                    {"r", QStringLiteral("Please enter a label width from 0.01 to 10000.00 mm.")}};
-                for (const auto &row : rows) {
-                    SCOPED_TRACE(std::string(locale) + " " + name + " " + row[0]);
-                    responder->alerts.clear();
-                    const QString before = (w->*field)->text(), out = QLatin1String(row[size ? 1 : 2]);
-                    type(w->*field, QLatin1String(row[0]));
-                    EXPECT_EQ(messages(), said.contains(out) ? QStringList{said[out]} : QStringList());
-                    const double now = platform::fieldValue((w->*field)->text());
-                    EXPECT_TRUE(said.contains(out) ? now == platform::fieldValue(before) : (w->*field)->text() == out)
-                        << (w->*field)->text().toStdString();
-                    EXPECT_NEAR(*used, MM_to_Points_Convert(float(now)), 1e-3);
-                }
-            }
-            w->cancelButton->click();
-        });
-    }
 }
 
 TEST_F(PrintOptions, DesigningModeCapsTypedCountsAtTheCardsAndBatchOffCountsOneSheet)

@@ -77,11 +77,8 @@ class PrintDestinationDesks : public PrintDestination {
 protected:
     void SetUp() override
     {
-        if (!cupsd.failure().isEmpty())
+        if (!cupsd.addQueues({{"Desk_0", "0"}, {"Desk_12", "12"}, {"Desk_36", "36"}, {"Labels"}}))   // Labels: of any size
             GTEST_SKIP() << cupsd.failure().toStdString();
-        for (int margin : {0, 12, 36})
-            ASSERT_EQ(cupsd.addDeskQueue(QStringLiteral("Desk_%1").arg(margin), margin).toStdString(), "");
-        ASSERT_EQ(cupsd.addPdfQueue("Labels", dir.filePath("labels.pdf")).toStdString(), "");   // of any size
     }
     printtest::PrivateCupsd cupsd;
     testsupport::ResponderScope responder;
@@ -104,10 +101,8 @@ TEST_F(PrintDestinationDesks, ThePageLayoutPanelRunsThroughTheResponder)
             const platform::PrintInfo before = info;
             for (const bool ok : {false, true}) {
                 QPageLayout opened;
-                bool perSheet = true;   // offered, though no job prints pages per sheet
-                responder->onModal = testsupport::PageSetupAnswer{QPageSize(paper), turn, QMarginsF(0, 9, 50, 0), ok, &opened, {}, &perSheet};
+                responder->onModal = testsupport::PageSetupAnswer{QPageSize(paper), turn, QMarginsF(0, 9, 50, 0), ok, &opened};
                 EXPECT_EQ(platform::runPageSetup(info, nullptr), ok);
-                EXPECT_FALSE(perSheet);
                 EXPECT_TRUE(opened.pageSize().isEquivalentTo(before.pageLayout.pageSize()));
                 EXPECT_EQ(opened.orientation(), before.pageLayout.orientation());
                 EXPECT_NEAR(opened.margins(QPageLayout::Point).top(), before.pageLayout.margins(QPageLayout::Point).top(), 0.5);
@@ -132,59 +127,37 @@ TEST_F(PrintDestinationDesks, ThePageLayoutPanelRunsThroughTheResponder)
     }
 }
 
-// No job goes to a printer on a paper it does not take (CUPS would print it centred or shrunk on
-// another); a printer that takes sizes of its own keeps a custom one.
-TEST_F(PrintDestinationDesks, NoJobGoesOutOnAPaperThePrinterDoesNotTake)
-{
-    platform::PrintInfo info = pageSetup(QPageSize::B5, QPageLayout::Portrait);
-    info.printerName = QStringLiteral("Desk_36");
-    QString error;
-    EXPECT_EQ(platform::makePrinter(info, &error), nullptr);
-    EXPECT_EQ(error, QStringLiteral("the printer has no paper \"B5\""));
-    info.pageLayout.setPageSize(QPageSize(QSizeF(100, 150), QPageSize::Millimeter));
-    EXPECT_EQ(platform::forPrinter(info, QStringLiteral("Labels")).pageLayout.pageSize(), info.pageLayout.pageSize());
-}
-
-// The panel opens on the page setup's page, a size its printer does not list as its custom size,
-// and OK without a change keeps the page as it was, to the last fraction of a point.
+// The panel opens on the page setup's page (a size its printer does not list as its custom size); OK
+// keeps what was left as shown to the last fraction of a point, and a margin typed in any locale with
+// "." or "," to 0.01 mm, joining no digits. No job goes out on a paper the printer does not take.
 TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
 {
     using O = QPageLayout::Orientation;
-    const QPageSize custom(QSizeF(100, 150), QPageSize::Millimeter);
-    struct Row { const char *printer; QPageSize paper; O turn; };
-    for (const Row &k : {Row{"PDF File", custom, O::Portrait}, Row{"Labels", custom, O::Portrait},
-                         Row{"Desk_12", QPageSize(QPageSize::A5), O::Portrait}, Row{"PDF File", custom, O::Landscape},
-                         Row{"Desk_12", QPageSize(QPageSize::Legal), O::Landscape}}) {
-        SCOPED_TRACE(std::string(k.printer) + " " + k.paper.name().toStdString());
+    const QPageSize custom(QSizeF(100, 150), QPageSize::Millimeter), a5(QPageSize::A5), legal(QPageSize::Legal), b5(QPageSize::B5);
+    const char *const pdf = "PDF File";
+    // The printer, paper and turn; the left margin typed (none: left as shown), the locale, what it reads (mm).
+    struct Row { const char *printer; QPageSize paper; O turn = O::Portrait; QString typed = {}; const char *locale = "C"; double mm = 12.5; };
+    for (const Row &k : {Row{pdf, custom}, Row{"Labels", custom, O::Portrait, "12,5", "de_DE"}, Row{pdf, custom, O::Portrait, "12.5"},
+                         Row{"Desk_12", a5, O::Portrait, "12.5", "de_DE"}, Row{"Desk_12", legal, O::Landscape, "12,5"},
+                         Row{pdf, custom, O::Landscape, "1.234,5", "C", 1.23}, Row{pdf, custom, O::Portrait, "1.234,5", "de_DE", 1.23}}) {
+        SCOPED_TRACE(std::string(k.printer) + " " + k.paper.name().toStdString() + " " + k.typed.toStdString() + " " + k.locale);
+        LocaleScope scope(k.locale);
         platform::PrintInfo info{QString::fromLatin1(k.printer), QPageLayout(k.paper, k.turn, QMarginsF(), QPageLayout::Point)};
-        info.pageLayout.setMargins(QMarginsF(35.4331, 20.5, 19.84, 50.01));
+        info.pageLayout.setMargins(QMarginsF(20.5, 35.4331, 19.84, 50.01));
         const QPageLayout before = info.pageLayout;
         QPageLayout opened;
-        responder->onModal = testsupport::PageSetupAnswer{std::nullopt, O::Portrait, {}, true, &opened};
+        responder->onModal = testsupport::PageSetupAnswer{std::nullopt, O::Portrait, {}, true, &opened, k.typed};
         ASSERT_TRUE(platform::runPageSetup(info, nullptr));
         const QSizeF off = opened.fullRect(QPageLayout::Millimeter).size() - before.fullRect(QPageLayout::Millimeter).size();
-        EXPECT_LT(std::abs(off.width()) + std::abs(off.height()), 0.3);   // to the panel's decimals
-        EXPECT_EQ(opened.orientation(), k.turn);
+        EXPECT_LT(std::abs(off.width()) + std::abs(off.height()), 0.3);   // to the panel's decimals, turned
         EXPECT_EQ(info.pageLayout.fullRect(QPageLayout::Millimeter), before.fullRect(QPageLayout::Millimeter));
-        EXPECT_EQ(info.pageLayout.orientation(), k.turn);
-        EXPECT_EQ(info.pageLayout.margins(QPageLayout::Point), before.margins(QPageLayout::Point));
+        EXPECT_EQ(info.pageLayout.margins(QPageLayout::Point),
+                  QMarginsF(k.typed.isEmpty() ? 20.5 : k.mm * 72 / 25.4, 35.4331, 19.84, 50.01));
     }
-}
-
-// The margin fields read what is typed as every number field does, in every locale, and keep it to
-// the hundredth of a millimetre: "." and "," are the decimal point, and nothing joins digits.
-TEST_F(PrintDestination, TheMarginFieldsReadTypedDecimalsInEveryLocale)
-{
-    testsupport::ResponderScope responder;
-    for (const char *locale : {"C", "de_DE"}) {
-        LocaleScope scope(locale);
-        for (const auto &[typed, mm] : {std::pair{"12,5", 12.5}, {"12.5", 12.5}, {"0,5", 0.5}, {"20", 20.0}, {"1.234,5", 1.23}}) {
-            platform::PrintInfo info{platform::Pdf_Destination_Name, pageSetup(QPageSize::A4, QPageLayout::Portrait).pageLayout};
-            responder->onModal = testsupport::PageSetupAnswer{QPageSize(QPageSize::A4), QPageLayout::Portrait, {}, true, nullptr, {typed}};
-            ASSERT_TRUE(platform::runPageSetup(info, nullptr));
-            EXPECT_NEAR(info.pageLayout.margins(QPageLayout::Point).left(), mm * 72 / 25.4, 1e-9) << locale << " " << typed;
-        }
-    }
+    QString error;   // a printer that takes sizes of its own takes a custom one
+    EXPECT_NE(platform::makePrinter({"Labels", QPageLayout(custom, O::Portrait, QMarginsF())}, &error), nullptr);
+    EXPECT_EQ(platform::makePrinter({"Desk_12", QPageLayout(b5, O::Portrait, QMarginsF())}, &error), nullptr);
+    EXPECT_EQ(error.toStdString(), "the printer has no paper \"B5\"");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QStandardPaths>
+#include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
@@ -125,22 +126,27 @@ QString PrivateCupsd::addPdfQueue(const QString &name, const QString &outFile)
     return failed.isEmpty() ? failed : failed + QLatin1Char('\n') + log();
 }
 
-QString PrivateCupsd::addDeskQueue(const QString &name, int margin)
+bool PrivateCupsd::addQueues(const QList<QStringList> &queues, const QString &defaultQueue)
 {
-    return addDeskQueue(name, QStringList{QString::number(margin)});
+    if (!m_failure.isEmpty())
+        return false;
+    for (const QStringList &q : queues)
+        EXPECT_EQ((q.size() > 1 ? addDesk(q.first(), q.mid(1)) : addPdfQueue(q.first(), jobFile(q.first()))).toStdString(), "");
+    EXPECT_EQ((defaultQueue.isEmpty() ? QString() : setDefault(defaultQueue)).toStdString(), "");
+    return true;
 }
 
-QString PrivateCupsd::addDeskQueue(const QString &name, const QStringList &description)
+QString PrivateCupsd::addDesk(const QString &name, const QStringList &arguments)
 {
     // The description the script with_default_printer.sh gives its desk printer, with these margins.
     const QString ppd = m_dir.filePath(name + QStringLiteral(".ppd"));
     QProcess script, p;
     script.setStandardOutputFile(ppd);   // its warnings (of a locale not installed) stay out of it
-    script.start(QStringLiteral(TAGORA_TEST_SOURCE_DIR "/../scripts/desk_ppd.sh"), description);
+    script.start(QStringLiteral(TAGORA_TEST_SOURCE_DIR "/../scripts/desk_ppd.sh"), arguments);
     if (!script.waitForFinished(5000) || script.exitStatus() != QProcess::NormalExit || script.exitCode() != 0)
         return QStringLiteral("desk_ppd.sh failed: ") + QString::fromLocal8Bit(script.readAllStandardError());
     const QString failed = run(QStringLiteral("lpadmin"), {QStringLiteral("-h"), m_sock, QStringLiteral("-p"), name, QStringLiteral("-E"),
-                               QStringLiteral("-v"), QStringLiteral("tagora-pdf:") + deskJobFile(name),
+                               QStringLiteral("-v"), QStringLiteral("tagora-pdf:") + jobFile(name),
                                QStringLiteral("-P"), ppd}, p, 30000);
     return failed.isEmpty() ? failed : failed + QLatin1Char('\n') + log();
 }

@@ -19,15 +19,13 @@ public:
     QString failure() const { return m_failure; }
     // Adds an enabled cups-pdf queue whose jobs end as the PDF file outFile. Empty, or what went wrong.
     QString addPdfQueue(const QString &name, const QString &outFile);
-    // Adds an enabled PostScript queue whose printer takes Letter (its default), Legal, A4 and A5 and
-    // cannot mark the outer margin points of any of them, as a desk printer. Empty, or what went wrong.
-    QString addDeskQueue(const QString &name, int margin);
-    // The same with the arguments of scripts/desk_ppd.sh: the margins left, bottom, right and top of
-    // the portrait paper, and how the printer turns a landscape page ("Minus90", else the usual way).
-    QString addDeskQueue(const QString &name, const QStringList &description);
-    // The PDF a desk queue's last job ended as: the printer's PostScript as it was spooled, each job
-    // in place of the last.
-    QString deskJobFile(const QString &name) const { return m_dir.filePath(name + QStringLiteral(".pdf")); }
+    // Adds queues, each a name alone (cups-pdf) or with scripts/desk_ppd.sh's arguments: a PostScript
+    // desk printer that takes Letter (its default), Legal, A4 and A5 and cannot mark their outer margin
+    // points; then the default, if named. False when the scheduler did not start (the test skips); a
+    // queue not made fails the test.
+    bool addQueues(const QList<QStringList> &queues, const QString &defaultQueue = {});
+    // The PDF a queue of addQueues ends its last job as (a desk queue's PostScript as spooled).
+    QString jobFile(const QString &name) const { return m_dir.filePath(name + QStringLiteral(".pdf")); }
     // Makes the queue the scheduler's default printer. Empty, or what went wrong.
     QString setDefault(const QString &name);
     // The end of the scheduler's log, with what its filters and backend said.
@@ -38,6 +36,7 @@ public:
 
 private:
     QString start();
+    QString addDesk(const QString &name, const QStringList &arguments);
 
     QTemporaryDir m_dir;
     QString m_sock = m_dir.filePath(QStringLiteral("cups.sock"));

@@ -245,14 +245,12 @@ TEST_F(CardSizePanelTest, PageSetupOkShowsThePaperSizeAndKeepsTheSettingsCancelC
     ASSERT_TRUE(kept.has_value());
     EXPECT_EQ(kept->pageLayout.pageSize().id(), QPageSize::A5);
     EXPECT_EQ(responder->modalCount, 2);
-    // On a default desk printer whose margins (36 pt) are above the page's (18), another paper.
-    printtest::PrivateCupsd cupsd;
-    if (!cupsd.failure().isEmpty() || !cupsd.addDeskQueue("Desk_36", 36).isEmpty() || !cupsd.setDefault("Desk_36").isEmpty())
-        GTEST_SKIP() << cupsd.failure().toStdString() << cupsd.log().toStdString();
-    a5.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18), QPageLayout::Point);
-    responder->onModal = testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)};
+    printtest::PrivateCupsd cupsd;   // a default desk printer whose margins (36 pt) are above the page's (0): another paper
+    if (!cupsd.addQueues({{"Desk_36", "36"}}, "Desk_36"))
+        GTEST_SKIP() << cupsd.failure().toStdString();
+    responder->onModal = testsupport::PageSetupAnswer{QPageSize(QPageSize::A4)};
     p().page_frm_printer_btn->click();
-    EXPECT_EQ(p().width_Text->text() + " " + p().height_Text->text(), QStringLiteral("148.00 210.00"));
+    EXPECT_EQ((p().width_Text->text() + " " + p().height_Text->text()).toStdString(), "210.00 297.00");
 }
 
 } // namespace
