@@ -38,7 +38,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <algorithm>
 #include <exception>
 
 namespace {
@@ -255,17 +254,8 @@ int Print_Wnd::Open_Print_Wnd(OutputController *output)
             if (start != meant || !platform::takesPaper(start, info.pageLayout.pageSize())) {
                 Use_Printer(start);
             } else if (own.isEmpty()) {
-                // A page setup of no printer is the default printer's: its paper and margins are
-                // kept, raised to what that printer cannot mark.
-                platform::PrintInfo named = info;
-                named.printerName = start;
-                const QMarginsF least = platform::printerMargins(start, info.pageLayout).value_or(QMarginsF());
-                const QMarginsF m = info.pageLayout.margins(QPageLayout::Point);
-                named.pageLayout.setUnits(QPageLayout::Point);
-                named.pageLayout.setMinimumMargins(QMarginsF());
-                named.pageLayout.setMargins(QMarginsF(std::max(m.left(), least.left()), std::max(m.top(), least.top()),
-                                                      std::max(m.right(), least.right()), std::max(m.bottom(), least.bottom())));
-                Store_Print_Info(named);
+                // A page setup of no printer is the default printer's: its paper and margins kept.
+                Store_Print_Info(platform::namedFor(info, start));
             }
         }
         Set_values_From_Printer();

@@ -76,12 +76,15 @@ private:
 
 } // namespace
 
+QSizeF portraitSidesMM(const QPageSize &paper)
+{
+    const QSizeF s = paper.size(QPageSize::Millimeter);
+    return QSizeF(std::min(s.width(), s.height()), std::max(s.width(), s.height()));
+}
+
 QPageSize smallestPaperHolding(const QList<QPageSize> &papers, const QPageSize &page)
 {
-    const auto sides = [](const QPageSize &p) {
-        const QSizeF s = p.size(QPageSize::Millimeter);
-        return QSizeF(std::min(s.width(), s.height()), std::max(s.width(), s.height()));
-    };
+    const auto sides = portraitSidesMM;
     const QSizeF want = sides(page);
     QPageSize best;
     double bestArea = 0;

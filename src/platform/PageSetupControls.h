@@ -17,6 +17,9 @@ class QWidget;
 
 namespace platform {
 
+// A paper's sides in millimetres, the shorter first.
+QSizeF portraitSidesMM(const QPageSize &paper);
+
 // Of the papers, the smallest that holds the page in either orientation (to half a millimetre);
 // invalid when none does.
 QPageSize smallestPaperHolding(const QList<QPageSize> &papers, const QPageSize &page);

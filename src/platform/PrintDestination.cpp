@@ -84,13 +84,6 @@ QMarginsF unturnedMargins(const QMarginsF &landscape, bool minus90)
     return minus90 ? QMarginsF(l.bottom(), l.left(), l.top(), l.right()) : QMarginsF(l.top(), l.right(), l.bottom(), l.left());
 }
 
-// A paper's sides in millimetres, the shorter first.
-QSizeF portraitMM(const QPageSize &paper)
-{
-    const QSizeF s = paper.size(QPageSize::Millimeter);
-    return QSizeF(std::min(s.width(), s.height()), std::max(s.width(), s.height()));
-}
-
 // The printer's paper nearest in size to a page it does not take: its smallest paper that holds
 // the page, else its default paper (else its first).
 QPageSize nearestPaper(const QPrinterInfo &printer, const QPageSize &page)
@@ -165,8 +158,8 @@ bool takesPaper(const QString &printerName, const QPageSize &paper)
         return true;
     if (!printer.supportsCustomPageSizes())
         return false;
-    const QSizeF want = portraitMM(paper), least = portraitMM(printer.minimumPhysicalPageSize()),
-                 most = portraitMM(printer.maximumPhysicalPageSize());
+    const QSizeF want = portraitSidesMM(paper), least = portraitSidesMM(printer.minimumPhysicalPageSize()),
+                 most = portraitSidesMM(printer.maximumPhysicalPageSize());
     return (!least.isValid() || (want.width() >= least.width() && want.height() >= least.height()))
            && (most.isEmpty() || (want.width() <= most.width() && want.height() <= most.height()));
 }
@@ -196,6 +189,18 @@ PrintInfo forPrinter(const PrintInfo &info, const QString &printerName, QString 
         result.pageLayout.setMargins(*margins);
     }
     return result;
+}
+
+PrintInfo namedFor(const PrintInfo &info, const QString &printerName)
+{
+    PrintInfo named = info;
+    named.printerName = printerName;
+    const QMarginsF least = printerMargins(printerName, info.pageLayout).value_or(QMarginsF());
+    const QMarginsF margins = info.pageLayout.margins(QPageLayout::Point);
+    named.pageLayout.setUnits(QPageLayout::Point);
+    named.pageLayout.setMinimumMargins(QMarginsF());
+    named.pageLayout.setMargins(atLeast(margins, least));
+    return named;
 }
 
 PrintInfo turned(const PrintInfo &info, QPageLayout::Orientation orientation)

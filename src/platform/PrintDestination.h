@@ -50,6 +50,10 @@ bool takesPaper(const QString &printerName, const QPageSize &paper);
 // papers; otherwise moved is emptied.
 PrintInfo forPrinter(const PrintInfo &info, const QString &printerName, QString *moved = nullptr);
 
+// The page setup named for that printer, its paper, turn and margins kept, margins raised to what
+// the printer cannot mark (a page setup of no printer is the default printer's).
+PrintInfo namedFor(const PrintInfo &info, const QString &printerName);
+
 // The page setup turned to that orientation: its margins stay on the paper's edges (turned as its
 // printer turns the page) and are at least what the printer cannot mark on the turned page.
 PrintInfo turned(const PrintInfo &info, QPageLayout::Orientation orientation);
