@@ -4,6 +4,7 @@
 
 #include "advqr/QrPayloadText.h"
 #include "core/Utilities.h"
+#include "platform/StepperField.h"
 
 #include <QLocale>
 
@@ -75,6 +76,14 @@ QString withoutBlanks(const QString &text)
         if (!c.isSpace())
             out += c;
     return out;
+}
+
+// A typed number as readers of a payload take it: ASCII digits and "." ("12,5" and, under ar_EG,
+// "١٢٫٥" give "12.5"); text that is no number as typed (the checks refuse it before).
+QString plainNumber(const QString &typed)
+{
+    const std::optional<QByteArray> plain = platform::typedNumberText(typed);
+    return plain ? QString::fromLatin1(*plain) : typed;
 }
 
 QString digitsOf(const QString &text)
@@ -238,7 +247,7 @@ Result buildLocation(const QrFields::Location &f)
                     QStringLiteral("Location URL : \n\n") + f.URL_Path_Field);
     // One point behind "/maps/dir/" is a route's start: an empty start makes it the destination.
     // A decimal comma is the decimal point, as in every number field.
-    const auto coordinate = [](const QString &typed) { return withoutBlanks(typed).replace(u',', u'.'); };
+    const auto coordinate = [](const QString &typed) { return plainNumber(withoutBlanks(typed)); };
     const QString link = Directions_Link_Prefix() + u'/' + coordinate(f.Latitude_Field) + u',' +
                          coordinate(f.Longitude_Field);
     return make(link, QStringLiteral("Latitude : ") + f.Latitude_Field +
@@ -282,7 +291,7 @@ Result buildUpi(const QrFields::Upi &f)
     QString payload = QStringLiteral("upi://pay?pa=") + q(id);
     // A decimal comma in the amount is the decimal point, as in every number field.
     const std::pair<const char *, QString> params[] = {
-        {"&pn=", name}, {"&am=", QString(amount).replace(u',', u'.')}, {"&tn=", note}};
+        {"&pn=", name}, {"&am=", plainNumber(amount)}, {"&tn=", note}};
     for (const auto &[key, value] : params)
         if (!value.isEmpty())
             payload += QLatin1String(key) + q(value);

@@ -39,8 +39,12 @@ int leadingInteger(const QString &text);
 
 // What a user typed into a number field, read the same way in every field and every locale:
 // blanks around it, a sign, digits and at most one decimal separator, "." and "," alike (no number
-// field has thousands). Any other text ("1.000,5", "1e3", "abc", nothing) is no number.
+// field has thousands); the locale's own digits and decimal point too ("١٢٫٥" under ar_EG). Any
+// other text ("1.000,5", "1e3", "abc", nothing, another locale's digits) is no number.
 std::optional<double> typedNumber(const QString &text);
+// The same number as typed, in plain ASCII digits with "." for its point ("١٢٫٥" gives "12.5"): for
+// text that leaves the program (a payload), which readers elsewhere take in ASCII only.
+std::optional<QByteArray> typedNumberText(const QString &text);
 // typedNumber, or 0 for text that is no number: for code that draws from what a field shows.
 double fieldValue(const QString &text);
 double fieldValue(const QLineEdit *field);

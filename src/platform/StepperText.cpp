@@ -3,6 +3,8 @@
 
 #include "platform/StepperField.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -118,21 +120,42 @@ int leadingInteger(const QString &text)
     return int(v);
 }
 
-std::optional<double> typedNumber(const QString &text)
+std::optional<QByteArray> typedNumberText(const QString &text)
 {
-    const QString t = text.trimmed();
+    // The locale's own digits and decimal point read as well as the plain ones: a user of ar_EG types
+    // "١٢٫٥" as they see it shown. Its group separator stays no number, as every other one does.
+    const QLocale locale;
+    const char16_t zero = locale.zeroDigit().size() == 1 ? locale.zeroDigit().at(0).unicode() : u'0';
+    const QString localePoint = locale.decimalPoint();
+    const auto digitOf = [zero](QChar c) -> int {
+        if (c.unicode() >= u'0' && c.unicode() <= u'9')
+            return c.unicode() - u'0';
+        if (c.unicode() >= zero && c.unicode() <= zero + 9)
+            return c.unicode() - zero;
+        return -1;
+    };
+    // Marks of writing direction come with a right-to-left locale's signs and are never typed on purpose.
+    QString t;
+    for (const QChar c : text)
+        if (c != QChar(0x200E) && c != QChar(0x200F) && c != QChar(0x061C))
+            t.append(c);
+    t = t.trimmed();
     qsizetype i = 0;
-    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QLatin1Char('+')))
+    QByteArray plain;
+    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QChar(0x2212) || t.at(i) == QLatin1Char('+'))) {
+        if (t.at(i) != QLatin1Char('+'))
+            plain.append('-');
         ++i;
-    QByteArray plain = t.left(i).toLatin1();
+    }
     bool separator = false;
     bool digits = false;
     for (; i < t.size(); ++i) {
         const QChar c = t.at(i);
-        if (c.unicode() >= '0' && c.unicode() <= '9') {
+        if (const int d = digitOf(c); d >= 0) {
             digits = true;
-            plain.append(char(c.unicode()));
-        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !separator) {
+            plain.append(char('0' + d));
+        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',') || (localePoint.size() == 1 && c == localePoint.at(0)))
+                   && !separator) {
             separator = true;
             plain.append('.');
         } else {
@@ -141,11 +164,19 @@ std::optional<double> typedNumber(const QString &text)
     }
     if (!digits)
         return std::nullopt;
+    return plain;
+}
+
+std::optional<double> typedNumber(const QString &text)
+{
+    const std::optional<QByteArray> plain = typedNumberText(text);
+    if (!plain)
+        return std::nullopt;
     // The digits are plain ASCII with a point, so the C reading holds whatever the locale.
     double value = 0;
-    const auto result = std::from_chars(plain.constData() + (plain.startsWith('+') ? 1 : 0),
-                                        plain.constData() + plain.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value))
+    const char *end = plain->constData() + plain->size();
+    const auto result = std::from_chars(plain->constData(), end, value);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

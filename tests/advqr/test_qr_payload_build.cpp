@@ -3,7 +3,10 @@
 
 #include "advqr/QrPayload.h"
 
+#include "support/LocaleScope.h"
+
 #include <QLocale>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -203,6 +206,10 @@ TEST(QrPayloadBuild, MeetingAndLocationForms)
         {"location link", S("Location"), [](QrFields &f) { f.location.URL_Path_Field = S("maps.example/x y"); },
          S("https://maps.example/x%20y"), S("Location URL : \n\nmaps.example/x y")},
     });
+    // Typed in a locale's own digits, the link still carries ASCII ones, which map readers take.
+    const LocaleScope arabic("ar_EG");
+    expectCases({{"own digits", S("Location"), [](QrFields &f) { f.location = {false, {}, S("٤٨٫٨٥"), S("-٢")}; },
+                  S("https://www.google.com/maps/dir//48.85,-2"), S("Latitude : ٤٨٫٨٥\n\nLongitude : -٢")}});
 }
 
 TEST(QrPayloadBuild, WifiForms)

@@ -13,6 +13,7 @@
 
 #include <climits>
 #include <optional>
+#include <tuple>
 
 using namespace platform;
 
@@ -79,6 +80,15 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
             }
             EXPECT_DOUBLE_EQ(fieldValue(QString::fromUtf8(c.typed)), c.value.value_or(0.0));
         }
+    }
+    // A locale's own digits, decimal point and signs, beside the plain ones; its group separator is none.
+    const std::tuple<const char *, const char *, std::optional<double>> own[] = {
+        {"ar_EG", "١٢٫٥", 12.5}, {"ar_EG", "12.5", 12.5}, {"ar_EG", "0,5", 0.5}, {"ar_EG", "\u061C-١٢", -12.0},
+        {"ar_EG", "١٬٢٣٤", std::nullopt}, {"fa_IR", "۱۲٫۵", 12.5}, {"fa_IR", "\u200E\u2212۱۲", -12.0},
+        {"fa_IR", "١٢", std::nullopt}, {"de_DE", "١٢", std::nullopt}};
+    for (const auto &[locale, typed, value] : own) {
+        LocaleScope scope(locale);
+        EXPECT_EQ(typedNumber(QString::fromUtf8(typed)), value) << locale << " " << typed;
     }
 }
 
