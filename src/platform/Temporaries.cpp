@@ -260,14 +260,27 @@ QList<Found> temporariesOf(int fd, const QString &folder, const QString &targetN
 // What provably ended runs left, of the user's own.
 bool ended(const Found &f) { return f.st.st_uid == ::geteuid() && ownerOf(f) == Owner::Ended; }
 
+// Whether what ended runs left goes from the folder open at fd. Where others may rename entries (a
+// folder they may write, with no sticky bit), a folder of the user's under a temporary's name may
+// be any folder of the user's renamed so: only what is no folder goes, which anyone there may
+// remove anyway.
+std::function<bool(const Found &)> mayGoFrom(int fd)
+{
+    struct stat folder {};
+    const bool renamable = ::fstat(fd, &folder) == 0 && (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0
+                           && (folder.st_mode & S_ISVTX) == 0;
+    return [renamable](const Found &f) { return ended(f) && !(renamable && S_ISDIR(f.st.st_mode)); };
+}
+
 // Removes the temporaries of the target (every target: empty) in the folder that ended runs left.
 void removeEndedIn(const QString &folder, const QString &targetName)
 {
     const OpenFolder open(openFolder(folder));
     if (open.fd < 0)
         return;
+    const auto mayGo = mayGoFrom(open.fd);
     for (const Found &f : temporariesOf(open.fd, folder, targetName))
-        if (ended(f))
+        if (mayGo(f))
             removeOwnAt(open.fd, f.name, f.path);
 }
 
@@ -423,8 +436,9 @@ void repairSwappedFolder(const QString &target)
             found.removeIf([&put](const Found &f) { return f.name == put; });
         }
     }
+    const auto mayGo = mayGoFrom(open.fd);
     for (const Found &f : std::as_const(found))
-        if (ended(f))
+        if (mayGo(f))
             removeOwnAt(open.fd, f.name, f.path);
 }
 

@@ -9,7 +9,9 @@
 // machine or namespace left (or an older build, whose names carry the target's whole name and the
 // process id only) once it has not changed for a day. Only the user's own entries are removed, a
 // link as a link: a folder others may write into (the system's temporary folder) holds names anyone
-// can forge, and entries swapped for links while they are removed.
+// can forge, and entries swapped for links while they are removed. Where others may also rename
+// the user's entries (a folder they may write, with no sticky bit), no folder is removed: any folder
+// of the user's may have been renamed to a temporary's name.
 
 #include <QByteArray>
 #include <QString>
