@@ -1,5 +1,7 @@
 #include "platform/Temporaries.h"
 
+#include "platform/Files.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -351,7 +353,8 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
     }
     for (int attempt = 0; attempt < 64; ++attempt) {
         const QString path = temporaryPath(target, tag);
-        if (::mkdir(encoded(path).constData(), 0777) == 0)
+        // Private until it takes the mode of what it replaces (swapFolderIn).
+        if (::mkdir(encoded(path).constData(), 0700) == 0)
             return path;
         if (errno != EEXIST) {
             if (reason)
@@ -367,6 +370,12 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
 bool swapFolderIn(const QString &staging, const QString &target, QString *reason)
 {
     const QByteArray from = encoded(staging), to = encoded(target);
+    // The mode of the folder it replaces, set through the staging folder's own descriptor.
+    struct stat replaced {}, own {};
+    const mode_t mode = ::lstat(to.constData(), &replaced) == 0 && S_ISDIR(replaced.st_mode) ? replaced.st_mode & 07777 : newFolderMode();
+    const OpenFolder made(::open(from.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (made.fd >= 0 && ::fstat(made.fd, &own) == 0 && own.st_uid == ::geteuid())
+        (void)::fchmod(made.fd, mode);
     if (!present(target)) {
         step(0);
         if (::rename(from.constData(), to.constData()) != 0) {

@@ -45,11 +45,12 @@ void removeEndedTemporariesOf(const QString &target);
 // another folder meanwhile is left whole. False when anything stayed.
 bool removeOwnEntry(const QString &path);
 
-// A new empty folder beside target under a temporary name (made with the user's umask); empty
-// when none can be made, with the reason.
+// A new empty folder beside target under a temporary name, private (0700) until swapFolderIn()
+// gives it its mode; empty when none can be made, with the reason.
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);
 
-// Puts the folder staging in the place of target (absent, or a folder): where the file system can,
+// Puts the folder staging in the place of target (absent, or a folder), with target's mode (a new
+// folder's when there is none): where the file system can,
 // both are exchanged in one step, so that target is at every moment the old or the new folder;
 // elsewhere target is first renamed to a temporary "old" name and staging renamed in, which
 // repairSwappedFolder() mends should the process end in between. The old folder is then removed.
