@@ -134,12 +134,10 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 // without unnamed files, staged for its target or for another name as the exports stage) alike: a
 // complete file replaces the old one with its mode (0600; 0640 through a link), a new one has a
 // new file's (0644 under the umask 022); a link is written through (its file replaced, the link
-// kept), in a sticky or group-writable folder only the user's or the folder owner's; a file this
-// process may not write (0444, also for root without its override), a link loop and another
-// user's link there are refused with the reason, and everything there is kept. A temporary that
-// another user swaps for a link to a file of the user's before the commit (also where the commit
-// copies to another file system) fails the save and leaves that file as it was. Every temporary is
-// created private.
+// kept; in a sticky or group folder only the user's or the folder owner's); a file this process may
+// not write (0444, also for root without its override), a link loop, another's link there and a
+// temporary swapped for a link before the commit (also across file systems) are refused with the
+// reason, and everything there is kept. Every temporary is created private.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
     enum Kind { Plain, Link, ReadOnly, Loop, New, TheirsSticky, TheirsShared, MineSticky, OwnersShared, Swapped, SwappedAcross };
@@ -157,8 +155,8 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             const bool viaLink = kind == Link || (kind >= TheirsSticky && kind != Swapped);
             const QString file = (kind == SwappedAcross ? across : dir).filePath("a.PDF"), link = dir.filePath("link.PDF"), victim = dir.filePath("victim");
             const QByteArray folder = QFile::encodeName(dir.path());
-            ASSERT_TRUE(kind == New || picturetest::writeBytes(file, "old"));
-            ASSERT_TRUE(picturetest::writeBytes(victim, "victim") && ::chmod(QFile::encodeName(victim).constData(), 0600) == 0);
+            ASSERT_TRUE((kind == New || picturetest::writeBytes(file, "old")) && picturetest::writeBytes(victim, "victim")
+                        && ::chmod(QFile::encodeName(victim).constData(), 0600) == 0);
             ASSERT_TRUE(!viaLink || QFile::link(file, link));
             ASSERT_TRUE(kind != Loop || (QFile::link(dir.filePath("loop.PDF"), link) && QFile::link(link, dir.filePath("loop.PDF"))));
             const mode_t mode = kind == ReadOnly ? 0444 : kind == Plain ? 0600 : kind == New ? 0644 : 0640;
@@ -193,10 +191,8 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
                           && (staged.path = path, staged.target = QFile::encodeName(path), batch.commit(staged, &why));
             // Every temporary private from its creation; none made where a refused write is not staged first.
             EXPECT_EQ(modes->report(), written || kind >= Swapped || who >= BatchUnnamed ? "" : "none");
-            modes.reset(), unprivileged.reset();
-            platform::setCommitStepHook(nullptr);
-            if (!planted.isEmpty())
-                QFile::remove(planted);
+            modes.reset(), unprivileged.reset(), platform::setCommitStepHook(nullptr);
+            ::unlink(QFile::encodeName(planted).constData());
             EXPECT_EQ(written, kind == Plain || kind == Link || kind == New || kind == MineSticky || kind == OwnersShared);
             EXPECT_EQ(who == Pdf ? writer.errorString() : why,
                       written                ? QString()
