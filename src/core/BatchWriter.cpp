@@ -77,6 +77,12 @@ bool writeAll(int fd, const QByteArray &bytes)
 
 } // namespace
 
+unsigned BatchWriter::modeReplacing(const QByteArray &target) const
+{
+    struct stat old {};
+    return ::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : m_newFileMode;
+}
+
 bool BatchWriter::isTemporary(const QString &fileName)
 {
     return platform::isTemporaryName(fileName);
@@ -214,9 +220,9 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
     if (!f)
         return false;
     if (f->unnamed.load(std::memory_order_relaxed) && m_linkWay.load(std::memory_order_relaxed) != 3) {
-        // 0666 less the umask, as any new file of the user's. Read-write, so that it can still be
-        // copied to a name should linking turn out not to work here.
-        const int fd = ::open(folderPath.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        // Private until it takes its mode at commit, as every temporary. Read-write, so that it can
+        // still be copied to a name should linking turn out not to work here.
+        const int fd = ::open(folderPath.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
         if (fd >= 0) {
             if (!writeAll(fd, bytes)) {
                 const int err = errno;
@@ -256,6 +262,7 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
 
     const bool written = writeAll(fd, bytes);
     int err = written ? 0 : errno;
+    const platform::WrittenFile file = platform::writtenFile(fd);
     // close() is where some file systems report a failed write.
     if (::close(fd) != 0 && err == 0)
         err = errno;
@@ -267,6 +274,8 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
     staged->path = QFile::decodeName(target);
     staged->tempPath = temp;
     staged->target = target;
+    staged->dev = file.dev;
+    staged->ino = file.ino;
     return true;
 }
 
@@ -320,22 +329,28 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
             ::unlink(staged.tempPath.constData());
             return false;
         }
-        // The mode of the file it replaces (through a link, its file's), else of a new file of the
-        // user's, as every writer gives it.
-        struct stat old {};
-        const bool replaces = ::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode);
-        (void)::chmod(staged.tempPath.constData(), replaces ? old.st_mode & 07777 : m_newFileMode);
+        // The file staged, never another that took its name since: opened without following a
+        // link, and taken only when it is the very file written.
+        const int fd = ::open(staged.tempPath.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const platform::WrittenFile file = fd >= 0 ? platform::writtenFile(fd) : platform::WrittenFile();
+        if (fd < 0 || file.dev != staged.dev || file.ino != staged.ino || !platform::stillNamed(staged.tempPath, file)) {
+            if (fd >= 0)
+                ::close(fd);
+            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
+        }
+        // The mode of the file it replaces (through a link, its file's), else of a new file's.
+        (void)::fchmod(fd, modeReplacing(target));
         if (::rename(staged.tempPath.constData(), target.constData()) != 0) {
             const int err = errno;
-            if (err == EXDEV) {
-                // Staged on another file system than the file a link leads to: copied there.
-                const int fd = ::open(staged.tempPath.constData(), O_RDONLY | O_CLOEXEC);
-                ::unlink(staged.tempPath.constData());
-                return fd >= 0 ? copyToName(fd, target, true, error) : failWith(error, errorText(errno));
-            }
             ::unlink(staged.tempPath.constData());
+            // Staged on another file system than the file a link leads to: copied there from the
+            // file written.
+            if (err == EXDEV)
+                return copyToName(fd, target, true, error);
+            ::close(fd);
             return failWith(error, errorText(err));
         }
+        ::close(fd);
         committed();
         return true;
     }
@@ -348,9 +363,10 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         return failWith(error, errorText(err));
     };
     int err = 0;
-    // A name that is not there yet is taken at once, with no other look at the folder (each look
-    // waits for the folder's lock while other workers add to it); only a name that is there is
-    // followed or checked.
+    // Private until now: a new file's mode once it has a name. A name that is not there yet is
+    // taken at once, with no other look at the folder (each look waits for the folder's lock while
+    // other workers add to it); only a name that is there is followed or checked.
+    (void)::fchmod(fd, m_newFileMode);
     if (link(fd, target, &err)) {
         // The target was not there: it now is, complete.
         if (::close(fd) != 0) {
@@ -372,9 +388,7 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
     }
     if (err == EEXIST) {
         // Replaced by a rename, taking the old file's permissions.
-        struct stat old {};
-        if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
-            (void)::fchmod(fd, old.st_mode & 07777);
+        (void)::fchmod(fd, modeReplacing(target));
         QByteArray temp;
         bool linked = false;
         for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
@@ -387,11 +401,15 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
             return copyToName(fd, target, true, error);
         if (!linked)
             return fail(err, QByteArray());
+        const platform::WrittenFile file = platform::writtenFile(fd);
         if (::close(fd) != 0) {
             err = errno;
             ::unlink(temp.constData());
             return failWith(error, errorText(err));
         }
+        // The name is the folder's: another may have renamed something over it meanwhile.
+        if (!platform::stillNamed(temp, file))
+            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
         if (::rename(temp.constData(), target.constData()) != 0) {
             err = errno;
             ::unlink(temp.constData());

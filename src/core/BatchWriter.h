@@ -34,6 +34,7 @@ public:
         QByteArray tempPath;   // the temporary file beside it (file system encoding); empty when unnamed
         int fd = -1;           // the unnamed file, open until it is committed or discarded
         QByteArray target;     // the target in the file system's encoding
+        unsigned long long dev = 0, ino = 0;   // the named file as written, told from what holds its name later
     };
 
     BatchWriter();
@@ -43,14 +44,17 @@ public:
     ~BatchWriter();
 
     // Writes the bytes to a new file for the target, unnamed or under a temporary name in the
-    // target's folder. False with the reason when the file could not be written whole; nothing is
-    // then left behind. The file takes its mode at commit: that of the file it replaces, else that
-    // of a new file of the user's.
+    // target's folder, private (0600). False with the reason when the file could not be written
+    // whole; nothing is then left behind. The file takes its mode at commit, through its own
+    // descriptor: that of the file it replaces, else that of a new file of the user's.
     bool stage(const QString &path, const QByteArray &bytes, Staged *staged, QString *error);
-    // Puts the staged file in place of its target, as every writer does (platform::fileToReplace):
-    // through a link to the file it names; a folder, a file this process may not write or a link
-    // loop is refused with the system's reason. On failure nothing of it is left and the target is
-    // untouched.
+    // Puts the staged file in place of its target, as every writer does (platform::fileToReplace,
+    // putInPlace): through a link to the file it names (in a folder others may write, only a link
+    // of the user's or the folder owner's); a folder, a file this process may not write or a link
+    // loop is refused with the system's reason. Only the file written takes the target's name or is
+    // copied to another file system: when its temporary name holds something else by then, the
+    // commit fails (platform::replacedWhileSaving). On failure nothing of it is left under its
+    // names and the target is untouched.
     bool commit(const Staged &staged, QString *error);
     // Drops a staged file that will not be committed.
     static void discard(const Staged &staged);
@@ -60,8 +64,11 @@ public:
     // Makes every committed file and rename durable: one syncfs per file system written to, after
     // the last commit. A write-back error since the batch first wrote there (the kernel reports
     // those to syncfs through a descriptor opened before the writes): false with the system's
-    // reason; the committed files are in place, but may not outlast a power cut
-    // (platform::unsyncedWarning).
+    // reason. No file is synced on its own, so such an error may be any file's data that never
+    // reached the disk (the system drops the pages it could not write): a failed write of the
+    // batch, not a folder that is merely unsynced. Callers say that the disk reported an error
+    // while the files were written and that some may be damaged (export again), never that they
+    // were saved (platform::unsyncedWarning is for a folder sync after a synced file).
     //
     // The write-back is started early: from the first file on, a thread of the writer syncs the
     // file systems in the background (at once, then at most every 5 ms while commits come), so
@@ -97,6 +104,8 @@ private:
     // name when it cannot be linked or renamed there. Both close or remove the staged file.
     bool place(const Staged &staged, const QByteArray &name, bool resolved, QString *error);
     bool copyToName(int fd, const QByteArray &target, bool resolved, QString *error);
+    // The mode a file replacing target takes: that of the file there (not followed), else a new file's.
+    unsigned modeReplacing(const QByteArray &target) const;
     void committed();
     void startSyncLocked();
     void syncInBackground();

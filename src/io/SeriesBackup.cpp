@@ -78,8 +78,9 @@ bool takenInAnyCase(const QString &path)
 }
 
 // The bytes of a regular file, opened without following a final link when noFollow is set, and
-// never blocking on a FIFO; nothing for anything else or a file over the store's cap.
-std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool noFollow, QString *reason)
+// never blocking on a FIFO; nothing for anything else or a file over the store's cap. mode receives
+// the file's.
+std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool noFollow, QString *reason, mode_t *mode)
 {
     const int fd = ::openat(dirfd, name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
     if (fd < 0) {
@@ -104,7 +105,7 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
             got += n;
         }
         if (got == bytes.size())
-            out = bytes;
+            out = bytes, *mode = st.st_mode;
         else
             *reason = QStringLiteral("read %1 of %2 bytes").arg(got).arg(bytes.size());
     }
@@ -112,14 +113,23 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
     return out;
 }
 
-// Writes the bytes as a new file, the system's reason kept for a write cut short (a full disk). No
-// flush to the disk per file: the copies go to a staging folder or a hidden name and are put in
+// The mode of a copy: that of the file it replaces, else that of the file it copies, always
+// readable and writable by the user whose copy it is.
+mode_t copyMode(const QString &replaced, mode_t copied)
+{
+    struct stat st {};
+    const bool replaces = ::lstat(QFile::encodeName(replaced).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    return ((replaces ? st.st_mode : copied) & 0777) | S_IRUSR | S_IWUSR;
+}
+
+// Writes the bytes as a new file of that mode, the system's reason kept for a write cut short (a
+// full disk). Private until then: the copy of a private file is never readable by others meanwhile.
+// No flush to the disk per file: the copies go to a staging folder or a hidden name and are put in
 // place whole.
-bool writeChecked(const QString &path, const QByteArray &bytes, QString *reason)
+bool writeChecked(const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
 {
     const QByteArray name = QFile::encodeName(path);
-    // 0666 less the umask, as any new file of the user's.
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         *reason = QString::fromLocal8Bit(std::strerror(errno));
         return false;
@@ -135,6 +145,8 @@ bool writeChecked(const QString &path, const QByteArray &bytes, QString *reason)
         }
         done += n;
     }
+    if (err == 0 && ::fchmod(fd, mode) != 0)
+        err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (err != 0) {
@@ -147,10 +159,10 @@ bool writeChecked(const QString &path, const QByteArray &bytes, QString *reason)
 
 // Writes a new file in a live folder: under a hidden name first, renamed once complete, so a failed
 // copy leaves nothing behind.
-bool writeInPlace(const QString &path, const QByteArray &bytes, QString *reason)
+bool writeInPlace(const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
 {
     const QString part = platform::temporaryPath(path, QStringLiteral("part"));
-    if (!writeChecked(part, bytes, reason))
+    if (!writeChecked(part, bytes, mode, reason))
         return false;
     if (pathPresent(path) || ::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
         *reason = QStringLiteral("cannot name the copy %1").arg(path);
@@ -208,8 +220,10 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
     return true;
 }
 
-// Copies the plain entries of source through write (which answers whether the copy completed).
-Outcome copyEntries(const QString &source, const std::function<bool(const Entry &, const QByteArray &, QString *)> &write)
+// Copies the plain entries of source through write (which answers whether the copy completed; it
+// is given the mode of the file copied).
+Outcome copyEntries(const QString &source,
+                    const std::function<bool(const Entry &, const QByteArray &, mode_t, QString *)> &write)
 {
     Outcome outcome;
     const int dirfd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -223,14 +237,15 @@ Outcome copyEntries(const QString &source, const std::function<bool(const Entry 
     }
     for (const Entry &e : entries) {
         QString reason;
-        const std::optional<QByteArray> bytes = readRegular(dirfd, e.rawName, true, &reason);
+        mode_t mode = 0;
+        const std::optional<QByteArray> bytes = readRegular(dirfd, e.rawName, true, &reason, &mode);
         if (!bytes) {
             // A plain file that changed into something else since it was listed is skipped too.
             ++outcome.failed;
             outcome.reasons << QStringLiteral("Not copied %1: %2").arg(e.name, reason);
             continue;
         }
-        if (write(e, *bytes, &reason)) {
+        if (write(e, *bytes, mode, &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
@@ -281,8 +296,10 @@ Outcome backup(const QString &backupPath)
         ++outcome.total;
         QString reason;
         const QString fileName = QFileInfo(path).fileName();
-        const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason);
-        if (bytes && writeChecked(staging + QLatin1Char('/') + fileName, *bytes, &reason)) {
+        mode_t mode = 0;
+        const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason, &mode);
+        if (bytes && writeChecked(staging + QLatin1Char('/') + fileName, *bytes,
+                                  copyMode(QDir(backupPath).filePath(fileName), mode), &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
@@ -329,8 +346,9 @@ Outcome restoreReplace(const QString &source)
         outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(Data_Folder_Path, why);
         return outcome;
     }
-    Outcome outcome = copyEntries(source, [&staging](const Entry &e, const QByteArray &bytes, QString *reason) {
-        return writeChecked(staging + QLatin1Char('/') + e.name, bytes, reason);
+    Outcome outcome = copyEntries(source, [&staging](const Entry &e, const QByteArray &bytes, mode_t mode, QString *reason) {
+        return writeChecked(staging + QLatin1Char('/') + e.name, bytes,
+                            copyMode(QDir(Data_Folder_Path).filePath(e.name), mode), reason);
     });
     QString reason;
     if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(staging, Data_Folder_Path, &reason)) {
@@ -347,7 +365,7 @@ Outcome restoreAppend(const QString &source, const std::function<QString(const Q
 {
     QDir().mkpath(Data_Folder_Path);
     platform::removeStaleTemporariesOnce(Data_Folder_Path);
-    Outcome outcome = copyEntries(source, [&freePath](const Entry &e, const QByteArray &bytes, QString *reason) {
+    Outcome outcome = copyEntries(source, [&freePath](const Entry &e, const QByteArray &bytes, mode_t mode, QString *reason) {
         QString target = QDir(Data_Folder_Path).filePath(e.name);
         if (takenInAnyCase(target))
             target = freePath(target);
@@ -355,7 +373,7 @@ Outcome restoreAppend(const QString &source, const std::function<QString(const Q
             *reason = QStringLiteral("no free name");
             return false;
         }
-        return writeInPlace(target, bytes, reason);
+        return writeInPlace(target, bytes, copyMode(target, mode), reason);
     });
     outcome.committed = !outcome.unreadable && (outcome.copied > 0 || outcome.total == 0);
     return outcome;

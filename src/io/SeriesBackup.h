@@ -2,7 +2,9 @@
 // Backup, restore and reset of the series folder. A backup is a plain folder of copies of the
 // series files, named Backup_Folder_name. Every change is made in a staging folder first and
 // exchanged for the old folder in one step (platform::swapFolderIn), so that a failed copy, a
-// kill or a power cut leaves the old backup or the current series as they were.
+// kill or a power cut leaves the old backup or the current series as they were. Nothing is readable
+// by others while it is copied: the staging folder and each copy are private until they take the
+// mode of what they replace (the folder's; each file's, else that of the file copied).
 //
 // A backup folder to restore from is untrusted: only regular files directly inside it are copied;
 // links, sub-folders, FIFOs, devices, names that are not UTF-8 and files larger than a series may

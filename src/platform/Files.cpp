@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <mutex>
 
@@ -20,7 +21,9 @@
 
 namespace platform {
 
-unsigned newFileMode()
+namespace {
+
+unsigned currentUmask()
 {
     // Read where the system shows it; setting the mask to read it back would change it for a
     // moment under every other thread.
@@ -32,15 +35,50 @@ unsigned newFileMode()
             bool ok = false;
             const unsigned mask = line.mid(6).trimmed().toUInt(&ok, 8);
             if (ok)
-                return 0666u & ~mask;
+                return mask;
         }
     }
     static std::mutex guard;
     const std::lock_guard<std::mutex> lock(guard);
     const mode_t mask = ::umask(022);
     ::umask(mask);
-    return 0666u & ~unsigned(mask);
+    return unsigned(mask);
 }
+
+QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+// A folder where others may add, remove and rename entries, links among them.
+bool othersMayWrite(const struct stat &folder) { return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0; }
+
+std::function<void(const QString &)> commitHook;
+
+// The entry at path, not followed: its status and, for a link, where it leads, both of the one
+// inode, so that a link renamed over it meanwhile is never read as the one checked.
+bool entryAt(const QString &path, struct stat *st, QByteArray *target)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = ::fstat(fd, st) == 0;
+    if (ok && S_ISLNK(st->st_mode)) {
+        target->resize(PATH_MAX);
+        const ssize_t n = ::readlinkat(fd, "", target->data(), size_t(target->size()));
+        ok = n >= 0 && n < target->size();
+        if (n >= target->size())
+            errno = ENAMETOOLONG;
+        target->resize(ok ? n : 0);
+    }
+    const int err = errno;
+    ::close(fd);
+    errno = err;
+    return ok;
+}
+
+} // namespace
+
+unsigned newFileMode() { return 0666u & ~currentUmask(); }
+
+unsigned newFolderMode() { return 0777u & ~currentUmask(); }
 
 QString perUserDataFolder(const QString &appName)
 {
@@ -83,38 +121,74 @@ QString fileToReplace(const QString &path, QString *error)
             *error = why;
         return QString();
     };
-    QFileInfo existing(path);
     QString file = path;
-    for (int depth = 0; depth < 128 && existing.isSymLink(); ++depth) {
-        existing.setFile(existing.symLinkTarget());
-        file = existing.filePath();
-    }
-    const QByteArray native = QFile::encodeName(file);
     struct stat st {};
-    if (::stat(native.constData(), &st) != 0) {
-        if (errno == ENOENT)
-            return file;   // a new file (or a link to one)
-        // A link loop above all: a rename would put a file where the link was.
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    QByteArray target;
+    for (int hops = 0;; ++hops) {
+        if (!entryAt(file, &st, &target))
+            return errno == ENOENT ? file : fail(errorText(errno));   // ENOENT: a new file (or a link to one)
+        if (!S_ISLNK(st.st_mode))
+            break;
+        // A loop above all: a rename would put a file where the link was.
+        if (hops == 40)
+            return fail(errorText(ELOOP));
+        // Decided here, before anything is opened: the system's own rule may be switched off.
+        const QString folder = QFileInfo(file).absolutePath();
+        struct stat holder {};
+        if (::stat(QFile::encodeName(folder).constData(), &holder) != 0)
+            return fail(errorText(errno));
+        if (othersMayWrite(holder) && st.st_uid != ::geteuid() && st.st_uid != holder.st_uid)
+            return fail(QStringLiteral("%1: %2").arg(QFileInfo(file).fileName(), errorText(EACCES)));
+        file = QDir::cleanPath(QDir(folder).filePath(QFile::decodeName(target)));
     }
     if (S_ISDIR(st.st_mode))
-        return fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
+        return fail(errorText(EISDIR));
     // As the system decides for this process's own rights: root may write a read-only file.
-    if (::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (::faccessat(AT_FDCWD, QFile::encodeName(file).constData(), W_OK, AT_EACCESS) != 0)
+        return fail(errorText(errno));
     return file;
 }
 
-bool putInPlace(const QString &temporary, const QString &file, QString *error, QString *unsynced)
+QString replacedWhileSaving(const QString &file)
+{
+    return QStringLiteral("%1 was replaced while it was being saved").arg(QFileInfo(file).fileName());
+}
+
+WrittenFile writtenFile(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return {};
+    return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+}
+
+bool stillNamed(const QByteArray &name, const WrittenFile &file)
+{
+    if (commitHook)
+        commitHook(QFile::decodeName(name));
+    struct stat st {};
+    return file.ino != 0 && ::fstatat(AT_FDCWD, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
+           && static_cast<unsigned long long>(st.st_dev) == file.dev && static_cast<unsigned long long>(st.st_ino) == file.ino;
+}
+
+void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook = std::move(hook); }
+
+bool putInPlace(int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced)
 {
     const QByteArray from = QFile::encodeName(temporary), to = QFile::encodeName(file);
+    // The name is the folder's: in a folder others may write, it may hold another's file by now,
+    // which is never given a mode or a name.
+    if (!stillNamed(from, writtenFile(fd))) {
+        if (error)
+            *error = replacedWhileSaving(file);
+        return false;
+    }
     struct stat old {};
-    const mode_t mode = ::stat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode();
-    (void)::chmod(from.constData(), mode);
+    (void)::fchmod(fd, ::lstat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode());
     if (::rename(from.constData(), to.constData()) != 0) {
         if (error)
-            *error = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(temporary);
+            *error = errorText(errno);
+        ::unlink(from.constData());
         return false;
     }
     // The new name is an entry of the folder: until the folder is on the disk too, a power cut can
@@ -128,7 +202,7 @@ bool putInPlace(const QString &temporary, const QString &file, QString *error, Q
     ::close(folder);
     // The file has its name whatever the sync said: the save is done, only not known to be durable.
     if (synced != 0) {
-        const QString why = QString::fromLocal8Bit(std::strerror(synced));
+        const QString why = errorText(synced);
         if (unsynced)
             *unsynced = why;
         else
@@ -148,19 +222,23 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several)
 bool makeWritableFolder(const QString &path, QString *error)
 {
     const QByteArray native = QFile::encodeName(path);
-    int err = 0;
-    struct stat st {};
-    if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST)
+    const bool made = ::mkdir(native.constData(), 0777) == 0;
+    int err = made || errno == EEXIST ? 0 : errno;
+    struct stat st {}, holder {};
+    // Where others may write, what is there may be theirs, or lead to a folder the user never chose.
+    if (err == 0 && !made && ::lstat(native.constData(), &st) == 0
+        && (S_ISLNK(st.st_mode) || (S_ISDIR(st.st_mode) && st.st_uid != ::geteuid()))
+        && ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &holder) == 0 && othersMayWrite(holder))
+        err = EACCES;
+    if (err == 0 && ::stat(native.constData(), &st) != 0)
         err = errno;
-    else if (::stat(native.constData(), &st) != 0)
-        err = errno;
-    else if (!S_ISDIR(st.st_mode))
+    else if (err == 0 && !S_ISDIR(st.st_mode))
         err = ENOTDIR;
     // As the system decides for this process's own rights: root may write into a read-only folder.
-    else if (::faccessat(AT_FDCWD, native.constData(), W_OK | X_OK, AT_EACCESS) != 0)
+    else if (err == 0 && ::faccessat(AT_FDCWD, native.constData(), W_OK | X_OK, AT_EACCESS) != 0)
         err = errno;
     if (err != 0 && error)
-        *error = QString::fromLocal8Bit(std::strerror(err));
+        *error = errorText(err);
     return err == 0;
 }
 
@@ -195,7 +273,7 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
             break;
     }
     if (fd < 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        return fail(errorText(errno));
     QFile file;
     if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -214,13 +292,14 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     }
     // On the disk before it takes the name: a crash never leaves an empty file under it.
     if (::fsync(file.handle()) != 0) {
-        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        const QString why = errorText(errno);
         file.close();
         QFile::remove(temp);
         return fail(why);
     }
+    const bool placed = putInPlace(file.handle(), temp, finalPath, error, unsynced);
     file.close();
-    return putInPlace(temp, finalPath, error, unsynced);
+    return placed;
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error, QString *unsynced)

@@ -26,25 +26,48 @@ QString privateTempPath(const QString &name);
 // The mode a new file of the user's gets: 0666 less the process's umask. For a file written under
 // a private temporary name and then renamed into place.
 unsigned newFileMode();
+// The same for a new folder: 0777 less the umask.
+unsigned newFolderMode();
 
 // The rule every writer of a whole file follows, in two steps. First the file it writes: the path
 // with its symbolic links followed (a link is written through: its file is replaced, the link
-// stays). Empty, with the system's reason, when the path names a folder, an existing file this
-// process may not write or a link that leads nowhere the system can follow (a loop). Then, once the
-// temporary file beside it is complete and synced, it takes the mode of the file it replaces (or of
-// a new file of the user's) and that file's name, and the folder is synced so that the new name
-// outlasts a power cut. NO with the system's reason when the rename fails, the temporary then
-// removed. A folder whose sync fails leaves the new file in place: YES, and unsynced receives the
-// system's reason (logged when unsynced is null), for unsyncedWarning().
+// stays). In a folder others may write (group or world), a link is followed only where the system's
+// own rule for such folders would follow it: when it is the effective user's or the folder owner's;
+// another's is refused before anything is written ("<link name>: Permission denied"), at every hop
+// of a chain, so that nobody can send a save onto a file of the user's elsewhere. Empty, with the
+// system's reason, also when the path names a folder, an existing file this process may not write
+// or a link that leads nowhere the system can follow (a loop). Then, once the temporary file beside
+// it is complete and synced, it takes the mode of the file it replaces (or of a new file of the
+// user's), set through its open descriptor fd, and that file's name, and the folder is synced so
+// that the new name outlasts a power cut. The commit acts on the file written only: when the
+// temporary's name no longer holds it (another user renamed something over it), nothing is renamed
+// and the save fails (replacedWhileSaving()), the old file kept. NO with the system's reason when
+// the rename fails, the temporary then removed. A folder whose sync fails leaves the new file in
+// place: YES, and unsynced receives the system's reason (logged when unsynced is null), for
+// unsyncedWarning(). fd stays open.
 QString fileToReplace(const QString &path, QString *error);
-bool putInPlace(const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
+bool putInPlace(int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
+// What a save says whose temporary's name was taken over before the commit.
+QString replacedWhileSaving(const QString &file);
+// A file as written: its device and inode, to tell it from whatever holds its name later.
+struct WrittenFile {
+    unsigned long long dev = 0, ino = 0;
+};
+WrittenFile writtenFile(int fd);
+// Whether the name (not followed) holds that file still: the check of every commit, before it
+// acts on the name. The test's commit step hook runs first.
+bool stillNamed(const QByteArray &name, const WrittenFile &file);
+// Tests: called with the temporary's path before each commit checks that it holds the file written.
+void setCommitStepHook(std::function<void(const QString &temporary)> hook);
 // What every writer tells the user of files in place that the system could not confirm are on the
 // disk: they are saved, and may not outlast a power cut. what names the file or document
 // ("Barcode Label Design"); several when it names more than one.
 QString unsyncedWarning(const QString &what, const QString &why, bool several = false);
 // A folder to write files into, made when missing (0777 less the umask, as any new folder of the
 // user's). False with the system's reason when it cannot be made, is no folder, or this process may
-// not write into it.
+// not write into it; in a folder others may write, also when what is there is not a real folder of
+// the user's (another's folder, or a link), which anyone there could have planted. The caller
+// names the folder.
 bool makeWritableFolder(const QString &path, QString *error);
 // Why a write into the open file fd was cut short (a full disk, a file-size limit), which the
 // buffered write does not say: one more byte at its end gets the system's reason. Empty when that

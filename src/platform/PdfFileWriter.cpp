@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace platform {
@@ -88,7 +89,7 @@ void PdfFileWriter::dropTemporary()
     // The temporary file goes unless it was renamed.
     if (m_file) {
         m_file->close();
-        QFile::remove(m_file->fileName());
+        ::unlink(QFile::encodeName(m_temporary).constData());
     }
     m_file.reset();
 }
@@ -123,21 +124,24 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
         return false;
     }
     removeStaleTemporariesOnce(QFileInfo(m_target).absolutePath());
-    // A name of this process's own: an exclusive create never takes someone else's file.
-    for (int attempt = 0; attempt < 64; ++attempt) {
-        m_file = std::make_unique<QFile>(temporaryPath(m_target, QStringLiteral("part")));
-        if (m_file->open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
-            // Readable by its owner only, as the exported PDF files have always been.
-            m_file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-            break;
-        }
-        const bool taken = m_file->exists();
-        const QString why = m_file->errorString();
-        m_file.reset();
-        if (!taken || attempt == 63) {
-            fail(why);
+    // A name of this process's own: an exclusive create never takes someone else's file. Readable by
+    // its owner only from the start: an open descriptor keeps the access it was opened with.
+    for (int attempt = 0;; ++attempt) {
+        m_temporary = temporaryPath(m_target, QStringLiteral("part"));
+        const int fd = ::open(QFile::encodeName(m_temporary).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST && attempt < 63)
+            continue;
+        if (fd < 0) {
+            fail(QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
+        m_file = std::make_unique<QFile>();
+        if (!m_file->open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            fail(m_file->errorString());
+            return false;
+        }
+        break;
     }
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setResolution(72);   // one painter unit is one point
@@ -200,11 +204,11 @@ bool PdfFileWriter::finish()
         fail(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
-    m_file->close();
     // Only a complete file replaces one of the same name.
     QString why;
-    const bool placed = putInPlace(m_file->fileName(), m_target, &why, &m_unsynced);
-    m_file.reset();   // renamed, or removed by putInPlace
+    const bool placed = putInPlace(m_file->handle(), m_temporary, m_target, &why, &m_unsynced);
+    m_file->close();
+    m_file.reset();   // renamed, removed by putInPlace, or no longer under its name
     if (!placed) {
         fail(why);
         return false;

@@ -5,8 +5,9 @@
 // document information that the PDF writer cannot set itself (Author, Subject, Keywords), when
 // given, is appended as an incremental update, the file is synced, and only then does it take its final name. A failed
 // create, write or close leaves no file behind and the old file (if any) untouched. As every writer
-// of the application (platform::fileToReplace), it writes through a link and refuses a file there
-// that this process may not write.
+// of the application (platform::fileToReplace, putInPlace), it writes through a link (where a
+// folder others may write allows it), refuses a file there that this process may not write, and
+// keeps its temporary private (0600) from its creation until it takes its name.
 //
 // Owned by one thread at a time: the export worker creates, paints and finishes it.
 
@@ -65,7 +66,8 @@ private:
     QString m_finalPath;
     QString m_target;   // the file written: m_finalPath with its links followed
     Info m_info;
-    std::unique_ptr<QFile> m_file;   // the temporary file beside the final path
+    QString m_temporary;             // the temporary file beside the final path
+    std::unique_ptr<QFile> m_file;   // open on it
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     std::vector<QSizeF> m_pages;

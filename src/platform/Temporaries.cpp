@@ -1,5 +1,7 @@
 #include "platform/Temporaries.h"
 
+#include "platform/Files.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -260,14 +262,27 @@ QList<Found> temporariesOf(int fd, const QString &folder, const QString &targetN
 // What provably ended runs left, of the user's own.
 bool ended(const Found &f) { return f.st.st_uid == ::geteuid() && ownerOf(f) == Owner::Ended; }
 
+// Whether what ended runs left goes from the folder open at fd. Where others may rename entries (a
+// folder they may write, with no sticky bit), a folder of the user's under a temporary's name may
+// be any folder of the user's renamed so: only what is no folder goes, which anyone there may
+// remove anyway.
+std::function<bool(const Found &)> mayGoFrom(int fd)
+{
+    struct stat folder {};
+    const bool renamable = ::fstat(fd, &folder) == 0 && (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0
+                           && (folder.st_mode & S_ISVTX) == 0;
+    return [renamable](const Found &f) { return ended(f) && !(renamable && S_ISDIR(f.st.st_mode)); };
+}
+
 // Removes the temporaries of the target (every target: empty) in the folder that ended runs left.
 void removeEndedIn(const QString &folder, const QString &targetName)
 {
     const OpenFolder open(openFolder(folder));
     if (open.fd < 0)
         return;
+    const auto mayGo = mayGoFrom(open.fd);
     for (const Found &f : temporariesOf(open.fd, folder, targetName))
-        if (ended(f))
+        if (mayGo(f))
             removeOwnAt(open.fd, f.name, f.path);
 }
 
@@ -338,7 +353,8 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
     }
     for (int attempt = 0; attempt < 64; ++attempt) {
         const QString path = temporaryPath(target, tag);
-        if (::mkdir(encoded(path).constData(), 0777) == 0)
+        // Private until it takes the mode of what it replaces (swapFolderIn).
+        if (::mkdir(encoded(path).constData(), 0700) == 0)
             return path;
         if (errno != EEXIST) {
             if (reason)
@@ -354,6 +370,12 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
 bool swapFolderIn(const QString &staging, const QString &target, QString *reason)
 {
     const QByteArray from = encoded(staging), to = encoded(target);
+    // The mode of the folder it replaces, set through the staging folder's own descriptor.
+    struct stat replaced {}, own {};
+    const mode_t mode = ::lstat(to.constData(), &replaced) == 0 && S_ISDIR(replaced.st_mode) ? replaced.st_mode & 07777 : newFolderMode();
+    const OpenFolder made(::open(from.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (made.fd >= 0 && ::fstat(made.fd, &own) == 0 && own.st_uid == ::geteuid())
+        (void)::fchmod(made.fd, mode);
     if (!present(target)) {
         step(0);
         if (::rename(from.constData(), to.constData()) != 0) {
@@ -423,8 +445,9 @@ void repairSwappedFolder(const QString &target)
             found.removeIf([&put](const Found &f) { return f.name == put; });
         }
     }
+    const auto mayGo = mayGoFrom(open.fd);
     for (const Found &f : std::as_const(found))
-        if (ended(f))
+        if (mayGo(f))
             removeOwnAt(open.fd, f.name, f.path);
 }
 

@@ -9,7 +9,9 @@
 // machine or namespace left (or an older build, whose names carry the target's whole name and the
 // process id only) once it has not changed for a day. Only the user's own entries are removed, a
 // link as a link: a folder others may write into (the system's temporary folder) holds names anyone
-// can forge, and entries swapped for links while they are removed.
+// can forge, and entries swapped for links while they are removed. Where others may also rename
+// the user's entries (a folder they may write, with no sticky bit), no folder is removed: any folder
+// of the user's may have been renamed to a temporary's name.
 
 #include <QByteArray>
 #include <QString>
@@ -43,11 +45,12 @@ void removeEndedTemporariesOf(const QString &target);
 // another folder meanwhile is left whole. False when anything stayed.
 bool removeOwnEntry(const QString &path);
 
-// A new empty folder beside target under a temporary name (made with the user's umask); empty
-// when none can be made, with the reason.
+// A new empty folder beside target under a temporary name, private (0700) until swapFolderIn()
+// gives it its mode; empty when none can be made, with the reason.
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);
 
-// Puts the folder staging in the place of target (absent, or a folder): where the file system can,
+// Puts the folder staging in the place of target (absent, or a folder), with target's mode (a new
+// folder's when there is none): where the file system can,
 // both are exchanged in one step, so that target is at every moment the old or the new folder;
 // elsewhere target is first renamed to a temporary "old" name and staging renamed in, which
 // repairSwappedFolder() mends should the process end in between. The old folder is then removed.

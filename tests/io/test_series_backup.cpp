@@ -7,6 +7,7 @@
 #include "io/SeriesBackup.h"
 #include "io/SeriesStore.h"
 #include "platform/Temporaries.h"
+#include "support/CreationModes.h"
 #include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,9 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -76,6 +79,15 @@ protected:
         return out;
     }
     QMap<QString, QByteArray> seriesTree() const { return tree(Data_Folder_Path); }
+    static std::string modes(const QString &root)   // the folder's and its files', each once, in octal
+    {
+        QStringList out;
+        for (const QString &name : QStringList{"."} + QDir(root).entryList(QDir::Files | QDir::Hidden)) {
+            struct stat st {};
+            out << QString::number((::stat(QFile::encodeName(root + '/' + name).constData(), &st), st.st_mode & 0777), 8);
+        }
+        return out.removeDuplicates(), out.join(' ').toStdString();
+    }
     static QString freeName(const QString &path)
     {
         const QFileInfo info(path);
@@ -100,8 +112,13 @@ TEST_F(SeriesBackup, BackupAndReplacingRestoreGiveTheSameBytes)
     series("notes.csv", "not a series\n");
     const QMap<QString, QByteArray> before = seriesTree();
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    // Private series and a private backup stay private, and nothing is readable by others while it is copied.
+    ASSERT_EQ(sh(QStringLiteral("mkdir '%2' && echo old > '%2/Codes.txt' && chmod 700 '%1' '%2' && chmod 600 '%1'/* '%2'/*").arg(Data_Folder_Path, backup)), 0);
+    std::optional<testsupport::CreationModes> made(std::in_place);
 
     const series_backup::Outcome saved = series_backup::backup(backup);
+    EXPECT_EQ(made->report(), "");
+    EXPECT_EQ(modes(backup), "700 600");
     EXPECT_TRUE(saved.committed);
     EXPECT_EQ(saved.copied, 3);
     QMap<QString, QByteArray> expected = before;
@@ -112,10 +129,13 @@ TEST_F(SeriesBackup, BackupAndReplacingRestoreGiveTheSameBytes)
     series("Extra.txt", "gone after replace\n");
     const std::optional<QString> source = series_backup::restoreSource(at("out"));
     ASSERT_TRUE(source);
+    made.emplace();
     const series_backup::Outcome restored = series_backup::restoreReplace(*source);
+    EXPECT_EQ(made->report(), "");
     EXPECT_TRUE(restored.committed);
     EXPECT_EQ(restored.notCopied(), 0);
     EXPECT_EQ(seriesTree(), expected);
+    EXPECT_EQ(modes(Data_Folder_Path), "700 600");
     EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"DataSet"})
         << "no staging folder is left";
@@ -128,7 +148,18 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     ASSERT_TRUE(series_backup::backup(backup).committed);
     QFile::remove(Data_Folder_Path + "/Old.txt");
     series("New.txt", "new\n");
+    // The new backup takes the old one's mode, its copy the series file's; the old one, once exchanged, goes as the
+    // user's own entry: swapped meanwhile for a link to a folder of the user's, the link goes, not what is in there.
+    const QString outside = at("outside");
+    ASSERT_EQ(sh(QStringLiteral("chmod 640 '%1/New.txt' && chmod 750 '%2' && mkdir '%3' && echo kept > '%3/kept.txt'").arg(Data_Folder_Path, backup, outside)), 0);
+    platform::setFolderSwapStepHook([&](int step) {
+        const QString old = at("out/") + QDir(at("out")).entryList({".*.tagora-*"}, QDir::Dirs | QDir::Hidden).value(0);
+        EXPECT_TRUE(step != 2 || (QDir().rename(old, at("moved")) && QFile::link(outside, old)));
+    });
     ASSERT_TRUE(series_backup::backup(backup).committed);
+    platform::setFolderSwapStepHook(nullptr);
+    EXPECT_EQ(modes(backup), "750 640");
+    EXPECT_EQ(tree(outside), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{series_backup::Backup_Folder_name});

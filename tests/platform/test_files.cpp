@@ -16,8 +16,13 @@
 #include <QTest>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 TEST(Files, AtomicWriteReplacesWholeFile)
 {
@@ -102,6 +107,25 @@ TEST(Files, TheFolderIsSyncedOnceTheNewFileHasItsName)
         }
         EXPECT_EQ(syncs, QByteArrayList{"new"}) << fails;
         EXPECT_EQ(unsynced, fails ? testsupport::SyncFailure::reason() : QString());
+    }
+}
+
+// An export folder the program appends ("QIRO Label") found there: where others may write (sticky, or a group's), only a
+// real folder of the user's is taken, never another's (65534's) or a link; elsewhere as ever. Other owners need root.
+TEST(Files, AnExportFolderWhereOthersMayWriteMustBeTheUsersOwn)
+{
+    const struct { mode_t parent; char kind; uid_t owner; bool taken; } rows[] = {{01777, 'd', 0, true}, {01777, 'l', 0, false},
+        {0755, 'l', 0, true}, {01777, 'd', 65534, false}, {02775, 'd', 65534, false}, {02775, 'l', 65534, false}, {0755, 'd', 65534, true}};
+    for (const auto &r : rows) {
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("QIRO Label")));
+        ASSERT_EQ(r.kind == 'd' ? ::mkdir(path.constData(), 0755) : ::symlink(QFile::encodeName(dir.path()).constData(), path.constData()), 0);
+        if (::lchown(path.constData(), r.owner ? r.owner : ::geteuid(), gid_t(-1)) != 0)
+            GTEST_SKIP() << "only root gives a folder to another user";
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), r.parent), 0);
+        QString why;
+        EXPECT_EQ(platform::makeWritableFolder(QFile::decodeName(path), &why), r.taken) << std::oct << r.parent << ' ' << r.kind << r.owner;
+        EXPECT_EQ(why.toStdString(), r.taken ? "" : std::strerror(EACCES));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/BatchWriter.h"
 #include "platform/Files.h"
 #include "platform/PdfFileWriter.h"
+#include "support/CreationModes.h"
 #include "support/NoPermissionOverride.h"
 #include "support/FileSizeLimit.h"
 #include "test_picture_tools.h"
@@ -131,33 +132,56 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 
 // The rule of every writer, this one's, writeFileAtomically's and the batch writer's (with and
 // without unnamed files, staged for its target or for another name as the exports stage) alike: a
-// complete file replaces the old one with its mode (0600; 0640 through the link), a new one has a
+// complete file replaces the old one with its mode (0600; 0640 through a link), a new one has a
 // new file's (0644 under the umask 022); a link is written through (its file replaced, the link
-// kept); a file this process may not write (0444, also for root without its override) and a link
-// loop are refused with the system's reason, and everything there is kept.
+// kept; in a sticky or group folder only the user's or the folder owner's); a file this process may
+// not write (0444, also for root without its override), a link loop, another's link there and a
+// temporary swapped for a link before the commit (also across file systems) are refused with the
+// reason, and everything there is kept. Every temporary is created private.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
-    enum Kind { Plain, Link, ReadOnly, Loop, New };
+    enum Kind { Plain, Link, ReadOnly, Loop, New, TheirsSticky, TheirsShared, MineSticky, OwnersShared, Swapped, SwappedAcross };
     enum Writer { Pdf, Atomic, BatchUnnamed, BatchNamed, StagedUnnamed, StagedNamed };
+    const auto info = [](const QString &path) { struct stat st {}; return ::stat(QFile::encodeName(path).constData(), &st), st; };
     const mode_t mask = ::umask(022);
+    bool skipped = false;   // another user's link needs root; the row across file systems a /dev/shm of its own
     for (const Writer who : {Pdf, Atomic, BatchUnnamed, BatchNamed, StagedUnnamed, StagedNamed})
-        for (const Kind kind : {Plain, Link, ReadOnly, Loop, New}) {
+        for (int k = Plain; k <= SwappedAcross; ++k) {
+            const Kind kind = Kind(k);
             SCOPED_TRACE(testing::Message() << "writer " << who << ", case " << kind);
-            QTemporaryDir dir;
-            const QString file = dir.filePath(QStringLiteral("a.PDF")), link = dir.filePath(QStringLiteral("link.PDF"));
-            ASSERT_TRUE(kind == New || picturetest::writeBytes(file, "old"));
-            ASSERT_TRUE(kind != Link || QFile::link(file, link));
+            QTemporaryDir dir, across(QStringLiteral("/dev/shm/tagora-XXXXXX"));
+            if (kind == SwappedAcross && (skipped = skipped || !across.isValid() || info(across.path()).st_dev == info(dir.path()).st_dev))
+                continue;
+            const bool viaLink = kind == Link || (kind >= TheirsSticky && kind != Swapped);
+            const QString file = (kind == SwappedAcross ? across : dir).filePath("a.PDF"), link = dir.filePath("link.PDF"), victim = dir.filePath("victim");
+            const QByteArray folder = QFile::encodeName(dir.path());
+            ASSERT_TRUE((kind == New || picturetest::writeBytes(file, "old")) && picturetest::writeBytes(victim, "victim")
+                        && ::chmod(QFile::encodeName(victim).constData(), 0600) == 0);
+            ASSERT_TRUE(!viaLink || QFile::link(file, link));
             ASSERT_TRUE(kind != Loop || (QFile::link(dir.filePath("loop.PDF"), link) && QFile::link(link, dir.filePath("loop.PDF"))));
-            const mode_t mode = kind == ReadOnly ? 0444 : kind == Link ? 0640 : kind == New ? 0644 : 0600;
+            const mode_t mode = kind == ReadOnly ? 0444 : kind == Plain ? 0600 : kind == New ? 0644 : 0640;
             ASSERT_TRUE(kind == New || ::chmod(QFile::encodeName(file).constData(), mode) == 0);
+            if (((kind == TheirsSticky || kind == TheirsShared || kind == OwnersShared) && ::lchown(QFile::encodeName(link).constData(), 65534, gid_t(-1)) != 0)
+                || (kind == OwnersShared && ::chown(folder.constData(), 65534, gid_t(-1)) != 0)) {
+                skipped = true;
+                continue;
+            }
+            const mode_t shared = kind == TheirsShared || kind == OwnersShared ? 02775 : kind == TheirsSticky || kind == MineSticky ? 01777 : 0;
+            ASSERT_TRUE(!shared || ::chmod(folder.constData(), shared) == 0);
+            QString planted;   // a temporary's name, that another user renamed a link to the victim over
+            platform::setCommitStepHook([&](const QString &temp) {
+                const QByteArray at = QFile::encodeName(temp);
+                EXPECT_TRUE(kind < Swapped || (planted = temp, QFile::link(victim, temp + "~") && ::rename((at + "~").constData(), at.constData()) == 0));
+            });
             std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
             ASSERT_TRUE(unprivileged->ok());
-            const QString path = kind == Link || kind == Loop ? link : file;
+            const QString path = viaLink || kind == Loop ? link : file;
             PdfFileWriter writer(path, kInfo);
             batchfiles::BatchWriter batch;
             batch.setUnnamedFiles(who == BatchUnnamed || who == StagedUnnamed);
             batchfiles::BatchWriter::Staged staged;
             QString why;
+            std::optional<testsupport::CreationModes> modes(std::in_place);
             const bool written =
                 who == Pdf      ? writePages(path, {{300, 200}}, &writer)
                 : who == Atomic ? platform::writeFileAtomically(path, "%PDF", &why)
@@ -165,18 +189,25 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
                     ? batch.write(path, "%PDF", &why)
                     : batch.stage(dir.filePath(QStringLiteral(".unnamed")), "%PDF", &staged, &why)
                           && (staged.path = path, staged.target = QFile::encodeName(path), batch.commit(staged, &why));
-            unprivileged.reset();
-            EXPECT_EQ(written, kind == Plain || kind == Link || kind == New);
-            struct stat st {};
-            EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 0777 : 0, mode);
+            // Every temporary private from its creation; none made where a refused write is not staged first.
+            EXPECT_EQ(modes->report(), written || kind >= Swapped || who >= BatchUnnamed ? "" : "none");
+            modes.reset(), unprivileged.reset(), platform::setCommitStepHook(nullptr);
+            ::unlink(QFile::encodeName(planted).constData());
+            EXPECT_EQ(written, kind == Plain || kind == Link || kind == New || kind == MineSticky || kind == OwnersShared);
             EXPECT_EQ(who == Pdf ? writer.errorString() : why,
-                      written ? QString() : QString::fromLocal8Bit(std::strerror(kind == ReadOnly ? EACCES : ELOOP)));
-            QFile f(file);
-            EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray(), QByteArray(written ? "%PDF" : "old"));
-            EXPECT_EQ(QFileInfo(link).isSymLink(), kind == Link || kind == Loop);
-            EXPECT_EQ(folderEntries(dir.path()).size(), kind == Link ? 2 : 1);   // loop links are no files
+                      written                ? QString()
+                      : kind >= Swapped      ? QStringLiteral("a.PDF was replaced while it was being saved")
+                      : kind >= TheirsSticky ? "link.PDF: " + QString::fromLocal8Bit(std::strerror(EACCES))
+                                             : QString::fromLocal8Bit(std::strerror(kind == ReadOnly ? EACCES : ELOOP)));
+            QFile f(file), v(victim);
+            EXPECT_EQ(std::pair(f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray(), info(file).st_mode & 0777), std::pair(QByteArray(written ? "%PDF" : "old"), mode));
+            EXPECT_EQ(std::pair(v.open(QIODevice::ReadOnly) ? v.readAll() : QByteArray(), info(victim).st_mode & 0777), std::pair(QByteArray("victim"), 0600u));
+            EXPECT_EQ(QFileInfo(link).isSymLink(), viaLink || kind == Loop);
+            EXPECT_EQ(folderEntries(dir.path()).size() + folderEntries(across.path()).size(), viaLink ? 3 : 2);   // loop links are no files
         }
     ::umask(mask);
+    if (skipped)
+        GTEST_SKIP() << "another user's link needs root, the row across file systems a /dev/shm of its own";
 }
 
 TEST(PdfFileWriter, AFolderThatCannotBeWrittenGivesNoFile)

@@ -61,6 +61,7 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
         [](const QString &path) { platform::repairSwappedFolder(path); return true; }};
     // Left by ended runs: a file, a folder holding x, a link to a folder elsewhere, a folder holding another user's y (m),
     // a folder swapped once checked for a link (L) or a folder holding x (X); what remains: itself, x, y, "~" (L moved it).
+    // In a group's folder (2775, no sticky bit) a member may rename any folder of the user's to such a name: folders stay.
     const uid_t me = ::geteuid(), other = me == 65534 ? 65533 : 65534;
     const struct { char kind; uid_t owner; QStringList remains; } rows[] = {
         {'d', me, {}}, {'l', me, {}}, {'f', other, {""}}, {'d', other, {"", "/x"}}, {'l', other, {""}},
@@ -74,9 +75,10 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
     const auto own = [](const QString &path, uid_t owner) { return ::lchown(QFile::encodeName(path).constData(), owner, owner) == 0; };
     const auto touch = [&own](const QString &path, uid_t owner) { return QFile(path).open(QIODevice::WriteOnly) && own(path, owner); };
     bool skipped = false;
+    for (const mode_t shared : {01777, 02775})   // as the system's temporary folder, as a group's
     for (const auto &write : writers) {
         QTemporaryDir dir, elsewhere;   // elsewhere: what links lead to and swaps bring in, never removed
-        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 01777), 0);   // shared as the system's temporary folder
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), shared), 0);
         // Kept: this process's, a live one's, and while young another namespace's or an older build's.
         QStringList kept = {of(::getpid(), false), of(live, false), of(ended, true), ".a.txt.tagora-" + QString::number(ended) + "-0.part", "a.txt"};
         const QString dayOld = of(ended, true);
@@ -93,7 +95,8 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
                 : row.kind == 'l' ? QFile::link(elsewhere.path(), path) && own(path, row.owner)
                 : QDir().mkpath(path) && touch(path + "/x", row.owner) && (row.kind != 'm' || touch(path + "/y", other)) && own(path, row.owner);
             skipped = skipped || !made;   // only root gives an entry to another user; what was made is this user's and goes
-            for (const QString &remains : made ? row.remains : QStringList())
+            const QStringList whole = QStringList{"", "/x"} + (row.kind == 'm' ? QStringList{"/y"} : QStringList());
+            for (const QString &remains : !made ? QStringList() : shared == 02775 && !QStringLiteral("fl").contains(row.kind) ? whole : row.remains)
                 kept << name + remains;
             swaps.insert(path, row.kind);
         }
