@@ -6,7 +6,6 @@
 
 #include "io/ExcelRowLimit.h"
 #include "io/ValueListImportRules.h"
-#include "core/FileServices.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "io/SpreadsheetWriter.h"
@@ -220,7 +219,6 @@ void BarcodeModeController::Excel_List_Button(QObject *)
         if (chosen.isEmpty())
             return;
         const QString path = chosen.first();
-        Delete_Excel_File_Temp_Folder();
         prev_list_item_barcode = int(ListData_barcode.size());
         valueListWindows().Set_Text_Import_Path(*Import_TXT_File_Window, path);
         valueListWindows().Open_excel_Wnd(*imp_xl_Wnd, path);
