@@ -3,6 +3,7 @@
 
 #include "output/ImageExport.h"
 
+#include "core/BatchPool.h"
 #include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
@@ -272,9 +273,10 @@ void ImageExport::reportBatch(const imageexport::BatchOutcome &out, const QStrin
     } else {
         Export_File_Message = Done_Message;
     }
-    if (!out.unsynced.isEmpty() && out.written > 0) {
-        const QString warning = platform::unsyncedWarning(QStringLiteral("The exported files"), out.unsynced, true);
-        Export_File_Message = Export_File_Message == Done_Message ? warning : Export_File_Message + QStringLiteral("\n\n") + warning;
+    // The disk's error while the files were written is a failure, whatever else is said.
+    if (!out.syncFailure.isEmpty() && out.written > 0) {
+        const QString damaged = batchfiles::damagedFilesMessage(QStringLiteral("the exported files"), out.syncFailure);
+        Export_File_Message = Export_File_Message == Done_Message ? damaged : Export_File_Message + QStringLiteral("\n\n") + damaged;
     }
     if (out.written > 0) {
         Export_Any_File = true;
