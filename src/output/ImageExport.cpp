@@ -54,14 +54,14 @@ const exportnaming::TakenTest onDisk = [](const QString &p) { return exportnamin
 
 } // namespace
 
-QString ImageExport::Export_Folder(const QString &destination, const QString &name)
+QString ImageExport::Export_Folder(const QString &destination, const QString &name, const QString &unable)
 {
     const QString folder = QDir(destination).filePath(name);
     QString why;
     if (destination.isEmpty() || !platform::makeWritableFolder(folder, &why)) {
         // The system's reason, naming the folder, in place of the usual guess.
-        const QString first = Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
-        Show_MessageBox(why.isEmpty() ? Unable_Saving_Message
+        const QString first = unable.section(QLatin1String("\n\n"), 0, 0);
+        Show_MessageBox(why.isEmpty() ? unable
                                       : first + QStringLiteral("\n\nThe folder \"%1\" cannot be written: %2").arg(folder, why));
         return QString();
     }
