@@ -38,8 +38,7 @@ void SKTWindowController::Browse_excel_Btn_Clicked(QObject *)
 {
     RecordBinding &records = recordsOf(design());
     PropertySidebar &sidebar = sidebarOf(design());
-    // The last workbook's temporary folder goes; then the user picks one .xlsx file.
-    Delete_Excel_File_Temp_Folder();
+    // The user picks one .xlsx file.
     platform::OpenPanelRequest request;
     request.extensions = {QStringLiteral("xlsx"), QStringLiteral("XLSX")};
     request.canChooseFiles = true;

@@ -6,7 +6,6 @@
 
 #include "io/ExcelRowLimit.h"
 #include "io/ValueListImportRules.h"
-#include "core/FileServices.h"
 #include "core/Messages.h"
 #include "core/Open_Export_Log.h"
 #include "io/SpreadsheetWriter.h"
@@ -220,7 +219,6 @@ void BarcodeModeController::Excel_List_Button(QObject *)
         if (chosen.isEmpty())
             return;
         const QString path = chosen.first();
-        Delete_Excel_File_Temp_Folder();
         prev_list_item_barcode = int(ListData_barcode.size());
         valueListWindows().Set_Text_Import_Path(*Import_TXT_File_Window, path);
         valueListWindows().Open_excel_Wnd(*imp_xl_Wnd, path);
@@ -270,6 +268,7 @@ void BarcodeModeController::Export_List_Button(QObject *)
         Export_File_Path = path;
         using namespace value_list;
         bool written = false;
+        QString unsynced;
         if (workbook) {
             SpreadsheetWriter::Rows rows;
             rows.reserve(ListData_barcode.size() + 1);
@@ -277,14 +276,14 @@ void BarcodeModeController::Export_List_Button(QObject *)
                          QStringLiteral("Barcode Footer"), QStringLiteral("Print Quantity")});
             for (const ValueRecord &r : ListData_barcode)
                 rows.append({r.value(kValue), r.value(kHeader), r.value(kFooter), r.value(kPQ)});
-            written = SpreadsheetWriter::WriteWorkbook(path, rows, false);
+            written = SpreadsheetWriter::WriteWorkbook(path, rows, false, &unsynced);
         } else {
             QString text;
             for (const ValueRecord &r : ListData_barcode)
                 text += r.value(kValue) + QLatin1Char('\t') + r.value(kHeader) + QLatin1Char('\t') + r.value(kFooter)
                         + QLatin1Char('\t') + r.value(kPQ) + QLatin1Char('\n');
             QString error;
-            written = platform::writeFileAtomically(path, text.toUtf8(), &error);
+            written = platform::writeFileAtomically(path, text.toUtf8(), &error, &unsynced);
             if (!written)
                 Show_NSLog_Message(error);
         }
@@ -297,7 +296,9 @@ void BarcodeModeController::Export_List_Button(QObject *)
             window->raise();
             window->activateWindow();
         }
-        Export_File_Message = QStringLiteral("Record has been exported successfully.");
+        // Saved, but the folder's sync failed: said in place of the success.
+        Export_File_Message = unsynced.isEmpty() ? QStringLiteral("Record has been exported successfully.")
+                                                 : platform::unsyncedWarning(QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName()), unsynced);
         Open_Export_File_Box();
     } catch (const std::exception &e) {
         Show_NSLog_Message(failureText(e));

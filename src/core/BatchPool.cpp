@@ -155,6 +155,12 @@ Outcome runFileBatch(int count, const Job &job, const Options &options)
     return out;
 }
 
+QString damagedFilesMessage(const QString &what, const QString &why)
+{
+    return QStringLiteral("The disk reported an error while %1 were written (%2): some of them may be damaged. "
+                          "Please export them again.").arg(what, why);
+}
+
 int workerCount(int threads, int count)
 {
     return std::max(1, std::min(threads > 0 ? threads : availableCores(), count));

@@ -57,6 +57,12 @@ struct Outcome {
     bool ok() const { return failed == 0 && !stopped && syncError.isEmpty(); }
 };
 
+// What the user is told of a batch whose closing sync failed (Outcome::syncError,
+// BatchWriter::finish): the disk reported an error while the files were written, so some of them may
+// be damaged. Unlike a single file whose folder sync failed (platform::unsyncedWarning), their data
+// itself may be lost. what names the files, as in a sentence ("the exported files").
+QString damagedFilesMessage(const QString &what, const QString &why);
+
 // The number of cores this process may run on (its CPU affinity), at least 1.
 int availableCores();
 

@@ -94,14 +94,6 @@ bool Check_Batch_File_In_Use_Validation(const QString &)
     return false;
 }
 
-void Delete_Excel_File_Temp_Folder()
-{
-    const QString folder = platform::privateTempFolder();
-    if (folder.isEmpty())
-        return;
-    QDir(folder + QStringLiteral("/ziptmp")).removeRecursively();
-}
-
 QString workbookPartsTarget()
 {
     const QString name = QStringLiteral("ziptmp");

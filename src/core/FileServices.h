@@ -23,9 +23,6 @@ QString Convert_Path_From_URL(const QUrl &url);
 bool Check_And_Validate_File_Path(const QString &path);
 // Whether a series is in use by something else before it is overwritten: never.
 bool Check_Batch_File_In_Use_Validation(const QString &series);
-// Removes the spreadsheet reader's working folder "ziptmp" in the private temporary folder;
-// errors are ignored.
-void Delete_Excel_File_Temp_Folder();
 // The workbook writer unpacks its parts into temporary folders of this path (platform/Temporaries.h):
 // in the per-user data folder, so that the start (Check_Path_And_Create_Files) finds what a killed
 // write left; in the private temporary folder while there is none (tools).

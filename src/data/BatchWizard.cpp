@@ -468,15 +468,17 @@ void BatchWizard::Save_Btn_Clicked()
         {
             PleaseWaitGuard wait(plz_wait_Window, this);
             // The new file is written whole before the old name goes, so a failed write loses nothing.
-            if (!series_store::write(name, values)) {
+            QString unsynced;
+            if (!series_store::write(name, values, &unsynced)) {
                 wait.hide();
                 Show_MessageBox(kAccessError);
                 return;
             }
-            if (renaming && !series_store::remove(oldName)) {
-                wait.hide();
+            wait.hide();
+            if (!unsynced.isEmpty())
+                Show_MessageBox(series_store::unsyncedWarning({name}, unsynced));
+            if (renaming && !series_store::remove(oldName))
                 Show_MessageBox(kAccessError);
-            }
         }
         bringToFront();
         showListScreen();
@@ -502,7 +504,7 @@ QString BatchWizard::Export_list_method_2()
     return path;
 }
 
-bool BatchWizard::writeExport(const QString &path, bool workbook)
+bool BatchWizard::writeExport(const QString &path, bool workbook, QString *unsynced)
 {
     const QStringList &values = ListData_value->values();
     if (workbook) {
@@ -511,7 +513,7 @@ bool BatchWizard::writeExport(const QString &path, bool workbook)
         rows.append({QStringLiteral("Batch Value")});
         for (const QString &value : values)
             rows.append({value});
-        return SpreadsheetWriter::WriteWorkbook(path, rows, false);
+        return SpreadsheetWriter::WriteWorkbook(path, rows, false, unsynced);
     }
     QString error;
     const bool written = platform::writeFileAtomically(path, [&values](QIODevice &device) {
@@ -521,7 +523,7 @@ bool BatchWizard::writeExport(const QString &path, bool workbook)
                 return false;
         }
         return true;
-    }, &error);
+    }, &error, unsynced);
     if (!written)
         Show_NSLog_Message(error);
     return written;
@@ -543,17 +545,19 @@ void BatchWizard::Export_Value_Btn_Clicked()
         if (!workbook && extension != QLatin1String("txt"))
             path += QStringLiteral(".txt");
         bool written = false;
+        QString unsynced;
         {
             // An existing file is replaced only by a complete new one.
             PleaseWaitGuard wait(plz_wait_Window, this);
-            written = writeExport(path, workbook);
+            written = writeExport(path, workbook, &unsynced);
         }
         if (!written) {
             Show_MessageBox(kAccessError);
             return;
         }
         bringToFront();
-        Export_File_Message = QStringLiteral("Record has been exported successfully.");
+        Export_File_Message = unsynced.isEmpty() ? QStringLiteral("Record has been exported successfully.")
+                                                 : platform::unsyncedWarning(QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName()), unsynced);
         Export_File_Path = path;
         platform::runOnGuiThreadAndWait([] { Open_Export_File_Box(); });
     } catch (const std::exception &e) {

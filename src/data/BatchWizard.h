@@ -100,7 +100,8 @@ private:
     void bringToFront();
     // Before values are added to a table that holds some: empty it first, append, or stop (false).
     bool askLoadValues();
-    bool writeExport(const QString &path, bool workbook);
+    // unsynced: the file is in place, but its folder could not be synced (platform::unsyncedWarning).
+    bool writeExport(const QString &path, bool workbook, QString *unsynced);
     int m_delivering = 0;
     QStringList m_pending;
 };

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -45,9 +46,9 @@ QString seriesName(const QString &typed)
 }
 
 // Writes the values whole at the path, replacing a file there only once all is written.
-bool writeSeriesFile(const QString &path, const QStringList &values, QString *reason)
+bool writeSeriesFile(const QString &path, const QStringList &values, QString *reason, QString *unsynced)
 {
-    return platform::writeFileAtomically(path, series_store::fileBytes(values), reason);
+    return platform::writeFileAtomically(path, series_store::fileBytes(values), reason, unsynced);
 }
 
 } // namespace
@@ -213,6 +214,8 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
     const int first = contains_header->isChecked() ? 1 : 0;
     bool failed = false;
     bool applyAll = false;
+    QStringList unsyncedSeries;   // saved, but their folder could not be synced
+    QString unsyncedWhy;
     // The files this run wrote, in lower case: a later column whose name cleans to the same file
     // ("Code" and "Code ", "a.b" and "a_b") takes the counted name instead of replacing it.
     QStringList written;
@@ -257,12 +260,16 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
         values.reserve(R);
         for (qsizetype r = first; r < R; ++r)
             values << seriesValue(excel_content.at(r).value(i));
-        QString reason;
-        if (path.isEmpty() || writtenHere(path) || !writeSeriesFile(path, values, &reason)) {
+        QString reason, unsynced;
+        if (path.isEmpty() || writtenHere(path) || !writeSeriesFile(path, values, &reason, &unsynced)) {
             failed = true;   // the other columns go on
             Show_NSLog_Message(QStringLiteral("Series %1 not written: %2").arg(name, reason));
         } else {
             written << path.toLower();
+            if (!unsynced.isEmpty()) {
+                unsyncedSeries << QFileInfo(path).completeBaseName();
+                unsyncedWhy = unsynced;
+            }
         }
     }
     afterWriting();
@@ -271,6 +278,8 @@ void Import_Excel_DataSheet::Create_file_For_Col_Func(const QString &)
         Show_MessageBox(kNoData);
     if (failed)
         Show_MessageBox(kAccessError);
+    if (!unsyncedSeries.isEmpty())
+        Show_MessageBox(series_store::unsyncedWarning(unsyncedSeries, unsyncedWhy));
     excel_content.clear();
     finish(1);
 }
@@ -304,6 +313,7 @@ void Import_Excel_DataSheet::Insert_file_Func(const QString &)
         excel_content.clear();
     }
     bool written = false;
+    QString unsynced;   // the store says it itself for a created or replaced series
     if (fill_col_option == 0) {
         const series_store::WriteResult result = series_store::createOrReplace(name, values);
         if (result == series_store::WriteResult::Declined)
@@ -312,14 +322,16 @@ void Import_Excel_DataSheet::Insert_file_Func(const QString &)
             return;   // the store has said why
         written = true;
     } else if (fill_col_option == 1) {
-        written = series_store::write(name, values);
+        written = series_store::write(name, values, &unsynced);
     } else {
-        written = series_store::append(name, values);
+        written = series_store::append(name, values, &unsynced);
     }
     if (!written && fill_col_option != 0) {
         Show_MessageBox(kAccessError);
         return;
     }
+    if (!unsynced.isEmpty())
+        Show_MessageBox(series_store::unsyncedWarning({name}, unsynced));
     afterWriting();
     if (R == 0)
         Show_MessageBox(SpreadsheetWriter::unreadableMessage());

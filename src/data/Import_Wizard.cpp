@@ -175,7 +175,6 @@ QString Import_Wizard::browse(const QStringList &extensions, bool folders)
 
 void Import_Wizard::Browse_Excel_Pressed()
 {
-    Delete_Excel_File_Temp_Folder();
     const QString path = browse({QStringLiteral("xlsx"), QStringLiteral("XLSX")}, false);
     if (path.isEmpty())
         return;

@@ -5,6 +5,7 @@
 #include "imagetools/Cropping_Tool.h"
 
 #include "imagetools/ImageToolsSources.h"
+#include "core/BatchPool.h"
 #include "core/UserFolders.h"
 #include "core/ImageServices.h"
 #include "core/Messages.h"
@@ -355,11 +356,12 @@ void Cropping_Tool::Crop_All_Thread()
     m_batchRunning = false;
     const bool stopped = outcome.stopped || Stop_Processing_Now;
 
+    QString seriesUnsynced;   // the series is saved, but may not outlast a power cut
     if (seriesOutput) {
         if (stopped)
             lines = lines.mid(0, linesSettled);
         if (!replaceSeries || !stopped) {
-            if (!series_store::write(seriesName, lines))
+            if (!series_store::write(seriesName, lines, &seriesUnsynced))
                 Show_MessageBox(QStringLiteral("Error in series file accessing."));
         }
         if (sources)
@@ -377,12 +379,16 @@ void Cropping_Tool::Crop_All_Thread()
     Export_File_Message = outcome.failed == 0
         ? QStringLiteral("Image has been cropped successfully.")
         : QStringLiteral("%1 of %2 images have been cropped.\n%3").arg(outcome.written).arg(count).arg(outcome.firstFailure);
-    // Written, but not known to be on the disk: said in place of the success, never as a failure.
-    const bool unsynced = !outcome.unsynced.isEmpty();
-    if (unsynced) {
-        const QString warning = platform::unsyncedWarning(QStringLiteral("The cropped images"), outcome.unsynced, true);
-        Export_File_Message = outcome.failed == 0 ? warning : Export_File_Message + QStringLiteral("\n\n") + warning;
-    }
+    // The disk's error while the pictures were written is a failure; a series that may not outlast a
+    // power cut is said in place of the success.
+    QStringList said;
+    if (!outcome.syncFailure.isEmpty())
+        said << batchfiles::damagedFilesMessage(QStringLiteral("the cropped images"), outcome.syncFailure);
+    if (!seriesUnsynced.isEmpty())
+        said << series_store::unsyncedWarning({seriesName}, seriesUnsynced);
+    const bool warned = !said.isEmpty();
+    if (warned)
+        Export_File_Message = ((outcome.failed == 0 ? QStringList() : QStringList{Export_File_Message}) + said).join(QStringLiteral("\n\n"));
     // A stopped run says how far it came.
     const QString account =
         QStringLiteral("Stopped: %1 of %2 images have been cropped.").arg(outcome.written).arg(count);
@@ -401,7 +407,7 @@ void Cropping_Tool::Crop_All_Thread()
         // The caller binds the new series: a picture that kept its original is said first.
         if (stopped)
             Show_MessageBox(account);
-        else if (outcome.failed > 0 || unsynced)
+        else if (outcome.failed > 0 || warned)
             Show_MessageBox(Export_File_Message);
         m_window->done(1);
         return;

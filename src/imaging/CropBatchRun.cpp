@@ -60,7 +60,7 @@ public:
     {
         QString why;
         if (!m_writer.finish(&why) && m_out.written > 0)
-            m_out.unsynced = why;   // the files are in place all the same
+            m_out.syncFailure = why;   // a failure, though the files have their names
         m_out.stopped = stopRequested();
         return m_out;
     }

@@ -46,9 +46,9 @@ struct BatchOutcome {
     int written = 0;
     int failed = 0;
     QString firstFailure;   // the first picture's failure, in list order
-    // Not empty: the files written are in place, but the system could not confirm they are on the
-    // disk (its reason; platform::unsyncedWarning).
-    QString unsynced;
+    // Not empty: the disk reported an error while the files were written (the batch's closing sync,
+    // its reason): some of those in place may be damaged (batchfiles::damagedFilesMessage).
+    QString syncFailure;
     bool stopped = false;   // stop ended the run before its last picture
 };
 

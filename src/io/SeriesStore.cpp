@@ -98,9 +98,9 @@ std::optional<QByteArray> readBytes(const QString &path)
 }
 
 // Written to a temporary file beside the target and renamed over it once complete.
-bool writeWhole(const QString &path, const QByteArray &bytes)
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *unsynced)
 {
-    return !path.isEmpty() && platform::writeFileAtomically(path, bytes);
+    return !path.isEmpty() && platform::writeFileAtomically(path, bytes, nullptr, unsynced);
 }
 
 } // namespace
@@ -203,7 +203,7 @@ WriteResult createOrReplaceStreamed(const QString &typedName, const ValueProduce
         path = newFile(name);
     }
     // The old file is replaced only by a complete new one: a failed write leaves it as it was.
-    QString reason;
+    QString reason, unsynced;
     bool gaveUp = false;
     const bool written = !path.isEmpty() && platform::writeFileAtomically(path, [&](QIODevice &device) {
         const ValueSink sink = [&device](const QString &value) {
@@ -214,11 +214,13 @@ WriteResult createOrReplaceStreamed(const QString &typedName, const ValueProduce
             return true;
         gaveUp = !reason.isEmpty();
         return false;
-    });
+    }, nullptr, &unsynced);
     if (!written) {
         Show_MessageBox(gaveUp ? reason : QStringLiteral("Error in file accessing."));
         return gaveUp ? WriteResult::Abandoned : WriteResult::AccessError;
     }
+    if (!unsynced.isEmpty())
+        Show_MessageBox(unsyncedWarning({name}, unsynced));
     if (writtenName)
         *writtenName = name;
     return WriteResult::Written;
@@ -226,15 +228,21 @@ WriteResult createOrReplaceStreamed(const QString &typedName, const ValueProduce
 
 bool exists(const QString &name) { return !existingFile(name, false).isEmpty(); }
 
-bool write(const QString &name, const QStringList &values)
+bool write(const QString &name, const QStringList &values, QString *unsynced)
 {
     QString path = existingFile(name, false);
     if (path.isEmpty())
         path = newFile(name);
-    return writeWhole(path, fileBytes(values));
+    return writeWhole(path, fileBytes(values), unsynced);
 }
 
-bool append(const QString &name, const QStringList &values)
+QString unsyncedWarning(const QStringList &names, const QString &why)
+{
+    const QString quoted = QLatin1Char('"') + names.join(QStringLiteral("\", \"")) + QLatin1Char('"');
+    return platform::unsyncedWarning(QStringLiteral("The series ") + quoted, why, names.size() > 1);
+}
+
+bool append(const QString &name, const QStringList &values, QString *unsynced)
 {
     QString path = existingFile(name, false);
     QByteArray bytes;
@@ -249,7 +257,7 @@ bool append(const QString &name, const QStringList &values)
     } else {
         path = newFile(name);
     }
-    return writeWhole(path, bytes + fileBytes(values));
+    return writeWhole(path, bytes + fileBytes(values), unsynced);
 }
 
 bool remove(const QString &name)

@@ -49,7 +49,8 @@ enum class WriteResult {
 };
 // Create or replace, as the writers with a name field do: the typed name cleaned (an empty result
 // refused), an existing series of that name replaced only after the user says Yes, then the values
-// written. Shows the messages; *writtenName receives the cleaned name.
+// written. Shows the messages (a series saved whose folder could not be synced too:
+// platform::unsyncedWarning); *writtenName receives the cleaned name.
 WriteResult createOrReplace(const QString &typedName, const QStringList &values, QString *writtenName = nullptr);
 // A writer that makes its values as it goes hands each to the sink, which answers false once the
 // file takes no more; the producer answers false to give up, with the reason in *reason.
@@ -63,11 +64,14 @@ WriteResult createOrReplaceStreamed(const QString &typedName, const ValueProduce
 bool exists(const QString &name);
 
 // Writes the values as the series of that exact name, replacing it without a question; false when
-// the file could not be written.
-bool write(const QString &name, const QStringList &values);
+// the file could not be written. unsynced: as platform::writeFileAtomically says, for the window's
+// warning.
+bool write(const QString &name, const QStringList &values, QString *unsynced = nullptr);
 // Adds the values to the end of the series (a new series when there is none); false when the file
-// could not be read or written.
-bool append(const QString &name, const QStringList &values);
+// could not be read or written. unsynced as write() says.
+bool append(const QString &name, const QStringList &values, QString *unsynced = nullptr);
+// What the windows say of series saved whose folder could not be synced (platform::unsyncedWarning).
+QString unsyncedWarning(const QStringList &names, const QString &why);
 // Removes a series file; false when there was none or it stayed.
 bool remove(const QString &name);
 // Removes the whole series folder and makes it again, empty; false with the reason when it is not

@@ -61,8 +61,8 @@ public:
     static QList<Sheet> Read_Sheets();
     // Writes rows (the first row fixes the column count) as a one-sheet workbook at path, replacing
     // an existing file only once the new one is complete. Answers success; hasTitleRow has no
-    // effect (a title row is simply the first row).
-    static bool WriteWorkbook(const QString &path, const Rows &rows, bool hasTitleRow);
+    // effect (a title row is simply the first row). unsynced as platform::writeFileAtomically says.
+    static bool WriteWorkbook(const QString &path, const Rows &rows, bool hasTitleRow, QString *unsynced = nullptr);
     // Ends the read in progress: its unpacked parts, which hold the user's values, go. A new read, a
     // write and the exit end it too.
     static void EndRead();

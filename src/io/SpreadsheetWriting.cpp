@@ -105,7 +105,7 @@ bool isNumberCell(const QString &text)
 }
 
 // Copies the packed workbook into place whole, so that a failure keeps the old file.
-bool replaceWithPacked(const QString &packed, const QString &target, QString *error)
+bool replaceWithPacked(const QString &packed, const QString &target, QString *error, QString *unsynced)
 {
     QFile in(packed);
     if (!in.open(QIODevice::ReadOnly)) {
@@ -127,7 +127,7 @@ bool replaceWithPacked(const QString &packed, const QString &target, QString *er
                     return false;
             }
         },
-        error);
+        error, unsynced);
 }
 
 } // namespace
@@ -140,7 +140,7 @@ QString SpreadsheetWriter::ColumnIndexToName(int column)
     return name;
 }
 
-bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, bool)
+bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, bool, QString *unsynced)
 {
     if (!spreadsheet)
         spreadsheet = new SpreadsheetWriter;
@@ -199,7 +199,7 @@ bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, boo
     bool allAdded = false;
     const bool ok = SSZipArchive::createZipFileAtPath(packed, entries, &allAdded) && allAdded;
     QString error;
-    const bool placed = ok && replaceWithPacked(packed, path, &error);
+    const bool placed = ok && replaceWithPacked(packed, path, &error, unsynced);
     if (!placed)
         Show_NSLog_Message(QStringLiteral("The workbook %1 cannot be written. %2").arg(path, error));
     return placed;

@@ -3,6 +3,7 @@
 
 #include "output/ImageExport.h"
 
+#include "core/BatchPool.h"
 #include "core/Mode.h"
 #include "model/DesignGlobals.h"
 #include "outputjobs/OutputGlobals.h"
@@ -53,14 +54,14 @@ const exportnaming::TakenTest onDisk = [](const QString &p) { return exportnamin
 
 } // namespace
 
-QString ImageExport::Export_Folder(const QString &destination, const QString &name)
+QString ImageExport::Export_Folder(const QString &destination, const QString &name, const QString &unable)
 {
     const QString folder = QDir(destination).filePath(name);
     QString why;
     if (destination.isEmpty() || !platform::makeWritableFolder(folder, &why)) {
         // The system's reason, naming the folder, in place of the usual guess.
-        const QString first = Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
-        Show_MessageBox(why.isEmpty() ? Unable_Saving_Message
+        const QString first = unable.section(QLatin1String("\n\n"), 0, 0);
+        Show_MessageBox(why.isEmpty() ? unable
                                       : first + QStringLiteral("\n\nThe folder \"%1\" cannot be written: %2").arg(folder, why));
         return QString();
     }
@@ -272,9 +273,10 @@ void ImageExport::reportBatch(const imageexport::BatchOutcome &out, const QStrin
     } else {
         Export_File_Message = Done_Message;
     }
-    if (!out.unsynced.isEmpty() && out.written > 0) {
-        const QString warning = platform::unsyncedWarning(QStringLiteral("The exported files"), out.unsynced, true);
-        Export_File_Message = Export_File_Message == Done_Message ? warning : Export_File_Message + QStringLiteral("\n\n") + warning;
+    // The disk's error while the files were written is a failure, whatever else is said.
+    if (!out.syncFailure.isEmpty() && out.written > 0) {
+        const QString damaged = batchfiles::damagedFilesMessage(QStringLiteral("the exported files"), out.syncFailure);
+        Export_File_Message = Export_File_Message == Done_Message ? damaged : Export_File_Message + QStringLiteral("\n\n") + damaged;
     }
     if (out.written > 0) {
         Export_Any_File = true;

@@ -46,8 +46,10 @@ public:
     static const QString Done_Message;
     static const QString Unable_Saving_Message;
     // The export's folder name inside destination, made when missing; "" when it cannot be made or
-    // written, after the alert that names it with the system's reason.
-    static QString Export_Folder(const QString &destination, const QString &name);
+    // written, after the alert that names it with the system's reason, under the first paragraph of
+    // unable (the export's own "Unable to continue saving …").
+    static QString Export_Folder(const QString &destination, const QString &name,
+                                 const QString &unable = Unable_Saving_Message);
 
     // The keep-or-replace rule in use (the override, else the main window's prompt), trimmed.
     QString keepReplace(const QString &path, bool showApplyAll);

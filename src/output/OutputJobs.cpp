@@ -12,6 +12,7 @@
 #include "output/PDF_Export.h"
 #include "output/Print_Wnd.h"
 #include "output/Send_Mail.h"
+#include "platform/Files.h"
 
 #include <QFileInfo>
 
@@ -108,7 +109,10 @@ QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &pa
             return Check_Exist_Path_and_Create_New(path, 1);
         Replcae_Confirm_Box *box = Replcae_Confirm_Box::defaultInstance();
         box->title_val = QStringLiteral("File already exists :");
-        box->msg_val_str = QFileInfo(path).fileName()
+        // A link is written through: the question names the file that would really be replaced.
+        const QString replaced = platform::fileToReplace(path, nullptr);
+        const bool elsewhere = !replaced.isEmpty() && QFileInfo(replaced).absoluteFilePath() != QFileInfo(path).absoluteFilePath();
+        box->msg_val_str = (elsewhere ? replaced : QFileInfo(path).fileName())
                            + QStringLiteral("\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?");
         box->file_path_str = path;
         box->apply_chk_show = showApplyAll;

@@ -32,6 +32,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -57,10 +58,16 @@ void PDF_Export::OKPressed()
         const QStringList chosen = platform::dialogResponder().openPanel(request);
         if (chosen.isEmpty())
             return;
-        const QString destination = ImageExport::Export_Folder(chosen.first(), PdfExportJob::Folder_Name);
+        const QFileInfo folder(QDir(chosen.first()).filePath(PdfExportJob::Folder_Name));
+        const bool made = !folder.exists() && !folder.isSymLink();
+        const QString destination =
+            ImageExport::Export_Folder(chosen.first(), PdfExportJob::Folder_Name, PdfExportJob::Unable_Saving_Message);
         if (destination.isEmpty())
             return;
         Export_PDF_File(destination);
+        // A folder this run made and left empty (no file could be made) does not stay behind.
+        if (made)
+            QDir().rmdir(destination);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -286,11 +293,12 @@ void PDF_Export::Export_PDF_File(const QString &destination)
     Export_Any_File = !outcome.files.isEmpty();
     if (outcome.failed) {
         Show_NSLog_Message(outcome.error);
-        // The system's reason (a full disk, a file-size limit, a file that may not be replaced)
-        // in place of the usual guess, as the other writers give theirs.
-        const QString first = ImageExport::Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
-        Show_MessageBox(outcome.error.isEmpty() ? ImageExport::Unable_Saving_Message
-                                                : first + QLatin1String("\n\n") + outcome.error);
+        // The file and the system's reason (a full disk, a file-size limit, a name too long, a file
+        // that may not be replaced) in place of the usual guess, as the other writers give theirs.
+        const QString first = PdfExportJob::Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
+        Show_MessageBox(outcome.error.isEmpty() || outcome.failedFile.isEmpty()
+                            ? PdfExportJob::Unable_Saving_Message
+                            : first + QStringLiteral("\n\nThe file \"%1\" cannot be written: %2").arg(outcome.failedFile, outcome.error));
     }
     lastUnsynced = outcome.unsynced.isEmpty()
                        ? QString()

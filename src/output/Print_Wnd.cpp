@@ -10,6 +10,7 @@
 #include "output/LabelSizeFields.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "projects/Custom_Product_Label.h"
@@ -306,14 +307,15 @@ void Print_Wnd::Save_Label_Pressed()
         if (code != 1)
             return;
         // Written whole over the old product, which stays as it was when the write fails.
-        QString error;
+        QString error, unsynced;
         const QString name = custom_prod_window->custom_prod_name;
-        if (!customproducts::Write_Product(custom_label_path, name, Predefined_Field_Texts(), &error)) {
+        if (!customproducts::Write_Product(custom_label_path, name, Predefined_Field_Texts(), &error, &unsynced)) {
             Show_MessageBox(QStringLiteral("Custom Product Number could not be saved.\n") + error);
             return;
         }
         Refresh_And_Reload_Product_Number_Combo(name);
-        Show_MessageBox(QStringLiteral("Custom Product Number has been saved successfully."));
+        Show_MessageBox(unsynced.isEmpty() ? QStringLiteral("Custom Product Number has been saved successfully.")
+                                           : platform::unsyncedWarning(QStringLiteral("Custom Product Number"), unsynced));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -14,6 +14,7 @@
 #include "output/ProfileListModel.h"
 #include "outputjobs/SheetLayout.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/PrintDestination.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -291,14 +292,15 @@ bool Print_Wnd::Save_Print_Profile(const QString &name, const QString &printer_s
 {
     try {
         // Written whole over the old file, which stays as it was when the write fails.
-        QString error;
-        if (!printprofiles::Write_Profile(print_profile_path, name, Profile_Fields(printer_sel), &error)) {
+        QString error, unsynced;
+        if (!printprofiles::Write_Profile(print_profile_path, name, Profile_Fields(printer_sel), &error, &unsynced)) {
             Show_MessageBox(QStringLiteral("Print Profile could not be saved.\n") + error);
             return false;
         }
         if (!replaces.isEmpty() && replaces != name && replaces != printprofiles::Default_Name)
             printprofiles::Delete_Profile(print_profile_path, replaces);
-        Show_MessageBox(QStringLiteral("Print Profile has been saved successfully."));
+        Show_MessageBox(unsynced.isEmpty() ? QStringLiteral("Print Profile has been saved successfully.")
+                                           : platform::unsyncedWarning(QStringLiteral("Print Profile"), unsynced));
         // The list is read again on the saved profile's row: the window keeps the settings just
         // saved, which the first row's profile would replace were it loaded on the way.
         {

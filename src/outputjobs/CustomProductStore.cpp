@@ -52,7 +52,8 @@ std::optional<QStringList> Read_Product(const QString &folder, const QString &na
     return strings->mid(0, FieldCount);
 }
 
-bool Write_Product(const QString &folder, const QString &name, const QStringList &fields, QString *error)
+bool Write_Product(const QString &folder, const QString &name, const QStringList &fields, QString *error,
+                   QString *unsynced)
 {
     if (fields.size() != FieldCount) {
         if (error)
@@ -60,7 +61,7 @@ bool Write_Product(const QString &folder, const QString &name, const QStringList
         return false;
     }
     return platform::writePlistFile(Product_Path(folder, name), platform::PlistValue::fromStrings(fields),
-                                    platform::PlistFormat::Xml, error);
+                                    platform::PlistFormat::Xml, error, unsynced);
 }
 
 bool Delete_Product(const QString &folder, const QString &name)

@@ -23,8 +23,10 @@ QString Product_Path(const QString &folder, const QString &name);
 // fewer than 15.
 std::optional<QStringList> Read_Product(const QString &folder, const QString &name);
 // Writes the 15 strings whole, replacing the old file only once the new one is complete. Answers
-// success; error receives the reason of a failure.
-bool Write_Product(const QString &folder, const QString &name, const QStringList &fields, QString *error = nullptr);
+// success; error receives the reason of a failure, unsynced that of a folder sync that failed once
+// the file was saved (platform::putInPlace).
+bool Write_Product(const QString &folder, const QString &name, const QStringList &fields, QString *error = nullptr,
+                   QString *unsynced = nullptr);
 // Deletes the product's file; answers whether it is gone.
 bool Delete_Product(const QString &folder, const QString &name);
 

@@ -52,9 +52,9 @@ struct BatchOutcome {
     int failed = 0;
     int passed = 0;             // records that were not skipped
     QString firstFailure;       // "path: reason" of the first failed file
-    // Not empty: the files written are in place, but the system could not confirm they are on the
-    // disk (its reason; platform::unsyncedWarning).
-    QString unsynced;
+    // Not empty: the disk reported an error while the files were written (the batch's closing sync,
+    // its reason): some of those in place may be damaged (batchfiles::damagedFilesMessage).
+    QString syncFailure;
     bool stopped = false;       // the stop flag ended the run before its last record
     bool aborted = false;       // an exception ended it
 };

@@ -9,6 +9,9 @@
 #include <memory>
 
 const QString PdfExportJob::Folder_Name = QStringLiteral("QIRO PDF Label");
+const QString PdfExportJob::Unable_Saving_Message = QStringLiteral(
+    "Unable to continue saving the PDF file.\n\nEither Destination Drive is inaccessible or there is no free space "
+    "available in drive to save the PDF file.");
 
 platform::PdfFileWriter::Info PdfExportJob::documentInfo()
 {
@@ -41,6 +44,7 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
     auto failWith = [&](const platform::PdfFileWriter &w) {
         out.failed = true;
         out.error = w.errorString();
+        out.failedFile = w.finalPath();
         stop = true;
     };
     auto finished = [&](const platform::PdfFileWriter &w) {

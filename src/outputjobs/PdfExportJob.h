@@ -40,6 +40,7 @@ public:
         bool stopped = false;     // the user stopped the run (Stop, or Cancel at the prompt)
         bool failed = false;      // a file could not be created, written or closed
         QString error;
+        QString failedFile;       // the file that could not be, when failed
         // The first file in place whose folder could not be synced, and the system's reason
         // (platform::unsyncedWarning).
         QString unsyncedFile, unsynced;
@@ -47,6 +48,9 @@ public:
 
     static platform::PdfFileWriter::Info documentInfo();
     static const QString Folder_Name;   // the sub-folder the files go to
+    // What the export says when its folder or a file cannot be made or written: its first
+    // paragraph, before the one that names the folder or file and the system's reason.
+    static const QString Unable_Saving_Message;
 
     explicit PdfExportJob(Settings settings) : m_settings(std::move(settings)) {}
 

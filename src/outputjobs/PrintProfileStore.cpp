@@ -58,7 +58,8 @@ std::optional<QStringList> Read_Profile(const QString &folder, const QString &na
     return readFile(Profile_Path(folder, name));
 }
 
-bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error)
+bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error,
+                   QString *unsynced)
 {
     if (fields.size() != FieldCount && fields.size() != StockFieldCount) {
         if (error)
@@ -74,7 +75,7 @@ bool Write_Profile(const QString &folder, const QString &name, const QStringList
         return false;
     }
     return platform::writePlistFile(Profile_Path(folder, name), platform::PlistValue::fromStrings(fields),
-                                    platform::PlistFormat::Xml, error);
+                                    platform::PlistFormat::Xml, error, unsynced);
 }
 
 bool Delete_Profile(const QString &folder, const QString &name)

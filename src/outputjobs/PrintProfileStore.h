@@ -31,8 +31,10 @@ QString Profile_Path(const QString &folder, const QString &name);
 // missing, unreadable, no array of strings or shorter than 22.
 std::optional<QStringList> Read_Profile(const QString &folder, const QString &name);
 // Writes the 22 strings, or 24 with the stock, whole; the old file is replaced only once the new
-// one is complete, and kept when the write fails. Answers success; error receives the reason of a failure.
-bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error = nullptr);
+// one is complete, and kept when the write fails. Answers success; error receives the reason of a
+// failure, unsynced that of a folder sync that failed once the file was saved (platform::putInPlace).
+bool Write_Profile(const QString &folder, const QString &name, const QStringList &fields, QString *error = nullptr,
+                   QString *unsynced = nullptr);
 // Deletes the profile's file; answers whether it is gone.
 bool Delete_Profile(const QString &folder, const QString &name);
 

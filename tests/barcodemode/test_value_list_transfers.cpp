@@ -14,6 +14,7 @@
 #include "core/Messages.h"
 #include "core/UserFolders.h"
 #include "support/Deadline.h"
+#include "support/SyncFailure.h"
 
 #include <QComboBox>
 #include <QDirIterator>
@@ -281,11 +282,11 @@ TEST_F(ValueListTransfers, TheExportWritesExactTextOrAWorkbook)
     fill({{"A", "H", "F", "2"}, {"Größe", "", "", "1"}});
     responder->alerts.clear();
     int boxes = 0;
-    QString boxMessage;
+    QStringList boxMessages;
     responder->onModal = [&](QDialog &dialog) {
         if (qobject_cast<Open_Export_Log *>(&dialog)) {
             ++boxes;
-            boxMessage = static_cast<Open_Export_Log &>(dialog)._open_log_message->text();
+            boxMessages << static_cast<Open_Export_Log &>(dialog)._open_log_message->text();
         }
         return 0;
     };
@@ -305,14 +306,21 @@ TEST_F(ValueListTransfers, TheExportWritesExactTextOrAWorkbook)
     EXPECT_EQ(read(txt), QString::fromUtf8("A\tH\tF\t2\nGröße\t\t\t1\n").toUtf8());
     EXPECT_EQ(Export_File_Path, QString());   // the box empties it once closed
     EXPECT_EQ(boxes, 1);
-    EXPECT_EQ(boxMessage, QStringLiteral("Record has been exported successfully."));
+    EXPECT_EQ(boxMessages, QStringList{QStringLiteral("Record has been exported successfully.")});
     EXPECT_TRUE(messages().isEmpty());
 
-    // The workbook, titles first; another extension gets ".txt".
+    // The workbook, titles first; another extension gets ".txt". The folder's sync fails: they are
+    // saved, and the box says so.
     responder->onSavePanel = nullptr;
     responder->saveAnswers = QStringList{files.filePath("list.xlsx"), files.filePath("list.csv")};
-    bm->Export_List_Button();
-    bm->Export_List_Button();
+    {
+        const testsupport::SyncFailure disk(files.path());
+        bm->Export_List_Button();
+        bm->Export_List_Button();
+    }
+    const QString eio = testsupport::SyncFailure::reason();
+    EXPECT_EQ(boxMessages.mid(1), QStringList({platform::unsyncedWarning("\"list.xlsx\"", eio),
+                                               platform::unsyncedWarning("\"list.csv.txt\"", eio)}));
     EXPECT_EQ(partsHolding("Größe"), "");
     SpreadsheetWriter::ReadWorkbook(files.filePath("list.xlsx"), true);
     Excel_Sheet_Number = 1;

@@ -5,6 +5,7 @@
 #include "core/UserFolders.h"
 #include "core/ImageServices.h"
 #include "core/Open_Export_Log.h"
+#include "io/SpreadsheetWriter.h"
 #include "platform/Files.h"
 #include "platform/ModuleGrid.h"
 #include "support/AppEnvironment.h"
@@ -307,17 +308,20 @@ TEST(FileServices, PathChecks)
     EXPECT_EQ(Convert_Path_From_URL(QUrl(QStringLiteral("file:///tmp/My%20Labels/a.png"))), QStringLiteral("/tmp/My Labels/a.png"));
 }
 
+// The workbook reader's unpacked parts hold the user's values: the user's alone while the read
+// lasts, beside workbookPartsTarget(), and gone when it ends.
 TEST(FileServices, SpreadsheetWorkFolderIsPrivate)
 {
-    const QString work = platform::privateTempPath(QStringLiteral("ziptmp"));
-    ASSERT_TRUE(QDir().mkpath(work + QStringLiteral("/xl/worksheets")));
-    touch(work + QStringLiteral("/xl/worksheets/sheet1.xml"));
-    EXPECT_TRUE(work.startsWith(platform::privateTempFolder()));
-    EXPECT_NE(QFileInfo(work).absolutePath(), QDir::tempPath());
-    Delete_Excel_File_Temp_Folder();
-    EXPECT_FALSE(QFileInfo::exists(work));
-    Delete_Excel_File_Temp_Folder();   // nothing there: no harm
-    EXPECT_TRUE(QFileInfo(platform::privateTempFolder()).isDir());
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("values.xlsx"));
+    ASSERT_TRUE(SpreadsheetWriter::WriteWorkbook(book, {{QStringLiteral("secret")}}, false));
+    SpreadsheetWriter::ReadWorkbook(book, true);
+    const QString parts = spreadsheet->tmpDir;
+    EXPECT_EQ(QFileInfo(parts).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QFileInfo(parts).absolutePath(), QFileInfo(workbookPartsTarget()).absolutePath());
+    SpreadsheetWriter::EndRead();
+    EXPECT_FALSE(QFileInfo::exists(parts));
+    SpreadsheetWriter::EndRead();   // nothing there: no harm
 }
 
 TEST(FileServices, OsVersionIsThisBuildsUnlessATestPretends)

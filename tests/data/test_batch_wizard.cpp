@@ -9,6 +9,8 @@
 #include "io/SeriesStore.h"
 #include "io/SpreadsheetWriter.h"
 #include "io/workbook_fixture.h"
+#include "platform/Files.h"
+#include "support/SyncFailure.h"
 #include "series_fixture.h"
 #include "core/UserFolders.h"
 
@@ -157,6 +159,7 @@ TEST_F(SeriesManager, SavingUnderTheSameNewOrAnotherName)
         QString target;   // the file that holds the values afterwards
         QByteArray codes; // what "Codes.txt" holds afterwards
         bool backOnList;
+        bool unsynced = false;   // the folder's sync fails: saved, and said so
     };
     const Case cases[] = {
         {"Codes", "", "Codes.txt", "b\nc\n", true},
@@ -164,6 +167,7 @@ TEST_F(SeriesManager, SavingUnderTheSameNewOrAnotherName)
         {"a.b", "", "a_b.txt", "<missing>", true},
         {"Other", "No", "Other.txt", "a\n b \nc\n", false},
         {"Other", "Yes", "Other.txt", "a\n b \nc\n", true},
+        {"Renamed", "", "Renamed.txt", "<missing>", true, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(QString(c.typed + c.answer).toStdString());
@@ -174,6 +178,7 @@ TEST_F(SeriesManager, SavingUnderTheSameNewOrAnotherName)
         responder->alerts.clear();
         responder->alertAnswers = c.answer.isEmpty() ? QStringList() : QStringList{c.answer};
         bool back = false;
+        const testsupport::SyncFailure disk(Data_Folder_Path, c.unsynced);
         run([&] {
             openRow(0);
             select(m.List_value, {0});
@@ -186,7 +191,8 @@ TEST_F(SeriesManager, SavingUnderTheSameNewOrAnotherName)
         EXPECT_EQ(back, c.backOnList);
         EXPECT_EQ(fileOf("Codes.txt"), c.codes);
         EXPECT_EQ(fileOf(c.target), c.answer == "No" ? QByteArray("keep\n") : QByteArray("b\nc\n"));
-        EXPECT_EQ(messages().size(), c.answer.isEmpty() ? 0 : 1);
+        EXPECT_EQ(messages().size(), (c.answer.isEmpty() ? 0 : 1) + c.unsynced);
+        EXPECT_EQ(messages().value(0) == series_store::unsyncedWarning({c.typed}, testsupport::SyncFailure::reason()), c.unsynced);
         if (back) {
             EXPECT_EQ(m.ListData->size(), QDir(Data_Folder_Path).entryList(QDir::Files).size());
         }
@@ -299,11 +305,14 @@ TEST_F(SeriesManager, ExportsWriteTextOrAWorkbook)
     struct Case {
         QString chosen, written;
         int format;   // the accessory's item the user picks
+        bool unsynced = false;   // the folder's sync fails: saved, and said so
     };
     const Case cases[] = {
         {out.filePath("list.csv"), out.filePath("list.csv.txt"), 1},
         {out.filePath("plain.txt"), out.filePath("plain.txt"), 1},
         {out.filePath("book.xlsx"), out.filePath("book.xlsx"), 0},
+        {out.filePath("u.txt"), out.filePath("u.txt"), 1, true},
+        {out.filePath("u.xlsx"), out.filePath("u.xlsx"), 0, true},
     };
     QStringList doneMessages;
     onOther = [&](QDialog &dialog) {
@@ -315,6 +324,7 @@ TEST_F(SeriesManager, ExportsWriteTextOrAWorkbook)
     };
     for (const Case &c : cases) {
         responder->saveAnswers = {c.chosen};
+        const testsupport::SyncFailure disk(out.path(), c.unsynced);
         run([&] {
             openRow(0);
             click(m.Export_Value_Btn);
@@ -323,8 +333,11 @@ TEST_F(SeriesManager, ExportsWriteTextOrAWorkbook)
     }
     EXPECT_EQ(bytesOf(cases[0].written), "x1\nx2\nx3\n");
     EXPECT_EQ(bytesOf(cases[1].written), "x1\nx2\nx3\n");
-    ASSERT_EQ(doneMessages.size(), 3);
+    ASSERT_EQ(doneMessages.size(), 5);
     EXPECT_EQ(doneMessages.at(0), "Record has been exported successfully.|" + cases[0].written);
+    for (const int i : {3, 4})
+        EXPECT_EQ(doneMessages.at(i), platform::unsyncedWarning('"' + QFileInfo(cases[i].written).fileName() + '"',
+                                                                testsupport::SyncFailure::reason()) + "|" + cases[i].written);
     EXPECT_EQ(responder->saveRequests.last().extensions, QStringList({"xlsx", "txt"}));
     const SpreadsheetWriter::Rows rows = workbook_test::readWorkbook(cases[2].written).rows;   // unpacked anew
     ASSERT_EQ(rows.size(), 4);

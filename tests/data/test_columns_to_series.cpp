@@ -6,6 +6,8 @@
 #include "series_fixture.h"
 #include "core/Messages.h"
 #include "core/UserFolders.h"
+#include "io/SeriesStore.h"
+#include "support/SyncFailure.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -168,9 +170,11 @@ TEST_F(ColumnsToSeries, AnUnwritableColumnIsReportedAndTheOthersAreWritten)
     EXPECT_EQ(messages().last(), QStringLiteral("Error in file accessing."));
 }
 
+// Each is saved though the folder's sync fails, and said so.
 TEST_F(ColumnsToSeries, OneSeriesNewReplaceAndAppend)
 {
     const QString path = threeColumns();
+    const testsupport::SyncFailure disk(Data_Folder_Path);
     // New: the ticked cells row by row.
     ASSERT_EQ(run(path, [](Import_Excel_DataSheet &p) {
         oneSeries(p, 0);
@@ -203,6 +207,10 @@ TEST_F(ColumnsToSeries, OneSeriesNewReplaceAndAppend)
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(seriesBytes(QStringLiteral("All.txt")), "c1\nt1\nc2\nt2\n");
     EXPECT_TRUE(messages().last().contains(QStringLiteral("already exists")));
+    const QString eio = testsupport::SyncFailure::reason();
+    EXPECT_EQ(messages().filter("power cut"), QStringList({series_store::unsyncedWarning({"All"}, eio),
+                                                           series_store::unsyncedWarning({"Tail"}, eio),
+                                                           series_store::unsyncedWarning({"Tail"}, eio)}));
 }
 
 TEST_F(ColumnsToSeries, AnUnreadableSheetLosesNoSeries)
@@ -296,7 +304,10 @@ TEST_F(ColumnsToSeries, ColumnsWhoseNamesCleanAlikeNeverReplaceEachOther)
     putSeries(QStringLiteral("Code.txt"), "old\n");
     responder->alertAnswers = {QStringLiteral("Replace")};
     responder->alertCheckAnswers = {true};
+    const testsupport::SyncFailure disk(Data_Folder_Path);   // saved all the same, and said once
     ASSERT_EQ(run(path, [](Import_Excel_DataSheet &p) { p.Select_All_Btn->click(); }), 1);
+    EXPECT_EQ(messages().last(), series_store::unsyncedWarning({"Code", "Name", "Code (1)", "a_b", "a_b (1)"},
+                                                               testsupport::SyncFailure::reason()));
     const struct { const char *file; QByteArray bytes; } written[] = {
         {"Code.txt", "1\n"}, {"Code (1).TXT", "3\n"}, {"a_b.txt", "4\n"}, {"a_b (1).TXT", "5\n"}};
     for (const auto &w : written)

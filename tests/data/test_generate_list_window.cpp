@@ -6,6 +6,8 @@
 #include "data/SeriesListModel.h"
 #include "platform/Stepper.h"
 #include "series_fixture.h"
+#include "io/SeriesStore.h"
+#include "support/SyncFailure.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -109,9 +111,11 @@ TEST_F(GeneratorWindow, NoToTheReplaceQuestionKeepsTheDialogAndTheFile)
     EXPECT_EQ(messages(), QStringList{"Batch Processing Series already exists. Do you want to replace it?"});
 }
 
+// The folder's sync fails too: the series is saved, and the user told so.
 TEST_F(GeneratorWindow, YesReplacesAndRefusalsKeepTheDialogOpen)
 {
     put("Codes.txt", "old\n");
+    const testsupport::SyncFailure disk(Data_Folder_Path);
     run(1, 0, [&] {
         sequence("5", "5", false, "Codes");
         QTest::mouseClick(g.ok_btn, Qt::LeftButton);
@@ -125,7 +129,8 @@ TEST_F(GeneratorWindow, YesReplacesAndRefusalsKeepTheDialogOpen)
     });
     EXPECT_EQ(fileOf("Codes.txt"), "5\n6\n7\n");
     EXPECT_EQ(messages(), QStringList({"'From' value must be smaller than 'To' value.", "Please enter valid series name.",
-                                       "Batch Processing Series already exists. Do you want to replace it?"}));
+                                       "Batch Processing Series already exists. Do you want to replace it?",
+                                       series_store::unsyncedWarning({"Codes"}, testsupport::SyncFailure::reason())}));
 }
 
 TEST_F(GeneratorWindow, ABlankConstantGoesToAFileButNotToTheManager)

@@ -5,6 +5,7 @@
 #include "support/ImageFileMakers.h"
 
 #include "app/SKTWindowController.h"
+#include "core/BatchPool.h"
 #include "core/UserFolders.h"
 #include "core/Open_Export_Log.h"
 #include "core/Replcae_Confirm_Box.h"
@@ -15,6 +16,7 @@
 #include "support/AppEnvironment.h"
 #include "support/NoPermissionOverride.h"
 #include "support/ScriptedResponder.h"
+#include "support/SyncFailure.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -148,11 +150,15 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         bool keepExisting;   // a.JPG is there and kept at the prompt
         QString written;     // the series written
         int lines;
+        int failingDisk;     // 1: the pictures' disk fails its syncs, 2: the series folder's too
     } cases[] = {
-        {"new", "batch_new_radio", false, "Logos (1)", 3},
-        {"replace", "batch_replace_radio", false, "Logos", 3},
-        {"kept at the prompt", "batch_new_radio", true, "Logos (1)", 3},
+        {"new", "batch_new_radio", false, "Logos (1)", 3, 0},
+        {"replace", "batch_replace_radio", false, "Logos", 3, 0},
+        {"kept at the prompt", "batch_new_radio", true, "Logos (1)", 3, 0},
+        {"the disk fails", "batch_new_radio", false, "Logos (1)", 3, 1},
+        {"the disk and the series folder fail", "batch_replace_radio", false, "Logos", 3, 2},
     };
+    const QString eio = testsupport::SyncFailure::reason();
     for (const Case &k : cases) {
         for (const QString &f : QDir(out).entryList(QDir::Files))
             QFile::remove(out + "/" + f);
@@ -164,6 +170,9 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
             imagefiles::writeBytes(out + "/a.JPG", "old");
         doneBoxes.clear();
         QString chosen;
+        std::optional<testsupport::SyncFailure> disk;
+        if (k.failingDisk)
+            disk.emplace(k.failingDisk == 1 ? out : Data_Folder_Path);
         open([&] {
             click("input_series_radio");
             click(k.batchRow);
@@ -180,6 +189,9 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         ASSERT_EQ(doneBoxes.size(), 1) << k.name;
         EXPECT_TRUE(doneBoxes[0].startsWith("3 of 4 images have been cropped.\nThe image could not be read: bad.jpg ("))
             << doneBoxes[0].toStdString();
+        const QStringList said = {batchfiles::damagedFilesMessage("the cropped images", eio),
+                                  series_store::unsyncedWarning({k.written}, eio)};
+        EXPECT_EQ(doneBoxes[0].section("\n\n", 1), QStringList(said.mid(0, k.failingDisk)).join("\n\n")) << k.name;
     }
 }
 

@@ -10,8 +10,10 @@
 #include "imagetools/MSSSelector.h"
 #include "io/SeriesStore.h"
 #include "outputjobs/ImageExportWriter.h"
+#include "platform/Files.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
+#include "support/SyncFailure.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -481,17 +483,24 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
         bool diskFull;
         int code;
         QString message;
+        bool unsynced = false;   // the folder's sync fails
     } cases[] = {
         {"not a picture", fake, false, false, 0, "The image could not be read: photo.jpg (not a picture)."},
         {"selection deleted", good, true, false, 0, "Please select area to crop."},
         {"write fails", good, false, true, 0, "The file \"good.PNG\" could not be written.\n\ndisk full"},
         {"written", good, false, false, 1, ""},
+        {"written, unsynced", good, false, false, 1,
+         platform::unsyncedWarning("\"good.PNG\"", testsupport::SyncFailure::reason()), true},
     };
     struct Writer {
         ~Writer() { imageexport::fileWriterOverride() = nullptr; }
     } restore;
+    const QString cropped = Created_Resource_Path + QStringLiteral("/Cropped_Images");
     for (const auto &c : cases) {
         responder->alerts.clear();
+        QFile::remove(cropped + QStringLiteral("/good.PNG"));
+        QDir().mkpath(cropped);
+        const testsupport::SyncFailure disk(cropped, c.unsynced);
         imageexport::fileWriterOverride() = nullptr;
         if (c.diskFull)
             imageexport::fileWriterOverride() = [](const QString &, const QByteArray &, QString *why) {
@@ -508,7 +517,7 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
         });
         EXPECT_EQ(code, c.code) << c.name;
         if (c.code == 1) {
-            EXPECT_TRUE(alerts().isEmpty()) << c.name;
+            EXPECT_EQ(alerts(), c.message.isEmpty() ? QStringList() : QStringList{c.message}) << c.name;
             EXPECT_TRUE(QFileInfo(tool->Crop_Direct_Path).isFile()) << c.name;
             EXPECT_EQ(tool->Crop_Direct_Path, Created_Resource_Path + QStringLiteral("/Cropped_Images/good.PNG"));
         } else {

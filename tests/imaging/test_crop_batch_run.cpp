@@ -122,7 +122,7 @@ TEST(CropBatchRun, TheMemoryLimitBoundsPicturesInFlight)
 }
 
 // Stop is read before each write; a write-back error at the batch's end leaves the pictures
-// written, not failed.
+// written, and the run says the disk failed.
 TEST(CropBatchRun, StopIsReadBeforeEachWrite)
 {
     for (const bool syncFails : {false, true}) {
@@ -147,7 +147,7 @@ TEST(CropBatchRun, StopIsReadBeforeEachWrite)
         EXPECT_TRUE(o.stopped);
         EXPECT_EQ(o.written, 2);
         EXPECT_EQ(o.failed, 0) << "pictures begun before the stop are not failures";
-        EXPECT_EQ(o.unsynced, syncFails ? testsupport::SyncFailure::reason() : QString());
+        EXPECT_EQ(o.syncFailure, syncFails ? testsupport::SyncFailure::reason() : QString());
         EXPECT_EQ(lines.size(), 2);
         EXPECT_EQ(out.files().size(), 2u) << "nothing written after the stop, no temporary file left";
     }

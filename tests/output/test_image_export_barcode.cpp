@@ -4,6 +4,7 @@
 #include "barcodemode/batch_fixture.h"
 
 #include "app/SKTWindowController.h"
+#include "core/BatchPool.h"
 #include "core/Open_Export_Log.h"
 #include "design/DesignCommands.h"
 #include "advqr/AdvQrController.h"
@@ -220,8 +221,9 @@ TEST_F(BarcodeExport, BatchFolderThatCannotBeMadeStopsBeforeTheSheet)
     EXPECT_TRUE(boxes.isEmpty());
 }
 
-// The disk cannot confirm the files (the folder's sync after a single file's rename, the batch's
-// sync at its end): they are in place, and the user is told they may not outlast a power cut.
+// The disk cannot confirm the files: a single file's folder sync after its rename leaves it saved,
+// and the user is told it may not outlast a power cut; the batch's sync at its end failing means the
+// disk lost data being written, which is said as the failure it is.
 TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
 {
     const QString eio = testsupport::SyncFailure::reason();
@@ -232,7 +234,7 @@ TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
     exportWith(3);
     EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{platform::unsyncedWarning(QStringLiteral("\"Barcode.png\""), eio)});
     EXPECT_EQ(boxes, (QStringList{QStringLiteral("Open exported file. | Label has been exported successfully."),
-                                  "Open containing folder. | " + platform::unsyncedWarning(QStringLiteral("The exported files"), eio, true)}));
+                                  "Open containing folder. | " + batchfiles::damagedFilesMessage("the exported files", eio)}));
 }
 
 TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)

@@ -46,16 +46,23 @@ protected:
 TEST_F(KeepReplace, ThePromptsAnswerPicksThePath)
 {
     Replcae_Confirm_Box &box = *Replcae_Confirm_Box::defaultInstance();
+    // A link is written through: the question names the file it leads to.
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("Target.png");
+    ASSERT_TRUE(QFile(existing).copy(target));
+    ASSERT_TRUE(QFile::link(target, in("Link.png")));
     struct Case {
         QPushButton *Replcae_Confirm_Box::*button;
         bool applyAll;
         QString path;   // "" for cancel
+        QString asked = QString(), named = "Label.png";
     };
     const Case cases[] = {
         {&Replcae_Confirm_Box::keep_btn, false, in("Label (1).PNG")},
         {&Replcae_Confirm_Box::replace_btn, false, in("Label.png")},
         {&Replcae_Confirm_Box::cancel_btn, false, QString()},
         {&Replcae_Confirm_Box::cancel_btn, true, QString()},
+        {&Replcae_Confirm_Box::replace_btn, false, in("Link.png"), in("Link.png"), target},
     };
     for (const Case &k : cases) {
         replace_keep_file_flag = 0;
@@ -73,9 +80,9 @@ TEST_F(KeepReplace, ThePromptsAnswerPicksThePath)
             QTest::mouseClick(box.*k.button, Qt::LeftButton);
             return dialog.result();
         };
-        EXPECT_EQ(c->output().Check_And_Show_Keep_Replace_File_Msg(existing, true), k.path);
+        EXPECT_EQ(c->output().Check_And_Show_Keep_Replace_File_Msg(k.asked.isEmpty() ? existing : k.asked, true), k.path);
         EXPECT_EQ(title, "File already exists :");
-        EXPECT_EQ(message, "Label.png\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?");
+        EXPECT_EQ(message, k.named + "\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?");
         EXPECT_TRUE(boxShown);
         EXPECT_EQ(Stop_Processing_Now.load(), k.applyAll);
     }

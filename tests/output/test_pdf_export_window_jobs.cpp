@@ -345,21 +345,27 @@ TEST_F(PdfJobs, AReplacementThatFailsKeepsTheOldFile)
             EXPECT_EQ(boxes, QStringList{QStringLiteral("Open containing folder. | ") + (k.syncFails ? unsynced : ImageExport::Done_Message)});
         } else {
             EXPECT_EQ(now, old);
-            EXPECT_EQ(messages(), QStringList{QStringLiteral("Unable to continue saving barcode image.\n\nFile too large")});
+            EXPECT_EQ(messages(), QStringList{QStringLiteral("Unable to continue saving the PDF file.\n\nThe file \"%1\" cannot be "
+                                                             "written: %2").arg(pdf, std::strerror(EFBIG))});
         }
     }
 }
 
+// The message names the file or folder with the system's reason; a folder this run made stays only
+// with a file in it.
 TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
-    struct Case { const char *name; std::function<void()> block; QString message; };
+    const QString unable = QStringLiteral("Unable to continue saving the PDF file.\n\nThe %1 \"%2\" cannot be written: %3");
+    const QString tooLong = QString(300, QLatin1Char('n'));
+    struct Case { const char *name; std::function<void()> block; QString message; bool folderStays; QString fileName; };
     const Case cases[] = {
         {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); },
-         QStringLiteral("Unable to continue saving barcode image.\n\nIs a directory")},
+         unable.arg("file", QDir(out()).filePath(QStringLiteral("QIROLabel.PDF")), std::strerror(EISDIR)), true, {}},
         {"the sub-folder's place is taken by a file", [&] {
              QFile f(out());
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         }, QStringLiteral("Unable to continue saving barcode image.\n\nThe folder \"%1\" cannot be written: %2").arg(out(), std::strerror(ENOTDIR))},
+         }, unable.arg("folder", out(), std::strerror(ENOTDIR)), true, {}},
+        {"a name too long", [] {}, unable.arg("file", QDir(out()).filePath(tooLong + ".PDF"), std::strerror(ENAMETOOLONG)), false, tooLong},
     };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
@@ -369,9 +375,14 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
         QFile::remove(out());
         responder->alerts.clear();
         k.block();
-        open([&] { exportTo(dir.path()); });
-        EXPECT_EQ(messages(), QStringList{k.message});
+        open([&] {
+            if (!k.fileName.isEmpty())
+                w->file_name_save_txt->setText(k.fileName);
+            exportTo(dir.path());
+        });
+        EXPECT_EQ(messages().join('|').toStdString(), k.message.toStdString());
         EXPECT_TRUE(files().isEmpty());
+        EXPECT_EQ(QFileInfo::exists(out()), k.folderStays);
         EXPECT_TRUE(boxes.isEmpty());
     }
 }

@@ -12,6 +12,8 @@
 #include "support/FileSizeLimit.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
+#include "support/SyncFailure.h"
+#include "platform/Files.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
 
@@ -266,10 +268,12 @@ TEST_F(PrintProfiles, TheNamingDialogRefusesWhatItCannotSave)
     EXPECT_EQ(names->result(), 0);
 }
 
+// The folder's sync fails after the rename: the profile is saved, and the user told so.
 TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
 {
     toPdf();
     const QByteArray before = bytes(QStringLiteral("Default"));
+    const testsupport::SyncFailure disk(print_profile_path);
     open(
         [&] {
             select(QStringLiteral("Default"));
@@ -277,7 +281,7 @@ TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
             w->Edit_profile_btn->click();
         },
         naming(QStringLiteral("Default")));
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Print Profile has been saved successfully.")});
+    EXPECT_EQ(messages(), QStringList{platform::unsyncedWarning("Print Profile", testsupport::SyncFailure::reason())});
     const std::optional<QStringList> now = printprofiles::Read_Profile(print_profile_path, QStringLiteral("Default"));
     ASSERT_TRUE(now);
     EXPECT_EQ(now->at(0), QStringLiteral("3"));

@@ -12,6 +12,8 @@
 #include "support/DataFolderEnvironment.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedResponder.h"
+#include "support/SyncFailure.h"
+#include "platform/Files.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -155,6 +157,10 @@ TEST_F(PrintWndCustomMessages, SavingCleansTheNameAndSelectsTheNewProduct)
     EXPECT_EQ(fields->at(6), QStringLiteral("63.50"));
     // Nothing left the folder.
     EXPECT_EQ(QDir(custom_label_path).entryList(QDir::Files).size(), 3);
+    // Saved again while the folder's sync fails: saved, and said so.
+    const testsupport::SyncFailure disk(custom_label_path);
+    w->Save_Label_Pressed();
+    EXPECT_EQ(messages().last(), platform::unsyncedWarning("Custom Product Number", testsupport::SyncFailure::reason()));
 }
 
 TEST_F(PrintWndCustomMessages, TheNameDialogRefusesNamesThatCleanToNothing)

@@ -250,20 +250,25 @@ TEST_F(ProjectFiles, AFailedBarcodeSaveReportsIt)
     EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Barcode Log could not be saved.")));
 }
 
-// The folder's sync fails after the rename: the file holds the new project, so it is saved, and the
-// user is told it may not outlast a power cut, by a quiet save too.
+// The folder's sync fails after the rename: the file holds the new project, so it is saved (its
+// title is clean), and the user is told it may not outlast a power cut, by a quiet save too.
 TEST_F(ProjectFiles, ASaveWhoseFolderCannotBeSyncedIsSavedAndSaysSo)
 {
     const testsupport::SyncFailure failing(dir.path());
     for (const int saving : {0, 1, 2}) {   // the design, quietly, the Barcode mode's log
         if (saving == 2 && ONLY_QR_MODE)
             continue;
-        (saving == 2 ? projects().Project_File_Name_Barcode : Project_File_Name) = path(QStringLiteral("sync.qbf"));
+        saving == 2 ? c->Barcode_Mode_Select() : c->Designing_Mode_Select();
+        const QString name = QStringLiteral("sync%1.qbf").arg(saving);
+        (saving == 2 ? projects().Project_File_Name_Barcode : Project_File_Name) = path(name);
         responder->alerts.clear();
+        save_flag_des_mode = save_flag_barcode_mode = true;
         EXPECT_TRUE(saving == 2 ? projects().Save_project_file_Barcode(false) : projects().Save_project_file(false, saving == 0, "L"));
         EXPECT_EQ(messages(), QStringList{(saving == 2 ? QStringLiteral("Barcode Log") : QStringLiteral("Barcode Label Design"))
                                           + QStringLiteral(" was saved, but the system could not confirm it is on the disk (%1); "
                                                            "it may not outlast a power cut.").arg(testsupport::SyncFailure::reason())});
+        EXPECT_FALSE(saving == 2 ? save_flag_barcode_mode : save_flag_des_mode) << saving;
+        EXPECT_EQ(c->window_->windowTitle().contains(name), saving != 1) << saving;   // a quiet save leaves the title
     }
 }
 
