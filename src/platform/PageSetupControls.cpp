@@ -181,6 +181,22 @@ void PageSetupControls::prepare() const
             edit->setValidator(new TypedNumberValidator(field));
     }
     new TypingEnd(m_panel, std::move(fields));
+    for (QRadioButton *turn : {m_portrait, m_landscape})
+        QObject::connect(turn, &QRadioButton::clicked, m_panel, [controls = *this] { controls.followTurn(); });
+}
+
+void PageSetupControls::followTurn() const
+{
+    // Margins left as shown stay on their edges of the paper when only the turn is chosen otherwise,
+    // as the Orientation list turns them: the panel shows them turned, and keeps them exactly.
+    Shown &s = *m_shown;
+    const auto now = m_landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (!s.page.isValid() || s.page.orientation() == now || s.unit != unit() || m_size->currentIndex() != s.sizeIndex
+        || marginValues() != s.margins)
+        return;
+    const QMarginsF back = exactPoints(s.page);
+    typeMargins(s.turned);
+    s = {layoutInPoints(s.page.pageSize(), now, s.turned), s.sizeIndex, s.unit, customSides(), marginValues(), back};
 }
 
 QPageLayout::Unit PageSetupControls::unit() const
@@ -276,9 +292,7 @@ QPageLayout PageSetupControls::chosen() const
     if (!s.page.isValid() || s.unit != unit())
         return page;
     const bool samePaper = m_size->currentIndex() == s.sizeIndex && (!customChosen() || customSides() == s.sides);
-    // Margins left as shown stay on their edges of the paper when only the turn was chosen otherwise.
-    const bool turnedOnly = samePaper && page.orientation() != s.page.orientation();
-    const QMarginsF kept = turnedOnly ? s.turned : exactPoints(s.page), now = page.margins();
+    const QMarginsF kept = exactPoints(s.page), now = page.margins();
     const std::array<double, 4> typed = marginValues();
     const auto side = [&](int i, double keptSide, double nowSide) { return typed[i] == s.margins[i] ? keptSide : nowSide; };
     return layoutInPoints(samePaper ? s.page.pageSize() : page.pageSize(), page.orientation(),

@@ -40,8 +40,8 @@ public:
     // Both, of the layout; what the panel then shows is remembered, so that chosen() gives back
     // what was left as shown exactly as it was, not as the panel's decimals show it, and a paper it
     // could not show is never taken for the one it shows. turnedMargins (points) are the page's
-    // margins once turned to the other orientation, which the margins left as shown become when
-    // only the turn is chosen otherwise (the paper kept).
+    // margins once turned to the other orientation, which the margins left as shown become (in the
+    // panel too) when the turn alone is chosen otherwise.
     void show(const QPageLayout &page, const QMarginsF &turnedMargins = QMarginsF()) const;
     // What the panel shows: its paper (a custom one as typed, in the panel's orientation), its
     // orientation and margins, in points (as typed, not rounded to whole points).
@@ -55,6 +55,7 @@ private:
     bool customChosen() const;
     std::array<double, 4> marginValues() const;
     QSizeF customSides() const;   // of the custom size fields, as the portrait page has them
+    void followTurn() const;
 
     QPageSetupDialog *m_panel;
     QComboBox *m_size, *m_unit;
