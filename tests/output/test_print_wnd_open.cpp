@@ -420,7 +420,7 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                                                 size ? "pageWidth" : "leftMargin"}(dialog);
         });
     }
-    struct Case {
+    struct Case {   // what a field reads as a number at the end of its editing (a negative one too), or refuses as none
         const char *text;
         bool accepted;
     };
