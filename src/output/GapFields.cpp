@@ -70,3 +70,9 @@ bool GapFields::Take(QLineEdit *field, const QString &what, const QString &held)
     Show_MessageBox(refused);
     return false;
 }
+
+bool GapFields::Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, const QString &what,
+                     platform::PairFormat format)
+{
+    return sender != field || Take(field, what, platform::formatPairValue(stepper->doubleValue(), format));
+}

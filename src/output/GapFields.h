@@ -10,7 +10,11 @@
 #include <utility>
 
 class QLineEdit;
-namespace platform { class Stepper; }
+class QObject;
+namespace platform {
+class Stepper;
+enum class PairFormat;
+}
 
 class GapFields {
 public:
@@ -31,6 +35,10 @@ public:
     // as 0); anything else is refused with a message naming what the field holds, and the field
     // shows held, the value in use, again. Answers whether it stands.
     static bool Take(QLineEdit *field, const QString &what, const QString &held);
+    // The same for a gap pair's change: a gap typed into the field (the sender) stands or is
+    // refused, the field showing its stepper's gap again in the pair's format; a step stands.
+    static bool Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, const QString &what,
+                     platform::PairFormat format);
     // Why a field's text (a custom product's margin or gap as stored) is no gap or margin, with the
     // message Take gives; empty when it stands.
     static QString Refusal(const QString &text, const QString &what);

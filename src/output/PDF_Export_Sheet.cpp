@@ -49,8 +49,6 @@ void showValue(QLineEdit *field, platform::Stepper *stepper, double value)
     stepper->setDoubleValue(value);
 }
 
-QString mm(float points) { return QString::asprintf("%0.2f", double(Points_to_MM_Convert(points))); }
-
 } // namespace
 
 void PDF_Export::Wire_Handlers()
@@ -109,9 +107,7 @@ void PDF_Export::Height_Changed(QObject *sender)
 
 void PDF_Export::Horz_Margin_Changed(QObject *sender)
 {
-    if (sender == horz_mar_Text
-        && !GapFields::Take(horz_mar_Text, QStringLiteral("horizontal gap"),
-                            platform::formatPairValue(horz_mar_Stepper->doubleValue(), platform::PairFormat::Real)))
+    if (!GapFields::Take(sender, horz_mar_Text, horz_mar_Stepper, QStringLiteral("horizontal gap"), platform::PairFormat::Real))
         return;
     platform::copyPair(sender, horz_mar_Stepper, horz_mar_Text, platform::PairFormat::Real);
     Check_Max_Cell_Value();
@@ -119,9 +115,7 @@ void PDF_Export::Horz_Margin_Changed(QObject *sender)
 
 void PDF_Export::Vert_Margin_Changed(QObject *sender)
 {
-    if (sender == vert_mar_Text
-        && !GapFields::Take(vert_mar_Text, QStringLiteral("vertical gap"),
-                            platform::formatPairValue(vert_mar_Stepper->doubleValue(), platform::PairFormat::Real)))
+    if (!GapFields::Take(sender, vert_mar_Text, vert_mar_Stepper, QStringLiteral("vertical gap"), platform::PairFormat::Real))
         return;
     platform::copyPair(sender, vert_mar_Stepper, vert_mar_Text, platform::PairFormat::Real);
     Check_Max_Cell_Value();
@@ -417,10 +411,10 @@ void PDF_Export::Set_values_From_Printer()
     Rite_Mar = R;
     Top_Mar = T;
     Bot_Mar = B;
-    l_mar_id->setText(mm(L));
-    r_mar_id->setText(mm(R));
-    t_mar_id->setText(mm(T));
-    b_mar_id->setText(mm(B));
+    l_mar_id->setText(Margin_Text(L));
+    r_mar_id->setText(Margin_Text(R));
+    t_mar_id->setText(Margin_Text(T));
+    b_mar_id->setText(Margin_Text(B));
     Refresh_Preview();
 }
 

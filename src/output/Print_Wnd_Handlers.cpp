@@ -52,8 +52,8 @@ void syncPair(QObject *sender, const Pair &manual, const Pair &predefined)
 // stepper's gap again.
 bool takeGap(const QObject *sender, const Pair &manual, const Pair &predefined, const QString &what)
 {
-    const Pair *p = sender == manual.field ? &manual : sender == predefined.field ? &predefined : nullptr;
-    return !p || GapFields::Take(p->field, what, platform::formatPairValue(p->stepper->doubleValue(), p->format));
+    const Pair &p = sender == predefined.field ? predefined : manual;
+    return GapFields::Take(sender, p.field, p.stepper, what, p.format);
 }
 
 void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(e.what())); }

@@ -67,7 +67,12 @@ void Print_Wnd::Load_Print_Profile(bool tellBad)
         if (tellBad && !listing.bad.isEmpty())
             Show_MessageBox(QStringLiteral("These print profiles could not be read and are not listed:\n")
                             + listing.bad.join(QLatin1Char('\n')));
-        for (const QString &name : listing.names)
+        // "Default", which names no printer, heads the list whatever the other names sort as: row 0
+        // is loaded at every opening, and a profile the user did not pick never chooses the printer.
+        QStringList names = listing.names;
+        if (names.removeAll(printprofiles::Default_Name) > 0)
+            names.prepend(printprofiles::Default_Name);
+        for (const QString &name : names)
             Create_Profile_List(name);
         Make_select_on_index(0);
     } catch (const std::exception &e) {

@@ -106,11 +106,10 @@ void Print_Wnd::Set_values_From_Printer()
     Rite_Mar = PW - float(area.x()) - float(area.width());
     Top_Mar = PH - float(area.y()) - float(area.height());
     Bot_Mar = float(area.y());
-    const auto mm = [](float points) { return QString::asprintf("%0.2f", double(Points_to_MM_Convert(points))); };
-    l_mar_id->setText(mm(Left_Mar));
-    r_mar_id->setText(mm(Rite_Mar));
-    t_mar_id->setText(mm(Top_Mar));
-    b_mar_id->setText(mm(Bot_Mar));
+    l_mar_id->setText(Margin_Text(Left_Mar));
+    r_mar_id->setText(Margin_Text(Rite_Mar));
+    t_mar_id->setText(Margin_Text(Top_Mar));
+    b_mar_id->setText(Margin_Text(Bot_Mar));
     const bool landscape = printInfo && printInfo->pageLayout.orientation() == QPageLayout::Landscape;
     {
         const QSignalBlocker block(Orient_ComboBox);

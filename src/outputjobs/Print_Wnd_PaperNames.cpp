@@ -1,5 +1,8 @@
 #include "outputjobs/Print_Wnd_PaperNames.h"
 
+#include "core/ImageServices.h"
+
+#include <cmath>
 #include <utility>
 
 QString Find_Papaer_Name_From_Size(const QString &width, const QString &height)
@@ -34,4 +37,10 @@ QString Find_Papaer_Name_From_Size(const QString &width, const QString &height)
             name = QString::fromLatin1(paper);
     }
     return name;
+}
+
+QString Margin_Text(float points)
+{
+    const double mm = Points_to_MM_Convert(points);
+    return QString::asprintf("%0.2f", std::abs(mm) < 0.005 ? 0.0 : mm);
 }

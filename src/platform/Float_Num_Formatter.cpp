@@ -1,17 +1,8 @@
 #include "platform/Float_Num_Formatter.h"
 
-#include "platform/StepperField.h"
-
 #include <algorithm>
 
 Float_Num_Formatter::Float_Num_Formatter(QObject *parent) : QValidator(parent) {}
-
-bool Float_Num_Formatter::isAccepted(const QString &text)
-{
-    // What the field's readers take as one number: its separator typed "." or "," whatever the
-    // locale, as every number field of the program reads it (never "inf", "nan" or an exponent).
-    return text.trimmed().isEmpty() || platform::typedNumber(text).has_value();
-}
 
 bool Float_Num_Formatter::isTypable(const QString &text)
 {

@@ -11,8 +11,6 @@ class Float_Num_Formatter : public QValidator {
 public:
     explicit Float_Num_Formatter(QObject *parent = nullptr);
 
-    // YES for the text the field's readers take: empty, or one number.
-    static bool isAccepted(const QString &text);
     // YES for text made only of what a number may hold, read or not.
     static bool isTypable(const QString &text);
     State validate(QString &input, int &pos) const override;

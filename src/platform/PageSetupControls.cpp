@@ -1,15 +1,23 @@
 #include "platform/PageSetupControls.h"
 
+#include "platform/Dialogs.h"
+#include "platform/PaperFit.h"
 #include "platform/StepperField.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPageSetupDialog>
 #include <QRadioButton>
+#include <QSet>
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -45,63 +53,99 @@ QPageLayout layoutInPoints(const QPageSize &paper, QPageLayout::Orientation orie
     return layout;
 }
 
-// A margin field of the panel reads what is typed as every number field does: "." and "," are both
-// its decimal point whatever the locale, and text that is no number (a second separator, which a
-// locale would take for a group of thousands) is refused as typed; the field then bounds the number
-// as it always does.
+// The number a field's text holds, between its prefix and suffix.
+QString numberOf(const QString &text, const QDoubleSpinBox *field)
+{
+    const QString prefix = field->prefix(), suffix = field->suffix();
+    const qsizetype start = text.startsWith(prefix) ? prefix.size() : 0;
+    const qsizetype end = text.size() - (text.size() - start >= suffix.size() && text.endsWith(suffix) ? suffix.size() : 0);
+    return text.mid(start, end - start);
+}
+
+// While a number is typed into a field of the panel, every keystroke a number may hold stands
+// (digits, the locale's too, a sign, "." and "," and the locale's point, an exponent's "e", blanks),
+// so that the start of a number stays as typed and a text that is no number ("1e2", "1.234,5")
+// stays for the end of the editing to refuse; any other character is refused as it is typed.
 class TypedNumberValidator : public QValidator {
 public:
     explicit TypedNumberValidator(QDoubleSpinBox *field) : QValidator(field), m_field(field) {}
 
-    State validate(QString &input, int &pos) const override
+    State validate(QString &input, int &) const override
     {
-        const QString prefix = m_field->prefix(), suffix = m_field->suffix();
-        const qsizetype start = input.startsWith(prefix) ? prefix.size() : 0;
-        const qsizetype end = input.size() - (input.size() - start >= suffix.size() && input.endsWith(suffix) ? suffix.size() : 0);
-        const QString point = m_field->locale().decimalPoint();
-        for (qsizetype i = start; i < end && point.size() == 1; ++i)
-            if (input.at(i) == QLatin1Char('.') || input.at(i) == QLatin1Char(','))
-                input[i] = point.at(0);
-        const QString number = input.mid(start, end - start).trimmed();
-        // A number, or the start of one ("", "-", "0,"): one more digit makes it a number.
-        if (!typedNumber(number) && !typedNumber(number + QLatin1Char('0')))
-            return Invalid;
-        return m_field->validate(input, pos);
+        const QString number = numberOf(input, m_field), point = QLocale().decimalPoint();
+        for (const QChar c : number)
+            if (!c.isDigit() && !c.isSpace() && !QStringLiteral(".,+-eE\u2212\u200E\u200F\u061C").contains(c) && point != c)
+                return Invalid;
+        return typedNumber(number) ? Acceptable : Intermediate;
     }
-    void fixup(QString &input) const override { m_field->fixup(input); }
 
 private:
     QDoubleSpinBox *m_field;
 };
 
-} // namespace
-
-QSizeF portraitSidesMM(const QPageSize &paper)
-{
-    const QSizeF s = paper.size(QPageSize::Millimeter);
-    return QSizeF(std::min(s.width(), s.height()), std::max(s.width(), s.height()));
-}
-
-QPageSize smallestPaperHolding(const QList<QPageSize> &papers, const QPageSize &page)
-{
-    const auto sides = portraitSidesMM;
-    const QSizeF want = sides(page);
-    QPageSize best;
-    double bestArea = 0;
-    for (const QPageSize &paper : papers) {
-        const QSizeF has = sides(paper);
-        const double area = has.width() * has.height();
-        if (paper.isValid() && has.width() + 0.5 >= want.width() && has.height() + 0.5 >= want.height()
-            && (!best.isValid() || area < bestArea)) {
-            best = paper;
-            bestArea = area;
+// Takes what was typed into a field of the panel where the typing ends (Return, the field left, the
+// panel confirmed), before the field reads it: a number it holds goes in as the field reads numbers
+// (plain digits and ".", to its decimals); anything else is refused with a message, the field
+// showing its value again, and a Return that would confirm the panel is then kept from it.
+class TypingEnd : public QObject {
+public:
+    TypingEnd(QDialog *panel, std::vector<std::pair<QDoubleSpinBox *, QString>> fields)
+        : QObject(panel), m_panel(panel), m_fields(std::move(fields))
+    {
+        for (const auto &[field, what] : m_fields) {
+            field->installEventFilter(this);
+            if (QLineEdit *edit = field->findChild<QLineEdit *>())
+                connect(edit, &QLineEdit::textEdited, this, [this, field = field] { m_typed.insert(field); });
         }
     }
-    return best;
-}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *field = qobject_cast<QDoubleSpinBox *>(watched);
+        const auto key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        const bool ends = event->type() == QEvent::FocusOut || key == Qt::Key_Return || key == Qt::Key_Enter
+                          || (event->type() == QEvent::Hide && m_panel->result() == QDialog::Accepted);
+        if (!field || !ends || !m_typed.remove(field))
+            return false;
+        return !take(field) && key != 0;
+    }
+
+private:
+    bool take(QDoubleSpinBox *field) const
+    {
+        const QString what = std::find_if(m_fields.begin(), m_fields.end(), [field](const auto &f) { return f.first == field; })->second;
+        const std::optional<double> typed = typedNumber(numberOf(field->text(), field));
+        const int decimals = field->decimals();
+        const double held = typed ? std::round(*typed * std::pow(10.0, decimals)) / std::pow(10.0, decimals) : 0;
+        QString refused;
+        if (!typed)
+            refused = QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what);
+        else if (held < field->minimum() || held > field->maximum())
+            refused = QStringLiteral("Please enter a %1 from %2 to %3 %4.")
+                          .arg(what, QString::number(field->minimum(), 'f', decimals), QString::number(field->maximum(), 'f', decimals),
+                               field->suffix().trimmed());
+        if (refused.isEmpty()) {
+            field->findChild<QLineEdit *>()->setText(field->prefix() + QString::number(held, 'f', decimals) + field->suffix());
+            return true;
+        }
+        field->setValue(field->value());   // shows it again
+        AlertRequest alert;
+        alert.message = refused;
+        alert.buttons = {QStringLiteral("OK")};
+        runAlert(alert);
+        return false;
+    }
+
+    QDialog *m_panel;
+    std::vector<std::pair<QDoubleSpinBox *, QString>> m_fields;
+    QSet<QDoubleSpinBox *> m_typed;
+};
+
+} // namespace
 
 PageSetupControls::PageSetupControls(QPageSetupDialog &panel)
-    : m_size(panel.findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))),
+    : m_panel(&panel),
+      m_size(panel.findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))),
       m_unit(panel.findChild<QComboBox *>(QStringLiteral("unitCombo"))),
       m_portrait(panel.findChild<QRadioButton *>(QStringLiteral("portrait"))),
       m_landscape(panel.findChild<QRadioButton *>(QStringLiteral("landscape"))),
@@ -124,9 +168,35 @@ bool PageSetupControls::complete() const
 void PageSetupControls::prepare() const
 {
     m_pagesPerSheet->hide();
-    for (QDoubleSpinBox *margin : m_margins)
-        if (QLineEdit *edit = margin->findChild<QLineEdit *>())
-            edit->setValidator(new TypedNumberValidator(margin));
+    std::vector<std::pair<QDoubleSpinBox *, QString>> fields{
+        {m_margins[0], QStringLiteral("left margin")},   {m_margins[1], QStringLiteral("top margin")},
+        {m_margins[2], QStringLiteral("right margin")},  {m_margins[3], QStringLiteral("bottom margin")},
+        {m_width, QStringLiteral("paper width")},        {m_height, QStringLiteral("paper height")}};
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    for (const auto &[field, what] : fields) {
+        field->setLocale(plain);
+        field->setKeyboardTracking(false);
+        if (QLineEdit *edit = field->findChild<QLineEdit *>())
+            edit->setValidator(new TypedNumberValidator(field));
+    }
+    new TypingEnd(m_panel, std::move(fields));
+    for (QRadioButton *turn : {m_portrait, m_landscape})
+        QObject::connect(turn, &QRadioButton::clicked, m_panel, [controls = *this] { controls.followTurn(); });
+}
+
+void PageSetupControls::followTurn() const
+{
+    // Margins left as shown stay on their edges of the paper when only the turn is chosen otherwise,
+    // as the Orientation list turns them: the panel shows them turned, and keeps them exactly.
+    Shown &s = *m_shown;
+    const auto now = m_landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (!s.page.isValid() || s.page.orientation() == now || s.unit != unit() || m_size->currentIndex() != s.sizeIndex
+        || marginValues() != s.margins)
+        return;
+    const QMarginsF back = exactPoints(s.page);
+    typeMargins(s.turned);
+    s = {layoutInPoints(s.page.pageSize(), now, s.turned), s.sizeIndex, s.unit, customSides(), marginValues(), back};
 }
 
 QPageLayout::Unit PageSetupControls::unit() const
@@ -155,8 +225,12 @@ void PageSetupControls::choosePaper(const QPageSize &paper, QPageLayout::Orienta
         else if (item.isValid() && listed < 0 && item.isEquivalentTo(paper))
             listed = i;
     }
-    if (listed < 0 && custom < 0)
-        listed = int(papers.indexOf(smallestPaperHolding(papers, paper)));
+    if (listed < 0 && custom < 0) {
+        const QPageLayout moved = paperInTray(papers, QPageSize(), QPageLayout(paper, orientation, QMarginsF()));
+        if (moved.orientation() != orientation)
+            (moved.orientation() == QPageLayout::Landscape ? m_landscape : m_portrait)->click();
+        listed = int(papers.indexOf(moved.pageSize()));
+    }
     if (listed >= 0) {
         m_size->setCurrentIndex(listed);
         return;
@@ -179,11 +253,15 @@ void PageSetupControls::typeMargins(const QMarginsF &points) const
         m_margins[i]->setValue(sides[i]);
 }
 
-void PageSetupControls::show(const QPageLayout &page) const
+void PageSetupControls::show(const QPageLayout &page, const QMarginsF &turnedMargins) const
 {
     choosePaper(page.pageSize(), page.orientation());
     typeMargins(exactPoints(page));
-    *m_shown = {page, m_size->currentIndex(), unit(), customSides(), marginValues()};
+    // A page the panel could not show is none to keep: what it shows instead is what OK takes.
+    const QPageLayout now = shown();
+    const bool showsIt = now.orientation() == page.orientation()
+                         && (customChosen() || now.pageSize().isEquivalentTo(page.pageSize()));
+    *m_shown = {showsIt ? page : QPageLayout(), m_size->currentIndex(), unit(), customSides(), marginValues(), turnedMargins};
 }
 
 std::array<double, 4> PageSetupControls::marginValues() const

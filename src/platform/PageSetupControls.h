@@ -17,13 +17,6 @@ class QWidget;
 
 namespace platform {
 
-// A paper's sides in millimetres, the shorter first.
-QSizeF portraitSidesMM(const QPageSize &paper);
-
-// Of the papers, the smallest that holds the page in either orientation (to half a millimetre);
-// invalid when none does.
-QPageSize smallestPaperHolding(const QList<QPageSize> &papers, const QPageSize &page);
-
 class PageSetupControls {
 public:
     explicit PageSetupControls(QPageSetupDialog &panel);
@@ -31,18 +24,25 @@ public:
     bool complete() const;
 
     // The panel as the page setup uses it: the pages-per-sheet choices, which no job uses, hidden;
-    // the margin fields reading what is typed as every number field does ("." and "," are both the
-    // decimal point in every locale, nothing joins digits).
+    // the margin and custom size fields reading what is typed as every number field does ("." and
+    // "," are both the decimal point, the locale's own digits and point too, nothing joins digits),
+    // showing numbers as the window's own fields do (plain digits and "."), and taking a number once
+    // its typing ends, not at every keystroke (the panel lays the page out again at each value): a
+    // text that is no number, or a number the field cannot hold, is refused with a message naming
+    // the field, which shows its value again.
     void prepare() const;
     // The orientation clicked and the first paper of that size in the panel's list chosen; a paper
-    // it does not list is typed as its custom size, or, without one, the smallest listed paper that
-    // holds it is chosen.
+    // it does not list is typed as its custom size, or, without one, the listed paper it would move
+    // to is chosen (paperInTray, the orientation turned with it when it turns).
     void choosePaper(const QPageSize &paper, QPageLayout::Orientation orientation) const;
     // The margins, given in points, typed in the panel's unit.
     void typeMargins(const QMarginsF &points) const;
     // Both, of the layout; what the panel then shows is remembered, so that chosen() gives back
-    // what was left as shown exactly as it was, not as the panel's decimals show it.
-    void show(const QPageLayout &page) const;
+    // what was left as shown exactly as it was, not as the panel's decimals show it, and a paper it
+    // could not show is never taken for the one it shows. turnedMargins (points) are the page's
+    // margins once turned to the other orientation, which the margins left as shown become (in the
+    // panel too) when the turn alone is chosen otherwise.
+    void show(const QPageLayout &page, const QMarginsF &turnedMargins = QMarginsF()) const;
     // What the panel shows: its paper (a custom one as typed, in the panel's orientation), its
     // orientation and margins, in points (as typed, not rounded to whole points).
     QPageLayout shown() const;
@@ -55,7 +55,9 @@ private:
     bool customChosen() const;
     std::array<double, 4> marginValues() const;
     QSizeF customSides() const;   // of the custom size fields, as the portrait page has them
+    void followTurn() const;
 
+    QPageSetupDialog *m_panel;
     QComboBox *m_size, *m_unit;
     QRadioButton *m_portrait, *m_landscape;
     QDoubleSpinBox *m_width, *m_height;
@@ -69,6 +71,7 @@ private:
         QPageLayout::Unit unit = QPageLayout::Point;
         QSizeF sides;
         std::array<double, 4> margins{};
+        QMarginsF turned;
     };
     std::shared_ptr<Shown> m_shown = std::make_shared<Shown>();
 };

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPageSetupDialog>
@@ -45,9 +46,18 @@ bool installed(const QString &printerName)
 // Whether the printer turns a landscape page onto its paper the other way: the page's top on the
 // paper's right edge ("Minus90" in its description) rather than on its left edge (the rule when the
 // description says nothing). The description comes from CUPS, whose library Qt's print support
-// loads, as a file of our own to remove once read.
+// loads, as a file of our own to remove once read; it is asked for once per printer (of the
+// scheduler in use), since a remote queue's costs a round trip to its server.
 bool turnsMinus90(const QString &printerName)
 {
+    static QMutex cacheMutex;
+    static QHash<QString, bool> cache;
+    const QString key = QString::fromLocal8Bit(qgetenv("CUPS_SERVER")) + QLatin1Char('\n') + printerName;
+    {
+        QMutexLocker lock(&cacheMutex);
+        if (const auto known = cache.constFind(key); known != cache.constEnd())
+            return *known;
+    }
     void *library = dlopen("libcups.so.2", RTLD_LAZY);
     const auto getPpd = library ? reinterpret_cast<const char *(*)(const char *)>(dlsym(library, "cupsGetPPD")) : nullptr;
     const char *file = getPpd ? getPpd(printerName.toUtf8().constData()) : nullptr;
@@ -67,6 +77,10 @@ bool turnsMinus90(const QString &printerName)
     }
     if (library)
         dlclose(library);
+    if (file) {
+        QMutexLocker lock(&cacheMutex);
+        cache.insert(key, minus);
+    }
     return minus;
 }
 
@@ -84,22 +98,27 @@ QMarginsF unturnedMargins(const QMarginsF &landscape, bool minus90)
     return minus90 ? QMarginsF(l.bottom(), l.left(), l.top(), l.right()) : QMarginsF(l.top(), l.right(), l.bottom(), l.left());
 }
 
-// The printer's paper nearest in size to a page it does not take: its smallest paper that holds
-// the page, else its default paper (else its first).
-QPageSize nearestPaper(const QPrinterInfo &printer, const QPageSize &page)
+// The page moved to the paper in the printer's tray, or the one nearest it (paperInTray).
+QPageLayout movedPage(const QString &printerName, const QPageLayout &page)
 {
-    const QList<QPageSize> papers = printer.supportedPageSizes();
-    const QPageSize holding = smallestPaperHolding(papers, page);
-    if (holding.isValid())
-        return holding;
-    const QPageSize fallback = printer.defaultPageSize();
-    return fallback.isValid() || papers.isEmpty() ? fallback : papers.constFirst();
+    const QPrinterInfo printer = QPrinterInfo::printerInfo(printerName);
+    return paperInTray(printer.supportedPageSizes(), printer.defaultPageSize(), page);
 }
 
-QString sizeText(const QPageSize &paper, QPageLayout::Orientation orientation)
+// What a move says: the printer, the page (a custom one by its size alone: Qt's name of it carries
+// a size too, untouched by the turn) and the paper it is now on, turned when it was.
+QString movedMessage(const QString &printerName, const QPageLayout &from, const QPageLayout &to)
 {
-    const QSizeF mm = QPageLayout(paper, orientation, QMarginsF()).fullRect(QPageLayout::Millimeter).size();
-    return QString::asprintf("%.2f x %.2f mm", mm.width(), mm.height());
+    const QPageSize page = from.pageSize(), paper = to.pageSize();
+    const QString size = sizeText(page, from.orientation());
+    QString said = page.id() == QPageSize::Custom
+                       ? QStringLiteral("The printer \"%1\" has no paper for a custom page (%2)").arg(printerName, size)
+                       : QStringLiteral("The printer \"%1\" has no paper \"%2\" (%3)").arg(printerName, page.name(), size);
+    said += QStringLiteral(": the page is now its paper \"%1\" (%2)").arg(paper.name(), sizeText(paper, to.orientation()));
+    if (to.orientation() != from.orientation())
+        said += to.orientation() == QPageLayout::Landscape ? QStringLiteral(", turned to landscape")
+                                                           : QStringLiteral(", turned to portrait");
+    return said + QLatin1Char('.');
 }
 
 } // namespace
@@ -172,13 +191,9 @@ PrintInfo forPrinter(const PrintInfo &info, const QString &printerName, QString 
     result.printerName = printerName;
     const QPageSize paper = info.pageLayout.pageSize();
     if (!takesPaper(printerName, paper)) {
-        const QPageSize nearest = nearestPaper(QPrinterInfo::printerInfo(printerName), paper);
-        const QPageLayout::Orientation orientation = info.pageLayout.orientation();
-        result.pageLayout = QPageLayout(nearest, orientation, QMarginsF(), QPageLayout::Point);
+        result.pageLayout = movedPage(printerName, info.pageLayout);
         if (moved)
-            *moved = QStringLiteral("The printer \"%1\" has no paper \"%2\" (%3): the page is now its paper \"%4\" (%5).")
-                         .arg(printerName, paper.name(), sizeText(paper, orientation), nearest.name(),
-                              sizeText(nearest, orientation));
+            *moved = movedMessage(printerName, info.pageLayout, result.pageLayout);
     }
     const std::optional<QMarginsF> margins = printerName == Pdf_Destination_Name
                                                  ? std::optional(PrintInfo::defaultMargins())
@@ -273,7 +288,16 @@ bool runPageSetup(PrintInfo &info, QWidget *parent, QString *refused)
     const auto least = [&](const QPageLayout &page) {
         return onPrinter ? printerMargins(name, page).value_or(QMarginsF()) : QMarginsF();
     };
-    setPage(printer, info.pageLayout, atLeast(info.pageLayout.margins(QPageLayout::Point), least(info.pageLayout)));
+    // A paper the printer does not list, nor takes as a size of its own, cannot be shown: the panel
+    // opens on the one a job would move it to, its margins kept on their edges of the paper.
+    PrintInfo start = info;
+    if (onPrinter && !takesPaper(name, info.pageLayout.pageSize())) {
+        const QPageLayout moved = movedPage(name, info.pageLayout);
+        const QMarginsF margins = turned(info, moved.orientation()).pageLayout.margins(QPageLayout::Point);
+        start.pageLayout = QPageLayout(moved.pageSize(), moved.orientation(), QMarginsF(), QPageLayout::Point);
+        start.pageLayout.setMargins(atLeast(margins, least(start.pageLayout)));
+    }
+    setPage(printer, start.pageLayout, atLeast(start.pageLayout.margins(QPageLayout::Point), least(start.pageLayout)));
 
     QPageSetupDialog panel(&printer, parent);
     const PageSetupControls controls(panel);
@@ -286,7 +310,9 @@ bool runPageSetup(PrintInfo &info, QWidget *parent, QString *refused)
         return false;
     }
     controls.prepare();
-    controls.show(info.pageLayout);
+    const bool landscape = start.pageLayout.orientation() == QPageLayout::Landscape;
+    controls.show(start.pageLayout,
+                  turned(start, landscape ? QPageLayout::Portrait : QPageLayout::Landscape).pageLayout.margins(QPageLayout::Point));
     if (runModal(panel) != QDialog::Accepted)
         return false;
     const QPageLayout chosen = controls.chosen();

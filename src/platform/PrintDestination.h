@@ -4,6 +4,7 @@
 // every printer) takes no QPrinter: the job paints a PdfFileTarget, whose platform::PdfFileWriter
 // writes the file as the PDF export does.
 
+#include "platform/PaperFit.h"
 #include "platform/PrintInfo.h"
 
 #include <QMarginsF>
@@ -45,9 +46,9 @@ bool takesPaper(const QString &printerName, const QPageSize &paper);
 // The page setup moved to the named printer: its paper and turn kept, its imageable area the paper
 // less what that printer cannot mark. A PDF file has margins of its own (PrintInfo::defaultMargins),
 // never those a printer chosen before left; a printer that is not installed keeps the margins.
-// A paper the printer does not take becomes its smallest paper that holds the page (else its
-// default paper), and moved, when given, receives one message that names the printer and both
-// papers; otherwise moved is emptied.
+// A paper the printer does not take becomes the paper in its tray, or the one nearest it, as the
+// page is turned (paperInTray), and moved, when given, receives one message that names the printer,
+// the page and the paper (and the turn, when it turned); otherwise moved is emptied.
 PrintInfo forPrinter(const PrintInfo &info, const QString &printerName, QString *moved = nullptr);
 
 // The page setup named for that printer, its paper, turn and margins kept, margins raised to what

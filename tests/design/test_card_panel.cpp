@@ -12,6 +12,8 @@
 #include "imagetools/Image_Library.h"
 #include "model/SKTText.h"
 #include "support/NotPictures.h"
+#include "support/PageSetupAnswer.h"
+#include "support/PrivateCupsd.h"
 #include "support/ScriptedResponder.h"
 #include "design/DesignController.h"
 #include "platform/TextNotifications.h"
@@ -412,6 +414,23 @@ TEST_F(CardPanelLoad, PageSetupOkShowsThePaperSizeCancelChangesNothing)
     EXPECT_EQ(sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("148.00"));
     EXPECT_EQ(sidebar().cardSizePanel()->height_Text->text(), QStringLiteral("210.00"));
     EXPECT_EQ(responder->modalCount, 2);
+    // On desk printers: B5, which they lack, opens as the Letter in the tray; Landscape turns the margins (points) either way.
+    printtest::PrivateCupsd cupsd;
+    if (!cupsd.addQueues({{"Desk_36", "36"}, {"Desk_4", "10", "20", "30", "40"}, {"Desk_4m", "10", "20", "30", "40", "Minus90"}},
+                         "Desk_36"))
+        GTEST_SKIP() << cupsd.failure().toStdString();
+    for (const auto &[printer, paper, size, margins] : {std::tuple{"", QPageSize::B5, "215.90 279.40", "36 40 36 36"},
+                                                        {"Desk_4", QPageSize::A4, "297.00 210.00", "20 10 40 30"},
+                                                        {"Desk_4m", QPageSize::Letter, "279.40 215.90", "40 30 20 10"}}) {
+        c->setPrintInfo({printer, QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(10, 40, 30, 20), QPageLayout::Point)});
+        responder->onModal =
+            testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, std::nullopt, true, nullptr, {}, *printer != 0};
+        sidebar().cardSizePanel()->page_frm_printer_btn->click();
+        const QMarginsF m = c->getPrintInfo()->pageLayout.margins(QPageLayout::Point);
+        const CardSizePanel *panel = sidebar().cardSizePanel();
+        EXPECT_EQ((panel->width_Text->text() + " " + panel->height_Text->text()).toStdString(), size);
+        EXPECT_EQ(QString::asprintf("%.0f %.0f %.0f %.0f", m.left(), m.top(), m.right(), m.bottom()).toStdString(), margins) << printer;
+    }
 }
 
 TEST_F(CardPanelLoad, AUsersChangeOnACardPageIsStoredInTheCard)

@@ -193,7 +193,8 @@ TEST_F(PrintProfiles, AProfileWhoseStockIsGoneSaysSoAndUsesTheManualLayout)
 }
 
 // On a default desk printer with 36-pt margins, "PDF File" picked from the list or named by a
-// profile brings its own margins (6.35 mm); the naming dialog's Page Setup is for its printer.
+// profile brings its own margins (6.35 mm); the naming dialog's Page Setup is for its printer, a paper
+// it lacks moved first and said.
 TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
 {
     printtest::PrivateCupsd cupsd;
@@ -206,7 +207,11 @@ TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
                               testsupport::PageSetupAnswer{QPageSize(QPageSize::Legal), QPageLayout::Landscape});
     for (const auto &road : std::initializer_list<std::function<void()>>{
              [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name); }, [&] { select(QStringLiteral("Pdf")); },
-             [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name), w->Add_profile_btn->click(); }}) {
+             [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name), w->Add_profile_btn->click(); },
+             [&] {
+                 c->setPrintInfo({platform::Pdf_Destination_Name, QPageLayout(QPageSize(QPageSize::B5), {}, {})});
+                 w->Add_profile_btn->click();
+             }}) {
         c->setPrintInfo({QString(), c->getPrintInfo()->pageLayout});   // the default printer
         open([&] {
             EXPECT_EQ(w->Printer_ComboBox->currentText() + " " + w->l_mar_id->text(), QStringLiteral("Desk_36 12.70"));
@@ -214,6 +219,8 @@ TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
             EXPECT_EQ(w->l_mar_id->text(), w->Printer_ComboBox->currentText() == "Desk_36" ? "12.70" : "6.35");
         }, names);
     }
+    EXPECT_EQ(messages().filter("B5").join('|').toStdString(), "The printer \"Desk_36\" has no paper \"B5\" (176.00 x 250.00 mm): "
+                                                              "the page is now its paper \"US Letter\" (215.90 x 279.40 mm).");
     EXPECT_EQ(printprofiles::Read_Profile(print_profile_path, QStringLiteral("Legal")).value_or(QStringList()).mid(10, 6).join('|'),
               QStringLiteral("Desk_36|US Legal|355.60 x 215.90|355.60|215.90|Landscape"));
 }

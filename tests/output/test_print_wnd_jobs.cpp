@@ -515,45 +515,76 @@ TEST_F(PrintJobs, APdfFileIsReplacedOnlyWhole)
 }
 
 // Desk printers (Letter, Legal, A4, A5) beside one that sorts first: the window opens on the page setup's
-// printer if installed, else the default, as Add and the PDF export's Page Setup do; a printer picked, by a
-// profile or at opening that lacks the paper says so and shows the one it moved to, with its margins, as the
-// job prints it; on four-margin printers (left 10, bottom 20, right 30, top 40 pt) landscape turns them.
+// printer if installed, else the default, whatever profile sorts before "Default", as Add and the PDF export's
+// Page Setup do; a printer picked, by a profile or at opening that lacks the paper says so and shows the one it
+// moved to (the one in its tray, Letter or A4, else one that holds the page, turned if it must), with its
+// margins, as the job prints it; on four-margin printers (left 10, bottom 20, right 30, top 40 pt) landscape
+// by the orientation list or in Page Setup turns them.
 TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
 {
     printtest::PrivateCupsd cupsd;
-    if (!cupsd.addQueues({{"A_Labels"}, {"Desk_36", "36"}, {"Desk_4", "10", "20", "30", "40"},
+    if (!cupsd.addQueues({{"A_Labels"}, {"Desk_36", "36"}, {"Desk_4", "10", "20", "30", "40", "Plus90", "A4"},
                           {"Desk_4m", "10", "20", "30", "40", "Minus90"}}, "Desk_36"))
         GTEST_SKIP() << cupsd.failure().toStdString();
-    QStringList onDesk = printprofiles::Read_Profile(print_profile_path, printprofiles::Default_Name).value();
-    onDesk[10] = QStringLiteral("Desk_36");
-    ASSERT_TRUE(printprofiles::Write_Profile(print_profile_path, QStringLiteral("On desk"), onDesk));
+    for (const auto &[profile, printer] : {std::pair{"On desk", "Desk_36"}, {"A4 Office", "Desk_4"}}) {
+        QStringList on = printprofiles::Read_Profile(print_profile_path, printprofiles::Default_Name).value();
+        on[10] = QLatin1String(printer);
+        ASSERT_TRUE(printprofiles::Write_Profile(print_profile_path, QLatin1String(profile), on));
+    }
     blackCard(50, 30);
     const Add_Print_Profile *names = Add_Print_Profile::defaultInstance();
-    // The page setup's printer, the road (a printer picked, the profile, none), the paper; the one said; what is shown, printed.
-    struct Row { const char *named, *road; QPageSize paper; const char *said = ""; QPageSize::PageSizeId to = QPageSize::Letter;
-                 const char *on = "Desk_36"; QMarginsF mm = {12.7, 12.7, 12.7, 12.7}; int turn = 0; };
-    const QPageSize b5(QPageSize::B5), letter(QPageSize::Letter), custom(QSizeF(100, 150), QPageSize::Millimeter);
-    const char *const pdfFile = "PDF File", *const fromB5 = "B5\" (176.00 x 250.00";
-    for (const Row &k : {Row{pdfFile, "Desk_36", b5, fromB5}, Row{pdfFile, "On desk", b5, fromB5}, Row{"", "", b5, fromB5},
-                         Row{"Gone", "", b5, fromB5}, Row{"A_Labels", "", QPageSize(QPageSize::A4), "", QPageSize::A4, "A_Labels", {}},
-                         Row{pdfFile, "On desk", QPageSize(QPageSize::A3), "A3\" (297.00 x 420.00"},
-                         Row{pdfFile, "Desk_36", custom, "Custom (100mm x 150mm)\" (100.00 x 150.00", QPageSize::A5},
-                         Row{pdfFile, "Desk_4", letter, "", QPageSize::Letter, "Desk_4", {7.06, 3.53, 14.11, 10.58}, 90},
-                         Row{pdfFile, "Desk_4m", letter, "", QPageSize::Letter, "Desk_4m", {14.11, 10.58, 7.06, 3.53}, -90}}) {
-        SCOPED_TRACE(k.paper.name().toStdString() + " " + k.named + " " + k.road);
-        c->setPrintInfo({QString::fromLatin1(k.named), QPageLayout(k.paper, QPageLayout::Portrait, QMarginsF())});
+    using O = QPageLayout::Orientation;
+    const auto P = O::Portrait, La = O::Landscape;
+    const auto Lt = QPageSize::Letter, A4 = QPageSize::A4, Lg = QPageSize::Legal;
+    // The page setup's printer, the road (a printer or profile picked, none), the paper and turn; the paper shown and
+    // printed, on that printer, turned a quarter, or turned to landscape by the orientation list or in Page Setup.
+    struct Row { const char *named, *road; QPageSize paper; O o; QPageSize::PageSizeId now = Lt; const char *on = "Desk_36";
+                 bool turned = false; char by = 0; };
+    const QPageSize b5(QPageSize::B5), a3(QPageSize::A3), letter(Lt), a4(A4), c1(QSizeF(100, 150), QPageSize::Millimeter),
+        c3(QSizeF(300, 100), QPageSize::Millimeter);
+    const char *const pdf = "PDF File", *const d4 = "Desk_4";
+    for (const Row &k : {Row{pdf, "Desk_36", b5, P}, Row{pdf, "On desk", b5, La}, Row{"", "", b5, P}, Row{"Gone", "", b5, P},
+                         Row{"A_Labels", "", a4, P, A4, "A_Labels"}, Row{pdf, "A4 Office", b5, P, A4, d4}, Row{pdf, d4, b5, La, A4, d4},
+                         Row{pdf, "On desk", a3, P}, Row{pdf, "Desk_36", a3, La}, Row{pdf, d4, a3, P, A4, d4}, Row{pdf, d4, a3, La, A4, d4},
+                         Row{pdf, "Desk_36", c1, P}, Row{pdf, "Desk_36", c1, La}, Row{pdf, d4, c1, P, A4, d4}, Row{pdf, d4, c1, La, A4, d4},
+                         Row{pdf, "Desk_36", c3, P, Lg, "Desk_36", true}, Row{pdf, "Desk_36", c3, La, Lg, "Desk_36", true},
+                         Row{pdf, d4, c3, P, Lg, d4, true}, Row{pdf, "A4 Office", c3, La, Lg, d4, true},
+                         Row{pdf, d4, letter, P, Lt, d4, false, 'o'}, Row{pdf, "Desk_4m", letter, P, Lt, "Desk_4m", false, 'o'},
+                         Row{pdf, d4, a4, P, A4, d4, false, 'p'}, Row{pdf, "Desk_4m", letter, P, Lt, "Desk_4m", false, 'p'}}) {
+        SCOPED_TRACE(k.paper.name().toStdString() + " " + std::to_string(k.o) + " " + k.named + " " + k.road + " "
+                     + std::string(k.by ? 1 : 0, k.by));
+        c->setPrintInfo({QString::fromLatin1(k.named), QPageLayout(k.paper, k.o, QMarginsF())});
         const QString spooled = cupsd.jobFile(k.on);
         QFile::remove(spooled);
         responder->alerts.clear();
-        const QString said = QStringLiteral("The printer \"Desk_36\" has no paper \"%1 mm): the page is now its paper \"%2 mm).")
-                                 .arg(k.said, k.to == QPageSize::A5 ? "A5\" (148.00 x 210.00" : "US Letter\" (215.90 x 279.40");
-        const QString shown = QString::asprintf("%s %s %.2f %.2f %.2f %.2f", k.on, qPrintable(QPageSize::key(k.to)),
-                                                k.mm.left(), k.mm.top(), k.mm.right(), k.mm.bottom());
+        // The desk printers' margins (left 10, bottom 20, right 30, top 40 pt on Desk_4) as they lie on the page, turned
+        // one way or the other by the printer; the page moved, as said.
+        const O to = k.by || (k.o == La) != k.turned ? La : P;
+        const int turn = to == P ? 0 : k.on == QLatin1String("Desk_4m") ? -90 : 90;
+        const QMarginsF mm = (!QLatin1String(k.on).startsWith(QLatin1String(d4)) ? QMarginsF(1, 1, 1, 1) * (*k.on == 'A' ? 0 : 36)
+                              : !turn ? QMarginsF(10, 40, 30, 20) : turn > 0 ? QMarginsF(20, 10, 40, 30) : QMarginsF(40, 30, 20, 10))
+                             * 25.4 / 72;
+        const auto size = [](const QPageSize &paper, O o) {
+            const QSizeF s = QPageLayout(paper, o, QMarginsF()).fullRect(QPageLayout::Millimeter).size();
+            return QString::asprintf("%.2f x %.2f mm", s.width(), s.height());
+        };
+        const QString now = k.now == Lt ? QStringLiteral("US Letter") : k.now == Lg ? QStringLiteral("US Legal") : QStringLiteral("A4");
+        const QString said = QStringLiteral("The printer \"%1\" has no paper %2 (%3): the page is now its paper \"%4\" (%5)%6.")
+                                 .arg(k.on, k.paper.id() == QPageSize::Custom ? "for a custom page" : '"' + k.paper.name() + '"',
+                                      size(k.paper, k.o), now, size(QPageSize(k.now), to),
+                                      k.turned ? (to == La ? ", turned to landscape" : ", turned to portrait") : "");
+        const QString shown = QString::asprintf("%s %s %.2f %.2f %.2f %.2f", k.on, qPrintable(k.now == Lt ? QStringLiteral("Letter") : now),
+                                                mm.left(), mm.top(), mm.right(), mm.bottom());
+        bool landscape = false;   // Page Setup's next answer ticks Landscape
         open([&] {
-            if (*k.road)
-                QLatin1String(k.road) == QLatin1String("On desk") ? w->List_profile->selectRow(1) : pick(w->Printer_ComboBox, k.road);
-            EXPECT_EQ(messages().join('|').toStdString(), *k.said ? said.toStdString() : "");
-            if (k.turn)
+            if (QLatin1String(k.road).contains(' '))
+                w->List_profile->selectRow(int(w->ListData_profile_files.indexOf(QLatin1String(k.road))));
+            else if (*k.road)
+                pick(w->Printer_ComboBox, k.road);
+            EXPECT_EQ(messages().join('|').toStdString(), k.paper.isEquivalentTo(QPageSize(k.now)) ? "" : said.toStdString());
+            if (k.by == 'p')
+                landscape = true, w->pagesetup_btn->click();
+            else if (k.by)
                 pick(w->Orient_ComboBox, QStringLiteral("Landscape"));
             for (QPushButton *then : {w->Add_profile_btn, w->pagesetup_btn, w->printButton}) {   // Page Setup's margins of 0 raised
                 EXPECT_EQ(QStringList({w->Printer_ComboBox->currentText(), w->Paper_id->text(), w->l_mar_id->text(), w->t_mar_id->text(),
@@ -562,23 +593,40 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
             }
         }, [&](QDialog &dialog) {
             EXPECT_EQ(&dialog == names ? names->Printer_ComboBox->currentText().toStdString() : k.on, k.on);
-            return &dialog == names ? 0 : testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)}(dialog);
+            const std::optional<QMarginsF> none = std::exchange(landscape, false) ? std::nullopt : std::optional(QMarginsF());
+            return &dialog == names ? 0 : testsupport::PageSetupAnswer{std::nullopt, P, none, true, nullptr, {}, !none}(dialog);
         });
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(spooled); }, 45000)) << cupsd.log().toStdString();
-        EXPECT_EQ(printtest::pdfInfo(spooled).pageSize, QSizeF(QPageSize(k.to).sizePoints()));
+        if (!QTest::qWaitFor([&] { return QFile::exists(spooled); }, 45000)) {
+            ADD_FAILURE() << "not spooled on " << k.on << "\n" << cupsd.log().toStdString();
+            continue;
+        }
+        EXPECT_EQ(printtest::pdfInfo(spooled).pageSize, QSizeF(QPageSize(k.now).sizePoints()));
         // The first label's ink, 2 mm in from its cell at the margins, on the page as turned.
-        const BoxMM ink = printtest::inkAround(printtest::page(spooled, 1).transformed(QTransform().rotate(k.turn)), k.mm.left() + 25,
-                                               k.mm.top() + 15);
-        EXPECT_NEAR(ink.left, k.mm.left() + 2, 0.15);
-        EXPECT_NEAR(ink.top, k.mm.top() + 2, 0.15);
+        const BoxMM ink =
+            printtest::inkAround(printtest::page(spooled, 1).transformed(QTransform().rotate(turn)), mm.left() + 25, mm.top() + 15);
+        EXPECT_NEAR(ink.left, mm.left() + 2, 0.15);
+        EXPECT_NEAR(ink.top, mm.top() + 2, 0.15);
     }
-    c->setPrintInfo({QString(), QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())});
-    PDF_Export *pdf = PDF_Export::defaultInstance();
-    responder->onModal = [&](QDialog &dialog) {
-        return &dialog == pdf ? (pdf->Page_From_Printer_btn->click(), 0) : testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)}(dialog);
-    };
-    commandsOf(c->design()).PDF_Export_Button();
-    EXPECT_EQ(pdf->Page_name_txt->text() + " " + pdf->l_mar_id->text(), QStringLiteral("A5 12.70"));
+    // The PDF export's Page Setup: a paper the printer lacks opens as the one it moves to, which OK takes; Landscape
+    // there; a right margin of 0 the arithmetic leaves a hair below it.
+    PDF_Export *pdfExport = PDF_Export::defaultInstance();
+    const testsupport::PageSetupAnswer turn{std::nullopt, P, std::nullopt, true, nullptr, {}, true};
+    const QMarginsF least(10, 40, 30, 20), some(18, 18, 18, 18);   // the page setup's, in points: the printer's least, or more
+    for (const auto &[named, paper, margins, answer, shown] :
+         {std::tuple{"", a4, some, testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)}, "A5 12.70 12.70 12.70 12.70"},
+          {"Desk_4", b5, some, testsupport::PageSetupAnswer{}, "A4 6.35 14.11 10.58 7.06"},
+          {"Desk_4", a4, least, turn, "A4 7.06 3.53 14.11 10.58"}, {"Desk_4m", letter, least, turn, "Letter 14.11 10.58 7.06 3.53"},
+          {"A_Labels", c3, QMarginsF(25 * 72 / 25.4, 0, 0, 0), testsupport::PageSetupAnswer{},
+           "Custom (300mm x 100mm) 25.00 0.00 0.00 0.00"}}) {
+        SCOPED_TRACE(std::string("PDF export ") + named + " " + shown);
+        c->setPrintInfo({QLatin1String(named), QPageLayout(paper, P, margins, QPageLayout::Point)});
+        responder->onModal = [&, answer = answer](QDialog &dialog) {
+            return &dialog == pdfExport ? (pdfExport->Page_From_Printer_btn->click(), 0) : answer(dialog);
+        };
+        commandsOf(c->design()).PDF_Export_Button();
+        EXPECT_EQ(QStringList({pdfExport->Page_name_txt->text(), pdfExport->l_mar_id->text(), pdfExport->t_mar_id->text(),
+                               pdfExport->r_mar_id->text(), pdfExport->b_mar_id->text()}).join(' ').toStdString(), shown);
+    }
 }
 
 } // namespace

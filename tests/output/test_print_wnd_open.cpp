@@ -12,6 +12,7 @@
 #include "output/Sample_Preview.h"
 #include "platform/Float_Num_Formatter.h"
 #include "platform/StepperField.h"
+#include "output/GapFields.h"
 #include "output/LabelSizeFields.h"
 #include "support/LocaleScope.h"
 #include "support/PageSetupAnswer.h"
@@ -31,6 +32,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -385,14 +387,47 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
         EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 2.5);
         w->cancelButton->click();
     });
-    struct Case {
+    // Page Setup's own margin and custom size fields, typed key by key in every locale: what the window then shows,
+    // or the field's message ("u": no number, "r": out of range) and the value kept as the panel showed it.
+    const char *const panelRows[][3] = {{"101.6", "r", "101.60"}, {"101,6", "r", "101.60"}, {"12.5", "12.50", "12.50"},
+                                        {"12,5", "12.50", "12.50"}, {"0,5", "0.50", "0.50"}, {"1.234,5", "u", "u"},
+                                        {"1,234.5", "u", "u"}, {"1e1", "u", "u"}, {"١٢٫٥", "12.50", "12.50"}, {"", "r", "r"}};
+    for (const char *locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
+        LocaleScope scope(locale);
+        QString typed;
+        bool size = false;
+        open([&] {
+            for (const auto &row : panelRows)
+                for (const bool sized : {false, true}) {
+                    typed = *row[0] ? QString::fromUtf8(row[0]) : QString(40, QLatin1Char('9'));
+                    size = sized;
+                    SCOPED_TRACE(std::string(locale) + " " + std::to_string(size) + " " + typed.toStdString());
+                    const QString out = typed.startsWith(QChar(0x0661)) && strcmp(locale, "ar_EG") ? "u" : row[1 + size];
+                    const QString what = size ? QStringLiteral("paper width") : QStringLiteral("left margin");
+                    const QString said = out == "u"   ? QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what)
+                                         : out == "r" ? QStringLiteral("Please enter a %1 from ").arg(what) : QString();
+                    QLabel *shown = size ? w->Size_id : w->l_mar_id;
+                    const QString kept = size ? QStringLiteral("100.00") : shown->text();
+                    responder->alerts.clear();
+                    w->pagesetup_btn->click();
+                    EXPECT_EQ(messages().join('|').left(said.size()).toStdString(), said.toStdString());
+                    EXPECT_EQ(shown->text().section(' ', 0, 0).toStdString(), (said.isEmpty() ? out : kept).toStdString());
+                }
+            w->cancelButton->click();
+        }, [&](QDialog &dialog) {
+            return testsupport::PageSetupAnswer{QPageSize(QSizeF(100, 150), QPageSize::Millimeter), QPageLayout::Portrait,
+                                                size ? std::optional(QMarginsF()) : std::nullopt, true, nullptr, typed, false,
+                                                size ? "pageWidth" : "leftMargin"}(dialog);
+        });
+    }
+    struct Case {   // what a field reads as a number at the end of its editing (a negative one too), or refuses as none
         const char *text;
         bool accepted;
     };
     for (const Case k : {Case{"", true}, Case{"12", true}, Case{"  12.5  ", true}, Case{"-3", true}, Case{"1e2", false},
                          Case{"-", false}, Case{".", false}, Case{"1.2.3", false}, Case{"12mm", false}, Case{"inf", false},
                          Case{"nan", false}, Case{"1,5", true}, Case{"+", false}, Case{"1,2,3", false}, Case{"1.000,5", false}})
-        EXPECT_EQ(Float_Num_Formatter::isAccepted(QLatin1String(k.text)), k.accepted) << k.text;
+        EXPECT_EQ(GapFields::Refusal(QLatin1String(k.text), "gap") != labelsize::Unreadable_Message("gap"), k.accepted) << k.text;
 }
 
 TEST_F(PrintDialog, OrientationTurnsThePageSetup)

@@ -5,6 +5,7 @@
 
 #include "platform/PageSetupControls.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QPageSetupDialog>
 #include <QTest>
@@ -22,7 +23,9 @@ struct PageSetupAnswer {
     std::optional<QMarginsF> margins = {};
     bool ok = true;
     QPageLayout *openedOn = nullptr;
-    QString typedLeft = {};   // key by key into the left margin field, in the panel's unit
+    QString typedLeft = {};   // key by key into the left margin field (or typedInto), in the panel's unit
+    bool landscape = false;   // Landscape ticked, all else left
+    const char *typedInto = "leftMargin";
 
     int operator()(QDialog &dialog) const
     {
@@ -41,9 +44,16 @@ struct PageSetupAnswer {
                 c.choosePaper(*a.paper, a.orientation);
             if (a.margins)
                 c.typeMargins(*a.margins);
-            if (auto *left = dialog.findChild<QAbstractSpinBox *>(QStringLiteral("leftMargin")); !a.typedLeft.isEmpty()) {
+            if (a.landscape)
+                dialog.findChild<QAbstractButton *>(QStringLiteral("landscape"))->click();
+            if (auto *left = dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)); !a.typedLeft.isEmpty()) {
                 left->selectAll();
-                QTest::keyClicks(left, a.typedLeft + QLatin1Char('\t'));
+                for (const QChar c : a.typedLeft + QLatin1Char('\t')) {   // the locale's own digits too, which keyClicks cannot type
+                    if (c.unicode() < 128)
+                        QTest::keyClick(left, c.toLatin1());
+                    else
+                        QTest::sendKeyEvent(QTest::Click, left, Qt::Key_unknown, c, {});
+                }
             }
             a.ok ? dialog.accept() : dialog.reject();
         });

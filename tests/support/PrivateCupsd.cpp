@@ -183,4 +183,10 @@ QString PrivateCupsd::log() const
     return lines.mid(std::max(0, int(lines.size()) - 80)).join(QLatin1Char('\n'));
 }
 
+int PrivateCupsd::logged(const QString &text) const
+{
+    QFile f(m_dir.filePath(QStringLiteral("log/error_log")));
+    return f.open(QIODevice::ReadOnly) ? int(QString::fromLocal8Bit(f.readAll()).count(text)) : -1;
+}
+
 } // namespace printtest
