@@ -131,6 +131,8 @@ public:
     // clears the path field).
     void Update_Card_Graphics();
     void set_Front_BG_Image(const QString &path);
+    // The card's settings were written over before: a change marks the design changed.
+    void Card_Settings_Written(const Card_Property &before);
 
     // ---- Services of the pages, the card objects and the barcode-object window ----
     // The current picture takes a path (setFilePath and its value), then the picture transfer.

@@ -1,6 +1,7 @@
 #include "design/PanelValues.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "model/SKTGraphic.h"
 #include "model/Card_Property.h"
@@ -168,4 +169,19 @@ void Write_Card_Values(Card_Property &card, const CardPanelValues &v)
     card.Watermark_Text = v.watermarkText;
     card.Watermark_Color = v.watermarkColor;
     card.Watermark_Font = v.watermarkFont;
+}
+
+bool Same_Card_Settings(const Card_Property &a, const Card_Property &b)
+{
+    const auto fields = [](const Card_Property &c) {
+        return std::tie(c.Card_border_chk, c.Card_fill_chk, c.Card_bordr_clr, c.Card_fill_clr, c.Card_fill_Grd_1_clr,
+                        c.Card_fill_Grd_2_clr, c.Card_hatch_bk_clr, c.Card_bor_Stepper, c.Card_grad_Stepper,
+                        c.Card_Cat_index, c.Card_alpha_Stepper, c.Card_border_style, c.Card_fill_style,
+                        c.Card_hatch_style, c.Card_Side, c.Card_Side_Name, c.Card_Shape, c.Card_Name, c.Card_Location,
+                        c.Card_Size, c.Card_Preset, c.Card_Category, c.Card_Sub_Category, c.Card_Create_Mode,
+                        c.Card_BG_Image, c.Card_BG_Image_Path, c.Card_BG_Image_Layout, c.Card_Content_clr,
+                        c.Card_Content_font, c.Watermark_Used, c.Watermark_Text, c.Watermark_Color, c.Watermark_Font,
+                        c.Watermark_Alignment, c.Watermark_Transp);
+    };
+    return fields(a) == fields(b);
 }

@@ -139,3 +139,5 @@ struct CardPanelValues {
 // The values into the card, with the settings every card of a design has (the front side,
 // created in the Designing mode, at the origin).
 void Write_Card_Values(Card_Property &card, const CardPanelValues &v);
+// YES when the two cards hold the same settings, every one a project file keeps.
+bool Same_Card_Settings(const Card_Property &a, const Card_Property &b);

@@ -241,9 +241,19 @@ void DesignController::Update_Card_Graphics()
 {
     if (Not_Draw_Only_Prop_Change || !card().Front_card_Prop)
         return;
+    const Card_Property before = *card().Front_card_Prop;
     Write_Card_Values(*card().Front_card_Prop, sidebar().Read_Card_Panels());
     card().Front_card_Prop->Card_Size = workArea().canvasFrameSize;
+    Card_Settings_Written(before);
     workArea().Refresh_Canvas();
+}
+
+void DesignController::Card_Settings_Written(const Card_Property &before)
+{
+    // The card's settings are saved with the design but stay out of Undo: a change of them alone
+    // asks before it is lost all the same.
+    if (card().Front_card_Prop && !Same_Card_Settings(before, *card().Front_card_Prop))
+        sources().host->Set_Des_Mode_Save_Flag_TRUE();
 }
 
 void DesignController::set_Front_BG_Image(const QString &path)
@@ -254,10 +264,12 @@ void DesignController::set_Front_BG_Image(const QString &path)
     // An unreadable file still makes the fill a background picture, with no picture.
     const QImage image = Get_Image_For_Path(path, false, true).image();
     Card_Property &card = *this->card().Front_card_Prop;
+    const Card_Property before = card;
     card.Card_BG_Image = QImage();
     card.Card_fill_chk = true;
     card.Card_fill_style = QStringLiteral("I");
     card.Card_BG_Image_Path = path;
     card.Card_BG_Image = image;
+    Card_Settings_Written(before);
     sidebar().Show_RHS_Properties(nullptr);
 }

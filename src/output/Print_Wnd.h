@@ -67,6 +67,8 @@ public:
     void Fit_Grid_Edit();
     // The fields the fit reads, of the layout in use.
     sheetfit::Fields Fit_Fields() const;
+    // The predefined layout's page across (its width) or down, in millimetres: what a margin stays within.
+    double Product_Page_MM(bool across) const;
     // Paper, size, margins and orientation of the page setup into the dialog and the layout.
     void Set_values_From_Printer();
     static float MM_to_Points_Convert(float millimetres);
@@ -105,7 +107,7 @@ public:
     // ---- Range and options ----
     void From_Stepper_Changed(QObject *sender);
     void To_Stepper_Changed(QObject *sender);
-    // The user typed into a field: the total, from and to counts, or a product label size.
+    // The user typed into a field: the total, from and to counts.
     void controlTextDidChange(QObject *control);
     // Editing a product label size ended: a size above 0 (else refused with the message of the
     // manual size, the size kept), both sizes rewritten "%.2f".

@@ -81,12 +81,25 @@ void Print_Wnd::Wire_Handlers()
     connectPair(Col_Stepper_pre, Col_Text_pre, this, [this](QObject *s) { Col_Changed(s); });
     connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
     // A custom product's margins place its grid as soon as they are typed, as its gaps do; one that
-    // is no margin is refused, the field showing the margin in use again.
-    struct Margin { QLineEdit *field; const char *what; const float *inUse; };
-    for (const Margin m : {Margin{left_mar_pre, "left margin", &Left_Mar}, Margin{top_mar_pre, "top margin", &Top_Mar}})
+    // is no margin, or lies beyond the product's page, is refused, the field showing the margin in
+    // use again.
+    struct Margin { QLineEdit *field; const char *what; const float *inUse; bool across; };
+    for (const Margin m :
+         {Margin{left_mar_pre, "left margin", &Left_Mar, true}, Margin{top_mar_pre, "top margin", &Top_Mar, false}})
         connect(m.field, &QLineEdit::editingFinished, this, [this, m] {
-            if (GapFields::Take(m.field, QLatin1String(m.what), QString::asprintf("%.2f", double(Points_to_MM_Convert(*m.inUse)))))
-                Check_Max_Cell_Value();
+            const QString held = QString::asprintf("%.2f", double(Points_to_MM_Convert(*m.inUse)));
+            if (!GapFields::Take(m.field, QLatin1String(m.what), held))
+                return;
+            if (!m.field->text().trimmed().isEmpty()) {
+                const QString beyond =
+                    platform::numberRefusal(m.field->text(), 0, Product_Page_MM(m.across), QLatin1String(m.what));
+                if (!beyond.isEmpty()) {
+                    m.field->setText(held);
+                    Show_MessageBox(beyond);
+                    return;
+                }
+            }
+            Check_Max_Cell_Value();
         });
     connect(Auto_Center_chk_bx, &QCheckBox::clicked, this, &Print_Wnd::Auto_Center_Checked);
     const std::vector<QPushButton *> buttons = Alignment_Buttons();

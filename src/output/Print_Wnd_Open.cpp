@@ -84,7 +84,7 @@ void Print_Wnd::Load_Window()
         field->setValidator(counts);
     }
     for (QLineEdit *field : {width_Text, height_Text, horz_mar_Text, vert_mar_Text, horz_mar_Text_pre, vert_mar_Text_pre,
-                             left_mar_pre, top_mar_pre})
+                             left_mar_pre, top_mar_pre, width_Text_pre, height_Text_pre})
         field->setValidator(new Float_Num_Formatter(field));
 
     // Vendors: "Custom" first, then the catalogues.

@@ -38,21 +38,6 @@ void showValue(QLineEdit *field, platform::Stepper *stepper, double value)
     stepper->setDoubleValue(value);
 }
 
-// A product label size while it is typed: letters, blanks, line ends and characters that are no
-// text trimmed from both ends, and at most 10 characters.
-QString trimmedSize(const QString &text)
-{
-    const auto drop = [](QChar c) {
-        return c.isLetter() || c.isSpace() || c.category() == QChar::Other_NotAssigned || c.category() == QChar::Other_Control;
-    };
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && drop(text.at(begin)))
-        ++begin;
-    while (end > begin && drop(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin).left(10);
-}
-
 } // namespace
 
 void Print_Wnd::Wire_Options()
@@ -69,11 +54,9 @@ void Print_Wnd::Wire_Options()
 
     platform::connectPair(from_Stepper, from_Text, this, [this](QObject *s) { From_Stepper_Changed(s); });
     platform::connectPair(To_Stepper, To_Text, this, [this](QObject *s) { To_Stepper_Changed(s); });
-    // The counts once the user's entry is made; the sizes as they are typed.
+    // The counts once the user's entry is made; the sizes once their editing ends.
     for (QLineEdit *field : {Total_Text, from_Text, To_Text})
         platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
-    for (QLineEdit *field : {width_Text_pre, height_Text_pre})
-        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
     for (QLineEdit *field : {width_Text_pre, height_Text_pre})
         connect(field, &QLineEdit::editingFinished, this, [this, field] { controlTextDidEndEditing(field); });
     connect(skip_inavlid_chk, &QCheckBox::clicked, this, &Print_Wnd::Skip_Inavlid_Checked);
@@ -101,13 +84,6 @@ void Print_Wnd::To_Stepper_Changed(QObject *sender)
 void Print_Wnd::controlTextDidChange(QObject *control)
 {
     try {
-        if (control == width_Text_pre || control == height_Text_pre) {
-            auto *field = static_cast<QLineEdit *>(control);
-            const QString trimmed = trimmedSize(field->text());
-            if (trimmed != field->text())
-                field->setText(trimmed);
-            return;
-        }
         if (control != Total_Text && control != from_Text && control != To_Text)
             return;
         auto *field = static_cast<QLineEdit *>(control);

@@ -92,7 +92,12 @@ void Print_Wnd::Execute_Printing(bool preview)
             for (const auto &[field, what] : {std::pair{left_mar_pre, "left margin"}, std::pair{top_mar_pre, "top margin"},
                                               std::pair{horz_mar_Text_pre, "horizontal gap"},
                                               std::pair{vert_mar_Text_pre, "vertical gap"}}) {
-                const QString refused = GapFields::Refusal(field->text(), QLatin1String(what));
+                QString refused = GapFields::Refusal(field->text(), QLatin1String(what));
+                // A margin beyond the page (a file edited by hand) leaves no label on it.
+                const bool margin = field == left_mar_pre || field == top_mar_pre;
+                if (refused.isEmpty() && margin && !field->text().trimmed().isEmpty())
+                    refused = platform::numberRefusal(field->text(), 0, Product_Page_MM(field == left_mar_pre),
+                                                      QLatin1String(what));
                 if (!refused.isEmpty()) {
                     Show_MessageBox(refused);
                     return;

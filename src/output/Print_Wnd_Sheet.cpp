@@ -33,6 +33,13 @@ float Print_Wnd::MM_to_Points_Convert(float millimetres) { return ::MM_to_Points
 
 float Print_Wnd::Points_to_MM_Convert(float points) { return ::Points_to_MM_Convert(points); }
 
+double Print_Wnd::Product_Page_MM(bool across) const
+{
+    // As the page shows it; else (a file edited by hand) the page the sheet is laid out on.
+    const double shown = platform::fieldValue(across ? page_width_pre : page_height_pre);
+    return shown > 0 ? shown : double(Points_to_MM_Convert(across ? predef_page_wdt : predef_page_hgt));
+}
+
 sheetfit::Fields Print_Wnd::Fit_Fields() const
 {
     const bool predefined = Manual_or_Pre == 1;

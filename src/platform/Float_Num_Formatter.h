@@ -1,8 +1,9 @@
 #pragma once
 // The formatter of decimal entry fields. While a number is typed, every keystroke a number may hold
-// is taken (digits, a sign, "." and ",", an exponent's "e", blanks), so that the start of a number
-// ("-", ",") stands and a text that is no number ("1e2", "1.234,5") stays as typed for the field's
-// handler to refuse with a message; any other character is refused as it is typed.
+// is taken (digits, a sign, "." and ",", an exponent's "e", blanks, the locale's own digits and
+// decimal point), so that the start of a number ("-", ",") stands and a text that is no number
+// ("1e2", "1.234,5") stays as typed for the field's handler to refuse with a message; any other
+// character is refused as it is typed.
 
 #include <QValidator>
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -45,6 +46,34 @@ bool copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, 
     if (!plain || !kept)
         field->setText(formatPairValue(stepper->doubleValue(), format));
     return fromStepper;
+}
+
+QString numberRefusal(const QString &text, double lowest, double highest, const QString &what, const QString &unit)
+{
+    const std::optional<double> typed = typedNumber(text);
+    if (!typed)
+        return QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what);
+    // Compared as shown: "0.095" is the 0.10 a field of two decimals shows.
+    const double shown = formatValue(*typed, PairFormat::TwoDecimals);
+    if (shown < lowest - 1e-9 || shown > highest + 1e-9)
+        return QStringLiteral("Please enter a %1 from %2 to %3 %4.")
+            .arg(what, QString::asprintf("%.2f", lowest), QString::asprintf("%.2f", highest), unit);
+    return QString();
+}
+
+QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format,
+                         const PairRefusal &refusal)
+{
+    if (qobject_cast<const Stepper *>(sender) || !stepper || !field) {
+        copyPair(sender, stepper, field, format);
+        return QString();
+    }
+    const QString refused = numberRefusal(field->text(), std::max(stepper->minValue(), refusal.lowest),
+                                          stepper->maxValue(), refusal.what, refusal.unit);
+    if (refused.isEmpty())
+        copyPair(sender, stepper, field, format);
+    field->setText(formatPairValue(stepper->doubleValue(), format));
+    return refused;
 }
 
 void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *sender)> handler)

@@ -32,7 +32,7 @@ QString formatPairValue(double value, PairFormat format);
 // The number at the start of a field's text, as a field reads one ("0.5cm" gives 0.5); 0 without one.
 double leadingReal(const QString &text);
 // The same for a decimal field, whose separator may be typed "." or "," in any locale ("2,5mm"
-// gives 2.5).
+// gives 2.5); a whole typed number in the locale's own digits too ("١٢٫٥" under ar_EG).
 double leadingDecimal(const QString &text);
 // The integer at the start of a field's text ("12.7" gives 12); 0 without one.
 int leadingInteger(const QString &text);
@@ -62,6 +62,28 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
 // stepper's range does not hold, the field shows the stepper's value instead: what the field
 // shows is the bounded value that everything reading the field draws from.
 bool copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
+
+// Why text typed into a number field cannot stand, empty when it can: text that is no number
+// ("Please enter the label width as a number, such as 12.5." for what is "label width"), or a number
+// that, as two decimals show it, lies outside lowest..highest ("Please enter a label width from 0.10
+// to 10000.00 mm."). Every field that refuses says it the same way.
+QString numberRefusal(const QString &text, double lowest, double highest, const QString &what,
+                      const QString &unit = QStringLiteral("mm"));
+
+// What a refusing pair's field holds, for its messages, and the least it takes where the stepper's
+// minimum is lower (a size above 0).
+struct PairRefusal {
+    QString what;
+    QString unit = QStringLiteral("mm");
+    double lowest = 0;
+};
+
+// copyPairBounded for a field that refuses: when the field sent the change and its text cannot
+// stand within the stepper's range (numberRefusal), nothing crosses, the field shows the stepper's
+// value again and the message is answered, for the caller to show; otherwise the value crosses, the
+// field shows it in its format and the answer is empty. Never a number cut from the text's start.
+QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format,
+                         const PairRefusal &refusal);
 
 // Calls handler with the half that changed. Either half may be null; context ends the connections.
 void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *sender)> handler);

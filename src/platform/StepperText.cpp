@@ -96,6 +96,10 @@ double leadingReal(const QString &text)
 
 double leadingDecimal(const QString &text)
 {
+    // A whole number as a field takes it first, so a margin typed in the locale's own digits is laid
+    // out as the field shows it.
+    if (const std::optional<double> typed = typedNumber(text))
+        return *typed;
     const qsizetype start = firstNonBlank(text);
     const qsizetype end = numberEnd(text, start, true, true);
     return end == start ? 0.0 : fieldValue(text.mid(start, end - start));

@@ -14,6 +14,7 @@
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
+#include "platform/Float_Num_Formatter.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "model/Card_Property.h"
@@ -197,8 +198,9 @@ void Card_Wizard::wire()
     connect(Card_Image_fill_rd, &QRadioButton::clicked, this, &Card_Wizard::Card_Image_RD_Sel);
     connect(card_image_browse_btn, &QPushButton::clicked, this, &Card_Wizard::Card_Image_Browse_Btn);
     connect(card_image_library_btn, &QPushButton::clicked, this, &Card_Wizard::Card_Image_Library_Btn);
+    // As typed, every keystroke a number may hold stands; the editing's end takes or refuses it.
     for (QLineEdit *field : {width_Text, height_Text}) {
-        connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+        field->setValidator(new Float_Num_Formatter(field));
         connect(field, &QLineEdit::editingFinished, this, [this, field] { controlTextDidEndEditing(field); });
     }
     connect(Label_ComboBox, &QComboBox::currentIndexChanged, this, [this] { comboBoxSelectionDidChange(Label_ComboBox); });
@@ -334,40 +336,17 @@ void Card_Wizard::CancelClick()
 
 // ---- Size ----
 
-QString Card_Wizard::Clean_Size_Text(const QString &text)
-{
-    auto trim = [](QString s, auto cut) {
-        qsizetype from = 0, to = s.size();
-        while (from < to && cut(s.at(from)))
-            ++from;
-        while (to > from && cut(s.at(to - 1)))
-            --to;
-        return s.mid(from, to - from);
-    };
-    QString out = trim(text, [](QChar c) { return c.isLetter(); });
-    out = trim(out, [](QChar c) { return c.isSpace(); });
-    out = trim(out, [](QChar c) { return c.isNonCharacter() || c.category() == QChar::Other_NotAssigned; });
-    return out.size() > 10 ? out.left(10) : out;
-}
-
-void Card_Wizard::controlTextDidChange(QLineEdit *field)
-{
-    if (field != width_Text && field != height_Text)
-        return;
-    const QString cleaned = Clean_Size_Text(field->text());
-    if (cleaned != field->text())
-        field->setText(cleaned);
-}
-
 void Card_Wizard::controlTextDidEndEditing(QLineEdit *field)
 {
     if (field != width_Text && field != height_Text)
         return;
-    double value = platform::fieldValue(field);
-    if (value <= 0)
-        value = 0.1;
-    field->setText(QString::asprintf("%.2f", value));
-    Apply_unit_Chaneg_Values();
+    const bool width = field == width_Text;
+    // A card is never smaller than a tenth of a millimetre.
+    const QString refused = platform::copyPairRefusing(
+        field, width ? width_Stepper : height_Stepper, field, platform::PairFormat::TwoDecimals,
+        {width ? QStringLiteral("label width") : QStringLiteral("label height"), QStringLiteral("mm"), 0.1});
+    if (!refused.isEmpty())
+        Show_MessageBox(refused);
 }
 
 void Card_Wizard::Apply_unit_Chaneg_Values()

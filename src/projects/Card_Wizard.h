@@ -58,8 +58,9 @@ public:
     void Card_Image_RD_Sel();
     void Card_Image_Browse_Btn();
     void Card_Image_Library_Btn();
-    // Text of the width and height fields: while typing, and when editing ends.
-    void controlTextDidChange(QLineEdit *field);
+    // The width or height field's editing ended: a size the stepper holds is taken and shown with two
+    // decimals; text that is no number, or a size out of range, is refused with a message and the
+    // size before is shown again.
     void controlTextDidEndEditing(QLineEdit *field);
     void comboBoxSelectionDidChange(QComboBox *combo);
 
@@ -82,10 +83,6 @@ public:
     void imageBrowserSelectionDidChange();
     void Delete_UD_Temp_Btn_Click();
     void Select_Template_OK_Btn_Click();
-
-    // The size field's text while typing: letters cut from both ends, then white space and line
-    // ends, then characters that are no characters of Unicode; at most 10 characters.
-    static QString Clean_Size_Text(const QString &text);
 
     ProjectsController &projects;
     QString Wizard_ok;   // "LOG" after a project was opened from the wizard

@@ -135,8 +135,9 @@ TEST_F(DesignSteps, ACardSizeTheCanvasCannotShowIsRefusedAndANewSizeIsOneStep)
         QString width, height, message;
     };
     const QString tooSmall = QStringLiteral("The card must be wider and taller than zero.");
-    const Case refused[] = {{QStringLiteral("99999"), QStringLiteral("-5"), tooSmall},
-                            {QStringLiteral("0"), QStringLiteral("40"), tooSmall}};
+    // The fields take a tenth of a millimetre, which the canvas cannot show (under half a point).
+    const Case refused[] = {{QStringLiteral("99999"), QStringLiteral("0.1"), tooSmall},
+                            {QStringLiteral("0,1"), QStringLiteral("40"), tooSmall}};
     for (const Case &k : refused) {
         SCOPED_TRACE((k.width + QLatin1String(" x ") + k.height).toStdString());
         responder->alerts.clear();

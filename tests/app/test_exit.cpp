@@ -10,6 +10,7 @@
 #include "design/DesignParts.h"
 #include "model/DesignGlobals.h"
 #include "design/DesignCommands.h"
+#include "design/PanelValues.h"
 #include "design/PropertySidebar.h"
 #include "imagetools/Image_Library.h"
 #include "model/SKTDocument.h"
@@ -21,11 +22,14 @@
 #include "support/PageControl.h"
 #include "support/ScriptedResponder.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -207,6 +211,51 @@ TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
     EXPECT_EQ(cardOf(d()).Front_card_Prop->Card_BG_Image_Path, before);
     EXPECT_EQ(responder->modalCount, modals + 1);
     EXPECT_EQ(Image_Library::defaultInstance()->control_or_BG, QStringLiteral("B"));
+}
+
+// A change of the card's own settings alone asks at Close, New, Quit (Cancel keeps it) and Open (No drops
+// it, Yes saves it first); the design opened again asks nothing.
+TEST_F(ExitFixture, ACardSettingAloneAsksBeforeItIsLost)
+{
+    c->Designing_Mode_Select();
+    c->Set_Text_Change_Notification();
+    save_flag_barcode_mode = false;
+    PropertySidebar &bar = sidebarOf(d());
+    const auto control = [](QWidget *page, const char *name) { return testsupport::pageControl<QWidget>(page, name); };
+    const auto click = [&](QWidget *page, const char *name) { qobject_cast<QAbstractButton *>(control(page, name))->click(); };
+    click(bar.card_brdr_tab, "enable_watermark_chk");   // saved with its watermark on, to type into
+    const QString path = QDir(env.dataHome()).filePath(QStringLiteral("card.") + design_file_EXT);
+    responder->saveAnswers = {path};
+    c->Save_As_menu_item->trigger();
+    const std::function<void()> settings[] = {
+        [&] { QTest::keyClicks(control(bar.card_brdr_tab, "watermark_text"), QStringLiteral("X")); },
+        [&] { QTest::keyClick(control(bar.card_brdr_tab, "wm_transp_slider"), Qt::Key_PageDown); },
+        [&] { click(bar.card_brdr_tab, "Card_border_chk"); },
+        [&] { click(bar.card_bkgd_tab, "Card_gradient_fill_rd"); },
+        [&] { click(bar.card_info_tab, "matrix_card_shape_2"); },
+        [&] {
+            QTest::keyClick(control(bar.card_size_tab, "width_Text"), Qt::Key_Home);
+            QTest::keyClicks(control(bar.card_size_tab, "width_Text"), QStringLiteral("5\r"));   // 5100 mm
+            click(bar.card_size_tab, "apply_size_btn");
+        }};
+    for (size_t i = 0; i < std::size(settings); ++i) {
+        SCOPED_TRACE(i);   // watermark text and transparency, border, background, card info, card size
+        settings[i]();
+        const Card_Property changed = *cardOf(d()).Front_card_Prop;
+        for (const char *road : {"Close_menu_item", "New_menu_item", "Quit_menu_item", "Open_menu_item"}) {
+            responder->alerts.clear();
+            responder->alertAnswers = {road[0] != 'O' ? "Cancel" : i % 2 ? "Yes" : "No"};
+            responder->openAnswers = {{path}};
+            c->window()->findChild<QAction *>(QLatin1String(road))->trigger();
+            EXPECT_EQ(questions().value(0).toStdString(), askDesign.toStdString()) << road;
+        }
+        EXPECT_EQ(Same_Card_Settings(changed, *cardOf(d()).Front_card_Prop), i % 2 == 1);
+        responder->alerts.clear();
+        c->Quit_menu_item->trigger();
+        EXPECT_TRUE(questions().isEmpty());
+        platform::clearTerminateRequest();
+        c->Designing_Mode_Select();   // the exit's walk went on to the other mode
+    }
 }
 
 class TemplateExport : public ExitFixture {

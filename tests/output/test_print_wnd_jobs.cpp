@@ -167,10 +167,12 @@ TEST_F(PrintJobs, ALabelWiderThanThePaperAsksFirst)
 TEST_F(PrintJobs, AProductSizeIsPrintedAsShownAndNeverAtZero)
 {
     blackCard(50, 30);
-    // A margin or gap that reads as no number (edited by hand) is refused, never printed as its start or 0.
+    // A margin or gap that reads as no number, or a margin beyond the page (edited by hand), is refused, never
+    // printed as its start or 0.
     struct Case { QString saved, shown; bool printed; QString margin = "0", gap = "0", refusal = labelsize::Width_Message; };
     for (const Case &k : {Case{"0", "0", false}, Case{"-5", "-5", false}, Case{"", "", false}, Case{"0.005", "0.10", true},
                           Case{"20", "20.00", false, "1.234,5", "0", labelsize::Unreadable_Message("left margin")},
+                          Case{"20", "20.00", false, "999", "0", "Please enter a left margin from 0.00 to 210.00 mm."},
                           Case{"20", "20.00", false, "0", "1e2", labelsize::Unreadable_Message("horizontal gap")}}) {
         ASSERT_TRUE(customproducts::Write_Product(custom_label_path, "Odd", {"1", "1", k.margin, "0", k.gap, "0", k.saved, "20",
                                                   "A4", "Portrait", "210.00 x 297.00", "210.00", "297.00", "Custom", "Custom"}));

@@ -178,17 +178,18 @@ TEST_F(PrintOptions, FitToFrameLocksTheGridAndOffRestoresIt)
     });
 }
 
-// The product label size: trimmed and cut while typed; when editing ends "%.2f" and the stepper
-// follows, or, at 0 or below or beyond what the stepper holds, the size before is kept.
+// The product label size: while typed, what a number may hold stands, never cut (a paste of other text
+// is refused whole); when editing ends "%.2f" and the stepper follows, or, when it is no number, 0 or
+// below or beyond what the stepper holds, the size before is kept.
 TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
 {
     open([&] {
         w->rd_predefined->click();
         struct Case {
             QString typed, whileTyping, after;
-        } cases[] = {{" 12.5mm", "12.5", "12.50"}, {"-3", "-3", "12.50"}, {"0", "0", "12.50"},
-                     {"123456789012", "1234567890", "12.50"}, {"63,5", "63,5", "63.50"}, {"0,5", "0,5", "0.50"},
-                     {"0.005", "0.005", "0.50"}};
+        } cases[] = {{"12.5", "12.5", "12.50"}, {" 9mm", "12.50", "12.50"}, {"-3", "-3", "12.50"}, {"0", "0", "12.50"},
+                     {"123456789012", "123456789012", "12.50"}, {"1e2", "1e2", "12.50"}, {"63,5", "63,5", "63.50"},
+                     {"0,5", "0,5", "0.50"}, {"0.005", "0.005", "0.50"}};
         for (const Case &k : cases) {
             w->width_Text_pre->setReadOnly(false);
             typeLive(w->width_Text_pre, k.typed);

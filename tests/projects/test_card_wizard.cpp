@@ -5,11 +5,17 @@
 #include "design/DesignParts.h"
 #include "design/DesignWorkArea.h"
 #include "design/EditingCommands.h"
+#include "design/PropertySidebar.h"
+#include "design/panels/CardSizePanel.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
+#include "output/Print_Wnd.h"
+#include "outputjobs/OutputGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Edition.h"
 #include "core/Mode.h"
+#include "support/LocaleScope.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
 
@@ -106,36 +112,48 @@ TEST_F(CardWizard, AVendorLocksTheSizeAndCustomUnlocksIt)
     EXPECT_EQ(wizard->height_Stepper->doubleValue(), 100.0);
 }
 
+// Typed key by key in every locale into each size and margin field (the wizard's and the card size panel's
+// size in mm, a custom product's size and margins): a number in range is taken; text that is no number, or
+// out of range, gets the field's message and the value before stays. ar_EG's digits type nowhere else.
 TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
 {
-    struct Case {
-        const char *typed;
-        const char *kept;
-    };
-    const Case cases[] = {{"abc12.5mm", "12.5"},   {"  7 ", "7"},         {"mm 3.25 in", "3.25"},
-                          {"123456789012", "1234567890"}, {"12a3", "12a3"}, {"", ""}};
-    for (const Case &k : cases) {
-        SCOPED_TRACE(k.typed);
-        EXPECT_EQ(Card_Wizard::Clean_Size_Text(QString::fromUtf8(k.typed)), QString::fromUtf8(k.kept));
+    enum Outcome { Taken, Unreadable, Range, Below, Untyped };
+    CardSizePanel *panel = sidebarOf(design()).cardSizePanel();
+    Print_Wnd *print = Print_Wnd::defaultInstance();
+    cus_or_pre = QStringLiteral("C");
+    Manual_or_Pre = 1;
+    print->Refresh_And_Reload_Product_Number_Combo(QString());
+    print->Read_Selected_Product_Label_Value();   // the seeded product, on A4
+    const QString cut = QStringLiteral("0.10 to 10000.00"), zero = QStringLiteral("Please enter a label %1 greater than 0 mm.");
+    const std::tuple<QLineEdit *, QString, QString, QString> fields[] = {
+        {wizard->width_Text, "label width", cut, {}}, {wizard->height_Text, "label height", cut, {}},
+        {panel->width_Text, "label width", "0.10 to 100000.00", {}}, {panel->height_Text, "label height", "0.10 to 100000.00", {}},
+        {print->width_Text_pre, "label width", cut, zero.arg("width")}, {print->height_Text_pre, "label height", cut, zero.arg("height")},
+        {print->left_mar_pre, "left margin", "0.00 to 210.00", "Please enter a left margin of 0 mm or more."},
+        {print->top_mar_pre, "top margin", "0.00 to 297.00", "Please enter a top margin of 0 mm or more."}};
+    for (const std::string locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
+        LocaleScope scope(locale.c_str());
+        const std::tuple<QString, Outcome, double> rows[] = {
+            {"101.6", Taken, 101.6}, {"101,6", Taken, 101.6}, {"12.5", Taken, 12.5}, {"12,5", Taken, 12.5}, {"0,5", Taken, 0.5},
+            {"١٢٫٥", locale == "ar_EG" ? Taken : locale == "fa_IR" ? Unreadable : Untyped, 12.5}, {"1.234,5", Unreadable, 0},
+            {"1,234.5", Unreadable, 0}, {"1e1", Unreadable, 0}, {QString(40, QLatin1Char('9')), Range, 0}, {"-2,5", Below, 0}};
+        for (const auto &[field, what, range, below] : fields)
+            for (const auto &[typed, outcome, taken] : rows) {
+                SCOPED_TRACE(locale + " " + field->window()->objectName().toStdString() + " " + what.toStdString() + " " +
+                             typed.toStdString());
+                const double before = platform::fieldValue(field);
+                responder->alerts.clear();
+                field->selectAll();   // typed over key by key in any script (QTest::keyClicks sends Latin-1)
+                for (const QChar c : typed)
+                    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::keyClick(field, Qt::Key_Return);
+                const QString beyond = QStringLiteral("Please enter a %1 from %2 mm.").arg(what, range);
+                const QString said[] = {{}, QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what), beyond,
+                                        below.isEmpty() ? beyond : below, {}};
+                EXPECT_EQ(messages().join('|').toStdString(), said[outcome].toStdString());
+                EXPECT_DOUBLE_EQ(platform::fieldValue(field), outcome == Taken ? taken : before);
+            }
     }
-    // Typed key by key into the field, as the user does.
-    wizard->width_Text->clear();
-    QTest::keyClicks(wizard->width_Text, QStringLiteral("abc12.5mm"));
-    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("12.5"));
-    // Leaving the field: a value of 0 or less becomes 0.1, shown with two decimals, stepper along.
-    for (const char *typed : {"0", "-4", "x"}) {
-        wizard->height_Text->setText(QString::fromLatin1(typed));
-        wizard->controlTextDidEndEditing(wizard->height_Text);
-        EXPECT_EQ(wizard->height_Text->text(), QStringLiteral("0.10")) << typed;
-        EXPECT_DOUBLE_EQ(wizard->height_Stepper->doubleValue(), 0.1);
-    }
-    wizard->width_Text->setText(QStringLiteral("12.5"));
-    wizard->controlTextDidEndEditing(wizard->width_Text);
-    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("12.50"));
-    EXPECT_DOUBLE_EQ(wizard->width_Stepper->doubleValue(), 12.5);
-    // The stepper writes its field.
-    wizard->width_Stepper->stepUp();
-    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("13.50"));
 }
 
 TEST_F(CardWizard, BackKeepsTheSizeAndFinishAppliesIt)

@@ -9,11 +9,11 @@
 #include "design/UnitFactors.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
+#include "platform/Float_Num_Formatter.h"
 #include "platform/FormBinding.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
-#include "platform/TextNotifications.h"
 #include "model/Card_Property.h"
 
 #include "ui_CardSizePanel.h"
@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <cmath>
 #include <exception>
 
 namespace {
@@ -40,24 +41,14 @@ void bind(CardSizePanel &c, const Ui::CardSizePanel &ui)
                              FORM_OUTLET(apply_size_btn));
 }
 
-// Letters, then white space and line ends, then characters that are neither letters, digits nor
-// punctuation, trimmed from both ends in this order; characters inside the number stay.
-QString cleanSizeText(const QString &text)
+// The messages of a size field, in the design unit (0 inch, 1 cm, 2 mm); the least size is the
+// tenth of a millimetre as two decimals show it in that unit.
+platform::PairRefusal sizeRefusal(bool width)
 {
-    auto trim = [](const QString &s, auto pred) {
-        qsizetype a = 0, b = s.size();
-        while (a < b && pred(s.at(a)))
-            ++a;
-        while (b > a && pred(s.at(b - 1)))
-            --b;
-        return s.mid(a, b - a);
-    };
-    QString s = trim(text, [](QChar c) { return c.isLetter(); });
-    s = trim(s, [](QChar c) { return c.isSpace(); });
-    s = trim(s, [](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-                                     c.category() == QChar::Other_NotAssigned || c.category() == QChar::Other_Surrogate ||
-                                     c.category() == QChar::Other_PrivateUse; });
-    return s.left(10);
+    const int unit = Measument_Unit_Is;
+    const double lowest = std::ceil(0.1 * double(Unit_Factor(2, unit)) * 100.0 - 1e-6) / 100.0;
+    return {width ? QStringLiteral("label width") : QStringLiteral("label height"),
+            unit == 0 ? QStringLiteral("in") : unit == 1 ? QStringLiteral("cm") : QStringLiteral("mm"), lowest};
 }
 
 } // namespace
@@ -79,11 +70,9 @@ CardSizePanel::CardSizePanel(QWidget *parent) : QWidget(parent), ui(std::make_un
         combo->setProperty("tagora_combo_dispatch", true);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
     }
-    auto &center = platform::TextNotifications::instance();
-    connect(&center, &platform::TextNotifications::controlTextDidChange, this,
-            [this](QObject *field) { controlTextDidChange(field); });
-    connect(&center, &platform::TextNotifications::controlTextDidEndEditing, this,
-            [this](QObject *field) { controlTextDidEndEditing(field); });
+    // As typed, every keystroke a number may hold stands; the editing's end takes or refuses it.
+    for (QLineEdit *field : {width_Text, height_Text})
+        field->setValidator(new Float_Num_Formatter(field));
 }
 
 CardSizePanel::~CardSizePanel() = default;
@@ -189,12 +178,18 @@ void CardSizePanel::Enable_Disable_Size_Param_Acc_To_Label_Selection(bool on)
 
 void CardSizePanel::Card_Width_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, width_Stepper, width_Text, platform::PairFormat::TwoDecimals);
+    const QString refused = platform::copyPairRefusing(sender, width_Stepper, width_Text, platform::PairFormat::TwoDecimals,
+                                                       sizeRefusal(true));
+    if (!refused.isEmpty())
+        Show_MessageBox(refused);
 }
 
 void CardSizePanel::Card_Height_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, height_Stepper, height_Text, platform::PairFormat::TwoDecimals);
+    const QString refused = platform::copyPairRefusing(sender, height_Stepper, height_Text, platform::PairFormat::TwoDecimals,
+                                                       sizeRefusal(false));
+    if (!refused.isEmpty())
+        Show_MessageBox(refused);
 }
 
 void CardSizePanel::Page_From_Printer_Click()
@@ -244,32 +239,6 @@ void CardSizePanel::comboBoxSelectionDidChange(QComboBox *C)
         } else if (C == Product_num_ComboBox) {
             emit productChosen();
         }
-    } catch (const std::exception &e) {
-        Show_NSLog_Message(QString::fromUtf8(e.what()));
-    }
-}
-
-void CardSizePanel::controlTextDidChange(QObject *F)
-{
-    if (!F || (F != width_Text && F != height_Text))
-        return;
-    auto *field = static_cast<QLineEdit *>(F);
-    const QString cleaned = cleanSizeText(field->text());
-    if (cleaned != field->text())
-        field->setText(cleaned);
-}
-
-void CardSizePanel::controlTextDidEndEditing(QObject *F)
-{
-    if (!F || (F != width_Text && F != height_Text))
-        return;
-    try {
-        auto *field = static_cast<QLineEdit *>(F);
-        double value = platform::fieldValue(field);
-        if (value <= 0)
-            value = 0.1;
-        field->setText(QString::asprintf("%.2f", value));
-        Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

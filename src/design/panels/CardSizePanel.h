@@ -47,17 +47,15 @@ public:
     // The size fields editable and the page setup available exactly for a custom size.
     void Enable_Disable_Size_Param_Acc_To_Label_Selection(bool on);
 
-    // Handlers of the page's controls.
+    // Handlers of the page's controls. A size typed into a field is taken when its editing ends and
+    // shown with two decimals; text that is no number, or a size out of range, is refused with a
+    // message and the size before is shown again.
     void Card_Width_Changed(QObject *sender);
     void Card_Height_Changed(QObject *sender);
     // The page setup of the shared print settings; OK shows its paper size in the size fields.
     void Page_From_Printer_Click();
     // The vendor and product lists' selections, from the user or from code.
     void comboBoxSelectionDidChange(QComboBox *combo);
-    // The text notifications of the window's fields: the size fields keep their number clean and
-    // show it with two decimals once their editing ends.
-    void controlTextDidChange(QObject *field);
-    void controlTextDidEndEditing(QObject *field);
 
     // The window's print settings that the page setup starts from (none: a new document's), and
     // where it keeps the settings chosen.

@@ -7,7 +7,6 @@
 #include "design/panels/CardSizePanel.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
-#include "platform/TextNotifications.h"
 #include "model/Card_Property.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
@@ -190,37 +189,33 @@ TEST_F(CardSizePanelTest, StepperAndFieldCarryTheValueAcrossAndApplyAsksForTheSi
     EXPECT_EQ(apply.count(), 1);
 }
 
+// As typed, every keystroke a number may hold stands, none is cut; a letter is refused as it is typed.
 TEST_F(CardSizePanelTest, TypingKeepsTheSizeFieldsNumberClean)
 {
     const struct {
         const char *typed, *shown;
-    } cases[] = {
-        {"12.5cm", "12.5"},         {"abc", ""},        {"1a2", "1a2"},   // a letter inside stays
-        {"12345678901", "1234567890"}, {"12.5 \n", "12.5"},
-        {" 12.5mm\n", "12.5mm"},      // letters go first, then blanks: letters behind a blank stay
-    };
-    for (QLineEdit *field : {p().width_Text, p().height_Text}) {
+    } cases[] = {{"12.5cm", "12.5"}, {"abc", ""}, {"1a2", "12"}, {"12345678901", "12345678901"}, {"1e2", "1e2"},
+                 {"-,5 ", "-,5 "}};
+    for (QLineEdit *field : {p().width_Text, p().height_Text})
         for (const auto &k : cases) {
-            field->setText(QString::fromLatin1(k.typed));
-            emit platform::TextNotifications::instance().controlTextDidChange(field);
+            field->clear();
+            QTest::keyClicks(field, QString::fromLatin1(k.typed));
             EXPECT_EQ(field->text(), QString::fromLatin1(k.shown)) << k.typed;
         }
-    }
-    // Another window's field is left as it is.
-    QLineEdit other(QStringLiteral("12.5cm"));
-    emit platform::TextNotifications::instance().controlTextDidChange(&other);
-    EXPECT_EQ(other.text(), QStringLiteral("12.5cm"));
 }
 
+// The editing's end shows a size of a tenth of a millimetre or more with two decimals; anything else
+// shows the size before again (the message: CardWizard.SizeFieldsKeepOnlyTheNumber).
 TEST_F(CardSizePanelTest, EndOfEditingShowsTwoDecimalsAndNothingBelowATenth)
 {
     const struct {
         const char *typed, *shown;
-    } cases[] = {{"0", "0.10"}, {"-3", "0.10"}, {"2", "2.00"}, {"12.346", "12.35"}, {"x", "0.10"}};
+    } cases[] = {{"0", "20.00"}, {"-3", "20.00"}, {"2", "2.00"}, {"12.346", "12.35"}, {"0.09", "20.00"}, {"0,1", "0.10"}};
     for (const auto &k : cases) {
-        p().height_Text->setText(QString::fromLatin1(k.typed));
-        emit platform::TextNotifications::instance().controlTextDidEndEditing(p().height_Text);
+        p().Set_Card_Size_In_Control(20, 20);
+        typeInto(p().height_Text, QString::fromLatin1(k.typed));
         EXPECT_EQ(p().height_Text->text(), QString::fromLatin1(k.shown)) << k.typed;
+        EXPECT_DOUBLE_EQ(p().height_Stepper->doubleValue(), p().height_Text->text().toDouble()) << k.typed;
     }
 }
 
