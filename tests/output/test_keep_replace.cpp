@@ -47,8 +47,7 @@ TEST_F(KeepReplace, ThePromptsAnswerPicksThePath)
 {
     Replcae_Confirm_Box &box = *Replcae_Confirm_Box::defaultInstance();
     // A link is written through: the question names the file it leads to.
-    QTemporaryDir elsewhere;
-    const QString target = elsewhere.filePath("Target.png");
+    const QString target = in("Target.png");
     ASSERT_TRUE(QFile(existing).copy(target));
     ASSERT_TRUE(QFile::link(target, in("Link.png")));
     struct Case {

@@ -193,8 +193,8 @@ TEST_F(PrintProfiles, AProfileWhoseStockIsGoneSaysSoAndUsesTheManualLayout)
 }
 
 // On a default desk printer with 36-pt margins, "PDF File" picked from the list or named by a
-// profile brings its own margins (6.35 mm); the naming dialog's Page Setup is for its printer, a paper
-// it lacks moved first and said.
+// profile brings its own margins (6.35 mm); the naming dialog's Page Setup is for its printer.
+// A paper it lacks is moved first, and said.
 TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
 {
     printtest::PrivateCupsd cupsd;
@@ -275,12 +275,11 @@ TEST_F(PrintProfiles, TheNamingDialogRefusesWhatItCannotSave)
     EXPECT_EQ(names->result(), 0);
 }
 
-// The folder's sync fails after the rename: the profile is saved, and the user told so.
 TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
 {
     toPdf();
     const QByteArray before = bytes(QStringLiteral("Default"));
-    const testsupport::SyncFailure disk(print_profile_path);
+    const testsupport::SyncFailure disk(print_profile_path);   // saved all the same, and said so
     open(
         [&] {
             select(QStringLiteral("Default"));

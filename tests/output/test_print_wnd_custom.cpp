@@ -157,8 +157,7 @@ TEST_F(PrintWndCustomMessages, SavingCleansTheNameAndSelectsTheNewProduct)
     EXPECT_EQ(fields->at(6), QStringLiteral("63.50"));
     // Nothing left the folder.
     EXPECT_EQ(QDir(custom_label_path).entryList(QDir::Files).size(), 3);
-    // Saved again while the folder's sync fails: saved, and said so.
-    const testsupport::SyncFailure disk(custom_label_path);
+    const testsupport::SyncFailure disk(custom_label_path);   // saved again, and said so, though the folder's sync fails
     w->Save_Label_Pressed();
     EXPECT_EQ(messages().last(), platform::unsyncedWarning("Custom Product Number", testsupport::SyncFailure::reason()));
 }

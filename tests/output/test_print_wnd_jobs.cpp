@@ -538,30 +538,28 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
     using O = QPageLayout::Orientation;
     const auto P = O::Portrait, La = O::Landscape;
     const auto Lt = QPageSize::Letter, A4 = QPageSize::A4, Lg = QPageSize::Legal;
-    // The page setup's printer, the road (a printer or profile picked, none), the paper and turn; the paper shown and
-    // printed, on that printer, turned a quarter, or turned to landscape by the orientation list or in Page Setup.
+    // The page setup's printer, the road (a printer or profile picked, none), the paper and turn; the paper shown and printed,
+    // on that printer, turned by the move ('t'), or to landscape by the orientation list ('o') or in Page Setup ('p').
     struct Row { const char *named, *road; QPageSize paper; O o; QPageSize::PageSizeId now = Lt; const char *on = "Desk_36";
-                 bool turned = false; char by = 0; };
+                 char by = 0; };
     const QPageSize b5(QPageSize::B5), a3(QPageSize::A3), letter(Lt), a4(A4), c1(QSizeF(100, 150), QPageSize::Millimeter),
         c3(QSizeF(300, 100), QPageSize::Millimeter);
-    const char *const pdf = "PDF File", *const d4 = "Desk_4";
-    for (const Row &k : {Row{pdf, "Desk_36", b5, P}, Row{pdf, "On desk", b5, La}, Row{"", "", b5, P}, Row{"Gone", "", b5, P},
-                         Row{"A_Labels", "", a4, P, A4, "A_Labels"}, Row{pdf, "A4 Office", b5, P, A4, d4}, Row{pdf, d4, b5, La, A4, d4},
-                         Row{pdf, "On desk", a3, P}, Row{pdf, "Desk_36", a3, La}, Row{pdf, d4, a3, P, A4, d4}, Row{pdf, d4, a3, La, A4, d4},
-                         Row{pdf, "Desk_36", c1, P}, Row{pdf, "Desk_36", c1, La}, Row{pdf, d4, c1, P, A4, d4}, Row{pdf, d4, c1, La, A4, d4},
-                         Row{pdf, "Desk_36", c3, P, Lg, "Desk_36", true}, Row{pdf, "Desk_36", c3, La, Lg, "Desk_36", true},
-                         Row{pdf, d4, c3, P, Lg, d4, true}, Row{pdf, "A4 Office", c3, La, Lg, d4, true},
-                         Row{pdf, d4, letter, P, Lt, d4, false, 'o'}, Row{pdf, "Desk_4m", letter, P, Lt, "Desk_4m", false, 'o'},
-                         Row{pdf, d4, a4, P, A4, d4, false, 'p'}, Row{pdf, "Desk_4m", letter, P, Lt, "Desk_4m", false, 'p'}}) {
-        SCOPED_TRACE(k.paper.name().toStdString() + " " + std::to_string(k.o) + " " + k.named + " " + k.road + " "
-                     + std::string(k.by ? 1 : 0, k.by));
+    const char *const pdfFile = "PDF File", *const d4 = "Desk_4";
+    for (const Row &k : {Row{pdfFile, "Desk_36", b5, P}, Row{pdfFile, "On desk", b5, La}, Row{"", "", b5, P},
+                         Row{"Gone", "", b5, P}, Row{"A_Labels", "", a4, P, A4, "A_Labels"},
+                         Row{pdfFile, "A4 Office", b5, P, A4, d4}, Row{pdfFile, "On desk", a3, P},
+                         Row{pdfFile, d4, a3, La, A4, d4}, Row{pdfFile, "Desk_36", c1, P}, Row{pdfFile, d4, c1, La, A4, d4},
+                         Row{pdfFile, "Desk_36", c3, P, Lg, "Desk_36", 't'}, Row{pdfFile, "A4 Office", c3, La, Lg, d4, 't'},
+                         Row{pdfFile, d4, letter, P, Lt, d4, 'o'}, Row{pdfFile, "Desk_4m", letter, P, Lt, "Desk_4m", 'o'},
+                         Row{pdfFile, d4, a4, P, A4, d4, 'p'}}) {
+        SCOPED_TRACE(testing::Message() << qPrintable(k.paper.name()) << ' ' << k.o << ' ' << k.named << '/' << k.road << ' '
+                                        << (k.by ? k.by : '-'));
         c->setPrintInfo({QString::fromLatin1(k.named), QPageLayout(k.paper, k.o, QMarginsF())});
         const QString spooled = cupsd.jobFile(k.on);
         QFile::remove(spooled);
         responder->alerts.clear();
-        // The desk printers' margins (left 10, bottom 20, right 30, top 40 pt on Desk_4) as they lie on the page, turned
-        // one way or the other by the printer; the page moved, as said.
-        const O to = k.by || (k.o == La) != k.turned ? La : P;
+        // The printer's margins as they lie on the page, turned one way or the other by the printer; the page moved, as said.
+        const O to = k.by == 't' ? (k.o == La ? P : La) : k.by ? La : k.o;
         const int turn = to == P ? 0 : k.on == QLatin1String("Desk_4m") ? -90 : 90;
         const QMarginsF mm = (!QLatin1String(k.on).startsWith(QLatin1String(d4)) ? QMarginsF(1, 1, 1, 1) * (*k.on == 'A' ? 0 : 36)
                               : !turn ? QMarginsF(10, 40, 30, 20) : turn > 0 ? QMarginsF(20, 10, 40, 30) : QMarginsF(40, 30, 20, 10))
@@ -570,14 +568,13 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
             const QSizeF s = QPageLayout(paper, o, QMarginsF()).fullRect(QPageLayout::Millimeter).size();
             return QString::asprintf("%.2f x %.2f mm", s.width(), s.height());
         };
-        const QString now = k.now == Lt ? QStringLiteral("US Letter") : k.now == Lg ? QStringLiteral("US Legal") : QStringLiteral("A4");
+        const QString now = QLatin1String(k.now == Lt ? "US Letter" : k.now == Lg ? "US Legal" : "A4");
         const QString said = QStringLiteral("The printer \"%1\" has no paper %2 (%3): the page is now its paper \"%4\" (%5)%6.")
                                  .arg(k.on, k.paper.id() == QPageSize::Custom ? "for a custom page" : '"' + k.paper.name() + '"',
                                       size(k.paper, k.o), now, size(QPageSize(k.now), to),
-                                      k.turned ? (to == La ? ", turned to landscape" : ", turned to portrait") : "");
-        const QString shown = QString::asprintf("%s %s %.2f %.2f %.2f %.2f", k.on, qPrintable(k.now == Lt ? QStringLiteral("Letter") : now),
-                                                mm.left(), mm.top(), mm.right(), mm.bottom());
-        bool landscape = false;   // Page Setup's next answer ticks Landscape
+                                      k.by != 't' ? "" : to == La ? ", turned to landscape" : ", turned to portrait");
+        const QString shown = QString::asprintf("%s %s %.2f %.2f %.2f %.2f", k.on, k.now == Lt ? "Letter" : qPrintable(now), mm.left(),
+                                                mm.top(), mm.right(), mm.bottom());
         open([&] {
             if (QLatin1String(k.road).contains(' '))
                 w->List_profile->selectRow(int(w->ListData_profile_files.indexOf(QLatin1String(k.road))));
@@ -585,8 +582,8 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
                 pick(w->Printer_ComboBox, k.road);
             EXPECT_EQ(messages().join('|').toStdString(), k.paper.isEquivalentTo(QPageSize(k.now)) ? "" : said.toStdString());
             if (k.by == 'p')
-                landscape = true, w->pagesetup_btn->click();
-            else if (k.by)
+                w->pagesetup_btn->click();
+            else if (k.by == 'o')
                 pick(w->Orient_ComboBox, QStringLiteral("Landscape"));
             for (QPushButton *then : {w->Add_profile_btn, w->pagesetup_btn, w->printButton}) {   // Page Setup's margins of 0 raised
                 EXPECT_EQ(QStringList({w->Printer_ComboBox->currentText(), w->Paper_id->text(), w->l_mar_id->text(), w->t_mar_id->text(),
@@ -595,13 +592,10 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
             }
         }, [&](QDialog &dialog) {
             EXPECT_EQ(&dialog == names ? names->Printer_ComboBox->currentText().toStdString() : k.on, k.on);
-            const std::optional<QMarginsF> none = std::exchange(landscape, false) ? std::nullopt : std::optional(QMarginsF());
-            return &dialog == names ? 0 : testsupport::PageSetupAnswer{std::nullopt, P, none, true, nullptr, {}, !none}(dialog);
+            const auto zero = k.by == 'p' ? std::nullopt : std::optional(QMarginsF());   // else Landscape ticked
+            return &dialog == names ? 0 : testsupport::PageSetupAnswer{std::nullopt, zero ? P : La, zero}(dialog);
         });
-        if (!QTest::qWaitFor([&] { return QFile::exists(spooled); }, 45000)) {
-            ADD_FAILURE() << "not spooled on " << k.on << "\n" << cupsd.log().toStdString();
-            continue;
-        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(spooled); }, 45000)) << cupsd.log().toStdString();
         EXPECT_EQ(printtest::pdfInfo(spooled).pageSize, QSizeF(QPageSize(k.now).sizePoints()));
         // The first label's ink, 2 mm in from its cell at the margins, on the page as turned.
         const BoxMM ink =
@@ -611,23 +605,20 @@ TEST_F(PrintJobs, ADeskPrinterPrintsThePaperTheWindowShows)
     }
     // The PDF export's Page Setup: a paper the printer lacks opens as the one it moves to, which OK takes; Landscape
     // there; a right margin of 0 the arithmetic leaves a hair below it.
-    PDF_Export *pdfExport = PDF_Export::defaultInstance();
-    const testsupport::PageSetupAnswer turn{std::nullopt, P, std::nullopt, true, nullptr, {}, true};
-    const QMarginsF least(10, 40, 30, 20), some(18, 18, 18, 18);   // the page setup's, in points: the printer's least, or more
+    PDF_Export *pdf = PDF_Export::defaultInstance();
+    using Answer = testsupport::PageSetupAnswer;
     for (const auto &[named, paper, margins, answer, shown] :
-         {std::tuple{"", a4, some, testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)}, "A5 12.70 12.70 12.70 12.70"},
-          {"Desk_4", b5, some, testsupport::PageSetupAnswer{}, "A4 6.35 14.11 10.58 7.06"},
-          {"Desk_4", a4, least, turn, "A4 7.06 3.53 14.11 10.58"}, {"Desk_4m", letter, least, turn, "Letter 14.11 10.58 7.06 3.53"},
-          {"A_Labels", c3, QMarginsF(25 * 72 / 25.4, 0, 0, 0), testsupport::PageSetupAnswer{},
-           "Custom (300mm x 100mm) 25.00 0.00 0.00 0.00"}}) {
-        SCOPED_TRACE(std::string("PDF export ") + named + " " + shown);
+         {std::tuple{"", a4, QMarginsF(18, 18, 18, 18), Answer{QPageSize(QPageSize::A5)}, "A5 12.70 12.70 12.70 12.70"},
+          {"Desk_4", b5, QMarginsF(18, 18, 18, 18), Answer{}, "A4 6.35 14.11 10.58 7.06"},
+          {"Desk_4m", letter, QMarginsF(10, 40, 30, 20), Answer{std::nullopt, La}, "Letter 14.11 10.58 7.06 3.53"},
+          {"A_Labels", c3, QMarginsF(25 * 72 / 25.4, 0, 0, 0), Answer{}, "Custom (300mm x 100mm) 25.00 0.00 0.00 0.00"}}) {
         c->setPrintInfo({QLatin1String(named), QPageLayout(paper, P, margins, QPageLayout::Point)});
         responder->onModal = [&, answer = answer](QDialog &dialog) {
-            return &dialog == pdfExport ? (pdfExport->Page_From_Printer_btn->click(), 0) : answer(dialog);
+            return &dialog == pdf ? (pdf->Page_From_Printer_btn->click(), 0) : answer(dialog);
         };
         commandsOf(c->design()).PDF_Export_Button();
-        EXPECT_EQ(QStringList({pdfExport->Page_name_txt->text(), pdfExport->l_mar_id->text(), pdfExport->t_mar_id->text(),
-                               pdfExport->r_mar_id->text(), pdfExport->b_mar_id->text()}).join(' ').toStdString(), shown);
+        EXPECT_EQ(QStringList({pdf->Page_name_txt->text(), pdf->l_mar_id->text(), pdf->t_mar_id->text(), pdf->r_mar_id->text(),
+                               pdf->b_mar_id->text()}).join(' ').toStdString(), shown);
     }
 }
 

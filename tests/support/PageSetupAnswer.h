@@ -18,13 +18,12 @@
 namespace testsupport {
 
 struct PageSetupAnswer {
-    std::optional<QPageSize> paper;   // none: the paper and orientation left as the panel opened
+    std::optional<QPageSize> paper;   // none: the paper left as the panel opened, Landscape ticked if asked
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     std::optional<QMarginsF> margins = {};
     bool ok = true;
     QPageLayout *openedOn = nullptr;
     QString typedLeft = {};   // key by key into the left margin field (or typedInto), in the panel's unit
-    bool landscape = false;   // Landscape ticked, all else left
     const char *typedInto = "leftMargin";
 
     int operator()(QDialog &dialog) const
@@ -42,18 +41,15 @@ struct PageSetupAnswer {
             EXPECT_TRUE(perSheet && !perSheet->isVisible()) << "pages per sheet offered, though no job prints them";
             if (a.paper)
                 c.choosePaper(*a.paper, a.orientation);
+            else if (a.orientation == QPageLayout::Landscape)
+                dialog.findChild<QAbstractButton *>(QStringLiteral("landscape"))->click();
             if (a.margins)
                 c.typeMargins(*a.margins);
-            if (a.landscape)
-                dialog.findChild<QAbstractButton *>(QStringLiteral("landscape"))->click();
             if (auto *left = dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)); !a.typedLeft.isEmpty()) {
                 left->selectAll();
-                for (const QChar c : a.typedLeft + QLatin1Char('\t')) {   // the locale's own digits too, which keyClicks cannot type
-                    if (c.unicode() < 128)
-                        QTest::keyClick(left, c.toLatin1());
-                    else
-                        QTest::sendKeyEvent(QTest::Click, left, Qt::Key_unknown, c, {});
-                }
+                for (const QChar c : a.typedLeft)   // in any script: QTest::keyClicks sends Latin-1 only
+                    QTest::sendKeyEvent(QTest::Click, left, Qt::Key_unknown, QString(c), {});
+                QTest::keyClick(left, Qt::Key_Tab);
             }
             a.ok ? dialog.accept() : dialog.reject();
         });

@@ -176,17 +176,11 @@ QStringList PrivateCupsd::jobNames(const QString &queue) const
     return names;
 }
 
-QString PrivateCupsd::log() const
+QString PrivateCupsd::log(int tail) const
 {
     QFile f(m_dir.filePath(QStringLiteral("log/error_log")));
     const QStringList lines = f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).split(QLatin1Char('\n')) : QStringList();
-    return lines.mid(std::max(0, int(lines.size()) - 80)).join(QLatin1Char('\n'));
-}
-
-int PrivateCupsd::logged(const QString &text) const
-{
-    QFile f(m_dir.filePath(QStringLiteral("log/error_log")));
-    return f.open(QIODevice::ReadOnly) ? int(QString::fromLocal8Bit(f.readAll()).count(text)) : -1;
+    return lines.mid(std::max(0, int(lines.size()) - tail)).join(QLatin1Char('\n'));
 }
 
 } // namespace printtest

@@ -29,9 +29,7 @@ public:
     // Makes the queue the scheduler's default printer. Empty, or what went wrong.
     QString setDefault(const QString &name);
     // The end of the scheduler's log, with what its filters and backend said.
-    QString log() const;
-    // How many times the scheduler's whole log holds the text (a request: "GET /printers/Desk.ppd").
-    int logged(const QString &text) const;
+    QString log(int tail = 80) const;   // its last tail lines
     // The names of the queue's jobs, ended ones too, as the scheduler lists them to their owner
     // (IPP job-name), oldest first.
     QStringList jobNames(const QString &queue) const;
