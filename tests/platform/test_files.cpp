@@ -114,17 +114,18 @@ TEST(Files, TheFolderIsSyncedOnceTheNewFileHasItsName)
 // real folder of the user's is taken, never another's (65534's) or a link; elsewhere as ever. Other owners need root.
 TEST(Files, AnExportFolderWhereOthersMayWriteMustBeTheUsersOwn)
 {
-    const struct { mode_t parent; char kind; uid_t owner; bool taken; } rows[] = {{01777, 'd', 0, true}, {01777, 'l', 0, false},
-        {0755, 'l', 0, true}, {01777, 'd', 65534, false}, {02775, 'd', 65534, false}, {02775, 'l', 65534, false}, {0755, 'd', 65534, true}};
+    const struct { mode_t parent; char kind; uid_t owner; bool taken; } rows[] = {
+        {01777, 'd', 0, true}, {01777, 'l', 0, false}, {0755, 'l', 0, true}, {01777, 'd', 65534, false},
+        {02775, 'd', 65534, false}, {02775, 'l', 65534, false}, {0755, 'd', 65534, true}};
     for (const auto &r : rows) {
         QTemporaryDir dir;
-        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("QIRO Label")));
-        ASSERT_EQ(r.kind == 'd' ? ::mkdir(path.constData(), 0755) : ::symlink(QFile::encodeName(dir.path()).constData(), path.constData()), 0);
-        if (::lchown(path.constData(), r.owner ? r.owner : ::geteuid(), gid_t(-1)) != 0)
+        const QString path = dir.filePath(QStringLiteral("QIRO Label"));
+        ASSERT_TRUE(r.kind == 'd' ? QDir().mkdir(path) : QFile::link(dir.path(), path));
+        if (::lchown(QFile::encodeName(path).constData(), r.owner ? r.owner : ::geteuid(), gid_t(-1)) != 0)
             GTEST_SKIP() << "only root gives a folder to another user";
         ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), r.parent), 0);
         QString why;
-        EXPECT_EQ(platform::makeWritableFolder(QFile::decodeName(path), &why), r.taken) << std::oct << r.parent << ' ' << r.kind << r.owner;
+        EXPECT_EQ(platform::makeWritableFolder(path, &why), r.taken) << std::oct << r.parent << ' ' << r.kind << r.owner;
         EXPECT_EQ(why.toStdString(), r.taken ? "" : std::strerror(EACCES));
     }
 }

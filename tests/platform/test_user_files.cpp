@@ -95,8 +95,9 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
                 : row.kind == 'l' ? QFile::link(elsewhere.path(), path) && own(path, row.owner)
                 : QDir().mkpath(path) && touch(path + "/x", row.owner) && (row.kind != 'm' || touch(path + "/y", other)) && own(path, row.owner);
             skipped = skipped || !made;   // only root gives an entry to another user; what was made is this user's and goes
+            const bool stays = shared == 02775 && !QStringLiteral("fl").contains(row.kind);   // a folder where others may rename
             const QStringList whole = QStringList{"", "/x"} + (row.kind == 'm' ? QStringList{"/y"} : QStringList());
-            for (const QString &remains : !made ? QStringList() : shared == 02775 && !QStringLiteral("fl").contains(row.kind) ? whole : row.remains)
+            for (const QString &remains : !made ? QStringList() : stays ? whole : row.remains)
                 kept << name + remains;
             swaps.insert(path, row.kind);
         }

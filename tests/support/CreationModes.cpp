@@ -23,7 +23,9 @@ int call(const char *path, int flags, unsigned mode, bool folder)
     const bool fresh = recording && ((flags & O_TMPFILE) == O_TMPFILE || ((folder || (flags & O_CREAT)) && ::lstat(path, &st) != 0));
     const int done = int(folder ? ::syscall(SYS_mkdirat, AT_FDCWD, path, mode) : ::syscall(SYS_openat, AT_FDCWD, path, flags, mode));
     const std::lock_guard lock(guard);
-    if (fresh && done >= 0 && (made << QStringLiteral("%1 %2").arg(QString::fromLocal8Bit(path)).arg(mode, 0, 8), mode & 07777 & ~(folder ? 0700u : 0600u)))
+    if (fresh && done >= 0)
+        made << QStringLiteral("%1 %2").arg(QString::fromLocal8Bit(path)).arg(mode, 0, 8);
+    if (fresh && done >= 0 && (mode & 07777 & ~(folder ? 0700u : 0600u)))
         wide << made.last();
     return done;
 }
@@ -36,12 +38,13 @@ int call(const char *path, int flags, unsigned mode, bool folder)
         va_list args; \
         va_start(args, flags); \
         const unsigned mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(args, unsigned) : 0; \
-        return va_end(args), call(path, flags, mode, false); \
+        va_end(args); \
+        return call(path, flags, mode, false); \
     }
 TAGORA_OPEN(open)
 TAGORA_OPEN(open64)
 extern "C" int mkdir(const char *path, mode_t mode) { return call(path, 0, mode, true); }
 
-testsupport::CreationModes::CreationModes() { made.clear(), wide.clear(), recording = true; }
+testsupport::CreationModes::CreationModes() { made.clear(); wide.clear(); recording = true; }
 testsupport::CreationModes::~CreationModes() { recording = false; }
 std::string testsupport::CreationModes::report() const { return made.isEmpty() ? "none" : wide.join(" | ").toStdString(); }
