@@ -2,11 +2,9 @@
 // and the forms phones read (escaped Wi-Fi and vCard values, percent-encoded mail and payment links).
 
 #include "advqr/QrPayload.h"
-
 #include "support/LocaleScope.h"
 
 #include <QLocale>
-
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -214,7 +214,7 @@ TEST_F(ExitFixture, CardButtonsShowTheCardAndACancelledLibraryLeavesTheFill)
 }
 
 // A change of the card's own settings alone asks at Close, New, Quit (Cancel keeps it) and Open (No drops
-// it, Yes saves it first); the design opened again asks nothing.
+// it, Yes saves it first); the design opened again is unchanged.
 TEST_F(ExitFixture, ACardSettingAloneAsksBeforeItIsLost)
 {
     c->Designing_Mode_Select();
@@ -227,7 +227,7 @@ TEST_F(ExitFixture, ACardSettingAloneAsksBeforeItIsLost)
     const QString path = QDir(env.dataHome()).filePath(QStringLiteral("card.") + design_file_EXT);
     responder->saveAnswers = {path};
     c->Save_As_menu_item->trigger();
-    const std::function<void()> settings[] = {
+    const std::function<void()> settings[] = {   // watermark text and transparency, border, background, card info, card size
         [&] { QTest::keyClicks(control(bar.card_brdr_tab, "watermark_text"), QStringLiteral("X")); },
         [&] { QTest::keyClick(control(bar.card_brdr_tab, "wm_transp_slider"), Qt::Key_PageDown); },
         [&] { click(bar.card_brdr_tab, "Card_border_chk"); },
@@ -238,23 +238,19 @@ TEST_F(ExitFixture, ACardSettingAloneAsksBeforeItIsLost)
             QTest::keyClicks(control(bar.card_size_tab, "width_Text"), QStringLiteral("5\r"));   // 5100 mm
             click(bar.card_size_tab, "apply_size_btn");
         }};
+    const char *const roads[] = {"Close_menu_item", "New_menu_item", "Quit_menu_item"};
     for (size_t i = 0; i < std::size(settings); ++i) {
-        SCOPED_TRACE(i);   // watermark text and transparency, border, background, card info, card size
         settings[i]();
         const Card_Property changed = *cardOf(d()).Front_card_Prop;
-        for (const char *road : {"Close_menu_item", "New_menu_item", "Quit_menu_item", "Open_menu_item"}) {
+        for (const char *road : {roads[i % 3], "Open_menu_item"}) {
             responder->alerts.clear();
             responder->alertAnswers = {road[0] != 'O' ? "Cancel" : i % 2 ? "Yes" : "No"};
             responder->openAnswers = {{path}};
             c->window()->findChild<QAction *>(QLatin1String(road))->trigger();
-            EXPECT_EQ(questions().value(0).toStdString(), askDesign.toStdString()) << road;
+            EXPECT_EQ(questions().value(0).toStdString(), askDesign.toStdString()) << i << road;
         }
-        EXPECT_EQ(Same_Card_Settings(changed, *cardOf(d()).Front_card_Prop), i % 2 == 1);
-        responder->alerts.clear();
-        c->Quit_menu_item->trigger();
-        EXPECT_TRUE(questions().isEmpty());
-        platform::clearTerminateRequest();
-        c->Designing_Mode_Select();   // the exit's walk went on to the other mode
+        EXPECT_EQ(Same_Card_Settings(changed, *cardOf(d()).Front_card_Prop), i % 2 == 1) << i;
+        EXPECT_FALSE(save_flag_des_mode) << i;
     }
 }
 

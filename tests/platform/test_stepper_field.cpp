@@ -13,7 +13,6 @@
 
 #include <climits>
 #include <optional>
-#include <tuple>
 
 using namespace platform;
 
@@ -82,7 +81,7 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
         }
     }
     // A locale's own digits, decimal point and signs, beside the plain ones; its group separator is none.
-    const std::tuple<const char *, const char *, std::optional<double>> own[] = {
+    const struct { const char *locale, *typed; std::optional<double> value; } own[] = {
         {"ar_EG", "١٢٫٥", 12.5}, {"ar_EG", "12.5", 12.5}, {"ar_EG", "0,5", 0.5}, {"ar_EG", "\u061C-١٢", -12.0},
         {"ar_EG", "١٬٢٣٤", std::nullopt}, {"fa_IR", "۱۲٫۵", 12.5}, {"fa_IR", "\u200E\u2212۱۲", -12.0},
         {"fa_IR", "١٢", std::nullopt}, {"de_DE", "١٢", std::nullopt}};

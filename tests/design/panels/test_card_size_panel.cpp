@@ -196,16 +196,16 @@ TEST_F(CardSizePanelTest, TypingKeepsTheSizeFieldsNumberClean)
         const char *typed, *shown;
     } cases[] = {{"12.5cm", "12.5"}, {"abc", ""}, {"1a2", "12"}, {"12345678901", "12345678901"}, {"1e2", "1e2"},
                  {"-,5 ", "-,5 "}};
-    for (QLineEdit *field : {p().width_Text, p().height_Text})
+    for (QLineEdit *field : {p().width_Text, p().height_Text}) {
         for (const auto &k : cases) {
             field->clear();
             QTest::keyClicks(field, QString::fromLatin1(k.typed));
             EXPECT_EQ(field->text(), QString::fromLatin1(k.shown)) << k.typed;
         }
+    }
 }
 
-// The editing's end shows a size of a tenth of a millimetre or more with two decimals; anything else
-// shows the size before again (the message: CardWizard.SizeFieldsKeepOnlyTheNumber).
+// Anything but a size of a tenth of a millimetre or more shows the size before again (its message: CardWizard).
 TEST_F(CardSizePanelTest, EndOfEditingShowsTwoDecimalsAndNothingBelowATenth)
 {
     const struct {
