@@ -308,19 +308,18 @@ TEST(FileServices, PathChecks)
     EXPECT_EQ(Convert_Path_From_URL(QUrl(QStringLiteral("file:///tmp/My%20Labels/a.png"))), QStringLiteral("/tmp/My Labels/a.png"));
 }
 
-// The workbook reader's unpacked parts hold the user's values: the user's alone while the read
-// lasts, beside workbookPartsTarget(), and gone when it ends.
+// The workbook reader's unpacked parts hold the user's values: the user's alone while the read lasts, and gone after.
 TEST(FileServices, SpreadsheetWorkFolderIsPrivate)
 {
     QTemporaryDir dir;
     const QString book = dir.filePath(QStringLiteral("values.xlsx"));
     ASSERT_TRUE(SpreadsheetWriter::WriteWorkbook(book, {{QStringLiteral("secret")}}, false));
     SpreadsheetWriter::ReadWorkbook(book, true);
-    const QString parts = spreadsheet->tmpDir;
-    EXPECT_EQ(QFileInfo(parts).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(QFileInfo(parts).absolutePath(), QFileInfo(workbookPartsTarget()).absolutePath());
+    const QString work = spreadsheet->tmpDir;
+    EXPECT_EQ(QFileInfo(work).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QFileInfo(work).absolutePath(), QFileInfo(workbookPartsTarget()).absolutePath());
     SpreadsheetWriter::EndRead();
-    EXPECT_FALSE(QFileInfo::exists(parts));
+    EXPECT_FALSE(QFileInfo::exists(work));
     SpreadsheetWriter::EndRead();   // nothing there: no harm
 }
 

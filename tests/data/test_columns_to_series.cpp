@@ -170,11 +170,10 @@ TEST_F(ColumnsToSeries, AnUnwritableColumnIsReportedAndTheOthersAreWritten)
     EXPECT_EQ(messages().last(), QStringLiteral("Error in file accessing."));
 }
 
-// Each is saved though the folder's sync fails, and said so.
 TEST_F(ColumnsToSeries, OneSeriesNewReplaceAndAppend)
 {
     const QString path = threeColumns();
-    const testsupport::SyncFailure disk(Data_Folder_Path);
+    const testsupport::SyncFailure disk(Data_Folder_Path);   // each saved all the same, and said so
     // New: the ticked cells row by row.
     ASSERT_EQ(run(path, [](Import_Excel_DataSheet &p) {
         oneSeries(p, 0);
@@ -207,10 +206,8 @@ TEST_F(ColumnsToSeries, OneSeriesNewReplaceAndAppend)
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(seriesBytes(QStringLiteral("All.txt")), "c1\nt1\nc2\nt2\n");
     EXPECT_TRUE(messages().last().contains(QStringLiteral("already exists")));
-    const QString eio = testsupport::SyncFailure::reason();
-    EXPECT_EQ(messages().filter("power cut"), QStringList({series_store::unsyncedWarning({"All"}, eio),
-                                                           series_store::unsyncedWarning({"Tail"}, eio),
-                                                           series_store::unsyncedWarning({"Tail"}, eio)}));
+    const auto warned = [](const char *s) { return series_store::unsyncedWarning({s}, testsupport::SyncFailure::reason()); };
+    EXPECT_EQ(messages().filter("power cut"), QStringList({warned("All"), warned("Tail"), warned("Tail")}));
 }
 
 TEST_F(ColumnsToSeries, AnUnreadableSheetLosesNoSeries)

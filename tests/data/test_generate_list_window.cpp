@@ -111,11 +111,10 @@ TEST_F(GeneratorWindow, NoToTheReplaceQuestionKeepsTheDialogAndTheFile)
     EXPECT_EQ(messages(), QStringList{"Batch Processing Series already exists. Do you want to replace it?"});
 }
 
-// The folder's sync fails too: the series is saved, and the user told so.
 TEST_F(GeneratorWindow, YesReplacesAndRefusalsKeepTheDialogOpen)
 {
     put("Codes.txt", "old\n");
-    const testsupport::SyncFailure disk(Data_Folder_Path);
+    const testsupport::SyncFailure disk(Data_Folder_Path);   // saved all the same, and said so
     run(1, 0, [&] {
         sequence("5", "5", false, "Codes");
         QTest::mouseClick(g.ok_btn, Qt::LeftButton);

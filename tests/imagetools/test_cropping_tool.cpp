@@ -498,8 +498,7 @@ TEST_F(CropWizard, ADirectCropReportsSuccessOnlyWithAWrittenFile)
     const QString cropped = Created_Resource_Path + QStringLiteral("/Cropped_Images");
     for (const auto &c : cases) {
         responder->alerts.clear();
-        QFile::remove(cropped + QStringLiteral("/good.PNG"));
-        QDir().mkpath(cropped);
+        QFile::remove(cropped + QStringLiteral("/good.PNG"));   // written anew by the last row, in the folder made before
         const testsupport::SyncFailure disk(cropped, c.unsynced);
         imageexport::fileWriterOverride() = nullptr;
         if (c.diskFull)

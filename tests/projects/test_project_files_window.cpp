@@ -250,8 +250,8 @@ TEST_F(ProjectFiles, AFailedBarcodeSaveReportsIt)
     EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Barcode Log could not be saved.")));
 }
 
-// The folder's sync fails after the rename: the file holds the new project, so it is saved (its
-// title is clean), and the user is told it may not outlast a power cut, by a quiet save too.
+// The folder's sync fails after the rename: the file holds the new project, so it is saved, and the
+// user is told it may not outlast a power cut, by a quiet save too.
 TEST_F(ProjectFiles, ASaveWhoseFolderCannotBeSyncedIsSavedAndSaysSo)
 {
     const testsupport::SyncFailure failing(dir.path());
