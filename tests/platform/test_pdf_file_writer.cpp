@@ -133,7 +133,7 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 
 // The rule of every writer, this one's, writeFileAtomically's and the batch writer's (with and
 // without unnamed files, staged for its target or for another name as the exports stage) alike: a
-// complete file replaces the old one with its mode (0600; 0640 through a link), a new one has a
+// complete file replaces the old one with its mode (0600; 0640 through the link), a new one has a
 // new file's (0644 under the umask 022); a link is written through (its file replaced, the link
 // kept; in a sticky or group folder only the user's or the folder owner's); a file this process may
 // not write (0444, also for root without its override), a link loop, another's link there and a
