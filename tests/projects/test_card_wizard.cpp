@@ -138,8 +138,6 @@ TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
             {"1,234.5", Unreadable, 0}, {"1e1", Unreadable, 0}, {QString(40, QLatin1Char('9')), Range, 0}, {"-2,5", Below, 0}};
         for (const auto &[field, what, range, below] : fields)
             for (const auto &[typed, outcome, taken] : rows) {
-                SCOPED_TRACE(locale + " " + field->window()->objectName().toStdString() + " " + what.toStdString() + " " +
-                             typed.toStdString());
                 const double before = platform::fieldValue(field);
                 responder->alerts.clear();
                 field->selectAll();   // typed over key by key in any script (QTest::keyClicks sends Latin-1)
@@ -149,8 +147,9 @@ TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
                 const QString beyond = QStringLiteral("Please enter a %1 from %2 mm.").arg(what, range);
                 const QString said[] = {{}, QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what), beyond,
                                         below.isEmpty() ? beyond : below, {}};
-                EXPECT_EQ(messages().join('|').toStdString(), said[outcome].toStdString());
-                EXPECT_DOUBLE_EQ(platform::fieldValue(field), outcome == Taken ? taken : before);
+                const QString now = messages().join('|') + " | " + QString::number(platform::fieldValue(field));
+                EXPECT_EQ(now.toStdString(), (said[outcome] + " | " + QString::number(outcome == Taken ? taken : before)).toStdString())
+                    << locale << ' ' << qPrintable(field->window()->objectName()) << ' ' << qPrintable(what) << ' ' << qPrintable(typed);
             }
     }
     // Typed key by key into the field, as the user does.
