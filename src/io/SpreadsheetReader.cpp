@@ -121,7 +121,6 @@ SpreadsheetWriter::Rows SpreadsheetWriter::ReadWorkbook(const QString &path, boo
     static const struct EndAtExit {
         ~EndAtExit() { EndRead(); }
     } endAtExit;
-    QFile::setPermissions(s.tmpDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ZipError error;
     if (!SSZipArchive::unzipFileAtPath(path, s.tmpDir, true, QString(), &error)) {
         EndRead();

@@ -164,7 +164,6 @@ bool SpreadsheetWriter::WriteWorkbook(const QString &path, const Rows &rows, boo
         QString folder;
         ~RemoveAtEnd() { platform::removeOwnEntry(folder); }
     } removeAtEnd{scratch};
-    QFile::setPermissions(scratch, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString parts = scratch + QStringLiteral("/parts");
     if (!QDir().mkpath(parts + QStringLiteral("/xl/worksheets"))) {
         Show_NSLog_Message(QStringLiteral("The folder %1 cannot be created.").arg(parts));
