@@ -113,23 +113,25 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
     return out;
 }
 
-// The mode of a copy: that of the file it replaces, else that of the file it copies, always
-// readable and writable by the user whose copy it is.
+// The mode of a copy: that of the user's file it replaces, else that of the file it copies, always
+// readable and writable by the user whose copy it is. Another's file there (in a folder planted where
+// others may write) gives none.
 mode_t copyMode(const QString &replaced, mode_t copied)
 {
     struct stat st {};
-    const bool replaces = ::lstat(QFile::encodeName(replaced).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    const bool replaces = ::lstat(QFile::encodeName(replaced).constData(), &st) == 0 && S_ISREG(st.st_mode)
+                          && st.st_uid == ::geteuid();
     return ((replaces ? st.st_mode : copied) & 0777) | S_IRUSR | S_IWUSR;
 }
 
-// Writes the bytes as a new file of that mode, the system's reason kept for a write cut short (a
-// full disk). Private until then: the copy of a private file is never readable by others meanwhile.
+// Writes the bytes as a new file of that mode at path (of the folder open at dirfd; never through a
+// link), the system's reason kept for a write cut short (a full disk). Private until then: the copy of a private file is never readable by others meanwhile.
 // No flush to the disk per file: the copies go to a staging folder or a hidden name and are put in
 // place whole.
-bool writeChecked(const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
+bool writeChecked(int dirfd, const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
 {
     const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = ::openat(dirfd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         *reason = QString::fromLocal8Bit(std::strerror(errno));
         return false;
@@ -151,7 +153,7 @@ bool writeChecked(const QString &path, const QByteArray &bytes, mode_t mode, QSt
         err = errno;
     if (err != 0) {
         *reason = QString::fromLocal8Bit(std::strerror(err));
-        ::unlink(name.constData());
+        ::unlinkat(dirfd, name.constData(), 0);
         return false;
     }
     return true;
@@ -162,7 +164,7 @@ bool writeChecked(const QString &path, const QByteArray &bytes, mode_t mode, QSt
 bool writeInPlace(const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
 {
     const QString part = platform::temporaryPath(path, QStringLiteral("part"));
-    if (!writeChecked(part, bytes, mode, reason))
+    if (!writeChecked(AT_FDCWD, part, bytes, mode, reason))
         return false;
     if (pathPresent(path) || ::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
         *reason = QStringLiteral("cannot name the copy %1").arg(path);
@@ -274,6 +276,27 @@ bool isUsableBackupPath(const QString &path)
     return !pathPresent(path) || isRealFolder(path);
 }
 
+// A staging folder beside a target, filled and put in place through its descriptor: where others
+// may write, its name may hold something else at any moment. Unless put in place, it goes (it alone).
+struct Staging {
+    int fd = -1;   // before path, which is made with it
+    QString path;
+    struct stat st {};
+    Staging(const QString &target, QString *why) : path(platform::makeTemporaryFolder(target, QStringLiteral("new"), why, &fd))
+    {
+        if (fd >= 0)
+            (void)::fstat(fd, &st);
+    }
+    Staging(const Staging &) = delete;
+    Staging &operator=(const Staging &) = delete;
+    ~Staging()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    void drop() const { platform::removeOwnEntry(path, &st); }
+};
+
 Outcome backup(const QString &backupPath)
 {
     Outcome outcome;
@@ -285,8 +308,8 @@ Outcome backup(const QString &backupPath)
     // What an earlier backup cut short by a kill left beside this one goes first.
     platform::repairSwappedFolder(backupPath);
     QString why;
-    const QString staging = platform::makeTemporaryFolder(backupPath, QStringLiteral("new"), &why);
-    if (staging.isEmpty()) {
+    const Staging staging(backupPath, &why);
+    if (staging.path.isEmpty()) {
         ++outcome.failed;
         outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(backupPath, why);
         return outcome;
@@ -298,8 +321,7 @@ Outcome backup(const QString &backupPath)
         const QString fileName = QFileInfo(path).fileName();
         mode_t mode = 0;
         const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason, &mode);
-        if (bytes && writeChecked(staging + QLatin1Char('/') + fileName, *bytes,
-                                  copyMode(QDir(backupPath).filePath(fileName), mode), &reason)) {
+        if (bytes && writeChecked(staging.fd, fileName, *bytes, copyMode(QDir(backupPath).filePath(fileName), mode), &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
@@ -307,13 +329,13 @@ Outcome backup(const QString &backupPath)
         }
     }
     QString reason;
-    if (outcome.failed == 0 && platform::swapFolderIn(staging, backupPath, &reason)) {
+    if (outcome.failed == 0 && platform::swapFolderIn(staging.fd, staging.path, backupPath, &reason)) {
         outcome.committed = true;
         return outcome;
     }
     if (!reason.isEmpty())
         outcome.reasons << QStringLiteral("Cannot put the backup in place: %1").arg(reason);
-    platform::removeOwnEntry(staging);
+    staging.drop();
     return outcome;
 }
 
@@ -340,24 +362,23 @@ Outcome restoreReplace(const QString &source)
 {
     platform::repairSwappedFolder(Data_Folder_Path);
     QString why;
-    const QString staging = platform::makeTemporaryFolder(Data_Folder_Path, QStringLiteral("new"), &why);
-    if (staging.isEmpty()) {
+    const Staging staging(Data_Folder_Path, &why);
+    if (staging.path.isEmpty()) {
         Outcome outcome;
         outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(Data_Folder_Path, why);
         return outcome;
     }
     Outcome outcome = copyEntries(source, [&staging](const Entry &e, const QByteArray &bytes, mode_t mode, QString *reason) {
-        return writeChecked(staging + QLatin1Char('/') + e.name, bytes,
-                            copyMode(QDir(Data_Folder_Path).filePath(e.name), mode), reason);
+        return writeChecked(staging.fd, e.name, bytes, copyMode(QDir(Data_Folder_Path).filePath(e.name), mode), reason);
     });
     QString reason;
-    if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(staging, Data_Folder_Path, &reason)) {
+    if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(staging.fd, staging.path, Data_Folder_Path, &reason)) {
         outcome.committed = true;
         return outcome;
     }
     if (!reason.isEmpty())
         outcome.reasons << QStringLiteral("Cannot put the restored series in place: %1").arg(reason);
-    platform::removeOwnEntry(staging);
+    staging.drop();
     return outcome;
 }
 

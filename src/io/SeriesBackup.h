@@ -4,7 +4,7 @@
 // exchanged for the old folder in one step (platform::swapFolderIn), so that a failed copy, a
 // kill or a power cut leaves the old backup or the current series as they were. Nothing is readable
 // by others while it is copied: the staging folder and each copy are private until they take the
-// mode of what they replace (the folder's; each file's, else that of the file copied).
+// mode of what of the user's they replace (the folder's; each file's, else that of the file copied).
 //
 // A backup folder to restore from is untrusted: only regular files directly inside it are copied;
 // links, sub-folders, FIFOs, devices, names that are not UTF-8 and files larger than a series may

@@ -211,9 +211,13 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         seriesIndex = records.Get_Data_SetIndex_According_Name(seriesName);
     const exportnaming::TakenTest taken = &exportnaming::fileNameTakenOnDisk;
 
+    // Why the folder, gone meanwhile, could not be had again: the run ends at its next file.
+    QString folderRefused;
     s.pathFor = [&, value, header, footer, series](int record, const QString &name, int counter) {
-        // The folder again, should it have gone meanwhile.
-        QDir().mkpath(destination);
+        // The folder again, should it have gone meanwhile, by the rule of every export folder: what
+        // took its place where others may write (another's folder, a link) is never written into.
+        if (!platform::makeWritableFolder(destination, &folderRefused))
+            return QString();
         if (record < 0)
             return exportnaming::Create_And_Check_File_Name(destination, name, false, -1, naming.ext, taken);
         exportnaming::Settings n = naming;
@@ -239,7 +243,11 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         return exportnaming::barcodeName(n, v, hd, ft, series, counter, mode == 0, taken);
     };
     ImageExport images(output);
-    s.keepReplace = [&images](const QString &path) -> std::optional<QString> {
+    s.keepReplace = [&images, &folderRefused](const QString &path) -> std::optional<QString> {
+        if (!folderRefused.isEmpty()) {
+            Stop_Processing_Now = true;
+            return std::nullopt;
+        }
         const QString answer = images.keepReplace(path, true);
         // Cancel for all (or the user's Stop) ends the run; a plain Cancel passes this file over.
         if (answer.isEmpty() && (Stop_Processing_Now || replace_keep_file_flag == 5)) {
@@ -289,16 +297,21 @@ void PDF_Export::Export_PDF_File(const QString &destination)
     }
     lastFiles = outcome.files;
     lastStopped = outcome.stopped || !ran;
-    lastFailed = outcome.failed;
+    const bool refused = !folderRefused.isEmpty();
+    lastFailed = outcome.failed || refused;
     Export_Any_File = !outcome.files.isEmpty();
-    if (outcome.failed) {
-        Show_NSLog_Message(outcome.error);
-        // The file and the system's reason (a full disk, a file-size limit, a name too long, a file
-        // that may not be replaced) in place of the usual guess, as the other writers give theirs.
+    if (lastFailed) {
+        const QString why = refused ? folderRefused : outcome.error;
+        Show_NSLog_Message(why);
+        // The file or folder and the system's reason (a full disk, a file-size limit, a name too
+        // long, a file that may not be replaced) in place of the usual guess, as the other writers
+        // give theirs.
         const QString first = PdfExportJob::Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
-        Show_MessageBox(outcome.error.isEmpty() || outcome.failedFile.isEmpty()
+        Show_MessageBox(why.isEmpty() || (!refused && outcome.failedFile.isEmpty())
                             ? PdfExportJob::Unable_Saving_Message
-                            : first + QStringLiteral("\n\nThe file \"%1\" cannot be written: %2").arg(outcome.failedFile, outcome.error));
+                            : first + QStringLiteral("\n\nThe %1 \"%2\" cannot be written: %3")
+                                          .arg(refused ? QStringLiteral("folder") : QStringLiteral("file"),
+                                               refused ? destination : outcome.failedFile, why));
     }
     lastUnsynced = outcome.unsynced.isEmpty()
                        ? QString()

@@ -89,8 +89,12 @@ private:
     void fail(const QString &path, const QString &why)
     {
         ++m_out.failed;
-        if (m_out.firstFailure.isEmpty())
-            m_out.firstFailure = path.isEmpty() ? why : QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), why);
+        if (!m_out.firstFailure.isEmpty())
+            return;
+        // A writer's refusal of a link, or of a temporary taken over, begins with the name already.
+        const QString name = QFileInfo(path).fileName();
+        const bool named = why.startsWith(name + QLatin1Char(':')) || why.startsWith(name + QLatin1Char(' '));
+        m_out.firstFailure = path.isEmpty() || named ? why : QStringLiteral("%1: %2").arg(name, why);
     }
 
     void settle(int index, Slot &slot)

@@ -137,13 +137,14 @@ bool removeCheckedAt(int parent, const char *name, const struct stat &checked, i
     return removeContents(folder.fd, depth + 1) && ::unlinkat(parent, name, AT_REMOVEDIR) == 0;
 }
 
-// Removes the entry name of the folder open at parent when the user owns it.
-bool removeOwnAt(int parent, const QByteArray &name, const QString &path)
+// Removes the entry name of the folder open at parent when the user owns it (and, given one, it is
+// that very entry).
+bool removeOwnAt(int parent, const QByteArray &name, const QString &path, const struct stat *only = nullptr)
 {
     struct stat st {};
     if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT;
-    if (st.st_uid != ::geteuid())
+    if (st.st_uid != ::geteuid() || (only && (st.st_dev != only->st_dev || st.st_ino != only->st_ino)))
         return false;
     if (removalHook)
         removalHook(path);
@@ -336,14 +337,14 @@ void removeEndedTemporariesOf(const QString &target)
     removeEndedIn(info.absolutePath(), info.fileName());
 }
 
-bool removeOwnEntry(const QString &path)
+bool removeOwnEntry(const QString &path, const struct stat *only)
 {
     const QFileInfo info(path);
     const OpenFolder parent(openFolder(info.absolutePath()));
-    return parent.fd >= 0 && removeOwnAt(parent.fd, encoded(info.fileName()), path);
+    return parent.fd >= 0 && removeOwnAt(parent.fd, encoded(info.fileName()), path, only);
 }
 
-QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason)
+QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason, int *fd)
 {
     const QString parent = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(parent)) {
@@ -354,8 +355,25 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
     for (int attempt = 0; attempt < 64; ++attempt) {
         const QString path = temporaryPath(target, tag);
         // Private until it takes the mode of what it replaces (swapFolderIn).
-        if (::mkdir(encoded(path).constData(), 0700) == 0)
-            return path;
+        if (::mkdir(encoded(path).constData(), 0700) == 0) {
+            if (!fd)
+                return path;
+            // Open at once, never through a link, and only the user's: where others may rename
+            // entries, the name may hold something else a moment later.
+            *fd = ::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            struct stat st {};
+            if (*fd >= 0 && ::fstat(*fd, &st) == 0 && st.st_uid == ::geteuid()) {
+                step(-1);
+                return path;
+            }
+            const int err = *fd >= 0 ? EACCES : errno;
+            if (*fd >= 0)
+                ::close(*fd);
+            *fd = -1;
+            if (reason)
+                *reason = errorText(err);
+            return QString();
+        }
         if (errno != EEXIST) {
             if (reason)
                 *reason = errorText(errno);
@@ -367,15 +385,21 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
     return QString();
 }
 
-bool swapFolderIn(const QString &staging, const QString &target, QString *reason)
+bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, QString *reason)
 {
     const QByteArray from = encoded(staging), to = encoded(target);
-    // The mode of the folder it replaces, set through the staging folder's own descriptor.
-    struct stat replaced {}, own {};
-    const mode_t mode = ::lstat(to.constData(), &replaced) == 0 && S_ISDIR(replaced.st_mode) ? replaced.st_mode & 07777 : newFolderMode();
-    const OpenFolder made(::open(from.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (made.fd >= 0 && ::fstat(made.fd, &own) == 0 && own.st_uid == ::geteuid())
-        (void)::fchmod(made.fd, mode);
+    // Only the folder filled goes in place, never whatever took its name meanwhile.
+    if (!stillNamed(from, writtenFile(stagingFd))) {
+        *reason = replacedWhileSaving(target);
+        return false;
+    }
+    // The mode of the folder it replaces, set through the staging folder's own descriptor; another's
+    // folder there (planted where others may write) gives none: its mode is its maker's choice.
+    struct stat replaced {};
+    (void)::fchmod(stagingFd, ::lstat(to.constData(), &replaced) == 0 && S_ISDIR(replaced.st_mode)
+                                      && replaced.st_uid == ::geteuid()
+                                  ? replaced.st_mode & 07777
+                                  : newFolderMode());
     if (!present(target)) {
         step(0);
         if (::rename(from.constData(), to.constData()) != 0) {
@@ -387,9 +411,10 @@ bool swapFolderIn(const QString &staging, const QString &target, QString *reason
     step(0);
     if (exchangeAllowed.load()) {
         if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
-            // The old folder now has the staging name.
+            // The old folder now has the staging name: only it goes, never a folder of the user's
+            // that another renamed to that name meanwhile (where others may rename entries).
             step(2);
-            removeOwnEntry(staging);
+            removeOwnEntry(staging, &replaced);
             return true;
         }
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
@@ -415,7 +440,7 @@ bool swapFolderIn(const QString &staging, const QString &target, QString *reason
         return false;
     }
     step(2);
-    removeOwnEntry(old);
+    removeOwnEntry(old, &replaced);
     return true;
 }
 

@@ -18,6 +18,8 @@
 
 #include <functional>
 
+struct stat;
+
 namespace platform {
 
 // The name of a new temporary for the target's file name (no folder), unique within the process;
@@ -42,20 +44,25 @@ void removeEndedTemporariesOf(const QString &target);
 
 // Removes path when the effective user owns it: a file or link as itself (no link is followed), a
 // folder with what the user owns in it, through descriptors, so that a folder swapped for a link or
-// another folder meanwhile is left whole. False when anything stayed.
-bool removeOwnEntry(const QString &path);
+// another folder meanwhile is left whole; given only, when path is that very entry (its device and
+// inode), else nothing goes. False when anything stayed.
+bool removeOwnEntry(const QString &path, const struct stat *only = nullptr);
 
 // A new empty folder beside target under a temporary name, private (0700) until swapFolderIn()
-// gives it its mode; empty when none can be made, with the reason.
-QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);
+// gives it its mode; empty when none can be made, with the reason. Given fd, it is also returned
+// open (the caller closes it), to be filled through the descriptor: where others may write, its
+// name may be taken over at any moment.
+QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr, int *fd = nullptr);
 
-// Puts the folder staging in the place of target (absent, or a folder), with target's mode (a new
-// folder's when there is none): where the file system can,
-// both are exchanged in one step, so that target is at every moment the old or the new folder;
-// elsewhere target is first renamed to a temporary "old" name and staging renamed in, which
-// repairSwappedFolder() mends should the process end in between. The old folder is then removed.
-// False with the reason when nothing was changed.
-bool swapFolderIn(const QString &staging, const QString &target, QString *reason);
+// Puts the folder staging, open at stagingFd, in the place of target (absent, or a folder), with
+// target's mode (a new folder's when there is none or it is another's); when the name staging no
+// longer holds that folder, nothing is done (platform::replacedWhileSaving()). Where the file
+// system can, both are exchanged in one step, so that target is at every moment the old or the new
+// folder; elsewhere target is first renamed to a temporary "old" name and staging renamed in, which
+// repairSwappedFolder() mends should the process end in between. The old folder is then removed,
+// it alone: what another renamed to its name meanwhile stays. False with the reason when nothing
+// was changed.
+bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, QString *reason);
 
 // What a swap cut short by a kill left: when target is missing, the newest "old" folder of a
 // process not known to run is put back (a process still between its two renames then finds target
@@ -64,7 +71,8 @@ bool swapFolderIn(const QString &staging, const QString &target, QString *reason
 void repairSwappedFolder(const QString &target);
 
 // Tests: called before each step of swapFolderIn (0 the exchange or the first rename, 1 the second
-// rename, 2 the removal of the old folder); and whether the one-step exchange is tried.
+// rename, 2 the removal of the old folder; -1 once its staging folder is made and open, before it
+// is filled); and whether the one-step exchange is tried.
 void setFolderSwapStepHook(std::function<void(int step)> hook);
 void setFolderExchangeAllowed(bool allowed);
 // Tests: called with the entry's path when a removal has checked the entry and is about to remove it.

@@ -6,6 +6,7 @@
 #include "core/UserFolders.h"
 #include "io/SeriesBackup.h"
 #include "io/SeriesStore.h"
+#include "platform/Files.h"
 #include "platform/Temporaries.h"
 #include "support/CreationModes.h"
 #include "support/FileSizeLimit.h"
@@ -148,21 +149,56 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     ASSERT_TRUE(series_backup::backup(backup).committed);
     QFile::remove(Data_Folder_Path + "/Old.txt");
     series("New.txt", "new\n");
-    // The new backup takes the old one's mode, its copy the series file's; the old one, once exchanged, goes as the
-    // user's own entry: swapped meanwhile for a link to a folder of the user's, the link goes, not what is in there.
+    // The new backup takes the old one's mode, its copy the series file's; the old one, once exchanged, goes alone:
+    // another folder of the user's that another renamed to its name meanwhile stays whole.
     const QString outside = at("outside");
     ASSERT_EQ(sh(QStringLiteral("chmod 640 '%1/New.txt' && chmod 750 '%2' && mkdir '%3' && echo kept > '%3/kept.txt'").arg(Data_Folder_Path, backup, outside)), 0);
+    QString old;
     platform::setFolderSwapStepHook([&](int step) {
-        const QString old = at("out/") + QDir(at("out")).entryList({".*.tagora-*"}, QDir::Dirs | QDir::Hidden).value(0);
-        EXPECT_TRUE(step != 2 || (QDir().rename(old, at("moved")) && QFile::link(outside, old)));
+        old = at("out/") + QDir(at("out")).entryList({".*.tagora-*"}, QDir::Dirs | QDir::Hidden).value(0);
+        EXPECT_TRUE(step != 2 || (QDir().rename(old, at("moved")) && QDir().rename(outside, old)));
     });
     ASSERT_TRUE(series_backup::backup(backup).committed);
     platform::setFolderSwapStepHook(nullptr);
     EXPECT_EQ(modes(backup), "750 640");
-    EXPECT_EQ(tree(outside), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
+    EXPECT_EQ(tree(old), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{series_backup::Backup_Folder_name});
+              (QStringList{QFileInfo(old).fileName(), series_backup::Backup_Folder_name}));
+}
+
+// Another's folder in the backup's place (planted where others may write) gives the copies no mode.
+TEST_F(SeriesBackup, AnotherUsersFolderInTheBackupsPlaceGivesItNoMode)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root gives a folder to another user";
+    series("Codes.txt", "1\n");
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    ASSERT_EQ(sh(QStringLiteral("chmod 600 '%1/Codes.txt' && mkdir -m 777 '%2' && echo x > '%2/Codes.txt' && chmod 666 '%2/Codes.txt' && "
+                                "chown -R 65534 '%2'").arg(Data_Folder_Path, backup)), 0);
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    EXPECT_EQ(modes(backup), QString::number(platform::newFolderMode(), 8).toStdString() + " 600");
+}
+
+// The staging folder's name taken over (a link to another folder of the user's) once it is made, or before it is put
+// in place: nothing goes through the name, the backup fails and the old one stays.
+TEST_F(SeriesBackup, AStagingFolderTakenOverMeanwhileIsNeitherFilledNorPutInPlace)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name, outside = at("outside");
+    series("Old.txt", "old\n");
+    ASSERT_TRUE(series_backup::backup(backup).committed && QDir().mkpath(outside));
+    const auto takeOver = [&](const QString &staging) { EXPECT_TRUE(QDir().rename(staging, staging + "~") && QFile::link(outside, staging)); };
+    for (const bool made : {true, false}) {
+        platform::setFolderSwapStepHook([&](int step) {
+            if (made && step == -1)
+                takeOver(at("out/") + QDir(at("out")).entryList({".*.tagora-*.new"}, QDir::Dirs | QDir::Hidden).value(0));
+        });
+        platform::setCommitStepHook([&](const QString &staging) { made ? void() : takeOver(staging); });
+        EXPECT_FALSE(series_backup::backup(backup).committed);
+        platform::setFolderSwapStepHook(nullptr), platform::setCommitStepHook(nullptr);
+        EXPECT_EQ(tree(outside), (QMap<QString, QByteArray>{}));
+        EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Old.txt", "old\n"}}));
+    }
 }
 
 TEST_F(SeriesBackup, AnEmptyStoreMakesAnEmptyBackup)

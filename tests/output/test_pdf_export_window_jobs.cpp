@@ -21,6 +21,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace {
 
 using pdftest::PdfDialog;
@@ -357,7 +359,7 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
     const QString unable = QStringLiteral("Unable to continue saving the PDF file.\n\nThe %1 \"%2\" cannot be written: %3");
     const QString tooLong = QString(300, QLatin1Char('n'));
-    struct Case { const char *name; std::function<void()> block; QString message; bool folderStays; QString fileName; };
+    struct Case { const char *name; std::function<void()> block; QString message; bool folderStays; QString fileName; int option = 0; };
     const Case cases[] = {
         {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); },
          unable.arg("file", QDir(out()).filePath(QStringLiteral("QIROLabel.PDF")), std::strerror(EISDIR)), true, {}},
@@ -366,6 +368,14 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
          }, unable.arg("folder", out(), std::strerror(ENOTDIR)), true, {}},
         {"a name too long", [] {}, unable.arg("file", QDir(out()).filePath(tooLong + ".PDF"), std::strerror(ENAMETOOLONG)), false, tooLong},
+        // Had again for each file by the rule of every export folder: where others may write, a link in its place is refused.
+        {"the sub-folder swapped for a link meanwhile", [&] {
+             ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+             ImageExport::keepReplaceOverride() = [&](const QString &, bool) {
+                 EXPECT_TRUE(QFileInfo(out()).isSymLink() || (QDir().rename(out(), dir.filePath("moved")) && QFile::link("moved", out())));
+                 return QString();   // the first file passed over
+             };
+         }, unable.arg("folder", out(), std::strerror(EACCES)), true, {}, 2},
     };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
@@ -378,6 +388,8 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
         open([&] {
             if (!k.fileName.isEmpty())
                 w->file_name_save_txt->setText(k.fileName);
+            if (k.option)
+                option(k.option);
             exportTo(dir.path());
         });
         EXPECT_EQ(messages().join('|').toStdString(), k.message.toStdString());

@@ -208,4 +208,7 @@ TEST(ImageBatchRun, FailuresAreCountedAndTheFirstNamed)
     EXPECT_EQ(passedSeen, (QList<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(out.firstFailure, QStringLiteral("1.png: Invalid image"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), (QStringList{QStringLiteral("0.png"), QStringLiteral("3.png")}));
+    // A reason that names its file already (another's link refused) is not named twice.
+    plan.make = [](int) { Record r; r.failure = QStringLiteral("0.png: Permission denied"); return r; };
+    EXPECT_EQ(runBatch(plan).firstFailure, QStringLiteral("0.png: Permission denied"));
 }
