@@ -50,6 +50,30 @@ QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); 
 // A folder where others may add, remove and rename entries, links among them.
 bool othersMayWrite(const struct stat &folder) { return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0; }
 
+// Whether the link st, an entry of the folder holder, is one the system's own rule for folders
+// others may write would follow: the effective user's or the folder owner's (the rule may be off).
+bool followable(const struct stat &st, const struct stat &holder)
+{
+    return !othersMayWrite(holder) || st.st_uid == ::geteuid() || st.st_uid == holder.st_uid;
+}
+
+// The name of a link among the folders on the way to folder that the rule above would not follow:
+// another's link there leads a write into a folder the user never chose. Empty when there is none.
+QString plantedFolderLink(const QString &folder)
+{
+    QString at, parent = QStringLiteral("/");
+    for (const QString &part : QDir::cleanPath(QFileInfo(folder).absoluteFilePath()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        at += QLatin1Char('/') + part;
+        struct stat st {}, holder {};
+        if (::lstat(QFile::encodeName(at).constData(), &st) != 0)
+            return QString();   // a folder yet to be made
+        if (S_ISLNK(st.st_mode) && ::stat(QFile::encodeName(parent).constData(), &holder) == 0 && !followable(st, holder))
+            return part;
+        parent = at;
+    }
+    return QString();
+}
+
 std::function<void(const QString &)> commitHook;
 
 // The entry at path, not followed: its status and, for a link, where it leads, both of the one
@@ -124,9 +148,14 @@ QString fileToReplace(const QString &path, QString *error)
     QString file = path;
     struct stat st {};
     QByteArray target;
+    bool fresh = false;
     for (int hops = 0;; ++hops) {
-        if (!entryAt(file, &st, &target))
-            return errno == ENOENT ? file : fail(errorText(errno));   // ENOENT: a new file (or a link to one)
+        if (!entryAt(file, &st, &target)) {
+            if (errno != ENOENT)
+                return fail(errorText(errno));
+            fresh = true;   // a new file (or a link to one)
+            break;
+        }
         if (!S_ISLNK(st.st_mode))
             break;
         // A loop above all: a rename would put a file where the link was.
@@ -137,10 +166,15 @@ QString fileToReplace(const QString &path, QString *error)
         struct stat holder {};
         if (::stat(QFile::encodeName(folder).constData(), &holder) != 0)
             return fail(errorText(errno));
-        if (othersMayWrite(holder) && st.st_uid != ::geteuid() && st.st_uid != holder.st_uid)
+        if (!followable(st, holder))
             return fail(QStringLiteral("%1: %2").arg(QFileInfo(file).fileName(), errorText(EACCES)));
         file = QDir::cleanPath(QDir(folder).filePath(QFile::decodeName(target)));
     }
+    // A folder on the way may be a link too.
+    if (const QString planted = plantedFolderLink(QFileInfo(file).absolutePath()); !planted.isEmpty())
+        return fail(QStringLiteral("%1: %2").arg(planted, errorText(EACCES)));
+    if (fresh)
+        return file;
     if (S_ISDIR(st.st_mode))
         return fail(errorText(EISDIR));
     // As the system decides for this process's own rights: root may write a read-only file.
@@ -222,6 +256,12 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several)
 bool makeWritableFolder(const QString &path, QString *error)
 {
     const QByteArray native = QFile::encodeName(path);
+    // Nothing is made below another's link where others may write (as for the folder itself).
+    if (!plantedFolderLink(QFileInfo(path).absolutePath()).isEmpty()) {
+        if (error)
+            *error = errorText(EACCES);
+        return false;
+    }
     const bool made = ::mkdir(native.constData(), 0777) == 0;
     int err = made || errno == EEXIST ? 0 : errno;
     struct stat st {}, holder {};
