@@ -45,6 +45,8 @@ QByteArray folderOf(const QByteArray &path)
     return path.left(slash);
 }
 
+QByteArray baseName(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
+
 // A name of this process's own beside the target; O_EXCL never opens someone else's file, and a
 // leftover of an earlier process with the same id is stepped over.
 QByteArray tempPath(const QByteArray &target)
@@ -77,10 +79,17 @@ bool writeAll(int fd, const QByteArray &bytes)
 
 } // namespace
 
-unsigned BatchWriter::modeReplacing(const QByteArray &target) const
+unsigned BatchWriter::modeReplacing(int folder, const QByteArray &name) const
 {
     struct stat old {};
-    return ::lstat(target.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : m_newFileMode;
+    return ::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777
+                                                                                                     : m_newFileMode;
+}
+
+BatchWriter::Folder::~Folder()
+{
+    if (fd >= 0)
+        ::close(fd);
 }
 
 bool BatchWriter::isTemporary(const QString &fileName)
@@ -180,16 +189,19 @@ BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
         return m_lastFolder;
     auto it = m_folders.find(name);
     if (it == m_folders.end()) {
-        const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QString why;
+        const int fd = platform::openFolderByRule(QFile::decodeName(path), &why);
         if (fd < 0) {
-            failWith(error, errorText(errno));
+            failWith(error, why);
             return nullptr;
         }
+        auto made = std::make_unique<Folder>();
+        made->fd = fd;
+        // Read, for the closing sync: a folder open for its path only cannot be synced.
         struct stat st {};
-        if (::fstat(fd, &st) != 0) {
-            const int err = errno;
-            ::close(fd);
-            failWith(error, errorText(err));
+        const bool pathOnly = (::fcntl(fd, F_GETFL) & O_PATH) != 0;
+        if (pathOnly || ::fstat(fd, &st) != 0) {
+            failWith(error, errorText(pathOnly ? EACCES : errno));
             return nullptr;
         }
         // What killed batches left in this folder goes before this one adds its own.
@@ -197,13 +209,16 @@ BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
         bool known = false;
         for (const Device &d : m_devices)
             known = known || d.dev == static_cast<unsigned long long>(st.st_dev);
-        if (known) {
-            ::close(fd);
-        } else {
-            m_devices.push_back({static_cast<unsigned long long>(st.st_dev), fd});
+        if (!known) {
+            const int own = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+            if (own < 0) {
+                failWith(error, errorText(errno));
+                return nullptr;
+            }
+            m_devices.push_back({static_cast<unsigned long long>(st.st_dev), own});
             startSyncLocked();
         }
-        it = m_folders.emplace(std::string(name), std::make_unique<Folder>()).first;
+        it = m_folders.emplace(std::string(name), std::move(made)).first;
     }
     m_lastName = it->first;
     m_lastFolder = it->second.get();
@@ -222,7 +237,7 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
     if (f->unnamed.load(std::memory_order_relaxed) && m_linkWay.load(std::memory_order_relaxed) != 3) {
         // Private until it takes its mode at commit, as every temporary. Read-write, so that it can
         // still be copied to a name should linking turn out not to work here.
-        const int fd = ::open(folderPath.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        const int fd = ::openat(f->fd, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
         if (fd >= 0) {
             if (!writeAll(fd, bytes)) {
                 const int err = errno;
@@ -247,13 +262,16 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
 
 bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error)
 {
+    const Folder *f = folder(folderOf(target), error);
+    if (!f)
+        return false;
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
         temp = tempPath(target);
         // Nobody else may open it before it takes its mode, at commit: the file it replaces may be
         // private, and the name it is staged for may not be its own.
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        fd = ::openat(f->fd, baseName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
@@ -267,10 +285,11 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (!written || err != 0) {
-        ::unlink(temp.constData());
+        ::unlinkat(f->fd, baseName(temp).constData(), 0);
         return failWith(error, errorText(err ? err : EIO));
     }
     *staged = Staged();
+    staged->folder = f->fd;
     staged->path = QFile::decodeName(target);
     staged->tempPath = temp;
     staged->target = target;
@@ -280,11 +299,11 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
 }
 
 // Gives an unnamed file a name, by the first way that works here.
-bool BatchWriter::link(int fd, const QByteArray &to, int *err)
+bool BatchWriter::link(int fd, int folder, const QByteArray &name, int *err)
 {
     const int way = m_linkWay.load(std::memory_order_relaxed);
     if (way <= 1) {
-        if (::linkat(fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH) == 0) {
+        if (::linkat(fd, "", folder, name.constData(), AT_EMPTY_PATH) == 0) {
             m_linkWay.store(1, std::memory_order_relaxed);
             return true;
         }
@@ -295,7 +314,7 @@ bool BatchWriter::link(int fd, const QByteArray &to, int *err)
     }
     char proc[48];
     std::snprintf(proc, sizeof proc, "/proc/self/fd/%d", fd);
-    if (::linkat(AT_FDCWD, proc, AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0) {
+    if (::linkat(AT_FDCWD, proc, folder, name.constData(), AT_SYMLINK_FOLLOW) == 0) {
         m_linkWay.store(2, std::memory_order_relaxed);
         return true;
     }
@@ -324,25 +343,27 @@ bool BatchWriter::resolve(const QByteArray &name, QByteArray *file, QString *err
 bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resolved, QString *error)
 {
     if (staged.fd < 0) {
+        const QByteArray tempName = baseName(staged.tempPath);
         QByteArray target = name;
-        if (!resolved && !resolve(name, &target, error)) {
-            ::unlink(staged.tempPath.constData());
+        const Folder *to = nullptr;
+        if ((!resolved && !resolve(name, &target, error)) || !(to = folder(folderOf(target), error))) {
+            ::unlinkat(staged.folder, tempName.constData(), 0);
             return false;
         }
         // The file staged, never another that took its name since: opened without following a
         // link, and taken only when it is the very file written.
-        const int fd = ::open(staged.tempPath.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        const int fd = ::openat(staged.folder, tempName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         const platform::WrittenFile file = fd >= 0 ? platform::writtenFile(fd) : platform::WrittenFile();
-        if (fd < 0 || file.dev != staged.dev || file.ino != staged.ino || !platform::stillNamed(staged.tempPath, file)) {
+        if (fd < 0 || file.dev != staged.dev || file.ino != staged.ino || !platform::stillNamed(staged.folder, staged.tempPath, file)) {
             if (fd >= 0)
                 ::close(fd);
             return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
         }
         // The mode of the file it replaces (through a link, its file's), else of a new file's.
-        (void)::fchmod(fd, modeReplacing(target));
-        if (::rename(staged.tempPath.constData(), target.constData()) != 0) {
+        (void)::fchmod(fd, modeReplacing(to->fd, baseName(target)));
+        if (::renameat(staged.folder, tempName.constData(), to->fd, baseName(target).constData()) != 0) {
             const int err = errno;
-            ::unlink(staged.tempPath.constData());
+            ::unlinkat(staged.folder, tempName.constData(), 0);
             // Staged on another file system than the file a link leads to: copied there from the
             // file written.
             if (err == EXDEV)
@@ -355,23 +376,22 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         return true;
     }
     const int fd = staged.fd;
-    const QByteArray &target = name;
-    auto fail = [&](int err, const QByteArray &temp) {
+    const QByteArray &target = name, targetName = baseName(target);
+    const Folder *to = folder(folderOf(target), error);
+    if (!to) {
         ::close(fd);
-        if (!temp.isEmpty())
-            ::unlink(temp.constData());
-        return failWith(error, errorText(err));
-    };
+        return false;
+    }
     int err = 0;
     // Private until now: a new file's mode once it has a name. A name that is not there yet is
     // taken at once, with no other look at the folder (each look waits for the folder's lock while
     // other workers add to it); only a name that is there is followed or checked.
     (void)::fchmod(fd, m_newFileMode);
-    if (link(fd, target, &err)) {
+    if (link(fd, to->fd, targetName, &err)) {
         // The target was not there: it now is, complete.
         if (::close(fd) != 0) {
             err = errno;
-            ::unlink(target.constData());
+            ::unlinkat(to->fd, targetName.constData(), 0);
             return failWith(error, errorText(err));
         }
         committed();
@@ -388,31 +408,33 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
     }
     if (err == EEXIST) {
         // Replaced by a rename, taking the old file's permissions.
-        (void)::fchmod(fd, modeReplacing(target));
+        (void)::fchmod(fd, modeReplacing(to->fd, targetName));
         QByteArray temp;
         bool linked = false;
         for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
             temp = tempPath(target);
-            linked = link(fd, temp, &err);
+            linked = link(fd, to->fd, baseName(temp), &err);
             if (!linked && err != EEXIST)
                 break;
         }
         if (!linked && err == EXDEV)
             return copyToName(fd, target, true, error);
-        if (!linked)
-            return fail(err, QByteArray());
+        if (!linked) {
+            ::close(fd);
+            return failWith(error, errorText(err));
+        }
         const platform::WrittenFile file = platform::writtenFile(fd);
         if (::close(fd) != 0) {
             err = errno;
-            ::unlink(temp.constData());
+            ::unlinkat(to->fd, baseName(temp).constData(), 0);
             return failWith(error, errorText(err));
         }
         // The name is the folder's: another may have renamed something over it meanwhile.
-        if (!platform::stillNamed(temp, file))
+        if (!platform::stillNamed(to->fd, temp, file))
             return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
-        if (::rename(temp.constData(), target.constData()) != 0) {
+        if (::renameat(to->fd, baseName(temp).constData(), to->fd, targetName.constData()) != 0) {
             err = errno;
-            ::unlink(temp.constData());
+            ::unlinkat(to->fd, baseName(temp).constData(), 0);
             return failWith(error, errorText(err));
         }
         committed();
@@ -422,7 +444,8 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
     // the folder it was made in (a link led there): this one is copied to a name.
     if (err == EXDEV || m_linkWay.load(std::memory_order_relaxed) == 3)
         return copyToName(fd, target, resolved, error);
-    return fail(err, QByteArray());
+    ::close(fd);
+    return failWith(error, errorText(err));
 }
 
 bool BatchWriter::copyToName(int fd, const QByteArray &target, bool resolved, QString *error)
@@ -453,7 +476,7 @@ void BatchWriter::discard(const Staged &staged)
     if (staged.fd >= 0)
         ::close(staged.fd);
     if (!staged.tempPath.isEmpty())
-        ::unlink(staged.tempPath.constData());
+        ::unlinkat(staged.folder, baseName(staged.tempPath).constData(), 0);
 }
 
 bool BatchWriter::write(const QString &path, const QByteArray &bytes, QString *error)

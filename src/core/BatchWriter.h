@@ -35,6 +35,7 @@ public:
         int fd = -1;           // the unnamed file, open until it is committed or discarded
         QByteArray target;     // the target in the file system's encoding
         unsigned long long dev = 0, ino = 0;   // the named file as written, told from what holds its name later
+        int folder = -1;       // the folder of the named file as opened by the writer (until finish())
     };
 
     BatchWriter();
@@ -85,6 +86,13 @@ public:
 private:
     struct Folder {
         std::atomic<bool> unnamed{true};   // O_TMPFILE works there, as far as is known
+        // Opened once by the rule for links (platform::openFolderByRule): every file of the batch
+        // goes into the folder so opened, whatever another renames to its name meanwhile.
+        int fd = -1;
+        Folder() = default;
+        Folder(const Folder &) = delete;
+        Folder &operator=(const Folder &) = delete;
+        ~Folder();
     };
     struct Device {
         unsigned long long dev;
@@ -95,7 +103,7 @@ private:
     // until finish().
     Folder *folder(const QByteArray &path, QString *error);
     bool stageNamed(const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error);
-    bool link(int fd, const QByteArray &to, int *err);
+    bool link(int fd, int folder, const QByteArray &name, int *err);
     // The rule of every writer for a name that is there (platform::fileToReplace): the file it
     // names, links followed; false with the system's reason for a folder, a file this process may
     // not write or a link loop.
@@ -104,8 +112,9 @@ private:
     // name when it cannot be linked or renamed there. Both close or remove the staged file.
     bool place(const Staged &staged, const QByteArray &name, bool resolved, QString *error);
     bool copyToName(int fd, const QByteArray &target, bool resolved, QString *error);
-    // The mode a file replacing target takes: that of the file there (not followed), else a new file's.
-    unsigned modeReplacing(const QByteArray &target) const;
+    // The mode a file replacing the entry name of folder takes: that of the file there (not
+    // followed), else a new file's.
+    unsigned modeReplacing(int folder, const QByteArray &name) const;
     void committed();
     void startSyncLocked();
     void syncInBackground();

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <deque>
 #include <mutex>
 
 #include <fcntl.h>
@@ -57,24 +58,21 @@ bool followable(const struct stat &st, const struct stat &holder)
     return !othersMayWrite(holder) || st.st_uid == ::geteuid() || st.st_uid == holder.st_uid;
 }
 
-// The name of a link among the folders on the way to folder that the rule above would not follow:
-// another's link there leads a write into a folder the user never chose. Empty when there is none.
-QString plantedFolderLink(const QString &folder)
-{
-    QString at, parent = QStringLiteral("/");
-    for (const QString &part : QDir::cleanPath(QFileInfo(folder).absoluteFilePath()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        at += QLatin1Char('/') + part;
-        struct stat st {}, holder {};
-        if (::lstat(QFile::encodeName(at).constData(), &st) != 0)
-            return QString();   // a folder yet to be made
-        if (S_ISLNK(st.st_mode) && ::stat(QFile::encodeName(parent).constData(), &holder) == 0 && !followable(st, holder))
-            return part;
-        parent = at;
-    }
-    return QString();
-}
-
 std::function<void(const QString &)> commitHook;
+
+QByteArray baseName(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+struct Descriptor {
+    int fd;
+    explicit Descriptor(int f) : fd(f) {}
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
 
 // The entry at path, not followed: its status and, for a link, where it leads, both of the one
 // inode, so that a link renamed over it meanwhile is never read as the one checked.
@@ -138,6 +136,64 @@ QString privateTempPath(const QString &name)
     return privateTempFolder() + QLatin1Char('/') + name;
 }
 
+int openFolderByRule(const QString &folder, QString *error)
+{
+    const auto fail = [error](int at, const QString &why) {
+        if (at >= 0)
+            ::close(at);
+        if (error)
+            *error = why;
+        return -1;
+    };
+    // Walked one entry at a time, each opened without following it: what a name holds at one
+    // moment is what is checked and entered, whatever another renames there meanwhile.
+    std::deque<QByteArray> rest;
+    for (const QByteArray &part : QFile::encodeName(QFileInfo(folder).absoluteFilePath()).split('/'))
+        rest.push_back(part);
+    int at = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    for (int links = 0; !rest.empty();) {
+        const QByteArray part = rest.front();
+        rest.pop_front();
+        if (part.isEmpty() || part == ".")
+            continue;
+        const int next = ::openat(at, part.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        struct stat st {}, holder {};
+        if (next < 0 || ::fstat(next, &st) != 0) {
+            const int err = errno;
+            if (next >= 0)
+                ::close(next);
+            return fail(at, errorText(err));
+        }
+        if (S_ISDIR(st.st_mode)) {
+            ::close(at);
+            at = next;
+            continue;
+        }
+        char target[PATH_MAX];
+        const ssize_t n = S_ISLNK(st.st_mode) ? ::readlinkat(next, "", target, sizeof target) : -1;
+        ::close(next);
+        if (!S_ISLNK(st.st_mode))
+            return fail(at, errorText(ENOTDIR));
+        if (::fstat(at, &holder) != 0 || !followable(st, holder))
+            return fail(at, QStringLiteral("%1: %2").arg(QFile::decodeName(part), errorText(EACCES)));
+        if (++links > 40 || n <= 0)
+            return fail(at, errorText(n <= 0 ? errno : ELOOP));
+        const QByteArray led(target, n);
+        const QList<QByteArray> parts = led.split('/');
+        rest.insert(rest.begin(), parts.begin(), parts.end());
+        if (led.startsWith('/')) {
+            ::close(at);
+            at = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+    }
+    // Readable to be synced; a folder this process may only write into is still written by name.
+    const int fd = ::openat(at, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES ? at : fail(at, errorText(errno));
+    ::close(at);
+    return fd;
+}
+
 QString fileToReplace(const QString &path, QString *error)
 {
     const auto fail = [error](const QString &why) {
@@ -171,8 +227,10 @@ QString fileToReplace(const QString &path, QString *error)
         file = QDir::cleanPath(QDir(folder).filePath(QFile::decodeName(target)));
     }
     // A folder on the way may be a link too.
-    if (const QString planted = plantedFolderLink(QFileInfo(file).absolutePath()); !planted.isEmpty())
-        return fail(QStringLiteral("%1: %2").arg(planted, errorText(EACCES)));
+    QString why;
+    const Descriptor folder(openFolderByRule(QFileInfo(file).absolutePath(), &why));
+    if (folder.fd < 0)
+        return fail(why);
     if (fresh)
         return file;
     if (S_ISDIR(st.st_mode))
@@ -196,44 +254,43 @@ WrittenFile writtenFile(int fd)
     return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
 }
 
-bool stillNamed(const QByteArray &name, const WrittenFile &file)
+bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file)
 {
     if (commitHook)
-        commitHook(QFile::decodeName(name));
+        commitHook(QFile::decodeName(path));
     struct stat st {};
-    return file.ino != 0 && ::fstatat(AT_FDCWD, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
+    const QByteArray name = folder == AT_FDCWD ? path : baseName(path);
+    return file.ino != 0 && ::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
            && static_cast<unsigned long long>(st.st_dev) == file.dev && static_cast<unsigned long long>(st.st_ino) == file.ino;
 }
 
 void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook = std::move(hook); }
 
-bool putInPlace(int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced)
+bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced)
 {
-    const QByteArray from = QFile::encodeName(temporary), to = QFile::encodeName(file);
+    const QByteArray from = baseName(QFile::encodeName(temporary)), to = baseName(QFile::encodeName(file));
     // The name is the folder's: in a folder others may write, it may hold another's file by now,
     // which is never given a mode or a name.
-    if (!stillNamed(from, writtenFile(fd))) {
+    if (!stillNamed(folder, QFile::encodeName(temporary), writtenFile(fd))) {
         if (error)
             *error = replacedWhileSaving(file);
         return false;
     }
     struct stat old {};
-    (void)::fchmod(fd, ::lstat(to.constData(), &old) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode());
-    if (::rename(from.constData(), to.constData()) != 0) {
+    (void)::fchmod(fd, ::fstatat(folder, to.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode)
+                           ? old.st_mode & 07777
+                           : newFileMode());
+    if (::renameat(folder, from.constData(), folder, to.constData()) != 0) {
         if (error)
             *error = errorText(errno);
-        ::unlink(from.constData());
+        ::unlinkat(folder, from.constData(), 0);
         return false;
     }
     // The new name is an entry of the folder: until the folder is on the disk too, a power cut can
-    // bring the old file back. A folder this process may not read cannot be synced; the file stands.
-    const int folder = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0)
-        return true;
-    // EINVAL: a file system that has nothing to sync for a folder.
-    const int synced = ::fsync(folder) == 0 || errno == EINVAL ? 0 : errno;
-    ::close(folder);
+    // bring the old file back. A folder this process may not read cannot be synced (EBADF: it is
+    // open for its path only); the file stands. EINVAL: a file system that has nothing to sync for
+    // a folder.
+    const int synced = ::fsync(folder) == 0 || errno == EINVAL || errno == EBADF ? 0 : errno;
     // The file has its name whatever the sync said: the save is done, only not known to be durable.
     if (synced != 0) {
         const QString why = errorText(synced);
@@ -257,9 +314,10 @@ bool makeWritableFolder(const QString &path, QString *error)
 {
     const QByteArray native = QFile::encodeName(path);
     // Nothing is made below another's link where others may write (as for the folder itself).
-    if (!plantedFolderLink(QFileInfo(path).absolutePath()).isEmpty()) {
+    QString why;
+    if (const Descriptor parent(openFolderByRule(QFileInfo(path).absolutePath(), &why)); parent.fd < 0) {
         if (error)
-            *error = errorText(EACCES);
+            *error = why;
         return false;
     }
     const bool made = ::mkdir(native.constData(), 0777) == 0;
@@ -302,22 +360,27 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     if (finalPath.isEmpty())
         return false;
     removeStaleTemporariesOnce(QFileInfo(finalPath).absolutePath());
+    // Everything from here in the folder as opened, whatever takes its name meanwhile.
+    const Descriptor folder(openFolderByRule(QFileInfo(finalPath).absolutePath(), error));
+    if (folder.fd < 0)
+        return false;
 
     // Nobody else may read the new file before it takes the old one's mode.
     QString temp;
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
         temp = temporaryPath(finalPath, QStringLiteral("part"));
-        fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        fd = ::openat(folder.fd, baseName(QFile::encodeName(temp)).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
     if (fd < 0)
         return fail(errorText(errno));
+    const auto drop = [&] { ::unlinkat(folder.fd, baseName(QFile::encodeName(temp)).constData(), 0); };
     QFile file;
     if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        QFile::remove(temp);
+        drop();
         return fail(file.errorString());
     }
     // A write the system cut short (a full disk, a file size limit) is buffered as if whole and
@@ -327,17 +390,17 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
         if (const QString reason = writeCutShortReason(file.handle()); !reason.isEmpty())
             why = reason;   // the temporary, one byte longer, is dropped anyway
         file.close();
-        QFile::remove(temp);
+        drop();
         return fail(why);
     }
     // On the disk before it takes the name: a crash never leaves an empty file under it.
     if (::fsync(file.handle()) != 0) {
         const QString why = errorText(errno);
         file.close();
-        QFile::remove(temp);
+        drop();
         return fail(why);
     }
-    const bool placed = putInPlace(file.handle(), temp, finalPath, error, unsynced);
+    const bool placed = putInPlace(folder.fd, file.handle(), temp, finalPath, error, unsynced);
     file.close();
     return placed;
 }

@@ -36,17 +36,24 @@ unsigned newFolderMode();
 // another's is refused before anything is written ("<link name>: Permission denied"), at every hop
 // of a chain, so that nobody can send a save onto a file of the user's elsewhere. Empty, with the
 // system's reason, also when the path names a folder, an existing file this process may not write
-// or a link that leads nowhere the system can follow (a loop). Then, once the temporary file beside
-// it is complete and synced, it takes the mode of the file it replaces (or of a new file of the
-// user's), set through its open descriptor fd, and that file's name, and the folder is synced so
-// that the new name outlasts a power cut. The commit acts on the file written only: when the
-// temporary's name no longer holds it (another user renamed something over it), nothing is renamed
-// and the save fails (replacedWhileSaving()), the old file kept. NO with the system's reason when
-// the rename fails, the temporary then removed. A folder whose sync fails leaves the new file in
-// place: YES, and unsynced receives the system's reason (logged when unsynced is null), for
-// unsyncedWarning(). fd stays open.
+// or a link that leads nowhere the system can follow (a loop); a link among the folders on the way
+// is held to the same rule. Then the writer opens the file's folder by openFolderByRule() and does
+// everything else in the folder so opened: a folder of the user's that another renames away, or
+// swaps for a link, meanwhile never leads a write elsewhere. Once the temporary file there is
+// complete and synced, it takes the mode of the file it replaces (or of a new file of the user's),
+// set through its open descriptor fd, and that file's name, and the folder is synced so that the
+// new name outlasts a power cut. The commit acts on the file written only: when the temporary's
+// name no longer holds it (another user renamed something over it), nothing is renamed and the save
+// fails (replacedWhileSaving()), the old file kept. NO with the system's reason when the rename
+// fails, the temporary then removed. A folder whose sync fails leaves the new file in place: YES,
+// and unsynced receives the system's reason (logged when unsynced is null), for unsyncedWarning().
+// fd and folder stay open.
 QString fileToReplace(const QString &path, QString *error);
-bool putInPlace(int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
+bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
+// The folder opened one entry at a time, never through a link but by the rule above (the link's
+// name and "Permission denied" when another's), readable where this process may read it (else
+// open for its path only, enough to write into it). -1 with the system's reason; the caller closes it.
+int openFolderByRule(const QString &folder, QString *error);
 // What a save says whose temporary's name was taken over before the commit.
 QString replacedWhileSaving(const QString &file);
 // A file as written: its device and inode, to tell it from whatever holds its name later.
@@ -54,9 +61,9 @@ struct WrittenFile {
     unsigned long long dev = 0, ino = 0;
 };
 WrittenFile writtenFile(int fd);
-// Whether the name (not followed) holds that file still: the check of every commit, before it
-// acts on the name. The test's commit step hook runs first.
-bool stillNamed(const QByteArray &name, const WrittenFile &file);
+// Whether the entry of path (not followed) in folder (AT_FDCWD: the path as it is) holds that file
+// still: the check of every commit, before it acts on the name. The test's commit step hook runs first.
+bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file);
 // Tests: called with the temporary's path before each commit checks that it holds the file written.
 void setCommitStepHook(std::function<void(const QString &temporary)> hook);
 // What every writer tells the user of files in place that the system could not confirm are on the

@@ -82,6 +82,8 @@ PdfFileWriter::~PdfFileWriter()
     m_painter.reset();
     m_writer.reset();
     dropTemporary();
+    if (m_folder >= 0)
+        ::close(m_folder);
 }
 
 void PdfFileWriter::dropTemporary()
@@ -89,7 +91,7 @@ void PdfFileWriter::dropTemporary()
     // The temporary file goes unless it was renamed.
     if (m_file) {
         m_file->close();
-        ::unlink(QFile::encodeName(m_temporary).constData());
+        ::unlinkat(m_folder, QFile::encodeName(QFileInfo(m_temporary).fileName()).constData(), 0);
     }
     m_file.reset();
 }
@@ -124,11 +126,18 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
         return false;
     }
     removeStaleTemporariesOnce(QFileInfo(m_target).absolutePath());
+    // Written into the folder as opened, whatever takes its name meanwhile.
+    m_folder = openFolderByRule(QFileInfo(m_target).absolutePath(), &why);
+    if (m_folder < 0) {
+        fail(why);
+        return false;
+    }
     // A name of this process's own: an exclusive create never takes someone else's file. Readable by
     // its owner only from the start: an open descriptor keeps the access it was opened with.
     for (int attempt = 0;; ++attempt) {
         m_temporary = temporaryPath(m_target, QStringLiteral("part"));
-        const int fd = ::open(QFile::encodeName(m_temporary).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const int fd = ::openat(m_folder, QFile::encodeName(QFileInfo(m_temporary).fileName()).constData(),
+                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST && attempt < 63)
             continue;
         if (fd < 0) {
@@ -206,7 +215,7 @@ bool PdfFileWriter::finish()
     }
     // Only a complete file replaces one of the same name.
     QString why;
-    const bool placed = putInPlace(m_file->handle(), m_temporary, m_target, &why, &m_unsynced);
+    const bool placed = putInPlace(m_folder, m_file->handle(), m_temporary, m_target, &why, &m_unsynced);
     m_file->close();
     m_file.reset();   // renamed, removed by putInPlace, or no longer under its name
     if (!placed) {

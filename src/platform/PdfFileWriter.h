@@ -68,6 +68,7 @@ private:
     Info m_info;
     QString m_temporary;             // the temporary file beside the final path
     std::unique_ptr<QFile> m_file;   // open on it
+    int m_folder = -1;               // the folder written into, opened once (openFolderByRule)
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     std::vector<QSizeF> m_pages;

@@ -389,7 +389,7 @@ bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, 
 {
     const QByteArray from = encoded(staging), to = encoded(target);
     // Only the folder filled goes in place, never whatever took its name meanwhile.
-    if (!stillNamed(from, writtenFile(stagingFd))) {
+    if (!stillNamed(AT_FDCWD, from, writtenFile(stagingFd))) {
         *reason = replacedWhileSaving(target);
         return false;
     }

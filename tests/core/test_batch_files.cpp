@@ -330,6 +330,13 @@ TEST(BatchFiles, TheWriterStagesBesideTheTargetAndSyncsAtTheEnd)
         EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub.png"))).isDir());
         EXPECT_EQ(leftovers(dir.path()), QStringList());
 
+        // Every file goes into the folder as first opened, whatever is renamed to its name meanwhile.
+        const QString out = dir.filePath("out"), other = dir.filePath("other");
+        ASSERT_TRUE(QDir().mkdir(out) && QDir().mkdir(other) && writer.write(out + "/a.png", "a", &why));
+        ASSERT_TRUE(QDir().rename(out, out + "~") && QFile::link(other, out));
+        EXPECT_TRUE(writer.write(out + "/b.png", "b", &why)) << qPrintable(why);
+        EXPECT_EQ(std::pair(readAll(out + "~/b.png"), QDir(other).entryList(QDir::Files | QDir::Hidden)), std::pair(QByteArray("b"), QStringList()));
+
         EXPECT_FALSE(writer.write(dir.filePath(QStringLiteral("missing/two.png")), QByteArray("x"), &why));
         EXPECT_FALSE(why.isEmpty());
         EXPECT_TRUE(writer.finish(&why)) << qPrintable(why);
