@@ -361,6 +361,7 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         }
         // The mode of the file it replaces (through a link, its file's), else of a new file's.
         (void)::fchmod(fd, modeReplacing(to->fd, baseName(target)));
+        platform::commitStep(staged.tempPath);
         if (::renameat(staged.folder, tempName.constData(), to->fd, baseName(target).constData()) != 0) {
             const int err = errno;
             ::unlinkat(staged.folder, tempName.constData(), 0);
@@ -372,6 +373,9 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
             return failWith(error, errorText(err));
         }
         ::close(fd);
+        // Another's entry renamed over the temporary after the check took the name instead.
+        if (!platform::holds(to->fd, target, file))
+            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
         committed();
         return true;
     }
@@ -432,11 +436,14 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         // The name is the folder's: another may have renamed something over it meanwhile.
         if (!platform::stillNamed(to->fd, temp, file))
             return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
+        platform::commitStep(temp);
         if (::renameat(to->fd, baseName(temp).constData(), to->fd, targetName.constData()) != 0) {
             err = errno;
             ::unlinkat(to->fd, baseName(temp).constData(), 0);
             return failWith(error, errorText(err));
         }
+        if (!platform::holds(to->fd, target, file))
+            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
         committed();
         return true;
     }

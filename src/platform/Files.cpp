@@ -254,14 +254,24 @@ WrittenFile writtenFile(int fd)
     return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
 }
 
-bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file)
+void commitStep(const QByteArray &path)
 {
     if (commitHook)
         commitHook(QFile::decodeName(path));
+}
+
+bool holds(int folder, const QByteArray &path, const WrittenFile &file)
+{
     struct stat st {};
     const QByteArray name = folder == AT_FDCWD ? path : baseName(path);
     return file.ino != 0 && ::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
            && static_cast<unsigned long long>(st.st_dev) == file.dev && static_cast<unsigned long long>(st.st_ino) == file.ino;
+}
+
+bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file)
+{
+    commitStep(path);
+    return holds(folder, path, file);
 }
 
 void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook = std::move(hook); }
@@ -269,9 +279,10 @@ void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook =
 bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced)
 {
     const QByteArray from = baseName(QFile::encodeName(temporary)), to = baseName(QFile::encodeName(file));
+    const WrittenFile written = writtenFile(fd);
     // The name is the folder's: in a folder others may write, it may hold another's file by now,
     // which is never given a mode or a name.
-    if (!stillNamed(folder, QFile::encodeName(temporary), writtenFile(fd))) {
+    if (!stillNamed(folder, QFile::encodeName(temporary), written)) {
         if (error)
             *error = replacedWhileSaving(file);
         return false;
@@ -280,10 +291,17 @@ bool putInPlace(int folder, int fd, const QString &temporary, const QString &fil
     (void)::fchmod(fd, ::fstatat(folder, to.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode)
                            ? old.st_mode & 07777
                            : newFileMode());
+    commitStep(QFile::encodeName(temporary));
     if (::renameat(folder, from.constData(), folder, to.constData()) != 0) {
         if (error)
             *error = errorText(errno);
         ::unlinkat(folder, from.constData(), 0);
+        return false;
+    }
+    // Another's entry renamed over the temporary after the check took the file's name instead.
+    if (!holds(folder, to, written)) {
+        if (error)
+            *error = replacedWhileSaving(file);
         return false;
     }
     // The new name is an entry of the folder: until the folder is on the disk too, a power cut can

@@ -64,7 +64,14 @@ WrittenFile writtenFile(int fd);
 // Whether the entry of path (not followed) in folder (AT_FDCWD: the path as it is) holds that file
 // still: the check of every commit, before it acts on the name. The test's commit step hook runs first.
 bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file);
-// Tests: called with the temporary's path before each commit checks that it holds the file written.
+// Whether the entry of path in folder (not followed) is that file: after the rename, the check
+// that what took the name is the file written, not another's entry renamed over the temporary
+// between the last check and the rename (the save then fails).
+bool holds(int folder, const QByteArray &path, const WrittenFile &file);
+// Runs the test's commit step hook: also just before the rename.
+void commitStep(const QByteArray &path);
+// Tests: called with the temporary's path before each commit checks that it holds the file written,
+// and again just before the rename.
 void setCommitStepHook(std::function<void(const QString &temporary)> hook);
 // What every writer tells the user of files in place that the system could not confirm are on the
 // disk: they are saved, and may not outlast a power cut. what names the file or document

@@ -267,11 +267,15 @@ bool ended(const Found &f) { return f.st.st_uid == ::geteuid() && ownerOf(f) == 
 // folder they may write, with no sticky bit), a folder of the user's under a temporary's name may
 // be any folder of the user's renamed so: only what is no folder goes, which anyone there may
 // remove anyway.
+bool othersMayRename(const struct stat &folder)
+{
+    return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (folder.st_mode & S_ISVTX) == 0;
+}
+
 std::function<bool(const Found &)> mayGoFrom(int fd)
 {
     struct stat folder {};
-    const bool renamable = ::fstat(fd, &folder) == 0 && (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0
-                           && (folder.st_mode & S_ISVTX) == 0;
+    const bool renamable = ::fstat(fd, &folder) == 0 && othersMayRename(folder);
     return [renamable](const Found &f) { return ended(f) && !(renamable && S_ISDIR(f.st.st_mode)); };
 }
 
@@ -388,6 +392,12 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
 bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, QString *reason)
 {
     const QByteArray from = encoded(staging), to = encoded(target);
+    // Where others may rename entries, the old folder is left under its temporary name, as the
+    // clean-up leaves such folders there: the user's folder another renamed to the target's name
+    // (the user then told to replace "the backup") is never removed.
+    struct stat parent {};
+    const bool renamable = ::stat(encoded(QFileInfo(target).absolutePath()).constData(), &parent) == 0 && othersMayRename(parent);
+    const auto removeOld = [&](const QString &old, const struct stat *only) { return renamable || removeOwnEntry(old, only); };
     // Only the folder filled goes in place, never whatever took its name meanwhile.
     if (!stillNamed(AT_FDCWD, from, writtenFile(stagingFd))) {
         *reason = replacedWhileSaving(target);
@@ -414,7 +424,7 @@ bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, 
             // The old folder now has the staging name: only it goes, never a folder of the user's
             // that another renamed to that name meanwhile (where others may rename entries).
             step(2);
-            removeOwnEntry(staging, &replaced);
+            removeOld(staging, &replaced);
             return true;
         }
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
@@ -440,7 +450,7 @@ bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, 
         return false;
     }
     step(2);
-    removeOwnEntry(old, &replaced);
+    removeOld(old, &replaced);
     return true;
 }
 
@@ -453,8 +463,11 @@ void repairSwappedFolder(const QString &target)
         return;
     const QByteArray targetName = encoded(info.fileName());
     QList<Found> found = temporariesOf(open.fd, folder, info.fileName());
-    struct stat st {};
-    if (::fstatat(open.fd, targetName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
+    struct stat st {}, holder {};
+    // Where others may rename entries, an "old" folder may be any folder of the user's renamed so:
+    // none is put back, to be exchanged out and removed by the next swap.
+    const bool renamable = ::fstat(open.fd, &holder) != 0 || othersMayRename(holder);
+    if (!renamable && ::fstatat(open.fd, targetName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
         // The newest old folder of the user's of a process not known to run: the state before the
         // swap that was cut short. What another user left there is never put in its place.
         const auto newer = [](const struct stat &a, const struct stat &b) {

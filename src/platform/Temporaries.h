@@ -60,14 +60,16 @@ QString makeTemporaryFolder(const QString &target, const QString &tag, QString *
 // system can, both are exchanged in one step, so that target is at every moment the old or the new
 // folder; elsewhere target is first renamed to a temporary "old" name and staging renamed in, which
 // repairSwappedFolder() mends should the process end in between. The old folder is then removed,
-// it alone: what another renamed to its name meanwhile stays. False with the reason when nothing
-// was changed.
+// it alone: what another renamed to its name meanwhile stays; where others may rename entries (a
+// folder they may write, not sticky) it stays under its temporary name, for the user's folder they
+// renamed to target's name would be gone. False with the reason when nothing was changed.
 bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, QString *reason);
 
 // What a swap cut short by a kill left: when target is missing, the newest "old" folder of a
 // process not known to run is put back (a process still between its two renames then finds target
-// there: its second rename fails and it reports the old folder kept, or it replaces an empty one);
-// then the other temporaries of target whose process has provably ended go.
+// there: its second rename fails and it reports the old folder kept, or it replaces an empty one),
+// except where others may rename entries; then the other temporaries of target whose process has
+// provably ended go (no folder where others may rename entries).
 void repairSwappedFolder(const QString &target);
 
 // Tests: called before each step of swapFolderIn (0 the exchange or the first rename, 1 the second

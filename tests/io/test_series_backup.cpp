@@ -201,6 +201,31 @@ TEST_F(SeriesBackup, AStagingFolderTakenOverMeanwhileIsNeitherFilledNorPutInPlac
     }
 }
 
+// Where others may rename entries (a group's folder, not sticky), a folder of the user's that another renamed to an
+// ended swap's "old" name, or to the backup's own, is neither put in the backup's place nor removed: it stays whole.
+TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWhole)
+{
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const QString old = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
+                                         .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(ended));
+    series("Codes.txt", "1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(at("out")).constData(), 02775), 0);
+    for (const QString &renamedTo : {old, backup}) {
+        ASSERT_TRUE(QDir().mkpath(renamedTo));
+        put(renamedTo + "/labels.lbl", "mine");
+        platform::repairSwappedFolder(backup);   // what a start does: nothing here
+        EXPECT_EQ(QFileInfo(renamedTo + "/labels.lbl").exists(), true);
+        ASSERT_TRUE(series_backup::backup(backup).committed);
+        EXPECT_EQ(tree(at("out")).values().count("mine"), renamedTo == old ? 1 : 2) << renamedTo.toStdString();
+        EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Codes.txt", "1\n"}}));
+        ASSERT_TRUE(QDir(backup).removeRecursively());
+    }
+}
+
 TEST_F(SeriesBackup, AnEmptyStoreMakesAnEmptyBackup)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name;

@@ -219,6 +219,31 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
         GTEST_SKIP() << "another user's link needs root, the row across file systems a /dev/shm of its own";
 }
 
+// Another's link renamed over the temporary after the last check, just before the rename, takes the file's name: the
+// save says so and is no save, for every writer (the batch writer's named road, and its unnamed one over a file).
+TEST(PdfFileWriter, ASwapAfterTheLastCheckIsNoSave)
+{
+    for (int who = 0; who < 4; ++who) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("a.PDF"), victim = dir.filePath("victim");
+        ASSERT_TRUE(picturetest::writeBytes(file, "old") && picturetest::writeBytes(victim, "victim"));
+        int calls = 0;
+        platform::setCommitStepHook([&](const QString &temp) {
+            EXPECT_TRUE(++calls != 2 || (QFile::link(victim, temp + "~") && ::rename(QFile::encodeName(temp + "~"), QFile::encodeName(temp)) == 0));
+        });
+        PdfFileWriter writer(file, kInfo);
+        batchfiles::BatchWriter batch;
+        batch.setUnnamedFiles(who == 3);
+        QString why;
+        EXPECT_FALSE(who == 0 ? platform::writeFileAtomically(file, "%PDF", &why)
+                     : who == 1 ? writePages(file, {{300, 200}}, &writer) : batch.write(file, "%PDF", &why)) << who;
+        platform::setCommitStepHook(nullptr);
+        EXPECT_EQ(who == 1 ? writer.errorString() : why, QStringLiteral("a.PDF was replaced while it was being saved")) << who;
+        QFile v(victim);
+        EXPECT_EQ(v.open(QIODevice::ReadOnly) ? v.readAll() : QByteArray(), QByteArray("victim")) << who;
+    }
+}
+
 TEST(PdfFileWriter, AFolderThatCannotBeWrittenGivesNoFile)
 {
     QTemporaryDir dir;
