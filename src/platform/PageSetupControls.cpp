@@ -86,13 +86,20 @@ private:
 // Takes what was typed into a field of the panel where the typing ends (Return, the field left, the
 // panel confirmed), before the field reads it: a number it holds goes in as the field reads numbers
 // (plain digits and ".", to its decimals); anything else is refused with a message, the field
-// showing its value again, and a Return that would confirm the panel is then kept from it.
+// showing its value again, and a Return that would confirm the panel is then kept from it. A paper
+// side is more than 0 (the panel would take 0 and squeeze every margin to it).
+struct TypedField {
+    QDoubleSpinBox *field;
+    QString what;
+    bool side;   // a paper side, not a margin
+};
+
 class TypingEnd : public QObject {
 public:
-    TypingEnd(QDialog *panel, std::vector<std::pair<QDoubleSpinBox *, QString>> fields)
+    TypingEnd(QDialog *panel, std::vector<TypedField> fields)
         : QObject(panel), m_panel(panel), m_fields(std::move(fields))
     {
-        for (const auto &[field, what] : m_fields) {
+        for (const auto &[field, what, side] : m_fields) {
             field->installEventFilter(this);
             if (QLineEdit *edit = field->findChild<QLineEdit *>())
                 connect(edit, &QLineEdit::textEdited, this, [this, field = field] { m_typed.insert(field); });
@@ -113,16 +120,17 @@ public:
 private:
     bool take(QDoubleSpinBox *field) const
     {
-        const QString what = std::find_if(m_fields.begin(), m_fields.end(), [field](const auto &f) { return f.first == field; })->second;
+        const TypedField &f = *std::find_if(m_fields.begin(), m_fields.end(), [field](const TypedField &t) { return t.field == field; });
         const std::optional<double> typed = typedNumber(numberOf(field->text(), field));
         const int decimals = field->decimals();
         const double held = typed ? std::round(*typed * std::pow(10.0, decimals)) / std::pow(10.0, decimals) : 0;
+        const double least = f.side ? std::max(field->minimum(), std::pow(10.0, -decimals)) : field->minimum();
         QString refused;
         if (!typed)
-            refused = QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what);
-        else if (held < field->minimum() || held > field->maximum())
+            refused = QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(f.what);
+        else if (held < least || held > field->maximum())
             refused = QStringLiteral("Please enter a %1 from %2 to %3 %4.")
-                          .arg(what, QString::number(field->minimum(), 'f', decimals), QString::number(field->maximum(), 'f', decimals),
+                          .arg(f.what, QString::number(least, 'f', decimals), QString::number(field->maximum(), 'f', decimals),
                                field->suffix().trimmed());
         if (refused.isEmpty()) {
             field->findChild<QLineEdit *>()->setText(field->prefix() + QString::number(held, 'f', decimals) + field->suffix());
@@ -137,7 +145,7 @@ private:
     }
 
     QDialog *m_panel;
-    std::vector<std::pair<QDoubleSpinBox *, QString>> m_fields;
+    std::vector<TypedField> m_fields;
     QSet<QDoubleSpinBox *> m_typed;
 };
 
@@ -168,13 +176,13 @@ bool PageSetupControls::complete() const
 void PageSetupControls::prepare() const
 {
     m_pagesPerSheet->hide();
-    std::vector<std::pair<QDoubleSpinBox *, QString>> fields{
-        {m_margins[0], QStringLiteral("left margin")},   {m_margins[1], QStringLiteral("top margin")},
-        {m_margins[2], QStringLiteral("right margin")},  {m_margins[3], QStringLiteral("bottom margin")},
-        {m_width, QStringLiteral("paper width")},        {m_height, QStringLiteral("paper height")}};
+    std::vector<TypedField> fields{
+        {m_margins[0], QStringLiteral("left margin"), false},  {m_margins[1], QStringLiteral("top margin"), false},
+        {m_margins[2], QStringLiteral("right margin"), false}, {m_margins[3], QStringLiteral("bottom margin"), false},
+        {m_width, QStringLiteral("paper width"), true},        {m_height, QStringLiteral("paper height"), true}};
     QLocale plain = QLocale::c();
     plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    for (const auto &[field, what] : fields) {
+    for (const auto &[field, what, side] : fields) {
         field->setLocale(plain);
         field->setKeyboardTracking(false);
         if (QLineEdit *edit = field->findChild<QLineEdit *>())

@@ -390,7 +390,8 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
     // or the field's message ("u": no number, "r": out of range) and the value kept as the panel showed it.
     const char *const panelRows[][3] = {{"101.6", "r", "101.60"}, {"101,6", "r", "101.60"}, {"12.5", "12.50", "12.50"},
                                         {"12,5", "12.50", "12.50"}, {"0,5", "0.50", "0.50"}, {"1.234,5", "u", "u"},
-                                        {"1,234.5", "u", "u"}, {"1e1", "u", "u"}, {"١٢٫٥", "12.50", "12.50"}, {"", "r", "r"}};
+                                        {"1,234.5", "u", "u"}, {"1e1", "u", "u"}, {"١٢٫٥", "12.50", "12.50"}, {"", "r", "r"},
+                                        {"0", "0.00", "r"}};
     for (const std::string locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
         LocaleScope scope(locale.c_str());
         QString typed;
