@@ -45,8 +45,6 @@ QByteArray folderOf(const QByteArray &path)
     return path.left(slash);
 }
 
-QByteArray baseName(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
-
 // A name of this process's own beside the target; O_EXCL never opens someone else's file, and a
 // leftover of an earlier process with the same id is stepped over.
 QByteArray tempPath(const QByteArray &target)
@@ -271,7 +269,7 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
         temp = tempPath(target);
         // Nobody else may open it before it takes its mode, at commit: the file it replaces may be
         // private, and the name it is staged for may not be its own.
-        fd = ::openat(f->fd, baseName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd = ::openat(f->fd, platform::entryName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
@@ -285,7 +283,7 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (!written || err != 0) {
-        ::unlinkat(f->fd, baseName(temp).constData(), 0);
+        ::unlinkat(f->fd, platform::entryName(temp).constData(), 0);
         return failWith(error, errorText(err ? err : EIO));
     }
     *staged = Staged();
@@ -343,7 +341,7 @@ bool BatchWriter::resolve(const QByteArray &name, QByteArray *file, QString *err
 bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resolved, QString *error)
 {
     if (staged.fd < 0) {
-        const QByteArray tempName = baseName(staged.tempPath);
+        const QByteArray tempName = platform::entryName(staged.tempPath);
         QByteArray target = name;
         const Folder *to = nullptr;
         if ((!resolved && !resolve(name, &target, error)) || !(to = folder(folderOf(target), error))) {
@@ -360,9 +358,9 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
             return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
         }
         // The mode of the file it replaces (through a link, its file's), else of a new file's.
-        (void)::fchmod(fd, modeReplacing(to->fd, baseName(target)));
+        (void)::fchmod(fd, modeReplacing(to->fd, platform::entryName(target)));
         platform::commitStep(staged.tempPath);
-        if (::renameat(staged.folder, tempName.constData(), to->fd, baseName(target).constData()) != 0) {
+        if (::renameat(staged.folder, tempName.constData(), to->fd, platform::entryName(target).constData()) != 0) {
             const int err = errno;
             ::unlinkat(staged.folder, tempName.constData(), 0);
             // Staged on another file system than the file a link leads to: copied there from the
@@ -380,7 +378,7 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         return true;
     }
     const int fd = staged.fd;
-    const QByteArray &target = name, targetName = baseName(target);
+    const QByteArray &target = name, targetName = platform::entryName(target);
     const Folder *to = folder(folderOf(target), error);
     if (!to) {
         ::close(fd);
@@ -417,7 +415,7 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         bool linked = false;
         for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
             temp = tempPath(target);
-            linked = link(fd, to->fd, baseName(temp), &err);
+            linked = link(fd, to->fd, platform::entryName(temp), &err);
             if (!linked && err != EEXIST)
                 break;
         }
@@ -430,16 +428,16 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         const platform::WrittenFile file = platform::writtenFile(fd);
         if (::close(fd) != 0) {
             err = errno;
-            ::unlinkat(to->fd, baseName(temp).constData(), 0);
+            ::unlinkat(to->fd, platform::entryName(temp).constData(), 0);
             return failWith(error, errorText(err));
         }
         // The name is the folder's: another may have renamed something over it meanwhile.
         if (!platform::stillNamed(to->fd, temp, file))
             return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
         platform::commitStep(temp);
-        if (::renameat(to->fd, baseName(temp).constData(), to->fd, targetName.constData()) != 0) {
+        if (::renameat(to->fd, platform::entryName(temp).constData(), to->fd, targetName.constData()) != 0) {
             err = errno;
-            ::unlinkat(to->fd, baseName(temp).constData(), 0);
+            ::unlinkat(to->fd, platform::entryName(temp).constData(), 0);
             return failWith(error, errorText(err));
         }
         if (!platform::holds(to->fd, target, file))
@@ -483,7 +481,7 @@ void BatchWriter::discard(const Staged &staged)
     if (staged.fd >= 0)
         ::close(staged.fd);
     if (!staged.tempPath.isEmpty())
-        ::unlinkat(staged.folder, baseName(staged.tempPath).constData(), 0);
+        ::unlinkat(staged.folder, platform::entryName(staged.tempPath).constData(), 0);
 }
 
 bool BatchWriter::write(const QString &path, const QByteArray &bytes, QString *error)

@@ -60,20 +60,6 @@ bool followable(const struct stat &st, const struct stat &holder)
 
 std::function<void(const QString &)> commitHook;
 
-QByteArray baseName(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
-
-struct Descriptor {
-    int fd;
-    explicit Descriptor(int f) : fd(f) {}
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
 // The entry at path, not followed: its status and, for a link, where it leads, both of the one
 // inode, so that a link renamed over it meanwhile is never read as the one checked.
 bool entryAt(const QString &path, struct stat *st, QByteArray *target)
@@ -263,7 +249,7 @@ void commitStep(const QByteArray &path)
 bool holds(int folder, const QByteArray &path, const WrittenFile &file)
 {
     struct stat st {};
-    const QByteArray name = folder == AT_FDCWD ? path : baseName(path);
+    const QByteArray name = folder == AT_FDCWD ? path : entryName(path);
     return file.ino != 0 && ::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
            && static_cast<unsigned long long>(st.st_dev) == file.dev && static_cast<unsigned long long>(st.st_ino) == file.ino;
 }
@@ -278,7 +264,7 @@ void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook =
 
 bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced)
 {
-    const QByteArray from = baseName(QFile::encodeName(temporary)), to = baseName(QFile::encodeName(file));
+    const QByteArray from = entryName(QFile::encodeName(temporary)), to = entryName(QFile::encodeName(file));
     const WrittenFile written = writtenFile(fd);
     // The name is the folder's: in a folder others may write, it may hold another's file by now,
     // which is never given a mode or a name.
@@ -388,13 +374,13 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
         temp = temporaryPath(finalPath, QStringLiteral("part"));
-        fd = ::openat(folder.fd, baseName(QFile::encodeName(temp)).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd = ::openat(folder.fd, entryName(QFile::encodeName(temp)).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
     if (fd < 0)
         return fail(errorText(errno));
-    const auto drop = [&] { ::unlinkat(folder.fd, baseName(QFile::encodeName(temp)).constData(), 0); };
+    const auto drop = [&] { ::unlinkat(folder.fd, entryName(QFile::encodeName(temp)).constData(), 0); };
     QFile file;
     if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -427,6 +413,14 @@ bool writeFileAtomically(const QString &path, const QByteArray &data, QString *e
 {
     return writeFileAtomically(path, [&data](QIODevice &dev) { return dev.write(data) == data.size(); }, error,
                                unsynced);
+}
+
+QByteArray entryName(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+Descriptor::~Descriptor()
+{
+    if (fd >= 0)
+        ::close(fd);
 }
 
 } // namespace platform

@@ -54,6 +54,16 @@ bool putInPlace(int folder, int fd, const QString &temporary, const QString &fil
 // name and "Permission denied" when another's), readable where this process may read it (else
 // open for its path only, enough to write into it). -1 with the system's reason; the caller closes it.
 int openFolderByRule(const QString &folder, QString *error);
+// A descriptor closed when it goes (-1: none).
+struct Descriptor {
+    int fd;
+    explicit Descriptor(int f) : fd(f) {}
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    ~Descriptor();
+};
+// The last entry of a path, for the *at() calls relative to its folder's descriptor.
+QByteArray entryName(const QByteArray &path);
 // What a save says whose temporary's name was taken over before the commit.
 QString replacedWhileSaving(const QString &file);
 // A file as written: its device and inode, to tell it from whatever holds its name later.

@@ -91,7 +91,7 @@ void PdfFileWriter::dropTemporary()
     // The temporary file goes unless it was renamed.
     if (m_file) {
         m_file->close();
-        ::unlinkat(m_folder, QFile::encodeName(QFileInfo(m_temporary).fileName()).constData(), 0);
+        ::unlinkat(m_folder, entryName(QFile::encodeName(m_temporary)).constData(), 0);
     }
     m_file.reset();
 }
@@ -136,7 +136,7 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
     // its owner only from the start: an open descriptor keeps the access it was opened with.
     for (int attempt = 0;; ++attempt) {
         m_temporary = temporaryPath(m_target, QStringLiteral("part"));
-        const int fd = ::openat(m_folder, QFile::encodeName(QFileInfo(m_temporary).fileName()).constData(),
+        const int fd = ::openat(m_folder, entryName(QFile::encodeName(m_temporary)).constData(),
                                 O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST && attempt < 63)
             continue;

@@ -69,18 +69,6 @@ void step(int n)
 constexpr int kMaxDepth = 128;
 
 // An open folder, closed at the end of the scope.
-struct OpenFolder {
-    int fd = -1;
-    explicit OpenFolder(int descriptor) : fd(descriptor) {}
-    OpenFolder(const OpenFolder &) = delete;
-    OpenFolder &operator=(const OpenFolder &) = delete;
-    ~OpenFolder()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
 int openFolder(const QString &path) { return ::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
 
 // The names in the folder open at fd, but "." and "..".
@@ -128,7 +116,7 @@ bool removeCheckedAt(int parent, const char *name, const struct stat &checked, i
         return ::unlinkat(parent, name, 0) == 0;   // a link goes as a link
     if (depth >= kMaxDepth)
         return false;
-    const OpenFolder folder(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const Descriptor folder(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened {};
     if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || opened.st_dev != checked.st_dev
         || opened.st_ino != checked.st_ino)
@@ -282,7 +270,7 @@ std::function<bool(const Found &)> mayGoFrom(int fd)
 // Removes the temporaries of the target (every target: empty) in the folder that ended runs left.
 void removeEndedIn(const QString &folder, const QString &targetName)
 {
-    const OpenFolder open(openFolder(folder));
+    const Descriptor open(openFolder(folder));
     if (open.fd < 0)
         return;
     const auto mayGo = mayGoFrom(open.fd);
@@ -344,7 +332,7 @@ void removeEndedTemporariesOf(const QString &target)
 bool removeOwnEntry(const QString &path, const struct stat *only)
 {
     const QFileInfo info(path);
-    const OpenFolder parent(openFolder(info.absolutePath()));
+    const Descriptor parent(openFolder(info.absolutePath()));
     return parent.fd >= 0 && removeOwnAt(parent.fd, encoded(info.fileName()), path, only);
 }
 
@@ -458,7 +446,7 @@ void repairSwappedFolder(const QString &target)
 {
     const QFileInfo info(target);
     const QString folder = info.absolutePath();
-    const OpenFolder open(openFolder(folder));
+    const Descriptor open(openFolder(folder));
     if (open.fd < 0)
         return;
     const QByteArray targetName = encoded(info.fileName());
