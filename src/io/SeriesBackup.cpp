@@ -2,6 +2,7 @@
 
 #include "core/UserFolders.h"
 #include "io/SeriesStore.h"
+#include "platform/Files.h"
 #include "platform/Temporaries.h"
 
 #include <QDir>
@@ -125,7 +126,8 @@ mode_t copyMode(const QString &replaced, mode_t copied)
 }
 
 // Writes the bytes as a new file of that mode at path (of the folder open at dirfd; never through a
-// link), the system's reason kept for a write cut short (a full disk). Private until then: the copy of a private file is never readable by others meanwhile.
+// link), the system's reason kept for a write cut short (a full disk). Private until then: the copy
+// of a private file is never readable by others meanwhile.
 // No flush to the disk per file: the copies go to a staging folder or a hidden name and are put in
 // place whole.
 bool writeChecked(int dirfd, const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
@@ -279,20 +281,13 @@ bool isUsableBackupPath(const QString &path)
 // A staging folder beside a target, filled and put in place through its descriptor: where others
 // may write, its name may hold something else at any moment. Unless put in place, it goes (it alone).
 struct Staging {
-    int fd = -1;   // before path, which is made with it
+    platform::Descriptor folder{-1};   // before path, which is made with it
     QString path;
     struct stat st {};
-    Staging(const QString &target, QString *why) : path(platform::makeTemporaryFolder(target, QStringLiteral("new"), why, &fd))
+    Staging(const QString &target, QString *why) : path(platform::makeTemporaryFolder(target, QStringLiteral("new"), why, &folder.fd))
     {
-        if (fd >= 0)
-            (void)::fstat(fd, &st);
-    }
-    Staging(const Staging &) = delete;
-    Staging &operator=(const Staging &) = delete;
-    ~Staging()
-    {
-        if (fd >= 0)
-            ::close(fd);
+        if (folder.fd >= 0)
+            (void)::fstat(folder.fd, &st);
     }
     void drop() const { platform::removeOwnEntry(path, &st); }
 };
@@ -321,7 +316,7 @@ Outcome backup(const QString &backupPath)
         const QString fileName = QFileInfo(path).fileName();
         mode_t mode = 0;
         const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason, &mode);
-        if (bytes && writeChecked(staging.fd, fileName, *bytes, copyMode(QDir(backupPath).filePath(fileName), mode), &reason)) {
+        if (bytes && writeChecked(staging.folder.fd, fileName, *bytes, copyMode(QDir(backupPath).filePath(fileName), mode), &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
@@ -329,7 +324,7 @@ Outcome backup(const QString &backupPath)
         }
     }
     QString reason;
-    if (outcome.failed == 0 && platform::swapFolderIn(staging.fd, staging.path, backupPath, &reason)) {
+    if (outcome.failed == 0 && platform::swapFolderIn(staging.folder.fd, staging.path, backupPath, &reason)) {
         outcome.committed = true;
         return outcome;
     }
@@ -369,10 +364,10 @@ Outcome restoreReplace(const QString &source)
         return outcome;
     }
     Outcome outcome = copyEntries(source, [&staging](const Entry &e, const QByteArray &bytes, mode_t mode, QString *reason) {
-        return writeChecked(staging.fd, e.name, bytes, copyMode(QDir(Data_Folder_Path).filePath(e.name), mode), reason);
+        return writeChecked(staging.folder.fd, e.name, bytes, copyMode(QDir(Data_Folder_Path).filePath(e.name), mode), reason);
     });
     QString reason;
-    if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(staging.fd, staging.path, Data_Folder_Path, &reason)) {
+    if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(staging.folder.fd, staging.path, Data_Folder_Path, &reason)) {
         outcome.committed = true;
         return outcome;
     }
