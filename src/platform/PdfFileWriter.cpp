@@ -82,8 +82,6 @@ PdfFileWriter::~PdfFileWriter()
     m_painter.reset();
     m_writer.reset();
     dropTemporary();
-    if (m_folder >= 0)
-        ::close(m_folder);
 }
 
 void PdfFileWriter::dropTemporary()
@@ -91,7 +89,7 @@ void PdfFileWriter::dropTemporary()
     // The temporary file goes unless it was renamed.
     if (m_file) {
         m_file->close();
-        ::unlinkat(m_folder, entryName(QFile::encodeName(m_temporary)).constData(), 0);
+        ::unlinkat(m_folder.fd, entryName(QFile::encodeName(m_temporary)).constData(), 0);
     }
     m_file.reset();
 }
@@ -127,8 +125,8 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
     }
     removeStaleTemporariesOnce(QFileInfo(m_target).absolutePath());
     // Written into the folder as opened, whatever takes its name meanwhile.
-    m_folder = openFolderByRule(QFileInfo(m_target).absolutePath(), &why);
-    if (m_folder < 0) {
+    m_folder.fd = openFolderByRule(QFileInfo(m_target).absolutePath(), &why);
+    if (m_folder.fd < 0) {
         fail(why);
         return false;
     }
@@ -136,7 +134,7 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
     // its owner only from the start: an open descriptor keeps the access it was opened with.
     for (int attempt = 0;; ++attempt) {
         m_temporary = temporaryPath(m_target, QStringLiteral("part"));
-        const int fd = ::openat(m_folder, entryName(QFile::encodeName(m_temporary)).constData(),
+        const int fd = ::openat(m_folder.fd, entryName(QFile::encodeName(m_temporary)).constData(),
                                 O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST && attempt < 63)
             continue;
@@ -215,7 +213,7 @@ bool PdfFileWriter::finish()
     }
     // Only a complete file replaces one of the same name.
     QString why;
-    const bool placed = putInPlace(m_folder, m_file->handle(), m_temporary, m_target, &why, &m_unsynced);
+    const bool placed = putInPlace(m_folder.fd, m_file->handle(), m_temporary, m_target, &why, &m_unsynced);
     m_file->close();
     m_file.reset();   // renamed, removed by putInPlace, or no longer under its name
     if (!placed) {

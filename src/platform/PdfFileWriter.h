@@ -11,6 +11,8 @@
 //
 // Owned by one thread at a time: the export worker creates, paints and finishes it.
 
+#include "platform/Files.h"
+
 #include <QSizeF>
 #include <QString>
 
@@ -68,7 +70,7 @@ private:
     Info m_info;
     QString m_temporary;             // the temporary file beside the final path
     std::unique_ptr<QFile> m_file;   // open on it
-    int m_folder = -1;               // the folder written into, opened once (openFolderByRule)
+    Descriptor m_folder{-1};         // the folder written into, opened once (openFolderByRule)
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     std::vector<QSizeF> m_pages;
