@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "platform/Temporaries.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <atomic>
@@ -76,13 +77,6 @@ bool writeAll(int fd, const QByteArray &bytes)
 }
 
 } // namespace
-
-unsigned BatchWriter::modeReplacing(int folder, const QByteArray &name) const
-{
-    struct stat old {};
-    return ::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode) ? old.st_mode & 07777
-                                                                                                     : m_newFileMode;
-}
 
 BatchWriter::Folder::~Folder()
 {
@@ -179,6 +173,63 @@ void BatchWriter::stopBackgroundSync()
         m_syncer.join();
 }
 
+void BatchWriter::adoptFolder(const QString &path, int fd)
+{
+    const int own = fd >= 0 ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : -1;
+    if (own < 0)
+        return;
+    std::lock_guard lock(m_mutex);
+    addFolderLocked(QFile::encodeName(QDir::cleanPath(path)).toStdString(), own);
+}
+
+BatchWriter::Folder *BatchWriter::addFolderLocked(const std::string &name, int fd)
+{
+    auto made = std::make_unique<Folder>();
+    made->fd = fd;
+    // What killed batches left in this folder goes before this one adds its own.
+    platform::removeStaleTemporariesOnce(fd);
+    made->device = noteDeviceLocked(fd, -1);
+    Folder *f = made.get();
+    m_folders[name] = std::move(made);
+    m_lastFolder = nullptr;
+    return f;
+}
+
+bool BatchWriter::noteDeviceLocked(int folder, int file)
+{
+    // A folder open for its path only cannot be synced: its file system is, through a file written
+    // there (syncfs writes back the whole file system, the folder's entries with it).
+    const bool pathOnly = (::fcntl(folder, F_GETFL) & O_PATH) != 0;
+    const int usable = pathOnly ? file : folder;
+    struct stat st {};
+    if (usable < 0 || ::fstat(folder, &st) != 0)
+        return false;
+    for (const Device &d : m_devices)
+        if (d.dev == static_cast<unsigned long long>(st.st_dev))
+            return true;
+    const int own = ::fcntl(usable, F_DUPFD_CLOEXEC, 0);
+    if (own < 0)
+        return false;
+    m_devices.push_back({static_cast<unsigned long long>(st.st_dev), own});
+    startSyncLocked();
+    return true;
+}
+
+void BatchWriter::noteDevice(Folder *f, int file)
+{
+    if (f->device.load(std::memory_order_relaxed))
+        return;
+    std::lock_guard lock(m_mutex);
+    if (noteDeviceLocked(f->fd, file))
+        f->device.store(true, std::memory_order_relaxed);
+}
+
+void BatchWriter::noteDevice(int folder, int file)
+{
+    std::lock_guard lock(m_mutex);
+    noteDeviceLocked(folder, file);
+}
+
 BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
 {
     const std::string_view name(path.constData(), std::size_t(path.size()));
@@ -187,38 +238,23 @@ BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
         return m_lastFolder;
     auto it = m_folders.find(name);
     if (it == m_folders.end()) {
-        QString why;
-        const int fd = platform::openFolderByRule(QFile::decodeName(path), &why);
-        if (fd < 0) {
-            failWith(error, why);
-            return nullptr;
-        }
-        auto made = std::make_unique<Folder>();
-        made->fd = fd;
-        // Read, for the closing sync: a folder open for its path only cannot be synced.
-        struct stat st {};
-        const bool pathOnly = (::fcntl(fd, F_GETFL) & O_PATH) != 0;
-        if (pathOnly || ::fstat(fd, &st) != 0) {
-            failWith(error, errorText(pathOnly ? EACCES : errno));
-            return nullptr;
-        }
-        // What killed batches left in this folder goes before this one adds its own.
-        platform::removeStaleTemporariesOnce(QFile::decodeName(path));
-        bool known = false;
-        for (const Device &d : m_devices)
-            known = known || d.dev == static_cast<unsigned long long>(st.st_dev);
-        if (!known) {
-            const int own = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-            if (own < 0) {
-                failWith(error, errorText(errno));
+        // A folder handed over (the export folder as checked) under its clean name.
+        const std::string clean = QFile::encodeName(QDir::cleanPath(QFile::decodeName(path))).toStdString();
+        it = m_folders.find(clean);
+        if (it == m_folders.end()) {
+            // Else reached once by the rule for links; every file of the batch then goes into the
+            // folder so reached.
+            QString why;
+            const int fd = platform::openFolderByRule(QFile::decodeName(path), &why);
+            if (fd < 0) {
+                failWith(error, why);
                 return nullptr;
             }
-            m_devices.push_back({static_cast<unsigned long long>(st.st_dev), own});
-            startSyncLocked();
+            addFolderLocked(clean, fd);
+            it = m_folders.find(clean);
         }
-        it = m_folders.emplace(std::string(name), std::move(made)).first;
     }
-    m_lastName = it->first;
+    m_lastName = std::string(name);
     m_lastFolder = it->second.get();
     return m_lastFolder;
 }
@@ -228,8 +264,7 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
     const QByteArray target = QFile::encodeName(path);
     if (target.isEmpty() || target.endsWith('/'))
         return failWith(error, QStringLiteral("No file name."));
-    const QByteArray folderPath = folderOf(target);
-    Folder *f = folder(folderPath, error);
+    Folder *f = folder(folderOf(target), error);
     if (!f)
         return false;
     if (f->unnamed.load(std::memory_order_relaxed) && m_linkWay.load(std::memory_order_relaxed) != 3) {
@@ -255,21 +290,18 @@ bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *st
         else if (errno != EMFILE && errno != ENFILE)
             return failWith(error, errorText(errno));
     }
-    return stageNamed(target, bytes, staged, error);
+    return stageNamed(f->fd, target, bytes, staged, error);
 }
 
-bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error)
+bool BatchWriter::stageNamed(int folder, const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error)
 {
-    const Folder *f = folder(folderOf(target), error);
-    if (!f)
-        return false;
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
         temp = tempPath(target);
         // Nobody else may open it before it takes its mode, at commit: the file it replaces may be
         // private, and the name it is staged for may not be its own.
-        fd = ::openat(f->fd, platform::entryName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        fd = ::openat(folder, platform::entryName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
@@ -283,11 +315,11 @@ bool BatchWriter::stageNamed(const QByteArray &target, const QByteArray &bytes, 
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (!written || err != 0) {
-        ::unlinkat(f->fd, platform::entryName(temp).constData(), 0);
+        ::unlinkat(folder, platform::entryName(temp).constData(), 0);
         return failWith(error, errorText(err ? err : EIO));
     }
     *staged = Staged();
-    staged->folder = f->fd;
+    staged->folder = folder;
     staged->path = QFile::decodeName(target);
     staged->tempPath = temp;
     staged->target = target;
@@ -322,64 +354,66 @@ bool BatchWriter::link(int fd, int folder, const QByteArray &name, int *err)
     return false;
 }
 
+bool BatchWriter::resolve(int folder, const QByteArray &target, platform::Place *place, QString *error)
+{
+    // Reached from the folder as the batch holds it, never again by the folder's name.
+    return platform::reachFile(QFile::decodeName(platform::entryName(target)), place, error, folder,
+                               QFile::decodeName(folderOf(target)));
+}
+
 bool BatchWriter::commit(const Staged &staged, QString *error)
 {
-    return place(staged, staged.target, false, error);
-}
-
-bool BatchWriter::resolve(const QByteArray &name, QByteArray *file, QString *error)
-{
-    QString why;
-    const QString resolved = platform::fileToReplace(QFile::decodeName(name), &why);
-    if (resolved.isEmpty())
-        return failWith(error, why);
-    *file = QFile::encodeName(resolved);
-    // A link into another folder: that folder's file system is synced at finish() too.
-    return *file == name || folderOf(*file) == folderOf(name) || folder(folderOf(*file), error);
-}
-
-bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resolved, QString *error)
-{
-    if (staged.fd < 0) {
-        const QByteArray tempName = platform::entryName(staged.tempPath);
-        QByteArray target = name;
-        const Folder *to = nullptr;
-        if ((!resolved && !resolve(name, &target, error)) || !(to = folder(folderOf(target), error))) {
-            ::unlinkat(staged.folder, tempName.constData(), 0);
-            return false;
-        }
-        // The file staged, never another that took its name since: opened without following a
-        // link, and taken only when it is the very file written.
-        const int fd = ::openat(staged.folder, tempName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        const platform::WrittenFile file = fd >= 0 ? platform::writtenFile(fd) : platform::WrittenFile();
-        if (fd < 0 || file.dev != staged.dev || file.ino != staged.ino || !platform::stillNamed(staged.folder, staged.tempPath, file)) {
-            if (fd >= 0)
-                ::close(fd);
-            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
-        }
-        // The mode of the file it replaces (through a link, its file's), else of a new file's.
-        (void)::fchmod(fd, modeReplacing(to->fd, platform::entryName(target)));
-        platform::commitStep(staged.tempPath);
-        if (::renameat(staged.folder, tempName.constData(), to->fd, platform::entryName(target).constData()) != 0) {
-            const int err = errno;
-            ::unlinkat(staged.folder, tempName.constData(), 0);
-            // Staged on another file system than the file a link leads to: copied there from the
-            // file written.
-            if (err == EXDEV)
-                return copyToName(fd, target, true, error);
-            ::close(fd);
-            return failWith(error, errorText(err));
-        }
-        ::close(fd);
-        // Another's entry renamed over the temporary after the check took the name instead.
-        if (!platform::holds(to->fd, target, file))
-            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
-        committed();
-        return true;
+    if (staged.fd >= 0)
+        return placeUnnamed(staged, error);
+    const QByteArray tempName = platform::entryName(staged.tempPath);
+    platform::Place to;
+    if (!resolve(staged.folder, staged.target, &to, error)) {
+        ::unlinkat(staged.folder, tempName.constData(), 0);
+        return false;
     }
+    // The file staged, never another that took its name since: opened without following a link,
+    // and taken only when it is the very file written.
+    const int fd = ::openat(staged.folder, tempName.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const platform::WrittenFile file = fd >= 0 ? platform::writtenFile(fd) : platform::WrittenFile();
+    if (fd < 0 || file.dev != staged.dev || file.ino != staged.ino || !platform::stillNamed(staged.folder, staged.tempPath, file)) {
+        if (fd >= 0)
+            ::close(fd);
+        return failWith(error, platform::replacedWhileSaving(to.path));
+    }
+    return renameInto(staged.folder, staged.tempPath, fd, file, to, error);
+}
+
+bool BatchWriter::renameInto(int from, const QByteArray &temp, int fd, const platform::WrittenFile &file,
+                             const platform::Place &to, QString *error)
+{
+    const QByteArray tempName = platform::entryName(temp);
+    // The mode of the user's file it replaces, else a new file's.
+    (void)::fchmod(fd, platform::modeReplacing(to.folder.fd, to.name));
+    platform::commitStep(temp);
+    if (::renameat(from, tempName.constData(), to.folder.fd, to.name.constData()) != 0) {
+        const int err = errno;
+        ::unlinkat(from, tempName.constData(), 0);
+        // Staged on another file system than the file a link leads to: copied there from the
+        // file written.
+        if (err == EXDEV)
+            return copyInto(fd, to, error);
+        ::close(fd);
+        return failWith(error, errorText(err));
+    }
+    noteDevice(to.folder.fd, fd);
+    ::close(fd);
+    // Another's entry renamed over the temporary after the check took the name instead.
+    if (!platform::holds(to.folder.fd, to.name, file))
+        return failWith(error, platform::replacedWhileSaving(to.path));
+    committed();
+    return true;
+}
+
+bool BatchWriter::placeUnnamed(const Staged &staged, QString *error)
+{
     const int fd = staged.fd;
-    const QByteArray &target = name, targetName = platform::entryName(target);
-    const Folder *to = folder(folderOf(target), error);
+    const QByteArray &target = staged.target, targetName = platform::entryName(target);
+    Folder *to = folder(folderOf(target), error);
     if (!to) {
         ::close(fd);
         return false;
@@ -387,9 +421,10 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
     int err = 0;
     // Private until now: a new file's mode once it has a name. A name that is not there yet is
     // taken at once, with no other look at the folder (each look waits for the folder's lock while
-    // other workers add to it); only a name that is there is followed or checked.
+    // other workers add to it); only a name that is there is reached and checked.
     (void)::fchmod(fd, m_newFileMode);
     if (link(fd, to->fd, targetName, &err)) {
+        noteDevice(to, fd);
         // The target was not there: it now is, complete.
         if (::close(fd) != 0) {
             err = errno;
@@ -399,61 +434,56 @@ bool BatchWriter::place(const Staged &staged, const QByteArray &name, bool resol
         committed();
         return true;
     }
-    if (err == EEXIST && !resolved) {
-        QByteArray file;
-        if (!resolve(target, &file, error)) {
-            ::close(fd);
-            return false;
+    if (err != EEXIST) {
+        // Unnamed files cannot be linked here after all: this one is copied to a name.
+        if (err == EXDEV || m_linkWay.load(std::memory_order_relaxed) == 3) {
+            platform::Place place;
+            if (!resolve(to->fd, target, &place, error)) {
+                ::close(fd);
+                return false;
+            }
+            return copyInto(fd, place, error);
         }
-        if (file != target)
-            return place(staged, file, true, error);   // the file a link leads to, there or not
+        ::close(fd);
+        return failWith(error, errorText(err));
     }
-    if (err == EEXIST) {
-        // Replaced by a rename, taking the old file's permissions.
-        (void)::fchmod(fd, modeReplacing(to->fd, targetName));
-        QByteArray temp;
-        bool linked = false;
-        for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
-            temp = tempPath(target);
-            linked = link(fd, to->fd, platform::entryName(temp), &err);
-            if (!linked && err != EEXIST)
-                break;
-        }
-        if (!linked && err == EXDEV)
-            return copyToName(fd, target, true, error);
-        if (!linked) {
-            ::close(fd);
-            return failWith(error, errorText(err));
-        }
-        const platform::WrittenFile file = platform::writtenFile(fd);
-        if (::close(fd) != 0) {
-            err = errno;
-            ::unlinkat(to->fd, platform::entryName(temp).constData(), 0);
-            return failWith(error, errorText(err));
-        }
-        // The name is the folder's: another may have renamed something over it meanwhile.
-        if (!platform::stillNamed(to->fd, temp, file))
-            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
-        platform::commitStep(temp);
-        if (::renameat(to->fd, platform::entryName(temp).constData(), to->fd, targetName.constData()) != 0) {
-            err = errno;
-            ::unlinkat(to->fd, platform::entryName(temp).constData(), 0);
-            return failWith(error, errorText(err));
-        }
-        if (!platform::holds(to->fd, target, file))
-            return failWith(error, platform::replacedWhileSaving(QFile::decodeName(target)));
+    platform::Place place;
+    if (!resolve(to->fd, target, &place, error)) {
+        ::close(fd);
+        return false;
+    }
+    // A link there led to a file not there yet: named at once where it leads.
+    if (!place.exists && link(fd, place.folder.fd, place.name, &err)) {
+        noteDevice(place.folder.fd, fd);
+        ::close(fd);
         committed();
         return true;
     }
-    // Unnamed files cannot be linked here after all, or the file is on another file system than
-    // the folder it was made in (a link led there): this one is copied to a name.
-    if (err == EXDEV || m_linkWay.load(std::memory_order_relaxed) == 3)
-        return copyToName(fd, target, resolved, error);
-    ::close(fd);
-    return failWith(error, errorText(err));
+    // Replaced by a rename, taking the old file's permissions where they are the user's.
+    QByteArray temp;
+    bool linked = false;
+    for (int attempt = 0; attempt < 64 && !linked; ++attempt) {
+        temp = tempPath(QFile::encodeName(place.path));
+        linked = link(fd, place.folder.fd, platform::entryName(temp), &err);
+        if (!linked && err != EEXIST)
+            break;
+    }
+    if (!linked && err == EXDEV)
+        return copyInto(fd, place, error);
+    if (!linked) {
+        ::close(fd);
+        return failWith(error, errorText(err));
+    }
+    const platform::WrittenFile file = platform::writtenFile(fd);
+    // The name is the folder's: another may have renamed something over it meanwhile.
+    if (!platform::stillNamed(place.folder.fd, temp, file)) {
+        ::close(fd);
+        return failWith(error, platform::replacedWhileSaving(place.path));
+    }
+    return renameInto(place.folder.fd, temp, fd, file, place, error);
 }
 
-bool BatchWriter::copyToName(int fd, const QByteArray &target, bool resolved, QString *error)
+bool BatchWriter::copyInto(int fd, const platform::Place &to, QString *error)
 {
     QByteArray bytes;
     const off_t size = ::lseek(fd, 0, SEEK_END);
@@ -472,8 +502,18 @@ bool BatchWriter::copyToName(int fd, const QByteArray &target, bool resolved, QS
     ::close(fd);
     if (err != 0)
         return failWith(error, errorText(err));
+    // Staged beside the file it replaces, in the folder as reached, and renamed there.
     Staged named;
-    return stageNamed(target, bytes, &named, error) && place(named, target, resolved, error);
+    if (!stageNamed(to.folder.fd, QFile::encodeName(to.path), bytes, &named, error))
+        return false;
+    const int staged = ::openat(to.folder.fd, platform::entryName(named.tempPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const platform::WrittenFile file = staged >= 0 ? platform::writtenFile(staged) : platform::WrittenFile();
+    if (staged < 0 || file.dev != named.dev || file.ino != named.ino || !platform::stillNamed(to.folder.fd, named.tempPath, file)) {
+        if (staged >= 0)
+            ::close(staged);
+        return failWith(error, platform::replacedWhileSaving(to.path));
+    }
+    return renameInto(to.folder.fd, named.tempPath, staged, file, to, error);
 }
 
 void BatchWriter::discard(const Staged &staged)

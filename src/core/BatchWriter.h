@@ -12,6 +12,8 @@
 //
 // stage(), commit() and discard() may be called from several threads at once.
 
+#include "platform/Files.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -49,10 +51,9 @@ public:
     // whole; nothing is then left behind. The file takes its mode at commit, through its own
     // descriptor: that of the file it replaces, else that of a new file of the user's.
     bool stage(const QString &path, const QByteArray &bytes, Staged *staged, QString *error);
-    // Puts the staged file in place of its target, as every writer does (platform::fileToReplace,
-    // putInPlace): through a link to the file it names (in a folder others may write, only a link
-    // of the user's or the folder owner's); a folder, a file this process may not write or a link
-    // loop is refused with the system's reason. Only the file written takes the target's name or is
+    // Puts the staged file in place of its target, as every writer does (platform::reachFile,
+    // putInPlace): through a link to the file it names only by the rule for links; a folder, a file
+    // this process may not write, another's link or a link loop is refused with the system's reason. Only the file written takes the target's name or is
     // copied to another file system: when its temporary name holds something else by then, the
     // commit fails (platform::replacedWhileSaving). On failure nothing of it is left under its
     // names and the target is untouched.
@@ -61,6 +62,9 @@ public:
     static void discard(const Staged &staged);
     // stage() then commit().
     bool write(const QString &path, const QByteArray &bytes, QString *error);
+    // Writes the files of the folder path into the folder open at fd (an export folder as
+    // platform::openWritableFolder checked it), never reaching it again by its name.
+    void adoptFolder(const QString &path, int fd);
 
     // Makes every committed file and rename durable: one syncfs per file system written to, after
     // the last commit. A write-back error since the batch first wrote there (the kernel reports
@@ -86,8 +90,10 @@ public:
 private:
     struct Folder {
         std::atomic<bool> unnamed{true};   // O_TMPFILE works there, as far as is known
-        // Opened once by the rule for links (platform::openFolderByRule): every file of the batch
-        // goes into the folder so opened, whatever another renames to its name meanwhile.
+        std::atomic<bool> device{false};   // its file system is synced at finish()
+        // Reached once by the rule for links (platform::openFolderByRule), or handed over as
+        // checked (adoptFolder): every file of the batch goes into the folder so held, whatever
+        // another renames to its name meanwhile.
         int fd = -1;
         Folder() = default;
         Folder(const Folder &) = delete;
@@ -98,23 +104,29 @@ private:
         unsigned long long dev;
         int fd;
     };
-    // The folder's entry. Before the first file is written there, a descriptor of it is opened once
-    // per file system, so that finish() sees the write-back errors of the whole batch. Entries live
-    // until finish().
+    // The folder's entry. Before the first file is written there, a descriptor of its file system is
+    // held, so that finish() sees the write-back errors of the whole batch. Entries live until
+    // finish().
     Folder *folder(const QByteArray &path, QString *error);
-    bool stageNamed(const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error);
+    Folder *addFolderLocked(const std::string &name, int fd);
+    // Notes the file system of folder for finish(), through the folder or, where it is open for its
+    // path only, through file (a file written there).
+    bool noteDeviceLocked(int folder, int file);
+    void noteDevice(Folder *f, int file);
+    void noteDevice(int folder, int file);
+    bool stageNamed(int folder, const QByteArray &target, const QByteArray &bytes, Staged *staged, QString *error);
     bool link(int fd, int folder, const QByteArray &name, int *err);
-    // The rule of every writer for a name that is there (platform::fileToReplace): the file it
-    // names, links followed; false with the system's reason for a folder, a file this process may
-    // not write or a link loop.
-    bool resolve(const QByteArray &name, QByteArray *file, QString *error);
-    // commit() to a name, or to the file it names once resolved; and the staged file's copy to a
-    // name when it cannot be linked or renamed there. Both close or remove the staged file.
-    bool place(const Staged &staged, const QByteArray &name, bool resolved, QString *error);
-    bool copyToName(int fd, const QByteArray &target, bool resolved, QString *error);
-    // The mode a file replacing the entry name of folder takes: that of the file there (not
-    // followed), else a new file's.
-    unsigned modeReplacing(int folder, const QByteArray &name) const;
+    // The rule of every writer for a name (platform::reachFile), reached from the folder open at
+    // folder: the file it names, links followed by the rule; false with the system's reason for a
+    // folder, a file this process may not write, a link the rule does not follow or a loop.
+    bool resolve(int folder, const QByteArray &target, platform::Place *place, QString *error);
+    // An unnamed file's commit; the rename of the file written (open at fd, named temp in the folder
+    // from) to its place; and its copy there when the rename crosses file systems. Each closes or
+    // removes the staged file.
+    bool placeUnnamed(const Staged &staged, QString *error);
+    bool renameInto(int from, const QByteArray &temp, int fd, const platform::WrittenFile &file, const platform::Place &to,
+                    QString *error);
+    bool copyInto(int fd, const platform::Place &to, QString *error);
     void committed();
     void startSyncLocked();
     void syncInBackground();

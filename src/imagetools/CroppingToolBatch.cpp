@@ -417,6 +417,13 @@ void Cropping_Tool::Crop_All_Thread()
         Show_MessageBox(account);
         return;
     }
-    Open_Export_File_Box();
+    // Pictures the disk reported an error for are no success: an alert, not the done box.
+    if (!outcome.syncFailure.isEmpty()) {
+        Show_MessageBox(Export_File_Message);
+        Export_File_Message.clear();
+        Export_File_Path.clear();
+    } else {
+        Open_Export_File_Box();
+    }
     Back_Btn_Clicked();
 }

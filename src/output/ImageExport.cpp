@@ -54,17 +54,21 @@ const exportnaming::TakenTest onDisk = [](const QString &p) { return exportnamin
 
 } // namespace
 
-QString ImageExport::Export_Folder(const QString &destination, const QString &name, const QString &unable)
+QString ImageExport::Export_Folder(const QString &destination, const QString &name, const QString &unable,
+                                  platform::Descriptor *held, bool *made)
 {
     const QString folder = QDir(destination).filePath(name);
     QString why;
-    if (destination.isEmpty() || !platform::makeWritableFolder(folder, &why)) {
+    platform::Descriptor opened(destination.isEmpty() ? -1 : platform::openWritableFolder(folder, &why, made));
+    if (opened.fd < 0) {
         // The system's reason, naming the folder, in place of the usual guess.
         const QString first = unable.section(QLatin1String("\n\n"), 0, 0);
         Show_MessageBox(why.isEmpty() ? unable
                                       : first + QStringLiteral("\n\nThe folder \"%1\" cannot be written: %2").arg(folder, why));
         return QString();
     }
+    if (held)
+        *held = std::move(opened);
     return folder;
 }
 
@@ -278,9 +282,15 @@ void ImageExport::reportBatch(const imageexport::BatchOutcome &out, const QStrin
         const QString damaged = batchfiles::damagedFilesMessage(QStringLiteral("the exported files"), out.syncFailure);
         Export_File_Message = Export_File_Message == Done_Message ? damaged : Export_File_Message + QStringLiteral("\n\n") + damaged;
     }
-    if (out.written > 0) {
+    if (out.written > 0 && out.syncFailure.isEmpty()) {
         Export_Any_File = true;
         Open_Export_File_Box();
+    } else if (out.written > 0) {
+        // Not the done box, which reads as a success: an alert of the files that may be damaged.
+        Export_Any_File = true;
+        Show_MessageBox(Export_File_Message);
+        Export_File_Message.clear();
+        Export_File_Path.clear();
     } else if (out.failed > 0) {
         Show_MessageBox(QStringLiteral("No file could be written.\n\n%1").arg(out.firstFailure));
         Export_File_Message.clear();
@@ -296,7 +306,8 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
 {
     try {
         Stop_Processing_Now = false;
-        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Barcode"));
+        platform::Descriptor held;
+        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Barcode"), Unable_Saving_Message, &held);
         if (folder.isEmpty())
             return;
         file_export_Path = folder;
@@ -317,6 +328,7 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         plan.end = Print_End;
         plan.threads = batchThreads();
         plan.folder = folder;
+        plan.folderFd = held.fd;
         plan.stop = &Stop_Processing_Now;
         plan.hold = &Stop_Question_Open;
         plan.begun = [] { curr_card_count.fetch_add(1.0); };
@@ -379,7 +391,8 @@ void ImageExport::Export_Batch_File(const QString &destination)
         Card_Value_In_Process = false;
     };
     try {
-        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Label"));
+        platform::Descriptor held;
+        const QString folder = Export_Folder(destination, QStringLiteral("QIRO Label"), Unable_Saving_Message, &held);
         if (folder.isEmpty()) {
             Card_Value_In_Process = false;
             return;
@@ -406,6 +419,7 @@ void ImageExport::Export_Batch_File(const QString &destination)
         plan.end = Total_Label;
         plan.threads = batchThreads();
         plan.folder = folder;
+        plan.folderFd = held.fd;
         plan.ahead = 1;   // card pictures are large: at most twice the workers' records in flight
         plan.stop = &Stop_Processing_Now;
         plan.hold = &Stop_Question_Open;

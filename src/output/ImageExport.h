@@ -4,6 +4,7 @@
 // and what the user is told at the end. Made by the output controller, whose sources it reads.
 
 #include "outputjobs/ImageBatchRun.h"
+#include "platform/Files.h"
 #include "platform/Picture.h"
 
 #include <QString>
@@ -47,9 +48,12 @@ public:
     static const QString Unable_Saving_Message;
     // The export's folder name inside destination, made when missing; "" when it cannot be made or
     // written, after the alert that names it with the system's reason, under the first paragraph of
-    // unable (the export's own "Unable to continue saving …").
+    // unable (the export's own "Unable to continue saving …"). held, given, receives the folder as
+    // checked, open, for every file of the run (platform::openWritableFolder); made, whether this
+    // call made it.
     static QString Export_Folder(const QString &destination, const QString &name,
-                                 const QString &unable = Unable_Saving_Message);
+                                 const QString &unable = Unable_Saving_Message, platform::Descriptor *held = nullptr,
+                                 bool *made = nullptr);
 
     // The keep-or-replace rule in use (the override, else the main window's prompt), trimmed.
     QString keepReplace(const QString &path, bool showApplyAll);

@@ -107,11 +107,15 @@ QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &pa
             return path;
         if (replace_keep_file_flag == 3)
             return Check_Exist_Path_and_Create_New(path, 1);
+        // A link is written through: the question names the file that would really be replaced. A
+        // file the writer will refuse (another's link, a file this process may not write) is not
+        // offered for replacing: the writer says why.
+        const QString replaced = platform::fileToReplace(path, nullptr);
+        if (replaced.isEmpty())
+            return path;
         Replcae_Confirm_Box *box = Replcae_Confirm_Box::defaultInstance();
         box->title_val = QStringLiteral("File already exists :");
-        // A link is written through: the question names the file that would really be replaced.
-        const QString replaced = platform::fileToReplace(path, nullptr);
-        const bool elsewhere = !replaced.isEmpty() && QFileInfo(replaced).absoluteFilePath() != QFileInfo(path).absoluteFilePath();
+        const bool elsewhere = QFileInfo(replaced).absoluteFilePath() != QFileInfo(path).absoluteFilePath();
         box->msg_val_str = (elsewhere ? replaced : QFileInfo(path).fileName())
                            + QStringLiteral("\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?");
         box->file_path_str = path;

@@ -92,7 +92,8 @@ public:
     bool Execute_Exporting();
     // The job into the folder (the "QIRO PDF Label" folder of the chosen one), behind the progress
     // sheet; the dialog's values are as before when it returns.
-    void Export_PDF_File(const QString &destination);
+    // Into the folder open at folder (as the export checked it; -1: checked here by its path).
+    void Export_PDF_File(const QString &destination, int folder = -1);
     // The end of every job: output option, label size, rows and columns back, Stop set, the sheet
     // closed and the export-done box when a file was written.
     void Cancel_And_Stop_Fun();

@@ -58,16 +58,18 @@ void PDF_Export::OKPressed()
         const QStringList chosen = platform::dialogResponder().openPanel(request);
         if (chosen.isEmpty())
             return;
-        const QFileInfo folder(QDir(chosen.first()).filePath(PdfExportJob::Folder_Name));
-        const bool made = !folder.exists() && !folder.isSymLink();
-        const QString destination =
-            ImageExport::Export_Folder(chosen.first(), PdfExportJob::Folder_Name, PdfExportJob::Unable_Saving_Message);
+        // The folder as checked is the one every file of the run goes to.
+        platform::Descriptor held;
+        bool made = false;
+        const QString destination = ImageExport::Export_Folder(chosen.first(), PdfExportJob::Folder_Name,
+                                                               PdfExportJob::Unable_Saving_Message, &held, &made);
         if (destination.isEmpty())
             return;
-        Export_PDF_File(destination);
-        // A folder this run made and left empty (no file could be made) does not stay behind.
+        Export_PDF_File(destination, held.fd);
+        // A folder this run made and left empty (no file could be made) does not stay behind: that
+        // very folder, never what took its name meanwhile.
         if (made)
-            QDir().rmdir(destination);
+            platform::removeEmptyFolder(held.fd, destination);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }
@@ -149,7 +151,7 @@ bool PDF_Export::Execute_Exporting()
     return true;
 }
 
-void PDF_Export::Export_PDF_File(const QString &destination)
+void PDF_Export::Export_PDF_File(const QString &destination, int folder)
 {
     OutputController &output = *m_output;
     const OutputSources &sources = output.sources();
@@ -211,12 +213,14 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         seriesIndex = records.Get_Data_SetIndex_According_Name(seriesName);
     const exportnaming::TakenTest taken = &exportnaming::fileNameTakenOnDisk;
 
-    // Why the folder, gone meanwhile, could not be had again: the run ends at its next file.
+    // Every file goes into the folder as checked, by the rule of every export folder (what takes its
+    // name meanwhile, another's folder or a link, is never written into); one not handed over is
+    // checked here once. Why it cannot be had ends the run before its first file.
     QString folderRefused;
+    const platform::Descriptor own(folder >= 0 ? -1 : platform::openWritableFolder(destination, &folderRefused));
+    s.folderFd = folder >= 0 ? folder : own.fd;
     s.pathFor = [&, value, header, footer, series](int record, const QString &name, int counter) {
-        // The folder again, should it have gone meanwhile, by the rule of every export folder: what
-        // took its place where others may write (another's folder, a link) is never written into.
-        if (!platform::makeWritableFolder(destination, &folderRefused))
+        if (!folderRefused.isEmpty())
             return QString();
         if (record < 0)
             return exportnaming::Create_And_Check_File_Name(destination, name, false, -1, naming.ext, taken);
@@ -307,11 +311,12 @@ void PDF_Export::Export_PDF_File(const QString &destination)
         // long, a file that may not be replaced) in place of the usual guess, as the other writers
         // give theirs.
         const QString first = PdfExportJob::Unable_Saving_Message.section(QLatin1String("\n\n"), 0, 0);
+        const QString named = refused ? destination : outcome.failedFile;
         Show_MessageBox(why.isEmpty() || (!refused && outcome.failedFile.isEmpty())
                             ? PdfExportJob::Unable_Saving_Message
                             : first + QStringLiteral("\n\nThe %1 \"%2\" cannot be written: %3")
-                                          .arg(refused ? QStringLiteral("folder") : QStringLiteral("file"),
-                                               refused ? destination : outcome.failedFile, why));
+                                          .arg(refused ? QStringLiteral("folder") : QStringLiteral("file"), named,
+                                               platform::reasonFor(named, why)));
     }
     lastUnsynced = outcome.unsynced.isEmpty()
                        ? QString()

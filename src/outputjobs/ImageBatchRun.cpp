@@ -28,7 +28,11 @@ struct Slot {
 
 class Run {
 public:
-    explicit Run(const BatchPlan &plan) : s(plan) {}
+    explicit Run(const BatchPlan &plan) : s(plan)
+    {
+        if (!plan.folder.isEmpty() && plan.folderFd >= 0)
+            m_writer.adoptFolder(plan.folder, plan.folderFd);
+    }
 
     // On a worker, any order: the record's bytes and, with a folder, its file without a name.
     Slot make(int index)

@@ -63,7 +63,7 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
             stop = true;
             return out;
         }
-        document = std::make_unique<platform::PdfFileWriter>(answer->trimmed(), s.info);
+        document = std::make_unique<platform::PdfFileWriter>(s.folderFd, answer->trimmed(), s.info);
     }
 
     int counter = 0;
@@ -116,7 +116,7 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
                 out.stopped = true;
                 break;
             }
-            platform::PdfFileWriter writer(answer->trimmed(), s.info);
+            platform::PdfFileWriter writer(s.folderFd, answer->trimmed(), s.info);
             if (!writer.begin(page.pageSize(pass))) {
                 failWith(writer);
                 break;

@@ -31,6 +31,9 @@ public:
         std::function<std::optional<QString>(const QString &path)> keepReplace;
         // The picture of record i (null when it yields none).
         std::function<platform::Picture(int)> fetch;
+        // The folder every file is written into, open as the export checked it (-1: each file's
+        // folder reached by its path).
+        int folderFd = -1;
         // While set (the progress sheet asks whether to stop), no further sheet or file is begun.
         const std::atomic<bool> *hold = nullptr;
     };

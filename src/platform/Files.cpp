@@ -10,13 +10,18 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,39 +53,7 @@ unsigned currentUmask()
 
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
-// A folder where others may add, remove and rename entries, links among them.
-bool othersMayWrite(const struct stat &folder) { return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0; }
-
-// Whether the link st, an entry of the folder holder, is one the system's own rule for folders
-// others may write would follow: the effective user's or the folder owner's (the rule may be off).
-bool followable(const struct stat &st, const struct stat &holder)
-{
-    return !othersMayWrite(holder) || st.st_uid == ::geteuid() || st.st_uid == holder.st_uid;
-}
-
 std::function<void(const QString &)> commitHook;
-
-// The entry at path, not followed: its status and, for a link, where it leads, both of the one
-// inode, so that a link renamed over it meanwhile is never read as the one checked.
-bool entryAt(const QString &path, struct stat *st, QByteArray *target)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool ok = ::fstat(fd, st) == 0;
-    if (ok && S_ISLNK(st->st_mode)) {
-        target->resize(PATH_MAX);
-        const ssize_t n = ::readlinkat(fd, "", target->data(), size_t(target->size()));
-        ok = n >= 0 && n < target->size();
-        if (n >= target->size())
-            errno = ENAMETOOLONG;
-        target->resize(ok ? n : 0);
-    }
-    const int err = errno;
-    ::close(fd);
-    errno = err;
-    return ok;
-}
 
 } // namespace
 
@@ -122,109 +95,257 @@ QString privateTempPath(const QString &name)
     return privateTempFolder() + QLatin1Char('/') + name;
 }
 
-int openFolderByRule(const QString &folder, QString *error)
+namespace {
+
+// The user's own private group: the effective user's primary group, named as the user and listing
+// no other member (what a umask of 002 is made for). A folder writable by it is the user's alone.
+bool privateGroup(gid_t gid)
 {
-    const auto fail = [error](int at, const QString &why) {
-        if (at >= 0)
-            ::close(at);
-        if (error)
-            *error = why;
-        return -1;
-    };
-    // Walked one entry at a time, each opened without following it: what a name holds at one
-    // moment is what is checked and entered, whatever another renames there meanwhile.
-    std::deque<QByteArray> rest;
-    for (const QByteArray &part : QFile::encodeName(QFileInfo(folder).absoluteFilePath()).split('/'))
-        rest.push_back(part);
-    int at = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
-    for (int links = 0; !rest.empty();) {
-        const QByteArray part = rest.front();
-        rest.pop_front();
-        if (part.isEmpty() || part == ".")
-            continue;
-        const int next = ::openat(at, part.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-        struct stat st {}, holder {};
-        if (next < 0 || ::fstat(next, &st) != 0) {
-            const int err = errno;
-            if (next >= 0)
-                ::close(next);
-            return fail(at, errorText(err));
-        }
-        if (S_ISDIR(st.st_mode)) {
-            ::close(at);
-            at = next;
-            continue;
-        }
-        char target[PATH_MAX];
-        const ssize_t n = S_ISLNK(st.st_mode) ? ::readlinkat(next, "", target, sizeof target) : -1;
-        ::close(next);
-        if (!S_ISLNK(st.st_mode))
-            return fail(at, errorText(ENOTDIR));
-        if (::fstat(at, &holder) != 0 || !followable(st, holder))
-            return fail(at, QStringLiteral("%1: %2").arg(QFile::decodeName(part), errorText(EACCES)));
-        if (++links > 40 || n <= 0)
-            return fail(at, errorText(n <= 0 ? errno : ELOOP));
-        const QByteArray led(target, n);
-        const QList<QByteArray> parts = led.split('/');
-        rest.insert(rest.begin(), parts.begin(), parts.end());
-        if (led.startsWith('/')) {
-            ::close(at);
-            at = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
-        }
-    }
-    // Readable to be synced; a folder this process may only write into is still written by name.
-    const int fd = ::openat(at, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == EACCES ? at : fail(at, errorText(errno));
-    ::close(at);
-    return fd;
+    static const gid_t own = [] {
+        const long size = std::max(::sysconf(_SC_GETPW_R_SIZE_MAX), ::sysconf(_SC_GETGR_R_SIZE_MAX));
+        std::vector<char> buffer(size_t(size > 0 ? size : 16384) * 4);
+        struct passwd pw {}, *user = nullptr;
+        struct group gr {}, *group = nullptr;
+        if (::getpwuid_r(::geteuid(), &pw, buffer.data(), buffer.size() / 2, &user) != 0 || !user)
+            return gid_t(-1);
+        const gid_t primary = user->pw_gid;
+        const std::string name = user->pw_name;
+        if (::getgrgid_r(primary, &gr, buffer.data() + buffer.size() / 2, buffer.size() / 2, &group) != 0 || !group
+            || name != group->gr_name || (group->gr_mem && group->gr_mem[0]))
+            return gid_t(-1);
+        return primary;
+    }();
+    return gid != gid_t(-1) && gid == own;
 }
 
-QString fileToReplace(const QString &path, QString *error)
+bool ownedBySelfOrRoot(uid_t uid) { return uid == ::geteuid() || uid == 0; }
+
+bool sharedWritable(const struct stat &folder)
+{
+    return (folder.st_mode & S_IWOTH) != 0 || ((folder.st_mode & S_IWGRP) != 0 && !privateGroup(folder.st_gid));
+}
+
+QString refusedLink(const QByteArray &name) { return QStringLiteral("%1: %2").arg(QFile::decodeName(name), errorText(EACCES)); }
+
+// The components of a path, in order; empty ones and "." left out.
+void pushComponents(std::deque<QByteArray> *rest, const QByteArray &path)
+{
+    const QList<QByteArray> parts = path.split('/');
+    for (auto it = parts.rbegin(); it != parts.rend(); ++it)
+        if (!it->isEmpty() && *it != ".")
+            rest->push_front(*it);
+}
+
+QString parentOf(const QString &shown)
+{
+    const qsizetype slash = shown.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : shown.left(slash);
+}
+
+QString joined(const QString &folder, const QByteArray &name)
+{
+    return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + QFile::decodeName(name);
+}
+
+// Reopens a folder open for its path only readable, where this process may read it.
+Descriptor readable(Descriptor folder)
+{
+    const int fd = ::openat(folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd >= 0 ? Descriptor(fd) : std::move(folder);
+}
+
+} // namespace
+
+bool othersMayRename(const struct stat &folder)
+{
+    return !ownedBySelfOrRoot(folder.st_uid) || (sharedWritable(folder) && (folder.st_mode & S_ISVTX) == 0);
+}
+
+bool othersMayWrite(const struct stat &folder) { return !ownedBySelfOrRoot(folder.st_uid) || sharedWritable(folder); }
+
+bool linkFollowable(const struct stat &link, const struct stat &holder)
+{
+    return !othersMayRename(holder) && ownedBySelfOrRoot(link.st_uid);
+}
+
+namespace {
+
+// Where a walk ended: the folder it reached last (the final entry itself when that is a folder),
+// the final entry's name in it, and the entry.
+struct Walked {
+    Descriptor at;
+    QByteArray last;       // empty: the walk ended on a folder it names no entry of ("/", "..")
+    struct stat entry {};
+    bool exists = true;
+    bool enteredLast = false;   // the final entry is a folder, and at is it
+    QString shown;              // at, links followed
+};
+
+bool walk(int start, const QString &path, Walked *w, QString *error, const QString &shownStart)
 {
     const auto fail = [error](const QString &why) {
         if (error)
             *error = why;
-        return QString();
+        return false;
     };
-    QString file = path;
-    struct stat st {};
-    QByteArray target;
-    bool fresh = false;
-    for (int hops = 0;; ++hops) {
-        if (!entryAt(file, &st, &target)) {
-            if (errno != ENOENT)
-                return fail(errorText(errno));
-            fresh = true;   // a new file (or a link to one)
-            break;
-        }
-        if (!S_ISLNK(st.st_mode))
-            break;
-        // A loop above all: a rename would put a file where the link was.
-        if (hops == 40)
-            return fail(errorText(ELOOP));
-        // Decided here, before anything is opened: the system's own rule may be switched off.
-        const QString folder = QFileInfo(file).absolutePath();
-        struct stat holder {};
-        if (::stat(QFile::encodeName(folder).constData(), &holder) != 0)
-            return fail(errorText(errno));
-        if (!followable(st, holder))
-            return fail(QStringLiteral("%1: %2").arg(QFileInfo(file).fileName(), errorText(EACCES)));
-        file = QDir::cleanPath(QDir(folder).filePath(QFile::decodeName(target)));
-    }
-    // A folder on the way may be a link too.
-    QString why;
-    const Descriptor folder(openFolderByRule(QFileInfo(file).absolutePath(), &why));
-    if (folder.fd < 0)
-        return fail(why);
-    if (fresh)
-        return file;
-    if (S_ISDIR(st.st_mode))
-        return fail(errorText(EISDIR));
-    // As the system decides for this process's own rights: root may write a read-only file.
-    if (::faccessat(AT_FDCWD, QFile::encodeName(file).constData(), W_OK, AT_EACCESS) != 0)
+    const QByteArray native = QFile::encodeName(path);
+    if (native.isEmpty())
+        return fail(errorText(ENOENT));
+    std::deque<QByteArray> rest;
+    pushComponents(&rest, native);
+    const bool absolute = native.startsWith('/');
+    w->at = Descriptor(::openat(absolute ? AT_FDCWD : start, absolute ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (w->at.fd < 0)
         return fail(errorText(errno));
-    return file;
+    w->shown = absolute ? QStringLiteral("/") : !shownStart.isEmpty() ? shownStart : QDir::currentPath();
+    if (::fstat(w->at.fd, &w->entry) != 0)
+        return fail(errorText(errno));
+    for (int links = 0; !rest.empty();) {
+        const QByteArray part = rest.front();
+        rest.pop_front();
+        w->last.clear();
+        w->enteredLast = false;
+        if (part == "..") {
+            Descriptor up(::openat(w->at.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+            if (up.fd < 0 || ::fstat(up.fd, &w->entry) != 0)
+                return fail(errorText(errno));
+            w->at = std::move(up);
+            w->shown = parentOf(w->shown);
+            continue;
+        }
+        Descriptor next(::openat(w->at.fd, part.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (next.fd < 0) {
+            // A new file, or one a link names: made in the folder reached.
+            if (errno == ENOENT && rest.empty()) {
+                w->last = part;
+                w->exists = false;
+                return true;
+            }
+            return fail(errorText(errno));
+        }
+        struct stat entry {};
+        if (::fstat(next.fd, &entry) != 0)
+            return fail(errorText(errno));
+        if (S_ISLNK(entry.st_mode)) {
+            struct stat holder {};
+            if (::fstat(w->at.fd, &holder) != 0)
+                return fail(errorText(errno));
+            if (!linkFollowable(entry, holder))
+                return fail(refusedLink(part));
+            if (++links > 40)
+                return fail(errorText(ELOOP));
+            char target[PATH_MAX];
+            const ssize_t n = ::readlinkat(next.fd, "", target, sizeof target);
+            if (n <= 0 || n >= ssize_t(sizeof target))
+                return fail(errorText(n < 0 ? errno : n == 0 ? ENOENT : ENAMETOOLONG));
+            const QByteArray led(target, n);
+            if (led.startsWith('/')) {
+                w->at = Descriptor(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                w->shown = QStringLiteral("/");
+            }
+            pushComponents(&rest, led);
+            if (rest.empty())   // a link to "/" or "."
+                w->last.clear();
+            continue;
+        }
+        w->entry = entry;
+        w->last = part;
+        if (!S_ISDIR(entry.st_mode)) {
+            if (!rest.empty())
+                return fail(errorText(ENOTDIR));
+            return true;
+        }
+        w->at = std::move(next);
+        w->shown = joined(w->shown, part);
+        w->enteredLast = true;
+    }
+    return true;
+}
+
+} // namespace
+
+bool reach(int start, const QString &path, Place *place, QString *error, const QString &shownStart)
+{
+    Walked w;
+    if (!walk(start, path, &w, error, shownStart))
+        return false;
+    if (w.exists && S_ISDIR(w.entry.st_mode)) {
+        // A folder where a file was asked for: its entry in the folder above, for the caller's refusal.
+        Descriptor up(::openat(w.at.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (up.fd < 0) {
+            if (error)
+                *error = errorText(errno);
+            return false;
+        }
+        place->folder = readable(std::move(up));
+        place->path = w.shown;
+        place->name = w.last.isEmpty() ? QByteArrayLiteral(".") : w.last;
+        place->dir = true;
+        place->exists = true;
+        place->uid = unsigned(w.entry.st_uid);
+        return true;
+    }
+    place->folder = readable(std::move(w.at));
+    place->path = joined(w.shown, w.last);
+    place->name = w.last;
+    place->exists = w.exists;
+    place->dir = false;
+    place->uid = w.exists ? unsigned(w.entry.st_uid) : 0;
+    return true;
+}
+
+int reachFolder(int start, const QString &path, QString *error, const QString &shownStart)
+{
+    Walked w;
+    if (!walk(start, path, &w, error, shownStart))
+        return -1;
+    if (!w.exists || !S_ISDIR(w.entry.st_mode)) {
+        if (error)
+            *error = errorText(w.exists ? ENOTDIR : ENOENT);
+        return -1;
+    }
+    return readable(std::move(w.at)).release();
+}
+
+int openFolderByRule(const QString &folder, QString *error) { return reachFolder(AT_FDCWD, folder, error); }
+
+bool reachFile(const QString &path, Place *place, QString *error, int start, const QString &shownStart)
+{
+    if (!reach(start, path, place, error, shownStart))
+        return false;
+    int err = 0;
+    if (place->dir)
+        err = EISDIR;
+    // As the system decides for this process's own rights: root may write a read-only file.
+    else if (place->exists && ::faccessat(place->folder.fd, place->name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+        err = errno;
+    if (err != 0 && error)
+        *error = errorText(err);
+    return err == 0;
+}
+
+QString fileToReplace(const QString &path, QString *error)
+{
+    Place place;
+    return reachFile(path, &place, error) ? place.path : QString();
+}
+
+QString replaceQuestion(const QString &path)
+{
+    Place place;
+    if (!reachFile(path, &place, nullptr) || !place.exists)
+        return QString();
+    const bool elsewhere = place.path != QFileInfo(path).absoluteFilePath();
+    return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(elsewhere ? place.path : QFileInfo(path).fileName());
+}
+
+unsigned modeReplacing(int folder, const QByteArray &name)
+{
+    struct stat old {};
+    return ::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode)
+                   && old.st_uid == ::geteuid()
+               ? old.st_mode & 0777
+               : newFileMode();
 }
 
 QString replacedWhileSaving(const QString &file)
@@ -273,10 +394,7 @@ bool putInPlace(int folder, int fd, const QString &temporary, const QString &fil
             *error = replacedWhileSaving(file);
         return false;
     }
-    struct stat old {};
-    (void)::fchmod(fd, ::fstatat(folder, to.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode)
-                           ? old.st_mode & 07777
-                           : newFileMode());
+    (void)::fchmod(fd, modeReplacing(folder, to));
     commitStep(QFile::encodeName(temporary));
     if (::renameat(folder, from.constData(), folder, to.constData()) != 0) {
         if (error)
@@ -291,10 +409,11 @@ bool putInPlace(int folder, int fd, const QString &temporary, const QString &fil
         return false;
     }
     // The new name is an entry of the folder: until the folder is on the disk too, a power cut can
-    // bring the old file back. A folder this process may not read cannot be synced (EBADF: it is
-    // open for its path only); the file stands. EINVAL: a file system that has nothing to sync for
-    // a folder.
-    const int synced = ::fsync(folder) == 0 || errno == EINVAL || errno == EBADF ? 0 : errno;
+    // bring the old file back. A folder this process may not read is open for its path only and
+    // cannot be synced itself: its file system is, through the file (which writes back the folder
+    // too). EINVAL: a file system that has nothing to sync for a folder.
+    const bool pathOnly = (::fcntl(folder, F_GETFL) & O_PATH) != 0;
+    const int synced = (pathOnly ? ::syncfs(fd) : ::fsync(folder)) == 0 || errno == EINVAL ? 0 : errno;
     // The file has its name whatever the sync said: the save is done, only not known to be durable.
     if (synced != 0) {
         const QString why = errorText(synced);
@@ -314,34 +433,69 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several)
                                     "it may not outlast a power cut.").arg(what, why);
 }
 
+int openWritableFolder(const QString &path, QString *error, bool *made)
+{
+    const auto fail = [error](int err) {
+        if (error)
+            *error = errorText(err);
+        return -1;
+    };
+    const QFileInfo info(path);
+    const QByteArray name = QFile::encodeName(info.fileName());
+    if (name.isEmpty() || name == "." || name == "..")
+        return fail(EINVAL);
+    // Nothing is made below a link the rule does not follow (as for the folder itself).
+    const Descriptor parent(openFolderByRule(info.absolutePath(), error));
+    if (parent.fd < 0)
+        return -1;
+    struct stat holder {}, st {};
+    if (::fstat(parent.fd, &holder) != 0)
+        return fail(errno);
+    const bool fresh = ::mkdirat(parent.fd, name.constData(), 0777) == 0;
+    if (!fresh && errno != EEXIST)
+        return fail(errno);
+    if (made)
+        *made = fresh;
+    // Where others may write, what is there may be theirs, or a link to a folder the user never
+    // chose: only a real folder of the user's is taken, the very one opened here.
+    const bool shared = othersMayWrite(holder);
+    Descriptor folder(shared ? ::openat(parent.fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
+                             : reachFolder(parent.fd, QFile::decodeName(name), error, info.absolutePath()));
+    if (folder.fd < 0)
+        return shared ? fail(errno == ELOOP ? EACCES : errno) : -1;
+    if (::fstat(folder.fd, &st) != 0)
+        return fail(errno);
+    if (!S_ISDIR(st.st_mode))
+        return fail(ENOTDIR);
+    if (shared && st.st_uid != ::geteuid())
+        return fail(EACCES);
+    // As the system decides for this process's own rights: root may write into a read-only folder.
+    if (::faccessat(folder.fd, ".", W_OK | X_OK, AT_EACCESS) != 0)
+        return fail(errno);
+    return folder.release();
+}
+
 bool makeWritableFolder(const QString &path, QString *error)
 {
-    const QByteArray native = QFile::encodeName(path);
-    // Nothing is made below another's link where others may write (as for the folder itself).
-    QString why;
-    if (const Descriptor parent(openFolderByRule(QFileInfo(path).absolutePath(), &why)); parent.fd < 0) {
-        if (error)
-            *error = why;
-        return false;
-    }
-    const bool made = ::mkdir(native.constData(), 0777) == 0;
-    int err = made || errno == EEXIST ? 0 : errno;
-    struct stat st {}, holder {};
-    // Where others may write, what is there may be theirs, or lead to a folder the user never chose.
-    if (err == 0 && !made && ::lstat(native.constData(), &st) == 0
-        && (S_ISLNK(st.st_mode) || (S_ISDIR(st.st_mode) && st.st_uid != ::geteuid()))
-        && ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &holder) == 0 && othersMayWrite(holder))
-        err = EACCES;
-    if (err == 0 && ::stat(native.constData(), &st) != 0)
-        err = errno;
-    else if (err == 0 && !S_ISDIR(st.st_mode))
-        err = ENOTDIR;
-    // As the system decides for this process's own rights: root may write into a read-only folder.
-    else if (err == 0 && ::faccessat(AT_FDCWD, native.constData(), W_OK | X_OK, AT_EACCESS) != 0)
-        err = errno;
-    if (err != 0 && error)
-        *error = errorText(err);
-    return err == 0;
+    const Descriptor folder(openWritableFolder(path, error));
+    return folder.fd >= 0;
+}
+
+bool removeEmptyFolder(int folder, const QString &path)
+{
+    const QFileInfo info(path);
+    const Descriptor parent(openFolderByRule(info.absolutePath(), nullptr));
+    const QByteArray name = QFile::encodeName(info.fileName());
+    struct stat held {}, named {};
+    return parent.fd >= 0 && ::fstat(folder, &held) == 0
+           && ::fstatat(parent.fd, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == held.st_dev
+           && named.st_ino == held.st_ino && ::unlinkat(parent.fd, name.constData(), AT_REMOVEDIR) == 0;
+}
+
+QString reasonFor(const QString &file, const QString &why)
+{
+    const QString own = QFileInfo(file).fileName() + QStringLiteral(": ");
+    return why.startsWith(own) ? why.mid(own.size()) : why;
 }
 
 QString writeCutShortReason(int fd)
@@ -360,14 +514,13 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
             *error = why;
         return false;
     };
-    const QString finalPath = fileToReplace(path, error);
-    if (finalPath.isEmpty())
+    // Reached once: everything from here in the folder so reached, whatever takes its name meanwhile.
+    Place place;
+    if (!reachFile(path, &place, error))
         return false;
-    removeStaleTemporariesOnce(QFileInfo(finalPath).absolutePath());
-    // Everything from here in the folder as opened, whatever takes its name meanwhile.
-    const Descriptor folder(openFolderByRule(QFileInfo(finalPath).absolutePath(), error));
-    if (folder.fd < 0)
-        return false;
+    const Descriptor &folder = place.folder;
+    const QString finalPath = place.path;
+    removeStaleTemporariesOnce(folder.fd);
 
     // Nobody else may read the new file before it takes the old one's mode.
     QString temp;
@@ -421,6 +574,24 @@ Descriptor::~Descriptor()
 {
     if (fd >= 0)
         ::close(fd);
+}
+
+Descriptor &Descriptor::operator=(Descriptor &&other) noexcept
+{
+    if (this != &other) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = other.fd;
+        other.fd = -1;
+    }
+    return *this;
+}
+
+int Descriptor::release()
+{
+    const int f = fd;
+    fd = -1;
+    return f;
 }
 
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+struct stat;
+
 class QIODevice;
 
 namespace platform {
@@ -29,39 +31,84 @@ unsigned newFileMode();
 // The same for a new folder: 0777 less the umask.
 unsigned newFolderMode();
 
-// The rule every writer of a whole file follows, in two steps. First the file it writes: the path
-// with its symbolic links followed (a link is written through: its file is replaced, the link
-// stays). In a folder others may write (group or world), a link is followed only where the system's
-// own rule for such folders would follow it: when it is the effective user's or the folder owner's;
-// another's is refused before anything is written ("<link name>: Permission denied"), at every hop
-// of a chain, so that nobody can send a save onto a file of the user's elsewhere. Empty, with the
-// system's reason, also when the path names a folder, an existing file this process may not write
-// or a link that leads nowhere the system can follow (a loop); a link among the folders on the way
-// is held to the same rule. Then the writer opens the file's folder by openFolderByRule() and does
-// everything else in the folder so opened: a folder of the user's that another renames away, or
-// swaps for a link, meanwhile never leads a write elsewhere. Once the temporary file there is
-// complete and synced, it takes the mode of the file it replaces (or of a new file of the user's),
-// set through its open descriptor fd, and that file's name, and the folder is synced so that the
-// new name outlasts a power cut. The commit acts on the file written only: when the temporary's
-// name no longer holds it (another user renamed something over it), nothing is renamed and the save
-// fails (replacedWhileSaving()), the old file kept. NO with the system's reason when the rename
-// fails, the temporary then removed. A folder whose sync fails leaves the new file in place: YES,
-// and unsynced receives the system's reason (logged when unsynced is null), for unsyncedWarning().
-// fd and folder stay open.
-QString fileToReplace(const QString &path, QString *error);
-bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
-// The folder opened one entry at a time, never through a link but by the rule above (the link's
-// name and "Permission denied" when another's), readable where this process may read it (else
-// open for its path only, enough to write into it). -1 with the system's reason; the caller closes it.
-int openFolderByRule(const QString &folder, QString *error);
-// A descriptor closed when it goes (-1: none).
+// A descriptor closed when it goes (-1: none); it may be handed on.
 struct Descriptor {
     int fd;
-    explicit Descriptor(int f) : fd(f) {}
+    explicit Descriptor(int f = -1) : fd(f) {}
+    Descriptor(Descriptor &&other) noexcept : fd(other.fd) { other.fd = -1; }
+    Descriptor &operator=(Descriptor &&other) noexcept;
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     ~Descriptor();
+    // Gives the descriptor up to the caller.
+    int release();
 };
+
+// Where a file of a path is, reached the one way every writer reaches it (reach()): the folder
+// that holds its entry, open; the entry's name there; and what the entry is.
+struct Place {
+    Descriptor folder;     // readable where this process may read it, else open for its path only
+    QByteArray name;       // the entry in folder: never a link (a link is followed by the rule)
+    bool exists = false;   // else a new file of that name is to be made there
+    bool dir = false;      // the entry is a folder
+    unsigned uid = 0;      // the entry's owner, when it exists
+    QString path;          // where that is, links followed, for what the user is told
+};
+
+// Reaches path from the folder open at start (AT_FDCWD: the working folder; an absolute path from
+// "/"), one entry at a time from descriptors, never by a name walked twice: each entry is opened
+// without following it and looked at through that descriptor; ".." is the folder above the one
+// reached, never a name cut from a text; a link's target is read from the link and reached from the
+// folder that holds it. A link is followed only by the rule for links: in a folder where others may
+// rename entries (othersMayRename) none is followed, whoever's it is; elsewhere only the effective
+// user's or root's. Anything else is refused before anything is made: "<link>: Permission denied".
+// A folder on the way that is missing or no folder, or more than 40 links, gives the system's reason.
+// shownStart names start for Place::path (empty: the working folder). The final entry may be
+// missing (a new file; through a link, the file it names); a folder there is a file's place too
+// (the caller decides). False with the reason.
+bool reach(int start, const QString &path, Place *place, QString *error, const QString &shownStart = QString());
+// The folder path names, reached from start as reach() reaches it, opened readable where this
+// process may read it (else for its path only). -1 with the reason; the caller closes it.
+int reachFolder(int start, const QString &path, QString *error, const QString &shownStart = QString());
+// The same from the working folder.
+int openFolderByRule(const QString &folder, QString *error);
+// Whether others than the effective user may add, remove and rename entries of a folder: another
+// (not root) owns it, or its group (other than the user's own private group) or the world may
+// write it and it is not sticky. No link of such a folder is followed.
+bool othersMayRename(const struct ::stat &folder);
+// Whether others than the user may write into the folder at all (add their own entries): group
+// (other than the user's private group) or world writable, sticky or not, or another's.
+bool othersMayWrite(const struct ::stat &folder);
+// Whether a link, an entry of the folder holder, is one reach() follows.
+bool linkFollowable(const struct ::stat &link, const struct ::stat &holder);
+
+// The rule every writer of a whole file follows. The file it writes is reached by reach(): a link
+// is written through (its file replaced, the link kept) where the rule follows it. Refused with the
+// reason: a folder in the file's place, an existing file this process may not write, a link the
+// rule does not follow or that leads nowhere (a loop). Then the writer does everything in the
+// folder so reached: makes its temporary there, private (0600) from its creation, writes and syncs
+// it, gives it the mode of what it replaces (modeReplacing) through its own descriptor, and renames
+// it to the entry's name. The commit acts on the file written only: when the temporary's name no
+// longer holds it (another user renamed something over it), nothing is renamed and the save fails
+// (replacedWhileSaving()), the old file kept; after the rename the name must hold it too. NO with
+// the system's reason when the rename fails, the temporary then removed. The folder is then synced
+// so that the new name outlasts a power cut (a folder this process may not read through its file
+// system); one that cannot be synced leaves the new file in place: YES, and unsynced receives the
+// system's reason (logged when unsynced is null), for unsyncedWarning(). fd and folder stay open.
+bool reachFile(const QString &path, Place *place, QString *error, int start = -100 /* AT_FDCWD */,
+               const QString &shownStart = QString());
+bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
+// The file a save of path would replace or make, for the question that names it: its path, links
+// followed by the rule; empty with the reason when the save would be refused.
+QString fileToReplace(const QString &path, QString *error);
+// The question a save panel asks before a save replaces path: it names the file that would really be
+// replaced (through a link, its file). Empty when nothing is there or the save would be refused
+// (the writer then says why).
+QString replaceQuestion(const QString &path);
+// The mode a file takes that replaces the entry name of folder: the permission bits of a regular
+// file the effective user owns there (not followed), else a new file's (newFileMode()). Another's
+// file, planted where others may write, gives none: its mode is its maker's choice.
+unsigned modeReplacing(int folder, const QByteArray &name);
 // The last entry of a path, for the *at() calls relative to its folder's descriptor.
 QByteArray entryName(const QByteArray &path);
 // What a save says whose temporary's name was taken over before the commit.
@@ -88,11 +135,21 @@ void setCommitStepHook(std::function<void(const QString &temporary)> hook);
 // ("Barcode Label Design"); several when it names more than one.
 QString unsyncedWarning(const QString &what, const QString &why, bool several = false);
 // A folder to write files into, made when missing (0777 less the umask, as any new folder of the
-// user's). False with the system's reason when it cannot be made, is no folder, or this process may
-// not write into it; in a folder others may write, also when what is there is not a real folder of
-// the user's (another's folder, or a link), which anyone there could have planted. The caller
-// names the folder.
+// user's): its parent reached as reach() reaches it, the folder made there and opened without
+// following a link where others may write the parent (elsewhere a link of the user's or root's is
+// followed); the very folder opened is checked: a folder this process may write, and where others
+// may write the parent, a real folder of the user's (not another's, which anyone there could have
+// planted). The descriptor (readable), for every file written there: a folder exchanged after the
+// check is never written. -1 with the system's reason; the caller names the folder and closes it.
+// made, given, tells whether this call made it.
+int openWritableFolder(const QString &path, QString *error, bool *made = nullptr);
 bool makeWritableFolder(const QString &path, QString *error);
+// Removes the folder open at folder, named path, when it is empty and path names that very folder
+// still (not what took its name meanwhile). False when it stays.
+bool removeEmptyFolder(int folder, const QString &path);
+// A writer's reason as said of file: without the file's own name before it ("a.pdf: Permission
+// denied" said of a.pdf is "Permission denied"), so that a message names the file once.
+QString reasonFor(const QString &file, const QString &why);
 // Why a write into the open file fd was cut short (a full disk, a file-size limit), which the
 // buffered write does not say: one more byte at its end gets the system's reason. Empty when that
 // byte goes in.

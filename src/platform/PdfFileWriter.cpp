@@ -75,6 +75,11 @@ QByteArray dictBody(const QByteArray &text)
 
 PdfFileWriter::PdfFileWriter(const QString &finalPath, const Info &info) : m_finalPath(finalPath), m_info(info) {}
 
+PdfFileWriter::PdfFileWriter(int folder, const QString &finalPath, const Info &info)
+    : m_finalPath(finalPath), m_info(info), m_base(folder >= 0 ? ::fcntl(folder, F_DUPFD_CLOEXEC, 0) : -1)
+{
+}
+
 PdfFileWriter::~PdfFileWriter()
 {
     if (m_painter && m_painter->isActive())
@@ -116,20 +121,19 @@ void PdfFileWriter::fail(const QString &why)
 
 bool PdfFileWriter::begin(const QSizeF &firstPage)
 {
-    // As every writer does: through a link, never over a file this process may not write.
+    // As every writer does: reached once, through a link only by the rule, never over a file this
+    // process may not write; then everything in the folder so reached, whatever takes its name
+    // meanwhile. An export's file is reached from the export folder checked for the whole run.
     QString why;
-    m_target = fileToReplace(m_finalPath, &why);
-    if (m_target.isEmpty()) {
+    Place place;
+    if (!reachFile(m_base.fd >= 0 ? QFileInfo(m_finalPath).fileName() : m_finalPath, &place, &why, m_base.fd >= 0 ? m_base.fd : AT_FDCWD,
+                   QFileInfo(m_finalPath).absolutePath())) {
         fail(why);
         return false;
     }
-    removeStaleTemporariesOnce(QFileInfo(m_target).absolutePath());
-    // Written into the folder as opened, whatever takes its name meanwhile.
-    m_folder.fd = openFolderByRule(QFileInfo(m_target).absolutePath(), &why);
-    if (m_folder.fd < 0) {
-        fail(why);
-        return false;
-    }
+    m_target = place.path;
+    m_folder = std::move(place.folder);
+    removeStaleTemporariesOnce(m_folder.fd);
     // A name of this process's own: an exclusive create never takes someone else's file. Readable by
     // its owner only from the start: an open descriptor keeps the access it was opened with.
     for (int attempt = 0;; ++attempt) {

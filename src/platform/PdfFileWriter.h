@@ -5,8 +5,8 @@
 // document information that the PDF writer cannot set itself (Author, Subject, Keywords), when
 // given, is appended as an incremental update, the file is synced, and only then does it take its final name. A failed
 // create, write or close leaves no file behind and the old file (if any) untouched. As every writer
-// of the application (platform::fileToReplace, putInPlace), it writes through a link (where a
-// folder others may write allows it), refuses a file there that this process may not write, and
+// of the application (platform::reachFile, putInPlace), it writes through a link only by the rule
+// for links, refuses a file there that this process may not write, and
 // keeps its temporary private (0600) from its creation until it takes its name.
 //
 // Owned by one thread at a time: the export worker creates, paints and finishes it.
@@ -32,6 +32,9 @@ public:
     };
 
     PdfFileWriter(const QString &finalPath, const Info &info);
+    // A file of an export folder open at folder (openWritableFolder), finalPath naming it there: the
+    // file is reached from that very folder, never again by the folder's name.
+    PdfFileWriter(int folder, const QString &finalPath, const Info &info);
     // Abandons an unfinished file: the temporary file is removed.
     ~PdfFileWriter();
 
@@ -70,7 +73,8 @@ private:
     Info m_info;
     QString m_temporary;             // the temporary file beside the final path
     std::unique_ptr<QFile> m_file;   // open on it
-    Descriptor m_folder{-1};         // the folder written into, opened once (openFolderByRule)
+    Descriptor m_base{-1};           // the export folder the file is reached from, if any
+    Descriptor m_folder{-1};         // the folder written into, reached once (reachFile)
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     std::vector<QSizeF> m_pages;

@@ -1,5 +1,7 @@
 #include "platform/QtDialogResponder.h"
 
+#include "platform/Files.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -123,6 +125,9 @@ QString QtDialogResponder::savePanel(const SavePanelRequest &request)
     dialog->setWindowFlags(Qt::Widget);
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
+    // Asked below of the file a save would really replace (through a link, its file), and not of
+    // one the writer will refuse.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog->selectFile(request.fileName);
     if (!request.extensions.isEmpty())
         dialog->setDefaultSuffix(request.extensions.first());
@@ -139,7 +144,16 @@ QString QtDialogResponder::savePanel(const SavePanelRequest &request)
     FileDialogAccess access(*dialog, request.extensions);
     if (request.attachAccessory)
         request.attachAccessory(&access);
-    const bool ok = holder.exec() == QDialog::Accepted;
+    bool ok = false;
+    for (;;) {
+        ok = holder.exec() == QDialog::Accepted;
+        const QString question = ok && !dialog->selectedFiles().isEmpty() ? replaceQuestion(dialog->selectedFiles().first()) : QString();
+        if (question.isEmpty()
+            || QMessageBox::question(&holder, request.title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                   == QMessageBox::Yes)
+            break;
+        dialog->show();
+    }
     if (request.attachAccessory)
         request.attachAccessory(nullptr);
     if (request.accessory) {   // the accessory belongs to its caller: give it back before the holder dies

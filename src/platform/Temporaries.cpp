@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSet>
 
 #include <atomic>
 #include <cerrno>
@@ -18,6 +17,7 @@
 #include <ctime>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -255,10 +255,6 @@ bool ended(const Found &f) { return f.st.st_uid == ::geteuid() && ownerOf(f) == 
 // folder they may write, with no sticky bit), a folder of the user's under a temporary's name may
 // be any folder of the user's renamed so: only what is no folder goes, which anyone there may
 // remove anyway.
-bool othersMayRename(const struct stat &folder)
-{
-    return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (folder.st_mode & S_ISVTX) == 0;
-}
 
 std::function<bool(const Found &)> mayGoFrom(int fd)
 {
@@ -267,16 +263,30 @@ std::function<bool(const Found &)> mayGoFrom(int fd)
     return [renamable](const Found &f) { return ended(f) && !(renamable && S_ISDIR(f.st.st_mode)); };
 }
 
-// Removes the temporaries of the target (every target: empty) in the folder that ended runs left.
+// Removes the temporaries of the target (every target: empty) in the folder open at fd that ended
+// runs left; folder names it.
+void removeEndedAt(int fd, const QString &folder, const QString &targetName)
+{
+    const auto mayGo = mayGoFrom(fd);
+    for (const Found &f : temporariesOf(fd, folder, targetName))
+        if (mayGo(f))
+            removeOwnAt(fd, f.name, f.path);
+}
+
 void removeEndedIn(const QString &folder, const QString &targetName)
 {
     const Descriptor open(openFolder(folder));
-    if (open.fd < 0)
-        return;
-    const auto mayGo = mayGoFrom(open.fd);
-    for (const Found &f : temporariesOf(open.fd, folder, targetName))
-        if (mayGo(f))
-            removeOwnAt(open.fd, f.name, f.path);
+    if (open.fd >= 0)
+        removeEndedAt(open.fd, folder, targetName);
+}
+
+// Where the folder open at fd is, for what is reported of its entries.
+QString folderPathOf(int fd)
+{
+    char link[64], path[PATH_MAX];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = ::readlink(link, path, sizeof path);
+    return n > 0 && n < ssize_t(sizeof path) ? QFile::decodeName(QByteArray(path, n)) : QString();
 }
 
 } // namespace
@@ -308,19 +318,30 @@ bool isTemporaryName(const QString &fileName, QString *targetName, qint64 *pid, 
     return true;
 }
 
-void removeStaleTemporariesOnce(const QString &folder)
+void removeStaleTemporariesOnce(int folder)
 {
-    // A batch writes thousands of files into one folder: the folder is read once per process.
+    // A batch writes thousands of files into one folder: the folder is read once per process. It is
+    // known by what it is, not by a name another may have pointed elsewhere meanwhile.
+    struct stat st {};
+    if (folder < 0 || ::fstat(folder, &st) != 0)
+        return;
     static std::mutex mutex;
-    static QSet<QString> done;
-    const QString key = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    static std::set<std::pair<qulonglong, qulonglong>> done;
     {
         std::lock_guard lock(mutex);
-        if (done.contains(key))
+        if (!done.insert({qulonglong(st.st_dev), qulonglong(st.st_ino)}).second)
             return;
-        done.insert(key);
     }
-    removeEndedIn(key, QString());
+    // Listed through a readable descriptor of its own: one open for its path only lists nothing.
+    const Descriptor listed(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (listed.fd >= 0)
+        removeEndedAt(listed.fd, folderPathOf(listed.fd), QString());
+}
+
+void removeStaleTemporariesOnce(const QString &folder)
+{
+    const Descriptor reached(openFolderByRule(folder, nullptr));
+    removeStaleTemporariesOnce(reached.fd);
 }
 
 void removeEndedTemporariesOf(const QString &target)

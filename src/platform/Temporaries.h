@@ -35,7 +35,9 @@ bool isTemporaryName(const QString &fileName, QString *targetName = nullptr, qin
 
 // Removes the temporaries in the folder whose process has provably ended, the first time this
 // process writes there: a batch of many files reads its folder once. Every writer calls it before
-// it makes its own temporary.
+// it makes its own temporary, in the folder it reached (open at folder).
+void removeStaleTemporariesOnce(int folder);
+// The same for the folder path names, reached by the rule for links.
 void removeStaleTemporariesOnce(const QString &folder);
 
 // Removes the temporaries of target whose process has provably ended; those of other targets in the

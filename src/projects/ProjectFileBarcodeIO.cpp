@@ -18,6 +18,7 @@
 #include "projects/ProjectFileText.h"
 #include "projects/ProjectsSources.h"
 
+#include <QFileInfo>
 
 using platform::PlistValue;
 using projectfile::BarcodeSection;
@@ -143,8 +144,11 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
         QString reason, unsynced;
         if (!platform::writePlistFile(Project_File_Name_Barcode, projectfile::barcodeSectionArray(s),
                                       platform::PlistFormat::Xml, &reason, &unsynced)) {
+            // The file named once, whatever the reason names (a refused link names itself).
+            const QString file = Project_File_Name_Barcode;
             Project_File_Name_Barcode = remembered;
-            Show_MessageBox(QStringLiteral("Barcode Log could not be saved.\n%1").arg(reason));
+            Show_MessageBox(QStringLiteral("Barcode Log could not be saved.\n%1: %2")
+                                .arg(QFileInfo(file).fileName(), platform::reasonFor(file, reason)));
             return false;
         }
         host().Set_Barcode_Mode_Save_Flag_False();

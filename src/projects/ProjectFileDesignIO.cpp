@@ -27,6 +27,7 @@
 #include "projects/ProjectsSources.h"
 #include "ui_SaveAccessory.h"
 
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
@@ -127,8 +128,11 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
         const bool written = platform::writePlistFile(Project_File_Name, projectfile::designSectionArray(section),
                                                       platform::PlistFormat::Xml, &reason, &unsynced);
         if (!written) {
+            // The file named once, whatever the reason names (a refused link names itself).
+            const QString file = Project_File_Name;
             Project_File_Name = remembered;
-            Show_MessageBox(QStringLiteral("Barcode Label Design could not be saved.\n%1").arg(reason));
+            Show_MessageBox(QStringLiteral("Barcode Label Design could not be saved.\n%1: %2")
+                                .arg(QFileInfo(file).fileName(), platform::reasonFor(file, reason)));
             return false;
         }
         host().Set_Des_Mode_Save_Flag_False();
