@@ -461,8 +461,13 @@ int openWritableFolder(const QString &path, QString *error, bool *made)
     const bool shared = othersMayWrite(holder);
     Descriptor folder(shared ? ::openat(parent.fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
                              : reachFolder(parent.fd, QFile::decodeName(name), error, info.absolutePath()));
+    if (folder.fd < 0 && shared) {
+        // A link there is refused, whoever's: anyone there could have planted it.
+        const int err = errno;
+        return fail(::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode) ? EACCES : err);
+    }
     if (folder.fd < 0)
-        return shared ? fail(errno == ELOOP ? EACCES : errno) : -1;
+        return -1;
     if (::fstat(folder.fd, &st) != 0)
         return fail(errno);
     if (!S_ISDIR(st.st_mode))

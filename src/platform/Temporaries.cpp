@@ -18,6 +18,7 @@
 #include <mutex>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <string>
 #include <utility>
 #include <vector>
@@ -321,21 +322,22 @@ bool isTemporaryName(const QString &fileName, QString *targetName, qint64 *pid, 
 void removeStaleTemporariesOnce(int folder)
 {
     // A batch writes thousands of files into one folder: the folder is read once per process. It is
-    // known by what it is, not by a name another may have pointed elsewhere meanwhile.
+    // known by what it is and where it is now (an inode is used again once its folder is gone).
     struct stat st {};
     if (folder < 0 || ::fstat(folder, &st) != 0)
         return;
+    const QString path = folderPathOf(folder);
     static std::mutex mutex;
-    static std::set<std::pair<qulonglong, qulonglong>> done;
+    static std::set<std::tuple<qulonglong, qulonglong, QString>> done;
     {
         std::lock_guard lock(mutex);
-        if (!done.insert({qulonglong(st.st_dev), qulonglong(st.st_ino)}).second)
+        if (!done.insert({qulonglong(st.st_dev), qulonglong(st.st_ino), path}).second)
             return;
     }
     // Listed through a readable descriptor of its own: one open for its path only lists nothing.
     const Descriptor listed(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (listed.fd >= 0)
-        removeEndedAt(listed.fd, folderPathOf(listed.fd), QString());
+        removeEndedAt(listed.fd, path, QString());
 }
 
 void removeStaleTemporariesOnce(const QString &folder)

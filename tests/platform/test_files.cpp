@@ -111,20 +111,23 @@ TEST(Files, TheFolderIsSyncedOnceTheNewFileHasItsName)
 }
 
 // An export folder the program appends ("QIRO Label") found there: where others may write (sticky, or a group's), only a
-// real folder of the user's is taken, never another's (65534's) or a link; elsewhere as ever. The same for a link among
-// the folders on the way ('n': "in/QIRO Label", and a file there). Other owners need root.
+// real folder of the user's is taken, never another's (65534's) or a link; elsewhere as ever. A link among the folders on
+// the way ('n': "in/QIRO Label", and a file there) only where none may rename it and the user's. Other owners need root.
 TEST(Files, AnExportFolderWhereOthersMayWriteMustBeTheUsersOwn)
 {
     const struct { mode_t parent; char kind; uid_t owner; bool taken; } rows[] = {
         {01777, 'd', 0, true}, {01777, 'l', 0, false}, {0755, 'l', 0, true}, {01777, 'd', 65534, false},
         {02775, 'd', 65534, false}, {02775, 'l', 65534, false}, {0755, 'd', 65534, true},
-        {02775, 'n', 65534, false}, {02775, 'n', 0, true}, {0755, 'n', 65534, true}};
+        {02775, 'n', 65534, false}, {02775, 'n', 0, false}, {0755, 'n', 65534, false}, {0755, 'n', 0, true}};
     for (const auto &r : rows) {
         QTemporaryDir dir;
         const QString in = dir.filePath("in"), path = r.kind == 'n' ? in + "/QIRO Label" : dir.filePath(QStringLiteral("QIRO Label"));
         ASSERT_TRUE(r.kind == 'd' ? QDir().mkdir(path) : r.kind == 'l' ? QFile::link(dir.path(), path) : QDir(dir.path()).mkdir("real") && QFile::link("real", in));
         if (::lchown(QFile::encodeName(r.kind == 'n' ? in : path).constData(), r.owner ? r.owner : ::geteuid(), gid_t(-1)) != 0)
             GTEST_SKIP() << "only root gives a folder to another user";
+        // A group's folder: not the user's own private group.
+        if (::chown(QFile::encodeName(dir.path()).constData(), uid_t(-1), r.parent & S_IWGRP ? 65534 : ::getegid()) != 0)
+            GTEST_SKIP() << "only root gives a folder to another group";
         ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), r.parent), 0);
         QString why, whyFile;
         EXPECT_EQ(platform::makeWritableFolder(path, &why), r.taken) << std::oct << r.parent << ' ' << r.kind << r.owner;

@@ -133,15 +133,15 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 
 // The rule of every writer, this one's, writeFileAtomically's and the batch writer's (with and
 // without unnamed files, staged for its target or for another name as the exports stage) alike: a
-// complete file replaces the old one with its mode (0600; 0640 through the link), a new one has a
-// new file's (0644 under the umask 022); a link is written through (its file replaced, the link
-// kept; in a sticky or group folder only the user's or the folder owner's); a file this process may
+// complete file replaces the old one with its mode (0600; 0640 through the link), a new one and one
+// replacing another's (a 6777 file planted there) have a new file's (0644 under the umask 022); a link is written through (its file replaced, the link
+// kept; in a sticky folder only the user's, in a group's none, not even the folder owner's); a file this process may
 // not write (0444, also for root without its override), a link loop, another's link there and a
 // temporary swapped for a link before the commit (also across file systems) are refused with the
 // reason, and everything there is kept. Every temporary is created private.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
-    enum Kind { Plain, Link, ReadOnly, Loop, New, TheirsSticky, TheirsShared, MineSticky, OwnersShared, Swapped, SwappedAcross };
+    enum Kind { Plain, Link, ReadOnly, Loop, New, Planted, TheirsSticky, TheirsShared, MineSticky, OwnersShared, Swapped, SwappedAcross };
     enum Writer { Pdf, Atomic, BatchUnnamed, BatchNamed, StagedUnnamed, StagedNamed };
     const mode_t mask = ::umask(022);
     bool skipped = false;   // another user's link needs root; the row across file systems a /dev/shm of its own
@@ -158,16 +158,20 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             ASSERT_TRUE(picturetest::writeBytes(victim, "victim") && ::chmod(QFile::encodeName(victim).constData(), 0600) == 0);
             ASSERT_TRUE(!viaLink || QFile::link(file, link));
             ASSERT_TRUE(kind != Loop || (QFile::link(dir.filePath("loop.PDF"), link) && QFile::link(link, dir.filePath("loop.PDF"))));
-            const mode_t mode = kind == ReadOnly ? 0444 : kind == Plain ? 0600 : kind == New ? 0644 : 0640;
+            const mode_t mode = kind == ReadOnly ? 0444 : kind == Plain ? 0600 : kind == New || kind == Planted ? 0644 : 0640;
             ASSERT_TRUE(kind == New || ::chmod(QFile::encodeName(file).constData(), mode) == 0);
             const bool theirs = kind == TheirsSticky || kind == TheirsShared || kind == OwnersShared;   // the link 65534's
             if ((theirs && ::lchown(QFile::encodeName(link).constData(), 65534, gid_t(-1)) != 0)
                 || (kind == OwnersShared && ::chown(folder.constData(), 65534, gid_t(-1)) != 0)
+                || (kind == Planted && (::chown(QFile::encodeName(file).constData(), 65534, 65534) != 0   // another's 6777 file
+                                        || ::chmod(QFile::encodeName(file).constData(), 06777) != 0))
                 || (kind == SwappedAcross && QStorageInfo(file) == QStorageInfo(dir.path()))) {
                 skipped = true;
                 continue;
             }
             const bool sticky = kind == TheirsSticky || kind == MineSticky, group = kind == TheirsShared || kind == OwnersShared;
+            // A group's folder: not the user's own private group, which is the user's alone (one 65534 owns is others' anyway).
+            ASSERT_TRUE(::chown(folder.constData(), uid_t(-1), kind == TheirsShared ? 65534 : ::getegid()) == 0);
             ASSERT_TRUE(::chmod(folder.constData(), sticky ? 01777 : group ? 02775 : 0700) == 0);
             QString planted;   // a temporary's name, that another user renamed a link to the victim over
             if (kind >= Swapped)
@@ -198,9 +202,9 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             unprivileged.reset();
             platform::setCommitStepHook(nullptr);
             ::unlink(QFile::encodeName(planted).constData());
-            EXPECT_EQ(written, kind == Plain || kind == Link || kind == New || kind == MineSticky || kind == OwnersShared);
+            EXPECT_EQ(written, kind == Plain || kind == Link || kind == New || kind == Planted || kind == MineSticky);
             struct stat st {};
-            EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 0777 : 0, mode);
+            EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0, mode);
             EXPECT_EQ(who == Pdf ? writer.errorString() : why,
                       written                ? QString()
                       : kind >= Swapped      ? QStringLiteral("a.PDF was replaced while it was being saved")
@@ -219,14 +223,70 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
         GTEST_SKIP() << "another user's link needs root, the row across file systems a /dev/shm of its own";
 }
 
+// Every writer reaches its file from descriptors and follows a link only by the rule, at every hop (first, middle,
+// final): where others may rename entries (a group's folder, another's) none, elsewhere the user's; a link's ".." from
+// the folder that holds it. A refused write names the link and leaves the victim (0600) as it was.
+// Written as a user without root's override.
+TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
+{
+    // "d:name[:uid[:mode]]" a folder, "l:name>target[:uid]" a link, in a folder of mode (a group's: 65534's group).
+    const struct { mode_t mode; const char *entries, *path, *written, *refused; } rows[] = {
+        {02775, "d:theirs:65534:777 l:theirs/a.PDF>../victim:65534 l:jobs>theirs:65534", "jobs/a.PDF", nullptr, "jobs"},
+        {0755, "d:jobs:65534:777 l:jobs/a.PDF>../victim:65534", "jobs/a.PDF", nullptr, "a.PDF"},
+        {02775, "l:a.PDF>victim", "a.PDF", nullptr, "a.PDF"},
+        {01777, "d:sub l:sub/a.PDF>../victim l:jobs>sub:65534", "jobs/a.PDF", nullptr, "jobs"},
+        {01777, "d:sub l:jobs>sub", "jobs/a.PDF", "sub/a.PDF", nullptr},
+        {0700, "d:b d:a d:a/deep d:a/deep/x l:b/x>../a/deep/x l:a/deep/x/t.PDF>../y.PDF", "b/x/t.PDF", "a/deep/y.PDF", nullptr},
+        {0300, "", "a.PDF", "a.PDF", nullptr}};   // a folder the user may write but not read: synced through the file
+    for (int who = 0; who < 4; ++who)
+        for (const auto &r : rows) {
+            SCOPED_TRACE(testing::Message() << "writer " << who << " " << r.entries);
+            QTemporaryDir dir;
+            const QString victim = dir.filePath("victim");
+            ASSERT_TRUE(picturetest::writeBytes(victim, "victim") && ::chmod(QFile::encodeName(victim).constData(), 0600) == 0);
+            bool made = ::chown(QFile::encodeName(dir.path()).constData(), uid_t(-1), r.mode & S_IWGRP ? 65534 : ::getegid()) == 0;
+            for (const QString &entry : QString::fromLatin1(r.entries).split(' ', Qt::SkipEmptyParts)) {
+                const QStringList f = entry.mid(2).split(':');
+                const QStringList link = f[0].split('>');
+                const QByteArray at = QFile::encodeName(dir.filePath(link[0]));
+                made = made && (entry[0] == 'd' ? QDir().mkdir(dir.filePath(f[0])) : ::symlink(QFile::encodeName(link.value(1)).constData(), at.constData()) == 0)
+                       && (f.size() < 2 || ::lchown(at.constData(), f[1].toUInt(), gid_t(-1)) == 0)
+                       && (f.size() < 3 || ::chmod(at.constData(), f[2].toUInt(nullptr, 8)) == 0);
+            }
+            if (!made || ::chmod(QFile::encodeName(dir.path()).constData(), r.mode) != 0)
+                GTEST_SKIP() << "only root gives an entry to another user";
+            const QString path = dir.filePath(r.path);
+            QString why;
+            PdfFileWriter writer(path, kInfo);
+            batchfiles::BatchWriter batch;
+            batch.setUnnamedFiles(who == 3);
+            std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
+            const bool written = who == 0 ? writePages(path, {{300, 200}}, &writer)
+                                 : who == 1 ? platform::writeFileAtomically(path, "%PDF", &why)
+                                            : batch.write(path, "%PDF", &why) && batch.finish(&why);
+            unprivileged.reset();
+            EXPECT_EQ(who == 0 ? writer.errorString() : why, r.refused ? QString::fromLatin1(r.refused) + ": " + std::strerror(EACCES) : QString());
+            QFile out(dir.filePath(r.written ? r.written : "none")), v(victim);
+            EXPECT_EQ(written && out.open(QIODevice::ReadOnly) ? out.read(4) : QByteArray(), r.written ? "%PDF" : "");
+            struct stat st {};
+            EXPECT_EQ(v.open(QIODevice::ReadOnly) && ::stat(QFile::encodeName(victim).constData(), &st) == 0
+                          ? v.readAll() + ' ' + QByteArray::number(st.st_mode & 0777, 8) : QByteArray(), "victim 600");
+        }
+}
+
 // Another's link renamed over the temporary after the last check, just before the rename, takes the file's name: the
-// save says so and is no save, for every writer (the batch writer's named road, and its unnamed one over a file).
+// save says so and is no save, for every writer (the batch writer's named road, and its unnamed one over a file). Where
+// the rename crosses to another file system (a link of the user's leads there), the file is copied from the file
+// written, never from what its temporary's name holds: the save stands.
 TEST(PdfFileWriter, ASwapAfterTheLastCheckIsNoSave)
 {
-    for (int who = 0; who < 4; ++who) {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("a.PDF"), victim = dir.filePath("victim");
+    for (int who = 0; who < 5; ++who) {
+        QTemporaryDir dir, across(QStringLiteral("/dev/shm/tagora-XXXXXX"));
+        const bool crossing = who == 4 && across.isValid() && QStorageInfo(across.path()) != QStorageInfo(dir.path());
+        const QString file = (crossing ? across : dir).filePath("a.PDF"), victim = dir.filePath("victim");
+        const QString path = crossing ? dir.filePath("link.PDF") : file;
         ASSERT_TRUE(picturetest::writeBytes(file, "old") && picturetest::writeBytes(victim, "victim"));
+        ASSERT_TRUE(!crossing || QFile::link(file, path));
         int calls = 0;
         platform::setCommitStepHook([&](const QString &temp) {
             EXPECT_TRUE(++calls != 2 || (QFile::link(victim, temp + "~") && ::rename(QFile::encodeName(temp + "~"), QFile::encodeName(temp)) == 0));
@@ -235,12 +295,13 @@ TEST(PdfFileWriter, ASwapAfterTheLastCheckIsNoSave)
         batchfiles::BatchWriter batch;
         batch.setUnnamedFiles(who == 3);
         QString why;
-        EXPECT_FALSE(who == 0 ? platform::writeFileAtomically(file, "%PDF", &why)
-                     : who == 1 ? writePages(file, {{300, 200}}, &writer) : batch.write(file, "%PDF", &why)) << who;
+        EXPECT_EQ(who == 0 ? platform::writeFileAtomically(file, "%PDF", &why)
+                  : who == 1 ? writePages(file, {{300, 200}}, &writer) : batch.write(path, "%PDF", &why), crossing) << who;
         platform::setCommitStepHook(nullptr);
-        EXPECT_EQ(who == 1 ? writer.errorString() : why, QStringLiteral("a.PDF was replaced while it was being saved")) << who;
-        QFile v(victim);
+        EXPECT_EQ(who == 1 ? writer.errorString() : why, crossing ? "" : QStringLiteral("a.PDF was replaced while it was being saved")) << who;
+        QFile v(victim), f(file);
         EXPECT_EQ(v.open(QIODevice::ReadOnly) ? v.readAll() : QByteArray(), QByteArray("victim")) << who;
+        EXPECT_TRUE(!crossing || (f.open(QIODevice::ReadOnly) && f.readAll() == "%PDF"));
     }
 }
 
