@@ -17,6 +17,7 @@
 #include "model/SKTImage.h"
 #include "model/SKTRenderingView.h"
 #include "model/SKTZoomingScrollView.h"
+#include "platform/Files.h"
 #include "platform/Dialogs.h"
 #include "platform/PngWriter.h"
 
@@ -29,7 +30,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QUuid>
 
@@ -109,8 +109,8 @@ QString writePastedPicture(const QImage &image)
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QStringLiteral("%1/Pasted_%2_%3.png").arg(folder, stamp).arg(n);
     const QByteArray png = platform::pngData(image, image.dotsPerMeterX(), image.dotsPerMeterY());
-    QSaveFile file(path);
-    if (png.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(png) != png.size() || !file.commit())
+    // As every file of the user's: whole, and only by the rule for links.
+    if (png.isEmpty() || !platform::writeFileAtomically(path, png))
         return QString();
     return path;
 }
