@@ -91,7 +91,7 @@ TEST(ProgramExit, ASaveBeyondAFileSizeLimitKeepsTheOldFileAndTheProgram)
                           1000);
         EXPECT_TRUE(r.ended);
         EXPECT_EQ(std::pair(r.status, r.code), std::pair(QProcess::NormalExit, 0));
-        EXPECT_TRUE(r.output.contains("could not be saved.\nFile too large")) << r.output.toStdString();
+        EXPECT_TRUE(r.output.contains("could not be saved.\ndesign.lbl: File too large")) << r.output.toStdString();
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "design.lbl");
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
         EXPECT_EQ(old.readAll(), QByteArray("the old design"));
