@@ -84,10 +84,11 @@ private:
 };
 
 // Takes what was typed into a field of the panel where the typing ends (Return, the field left, the
-// panel confirmed), before the field reads it: a number it holds goes in as the field reads numbers
-// (plain digits and ".", to its decimals); anything else is refused with a message, the field
-// showing its value again, and a Return that would confirm the panel is then kept from it. A paper
-// side is more than 0 (the panel would take 0 and squeeze every margin to it).
+// panel confirmed, a step), before the field reads it or steps from it: a number it holds goes in as
+// the field reads numbers (plain digits and ".", to its decimals); anything else is refused with a
+// message, the field showing its value again, and a Return that would confirm the panel, or the
+// step, is then kept from it. A paper side is more than 0 (the panel would take 0 and squeeze every
+// margin to it).
 struct TypedField {
     QDoubleSpinBox *field;
     QString what;
@@ -109,12 +110,20 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *field = qobject_cast<QDoubleSpinBox *>(watched);
-        const auto key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
-        const bool ends = event->type() == QEvent::FocusOut || key == Qt::Key_Return || key == Qt::Key_Enter
-                          || (event->type() == QEvent::Hide && m_panel->result() == QDialog::Accepted);
+        const auto type = event->type();
+        const auto key = type == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        // A step (an arrow key, Page Up or Down, the wheel, a press on the field's arrows, which
+        // reach the field past its text, the menu with Step up and Step down) ends the typing too:
+        // Qt would step from the pending text read in the field's own locale, where "," joins thousands.
+        const bool steps = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown
+                           || type == QEvent::Wheel || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+                           || type == QEvent::ContextMenu;
+        const bool ends = steps || type == QEvent::FocusOut || key == Qt::Key_Return || key == Qt::Key_Enter
+                          || (type == QEvent::Hide && m_panel->result() == QDialog::Accepted);
         if (!field || !ends || !m_typed.remove(field))
             return false;
-        return !take(field) && key != 0;
+        // A text refused keeps the panel from its confirmation and the field from the step.
+        return !take(field) && (key != 0 || steps);
     }
 
 private:
