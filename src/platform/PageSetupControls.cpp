@@ -204,16 +204,25 @@ void PageSetupControls::prepare() const
 
 void PageSetupControls::followTurn() const
 {
-    // Margins left as shown stay on their edges of the paper when only the turn is chosen otherwise,
-    // as the Orientation list turns them: the panel shows them turned, and keeps them exactly.
+    // Margins left as shown stay on their edges of the paper when the turn is chosen otherwise, as
+    // the Orientation list turns them, on the paper chosen now (whether it was picked before the turn
+    // or after): the panel shows them turned, and keeps them exactly. Margins typed stay as typed.
     Shown &s = *m_shown;
     const auto now = m_landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (!s.page.isValid() || s.page.orientation() == now || s.unit != unit() || m_size->currentIndex() != s.sizeIndex
-        || marginValues() != s.margins)
+    if (!s.page.isValid() || !s.turn || s.page.orientation() == now || s.unit != unit())
         return;
-    const QMarginsF back = exactPoints(s.page);
-    typeMargins(s.turned);
-    s = {layoutInPoints(s.page.pageSize(), now, s.turned), s.sizeIndex, s.unit, customSides(), marginValues(), back};
+    const QPageSize paper = samePaper() ? s.page.pageSize() : shown().pageSize();
+    const QMarginsF turned = s.turn(layoutInPoints(paper, s.page.orientation(), exactPoints(s.page)));
+    const double sides[] = {turned.left(), turned.top(), turned.right(), turned.bottom()};
+    const std::array<double, 4> before = marginValues();
+    for (size_t i = 0; i < m_margins.size(); ++i)
+        if (before[i] == s.margins[i])
+            m_margins[i]->setValue(sides[i] / pointsPerUnit());
+    std::array<double, 4> left = marginValues();
+    for (size_t i = 0; i < left.size(); ++i)
+        if (before[i] != s.margins[i])
+            left[i] = std::nan("");
+    s = {layoutInPoints(paper, now, turned), m_size->currentIndex(), s.unit, customSides(), left, s.turn};
 }
 
 QPageLayout::Unit PageSetupControls::unit() const
@@ -270,7 +279,7 @@ void PageSetupControls::typeMargins(const QMarginsF &points) const
         m_margins[i]->setValue(sides[i]);
 }
 
-void PageSetupControls::show(const QPageLayout &page, const QMarginsF &turnedMargins) const
+void PageSetupControls::show(const QPageLayout &page, const Turn &turn) const
 {
     choosePaper(page.pageSize(), page.orientation());
     typeMargins(exactPoints(page));
@@ -278,7 +287,7 @@ void PageSetupControls::show(const QPageLayout &page, const QMarginsF &turnedMar
     const QPageLayout now = shown();
     const bool showsIt = now.orientation() == page.orientation()
                          && (customChosen() || now.pageSize().isEquivalentTo(page.pageSize()));
-    *m_shown = {showsIt ? page : QPageLayout(), m_size->currentIndex(), unit(), customSides(), marginValues(), turnedMargins};
+    *m_shown = {showsIt ? page : now, m_size->currentIndex(), unit(), customSides(), marginValues(), turn};
 }
 
 std::array<double, 4> PageSetupControls::marginValues() const
@@ -290,6 +299,12 @@ QSizeF PageSetupControls::customSides() const
 {
     const bool landscape = m_landscape->isChecked();
     return landscape ? QSizeF(m_height->value(), m_width->value()) : QSizeF(m_width->value(), m_height->value());
+}
+
+bool PageSetupControls::samePaper() const
+{
+    const Shown &s = *m_shown;
+    return m_size->currentIndex() == s.sizeIndex && (!customChosen() || customSides() == s.sides);
 }
 
 QPageLayout PageSetupControls::shown() const
@@ -308,11 +323,10 @@ QPageLayout PageSetupControls::chosen() const
     const Shown &s = *m_shown;
     if (!s.page.isValid() || s.unit != unit())
         return page;
-    const bool samePaper = m_size->currentIndex() == s.sizeIndex && (!customChosen() || customSides() == s.sides);
     const QMarginsF kept = exactPoints(s.page), now = page.margins();
     const std::array<double, 4> typed = marginValues();
     const auto side = [&](int i, double keptSide, double nowSide) { return typed[i] == s.margins[i] ? keptSide : nowSide; };
-    return layoutInPoints(samePaper ? s.page.pageSize() : page.pageSize(), page.orientation(),
+    return layoutInPoints(samePaper() ? s.page.pageSize() : page.pageSize(), page.orientation(),
                           QMarginsF(side(0, kept.left(), now.left()), side(1, kept.top(), now.top()),
                                     side(2, kept.right(), now.right()), side(3, kept.bottom(), now.bottom())));
 }

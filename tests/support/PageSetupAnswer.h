@@ -43,9 +43,9 @@ struct PageSetupAnswer {
             const auto *perSheet = dialog.findChild<QWidget *>(QStringLiteral("pagesPerSheetButtonGroup"));
             EXPECT_TRUE(perSheet && !perSheet->isVisible()) << "pages per sheet offered, though no job prints them";
             if (a.paper)
-                c.choosePaper(*a.paper, a.orientation);
-            else if (a.orientation == QPageLayout::Landscape)
-                dialog.findChild<QAbstractButton *>(QStringLiteral("landscape"))->click();
+                c.choosePaper(*a.paper, c.shown().orientation());   // first, then the orientation clicked
+            if (a.paper || a.orientation == QPageLayout::Landscape)
+                dialog.findChild<QAbstractButton *>(QLatin1String(a.orientation == QPageLayout::Landscape ? "landscape" : "portrait"))->click();
             if (a.margins)
                 c.typeMargins(*a.margins);
             if (auto *left = dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)); !a.typedLeft.isEmpty()) {
