@@ -51,6 +51,23 @@ void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &tex
     stepper->setDoubleValue(kept);
 }
 
+// A "Default" that cannot be read is written again from the application's own, and the user told
+// where the damaged file went: else no profile would be loaded at opening, ever again.
+void repairDefaultProfile()
+{
+    const printprofiles::DefaultRepair repair =
+        printprofiles::Repair_Default(print_profile_path, Resource_Path + QStringLiteral("/PrintProfile/Default.qpf"));
+    if (!repair.damaged)
+        return;
+    const QString said = QStringLiteral("The print profile \"Default\" could not be read");
+    if (repair.error.isEmpty())
+        Show_MessageBox(said + QStringLiteral("; it was written again as the application ships it, and the file that could "
+                                              "not be read was kept as \"%1\".")
+                                   .arg(repair.keptAs));
+    else
+        Show_MessageBox(said + QStringLiteral(" and could not be written again:\n") + repair.error);
+}
+
 } // namespace
 
 void Print_Wnd::Load_Print_Profile(bool tellBad)
@@ -59,6 +76,7 @@ void Print_Wnd::Load_Print_Profile(bool tellBad)
         ListData_profile.clear();
         ListData_profile_files.clear();
         m_profileModel->reloadData();
+        repairDefaultProfile();
         const printprofiles::Listing listing = printprofiles::List_Profiles(print_profile_path);
         for (const QString &bad : listing.bad)
             Show_NSLog_Message(QStringLiteral("The print profile \"%1\" is no list of %2 texts; it is left out.")
@@ -67,14 +85,15 @@ void Print_Wnd::Load_Print_Profile(bool tellBad)
         if (tellBad && !listing.bad.isEmpty())
             Show_MessageBox(QStringLiteral("These print profiles could not be read and are not listed:\n")
                             + listing.bad.join(QLatin1Char('\n')));
-        // "Default", which names no printer, heads the list whatever the other names sort as: row 0
-        // is loaded at every opening, and a profile the user did not pick never chooses the printer.
+        // "Default", which names no printer, heads the list whatever the other names sort as, and
+        // alone is loaded on the way: a profile the user did not pick never chooses the printer.
         QStringList names = listing.names;
         if (names.removeAll(printprofiles::Default_Name) > 0)
             names.prepend(printprofiles::Default_Name);
         for (const QString &name : names)
             Create_Profile_List(name);
-        Make_select_on_index(0);
+        if (ListData_profile_files.value(0) == printprofiles::Default_Name)
+            Make_select_on_index(0);
     } catch (const std::exception &e) {
         logFailure(e);
     }
@@ -201,8 +220,9 @@ void Print_Wnd::Read_and_load_profile_info(const QString &name)
             Auto_Center_chk_bx->setChecked(Is_Yes(f.at(9)));
         Auto_Center_Checked();
 
-        // The profile's printer goes into the page setup when it is installed.
-        const int printer = Printer_ComboBox->findText(f.at(10));
+        // The profile's printer goes into the page setup when it is installed; "Default" never
+        // chooses one, whatever an older save wrote there.
+        const int printer = name == printprofiles::Default_Name ? -1 : Printer_ComboBox->findText(f.at(10));
         if (printer >= 0) {
             {
                 const QSignalBlocker block(Printer_ComboBox);
@@ -298,7 +318,9 @@ bool Print_Wnd::Save_Print_Profile(const QString &name, const QString &printer_s
     try {
         // Written whole over the old file, which stays as it was when the write fails.
         QString error, unsynced;
-        if (!printprofiles::Write_Profile(print_profile_path, name, Profile_Fields(printer_sel), &error, &unsynced)) {
+        // "Default" is loaded at every opening: it keeps no printer, which would then choose it for good.
+        const QString printer = name == printprofiles::Default_Name ? QString() : printer_sel;
+        if (!printprofiles::Write_Profile(print_profile_path, name, Profile_Fields(printer), &error, &unsynced)) {
             Show_MessageBox(QStringLiteral("Print Profile could not be saved.\n") + error);
             return false;
         }

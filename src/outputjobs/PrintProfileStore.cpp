@@ -1,5 +1,6 @@
 #include "outputjobs/PrintProfileStore.h"
 
+#include "platform/Files.h"
 #include "platform/Plist.h"
 
 #include <QDir>
@@ -84,6 +85,34 @@ bool Delete_Profile(const QString &folder, const QString &name)
         return false;
     const QString path = Profile_Path(folder, name);
     return QFile::remove(path) || !QFileInfo::exists(path);
+}
+
+DefaultRepair Repair_Default(const QString &folder, const QString &seedFile)
+{
+    DefaultRepair repair;
+    const QString path = Profile_Path(folder, Default_Name);
+    const QFileInfo file(path);
+    repair.damaged = (file.exists() || file.isSymLink()) && !readFile(path);
+    if (!repair.damaged)
+        return repair;
+    QFile seed(seedFile);
+    if (!seed.open(QIODevice::ReadOnly)) {
+        repair.error = QStringLiteral("The application's own \"Default\" print profile cannot be read (%1).").arg(seed.errorString());
+        return repair;
+    }
+    const QByteArray seeded = seed.readAll();
+    // Moved aside, not written over: the new file would take an unreadable file's mode.
+    QString kept = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
+        kept = path + QStringLiteral(".damaged-%1").arg(n);
+    QFile damaged(path);
+    if (!damaged.rename(kept)) {
+        repair.error = damaged.errorString();
+        return repair;
+    }
+    repair.keptAs = QFileInfo(kept).fileName();
+    platform::writeFileAtomically(path, seeded, &repair.error);
+    return repair;
 }
 
 } // namespace printprofiles

@@ -38,6 +38,16 @@ bool Write_Profile(const QString &folder, const QString &name, const QStringList
 // Deletes the profile's file; answers whether it is gone.
 bool Delete_Profile(const QString &folder, const QString &name);
 
+// A "Default" profile that cannot be read (unreadable, empty, damaged) written again from the one the
+// application ships (seedFile), the file first kept beside it as "Default.qpf.damaged" (numbered when
+// that is taken), a name no listing takes for a profile. A missing one is left to the start's seeding.
+struct DefaultRepair {
+    bool damaged = false;   // there, and not readable
+    QString keptAs;         // the damaged file's name once moved aside
+    QString error;          // why it was not written again; empty when it was
+};
+DefaultRepair Repair_Default(const QString &folder, const QString &seedFile);
+
 // A Y/N position: anything but "Y" is off.
 inline bool Is_Yes(const QString &flag) { return flag == QLatin1String("Y"); }
 inline QString Yes_No(bool on) { return on ? QStringLiteral("Y") : QStringLiteral("N"); }

@@ -84,10 +84,11 @@ private:
 };
 
 // Takes what was typed into a field of the panel where the typing ends (Return, the field left, the
-// panel confirmed), before the field reads it: a number it holds goes in as the field reads numbers
-// (plain digits and ".", to its decimals); anything else is refused with a message, the field
-// showing its value again, and a Return that would confirm the panel is then kept from it. A paper
-// side is more than 0 (the panel would take 0 and squeeze every margin to it).
+// panel confirmed, a step), before the field reads it or steps from it: a number it holds goes in as
+// the field reads numbers (plain digits and ".", to its decimals); anything else is refused with a
+// message, the field showing its value again, and a Return that would confirm the panel, or the
+// step, is then kept from it. A paper side is more than 0 (the panel would take 0 and squeeze every
+// margin to it).
 struct TypedField {
     QDoubleSpinBox *field;
     QString what;
@@ -109,12 +110,20 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *field = qobject_cast<QDoubleSpinBox *>(watched);
-        const auto key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
-        const bool ends = event->type() == QEvent::FocusOut || key == Qt::Key_Return || key == Qt::Key_Enter
-                          || (event->type() == QEvent::Hide && m_panel->result() == QDialog::Accepted);
+        const auto type = event->type();
+        const auto key = type == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        // A step (an arrow key, Page Up or Down, the wheel, a press on the field's arrows, which
+        // reach the field past its text, the menu with Step up and Step down) ends the typing too:
+        // Qt would step from the pending text read in the field's own locale, where "," joins thousands.
+        const bool steps = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown
+                           || type == QEvent::Wheel || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+                           || type == QEvent::ContextMenu;
+        const bool ends = steps || type == QEvent::FocusOut || key == Qt::Key_Return || key == Qt::Key_Enter
+                          || (type == QEvent::Hide && m_panel->result() == QDialog::Accepted);
         if (!field || !ends || !m_typed.remove(field))
             return false;
-        return !take(field) && key != 0;
+        // A text refused keeps the panel from its confirmation and the field from the step.
+        return !take(field) && (key != 0 || steps);
     }
 
 private:
@@ -195,16 +204,25 @@ void PageSetupControls::prepare() const
 
 void PageSetupControls::followTurn() const
 {
-    // Margins left as shown stay on their edges of the paper when only the turn is chosen otherwise,
-    // as the Orientation list turns them: the panel shows them turned, and keeps them exactly.
+    // Margins left as shown stay on their edges of the paper when the turn is chosen otherwise, as
+    // the Orientation list turns them, on the paper chosen now (whether it was picked before the turn
+    // or after): the panel shows them turned, and keeps them exactly. Margins typed stay as typed.
     Shown &s = *m_shown;
     const auto now = m_landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (!s.page.isValid() || s.page.orientation() == now || s.unit != unit() || m_size->currentIndex() != s.sizeIndex
-        || marginValues() != s.margins)
+    if (!s.page.isValid() || !s.turn || s.page.orientation() == now || s.unit != unit())
         return;
-    const QMarginsF back = exactPoints(s.page);
-    typeMargins(s.turned);
-    s = {layoutInPoints(s.page.pageSize(), now, s.turned), s.sizeIndex, s.unit, customSides(), marginValues(), back};
+    const QPageSize paper = samePaper() ? s.page.pageSize() : shown().pageSize();
+    const QMarginsF turned = s.turn(layoutInPoints(paper, s.page.orientation(), exactPoints(s.page)));
+    const double sides[] = {turned.left(), turned.top(), turned.right(), turned.bottom()};
+    const std::array<double, 4> before = marginValues();
+    for (size_t i = 0; i < m_margins.size(); ++i)
+        if (before[i] == s.margins[i])
+            m_margins[i]->setValue(sides[i] / pointsPerUnit());
+    std::array<double, 4> left = marginValues();
+    for (size_t i = 0; i < left.size(); ++i)
+        if (before[i] != s.margins[i])
+            left[i] = std::nan("");
+    s = {layoutInPoints(paper, now, turned), m_size->currentIndex(), s.unit, customSides(), left, s.turn};
 }
 
 QPageLayout::Unit PageSetupControls::unit() const
@@ -261,7 +279,7 @@ void PageSetupControls::typeMargins(const QMarginsF &points) const
         m_margins[i]->setValue(sides[i]);
 }
 
-void PageSetupControls::show(const QPageLayout &page, const QMarginsF &turnedMargins) const
+void PageSetupControls::show(const QPageLayout &page, const Turn &turn) const
 {
     choosePaper(page.pageSize(), page.orientation());
     typeMargins(exactPoints(page));
@@ -269,7 +287,7 @@ void PageSetupControls::show(const QPageLayout &page, const QMarginsF &turnedMar
     const QPageLayout now = shown();
     const bool showsIt = now.orientation() == page.orientation()
                          && (customChosen() || now.pageSize().isEquivalentTo(page.pageSize()));
-    *m_shown = {showsIt ? page : QPageLayout(), m_size->currentIndex(), unit(), customSides(), marginValues(), turnedMargins};
+    *m_shown = {showsIt ? page : now, m_size->currentIndex(), unit(), customSides(), marginValues(), turn};
 }
 
 std::array<double, 4> PageSetupControls::marginValues() const
@@ -281,6 +299,12 @@ QSizeF PageSetupControls::customSides() const
 {
     const bool landscape = m_landscape->isChecked();
     return landscape ? QSizeF(m_height->value(), m_width->value()) : QSizeF(m_width->value(), m_height->value());
+}
+
+bool PageSetupControls::samePaper() const
+{
+    const Shown &s = *m_shown;
+    return m_size->currentIndex() == s.sizeIndex && (!customChosen() || customSides() == s.sides);
 }
 
 QPageLayout PageSetupControls::shown() const
@@ -299,11 +323,10 @@ QPageLayout PageSetupControls::chosen() const
     const Shown &s = *m_shown;
     if (!s.page.isValid() || s.unit != unit())
         return page;
-    const bool samePaper = m_size->currentIndex() == s.sizeIndex && (!customChosen() || customSides() == s.sides);
     const QMarginsF kept = exactPoints(s.page), now = page.margins();
     const std::array<double, 4> typed = marginValues();
     const auto side = [&](int i, double keptSide, double nowSide) { return typed[i] == s.margins[i] ? keptSide : nowSide; };
-    return layoutInPoints(samePaper ? s.page.pageSize() : page.pageSize(), page.orientation(),
+    return layoutInPoints(samePaper() ? s.page.pageSize() : page.pageSize(), page.orientation(),
                           QMarginsF(side(0, kept.left(), now.left()), side(1, kept.top(), now.top()),
                                     side(2, kept.right(), now.right()), side(3, kept.bottom(), now.bottom())));
 }

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -39,10 +40,11 @@ public:
     void typeMargins(const QMarginsF &points) const;
     // Both, of the layout; what the panel then shows is remembered, so that chosen() gives back
     // what was left as shown exactly as it was, not as the panel's decimals show it, and a paper it
-    // could not show is never taken for the one it shows. turnedMargins (points) are the page's
-    // margins once turned to the other orientation, which the margins left as shown become (in the
-    // panel too) when the turn alone is chosen otherwise.
-    void show(const QPageLayout &page, const QMarginsF &turnedMargins = QMarginsF()) const;
+    // could not show is never taken for the one it shows. turn gives a page's margins (points) once
+    // turned to the other orientation, which the margins left as shown become (in the panel too)
+    // when the turn is chosen otherwise, on whichever paper is chosen then.
+    using Turn = std::function<QMarginsF(const QPageLayout &)>;
+    void show(const QPageLayout &page, const Turn &turn = {}) const;
     // What the panel shows: its paper (a custom one as typed, in the panel's orientation), its
     // orientation and margins, in points (as typed, not rounded to whole points).
     QPageLayout shown() const;
@@ -55,6 +57,7 @@ private:
     bool customChosen() const;
     std::array<double, 4> marginValues() const;
     QSizeF customSides() const;   // of the custom size fields, as the portrait page has them
+    bool samePaper() const;       // the paper show() left is still chosen
     void followTurn() const;
 
     QPageSetupDialog *m_panel;
@@ -70,8 +73,8 @@ private:
         int sizeIndex = -1;
         QPageLayout::Unit unit = QPageLayout::Point;
         QSizeF sides;
-        std::array<double, 4> margins{};
-        QMarginsF turned;
+        std::array<double, 4> margins{};   // as the fields showed them; NaN where typed over
+        Turn turn;
     };
     std::shared_ptr<Shown> m_shown = std::make_shared<Shown>();
 };

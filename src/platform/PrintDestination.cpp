@@ -310,9 +310,12 @@ bool runPageSetup(PrintInfo &info, QWidget *parent, QString *refused)
         return false;
     }
     controls.prepare();
-    const bool landscape = start.pageLayout.orientation() == QPageLayout::Landscape;
-    controls.show(start.pageLayout,
-                  turned(start, landscape ? QPageLayout::Portrait : QPageLayout::Landscape).pageLayout.margins(QPageLayout::Point));
+    controls.show(start.pageLayout, [start](const QPageLayout &page) {
+        PrintInfo shown = start;
+        shown.pageLayout = page;
+        const bool landscape = page.orientation() == QPageLayout::Landscape;
+        return turned(shown, landscape ? QPageLayout::Portrait : QPageLayout::Landscape).pageLayout.margins(QPageLayout::Point);
+    });
     if (runModal(panel) != QDialog::Accepted)
         return false;
     const QPageLayout chosen = controls.chosen();

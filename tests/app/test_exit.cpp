@@ -5,6 +5,7 @@
 #include "core/Globals.h"
 #include "core/Edition.h"
 #include "core/Mode.h"
+#include "core/UserFolders.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "design/DesignCard.h"
 #include "design/DesignParts.h"
@@ -227,6 +228,7 @@ TEST_F(ExitFixture, ACardSettingAloneAsksBeforeItIsLost)
     const QString path = QDir(env.dataHome()).filePath(QStringLiteral("card.") + design_file_EXT);
     responder->saveAnswers = {path};
     c->Save_As_menu_item->trigger();
+    const QString picture = Resource_Path + QStringLiteral("/LibraryImage/Leaf.png");
     const std::function<void()> settings[] = {   // watermark text and transparency, border, background, card info, card size
         [&] { QTest::keyClicks(control(bar.card_brdr_tab, "watermark_text"), QStringLiteral("X")); },
         [&] { QTest::keyClick(control(bar.card_brdr_tab, "wm_transp_slider"), Qt::Key_PageDown); },
@@ -237,7 +239,11 @@ TEST_F(ExitFixture, ACardSettingAloneAsksBeforeItIsLost)
             QTest::keyClick(control(bar.card_size_tab, "width_Text"), Qt::Key_Home);
             QTest::keyClicks(control(bar.card_size_tab, "width_Text"), QStringLiteral("5\r"));   // 5100 mm
             click(bar.card_size_tab, "apply_size_btn");
-        }};
+        },
+        [&] { click(bar.card_bkgd_tab, "Card_Image_fill_rd"), c->Save_menu_item->trigger();   // a background picture alone, browsed
+              responder->openAnswers = {{picture}}, click(bar.card_bkgd_tab, "card_image_browse_btn"); },   // then from the library
+        [&] { responder->onModal = [&](QDialog &) { return Image_Library::defaultInstance()->selected_image = picture, 1; },
+              click(bar.card_bkgd_tab, "card_image_library_btn"); }};
     const char *const roads[] = {"Close_menu_item", "New_menu_item", "Quit_menu_item"};
     for (size_t i = 0; i < std::size(settings); ++i) {
         settings[i]();

@@ -10,6 +10,7 @@
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
 #include "support/FileSizeLimit.h"
+#include "support/NoPermissionOverride.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
 #include "support/SyncFailure.h"
@@ -194,7 +195,7 @@ TEST_F(PrintProfiles, AProfileWhoseStockIsGoneSaysSoAndUsesTheManualLayout)
 
 // On a default desk printer with 36-pt margins, "PDF File" picked from the list or named by a
 // profile brings its own margins (6.35 mm); the naming dialog's Page Setup is for its printer.
-// A paper it lacks is moved first, and said.
+// A paper it lacks is moved first, and said. "Default" (saved on another, naming one, damaged, gone) never chooses it.
 TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
 {
     printtest::PrivateCupsd cupsd;
@@ -202,16 +203,19 @@ TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
         GTEST_SKIP() << cupsd.failure().toStdString();
     QStringList pdfProfile = profile(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("N"));
     pdfProfile[10] = platform::Pdf_Destination_Name;
-    putStrings(QStringLiteral("Pdf"), pdfProfile);
+    putStrings(QStringLiteral("A4 Office"), pdfProfile);
+    const testsupport::NoPermissionOverride user;   // a file of mode 0 unreadable, for root too
     const auto names = naming(QStringLiteral("Legal"), QStringLiteral("Desk_36"),
                               testsupport::PageSetupAnswer{QPageSize(QPageSize::Legal), QPageLayout::Landscape});
     for (const auto &road : std::initializer_list<std::function<void()>>{
-             [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name); }, [&] { select(QStringLiteral("Pdf")); },
-             [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name), w->Add_profile_btn->click(); },
+             [&] { select("Default"), pick(w->Printer_ComboBox, platform::Pdf_Destination_Name), w->Save_profile_btn->click(); },
+             [&] { select(QStringLiteral("A4 Office")), putStrings("Default", pdfProfile); },   // as an older save wrote it
+             [&] { pick(w->Printer_ComboBox, platform::Pdf_Destination_Name), w->Add_profile_btn->click(), QFile::setPermissions(file("Default"), {}); },
              [&] {
                  c->setPrintInfo({platform::Pdf_Destination_Name, QPageLayout(QPageSize(QPageSize::B5), {}, {})});
-                 w->Add_profile_btn->click();
-             }}) {
+                 w->Add_profile_btn->click(), QFile::resize(file("Default"), 0);
+             },
+             [&] { QFile::remove(file("Default")); }, [] {}}) {
         c->setPrintInfo({QString(), c->getPrintInfo()->pageLayout});   // the default printer
         open([&] {
             EXPECT_EQ(w->Printer_ComboBox->currentText() + " " + w->l_mar_id->text(), QStringLiteral("Desk_36 12.70"));
@@ -223,6 +227,8 @@ TEST_F(PrintProfiles, ADeskPrintersMarginsAndPapersAndThePdfFilesOwnMargins)
                                                               "the page is now its paper \"US Letter\" (215.90 x 279.40 mm).");
     EXPECT_EQ(printprofiles::Read_Profile(print_profile_path, QStringLiteral("Legal")).value_or(QStringList()).mid(10, 6).join('|'),
               QStringLiteral("Desk_36|US Legal|355.60 x 215.90|355.60|215.90|Landscape"));
+    EXPECT_EQ(messages().filter("written again as the application ships it, and the file that could not be read was kept as \"Default.qpf.damaged").size(), 2);
+    EXPECT_TRUE(QFile::exists(file("Default") + ".damaged") && QFile::exists(file("Default") + ".damaged-2"));
 }
 
 TEST_F(PrintProfiles, DeleteAsksAndOnYesTheProfileIsGone)
@@ -290,7 +296,7 @@ TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
     EXPECT_EQ(messages(), QStringList{platform::unsyncedWarning("Print Profile", testsupport::SyncFailure::reason())});
     const std::optional<QStringList> now = printprofiles::Read_Profile(print_profile_path, QStringLiteral("Default"));
     ASSERT_TRUE(now);
-    EXPECT_EQ(now->at(0), QStringLiteral("3"));
+    EXPECT_EQ(now->at(0) + now->at(10), QStringLiteral("3"));   // with no printer
     EXPECT_NE(bytes(QStringLiteral("Default")), before);
 }
 

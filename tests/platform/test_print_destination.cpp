@@ -146,17 +146,22 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
     const QPageSize custom(QSizeF(100, 150), QPageSize::Millimeter), a5(QPageSize::A5), legal(QPageSize::Legal), b5(QPageSize::B5);
     const char *const pdf = "PDF File";
     // The printer, paper, turn; the left margin typed (none: left as shown), the locale, what it reads (mm; 0: refused).
-    struct Row { const char *printer; QPageSize paper; O turn = O::Portrait; QString typed = {}; const char *locale = "C"; double mm = 12.5; };
+    struct Row { const char *printer; QPageSize paper; O turn = O::Portrait; QString typed = {}; const char *locale = "C"; double mm = 12.5;
+                 int end = Qt::Key_Tab; };   // the key or step that ends the typing
+    using A = testsupport::PageSetupAnswer;
     for (const Row &k : {Row{pdf, custom}, Row{"Labels", custom, O::Portrait, "12,5", "de_DE"}, Row{pdf, custom, O::Portrait, "12.5"},
                          Row{"Desk_12", a5, O::Portrait, "12.5", "de_DE"}, Row{"Desk_12", legal, O::Landscape, "12,5"},
-                         Row{pdf, custom, O::Landscape, "1.234,5", "C", 0}, Row{pdf, custom, O::Portrait, "1.234,5", "de_DE", 0}}) {
+                         Row{pdf, custom, O::Landscape, "1.234,5", "C", 0}, Row{pdf, custom, O::Portrait, "1.234,5", "de_DE", 0},
+                         Row{pdf, legal, O::Portrait, "101,6", "C", 102.6, Qt::Key_Up}, Row{pdf, custom, O::Portrait, "12,5", "C", 13.5, A::Arrow},
+                         Row{pdf, custom, O::Portrait, "12,5", "de_DE", 11.5, Qt::Key_Down}, Row{pdf, custom, O::Portrait, "۱۲٫۵", "fa_IR", 11.5, A::Wheel},
+                         Row{pdf, custom, O::Portrait, "١٢٫٥", "ar_EG", 22.5, Qt::Key_PageUp}, Row{pdf, custom, O::Portrait, "1e2", "de_DE", 0, Qt::Key_Up}}) {
         SCOPED_TRACE(std::string(k.printer) + " " + k.paper.name().toStdString() + " " + k.typed.toStdString() + " " + k.locale);
         LocaleScope scope(k.locale);
         platform::PrintInfo info{QString::fromLatin1(k.printer), QPageLayout(k.paper, k.turn, QMarginsF(), QPageLayout::Point)};
         info.pageLayout.setMargins(QMarginsF(20.5, 35.4331, 19.84, 50.01));
         const QPageLayout before = info.pageLayout;
         QPageLayout opened;
-        responder->onModal = testsupport::PageSetupAnswer{std::nullopt, O::Portrait, {}, true, &opened, k.typed};
+        responder->onModal = A{std::nullopt, O::Portrait, {}, true, &opened, k.typed, "leftMargin", k.end};
         ASSERT_TRUE(platform::runPageSetup(info, nullptr));
         const QSizeF off = opened.fullRect(QPageLayout::Millimeter).size() - before.fullRect(QPageLayout::Millimeter).size();
         EXPECT_LT(std::abs(off.width()) + std::abs(off.height()), 0.3);   // to the panel's decimals, turned
@@ -164,6 +169,7 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
         EXPECT_EQ(info.pageLayout.margins(QPageLayout::Point),
                   QMarginsF(k.typed.isEmpty() || !k.mm ? 20.5 : k.mm * 72 / 25.4, 35.4331, 19.84, 50.01));
     }
+    EXPECT_EQ(responder->alerts.size(), 3);   // each refusal said
     QString error;   // a printer that takes sizes of its own takes a custom one
     EXPECT_NE(platform::makePrinter({"Labels", QPageLayout(custom, O::Portrait, QMarginsF())}, &error), nullptr);
     EXPECT_EQ(platform::makePrinter({"Desk_12", QPageLayout(b5, O::Portrait, QMarginsF())}, &error), nullptr);

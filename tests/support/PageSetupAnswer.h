@@ -4,6 +4,7 @@
 // or Cancel. openedOn receives what the panel showed when it opened.
 
 #include "platform/PageSetupControls.h"
+#include "support/Wheel.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -25,6 +26,8 @@ struct PageSetupAnswer {
     QPageLayout *openedOn = nullptr;
     QString typedLeft = {};   // key by key into the left margin field (or typedInto), in the panel's unit
     const char *typedInto = "leftMargin";
+    int endedBy = Qt::Key_Tab;   // the key that ends the typing, or a step: a key, Wheel (a notch down), Arrow (the up one)
+    static constexpr int Wheel = -1, Arrow = -2;
 
     int operator()(QDialog &dialog) const
     {
@@ -40,15 +43,18 @@ struct PageSetupAnswer {
             const auto *perSheet = dialog.findChild<QWidget *>(QStringLiteral("pagesPerSheetButtonGroup"));
             EXPECT_TRUE(perSheet && !perSheet->isVisible()) << "pages per sheet offered, though no job prints them";
             if (a.paper)
-                c.choosePaper(*a.paper, a.orientation);
-            else if (a.orientation == QPageLayout::Landscape)
-                dialog.findChild<QAbstractButton *>(QStringLiteral("landscape"))->click();
+                c.choosePaper(*a.paper, c.shown().orientation());   // first, then the orientation clicked
+            if (a.paper || a.orientation == QPageLayout::Landscape)
+                dialog.findChild<QAbstractButton *>(QLatin1String(a.orientation == QPageLayout::Landscape ? "landscape" : "portrait"))->click();
             if (a.margins)
                 c.typeMargins(*a.margins);
             if (auto *left = dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)); !a.typedLeft.isEmpty()) {
                 left->selectAll();
                 for (const QChar c : a.typedLeft)   // in any script: QTest::keyClicks sends Latin-1 only
                     QTest::sendKeyEvent(QTest::Click, left, Qt::Key_unknown, QString(c), {});
+                a.endedBy == Wheel   ? wheelDown(left)   // else a click at the top right corner, its up arrow, or the key
+                : a.endedBy == Arrow ? QTest::mouseClick(left, Qt::LeftButton, {}, QPoint(left->width() - 4, 4))
+                                     : QTest::keyClick(left, Qt::Key(a.endedBy));
                 QTest::keyClick(left, Qt::Key_Tab);
             }
             a.ok ? dialog.accept() : dialog.reject();
