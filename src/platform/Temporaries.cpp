@@ -463,9 +463,11 @@ int makeFolderPath(const QString &path, QString *reason, unsigned mode)
     // Where others may write, anyone may have made it first, or put a link there.
     Descriptor made(::openat(parent.fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat st {};
-    if (made.fd < 0 || ::fstat(made.fd, &st) != 0 || st.st_uid != ::geteuid())
-        return fail(QStringLiteral("%1: %2").arg(QFile::decodeName(name), errorText(made.fd < 0 && errno != ELOOP ? errno : EACCES)));
-    return made.release();
+    if (made.fd >= 0 && ::fstat(made.fd, &st) == 0 && st.st_uid == ::geteuid())
+        return made.release();
+    const int opened = errno;   // a link in its place is refused as the rule refuses it
+    const int err = made.fd >= 0 || (::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) ? EACCES : opened;
+    return fail(QStringLiteral("%1: %2").arg(QFile::decodeName(name), errorText(err)));
 }
 
 bool makePrivateFolder(const QString &path)
@@ -497,12 +499,13 @@ int makeTemporaryFolderAt(int parent, const QString &targetName, const QString &
                 continue;
             return fail(errno);
         }
+        step(-2);
         // Open at once, never through a link, and only the user's: where others may rename entries,
         // the name may hold something else a moment later.
         Descriptor made(::openat(parent, candidate.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat st {};
         if (made.fd < 0 || ::fstat(made.fd, &st) != 0 || st.st_uid != ::geteuid())
-            return fail(made.fd < 0 && errno != ELOOP ? errno : EACCES);
+            return fail(made.fd < 0 && errno != ELOOP && errno != ENOTDIR ? errno : EACCES);
         *name = candidate;
         step(-1);
         return made.release();

@@ -118,9 +118,9 @@ void repairSwappedFolder(const FolderSwap &swap);
 void repairSwappedFolder(const QString &target);
 
 // Tests: called before each step of swapFolderIn (0 the exchange or the first rename, 1 the second
-// rename, 2 the check that the target holds the new folder and the removal of the old one; -1 once
-// a staging folder is made and open, before it is filled); and whether the one-step exchange is
-// tried.
+// rename, 2 the check that the target holds the new folder and the removal of the old one; -2 once
+// a staging folder is made, before it is opened, -1 once it is open, before it is filled); and
+// whether the one-step exchange is tried.
 void setFolderSwapStepHook(std::function<void(int step)> hook);
 void setFolderExchangeAllowed(bool allowed);
 // Tests: called with the entry's path when a removal has checked the entry and is about to remove it.
