@@ -226,13 +226,26 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
     return true;
 }
 
-// Copies the plain entries of source, reached by the rule for links, through write (which answers
-// whether the copy completed; it is given what the file copied is).
+// A backup folder to restore from, open, reached by the rule for links; where others may write into
+// the folder that holds it, only a folder of the user's: anyone there could have put another in its
+// place. -1 otherwise.
+platform::Descriptor openBackupToRead(const QString &folder)
+{
+    platform::Descriptor open(platform::openFolderByRule(folder, nullptr));
+    struct stat st {}, holder {};
+    if (open.fd < 0 || ::fstat(open.fd, &st) != 0 || st.st_uid == ::geteuid())
+        return open;
+    const platform::Descriptor up(::openat(open.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return up.fd >= 0 && ::fstat(up.fd, &holder) == 0 && !platform::othersMayWrite(holder) ? std::move(open) : platform::Descriptor();
+}
+
+// Copies the plain entries of source (openBackupToRead) through write (which answers whether the
+// copy completed; it is given what the file copied is).
 Outcome copyEntries(const QString &source,
                     const std::function<bool(const Entry &, const QByteArray &, const struct stat &, QString *)> &write)
 {
     Outcome outcome;
-    const platform::Descriptor folder(platform::openFolderByRule(source, nullptr));
+    const platform::Descriptor folder = openBackupToRead(source);
     const int dirfd = folder.fd;
     QList<Entry> entries;
     if (dirfd < 0 || !listEntries(dirfd, entries, outcome)) {
@@ -427,7 +440,7 @@ std::optional<QString> restoreSource(const QString &path)
         if (place.parent.fd >= 0)
             platform::repairSwappedFolder(swapAt(place, notes.fd));
     }
-    const auto isFolder = [](const QString &folder) { return platform::Descriptor(platform::openFolderByRule(folder, nullptr)).fd >= 0; };
+    const auto isFolder = [](const QString &folder) { return openBackupToRead(folder).fd >= 0; };
     QString source;
     if (isFolder(inside))
         source = inside;

@@ -11,7 +11,9 @@
 // its descriptor. The folder replaced goes when it holds only plain files, else it stays under a
 // visible name (Outcome::keptOld).
 //
-// A backup folder to restore from is untrusted: only regular files directly inside it are copied;
+// A backup folder to restore from is untrusted. Where others may write into the folder that holds
+// it, only a folder of the user's is read (anyone there could have put another in its place). Only
+// regular files directly inside it are copied;
 // links, sub-folders, FIFOs, devices, names that are not UTF-8 and files larger than a series may
 // be are skipped and counted.
 

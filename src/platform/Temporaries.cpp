@@ -543,8 +543,14 @@ void dropTemporaryFolder(int parent, const QByteArray &name, int fd)
     if (fd < 0 || ::fstat(fd, &st) != 0)
         return;
     removeContents(fd, 1);
-    if (holdsEntry(parent, name, st))
+    if (holdsEntry(parent, name, st)) {
         ::unlinkat(parent, name.constData(), AT_REMOVEDIR);
+        return;
+    }
+    // Renamed by another meanwhile (where others may rename entries): found by what it is.
+    for (const std::string &other : namesIn(parent))
+        if (holdsEntry(parent, QByteArray::fromStdString(other), st))
+            ::unlinkat(parent, other.c_str(), AT_REMOVEDIR);
 }
 
 bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
@@ -567,8 +573,8 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     const bool replaces = ::fstatat(at, target.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (!replaces && errno != ENOENT)
         return fail(errorText(errno));
-    if (replaces && !S_ISDIR(old.st_mode))
-        return fail(errorText(ENOTDIR));   // a file or a link is never replaced by a folder
+    if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
+        return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
     // Checked in place, then given the mode of the user's folder it replaces (another's, planted where
     // others may write, gives none): until then it stays private, also when the swap fails.
     const auto inPlace = [&] {

@@ -72,7 +72,7 @@ int makeTemporaryFolderAt(int parent, const QString &targetName, const QString &
 // reason.
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);
 // Removes a temporary folder made so, open at fd, named name in parent: what the user owns in it
-// through its descriptor, then the folder when its name holds it still.
+// through its descriptor, then the folder where it is in parent (by its device and inode).
 void dropTemporaryFolder(int parent, const QByteArray &name, int fd);
 
 // Renames the entry from of the folder open at folder to to, unless to is there (then EEXIST). 0,
