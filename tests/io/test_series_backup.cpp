@@ -223,6 +223,7 @@ TEST_F(SeriesBackup, AStagingFolderTakenOverMeanwhileIsNeitherFilledNorPutInPlac
         EXPECT_FALSE(outcome.committed) << when;
         EXPECT_EQ(tree(outside), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
         EXPECT_TRUE(when != MadeByAnother || tree(taken).isEmpty());
+        EXPECT_EQ(QFileInfo::exists(taken + "~"), when == Made || when == MadeByAnother) << "a staging folder filled goes wherever it is";
         EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Old.txt", "old\n"}}));
         EXPECT_TRUE(outcome.reasons.join(' ').contains(when == Made || when == MadeByAnother ? "Backup: Permission denied"
                                                                                           : "QIRO_Barcode_Backup was replaced while it was being saved"))
@@ -413,6 +414,9 @@ TEST_F(SeriesBackup, BadFoldersAreRefused)
     ASSERT_EQ(sh("ln -s '" + at("out") + "' '" + at("link") + "'"), 0);
     ASSERT_TRUE(QDir().mkpath(at("out/") + series_backup::Backup_Folder_name));
     ASSERT_TRUE(QDir().mkpath(Data_Folder_Path + "/" + series_backup::Backup_Folder_name));
+    // Another's backup folder where others may write (only root gives one): anyone there could have put it there.
+    ASSERT_TRUE(QDir().mkpath(at("sticky/") + series_backup::Backup_Folder_name) && ::chmod(QFile::encodeName(at("sticky")).constData(), 01777) == 0);
+    const bool root = ::chown(QFile::encodeName(at("sticky/") + series_backup::Backup_Folder_name).constData(), 65534, 65534) == 0;
     struct Case {
         QString path;
         bool usableForBackup;
@@ -428,6 +432,7 @@ TEST_F(SeriesBackup, BadFoldersAreRefused)
         {Data_Folder_Path, false, false},
         {Created_Resource_Path, false, false},
         {at("unrelated"), true, false},
+        {at("sticky"), true, !root},
         {QString(), false, false},
     };
     for (const Case &c : cases) {
