@@ -629,8 +629,11 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     }
     step(1);
     if (::renameat(at, staging.constData(), at, target.constData()) != 0) {
+        // Another's entry took the name between the two (where others may write): the old folder
+        // goes back, or stays where the user sees it.
         const int err = errno;
-        ::renameat(at, moved.constData(), at, target.constData());
+        if (::renameat(at, moved.constData(), at, target.constData()) != 0)
+            swap.keptOld = keepVisible(swap, moved, old);
         unnote();
         return fail(errorText(err));
     }
