@@ -28,6 +28,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGrid.h"
 #include "platform/Files.h"
+#include "platform/Temporaries.h"
 #include "platform/TextNotifications.h"
 #include "model/Card_Property.h"
 
@@ -67,7 +68,7 @@ SKTWindowController::SKTWindowController()
     App_Name = QCoreApplication::applicationName();
     Resource_Path = platform::resourceFolder();
     Created_Resource_Path = platform::perUserDataFolder(Trim_Str(App_Name));
-    Create_Folder(Created_Resource_Path);
+    platform::makePrivateFolder(Created_Resource_Path);
     // No main photo, no batch photo, no last selected object.
     d.card().Main_Photo_image = QImage();
     d.card().main_photo_ds_batch = false;

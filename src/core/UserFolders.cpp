@@ -17,11 +17,12 @@ void Check_Path_And_Create_Files()
     try {
         // The resource folder is read-only: its "Background", "Fill_Style_Image" and "LibraryImage"
         // folders ship with the application and nothing is created there.
-        Create_Folder(Created_Resource_Path);
+        // Private: where others may write, they could rename the series and the workbook parts.
+        platform::makePrivateFolder(Created_Resource_Path);
         if (!Data_Folder_Path.isEmpty()) {
             // A restore cut short between its two renames left the series under an "old" name.
             platform::repairSwappedFolder(Data_Folder_Path);
-            Create_Folder(Data_Folder_Path);
+            platform::makePrivateFolder(Data_Folder_Path);
         }
         // The parts hold the user's values: a write removes its own, a start what ended runs left.
         platform::removeEndedTemporariesOf(workbookPartsTarget());

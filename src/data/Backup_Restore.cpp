@@ -7,6 +7,7 @@
 #include "data/ValueListHost.h"
 #include "io/SeriesBackup.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 #include "ui_Backup_Restore.h"
 
@@ -31,12 +32,25 @@ void logReasons(const series_backup::Outcome &outcome)
 }
 
 const QString kNotRestored = QStringLiteral("Data could not be restored. The current data is unchanged.");
+const QString kNotSaved = QStringLiteral("Backup could not be saved. The previous backup is unchanged.");
 
 QString notCopiedMessage(const series_backup::Outcome &outcome)
 {
     return QStringLiteral("Data has been restored, but %1 of %2 files were not copied.")
         .arg(std::min(outcome.notCopied(), outcome.total))
         .arg(outcome.total);
+}
+
+// What a message adds of the folder a backup or a restore replaced that had to stay, and of a new
+// folder not known to be on the disk (what names it).
+QString aftermath(const series_backup::Outcome &outcome, const QString &what, bool several)
+{
+    QString said;
+    if (!outcome.keptOld.isEmpty())
+        said += QStringLiteral("\n\nThe folder it replaced was kept as %1.").arg(outcome.keptOld);
+    if (!outcome.unsynced.isEmpty())
+        said += QStringLiteral("\n\n") + platform::unsyncedWarning(what, outcome.unsynced, several);
+    return said;
 }
 
 } // namespace
@@ -159,11 +173,19 @@ void Backup_Restore::Cancel_Click() { done(0); }
 void Backup_Restore::backupAction()
 {
     const QString path = Trim_Str(Backup_Path->text());
-    if (path.isEmpty() || !series_backup::isUsableBackupPath(path)) {
+    QString refusal;
+    const series_backup::BackupTarget target =
+        path.isEmpty() ? series_backup::BackupTarget::NotABackupPath : series_backup::backupTarget(path, &refusal);
+    if (target == series_backup::BackupTarget::NotABackupPath) {
         Show_MessageBox(kSelectBackup);
         return;
     }
-    if (QFileInfo(path).isDir()
+    // A link in the way that is not followed: nothing is asked, and the dialog stays open.
+    if (target == series_backup::BackupTarget::Refused) {
+        Show_MessageBox(kNotSaved + QStringLiteral("\n\n") + refusal);
+        return;
+    }
+    if (target == series_backup::BackupTarget::Existing
         && Show_YES_NO_MessageBox(QStringLiteral("Selected location already contains a backup folder.\n\n"
                                                  "Do you want to replace it with new backup?")) != 1)
         return;
@@ -171,8 +193,8 @@ void Backup_Restore::backupAction()
     logReasons(outcome);
     // A failure says why, as the log has it: the first entry that stopped the backup.
     const QString why = outcome.reasons.isEmpty() ? QString() : QStringLiteral("\n\n") + outcome.reasons.first();
-    Show_MessageBox(outcome.committed ? QStringLiteral("Backup has been saved successfully.")
-                                      : QStringLiteral("Backup could not be saved. The previous backup is unchanged.") + why);
+    Show_MessageBox((outcome.committed ? QStringLiteral("Backup has been saved successfully.") : kNotSaved + why)
+                    + aftermath(outcome, path, false));
     done(1);
 }
 
@@ -195,6 +217,7 @@ void Backup_Restore::restoreAction()
             message = kNotRestored;
         else if (outcome.notCopied() > 0)
             message = notCopiedMessage(outcome);
+        message += aftermath(outcome, QStringLiteral("The restored series"), true);
     } else if (Restore_Append_Radio->isChecked()) {
         if (Show_YES_NO_MessageBox(
                 QStringLiteral("Are you sure, you want to append the selected data Backup with the existing data?")) != 1)

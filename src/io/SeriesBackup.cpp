@@ -48,40 +48,51 @@ bool within(const QString &inner, const QString &outer)
     return inner == outer || inner.startsWith(outer == QLatin1String("/") ? outer : outer + QLatin1Char('/'));
 }
 
-bool isRealFolder(const QString &path)
+QByteArray encoded(const QString &name) { return QFile::encodeName(name); }
+
+QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
+// The names in the folder open at fd, but "." and "..".
+QList<QByteArray> namesAt(int fd)
 {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    QList<QByteArray> names;
+    const int copy = ::dup(fd);   // fdopendir takes the descriptor it is given
+    DIR *dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
+    if (!dir) {
+        if (copy >= 0)
+            ::close(copy);
+        return names;
+    }
+    ::rewinddir(dir);   // the copy shares its position with fd, which an earlier listing left at the end
+    while (const dirent *d = ::readdir(dir))
+        if (std::strcmp(d->d_name, ".") != 0 && std::strcmp(d->d_name, "..") != 0)
+            names.append(QByteArray(d->d_name));
+    ::closedir(dir);
+    return names;
 }
 
-bool pathPresent(const QString &path)
+// Whether the name, or the name with its extension in another case, is an entry of the folder open
+// at fd: Y.txt takes Y.TXT, which no series look-up could tell from it.
+bool takenInAnyCase(int fd, const QByteArray &name)
 {
     struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
-// Whether the path, or its name with the extension in another case, is there: Y.txt takes Y.TXT,
-// which no series look-up could tell from it.
-bool takenInAnyCase(const QString &path)
-{
-    if (pathPresent(path))
+    if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
         return true;
-    const QFileInfo info(path);
+    const QFileInfo info(QFile::decodeName(name));
     if (info.suffix().isEmpty())
         return false;
-    const QString base = info.completeBaseName();
-    for (const QString &name : QDir(info.absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        const QFileInfo other(name);
-        if (other.completeBaseName() == base && other.suffix().compare(info.suffix(), Qt::CaseInsensitive) == 0)
+    for (const QByteArray &entry : namesAt(fd)) {
+        const QFileInfo other(QFile::decodeName(entry));
+        if (other.completeBaseName() == info.completeBaseName() && other.suffix().compare(info.suffix(), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
 }
 
 // The bytes of a regular file, opened without following a final link when noFollow is set, and
-// never blocking on a FIFO; nothing for anything else or a file over the store's cap. mode receives
-// the file's.
-std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool noFollow, QString *reason, mode_t *mode)
+// never blocking on a FIFO; nothing for anything else or a file over the store's cap. file receives
+// what it is.
+std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool noFollow, QString *reason, struct stat *file)
 {
     const int fd = ::openat(dirfd, name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
     if (fd < 0) {
@@ -106,7 +117,7 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
             got += n;
         }
         if (got == bytes.size())
-            out = bytes, *mode = st.st_mode;
+            out = bytes, *file = st;
         else
             *reason = QStringLiteral("read %1 of %2 bytes").arg(got).arg(bytes.size());
     }
@@ -114,28 +125,28 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
     return out;
 }
 
-// The mode of a copy: that of the user's file it replaces, else that of the file it copies, always
-// readable and writable by the user whose copy it is. Another's file there (in a folder planted where
-// others may write) gives none.
-mode_t copyMode(const QString &replaced, mode_t copied)
+// The mode of a copy: that of the user's own file it replaces (platform::modeReplacing), else that
+// of the file it copies when that is the user's own (readable and writable by the user), else a new
+// file's: another's file, at either end, gives none (its mode is its maker's choice).
+mode_t copyMode(int folder, const QByteArray &name, const struct stat &copied)
 {
-    struct stat st {};
-    const bool replaces = ::lstat(QFile::encodeName(replaced).constData(), &st) == 0 && S_ISREG(st.st_mode)
-                          && st.st_uid == ::geteuid();
-    return ((replaces ? st.st_mode : copied) & 0777) | S_IRUSR | S_IWUSR;
+    struct stat there {};
+    const bool replacesOwn = ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(there.st_mode)
+                             && there.st_uid == ::geteuid();
+    return !replacesOwn && copied.st_uid == ::geteuid() ? (copied.st_mode & 0777) | S_IRUSR | S_IWUSR
+                                                        : platform::modeReplacing(folder, name);
 }
 
-// Writes the bytes as a new file of that mode at path (of the folder open at dirfd; never through a
+// Writes the bytes as the new file name of that mode in the folder open at dirfd (never through a
 // link), the system's reason kept for a write cut short (a full disk). Private until then: the copy
 // of a private file is never readable by others meanwhile.
-// No flush to the disk per file: the copies go to a staging folder or a hidden name and are put in
-// place whole.
-bool writeChecked(int dirfd, const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
+// No flush to the disk per file: the copies go to a staging folder, synced whole before it is put
+// in place, or to a hidden name.
+bool writeChecked(int dirfd, const QByteArray &name, const QByteArray &bytes, mode_t mode, QString *reason)
 {
-    const QByteArray name = QFile::encodeName(path);
     const int fd = ::openat(dirfd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        *reason = errorText(errno);
         return false;
     }
     int err = 0;
@@ -154,23 +165,23 @@ bool writeChecked(int dirfd, const QString &path, const QByteArray &bytes, mode_
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (err != 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(err));
+        *reason = errorText(err);
         ::unlinkat(dirfd, name.constData(), 0);
         return false;
     }
     return true;
 }
 
-// Writes a new file in a live folder: under a hidden name first, renamed once complete, so a failed
-// copy leaves nothing behind.
-bool writeInPlace(const QString &path, const QByteArray &bytes, mode_t mode, QString *reason)
+// Writes a new file name in the live folder open at dirfd: under a hidden name first, renamed once
+// complete and never over what took the name meanwhile, so a failed copy leaves nothing behind.
+bool writeInPlace(int dirfd, const QByteArray &name, const QByteArray &bytes, mode_t mode, QString *reason)
 {
-    const QString part = platform::temporaryPath(path, QStringLiteral("part"));
-    if (!writeChecked(AT_FDCWD, part, bytes, mode, reason))
+    const QByteArray part = encoded(platform::temporaryName(QFile::decodeName(name), QStringLiteral("part")));
+    if (!writeChecked(dirfd, part, bytes, mode, reason))
         return false;
-    if (pathPresent(path) || ::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0) {
-        *reason = QStringLiteral("cannot name the copy %1").arg(path);
-        QFile::remove(part);
+    if (platform::renameNoReplace(dirfd, part, name) != 0) {
+        *reason = QStringLiteral("cannot name the copy %1").arg(QFile::decodeName(name));
+        ::unlinkat(dirfd, part.constData(), 0);
         return false;
     }
     return true;
@@ -184,17 +195,9 @@ struct Entry {
 // The plain files directly inside a folder; everything else is counted as skipped.
 bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
 {
-    const int copy = ::dup(dirfd);
-    DIR *dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
-    if (!dir) {
-        if (copy >= 0)
-            ::close(copy);
-        return false;
-    }
-    while (const dirent *d = ::readdir(dir)) {
-        const QByteArray raw(d->d_name);
-        if (raw == "." || raw == "..")
-            continue;
+    if ((::fcntl(dirfd, F_GETFL) & O_PATH) != 0)
+        return false;   // a folder this process may not read
+    for (const QByteArray &raw : namesAt(dirfd)) {
         ++outcome.total;
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString name = decoder.decode(raw);
@@ -203,7 +206,7 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
         if (decoder.hasError())
             why = QStringLiteral("name is not UTF-8");
         else if (::fstatat(dirfd, raw.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            why = QString::fromLocal8Bit(std::strerror(errno));
+            why = errorText(errno);
         else if (S_ISLNK(st.st_mode))
             why = QStringLiteral("a link");
         else if (S_ISDIR(st.st_mode))
@@ -219,45 +222,141 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
         }
         entries.append({raw, name});
     }
-    ::closedir(dir);
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.rawName < b.rawName; });
     return true;
 }
 
-// Copies the plain entries of source through write (which answers whether the copy completed; it
-// is given the mode of the file copied).
+// A backup folder to restore from, open, reached by the rule for links; where others may write into
+// the folder that holds it, only a folder of the user's: anyone there could have put another in its
+// place. -1 otherwise.
+platform::Descriptor openBackupToRead(const QString &folder)
+{
+    platform::Descriptor open(platform::openFolderByRule(folder, nullptr));
+    struct stat st {}, holder {};
+    if (open.fd < 0 || ::fstat(open.fd, &st) != 0 || st.st_uid == ::geteuid())
+        return open;
+    const platform::Descriptor up(::openat(open.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    return up.fd >= 0 && ::fstat(up.fd, &holder) == 0 && !platform::othersMayWrite(holder) ? std::move(open) : platform::Descriptor();
+}
+
+// Copies the plain entries of source (openBackupToRead) through write (which answers whether the
+// copy completed; it is given what the file copied is).
 Outcome copyEntries(const QString &source,
-                    const std::function<bool(const Entry &, const QByteArray &, mode_t, QString *)> &write)
+                    const std::function<bool(const Entry &, const QByteArray &, const struct stat &, QString *)> &write)
 {
     Outcome outcome;
-    const int dirfd = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const platform::Descriptor folder = openBackupToRead(source);
+    const int dirfd = folder.fd;
     QList<Entry> entries;
     if (dirfd < 0 || !listEntries(dirfd, entries, outcome)) {
-        if (dirfd >= 0)
-            ::close(dirfd);
         outcome.unreadable = true;
         outcome.reasons << QStringLiteral("Cannot read the folder %1").arg(source);
         return outcome;
     }
     for (const Entry &e : entries) {
         QString reason;
-        mode_t mode = 0;
-        const std::optional<QByteArray> bytes = readRegular(dirfd, e.rawName, true, &reason, &mode);
+        struct stat file {};
+        const std::optional<QByteArray> bytes = readRegular(dirfd, e.rawName, true, &reason, &file);
         if (!bytes) {
             // A plain file that changed into something else since it was listed is skipped too.
             ++outcome.failed;
             outcome.reasons << QStringLiteral("Not copied %1: %2").arg(e.name, reason);
             continue;
         }
-        if (write(e, *bytes, mode, &reason)) {
+        if (write(e, *bytes, file, &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
             outcome.reasons << QStringLiteral("Not copied %1: %2").arg(e.name, reason);
         }
     }
-    ::close(dirfd);
     return outcome;
+}
+
+// The program's data folder, where only the user may write, for the records of swaps where others
+// may rename entries (platform::FolderSwap::notes).
+platform::Descriptor notesFolder()
+{
+    return platform::Descriptor(Created_Resource_Path.isEmpty() ? -1 : platform::openFolderByRule(Created_Resource_Path, nullptr));
+}
+
+// Where a folder to swap is: its folder, open, and the entry.
+struct Place {
+    platform::Descriptor parent;
+    QString folder;
+    QByteArray name;
+};
+
+// The backup's place, its folder reached by the rule for links and, given make, made when missing.
+BackupTarget reachBackup(const QString &path, Place *place, QString *reason, bool make)
+{
+    if (path.isEmpty() || touchesSeriesFolder(path))
+        return BackupTarget::NotABackupPath;
+    const QFileInfo info(path);
+    place->folder = info.absolutePath();
+    place->name = encoded(info.fileName());
+    if (place->name.isEmpty() || place->name == "." || place->name == "..")
+        return BackupTarget::NotABackupPath;
+    QString why;
+    place->parent = platform::Descriptor(make ? platform::makeFolderPath(place->folder, &why)
+                                              : platform::reachFolder(AT_FDCWD, place->folder, &why));
+    struct stat st {}, holder {};
+    if (place->parent.fd < 0) {
+        if (!make && why == errorText(ENOENT))
+            return BackupTarget::New;   // made by the backup
+    } else if (::fstatat(place->parent.fd, place->name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return BackupTarget::New;
+        why = errorText(errno);
+    } else if (S_ISDIR(st.st_mode)) {
+        return BackupTarget::Existing;
+    } else if (!S_ISLNK(st.st_mode) || ::fstat(place->parent.fd, &holder) != 0 || platform::linkFollowable(st, holder)) {
+        return BackupTarget::NotABackupPath;   // a file, or a link of the user's: neither is ever replaced
+    } else {
+        why = errorText(EACCES);
+    }
+    if (reason)
+        *reason = QStringLiteral("%1 cannot be written: %2").arg(path, platform::reasonFor(path, why));
+    return BackupTarget::Refused;
+}
+
+// A staging folder beside a swap's target, filled and put in place through its descriptor: where
+// others may write, its name may hold something else at any moment. Unless put in place, it goes
+// (it alone).
+struct Staging {
+    int parent;
+    QByteArray name;
+    platform::Descriptor folder;
+    Staging(const platform::FolderSwap &swap, QString *why)
+        : parent(swap.parent),
+          folder(platform::makeTemporaryFolderAt(swap.parent, QFile::decodeName(swap.target), QStringLiteral("new"), &name, why))
+    {
+    }
+    void drop() const { platform::dropTemporaryFolder(parent, name, folder.fd); }
+};
+
+platform::FolderSwap swapAt(const Place &place, int notes)
+{
+    platform::FolderSwap swap;
+    swap.parent = place.parent.fd;
+    swap.folder = place.folder;
+    swap.target = place.name;
+    swap.notes = notes;
+    return swap;
+}
+
+// Puts the staging folder in place of the swap's target; what is said of it goes to the outcome.
+void commit(const Staging &staging, platform::FolderSwap &swap, Outcome &outcome, const QString &what)
+{
+    if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(swap, staging.folder.fd, staging.name)) {
+        outcome.committed = true;
+        outcome.unsynced = swap.unsynced;
+    } else {
+        if (!swap.reason.isEmpty())
+            outcome.reasons << QStringLiteral("Cannot put %1 in place: %2").arg(what, swap.reason);
+        staging.drop();
+    }
+    outcome.keptOld = swap.keptOld;
 }
 
 } // namespace
@@ -271,66 +370,57 @@ bool touchesSeriesFolder(const QString &path)
     return within(target, series) || within(series, target);
 }
 
-bool isUsableBackupPath(const QString &path)
+BackupTarget backupTarget(const QString &path, QString *reason)
 {
-    if (path.isEmpty() || touchesSeriesFolder(path))
-        return false;
-    return !pathPresent(path) || isRealFolder(path);
+    Place place;
+    return reachBackup(path, &place, reason, false);
 }
 
-// A staging folder beside a target, filled and put in place through its descriptor: where others
-// may write, its name may hold something else at any moment. Unless put in place, it goes (it alone).
-struct Staging {
-    platform::Descriptor folder{-1};   // before path, which is made with it
-    QString path;
-    struct stat st {};
-    Staging(const QString &target, QString *why) : path(platform::makeTemporaryFolder(target, QStringLiteral("new"), why, &folder.fd))
-    {
-        if (folder.fd >= 0)
-            (void)::fstat(folder.fd, &st);
-    }
-    void drop() const { platform::removeOwnEntry(path, &st); }
-};
+bool isUsableBackupPath(const QString &path)
+{
+    const BackupTarget target = backupTarget(path);
+    return target == BackupTarget::New || target == BackupTarget::Existing;
+}
 
 Outcome backup(const QString &backupPath)
 {
     Outcome outcome;
-    if (!isUsableBackupPath(backupPath)) {
+    Place place;
+    QString why;
+    const BackupTarget target = reachBackup(backupPath, &place, &why, true);
+    if (target == BackupTarget::NotABackupPath || target == BackupTarget::Refused) {
         ++outcome.failed;
-        outcome.reasons << QStringLiteral("Not a backup folder: %1").arg(backupPath);
+        outcome.reasons << (why.isEmpty() ? QStringLiteral("Not a backup folder: %1").arg(backupPath) : why);
         return outcome;
     }
+    const platform::Descriptor notes = notesFolder();
+    platform::FolderSwap swap = swapAt(place, notes.fd);
     // What an earlier backup cut short by a kill left beside this one goes first.
-    platform::repairSwappedFolder(backupPath);
-    QString why;
-    const Staging staging(backupPath, &why);
-    if (staging.path.isEmpty()) {
+    platform::repairSwappedFolder(swap);
+    const Staging staging(swap, &why);
+    if (staging.folder.fd < 0) {
         ++outcome.failed;
         outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(backupPath, why);
         return outcome;
     }
+    // The copies take the modes of the user's files of the old backup they replace.
+    const platform::Descriptor old(::openat(place.parent.fd, place.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     // Every series file, each under its own name: X.txt and X.TXT are two files.
     for (const QString &path : series_store::files()) {
         ++outcome.total;
         QString reason;
         const QString fileName = QFileInfo(path).fileName();
-        mode_t mode = 0;
-        const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason, &mode);
-        if (bytes && writeChecked(staging.folder.fd, fileName, *bytes, copyMode(QDir(backupPath).filePath(fileName), mode), &reason)) {
+        const QByteArray name = encoded(fileName);
+        struct stat file {};
+        const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason, &file);
+        if (bytes && writeChecked(staging.folder.fd, name, *bytes, copyMode(old.fd, name, file), &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
             outcome.reasons << QStringLiteral("Not copied %1: %2").arg(fileName, reason);
         }
     }
-    QString reason;
-    if (outcome.failed == 0 && platform::swapFolderIn(staging.folder.fd, staging.path, backupPath, &reason)) {
-        outcome.committed = true;
-        return outcome;
-    }
-    if (!reason.isEmpty())
-        outcome.reasons << QStringLiteral("Cannot put the backup in place: %1").arg(reason);
-    staging.drop();
+    commit(staging, swap, outcome, QStringLiteral("the backup"));
     return outcome;
 }
 
@@ -338,15 +428,23 @@ std::optional<QString> restoreSource(const QString &path)
 {
     if (path.isEmpty())
         return std::nullopt;
-    QString source;
     const QString inside = QDir(path).filePath(Backup_Folder_name);
+    const platform::Descriptor notes = notesFolder();
     // A backup cut short between its two renames left the old one under a temporary name.
-    for (const QString &candidate : {inside, path})
-        if (QFileInfo(candidate).fileName() == Backup_Folder_name && !touchesSeriesFolder(candidate))
-            platform::repairSwappedFolder(candidate);
-    if (QFileInfo(inside).isDir())
+    for (const QString &candidate : {inside, path}) {
+        const QFileInfo info(candidate);
+        Place place{platform::Descriptor(), info.absolutePath(), encoded(info.fileName())};
+        if (info.fileName() != Backup_Folder_name || touchesSeriesFolder(candidate))
+            continue;
+        place.parent = platform::Descriptor(platform::openFolderByRule(place.folder, nullptr));
+        if (place.parent.fd >= 0)
+            platform::repairSwappedFolder(swapAt(place, notes.fd));
+    }
+    const auto isFolder = [](const QString &folder) { return openBackupToRead(folder).fd >= 0; };
+    QString source;
+    if (isFolder(inside))
         source = inside;
-    else if (QFileInfo(path).fileName() == Backup_Folder_name && QFileInfo(path).isDir())
+    else if (QFileInfo(path).fileName() == Backup_Folder_name && isFolder(path))
         source = path;
     if (source.isEmpty() || touchesSeriesFolder(source))
         return std::nullopt;
@@ -355,41 +453,56 @@ std::optional<QString> restoreSource(const QString &path)
 
 Outcome restoreReplace(const QString &source)
 {
-    platform::repairSwappedFolder(Data_Folder_Path);
+    const QFileInfo info(Data_Folder_Path);
     QString why;
-    const Staging staging(Data_Folder_Path, &why);
-    if (staging.path.isEmpty()) {
+    // The data folder is the program's own: private when it has to be made.
+    Place place{platform::Descriptor(platform::makeFolderPath(info.absolutePath(), &why, 0700)), info.absolutePath(),
+                encoded(info.fileName())};
+    if (place.parent.fd < 0) {
+        Outcome outcome;
+        outcome.reasons << QStringLiteral("Cannot reach %1: %2").arg(place.folder, why);
+        return outcome;
+    }
+    const platform::Descriptor notes = notesFolder();
+    platform::FolderSwap swap = swapAt(place, notes.fd);
+    platform::repairSwappedFolder(swap);
+    const Staging staging(swap, &why);
+    if (staging.folder.fd < 0) {
         Outcome outcome;
         outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(Data_Folder_Path, why);
         return outcome;
     }
-    Outcome outcome = copyEntries(source, [&staging](const Entry &e, const QByteArray &bytes, mode_t mode, QString *reason) {
-        return writeChecked(staging.folder.fd, e.name, bytes, copyMode(QDir(Data_Folder_Path).filePath(e.name), mode), reason);
+    // The copies take the modes of the user's series files they replace.
+    const platform::Descriptor current(::openat(place.parent.fd, place.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    Outcome outcome = copyEntries(source, [&](const Entry &e, const QByteArray &bytes, const struct stat &file, QString *reason) {
+        return writeChecked(staging.folder.fd, e.rawName, bytes, copyMode(current.fd, e.rawName, file), reason);
     });
-    QString reason;
-    if (outcome.failed == 0 && !outcome.unreadable && platform::swapFolderIn(staging.folder.fd, staging.path, Data_Folder_Path, &reason)) {
-        outcome.committed = true;
-        return outcome;
-    }
-    if (!reason.isEmpty())
-        outcome.reasons << QStringLiteral("Cannot put the restored series in place: %1").arg(reason);
-    staging.drop();
+    commit(staging, swap, outcome, QStringLiteral("the restored series"));
     return outcome;
 }
 
 Outcome restoreAppend(const QString &source, const std::function<QString(const QString &)> &freePath)
 {
-    QDir().mkpath(Data_Folder_Path);
-    platform::removeStaleTemporariesOnce(Data_Folder_Path);
-    Outcome outcome = copyEntries(source, [&freePath](const Entry &e, const QByteArray &bytes, mode_t mode, QString *reason) {
-        QString target = QDir(Data_Folder_Path).filePath(e.name);
-        if (takenInAnyCase(target))
-            target = freePath(target);
-        if (target.isEmpty() || takenInAnyCase(target) || QFileInfo(target).absolutePath() != QFileInfo(Data_Folder_Path).absoluteFilePath()) {
-            *reason = QStringLiteral("no free name");
-            return false;
+    QString why;
+    const platform::Descriptor series(platform::makeFolderPath(Data_Folder_Path, &why, 0700));
+    if (series.fd < 0) {
+        Outcome outcome;
+        outcome.reasons << QStringLiteral("Cannot reach %1: %2").arg(Data_Folder_Path, why);
+        return outcome;
+    }
+    platform::removeStaleTemporariesOnce(series.fd);
+    Outcome outcome = copyEntries(source, [&](const Entry &e, const QByteArray &bytes, const struct stat &file, QString *reason) {
+        QByteArray name = e.rawName;
+        if (takenInAnyCase(series.fd, name)) {
+            const QString target = freePath(QDir(Data_Folder_Path).filePath(e.name));
+            name = encoded(QFileInfo(target).fileName());
+            if (target.isEmpty() || takenInAnyCase(series.fd, name)
+                || QFileInfo(target).absolutePath() != QFileInfo(Data_Folder_Path).absoluteFilePath()) {
+                *reason = QStringLiteral("no free name");
+                return false;
+            }
         }
-        return writeInPlace(target, bytes, copyMode(target, mode), reason);
+        return writeInPlace(series.fd, name, bytes, copyMode(series.fd, name, file), reason);
     });
     outcome.committed = !outcome.unreadable && (outcome.copied > 0 || outcome.total == 0);
     return outcome;

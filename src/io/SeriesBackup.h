@@ -4,9 +4,16 @@
 // exchanged for the old folder in one step (platform::swapFolderIn), so that a failed copy, a
 // kill or a power cut leaves the old backup or the current series as they were. Nothing is readable
 // by others while it is copied: the staging folder and each copy are private until they take the
-// mode of what of the user's they replace (the folder's; each file's, else that of the file copied).
+// mode of what of the user's they replace (the folder's; each file's, else that of the file copied
+// when it is the user's own, else a new file's).
 //
-// A backup folder to restore from is untrusted: only regular files directly inside it are copied;
+// Every folder is reached by the rule for links (platform::reach) and everything is done relative to
+// its descriptor. The folder replaced goes when it holds only plain files, else it stays under a
+// visible name (Outcome::keptOld).
+//
+// A backup folder to restore from is untrusted. Where others may write into the folder that holds
+// it, only a folder of the user's is read (anyone there could have put another in its place). Only
+// regular files directly inside it are copied;
 // links, sub-folders, FIFOs, devices, names that are not UTF-8 and files larger than a series may
 // be are skipped and counted.
 
@@ -27,6 +34,8 @@ struct Outcome {
     int failed = 0;    // copies that did not complete
     bool unreadable = false;  // the folder to copy from could not be read: nothing was met
     bool committed = false;   // the new state is in place
+    QString keptOld;          // where the folder replaced stayed, when it could not go
+    QString unsynced;         // why the new folder is not known to be on the disk
     QStringList reasons;      // one line per entry not copied, for the log
     int notCopied() const { return skipped + failed; }
 };
@@ -35,8 +44,14 @@ struct Outcome {
 // deleted by a reset or a replacing restore, or would delete the series itself.
 bool touchesSeriesFolder(const QString &path);
 
+// What a backup to a path would meet, before anything is made. Its folder is reached by the rule for
+// links (platform::reach), the backup's own entry never followed: a file or a link there is never
+// deleted. Refused: a link the rule does not follow (another's, or any where others may rename
+// entries), on the way or in the backup's place; the reason names it and says why.
+enum class BackupTarget { New, Existing, NotABackupPath, Refused };
+BackupTarget backupTarget(const QString &path, QString *reason = nullptr);
 // A path a backup may be written to: not touching the series folder, and either absent or a real
-// folder (a file or a link there is never deleted).
+// folder.
 bool isUsableBackupPath(const QString &path);
 
 // Copies every series file (each under its own name, whatever the case of its extension) into a

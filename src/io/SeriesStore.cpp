@@ -6,6 +6,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"
+#include "platform/Temporaries.h"
 
 #include <QDir>
 #include <QFile>
@@ -276,7 +277,7 @@ bool removeAll(QString *reason)
     if (Data_Folder_Path.isEmpty())
         return fail(QStringLiteral("There is no series folder."));
     Delete_Folder(Data_Folder_Path);
-    if (Create_Folder(Data_Folder_Path) != 1 || !QFileInfo(Data_Folder_Path).isDir())
+    if (!platform::makePrivateFolder(Data_Folder_Path) || !QFileInfo(Data_Folder_Path).isDir())
         return fail(QStringLiteral("The series folder %1 could not be made.").arg(Data_Folder_Path));
     // The folder may have stayed with what could not be removed from it.
     const QStringList left =

@@ -1,8 +1,10 @@
 #include "platform/Temporaries.h"
 
 #include "platform/Files.h"
+#include "platform/Log.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,12 +50,6 @@ QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); 
 
 QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
 
-bool present(const QString &path)
-{
-    struct stat st {};
-    return ::lstat(encoded(path).constData(), &st) == 0;
-}
-
 void step(int n)
 {
     if (stepHook)
@@ -68,9 +64,6 @@ void step(int n)
 
 // Deeper trees stay: every level holds a descriptor.
 constexpr int kMaxDepth = 128;
-
-// An open folder, closed at the end of the scope.
-int openFolder(const QString &path) { return ::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
 
 // The names in the folder open at fd, but "." and "..".
 std::vector<std::string> namesIn(int fd)
@@ -276,7 +269,7 @@ void removeEndedAt(int fd, const QString &folder, const QString &targetName)
 
 void removeEndedIn(const QString &folder, const QString &targetName)
 {
-    const Descriptor open(openFolder(folder));
+    const Descriptor open(openFolderByRule(folder, nullptr));
     if (open.fd >= 0)
         removeEndedAt(open.fd, folder, targetName);
 }
@@ -288,6 +281,91 @@ QString folderPathOf(int fd)
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
     const ssize_t n = ::readlink(link, path, sizeof path);
     return n > 0 && n < ssize_t(sizeof path) ? QFile::decodeName(QByteArray(path, n)) : QString();
+}
+
+bool sameEntry(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether the entry name of the folder open at parent (not followed) is the entry checked.
+bool holdsEntry(int parent, const QByteArray &name, const struct stat &checked)
+{
+    struct stat st {};
+    return ::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && sameEntry(st, checked);
+}
+
+// Whether the folder open at fd holds only plain files of the user's, as a backup or the series
+// folder does.
+bool onlyOwnPlainFiles(int fd)
+{
+    for (const std::string &name : namesIn(fd)) {
+        struct stat st {};
+        if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            return false;
+    }
+    return true;
+}
+
+// Moves the folder replaced, the entry name of the swap's folder, to a name the user sees beside the
+// target: "<target> (old <date> <time>)". Where it is then; empty when it did not go there.
+QString keepVisible(const FolderSwap &swap, const QByteArray &name, const struct stat &old)
+{
+    const QString base = QStringLiteral("%1 (old %2").arg(QFile::decodeName(swap.target),
+                                                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
+    for (int n = 1; n <= 64; ++n) {
+        const QString visible = base + (n == 1 ? QStringLiteral(")") : QStringLiteral(", %1)").arg(n));
+        const QByteArray to = encoded(visible);
+        const int moved = renameNoReplace(swap.parent, name, to);
+        if (moved == 0)
+            return holdsEntry(swap.parent, to, old) ? QDir(swap.folder).filePath(visible) : QString();
+        if (errno != EEXIST)
+            return QString();
+    }
+    return QString();
+}
+
+// The folder a swap moved out, now the entry name of its folder: removed when it is that very
+// folder and holds only the user's plain files, else kept where the user sees it. Whatever else
+// took the name meanwhile is not the swap's and stays as it is.
+void retireOld(FolderSwap &swap, const QByteArray &name, const struct stat &old)
+{
+    const Descriptor folder(::openat(swap.parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st {};
+    if (folder.fd < 0 || ::fstat(folder.fd, &st) != 0 || !sameEntry(st, old))
+        return;
+    if (st.st_uid == ::geteuid() && onlyOwnPlainFiles(folder.fd) && removeContents(folder.fd, 1)
+        && ::unlinkat(swap.parent, name.constData(), AT_REMOVEDIR) == 0)
+        return;
+    swap.keptOld = keepVisible(swap, name, old);
+}
+
+// Whether notes is a folder only the user may write: what is recorded there no one else forged.
+bool notesUsable(int notes)
+{
+    struct stat st {};
+    return notes >= 0 && ::fstat(notes, &st) == 0 && S_ISDIR(st.st_mode) && !othersMayWrite(st);
+}
+
+// The record that the folder moved was moved out to the entry name of the folder holder by a swap:
+// an empty file of the notes folder named after all three.
+QByteArray noteName(const struct stat &holder, const QByteArray &name, const struct stat &moved)
+{
+    const QByteArray facts = QByteArray::number(qulonglong(holder.st_dev)) + ':' + QByteArray::number(qulonglong(holder.st_ino)) + ':'
+                             + QByteArray::number(qulonglong(moved.st_dev)) + ':' + QByteArray::number(qulonglong(moved.st_ino)) + ':' + name;
+    return ".tagora-moved-" + hexHash(facts, 32).toLatin1();
+}
+
+// Records, where others may rename entries of the swap's folder, that old goes to the name moved;
+// the record's name, empty when none was needed or could be made.
+QByteArray noteMovedOut(const FolderSwap &swap, const QByteArray &moved, const struct stat &old)
+{
+    struct stat holder {};
+    if (::fstat(swap.parent, &holder) != 0 || !othersMayRename(holder) || !notesUsable(swap.notes))
+        return QByteArray();
+    const QByteArray note = noteName(holder, moved, old);
+    const int fd = ::openat(swap.notes, note.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return QByteArray();
+    ::close(fd);
+    return note;
 }
 
 } // namespace
@@ -355,130 +433,237 @@ void removeEndedTemporariesOf(const QString &target)
 bool removeOwnEntry(const QString &path, const struct stat *only)
 {
     const QFileInfo info(path);
-    const Descriptor parent(openFolder(info.absolutePath()));
+    const Descriptor parent(openFolderByRule(info.absolutePath(), nullptr));
     return parent.fd >= 0 && removeOwnAt(parent.fd, encoded(info.fileName()), path, only);
 }
 
-QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason, int *fd)
+int makeFolderPath(const QString &path, QString *reason, unsigned mode)
 {
-    const QString parent = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(parent)) {
+    const auto fail = [reason](const QString &why) {
         if (reason)
-            *reason = QStringLiteral("Cannot make the folder %1").arg(parent);
-        return QString();
-    }
-    for (int attempt = 0; attempt < 64; ++attempt) {
-        const QString path = temporaryPath(target, tag);
-        // Private until it takes the mode of what it replaces (swapFolderIn).
-        if (::mkdir(encoded(path).constData(), 0700) == 0) {
-            if (!fd)
-                return path;
-            // Open at once, never through a link, and only the user's: where others may rename
-            // entries, the name may hold something else a moment later.
-            *fd = ::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            struct stat st {};
-            if (*fd >= 0 && ::fstat(*fd, &st) == 0 && st.st_uid == ::geteuid()) {
-                step(-1);
-                return path;
-            }
-            const int err = *fd >= 0 ? EACCES : errno;
-            if (*fd >= 0)
-                ::close(*fd);
-            *fd = -1;
-            if (reason)
-                *reason = errorText(err);
-            return QString();
-        }
-        if (errno != EEXIST) {
-            if (reason)
-                *reason = errorText(errno);
-            return QString();
-        }
-    }
-    if (reason)
-        *reason = errorText(EEXIST);
-    return QString();
+            *reason = why;
+        return -1;
+    };
+    QString why;
+    const int reached = reachFolder(AT_FDCWD, path, &why);
+    if (reached >= 0 || why != errorText(ENOENT))
+        return reached >= 0 ? reached : fail(why);
+    QString trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/')))
+        trimmed.chop(1);
+    const qsizetype slash = trimmed.lastIndexOf(QLatin1Char('/'));
+    const QByteArray name = encoded(trimmed.mid(slash + 1));
+    if (name.isEmpty() || name == "." || name == "..")
+        return fail(why);
+    const Descriptor parent(makeFolderPath(slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : trimmed.left(slash), reason));
+    if (parent.fd < 0)
+        return -1;
+    if (::mkdirat(parent.fd, name.constData(), mode) != 0 && errno != EEXIST)
+        return fail(errorText(errno));
+    // Where others may write, anyone may have made it first, or put a link there.
+    Descriptor made(::openat(parent.fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st {};
+    if (made.fd >= 0 && ::fstat(made.fd, &st) == 0 && st.st_uid == ::geteuid())
+        return made.release();
+    const int opened = errno;   // a link in its place is refused as the rule refuses it
+    const int err = made.fd >= 0 || (::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode)) ? EACCES : opened;
+    return fail(QStringLiteral("%1: %2").arg(QFile::decodeName(name), errorText(err)));
 }
 
-bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, QString *reason)
+bool makePrivateFolder(const QString &path)
 {
-    const QByteArray from = encoded(staging), to = encoded(target);
-    // Where others may rename entries, the old folder is left under its temporary name, as the
-    // clean-up leaves such folders there: the user's folder another renamed to the target's name
-    // (the user then told to replace "the backup") is never removed.
-    struct stat parent {};
-    const bool renamable = ::stat(encoded(QFileInfo(target).absolutePath()).constData(), &parent) == 0 && othersMayRename(parent);
-    const auto removeOld = [&](const QString &old, const struct stat *only) { return renamable || removeOwnEntry(old, only); };
-    // Only the folder filled goes in place, never whatever took its name meanwhile.
-    if (!stillNamed(AT_FDCWD, from, writtenFile(stagingFd))) {
-        *reason = replacedWhileSaving(target);
+    QString why;
+    const Descriptor folder(path.isEmpty() ? -1 : makeFolderPath(path, &why, 0700));
+    struct stat st {};
+    if (folder.fd < 0 || ::fstat(folder.fd, &st) != 0) {
+        logLine(QStringLiteral("The folder %1 cannot be made: %2").arg(path, why));
         return false;
     }
-    // The mode of the folder it replaces, set through the staging folder's own descriptor; another's
-    // folder there (planted where others may write) gives none: its mode is its maker's choice.
-    struct stat replaced {};
-    (void)::fchmod(stagingFd, ::lstat(to.constData(), &replaced) == 0 && S_ISDIR(replaced.st_mode)
-                                      && replaced.st_uid == ::geteuid()
-                                  ? replaced.st_mode & 07777
-                                  : newFolderMode());
-    if (!present(target)) {
-        step(0);
-        if (::rename(from.constData(), to.constData()) != 0) {
-            *reason = errorText(errno);
-            return false;
-        }
-        return true;
-    }
-    step(0);
-    if (exchangeAllowed.load()) {
-        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) == 0) {
-            // The old folder now has the staging name: only it goes, never a folder of the user's
-            // that another renamed to that name meanwhile (where others may rename entries).
-            step(2);
-            removeOld(staging, &replaced);
-            return true;
-        }
-        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
-            *reason = errorText(errno);
-            return false;
-        }
-    }
-    // No exchange here: two renames, the old folder under a name the start recognises.
-    QString old;
-    for (int attempt = 0; attempt < 64 && old.isEmpty(); ++attempt) {
-        const QString candidate = temporaryPath(target, QStringLiteral("old"));
-        if (!present(candidate))
-            old = candidate;
-    }
-    if (old.isEmpty() || ::rename(to.constData(), encoded(old).constData()) != 0) {
-        *reason = errorText(old.isEmpty() ? EEXIST : errno);
-        return false;
-    }
-    step(1);
-    if (::rename(from.constData(), to.constData()) != 0) {
-        *reason = errorText(errno);
-        ::rename(encoded(old).constData(), to.constData());
-        return false;
-    }
-    step(2);
-    removeOld(old, &replaced);
+    if (st.st_uid == ::geteuid() && othersMayWrite(st) && ::fchmod(folder.fd, 0700) != 0)
+        logLine(QStringLiteral("The folder %1 stays open to others: %2").arg(path, errorText(errno)));
     return true;
 }
 
-void repairSwappedFolder(const QString &target)
+int makeTemporaryFolderAt(int parent, const QString &targetName, const QString &tag, QByteArray *name, QString *reason)
+{
+    const auto fail = [reason](int err) {
+        if (reason)
+            *reason = errorText(err);
+        return -1;
+    };
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const QByteArray candidate = encoded(temporaryName(targetName, tag));
+        // Private until it takes the mode of what it replaces (swapFolderIn).
+        if (::mkdirat(parent, candidate.constData(), 0700) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return fail(errno);
+        }
+        step(-2);
+        // Open at once, never through a link, and only the user's: where others may rename entries,
+        // the name may hold something else a moment later.
+        Descriptor made(::openat(parent, candidate.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat st {};
+        if (made.fd < 0 || ::fstat(made.fd, &st) != 0 || st.st_uid != ::geteuid())
+            return fail(made.fd < 0 && errno != ELOOP && errno != ENOTDIR ? errno : EACCES);
+        *name = candidate;
+        step(-1);
+        return made.release();
+    }
+    return fail(EEXIST);
+}
+
+QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason)
 {
     const QFileInfo info(target);
-    const QString folder = info.absolutePath();
-    const Descriptor open(openFolder(folder));
+    const Descriptor parent(makeFolderPath(info.absolutePath(), reason));
+    QByteArray name;
+    const Descriptor made(parent.fd < 0 ? -1 : makeTemporaryFolderAt(parent.fd, info.fileName(), tag, &name, reason));
+    return made.fd < 0 ? QString() : QDir(info.absolutePath()).filePath(QFile::decodeName(name));
+}
+
+int renameNoReplace(int folder, const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(folder, from.constData(), folder, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL)
+        return -1;
+    // A file system that cannot refuse to replace: asked first.
+    struct stat st {};
+    if (::fstatat(folder, to.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return ::renameat(folder, from.constData(), folder, to.constData());
+}
+
+void dropTemporaryFolder(int parent, const QByteArray &name, int fd)
+{
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0)
+        return;
+    removeContents(fd, 1);
+    if (holdsEntry(parent, name, st)) {
+        ::unlinkat(parent, name.constData(), AT_REMOVEDIR);
+        return;
+    }
+    // Renamed by another meanwhile (where others may rename entries): found by what it is.
+    for (const std::string &other : namesIn(parent))
+        if (holdsEntry(parent, QByteArray::fromStdString(other), st))
+            ::unlinkat(parent, other.c_str(), AT_REMOVEDIR);
+}
+
+bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
+{
+    const auto fail = [&swap](const QString &why) {
+        swap.reason = why;
+        return false;
+    };
+    const int at = swap.parent;
+    const QByteArray &target = swap.target;
+    const QString shown = QDir(swap.folder).filePath(QFile::decodeName(target));
+    const WrittenFile filled = writtenFile(stagingFd);
+    // Only the folder filled goes in place, never whatever took its name meanwhile.
+    if (!stillNamed(at, encoded(QDir(swap.folder).filePath(QFile::decodeName(staging))), filled))
+        return fail(replacedWhileSaving(shown));
+    // What it holds is on the disk before it takes the name: a power cut never leaves it empty there.
+    if (::syncfs(stagingFd) != 0)
+        return fail(errorText(errno));
+    struct stat old {};
+    const bool replaces = ::fstatat(at, target.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!replaces && errno != ENOENT)
+        return fail(errorText(errno));
+    if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
+        return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
+    // Checked in place, then given the mode of the user's folder it replaces (another's, planted where
+    // others may write, gives none): until then it stays private, also when the swap fails.
+    const auto inPlace = [&] {
+        step(2);
+        if (!holds(at, target, filled))
+            return false;
+        (void)::fchmod(stagingFd, replaces && old.st_uid == ::geteuid() ? old.st_mode & 07777 : newFolderMode());
+        const bool pathOnly = (::fcntl(at, F_GETFL) & O_PATH) != 0;
+        if ((pathOnly ? ::syncfs(stagingFd) : ::fsync(at)) != 0 && errno != EINVAL)
+            swap.unsynced = errorText(errno);
+        return true;
+    };
+    step(0);
+    if (!replaces) {
+        if (::renameat(at, staging.constData(), at, target.constData()) != 0)
+            return fail(errorText(errno));
+        return inPlace() || fail(replacedWhileSaving(shown));
+    }
+    if (exchangeAllowed.load()) {
+        if (::renameat2(at, staging.constData(), at, target.constData(), RENAME_EXCHANGE) == 0) {
+            if (!inPlace()) {
+                // Another exchange came between: what this one moved out goes back, where it still is.
+                if (holdsEntry(at, staging, old))
+                    ::renameat2(at, staging.constData(), at, target.constData(), RENAME_EXCHANGE);
+                return fail(replacedWhileSaving(shown));
+            }
+            retireOld(swap, staging, old);
+            return true;
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return fail(errorText(errno));
+    }
+    // No exchange here: two renames, the old folder under a name the repair recognises.
+    QByteArray moved;
+    for (int attempt = 0; attempt < 64 && moved.isEmpty(); ++attempt) {
+        const QByteArray candidate = encoded(temporaryName(QFile::decodeName(target), QStringLiteral("old")));
+        struct stat st {};
+        if (::fstatat(at, candidate.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT)
+            moved = candidate;
+    }
+    if (moved.isEmpty())
+        return fail(errorText(EEXIST));
+    const QByteArray note = noteMovedOut(swap, moved, old);
+    const auto unnote = [&] {
+        if (!note.isEmpty())
+            ::unlinkat(swap.notes, note.constData(), 0);
+    };
+    if (::renameat(at, target.constData(), at, moved.constData()) != 0) {
+        const int err = errno;
+        unnote();
+        return fail(errorText(err));
+    }
+    step(1);
+    if (::renameat(at, staging.constData(), at, target.constData()) != 0) {
+        // Another's entry took the name between the two (where others may write): the old folder
+        // goes back, or stays where the user sees it.
+        const int err = errno;
+        if (::renameat(at, moved.constData(), at, target.constData()) != 0)
+            swap.keptOld = keepVisible(swap, moved, old);
+        unnote();
+        return fail(errorText(err));
+    }
+    if (!inPlace()) {
+        // The old folder goes back where it still is; where that fails, it stays where it can be seen.
+        if (holdsEntry(at, moved, old) && ::renameat(at, moved.constData(), at, target.constData()) != 0)
+            swap.keptOld = keepVisible(swap, moved, old);
+        unnote();
+        return fail(replacedWhileSaving(shown));
+    }
+    retireOld(swap, moved, old);
+    unnote();
+    return true;
+}
+
+void repairSwappedFolder(const FolderSwap &swap)
+{
+    const Descriptor open(::openat(swap.parent, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (open.fd < 0)
         return;
-    const QByteArray targetName = encoded(info.fileName());
-    QList<Found> found = temporariesOf(open.fd, folder, info.fileName());
+    QList<Found> found = temporariesOf(open.fd, swap.folder, QFile::decodeName(swap.target));
     struct stat st {}, holder {};
     // Where others may rename entries, an "old" folder may be any folder of the user's renamed so:
-    // none is put back, to be exchanged out and removed by the next swap.
+    // only one a swap's record names is put back.
     const bool renamable = ::fstat(open.fd, &holder) != 0 || othersMayRename(holder);
-    if (!renamable && ::fstatat(open.fd, targetName.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
+    const bool recorded = renamable && notesUsable(swap.notes);
+    const auto noted = [&](const Found &f) {
+        return !renamable || ::faccessat(swap.notes, noteName(holder, f.name, f.st).constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
+    };
+    if ((!renamable || recorded) && ::fstatat(open.fd, swap.target.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
         // The newest old folder of the user's of a process not known to run: the state before the
         // swap that was cut short. What another user left there is never put in its place.
         const auto newer = [](const struct stat &a, const struct stat &b) {
@@ -487,9 +672,11 @@ void repairSwappedFolder(const QString &target)
         const Found *newest = nullptr;
         for (const Found &f : std::as_const(found))
             if (f.tag == QLatin1String("old") && S_ISDIR(f.st.st_mode) && f.st.st_uid == ::geteuid()
-                && ownerOf(f) != Owner::Runs && (!newest || newer(f.st, newest->st)))
+                && ownerOf(f) != Owner::Runs && noted(f) && (!newest || newer(f.st, newest->st)))
                 newest = &f;
-        if (newest && ::renameat(open.fd, newest->name.constData(), open.fd, targetName.constData()) == 0) {
+        if (newest && ::renameat(open.fd, newest->name.constData(), open.fd, swap.target.constData()) == 0) {
+            if (recorded)
+                ::unlinkat(swap.notes, noteName(holder, newest->name, newest->st).constData(), 0);
             const QByteArray put = newest->name;
             found.removeIf([&put](const Found &f) { return f.name == put; });
         }
@@ -498,6 +685,19 @@ void repairSwappedFolder(const QString &target)
     for (const Found &f : std::as_const(found))
         if (mayGo(f))
             removeOwnAt(open.fd, f.name, f.path);
+}
+
+void repairSwappedFolder(const QString &target)
+{
+    const QFileInfo info(target);
+    const Descriptor parent(openFolderByRule(info.absolutePath(), nullptr));
+    if (parent.fd < 0)
+        return;
+    FolderSwap swap;
+    swap.parent = parent.fd;
+    swap.folder = info.absolutePath();
+    swap.target = encoded(info.fileName());
+    repairSwappedFolder(swap);
 }
 
 void setFolderSwapStepHook(std::function<void(int)> hook) { stepHook = std::move(hook); }

@@ -47,36 +47,80 @@ void removeEndedTemporariesOf(const QString &target);
 // Removes path when the effective user owns it: a file or link as itself (no link is followed), a
 // folder with what the user owns in it, through descriptors, so that a folder swapped for a link or
 // another folder meanwhile is left whole; given only, when path is that very entry (its device and
-// inode), else nothing goes. False when anything stayed.
+// inode), else nothing goes. Its folder is reached by the rule for links (platform::reach). False
+// when anything stayed.
 bool removeOwnEntry(const QString &path, const struct stat *only = nullptr);
 
-// A new empty folder beside target under a temporary name, private (0700) until swapFolderIn()
-// gives it its mode; empty when none can be made, with the reason. Given fd, it is also returned
-// open (the caller closes it), to be filled through the descriptor: where others may write, its
-// name may be taken over at any moment.
-QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr, int *fd = nullptr);
+// The folder path names, made when missing: the nearest folder on the way that is there reached by
+// the rule for links (platform::reachFolder), each missing one below it made with mkdirat in the
+// one above, opened without following a link and taken only when it is the user's (anyone may make
+// a folder first where others may write); the last one made with mode (less the umask), the others
+// 0777 less the umask. Open as reachFolder() opens it; -1 with the reason.
+int makeFolderPath(const QString &path, QString *reason, unsigned mode = 0777);
 
-// Puts the folder staging, open at stagingFd, in the place of target (absent, or a folder), with
-// target's mode (a new folder's when there is none or it is another's); when the name staging no
-// longer holds that folder, nothing is done (platform::replacedWhileSaving()). Where the file
-// system can, both are exchanged in one step, so that target is at every moment the old or the new
-// folder; elsewhere target is first renamed to a temporary "old" name and staging renamed in, which
-// repairSwappedFolder() mends should the process end in between. The old folder is then removed,
-// it alone: what another renamed to its name meanwhile stays; where others may rename entries (a
-// folder they may write, not sticky) it stays under its temporary name, for the user's folder they
-// renamed to target's name would be gone. False with the reason when nothing was changed.
-bool swapFolderIn(int stagingFd, const QString &staging, const QString &target, QString *reason);
+// Makes a folder of the program's own (the per-user data folder, the series folder) private: made
+// 0700 when missing, and narrowed to 0700 when it is the user's and others may write into it, so
+// that no one else may rename what is in it. False when it could not be made.
+bool makePrivateFolder(const QString &path);
 
-// What a swap cut short by a kill left: when target is missing, the newest "old" folder of a
-// process not known to run is put back (a process still between its two renames then finds target
-// there: its second rename fails and it reports the old folder kept, or it replaces an empty one),
-// except where others may rename entries; then the other temporaries of target whose process has
+// A new empty folder in the folder open at parent under a temporary name for targetName, private
+// (0700), opened without following a link and taken only when it is the user's: where others may
+// write, its name may hold something else a moment later. The descriptor (the caller closes it) and
+// its name; -1 with the reason.
+int makeTemporaryFolderAt(int parent, const QString &targetName, const QString &tag, QByteArray *name, QString *reason);
+// The same beside target, its folder made when missing (makeFolderPath): its path; empty with the
+// reason.
+QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);
+// Removes a temporary folder made so, open at fd, named name in parent: what the user owns in it
+// through its descriptor, then the folder where it is in parent (by its device and inode).
+void dropTemporaryFolder(int parent, const QByteArray &name, int fd);
+
+// Renames the entry from of the folder open at folder to to, unless to is there (then EEXIST). 0,
+// else -1 with errno.
+int renameNoReplace(int folder, const QByteArray &from, const QByteArray &to);
+
+// A folder to be put in place of another, target, in the folder open at parent.
+struct FolderSwap {
+    int parent = -1;
+    QString folder;       // parent's path, for what is said
+    QByteArray target;    // the entry of parent the new folder takes
+    // A folder only the user may write (the program's data folder): where others may rename entries
+    // of parent, a swap with no one-step exchange leaves a record there of the folder it moved out,
+    // which alone repairSwappedFolder() puts back. -1: none.
+    int notes = -1;
+    QString reason;       // out: why nothing was changed
+    QString keptOld;      // out: where the folder replaced stayed, when it could not go
+    QString unsynced;     // out: why the new folder's place is not known to be on the disk
+};
+
+// Puts the folder open at stagingFd, named staging in swap.parent, in the place of swap.target
+// (absent, or a folder), with target's mode when that is a folder of the user's (else a new
+// folder's). Nothing is done when the name staging no longer holds that folder, and nothing stays
+// done when the target's name does not hold it afterwards: the folder exchanged out is put back and
+// the swap fails (platform::replacedWhileSaving()). Where the file system can, both are exchanged in
+// one step, so that target is at every moment the old or the new folder; elsewhere target is first
+// renamed to a temporary "old" name and staging renamed in, which repairSwappedFolder() mends should
+// the process end in between. The folder replaced is then removed when it is the very folder moved
+// out (its device and inode) and holds only the user's plain files, as a backup or the series folder
+// does; else it stays under a visible name (swap.keptOld). What was filled is synced before it
+// takes the name, the folder after (swap.unsynced when that fails). False with swap.reason when
+// nothing was changed.
+bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
+
+// What a swap cut short by a kill left: when target is missing, the newest "old" folder of the
+// user's of a process not known to run is put back (a process still between its two renames then
+// finds target there: its second rename fails and it reports the old folder kept); where others may
+// rename entries only the folder a swap's record in swap.notes names (any folder of the user's may
+// have been renamed to an "old" name there). Then the other temporaries of target whose process has
 // provably ended go (no folder where others may rename entries).
+void repairSwappedFolder(const FolderSwap &swap);
+// The same for the target path, reached by the rule for links, with no record.
 void repairSwappedFolder(const QString &target);
 
 // Tests: called before each step of swapFolderIn (0 the exchange or the first rename, 1 the second
-// rename, 2 the removal of the old folder; -1 once its staging folder is made and open, before it
-// is filled); and whether the one-step exchange is tried.
+// rename, 2 the check that the target holds the new folder and the removal of the old one; -2 once
+// a staging folder is made, before it is opened, -1 once it is open, before it is filled); and
+// whether the one-step exchange is tried.
 void setFolderSwapStepHook(std::function<void(int step)> hook);
 void setFolderExchangeAllowed(bool allowed);
 // Tests: called with the entry's path when a removal has checked the entry and is about to remove it.

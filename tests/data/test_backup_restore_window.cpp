@@ -33,6 +33,9 @@
 #include <functional>
 #include <optional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
@@ -199,13 +202,19 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("keep me\n");
     }
-    ASSERT_TRUE(QDir().mkpath(out.filePath("unrelated")));
+    ASSERT_TRUE(QDir().mkpath(out.filePath("unrelated")) && QDir().mkpath(out.filePath("team")));
+    // Another's link in the backup's place (only root gives one): refused, naming it, with nothing asked.
+    const QString theirs = out.filePath("team/") + series_backup::Backup_Folder_name;
+    const bool root = QFile::link(out.filePath("unrelated"), theirs) && ::lchown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
     struct Case {
         const char *name;
         std::function<void()> act;
         QString message;
     };
     const Case cases[] = {
+        {"another's link", [&] { browseBackup(out.filePath(root ? "team" : "")); },
+         root ? "Backup could not be saved. The previous backup is unchanged.\n\n" + theirs + " cannot be written: Permission denied"
+              : "Please select backup folder."},
         {"no backup folder", [&] {}, "Please select backup folder."},
         {"a file in the way", [&] { browseBackup(out.path()); }, "Please select backup folder."},
         {"inside the series folder", [&] { browseBackup(Data_Folder_Path); }, "Please select backup folder."},
@@ -360,4 +369,18 @@ TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
                                        "Do you want to reset to default data?",
                                        "Data could not be reset. Some of the current data is still there."}));
     EXPECT_TRUE(items(c->barcodeMode().val_combo_list).contains("A"));
+}
+
+// The program's data folder is private: made so, and narrowed at the start where others (a group not the user's own
+// private one) may write into it.
+TEST_F(BackupWindow, TheDataFolderIsPrivate)
+{
+    const QByteArray folder = QFile::encodeName(Created_Resource_Path);
+    struct stat st {};
+    EXPECT_TRUE(::stat(folder.constData(), &st) == 0 && (st.st_mode & 07777) == 0700);
+    if (::chown(folder.constData(), uid_t(-1), 65534) != 0)
+        GTEST_SKIP() << "only root gives a folder to another group";
+    ASSERT_EQ(::chmod(folder.constData(), 0775), 0);
+    Check_Path_And_Create_Files();
+    EXPECT_TRUE(::stat(folder.constData(), &st) == 0 && (st.st_mode & 07777) == 0700);
 }

@@ -21,7 +21,9 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstring>
 #include <optional>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -50,6 +52,11 @@ protected:
     void TearDown() override { resetGlobalsForTests(); }
 
     QString at(const QString &relative) const { return home.filePath(relative); }
+    // A folder of a group not the user's own private one (65534), as a team's: false where only root may give it.
+    static bool team(const QString &folder, mode_t mode = 02775)
+    {
+        return ::chown(QFile::encodeName(folder).constData(), uid_t(-1), 65534) == 0 && ::chmod(QFile::encodeName(folder).constData(), mode) == 0;
+    }
     static void put(const QString &path, const QByteArray &bytes)
     {
         QFile f(path);
@@ -178,31 +185,56 @@ TEST_F(SeriesBackup, AnotherUsersFolderInTheBackupsPlaceGivesItNoMode)
                                 "chown -R 65534 '%2'").arg(Data_Folder_Path, backup)), 0);
     ASSERT_TRUE(series_backup::backup(backup).committed);
     EXPECT_EQ(modes(backup), QString::number(platform::newFolderMode(), 8).toStdString() + " 600");
+    // Nor does another's file a restore copies: the copy is a new file of the user's.
+    ASSERT_EQ(sh(QStringLiteral("chown 65534 '%1/Codes.txt' && chmod 777 '%1/Codes.txt' && rm '%2/Codes.txt'").arg(backup, Data_Folder_Path)), 0);
+    for (const bool replace : {true, false}) {
+        ASSERT_TRUE(replace ? series_backup::restoreReplace(backup).committed : series_backup::restoreAppend(backup, freeName).committed);
+        EXPECT_EQ(modes(Data_Folder_Path), QString::number(platform::newFolderMode(), 8).toStdString() + " " + QString::number(platform::newFileMode(), 8).toStdString());
+    }
 }
 
-// The staging folder's name taken over (a link to another folder of the user's) once it is made, or before it is put
-// in place: nothing goes through the name, the backup fails and the old one stays.
+// The staging folder's name taken over once it is made (a link to another folder of the user's, or another's folder),
+// once it is open, or before it is put in place; or the backup's name exchanged back right after the exchange: nothing
+// goes through the name, the backup fails and the old one stays.
 TEST_F(SeriesBackup, AStagingFolderTakenOverMeanwhileIsNeitherFilledNorPutInPlace)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name, outside = at("outside");
     series("Old.txt", "old\n");
     ASSERT_TRUE(series_backup::backup(backup).committed && QDir().mkpath(outside));
-    const auto takeOver = [&](const QString &staging) { EXPECT_TRUE(QDir().rename(staging, staging + "~") && QFile::link(outside, staging)); };
-    for (const bool made : {true, false}) {
+    put(outside + "/kept.txt", "kept\n");
+    const bool root = ::geteuid() == 0;   // only root gives a folder to another user
+    const auto staging = [&] { return at("out/") + QDir(at("out")).entryList({".*.tagora-*.new"}, QDir::Dirs | QDir::Hidden).value(0); };
+    QString taken;
+    const auto takeOver = [&](const QString &name, bool link) {
+        taken = name;
+        EXPECT_TRUE(QDir().rename(name, name + "~") && (link ? QFile::link(outside, name) : QDir().mkdir(name) && ::chown(QFile::encodeName(name).constData(), 65534, 65534) == 0));
+    };
+    enum { Made = -2, Opened = -1, Committed, Exchanged = 2, MadeByAnother };
+    for (const int when : {Made, Opened, Committed, Exchanged, root ? MadeByAnother : Made}) {
         platform::setFolderSwapStepHook([&](int step) {
-            if (made && step == -1)
-                takeOver(at("out/") + QDir(at("out")).entryList({".*.tagora-*.new"}, QDir::Dirs | QDir::Hidden).value(0));
+            if (step == (when == MadeByAnother ? Made : when) && when != Exchanged && when != Committed)
+                takeOver(staging(), when != MadeByAnother);
+            EXPECT_TRUE(step != when || when != Exchanged
+                        || ::renameat2(AT_FDCWD, QFile::encodeName(backup).constData(), AT_FDCWD, QFile::encodeName(staging()).constData(), RENAME_EXCHANGE) == 0);
         });
-        platform::setCommitStepHook([&](const QString &staging) { made ? void() : takeOver(staging); });
-        EXPECT_FALSE(series_backup::backup(backup).committed);
+        platform::setCommitStepHook([&](const QString &name) { when == Committed ? takeOver(name, true) : void(); });
+        const series_backup::Outcome outcome = series_backup::backup(backup);
         platform::setFolderSwapStepHook(nullptr), platform::setCommitStepHook(nullptr);
-        EXPECT_EQ(tree(outside), (QMap<QString, QByteArray>{}));
+        EXPECT_FALSE(outcome.committed) << when;
+        EXPECT_EQ(tree(outside), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
+        EXPECT_TRUE(when != MadeByAnother || tree(taken).isEmpty());
+        EXPECT_EQ(QFileInfo::exists(taken + "~"), when == Made || when == MadeByAnother) << "a staging folder filled goes wherever it is";
         EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Old.txt", "old\n"}}));
+        EXPECT_TRUE(outcome.reasons.join(' ').contains(when == Made || when == MadeByAnother ? "Backup: Permission denied"
+                                                                                          : "QIRO_Barcode_Backup was replaced while it was being saved"))
+            << when;
+        ASSERT_EQ(sh("cd '" + at("out") + "' && rm -rf .*.tagora-*"), 0);
     }
 }
 
 // Where others may rename entries (a group's folder, not sticky), a folder of the user's that another renamed to an
-// ended swap's "old" name, or to the backup's own, is neither put in the backup's place nor removed: it stays whole.
+// ended swap's "old" name is not put in the backup's place, and one renamed to the backup's own, holding more than a
+// backup, is not removed: it stays whole, under a name the user sees.
 TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWhole)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
@@ -213,14 +245,17 @@ TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWho
     const QString old = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
                                          .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(ended));
     series("Codes.txt", "1\n");
-    ASSERT_EQ(::chmod(QFile::encodeName(at("out")).constData(), 02775), 0);
+    if (!team(at("out")))
+        GTEST_SKIP() << "only root gives a folder to another group";
     for (const QString &renamedTo : {old, backup}) {
-        ASSERT_TRUE(QDir().mkpath(renamedTo));
+        ASSERT_TRUE(QDir().mkpath(renamedTo + "/jobs"));
         put(renamedTo + "/labels.lbl", "mine");
         platform::repairSwappedFolder(backup);   // what a start does: nothing here
         EXPECT_EQ(QFileInfo(renamedTo + "/labels.lbl").exists(), true);
-        ASSERT_TRUE(series_backup::backup(backup).committed);
+        const series_backup::Outcome outcome = series_backup::backup(backup);
+        ASSERT_TRUE(outcome.committed);
         EXPECT_EQ(tree(at("out")).values().count("mine"), renamedTo == old ? 1 : 2) << renamedTo.toStdString();
+        EXPECT_EQ(QFileInfo(outcome.keptOld + "/labels.lbl").exists(), renamedTo == backup);
         EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Codes.txt", "1\n"}}));
         ASSERT_TRUE(QDir(backup).removeRecursively());
     }
@@ -379,6 +414,9 @@ TEST_F(SeriesBackup, BadFoldersAreRefused)
     ASSERT_EQ(sh("ln -s '" + at("out") + "' '" + at("link") + "'"), 0);
     ASSERT_TRUE(QDir().mkpath(at("out/") + series_backup::Backup_Folder_name));
     ASSERT_TRUE(QDir().mkpath(Data_Folder_Path + "/" + series_backup::Backup_Folder_name));
+    // Another's backup folder where others may write (only root gives one): anyone there could have put it there.
+    ASSERT_TRUE(QDir().mkpath(at("sticky/") + series_backup::Backup_Folder_name) && ::chmod(QFile::encodeName(at("sticky")).constData(), 01777) == 0);
+    const bool root = ::chown(QFile::encodeName(at("sticky/") + series_backup::Backup_Folder_name).constData(), 65534, 65534) == 0;
     struct Case {
         QString path;
         bool usableForBackup;
@@ -394,6 +432,7 @@ TEST_F(SeriesBackup, BadFoldersAreRefused)
         {Data_Folder_Path, false, false},
         {Created_Resource_Path, false, false},
         {at("unrelated"), true, false},
+        {at("sticky"), true, !root},
         {QString(), false, false},
     };
     for (const Case &c : cases) {
@@ -466,32 +505,71 @@ TEST_F(SeriesBackup, AKillAtAnyStepOfAReplacingRestoreLeavesTheOldOrTheNewSeries
     }
 }
 
+// In a private folder, and in a team's (where only the swap's record in the data folder tells its old folder).
 TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
-    series("First.txt", "1\n");
-    ASSERT_TRUE(series_backup::backup(backup).committed);
-    series("Second.txt", "2\n");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
-        platform::setFolderSwapStepHook([](int step) { step == 1 ? ::raise(SIGKILL) : 0; });
-        ::_exit(series_backup::backup(backup).committed ? 0 : 1);
+    const bool root = ::geteuid() == 0;   // only root gives a folder to another user or group
+    for (const bool shared : {false, root}) {
+        SCOPED_TRACE(shared);
+        ASSERT_TRUE(QDir(backup).removeRecursively() && QDir(Data_Folder_Path).removeRecursively() && QDir().mkpath(Data_Folder_Path));
+        ASSERT_TRUE(!shared || team(at("out")));
+        series("First.txt", "1\n");
+        ASSERT_TRUE(series_backup::backup(backup).committed);
+        series("Second.txt", "2\n");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
+            platform::setFolderSwapStepHook([](int step) { step == 1 ? ::raise(SIGKILL) : 0; });
+            ::_exit(series_backup::backup(backup).committed ? 0 : 1);
+        }
+        ::waitpid(child, nullptr, 0);   // it left the new backup and the old one under temporary names
+        // Another user's newer "old" folder of an ended run beside it is never put in its place.
+        const QString planted = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
+                                                 .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(child));
+        ASSERT_TRUE(!root || (QDir().mkpath(planted) && QFile(planted + "/P.txt").open(QIODevice::WriteOnly)
+                              && ::chown(QFile::encodeName(planted).constData(), 65534, 65534) == 0));
+        const std::optional<QString> source = series_backup::restoreSource(at("out"));
+        ASSERT_TRUE(source.has_value());
+        EXPECT_TRUE(series_backup::restoreReplace(*source).committed);
+        EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"First.txt", "1\n"}}));
+        EXPECT_EQ(QFileInfo::exists(planted + "/P.txt"), root);
+        EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"DataSet"});
     }
-    ::waitpid(child, nullptr, 0);   // it left the new backup and the old one under temporary names
-    // Another user's newer "old" folder of an ended run beside it is never put in its place.
-    const QString planted = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
-                                             .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(child));
-    const bool root = ::geteuid() == 0;   // only root gives a folder to another user
-    ASSERT_TRUE(!root || (QDir().mkpath(planted) && QFile(planted + "/P.txt").open(QIODevice::WriteOnly)
-                          && ::chown(QFile::encodeName(planted).constData(), 65534, 65534) == 0));
-    const std::optional<QString> source = series_backup::restoreSource(at("out"));
-    ASSERT_TRUE(source.has_value());
-    EXPECT_TRUE(series_backup::restoreReplace(*source).committed);
-    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"First.txt", "1\n"}}));
-    EXPECT_EQ(QFileInfo::exists(planted + "/P.txt"), root);
     if (!root)
         GTEST_SKIP() << "only root gives a folder to another user";
+}
+
+// Where others may rename entries (a team's folder), each backup removes the one it replaced all the same.
+TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
+{
+    series("A.txt", "a\n");
+    if (!team(at("out")))
+        GTEST_SKIP() << "only root gives a folder to another group";
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(series_backup::backup(at("out/") + series_backup::Backup_Folder_name).committed);
+    EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{series_backup::Backup_Folder_name});
+}
+
+// A link on the backup's way: another's, where others may rename entries or in a sticky folder, is refused, naming it,
+// and nothing lands where it leads; the user's own in a private folder is followed.
+TEST_F(SeriesBackup, ALinkOnTheBackupsWayIsFollowedOnlyByTheRule)
+{
+    series("A.txt", "a\n");
+    const struct { mode_t folder; uid_t owner; } rows[] = {{02775, 65534}, {01777, 65534}, {0755, ::geteuid()}};
+    for (const auto &r : rows) {
+        QTemporaryDir dir;
+        const QString theirs = dir.filePath("theirs"), jobs = dir.filePath("in/jobs");
+        ASSERT_TRUE(QDir().mkpath(theirs) && QDir().mkpath(dir.filePath("in")) && QFile::link(theirs, jobs));
+        if (::lchown(QFile::encodeName(jobs).constData(), r.owner, r.owner) != 0 || ::chown(QFile::encodeName(theirs).constData(), r.owner, r.owner) != 0
+            || (r.folder != 0755 && !team(dir.filePath("in"), r.folder)))
+            GTEST_SKIP() << "only root gives a folder to another user";
+        const bool followed = r.folder == 0755;
+        const series_backup::Outcome outcome = series_backup::backup(jobs + "/" + series_backup::Backup_Folder_name);
+        EXPECT_EQ(outcome.committed, followed);
+        EXPECT_EQ(outcome.reasons, followed ? QStringList() : QStringList{jobs + "/QIRO_Barcode_Backup cannot be written: jobs: " + std::strerror(EACCES)});
+        EXPECT_EQ(tree(theirs).keys(), followed ? QStringList({"QIRO_Barcode_Backup", "QIRO_Barcode_Backup/A.txt"}) : QStringList());
+    }
 }
 
 TEST_F(SeriesBackup, EverySeriesFileIsBackedUpAndAnAppendedOneNeverTakesAnotherCase)
