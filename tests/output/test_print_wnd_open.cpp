@@ -16,6 +16,7 @@
 #include "output/LabelSizeFields.h"
 #include "support/LocaleScope.h"
 #include "support/PageSetupAnswer.h"
+#include "support/WholeFieldRows.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Globals.h"
@@ -417,6 +418,24 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
             return testsupport::PageSetupAnswer{QPageSize(QSizeF(100, 150), QPageSize::Millimeter), QPageLayout::Portrait,
                                                 size ? std::optional(QMarginsF()) : std::nullopt, true, nullptr, typed,
                                                 size ? "pageWidth" : "leftMargin"}(dialog);
+        });
+    }
+    // The whole-number fields, typed in every locale and ended as a user ends them (Print takes the typing first).
+    for (const std::string locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
+        LocaleScope scope(locale.c_str());
+        open([&] {
+            const QString from = "'From' value", to = "'To' value", grid = "1 to 999";
+            for (QWidget *range : std::initializer_list<QWidget *>{w->export_range_box, w->from_Text, w->To_Text})
+                range->setEnabled(true);
+            for (platform::Stepper *side : {w->width_Stepper, w->height_Stepper, w->width_Stepper_pre, w->height_Stepper_pre})
+                side->setDoubleValue(10);   // labels of 10 mm: three rows and columns fit the page
+            EXPECT_EQ(testsupport::wholeFieldFailures({{w->Total_Text, "total", {}, w->printButton}, {w->from_Text, from, {}, w->printButton},
+                                                       {w->To_Text, to, {}, w->printButton}, {w->Row_Text, "number of rows", grid, w->printButton},
+                                                       {w->Col_Text, "number of columns", grid, w->printButton},
+                                                       {w->Row_Text_pre, "number of rows", grid, w->printButton},
+                                                       {w->Col_Text_pre, "number of columns", grid, w->printButton}},
+                                                      locale, responder).join('\n').toStdString(), "");
+            w->cancelButton->click();
         });
     }
     struct Case {
