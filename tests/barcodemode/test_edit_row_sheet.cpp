@@ -97,11 +97,8 @@ TEST_F(ValueListWindow, PrintQuantityFieldLimitAsTyped)
 {
     // Typed in the user's locale and taken at OK: a whole number from 1 to 1000 (empty or 0 is 1), else the
     // field's message and the record unchanged.
-    const QString range = "Please enter a print quantity from 1 to 1000.",
-                  whole = "Please enter the print quantity as a whole number, such as 12.";
-    const struct {
-        QString typed, stored, said;
-    } cases[] = {
+    const QString range = "Please enter a print quantity from 1 to 1000.", whole = "Please enter the print quantity as a whole number, such as 12.";
+    const struct { QString typed, stored, said; } cases[] = {
         {"1500", "1", range}, {"00012", "12", {}}, {"999", "999", {}}, {"abcd", "1", {}}, {"0", "1", {}}, {"", "1", {}},
         {"12,5", "1", whole}, {"1e1", "1", whole}, {QString::fromUtf8("١٢"), "12", {}},
     };
@@ -111,8 +108,7 @@ TEST_F(ValueListWindow, PrintQuantityFieldLimitAsTyped)
         responder->alerts.clear();
         responder->onModal = [&](QDialog &dialog) {
             auto &sheet = dynamic_cast<Update_List_Details &>(dialog);
-            sheet.m_bar_pq_str->selectAll();
-            sheet.m_bar_pq_str->del();
+            sheet.m_bar_pq_str->clear();
             for (const QChar c : k.typed)
                 QTest::sendKeyEvent(QTest::Click, sheet.m_bar_pq_str, Qt::Key_unknown, QString(c), Qt::NoModifier);
             QTest::mouseClick(sheet.okButton, Qt::LeftButton);

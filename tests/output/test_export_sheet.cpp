@@ -115,12 +115,10 @@ protected:
         sheet().export_btn_on_export_image->click();
         return shown.result();
     }
-    // The user's typing: the field's text, then the end of its editing.
-    // Typed over as a user types, then Return.
+    // The user's typing over the field's text, then the end of its editing.
     void type(QLineEdit *field, const QString &text)
     {
-        field->selectAll();
-        field->del();
+        field->clear();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }

@@ -72,8 +72,7 @@ protected:
     // Typed over as a user types, then Return.
     void type(QLineEdit *field, const QString &text)
     {
-        field->selectAll();
-        field->del();
+        field->clear();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
