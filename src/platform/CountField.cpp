@@ -216,7 +216,9 @@ QString WholeSpinBox::textFromValue(int value) const { return QString::number(va
 
 void WholeSpinBox::focusOutEvent(QFocusEvent *event)
 {
-    endTyping();
+    // A context menu of the box's own takes the focus for a moment; the typing goes on.
+    if (event->reason() != Qt::PopupFocusReason)
+        endTyping();
     QSpinBox::focusOutEvent(event);
 }
 
