@@ -85,8 +85,7 @@ TEST(CountFields, TypedAsTypedAndNamedByTheirLabels)
     }
 }
 
-// Every whole-number field of these windows typed in four locales: what stands shows in plain digits (a spin box
-// steps from it), anything else gets the field's message when the typing ends and keeps the value shown.
+// Every whole-number field of these windows typed in four locales and ended each way it has (WholeFieldRows.h).
 TEST(CountFields, TakenOrRefusedWhenTheTypingEnds)
 {
     testsupport::AppEnvironment env{QString(), true};
@@ -102,6 +101,7 @@ TEST(CountFields, TakenOrRefusedWhenTheTypingEnds)
     for (QCheckBox *batch : {pdf->print_with_batch_chk, mail->send_with_batch_chk, labels->Export_with_batch_chk})
         batch->setChecked(false);
     pdf->width_Stepper->setDoubleValue(10), pdf->height_Stepper->setDoubleValue(10);   // three rows and columns fit
+    mail->delayed_box->setEnabled(true);   // the pause fields open
     const QString from = "'From' value", to = "'To' value", all = "1 to 999999", ints = "-2147483648 to 2147483647",
                   grid = "1 to 999", mails = "number of mails between pauses", count = "'Count' value";
     QAbstractButton *const pdfOk = pdf->okButton, *imageOk = image->export_btn_on_export_image,
