@@ -35,7 +35,6 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>

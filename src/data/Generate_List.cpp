@@ -5,7 +5,6 @@
 #include "core/Utilities.h"
 #include "data/BatchWizard.h"
 #include "data/GeneratorFields.h"
-#include "data/OnlyIntegerValueFormatter.h"
 #include "io/SeriesStore.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
@@ -83,9 +82,6 @@ Generate_List::Generate_List()
     Ui::Generate_List ui;
     ui.setupUi(this);
     bindForm(*this, ui);
-    auto *integers = new OnlyIntegerValueFormatter(this);
-    for (QLineEdit *field : {from_txt, to_txt})
-        field->setValidator(integers);
     connect(radioButton_Sequntial, &QRadioButton::clicked, this, &Generate_List::Sequintial_Radio_Pressed);
     connect(radioButton_Constant, &QRadioButton::clicked, this, &Generate_List::Constant_Radio_Pressed);
     connect(radioButton_Random, &QRadioButton::clicked, this, &Generate_List::Random_Radio_Pressed);
@@ -199,6 +195,9 @@ series_generator::Input Generate_List::input() const
 
 void Generate_List::OKPressed()
 {
+    // A number still being typed is taken first; a refused one generates nothing.
+    if (!generator_fields::End_Typing(countFields()))
+        return;
     const series_generator::Input in = input();
     if (const std::optional<series_generator::Refusal> refusal = series_generator::validate(in)) {
         Show_MessageBox(refusal->message);
@@ -267,7 +266,7 @@ void Generate_List::Random_Count_Stepper_Pressed(QObject *sender)
 
 generator_fields::Fields Generate_List::countFields() const
 {
-    return {count_txt, count_stepper, rand_length_txt, rand_length_stepper, rand_count_txt, rand_count_stepper};
+    return {count_txt, count_stepper, rand_length_txt, rand_length_stepper, rand_count_txt, rand_count_stepper, from_txt, to_txt};
 }
 
 void Generate_List::controlTextDidChange(QObject *control)

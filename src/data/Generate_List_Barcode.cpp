@@ -2,7 +2,6 @@
 
 #include "core/Messages.h"
 #include "data/GeneratorFields.h"
-#include "data/OnlyIntegerValueFormatter.h"
 #include "data/ValueListHost.h"
 #include "platform/Dialogs.h"
 #include "platform/Stepper.h"
@@ -80,9 +79,6 @@ Generate_List_Barcode::Generate_List_Barcode()
     Ui::Generate_List_Barcode ui;
     ui.setupUi(this);
     bindForm(*this, ui);
-    auto *integers = new OnlyIntegerValueFormatter(this);
-    for (QLineEdit *field : {from_txt, to_txt})
-        field->setValidator(integers);
     connect(radioButton_Sequntial, &QRadioButton::clicked, this, &Generate_List_Barcode::Sequintial_Radio_Pressed);
     connect(radioButton_Constant, &QRadioButton::clicked, this, &Generate_List_Barcode::Constant_Radio_Pressed);
     connect(radioButton_Random, &QRadioButton::clicked, this, &Generate_List_Barcode::Random_Radio_Pressed);
@@ -187,6 +183,9 @@ series_generator::Input Generate_List_Barcode::input() const
 
 void Generate_List_Barcode::OKPressed()
 {
+    // A number still being typed is taken first; a refused one generates nothing.
+    if (!generator_fields::End_Typing(countFields()))
+        return;
     const series_generator::Input in = input();
     if (const std::optional<series_generator::Refusal> refusal = series_generator::validate(in)) {
         Show_MessageBox(refusal->message);
@@ -266,7 +265,7 @@ void Generate_List_Barcode::Random_Count_Stepper_Pressed(QObject *sender)
 
 generator_fields::Fields Generate_List_Barcode::countFields() const
 {
-    return {count_txt, count_stepper, rand_length_txt, rand_length_stepper, rand_count_txt, rand_count_stepper};
+    return {count_txt, count_stepper, rand_length_txt, rand_length_stepper, rand_count_txt, rand_count_stepper, from_txt, to_txt};
 }
 
 void Generate_List_Barcode::controlTextDidChange(QObject *control)

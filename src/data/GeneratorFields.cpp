@@ -6,7 +6,10 @@
 #include "platform/StepperField.h"
 
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+
+#include <limits>
+#include <tuple>
+#include <utility>
 
 namespace generator_fields {
 
@@ -28,12 +31,22 @@ void Limit_Typed_Field(const Fields &f, const QObject *control)
 
 void Connect_Typed_Fields(const Fields &f, QObject *context, const std::function<void(QObject *)> &ended)
 {
-    // Nine digits at most: any count they make is an int, and the limits cut it down.
-    static const QRegularExpression digits(QStringLiteral("[0-9]{0,9}"));
-    for (QLineEdit *field : {f.count, f.randomCount, f.randomLength}) {
-        field->setValidator(new QRegularExpressionValidator(digits, field));
-        platform::connectCountField(field, context, [field, ended] { ended(field); });
+    using series_generator::kMaxCount;
+    for (const auto &[field, what, most] : {std::tuple{f.count, "'Count' value", kMaxCount},
+                                            std::tuple{f.randomCount, "'Count' value", kMaxCount},
+                                            std::tuple{f.randomLength, "'Length' value", series_generator::kMaxLength}})
+        platform::connectCountField(field, {QLatin1String(what), 1, most}, context, [field = field, ended] { ended(field); });
+    for (const auto &[field, what] : {std::pair{f.from, "'From' value"}, std::pair{f.to, "'To' value"}}) {
+        platform::WholeRule rule{QLatin1String(what), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+        rule.count = false;
+        rule.keepDigits = true;
+        platform::connectCountField(field, rule, context, {});
     }
+}
+
+bool End_Typing(const Fields &f)
+{
+    return platform::endTyping({f.count, f.randomCount, f.randomLength, f.from, f.to});
 }
 
 void Show_Padding_Help(const QString &title, const QString &text)

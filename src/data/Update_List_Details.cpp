@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "data/ValueListHost.h"
 #include "io/ValueListRules.h"
+#include "platform/CountField.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Update_List_Details.h"
@@ -34,7 +35,8 @@ Update_List_Details::Update_List_Details(ValueListHost &list, QWidget *parent)
     m_s_indx_str->hide();
     connect(okButton, &QPushButton::clicked, this, &Update_List_Details::OKPressed);
     connect(cancelButton, &QPushButton::clicked, this, &Update_List_Details::CancelPressed);
-    connect(m_bar_pq_str, &QLineEdit::textEdited, this, [this] { controlTextDidChange(m_bar_pq_str); });
+    // The print quantity is a whole number from 1 to 1000, taken or refused when its typing ends.
+    platform::connectCountField(m_bar_pq_str, {QStringLiteral("print quantity"), 1, 1000}, this, {});
 }
 
 int Update_List_Details::runSheet()
@@ -54,6 +56,9 @@ int Update_List_Details::runSheet()
 
 void Update_List_Details::OKPressed()
 {
+    // A print quantity still being typed is taken first; a refused one keeps the sheet open.
+    if (!platform::endTyping({m_bar_pq_str}))
+        return;
     try {
         m_list.Replace_Item_List(m_bar_value_str->text(), m_bar_hdr_str->text(), m_bar_ftr_str->text(),
                                  m_bar_pq_str->text(), value_list::leadingInt(m_s_indx_str->text()));
@@ -73,17 +78,6 @@ void Update_List_Details::CancelPressed()
     m_handled = true;
     m_result = 0;
     done(0);
-}
-
-void Update_List_Details::controlTextDidChange(QObject *control)
-{
-    if (control != m_bar_pq_str)
-        return;
-    const QString text = m_bar_pq_str->text();
-    if (value_list::leadingInt(text) > 1000)
-        m_bar_pq_str->setText(QStringLiteral("1000"));
-    else if (text.size() > 4)
-        m_bar_pq_str->setText(text.left(3));
 }
 
 void Update_List_Details::emptyFields()

@@ -32,9 +32,6 @@ public slots:
     void OKPressed();
     // Empties the fields; ends with 0.
     void CancelPressed();
-    // The print-quantity field as the user types: above 1000 it becomes "1000"; a text of more than
-    // four characters keeps its first three.
-    void controlTextDidChange(QObject *control);
 
 private:
     void emptyFields();

@@ -223,9 +223,9 @@ void Cropping_Tool::Crop_All_Clicked()
 
 void Cropping_Tool::Crop_All_Thread()
 {
-    // A size field being edited ends its editing before the operation reads it.
-    Size_Text_Done(true);
-    Size_Text_Done(false);
+    // A size being typed is taken before the operation reads it; a refused one stops it.
+    if (!Size_Typing_Ended())
+        return;
     Msg_Apply_All_Chk = false;
     Msg_Apply_All_Chk_for_in_use = false;
     Stop_Processing_Now = false;

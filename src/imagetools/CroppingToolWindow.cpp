@@ -9,6 +9,7 @@
 #include "imagetools/MSSCanvas.h"
 #include "imagetools/MSSCanvasController.h"
 #include "imagetools/MSSSelector.h"
+#include "platform/CountField.h"
 #include "platform/Dialogs.h"
 #include "ui_Cropping_Tool.h"
 
@@ -17,8 +18,9 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QScreen>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+
+#include <tuple>
 
 namespace {
 
@@ -81,17 +83,18 @@ void Cropping_Tool::buildWindow()
     connect(u.crop_all_btn, &QPushButton::clicked, this, [this] { Crop_All_Clicked(); });
     connect(u.Crop_direct_Btn, &QPushButton::clicked, this, [this] { Crop_Direct_Clicked(); });
     connect(u.Close_direct_Btn, &QPushButton::clicked, this, [this] { m_window->done(0); });
-    // Digits only, at most five, as they are typed; the least size once editing ends.
-    for (QLineEdit *field : {u.width_Text, u.height_Text})
-        field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), field));
-    connect(u.width_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(true); });
-    connect(u.height_Text, &QLineEdit::textEdited, this, [this] { Size_Text_Changed(false); });
-    connect(u.width_Text, &QLineEdit::editingFinished, this, [this] { Size_Text_Done(true); });
-    connect(u.height_Text, &QLineEdit::editingFinished, this, [this] { Size_Text_Done(false); });
-    connect(u.width_Stepper, &QSpinBox::valueChanged, this,
-            [this](int v) { m_ui->width_Text->setText(QString::number(v)); });
-    connect(u.height_Stepper, &QSpinBox::valueChanged, this,
-            [this](int v) { m_ui->height_Text->setText(QString::number(v)); });
+    // Whole pixels, 1 to 10000: an empty entry, or 0, is 1 once its typing ends; what cannot be a
+    // size is refused with its message, the size in use kept.
+    for (const auto &[field, stepper, what] : {std::tuple{u.width_Text, u.width_Stepper, "width"},
+                                               std::tuple{u.height_Text, u.height_Stepper, "height"}}) {
+        const platform::WholeRule rule{QLatin1String(what), stepper->minimum(), stepper->maximum(), QStringLiteral("pixels")};
+        stepper->setRule(rule);
+        platform::connectCountField(field, rule, this, [field = field, stepper = stepper] {
+            const QSignalBlocker quiet(stepper);
+            stepper->setValue(field->text().toInt());
+        });
+        connect(stepper, &QSpinBox::valueChanged, this, [field = field](int v) { field->setText(QString::number(v)); });
+    }
     // A row chosen shows its picture; during a batch run the row only follows the run.
     connect(u.ColList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -188,40 +191,11 @@ void Cropping_Tool::cropping_option_CellClick()
     m_canvas->view()->update();
 }
 
-namespace {
-
-// The rule of count fields once their editing ends: an empty field, or 0, is 1. Kept alone so that
-// it stays the one place of the rule here.
-QString emptyIsOne(const QString &text)
+bool Cropping_Tool::Size_Typing_Ended()
 {
-    return crop::leadingInteger(text) <= 0 ? QStringLiteral("1") : text;
-}
-
-} // namespace
-
-void Cropping_Tool::Size_Text_Changed(bool width)
-{
-    // While typed, a field may be empty: only its limits hold, and the stepper waits for a size.
-    QLineEdit *field = width ? m_ui->width_Text : m_ui->height_Text;
-    QSpinBox *stepper = width ? m_ui->width_Stepper : m_ui->height_Stepper;
-    const crop::SizeField f = crop::sizeFieldTyped(field->text());
-    if (field->text() != f.text)
-        field->setText(f.text);
-    if (f.value > 0) {
-        const QSignalBlocker quiet(stepper);
-        stepper->setValue(f.value);
-    }
-}
-
-void Cropping_Tool::Size_Text_Done(bool width)
-{
-    QLineEdit *field = width ? m_ui->width_Text : m_ui->height_Text;
-    QSpinBox *stepper = width ? m_ui->width_Stepper : m_ui->height_Stepper;
-    const QString done = emptyIsOne(crop::sizeFieldTyped(field->text()).text);
-    if (field->text() != done)
-        field->setText(done);
-    const QSignalBlocker quiet(stepper);
-    stepper->setValue(crop::leadingInteger(done));
+    Ui::Cropping_Tool &u = *m_ui;
+    return platform::endTyping({u.width_Text, u.height_Text}) && u.width_Stepper->endTyping() &&
+           u.height_Stepper->endTyping();
 }
 
 void Cropping_Tool::File_Browse_Clicked()

@@ -60,9 +60,9 @@ public:
     void Crop_Single_Image_Clicked();
     void Crop_Direct_Image_Clicked();
     void Open_Output_Folder_Clicked();
-    void Size_Text_Changed(bool width);
-    // The width (height) field's editing ended, or an operation begins: an empty field is 1.
-    void Size_Text_Done(bool width);
+    // An operation begins: a size being typed, in a field or its stepper, is taken first; answers
+    // false when one was refused (its message said why).
+    bool Size_Typing_Ended();
 
     bool Load_for_Next_Screen();
     void Load_Image_File(const QString &path);

@@ -6,6 +6,7 @@
 #include "core/Utilities.h"
 #include "outputjobs/MailScript.h"
 #include "outputjobs/Preferences.h"
+#include "platform/CountField.h"
 #include "platform/Dialogs.h"
 
 #include "ui_Email_Setting.h"
@@ -19,6 +20,17 @@
 
 #include <algorithm>
 #include <exception>
+
+namespace {
+
+platform::WholeRule portRule()
+{
+    platform::WholeRule rule(QStringLiteral("port number"), 1, 65535);
+    rule.count = false;
+    return rule;
+}
+
+} // namespace
 
 Email_Setting *Email_Setting::defaultInstance()
 {
@@ -50,6 +62,8 @@ Email_Setting::Email_Setting(QWidget *parent)
     connect(testButton, &QPushButton::clicked, this, &Email_Setting::Send_Test_Email);
     connect(_send_mail_ssl, &QRadioButton::clicked, this, &Email_Setting::SSL_Selected);
     connect(_send_mail_tls, &QRadioButton::clicked, this, &Email_Setting::TLS_Selected);
+    // The port reads as every whole-number field does, and is kept in plain digits for the mail script.
+    platform::connectCountField(_send_mail_port, portRule(), this, {});
 
     plz_wait_Window = new QDialog(this);
     plz_wait_Window->setObjectName(QStringLiteral("plz_wait_Window"));
@@ -113,16 +127,7 @@ bool Email_Setting::flushPreferences(QString *error)
 
 bool Email_Setting::isValidEmail(const QString &text) { return MailRun::isValidEmail(text); }
 
-bool Email_Setting::isValidPort(const QString &text)
-{
-    const QString port = text.trimmed();
-    const bool digits = !port.isEmpty() && std::all_of(port.begin(), port.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-    bool ok = false;
-    const int number = port.toInt(&ok);
-    return digits && ok && number >= 1 && number <= 65535;
-}
+QString Email_Setting::Port_Refusal(const QString &text) { return platform::wholeRefusal(text, portRule()); }
 
 bool Email_Setting::Check_Validation(bool withRecipient)
 {
@@ -131,6 +136,9 @@ bool Email_Setting::Check_Validation(bool withRecipient)
         bool failed;
         const char *message;
     };
+    // A port still being typed is taken or refused first, as its typing's end would.
+    if (!platform::endTyping({_send_mail_port}))
+        return false;
     const QString sender = _send_mail_sender_mail->text().toLower();
     const QString recipient = _send_mail_to->text().toLower();
     const Step steps[] = {
@@ -140,17 +148,19 @@ bool Email_Setting::Check_Validation(bool withRecipient)
         {_send_mail_smtp, _send_mail_smtp->text().isEmpty(), "Please enter SMTP server."},
         {_send_mail_port, _send_mail_port->text().isEmpty(), "Please enter port number."},
         // A port no server listens on is refused now, not when a mail is tried.
-        {_send_mail_port, !isValidPort(_send_mail_port->text()), "Please enter a port number from 1 to 65535."},
+        {_send_mail_port, !Port_Refusal(_send_mail_port->text()).isEmpty(), nullptr},
         {_send_mail_to, withRecipient && recipient.isEmpty(), "Please enter recipient E-mail address."},
         {_send_mail_to, withRecipient && !isValidEmail(recipient), "Please enter valid recipient E-mail address."},
     };
     for (const Step &s : steps) {
         if (s.failed) {
-            Show_MessageBox(QString::fromUtf8(s.message));
+            Show_MessageBox(s.message ? QString::fromUtf8(s.message) : Port_Refusal(_send_mail_port->text()));
             s.field->setFocus();
             return false;
         }
     }
+    // The port goes to the mail script in plain digits.
+    _send_mail_port->setText(platform::wholeShown(_send_mail_port->text(), portRule()).value_or(QString()));
     return true;
 }
 

@@ -46,8 +46,9 @@ public:
     bool Check_Validation(bool withRecipient);
     // At least 6 characters once trimmed, exactly one "@" and at least one ".".
     static bool isValidEmail(const QString &text);
-    // A port of TCP: a whole number from 1 to 65535 in digits, blanks around it aside.
-    static bool isValidPort(const QString &text);
+    // Why a port as typed is no port of TCP (a whole number from 1 to 65535); empty when it is one,
+    // or when nothing is typed.
+    static QString Port_Refusal(const QString &text);
     void loadPreferences();
     // Stores the fields; false when the file could not be written (the old one is kept), with the
     // reason in error.

@@ -135,9 +135,8 @@ void ExportWindow::Wire_Controls()
     connect(Total_Stepper, &platform::Stepper::stepped, this, [this] { Total_Val_Changed(Total_Stepper); });
     connect(from_Stepper, &platform::Stepper::stepped, this, [this] { From_Stepper_Changed(from_Stepper); });
     connect(To_Stepper, &platform::Stepper::stepped, this, [this] { To_Stepper_Changed(To_Stepper); });
-    // The user's entry in the range fields once it is made (never text set by code).
-    for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
+    // The user's entry in the range fields once its typing ends (never text set by code).
+    recordrange::Connect_Fields(rangeChoice().range, this, [this](QLineEdit *field) { controlTextDidChange(field); });
 }
 
 ExportWindow::Values ExportWindow::values() const
@@ -225,6 +224,9 @@ int ExportWindow::Run_Sheet()
 void ExportWindow::exportOkay(QObject *)
 {
     try {
+        // A record number still being typed is taken first; a refused one exports nothing.
+        if (!recordrange::End_Typing(rangeChoice().range))
+            return;
         const int row = ex_bar_matrix_file_name->checkedId();
         if (row >= 1 && row <= 3) {
             const QString series = Trim_Str(Used_Seres_In_Design->currentText());

@@ -34,19 +34,8 @@ const QStringList formats = {QStringLiteral("jpg"), QStringLiteral("tiff"), QStr
 const QStringList tokens = {QStringLiteral("<DEF>"), QStringLiteral("<BV>"), QStringLiteral("<BS>"),
                             QStringLiteral("<BSV>"), QStringLiteral("<BH>"), QStringLiteral("<BF>")};
 
-// A typed record number: empty, text, 0 and negatives all come back to the first record.
-int typedRecord(const QLineEdit *field)
-{
-    const QString t = Trim_Str(field->text());
-    int end = 0;
-    while (end < t.size() && (t.at(end).isDigit() || (end == 0 && t.at(end) == QLatin1Char('-'))))
-        ++end;
-    bool ok = false;
-    const qlonglong v = t.left(end).toLongLong(&ok);
-    if (!ok || v < 1)
-        return 1;
-    return v > recordrange::Most_Records ? recordrange::Most_Records : int(v);
-}
+// A typed record number: empty and 0 are the first record.
+int typedRecord(const QLineEdit *field) { return recordrange::Typed_Record(field->text()); }
 
 void mirror(QObject *sender, QLineEdit *field, platform::Stepper *stepper)
 {
@@ -135,9 +124,8 @@ void Export_Barcode::wire()
     connect(from_Stepper, &platform::Stepper::stepped, this, [this] { From_Stepper_Changed(from_Stepper); });
     connect(To_Stepper, &platform::Stepper::stepped, this, [this] { To_Stepper_Changed(To_Stepper); });
     connect(skip_inavlid_chk, &QCheckBox::clicked, this, [this] { Skip_Inavlid_Checked(); });
-    // The user's entry in the range fields once it is made (never text set by code).
-    for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
+    // The user's entry in the range fields once its typing ends (never text set by code).
+    recordrange::Connect_Fields(rangeChoice().range, this, [this](QLineEdit *field) { controlTextDidChange(field); });
 }
 
 Export_Barcode::OpenState Export_Barcode::stateOf(const BarcodeModeOutput &barcode)
@@ -288,6 +276,9 @@ void Export_Barcode::Skip_Inavlid_Checked(QObject *) { skip_invalid_barcode = sk
 void Export_Barcode::OKPressed(QObject *)
 {
     try {
+        // A record number still being typed is taken first; a refused one exports nothing.
+        if (!recordrange::End_Typing(rangeChoice().range))
+            return;
         file_path_ext = formats.value(ex_bar_image_type_combo->currentIndex(), formats.first());
         const int row = ex_bar_matrix_file_name->checkedId();
         if (row == 6) {

@@ -30,7 +30,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,14 +151,6 @@ PDF_Export::PDF_Export(QWidget *parent) : QDialog(parent)
     for (QPushButton *button : findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
-    }
-    // Counts take plain decimal numbers, without grouping.
-    QLocale plain = QLocale::c();
-    plain.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
-    for (QLineEdit *field : {Total_Text, To_Text, from_Text}) {
-        auto *counts = new QDoubleValidator(field);
-        counts->setLocale(plain);
-        field->setValidator(counts);
     }
     for (QLineEdit *field : {width_Text, height_Text, horz_mar_Text, vert_mar_Text})
         field->setValidator(new Float_Num_Formatter(field));

@@ -23,6 +23,7 @@
 #include "output/RecordRange.h"
 #include "output/Send_Modeless.h"
 #include "outputjobs/SheetLayout.h"
+#include "platform/CountField.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
@@ -49,6 +50,9 @@ QString lastUnsynced;
 void PDF_Export::OKPressed()
 {
     try {
+        // A count still being typed is taken first; a refused one exports nothing.
+        if (!recordrange::End_Typing(rangeChoice().range) || !platform::endTyping({Row_Text, Col_Text}))
+            return;
         if (!Execute_Exporting())
             return;
         platform::OpenPanelRequest request;

@@ -58,14 +58,18 @@ void PDF_Export::Wire_Handlers()
     connectPair(height_Stepper, height_Text, this, [this](QObject *s) { Height_Changed(s); });
     connectPair(horz_mar_Stepper, horz_mar_Text, this, [this](QObject *s) { Horz_Margin_Changed(s); });
     connectPair(vert_mar_Stepper, vert_mar_Text, this, [this](QObject *s) { Vert_Margin_Changed(s); });
-    connectPair(Row_Stepper, Row_Text, this, [this](QObject *s) { Row_Changed(s); });
-    connectPair(Col_Stepper, Col_Text, this, [this](QObject *s) { Col_Changed(s); });
-    connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
-    connectPair(from_Stepper, from_Text, this, [this](QObject *s) { From_Stepper_Changed(s); });
-    connectPair(To_Stepper, To_Text, this, [this](QObject *s) { To_Stepper_Changed(s); });
-    // The user's entry in the counts once it is made (never text set by code).
-    for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
+    // Rows, columns and the range are whole counts: a typed one is taken or refused when its typing
+    // ends (never text set by code), and the counts' rule then sets their steppers.
+    connectPair(Row_Stepper, nullptr, this, [this](QObject *s) { Row_Changed(s); });
+    connectPair(Col_Stepper, nullptr, this, [this](QObject *s) { Col_Changed(s); });
+    platform::connectCountField(Row_Text, {QStringLiteral("number of rows"), 1, qint64(Row_Stepper->maxValue())}, this,
+                                [this] { Row_Changed(Row_Text); });
+    platform::connectCountField(Col_Text, {QStringLiteral("number of columns"), 1, qint64(Col_Stepper->maxValue())},
+                                this, [this] { Col_Changed(Col_Text); });
+    connectPair(Total_Stepper, nullptr, this, [this](QObject *s) { Total_Val_Changed(s); });
+    connectPair(from_Stepper, nullptr, this, [this](QObject *s) { From_Stepper_Changed(s); });
+    connectPair(To_Stepper, nullptr, this, [this](QObject *s) { To_Stepper_Changed(s); });
+    recordrange::Connect_Fields(rangeChoice().range, this, [this](QLineEdit *field) { controlTextDidChange(field); });
     connect(Auto_Center_chk_bx, &QCheckBox::clicked, this, &PDF_Export::Auto_Center_Checked);
     const std::vector<QPushButton *> buttons = Alignment_Buttons();
     for (size_t i = 0; i < buttons.size(); ++i)

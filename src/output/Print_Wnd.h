@@ -32,7 +32,7 @@ class Custom_Product_Label;
 class OutputController;
 class ProfileListModel;
 class Sample_Preview;
-namespace platform { class Stepper; class PrintInfo; }
+namespace platform { class Stepper; class PrintInfo; struct WholeRule; }
 namespace recordrange { struct Choice; }
 namespace sheetfit { struct Fields; }
 
@@ -259,6 +259,10 @@ private:
     std::vector<QPushButton *> Alignment_Buttons() const;
     std::vector<std::pair<QIcon, QIcon>> m_alignImages;
     void Wire_Options();
+    // Rows or columns as whole counts in the stepper's range, named in their messages.
+    static platform::WholeRule Grid_Rule(const platform::Stepper *stepper, const QString &what);
+    // The counts still being typed (range, rows, columns) taken: false when one was refused.
+    bool Counts_Typing_Ended();
     ProfileListModel *m_profileModel = nullptr;
     QPointer<OutputController> m_output;   // of the last opening
 };

@@ -13,8 +13,10 @@
 #include "output/LabelSizeFields.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
+#include "output/RecordRange.h"
 #include "output/Sample_Preview.h"
 #include "platform/ComboItems.h"
+#include "platform/CountField.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
@@ -29,6 +31,7 @@
 #include <QRadioButton>
 
 #include <exception>
+#include <tuple>
 
 namespace {
 
@@ -75,11 +78,18 @@ void Print_Wnd::Wire_Handlers()
     connectPair(width_Stepper_pre, width_Text_pre, this, [this](QObject *s) { Width_Changed(s); });
     connectPair(height_Stepper, height_Text, this, [this](QObject *s) { Height_Changed(s); });
     connectPair(height_Stepper_pre, height_Text_pre, this, [this](QObject *s) { Height_Changed(s); });
-    connectPair(Row_Stepper, Row_Text, this, [this](QObject *s) { Row_Changed(s); });
-    connectPair(Row_Stepper_pre, Row_Text_pre, this, [this](QObject *s) { Row_Changed(s); });
-    connectPair(Col_Stepper, Col_Text, this, [this](QObject *s) { Col_Changed(s); });
-    connectPair(Col_Stepper_pre, Col_Text_pre, this, [this](QObject *s) { Col_Changed(s); });
-    connectPair(Total_Stepper, Total_Text, this, [this](QObject *s) { Total_Val_Changed(s); });
+    // Rows and columns are whole counts: a typed one is taken or refused when its typing ends.
+    for (const auto &[stepper, field, what] :
+         {std::tuple{Row_Stepper, Row_Text, "number of rows"}, std::tuple{Row_Stepper_pre, Row_Text_pre, "number of rows"},
+          std::tuple{Col_Stepper, Col_Text, "number of columns"},
+          std::tuple{Col_Stepper_pre, Col_Text_pre, "number of columns"}}) {
+        const bool row = stepper == Row_Stepper || stepper == Row_Stepper_pre;
+        const auto changed = [this, row](QObject *s) { row ? Row_Changed(s) : Col_Changed(s); };
+        connectPair(stepper, nullptr, this, changed);
+        platform::connectCountField(field, Grid_Rule(stepper, QLatin1String(what)), this,
+                                    [changed, field = field] { changed(field); });
+    }
+    connectPair(Total_Stepper, nullptr, this, [this](QObject *s) { Total_Val_Changed(s); });
     // A custom product's margins place its grid as soon as they are typed, as its gaps do; one that
     // is no margin, or lies beyond the product's page, is refused, the field showing the margin in
     // use again.
@@ -318,6 +328,17 @@ void Print_Wnd::Set_Reset_Alignemnt_Image()
         buttons[i]->setIcon(selected ? m_alignImages[i].second : m_alignImages[i].first);
         buttons[i]->setChecked(selected);
     }
+}
+
+platform::WholeRule Print_Wnd::Grid_Rule(const platform::Stepper *stepper, const QString &what)
+{
+    return platform::WholeRule{what, qint64(stepper->minValue()), qint64(stepper->maxValue())};
+}
+
+bool Print_Wnd::Counts_Typing_Ended()
+{
+    return recordrange::End_Typing(rangeChoice().range) &&
+           platform::endTyping({Row_Text, Col_Text, Row_Text_pre, Col_Text_pre});
 }
 
 void Print_Wnd::PreviewButtonPressed() { Execute_Printing(true); }

@@ -27,7 +27,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,14 +73,6 @@ void Print_Wnd::Load_Window()
     for (QPushButton *button : findChildren<QPushButton *>()) {
         button->setAutoDefault(false);
         button->setDefault(false);
-    }
-    // Counts take plain decimal numbers, without grouping.
-    QLocale plain = QLocale::c();
-    plain.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
-    for (QLineEdit *field : {Total_Text, To_Text, from_Text}) {
-        auto *counts = new QDoubleValidator(field);
-        counts->setLocale(plain);
-        field->setValidator(counts);
     }
     for (QLineEdit *field : {width_Text, height_Text, horz_mar_Text, vert_mar_Text, horz_mar_Text_pre, vert_mar_Text_pre,
                              left_mar_pre, top_mar_pre, width_Text_pre, height_Text_pre})

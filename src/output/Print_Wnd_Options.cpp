@@ -52,11 +52,14 @@ void Print_Wnd::Wire_Options()
     prnt_prof_wnd = Add_Print_Profile::defaultInstance();
     new_profile_name = prnt_prof_wnd->Profile_name;
 
-    platform::connectPair(from_Stepper, from_Text, this, [this](QObject *s) { From_Stepper_Changed(s); });
-    platform::connectPair(To_Stepper, To_Text, this, [this](QObject *s) { To_Stepper_Changed(s); });
-    // The counts once the user's entry is made; the sizes once their editing ends.
-    for (QLineEdit *field : {Total_Text, from_Text, To_Text})
-        platform::connectCountField(field, this, [this, field] { controlTextDidChange(field); });
+    platform::connectPair(from_Stepper, nullptr, this, [this](QObject *s) { From_Stepper_Changed(s); });
+    platform::connectPair(To_Stepper, nullptr, this, [this](QObject *s) { To_Stepper_Changed(s); });
+    // The counts once the user's entry is taken, then their steppers; the sizes once their editing ends.
+    recordrange::Connect_Fields(rangeChoice().range, this, [this](QLineEdit *field) {
+        controlTextDidChange(field);
+        field == from_Text ? From_Stepper_Changed(field) : field == To_Text ? To_Stepper_Changed(field)
+                                                                          : Total_Val_Changed(field);
+    });
     for (QLineEdit *field : {width_Text_pre, height_Text_pre})
         connect(field, &QLineEdit::editingFinished, this, [this, field] { controlTextDidEndEditing(field); });
     connect(skip_inavlid_chk, &QCheckBox::clicked, this, &Print_Wnd::Skip_Inavlid_Checked);

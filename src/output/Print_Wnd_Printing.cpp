@@ -73,6 +73,9 @@ void hideProgress()
 void Print_Wnd::Execute_Printing(bool preview)
 {
     try {
+        // A count still being typed is taken first; a refused one prints nothing.
+        if (!Counts_Typing_Ended())
+            return;
         // The cell is the size its fields show, above 0, whatever set it (typing, a stepper, a
         // custom product or a profile): anything else is refused before anything is sent.
         const bool pre = Manual_or_Pre == 1;

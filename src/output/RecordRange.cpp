@@ -39,6 +39,22 @@ void openTotal(const Choice &c, bool total)
 
 int Typed_Record(const QString &text) { return platform::typedCount(text); }
 
+platform::WholeRule Field_Rule(const Controls &range, const QLineEdit *field)
+{
+    const QString what = field == range.Total_Text  ? QStringLiteral("total")
+                         : field == range.from_Text ? QStringLiteral("'From' value")
+                                                    : QStringLiteral("'To' value");
+    return platform::WholeRule{what, 1, Most_Records};
+}
+
+void Connect_Fields(const Controls &range, QObject *context, const std::function<void(QLineEdit *)> &ended)
+{
+    for (QLineEdit *field : {range.Total_Text, range.from_Text, range.To_Text})
+        platform::connectCountField(field, Field_Rule(range, field), context, [field, ended] { ended(field); });
+}
+
+bool End_Typing(const Controls &range) { return platform::endTyping({range.Total_Text, range.from_Text, range.To_Text}); }
+
 void Set_Tot_Value(const Controls &range, bool batch, int value, int max, const QString &setFor)
 {
     if (value == 0)

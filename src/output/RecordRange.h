@@ -4,10 +4,16 @@
 
 #include <QString>
 
+#include <functional>
+
 class QAbstractButton;
 class QLineEdit;
+class QObject;
 class QWidget;
-namespace platform { class Stepper; }
+namespace platform {
+class Stepper;
+struct WholeRule;
+}
 
 namespace recordrange {
 
@@ -23,6 +29,17 @@ struct Controls {
 
 // The most records a range can count.
 constexpr int Most_Records = 999999;
+
+// The rule of a range field: whole records from 1 to Most_Records, named as the window names them
+// ("total", "'From' value", "'To' value").
+platform::WholeRule Field_Rule(const Controls &range, const QLineEdit *field);
+
+// The three fields take the user's entry when its typing ends, by the rule; ended then runs with the
+// field. A missing field is skipped.
+void Connect_Fields(const Controls &range, QObject *context, const std::function<void(QLineEdit *)> &ended);
+
+// The dialog's OK: an entry still being typed is taken first; answers false when one was refused.
+bool End_Typing(const Controls &range);
 
 // A record number or count as typed: its leading integer; empty, letters, 0 and negatives give 1.
 int Typed_Record(const QString &text);

@@ -15,6 +15,7 @@
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
 #include "output/Send_Modeless.h"
+#include "platform/CountField.h"
 #include "platform/Files.h"
 #include "platform/GuiThread.h"
 #include "platform/UserFiles.h"

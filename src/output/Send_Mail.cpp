@@ -12,6 +12,7 @@
 #include "outputjobs/MailScript.h"
 #include "output/OutputController.h"
 #include "output/OutputSources.h"
+#include "output/RecordRange.h"
 #include "output/Send_Modeless.h"
 #include "platform/CountField.h"
 #include "platform/Dialogs.h"
@@ -33,6 +34,7 @@
 #include <QSpinBox>
 
 #include <exception>
+#include <utility>
 
 const QString Send_Mail::Sent_Message = QStringLiteral("E-mail has been sent successfully.");
 
@@ -94,8 +96,6 @@ Send_Mail::Send_Mail(QWidget *parent)
     closeButton = ui.Close_Button;
 
     delayed_box->setEnabled(false);
-    for (QLineEdit *f : {Total_Text, To_Text, from_Text})
-        f->setValidator(new QIntValidator(0, 999999, f));
     connect(settingButton, &QPushButton::clicked, this, &Send_Mail::Setting_Button);
     connect(sendButton, &QPushButton::clicked, this, &Send_Mail::Send_Button);
     connect(closeButton, &QPushButton::clicked, this, &Send_Mail::Close_Button);
@@ -108,29 +108,40 @@ Send_Mail::Send_Mail(QWidget *parent)
     connect(rd_one_per_recp, &QRadioButton::clicked, this, &Send_Mail::obo_rd_select);
     connect(Sel_print_rd, &QRadioButton::clicked, this, &Send_Mail::Sel_Print_RD_Clicked);
     connect(delayed_delv_chk, &QCheckBox::clicked, this, &Send_Mail::delayed_delv_chk_select);
-    for (QLineEdit *f : {Total_Text, To_Text, from_Text})
-        platform::connectCountField(f, this, [this, f] { recordTextChanged(f); });
-    platform::connectCountField(mail_count_txt, this, {});
-    pairStepper(mail_count_txt, mail_count_stepper);
-    pairStepper(hour_txt, hour_stepper);
-    pairStepper(min_text, min_stepper);
-    pairStepper(sec_txt, sec_stepper);
-    pairStepper(from_Text, from_Stepper);
-    pairStepper(To_Text, To_Stepper);
-    pairStepper(Total_Text, Total_Stepper);
+    const recordrange::Controls range{Total_Text, nullptr, from_Text, nullptr, To_Text, nullptr};
+    for (const auto &[field, stepper] : {std::pair{Total_Text, Total_Stepper}, std::pair{from_Text, from_Stepper},
+                                         std::pair{To_Text, To_Stepper}})
+        pairStepper(field, stepper, recordrange::Field_Rule(range, field), [this, field = field] { recordTextChanged(field); });
+    pairStepper(mail_count_txt, mail_count_stepper, {QStringLiteral("number of mails between pauses"), 1, 999999});
+    pairStepper(hour_txt, hour_stepper, {QStringLiteral("number of hours"), 0, 99});
+    pairStepper(min_text, min_stepper, {QStringLiteral("number of minutes"), 0, 59});
+    pairStepper(sec_txt, sec_stepper, {QStringLiteral("number of seconds"), 0, 59});
 }
 
-// A stepper puts its whole value into the field; a typed value goes into the stepper.
-void Send_Mail::pairStepper(QLineEdit *field, QSpinBox *stepper)
+void Send_Mail::pairStepper(QLineEdit *field, platform::WholeSpinBox *stepper, const platform::WholeRule &rule,
+                            const std::function<void()> &ended)
 {
-    connect(stepper, &QSpinBox::valueChanged, this, [field](int v) {
-        const QSignalBlocker block(field);
-        field->setText(QString::number(v));
+    stepper->setRule(rule);
+    connect(stepper, &QSpinBox::valueChanged, this, [field](int v) { field->setText(QString::number(v)); });
+    platform::connectCountField(field, rule, this, [field, stepper, ended] {
+        {
+            const QSignalBlocker quiet(stepper);
+            stepper->setValue(field->text().toInt());
+        }
+        if (ended)
+            ended();
     });
-    connect(field, &QLineEdit::textChanged, this, [field, stepper] {
-        const QSignalBlocker block(stepper);
-        stepper->setValue(field->text().toInt());
-    });
+}
+
+bool Send_Mail::Typing_Ended()
+{
+    if (!platform::endTyping({Total_Text, from_Text, To_Text, mail_count_txt, hour_txt, min_text, sec_txt}))
+        return false;
+    for (platform::WholeSpinBox *s : {Total_Stepper, from_Stepper, To_Stepper, mail_count_stepper, hour_stepper,
+                                      min_stepper, sec_stepper})
+        if (!s->endTyping())
+            return false;
+    return true;
 }
 
 void Send_Mail::Set_Tot_Value(int value, int max, const QString &set_for)
@@ -393,7 +404,9 @@ void Send_Mail::Calculate_Pause_Time(int ms)
 void Send_Mail::Send_Button()
 {
     try {
-        sendRun();
+        // An entry still being typed is taken first; a refused one sends nothing.
+        if (Typing_Ended())
+            sendRun();
     } catch (const std::exception &e) {
         Show_MessageBox(QString::fromUtf8(e.what()));
     }

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -17,7 +19,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class OutputController;
-class QSpinBox;
+namespace platform {
+class WholeSpinBox;
+struct WholeRule;
+}
 
 class Send_Mail : public QDialog {
     Q_OBJECT
@@ -38,13 +43,13 @@ public:
     QRadioButton *rd_one_per_recp = nullptr;
     QRadioButton *Sel_print_rd = nullptr;
     QLineEdit *Total_Text = nullptr;
-    QSpinBox *Total_Stepper = nullptr;
+    platform::WholeSpinBox *Total_Stepper = nullptr;
     QLabel *tot_label = nullptr;
     QLineEdit *from_Text = nullptr;
-    QSpinBox *from_Stepper = nullptr;
+    platform::WholeSpinBox *from_Stepper = nullptr;
     QLabel *from_label = nullptr;
     QLineEdit *To_Text = nullptr;
-    QSpinBox *To_Stepper = nullptr;
+    platform::WholeSpinBox *To_Stepper = nullptr;
     QLabel *to_label = nullptr;
     QLineEdit *attachment = nullptr;
     QPushButton *browse_att = nullptr;
@@ -52,13 +57,13 @@ public:
     QCheckBox *delayed_delv_chk = nullptr;
     QGroupBox *delayed_box = nullptr;
     QLineEdit *mail_count_txt = nullptr;
-    QSpinBox *mail_count_stepper = nullptr;
+    platform::WholeSpinBox *mail_count_stepper = nullptr;
     QLineEdit *hour_txt = nullptr;
-    QSpinBox *hour_stepper = nullptr;
+    platform::WholeSpinBox *hour_stepper = nullptr;
     QLineEdit *min_text = nullptr;
-    QSpinBox *min_stepper = nullptr;
+    platform::WholeSpinBox *min_stepper = nullptr;
     QLineEdit *sec_txt = nullptr;
-    QSpinBox *sec_stepper = nullptr;
+    platform::WholeSpinBox *sec_stepper = nullptr;
     QPushButton *settingButton = nullptr;
     QPushButton *sendButton = nullptr;
     QPushButton *closeButton = nullptr;
@@ -95,7 +100,12 @@ public:
 
 private:
     explicit Send_Mail(QWidget *parent = nullptr);
-    void pairStepper(QLineEdit *field, QSpinBox *stepper);
+    // A field and its stepper: a typed entry taken by the rule goes into the stepper, a step into the
+    // field; then ended runs, when given.
+    void pairStepper(QLineEdit *field, platform::WholeSpinBox *stepper, const platform::WholeRule &rule,
+                     const std::function<void()> &ended = {});
+    // The entries still being typed taken before a send: false when one was refused.
+    bool Typing_Ended();
     void sendRun();
     QPointer<OutputController> m_output;   // of the last opening
 };

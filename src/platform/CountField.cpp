@@ -1,57 +1,232 @@
 #include "platform/CountField.h"
 
+#include "platform/Dialogs.h"
+#include "platform/Float_Num_Formatter.h"
+#include "platform/StepperField.h"
+
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QObject>
-#include <QPointer>
 #include <QValidator>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace platform {
 
 namespace {
 
-// The field's own validator, with the rule as its fix-up: a field left empty (which a number
-// validator holds to be unfinished, and so would end no editing) is fixed to a count, and its
-// editing ends as any other.
+// Far past any field's range, and far from the ends of qint64, so that no sum overflows.
+constexpr qint64 kSaturated = qint64(1) << 60;
+
+qint64 saturated(double v) { return qint64(std::clamp(v, -double(kSaturated), double(kSaturated))); }
+
+// What the rule makes of the typed number: whole, or nothing when the field refuses its fraction.
+std::optional<qint64> wholeByRule(const QString &text, const WholeRule &rule)
+{
+    if (rule.fraction == WholeRule::Fraction::Refused)
+        return typedWhole(text);
+    const std::optional<double> typed = typedNumber(text);
+    if (!typed)
+        return std::nullopt;
+    return saturated(rule.fraction == WholeRule::Fraction::Rounded ? std::round(*typed) : std::trunc(*typed));
+}
+
+void tell(const QString &message)
+{
+    AlertRequest request;
+    request.message = message;
+    request.buttons = {QStringLiteral("OK")};
+    runAlert(request);
+}
+
+// A field's validator: every keystroke a number may hold stands (as acceptable, so that the typing
+// always ends and is judged then), any other is refused as typed. It keeps the rule, and what the
+// field held before the user's edit: text set by code, or an entry taken.
 class CountValidator : public QValidator {
 public:
-    CountValidator(const QValidator *own, QObject *parent) : QValidator(parent), m_own(own) {}
-    State validate(QString &text, int &pos) const override
+    CountValidator(QLineEdit *field, const WholeRule &rule) : QValidator(field), rule(rule), held(field->text())
     {
-        return m_own ? m_own->validate(text, pos) : Acceptable;
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
+            if (!field->isModified())
+                held = field->text();
+        });
     }
-    void fixup(QString &text) const override { text = QString::number(typedCount(text)); }
+    State validate(QString &text, int &) const override
+    {
+        return Float_Num_Formatter::isTypable(text) ? Acceptable : Invalid;
+    }
 
-private:
-    QPointer<const QValidator> m_own;
+    WholeRule rule;
+    QString held;
+    bool refused = false;
 };
+
+CountValidator *validatorOf(const QLineEdit *field)
+{
+    return field ? const_cast<CountValidator *>(dynamic_cast<const CountValidator *>(field->validator())) : nullptr;
+}
 
 } // namespace
 
-int typedCount(const QString &text)
+std::optional<qint64> typedWhole(const QString &text)
 {
-    const QString t = text.trimmed();
-    qsizetype end = 0;
-    while (end < t.size() && ((t.at(end).isDigit() && t.at(end).unicode() < 128)
-                              || (end == 0 && (t.at(end) == QLatin1Char('-') || t.at(end) == QLatin1Char('+')))))
-        ++end;
-    bool ok = false;
-    const int value = t.left(end).toInt(&ok);
-    return ok && value >= 1 ? value : 1;
+    const std::optional<QByteArray> plain = typedNumberText(text);
+    if (!plain)
+        return std::nullopt;
+    const qsizetype point = plain->indexOf('.');
+    const QByteArray fraction = point < 0 ? QByteArray() : plain->mid(point + 1);
+    if (fraction.count('0') != fraction.size())
+        return std::nullopt;
+    const QByteArray whole = point < 0 ? *plain : plain->left(point);
+    const bool negative = whole.startsWith('-');
+    qint64 value = 0;
+    for (const char c : whole.mid(negative ? 1 : 0))
+        value = std::min(value * 10 + (c - '0'), kSaturated);
+    return negative ? -value : value;
 }
 
-void connectCountField(QLineEdit *field, QObject *context, std::function<void()> handler)
+std::optional<QString> wholeShown(const QString &text, const WholeRule &rule)
+{
+    if (text.trimmed().isEmpty())
+        return rule.count ? QString::number(rule.lowest) : QString();
+    const std::optional<qint64> whole = wholeByRule(text, rule);
+    if (!whole)
+        return std::nullopt;
+    if (rule.count && *whole == 0 && rule.lowest > 0)
+        return QString::number(rule.lowest);
+    if (*whole < rule.lowest || *whole > rule.highest)
+        return std::nullopt;
+    const QByteArray plain = typedNumberText(text).value_or(QByteArray());
+    if (rule.keepDigits && !plain.contains('.'))
+        return QString::fromLatin1(plain);
+    return QString::number(*whole);
+}
+
+QString wholeRefusal(const QString &text, const WholeRule &rule)
+{
+    if (wholeShown(text, rule))
+        return QString();
+    if (!wholeByRule(text, rule))
+        return QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(rule.what);
+    const QChar first = rule.what.isEmpty() ? QChar() : rule.what.at(0).toLower();
+    const QString article = QStringLiteral("aeiou").contains(first) ? QStringLiteral("an") : QStringLiteral("a");
+    return QStringLiteral("Please enter %1 %2 from %3 to %4%5.")
+        .arg(article, rule.what, QString::number(rule.lowest), QString::number(rule.highest),
+             rule.unit.isEmpty() ? QString() : QLatin1Char(' ') + rule.unit);
+}
+
+int typedCount(const QString &text)
+{
+    const std::optional<qint64> whole = typedWhole(text);
+    return whole && *whole >= 1 && *whole <= std::numeric_limits<int>::max() ? int(*whole) : 1;
+}
+
+void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context, std::function<void()> handler)
 {
     if (!field)
         return;
-    if (!dynamic_cast<const CountValidator *>(field->validator()))
-        field->setValidator(new CountValidator(field->validator(), field));
+    field->setValidator(new CountValidator(field, rule));
     QObject::connect(field, &QLineEdit::editingFinished, context, [field, handler] {
-        const QString count = QString::number(typedCount(field->text()));
-        if (field->text() != count)
-            field->setText(count);
+        CountValidator *v = validatorOf(field);
+        if (!v)
+            return;
+        const QString typed = field->text();
+        const std::optional<QString> shown = wholeShown(typed, v->rule);
+        v->refused = !shown;
+        if (!shown) {
+            // The value in use stays, shown while the message is read.
+            field->setText(v->held);
+            tell(wholeRefusal(typed, v->rule));
+            return;
+        }
+        if (typed != *shown)
+            field->setText(*shown);
+        field->setModified(false);
         if (handler)
             handler();
     });
+}
+
+bool endTyping(std::initializer_list<QLineEdit *> fields)
+{
+    bool taken = true;
+    for (QLineEdit *field : fields) {
+        CountValidator *v = validatorOf(field);
+        if (!v || !field->isModified())
+            continue;
+        emit field->editingFinished();
+        taken = taken && !v->refused;
+    }
+    return taken;
+}
+
+WholeSpinBox::WholeSpinBox(QWidget *parent) : QSpinBox(parent)
+{
+    // The value changes when the typing ends, never at a keystroke of an entry still being typed.
+    setKeyboardTracking(false);
+}
+
+WholeRule WholeSpinBox::rule() const
+{
+    WholeRule r = m_rule;
+    r.lowest = minimum();
+    r.highest = maximum();
+    r.count = true;
+    return r;
+}
+
+bool WholeSpinBox::endTyping()
+{
+    const QString typed = lineEdit()->text();
+    if (typed == textFromValue(value()))
+        return true;
+    const std::optional<QString> shown = wholeShown(typed, rule());
+    if (!shown) {
+        lineEdit()->setText(textFromValue(value()));
+        tell(wholeRefusal(typed, rule()));
+        return false;
+    }
+    setValue(shown->toInt());
+    lineEdit()->setText(textFromValue(value()));
+    return true;
+}
+
+void WholeSpinBox::stepBy(int steps)
+{
+    if (endTyping())
+        QSpinBox::stepBy(steps);
+}
+
+QValidator::State WholeSpinBox::validate(QString &input, int &) const
+{
+    if (!Float_Num_Formatter::isTypable(input))
+        return QValidator::Invalid;
+    return wholeShown(input, rule()) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+int WholeSpinBox::valueFromText(const QString &text) const
+{
+    const std::optional<QString> shown = wholeShown(text, rule());
+    return shown ? shown->toInt() : value();
+}
+
+QString WholeSpinBox::textFromValue(int value) const { return QString::number(value); }
+
+void WholeSpinBox::focusOutEvent(QFocusEvent *event)
+{
+    // A context menu of the box's own takes the focus for a moment; the typing goes on.
+    if (event->reason() != Qt::PopupFocusReason)
+        endTyping();
+    QSpinBox::focusOutEvent(event);
+}
+
+void WholeSpinBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        endTyping();
+    QSpinBox::keyPressEvent(event);
 }
 
 } // namespace platform

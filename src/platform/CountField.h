@@ -1,26 +1,98 @@
 #pragma once
-// A field that takes a count or a record number (a range's From and To, a total, the mails between
-// pauses). The user types freely: nothing is put back while the field is edited, so that clearing
-// it and typing 3 gives 3. Only when the editing ends (Return, or the focus leaving after a change)
-// does an entry that is no count of at least 1 (empty, letters, 0 or below) become 1.
+// Whole-number fields: counts, record numbers, rows and columns, pixels, a port. They read what was
+// typed as every number field does (typedNumber: "." and "," alike, the locale's own digits), keep
+// every keystroke a number may hold while the user types, and judge the entry only when the typing
+// ends (Return, the focus leaving, the dialog's OK, a step): a whole number in range stands and is
+// shown in plain digits; text that is no number, a fraction, grouped digits, an exponent or a number
+// out of range gets the field's message, and the field shows the value it held before.
 
+#include <QSpinBox>
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
+#include <optional>
 
 class QLineEdit;
 class QObject;
 
 namespace platform {
 
-// The count of what was typed: its leading integer (blanks around it and a sign allowed);
-// nothing, no number, 0 and below, and a number past any integer give 1.
+// What a whole-number field takes.
+struct WholeRule {
+    WholeRule() = default;
+    WholeRule(const QString &what, qint64 lowest, qint64 highest, const QString &unit = QString())
+        : what(what), lowest(lowest), highest(highest), unit(unit)
+    {
+    }
+
+    // What the field holds, for its messages ("total", "port number").
+    QString what;
+    qint64 lowest = 1;
+    qint64 highest = 999999;
+    // After the range in a message ("pixels"); none when empty.
+    QString unit;
+    // A count: an empty entry, or 0 below the range, is the least (the count fields' rule). Otherwise
+    // an empty entry stands empty, for the window's own check to ask for it.
+    bool count = true;
+    // What a fraction does: refused, or made whole as the field keeps it (rounded or cut).
+    enum class Fraction { Refused, Rounded, Truncated } fraction = Fraction::Refused;
+    // Shown as typed, zeros in front kept (in plain digits), where their number matters.
+    bool keepDigits = false;
+};
+
+// The whole number typed, saturated far past any field's range; nothing for text that is no number
+// or has a fraction.
+std::optional<qint64> typedWhole(const QString &text);
+
+// Why text typed into a whole-number field cannot stand, empty when it can: no number or a fraction
+// the field refuses ("Please enter the total as a whole number, such as 12."), or a number outside the
+// range ("Please enter a total from 1 to 999999."). An empty text stands (the rule says what it is).
+QString wholeRefusal(const QString &text, const WholeRule &rule);
+
+// The text a field shows for what was typed once it stands (empty where an empty entry stands);
+// nothing when it cannot stand.
+std::optional<QString> wholeShown(const QString &text, const WholeRule &rule);
+
+// The count of what was typed: its whole number of at least 1 (an int); anything else gives 1.
 int typedCount(const QString &text);
 
-// When the editing of the field ends, the field shows typedCount of its text, then handler runs:
-// it bounds the count as its window needs. The field keeps the validator it has (set it first):
-// what that refuses cannot be typed, and an entry it holds unfinished is fixed to a count when the
-// editing ends. context ends the connection.
-void connectCountField(QLineEdit *field, QObject *context, std::function<void()> handler);
+// The rule for a field: keystrokes a number may hold stand, others are refused as typed; when the
+// typing ends, what stands is shown in plain digits and handler runs, and what cannot stand gets its
+// message and the field shows what it held before. The field's own validator is replaced. context
+// ends the connection.
+void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context, std::function<void()> handler);
+
+// Ends the typing of fields of connectCountField that still hold an edit (the dialog's OK, which
+// takes no focus from them): answers false when one was refused.
+bool endTyping(std::initializer_list<QLineEdit *> fields);
+
+// A spin box that reads as the whole-number fields do, in plain digits whatever the locale; its value
+// changes only when the typing ends, and an arrow key, Page Up or Down, the wheel or an arrow button
+// ends the typing first (a refused entry is not stepped), then steps from the value taken.
+class WholeSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    explicit WholeSpinBox(QWidget *parent = nullptr);
+
+    // What the box holds, for its messages; its range is the box's own.
+    void setRule(const WholeRule &rule) { m_rule = rule; }
+    // Takes or refuses the text typed since the value was last shown: answers false when refused.
+    bool endTyping();
+
+    void stepBy(int steps) override;
+    QValidator::State validate(QString &input, int &pos) const override;
+    void fixup(QString &) const override {}
+
+protected:
+    int valueFromText(const QString &text) const override;
+    QString textFromValue(int value) const override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    WholeRule rule() const;
+    WholeRule m_rule;
+};
 
 } // namespace platform

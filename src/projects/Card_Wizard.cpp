@@ -14,6 +14,7 @@
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
+#include "platform/CountField.h"
 #include "platform/Float_Num_Formatter.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -173,6 +174,20 @@ Card_Wizard::Card_Wizard(ProjectsController &projects)
     wire();
 }
 
+namespace {
+
+// A whole-number field of the colour page, in its stepper's range.
+platform::WholeRule wholeRule(const platform::Stepper *stepper, const char *what, const char *unit,
+                              platform::WholeRule::Fraction fraction)
+{
+    platform::WholeRule rule{QLatin1String(what), qint64(stepper->minValue()), qint64(stepper->maxValue()),
+                             QLatin1String(unit)};
+    rule.fraction = fraction;
+    return rule;
+}
+
+} // namespace
+
 void Card_Wizard::wire()
 {
     connect(Next_btn, &QPushButton::clicked, this, &Card_Wizard::OK_Click);
@@ -188,9 +203,15 @@ void Card_Wizard::wire()
     connect(Card_bor_Stepper, &platform::Stepper::stepped, this, [this] { Card_Border_Changed(true); });
     connect(Card_grad_Stepper, &platform::Stepper::stepped, this, [this] { Card_Gradient_Changed(true); });
     connect(Card_alpha_Stepper, &platform::Stepper::stepped, this, [this] { Card_Alpha_Changed(true); });
-    connect(Card_bor_Text, &QLineEdit::textEdited, this, [this] { Card_Border_Changed(false); });
-    connect(Card_grad_Text, &QLineEdit::textEdited, this, [this] { Card_Gradient_Changed(false); });
-    connect(Card_alpha_Text, &QLineEdit::textEdited, this, [this] { Card_Alpha_Changed(false); });
+    // Whole points, degrees and percent, made whole as the card keeps them (the border and opacity
+    // rounded, the angle cut): taken or refused when their typing ends, never at a keystroke.
+    using Fraction = platform::WholeRule::Fraction;
+    platform::connectCountField(Card_bor_Text, wholeRule(Card_bor_Stepper, "border width", "pt", Fraction::Rounded), this,
+                                [this] { Card_Border_Changed(false); });
+    platform::connectCountField(Card_grad_Text, wholeRule(Card_grad_Stepper, "gradient angle", "degrees", Fraction::Truncated),
+                                this, [this] { Card_Gradient_Changed(false); });
+    platform::connectCountField(Card_alpha_Text, wholeRule(Card_alpha_Stepper, "opacity", "percent", Fraction::Rounded),
+                                this, [this] { Card_Alpha_Changed(false); });
     connect(Card_fill_chk, &QCheckBox::clicked, this, &Card_Wizard::Card_Fill_Chk_Box);
     connect(Card_solid_fill_rd, &QRadioButton::clicked, this, &Card_Wizard::Card_Solid_RD_Sel);
     connect(Card_gradient_fill_rd, &QRadioButton::clicked, this, &Card_Wizard::Card_Gradient_RD_Sel);
@@ -287,7 +308,10 @@ void Card_Wizard::OK_Click()
             next_count = 1;
             return;
         }
-        // Finish: the settings of the fill kinds not chosen go back to their defaults.
+        // Finish: a number still being typed is taken first (a refused one keeps the page), then the
+        // settings of the fill kinds not chosen go back to their defaults.
+        if (!platform::endTyping({Card_bor_Text, Card_grad_Text, Card_alpha_Text}))
+            return;
         if (!Card_Image_fill_rd->isChecked())
             Card_Image_path->setPlainText(QString());
         if (!Card_solid_fill_rd->isChecked())

@@ -4,6 +4,7 @@
 #include "value_list_fixture.h"
 
 #include "data/Update_List_Details.h"
+#include "support/LocaleScope.h"
 
 using namespace value_list_test;
 using namespace value_list;
@@ -41,7 +42,8 @@ TEST_F(ValueListWindow, OkWritesTheEditedRecordBackAndBindsIt)
         retype(sheet.m_bar_value_str, QStringLiteral("  5901234123457 "));
         retype(sheet.m_bar_hdr_str, QStringLiteral("New header"));
         retype(sheet.m_bar_pq_str, QStringLiteral("1500"));
-        EXPECT_EQ(sheet.m_bar_pq_str->text(), QStringLiteral("1000"));
+        EXPECT_EQ(sheet.m_bar_pq_str->text(), QStringLiteral("1500"));   // kept as typed, refused at OK
+        retype(sheet.m_bar_pq_str, QStringLiteral("1000"));
         QTest::mouseClick(sheet.okButton, Qt::LeftButton);
         return dialog.result();
     };
@@ -93,28 +95,29 @@ TEST_F(ValueListWindow, CancelLeavesTheRecordAndEmptiesTheSheet)
 
 TEST_F(ValueListWindow, PrintQuantityFieldLimitAsTyped)
 {
-    const struct {
-        const char *typed;
-        const char *shown;
-        const char *stored;
-    } cases[] = {
-        {"1500", "1000", "1000"}, {"00012", "000", "1"}, {"999", "999", "999"},
-        {"abcde", "abc", "1"},    {"0", "0", "1"},        {"", "", "1"},
+    // Typed in the user's locale and taken at OK: a whole number from 1 to 1000 (empty or 0 is 1), else the
+    // field's message and the record unchanged.
+    const QString range = "Please enter a print quantity from 1 to 1000.", whole = "Please enter the print quantity as a whole number, such as 12.";
+    const struct { QString typed, stored, said; } cases[] = {
+        {"1500", "1", range}, {"00012", "12", {}}, {"999", "999", {}}, {"abcd", "1", {}}, {"0", "1", {}}, {"", "1", {}},
+        {"12,5", "1", whole}, {"1e1", "1", whole}, {QString::fromUtf8("١٢"), "12", {}},
     };
+    LocaleScope scope("ar_EG");
     fillNumbered(1);
     for (const auto &k : cases) {
-        QString shownText;
+        responder->alerts.clear();
         responder->onModal = [&](QDialog &dialog) {
             auto &sheet = dynamic_cast<Update_List_Details &>(dialog);
-            retype(sheet.m_bar_pq_str, QString::fromLatin1(k.typed));
-            shownText = sheet.m_bar_pq_str->text();
+            sheet.m_bar_pq_str->clear();
+            for (const QChar c : k.typed)
+                QTest::sendKeyEvent(QTest::Click, sheet.m_bar_pq_str, Qt::Key_unknown, QString(c), Qt::NoModifier);
             QTest::mouseClick(sheet.okButton, Qt::LeftButton);
             return dialog.result();
         };
         clickRow(0);
         bm->OnGetSelected();
-        EXPECT_EQ(shownText, QString::fromLatin1(k.shown)) << k.typed;
-        EXPECT_EQ(bm->ListData_barcode.at(0).value(kPQ), QString::fromLatin1(k.stored)) << k.typed;
+        EXPECT_EQ(responder->trimmedAlertMessages().join('|'), k.said) << k.typed.toStdString();
+        EXPECT_EQ(bm->ListData_barcode.at(0).value(kPQ), k.stored) << k.typed.toStdString();
     }
     // Text put in by code is not limited: the sheet opens on the record as stored.
     bm->Update_bar_pq_str->setText(QStringLiteral("12345"));

@@ -305,23 +305,23 @@ TEST_F(ListGenerator, FieldLimitsAndHelpAreThoseOfTheSeriesGenerator)
         QApplication::setActiveWindow(&g);   // the limits apply when Tab ends the editing
         pick(g.radioButton_Constant);
         type(g.count_txt, "123456");
-        QTest::keyClick(g.count_txt, Qt::Key_Tab);
-        EXPECT_EQ(g.count_txt->text(), QStringLiteral("10000"));
-        EXPECT_EQ(g.count_stepper->intValue(), 10000);
+        QTest::keyClick(g.count_txt, Qt::Key_Tab);   // out of range: refused, the count kept
+        EXPECT_EQ(g.count_txt->text(), QStringLiteral("1"));
+        EXPECT_EQ(g.count_stepper->intValue(), 1);
         type(g.count_txt, "0");
         QTest::keyClick(g.count_txt, Qt::Key_Tab);
         EXPECT_EQ(g.count_txt->text(), QStringLiteral("1"));
         pick(g.radioButton_Random);
         type(g.rand_length_txt, "37");
         QTest::keyClick(g.rand_length_txt, Qt::Key_Tab);
-        EXPECT_EQ(g.rand_length_txt->text(), QStringLiteral("3"));
+        EXPECT_EQ(g.rand_length_txt->text(), QStringLiteral("1"));
         type(g.from_txt, "x");
         EXPECT_TRUE(g.from_txt->text().isEmpty()) << "only integers";
         pick(g.radioButton_Sequntial);
         QTest::mouseClick(g.help_btn, Qt::LeftButton);
         QTest::mouseClick(g.cancel_btn, Qt::LeftButton);
     });
-    ASSERT_EQ(responder->alerts.size(), 1);
-    EXPECT_EQ(responder->alerts.first().message, QStringLiteral("Maintain number of Digits By adding 0's before smaller values. "));
-    EXPECT_TRUE(responder->alerts.first().informative.contains(QStringLiteral("a series of barcodes having values")));
+    ASSERT_EQ(responder->alerts.size(), 3);   // the two refusals, then the help
+    EXPECT_EQ(responder->alerts.last().message, QStringLiteral("Maintain number of Digits By adding 0's before smaller values. "));
+    EXPECT_TRUE(responder->alerts.last().informative.contains(QStringLiteral("a series of barcodes having values")));
 }

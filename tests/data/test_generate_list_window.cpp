@@ -191,10 +191,10 @@ TEST_F(GeneratorWindow, TheFieldsKeepTheirLimitsAsTheUserTypes)
         QString typed, shown;
     };
     const Case cases[] = {
-        {&Generate_List::radioButton_Constant, &Generate_List::count_txt, &Generate_List::count_stepper, "123456", "10000"},
+        {&Generate_List::radioButton_Constant, &Generate_List::count_txt, &Generate_List::count_stepper, "123456", "1"},
         {&Generate_List::radioButton_Constant, &Generate_List::count_txt, &Generate_List::count_stepper, "0", "1"},
         {&Generate_List::radioButton_Random, &Generate_List::rand_count_txt, &Generate_List::rand_count_stepper, "250", "250"},
-        {&Generate_List::radioButton_Random, &Generate_List::rand_length_txt, &Generate_List::rand_length_stepper, "37", "3"},
+        {&Generate_List::radioButton_Random, &Generate_List::rand_length_txt, &Generate_List::rand_length_stepper, "37", "1"},
         {&Generate_List::radioButton_Random, &Generate_List::rand_length_txt, &Generate_List::rand_length_stepper, "0", "1"},
     };
     run(0, 0, [&] {
@@ -207,16 +207,22 @@ TEST_F(GeneratorWindow, TheFieldsKeepTheirLimitsAsTheUserTypes)
             EXPECT_EQ((g.*c.field)->text(), c.shown);
             EXPECT_EQ((g.*c.stepper)->intValue(), c.shown.toInt());
         }
-        // A pasted negative count and a letter are refused: the field keeps its text.
+        // Out of range (a pasted negative count, a number past any integer) is refused when the typing ends.
         pick(g.radioButton_Constant);
+        g.count_txt->setFocus();
         g.count_txt->selectAll();
         g.count_txt->insert("-5");
+        EXPECT_EQ(g.count_txt->text(), "-5");
+        QTest::keyClick(g.count_txt, Qt::Key_Tab);
         EXPECT_EQ(g.count_txt->text(), "1");
         pick(g.radioButton_Sequntial);
         type(g.from_txt, "12x");
         EXPECT_EQ(g.from_txt->text(), "12");
         type(g.to_txt, "99999999999999999999");
-        EXPECT_EQ(g.to_txt->text(), "999999999");
+        QTest::keyClick(g.to_txt, Qt::Key_Tab);
+        EXPECT_EQ(g.to_txt->text(), "");
+        EXPECT_EQ(responder->trimmedAlertMessages().join('|'), "Please enter a 'Count' value from 1 to 10000.|Please enter a 'Length' "
+                  "value from 1 to 9.|Please enter a 'Count' value from 1 to 10000.|Please enter a 'To' value from -2147483648 to 2147483647.");
         // The stepper's arrow puts its value into the field.
         pick(g.radioButton_Random);
         g.rand_count_stepper->stepUp();

@@ -14,6 +14,7 @@
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 #include "support/SyncFailure.h"
+#include "support/WholeFieldRows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -423,8 +424,8 @@ TEST_F(CropWizard, AResizeKeepsTheProportionsWhenAsked)
         EXPECT_TRUE(u.cropping_wid_size->isEnabled());
         type(u.width_Text, "100");
         type(u.height_Text, "-");
-        QTest::keyClick(u.height_Text, Qt::Key_Return);
-        EXPECT_EQ(u.height_Text->text(), QStringLiteral("1"));
+        QTest::keyClick(u.height_Text, Qt::Key_Return);   // a sign alone: refused, the height kept
+        EXPECT_EQ(u.height_Text->text(), QStringLiteral("50"));
         type(u.height_Text, "100");
         click(u.aspect_ratio_chk);
         click(u.crop_btn);
@@ -432,16 +433,22 @@ TEST_F(CropWizard, AResizeKeepsTheProportionsWhenAsked)
     EXPECT_EQ(QImageReader(out + "/pic.PNG").size(), QSize(100, 75));
 }
 
-// Limits kept as typed; empty (or 0) is 1 once editing ends, by Enter or by an operation.
+// Keys of a number kept as typed; empty (or 0) is 1 once editing ends, by Enter or by an operation. Whole
+// pixels from 1 to 10000 in every locale, typed in a field or its spin box, else the size's message.
 TEST_F(CropWizard, SizeFieldsTakeDigitsAndTheEmptyRuleWhenEditingEnds)
 {
     const struct { const char *keys, *text; bool enter; } cases[] = {{"100", "100", false}, {"abc", "", false},
-        {"abc", "1", true}, {"0", "1", true}, {"123456", "10000", false}, {"7x5", "75", false}};
+        {"abc", "1", true}, {"0", "1", true}, {"123456", "123456", false}, {"7x5", "75", false}};
     open([&](Form &u) {
         type(u.file_path, write("pic.png", imagefiles::quadrants({80, 60})));
         type(u.output_path, out);
         click(u.Next_Btn);
         click(u.crop_size_radio);
+        const QString pixels = "1 to 10000 pixels";
+        EXPECT_EQ(testsupport::wholeFieldFailures({{u.width_Text, "width", pixels, u.crop_btn}, {u.height_Text, "height", pixels, u.crop_btn},
+                                                   {u.w->findChild<QSpinBox *>("width_Stepper"), "width", pixels, nullptr},
+                                                   {u.w->findChild<QSpinBox *>("height_Stepper"), "height", pixels, nullptr}},
+                                                  responder).join('\n').toStdString(), "");
         for (const auto &k : cases) {
             u.width_Text->selectAll();
             QTest::keyClick(u.width_Text, Qt::Key_Backspace);   // as a user clears it

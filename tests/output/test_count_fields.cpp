@@ -14,7 +14,10 @@
 #include "output/Send_Mail.h"
 #include "outputjobs/OutputGlobals.h"
 #include "platform/Stepper.h"
+#include "output/Email_Setting.h"
+#include "platform/CountField.h"
 #include "support/AppEnvironment.h"
+#include "support/WholeFieldRows.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -80,4 +83,39 @@ TEST(CountFields, TypedAsTypedAndNamedByTheirLabels)
         EXPECT_EQ(names.join('|').toStdString(), "Top left|Top center|Top right|Middle left|Middle center|Middle right|"
                                                  "Bottom left|Bottom center|Bottom right");
     }
+}
+
+// Every whole-number field of these windows typed in four locales and ended each way it has (WholeFieldRows.h).
+TEST(CountFields, TakenOrRefusedWhenTheTypingEnds)
+{
+    testsupport::AppEnvironment env{QString(), true};
+    testsupport::ResponderScope responder;
+    Total_Batch_Excel_Card = 8;
+    PDF_Export *pdf = PDF_Export::defaultInstance();
+    Export_Barcode *image = Export_Barcode::defaultInstance();
+    ExportWindow *labels = &env.controller()->output().exportWindow();
+    Send_Mail *mail = Send_Mail::defaultInstance();
+    Generate_List *series = Generate_List::defaultInstance();
+    Generate_List_Barcode *list = Generate_List_Barcode::defaultInstance();
+    Email_Setting *mailSettings = Email_Setting::defaultInstance();
+    for (QCheckBox *batch : {pdf->print_with_batch_chk, mail->send_with_batch_chk, labels->Export_with_batch_chk})
+        batch->setChecked(false);
+    pdf->width_Stepper->setDoubleValue(10), pdf->height_Stepper->setDoubleValue(10);   // three rows and columns fit
+    mail->delayed_box->setEnabled(true);   // the pause fields open
+    const QString from = "'From' value", to = "'To' value", all = "1 to 999999", ints = "-2147483648 to 2147483647",
+                  grid = "1 to 999", mails = "number of mails between pauses", count = "'Count' value";
+    QAbstractButton *const pdfOk = pdf->okButton, *imageOk = image->export_btn_on_export_image,
+                           *labelsOk = labels->export_btn_on_export_image, *send = mail->sendButton;
+    const std::vector<testsupport::WholeField> fields = {
+        {pdf->Total_Text, "total", all, pdfOk}, {pdf->from_Text, from, all, pdfOk}, {pdf->To_Text, to, all, pdfOk},
+        {pdf->Row_Text, "number of rows", grid, pdfOk}, {pdf->Col_Text, "number of columns", grid, pdfOk},
+        {image->Total_Text, "total", all, imageOk}, {image->from_Text, from, all, imageOk}, {labels->To_Text, to, all, labelsOk},
+        {labels->Total_Text, "total", all, labelsOk}, {mail->Total_Text, "total", all, send}, {mail->To_Text, to, all, send},
+        {mail->from_Stepper, from, all, nullptr}, {mail->mail_count_txt, mails, all, send}, {mail->mail_count_stepper, mails, all, nullptr},
+        {mail->hour_txt, "number of hours", "0 to 99", send}, {mail->min_stepper, "number of minutes", "0 to 59", nullptr},
+        {mail->sec_txt, "number of seconds", "0 to 59", send}, {mail->Total_Stepper, "total", all, nullptr},
+        {series->count_txt, count, "1 to 10000", series->ok_btn}, {series->rand_length_txt, "'Length' value", "1 to 9", series->ok_btn},
+        {series->from_txt, from, ints, series->ok_btn}, {list->rand_count_txt, count, "1 to 10000", list->ok_btn},
+        {list->to_txt, to, ints, list->ok_btn}, {mailSettings->_send_mail_port, "port number", "1 to 65535", mailSettings->saveButton}};
+    EXPECT_EQ(testsupport::wholeFieldFailures(fields, responder).join('\n').toStdString(), "");
 }

@@ -82,6 +82,7 @@ TEST_F(EmailSettingWindow, ValidationStopsAtTheFirstFailureAndFocusesItsField)
         const char *field;
     };
     const char *const port = "Please enter a port number from 1 to 65535.";
+    const char *const whole = "Please enter the port number as a whole number, such as 12.";
     const Case cases[] = {
         {"", "", "", "", "", false, "Please enter sender E-mail.", "send_mail_sender_mail"},
         {"me@exampleorg", "pw", "h", "1", "", false, "Please enter valid sender E-mail address.",
@@ -89,7 +90,7 @@ TEST_F(EmailSettingWindow, ValidationStopsAtTheFirstFailureAndFocusesItsField)
         {"me@example.org", "", "", "", "", false, "Please enter password.", "send_mail_password"},
         {"me@example.org", " ", "", "", "", false, "Please enter SMTP server.", "send_mail_smtp"},
         {"me@example.org", " ", "h", "", "", false, "Please enter port number.", "send_mail_port"},
-        {"me@example.org", "pw", "h", "abc", "", false, port, "send_mail_port"},
+        {"me@example.org", "pw", "h", "abc", "", false, whole, "send_mail_port"},
         {"me@example.org", "pw", "h", "999999", "", false, port, "send_mail_port"},
         {"me@example.org", "pw", "h", "0", "", false, port, "send_mail_port"},
         {"me@example.org", "pw", "h", "587", "", true, "Please enter recipient E-mail address.", "send_mail_to"},

@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QFileInfo>
 #include <QImage>
@@ -114,11 +115,12 @@ protected:
         sheet().export_btn_on_export_image->click();
         return shown.result();
     }
-    // The user's typing: the field's text, then the end of its editing.
+    // The user's typing over the field's text, then the end of its editing.
     void type(QLineEdit *field, const QString &text)
     {
-        field->setText(text);
-        emit field->editingFinished();
+        field->clear();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
     }
 
     testsupport::AppEnvironment env{QString(), true};
@@ -205,6 +207,7 @@ TEST_F(ExportSheet, RangeFieldsComeBackIntoTheRecords)
                                    {sheet().Total_Text, QStringLiteral("20"), QStringLiteral("8")},
                                    {sheet().Total_Text, QString(), QStringLiteral("1")}};
         for (const Case &k : cases) {
+            (k.field == sheet().Total_Text ? sheet().All_print_rd : sheet().Sel_print_rd)->click();   // the field open
             type(k.field, k.typed);
             EXPECT_EQ(k.field->text(), k.shown) << k.field->objectName().toStdString() << " " << k.typed.toStdString();
         }

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -68,10 +69,12 @@ protected:
         Total_Batch_Excel_Card = records;
         w().Prepare_Export_Sheet();
     }
+    // Typed over as a user types, then Return.
     void type(QLineEdit *field, const QString &text)
     {
-        field->setText(text);
-        emit field->editingFinished();
+        field->clear();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
     }
     void writeSeries(const QString &name)
     {

@@ -20,6 +20,7 @@
 #include "output/OutputController.h"
 #include "output/Send_Mail.h"
 #include "output/Send_Modeless.h"
+#include "platform/CountField.h"
 #include "platform/Files.h"
 #include "support/CardBatch.h"
 #include "support/Decode.h"

@@ -16,6 +16,7 @@
 #include "output/LabelSizeFields.h"
 #include "support/LocaleScope.h"
 #include "support/PageSetupAnswer.h"
+#include "support/WholeFieldRows.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Globals.h"
@@ -419,6 +420,18 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                                                 size ? "pageWidth" : "leftMargin"}(dialog);
         });
     }
+    // The whole-number fields, typed in every locale and ended as a user ends them (Print takes the typing first).
+    open([&] {
+        w->export_range_box->setEnabled(true), w->from_Text->setEnabled(true), w->To_Text->setEnabled(true);
+        for (platform::Stepper *side : {w->width_Stepper, w->height_Stepper, w->width_Stepper_pre, w->height_Stepper_pre})
+            side->setDoubleValue(10);   // labels of 10 mm: three rows and columns fit the page
+        const QString all = "1 to 999999", grid = "1 to 999", rows = "number of rows", columns = "number of columns";
+        EXPECT_EQ(testsupport::wholeFieldFailures({{w->Total_Text, "total", all, w->printButton}, {w->from_Text, "'From' value", all, w->printButton},
+                                                   {w->To_Text, "'To' value", all, w->printButton}, {w->Row_Text, rows, grid, w->printButton},
+                                                   {w->Col_Text, columns, grid, w->printButton}, {w->Row_Text_pre, rows, grid, w->printButton},
+                                                   {w->Col_Text_pre, columns, grid, w->printButton}}, responder).join('\n').toStdString(), "");
+        w->cancelButton->click();
+    });
     struct Case {
         const char *text;
         bool accepted;

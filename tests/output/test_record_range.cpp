@@ -89,13 +89,13 @@ TEST_F(RecordRange, MissingControlsAreSkipped)
 
 } // namespace
 
-// A typed count or record number: its leading integer, and 1 for anything that is no count.
+// A typed count or record number: its whole number, and 1 for anything that is no count.
 TEST(RecordRangeTyped, TypedRecordsAreWholeNumbersOfAtLeastOne)
 {
     const struct {
         const char *typed;
         int value;
-    } cases[] = {{"25", 25}, {" 7 ", 7}, {"12x", 12}, {"3.9", 3}, {"", 1}, {"   ", 1}, {"0", 1},
+    } cases[] = {{"25", 25}, {" 7 ", 7}, {"12x", 1}, {"3.9", 1}, {"", 1}, {"   ", 1}, {"0", 1},
                  {"-3", 1}, {"abc", 1}, {"+4", 4}, {"99999999999", 1}};
     for (const auto &k : cases)
         EXPECT_EQ(recordrange::Typed_Record(QString::fromLatin1(k.typed)), k.value) << k.typed;

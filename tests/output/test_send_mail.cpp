@@ -9,6 +9,7 @@
 #include "output/OutputController.h"
 #include "output/Send_Mail.h"
 #include "output/Send_Modeless.h"
+#include "platform/CountField.h"
 #include "platform/Files.h"
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
@@ -113,7 +114,8 @@ TEST_F(MailWindow, HandlersSwitchTheControls)
         EXPECT_TRUE(w->delayed_box->isEnabled());
         w->sec_stepper->setValue(7);
         EXPECT_EQ(w->sec_txt->text(), QStringLiteral("7"));
-        w->min_text->setText(QStringLiteral("5"));
+        QTest::keyClicks(w->min_text, QStringLiteral("5"));   // after the 0 shown: 05, once typed
+        QTest::keyClick(w->min_text, Qt::Key_Return);
         EXPECT_EQ(w->min_stepper->value(), 5);
         // The record choices wait for the batch box.
         w->Sel_print_rd->click();

@@ -152,6 +152,26 @@ TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
                     << locale << ' ' << qPrintable(field->window()->objectName()) << ' ' << qPrintable(what) << ' ' << qPrintable(typed);
             }
     }
+    // The colour page's whole numbers typed in ar_EG, made whole as the card keeps them (border and opacity rounded,
+    // the angle cut), or the field's message and the value kept.
+    LocaleScope arabic("ar_EG");
+    Card_Wizard &c = *wizard;
+    const std::tuple<QLineEdit *, platform::Stepper *, QString, QString, QString> colourRows[] = {
+        {c.Card_bor_Text, c.Card_bor_Stepper, "2,5", "3", ""}, {c.Card_grad_Text, c.Card_grad_Stepper, "12,9", "12", ""},
+        {c.Card_alpha_Text, c.Card_alpha_Stepper, QString::fromUtf8("٥٠٫٤"), "50", ""}, {c.Card_alpha_Text, c.Card_alpha_Stepper, "0", "1", ""},
+        {c.Card_bor_Text, c.Card_bor_Stepper, "1e1", "5", "Please enter the border width as a whole number, such as 12."},
+        {c.Card_grad_Text, c.Card_grad_Stepper, "361", "5", "Please enter a gradient angle from 0 to 360 degrees."}};
+    for (const auto &[field, stepper, typed, shown, said] : colourRows) {
+        field->setText("5");
+        stepper->setDoubleValue(5);
+        responder->alerts.clear();
+        field->selectAll();
+        for (const QChar ch : typed)
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(QString("%1 %2 %3").arg(field->text()).arg(stepper->doubleValue()).arg(messages().join('|')),
+                  shown + ' ' + shown + ' ' + said) << typed.toStdString();
+    }
     // Typed key by key into the field, as the user does.
     wizard->width_Text->clear();
     QTest::keyClicks(wizard->width_Text, QStringLiteral("abc12.5mm"));
