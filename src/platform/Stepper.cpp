@@ -66,9 +66,25 @@ void Stepper::setMaxValue(double v)
 void Stepper::stepUp() { step(m_increment); }
 void Stepper::stepDown() { step(-m_increment); }
 
+void Stepper::holdStep()
+{
+    if (!m_asking)
+        return;
+    m_held = true;
+    // A held arrow repeats no further: the user reads why the value stayed.
+    m_up->setDown(false);
+    m_down->setDown(false);
+}
+
 void Stepper::step(double delta)
 {
     if (!isEnabled())
+        return;
+    m_held = false;
+    m_asking = true;
+    emit aboutToStep();
+    m_asking = false;
+    if (m_held)
         return;
     const double before = m_value;
     // Round away the binary noise of repeated decimal increments (0.1 + 0.1 + ...).

@@ -33,8 +33,14 @@ public:
     // What a click does, for code that acts as the user (tests, keyboard).
     void stepUp();
     void stepDown();
+    // Called while aboutToStep is being answered: this step is not made (a text typed into the
+    // pair's field was refused, and the value it kept stands). At any other time it does nothing.
+    void holdStep();
 
 signals:
+    // An arrow was used and the step is about to be made from the value held now: the pair's
+    // field ends its typing first, so that the step goes from what was typed.
+    void aboutToStep();
     // The user changed the value with an arrow.
     void stepped();
 
@@ -50,6 +56,8 @@ private:
     double m_min = 0;
     double m_max = 100;
     double m_increment = 1;
+    bool m_asking = false;   // aboutToStep is being answered
+    bool m_held = false;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/StepperField.h"
 
+#include "platform/Float_Num_Formatter.h"
 #include "platform/Stepper.h"
 
 #include <QLineEdit>
@@ -31,34 +32,27 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
     return fromStepper;
 }
 
-bool copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format)
-{
-    const bool fromStepper = copyPair(sender, stepper, field, format);
-    if (fromStepper || !stepper || !field)
-        return fromStepper;
-    // The field shows the value it applied: a refused text, a value out of range and "40,25"
-    // alike are replaced by the stepper's value in the field's own format.
-    const QString text = field->text();
-    const std::optional<double> typed = typedNumber(text);
-    const bool plain = text == text.trimmed() && !text.contains(QLatin1Char(','));
-    const bool kept = typed && formatValue(*typed, format) == stepper->doubleValue() &&
-                      (format == PairFormat::Real || formatValue(*typed, format) == *typed);
-    if (!plain || !kept)
-        field->setText(formatPairValue(stepper->doubleValue(), format));
-    return fromStepper;
-}
-
-QString numberRefusal(const QString &text, double lowest, double highest, const QString &what, const QString &unit)
+QString numberRefusal(const QString &text, double lowest, double highest, const QString &what, const QString &unit,
+                      int decimals)
 {
     const std::optional<double> typed = typedNumber(text);
     if (!typed)
         return QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what);
-    // Compared as shown: "0.095" is the 0.10 a field of two decimals shows.
-    const double shown = formatValue(*typed, PairFormat::TwoDecimals);
-    if (shown < lowest - 1e-9 || shown > highest + 1e-9)
-        return QStringLiteral("Please enter a %1 from %2 to %3 %4.")
-            .arg(what, QString::asprintf("%.2f", lowest), QString::asprintf("%.2f", highest), unit);
+    // Compared as shown: "0.095" is the 0.10 a field of two decimals shows, and the ends of the range
+    // are those the message gives.
+    const double shown = formatValue(*typed, PairFormat::TwoDecimals), scale = std::pow(10.0, decimals);
+    if (shown < std::round(lowest * scale) / scale - 1e-9 || shown > std::round(highest * scale) / scale + 1e-9) {
+        const bool vowel = !what.isEmpty() && QStringLiteral("aeiou").contains(what.at(0));
+        return QStringLiteral("Please enter %1 %2 from %3 to %4%5.")
+            .arg(vowel ? QStringLiteral("an") : QStringLiteral("a"), what, QString::number(lowest, 'f', decimals),
+                 QString::number(highest, 'f', decimals), unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
+    }
     return QString();
+}
+
+QString unitName(int unit)
+{
+    return unit == 0 ? QStringLiteral("in") : unit == 1 ? QStringLiteral("cm") : QStringLiteral("mm");
 }
 
 QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format,
@@ -68,20 +62,42 @@ QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *fie
         copyPair(sender, stepper, field, format);
         return QString();
     }
-    const QString refused = numberRefusal(field->text(), std::max(stepper->minValue(), refusal.lowest),
-                                          stepper->maxValue(), refusal.what, refusal.unit);
+    const QString refused =
+        numberRefusal(field->text(), std::max(stepper->minValue(), refusal.lowest), stepper->maxValue(), refusal.what,
+                      refusal.unit, format == PairFormat::Integer ? 0 : 2);
     if (refused.isEmpty())
         copyPair(sender, stepper, field, format);
+    else
+        stepper->holdStep();
     field->setText(formatPairValue(stepper->doubleValue(), format));
     return refused;
 }
 
+QString copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format)
+{
+    return copyPairRefusing(sender, stepper, field, format, {QStringLiteral("value"), QString()});
+}
+
 void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *sender)> handler)
 {
-    if (stepper)
+    // What the field holds once its handler has run is taken: only typing after it waits on a step.
+    const auto ended = [field, handler] {
+        handler(field);
+        field->setModified(false);
+    };
+    if (stepper) {
         QObject::connect(stepper, &Stepper::stepped, context, [stepper, handler] { handler(stepper); });
-    if (field)
-        QObject::connect(field, &QLineEdit::editingFinished, context, [field, handler] { handler(field); });
+        if (field)
+            QObject::connect(stepper, &Stepper::aboutToStep, context, [field, ended] {
+                if (field->isModified())
+                    ended();
+            });
+    }
+    if (field) {
+        if (!field->validator())
+            field->setValidator(new Float_Num_Formatter(field));
+        QObject::connect(field, &QLineEdit::editingFinished, context, ended);
+    }
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <initializer_list>
 #include <utility>
@@ -58,34 +59,42 @@ void scalePairs(std::initializer_list<std::pair<QLineEdit *, Stepper *>> pairs, 
 // stepper was the sender. Nothing is sent to either half's handlers.
 bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
 
-// copyPair, and then, when the field sent the change and its text was no number or a number the
-// stepper's range does not hold, the field shows the stepper's value instead: what the field
-// shows is the bounded value that everything reading the field draws from.
-bool copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
-
 // Why text typed into a number field cannot stand, empty when it can: text that is no number
 // ("Please enter the label width as a number, such as 12.5." for what is "label width"), or a number
 // that, as two decimals show it, lies outside lowest..highest ("Please enter a label width from 0.10
-// to 10000.00 mm."). Every field that refuses says it the same way.
+// to 10000.00 mm."; the range with as many decimals as the field shows, "an" before a vowel, no unit
+// when unit is empty). Every field that refuses says it the same way.
 QString numberRefusal(const QString &text, double lowest, double highest, const QString &what,
-                      const QString &unit = QStringLiteral("mm"));
+                      const QString &unit = QStringLiteral("mm"), int decimals = 2);
+
+// The short name of a length unit as the fields' labels show it: 0 "in", 1 "cm", 2 (and any other) "mm".
+QString unitName(int unit);
 
 // What a refusing pair's field holds, for its messages, and the least it takes where the stepper's
-// minimum is lower (a size above 0).
+// minimum is lower (a size above 0); by default the stepper's minimum alone.
 struct PairRefusal {
     QString what;
     QString unit = QStringLiteral("mm");
-    double lowest = 0;
+    double lowest = std::numeric_limits<double>::lowest();
 };
 
-// copyPairBounded for a field that refuses: when the field sent the change and its text cannot
-// stand within the stepper's range (numberRefusal), nothing crosses, the field shows the stepper's
-// value again and the message is answered, for the caller to show; otherwise the value crosses, the
-// field shows it in its format and the answer is empty. Never a number cut from the text's start.
+// copyPair for a field that refuses: when the field sent the change and its text cannot stand
+// within the stepper's range (numberRefusal; a whole-number field's range in whole numbers), nothing
+// crosses, the field shows the stepper's value again, a step waiting on the text is not made, and
+// the message is answered, for the caller to show; otherwise the value crosses (a whole-number field
+// takes the whole part of a fraction), the field shows it in its format and the answer is empty.
+// Never a number cut from the text's start.
 QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format,
                          const PairRefusal &refusal);
 
+// copyPairRefusing for a pair whose field has no name of its own: the message speaks of a "value".
+QString copyPairBounded(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format);
+
 // Calls handler with the half that changed. Either half may be null; context ends the connections.
+// A field without a validator of its own takes, as typed, whatever a number may hold
+// (Float_Num_Formatter); a step of the stepper while the field holds typing not yet taken first
+// ends that typing (handler with the field), so the step goes from what was typed, or is not made
+// when the text was refused.
 void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *sender)> handler);
 
 } // namespace platform

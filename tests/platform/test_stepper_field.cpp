@@ -91,8 +91,9 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
     }
 }
 
-// The field shows the value it applied: a decimal comma, blanks and refused text (read as 0, as
-// text that is no number always was) are replaced by the stepper's value.
+// The field shows the value it applied: a decimal comma and blanks are the number they are; text that
+// is no number or out of range keeps the value (9), with the message. Ended by a step, the step goes
+// on from the value taken, and is not made after a refusal.
 TEST(StepperField, BoundedFieldShowsTheValueItApplied)
 {
     struct Case {
@@ -106,28 +107,39 @@ TEST(StepperField, BoundedFieldShowsTheValueItApplied)
         {"40.25", PairFormat::TwoDecimals, 40.25, "40.25"},
         {"2,5", PairFormat::Real, 2.5, "2.5"},
         {" 7 ", PairFormat::Real, 7, "7"},
-        {"1.000,5", PairFormat::Real, 0, "0"},
-        {"1e3", PairFormat::TwoDecimals, 0, "0.00"},
-        {"", PairFormat::Integer, 0, "0"},
-        {"abc", PairFormat::Integer, 0, "0"},
+        {"1.000,5", PairFormat::Real, 9, "9"},
+        {"1e3", PairFormat::TwoDecimals, 9, "9.00"},
+        {"", PairFormat::Integer, 9, "9"},
+        {"abc", PairFormat::Integer, 9, "9"},
         {"12,7", PairFormat::Integer, 12, "12"},
-        {"500", PairFormat::Real, 100, "100"},
+        {"500", PairFormat::Real, 9, "9"},
+        {"-500", PairFormat::Integer, 9, "9"},
     };
+    QStringList heard;
     for (const char *locale : {"C", "de_DE"}) {
         LocaleScope scope(locale);
-        for (const Case &c : cases) {
-            SCOPED_TRACE(std::string(locale) + " \"" + c.typed + "\"");
-            Stepper stepper;
-            stepper.setMinValue(-100);
-            stepper.setMaxValue(100);
-            stepper.setDoubleValue(9);
-            QLineEdit field;
-            field.setText(QString::fromUtf8(c.typed));
-            copyPairBounded(&field, &stepper, &field, c.format);
-            EXPECT_DOUBLE_EQ(stepper.doubleValue(), c.applied);
-            EXPECT_EQ(field.text(), QString::fromLatin1(c.shown));
-        }
+        for (const Case &c : cases)
+            for (const bool stepped : {false, true}) {
+                SCOPED_TRACE(std::string(locale) + " \"" + c.typed + (stepped ? "\" then a step" : "\""));
+                Stepper stepper;
+                stepper.setMinValue(-100);
+                stepper.setMaxValue(100);
+                stepper.setDoubleValue(9);
+                QLineEdit field;
+                QString said;
+                connectPair(&stepper, &field, &field, [&](QObject *s) { said += copyPairBounded(s, &stepper, &field, c.format); });
+                field.setText(QString::fromUtf8(c.typed));
+                field.setModified(true);   // as typed
+                stepped ? stepper.stepUp() : emit field.editingFinished();
+                EXPECT_DOUBLE_EQ(stepper.doubleValue(), c.applied + (stepped && said.isEmpty()));
+                EXPECT_EQ(field.text(), stepped && said.isEmpty() ? formatPairValue(c.applied + 1, c.format) : c.shown);
+                EXPECT_EQ(said.isEmpty(), c.applied != 9);
+                heard << said;
+            }
     }
+    // The range as the field shows numbers; "an" before a vowel.
+    EXPECT_TRUE(heard.contains("Please enter a value from -100.00 to 100.00.") && heard.contains("Please enter a value from -100 to 100."));
+    EXPECT_EQ(numberRefusal("0", 1, 100, "opacity", "percent", 0), "Please enter an opacity from 1 to 100 percent.");
 }
 
 TEST(StepperField, CopyFollowsTheSender)
