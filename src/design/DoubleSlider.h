@@ -6,11 +6,14 @@
 
 class DoubleSlider : public QSlider {
     Q_OBJECT
+    Q_PROPERTY(double doubleValue READ doubleValue)
 public:
     // steps: slider positions per unit of the value.
     explicit DoubleSlider(QWidget *parent = nullptr, double steps = 100);
 
     double doubleValue() const { return value() / m_steps; }
+    double doubleMinimum() const { return minimum() / m_steps; }
+    double doubleMaximum() const { return maximum() / m_steps; }
     // Clamped to the range; sends no action.
     void setDoubleValue(double v);
 

@@ -1,4 +1,5 @@
 #include "DesignFixture.h"
+#include "support/ScriptedResponder.h"
 
 #include "design/DesignWorkArea.h"
 #include "design/DoubleSlider.h"
@@ -159,8 +160,10 @@ TEST_F(DesignForm, OptionListsHoldTheirCodedItems)
 
 TEST_F(DesignForm, EachSliderNumberTakesATypedValueToItsSliderAndItsObject)
 {
-    // Return ends the typing: a number moves the slider within its range (the field shows it) and the
-    // object follows in one undo step; other text shows the slider's value again. The card records no undo step.
+    // Return ends the typing: a number within the slider's range moves it (the field shows it) and the
+    // object follows in one undo step; other text gets the field's message and shows the slider's value
+    // again (no shown value below). The card records no undo step.
+    testsupport::ResponderScope responder;
     Barcode_Setting_Or_Designing_Mode = 1;
     form_is_loading = false;
     Card_Property &card = *env.design().card().Front_card_Prop;
@@ -170,11 +173,11 @@ TEST_F(DesignForm, EachSliderNumberTakesATypedValueToItsSliderAndItsObject)
     card.Watermark_Transp = 0.4f;
     // A picture's effect; none: a text's rotation, or the card's watermark transparency (%).
     const struct { QLineEdit *field; float SKTGraphic::*effect; const char *typed, *shown; double value; } rows[] = {
-        {sidebar().textEditingPanel()->txt_rotation_slidr_val, nullptr, "400", "360", 360}, {b.wm_transp_val, nullptr, "90", "90", 90},
-        {p.Rotate_slidr_val, &SKTGraphic::rotate_image, "45,5", "45.5", 45.5}, {p.Trsp_slidr_val, &SKTGraphic::img_trnsp_val, "-5", "0", 0},
-        {p.Hue_slidr_val, &SKTGraphic::hue_val, "9", "3.14", 3.14}, {p.Sat_slidr_val, &SKTGraphic::sat_val, " 1,5 ", "1.5", 1.5},
-        {p.Brt_slidr_val, &SKTGraphic::brt_val, "-0,25", "-0.25", -0.25}, {p.Con_slidr_val, &SKTGraphic::con_val, "1e2", "1", 1},
-        {p.shrp_slidr_val, &SKTGraphic::srp_val, "1.000,5", "0", 0}, {p.ev_slidr_val, &SKTGraphic::ev_val, "-4294967296", "-10", -10},
+        {sidebar().textEditingPanel()->txt_rotation_slidr_val, nullptr, "400", nullptr, 0}, {b.wm_transp_val, nullptr, "90", "90", 90},
+        {p.Rotate_slidr_val, &SKTGraphic::rotate_image, "45,5", "45.5", 45.5}, {p.Trsp_slidr_val, &SKTGraphic::img_trnsp_val, "-5", nullptr, 100},
+        {p.Hue_slidr_val, &SKTGraphic::hue_val, "9", nullptr, 0}, {p.Sat_slidr_val, &SKTGraphic::sat_val, " 1,5 ", "1.5", 1.5},
+        {p.Brt_slidr_val, &SKTGraphic::brt_val, "-0,25", "-0.25", -0.25}, {p.Con_slidr_val, &SKTGraphic::con_val, "1e2", nullptr, 1},
+        {p.shrp_slidr_val, &SKTGraphic::srp_val, "1.000,5", nullptr, 0}, {p.ev_slidr_val, &SKTGraphic::ev_val, "-4294967296", nullptr, 0},
         {p.blr_slidr_val, &SKTGraphic::blr_val, "12,3456", "12.35", 12.35}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.field->objectName().toStdString() + " " + row.typed);
@@ -189,11 +192,14 @@ TEST_F(DesignForm, EachSliderNumberTakesATypedValueToItsSliderAndItsObject)
         };
         const double before = held();
         const qsizetype steps = Ucontrol.size();
+        const QString shown = row.shown ? QLatin1String(row.shown) : row.field->text();
+        responder->alerts.clear();
         row.field->selectAll();
         QTest::keyClicks(row.field, QString::fromLatin1(row.typed) + QLatin1Char('\r'));
-        EXPECT_EQ(row.field->text(), QLatin1String(row.shown));
+        EXPECT_EQ(row.field->text(), shown);
         EXPECT_NEAR(held(), row.value, 1e-4);
         EXPECT_EQ(Ucontrol.size(), steps + (!onCard && row.value != before ? 1 : 0));
+        EXPECT_EQ(responder->alerts.size(), row.shown ? 0 : 1);
     }
 }
 

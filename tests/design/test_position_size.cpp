@@ -6,13 +6,24 @@
 #include "design/EditingCommands.h"
 #include "design/PropertySidebar.h"
 #include "design/UndoStacks.h"
+#include "design/DoubleSlider.h"
 #include "design/panels/AlignmentPanel.h"
+#include "design/panels/CardBackgroundPanel.h"
+#include "design/panels/CardBorderPanel.h"
+#include "design/panels/CardSizePanel.h"
+#include "design/panels/ImagePanel.h"
+#include "design/panels/LinePanel.h"
+#include "design/panels/ShapePanel.h"
+#include "design/panels/SignPanel.h"
+#include "design/panels/TextEditingPanel.h"
+#include "design/panels/TextPropertiesPanel.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
 #include "model/SKTText.h"
 #include "model/Shape_Control.h"
 #include "platform/Stepper.h"
 #include "support/LocaleScope.h"
+#include "support/NumberFieldSweep.h"
 #include "support/ScriptedResponder.h"
 #include "core/Mode.h"
 #include "core/Units.h"
@@ -139,29 +150,35 @@ TEST_F(PositionSize, LockedObjectsAreNeverMovedOrResized)
 
 TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
 {
+    testsupport::ResponderScope responder;
     Measument_Unit_Is = 2;
     selection = {text};
+    d().sidebar().Set_Control_Pos_And_Size(*text);
     struct Case {
         QLineEdit *field;
         const char *typed;
         const char *shown;
         double applied;
     };
-    const Case cases[] = {
-        {page().frame_main_pic_X_pos, "20000", "10000.00", 10000},
-        {page().frame_main_pic_Y_pos, "-20000", "-10000.00", -10000},
-        {page().frame_main_pic_X_pos, "12.5", "12.5", 12.5},
-        {page().frame_main_pic_width, "0", "0.01", 0.01},
-        {page().frame_main_pic_height, "-5", "0.01", 0.01},
-        {page().frame_main_pic_X_pos, "4abc", "4", 4},   // letters are not taken
+    const Case cases[] = {   // applied NAN: the field's message, the value kept
+        {page().frame_main_pic_X_pos, "20000", "10.00", NAN},
+        {page().frame_main_pic_Y_pos, "-20000", "20.00", NAN},
+        {page().frame_main_pic_X_pos, "12.5", "12.50", 12.5},
+        {page().frame_main_pic_width, "0", "20.00", NAN},
+        {page().frame_main_pic_height, "-5", "10.00", NAN},
+        {page().frame_main_pic_X_pos, "4abc", "4.00", 4},   // letters are not typed
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.typed);
         applied.clear();
+        responder->alerts.clear();
         type(k.field, QString::fromLatin1(k.typed));
         EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
-        ASSERT_EQ(applied.size(), 1);
-        EXPECT_NEAR(applied.first().second, k.applied, 1e-4);
+        ASSERT_EQ(applied.size(), std::isnan(k.applied) ? 0 : 1);
+        EXPECT_EQ(responder->alerts.size(), 1 - applied.size());
+        if (!applied.isEmpty()) {
+            EXPECT_NEAR(applied.first().second, k.applied, 1e-4);
+        }
     }
 }
 
@@ -169,6 +186,7 @@ TEST_F(PositionSize, TypedValuesAreBoundedAndNumbersOnly)
 // shows the value it applied.
 TEST_F(PositionSize, DecimalCommaReadsAsTheDecimalSeparatorInEveryLocale)
 {
+    testsupport::ResponderScope responder;
     Measument_Unit_Is = 2;   // mm
     selection = {text};
     struct Case {
@@ -181,8 +199,8 @@ TEST_F(PositionSize, DecimalCommaReadsAsTheDecimalSeparatorInEveryLocale)
         {page().frame_main_pic_X_pos, "40,25", "40.25", 40.25},
         {page().frame_main_pic_Y_pos, "40.25", "40.25", 40.25},
         {page().frame_main_pic_width, "20,5", "20.50", 20.5},
-        {page().frame_main_pic_height, "7", "7", 7},
-        {page().frame_main_pic_X_pos, "1.000,5", "1.00", 1},   // the second separator cannot be typed
+        {page().frame_main_pic_height, "7", "7.00", 7},
+        {page().frame_main_pic_X_pos, "1.000,5", "40.25", NAN},   // grouped: the field's message
     };
     for (const char *locale : {"C", "de_DE"}) {
         LocaleScope scope(locale);
@@ -191,10 +209,45 @@ TEST_F(PositionSize, DecimalCommaReadsAsTheDecimalSeparatorInEveryLocale)
             applied.clear();
             type(k.field, QString::fromLatin1(k.typed));
             EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
-            ASSERT_EQ(applied.size(), 1);
-            EXPECT_DOUBLE_EQ(applied.first().second, k.applied);
+            ASSERT_EQ(applied.size(), std::isnan(k.applied) ? 0 : 1);
+            if (!applied.isEmpty()) {
+                EXPECT_DOUBLE_EQ(applied.first().second, k.applied);
+            }
         }
     }
+}
+
+// Every number field of the sidebar, typed in the user's locale and ended however the user ends it.
+TEST_F(PositionSize, EveryNumberFieldOfTheSidebarReadsAlikeOrRefuses)
+{
+    testsupport::ResponderScope responder;
+    Measument_Unit_Is = 2;
+    selection = {text};
+    d().sidebar().Set_Control_Pos_And_Size(*text);
+    const PropertySidebar &s = d().sidebar();
+    const AlignmentPanel &a = page();
+    const auto &[cs, bg, bo, im, li] = std::tuple(s.cardSizePanel(), s.cardBackgroundPanel(), s.cardBorderPanel(), s.imagePanel(), s.linePanel());
+    const auto &[sh, si, te, tp] = std::tuple(s.shapePanel(), s.signPanel(), s.textEditingPanel(), s.textPropertiesPanel());
+    EXPECT_EQ(testsupport::sweepNumberFields({
+        {a.frame_main_pic_X_pos, a.frame_main_pic_X_pos_val, "horizontal position"}, {a.frame_main_pic_Y_pos, a.frame_main_pic_Y_pos_val, "vertical position"},
+        {a.frame_main_pic_width, a.frame_main_pic_width_val, "width"}, {a.frame_main_pic_height, a.frame_main_pic_height_val, "height"},
+        {cs->width_Text, cs->width_Stepper, "label width"}, {cs->height_Text, cs->height_Stepper, "label height"},
+        {bg->Card_grad_Text, bg->Card_grad_Stepper, "gradient angle"}, {bg->Card_alpha_Text, bg->Card_alpha_Stepper, "opacity"},
+        {bo->Card_bor_Text, bo->Card_bor_Stepper, "border width"}, {bo->wm_transp_val, bo->wm_transp_slider, "watermark opacity"},
+        {im->Image_bor_Text, im->Image_bor_Stepper, "border width"}, {im->Rotate_slidr_val, im->Rotate_slidr, "rotation"},
+        {im->Trsp_slidr_val, im->Trsp_slidr, "opacity"}, {im->Hue_slidr_val, im->Hue_slidr, "hue"}, {im->Sat_slidr_val, im->Sat_slidr, "saturation"},
+        {im->Brt_slidr_val, im->Brt_slidr, "brightness"}, {im->Con_slidr_val, im->Con_slidr, "contrast"},
+        {im->shrp_slidr_val, im->shrp_slidr, "sharpness"}, {im->ev_slidr_val, im->ev_slidr, "exposure"}, {im->blr_slidr_val, im->blr_slidr, "blur"},
+        {li->Line_Wdt_Text, li->Line_Wdt_Stepper, "line width"}, {li->Line_alpha_Text, li->Line_alpha_Stepper, "opacity"},
+        {sh->shape_rotation_slidr_val, sh->shape_rotation_Stepper, "rotation"}, {sh->shape_cor_radius_Text, sh->shape_cor_radius_Stepper, "corner radius"},
+        {sh->double_star_Text, sh->double_star_Stepper, "number of points"}, {sh->polygon_Text, sh->polygon_Stepper, "number of sides"},
+        {sh->shape_bor_Text, sh->shape_bor_Stepper, "border width"}, {sh->shape_grad_Text, sh->shape_grad_Stepper, "gradient angle"},
+        {sh->shape_alpha_Text, sh->shape_alpha_Stepper, "opacity"}, {si->Sign_bor_Text, si->Sign_bor_Stepper, "border width"},
+        {te->Text_Kern_Text, te->Text_Kern_Stepper, "letter spacing"}, {te->txt_rotation_slidr_val, te->txt_rotation_slidr, "rotation"},
+        {tp->Text_bor_Text, tp->Text_bor_Stepper, "border width"}, {tp->Text_grad_Text, tp->Text_grad_Stepper, "gradient angle"},
+        {tp->Text_alpha_Text, tp->Text_alpha_Stepper, "opacity"}, {tp->shadow_x_Text, tp->shadow_x_Stepper, "horizontal shadow offset"},
+        {tp->shadow_y_Text, tp->shadow_y_Stepper, "vertical shadow offset"}, {tp->shadow_blur_Text, tp->shadow_blur_Stepper, "shadow blur"},
+        {tp->shadow_transp_Text, tp->shadow_transp_Stepper, "shadow opacity"}}, *responder).join('\n').toStdString(), "");
 }
 
 // The position and size fields are named by their labels for assistive technology.

@@ -2,6 +2,7 @@
 
 #include "core/Mode.h"
 #include "core/ImageServices.h"
+#include "core/Units.h"
 #include "design/panels/PanelControls.h"
 #include "model/SKTBarcode.h"
 #include "model/SKTGrid.h"
@@ -15,8 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 #include <initializer_list>
 
@@ -72,19 +71,15 @@ AlignmentPanel::AlignmentPanel(QWidget *parent)
     for (const auto &[button, handler] : buttons)
         panelcontrols::onClick(button, this, [this, handler = handler] { (this->*handler)(); });
 
-    // The position and size fields take numbers only.
-    static const QRegularExpression number(QStringLiteral("-?[0-9]{0,7}([.,][0-9]{0,4})?"));
     const std::pair<std::pair<platform::Stepper *, QLineEdit *>, void (A::*)(QObject *)> fields[] = {
         {{frame_main_pic_X_pos_val, frame_main_pic_X_pos}, &A::Frame_main_Pic_X_Pos_Changed},
         {{frame_main_pic_Y_pos_val, frame_main_pic_Y_pos}, &A::Frame_main_Pic_Y_Pos_Changed},
         {{frame_main_pic_width_val, frame_main_pic_width}, &A::Frame_main_Pic_Wdith_Changed},
         {{frame_main_pic_height_val, frame_main_pic_height}, &A::Frame_main_Pic_Height_Changed},
     };
-    for (const auto &[pair, handler] : fields) {
-        pair.second->setValidator(new QRegularExpressionValidator(number, pair.second));
+    for (const auto &[pair, handler] : fields)
         panelcontrols::onPair(pair.first, pair.second, this,
                              [this, handler = handler](QObject *sender) { (this->*handler)(sender); });
-    }
 }
 
 AlignmentPanel::~AlignmentPanel() = default;
@@ -177,8 +172,13 @@ void AlignmentPanel::Field_Changed(Field field, QObject *sender)
     };
     const auto &[stepper, text] = halves[int(field)];
     Set_Ranges();
-    platform::copyPairBounded(sender, stepper, text, platform::PairFormat::TwoDecimals);
-    emit fieldChanged(field, stepper->doubleValue());
+    // Positions in points, sizes in the design unit.
+    const bool position = field == Field::X || field == Field::Y;
+    const QString unit = position ? QStringLiteral("pt") : platform::unitName(Measument_Unit_Is);
+    const QString names[] = {QStringLiteral("horizontal position"), QStringLiteral("vertical position"),
+                             QStringLiteral("width"), QStringLiteral("height")};
+    if (panelcontrols::takePair(sender, stepper, text, platform::PairFormat::TwoDecimals, {names[int(field)], unit}))
+        emit fieldChanged(field, stepper->doubleValue());
 }
 
 void AlignmentPanel::Frame_main_Pic_X_Pos_Changed(QObject *sender) { Field_Changed(Field::X, sender); }

@@ -5,6 +5,7 @@
 #include "core/Utilities.h"
 #include "design/PanelValues.h"
 #include "design/PropFillGuard.h"
+#include "design/panels/PanelControls.h"
 #include "platform/ColorWell.h"
 #include "platform/Dialogs.h"
 #include "platform/FormBinding.h"
@@ -239,13 +240,17 @@ void CardBackgroundPanel::Card_Image_Library_Btn() { emit libraryImageRequested(
 
 void CardBackgroundPanel::Card_Gradient_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Card_grad_Stepper, Card_grad_Text, platform::PairFormat::Integer);
+    if (!panelcontrols::takePair(sender, Card_grad_Stepper, Card_grad_Text, platform::PairFormat::Integer,
+                                 {QStringLiteral("gradient angle"), QStringLiteral("degrees")}))
+        return;
     storeCard();
 }
 
 void CardBackgroundPanel::Card_Alpha_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Card_alpha_Stepper, Card_alpha_Text, platform::PairFormat::Integer);
+    if (!panelcontrols::takePair(sender, Card_alpha_Stepper, Card_alpha_Text, platform::PairFormat::Integer,
+                                 {QStringLiteral("opacity"), QStringLiteral("percent")}))
+        return;
     storeCard();
 }
 

@@ -72,7 +72,9 @@ CardBorderPanel::CardBorderPanel(QWidget *parent) : QWidget(parent), ui(std::mak
             WM_transp_slider_changed();
     });
     connect(wm_transp_slider, &QSlider::sliderReleased, this, [this] { WM_transp_slider_changed(); });
-    panelcontrols::onSliderNumber(wm_transp_slider, wm_transp_val, this, [this] { WM_transp_slider_changed(); });
+    panelcontrols::onSliderNumber(wm_transp_slider, wm_transp_val, this,
+                                  {QStringLiteral("watermark opacity"), QStringLiteral("percent")},
+                                  [this] { WM_transp_slider_changed(); });
     connect(watermark_color, &platform::ColorWell::colorChanged, this, [this] { storeCard(); });
     connect(wm_font_btn, &QAbstractButton::clicked, this, [this] { WM_Text_Font_Changed(); });
     // The lists act on every change of their selection, a choice made from code included; the
@@ -147,7 +149,9 @@ void CardBorderPanel::Card_Border_ChkBox()
 
 void CardBorderPanel::Card_Border_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Card_bor_Stepper, Card_bor_Text, platform::PairFormat::Integer);
+    if (!panelcontrols::takePair(sender, Card_bor_Stepper, Card_bor_Text, platform::PairFormat::Integer,
+                                 {QStringLiteral("border width"), QStringLiteral("pt")}))
+        return;
     storeCard();
 }
 

@@ -9,7 +9,6 @@
 #include "design/UnitFactors.h"
 #include "platform/ComboItems.h"
 #include "platform/Dialogs.h"
-#include "platform/Float_Num_Formatter.h"
 #include "platform/FormBinding.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
@@ -47,8 +46,7 @@ platform::PairRefusal sizeRefusal(bool width)
 {
     const int unit = Measument_Unit_Is;
     const double lowest = std::ceil(0.1 * double(Unit_Factor(2, unit)) * 100.0 - 1e-6) / 100.0;
-    return {width ? QStringLiteral("label width") : QStringLiteral("label height"),
-            unit == 0 ? QStringLiteral("in") : unit == 1 ? QStringLiteral("cm") : QStringLiteral("mm"), lowest};
+    return {width ? QStringLiteral("label width") : QStringLiteral("label height"), platform::unitName(unit), lowest};
 }
 
 } // namespace
@@ -70,9 +68,6 @@ CardSizePanel::CardSizePanel(QWidget *parent) : QWidget(parent), ui(std::make_un
         combo->setProperty("tagora_combo_dispatch", true);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] { comboBoxSelectionDidChange(combo); });
     }
-    // As typed, every keystroke a number may hold stands; the editing's end takes or refuses it.
-    for (QLineEdit *field : {width_Text, height_Text})
-        field->setValidator(new Float_Num_Formatter(field));
 }
 
 CardSizePanel::~CardSizePanel() = default;

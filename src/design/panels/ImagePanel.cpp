@@ -24,6 +24,7 @@
 #include <QSignalBlocker>
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 using namespace panelcontrols;
@@ -66,14 +67,18 @@ ImagePanel::ImagePanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<U
     onClick(Image_border_chk, this, [this] { Image_Border_ChkBox(); });
     onPair(Image_bor_Stepper, Image_bor_Text, this, [this](QObject *sender) { Image_Border_Changed(sender); });
     onWell(Image_bordr_clr, this, [this](QObject *sender) { Set_ImageControl_Clr(sender); });
-    const std::pair<DoubleSlider *, QLineEdit *> effects[] = {
-        {Rotate_slidr, Rotate_slidr_val}, {Trsp_slidr, Trsp_slidr_val}, {Hue_slidr, Hue_slidr_val},
-        {Sat_slidr, Sat_slidr_val},       {Brt_slidr, Brt_slidr_val},   {Con_slidr, Con_slidr_val},
-        {shrp_slidr, shrp_slidr_val},     {ev_slidr, ev_slidr_val},     {blr_slidr, blr_slidr_val},
+    // Each effect's number, named for its messages as its label names it.
+    const std::tuple<DoubleSlider *, QLineEdit *, const char *, const char *> effects[] = {
+        {Rotate_slidr, Rotate_slidr_val, "rotation", "degrees"}, {Trsp_slidr, Trsp_slidr_val, "opacity", "percent"},
+        {Hue_slidr, Hue_slidr_val, "hue", ""},                   {Sat_slidr, Sat_slidr_val, "saturation", ""},
+        {Brt_slidr, Brt_slidr_val, "brightness", ""},            {Con_slidr, Con_slidr_val, "contrast", ""},
+        {shrp_slidr, shrp_slidr_val, "sharpness", ""},           {ev_slidr, ev_slidr_val, "exposure", ""},
+        {blr_slidr, blr_slidr_val, "blur", ""},
     };
-    for (const auto &[s, field] : effects) {
-        onSlide(s, this, [this, s] { Image_Slider_Changed(s); });
-        onSliderNumber(s, field, this, [this, s] { Image_Slider_Changed(s); });
+    for (const auto &[s, field, what, unit] : effects) {
+        onSlide(s, this, [this, s = s] { Image_Slider_Changed(s); });
+        onSliderNumber(s, field, this, {QString::fromLatin1(what), QString::fromLatin1(unit)},
+                       [this, s = s] { Image_Slider_Changed(s); });
     }
     for (QCheckBox *b : {Image_Gray_Scale_chk, Image_Sepia_chk, Image_Invert_chk, Image_FIV_chk, Image_FIH_chk})
         onClick(b, this, [this] { emit transferRequested(); });
@@ -166,7 +171,9 @@ void ImagePanel::Image_Border_ChkBox()
 
 void ImagePanel::Image_Border_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Image_bor_Stepper, Image_bor_Text, platform::PairFormat::Integer);
+    if (!takePair(sender, Image_bor_Stepper, Image_bor_Text, platform::PairFormat::Integer,
+                  {QStringLiteral("border width"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 

@@ -76,13 +76,17 @@ void LinePanel::Set_LineControl_Clr(QObject *sender)
 
 void LinePanel::Line_Alpha_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Line_alpha_Stepper, Line_alpha_Text, PairFormat::Integer);
+    if (!takePair(sender, Line_alpha_Stepper, Line_alpha_Text, PairFormat::Integer,
+                  {QStringLiteral("opacity"), QStringLiteral("percent")}))
+        return;
     emit transferRequested();
 }
 
 void LinePanel::Line_Width_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Line_Wdt_Stepper, Line_Wdt_Text, PairFormat::Integer);
+    if (!takePair(sender, Line_Wdt_Stepper, Line_Wdt_Text, PairFormat::Integer,
+                  {QStringLiteral("line width"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 

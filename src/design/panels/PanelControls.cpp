@@ -5,6 +5,7 @@
 #include "model/StyleCodes.h"
 #include "platform/ColorWell.h"
 #include "platform/ComboItems.h"
+#include "platform/Float_Num_Formatter.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 
@@ -19,7 +20,6 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
-#include <optional>
 
 namespace panelcontrols {
 
@@ -144,6 +144,15 @@ void onPair(platform::Stepper *stepper, QLineEdit *field, QObject *context, std:
     platform::connectPair(stepper, field, context, std::move(handler));
 }
 
+bool takePair(QObject *sender, platform::Stepper *stepper, QLineEdit *field, platform::PairFormat format,
+              const platform::PairRefusal &refusal)
+{
+    const QString refused = platform::copyPairRefusing(sender, stepper, field, format, refusal);
+    if (!refused.isEmpty())
+        Show_MessageBox(refused);
+    return refused.isEmpty();
+}
+
 void onWell(platform::ColorWell *well, QObject *context, std::function<void(QObject *)> handler)
 {
     if (well)
@@ -185,17 +194,24 @@ void moveTo(QSlider *slider, double value)
 
 } // namespace
 
-void onSliderNumber(QSlider *slider, QLineEdit *field, QObject *context, std::function<void()> handler)
+void onSliderNumber(QSlider *slider, QLineEdit *field, QObject *context, const platform::PairRefusal &refusal,
+                    std::function<void()> handler)
 {
     if (!slider || !field)
         return;
-    QObject::connect(field, &QLineEdit::editingFinished, context, [slider, field, handler] {
+    field->setValidator(new Float_Num_Formatter(field));
+    QObject::connect(field, &QLineEdit::editingFinished, context, [slider, field, refusal, handler] {
+        const auto *d = qobject_cast<const DoubleSlider *>(slider);
+        const QString refused = platform::numberRefusal(
+            field->text(), d ? d->doubleMinimum() : slider->minimum(), d ? d->doubleMaximum() : slider->maximum(),
+            refusal.what, refusal.unit, d ? 2 : 0);
         const int before = slider->value();
-        if (const std::optional<double> typed = platform::typedNumber(field->text()))
-            moveTo(slider, *typed);
-        if (slider->value() == before)
-            field->setText(sliderText(slider));
-        else
+        if (refused.isEmpty())
+            moveTo(slider, platform::fieldValue(field));
+        field->setText(sliderText(slider));
+        if (!refused.isEmpty())
+            Show_MessageBox(refused);
+        else if (slider->value() != before)
             handler();
     });
 }

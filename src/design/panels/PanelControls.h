@@ -24,6 +24,8 @@ class QWidget;
 namespace platform {
 class ColorWell;
 class Stepper;
+enum class PairFormat;
+struct PairRefusal;
 }
 
 namespace panelcontrols {
@@ -67,15 +69,22 @@ int indexOf(const QComboBox *list);
 void onClick(QAbstractButton *button, QObject *context, std::function<void()> handler);
 // The handler is told which half of the pair changed.
 void onPair(platform::Stepper *stepper, QLineEdit *field, QObject *context, std::function<void(QObject *)> handler);
+// A pair's handler takes the half that changed into the other (platform::copyPairRefusing): text
+// typed into the field that cannot stand gets the field's message, and the value stays. Answers
+// whether a value crossed, so that a refusal transfers nothing.
+bool takePair(QObject *sender, platform::Stepper *stepper, QLineEdit *field, platform::PairFormat format,
+              const platform::PairRefusal &refusal);
 // The handler is told the well.
 void onWell(platform::ColorWell *well, QObject *context, std::function<void(QObject *)> handler);
 // A slider acts once it is let go, and at once for keyboard and page steps.
 void onSlide(QSlider *slider, QObject *context, std::function<void()> handler);
-// The number beside a slider takes typing: when its editing ends (Return, or leaving the field
-// after a change), a number ("." or "," as the decimal point) moves the slider, bounded by its range
-// and rounded to its steps, and the handler runs as after a move of the slider itself. Text that is
-// no number, or the value the slider already holds, brings the slider's value back into the field.
-void onSliderNumber(QSlider *slider, QLineEdit *field, QObject *context, std::function<void()> handler);
+// The number beside a slider takes typing as every number field does: when its editing ends
+// (Return, or leaving the field after a change), a number within the slider's range moves the
+// slider, rounded to its steps, the field shows the value taken and the handler runs as after a
+// move of the slider itself. Text that is no number or a number out of the range gets the field's
+// message (refusal's name and unit) and the slider's value comes back into the field.
+void onSliderNumber(QSlider *slider, QLineEdit *field, QObject *context, const platform::PairRefusal &refusal,
+                    std::function<void()> handler);
 // A page's own lists: each selection change, from the user or from code (as the window's combo-box
 // delegate sees one), reaches the handler after the list's chosen text is shown in its field (an
 // editable list), and the window's delegate leaves these lists to their panel. An exception from

@@ -240,37 +240,49 @@ void ShapePanel::Shape_Hatch_RD_Sel()
 
 void ShapePanel::Shape_Border_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shape_bor_Stepper, shape_bor_Text, PairFormat::Integer);
+    if (!takePair(sender, shape_bor_Stepper, shape_bor_Text, PairFormat::Integer,
+                  {QStringLiteral("border width"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 
 void ShapePanel::Shape_Gradient_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shape_grad_Stepper, shape_grad_Text, PairFormat::Integer);
+    if (!takePair(sender, shape_grad_Stepper, shape_grad_Text, PairFormat::Integer,
+                  {QStringLiteral("gradient angle"), QStringLiteral("degrees")}))
+        return;
     emit transferRequested();
 }
 
 void ShapePanel::Shape_Alpha_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shape_alpha_Stepper, shape_alpha_Text, PairFormat::Integer);
+    if (!takePair(sender, shape_alpha_Stepper, shape_alpha_Text, PairFormat::Integer,
+                  {QStringLiteral("opacity"), QStringLiteral("percent")}))
+        return;
     emit transferRequested();
 }
 
 void ShapePanel::Double_Star_Shape_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, double_star_Stepper, double_star_Text, PairFormat::Integer);
+    if (!takePair(sender, double_star_Stepper, double_star_Text, PairFormat::Integer,
+                  {QStringLiteral("number of points"), QString()}))
+        return;
     emit transferRequested();
 }
 
 void ShapePanel::Polygon_Shape_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, polygon_Stepper, polygon_Text, PairFormat::Integer);
+    if (!takePair(sender, polygon_Stepper, polygon_Text, PairFormat::Integer,
+                  {QStringLiteral("number of sides"), QString()}))
+        return;
     emit transferRequested();
 }
 
 void ShapePanel::Shape_Rotation_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shape_rotation_Stepper, shape_rotation_slidr_val, PairFormat::Real);
+    if (!takePair(sender, shape_rotation_Stepper, shape_rotation_slidr_val, PairFormat::Real,
+                  {QStringLiteral("rotation"), QStringLiteral("degrees")}))
+        return;
     // The slider shows the rotation the stepper holds.
     if (shape_rotation_slidr && shape_rotation_Stepper)
         slide(shape_rotation_slidr, shape_rotation_Stepper->intValue());
@@ -279,7 +291,9 @@ void ShapePanel::Shape_Rotation_Changed(QObject *sender)
 
 void ShapePanel::Shape_Corner_Radius_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shape_cor_radius_Stepper, shape_cor_radius_Text, PairFormat::Real);
+    if (!takePair(sender, shape_cor_radius_Stepper, shape_cor_radius_Text, PairFormat::Real,
+                  {QStringLiteral("corner radius"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 

@@ -96,7 +96,9 @@ void SignPanel::Sign_Border_ChkBox()
 
 void SignPanel::Sign_Border_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Sign_bor_Stepper, Sign_bor_Text, platform::PairFormat::Integer);
+    if (!takePair(sender, Sign_bor_Stepper, Sign_bor_Text, platform::PairFormat::Integer,
+                  {QStringLiteral("border width"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 

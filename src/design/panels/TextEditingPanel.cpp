@@ -46,7 +46,8 @@ TextEditingPanel::TextEditingPanel(QWidget *parent) : QWidget(parent), ui(std::m
     onWell(Text_clr, this, [this](QObject *s) { Set_TextControl_Clr(s); });
     onPair(Text_Kern_Stepper, Text_Kern_Text, this, [this](QObject *s) { Text_Kerning_Changed(s); });
     onSlide(txt_rotation_slidr, this, [this] { Txt_Rotate_Slider_Changed(); });
-    onSliderNumber(txt_rotation_slidr, txt_rotation_slidr_val, this, [this] { Txt_Rotate_Slider_Changed(); });
+    onSliderNumber(txt_rotation_slidr, txt_rotation_slidr_val, this,
+                   {QStringLiteral("rotation"), QStringLiteral("degrees")}, [this] { Txt_Rotate_Slider_Changed(); });
     onSelection({Text_align_combo, Text_vert_align_combo, Text_case_combo}, this,
                 [this](QComboBox *l) { comboBoxSelectionDidChange(l); });
 }
@@ -88,7 +89,9 @@ void TextEditingPanel::Set_TextControl_Clr(QObject *sender)
 
 void TextEditingPanel::Text_Kerning_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Text_Kern_Stepper, Text_Kern_Text, PairFormat::Real);
+    if (!takePair(sender, Text_Kern_Stepper, Text_Kern_Text, PairFormat::Real,
+                  {QStringLiteral("letter spacing"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 

@@ -192,43 +192,57 @@ void TextPropertiesPanel::Text_Gradient_RD_Sel()
 
 void TextPropertiesPanel::Text_Border_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Text_bor_Stepper, Text_bor_Text, PairFormat::Integer);
+    if (!takePair(sender, Text_bor_Stepper, Text_bor_Text, PairFormat::Integer,
+                  {QStringLiteral("border width"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 
 void TextPropertiesPanel::Text_Gradient_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Text_grad_Stepper, Text_grad_Text, PairFormat::Integer);
+    if (!takePair(sender, Text_grad_Stepper, Text_grad_Text, PairFormat::Integer,
+                  {QStringLiteral("gradient angle"), QStringLiteral("degrees")}))
+        return;
     emit transferRequested();
 }
 
 void TextPropertiesPanel::Text_Alpha_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, Text_alpha_Stepper, Text_alpha_Text, PairFormat::Integer);
+    if (!takePair(sender, Text_alpha_Stepper, Text_alpha_Text, PairFormat::Integer,
+                  {QStringLiteral("opacity"), QStringLiteral("percent")}))
+        return;
     emit transferRequested();
 }
 
 void TextPropertiesPanel::Shadow_X_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shadow_x_Stepper, shadow_x_Text, PairFormat::Real);
+    if (!takePair(sender, shadow_x_Stepper, shadow_x_Text, PairFormat::Real,
+                  {QStringLiteral("horizontal shadow offset"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 
 void TextPropertiesPanel::Shadow_Y_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shadow_y_Stepper, shadow_y_Text, PairFormat::Real);
+    if (!takePair(sender, shadow_y_Stepper, shadow_y_Text, PairFormat::Real,
+                  {QStringLiteral("vertical shadow offset"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 
 void TextPropertiesPanel::Shadow_Blur_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shadow_blur_Stepper, shadow_blur_Text, PairFormat::Real);
+    if (!takePair(sender, shadow_blur_Stepper, shadow_blur_Text, PairFormat::Real,
+                  {QStringLiteral("shadow blur"), QStringLiteral("pt")}))
+        return;
     emit transferRequested();
 }
 
 void TextPropertiesPanel::Shadow_Transp_Changed(QObject *sender)
 {
-    platform::copyPairBounded(sender, shadow_transp_Stepper, shadow_transp_Text, PairFormat::Integer);
+    if (!takePair(sender, shadow_transp_Stepper, shadow_transp_Text, PairFormat::Integer,
+                  {QStringLiteral("shadow opacity"), QStringLiteral("percent")}))
+        return;
     emit transferRequested();
 }
 

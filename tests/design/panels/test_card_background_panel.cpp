@@ -255,10 +255,10 @@ TEST_F(CardBackgroundPanelTest, AngleAndOpacityPairsCarryTheirValueAndStore)
     EXPECT_EQ(read().gradientAngle, 11);
     typeInto(p().Card_alpha_Text, QStringLiteral("40"));
     EXPECT_FLOAT_EQ(read().alpha, 0.40f);
-    typeInto(p().Card_alpha_Text, QStringLiteral("250"));   // beyond the stepper's range
-    EXPECT_EQ(p().Card_alpha_Text->text(), QStringLiteral("100"));
-    EXPECT_FLOAT_EQ(read().alpha, 1.0f);
-    EXPECT_EQ(changed.count(), 3);
+    typeInto(p().Card_alpha_Text, QStringLiteral("250"));   // beyond the stepper's range: refused, kept
+    EXPECT_EQ(p().Card_alpha_Text->text(), QStringLiteral("40"));
+    EXPECT_FLOAT_EQ(read().alpha, 0.40f);
+    EXPECT_EQ(changed.count(), 2);
 }
 
 TEST_F(CardBackgroundPanelTest, BrowseOffersThePictureTypesAndReportsTheChosenFile)

@@ -96,10 +96,10 @@ TEST(LinePanel, EachUserChangeAsksForOneTransfer)
 TEST(LinePanel, FieldOutsideTheRangeShowsTheBoundedValue)
 {
     LinePanel p;
-    p.Line_Wdt_Text->setText(QStringLiteral("80"));
+    p.Line_Wdt_Text->setText(QStringLiteral("80"));   // refused: the width kept
     emit p.Line_Wdt_Text->editingFinished();
-    EXPECT_EQ(p.Line_Wdt_Stepper->intValue(), 50);
-    EXPECT_EQ(p.Line_Wdt_Text->text(), QStringLiteral("50"));
+    EXPECT_EQ(p.Line_Wdt_Stepper->intValue(), 1);
+    EXPECT_EQ(p.Line_Wdt_Text->text(), QStringLiteral("1"));
 }
 
 TEST(LinePanel, ColourGoesToTheSelectionBeforeTheTransfer)

@@ -89,10 +89,10 @@ TEST(TextEditingPanel, EachUserChangeAsksForOneTransfer)
         {"kerning stepper", [](TextEditingPanel &p) { p.Text_Kern_Stepper->stepDown(); },
          [](const TextPanelValues &v) { EXPECT_FLOAT_EQ(v.kerning, 1.0f); }},
         {"kerning field", [](TextEditingPanel &p) {
-             p.Text_Kern_Text->setText(QStringLiteral("-30"));   // below the range
+             p.Text_Kern_Text->setText(QStringLiteral("-12,5"));
              emit p.Text_Kern_Text->editingFinished();
          },
-         [](const TextPanelValues &v) { EXPECT_FLOAT_EQ(v.kerning, -20.0f); }},
+         [](const TextPanelValues &v) { EXPECT_FLOAT_EQ(v.kerning, -12.5f); }},
         {"rotation slider", [](TextEditingPanel &p) { p.txt_rotation_slidr->setValue(270); },
          [](const TextPanelValues &v) { EXPECT_EQ(v.rotation, 270); }},
         {"colour well", [](TextEditingPanel &p) { p.Text_clr->chooseColor(Qt::magenta); },
