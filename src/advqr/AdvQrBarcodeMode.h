@@ -28,9 +28,11 @@ public:
 
     // ---- The column as the editor answers it ----
     enum class Margin { Header, Footer, TopBottom, LeftRight };
-    // Copies the pair the user changed (sender, either half) to its other half.
-    virtual void copyMarginPair(QObject *sender, Margin margin) = 0;
-    virtual void copySidePair(QObject *sender) = 0;
+    // Copies the pair the user changed (sender, either half) to its other half; text typed into the
+    // field that cannot stand gets the field's message and the value stays. Answers whether a value
+    // crossed.
+    virtual bool copyMarginPair(QObject *sender, Margin margin) = 0;
+    virtual bool copySidePair(QObject *sender) = 0;
     virtual void sidePair(QLineEdit **field, platform::Stepper **stepper) const = 0;
     virtual bool printsHeader() const = 0;
     virtual bool printsFooter() const = 0;

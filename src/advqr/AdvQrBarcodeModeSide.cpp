@@ -3,12 +3,12 @@
 #include "advqr/AdvQrController.h"
 #include "advqr/Edit_ADV_QR_Type.h"
 
-void AdvQrBarcodeModeSide::copyMarginPair(QObject *sender, Margin margin)
+bool AdvQrBarcodeModeSide::copyMarginPair(QObject *sender, Margin margin)
 {
-    mode.panel().copyMarginPair(sender, AdvQrPanel::Margin(int(margin)));
+    return mode.panel().copyMarginPair(sender, AdvQrPanel::Margin(int(margin)));
 }
 
-void AdvQrBarcodeModeSide::copySidePair(QObject *sender) { mode.panel().copySidePair(sender); }
+bool AdvQrBarcodeModeSide::copySidePair(QObject *sender) { return mode.panel().copySidePair(sender); }
 
 void AdvQrBarcodeModeSide::sidePair(QLineEdit **field, platform::Stepper **stepper) const
 {

@@ -10,8 +10,8 @@ class AdvQrBarcodeModeSide final : public AdvQrBarcodeMode {
 public:
     explicit AdvQrBarcodeModeSide(AdvQrController &mode) : mode(mode) {}
 
-    void copyMarginPair(QObject *sender, Margin margin) override;
-    void copySidePair(QObject *sender) override;
+    bool copyMarginPair(QObject *sender, Margin margin) override;
+    bool copySidePair(QObject *sender) override;
     void sidePair(QLineEdit **field, platform::Stepper **stepper) const override;
     bool printsHeader() const override;
     bool printsFooter() const override;

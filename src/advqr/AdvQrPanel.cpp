@@ -4,6 +4,8 @@
 #include "advqr/AdvQrGlobals.h"
 #include "advqr/Qr_Text_View_Panel.h"
 #include "imaging/QrLogo.h"
+#include "core/Messages.h"
+#include "core/Units.h"
 #include "core/Utilities.h"
 #include "platform/ColorWell.h"
 #include "platform/ControlFill.h"
@@ -20,6 +22,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+
+#include <tuple>
 
 using platform::PairFormat;
 
@@ -133,19 +137,36 @@ void AdvQrPanel::setSettings(const AdvQrSettings &s)
     filling = false;
 }
 
-void AdvQrPanel::copyMarginPair(QObject *sender, Margin margin)
+namespace {
+
+// The pair's copy; a refusal's message is shown.
+bool takePair(QObject *sender, platform::Stepper *stepper, QLineEdit *field, PairFormat format,
+              const platform::PairRefusal &refusal)
 {
-    switch (margin) {
-    case Margin::Header: platform::copyPair(sender, c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_hdr_mar_Text, PairFormat::Real); break;
-    case Margin::Footer: platform::copyPair(sender, c.ADV_QR_ftr_mar_Stepper, c.ADV_QR_ftr_mar_Text, PairFormat::Real); break;
-    case Margin::TopBottom: platform::copyPair(sender, c.ADV_QR_TB_mar_Stepper, c.ADV_QR_TB_mar_Text, PairFormat::Real); break;
-    case Margin::LeftRight: platform::copyPair(sender, c.ADV_QR_LR_mar_Stepper, c.ADV_QR_LR_mar_Text, PairFormat::Real); break;
-    }
+    const QString refused = platform::copyPairRefusing(sender, stepper, field, format, refusal);
+    if (!refused.isEmpty())
+        Show_MessageBox(refused);
+    return refused.isEmpty();
 }
 
-void AdvQrPanel::copySidePair(QObject *sender)
+} // namespace
+
+bool AdvQrPanel::copyMarginPair(QObject *sender, Margin margin)
 {
-    platform::copyPair(sender, c.ADV_QR_HeightStepper_2D, c.ADV_QR_HeightText_2D, PairFormat::Integer);
+    const std::tuple<platform::Stepper *, QLineEdit *, const char *> pairs[] = {
+        {c.ADV_QR_hdr_mar_Stepper, c.ADV_QR_hdr_mar_Text, "header margin"},
+        {c.ADV_QR_ftr_mar_Stepper, c.ADV_QR_ftr_mar_Text, "footer margin"},
+        {c.ADV_QR_TB_mar_Stepper, c.ADV_QR_TB_mar_Text, "top and bottom margin"},
+        {c.ADV_QR_LR_mar_Stepper, c.ADV_QR_LR_mar_Text, "left and right margin"}};
+    const auto &[stepper, field, what] = pairs[int(margin)];
+    return takePair(sender, stepper, field, PairFormat::Real,
+                    {QString::fromLatin1(what), platform::unitName(Measument_Unit_Is_Adv_QR)});
+}
+
+bool AdvQrPanel::copySidePair(QObject *sender)
+{
+    return takePair(sender, c.ADV_QR_HeightStepper_2D, c.ADV_QR_HeightText_2D, PairFormat::Integer,
+                    {QStringLiteral("QR code size"), QStringLiteral("pt")});
 }
 
 void AdvQrPanel::sidePair(QLineEdit **field, platform::Stepper **stepper) const

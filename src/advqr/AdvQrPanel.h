@@ -35,9 +35,10 @@ public:
 
     // ---- For the Barcode mode's editor, which answers this column's controls ----
     enum class Margin { Header, Footer, TopBottom, LeftRight };
-    // Copies the pair the user changed (sender, either half) to its other half.
-    void copyMarginPair(QObject *sender, Margin margin);
-    void copySidePair(QObject *sender);
+    // Copies the pair the user changed (sender, either half) to its other half, or shows why the
+    // typed text cannot stand; answers whether a value crossed.
+    bool copyMarginPair(QObject *sender, Margin margin);
+    bool copySidePair(QObject *sender);
     // The symbol's side pair, for the size rules.
     void sidePair(QLineEdit **field, platform::Stepper **stepper) const;
     // The print flags as the boxes show them; the band's box enabled while it prints.

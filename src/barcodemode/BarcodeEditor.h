@@ -20,6 +20,7 @@
 
 class NKDBarcode;
 namespace barcode_generation { struct Framed; }
+namespace platform { enum class PairFormat; }
 
 class BarcodeEditor : public BarcodeEditorForm, public BarcodeObjectRole {
 public:

@@ -70,8 +70,8 @@ void BarcodeModeController::barcodeData_SourceChanged(QObject *)
 
 void BarcodeModeController::advancedQrMarginChanged(QObject *sender, int margin)
 {
-    advQr().copyMarginPair(sender, AdvQrBarcodeMode::Margin(margin));
-    Reframe_Advanced_QR_Symbol();
+    if (advQr().copyMarginPair(sender, AdvQrBarcodeMode::Margin(margin)))
+        Reframe_Advanced_QR_Symbol();
 }
 
 void BarcodeModeController::Header_Margin_Changed(QObject *sender)
@@ -126,8 +126,8 @@ void BarcodeModeController::heightChanged(QObject *sender)
 {
     try {
         if (Barcode_Setting_Or_Designing_Mode == 2) {
-            advQr().copySidePair(sender);
-            advQr().DRAW_ADV_QR_With_All_Init();
+            if (advQr().copySidePair(sender))
+                advQr().DRAW_ADV_QR_With_All_Init();
         } else {
             BarcodeEditor::heightChanged(sender);
         }

@@ -24,6 +24,7 @@
 #include "platform/Dialogs.h"
 #include "platform/PictureView.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -222,9 +223,7 @@ void Barcode_Gen::_setLabels()
 {
     if (liner_or_2D_font != 0 || !bar_height_label || !margin_box)
         return;
-    const QString unit = BARCODE_Unit_Is == 0   ? QStringLiteral("in")
-                         : BARCODE_Unit_Is == 1 ? QStringLiteral("cm")
-                                                : QStringLiteral("mm");
+    const QString unit = platform::unitName(BARCODE_Unit_Is);
     bar_height_label->setText(QStringLiteral("Bar Height (%1):").arg(unit));
     margin_box->setTitle(QStringLiteral("Margins (%1)").arg(unit));
     if (bar_width_label)

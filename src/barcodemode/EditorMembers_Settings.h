@@ -11,7 +11,7 @@ public:
     // Stepper and field pairs, and the print-flag boxes.
     virtual void Value_Margin_Changed(QObject *sender);
     virtual void Header_Margin_Changed(QObject *sender);
-    void marginPairChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field);
+    void marginPairChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field, const QString &what);
     virtual void Footer_Margin_Changed(QObject *sender);
     virtual void TB_Margin_Changed(QObject *sender);
     virtual void LR_Margin_Changed(QObject *sender);
@@ -65,6 +65,14 @@ protected:
     virtual bool showsEditorPreview() const { return true; }
     // The background choice is also written where the window keeps it (the edited card object).
     virtual void backgroundChosen(bool transparent) { Q_UNUSED(transparent); }
+
+    // The half of a pair that changed into the other (platform::copyPairRefusing); text typed into
+    // the field that cannot stand gets the field's message ("bar height" names it, unit follows the
+    // range) and the value stays. Answers whether a value crossed, so that a refusal redraws nothing.
+    bool takePair(QObject *sender, platform::Stepper *stepper, QLineEdit *field, platform::PairFormat format,
+                  const QString &what, const QString &unit);
+    // The same for a length in the window's unit.
+    bool takeLength(QObject *sender, platform::Stepper *stepper, QLineEdit *field, const QString &what);
 
     enum class FontBand { Value, Header, Footer };
     // Asks for a font starting from current and hands a choice to the band's action.

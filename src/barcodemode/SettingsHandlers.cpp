@@ -87,11 +87,26 @@ void BarcodeEditor::barcodeTypeChanged(QObject *)
     }
 }
 
+bool BarcodeEditor::takePair(QObject *sender, platform::Stepper *stepper, QLineEdit *field, PairFormat format,
+                             const QString &what, const QString &unit)
+{
+    const QString refused = platform::copyPairRefusing(sender, stepper, field, format, {what, unit});
+    if (!refused.isEmpty())
+        Show_MessageBox(refused);
+    return refused.isEmpty();
+}
+
+bool BarcodeEditor::takeLength(QObject *sender, platform::Stepper *stepper, QLineEdit *field, const QString &what)
+{
+    return takePair(sender, stepper, field, PairFormat::Real, what, platform::unitName(sizeUnit()));
+}
+
 // A margin pair that re-lays a linear symbol or re-frames a 2D one.
-void BarcodeEditor::marginPairChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field)
+void BarcodeEditor::marginPairChanged(QObject *sender, platform::Stepper *stepper, QLineEdit *field, const QString &what)
 {
     try {
-        platform::copyPairBounded(sender, stepper, field, PairFormat::Real);
+        if (!takeLength(sender, stepper, field, what))
+            return;
         if (liner_or_2D_font == 0)
             relayoutLinear();
         else
@@ -104,7 +119,8 @@ void BarcodeEditor::marginPairChanged(QObject *sender, platform::Stepper *steppe
 void BarcodeEditor::Value_Margin_Changed(QObject *sender)
 {
     try {
-        platform::copyPairBounded(sender, val_mar_Stepper, val_mar_Text, PairFormat::Real);
+        if (!takeLength(sender, val_mar_Stepper, val_mar_Text, QStringLiteral("value margin")))
+            return;
         if (liner_or_2D_font == 0)
             relayoutLinear();
     } catch (const std::exception &e) {
@@ -112,16 +128,26 @@ void BarcodeEditor::Value_Margin_Changed(QObject *sender)
     }
 }
 
-void BarcodeEditor::Header_Margin_Changed(QObject *sender) { marginPairChanged(sender, hdr_mar_Stepper, hdr_mar_Text); }
+void BarcodeEditor::Header_Margin_Changed(QObject *sender)
+{
+    marginPairChanged(sender, hdr_mar_Stepper, hdr_mar_Text, QStringLiteral("header margin"));
+}
 
-void BarcodeEditor::Footer_Margin_Changed(QObject *sender) { marginPairChanged(sender, ftr_mar_Stepper, ftr_mar_Text); }
+void BarcodeEditor::Footer_Margin_Changed(QObject *sender)
+{
+    marginPairChanged(sender, ftr_mar_Stepper, ftr_mar_Text, QStringLiteral("footer margin"));
+}
 
-void BarcodeEditor::TB_Margin_Changed(QObject *sender) { marginPairChanged(sender, TB_mar_Stepper, TB_mar_Text); }
+void BarcodeEditor::TB_Margin_Changed(QObject *sender)
+{
+    marginPairChanged(sender, TB_mar_Stepper, TB_mar_Text, QStringLiteral("top and bottom margin"));
+}
 
 void BarcodeEditor::LR_Margin_Changed(QObject *sender)
 {
     try {
-        platform::copyPairBounded(sender, LR_mar_Stepper, LR_mar_Text, PairFormat::Real);
+        if (!takeLength(sender, LR_mar_Stepper, LR_mar_Text, QStringLiteral("left and right margin")))
+            return;
         if (liner_or_2D_font == 0)
             rewidthLinear();
         else
@@ -135,10 +161,10 @@ void BarcodeEditor::heightChanged(QObject *sender)
 {
     try {
         if (liner_or_2D_font == 0) {
-            platform::copyPairBounded(sender, HeightStepper, HeightText, PairFormat::Real);
-            relayoutLinear();
-        } else {
-            platform::copyPairBounded(sender, HeightStepper_2D, HeightText_2D, PairFormat::Integer);
+            if (takeLength(sender, HeightStepper, HeightText, QStringLiteral("bar height")))
+                relayoutLinear();
+        } else if (takePair(sender, HeightStepper_2D, HeightText_2D, PairFormat::Integer, QStringLiteral("QR code size"),
+                            QStringLiteral("pt"))) {
             regenerate();
         }
     } catch (const std::exception &e) {
@@ -150,10 +176,11 @@ void BarcodeEditor::widthChanged(QObject *sender)
 {
     try {
         if (liner_or_2D_font == 0) {
-            platform::copyPairBounded(sender, widthStepper, widthText, PairFormat::Real);
-            rewidthLinear();
-        } else {
-            platform::copyPairBounded(sender, Pdf_widthStepper_2D, Pdf_widthText_2D, PairFormat::Integer);
+            if (takePair(sender, widthStepper, widthText, PairFormat::Real, QStringLiteral("bar width"),
+                         QStringLiteral("mils")))
+                rewidthLinear();
+        } else if (takePair(sender, Pdf_widthStepper_2D, Pdf_widthText_2D, PairFormat::Integer,
+                            QStringLiteral("PDF417 width"), QStringLiteral("pt"))) {
             regenerate();
         }
     } catch (const std::exception &e) {
@@ -164,8 +191,9 @@ void BarcodeEditor::widthChanged(QObject *sender)
 void BarcodeEditor::pdf_heightChanged(QObject *sender)
 {
     try {
-        platform::copyPairBounded(sender, pdf_HeightStepper_2D, pdf_HeightText_2D, PairFormat::Integer);
-        regenerate();
+        if (takePair(sender, pdf_HeightStepper_2D, pdf_HeightText_2D, PairFormat::Integer,
+                     QStringLiteral("PDF417 height"), QStringLiteral("pt")))
+            regenerate();
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));
     }

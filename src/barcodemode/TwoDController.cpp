@@ -10,6 +10,7 @@
 #include "core/Messages.h"
 #include "barcodemode/TwoDSymbols.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,10 +58,7 @@ void BarcodeModeController::wireTwoDControls()
     using Handler = void (BarcodeEditor::*)(QObject *);
     // A pair reports which half changed: a click on the stepper, or the end of editing in the field.
     auto pair = [this](QLineEdit *field, platform::Stepper *stepper, Handler handler) {
-        if (stepper)
-            QObject::connect(stepper, &platform::Stepper::stepped, this, [this, stepper, handler] { (this->*handler)(stepper); });
-        if (field)
-            QObject::connect(field, &QLineEdit::editingFinished, this, [this, field, handler] { (this->*handler)(field); });
+        platform::connectPair(stepper, field, this, [this, handler](QObject *sender) { (this->*handler)(sender); });
     };
     pair(pdf_row_Text, pdf_row_Stepper, &BarcodeEditor::PDF_Row_Changed);
     pair(pdf_col_Text, pdf_col_Stepper, &BarcodeEditor::PDF_Col_Changed);

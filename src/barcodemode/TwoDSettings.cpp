@@ -14,27 +14,13 @@
 #include <algorithm>
 #include <exception>
 
-namespace {
-
-// The pair's copy: the stepper's value into the field when the stepper sent the change, else the
-// field's value into the stepper (which its range bounds).
-void copyPair(QObject *sender, QLineEdit *field, platform::Stepper *stepper)
-{
-    if (!field || !stepper)
-        return;
-    if (sender == stepper)
-        twod::setFieldInt(field, stepper->intValue());
-    else
-        stepper->setIntValue(twod::fieldInt(field));
-}
-
-} // namespace
+using platform::PairFormat;
 
 void BarcodeEditor::PDF_Row_Changed(QObject *sender)
 {
     try {
-        copyPair(sender, pdf_row_Text, pdf_row_Stepper);
-        regenerateTwoD();
+        if (takePair(sender, pdf_row_Stepper, pdf_row_Text, PairFormat::Integer, QStringLiteral("row count"), {}))
+            regenerateTwoD();
     } catch (const std::exception &) {
         // The PDF417 pairs fail silently.
     }
@@ -43,8 +29,8 @@ void BarcodeEditor::PDF_Row_Changed(QObject *sender)
 void BarcodeEditor::PDF_Col_Changed(QObject *sender)
 {
     try {
-        copyPair(sender, pdf_col_Text, pdf_col_Stepper);
-        regenerateTwoD();
+        if (takePair(sender, pdf_col_Stepper, pdf_col_Text, PairFormat::Integer, QStringLiteral("column count"), {}))
+            regenerateTwoD();
     } catch (const std::exception &) {
     }
 }
@@ -52,7 +38,9 @@ void BarcodeEditor::PDF_Col_Changed(QObject *sender)
 void BarcodeEditor::PDF_EC_Lvl_Changed(QObject *sender)
 {
     try {
-        copyPair(sender, pdf_ec_lvl_Text, pdf_ec_lvl_Stepper);
+        if (!takePair(sender, pdf_ec_lvl_Stepper, pdf_ec_lvl_Text, PairFormat::Integer,
+                      QStringLiteral("error correction level"), {}))
+            return;
         if (pdf_ec_lvl_Stepper)
             pdfBarcode().setErrorLevel(pdf_ec_lvl_Stepper->intValue());
         regenerateTwoD();
@@ -63,8 +51,9 @@ void BarcodeEditor::PDF_EC_Lvl_Changed(QObject *sender)
 void BarcodeEditor::dm_widthChanged(QObject *sender)
 {
     try {
-        copyPair(sender, dm_widthText_2D, dm_widthStepper_2D);
-        regenerateTwoD();
+        if (takePair(sender, dm_widthStepper_2D, dm_widthText_2D, PairFormat::Integer, QStringLiteral("DataMatrix width"),
+                     QStringLiteral("pt")))
+            regenerateTwoD();
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));
     }
@@ -73,8 +62,9 @@ void BarcodeEditor::dm_widthChanged(QObject *sender)
 void BarcodeEditor::dm_heightChanged(QObject *sender)
 {
     try {
-        copyPair(sender, dm_HeightText_2D, dm_HeightStepper_2D);
-        regenerateTwoD();
+        if (takePair(sender, dm_HeightStepper_2D, dm_HeightText_2D, PairFormat::Integer,
+                     QStringLiteral("DataMatrix height"), QStringLiteral("pt")))
+            regenerateTwoD();
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));
     }
@@ -83,7 +73,9 @@ void BarcodeEditor::dm_heightChanged(QObject *sender)
 void BarcodeEditor::dm_modulesizeChanged(QObject *sender)
 {
     try {
-        copyPair(sender, dm_moduleText_2D, dm_moduleStepper_2D);
+        if (!takePair(sender, dm_moduleStepper_2D, dm_moduleText_2D, PairFormat::Integer, QStringLiteral("module size"),
+                      QStringLiteral("pt")))
+            return;
         // A click on the stepper applies the format's size rule; a typed size only redraws.
         if (sender == dm_moduleStepper_2D)
             data_matrix_barcode_size_acc_format();
@@ -98,11 +90,10 @@ void BarcodeEditor::DPI_Value_Changed(QObject *sender)
     try {
         if (!dpi_Text || !dpi_Stepper)
             return;
-        copyPair(sender, dpi_Text, dpi_Stepper);
-        // A typed resolution counts like a stepped one. The field then shows what is used, which
-        // the stepper's range may have bounded.
-        if (sender != dpi_Stepper && twod::fieldInt(dpi_Text) != dpi_Stepper->intValue())
-            twod::setFieldInt(dpi_Text, dpi_Stepper->intValue());
+        // A typed resolution counts like a stepped one.
+        if (!takePair(sender, dpi_Stepper, dpi_Text, PairFormat::Integer, QStringLiteral("resolution"),
+                      QStringLiteral("dpi")))
+            return;
         setOutputResolution(dpi_Stepper->intValue());
     } catch (const std::exception &e) {
         reportFailure(QString::fromUtf8(e.what()));

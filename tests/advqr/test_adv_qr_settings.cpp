@@ -1,6 +1,8 @@
 // The Advanced QR mode's settings column as one value: what is set is what is read back.
 
 #include "AdvQrFixture.h"
+#include "barcodemode/BarcodeModeController.h"
+#include "support/NumberFieldSweep.h"
 
 #include <QTemporaryDir>
 
@@ -55,6 +57,22 @@ TEST_F(AdvQrSettingsValue, SettingsReadBackAsTheyWereSet)
         EXPECT_TRUE(qr().panel().settings() == v) << c.name;
     }
     EXPECT_FALSE(qr().ADV_QR_USE_QR_LOGO_IMG.isNull());
+}
+
+// The size and margin fields, wired as the window wires them, typed in the user's locale and ended
+// however the user ends it.
+TEST_F(AdvQrSettingsValue, EveryNumberFieldReadsAlikeOrRefuses)
+{
+    env.barcodeMode().wireAdvancedQrSettingsControls();
+    EXPECT_EQ(testsupport::sweepNumberFields({{qr().ADV_QR_HeightText_2D, qr().ADV_QR_HeightStepper_2D, "QR code size"},
+                                              {qr().ADV_QR_hdr_mar_Text, qr().ADV_QR_hdr_mar_Stepper, "header margin"},
+                                              {qr().ADV_QR_ftr_mar_Text, qr().ADV_QR_ftr_mar_Stepper, "footer margin"},
+                                              {qr().ADV_QR_TB_mar_Text, qr().ADV_QR_TB_mar_Stepper, "top and bottom margin"},
+                                              {qr().ADV_QR_LR_mar_Text, qr().ADV_QR_LR_mar_Stepper, "left and right margin"}},
+                                             *responder)
+                  .join('\n')
+                  .toStdString(),
+              "");
 }
 
 } // namespace

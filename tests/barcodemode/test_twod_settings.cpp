@@ -183,6 +183,7 @@ TEST(TwoDSettings, DataMatrixWidthAndHeightPairs)
 TEST(TwoDSettings, CustomResolutionFromStepperOrFieldWithoutRedraw)
 {
     SKIP_WITHOUT_BARCODE_MODE();
+    testsupport::ResponderScope responder;
     twodtest::Window w;
     w.choose(QStringLiteral("QR Code"));
     EXPECT_EQ(w.env.barcodeMode().dpi_Stepper->minValue(), 72);
@@ -203,10 +204,11 @@ TEST(TwoDSettings, CustomResolutionFromStepperOrFieldWithoutRedraw)
     EXPECT_EQ(w.env.barcodeMode().dpi_Stepper->intValue(), 300);
     EXPECT_EQ(USED_DPI_VALUE, 300);
     EXPECT_TRUE(showsSentinel(w));
-    // Below the stepper's range: the field shows what is used.
+    // Below the stepper's range: the field's message, and the field shows what is used.
     type(w.env.barcodeMode().dpi_Text, QStringLiteral("10"));
-    EXPECT_EQ(USED_DPI_VALUE, 72);
-    EXPECT_EQ(w.env.barcodeMode().dpi_Text->text(), QStringLiteral("72"));
+    EXPECT_EQ(USED_DPI_VALUE, 300);
+    EXPECT_EQ(w.env.barcodeMode().dpi_Text->text(), QStringLiteral("300"));
+    EXPECT_EQ(responder->trimmedAlertMessages(), QStringList{"Please enter a resolution from 72 to 2400 dpi."});
 }
 
 TEST(TwoDSettings, ResolutionChoice)
