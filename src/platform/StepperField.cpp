@@ -87,11 +87,17 @@ void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::func
     };
     if (stepper) {
         QObject::connect(stepper, &Stepper::stepped, context, [stepper, handler] { handler(stepper); });
-        if (field)
+        if (field) {
             QObject::connect(stepper, &Stepper::aboutToStep, context, [field, ended] {
                 if (field->isModified())
                     ended();
             });
+            // A click on an arrow leaves the focus in the field: the step ends the typing, never
+            // the focus leaving in the middle of the click (a message shown then would take the
+            // click's release, and the arrow would repeat without end).
+            stepper->setFocusPolicy(Qt::ClickFocus);
+            stepper->setFocusProxy(field);
+        }
     }
     if (field) {
         if (!field->validator())

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QList>
 #include <QTest>
@@ -210,4 +211,17 @@ TEST(StepperField, HandlerHearsOnlyTheUsersHalf)
     stepper.stepUp();
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(senders.size(), 3);
+
+    // A click on an arrow leaves the focus in the field: the step ends the typing, not a focus change.
+    QWidget window;
+    window.setFocusPolicy(Qt::ClickFocus);
+    field.setParent(&window);
+    stepper.setParent(&window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    field.setFocus();
+    QTest::mouseClick(stepper.findChildren<QToolButton *>().first(), Qt::LeftButton);
+    EXPECT_TRUE(field.hasFocus());
+    stepper.setParent(nullptr);
+    field.setParent(nullptr);
 }
