@@ -3,6 +3,7 @@
 // Barcode mode (logo tab counts, DataMatrix size, preview alignment, symbology change, text events).
 
 #include "barcode_gen_fixture.h"
+#include "support/NumberFieldSweep.h"
 
 #include "design/DesignParts.h"
 #include "design/DesignSelection.h"
@@ -351,4 +352,19 @@ TEST_F(BarcodeGenWindow, EachFieldIsNamedByItsLabel)
     EXPECT_EQ(names, (QStringList{QStringLiteral("Barcode Value :"), QStringLiteral("Header :"),
                                   QStringLiteral("Footer :")}));
     EXPECT_GE(labelled, 5);
+}
+
+// The window's size and margin fields, as its linear symbol has them, typed in the user's locale and
+// ended however the user ends it.
+TEST_F(BarcodeGenWindow, EveryNumberFieldReadsAlikeOrRefuses)
+{
+    open(barcodeObject(), [&](Barcode_Gen &w) {
+        EXPECT_EQ(testsupport::sweepNumberFields({{w.HeightText, w.HeightStepper, "bar height"}, {w.widthText, w.widthStepper, "bar width"},
+                                                  {w.val_mar_Text, w.val_mar_Stepper, "value margin"}, {w.LR_mar_Text, w.LR_mar_Stepper, "left and right margin"},
+                                                  {w.hdr_mar_Text, w.hdr_mar_Stepper, "header margin"}, {w.ftr_mar_Text, w.ftr_mar_Stepper, "footer margin"},
+                                                  {w.TB_mar_Text, w.TB_mar_Stepper, "top and bottom margin"}, {w.dpi_Text, w.dpi_Stepper, "resolution"}},
+                                                 *responder)
+                      .join('\n').toStdString(), "");
+        w.Cancel_Btn_Clicked();
+    });
 }
