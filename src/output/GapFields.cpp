@@ -74,5 +74,8 @@ bool GapFields::Take(QLineEdit *field, const QString &what, const QString &held)
 bool GapFields::Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, const QString &what,
                      platform::PairFormat format)
 {
-    return sender != field || Take(field, what, platform::formatPairValue(stepper->doubleValue(), format));
+    if (sender != field || Take(field, what, platform::formatPairValue(stepper->doubleValue(), format)))
+        return true;
+    stepper->holdStep();   // an arrow that ended the typing steps from nothing refused
+    return false;
 }

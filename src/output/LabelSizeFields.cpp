@@ -99,6 +99,7 @@ bool Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, S
         return true;
     }
     field->setText(platform::formatPairValue(stepper->doubleValue(), PairFormat::TwoDecimals));
+    stepper->holdStep();   // an arrow that ended the typing steps from nothing refused
     Show_MessageBox(refused);
     return false;
 }

@@ -385,6 +385,11 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
         type(w->horz_mar_Text, QStringLiteral(" 2x,5"));
         EXPECT_EQ(w->horz_mar_Text->text(), QStringLiteral(" 2,5"));
         EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 2.5);
+        // An arrow ends the typing first, and steps from nothing refused: the value stays.
+        w->horz_mar_Text->selectAll();
+        QTest::keyClicks(w->horz_mar_Text, QStringLiteral("1e2"));
+        w->horz_mar_Stepper->stepUp();
+        EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 2.5);
         w->cancelButton->click();
     });
     // Page Setup's own margin and custom size fields, typed key by key in every locale: what the window then shows,
