@@ -54,6 +54,7 @@ unsigned currentUmask()
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 std::function<void(const QString &)> commitHook;
+std::function<void(const QString &)> writableFolderHook;
 
 } // namespace
 
@@ -477,8 +478,12 @@ int openWritableFolder(const QString &path, QString *error, bool *made)
     // As the system decides for this process's own rights: root may write into a read-only folder.
     if (::faccessat(folder.fd, ".", W_OK | X_OK, AT_EACCESS) != 0)
         return fail(errno);
+    if (writableFolderHook)
+        writableFolderHook(path);
     return folder.release();
 }
+
+void setWritableFolderStepHook(std::function<void(const QString &)> hook) { writableFolderHook = std::move(hook); }
 
 bool makeWritableFolder(const QString &path, QString *error)
 {

@@ -143,6 +143,8 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several = 
 // check is never written. -1 with the system's reason; the caller names the folder and closes it.
 // made, given, tells whether this call made it.
 int openWritableFolder(const QString &path, QString *error, bool *made = nullptr);
+// Tests: called with the folder's path once openWritableFolder() has checked it, before it hands it on.
+void setWritableFolderStepHook(std::function<void(const QString &path)> hook);
 bool makeWritableFolder(const QString &path, QString *error);
 // Removes the folder open at folder, named path, when it is empty and path names that very folder
 // still (not what took its name meanwhile). False when it stays.

@@ -43,6 +43,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 using namespace batch_test;
 
@@ -235,6 +236,22 @@ TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
     EXPECT_EQ(responder->trimmedAlertMessages(), (QStringList{platform::unsyncedWarning(QStringLiteral("\"Barcode.png\""), eio),
                                                               batchfiles::damagedFilesMessage("the exported files", eio)}));
     EXPECT_EQ(boxes, QStringList{QStringLiteral("Open exported file. | Label has been exported successfully.")});   // no done box
+}
+
+// Where others may write, "QIRO Barcode" swapped right after its check for a link to another's folder: every file goes
+// into the folder checked (renamed away), none through the link.
+TEST_F(BarcodeExport, TheFolderCheckedIsTheFolderWritten)
+{
+    valueList({QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3")});
+    QDir chosen(destination.path());
+    ASSERT_TRUE(chosen.mkdir("theirs") && ::chmod(QFile::encodeName(chosen.path()).constData(), 0777) == 0);
+    platform::setWritableFolderStepHook([&](const QString &) {
+        EXPECT_TRUE(chosen.rename("QIRO Barcode", "moved") && QFile::link("theirs", folder().path()));
+    });
+    exportWith(3);
+    platform::setWritableFolderStepHook(nullptr);
+    EXPECT_TRUE(QDir(chosen.filePath("theirs")).isEmpty());
+    EXPECT_EQ(QDir(chosen.filePath("moved")).entryList(QDir::Files).size(), 3);
 }
 
 TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)
