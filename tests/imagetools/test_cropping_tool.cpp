@@ -14,7 +14,7 @@
 #include "support/AppEnvironment.h"
 #include "support/ScriptedResponder.h"
 #include "support/SyncFailure.h"
-#include "support/WholeFieldRows.h"
+#include "support/NumberFieldSweep.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -17,7 +17,7 @@
 #include "output/Email_Setting.h"
 #include "platform/CountField.h"
 #include "support/AppEnvironment.h"
-#include "support/WholeFieldRows.h"
+#include "support/NumberFieldSweep.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -85,7 +85,7 @@ TEST(CountFields, TypedAsTypedAndNamedByTheirLabels)
     }
 }
 
-// Every whole-number field of these windows typed in four locales and ended each way it has (WholeFieldRows.h).
+// Every whole-number field of these windows typed in four locales and ended each way it has (NumberFieldSweep.h).
 TEST(CountFields, TakenOrRefusedWhenTheTypingEnds)
 {
     testsupport::AppEnvironment env{QString(), true};

@@ -16,7 +16,7 @@
 #include "output/LabelSizeFields.h"
 #include "support/LocaleScope.h"
 #include "support/PageSetupAnswer.h"
-#include "support/WholeFieldRows.h"
+#include "support/NumberFieldSweep.h"
 #include "support/Editions.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Globals.h"

@@ -1,25 +1,58 @@
 #pragma once
-// Every number field read alike: "12.5", "12,5", the Arabic and Persian digits with their decimal
-// sign, "1e1", "1.234,5" and forty nines, typed key by key in C, de_DE, ar_EG and fa_IR and ended by
-// Return, Tab and (beside a stepper) a click on its up arrow. The field then shows the value it took,
-// near 12.5 (a whole-number field or a slider rounds it by its rule) and a step goes on from it; or
-// its message is shown and the value kept. Keys a locale cannot type leave the field as it was.
+// Every number field read alike, typed key by key (QTest::keyClicks sends Latin-1 only) in C, de_DE, ar_EG and fa_IR
+// and ended however a user ends it. Decimal fields (sweepNumberFields): "12.5", "12,5", the Arabic and Persian digits
+// with their decimal sign, "1e1", "1.234,5" and forty nines, ended by Return, Tab and (beside a stepper) a click on its
+// up arrow: the field shows the value it took, near 12.5 (a whole-number field or a slider rounds it by its rule) and a
+// step goes on from it; or its message is shown and the value kept. Whole-number fields (wholeFieldFailures): "3" in
+// every script, decimals, grouped digits, an exponent and forty nines over "5", ended by Tab, Return and (refused ones)
+// OK in a field, by Return, Up and the wheel in a spin box: "3" stands (stepped: 4 up, 2 down), anything else is the
+// field's message with "5" kept. Keys a locale cannot type leave the field as it was. Failures: one line each.
 
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "support/LocaleScope.h"
 #include "support/ScriptedResponder.h"
+#include "support/Wheel.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace testsupport {
+
+// Types text into w over what edit holds and ends the typing: 'R' Return, 'T' the focus leaving, 'O' ok, 'S' a click on
+// the stepper's up arrow, 'U' the Up key, 'W' the wheel down. Answers what the window said meanwhile.
+inline QString typeAndEnd(ScriptedResponder &responder, QWidget *w, QLineEdit *edit, const QString &typed, char ending,
+                          QAbstractButton *ok = nullptr, platform::Stepper *stepper = nullptr)
+{
+    responder.alerts.clear();
+    edit->selectAll();
+    for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    if (ending == 'R' || ending == 'U')
+        QTest::keyClick(w, ending == 'R' ? Qt::Key_Return : Qt::Key_Up);
+    else if (ending == 'T')
+        QCoreApplication::sendEvent(w, &out);
+    else if (ending == 'O')
+        ok->click();
+    else if (ending == 'W')
+        wheelDown(w);
+    for (QToolButton *b : ending == 'S' ? stepper->findChildren<QToolButton *>() : QList<QToolButton *>())
+        if (b->arrowType() == Qt::UpArrow)
+            QTest::mouseClick(b, Qt::LeftButton);
+    return responder.trimmedAlertMessages().join('|');
+}
 
 struct NumberField {
     QLineEdit *field;
@@ -27,7 +60,6 @@ struct NumberField {
     const char *what;   // as its messages name it
 };
 
-// A line for each field, locale, input and ending that went wrong.
 inline QStringList sweepNumberFields(const QList<NumberField> &fields, ScriptedResponder &responder)
 {
     enum { Taken, NoNumber, Range, Untyped };
@@ -46,26 +78,14 @@ inline QStringList sweepNumberFields(const QList<NumberField> &fields, ScriptedR
                                                   {QString(40, '9'), Range}};
         for (const NumberField &f : fields)
             for (const auto &[typed, kind] : inputs)
-                for (const QString ending : {"Return", "Tab", "a step"}) {
+                for (const char ending : {'R', 'T', 'S'}) {
                     auto *stepper = qobject_cast<platform::Stepper *>(f.half);
-                    if (ending == "a step" && !stepper)
+                    if (ending == 'S' && !stepper)
                         continue;
                     const bool real = stepper || f.half->property("doubleValue").isValid();   // else a slider of whole steps
                     const auto held = [&] { return f.half->property(real ? "doubleValue" : "value").toDouble(); };
-                    const double before = held(), step = ending == "a step" ? stepper->increment() : 0;
-                    responder.alerts.clear();
-                    f.field->selectAll();
-                    for (const QChar c : typed)
-                        QTest::sendKeyEvent(QTest::Click, f.field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-                    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
-                    if (ending == "Return")
-                        QTest::keyClick(f.field, Qt::Key_Return);
-                    else if (ending == "Tab")
-                        QCoreApplication::sendEvent(f.field, &tab);
-                    for (QToolButton *b : step ? stepper->findChildren<QToolButton *>() : QList<QToolButton *>())
-                        if (b->arrowType() == Qt::UpArrow)
-                            QTest::mouseClick(b, Qt::LeftButton);
-                    const QString said = responder.trimmedAlertMessages().join('|');
+                    const double before = held(), step = ending == 'S' ? stepper->increment() : 0;
+                    const QString said = typeAndEnd(responder, f.field, f.field, typed, ending, nullptr, stepper);
                     const double now = held();
                     const bool kept = now == before && said.startsWith("Please enter ") && !said.contains('|') &&
                                       said.contains(QStringLiteral(" %1 ").arg(f.what)) &&
@@ -77,10 +97,49 @@ inline QStringList sweepNumberFields(const QList<NumberField> &fields, ScriptedR
                                                      : kept && said.contains(" as a number") == (kind == NoNumber));
                     if (!ok)
                         wrong << QStringLiteral("%1 %2 \"%3\" then %4: shows \"%5\", holds %6 (was %7), said \"%8\"")
-                                     .arg(f.what, locale, typed, ending, f.field->text()).arg(now).arg(before).arg(said);
+                                     .arg(f.what, locale, typed, QString(ending), f.field->text()).arg(now).arg(before).arg(said);
                 }
     }
     return wrong;
+}
+
+// A field (or spin box), what its messages call it, its range as they say it, and its dialog's OK.
+struct WholeField {
+    QWidget *w;
+    QString what, range;
+    QAbstractButton *ok;
+};
+
+inline QStringList wholeFieldFailures(const std::vector<WholeField> &fields, ResponderScope &responder)
+{
+    QStringList failures;
+    for (const std::string locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
+        const bool ar = locale == "ar_EG", fa = locale == "fa_IR";
+        // Taken, Untyped, refused as no Whole number, refused as out of Range.
+        const std::pair<QString, char> rows[] = {
+            {"3", 'T'}, {"٣", ar ? 'T' : 'U'}, {"۳", fa ? 'T' : 'U'}, {"12.5", 'W'}, {"12,5", 'W'}, {"١٢٫٥", ar || fa ? 'W' : 'U'},
+            {"۱۲٫۵", ar || fa ? 'W' : 'U'}, {"1e1", 'W'}, {"1.234,5", 'W'}, {QString(40, '9'), 'R'}};
+        for (const WholeField &f : fields)
+            for (const auto &[typed, outcome] : rows)
+                for (const char ending : std::string(qobject_cast<QSpinBox *>(f.w) ? "RUW" : "TRO")) {
+                    const LocaleScope scope(locale.c_str());
+                    auto *spin = qobject_cast<QSpinBox *>(f.w);
+                    QLineEdit *edit = spin ? spin->findChild<QLineEdit *>() : qobject_cast<QLineEdit *>(f.w);
+                    if (ending == 'O' && (outcome == 'T' || outcome == 'U' || !f.ok))
+                        continue;
+                    spin ? spin->setValue(5) : edit->setText(QStringLiteral("5"));
+                    const QString got = typeAndEnd(*responder, f.w, edit, typed, ending, f.ok);
+                    const QString said = outcome == 'R'   ? QStringLiteral("Please enter a %1 from %2.").arg(f.what, f.range)
+                                         : outcome == 'W' ? QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(f.what)
+                                                          : QString();
+                    const int step = outcome == 'T' || outcome == 'U' ? (ending == 'U') - (ending == 'W') : 0;
+                    const QString want = QString::number((outcome == 'T' ? 3 : 5) + step) + " [" + said + "]";
+                    if (edit->text() + " [" + got + "]" != want)
+                        failures << QString::fromStdString(locale) + ' ' + f.w->objectName() + ' ' + typed + ' ' + ending + ": "
+                                        + edit->text() + " [" + got + "], not " + want;
+                }
+    }
+    return failures;
 }
 
 } // namespace testsupport
