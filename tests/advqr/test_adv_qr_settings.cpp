@@ -69,10 +69,7 @@ TEST_F(AdvQrSettingsValue, EveryNumberFieldReadsAlikeOrRefuses)
                                               {qr().ADV_QR_ftr_mar_Text, qr().ADV_QR_ftr_mar_Stepper, "footer margin"},
                                               {qr().ADV_QR_TB_mar_Text, qr().ADV_QR_TB_mar_Stepper, "top and bottom margin"},
                                               {qr().ADV_QR_LR_mar_Text, qr().ADV_QR_LR_mar_Stepper, "left and right margin"}},
-                                             *responder)
-                  .join('\n')
-                  .toStdString(),
-              "");
+                                             *responder), "");
 }
 
 } // namespace

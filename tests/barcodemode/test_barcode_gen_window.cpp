@@ -363,8 +363,7 @@ TEST_F(BarcodeGenWindow, EveryNumberFieldReadsAlikeOrRefuses)
                                                   {w.val_mar_Text, w.val_mar_Stepper, "value margin"}, {w.LR_mar_Text, w.LR_mar_Stepper, "left and right margin"},
                                                   {w.hdr_mar_Text, w.hdr_mar_Stepper, "header margin"}, {w.ftr_mar_Text, w.ftr_mar_Stepper, "footer margin"},
                                                   {w.TB_mar_Text, w.TB_mar_Stepper, "top and bottom margin"}, {w.dpi_Text, w.dpi_Stepper, "resolution"}},
-                                                 *responder)
-                      .join('\n').toStdString(), "");
+                                                 *responder), "");
         w.Cancel_Btn_Clicked();
     });
 }

@@ -247,7 +247,7 @@ TEST_F(PositionSize, EveryNumberFieldOfTheSidebarReadsAlikeOrRefuses)
         {tp->Text_bor_Text, tp->Text_bor_Stepper, "border width"}, {tp->Text_grad_Text, tp->Text_grad_Stepper, "gradient angle"},
         {tp->Text_alpha_Text, tp->Text_alpha_Stepper, "opacity"}, {tp->shadow_x_Text, tp->shadow_x_Stepper, "horizontal shadow offset"},
         {tp->shadow_y_Text, tp->shadow_y_Stepper, "vertical shadow offset"}, {tp->shadow_blur_Text, tp->shadow_blur_Stepper, "shadow blur"},
-        {tp->shadow_transp_Text, tp->shadow_transp_Stepper, "shadow opacity"}}, *responder).join('\n').toStdString(), "");
+        {tp->shadow_transp_Text, tp->shadow_transp_Stepper, "shadow opacity"}}, *responder), "");
 }
 
 // The position and size fields are named by their labels for assistive technology.

@@ -448,7 +448,7 @@ TEST_F(CropWizard, SizeFieldsTakeDigitsAndTheEmptyRuleWhenEditingEnds)
         EXPECT_EQ(testsupport::wholeFieldFailures({{u.width_Text, "width", pixels, u.crop_btn}, {u.height_Text, "height", pixels, u.crop_btn},
                                                    {u.w->findChild<QSpinBox *>("width_Stepper"), "width", pixels, nullptr},
                                                    {u.w->findChild<QSpinBox *>("height_Stepper"), "height", pixels, nullptr}},
-                                                  responder).join('\n').toStdString(), "");
+                                                  responder), "");
         for (const auto &k : cases) {
             u.width_Text->selectAll();
             QTest::keyClick(u.width_Text, Qt::Key_Backspace);   // as a user clears it

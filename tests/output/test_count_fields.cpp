@@ -117,5 +117,5 @@ TEST(CountFields, TakenOrRefusedWhenTheTypingEnds)
         {series->count_txt, count, "1 to 10000", series->ok_btn}, {series->rand_length_txt, "'Length' value", "1 to 9", series->ok_btn},
         {series->from_txt, from, ints, series->ok_btn}, {list->rand_count_txt, count, "1 to 10000", list->ok_btn},
         {list->to_txt, to, ints, list->ok_btn}, {mailSettings->_send_mail_port, "port number", "1 to 65535", mailSettings->saveButton}};
-    EXPECT_EQ(testsupport::wholeFieldFailures(fields, responder).join('\n').toStdString(), "");
+    EXPECT_EQ(testsupport::wholeFieldFailures(fields, responder), "");
 }

@@ -16,6 +16,7 @@
 #include "core/Edition.h"
 #include "core/Mode.h"
 #include "support/LocaleScope.h"
+#include "support/NumberFieldSweep.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
 
@@ -162,15 +163,9 @@ TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
         {c.Card_bor_Text, c.Card_bor_Stepper, "1e1", "5", "Please enter the border width as a whole number, such as 12."},
         {c.Card_grad_Text, c.Card_grad_Stepper, "361", "5", "Please enter a gradient angle from 0 to 360 degrees."}};
     for (const auto &[field, stepper, typed, shown, said] : colourRows) {
-        field->setText("5");
-        stepper->setDoubleValue(5);
-        responder->alerts.clear();
-        field->selectAll();
-        for (const QChar ch : typed)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        QTest::keyClick(field, Qt::Key_Return);
-        EXPECT_EQ(QString("%1 %2 %3").arg(field->text()).arg(stepper->doubleValue()).arg(messages().join('|')),
-                  shown + ' ' + shown + ' ' + said) << typed.toStdString();
+        field->setText("5"), stepper->setDoubleValue(5);
+        const QString got = testsupport::typeAndEnd(*responder, field, field, typed, 'R');
+        EXPECT_EQ(QString("%1 %2 %3").arg(field->text()).arg(stepper->doubleValue()).arg(got), shown + ' ' + shown + ' ' + said) << typed.toStdString();
     }
     // Typed key by key into the field, as the user does.
     wizard->width_Text->clear();

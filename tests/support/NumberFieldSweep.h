@@ -15,17 +15,14 @@
 #include "support/Wheel.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -40,14 +37,10 @@ inline QString typeAndEnd(ScriptedResponder &responder, QWidget *w, QLineEdit *e
     for (const QChar c : typed)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    if (ending == 'R' || ending == 'U')
-        QTest::keyClick(w, ending == 'R' ? Qt::Key_Return : Qt::Key_Up);
-    else if (ending == 'T')
-        QCoreApplication::sendEvent(w, &out);
-    else if (ending == 'O')
-        ok->click();
-    else if (ending == 'W')
-        wheelDown(w);
+    ending == 'R' || ending == 'U' ? QTest::keyClick(w, ending == 'R' ? Qt::Key_Return : Qt::Key_Up)
+    : ending == 'T'                ? void(QApplication::sendEvent(w, &out))
+    : ending == 'O'                ? ok->click()
+    : ending == 'W'                ? wheelDown(w) : void();
     for (QToolButton *b : ending == 'S' ? stepper->findChildren<QToolButton *>() : QList<QToolButton *>())
         if (b->arrowType() == Qt::UpArrow)
             QTest::mouseClick(b, Qt::LeftButton);
@@ -60,10 +53,10 @@ struct NumberField {
     const char *what;   // as its messages name it
 };
 
-inline QStringList sweepNumberFields(const QList<NumberField> &fields, ScriptedResponder &responder)
+inline std::string sweepNumberFields(const QList<NumberField> &fields, ScriptedResponder &responder)
 {
     enum { Taken, NoNumber, Range, Untyped };
-    QStringList wrong;
+    QStringList wrong;   // one line each
     for (const NumberField &f : fields)   // its box switched on, as the user has it to type there
         for (QWidget *w : {static_cast<QWidget *>(f.field), qobject_cast<QWidget *>(f.half)})
             for (; w; w = w->parentWidget())
@@ -100,7 +93,7 @@ inline QStringList sweepNumberFields(const QList<NumberField> &fields, ScriptedR
                                      .arg(f.what, locale, typed, QString(ending), f.field->text()).arg(now).arg(before).arg(said);
                 }
     }
-    return wrong;
+    return wrong.join('\n').toStdString();
 }
 
 // A field (or spin box), what its messages call it, its range as they say it, and its dialog's OK.
@@ -110,7 +103,7 @@ struct WholeField {
     QAbstractButton *ok;
 };
 
-inline QStringList wholeFieldFailures(const std::vector<WholeField> &fields, ResponderScope &responder)
+inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, ResponderScope &responder)
 {
     QStringList failures;
     for (const std::string locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
@@ -139,7 +132,7 @@ inline QStringList wholeFieldFailures(const std::vector<WholeField> &fields, Res
                                         + edit->text() + " [" + got + "], not " + want;
                 }
     }
-    return failures;
+    return failures.join('\n').toStdString();
 }
 
 } // namespace testsupport
