@@ -52,24 +52,6 @@ QByteArray encoded(const QString &name) { return QFile::encodeName(name); }
 
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
-// The names in the folder open at fd, but "." and "..".
-QList<QByteArray> namesAt(int fd)
-{
-    QList<QByteArray> names;
-    const int copy = ::dup(fd);   // fdopendir takes the descriptor it is given
-    DIR *dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
-    if (!dir) {
-        if (copy >= 0)
-            ::close(copy);
-        return names;
-    }
-    ::rewinddir(dir);   // the copy shares its position with fd, which an earlier listing left at the end
-    while (const dirent *d = ::readdir(dir))
-        if (std::strcmp(d->d_name, ".") != 0 && std::strcmp(d->d_name, "..") != 0)
-            names.append(QByteArray(d->d_name));
-    ::closedir(dir);
-    return names;
-}
 
 // Whether the name, or the name with its extension in another case, is an entry of the folder open
 // at fd: Y.txt takes Y.TXT, which no series look-up could tell from it.
@@ -81,7 +63,7 @@ bool takenInAnyCase(int fd, const QByteArray &name)
     const QFileInfo info(QFile::decodeName(name));
     if (info.suffix().isEmpty())
         return false;
-    for (const QByteArray &entry : namesAt(fd)) {
+    for (const QByteArray &entry : platform::entryNames(fd)) {
         const QFileInfo other(QFile::decodeName(entry));
         if (other.completeBaseName() == info.completeBaseName() && other.suffix().compare(info.suffix(), Qt::CaseInsensitive) == 0)
             return true;
@@ -197,7 +179,7 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
 {
     if ((::fcntl(dirfd, F_GETFL) & O_PATH) != 0)
         return false;   // a folder this process may not read
-    for (const QByteArray &raw : namesAt(dirfd)) {
+    for (const QByteArray &raw : platform::entryNames(dirfd)) {
         ++outcome.total;
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString name = decoder.decode(raw);

@@ -65,24 +65,6 @@ void step(int n)
 // Deeper trees stay: every level holds a descriptor.
 constexpr int kMaxDepth = 128;
 
-// The names in the folder open at fd, but "." and "..".
-std::vector<std::string> namesIn(int fd)
-{
-    std::vector<std::string> names;
-    const int listed = ::dup(fd);   // fdopendir takes the descriptor it is given
-    DIR *dir = listed >= 0 ? ::fdopendir(listed) : nullptr;
-    if (!dir) {
-        if (listed >= 0)
-            ::close(listed);
-        return names;
-    }
-    ::rewinddir(dir);
-    while (const dirent *e = ::readdir(dir))
-        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-            names.emplace_back(e->d_name);
-    ::closedir(dir);
-    return names;
-}
 
 bool removeCheckedAt(int parent, const char *name, const struct stat &checked, int depth);
 
@@ -90,13 +72,13 @@ bool removeCheckedAt(int parent, const char *name, const struct stat &checked, i
 bool removeContents(int fd, int depth)
 {
     bool all = true;
-    for (const std::string &name : namesIn(fd)) {
+    for (const QByteArray &name : entryNames(fd)) {
         struct stat st {};
-        if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             all = all && errno == ENOENT;
             continue;
         }
-        all = removeCheckedAt(fd, name.c_str(), st, depth) && all;
+        all = removeCheckedAt(fd, name.constData(), st, depth) && all;
     }
     return all;
 }
@@ -225,8 +207,7 @@ QList<Found> temporariesOf(int fd, const QString &folder, const QString &targetN
 {
     QList<Found> out;
     const QString key = targetName.isEmpty() ? QString() : keyOf(targetName);
-    for (const std::string &entry : namesIn(fd)) {
-        const QByteArray name = QByteArray::fromStdString(entry);
+    for (const QByteArray &name : entryNames(fd)) {
         const QString fileName = QFile::decodeName(name);
         if (!fileName.startsWith(QLatin1Char('.')) || !fileName.contains(kMark))
             continue;
@@ -296,9 +277,9 @@ bool holdsEntry(int parent, const QByteArray &name, const struct stat &checked)
 // folder does.
 bool onlyOwnPlainFiles(int fd)
 {
-    for (const std::string &name : namesIn(fd)) {
+    for (const QByteArray &name : entryNames(fd)) {
         struct stat st {};
-        if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
             return false;
     }
     return true;
@@ -369,6 +350,24 @@ QByteArray noteMovedOut(const FolderSwap &swap, const QByteArray &moved, const s
 }
 
 } // namespace
+
+QList<QByteArray> entryNames(int fd)
+{
+    QList<QByteArray> names;
+    const int copy = ::dup(fd);   // fdopendir takes the descriptor it is given
+    DIR *dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
+    if (!dir) {
+        if (copy >= 0)
+            ::close(copy);
+        return names;
+    }
+    ::rewinddir(dir);   // the copy shares its position with fd, which an earlier listing left at the end
+    while (const dirent *d = ::readdir(dir))
+        if (std::strcmp(d->d_name, ".") != 0 && std::strcmp(d->d_name, "..") != 0)
+            names.append(QByteArray(d->d_name));
+    ::closedir(dir);
+    return names;
+}
 
 QString temporaryName(const QString &targetName, const QString &tag)
 {
@@ -548,9 +547,9 @@ void dropTemporaryFolder(int parent, const QByteArray &name, int fd)
         return;
     }
     // Renamed by another meanwhile (where others may rename entries): found by what it is.
-    for (const std::string &other : namesIn(parent))
-        if (holdsEntry(parent, QByteArray::fromStdString(other), st))
-            ::unlinkat(parent, other.c_str(), AT_REMOVEDIR);
+    for (const QByteArray &other : entryNames(parent))
+        if (holdsEntry(parent, other, st))
+            ::unlinkat(parent, other.constData(), AT_REMOVEDIR);
 }
 
 bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)

@@ -14,6 +14,7 @@
 // of the user's may have been renamed to a temporary's name.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -21,6 +22,9 @@
 struct stat;
 
 namespace platform {
+
+// The names in the folder open at fd, but "." and "..", as the file system has them.
+QList<QByteArray> entryNames(int fd);
 
 // The name of a new temporary for the target's file name (no folder), unique within the process;
 // the caller creates it exclusively and asks again when the name is taken.
