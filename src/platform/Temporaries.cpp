@@ -417,12 +417,6 @@ void removeStaleTemporariesOnce(int folder)
         removeEndedAt(listed.fd, path, QString());
 }
 
-void removeStaleTemporariesOnce(const QString &folder)
-{
-    const Descriptor reached(openFolderByRule(folder, nullptr));
-    removeStaleTemporariesOnce(reached.fd);
-}
-
 void removeEndedTemporariesOf(const QString &target)
 {
     const QFileInfo info(target);

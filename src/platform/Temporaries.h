@@ -41,8 +41,6 @@ bool isTemporaryName(const QString &fileName, QString *targetName = nullptr, qin
 // process writes there: a batch of many files reads its folder once. Every writer calls it before
 // it makes its own temporary, in the folder it reached (open at folder).
 void removeStaleTemporariesOnce(int folder);
-// The same for the folder path names, reached by the rule for links.
-void removeStaleTemporariesOnce(const QString &folder);
 
 // Removes the temporaries of target whose process has provably ended; those of other targets in the
 // folder stay. For a scratch place that no write into its folder cleans, at the start.
