@@ -419,9 +419,9 @@ bool BatchWriter::placeUnnamed(const Staged &staged, QString *error)
         return false;
     }
     int err = 0;
-    // Private until now: a new file's mode once it has a name. A name that is not there yet is
-    // taken at once, with no other look at the folder (each look waits for the folder's lock while
-    // other workers add to it); only a name that is there is reached and checked.
+    // Private until now; it takes its mode while it has no name: a new file's for the name not
+    // there yet, which is taken at once, with no other look at the folder (each look waits for the
+    // folder's lock while other workers add to it); only a name that is there is reached and checked.
     (void)::fchmod(fd, m_newFileMode);
     if (link(fd, to->fd, targetName, &err)) {
         noteDevice(to, fd);
@@ -459,7 +459,9 @@ bool BatchWriter::placeUnnamed(const Staged &staged, QString *error)
         committed();
         return true;
     }
-    // Replaced by a rename, taking the old file's permissions where they are the user's.
+    // Replaced by a rename, taking the old file's permissions where they are the user's, before it
+    // has the temporary's name: whoever may read the folder may open it there.
+    (void)::fchmod(fd, platform::modeReplacing(place.folder.fd, place.name));
     QByteArray temp;
     bool linked = false;
     for (int attempt = 0; attempt < 64 && !linked; ++attempt) {

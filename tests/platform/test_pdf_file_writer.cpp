@@ -138,7 +138,7 @@ TEST(PdfFileWriter, PicturesAreNotJpeg)
 // kept; in a sticky folder only the user's, in a group's none, not even the folder owner's); a file this process may
 // not write (0444, also for root without its override), a link loop, another's link there and a
 // temporary swapped for a link before the commit (also across file systems) are refused with the
-// reason, and everything there is kept. Every temporary is created private.
+// reason, and everything there is kept. Every temporary is created private, and named never wider than its file.
 TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 {
     enum Kind { Plain, Link, ReadOnly, Loop, New, Planted, TheirsSticky, TheirsShared, MineSticky, OwnersShared, Swapped, SwappedAcross };
@@ -174,12 +174,17 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             ASSERT_TRUE(::chown(folder.constData(), uid_t(-1), kind == TheirsShared ? 65534 : ::getegid()) == 0);
             ASSERT_TRUE(::chmod(folder.constData(), sticky ? 01777 : group ? 02775 : 0700) == 0);
             QString planted;   // a temporary's name, that another user renamed a link to the victim over
-            if (kind >= Swapped)
-                platform::setCommitStepHook([&](const QString &temp) {
+            std::string wider;   // a temporary named and readable wider than the file it becomes
+            platform::setCommitStepHook([&](const QString &temp) {
+                const QByteArray at = QFile::encodeName(temp);
+                struct stat t {};
+                if (::lstat(at.constData(), &t) == 0 && (t.st_mode & 0777 & ~mode) != 0)
+                    wider = at.toStdString();
+                if (kind >= Swapped) {
                     planted = temp;
-                    const QByteArray at = QFile::encodeName(temp);
                     EXPECT_TRUE(QFile::link(victim, temp + "~") && ::rename((at + "~").constData(), at.constData()) == 0);
-                });
+                }
+            });
             std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
             ASSERT_TRUE(unprivileged->ok());
             const QString path = viaLink || kind == Loop ? link : file;
@@ -201,6 +206,7 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             modes.reset();
             unprivileged.reset();
             platform::setCommitStepHook(nullptr);
+            EXPECT_EQ(wider, "");
             ::unlink(QFile::encodeName(planted).constData());
             EXPECT_EQ(written, kind == Plain || kind == Link || kind == New || kind == Planted || kind == MineSticky);
             struct stat st {};
