@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -98,25 +99,60 @@ QString privateTempPath(const QString &name)
 
 namespace {
 
-// The user's own private group: the effective user's primary group, named as the user and listing
-// no other member (what a umask of 002 is made for). A folder writable by it is the user's alone.
+// The system's accounts, as ownPrivateGroup() judges them: one pass over every account.
+Accounts systemAccounts()
+{
+    Accounts a;
+    const long size = std::max(::sysconf(_SC_GETPW_R_SIZE_MAX), ::sysconf(_SC_GETGR_R_SIZE_MAX));
+    std::vector<char> buffer(std::max<size_t>(size_t(size > 0 ? size : 0), 16384) * 4);
+    struct passwd pw {}, *user = nullptr;
+    struct group gr {}, *group = nullptr;
+    if (::getpwuid_r(::geteuid(), &pw, buffer.data(), buffer.size(), &user) != 0 || !user)
+        return a;
+    a.user = user->pw_name;
+    a.group = unsigned(user->pw_gid);
+    if (::getgrgid_r(gid_t(a.group), &gr, buffer.data(), buffer.size(), &group) != 0 || !group)
+        return a;
+    a.groupName = group->gr_name;
+    for (char **member = group->gr_mem; member && *member; ++member)
+        a.members << QByteArray(*member);
+    // An account whose primary group it is is in it without being listed there. The listing is the
+    // process's one stream of accounts; nothing else here reads it.
+    int err = 0;
+    ::setpwent();
+    for (;;) {
+        err = ::getpwent_r(&pw, buffer.data(), buffer.size(), &user);
+        if (err == ERANGE && buffer.size() < (size_t(1) << 24)) {
+            buffer.resize(buffer.size() * 2);
+            continue;
+        }
+        if (err != 0 || !user)
+            break;
+        a.primaries.emplace_back(unsigned(user->pw_uid), unsigned(user->pw_gid));
+    }
+    ::endpwent();
+    a.listed = err == ENOENT;
+    return a;
+}
+
+std::mutex accountsGuard;
+std::function<Accounts()> accountsSource;   // tests: in place of the system's
+std::atomic<long long> ownGroupCache{-2};   // -2: not judged yet; -1: none
+
+// Whether a folder writable by its group gid is the user's alone: gid is the user's own private group.
 bool privateGroup(gid_t gid)
 {
-    static const gid_t own = [] {
-        const long size = std::max(::sysconf(_SC_GETPW_R_SIZE_MAX), ::sysconf(_SC_GETGR_R_SIZE_MAX));
-        std::vector<char> buffer(size_t(size > 0 ? size : 16384) * 4);
-        struct passwd pw {}, *user = nullptr;
-        struct group gr {}, *group = nullptr;
-        if (::getpwuid_r(::geteuid(), &pw, buffer.data(), buffer.size() / 2, &user) != 0 || !user)
-            return gid_t(-1);
-        const gid_t primary = user->pw_gid;
-        const std::string name = user->pw_name;
-        if (::getgrgid_r(primary, &gr, buffer.data() + buffer.size() / 2, buffer.size() / 2, &group) != 0 || !group
-            || name != group->gr_name || (group->gr_mem && group->gr_mem[0]))
-            return gid_t(-1);
-        return primary;
-    }();
-    return gid != gid_t(-1) && gid == own;
+    long long own = ownGroupCache.load(std::memory_order_acquire);
+    if (own == -2) {
+        const std::lock_guard<std::mutex> lock(accountsGuard);
+        own = ownGroupCache.load(std::memory_order_relaxed);
+        if (own == -2) {
+            const unsigned judged = ownPrivateGroup(accountsSource ? accountsSource() : systemAccounts(), unsigned(::geteuid()));
+            own = judged == unsigned(-1) ? -1 : static_cast<long long>(judged);
+            ownGroupCache.store(own, std::memory_order_release);
+        }
+    }
+    return own >= 0 && static_cast<long long>(gid) == own;
 }
 
 bool ownedBySelfOrRoot(uid_t uid) { return uid == ::geteuid() || uid == 0; }
@@ -156,6 +192,31 @@ Descriptor readable(Descriptor folder)
 }
 
 } // namespace
+
+unsigned ownPrivateGroup(const Accounts &accounts, unsigned uid)
+{
+    const unsigned none = unsigned(-1);
+    if (!accounts.listed || accounts.group == none || accounts.user.isEmpty() || accounts.user != accounts.groupName)
+        return none;
+    for (const QByteArray &member : accounts.members)
+        if (member != accounts.user)
+            return none;
+    bool self = false;   // a listing without the user's own account is not every account
+    for (const auto &[account, primary] : accounts.primaries) {
+        if (account == uid)
+            self = true;
+        else if (primary == accounts.group)
+            return none;
+    }
+    return self ? accounts.group : none;
+}
+
+void setAccountsSource(std::function<Accounts()> source)
+{
+    const std::lock_guard<std::mutex> lock(accountsGuard);
+    accountsSource = std::move(source);
+    ownGroupCache.store(-2, std::memory_order_release);
+}
 
 bool othersMayRename(const struct stat &folder)
 {

@@ -3,8 +3,11 @@
 // read-only resource folder, one private temporary folder per process, and whole-file replacement.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 struct stat;
 
@@ -81,6 +84,24 @@ bool othersMayRename(const struct ::stat &folder);
 bool othersMayWrite(const struct ::stat &folder);
 // Whether a link, an entry of the folder holder, is one reach() follows.
 bool linkFollowable(const struct ::stat &link, const struct ::stat &holder);
+// The accounts the user's own private group is judged by: the effective user's account (its name
+// and primary group), that group's entry (its name and the accounts it lists), and every account's
+// primary group. listed: every account could be read.
+struct Accounts {
+    bool listed = false;
+    QByteArray user;
+    unsigned group = unsigned(-1);
+    QByteArray groupName;
+    QList<QByteArray> members;
+    std::vector<std::pair<unsigned, unsigned>> primaries;   // each account's uid and primary group
+};
+// The user's (uid's) own private group among those accounts: its primary group, named as the user,
+// when no other account is in it, neither listed as a member nor having it as its primary group
+// (what a umask of 002 is made for). -1 (none) when the accounts could not all be read.
+unsigned ownPrivateGroup(const Accounts &accounts, unsigned uid);
+// Tests: the accounts read in place of the system's (empty: the system's again); the private group
+// is judged anew from them. The system's are read once, in one pass, and kept.
+void setAccountsSource(std::function<Accounts()> source);
 
 // The rule every writer of a whole file follows. The file it writes is reached by reach(): a link
 // is written through (its file replaced, the link kept) where the rule follows it. Refused with the
