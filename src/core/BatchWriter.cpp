@@ -262,8 +262,13 @@ BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
 bool BatchWriter::stage(const QString &path, const QByteArray &bytes, Staged *staged, QString *error)
 {
     const QByteArray target = QFile::encodeName(path);
-    if (target.isEmpty() || target.endsWith('/'))
+    if (target.isEmpty())
         return failWith(error, QStringLiteral("No file name."));
+    // A folder asked for: refused as every writer refuses it, with the system's reason.
+    if (target.endsWith('/')) {
+        platform::Place place;
+        return platform::reachFile(path, &place, error) && failWith(error, errorText(EISDIR));
+    }
     Folder *f = folder(folderOf(target), error);
     if (!f)
         return false;

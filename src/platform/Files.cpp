@@ -22,8 +22,10 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <linux/capability.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace platform {
@@ -162,7 +164,8 @@ bool sharedWritable(const struct stat &folder)
     return (folder.st_mode & S_IWOTH) != 0 || ((folder.st_mode & S_IWGRP) != 0 && !privateGroup(folder.st_gid));
 }
 
-QString refusedLink(const QByteArray &name) { return QStringLiteral("%1: %2").arg(QFile::decodeName(name), errorText(EACCES)); }
+// The system's reason said of an entry on the way ("jobs: Permission denied").
+QString entryError(const QByteArray &name, int err) { return QStringLiteral("%1: %2").arg(QFile::decodeName(name), errorText(err)); }
 
 // The components of a path, in order; empty ones and "." left out.
 void pushComponents(std::deque<QByteArray> *rest, const QByteArray &path)
@@ -182,6 +185,17 @@ QString parentOf(const QString &shown)
 QString joined(const QString &folder, const QByteArray &name)
 {
     return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + QFile::decodeName(name);
+}
+
+// Whether this thread may replace another's entry of another's sticky folder (the system's
+// CAP_FOWNER, which root may lack).
+bool overridesSticky()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    if (::syscall(SYS_capget, &header, caps) != 0)
+        return ::geteuid() == 0;
+    return (caps[CAP_FOWNER / 32].effective & (1u << (CAP_FOWNER % 32))) != 0;
 }
 
 // Reopens a folder open for its path only readable, where this process may read it.
@@ -240,6 +254,7 @@ struct Walked {
     struct stat entry {};
     bool exists = true;
     bool enteredLast = false;   // the final entry is a folder, and at is it
+    bool folderWanted = false;  // the path (or the link it ends in) ends in "/": the final entry must be a folder
     QString shown;              // at, links followed
 };
 
@@ -255,6 +270,8 @@ bool walk(int start, const QString &path, Walked *w, QString *error, const QStri
         return fail(errorText(ENOENT));
     std::deque<QByteArray> rest;
     pushComponents(&rest, native);
+    w->folderWanted = native.endsWith('/');
+    QByteArray chain;   // the first link of the chain being followed, named when it never ends
     const bool absolute = native.startsWith('/');
     w->at = Descriptor(::openat(absolute ? AT_FDCWD : start, absolute ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (w->at.fd < 0)
@@ -293,9 +310,11 @@ bool walk(int start, const QString &path, Walked *w, QString *error, const QStri
             if (::fstat(w->at.fd, &holder) != 0)
                 return fail(errorText(errno));
             if (!linkFollowable(entry, holder))
-                return fail(refusedLink(part));
+                return fail(entryError(part, EACCES));
+            if (chain.isEmpty())
+                chain = part;
             if (++links > 40)
-                return fail(errorText(ELOOP));
+                return fail(entryError(chain, ELOOP));
             char target[PATH_MAX];
             const ssize_t n = ::readlinkat(next.fd, "", target, sizeof target);
             if (n <= 0 || n >= ssize_t(sizeof target))
@@ -305,16 +324,19 @@ bool walk(int start, const QString &path, Walked *w, QString *error, const QStri
                 w->at = Descriptor(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
                 w->shown = QStringLiteral("/");
             }
+            if (rest.empty() && led.endsWith('/'))
+                w->folderWanted = true;
             pushComponents(&rest, led);
             if (rest.empty())   // a link to "/" or "."
                 w->last.clear();
             continue;
         }
+        chain.clear();
         w->entry = entry;
         w->last = part;
         if (!S_ISDIR(entry.st_mode)) {
-            if (!rest.empty())
-                return fail(errorText(ENOTDIR));
+            if (!rest.empty() || w->folderWanted)
+                return fail(entryError(part, ENOTDIR));
             return true;
         }
         w->at = std::move(next);
@@ -331,6 +353,12 @@ bool reach(int start, const QString &path, Place *place, QString *error, const Q
     Walked w;
     if (!walk(start, path, &w, error, shownStart))
         return false;
+    // A file asked for as a folder ("new/"): the system makes no file of it.
+    if (!w.exists && w.folderWanted) {
+        if (error)
+            *error = errorText(EISDIR);
+        return false;
+    }
     if (w.exists && S_ISDIR(w.entry.st_mode)) {
         // A folder where a file was asked for: its entry in the folder above, for the caller's refusal.
         Descriptor up(::openat(w.at.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
@@ -376,11 +404,17 @@ bool reachFile(const QString &path, Place *place, QString *error, int start, con
     if (!reach(start, path, place, error, shownStart))
         return false;
     int err = 0;
+    struct stat folder {};
     if (place->dir)
         err = EISDIR;
     // As the system decides for this process's own rights: root may write a read-only file.
     else if (place->exists && ::faccessat(place->folder.fd, place->name.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         err = errno;
+    // The rename replaces the entry, which a sticky folder lets only its owner, the folder's or the
+    // system's override do.
+    else if (place->exists && place->uid != unsigned(::geteuid()) && ::fstat(place->folder.fd, &folder) == 0
+             && (folder.st_mode & S_ISVTX) != 0 && folder.st_uid != ::geteuid() && !overridesSticky())
+        err = EPERM;
     if (err != 0 && error)
         *error = errorText(err);
     return err == 0;
@@ -447,7 +481,13 @@ void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook =
 
 bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced)
 {
-    const QByteArray from = entryName(QFile::encodeName(temporary)), to = entryName(QFile::encodeName(file));
+    return putInPlace(folder, fd, temporary, entryName(QFile::encodeName(file)), file, error, unsynced);
+}
+
+bool putInPlace(int folder, int fd, const QString &temporary, const QByteArray &to, const QString &file, QString *error,
+                QString *unsynced)
+{
+    const QByteArray from = entryName(QFile::encodeName(temporary));
     const WrittenFile written = writtenFile(fd);
     // The name is the folder's: in a folder others may write, it may hold another's file by now,
     // which is never given a mode or a name.
@@ -521,15 +561,21 @@ int openWritableFolder(const QString &path, QString *error, bool *made)
     // Where others may write, what is there may be theirs, or a link to a folder the user never
     // chose: only a real folder of the user's is taken, the very one opened here.
     const bool shared = othersMayWrite(holder);
+    // A folder there a moment ago that is something else when opened was exchanged meanwhile.
+    const bool wasFolder = fresh || (::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode));
     Descriptor folder(shared ? ::openat(parent.fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
                              : reachFolder(parent.fd, QFile::decodeName(name), error, info.absolutePath()));
-    if (folder.fd < 0 && shared) {
-        // A link there is refused, whoever's: anyone there could have planted it.
+    if (folder.fd < 0) {
         const int err = errno;
-        return fail(::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode) ? EACCES : err);
+        const bool there = ::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+        if (wasFolder && (!there || !S_ISDIR(st.st_mode))) {
+            if (error)
+                *error = folderExchanged();
+            return -1;
+        }
+        // A link there is refused, whoever's: anyone there could have planted it.
+        return shared ? fail(there && S_ISLNK(st.st_mode) ? EACCES : err) : -1;
     }
-    if (folder.fd < 0)
-        return -1;
     if (::fstat(folder.fd, &st) != 0)
         return fail(errno);
     if (!S_ISDIR(st.st_mode))
@@ -563,8 +609,12 @@ bool removeEmptyFolder(int folder, const QString &path)
            && named.st_ino == held.st_ino && ::unlinkat(parent.fd, name.constData(), AT_REMOVEDIR) == 0;
 }
 
+QString folderExchanged() { return QStringLiteral("Another entry took its name while it was being opened"); }
+
 QString reasonFor(const QString &file, const QString &why)
 {
+    if (why == replacedWhileSaving(file))
+        return QStringLiteral("It was replaced while it was being saved");
     const QString own = QFileInfo(file).fileName() + QStringLiteral(": ");
     return why.startsWith(own) ? why.mid(own.size()) : why;
 }
@@ -628,7 +678,7 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
         drop();
         return fail(why);
     }
-    const bool placed = putInPlace(folder.fd, file.handle(), temp, finalPath, error, unsynced);
+    const bool placed = putInPlace(folder.fd, file.handle(), temp, place.name, finalPath, error, unsynced);
     file.close();
     return placed;
 }

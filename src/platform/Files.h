@@ -65,7 +65,9 @@ struct Place {
 // folder that holds it. A link is followed only by the rule for links: in a folder where others may
 // rename entries (othersMayRename) none is followed, whoever's it is; elsewhere only the effective
 // user's or root's. Anything else is refused before anything is made: "<link>: Permission denied".
-// A folder on the way that is missing or no folder, or more than 40 links, gives the system's reason.
+// A folder on the way that is missing gives the system's reason; an entry on the way that is no
+// folder, or more than 40 links, the system's reason after that entry's name (the first link of
+// the chain that ran out): "<entry>: Not a directory".
 // shownStart names start for Place::path (empty: the working folder). The final entry may be
 // missing (a new file; through a link, the file it names); a folder there is a file's place too
 // (the caller decides). False with the reason.
@@ -116,8 +118,16 @@ void setAccountsSource(std::function<Accounts()> source);
 // so that the new name outlasts a power cut (a folder this process may not read through its file
 // system); one that cannot be synced leaves the new file in place: YES, and unsynced receives the
 // system's reason (logged when unsynced is null), for unsyncedWarning(). fd and folder stay open.
+// reachFile also refuses an existing file the rename could not replace: another's in a sticky folder
+// not the user's (EPERM, unless the system lets this process override the sticky bit). A path
+// ending in "/" names a folder, refused as the system refuses it.
 bool reachFile(const QString &path, Place *place, QString *error, int start = -100 /* AT_FDCWD */,
                const QString &shownStart = QString());
+// name: the entry's own bytes (Place::name), which the shown path file may not spell (a name that
+// is not UTF-8); file names it in messages.
+bool putInPlace(int folder, int fd, const QString &temporary, const QByteArray &name, const QString &file, QString *error,
+                QString *unsynced = nullptr);
+// The same, the entry named by the last part of file.
 bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
 // The file a save of path would replace or make, for the question that names it: its path, links
 // followed by the rule; empty with the reason when the save would be refused.
@@ -162,6 +172,7 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several = 
 // may write the parent, a real folder of the user's (not another's, which anyone there could have
 // planted). The descriptor (readable), for every file written there: a folder exchanged after the
 // check is never written. -1 with the system's reason; the caller names the folder and closes it.
+// A folder there that is something else once opened says so (folderExchanged()).
 // made, given, tells whether this call made it.
 int openWritableFolder(const QString &path, QString *error, bool *made = nullptr);
 // Tests: called with the folder's path once openWritableFolder() has checked it, before it hands it on.
@@ -170,8 +181,11 @@ bool makeWritableFolder(const QString &path, QString *error);
 // Removes the folder open at folder, named path, when it is empty and path names that very folder
 // still (not what took its name meanwhile). False when it stays.
 bool removeEmptyFolder(int folder, const QString &path);
+// Why a folder was not taken that another exchanged for something else while it was opened.
+QString folderExchanged();
 // A writer's reason as said of file: without the file's own name before it ("a.pdf: Permission
-// denied" said of a.pdf is "Permission denied"), so that a message names the file once.
+// denied" said of a.pdf is "Permission denied"; replacedWhileSaving(a.pdf) "It was replaced while
+// it was being saved"), so that a message names the file once.
 QString reasonFor(const QString &file, const QString &why);
 // Why a write into the open file fd was cut short (a full disk, a file-size limit), which the
 // buffered write does not say: one more byte at its end gets the system's reason. Empty when that

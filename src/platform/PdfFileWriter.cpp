@@ -132,6 +132,7 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
         return false;
     }
     m_target = place.path;
+    m_name = place.name;
     m_folder = std::move(place.folder);
     removeStaleTemporariesOnce(m_folder.fd);
     // A name of this process's own: an exclusive create never takes someone else's file. Readable by
@@ -217,7 +218,7 @@ bool PdfFileWriter::finish()
     }
     // Only a complete file replaces one of the same name.
     QString why;
-    const bool placed = putInPlace(m_folder.fd, m_file->handle(), m_temporary, m_target, &why, &m_unsynced);
+    const bool placed = putInPlace(m_folder.fd, m_file->handle(), m_temporary, m_name, m_target, &why, &m_unsynced);
     m_file->close();
     m_file.reset();   // renamed, removed by putInPlace, or no longer under its name
     if (!placed) {

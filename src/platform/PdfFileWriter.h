@@ -70,6 +70,7 @@ private:
 
     QString m_finalPath;
     QString m_target;   // the file written: m_finalPath with its links followed
+    QByteArray m_name;  // its entry in m_folder, as the file system spells it
     Info m_info;
     QString m_temporary;             // the temporary file beside the final path
     std::unique_ptr<QFile> m_file;   // open on it

@@ -21,7 +21,9 @@
 #include <cstring>
 #include <optional>
 
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -70,6 +72,18 @@ bool writePages(const QString &path, const std::vector<QSizeF> &pages, PdfFileWr
         writer.painter()->drawImage(QRectF(40, 10, 40, 40), bits);
     }
     return writer.finish();
+}
+
+// For the life of the enclosing NoPermissionOverride, which raises it again: another's entry of another's sticky folder
+// binds root too.
+void dropStickyOverride()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    if (::syscall(SYS_capget, &header, caps) == 0) {
+        caps[0].effective &= ~(1u << CAP_FOWNER);
+        ::syscall(SYS_capset, &header, caps);
+    }
 }
 
 QStringList folderEntries(const QString &dir)
@@ -215,7 +229,8 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
                       written                ? QString()
                       : kind >= Swapped      ? QStringLiteral("a.PDF was replaced while it was being saved")
                       : kind >= TheirsSticky ? "link.PDF: " + QString::fromLocal8Bit(std::strerror(EACCES))
-                                             : QString::fromLocal8Bit(std::strerror(kind == ReadOnly ? EACCES : ELOOP)));
+                      : kind == Loop         ? "link.PDF: " + QString::fromLocal8Bit(std::strerror(ELOOP))
+                                             : QString::fromLocal8Bit(std::strerror(EACCES)));
             QFile f(file), v(victim);
             EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.read(4) : QByteArray(), QByteArray(written ? "%PDF" : "old"));
             const bool victimThere = ::stat(QFile::encodeName(victim).constData(), &st) == 0 && v.open(QIODevice::ReadOnly);
@@ -231,49 +246,72 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 
 // Every writer reaches its file from descriptors and follows a link only by the rule, at every hop (first, middle,
 // final): where others may rename entries (a group's folder, another's) none, elsewhere the user's; a link's ".." from
-// the folder that holds it. A refused write names the link and leaves the victim (0600) as it was.
-// Written as a user without root's override.
+// the folder that holds it. A refused write names the link and leaves the victim (0600) as it was. A folder of the
+// user's own group is the user's unless another account has it as its primary group. A name that is not UTF-8 is
+// written as it is; a trailing "/" asks for a folder; another's file in another's sticky folder gets no question.
+// Written as a user without root's override, the sticky bit's included.
 TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
 {
-    // "d:name[:uid[:mode]]" a folder, "l:name>target[:uid]" a link, in a folder of mode (a group's: 65534's group).
-    const struct { mode_t mode; const char *entries, *path, *written, *refused; } rows[] = {
+    // "d:name[:uid[:mode]]" a folder, "f:..." a file, "l:name>target[:uid]" a link (names percent-encoded), in a folder
+    // of mode (a group's: 65534's group; the user's where sharer is an account: 0 none other, else that one's too).
+    const struct { mode_t mode; const char *entries, *path, *written, *refused; int err = EACCES, sharer = -1; } rows[] = {
         {02775, "d:theirs:65534:777 l:theirs/a.PDF>../victim:65534 l:jobs>theirs:65534", "jobs/a.PDF", nullptr, "jobs"},
         {0755, "d:jobs:65534:777 l:jobs/a.PDF>../victim:65534", "jobs/a.PDF", nullptr, "a.PDF"},
         {02775, "l:a.PDF>victim", "a.PDF", nullptr, "a.PDF"},
         {01777, "d:sub l:sub/a.PDF>../victim l:jobs>sub:65534", "jobs/a.PDF", nullptr, "jobs"},
         {01777, "d:sub l:jobs>sub", "jobs/a.PDF", "sub/a.PDF", nullptr},
         {0700, "d:b d:a d:a/deep d:a/deep/x l:b/x>../a/deep/x l:a/deep/x/t.PDF>../y.PDF", "b/x/t.PDF", "a/deep/y.PDF", nullptr},
-        {0300, "", "a.PDF", "a.PDF", nullptr}};   // a folder the user may write but not read: synced through the file
+        {0300, "", "a.PDF", "a.PDF", nullptr},   // a folder the user may write but not read: synced through the file
+        {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", "sub/b.PDF", nullptr, EACCES, 0},
+        {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, 65534},
+        {0700, "l:a.PDF>%FF.PDF", "a.PDF", "%FF.PDF", nullptr},
+        {0700, "", "new/", nullptr, "", EISDIR},
+        {0700, "d:box:65534:1777 f:box/a.PDF:65534:666", "box/a.PDF", nullptr, "", EPERM}};
     for (int who = 0; who < 4; ++who)
         for (const auto &r : rows) {
-            SCOPED_TRACE(testing::Message() << "writer " << who << " " << r.entries);
+            SCOPED_TRACE(testing::Message() << "writer " << who << " " << r.entries << " " << r.path);
             QTemporaryDir dir;
             const QString victim = dir.filePath("victim");
+            const QByteArray folder = QFile::encodeName(dir.path()) + '/';
             ASSERT_TRUE(picturetest::writeBytes(victim, "victim") && ::chmod(QFile::encodeName(victim).constData(), 0600) == 0);
-            bool made = ::chown(QFile::encodeName(dir.path()).constData(), uid_t(-1), r.mode & S_IWGRP ? 65534 : ::getegid()) == 0;
+            bool made = ::chown(folder.constData(), uid_t(-1), r.mode & S_IWGRP && r.sharer < 0 ? 65534 : ::getegid()) == 0;
             for (const QString &entry : QString::fromLatin1(r.entries).split(' ', Qt::SkipEmptyParts)) {
                 const QStringList f = entry.mid(2).split(':');
-                const QStringList link = f[0].split('>');
-                const QByteArray at = QFile::encodeName(dir.filePath(link[0]));
-                made = made && (entry[0] == 'd' ? QDir().mkdir(dir.filePath(f[0])) : ::symlink(QFile::encodeName(link.value(1)).constData(), at.constData()) == 0)
+                const QList<QByteArray> link = f[0].toLatin1().split('>');
+                const QByteArray at = folder + QByteArray::fromPercentEncoding(link[0]);
+                made = made && (entry[0] == 'd' ? ::mkdir(at.constData(), 0777) == 0
+                                : entry[0] == 'f' ? picturetest::writeBytes(QFile::decodeName(at), "old")
+                                                  : ::symlink(QByteArray::fromPercentEncoding(link.value(1)).constData(), at.constData()) == 0)
                        && (f.size() < 2 || ::lchown(at.constData(), f[1].toUInt(), gid_t(-1)) == 0)
                        && (f.size() < 3 || ::chmod(at.constData(), f[2].toUInt(nullptr, 8)) == 0);
             }
-            if (!made || ::chmod(QFile::encodeName(dir.path()).constData(), r.mode) != 0)
+            if (!made || ::chmod(folder.constData(), r.mode) != 0)
                 GTEST_SKIP() << "only root gives an entry to another user";
+            if (r.sharer >= 0)
+                platform::setAccountsSource([&] {
+                    return platform::Accounts{true, "me", unsigned(::getegid()), "me", {}, {{::geteuid(), ::getegid()}, {65534, r.sharer ? ::getegid() : 65534}}};
+                });
             const QString path = dir.filePath(r.path);
-            QString why;
+            QString why, unsynced;
             PdfFileWriter writer(path, kInfo);
             batchfiles::BatchWriter batch;
             batch.setUnnamedFiles(who == 3);
             std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
+            dropStickyOverride();
+            EXPECT_EQ(platform::replaceQuestion(path).toStdString(), "");
             const bool written = who == 0 ? writePages(path, {{300, 200}}, &writer)
-                                 : who == 1 ? platform::writeFileAtomically(path, "%PDF", &why)
+                                 : who == 1 ? platform::writeFileAtomically(path, "%PDF", &why, &unsynced)
                                             : batch.write(path, "%PDF", &why) && batch.finish(&why);
             unprivileged.reset();
-            EXPECT_EQ(who == 0 ? writer.errorString() : why, r.refused ? QString::fromLatin1(r.refused) + ": " + std::strerror(EACCES) : QString());
-            QFile out(dir.filePath(r.written ? r.written : "none")), v(victim);
-            EXPECT_EQ(written && out.open(QIODevice::ReadOnly) ? out.read(4) : QByteArray(), r.written ? "%PDF" : "");
+            platform::setAccountsSource(nullptr);
+            EXPECT_EQ((who == 0 ? writer.errorString() : why).toStdString(),
+                      r.refused ? (*r.refused ? r.refused + std::string(": ") : "") + std::strerror(r.err) : "");
+            EXPECT_EQ((who == 0 ? writer.unsynced() : unsynced).toStdString(), "");
+            const QByteArray out = folder + QByteArray::fromPercentEncoding(r.written ? r.written : "none");
+            QFile o, v(victim);
+            EXPECT_EQ(written && o.open(::open(out.constData(), O_RDONLY | O_CLOEXEC), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)
+                          ? o.read(4) : QByteArray(), r.written ? "%PDF" : "");
+            ::unlink(out.constData());   // a name Qt cannot spell, which it could not remove
             struct stat st {};
             EXPECT_EQ(v.open(QIODevice::ReadOnly) && ::stat(QFile::encodeName(victim).constData(), &st) == 0
                           ? v.readAll() + ' ' + QByteArray::number(st.st_mode & 0777, 8) : QByteArray(), "victim 600");

@@ -21,6 +21,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "platform/ColorWell.h"
+#include "platform/Files.h"
 #include "platform/PictureView.h"
 #include "platform/Plist.h"
 #include "platform/Quit.h"
@@ -233,6 +234,13 @@ TEST_F(ProjectFiles, AFailedSaveKeepsTheFlagThePathAndTheOldFile)
     EXPECT_FALSE(projects().Save_project_file(true, true, QStringLiteral("L")));
     EXPECT_EQ(Project_File_Name, QStringLiteral("/the/old/name.qbf"));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // Another took the temporary's name before the commit: the file named once.
+    platform::setCommitStepHook([](const QString &temporary) { QFile::remove(temporary); });
+    Project_File_Name = path(QStringLiteral("Regal-Sommer.qbf"));
+    EXPECT_FALSE(projects().Save_project_file(false, true, QStringLiteral("L")));
+    platform::setCommitStepHook(nullptr);
+    EXPECT_EQ(messages().last().toStdString(), "Barcode Label Design could not be saved.\nRegal-Sommer.qbf: It was replaced while it was being saved");
 }
 
 TEST_F(ProjectFiles, AFailedBarcodeSaveReportsIt)
