@@ -137,18 +137,6 @@ TEST(Files, AnExportFolderWhereOthersMayWriteMustBeTheUsersOwn)
     }
 }
 
-// The user's own private group: named as the user, no other account in it (listed, or its primary group), every account read.
-TEST(Files, AGroupIsTheUsersOwnOnlyWhenNoOtherAccountIsInIt)
-{
-    using Primaries = std::vector<std::pair<unsigned, unsigned>>;
-    const struct { bool listed; const char *groupName; QList<QByteArray> members; Primaries primaries; unsigned own; } rows[] = {
-        {true, "me", {}, {{7, 70}, {8, 80}}, 70}, {true, "me", {"me"}, {{7, 70}}, 70}, {false, "me", {}, {{7, 70}}, unsigned(-1)},
-        {true, "staff", {}, {{7, 70}}, unsigned(-1)}, {true, "me", {"ann"}, {{7, 70}}, unsigned(-1)},
-        {true, "me", {}, {{7, 70}, {8, 70}}, unsigned(-1)}, {true, "me", {}, {{8, 80}}, unsigned(-1)}};
-    for (const auto &r : rows)
-        EXPECT_EQ(platform::ownPrivateGroup({r.listed, "me", 70, r.groupName, r.members, r.primaries}, 7), r.own) << &r - rows;
-}
-
 TEST(Files, PrivateTempFolderIsOwnerOnly)
 {
     const QString folder = platform::privateTempFolder();

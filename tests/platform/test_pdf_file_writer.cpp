@@ -74,16 +74,13 @@ bool writePages(const QString &path, const std::vector<QSizeF> &pages, PdfFileWr
     return writer.finish();
 }
 
-// For the life of the enclosing NoPermissionOverride, which raises it again: another's entry of another's sticky folder
-// binds root too.
+// Another's entry of another's sticky folder binds root too, until NoPermissionOverride raises every capability again.
 void dropStickyOverride()
 {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct caps[2]{};
-    if (::syscall(SYS_capget, &header, caps) == 0) {
-        caps[0].effective &= ~(1u << CAP_FOWNER);
-        ::syscall(SYS_capset, &header, caps);
-    }
+    caps[0].effective = ::syscall(SYS_capget, &header, caps) == 0 ? caps[0].effective & ~(1u << CAP_FOWNER) : 0;
+    ::syscall(SYS_capset, &header, caps);
 }
 
 QStringList folderEntries(const QString &dir)
@@ -192,8 +189,7 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
             platform::setCommitStepHook([&](const QString &temp) {
                 const QByteArray at = QFile::encodeName(temp);
                 struct stat t {};
-                if (::lstat(at.constData(), &t) == 0 && (t.st_mode & 0777 & ~mode) != 0)
-                    wider = at.toStdString();
+                wider += ::lstat(at.constData(), &t) == 0 && (t.st_mode & 0777 & ~mode) != 0 ? at.toStdString() : "";
                 if (kind >= Swapped) {
                     planted = temp;
                     EXPECT_TRUE(QFile::link(victim, temp + "~") && ::rename((at + "~").constData(), at.constData()) == 0);
@@ -253,7 +249,8 @@ TEST(PdfFileWriter, ACompleteFileReplacesTheOldOne)
 TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
 {
     // "d:name[:uid[:mode]]" a folder, "f:..." a file, "l:name>target[:uid]" a link (names percent-encoded), in a folder
-    // of mode (a group's: 65534's group; the user's where sharer is an account: 0 none other, else that one's too).
+    // of mode (a group's: 65534's group; the user's where sharer is set: 0 no other account's, 1 accounts not all read,
+    // else that account's primary group too).
     const struct { mode_t mode; const char *entries, *path, *written, *refused; int err = EACCES, sharer = -1; } rows[] = {
         {02775, "d:theirs:65534:777 l:theirs/a.PDF>../victim:65534 l:jobs>theirs:65534", "jobs/a.PDF", nullptr, "jobs"},
         {0755, "d:jobs:65534:777 l:jobs/a.PDF>../victim:65534", "jobs/a.PDF", nullptr, "a.PDF"},
@@ -264,12 +261,13 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
         {0300, "", "a.PDF", "a.PDF", nullptr},   // a folder the user may write but not read: synced through the file
         {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", "sub/b.PDF", nullptr, EACCES, 0},
         {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, 65534},
+        {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, 1},
         {0700, "l:a.PDF>%FF.PDF", "a.PDF", "%FF.PDF", nullptr},
         {0700, "", "new/", nullptr, "", EISDIR},
         {0700, "d:box:65534:1777 f:box/a.PDF:65534:666", "box/a.PDF", nullptr, "", EPERM}};
     for (int who = 0; who < 4; ++who)
         for (const auto &r : rows) {
-            SCOPED_TRACE(testing::Message() << "writer " << who << " " << r.entries << " " << r.path);
+            SCOPED_TRACE(testing::Message() << "writer " << who << " " << r.entries << " " << r.path << " " << r.sharer);
             QTemporaryDir dir;
             const QString victim = dir.filePath("victim");
             const QByteArray folder = QFile::encodeName(dir.path()) + '/';
@@ -288,9 +286,7 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
             if (!made || ::chmod(folder.constData(), r.mode) != 0)
                 GTEST_SKIP() << "only root gives an entry to another user";
             if (r.sharer >= 0)
-                platform::setAccountsSource([&] {
-                    return platform::Accounts{true, "me", unsigned(::getegid()), "me", {}, {{::geteuid(), ::getegid()}, {65534, r.sharer ? ::getegid() : 65534}}};
-                });
+                platform::setAccountsSource([&] { return platform::Accounts{r.sharer != 1, "me", ::getegid(), "me", {}, {{::geteuid(), ::getegid()}, {65534, r.sharer > 1 ? ::getegid() : 65534}}}; });
             const QString path = dir.filePath(r.path);
             QString why, unsynced;
             PdfFileWriter writer(path, kInfo);
