@@ -472,7 +472,8 @@ bool makePrivateFolder(const QString &path)
         logLine(QStringLiteral("The folder %1 cannot be made: %2").arg(path, why));
         return false;
     }
-    if (st.st_uid == ::geteuid() && othersMayWrite(st) && ::fchmod(folder.fd, 0700) != 0)
+    // Whatever its group: a group that is the user's alone today may take members tomorrow.
+    if (st.st_uid == ::geteuid() && (st.st_mode & 077) != 0 && ::fchmod(folder.fd, 0700) != 0)
         logLine(QStringLiteral("The folder %1 stays open to others: %2").arg(path, errorText(errno)));
     return true;
 }

@@ -61,8 +61,9 @@ bool removeOwnEntry(const QString &path, const struct stat *only = nullptr);
 int makeFolderPath(const QString &path, QString *reason, unsigned mode = 0777);
 
 // Makes a folder of the program's own (the per-user data folder, the series folder) private: made
-// 0700 when missing, and narrowed to 0700 when it is the user's and others may write into it, so
-// that no one else may rename what is in it. False when it could not be made.
+// 0700 when missing, and narrowed to 0700 when it is the user's and its group or others have any
+// access (whoever its group holds), so that no one else may rename or read what is in it. False when
+// it could not be made.
 bool makePrivateFolder(const QString &path);
 
 // A new empty folder in the folder open at parent under a temporary name for targetName, private
