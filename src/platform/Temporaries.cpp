@@ -570,12 +570,17 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
         return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
     // Checked in place, then given the mode of the user's folder it replaces (another's, planted where
-    // others may write, gives none): until then it stays private, also when the swap fails.
+    // others may write, gives none) and the set-group-id bit its folder gave it, never write access
+    // for others: a restore reads back what it holds. Until then it stays private, also when the swap
+    // fails.
     const auto inPlace = [&] {
         step(2);
         if (!holds(at, target, filled))
             return false;
-        (void)::fchmod(stagingFd, replaces && old.st_uid == ::geteuid() ? old.st_mode & 07777 : newFolderMode());
+        struct stat made {};
+        const mode_t given = ::fstat(stagingFd, &made) == 0 ? made.st_mode & S_ISGID : 0;
+        const mode_t mode = replaces && old.st_uid == ::geteuid() ? old.st_mode & 07777 : newFolderMode();
+        (void)::fchmod(stagingFd, (mode | given) & ~mode_t(S_IWGRP | S_IWOTH));
         const bool pathOnly = (::fcntl(at, F_GETFL) & O_PATH) != 0;
         if ((pathOnly ? ::syncfs(stagingFd) : ::fsync(at)) != 0 && errno != EINVAL)
             swap.unsynced = errorText(errno);

@@ -103,7 +103,8 @@ struct FolderSwap {
 // the swap fails (platform::replacedWhileSaving()). Where the file system can, both are exchanged in
 // one step, so that target is at every moment the old or the new folder; elsewhere target is first
 // renamed to a temporary "old" name and staging renamed in, which repairSwappedFolder() mends should
-// the process end in between. The folder replaced is then removed when it is the very folder moved
+// the process end in between. The new folder takes no write access for group or others (the
+// set-group-id bit its folder gave it kept). The folder replaced is then removed when it is the very folder moved
 // out (its device and inode) and holds only the user's plain files, as a backup or the series folder
 // does; else it stays under a visible name (swap.keptOld). What was filled is synced before it
 // takes the name, the folder after (swap.unsynced when that fails). False with swap.reason when

@@ -181,15 +181,16 @@ TEST_F(SeriesBackup, AnotherUsersFolderInTheBackupsPlaceGivesItNoMode)
         GTEST_SKIP() << "only root gives a folder to another user";
     series("Codes.txt", "1\n");
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
-    ASSERT_EQ(sh(QStringLiteral("chmod 600 '%1/Codes.txt' && mkdir -m 777 '%2' && echo x > '%2/Codes.txt' && chmod 666 '%2/Codes.txt' && "
+    ASSERT_EQ(sh(QStringLiteral("chmod 600 '%1/Codes.txt' && chmod 755 '%1' && mkdir -m 777 '%2' && echo x > '%2/Codes.txt' && chmod 666 '%2/Codes.txt' && "
                                 "chown -R 65534 '%2'").arg(Data_Folder_Path, backup)), 0);
     ASSERT_TRUE(series_backup::backup(backup).committed);
-    EXPECT_EQ(modes(backup), QString::number(platform::newFolderMode(), 8).toStdString() + " 600");
+    const std::string folderMode = QString::number(platform::newFolderMode() & 0755, 8).toStdString();   // never writable by others
+    EXPECT_EQ(modes(backup), folderMode + " 600");
     // Nor does another's file a restore copies: the copy is a new file of the user's.
     ASSERT_EQ(sh(QStringLiteral("chown 65534 '%1/Codes.txt' && chmod 777 '%1/Codes.txt' && rm '%2/Codes.txt'").arg(backup, Data_Folder_Path)), 0);
     for (const bool replace : {true, false}) {
         ASSERT_TRUE(replace ? series_backup::restoreReplace(backup).committed : series_backup::restoreAppend(backup, freeName).committed);
-        EXPECT_EQ(modes(Data_Folder_Path), QString::number(platform::newFolderMode(), 8).toStdString() + " " + QString::number(platform::newFileMode(), 8).toStdString());
+        EXPECT_EQ(modes(Data_Folder_Path), folderMode + " " + QString::number(platform::newFileMode(), 8).toStdString());
     }
 }
 
@@ -540,7 +541,8 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         GTEST_SKIP() << "only root gives a folder to another user";
 }
 
-// Where others may rename entries (a team's folder), each backup removes the one it replaced all the same.
+// Where others may rename entries (a team's folder), each backup removes the one it made and replaced all the same,
+// and keeps the set-group-id bit the folder gives.
 TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
 {
     series("A.txt", "a\n");
@@ -549,7 +551,11 @@ TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(series_backup::backup(at("out/") + series_backup::Backup_Folder_name).committed);
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{series_backup::Backup_Folder_name});
+    struct stat st {};
+    EXPECT_TRUE(::stat(QFile::encodeName(at("out/") + series_backup::Backup_Folder_name).constData(), &st) == 0
+                && (st.st_mode & 07777) == (S_ISGID | (platform::newFolderMode() & 0755)));
 }
+
 
 // A link on the backup's way: another's, where others may rename entries or in a sticky folder, is refused, naming it,
 // and nothing lands where it leads; the user's own in a private folder is followed.
