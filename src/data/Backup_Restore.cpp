@@ -48,6 +48,8 @@ QString aftermath(const series_backup::Outcome &outcome, const QString &what, bo
     QString said;
     if (!outcome.keptOld.isEmpty())
         said += QStringLiteral("\n\nThe folder it replaced was kept as %1.").arg(outcome.keptOld);
+    for (const QString &other : outcome.keptOther)
+        said += QStringLiteral("\n\nWhat took its place meanwhile was kept as %1.").arg(other);
     if (!outcome.unsynced.isEmpty())
         said += QStringLiteral("\n\n") + platform::unsyncedWarning(what, outcome.unsynced, several);
     return said;

@@ -306,16 +306,18 @@ BackupTarget reachBackup(const QString &path, Place *place, QString *reason, boo
 // others may write, its name may hold something else at any moment. Unless put in place, it goes
 // (it alone).
 struct Staging {
-    int parent;
+    const platform::FolderSwap &swap;
     QByteArray name;
     platform::Descriptor folder;
-    Staging(const platform::FolderSwap &swap, QString *why)
-        : parent(swap.parent),
-          folder(platform::makeTemporaryFolderAt(swap.parent, QFile::decodeName(swap.target), QStringLiteral("new"), &name, why))
-    {
-    }
-    void drop() const { platform::dropTemporaryFolder(parent, name, folder.fd); }
+    Staging(const platform::FolderSwap &s, QString *why) : swap(s), folder(platform::makeStagingFolder(s, &name, why)) {}
+    void drop() const { platform::dropStagingFolder(swap, name, folder.fd); }
 };
+
+// A backup holds series files only, which a series look-up finds in any case of the extension.
+bool isSeriesFileName(const QByteArray &name)
+{
+    return QFileInfo(QFile::decodeName(name)).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
 
 platform::FolderSwap swapAt(const Place &place, int notes)
 {
@@ -324,6 +326,7 @@ platform::FolderSwap swapAt(const Place &place, int notes)
     swap.folder = place.folder;
     swap.target = place.name;
     swap.notes = notes;
+    swap.holdsOnly = isSeriesFileName;
     return swap;
 }
 
@@ -339,6 +342,7 @@ void commit(const Staging &staging, platform::FolderSwap &swap, Outcome &outcome
         staging.drop();
     }
     outcome.keptOld = swap.keptOld;
+    outcome.keptOther = swap.keptOther;
 }
 
 } // namespace

@@ -8,8 +8,10 @@
 // when it is the user's own, else a new file's).
 //
 // Every folder is reached by the rule for links (platform::reach) and everything is done relative to
-// its descriptor. The folder replaced goes when it holds only plain files, else it stays under a
-// visible name (Outcome::keptOld).
+// its descriptor. The folder replaced goes when it holds only plain files (where others may rename
+// entries: only a backup this program made there, holding series files only), else it stays under
+// a visible name (Outcome::keptOld); whatever else others put under the backup's names meanwhile
+// stays visible too (Outcome::keptOther). The backup folder takes no write access for group or others.
 //
 // A backup folder to restore from is untrusted. Where others may write into the folder that holds
 // it, only a folder of the user's is read (anyone there could have put another in its place). Only
@@ -34,7 +36,8 @@ struct Outcome {
     int failed = 0;    // copies that did not complete
     bool unreadable = false;  // the folder to copy from could not be read: nothing was met
     bool committed = false;   // the new state is in place
-    QString keptOld;          // where the folder replaced stayed, when it could not go
+    QString keptOld;          // where the user's folder replaced stayed, when it could not go
+    QStringList keptOther;    // where anything else met under the backup's names stayed
     QString unsynced;         // why the new folder is not known to be on the disk
     QStringList reasons;      // one line per entry not copied, for the log
     int notCopied() const { return skipped + failed; }

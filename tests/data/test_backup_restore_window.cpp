@@ -33,7 +33,9 @@
 #include <functional>
 #include <optional>
 
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -69,11 +71,25 @@ protected:
         (command ? command : c->Backup_menu_item)->trigger();
         return result;
     }
-    void series(const QString &fileName, const QByteArray &bytes)
+    static bool put(const QString &path, const QByteArray &bytes)
     {
-        QFile f(Data_Folder_Path + '/' + fileName);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+    void series(const QString &fileName, const QByteArray &bytes) { ASSERT_TRUE(put(Data_Folder_Path + '/' + fileName, bytes)); }
+    // A team's folder: its group another's (65534), writable by it, set-group-id. False where only root may give it.
+    static bool team(const QString &folder)
+    {
+        return ::chown(QFile::encodeName(folder).constData(), uid_t(-1), 65534) == 0 && ::chmod(QFile::encodeName(folder).constData(), 02775) == 0;
+    }
+    // Whether act succeeded, done by another user of that group (65534), as a member of the team.
+    static bool asAnother(const std::function<bool()> &act)
+    {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 && act() ? 0 : 1);
+        int status = 0;
+        return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
     QStringList seriesFiles() const { return QDir(Data_Folder_Path).entryList(QDir::Files, QDir::Name); }
     QStringList messages() { return responder->trimmedAlertMessages(); }
@@ -384,4 +400,24 @@ TEST_F(BackupWindow, TheDataFolderIsPrivate)
         Check_Path_And_Create_Files();
         EXPECT_TRUE(::stat(folder.constData(), &st) == 0 && (st.st_mode & 07777) == 0700) << group;
     }
+}
+
+// In a team's folder, a folder of the user's (designs and a PDF) that a member renamed to the backup's name is no
+// backup this program made: it stays whole, and the message says where.
+TEST_F(BackupWindow, AFolderAMemberRenamedToTheBackupsNameStaysWhereTheMessageSays)
+{
+    series("A.txt", "1\n");
+    const QString invoices = out.filePath("Invoices");
+    ASSERT_TRUE(QDir().mkpath(invoices) && put(invoices + "/March.pdf", "%PDF-1.4\n") && put(invoices + "/label.qbf", "design"));
+    if (!team(out.path()) || !asAnother([&] { return QDir().rename(invoices, out.filePath(series_backup::Backup_Folder_name)); }))
+        GTEST_SKIP() << "only root acts as another user";
+    responder->alertAnswers = {"Yes"};
+    run([&] {
+        browseBackup(out.path());
+        click(b.OK_btn);
+    });
+    const QStringList kept = QDir(out.path()).entryList({series_backup::Backup_Folder_name + " (old *)"}, QDir::Dirs);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(QDir(out.filePath(kept[0])).entryList(QDir::Files), QStringList({"label.qbf", "March.pdf"}));
+    EXPECT_EQ(messages().value(1), "Backup has been saved successfully.\n\nThe folder it replaced was kept as " + out.filePath(kept[0]) + ".");
 }

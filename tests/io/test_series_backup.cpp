@@ -18,12 +18,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
 #include <cstring>
 #include <optional>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,6 +50,7 @@ protected:
         Created_Resource_Path = home.filePath(QStringLiteral("Tagora"));
         Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
         ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
+        ASSERT_TRUE(platform::makePrivateFolder(Created_Resource_Path));   // as every start makes it
         ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("out"))));
     }
     void TearDown() override { resetGlobalsForTests(); }
@@ -56,6 +60,14 @@ protected:
     static bool team(const QString &folder, mode_t mode = 02775)
     {
         return ::chown(QFile::encodeName(folder).constData(), uid_t(-1), 65534) == 0 && ::chmod(QFile::encodeName(folder).constData(), mode) == 0;
+    }
+    // Runs act in a child process as another user and group (65534), a member of a team's folder; the child's id.
+    static pid_t asAnother(const std::function<void()> &act)
+    {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 ? (act(), 0) : 1);
+        return child;
     }
     static void put(const QString &path, const QByteArray &bytes)
     {
@@ -157,7 +169,7 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     QFile::remove(Data_Folder_Path + "/Old.txt");
     series("New.txt", "new\n");
     // The new backup takes the old one's mode, its copy the series file's; the old one, once exchanged, goes alone:
-    // another folder of the user's that another renamed to its name meanwhile stays whole.
+    // another folder of the user's that another renamed to its name meanwhile stays whole, where the user sees it.
     const QString outside = at("outside");
     ASSERT_EQ(sh(QStringLiteral("chmod 640 '%1/New.txt' && chmod 750 '%2' && mkdir '%3' && echo kept > '%3/kept.txt'").arg(Data_Folder_Path, backup, outside)), 0);
     QString old;
@@ -165,13 +177,14 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
         old = at("out/") + QDir(at("out")).entryList({".*.tagora-*"}, QDir::Dirs | QDir::Hidden).value(0);
         EXPECT_TRUE(step != 2 || (QDir().rename(old, at("moved")) && QDir().rename(outside, old)));
     });
-    ASSERT_TRUE(series_backup::backup(backup).committed);
+    const series_backup::Outcome outcome = series_backup::backup(backup);
     platform::setFolderSwapStepHook(nullptr);
+    ASSERT_TRUE(outcome.committed);
     EXPECT_EQ(modes(backup), "750 640");
-    EXPECT_EQ(tree(old), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
+    EXPECT_EQ(tree(outcome.keptOld), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{QFileInfo(old).fileName(), series_backup::Backup_Folder_name}));
+              (QStringList{series_backup::Backup_Folder_name, QFileInfo(outcome.keptOld).fileName()}));
 }
 
 // Another's folder in the backup's place (planted where others may write) gives the copies no mode.
@@ -506,13 +519,15 @@ TEST_F(SeriesBackup, AKillAtAnyStepOfAReplacingRestoreLeavesTheOldOrTheNewSeries
     }
 }
 
-// In a private folder, and in a team's (where only the swap's record in the data folder tells its old folder).
+// In a private folder, and in a team's (where only the swap's records in the data folder tell its old folder and its
+// staging folder): killed at any step, what the backup left under hidden names goes, the backup there restored from.
 TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
     const bool root = ::geteuid() == 0;   // only root gives a folder to another user or group
     for (const bool shared : {false, root}) {
-        SCOPED_TRACE(shared);
+      for (const int killAt : {-2, -1, 0, 1, 2}) {
+        SCOPED_TRACE(QStringLiteral("shared %1, killed at %2").arg(shared).arg(killAt).toStdString());
         ASSERT_TRUE(QDir(backup).removeRecursively() && QDir(Data_Folder_Path).removeRecursively() && QDir().mkpath(Data_Folder_Path));
         ASSERT_TRUE(!shared || team(at("out")));
         series("First.txt", "1\n");
@@ -521,10 +536,10 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         const pid_t child = ::fork();
         if (child == 0) {
             platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
-            platform::setFolderSwapStepHook([](int step) { step == 1 ? ::raise(SIGKILL) : 0; });
+            platform::setFolderSwapStepHook([killAt](int step) { step == killAt ? ::raise(SIGKILL) : 0; });
             ::_exit(series_backup::backup(backup).committed ? 0 : 1);
         }
-        ::waitpid(child, nullptr, 0);   // it left the new backup and the old one under temporary names
+        ::waitpid(child, nullptr, 0);   // it left the new backup or the old one under temporary names
         // Another user's newer "old" folder of an ended run beside it is never put in its place.
         const QString planted = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
                                                  .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(child));
@@ -533,9 +548,12 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         const std::optional<QString> source = series_backup::restoreSource(at("out"));
         ASSERT_TRUE(source.has_value());
         EXPECT_TRUE(series_backup::restoreReplace(*source).committed);
-        EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"First.txt", "1\n"}}));
-        EXPECT_EQ(QFileInfo::exists(planted + "/P.txt"), root);
-        EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"DataSet"});
+        EXPECT_EQ(seriesTree().keys(), killAt == 2 ? QStringList({"First.txt", "Second.txt"}) : QStringList{"First.txt"});
+        EXPECT_EQ(QDir(at("out")).entryList({".*.tagora-*"}, QDir::AllEntries | QDir::Hidden), root ? QStringList{QFileInfo(planted).fileName()} : QStringList());
+        EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).filter(QRegularExpression("^(?!\\.tagora-made-)")),
+                  QStringList{"DataSet"});
+        ASSERT_TRUE(QDir(planted).removeRecursively());
+      }
     }
     if (!root)
         GTEST_SKIP() << "only root gives a folder to another user";
@@ -556,6 +574,37 @@ TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
                 && (st.st_mode & 07777) == (S_ISGID | (platform::newFolderMode() & 0755)));
 }
 
+// There, a member exchanging the backup's name with a folder of theirs over and over, and once at a step of each
+// backup: nothing stays under a hidden name unsaid, "(old ...)" names only the user's folders, nothing of theirs goes.
+TEST_F(SeriesBackup, AnExchangeLoopLeavesNothingHiddenUnsaid)
+{
+    series("A.txt", "a\n");
+    const QString theirs = at("out/theirs");
+    const QByteArray b = QFile::encodeName(at("out/") + series_backup::Backup_Folder_name), t = QFile::encodeName(theirs);
+    ASSERT_TRUE(QDir().mkpath(theirs));
+    put(theirs + "/their.txt", "theirs\n");
+    if (::chown(t.constData(), 65534, 65534) != 0 || ::chown(QFile::encodeName(theirs + "/their.txt").constData(), 65534, 65534) != 0 || !team(at("out"))
+        || ::chmod(QFile::encodeName(home.path()).constData(), 0711) != 0)
+        GTEST_SKIP() << "only root acts as another user";
+    const pid_t member = asAnother([&] {
+        for (;;)   // a new folder of theirs when a failed backup took the last one away
+            (void)(::renameat2(AT_FDCWD, b.constData(), AT_FDCWD, t.constData(), RENAME_EXCHANGE) == 0 || ::mkdir(t.constData(), 0775));
+    });
+    QStringList said;
+    for (int i = 0; i < 100; ++i) {
+        platform::setFolderSwapStepHook([&](int step) { step == i % 3 ? (void)::renameat2(AT_FDCWD, b.constData(), AT_FDCWD, t.constData(), RENAME_EXCHANGE) : void(); });
+        const series_backup::Outcome outcome = series_backup::backup(QFile::decodeName(b));
+        said << outcome.keptOld << outcome.keptOther;
+    }
+    platform::setFolderSwapStepHook(nullptr);
+    ::kill(member, SIGKILL);
+    ::waitpid(member, nullptr, 0);
+    for (const QFileInfo &e : QDir(at("out")).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        EXPECT_TRUE(said.contains(e.filePath()) || e.fileName() == "theirs" || e.fileName() == series_backup::Backup_Folder_name) << e.fileName().toStdString();
+        EXPECT_TRUE(!e.fileName().contains("(old ") || e.ownerId() == ::geteuid()) << e.fileName().toStdString();
+    }
+    EXPECT_EQ(tree(at("out")).values().count("theirs\n"), 1);
+}
 
 // A link on the backup's way: another's, where others may rename entries or in a sticky folder, is refused, naming it,
 // and nothing lands where it leads; the user's own in a private folder is followed.
