@@ -219,9 +219,12 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
         file.write("keep me\n");
     }
     ASSERT_TRUE(QDir().mkpath(out.filePath("unrelated")) && QDir().mkpath(out.filePath("team")));
-    // Another's link in the backup's place (only root gives one): refused, naming it, with nothing asked.
-    const QString theirs = out.filePath("team/") + series_backup::Backup_Folder_name;
-    const bool root = QFile::link(out.filePath("unrelated"), theirs) && ::lchown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
+    // Another's link in the backup's place (only root gives one): refused, naming it, with nothing asked. Another's
+    // backup folder where others may write is not restored from, naming it and why.
+    const QString theirs = out.filePath("team/") + series_backup::Backup_Folder_name, planted = out.filePath("shared/") + series_backup::Backup_Folder_name;
+    const bool root = QFile::link(out.filePath("unrelated"), theirs) && ::lchown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0
+                      && QDir().mkpath(planted) && ::chown(QFile::encodeName(planted).constData(), 65534, 65534) == 0
+                      && ::chmod(QFile::encodeName(out.filePath("shared")).constData(), 01777) == 0;
     struct Case {
         const char *name;
         std::function<void()> act;
@@ -240,6 +243,13 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
              browseRestore(out.filePath("unrelated"));
          },
          "Please select backup folder to restore data."},
+        {"another's backup folder", [&] {
+             pick(b.Restore_Radio);
+             browseRestore(out.filePath("shared"));
+         },
+         root ? "Data could not be restored. The current data is unchanged.\n\n" + planted
+                    + " is not yours, and others may write into the folder that holds it: anyone there could have put it there."
+              : "Please select backup folder to restore data."},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.name);
@@ -420,4 +430,32 @@ TEST_F(BackupWindow, AFolderAMemberRenamedToTheBackupsNameStaysWhereTheMessageSa
     ASSERT_EQ(kept.size(), 1);
     EXPECT_EQ(QDir(out.filePath(kept[0])).entryList(QDir::Files), QStringList({"label.qbf", "March.pdf"}));
     EXPECT_EQ(messages().value(1), "Backup has been saved successfully.\n\nThe folder it replaced was kept as " + out.filePath(kept[0]) + ".");
+}
+
+// Where others may write the backup folder (the user made it group-writable in a team's folder), a member's file added
+// there and one put in place of the user's are not restored; the message counts and names them.
+TEST_F(BackupWindow, AMembersFilesInTheBackupFolderAreNotRestored)
+{
+    series("Codes.txt", "mine\n");
+    series("Mine.txt", "m\n");
+    run([&] {
+        browseBackup(out.path());
+        click(b.OK_btn);
+    });
+    const QString source = out.filePath(series_backup::Backup_Folder_name);
+    if (!team(out.path()) || !team(source) || !asAnother([&] {
+            return QFile::remove(source + "/Codes.txt") && put(source + "/Codes.txt", "theirs\n") && put(source + "/Extra.txt", "extra\n");
+        }))
+        GTEST_SKIP() << "only root acts as another user";
+    responder->alerts.clear();
+    responder->alertAnswers = {"Yes"};
+    run([&] {
+        pick(b.Restore_Radio);
+        pick(b.Restore_Replace_Radio);
+        browseRestore(out.path());
+        click(b.OK_btn);
+    });
+    EXPECT_EQ(seriesFiles(), QStringList{"Mine.txt"});
+    EXPECT_EQ(messages().value(1), "Data has been restored, but 2 of 3 files were not copied.\n\nOthers may write into " + source
+                                       + ", and these files in it are not yours: Codes.txt, Extra.txt.");
 }
