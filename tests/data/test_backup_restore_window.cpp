@@ -103,6 +103,23 @@ protected:
         responder->openAnswers.append({folder});
         click(b.Browse_restore_Path);
     }
+    // A backup into folder, and a restore from it (how: replacing or appending), each through the dialog.
+    int backupTo(const QString &folder)
+    {
+        return run([&] {
+            browseBackup(folder);
+            click(b.OK_btn);
+        });
+    }
+    int restoreFrom(const QString &folder, QRadioButton *how)
+    {
+        return run([&] {
+            pick(b.Restore_Radio);
+            pick(how);
+            browseRestore(folder);
+            click(b.OK_btn);
+        });
+    }
     static QStringList items(const QComboBox *combo)
     {
         QStringList out;
@@ -342,18 +359,10 @@ TEST_F(BackupWindow, TheDesignsSeriesChoiceFollowsARestoreAndAReset)
     QComboBox *designSeries = sidebarOf(c->design()).Source_Series_List();
     ASSERT_NE(designSeries, nullptr);
     series("Alpha.txt", "a\n");
-    run([&] {
-        browseBackup(out.path());
-        click(b.OK_btn);
-    });
+    backupTo(out.path());
     series("Beta.txt", "b\n");
     responder->alertAnswers = {"Yes"};
-    run([&] {
-        pick(b.Restore_Radio);
-        pick(b.Restore_Replace_Radio);
-        browseRestore(out.path());
-        click(b.OK_btn);
-    });
+    restoreFrom(out.path(), b.Restore_Replace_Radio);
     ASSERT_EQ(seriesFiles(), QStringList{"Alpha.txt"});
     EXPECT_EQ(items(designSeries), QStringList{"Alpha"});
     responder->alertAnswers = {"Yes"};
@@ -422,10 +431,7 @@ TEST_F(BackupWindow, AFolderAMemberRenamedToTheBackupsNameStaysWhereTheMessageSa
     if (!team(out.path()) || !asAnother([&] { return QDir().rename(invoices, out.filePath(series_backup::Backup_Folder_name)); }))
         GTEST_SKIP() << "only root acts as another user";
     responder->alertAnswers = {"Yes"};
-    run([&] {
-        browseBackup(out.path());
-        click(b.OK_btn);
-    });
+    backupTo(out.path());
     const QStringList kept = QDir(out.path()).entryList({series_backup::Backup_Folder_name + " (old *)"}, QDir::Dirs);
     ASSERT_EQ(kept.size(), 1);
     EXPECT_EQ(QDir(out.filePath(kept[0])).entryList(QDir::Files), QStringList({"label.qbf", "March.pdf"}));
@@ -438,10 +444,7 @@ TEST_F(BackupWindow, AMembersFilesInTheBackupFolderAreNotRestored)
 {
     series("Codes.txt", "mine\n");
     series("Mine.txt", "m\n");
-    run([&] {
-        browseBackup(out.path());
-        click(b.OK_btn);
-    });
+    backupTo(out.path());
     const QString source = out.filePath(series_backup::Backup_Folder_name);
     if (!team(out.path()) || !team(source) || !asAnother([&] {
             return QFile::remove(source + "/Codes.txt") && put(source + "/Codes.txt", "theirs\n") && put(source + "/Extra.txt", "extra\n");
@@ -449,12 +452,7 @@ TEST_F(BackupWindow, AMembersFilesInTheBackupFolderAreNotRestored)
         GTEST_SKIP() << "only root acts as another user";
     responder->alerts.clear();
     responder->alertAnswers = {"Yes"};
-    run([&] {
-        pick(b.Restore_Radio);
-        pick(b.Restore_Replace_Radio);
-        browseRestore(out.path());
-        click(b.OK_btn);
-    });
+    restoreFrom(out.path(), b.Restore_Replace_Radio);
     EXPECT_EQ(seriesFiles(), QStringList{"Mine.txt"});
     EXPECT_EQ(messages().value(1), "Data has been restored, but 2 of 3 files were not copied.\n\nOthers may write into " + source
                                        + ", and these files in it are not yours: Codes.txt, Extra.txt.");
