@@ -636,7 +636,8 @@ int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason)
 void dropStagingFolder(const FolderSwap &swap, const QByteArray &name, int fd)
 {
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0)
+    // Gone already: its inode may be another folder's by now.
+    if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0)
         return;
     removeContents(fd, 1);
     bool gone = holdsEntry(swap.parent, name, st) && ::unlinkat(swap.parent, name.constData(), AT_REMOVEDIR) == 0;
