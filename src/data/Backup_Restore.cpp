@@ -41,6 +41,14 @@ QString notCopiedMessage(const series_backup::Outcome &outcome)
         .arg(outcome.total);
 }
 
+// What a restore adds of the files it left as another's where others may write the backup folder.
+QString notYours(const series_backup::Outcome &outcome, const QString &source)
+{
+    return outcome.notOwn.isEmpty() ? QString()
+                                     : QStringLiteral("\n\nOthers may write into %1, and these files in it are not yours: %2.")
+                                           .arg(source, outcome.notOwn.join(QStringLiteral(", ")));
+}
+
 // What a message adds of the folder a backup or a restore replaced that had to stay, and of a new
 // folder not known to be on the disk (what names it).
 QString aftermath(const series_backup::Outcome &outcome, const QString &what, bool several)
@@ -48,6 +56,8 @@ QString aftermath(const series_backup::Outcome &outcome, const QString &what, bo
     QString said;
     if (!outcome.keptOld.isEmpty())
         said += QStringLiteral("\n\nThe folder it replaced was kept as %1.").arg(outcome.keptOld);
+    for (const QString &other : outcome.keptOther)
+        said += QStringLiteral("\n\nWhat took its place meanwhile was kept as %1.").arg(other);
     if (!outcome.unsynced.isEmpty())
         said += QStringLiteral("\n\n") + platform::unsyncedWarning(what, outcome.unsynced, several);
     return said;
@@ -201,9 +211,10 @@ void Backup_Restore::backupAction()
 void Backup_Restore::restoreAction()
 {
     const QString path = Trim_Str(Restore_Path->text());
-    const std::optional<QString> source = series_backup::restoreSource(path);
+    QString refusal;
+    const std::optional<QString> source = series_backup::restoreSource(path, &refusal);
     if (!source) {
-        Show_MessageBox(kSelectRestore);
+        Show_MessageBox(refusal.isEmpty() ? kSelectRestore : kNotRestored + QStringLiteral("\n\n") + refusal);
         return;
     }
     QString message = QStringLiteral("Data has been restored successfully.");
@@ -217,7 +228,7 @@ void Backup_Restore::restoreAction()
             message = kNotRestored;
         else if (outcome.notCopied() > 0)
             message = notCopiedMessage(outcome);
-        message += aftermath(outcome, QStringLiteral("The restored series"), true);
+        message += notYours(outcome, *source) + aftermath(outcome, QStringLiteral("The restored series"), true);
     } else if (Restore_Append_Radio->isChecked()) {
         if (Show_YES_NO_MessageBox(
                 QStringLiteral("Are you sure, you want to append the selected data Backup with the existing data?")) != 1)
@@ -231,6 +242,7 @@ void Backup_Restore::restoreAction()
             message = kNotRestored;   // nothing was copied
         else if (outcome.notCopied() > 0)
             message = notCopiedMessage(outcome);
+        message += notYours(outcome, *source);
     }
     refreshMainWindow(false);
     Show_MessageBox(message);

@@ -174,11 +174,15 @@ struct Entry {
     QString name;
 };
 
-// The plain files directly inside a folder; everything else is counted as skipped.
+// The plain files directly inside a folder; everything else is counted as skipped. Where others may
+// write into the folder, only the user's own files: another's may have been added or put in place of
+// the user's.
 bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
 {
-    if ((::fcntl(dirfd, F_GETFL) & O_PATH) != 0)
+    struct stat folder {};
+    if ((::fcntl(dirfd, F_GETFL) & O_PATH) != 0 || ::fstat(dirfd, &folder) != 0)
         return false;   // a folder this process may not read
+    const bool shared = platform::othersMayWrite(folder);
     for (const QByteArray &raw : platform::entryNames(dirfd)) {
         ++outcome.total;
         QStringDecoder decoder(QStringDecoder::Utf8);
@@ -197,6 +201,10 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
             why = QStringLiteral("not a regular file");
         else if (st.st_size > series_store::kMaxSeriesBytes)
             why = QStringLiteral("larger than a series file may be");
+        else if (shared && st.st_uid != ::geteuid()) {
+            why = QStringLiteral("not yours, where others may write");
+            outcome.notOwn << name;
+        }
         if (!why.isEmpty()) {
             ++outcome.skipped;
             outcome.reasons << QStringLiteral("Skipped %1: %2").arg(QString::fromUtf8(raw.toPercentEncoding("/ ")), why);
@@ -205,20 +213,26 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
         entries.append({raw, name});
     }
     std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.rawName < b.rawName; });
+    outcome.notOwn.sort();
     return true;
 }
 
 // A backup folder to restore from, open, reached by the rule for links; where others may write into
 // the folder that holds it, only a folder of the user's: anyone there could have put another in its
-// place. -1 otherwise.
-platform::Descriptor openBackupToRead(const QString &folder)
+// place. -1 otherwise; refusal, given, then says why when it is such a folder.
+platform::Descriptor openBackupToRead(const QString &folder, QString *refusal = nullptr)
 {
     platform::Descriptor open(platform::openFolderByRule(folder, nullptr));
     struct stat st {}, holder {};
     if (open.fd < 0 || ::fstat(open.fd, &st) != 0 || st.st_uid == ::geteuid())
         return open;
     const platform::Descriptor up(::openat(open.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
-    return up.fd >= 0 && ::fstat(up.fd, &holder) == 0 && !platform::othersMayWrite(holder) ? std::move(open) : platform::Descriptor();
+    if (up.fd >= 0 && ::fstat(up.fd, &holder) == 0 && !platform::othersMayWrite(holder))
+        return open;
+    if (refusal)
+        *refusal = QStringLiteral("%1 is not yours, and others may write into the folder that holds it: anyone there "
+                                  "could have put it there.").arg(folder);
+    return platform::Descriptor();
 }
 
 // Copies the plain entries of source (openBackupToRead) through write (which answers whether the
@@ -306,16 +320,18 @@ BackupTarget reachBackup(const QString &path, Place *place, QString *reason, boo
 // others may write, its name may hold something else at any moment. Unless put in place, it goes
 // (it alone).
 struct Staging {
-    int parent;
+    const platform::FolderSwap &swap;
     QByteArray name;
     platform::Descriptor folder;
-    Staging(const platform::FolderSwap &swap, QString *why)
-        : parent(swap.parent),
-          folder(platform::makeTemporaryFolderAt(swap.parent, QFile::decodeName(swap.target), QStringLiteral("new"), &name, why))
-    {
-    }
-    void drop() const { platform::dropTemporaryFolder(parent, name, folder.fd); }
+    Staging(const platform::FolderSwap &s, QString *why) : swap(s), folder(platform::makeStagingFolder(s, &name, why)) {}
+    void drop() const { platform::dropStagingFolder(swap, name, folder.fd); }
 };
+
+// A backup holds series files only, which a series look-up finds in any case of the extension.
+bool isSeriesFileName(const QByteArray &name)
+{
+    return QFileInfo(QFile::decodeName(name)).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
+}
 
 platform::FolderSwap swapAt(const Place &place, int notes)
 {
@@ -324,6 +340,7 @@ platform::FolderSwap swapAt(const Place &place, int notes)
     swap.folder = place.folder;
     swap.target = place.name;
     swap.notes = notes;
+    swap.holdsOnly = isSeriesFileName;
     return swap;
 }
 
@@ -339,6 +356,7 @@ void commit(const Staging &staging, platform::FolderSwap &swap, Outcome &outcome
         staging.drop();
     }
     outcome.keptOld = swap.keptOld;
+    outcome.keptOther = swap.keptOther;
 }
 
 } // namespace
@@ -406,7 +424,7 @@ Outcome backup(const QString &backupPath)
     return outcome;
 }
 
-std::optional<QString> restoreSource(const QString &path)
+std::optional<QString> restoreSource(const QString &path, QString *refusal)
 {
     if (path.isEmpty())
         return std::nullopt;
@@ -422,7 +440,7 @@ std::optional<QString> restoreSource(const QString &path)
         if (place.parent.fd >= 0)
             platform::repairSwappedFolder(swapAt(place, notes.fd));
     }
-    const auto isFolder = [](const QString &folder) { return openBackupToRead(folder).fd >= 0; };
+    const auto isFolder = [refusal](const QString &folder) { return openBackupToRead(folder, refusal).fd >= 0; };
     QString source;
     if (isFolder(inside))
         source = inside;

@@ -8,12 +8,15 @@
 // when it is the user's own, else a new file's).
 //
 // Every folder is reached by the rule for links (platform::reach) and everything is done relative to
-// its descriptor. The folder replaced goes when it holds only plain files, else it stays under a
-// visible name (Outcome::keptOld).
+// its descriptor. The folder replaced goes when it holds only plain files (where others may rename
+// entries: only a backup this program made there, holding series files only), else it stays under
+// a visible name (Outcome::keptOld); whatever else others put under the backup's names meanwhile
+// stays visible too (Outcome::keptOther). The backup folder takes no write access for group or others.
 //
 // A backup folder to restore from is untrusted. Where others may write into the folder that holds
-// it, only a folder of the user's is read (anyone there could have put another in its place). Only
-// regular files directly inside it are copied;
+// it, only a folder of the user's is read (anyone there could have put another in its place), and
+// where others may write into it, only the user's own files. Only regular files directly inside it
+// are copied;
 // links, sub-folders, FIFOs, devices, names that are not UTF-8 and files larger than a series may
 // be are skipped and counted.
 
@@ -34,7 +37,9 @@ struct Outcome {
     int failed = 0;    // copies that did not complete
     bool unreadable = false;  // the folder to copy from could not be read: nothing was met
     bool committed = false;   // the new state is in place
-    QString keptOld;          // where the folder replaced stayed, when it could not go
+    QString keptOld;          // where the user's folder replaced stayed, when it could not go
+    QStringList keptOther;    // where anything else met under the backup's names stayed
+    QStringList notOwn;       // files skipped as another's where others may write the folder read
     QString unsynced;         // why the new folder is not known to be on the disk
     QStringList reasons;      // one line per entry not copied, for the log
     int notCopied() const { return skipped + failed; }
@@ -60,10 +65,11 @@ bool isUsableBackupPath(const QString &path);
 Outcome backup(const QString &backupPath);
 
 // The backup folder a chosen path stands for: a folder named Backup_Folder_name in it, or the path
-// itself when that is its name; nothing otherwise or when it touches the series folder. A backup
+// itself when that is its name; nothing otherwise or when it touches the series folder (refusal,
+// given, says why when it is another's where others may write: openBackupToRead). A backup
 // there that was cut short between its two renames (where the file system has no one-step
 // exchange) is mended first, as the start mends the series folder, so that it is found.
-std::optional<QString> restoreSource(const QString &path);
+std::optional<QString> restoreSource(const QString &path, QString *refusal = nullptr);
 
 // Copies the backup into a staging folder beside the series folder and swaps it in; a failed copy
 // leaves the series folder as it was. Skipped entries do not stop the restore.

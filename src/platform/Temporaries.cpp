@@ -274,48 +274,34 @@ bool holdsEntry(int parent, const QByteArray &name, const struct stat &checked)
 }
 
 // Whether the folder open at fd holds only plain files of the user's, as a backup or the series
-// folder does.
-bool onlyOwnPlainFiles(int fd)
+// folder does; given belongs, only those that belong there.
+bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &belongs = nullptr)
 {
     for (const QByteArray &name : entryNames(fd)) {
         struct stat st {};
-        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()
+            || (belongs && !belongs(name)))
             return false;
     }
     return true;
 }
 
-// Moves the folder replaced, the entry name of the swap's folder, to a name the user sees beside the
-// target: "<target> (old <date> <time>)". Where it is then; empty when it did not go there.
-QString keepVisible(const FolderSwap &swap, const QByteArray &name, const struct stat &old)
+// Moves what the swap met under the entry name of its folder to a name the user sees beside the
+// target: "<target> (<label> <date> <time>)". Where it is then; empty when it did not go there.
+QString keepVisible(const FolderSwap &swap, const QByteArray &name, const struct stat &entry, const QString &label)
 {
-    const QString base = QStringLiteral("%1 (old %2").arg(QFile::decodeName(swap.target),
-                                                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
+    const QString base = QStringLiteral("%1 (%2 %3").arg(QFile::decodeName(swap.target), label,
+                                                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
     for (int n = 1; n <= 64; ++n) {
         const QString visible = base + (n == 1 ? QStringLiteral(")") : QStringLiteral(", %1)").arg(n));
         const QByteArray to = encoded(visible);
         const int moved = renameNoReplace(swap.parent, name, to);
         if (moved == 0)
-            return holdsEntry(swap.parent, to, old) ? QDir(swap.folder).filePath(visible) : QString();
+            return holdsEntry(swap.parent, to, entry) ? QDir(swap.folder).filePath(visible) : QString();
         if (errno != EEXIST)
             return QString();
     }
     return QString();
-}
-
-// The folder a swap moved out, now the entry name of its folder: removed when it is that very
-// folder and holds only the user's plain files, else kept where the user sees it. Whatever else
-// took the name meanwhile is not the swap's and stays as it is.
-void retireOld(FolderSwap &swap, const QByteArray &name, const struct stat &old)
-{
-    const Descriptor folder(::openat(swap.parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat st {};
-    if (folder.fd < 0 || ::fstat(folder.fd, &st) != 0 || !sameEntry(st, old))
-        return;
-    if (st.st_uid == ::geteuid() && onlyOwnPlainFiles(folder.fd) && removeContents(folder.fd, 1)
-        && ::unlinkat(swap.parent, name.constData(), AT_REMOVEDIR) == 0)
-        return;
-    swap.keptOld = keepVisible(swap, name, old);
 }
 
 // Whether notes is a folder only the user may write: what is recorded there no one else forged.
@@ -334,6 +320,16 @@ QByteArray noteName(const struct stat &holder, const QByteArray &name, const str
     return ".tagora-moved-" + hexHash(facts, 32).toLatin1();
 }
 
+// An empty file of the notes folder; false when it is not there.
+bool putNote(int notes, const QByteArray &note)
+{
+    const int fd = ::openat(notes, note.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno == EEXIST;
+    ::close(fd);
+    return true;
+}
+
 // Records, where others may rename entries of the swap's folder, that old goes to the name moved;
 // the record's name, empty when none was needed or could be made.
 QByteArray noteMovedOut(const FolderSwap &swap, const QByteArray &moved, const struct stat &old)
@@ -342,11 +338,108 @@ QByteArray noteMovedOut(const FolderSwap &swap, const QByteArray &moved, const s
     if (::fstat(swap.parent, &holder) != 0 || !othersMayRename(holder) || !notesUsable(swap.notes))
         return QByteArray();
     const QByteArray note = noteName(holder, moved, old);
-    const int fd = ::openat(swap.notes, note.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
+    return putNote(swap.notes, note) ? note : QByteArray();
+}
+
+// What tells a folder from every other, also from one made later with its inode: its device, its
+// inode and, where the file system keeps it, when it was made. Of the folder open at fd; empty when
+// that cannot be read.
+QByteArray identityOf(int fd)
+{
+    struct statx sx {};
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &sx) != 0)
         return QByteArray();
-    ::close(fd);
-    return note;
+    QByteArray id = QByteArray::number(sx.stx_dev_major) + ':' + QByteArray::number(sx.stx_dev_minor) + ':'
+                    + QByteArray::number(qulonglong(sx.stx_ino));
+    if (sx.stx_mask & STATX_BTIME)
+        id += ':' + QByteArray::number(qlonglong(sx.stx_btime.tv_sec)) + '.' + QByteArray::number(sx.stx_btime.tv_nsec);
+    return id;
+}
+
+// The record that a swap of this program made the folder open at fd in the swap's folder, where
+// others may rename entries: an empty file of the notes folder named after both. Empty when no
+// record is kept there or either cannot be read.
+QByteArray madeRecord(const FolderSwap &swap, int fd)
+{
+    struct stat holder {};
+    if (::fstat(swap.parent, &holder) != 0 || !othersMayRename(holder) || !notesUsable(swap.notes))
+        return QByteArray();
+    const QByteArray at = identityOf(swap.parent), made = identityOf(fd);
+    return at.isEmpty() || made.isEmpty() ? QByteArray() : ".tagora-made-" + hexHash(at + '/' + made, 32).toLatin1();
+}
+
+bool madeBySwap(const FolderSwap &swap, int fd)
+{
+    const QByteArray record = madeRecord(swap, fd);
+    return !record.isEmpty() && ::faccessat(swap.notes, record.constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+void forgetMade(const FolderSwap &swap, int fd)
+{
+    const QByteArray record = madeRecord(swap, fd);
+    if (!record.isEmpty())
+        ::unlinkat(swap.notes, record.constData(), 0);
+}
+
+// Removes the user's folder a swap moved out, now the entry name of its folder (checked as st, not
+// followed), when it may go: the folder replaced (old), holding only the user's plain files; where
+// others may rename entries (any folder of the user's may have been renamed to its name, and any
+// exchanged in or out) only one a swap of this program made there, holding only what belongs
+// there. False when it stays.
+bool retire(const FolderSwap &swap, const QByteArray &name, const struct stat &st, const struct stat *old)
+{
+    const Descriptor folder(::openat(swap.parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat opened {}, holder {};
+    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st) || opened.st_uid != ::geteuid()
+        || ::fstat(swap.parent, &holder) != 0)
+        return false;
+    const bool mayGo = othersMayRename(holder) ? madeBySwap(swap, folder.fd) && onlyOwnPlainFiles(folder.fd, swap.holdsOnly)
+                                               : old && sameEntry(opened, *old) && onlyOwnPlainFiles(folder.fd);
+    if (!mayGo || !removeContents(folder.fd, 1) || ::unlinkat(swap.parent, name.constData(), AT_REMOVEDIR) != 0)
+        return false;
+    forgetMade(swap, folder.fd);
+    return true;
+}
+
+// Keeps what the swap met under one of its hidden names where the user sees it, and says where: the
+// user's folder as "<target> (old ...)", anything else as "<target> (other ...)" (its hidden name when
+// it cannot be moved).
+void keep(FolderSwap &swap, const QByteArray &name, const struct stat &st)
+{
+    const bool mine = S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
+    QString where = keepVisible(swap, name, st, mine ? QStringLiteral("old") : QStringLiteral("other"));
+    if (where.isEmpty() && holdsEntry(swap.parent, name, st))
+        where = QDir(swap.folder).filePath(QFile::decodeName(name));
+    if (where.isEmpty())
+        return;   // taken away meanwhile: not where the swap put it
+    if (mine && swap.keptOld.isEmpty())
+        swap.keptOld = where;
+    else
+        swap.keptOther << where;
+}
+
+// After a swap, nothing stays under its hidden names (the staging name, the "old" name): others may
+// have exchanged anything in or out meanwhile. Once the new folder is in place, a folder of the
+// user's there goes when it may (retire); when the swap failed, the folder it replaced (old) goes
+// back to the target's free name; anything else stays visible (keep). The staging folder (made),
+// unless in place, goes wherever it is: a copy only.
+void settle(FolderSwap &swap, const QList<QByteArray> &hidden, int stagingFd, const struct stat &made,
+            const struct stat *old, bool inPlace)
+{
+    for (const QByteArray &name : hidden) {
+        struct stat st {};
+        if (name.isEmpty() || ::fstatat(swap.parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        const bool staged = sameEntry(st, made);
+        if (staged && !inPlace)
+            continue;   // goes below
+        if (!staged && (inPlace ? retire(swap, name, st, old)
+                                : old && sameEntry(st, *old) && renameNoReplace(swap.parent, name, swap.target) == 0))
+            continue;
+        keep(swap, name, st);
+    }
+    if (!inPlace)
+        dropStagingFolder(swap, hidden.value(0), stagingFd);
 }
 
 } // namespace
@@ -472,7 +565,8 @@ bool makePrivateFolder(const QString &path)
         logLine(QStringLiteral("The folder %1 cannot be made: %2").arg(path, why));
         return false;
     }
-    if (st.st_uid == ::geteuid() && othersMayWrite(st) && ::fchmod(folder.fd, 0700) != 0)
+    // Whatever its group: a group that is the user's alone today may take members tomorrow.
+    if (st.st_uid == ::geteuid() && (st.st_mode & 077) != 0 && ::fchmod(folder.fd, 0700) != 0)
         logLine(QStringLiteral("The folder %1 stays open to others: %2").arg(path, errorText(errno)));
     return true;
 }
@@ -530,20 +624,29 @@ int renameNoReplace(int folder, const QByteArray &from, const QByteArray &to)
     return ::renameat(folder, from.constData(), folder, to.constData());
 }
 
-void dropTemporaryFolder(int parent, const QByteArray &name, int fd)
+int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason)
+{
+    const int fd = makeTemporaryFolderAt(swap.parent, QFile::decodeName(swap.target), QStringLiteral("new"), name, reason);
+    const QByteArray record = fd < 0 ? QByteArray() : madeRecord(swap, fd);
+    if (!record.isEmpty())
+        putNote(swap.notes, record);
+    return fd;
+}
+
+void dropStagingFolder(const FolderSwap &swap, const QByteArray &name, int fd)
 {
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0)
+    // Gone already: its inode may be another folder's by now.
+    if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0)
         return;
     removeContents(fd, 1);
-    if (holdsEntry(parent, name, st)) {
-        ::unlinkat(parent, name.constData(), AT_REMOVEDIR);
-        return;
-    }
+    bool gone = holdsEntry(swap.parent, name, st) && ::unlinkat(swap.parent, name.constData(), AT_REMOVEDIR) == 0;
     // Renamed by another meanwhile (where others may rename entries): found by what it is.
-    for (const QByteArray &other : entryNames(parent))
-        if (holdsEntry(parent, other, st))
-            ::unlinkat(parent, other.constData(), AT_REMOVEDIR);
+    for (const QByteArray &other : gone ? QList<QByteArray>() : entryNames(swap.parent))
+        if (holdsEntry(swap.parent, other, st))
+            gone = ::unlinkat(swap.parent, other.constData(), AT_REMOVEDIR) == 0;
+    if (gone)
+        forgetMade(swap, fd);
 }
 
 bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
@@ -560,7 +663,8 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     if (!stillNamed(at, encoded(QDir(swap.folder).filePath(QFile::decodeName(staging))), filled))
         return fail(replacedWhileSaving(shown));
     // What it holds is on the disk before it takes the name: a power cut never leaves it empty there.
-    if (::syncfs(stagingFd) != 0)
+    struct stat made {};
+    if (::syncfs(stagingFd) != 0 || ::fstat(stagingFd, &made) != 0)
         return fail(errorText(errno));
     struct stat old {};
     const bool replaces = ::fstatat(at, target.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
@@ -569,33 +673,38 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
         return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
     // Checked in place, then given the mode of the user's folder it replaces (another's, planted where
-    // others may write, gives none): until then it stays private, also when the swap fails.
+    // others may write, gives none) and the set-group-id bit its folder gave it, never write access
+    // for others: a restore reads back what it holds. Until then it stays private, also when the swap
+    // fails.
     const auto inPlace = [&] {
         step(2);
         if (!holds(at, target, filled))
             return false;
-        (void)::fchmod(stagingFd, replaces && old.st_uid == ::geteuid() ? old.st_mode & 07777 : newFolderMode());
+        const mode_t mode = replaces && old.st_uid == ::geteuid() ? old.st_mode & 07777 : newFolderMode();
+        (void)::fchmod(stagingFd, (mode | (made.st_mode & S_ISGID)) & ~mode_t(S_IWGRP | S_IWOTH));
         const bool pathOnly = (::fcntl(at, F_GETFL) & O_PATH) != 0;
         if ((pathOnly ? ::syncfs(stagingFd) : ::fsync(at)) != 0 && errno != EINVAL)
             swap.unsynced = errorText(errno);
         return true;
     };
+    const auto settled = [&](bool committed, const QByteArray &moved, const QString &why) {
+        settle(swap, {staging, moved}, stagingFd, made, replaces ? &old : nullptr, committed);
+        return committed || fail(why);
+    };
     step(0);
     if (!replaces) {
         if (::renameat(at, staging.constData(), at, target.constData()) != 0)
             return fail(errorText(errno));
-        return inPlace() || fail(replacedWhileSaving(shown));
+        const bool committed = inPlace();
+        return settled(committed, QByteArray(), replacedWhileSaving(shown));
     }
     if (exchangeAllowed.load()) {
         if (::renameat2(at, staging.constData(), at, target.constData(), RENAME_EXCHANGE) == 0) {
-            if (!inPlace()) {
-                // Another exchange came between: what this one moved out goes back, where it still is.
-                if (holdsEntry(at, staging, old))
-                    ::renameat2(at, staging.constData(), at, target.constData(), RENAME_EXCHANGE);
-                return fail(replacedWhileSaving(shown));
-            }
-            retireOld(swap, staging, old);
-            return true;
+            const bool committed = inPlace();
+            // Another exchange came between: what this one moved out goes back, where it still is.
+            if (!committed && holdsEntry(at, staging, old))
+                ::renameat2(at, staging.constData(), at, target.constData(), RENAME_EXCHANGE);
+            return settled(committed, QByteArray(), replacedWhileSaving(shown));
         }
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
             return fail(errorText(errno));
@@ -621,25 +730,14 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
         return fail(errorText(err));
     }
     step(1);
-    if (::renameat(at, staging.constData(), at, target.constData()) != 0) {
-        // Another's entry took the name between the two (where others may write): the old folder
-        // goes back, or stays where the user sees it.
-        const int err = errno;
-        if (::renameat(at, moved.constData(), at, target.constData()) != 0)
-            swap.keptOld = keepVisible(swap, moved, old);
-        unnote();
-        return fail(errorText(err));
-    }
-    if (!inPlace()) {
-        // The old folder goes back where it still is; where that fails, it stays where it can be seen.
-        if (holdsEntry(at, moved, old) && ::renameat(at, moved.constData(), at, target.constData()) != 0)
-            swap.keptOld = keepVisible(swap, moved, old);
-        unnote();
-        return fail(replacedWhileSaving(shown));
-    }
-    retireOld(swap, moved, old);
+    // Another's entry may take the name between the two (where others may write): the old folder then
+    // goes back, or stays where the user sees it.
+    const bool renamed = ::renameat(at, staging.constData(), at, target.constData()) == 0;
+    const QString why = renamed ? replacedWhileSaving(shown) : errorText(errno);
+    const bool committed = renamed && inPlace();
+    const bool done = settled(committed, moved, why);
     unnote();
-    return true;
+    return done;
 }
 
 void repairSwappedFolder(const FolderSwap &swap)
@@ -675,9 +773,19 @@ void repairSwappedFolder(const FolderSwap &swap)
         }
     }
     const auto mayGo = mayGoFrom(open.fd);
-    for (const Found &f : std::as_const(found))
+    // Where others may rename entries, a folder a swap made (a staging folder or the folder it
+    // replaced, left by a kill) goes once the target is there again, else only an empty one: nothing
+    // of the user's is lost.
+    const bool targetThere = ::fstatat(open.fd, swap.target.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    for (const Found &f : std::as_const(found)) {
         if (mayGo(f))
             removeOwnAt(open.fd, f.name, f.path);
+        else if (renamable && ended(f) && S_ISDIR(f.st.st_mode)
+                 && ((targetThere && retire(swap, f.name, f.st, nullptr))
+                     || (holdsEntry(open.fd, f.name, f.st) && ::unlinkat(open.fd, f.name.constData(), AT_REMOVEDIR) == 0))
+                 && recorded)
+            ::unlinkat(swap.notes, noteName(holder, f.name, f.st).constData(), 0);
+    }
 }
 
 void repairSwappedFolder(const QString &target)

@@ -10,12 +10,14 @@
 // process id only) once it has not changed for a day. Only the user's own entries are removed, a
 // link as a link: a folder others may write into (the system's temporary folder) holds names anyone
 // can forge, and entries swapped for links while they are removed. Where others may also rename
-// the user's entries (a folder they may write, with no sticky bit), no folder is removed: any folder
-// of the user's may have been renamed to a temporary's name.
+// the user's entries (a folder they may write, with no sticky bit), no folder is removed but an
+// empty one or one a folder swap recorded making (makeStagingFolder): any folder of the user's may
+// have been renamed to a temporary's name.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -61,8 +63,9 @@ bool removeOwnEntry(const QString &path, const struct stat *only = nullptr);
 int makeFolderPath(const QString &path, QString *reason, unsigned mode = 0777);
 
 // Makes a folder of the program's own (the per-user data folder, the series folder) private: made
-// 0700 when missing, and narrowed to 0700 when it is the user's and others may write into it, so
-// that no one else may rename what is in it. False when it could not be made.
+// 0700 when missing, and narrowed to 0700 when it is the user's and its group or others have any
+// access (whoever its group holds), so that no one else may rename or read what is in it. False when
+// it could not be made.
 bool makePrivateFolder(const QString &path);
 
 // A new empty folder in the folder open at parent under a temporary name for targetName, private
@@ -73,9 +76,6 @@ int makeTemporaryFolderAt(int parent, const QString &targetName, const QString &
 // The same beside target, its folder made when missing (makeFolderPath): its path; empty with the
 // reason.
 QString makeTemporaryFolder(const QString &target, const QString &tag, QString *reason = nullptr);
-// Removes a temporary folder made so, open at fd, named name in parent: what the user owns in it
-// through its descriptor, then the folder where it is in parent (by its device and inode).
-void dropTemporaryFolder(int parent, const QByteArray &name, int fd);
 
 // Renames the entry from of the folder open at folder to to, unless to is there (then EEXIST). 0,
 // else -1 with errno.
@@ -90,10 +90,25 @@ struct FolderSwap {
     // of parent, a swap with no one-step exchange leaves a record there of the folder it moved out,
     // which alone repairSwappedFolder() puts back. -1: none.
     int notes = -1;
+    // Whether an entry belongs in a folder the swap puts in place (a backup holds series files): where
+    // others may rename entries of parent, a folder replaced goes only when a swap of this program
+    // made it (its record in notes) and it holds nothing else. Empty: any file.
+    std::function<bool(const QByteArray &name)> holdsOnly;
     QString reason;       // out: why nothing was changed
-    QString keptOld;      // out: where the folder replaced stayed, when it could not go
+    QString keptOld;      // out: where the user's folder replaced stayed, when it could not go
+    QStringList keptOther;   // out: where anything else the swap met under its names stayed
     QString unsynced;     // out: why the new folder's place is not known to be on the disk
 };
+
+// The staging folder of a swap: a new temporary folder beside its target (makeTemporaryFolderAt,
+// tag "new"). Where others may rename entries of swap.parent, swap.notes records that this program
+// made it (its device, inode and birth time), so that it is known as the program's own wherever it
+// is later: what a kill left of it, and the backup it becomes. The descriptor; -1 with the reason.
+int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason);
+// Removes a staging folder, open at fd: what the user owns in it through its descriptor, then the
+// folder wherever it is in swap.parent (by its device and inode, whatever name took it), and its
+// record.
+void dropStagingFolder(const FolderSwap &swap, const QByteArray &name, int fd);
 
 // Puts the folder open at stagingFd, named staging in swap.parent, in the place of swap.target
 // (absent, or a folder), with target's mode when that is a folder of the user's (else a new
@@ -102,11 +117,16 @@ struct FolderSwap {
 // the swap fails (platform::replacedWhileSaving()). Where the file system can, both are exchanged in
 // one step, so that target is at every moment the old or the new folder; elsewhere target is first
 // renamed to a temporary "old" name and staging renamed in, which repairSwappedFolder() mends should
-// the process end in between. The folder replaced is then removed when it is the very folder moved
-// out (its device and inode) and holds only the user's plain files, as a backup or the series folder
-// does; else it stays under a visible name (swap.keptOld). What was filled is synced before it
-// takes the name, the folder after (swap.unsynced when that fails). False with swap.reason when
-// nothing was changed.
+// the process end in between. The new folder takes no write access for group or others (the
+// set-group-id bit its folder gave it kept). The folder replaced is then removed when it is the very
+// folder moved out (its device and inode) of the user's and holds only the user's plain files, as a
+// backup or the series folder does, and where others may rename entries only when a swap made it
+// (makeStagingFolder) and it holds only swap.holdsOnly; else it stays under "<target> (old <date
+// time>)" (swap.keptOld). Nothing stays under the swap's hidden names: whatever an exchange by others
+// put there is kept under "<target> (other <date time>)" (swap.keptOther), the user's own folder
+// under the "old" name, or put back when the swap failed; the staging folder, unless in place, goes
+// wherever it is. What was filled is synced before it takes the name, the folder after
+// (swap.unsynced when that fails). False with swap.reason when the new folder is not in place.
 bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
 
 // What a swap cut short by a kill left: when target is missing, the newest "old" folder of the
@@ -114,7 +134,8 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
 // finds target there: its second rename fails and it reports the old folder kept); where others may
 // rename entries only the folder a swap's record in swap.notes names (any folder of the user's may
 // have been renamed to an "old" name there). Then the other temporaries of target whose process has
-// provably ended go (no folder where others may rename entries).
+// provably ended go; where others may rename entries, of folders only an empty one, or one a swap
+// made (its record in swap.notes) that holds only swap.holdsOnly.
 void repairSwappedFolder(const FolderSwap &swap);
 // The same for the target path, reached by the rule for links, with no record.
 void repairSwappedFolder(const QString &target);

@@ -24,6 +24,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -86,6 +87,12 @@ protected:
     {
         responder->openAnswers.append({folder});
         click(b.Browse_restore_Path);
+    }
+    // A backup into folder, and a restore from it (how: replacing or appending), each through the dialog.
+    int backupTo(const QString &folder) { return run([&] { browseBackup(folder), click(b.OK_btn); }); }
+    int restoreFrom(const QString &folder, QRadioButton *how)
+    {
+        return run([&] { pick(b.Restore_Radio), pick(how), browseRestore(folder), click(b.OK_btn); });
     }
     static QStringList items(const QComboBox *combo)
     {
@@ -203,9 +210,12 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
         file.write("keep me\n");
     }
     ASSERT_TRUE(QDir().mkpath(out.filePath("unrelated")) && QDir().mkpath(out.filePath("team")));
-    // Another's link in the backup's place (only root gives one): refused, naming it, with nothing asked.
-    const QString theirs = out.filePath("team/") + series_backup::Backup_Folder_name;
-    const bool root = QFile::link(out.filePath("unrelated"), theirs) && ::lchown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
+    // Another's link in the backup's place (only root gives one): refused, naming it, with nothing asked. Another's
+    // backup folder where others may write is not restored from, naming it and why.
+    const QString theirs = out.filePath("team/") + series_backup::Backup_Folder_name, planted = out.filePath("shared/") + series_backup::Backup_Folder_name;
+    const bool root = QFile::link(out.filePath("unrelated"), theirs) && ::lchown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0
+                      && QDir().mkpath(planted) && ::chown(QFile::encodeName(planted).constData(), 65534, 65534) == 0
+                      && ::chmod(QFile::encodeName(out.filePath("shared")).constData(), 01777) == 0;
     struct Case {
         const char *name;
         std::function<void()> act;
@@ -224,6 +234,10 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
              browseRestore(out.filePath("unrelated"));
          },
          "Please select backup folder to restore data."},
+        {"another's backup folder", [&] { pick(b.Restore_Radio), browseRestore(out.filePath("shared")); },
+         root ? "Data could not be restored. The current data is unchanged.\n\n" + planted
+                    + " is not yours, and others may write into the folder that holds it: anyone there could have put it there."
+              : "Please select backup folder to restore data."},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.name);
@@ -253,6 +267,12 @@ TEST_F(BackupWindow, RestoreMessagesSayWhatWasNotCopied)
     f.write("g\n");
     f.close();
     series("Current.txt", "c\n");
+    // Where others may write it (the user made it group-writable in a team's folder), a member's files there, one under
+    // the name of the user's series, are not restored but counted and named (only root gives a file to another user).
+    const bool root = QProcess::execute("/bin/sh", {"-c", "cd '" + source + "' && chgrp 65534 . && chmod 2775 . && echo x > Current.txt && "
+                                                          "echo x > Extra.txt && chown 65534 Current.txt Extra.txt"}) == 0;
+    const QString notCopied = root ? "3 of 4 files were not copied.\n\nOthers may write into " + source
+                                         + ", and these files in it are not yours: Current.txt, Extra.txt." : "1 of 2 files were not copied.";
     struct Case {
         QRadioButton *Backup_Restore::*how;
         QString question;
@@ -262,20 +282,15 @@ TEST_F(BackupWindow, RestoreMessagesSayWhatWasNotCopied)
     const Case cases[] = {
         {&Backup_Restore::Restore_Append_Radio,
          "Are you sure, you want to append the selected data Backup with the existing data?",
-         "Data has been restored, but 1 of 2 files were not copied.", {"Current.txt", "Good.txt"}},
+         "Data has been restored, but " + notCopied, {"Current.txt", "Good.txt"}},
         {&Backup_Restore::Restore_Replace_Radio,
          "Are you sure, you want to replace the existing data with the selected data Backup?",
-         "Data has been restored, but 1 of 2 files were not copied.", {"Good.txt"}},
+         "Data has been restored, but " + notCopied, {"Good.txt"}},
     };
     for (const Case &k : cases) {
         responder->alerts.clear();
         responder->alertAnswers = {"Yes"};
-        run([&] {
-            pick(b.Restore_Radio);
-            pick(b.*k.how);
-            browseRestore(source);   // the backup folder itself
-            click(b.OK_btn);
-        });
+        restoreFrom(source, b.*k.how);   // the backup folder itself
         EXPECT_EQ(messages(), QStringList({k.question, k.message}));
         EXPECT_EQ(seriesFiles(), k.files);
     }
@@ -316,18 +331,10 @@ TEST_F(BackupWindow, TheDesignsSeriesChoiceFollowsARestoreAndAReset)
     QComboBox *designSeries = sidebarOf(c->design()).Source_Series_List();
     ASSERT_NE(designSeries, nullptr);
     series("Alpha.txt", "a\n");
-    run([&] {
-        browseBackup(out.path());
-        click(b.OK_btn);
-    });
+    backupTo(out.path());
     series("Beta.txt", "b\n");
     responder->alertAnswers = {"Yes"};
-    run([&] {
-        pick(b.Restore_Radio);
-        pick(b.Restore_Replace_Radio);
-        browseRestore(out.path());
-        click(b.OK_btn);
-    });
+    restoreFrom(out.path(), b.Restore_Replace_Radio);
     ASSERT_EQ(seriesFiles(), QStringList{"Alpha.txt"});
     EXPECT_EQ(items(designSeries), QStringList{"Alpha"});
     responder->alertAnswers = {"Yes"};
@@ -371,16 +378,17 @@ TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
     EXPECT_TRUE(items(c->barcodeMode().val_combo_list).contains("A"));
 }
 
-// The program's data folder is private: made so, and narrowed at the start where others (a group not the user's own
-// private one) may write into it.
+// The program's data folder is private: made so, and narrowed at the start whatever its group, the user's own too.
 TEST_F(BackupWindow, TheDataFolderIsPrivate)
 {
     const QByteArray folder = QFile::encodeName(Created_Resource_Path);
     struct stat st {};
     EXPECT_TRUE(::stat(folder.constData(), &st) == 0 && (st.st_mode & 07777) == 0700);
-    if (::chown(folder.constData(), uid_t(-1), 65534) != 0)
-        GTEST_SKIP() << "only root gives a folder to another group";
-    ASSERT_EQ(::chmod(folder.constData(), 0775), 0);
-    Check_Path_And_Create_Files();
-    EXPECT_TRUE(::stat(folder.constData(), &st) == 0 && (st.st_mode & 07777) == 0700);
+    for (const gid_t group : {::getegid(), gid_t(65534)}) {
+        if (::chown(folder.constData(), uid_t(-1), group) != 0)
+            GTEST_SKIP() << "only root gives a folder to another group";
+        ASSERT_EQ(::chmod(folder.constData(), group == 65534 ? 0775 : 0750), 0);
+        Check_Path_And_Create_Files();
+        EXPECT_TRUE(::stat(folder.constData(), &st) == 0 && (st.st_mode & 07777) == 0700) << group;
+    }
 }

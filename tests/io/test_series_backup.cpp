@@ -24,6 +24,7 @@
 #include <cstring>
 #include <optional>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,6 +48,7 @@ protected:
         Created_Resource_Path = home.filePath(QStringLiteral("Tagora"));
         Data_Folder_Path = Created_Resource_Path + QStringLiteral("/DataSet");
         ASSERT_TRUE(QDir().mkpath(Data_Folder_Path));
+        ASSERT_TRUE(platform::makePrivateFolder(Created_Resource_Path));   // as every start makes it
         ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("out"))));
     }
     void TearDown() override { resetGlobalsForTests(); }
@@ -157,7 +159,7 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     QFile::remove(Data_Folder_Path + "/Old.txt");
     series("New.txt", "new\n");
     // The new backup takes the old one's mode, its copy the series file's; the old one, once exchanged, goes alone:
-    // another folder of the user's that another renamed to its name meanwhile stays whole.
+    // another folder of the user's that another renamed to its name meanwhile stays whole, where the user sees it.
     const QString outside = at("outside");
     ASSERT_EQ(sh(QStringLiteral("chmod 640 '%1/New.txt' && chmod 750 '%2' && mkdir '%3' && echo kept > '%3/kept.txt'").arg(Data_Folder_Path, backup, outside)), 0);
     QString old;
@@ -165,13 +167,14 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
         old = at("out/") + QDir(at("out")).entryList({".*.tagora-*"}, QDir::Dirs | QDir::Hidden).value(0);
         EXPECT_TRUE(step != 2 || (QDir().rename(old, at("moved")) && QDir().rename(outside, old)));
     });
-    ASSERT_TRUE(series_backup::backup(backup).committed);
+    const series_backup::Outcome outcome = series_backup::backup(backup);
     platform::setFolderSwapStepHook(nullptr);
+    ASSERT_TRUE(outcome.committed);
     EXPECT_EQ(modes(backup), "750 640");
-    EXPECT_EQ(tree(old), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
+    EXPECT_EQ(tree(outcome.keptOld), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{QFileInfo(old).fileName(), series_backup::Backup_Folder_name}));
+              (QStringList{series_backup::Backup_Folder_name, QFileInfo(outcome.keptOld).fileName()}));
 }
 
 // Another's folder in the backup's place (planted where others may write) gives the copies no mode.
@@ -181,15 +184,16 @@ TEST_F(SeriesBackup, AnotherUsersFolderInTheBackupsPlaceGivesItNoMode)
         GTEST_SKIP() << "only root gives a folder to another user";
     series("Codes.txt", "1\n");
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
-    ASSERT_EQ(sh(QStringLiteral("chmod 600 '%1/Codes.txt' && mkdir -m 777 '%2' && echo x > '%2/Codes.txt' && chmod 666 '%2/Codes.txt' && "
+    ASSERT_EQ(sh(QStringLiteral("chmod 600 '%1/Codes.txt' && chmod 755 '%1' && mkdir -m 777 '%2' && echo x > '%2/Codes.txt' && chmod 666 '%2/Codes.txt' && "
                                 "chown -R 65534 '%2'").arg(Data_Folder_Path, backup)), 0);
     ASSERT_TRUE(series_backup::backup(backup).committed);
-    EXPECT_EQ(modes(backup), QString::number(platform::newFolderMode(), 8).toStdString() + " 600");
+    const std::string folderMode = QString::number(platform::newFolderMode() & 0755, 8).toStdString();   // never writable by others
+    EXPECT_EQ(modes(backup), folderMode + " 600");
     // Nor does another's file a restore copies: the copy is a new file of the user's.
     ASSERT_EQ(sh(QStringLiteral("chown 65534 '%1/Codes.txt' && chmod 777 '%1/Codes.txt' && rm '%2/Codes.txt'").arg(backup, Data_Folder_Path)), 0);
     for (const bool replace : {true, false}) {
         ASSERT_TRUE(replace ? series_backup::restoreReplace(backup).committed : series_backup::restoreAppend(backup, freeName).committed);
-        EXPECT_EQ(modes(Data_Folder_Path), QString::number(platform::newFolderMode(), 8).toStdString() + " " + QString::number(platform::newFileMode(), 8).toStdString());
+        EXPECT_EQ(modes(Data_Folder_Path), folderMode + " " + QString::number(platform::newFileMode(), 8).toStdString());
     }
 }
 
@@ -233,8 +237,8 @@ TEST_F(SeriesBackup, AStagingFolderTakenOverMeanwhileIsNeitherFilledNorPutInPlac
 }
 
 // Where others may rename entries (a group's folder, not sticky), a folder of the user's that another renamed to an
-// ended swap's "old" name is not put in the backup's place, and one renamed to the backup's own, holding more than a
-// backup, is not removed: it stays whole, under a name the user sees.
+// ended swap's "old" name is not put in the backup's place, and one renamed to the backup's own, no backup this
+// program made there (plain files only, or with a sub-folder), is not removed: it stays whole, under a name the user sees.
 TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWhole)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
@@ -247,14 +251,15 @@ TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWho
     series("Codes.txt", "1\n");
     if (!team(at("out")))
         GTEST_SKIP() << "only root gives a folder to another group";
-    for (const QString &renamedTo : {old, backup}) {
-        ASSERT_TRUE(QDir().mkpath(renamedTo + "/jobs"));
+    int row = 0;
+    for (const QString &renamedTo : {old, backup, backup}) {
+        ASSERT_TRUE(QDir().mkpath(renamedTo + (++row < 3 ? "/jobs" : "")));
         put(renamedTo + "/labels.lbl", "mine");
         platform::repairSwappedFolder(backup);   // what a start does: nothing here
         EXPECT_EQ(QFileInfo(renamedTo + "/labels.lbl").exists(), true);
         const series_backup::Outcome outcome = series_backup::backup(backup);
         ASSERT_TRUE(outcome.committed);
-        EXPECT_EQ(tree(at("out")).values().count("mine"), renamedTo == old ? 1 : 2) << renamedTo.toStdString();
+        EXPECT_EQ(tree(at("out")).values().count("mine"), row) << row;
         EXPECT_EQ(QFileInfo(outcome.keptOld + "/labels.lbl").exists(), renamedTo == backup);
         EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Codes.txt", "1\n"}}));
         ASSERT_TRUE(QDir(backup).removeRecursively());
@@ -505,13 +510,15 @@ TEST_F(SeriesBackup, AKillAtAnyStepOfAReplacingRestoreLeavesTheOldOrTheNewSeries
     }
 }
 
-// In a private folder, and in a team's (where only the swap's record in the data folder tells its old folder).
+// In a private folder, and in a team's (where only the swap's records in the data folder tell its old folder and its
+// staging folder): killed at any step, what the backup left under hidden names goes, the backup there restored from.
 TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
     const bool root = ::geteuid() == 0;   // only root gives a folder to another user or group
     for (const bool shared : {false, root}) {
-        SCOPED_TRACE(shared);
+      for (const int killAt : {-2, -1, 0, 1, 2}) {
+        SCOPED_TRACE(QStringLiteral("shared %1, killed at %2").arg(shared).arg(killAt).toStdString());
         ASSERT_TRUE(QDir(backup).removeRecursively() && QDir(Data_Folder_Path).removeRecursively() && QDir().mkpath(Data_Folder_Path));
         ASSERT_TRUE(!shared || team(at("out")));
         series("First.txt", "1\n");
@@ -520,10 +527,10 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         const pid_t child = ::fork();
         if (child == 0) {
             platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
-            platform::setFolderSwapStepHook([](int step) { step == 1 ? ::raise(SIGKILL) : 0; });
+            platform::setFolderSwapStepHook([killAt](int step) { step == killAt ? ::raise(SIGKILL) : 0; });
             ::_exit(series_backup::backup(backup).committed ? 0 : 1);
         }
-        ::waitpid(child, nullptr, 0);   // it left the new backup and the old one under temporary names
+        ::waitpid(child, nullptr, 0);   // it left the new backup or the old one under temporary names
         // Another user's newer "old" folder of an ended run beside it is never put in its place.
         const QString planted = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
                                                  .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(child));
@@ -532,15 +539,18 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         const std::optional<QString> source = series_backup::restoreSource(at("out"));
         ASSERT_TRUE(source.has_value());
         EXPECT_TRUE(series_backup::restoreReplace(*source).committed);
-        EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"First.txt", "1\n"}}));
-        EXPECT_EQ(QFileInfo::exists(planted + "/P.txt"), root);
-        EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"DataSet"});
+        EXPECT_EQ(seriesTree().keys(), killAt == 2 ? QStringList({"First.txt", "Second.txt"}) : QStringList{"First.txt"});
+        EXPECT_EQ(QDir(at("out")).entryList({".*.tagora-*"}, QDir::AllEntries | QDir::Hidden), root ? QStringList{QFileInfo(planted).fileName()} : QStringList());
+        EXPECT_EQ(QDir(Created_Resource_Path).entryList({".tagora-moved-*", ".*.tagora-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
+        ASSERT_TRUE(QDir(planted).removeRecursively());
+      }
     }
     if (!root)
         GTEST_SKIP() << "only root gives a folder to another user";
 }
 
-// Where others may rename entries (a team's folder), each backup removes the one it replaced all the same.
+// Where others may rename entries (a team's folder), each backup removes the one it made and replaced all the same,
+// and keeps the set-group-id bit the folder gives.
 TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
 {
     series("A.txt", "a\n");
@@ -549,6 +559,39 @@ TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(series_backup::backup(at("out/") + series_backup::Backup_Folder_name).committed);
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{series_backup::Backup_Folder_name});
+    struct stat st {};
+    EXPECT_TRUE(::stat(QFile::encodeName(at("out/") + series_backup::Backup_Folder_name).constData(), &st) == 0
+                && (st.st_mode & 07777) == (S_ISGID | (platform::newFolderMode() & 0755)));
+}
+
+// There, a member exchanging the backup's name with a folder of theirs over and over, and once at a step of each
+// backup: nothing stays under a hidden name unsaid, "(old ...)" names only the user's folders, nothing of theirs goes.
+TEST_F(SeriesBackup, AnExchangeLoopLeavesNothingHiddenUnsaid)
+{
+    series("A.txt", "a\n");
+    const QByteArray b = QFile::encodeName(at("out/") + series_backup::Backup_Folder_name), t = QFile::encodeName(at("out/theirs"));
+    if (sh("mkdir '" + at("out/theirs") + "' && echo theirs > '" + at("out/theirs/their.txt") + "' && chown -R 65534:65534 '" + at("out/theirs")
+           + "' && chmod 711 '" + home.path() + "'") != 0 || !team(at("out")))
+        GTEST_SKIP() << "only root acts as another user";
+    const auto exchange = [&] { return ::renameat2(AT_FDCWD, b.constData(), AT_FDCWD, t.constData(), RENAME_EXCHANGE) == 0; };
+    const pid_t member = ::fork();   // 65534: a new folder of theirs when a failed backup took the last one away
+    if (member == 0 && ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)
+        for (;;)
+            (void)(exchange() || ::mkdir(t.constData(), 0775));
+    if (member == 0)
+        ::_exit(1);
+    QStringList said;
+    for (int i = 0; i < 100; ++i) {
+        platform::setFolderSwapStepHook([&](int step) { (void)(step == i % 3 && exchange()); });
+        const series_backup::Outcome outcome = series_backup::backup(QFile::decodeName(b));
+        said << outcome.keptOld << outcome.keptOther;
+    }
+    platform::setFolderSwapStepHook(nullptr);
+    ::kill(member, SIGKILL), ::waitpid(member, nullptr, 0);
+    for (const QFileInfo &e : QDir(at("out")).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        EXPECT_TRUE((said.contains(e.filePath()) || e.fileName() == "theirs" || e.fileName() == series_backup::Backup_Folder_name)
+                    && (!e.fileName().contains("(old ") || e.ownerId() == ::geteuid())) << e.fileName().toStdString();
+    EXPECT_EQ(tree(at("out")).values().count("theirs\n"), 1);
 }
 
 // A link on the backup's way: another's, where others may rename entries or in a sticky folder, is refused, naming it,
