@@ -6,6 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "core/BatchPool.h"
 #include "core/Open_Export_Log.h"
+#include "core/Replcae_Confirm_Box.h"
 #include "design/DesignCommands.h"
 #include "advqr/AdvQrController.h"
 #include "advqr/Qr_Text_View_Panel.h"
@@ -239,19 +240,48 @@ TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
 }
 
 // Where others may write, "QIRO Barcode" swapped right after its check for a link to another's folder: every file goes
-// into the folder checked (renamed away), none through the link.
+// into the folder checked (renamed away), none through the link. The user's earlier file there is asked about there,
+// and Keep numbers the new one beside it.
 TEST_F(BarcodeExport, TheFolderCheckedIsTheFolderWritten)
 {
+    const struct { QString earlier; const char *asked, *written; } cases[] = {
+        {{}, "", "Barcode (1).PNG|Barcode (2).PNG|Barcode.PNG"},
+        {"Barcode.PNG", "Barcode.PNG|Barcode (1).PNG", "Barcode (1) (1).PNG|Barcode (1).PNG|Barcode (2).PNG|Barcode.PNG"},
+    };
     valueList({QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3")});
     QDir chosen(destination.path());
     ASSERT_TRUE(chosen.mkdir("theirs") && ::chmod(QFile::encodeName(chosen.path()).constData(), 0777) == 0);
     platform::setWritableFolderStepHook([&](const QString &) {
         EXPECT_TRUE(chosen.rename("QIRO Barcode", "moved") && QFile::link("theirs", folder().path()));
     });
-    exportWith(3);
+    QStringList asked;
+    const auto others = responder->onModal;
+    responder->onModal = [&](QDialog &shown) {
+        Replcae_Confirm_Box &box = *Replcae_Confirm_Box::defaultInstance();
+        if (&shown != &box)
+            return others(shown);
+        asked << box._Msg_Val->text().section('\n', 0, 0);
+        shown.show();
+        QTest::mouseClick(box.keep_btn, Qt::LeftButton);
+        return shown.result();
+    };
+    for (const auto &k : cases) {
+        asked.clear();
+        QDir(chosen.filePath("moved")).removeRecursively();
+        QFile::remove(folder().path());   // the link the last run left
+        if (!k.earlier.isEmpty()) {
+            QFile earlier(chosen.filePath("QIRO Barcode/" + k.earlier));
+            ASSERT_TRUE(chosen.mkdir("QIRO Barcode") && earlier.open(QIODevice::WriteOnly) && earlier.write("the user's") == 10);
+        }
+        exportWith(3);
+        const QDir moved(chosen.filePath("moved"));
+        EXPECT_TRUE(QDir(chosen.filePath("theirs")).isEmpty());
+        EXPECT_EQ(moved.entryList(QDir::Files).join('|').toStdString(), k.written);
+        EXPECT_EQ(asked.join('|').toStdString(), k.asked);
+        QFile kept(moved.filePath("Barcode.PNG"));
+        EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && (kept.readAll() == "the user's") == !k.earlier.isEmpty());
+    }
     platform::setWritableFolderStepHook(nullptr);
-    EXPECT_TRUE(QDir(chosen.filePath("theirs")).isEmpty());
-    EXPECT_EQ(QDir(chosen.filePath("moved")).entryList(QDir::Files).size(), 3);
 }
 
 TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)
