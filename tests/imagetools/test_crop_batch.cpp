@@ -38,6 +38,8 @@
 #include <memory>
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace {
 
 class CropBatch : public ::testing::Test {
@@ -86,6 +88,8 @@ public:
                 closedMidRun = !tool->window()->isVisible();
                 sheetTotal = env->controller()->send_modls_wnd->_tot_msg_cnt->text();
                 box.apply_chk->setChecked(all);
+                if (whenAsked)
+                    whenAsked();
                 QTest::mouseClick(box.*prompt, Qt::LeftButton);
                 return dialog.result();
             }
@@ -120,6 +124,7 @@ public:
     QString out;
     QString oldSeriesFolder = Data_Folder_Path;
     QStringList images, doneBoxes;
+    std::function<void()> whenAsked;   // run while the prompt is up, before it is answered
     QString sheetTotal;
     bool closedMidRun = true, onCropScreen = false;
 };
@@ -151,11 +156,15 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         QString written;     // the series written
         int lines;
         bool failingDisk = false;   // the disk fails its syncs, the series folder's among them
+        // At the first prompt the output folder is renamed away (the user's b_2.JPG put in it) and another made in its
+        // place: both are asked about and kept in the folder the run holds.
+        bool exchanged = false;
     } cases[] = {
         {"new", "batch_new_radio", false, "Logos (1)", 3},
         {"replace", "batch_replace_radio", false, "Logos", 3},
         {"kept at the prompt", "batch_new_radio", true, "Logos (1)", 3},
         {"the disk fails", "batch_replace_radio", false, "Logos", 3, true},
+        {"kept at the prompt, the folder exchanged", "batch_new_radio", true, "Logos (1)", 3, false, true},
     };
     const QString eio = testsupport::SyncFailure::reason();
     for (const Case &k : cases) {
@@ -171,6 +180,11 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         responder->alerts.clear();
         QString chosen;
         const testsupport::SyncFailure disk(Data_Folder_Path, k.failingDisk);
+        whenAsked = [&, prompts = 0]() mutable {
+            if (k.exchanged && prompts++ == 0) {
+                ASSERT_TRUE(QDir().rename(out, out + "~") && QDir().mkdir(out) && imagefiles::writeBytes(out + "~/b_2.JPG", "old"));
+            }
+        };
         open([&] {
             click("input_series_radio");
             click(k.batchRow);
@@ -180,7 +194,7 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         }, &Replcae_Confirm_Box::keep_btn);
         const QString first = k.keepExisting ? out + "/a (1).JPG" : out + "/a.JPG";
         EXPECT_EQ(series(k.written), (QStringList{first, dir.filePath("missing.jpg"), dir.filePath("bad.jpg"),
-                                                  out + "/b_2.JPG", out + "/c_3.JPG"})) << k.name;
+                                                  out + (k.exchanged ? "/b_2 (1).JPG" : "/b_2.JPG"), out + "/c_3.JPG"})) << k.name;
         EXPECT_TRUE(QFileInfo(Data_Folder_Path + "/" + k.written + ".txt").isFile()) << k.name;
         EXPECT_EQ(chosen, "Logos") << k.name;
         EXPECT_GE(c<QComboBox>("camera_list")->findText(k.written), 1) << k.name;
@@ -241,15 +255,22 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         const char *series;   // the series opened
         int code;
         QStringList files;    // written into Cropped_Images/<new series>
+        bool theirs = false;  // that folder there, another's (0777), in a folder others may write
     } cases[] = {
         {"two pictures", {jpeg, images[1]}, "Logos", 1, {"d.JPG", "b.PNG"}},
         {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1, {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
         {"nothing readable", {dir.filePath("bad.jpg")}, "Logos", 0, {}},
         {"unknown series", {jpeg}, "Nowhere", 0, {}},
+        {"another's folder of the new series' name", {jpeg}, "Logos", 0, {}, true},
     };
+    const QString theirs = Created_Resource_Path + "/Cropped_Images/Logos (1)";
     for (const auto &k : cases) {
         series_store::remove("Logos (1)");
-        QDir(Created_Resource_Path + "/Cropped_Images/Logos (1)").removeRecursively();
+        QDir(theirs).removeRecursively();
+        if (k.theirs && !(QDir().mkpath(theirs) && ::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0))
+            GTEST_SKIP() << "only root gives a folder to another user";
+        ASSERT_TRUE(!k.theirs || (::chmod(QFile::encodeName(theirs).constData(), 0777) == 0
+                                  && ::chmod(QFile::encodeName(theirs + "/..").constData(), 0777) == 0));
         ASSERT_TRUE(series_store::write("Logos", k.lines));
         bool shown = false;
         int viewHeight = 0;
@@ -273,6 +294,7 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
             EXPECT_EQ(viewHeight, tool->image_frame_size.height() + 30) << k.name << ": the series' taller crop view";
         }
         EXPECT_FALSE(series_store::exists("Logos (1)") && k.code == 0) << k.name << ": no series of missing files";
+        EXPECT_EQ(QDir(theirs).isEmpty(), k.code == 0) << k.name;
         if (k.code != 1)
             continue;
         EXPECT_EQ(tool->Crop_Direct_Series, "Logos (1)");
