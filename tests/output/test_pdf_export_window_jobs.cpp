@@ -378,17 +378,12 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
                  return p;
              };
          }, QString(), true, {}, 2, 4},
-        // The user's earlier export there, the folder swapped right after its check: asked about in the folder checked,
-        // where Keep writes the new one beside it.
-        {"the user's file there, the sub-folder swapped after its check", [&] {
-             QFile earlier(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF")));
-             ASSERT_TRUE(QDir(dir.filePath("moved")).removeRecursively() && QDir().mkpath(dir.filePath("theirs")) && QDir().mkpath(out())
-                         && earlier.open(QIODevice::WriteOnly));
+        // The user's earlier export there, the folder renamed away right after its check: asked about there, Keep chosen.
+        {"the user's file there, the sub-folder renamed after its check", [&] {
+             ASSERT_TRUE(QDir(dir.filePath("moved")).removeRecursively() && QDir().mkpath(out()) && QFile(out() + "/QIROLabel.PDF").open(QIODevice::WriteOnly));
              ImageExport::keepReplaceOverride() = nullptr;
-             platform::setWritableFolderStepHook([&](const QString &) {
-                 EXPECT_TRUE(QDir().rename(out(), dir.filePath("moved")) && QFile::link("theirs", out()));
-             });
-         }, QString(), true, {}, 3, 2},
+             platform::setWritableFolderStepHook([&](const QString &) { EXPECT_TRUE(QDir().rename(out(), dir.filePath("moved"))); });
+         }, QString(), false, {}, 3, 2},
     };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
@@ -404,11 +399,7 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
             if (k.option)
                 option(k.option);
             exportTo(dir.path());
-        }, [](QDialog &shown) {   // the keep-or-replace question, answered Keep
-            shown.show();
-            QTest::mouseClick(Replcae_Confirm_Box::defaultInstance()->keep_btn, Qt::LeftButton);
-            return shown.result();
-        });
+        }, [](QDialog &keepOrReplace) { return keepOrReplace.show(), QTest::mouseClick(Replcae_Confirm_Box::defaultInstance()->keep_btn, Qt::LeftButton), keepOrReplace.result(); });
         platform::setWritableFolderStepHook(nullptr);
         EXPECT_EQ(messages().join('|').toStdString(), k.message.toStdString());
         EXPECT_TRUE(files().isEmpty());
