@@ -240,8 +240,15 @@ void Cropping_Tool::Crop_All_Thread()
         Crop_Rect = m_canvas->selectors().back()->frame().normalized();
     }
     const crop::OperationPlan plan = operationPlan();
-    if (!crop::outputFolderTakesFiles(Crop_Output_Path)) {
+    // Every name of the run is decided, asked about and written in the output folder held here,
+    // whatever takes its name meanwhile.
+    platform::Descriptor held(crop::outputFolderTakesFiles(Crop_Output_Path)
+                                  ? platform::openFolderByRule(Crop_Output_Path, nullptr) : -1);
+    const auto unwritable = [&] {
         Show_MessageBox(QStringLiteral("The output folder cannot be written: %1").arg(Crop_Output_Path));
+    };
+    if (held.fd < 0) {
+        unwritable();
         return;
     }
     const QStringList inputs = ListData.paths();
@@ -269,9 +276,12 @@ void Cropping_Tool::Crop_All_Thread()
         if (direct) {
             Crop_Direct_Series = seriesName;
             Crop_Output_Path = QDir(Crop_Output_Path).filePath(seriesName);
-            if (!QDir().mkpath(Crop_Output_Path)) {
+            // The series' own folder, made or taken as an export folder is: where others may write
+            // the folder above, only a real folder of the user's, never another's left there.
+            held = platform::Descriptor(platform::openWritableFolder(Crop_Output_Path, nullptr));
+            if (held.fd < 0) {
                 series_store::remove(seriesName);
-                Show_MessageBox(QStringLiteral("The output folder cannot be written: %1").arg(Crop_Output_Path));
+                unwritable();
                 return;
             }
         }
@@ -290,6 +300,7 @@ void Cropping_Tool::Crop_All_Thread()
     batch.count = count;
     batch.threads = batchThreads;
     batch.folder = folder;
+    batch.folderFd = held.fd;
     batch.stop = &Stop_Processing_Now;
     batch.cost = [&](int i) { return crop::operationBytes(plan, inputs.at(i)); };
     batch.make = [&](int i) {
@@ -315,7 +326,7 @@ void Cropping_Tool::Crop_All_Thread()
     batch.name = [&](int i) {
         if (direct) {
             const QString wanted = QDir(folder).filePath(QFileInfo(inputs.at(i)).fileName());
-            return output ? output->Check_Exist_Path_and_Create_New(wanted, 1) : wanted;
+            return output ? output->Check_Exist_Path_and_Create_New(wanted, 1, held.fd) : wanted;
         }
         return crop::croppedFileName(folder, customName, customText, inputs.at(i), crop_num++, format);
     };
@@ -324,8 +335,8 @@ void Cropping_Tool::Crop_All_Thread()
         // before the run may ask.
         Replcae_Confirm_Box::defaultInstance();
         sources->host->window();
-        batch.keepReplace = [output](const QString &path) {
-            return Trim_Str(output->Check_And_Show_Keep_Replace_File_Msg(path, true));
+        batch.keepReplace = [output, fd = held.fd](const QString &path) {
+            return Trim_Str(output->Check_And_Show_Keep_Replace_File_Msg(path, true, fd));
         };
     }
     // Each picture is shown (its row selected, its preview in the view) before it is named, asked

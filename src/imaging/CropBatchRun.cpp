@@ -23,7 +23,11 @@ struct Slot {
 
 class Run {
 public:
-    explicit Run(const BatchPlan &plan) : s(plan) {}
+    explicit Run(const BatchPlan &plan) : s(plan)
+    {
+        if (!plan.folder.isEmpty() && plan.folderFd >= 0)
+            m_writer.adoptFolder(plan.folder, plan.folderFd);
+    }
 
     // On a worker, once the picture's memory fits: its bytes and, with a folder, its file without a
     // name. A picture begun after Stop is left unmade.

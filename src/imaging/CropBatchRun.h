@@ -27,6 +27,9 @@ struct BatchPlan {
     // Made in the output folder without a name on the worker, named in list order; "" writes each
     // file whole at its path instead.
     QString folder;
+    // That folder as checked, open: every file is made in it, never in what its name holds later
+    // (-1: reached by its name once, by the rule for links).
+    int folderFd = -1;
     // On a worker, any order: the memory the picture will take, then its bytes.
     std::function<qint64(int index)> cost;
     std::function<BatchMade(int index)> make;

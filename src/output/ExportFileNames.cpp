@@ -13,7 +13,8 @@
 
 bool OutputController::File_Name_Taken(const QString &path) { return exportnaming::File_Name_Taken(path); }
 
-QString OutputController::Check_Exist_Path_and_Create_New(const QString &path, int counter) const
+QString OutputController::Check_Exist_Path_and_Create_New(const QString &path, int counter, int folder) const
 {
-    return exportnaming::Check_Exist_Path_and_Create_New(path, counter, &File_Name_Taken);
+    return exportnaming::Check_Exist_Path_and_Create_New(
+        path, counter, [folder](const QString &p) { return exportnaming::File_Name_Taken(p, folder); });
 }

@@ -90,10 +90,10 @@ imageexport::BatchOutcome &ImageExport::lastOutcome()
     return outcome;
 }
 
-QString ImageExport::keepReplace(const QString &path, bool showApplyAll)
+QString ImageExport::keepReplace(const QString &path, bool showApplyAll, int folder)
 {
     const imageexport::KeepReplace &answer = keepReplaceOverride();
-    return Trim_Str(answer ? answer(path, showApplyAll) : output.Check_And_Show_Keep_Replace_File_Msg(path, showApplyAll));
+    return Trim_Str(answer ? answer(path, showApplyAll) : output.Check_And_Show_Keep_Replace_File_Msg(path, showApplyAll, folder));
 }
 
 bool ImageExport::transparentChosen() const
@@ -333,7 +333,7 @@ void ImageExport::Export_Batch_File_Barcode(const QString &destination)
         plan.hold = &Stop_Question_Open;
         plan.begun = [] { curr_card_count.fetch_add(1.0); };
         plan.cancelledAll = [] { return replace_keep_file_flag == 5; };
-        plan.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
+        plan.keepReplace = [this, fd = held.fd](const QString &p, bool all) { return keepReplace(p, all, fd); };
         plan.make = [&](int i) {
             imageexport::Record r;
             const std::optional<BarcodeModeOutput::Fields> f = b.Record_Fields(i);
@@ -425,7 +425,7 @@ void ImageExport::Export_Batch_File(const QString &destination)
         plan.hold = &Stop_Question_Open;
         plan.begun = [] { curr_card_count.fetch_add(1.0); };
         plan.cancelledAll = [] { return replace_keep_file_flag == 5; };
-        plan.keepReplace = [this](const QString &p, bool all) { return keepReplace(p, all); };
+        plan.keepReplace = [this, fd = held.fd](const QString &p, bool all) { return keepReplace(p, all, fd); };
         plan.make = [&](int i) {
             imageexport::Record r;
             platform::runOnGuiThreadAndWait([&] {

@@ -55,8 +55,9 @@ public:
                                  const QString &unable = Unable_Saving_Message, platform::Descriptor *held = nullptr,
                                  bool *made = nullptr);
 
-    // The keep-or-replace rule in use (the override, else the main window's prompt), trimmed.
-    QString keepReplace(const QString &path, bool showApplyAll);
+    // The keep-or-replace rule in use (the override, else the main window's prompt), trimmed; folder,
+    // when not -1, the export folder held open that path is a file of.
+    QString keepReplace(const QString &path, bool showApplyAll, int folder = -1);
 
 private:
     bool writeOne(const QString &path, const QByteArray &bytes);

@@ -56,7 +56,8 @@ public:
     void Export_Label_Design();
     // The path itself when no file has its name (the extension in any case), else the first free
     // "name (n)" counting from the counter (0 counts as 1); the extension comes back in upper case.
-    QString Check_Exist_Path_and_Create_New(const QString &path, int counter) const;
+    // With folder (-1: none), the names are those of the folder held open there (exportnaming).
+    QString Check_Exist_Path_and_Create_New(const QString &path, int counter, int folder = -1) const;
     // YES when a file of the folder has the path's name, its extension compared in any case.
     static bool File_Name_Taken(const QString &path);
     // Record i of the Barcode mode: its value from the value list or the value series, or the value
@@ -81,8 +82,9 @@ public:
     QString Export_Barcode_Name_With_Options(const QString &value, const QString &header, const QString &footer,
                                              const QString &series, const QString &createdPath, int counter);
     // The path to write: the path itself when free, by the remembered apply-to-all answer, or by the
-    // keep-or-replace prompt; "" for Cancel.
-    QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll);
+    // keep-or-replace prompt; "" for Cancel. With folder (-1: none), path is a file of the folder held
+    // open there, which is asked about and numbered there, whatever holds its name now.
+    QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll, int folder = -1);
     std::function<int(const QString &entryPoint, const QStringList &arguments)> Job_Recorder;
 
 private:

@@ -21,6 +21,8 @@ public:
     // Writes the picture as the main window's exports do (ImageExport::Export_File_Function).
     virtual bool Export_File_Function(const QString &path, const platform::Picture &image, bool showMsg,
                                       bool skipKeepReplace, bool increaseDpi) = 0;
-    virtual QString Check_Exist_Path_and_Create_New(const QString &path, int counter) const = 0;
-    virtual QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll) = 0;
+    // The free name and the keep-or-replace prompt (OutputController's); folder, when not -1, the
+    // output folder held open, in which names are decided.
+    virtual QString Check_Exist_Path_and_Create_New(const QString &path, int counter, int folder = -1) const = 0;
+    virtual QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll, int folder = -1) = 0;
 };

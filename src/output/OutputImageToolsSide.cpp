@@ -18,12 +18,12 @@ bool OutputImageToolsSide::Export_File_Function(const QString &path, const platf
     return ImageExport(output).Export_File_Function(path, image, showMsg, skipKeepReplace, increaseDpi);
 }
 
-QString OutputImageToolsSide::Check_Exist_Path_and_Create_New(const QString &path, int counter) const
+QString OutputImageToolsSide::Check_Exist_Path_and_Create_New(const QString &path, int counter, int folder) const
 {
-    return output.Check_Exist_Path_and_Create_New(path, counter);
+    return output.Check_Exist_Path_and_Create_New(path, counter, folder);
 }
 
-QString OutputImageToolsSide::Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll)
+QString OutputImageToolsSide::Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll, int folder)
 {
-    return output.Check_And_Show_Keep_Replace_File_Msg(path, showApplyAll);
+    return output.Check_And_Show_Keep_Replace_File_Msg(path, showApplyAll, folder);
 }

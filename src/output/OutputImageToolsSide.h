@@ -13,8 +13,8 @@ public:
     void Set_Progress_Count(double count) override;
     bool Export_File_Function(const QString &path, const platform::Picture &image, bool showMsg, bool skipKeepReplace,
                               bool increaseDpi) override;
-    QString Check_Exist_Path_and_Create_New(const QString &path, int counter) const override;
-    QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll) override;
+    QString Check_Exist_Path_and_Create_New(const QString &path, int counter, int folder = -1) const override;
+    QString Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll, int folder = -1) override;
 
 private:
     OutputController &output;

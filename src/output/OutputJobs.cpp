@@ -14,9 +14,13 @@
 #include "output/Send_Mail.h"
 #include "platform/Files.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <exception>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 int OutputController::Open_Print_Wnd()
 {
@@ -96,27 +100,37 @@ bool OutputController::Export_Single_File(const QString &path, bool showMsg, boo
     return ImageExport(*this).Export_Single_File(path, showMsg, increaseDPI);
 }
 
-QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll)
+QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &path, bool showApplyAll, int folder)
 {
     try {
-        if (path.isEmpty() || !QFileInfo::exists(path))
+        if (path.isEmpty())
+            return path;
+        // In a folder held open (an export folder as checked) the name is looked at there, whatever
+        // holds the folder's name now: the file asked about, Keep's free name and the file the
+        // writer replaces are in one folder.
+        const QFileInfo info(path);
+        const int start = folder >= 0 ? folder : AT_FDCWD;
+        const QString entry = folder >= 0 ? info.fileName() : path;
+        struct stat st {};
+        if (::fstatat(start, QFile::encodeName(entry).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             return path;
         // Replacing writes the new file over the old one, never deletes it first: a failed write
         // then keeps the old file.
         if (replace_keep_file_flag == 2)
             return path;
         if (replace_keep_file_flag == 3)
-            return Check_Exist_Path_and_Create_New(path, 1);
+            return Check_Exist_Path_and_Create_New(path, 1, folder);
         // A link is written through: the question names the file that would really be replaced. A
         // file the writer will refuse (another's link, a file this process may not write) is not
-        // offered for replacing: the writer says why.
-        const QString replaced = platform::fileToReplace(path, nullptr);
-        if (replaced.isEmpty())
+        // offered for replacing: the writer says why. Nor is one a link names that is not there.
+        platform::Place place;
+        if (!platform::reachFile(entry, &place, nullptr, start, folder >= 0 ? info.path() : QString()) || !place.exists)
             return path;
+        const QString &replaced = place.path;
         Replcae_Confirm_Box *box = Replcae_Confirm_Box::defaultInstance();
         box->title_val = QStringLiteral("File already exists :");
-        const bool elsewhere = QFileInfo(replaced).absoluteFilePath() != QFileInfo(path).absoluteFilePath();
-        box->msg_val_str = (elsewhere ? replaced : QFileInfo(path).fileName())
+        const bool elsewhere = QFileInfo(replaced).absoluteFilePath() != info.absoluteFilePath();
+        box->msg_val_str = (elsewhere ? replaced : info.fileName())
                            + QStringLiteral("\n\nFile already exists in this location.\n\nDo you want to Keep or Replace it?");
         box->file_path_str = path;
         box->apply_chk_show = showApplyAll;
@@ -125,7 +139,7 @@ QString OutputController::Check_And_Show_Keep_Replace_File_Msg(const QString &pa
         switch (replace_keep_file_flag) {
         case 1:
         case 3:
-            return Check_Exist_Path_and_Create_New(path, 1);
+            return Check_Exist_Path_and_Create_New(path, 1, folder);
         case 0:
         case 2:
             return path;

@@ -215,14 +215,17 @@ void PDF_Export::Export_PDF_File(const QString &destination, int folder)
     int seriesIndex = -1;
     if (mode != 0 && !seriesName.isEmpty())
         seriesIndex = records.Get_Data_SetIndex_According_Name(seriesName);
-    const exportnaming::TakenTest taken = &exportnaming::fileNameTakenOnDisk;
 
     // Every file goes into the folder as checked, by the rule of every export folder (what takes its
     // name meanwhile, another's folder or a link, is never written into); one not handed over is
-    // checked here once. Why it cannot be had ends the run before its first file.
+    // checked here once. Why it cannot be had ends the run before its first file. Its names are
+    // decided and asked about in that folder too.
     QString folderRefused;
     const platform::Descriptor own(folder >= 0 ? -1 : platform::openWritableFolder(destination, &folderRefused));
     s.folderFd = folder >= 0 ? folder : own.fd;
+    const exportnaming::TakenTest taken = [held = s.folderFd](const QString &p) {
+        return exportnaming::fileNameTakenOnDisk(p, held);
+    };
     s.pathFor = [&, value, header, footer, series](int record, const QString &name, int counter) {
         if (!folderRefused.isEmpty())
             return QString();
@@ -251,12 +254,12 @@ void PDF_Export::Export_PDF_File(const QString &destination, int folder)
         return exportnaming::barcodeName(n, v, hd, ft, series, counter, mode == 0, taken);
     };
     ImageExport images(output);
-    s.keepReplace = [&images, &folderRefused](const QString &path) -> std::optional<QString> {
+    s.keepReplace = [&images, &folderRefused, held = s.folderFd](const QString &path) -> std::optional<QString> {
         if (!folderRefused.isEmpty()) {
             Stop_Processing_Now = true;
             return std::nullopt;
         }
-        const QString answer = images.keepReplace(path, true);
+        const QString answer = images.keepReplace(path, true, held);
         // Cancel for all (or the user's Stop) ends the run; a plain Cancel passes this file over.
         if (answer.isEmpty() && (Stop_Processing_Now || replace_keep_file_flag == 5)) {
             Stop_Processing_Now = true;

@@ -2,11 +2,16 @@
 
 #include "core/Messages.h"
 #include "core/Utilities.h"
+#include "platform/Temporaries.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <exception>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace exportnaming {
 
@@ -24,6 +29,15 @@ QString withPrefixSuffix(const Settings &s, QString name)
 
 QString repeated(const QString &name, int k) { return QStringLiteral("%1 (%2)").arg(name).arg(k); }
 
+// Whether the file's entry is there, not followed: in the folder open at folder (-1: the path's own
+// folder, by its path).
+bool entryThere(int folder, const QFileInfo &file)
+{
+    struct stat st {};
+    const QByteArray entry = QFile::encodeName(folder >= 0 ? file.fileName() : file.filePath());
+    return ::fstatat(folder >= 0 ? folder : AT_FDCWD, entry.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
 bool isAscii(const QString &text)
 {
     for (QChar c : text)
@@ -34,19 +48,28 @@ bool isAscii(const QString &text)
 
 } // namespace
 
-bool File_Name_Taken(const QString &path)
+bool File_Name_Taken(const QString &path, int folder)
 {
     const QFileInfo info(path);
-    if (info.exists())
-        return true;
-    const QDir folder = info.absoluteDir();
     const QString base = info.completeBaseName();
     const QString suffix = info.suffix();
-    for (const QString &entry : folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    const auto sameName = [&](const QString &entry) {
         const QFileInfo other(entry);
-        if (other.completeBaseName() == base && other.suffix().compare(suffix, Qt::CaseInsensitive) == 0)
+        return other.completeBaseName() == base && other.suffix().compare(suffix, Qt::CaseInsensitive) == 0;
+    };
+    if (folder >= 0) {
+        if (entryThere(folder, info))
             return true;
+        for (const QByteArray &entry : platform::entryNames(folder))
+            if (sameName(QFile::decodeName(entry)))
+                return true;
+        return false;
     }
+    if (info.exists())
+        return true;
+    for (const QString &entry : info.absoluteDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        if (sameName(entry))
+            return true;
     return false;
 }
 
@@ -59,10 +82,10 @@ QString cleanName(const QString &name)
     return Remove_Reserve_Char_In_File_Name(out);
 }
 
-bool fileNameTakenOnDisk(const QString &path)
+bool fileNameTakenOnDisk(const QString &path, int folder)
 {
     const QFileInfo info(path);
-    if (info.exists() || info.isSymLink())
+    if (entryThere(folder, info))
         return true;
     // The same name with its extension in the cases the exports write (as given, upper, lower,
     // capitalised): a few look-ups, where reading the folder would cost a batch the square of its
@@ -72,12 +95,8 @@ bool fileNameTakenOnDisk(const QString &path)
     if (suffix.isEmpty())
         return false;
     const QString capitalised = suffix.left(1).toUpper() + suffix.mid(1).toLower();
-    const QDir folder = info.dir();
     for (const QString &ext : {suffix.toUpper(), suffix.toLower(), capitalised}) {
-        if (ext == suffix)
-            continue;
-        const QFileInfo other(folder.filePath(base + QLatin1Char('.') + ext));
-        if (other.exists() || other.isSymLink())
+        if (ext != suffix && entryThere(folder, QFileInfo(info.dir(), base + QLatin1Char('.') + ext)))
             return true;
     }
     return false;

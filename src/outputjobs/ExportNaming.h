@@ -25,7 +25,9 @@ struct Settings {
 };
 
 // Whether a file of the path's folder has the path's name, its extension compared in any case.
-bool File_Name_Taken(const QString &path);
+// With folder (a descriptor; -1: none) the path names an entry of the folder open there (the export
+// folder as checked), looked at there, whatever holds that folder's name now.
+bool File_Name_Taken(const QString &path, int folder = -1);
 
 // A name as a file name: the reserved characters cleaned away (dots and slashes inside become
 // underscores) and every control character (NUL included) an underscore.
@@ -51,7 +53,8 @@ QString barcodeName(const Settings &s, const QString &value, const QString &head
 QString labelName(const Settings &s, const QString &value, const QString &series, const QString &columnValue,
                   int counter, const TakenTest &taken);
 
-// Whether a file of the folder has the path's name, its extension compared in any case.
-bool fileNameTakenOnDisk(const QString &path);
+// Whether a file of the folder has the path's name, its extension compared in any case; folder as
+// for File_Name_Taken().
+bool fileNameTakenOnDisk(const QString &path, int folder = -1);
 
 } // namespace exportnaming

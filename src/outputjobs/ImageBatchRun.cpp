@@ -107,7 +107,7 @@ private:
         if (record.skip)
             return;
         const exportnaming::TakenTest taken = [this](const QString &p) {
-            return m_claimed.count(key(p)) > 0 || exportnaming::fileNameTakenOnDisk(p);
+            return m_claimed.count(key(p)) > 0 || exportnaming::fileNameTakenOnDisk(p, s.folderFd);
         };
         const int passed = m_out.passed++;
         QString path = s.name(index, record, passed, taken);

@@ -41,8 +41,9 @@ struct BatchPlan {
     // The folder the files go to: when set, each record's file is made there on its worker, without a
     // name, and only named in record order.
     QString folder;
-    // The folder as checked, open (platform::openWritableFolder): every file is made in it, never in
-    // what its name holds later. -1: reached by its name once, by the rule for links.
+    // The folder as checked, open (platform::openWritableFolder): every name is decided (taken or
+    // free) and every file made in it, never in what its name holds later. -1: reached by its name
+    // once, by the rule for links.
     int folderFd = -1;
     // A record is begun (the progress figure).
     std::function<void()> begun;

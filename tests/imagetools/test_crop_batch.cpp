@@ -86,6 +86,7 @@ public:
                 closedMidRun = !tool->window()->isVisible();
                 sheetTotal = env->controller()->send_modls_wnd->_tot_msg_cnt->text();
                 box.apply_chk->setChecked(all);
+                whenAsked();
                 QTest::mouseClick(box.*prompt, Qt::LeftButton);
                 return dialog.result();
             }
@@ -120,6 +121,7 @@ public:
     QString out;
     QString oldSeriesFolder = Data_Folder_Path;
     QStringList images, doneBoxes;
+    std::function<void()> whenAsked = [] {};   // run while the prompt is up, before it is answered
     QString sheetTotal;
     bool closedMidRun = true, onCropScreen = false;
 };
@@ -151,11 +153,13 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         QString written;     // the series written
         int lines;
         bool failingDisk = false;   // the disk fails its syncs, the series folder's among them
+        bool exchanged = false;   // at the first prompt, out renamed away (the user's b_2.JPG put in) and another made there
     } cases[] = {
         {"new", "batch_new_radio", false, "Logos (1)", 3},
         {"replace", "batch_replace_radio", false, "Logos", 3},
         {"kept at the prompt", "batch_new_radio", true, "Logos (1)", 3},
         {"the disk fails", "batch_replace_radio", false, "Logos", 3, true},
+        {"kept at the prompt, the folder exchanged", "batch_new_radio", true, "Logos (1)", 3, false, true},
     };
     const QString eio = testsupport::SyncFailure::reason();
     for (const Case &k : cases) {
@@ -171,6 +175,9 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         responder->alerts.clear();
         QString chosen;
         const testsupport::SyncFailure disk(Data_Folder_Path, k.failingDisk);
+        whenAsked = [&, once = k.exchanged]() mutable {
+            std::exchange(once, false) && QDir().rename(out, out + "~") && QDir().mkdir(out) && imagefiles::writeBytes(out + "~/b_2.JPG", "old");
+        };
         open([&] {
             click("input_series_radio");
             click(k.batchRow);
@@ -180,7 +187,7 @@ TEST_F(CropBatch, ASeriesListsThePathsWrittenInANewOrTheReplacedSeries)
         }, &Replcae_Confirm_Box::keep_btn);
         const QString first = k.keepExisting ? out + "/a (1).JPG" : out + "/a.JPG";
         EXPECT_EQ(series(k.written), (QStringList{first, dir.filePath("missing.jpg"), dir.filePath("bad.jpg"),
-                                                  out + "/b_2.JPG", out + "/c_3.JPG"})) << k.name;
+                                                  out + (k.exchanged ? "/b_2 (1).JPG" : "/b_2.JPG"), out + "/c_3.JPG"})) << k.name;
         EXPECT_TRUE(QFileInfo(Data_Folder_Path + "/" + k.written + ".txt").isFile()) << k.name;
         EXPECT_EQ(chosen, "Logos") << k.name;
         EXPECT_GE(c<QComboBox>("camera_list")->findText(k.written), 1) << k.name;
@@ -241,15 +248,20 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         const char *series;   // the series opened
         int code;
         QStringList files;    // written into Cropped_Images/<new series>
+        bool theirs = false;  // that folder there, another's (0777), in a folder others may write
     } cases[] = {
         {"two pictures", {jpeg, images[1]}, "Logos", 1, {"d.JPG", "b.PNG"}},
         {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1, {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
         {"nothing readable", {dir.filePath("bad.jpg")}, "Logos", 0, {}},
         {"unknown series", {jpeg}, "Nowhere", 0, {}},
+        {"another's folder of the new series' name", {jpeg}, "Logos", 0, {}, true},
     };
+    const QString theirs = Created_Resource_Path + "/Cropped_Images/Logos (1)";
     for (const auto &k : cases) {
         series_store::remove("Logos (1)");
         QDir(Created_Resource_Path + "/Cropped_Images/Logos (1)").removeRecursively();
+        if (k.theirs && !(QDir().mkpath(theirs) && ::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0 && ::chmod(QFile::encodeName(theirs).constData(), 0777) == 0 && ::chmod(QFile::encodeName(theirs + "/..").constData(), 0777) == 0))
+            GTEST_SKIP() << "only root gives a folder to another user";
         ASSERT_TRUE(series_store::write("Logos", k.lines));
         bool shown = false;
         int viewHeight = 0;
@@ -273,6 +285,7 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
             EXPECT_EQ(viewHeight, tool->image_frame_size.height() + 30) << k.name << ": the series' taller crop view";
         }
         EXPECT_FALSE(series_store::exists("Logos (1)") && k.code == 0) << k.name << ": no series of missing files";
+        EXPECT_EQ(QDir(theirs).isEmpty(), k.code == 0) << k.name;
         if (k.code != 1)
             continue;
         EXPECT_EQ(tool->Crop_Direct_Series, "Logos (1)");

@@ -6,6 +6,7 @@
 #include "app/SKTWindowController.h"
 #include "core/BatchPool.h"
 #include "core/Open_Export_Log.h"
+#include "core/Replcae_Confirm_Box.h"
 #include "design/DesignCommands.h"
 #include "advqr/AdvQrController.h"
 #include "advqr/Qr_Text_View_Panel.h"
@@ -239,19 +240,30 @@ TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
 }
 
 // Where others may write, "QIRO Barcode" swapped right after its check for a link to another's folder: every file goes
-// into the folder checked (renamed away), none through the link.
+// into the folder checked (renamed away), none through the link; the user's file there is asked about there, Keep chosen.
 TEST_F(BarcodeExport, TheFolderCheckedIsTheFolderWritten)
 {
+    const struct { const char *earlier, *written; } cases[] = {   // the user's file there before; the folder checked after
+        {"", "Barcode (1).PNG|Barcode (2).PNG|Barcode.PNG"},
+        {"Barcode.PNG", "Barcode (1) (1).PNG|Barcode (1).PNG|Barcode (2).PNG|Barcode.PNG"}};
     valueList({QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3")});
     QDir chosen(destination.path());
     ASSERT_TRUE(chosen.mkdir("theirs") && ::chmod(QFile::encodeName(chosen.path()).constData(), 0777) == 0);
     platform::setWritableFolderStepHook([&](const QString &) {
         EXPECT_TRUE(chosen.rename("QIRO Barcode", "moved") && QFile::link("theirs", folder().path()));
     });
-    exportWith(3);
+    responder->onModal = [&, others = responder->onModal](QDialog &shown) {   // the keep-or-replace question, answered Keep
+        Replcae_Confirm_Box &box = *Replcae_Confirm_Box::defaultInstance();
+        return &shown != &box ? others(shown) : (shown.show(), QTest::mouseClick(box.keep_btn, Qt::LeftButton), shown.result());
+    };
+    for (const auto &k : cases) {
+        QDir(chosen.filePath("moved")).removeRecursively() && QFile::remove(folder().path());   // what the last run left
+        ASSERT_TRUE(!*k.earlier || (chosen.mkdir("QIRO Barcode") && QFile(folder().filePath(k.earlier)).open(QIODevice::WriteOnly)));
+        exportWith(3);
+        EXPECT_TRUE(QDir(chosen.filePath("theirs")).isEmpty());
+        EXPECT_EQ(QDir(chosen.filePath("moved")).entryList(QDir::Files).join('|').toStdString(), k.written);
+    }
     platform::setWritableFolderStepHook(nullptr);
-    EXPECT_TRUE(QDir(chosen.filePath("theirs")).isEmpty());
-    EXPECT_EQ(QDir(chosen.filePath("moved")).entryList(QDir::Files).size(), 3);
 }
 
 TEST_F(BarcodeExport, StoppedRunSaysHowManyFilesItWrote)

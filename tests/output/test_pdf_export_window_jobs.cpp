@@ -12,6 +12,7 @@
 #include "support/SyncFailure.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/Messages.h"
+#include "core/Replcae_Confirm_Box.h"
 #include "platform/Files.h"
 
 #include <QPainter>
@@ -359,7 +360,7 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
     const QString unable = QStringLiteral("Unable to continue saving the PDF file.\n\nThe %1 \"%2\" cannot be written: %3");
     const QString tooLong = QString(300, QLatin1Char('n'));
-    struct Case { const char *name; std::function<void()> block; QString message; bool folderStays; QString fileName; int option = 0; bool held = false; };
+    struct Case { const char *name; std::function<void()> block; QString message; bool folderStays; QString fileName; int option = 0; int held = 0; };
     const Case cases[] = {
         {"the file's place is taken by a folder", [&] { QDir().mkpath(QDir(out()).filePath(QStringLiteral("QIROLabel.PDF"))); },
          unable.arg("file", QDir(out()).filePath(QStringLiteral("QIROLabel.PDF")), std::strerror(EISDIR)), true, {}},
@@ -376,7 +377,13 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
                  EXPECT_TRUE(QFileInfo(out()).isSymLink() || (QDir().rename(out(), dir.filePath("moved")) && QFile::link("theirs", out())));
                  return p;
              };
-         }, QString(), true, {}, 2, true},
+         }, QString(), true, {}, 2, 4},
+        // The user's earlier export there, the folder renamed away right after its check: asked about there, Keep chosen.
+        {"the user's file there, the sub-folder renamed after its check", [&] {
+             ASSERT_TRUE(QDir(dir.filePath("moved")).removeRecursively() && QDir().mkpath(out()) && QFile(out() + "/QIROLabel.PDF").open(QIODevice::WriteOnly));
+             ImageExport::keepReplaceOverride() = nullptr;
+             platform::setWritableFolderStepHook([&](const QString &) { EXPECT_TRUE(QDir().rename(out(), dir.filePath("moved"))); });
+         }, QString(), false, {}, 3, 2},
     };
     card(LabelW, LabelH, 4);
     ImageExport::keepReplaceOverride() = [](const QString &p, bool) { return p; };   // Replace
@@ -392,12 +399,13 @@ TEST_F(PdfJobs, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft)
             if (k.option)
                 option(k.option);
             exportTo(dir.path());
-        });
+        }, [](QDialog &keepOrReplace) { return keepOrReplace.show(), QTest::mouseClick(Replcae_Confirm_Box::defaultInstance()->keep_btn, Qt::LeftButton), keepOrReplace.result(); });
+        platform::setWritableFolderStepHook(nullptr);
         EXPECT_EQ(messages().join('|').toStdString(), k.message.toStdString());
         EXPECT_TRUE(files().isEmpty());
         EXPECT_EQ(QFileInfo::exists(out()), k.folderStays);
         EXPECT_EQ(boxes.isEmpty(), !k.held);
-        EXPECT_EQ(QDir(dir.filePath("moved")).entryList(QDir::Files).size(), k.held ? 4 : 0);
+        EXPECT_EQ(QDir(dir.filePath("moved")).entryList(QDir::Files).size(), k.held);
     }
 }
 
