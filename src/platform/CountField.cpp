@@ -82,8 +82,9 @@ std::optional<qint64> typedWhole(const QString &text)
     const QByteArray whole = point < 0 ? *plain : plain->left(point);
     const bool negative = whole.startsWith('-');
     qint64 value = 0;
+    // Saturated before the digit is added, so that no number of digits overflows.
     for (const char c : whole.mid(negative ? 1 : 0))
-        value = std::min(value * 10 + (c - '0'), kSaturated);
+        value = value > (kSaturated - 9) / 10 ? kSaturated : value * 10 + (c - '0');
     return negative ? -value : value;
 }
 
