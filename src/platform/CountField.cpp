@@ -145,6 +145,8 @@ void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context
         if (typed != *shown)
             field->setText(*shown);
         field->setModified(false);
+        // The entry taken is the value in use, which a later refusal puts back, even typed as shown.
+        v->held = field->text();
         if (handler)
             handler();
     });

@@ -6,7 +6,8 @@
 // step goes on from it; or its message is shown and the value kept. Whole-number fields (wholeFieldFailures): "3" in
 // every script, decimals, grouped digits, an exponent, 19 and 40 nines over "5", ended by Tab, Return and (refused ones)
 // OK in a field, by Return, Up and the wheel in a spin box: "3" stands (stepped: 4 up, 2 down), anything else is the
-// field's message with "5" kept. Keys a locale cannot type leave the field as it was. Failures: one line each.
+// field's message with "5" kept. In turn: "3", "1e1" keep 3. Keys a locale cannot type leave the field as it was.
+// Failures: one line each.
 
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -131,6 +132,20 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
                         failures << QString::fromStdString(locale) + ' ' + f.w->objectName() + ' ' + typed + ' ' + ending + ": "
                                         + edit->text() + " [" + got + "], not " + want;
                 }
+        for (const WholeField &f : fields) {   // in turn, each from what the one before left: what was said and shown
+            const LocaleScope scope(locale.c_str());
+            QLineEdit *edit = qobject_cast<QSpinBox *>(f.w) ? f.w->findChild<QLineEdit *>() : qobject_cast<QLineEdit *>(f.w);
+            const QString no = QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(f.what);
+            const std::tuple<const char *, char, QString, QString> steps[] = {{"3", 'T', "", "3"}, {"1e1", 'T', no, "3"}};
+            QString got, want;
+            for (const auto &[typed, ending, said, shown] : steps) {
+                got += '|' + typeAndEnd(*responder, f.w, edit, typed, ending);
+                got += ' ' + edit->text();
+                want += '|' + said + ' ' + shown;
+            }
+            if (got != want)
+                failures << QString::fromStdString(locale) + ' ' + f.w->objectName() + " in turn: " + got + ", not " + want;
+        }
     }
     return failures.join('\n').toStdString();
 }
