@@ -2,11 +2,14 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Float_Num_Formatter.h"
+#include "platform/Stepper.h"
 #include "platform/StepperField.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QObject>
+#include <QSignalBlocker>
 #include <QValidator>
 
 #include <algorithm>
@@ -152,6 +155,33 @@ void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context
     });
 }
 
+void connectCountStepper(Stepper *stepper, QLineEdit *field, QObject *context)
+{
+    if (!stepper || !field)
+        return;
+    stepper->leaveFocusIn(field);
+    QObject::connect(stepper, &Stepper::aboutToStep, context, [stepper, field] {
+        if (!endTyping({field}))
+            stepper->holdStep();
+    });
+}
+
+void connectCountArrows(QLineEdit *field, WholeSpinBox *arrows, const WholeRule &rule, QObject *context,
+                        std::function<void()> handler)
+{
+    arrows->setRule(rule);
+    arrows->pairWith(field);
+    QObject::connect(arrows, &QSpinBox::valueChanged, context, [field](int v) { field->setText(QString::number(v)); });
+    connectCountField(field, rule, context, [field, arrows, handler] {
+        {
+            const QSignalBlocker quiet(arrows);
+            arrows->setValue(field->text().toInt());
+        }
+        if (handler)
+            handler();
+    });
+}
+
 bool endTyping(std::initializer_list<QLineEdit *> fields)
 {
     bool taken = true;
@@ -196,10 +226,42 @@ bool WholeSpinBox::endTyping()
     return true;
 }
 
+void WholeSpinBox::pairWith(QLineEdit *field)
+{
+    m_field = field;
+    // A click on the arrows leaves the focus in the field: a message shown as the focus left would
+    // take the click's release. The box's own text still takes the focus from a click or Tab.
+    setFocusPolicy(Qt::TabFocus);
+    lineEdit()->installEventFilter(this);
+}
+
+bool WholeSpinBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_field && watched == lineEdit() && event->type() == QEvent::MouseButtonPress && !hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    return QSpinBox::eventFilter(watched, event);
+}
+
 void WholeSpinBox::stepBy(int steps)
 {
-    if (endTyping())
-        QSpinBox::stepBy(steps);
+    // The field's typing first, then the box's own: the step goes from the entry taken, and is not
+    // made after a refusal.
+    if ((m_field && !platform::endTyping({m_field.data()})) || !endTyping()) {
+        // Once the box has started its repeat, which it does when the step returns.
+        QMetaObject::invokeMethod(this, &WholeSpinBox::stopRepeat, Qt::QueuedConnection);
+        return;
+    }
+    QSpinBox::stepBy(steps);
+}
+
+void WholeSpinBox::stopRepeat()
+{
+    // The press or key that stepped is over as far as the box knows, so that it repeats no further
+    // while the message is read: the real release may have gone to the message.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QSpinBox::mouseReleaseEvent(&release);
+    QKeyEvent key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+    QSpinBox::keyReleaseEvent(&key);
 }
 
 QValidator::State WholeSpinBox::validate(QString &input, int &) const

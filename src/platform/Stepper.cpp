@@ -76,6 +76,12 @@ void Stepper::holdStep()
     m_down->setDown(false);
 }
 
+void Stepper::leaveFocusIn(QWidget *field)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    setFocusProxy(field);
+}
+
 void Stepper::step(double delta)
 {
     if (!isEnabled())
