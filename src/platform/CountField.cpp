@@ -7,7 +7,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QObject>
 #include <QSignalBlocker>
 #include <QValidator>
@@ -138,7 +137,10 @@ void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context
             return;
         const QString typed = field->text();
         const std::optional<QString> shown = wholeShown(typed, v->rule);
-        v->refused = !shown;
+        // A refusal stands until an entry typed after it is taken: the message takes the focus, which
+        // ends the typing again, of the value put back.
+        if (!shown || field->isModified())
+            v->refused = !shown;
         if (!shown) {
             // The value in use stays, shown while the message is read.
             field->setText(v->held);
@@ -256,12 +258,10 @@ void WholeSpinBox::stepBy(int steps)
 
 void WholeSpinBox::stopRepeat()
 {
-    // The press or key that stepped is over as far as the box knows, so that it repeats no further
-    // while the message is read: the real release may have gone to the message.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QSpinBox::mouseReleaseEvent(&release);
-    QKeyEvent key(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
-    QSpinBox::keyReleaseEvent(&key);
+    // The reset a change of style makes: the press or key that stepped is over as far as the box
+    // knows, whatever it was, so that nothing repeats it (its release may have gone to the message).
+    QEvent restyled(QEvent::StyleChange);
+    QSpinBox::changeEvent(&restyled);
 }
 
 QValidator::State WholeSpinBox::validate(QString &input, int &) const

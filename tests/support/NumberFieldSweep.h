@@ -151,6 +151,10 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
             const QString no = QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(f.what);
             const std::tuple<const char *, char, QString, QString> steps[] = {
                 {"3", 'T', "", "3"}, {"1e1", 'T', no, "3"}, {"7", 'S', "", "8"}, {"1e1", locale == "C" ? 'H' : 'S', no, "8"}};
+            responder->onAlert = [edit](const platform::AlertRequest &) {   // the message takes the focus from the field
+                QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+                QApplication::sendEvent(edit, &out);
+            };
             QString got, want;
             for (const auto &[typed, ending, said, shown] : steps)
                 if (ending == 'T' || arrows) {
@@ -158,6 +162,7 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
                     got += ' ' + edit->text() + (arrows ? ' ' + arrows->property(qobject_cast<QSpinBox *>(arrows) ? "value" : "doubleValue").toString() : "");
                     want += '|' + said + ' ' + shown + (arrows ? ' ' + shown : "");
                 }
+            responder->onAlert = {};
             if (got != want)
                 failures << QString::fromStdString(locale) + ' ' + f.w->objectName() + " in turn: " + got + ", not " + want;
         }
