@@ -84,7 +84,9 @@ void Stepper::leaveFocusIn(QWidget *field)
 
 void Stepper::step(double delta)
 {
-    if (!isEnabled())
+    // A step asked while one is being answered is not made: the arrow, still held, repeats while
+    // the message of a refused entry is read.
+    if (!isEnabled() || m_asking)
         return;
     m_held = false;
     m_asking = true;

@@ -151,13 +151,15 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
             const QString no = QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(f.what);
             const std::tuple<const char *, char, QString, QString> steps[] = {
                 {"3", 'T', "", "3"}, {"1e1", 'T', no, "3"}, {"7", 'S', "", "8"}, {"1e1", locale == "C" ? 'H' : 'S', no, "8"}};
-            responder->onAlert = [edit](const platform::AlertRequest &) {   // the message takes the focus from the field
+            char now = 'T';
+            responder->onAlert = [edit, &now](const platform::AlertRequest &) {   // the message takes the focus from the field
                 QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
                 QApplication::sendEvent(edit, &out);
+                QTest::qWait(now == 'H' ? 250 : 0);   // and is read while the arrow is held
             };
             QString got, want;
             for (const auto &[typed, ending, said, shown] : steps)
-                if (ending == 'T' || arrows) {
+                if ((now = ending) == 'T' || arrows) {
                     got += '|' + typeAndEnd(*responder, f.w, edit, typed, ending, nullptr, arrows);
                     got += ' ' + edit->text() + (arrows ? ' ' + arrows->property(qobject_cast<QSpinBox *>(arrows) ? "value" : "doubleValue").toString() : "");
                     want += '|' + said + ' ' + shown + (arrows ? ' ' + shown : "");
