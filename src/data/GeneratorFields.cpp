@@ -32,10 +32,13 @@ void Limit_Typed_Field(const Fields &f, const QObject *control)
 void Connect_Typed_Fields(const Fields &f, QObject *context, const std::function<void(QObject *)> &ended)
 {
     using series_generator::kMaxCount;
-    for (const auto &[field, what, most] : {std::tuple{f.count, "'Count' value", kMaxCount},
-                                            std::tuple{f.randomCount, "'Count' value", kMaxCount},
-                                            std::tuple{f.randomLength, "'Length' value", series_generator::kMaxLength}})
+    for (const auto &[field, stepper, what, most] :
+         {std::tuple{f.count, f.countStepper, "'Count' value", kMaxCount},
+          std::tuple{f.randomCount, f.randomCountStepper, "'Count' value", kMaxCount},
+          std::tuple{f.randomLength, f.randomLengthStepper, "'Length' value", series_generator::kMaxLength}}) {
         platform::connectCountField(field, {QLatin1String(what), 1, most}, context, [field = field, ended] { ended(field); });
+        platform::connectCountStepper(stepper, field, context);
+    }
     for (const auto &[field, what] : {std::pair{f.from, "'From' value"}, std::pair{f.to, "'To' value"}}) {
         platform::WholeRule rule{QLatin1String(what), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
         rule.count = false;

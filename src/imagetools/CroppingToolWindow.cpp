@@ -88,12 +88,7 @@ void Cropping_Tool::buildWindow()
     for (const auto &[field, stepper, what] : {std::tuple{u.width_Text, u.width_Stepper, "width"},
                                                std::tuple{u.height_Text, u.height_Stepper, "height"}}) {
         const platform::WholeRule rule{QLatin1String(what), stepper->minimum(), stepper->maximum(), QStringLiteral("pixels")};
-        stepper->setRule(rule);
-        platform::connectCountField(field, rule, this, [field = field, stepper = stepper] {
-            const QSignalBlocker quiet(stepper);
-            stepper->setValue(field->text().toInt());
-        });
-        connect(stepper, &QSpinBox::valueChanged, this, [field = field](int v) { field->setText(QString::number(v)); });
+        platform::connectCountArrows(field, stepper, rule, this);
     }
     // A row chosen shows its picture; during a batch run the row only follows the run.
     connect(u.ColList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

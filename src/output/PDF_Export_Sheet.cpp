@@ -66,6 +66,8 @@ void PDF_Export::Wire_Handlers()
                                 [this] { Row_Changed(Row_Text); });
     platform::connectCountField(Col_Text, {QStringLiteral("number of columns"), 1, qint64(Col_Stepper->maxValue())},
                                 this, [this] { Col_Changed(Col_Text); });
+    platform::connectCountStepper(Row_Stepper, Row_Text, this);
+    platform::connectCountStepper(Col_Stepper, Col_Text, this);
     connectPair(Total_Stepper, nullptr, this, [this](QObject *s) { Total_Val_Changed(s); });
     connectPair(from_Stepper, nullptr, this, [this](QObject *s) { From_Stepper_Changed(s); });
     connectPair(To_Stepper, nullptr, this, [this](QObject *s) { To_Stepper_Changed(s); });

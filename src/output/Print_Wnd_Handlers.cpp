@@ -88,6 +88,7 @@ void Print_Wnd::Wire_Handlers()
         connectPair(stepper, nullptr, this, changed);
         platform::connectCountField(field, Grid_Rule(stepper, QLatin1String(what)), this,
                                     [changed, field = field] { changed(field); });
+        platform::connectCountStepper(stepper, field, this);
     }
     connectPair(Total_Stepper, nullptr, this, [this](QObject *s) { Total_Val_Changed(s); });
     // A custom product's margins place its grid as soon as they are typed, as its gaps do; one that

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <utility>
 
 namespace recordrange {
 
@@ -49,8 +50,11 @@ platform::WholeRule Field_Rule(const Controls &range, const QLineEdit *field)
 
 void Connect_Fields(const Controls &range, QObject *context, const std::function<void(QLineEdit *)> &ended)
 {
-    for (QLineEdit *field : {range.Total_Text, range.from_Text, range.To_Text})
-        platform::connectCountField(field, Field_Rule(range, field), context, [field, ended] { ended(field); });
+    for (const auto &[field, stepper] : {std::pair{range.Total_Text, range.Total_Stepper},
+                                         std::pair{range.from_Text, range.from_Stepper}, std::pair{range.To_Text, range.To_Stepper}}) {
+        platform::connectCountField(field, Field_Rule(range, field), context, [field = field, ended] { ended(field); });
+        platform::connectCountStepper(stepper, field, context);
+    }
 }
 
 bool End_Typing(const Controls &range) { return platform::endTyping({range.Total_Text, range.from_Text, range.To_Text}); }

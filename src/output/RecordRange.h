@@ -35,7 +35,7 @@ constexpr int Most_Records = 999999;
 platform::WholeRule Field_Rule(const Controls &range, const QLineEdit *field);
 
 // The three fields take the user's entry when its typing ends, by the rule; ended then runs with the
-// field. A missing field is skipped.
+// field. A step of a field's stepper ends its typing first. A missing field is skipped.
 void Connect_Fields(const Controls &range, QObject *context, const std::function<void(QLineEdit *)> &ended);
 
 // The dialog's OK: an entry still being typed is taken first; answers false when one was refused.

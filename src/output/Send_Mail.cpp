@@ -30,7 +30,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include <exception>
@@ -108,29 +107,15 @@ Send_Mail::Send_Mail(QWidget *parent)
     connect(rd_one_per_recp, &QRadioButton::clicked, this, &Send_Mail::obo_rd_select);
     connect(Sel_print_rd, &QRadioButton::clicked, this, &Send_Mail::Sel_Print_RD_Clicked);
     connect(delayed_delv_chk, &QCheckBox::clicked, this, &Send_Mail::delayed_delv_chk_select);
+    using platform::connectCountArrows;
     const recordrange::Controls range{Total_Text, nullptr, from_Text, nullptr, To_Text, nullptr};
     for (const auto &[field, stepper] : {std::pair{Total_Text, Total_Stepper}, std::pair{from_Text, from_Stepper},
                                          std::pair{To_Text, To_Stepper}})
-        pairStepper(field, stepper, recordrange::Field_Rule(range, field), [this, field = field] { recordTextChanged(field); });
-    pairStepper(mail_count_txt, mail_count_stepper, {QStringLiteral("number of mails between pauses"), 1, 999999});
-    pairStepper(hour_txt, hour_stepper, {QStringLiteral("number of hours"), 0, 99});
-    pairStepper(min_text, min_stepper, {QStringLiteral("number of minutes"), 0, 59});
-    pairStepper(sec_txt, sec_stepper, {QStringLiteral("number of seconds"), 0, 59});
-}
-
-void Send_Mail::pairStepper(QLineEdit *field, platform::WholeSpinBox *stepper, const platform::WholeRule &rule,
-                            const std::function<void()> &ended)
-{
-    stepper->setRule(rule);
-    connect(stepper, &QSpinBox::valueChanged, this, [field](int v) { field->setText(QString::number(v)); });
-    platform::connectCountField(field, rule, this, [field, stepper, ended] {
-        {
-            const QSignalBlocker quiet(stepper);
-            stepper->setValue(field->text().toInt());
-        }
-        if (ended)
-            ended();
-    });
+        connectCountArrows(field, stepper, recordrange::Field_Rule(range, field), this, [this, field = field] { recordTextChanged(field); });
+    connectCountArrows(mail_count_txt, mail_count_stepper, {QStringLiteral("number of mails between pauses"), 1, 999999}, this);
+    connectCountArrows(hour_txt, hour_stepper, {QStringLiteral("number of hours"), 0, 99}, this);
+    connectCountArrows(min_text, min_stepper, {QStringLiteral("number of minutes"), 0, 59}, this);
+    connectCountArrows(sec_txt, sec_stepper, {QStringLiteral("number of seconds"), 0, 59}, this);
 }
 
 bool Send_Mail::Typing_Ended()

@@ -9,8 +9,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -21,7 +19,6 @@ class QRadioButton;
 class OutputController;
 namespace platform {
 class WholeSpinBox;
-struct WholeRule;
 }
 
 class Send_Mail : public QDialog {
@@ -100,10 +97,6 @@ public:
 
 private:
     explicit Send_Mail(QWidget *parent = nullptr);
-    // A field and its stepper: a typed entry taken by the rule goes into the stepper, a step into the
-    // field; then ended runs, when given.
-    void pairStepper(QLineEdit *field, platform::WholeSpinBox *stepper, const platform::WholeRule &rule,
-                     const std::function<void()> &ended = {});
     // The entries still being typed taken before a send: false when one was refused.
     bool Typing_Ended();
     void sendRun();

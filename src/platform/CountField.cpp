@@ -2,11 +2,13 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Float_Num_Formatter.h"
+#include "platform/Stepper.h"
 #include "platform/StepperField.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QObject>
+#include <QSignalBlocker>
 #include <QValidator>
 
 #include <algorithm>
@@ -82,8 +84,9 @@ std::optional<qint64> typedWhole(const QString &text)
     const QByteArray whole = point < 0 ? *plain : plain->left(point);
     const bool negative = whole.startsWith('-');
     qint64 value = 0;
+    // Saturated before the digit is added, so that no number of digits overflows.
     for (const char c : whole.mid(negative ? 1 : 0))
-        value = std::min(value * 10 + (c - '0'), kSaturated);
+        value = value > (kSaturated - 9) / 10 ? kSaturated : value * 10 + (c - '0');
     return negative ? -value : value;
 }
 
@@ -134,7 +137,10 @@ void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context
             return;
         const QString typed = field->text();
         const std::optional<QString> shown = wholeShown(typed, v->rule);
-        v->refused = !shown;
+        // A refusal stands until an entry typed after it is taken: the message takes the focus, which
+        // ends the typing again, of the value put back.
+        if (!shown || field->isModified())
+            v->refused = !shown;
         if (!shown) {
             // The value in use stays, shown while the message is read.
             field->setText(v->held);
@@ -144,6 +150,35 @@ void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context
         if (typed != *shown)
             field->setText(*shown);
         field->setModified(false);
+        // The entry taken is the value in use, which a later refusal puts back, even typed as shown.
+        v->held = field->text();
+        if (handler)
+            handler();
+    });
+}
+
+void connectCountStepper(Stepper *stepper, QLineEdit *field, QObject *context)
+{
+    if (!stepper || !field)
+        return;
+    stepper->leaveFocusIn(field);
+    QObject::connect(stepper, &Stepper::aboutToStep, context, [stepper, field] {
+        if (!endTyping({field}))
+            stepper->holdStep();
+    });
+}
+
+void connectCountArrows(QLineEdit *field, WholeSpinBox *arrows, const WholeRule &rule, QObject *context,
+                        std::function<void()> handler)
+{
+    arrows->setRule(rule);
+    arrows->pairWith(field);
+    QObject::connect(arrows, &QSpinBox::valueChanged, context, [field](int v) { field->setText(QString::number(v)); });
+    connectCountField(field, rule, context, [field, arrows, handler] {
+        {
+            const QSignalBlocker quiet(arrows);
+            arrows->setValue(field->text().toInt());
+        }
         if (handler)
             handler();
     });
@@ -193,10 +228,40 @@ bool WholeSpinBox::endTyping()
     return true;
 }
 
+void WholeSpinBox::pairWith(QLineEdit *field)
+{
+    m_field = field;
+    // A click on the arrows leaves the focus in the field: a message shown as the focus left would
+    // take the click's release. The box's own text still takes the focus from a click or Tab.
+    setFocusPolicy(Qt::TabFocus);
+    lineEdit()->installEventFilter(this);
+}
+
+bool WholeSpinBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_field && watched == lineEdit() && event->type() == QEvent::MouseButtonPress && !hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    return QSpinBox::eventFilter(watched, event);
+}
+
 void WholeSpinBox::stepBy(int steps)
 {
-    if (endTyping())
-        QSpinBox::stepBy(steps);
+    // The field's typing first, then the box's own: the step goes from the entry taken, and is not
+    // made after a refusal.
+    if ((m_field && !platform::endTyping({m_field.data()})) || !endTyping()) {
+        // Once the box has started its repeat, which it does when the step returns.
+        QMetaObject::invokeMethod(this, &WholeSpinBox::stopRepeat, Qt::QueuedConnection);
+        return;
+    }
+    QSpinBox::stepBy(steps);
+}
+
+void WholeSpinBox::stopRepeat()
+{
+    // The reset a change of style makes: the press or key that stepped is over as far as the box
+    // knows, whatever it was, so that nothing repeats it (its release may have gone to the message).
+    QEvent restyled(QEvent::StyleChange);
+    QSpinBox::changeEvent(&restyled);
 }
 
 QValidator::State WholeSpinBox::validate(QString &input, int &) const

@@ -6,6 +6,7 @@
 // shown in plain digits; text that is no number, a fraction, grouped digits, an exponent or a number
 // out of range gets the field's message, and the field shows the value it held before.
 
+#include <QPointer>
 #include <QSpinBox>
 #include <QString>
 
@@ -17,6 +18,9 @@ class QLineEdit;
 class QObject;
 
 namespace platform {
+
+class Stepper;
+class WholeSpinBox;
 
 // What a whole-number field takes.
 struct WholeRule {
@@ -63,6 +67,16 @@ int typedCount(const QString &text);
 // ends the connection.
 void connectCountField(QLineEdit *field, const WholeRule &rule, QObject *context, std::function<void()> handler);
 
+// A stepper beside a field of connectCountField: a click on its arrows leaves the focus in the field,
+// and a step first ends the field's typing, so that it goes from the entry taken; a refused entry
+// holds the step and its repeat.
+void connectCountStepper(Stepper *stepper, QLineEdit *field, QObject *context);
+
+// A field of connectCountField with a spin box as its arrows (WholeSpinBox::pairWith): an entry taken
+// goes into the box, then handler runs; a step goes into the field.
+void connectCountArrows(QLineEdit *field, WholeSpinBox *arrows, const WholeRule &rule, QObject *context,
+                        std::function<void()> handler = {});
+
 // Ends the typing of fields of connectCountField that still hold an edit (the dialog's OK, which
 // takes no focus from them): answers false when one was refused.
 bool endTyping(std::initializer_list<QLineEdit *> fields);
@@ -79,6 +93,9 @@ public:
     void setRule(const WholeRule &rule) { m_rule = rule; }
     // Takes or refuses the text typed since the value was last shown: answers false when refused.
     bool endTyping();
+    // The box as the arrows of a field of connectCountField: a click on them leaves the focus in the
+    // field, and a step first ends the field's typing; a refused entry is not stepped, nor repeated.
+    void pairWith(QLineEdit *field);
 
     void stepBy(int steps) override;
     QValidator::State validate(QString &input, int &pos) const override;
@@ -89,10 +106,13 @@ protected:
     QString textFromValue(int value) const override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     WholeRule rule() const;
+    void stopRepeat();
     WholeRule m_rule;
+    QPointer<QLineEdit> m_field;
 };
 
 } // namespace platform

@@ -76,9 +76,17 @@ void Stepper::holdStep()
     m_down->setDown(false);
 }
 
+void Stepper::leaveFocusIn(QWidget *field)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    setFocusProxy(field);
+}
+
 void Stepper::step(double delta)
 {
-    if (!isEnabled())
+    // A step asked while one is being answered is not made: the arrow, still held, repeats while
+    // the message of a refused entry is read.
+    if (!isEnabled() || m_asking)
         return;
     m_held = false;
     m_asking = true;

@@ -36,6 +36,10 @@ public:
     // Called while aboutToStep is being answered: this step is not made (a text typed into the
     // pair's field was refused, and the value it kept stands). At any other time it does nothing.
     void holdStep();
+    // The arrows of field: a click on them leaves the focus in the field, so that the step ends its
+    // typing, never the focus leaving in the middle of the click (a message shown then would take
+    // the click's release, and the arrow would repeat without end).
+    void leaveFocusIn(QWidget *field);
 
 signals:
     // An arrow was used and the step is about to be made from the value held now: the pair's

@@ -92,11 +92,7 @@ void connectPair(Stepper *stepper, QLineEdit *field, QObject *context, std::func
                 if (field->isModified())
                     ended();
             });
-            // A click on an arrow leaves the focus in the field: the step ends the typing, never
-            // the focus leaving in the middle of the click (a message shown then would take the
-            // click's release, and the arrow would repeat without end).
-            stepper->setFocusPolicy(Qt::ClickFocus);
-            stepper->setFocusProxy(field);
+            stepper->leaveFocusIn(field);
         }
     }
     if (field) {

@@ -38,6 +38,7 @@
 #include <QStackedWidget>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -212,6 +213,9 @@ void Card_Wizard::wire()
                                 this, [this] { Card_Gradient_Changed(false); });
     platform::connectCountField(Card_alpha_Text, wholeRule(Card_alpha_Stepper, "opacity", "percent", Fraction::Rounded),
                                 this, [this] { Card_Alpha_Changed(false); });
+    for (const auto &[stepper, field] : {std::pair{Card_bor_Stepper, Card_bor_Text}, std::pair{Card_grad_Stepper, Card_grad_Text},
+                                         std::pair{Card_alpha_Stepper, Card_alpha_Text}})
+        platform::connectCountStepper(stepper, field, this);
     connect(Card_fill_chk, &QCheckBox::clicked, this, &Card_Wizard::Card_Fill_Chk_Box);
     connect(Card_solid_fill_rd, &QRadioButton::clicked, this, &Card_Wizard::Card_Solid_RD_Sel);
     connect(Card_gradient_fill_rd, &QRadioButton::clicked, this, &Card_Wizard::Card_Gradient_RD_Sel);
@@ -223,6 +227,13 @@ void Card_Wizard::wire()
     for (QLineEdit *field : {width_Text, height_Text}) {
         field->setValidator(new Float_Num_Formatter(field));
         connect(field, &QLineEdit::editingFinished, this, [this, field] { controlTextDidEndEditing(field); });
+        // A step takes the typed size first, or is held when it is refused.
+        platform::Stepper *stepper = field == width_Text ? width_Stepper : height_Stepper;
+        stepper->leaveFocusIn(field);
+        connect(stepper, &platform::Stepper::aboutToStep, this, [this, field] {
+            if (field->isModified())
+                controlTextDidEndEditing(field);
+        });
     }
     connect(Label_ComboBox, &QComboBox::currentIndexChanged, this, [this] { comboBoxSelectionDidChange(Label_ComboBox); });
     connect(Product_num_ComboBox, &QComboBox::currentIndexChanged, this,

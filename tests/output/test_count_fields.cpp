@@ -116,6 +116,9 @@ TEST(CountFields, TakenOrRefusedWhenTheTypingEnds)
         {mail->sec_txt, "number of seconds", "0 to 59", send}, {mail->Total_Stepper, "total", all, nullptr},
         {series->count_txt, count, "1 to 10000", series->ok_btn}, {series->rand_length_txt, "'Length' value", "1 to 9", series->ok_btn},
         {series->from_txt, from, ints, series->ok_btn}, {list->rand_count_txt, count, "1 to 10000", list->ok_btn},
-        {list->to_txt, to, ints, list->ok_btn}, {mailSettings->_send_mail_port, "port number", "1 to 65535", mailSettings->saveButton}};
+        {list->to_txt, to, ints, list->ok_btn}, {mailSettings->_send_mail_port, "port number", "1 to 65535", mailSettings->saveButton},
+        {image->To_Text, to, all, imageOk}, {labels->from_Text, from, all, labelsOk}, {mail->from_Text, from, all, send},
+        {mail->min_text, "number of minutes", "0 to 59", send}, {series->rand_count_txt, count, "1 to 10000", series->ok_btn},
+        {list->count_txt, count, "1 to 10000", list->ok_btn}, {list->rand_length_txt, "'Length' value", "1 to 9", list->ok_btn}};
     EXPECT_EQ(testsupport::wholeFieldFailures(fields, responder), "");
 }

@@ -1,5 +1,6 @@
 // The stepper and field pair: which half reports, how values cross, and the number formats.
 
+#include "platform/CountField.h"
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "support/LocaleScope.h"
@@ -90,6 +91,8 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
         LocaleScope scope(locale);
         EXPECT_EQ(typedNumber(QString::fromUtf8(typed)), value) << locale << " " << typed;
     }
+    // A whole number of any length is one number far past every range, never one that overflowed.
+    EXPECT_EQ(typedWhole(QString(19, '9')), typedWhole(QString(40, '9')));
 }
 
 // The field shows the value it applied: a decimal comma and blanks are the number they are; text that

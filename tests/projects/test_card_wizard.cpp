@@ -167,6 +167,11 @@ TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
         const QString got = testsupport::typeAndEnd(*responder, field, field, typed, 'R');
         EXPECT_EQ(QString("%1 %2 %3").arg(field->text()).arg(stepper->doubleValue()).arg(got), shown + ' ' + shown + ' ' + said) << typed.toStdString();
     }
+    for (const auto &[field, stepper] : {std::pair{c.Card_bor_Text, c.Card_bor_Stepper}, std::pair{c.Card_grad_Text, c.Card_grad_Stepper},
+                                         std::pair{c.Card_alpha_Text, c.Card_alpha_Stepper}, std::pair{c.width_Text, c.width_Stepper}}) {
+        const QString said = testsupport::typeAndEnd(*responder, field, field, "7", 'S', nullptr, stepper);   // an arrow steps from what was typed
+        EXPECT_EQ((said + field->text()).toStdString(), field == c.width_Text ? "8.00" : "8") << field->objectName().toStdString();
+    }
     // Typed key by key into the field, as the user does.
     wizard->width_Text->clear();
     QTest::keyClicks(wizard->width_Text, QStringLiteral("abc12.5mm"));

@@ -4,9 +4,10 @@
 // with their decimal sign, "1e1", "1.234,5" and forty nines, ended by Return, Tab and (beside a stepper) a click on its
 // up arrow: the field shows the value it took, near 12.5 (a whole-number field or a slider rounds it by its rule) and a
 // step goes on from it; or its message is shown and the value kept. Whole-number fields (wholeFieldFailures): "3" in
-// every script, decimals, grouped digits, an exponent and forty nines over "5", ended by Tab, Return and (refused ones)
-// OK in a field, by Return, Up and the wheel in a spin box: "3" stands (stepped: 4 up, 2 down), anything else is the
-// field's message with "5" kept. Keys a locale cannot type leave the field as it was. Failures: one line each.
+// every script, decimals, grouped digits, an exponent, 19 and 40 nines over "5", ended by Tab, Return and (refused) OK
+// in a field, by Return, Up and the wheel in a spin box: "3" stands (stepped: 4 up, 2 down), else the message, "5" kept.
+// In turn: "3", "1e1" keep 3 (field and arrows); "7" and the up arrow give 8; "1e1" and the arrow held: the message, 8
+// kept, no repeat. Keys a locale cannot type leave the field as it was. Failures: one line each.
 
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -18,6 +19,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -28,9 +30,9 @@
 namespace testsupport {
 
 // Types text into w over what edit holds and ends the typing: 'R' Return, 'T' the focus leaving, 'O' ok, 'S' a click on
-// the stepper's up arrow, 'U' the Up key, 'W' the wheel down. Answers what the window said meanwhile.
+// the up arrow of arrows, 'H' it held, 'U' the Up key, 'W' the wheel down. Answers what the window said meanwhile.
 inline QString typeAndEnd(ScriptedResponder &responder, QWidget *w, QLineEdit *edit, const QString &typed, char ending,
-                          QAbstractButton *ok = nullptr, platform::Stepper *stepper = nullptr)
+                          QAbstractButton *ok = nullptr, QWidget *arrows = nullptr)
 {
     responder.alerts.clear();
     edit->selectAll();
@@ -41,9 +43,16 @@ inline QString typeAndEnd(ScriptedResponder &responder, QWidget *w, QLineEdit *e
     : ending == 'T'                ? void(QApplication::sendEvent(w, &out))
     : ending == 'O'                ? ok->click()
     : ending == 'W'                ? wheelDown(w) : void();
-    for (QToolButton *b : ending == 'S' ? stepper->findChildren<QToolButton *>() : QList<QToolButton *>())
-        if (b->arrowType() == Qt::UpArrow)
-            QTest::mouseClick(b, Qt::LeftButton);
+    if (ending == 'S' || ending == 'H') {   // a stepper's first button or a spin box's up arrow, held until it would repeat
+        QToolButton *button = arrows->findChild<QToolButton *>();
+        QWidget *up = button ? button : arrows;
+        QStyleOptionSpinBox o;
+        o.initFrom(up);
+        const QPoint at = button ? button->rect().center() : up->style()->subControlRect(QStyle::CC_SpinBox, &o, QStyle::SC_SpinBoxUp, up).center();
+        QTest::mousePress(up, Qt::LeftButton, {}, at);
+        QTest::qWait(ending == 'S' ? 0 : (button ? button->autoRepeatDelay() : up->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatThreshold)) * 4 / 3);
+        QTest::mouseRelease(up, Qt::LeftButton, {}, at);
+    }
     return responder.trimmedAlertMessages().join('|');
 }
 
@@ -111,7 +120,7 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
         // Taken, Untyped, refused as no Whole number, refused as out of Range.
         const std::pair<QString, char> rows[] = {
             {"3", 'T'}, {"٣", ar ? 'T' : 'U'}, {"۳", fa ? 'T' : 'U'}, {"12.5", 'W'}, {"12,5", 'W'}, {"١٢٫٥", ar || fa ? 'W' : 'U'},
-            {"۱۲٫۵", ar || fa ? 'W' : 'U'}, {"1e1", 'W'}, {"1.234,5", 'W'}, {QString(40, '9'), 'R'}};
+            {"۱۲٫۵", ar || fa ? 'W' : 'U'}, {"1e1", 'W'}, {"1.234,5", 'W'}, {QString(19, '9'), 'R'}, {QString(40, '9'), 'R'}};
         for (const WholeField &f : fields)
             for (const auto &[typed, outcome] : rows)
                 for (const char ending : std::string(qobject_cast<QSpinBox *>(f.w) ? "RUW" : "TRO")) {
@@ -131,6 +140,34 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
                         failures << QString::fromStdString(locale) + ' ' + f.w->objectName() + ' ' + typed + ' ' + ending + ": "
                                         + edit->text() + " [" + got + "], not " + want;
                 }
+        for (const WholeField &f : fields) {   // in turn, each from what the one before left: what was said, shown and held
+            const LocaleScope scope(locale.c_str());
+            QLineEdit *edit = qobject_cast<QSpinBox *>(f.w) ? f.w->findChild<QLineEdit *>() : qobject_cast<QLineEdit *>(f.w);
+            // Its arrows: the stepper or spin box named after it ("Row_Text_pre": "Row_Stepper_pre", "hour_txt": "hour_stepper").
+            const QString name = QString(f.w->objectName()).replace("_Text", "_Stepper").replace("_txt", "_stepper").replace("_text", "_stepper");
+            QWidget *arrows = name == f.w->objectName() ? nullptr : f.w->window()->findChild<QWidget *>(name);
+            for (QWidget *w = arrows; w; w = w->parentWidget())   // switched on, as the user has them to click
+                w->setEnabled(true);
+            const QString no = QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(f.what);
+            const std::tuple<const char *, char, QString, QString> steps[] = {
+                {"3", 'T', "", "3"}, {"1e1", 'T', no, "3"}, {"7", 'S', "", "8"}, {"1e1", locale == "C" ? 'H' : 'S', no, "8"}};
+            char now = 'T';
+            responder->onAlert = [edit, &now](const platform::AlertRequest &) {   // the message takes the focus from the field
+                QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+                QApplication::sendEvent(edit, &out);
+                QTest::qWait(now == 'H' ? 250 : 0);   // and is read while the arrow is held
+            };
+            QString got, want;
+            for (const auto &[typed, ending, said, shown] : steps)
+                if ((now = ending) == 'T' || arrows) {
+                    got += '|' + typeAndEnd(*responder, f.w, edit, typed, ending, nullptr, arrows);
+                    got += ' ' + edit->text() + (arrows ? ' ' + arrows->property(qobject_cast<QSpinBox *>(arrows) ? "value" : "doubleValue").toString() : "");
+                    want += '|' + said + ' ' + shown + (arrows ? ' ' + shown : "");
+                }
+            responder->onAlert = {};
+            if (got != want)
+                failures << QString::fromStdString(locale) + ' ' + f.w->objectName() + " in turn: " + got + ", not " + want;
+        }
     }
     return failures.join('\n').toStdString();
 }
