@@ -40,11 +40,14 @@ Add_Print_Profile::Add_Print_Profile(QWidget *parent)
     Fill_Printers();
 }
 
-void Add_Print_Profile::Fill_Printers()
+void Add_Print_Profile::Fill_Printers(const QString &profile)
 {
     // The page setup's printer first offered (else the system's default), as the print dialog shows it.
-    const QStringList printers = platform::availablePrinterNames();
+    const bool none = profile == printprofiles::Default_Name;
+    const QStringList printers = none ? QStringList() : platform::availablePrinterNames();
     Printer_ComboBox->clear();
+    Printer_ComboBox->setEnabled(!none);
+    Printer_ComboBox->setPlaceholderText(none ? QStringLiteral("None: \"Default\" keeps no printer") : QString());
     Printer_ComboBox->addItems(printers);
     if (Printer_ComboBox->count() > 0)
         Printer_ComboBox->setCurrentIndex(
@@ -55,7 +58,7 @@ void Add_Print_Profile::OKPressed()
 {
     try {
         const QString printer = Trim_Str(Printer_ComboBox->currentText());
-        if (printer.isEmpty()) {
+        if (printer.isEmpty() && Printer_ComboBox->isEnabled()) {
             Show_MessageBox(QStringLiteral("Please select printer."));
             return;
         }
@@ -78,7 +81,7 @@ void Add_Print_Profile::OKPressed()
         // The profile keeps the page layout set here, for the printer named here; Cancel there leaves
         // this dialog open.
         platform::PrintInfo info = printInfo ? *printInfo : platform::PrintInfo::sharedPrintInfo();
-        if (info.printerName != printer) {   // another printer's margins, or the PDF file's own
+        if (!printer.isEmpty() && info.printerName != printer) {   // another printer's margins, or the PDF file's own
             QString moved;
             info = platform::forPrinter(info, printer, &moved);
             if (!moved.isEmpty())

@@ -25,10 +25,12 @@ public:
     QString custom_profile_Printer;
     QString custom_print_profile_name;
 
-    // Lists the installed printers and selects the page setup's (else the default, else the first).
-    void Fill_Printers();
-    // Checks printer and name, runs the page layout panel and ends the run with 1; each refusal
-    // shows its message and the dialog stays open.
+    // Lists the installed printers and selects the page setup's (else the default, else the first);
+    // for "Default", which keeps no printer, offers none.
+    void Fill_Printers(const QString &profile = QString());
+    // Checks printer and name, runs the page layout panel (of the page setup as it is, where no
+    // printer is offered) and ends the run with 1; each refusal shows its message and the dialog
+    // stays open.
     void OKPressed();
     // Empties the name and ends the run with 0.
     void CancelPressed();

@@ -71,11 +71,36 @@ bool GapFields::Take(QLineEdit *field, const QString &what, const QString &held)
     return false;
 }
 
+QString GapFields::PairRefusal(const QString &text, const platform::Stepper *stepper, const QString &what)
+{
+    if (text.trimmed().isEmpty())
+        return Negative_Message(what);
+    const QString refused = Refusal(text, what);
+    return refused.isEmpty() ? platform::numberRefusal(text, 0, stepper->maxValue(), what) : refused;
+}
+
 bool GapFields::Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, const QString &what,
                      platform::PairFormat format)
 {
-    if (sender != field || Take(field, what, platform::formatPairValue(stepper->doubleValue(), format)))
+    if (sender != field)
         return true;
+    const QString refused = PairRefusal(field->text(), stepper, what);
+    if (refused.isEmpty())
+        return true;
+    field->setText(platform::formatPairValue(stepper->doubleValue(), format));
     stepper->holdStep();   // an arrow that ended the typing steps from nothing refused
+    Show_MessageBox(refused);
     return false;
+}
+
+bool GapFields::End_Typing(std::initializer_list<Pair> pairs)
+{
+    bool taken = true;
+    for (const auto &[field, stepper, what] : pairs) {
+        if (!field->isModified())
+            continue;
+        taken = taken && PairRefusal(field->text(), stepper, QLatin1String(what)).isEmpty();
+        emit field->editingFinished();
+    }
+    return taken;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // The gap fields of a sheet layout (print and PDF dialogs) show the gaps the sheet uses: the typed
 // ones (cut to the paper), or under auto-centre the even gaps the fit spreads the cells by; the
-// typed ones come back when auto-centre is turned off. A typed gap, or a custom product's margin,
-// is a number of 0 or more.
+// typed ones come back when auto-centre is turned off. A typed gap is one its stepper holds (0 up
+// to its maximum); a custom product's margin, or its gap as stored, a number of 0 or more.
 
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
@@ -35,10 +36,24 @@ public:
     // as 0); anything else is refused with a message naming what the field holds, and the field
     // shows held, the value in use, again. Answers whether it stands.
     static bool Take(QLineEdit *field, const QString &what, const QString &held);
-    // The same for a gap pair's change: a gap typed into the field (the sender) stands or is
-    // refused, the field showing its stepper's gap again in the pair's format; a step stands.
+    // The same for a gap pair's change: a gap typed into the field (the sender) stands when it is
+    // one its stepper holds (PairRefusal), else it is refused, the field showing its stepper's gap
+    // again in the pair's format; a step stands.
     static bool Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, const QString &what,
                      platform::PairFormat format);
+    // Why a gap typed into a pair's field cannot stand, empty when it can: Refusal's reasons, and
+    // empty text (the stepper would keep its gap while the layout read 0) or a gap above the
+    // stepper's maximum ("Please enter a horizontal gap from 0.00 to 1000.00 mm.").
+    static QString PairRefusal(const QString &text, const platform::Stepper *stepper, const QString &what);
+    // A gap pair, for End_Typing.
+    struct Pair {
+        QLineEdit *field;
+        platform::Stepper *stepper;
+        const char *what;
+    };
+    // Ends the typing of gap fields that still hold an edit (the dialog's OK takes no focus from
+    // them): each is taken or refused as its Return would; answers false when one was refused.
+    static bool End_Typing(std::initializer_list<Pair> pairs);
     // Why a field's text (a custom product's margin or gap as stored) is no gap or margin, with the
     // message Take gives; empty when it stands.
     static QString Refusal(const QString &text, const QString &what);

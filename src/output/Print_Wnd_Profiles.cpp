@@ -59,7 +59,7 @@ void repairDefaultProfile()
         printprofiles::Repair_Default(print_profile_path, Resource_Path + QStringLiteral("/PrintProfile/Default.qpf"));
     if (!repair.damaged)
         return;
-    const QString said = QStringLiteral("The print profile \"Default\" could not be read");
+    const QString said = QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read").arg(print_profile_path);
     if (repair.error.isEmpty())
         Show_MessageBox(said + QStringLiteral("; it was written again as the application ships it, and the file that could "
                                               "not be read was kept as \"%1\".")
@@ -357,7 +357,7 @@ void Print_Wnd::Add_Edit_Print_Profile(const QString &mode)
             }
             name = Get_List_Name_Text(row);
         }
-        prnt_prof_wnd->Fill_Printers();
+        prnt_prof_wnd->Fill_Printers(name);
         new_profile_name->setText(name);
         pass_profile_name = name;
         prnt_prof_wnd->pass_profile_name = name;
@@ -365,9 +365,10 @@ void Print_Wnd::Add_Edit_Print_Profile(const QString &mode)
         prnt_prof_wnd->hide();
         if (code != 1)
             return;
-        // The naming dialog set the page setup for its printer, with the paper and margins chosen
-        // in its page layout panel: the window shows that printer, the page setup as it is.
-        {
+        // The naming dialog set the page setup for its printer (none for "Default": the window's
+        // stays), with the paper and margins chosen in its page layout panel: the window shows that
+        // printer, the page setup as it is.
+        if (!prnt_prof_wnd->custom_profile_Printer.isEmpty()) {
             const QSignalBlocker block(Printer_ComboBox);
             Printer_ComboBox->setCurrentIndex(Printer_ComboBox->findText(prnt_prof_wnd->custom_profile_Printer));
         }

@@ -95,12 +95,16 @@ DefaultRepair Repair_Default(const QString &folder, const QString &seedFile)
     repair.damaged = (file.exists() || file.isSymLink()) && !readFile(path);
     if (!repair.damaged)
         return repair;
+    // The seed is read as a profile is before anything is moved aside: one that is no profile would
+    // be written in, found damaged at the next opening, and moved aside again, at every opening.
     QFile seed(seedFile);
-    if (!seed.open(QIODevice::ReadOnly)) {
-        repair.error = QStringLiteral("The application's own \"Default\" print profile cannot be read (%1).").arg(seed.errorString());
+    const bool opened = seed.open(QIODevice::ReadOnly);
+    const QByteArray seeded = opened ? seed.readAll() : QByteArray();
+    if (!opened || !readFile(seedFile)) {
+        repair.error = QStringLiteral("The application's own \"Default\" print profile \"%1\" cannot be read (%2).")
+                           .arg(seedFile, opened ? QStringLiteral("it is no list of %1 texts").arg(FieldCount) : seed.errorString());
         return repair;
     }
-    const QByteArray seeded = seed.readAll();
     // Moved aside, not written over: the new file would take an unreadable file's mode.
     QString kept = path + QStringLiteral(".damaged");
     for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)

@@ -40,7 +40,8 @@ bool Delete_Profile(const QString &folder, const QString &name);
 
 // A "Default" profile that cannot be read (unreadable, empty, damaged) written again from the one the
 // application ships (seedFile), the file first kept beside it as "Default.qpf.damaged" (numbered when
-// that is taken), a name no listing takes for a profile. A missing one is left to the start's seeding.
+// that is taken), a name no listing takes for a profile; a seed that is no profile itself moves
+// nothing aside. A missing one is left to the start's seeding.
 struct DefaultRepair {
     bool damaged = false;   // there, and not readable
     QString keptAs;         // the damaged file's name once moved aside

@@ -200,6 +200,41 @@ void PageSetupControls::prepare() const
     new TypingEnd(m_panel, std::move(fields));
     for (QRadioButton *turn : {m_portrait, m_landscape})
         QObject::connect(turn, &QRadioButton::clicked, m_panel, [controls = *this] { controls.followTurn(); });
+    // A user's choice changes the index before it is activated, and the panel converts its fields
+    // on activation: these two run before and after it.
+    QObject::connect(m_unit, &QComboBox::currentIndexChanged, m_panel, [controls = *this] { controls.beforeUnit(); });
+    QObject::connect(m_unit, &QComboBox::activated, m_panel, [controls = *this] { controls.followUnit(); });
+}
+
+void PageSetupControls::beforeUnit() const
+{
+    Shown &s = *m_shown;
+    if (!s.page.isValid())
+        return;
+    // The fields still show the old unit.
+    for (size_t i = 0; i < m_margins.size(); ++i)
+        if (m_margins[i]->value() * pointsPer(s.unit) != s.margins[i])
+            s.margins[i] = std::nan("");
+    s.sameSides = samePaper();
+}
+
+void PageSetupControls::followUnit() const
+{
+    Shown &s = *m_shown;
+    if (!s.page.isValid() || s.unit == unit())
+        return;
+    const QMarginsF exact = exactPoints(s.page);
+    const double sides[] = {exact.left(), exact.top(), exact.right(), exact.bottom()};
+    for (size_t i = 0; i < m_margins.size(); ++i)
+        if (!std::isnan(s.margins[i]))
+            m_margins[i]->setValue(sides[i] / pointsPerUnit());
+    s.unit = unit();
+    const std::array<double, 4> now = marginPoints();
+    for (size_t i = 0; i < now.size(); ++i)
+        if (!std::isnan(s.margins[i]))
+            s.margins[i] = now[i];
+    if (s.sameSides)
+        s.sides = customSides();
 }
 
 void PageSetupControls::followTurn() const
@@ -209,20 +244,20 @@ void PageSetupControls::followTurn() const
     // or after): the panel shows them turned, and keeps them exactly. Margins typed stay as typed.
     Shown &s = *m_shown;
     const auto now = m_landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (!s.page.isValid() || !s.turn || s.page.orientation() == now || s.unit != unit())
+    if (!s.page.isValid() || !s.turn || s.page.orientation() == now)
         return;
     const QPageSize paper = samePaper() ? s.page.pageSize() : shown().pageSize();
     const QMarginsF turned = s.turn(layoutInPoints(paper, s.page.orientation(), exactPoints(s.page)));
     const double sides[] = {turned.left(), turned.top(), turned.right(), turned.bottom()};
-    const std::array<double, 4> before = marginValues();
+    const std::array<double, 4> before = marginPoints();
     for (size_t i = 0; i < m_margins.size(); ++i)
         if (before[i] == s.margins[i])
             m_margins[i]->setValue(sides[i] / pointsPerUnit());
-    std::array<double, 4> left = marginValues();
+    std::array<double, 4> left = marginPoints();
     for (size_t i = 0; i < left.size(); ++i)
         if (before[i] != s.margins[i])
             left[i] = std::nan("");
-    s = {layoutInPoints(paper, now, turned), m_size->currentIndex(), s.unit, customSides(), left, s.turn};
+    s = {layoutInPoints(paper, now, turned), m_size->currentIndex(), unit(), customSides(), left, s.turn};
 }
 
 QPageLayout::Unit PageSetupControls::unit() const
@@ -287,12 +322,20 @@ void PageSetupControls::show(const QPageLayout &page, const Turn &turn) const
     const QPageLayout now = shown();
     const bool showsIt = now.orientation() == page.orientation()
                          && (customChosen() || now.pageSize().isEquivalentTo(page.pageSize()));
-    *m_shown = {showsIt ? page : now, m_size->currentIndex(), unit(), customSides(), marginValues(), turn};
+    *m_shown = {showsIt ? page : now, m_size->currentIndex(), unit(), customSides(), marginPoints(), turn};
 }
 
 std::array<double, 4> PageSetupControls::marginValues() const
 {
     return {m_margins[0]->value(), m_margins[1]->value(), m_margins[2]->value(), m_margins[3]->value()};
+}
+
+std::array<double, 4> PageSetupControls::marginPoints() const
+{
+    std::array<double, 4> points = marginValues();
+    for (double &p : points)
+        p *= pointsPerUnit();
+    return points;
 }
 
 QSizeF PageSetupControls::customSides() const
@@ -321,10 +364,10 @@ QPageLayout PageSetupControls::chosen() const
 {
     const QPageLayout page = shown();
     const Shown &s = *m_shown;
-    if (!s.page.isValid() || s.unit != unit())
+    if (!s.page.isValid())
         return page;
     const QMarginsF kept = exactPoints(s.page), now = page.margins();
-    const std::array<double, 4> typed = marginValues();
+    const std::array<double, 4> typed = marginPoints();
     const auto side = [&](int i, double keptSide, double nowSide) { return typed[i] == s.margins[i] ? keptSide : nowSide; };
     return layoutInPoints(samePaper() ? s.page.pageSize() : page.pageSize(), page.orientation(),
                           QMarginsF(side(0, kept.left(), now.left()), side(1, kept.top(), now.top()),

@@ -58,7 +58,13 @@ private:
     std::array<double, 4> marginValues() const;
     QSizeF customSides() const;   // of the custom size fields, as the portrait page has them
     bool samePaper() const;       // the paper show() left is still chosen
+    std::array<double, 4> marginPoints() const;   // the margin fields' values, in points
     void followTurn() const;
+    // A unit chosen: before the panel converts the fields, which of them still show what was left;
+    // after, those show it again in the new unit from its exact points, and stay left (the panel
+    // converts through whole points, and 14.11 mm read back from inches would be 14.22 mm).
+    void beforeUnit() const;
+    void followUnit() const;
 
     QPageSetupDialog *m_panel;
     QComboBox *m_size, *m_unit;
@@ -67,14 +73,16 @@ private:
     std::array<QDoubleSpinBox *, 4> m_margins;   // left, top, right, bottom
     QWidget *m_pagesPerSheet;
 
-    // What show() left in the panel, and the page it stands for.
+    // What show() left in the panel, and the page it stands for. The margins are compared in points,
+    // whatever unit the panel shows: a unit chosen re-bases them (followUnit).
     struct Shown {
         QPageLayout page;
         int sizeIndex = -1;
-        QPageLayout::Unit unit = QPageLayout::Point;
+        QPageLayout::Unit unit = QPageLayout::Point;   // the unit sides and margins were shown in
         QSizeF sides;
-        std::array<double, 4> margins{};   // as the fields showed them; NaN where typed over
+        std::array<double, 4> margins{};   // as the fields showed them, in points; NaN where typed over
         Turn turn;
+        bool sameSides = false;            // between beforeUnit and followUnit: the paper still shown
     };
     std::shared_ptr<Shown> m_shown = std::make_shared<Shown>();
 };

@@ -114,8 +114,8 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
     struct Case { bool card; QLineEdit *PDF_Export::*field; QString typed; QStringList said; QString shown = {}; };   // none: kept
     const Case cases[] = {{false, &PDF_Export::width_Text, "", {labelsize::Width_Message}},
                           {false, &PDF_Export::height_Text, "0", {labelsize::Height_Message}},
-                          {false, &PDF_Export::horz_mar_Text, "99999999", {}, "210.00"},
-                          {false, &PDF_Export::vert_mar_Text, "99999999", {}, "297.00"},
+                          {false, &PDF_Export::horz_mar_Text, "999", {}, "210.00"},
+                          {false, &PDF_Export::vert_mar_Text, "999", {}, "297.00"},
                           {false, &PDF_Export::horz_mar_Text, "2,5", {}, "2,5"},
                           {false, &PDF_Export::vert_mar_Text, ",5", {}, ",5"},
                           {false, &PDF_Export::width_Text, "12,5", {}, "12.50"},

@@ -293,11 +293,26 @@ TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
             w->Edit_profile_btn->click();
         },
         naming(QStringLiteral("Default")));
+    EXPECT_EQ(names->Printer_ComboBox->count(), 0);   // offered none, which it would not keep
     EXPECT_EQ(messages(), QStringList{platform::unsyncedWarning("Print Profile", testsupport::SyncFailure::reason())});
     const std::optional<QStringList> now = printprofiles::Read_Profile(print_profile_path, QStringLiteral("Default"));
     ASSERT_TRUE(now);
     EXPECT_EQ(now->at(0) + now->at(10), QStringLiteral("3"));   // with no printer
     EXPECT_NE(bytes(QStringLiteral("Default")), before);
+}
+
+// A damaged "Default" that the application's own cannot mend (no profile either) is said, with its folder, at each
+// opening, and nothing is moved aside.
+TEST_F(PrintProfiles, ADamagedDefaultIsMovedAsideOnlyForASeedThatReads)
+{
+    QTemporaryDir own;
+    const QString seed = own.filePath(QStringLiteral("PrintProfile/Default.qpf")), resources = Resource_Path;
+    ASSERT_TRUE(QDir(own.path()).mkpath("PrintProfile") && QFile::copy(file("Default"), seed) && QFile::resize(seed, 100) && QFile::resize(file("Default"), 0));
+    Resource_Path = own.path();
+    open([&] { w->cancelButton->click(); }), open([&] { w->cancelButton->click(); });
+    Resource_Path = resources;
+    EXPECT_EQ(QDir(print_profile_path).entryList({QStringLiteral("*damaged*")}, QDir::Files | QDir::Hidden).join('|').toStdString(), "");
+    EXPECT_EQ(messages().filter(" in the folder ").join('|').toStdString(), QStringList(2, QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read and could not be written again:\nThe application's own \"Default\" print profile \"%2\" cannot be read (it is no list of 22 texts).").arg(print_profile_path, seed)).join('|').toStdString());
 }
 
 // Files that are no profile (too short, no array, no plist) are left out, named once on opening, and

@@ -390,6 +390,18 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
         QTest::keyClicks(w->horz_mar_Text, QStringLiteral("1e2"));
         w->horz_mar_Stepper->stepUp();
         EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 2.5);
+        // Emptied or above its stepper's range, a gap is refused however its typing ends (Print too); the layout keeps it.
+        for (const auto &[field, stepper, used, what] : {std::tuple{w->horz_mar_Text, w->horz_mar_Stepper, &horz_mar, "horizontal gap"},
+                                                         std::tuple{w->vert_mar_Text_pre, w->vert_mar_Stepper_pre, &vert_mar, "vertical gap"}})
+            for (const QString &typed : {QString(), QString(40, '9')})
+                for (const char ending : {'R', 'T', 'S', 'O'}) {
+                    (field == w->horz_mar_Text ? w->rd_manual : w->rd_predefined)->click(), field->selectAll(), QTest::keyClick(field, Qt::Key_Backspace);
+                    const QString kept = QStringLiteral("%1 %1 %1").arg(stepper->doubleValue(), 0, 'f', 2);
+                    const QString said = testsupport::typeAndEnd(*responder, field, field, typed, ending, w->printButton, stepper);
+                    EXPECT_EQ(QStringLiteral("%1 | %2 %3 %4").arg(said).arg(platform::fieldValue(field), 0, 'f', 2).arg(stepper->doubleValue(), 0, 'f', 2)
+                                  .arg(Points_to_MM_Convert(*used), 0, 'f', 2).toStdString(),
+                              QStringLiteral("Please enter a %1 %2 | %3").arg(what, typed.isEmpty() ? "of 0 mm or more." : "from 0.00 to 1000.00 mm.", kept).toStdString()) << ending;
+                }
         w->cancelButton->click();
     });
     // Page Setup's own margin and custom size fields, typed key by key in every locale: what the window then shows,

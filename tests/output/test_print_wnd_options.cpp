@@ -213,7 +213,7 @@ TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
     struct Case { QLineEdit *Print_Wnd::*field; QString typed; QStringList said; QString shown = {}; bool product = false; };
     const Case cases[] = {{&Print_Wnd::width_Text, "", {labelsize::Width_Message}},
                           {&Print_Wnd::height_Text, "0", {labelsize::Height_Message}},
-                          {&Print_Wnd::vert_mar_Text, "99999999", {}, "284.30"},
+                          {&Print_Wnd::vert_mar_Text, "999", {}, "284.30"},
                           {&Print_Wnd::width_Text_pre, "0", {labelsize::Width_Message}, {}, true},
                           {&Print_Wnd::height_Text_pre, "", {labelsize::Height_Message}, {}, true}};
     open([&] {

@@ -154,7 +154,8 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
                          Row{pdf, custom, O::Landscape, "1.234,5", "C", 0}, Row{pdf, custom, O::Portrait, "1.234,5", "de_DE", 0},
                          Row{pdf, legal, O::Portrait, "101,6", "C", 102.6, Qt::Key_Up}, Row{pdf, custom, O::Portrait, "12,5", "C", 13.5, A::Arrow},
                          Row{pdf, custom, O::Portrait, "12,5", "de_DE", 11.5, Qt::Key_Down}, Row{pdf, custom, O::Portrait, "۱۲٫۵", "fa_IR", 11.5, A::Wheel},
-                         Row{pdf, custom, O::Portrait, "١٢٫٥", "ar_EG", 22.5, Qt::Key_PageUp}, Row{pdf, custom, O::Portrait, "1e2", "de_DE", 0, Qt::Key_Up}}) {
+                         Row{pdf, custom, O::Portrait, "١٢٫٥", "ar_EG", 22.5, Qt::Key_PageUp}, Row{pdf, custom, O::Portrait, "1e2", "de_DE", 0, Qt::Key_Up},
+                         Row{pdf, custom, O::Portrait, "12,5", "C", 11.5, A::Menu}}) {
         SCOPED_TRACE(std::string(k.printer) + " " + k.paper.name().toStdString() + " " + k.typed.toStdString() + " " + k.locale);
         LocaleScope scope(k.locale);
         platform::PrintInfo info{QString::fromLatin1(k.printer), QPageLayout(k.paper, k.turn, QMarginsF(), QPageLayout::Point)};
@@ -180,6 +181,23 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
     const platform::PageSetupControls controls(panel);
     controls.show(QPageLayout(b5, O::Portrait, QMarginsF()));
     EXPECT_EQ(controls.chosen().pageSize().name().toStdString(), "US Letter");
+}
+
+// Inches or points alone keep the margins as they were; then A5 and Landscape, on printers that turn a page either way,
+// turn those left at the printer's least onto the edges where its turn puts them, exactly.
+TEST_F(PrintDestinationDesks, PageSetupTurnsTheMarginsInAnyUnit)
+{
+    ASSERT_TRUE(cupsd.addQueues({{"Desk_4", "10", "20", "30", "40", "Plus90"}, {"Desk_4m", "10", "20", "30", "40", "Minus90"}}));
+    LocaleScope metric("C");   // the panel opens in millimetres
+    for (const auto &[desk, turned] : {std::pair{"Desk_4", QMarginsF(20, 10, 40, 30)}, {"Desk_4m", QMarginsF(40, 30, 20, 10)}})
+        for (const auto unit : {QPageLayout::Inch, QPageLayout::Point})
+            for (const bool alone : {true, false}) {
+                platform::PrintInfo info = platform::forPrinter(pageSetup(QPageSize::A4, QPageLayout::Portrait), QLatin1String(desk));
+                responder->onModal = testsupport::PageSetupAnswer{alone ? std::nullopt : std::optional(QPageSize(QPageSize::A5)),
+                                                                  alone ? QPageLayout::Portrait : QPageLayout::Landscape, {}, true, nullptr, {}, "", 0, unit};
+                EXPECT_TRUE(platform::runPageSetup(info, nullptr) && info.pageLayout.pageSize().id() == (alone ? QPageSize::A4 : QPageSize::A5));
+                EXPECT_EQ(info.pageLayout.margins(QPageLayout::Point), alone ? QMarginsF(10, 40, 30, 20) : turned) << desk << ' ' << unit;
+            }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QPageSetupDialog>
 #include <QTest>
 #include <QTimer>
@@ -26,8 +27,9 @@ struct PageSetupAnswer {
     QPageLayout *openedOn = nullptr;
     QString typedLeft = {};   // key by key into the left margin field (or typedInto), in the panel's unit
     const char *typedInto = "leftMargin";
-    int endedBy = Qt::Key_Tab;   // the key that ends the typing, or a step: a key, Wheel (a notch down), Arrow (the up one)
-    static constexpr int Wheel = -1, Arrow = -2;
+    int endedBy = Qt::Key_Tab;   // the key that ends the typing, or a step: a key, Wheel (a notch down), Arrow (the up one), Menu
+    static constexpr int Wheel = -1, Arrow = -2, Menu = -3;   // (Step down in the field's context menu)
+    std::optional<QPageLayout::Unit> unit = {};   // chosen first, with the keyboard
 
     int operator()(QDialog &dialog) const
     {
@@ -42,6 +44,9 @@ struct PageSetupAnswer {
                 *a.openedOn = c.shown();
             const auto *perSheet = dialog.findChild<QWidget *>(QStringLiteral("pagesPerSheetButtonGroup"));
             EXPECT_TRUE(perSheet && !perSheet->isVisible()) << "pages per sheet offered, though no job prints them";
+            auto *units = dialog.findChild<QComboBox *>(QStringLiteral("unitCombo"));
+            for (const int to = a.unit ? units->findData(QVariant::fromValue(*a.unit)) : -1; to >= 0 && units->currentIndex() != to;)
+                QTest::keyClick(units, units->currentIndex() < to ? Qt::Key_Down : Qt::Key_Up);
             if (a.paper)
                 c.choosePaper(*a.paper, c.shown().orientation());   // first, then the orientation clicked
             if (a.paper || a.orientation == QPageLayout::Landscape)
@@ -52,8 +57,12 @@ struct PageSetupAnswer {
                 left->selectAll();
                 for (const QChar c : a.typedLeft)   // in any script: QTest::keyClicks sends Latin-1 only
                     QTest::sendKeyEvent(QTest::Click, left, Qt::Key_unknown, QString(c), {});
-                a.endedBy == Wheel   ? wheelDown(left)   // else a click at the top right corner, its up arrow, or the key
+                if (a.endedBy == Menu)   // "Step &down" by its key
+                    QTimer::singleShot(0, left, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D); });
+                QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(4, 4), left->mapToGlobal(QPoint(4, 4)));
+                a.endedBy == Wheel   ? wheelDown(left)   // else a click at the top right corner, its up arrow, the menu or the key
                 : a.endedBy == Arrow ? QTest::mouseClick(left, Qt::LeftButton, {}, QPoint(left->width() - 4, 4))
+                : a.endedBy == Menu  ? void(QApplication::sendEvent(left, &menu))
                                      : QTest::keyClick(left, Qt::Key(a.endedBy));
                 QTest::keyClick(left, Qt::Key_Tab);
             }
