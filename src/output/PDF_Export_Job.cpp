@@ -14,6 +14,7 @@
 #include "core/Open_Export_Log.h"
 #include "core/Utilities.h"
 #include "outputjobs/ExportNaming.h"
+#include "output/GapFields.h"
 #include "output/ImageExport.h"
 #include "output/JobRunner.h"
 #include "output/OutputController.h"
@@ -50,8 +51,9 @@ QString lastUnsynced;
 void PDF_Export::OKPressed()
 {
     try {
-        // A count still being typed is taken first; a refused one exports nothing.
-        if (!recordrange::End_Typing(rangeChoice().range) || !platform::endTyping({Row_Text, Col_Text}))
+        // A count or gap still being typed is taken first; a refused one exports nothing.
+        if (!recordrange::End_Typing(rangeChoice().range) || !platform::endTyping({Row_Text, Col_Text})
+            || !GapFields::End_Typing({{horz_mar_Text, horz_mar_Stepper, "horizontal gap"}, {vert_mar_Text, vert_mar_Stepper, "vertical gap"}}))
             return;
         if (!Execute_Exporting())
             return;

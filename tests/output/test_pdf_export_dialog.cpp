@@ -137,6 +137,11 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
             EXPECT_NEAR(used, MM_to_Points_Convert(float(platform::fieldValue((w->*k.field)->text()))), 0.014) << k.typed.toStdString();
         });
     }
+    open([&] {   // a gap still being typed when OK is clicked: refused, and nothing exported
+        w->vert_mar_Text->setFocus(), w->vert_mar_Text->selectAll(), QTest::keyClicks(w->vert_mar_Text, QString(40, '9'));
+        responder->alerts.clear(), exportTo(dir.path()), responder->openAnswers.clear();
+        EXPECT_EQ((messages() << QString::number(QFileInfo::exists(out()))).join('|').toStdString(), "Please enter a vertical gap from 0.00 to 1000.00 mm.|0");
+    });
 }
 
 TEST_F(PdfDialog, ASeriesWhoseFileIsGoneIsNotOffered)
