@@ -30,6 +30,24 @@
 
 namespace {
 
+// Opens the options window with the Grid... button; while it runs, the user does `work`, then presses OK or Cancel.
+// Answers the window's result code.
+int openGridWizard(testsupport::ScriptedResponder &responder, GridOptions &options, const std::function<void()> &work, bool ok)
+{
+    int result = -1;
+    responder.onModal = [&](QDialog &dialog) {
+        EXPECT_EQ(&dialog, Grid_Wizard::defaultInstance()->window);
+        if (work)
+            work();
+        Grid_Wizard *w = Grid_Wizard::defaultInstance();
+        (ok ? w->OK_Btn : w->Cancel_Btn)->click();
+        result = dialog.result();
+        return result;
+    };
+    options.Grid_btn->click();
+    return result;
+}
+
 class GridOptionsWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -46,23 +64,7 @@ protected:
     Grid_Wizard &wizard() { return static_cast<GridWizardSide &>(*options().grid_wizard).wizard(); }
     QPushButton *alignWithGrid() { return testsupport::pageControl<QPushButton>(sidebarOf(dsg()).aligmnt_tab, "Align_with_grid_btn"); }
 
-    // Opens the options window with the Grid... button; while it runs, the user does `work`, then
-    // presses OK or Cancel. Answers the window's result code.
-    int openAndDo(const std::function<void()> &work, bool ok)
-    {
-        int result = -1;
-        responder->onModal = [&](QDialog &dialog) {
-            EXPECT_EQ(&dialog, Grid_Wizard::defaultInstance()->window);
-            if (work)
-                work();
-            Grid_Wizard *w = Grid_Wizard::defaultInstance();
-            (ok ? w->OK_Btn : w->Cancel_Btn)->click();
-            result = dialog.result();
-            return result;
-        };
-        options().Grid_btn->click();
-        return result;
-    }
+    int openAndDo(const std::function<void()> &work, bool ok) { return openGridWizard(*responder, options(), work, ok); }
 
     testsupport::ResponderScope responder;
     testsupport::AppEnvironment env{QString(), true};
@@ -86,22 +88,7 @@ protected:
     GridOptions &options() { return gridOptions; }
     Grid_Wizard &wizard() { return static_cast<GridWizardSide &>(*options().grid_wizard).wizard(); }
 
-    // As in the window: the user works in the options window, then presses OK or Cancel.
-    int openAndDo(const std::function<void()> &work, bool ok)
-    {
-        int result = -1;
-        responder->onModal = [&](QDialog &dialog) {
-            EXPECT_EQ(&dialog, Grid_Wizard::defaultInstance()->window);
-            if (work)
-                work();
-            Grid_Wizard *w = Grid_Wizard::defaultInstance();
-            (ok ? w->OK_Btn : w->Cancel_Btn)->click();
-            result = dialog.result();
-            return result;
-        };
-        options().Grid_btn->click();
-        return result;
-    }
+    int openAndDo(const std::function<void()> &work, bool ok) { return openGridWizard(*responder, options(), work, ok); }
 
     testsupport::ResponderScope responder;
     SKTGrid newDesignGrid;
