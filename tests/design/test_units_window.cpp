@@ -45,6 +45,20 @@ using FieldPair = std::pair<QLineEdit *, platform::Stepper *>;
 // Points per centimetre of the barcode size rules.
 constexpr double kPointsPerCm = 28.346472;
 
+// A stepper holds the converted value within its range.
+float inRange(float value, const platform::Stepper *stepper)
+{
+    return std::clamp(value, float(stepper->minValue()), float(stepper->maxValue()));
+}
+
+// The factors of the table in single precision, written out here.
+struct Conversion {
+    int from;
+    int to;
+    float factor;
+};
+const Conversion kConversions[] = {{1, 2, 10.0f}, {2, 0, 0.03937008f}, {0, 1, 2.54f}, {1, 0, 0.39370078f}};
+
 class UnitsWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -110,11 +124,62 @@ protected:
         }
     }
 
+    // One conversion in the Barcode (0) or Advanced QR (2) mode: the fields hold the values, the
+    // user picks k.to, and each field shows its value times the factor.
+    void expectConverted(int mode, const std::vector<float> &values, const Conversion &k)
+    {
+        int &unit = mode == 0 ? Measument_Unit_Is_Barcode : Measument_Unit_Is_Adv_QR;
+        int &last = mode == 0 ? last_unit_val_Barcode : last_unit_val_Adv_QR;
+        unit = last = k.from;
+        fill(mode == 0 ? barcodeFields() : advQrFields(), values);
+        chooseUnit(mode, k.to);
+        EXPECT_EQ(shownRow, k.from);
+        EXPECT_EQ(unit, k.to);
+        EXPECT_EQ(last, k.to);
+        const std::vector<FieldPair> fields = mode == 0 ? barcodeFields() : advQrFields();
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const float expected = values[i] * k.factor;
+            EXPECT_EQ(float(platform::leadingReal(fields[i].first->text())), expected)
+                << k.from << "->" << k.to << " " << fields[i].first->objectName().toStdString() << " "
+                << fields[i].first->text().toStdString();
+            EXPECT_FLOAT_EQ(float(fields[i].second->doubleValue()), inRange(expected, fields[i].second))
+                << fields[i].first->objectName().toStdString();
+        }
+    }
+
+    // A card width and both modes' fields written, and what they showed, for the checks that no
+    // unit change reached them.
+    void fillEveryMode()
+    {
+        dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
+        fill(advQrFields(), {0.2f, 0.3f, 0.4f, 0.5f});
+        fill(barcodeFields(), {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 1.5f});
+        barcodeBefore = texts(barcodeFields());
+        advQrBefore = texts(advQrFields());
+    }
+
+    // Every mode still on its first unit, and the fields of fillEveryMode() as they were.
+    void expectNoUnitChanged()
+    {
+        EXPECT_EQ(Measument_Unit_Is, 2);
+        EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
+        EXPECT_EQ(Measument_Unit_Is_Adv_QR, 1);
+        EXPECT_EQ(last_unit_val, 2);
+        EXPECT_EQ(last_unit_val_Barcode, 1);
+        EXPECT_EQ(last_unit_val_Adv_QR, 1);
+        EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
+        EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
+        EXPECT_EQ(texts(barcodeFields()), barcodeBefore);
+        EXPECT_EQ(texts(advQrFields()), advQrBefore);
+    }
+
     testsupport::ResponderScope responder;
     testsupport::AppEnvironment env{QString(), true};
     SKTWindowController *c = nullptr;
     int shownRow = -3;
     bool sawUnitsWindow = false;
+    QStringList barcodeBefore;
+    QStringList advQrBefore;
 };
 
 TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
@@ -189,11 +254,7 @@ TEST_F(UnitsWindow, TheCurrentUnitAgainOnlyRelabels)
 
 TEST_F(UnitsWindow, CancelChangesNoUnitLabelOrField)
 {
-    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
-    fill(advQrFields(), {0.2f, 0.3f, 0.4f, 0.5f});
-    fill(barcodeFields(), {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 1.5f});
-    const QStringList barcodeBefore = texts(barcodeFields());
-    const QStringList advQrBefore = texts(advQrFields());
+    fillEveryMode();
     const QString barHeightLabel = c->barcodeMode().bar_height_label->text();
     const QString tbLabel = c->advQr().ADV_QR_TB_mar_lbl->text();
     for (int mode : {0, 1, 2}) {
@@ -205,27 +266,14 @@ TEST_F(UnitsWindow, CancelChangesNoUnitLabelOrField)
         dsg().units().doPreferences();
     }
     EXPECT_EQ(responder->modalCount, 6);
-    EXPECT_EQ(Measument_Unit_Is, 2);
-    EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
-    EXPECT_EQ(Measument_Unit_Is_Adv_QR, 1);
-    EXPECT_EQ(last_unit_val, 2);
-    EXPECT_EQ(last_unit_val_Barcode, 1);
-    EXPECT_EQ(last_unit_val_Adv_QR, 1);
-    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
-    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
-    EXPECT_EQ(texts(barcodeFields()), barcodeBefore);
-    EXPECT_EQ(texts(advQrFields()), advQrBefore);
+    expectNoUnitChanged();
     EXPECT_EQ(c->barcodeMode().bar_height_label->text(), barHeightLabel);
     EXPECT_EQ(c->advQr().ADV_QR_TB_mar_lbl->text(), tbLabel);
 }
 
 TEST_F(UnitsWindow, EachModeChangesOnlyItsOwnUnitAndFields)
 {
-    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
-    fill(advQrFields(), {0.2f, 0.3f, 0.4f, 0.5f});
-    fill(barcodeFields(), {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 1.5f});
-    const QStringList barcodeBefore = texts(barcodeFields());
-    const QStringList advQrBefore = texts(advQrFields());
+    fillEveryMode();
 
     chooseUnit(1, 0);   // Designing mode to inches
     EXPECT_EQ(Measument_Unit_Is, 0);
@@ -246,11 +294,7 @@ TEST_F(UnitsWindow, EachModeChangesOnlyItsOwnUnitAndFields)
 
 TEST_F(UnitsWindow, EachRoutineActsOnlyInItsOwnMode)
 {
-    dsg().sidebar().cardSizePanel()->width_Text->setText(QStringLiteral("100.00"));
-    fill(advQrFields(), {0.2f, 0.3f, 0.4f, 0.5f});
-    fill(barcodeFields(), {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 1.5f});
-    const QStringList barcodeBefore = texts(barcodeFields());
-    const QStringList advQrBefore = texts(advQrFields());
+    fillEveryMode();
     chooseUnit(1, 0, false);   // the window exists now
     // Inches: no mode's unit yet.
     dsg().units().unit_prefPanel->Select_Unit_Row(0);
@@ -263,53 +307,15 @@ TEST_F(UnitsWindow, EachRoutineActsOnlyInItsOwnMode)
         if (mode != 2)
             c->advQr().OK_Unit_Change_For_ADV_QR();
     }
-    EXPECT_EQ(Measument_Unit_Is, 2);
-    EXPECT_EQ(Measument_Unit_Is_Barcode, 1);
-    EXPECT_EQ(Measument_Unit_Is_Adv_QR, 1);
-    EXPECT_EQ(last_unit_val, 2);
-    EXPECT_EQ(last_unit_val_Barcode, 1);
-    EXPECT_EQ(last_unit_val_Adv_QR, 1);
-    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("100.00"));
-    EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_width_unit_lbl->text(), QStringLiteral("(mm)"));
-    EXPECT_EQ(texts(barcodeFields()), barcodeBefore);
-    EXPECT_EQ(texts(advQrFields()), advQrBefore);
+    expectNoUnitChanged();
 }
-
-// A stepper holds the converted value within its range.
-float inRange(float value, const platform::Stepper *stepper)
-{
-    return std::clamp(value, float(stepper->minValue()), float(stepper->maxValue()));
-}
-
-// The factors of the table in single precision, written out here.
-struct Conversion {
-    int from;
-    int to;
-    float factor;
-};
-const Conversion kConversions[] = {{1, 2, 10.0f}, {2, 0, 0.03937008f}, {0, 1, 2.54f}, {1, 0, 0.39370078f}};
 
 TEST_F(UnitsWindow, BarcodeModeConvertsItsSixFieldsInSinglePrecision)
 {
     SKIP_WITHOUT_BARCODE_MODE();
     const std::vector<float> values = {0.3f, 0.25f, 0.2f, 0.55f, 0.45f, 1.7f};
-    for (const Conversion &k : kConversions) {
-        Measument_Unit_Is_Barcode = last_unit_val_Barcode = k.from;
-        fill(barcodeFields(), values);
-        chooseUnit(0, k.to);
-        EXPECT_EQ(shownRow, k.from);
-        EXPECT_EQ(Measument_Unit_Is_Barcode, k.to);
-        EXPECT_EQ(last_unit_val_Barcode, k.to);
-        const std::vector<FieldPair> fields = barcodeFields();
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            const float expected = values[i] * k.factor;
-            EXPECT_EQ(float(platform::leadingReal(fields[i].first->text())), expected)
-                << k.from << "->" << k.to << " " << fields[i].first->objectName().toStdString() << " "
-                << fields[i].first->text().toStdString();
-            EXPECT_FLOAT_EQ(float(fields[i].second->doubleValue()), inRange(expected, fields[i].second))
-                << fields[i].first->objectName().toStdString();
-        }
-    }
+    for (const Conversion &k : kConversions)
+        expectConverted(0, values, k);
 }
 
 TEST_F(UnitsWindow, BarcodeModeConvertsTheBarHeightOfA2DSymbolToo)
@@ -354,19 +360,7 @@ TEST_F(UnitsWindow, AdvancedQrModeConvertsItsFourMarginsAndLabels)
     const std::vector<float> values = {0.3f, 0.25f, 0.55f, 0.45f};
     const char *const names[] = {"in", "cm", "mm"};
     for (const Conversion &k : kConversions) {
-        Measument_Unit_Is_Adv_QR = last_unit_val_Adv_QR = k.from;
-        fill(advQrFields(), values);
-        chooseUnit(2, k.to);
-        EXPECT_EQ(shownRow, k.from);
-        EXPECT_EQ(Measument_Unit_Is_Adv_QR, k.to);
-        EXPECT_EQ(last_unit_val_Adv_QR, k.to);
-        const std::vector<FieldPair> fields = advQrFields();
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            const float expected = values[i] * k.factor;
-            EXPECT_EQ(float(platform::leadingReal(fields[i].first->text())), expected)
-                << k.from << "->" << k.to << " " << fields[i].first->objectName().toStdString();
-            EXPECT_FLOAT_EQ(float(fields[i].second->doubleValue()), inRange(expected, fields[i].second));
-        }
+        expectConverted(2, values, k);
         const QString unit = QString::fromLatin1(names[k.to]);
         EXPECT_EQ(c->advQr().ADV_QR_TB_mar_lbl->text(), QStringLiteral("Top and Bottom Margin (%1):").arg(unit));
         EXPECT_EQ(c->advQr().ADV_QR_LR_mar_lbl->text(), QStringLiteral("Left and Right Margin (%1):").arg(unit));
