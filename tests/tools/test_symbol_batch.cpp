@@ -2,29 +2,18 @@
 // of worker threads; refused lines reported in line order with no file; --jobs checked.
 
 #include "support/Decode.h"
+#include "tools/SymbolPngRun.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #ifdef SYMBOL_PNG_PATH
 namespace {
 
-int runTool(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(SYMBOL_PNG_PATH), args);
-    if (!p.waitForFinished(300000))
-        return -1;
-    if (out)
-        *out = p.readAllStandardOutput();
-    if (err)
-        *err = p.readAllStandardError();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
+using symboltool::runSymbolPng;
 
 bool writeLines(const QString &path, const QStringList &lines)
 {
@@ -74,9 +63,9 @@ TEST(SymbolPngBatch, OneOrFourJobsWriteTheSameFilesInLineOrder)
         QMap<QString, QByteArray> first;
         for (const char *jobs : {"1", "4"}) {
             const QString outdir = dir.filePath(QStringLiteral("%1-%2").arg(QString::fromLatin1(c.title).left(2)).arg(jobs));
-            ASSERT_EQ(runTool({QStringLiteral("--symbology"), QString::fromLatin1(c.title), QStringLiteral("--batch"), values,
-                               QStringLiteral("--outdir"), outdir, QStringLiteral("--jobs"), QString::fromLatin1(jobs),
-                               QStringLiteral("--dpi"), QStringLiteral("150")}),
+            ASSERT_EQ(runSymbolPng({QStringLiteral("--symbology"), QString::fromLatin1(c.title), QStringLiteral("--batch"), values,
+                                    QStringLiteral("--outdir"), outdir, QStringLiteral("--jobs"), QString::fromLatin1(jobs),
+                                    QStringLiteral("--dpi"), QStringLiteral("150")}),
                       0);
             const QMap<QString, QByteArray> files = folderContents(outdir);
             if (first.isEmpty()) {
@@ -108,8 +97,8 @@ TEST(SymbolPngBatch, RefusedLinesAndBadJobCounts)
                                     QStringLiteral("\u20ac"), QStringLiteral("C3")}));
     const QString outdir = dir.filePath(QStringLiteral("out"));
     QByteArray said;
-    EXPECT_EQ(runTool({QStringLiteral("--symbology"), QStringLiteral("Code 128"), QStringLiteral("--batch"), values,
-                       QStringLiteral("--outdir"), outdir, QStringLiteral("--jobs"), QStringLiteral("3")}, &said),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("Code 128"), QStringLiteral("--batch"), values,
+                            QStringLiteral("--outdir"), outdir, QStringLiteral("--jobs"), QStringLiteral("3")}, &said),
               2);
     EXPECT_EQ(said, QByteArray("invalid\ninvalid\n"));
     EXPECT_EQ(QDir(outdir).entryList(QDir::Files | QDir::Hidden),
@@ -119,9 +108,9 @@ TEST(SymbolPngBatch, RefusedLinesAndBadJobCounts)
         SCOPED_TRACE(jobs);
         const QString none = dir.filePath(QStringLiteral("none"));
         QByteArray err;
-        EXPECT_EQ(runTool({QStringLiteral("--symbology"), QStringLiteral("Code 128"), QStringLiteral("--batch"), values,
-                           QStringLiteral("--outdir"), none, QStringLiteral("--jobs"), QString::fromLatin1(jobs)},
-                          nullptr, &err),
+        EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("Code 128"), QStringLiteral("--batch"), values,
+                                QStringLiteral("--outdir"), none, QStringLiteral("--jobs"), QString::fromLatin1(jobs)},
+                               nullptr, &err),
                   2);
         EXPECT_TRUE(err.contains("--jobs"));
         EXPECT_FALSE(QFileInfo::exists(none));

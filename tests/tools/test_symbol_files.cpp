@@ -6,6 +6,7 @@
 #include "platform/NKDBarcodeImageView.h"
 #include "platform/test_picture_tools.h"
 #include "support/Decode.h"
+#include "tools/SymbolPngRun.h"
 #include "tools/SymbolRender.h"
 #include "tools/SymbolSamples.h"
 
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <thread>
@@ -154,18 +154,7 @@ TEST(SymbolFiles, ImageViewShowsThePicture)
 }
 
 #ifdef SYMBOL_PNG_PATH
-namespace {
-int runSymbolPng(const QStringList &args, QByteArray *out = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(SYMBOL_PNG_PATH), args);
-    if (!p.waitForFinished(120000))
-        return -1;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return p.exitCode();
-}
-} // namespace
+using symboltool::runSymbolPng;
 
 TEST(SymbolPng, ExitStatusAndBatchFiles)
 {

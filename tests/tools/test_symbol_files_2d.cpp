@@ -3,12 +3,12 @@
 
 #include "platform/test_picture_tools.h"
 #include "support/Decode.h"
+#include "tools/SymbolPngRun.h"
 #include "tools/SymbolRender.h"
 
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -136,61 +136,50 @@ TEST(SymbolFiles2D, FramedWithTheBarcodeModesMargins)
 }
 
 #ifdef SYMBOL_PNG_PATH
-namespace {
-int run2D(const QStringList &args, QByteArray *out = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(SYMBOL_PNG_PATH), args);
-    if (!p.waitForFinished(120000))
-        return -1;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return p.exitCode();
-}
-} // namespace
+using symboltool::runSymbolPng;
 
 TEST(SymbolPng2D, OptionsReachTheSymbol)
 {
     QTemporaryDir dir;
     const QString qr = dir.filePath(QStringLiteral("qr.png"));
-    EXPECT_EQ(run2D({QStringLiteral("--symbology"), QStringLiteral("QR Code"), QStringLiteral("--value"),
-                     QStringLiteral("Grüße 条形码"), QStringLiteral("--qr-level"), QStringLiteral("H"), QStringLiteral("--out"), qr}),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("QR Code"), QStringLiteral("--value"),
+                            QStringLiteral("Grüße 条形码"), QStringLiteral("--qr-level"), QStringLiteral("H"), QStringLiteral("--out"), qr}),
               0);
     EXPECT_EQ(testsupport::decode(QImage(qr), QStringLiteral("QRCode")).bytes, QStringLiteral("Grüße 条形码").toUtf8());
 
     const QString dm = dir.filePath(QStringLiteral("dm.png"));
-    EXPECT_EQ(run2D({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
-                     QStringLiteral("AB12"), QStringLiteral("--dm-size"), QStringLiteral("C8X18"),
-                     QStringLiteral("--dm-encoding"), QStringLiteral("C40"), QStringLiteral("--out"), dm}),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
+                            QStringLiteral("AB12"), QStringLiteral("--dm-size"), QStringLiteral("C8X18"),
+                            QStringLiteral("--dm-encoding"), QStringLiteral("C40"), QStringLiteral("--out"), dm}),
               0);
     const QImage dmImage(dm);
     EXPECT_GT(dmImage.width(), 2 * dmImage.height());   // a rectangle 18 modules wide, 8 high
     EXPECT_EQ(testsupport::decode(dmImage, QStringLiteral("DataMatrix")).text, QStringLiteral("AB12"));
 
     const QString pdf = dir.filePath(QStringLiteral("pdf.png"));
-    EXPECT_EQ(run2D({QStringLiteral("--symbology"), QStringLiteral("PDF417"), QStringLiteral("--value"),
-                     QStringLiteral("tool"), QStringLiteral("--out"), pdf}),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("PDF417"), QStringLiteral("--value"),
+                            QStringLiteral("tool"), QStringLiteral("--out"), pdf}),
               0);
     EXPECT_EQ(testsupport::decode(QImage(pdf), QStringLiteral("PDF417")).text, QStringLiteral("tool"));
 
     // Refused by the size: status 2 and "invalid"; unknown items are usage errors.
     QByteArray said;
     const QString refused = dir.filePath(QStringLiteral("refused.png"));
-    EXPECT_EQ(run2D({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
-                     QStringLiteral("far too long for ten"), QStringLiteral("--dm-size"), QStringLiteral("C10X10"),
-                     QStringLiteral("--out"), refused},
-                    &said),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
+                            QStringLiteral("far too long for ten"), QStringLiteral("--dm-size"), QStringLiteral("C10X10"),
+                            QStringLiteral("--out"), refused},
+                           &said),
               2);
     EXPECT_EQ(said, QByteArray("invalid\n"));
     EXPECT_FALSE(QFileInfo::exists(refused));
-    EXPECT_EQ(run2D({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
-                     QStringLiteral("x"), QStringLiteral("--dm-size"), QStringLiteral("C11X11"), QStringLiteral("--out"), dm}),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
+                            QStringLiteral("x"), QStringLiteral("--dm-size"), QStringLiteral("C11X11"), QStringLiteral("--out"), dm}),
               1);
-    EXPECT_EQ(run2D({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
-                     QStringLiteral("x"), QStringLiteral("--dm-encoding"), QStringLiteral("X12"), QStringLiteral("--out"), dm}),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("DataMatrix"), QStringLiteral("--value"),
+                            QStringLiteral("x"), QStringLiteral("--dm-encoding"), QStringLiteral("X12"), QStringLiteral("--out"), dm}),
               1);
-    EXPECT_EQ(run2D({QStringLiteral("--symbology"), QStringLiteral("QR Code"), QStringLiteral("--value"),
-                     QStringLiteral("x"), QStringLiteral("--qr-level"), QStringLiteral("Z"), QStringLiteral("--out"), qr}),
+    EXPECT_EQ(runSymbolPng({QStringLiteral("--symbology"), QStringLiteral("QR Code"), QStringLiteral("--value"),
+                            QStringLiteral("x"), QStringLiteral("--qr-level"), QStringLiteral("Z"), QStringLiteral("--out"), qr}),
               1);
 }
 #endif
