@@ -13,6 +13,7 @@
 #include "platform/PictureView.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
+#include "support/LogCapture.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMutex>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableView>
@@ -35,35 +35,7 @@ struct Rec {
     QString value, header, footer, pq;
 };
 
-// Log lines written while the object lives, from any thread.
-struct LogCapture {
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
-    static QMutex &mutex()
-    {
-        static QMutex m;
-        return m;
-    }
-    QtMessageHandler previous;
-    LogCapture()
-    {
-        const QMutexLocker lock(&mutex());
-        lines().clear();
-        previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) {
-            const QMutexLocker lock(&mutex());
-            lines() << m;
-        });
-    }
-    ~LogCapture() { qInstallMessageHandler(previous); }
-    QStringList taken() const
-    {
-        const QMutexLocker lock(&mutex());
-        return lines();
-    }
-};
+using testsupport::LogCapture;
 
 class BatchWindow : public ::testing::Test {
 protected:

@@ -12,6 +12,7 @@
 #include "model/DesignGlobals.h"
 #include "core/Globals.h"
 #include "core/SymbolGlobals.h"
+#include "support/LogCapture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include <stdexcept>
 
 using namespace barcode_gen_test;
+using testsupport::LogCapture;
 
 namespace {
 
@@ -33,25 +35,6 @@ public:
             throw std::runtime_error("The question could not be shown.");
         return ScriptedResponder::alert(request);
     }
-};
-
-// Log lines written while one lives.
-class LogCapture {
-public:
-    LogCapture()
-    {
-        lines().clear();
-        m_previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) { lines() << m; });
-    }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
-
-private:
-    QtMessageHandler m_previous = nullptr;
 };
 
 std::shared_ptr<SKTGraphic> qrObject(const QString &dpiItem, const QString &custom)

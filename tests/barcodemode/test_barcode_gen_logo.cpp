@@ -12,6 +12,7 @@
 #include "imagetools/Image_Library.h"
 #include "support/ImageFileMakers.h"
 #include "support/Decode.h"
+#include "support/LogCapture.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "model/DesignGlobals.h"
 #include "core/Globals.h"
@@ -27,26 +28,9 @@
 #include <QTemporaryDir>
 
 using namespace barcode_gen_test;
+using testsupport::LogCapture;
 
 namespace {
-
-class LogCapture {
-public:
-    LogCapture()
-    {
-        lines().clear();
-        m_previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) { lines() << m; });
-    }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
-
-private:
-    QtMessageHandler m_previous = nullptr;
-};
 
 class LogoWindow : public BarcodeGenWindow {
 protected:

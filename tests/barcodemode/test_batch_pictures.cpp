@@ -334,7 +334,7 @@ TEST_F(BatchWindow, AWorkerWithoutASnapshotIsToldSoAndGetsNothing)
     worker.join();
     EXPECT_TRUE(fromWorker.isNull());
     EXPECT_EQ(countFromWorker, 0);
-    EXPECT_TRUE(log.taken().contains(
+    EXPECT_TRUE(log.lines().contains(
         QStringLiteral("Get_Image_From_List_Val: no batch snapshot was taken for this output job.")));
     // On the GUI thread a request without a job's snapshot reads the window as it is.
     EXPECT_FALSE(bm->Get_Image_From_List_Val(0).isNull());

@@ -9,6 +9,7 @@
 #include "advqr/AdvQrController.h"
 #include "barcodemode/BarcodeModeController.h"
 #include "support/Editions.h"
+#include "support/LogCapture.h"
 #include "barcodemode/BarcodeModeGlobals.h"
 #include "core/Mode.h"
 #include "core/SymbolGlobals.h"
@@ -23,26 +24,12 @@
 
 namespace {
 
+using testsupport::LogCapture;
+
 // Pretends a toolkit version for the life of the object.
 struct ToolkitVersion {
     explicit ToolkitVersion(double v) { Set_OS_Version_For_Tests(v); }
     ~ToolkitVersion() { Set_OS_Version_For_Tests(0); }
-};
-
-// Log lines written while the object lives.
-struct LogCapture {
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
-    QtMessageHandler previous;
-    LogCapture()
-    {
-        lines().clear();
-        previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) { lines() << m; });
-    }
-    ~LogCapture() { qInstallMessageHandler(previous); }
 };
 
 const QString kAccents = QStringLiteral("Café crème, Ærøskøbing, Müller & Söhne ¿sí?");

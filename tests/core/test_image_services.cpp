@@ -9,6 +9,7 @@
 #include "platform/Files.h"
 #include "platform/ModuleGrid.h"
 #include "support/AppEnvironment.h"
+#include "support/LogCapture.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>
@@ -34,14 +35,7 @@ using platform::Picture;
 
 namespace {
 
-QStringList capturedLog;
-void captureLog(QtMsgType, const QMessageLogContext &, const QString &msg) { capturedLog << msg; }
-
-struct LogCapture {
-    LogCapture() { capturedLog.clear(); previous = qInstallMessageHandler(captureLog); }
-    ~LogCapture() { qInstallMessageHandler(previous); }
-    QtMessageHandler previous;
-};
+using testsupport::LogCapture;
 
 // A black bar and a red one, on white or on nothing.
 Picture barsPicture(bool transparentBackground)
@@ -103,7 +97,7 @@ TEST(ImageServices, IncreaseDpiOfNothingLogsInvalidImage)
 {
     LogCapture log;
     EXPECT_TRUE(Increase_DPI(Picture(), 600).isNull());
-    EXPECT_EQ(capturedLog, QStringList{QStringLiteral("Invalid image")});
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Invalid image")});
 }
 
 TEST(ImageServices, SaveChoosesTheEncoderByExtension)

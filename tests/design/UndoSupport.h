@@ -10,6 +10,7 @@
 #include "model/SKTDocument.h"
 #include "model/SKTGraphic.h"
 #include "core/Mode.h"
+#include "support/LogCapture.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -63,25 +64,7 @@ inline QStringList describe(const SKTGraphicList &graphics)
     return lines;
 }
 
-// Log lines written while the object lives.
-class LogCapture {
-public:
-    LogCapture() { m_previous = qInstallMessageHandler(&LogCapture::handler); lines().clear(); }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    static QStringList &lines()
-    {
-        static QStringList l;
-        return l;
-    }
-    bool contains(const QString &part) const
-    {
-        return std::any_of(lines().cbegin(), lines().cend(), [&](const QString &l) { return l.contains(part); });
-    }
-
-private:
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &m) { lines() << m; }
-    QtMessageHandler m_previous = nullptr;
-};
+using testsupport::LogCapture;
 
 // A Designing-mode fixture with card objects in the document and a selection the tests choose.
 class DesignWithObjects : public DesignFixture {

@@ -1,6 +1,7 @@
 #include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/Print_Wnd_PaperNames.h"
 #include "platform/Files.h"
+#include "support/LogCapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,18 +14,7 @@ namespace {
 
 using labelstock::Read_Catalogue;
 
-QStringList capturedLog;
-void captureLog(QtMsgType, const QMessageLogContext &, const QString &text) { capturedLog << text; }
-
-// Collects the log lines written while it lives.
-class LogCapture {
-public:
-    LogCapture() { capturedLog.clear(); m_old = qInstallMessageHandler(captureLog); }
-    ~LogCapture() { qInstallMessageHandler(m_old); }
-    const QStringList &lines() const { return capturedLog; }
-private:
-    QtMessageHandler m_old = nullptr;
-};
+using testsupport::LogCapture;
 
 QStringList productIds(const labelstock::CatalogueRead &read)
 {
