@@ -35,13 +35,14 @@ struct ModuleRun {
     int length;
 };
 
-// The runs of a pattern of "1" and "0" modules, or of a row of pixels between its first and last
-// dark pixel (dark: grey below 128).
-QList<ModuleRun> patternRuns(const QString &pattern)
+// The runs of count modules or pixels, darkAt(i) telling each one's shade, between the first and
+// the last dark one.
+template <typename DarkAt>
+QList<ModuleRun> runsOf(qsizetype count, DarkAt darkAt)
 {
     QList<ModuleRun> out;
-    for (const QChar c : pattern) {
-        const bool dark = c == QLatin1Char('1');
+    for (qsizetype i = 0; i < count; ++i) {
+        const bool dark = darkAt(i);
         if (out.isEmpty() || out.last().dark != dark)
             out.append({dark, 0});
         ++out.last().length;
@@ -53,20 +54,14 @@ QList<ModuleRun> patternRuns(const QString &pattern)
     return out;
 }
 
+// A pattern of "1" and "0" modules, or a row of pixels (dark: grey below 128).
+QList<ModuleRun> patternRuns(const QString &pattern)
+{
+    return runsOf(pattern.size(), [&](qsizetype i) { return pattern[i] == QLatin1Char('1'); });
+}
 QList<ModuleRun> rowRuns(const QImage &img, int y)
 {
-    QList<ModuleRun> out;
-    for (int x = 0; x < img.width(); ++x) {
-        const bool dark = qGray(img.pixel(x, y)) < 128;
-        if (out.isEmpty() || out.last().dark != dark)
-            out.append({dark, 0});
-        ++out.last().length;
-    }
-    while (!out.isEmpty() && !out.first().dark)
-        out.removeFirst();
-    while (!out.isEmpty() && !out.last().dark)
-        out.removeLast();
-    return out;
+    return runsOf(img.width(), [&](qsizetype x) { return qGray(img.pixel(int(x), y)) < 128; });
 }
 
 int darkRuns(const QList<ModuleRun> &runs)
