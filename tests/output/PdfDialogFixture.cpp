@@ -64,12 +64,7 @@ void PdfDialog::valueList(const QString &symbology, const QStringList &values)
 {
     c->Barcode_Mode_Select();
     BarcodeModeController &b = c->barcodeMode();
-    const int i = b.barcodeTypePopup->findText(symbology);
-    ASSERT_GE(i, 0) << qPrintable(symbology);
-    b.barcodeTypePopup->setCurrentIndex(i);
-    emit b.barcodeTypePopup->activated(i);
-    b.dataText->setText(values.first());
-    b.goButtonActionPerformed();
+    printtest::makeSymbol(b, symbology, values.first());
     b.data_source_chkbox->click();
     ASSERT_TRUE(b.Custom_Sheet_RD->isChecked());
     b.ListData_barcode.clear();

@@ -105,6 +105,18 @@ inline BoxMM inkAround(const QImage &grey, double xMM, double yMM, int dpi = 600
     return {l / perMM, t / perMM, (r + 1) / perMM, (b + 1) / perMM};
 }
 
+// The Barcode mode's symbol made as the user makes it: symbology, value, Generate.
+inline void makeSymbol(BarcodeModeController &b, const QString &title, const QString &value)
+{
+    const int i = b.barcodeTypePopup->findText(title);
+    ASSERT_GE(i, 0) << qPrintable(title);
+    b.barcodeTypePopup->setCurrentIndex(i);
+    emit b.barcodeTypePopup->activated(i);
+    b.dataText->setText(value);
+    b.goButtonActionPerformed();
+    ASSERT_FALSE(b.barcodeImage->picture().isNull());
+}
+
 class PrintDialog : public ::testing::Test {
 protected:
     void SetUp() override
@@ -159,18 +171,7 @@ protected:
 
     QStringList messages() { return responder->trimmedAlertMessages(); }
 
-    // The Barcode mode's symbol made as the user makes it: symbology, value, Generate.
-    void makeSymbol(const QString &title, const QString &value)
-    {
-        BarcodeModeController &b = env.barcodeMode();
-        const int i = b.barcodeTypePopup->findText(title);
-        ASSERT_GE(i, 0) << qPrintable(title);
-        b.barcodeTypePopup->setCurrentIndex(i);
-        emit b.barcodeTypePopup->activated(i);
-        b.dataText->setText(value);
-        b.goButtonActionPerformed();
-        ASSERT_FALSE(b.barcodeImage->picture().isNull());
-    }
+    void makeSymbol(const QString &title, const QString &value) { printtest::makeSymbol(env.barcodeMode(), title, value); }
 
     testsupport::ResponderScope responder;
     testsupport::AppEnvironment env{QString(), true};
