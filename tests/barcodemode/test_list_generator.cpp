@@ -7,6 +7,7 @@
 #include "data/Generate_List_Barcode.h"
 #include "platform/Stepper.h"
 #include "support/Decode.h"
+#include "support/UserInput.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,16 +20,8 @@ using namespace value_list;
 
 namespace {
 
-void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
-
-void type(QLineEdit *field, const QString &text)
-{
-    field->setFocus();
-    field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-}
+using testsupport::pick;
+using testsupport::type;
 
 void sequence_(Generate_List_Barcode &g, const QString &from, const QString &to)
 {

@@ -11,6 +11,7 @@
 #include "io/workbook_fixture.h"
 #include "platform/Files.h"
 #include "support/SyncFailure.h"
+#include "support/UserInput.h"
 #include "series_fixture.h"
 #include "core/UserFolders.h"
 
@@ -29,8 +30,7 @@
 
 namespace {
 
-// A radio button takes a click on its circle or its title only.
-void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
+using testsupport::pick;
 
 class SeriesManager : public seriestest::SeriesWindowTest {
 protected:

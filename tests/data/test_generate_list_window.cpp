@@ -8,6 +8,7 @@
 #include "series_fixture.h"
 #include "io/SeriesStore.h"
 #include "support/SyncFailure.h"
+#include "support/UserInput.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,21 +22,13 @@
 
 namespace {
 
-// A radio button takes a click on its circle or its title only.
-void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
+using testsupport::pick;
 
 class GeneratorWindow : public seriestest::SeriesWindowTest {
 protected:
     Generate_List &g = *Generate_List::defaultInstance();
 
-    static void type(QLineEdit *field, const QString &text)
-    {
-        field->setFocus();
-        field->selectAll();   // typing replaces the selection
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
+    static void type(QLineEdit *field, const QString &text) { testsupport::type(field, text); }
     // Opens the generator as caller (required, insert) and lets the user act while it runs;
     // answers the run's result and how often it was shown.
     int run(int required, int insert, const std::function<void()> &user)

@@ -7,6 +7,7 @@
 #include "picker_fixture.h"
 #include "series_fixture.h"
 #include "support/NoPermissionOverride.h"
+#include "support/UserInput.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ inline const QString kNoImage = QStringLiteral("The selected folder does not con
 inline const QString kReplace = QStringLiteral("Batch Processing Series already exists. Do you want to replace it?");
 inline const QString kAccess = QStringLiteral("Error in file accessing.");
 
-inline void pick(QAbstractButton *radio) { QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2)); }
+using testsupport::pick;
 
 using testsupport::NoPermissionOverride;
 
@@ -32,14 +33,7 @@ class ImportWizardWindow : public pickertest::PickerTest {
 protected:
     Import_Wizard &w = *Import_Wizard::defaultInstance();
 
-    static void type(QLineEdit *field, const QString &text)
-    {
-        field->setFocus();
-        field->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
+    static void type(QLineEdit *field, const QString &text) { testsupport::type(field, text); }
     // Opens the wizard as the caller (required, insert) would; the user acts while it runs; when the
     // user leaves it open, Cancel ends the run. Answers the run's result.
     int run(int required, int insert, const std::function<void()> &user)

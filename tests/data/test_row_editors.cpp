@@ -9,6 +9,7 @@
 #include "data/SeriesListModel.h"
 #include "data/Update_Ex_Num.h"
 #include "series_fixture.h"
+#include "support/UserInput.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -26,14 +27,7 @@ namespace {
 
 void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-void type(QLineEdit *field, const QString &text)
-{
-    field->setFocus();
-    field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-}
+using testsupport::type;
 
 class RowEditors : public seriestest::SeriesWindowTest {
 protected:
