@@ -20,9 +20,9 @@ QFileInfoList profileFiles(const QString &folder)
     return files;
 }
 
-std::optional<QStringList> readFile(const QString &path)
+// A profile's texts, of a value read from its file.
+std::optional<QStringList> profileTexts(const std::optional<platform::PlistValue> &value)
 {
-    const std::optional<platform::PlistValue> value = platform::readPlistFile(path);
     if (!value)
         return std::nullopt;
     std::optional<QStringList> strings = value->toStrings();
@@ -30,6 +30,8 @@ std::optional<QStringList> readFile(const QString &path)
         return std::nullopt;
     return strings->mid(0, StockFieldCount);
 }
+
+std::optional<QStringList> readFile(const QString &path) { return profileTexts(platform::readPlistFile(path)); }
 
 } // namespace
 
@@ -100,7 +102,7 @@ DefaultRepair Repair_Default(const QString &folder, const QString &seedFile)
     QFile seed(seedFile);
     const bool opened = seed.open(QIODevice::ReadOnly);
     const QByteArray seeded = opened ? seed.readAll() : QByteArray();
-    if (!opened || !readFile(seedFile)) {
+    if (!opened || !profileTexts(platform::plistFromData(seeded))) {
         repair.error = QStringLiteral("The application's own \"Default\" print profile \"%1\" cannot be read (%2).")
                            .arg(seedFile, opened ? QStringLiteral("it is no list of %1 texts").arg(FieldCount) : seed.errorString());
         return repair;

@@ -479,11 +479,6 @@ bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file)
 
 void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook = std::move(hook); }
 
-bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced)
-{
-    return putInPlace(folder, fd, temporary, entryName(QFile::encodeName(file)), file, error, unsynced);
-}
-
 bool putInPlace(int folder, int fd, const QString &temporary, const QByteArray &to, const QString &file, QString *error,
                 QString *unsynced)
 {

@@ -127,8 +127,6 @@ bool reachFile(const QString &path, Place *place, QString *error, int start = -1
 // is not UTF-8); file names it in messages.
 bool putInPlace(int folder, int fd, const QString &temporary, const QByteArray &name, const QString &file, QString *error,
                 QString *unsynced = nullptr);
-// The same, the entry named by the last part of file.
-bool putInPlace(int folder, int fd, const QString &temporary, const QString &file, QString *error, QString *unsynced = nullptr);
 // The file a save of path would replace or make, for the question that names it: its path, links
 // followed by the rule; empty with the reason when the save would be refused.
 QString fileToReplace(const QString &path, QString *error);
