@@ -37,6 +37,13 @@ Add_Print_Profile::Add_Print_Profile(QWidget *parent)
     cancelButton = ui.CancelPressed;
     connect(okButton, &QPushButton::clicked, this, &Add_Print_Profile::OKPressed);
     connect(cancelButton, &QPushButton::clicked, this, &Add_Print_Profile::CancelPressed);
+    // "Default" edited under another name is saved as a profile of its own, which keeps a printer;
+    // typed back, none again.
+    connect(Profile_name, &QLineEdit::textChanged, this, [this](const QString &typed) {
+        const bool none = pass_profile_name == printprofiles::Default_Name && Trim_Str(typed) == printprofiles::Default_Name;
+        if (none == Printer_ComboBox->isEnabled())
+            Fill_Printers(none ? printprofiles::Default_Name : QString());
+    });
     Fill_Printers();
 }
 

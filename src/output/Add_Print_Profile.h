@@ -26,7 +26,7 @@ public:
     QString custom_print_profile_name;
 
     // Lists the installed printers and selects the page setup's (else the default, else the first);
-    // for "Default", which keeps no printer, offers none.
+    // for "Default", which keeps no printer, offers none (again offered once another name is typed).
     void Fill_Printers(const QString &profile = QString());
     // Checks printer and name, runs the page layout panel (of the page setup as it is, where no
     // printer is offered) and ends the run with 1; each refusal shows its message and the dialog

@@ -357,10 +357,10 @@ void Print_Wnd::Add_Edit_Print_Profile(const QString &mode)
             }
             name = Get_List_Name_Text(row);
         }
-        prnt_prof_wnd->Fill_Printers(name);
-        new_profile_name->setText(name);
         pass_profile_name = name;
         prnt_prof_wnd->pass_profile_name = name;
+        prnt_prof_wnd->Fill_Printers(name);
+        new_profile_name->setText(name);
         const int code = platform::runModal(*prnt_prof_wnd);
         prnt_prof_wnd->hide();
         if (code != 1)

@@ -299,6 +299,16 @@ TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
     ASSERT_TRUE(now);
     EXPECT_EQ(now->at(0) + now->at(10), QStringLiteral("3"));   // with no printer
     EXPECT_NE(bytes(QStringLiteral("Default")), before);
+    // Under another name it is a profile of its own, which keeps the printer chosen.
+    const QByteArray kept = bytes(QStringLiteral("Default"));
+    open([&] { select(QStringLiteral("Default")), w->Edit_profile_btn->click(); },
+         [&, answer = naming(QStringLiteral("Rack"))](QDialog &d) {
+             if (&d == names)
+                 names->Profile_name->setText(QStringLiteral("Rack"));   // before its printer is chosen
+             return answer(d);
+         });
+    EXPECT_EQ(printprofiles::Read_Profile(print_profile_path, QStringLiteral("Rack")).value_or(QStringList()).value(10), platform::Pdf_Destination_Name);
+    EXPECT_EQ(bytes(QStringLiteral("Default")), kept);
 }
 
 // A damaged "Default" that the application's own cannot mend (no profile either) is said, with its folder, at each
