@@ -10,6 +10,7 @@
 #include "output/LabelSizeFields.h"
 #include "platform/StepperField.h"
 #include "support/Editions.h"
+#include "support/NumberFieldSweep.h"
 #include "outputjobs/OutputGlobals.h"
 #include "core/UserFolders.h"
 
@@ -141,6 +142,9 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
         w->vert_mar_Text->setFocus(), w->vert_mar_Text->selectAll(), QTest::keyClicks(w->vert_mar_Text, QString(40, '9'));
         responder->alerts.clear(), exportTo(dir.path()), responder->openAnswers.clear();
         EXPECT_EQ((messages() << QString::number(QFileInfo::exists(out()))).join('|').toStdString(), "Please enter a vertical gap from 0.00 to 1000.00 mm.|0");
+        // The gaps in every locale, its digits and decimal sign, however the typing ends (the card's size is the label's).
+        EXPECT_EQ(testsupport::sweepNumberFields({{w->horz_mar_Text, w->horz_mar_Stepper, "horizontal gap"}, {w->vert_mar_Text, w->vert_mar_Stepper, "vertical gap"}},
+                                                 *responder), "");
     });
 }
 

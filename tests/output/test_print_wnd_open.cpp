@@ -378,6 +378,12 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
             w->cancelButton->click();
         });
     }
+    open([&] {   // the manual label's size in every locale, however the typing ends
+        w->rd_manual->click();
+        EXPECT_EQ(testsupport::sweepNumberFields({{w->width_Text, w->width_Stepper, "label width"}, {w->height_Text, w->height_Stepper, "label height"}},
+                                                 *responder), "");
+        w->cancelButton->click();
+    });
     c->Designing_Mode_Select();
     open([&] {
         for (QLineEdit *field : {w->width_Text, w->horz_mar_Text, w->vert_mar_Text, w->left_mar_pre})
@@ -402,6 +408,10 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                                   .arg(Points_to_MM_Convert(*used), 0, 'f', 2).toStdString(),
                               QStringLiteral("Please enter a %1 %2 | %3").arg(what, typed.isEmpty() ? "of 0 mm or more." : "from 0.00 to 1000.00 mm.", kept).toStdString()) << ending;
                 }
+        // The gaps in every locale, its digits and decimal sign, however the typing ends (the card's size is the label's).
+        w->rd_manual->click();
+        EXPECT_EQ(testsupport::sweepNumberFields({{w->horz_mar_Text, w->horz_mar_Stepper, "horizontal gap"}, {w->vert_mar_Text, w->vert_mar_Stepper, "vertical gap"}},
+                                                 *responder), "");
         w->cancelButton->click();
     });
     // Page Setup's own margin and custom size fields, typed key by key in every locale: what the window then shows,
