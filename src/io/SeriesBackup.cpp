@@ -357,6 +357,7 @@ void commit(const Staging &staging, platform::FolderSwap &swap, Outcome &outcome
     }
     outcome.keptOld = swap.keptOld;
     outcome.keptOther = swap.keptOther;
+    outcome.keptStaging = swap.keptStaging;
 }
 
 } // namespace

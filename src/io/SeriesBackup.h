@@ -39,6 +39,7 @@ struct Outcome {
     bool committed = false;   // the new state is in place
     QString keptOld;          // where the user's folder replaced stayed, when it could not go
     QStringList keptOther;    // where anything else met under the backup's names stayed
+    QString keptStaging;      // where a staging folder that could not be removed stayed
     QStringList notOwn;       // files skipped as another's where others may write the folder read
     QString unsynced;         // why the new folder is not known to be on the disk
     QStringList reasons;      // one line per entry not copied, for the log

@@ -95,8 +95,9 @@ struct FolderSwap {
     // made it (its record in notes) and it holds nothing else. Empty: any file.
     std::function<bool(const QByteArray &name)> holdsOnly;
     QString reason;       // out: why nothing was changed
-    QString keptOld;      // out: where the user's folder replaced stayed, when it could not go
+    QString keptOld;      // out: where the folder replaced stayed, when it could not go
     QStringList keptOther;   // out: where anything else the swap met under its names stayed
+    QString keptStaging;  // out: where a staging folder that could not be removed stayed, visibly
     QString unsynced;     // out: why the new folder's place is not known to be on the disk
 };
 
