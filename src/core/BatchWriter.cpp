@@ -243,9 +243,11 @@ BatchWriter::Folder *BatchWriter::folder(const QByteArray &path, QString *error)
         it = m_folders.find(clean);
         if (it == m_folders.end()) {
             // Else reached once by the rule for links; every file of the batch then goes into the
-            // folder so reached.
+            // folder so reached. Asked for as a folder on the way to the file: an entry there that
+            // is none is named ("<entry>: Not a directory").
             QString why;
-            const int fd = platform::openFolderByRule(QFile::decodeName(path), &why);
+            const QString shown = QFile::decodeName(path);
+            const int fd = platform::openFolderByRule(shown.endsWith(QLatin1Char('/')) ? shown : shown + QLatin1Char('/'), &why);
             if (fd < 0) {
                 failWith(error, why);
                 return nullptr;

@@ -275,10 +275,12 @@ void Cropping_Tool::Crop_All_Thread()
         }
         if (direct) {
             Crop_Direct_Series = seriesName;
-            Crop_Output_Path = QDir(Crop_Output_Path).filePath(seriesName);
-            // The series' own folder, made or taken as an export folder is: where others may write
-            // the folder above, only a real folder of the user's, never another's left there.
-            held = platform::Descriptor(platform::openWritableFolder(Crop_Output_Path, nullptr));
+            const QString above = QDir::cleanPath(Crop_Output_Path);
+            Crop_Output_Path = QDir(above).filePath(seriesName);
+            // The series' own folder, made or taken as an export folder is, in the output folder
+            // held (what took its name since gets nothing): where others may write there, only a
+            // real folder of the user's, never another's left there.
+            held = platform::Descriptor(platform::openWritableFolderIn(held.fd, seriesName, above, nullptr));
             if (held.fd < 0) {
                 series_store::remove(seriesName);
                 unwritable();

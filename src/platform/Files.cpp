@@ -532,23 +532,34 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several)
 
 int openWritableFolder(const QString &path, QString *error, bool *made)
 {
+    const QFileInfo info(path);
+    const QByteArray name = QFile::encodeName(info.fileName());
+    if (name.isEmpty() || name == "." || name == "..") {
+        if (error)
+            *error = errorText(EINVAL);
+        return -1;
+    }
+    // Nothing is made below a link the rule does not follow (as for the folder itself).
+    const Descriptor parent(openFolderByRule(info.absolutePath(), error));
+    if (parent.fd < 0)
+        return -1;
+    return openWritableFolderIn(parent.fd, info.fileName(), info.absolutePath(), error, made);
+}
+
+int openWritableFolderIn(int parent, const QString &entry, const QString &shownParent, QString *error, bool *made)
+{
     const auto fail = [error](int err) {
         if (error)
             *error = errorText(err);
         return -1;
     };
-    const QFileInfo info(path);
-    const QByteArray name = QFile::encodeName(info.fileName());
-    if (name.isEmpty() || name == "." || name == "..")
+    const QByteArray name = QFile::encodeName(entry);
+    if (name.isEmpty() || name == "." || name == ".." || name.contains('/'))
         return fail(EINVAL);
-    // Nothing is made below a link the rule does not follow (as for the folder itself).
-    const Descriptor parent(openFolderByRule(info.absolutePath(), error));
-    if (parent.fd < 0)
-        return -1;
     struct stat holder {}, st {};
-    if (::fstat(parent.fd, &holder) != 0)
+    if (::fstat(parent, &holder) != 0)
         return fail(errno);
-    const bool fresh = ::mkdirat(parent.fd, name.constData(), 0777) == 0;
+    const bool fresh = ::mkdirat(parent, name.constData(), 0777) == 0;
     if (!fresh && errno != EEXIST)
         return fail(errno);
     if (made)
@@ -557,12 +568,12 @@ int openWritableFolder(const QString &path, QString *error, bool *made)
     // chose: only a real folder of the user's is taken, the very one opened here.
     const bool shared = othersMayWrite(holder);
     // A folder there a moment ago that is something else when opened was exchanged meanwhile.
-    const bool wasFolder = fresh || (::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode));
-    Descriptor folder(shared ? ::openat(parent.fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
-                             : reachFolder(parent.fd, QFile::decodeName(name), error, info.absolutePath()));
+    const bool wasFolder = fresh || (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode));
+    Descriptor folder(shared ? ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
+                             : reachFolder(parent, entry, error, shownParent));
     if (folder.fd < 0) {
         const int err = errno;
-        const bool there = ::fstatat(parent.fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+        const bool there = ::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
         if (wasFolder && (!there || !S_ISDIR(st.st_mode))) {
             if (error)
                 *error = folderExchanged();
@@ -581,7 +592,7 @@ int openWritableFolder(const QString &path, QString *error, bool *made)
     if (::faccessat(folder.fd, ".", W_OK | X_OK, AT_EACCESS) != 0)
         return fail(errno);
     if (writableFolderHook)
-        writableFolderHook(path);
+        writableFolderHook(joined(shownParent, name));
     return folder.release();
 }
 

@@ -173,6 +173,10 @@ QString unsyncedWarning(const QString &what, const QString &why, bool several = 
 // A folder there that is something else once opened says so (folderExchanged()).
 // made, given, tells whether this call made it.
 int openWritableFolder(const QString &path, QString *error, bool *made = nullptr);
+// The same for the folder name made or taken in the folder open at parent (shownParent names it),
+// which is never reached again by its path: what another renames to the parent's name meanwhile
+// gets nothing.
+int openWritableFolderIn(int parent, const QString &name, const QString &shownParent, QString *error, bool *made = nullptr);
 // Tests: called with the folder's path once openWritableFolder() has checked it, before it hands it on.
 void setWritableFolderStepHook(std::function<void(const QString &path)> hook);
 bool makeWritableFolder(const QString &path, QString *error);

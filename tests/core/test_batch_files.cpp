@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <chrono>
 #include <mutex>
 #include <thread>
@@ -340,6 +342,8 @@ TEST(BatchFiles, TheWriterStagesBesideTheTargetAndSyncsAtTheEnd)
 
         EXPECT_FALSE(writer.write(dir.filePath(QStringLiteral("missing/two.png")), QByteArray("x"), &why));
         EXPECT_FALSE(why.isEmpty());
+        for (const char *under : {"one.png/two.png", "one.png/sub/two.png"})   // a file on the way is named
+            EXPECT_TRUE(!writer.write(dir.filePath(under), "x", &why) && why == "one.png: " + QString::fromLocal8Bit(std::strerror(ENOTDIR))) << qPrintable(why);
         EXPECT_TRUE(writer.finish(&why)) << qPrintable(why);
     }
 }

@@ -249,14 +249,17 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         int code;
         QStringList files;    // written into Cropped_Images/<new series>
         bool theirs = false;  // that folder there, another's (0777), in a folder others may write
+        char exchanged = 0;   // Cropped_Images, once held, renamed away for a new folder ('d') or a link to one ('l')
     } cases[] = {
         {"two pictures", {jpeg, images[1]}, "Logos", 1, {"d.JPG", "b.PNG"}},
         {"one of three unreadable", {jpeg, dir.filePath("bad.jpg"), images[1]}, "Logos", 1, {"d.JPG", dir.filePath("bad.jpg"), "b.PNG"}},
         {"nothing readable", {dir.filePath("bad.jpg")}, "Logos", 0, {}},
         {"unknown series", {jpeg}, "Nowhere", 0, {}},
         {"another's folder of the new series' name", {jpeg}, "Logos", 0, {}, true},
+        {"the output folder exchanged for another", {jpeg}, "Logos", 1, {}, false, 'd'},
+        {"the output folder exchanged for a link", {jpeg}, "Logos", 1, {}, false, 'l'},
     };
-    const QString theirs = Created_Resource_Path + "/Cropped_Images/Logos (1)";
+    const QString cropped = Created_Resource_Path + "/Cropped_Images", theirs = cropped + "/Logos (1)";
     for (const auto &k : cases) {
         series_store::remove("Logos (1)");
         QDir(Created_Resource_Path + "/Cropped_Images/Logos (1)").removeRecursively();
@@ -265,6 +268,9 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
         ASSERT_TRUE(series_store::write("Logos", k.lines));
         bool shown = false;
         int viewHeight = 0;
+        const testsupport::SyncFailure claim(Data_Folder_Path, false, [&, once = k.exchanged != 0]() mutable {   // the new series claimed
+            std::exchange(once, false) && QDir().rename(cropped, cropped + "~") && (k.exchanged == 'd' ? QDir().mkdir(cropped) : QFile::link(dir.path(), cropped));
+        });
         responder->alertAnswers = {QStringLiteral("Yes")};
         responder->alerts.clear();
         responder->onModal = [&](QDialog &dialog) {
@@ -285,6 +291,11 @@ TEST_F(CropBatch, TheDirectSeriesWritesANewSeriesOfItsOwnOrGivesZero)
             EXPECT_EQ(viewHeight, tool->image_frame_size.height() + 30) << k.name << ": the series' taller crop view";
         }
         EXPECT_FALSE(series_store::exists("Logos (1)") && k.code == 0) << k.name << ": no series of missing files";
+        if (k.exchanged) {
+            EXPECT_TRUE(QFileInfo(cropped + "~/Logos (1)/d.JPG").isFile() && !QFileInfo::exists(theirs)) << k.name << ": in the folder held only";
+            ASSERT_TRUE((QFileInfo(cropped).isSymLink() ? QFile::remove(cropped) : QDir(cropped).removeRecursively()) && QDir().rename(cropped + "~", cropped));
+            continue;
+        }
         EXPECT_EQ(QDir(theirs).isEmpty(), k.code == 0) << k.name;
         if (k.code != 1)
             continue;

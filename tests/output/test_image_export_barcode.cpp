@@ -243,9 +243,10 @@ TEST_F(BarcodeExport, FilesTheDiskCannotConfirmAreWrittenAndSaidSo)
 // into the folder checked (renamed away), none through the link; the user's file there is asked about there, Keep chosen.
 TEST_F(BarcodeExport, TheFolderCheckedIsTheFolderWritten)
 {
-    const struct { const char *earlier, *written; } cases[] = {   // the user's file there before; the folder checked after
+    const struct { const char *earlier, *written; bool headers = false; } cases[] = {   // the user's file there before; the folder checked after
         {"", "Barcode (1).PNG|Barcode (2).PNG|Barcode.PNG"},
-        {"Barcode.PNG", "Barcode (1) (1).PNG|Barcode (1).PNG|Barcode (2).PNG|Barcode.PNG"}};
+        {"Barcode.PNG", "Barcode (1) (1).PNG|Barcode (1).PNG|Barcode (2).PNG|Barcode.PNG"},
+        {"Header (2).PNG", "Header (1).PNG|Header (2) (2).PNG|Header (2).PNG|Header (3).PNG", true}};   // free names, asked of it
     valueList({QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3")});
     QDir chosen(destination.path());
     ASSERT_TRUE(chosen.mkdir("theirs") && ::chmod(QFile::encodeName(chosen.path()).constData(), 0777) == 0);
@@ -259,7 +260,9 @@ TEST_F(BarcodeExport, TheFolderCheckedIsTheFolderWritten)
     for (const auto &k : cases) {
         QDir(chosen.filePath("moved")).removeRecursively() && QFile::remove(folder().path());   // what the last run left
         ASSERT_TRUE(!*k.earlier || (chosen.mkdir("QIRO Barcode") && QFile(folder().filePath(k.earlier)).open(QIODevice::WriteOnly)));
-        exportWith(3);
+        if (k.headers)
+            setList({{"A1", "", "F", "1"}, {"A2", "", "F", "1"}, {"A3", "", "F", "1"}});
+        exportWith(3, [&](Export_Barcode &d) { (k.headers ? d.exp_rad_hdr : d.exp_rad_def)->click(); });
         EXPECT_TRUE(QDir(chosen.filePath("theirs")).isEmpty());
         EXPECT_EQ(QDir(chosen.filePath("moved")).entryList(QDir::Files).join('|').toStdString(), k.written);
     }

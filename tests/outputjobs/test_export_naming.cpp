@@ -1,4 +1,5 @@
 #include "outputjobs/ExportNaming.h"
+#include "platform/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -187,4 +188,12 @@ TEST(ExportNaming, DiskTestComparesTheExtensionInAnyCase)
     EXPECT_TRUE(fileNameTakenOnDisk(QDir(dir.path()).filePath(QStringLiteral("Label.png"))));
     EXPECT_FALSE(fileNameTakenOnDisk(QDir(dir.path()).filePath(QStringLiteral("Label.jpg"))));
     EXPECT_FALSE(fileNameTakenOnDisk(QDir(dir.path()).filePath(QStringLiteral("Labe.png"))));
+    // Asked of the folder held: renamed away since, another made under its name holding Other.png.
+    const platform::Descriptor held(platform::openFolderByRule(dir.path(), nullptr));
+    ASSERT_TRUE(QDir().rename(dir.path(), dir.path() + "~") && QDir().mkdir(dir.path()) && QFile(dir.filePath("Other.png")).open(QIODevice::WriteOnly));
+    QByteArray taken;
+    for (const char *name : {"Label.png", "Label.PNG", "Other.png"})
+        taken += fileNameTakenOnDisk(dir.filePath(name), held.fd) ? 'y' : 'n';
+    EXPECT_EQ(taken, "yyn");
+    QDir(dir.path() + "~").removeRecursively();
 }

@@ -7,6 +7,7 @@
 #include "support/CreationModes.h"
 #include "support/NoPermissionOverride.h"
 #include "support/FileSizeLimit.h"
+#include "support/SyncFailure.h"
 #include "test_picture_tools.h"
 
 #include <QFile>
@@ -295,9 +296,11 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
             std::optional<testsupport::NoPermissionOverride> unprivileged(std::in_place);
             dropStickyOverride();
             EXPECT_EQ(platform::replaceQuestion(path).toStdString(), "");
+            const testsupport::SyncFailure disk(dir.path(), false);   // counts the syncs, fails none
             const bool written = who == 0 ? writePages(path, {{300, 200}}, &writer)
                                  : who == 1 ? platform::writeFileAtomically(path, "%PDF", &why, &unsynced)
                                             : batch.write(path, "%PDF", &why) && batch.finish(&why);
+            EXPECT_TRUE(r.mode != 0300 || disk.fileSystemSyncs() > 0) << "the write-only folder unsynced";
             unprivileged.reset();
             platform::setAccountsSource(nullptr);
             EXPECT_EQ((who == 0 ? writer.errorString() : why).toStdString(),

@@ -12,5 +12,6 @@ struct SyncFailure {
     explicit SyncFailure(const QString &folder, bool fails = true, std::function<void()> seen = {});
     ~SyncFailure();
     static QString reason();   // what the failing disk answers, in the system's words
+    static int fileSystemSyncs();   // the syncfs calls of the folder's file system while it lived
 };
 } // namespace testsupport
