@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 
 namespace {
 
@@ -31,8 +32,25 @@ void logReasons(const series_backup::Outcome &outcome)
         Show_NSLog_Message(reason);
 }
 
-const QString kNotRestored = QStringLiteral("Data could not be restored. The current data is unchanged.");
-const QString kNotSaved = QStringLiteral("Backup could not be saved. The previous backup is unchanged.");
+const QString kBackupFailed = QStringLiteral("Backup could not be saved.");
+const QString kRestoreFailed = QStringLiteral("Data could not be restored.");
+const QString kNotRestored = kRestoreFailed + QStringLiteral(" The current data is unchanged.");
+const QString kNotSaved = kBackupFailed + QStringLiteral(" The previous backup is unchanged.");
+
+std::function<void(series_backup::Outcome &)> outcomeHook;   // tests
+
+// What a failed backup or restore says first: that what it would have replaced is unchanged, unless
+// it was moved (then where it is), or a staging folder was left beside it.
+QString notDone(const series_backup::Outcome &outcome, bool backup)
+{
+    if (!outcome.keptOld.isEmpty())
+        return (backup ? kBackupFailed + QStringLiteral(" The previous backup is now %1.")
+                       : kRestoreFailed + QStringLiteral(" The current data is now in %1."))
+            .arg(outcome.keptOld);
+    if (!outcome.keptStaging.isEmpty())
+        return backup ? kBackupFailed : kRestoreFailed;
+    return backup ? kNotSaved : kNotRestored;
+}
 
 QString notCopiedMessage(const series_backup::Outcome &outcome)
 {
@@ -41,21 +59,30 @@ QString notCopiedMessage(const series_backup::Outcome &outcome)
         .arg(outcome.total);
 }
 
-// What a restore adds of the files it left as another's where others may write the backup folder.
+// What a restore adds of the files it left as another's where others may write the backup folder,
+// or as files others may write, and of the current files it kept in place of those not copied.
 QString notYours(const series_backup::Outcome &outcome, const QString &source)
 {
-    return outcome.notOwn.isEmpty() ? QString()
-                                     : QStringLiteral("\n\nOthers may write into %1, and these files in it are not yours: %2.")
-                                           .arg(source, outcome.notOwn.join(QStringLiteral(", ")));
+    QString said;
+    if (!outcome.notOwn.isEmpty())
+        said += QStringLiteral("\n\nThese files in %1 were not restored, as others may have written them: %2.")
+                    .arg(source, outcome.notOwn.join(QStringLiteral(", ")));
+    if (!outcome.keptCurrent.isEmpty())
+        said += QStringLiteral("\n\nYour current files of the names not copied were kept: %1.")
+                    .arg(outcome.keptCurrent.join(QStringLiteral(", ")));
+    return said;
 }
 
-// What a message adds of the folder a backup or a restore replaced that had to stay, and of a new
-// folder not known to be on the disk (what names it).
+// What a message adds of the folder a backup or a restore replaced that had to stay (a failure has
+// said where), of what was left beside it, and of a new folder not known to be on the disk (what
+// names it).
 QString aftermath(const series_backup::Outcome &outcome, const QString &what, bool several)
 {
     QString said;
-    if (!outcome.keptOld.isEmpty())
+    if (outcome.committed && !outcome.keptOld.isEmpty())
         said += QStringLiteral("\n\nThe folder it replaced was kept as %1.").arg(outcome.keptOld);
+    if (!outcome.keptStaging.isEmpty())
+        said += QStringLiteral("\n\nThe unfinished copy could not be removed: it was left as %1.").arg(outcome.keptStaging);
     for (const QString &other : outcome.keptOther)
         said += QStringLiteral("\n\nWhat took its place meanwhile was kept as %1.").arg(other);
     if (!outcome.unsynced.isEmpty())
@@ -63,7 +90,18 @@ QString aftermath(const series_backup::Outcome &outcome, const QString &what, bo
     return said;
 }
 
+// What a restore says first: done, done but for what was not copied, or not done (and why, when the
+// backup folder holds no series file).
+QString firstWords(const series_backup::Outcome &outcome, const QString &done)
+{
+    if (!outcome.committed)
+        return notDone(outcome, false) + (outcome.noSeries ? QStringLiteral("\n\n") + outcome.reasons.last() : QString());
+    return outcome.notCopied() > 0 ? notCopiedMessage(outcome) : done;
+}
+
 } // namespace
+
+void Backup_Restore::setOutcomeHook(std::function<void(series_backup::Outcome &)> hook) { outcomeHook = std::move(hook); }
 
 Backup_Restore *Backup_Restore::defaultInstance()
 {
@@ -199,11 +237,13 @@ void Backup_Restore::backupAction()
         && Show_YES_NO_MessageBox(QStringLiteral("Selected location already contains a backup folder.\n\n"
                                                  "Do you want to replace it with new backup?")) != 1)
         return;
-    const series_backup::Outcome outcome = series_backup::backup(path);
+    series_backup::Outcome outcome = series_backup::backup(path);
+    if (outcomeHook)
+        outcomeHook(outcome);
     logReasons(outcome);
     // A failure says why, as the log has it: the first entry that stopped the backup.
     const QString why = outcome.reasons.isEmpty() ? QString() : QStringLiteral("\n\n") + outcome.reasons.first();
-    Show_MessageBox((outcome.committed ? QStringLiteral("Backup has been saved successfully.") : kNotSaved + why)
+    Show_MessageBox((outcome.committed ? QStringLiteral("Backup has been saved successfully.") : notDone(outcome, true) + why)
                     + aftermath(outcome, path, false));
     done(1);
 }
@@ -222,13 +262,11 @@ void Backup_Restore::restoreAction()
         if (Show_YES_NO_MessageBox(
                 QStringLiteral("Are you sure, you want to replace the existing data with the selected data Backup?")) != 1)
             return;
-        const series_backup::Outcome outcome = series_backup::restoreReplace(*source);
+        series_backup::Outcome outcome = series_backup::restoreReplace(*source);
+        if (outcomeHook)
+            outcomeHook(outcome);
         logReasons(outcome);
-        if (!outcome.committed)
-            message = kNotRestored;
-        else if (outcome.notCopied() > 0)
-            message = notCopiedMessage(outcome);
-        message += notYours(outcome, *source) + aftermath(outcome, QStringLiteral("The restored series"), true);
+        message = firstWords(outcome, message) + notYours(outcome, *source) + aftermath(outcome, QStringLiteral("The restored series"), true);
     } else if (Restore_Append_Radio->isChecked()) {
         if (Show_YES_NO_MessageBox(
                 QStringLiteral("Are you sure, you want to append the selected data Backup with the existing data?")) != 1)
@@ -238,11 +276,7 @@ void Backup_Restore::restoreAction()
             return tools ? tools->Check_Exist_Path_and_Create_New(target, 1) : QString();
         });
         logReasons(outcome);
-        if (!outcome.committed)
-            message = kNotRestored;   // nothing was copied
-        else if (outcome.notCopied() > 0)
-            message = notCopiedMessage(outcome);
-        message += notYours(outcome, *source);
+        message = firstWords(outcome, message) + notYours(outcome, *source);
     }
     refreshMainWindow(false);
     Show_MessageBox(message);

@@ -4,12 +4,17 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class SeriesUsersHost;
 class ValueListHost;
+namespace series_backup {
+struct Outcome;
+}
 
 class Backup_Restore : public QDialog {
     Q_OBJECT
@@ -46,6 +51,9 @@ public:
     // Runs the chosen action; a refusal or a No keeps the dialog open.
     void OK_Click();
     void Cancel_Click();
+
+    // Tests: called with the outcome of each backup and restore before it is said.
+    static void setOutcomeHook(std::function<void(series_backup::Outcome &)> hook);
 
 private:
     Backup_Restore();

@@ -14,8 +14,10 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace series_backup {
 
@@ -52,23 +54,72 @@ QByteArray encoded(const QString &name) { return QFile::encodeName(name); }
 
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
+// An entry's name as the log and the messages show it: as it is, but each control or format
+// character, line or paragraph separator and "%" percent-encoded (its UTF-8 bytes), so that no
+// name another gave writes a line of its own; a name that is not UTF-8 keeps only its printable
+// ASCII, the other bytes percent-encoded.
+QString shownName(const QByteArray &name)
+{
+    const auto encodedBytes = [](const QByteArray &bytes) {
+        QString out;
+        for (const char c : bytes)
+            out += QString::asprintf("%%%02X", unsigned(uchar(c)));
+        return out;
+    };
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(name);
+    QString shown;
+    if (decoder.hasError()) {
+        for (const char c : name)
+            shown += c >= 0x20 && c < 0x7f && c != '%' ? QString(QLatin1Char(c)) : encodedBytes(QByteArray(1, c));
+        return shown;
+    }
+    for (const char32_t u : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&u, 1);
+        const QChar::Category kind = QChar::category(u);
+        const bool hidden = u == U'%' || kind == QChar::Other_Control || kind == QChar::Other_Format
+                            || kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph;
+        shown += hidden ? encodedBytes(character.toUtf8()) : character;
+    }
+    return shown;
+}
+
+// The account name of a user, for what is said of another's entry.
+QString accountName(uid_t uid)
+{
+    std::vector<char> buffer(16384);
+    struct passwd pw {}, *found = nullptr;
+    if (::getpwuid_r(uid, &pw, buffer.data(), buffer.size(), &found) == 0 && found)
+        return QFile::decodeName(found->pw_name);
+    return QStringLiteral("user %1").arg(uid);
+}
+
+// Whether two names are one series: the same name, or with its extension in another case (Y.txt and
+// Y.TXT, which no series look-up could tell apart).
+bool sameSeries(const QByteArray &a, const QByteArray &b)
+{
+    if (a == b)
+        return true;
+    const QFileInfo x(QFile::decodeName(a)), y(QFile::decodeName(b));
+    return !x.suffix().isEmpty() && x.completeBaseName() == y.completeBaseName()
+           && x.suffix().compare(y.suffix(), Qt::CaseInsensitive) == 0;
+}
 
 // Whether the name, or the name with its extension in another case, is an entry of the folder open
-// at fd: Y.txt takes Y.TXT, which no series look-up could tell from it.
+// at fd.
 bool takenInAnyCase(int fd, const QByteArray &name)
 {
     struct stat st {};
     if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
         return true;
-    const QFileInfo info(QFile::decodeName(name));
-    if (info.suffix().isEmpty())
-        return false;
-    for (const QByteArray &entry : platform::entryNames(fd)) {
-        const QFileInfo other(QFile::decodeName(entry));
-        if (other.completeBaseName() == info.completeBaseName() && other.suffix().compare(info.suffix(), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    const QList<QByteArray> entries = platform::entryNames(fd);
+    return std::any_of(entries.cbegin(), entries.cend(), [&](const QByteArray &entry) { return sameSeries(entry, name); });
+}
+
+// A backup holds series files only, which a series look-up finds in any case of the extension.
+bool isSeriesFileName(const QByteArray &name)
+{
+    return QFileInfo(QFile::decodeName(name)).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
 }
 
 // The bytes of a regular file, opened without following a final link when noFollow is set, and
@@ -174,11 +225,29 @@ struct Entry {
     QString name;
 };
 
-// The plain files directly inside a folder; everything else is counted as skipped. Where others may
-// write into the folder, only the user's own files: another's may have been added or put in place of
-// the user's.
-bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
+// Whether others than the user may write a file: another's that its group or the world may write,
+// the user's writable by a group not the user's alone or by the world. Whoever may edit a backup's
+// copy in place decides what a restore of it brings back.
+bool othersMayWriteFile(const struct stat &st)
 {
+    return st.st_uid == ::geteuid() ? platform::othersMayWrite(st) : (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+}
+
+// A backup folder to restore from, open (openBackupToRead), and what in it is copied or skipped.
+struct Listing {
+    platform::Descriptor folder;
+    QList<Entry> entries;        // the plain files to copy, by name
+    QList<QByteArray> skipped;   // the names of the entries skipped
+    Outcome outcome;
+    bool ready() const { return !outcome.unreadable && !outcome.noSeries; }
+};
+
+// The plain files directly inside the folder open at dirfd; everything else is counted as skipped.
+// Where others may write into the folder, only the user's own files: another's may have been added
+// or put in place of the user's; and nowhere a file others may write.
+bool listEntries(int dirfd, Listing &listing)
+{
+    Outcome &outcome = listing.outcome;
     struct stat folder {};
     if ((::fcntl(dirfd, F_GETFL) & O_PATH) != 0 || ::fstat(dirfd, &folder) != 0)
         return false;   // a folder this process may not read
@@ -201,18 +270,19 @@ bool listEntries(int dirfd, QList<Entry> &entries, Outcome &outcome)
             why = QStringLiteral("not a regular file");
         else if (st.st_size > series_store::kMaxSeriesBytes)
             why = QStringLiteral("larger than a series file may be");
-        else if (shared && st.st_uid != ::geteuid()) {
-            why = QStringLiteral("not yours, where others may write");
-            outcome.notOwn << name;
+        else if ((shared && st.st_uid != ::geteuid()) || othersMayWriteFile(st)) {
+            why = othersMayWriteFile(st) ? QStringLiteral("others may write it") : QStringLiteral("not yours, where others may write");
+            outcome.notOwn << shownName(raw);
         }
         if (!why.isEmpty()) {
             ++outcome.skipped;
-            outcome.reasons << QStringLiteral("Skipped %1: %2").arg(QString::fromUtf8(raw.toPercentEncoding("/ ")), why);
+            listing.skipped << raw;
+            outcome.reasons << QStringLiteral("Skipped %1: %2").arg(shownName(raw), why);
             continue;
         }
-        entries.append({raw, name});
+        listing.entries.append({raw, name});
     }
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.rawName < b.rawName; });
+    std::sort(listing.entries.begin(), listing.entries.end(), [](const Entry &a, const Entry &b) { return a.rawName < b.rawName; });
     outcome.notOwn.sort();
     return true;
 }
@@ -235,38 +305,62 @@ platform::Descriptor openBackupToRead(const QString &folder, QString *refusal = 
     return platform::Descriptor();
 }
 
-// Copies the plain entries of source (openBackupToRead) through write (which answers whether the
-// copy completed; it is given what the file copied is).
-Outcome copyEntries(const QString &source,
-                    const std::function<bool(const Entry &, const QByteArray &, const struct stat &, QString *)> &write)
+// The backup folder source, listed; not ready when it cannot be read or holds no series file to copy
+// (no backup: a restore from it changes nothing).
+Listing listBackup(const QString &source)
 {
-    Outcome outcome;
-    const platform::Descriptor folder = openBackupToRead(source);
-    const int dirfd = folder.fd;
-    QList<Entry> entries;
-    if (dirfd < 0 || !listEntries(dirfd, entries, outcome)) {
-        outcome.unreadable = true;
-        outcome.reasons << QStringLiteral("Cannot read the folder %1").arg(source);
-        return outcome;
+    Listing listing;
+    listing.folder = openBackupToRead(source);
+    if (listing.folder.fd < 0 || !listEntries(listing.folder.fd, listing)) {
+        listing.outcome.unreadable = true;
+        listing.outcome.reasons << QStringLiteral("Cannot read the folder %1").arg(source);
+    } else if (std::none_of(listing.entries.cbegin(), listing.entries.cend(), [](const Entry &e) { return isSeriesFileName(e.rawName); })) {
+        listing.outcome.noSeries = true;
+        listing.outcome.reasons << QStringLiteral("%1 holds no series file to restore.").arg(source);
     }
-    for (const Entry &e : entries) {
+    return listing;
+}
+
+// Copies the plain entries listed through write (which answers whether the copy completed; it is
+// given what the file copied is).
+void copyEntries(Listing &listing, const std::function<bool(const Entry &, const QByteArray &, const struct stat &, QString *)> &write)
+{
+    Outcome &outcome = listing.outcome;
+    for (const Entry &e : listing.entries) {
         QString reason;
         struct stat file {};
-        const std::optional<QByteArray> bytes = readRegular(dirfd, e.rawName, true, &reason, &file);
-        if (!bytes) {
-            // A plain file that changed into something else since it was listed is skipped too.
-            ++outcome.failed;
-            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(e.name, reason);
-            continue;
-        }
-        if (write(e, *bytes, file, &reason)) {
+        // A plain file that changed into something else since it was listed is not copied either.
+        const std::optional<QByteArray> bytes = readRegular(listing.folder.fd, e.rawName, true, &reason, &file);
+        if (bytes && write(e, *bytes, file, &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
-            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(e.name, reason);
+            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(shownName(e.rawName), reason);
         }
     }
-    return outcome;
+}
+
+// A replacing restore keeps the user's current file of each name it skipped, the same series in any
+// case of its extension, unless the backup gave that series: copied from the current series folder
+// (open at current) into the staging folder with its own mode. Only regular files; one that cannot be
+// copied fails the restore, which then changes nothing.
+void keepCurrent(const Listing &listing, int current, int staging, Outcome &outcome)
+{
+    for (const QByteArray &name : current < 0 ? QList<QByteArray>() : platform::entryNames(current)) {
+        struct stat st {};
+        if (std::none_of(listing.skipped.cbegin(), listing.skipped.cend(), [&](const QByteArray &s) { return sameSeries(s, name); })
+            || ::fstatat(current, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || takenInAnyCase(staging, name))
+            continue;
+        QString reason;
+        const std::optional<QByteArray> bytes = readRegular(current, name, true, &reason, &st);
+        if (bytes && writeChecked(staging, name, *bytes, copyMode(current, name, st), &reason)) {
+            outcome.keptCurrent << shownName(name);
+        } else {
+            ++outcome.failed;
+            outcome.reasons << QStringLiteral("Cannot keep the current %1: %2").arg(shownName(name), reason);
+        }
+    }
+    outcome.keptCurrent.sort();
 }
 
 // The program's data folder, where only the user may write, for the records of swaps where others
@@ -305,7 +399,15 @@ BackupTarget reachBackup(const QString &path, Place *place, QString *reason, boo
             return BackupTarget::New;
         why = errorText(errno);
     } else if (S_ISDIR(st.st_mode)) {
-        return BackupTarget::Existing;
+        // A sticky folder lets only the owner of an entry, its own owner or the system's override
+        // replace the entry: no question is asked for what the swap could not replace.
+        if (st.st_uid == ::geteuid() || ::fstat(place->parent.fd, &holder) != 0 || (holder.st_mode & S_ISVTX) == 0
+            || holder.st_uid == ::geteuid() || platform::overridesSticky())
+            return BackupTarget::Existing;
+        if (reason)
+            *reason = QStringLiteral("%1 cannot be replaced: it belongs to the account \"%2\", and only that account may replace it there.")
+                          .arg(path, accountName(st.st_uid));
+        return BackupTarget::Refused;
     } else if (!S_ISLNK(st.st_mode) || ::fstat(place->parent.fd, &holder) != 0 || platform::linkFollowable(st, holder)) {
         return BackupTarget::NotABackupPath;   // a file, or a link of the user's: neither is ever replaced
     } else {
@@ -326,12 +428,6 @@ struct Staging {
     Staging(const platform::FolderSwap &s, QString *why) : swap(s), folder(platform::makeStagingFolder(s, &name, why)) {}
     void drop() const { platform::dropStagingFolder(swap, name, folder.fd); }
 };
-
-// A backup holds series files only, which a series look-up finds in any case of the extension.
-bool isSeriesFileName(const QByteArray &name)
-{
-    return QFileInfo(QFile::decodeName(name)).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
-}
 
 platform::FolderSwap swapAt(const Place &place, int notes)
 {
@@ -414,19 +510,24 @@ Outcome backup(const QString &backupPath)
         const QByteArray name = encoded(fileName);
         struct stat file {};
         const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason, &file);
-        if (bytes && writeChecked(staging.folder.fd, name, *bytes, copyMode(old.fd, name, file), &reason)) {
+        // Private as its folder: no copy others may edit in place before a restore reads it back.
+        const mode_t mode = copyMode(old.fd, name, file) & ~mode_t(S_IWGRP | S_IWOTH);
+        if (bytes && writeChecked(staging.folder.fd, name, *bytes, mode, &reason)) {
             ++outcome.copied;
         } else {
             ++outcome.failed;
-            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(fileName, reason);
+            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(shownName(name), reason);
         }
     }
     commit(staging, swap, outcome, QStringLiteral("the backup"));
     return outcome;
 }
 
-std::optional<QString> restoreSource(const QString &path, QString *refusal)
+std::optional<QString> restoreSource(const QString &chosen, QString *refusal)
 {
+    QString path = chosen;   // "…/QIRO_Barcode_Backup/" is that folder
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
     if (path.isEmpty())
         return std::nullopt;
     const QString inside = QDir(path).filePath(Backup_Folder_name);
@@ -449,11 +550,21 @@ std::optional<QString> restoreSource(const QString &path, QString *refusal)
         source = path;
     if (source.isEmpty() || touchesSeriesFolder(source))
         return std::nullopt;
+    // Not asked to replace or add what is no backup: restoreReplace and restoreAppend look again.
+    const Listing listing = listBackup(source);
+    if (listing.outcome.noSeries) {
+        if (refusal)
+            *refusal = listing.outcome.reasons.last();
+        return std::nullopt;
+    }
     return source;
 }
 
 Outcome restoreReplace(const QString &source)
 {
+    Listing listing = listBackup(source);
+    if (!listing.ready())
+        return listing.outcome;
     const QFileInfo info(Data_Folder_Path);
     QString why;
     // The data folder is the program's own: private when it has to be made.
@@ -475,15 +586,19 @@ Outcome restoreReplace(const QString &source)
     }
     // The copies take the modes of the user's series files they replace.
     const platform::Descriptor current(::openat(place.parent.fd, place.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    Outcome outcome = copyEntries(source, [&](const Entry &e, const QByteArray &bytes, const struct stat &file, QString *reason) {
+    copyEntries(listing, [&](const Entry &e, const QByteArray &bytes, const struct stat &file, QString *reason) {
         return writeChecked(staging.folder.fd, e.rawName, bytes, copyMode(current.fd, e.rawName, file), reason);
     });
-    commit(staging, swap, outcome, QStringLiteral("the restored series"));
-    return outcome;
+    keepCurrent(listing, current.fd, staging.folder.fd, listing.outcome);
+    commit(staging, swap, listing.outcome, QStringLiteral("the restored series"));
+    return listing.outcome;
 }
 
 Outcome restoreAppend(const QString &source, const std::function<QString(const QString &)> &freePath)
 {
+    Listing listing = listBackup(source);
+    if (!listing.ready())
+        return listing.outcome;
     QString why;
     const platform::Descriptor series(platform::makeFolderPath(Data_Folder_Path, &why, 0700));
     if (series.fd < 0) {
@@ -492,7 +607,7 @@ Outcome restoreAppend(const QString &source, const std::function<QString(const Q
         return outcome;
     }
     platform::removeStaleTemporariesOnce(series.fd);
-    Outcome outcome = copyEntries(source, [&](const Entry &e, const QByteArray &bytes, const struct stat &file, QString *reason) {
+    copyEntries(listing, [&](const Entry &e, const QByteArray &bytes, const struct stat &file, QString *reason) {
         QByteArray name = e.rawName;
         if (takenInAnyCase(series.fd, name)) {
             const QString target = freePath(QDir(Data_Folder_Path).filePath(e.name));
@@ -505,8 +620,8 @@ Outcome restoreAppend(const QString &source, const std::function<QString(const Q
         }
         return writeInPlace(series.fd, name, bytes, copyMode(series.fd, name, file), reason);
     });
-    outcome.committed = !outcome.unreadable && (outcome.copied > 0 || outcome.total == 0);
-    return outcome;
+    listing.outcome.committed = listing.outcome.copied > 0;
+    return listing.outcome;
 }
 
 bool reset(QString *reason) { return series_store::removeAll(reason); }

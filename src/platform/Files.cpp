@@ -187,17 +187,6 @@ QString joined(const QString &folder, const QByteArray &name)
     return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + QFile::decodeName(name);
 }
 
-// Whether this thread may replace another's entry of another's sticky folder (the system's
-// CAP_FOWNER, which root may lack).
-bool overridesSticky()
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct caps[2]{};
-    if (::syscall(SYS_capget, &header, caps) != 0)
-        return ::geteuid() == 0;
-    return (caps[CAP_FOWNER / 32].effective & (1u << (CAP_FOWNER % 32))) != 0;
-}
-
 // Reopens a folder open for its path only readable, where this process may read it.
 Descriptor readable(Descriptor folder)
 {
@@ -238,6 +227,15 @@ bool othersMayRename(const struct stat &folder)
 }
 
 bool othersMayWrite(const struct stat &folder) { return !ownedBySelfOrRoot(folder.st_uid) || sharedWritable(folder); }
+
+bool overridesSticky()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    if (::syscall(SYS_capget, &header, caps) != 0)
+        return ::geteuid() == 0;
+    return (caps[CAP_FOWNER / 32].effective & (1u << (CAP_FOWNER % 32))) != 0;
+}
 
 bool linkFollowable(const struct stat &link, const struct stat &holder)
 {

@@ -84,6 +84,9 @@ bool othersMayRename(const struct ::stat &folder);
 // Whether others than the user may write into the folder at all (add their own entries): group
 // (other than the user's private group) or world writable, sticky or not, or another's.
 bool othersMayWrite(const struct ::stat &folder);
+// Whether this thread may replace another's entry of another's sticky folder (the system's
+// CAP_FOWNER, which root may lack).
+bool overridesSticky();
 // Whether a link, an entry of the folder holder, is one reach() follows.
 bool linkFollowable(const struct ::stat &link, const struct ::stat &holder);
 // The accounts the user's own private group is judged by: the effective user's account (its name

@@ -10,9 +10,11 @@
 #include "design/DesignParts.h"
 #include "design/PropertySidebar.h"
 #include "io/SeriesBackup.h"
+#include "platform/Temporaries.h"
 #include "series_fixture.h"
 #include "support/AppEnvironment.h"
 #include "support/Editions.h"
+#include "support/NoPermissionOverride.h"
 #include "support/ScriptedResponder.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +36,7 @@
 #include <functional>
 #include <optional>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -215,7 +218,10 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
     const QString theirs = out.filePath("team/") + series_backup::Backup_Folder_name, planted = out.filePath("shared/") + series_backup::Backup_Folder_name;
     const bool root = QFile::link(out.filePath("unrelated"), theirs) && ::lchown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0
                       && QDir().mkpath(planted) && ::chown(QFile::encodeName(planted).constData(), 65534, 65534) == 0
-                      && ::chmod(QFile::encodeName(out.filePath("shared")).constData(), 01777) == 0;
+                      && ::chmod(QFile::encodeName(out.filePath("shared")).constData(), 01777) == 0
+                      && ::chown(QFile::encodeName(out.filePath("shared")).constData(), 65534, 65534) == 0;
+    const struct passwd *account = ::getpwuid(65534);
+    const testsupport::NoPermissionOverride bound(true);   // the sticky folder binds root too
     struct Case {
         const char *name;
         std::function<void()> act;
@@ -224,6 +230,10 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
     const Case cases[] = {
         {"another's link", [&] { browseBackup(out.filePath(root ? "team" : "")); },
          root ? "Backup could not be saved. The previous backup is unchanged.\n\n" + theirs + " cannot be written: Permission denied"
+              : "Please select backup folder."},
+        {"another's folder in another's sticky folder", [&] { browseBackup(out.filePath(root ? "shared" : "")); },
+         root ? "Backup could not be saved. The previous backup is unchanged.\n\n" + planted + " cannot be replaced: it belongs to the account \""
+                    + (account ? account->pw_name : "user 65534") + "\", and only that account may replace it there."
               : "Please select backup folder."},
         {"no backup folder", [&] {}, "Please select backup folder."},
         {"a file in the way", [&] { browseBackup(out.path()); }, "Please select backup folder."},
@@ -268,11 +278,15 @@ TEST_F(BackupWindow, RestoreMessagesSayWhatWasNotCopied)
     f.close();
     series("Current.txt", "c\n");
     // Where others may write it (the user made it group-writable in a team's folder), a member's files there, one under
-    // the name of the user's series, are not restored but counted and named (only root gives a file to another user).
+    // the name of the user's series, are not restored but counted and named (only root gives a file to another user);
+    // so is a file others may write, its name as the log has it. A Replace keeps the user's series of a name not copied.
+    QFile fake(source + "/Fake\nData has been restored successfully..txt");
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly) && ::chmod(QFile::encodeName(fake.fileName()).constData(), 0666) == 0);
     const bool root = QProcess::execute("/bin/sh", {"-c", "cd '" + source + "' && chgrp 65534 . && chmod 2775 . && echo x > Current.txt && "
                                                           "echo x > Extra.txt && chown 65534 Current.txt Extra.txt"}) == 0;
-    const QString notCopied = root ? "3 of 4 files were not copied.\n\nOthers may write into " + source
-                                         + ", and these files in it are not yours: Current.txt, Extra.txt." : "1 of 2 files were not copied.";
+    const QString notCopied = (root ? "4 of 5 files were not copied.\n\nThese files in " + source + " were not restored, as others may have written them: Current.txt, Extra.txt, "
+                                    : "2 of 3 files were not copied.\n\nThese files in " + source + " were not restored, as others may have written them: ")
+                              + "Fake%0AData has been restored successfully..txt.";
     struct Case {
         QRadioButton *Backup_Restore::*how;
         QString question;
@@ -285,12 +299,13 @@ TEST_F(BackupWindow, RestoreMessagesSayWhatWasNotCopied)
          "Data has been restored, but " + notCopied, {"Current.txt", "Good.txt"}},
         {&Backup_Restore::Restore_Replace_Radio,
          "Are you sure, you want to replace the existing data with the selected data Backup?",
-         "Data has been restored, but " + notCopied, {"Good.txt"}},
+         "Data has been restored, but " + notCopied + (root ? "\n\nYour current files of the names not copied were kept: Current.txt." : ""),
+         root ? QStringList{"Current.txt", "Good.txt"} : QStringList{"Good.txt"}},
     };
     for (const Case &k : cases) {
         responder->alerts.clear();
         responder->alertAnswers = {"Yes"};
-        restoreFrom(source, b.*k.how);   // the backup folder itself
+        restoreFrom(k.how == &Backup_Restore::Restore_Replace_Radio ? source + "/" : source, b.*k.how);   // the backup folder itself
         EXPECT_EQ(messages(), QStringList({k.question, k.message}));
         EXPECT_EQ(seriesFiles(), k.files);
     }
@@ -348,9 +363,8 @@ TEST_F(BackupWindow, TheDesignsSeriesChoiceFollowsARestoreAndAReset)
 TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
 {
     const QString source = out.filePath(series_backup::Backup_Folder_name);
-    ASSERT_TRUE(QDir().mkpath(source + "/Sub"));   // nothing in it can be appended
+    ASSERT_TRUE(QDir().mkpath(source + "/Sub"));   // no series file: no backup, refused before the question
     series("A.txt", QByteArray(4096, 'a'));
-    responder->alertAnswers = {"Yes"};
     run([&] {
         pick(b.Restore_Radio);
         pick(b.Restore_Append_Radio);
@@ -363,6 +377,13 @@ TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
         click(b.OK_btn);
     });
     limit.reset();
+    // The new backup taken from its name at the check: the old one, moved aside, and a staging folder left are said where.
+    responder->alertAnswers = {"Yes"};
+    platform::setFolderSwapStepHook([&](int step) { (void)(step == 2 && QDir().rename(source, out.filePath("taken")) && QDir().mkdir(source)); });
+    Backup_Restore::setOutcomeHook([](series_backup::Outcome &outcome) { outcome.keptStaging = "/left/here"; });
+    backupTo(out.path());
+    platform::setFolderSwapStepHook(nullptr), Backup_Restore::setOutcomeHook(nullptr);
+    const QString old = out.filePath(QDir(out.path()).entryList({series_backup::Backup_Folder_name + " (old *"}, QDir::Dirs).value(0));
     seriestest::Undeletable kept(Data_Folder_Path + "/A.txt");
     ASSERT_TRUE(kept.ok());
     responder->alertAnswers = {"Yes"};
@@ -370,9 +391,11 @@ TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
         pick(b.Reset_Radio);
         click(b.OK_btn);
     });
-    EXPECT_EQ(messages(), QStringList({"Are you sure, you want to append the selected data Backup with the existing data?",
-                                       "Data could not be restored. The current data is unchanged.",
+    EXPECT_EQ(messages(), QStringList({"Data could not be restored. The current data is unchanged.\n\n" + source + " holds no series file to restore.",
                                        "Backup could not be saved. The previous backup is unchanged.\n\nNot copied A.txt: File too large",
+                                       "Selected location already contains a backup folder.\n\nDo you want to replace it with new backup?",
+                                       "Backup could not be saved. The previous backup is now " + old + ".\n\nCannot put the backup in place: "
+                                           "QIRO_Barcode_Backup was replaced while it was being saved\n\nThe unfinished copy could not be removed: it was left as /left/here.",
                                        "Do you want to reset to default data?",
                                        "Data could not be reset. Some of the current data is still there."}));
     EXPECT_TRUE(items(c->barcodeMode().val_combo_list).contains("A"));

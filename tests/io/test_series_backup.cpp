@@ -175,6 +175,13 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{series_backup::Backup_Folder_name, QFileInfo(outcome.keptOld).fileName()}));
+    // Under a team's umask (002), neither a new series file nor the old copy gives a copy group write.
+    const mode_t umask = ::umask(002);
+    series("Newer.txt", "newer\n");
+    ASSERT_EQ(sh("chmod 664 '" + backup + "/New.txt'"), 0);
+    EXPECT_TRUE(series_backup::backup(backup).committed);
+    ::umask(umask);
+    EXPECT_EQ(modes(backup), "750 644");
 }
 
 // Another's folder in the backup's place (planted where others may write) gives the copies no mode.
@@ -190,7 +197,7 @@ TEST_F(SeriesBackup, AnotherUsersFolderInTheBackupsPlaceGivesItNoMode)
     const std::string folderMode = QString::number(platform::newFolderMode() & 0755, 8).toStdString();   // never writable by others
     EXPECT_EQ(modes(backup), folderMode + " 600");
     // Nor does another's file a restore copies: the copy is a new file of the user's.
-    ASSERT_EQ(sh(QStringLiteral("chown 65534 '%1/Codes.txt' && chmod 777 '%1/Codes.txt' && rm '%2/Codes.txt'").arg(backup, Data_Folder_Path)), 0);
+    ASSERT_EQ(sh(QStringLiteral("chown 65534 '%1/Codes.txt' && chmod 755 '%1/Codes.txt' && rm '%2/Codes.txt'").arg(backup, Data_Folder_Path)), 0);
     for (const bool replace : {true, false}) {
         ASSERT_TRUE(replace ? series_backup::restoreReplace(backup).committed : series_backup::restoreAppend(backup, freeName).committed);
         EXPECT_EQ(modes(Data_Folder_Path), folderMode + " " + QString::number(platform::newFileMode(), 8).toStdString());
@@ -273,6 +280,14 @@ TEST_F(SeriesBackup, AnEmptyStoreMakesAnEmptyBackup)
     EXPECT_TRUE(outcome.committed);
     EXPECT_TRUE(QFileInfo(backup).isDir());
     EXPECT_TRUE(tree(backup).isEmpty());
+    // No backup to restore from: refused, and neither way changes the series.
+    series("Current.txt", "c\n");
+    QString refusal;
+    EXPECT_FALSE(series_backup::restoreSource(at("out"), &refusal));
+    EXPECT_EQ(refusal, backup + " holds no series file to restore.");
+    for (const series_backup::Outcome &restored : {series_backup::restoreReplace(backup), series_backup::restoreAppend(backup, freeName)})
+        EXPECT_TRUE(!restored.committed && restored.noSeries);
+    EXPECT_EQ(seriesTree(), (QMap<QString, QByteArray>{{"Current.txt", "c\n"}}));
 }
 
 TEST_F(SeriesBackup, AFailedBackupKeepsTheOldOne)
@@ -363,7 +378,8 @@ TEST_F(SeriesBackup, FoldersMadeOutsideTheProgramAreCopiedOnlyAsPlainFiles)
     // nobody may read (root still may), and by Python a name that is not UTF-8 and an oversized file.
     ASSERT_EQ(sh(QStringLiteral("set -e; cd '%1'; mkdir -p '%2'; cd '%2'; cp ../../plain.txt Plain.txt; "
                                 "ln -s '%3/secret.txt' LinkFile.txt; ln -s '%3' LinkFolder; mkfifo Pipe.txt; "
-                                "mkdir Sub; echo inner > Sub/inner.txt; echo locked > Locked.txt; chmod 000 Locked.txt")
+                                "mkdir Sub; echo inner > Sub/inner.txt; echo locked > Locked.txt; chmod 000 Locked.txt; "
+                                "echo theirs > Mine.txt; chmod 666 Mine.txt")
                      .arg(at("out"), series_backup::Backup_Folder_name, outside)),
               0);
     const QString python = QStringLiteral("import os, shutil\n"
@@ -375,6 +391,7 @@ TEST_F(SeriesBackup, FoldersMadeOutsideTheProgramAreCopiedOnlyAsPlainFiles)
                                .arg(series_store::kMaxSeriesBytes + 1);
     ASSERT_EQ(QProcess::execute(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), python}), 0);
     series("Plain.txt", "current\n");
+    series("Mine.txt", "mine\n");   // others may write the backup's: the user's stays, a Replace too
     const QMap<QString, QByteArray> homeBefore = tree(home.path());
 
     struct Case {
@@ -386,12 +403,13 @@ TEST_F(SeriesBackup, FoldersMadeOutsideTheProgramAreCopiedOnlyAsPlainFiles)
         series_backup::Outcome outcome;
         // A FIFO opened for reading would block here: it is never opened.
         outcome = c.replace ? series_backup::restoreReplace(source) : series_backup::restoreAppend(source, freeName);
-        EXPECT_EQ(outcome.total, 9);
-        EXPECT_EQ(outcome.skipped, 6);   // two links, the FIFO, the folder, the bad name, the huge file
+        EXPECT_EQ(outcome.total, 10);
+        EXPECT_EQ(outcome.skipped, 7);   // two links, the FIFO, the folder, the bad name, the huge file, Mine.txt
+        EXPECT_EQ(outcome.keptCurrent, c.replace ? QStringList{"Mine.txt"} : QStringList());
         EXPECT_EQ(outcome.failed, 0);
         EXPECT_EQ(outcome.copied, 3);    // the copies made by cp and shutil, and the locked file
         EXPECT_TRUE(outcome.committed);
-        QMap<QString, QByteArray> expected = {{"Plain.txt", "plain\n"}, {"Locked.txt", "locked\n"}, {"Copied.txt", "plain\n"}};
+        QMap<QString, QByteArray> expected = {{"Plain.txt", "plain\n"}, {"Locked.txt", "locked\n"}, {"Copied.txt", "plain\n"}, {"Mine.txt", "mine\n"}};
         if (!c.replace) {
             expected["Plain.txt"] = "current\n";
             expected["Plain (1).TXT"] = "plain\n";
@@ -418,9 +436,11 @@ TEST_F(SeriesBackup, BadFoldersAreRefused)
     put(at("out/file"), "a file\n");
     ASSERT_EQ(sh("ln -s '" + at("out") + "' '" + at("link") + "'"), 0);
     ASSERT_TRUE(QDir().mkpath(at("out/") + series_backup::Backup_Folder_name));
+    put(at("out/") + series_backup::Backup_Folder_name + "/A.txt", "a\n");
     ASSERT_TRUE(QDir().mkpath(Data_Folder_Path + "/" + series_backup::Backup_Folder_name));
     // Another's backup folder where others may write (only root gives one): anyone there could have put it there.
     ASSERT_TRUE(QDir().mkpath(at("sticky/") + series_backup::Backup_Folder_name) && ::chmod(QFile::encodeName(at("sticky")).constData(), 01777) == 0);
+    put(at("sticky/") + series_backup::Backup_Folder_name + "/A.txt", "a\n");
     const bool root = ::chown(QFile::encodeName(at("sticky/") + series_backup::Backup_Folder_name).constData(), 65534, 65534) == 0;
     struct Case {
         QString path;

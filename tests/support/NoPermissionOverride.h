@@ -1,6 +1,7 @@
 #pragma once
 // For the life of the object the file permissions bind this thread and the threads it starts, also
-// for root: the overriding capabilities are dropped from the effective set and then raised again.
+// for root: the overriding capabilities are dropped from the effective set and then raised again;
+// given sticky, also the override of a sticky folder (another's entry of another's sticky folder).
 
 #include <cstring>
 
@@ -12,7 +13,7 @@ namespace testsupport {
 
 class NoPermissionOverride {
 public:
-    NoPermissionOverride()
+    explicit NoPermissionOverride(bool sticky = false)
     {
         if (geteuid() != 0) {
             m_ok = true;
@@ -23,7 +24,7 @@ public:
             return;
         __user_cap_data_struct reduced[2];
         std::memcpy(reduced, m_saved, sizeof reduced);
-        for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
+        for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, sticky ? CAP_FOWNER : CAP_DAC_OVERRIDE})
             reduced[cap / 32].effective &= ~(1u << (cap % 32));
         m_dropped = m_ok = syscall(SYS_capset, &header, reduced) == 0;
     }
