@@ -422,10 +422,10 @@ BackupTarget reachBackup(const QString &path, Place *place, QString *reason, boo
 // others may write, its name may hold something else at any moment. Unless put in place, it goes
 // (it alone).
 struct Staging {
-    const platform::FolderSwap &swap;
+    platform::FolderSwap &swap;   // says where the staging folder stayed when it cannot go
     QByteArray name;
     platform::Descriptor folder;
-    Staging(const platform::FolderSwap &s, QString *why) : swap(s), folder(platform::makeStagingFolder(s, &name, why)) {}
+    Staging(platform::FolderSwap &s, QString *why) : swap(s), folder(platform::makeStagingFolder(s, &name, why)) {}
     void drop() const { platform::dropStagingFolder(swap, name, folder.fd); }
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/Log.h"
+#include "platform/SwapRecords.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -14,7 +15,6 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <mutex>
@@ -44,6 +44,7 @@ constexpr qint64 kForeignAgeSeconds = 24 * 60 * 60;
 std::atomic<unsigned long long> counter{0};
 std::function<void(int)> stepHook;
 std::function<void(const QString &)> removalHook;
+std::function<void(const QString &)> listedHook;
 std::atomic<bool> exchangeAllowed{true};
 
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
@@ -67,6 +68,14 @@ constexpr int kMaxDepth = 128;
 
 
 bool removeCheckedAt(int parent, const char *name, const struct stat &checked, int depth);
+bool sameEntry(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether the entry name of the folder open at parent (not followed) is the entry checked.
+bool holdsEntry(int parent, const char *name, const struct stat &checked)
+{
+    struct stat st {};
+    return ::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && sameEntry(st, checked);
+}
 
 // Removes what the user owns in the folder open at fd; false when anything stays.
 bool removeContents(int fd, int depth)
@@ -83,6 +92,14 @@ bool removeContents(int fd, int depth)
     return all;
 }
 
+// Empties the folder open at fd, the entry name of the folder open at parent (checked as checked),
+// and removes it. There is no removal through a descriptor: the name goes only while it holds that
+// folder, and only empty, so that whatever took its name meanwhile is no folder of files.
+bool removeFolderAt(int parent, const char *name, int fd, const struct stat &checked, int depth)
+{
+    return removeContents(fd, depth + 1) && holdsEntry(parent, name, checked) && ::unlinkat(parent, name, AT_REMOVEDIR) == 0;
+}
+
 // Removes the entry name of the folder open at parent, checked (not followed) as checked.
 bool removeCheckedAt(int parent, const char *name, const struct stat &checked, int depth)
 {
@@ -97,18 +114,19 @@ bool removeCheckedAt(int parent, const char *name, const struct stat &checked, i
     if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || opened.st_dev != checked.st_dev
         || opened.st_ino != checked.st_ino)
         return false;   // no longer the folder checked
-    // Only an empty folder can go by name: whatever took its name meanwhile is no folder of files.
-    return removeContents(folder.fd, depth + 1) && ::unlinkat(parent, name, AT_REMOVEDIR) == 0;
+    return removeFolderAt(parent, name, folder.fd, checked, depth);
 }
 
-// Removes the entry name of the folder open at parent when the user owns it (and, given one, it is
-// that very entry).
-bool removeOwnAt(int parent, const QByteArray &name, const QString &path, const struct stat *only = nullptr)
+// Removes the entry name of the folder open at parent when the user owns it and, given one, it is
+// that very entry. With none, no folder goes where others may rename entries: any folder of the
+// user's may have been renamed to that name.
+bool removeOwnAt(int parent, const QByteArray &name, const QString &path, const struct stat *only)
 {
-    struct stat st {};
+    struct stat st {}, holder {};
     if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT;
-    if (st.st_uid != ::geteuid() || (only && (st.st_dev != only->st_dev || st.st_ino != only->st_ino)))
+    if (st.st_uid != ::geteuid() || (only && !sameEntry(st, *only))
+        || (!only && S_ISDIR(st.st_mode) && (::fstat(parent, &holder) != 0 || othersMayRename(holder))))
         return false;
     if (removalHook)
         removalHook(path);
@@ -238,6 +256,14 @@ std::function<bool(const Found &)> mayGoFrom(int fd)
     return [renamable](const Found &f) { return ended(f) && !(renamable && S_ISDIR(f.st.st_mode)); };
 }
 
+// Removes an entry as listed (f.st): whatever took its name since stays.
+bool removeListed(int fd, const Found &f)
+{
+    if (listedHook)
+        listedHook(f.path);
+    return removeOwnAt(fd, f.name, f.path, &f.st);
+}
+
 // Removes the temporaries of the target (every target: empty) in the folder open at fd that ended
 // runs left; folder names it.
 void removeEndedAt(int fd, const QString &folder, const QString &targetName)
@@ -245,7 +271,7 @@ void removeEndedAt(int fd, const QString &folder, const QString &targetName)
     const auto mayGo = mayGoFrom(fd);
     for (const Found &f : temporariesOf(fd, folder, targetName))
         if (mayGo(f))
-            removeOwnAt(fd, f.name, f.path);
+            removeListed(fd, f);
 }
 
 void removeEndedIn(const QString &folder, const QString &targetName)
@@ -255,23 +281,7 @@ void removeEndedIn(const QString &folder, const QString &targetName)
         removeEndedAt(open.fd, folder, targetName);
 }
 
-// Where the folder open at fd is, for what is reported of its entries.
-QString folderPathOf(int fd)
-{
-    char link[64], path[PATH_MAX];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t n = ::readlink(link, path, sizeof path);
-    return n > 0 && n < ssize_t(sizeof path) ? QFile::decodeName(QByteArray(path, n)) : QString();
-}
-
-bool sameEntry(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-// Whether the entry name of the folder open at parent (not followed) is the entry checked.
-bool holdsEntry(int parent, const QByteArray &name, const struct stat &checked)
-{
-    struct stat st {};
-    return ::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && sameEntry(st, checked);
-}
+bool holdsEntry(int parent, const QByteArray &name, const struct stat &checked) { return holdsEntry(parent, name.constData(), checked); }
 
 // Whether the folder open at fd holds only plain files of the user's, as a backup or the series
 // folder does; given belongs, only those that belong there.
@@ -287,8 +297,9 @@ bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &be
 }
 
 // Moves what the swap met under the entry name of its folder to a name the user sees beside the
-// target: "<target> (<label> <date> <time>)". Where it is then; empty when it did not go there.
-QString keepVisible(const FolderSwap &swap, const QByteArray &name, const struct stat &entry, const QString &label)
+// target: "<target> (<label> <date> <time>)". Where it is then; empty when it did not go there. What
+// an exchange by others put under the name meanwhile goes back there, else it stays said.
+QString keepVisible(FolderSwap &swap, const QByteArray &name, const struct stat &entry, const QString &label)
 {
     const QString base = QStringLiteral("%1 (%2 %3").arg(QFile::decodeName(swap.target), label,
                                                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
@@ -296,19 +307,17 @@ QString keepVisible(const FolderSwap &swap, const QByteArray &name, const struct
         const QString visible = base + (n == 1 ? QStringLiteral(")") : QStringLiteral(", %1)").arg(n));
         const QByteArray to = encoded(visible);
         const int moved = renameNoReplace(swap.parent, name, to);
-        if (moved == 0)
-            return holdsEntry(swap.parent, to, entry) ? QDir(swap.folder).filePath(visible) : QString();
+        if (moved == 0 && holdsEntry(swap.parent, to, entry))
+            return QDir(swap.folder).filePath(visible);
+        if (moved == 0) {
+            if (renameNoReplace(swap.parent, to, name) != 0)
+                swap.keptOther << QDir(swap.folder).filePath(visible);
+            return QString();
+        }
         if (errno != EEXIST)
             return QString();
     }
     return QString();
-}
-
-// Whether notes is a folder only the user may write: what is recorded there no one else forged.
-bool notesUsable(int notes)
-{
-    struct stat st {};
-    return notes >= 0 && ::fstat(notes, &st) == 0 && S_ISDIR(st.st_mode) && !othersMayWrite(st);
 }
 
 // The record that the folder moved was moved out to the entry name of the folder holder by a swap:
@@ -335,76 +344,57 @@ bool putNote(int notes, const QByteArray &note)
 QByteArray noteMovedOut(const FolderSwap &swap, const QByteArray &moved, const struct stat &old)
 {
     struct stat holder {};
-    if (::fstat(swap.parent, &holder) != 0 || !othersMayRename(holder) || !notesUsable(swap.notes))
+    if (::fstat(swap.parent, &holder) != 0 || !othersMayRename(holder) || !swaprecords::usable(swap.notes))
         return QByteArray();
     const QByteArray note = noteName(holder, moved, old);
     return putNote(swap.notes, note) ? note : QByteArray();
 }
 
-// What tells a folder from every other, also from one made later with its inode: its device, its
-// inode and, where the file system keeps it, when it was made. Of the folder open at fd; empty when
-// that cannot be read.
-QByteArray identityOf(int fd)
-{
-    struct statx sx {};
-    if (::statx(fd, "", AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &sx) != 0)
-        return QByteArray();
-    QByteArray id = QByteArray::number(sx.stx_dev_major) + ':' + QByteArray::number(sx.stx_dev_minor) + ':'
-                    + QByteArray::number(qulonglong(sx.stx_ino));
-    if (sx.stx_mask & STATX_BTIME)
-        id += ':' + QByteArray::number(qlonglong(sx.stx_btime.tv_sec)) + '.' + QByteArray::number(sx.stx_btime.tv_nsec);
-    return id;
-}
-
-// The record that a swap of this program made the folder open at fd in the swap's folder, where
-// others may rename entries: an empty file of the notes folder named after both. Empty when no
-// record is kept there or either cannot be read.
-QByteArray madeRecord(const FolderSwap &swap, int fd)
+// Whether swap.notes keeps the records of the folders the swap makes: where others may rename
+// entries of its folder.
+bool recorded(const FolderSwap &swap)
 {
     struct stat holder {};
-    if (::fstat(swap.parent, &holder) != 0 || !othersMayRename(holder) || !notesUsable(swap.notes))
-        return QByteArray();
-    const QByteArray at = identityOf(swap.parent), made = identityOf(fd);
-    return at.isEmpty() || made.isEmpty() ? QByteArray() : ".tagora-made-" + hexHash(at + '/' + made, 32).toLatin1();
+    return ::fstat(swap.parent, &holder) == 0 && othersMayRename(holder) && swaprecords::usable(swap.notes);
 }
 
-bool madeBySwap(const FolderSwap &swap, int fd)
+// Whether the folder open at fd, the user's folder replaced by a swap, may go: it holds only the
+// user's plain files (series files only where the swap says what belongs) and no one else may write
+// into it; where others may rename entries (any folder of the user's may have been renamed to its
+// name, and any exchanged in or out) only one a swap's record proves this program made, elsewhere
+// only the very folder moved out (old). In the program's own data folder (the notes folder) the
+// folder replaced is the program's series folder, whatever the user put in it.
+bool mayRetire(const FolderSwap &swap, int fd, const struct stat &opened, const struct stat *old)
 {
-    const QByteArray record = madeRecord(swap, fd);
-    return !record.isEmpty() && ::faccessat(swap.notes, record.constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
+    struct stat holder {}, notes {};
+    if (::fstat(swap.parent, &holder) != 0 || opened.st_uid != ::geteuid() || othersMayWrite(opened))
+        return false;
+    const bool own = swap.notes >= 0 && ::fstat(swap.notes, &notes) == 0 && sameEntry(notes, holder);
+    if (!onlyOwnPlainFiles(fd, own ? nullptr : swap.holdsOnly))
+        return false;
+    return othersMayRename(holder) ? swaprecords::usable(swap.notes) && swaprecords::provesMade(swap.notes, swap.parent, fd)
+                                   : old && sameEntry(opened, *old);
 }
 
-void forgetMade(const FolderSwap &swap, int fd)
-{
-    const QByteArray record = madeRecord(swap, fd);
-    if (!record.isEmpty())
-        ::unlinkat(swap.notes, record.constData(), 0);
-}
-
-// Removes the user's folder a swap moved out, now the entry name of its folder (checked as st, not
-// followed), when it may go: the folder replaced (old), holding only the user's plain files; where
-// others may rename entries (any folder of the user's may have been renamed to its name, and any
-// exchanged in or out) only one a swap of this program made there, holding only what belongs
-// there. False when it stays.
+// Removes the folder a swap moved out, now the entry name of its folder (checked as st, not
+// followed), when it may go (mayRetire), and its record. False when it stays.
 bool retire(const FolderSwap &swap, const QByteArray &name, const struct stat &st, const struct stat *old)
 {
     const Descriptor folder(::openat(swap.parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat opened {}, holder {};
-    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st) || opened.st_uid != ::geteuid()
-        || ::fstat(swap.parent, &holder) != 0)
+    struct stat opened {};
+    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st) || !mayRetire(swap, folder.fd, opened, old))
         return false;
-    const bool mayGo = othersMayRename(holder) ? madeBySwap(swap, folder.fd) && onlyOwnPlainFiles(folder.fd, swap.holdsOnly)
-                                               : old && sameEntry(opened, *old) && onlyOwnPlainFiles(folder.fd);
-    if (!mayGo || !removeContents(folder.fd, 1) || ::unlinkat(swap.parent, name.constData(), AT_REMOVEDIR) != 0)
+    const QByteArray identity = swaprecords::identityAt(folder.fd, QByteArray());
+    if (!removeFolderAt(swap.parent, name.constData(), folder.fd, st, 1))
         return false;
-    forgetMade(swap, folder.fd);
+    swaprecords::forget(swap.notes, swap.parent, identity);
     return true;
 }
 
-// Keeps what the swap met under one of its hidden names where the user sees it, and says where: the
-// user's folder as "<target> (old ...)", anything else as "<target> (other ...)" (its hidden name when
-// it cannot be moved).
-void keep(FolderSwap &swap, const QByteArray &name, const struct stat &st)
+// Keeps what the swap met under one of its hidden names where the user sees it, and says where: a
+// folder of the user's as "<target> (old ...)", anything else as "<target> (other ...)" (its hidden
+// name when it cannot be moved); the folder replaced (old) as such (keptOther: what came meanwhile).
+void keep(FolderSwap &swap, const QByteArray &name, const struct stat &st, const struct stat *old)
 {
     const bool mine = S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
     QString where = keepVisible(swap, name, st, mine ? QStringLiteral("old") : QStringLiteral("other"));
@@ -412,7 +402,7 @@ void keep(FolderSwap &swap, const QByteArray &name, const struct stat &st)
         where = QDir(swap.folder).filePath(QFile::decodeName(name));
     if (where.isEmpty())
         return;   // taken away meanwhile: not where the swap put it
-    if (mine && swap.keptOld.isEmpty())
+    if (old && sameEntry(st, *old) && swap.keptOld.isEmpty())
         swap.keptOld = where;
     else
         swap.keptOther << where;
@@ -436,7 +426,7 @@ void settle(FolderSwap &swap, const QList<QByteArray> &hidden, int stagingFd, co
         if (!staged && (inPlace ? retire(swap, name, st, old)
                                 : old && sameEntry(st, *old) && renameNoReplace(swap.parent, name, swap.target) == 0))
             continue;
-        keep(swap, name, st);
+        keep(swap, name, st, old);
     }
     if (!inPlace)
         dropStagingFolder(swap, hidden.value(0), stagingFd);
@@ -496,7 +486,7 @@ void removeStaleTemporariesOnce(int folder)
     struct stat st {};
     if (folder < 0 || ::fstat(folder, &st) != 0)
         return;
-    const QString path = folderPathOf(folder);
+    const QString path = swaprecords::folderPathOf(folder);
     static std::mutex mutex;
     static std::set<std::tuple<qulonglong, qulonglong, QString>> done;
     {
@@ -627,26 +617,39 @@ int renameNoReplace(int folder, const QByteArray &from, const QByteArray &to)
 int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason)
 {
     const int fd = makeTemporaryFolderAt(swap.parent, QFile::decodeName(swap.target), QStringLiteral("new"), name, reason);
-    const QByteArray record = fd < 0 ? QByteArray() : madeRecord(swap, fd);
-    if (!record.isEmpty())
-        putNote(swap.notes, record);
+    if (fd >= 0 && recorded(swap))
+        swaprecords::noteMade(swap.notes, swap.parent, fd);
     return fd;
 }
 
-void dropStagingFolder(const FolderSwap &swap, const QByteArray &name, int fd)
+void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd)
 {
     struct stat st {};
-    // Gone already: its inode may be another folder's by now.
-    if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0)
+    // Gone already (its inode may be another folder's by now), or kept and said already.
+    if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0 || !swap.keptStaging.isEmpty())
         return;
-    removeContents(fd, 1);
-    bool gone = holdsEntry(swap.parent, name, st) && ::unlinkat(swap.parent, name.constData(), AT_REMOVEDIR) == 0;
-    // Renamed by another meanwhile (where others may rename entries): found by what it is.
-    for (const QByteArray &other : gone ? QList<QByteArray>() : entryNames(swap.parent))
-        if (holdsEntry(swap.parent, other, st))
-            gone = ::unlinkat(swap.parent, other.constData(), AT_REMOVEDIR) == 0;
-    if (gone)
-        forgetMade(swap, fd);
+    const QByteArray identity = swaprecords::identityAt(fd, QByteArray());
+    // Where it is: under its name, else (renamed by another meanwhile) found by what it is.
+    const auto where = [&]() -> QByteArray {
+        if (holdsEntry(swap.parent, name, st))
+            return name;
+        for (const QByteArray &other : entryNames(swap.parent))
+            if (holdsEntry(swap.parent, other, st))
+                return other;
+        return QByteArray();
+    };
+    QByteArray at;
+    // An exchange by others may outrun one removal by name.
+    for (int attempt = 0; attempt < 3 && !(at = where()).isEmpty(); ++attempt)
+        if (removeFolderAt(swap.parent, at.constData(), fd, st, 0)) {
+            swaprecords::forget(swap.notes, swap.parent, identity);
+            return;
+        }
+    // It stays, under a name the user sees where it can, and is said.
+    if (!at.isEmpty())
+        swap.keptStaging = keepVisible(swap, at, st, QStringLiteral("unfinished"));
+    if (swap.keptStaging.isEmpty())
+        swap.keptStaging = swaprecords::folderPathOf(fd);
 }
 
 bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
@@ -672,6 +675,9 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
         return fail(errorText(errno));
     if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
         return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
+    // A staging folder left under the target's name (a failed swap's, exchanged there by another)
+    // gives no mode: it is private until it takes its mode.
+    const QByteArray oldIdentity = replaces ? swaprecords::identityAt(at, target) : QByteArray();
     // Checked in place, then given the mode of the user's folder it replaces (another's, planted where
     // others may write, gives none) and the set-group-id bit its folder gave it, never write access
     // for others: a restore reads back what it holds. Until then it stays private, also when the swap
@@ -680,8 +686,11 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
         step(2);
         if (!holds(at, target, filled))
             return false;
-        const mode_t mode = replaces && old.st_uid == ::geteuid() ? old.st_mode & 07777 : newFolderMode();
+        const bool ownOld = replaces && old.st_uid == ::geteuid() && !swaprecords::recordedAsStaging(swap.notes, at, oldIdentity);
+        const mode_t mode = ownOld ? old.st_mode & 07777 : newFolderMode();
         (void)::fchmod(stagingFd, (mode | (made.st_mode & S_ISGID)) & ~mode_t(S_IWGRP | S_IWOTH));
+        if (recorded(swap))
+            swaprecords::notePlaced(swap.notes, at, stagingFd);
         const bool pathOnly = (::fcntl(at, F_GETFL) & O_PATH) != 0;
         if ((pathOnly ? ::syncfs(stagingFd) : ::fsync(at)) != 0 && errno != EINVAL)
             swap.unsynced = errorText(errno);
@@ -750,7 +759,7 @@ void repairSwappedFolder(const FolderSwap &swap)
     // Where others may rename entries, an "old" folder may be any folder of the user's renamed so:
     // only one a swap's record names is put back.
     const bool renamable = ::fstat(open.fd, &holder) != 0 || othersMayRename(holder);
-    const bool recorded = renamable && notesUsable(swap.notes);
+    const bool recorded = renamable && swaprecords::usable(swap.notes);
     const auto noted = [&](const Found &f) {
         return !renamable || ::faccessat(swap.notes, noteName(holder, f.name, f.st).constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
     };
@@ -778,14 +787,23 @@ void repairSwappedFolder(const FolderSwap &swap)
     // of the user's is lost.
     const bool targetThere = ::fstatat(open.fd, swap.target.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
     for (const Found &f : std::as_const(found)) {
-        if (mayGo(f))
-            removeOwnAt(open.fd, f.name, f.path);
-        else if (renamable && ended(f) && S_ISDIR(f.st.st_mode)
-                 && ((targetThere && retire(swap, f.name, f.st, nullptr))
-                     || (holdsEntry(open.fd, f.name, f.st) && ::unlinkat(open.fd, f.name.constData(), AT_REMOVEDIR) == 0))
-                 && recorded)
+        if (mayGo(f)) {
+            removeListed(open.fd, f);
+            continue;
+        }
+        if (!renamable || !ended(f) || !S_ISDIR(f.st.st_mode))
+            continue;
+        const QByteArray identity = swaprecords::identityAt(open.fd, f.name);
+        bool gone = targetThere && retire(swap, f.name, f.st, nullptr);
+        if (!gone && holdsEntry(open.fd, f.name, f.st) && ::unlinkat(open.fd, f.name.constData(), AT_REMOVEDIR) == 0) {
+            swaprecords::forget(swap.notes, open.fd, identity);
+            gone = true;
+        }
+        if (gone && recorded)
             ::unlinkat(swap.notes, noteName(holder, f.name, f.st).constData(), 0);
     }
+    // What records the folders the user removed left.
+    swaprecords::prune(swap.notes);
 }
 
 void repairSwappedFolder(const QString &target)
@@ -806,5 +824,7 @@ void setFolderSwapStepHook(std::function<void(int)> hook) { stepHook = std::move
 void setFolderExchangeAllowed(bool allowed) { exchangeAllowed.store(allowed); }
 
 void setRemovalStepHook(std::function<void(const QString &)> hook) { removalHook = std::move(hook); }
+
+void setListedHook(std::function<void(const QString &)> hook) { listedHook = std::move(hook); }
 
 } // namespace platform

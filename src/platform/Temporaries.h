@@ -9,10 +9,11 @@
 // machine or namespace left (or an older build, whose names carry the target's whole name and the
 // process id only) once it has not changed for a day. Only the user's own entries are removed, a
 // link as a link: a folder others may write into (the system's temporary folder) holds names anyone
-// can forge, and entries swapped for links while they are removed. Where others may also rename
-// the user's entries (a folder they may write, with no sticky bit), no folder is removed but an
-// empty one or one a folder swap recorded making (makeStagingFolder): any folder of the user's may
-// have been renamed to a temporary's name.
+// can forge, and entries swapped for links while they are removed. Every removal acts on the entry
+// as it was listed (its device and inode): whatever took the name since stays whole. Where others
+// may also rename the user's entries (a folder they may write, with no sticky bit), no folder is
+// removed but an empty one or one a folder swap's record proves it made (makeStagingFolder): any
+// folder of the user's may have been renamed to a temporary's name.
 
 #include <QByteArray>
 #include <QList>
@@ -51,8 +52,8 @@ void removeEndedTemporariesOf(const QString &target);
 // Removes path when the effective user owns it: a file or link as itself (no link is followed), a
 // folder with what the user owns in it, through descriptors, so that a folder swapped for a link or
 // another folder meanwhile is left whole; given only, when path is that very entry (its device and
-// inode), else nothing goes. Its folder is reached by the rule for links (platform::reach). False
-// when anything stayed.
+// inode), else nothing goes. Given none, a folder goes only where others may not rename entries.
+// Its folder is reached by the rule for links (platform::reach). False when anything stayed.
 bool removeOwnEntry(const QString &path, const struct stat *only = nullptr);
 
 // The folder path names, made when missing: the nearest folder on the way that is there reached by
@@ -87,46 +88,48 @@ struct FolderSwap {
     QString folder;       // parent's path, for what is said
     QByteArray target;    // the entry of parent the new folder takes
     // A folder only the user may write (the program's data folder): where others may rename entries
-    // of parent, a swap with no one-step exchange leaves a record there of the folder it moved out,
-    // which alone repairSwappedFolder() puts back. -1: none.
+    // of parent, the swap records there the folders it makes (platform/SwapRecords.h), and, with no
+    // one-step exchange, the folder it moved out, which alone repairSwappedFolder() puts back. -1: none.
     int notes = -1;
-    // Whether an entry belongs in a folder the swap puts in place (a backup holds series files): where
-    // others may rename entries of parent, a folder replaced goes only when a swap of this program
-    // made it (its record in notes) and it holds nothing else. Empty: any file.
+    // Whether an entry belongs in a folder the swap puts in place (a backup holds series files): a
+    // folder replaced goes only when it holds nothing else (but in the notes folder, where it is the
+    // program's own). Empty: any file.
     std::function<bool(const QByteArray &name)> holdsOnly;
     QString reason;       // out: why nothing was changed
-    QString keptOld;      // out: where the folder replaced stayed, when it could not go
-    QStringList keptOther;   // out: where anything else the swap met under its names stayed
+    QString keptOld;      // out: where the folder replaced (whoever's) stayed, when it could not go
+    QStringList keptOther;   // out: where anything else the swap met under its names (come meanwhile) stayed
     QString keptStaging;  // out: where a staging folder that could not be removed stayed, visibly
     QString unsynced;     // out: why the new folder's place is not known to be on the disk
 };
 
 // The staging folder of a swap: a new temporary folder beside its target (makeTemporaryFolderAt,
 // tag "new"). Where others may rename entries of swap.parent, swap.notes records that this program
-// made it (its device, inode and birth time), so that it is known as the program's own wherever it
-// is later: what a kill left of it, and the backup it becomes. The descriptor; -1 with the reason.
+// made it (platform/SwapRecords.h), so that it is known as the program's own wherever it is later:
+// what a kill left of it, and the backup it becomes. The descriptor; -1 with the reason.
 int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason);
 // Removes a staging folder, open at fd: what the user owns in it through its descriptor, then the
-// folder wherever it is in swap.parent (by its device and inode, whatever name took it), and its
-// record.
-void dropStagingFolder(const FolderSwap &swap, const QByteArray &name, int fd);
+// folder wherever it is in swap.parent (by its device and inode, whatever name took it; not looked
+// for once it is gone), and its record. One that cannot be removed stays under "<target>
+// (unfinished <date time>)" (else where it is), said in swap.keptStaging; nothing then happens again.
+void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd);
 
 // Puts the folder open at stagingFd, named staging in swap.parent, in the place of swap.target
 // (absent, or a folder), with target's mode when that is a folder of the user's (else a new
 // folder's). Nothing is done when the name staging no longer holds that folder, and nothing stays
 // done when the target's name does not hold it afterwards: the folder exchanged out is put back and
-// the swap fails (platform::replacedWhileSaving()). Where the file system can, both are exchanged in
+// the swap fails (platform::replacedWhileSaving()); a staging folder the records show left there
+// gives no mode. Where the file system can, both are exchanged in
 // one step, so that target is at every moment the old or the new folder; elsewhere target is first
 // renamed to a temporary "old" name and staging renamed in, which repairSwappedFolder() mends should
 // the process end in between. The new folder takes no write access for group or others (the
-// set-group-id bit its folder gave it kept). The folder replaced is then removed when it is the very
-// folder moved out (its device and inode) of the user's and holds only the user's plain files, as a
-// backup or the series folder does, and where others may rename entries only when a swap made it
-// (makeStagingFolder) and it holds only swap.holdsOnly; else it stays under "<target> (old <date
-// time>)" (swap.keptOld). Nothing stays under the swap's hidden names: whatever an exchange by others
-// put there is kept under "<target> (other <date time>)" (swap.keptOther), the user's own folder
-// under the "old" name, or put back when the swap failed; the staging folder, unless in place, goes
-// wherever it is. What was filled is synced before it takes the name, the folder after
+// set-group-id bit its folder gave it kept). The folder replaced is then removed when it is the user's,
+// no one else may write into it and it holds only the user's plain files of swap.holdsOnly, and it
+// is the very folder moved out (its device and inode) or, where others may rename entries, one a
+// swap's record proves it made (makeStagingFolder); else it stays under "<target> (old <date
+// time>)", another's under "(other …)" (swap.keptOld). Nothing stays under the swap's hidden names:
+// whatever an exchange by others put there is kept under "<target> (other <date time>)", a folder
+// of the user's under the "old" name (swap.keptOther), or put back when the swap failed; the staging
+// folder, unless in place, goes wherever it is (dropStagingFolder). What was filled is synced before it takes the name, the folder after
 // (swap.unsynced when that fails). False with swap.reason when the new folder is not in place.
 bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
 
@@ -135,8 +138,9 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
 // finds target there: its second rename fails and it reports the old folder kept); where others may
 // rename entries only the folder a swap's record in swap.notes names (any folder of the user's may
 // have been renamed to an "old" name there). Then the other temporaries of target whose process has
-// provably ended go; where others may rename entries, of folders only an empty one, or one a swap
-// made (its record in swap.notes) that holds only swap.holdsOnly.
+// provably ended go, each as listed; where others may rename entries, of folders only an empty one,
+// or one a swap's record in swap.notes proves it made that may go as a folder replaced may. Last,
+// the records of folders no longer there are dropped.
 void repairSwappedFolder(const FolderSwap &swap);
 // The same for the target path, reached by the rule for links, with no record.
 void repairSwappedFolder(const QString &target);
@@ -147,7 +151,9 @@ void repairSwappedFolder(const QString &target);
 // whether the one-step exchange is tried.
 void setFolderSwapStepHook(std::function<void(int step)> hook);
 void setFolderExchangeAllowed(bool allowed);
-// Tests: called with the entry's path when a removal has checked the entry and is about to remove it.
+// Tests: called with the entry's path when a removal has checked the entry and is about to remove it;
+// and when a clean-up of ended runs has listed and judged it, before it looks at it again.
 void setRemovalStepHook(std::function<void(const QString &path)> hook);
+void setListedHook(std::function<void(const QString &path)> hook);
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "io/SeriesBackup.h"
 #include "io/SeriesStore.h"
 #include "platform/Files.h"
+#include "platform/SwapRecords.h"
 #include "platform/Temporaries.h"
 #include "support/CreationModes.h"
 #include "support/FileSizeLimit.h"
@@ -171,10 +172,10 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     platform::setFolderSwapStepHook(nullptr);
     ASSERT_TRUE(outcome.committed);
     EXPECT_EQ(modes(backup), "750 640");
-    EXPECT_EQ(tree(outcome.keptOld), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
+    EXPECT_EQ(tree(outcome.keptOther.value(0)), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{series_backup::Backup_Folder_name, QFileInfo(outcome.keptOld).fileName()}));
+              (QStringList{series_backup::Backup_Folder_name, QFileInfo(outcome.keptOther.value(0)).fileName()}));
     // Under a team's umask (002), neither a new series file nor the old copy gives a copy group write.
     const mode_t umask = ::umask(002);
     series("Newer.txt", "newer\n");
@@ -193,7 +194,10 @@ TEST_F(SeriesBackup, AnotherUsersFolderInTheBackupsPlaceGivesItNoMode)
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
     ASSERT_EQ(sh(QStringLiteral("chmod 600 '%1/Codes.txt' && chmod 755 '%1' && mkdir -m 777 '%2' && echo x > '%2/Codes.txt' && chmod 666 '%2/Codes.txt' && "
                                 "chown -R 65534 '%2'").arg(Data_Folder_Path, backup)), 0);
-    ASSERT_TRUE(series_backup::backup(backup).committed);
+    const series_backup::Outcome outcome = series_backup::backup(backup);
+    ASSERT_TRUE(outcome.committed);
+    // Kept as the folder it replaced, not as one come meanwhile.
+    EXPECT_EQ(std::pair(QFileInfo(outcome.keptOld).isDir(), outcome.keptOther), std::pair(true, QStringList()));
     const std::string folderMode = QString::number(platform::newFolderMode() & 0755, 8).toStdString();   // never writable by others
     EXPECT_EQ(modes(backup), folderMode + " 600");
     // Nor does another's file a restore copies: the copy is a new file of the user's.
@@ -245,7 +249,8 @@ TEST_F(SeriesBackup, AStagingFolderTakenOverMeanwhileIsNeitherFilledNorPutInPlac
 
 // Where others may rename entries (a group's folder, not sticky), a folder of the user's that another renamed to an
 // ended swap's "old" name is not put in the backup's place, and one renamed to the backup's own, no backup this
-// program made there (plain files only, or with a sub-folder), is not removed: it stays whole, under a name the user sees.
+// program made there (plain files only, series files only, or with a sub-folder), is not removed: it stays whole, under
+// a name the user sees. Nor, in a sticky folder, an old backup others may write into or holding another file.
 TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWhole)
 {
     const QString backup = at("out/") + series_backup::Backup_Folder_name;
@@ -258,16 +263,21 @@ TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWho
     series("Codes.txt", "1\n");
     if (!team(at("out")))
         GTEST_SKIP() << "only root gives a folder to another group";
+    const struct { QString renamedTo; QString file; mode_t folder, oldBackup = 0; } rows[] = {
+        {old, "jobs/labels.lbl", 02775}, {backup, "jobs/labels.lbl", 02775}, {backup, "labels.lbl", 02775},
+        {backup, "Notes.txt", 02775}, {backup, "Invoice.txt", 01777, 02775}, {backup, "invoice.pdf", 01777, 0755}};
     int row = 0;
-    for (const QString &renamedTo : {old, backup, backup}) {
-        ASSERT_TRUE(QDir().mkpath(renamedTo + (++row < 3 ? "/jobs" : "")));
-        put(renamedTo + "/labels.lbl", "mine");
+    for (const auto &[renamedTo, file, folder, oldBackup] : rows) {
+        ++row;
+        ASSERT_TRUE(team(at("out"), folder) && (!oldBackup || (series_backup::backup(backup).committed && team(backup, oldBackup))));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(renamedTo + "/" + file).absolutePath()));
+        put(renamedTo + "/" + file, "mine");
         platform::repairSwappedFolder(backup);   // what a start does: nothing here
-        EXPECT_EQ(QFileInfo(renamedTo + "/labels.lbl").exists(), true);
+        EXPECT_EQ(QFileInfo(renamedTo + "/" + file).exists(), true);
         const series_backup::Outcome outcome = series_backup::backup(backup);
         ASSERT_TRUE(outcome.committed);
         EXPECT_EQ(tree(at("out")).values().count("mine"), row) << row;
-        EXPECT_EQ(QFileInfo(outcome.keptOld + "/labels.lbl").exists(), renamedTo == backup);
+        EXPECT_EQ(QFileInfo(outcome.keptOld + "/" + file).exists(), renamedTo == backup) << row;
         EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Codes.txt", "1\n"}}));
         ASSERT_TRUE(QDir(backup).removeRecursively());
     }
@@ -298,17 +308,32 @@ TEST_F(SeriesBackup, AFailedBackupKeepsTheOldOne)
     const QMap<QString, QByteArray> old = tree(backup);
     series("A.txt", QByteArray(4096, 'x'));
     series("B.txt", "more\n");
-    {
-        FileSizeLimit limit(100);   // the copy of A cannot be written whole
-        ASSERT_TRUE(limit.ok());
-        const series_backup::Outcome outcome = series_backup::backup(backup);
+    // Its staging folder goes; one holding another's file stays where the user sees it, said; one removed meanwhile
+    // is not looked for.
+    for (const char staging : {'-', ::geteuid() == 0 ? 'p' : '-', 'r'}) {   // only root gives a file to another user
+        platform::setFolderSwapStepHook([&](int step) {
+            const QString made = at("out/") + QDir(at("out")).entryList({".*.tagora-*.new"}, QDir::Dirs | QDir::Hidden).value(0);
+            EXPECT_TRUE(step != -1 || staging != 'p' || (QFile(made + "/their.txt").open(QIODevice::WriteOnly)
+                                                         && ::chown(QFile::encodeName(made + "/their.txt").constData(), 65534, 65534) == 0));
+            EXPECT_TRUE(step != -1 || staging != 'r' || QDir().rmdir(made));
+        });
+        series_backup::Outcome outcome;
+        {
+            FileSizeLimit limit(100);   // the copy of A cannot be written whole
+            ASSERT_TRUE(limit.ok());
+            outcome = series_backup::backup(backup);
+        }
+        platform::setFolderSwapStepHook(nullptr);
         EXPECT_FALSE(outcome.committed);
         EXPECT_GE(outcome.failed, 1);
         EXPECT_FALSE(outcome.reasons.isEmpty());
+        EXPECT_EQ(tree(backup), old);
+        EXPECT_EQ(outcome.keptStaging.contains(" (unfinished "), staging == 'p') << staging;
+        EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{series_backup::Backup_Folder_name} + QStringList{QFileInfo(outcome.keptStaging).fileName()}.filter("("));
+        EXPECT_EQ(outcome.keptStaging.isEmpty() ? QStringList() : tree(outcome.keptStaging).keys(), staging == 'p' ? QStringList{"their.txt"} : QStringList());
+        ASSERT_TRUE(outcome.keptStaging.isEmpty() || QDir(outcome.keptStaging).removeRecursively());
     }
-    EXPECT_EQ(tree(backup), old);
-    EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{series_backup::Backup_Folder_name});
 }
 
 TEST_F(SeriesBackup, AReadOnlyBackupFolderKeepsTheOldBackup)
@@ -570,18 +595,42 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
 }
 
 // Where others may rename entries (a team's folder), each backup removes the one it made and replaced all the same,
-// and keeps the set-group-id bit the folder gives.
+// and keeps the set-group-id bit the folder gives; also where the file system keeps no birth times, where the files a
+// backup wrote tell its folder from another that took its inode. A backup removed by hand leaves no record.
 TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
 {
     series("A.txt", "a\n");
     if (!team(at("out")))
         GTEST_SKIP() << "only root gives a folder to another group";
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(series_backup::backup(at("out/") + series_backup::Backup_Folder_name).committed);
-    EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{series_backup::Backup_Folder_name});
-    struct stat st {};
-    EXPECT_TRUE(::stat(QFile::encodeName(at("out/") + series_backup::Backup_Folder_name).constData(), &st) == 0
-                && (st.st_mode & 07777) == (S_ISGID | (platform::newFolderMode() & 0755)));
+    const QString backup = at("out/") + series_backup::Backup_Folder_name;
+    const struct Shown { ~Shown() { platform::swaprecords::setBirthTimesHidden(false); } } shown;
+    const auto mode = [&] {
+        struct stat st {};
+        return ::stat(QFile::encodeName(backup).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+    };
+    for (const bool hidden : {false, true}) {
+        platform::swaprecords::setBirthTimesHidden(hidden);
+        ASSERT_TRUE(QDir(backup).removeRecursively());
+        for (int i = 0; i < 3; ++i)
+            ASSERT_TRUE(series_backup::backup(backup).committed);
+        EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{series_backup::Backup_Folder_name});
+        EXPECT_EQ(QDir(Created_Resource_Path).entryList({".tagora-made-*"}, QDir::Files | QDir::Hidden).size(), 1);
+        EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
+    }
+    // A staging folder left under the backup's name (2700) gives no mode; a folder of the user's notes that took the
+    // backup's inode stays.
+    const platform::Descriptor out(::open(QFile::encodeName(at("out")).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+        notes(::open(QFile::encodeName(Created_Resource_Path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    platform::FolderSwap swap;
+    swap.parent = out.fd, swap.folder = at("out"), swap.target = QFile::encodeName(series_backup::Backup_Folder_name), swap.notes = notes.fd;
+    QByteArray left;
+    const platform::Descriptor staging(platform::makeStagingFolder(swap, &left, nullptr));
+    ASSERT_TRUE(QDir(backup).removeRecursively() && QDir().rename(at("out/") + QFile::decodeName(left), backup));
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
+    ASSERT_EQ(sh("rm '" + backup + "'/* && echo mine > '" + backup + "/Notes.txt'"), 0);
+    const series_backup::Outcome outcome = series_backup::backup(backup);
+    EXPECT_EQ(tree(outcome.keptOld), (QMap<QString, QByteArray>{{"Notes.txt", "mine\n"}}));
 }
 
 // There, a member exchanging the backup's name with a folder of theirs over and over, and once at a step of each
@@ -604,7 +653,7 @@ TEST_F(SeriesBackup, AnExchangeLoopLeavesNothingHiddenUnsaid)
     for (int i = 0; i < 100; ++i) {
         platform::setFolderSwapStepHook([&](int step) { (void)(step == i % 3 && exchange()); });
         const series_backup::Outcome outcome = series_backup::backup(QFile::decodeName(b));
-        said << outcome.keptOld << outcome.keptOther;
+        said << outcome.keptOld << outcome.keptOther << outcome.keptStaging;
     }
     platform::setFolderSwapStepHook(nullptr);
     ::kill(member, SIGKILL), ::waitpid(member, nullptr, 0);

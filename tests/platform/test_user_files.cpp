@@ -1,3 +1,4 @@
+#include "core/BatchWriter.h"
 #include "platform/Files.h"
 #include "platform/PdfFileWriter.h"
 #include "platform/Temporaries.h"
@@ -57,15 +58,17 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
     const std::function<bool(const QString &)> writers[] = {
         [](const QString &path) { return platform::writeFileAtomically(path, "new"); },
         [](const QString &path) { platform::PdfFileWriter pdf(path, {}); return pdf.begin({10, 10}) && pdf.finish(); },
+        [](const QString &path) { batchfiles::BatchWriter batch; QString why; return batch.write(path, "new", &why) && batch.finish(&why); },
         [](const QString &path) { platform::removeEndedTemporariesOf(path); return true; },   // at the start
         [](const QString &path) { platform::repairSwappedFolder(path); return true; }};
     // Left by ended runs: a file, a folder holding x, a link to a folder elsewhere, a folder holding another user's y (m),
-    // a folder swapped once checked for a link (L) or a folder holding x (X); what remains: itself, x, y, "~" (L moved it).
+    // a folder swapped once checked for a link (L) or a folder holding x (X), a file the user's folder holding x took the
+    // place of once listed (P); what remains: itself, x, y, "~" (L moved it).
     // In a group's folder (2775, no sticky bit) a member may rename any folder of the user's to such a name: folders stay.
     const uid_t me = ::geteuid(), other = me == 65534 ? 65533 : 65534;
     const struct { char kind; uid_t owner; QStringList remains; } rows[] = {
         {'d', me, {}}, {'l', me, {}}, {'f', other, {""}}, {'d', other, {"", "/x"}}, {'l', other, {""}},
-        {'m', me, {"", "/y"}}, {'L', me, {"", "~", "~/x"}}, {'X', me, {"", "/x"}}};
+        {'m', me, {"", "/y"}}, {'L', me, {"", "~", "~/x"}}, {'X', me, {"", "/x"}}, {'P', me, {"", "/x"}}};
     const auto tree = [](const QString &root) {
         QStringList paths;
         for (QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
@@ -95,7 +98,9 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
         QHash<QString, char> swaps;
         for (const auto &row : rows) {
             const QString name = of(ended, false), path = dir.filePath(name);
-            const bool made = row.kind == 'f' ? touch(path, row.owner)
+            const QString projects = elsewhere.filePath("projects");
+            const bool made = row.kind == 'f' || row.kind == 'P'
+                ? touch(path, row.owner) && (row.kind != 'P' || (QDir().mkpath(projects) && touch(projects + "/x", me)))
                 : row.kind == 'l' ? QFile::link(elsewhere.path(), path) && own(path, row.owner)
                 : QDir().mkpath(path) && touch(path + "/x", row.owner) && (row.kind != 'm' || touch(path + "/y", other)) && own(path, row.owner);
             skipped = skipped || !made;   // only root gives an entry to another user; what was made is this user's and goes
@@ -110,8 +115,11 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
             EXPECT_TRUE(swaps.value(path) != 'L' || (::rename(at.constData(), (at + "~").constData()) == 0 && QFile::link(elsewhere.path(), path)));
             EXPECT_TRUE(swaps.value(path) != 'X' || ::renameat2(AT_FDCWD, at.constData(), AT_FDCWD, swapped.constData(), RENAME_EXCHANGE) == 0);
         });
+        platform::setListedHook([&](const QString &path) {
+            EXPECT_TRUE(swaps.value(path) != 'P' || (QFile::remove(path) && QDir().rename(elsewhere.filePath("projects"), path)));
+        });
         ASSERT_TRUE(write(dir.filePath("a.txt")));
-        platform::setRemovalStepHook(nullptr);
+        platform::setRemovalStepHook(nullptr), platform::setListedHook(nullptr);
         kept.sort();
         EXPECT_EQ(tree(dir.path()), kept.join(' ').toStdString());
         EXPECT_EQ(tree(elsewhere.path()), "other other/x x");
