@@ -322,7 +322,7 @@ bool BatchWriter::stageNamed(int folder, const QByteArray &target, const QByteAr
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (!written || err != 0) {
-        ::unlinkat(folder, platform::entryName(temp).constData(), 0);
+        platform::unlinkHeld(folder, temp, file);
         return failWith(error, errorText(err ? err : EIO));
     }
     *staged = Staged();
@@ -375,7 +375,7 @@ bool BatchWriter::commit(const Staged &staged, QString *error)
     const QByteArray tempName = platform::entryName(staged.tempPath);
     platform::Place to;
     if (!resolve(staged.folder, staged.target, &to, error)) {
-        ::unlinkat(staged.folder, tempName.constData(), 0);
+        platform::unlinkHeld(staged.folder, staged.tempPath, {staged.dev, staged.ino});
         return false;
     }
     // The file staged, never another that took its name since: opened without following a link,
@@ -399,7 +399,7 @@ bool BatchWriter::renameInto(int from, const QByteArray &temp, int fd, const pla
     platform::commitStep(temp);
     if (::renameat(from, tempName.constData(), to.folder.fd, to.name.constData()) != 0) {
         const int err = errno;
-        ::unlinkat(from, tempName.constData(), 0);
+        platform::unlinkHeld(from, temp, file);
         // Staged on another file system than the file a link leads to: copied there from the
         // file written.
         if (err == EXDEV)
@@ -432,10 +432,11 @@ bool BatchWriter::placeUnnamed(const Staged &staged, QString *error)
     (void)::fchmod(fd, m_newFileMode);
     if (link(fd, to->fd, targetName, &err)) {
         noteDevice(to, fd);
+        const platform::WrittenFile linked = platform::writtenFile(fd);
         // The target was not there: it now is, complete.
         if (::close(fd) != 0) {
             err = errno;
-            ::unlinkat(to->fd, targetName.constData(), 0);
+            platform::unlinkHeld(to->fd, targetName, linked);
             return failWith(error, errorText(err));
         }
         committed();
@@ -530,7 +531,7 @@ void BatchWriter::discard(const Staged &staged)
     if (staged.fd >= 0)
         ::close(staged.fd);
     if (!staged.tempPath.isEmpty())
-        ::unlinkat(staged.folder, platform::entryName(staged.tempPath).constData(), 0);
+        platform::unlinkHeld(staged.folder, staged.tempPath, {staged.dev, staged.ino});
 }
 
 bool BatchWriter::write(const QString &path, const QByteArray &bytes, QString *error)

@@ -8,10 +8,13 @@
 // when it is the user's own, else a new file's).
 //
 // Every folder is reached by the rule for links (platform::reach) and everything is done relative to
-// its descriptor. The folder replaced goes when it holds only plain files (where others may rename
-// entries: only a backup this program made there, holding series files only), else it stays under
-// a visible name (Outcome::keptOld); whatever else others put under the backup's names meanwhile
-// stays visible too (Outcome::keptOther). The backup folder takes no write access for group or others.
+// its descriptor. The folder replaced goes only when it is provably an earlier backup and nothing
+// else: the user's, writable by no one else, holding series files only, and the very folder moved
+// out (where others may rename entries: one a record of this program says it made there), else it
+// stays under a visible name (Outcome::keptOld); whatever else others put under the backup's names
+// meanwhile stays visible too (Outcome::keptOther), and so does a staging folder that could not be
+// removed (Outcome::keptStaging). The backup folder and its copies take no write access for group or
+// others.
 //
 // A backup folder to restore from is untrusted. Where others may write into the folder that holds
 // it, only a folder of the user's is read (anyone there could have put another in its place), and

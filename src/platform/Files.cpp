@@ -475,6 +475,11 @@ bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file)
     return holds(folder, path, file);
 }
 
+bool unlinkHeld(int folder, const QByteArray &path, const WrittenFile &file)
+{
+    return holds(folder, path, file) && ::unlinkat(folder, entryName(path).constData(), 0) == 0;
+}
+
 void setCommitStepHook(std::function<void(const QString &)> hook) { commitHook = std::move(hook); }
 
 bool putInPlace(int folder, int fd, const QString &temporary, const QByteArray &to, const QString &file, QString *error,
@@ -494,7 +499,7 @@ bool putInPlace(int folder, int fd, const QString &temporary, const QByteArray &
     if (::renameat(folder, from.constData(), folder, to.constData()) != 0) {
         if (error)
             *error = errorText(errno);
-        ::unlinkat(folder, from.constData(), 0);
+        unlinkHeld(folder, from, written);
         return false;
     }
     // Another's entry renamed over the temporary after the check took the file's name instead.
@@ -658,7 +663,8 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     }
     if (fd < 0)
         return fail(errorText(errno));
-    const auto drop = [&] { ::unlinkat(folder.fd, entryName(QFile::encodeName(temp)).constData(), 0); };
+    const WrittenFile made = writtenFile(fd);
+    const auto drop = [&] { unlinkHeld(folder.fd, QFile::encodeName(temp), made); };
     QFile file;
     if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);

@@ -153,6 +153,10 @@ WrittenFile writtenFile(int fd);
 // Whether the entry of path (not followed) in folder (AT_FDCWD: the path as it is) holds that file
 // still: the check of every commit, before it acts on the name. The test's commit step hook runs first.
 bool stillNamed(int folder, const QByteArray &path, const WrittenFile &file);
+// Removes the entry of path (its last part) in the folder open at folder only while it is still
+// that file: in a folder others may rename entries, a temporary's name may hold another's file, or
+// a file of the user's renamed there, by the time a failed write drops it. False when it stays.
+bool unlinkHeld(int folder, const QByteArray &path, const WrittenFile &file);
 // Whether the entry of path in folder (not followed) is that file: after the rename, the check
 // that what took the name is the file written, not another's entry renamed over the temporary
 // between the last check and the rename (the save then fails).

@@ -94,7 +94,7 @@ void PdfFileWriter::dropTemporary()
     // The temporary file goes unless it was renamed.
     if (m_file) {
         m_file->close();
-        ::unlinkat(m_folder.fd, entryName(QFile::encodeName(m_temporary)).constData(), 0);
+        unlinkHeld(m_folder.fd, QFile::encodeName(m_temporary), m_made);
     }
     m_file.reset();
 }
@@ -147,6 +147,7 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
             fail(QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
+        m_made = writtenFile(fd);
         m_file = std::make_unique<QFile>();
         if (!m_file->open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
             ::close(fd);

@@ -74,6 +74,7 @@ private:
     Info m_info;
     QString m_temporary;             // the temporary file beside the final path
     std::unique_ptr<QFile> m_file;   // open on it
+    WrittenFile m_made;              // what it is, so that only it is dropped
     Descriptor m_base{-1};           // the export folder the file is reached from, if any
     Descriptor m_folder{-1};         // the folder written into, reached once (reachFile)
     std::unique_ptr<QPdfWriter> m_writer;

@@ -52,6 +52,20 @@ TEST(Files, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(f.readAll(), QByteArray("precious"));
     // No stray temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    // A file of the user's renamed over the temporary meanwhile, as others may where they may rename
+    // entries, is not what the failed write drops.
+    const QString mine = dir.filePath(QStringLiteral("mine.txt"));
+    ASSERT_TRUE(platform::writeFileAtomically(mine, QByteArray("mine")));
+    EXPECT_FALSE(platform::writeFileAtomically(path, [&](QIODevice &) {
+        for (const QString &temp : QDir(dir.path()).entryList({QStringLiteral(".keep.txt.tagora-*")}, QDir::Files | QDir::Hidden))
+            ::rename(QFile::encodeName(mine).constData(), QFile::encodeName(dir.filePath(temp)).constData());
+        return false;
+    }));
+    const QStringList left = QDir(dir.path()).entryList({QStringLiteral(".keep.txt.tagora-*")}, QDir::Files | QDir::Hidden);
+    ASSERT_EQ(left.size(), 1);
+    QFile renamed(dir.filePath(left.value(0)));
+    ASSERT_TRUE(renamed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(renamed.readAll(), QByteArray("mine"));
 }
 
 TEST(Files, AWriteTheSystemCutsShortFailsAndKeepsTheOldFile)
