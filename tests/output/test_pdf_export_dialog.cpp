@@ -148,17 +148,15 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
                                                  *responder), "");
     });
     for (const auto turn : {QPageLayout::Landscape, QPageLayout::Portrait}) {
-        c->setPrintInfo({QString(), QPageLayout(QPageSize(QPageSize::A4), turn, QMarginsF())});
-        card(10, 10);
+        c->setPrintInfo({QString(), QPageLayout(QPageSize(QPageSize::A4), turn, QMarginsF())}), card(10, 10);
         open([&] {
             type(w->Row_Text, "3"), type(w->Col_Text, "3");
             QString got;
             for (QLineEdit *gap : {w->horz_mar_Text, w->vert_mar_Text})
                 got += testsupport::typeAndEnd(*responder, gap, gap, "500", 'R') + QString(" %1x%2|").arg(Print_Row).arg(Print_Col), type(gap, "2");
-            const bool wide = turn == QPageLayout::Landscape;
             EXPECT_EQ((got + QString("%1x%2").arg(Print_Row).arg(Print_Col)).toStdString(),
                       QString("Please enter a horizontal gap from 0.00 to %1 mm. 3x3|Please enter a vertical gap from 0.00 to %2 mm. 3x3|3x3")
-                          .arg(wide ? "297.00" : "210.00", wide ? "210.00" : "297.00").toStdString());
+                          .arg(turn == QPageLayout::Landscape ? "297.00" : "210.00", turn == QPageLayout::Landscape ? "210.00" : "297.00").toStdString());
         });
     }
 }

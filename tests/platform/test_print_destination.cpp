@@ -204,7 +204,7 @@ TEST_F(PrintDestinationDesks, PageSetupTurnsTheMarginsInAnyUnit)
     responder->onModal = testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, {}, true, nullptr, "20.5", "topMargin",
                                                       Qt::Key_Tab, {}, {QPageLayout::Inch, QPageLayout::Point, QPageLayout::Cicero}, &shown};
     ASSERT_TRUE(platform::runPageSetup(info, nullptr));
-    EXPECT_EQ(shown.join('|').toStdString(), "0.14in 0.81in 0.42in 0.28in|10.00pt 58.11pt 30.00pt 20.00pt|0.78CC 4.54CC 2.35CC 1.56CC");
+    EXPECT_EQ(shown.join('|').toStdString(), "0.14in 0.81in 0.42in 0.28in |10.00pt 58.11pt 30.00pt 20.00pt |0.78CC 4.54CC 2.35CC 1.56CC ");
     EXPECT_NEAR(info.pageLayout.margins(QPageLayout::Point).top(), 20.5 * 72 / 25.4, 1e-9);
 }
 

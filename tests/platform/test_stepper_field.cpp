@@ -96,17 +96,15 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
     // Under every rule: a thousand grouped is no whole number (not 1), and 400 digits are out of range alike.
     struct Box : WholeSpinBox { using WholeSpinBox::valueFromText; } box;
     box.setRange(1, 9999), box.setValue(5);
+    int at = 0;
     for (const char *locale : {"C", "en_US", "de_DE", "ar_EG"})
         for (const auto fraction : {WholeRule::Fraction::Refused, WholeRule::Fraction::Rounded, WholeRule::Fraction::Truncated}) {
             const LocaleScope scope(locale);
             WholeRule rule{"total", 1, 9999};
-            rule.fraction = fraction;
-            box.setRule(rule);
-            for (QString typed : {"1,000", "1.000"}) {
-                int at = 0;
+            rule.fraction = fraction, box.setRule(rule);
+            for (QString typed : {"1,000", "1.000"})
                 EXPECT_EQ(QString("%1 %2 %3").arg(wholeRefusal(typed, rule)).arg(box.valueFromText(typed)).arg(box.validate(typed, at)).toStdString(),
                           "Please enter the total as a whole number, such as 12. 5 1") << locale << ' ' << int(fraction) << ' ' << typed.toStdString();
-            }
             EXPECT_EQ(wholeRefusal(QString(400, '9'), rule).toStdString(), "Please enter a total from 1 to 9999.") << int(fraction);
         }
 }

@@ -32,7 +32,7 @@ struct PageSetupAnswer {
     static constexpr int Wheel = -1, Arrow = -2, Menu = -3;   // (Step down in the field's context menu)
     std::optional<QPageLayout::Unit> unit = {};   // chosen first, with the keyboard
     std::vector<QPageLayout::Unit> thenUnits = {};   // chosen in turn after the typing; the four margins each shows
-    QStringList *shownInUnits = nullptr;             // ("left top right bottom") into shownInUnits
+    QStringList *shownInUnits = nullptr;             // ("left top right bottom ") into shownInUnits
 
     int operator()(QDialog &dialog) const
     {
@@ -52,8 +52,7 @@ struct PageSetupAnswer {
                 for (const int to = units->findData(QVariant::fromValue(unit)); to >= 0 && units->currentIndex() != to;)
                     QTest::keyClick(units, units->currentIndex() < to ? Qt::Key_Down : Qt::Key_Up);
             };
-            if (a.unit)
-                choose(*a.unit);
+            a.unit ? choose(*a.unit) : void();
             if (a.paper)
                 c.choosePaper(*a.paper, c.shown().orientation());   // first, then the orientation clicked
             if (a.paper || a.orientation == QPageLayout::Landscape)
@@ -76,11 +75,9 @@ struct PageSetupAnswer {
             if (QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason); !a.thenUnits.empty())   // a click on the list
                 QApplication::sendEvent(dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)), &out);
             for (const QPageLayout::Unit unit : a.thenUnits) {
-                choose(unit);
-                QStringList margins;
+                choose(unit), a.shownInUnits->append(QString());
                 for (const char *side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
-                    margins << dialog.findChild<QAbstractSpinBox *>(QLatin1String(side))->text();
-                *a.shownInUnits << margins.join(' ');
+                    a.shownInUnits->last() += dialog.findChild<QAbstractSpinBox *>(QLatin1String(side))->text() + ' ';
             }
             a.ok ? dialog.accept() : dialog.reject();
         });
