@@ -8,6 +8,9 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+#include <limits>
+
 void GapFields::bind(QLineEdit *horz, platform::Stepper *horzStepper, QLineEdit *vert, platform::Stepper *vertStepper)
 {
     m_horz = horz;
@@ -38,6 +41,12 @@ void GapFields::afterFit(bool centred, float horzPoints, float vertPoints)
     m_vert->setText(QString::asprintf("%.2f", vert));
     m_horzStepper->setDoubleValue(horz);
     m_vertStepper->setDoubleValue(vert);
+}
+
+QSizeF GapFields::Most(const std::optional<QSizeF> &extent)
+{
+    const double none = std::numeric_limits<double>::infinity();
+    return extent.value_or(QSizeF(none, none));
 }
 
 void GapFields::showCut(QLineEdit *field, platform::Stepper *stepper, const QString &shown)
@@ -71,23 +80,23 @@ bool GapFields::Take(QLineEdit *field, const QString &what, const QString &held)
     return false;
 }
 
-QString GapFields::PairRefusal(const QString &text, const platform::Stepper *stepper, const QString &what)
+QString GapFields::PairRefusal(const QString &text, const platform::Stepper *stepper, const QString &what, double most)
 {
     if (text.trimmed().isEmpty())
         return Negative_Message(what);
     const QString refused = Refusal(text, what);
-    return refused.isEmpty() ? platform::numberRefusal(text, 0, stepper->maxValue(), what) : refused;
+    return refused.isEmpty() ? platform::numberRefusal(text, 0, std::min(stepper->maxValue(), most), what) : refused;
 }
 
 bool GapFields::Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, const QString &what,
-                     platform::PairFormat format)
+                     platform::PairFormat format, double most)
 {
     if (sender != field)
         return true;
-    const QString refused = PairRefusal(field->text(), stepper, what);
+    const QString refused = PairRefusal(field->text(), stepper, what, most);
     if (refused.isEmpty())
         return true;
-    field->setText(platform::formatPairValue(stepper->doubleValue(), format));
+    field->setText(platform::localePairValue(stepper->doubleValue(), format));
     stepper->holdStep();   // an arrow that ended the typing steps from nothing refused
     Show_MessageBox(refused);
     return false;
@@ -96,10 +105,10 @@ bool GapFields::Take(const QObject *sender, QLineEdit *field, platform::Stepper 
 bool GapFields::End_Typing(std::initializer_list<Pair> pairs)
 {
     bool taken = true;
-    for (const auto &[field, stepper, what] : pairs) {
+    for (const auto &[field, stepper, what, most] : pairs) {
         if (!field->isModified())
             continue;
-        taken = taken && PairRefusal(field->text(), stepper, QLatin1String(what)).isEmpty();
+        taken = taken && PairRefusal(field->text(), stepper, QLatin1String(what), most).isEmpty();
         emit field->editingFinished();
     }
     return taken;

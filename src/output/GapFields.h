@@ -1,9 +1,11 @@
 #pragma once
 // The gap fields of a sheet layout (print and PDF dialogs) show the gaps the sheet uses: the typed
-// ones (cut to the paper), or under auto-centre the even gaps the fit spreads the cells by; the
-// typed ones come back when auto-centre is turned off. A typed gap is one its stepper holds (0 up
-// to its maximum); a custom product's margin, or its gap as stored, a number of 0 or more.
+// ones (cut to the paper when the page shrank since), or under auto-centre the even gaps the fit
+// spreads the cells by; the typed ones come back when auto-centre is turned off. A typed gap is one
+// its stepper holds (0 up to its maximum) and the page has room for; a custom product's margin, or
+// its gap as stored, a number of 0 or more.
 
+#include <QSizeF>
 #include <QString>
 
 #include <initializer_list>
@@ -37,19 +39,23 @@ public:
     // shows held, the value in use, again. Answers whether it stands.
     static bool Take(QLineEdit *field, const QString &what, const QString &held);
     // The same for a gap pair's change: a gap typed into the field (the sender) stands when it is
-    // one its stepper holds (PairRefusal), else it is refused, the field showing its stepper's gap
-    // again in the pair's format; a step stands.
+    // one its stepper holds and the page (most, in millimetres: sheetfit::Gap_Extent) has room for
+    // (PairRefusal), else it is refused, the field showing its stepper's gap again in the pair's
+    // format, in the locale's own digits and decimal sign; a step stands.
     static bool Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, const QString &what,
-                     platform::PairFormat format);
+                     platform::PairFormat format, double most);
     // Why a gap typed into a pair's field cannot stand, empty when it can: Refusal's reasons, and
     // empty text (the stepper would keep its gap while the layout read 0) or a gap above the
-    // stepper's maximum ("Please enter a horizontal gap from 0.00 to 1000.00 mm.").
-    static QString PairRefusal(const QString &text, const platform::Stepper *stepper, const QString &what);
-    // A gap pair, for End_Typing.
+    // stepper's maximum or most ("Please enter a horizontal gap from 0.00 to 197.30 mm.").
+    static QString PairRefusal(const QString &text, const platform::Stepper *stepper, const QString &what, double most);
+    // The most of Take for an extent of the page (sheetfit::Gap_Extent): without one, no bound.
+    static QSizeF Most(const std::optional<QSizeF> &extent);
+    // A gap pair, for End_Typing, with the most its page holds.
     struct Pair {
         QLineEdit *field;
         platform::Stepper *stepper;
         const char *what;
+        double most;
     };
     // Ends the typing of gap fields that still hold an edit (the dialog's OK takes no focus from
     // them): each is taken or refused as its Return would; answers false when one was refused.

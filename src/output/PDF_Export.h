@@ -44,6 +44,8 @@ public:
     // The same for an edit of the rows or columns, settled (sheetfit::Settled) and shown once.
     void Fit_Grid_Edit();
     sheetfit::Fields Fit_Fields() const;
+    // The most a gap may be across and down (millimetres): the room of the page in use.
+    QSizeF Gap_Most() const;
     // Page name, size and margins from the page setup (the label with no margins for label pages).
     void Set_values_From_Printer();
     void Refresh_Preview();

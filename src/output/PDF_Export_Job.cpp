@@ -53,7 +53,8 @@ void PDF_Export::OKPressed()
     try {
         // A count or gap still being typed is taken first; a refused one exports nothing.
         if (!recordrange::End_Typing(rangeChoice().range) || !platform::endTyping({Row_Text, Col_Text})
-            || !GapFields::End_Typing({{horz_mar_Text, horz_mar_Stepper, "horizontal gap"}, {vert_mar_Text, vert_mar_Stepper, "vertical gap"}}))
+            || !GapFields::End_Typing({{horz_mar_Text, horz_mar_Stepper, "horizontal gap", Gap_Most().width()},
+                                       {vert_mar_Text, vert_mar_Stepper, "vertical gap", Gap_Most().height()}}))
             return;
         if (!Execute_Exporting())
             return;

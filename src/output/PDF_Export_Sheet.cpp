@@ -113,7 +113,8 @@ void PDF_Export::Height_Changed(QObject *sender)
 
 void PDF_Export::Horz_Margin_Changed(QObject *sender)
 {
-    if (!GapFields::Take(sender, horz_mar_Text, horz_mar_Stepper, QStringLiteral("horizontal gap"), platform::PairFormat::Real))
+    if (!GapFields::Take(sender, horz_mar_Text, horz_mar_Stepper, QStringLiteral("horizontal gap"), platform::PairFormat::Real,
+                         Gap_Most().width()))
         return;
     platform::copyPair(sender, horz_mar_Stepper, horz_mar_Text, platform::PairFormat::Real);
     Check_Max_Cell_Value();
@@ -121,7 +122,8 @@ void PDF_Export::Horz_Margin_Changed(QObject *sender)
 
 void PDF_Export::Vert_Margin_Changed(QObject *sender)
 {
-    if (!GapFields::Take(sender, vert_mar_Text, vert_mar_Stepper, QStringLiteral("vertical gap"), platform::PairFormat::Real))
+    if (!GapFields::Take(sender, vert_mar_Text, vert_mar_Stepper, QStringLiteral("vertical gap"), platform::PairFormat::Real,
+                         Gap_Most().height()))
         return;
     platform::copyPair(sender, vert_mar_Stepper, vert_mar_Text, platform::PairFormat::Real);
     Check_Max_Cell_Value();
@@ -435,6 +437,11 @@ sheetfit::Fields PDF_Export::Fit_Fields() const
     f.cols = Col_Text->text();
     f.autoCentre = Auto_Center_chk_bx->isChecked();
     return f;
+}
+
+QSizeF PDF_Export::Gap_Most() const
+{
+    return GapFields::Most(pdfsheetfit::Gap_Extent(SheetLayout::fromGlobals(), Fit_Fields(), pdf_export_opt(), PDF_Use_Label_Size));
 }
 
 void PDF_Export::Check_Max_Cell_Value() { Fit_Sheet(false); }

@@ -67,6 +67,8 @@ public:
     void Fit_Grid_Edit();
     // The fields the fit reads, of the layout in use.
     sheetfit::Fields Fit_Fields() const;
+    // The most a gap may be across and down (millimetres): the room of the page in use.
+    QSizeF Gap_Most() const;
     // The predefined layout's page across (its width) or down, in millimetres: what a margin stays within.
     double Product_Page_MM(bool across) const;
     // Paper, size, margins and orientation of the page setup into the dialog and the layout.

@@ -51,12 +51,12 @@ void syncPair(QObject *sender, const Pair &manual, const Pair &predefined)
         platform::copyPair(sender, p.stepper, p.field, p.format);
 }
 
-// A gap typed into either layout's field: one that is no gap is refused, the field showing its
-// stepper's gap again.
-bool takeGap(const QObject *sender, const Pair &manual, const Pair &predefined, const QString &what)
+// A gap typed into either layout's field: one that is no gap, or above most (the page's room), is
+// refused, the field showing its stepper's gap again.
+bool takeGap(const QObject *sender, const Pair &manual, const Pair &predefined, const QString &what, double most)
 {
     const Pair &p = sender == predefined.field ? predefined : manual;
-    return GapFields::Take(sender, p.field, p.stepper, what, p.format);
+    return GapFields::Take(sender, p.field, p.stepper, what, p.format, most);
 }
 
 void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(e.what())); }
@@ -222,7 +222,7 @@ void Print_Wnd::Horz_Margin_Changed(QObject *sender)
 {
     const Pair manual{horz_mar_Stepper, horz_mar_Text, platform::PairFormat::Real},
         predefined{horz_mar_Stepper_pre, horz_mar_Text_pre, platform::PairFormat::Real};
-    if (!takeGap(sender, manual, predefined, QStringLiteral("horizontal gap")))
+    if (!takeGap(sender, manual, predefined, QStringLiteral("horizontal gap"), Gap_Most().width()))
         return;
     syncPair(sender, manual, predefined);
     Check_Max_Cell_Value();
@@ -232,7 +232,7 @@ void Print_Wnd::Vert_Margin_Changed(QObject *sender)
 {
     const Pair manual{vert_mar_Stepper, vert_mar_Text, platform::PairFormat::Real},
         predefined{vert_mar_Stepper_pre, vert_mar_Text_pre, platform::PairFormat::Real};
-    if (!takeGap(sender, manual, predefined, QStringLiteral("vertical gap")))
+    if (!takeGap(sender, manual, predefined, QStringLiteral("vertical gap"), Gap_Most().height()))
         return;
     syncPair(sender, manual, predefined);
     Check_Max_Cell_Value();

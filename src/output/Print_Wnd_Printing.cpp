@@ -74,10 +74,12 @@ void Print_Wnd::Execute_Printing(bool preview)
 {
     try {
         // A count or gap still being typed is taken first; a refused one prints nothing.
+        const QSizeF most = Gap_Most();
         if (!Counts_Typing_Ended()
-            || !GapFields::End_Typing({{horz_mar_Text, horz_mar_Stepper, "horizontal gap"}, {vert_mar_Text, vert_mar_Stepper, "vertical gap"},
-                                       {horz_mar_Text_pre, horz_mar_Stepper_pre, "horizontal gap"},
-                                       {vert_mar_Text_pre, vert_mar_Stepper_pre, "vertical gap"}}))
+            || !GapFields::End_Typing({{horz_mar_Text, horz_mar_Stepper, "horizontal gap", most.width()},
+                                       {vert_mar_Text, vert_mar_Stepper, "vertical gap", most.height()},
+                                       {horz_mar_Text_pre, horz_mar_Stepper_pre, "horizontal gap", most.width()},
+                                       {vert_mar_Text_pre, vert_mar_Stepper_pre, "vertical gap", most.height()}}))
             return;
         // The cell is the size its fields show, above 0, whatever set it (typing, a stepper, a
         // custom product or a profile): anything else is refused before anything is sent.

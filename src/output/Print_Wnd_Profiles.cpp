@@ -21,11 +21,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -52,20 +54,37 @@ void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &tex
 }
 
 // A "Default" that cannot be read is written again from the application's own, and the user told
-// where the damaged file went: else no profile would be loaded at opening, ever again.
-void repairDefaultProfile()
+// where the damaged file went: else no profile would be loaded at opening, ever again. Answers
+// whether it is still damaged, which has then been said: once a start, since every opening finds it
+// so again.
+bool repairDefaultProfile()
 {
-    const printprofiles::DefaultRepair repair =
-        printprofiles::Repair_Default(print_profile_path, Resource_Path + QStringLiteral("/PrintProfile/Default.qpf"));
+    const QString seed = Resource_Path + QStringLiteral("/PrintProfile/Default.qpf");
+    const printprofiles::DefaultRepair repair = printprofiles::Repair_Default(print_profile_path, seed);
     if (!repair.damaged)
-        return;
+        return false;
     const QString said = QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read").arg(print_profile_path);
-    if (repair.error.isEmpty())
+    if (repair.seedError.isEmpty() && repair.error.isEmpty()) {
         Show_MessageBox(said + QStringLiteral("; it was written again as the application ships it, and the file that could "
                                               "not be read was kept as \"%1\".")
                                    .arg(repair.keptAs));
-    else
-        Show_MessageBox(said + QStringLiteral(" and could not be written again:\n") + repair.error);
+        return false;
+    }
+    const QString message =
+        !repair.seedError.isEmpty()
+            ? said + QStringLiteral(". The application's own copy \"%1\", which would replace it, is damaged (%2), so your "
+                                    "file was left as it was.")
+                         .arg(seed, repair.seedError)
+        : repair.keptAs.isEmpty()
+            ? said + QStringLiteral(" and could not be written again:\n") + repair.error
+            : said + QStringLiteral(" and could not be written again; the file that could not be read was kept as \"%1\":\n")
+                         .arg(repair.keptAs) + repair.error;
+    static QSet<QString> told;
+    if (!told.contains(message)) {
+        told.insert(message);
+        Show_MessageBox(message);
+    }
+    return true;
 }
 
 } // namespace
@@ -76,15 +95,19 @@ void Print_Wnd::Load_Print_Profile(bool tellBad)
         ListData_profile.clear();
         ListData_profile_files.clear();
         m_profileModel->reloadData();
-        repairDefaultProfile();
+        const bool defaultDamaged = repairDefaultProfile();
         const printprofiles::Listing listing = printprofiles::List_Profiles(print_profile_path);
-        for (const QString &bad : listing.bad)
+        QStringList untold;   // a damaged "Default" has been said on its own
+        for (const QString &bad : listing.bad) {
             Show_NSLog_Message(QStringLiteral("The print profile \"%1\" is no list of %2 texts; it is left out.")
                                    .arg(bad)
                                    .arg(printprofiles::FieldCount));
-        if (tellBad && !listing.bad.isEmpty())
+            if (!defaultDamaged || QFileInfo(bad).completeBaseName() != printprofiles::Default_Name)
+                untold << bad;
+        }
+        if (tellBad && !untold.isEmpty())
             Show_MessageBox(QStringLiteral("These print profiles could not be read and are not listed:\n")
-                            + listing.bad.join(QLatin1Char('\n')));
+                            + untold.join(QLatin1Char('\n')));
         // "Default", which names no printer, heads the list whatever the other names sort as, and
         // alone is loaded on the way: a profile the user did not pick never chooses the printer.
         QStringList names = listing.names;

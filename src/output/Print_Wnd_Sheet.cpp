@@ -58,6 +58,8 @@ sheetfit::Fields Print_Wnd::Fit_Fields() const
     return f;
 }
 
+QSizeF Print_Wnd::Gap_Most() const { return GapFields::Most(sheetfit::Gap_Extent(SheetLayout::fromGlobals(), Fit_Fields())); }
+
 void Print_Wnd::Check_Max_Cell_Value() { Fit_Sheet(false); }
 
 void Print_Wnd::Fit_Grid_Edit() { Fit_Sheet(true); }

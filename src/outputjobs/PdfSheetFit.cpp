@@ -30,6 +30,11 @@ sheetfit::Result Check_Max_Cell_Value(const SheetLayout &layout, const sheetfit:
     return r;
 }
 
+std::optional<QSizeF> Gap_Extent(const SheetLayout &layout, const sheetfit::Fields &fields, int option, bool useLabelSize)
+{
+    return sheetfit::Gap_Extent(Page_Layout(layout, fields.manualWidth, fields.manualHeight, option, useLabelSize), fields);
+}
+
 RangeOffer Range_Offer(bool batch, bool selected)
 {
     if (!batch)

@@ -17,6 +17,9 @@ SheetLayout Page_Layout(const SheetLayout &layout, float labelWidthMM, float lab
 sheetfit::Result Check_Max_Cell_Value(const SheetLayout &layout, const sheetfit::Fields &fields, int option,
                                       bool useLabelSize, bool batch);
 
+// The most a gap may be on each axis of that page (sheetfit::Gap_Extent).
+std::optional<QSizeF> Gap_Extent(const SheetLayout &layout, const sheetfit::Fields &fields, int option, bool useLabelSize);
+
 // What the range of a PDF sheet offers. With batch records: the radios, and the checked one's
 // fields (the total for every record, From and To for a range). Without them every label goes, and
 // the total is still the user's: the grid sets it, typing changes it.

@@ -103,8 +103,7 @@ DefaultRepair Repair_Default(const QString &folder, const QString &seedFile)
     const bool opened = seed.open(QIODevice::ReadOnly);
     const QByteArray seeded = opened ? seed.readAll() : QByteArray();
     if (!opened || !profileTexts(platform::plistFromData(seeded))) {
-        repair.error = QStringLiteral("The application's own \"Default\" print profile \"%1\" cannot be read (%2).")
-                           .arg(seedFile, opened ? QStringLiteral("it is no list of %1 texts").arg(FieldCount) : seed.errorString());
+        repair.seedError = opened ? QStringLiteral("it is no list of %1 texts").arg(FieldCount) : seed.errorString();
         return repair;
     }
     // Moved aside, not written over: the new file would take an unreadable file's mode.

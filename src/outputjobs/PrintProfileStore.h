@@ -41,11 +41,13 @@ bool Delete_Profile(const QString &folder, const QString &name);
 // A "Default" profile that cannot be read (unreadable, empty, damaged) written again from the one the
 // application ships (seedFile), the file first kept beside it as "Default.qpf.damaged" (numbered when
 // that is taken), a name no listing takes for a profile; a seed that is no profile itself moves
-// nothing aside. A missing one is left to the start's seeding.
+// nothing aside and writes nothing. A missing one is left to the start's seeding.
 struct DefaultRepair {
     bool damaged = false;   // there, and not readable
     QString keptAs;         // the damaged file's name once moved aside
-    QString error;          // why it was not written again; empty when it was
+    QString seedError;      // why the application's own cannot be read ("it is no list of 22 texts"):
+                            // then the damaged file is left as it is
+    QString error;          // why it was not moved aside or written again; empty when it was
 };
 DefaultRepair Repair_Default(const QString &folder, const QString &seedFile);
 

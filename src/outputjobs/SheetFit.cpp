@@ -20,12 +20,29 @@ struct Axis {
     QString gapShown;  // the gap cut to the paper, as its field shows it
 };
 
-// A typed gap is at most the usable extent of the paper (a wider one lies between no two labels of
-// any sheet): cut to it in whole hundredths of a millimetre, which the field then shows and reads
-// back within the extent.
+// The paper a sheet is laid out on and its margins, in points: the product's page and margins in the
+// predefined layout (none right and below), else the page setup's paper and margins.
+struct Page {
+    float PW = 0, PH = 0, L = 0, R = 0, T = 0, B = 0;
+};
+
+Page pageOf(const SheetLayout &l, const Fields &f)
+{
+    if (l.Manual_or_Pre == 1)
+        return {l.predef_page_wdt, l.predef_page_hgt, MM_to_Points_Convert(float(platform::leadingDecimal(f.leftMargin))), 0,
+                MM_to_Points_Convert(float(platform::leadingDecimal(f.topMargin))), 0};
+    return {float(l.setup.paper.width()), float(l.setup.paper.height()), l.Left_Mar, l.Rite_Mar, l.Top_Mar, l.Bot_Mar};
+}
+
+// The most a gap may be across a usable extent (points), in whole hundredths of a millimetre, which a
+// field shows and reads back within the extent.
+float mostGapMM(float usable) { return std::floor(std::max(0.0f, Points_to_MM_Convert(usable)) * 100 + 0.01f) / 100; }
+
+// A gap wider than the usable extent (another road than typing: a page turned or made smaller since)
+// is cut to it, which its field then shows.
 void cutGap(Axis &a, float usable)
 {
-    const float mostMM = std::floor(std::max(0.0f, Points_to_MM_Convert(usable)) * 100 + 0.01f) / 100;
+    const float mostMM = mostGapMM(usable);
     const float most = MM_to_Points_Convert(mostMM);
     if (!(a.gap > most))
         return;
@@ -93,19 +110,15 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
     l.label_hight = predefined ? MM_to_Points_Convert(f.cellHeight) : l.Real_label_hight;
 
     const float W = l.label_width, H = l.label_hight;
-    float PW = float(l.setup.paper.width()), PH = float(l.setup.paper.height());
     if (l.Fit_Picture_To_Frame) {
         l.label_width = float(l.setup.imageable.width());
         l.label_hight = float(l.setup.imageable.height());
     }
+    const auto [PW, PH, L, R, T, B] = pageOf(l, f);
     if (predefined) {
-        PW = l.predef_page_wdt;
-        PH = l.predef_page_hgt;
-        l.Left_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(f.leftMargin)));
-        l.Top_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(f.topMargin)));
+        l.Left_Mar = L, l.Top_Mar = T;
         l.Rite_Mar = l.Bot_Mar = 0;
     }
-    const float L = l.Left_Mar, R = l.Rite_Mar, T = l.Top_Mar, B = l.Bot_Mar;
 
     Axis cols, rows;
     cols.gap = MM_to_Points_Convert(float(platform::leadingDecimal(f.horzGap)));
@@ -147,6 +160,14 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
     r.horzGapShown = cols.gapShown;
     r.vertGapShown = rows.gapShown;
     return r;
+}
+
+std::optional<QSizeF> Gap_Extent(const SheetLayout &layout, const Fields &fields)
+{
+    if (!layout.setup.present)
+        return std::nullopt;
+    const Page p = pageOf(layout, fields);
+    return QSizeF(mostGapMM(p.PW - p.L - p.R), mostGapMM(p.PH - p.T - p.B));
 }
 
 Fields Shown_Fields(const Fields &fields, const Result &fit, bool centred)

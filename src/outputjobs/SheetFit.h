@@ -5,7 +5,10 @@
 
 #include "outputjobs/SheetLayout.h"
 
+#include <QSizeF>
 #include <QString>
+
+#include <optional>
 
 namespace sheetfit {
 
@@ -26,8 +29,8 @@ struct Result {
     int rows = 1, cols = 1;
     // The row and column fields (of the layout in use) are to show rows and cols.
     bool writeRows = false, writeCols = false;
-    // A typed gap wider than the paper's usable extent is cut to it: the text its field is to show
-    // (millimetres, two decimals); empty where the typed gap stands.
+    // A gap wider than the paper's usable extent (Gap_Extent; the page changed since it was typed)
+    // is cut to it: the text its field is to show (millimetres, two decimals); empty where it stands.
     QString horzGapShown, vertGapShown;
 };
 
@@ -43,6 +46,11 @@ int Typed_Count(const QString &text);
 // label size that is not above 0, a gap that is negative or not a number, or an area with no room
 // leaves one row or column (and a gap that is not a number counts as 0).
 Result Check_Max_Cell_Value(const SheetLayout &layout, const Fields &fields);
+
+// The most a gap may be on each axis (width: between columns), in millimetres to whole hundredths:
+// the usable extent of the page the fit lays the sheet on (a wider gap lies between no two labels);
+// nothing without a page setup.
+std::optional<QSizeF> Gap_Extent(const SheetLayout &layout, const Fields &fields);
 
 // The fields as a dialog shows them after a fit: the rows and columns it wrote and, centred (under
 // auto-centre), its gaps in millimetres to two decimals.

@@ -11,8 +11,6 @@
 #include <QSignalBlocker>
 #include <QValidator>
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace platform {
@@ -22,17 +20,29 @@ namespace {
 // Far past any field's range, and far from the ends of qint64, so that no sum overflows.
 constexpr qint64 kSaturated = qint64(1) << 60;
 
-qint64 saturated(double v) { return qint64(std::clamp(v, -double(kSaturated), double(kSaturated))); }
-
-// What the rule makes of the typed number: whole, or nothing when the field refuses its fraction.
-std::optional<qint64> wholeByRule(const QString &text, const WholeRule &rule)
+// The whole number of what was typed as a field of that fraction rule takes it, read from the digits
+// (a number of any length saturates alike, whatever the rule); nothing for text that is no number,
+// grouped thousands (cut at their sign, "1,000" would be 1), or a fraction the rule refuses.
+std::optional<qint64> wholeOf(const QString &text, WholeRule::Fraction rule)
 {
-    if (rule.fraction == WholeRule::Fraction::Refused)
-        return typedWhole(text);
-    const std::optional<double> typed = typedNumber(text);
-    if (!typed)
+    const std::optional<QByteArray> plain = typedNumberText(text);
+    if (!plain || readsGrouped(text))
         return std::nullopt;
-    return saturated(rule.fraction == WholeRule::Fraction::Rounded ? std::round(*typed) : std::trunc(*typed));
+    const qsizetype point = plain->indexOf('.');
+    const QByteArray fraction = point < 0 ? QByteArray() : plain->mid(point + 1);
+    const bool whole = fraction.count('0') == fraction.size();
+    if (!whole && rule == WholeRule::Fraction::Refused)
+        return std::nullopt;
+    const QByteArray digits = point < 0 ? *plain : plain->left(point);
+    const bool negative = digits.startsWith('-');
+    qint64 value = 0;
+    // Saturated before the digit is added, so that no number of digits overflows.
+    for (const char c : digits.mid(negative ? 1 : 0))
+        value = value > (kSaturated - 9) / 10 ? kSaturated : value * 10 + (c - '0');
+    // Half away from zero, as the fields always rounded.
+    if (!whole && rule == WholeRule::Fraction::Rounded && fraction.at(0) >= '5' && value < kSaturated)
+        ++value;
+    return negative ? -value : value;
 }
 
 void tell(const QString &message)
@@ -72,29 +82,13 @@ CountValidator *validatorOf(const QLineEdit *field)
 
 } // namespace
 
-std::optional<qint64> typedWhole(const QString &text)
-{
-    const std::optional<QByteArray> plain = typedNumberText(text);
-    if (!plain)
-        return std::nullopt;
-    const qsizetype point = plain->indexOf('.');
-    const QByteArray fraction = point < 0 ? QByteArray() : plain->mid(point + 1);
-    if (fraction.count('0') != fraction.size())
-        return std::nullopt;
-    const QByteArray whole = point < 0 ? *plain : plain->left(point);
-    const bool negative = whole.startsWith('-');
-    qint64 value = 0;
-    // Saturated before the digit is added, so that no number of digits overflows.
-    for (const char c : whole.mid(negative ? 1 : 0))
-        value = value > (kSaturated - 9) / 10 ? kSaturated : value * 10 + (c - '0');
-    return negative ? -value : value;
-}
+std::optional<qint64> typedWhole(const QString &text) { return wholeOf(text, WholeRule::Fraction::Refused); }
 
 std::optional<QString> wholeShown(const QString &text, const WholeRule &rule)
 {
     if (text.trimmed().isEmpty())
         return rule.count ? QString::number(rule.lowest) : QString();
-    const std::optional<qint64> whole = wholeByRule(text, rule);
+    const std::optional<qint64> whole = wholeOf(text, rule.fraction);
     if (!whole)
         return std::nullopt;
     if (rule.count && *whole == 0 && rule.lowest > 0)
@@ -111,7 +105,7 @@ QString wholeRefusal(const QString &text, const WholeRule &rule)
 {
     if (wholeShown(text, rule))
         return QString();
-    if (!wholeByRule(text, rule))
+    if (!wholeOf(text, rule.fraction))
         return QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(rule.what);
     const QChar first = rule.what.isEmpty() ? QChar() : rule.what.at(0).toLower();
     const QString article = QStringLiteral("aeiou").contains(first) ? QStringLiteral("an") : QStringLiteral("a");

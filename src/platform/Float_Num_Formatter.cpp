@@ -9,10 +9,11 @@ Float_Num_Formatter::Float_Num_Formatter(QObject *parent) : QValidator(parent) {
 bool Float_Num_Formatter::isTypable(const QString &text)
 {
     // The locale's own digits, decimal point and signs too, with the marks of writing direction they
-    // come with: the readers take "١٢٫٥" under ar_EG, so its keystrokes stand.
+    // come with: the readers take "١٢٫٥" under ar_EG, so its keystrokes stand. Its group sign stands
+    // too, for the field to refuse with its message when the typing ends, not drop unsaid.
     const QLocale locale;
     const char16_t zero = locale.zeroDigit().size() == 1 ? locale.zeroDigit().at(0).unicode() : u'0';
-    const QString own = locale.decimalPoint() + locale.negativeSign() + locale.positiveSign() +
+    const QString own = locale.decimalPoint() + locale.groupSeparator() + locale.negativeSign() + locale.positiveSign() +
                         QStringLiteral("\u2212\u200E\u200F\u061C");
     return std::all_of(text.begin(), text.end(), [&](QChar c) {
         const bool digit = (c.unicode() >= u'0' && c.unicode() <= u'9') || (c.unicode() >= zero && c.unicode() <= zero + 9);

@@ -97,8 +97,10 @@ struct TypedField {
 
 class TypingEnd : public QObject {
 public:
-    TypingEnd(QDialog *panel, std::vector<TypedField> fields)
-        : QObject(panel), m_panel(panel), m_fields(std::move(fields))
+    // taken hears each number taken, as the field will hold it.
+    using Taken = std::function<void(const QDoubleSpinBox *, double)>;
+    TypingEnd(QDialog *panel, std::vector<TypedField> fields, Taken taken)
+        : QObject(panel), m_panel(panel), m_fields(std::move(fields)), m_taken(std::move(taken))
     {
         for (const auto &[field, what, side] : m_fields) {
             field->installEventFilter(this);
@@ -143,6 +145,7 @@ private:
                                field->suffix().trimmed());
         if (refused.isEmpty()) {
             field->findChild<QLineEdit *>()->setText(field->prefix() + QString::number(held, 'f', decimals) + field->suffix());
+            m_taken(field, held);
             return true;
         }
         field->setValue(field->value());   // shows it again
@@ -155,6 +158,7 @@ private:
 
     QDialog *m_panel;
     std::vector<TypedField> m_fields;
+    Taken m_taken;
     QSet<QDoubleSpinBox *> m_typed;
 };
 
@@ -197,7 +201,8 @@ void PageSetupControls::prepare() const
         if (QLineEdit *edit = field->findChild<QLineEdit *>())
             edit->setValidator(new TypedNumberValidator(field));
     }
-    new TypingEnd(m_panel, std::move(fields));
+    new TypingEnd(m_panel, std::move(fields),
+                  [controls = *this](const QDoubleSpinBox *field, double value) { controls.typedMargin(field, value); });
     for (QRadioButton *turn : {m_portrait, m_landscape})
         QObject::connect(turn, &QRadioButton::clicked, m_panel, [controls = *this] { controls.followTurn(); });
     // A user's choice changes the index before it is activated, and the panel converts its fields
@@ -206,15 +211,29 @@ void PageSetupControls::prepare() const
     QObject::connect(m_unit, &QComboBox::activated, m_panel, [controls = *this] { controls.followUnit(); });
 }
 
+void PageSetupControls::typedMargin(const QDoubleSpinBox *field, double value) const
+{
+    Shown &s = *m_shown;
+    const auto at = std::find(m_margins.begin(), m_margins.end(), field);
+    if (!s.page.isValid() || at == m_margins.end())
+        return;
+    const size_t i = size_t(at - m_margins.begin());
+    s.typed[i] = s.typedAs[i] = value * pointsPerUnit();
+}
+
 void PageSetupControls::beforeUnit() const
 {
     Shown &s = *m_shown;
     if (!s.page.isValid())
         return;
     // The fields still show the old unit.
-    for (size_t i = 0; i < m_margins.size(); ++i)
-        if (m_margins[i]->value() * pointsPer(s.unit) != s.margins[i])
-            s.margins[i] = std::nan("");
+    for (size_t i = 0; i < m_margins.size(); ++i) {
+        const double shown = m_margins[i]->value() * pointsPer(s.unit);
+        if (shown != s.margins[i])
+            s.margins[i] = kNone;
+        if (shown != s.typedAs[i])
+            s.typed[i] = s.typedAs[i] = kNone;
+    }
     s.sameSides = samePaper();
 }
 
@@ -226,13 +245,16 @@ void PageSetupControls::followUnit() const
     const QMarginsF exact = exactPoints(s.page);
     const double sides[] = {exact.left(), exact.top(), exact.right(), exact.bottom()};
     for (size_t i = 0; i < m_margins.size(); ++i)
-        if (!std::isnan(s.margins[i]))
-            m_margins[i]->setValue(sides[i] / pointsPerUnit());
+        if (!std::isnan(s.margins[i]) || !std::isnan(s.typed[i]))
+            m_margins[i]->setValue((std::isnan(s.typed[i]) ? sides[i] : s.typed[i]) / pointsPerUnit());
     s.unit = unit();
     const std::array<double, 4> now = marginPoints();
-    for (size_t i = 0; i < now.size(); ++i)
+    for (size_t i = 0; i < now.size(); ++i) {
         if (!std::isnan(s.margins[i]))
             s.margins[i] = now[i];
+        if (!std::isnan(s.typed[i]))
+            s.typedAs[i] = now[i];
+    }
     if (s.sameSides)
         s.sides = customSides();
 }
@@ -256,8 +278,8 @@ void PageSetupControls::followTurn() const
     std::array<double, 4> left = marginPoints();
     for (size_t i = 0; i < left.size(); ++i)
         if (before[i] != s.margins[i])
-            left[i] = std::nan("");
-    s = {layoutInPoints(paper, now, turned), m_size->currentIndex(), unit(), customSides(), left, s.turn};
+            left[i] = kNone;
+    s = {layoutInPoints(paper, now, turned), m_size->currentIndex(), unit(), customSides(), left, s.turn, false, s.typed, s.typedAs};
 }
 
 QPageLayout::Unit PageSetupControls::unit() const
@@ -367,8 +389,11 @@ QPageLayout PageSetupControls::chosen() const
     if (!s.page.isValid())
         return page;
     const QMarginsF kept = exactPoints(s.page), now = page.margins();
-    const std::array<double, 4> typed = marginPoints();
-    const auto side = [&](int i, double keptSide, double nowSide) { return typed[i] == s.margins[i] ? keptSide : nowSide; };
+    const std::array<double, 4> fields = marginPoints();
+    // A margin still as typed or as left keeps its exact points.
+    const auto side = [&](int i, double keptSide, double nowSide) {
+        return fields[i] == s.typedAs[i] ? s.typed[i] : fields[i] == s.margins[i] ? keptSide : nowSide;
+    };
     return layoutInPoints(samePaper() ? s.page.pageSize() : page.pageSize(), page.orientation(),
                           QMarginsF(side(0, kept.left(), now.left()), side(1, kept.top(), now.top()),
                                     side(2, kept.right(), now.right()), side(3, kept.bottom(), now.bottom())));

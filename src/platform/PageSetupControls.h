@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <limits>
 #include <memory>
 
 class QComboBox;
@@ -48,7 +49,8 @@ public:
     // What the panel shows: its paper (a custom one as typed, in the panel's orientation), its
     // orientation and margins, in points (as typed, not rounded to whole points).
     QPageLayout shown() const;
-    // What was chosen: what the panel shows, with what was left as show() put it as it was then.
+    // What was chosen: what the panel shows, with what was left as show() put it as it was then, and
+    // a margin typed there as typed, whatever units were chosen since.
     QPageLayout chosen() const;
 
 private:
@@ -60,11 +62,13 @@ private:
     bool samePaper() const;       // the paper show() left is still chosen
     std::array<double, 4> marginPoints() const;   // the margin fields' values, in points
     void followTurn() const;
-    // A unit chosen: before the panel converts the fields, which of them still show what was left;
-    // after, those show it again in the new unit from its exact points, and stay left (the panel
-    // converts through whole points, and 14.11 mm read back from inches would be 14.22 mm).
+    // A unit chosen: before the panel converts the fields, which of them still show what was left
+    // or typed; after, those show it again in the new unit from its exact points, and stay so (the
+    // panel converts through whole points, and 14.11 mm read back from inches would be 14.22 mm).
     void beforeUnit() const;
     void followUnit() const;
+    // A margin's typing taken, as the field will hold it (in the panel's unit): kept to its points.
+    void typedMargin(const QDoubleSpinBox *field, double value) const;
 
     QPageSetupDialog *m_panel;
     QComboBox *m_size, *m_unit;
@@ -73,6 +77,7 @@ private:
     std::array<QDoubleSpinBox *, 4> m_margins;   // left, top, right, bottom
     QWidget *m_pagesPerSheet;
 
+    static constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
     // What show() left in the panel, and the page it stands for. The margins are compared in points,
     // whatever unit the panel shows: a unit chosen re-bases them (followUnit).
     struct Shown {
@@ -83,6 +88,8 @@ private:
         std::array<double, 4> margins{};   // as the fields showed them, in points; NaN where typed over
         Turn turn;
         bool sameSides = false;            // between beforeUnit and followUnit: the paper still shown
+        // Margins typed since, in points as typed, and as their fields show them; NaN where none.
+        std::array<double, 4> typed{kNone, kNone, kNone, kNone}, typedAs{kNone, kNone, kNone, kNone};
     };
     std::shared_ptr<Shown> m_shown = std::make_shared<Shown>();
 };

@@ -62,9 +62,11 @@ QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *fie
         copyPair(sender, stepper, field, format);
         return QString();
     }
+    // Grouped thousands are no whole number ("1,000" would be taken as 1): refused as text that is none.
+    const bool grouped = format == PairFormat::Integer && readsGrouped(field->text());
     const QString refused =
-        numberRefusal(field->text(), std::max(stepper->minValue(), refusal.lowest), stepper->maxValue(), refusal.what,
-                      refusal.unit, format == PairFormat::Integer ? 0 : 2);
+        numberRefusal(grouped ? QString() : field->text(), std::max(stepper->minValue(), refusal.lowest),
+                      stepper->maxValue(), refusal.what, refusal.unit, format == PairFormat::Integer ? 0 : 2);
     if (refused.isEmpty())
         copyPair(sender, stepper, field, format);
     else

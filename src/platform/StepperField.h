@@ -46,6 +46,13 @@ std::optional<double> typedNumber(const QString &text);
 // The same number as typed, in plain ASCII digits with "." for its point ("١٢٫٥" gives "12.5"): for
 // text that leaves the program (a payload), which readers elsewhere take in ASCII only.
 std::optional<QByteArray> typedNumberText(const QString &text);
+// Whether what was typed reads as a number with its thousands grouped: one to three digits (the
+// first not 0), "." or "," and three digits ("1,000", "-2.500"). Either sign groups digits in some
+// locale, so a whole-number field cannot tell it from a fraction of zeros.
+bool readsGrouped(const QString &text);
+// A number as a field of the format shows it, in the locale's own digits, decimal sign and minus
+// ("2,5" under de_DE, "٢٫٥" under ar_EG), never grouped: the readers take it back.
+QString localePairValue(double value, PairFormat format);
 // typedNumber, or 0 for text that is no number: for code that draws from what a field shows.
 double fieldValue(const QString &text);
 double fieldValue(const QLineEdit *field);
@@ -82,7 +89,8 @@ struct PairRefusal {
 // within the stepper's range (numberRefusal; a whole-number field's range in whole numbers), nothing
 // crosses, the field shows the stepper's value again, a step waiting on the text is not made, and
 // the message is answered, for the caller to show; otherwise the value crosses (a whole-number field
-// takes the whole part of a fraction), the field shows it in its format and the answer is empty.
+// takes the whole part of a fraction, and refuses grouped thousands as no number), the field shows it
+// in its format and the answer is empty.
 // Never a number cut from the text's start.
 QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format,
                          const PairRefusal &refusal);

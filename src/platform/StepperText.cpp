@@ -185,6 +185,29 @@ std::optional<double> typedNumber(const QString &text)
     return value;
 }
 
+bool readsGrouped(const QString &text)
+{
+    const std::optional<QByteArray> plain = typedNumberText(text);
+    if (!plain || !(text.contains(QLatin1Char('.')) || text.contains(QLatin1Char(','))))
+        return false;
+    const qsizetype sign = plain->startsWith('-') ? 1 : 0, point = plain->indexOf('.');
+    return point - sign >= 1 && point - sign <= 3 && plain->at(sign) != '0' && plain->size() - point - 1 == 3;
+}
+
+QString localePairValue(double value, PairFormat format)
+{
+    const QLocale locale;
+    const QString zero = locale.zeroDigit();
+    QString shown;
+    for (const QChar c : formatPairValue(value, format)) {
+        if (c.isDigit() && zero.size() == 1)
+            shown += QChar(zero.at(0).unicode() + (c.unicode() - u'0'));
+        else
+            shown += c == QLatin1Char('.') ? locale.decimalPoint() : c == QLatin1Char('-') ? locale.negativeSign() : QString(c);
+    }
+    return shown;
+}
+
 double fieldValue(const QString &text) { return typedNumber(text).value_or(0.0); }
 
 } // namespace platform

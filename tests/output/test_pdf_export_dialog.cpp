@@ -108,15 +108,16 @@ TEST_F(PdfDialog, ALabelPageIsTheLabelWithoutMargins)
 }
 
 // A label size emptied, 0 or unreadable is refused and kept, a typed one shown as held, a card's is not
-// typed; a gap below 0 or unreadable is refused, one beyond the page cut to it; the fit is as shown.
+// typed; a gap below 0, unreadable or beyond the page (either way up) is refused and leaves the grid, also once typed
+// back; the fit is as shown.
 TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
 {
     SKIP_WITHOUT_BARCODE_MODE();
     struct Case { bool card; QLineEdit *PDF_Export::*field; QString typed; QStringList said; QString shown = {}; };   // none: kept
     const Case cases[] = {{false, &PDF_Export::width_Text, "", {labelsize::Width_Message}},
                           {false, &PDF_Export::height_Text, "0", {labelsize::Height_Message}},
-                          {false, &PDF_Export::horz_mar_Text, "999", {}, "210.00"},
-                          {false, &PDF_Export::vert_mar_Text, "999", {}, "297.00"},
+                          {false, &PDF_Export::horz_mar_Text, "999", {"Please enter a horizontal gap from 0.00 to 210.00 mm."}},
+                          {false, &PDF_Export::vert_mar_Text, "999", {"Please enter a vertical gap from 0.00 to 297.00 mm."}},
                           {false, &PDF_Export::horz_mar_Text, "2,5", {}, "2,5"},
                           {false, &PDF_Export::vert_mar_Text, ",5", {}, ",5"},
                           {false, &PDF_Export::width_Text, "12,5", {}, "12.50"},
@@ -141,11 +142,23 @@ TEST_F(PdfDialog, ALabelSizeAboveZeroAndGapsWithinThePage)
     open([&] {   // a gap still being typed when OK is clicked: refused, and nothing exported
         w->vert_mar_Text->setFocus(), w->vert_mar_Text->selectAll(), QTest::keyClicks(w->vert_mar_Text, QString(40, '9'));
         responder->alerts.clear(), exportTo(dir.path()), responder->openAnswers.clear();
-        EXPECT_EQ((messages() << QString::number(QFileInfo::exists(out()))).join('|').toStdString(), "Please enter a vertical gap from 0.00 to 1000.00 mm.|0");
+        EXPECT_EQ((messages() << QString::number(QFileInfo::exists(out()))).join('|').toStdString(), "Please enter a vertical gap from 0.00 to 297.00 mm.|0");
         // The gaps in every locale, its digits and decimal sign, however the typing ends (the card's size is the label's).
         EXPECT_EQ(testsupport::sweepNumberFields({{w->horz_mar_Text, w->horz_mar_Stepper, "horizontal gap"}, {w->vert_mar_Text, w->vert_mar_Stepper, "vertical gap"}},
                                                  *responder), "");
     });
+    for (const auto turn : {QPageLayout::Landscape, QPageLayout::Portrait}) {
+        c->setPrintInfo({QString(), QPageLayout(QPageSize(QPageSize::A4), turn, QMarginsF())}), card(10, 10);
+        open([&] {
+            type(w->Row_Text, "3"), type(w->Col_Text, "3");
+            QString got;
+            for (QLineEdit *gap : {w->horz_mar_Text, w->vert_mar_Text})
+                got += testsupport::typeAndEnd(*responder, gap, gap, "500", 'R') + QString(" %1x%2|").arg(Print_Row).arg(Print_Col), type(gap, "2");
+            EXPECT_EQ((got + QString("%1x%2").arg(Print_Row).arg(Print_Col)).toStdString(),
+                      QString("Please enter a horizontal gap from 0.00 to %1 mm. 3x3|Please enter a vertical gap from 0.00 to %2 mm. 3x3|3x3")
+                          .arg(turn == QPageLayout::Landscape ? "297.00" : "210.00", turn == QPageLayout::Landscape ? "210.00" : "297.00").toStdString());
+        });
+    }
 }
 
 TEST_F(PdfDialog, ASeriesWhoseFileIsGoneIsNotOffered)

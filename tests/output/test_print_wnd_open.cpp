@@ -396,9 +396,9 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
         QTest::keyClicks(w->horz_mar_Text, QStringLiteral("1e2"));
         w->horz_mar_Stepper->stepUp();
         EXPECT_DOUBLE_EQ(w->horz_mar_Stepper->doubleValue(), 2.5);
-        // Emptied or above its stepper's range, a gap is refused however its typing ends (Print too); the layout keeps it.
-        for (const auto &[field, stepper, used, what] : {std::tuple{w->horz_mar_Text, w->horz_mar_Stepper, &horz_mar, "horizontal gap"},
-                                                         std::tuple{w->vert_mar_Text_pre, w->vert_mar_Stepper_pre, &vert_mar, "vertical gap"}})
+        // Emptied or above the page's room, a gap is refused however its typing ends (Print too); the layout keeps it.
+        for (const auto &[field, stepper, used, what, most] : {std::tuple{w->horz_mar_Text, w->horz_mar_Stepper, &horz_mar, "horizontal gap", "197.30"},
+                                                               std::tuple{w->vert_mar_Text_pre, w->vert_mar_Stepper_pre, &vert_mar, "vertical gap", "287.03"}})
             for (const QString &typed : {QString(), QString(40, '9')})
                 for (const char ending : {'R', 'T', 'S', 'O'}) {
                     (field == w->horz_mar_Text ? w->rd_manual : w->rd_predefined)->click(), field->selectAll(), QTest::keyClick(field, Qt::Key_Backspace);
@@ -406,7 +406,7 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                     const QString said = testsupport::typeAndEnd(*responder, field, field, typed, ending, w->printButton, stepper);
                     EXPECT_EQ(QStringLiteral("%1 | %2 %3 %4").arg(said).arg(platform::fieldValue(field), 0, 'f', 2).arg(stepper->doubleValue(), 0, 'f', 2)
                                   .arg(Points_to_MM_Convert(*used), 0, 'f', 2).toStdString(),
-                              QStringLiteral("Please enter a %1 %2 | %3").arg(what, typed.isEmpty() ? "of 0 mm or more." : "from 0.00 to 1000.00 mm.", kept).toStdString()) << ending;
+                              QStringLiteral("Please enter a %1 %2 | %3").arg(what, typed.isEmpty() ? "of 0 mm or more." : QStringLiteral("from 0.00 to %1 mm.").arg(most), kept).toStdString()) << ending;
                 }
         // The gaps in every locale, its digits and decimal sign, however the typing ends (the card's size is the label's).
         w->rd_manual->click();

@@ -13,6 +13,7 @@
 #include "output/Printing_View.h"
 #include "support/Decode.h"
 #include "support/Editions.h"
+#include "support/LocaleScope.h"
 #include "outputjobs/OutputGlobals.h"
 
 #include <QCheckBox>
@@ -203,7 +204,8 @@ TEST_F(PrintOptions, ProductLabelSizesAreTrimmedWhileTypedAndPositiveAfter)
     });
 }
 
-// A label size emptied, 0 or stepped to 0 is refused and kept; a gap is cut to A4 less 6.35 mm margins.
+// A label size emptied, 0 or stepped to 0 is refused and kept; a gap above A4 less 6.35 mm margins, either way up,
+// is refused, put back as the locale writes it, and leaves the grid as it was, also once typed back.
 TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
 {
     SKIP_WITHOUT_BARCODE_MODE();
@@ -213,7 +215,7 @@ TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
     struct Case { QLineEdit *Print_Wnd::*field; QString typed; QStringList said; QString shown = {}; bool product = false; };
     const Case cases[] = {{&Print_Wnd::width_Text, "", {labelsize::Width_Message}},
                           {&Print_Wnd::height_Text, "0", {labelsize::Height_Message}},
-                          {&Print_Wnd::vert_mar_Text, "999", {}, "284.30"},
+                          {&Print_Wnd::vert_mar_Text, "999", {"Please enter a vertical gap from 0.00 to 284.30 mm."}, "0"},
                           {&Print_Wnd::width_Text_pre, "0", {labelsize::Width_Message}, {}, true},
                           {&Print_Wnd::height_Text_pre, "", {labelsize::Height_Message}, {}, true}};
     open([&] {
@@ -226,6 +228,22 @@ TEST_F(PrintOptions, ALabelSizeAboveZeroAndGapsWithinThePaper)
             EXPECT_EQ(messages(), k.said) << k.typed.toStdString();
             EXPECT_EQ((w->*k.field)->text(), k.shown.isEmpty() ? before : k.shown) << k.typed.toStdString();
         }
+        w->rd_manual->click();
+        type(w->width_Text, "10"), type(w->height_Text, "10"), type(w->Row_Text, "3"), type(w->Col_Text, "3");
+        for (const char *locale : {"de_DE", "ar_EG"})
+            for (const char *turn : {"Landscape", "Portrait"})
+                for (QLineEdit *gap : {w->horz_mar_Text, w->vert_mar_Text}) {
+                    const LocaleScope scope(locale);
+                    pick(w->Orient_ComboBox, turn);
+                    const bool ar = QLatin1String(locale) == "ar_EG", across = gap == w->horz_mar_Text;
+                    typeLive(gap, ar ? "٢٫٥" : "2,5"), QTest::keyClick(gap, Qt::Key_Return), responder->alerts.clear();
+                    typeLive(gap, ar ? "٥٠٠" : "500"), QTest::keyClick(gap, Qt::Key_Return);
+                    QString got = messages().join('|') + QString(" %1 %2x%3").arg(gap->text()).arg(Print_Row).arg(Print_Col);
+                    type(gap, "2");
+                    EXPECT_EQ((got + QString(" %1x%2").arg(Print_Row).arg(Print_Col)).toStdString(),
+                              QString("Please enter a %1 gap from 0.00 to %2 mm. %3 3x3 3x3").arg(across ? "horizontal" : "vertical",
+                                      across == (QLatin1String(turn) == "Landscape") ? "284.30" : "197.30", ar ? "٢٫٥" : "2,5").toStdString());
+                }
         type(w->width_Text, QStringLiteral("0.5"));
         w->width_Stepper->stepDown();
         EXPECT_EQ(w->width_Stepper->doubleValue(), 0.5);

@@ -184,7 +184,8 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
 }
 
 // Inches or points alone keep the margins as they were; then A5 and Landscape, on printers that turn a page either way,
-// turn those left at the printer's least onto the edges where its turn puts them, exactly.
+// turn those left at the printer's least onto the edges where its turn puts them, exactly. A margin typed (20.5 mm),
+// then Inches, Points and Cicero: each unit shows it, and those left, from their exact points, and OK keeps 20.5 mm.
 TEST_F(PrintDestinationDesks, PageSetupTurnsTheMarginsInAnyUnit)
 {
     ASSERT_TRUE(cupsd.addQueues({{"Desk_4", "10", "20", "30", "40", "Plus90"}, {"Desk_4m", "10", "20", "30", "40", "Minus90"}}));
@@ -198,6 +199,13 @@ TEST_F(PrintDestinationDesks, PageSetupTurnsTheMarginsInAnyUnit)
                 EXPECT_TRUE(platform::runPageSetup(info, nullptr) && info.pageLayout.pageSize().id() == (alone ? QPageSize::A4 : QPageSize::A5));
                 EXPECT_EQ(info.pageLayout.margins(QPageLayout::Point), alone ? QMarginsF(10, 40, 30, 20) : turned) << desk << ' ' << unit;
             }
+    QStringList shown;
+    platform::PrintInfo info = platform::forPrinter(pageSetup(QPageSize::A4, QPageLayout::Portrait), QStringLiteral("Desk_4"));
+    responder->onModal = testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, {}, true, nullptr, "20.5", "topMargin",
+                                                      Qt::Key_Tab, {}, {QPageLayout::Inch, QPageLayout::Point, QPageLayout::Cicero}, &shown};
+    ASSERT_TRUE(platform::runPageSetup(info, nullptr));
+    EXPECT_EQ(shown.join('|').toStdString(), "0.14in 0.81in 0.42in 0.28in |10.00pt 58.11pt 30.00pt 20.00pt |0.78CC 4.54CC 2.35CC 1.56CC ");
+    EXPECT_NEAR(info.pageLayout.margins(QPageLayout::Point).top(), 20.5 * 72 / 25.4, 1e-9);
 }
 
 } // namespace

@@ -93,6 +93,20 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
     }
     // A whole number of any length is one number far past every range, never one that overflowed.
     EXPECT_EQ(typedWhole(QString(19, '9')), typedWhole(QString(40, '9')));
+    // Under every rule: a thousand grouped is no whole number (not 1), and 400 digits are out of range alike.
+    struct Box : WholeSpinBox { using WholeSpinBox::valueFromText; } box;
+    box.setRange(1, 9999), box.setValue(5);
+    int at = 0;
+    for (const char *locale : {"C", "en_US", "de_DE", "ar_EG"})
+        for (const auto fraction : {WholeRule::Fraction::Refused, WholeRule::Fraction::Rounded, WholeRule::Fraction::Truncated}) {
+            const LocaleScope scope(locale);
+            WholeRule rule{"total", 1, 9999};
+            rule.fraction = fraction, box.setRule(rule);
+            for (QString typed : {"1,000", "1.000"})
+                EXPECT_EQ(QString("%1 %2 %3").arg(wholeRefusal(typed, rule)).arg(box.valueFromText(typed)).arg(box.validate(typed, at)).toStdString(),
+                          "Please enter the total as a whole number, such as 12. 5 1") << locale << ' ' << int(fraction) << ' ' << typed.toStdString();
+            EXPECT_EQ(wholeRefusal(QString(400, '9'), rule).toStdString(), "Please enter a total from 1 to 9999.") << int(fraction);
+        }
 }
 
 // The field shows the value it applied: a decimal comma and blanks are the number they are; text that
@@ -118,6 +132,8 @@ TEST(StepperField, BoundedFieldShowsTheValueItApplied)
         {"12,7", PairFormat::Integer, 12, "12"},
         {"500", PairFormat::Real, 9, "9"},
         {"-500", PairFormat::Integer, 9, "9"},
+        {"1,000", PairFormat::Integer, 9, "9"},   // a thousand grouped, not 1
+        {"1.000", PairFormat::Integer, 9, "9"},
     };
     QStringList heard;
     for (const char *locale : {"C", "de_DE"}) {

@@ -4,8 +4,9 @@
 // with their decimal sign, "1e1", "1.234,5" and forty nines, ended by Return, Tab and (beside a stepper) a click on its
 // up arrow: the field shows the value it took, near 12.5 (a whole-number field or a slider rounds it by its rule) and a
 // step goes on from it; or its message is shown and the value kept. Whole-number fields (wholeFieldFailures): "3" in
-// every script, decimals, grouped digits, an exponent, 19 and 40 nines over "5", ended by Tab, Return and (refused) OK
-// in a field, by Return, Up and the wheel in a spin box: "3" stands (stepped: 4 up, 2 down), else the message, "5" kept.
+// every script, decimals, grouped digits (a thousand too: "1,000", "١٬٠٠٠"), an exponent, 19 and 40 nines over "5",
+// ended by Tab, Return and (refused) OK in a field, by Return, Up and the wheel in a spin box: "3" stands (stepped: 4
+// up, 2 down), else the message, "5" kept.
 // In turn: "3", "1e1" keep 3 (field and arrows); "7" and the up arrow give 8; "1e1" and the arrow held: the message, 8
 // kept, no repeat. Keys a locale cannot type leave the field as it was. Failures: one line each.
 
@@ -120,7 +121,8 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
         // Taken, Untyped, refused as no Whole number, refused as out of Range.
         const std::pair<QString, char> rows[] = {
             {"3", 'T'}, {"٣", ar ? 'T' : 'U'}, {"۳", fa ? 'T' : 'U'}, {"12.5", 'W'}, {"12,5", 'W'}, {"١٢٫٥", ar || fa ? 'W' : 'U'},
-            {"۱۲٫۵", ar || fa ? 'W' : 'U'}, {"1e1", 'W'}, {"1.234,5", 'W'}, {QString(19, '9'), 'R'}, {QString(40, '9'), 'R'}};
+            {"۱۲٫۵", ar || fa ? 'W' : 'U'}, {"1e1", 'W'}, {"1.234,5", 'W'}, {QString(19, '9'), 'R'}, {QString(40, '9'), 'R'},
+            {"1,000", 'W'}, {"1.000", 'W'}, {"١٬٠٠٠", ar || fa ? 'W' : 'U'}};
         for (const WholeField &f : fields)
             for (const auto &[typed, outcome] : rows)
                 for (const char ending : std::string(qobject_cast<QSpinBox *>(f.w) ? "RUW" : "TRO")) {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 namespace testsupport {
 
@@ -30,6 +31,8 @@ struct PageSetupAnswer {
     int endedBy = Qt::Key_Tab;   // the key that ends the typing, or a step: a key, Wheel (a notch down), Arrow (the up one), Menu
     static constexpr int Wheel = -1, Arrow = -2, Menu = -3;   // (Step down in the field's context menu)
     std::optional<QPageLayout::Unit> unit = {};   // chosen first, with the keyboard
+    std::vector<QPageLayout::Unit> thenUnits = {};   // chosen in turn after the typing; the four margins each shows
+    QStringList *shownInUnits = nullptr;             // ("left top right bottom ") into shownInUnits
 
     int operator()(QDialog &dialog) const
     {
@@ -45,8 +48,11 @@ struct PageSetupAnswer {
             const auto *perSheet = dialog.findChild<QWidget *>(QStringLiteral("pagesPerSheetButtonGroup"));
             EXPECT_TRUE(perSheet && !perSheet->isVisible()) << "pages per sheet offered, though no job prints them";
             auto *units = dialog.findChild<QComboBox *>(QStringLiteral("unitCombo"));
-            for (const int to = a.unit ? units->findData(QVariant::fromValue(*a.unit)) : -1; to >= 0 && units->currentIndex() != to;)
-                QTest::keyClick(units, units->currentIndex() < to ? Qt::Key_Down : Qt::Key_Up);
+            const auto choose = [units](QPageLayout::Unit unit) {
+                for (const int to = units->findData(QVariant::fromValue(unit)); to >= 0 && units->currentIndex() != to;)
+                    QTest::keyClick(units, units->currentIndex() < to ? Qt::Key_Down : Qt::Key_Up);
+            };
+            a.unit ? choose(*a.unit) : void();
             if (a.paper)
                 c.choosePaper(*a.paper, c.shown().orientation());   // first, then the orientation clicked
             if (a.paper || a.orientation == QPageLayout::Landscape)
@@ -65,6 +71,13 @@ struct PageSetupAnswer {
                 : a.endedBy == Menu  ? void(QApplication::sendEvent(left, &menu))
                                      : QTest::keyClick(left, Qt::Key(a.endedBy));
                 QTest::keyClick(left, Qt::Key_Tab);
+            }
+            if (QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason); !a.thenUnits.empty())   // a click on the list
+                QApplication::sendEvent(dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)), &out);
+            for (const QPageLayout::Unit unit : a.thenUnits) {
+                choose(unit), a.shownInUnits->append(QString());
+                for (const char *side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
+                    a.shownInUnits->last() += dialog.findChild<QAbstractSpinBox *>(QLatin1String(side))->text() + ' ';
             }
             a.ok ? dialog.accept() : dialog.reject();
         });
