@@ -229,6 +229,16 @@ void WholeSpinBox::pairWith(QLineEdit *field)
     // take the click's release. The box's own text still takes the focus from a click or Tab.
     setFocusPolicy(Qt::TabFocus);
     lineEdit()->installEventFilter(this);
+    // The arrows are drawn as they step (stepEnabled), which a keystroke in the field can change.
+    connect(field, &QLineEdit::textChanged, this, qOverload<>(&QWidget::update));
+}
+
+QAbstractSpinBox::StepEnabled WholeSpinBox::stepEnabled() const
+{
+    const bool typing = (m_field && m_field->isModified()) || lineEdit()->text() != textFromValue(value());
+    if (typing && !isReadOnly())
+        return StepUpEnabled | StepDownEnabled;
+    return QSpinBox::stepEnabled();
 }
 
 bool WholeSpinBox::eventFilter(QObject *watched, QEvent *event)

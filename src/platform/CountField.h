@@ -98,6 +98,9 @@ public:
     void pairWith(QLineEdit *field);
 
     void stepBy(int steps) override;
+    // Both arrows step while typing waits to be taken (in the field or the box): the step goes from it,
+    // not from the value held, which may lie at that arrow's end.
+    StepEnabled stepEnabled() const override;
     QValidator::State validate(QString &input, int &pos) const override;
     void fixup(QString &) const override {}
 

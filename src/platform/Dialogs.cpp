@@ -2,6 +2,10 @@
 
 #include "platform/Log.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
+#include <atomic>
 #include <mutex>
 
 namespace platform {
@@ -29,11 +33,15 @@ public:
 std::mutex responderMutex;
 std::shared_ptr<DialogResponder> installed;
 DialogResponderFactory defaultFactory = nullptr;
+std::atomic<RequestHook> requestHook = nullptr;
 
 } // namespace
 
 DialogResponder &dialogResponder()
 {
+    if (const RequestHook hook = requestHook.load(); hook && QCoreApplication::instance()
+                                                       && QThread::currentThread() == QCoreApplication::instance()->thread())
+        hook();
     std::lock_guard<std::mutex> lock(responderMutex);
     if (!installed)
         installed = defaultFactory ? defaultFactory() : std::make_shared<UnattendedResponder>();
@@ -45,6 +53,8 @@ void setDialogResponder(std::shared_ptr<DialogResponder> responder)
     std::lock_guard<std::mutex> lock(responderMutex);
     installed = std::move(responder);
 }
+
+void setRequestHook(RequestHook hook) { requestHook = hook; }
 
 void setDefaultDialogResponderFactory(DialogResponderFactory factory)
 {

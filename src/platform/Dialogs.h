@@ -90,6 +90,10 @@ void setDialogResponder(std::shared_ptr<DialogResponder> responder);
 // widget-free libraries that ask questions link without them.
 using DialogResponderFactory = std::shared_ptr<DialogResponder> (*)();
 void setDefaultDialogResponderFactory(DialogResponderFactory factory);
+// Called on the GUI thread as each request is about to reach the responder, before its message,
+// panel or dialog opens: the press guard (platform/PressGuard.cpp) lets go of a press it cuts.
+using RequestHook = void (*)();
+void setRequestHook(RequestHook hook);
 
 // Convenience wrappers over the installed responder; they must run on the GUI thread.
 int runAlert(const AlertRequest &request);

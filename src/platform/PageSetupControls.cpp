@@ -144,7 +144,9 @@ private:
                           .arg(f.what, QString::number(least, 'f', decimals), QString::number(field->maximum(), 'f', decimals),
                                field->suffix().trimmed());
         if (refused.isEmpty()) {
-            field->findChild<QLineEdit *>()->setText(field->prefix() + QString::number(held, 'f', decimals) + field->suffix());
+            // The value itself, not only its text: a step then goes from it, also where the value held before was
+            // at that arrow's end (the field allows a step from the value it holds).
+            field->setValue(held);
             m_taken(field, held);
             return true;
         }

@@ -17,6 +17,7 @@
 #include "output/Email_Setting.h"
 #include "platform/CountField.h"
 #include "support/AppEnvironment.h"
+#include "support/LocaleScope.h"
 #include "support/NumberFieldSweep.h"
 
 #include <QAccessible>
@@ -121,4 +122,23 @@ TEST(CountFields, TakenOrRefusedWhenTheTypingEnds)
         {mail->min_text, "number of minutes", "0 to 59", send}, {series->rand_count_txt, count, "1 to 10000", series->ok_btn},
         {list->count_txt, count, "1 to 10000", list->ok_btn}, {list->rand_length_txt, "'Length' value", "1 to 9", list->ok_btn}};
     EXPECT_EQ(testsupport::wholeFieldFailures(fields, responder), "");
+    // Text refused in one field, then another field's arrow pressed, cut by the message: no step, 4 s on too (a window at a time).
+    Print_Wnd *print = Print_Wnd::defaultInstance();
+    using Pairs = std::vector<std::pair<QLineEdit *, platform::Stepper *>>;
+    for (const Pairs &pairs : {Pairs{{print->Total_Text, print->width_Stepper}, {print->height_Text, print->width_Stepper}},
+                               Pairs{{pdf->Row_Text, pdf->height_Stepper}},
+                               Pairs{{series->rand_length_txt, series->rand_count_stepper}, {list->rand_count_txt, list->rand_length_stepper}}}) {
+        std::vector<std::pair<platform::Stepper *, double>> held;
+        for (const char *locale : {"C", "de_DE", "ar_EG"})
+            for (const auto &[field, arrows] : pairs) {
+                const LocaleScope scope(locale);
+                held.emplace_back(arrows, arrows->doubleValue());
+                EXPECT_TRUE(testsupport::typeAndEnd(*responder, field, field, "1e1", 'C', nullptr, arrows).startsWith("Please enter ")
+                            && arrows->doubleValue() == held.back().second) << locale << ' ' << field->objectName().toStdString();
+            }
+        const auto each = [&](bool on) { return std::all_of(held.begin(), held.end(), [on](auto &h) { return (h.first->doubleValue() != h.second) == on; }); };
+        EXPECT_TRUE(!QTest::qWaitFor([&] { return each(true); }, 4000) && each(false)) << pairs.front().second->objectName().toStdString();
+        for (const auto &pair : pairs)
+            pair.first->window()->hide();
+    }
 }

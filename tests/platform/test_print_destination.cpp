@@ -138,8 +138,9 @@ TEST_F(PrintDestinationDesks, ThePageLayoutPanelRunsThroughTheResponder)
 
 // The panel opens on the page setup's page (a size its printer does not list as its custom size); OK
 // keeps what was left as shown to the last fraction of a point, and a margin typed in any locale with
-// "." or "," to 0.01 mm; one that is no number is refused, never read as the number at its start. No job
-// goes out on a paper the printer does not take.
+// "." or "," to 0.01 mm (a step from it, also at the margin's end); one that is no number is refused, never read as the
+// number at its start, and another margin's arrow whose press its message cut steps nothing. No job goes out on a paper
+// the printer does not take.
 TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
 {
     using O = QPageLayout::Orientation;
@@ -147,7 +148,7 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
     const char *const pdf = "PDF File";
     // The printer, paper, turn; the left margin typed (none: left as shown), the locale, what it reads (mm; 0: refused).
     struct Row { const char *printer; QPageSize paper; O turn = O::Portrait; QString typed = {}; const char *locale = "C"; double mm = 12.5;
-                 int end = Qt::Key_Tab; };   // the key or step that ends the typing
+                 int end = Qt::Key_Tab; double left = 20.5; };   // the key or step that ends the typing; the left margin before (pt)
     using A = testsupport::PageSetupAnswer;
     for (const Row &k : {Row{pdf, custom}, Row{"Labels", custom, O::Portrait, "12,5", "de_DE"}, Row{pdf, custom, O::Portrait, "12.5"},
                          Row{"Desk_12", a5, O::Portrait, "12.5", "de_DE"}, Row{"Desk_12", legal, O::Landscape, "12,5"},
@@ -155,11 +156,13 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
                          Row{pdf, legal, O::Portrait, "101,6", "C", 102.6, Qt::Key_Up}, Row{pdf, custom, O::Portrait, "12,5", "C", 13.5, A::Arrow},
                          Row{pdf, custom, O::Portrait, "12,5", "de_DE", 11.5, Qt::Key_Down}, Row{pdf, custom, O::Portrait, "۱۲٫۵", "fa_IR", 11.5, A::Wheel},
                          Row{pdf, custom, O::Portrait, "١٢٫٥", "ar_EG", 22.5, Qt::Key_PageUp}, Row{pdf, custom, O::Portrait, "1e2", "de_DE", 0, Qt::Key_Up},
-                         Row{pdf, custom, O::Portrait, "12,5", "C", 11.5, A::Menu}}) {
+                         Row{pdf, custom, O::Portrait, "12,5", "C", 11.5, A::Menu}, Row{pdf, custom, O::Portrait, "1e1", "C", 0, A::Cut},
+                         Row{pdf, custom, O::Portrait, "1e1", "de_DE", 0, A::Cut}, Row{pdf, custom, O::Portrait, "1e1", "ar_EG", 0, A::Cut},
+                         Row{pdf, custom, O::Portrait, "5", "de_DE", 4, A::Wheel, 0}, Row{pdf, custom, O::Portrait, "٥", "ar_EG", 4, Qt::Key_Down, 0}}) {
         SCOPED_TRACE(std::string(k.printer) + " " + k.paper.name().toStdString() + " " + k.typed.toStdString() + " " + k.locale);
         LocaleScope scope(k.locale);
         platform::PrintInfo info{QString::fromLatin1(k.printer), QPageLayout(k.paper, k.turn, QMarginsF(), QPageLayout::Point)};
-        info.pageLayout.setMargins(QMarginsF(20.5, 35.4331, 19.84, 50.01));
+        info.pageLayout.setMargins(QMarginsF(k.left, 35.4331, 19.84, 50.01));
         const QPageLayout before = info.pageLayout;
         QPageLayout opened;
         responder->onModal = A{std::nullopt, O::Portrait, {}, true, &opened, k.typed, "leftMargin", k.end};
@@ -168,9 +171,9 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
         EXPECT_LT(std::abs(off.width()) + std::abs(off.height()), 0.3);   // to the panel's decimals, turned
         EXPECT_EQ(info.pageLayout.fullRect(QPageLayout::Millimeter), before.fullRect(QPageLayout::Millimeter));
         EXPECT_EQ(info.pageLayout.margins(QPageLayout::Point),
-                  QMarginsF(k.typed.isEmpty() || !k.mm ? 20.5 : k.mm * 72 / 25.4, 35.4331, 19.84, 50.01));
+                  QMarginsF(k.typed.isEmpty() || !k.mm ? k.left : k.mm * 72 / 25.4, 35.4331, 19.84, 50.01));
     }
-    EXPECT_EQ(responder->alerts.size(), 3);   // each refusal said
+    EXPECT_EQ(responder->alerts.size(), 6);   // each refusal said
     QString error;   // a printer that takes sizes of its own takes a custom one
     EXPECT_NE(platform::makePrinter({"Labels", QPageLayout(custom, O::Portrait, QMarginsF())}, &error), nullptr);
     EXPECT_EQ(platform::makePrinter({"Desk_12", QPageLayout(b5, O::Portrait, QMarginsF())}, &error), nullptr);

@@ -8,7 +8,8 @@
 // ended by Tab, Return and (refused) OK in a field, by Return, Up and the wheel in a spin box: "3" stands (stepped: 4
 // up, 2 down), else the message, "5" kept.
 // In turn: "3", "1e1" keep 3 (field and arrows); "7" and the up arrow give 8; "1e1" and the arrow held: the message, 8
-// kept, no repeat. Keys a locale cannot type leave the field as it was. Failures: one line each.
+// kept, no repeat; at the arrows' lowest, 5 above it typed and the down arrow: 4 above. Keys a locale cannot type leave
+// the field as it was. Failures: one line each.
 
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -22,6 +23,7 @@
 #include <QSpinBox>
 #include <QStyleOptionSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -30,12 +32,36 @@
 
 namespace testsupport {
 
+// The up (or down) arrow of a stepper or spin box: what is pressed, and where.
+inline std::pair<QWidget *, QPoint> arrowOf(QWidget *arrows, bool up = true)
+{
+    if (const QList<QToolButton *> buttons = arrows->findChildren<QToolButton *>(); buttons.size() == 2)
+        return {buttons.at(up ? 0 : 1), buttons.at(up ? 0 : 1)->rect().center()};
+    QStyleOptionSpinBox o;
+    o.initFrom(arrows);
+    return {arrows, arrows->style()->subControlRect(QStyle::CC_SpinBox, &o, up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, arrows).center()};
+}
+
+// A user's press on the up arrow of arrows, through its window: the focus it moves ends the typing of the field that has
+// it, whose message takes the release in its event loop.
+inline void cutPress(QWidget *arrows)
+{
+    const auto [arrow, at] = arrowOf(arrows);
+    QWindow *window = arrow->window()->windowHandle();
+    const QPoint p = arrow->mapTo(arrow->window(), at);
+    QTimer::singleShot(0, arrow, [window, p] { QTest::mouseRelease(window, Qt::LeftButton, {}, p); });
+    QTest::mousePress(window, Qt::LeftButton, {}, p);
+}
+
 // Types text into w over what edit holds and ends the typing: 'R' Return, 'T' the focus leaving, 'O' ok, 'S' a click on
-// the up arrow of arrows, 'H' it held, 'U' the Up key, 'W' the wheel down. Answers what the window said meanwhile.
+// the up arrow of arrows, 'H' it held, 'D' a click on its down arrow, 'U' the Up key, 'W' the wheel down, 'C' the up
+// arrow pressed as cutPress does (w in its window, active, has the focus). Answers what the window said meanwhile.
 inline QString typeAndEnd(ScriptedResponder &responder, QWidget *w, QLineEdit *edit, const QString &typed, char ending,
                           QAbstractButton *ok = nullptr, QWidget *arrows = nullptr)
 {
     responder.alerts.clear();
+    if (ending == 'C' && (w->window()->show(), w->window()->activateWindow(), QTest::qWaitForWindowActive(w->window())))
+        w->setFocus();
     edit->selectAll();
     for (const QChar c : typed)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
@@ -43,16 +69,14 @@ inline QString typeAndEnd(ScriptedResponder &responder, QWidget *w, QLineEdit *e
     ending == 'R' || ending == 'U' ? QTest::keyClick(w, ending == 'R' ? Qt::Key_Return : Qt::Key_Up)
     : ending == 'T'                ? void(QApplication::sendEvent(w, &out))
     : ending == 'O'                ? ok->click()
-    : ending == 'W'                ? wheelDown(w) : void();
-    if (ending == 'S' || ending == 'H') {   // a stepper's first button or a spin box's up arrow, held until it would repeat
-        QToolButton *button = arrows->findChild<QToolButton *>();
-        QWidget *up = button ? button : arrows;
-        QStyleOptionSpinBox o;
-        o.initFrom(up);
-        const QPoint at = button ? button->rect().center() : up->style()->subControlRect(QStyle::CC_SpinBox, &o, QStyle::SC_SpinBoxUp, up).center();
-        QTest::mousePress(up, Qt::LeftButton, {}, at);
-        QTest::qWait(ending == 'S' ? 0 : (button ? button->autoRepeatDelay() : up->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatThreshold)) * 4 / 3);
-        QTest::mouseRelease(up, Qt::LeftButton, {}, at);
+    : ending == 'W'                ? wheelDown(w)
+    : ending == 'C'                ? cutPress(arrows) : void();
+    if (ending == 'S' || ending == 'H' || ending == 'D') {   // its up (down) arrow clicked, or held until it would repeat
+        const auto [arrow, at] = arrowOf(arrows, ending != 'D');
+        const auto *button = qobject_cast<QToolButton *>(arrow);
+        QTest::mousePress(arrow, Qt::LeftButton, {}, at);
+        QTest::qWait(ending != 'H' ? 0 : (button ? button->autoRepeatDelay() : arrow->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatThreshold)) * 4 / 3);
+        QTest::mouseRelease(arrow, Qt::LeftButton, {}, at);
     }
     return responder.trimmedAlertMessages().join('|');
 }
@@ -151,8 +175,12 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
             for (QWidget *w = arrows; w; w = w->parentWidget())   // switched on, as the user has them to click
                 w->setEnabled(true);
             const QString no = QStringLiteral("Please enter the %1 as a whole number, such as 12.").arg(f.what);
-            const std::tuple<const char *, char, QString, QString> steps[] = {
-                {"3", 'T', "", "3"}, {"1e1", 'T', no, "3"}, {"7", 'S', "", "8"}, {"1e1", locale == "C" ? 'H' : 'S', no, "8"}};
+            // Last, from the arrows' lowest, where their down arrow would stop: 5 above it typed, then that arrow.
+            const char *const value = qobject_cast<QSpinBox *>(arrows) ? "value" : "doubleValue";
+            const int least = arrows ? arrows->property(qobject_cast<QSpinBox *>(arrows) ? "minimum" : "minValue").toInt() : 0;
+            const std::tuple<QString, char, QString, QString> steps[] = {
+                {"3", 'T', "", "3"}, {"1e1", 'T', no, "3"}, {"7", 'S', "", "8"}, {"1e1", locale == "C" ? 'H' : 'S', no, "8"},
+                {QString::number(least + 5), 'D', "", QString::number(least + 4)}};
             char now = 'T';
             responder->onAlert = [edit, &now](const platform::AlertRequest &) {   // the message takes the focus from the field
                 QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
@@ -162,8 +190,10 @@ inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, Res
             QString got, want;
             for (const auto &[typed, ending, said, shown] : steps)
                 if ((now = ending) == 'T' || arrows) {
+                    if (ending == 'D')
+                        arrows->setProperty(value, least), edit->setText(QString::number(least));
                     got += '|' + typeAndEnd(*responder, f.w, edit, typed, ending, nullptr, arrows);
-                    got += ' ' + edit->text() + (arrows ? ' ' + arrows->property(qobject_cast<QSpinBox *>(arrows) ? "value" : "doubleValue").toString() : "");
+                    got += ' ' + edit->text() + (arrows ? ' ' + arrows->property(value).toString() : "");
                     want += '|' + said + ' ' + shown + (arrows ? ' ' + shown : "");
                 }
             responder->onAlert = {};

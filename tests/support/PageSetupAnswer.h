@@ -4,6 +4,7 @@
 // or Cancel. openedOn receives what the panel showed when it opened.
 
 #include "platform/PageSetupControls.h"
+#include "support/NumberFieldSweep.h"
 #include "support/Wheel.h"
 
 #include <QAbstractButton>
@@ -29,7 +30,8 @@ struct PageSetupAnswer {
     QString typedLeft = {};   // key by key into the left margin field (or typedInto), in the panel's unit
     const char *typedInto = "leftMargin";
     int endedBy = Qt::Key_Tab;   // the key that ends the typing, or a step: a key, Wheel (a notch down), Arrow (the up one), Menu
-    static constexpr int Wheel = -1, Arrow = -2, Menu = -3;   // (Step down in the field's context menu)
+    // (Step down in the field's context menu); or Cut: the top margin's up arrow pressed through the window (cutPress)
+    static constexpr int Wheel = -1, Arrow = -2, Menu = -3, Cut = -4;
     std::optional<QPageLayout::Unit> unit = {};   // chosen first, with the keyboard
     std::vector<QPageLayout::Unit> thenUnits = {};   // chosen in turn after the typing; the four margins each shows
     QStringList *shownInUnits = nullptr;             // ("left top right bottom ") into shownInUnits
@@ -60,6 +62,10 @@ struct PageSetupAnswer {
             if (a.margins)
                 c.typeMargins(*a.margins);
             if (auto *left = dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)); !a.typedLeft.isEmpty()) {
+                auto *top = dialog.findChild<QAbstractSpinBox *>(QStringLiteral("topMargin"));
+                const QString atTop = top->text();
+                if (a.endedBy == Cut && QTest::qWaitForWindowActive(&dialog))   // the focus in the field, as a user types there
+                    left->setFocus();
                 left->selectAll();
                 for (const QChar c : a.typedLeft)   // in any script: QTest::keyClicks sends Latin-1 only
                     QTest::sendKeyEvent(QTest::Click, left, Qt::Key_unknown, QString(c), {});
@@ -69,7 +75,10 @@ struct PageSetupAnswer {
                 a.endedBy == Wheel   ? wheelDown(left)   // else a click at the top right corner, its up arrow, the menu or the key
                 : a.endedBy == Arrow ? QTest::mouseClick(left, Qt::LeftButton, {}, QPoint(left->width() - 4, 4))
                 : a.endedBy == Menu  ? void(QApplication::sendEvent(left, &menu))
+                : a.endedBy == Cut   ? cutPress(top)
                                      : QTest::keyClick(left, Qt::Key(a.endedBy));
+                // The top margin's arrow, whose press the message cut, steps on no more, 4 s on too.
+                EXPECT_FALSE(a.endedBy == Cut && QTest::qWaitFor([&] { return top->text() != atTop; }, 4000)) << qPrintable(top->text());
                 QTest::keyClick(left, Qt::Key_Tab);
             }
             if (QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason); !a.thenUnits.empty())   // a click on the list

@@ -1,14 +1,25 @@
 #include "support/ScriptedResponder.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QMutexLocker>
+#include <QThread>
+#include <QTimer>
 
 namespace testsupport {
 
 int ScriptedResponder::alert(const platform::AlertRequest &request)
 {
     const auto reading = [this] { QMutexLocker lock(&m_mutex); return onAlert; }();
-    if (reading)   // unlocked: the user reads while the run goes on
+    // Unlocked: the user reads while the run goes on, on the GUI thread in an event loop of the alert's own, as a shown
+    // message runs one (what is pending is delivered meanwhile: a click's release, a timer).
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] { reading ? reading(request) : void(), loop.quit(); });
+        loop.exec();
+    } else if (reading) {
         reading(request);
+    }
     QMutexLocker lock(&m_mutex);
     alerts << request;
     if (!request.checkBox.isEmpty() && request.checkBoxChecked)

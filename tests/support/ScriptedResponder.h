@@ -1,5 +1,6 @@
 #pragma once
-// A dialog responder for tests: records every request and answers from a script, never blocking.
+// A dialog responder for tests: records every request and answers from a script, never blocking; an alert
+// runs an event loop of its own while it is read, as a shown message does.
 
 #include "platform/Dialogs.h"
 
@@ -26,7 +27,7 @@ class ScriptedResponder : public platform::DialogResponder {
 public:
     // The answer of the next alerts, by button title; when the script runs out, the first button.
     QStringList alertAnswers;
-    // Called while an alert is up, before it is answered (the user reading it).
+    // Called while an alert is up, in its event loop, before it is answered (the user reading it).
     std::function<void(const platform::AlertRequest &)> onAlert;
     // The state of an alert's check box at its end, for the next alerts that have one; when the
     // script runs out, unticked.
