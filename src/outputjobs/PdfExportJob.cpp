@@ -39,7 +39,7 @@ PdfExportJob::Outcome PdfExportJob::Export_PDF_File(std::atomic<bool> &stop, std
     const int realTotal = setup.layout.Total_Label_Real;
     const int start = setup.layout.Print_Start;
     const int step = onePerPage ? 1 : std::max(1, setup.layout.Print_Row) * std::max(1, setup.layout.Print_Col);
-    PdfExportPage page(setup, s.fetch, stop, visited);
+    PdfExportPage page(setup, s.fetch, stop, visited, s.hold);
 
     auto failWith = [&](const platform::PdfFileWriter &w) {
         out.failed = true;

@@ -1,6 +1,7 @@
 #include "outputjobs/PdfExportPage.h"
 
 #include "core/Messages.h"
+#include "core/OrderedPipeline.h"
 #include "outputjobs/SheetPlacement.h"
 #include "outputjobs/OutputGlobals.h"
 
@@ -9,8 +10,8 @@
 #include <QPainter>
 
 PdfExportPage::PdfExportPage(Setup setup, std::function<platform::Picture(int)> fetch, std::atomic<bool> &stop,
-                             std::atomic<double> *visited)
-    : m_setup(std::move(setup)), m_fetch(std::move(fetch)), m_stop(stop), m_visited(visited)
+                             std::atomic<double> *visited, const std::atomic<bool> *hold)
+    : m_setup(std::move(setup)), m_fetch(std::move(fetch)), m_stop(stop), m_visited(visited), m_hold(hold)
 {
 }
 
@@ -88,6 +89,8 @@ void PdfExportPage::drawCells(QPainter &painter, const sheetplacement::Sheet &sh
             m_exhausted = true;
             m_stop = true;
         }
+        // A sheet holds many labels: the Stop question holds the job between them, not only between sheets.
+        pipeline::waitWhileHeld(m_hold);
         if (m_stop)
             break;
         if (m_visited)

@@ -37,8 +37,9 @@ public:
     // fetch: the picture of record i (null when it yields none), called on the job's thread.
     // stop: the job's stop flag, polled before each cell and set when the labels run out.
     // visited: the progress figure, one more for every cell visited.
+    // hold: while set (the Stop question is open), no further cell is begun.
     PdfExportPage(Setup setup, std::function<platform::Picture(int)> fetch, std::atomic<bool> &stop,
-                  std::atomic<double> *visited = nullptr);
+                  std::atomic<double> *visited = nullptr, const std::atomic<bool> *hold = nullptr);
 
     // The page is the size of one label: options 2 and 3 with the label-size box.
     bool Draw_PDF_With_Label_Size() const;
@@ -70,6 +71,7 @@ private:
     std::function<platform::Picture(int)> m_fetch;
     std::atomic<bool> &m_stop;
     std::atomic<double> *m_visited;
+    const std::atomic<bool> *m_hold;
     bool m_started = false;
     bool m_exhausted = false;
 };
