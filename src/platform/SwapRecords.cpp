@@ -12,6 +12,7 @@
 #include <atomic>
 #include <climits>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include <fcntl.h>
@@ -121,6 +122,20 @@ bool write(int notes, const Record &r)
     return written;
 }
 
+// Without a birth time, a folder is the one recorded only while every file it holds is one recorded as put there,
+// unchanged since (inode and change time): a new folder that took a freed inode holds none of them.
+bool holdsRecordedFiles(const Record &r, int fd)
+{
+    if (!r.placed)
+        return false;
+    for (const QByteArray &name : entryNames(fd)) {
+        struct stat st {};
+        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || r.files.value(name) != fileFacts(st))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray identityAt(int dirfd, const QByteArray &name)
@@ -174,14 +189,7 @@ bool provesMade(int notes, int parent, int fd)
         return false;
     if (hasBirthTime(made))
         return true;
-    if (!r->placed)
-        return false;
-    for (const QByteArray &name : entryNames(fd)) {
-        struct stat st {};
-        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || r->files.value(name) != fileFacts(st))
-            return false;
-    }
-    return true;
+    return holdsRecordedFiles(*r, fd);
 }
 
 bool recordedAsStaging(int notes, int parent, const QByteArray &identity)
@@ -200,15 +208,20 @@ void prune(int notes)
 {
     if (!usable(notes))
         return;
-    // Each folder recorded in is listed once: its identity, and its entries' identities.
-    QHash<QByteArray, std::pair<QByteArray, QList<QByteArray>>> listed;
-    const auto listing = [&listed](const QByteArray &path) -> const std::pair<QByteArray, QList<QByteArray>> & {
+    // Each folder recorded in is listed once: its identity, and its entries' identities and names.
+    struct Listing {
+        std::shared_ptr<Descriptor> folder;
+        QByteArray at;
+        QList<std::pair<QByteArray, QByteArray>> entries;
+    };
+    QHash<QByteArray, Listing> listed;
+    const auto listing = [&listed](const QByteArray &path) -> const Listing & {
         if (!listed.contains(path)) {
-            const Descriptor folder(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            auto &[at, entries] = listed[path];
-            at = folder.fd < 0 ? QByteArray() : identityAt(folder.fd, QByteArray());
-            for (const QByteArray &entry : at.isEmpty() ? QList<QByteArray>() : entryNames(folder.fd))
-                entries << identityAt(folder.fd, entry);
+            Listing &l = listed[path];
+            l.folder = std::make_shared<Descriptor>(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            l.at = l.folder->fd < 0 ? QByteArray() : identityAt(l.folder->fd, QByteArray());
+            for (const QByteArray &entry : l.at.isEmpty() ? QList<QByteArray>() : entryNames(l.folder->fd))
+                l.entries.append({identityAt(l.folder->fd, entry), entry});
         }
         return listed[path];
     };
@@ -218,9 +231,15 @@ void prune(int notes)
         const std::optional<Record> r = read(notes, name);
         bool there = false;
         if (r) {
-            const auto &[at, entries] = listing(r->path);
-            there = sameFolder(r->at, at)
-                    && std::any_of(entries.cbegin(), entries.cend(), [&r](const QByteArray &id) { return sameFolder(r->made, id); });
+            const Listing &l = listing(r->path);
+            const auto entry = std::find_if(l.entries.cbegin(), l.entries.cend(),
+                                            [&r](const auto &e) { return sameFolder(r->made, e.first); });
+            there = sameFolder(r->at, l.at) && entry != l.entries.cend();
+            // A folder made later that took the recorded one's inode: the recorded folder is gone all the same.
+            if (there && r->placed && !hasBirthTime(r->made)) {
+                const Descriptor held(::openat(l.folder->fd, entry->second.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+                there = held.fd >= 0 && sameFolder(r->made, identityAt(held.fd, QByteArray())) && holdsRecordedFiles(*r, held.fd);
+            }
         }
         if (!there)
             ::unlinkat(notes, name.constData(), 0);

@@ -596,7 +596,8 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
 
 // Where others may rename entries (a team's folder), each backup removes the one it made and replaced all the same,
 // and keeps the set-group-id bit the folder gives; also where the file system keeps no birth times, where the files a
-// backup wrote tell its folder from another that took its inode. A backup removed by hand leaves no record.
+// backup wrote tell its folder from another that took its inode. A backup removed by hand leaves no record, nor one
+// whose inode another folder took.
 TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
 {
     series("A.txt", "a\n");
@@ -631,6 +632,8 @@ TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
     ASSERT_EQ(sh("rm '" + backup + "'/* && echo mine > '" + backup + "/Notes.txt'"), 0);
     const series_backup::Outcome outcome = series_backup::backup(backup);
     EXPECT_EQ(tree(outcome.keptOld), (QMap<QString, QByteArray>{{"Notes.txt", "mine\n"}}));
+    // The record of the folder the notes took over is dropped: the new backup's stays, and the staging folder's, kept.
+    EXPECT_EQ(QDir(Created_Resource_Path).entryList({".tagora-made-*"}, QDir::Files | QDir::Hidden).size(), 2);
 }
 
 // There, a member exchanging the backup's name with a folder of theirs over and over, and once at a step of each
