@@ -5,6 +5,7 @@
 #include "core/Messages.h"
 #include "core/Utilities.h"
 #include "platform/Files.h"
+#include "platform/FolderSwap.h"
 #include "platform/Temporaries.h"
 
 #include <QFile>
@@ -21,11 +22,11 @@ void Check_Path_And_Create_Files()
         platform::makePrivateFolder(Created_Resource_Path);
         if (!Data_Folder_Path.isEmpty()) {
             // A restore cut short between its two renames left the series under an "old" name.
-            platform::repairSwappedFolder(Data_Folder_Path);
+            platform::repairSwappedFolder(Data_Folder_Path, Created_Resource_Path);
             platform::makePrivateFolder(Data_Folder_Path);
         }
         // The parts hold the user's values: a write removes its own, a start what ended runs left.
-        platform::removeEndedTemporariesOf(workbookPartsTarget());
+        platform::removeEndedTemporariesOf(workbookPartsTarget(), true);
         if (ONLY_QR_MODE)
             Create_Folder(Created_Resource_Path + QStringLiteral("/Templates/User"));
 

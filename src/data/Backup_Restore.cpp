@@ -40,14 +40,15 @@ const QString kNotSaved = kBackupFailed + QStringLiteral(" The previous backup i
 std::function<void(series_backup::Outcome &)> outcomeHook;   // tests
 
 // What a failed backup or restore says first: that what it would have replaced is unchanged, unless
-// it was moved (then where it is), or a staging folder was left beside it.
+// it was moved (then where it is), a staging folder or anything else was left beside it, or no backup
+// was there.
 QString notDone(const series_backup::Outcome &outcome, bool backup)
 {
     if (!outcome.keptOld.isEmpty())
         return (backup ? kBackupFailed + QStringLiteral(" The previous backup is now %1.")
                        : kRestoreFailed + QStringLiteral(" The current data is now in %1."))
             .arg(outcome.keptOld);
-    if (!outcome.keptStaging.isEmpty())
+    if (outcome.stagingStayed || !outcome.hiddenIn.isEmpty() || (backup && !outcome.replacing))
         return backup ? kBackupFailed : kRestoreFailed;
     return backup ? kNotSaved : kNotRestored;
 }
@@ -85,6 +86,14 @@ QString aftermath(const series_backup::Outcome &outcome, const QString &what, bo
         said += QStringLiteral("\n\nThe unfinished copy could not be removed: it was left as %1.").arg(outcome.keptStaging);
     for (const QString &other : outcome.keptOther)
         said += QStringLiteral("\n\nWhat took its place meanwhile was kept as %1.").arg(other);
+    for (const QString &earlier : outcome.keptEarlier)
+        said += QStringLiteral("\n\nA folder an interrupted backup or restore left there was kept as %1.").arg(earlier);
+    // Never where another may have put it: only that it stays, and in which folder.
+    if (!outcome.hiddenIn.isEmpty())
+        said += (outcome.stagingStayed && outcome.keptStaging.isEmpty()
+                     ? QStringLiteral("\n\nThe unfinished copy could not be removed, nor given a name you see: it stays hidden in %1.")
+                     : QStringLiteral("\n\nA folder it met could not be given a name you see: it stays hidden in %1."))
+                    .arg(outcome.hiddenIn);
     if (!outcome.unsynced.isEmpty())
         said += QStringLiteral("\n\n") + platform::unsyncedWarning(what, outcome.unsynced, several);
     return said;
@@ -95,7 +104,8 @@ QString aftermath(const series_backup::Outcome &outcome, const QString &what, bo
 QString firstWords(const series_backup::Outcome &outcome, const QString &done)
 {
     if (!outcome.committed)
-        return notDone(outcome, false) + (outcome.noSeries ? QStringLiteral("\n\n") + outcome.reasons.last() : QString());
+        return notDone(outcome, false) + (outcome.noSeries ? QStringLiteral("\n\n") + outcome.reasons.last() : QString())
+               + (outcome.stoppedBy.isEmpty() ? QString() : QStringLiteral("\n\n") + outcome.stoppedBy);
     return outcome.notCopied() > 0 ? notCopiedMessage(outcome) : done;
 }
 
@@ -230,7 +240,7 @@ void Backup_Restore::backupAction()
     }
     // A link in the way that is not followed: nothing is asked, and the dialog stays open.
     if (target == series_backup::BackupTarget::Refused) {
-        Show_MessageBox(kNotSaved + QStringLiteral("\n\n") + refusal);
+        Show_MessageBox(kBackupFailed + QStringLiteral("\n\n") + refusal);
         return;
     }
     if (target == series_backup::BackupTarget::Existing
@@ -242,7 +252,9 @@ void Backup_Restore::backupAction()
         outcomeHook(outcome);
     logReasons(outcome);
     // A failure says why, as the log has it: the first entry that stopped the backup.
-    const QString why = outcome.reasons.isEmpty() ? QString() : QStringLiteral("\n\n") + outcome.reasons.first();
+    const QString why = !outcome.stoppedBy.isEmpty() ? QStringLiteral("\n\n") + outcome.stoppedBy
+                        : outcome.reasons.isEmpty() ? QString()
+                                                    : QStringLiteral("\n\n") + outcome.reasons.first();
     Show_MessageBox((outcome.committed ? QStringLiteral("Backup has been saved successfully.") : notDone(outcome, true) + why)
                     + aftermath(outcome, path, false));
     done(1);

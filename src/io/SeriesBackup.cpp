@@ -2,6 +2,7 @@
 
 #include "core/UserFolders.h"
 #include "io/SeriesStore.h"
+#include "platform/FolderSwap.h"
 #include "platform/Files.h"
 #include "platform/Temporaries.h"
 
@@ -84,6 +85,14 @@ QString shownName(const QByteArray &name)
     return shown;
 }
 
+// Counts a copy that stops the backup or restore; the first one is what it is said to have stopped at.
+void stopped(Outcome &outcome, const QString &why)
+{
+    if (outcome.failed++ == 0)
+        outcome.stoppedBy = why;
+    outcome.reasons << why;
+}
+
 // The account name of a user, for what is said of another's entry.
 QString accountName(uid_t uid)
 {
@@ -124,8 +133,9 @@ bool isSeriesFileName(const QByteArray &name)
 
 // The bytes of a regular file, opened without following a final link when noFollow is set, and
 // never blocking on a FIFO; nothing for anything else or a file over the store's cap. file receives
-// what it is.
-std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool noFollow, QString *reason, struct stat *file)
+// what it is, and shared, given, whether others may write it (platform::othersMayWriteFile).
+std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool noFollow, QString *reason, struct stat *file,
+                                      bool *shared = nullptr)
 {
     const int fd = ::openat(dirfd, name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
     if (fd < 0) {
@@ -151,6 +161,8 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
         }
         if (got == bytes.size())
             out = bytes, *file = st;
+        if (shared)
+            *shared = platform::othersMayWriteFile(fd);
         else
             *reason = QStringLiteral("read %1 of %2 bytes").arg(got).arg(bytes.size());
     }
@@ -223,24 +235,28 @@ bool writeInPlace(int dirfd, const QByteArray &name, const QByteArray &bytes, mo
 struct Entry {
     QByteArray rawName;
     QString name;
+    struct stat st {};   // as listed and judged
 };
-
-// Whether others than the user may write a file: another's that its group or the world may write,
-// the user's writable by a group not the user's alone or by the world. Whoever may edit a backup's
-// copy in place decides what a restore of it brings back.
-bool othersMayWriteFile(const struct stat &st)
-{
-    return st.st_uid == ::geteuid() ? platform::othersMayWrite(st) : (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
-}
 
 // A backup folder to restore from, open (openBackupToRead), and what in it is copied or skipped.
 struct Listing {
     platform::Descriptor folder;
     QList<Entry> entries;        // the plain files to copy, by name
     QList<QByteArray> skipped;   // the names of the entries skipped
+    bool shared = false;         // others may write into the folder
     Outcome outcome;
     bool ready() const { return !outcome.unreadable && !outcome.noSeries; }
 };
+
+// Why a file of the folder a restore reads is not taken as the user's: one others may write (judged
+// as writable, shared), or another's where others may write into that folder (sharedFolder). Empty
+// when it is the user's.
+QString notTheUsers(const struct stat &st, bool writable, bool sharedFolder)
+{
+    if (writable)
+        return QStringLiteral("others may write it");
+    return sharedFolder && st.st_uid != ::geteuid() ? QStringLiteral("not yours, where others may write") : QString();
+}
 
 // The plain files directly inside the folder open at dirfd; everything else is counted as skipped.
 // Where others may write into the folder, only the user's own files: another's may have been added
@@ -248,19 +264,21 @@ struct Listing {
 bool listEntries(int dirfd, Listing &listing)
 {
     Outcome &outcome = listing.outcome;
-    struct stat folder {};
-    if ((::fcntl(dirfd, F_GETFL) & O_PATH) != 0 || ::fstat(dirfd, &folder) != 0)
+    if ((::fcntl(dirfd, F_GETFL) & O_PATH) != 0)
         return false;   // a folder this process may not read
-    const bool shared = platform::othersMayWrite(folder);
+    const bool shared = platform::othersMayWrite(dirfd);
+    listing.shared = shared;
     for (const QByteArray &raw : platform::entryNames(dirfd)) {
         ++outcome.total;
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString name = decoder.decode(raw);
         struct stat st {};
         QString why;
+        // Looked at and judged through one descriptor: what is listed is what was judged.
+        const platform::Descriptor entry(::openat(dirfd, raw.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (decoder.hasError())
             why = QStringLiteral("name is not UTF-8");
-        else if (::fstatat(dirfd, raw.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        else if (entry.fd < 0 || ::fstat(entry.fd, &st) != 0)
             why = errorText(errno);
         else if (S_ISLNK(st.st_mode))
             why = QStringLiteral("a link");
@@ -270,8 +288,8 @@ bool listEntries(int dirfd, Listing &listing)
             why = QStringLiteral("not a regular file");
         else if (st.st_size > series_store::kMaxSeriesBytes)
             why = QStringLiteral("larger than a series file may be");
-        else if ((shared && st.st_uid != ::geteuid()) || othersMayWriteFile(st)) {
-            why = othersMayWriteFile(st) ? QStringLiteral("others may write it") : QStringLiteral("not yours, where others may write");
+        else if (const QString notOwn = notTheUsers(st, platform::othersMayWriteFile(entry.fd), shared); !notOwn.isEmpty()) {
+            why = notOwn;
             outcome.notOwn << shownName(raw);
         }
         if (!why.isEmpty()) {
@@ -280,7 +298,7 @@ bool listEntries(int dirfd, Listing &listing)
             outcome.reasons << QStringLiteral("Skipped %1: %2").arg(shownName(raw), why);
             continue;
         }
-        listing.entries.append({raw, name});
+        listing.entries.append({raw, name, st});
     }
     std::sort(listing.entries.begin(), listing.entries.end(), [](const Entry &a, const Entry &b) { return a.rawName < b.rawName; });
     outcome.notOwn.sort();
@@ -293,11 +311,11 @@ bool listEntries(int dirfd, Listing &listing)
 platform::Descriptor openBackupToRead(const QString &folder, QString *refusal = nullptr)
 {
     platform::Descriptor open(platform::openFolderByRule(folder, nullptr));
-    struct stat st {}, holder {};
+    struct stat st {};
     if (open.fd < 0 || ::fstat(open.fd, &st) != 0 || st.st_uid == ::geteuid())
         return open;
     const platform::Descriptor up(::openat(open.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (up.fd >= 0 && ::fstat(up.fd, &holder) == 0 && !platform::othersMayWrite(holder))
+    if (up.fd >= 0 && !platform::othersMayWrite(up.fd))
         return open;
     if (refusal)
         *refusal = QStringLiteral("%1 is not yours, and others may write into the folder that holds it: anyone there "
@@ -329,13 +347,24 @@ void copyEntries(Listing &listing, const std::function<bool(const Entry &, const
     for (const Entry &e : listing.entries) {
         QString reason;
         struct stat file {};
+        bool writable = true;
         // A plain file that changed into something else since it was listed is not copied either.
-        const std::optional<QByteArray> bytes = readRegular(listing.folder.fd, e.rawName, true, &reason, &file);
-        if (bytes && write(e, *bytes, file, &reason)) {
+        const std::optional<QByteArray> bytes = readRegular(listing.folder.fd, e.rawName, true, &reason, &file, &writable);
+        // Only the very file listed, judged again as it is now: another's file renamed over a listed
+        // name meanwhile is not the user's, whatever its name.
+        const QString notOwn = !bytes                                                        ? QString()
+                               : file.st_dev != e.st.st_dev || file.st_ino != e.st.st_ino ? QStringLiteral("not the file listed")
+                                                                                          : notTheUsers(file, writable, listing.shared);
+        if (!notOwn.isEmpty()) {
+            ++outcome.skipped;
+            listing.skipped << e.rawName;
+            outcome.notOwn << shownName(e.rawName);
+            outcome.notOwn.sort();
+            outcome.reasons << QStringLiteral("Skipped %1: %2").arg(shownName(e.rawName), notOwn);
+        } else if (bytes && write(e, *bytes, file, &reason)) {
             ++outcome.copied;
         } else {
-            ++outcome.failed;
-            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(shownName(e.rawName), reason);
+            stopped(outcome, QStringLiteral("Not copied %1: %2").arg(shownName(e.rawName), reason));
         }
     }
 }
@@ -353,12 +382,10 @@ void keepCurrent(const Listing &listing, int current, int staging, Outcome &outc
             continue;
         QString reason;
         const std::optional<QByteArray> bytes = readRegular(current, name, true, &reason, &st);
-        if (bytes && writeChecked(staging, name, *bytes, copyMode(current, name, st), &reason)) {
+        if (bytes && writeChecked(staging, name, *bytes, copyMode(current, name, st), &reason))
             outcome.keptCurrent << shownName(name);
-        } else {
-            ++outcome.failed;
-            outcome.reasons << QStringLiteral("Cannot keep the current %1: %2").arg(shownName(name), reason);
-        }
+        else
+            stopped(outcome, QStringLiteral("Cannot keep the current %1: %2").arg(shownName(name), reason));
     }
     outcome.keptCurrent.sort();
 }
@@ -406,12 +433,16 @@ BackupTarget reachBackup(const QString &path, Place *place, QString *reason, boo
             return BackupTarget::Existing;
         if (reason)
             *reason = QStringLiteral("%1 cannot be replaced: it belongs to the account \"%2\", and only that account may replace it there.")
-                          .arg(path, accountName(st.st_uid));
+                          .arg(path, shownName(accountName(st.st_uid).toUtf8()));
         return BackupTarget::Refused;
-    } else if (!S_ISLNK(st.st_mode) || ::fstat(place->parent.fd, &holder) != 0 || platform::linkFollowable(st, holder)) {
+    } else if (!S_ISLNK(st.st_mode) || platform::linkFollowable(st, place->parent.fd)) {
         return BackupTarget::NotABackupPath;   // a file, or a link of the user's: neither is ever replaced
     } else {
-        why = errorText(EACCES);
+        // What is in the way, and whose: no backup of the user's was there.
+        if (reason)
+            *reason = QStringLiteral("%1 cannot be written: a link of the account \"%2\" is in its place, and no link is "
+                                     "followed there.").arg(path, shownName(accountName(st.st_uid).toUtf8()));
+        return BackupTarget::Refused;
     }
     if (reason)
         *reason = QStringLiteral("%1 cannot be written: %2").arg(path, platform::reasonFor(path, why));
@@ -440,6 +471,17 @@ platform::FolderSwap swapAt(const Place &place, int notes)
     return swap;
 }
 
+// What the swap (and the repair before it) kept, for what is said.
+void report(const platform::FolderSwap &swap, Outcome &outcome)
+{
+    outcome.keptOld = swap.keptOld;
+    outcome.keptOther = swap.keptOther;
+    outcome.keptEarlier = swap.keptEarlier;
+    outcome.keptStaging = swap.keptStaging;
+    outcome.stagingStayed = swap.stagingStayed;
+    outcome.hiddenIn = swap.hiddenStayed ? swap.folder : QString();
+}
+
 // Puts the staging folder in place of the swap's target; what is said of it goes to the outcome.
 void commit(const Staging &staging, platform::FolderSwap &swap, Outcome &outcome, const QString &what)
 {
@@ -449,11 +491,11 @@ void commit(const Staging &staging, platform::FolderSwap &swap, Outcome &outcome
     } else {
         if (!swap.reason.isEmpty())
             outcome.reasons << QStringLiteral("Cannot put %1 in place: %2").arg(what, swap.reason);
+        if (outcome.stoppedBy.isEmpty() && !swap.reason.isEmpty())
+            outcome.stoppedBy = outcome.reasons.last();
         staging.drop();
     }
-    outcome.keptOld = swap.keptOld;
-    outcome.keptOther = swap.keptOther;
-    outcome.keptStaging = swap.keptStaging;
+    report(swap, outcome);
 }
 
 } // namespace
@@ -485,6 +527,7 @@ Outcome backup(const QString &backupPath)
     Place place;
     QString why;
     const BackupTarget target = reachBackup(backupPath, &place, &why, true);
+    outcome.replacing = target == BackupTarget::Existing;
     if (target == BackupTarget::NotABackupPath || target == BackupTarget::Refused) {
         ++outcome.failed;
         outcome.reasons << (why.isEmpty() ? QStringLiteral("Not a backup folder: %1").arg(backupPath) : why);
@@ -496,8 +539,8 @@ Outcome backup(const QString &backupPath)
     platform::repairSwappedFolder(swap);
     const Staging staging(swap, &why);
     if (staging.folder.fd < 0) {
-        ++outcome.failed;
-        outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(backupPath, why);
+        stopped(outcome, QStringLiteral("Cannot make a folder beside %1: %2").arg(backupPath, why));
+        report(swap, outcome);
         return outcome;
     }
     // The copies take the modes of the user's files of the old backup they replace.
@@ -512,12 +555,10 @@ Outcome backup(const QString &backupPath)
         const std::optional<QByteArray> bytes = readRegular(AT_FDCWD, QFile::encodeName(path), false, &reason, &file);
         // Private as its folder: no copy others may edit in place before a restore reads it back.
         const mode_t mode = copyMode(old.fd, name, file) & ~mode_t(S_IWGRP | S_IWOTH);
-        if (bytes && writeChecked(staging.folder.fd, name, *bytes, mode, &reason)) {
+        if (bytes && writeChecked(staging.folder.fd, name, *bytes, mode, &reason))
             ++outcome.copied;
-        } else {
-            ++outcome.failed;
-            outcome.reasons << QStringLiteral("Not copied %1: %2").arg(shownName(name), reason);
-        }
+        else
+            stopped(outcome, QStringLiteral("Not copied %1: %2").arg(shownName(name), reason));
     }
     commit(staging, swap, outcome, QStringLiteral("the backup"));
     return outcome;
@@ -539,8 +580,10 @@ std::optional<QString> restoreSource(const QString &chosen, QString *refusal)
         if (info.fileName() != Backup_Folder_name || touchesSeriesFolder(candidate))
             continue;
         place.parent = platform::Descriptor(platform::openFolderByRule(place.folder, nullptr));
+        platform::FolderSwap swap = swapAt(place, notes.fd);
+        // What else earlier runs left there and the one rule keeps is said by the next backup there.
         if (place.parent.fd >= 0)
-            platform::repairSwappedFolder(swapAt(place, notes.fd));
+            platform::repairSwappedFolder(swap, platform::Leftovers::Remove);
     }
     const auto isFolder = [refusal](const QString &folder) { return openBackupToRead(folder, refusal).fd >= 0; };
     QString source;
@@ -580,9 +623,9 @@ Outcome restoreReplace(const QString &source)
     platform::repairSwappedFolder(swap);
     const Staging staging(swap, &why);
     if (staging.folder.fd < 0) {
-        Outcome outcome;
-        outcome.reasons << QStringLiteral("Cannot make a folder beside %1: %2").arg(Data_Folder_Path, why);
-        return outcome;
+        stopped(listing.outcome, QStringLiteral("Cannot make a folder beside %1: %2").arg(Data_Folder_Path, why));
+        report(swap, listing.outcome);
+        return listing.outcome;
     }
     // The copies take the modes of the user's series files they replace.
     const platform::Descriptor current(::openat(place.parent.fd, place.name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));

@@ -12,15 +12,16 @@
 // else: the user's, writable by no one else, holding series files only, and the very folder moved
 // out (where others may rename entries: one a record of this program says it made there), else it
 // stays under a visible name (Outcome::keptOld); whatever else others put under the backup's names
-// meanwhile stays visible too (Outcome::keptOther), and so does a staging folder that could not be
-// removed (Outcome::keptStaging). The backup folder and its copies take no write access for group or
-// others.
+// meanwhile stays visible too (Outcome::keptOther), and so do a staging folder that could not be
+// removed (Outcome::keptStaging) and what interrupted runs left there (Outcome::keptEarlier). The
+// backup folder and its copies take no write access for group or others.
 //
 // A backup folder to restore from is untrusted. Where others may write into the folder that holds
 // it, only a folder of the user's is read (anyone there could have put another in its place), and
 // where others may write into it, only the user's own files; a file others may write (another's
 // that is group or world writable, the user's writable by a group not the user's alone or by the
-// world) is never taken. Only regular files directly inside it are copied; links, sub-folders,
+// world, or through an ACL) is never taken, and a file is copied only when the file opened is the
+// one listed and judged. Only regular files directly inside it are copied; links, sub-folders,
 // FIFOs, devices, names that are not UTF-8 and files larger than a series may be are skipped and
 // counted. A folder with no series file to copy is no backup: nothing is restored from it. The
 // names of entries are said with every control character percent-encoded, in the log and in
@@ -44,9 +45,14 @@ struct Outcome {
     bool unreadable = false;  // the folder to copy from could not be read: nothing was met
     bool noSeries = false;    // the folder to restore from holds no series file to copy: no backup
     bool committed = false;   // the new state is in place
+    bool replacing = false;   // a backup's folder was there to replace
     QString keptOld;          // where the user's folder replaced stayed, when it could not go
     QStringList keptOther;    // where anything else met under the backup's names stayed
-    QString keptStaging;      // where a staging folder that could not be removed stayed
+    QStringList keptEarlier;  // where folders of the user's that interrupted runs left there stayed
+    QString keptStaging;      // where a staging folder that could not be removed stayed, visibly
+    bool stagingStayed = false;   // a staging folder could not be removed
+    QString hiddenIn;         // the folder where something could not be given a visible name
+    QString stoppedBy;        // what stopped it: the first copy that failed, or the swap
     QStringList notOwn;       // files skipped as another's where others may write the folder read, or
                               // as files others may write
     QStringList keptCurrent;  // current series files a replacing restore kept for names it skipped

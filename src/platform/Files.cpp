@@ -17,8 +17,11 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <QtEndian>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -26,6 +29,7 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace platform {
@@ -221,12 +225,102 @@ void setAccountsSource(std::function<Accounts()> source)
     ownGroupCache.store(-2, std::memory_order_release);
 }
 
-bool othersMayRename(const struct stat &folder)
+namespace {
+
+// An access ACL's tags and the write bit (acl_ea.h's layout: a little-endian version 2, then entries
+// of a tag, a permission and an id).
+constexpr quint16 kAclUser = 0x02, kAclGroupObj = 0x04, kAclGroup = 0x08, kAclMask = 0x10, kAclOther = 0x20;
+constexpr quint16 kAclWrite = 0x02;
+
+// The extended attribute of the entry open at fd (one open for its path only through /proc): its
+// bytes, or nothing with errno.
+std::optional<QByteArray> attributeOf(int fd, const char *name)
 {
-    return !ownedBySelfOrRoot(folder.st_uid) || (sharedWritable(folder) && (folder.st_mode & S_ISVTX) == 0);
+    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        ssize_t size = ::fgetxattr(fd, name, nullptr, 0);
+        const bool pathOnly = size < 0 && errno == EBADF;
+        if (pathOnly)
+            size = ::getxattr(proc.constData(), name, nullptr, 0);
+        if (size < 0)
+            return std::nullopt;
+        QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+        const ssize_t got = pathOnly ? ::getxattr(proc.constData(), name, bytes.data(), size_t(bytes.size()))
+                                     : ::fgetxattr(fd, name, bytes.data(), size_t(bytes.size()));
+        if (got >= 0)
+            return bytes.left(got);
+        if (errno != ERANGE)   // grown meanwhile: asked again
+            return std::nullopt;
+    }
+    errno = ERANGE;
+    return std::nullopt;
 }
 
-bool othersMayWrite(const struct stat &folder) { return !ownedBySelfOrRoot(folder.st_uid) || sharedWritable(folder); }
+// Whether an attribute is absent: none set, or none the file system keeps.
+bool absent(int err) { return err == ENODATA || err == ENOTSUP || err == EOPNOTSUPP; }
+
+// Whether the access ACL of the entry open at fd (st) gives write to anyone but the user: a named
+// user, a named group or the owning group not the user's own private one, each as its mask lets it,
+// or the others. The group bits of a mode with an ACL show its mask, not who may write; an NFSv4
+// ACL, or one that cannot be read, counts as giving write.
+bool aclLetsOthersWrite(int fd, const struct stat &st)
+{
+    if (attributeOf(fd, "system.nfs4_acl") || !absent(errno))
+        return true;
+    const std::optional<QByteArray> acl = attributeOf(fd, "system.posix_acl_access");
+    if (!acl)
+        return !absent(errno);
+    if (acl->size() < 4 || (acl->size() - 4) % 8 != 0 || qFromLittleEndian<quint32>(acl->constData()) != 2)
+        return true;
+    struct Entry { quint16 tag, perm; quint32 id; };
+    std::vector<Entry> entries;
+    quint16 mask = 07;
+    for (qsizetype at = 4; at < acl->size(); at += 8) {
+        const char *e = acl->constData() + at;
+        entries.push_back({qFromLittleEndian<quint16>(e), qFromLittleEndian<quint16>(e + 2), qFromLittleEndian<quint32>(e + 4)});
+        if (entries.back().tag == kAclMask)
+            mask = entries.back().perm;
+    }
+    for (const Entry &e : entries) {
+        const bool writes = (e.perm & kAclWrite) != 0, masked = (e.perm & mask & kAclWrite) != 0;
+        if ((e.tag == kAclUser && masked && e.id != quint32(::geteuid()))
+            || (e.tag == kAclGroupObj && masked && !privateGroup(st.st_gid))
+            || (e.tag == kAclGroup && masked && !privateGroup(gid_t(e.id))) || (e.tag == kAclOther && writes))
+            return true;
+    }
+    return false;
+}
+
+// Whether others than the user may write the entry open at fd (st): by its mode (its group other
+// than the user's own private one, or the world) or by its ACL.
+bool sharedWritable(int fd, const struct stat &st) { return sharedWritable(st) || aclLetsOthersWrite(fd, st); }
+
+} // namespace
+
+bool othersMayRename(int folder)
+{
+    struct stat st {};
+    if (::fstat(folder, &st) != 0)
+        return true;   // unknown: as the stricter rule
+    return !ownedBySelfOrRoot(st.st_uid) || (sharedWritable(folder, st) && (st.st_mode & S_ISVTX) == 0);
+}
+
+bool othersMayWrite(int folder)
+{
+    struct stat st {};
+    return ::fstat(folder, &st) != 0 || !ownedBySelfOrRoot(st.st_uid) || sharedWritable(folder, st);
+}
+
+bool othersMayWriteFile(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return true;
+    // Another's file: its own private group is not known here, so any group counts.
+    if (st.st_uid != ::geteuid())
+        return (st.st_mode & (S_IWGRP | S_IWOTH)) != 0 || aclLetsOthersWrite(fd, st);
+    return sharedWritable(fd, st);
+}
 
 bool overridesSticky()
 {
@@ -237,7 +331,7 @@ bool overridesSticky()
     return (caps[CAP_FOWNER / 32].effective & (1u << (CAP_FOWNER % 32))) != 0;
 }
 
-bool linkFollowable(const struct stat &link, const struct stat &holder)
+bool linkFollowable(const struct stat &link, int holder)
 {
     return !othersMayRename(holder) && ownedBySelfOrRoot(link.st_uid);
 }
@@ -304,10 +398,7 @@ bool walk(int start, const QString &path, Walked *w, QString *error, const QStri
         if (::fstat(next.fd, &entry) != 0)
             return fail(errorText(errno));
         if (S_ISLNK(entry.st_mode)) {
-            struct stat holder {};
-            if (::fstat(w->at.fd, &holder) != 0)
-                return fail(errorText(errno));
-            if (!linkFollowable(entry, holder))
+            if (!linkFollowable(entry, w->at.fd))
                 return fail(entryError(part, EACCES));
             if (chain.isEmpty())
                 chain = part;
@@ -569,7 +660,7 @@ int openWritableFolderIn(int parent, const QString &entry, const QString &shownP
         *made = fresh;
     // Where others may write, what is there may be theirs, or a link to a folder the user never
     // chose: only a real folder of the user's is taken, the very one opened here.
-    const bool shared = othersMayWrite(holder);
+    const bool shared = othersMayWrite(parent);
     // A folder there a moment ago that is something else when opened was exchanged meanwhile.
     const bool wasFolder = fresh || (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode));
     Descriptor folder(shared ? ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)

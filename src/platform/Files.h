@@ -77,18 +77,23 @@ bool reach(int start, const QString &path, Place *place, QString *error, const Q
 int reachFolder(int start, const QString &path, QString *error, const QString &shownStart = QString());
 // The same from the working folder.
 int openFolderByRule(const QString &folder, QString *error);
-// Whether others than the effective user may add, remove and rename entries of a folder: another
-// (not root) owns it, or its group (other than the user's own private group) or the world may
-// write it and it is not sticky. No link of such a folder is followed.
-bool othersMayRename(const struct ::stat &folder);
-// Whether others than the user may write into the folder at all (add their own entries): group
-// (other than the user's private group) or world writable, sticky or not, or another's.
-bool othersMayWrite(const struct ::stat &folder);
+// Whether others than the effective user may add, remove and rename entries of the folder open at
+// folder: another (not root) owns it, or its group (other than the user's own private group), an
+// entry of its access ACL (a named user or group, through the ACL's mask) or the world may write it
+// and it is not sticky. An NFSv4 ACL, or an ACL or a folder that cannot be read, counts as shared.
+// No link of such a folder is followed.
+bool othersMayRename(int folder);
+// Whether others than the user may write into the folder open at folder at all (add their own
+// entries): writable by them as othersMayRename() judges it, sticky or not, or another's.
+bool othersMayWrite(int folder);
+// Whether others than the user may write the file open at fd: the user's, as a folder is judged;
+// another's, writable by its group (whichever), the world or an ACL entry.
+bool othersMayWriteFile(int fd);
 // Whether this thread may replace another's entry of another's sticky folder (the system's
 // CAP_FOWNER, which root may lack).
 bool overridesSticky();
-// Whether a link, an entry of the folder holder, is one reach() follows.
-bool linkFollowable(const struct ::stat &link, const struct ::stat &holder);
+// Whether a link, an entry of the folder open at holder, is one reach() follows.
+bool linkFollowable(const struct ::stat &link, int holder);
 // The accounts the user's own private group is judged by: the effective user's account (its name
 // and primary group), that group's entry (its name and the accounts it lists), and every account's
 // primary group. listed: every account could be read.

@@ -2,7 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/Log.h"
-#include "platform/SwapRecords.h"
+#include "platform/FolderSwap.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -51,12 +51,6 @@ QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); 
 
 QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
 
-void step(int n)
-{
-    if (stepHook)
-        stepHook(n);
-}
-
 // The removal of what ended runs left, in folders other users may write too: only the effective
 // user's own entries go, and no link is ever followed. A folder is opened without following a link
 // and taken only when it is the very entry checked before, and everything below it is removed
@@ -66,16 +60,8 @@ void step(int n)
 // Deeper trees stay: every level holds a descriptor.
 constexpr int kMaxDepth = 128;
 
-
 bool removeCheckedAt(int parent, const char *name, const struct stat &checked, int depth);
-bool sameEntry(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-// Whether the entry name of the folder open at parent (not followed) is the entry checked.
-bool holdsEntry(int parent, const char *name, const struct stat &checked)
-{
-    struct stat st {};
-    return ::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && sameEntry(st, checked);
-}
+bool removeFolderAt(int parent, const char *name, int fd, const struct stat &checked, int depth);
 
 // Removes what the user owns in the folder open at fd; false when anything stays.
 bool removeContents(int fd, int depth)
@@ -111,8 +97,7 @@ bool removeCheckedAt(int parent, const char *name, const struct stat &checked, i
         return false;
     const Descriptor folder(::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened {};
-    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || opened.st_dev != checked.st_dev
-        || opened.st_ino != checked.st_ino)
+    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, checked))
         return false;   // no longer the folder checked
     return removeFolderAt(parent, name, folder.fd, checked, depth);
 }
@@ -122,14 +107,12 @@ bool removeCheckedAt(int parent, const char *name, const struct stat &checked, i
 // user's may have been renamed to that name.
 bool removeOwnAt(int parent, const QByteArray &name, const QString &path, const struct stat *only)
 {
-    struct stat st {}, holder {};
+    struct stat st {};
     if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT;
-    if (st.st_uid != ::geteuid() || (only && !sameEntry(st, *only))
-        || (!only && S_ISDIR(st.st_mode) && (::fstat(parent, &holder) != 0 || othersMayRename(holder))))
+    if (st.st_uid != ::geteuid() || (only && !sameEntry(st, *only)) || (!only && S_ISDIR(st.st_mode) && othersMayRename(parent)))
         return false;
-    if (removalHook)
-        removalHook(path);
+    removalStep(path);
     return removeCheckedAt(parent, name.constData(), st, 0);
 }
 
@@ -175,18 +158,7 @@ QString shownPart(const QString &targetName)
     return shown;
 }
 
-struct Found {
-    QString path;
-    QString shown;   // the target's name, cut short in this build's names
-    QString key;     // empty in an older build's name, which shows the whole target's name
-    QString owner;
-    qint64 pid = 0;
-    QString tag;
-    QByteArray name;    // in the folder, as the file system has it
-    struct stat st {};  // the entry itself, not followed
-};
-
-std::optional<Found> parse(const QString &fileName)
+std::optional<Leftover> parse(const QString &fileName)
 {
     static const QRegularExpression current(
         QStringLiteral("^\\.(.+)\\.tagora-([0-9a-f]{16})-([0-9a-f]{12})-(\\d+)-\\d+\\.([a-z]+)$"),
@@ -195,97 +167,68 @@ std::optional<Found> parse(const QString &fileName)
                                           QRegularExpression::DotMatchesEverythingOption);
     QRegularExpressionMatch m = current.match(fileName);
     if (m.hasMatch())
-        return Found{QString(), m.captured(1), m.captured(2), m.captured(3), m.captured(4).toLongLong(),
+        return Leftover{QString(), m.captured(1), m.captured(2), m.captured(3), m.captured(4).toLongLong(),
                      m.captured(5), QByteArray(), {}};
     m = older.match(fileName);
     if (m.hasMatch())
-        return Found{QString(), m.captured(1), QString(), QString(), m.captured(2).toLongLong(), m.captured(3),
+        return Leftover{QString(), m.captured(1), QString(), QString(), m.captured(2).toLongLong(), m.captured(3),
                      QByteArray(), {}};
     return std::nullopt;
 }
 
-enum class Owner { Runs, Ended, Unknown };
+} // namespace
 
-Owner ownerOf(const Found &f)
+static Leftover::Owner ownerOf(const Leftover &f)
 {
     if (f.owner == ownerToken()) {
         if (f.pid == qint64(::getpid()))
-            return Owner::Runs;
+            return Leftover::Owner::Runs;
         // EPERM: it runs, as another user's process.
-        return f.pid > 0 && ::kill(pid_t(f.pid), 0) != 0 && errno == ESRCH ? Owner::Ended : Owner::Runs;
+        return f.pid > 0 && ::kill(pid_t(f.pid), 0) != 0 && errno == ESRCH ? Leftover::Owner::Ended : Leftover::Owner::Runs;
     }
     // Another machine's or namespace's process id says nothing here: only a day without a change does.
     if (qint64(std::time(nullptr)) - qint64(f.st.st_mtime) > kForeignAgeSeconds)
-        return Owner::Ended;
-    return Owner::Unknown;
+        return Leftover::Owner::Ended;
+    return Leftover::Owner::Unknown;
 }
 
-// The temporaries in the folder open at fd, of the target or of every target (targetName empty).
-QList<Found> temporariesOf(int fd, const QString &folder, const QString &targetName)
+QList<Leftover> leftoversOf(int fd, const QString &folder, const QString &targetName)
 {
-    QList<Found> out;
+    QList<Leftover> out;
     const QString key = targetName.isEmpty() ? QString() : keyOf(targetName);
     for (const QByteArray &name : entryNames(fd)) {
         const QString fileName = QFile::decodeName(name);
         if (!fileName.startsWith(QLatin1Char('.')) || !fileName.contains(kMark))
             continue;
-        std::optional<Found> f = parse(fileName);
+        std::optional<Leftover> f = parse(fileName);
         if (!f || (!targetName.isEmpty() && (f->key.isEmpty() ? f->shown != targetName : f->key != key)))
             continue;
         if (::fstatat(fd, name.constData(), &f->st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         f->name = name;
         f->path = QDir(folder).filePath(fileName);
+        f->owned = ownerOf(*f);
         out.append(*f);
     }
     return out;
 }
 
-// What provably ended runs left, of the user's own.
-bool ended(const Found &f) { return f.st.st_uid == ::geteuid() && ownerOf(f) == Owner::Ended; }
+bool Leftover::endedOwn() const { return st.st_uid == ::geteuid() && owned == Owner::Ended; }
 
-// Whether what ended runs left goes from the folder open at fd. Where others may rename entries (a
-// folder they may write, with no sticky bit), a folder of the user's under a temporary's name may
-// be any folder of the user's renamed so: only what is no folder goes, which anyone there may
-// remove anyway.
+bool sameEntry(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-std::function<bool(const Found &)> mayGoFrom(int fd)
+bool holdsEntry(int parent, const QByteArray &name, const struct stat &checked)
 {
-    struct stat folder {};
-    const bool renamable = ::fstat(fd, &folder) == 0 && othersMayRename(folder);
-    return [renamable](const Found &f) { return ended(f) && !(renamable && S_ISDIR(f.st.st_mode)); };
+    struct stat st {};
+    return ::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && sameEntry(st, checked);
 }
 
-// Removes an entry as listed (f.st): whatever took its name since stays.
-bool removeListed(int fd, const Found &f)
+bool removeFolderAt(int parent, const QByteArray &name, int fd, const struct stat &checked)
 {
-    if (listedHook)
-        listedHook(f.path);
-    return removeOwnAt(fd, f.name, f.path, &f.st);
+    return removeFolderAt(parent, name.constData(), fd, checked, 0);
 }
 
-// Removes the temporaries of the target (every target: empty) in the folder open at fd that ended
-// runs left; folder names it.
-void removeEndedAt(int fd, const QString &folder, const QString &targetName)
-{
-    const auto mayGo = mayGoFrom(fd);
-    for (const Found &f : temporariesOf(fd, folder, targetName))
-        if (mayGo(f))
-            removeListed(fd, f);
-}
-
-void removeEndedIn(const QString &folder, const QString &targetName)
-{
-    const Descriptor open(openFolderByRule(folder, nullptr));
-    if (open.fd >= 0)
-        removeEndedAt(open.fd, folder, targetName);
-}
-
-bool holdsEntry(int parent, const QByteArray &name, const struct stat &checked) { return holdsEntry(parent, name.constData(), checked); }
-
-// Whether the folder open at fd holds only plain files of the user's, as a backup or the series
-// folder does; given belongs, only those that belong there.
-bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &belongs = nullptr)
+bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &belongs)
 {
     for (const QByteArray &name : entryNames(fd)) {
         struct stat st {};
@@ -296,143 +239,57 @@ bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &be
     return true;
 }
 
-// Moves what the swap met under the entry name of its folder to a name the user sees beside the
-// target: "<target> (<label> <date> <time>)". Where it is then; empty when it did not go there. What
-// an exchange by others put under the name meanwhile goes back there, else it stays said.
-QString keepVisible(FolderSwap &swap, const QByteArray &name, const struct stat &entry, const QString &label)
+bool removeListed(int fd, const Leftover &f)
 {
-    const QString base = QStringLiteral("%1 (%2 %3").arg(QFile::decodeName(swap.target), label,
-                                                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
-    for (int n = 1; n <= 64; ++n) {
-        const QString visible = base + (n == 1 ? QStringLiteral(")") : QStringLiteral(", %1)").arg(n));
-        const QByteArray to = encoded(visible);
-        const int moved = renameNoReplace(swap.parent, name, to);
-        if (moved == 0 && holdsEntry(swap.parent, to, entry))
-            return QDir(swap.folder).filePath(visible);
-        if (moved == 0) {
-            if (renameNoReplace(swap.parent, to, name) != 0)
-                swap.keptOther << QDir(swap.folder).filePath(visible);
-            return QString();
+    if (listedHook)
+        listedHook(f.path);
+    if (S_ISDIR(f.st.st_mode))
+        return false;
+    return removeOwnAt(fd, f.name, f.path, &f.st);
+}
+
+void removeEndedAt(int fd, const QString &folder, const QString &targetName, bool own)
+{
+    // What is no folder goes as listed; a folder only by the one rule, with nothing said of it here:
+    // any folder of the user's may be under such a name (renamed by others, or left by a killed
+    // swap), and only a backup or a restore that meets it keeps it where the user sees it.
+    RemovalRule rule;
+    rule.parent = fd;
+    rule.notes = own ? fd : -1;
+    rule.anything = own;
+    for (const Leftover &f : leftoversOf(fd, folder, targetName)) {
+        if (!f.endedOwn())
+            continue;
+        if (!S_ISDIR(f.st.st_mode)) {
+            removeListed(fd, f);
+            continue;
         }
-        if (errno != EEXIST)
-            return QString();
+        if (listedHook)
+            listedHook(f.path);
+        removeFolderByRule(rule, f.name, f.st);
     }
-    return QString();
 }
 
-// The record that the folder moved was moved out to the entry name of the folder holder by a swap:
-// an empty file of the notes folder named after all three.
-QByteArray noteName(const struct stat &holder, const QByteArray &name, const struct stat &moved)
+static void removeEndedIn(const QString &folder, const QString &targetName, bool own)
 {
-    const QByteArray facts = QByteArray::number(qulonglong(holder.st_dev)) + ':' + QByteArray::number(qulonglong(holder.st_ino)) + ':'
-                             + QByteArray::number(qulonglong(moved.st_dev)) + ':' + QByteArray::number(qulonglong(moved.st_ino)) + ':' + name;
-    return ".tagora-moved-" + hexHash(facts, 32).toLatin1();
+    const Descriptor open(openFolderByRule(folder, nullptr));
+    if (open.fd >= 0)
+        removeEndedAt(open.fd, folder, targetName, own);
 }
 
-// An empty file of the notes folder; false when it is not there.
-bool putNote(int notes, const QByteArray &note)
+void removalStep(const QString &path)
 {
-    const int fd = ::openat(notes, note.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return errno == EEXIST;
-    ::close(fd);
-    return true;
+    if (removalHook)
+        removalHook(path);
 }
 
-// Records, where others may rename entries of the swap's folder, that old goes to the name moved;
-// the record's name, empty when none was needed or could be made.
-QByteArray noteMovedOut(const FolderSwap &swap, const QByteArray &moved, const struct stat &old)
+void folderSwapStep(int n)
 {
-    struct stat holder {};
-    if (::fstat(swap.parent, &holder) != 0 || !othersMayRename(holder) || !swaprecords::usable(swap.notes))
-        return QByteArray();
-    const QByteArray note = noteName(holder, moved, old);
-    return putNote(swap.notes, note) ? note : QByteArray();
+    if (stepHook)
+        stepHook(n);
 }
 
-// Whether swap.notes keeps the records of the folders the swap makes: where others may rename
-// entries of its folder.
-bool recorded(const FolderSwap &swap)
-{
-    struct stat holder {};
-    return ::fstat(swap.parent, &holder) == 0 && othersMayRename(holder) && swaprecords::usable(swap.notes);
-}
-
-// Whether the folder open at fd, the user's folder replaced by a swap, may go: it holds only the
-// user's plain files (series files only where the swap says what belongs) and no one else may write
-// into it; where others may rename entries (any folder of the user's may have been renamed to its
-// name, and any exchanged in or out) only one a swap's record proves this program made, elsewhere
-// only the very folder moved out (old). In the program's own data folder (the notes folder) the
-// folder replaced is the program's series folder, whatever the user put in it.
-bool mayRetire(const FolderSwap &swap, int fd, const struct stat &opened, const struct stat *old)
-{
-    struct stat holder {}, notes {};
-    if (::fstat(swap.parent, &holder) != 0 || opened.st_uid != ::geteuid() || othersMayWrite(opened))
-        return false;
-    const bool own = swap.notes >= 0 && ::fstat(swap.notes, &notes) == 0 && sameEntry(notes, holder);
-    if (!onlyOwnPlainFiles(fd, own ? nullptr : swap.holdsOnly))
-        return false;
-    return othersMayRename(holder) ? swaprecords::usable(swap.notes) && swaprecords::provesMade(swap.notes, swap.parent, fd)
-                                   : old && sameEntry(opened, *old);
-}
-
-// Removes the folder a swap moved out, now the entry name of its folder (checked as st, not
-// followed), when it may go (mayRetire), and its record. False when it stays.
-bool retire(const FolderSwap &swap, const QByteArray &name, const struct stat &st, const struct stat *old)
-{
-    const Descriptor folder(::openat(swap.parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat opened {};
-    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st) || !mayRetire(swap, folder.fd, opened, old))
-        return false;
-    const QByteArray identity = swaprecords::identityAt(folder.fd, QByteArray());
-    if (!removeFolderAt(swap.parent, name.constData(), folder.fd, st, 1))
-        return false;
-    swaprecords::forget(swap.notes, swap.parent, identity);
-    return true;
-}
-
-// Keeps what the swap met under one of its hidden names where the user sees it, and says where: a
-// folder of the user's as "<target> (old ...)", anything else as "<target> (other ...)" (its hidden
-// name when it cannot be moved); the folder replaced (old) as such (keptOther: what came meanwhile).
-void keep(FolderSwap &swap, const QByteArray &name, const struct stat &st, const struct stat *old)
-{
-    const bool mine = S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
-    QString where = keepVisible(swap, name, st, mine ? QStringLiteral("old") : QStringLiteral("other"));
-    if (where.isEmpty() && holdsEntry(swap.parent, name, st))
-        where = QDir(swap.folder).filePath(QFile::decodeName(name));
-    if (where.isEmpty())
-        return;   // taken away meanwhile: not where the swap put it
-    if (old && sameEntry(st, *old) && swap.keptOld.isEmpty())
-        swap.keptOld = where;
-    else
-        swap.keptOther << where;
-}
-
-// After a swap, nothing stays under its hidden names (the staging name, the "old" name): others may
-// have exchanged anything in or out meanwhile. Once the new folder is in place, a folder of the
-// user's there goes when it may (retire); when the swap failed, the folder it replaced (old) goes
-// back to the target's free name; anything else stays visible (keep). The staging folder (made),
-// unless in place, goes wherever it is: a copy only.
-void settle(FolderSwap &swap, const QList<QByteArray> &hidden, int stagingFd, const struct stat &made,
-            const struct stat *old, bool inPlace)
-{
-    for (const QByteArray &name : hidden) {
-        struct stat st {};
-        if (name.isEmpty() || ::fstatat(swap.parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        const bool staged = sameEntry(st, made);
-        if (staged && !inPlace)
-            continue;   // goes below
-        if (!staged && (inPlace ? retire(swap, name, st, old)
-                                : old && sameEntry(st, *old) && renameNoReplace(swap.parent, name, swap.target) == 0))
-            continue;
-        keep(swap, name, st, old);
-    }
-    if (!inPlace)
-        dropStagingFolder(swap, hidden.value(0), stagingFd);
-}
-
-} // namespace
+bool folderExchangeAllowed() { return exchangeAllowed.load(); }
 
 QList<QByteArray> entryNames(int fd)
 {
@@ -467,7 +324,7 @@ QString temporaryPath(const QString &target, const QString &tag)
 
 bool isTemporaryName(const QString &fileName, QString *targetName, qint64 *pid, QString *tag)
 {
-    const std::optional<Found> f = parse(fileName);
+    const std::optional<Leftover> f = parse(fileName);
     if (!f)
         return false;
     if (targetName)
@@ -497,13 +354,13 @@ void removeStaleTemporariesOnce(int folder)
     // Listed through a readable descriptor of its own: one open for its path only lists nothing.
     const Descriptor listed(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (listed.fd >= 0)
-        removeEndedAt(listed.fd, path, QString());
+        removeEndedAt(listed.fd, path, QString(), false);
 }
 
-void removeEndedTemporariesOf(const QString &target)
+void removeEndedTemporariesOf(const QString &target, bool own)
 {
     const QFileInfo info(target);
-    removeEndedIn(info.absolutePath(), info.fileName());
+    removeEndedIn(info.absolutePath(), info.fileName(), own);
 }
 
 bool removeOwnEntry(const QString &path, const struct stat *only)
@@ -576,7 +433,7 @@ int makeTemporaryFolderAt(int parent, const QString &targetName, const QString &
                 continue;
             return fail(errno);
         }
-        step(-2);
+        folderSwapStep(-2);
         // Open at once, never through a link, and only the user's: where others may rename entries,
         // the name may hold something else a moment later.
         Descriptor made(::openat(parent, candidate.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -584,7 +441,7 @@ int makeTemporaryFolderAt(int parent, const QString &targetName, const QString &
         if (made.fd < 0 || ::fstat(made.fd, &st) != 0 || st.st_uid != ::geteuid())
             return fail(made.fd < 0 && errno != ELOOP && errno != ENOTDIR ? errno : EACCES);
         *name = candidate;
-        step(-1);
+        folderSwapStep(-1);
         return made.release();
     }
     return fail(EEXIST);
@@ -612,211 +469,6 @@ int renameNoReplace(int folder, const QByteArray &from, const QByteArray &to)
         return -1;
     }
     return ::renameat(folder, from.constData(), folder, to.constData());
-}
-
-int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason)
-{
-    const int fd = makeTemporaryFolderAt(swap.parent, QFile::decodeName(swap.target), QStringLiteral("new"), name, reason);
-    if (fd >= 0 && recorded(swap))
-        swaprecords::noteMade(swap.notes, swap.parent, fd);
-    return fd;
-}
-
-void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd)
-{
-    struct stat st {};
-    // Gone already (its inode may be another folder's by now), or kept and said already.
-    if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0 || !swap.keptStaging.isEmpty())
-        return;
-    const QByteArray identity = swaprecords::identityAt(fd, QByteArray());
-    // Where it is: under its name, else (renamed by another meanwhile) found by what it is.
-    const auto where = [&]() -> QByteArray {
-        if (holdsEntry(swap.parent, name, st))
-            return name;
-        for (const QByteArray &other : entryNames(swap.parent))
-            if (holdsEntry(swap.parent, other, st))
-                return other;
-        return QByteArray();
-    };
-    QByteArray at;
-    // An exchange by others may outrun one removal by name.
-    for (int attempt = 0; attempt < 3 && !(at = where()).isEmpty(); ++attempt)
-        if (removeFolderAt(swap.parent, at.constData(), fd, st, 0)) {
-            swaprecords::forget(swap.notes, swap.parent, identity);
-            return;
-        }
-    // It stays, under a name the user sees where it can, and is said.
-    if (!at.isEmpty())
-        swap.keptStaging = keepVisible(swap, at, st, QStringLiteral("unfinished"));
-    if (swap.keptStaging.isEmpty())
-        swap.keptStaging = swaprecords::folderPathOf(fd);
-}
-
-bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
-{
-    const auto fail = [&swap](const QString &why) {
-        swap.reason = why;
-        return false;
-    };
-    const int at = swap.parent;
-    const QByteArray &target = swap.target;
-    const QString shown = QDir(swap.folder).filePath(QFile::decodeName(target));
-    const WrittenFile filled = writtenFile(stagingFd);
-    // Only the folder filled goes in place, never whatever took its name meanwhile.
-    if (!stillNamed(at, encoded(QDir(swap.folder).filePath(QFile::decodeName(staging))), filled))
-        return fail(replacedWhileSaving(shown));
-    // What it holds is on the disk before it takes the name: a power cut never leaves it empty there.
-    struct stat made {};
-    if (::syncfs(stagingFd) != 0 || ::fstat(stagingFd, &made) != 0)
-        return fail(errorText(errno));
-    struct stat old {};
-    const bool replaces = ::fstatat(at, target.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!replaces && errno != ENOENT)
-        return fail(errorText(errno));
-    if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
-        return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
-    // A staging folder left under the target's name (a failed swap's, exchanged there by another)
-    // gives no mode: it is private until it takes its mode.
-    const QByteArray oldIdentity = replaces ? swaprecords::identityAt(at, target) : QByteArray();
-    // Checked in place, then given the mode of the user's folder it replaces (another's, planted where
-    // others may write, gives none) and the set-group-id bit its folder gave it, never write access
-    // for others: a restore reads back what it holds. Until then it stays private, also when the swap
-    // fails.
-    const auto inPlace = [&] {
-        step(2);
-        if (!holds(at, target, filled))
-            return false;
-        const bool ownOld = replaces && old.st_uid == ::geteuid() && !swaprecords::recordedAsStaging(swap.notes, at, oldIdentity);
-        const mode_t mode = ownOld ? old.st_mode & 07777 : newFolderMode();
-        (void)::fchmod(stagingFd, (mode | (made.st_mode & S_ISGID)) & ~mode_t(S_IWGRP | S_IWOTH));
-        if (recorded(swap))
-            swaprecords::notePlaced(swap.notes, at, stagingFd);
-        const bool pathOnly = (::fcntl(at, F_GETFL) & O_PATH) != 0;
-        if ((pathOnly ? ::syncfs(stagingFd) : ::fsync(at)) != 0 && errno != EINVAL)
-            swap.unsynced = errorText(errno);
-        return true;
-    };
-    const auto settled = [&](bool committed, const QByteArray &moved, const QString &why) {
-        settle(swap, {staging, moved}, stagingFd, made, replaces ? &old : nullptr, committed);
-        return committed || fail(why);
-    };
-    step(0);
-    if (!replaces) {
-        if (::renameat(at, staging.constData(), at, target.constData()) != 0)
-            return fail(errorText(errno));
-        const bool committed = inPlace();
-        return settled(committed, QByteArray(), replacedWhileSaving(shown));
-    }
-    if (exchangeAllowed.load()) {
-        if (::renameat2(at, staging.constData(), at, target.constData(), RENAME_EXCHANGE) == 0) {
-            const bool committed = inPlace();
-            // Another exchange came between: what this one moved out goes back, where it still is.
-            if (!committed && holdsEntry(at, staging, old))
-                ::renameat2(at, staging.constData(), at, target.constData(), RENAME_EXCHANGE);
-            return settled(committed, QByteArray(), replacedWhileSaving(shown));
-        }
-        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-            return fail(errorText(errno));
-    }
-    // No exchange here: two renames, the old folder under a name the repair recognises.
-    QByteArray moved;
-    for (int attempt = 0; attempt < 64 && moved.isEmpty(); ++attempt) {
-        const QByteArray candidate = encoded(temporaryName(QFile::decodeName(target), QStringLiteral("old")));
-        struct stat st {};
-        if (::fstatat(at, candidate.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT)
-            moved = candidate;
-    }
-    if (moved.isEmpty())
-        return fail(errorText(EEXIST));
-    const QByteArray note = noteMovedOut(swap, moved, old);
-    const auto unnote = [&] {
-        if (!note.isEmpty())
-            ::unlinkat(swap.notes, note.constData(), 0);
-    };
-    if (::renameat(at, target.constData(), at, moved.constData()) != 0) {
-        const int err = errno;
-        unnote();
-        return fail(errorText(err));
-    }
-    step(1);
-    // Another's entry may take the name between the two (where others may write): the old folder then
-    // goes back, or stays where the user sees it.
-    const bool renamed = ::renameat(at, staging.constData(), at, target.constData()) == 0;
-    const QString why = renamed ? replacedWhileSaving(shown) : errorText(errno);
-    const bool committed = renamed && inPlace();
-    const bool done = settled(committed, moved, why);
-    unnote();
-    return done;
-}
-
-void repairSwappedFolder(const FolderSwap &swap)
-{
-    const Descriptor open(::openat(swap.parent, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (open.fd < 0)
-        return;
-    QList<Found> found = temporariesOf(open.fd, swap.folder, QFile::decodeName(swap.target));
-    struct stat st {}, holder {};
-    // Where others may rename entries, an "old" folder may be any folder of the user's renamed so:
-    // only one a swap's record names is put back.
-    const bool renamable = ::fstat(open.fd, &holder) != 0 || othersMayRename(holder);
-    const bool recorded = renamable && swaprecords::usable(swap.notes);
-    const auto noted = [&](const Found &f) {
-        return !renamable || ::faccessat(swap.notes, noteName(holder, f.name, f.st).constData(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
-    };
-    if ((!renamable || recorded) && ::fstatat(open.fd, swap.target.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
-        // The newest old folder of the user's of a process not known to run: the state before the
-        // swap that was cut short. What another user left there is never put in its place.
-        const auto newer = [](const struct stat &a, const struct stat &b) {
-            return std::pair(a.st_mtim.tv_sec, a.st_mtim.tv_nsec) > std::pair(b.st_mtim.tv_sec, b.st_mtim.tv_nsec);
-        };
-        const Found *newest = nullptr;
-        for (const Found &f : std::as_const(found))
-            if (f.tag == QLatin1String("old") && S_ISDIR(f.st.st_mode) && f.st.st_uid == ::geteuid()
-                && ownerOf(f) != Owner::Runs && noted(f) && (!newest || newer(f.st, newest->st)))
-                newest = &f;
-        if (newest && ::renameat(open.fd, newest->name.constData(), open.fd, swap.target.constData()) == 0) {
-            if (recorded)
-                ::unlinkat(swap.notes, noteName(holder, newest->name, newest->st).constData(), 0);
-            const QByteArray put = newest->name;
-            found.removeIf([&put](const Found &f) { return f.name == put; });
-        }
-    }
-    const auto mayGo = mayGoFrom(open.fd);
-    // Where others may rename entries, a folder a swap made (a staging folder or the folder it
-    // replaced, left by a kill) goes once the target is there again, else only an empty one: nothing
-    // of the user's is lost.
-    const bool targetThere = ::fstatat(open.fd, swap.target.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
-    for (const Found &f : std::as_const(found)) {
-        if (mayGo(f)) {
-            removeListed(open.fd, f);
-            continue;
-        }
-        if (!renamable || !ended(f) || !S_ISDIR(f.st.st_mode))
-            continue;
-        const QByteArray identity = swaprecords::identityAt(open.fd, f.name);
-        bool gone = targetThere && retire(swap, f.name, f.st, nullptr);
-        if (!gone && holdsEntry(open.fd, f.name, f.st) && ::unlinkat(open.fd, f.name.constData(), AT_REMOVEDIR) == 0) {
-            swaprecords::forget(swap.notes, open.fd, identity);
-            gone = true;
-        }
-        if (gone && recorded)
-            ::unlinkat(swap.notes, noteName(holder, f.name, f.st).constData(), 0);
-    }
-    // What records the folders the user removed left.
-    swaprecords::prune(swap.notes);
-}
-
-void repairSwappedFolder(const QString &target)
-{
-    const QFileInfo info(target);
-    const Descriptor parent(openFolderByRule(info.absolutePath(), nullptr));
-    if (parent.fd < 0)
-        return;
-    FolderSwap swap;
-    swap.parent = parent.fd;
-    swap.folder = info.absolutePath();
-    swap.target = encoded(info.fileName());
-    repairSwappedFolder(swap);
 }
 
 void setFolderSwapStepHook(std::function<void(int)> hook) { stepHook = std::move(hook); }

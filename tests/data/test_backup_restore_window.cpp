@@ -229,10 +229,11 @@ TEST_F(BackupWindow, RefusedPathsKeepTheDialogOpen)
     };
     const Case cases[] = {
         {"another's link", [&] { browseBackup(out.filePath(root ? "team" : "")); },
-         root ? "Backup could not be saved. The previous backup is unchanged.\n\n" + theirs + " cannot be written: Permission denied"
+         root ? "Backup could not be saved.\n\n" + theirs + " cannot be written: a link of the account \"" + (account ? account->pw_name : "user 65534")
+                    + "\" is in its place, and no link is followed there."
               : "Please select backup folder."},
         {"another's folder in another's sticky folder", [&] { browseBackup(out.filePath(root ? "shared" : "")); },
-         root ? "Backup could not be saved. The previous backup is unchanged.\n\n" + planted + " cannot be replaced: it belongs to the account \""
+         root ? "Backup could not be saved.\n\n" + planted + " cannot be replaced: it belongs to the account \""
                     + (account ? account->pw_name : "user 65534") + "\", and only that account may replace it there."
               : "Please select backup folder."},
         {"no backup folder", [&] {}, "Please select backup folder."},
@@ -309,6 +310,21 @@ TEST_F(BackupWindow, RestoreMessagesSayWhatWasNotCopied)
         EXPECT_EQ(messages(), QStringList({k.question, k.message}));
         EXPECT_EQ(seriesFiles(), k.files);
     }
+    // A file others may write renamed over a listed one before the copy is not the file judged: named, and the user's
+    // current file of its name kept.
+    series("Good.txt", "current\n");
+    platform::setFolderSwapStepHook([&](int step) {
+        QFile planted(source + "/.planted");
+        (void)(step == -1 && planted.open(QIODevice::WriteOnly) && planted.write("x") && planted.setPermissions(QFileDevice::Permissions(0x6666))
+               && ::rename(QFile::encodeName(planted.fileName()).constData(), QFile::encodeName(source + "/Good.txt").constData()) == 0);
+    });
+    responder->alerts.clear(), responder->alertAnswers = {"Yes"};
+    restoreFrom(source, b.Restore_Replace_Radio);
+    platform::setFolderSwapStepHook(nullptr);
+    EXPECT_TRUE(messages().value(1).contains("Fake%0AData has been restored successfully..txt, Good.txt.")) << messages().value(1).toStdString();
+    EXPECT_TRUE(messages().value(1).endsWith(root ? "were kept: Current.txt, Good.txt." : "were kept: Good.txt."));
+    QFile good(Data_Folder_Path + "/Good.txt");
+    EXPECT_TRUE(good.open(QIODevice::ReadOnly) && good.readAll() == "current\n");
 }
 
 TEST_F(BackupWindow, ResetEmptiesTheStoreAndTheSeriesChoices)
@@ -371,11 +387,16 @@ TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
         browseRestore(source);
         click(b.OK_btn);
     });
+    QFile big(out.filePath("r/") + series_backup::Backup_Folder_name + "/Big.txt");   // nor a restored copy
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(big).path()) && big.open(QIODevice::WriteOnly) && big.write(QByteArray(4096, 'b')));
+    big.close();
     std::optional<seriestest::FileSizeLimit> limit(100);   // the copy of A cannot be written whole
     run([&] {
         browseBackup(out.filePath("elsewhere"));
         click(b.OK_btn);
     });
+    responder->alertAnswers = {"Yes"};
+    restoreFrom(out.filePath("r"), b.Restore_Replace_Radio);
     limit.reset();
     // The new backup taken from its name at the check: the old one, moved aside, and a staging folder left are said where.
     // (Two renames, as where the file system has no exchange: the old one is then under a name of its own.)
@@ -386,6 +407,13 @@ TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
     backupTo(out.path());
     platform::setFolderSwapStepHook(nullptr), Backup_Restore::setOutcomeHook(nullptr), platform::setFolderExchangeAllowed(true);
     const QString old = out.filePath(QDir(out.path()).entryList({series_backup::Backup_Folder_name + " (old *"}, QDir::Dirs).value(0));
+    // A staging copy that stayed where it could not be given a visible name: no "unchanged", and only where it stays.
+    responder->alertAnswers = {"Yes"};
+    Backup_Restore::setOutcomeHook([](series_backup::Outcome &outcome) {
+        outcome.committed = false, outcome.keptOld.clear(), outcome.stagingStayed = true, outcome.hiddenIn = "/left";
+    });
+    backupTo(out.path());
+    Backup_Restore::setOutcomeHook(nullptr);
     seriestest::Undeletable kept(Data_Folder_Path + "/A.txt");
     ASSERT_TRUE(kept.ok());
     responder->alertAnswers = {"Yes"};
@@ -394,10 +422,14 @@ TEST_F(BackupWindow, FailuresSaySoAndTheChoicesShowWhatIsThere)
         click(b.OK_btn);
     });
     EXPECT_EQ(messages(), QStringList({"Data could not be restored. The current data is unchanged.\n\n" + source + " holds no series file to restore.",
-                                       "Backup could not be saved. The previous backup is unchanged.\n\nNot copied A.txt: File too large",
+                                       "Backup could not be saved.\n\nNot copied A.txt: File too large",
+                                       "Are you sure, you want to replace the existing data with the selected data Backup?",
+                                       "Data could not be restored. The current data is unchanged.\n\nNot copied Big.txt: File too large",
                                        "Selected location already contains a backup folder.\n\nDo you want to replace it with new backup?",
                                        "Backup could not be saved. The previous backup is now " + old + ".\n\nCannot put the backup in place: "
                                            "QIRO_Barcode_Backup was replaced while it was being saved\n\nThe unfinished copy could not be removed: it was left as /left/here.",
+                                       "Selected location already contains a backup folder.\n\nDo you want to replace it with new backup?",
+                                       "Backup could not be saved.\n\nThe unfinished copy could not be removed, nor given a name you see: it stays hidden in /left.",
                                        "Do you want to reset to default data?",
                                        "Data could not be reset. Some of the current data is still there."}));
     EXPECT_TRUE(items(c->barcodeMode().val_combo_list).contains("A"));

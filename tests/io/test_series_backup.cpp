@@ -7,23 +7,28 @@
 #include "io/SeriesBackup.h"
 #include "io/SeriesStore.h"
 #include "platform/Files.h"
-#include "platform/SwapRecords.h"
+#include "platform/FolderSwap.h"
 #include "platform/Temporaries.h"
+#include "support/Acl.h"
 #include "support/CreationModes.h"
 #include "support/FileSizeLimit.h"
+#include "support/NoPermissionOverride.h"
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <cstring>
 #include <optional>
+#include <tuple>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
@@ -263,24 +268,46 @@ TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWho
     series("Codes.txt", "1\n");
     if (!team(at("out")))
         GTEST_SKIP() << "only root gives a folder to another group";
-    const struct { QString renamedTo; QString file; mode_t folder, oldBackup = 0; } rows[] = {
+    // Also in the user's own folder (0755), shared with another by an ACL only (0); and the user's folder replaced by a
+    // backup killed right after its exchange (2) or its first rename (1), or kept when the 64 dated names are taken.
+    const struct { QString renamedTo; QString file; mode_t folder, oldBackup = 0; int killAt = 0; bool taken = false; } rows[] = {
         {old, "jobs/labels.lbl", 02775}, {backup, "jobs/labels.lbl", 02775}, {backup, "labels.lbl", 02775},
-        {backup, "Notes.txt", 02775}, {backup, "Invoice.txt", 01777, 02775}, {backup, "invoice.pdf", 01777, 0755}};
+        {backup, "Notes.txt", 02775}, {backup, "Invoice.txt", 01777, 02775}, {backup, "invoice.pdf", 01777, 0755},
+        {old, "Notes.txt", 0}, {backup, "Notes.txt", 0}, {backup, "report.pdf", 0755, 0, 2}, {backup, "report.pdf", 0755, 0, 1},
+        {backup, "report.pdf", 0755, 0, 0, true}};
+    platform::setAccountsSource([] { return platform::Accounts{true, "me", ::getegid(), "me", {}, {{::geteuid(), ::getegid()}}}; });
     int row = 0;
-    for (const auto &[renamedTo, file, folder, oldBackup] : rows) {
+    for (const auto &[renamedTo, file, folder, oldBackup, killAt, taken] : rows) {
         ++row;
-        ASSERT_TRUE(team(at("out"), folder) && (!oldBackup || (series_backup::backup(backup).committed && team(backup, oldBackup))));
+        testsupport::unshare(at("out"));
+        ASSERT_TRUE(folder > 0777 ? team(at("out"), folder)
+                                   : ::chown(QFile::encodeName(at("out")).constData(), uid_t(-1), ::getegid()) == 0 && ::chmod(QFile::encodeName(at("out")).constData(), 0755) == 0
+                                         && (folder || testsupport::shareByAcl(at("out"), 65534)));
+        ASSERT_TRUE(!oldBackup || (series_backup::backup(backup).committed && team(backup, oldBackup)));
         ASSERT_TRUE(QDir().mkpath(QFileInfo(renamedTo + "/" + file).absolutePath()));
         put(renamedTo + "/" + file, "mine");
+        if (killAt && ::fork() == 0) {
+            platform::setFolderExchangeAllowed(killAt == 2);
+            platform::setFolderSwapStepHook([killAt = killAt](int step) { step == killAt ? ::raise(SIGKILL) : 0; });
+            ::_exit(series_backup::backup(backup).committed ? 0 : 1);
+        }
+        ::wait(nullptr);
         platform::repairSwappedFolder(backup);   // what a start does: nothing here
-        EXPECT_EQ(QFileInfo(renamedTo + "/" + file).exists(), true);
+        EXPECT_EQ(QFileInfo(renamedTo + "/" + file).exists(), killAt != 2);
+        for (int s = 0; taken && s < 5; ++s)
+            for (int n = 1; n <= 64; ++n)
+                QDir().mkdir(backup + QDateTime::currentDateTime().addSecs(s).toString(" ('old' yyyy-MM-dd HH.mm.ss") + (n > 1 ? QStringLiteral(", %1)").arg(n) : ")"));
         const series_backup::Outcome outcome = series_backup::backup(backup);
         ASSERT_TRUE(outcome.committed);
         EXPECT_EQ(tree(at("out")).values().count("mine"), row) << row;
-        EXPECT_EQ(QFileInfo(outcome.keptOld + "/" + file).exists(), renamedTo == backup) << row;
+        EXPECT_EQ(QFileInfo(outcome.keptOld + "/" + file).exists(), renamedTo == backup && killAt != 2) << row;
+        const QStringList said = QStringList{outcome.keptOld} + outcome.keptEarlier;   // once, under a name the user sees
+        EXPECT_EQ(said.filter(QRegularExpression("/QIRO_Barcode_Backup \\(old [^/]*$")).count(), 1) << row;
+        EXPECT_EQ(std::count_if(said.cbegin(), said.cend(), [&](const QString &p) { return QFileInfo::exists(p + "/" + file); }), 1) << row;
         EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Codes.txt", "1\n"}}));
         ASSERT_TRUE(QDir(backup).removeRecursively());
     }
+    platform::setAccountsSource(nullptr);
 }
 
 TEST_F(SeriesBackup, AnEmptyStoreMakesAnEmptyBackup)
@@ -309,20 +336,26 @@ TEST_F(SeriesBackup, AFailedBackupKeepsTheOldOne)
     series("A.txt", QByteArray(4096, 'x'));
     series("B.txt", "more\n");
     // Its staging folder goes; one holding another's file stays where the user sees it, said; one removed meanwhile
-    // is not looked for.
-    for (const char staging : {'-', ::geteuid() == 0 ? 'p' : '-', 'r'}) {   // only root gives a file to another user
+    // is not looked for; one in a folder that became read-only stays hidden, said so and where, never by its name.
+    for (const char staging : {'-', ::geteuid() == 0 ? 'p' : '-', 'r', 'h'}) {   // only root gives a file to another user
         platform::setFolderSwapStepHook([&](int step) {
             const QString made = at("out/") + QDir(at("out")).entryList({".*.tagora-*.new"}, QDir::Dirs | QDir::Hidden).value(0);
             EXPECT_TRUE(step != -1 || staging != 'p' || (QFile(made + "/their.txt").open(QIODevice::WriteOnly)
                                                          && ::chown(QFile::encodeName(made + "/their.txt").constData(), 65534, 65534) == 0));
             EXPECT_TRUE(step != -1 || staging != 'r' || QDir().rmdir(made));
+            EXPECT_TRUE(step != -1 || staging != 'h' || ::chmod(QFile::encodeName(at("out")).constData(), 0555) == 0);
         });
         series_backup::Outcome outcome;
         {
             FileSizeLimit limit(100);   // the copy of A cannot be written whole
-            ASSERT_TRUE(limit.ok());
+            const testsupport::NoPermissionOverride bound;
+            ASSERT_TRUE(limit.ok() && bound.ok());
             outcome = series_backup::backup(backup);
         }
+        const QStringList hidden = QDir(at("out")).entryList({".*.tagora-*"}, QDir::Dirs | QDir::Hidden);
+        EXPECT_EQ(std::tuple(outcome.stagingStayed, outcome.hiddenIn, hidden.size()),
+                  staging == 'h' ? std::tuple(true, at("out"), qsizetype(1)) : std::tuple(staging == 'p', QString(), qsizetype(0)));
+        ASSERT_TRUE(staging != 'h' || (::chmod(QFile::encodeName(at("out")).constData(), 0755) == 0 && QDir(at("out/") + hidden.value(0)).removeRecursively()));
         platform::setFolderSwapStepHook(nullptr);
         EXPECT_FALSE(outcome.committed);
         EXPECT_GE(outcome.failed, 1);
@@ -547,7 +580,7 @@ TEST_F(SeriesBackup, AKillAtAnyStepOfAReplacingRestoreLeavesTheOldOrTheNewSeries
                 ::_exit(series_backup::restoreReplace(source).committed ? 0 : 1);
             }
             ::waitpid(child, nullptr, 0);
-            platform::repairSwappedFolder(Data_Folder_Path);   // what the next start does first
+            platform::repairSwappedFolder(Data_Folder_Path, Created_Resource_Path);   // what the next start does first
             const bool replaced = killAt >= (exchange ? 1 : 2);
             EXPECT_EQ(series_store::names(), QStringList{replaced ? "New" : "Old"});
             EXPECT_EQ(QDir(Created_Resource_Path).entryList({".*.tagora-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
@@ -618,16 +651,19 @@ TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
         EXPECT_EQ(QDir(Created_Resource_Path).entryList({".tagora-made-*"}, QDir::Files | QDir::Hidden).size(), 1);
         EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
     }
-    // A staging folder left under the backup's name (2700) gives no mode; a folder of the user's notes that took the
-    // backup's inode stays.
+    // A staging folder left under the backup's name (2700) gives no mode, also when the backup is exchanged back once the
+    // swap has looked at it; a folder of the user's notes that took the backup's inode stays.
     const platform::Descriptor out(::open(QFile::encodeName(at("out")).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
         notes(::open(QFile::encodeName(Created_Resource_Path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     platform::FolderSwap swap;
     swap.parent = out.fd, swap.folder = at("out"), swap.target = QFile::encodeName(series_backup::Backup_Folder_name), swap.notes = notes.fd;
     QByteArray left;
     const platform::Descriptor staging(platform::makeStagingFolder(swap, &left, nullptr));
-    ASSERT_TRUE(QDir(backup).removeRecursively() && QDir().rename(at("out/") + QFile::decodeName(left), backup));
+    ASSERT_TRUE(QDir().rename(backup, at("out/B")) && QDir().rename(at("out/") + QFile::decodeName(left), backup));
+    const QByteArray names[] = {QFile::encodeName(backup), QFile::encodeName(at("out/B"))};
+    platform::setFolderSwapStepHook([&](int step) { (void)(step == 4 && ::renameat2(AT_FDCWD, names[0], AT_FDCWD, names[1], RENAME_EXCHANGE)); });
     ASSERT_TRUE(series_backup::backup(backup).committed);
+    platform::setFolderSwapStepHook(nullptr);
     EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
     ASSERT_EQ(sh("rm '" + backup + "'/* && echo mine > '" + backup + "/Notes.txt'"), 0);
     const series_backup::Outcome outcome = series_backup::backup(backup);

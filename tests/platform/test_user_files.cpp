@@ -1,5 +1,6 @@
 #include "core/BatchWriter.h"
 #include "platform/Files.h"
+#include "platform/FolderSwap.h"
 #include "platform/PdfFileWriter.h"
 #include "platform/Temporaries.h"
 #include "platform/UserFiles.h"
@@ -62,13 +63,13 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
         [](const QString &path) { platform::removeEndedTemporariesOf(path); return true; },   // at the start
         [](const QString &path) { platform::repairSwappedFolder(path); return true; }};
     // Left by ended runs: a file, a folder holding x, a link to a folder elsewhere, a folder holding another user's y (m),
-    // a folder swapped once checked for a link (L) or a folder holding x (X), a file the user's folder holding x took the
-    // place of once listed (P); what remains: itself, x, y, "~" (L moved it).
-    // In a group's folder (2775, no sticky bit) a member may rename any folder of the user's to such a name: folders stay.
+    // an empty folder (e) or one swapped once checked for a link (L) or a folder holding x (X), a file the user's folder
+    // holding x took the place of once listed (P); what remains: itself, x, y, "~" (L moved it). A folder of the user's
+    // goes only by the one rule, which no folder holding anything passes here: any may have been renamed to such a name.
     const uid_t me = ::geteuid(), other = me == 65534 ? 65533 : 65534;
     const struct { char kind; uid_t owner; QStringList remains; } rows[] = {
-        {'d', me, {}}, {'l', me, {}}, {'f', other, {""}}, {'d', other, {"", "/x"}}, {'l', other, {""}},
-        {'m', me, {"", "/y"}}, {'L', me, {"", "~", "~/x"}}, {'X', me, {"", "/x"}}, {'P', me, {"", "/x"}}};
+        {'d', me, {"", "/x"}}, {'l', me, {}}, {'f', other, {""}}, {'d', other, {"", "/x"}}, {'l', other, {""}},
+        {'m', me, {"", "/x", "/y"}}, {'L', me, {"", "~"}}, {'X', me, {"", "/x"}}, {'P', me, {"", "/x"}}, {'e', me, {}}};
     const auto tree = [](const QString &root) {
         QStringList paths;
         for (QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
@@ -102,11 +103,10 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
             const bool made = row.kind == 'f' || row.kind == 'P'
                 ? touch(path, row.owner) && (row.kind != 'P' || (QDir().mkpath(projects) && touch(projects + "/x", me)))
                 : row.kind == 'l' ? QFile::link(elsewhere.path(), path) && own(path, row.owner)
-                : QDir().mkpath(path) && touch(path + "/x", row.owner) && (row.kind != 'm' || touch(path + "/y", other)) && own(path, row.owner);
+                : QDir().mkpath(path) && (QStringLiteral("eLX").contains(row.kind) || touch(path + "/x", row.owner))
+                      && (row.kind != 'm' || touch(path + "/y", other)) && own(path, row.owner);
             skipped = skipped || !made;   // only root gives an entry to another user; what was made is this user's and goes
-            const bool stays = shared == 02775 && !QStringLiteral("fl").contains(row.kind);   // a folder where others may rename
-            const QStringList whole = QStringList{"", "/x"} + (row.kind == 'm' ? QStringList{"/y"} : QStringList());
-            for (const QString &remains : !made ? QStringList() : stays ? whole : row.remains)
+            for (const QString &remains : made ? row.remains : QStringList())
                 kept << name + remains;
             swaps.insert(path, row.kind);
         }
@@ -122,7 +122,7 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
         platform::setRemovalStepHook(nullptr), platform::setListedHook(nullptr);
         kept.sort();
         EXPECT_EQ(tree(dir.path()), kept.join(' ').toStdString());
-        EXPECT_EQ(tree(elsewhere.path()), "other other/x x");
+        EXPECT_EQ(tree(elsewhere.path()), "other x");   // X's empty folder took its place
     }
     qint64 pid = 0;
     EXPECT_TRUE(platform::isTemporaryName(platform::temporaryName("x.pdf", "part"), nullptr, &pid));
