@@ -42,14 +42,18 @@ void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(
 void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &text, bool integer, double least)
 {
     bool ok = false;
-    // A gap written with a decimal comma (a profile edited by hand, or from another machine) reads as
-    // the field reads it.
-    const std::optional<double> real = integer ? std::nullopt : platform::typedNumber(text);
+    // A gap as the program writes it, whatever the locale; one written with a decimal comma (a profile
+    // edited by hand, or from another machine) reads as the field reads it.
+    const std::optional<double> real = integer ? std::nullopt : platform::storedNumber(text);
     const double value = integer ? double(Trim_Str(text).toInt(&ok)) : double(float(real.value_or(0)));
     if (integer ? !ok : !real)
         return;
     const double kept = std::max(value, least);
-    field->setText(kept == value ? Trim_Str(text) : QString::number(kept));
+    // Shown as stored where the field reads it so ("1.125" is a thousand where "," is the decimal sign).
+    const bool readsSo = integer || platform::typedNumber(text) == real;
+    field->setText(kept != value ? QString::number(kept)
+                   : readsSo     ? Trim_Str(text)
+                                 : platform::formatPairValue(kept, platform::PairFormat::Real));
     stepper->setDoubleValue(kept);
 }
 

@@ -10,6 +10,7 @@
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
 #include "support/FileSizeLimit.h"
+#include "support/LocaleScope.h"
 #include "support/NoPermissionOverride.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
@@ -353,8 +354,10 @@ TEST_F(PrintProfiles, AProfileThatIsNoProfileIsLeftOutAndNamed)
 // field; rows and columns at least 1; an alignment outside 1-9 is 1; Y/N anything but "Y" is off.
 TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
 {
+    const LocaleScope comma("de_DE");   // where "1.125" typed is a thousand
     QStringList odd = profile(QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("12"), QStringLiteral("y"));
     odd[2] = QStringLiteral("2,5");   // a gap typed with a comma, as saved: read as the field reads it
+    odd[3] = QStringLiteral("1.125");   // as the program writes it: read so, and shown as the field reads it back
     odd[16] = QStringLiteral("N");
     odd[19] = QStringLiteral("Y");
     putStrings(QStringLiteral("Odd"), odd);
@@ -364,6 +367,7 @@ TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
         EXPECT_EQ(w->Col_Text->text(), QStringLiteral("2"));
         EXPECT_EQ(w->Row_Text->text(), QStringLiteral("1"));
         EXPECT_NEAR(horz_mar, MM_to_Points_Convert(2.5f), 1e-3);
+        EXPECT_TRUE(std::abs(vert_mar - MM_to_Points_Convert(1.125f)) < 1e-3 && w->vert_mar_Text->text() == "1.1250");
         EXPECT_EQ(label_align_val, 1);
         EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked());
         EXPECT_FALSE(w->Show_Margins->isChecked());

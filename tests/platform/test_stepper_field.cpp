@@ -86,7 +86,10 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
     const struct { const char *locale, *typed; std::optional<double> value; } own[] = {
         {"ar_EG", "١٢٫٥", 12.5}, {"ar_EG", "12.5", 12.5}, {"ar_EG", "0,5", 0.5}, {"ar_EG", "\u061C-١٢", -12.0},
         {"ar_EG", "١٬٢٣٤", std::nullopt}, {"fa_IR", "۱۲٫۵", 12.5}, {"fa_IR", "\u200E\u2212۱۲", -12.0},
-        {"fa_IR", "١٢", std::nullopt}, {"de_DE", "١٢", std::nullopt}};
+        {"fa_IR", "١٢", std::nullopt}, {"de_DE", "١٢", std::nullopt},   // then thousands grouped (none) or slipped (1)
+        {"en_US", "1,000", std::nullopt}, {"en_US", "-2.500", -2.5}, {"de_DE", "1.000", std::nullopt}, {"de_DE", "12.500", std::nullopt},
+        {"de_DE", "1,000", 1.0}, {"ar_EG", "1,000", std::nullopt}, {"ar_EG", "1.000", std::nullopt}, {"ar_EG", "١٫٠٠٠", 1.0},
+        {"ar_EG", "2,5", 2.5}, {"de_DE", "0.125", 0.125}, {"en_US", "01,000", 1.0}, {"de_DE", "12,0000", 12.0}};
     for (const auto &[locale, typed, value] : own) {
         LocaleScope scope(locale);
         EXPECT_EQ(typedNumber(QString::fromUtf8(typed)), value) << locale << " " << typed;
@@ -102,7 +105,7 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
             const LocaleScope scope(locale);
             WholeRule rule{"total", 1, 9999};
             rule.fraction = fraction, box.setRule(rule);
-            for (QString typed : {"1,000", "1.000"})
+            for (QString typed : {"1,000", "1.000", "1,0000", "01,000", "12,0000", "-2.500"})   // grouped or slipped
                 EXPECT_EQ(QString("%1 %2 %3").arg(wholeRefusal(typed, rule)).arg(box.valueFromText(typed)).arg(box.validate(typed, at)).toStdString(),
                           "Please enter the total as a whole number, such as 12. 5 1") << locale << ' ' << int(fraction) << ' ' << typed.toStdString();
             EXPECT_EQ(wholeRefusal(QString(400, '9'), rule).toStdString(), "Please enter a total from 1 to 9999.") << int(fraction);
