@@ -68,17 +68,20 @@ bool repairDefaultProfile()
     if (!repair.damaged)
         return false;
     const QString said = QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read").arg(print_profile_path);
-    if (repair.seedError.isEmpty() && repair.error.isEmpty()) {
+    using Seed = printprofiles::DefaultRepair::Seed;
+    if (repair.seed == Seed::Fine && repair.error.isEmpty()) {
         Show_MessageBox(said + QStringLiteral("; it was written again as the application ships it, and the file that could "
                                               "not be read was kept as \"%1\".")
                                    .arg(repair.keptAs));
         return false;
     }
     const QString message =
-        !repair.seedError.isEmpty()
-            ? said + QStringLiteral(". The application's own copy \"%1\", which would replace it, is damaged (%2), so your "
-                                    "file was left as it was.")
-                         .arg(seed, repair.seedError)
+        repair.seed != Seed::Fine
+            ? said + QStringLiteral(". The application's own copy \"%1\", which would replace it, %2, so your file was left "
+                                    "as it was.")
+                         .arg(seed, repair.seed == Seed::Missing      ? QStringLiteral("is missing")
+                                    : repair.seed == Seed::Unreadable ? QStringLiteral("cannot be read: ") + repair.seedError
+                                                                      : QStringLiteral("is damaged"))
         : repair.keptAs.isEmpty()
             ? said + QStringLiteral(" and could not be written again:\n") + repair.error
             : said + QStringLiteral(" and could not be written again; the file that could not be read was kept as \"%1\":\n")

@@ -313,18 +313,22 @@ TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
     EXPECT_EQ(bytes(QStringLiteral("Default")), kept);
 }
 
-// A damaged "Default" that the application's own cannot mend (no profile either) is said, with its folder, once a
+// A damaged "Default" that the application's own cannot mend (no profile, missing, a folder) is said, with why, once a
 // start (not listed again among the profiles that could not be read), and nothing is moved aside.
 TEST_F(PrintProfiles, ADamagedDefaultIsMovedAsideOnlyForASeedThatReads)
 {
-    QTemporaryDir own;
-    const QString seed = own.filePath(QStringLiteral("PrintProfile/Default.qpf")), resources = Resource_Path;
-    ASSERT_TRUE(QDir(own.path()).mkpath("PrintProfile") && QFile::copy(file("Default"), seed) && QFile::resize(seed, 100) && QFile::resize(file("Default"), 0));
-    Resource_Path = own.path();
-    open([&] { w->cancelButton->click(); }), open([&] { w->cancelButton->click(); });
-    Resource_Path = resources;
-    EXPECT_EQ(QDir(print_profile_path).entryList({QStringLiteral("*damaged*")}, QDir::Files | QDir::Hidden).join('|').toStdString(), "");
-    EXPECT_EQ(messages().join('|').toStdString(), QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read. The application's own copy \"%2\", which would replace it, is damaged (it is no list of 22 texts), so your file was left as it was.").arg(print_profile_path, seed).toStdString());
+    for (const QString why : {"is damaged", "is missing", "cannot be read: "}) {
+        QTemporaryDir own;
+        const QString seed = own.filePath(QStringLiteral("PrintProfile/Default.qpf")), resources = Resource_Path;
+        ASSERT_TRUE(QDir(own.path()).mkpath(why[0] == 'c' ? seed : "PrintProfile") && (why != "is damaged" || (QFile::copy(file("Default"), seed) && QFile::resize(seed, 100))) && QFile::resize(file("Default"), 0));
+        QFile folder(seed);
+        const QString reason = folder.open(QIODevice::ReadOnly) ? QString() : folder.errorString();
+        Resource_Path = own.path(), responder->alerts.clear();
+        open([&] { w->cancelButton->click(); }), open([&] { w->cancelButton->click(); });
+        Resource_Path = resources;
+        EXPECT_EQ(QDir(print_profile_path).entryList({QStringLiteral("*damaged*")}, QDir::Files | QDir::Hidden).join('|').toStdString(), "");
+        EXPECT_EQ(messages().join('|').toStdString(), QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read. The application's own copy \"%2\", which would replace it, %3, so your file was left as it was.").arg(print_profile_path, seed, why + (why[0] == 'c' ? reason : "")).toStdString());
+    }
 }
 
 // Files that are no profile (too short, no array, no plist) are left out, named once on opening, and
