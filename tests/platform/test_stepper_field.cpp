@@ -4,12 +4,14 @@
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "support/LocaleScope.h"
+#include "support/NumberFieldSweep.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QList>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -246,4 +248,28 @@ TEST(StepperField, HandlerHearsOnlyTheUsersHalf)
     EXPECT_TRUE(field.hasFocus());
     stepper.setParent(nullptr);
     field.setParent(nullptr);
+}
+
+// A message from a timer while an arrow (a stepper's, a spin box's, a scroll bar's) is held lets it go: no step after it.
+TEST(StepperField, AMessageLetsGoOfTheArrowHeld)
+{
+    testsupport::ResponderScope responder;
+    QWidget window;
+    auto *stepper = new Stepper(&window);
+    auto *spin = new QSpinBox(&window);
+    auto *bar = new QScrollBar(Qt::Horizontal, &window);
+    stepper->setMaxValue(1e6), spin->setMaximum(1000000), bar->setMaximum(1000000), spin->move(0, 40), bar->setGeometry(0, 80, 200, 16);
+    window.resize(300, 120), window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto value = [&] { return stepper->doubleValue() + spin->value() + bar->value(); };
+    for (QWidget *held : {static_cast<QWidget *>(stepper), static_cast<QWidget *>(spin), static_cast<QWidget *>(bar)}) {
+        const auto [arrow, at] = held == bar ? std::pair{held, QPoint(196, 8)} : testsupport::arrowOf(held);
+        const double before = value();
+        QTimer::singleShot(800, [] { platform::runAlert({}); });   // once the arrow repeats
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, arrow->mapTo(&window, at));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !responder->alerts.isEmpty(); }, 5000));
+        const double atMessage = value();
+        responder->alerts.clear(), QTest::qWait(600), QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, arrow->mapTo(&window, at));
+        EXPECT_TRUE(atMessage > before && value() == atMessage) << held->metaObject()->className();
+    }
 }
