@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 
 void GapFields::bind(QLineEdit *horz, platform::Stepper *horzStepper, QLineEdit *vert, platform::Stepper *vertStepper)
 {
@@ -49,12 +50,22 @@ QSizeF GapFields::Most(const std::optional<QSizeF> &extent)
     return extent.value_or(QSizeF(none, none));
 }
 
-void GapFields::showCut(QLineEdit *field, platform::Stepper *stepper, const QString &shown)
+void GapFields::showCuts(QLineEdit *horz, platform::Stepper *horzStepper, const QString &horzShown, QLineEdit *vert,
+                         platform::Stepper *vertStepper, const QString &vertShown)
 {
-    if (shown.isEmpty())
-        return;
-    field->setText(shown);
-    stepper->setDoubleValue(platform::fieldValue(shown));
+    QStringList cuts;   // "horizontal gap was cut to 135.30 mm", "vertical gap to 90.00 mm"
+    for (const auto &[field, stepper, shown, what] : {std::tuple{horz, horzStepper, horzShown, "horizontal gap"},
+                                                      std::tuple{vert, vertStepper, vertShown, "vertical gap"}}) {
+        if (shown.isEmpty())
+            continue;
+        field->setText(shown);
+        stepper->setDoubleValue(platform::fieldValue(shown));
+        cuts << QStringLiteral("%1 %2 to %3 mm").arg(QLatin1String(what), cuts.isEmpty() ? QStringLiteral("was cut") : QString(), shown)
+                    .simplified();
+    }
+    // Said once: the fields now show what the page has room for, which no later fit cuts again.
+    if (!cuts.isEmpty())
+        Show_MessageBox(QStringLiteral("The ") + cuts.join(QStringLiteral(" and the ")) + QStringLiteral(", the room of the new page."));
 }
 
 QString GapFields::Negative_Message(const QString &what)

@@ -29,9 +29,11 @@ public:
     void afterFit(bool centred, float horzPoints, float vertPoints);
     // A new opening: the fields hold typed gaps.
     void reset() { m_typed.reset(); }
-    // A typed gap the fit cut to the paper: the field and its stepper show the cut one; an empty
-    // text (the typed gap stands) changes nothing.
-    static void showCut(QLineEdit *field, platform::Stepper *stepper, const QString &shown);
+    // Gaps the fit cut to the paper (a page changed under them): each field and its stepper show the
+    // cut one, and one message says what they were cut to ("The horizontal gap was cut to 135.30 mm,
+    // the room of the new page."); an empty text (the gap stands) changes and says nothing.
+    static void showCuts(QLineEdit *horz, platform::Stepper *horzStepper, const QString &horzShown, QLineEdit *vert,
+                         platform::Stepper *vertStepper, const QString &vertShown);
     // "Please enter a horizontal gap of 0 mm or more." for what is "horizontal gap".
     static QString Negative_Message(const QString &what);
     // A gap or margin the user typed stands when it reads as a number of 0 or more (empty text reads

@@ -106,8 +106,8 @@ bool Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, S
 
 void Load(QLineEdit *field, platform::Stepper *stepper, const QString &stored)
 {
-    const std::optional<double> size = sizeOf(platform::typedNumber(stored));
-    stepper->setDoubleValue(size ? *size : platform::fieldValue(stored));
+    const std::optional<double> size = sizeOf(platform::storedNumber(stored));
+    stepper->setDoubleValue(size ? *size : platform::storedNumber(stored).value_or(0));
     field->setText(size ? platform::formatPairValue(stepper->doubleValue(), PairFormat::TwoDecimals) : stored);
 }
 

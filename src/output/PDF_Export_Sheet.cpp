@@ -478,8 +478,8 @@ void PDF_Export::Fit_Sheet(bool settle)
             showValue(Col_Text, Col_Stepper, fit.cols);
         if (fit.writeRows)
             showValue(Row_Text, Row_Stepper, fit.rows);
-        GapFields::showCut(horz_mar_Text, horz_mar_Stepper, fit.horzGapShown);
-        GapFields::showCut(vert_mar_Text, vert_mar_Stepper, fit.vertGapShown);
+        GapFields::showCuts(horz_mar_Text, horz_mar_Stepper, fit.horzGapShown, vert_mar_Text, vert_mar_Stepper,
+                            fit.vertGapShown);
         if (!batch)
             Set_Tot_Value(Total_Label, int(Total_Stepper->maxValue()), QStringLiteral("A"));
         Refresh_Preview();

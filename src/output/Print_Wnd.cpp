@@ -195,8 +195,9 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             // that reads as no number, shows as it is, for the print to refuse.
             for (auto [field, stepper, at] : {std::tuple{horz_mar_Text_pre, horz_mar_Stepper_pre, 4},
                                               std::tuple{vert_mar_Text_pre, vert_mar_Stepper_pre, 5}}) {
-                stepper->setDoubleValue(platform::fieldValue(f.at(at)));
-                const bool number = platform::typedNumber(f.at(at)) || f.at(at).trimmed().isEmpty();
+                const std::optional<double> stored = platform::storedNumber(f.at(at));
+                stepper->setDoubleValue(stored.value_or(0));
+                const bool number = stored || f.at(at).trimmed().isEmpty();
                 field->setText(number ? platform::formatPairValue(stepper->doubleValue(), platform::PairFormat::Real)
                                       : f.at(at));
             }

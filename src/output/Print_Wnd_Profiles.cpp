@@ -42,14 +42,18 @@ void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(
 void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &text, bool integer, double least)
 {
     bool ok = false;
-    // A gap written with a decimal comma (a profile edited by hand, or from another machine) reads as
-    // the field reads it.
-    const std::optional<double> real = integer ? std::nullopt : platform::typedNumber(text);
+    // A gap as the program writes it, whatever the locale; one written with a decimal comma (a profile
+    // edited by hand, or from another machine) reads as the field reads it.
+    const std::optional<double> real = integer ? std::nullopt : platform::storedNumber(text);
     const double value = integer ? double(Trim_Str(text).toInt(&ok)) : double(float(real.value_or(0)));
     if (integer ? !ok : !real)
         return;
     const double kept = std::max(value, least);
-    field->setText(kept == value ? Trim_Str(text) : QString::number(kept));
+    // Shown as stored where the field reads it so ("1.125" is a thousand where "," is the decimal sign).
+    const bool readsSo = integer || platform::typedNumber(text) == real;
+    field->setText(kept != value ? QString::number(kept)
+                   : readsSo     ? Trim_Str(text)
+                                 : platform::formatPairValue(kept, platform::PairFormat::Real));
     stepper->setDoubleValue(kept);
 }
 
@@ -64,17 +68,20 @@ bool repairDefaultProfile()
     if (!repair.damaged)
         return false;
     const QString said = QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read").arg(print_profile_path);
-    if (repair.seedError.isEmpty() && repair.error.isEmpty()) {
+    using Seed = printprofiles::DefaultRepair::Seed;
+    if (repair.seed == Seed::Fine && repair.error.isEmpty()) {
         Show_MessageBox(said + QStringLiteral("; it was written again as the application ships it, and the file that could "
                                               "not be read was kept as \"%1\".")
                                    .arg(repair.keptAs));
         return false;
     }
     const QString message =
-        !repair.seedError.isEmpty()
-            ? said + QStringLiteral(". The application's own copy \"%1\", which would replace it, is damaged (%2), so your "
-                                    "file was left as it was.")
-                         .arg(seed, repair.seedError)
+        repair.seed != Seed::Fine
+            ? said + QStringLiteral(". The application's own copy \"%1\", which would replace it, %2, so your file was left "
+                                    "as it was.")
+                         .arg(seed, repair.seed == Seed::Missing      ? QStringLiteral("is missing")
+                                    : repair.seed == Seed::Unreadable ? QStringLiteral("cannot be read: ") + repair.seedError
+                                                                      : QStringLiteral("is damaged"))
         : repair.keptAs.isEmpty()
             ? said + QStringLiteral(" and could not be written again:\n") + repair.error
             : said + QStringLiteral(" and could not be written again; the file that could not be read was kept as \"%1\":\n")

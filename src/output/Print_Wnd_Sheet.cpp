@@ -87,10 +87,9 @@ void Print_Wnd::Fit_Sheet(bool settle)
         (predefined ? Row_Text_pre : Row_Text)->setText(QString::number(fit.rows));
         (predefined ? Row_Stepper_pre : Row_Stepper)->setIntValue(fit.rows);
     }
-    GapFields::showCut(predefined ? horz_mar_Text_pre : horz_mar_Text,
-                       predefined ? horz_mar_Stepper_pre : horz_mar_Stepper, fit.horzGapShown);
-    GapFields::showCut(predefined ? vert_mar_Text_pre : vert_mar_Text,
-                       predefined ? vert_mar_Stepper_pre : vert_mar_Stepper, fit.vertGapShown);
+    GapFields::showCuts(predefined ? horz_mar_Text_pre : horz_mar_Text, predefined ? horz_mar_Stepper_pre : horz_mar_Stepper,
+                        fit.horzGapShown, predefined ? vert_mar_Text_pre : vert_mar_Text,
+                        predefined ? vert_mar_Stepper_pre : vert_mar_Stepper, fit.vertGapShown);
     Refresh_Preview();
 }
 

@@ -102,8 +102,12 @@ DefaultRepair Repair_Default(const QString &folder, const QString &seedFile)
     QFile seed(seedFile);
     const bool opened = seed.open(QIODevice::ReadOnly);
     const QByteArray seeded = opened ? seed.readAll() : QByteArray();
-    if (!opened || !profileTexts(platform::plistFromData(seeded))) {
-        repair.seedError = opened ? QStringLiteral("it is no list of %1 texts").arg(FieldCount) : seed.errorString();
+    const bool read = opened && seed.error() == QFileDevice::NoError;
+    if (!read || !profileTexts(platform::plistFromData(seeded))) {
+        repair.seed = read                            ? DefaultRepair::Seed::Damaged
+                      : !QFileInfo::exists(seedFile) ? DefaultRepair::Seed::Missing
+                                                     : DefaultRepair::Seed::Unreadable;
+        repair.seedError = read ? QString() : seed.errorString();
         return repair;
     }
     // Moved aside, not written over: the new file would take an unreadable file's mode.

@@ -45,8 +45,10 @@ bool Delete_Profile(const QString &folder, const QString &name);
 struct DefaultRepair {
     bool damaged = false;   // there, and not readable
     QString keptAs;         // the damaged file's name once moved aside
-    QString seedError;      // why the application's own cannot be read ("it is no list of 22 texts"):
-                            // then the damaged file is left as it is
+    // What keeps the application's own from replacing it (then the damaged file is left as it is):
+    // none, missing, unreadable (seedError gives the system's reason) or damaged (no profile).
+    enum class Seed { Fine, Missing, Unreadable, Damaged } seed = Seed::Fine;
+    QString seedError;
     QString error;          // why it was not moved aside or written again; empty when it was
 };
 DefaultRepair Repair_Default(const QString &folder, const QString &seedFile);

@@ -22,11 +22,12 @@ constexpr qint64 kSaturated = qint64(1) << 60;
 
 // The whole number of what was typed as a field of that fraction rule takes it, read from the digits
 // (a number of any length saturates alike, whatever the rule); nothing for text that is no number,
-// grouped thousands (cut at their sign, "1,000" would be 1), or a fraction the rule refuses.
+// a thousand grouped or slipped (cut at their sign, "1,000" and "1,0000" would be 1), or a fraction
+// the rule refuses.
 std::optional<qint64> wholeOf(const QString &text, WholeRule::Fraction rule)
 {
     const std::optional<QByteArray> plain = typedNumberText(text);
-    if (!plain || readsGrouped(text))
+    if (!plain || readsGrouped(text, NumberKind::Whole))
         return std::nullopt;
     const qsizetype point = plain->indexOf('.');
     const QByteArray fraction = point < 0 ? QByteArray() : plain->mid(point + 1);

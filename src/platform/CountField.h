@@ -46,7 +46,7 @@ struct WholeRule {
 };
 
 // The whole number typed, saturated far past any field's range; nothing for text that is no number,
-// has a fraction, or groups its thousands ("1,000", "1.000").
+// has a fraction, or reads as a thousand grouped or slipped (readsGrouped: "1,000", "1.000", "1,0000").
 std::optional<qint64> typedWhole(const QString &text);
 
 // Why text typed into a whole-number field cannot stand, empty when it can: no number or a fraction

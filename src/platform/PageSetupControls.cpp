@@ -205,6 +205,13 @@ void PageSetupControls::prepare() const
     }
     new TypingEnd(m_panel, std::move(fields),
                   [controls = *this](const QDoubleSpinBox *field, double value) { controls.typedMargin(field, value); });
+    // A margin stepped (its arrows, the wheel, a key) keeps its points as a typed one does; the panel's
+    // own changes (a unit chosen, between beforeUnit and followUnit) and this class's are none.
+    for (QDoubleSpinBox *margin : m_margins)
+        QObject::connect(margin, &QDoubleSpinBox::valueChanged, m_panel, [controls = *this, margin](double value) {
+            if (!*controls.m_settingMargins && controls.m_shown->unit == controls.unit())
+                controls.typedMargin(margin, value);
+        });
     for (QRadioButton *turn : {m_portrait, m_landscape})
         QObject::connect(turn, &QRadioButton::clicked, m_panel, [controls = *this] { controls.followTurn(); });
     // A user's choice changes the index before it is activated, and the panel converts its fields
@@ -246,9 +253,12 @@ void PageSetupControls::followUnit() const
         return;
     const QMarginsF exact = exactPoints(s.page);
     const double sides[] = {exact.left(), exact.top(), exact.right(), exact.bottom()};
-    for (size_t i = 0; i < m_margins.size(); ++i)
-        if (!std::isnan(s.margins[i]) || !std::isnan(s.typed[i]))
-            m_margins[i]->setValue((std::isnan(s.typed[i]) ? sides[i] : s.typed[i]) / pointsPerUnit());
+    {
+        const Setting setting(*m_settingMargins);
+        for (size_t i = 0; i < m_margins.size(); ++i)
+            if (!std::isnan(s.margins[i]) || !std::isnan(s.typed[i]))
+                m_margins[i]->setValue((std::isnan(s.typed[i]) ? sides[i] : s.typed[i]) / pointsPerUnit());
+    }
     s.unit = unit();
     const std::array<double, 4> now = marginPoints();
     for (size_t i = 0; i < now.size(); ++i) {
@@ -274,9 +284,12 @@ void PageSetupControls::followTurn() const
     const QMarginsF turned = s.turn(layoutInPoints(paper, s.page.orientation(), exactPoints(s.page)));
     const double sides[] = {turned.left(), turned.top(), turned.right(), turned.bottom()};
     const std::array<double, 4> before = marginPoints();
-    for (size_t i = 0; i < m_margins.size(); ++i)
-        if (before[i] == s.margins[i])
-            m_margins[i]->setValue(sides[i] / pointsPerUnit());
+    {
+        const Setting setting(*m_settingMargins);
+        for (size_t i = 0; i < m_margins.size(); ++i)
+            if (before[i] == s.margins[i])
+                m_margins[i]->setValue(sides[i] / pointsPerUnit());
+    }
     std::array<double, 4> left = marginPoints();
     for (size_t i = 0; i < left.size(); ++i)
         if (before[i] != s.margins[i])
@@ -334,6 +347,7 @@ void PageSetupControls::typeMargins(const QMarginsF &points) const
 {
     const QMarginsF m = points / pointsPerUnit();
     const double sides[] = {m.left(), m.top(), m.right(), m.bottom()};
+    const Setting setting(*m_settingMargins);
     for (size_t i = 0; i < m_margins.size(); ++i)
         m_margins[i]->setValue(sides[i]);
 }

@@ -50,7 +50,7 @@ public:
     // orientation and margins, in points (as typed, not rounded to whole points).
     QPageLayout shown() const;
     // What was chosen: what the panel shows, with what was left as show() put it as it was then, and
-    // a margin typed there as typed, whatever units were chosen since.
+    // a margin typed or stepped there (arrows, wheel, keys) as set, whatever units were chosen since.
     QPageLayout chosen() const;
 
 private:
@@ -67,7 +67,8 @@ private:
     // panel converts through whole points, and 14.11 mm read back from inches would be 14.22 mm).
     void beforeUnit() const;
     void followUnit() const;
-    // A margin's typing taken, as the field will hold it (in the panel's unit): kept to its points.
+    // A margin's typing taken or a step of it, as the field will hold it (in the panel's unit): kept
+    // to its points through unit switches.
     void typedMargin(const QDoubleSpinBox *field, double value) const;
 
     QPageSetupDialog *m_panel;
@@ -92,6 +93,14 @@ private:
         std::array<double, 4> typed{kNone, kNone, kNone, kNone}, typedAs{kNone, kNone, kNone, kNone};
     };
     std::shared_ptr<Shown> m_shown = std::make_shared<Shown>();
+    // While this class sets the margins (shown again in a unit, turned, typed in by code): no user's change.
+    std::shared_ptr<bool> m_settingMargins = std::make_shared<bool>(false);
+    struct Setting {
+        explicit Setting(bool &on) : on(on), was(on) { on = true; }
+        ~Setting() { on = was; }
+        bool &on;
+        const bool was;
+    };
 };
 
 } // namespace platform

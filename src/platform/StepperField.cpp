@@ -62,8 +62,8 @@ QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *fie
         copyPair(sender, stepper, field, format);
         return QString();
     }
-    // Grouped thousands are no whole number ("1,000" would be taken as 1): refused as text that is none.
-    const bool grouped = format == PairFormat::Integer && readsGrouped(field->text());
+    // A thousand grouped or slipped is no whole number ("1,0000" would be taken as 1): refused as text that is none.
+    const bool grouped = format == PairFormat::Integer && readsGrouped(field->text(), NumberKind::Whole);
     const QString refused =
         numberRefusal(grouped ? QString() : field->text(), std::max(stepper->minValue(), refusal.lowest),
                       stepper->maxValue(), refusal.what, refusal.unit, format == PairFormat::Integer ? 0 : 2);

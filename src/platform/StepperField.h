@@ -28,7 +28,8 @@ enum class PairFormat {
 // A typed value as a field of the format holds it: whole for an integer field, single precision
 // for a real one, two decimals for a two-decimal one.
 double formatValue(double typed, PairFormat format);
-// The text a field shows for a stepper's value.
+// The text a field shows for a stepper's value, never one it would refuse as grouped ("1.1250" for
+// 1.125 where "," is the decimal sign).
 QString formatPairValue(double value, PairFormat format);
 // The number at the start of a field's text, as a field reads one ("0.5cm" gives 0.5); 0 without one.
 double leadingReal(const QString &text);
@@ -41,15 +42,24 @@ int leadingInteger(const QString &text);
 // What a user typed into a number field, read the same way in every field and every locale:
 // blanks around it, a sign, digits and at most one decimal separator, "." and "," alike (no number
 // field has thousands); the locale's own digits and decimal point too ("١٢٫٥" under ar_EG). Any
-// other text ("1.000,5", "1e3", "abc", nothing, another locale's digits) is no number.
+// other text ("1.000,5", "1e3", "abc", nothing, another locale's digits) is no number, and so is
+// text that reads as grouped thousands (readsGrouped: "1,000" under en_US is no 1).
 std::optional<double> typedNumber(const QString &text);
 // The same number as typed, in plain ASCII digits with "." for its point ("١٢٫٥" gives "12.5"): for
 // text that leaves the program (a payload), which readers elsewhere take in ASCII only.
 std::optional<QByteArray> typedNumberText(const QString &text);
-// Whether what was typed reads as a number with its thousands grouped: one to three digits (the
-// first not 0), "." or "," and three digits ("1,000", "-2.500"). Either sign groups digits in some
-// locale, so a whole-number field cannot tell it from a fraction of zeros.
-bool readsGrouped(const QString &text);
+// A number the program wrote (a profile, a custom product): plain digits and "." as it writes them,
+// whatever the locale ("1.125" is 1.125 under de_DE too); else read as typed (a file edited by hand).
+std::optional<double> storedNumber(const QString &text);
+
+enum class NumberKind { Decimal, Whole };
+// The one rule of grouped and slipped numbers, which every number field refuses rather than read as
+// a small number. Grouped: one to three digits (the first not 0), then groups of exactly three, each
+// after the locale's group sign or whichever of "," and "." is not its decimal sign ("1,000" under
+// en_US, "1.000" and "12.500" under de_DE, both under ar_EG; "2,5", "1,50" and "0.125" are no
+// thousands). In a whole-number field also any decimal sign followed by three digits or more: a
+// fraction of zeros that long is a thousand slipped ("1,0000", "01,000", "١٫٠٠٠"); "5.00" stands.
+bool readsGrouped(const QString &text, NumberKind kind);
 // A number as a field of the format shows it, in the locale's own digits, decimal sign and minus
 // ("2,5" under de_DE, "٢٫٥" under ar_EG), never grouped: the readers take it back.
 QString localePairValue(double value, PairFormat format);
@@ -89,7 +99,7 @@ struct PairRefusal {
 // within the stepper's range (numberRefusal; a whole-number field's range in whole numbers), nothing
 // crosses, the field shows the stepper's value again, a step waiting on the text is not made, and
 // the message is answered, for the caller to show; otherwise the value crosses (a whole-number field
-// takes the whole part of a fraction, and refuses grouped thousands as no number), the field shows it
+// takes the whole part of a fraction, and refuses a thousand grouped or slipped as no number), the field shows it
 // in its format and the answer is empty.
 // Never a number cut from the text's start.
 QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format,

@@ -80,7 +80,10 @@ QString formatPairValue(double value, PairFormat format)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, f, std::chars_format::fixed);
     if (result.ec != std::errc())
         return QString::asprintf("%g", double(f));
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    const QString shown = QString::fromLatin1(buffer, result.ptr - buffer);
+    // Never a text the fields would refuse as a grouped thousand: "1.125" is 1125 where "," is the
+    // decimal sign, "1.1250" is not.
+    return readsGrouped(shown, NumberKind::Decimal) ? shown + QLatin1Char('0') : shown;
 }
 
 double leadingReal(const QString &text)
@@ -124,29 +127,87 @@ int leadingInteger(const QString &text)
     return int(v);
 }
 
-std::optional<QByteArray> typedNumberText(const QString &text)
+namespace {
+
+// The digit c stands for, plain or in the locale's own script (zero is its zero); -1 for none.
+int digitOf(QChar c, char16_t zero)
 {
-    // The locale's own digits and decimal point read as well as the plain ones: a user of ar_EG types
-    // "١٢٫٥" as they see it shown. Its group separator stays no number, as every other one does.
-    const QLocale locale;
-    const char16_t zero = locale.zeroDigit().size() == 1 ? locale.zeroDigit().at(0).unicode() : u'0';
-    const QString localePoint = locale.decimalPoint();
-    const auto digitOf = [zero](QChar c) -> int {
-        if (c.unicode() >= u'0' && c.unicode() <= u'9')
-            return c.unicode() - u'0';
-        if (c.unicode() >= zero && c.unicode() <= zero + 9)
-            return c.unicode() - zero;
-        return -1;
-    };
-    // Marks of writing direction come with a right-to-left locale's signs and are never typed on purpose.
+    if (c.unicode() >= u'0' && c.unicode() <= u'9')
+        return c.unicode() - u'0';
+    if (c.unicode() >= zero && c.unicode() <= zero + 9)
+        return c.unicode() - zero;
+    return -1;
+}
+
+char16_t zeroOf(const QLocale &locale)
+{
+    return locale.zeroDigit().size() == 1 ? locale.zeroDigit().at(0).unicode() : u'0';
+}
+
+QChar signOf(const QString &sign) { return sign.size() == 1 ? sign.at(0) : QChar(); }
+
+// Typed text without the marks of writing direction, which come with a right-to-left locale's signs
+// and are never typed on purpose, and without the blanks around it.
+QString withoutMarks(const QString &text)
+{
     QString t;
     for (const QChar c : text)
         if (c != QChar(0x200E) && c != QChar(0x200F) && c != QChar(0x061C))
             t.append(c);
-    t = t.trimmed();
+    return t.trimmed();
+}
+
+bool isSign(QChar c) { return c == QLatin1Char('-') || c == QChar(0x2212) || c == QLatin1Char('+'); }
+
+} // namespace
+
+bool readsGrouped(const QString &text, NumberKind kind)
+{
+    const QLocale locale;
+    const char16_t zero = zeroOf(locale);
+    const QChar point = signOf(locale.decimalPoint()), group = signOf(locale.groupSeparator());
+    const QString t = withoutMarks(text);
+    // The runs of digits and the signs between them.
+    QList<qsizetype> runs{0};
+    QString between;
+    bool first0 = false;
+    for (qsizetype i = !t.isEmpty() && isSign(t.at(0)) ? 1 : 0; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (digitOf(c, zero) >= 0) {
+            first0 = first0 || (runs.size() == 1 && runs.back() == 0 && digitOf(c, zero) == 0);
+            ++runs.back();
+        } else if (c == QLatin1Char(',') || c == QLatin1Char('.') || c == point || c == group) {
+            between.append(c);
+            runs.append(0);
+        } else {
+            return false;   // no number: refused as such
+        }
+    }
+    if (runs.size() < 2)
+        return false;
+    // A whole number has no fraction of three digits or more: "1,0000", "01,000" and "١٫٠٠٠" would be 1.
+    if (kind == NumberKind::Whole && runs.size() == 2 && runs.back() >= 3)
+        return true;
+    // One to three digits, then groups of three, each after the locale's group sign or the one of "," and "."
+    // that is not its decimal sign: "1,000" would be 1 in a field that takes it for a decimal sign.
+    const QChar sign = between.at(0);
+    const bool groups = sign == group || ((sign == QLatin1Char(',') || sign == QLatin1Char('.')) && sign != point);
+    return groups && !first0 && runs.front() >= 1 && runs.front() <= 3 && between.count(sign) == between.size()
+           && std::all_of(runs.begin() + 1, runs.end(), [](qsizetype n) { return n == 3; });
+}
+
+std::optional<QByteArray> typedNumberText(const QString &text)
+{
+    // The locale's own digits and decimal point read as well as the plain ones: a user of ar_EG types
+    // "١٢٫٥" as they see it shown. Its group separator stays no number, as every other one does, and so
+    // do grouped thousands.
+    const QLocale locale;
+    const char16_t zero = zeroOf(locale);
+    const QChar localePoint = signOf(locale.decimalPoint());
+    const QString t = withoutMarks(text);
     qsizetype i = 0;
     QByteArray plain;
-    if (i < t.size() && (t.at(i) == QLatin1Char('-') || t.at(i) == QChar(0x2212) || t.at(i) == QLatin1Char('+'))) {
+    if (i < t.size() && isSign(t.at(i))) {
         if (t.at(i) != QLatin1Char('+'))
             plain.append('-');
         ++i;
@@ -155,43 +216,50 @@ std::optional<QByteArray> typedNumberText(const QString &text)
     bool digits = false;
     for (; i < t.size(); ++i) {
         const QChar c = t.at(i);
-        if (const int d = digitOf(c); d >= 0) {
+        if (const int d = digitOf(c, zero); d >= 0) {
             digits = true;
             plain.append(char('0' + d));
-        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',') || (localePoint.size() == 1 && c == localePoint.at(0)))
-                   && !separator) {
+        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',') || (!localePoint.isNull() && c == localePoint)) && !separator) {
             separator = true;
             plain.append('.');
         } else {
             return std::nullopt;
         }
     }
-    if (!digits)
+    if (!digits || readsGrouped(text, NumberKind::Decimal))
         return std::nullopt;
     return plain;
 }
 
-std::optional<double> typedNumber(const QString &text)
+namespace {
+
+std::optional<double> plainValue(const QByteArray &plain)
 {
-    const std::optional<QByteArray> plain = typedNumberText(text);
-    if (!plain)
-        return std::nullopt;
     // The digits are plain ASCII with a point, so the C reading holds whatever the locale.
     double value = 0;
-    const char *end = plain->constData() + plain->size();
-    const auto result = std::from_chars(plain->constData(), end, value);
+    const char *end = plain.constData() + plain.size();
+    const auto result = std::from_chars(plain.constData(), end, value, std::chars_format::fixed);
     if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-bool readsGrouped(const QString &text)
+} // namespace
+
+std::optional<double> typedNumber(const QString &text)
 {
     const std::optional<QByteArray> plain = typedNumberText(text);
-    if (!plain || !(text.contains(QLatin1Char('.')) || text.contains(QLatin1Char(','))))
-        return false;
-    const qsizetype sign = plain->startsWith('-') ? 1 : 0, point = plain->indexOf('.');
-    return point - sign >= 1 && point - sign <= 3 && plain->at(sign) != '0' && plain->size() - point - 1 == 3;
+    return plain ? plainValue(*plain) : std::nullopt;
+}
+
+std::optional<double> storedNumber(const QString &text)
+{
+    // As the program writes numbers first: "1.125" in a file is no thousand, whatever the locale.
+    const QString t = text.trimmed();
+    if (std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 128; }))
+        if (const std::optional<double> written = plainValue(t.toLatin1()))
+            return written;
+    return typedNumber(text);
 }
 
 QString localePairValue(double value, PairFormat format)

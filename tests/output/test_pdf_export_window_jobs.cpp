@@ -275,11 +275,10 @@ TEST_F(PdfJobs, StopOnTheProgressSheetKeepsAValidDocumentOfThePagesDrawn)
         c->send_modls_wnd->_stop_btn->click();
     });
     watch.start(0);
-    int whileAsking = -1;   // labels begun while the user reads the question (a label in hand may end)
+    int whileAsking = -1;   // labels drawn from the question's opening, mid-sheet, while the user reads it
     responder->onAlert = [&](const platform::AlertRequest &) {
-        QTest::qWait(100);
         const int before = curr_card_count;
-        QTest::qWait(400);
+        QTest::qWait(500);
         whileAsking = curr_card_count - before;
     };
     open([&] {
@@ -290,7 +289,7 @@ TEST_F(PdfJobs, StopOnTheProgressSheetKeepsAValidDocumentOfThePagesDrawn)
     });
     watch.stop();
     responder->onAlert = nullptr;
-    EXPECT_EQ(whileAsking, 0);
+    EXPECT_TRUE(whileAsking == 0 || whileAsking == 1) << whileAsking;   // at most the label in hand
     ASSERT_TRUE(pressed);
     EXPECT_TRUE(responder->alertMessages().contains(QStringLiteral("Are you sure you want to stop?")));
     ASSERT_EQ(files(), QStringList{QStringLiteral("QIROLabel.PDF")});

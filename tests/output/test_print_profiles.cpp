@@ -10,6 +10,7 @@
 #include "outputjobs/PrintProfileStore.h"
 #include "platform/Plist.h"
 #include "support/FileSizeLimit.h"
+#include "support/LocaleScope.h"
 #include "support/NoPermissionOverride.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
@@ -312,18 +313,22 @@ TEST_F(PrintProfiles, EditingDefaultUnderItsOwnNameRewritesIt)
     EXPECT_EQ(bytes(QStringLiteral("Default")), kept);
 }
 
-// A damaged "Default" that the application's own cannot mend (no profile either) is said, with its folder, once a
+// A damaged "Default" that the application's own cannot mend (no profile, missing, a folder) is said, with why, once a
 // start (not listed again among the profiles that could not be read), and nothing is moved aside.
 TEST_F(PrintProfiles, ADamagedDefaultIsMovedAsideOnlyForASeedThatReads)
 {
-    QTemporaryDir own;
-    const QString seed = own.filePath(QStringLiteral("PrintProfile/Default.qpf")), resources = Resource_Path;
-    ASSERT_TRUE(QDir(own.path()).mkpath("PrintProfile") && QFile::copy(file("Default"), seed) && QFile::resize(seed, 100) && QFile::resize(file("Default"), 0));
-    Resource_Path = own.path();
-    open([&] { w->cancelButton->click(); }), open([&] { w->cancelButton->click(); });
-    Resource_Path = resources;
-    EXPECT_EQ(QDir(print_profile_path).entryList({QStringLiteral("*damaged*")}, QDir::Files | QDir::Hidden).join('|').toStdString(), "");
-    EXPECT_EQ(messages().join('|').toStdString(), QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read. The application's own copy \"%2\", which would replace it, is damaged (it is no list of 22 texts), so your file was left as it was.").arg(print_profile_path, seed).toStdString());
+    for (const QString why : {"is damaged", "is missing", "cannot be read: "}) {
+        QTemporaryDir own;
+        const QString seed = own.filePath(QStringLiteral("PrintProfile/Default.qpf")), resources = Resource_Path;
+        ASSERT_TRUE(QDir(own.path()).mkpath(why[0] == 'c' ? seed : "PrintProfile") && (why != "is damaged" || (QFile::copy(file("Default"), seed) && QFile::resize(seed, 100))) && QFile::resize(file("Default"), 0));
+        QFile folder(seed);
+        const QString reason = folder.open(QIODevice::ReadOnly) ? QString() : folder.errorString();
+        Resource_Path = own.path(), responder->alerts.clear();
+        open([&] { w->cancelButton->click(); }), open([&] { w->cancelButton->click(); });
+        Resource_Path = resources;
+        EXPECT_EQ(QDir(print_profile_path).entryList({QStringLiteral("*damaged*")}, QDir::Files | QDir::Hidden).join('|').toStdString(), "");
+        EXPECT_EQ(messages().join('|').toStdString(), QStringLiteral("The print profile \"Default\" in the folder \"%1\" could not be read. The application's own copy \"%2\", which would replace it, %3, so your file was left as it was.").arg(print_profile_path, seed, why + (why[0] == 'c' ? reason : "")).toStdString());
+    }
 }
 
 // Files that are no profile (too short, no array, no plist) are left out, named once on opening, and
@@ -353,8 +358,10 @@ TEST_F(PrintProfiles, AProfileThatIsNoProfileIsLeftOutAndNamed)
 // field; rows and columns at least 1; an alignment outside 1-9 is 1; Y/N anything but "Y" is off.
 TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
 {
+    const LocaleScope comma("de_DE");   // where "1.125" typed is a thousand
     QStringList odd = profile(QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("12"), QStringLiteral("y"));
     odd[2] = QStringLiteral("2,5");   // a gap typed with a comma, as saved: read as the field reads it
+    odd[3] = QStringLiteral("1.125");   // as the program writes it: read so, and shown as the field reads it back
     odd[16] = QStringLiteral("N");
     odd[19] = QStringLiteral("Y");
     putStrings(QStringLiteral("Odd"), odd);
@@ -364,6 +371,7 @@ TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
         EXPECT_EQ(w->Col_Text->text(), QStringLiteral("2"));
         EXPECT_EQ(w->Row_Text->text(), QStringLiteral("1"));
         EXPECT_NEAR(horz_mar, MM_to_Points_Convert(2.5f), 1e-3);
+        EXPECT_TRUE(std::abs(vert_mar - MM_to_Points_Convert(1.125f)) < 1e-3 && w->vert_mar_Text->text() == "1.1250");
         EXPECT_EQ(label_align_val, 1);
         EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked());
         EXPECT_FALSE(w->Show_Margins->isChecked());

@@ -414,6 +414,12 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                                                  *responder), "");
         w->cancelButton->click();
     });
+    open([&] {   // gaps that stood on A4, then A5 in Page Setup: cut to its room, and said once
+        type(w->horz_mar_Text, "150"), type(w->vert_mar_Text, "200"), responder->alerts.clear(), w->pagesetup_btn->click(), w->Check_Max_Cell_Value();
+        EXPECT_EQ((messages() << w->horz_mar_Text->text() << w->vert_mar_Text->text()).join('|').toStdString(),
+                  "The horizontal gap was cut to 135.30 mm and the vertical gap to 197.30 mm, the room of the new page.|135.30|197.30");
+        w->cancelButton->click();
+    }, testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)});
     // Page Setup's own margin and custom size fields, typed key by key in every locale: what the window then shows,
     // or the field's message ("u": no number, "r": out of range) and the value kept as the panel showed it.
     const char *const panelRows[][3] = {{"101.6", "r", "101.60"}, {"101,6", "r", "101.60"}, {"12.5", "12.50", "12.50"},

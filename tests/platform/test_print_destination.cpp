@@ -209,6 +209,10 @@ TEST_F(PrintDestinationDesks, PageSetupTurnsTheMarginsInAnyUnit)
     ASSERT_TRUE(platform::runPageSetup(info, nullptr));
     EXPECT_EQ(shown.join('|').toStdString(), "0.14in 0.81in 0.42in 0.28in |10.00pt 58.11pt 30.00pt 20.00pt |0.78CC 4.54CC 2.35CC 1.56CC ");
     EXPECT_NEAR(info.pageLayout.margins(QPageLayout::Point).top(), 20.5 * 72 / 25.4, 1e-9);
+    info = platform::forPrinter(pageSetup(QPageSize::A4, QPageLayout::Portrait), QStringLiteral("Desk_4"));   // one stepped by its arrow alike
+    responder->onModal = testsupport::PageSetupAnswer{std::nullopt, QPageLayout::Portrait, {}, true, nullptr, {}, "leftMargin",
+                                                      testsupport::PageSetupAnswer::Arrow, {}, {QPageLayout::Inch, QPageLayout::Millimeter}, &shown};
+    EXPECT_TRUE(platform::runPageSetup(info, nullptr) && std::abs(info.pageLayout.margins(QPageLayout::Point).left() - 4.53 * 72 / 25.4) < 1e-9);
 }
 
 } // namespace

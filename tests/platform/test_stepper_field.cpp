@@ -4,12 +4,14 @@
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
 #include "support/LocaleScope.h"
+#include "support/NumberFieldSweep.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QList>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -86,7 +88,10 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
     const struct { const char *locale, *typed; std::optional<double> value; } own[] = {
         {"ar_EG", "١٢٫٥", 12.5}, {"ar_EG", "12.5", 12.5}, {"ar_EG", "0,5", 0.5}, {"ar_EG", "\u061C-١٢", -12.0},
         {"ar_EG", "١٬٢٣٤", std::nullopt}, {"fa_IR", "۱۲٫۵", 12.5}, {"fa_IR", "\u200E\u2212۱۲", -12.0},
-        {"fa_IR", "١٢", std::nullopt}, {"de_DE", "١٢", std::nullopt}};
+        {"fa_IR", "١٢", std::nullopt}, {"de_DE", "١٢", std::nullopt},   // then thousands grouped (none) or slipped (1)
+        {"en_US", "1,000", std::nullopt}, {"en_US", "-2.500", -2.5}, {"de_DE", "1.000", std::nullopt}, {"de_DE", "12.500", std::nullopt},
+        {"de_DE", "1,000", 1.0}, {"ar_EG", "1,000", std::nullopt}, {"ar_EG", "1.000", std::nullopt}, {"ar_EG", "١٫٠٠٠", 1.0},
+        {"ar_EG", "2,5", 2.5}, {"de_DE", "0.125", 0.125}, {"en_US", "01,000", 1.0}, {"de_DE", "12,0000", 12.0}};
     for (const auto &[locale, typed, value] : own) {
         LocaleScope scope(locale);
         EXPECT_EQ(typedNumber(QString::fromUtf8(typed)), value) << locale << " " << typed;
@@ -102,7 +107,7 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
             const LocaleScope scope(locale);
             WholeRule rule{"total", 1, 9999};
             rule.fraction = fraction, box.setRule(rule);
-            for (QString typed : {"1,000", "1.000"})
+            for (QString typed : {"1,000", "1.000", "1,0000", "01,000", "12,0000", "-2.500"})   // grouped or slipped
                 EXPECT_EQ(QString("%1 %2 %3").arg(wholeRefusal(typed, rule)).arg(box.valueFromText(typed)).arg(box.validate(typed, at)).toStdString(),
                           "Please enter the total as a whole number, such as 12. 5 1") << locale << ' ' << int(fraction) << ' ' << typed.toStdString();
             EXPECT_EQ(wholeRefusal(QString(400, '9'), rule).toStdString(), "Please enter a total from 1 to 9999.") << int(fraction);
@@ -243,4 +248,28 @@ TEST(StepperField, HandlerHearsOnlyTheUsersHalf)
     EXPECT_TRUE(field.hasFocus());
     stepper.setParent(nullptr);
     field.setParent(nullptr);
+}
+
+// A message from a timer while an arrow (a stepper's, a spin box's, a scroll bar's) is held lets it go: no step after it.
+TEST(StepperField, AMessageLetsGoOfTheArrowHeld)
+{
+    testsupport::ResponderScope responder;
+    QWidget window;
+    auto *stepper = new Stepper(&window);
+    auto *spin = new QSpinBox(&window);
+    auto *bar = new QScrollBar(Qt::Horizontal, &window);
+    stepper->setMaxValue(1e6), spin->setMaximum(1000000), bar->setMaximum(1000000), spin->move(0, 40), bar->setGeometry(0, 80, 200, 16);
+    window.resize(300, 120), window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto value = [&] { return stepper->doubleValue() + spin->value() + bar->value(); };
+    for (QWidget *held : {static_cast<QWidget *>(stepper), static_cast<QWidget *>(spin), static_cast<QWidget *>(bar)}) {
+        const auto [arrow, at] = held == bar ? std::pair{held, QPoint(196, 8)} : testsupport::arrowOf(held);
+        const double before = value();
+        QTimer::singleShot(800, [] { platform::runAlert({}); });   // once the arrow repeats
+        QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, arrow->mapTo(&window, at));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !responder->alerts.isEmpty(); }, 5000));
+        const double atMessage = value();
+        responder->alerts.clear(), QTest::qWait(600), QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, arrow->mapTo(&window, at));
+        EXPECT_TRUE(atMessage > before && value() == atMessage) << held->metaObject()->className();
+    }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Every number field read alike, typed key by key (QTest::keyClicks sends Latin-1 only) in C, de_DE, ar_EG and fa_IR
+// Every number field read alike, typed key by key (QTest::keyClicks sends Latin-1 only) in C, en_US, de_DE, ar_EG, fa_IR
 // and ended however a user ends it. Decimal fields (sweepNumberFields): "12.5", "12,5", the Arabic and Persian digits
 // with their decimal sign, "1e1", "1.234,5" and forty nines, ended by Return, Tab and (beside a stepper) a click on its
 // up arrow: the field shows the value it took, near 12.5 (a whole-number field or a slider rounds it by its rule) and a
@@ -9,7 +9,7 @@
 // up, 2 down), else the message, "5" kept.
 // In turn: "3", "1e1" keep 3 (field and arrows); "7" and the up arrow give 8; "1e1" and the arrow held: the message, 8
 // kept, no repeat; at the arrows' lowest, 5 above it typed and the down arrow: 4 above. Keys a locale cannot type leave
-// the field as it was. Failures: one line each.
+// the field as it was. "1,000" is none where "," is no decimal sign, "1,0000" is 1 (no whole one). Failures: one each.
 
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -89,20 +89,21 @@ struct NumberField {
 
 inline std::string sweepNumberFields(const QList<NumberField> &fields, ScriptedResponder &responder)
 {
-    enum { Taken, NoNumber, Range, Untyped };
+    enum { Taken, NoNumber, Range, Untyped, One };   // One: 1, or no number in a whole-number field (slipped)
     QStringList wrong;   // one line each
     for (const NumberField &f : fields)   // its box switched on, as the user has it to type there
         for (QWidget *w : {static_cast<QWidget *>(f.field), qobject_cast<QWidget *>(f.half)})
             for (; w; w = w->parentWidget())
                 w->setEnabled(true);
-    for (const QString locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
+    for (const QString locale : {"C", "en_US", "de_DE", "ar_EG", "fa_IR"}) {
         LocaleScope scope(qPrintable(locale));
         // A locale's own digits read there; in the other Arabic script locale only the decimal sign types.
-        const bool arabic = locale == "ar_EG" || locale == "fa_IR";
+        const bool arabic = locale == "ar_EG" || locale == "fa_IR", point = locale == "C" || locale == "en_US";
         const auto own = [&](const char *l) { return locale == l ? Taken : arabic ? NoNumber : Untyped; };
         const std::pair<QString, int> inputs[] = {{"12.5", Taken},       {"12,5", Taken},       {"١٢٫٥", own("ar_EG")},
                                                   {"۱۲٫۵", own("fa_IR")}, {"1e1", NoNumber},     {"1.234,5", NoNumber},
-                                                  {QString(40, '9'), Range}};
+                                                  {QString(40, '9'), Range}, {"1,000", locale == "de_DE" ? One : NoNumber},
+                                                  {"1.000", point ? One : NoNumber}, {"1,0000", One}, {"01,000", One}};
         for (const NumberField &f : fields)
             for (const auto &[typed, kind] : inputs)
                 for (const char ending : {'R', 'T', 'S'}) {
@@ -120,7 +121,7 @@ inline std::string sweepNumberFields(const QList<NumberField> &fields, ScriptedR
                     const double untouched = stepper ? std::min(before + step, stepper->maxValue()) : before;
                     const bool ok = std::abs(platform::fieldValue(f.field) - now) < 1e-4 &&
                                     (kind == Untyped ? said.isEmpty() && std::abs(now - untouched) < 1e-6
-                                     : kind == Taken ? (said.isEmpty() && std::abs(now - 12.5 - step) < 1) || kept
+                                     : kind == Taken || kind == One ? (said.isEmpty() && std::abs(now - (kind == One ? 1 : 12.5) - step) < 1) || kept
                                                      : kept && said.contains(" as a number") == (kind == NoNumber));
                     if (!ok)
                         wrong << QStringLiteral("%1 %2 \"%3\" then %4: shows \"%5\", holds %6 (was %7), said \"%8\"")
@@ -140,13 +141,14 @@ struct WholeField {
 inline std::string wholeFieldFailures(const std::vector<WholeField> &fields, ResponderScope &responder)
 {
     QStringList failures;
-    for (const std::string locale : {"C", "de_DE", "ar_EG", "fa_IR"}) {
+    for (const std::string locale : {"C", "en_US", "de_DE", "ar_EG", "fa_IR"}) {
         const bool ar = locale == "ar_EG", fa = locale == "fa_IR";
         // Taken, Untyped, refused as no Whole number, refused as out of Range.
         const std::pair<QString, char> rows[] = {
             {"3", 'T'}, {"٣", ar ? 'T' : 'U'}, {"۳", fa ? 'T' : 'U'}, {"12.5", 'W'}, {"12,5", 'W'}, {"١٢٫٥", ar || fa ? 'W' : 'U'},
             {"۱۲٫۵", ar || fa ? 'W' : 'U'}, {"1e1", 'W'}, {"1.234,5", 'W'}, {QString(19, '9'), 'R'}, {QString(40, '9'), 'R'},
-            {"1,000", 'W'}, {"1.000", 'W'}, {"١٬٠٠٠", ar || fa ? 'W' : 'U'}};
+            {"1,000", 'W'}, {"1.000", 'W'}, {"١٬٠٠٠", ar || fa ? 'W' : 'U'}, {"1,0000", 'W'}, {"01,000", 'W'}, {"12,0000", 'W'},
+            {"١٫٠٠٠", ar || fa ? 'W' : 'U'}, {"3.00", 'T'}};
         for (const WholeField &f : fields)
             for (const auto &[typed, outcome] : rows)
                 for (const char ending : std::string(qobject_cast<QSpinBox *>(f.w) ? "RUW" : "TRO")) {

@@ -61,7 +61,7 @@ struct PageSetupAnswer {
                 dialog.findChild<QAbstractButton *>(QLatin1String(a.orientation == QPageLayout::Landscape ? "landscape" : "portrait"))->click();
             if (a.margins)
                 c.typeMargins(*a.margins);
-            if (auto *left = dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)); !a.typedLeft.isEmpty()) {
+            if (auto *left = dialog.findChild<QAbstractSpinBox *>(QLatin1String(a.typedInto)); !a.typedLeft.isEmpty() || a.endedBy == Arrow) {   // or clicked alone
                 auto *top = dialog.findChild<QAbstractSpinBox *>(QStringLiteral("topMargin"));
                 const QString atTop = top->text();
                 if (a.endedBy == Cut && QTest::qWaitForWindowActive(&dialog))   // the focus in the field, as a user types there
