@@ -3,6 +3,7 @@
 #include "core/UserFolders.h"
 #include "io/SeriesStore.h"
 #include "platform/Files.h"
+#include "platform/ShownNames.h"
 #include "platform/Temporaries.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -54,45 +54,8 @@ QByteArray encoded(const QString &name) { return QFile::encodeName(name); }
 
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
-// An entry's name as the log and the messages show it: as it is, but each control or format
-// character, line or paragraph separator and "%" percent-encoded (its UTF-8 bytes), so that no
-// name another gave writes a line of its own; a name that is not UTF-8 keeps only its printable
-// ASCII, the other bytes percent-encoded.
-QString shownName(const QByteArray &name)
-{
-    const auto encodedBytes = [](const QByteArray &bytes) {
-        QString out;
-        for (const char c : bytes)
-            out += QString::asprintf("%%%02X", unsigned(uchar(c)));
-        return out;
-    };
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(name);
-    QString shown;
-    if (decoder.hasError()) {
-        for (const char c : name)
-            shown += c >= 0x20 && c < 0x7f && c != '%' ? QString(QLatin1Char(c)) : encodedBytes(QByteArray(1, c));
-        return shown;
-    }
-    for (const char32_t u : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&u, 1);
-        const QChar::Category kind = QChar::category(u);
-        const bool hidden = u == U'%' || kind == QChar::Other_Control || kind == QChar::Other_Format
-                            || kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph;
-        shown += hidden ? encodedBytes(character.toUtf8()) : character;
-    }
-    return shown;
-}
-
-// The account name of a user, for what is said of another's entry.
-QString accountName(uid_t uid)
-{
-    std::vector<char> buffer(16384);
-    struct passwd pw {}, *found = nullptr;
-    if (::getpwuid_r(uid, &pw, buffer.data(), buffer.size(), &found) == 0 && found)
-        return QFile::decodeName(found->pw_name);
-    return QStringLiteral("user %1").arg(uid);
-}
+using platform::accountName;
+using platform::shownName;
 
 // Whether two names are one series: the same name, or with its extension in another case (Y.txt and
 // Y.TXT, which no series look-up could tell apart).
