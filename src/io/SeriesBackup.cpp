@@ -4,6 +4,7 @@
 #include "io/SeriesStore.h"
 #include "platform/FolderSwap.h"
 #include "platform/Files.h"
+#include "platform/ShownNames.h"
 #include "platform/Temporaries.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -55,35 +55,8 @@ QByteArray encoded(const QString &name) { return QFile::encodeName(name); }
 
 QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
-// An entry's name as the log and the messages show it: as it is, but each control or format
-// character, line or paragraph separator and "%" percent-encoded (its UTF-8 bytes), so that no
-// name another gave writes a line of its own; a name that is not UTF-8 keeps only its printable
-// ASCII, the other bytes percent-encoded.
-QString shownName(const QByteArray &name)
-{
-    const auto encodedBytes = [](const QByteArray &bytes) {
-        QString out;
-        for (const char c : bytes)
-            out += QString::asprintf("%%%02X", unsigned(uchar(c)));
-        return out;
-    };
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(name);
-    QString shown;
-    if (decoder.hasError()) {
-        for (const char c : name)
-            shown += c >= 0x20 && c < 0x7f && c != '%' ? QString(QLatin1Char(c)) : encodedBytes(QByteArray(1, c));
-        return shown;
-    }
-    for (const char32_t u : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&u, 1);
-        const QChar::Category kind = QChar::category(u);
-        const bool hidden = u == U'%' || kind == QChar::Other_Control || kind == QChar::Other_Format
-                            || kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph;
-        shown += hidden ? encodedBytes(character.toUtf8()) : character;
-    }
-    return shown;
-}
+using platform::accountName;
+using platform::shownName;
 
 // Counts a copy that stops the backup or restore; the first one is what it is said to have stopped at.
 void stopped(Outcome &outcome, const QString &why)
@@ -91,16 +64,6 @@ void stopped(Outcome &outcome, const QString &why)
     if (outcome.failed++ == 0)
         outcome.stoppedBy = why;
     outcome.reasons << why;
-}
-
-// The account name of a user, for what is said of another's entry.
-QString accountName(uid_t uid)
-{
-    std::vector<char> buffer(16384);
-    struct passwd pw {}, *found = nullptr;
-    if (::getpwuid_r(uid, &pw, buffer.data(), buffer.size(), &found) == 0 && found)
-        return QFile::decodeName(found->pw_name);
-    return QStringLiteral("user %1").arg(uid);
 }
 
 // Whether two names are one series: the same name, or with its extension in another case (Y.txt and
@@ -433,7 +396,7 @@ BackupTarget reachBackup(const QString &path, Place *place, QString *reason, boo
             return BackupTarget::Existing;
         if (reason)
             *reason = QStringLiteral("%1 cannot be replaced: it belongs to the account \"%2\", and only that account may replace it there.")
-                          .arg(path, shownName(accountName(st.st_uid).toUtf8()));
+                          .arg(path, accountName(st.st_uid));
         return BackupTarget::Refused;
     } else if (!S_ISLNK(st.st_mode) || platform::linkFollowable(st, place->parent.fd)) {
         return BackupTarget::NotABackupPath;   // a file, or a link of the user's: neither is ever replaced
@@ -441,7 +404,7 @@ BackupTarget reachBackup(const QString &path, Place *place, QString *reason, boo
         // What is in the way, and whose: no backup of the user's was there.
         if (reason)
             *reason = QStringLiteral("%1 cannot be written: a link of the account \"%2\" is in its place, and no link is "
-                                     "followed there.").arg(path, shownName(accountName(st.st_uid).toUtf8()));
+                                     "followed there.").arg(path, accountName(st.st_uid));
         return BackupTarget::Refused;
     }
     if (reason)

@@ -728,7 +728,7 @@ QString writeCutShortReason(int fd)
 }
 
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer, QString *error,
-                         QString *unsynced)
+                         QString *unsynced, int start, const QString &shownStart)
 {
     const auto fail = [error](const QString &why) {
         if (error)
@@ -737,7 +737,7 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     };
     // Reached once: everything from here in the folder so reached, whatever takes its name meanwhile.
     Place place;
-    if (!reachFile(path, &place, error))
+    if (!reachFile(path, &place, error, start, shownStart))
         return false;
     const Descriptor &folder = place.folder;
     const QString finalPath = place.path;
@@ -784,10 +784,11 @@ bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice
     return placed;
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error, QString *unsynced)
+bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error, QString *unsynced, int start,
+                         const QString &shownStart)
 {
     return writeFileAtomically(path, [&data](QIODevice &dev) { return dev.write(data) == data.size(); }, error,
-                               unsynced);
+                               unsynced, start, shownStart);
 }
 
 QByteArray entryName(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }

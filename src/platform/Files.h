@@ -210,10 +210,13 @@ QString writeCutShortReason(int fd);
 // that is synced and then replaces the old one, only when every byte was written; the old file is
 // kept on failure. Temporaries that ended processes left in the folder are removed first.
 // Answers success (the file in place); error receives the reason of a failure, and unsynced that of
-// a failed folder sync after the file took its name (putInPlace).
+// a failed folder sync after the file took its name (putInPlace). start: a folder held open that a
+// relative path is reached from (as reachFile(), shownStart naming it), so that a save into a folder
+// its caller checked never reaches the folder again by its name.
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr,
-                         QString *unsynced = nullptr);
+                         QString *unsynced = nullptr, int start = -100 /* AT_FDCWD */, const QString &shownStart = QString());
 bool writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &writer,
-                         QString *error = nullptr, QString *unsynced = nullptr);
+                         QString *error = nullptr, QString *unsynced = nullptr, int start = -100 /* AT_FDCWD */,
+                         const QString &shownStart = QString());
 
 } // namespace platform

@@ -417,7 +417,8 @@ std::optional<PlistValue> readPlistFile(const QString &path)
     return plistFromData(file.bytes);
 }
 
-bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format, QString *error, QString *unsynced)
+bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format, QString *error, QString *unsynced,
+                    int start, const QString &shownStart)
 {
     const QByteArray bytes = plistToData(value, format);
     if (bytes.isEmpty()) {
@@ -425,7 +426,7 @@ bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat fo
             *error = QStringLiteral("The property list could not be encoded.");
         return false;
     }
-    return writeFileAtomically(path, bytes, error, unsynced);
+    return writeFileAtomically(path, bytes, error, unsynced, start, shownStart);
 }
 
 } // namespace platform

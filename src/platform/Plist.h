@@ -77,9 +77,10 @@ std::optional<PlistValue> plistFromData(const QByteArray &bytes);
 QByteArray plistToData(const PlistValue &value, PlistFormat format);
 
 std::optional<PlistValue> readPlistFile(const QString &path);
-// Written whole through a replacing temporary file; answers success (unsynced as
-// writeFileAtomically says).
+// Written whole through a replacing temporary file; answers success (unsynced, start and
+// shownStart as writeFileAtomically says).
 bool writePlistFile(const QString &path, const PlistValue &value, PlistFormat format = PlistFormat::Xml,
-                    QString *error = nullptr, QString *unsynced = nullptr);
+                    QString *error = nullptr, QString *unsynced = nullptr, int start = -100 /* AT_FDCWD */,
+                    const QString &shownStart = QString());
 
 } // namespace platform

@@ -12,6 +12,7 @@
 #include "platform/Files.h"
 #include "platform/FontNames.h"
 #include "platform/Plist.h"
+#include "platform/SavedFolder.h"
 #include "projects/ProjectFileBarcode.h"
 #include "projects/ProjectFileDesign.h"
 #include "projects/ProjectFilePanels.h"
@@ -95,7 +96,10 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
     const QString remembered = Project_File_Name_Barcode;
     int built = 0;
     try {
-        if (!projectfile::chooseSavePath(Project_File_Name_Barcode, save_as, [this] { return Run_Project_Save_Panel(); }))
+        const QString document = QStringLiteral("Barcode Log");
+        platform::SaveFolder folder;
+        if (!projectfile::chooseSaveFolder(Project_File_Name_Barcode, save_as, barcodeFolder, document,
+                                           [this] { return Run_Project_Save_Panel(); }, &folder))
             return false;
         const BarcodeModeSettings v = barcodeMode().settings();
         BarcodeSection s;
@@ -141,20 +145,23 @@ bool ProjectsController::Save_project_file_Barcode(bool save_as)
         s.transparent = v.clearBackground;
         built = projectfile::kBarcodeSectionElements;
 
-        QString reason, unsynced;
-        if (!platform::writePlistFile(Project_File_Name_Barcode, projectfile::barcodeSectionArray(s),
-                                      platform::PlistFormat::Xml, &reason, &unsynced)) {
+        // Into the very folder chosen or checked.
+        QString reason = folder.error, unsynced;
+        if (folder.folder.fd < 0
+            || !platform::writePlistFile(folder.name, projectfile::barcodeSectionArray(s), platform::PlistFormat::Xml,
+                                         &reason, &unsynced, folder.folder.fd, folder.shown)) {
             // The file named once, whatever the reason names (a refused link names itself).
             const QString file = Project_File_Name_Barcode;
             Project_File_Name_Barcode = remembered;
-            Show_MessageBox(QStringLiteral("Barcode Log could not be saved.\n%1: %2")
-                                .arg(QFileInfo(file).fileName(), platform::reasonFor(file, reason)));
+            Show_MessageBox(QStringLiteral("%1 could not be saved.\n%2: %3")
+                                .arg(document, QFileInfo(file).fileName(), platform::reasonFor(file, reason)));
             return false;
         }
+        barcodeFolder = platform::savedFolder(Project_File_Name_Barcode, folder);
         host().Set_Barcode_Mode_Save_Flag_False();
         // Saved all the same when the folder's sync failed: the file holds the new log.
         Show_MessageBox(unsynced.isEmpty() ? QStringLiteral("Barcode Log has been saved successfully.")
-                                           : platform::unsyncedWarning(QStringLiteral("Barcode Log"), unsynced));
+                                           : platform::unsyncedWarning(document, unsynced));
         Set_Log_Name_In_Title();
         return true;
     } catch (const std::exception &e) {
@@ -196,6 +203,7 @@ bool ProjectsController::Load_Barcode_Section(const QString &path, const PlistVa
     BarcodeModeProjects &bm = barcodeMode();
     try {
         Project_File_Name_Barcode = path;
+        barcodeFolder = platform::openedFrom(path);
         bm.setSettings(settingsOf(s));
         Set_Log_Name_In_Title();
         bm.goButtonActionPerformed();

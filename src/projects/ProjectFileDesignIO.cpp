@@ -19,6 +19,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Plist.h"
+#include "platform/SavedFolder.h"
 #include "platform/Stepper.h"
 #include "model/Card_Property.h"
 #include "platform/UserFiles.h"
@@ -83,7 +84,10 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
     const QString remembered = Project_File_Name;
     int built = 0;
     try {
-        if (!projectfile::chooseSavePath(Project_File_Name, save_as, [this] { return Run_Project_Save_Panel(); }))
+        const QString document = QStringLiteral("Barcode Label Design");
+        platform::SaveFolder folder;
+        if (!projectfile::chooseSaveFolder(Project_File_Name, save_as, designFolder, document,
+                                           [this] { return Run_Project_Save_Panel(); }, &folder))
             return false;
         DesignProjects &dsg = design();
         Card_Property &card = *dsg.Front_card_Prop();
@@ -123,23 +127,29 @@ bool ProjectsController::Save_project_file(bool save_as, bool show_msg, const QS
             section.objects.push_back(std::move(array));
             ++built;
         }
-        // Written whole beside the old file and put in its place, so a failed save keeps the old one.
-        QString reason, unsynced;
-        const bool written = platform::writePlistFile(Project_File_Name, projectfile::designSectionArray(section),
-                                                      platform::PlistFormat::Xml, &reason, &unsynced);
+        // Written whole beside the old file and put in its place, so a failed save keeps the old one;
+        // into the very folder chosen or checked.
+        QString reason = folder.error, unsynced;
+        const bool written = folder.folder.fd >= 0
+                             && platform::writePlistFile(folder.name, projectfile::designSectionArray(section),
+                                                         platform::PlistFormat::Xml, &reason, &unsynced, folder.folder.fd,
+                                                         folder.shown);
         if (!written) {
             // The file named once, whatever the reason names (a refused link names itself).
             const QString file = Project_File_Name;
             Project_File_Name = remembered;
-            Show_MessageBox(QStringLiteral("Barcode Label Design could not be saved.\n%1: %2")
-                                .arg(QFileInfo(file).fileName(), platform::reasonFor(file, reason)));
+            Show_MessageBox(QStringLiteral("%1 could not be saved.\n%2: %3")
+                                .arg(document, QFileInfo(file).fileName(), platform::reasonFor(file, reason)));
             return false;
         }
+        // A template leaves the design's own file and folder as they were.
+        if (!isTemplate)
+            designFolder = platform::savedFolder(Project_File_Name, folder);
         host().Set_Des_Mode_Save_Flag_False();
         // Saved all the same when the folder's sync failed: the file holds the new design. Said
         // even to a quiet save, as it may not outlast a power cut.
         if (!unsynced.isEmpty())
-            Show_MessageBox(platform::unsyncedWarning(QStringLiteral("Barcode Label Design"), unsynced));
+            Show_MessageBox(platform::unsyncedWarning(document, unsynced));
         if (!show_msg)
             return true;
         if (unsynced.isEmpty())
@@ -199,6 +209,7 @@ int ProjectsController::Read_and_load_design_Log_NEW_METHOD(const QString &path,
         dsg.Remove_All_Tab_Items();
         dsg.delete_all_control();
         Project_File_Name = log_or_template == QLatin1String("L") ? path : QStringLiteral("");
+        designFolder = platform::openedFrom(Project_File_Name);
         Not_Draw_Only_Prop_Change = true;
 
         // The card, as one front side.

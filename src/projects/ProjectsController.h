@@ -3,6 +3,7 @@
 // the window title, and the label-stock catalogue of the card size tab.
 
 #include "outputjobs/Product_Details.h"
+#include "platform/SavedFolder.h"
 
 #include <QColor>
 #include <QFont>
@@ -80,6 +81,9 @@ public:
     bool Load_Barcode_Section(const QString &path, const platform::PlistValue &root);
     QWidget *save_accessory_view = nullptr;   // made on first use
     QComboBox *save_ext_combo = nullptr;
+    // The folders the design and the barcode project were opened from or last saved to, which a
+    // plain save writes into (projectfile::chooseSaveFolder).
+    platform::SavedFolder designFolder, barcodeFolder;
     // ---- Label stock and new designs ----
     // The design as started is the only undo step: front side shown, both stacks cleared, the
     // current state recorded, Undo and Redo disabled.

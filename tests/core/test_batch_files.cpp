@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <chrono>
 #include <mutex>
@@ -311,8 +312,12 @@ TEST(BatchFiles, TheWriterStagesBesideTheTargetAndSyncsAtTheEnd)
         EXPECT_EQ(readAll(path), QByteArray("new"));
 
         ASSERT_TRUE(writer.stage(path, QByteArray("discarded"), &staged, &why));
+        // A copy of the user's file renamed over the temporary meanwhile is not what it drops.
+        const QString temp = QFile::decodeName(staged.tempPath);
+        ASSERT_TRUE(unnamed || (QFile::copy(path, path + "~") && ::rename(QFile::encodeName(path + "~"), staged.tempPath) == 0));
         batchfiles::BatchWriter::discard(staged);
         EXPECT_EQ(readAll(path), QByteArray("new"));
+        EXPECT_TRUE(unnamed || (readAll(temp) == "new" && QFile::remove(temp)));
         EXPECT_EQ(leftovers(dir.path()), QStringList());
 
         // Over an existing file: replaced whole, with the old file's permissions, nothing left.

@@ -66,6 +66,15 @@ TEST(Files, FailedWriteKeepsTheOldFile)
     QFile renamed(dir.filePath(left.value(0)));
     ASSERT_TRUE(renamed.open(QIODevice::ReadOnly));
     EXPECT_EQ(renamed.readAll(), QByteArray("mine"));
+    // Nor what the rename fails on: that file renamed over the temporary just before a folder takes the name.
+    int calls = 0;
+    platform::setCommitStepHook([&](const QString &temp) {
+        EXPECT_TRUE(++calls != 2 || (QDir().mkdir(dir.filePath("taken.txt")) && ::rename(QFile::encodeName(renamed.fileName()), QFile::encodeName(temp)) == 0));
+    });
+    EXPECT_FALSE(platform::writeFileAtomically(dir.filePath(QStringLiteral("taken.txt")), QByteArray("new")));
+    platform::setCommitStepHook(nullptr);
+    QFile kept(dir.filePath(QDir(dir.path()).entryList({QStringLiteral(".taken.txt.tagora-*")}, QDir::Files | QDir::Hidden).value(0)));
+    EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == "mine");
 }
 
 TEST(Files, AWriteTheSystemCutsShortFailsAndKeepsTheOldFile)

@@ -376,6 +376,18 @@ TEST(PdfFileWriter, AFullDiskLeavesTheOldFileAndNoPartialOne)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old"));
     EXPECT_EQ(folderEntries(dir.path()), QStringList{QStringLiteral("a.PDF")});
+    // A file of the user's renamed over the temporary meanwhile is not what the failed write drops.
+    PdfFileWriter second(path, kInfo);
+    ASSERT_TRUE(second.begin({595.28, 841.89}) && picturetest::writeBytes(dir.filePath("mine"), "mine"));
+    const QString temp = dir.filePath(folderEntries(dir.path()).filter(QStringLiteral("tagora")).value(0));
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("mine")), QFile::encodeName(temp)), 0);
+    {
+        testsupport::FileSizeLimit limit(4096);
+        for (int page = 0; page < 400 && second.newPage({595.28, 841.89}); ++page)
+            second.painter()->fillRect(QRectF(10, 10, 500, 700), Qt::black);
+    }
+    QFile mine(temp);
+    EXPECT_TRUE(!second.errorString().isEmpty() && mine.open(QIODevice::ReadOnly) && mine.readAll() == "mine");
 }
 
 TEST(PdfFileWriter, AnAbandonedFileIsRemoved)

@@ -39,6 +39,7 @@
 #include <QAction>
 #include <QBitmap>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -49,6 +50,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -256,6 +260,46 @@ TEST_F(ProjectFiles, AFailedBarcodeSaveReportsIt)
     EXPECT_TRUE(save_flag_barcode_mode);
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Barcode Log could not be saved.")));
+}
+
+// A plain Save goes where the project was opened or last saved: into a folder of the user's own moved
+// to that folder's name, never into another user's put there: the message names whose it is and
+// offers Save As…; Cancel keeps everything, Save As… saves where the panel says.
+TEST_F(ProjectFiles, APlainSaveWritesNothingIntoAnothersFolderPutInPlaceOfItsOwn)
+{
+    const struct passwd *account = ::getpwuid(65534);
+    const QString theirs = account ? QString::fromLocal8Bit(account->pw_name) : QStringLiteral("user 65534");
+    for (const int mode : {1, 0}) {   // the design, the Barcode mode's log
+        if (mode == 0 && ONLY_QR_MODE)
+            continue;
+        const QString folder = path(QStringLiteral("Regale%1").arg(mode)), file = folder + QStringLiteral("/opened.qbf");
+        const QString elsewhere = path(QStringLiteral("elsewhere%1.qbf").arg(mode));
+        const QString what = mode ? QStringLiteral("Barcode Label Design") : QStringLiteral("Barcode Log");
+        const auto replace = [&](const char *aside) { return QDir().rename(folder, folder + aside) && QDir().mkdir(folder); };
+        ASSERT_TRUE(QDir().mkpath(folder) && QFile::copy(sample(mode ? "design_four_objects.qbf" : "barcode_qr.qbf"), file));
+        mode ? c->Designing_Mode_Select() : c->Barcode_Mode_Select();
+        save_flag_des_mode = save_flag_barcode_mode = false;
+        responder->openAnswers = {{file}};
+        c->Open_menu_item->trigger();
+        ASSERT_TRUE(replace("~1"));
+        c->Save_menu_item->trigger();
+        EXPECT_TRUE(QFile::exists(file)) << mode;
+        ASSERT_TRUE(replace("~2"));
+        if (::chown(QFile::encodeName(folder).constData(), 65534, 65534) != 0)
+            GTEST_SKIP() << "only root gives a folder to another user";
+        responder->alerts.clear();
+        responder->alertAnswers = {QStringLiteral("Cancel"), QStringLiteral("Save As…")};
+        responder->saveAnswers = {elsewhere};
+        c->Save_menu_item->trigger();
+        EXPECT_EQ(mode ? Project_File_Name : projects().Project_File_Name_Barcode, file);
+        c->Save_menu_item->trigger();
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList()) << mode;
+        const QString refused = what + QStringLiteral(" could not be saved: the folder \"%1\" is no longer the one it was opened from or last "
+                                                      "saved to, but a folder that belongs to the account \"%2\". Nothing was written there.")
+                                           .arg(folder, theirs);
+        EXPECT_EQ(messages().join('\n').toStdString(), (QStringList{refused, refused, what + " has been saved successfully."}).join('\n').toStdString());
+        EXPECT_TRUE(platform::readPlistFile(elsewhere).has_value()) << mode;
+    }
 }
 
 // The folder's sync fails after the rename: the file holds the new project, so it is saved, and the
