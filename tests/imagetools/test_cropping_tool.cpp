@@ -567,8 +567,9 @@ TEST_F(CropWizard, EachScreenFitsTheDialogWhichEndsWithTheMainWindow)
 TEST_F(CropWizard, AnExitWhileTheDialogLivesEndsCleanly)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(open([](Form &) {
+    EXPECT_EXIT(open([this](Form &) {
                     std::make_unique<QWidget>()->show();   // Qt's own exit-time state is made after the tool
+                    dir.remove(), QDir(env->dataHome()).removeRecursively();   // no fixture destructor runs in the child
                     std::exit(3);
                 }),
                 ::testing::ExitedWithCode(3), "");
