@@ -22,12 +22,7 @@ namespace batchfiles {
 
 namespace {
 
-QString errorText(int err)
-{
-    char buffer[256];
-    // GNU strerror_r: answers a pointer that may or may not be the buffer.
-    return QString::fromLocal8Bit(strerror_r(err, buffer, sizeof buffer));
-}
+using platform::errorText;
 
 bool failWith(QString *error, const QString &why)
 {

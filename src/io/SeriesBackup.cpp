@@ -53,7 +53,7 @@ bool within(const QString &inner, const QString &outer)
 
 QByteArray encoded(const QString &name) { return QFile::encodeName(name); }
 
-QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+using platform::errorText;
 
 using platform::accountName;
 using platform::shownName;

@@ -58,12 +58,17 @@ unsigned currentUmask()
     return unsigned(mask);
 }
 
-QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
-
 std::function<void(const QString &)> commitHook;
 std::function<void(const QString &)> writableFolderHook;
 
 } // namespace
+
+QString errorText(int err)
+{
+    char buffer[256];
+    // GNU strerror_r: answers a pointer that may or may not be the buffer.
+    return QString::fromLocal8Bit(strerror_r(err, buffer, sizeof buffer));
+}
 
 unsigned newFileMode() { return 0666u & ~currentUmask(); }
 

@@ -15,6 +15,9 @@ class QIODevice;
 
 namespace platform {
 
+// The system's text for an errno value, as every reason shown to the user says it.
+QString errorText(int err);
+
 // The per-user data folder for an application name: the generic data location + "/" + name.
 // XDG_DATA_HOME moves it (tests use that).
 QString perUserDataFolder(const QString &appName);

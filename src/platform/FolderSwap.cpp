@@ -33,8 +33,6 @@ namespace platform {
 
 namespace {
 
-QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
-
 QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
 
 QByteArray hexHash(const QByteArray &bytes, int digits)

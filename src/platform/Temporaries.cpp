@@ -47,7 +47,6 @@ std::function<void(const QString &)> removalHook;
 std::function<void(const QString &)> listedHook;
 std::atomic<bool> exchangeAllowed{true};
 
-QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
 QByteArray encoded(const QString &path) { return QFile::encodeName(path); }
 

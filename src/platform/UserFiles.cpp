@@ -1,5 +1,7 @@
 #include "platform/UserFiles.h"
 
+#include "platform/Files.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -11,12 +13,6 @@
 #include <unistd.h>
 
 namespace platform {
-
-namespace {
-
-QString errorText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
-
-} // namespace
 
 bool isRegularFile(const QString &path)
 {
