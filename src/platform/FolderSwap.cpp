@@ -401,34 +401,46 @@ bool sameFolder(int a, int b)
 
 } // namespace
 
-bool mayRemoveFolder(const RemovalRule &rule, int fd, const struct stat &opened)
+RemovalVerdict mayRemoveFolder(const RemovalRule &rule, int fd, const struct stat &opened)
 {
+    RemovalVerdict verdict;
     if (opened.st_uid != ::geteuid() || !S_ISDIR(opened.st_mode))
-        return false;
-    if (emptyFolder(fd))
-        return true;   // nothing of anyone's is lost
+        return verdict;
+    // Nothing of anyone's is lost: it goes as it was judged, empty, or stays.
+    if (emptyFolder(fd)) {
+        verdict.may = true;
+        return verdict;
+    }
     if (othersMayWrite(fd))
-        return false;
+        return verdict;
     const bool own = sameFolder(rule.notes, rule.parent) && swaprecords::usable(rule.notes);
-    if (own && rule.anything)
-        return true;
+    if (own && rule.anything) {
+        verdict.may = verdict.anything = true;
+        return verdict;
+    }
     const auto nothing = [](const QByteArray &) { return false; };
-    if (!onlyOwnPlainFiles(fd, own ? std::function<bool(const QByteArray &)>() : rule.holdsOnly ? rule.holdsOnly : nothing))
-        return false;
+    if (!onlyOwnPlainFiles(fd, own ? std::function<bool(const QByteArray &)>() : rule.holdsOnly ? rule.holdsOnly : nothing, &verdict.files))
+        return verdict;
     if (othersMayRename(rule.parent))
-        return swaprecords::usable(rule.notes) && swaprecords::provesMade(rule.notes, rule.parent, fd);
-    return !rule.old || sameEntry(opened, *rule.old);
+        verdict.may = swaprecords::usable(rule.notes) && swaprecords::provesMade(rule.notes, rule.parent, fd);
+    else
+        verdict.may = !rule.old || sameEntry(opened, *rule.old);
+    return verdict;
 }
 
 bool removeFolderByRule(const RemovalRule &rule, const QByteArray &name, const struct stat &st)
 {
     const Descriptor folder(::openat(rule.parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened {};
-    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st) || !mayRemoveFolder(rule, folder.fd, opened))
+    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st))
+        return false;
+    const RemovalVerdict verdict = mayRemoveFolder(rule, folder.fd, opened);
+    if (!verdict.may)
         return false;
     const QByteArray identity = swaprecords::identityAt(folder.fd, QByteArray());
     removalStep(QDir(swaprecords::folderPathOf(rule.parent)).filePath(QFile::decodeName(name)));
-    if (!removeFolderAt(rule.parent, name, folder.fd, st))
+    if (verdict.anything ? !removeFolderAt(rule.parent, name, folder.fd, st)
+                         : !removeJudgedFolderAt(rule.parent, name, folder.fd, st, verdict.files))
         return false;
     swaprecords::forget(rule.notes, rule.parent, identity);
     swaprecords::unnoteMoved(rule.notes, rule.parent, name, st);
@@ -559,10 +571,13 @@ void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd)
                 return other;
         return QByteArray();
     };
+    // The copies it was given, the user's plain files: anything else in it stays, and the folder with it.
+    QList<ListedFile> copies;
+    (void)onlyOwnPlainFiles(fd, {}, &copies);
     QByteArray at;
     // An exchange by others may outrun one removal by name.
     for (int attempt = 0; attempt < 3 && !(at = where()).isEmpty(); ++attempt)
-        if (removeFolderAt(swap.parent, at, fd, st)) {
+        if (removeJudgedFolderAt(swap.parent, at, fd, st, copies)) {
             swaprecords::forget(swap.notes, swap.parent, identity);
             return;
         }

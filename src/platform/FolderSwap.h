@@ -8,13 +8,13 @@
 // repair after a kill, the folder a swap replaced) asks the one rule, and what fails it stays,
 // under a name the user sees where a backup or a restore meets it.
 
+#include "platform/Temporaries.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-
-struct stat;
 
 namespace platform {
 
@@ -33,9 +33,17 @@ struct RemovalRule {
     const struct ::stat *old = nullptr;
     bool anything = false;
 };
-bool mayRemoveFolder(const RemovalRule &rule, int fd, const struct ::stat &opened);
+// The rule's verdict, and what it judged: the user's plain files the folder holds (none: it was
+// empty), or whatever it holds (anything, in the program's own data folder).
+struct RemovalVerdict {
+    bool may = false;
+    bool anything = false;
+    QList<ListedFile> files;
+};
+RemovalVerdict mayRemoveFolder(const RemovalRule &rule, int fd, const struct ::stat &opened);
 // Removes the folder name of rule.parent, looked at as st (not followed), when the one rule lets it
-// go, with the records kept of it. False when it stays.
+// go, with the records kept of it: only what the rule judged, the folder by one rmdir (whatever came
+// into it meanwhile stays, and the folder with it). False when it stays.
 bool removeFolderByRule(const RemovalRule &rule, const QByteArray &name, const struct ::stat &st);
 
 // A folder to be put in place of another, target, in the folder open at parent.
@@ -65,11 +73,11 @@ struct FolderSwap {
 // made it, so that it is known as the program's own wherever it is later: what a kill left of it,
 // and the backup it becomes. The descriptor; -1 with the reason.
 int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason);
-// Removes a staging folder, open at fd: what the user owns in it through its descriptor, then the
-// folder wherever it is in swap.parent (by its device and inode, whatever name took it; not looked
-// for once it is gone), and its record. One that cannot be removed stays under "<target>
-// (unfinished <date time>)", said in swap.keptStaging (swap.hiddenStayed when it could not be moved
-// there); nothing then happens again.
+// Removes a staging folder, open at fd: the user's plain files in it (its copies) through its
+// descriptor, then the folder by rmdir wherever it is in swap.parent (by its device and inode,
+// whatever name took it; not looked for once it is gone), and its record. One that cannot be
+// removed stays under "<target> (unfinished <date time>)", said in swap.keptStaging
+// (swap.hiddenStayed when it could not be moved there); nothing then happens again.
 void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd);
 
 // Puts the folder open at stagingFd, named staging in swap.parent, in the place of swap.target
