@@ -286,19 +286,31 @@ void notePlaced(int notes, int parent, int fd)
         ::unlinkat(notes, name.constData(), 0);
 }
 
-bool provesMade(int notes, int parent, int fd)
+namespace {
+
+// The record that proves that the program made the folder open at fd in parent: its identity recorded,
+// with its birth time; else recorded as put in place, every file it holds one of those recorded.
+std::optional<Record> madeRecord(int notes, int parent, int fd)
 {
     const QByteArray at = identityAt(parent, QByteArray()), made = identityAt(fd, QByteArray());
-    const std::optional<Record> r = at.isEmpty() || made.isEmpty() ? std::nullopt : read(notes, madeName(at, made));
+    std::optional<Record> r = at.isEmpty() || made.isEmpty() ? std::nullopt : read(notes, madeName(at, made));
     if (!r || r->moved || r->at != at || r->made != made)
-        return false;
-    return hasBirthTime(made) || holdsRecordedFiles(*r, fd);
+        return std::nullopt;
+    if (hasBirthTime(made))
+        return r;
+    // Listed through a readable descriptor of its own: one open for its path only lists nothing.
+    const Descriptor listed(::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return listed.fd >= 0 && holdsRecordedFiles(*r, listed.fd) ? r : std::nullopt;
 }
 
-bool recordedAsStaging(int notes, int parent, const QByteArray &identity)
+} // namespace
+
+bool provesMade(int notes, int parent, int fd) { return madeRecord(notes, parent, fd).has_value(); }
+
+bool provesPlaced(int notes, int parent, int fd)
 {
-    const std::optional<Record> r = identity.isEmpty() ? std::nullopt : read(notes, madeName(identityAt(parent, QByteArray()), identity));
-    return r && !r->moved && !r->placed;
+    const std::optional<Record> r = madeRecord(notes, parent, fd);
+    return r && r->placed;
 }
 
 void forget(int notes, int parent, const QByteArray &identity)
@@ -535,12 +547,14 @@ void settle(FolderSwap &swap, const QList<QByteArray> &hidden, int stagingFd, co
 bool recorded(const FolderSwap &swap) { return othersMayRename(swap.parent) && swaprecords::usable(swap.notes); }
 
 // The mode the new folder takes from the folder it replaces, open at fd and looked at as st through
-// that one descriptor: its own when it is a folder of the user's and no staging folder left there
-// (private until it takes its mode), else a new folder's.
+// that one descriptor: its own when it is a folder of the user's and, where others may rename entries
+// (any folder of the user's may then be under the target's name), one a record shows the program put
+// there; else a new folder's. A staging folder takes its mode before its name, so only another's
+// doing leaves a private one there.
 mode_t modeReplacing(const FolderSwap &swap, int fd, const struct stat &st)
 {
     if (fd < 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()
-        || swaprecords::recordedAsStaging(swap.notes, swap.parent, swaprecords::identityAt(fd, QByteArray())))
+        || (othersMayRename(swap.parent) && !swaprecords::provesPlaced(swap.notes, swap.parent, fd)))
         return newFolderMode();
     return st.st_mode & 07777;
 }
@@ -605,8 +619,8 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     struct stat made {};
     if (::syncfs(stagingFd) != 0 || ::fstat(stagingFd, &made) != 0)
         return fail(errorText(errno));
-    // The entry it replaces, looked at once, through one descriptor: its mode and whether it is a
-    // staging folder left there come from that one look, whatever takes its name meanwhile.
+    // The entry it replaces, looked at once, through one descriptor: its mode and whether a record
+    // shows it put there come from that one look, whatever takes its name meanwhile.
     const Descriptor oldFd(::openat(at, target.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat old {};
     const bool replaces = oldFd.fd >= 0 && ::fstat(oldFd.fd, &old) == 0;
@@ -616,14 +630,14 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     folderSwapStep(4);
     if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
         return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
-    // Checked in place, then given that mode and the set-group-id bit its folder gave it, never write
-    // access for others: a restore reads back what it holds. Until then it stays private, also when
-    // the swap fails.
+    // Filled and synced, it takes that mode and the set-group-id bit its folder gave it, never write
+    // access for others (a restore reads back what it holds), before it takes the target's name: a
+    // kill never leaves a private folder there, whose mode the next swap would take.
+    (void)::fchmod(stagingFd, (mode | (made.st_mode & S_ISGID)) & ~mode_t(S_IWGRP | S_IWOTH));
     const auto inPlace = [&] {
         folderSwapStep(2);
         if (!holds(at, target, filled))
             return false;
-        (void)::fchmod(stagingFd, (mode | (made.st_mode & S_ISGID)) & ~mode_t(S_IWGRP | S_IWOTH));
         if (recorded(swap))
             swaprecords::notePlaced(swap.notes, at, stagingFd);
         const bool pathOnly = (::fcntl(at, F_GETFL) & O_PATH) != 0;

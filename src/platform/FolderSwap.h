@@ -87,11 +87,12 @@ void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd);
 // exchanged in one step, so that target is at every moment the old or the new folder; elsewhere
 // target is first renamed to a temporary "old" name (recorded where others may rename entries) and
 // staging renamed in, which repairSwappedFolder() mends should the process end in between. The new
-// folder takes the mode of the folder it replaces, looked at once through one descriptor, when that
-// is a folder of the user's and no staging folder left there (else a new folder's), the set-group-id
-// bit its folder gave it, and no write access for group or others. The folder replaced then goes when the
-// one rule lets it (old: the folder looked at before the swap), else it stays under "<target> (old
-// <date time>)" (swap.keptOld). Nothing stays under the swap's hidden names: whatever an exchange by
+// folder takes, before it takes the name, the mode of the folder it replaces, looked at once through
+// one descriptor, when that is a folder of the user's and, where others may rename entries, one a
+// record shows the program put there (else a new folder's), the set-group-id bit its folder gave it,
+// and no write access for group or others. The folder replaced then goes when the one rule lets it
+// (old: the folder looked at before the swap), else it stays under "<target> (old <date time>)"
+// (swap.keptOld). Nothing stays under the swap's hidden names: whatever an exchange by
 // others put there is kept under "<target> (other <date time>)", a folder of the user's as "(old …)"
 // (swap.keptOther), or put back when the swap failed; the staging folder, unless in place, goes
 // wherever it is (dropStagingFolder). What was filled is synced before it takes the name, the folder
@@ -138,9 +139,9 @@ void notePlaced(int notes, int parent, int fd);
 // recorded, with its birth time; else recorded as put in place, every file it holds one of those
 // recorded, unchanged since (its inode and change time).
 bool provesMade(int notes, int parent, int fd);
-// Whether the folder of that identity in parent is one the program made and never put in place: a
-// staging folder left behind.
-bool recordedAsStaging(int notes, int parent, const QByteArray &identity);
+// Whether a record proves, as provesMade() does, that the program put the folder open at fd (for its
+// path only, too) in place in parent: a backup it made, not a staging folder left behind.
+bool provesPlaced(int notes, int parent, int fd);
 // Drops the record of the folder open at fd in parent, by its identity.
 void forget(int notes, int parent, const QByteArray &identity);
 // Drops each record only once its folder is reached and holds no entry of the identity recorded

@@ -104,6 +104,17 @@ protected:
         }
         return out.removeDuplicates(), out.join(' ').toStdString();
     }
+    // A backup to path killed at a step of its swap (by an exchange, else by two renames): its process id.
+    static pid_t killedAt(int step, const QString &path, bool exchange = true)
+    {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            platform::setFolderExchangeAllowed(exchange);
+            platform::setFolderSwapStepHook([step](int at) { at == step ? ::raise(SIGKILL) : 0; });
+            ::_exit(series_backup::backup(path).committed ? 0 : 1);
+        }
+        return ::waitpid(child, nullptr, 0);
+    }
     static QString freeName(const QString &path)
     {
         const QFileInfo info(path);
@@ -176,6 +187,9 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     const series_backup::Outcome outcome = series_backup::backup(backup);
     platform::setFolderSwapStepHook(nullptr);
     ASSERT_TRUE(outcome.committed);
+    EXPECT_EQ(modes(backup), "750 640");
+    killedAt(2, backup);   // between its exchange and the check after it: no private mode left under the name
+    ASSERT_TRUE(series_backup::backup(backup).committed);
     EXPECT_EQ(modes(backup), "750 640");
     EXPECT_EQ(tree(outcome.keptOther.value(0)), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
@@ -286,12 +300,8 @@ TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWho
         ASSERT_TRUE(!oldBackup || (series_backup::backup(backup).committed && team(backup, oldBackup)));
         ASSERT_TRUE(QDir().mkpath(QFileInfo(renamedTo + "/" + file).absolutePath()));
         put(renamedTo + "/" + file, "mine");
-        if (killAt && ::fork() == 0) {
-            platform::setFolderExchangeAllowed(killAt == 2);
-            platform::setFolderSwapStepHook([killAt = killAt](int step) { step == killAt ? ::raise(SIGKILL) : 0; });
-            ::_exit(series_backup::backup(backup).committed ? 0 : 1);
-        }
-        ::wait(nullptr);
+        if (killAt)
+            killedAt(killAt, backup, killAt == 2);
         platform::repairSwappedFolder(backup);   // what a start does: nothing here
         EXPECT_EQ(QFileInfo(renamedTo + "/" + file).exists(), killAt != 2);
         for (int s = 0; taken && s < 5; ++s)
@@ -602,13 +612,8 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         series("First.txt", "1\n");
         ASSERT_TRUE(series_backup::backup(backup).committed);
         series("Second.txt", "2\n");
-        const pid_t child = ::fork();
-        if (child == 0) {
-            platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
-            platform::setFolderSwapStepHook([killAt](int step) { step == killAt ? ::raise(SIGKILL) : 0; });
-            ::_exit(series_backup::backup(backup).committed ? 0 : 1);
-        }
-        ::waitpid(child, nullptr, 0);   // it left the new backup or the old one under temporary names
+        // Two renames, as on exFAT or a network share: it left the new backup or the old one under temporary names.
+        const pid_t child = killedAt(killAt, backup, false);
         // Another user's newer "old" folder of an ended run beside it is never put in its place.
         const QString planted = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
                                                  .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(child));
@@ -664,6 +669,10 @@ TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
     platform::setFolderSwapStepHook([&](int step) { (void)(step == 4 && ::renameat2(AT_FDCWD, names[0], AT_FDCWD, names[1], RENAME_EXCHANGE)); });
     ASSERT_TRUE(series_backup::backup(backup).committed);
     platform::setFolderSwapStepHook(nullptr);
+    EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
+    // Nor does a private folder of the user's a member put there, which no record shows put in place.
+    ASSERT_TRUE(QDir(backup).removeRecursively() && QDir().mkdir(backup) && ::chmod(QFile::encodeName(backup).constData(), 0700) == 0
+                && series_backup::backup(backup).committed);
     EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
     ASSERT_EQ(sh("rm '" + backup + "'/* && echo mine > '" + backup + "/Notes.txt'"), 0);
     const series_backup::Outcome outcome = series_backup::backup(backup);
