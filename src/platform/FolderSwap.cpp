@@ -475,6 +475,8 @@ QString keepVisible(FolderSwap &swap, const QByteArray &name, const struct stat 
                                                   : QStringLiteral(", %1)").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0')));
         const QByteArray to = encoded(visible);
         const int moved = renameNoReplace(swap.parent, name, to);
+        if (moved == 0)
+            folderSwapStep(5);
         if (moved == 0 && holdsEntry(swap.parent, to, entry)) {
             swaprecords::unnoteMoved(swap.notes, swap.parent, name, entry);
             return QDir(swap.folder).filePath(visible);
@@ -740,7 +742,9 @@ void repairSwappedFolder(FolderSwap &swap, Leftovers leftovers)
         if ((targetThere && removeFolderByRule(ruleOf(swap, open.fd, nullptr), f.name, f.st)) || leftovers != Leftovers::Settle
             || !holdsEntry(open.fd, f.name, f.st))
             continue;
-        const QString where = keepVisible(swap, f.name, f.st, QStringLiteral("old"));
+        // Under a staging folder's name may be the copy a killed swap was filling, partial: it never
+        // reads as an earlier whole backup.
+        const QString where = keepVisible(swap, f.name, f.st, f.tag == QLatin1String("old") ? QStringLiteral("old") : QStringLiteral("unfinished"));
         if (where.isEmpty())
             swap.hiddenStayed = swap.hiddenStayed || holdsEntry(open.fd, f.name, f.st);
         else

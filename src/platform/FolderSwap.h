@@ -105,7 +105,9 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
 // rename entries only the folder a swap's record in swap.notes names. Then what an ended run left of
 // the user's under the target's hidden names goes: what is no folder as listed, a folder by the one
 // rule once the target is there; with Settle (a backup, which says it), every other such folder of
-// the user's is kept as "<target> (old <date time>)" (swap.keptEarlier), else it stays where it is.
+// the user's is kept as "<target> (old <date time>)" under an "old" name, else (a staging folder's
+// name, which may hold a partial copy) as "<target> (unfinished <date time>)" (swap.keptEarlier);
+// without, it stays where it is.
 // Last, the records of folders provably no longer there are dropped.
 enum class Leftovers { Remove, Settle };
 void repairSwappedFolder(FolderSwap &swap, Leftovers leftovers = Leftovers::Settle);
