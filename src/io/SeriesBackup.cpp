@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -102,7 +101,7 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
 {
     const int fd = ::openat(dirfd, name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
     if (fd < 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        *reason = errorText(errno);
         return std::nullopt;
     }
     struct stat st {};
@@ -122,12 +121,13 @@ std::optional<QByteArray> readRegular(int dirfd, const QByteArray &name, bool no
                 break;
             got += n;
         }
-        if (got == bytes.size())
+        if (got == bytes.size()) {
             out = bytes, *file = st;
-        if (shared)
-            *shared = platform::othersMayWriteFile(fd);
-        else
+            if (shared)
+                *shared = platform::othersMayWriteFile(fd);
+        } else {
             *reason = QStringLiteral("read %1 of %2 bytes").arg(got).arg(bytes.size());
+        }
     }
     ::close(fd);
     return out;
@@ -314,10 +314,13 @@ void copyEntries(Listing &listing, const std::function<bool(const Entry &, const
         // A plain file that changed into something else since it was listed is not copied either.
         const std::optional<QByteArray> bytes = readRegular(listing.folder.fd, e.rawName, true, &reason, &file, &writable);
         // Only the very file listed, judged again as it is now: another's file renamed over a listed
-        // name meanwhile is not the user's, whatever its name.
-        const QString notOwn = !bytes                                                        ? QString()
-                               : file.st_dev != e.st.st_dev || file.st_ino != e.st.st_ino ? QStringLiteral("not the file listed")
-                                                                                          : notTheUsers(file, writable, listing.shared);
+        // name meanwhile is not the user's, whatever its name, nor a link, a FIFO or a folder put in
+        // its place (an entry that cannot be read as it was listed stops the restore).
+        if (!bytes && ::fstatat(listing.folder.fd, e.rawName.constData(), &file, AT_SYMLINK_NOFOLLOW) != 0)
+            file = e.st;
+        const QString notOwn = !platform::sameEntry(file, e.st) || !S_ISREG(file.st_mode) ? QStringLiteral("not the file listed")
+                               : bytes                                                   ? notTheUsers(file, writable, listing.shared)
+                                                                                         : QString();
         if (!notOwn.isEmpty()) {
             ++outcome.skipped;
             listing.skipped << e.rawName;

@@ -286,19 +286,31 @@ void notePlaced(int notes, int parent, int fd)
         ::unlinkat(notes, name.constData(), 0);
 }
 
-bool provesMade(int notes, int parent, int fd)
+namespace {
+
+// The record that proves that the program made the folder open at fd in parent: its identity recorded,
+// with its birth time; else recorded as put in place, every file it holds one of those recorded.
+std::optional<Record> madeRecord(int notes, int parent, int fd)
 {
     const QByteArray at = identityAt(parent, QByteArray()), made = identityAt(fd, QByteArray());
-    const std::optional<Record> r = at.isEmpty() || made.isEmpty() ? std::nullopt : read(notes, madeName(at, made));
+    std::optional<Record> r = at.isEmpty() || made.isEmpty() ? std::nullopt : read(notes, madeName(at, made));
     if (!r || r->moved || r->at != at || r->made != made)
-        return false;
-    return hasBirthTime(made) || holdsRecordedFiles(*r, fd);
+        return std::nullopt;
+    if (hasBirthTime(made))
+        return r;
+    // Listed through a readable descriptor of its own: one open for its path only lists nothing.
+    const Descriptor listed(::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return listed.fd >= 0 && holdsRecordedFiles(*r, listed.fd) ? r : std::nullopt;
 }
 
-bool recordedAsStaging(int notes, int parent, const QByteArray &identity)
+} // namespace
+
+bool provesMade(int notes, int parent, int fd) { return madeRecord(notes, parent, fd).has_value(); }
+
+bool provesPlaced(int notes, int parent, int fd)
 {
-    const std::optional<Record> r = identity.isEmpty() ? std::nullopt : read(notes, madeName(identityAt(parent, QByteArray()), identity));
-    return r && !r->moved && !r->placed;
+    const std::optional<Record> r = madeRecord(notes, parent, fd);
+    return r && r->placed;
 }
 
 void forget(int notes, int parent, const QByteArray &identity)
@@ -401,34 +413,46 @@ bool sameFolder(int a, int b)
 
 } // namespace
 
-bool mayRemoveFolder(const RemovalRule &rule, int fd, const struct stat &opened)
+RemovalVerdict mayRemoveFolder(const RemovalRule &rule, int fd, const struct stat &opened)
 {
+    RemovalVerdict verdict;
     if (opened.st_uid != ::geteuid() || !S_ISDIR(opened.st_mode))
-        return false;
-    if (emptyFolder(fd))
-        return true;   // nothing of anyone's is lost
+        return verdict;
+    // Nothing of anyone's is lost: it goes as it was judged, empty, or stays.
+    if (emptyFolder(fd)) {
+        verdict.may = true;
+        return verdict;
+    }
     if (othersMayWrite(fd))
-        return false;
+        return verdict;
     const bool own = sameFolder(rule.notes, rule.parent) && swaprecords::usable(rule.notes);
-    if (own && rule.anything)
-        return true;
+    if (own && rule.anything) {
+        verdict.may = verdict.anything = true;
+        return verdict;
+    }
     const auto nothing = [](const QByteArray &) { return false; };
-    if (!onlyOwnPlainFiles(fd, own ? std::function<bool(const QByteArray &)>() : rule.holdsOnly ? rule.holdsOnly : nothing))
-        return false;
+    if (!onlyOwnPlainFiles(fd, own ? std::function<bool(const QByteArray &)>() : rule.holdsOnly ? rule.holdsOnly : nothing, &verdict.files))
+        return verdict;
     if (othersMayRename(rule.parent))
-        return swaprecords::usable(rule.notes) && swaprecords::provesMade(rule.notes, rule.parent, fd);
-    return !rule.old || sameEntry(opened, *rule.old);
+        verdict.may = swaprecords::usable(rule.notes) && swaprecords::provesMade(rule.notes, rule.parent, fd);
+    else
+        verdict.may = !rule.old || sameEntry(opened, *rule.old);
+    return verdict;
 }
 
 bool removeFolderByRule(const RemovalRule &rule, const QByteArray &name, const struct stat &st)
 {
     const Descriptor folder(::openat(rule.parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened {};
-    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st) || !mayRemoveFolder(rule, folder.fd, opened))
+    if (folder.fd < 0 || ::fstat(folder.fd, &opened) != 0 || !sameEntry(opened, st))
+        return false;
+    const RemovalVerdict verdict = mayRemoveFolder(rule, folder.fd, opened);
+    if (!verdict.may)
         return false;
     const QByteArray identity = swaprecords::identityAt(folder.fd, QByteArray());
     removalStep(QDir(swaprecords::folderPathOf(rule.parent)).filePath(QFile::decodeName(name)));
-    if (!removeFolderAt(rule.parent, name, folder.fd, st))
+    if (verdict.anything ? !removeFolderAt(rule.parent, name, folder.fd, st)
+                         : !removeJudgedFolderAt(rule.parent, name, folder.fd, st, verdict.files))
         return false;
     swaprecords::forget(rule.notes, rule.parent, identity);
     swaprecords::unnoteMoved(rule.notes, rule.parent, name, st);
@@ -451,6 +475,8 @@ QString keepVisible(FolderSwap &swap, const QByteArray &name, const struct stat 
                                                   : QStringLiteral(", %1)").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0')));
         const QByteArray to = encoded(visible);
         const int moved = renameNoReplace(swap.parent, name, to);
+        if (moved == 0)
+            folderSwapStep(5);
         if (moved == 0 && holdsEntry(swap.parent, to, entry)) {
             swaprecords::unnoteMoved(swap.notes, swap.parent, name, entry);
             return QDir(swap.folder).filePath(visible);
@@ -523,12 +549,14 @@ void settle(FolderSwap &swap, const QList<QByteArray> &hidden, int stagingFd, co
 bool recorded(const FolderSwap &swap) { return othersMayRename(swap.parent) && swaprecords::usable(swap.notes); }
 
 // The mode the new folder takes from the folder it replaces, open at fd and looked at as st through
-// that one descriptor: its own when it is a folder of the user's and no staging folder left there
-// (private until it takes its mode), else a new folder's.
+// that one descriptor: its own when it is a folder of the user's and, where others may rename entries
+// (any folder of the user's may then be under the target's name), one a record shows the program put
+// there; else a new folder's. A staging folder takes its mode before its name, so only another's
+// doing leaves a private one there.
 mode_t modeReplacing(const FolderSwap &swap, int fd, const struct stat &st)
 {
     if (fd < 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()
-        || swaprecords::recordedAsStaging(swap.notes, swap.parent, swaprecords::identityAt(fd, QByteArray())))
+        || (othersMayRename(swap.parent) && !swaprecords::provesPlaced(swap.notes, swap.parent, fd)))
         return newFolderMode();
     return st.st_mode & 07777;
 }
@@ -559,10 +587,13 @@ void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd)
                 return other;
         return QByteArray();
     };
+    // The copies it was given, the user's plain files: anything else in it stays, and the folder with it.
+    QList<ListedFile> copies;
+    (void)onlyOwnPlainFiles(fd, {}, &copies);
     QByteArray at;
     // An exchange by others may outrun one removal by name.
     for (int attempt = 0; attempt < 3 && !(at = where()).isEmpty(); ++attempt)
-        if (removeFolderAt(swap.parent, at, fd, st)) {
+        if (removeJudgedFolderAt(swap.parent, at, fd, st, copies)) {
             swaprecords::forget(swap.notes, swap.parent, identity);
             return;
         }
@@ -590,8 +621,8 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     struct stat made {};
     if (::syncfs(stagingFd) != 0 || ::fstat(stagingFd, &made) != 0)
         return fail(errorText(errno));
-    // The entry it replaces, looked at once, through one descriptor: its mode and whether it is a
-    // staging folder left there come from that one look, whatever takes its name meanwhile.
+    // The entry it replaces, looked at once, through one descriptor: its mode and whether a record
+    // shows it put there come from that one look, whatever takes its name meanwhile.
     const Descriptor oldFd(::openat(at, target.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat old {};
     const bool replaces = oldFd.fd >= 0 && ::fstat(oldFd.fd, &old) == 0;
@@ -601,14 +632,14 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging)
     folderSwapStep(4);
     if (replaces && !S_ISDIR(old.st_mode))   // a file or a link is never replaced by a folder
         return fail(errorText(S_ISLNK(old.st_mode) ? EACCES : ENOTDIR));
-    // Checked in place, then given that mode and the set-group-id bit its folder gave it, never write
-    // access for others: a restore reads back what it holds. Until then it stays private, also when
-    // the swap fails.
+    // Filled and synced, it takes that mode and the set-group-id bit its folder gave it, never write
+    // access for others (a restore reads back what it holds), before it takes the target's name: a
+    // kill never leaves a private folder there, whose mode the next swap would take.
+    (void)::fchmod(stagingFd, (mode | (made.st_mode & S_ISGID)) & ~mode_t(S_IWGRP | S_IWOTH));
     const auto inPlace = [&] {
         folderSwapStep(2);
         if (!holds(at, target, filled))
             return false;
-        (void)::fchmod(stagingFd, (mode | (made.st_mode & S_ISGID)) & ~mode_t(S_IWGRP | S_IWOTH));
         if (recorded(swap))
             swaprecords::notePlaced(swap.notes, at, stagingFd);
         const bool pathOnly = (::fcntl(at, F_GETFL) & O_PATH) != 0;
@@ -711,7 +742,9 @@ void repairSwappedFolder(FolderSwap &swap, Leftovers leftovers)
         if ((targetThere && removeFolderByRule(ruleOf(swap, open.fd, nullptr), f.name, f.st)) || leftovers != Leftovers::Settle
             || !holdsEntry(open.fd, f.name, f.st))
             continue;
-        const QString where = keepVisible(swap, f.name, f.st, QStringLiteral("old"));
+        // Under a staging folder's name may be the copy a killed swap was filling, partial: it never
+        // reads as an earlier whole backup.
+        const QString where = keepVisible(swap, f.name, f.st, f.tag == QLatin1String("old") ? QStringLiteral("old") : QStringLiteral("unfinished"));
         if (where.isEmpty())
             swap.hiddenStayed = swap.hiddenStayed || holdsEntry(open.fd, f.name, f.st);
         else

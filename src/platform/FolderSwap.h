@@ -8,13 +8,13 @@
 // repair after a kill, the folder a swap replaced) asks the one rule, and what fails it stays,
 // under a name the user sees where a backup or a restore meets it.
 
+#include "platform/Temporaries.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-
-struct stat;
 
 namespace platform {
 
@@ -33,9 +33,17 @@ struct RemovalRule {
     const struct ::stat *old = nullptr;
     bool anything = false;
 };
-bool mayRemoveFolder(const RemovalRule &rule, int fd, const struct ::stat &opened);
+// The rule's verdict, and what it judged: the user's plain files the folder holds (none: it was
+// empty), or whatever it holds (anything, in the program's own data folder).
+struct RemovalVerdict {
+    bool may = false;
+    bool anything = false;
+    QList<ListedFile> files;
+};
+RemovalVerdict mayRemoveFolder(const RemovalRule &rule, int fd, const struct ::stat &opened);
 // Removes the folder name of rule.parent, looked at as st (not followed), when the one rule lets it
-// go, with the records kept of it. False when it stays.
+// go, with the records kept of it: only what the rule judged, the folder by one rmdir (whatever came
+// into it meanwhile stays, and the folder with it). False when it stays.
 bool removeFolderByRule(const RemovalRule &rule, const QByteArray &name, const struct ::stat &st);
 
 // A folder to be put in place of another, target, in the folder open at parent.
@@ -65,11 +73,11 @@ struct FolderSwap {
 // made it, so that it is known as the program's own wherever it is later: what a kill left of it,
 // and the backup it becomes. The descriptor; -1 with the reason.
 int makeStagingFolder(const FolderSwap &swap, QByteArray *name, QString *reason);
-// Removes a staging folder, open at fd: what the user owns in it through its descriptor, then the
-// folder wherever it is in swap.parent (by its device and inode, whatever name took it; not looked
-// for once it is gone), and its record. One that cannot be removed stays under "<target>
-// (unfinished <date time>)", said in swap.keptStaging (swap.hiddenStayed when it could not be moved
-// there); nothing then happens again.
+// Removes a staging folder, open at fd: the user's plain files in it (its copies) through its
+// descriptor, then the folder by rmdir wherever it is in swap.parent (by its device and inode,
+// whatever name took it; not looked for once it is gone), and its record. One that cannot be
+// removed stays under "<target> (unfinished <date time>)", said in swap.keptStaging
+// (swap.hiddenStayed when it could not be moved there); nothing then happens again.
 void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd);
 
 // Puts the folder open at stagingFd, named staging in swap.parent, in the place of swap.target
@@ -79,11 +87,12 @@ void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd);
 // exchanged in one step, so that target is at every moment the old or the new folder; elsewhere
 // target is first renamed to a temporary "old" name (recorded where others may rename entries) and
 // staging renamed in, which repairSwappedFolder() mends should the process end in between. The new
-// folder takes the mode of the folder it replaces, looked at once through one descriptor, when that
-// is a folder of the user's and no staging folder left there (else a new folder's), the set-group-id
-// bit its folder gave it, and no write access for group or others. The folder replaced then goes when the
-// one rule lets it (old: the folder looked at before the swap), else it stays under "<target> (old
-// <date time>)" (swap.keptOld). Nothing stays under the swap's hidden names: whatever an exchange by
+// folder takes, before it takes the name, the mode of the folder it replaces, looked at once through
+// one descriptor, when that is a folder of the user's and, where others may rename entries, one a
+// record shows the program put there (else a new folder's), the set-group-id bit its folder gave it,
+// and no write access for group or others. The folder replaced then goes when the one rule lets it
+// (old: the folder looked at before the swap), else it stays under "<target> (old <date time>)"
+// (swap.keptOld). Nothing stays under the swap's hidden names: whatever an exchange by
 // others put there is kept under "<target> (other <date time>)", a folder of the user's as "(old …)"
 // (swap.keptOther), or put back when the swap failed; the staging folder, unless in place, goes
 // wherever it is (dropStagingFolder). What was filled is synced before it takes the name, the folder
@@ -96,7 +105,9 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
 // rename entries only the folder a swap's record in swap.notes names. Then what an ended run left of
 // the user's under the target's hidden names goes: what is no folder as listed, a folder by the one
 // rule once the target is there; with Settle (a backup, which says it), every other such folder of
-// the user's is kept as "<target> (old <date time>)" (swap.keptEarlier), else it stays where it is.
+// the user's is kept as "<target> (old <date time>)" under an "old" name, else (a staging folder's
+// name, which may hold a partial copy) as "<target> (unfinished <date time>)" (swap.keptEarlier);
+// without, it stays where it is.
 // Last, the records of folders provably no longer there are dropped.
 enum class Leftovers { Remove, Settle };
 void repairSwappedFolder(FolderSwap &swap, Leftovers leftovers = Leftovers::Settle);
@@ -130,9 +141,9 @@ void notePlaced(int notes, int parent, int fd);
 // recorded, with its birth time; else recorded as put in place, every file it holds one of those
 // recorded, unchanged since (its inode and change time).
 bool provesMade(int notes, int parent, int fd);
-// Whether the folder of that identity in parent is one the program made and never put in place: a
-// staging folder left behind.
-bool recordedAsStaging(int notes, int parent, const QByteArray &identity);
+// Whether a record proves, as provesMade() does, that the program put the folder open at fd (for its
+// path only, too) in place in parent: a backup it made, not a staging folder left behind.
+bool provesPlaced(int notes, int parent, int fd);
 // Drops the record of the folder open at fd in parent, by its identity.
 void forget(int notes, int parent, const QByteArray &identity);
 // Drops each record only once its folder is reached and holds no entry of the identity recorded

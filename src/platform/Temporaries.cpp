@@ -227,15 +227,27 @@ bool removeFolderAt(int parent, const QByteArray &name, int fd, const struct sta
     return removeFolderAt(parent, name.constData(), fd, checked, 0);
 }
 
-bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &belongs)
+bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &belongs, QList<ListedFile> *listed)
 {
+    bool only = true;
     for (const QByteArray &name : entryNames(fd)) {
         struct stat st {};
-        if (::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()
-            || (belongs && !belongs(name)))
-            return false;
+        const bool own = ::fstatat(fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
+        if (own && listed)
+            listed->append({name, st});
+        only = only && own && (!belongs || belongs(name));
+        if (!only && !listed)
+            break;
     }
-    return true;
+    return only;
+}
+
+bool removeJudgedFolderAt(int parent, const QByteArray &name, int fd, const struct stat &checked, const QList<ListedFile> &files)
+{
+    for (const ListedFile &file : files)
+        if (holdsEntry(fd, file.name, file.st))
+            ::unlinkat(fd, file.name.constData(), 0);
+    return holdsEntry(parent, name, checked) && ::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0;
 }
 
 bool removeListed(int fd, const Leftover &f)

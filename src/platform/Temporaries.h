@@ -77,13 +77,24 @@ void removeEndedAt(int fd, const QString &folder, const QString &targetName, boo
 bool sameEntry(const struct ::stat &a, const struct ::stat &b);
 // Whether the entry name of the folder open at parent (not followed) is the entry checked.
 bool holdsEntry(int parent, const QByteArray &name, const struct ::stat &checked);
-// Empties the folder open at fd (what the user owns in it, links as links), the entry name of the
-// folder open at parent checked as checked, and removes it by name only while the name holds it and
-// only once empty. False when anything stays.
+// Empties the folder open at fd (what the user owns in it, links as links, at any depth), the entry
+// name of the folder open at parent checked as checked, and removes it by name only while the name
+// holds it and only once empty. Only for the program's own scratch in its private data folder, where
+// no one else puts anything. False when anything stays.
 bool removeFolderAt(int parent, const QByteArray &name, int fd, const struct ::stat &checked);
+// A plain file as listed in its folder: its name and what it was (device and inode).
+struct ListedFile {
+    QByteArray name;
+    struct ::stat st {};
+};
 // Whether the folder open at fd holds only plain files of the user's; given belongs, only those that
-// belong there.
-bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &belongs);
+// belong there. listed, given, receives every plain file of the user's it holds, whatever the answer.
+bool onlyOwnPlainFiles(int fd, const std::function<bool(const QByteArray &)> &belongs, QList<ListedFile> *listed = nullptr);
+// Removes of the folder open at fd (the entry name of the folder open at parent, checked as checked)
+// only what was judged: each file listed while its name still holds it, then the folder by one rmdir
+// while its name holds it. Nothing in it is entered: whatever else it holds by then (come after the
+// judgement) stays, and so does the folder. False when it stays.
+bool removeJudgedFolderAt(int parent, const QByteArray &name, int fd, const struct ::stat &checked, const QList<ListedFile> &files);
 
 // Removes path when the effective user owns it: a file or link as itself (no link is followed), a
 // folder with what the user owns in it, through descriptors, so that a folder swapped for a link or
@@ -121,7 +132,8 @@ int renameNoReplace(int folder, const QByteArray &from, const QByteArray &to);
 // Tests: called before each step of swapFolderIn (0 the exchange or the first rename, 1 the second
 // rename, 2 the check that the target holds the new folder and the removal of the old one; 4 before
 // those, once the folder it replaces is looked at; -2 once a staging folder is made, before it is
-// opened, -1 once it is open, before it is filled); and
+// opened, -1 once it is open, before it is filled; 5 once a folder the swap keeps is moved to a name
+// the user sees, before it is checked there); and
 // whether the one-step exchange is tried.
 void setFolderSwapStepHook(std::function<void(int step)> hook);
 void setFolderExchangeAllowed(bool allowed);

@@ -28,9 +28,11 @@
 #include <csignal>
 #include <cstring>
 #include <optional>
+#include <thread>
 #include <tuple>
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/fanotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -103,6 +105,17 @@ protected:
             out << QString::number((::stat(QFile::encodeName(root + '/' + name).constData(), &st), st.st_mode & 0777), 8);
         }
         return out.removeDuplicates(), out.join(' ').toStdString();
+    }
+    // A backup to path killed at a step of its swap (by an exchange, else by two renames): its process id.
+    static pid_t killedAt(int step, const QString &path, bool exchange = true)
+    {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            platform::setFolderExchangeAllowed(exchange);
+            platform::setFolderSwapStepHook([step](int at) { at == step ? ::raise(SIGKILL) : 0; });
+            ::_exit(series_backup::backup(path).committed ? 0 : 1);
+        }
+        return ::waitpid(child, nullptr, 0);
     }
     static QString freeName(const QString &path)
     {
@@ -177,6 +190,9 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     platform::setFolderSwapStepHook(nullptr);
     ASSERT_TRUE(outcome.committed);
     EXPECT_EQ(modes(backup), "750 640");
+    killedAt(2, backup);   // between its exchange and the check after it: no private mode left under the name
+    ASSERT_TRUE(series_backup::backup(backup).committed);
+    EXPECT_EQ(modes(backup), "750 640");
     EXPECT_EQ(tree(outcome.keptOther.value(0)), (QMap<QString, QByteArray>{{"kept.txt", "kept\n"}}));
     EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"New.txt", "new\n"}}));
     EXPECT_EQ(QDir(at("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -188,6 +204,18 @@ TEST_F(SeriesBackup, ASecondBackupReplacesTheFirstWhole)
     EXPECT_TRUE(series_backup::backup(backup).committed);
     ::umask(umask);
     EXPECT_EQ(modes(backup), "750 644");
+    // An old one kept (it holds notes), exchanged once shown for another's folder that cannot go back: that one is said.
+    const QDir second(at("second"));
+    ASSERT_TRUE(series_backup::backup(second.filePath(series_backup::Backup_Folder_name)).committed && QDir().mkpath(at("theirs/t")));
+    put(second.filePath(series_backup::Backup_Folder_name + "/notes.pdf"), "mine");
+    QString hidden;   // the staging folder's name, which the old one takes and leaves
+    platform::setFolderSwapStepHook([&](int step) {
+        hidden = step == 0 ? second.filePath(second.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).value(0)) : hidden;
+        (void)(step == 5 && ::renameat2(AT_FDCWD, QFile::encodeName(second.filePath(second.entryList({"* (old *"}, QDir::Dirs).value(0))), AT_FDCWD,
+                                        QFile::encodeName(at("theirs")), RENAME_EXCHANGE) == 0 && QDir().mkdir(hidden));
+    });
+    EXPECT_EQ(tree(series_backup::backup(second.filePath(series_backup::Backup_Folder_name)).keptOther.value(0)), (QMap<QString, QByteArray>{{"t", "<dir>"}}));
+    platform::setFolderSwapStepHook(nullptr);
 }
 
 // Another's folder in the backup's place (planted where others may write) gives the copies no mode.
@@ -286,12 +314,8 @@ TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWho
         ASSERT_TRUE(!oldBackup || (series_backup::backup(backup).committed && team(backup, oldBackup)));
         ASSERT_TRUE(QDir().mkpath(QFileInfo(renamedTo + "/" + file).absolutePath()));
         put(renamedTo + "/" + file, "mine");
-        if (killAt && ::fork() == 0) {
-            platform::setFolderExchangeAllowed(killAt == 2);
-            platform::setFolderSwapStepHook([killAt = killAt](int step) { step == killAt ? ::raise(SIGKILL) : 0; });
-            ::_exit(series_backup::backup(backup).committed ? 0 : 1);
-        }
-        ::wait(nullptr);
+        if (killAt)
+            killedAt(killAt, backup, killAt == 2);
         platform::repairSwappedFolder(backup);   // what a start does: nothing here
         EXPECT_EQ(QFileInfo(renamedTo + "/" + file).exists(), killAt != 2);
         for (int s = 0; taken && s < 5; ++s)
@@ -302,7 +326,8 @@ TEST_F(SeriesBackup, AFolderRenamedToTheBackupsNamesWhereOthersMayRenameStaysWho
         EXPECT_EQ(tree(at("out")).values().count("mine"), row) << row;
         EXPECT_EQ(QFileInfo(outcome.keptOld + "/" + file).exists(), renamedTo == backup && killAt != 2) << row;
         const QStringList said = QStringList{outcome.keptOld} + outcome.keptEarlier;   // once, under a name the user sees
-        EXPECT_EQ(said.filter(QRegularExpression("/QIRO_Barcode_Backup \\(old [^/]*$")).count(), 1) << row;
+        // The user's folder a killed exchange left under the staging folder's name: nothing proves it whole.
+        EXPECT_EQ(said.filter(QRegularExpression(killAt == 2 ? "/QIRO_Barcode_Backup \\(unfinished [^/]*$" : "/QIRO_Barcode_Backup \\(old [^/]*$")).count(), 1) << row;
         EXPECT_EQ(std::count_if(said.cbegin(), said.cend(), [&](const QString &p) { return QFileInfo::exists(p + "/" + file); }), 1) << row;
         EXPECT_EQ(tree(backup), (QMap<QString, QByteArray>{{"Codes.txt", "1\n"}}));
         ASSERT_TRUE(QDir(backup).removeRecursively());
@@ -406,6 +431,19 @@ TEST_F(SeriesBackup, AFailedReplacingRestoreKeepsTheCurrentSeries)
         EXPECT_EQ(outcome.failed, 1);
     }
     EXPECT_EQ(seriesTree(), before);
+    // Nor does a file cut while it is read (by an access watcher the read waits for, as root may set one): said why.
+    const QByteArray big = QFile::encodeName(source + "/Big.txt");
+    const platform::Descriptor watch(::fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC, O_RDONLY));
+    if (watch.fd < 0 || ::fanotify_mark(watch.fd, FAN_MARK_ADD, FAN_ACCESS_PERM, AT_FDCWD, big.constData()) != 0)
+        GTEST_SKIP() << "no access watcher here";
+    std::thread watcher([&] {
+        fanotify_event_metadata event {};
+        const bool cut = ::read(watch.fd, &event, sizeof event) == sizeof event && ::truncate(big.constData(), 0) == 0;
+        const fanotify_response allow{event.fd, FAN_ALLOW};
+        EXPECT_TRUE(::write(watch.fd, &allow, sizeof allow) == sizeof allow && cut && ::close(event.fd) == 0);
+    });
+    EXPECT_EQ(series_backup::restoreReplace(source).stoppedBy, "Not copied Big.txt: read 0 of 4096 bytes");
+    watcher.join();
     EXPECT_EQ(QDir(Created_Resource_Path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"DataSet"});
 }
@@ -437,9 +475,12 @@ TEST_F(SeriesBackup, FoldersMadeOutsideTheProgramAreCopiedOnlyAsPlainFiles)
     ASSERT_EQ(sh(QStringLiteral("set -e; cd '%1'; mkdir -p '%2'; cd '%2'; cp ../../plain.txt Plain.txt; "
                                 "ln -s '%3/secret.txt' LinkFile.txt; ln -s '%3' LinkFolder; mkfifo Pipe.txt; "
                                 "mkdir Sub; echo inner > Sub/inner.txt; echo locked > Locked.txt; chmod 000 Locked.txt; "
-                                "echo theirs > Mine.txt; chmod 666 Mine.txt")
+                                "echo theirs > Mine.txt; chmod 666 Mine.txt; echo shared > Shared.txt")
                      .arg(at("out"), series_backup::Backup_Folder_name, outside)),
               0);
+    // Its group the user's private one, shared with a colleague by its ACL alone: not taken either.
+    platform::setAccountsSource([] { return platform::Accounts{true, "me", ::getegid(), "me", {}, {{::geteuid(), ::getegid()}}}; });
+    ASSERT_TRUE(testsupport::shareByAcl(source + "/Shared.txt", 65534));
     const QString python = QStringLiteral("import os, shutil\n"
                                           "os.chdir(%1)\n"
                                           "open(b'Bad\\xff.txt', 'wb').write(b'x\\n')\n"
@@ -461,8 +502,8 @@ TEST_F(SeriesBackup, FoldersMadeOutsideTheProgramAreCopiedOnlyAsPlainFiles)
         series_backup::Outcome outcome;
         // A FIFO opened for reading would block here: it is never opened.
         outcome = c.replace ? series_backup::restoreReplace(source) : series_backup::restoreAppend(source, freeName);
-        EXPECT_EQ(outcome.total, 10);
-        EXPECT_EQ(outcome.skipped, 7);   // two links, the FIFO, the folder, the bad name, the huge file, Mine.txt
+        EXPECT_EQ(outcome.total, 11);
+        EXPECT_EQ(outcome.skipped, 8);   // two links, the FIFO, the folder, the bad name, the huge file, Mine.txt, Shared.txt
         EXPECT_EQ(outcome.keptCurrent, c.replace ? QStringList{"Mine.txt"} : QStringList());
         EXPECT_EQ(outcome.failed, 0);
         EXPECT_EQ(outcome.copied, 3);    // the copies made by cp and shutil, and the locked file
@@ -486,6 +527,15 @@ TEST_F(SeriesBackup, FoldersMadeOutsideTheProgramAreCopiedOnlyAsPlainFiles)
             m->removeIf([](const auto &entry) { return entry.key().startsWith("Tagora/DataSet"); });
         EXPECT_EQ(outsideAfter, outsideBefore);
     }
+    // A listed file another of the user's (only its inode tells) or a link took the place of before its copy: skipped.
+    for (const bool link : {false, true}) {
+        platform::setFolderSwapStepHook([&](int step) {
+            (void)(step == -1 && (link ? QFile::link(outside, source + "/.p") : QFile::copy(at("plain.txt"), source + "/.p"))
+                   && ::rename(QFile::encodeName(source + "/.p").constData(), QFile::encodeName(source + "/Copied.txt").constData()) == 0);
+        });
+        EXPECT_TRUE(series_backup::restoreReplace(source).reasons.contains("Skipped Copied.txt: not the file listed")) << link;
+    }
+    platform::setFolderSwapStepHook(nullptr), platform::setAccountsSource(nullptr);
     sh("rm -rf '" + at("out") + "'");   // the name that is not UTF-8 is beyond QTemporaryDir's clean-up
 }
 
@@ -602,13 +652,8 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
         series("First.txt", "1\n");
         ASSERT_TRUE(series_backup::backup(backup).committed);
         series("Second.txt", "2\n");
-        const pid_t child = ::fork();
-        if (child == 0) {
-            platform::setFolderExchangeAllowed(false);   // as on exFAT or a network share
-            platform::setFolderSwapStepHook([killAt](int step) { step == killAt ? ::raise(SIGKILL) : 0; });
-            ::_exit(series_backup::backup(backup).committed ? 0 : 1);
-        }
-        ::waitpid(child, nullptr, 0);   // it left the new backup or the old one under temporary names
+        // Two renames, as on exFAT or a network share: it left the new backup or the old one under temporary names.
+        const pid_t child = killedAt(killAt, backup, false);
         // Another user's newer "old" folder of an ended run beside it is never put in its place.
         const QString planted = at("out/") + platform::temporaryName(series_backup::Backup_Folder_name, "old")
                                                  .replace(QStringLiteral("-%1-").arg(::getpid()), QStringLiteral("-%1-").arg(child));
@@ -625,6 +670,12 @@ TEST_F(SeriesBackup, ABackupKilledBetweenItsTwoRenamesIsRestoredFrom)
     }
     if (!root)
         GTEST_SKIP() << "only root gives a folder to another user";
+    // There, a copy killed once filled, which no record proves whole without birth times, is kept as unfinished.
+    platform::swaprecords::setBirthTimesHidden(true);
+    killedAt(4, backup);
+    const QStringList kept = series_backup::backup(backup).keptEarlier;
+    platform::swaprecords::setBirthTimesHidden(false);
+    EXPECT_EQ(kept.filter(QRegularExpression("/QIRO_Barcode_Backup \\(unfinished [^/]*$")).size(), 1);
 }
 
 // Where others may rename entries (a team's folder), each backup removes the one it made and replaced all the same,
@@ -664,6 +715,10 @@ TEST_F(SeriesBackup, BackupsInATeamsFolderLeaveNoOldOneBehind)
     platform::setFolderSwapStepHook([&](int step) { (void)(step == 4 && ::renameat2(AT_FDCWD, names[0], AT_FDCWD, names[1], RENAME_EXCHANGE)); });
     ASSERT_TRUE(series_backup::backup(backup).committed);
     platform::setFolderSwapStepHook(nullptr);
+    EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
+    // Nor does a private folder of the user's a member put there, which no record shows put in place.
+    ASSERT_TRUE(QDir(backup).removeRecursively() && QDir().mkdir(backup) && ::chmod(QFile::encodeName(backup).constData(), 0700) == 0
+                && series_backup::backup(backup).committed);
     EXPECT_EQ(mode(), S_ISGID | (platform::newFolderMode() & 0755));
     ASSERT_EQ(sh("rm '" + backup + "'/* && echo mine > '" + backup + "/Notes.txt'"), 0);
     const series_backup::Outcome outcome = series_backup::backup(backup);

@@ -64,12 +64,14 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
         [](const QString &path) { platform::repairSwappedFolder(path); return true; }};
     // Left by ended runs: a file, a folder holding x, a link to a folder elsewhere, a folder holding another user's y (m),
     // an empty folder (e) or one swapped once checked for a link (L) or a folder holding x (X), a file the user's folder
-    // holding x took the place of once listed (P); what remains: itself, x, y, "~" (L moved it). A folder of the user's
-    // goes only by the one rule, which no folder holding anything passes here: any may have been renamed to such a name.
+    // holding x took the place of once listed (P), or an empty one the user's reports/x came into once checked (E); what
+    // remains: itself, x, y, "~" (L moved it), reports/x. A folder of the user's goes only by the one rule, which no folder
+    // holding anything passes here: any may have been renamed to such a name.
     const uid_t me = ::geteuid(), other = me == 65534 ? 65533 : 65534;
     const struct { char kind; uid_t owner; QStringList remains; } rows[] = {
         {'d', me, {"", "/x"}}, {'l', me, {}}, {'f', other, {""}}, {'d', other, {"", "/x"}}, {'l', other, {""}},
-        {'m', me, {"", "/x", "/y"}}, {'L', me, {"", "~"}}, {'X', me, {"", "/x"}}, {'P', me, {"", "/x"}}, {'e', me, {}}};
+        {'m', me, {"", "/x", "/y"}}, {'L', me, {"", "~"}}, {'X', me, {"", "/x"}}, {'P', me, {"", "/x"}}, {'e', me, {}},
+        {'E', me, {"", "/reports", "/reports/x"}}};
     const auto tree = [](const QString &root) {
         QStringList paths;
         for (QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
@@ -103,7 +105,7 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
             const bool made = row.kind == 'f' || row.kind == 'P'
                 ? touch(path, row.owner) && (row.kind != 'P' || (QDir().mkpath(projects) && touch(projects + "/x", me)))
                 : row.kind == 'l' ? QFile::link(elsewhere.path(), path) && own(path, row.owner)
-                : QDir().mkpath(path) && (QStringLiteral("eLX").contains(row.kind) || touch(path + "/x", row.owner))
+                : QDir().mkpath(path) && (QStringLiteral("eLXE").contains(row.kind) || touch(path + "/x", row.owner))
                       && (row.kind != 'm' || touch(path + "/y", other)) && own(path, row.owner);
             skipped = skipped || !made;   // only root gives an entry to another user; what was made is this user's and goes
             for (const QString &remains : made ? row.remains : QStringList())
@@ -114,6 +116,7 @@ TEST(Temporaries, AWriteRemovesWhatEndedProcessesLeftInItsFolder)
             const QByteArray at = QFile::encodeName(path), swapped = QFile::encodeName(elsewhere.filePath("other"));
             EXPECT_TRUE(swaps.value(path) != 'L' || (::rename(at.constData(), (at + "~").constData()) == 0 && QFile::link(elsewhere.path(), path)));
             EXPECT_TRUE(swaps.value(path) != 'X' || ::renameat2(AT_FDCWD, at.constData(), AT_FDCWD, swapped.constData(), RENAME_EXCHANGE) == 0);
+            EXPECT_TRUE(swaps.value(path) != 'E' || (QDir().mkpath(path + "/reports") && touch(path + "/reports/x", me)));
         });
         platform::setListedHook([&](const QString &path) {
             EXPECT_TRUE(swaps.value(path) != 'P' || (QFile::remove(path) && QDir().rename(elsewhere.filePath("projects"), path)));
