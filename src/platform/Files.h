@@ -83,9 +83,9 @@ int reachFolder(int start, const QString &path, QString *error, const QString &s
 int openFolderByRule(const QString &folder, QString *error);
 // Whether others than the effective user may add, remove and rename entries of the folder open at
 // folder: another (not root) owns it, or its group (other than the user's own private group), an
-// entry of its access ACL (a named user or group, through the ACL's mask) or the world may write it
-// and it is not sticky. An NFSv4 ACL, or an ACL or a folder that cannot be read, counts as shared.
-// No link of such a folder is followed.
+// entry of its access ACL (a named user or group, through the ACL's mask; of an NFSv4 ACL, an entry
+// allowing write to anyone but its owner or the user) or the world may write it and it is not
+// sticky. An ACL or a folder that cannot be read counts as shared. No link of such a folder is followed.
 bool othersMayRename(int folder);
 // Whether others than the user may write into the folder open at folder at all (add their own
 // entries): writable by them as othersMayRename() judges it, sticky or not, or another's.
