@@ -37,6 +37,10 @@ skip() {   # name why
   failed=1
 }
 
+# What changed since the last run that passed (else since the last commit's parent) compiles without
+# the precompiled header too, as the build with -DTAGORA_PCH=OFF compiles it (scripts/check_without_pch.py).
+stage "changed files compile without the precompiled header" python3 scripts/check_without_pch.py build
+
 # The fuzz targets (libFuzzer with clang, else a mutation loop under AddressSanitizer): the
 # project-file parse step for 60 s, seeded from the projects tests' files; then the workbook reader
 # (through the zip layer) and the text, CSV and RTF import for 30 s each, seeded from fuzz/seeds.

@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include <unistd.h>
 
@@ -287,7 +286,7 @@ bool removeAll(QString *reason)
     const QString first = QDir(Data_Folder_Path).filePath(left.first());
     QString why = QStringLiteral("it is still there");
     if (!QFileInfo(first).isDir() && ::unlink(QFile::encodeName(first).constData()) != 0)
-        why = QString::fromLocal8Bit(std::strerror(errno));
+        why = platform::errorText(errno);
     return fail(QStringLiteral("The series folder could not be emptied: %1 of its entries stayed; %2: %3")
                     .arg(left.size())
                     .arg(left.first(), why));

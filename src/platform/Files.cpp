@@ -11,11 +11,11 @@
 #include <QFile>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -146,23 +146,31 @@ Accounts systemAccounts()
     return a;
 }
 
+// The user's account as the rules judge it: its own private group (-1: none) and its name.
+struct OwnAccount {
+    long long group = -1;
+    QByteArray name;
+};
 std::mutex accountsGuard;
 std::function<Accounts()> accountsSource;   // tests: in place of the system's
-std::atomic<long long> ownGroupCache{-2};   // -2: not judged yet; -1: none
+std::shared_ptr<const OwnAccount> ownAccountCache;   // null: not judged yet
+
+std::shared_ptr<const OwnAccount> ownAccount()
+{
+    const std::lock_guard<std::mutex> lock(accountsGuard);
+    if (!ownAccountCache) {
+        const Accounts accounts = accountsSource ? accountsSource() : systemAccounts();
+        const unsigned group = ownPrivateGroup(accounts, unsigned(::geteuid()));
+        ownAccountCache = std::make_shared<const OwnAccount>(
+            OwnAccount{group == unsigned(-1) ? -1 : static_cast<long long>(group), accounts.user});
+    }
+    return ownAccountCache;
+}
 
 // Whether a folder writable by its group gid is the user's alone: gid is the user's own private group.
 bool privateGroup(gid_t gid)
 {
-    long long own = ownGroupCache.load(std::memory_order_acquire);
-    if (own == -2) {
-        const std::lock_guard<std::mutex> lock(accountsGuard);
-        own = ownGroupCache.load(std::memory_order_relaxed);
-        if (own == -2) {
-            const unsigned judged = ownPrivateGroup(accountsSource ? accountsSource() : systemAccounts(), unsigned(::geteuid()));
-            own = judged == unsigned(-1) ? -1 : static_cast<long long>(judged);
-            ownGroupCache.store(own, std::memory_order_release);
-        }
-    }
+    const long long own = ownAccount()->group;
     return own >= 0 && static_cast<long long>(gid) == own;
 }
 
@@ -227,7 +235,7 @@ void setAccountsSource(std::function<Accounts()> source)
 {
     const std::lock_guard<std::mutex> lock(accountsGuard);
     accountsSource = std::move(source);
-    ownGroupCache.store(-2, std::memory_order_release);
+    ownAccountCache.reset();
 }
 
 namespace {
@@ -239,8 +247,12 @@ constexpr quint16 kAclWrite = 0x02;
 
 // The extended attribute of the entry open at fd (one open for its path only through /proc): its
 // bytes, or nothing with errno.
+std::function<std::optional<QByteArray>(int, const char *)> attributeSource;
+
 std::optional<QByteArray> attributeOf(int fd, const char *name)
 {
+    if (std::optional<QByteArray> answered = attributeSource ? attributeSource(fd, name) : std::nullopt)
+        return answered;
     const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
     for (int attempt = 0; attempt < 4; ++attempt) {
         ssize_t size = ::fgetxattr(fd, name, nullptr, 0);
@@ -261,16 +273,63 @@ std::optional<QByteArray> attributeOf(int fd, const char *name)
     return std::nullopt;
 }
 
+} // namespace
+
+void setAttributeSource(std::function<std::optional<QByteArray>(int fd, const char *name)> source)
+{
+    attributeSource = std::move(source);
+}
+
+namespace {
+
 // Whether an attribute is absent: none set, or none the file system keeps.
 bool absent(int err) { return err == ENODATA || err == ENOTSUP || err == EOPNOTSUPP; }
+
+// An NFSv4 ACL's entry types and flags, and the access that writes an entry or renames a folder's.
+constexpr quint32 kAceAllow = 0, kAceLastType = 3, kAceInheritOnly = 0x8, kAceGroup = 0x40;
+constexpr quint32 kAceWriteData = 0x2, kAceAppendData = 0x4, kAceDeleteChild = 0x40;
+
+// Whether an NFSv4 entry names the user: as a Linux client shows it, the account's name, with or
+// without its domain, or its number.
+bool namesUser(const QByteArray &who, quint32 flags)
+{
+    const QByteArray name = ownAccount()->name;
+    return (flags & kAceGroup) == 0
+           && (who == QByteArray::number(::geteuid()) || (!name.isEmpty() && (who == name || who.startsWith(name + '@'))));
+}
+
+// Whether an NFSv4 ACL (its XDR: a count, then per entry its type, flags, access mask and whom, a
+// length and bytes padded to four) allows anyone but the owner or the user to write the entry st
+// (a folder: to add, rename or remove its entries): the owning group unless the user's own private
+// one, everyone, any account or group named; an entry for descendants only does not count.
+// Denials only narrow it (not read); an ACL that cannot be read counts as allowing.
+bool nfs4AclLetsOthersWrite(const QByteArray &acl, const struct stat &st)
+{
+    const auto word = [&acl](qsizetype at) { return qFromBigEndian<quint32>(acl.constData() + at); };
+    const quint32 writes = kAceWriteData | kAceAppendData | (S_ISDIR(st.st_mode) ? kAceDeleteChild : 0);
+    qsizetype at = 4;
+    bool others = acl.size() < at;
+    for (quint32 count = others ? 0 : word(0); count > 0 && !others; --count) {
+        if (acl.size() - at < 16 || word(at) > kAceLastType || qsizetype(word(at + 12)) > acl.size() - at - 16)
+            return true;
+        const quint32 type = word(at), flags = word(at + 4), mask = word(at + 8);
+        const QByteArray who = acl.mid(at + 16, qsizetype(word(at + 12)));
+        at += 16 + ((who.size() + 3) & ~qsizetype(3));
+        others = type == kAceAllow && (flags & kAceInheritOnly) == 0 && (mask & writes) != 0 && who != "OWNER@"
+                 && !namesUser(who, flags) && !(who == "GROUP@" && privateGroup(st.st_gid));
+    }
+    return others || at != acl.size();
+}
 
 // Whether the access ACL of the entry open at fd (st) gives write to anyone but the user: a named
 // user, a named group or the owning group not the user's own private one, each as its mask lets it,
 // or the others. The group bits of a mode with an ACL show its mask, not who may write; an NFSv4
-// ACL, or one that cannot be read, counts as giving write.
+// ACL is read as above; one that cannot be read counts as giving write.
 bool aclLetsOthersWrite(int fd, const struct stat &st)
 {
-    if (attributeOf(fd, "system.nfs4_acl") || !absent(errno))
+    if (const std::optional<QByteArray> nfs4 = attributeOf(fd, "system.nfs4_acl"))
+        return nfs4AclLetsOthersWrite(*nfs4, st);
+    if (!absent(errno))
         return true;
     const std::optional<QByteArray> acl = attributeOf(fd, "system.posix_acl_access");
     if (!acl)
@@ -514,12 +573,6 @@ bool reachFile(const QString &path, Place *place, QString *error, int start, con
     return err == 0;
 }
 
-QString fileToReplace(const QString &path, QString *error)
-{
-    Place place;
-    return reachFile(path, &place, error) ? place.path : QString();
-}
-
 QString replaceQuestion(const QString &path)
 {
     Place place;
@@ -728,7 +781,7 @@ QString writeCutShortReason(int fd)
 {
     struct stat st {};
     if (fd >= 0 && ::fstat(fd, &st) == 0 && ::pwrite(fd, "", 1, st.st_size) < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return errorText(errno);
     return QString();
 }
 

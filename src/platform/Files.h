@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -82,9 +83,9 @@ int reachFolder(int start, const QString &path, QString *error, const QString &s
 int openFolderByRule(const QString &folder, QString *error);
 // Whether others than the effective user may add, remove and rename entries of the folder open at
 // folder: another (not root) owns it, or its group (other than the user's own private group), an
-// entry of its access ACL (a named user or group, through the ACL's mask) or the world may write it
-// and it is not sticky. An NFSv4 ACL, or an ACL or a folder that cannot be read, counts as shared.
-// No link of such a folder is followed.
+// entry of its access ACL (a named user or group, through the ACL's mask; of an NFSv4 ACL, an entry
+// allowing write to anyone but its owner or the user) or the world may write it and it is not
+// sticky. An ACL or a folder that cannot be read counts as shared. No link of such a folder is followed.
 bool othersMayRename(int folder);
 // Whether others than the user may write into the folder open at folder at all (add their own
 // entries): writable by them as othersMayRename() judges it, sticky or not, or another's.
@@ -115,6 +116,9 @@ unsigned ownPrivateGroup(const Accounts &accounts, unsigned uid);
 // Tests: the accounts read in place of the system's (empty: the system's again); the private group
 // is judged anew from them. The system's are read once, in one pass, and kept.
 void setAccountsSource(std::function<Accounts()> source);
+// Tests: the extended attribute name of the entry open at fd answered in place of the system's, as a
+// file system that keeps it answers (nothing: the system's), such as an NFSv4 client's ACL.
+void setAttributeSource(std::function<std::optional<QByteArray>(int fd, const char *name)> source);
 
 // The rule every writer of a whole file follows. The file it writes is reached by reach(): a link
 // is written through (its file replaced, the link kept) where the rule follows it. Refused with the
@@ -138,9 +142,6 @@ bool reachFile(const QString &path, Place *place, QString *error, int start = -1
 // is not UTF-8); file names it in messages.
 bool putInPlace(int folder, int fd, const QString &temporary, const QByteArray &name, const QString &file, QString *error,
                 QString *unsynced = nullptr);
-// The file a save of path would replace or make, for the question that names it: its path, links
-// followed by the rule; empty with the reason when the save would be refused.
-QString fileToReplace(const QString &path, QString *error);
 // The question a save panel asks before a save replaces path: it names the file that would really be
 // replaced (through a link, its file). Empty when nothing is there or the save would be refused
 // (the writer then says why).

@@ -27,6 +27,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace platform {
@@ -219,29 +220,73 @@ std::optional<QList<std::pair<QByteArray, quint64>>> entriesInOneStep(int fd)
     return std::nullopt;
 }
 
-// Whether the record's folder, in its folder reached by its path, is provably no longer there: no
-// entry of its inode, or one that is another folder. Unreachable, or exchanged while looked at: not
-// provably.
-bool provablyGone(const Record &r)
+// Whether the entry open at fd (for its path only) is on the device of st, looked at (sx) as the
+// system last knew it: a share mounted there is never asked, and may not answer.
+bool onDevice(int fd, const struct stat &st, struct statx *sx)
 {
-    const Descriptor parent(::open(r.path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (parent.fd < 0 || !sameFolder(r.at, identityAt(parent.fd, QByteArray())))
-        return false;
-    const auto entries = entriesInOneStep(parent.fd);
+    return fd >= 0 && ::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_TYPE | STATX_INO, sx) == 0
+           && makedev(sx->stx_dev_major, sx->stx_dev_minor) == st.st_dev;
+}
+
+// Whether the record's folder, made in the folder open at folder (looked at as st), is provably no
+// longer there: no entry of its inode, or one that is another folder. An entry that is on another
+// file system (a share mounted there) is looked at only as the system last knew it, never opened;
+// exchanged while looked at: not provably.
+bool provablyGone(const Record &r, int folder, const struct stat &st)
+{
+    const auto entries = entriesInOneStep(folder);
     if (!entries)
         return false;
     const quint64 ino = inodeNumberOf(r.made);
     const auto entry = std::find_if(entries->cbegin(), entries->cend(), [ino](const auto &e) { return e.second == ino; });
     if (entry == entries->cend())
         return true;
-    const Descriptor held(::openat(parent.fd, entry->first.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat st {};
-    if (held.fd < 0 || ::fstat(held.fd, &st) != 0 || quint64(st.st_ino) != ino)
-        return false;   // its name exchanged meanwhile: nothing is known
+    folderSwapStep(6);
+    const Descriptor at(::openat(folder, entry->first.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    struct statx sx {};
+    if (!onDevice(at.fd, st, &sx) || sx.stx_ino != ino)
+        return false;   // a mount, or its name exchanged meanwhile: nothing is known
+    if (!S_ISDIR(sx.stx_mode))
+        return true;
+    const Descriptor held(::openat(at.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (held.fd < 0)
+        return false;
     if (!sameFolder(r.made, identityAt(held.fd, QByteArray())))
         return true;
     // A folder made later that took the recorded one's inode: the recorded folder is gone all the same.
     return !r.moved && r.placed && !hasBirthTime(r.made) && !holdsRecordedFiles(r, held.fd);
+}
+
+// Whether the folder of a record of another folder is provably gone from the file system of the
+// folder open at from (looked at as st): reached from there by ".." and down its recorded path, each
+// entry opened for its path only, not followed, and never past one of another file system, its
+// recorded name holds nothing, no folder or another folder. Not reached: not provably.
+bool pathGone(const Record &r, int from, const struct stat &st)
+{
+    QList<QByteArray> up = encoded(folderPathOf(from)).split('/'), down = r.path.split('/');
+    up.removeAll(QByteArray());
+    down.removeAll(QByteArray());
+    qsizetype common = 0;
+    while (common < up.size() && common < down.size() && up.at(common) == down.at(common))
+        ++common;
+    struct statx sx {};
+    Descriptor at(::openat(from, ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (qsizetype i = up.size(); i > common && onDevice(at.fd, st, &sx); --i)
+        at = Descriptor(::openat(at.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    // Where the path says (no folder on the way renamed meanwhile), on this file system.
+    if (!onDevice(at.fd, st, &sx) || encoded(folderPathOf(at.fd)) != '/' + down.mid(0, common).join('/'))
+        return false;
+    for (qsizetype i = common; i < down.size(); ++i) {
+        Descriptor next(::openat(at.fd, down.at(i).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        if (next.fd < 0)
+            return errno == ENOENT;
+        if (!onDevice(next.fd, st, &sx))
+            return false;
+        if (!S_ISDIR(sx.stx_mode))
+            return true;
+        at = std::move(next);
+    }
+    return !sameFolder(r.at, identityAt(at.fd, QByteArray()));
 }
 
 } // namespace
@@ -352,11 +397,17 @@ void unnoteMoved(int notes, int parent, const QByteArray &name, const struct sta
         ::unlinkat(notes, movedName(holder, name, st).constData(), 0);
 }
 
-void prune(int notes)
+void prune(int notes, int folder)
 {
-    if (!usable(notes))
+    struct stat there {};
+    const QByteArray at = identityAt(folder, QByteArray());
+    if (!usable(notes) || at.isEmpty() || ::fstat(folder, &there) != 0)
         return;
     removeEndedAt(notes, folderPathOf(notes), kPartTarget, false);
+    // The program's own data folder (a start's repair) holds no folder a record names.
+    if (sameFolder(identityAt(notes, QByteArray()), at))
+        return;
+    const QByteArray device = inodeOf(at).left(inodeOf(at).lastIndexOf(':') + 1);
     for (const QByteArray &name : entryNames(notes)) {
         struct stat st {};
         if (name.startsWith(kOldPartPrefix)) {
@@ -368,7 +419,7 @@ void prune(int notes)
         if (!name.startsWith(kMadePrefix) && !name.startsWith(kMovedPrefix))
             continue;
         const std::optional<Record> r = read(notes, name);
-        if (!r || provablyGone(*r))
+        if (!r || (sameFolder(r->at, at) ? provablyGone(*r, folder, there) : r->at.startsWith(device) && pathGone(*r, folder, there)))
             ::unlinkat(notes, name.constData(), 0);
     }
 }
@@ -750,8 +801,8 @@ void repairSwappedFolder(FolderSwap &swap, Leftovers leftovers)
         else
             swap.keptEarlier << where;
     }
-    // What records the folders the user removed left.
-    swaprecords::prune(swap.notes);
+    // What records the folders the user removed there left.
+    swaprecords::prune(swap.notes, open.fd);
 }
 
 void repairSwappedFolder(const QString &target, const QString &notes)

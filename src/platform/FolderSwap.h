@@ -108,7 +108,7 @@ bool swapFolderIn(FolderSwap &swap, int stagingFd, const QByteArray &staging);
 // the user's is kept as "<target> (old <date time>)" under an "old" name, else (a staging folder's
 // name, which may hold a partial copy) as "<target> (unfinished <date time>)" (swap.keptEarlier);
 // without, it stays where it is.
-// Last, the records of folders provably no longer there are dropped.
+// Last, the records of folders made there and provably no longer there are dropped.
 enum class Leftovers { Remove, Settle };
 void repairSwappedFolder(FolderSwap &swap, Leftovers leftovers = Leftovers::Settle);
 // The same for the target path (Remove), reached by the rule for links, its records in the folder
@@ -146,11 +146,15 @@ bool provesMade(int notes, int parent, int fd);
 bool provesPlaced(int notes, int parent, int fd);
 // Drops the record of the folder open at fd in parent, by its identity.
 void forget(int notes, int parent, const QByteArray &identity);
-// Drops each record only once its folder is reached and holds no entry of the identity recorded
-// (listed in one step, so that names exchanged meanwhile change nothing), or holds one that provably
-// is another folder; a record whose folder cannot be reached stays. Records this build cannot read
-// go, and the parts of records that ended runs left.
-void prune(int notes);
+// Drops each record of a folder made in the folder open at folder once that folder holds no entry of
+// the identity recorded (listed in one step, so that names exchanged meanwhile change nothing; tests:
+// folderSwapStep(6) then), or holds one that provably is another folder; and each record of another
+// folder on its file system once the recorded path, reached from folder without leaving that file
+// system, holds no folder or another folder there. A record of a folder elsewhere is never reached (a
+// share that stopped answering would hold the program up), nor an entry on another file system. None
+// is judged where folder is the notes folder itself. Records this build cannot read go, and the parts
+// of records that ended runs left.
+void prune(int notes, int folder);
 
 // Where the folder open at fd is, for what is recorded; empty when unknown.
 QString folderPathOf(int fd);

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QPageLayout>
+#include <QSizeF>
 
 #include <array>
 #include <functional>

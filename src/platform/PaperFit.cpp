@@ -1,5 +1,6 @@
 #include "platform/PaperFit.h"
 
+#include <QRectF>
 #include <QString>
 
 #include <algorithm>

@@ -13,7 +13,6 @@
 #include <QPdfWriter>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -144,7 +143,7 @@ bool PdfFileWriter::begin(const QSizeF &firstPage)
         if (fd < 0 && errno == EEXIST && attempt < 63)
             continue;
         if (fd < 0) {
-            fail(QString::fromLocal8Bit(std::strerror(errno)));
+            fail(errorText(errno));
             return false;
         }
         m_made = writtenFile(fd);
@@ -214,7 +213,7 @@ bool PdfFileWriter::finish()
     }
     // On the disk before it takes the name, as every other writer's file.
     if (::fsync(m_file->handle()) != 0) {
-        fail(QString::fromLocal8Bit(std::strerror(errno)));
+        fail(errorText(errno));
         return false;
     }
     // Only a complete file replaces one of the same name.

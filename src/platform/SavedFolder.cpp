@@ -1,12 +1,12 @@
 #include "platform/SavedFolder.h"
 
+#include "platform/Files.h"
 #include "platform/ShownNames.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,7 +26,7 @@ SaveFolder reached(const QString &file)
     out.name = QFile::decodeName(native.mid(slash + 1));
     out.shown = QFileInfo(file).absolutePath();
     if (out.name.isEmpty()) {   // a path ending in "/" asks for a folder, which no save writes
-        out.error = QString::fromLocal8Bit(std::strerror(EISDIR));
+        out.error = errorText(EISDIR);
         return out;
     }
     // Asked for as a folder: a file on the way is named as the writer names it ("a.qbf: Not a directory").

@@ -1,5 +1,6 @@
 #include "platform/ShownNames.h"
 
+#include <QList>
 #include <QStringDecoder>
 
 #include <vector>

@@ -4,6 +4,7 @@
 #include "core/BatchWriter.h"
 #include "platform/Files.h"
 #include "platform/PdfFileWriter.h"
+#include "support/Acl.h"
 #include "support/CreationModes.h"
 #include "support/NoPermissionOverride.h"
 #include "support/FileSizeLimit.h"
@@ -252,7 +253,9 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
     // "d:name[:uid[:mode]]" a folder, "f:..." a file, "l:name>target[:uid]" a link (names percent-encoded), in a folder
     // of mode (a group's: 65534's group; the user's where sharer is set: 0 no other account's, 1 accounts not all read,
     // else that account's primary group too).
-    const struct { mode_t mode; const char *entries, *path, *written, *refused; int err = EACCES, sharer = -1; } rows[] = {
+    // nfs4: every entry answered as an NFSv4 client answers its ACL: as its mode, with write for that account or group,
+    // or ("~") cut short.
+    const struct { mode_t mode; const char *entries, *path, *written, *refused; int err = EACCES, sharer = -1; const char *nfs4 = nullptr; } rows[] = {
         {02775, "d:theirs:65534:777 l:theirs/a.PDF>../victim:65534 l:jobs>theirs:65534", "jobs/a.PDF", nullptr, "jobs"},
         {0755, "d:jobs:65534:777 l:jobs/a.PDF>../victim:65534", "jobs/a.PDF", nullptr, "a.PDF"},
         {02775, "l:a.PDF>victim", "a.PDF", nullptr, "a.PDF"},
@@ -265,10 +268,15 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
         {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, 1},
         {0700, "l:a.PDF>%FF.PDF", "a.PDF", "%FF.PDF", nullptr},
         {0700, "", "new/", nullptr, "", EISDIR},
-        {0700, "d:box:65534:1777 f:box/a.PDF:65534:666", "box/a.PDF", nullptr, "", EPERM}};
+        {0700, "d:box:65534:1777 f:box/a.PDF:65534:666", "box/a.PDF", nullptr, "", EPERM},
+        {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", "sub/b.PDF", nullptr, EACCES, -1, ""},
+        {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", "sub/b.PDF", nullptr, EACCES, 0, "me@example.org"},
+        {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, 65534, "g:GROUP@"},
+        {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "colleague@example.org"},
+        {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "~"}};
     for (int who = 0; who < 4; ++who)
         for (const auto &r : rows) {
-            SCOPED_TRACE(testing::Message() << "writer " << who << " " << r.entries << " " << r.path << " " << r.sharer);
+            SCOPED_TRACE(testing::Message() << "writer " << who << " " << r.entries << " " << r.path << " " << r.sharer << " " << (r.nfs4 ? r.nfs4 : "-"));
             QTemporaryDir dir;
             const QString victim = dir.filePath("victim");
             const QByteArray folder = QFile::encodeName(dir.path()) + '/';
@@ -288,6 +296,9 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
                 GTEST_SKIP() << "only root gives an entry to another user";
             if (r.sharer >= 0)
                 platform::setAccountsSource([&] { return platform::Accounts{r.sharer != 1, "me", ::getegid(), "me", {}, {{::geteuid(), ::getegid()}, {65534, r.sharer > 1 ? ::getegid() : 65534}}}; });
+            std::optional<testsupport::Nfs4Acl> nfs4;
+            if (r.nfs4)
+                nfs4.emplace(dir.path(), *r.nfs4 && *r.nfs4 != '~' ? QByteArrayList{r.nfs4} : QByteArrayList(), *r.nfs4 == '~' ? 2 : 0);
             const QString path = dir.filePath(r.path);
             QString why, unsynced;
             PdfFileWriter writer(path, kInfo);
@@ -303,6 +314,7 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
             EXPECT_TRUE(r.mode != 0300 || disk.fileSystemSyncs() > 0) << "the write-only folder unsynced";
             unprivileged.reset();
             platform::setAccountsSource(nullptr);
+            nfs4.reset();
             EXPECT_EQ((who == 0 ? writer.errorString() : why).toStdString(),
                       r.refused ? (*r.refused ? r.refused + std::string(": ") : "") + std::strerror(r.err) : "");
             EXPECT_EQ((who == 0 ? writer.unsynced() : unsynced).toStdString(), "");

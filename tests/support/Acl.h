@@ -1,12 +1,16 @@
 #pragma once
 // A folder shared through its access ACL, as setfacl -m u:<uid>:rwx would share it: the system's
 // extended attribute written as it stores it (version 2, then tag, permission and id per entry), no
-// tool needed. The mode's group bits then show the mask.
+// tool needed. The mode's group bits then show the mask. And entries answered as on an NFSv4 mount.
+
+#include "platform/Files.h"
 
 #include <QFile>
 #include <QString>
 
 #include <cstdint>
+#include <cstring>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 namespace testsupport {
@@ -27,5 +31,34 @@ inline bool shareByAcl(const QString &path, uint32_t uid)
 }
 
 inline void unshare(const QString &path) { ::removexattr(QFile::encodeName(path).constData(), "system.posix_acl_access"); }
+
+// While it lives, every entry on the file system of folder answers system.nfs4_acl as a Linux NFSv4 client
+// answers it where the server keeps ACLs: OWNER@, GROUP@ and EVERYONE@ allowed what the entry's mode gives them,
+// then extra ("who" given write, "g:who" as a group); cut short by cut bytes.
+struct Nfs4Acl {
+    Nfs4Acl(const QString &folder, const QByteArrayList &extra = {}, int cut = 0)
+    {
+        struct stat on {};
+        ::stat(QFile::encodeName(folder).constData(), &on);
+        platform::setAttributeSource([=](int fd, const char *name) -> std::optional<QByteArray> {
+            struct stat st {};
+            if (std::strcmp(name, "system.nfs4_acl") != 0 || ::fstat(fd, &st) != 0 || st.st_dev != on.st_dev)
+                return std::nullopt;
+            QByteArray xdr;
+            const auto put = [&xdr](uint32_t v) { xdr += char(v >> 24), xdr += char(v >> 16), xdr += char(v >> 8), xdr += char(v); };
+            const uint32_t write = S_ISDIR(st.st_mode) ? 0x46 : 0x6, always = 0x120080;   // read attributes, ACL; synchronize
+            const auto ace = [&](uint32_t flags, uint32_t bits, QByteArray who) {   // bits: the mode's rwx
+                put(0), put(flags), put(always | (bits & 4 ? 1 : 0) | (bits & 2 ? write : 0) | (bits & 1 ? 0x20 : 0));
+                put(uint32_t(who.size())), xdr += who.leftJustified((who.size() + 3) & ~3, '\0');
+            };
+            put(3 + uint32_t(extra.size()));
+            ace(0, st.st_mode >> 6 & 7, "OWNER@"), ace(0x40, st.st_mode >> 3 & 7, "GROUP@"), ace(0, st.st_mode & 7, "EVERYONE@");
+            for (const QByteArray &who : extra)
+                ace(who.startsWith("g:") ? 0x40 : 0, 2, who.startsWith("g:") ? who.mid(2) : who);
+            return xdr.left(xdr.size() - cut);
+        });
+    }
+    ~Nfs4Acl() { platform::setAttributeSource(nullptr); }
+};
 
 } // namespace testsupport

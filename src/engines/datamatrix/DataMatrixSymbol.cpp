@@ -151,7 +151,7 @@ bool writeSymbolPngFile(const Ecc200Result &symbol, std::uint32_t background, st
         return false;
     auto systemError = [&](int code) {
         if (error)
-            *error = path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(code));
+            *error = path + QStringLiteral(": ") + platform::errorText(code);
         return false;
     };
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);

@@ -1,12 +1,13 @@
 #include "engines/datamatrix/image.h"
 
+#include "platform/Files.h"
+
 #include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <new>
 #include <vector>
 
@@ -269,7 +270,7 @@ bool ImageWritePNGz(Image *i, int fd, int back, int trans, const QByteArray &com
     };
     const bool ok = writePng(i, sink, back, trans, comment, level, error);
     if (!ok && error && writeErrno)
-        *error += QStringLiteral(" ") + QString::fromLocal8Bit(std::strerror(writeErrno));
+        *error += QStringLiteral(" ") + platform::errorText(writeErrno);
     return ok;
 }
 

@@ -4,6 +4,7 @@
 #include "engines/pdf417/pdf417tables.h"
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace pdf417 {

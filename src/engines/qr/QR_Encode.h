@@ -11,6 +11,7 @@
 #include "engines/qr/QrTables.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -3,6 +3,7 @@
 #include "engines/qr/QrTables.h"
 
 #include <array>
+#include <cstddef>
 #include <limits>
 
 namespace qr {

@@ -1,5 +1,7 @@
 #include "engines/qr/QrTables.h"
 
+#include <cstddef>
+
 namespace qr {
 
 namespace {
