@@ -133,7 +133,8 @@ int renameNoReplace(int folder, const QByteArray &from, const QByteArray &to);
 // rename, 2 the check that the target holds the new folder and the removal of the old one; 4 before
 // those, once the folder it replaces is looked at; -2 once a staging folder is made, before it is
 // opened, -1 once it is open, before it is filled; 5 once a folder the swap keeps is moved to a name
-// the user sees, before it is checked there); and
+// the user sees, before it is checked there; 6 once the prune of records finds an entry of a
+// recorded folder's inode, before it looks at it); and
 // whether the one-step exchange is tried.
 void setFolderSwapStepHook(std::function<void(int step)> hook);
 void setFolderExchangeAllowed(bool allowed);
