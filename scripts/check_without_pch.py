@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Keeps the build without the precompiled header (-DTAGORA_PCH=OFF) passing, at a small part of a
 build's cost: compiles (syntax only, without the precompiled header) what changed since the last
-commit this check passed in this build folder, else since the last commit's parent:
+commit this check passed in this build folder, else what the day of commits before HEAD changed:
 
   - every changed source file of the build;
   - every changed header, alone, with the flags of a source that includes it;
@@ -32,7 +32,12 @@ def base_commit(stamp):
         passed = open(stamp).read().strip()
         if passed and git("merge-base", "--is-ancestor", passed, "HEAD") is not None:
             return passed
-    return "HEAD^1" if git("rev-parse", "--verify", "-q", "HEAD^1") is not None else None
+    # Else (a fresh clone) what the day of commits before HEAD changed: a session's work, landed
+    # in one merge or in many commits, judged by the commits' own dates, not this machine's clock.
+    head = int(git("log", "-1", "--format=%ct", "HEAD")[0])
+    day = [c for c in git("rev-list", "--first-parent", f"--since={head - 86400}", "HEAD") or [] if c]
+    oldest = day[-1] if day else "HEAD"
+    return oldest + "^1" if git("rev-parse", "--verify", "-q", oldest + "^1") is not None else None
 
 
 def dependents(build):
