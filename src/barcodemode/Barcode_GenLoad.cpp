@@ -34,7 +34,7 @@ namespace {
 // A real number into its pair: the field as it shows one, the stepper as its range holds it.
 void setRealPair(QLineEdit *field, platform::Stepper *stepper, float value)
 {
-    field->setText(platform::formatPairValue(double(value), platform::PairFormat::Real));
+    platform::showNumber(field, double(value), platform::PairFormat::Real);
     stepper->setDoubleValue(double(value));
 }
 

@@ -38,8 +38,8 @@ void GapFields::afterFit(bool centred, float horzPoints, float vertPoints)
     if (!m_typed)
         m_typed = std::pair{m_horz->text(), m_vert->text()};
     const double horz = Points_to_MM_Convert(horzPoints), vert = Points_to_MM_Convert(vertPoints);
-    m_horz->setText(QString::asprintf("%.2f", horz));
-    m_vert->setText(QString::asprintf("%.2f", vert));
+    platform::showNumber(m_horz, horz, platform::PairFormat::TwoDecimals);
+    platform::showNumber(m_vert, vert, platform::PairFormat::TwoDecimals);
     m_horzStepper->setDoubleValue(horz);
     m_vertStepper->setDoubleValue(vert);
 }
@@ -65,7 +65,7 @@ void GapFields::showCuts(QLineEdit *horz, platform::Stepper *horzStepper, const 
     }
     // Said once: the fields now show what the page has room for, which no later fit cuts again.
     if (!cuts.isEmpty())
-        Show_MessageBox(QStringLiteral("The ") + cuts.join(QStringLiteral(" and the ")) + QStringLiteral(", the room of the new page."));
+        Show_MessageBox(QStringLiteral("The ") + cuts.join(QStringLiteral(" and the ")) + QStringLiteral(", the most the page has room for."));
 }
 
 QString GapFields::Negative_Message(const QString &what)
@@ -107,7 +107,7 @@ bool GapFields::Take(const QObject *sender, QLineEdit *field, platform::Stepper 
     const QString refused = PairRefusal(field->text(), stepper, what, most);
     if (refused.isEmpty())
         return true;
-    field->setText(platform::localePairValue(stepper->doubleValue(), format));
+    platform::showNumber(field, stepper->doubleValue(), format);
     stepper->holdStep();   // an arrow that ended the typing steps from nothing refused
     Show_MessageBox(refused);
     return false;

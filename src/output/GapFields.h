@@ -31,7 +31,7 @@ public:
     void reset() { m_typed.reset(); }
     // Gaps the fit cut to the paper (a page changed under them): each field and its stepper show the
     // cut one, and one message says what they were cut to ("The horizontal gap was cut to 135.30 mm,
-    // the room of the new page."); an empty text (the gap stands) changes and says nothing.
+    // the most the page has room for."); an empty text (the gap stands) changes and says nothing.
     static void showCuts(QLineEdit *horz, platform::Stepper *horzStepper, const QString &horzShown, QLineEdit *vert,
                          platform::Stepper *vertStepper, const QString &vertShown);
     // "Please enter a horizontal gap of 0 mm or more." for what is "horizontal gap".

@@ -95,10 +95,10 @@ bool Take(const QObject *sender, QLineEdit *field, platform::Stepper *stepper, S
     const QString refused = typedRefusal(field->text(), stepper, side);
     if (refused.isEmpty()) {
         // Shown as kept: "1.2345" is held and printed as 1.23.
-        field->setText(platform::formatPairValue(*sizeOf(platform::typedNumber(field->text())), PairFormat::TwoDecimals));
+        platform::showNumber(field, *sizeOf(platform::typedNumber(field->text())), PairFormat::TwoDecimals);
         return true;
     }
-    field->setText(platform::formatPairValue(stepper->doubleValue(), PairFormat::TwoDecimals));
+    platform::showNumber(field, stepper->doubleValue(), PairFormat::TwoDecimals);
     stepper->holdStep();   // an arrow that ended the typing steps from nothing refused
     Show_MessageBox(refused);
     return false;
@@ -108,7 +108,10 @@ void Load(QLineEdit *field, platform::Stepper *stepper, const QString &stored)
 {
     const std::optional<double> size = sizeOf(platform::storedNumber(stored));
     stepper->setDoubleValue(size ? *size : platform::storedNumber(stored).value_or(0));
-    field->setText(size ? platform::formatPairValue(stepper->doubleValue(), PairFormat::TwoDecimals) : stored);
+    if (size)
+        platform::showNumber(field, stepper->doubleValue(), PairFormat::TwoDecimals);
+    else
+        field->setText(stored);
 }
 
 void Offer(QLineEdit *field, platform::Stepper *stepper, bool offered)

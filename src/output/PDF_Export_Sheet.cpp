@@ -45,7 +45,7 @@ namespace {
 
 void showValue(QLineEdit *field, platform::Stepper *stepper, double value)
 {
-    field->setText(QString::number(value));
+    platform::showNumber(field, value, platform::PairFormat::Real);
     stepper->setDoubleValue(value);
 }
 
@@ -433,6 +433,8 @@ sheetfit::Fields PDF_Export::Fit_Fields() const
     f.manualHeight = float(height_Stepper->doubleValue());
     f.horzGap = horz_mar_Text->text();
     f.vertGap = vert_mar_Text->text();
+    f.horzGapInUse = float(horz_mar_Stepper->doubleValue());
+    f.vertGapInUse = float(vert_mar_Stepper->doubleValue());
     f.rows = Row_Text->text();
     f.cols = Col_Text->text();
     f.autoCentre = Auto_Center_chk_bx->isChecked();

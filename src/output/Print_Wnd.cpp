@@ -133,7 +133,17 @@ void bindPrintWnd(Print_Wnd &c, const Ui::Print_Wnd &ui)
     c.cancelButton = ui.CancelButtonPressed;
 }
 
-QString number(double v) { return QString::number(float(v)); }
+// A margin the program wrote (a product's, a saved custom product's), shown as the field shows
+// numbers, with two decimals unless it has more; text that is no number as it is, for the print
+// to refuse.
+void showStored(QLineEdit *field, const QString &stored)
+{
+    if (const std::optional<double> value = platform::storedNumber(stored))
+        platform::showNumber(field, *value,
+                             std::round(*value * 100) / 100 == *value ? platform::PairFormat::TwoDecimals : platform::PairFormat::Real);
+    else
+        field->setText(stored);
+}
 
 } // namespace
 
@@ -188,8 +198,8 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             Col_Stepper_pre->setIntValue(f.at(0).toInt());
             Row_Text_pre->setText(f.at(1));
             Row_Stepper_pre->setIntValue(f.at(1).toInt());
-            left_mar_pre->setText(f.at(2));
-            top_mar_pre->setText(f.at(3));
+            showStored(left_mar_pre, f.at(2));
+            showStored(top_mar_pre, f.at(3));
             // The gaps and sizes as their steppers hold them (a file edited by hand may hold any
             // text): what the fields show is what is printed, and a size of 0 or none, or a gap
             // that reads as no number, shows as it is, for the print to refuse.
@@ -198,8 +208,10 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
                 const std::optional<double> stored = platform::storedNumber(f.at(at));
                 stepper->setDoubleValue(stored.value_or(0));
                 const bool number = stored || f.at(at).trimmed().isEmpty();
-                field->setText(number ? platform::formatPairValue(stepper->doubleValue(), platform::PairFormat::Real)
-                                      : f.at(at));
+                if (number)
+                    platform::showNumber(field, stepper->doubleValue(), platform::PairFormat::Real);
+                else
+                    field->setText(f.at(at));
             }
             labelsize::Load(width_Text_pre, width_Stepper_pre, f.at(6));
             labelsize::Load(height_Text_pre, height_Stepper_pre, f.at(7));
@@ -225,8 +237,8 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             labelstock::Predefined_Layout(prod_list.at(size_t(index)), &Find_Papaer_Name_From_Size);
         predef_page_wdt = float(l.pageWidthPoints);
         predef_page_hgt = float(l.pageHeightPoints);
-        left_mar_pre->setText(l.leftMargin);
-        top_mar_pre->setText(l.topMargin);
+        showStored(left_mar_pre, l.leftMargin);
+        showStored(top_mar_pre, l.topMargin);
         Col_Text_pre->setText(l.cols);
         Col_Stepper_pre->setIntValue(l.colsValue);
         Row_Text_pre->setText(l.rows);
@@ -237,7 +249,7 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
                                                                       {height_Text_pre, height_Stepper_pre}};
         const double values[] = {l.horzGap, l.vertGap, l.labelWidth, l.labelHeight};
         for (int i = 0; i < 4; ++i) {
-            lengths[i].first->setText(number(values[i]));
+            platform::showSize(lengths[i].first, float(values[i]));
             lengths[i].second->setDoubleValue(values[i]);
         }
         orientation_pre->setText(l.orientation);
@@ -291,9 +303,12 @@ void Print_Wnd::Check_delete_label_buttom_status()
 QStringList Print_Wnd::Predefined_Field_Texts() const
 {
     QStringList out;
-    for (const QLineEdit *f : {Col_Text_pre, Row_Text_pre, left_mar_pre, top_mar_pre, horz_mar_Text_pre, vert_mar_Text_pre,
-                               width_Text_pre, height_Text_pre, paper_used_pre, orientation_pre, page_size_pre,
-                               page_width_pre, page_height_pre, layout_group_pre, description_pre})
+    // The numbers as the program writes them, whatever the locale, so that another reads them back.
+    out << Col_Text_pre->text() << Row_Text_pre->text();
+    for (const QLineEdit *f : {left_mar_pre, top_mar_pre, horz_mar_Text_pre, vert_mar_Text_pre, width_Text_pre, height_Text_pre})
+        out << platform::storedText(f);
+    for (const QLineEdit *f : {paper_used_pre, orientation_pre, page_size_pre, page_width_pre, page_height_pre,
+                               layout_group_pre, description_pre})
         out << f->text();
     return out;
 }

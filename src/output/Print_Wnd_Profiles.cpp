@@ -38,22 +38,24 @@ namespace {
 
 void logFailure(const std::exception &e) { Show_NSLog_Message(QString::fromUtf8(e.what())); }
 
-// A number of a profile into a field and its stepper; text that is no number keeps the field.
-void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &text, bool integer, double least)
+// A number of a profile into a field and its stepper, shown as the field shows numbers. A gap as
+// the program writes it, whatever the locale it was saved in (storedNumber). Text that is no number
+// keeps the field, and says so: a count is skipped quietly, as it always was.
+void loadNumber(QLineEdit *field, platform::Stepper *stepper, const QString &text, bool integer, double least,
+                const QString &profile = QString(), const char *what = nullptr)
 {
     bool ok = false;
-    // A gap as the program writes it, whatever the locale; one written with a decimal comma (a profile
-    // edited by hand, or from another machine) reads as the field reads it.
     const std::optional<double> real = integer ? std::nullopt : platform::storedNumber(text);
     const double value = integer ? double(Trim_Str(text).toInt(&ok)) : double(float(real.value_or(0)));
-    if (integer ? !ok : !real)
+    if (integer ? !ok : !real) {
+        if (what && !Trim_Str(text).isEmpty())
+            Show_MessageBox(QStringLiteral("The print profile \"%1\" holds the %2 \"%3\", which is no number; the %2 "
+                                           "stays as it was.")
+                                .arg(profile, QLatin1String(what), Trim_Str(text)));
         return;
+    }
     const double kept = std::max(value, least);
-    // Shown as stored where the field reads it so ("1.125" is a thousand where "," is the decimal sign).
-    const bool readsSo = integer || platform::typedNumber(text) == real;
-    field->setText(kept != value ? QString::number(kept)
-                   : readsSo     ? Trim_Str(text)
-                                 : platform::formatPairValue(kept, platform::PairFormat::Real));
+    platform::showNumber(field, kept, integer ? platform::PairFormat::Integer : platform::PairFormat::Real);
     stepper->setDoubleValue(kept);
 }
 
@@ -234,8 +236,8 @@ void Print_Wnd::Read_and_load_profile_info(const QString &name)
         if (!onStock) {
             loadNumber(Col_Text, Col_Stepper, f.at(0), true, 1);
             loadNumber(Row_Text, Row_Stepper, f.at(1), true, 1);
-            loadNumber(horz_mar_Text, horz_mar_Stepper, f.at(2), false, -1e9);
-            loadNumber(vert_mar_Text, vert_mar_Stepper, f.at(3), false, -1e9);
+            loadNumber(horz_mar_Text, horz_mar_Stepper, f.at(2), false, -1e9, name, "horizontal gap");
+            loadNumber(vert_mar_Text, vert_mar_Stepper, f.at(3), false, -1e9, name, "vertical gap");
         }
 
         // Under a product's grid the profile's alignment and auto-centre wait for the manual layout.
@@ -297,8 +299,8 @@ QStringList Print_Wnd::Profile_Fields(const QString &printer_sel) const
     const bool predefined = Manual_or_Pre == 1;
     return {(predefined ? Col_Text_pre : Col_Text)->text(),
             (predefined ? Row_Text_pre : Row_Text)->text(),
-            (predefined ? horz_mar_Text_pre : horz_mar_Text)->text(),
-            (predefined ? vert_mar_Text_pre : vert_mar_Text)->text(),
+            platform::storedText(predefined ? horz_mar_Text_pre : horz_mar_Text),
+            platform::storedText(predefined ? vert_mar_Text_pre : vert_mar_Text),
             l_mar_id->text(),
             t_mar_id->text(),
             r_mar_id->text(),

@@ -50,6 +50,8 @@ sheetfit::Fields Print_Wnd::Fit_Fields() const
     f.cellHeight = float(height_Stepper_pre->doubleValue());
     f.horzGap = (predefined ? horz_mar_Text_pre : horz_mar_Text)->text();
     f.vertGap = (predefined ? vert_mar_Text_pre : vert_mar_Text)->text();
+    f.horzGapInUse = float((predefined ? horz_mar_Stepper_pre : horz_mar_Stepper)->doubleValue());
+    f.vertGapInUse = float((predefined ? vert_mar_Stepper_pre : vert_mar_Stepper)->doubleValue());
     f.rows = (predefined ? Row_Text_pre : Row_Text)->text();
     f.cols = (predefined ? Col_Text_pre : Col_Text)->text();
     f.leftMargin = left_mar_pre->text();
@@ -139,8 +141,8 @@ void Print_Wnd::Set_values_From_Printer()
             layout_group_pre->setText(QStringLiteral("Custom"));
             description_pre->setText(QStringLiteral("Custom"));
         } else {
-            Left_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(left_mar_pre->text())));
-            Top_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(top_mar_pre->text())));
+            Left_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(left_mar_pre->text(), Points_to_MM_Convert(Left_Mar))));
+            Top_Mar = MM_to_Points_Convert(float(platform::leadingDecimal(top_mar_pre->text(), Points_to_MM_Convert(Top_Mar))));
             Rite_Mar = Bot_Mar = 0;
         }
     }

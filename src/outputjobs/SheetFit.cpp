@@ -29,8 +29,9 @@ struct Page {
 Page pageOf(const SheetLayout &l, const Fields &f)
 {
     if (l.Manual_or_Pre == 1)
-        return {l.predef_page_wdt, l.predef_page_hgt, MM_to_Points_Convert(float(platform::leadingDecimal(f.leftMargin))), 0,
-                MM_to_Points_Convert(float(platform::leadingDecimal(f.topMargin))), 0};
+        return {l.predef_page_wdt, l.predef_page_hgt,
+                MM_to_Points_Convert(float(platform::leadingDecimal(f.leftMargin, Points_to_MM_Convert(l.Left_Mar)))), 0,
+                MM_to_Points_Convert(float(platform::leadingDecimal(f.topMargin, Points_to_MM_Convert(l.Top_Mar)))), 0};
     return {float(l.setup.paper.width()), float(l.setup.paper.height()), l.Left_Mar, l.Rite_Mar, l.Top_Mar, l.Bot_Mar};
 }
 
@@ -47,7 +48,8 @@ void cutGap(Axis &a, float usable)
     if (!(a.gap > most))
         return;
     a.gap = most;
-    a.gapShown = QString::asprintf("%.2f", double(mostMM));
+    // In the user's digits and decimal sign, as the field and the message show it.
+    a.gapShown = platform::localePairValue(double(mostMM), platform::PairFormat::TwoDecimals);
 }
 
 // A label size or gap the arithmetic cannot divide by leaves a single cell on that axis.
@@ -121,8 +123,8 @@ Result Check_Max_Cell_Value(const SheetLayout &in, const Fields &f)
     }
 
     Axis cols, rows;
-    cols.gap = MM_to_Points_Convert(float(platform::leadingDecimal(f.horzGap)));
-    rows.gap = MM_to_Points_Convert(float(platform::leadingDecimal(f.vertGap)));
+    cols.gap = MM_to_Points_Convert(float(platform::leadingDecimal(f.horzGap, f.horzGapInUse)));
+    rows.gap = MM_to_Points_Convert(float(platform::leadingDecimal(f.vertGap, f.vertGapInUse)));
     cols.typed = platform::leadingInteger(f.cols);
     rows.typed = platform::leadingInteger(f.rows);
     cols.count = std::clamp(cols.typed, 1, Most_Cells);

@@ -18,6 +18,7 @@ struct Fields {
     float manualWidth = 0, manualHeight = 0;   // the manual size steppers (the label picture)
     float cellWidth = 0, cellHeight = 0;       // the predefined size steppers (the product's cell)
     QString horzGap, vertGap;                  // gap fields of the layout in use
+    float horzGapInUse = 0, vertGapInUse = 0;  // their steppers: the gaps a text refused leaves in use
     QString rows, cols;                        // row and column fields of the layout in use
     QString leftMargin, topMargin;             // the product's margin fields (predefined layout)
     bool autoCentre = false;                   // the auto-centre box

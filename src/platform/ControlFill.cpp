@@ -56,7 +56,7 @@ void setPair(QLineEdit *field, Stepper *stepper, double value, PairFormat format
 {
     if (stepper)
         stepper->setDoubleValue(value);
-    setText(field, formatPairValue(value, format));
+    setText(field, localePairValue(value, format, fieldLocale(field)));
 }
 
 } // namespace platform::fill

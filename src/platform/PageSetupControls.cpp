@@ -76,7 +76,8 @@ public:
         for (const QChar c : number)
             if (!c.isDigit() && !c.isSpace() && !QStringLiteral(".,+-eE\u2212\u200E\u200F\u061C").contains(c) && point != c)
                 return Invalid;
-        return typedNumber(number) ? Acceptable : Intermediate;
+        // Read as the field shows numbers ("." in every locale), so its own "1.125" is no thousand.
+        return typedNumber(number, m_field->locale()) ? Acceptable : Intermediate;
     }
 
 private:
@@ -132,7 +133,7 @@ private:
     bool take(QDoubleSpinBox *field) const
     {
         const TypedField &f = *std::find_if(m_fields.begin(), m_fields.end(), [field](const TypedField &t) { return t.field == field; });
-        const std::optional<double> typed = typedNumber(numberOf(field->text(), field));
+        const std::optional<double> typed = typedNumber(numberOf(field->text(), field), field->locale());
         const int decimals = field->decimals();
         const double held = typed ? std::round(*typed * std::pow(10.0, decimals)) / std::pow(10.0, decimals) : 0;
         const double least = f.side ? std::max(field->minimum(), std::pow(10.0, -decimals)) : field->minimum();

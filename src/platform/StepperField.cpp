@@ -11,7 +11,42 @@
 
 namespace platform {
 
-double fieldValue(const QLineEdit *field) { return field ? fieldValue(field->text()) : 0.0; }
+QLocale fieldLocale(const QLineEdit *field)
+{
+    // Set on the field itself (Page Setup's "." fields), else the user's: a field made before a
+    // change of the default keeps the old one, which the program's writers and readers do not use.
+    return field && field->testAttribute(Qt::WA_SetLocale) ? field->locale() : QLocale();
+}
+
+double fieldValue(const QLineEdit *field, double inUse)
+{
+    return field ? fieldValue(field->text(), inUse, fieldLocale(field)) : inUse;
+}
+
+std::optional<double> typedNumber(const QLineEdit *field)
+{
+    return field ? typedNumber(field->text(), fieldLocale(field)) : std::nullopt;
+}
+
+void showSize(QLineEdit *field, double value)
+{
+    showNumber(field, QString::number(value, 'g', 6).toDouble(), PairFormat::Real);
+}
+
+QString storedText(const QLineEdit *field)
+{
+    // Plain digits and "." stay as shown ("63.50"); another form is written as the program writes.
+    const std::optional<double> value = typedNumber(field);
+    const QString text = field->text().trimmed();
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) { return (c.isDigit() && c.unicode() < 128) || c == '.' || c == '-'; });
+    return !value ? field->text() : plain && storedNumber(text) == value ? text : formatPairValue(*value, PairFormat::Real);
+}
+
+void showNumber(QLineEdit *field, double value, PairFormat format)
+{
+    // Whole numbers in plain digits, as every count field shows and reads them.
+    field->setText(format == PairFormat::Integer ? formatPairValue(value, format) : localePairValue(value, format, fieldLocale(field)));
+}
 
 bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFormat format)
 {
@@ -20,10 +55,10 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
     if (!stepper || !field)
         return fromStepper;
     if (fromStepper) {
-        field->setText(formatPairValue(stepper->doubleValue(), format));
+        showNumber(field, stepper->doubleValue(), format);
     } else {
         // Text that is no number reads as 0, as it always has; the stepper's range bounds it.
-        const double typed = fieldValue(field->text());
+        const double typed = fieldValue(field);
         if (format == PairFormat::Integer)
             stepper->setIntValue(int(formatValue(typed, format)));
         else
@@ -33,9 +68,9 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
 }
 
 QString numberRefusal(const QString &text, double lowest, double highest, const QString &what, const QString &unit,
-                      int decimals)
+                      int decimals, const QLocale &locale)
 {
-    const std::optional<double> typed = typedNumber(text);
+    const std::optional<double> typed = typedNumber(text, locale);
     if (!typed)
         return QStringLiteral("Please enter the %1 as a number, such as 12.5.").arg(what);
     // Compared as shown: "0.095" is the 0.10 a field of two decimals shows, and the ends of the range
@@ -48,6 +83,11 @@ QString numberRefusal(const QString &text, double lowest, double highest, const 
                  QString::number(highest, 'f', decimals), unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
     }
     return QString();
+}
+
+QString fieldRefusal(const QLineEdit *field, double lowest, double highest, const QString &what)
+{
+    return numberRefusal(field->text(), lowest, highest, what, QStringLiteral("mm"), 2, fieldLocale(field));
 }
 
 QString unitName(int unit)
@@ -63,15 +103,16 @@ QString copyPairRefusing(const QObject *sender, Stepper *stepper, QLineEdit *fie
         return QString();
     }
     // A thousand grouped or slipped is no whole number ("1,0000" would be taken as 1): refused as text that is none.
-    const bool grouped = format == PairFormat::Integer && readsGrouped(field->text(), NumberKind::Whole);
+    const bool grouped = format == PairFormat::Integer && readsGrouped(field->text(), NumberKind::Whole, fieldLocale(field));
     const QString refused =
         numberRefusal(grouped ? QString() : field->text(), std::max(stepper->minValue(), refusal.lowest),
-                      stepper->maxValue(), refusal.what, refusal.unit, format == PairFormat::Integer ? 0 : 2);
+                      stepper->maxValue(), refusal.what, refusal.unit, format == PairFormat::Integer ? 0 : 2,
+                      fieldLocale(field));
     if (refused.isEmpty())
         copyPair(sender, stepper, field, format);
     else
         stepper->holdStep();
-    field->setText(formatPairValue(stepper->doubleValue(), format));
+    showNumber(field, stepper->doubleValue(), format);
     return refused;
 }
 
@@ -114,8 +155,8 @@ void scalePairs(std::initializer_list<std::pair<QLineEdit *, Stepper *>> pairs, 
         if (!field)
             continue;
         // Single precision, as the fields were always converted.
-        const float value = float(leadingReal(field->text())) * factor;
-        field->setText(formatPairValue(value, PairFormat::Real));
+        const float value = float(fieldValue(field, stepper ? stepper->doubleValue() : 0.0)) * factor;
+        showNumber(field, value, PairFormat::Real);
         if (stepper)
             stepper->setDoubleValue(value);
     }

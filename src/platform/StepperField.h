@@ -4,6 +4,7 @@
 // after a change). copyPair() then carries the value across: stepper to field as text, field to
 // stepper as a number, which the stepper bounds by its own range.
 
+#include <QLocale>
 #include <QString>
 
 #include <functional>
@@ -28,14 +29,14 @@ enum class PairFormat {
 // A typed value as a field of the format holds it: whole for an integer field, single precision
 // for a real one, two decimals for a two-decimal one.
 double formatValue(double typed, PairFormat format);
-// The text a field shows for a stepper's value, never one it would refuse as grouped ("1.1250" for
-// 1.125 where "," is the decimal sign).
+// A stepper's value in plain ASCII digits with "." for its point: for text read back as the program
+// writes it (storedNumber), never for a field, which shows localePairValue in its own locale.
 QString formatPairValue(double value, PairFormat format);
 // The number at the start of a field's text, as a field reads one ("0.5cm" gives 0.5); 0 without one.
 double leadingReal(const QString &text);
-// The same for a decimal field, whose separator may be typed "." or "," in any locale ("2,5mm"
-// gives 2.5); a whole typed number in the locale's own digits too ("١٢٫٥" under ar_EG).
-double leadingDecimal(const QString &text);
+// A decimal field's number as typedNumber reads it, a unit after it left out ("2,5mm" gives 2.5);
+// inUse for text it refuses ("1 000", "1e3", a grouped thousand): never its first digits.
+double leadingDecimal(const QString &text, double inUse = 0, const QLocale &locale = QLocale());
 // The integer at the start of a field's text ("12.7" gives 12); 0 without one.
 int leadingInteger(const QString &text);
 
@@ -44,12 +45,16 @@ int leadingInteger(const QString &text);
 // field has thousands); the locale's own digits and decimal point too ("١٢٫٥" under ar_EG). Any
 // other text ("1.000,5", "1e3", "abc", nothing, another locale's digits) is no number, and so is
 // text that reads as grouped thousands (readsGrouped: "1,000" under en_US is no 1).
-std::optional<double> typedNumber(const QString &text);
+// Read by the rules of the field's locale: a field that shows "." decimals in every locale (the C
+// locale's) reads "1.125" as 1.125 where the user's locale would call it a thousand.
+std::optional<double> typedNumber(const QString &text, const QLocale &locale = QLocale());
+std::optional<double> typedNumber(const QLineEdit *field);
 // The same number as typed, in plain ASCII digits with "." for its point ("١٢٫٥" gives "12.5"): for
 // text that leaves the program (a payload), which readers elsewhere take in ASCII only.
-std::optional<QByteArray> typedNumberText(const QString &text);
+std::optional<QByteArray> typedNumberText(const QString &text, const QLocale &locale = QLocale());
 // A number the program wrote (a profile, a custom product): plain digits and "." as it writes them,
-// whatever the locale ("1.125" is 1.125 under de_DE too); else read as typed (a file edited by hand).
+// whatever the locale ("1.125" is 1.125 under de_DE too), or its one "," where an older save wrote
+// the decimal sign so ("1,125"); else read as typed (a file edited by hand).
 std::optional<double> storedNumber(const QString &text);
 
 enum class NumberKind { Decimal, Whole };
@@ -58,14 +63,27 @@ enum class NumberKind { Decimal, Whole };
 // after the locale's group sign or whichever of "," and "." is not its decimal sign ("1,000" under
 // en_US, "1.000" and "12.500" under de_DE, both under ar_EG; "2,5", "1,50" and "0.125" are no
 // thousands). In a whole-number field also any decimal sign followed by three digits or more: a
-// fraction of zeros that long is a thousand slipped ("1,0000", "01,000", "١٫٠٠٠"); "5.00" stands.
-bool readsGrouped(const QString &text, NumberKind kind);
+// fraction of zeros that long is a thousand slipped ("1,0000", "01,000", "١٫٠٠٠"); "5.00" stands. In
+// a decimal field so is three zeros or more after the sign that is not the decimal one ("1,0000").
+bool readsGrouped(const QString &text, NumberKind kind, const QLocale &locale = QLocale());
 // A number as a field of the format shows it, in the locale's own digits, decimal sign and minus
 // ("2,5" under de_DE, "٢٫٥" under ar_EG), never grouped: the readers take it back.
-QString localePairValue(double value, PairFormat format);
-// typedNumber, or 0 for text that is no number: for code that draws from what a field shows.
-double fieldValue(const QString &text);
-double fieldValue(const QLineEdit *field);
+QString localePairValue(double value, PairFormat format, const QLocale &locale = QLocale());
+// The locale a field's numbers are written and read in: its own where one was set on it, else the user's.
+QLocale fieldLocale(const QLineEdit *field);
+// Every number the program puts into a field: localePairValue in the field's own locale, which the
+// field's readers take back as that number.
+void showNumber(QLineEdit *field, double value, PairFormat format);
+// A size the program computed, to six significant digits as it has always shown one ("66.675" for
+// the 66.674965 of 2.625 inches in single precision), the same way.
+void showSize(QLineEdit *field, double value);
+// A field's number as the program stores it (formatPairValue, read back by storedNumber in any
+// locale); text that is no number as it is.
+QString storedText(const QLineEdit *field);
+// typedNumber, or inUse (the value the layout holds) for text that is no number: for code that
+// draws from what a field shows.
+double fieldValue(const QString &text, double inUse = 0, const QLocale &locale = QLocale());
+double fieldValue(const QLineEdit *field, double inUse = 0);
 
 // A unit change of several pairs: each field's value times factor, into the field (as a real
 // number) and its stepper; a missing field is skipped.
@@ -82,7 +100,9 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
 // to 10000.00 mm."; the range with as many decimals as the field shows, "an" before a vowel, no unit
 // when unit is empty). Every field that refuses says it the same way.
 QString numberRefusal(const QString &text, double lowest, double highest, const QString &what,
-                      const QString &unit = QStringLiteral("mm"), int decimals = 2);
+                      const QString &unit = QStringLiteral("mm"), int decimals = 2, const QLocale &locale = QLocale());
+// The same for what a field holds, read in the field's locale.
+QString fieldRefusal(const QLineEdit *field, double lowest, double highest, const QString &what);
 
 // The short name of a length unit as the fields' labels show it: 0 "in", 1 "cm", 2 (and any other) "mm".
 QString unitName(int unit);

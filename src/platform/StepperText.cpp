@@ -80,10 +80,7 @@ QString formatPairValue(double value, PairFormat format)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, f, std::chars_format::fixed);
     if (result.ec != std::errc())
         return QString::asprintf("%g", double(f));
-    const QString shown = QString::fromLatin1(buffer, result.ptr - buffer);
-    // Never a text the fields would refuse as a grouped thousand: "1.125" is 1125 where "," is the
-    // decimal sign, "1.1250" is not.
-    return readsGrouped(shown, NumberKind::Decimal) ? shown + QLatin1Char('0') : shown;
+    return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 double leadingReal(const QString &text)
@@ -97,15 +94,18 @@ double leadingReal(const QString &text)
     return ok ? v : 0.0;
 }
 
-double leadingDecimal(const QString &text)
+double leadingDecimal(const QString &text, double inUse, const QLocale &locale)
 {
-    // A whole number as a field takes it first, so a margin typed in the locale's own digits is laid
-    // out as the field shows it.
-    if (const std::optional<double> typed = typedNumber(text))
+    if (const std::optional<double> typed = typedNumber(text, locale))
         return *typed;
-    const qsizetype start = firstNonBlank(text);
-    const qsizetype end = numberEnd(text, start, true, true);
-    return end == start ? 0.0 : fieldValue(text.mid(start, end - start));
+    // A unit after the number ("2,5mm"): the number before it, read whole as the field reads it. Never
+    // the first digits of a text refused as a whole ("1 000", "1e3", "1.000"): the value in use stays.
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isLetter())
+        --end;
+    const std::optional<double> beforeUnit =
+        end < text.size() && end > 0 ? typedNumber(text.left(end), locale) : std::nullopt;
+    return beforeUnit.value_or(inUse);
 }
 
 int leadingInteger(const QString &text)
@@ -161,24 +161,27 @@ bool isSign(QChar c) { return c == QLatin1Char('-') || c == QChar(0x2212) || c =
 
 } // namespace
 
-bool readsGrouped(const QString &text, NumberKind kind)
+bool readsGrouped(const QString &text, NumberKind kind, const QLocale &locale)
 {
-    const QLocale locale;
-    const char16_t zero = zeroOf(locale);
+    // The user's digits and decimal sign read in every field, also in one that shows "." decimals.
+    const char16_t zero = zeroOf(QLocale());
     const QChar point = signOf(locale.decimalPoint()), group = signOf(locale.groupSeparator());
+    const QChar userPoint = signOf(QLocale().decimalPoint());
     const QString t = withoutMarks(text);
     // The runs of digits and the signs between them.
     QList<qsizetype> runs{0};
     QString between;
-    bool first0 = false;
+    bool first0 = false, lastZeros = true;
     for (qsizetype i = !t.isEmpty() && isSign(t.at(0)) ? 1 : 0; i < t.size(); ++i) {
         const QChar c = t.at(i);
         if (digitOf(c, zero) >= 0) {
             first0 = first0 || (runs.size() == 1 && runs.back() == 0 && digitOf(c, zero) == 0);
+            lastZeros = lastZeros && digitOf(c, zero) == 0;
             ++runs.back();
-        } else if (c == QLatin1Char(',') || c == QLatin1Char('.') || c == point || c == group) {
+        } else if (c == QLatin1Char(',') || c == QLatin1Char('.') || c == point || c == group || c == userPoint) {
             between.append(c);
             runs.append(0);
+            lastZeros = true;
         } else {
             return false;   // no number: refused as such
         }
@@ -192,18 +195,21 @@ bool readsGrouped(const QString &text, NumberKind kind)
     // that is not its decimal sign: "1,000" would be 1 in a field that takes it for a decimal sign.
     const QChar sign = between.at(0);
     const bool groups = sign == group || ((sign == QLatin1Char(',') || sign == QLatin1Char('.')) && sign != point);
+    // A decimal field too: three zeros or more after the sign that is not the decimal one are a
+    // thousand slipped ("1,0000" and "01,000" under en_US), not 1; "0,125" and "2,5" stand.
+    if (groups && runs.size() == 2 && runs.back() >= 3 && lastZeros)
+        return true;
     return groups && !first0 && runs.front() >= 1 && runs.front() <= 3 && between.count(sign) == between.size()
            && std::all_of(runs.begin() + 1, runs.end(), [](qsizetype n) { return n == 3; });
 }
 
-std::optional<QByteArray> typedNumberText(const QString &text)
+std::optional<QByteArray> typedNumberText(const QString &text, const QLocale &locale)
 {
     // The locale's own digits and decimal point read as well as the plain ones: a user of ar_EG types
     // "١٢٫٥" as they see it shown. Its group separator stays no number, as every other one does, and so
     // do grouped thousands.
-    const QLocale locale;
-    const char16_t zero = zeroOf(locale);
-    const QChar localePoint = signOf(locale.decimalPoint());
+    const char16_t zero = zeroOf(QLocale());
+    const QChar localePoint = signOf(locale.decimalPoint()), userPoint = signOf(QLocale().decimalPoint());
     const QString t = withoutMarks(text);
     qsizetype i = 0;
     QByteArray plain;
@@ -219,14 +225,15 @@ std::optional<QByteArray> typedNumberText(const QString &text)
         if (const int d = digitOf(c, zero); d >= 0) {
             digits = true;
             plain.append(char('0' + d));
-        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',') || (!localePoint.isNull() && c == localePoint)) && !separator) {
+        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',') || (!localePoint.isNull() && c == localePoint)
+                    || (!userPoint.isNull() && c == userPoint)) && !separator) {
             separator = true;
             plain.append('.');
         } else {
             return std::nullopt;
         }
     }
-    if (!digits || readsGrouped(text, NumberKind::Decimal))
+    if (!digits || readsGrouped(text, NumberKind::Decimal, locale))
         return std::nullopt;
     return plain;
 }
@@ -246,25 +253,29 @@ std::optional<double> plainValue(const QByteArray &plain)
 
 } // namespace
 
-std::optional<double> typedNumber(const QString &text)
+std::optional<double> typedNumber(const QString &text, const QLocale &locale)
 {
-    const std::optional<QByteArray> plain = typedNumberText(text);
+    const std::optional<QByteArray> plain = typedNumberText(text, locale);
     return plain ? plainValue(*plain) : std::nullopt;
 }
 
 std::optional<double> storedNumber(const QString &text)
 {
     // As the program writes numbers first: "1.125" in a file is no thousand, whatever the locale.
-    const QString t = text.trimmed();
-    if (std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 128; }))
+    // A file written where "," was the decimal sign holds it so ("1,125" from de_DE): the program
+    // never wrote a grouped thousand there, so its one comma is that decimal sign in every locale.
+    QString t = text.trimmed();
+    if (std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 128; })) {
+        if (!t.contains(QLatin1Char('.')) && t.count(QLatin1Char(',')) == 1)
+            t.replace(QLatin1Char(','), QLatin1Char('.'));
         if (const std::optional<double> written = plainValue(t.toLatin1()))
             return written;
+    }
     return typedNumber(text);
 }
 
-QString localePairValue(double value, PairFormat format)
+QString localePairValue(double value, PairFormat format, const QLocale &locale)
 {
-    const QLocale locale;
     const QString zero = locale.zeroDigit();
     QString shown;
     for (const QChar c : formatPairValue(value, format)) {
@@ -276,6 +287,9 @@ QString localePairValue(double value, PairFormat format)
     return shown;
 }
 
-double fieldValue(const QString &text) { return typedNumber(text).value_or(0.0); }
+double fieldValue(const QString &text, double inUse, const QLocale &locale)
+{
+    return typedNumber(text, locale).value_or(inUse);
+}
 
 } // namespace platform

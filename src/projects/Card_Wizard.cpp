@@ -299,9 +299,9 @@ int Card_Wizard::Open_Wnd()
 
 void Card_Wizard::Set_Size_Fields(double widthMM, double heightMM)
 {
-    width_Text->setText(QString::number(float(widthMM)));
+    platform::showSize(width_Text, float(widthMM));
     width_Stepper->setDoubleValue(widthMM);
-    height_Text->setText(QString::number(float(heightMM)));
+    platform::showSize(height_Text, float(heightMM));
     height_Stepper->setDoubleValue(heightMM);
 }
 
@@ -387,8 +387,8 @@ void Card_Wizard::controlTextDidEndEditing(QLineEdit *field)
 void Card_Wizard::Apply_unit_Chaneg_Values()
 {
     for (const auto &[field, stepper] : {std::pair{width_Text, width_Stepper}, std::pair{height_Text, height_Stepper}}) {
-        const double value = platform::fieldValue(field);
-        field->setText(QString::asprintf("%.2f", value));
+        const double value = platform::fieldValue(field, stepper->doubleValue());
+        platform::showNumber(field, value, platform::PairFormat::TwoDecimals);
         stepper->setDoubleValue(value);
     }
 }
@@ -396,21 +396,21 @@ void Card_Wizard::Apply_unit_Chaneg_Values()
 void Card_Wizard::Card_Width_Changed(bool fromStepper)
 {
     if (fromStepper)
-        width_Text->setText(QString::asprintf("%.2f", width_Stepper->doubleValue()));
+        platform::showNumber(width_Text, width_Stepper->doubleValue(), platform::PairFormat::TwoDecimals);
 }
 
 void Card_Wizard::Card_Height_Changed(bool fromStepper)
 {
     if (fromStepper)
-        height_Text->setText(QString::asprintf("%.2f", height_Stepper->doubleValue()));
+        platform::showNumber(height_Text, height_Stepper->doubleValue(), platform::PairFormat::TwoDecimals);
 }
 
 void Card_Wizard::Apply_Size_Clicked()
 {
     try {
         Apply_unit_Chaneg_Values();
-        const float widthMM = float(platform::fieldValue(width_Text));
-        const float heightMM = float(platform::fieldValue(height_Text));
+        const float widthMM = float(platform::fieldValue(width_Text, width_Stepper->doubleValue()));
+        const float heightMM = float(platform::fieldValue(height_Text, height_Stepper->doubleValue()));
         projects.design().SetDocumentCanvasSize(QSizeF(MM_to_Points_Convert(widthMM), MM_to_Points_Convert(heightMM)));
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));

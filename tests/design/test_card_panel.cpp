@@ -7,6 +7,10 @@
 #include "design/PropertySidebar.h"
 #include "platform/ColorWell.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
+#include "outputjobs/LabelCatalogue.h"
+#include "core/Globals.h"
+#include "support/LocaleScope.h"
 #include "model/Card_Property.h"
 #include "design/PropFillGuard.h"
 #include "imagetools/Image_Library.h"
@@ -219,6 +223,34 @@ TEST_F(CardPanel, ApplyingTheSizeSetsTheCanvasInPoints)
     sidebar().Apply_Size_Clicked();
     EXPECT_NEAR(c->design().workArea().canvasFrameSize.width(), 72.0, 1e-3);
     EXPECT_NEAR(c->design().workArea().canvasFrameSize.height(), 144.0, 1e-3);
+}
+
+// Every shipped product's size set in the panel, in every locale, in millimetres and inches: the fields read back
+// its size (to the hundredth they show) and Apply makes the canvas of that size.
+TEST_F(CardPanel, EveryStockProductsSizeAppliesInEveryLocale)
+{
+    testsupport::ResponderScope responder;   // a refusal is said, not waited on
+    QStringList wrong;
+    CardSizePanel &panel = *sidebar().cardSizePanel();
+    for (const char *locale : {"C", "en_US", "de_DE", "ar_EG", "fa_IR"})
+        for (const int unit : {2, 0}) {
+            LocaleScope scope(locale);
+            Measument_Unit_Is = last_unit_val = unit;
+            const double perUnit = unit == 2 ? 1 : 25.4;
+            for (const QString &vendor : labelstock::Vendor_Names(Resource_Path))
+                for (const Product_Details &p : labelstock::Read_Catalogue(labelstock::Catalogue_Path(Resource_Path, vendor), QString()).products) {
+                    const auto l = labelstock::Predefined_Layout(p, nullptr);
+                    panel.Set_Card_Size_In_Control(l.labelWidth, l.labelHeight);
+                    const QSizeF read(platform::fieldValue(panel.width_Text), platform::fieldValue(panel.height_Text));
+                    sidebar().Apply_Size_Clicked();
+                    const QSizeF canvas = c->design().workArea().canvasFrameSize / 72 * 25.4 / perUnit, off = read - QSizeF(l.labelWidth, l.labelHeight) / perUnit;
+                    if (std::max(std::abs(off.width()), std::abs(off.height())) > 0.0051 || (canvas - read).width() > 1e-3 || (canvas - read).height() > 1e-3)
+                        wrong << QStringLiteral("%1 %2 %3: fields %4 x %5, canvas %6 x %7").arg(locale, vendor, p.productID).arg(read.width())
+                                     .arg(read.height()).arg(canvas.width()).arg(canvas.height());
+                }
+        }
+    Measument_Unit_Is = last_unit_val = 2;
+    EXPECT_EQ((wrong + responder->trimmedAlertMessages()).join('\n').toStdString(), "");
 }
 
 class CardPanelLoad : public DesignFixture {

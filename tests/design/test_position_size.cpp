@@ -208,7 +208,7 @@ TEST_F(PositionSize, DecimalCommaReadsAsTheDecimalSeparatorInEveryLocale)
             SCOPED_TRACE(std::string(locale) + " " + k.typed);
             applied.clear();
             type(k.field, QString::fromLatin1(k.typed));
-            EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown));
+            EXPECT_EQ(k.field->text(), QString::fromLatin1(k.shown).replace('.', QLocale().decimalPoint()));   // as the locale writes it
             ASSERT_EQ(applied.size(), std::isnan(k.applied) ? 0 : 1);
             if (!applied.isEmpty()) {
                 EXPECT_DOUBLE_EQ(applied.first().second, k.applied);

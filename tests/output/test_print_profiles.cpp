@@ -371,14 +371,25 @@ TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
         EXPECT_EQ(w->Col_Text->text(), QStringLiteral("2"));
         EXPECT_EQ(w->Row_Text->text(), QStringLiteral("1"));
         EXPECT_NEAR(horz_mar, MM_to_Points_Convert(2.5f), 1e-3);
-        EXPECT_TRUE(std::abs(vert_mar - MM_to_Points_Convert(1.125f)) < 1e-3 && w->vert_mar_Text->text() == "1.1250");
+        EXPECT_TRUE(std::abs(vert_mar - MM_to_Points_Convert(1.125f)) < 1e-3 && w->vert_mar_Text->text() == "1,125");
         EXPECT_EQ(label_align_val, 1);
         EXPECT_FALSE(w->Auto_Center_chk_bx->isChecked());
         EXPECT_FALSE(w->Show_Margins->isChecked());
         EXPECT_TRUE(Show_margin_rect) << "only the box changes";
         EXPECT_FALSE(w->print_with_batch_chk->isChecked()) << "no batch data is bound";
         EXPECT_EQ(w->Paper_id->text(), QStringLiteral("A4"));
+        type(w->horz_mar_Text, QStringLiteral("1,125")), putStrings(QStringLiteral("Saved"), w->Profile_Fields(QString()));
     });
+    // Under en_US: the gap saved under de_DE, an older save's "1,125" and one that is no number, said.
+    const LocaleScope point("en_US");
+    odd[2] = QStringLiteral("1,125"), odd[3] = QStringLiteral("x"), putStrings(QStringLiteral("Odd"), odd), responder->alerts.clear();
+    open([&] {
+        for (const char *name : {"Saved", "Odd"}) {
+            select(QLatin1String(name));
+            EXPECT_EQ(w->horz_mar_Text->text() + ' ' + QString::number(Points_to_MM_Convert(horz_mar)), "1.125 1.125") << name;
+        }
+    });
+    EXPECT_EQ(messages(), QStringList{"The print profile \"Odd\" holds the vertical gap \"x\", which is no number; the vertical gap stays as it was."});
 }
 
 // A save that cannot be written says so with the reason and keeps the old file as it was.

@@ -18,7 +18,9 @@
 #include "support/PageSetupAnswer.h"
 #include "support/NumberFieldSweep.h"
 #include "support/Editions.h"
+#include "outputjobs/LabelCatalogue.h"
 #include "outputjobs/OutputGlobals.h"
+#include "outputjobs/Print_Wnd_PaperNames.h"
 #include "core/Globals.h"
 #include "core/Edition.h"
 
@@ -367,7 +369,7 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                 for (const auto &row : rows) {
                     SCOPED_TRACE(std::string(locale) + " " + (w->*field)->objectName().toStdString() + " " + row[0]);
                     responder->alerts.clear();
-                    const QString before = (w->*field)->text(), out = QLatin1String(row[size ? 1 : 2]);
+                    const QString before = (w->*field)->text(), out = QString(row[size ? 1 : 2]).replace('.', size ? QLocale().decimalPoint() : ".");
                     type(w->*field, QLatin1String(row[0]));
                     EXPECT_EQ(messages(), said.contains(out) ? QStringList{said[out]} : QStringList());
                     const double now = platform::fieldValue((w->*field)->text());
@@ -414,12 +416,17 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                                                  *responder), "");
         w->cancelButton->click();
     });
-    open([&] {   // gaps that stood on A4, then A5 in Page Setup: cut to its room, and said once
-        type(w->horz_mar_Text, "150"), type(w->vert_mar_Text, "200"), responder->alerts.clear(), w->pagesetup_btn->click(), w->Check_Max_Cell_Value();
-        EXPECT_EQ((messages() << w->horz_mar_Text->text() << w->vert_mar_Text->text()).join('|').toStdString(),
-                  "The horizontal gap was cut to 135.30 mm and the vertical gap to 197.30 mm, the room of the new page.|135.30|197.30");
-        w->cancelButton->click();
-    }, testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)});
+    for (const char *locale : {"C", "de_DE"}) {   // gaps that stood on A4, then A5 in Page Setup: cut to its room, said once in the locale's own form
+        LocaleScope scope(locale);
+        setPaper(QPageSize::A4, QPageLayout::Portrait, 18);
+        open([&] {
+            type(w->horz_mar_Text, "150"), type(w->vert_mar_Text, "200"), responder->alerts.clear(), w->pagesetup_btn->click(), w->Check_Max_Cell_Value();
+            EXPECT_EQ((messages() << w->horz_mar_Text->text() << w->vert_mar_Text->text()).join('|'),
+                      QString("The horizontal gap was cut to 135#30 mm and the vertical gap to 197#30 mm, the most the page has room for.|135#30|197#30")
+                          .replace('#', QLocale().decimalPoint()));
+            w->cancelButton->click();
+        }, testsupport::PageSetupAnswer{QPageSize(QPageSize::A5)});
+    }
     // Page Setup's own margin and custom size fields, typed key by key in every locale: what the window then shows,
     // or the field's message ("u": no number, "r": out of range) and the value kept as the panel showed it.
     const char *const panelRows[][3] = {{"101.6", "r", "101.60"}, {"101,6", "r", "101.60"}, {"12.5", "12.50", "12.50"},
@@ -473,6 +480,37 @@ TEST_F(PrintDialog, DecimalFieldsTakeOnlyNumbers)
                          Case{"-", false}, Case{".", false}, Case{"1.2.3", false}, Case{"12mm", false}, Case{"inf", false},
                          Case{"nan", false}, Case{"1,5", true}, Case{"+", false}, Case{"1,2,3", false}, Case{"1.000,5", false}})
         EXPECT_EQ(GapFields::Refusal(QLatin1String(k.text), "gap") != labelsize::Unreadable_Message("gap"), k.accepted) << k.text;
+}
+
+// Every shipped product in every locale: its sizes and gaps read back as the catalogue gives them, the sheet's pitch
+// is theirs, and Print refuses none (on A5, which no product is on, it first asks about the paper: No).
+TEST_F(PrintDialog, EveryStockProductPrintsInEveryLocale)
+{
+    setPaper(QPageSize::A5, QPageLayout::Portrait, 0);
+    QStringList wrong;
+    for (const char *locale : {"C", "en_US", "de_DE", "ar_EG", "fa_IR"}) {
+        LocaleScope scope(locale);
+        open([&] {
+            w->rd_predefined->click();
+            for (int vendor = 1; vendor < w->Label_ComboBox->count(); ++vendor)
+                for (int p = (w->Label_ComboBox->setCurrentIndex(vendor), 0); p < w->Product_num_ComboBox->count(); ++p) {
+                    w->Product_num_ComboBox->setCurrentIndex(p);
+                    const auto l = labelstock::Predefined_Layout(w->prod_list.at(size_t(p)), &Find_Papaer_Name_From_Size);
+                    QStringList read;   // each field's value, or what it reads instead of the product's
+                    for (const auto &[f, value] : {std::pair{w->width_Text_pre, l.labelWidth}, std::pair{w->height_Text_pre, l.labelHeight},
+                                                   std::pair{w->horz_mar_Text_pre, l.horzGap}, std::pair{w->vert_mar_Text_pre, l.vertGap}})
+                        read << (std::abs(platform::fieldValue(f) - value) < 1e-4 ? QStringLiteral("=") : QString::number(platform::fieldValue(f)));
+                    responder->alerts.clear(), responder->alertAnswers = {QStringLiteral("No")}, w->printButton->click();
+                    const QString got = QStringLiteral("%1 | %2 %3 | %4").arg(read.join(' ')).arg(Points_to_MM_Convert(label_width + horz_mar), 0, 'f', 2)
+                                            .arg(Points_to_MM_Convert(label_hight + vert_mar), 0, 'f', 2).arg(messages().value(0).left(16));
+                    const QString want = QStringLiteral("= = = = | %1 %2 | The Printer Pape").arg(l.labelWidth + l.horzGap, 0, 'f', 2).arg(l.labelHeight + l.vertGap, 0, 'f', 2);
+                    if (got != want)
+                        wrong << QStringLiteral("%1 %2: %3, not %4").arg(locale, w->Product_num_ComboBox->currentText(), got, want);
+                }
+            w->cancelButton->click();
+        });
+    }
+    EXPECT_EQ(wrong.join('\n').toStdString(), "");
 }
 
 TEST_F(PrintDialog, OrientationTurnsThePageSetup)

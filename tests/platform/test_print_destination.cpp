@@ -150,7 +150,7 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
     struct Row { const char *printer; QPageSize paper; O turn = O::Portrait; QString typed = {}; const char *locale = "C"; double mm = 12.5;
                  int end = Qt::Key_Tab; double left = 20.5; };   // the key or step that ends the typing; the left margin before (pt)
     using A = testsupport::PageSetupAnswer;
-    for (const Row &k : {Row{pdf, custom}, Row{"Labels", custom, O::Portrait, "12,5", "de_DE"}, Row{pdf, custom, O::Portrait, "12.5"},
+    for (const Row &k : {Row{pdf, custom}, Row{"Labels", custom, O::Portrait, "12,5", "de_DE"}, Row{pdf, custom, O::Portrait, "12.5"}, Row{pdf, custom, O::Portrait, "12.500", "de_DE"},
                          Row{"Desk_12", a5, O::Portrait, "12.5", "de_DE"}, Row{"Desk_12", legal, O::Landscape, "12,5"},
                          Row{pdf, custom, O::Landscape, "1.234,5", "C", 0}, Row{pdf, custom, O::Portrait, "1.234,5", "de_DE", 0},
                          Row{pdf, legal, O::Portrait, "101,6", "C", 102.6, Qt::Key_Up}, Row{pdf, custom, O::Portrait, "12,5", "C", 13.5, A::Arrow},

@@ -47,7 +47,8 @@ TEST(StepperField, LeadingNumbers)
     EXPECT_DOUBLE_EQ(leadingReal(QString()), 0);
     EXPECT_DOUBLE_EQ(leadingDecimal(QStringLiteral("2,5mm")), 2.5);
     EXPECT_DOUBLE_EQ(leadingDecimal(QStringLiteral(" 0.5")), 0.5);
-    EXPECT_DOUBLE_EQ(leadingDecimal(QStringLiteral("1,2.3")), 1.2);
+    for (const char *refused : {"1,2.3", "1 000", "1e3"})   // never its first digits: the value in use
+        EXPECT_DOUBLE_EQ(leadingDecimal(QString::fromLatin1(refused), 7), 7) << refused;
     EXPECT_EQ(leadingInteger(QStringLiteral("12.7")), 12);
     EXPECT_EQ(leadingInteger(QStringLiteral(" 40pt")), 40);
     EXPECT_EQ(leadingInteger(QStringLiteral("x1")), 0);
@@ -91,7 +92,8 @@ TEST(StepperField, TypedNumbersReadAlikeInEveryLocale)
         {"fa_IR", "١٢", std::nullopt}, {"de_DE", "١٢", std::nullopt},   // then thousands grouped (none) or slipped (1)
         {"en_US", "1,000", std::nullopt}, {"en_US", "-2.500", -2.5}, {"de_DE", "1.000", std::nullopt}, {"de_DE", "12.500", std::nullopt},
         {"de_DE", "1,000", 1.0}, {"ar_EG", "1,000", std::nullopt}, {"ar_EG", "1.000", std::nullopt}, {"ar_EG", "١٫٠٠٠", 1.0},
-        {"ar_EG", "2,5", 2.5}, {"de_DE", "0.125", 0.125}, {"en_US", "01,000", 1.0}, {"de_DE", "12,0000", 12.0}};
+        {"ar_EG", "2,5", 2.5}, {"de_DE", "0.125", 0.125}, {"en_US", "01,000", std::nullopt}, {"de_DE", "12,0000", 12.0},
+        {"C", "1,0000", std::nullopt}, {"en_US", "0,125", 0.125}, {"de_DE", "1.0000", std::nullopt}};
     for (const auto &[locale, typed, value] : own) {
         LocaleScope scope(locale);
         EXPECT_EQ(typedNumber(QString::fromUtf8(typed)), value) << locale << " " << typed;
@@ -157,7 +159,8 @@ TEST(StepperField, BoundedFieldShowsTheValueItApplied)
                 field.setModified(true);   // as typed
                 stepped ? stepper.stepUp() : emit field.editingFinished();
                 EXPECT_DOUBLE_EQ(stepper.doubleValue(), c.applied + (stepped && said.isEmpty()));
-                EXPECT_EQ(field.text(), stepped && said.isEmpty() ? formatPairValue(c.applied + 1, c.format) : c.shown);
+                EXPECT_EQ(field.text(), stepped && said.isEmpty() ? localePairValue(c.applied + 1, c.format)
+                                                                  : QString(c.shown).replace('.', QLocale().decimalPoint()));   // in the field's locale
                 EXPECT_EQ(said.isEmpty(), c.applied != 9);
                 heard << said;
             }
@@ -272,4 +275,10 @@ TEST(StepperField, AMessageLetsGoOfTheArrowHeld)
         responder->alerts.clear(), QTest::qWait(600), QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, arrow->mapTo(&window, at));
         EXPECT_TRUE(atMessage > before && value() == atMessage) << held->metaObject()->className();
     }
+    // A step its field holds (a refused entry) lets go of the tool button held, message or none: no repeat waits on it.
+    QObject::connect(stepper, &Stepper::aboutToStep, stepper, [stepper] { stepper->holdStep(); });
+    const auto [arrow, at] = testsupport::arrowOf(stepper);
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, arrow->mapTo(&window, at)), QTest::qWait(800);
+    EXPECT_FALSE(static_cast<QToolButton *>(arrow)->isDown());
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, arrow->mapTo(&window, at));
 }

@@ -17,6 +17,8 @@
 #include "core/Mode.h"
 #include "support/LocaleScope.h"
 #include "support/NumberFieldSweep.h"
+#include "outputjobs/LabelCatalogue.h"
+#include "platform/StepperField.h"
 #include "support/PageSetupAnswer.h"
 #include "support/PrivateCupsd.h"
 
@@ -113,6 +115,34 @@ TEST_F(CardWizard, AVendorLocksTheSizeAndCustomUnlocksIt)
     EXPECT_EQ(wizard->height_Stepper->doubleValue(), 100.0);
 }
 
+// Every shipped product in every locale: the size fields read back its size (to the hundredth they show), and Finish
+// makes the card of that size.
+TEST_F(CardWizard, EveryStockProductMakesItsCardInEveryLocale)
+{
+    QStringList wrong;
+    for (const char *locale : {"C", "en_US", "de_DE", "ar_EG", "fa_IR"}) {
+        LocaleScope scope(locale);
+        for (int vendor = 1; vendor < wizard->Label_ComboBox->count(); ++vendor)
+            for (int p = 0; p < (wizard->Label_ComboBox->setCurrentIndex(vendor), wizard->Product_num_ComboBox->count()); ++p) {
+                QSizeF product, read;
+                whenWizardRuns([&](Card_Wizard &w) {
+                    w.Label_ComboBox->setCurrentIndex(vendor), w.Product_num_ComboBox->setCurrentIndex(p);
+                    const auto l = labelstock::Predefined_Layout(w.prod_list.at(size_t(p)), nullptr);
+                    product = QSizeF(l.labelWidth, l.labelHeight);
+                    read = QSizeF(platform::fieldValue(w.width_Text), platform::fieldValue(w.height_Text));
+                    w.Next_btn->click(), w.Next_btn->click();   // Finish
+                });
+                const int made = wizard->Open_Wnd();
+                const QSizeF canvas = workAreaOf(design()).canvasFrameSize / PointsPerMM, off = read - product, drawn = canvas - read;
+                if (made != 1 || std::max(std::abs(off.width()), std::abs(off.height())) > 0.0051
+                    || std::max(std::abs(drawn.width()), std::abs(drawn.height())) > 1e-3)
+                    wrong << QStringLiteral("%1 %2: made %3, fields %4 x %5, card %6 x %7 mm").arg(locale, wizard->Product_num_ComboBox->itemText(p))
+                                 .arg(made).arg(read.width()).arg(read.height()).arg(canvas.width()).arg(canvas.height());
+            }
+    }
+    EXPECT_EQ(wrong.join('\n').toStdString(), "");
+}
+
 // Typed key by key in every locale into each size field (the wizard's, the card size panel's, a custom product's,
 // and its margins): a number in range is taken; else the field's message, the value kept. ar_EG's digits type only there.
 TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
@@ -170,7 +200,7 @@ TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
     for (const auto &[field, stepper] : {std::pair{c.Card_bor_Text, c.Card_bor_Stepper}, std::pair{c.Card_grad_Text, c.Card_grad_Stepper},
                                          std::pair{c.Card_alpha_Text, c.Card_alpha_Stepper}, std::pair{c.width_Text, c.width_Stepper}}) {
         const QString said = testsupport::typeAndEnd(*responder, field, field, "7", 'S', nullptr, stepper);   // an arrow steps from what was typed
-        EXPECT_EQ((said + field->text()).toStdString(), field == c.width_Text ? "8.00" : "8") << field->objectName().toStdString();
+        EXPECT_EQ(said + field->text(), field == c.width_Text ? platform::localePairValue(8, platform::PairFormat::TwoDecimals) : "8") << field->objectName().toStdString();
     }
     // Typed key by key into the field, as the user does.
     wizard->width_Text->clear();
@@ -178,11 +208,11 @@ TEST_F(CardWizard, SizeFieldsKeepOnlyTheNumber)
     EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("12.5"));
     wizard->width_Text->setText(QStringLiteral("12.5"));
     wizard->controlTextDidEndEditing(wizard->width_Text);
-    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("12.50"));
+    EXPECT_EQ(wizard->width_Text->text(), platform::localePairValue(12.5, platform::PairFormat::TwoDecimals));   // as the locale writes it
     EXPECT_DOUBLE_EQ(wizard->width_Stepper->doubleValue(), 12.5);
     // The stepper writes its field.
     wizard->width_Stepper->stepUp();
-    EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("13.50"));
+    EXPECT_EQ(wizard->width_Text->text(), platform::localePairValue(13.5, platform::PairFormat::TwoDecimals));
 }
 
 TEST_F(CardWizard, BackKeepsTheSizeAndFinishAppliesIt)

@@ -9,7 +9,8 @@
 // up, 2 down), else the message, "5" kept.
 // In turn: "3", "1e1" keep 3 (field and arrows); "7" and the up arrow give 8; "1e1" and the arrow held: the message, 8
 // kept, no repeat; at the arrows' lowest, 5 above it typed and the down arrow: 4 above. Keys a locale cannot type leave
-// the field as it was. "1,000" is none where "," is no decimal sign, "1,0000" is 1 (no whole one). Failures: one each.
+// the field as it was. "1,000", "1,0000" and "01,000" are 1 where "," is the decimal sign, else none (a thousand
+// grouped or slipped); "1.000" is 1 where "." is. Failures: one each.
 
 #include "platform/Stepper.h"
 #include "platform/StepperField.h"
@@ -20,6 +21,7 @@
 #include <QAbstractButton>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStyleOptionSpinBox>
 #include <QTest>
@@ -89,7 +91,7 @@ struct NumberField {
 
 inline std::string sweepNumberFields(const QList<NumberField> &fields, ScriptedResponder &responder)
 {
-    enum { Taken, NoNumber, Range, Untyped, One };   // One: 1, or no number in a whole-number field (slipped)
+    enum { Taken, NoNumber, Range, Untyped, One };   // One: read as 1 (taken, or refused by the range)
     QStringList wrong;   // one line each
     for (const NumberField &f : fields)   // its box switched on, as the user has it to type there
         for (QWidget *w : {static_cast<QWidget *>(f.field), qobject_cast<QWidget *>(f.half)})
@@ -103,10 +105,13 @@ inline std::string sweepNumberFields(const QList<NumberField> &fields, ScriptedR
         const std::pair<QString, int> inputs[] = {{"12.5", Taken},       {"12,5", Taken},       {"١٢٫٥", own("ar_EG")},
                                                   {"۱۲٫۵", own("fa_IR")}, {"1e1", NoNumber},     {"1.234,5", NoNumber},
                                                   {QString(40, '9'), Range}, {"1,000", locale == "de_DE" ? One : NoNumber},
-                                                  {"1.000", point ? One : NoNumber}, {"1,0000", One}, {"01,000", One}};
-        for (const NumberField &f : fields)
-            for (const auto &[typed, kind] : inputs)
+                                                  {"1.000", point ? One : NoNumber}, {"1,0000", locale == "de_DE" ? One : NoNumber},
+                                                  {"01,000", locale == "de_DE" ? One : NoNumber}};
+        for (const NumberField &f : fields) {
+            bool whole = false;   // a stepper's whole-number field (its range said without decimals): a thousand slipped is none there
+            for (const auto &[typed, listed] : inputs)
                 for (const char ending : {'R', 'T', 'S'}) {
+                    const int kind = listed == One && whole ? NoNumber : listed;
                     auto *stepper = qobject_cast<platform::Stepper *>(f.half);
                     if (ending == 'S' && !stepper)
                         continue;
@@ -119,14 +124,17 @@ inline std::string sweepNumberFields(const QList<NumberField> &fields, ScriptedR
                                       said.contains(QStringLiteral(" %1 ").arg(f.what)) &&
                                       (kind != Taken || said.contains(" from "));
                     const double untouched = stepper ? std::min(before + step, stepper->maxValue()) : before;
+                    whole = whole || (stepper && kind == Range && said.contains(QRegularExpression(" from -?\\d+ to ")));
                     const bool ok = std::abs(platform::fieldValue(f.field) - now) < 1e-4 &&
                                     (kind == Untyped ? said.isEmpty() && std::abs(now - untouched) < 1e-6
-                                     : kind == Taken || kind == One ? (said.isEmpty() && std::abs(now - (kind == One ? 1 : 12.5) - step) < 1) || kept
+                                     : kind == One   ? (said.isEmpty() && std::abs(now - 1 - step) < 1e-6) || (kept && said.contains(" from "))
+                                     : kind == Taken ? (said.isEmpty() && std::abs(now - 12.5 - step) < 1) || kept
                                                      : kept && said.contains(" as a number") == (kind == NoNumber));
                     if (!ok)
                         wrong << QStringLiteral("%1 %2 \"%3\" then %4: shows \"%5\", holds %6 (was %7), said \"%8\"")
                                      .arg(f.what, locale, typed, QString(ending), f.field->text()).arg(now).arg(before).arg(said);
                 }
+        }
     }
     return wrong.join('\n').toStdString();
 }

@@ -43,7 +43,6 @@ constexpr double kPositionLimit = 10000.0;
 // The smallest size a field gives, in the design unit.
 constexpr double kMinimumSize = 0.01;
 
-QString shown(double value) { return platform::formatPairValue(value, platform::PairFormat::TwoDecimals); }
 
 } // namespace
 
@@ -111,7 +110,7 @@ void AlignmentPanel::Set_Control_Pos_And_Size(const SKTGraphic &graphic)
     const QRectF frame = graphic.bounds();
     auto show = [](QLineEdit *field, platform::Stepper *stepper, double value) {
         stepper->setDoubleValue(value);
-        field->setText(shown(value));
+        platform::showNumber(field, value, platform::PairFormat::TwoDecimals);
     };
     show(frame_main_pic_X_pos, frame_main_pic_X_pos_val, frame.x());
     show(frame_main_pic_Y_pos, frame_main_pic_Y_pos_val, frame.y());

@@ -115,8 +115,8 @@ void CardSizePanel::Show_Stored_Size(const QSizeF &points)
 {
     const float w = Points_to_MM_Convert(float(points.width()));
     const float h = Points_to_MM_Convert(float(points.height()));
-    width_Text->setText(QString::asprintf("%.2f", double(w)));
-    height_Text->setText(QString::asprintf("%.2f", double(h)));
+    platform::showNumber(width_Text, w, platform::PairFormat::TwoDecimals);
+    platform::showNumber(height_Text, h, platform::PairFormat::TwoDecimals);
     width_Stepper->setDoubleValue(w);
     height_Stepper->setDoubleValue(h);
     last_unit_val = 2;
@@ -128,9 +128,9 @@ void CardSizePanel::Set_Card_Size_In_Control(double widthMM, double heightMM)
 {
     try {
         const float w = float(widthMM), h = float(heightMM);
-        width_Text->setText(QString::number(double(w)));
+        platform::showSize(width_Text, w);
         width_Stepper->setDoubleValue(w);
-        height_Text->setText(QString::number(double(h)));
+        platform::showSize(height_Text, h);
         height_Stepper->setDoubleValue(h);
         last_unit_val = 2;
         Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
@@ -145,8 +145,8 @@ void CardSizePanel::Convert_Size_Fields(int fromUnit, int toUnit)
     const float factor = Unit_Factor(fromUnit, toUnit);
     auto convert = [factor](QLineEdit *field, platform::Stepper *stepper) {
         // Each conversion starts from the two-decimal value the field shows.
-        const float value = float(platform::fieldValue(field)) * factor;
-        field->setText(QString::asprintf("%.2f", double(value)));
+        const float value = float(platform::fieldValue(field, stepper->doubleValue())) * factor;
+        platform::showNumber(field, value, platform::PairFormat::TwoDecimals);
         stepper->setDoubleValue(value);
     };
     convert(width_Text, width_Stepper);

@@ -155,7 +155,7 @@ void ImagePanel::Reset_Image_Editing_Controls()
             e.slider->setDoubleValue(e.value);
         }
         const QSignalBlocker block(e.field);
-        e.field->setText(QString::number(e.value));
+        platform::showNumber(e.field, e.value, platform::PairFormat::Real);
     }
     for (QCheckBox *box : {Image_Gray_Scale_chk, Image_Sepia_chk, Image_Invert_chk, Image_FIV_chk, Image_FIH_chk}) {
         const QSignalBlocker block(box);
@@ -193,7 +193,7 @@ void ImagePanel::Image_Slider_Changed(QObject *slider)
     };
     for (const auto &[s, field] : pairs)
         if (s == slider)
-            field->setText(QString::number(float(s->doubleValue())));
+            platform::showNumber(field, s->doubleValue(), platform::PairFormat::Real);
     emit transferRequested();
 }
 

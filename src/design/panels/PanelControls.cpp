@@ -69,7 +69,7 @@ void realPair(platform::Stepper *stepper, QLineEdit *field, double value)
     if (!stepper)
         return;
     stepper->setDoubleValue(value);
-    text(field, platform::formatPairValue(stepper->doubleValue(), platform::PairFormat::Real));
+    text(field, platform::localePairValue(stepper->doubleValue(), platform::PairFormat::Real, platform::fieldLocale(field)));
 }
 
 void slide(QSlider *slider, int value)
@@ -177,7 +177,7 @@ namespace {
 QString sliderText(const QSlider *slider)
 {
     if (const auto *d = qobject_cast<const DoubleSlider *>(slider))
-        return QString::number(float(d->doubleValue()));
+        return platform::localePairValue(d->doubleValue(), platform::PairFormat::Real);
     return QString::number(slider->value());
 }
 
@@ -204,7 +204,7 @@ void onSliderNumber(QSlider *slider, QLineEdit *field, QObject *context, const p
         const auto *d = qobject_cast<const DoubleSlider *>(slider);
         const QString refused = platform::numberRefusal(
             field->text(), d ? d->doubleMinimum() : slider->minimum(), d ? d->doubleMaximum() : slider->maximum(),
-            refusal.what, refusal.unit, d ? 2 : 0);
+            refusal.what, refusal.unit, d ? 2 : 0, platform::fieldLocale(field));
         const int before = slider->value();
         if (refused.isEmpty())
             moveTo(slider, platform::fieldValue(field));
