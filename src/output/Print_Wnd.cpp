@@ -133,18 +133,6 @@ void bindPrintWnd(Print_Wnd &c, const Ui::Print_Wnd &ui)
     c.cancelButton = ui.CancelButtonPressed;
 }
 
-// A margin the program wrote (a product's, a saved custom product's), shown as the field shows
-// numbers, with two decimals unless it has more; text that is no number as it is, for the print
-// to refuse.
-void showStored(QLineEdit *field, const QString &stored)
-{
-    if (const std::optional<double> value = platform::storedNumber(stored))
-        platform::showNumber(field, *value,
-                             std::round(*value * 100) / 100 == *value ? platform::PairFormat::TwoDecimals : platform::PairFormat::Real);
-    else
-        field->setText(stored);
-}
-
 } // namespace
 
 Print_Wnd *Print_Wnd::defaultInstance()
@@ -198,8 +186,8 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             Col_Stepper_pre->setIntValue(f.at(0).toInt());
             Row_Text_pre->setText(f.at(1));
             Row_Stepper_pre->setIntValue(f.at(1).toInt());
-            showStored(left_mar_pre, f.at(2));
-            showStored(top_mar_pre, f.at(3));
+            platform::showStored(left_mar_pre, f.at(2));
+            platform::showStored(top_mar_pre, f.at(3));
             // The gaps and sizes as their steppers hold them (a file edited by hand may hold any
             // text): what the fields show is what is printed, and a size of 0 or none, or a gap
             // that reads as no number, shows as it is, for the print to refuse.
@@ -218,7 +206,7 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             QLineEdit *rest[] = {paper_used_pre,  orientation_pre,  page_size_pre, page_width_pre,
                                  page_height_pre, layout_group_pre, description_pre};
             for (int i = 0; i < 7; ++i)
-                rest[i]->setText(f.at(8 + i));
+                i == 3 || i == 4 ? platform::showStored(rest[i], f.at(8 + i)) : rest[i]->setText(f.at(8 + i));
             predef_page_wdt = std::ceil(MM_to_Points_Convert(float(platform::leadingDecimal(f.at(11)))));
             predef_page_hgt = std::ceil(MM_to_Points_Convert(float(platform::leadingDecimal(f.at(12)))));
             Set_Preview_Size(QSizeF(predef_page_wdt, predef_page_hgt));
@@ -237,8 +225,8 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
             labelstock::Predefined_Layout(prod_list.at(size_t(index)), &Find_Papaer_Name_From_Size);
         predef_page_wdt = float(l.pageWidthPoints);
         predef_page_hgt = float(l.pageHeightPoints);
-        showStored(left_mar_pre, l.leftMargin);
-        showStored(top_mar_pre, l.topMargin);
+        platform::showStored(left_mar_pre, l.leftMargin);
+        platform::showStored(top_mar_pre, l.topMargin);
         Col_Text_pre->setText(l.cols);
         Col_Stepper_pre->setIntValue(l.colsValue);
         Row_Text_pre->setText(l.rows);
@@ -254,8 +242,8 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
         }
         orientation_pre->setText(l.orientation);
         page_size_pre->setText(l.pageSize);
-        page_width_pre->setText(l.pageWidth);
-        page_height_pre->setText(l.pageHeight);
+        platform::showStored(page_width_pre, l.pageWidth);
+        platform::showStored(page_height_pre, l.pageHeight);
         paper_used_pre->setText(l.paperName);
         layout_group_pre->setText(l.layoutGroup);
         description_pre->setText(l.description);
@@ -307,9 +295,8 @@ QStringList Print_Wnd::Predefined_Field_Texts() const
     out << Col_Text_pre->text() << Row_Text_pre->text();
     for (const QLineEdit *f : {left_mar_pre, top_mar_pre, horz_mar_Text_pre, vert_mar_Text_pre, width_Text_pre, height_Text_pre})
         out << platform::storedText(f);
-    for (const QLineEdit *f : {paper_used_pre, orientation_pre, page_size_pre, page_width_pre, page_height_pre,
-                               layout_group_pre, description_pre})
-        out << f->text();
+    out << paper_used_pre->text() << orientation_pre->text() << page_size_pre->text() << platform::storedText(page_width_pre)
+        << platform::storedText(page_height_pre) << layout_group_pre->text() << description_pre->text();
     return out;
 }
 

@@ -131,13 +131,13 @@ void Print_Wnd::Set_values_From_Printer()
             // A custom product takes the printer's page and margins.
             predef_page_wdt = PW;
             predef_page_hgt = PH;
-            left_mar_pre->setText(l_mar_id->text());
-            top_mar_pre->setText(t_mar_id->text());
+            platform::showStored(left_mar_pre, l_mar_id->text());
+            platform::showStored(top_mar_pre, t_mar_id->text());
             paper_used_pre->setText(paperName);
             page_size_pre->setText(sizeText);
             orientation_pre->setText(landscape ? QStringLiteral("Landscape") : QStringLiteral("Portrait"));
-            page_width_pre->setText(widthMM);
-            page_height_pre->setText(heightMM);
+            platform::showStored(page_width_pre, widthMM);
+            platform::showStored(page_height_pre, heightMM);
             layout_group_pre->setText(QStringLiteral("Custom"));
             description_pre->setText(QStringLiteral("Custom"));
         } else {

@@ -33,6 +33,14 @@ void showSize(QLineEdit *field, double value)
     showNumber(field, QString::number(value, 'g', 6).toDouble(), PairFormat::Real);
 }
 
+void showStored(QLineEdit *field, const QString &stored)
+{
+    if (const std::optional<double> value = storedNumber(stored))
+        showNumber(field, *value, std::round(*value * 100) / 100 == *value ? PairFormat::TwoDecimals : PairFormat::Real);
+    else
+        field->setText(stored);
+}
+
 QString storedText(const QLineEdit *field)
 {
     // Plain digits and "." stay as shown ("63.50"); another form is written as the program writes.

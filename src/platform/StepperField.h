@@ -77,6 +77,9 @@ void showNumber(QLineEdit *field, double value, PairFormat format);
 // A size the program computed, to six significant digits as it has always shown one ("66.675" for
 // the 66.674965 of 2.625 inches in single precision), the same way.
 void showSize(QLineEdit *field, double value);
+// A number the program wrote ("%.2f" of a product, a stored one: storedNumber), shown as the field
+// shows numbers, with two decimals unless it has more; text that is no number as it is.
+void showStored(QLineEdit *field, const QString &stored);
 // A field's number as the program stores it (formatPairValue, read back by storedNumber in any
 // locale); text that is no number as it is.
 QString storedText(const QLineEdit *field);
