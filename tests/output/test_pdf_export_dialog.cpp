@@ -85,6 +85,11 @@ TEST_F(PdfDialog, SingleLabelOptionsKeepTheSheetsGridAndGaps)
         EXPECT_TRUE(w->Row_Stepper->isEnabled());
         EXPECT_FALSE(w->Save_Type_ComboBox->isEnabled());
     });
+    const LocaleScope comma("de_DE");   // a gap the sheet's option puts back reads as the field shows it
+    open([&] {
+        type(w->horz_mar_Text, QStringLiteral("3,175")), option(2), option(1);
+        EXPECT_EQ(w->horz_mar_Text->text() + ' ' + QString::number(platform::fieldValue(w->horz_mar_Text)), "3,175 3.175");
+    });
 }
 
 TEST_F(PdfDialog, ALabelPageIsTheLabelWithoutMargins)
