@@ -4,6 +4,7 @@
 // given sticky, also the override of a sticky folder (another's entry of another's sticky folder).
 
 #include <cstring>
+#include <initializer_list>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
