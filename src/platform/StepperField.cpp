@@ -93,11 +93,6 @@ QString numberRefusal(const QString &text, double lowest, double highest, const 
     return QString();
 }
 
-QString fieldRefusal(const QLineEdit *field, double lowest, double highest, const QString &what)
-{
-    return numberRefusal(field->text(), lowest, highest, what, QStringLiteral("mm"), 2, fieldLocale(field));
-}
-
 QString unitName(int unit)
 {
     return unit == 0 ? QStringLiteral("in") : unit == 1 ? QStringLiteral("cm") : QStringLiteral("mm");

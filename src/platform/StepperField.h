@@ -104,8 +104,6 @@ bool copyPair(const QObject *sender, Stepper *stepper, QLineEdit *field, PairFor
 // when unit is empty). Every field that refuses says it the same way.
 QString numberRefusal(const QString &text, double lowest, double highest, const QString &what,
                       const QString &unit = QStringLiteral("mm"), int decimals = 2, const QLocale &locale = QLocale());
-// The same for what a field holds, read in the field's locale.
-QString fieldRefusal(const QLineEdit *field, double lowest, double highest, const QString &what);
 
 // The short name of a length unit as the fields' labels show it: 0 "in", 1 "cm", 2 (and any other) "mm".
 QString unitName(int unit);
