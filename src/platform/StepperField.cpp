@@ -47,7 +47,7 @@ QString storedText(const QLineEdit *field)
     const std::optional<double> value = typedNumber(field);
     const QString text = field->text().trimmed();
     const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) { return (c.isDigit() && c.unicode() < 128) || c == '.' || c == '-'; });
-    return !value ? field->text() : plain && storedNumber(text) == value ? text : formatPairValue(*value, PairFormat::Real);
+    return !value ? field->text() : plain ? text : formatPairValue(*value, PairFormat::Real);
 }
 
 void showNumber(QLineEdit *field, double value, PairFormat format)
