@@ -315,10 +315,14 @@ void copyEntries(Listing &listing, const std::function<bool(const Entry &, const
         const std::optional<QByteArray> bytes = readRegular(listing.folder.fd, e.rawName, true, &reason, &file, &writable);
         // Only the very file listed, judged again as it is now: another's file renamed over a listed
         // name meanwhile is not the user's, whatever its name, nor a link, a FIFO or a folder put in
-        // its place (an entry that cannot be read as it was listed stops the restore).
-        if (!bytes && ::fstatat(listing.folder.fd, e.rawName.constData(), &file, AT_SYMLINK_NOFOLLOW) != 0)
+        // its place, nor nothing where it went away (an entry there that cannot be read as it was
+        // listed stops the restore).
+        bool gone = false;
+        if (!bytes && ::fstatat(listing.folder.fd, e.rawName.constData(), &file, AT_SYMLINK_NOFOLLOW) != 0) {
+            gone = errno == ENOENT;
             file = e.st;
-        const QString notOwn = !platform::sameEntry(file, e.st) || !S_ISREG(file.st_mode) ? QStringLiteral("not the file listed")
+        }
+        const QString notOwn = gone || !platform::sameEntry(file, e.st) || !S_ISREG(file.st_mode) ? QStringLiteral("not the file listed")
                                : bytes                                                   ? notTheUsers(file, writable, listing.shared)
                                                                                          : QString();
         if (!notOwn.isEmpty()) {

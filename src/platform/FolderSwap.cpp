@@ -257,38 +257,6 @@ bool provablyGone(const Record &r, int folder, const struct stat &st)
     return !r.moved && r.placed && !hasBirthTime(r.made) && !holdsRecordedFiles(r, held.fd);
 }
 
-// Whether the folder of a record of another folder is provably gone from the file system of the
-// folder open at from (looked at as st): reached from there by ".." and down its recorded path, each
-// entry opened for its path only, not followed, and never past one of another file system, its
-// recorded name holds nothing, no folder or another folder. Not reached: not provably.
-bool pathGone(const Record &r, int from, const struct stat &st)
-{
-    QList<QByteArray> up = encoded(folderPathOf(from)).split('/'), down = r.path.split('/');
-    up.removeAll(QByteArray());
-    down.removeAll(QByteArray());
-    qsizetype common = 0;
-    while (common < up.size() && common < down.size() && up.at(common) == down.at(common))
-        ++common;
-    struct statx sx {};
-    Descriptor at(::openat(from, ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
-    for (qsizetype i = up.size(); i > common && onDevice(at.fd, st, &sx); --i)
-        at = Descriptor(::openat(at.fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
-    // Where the path says (no folder on the way renamed meanwhile), on this file system.
-    if (!onDevice(at.fd, st, &sx) || encoded(folderPathOf(at.fd)) != '/' + down.mid(0, common).join('/'))
-        return false;
-    for (qsizetype i = common; i < down.size(); ++i) {
-        Descriptor next(::openat(at.fd, down.at(i).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-        if (next.fd < 0)
-            return errno == ENOENT;
-        if (!onDevice(next.fd, st, &sx))
-            return false;
-        if (!S_ISDIR(sx.stx_mode))
-            return true;
-        at = std::move(next);
-    }
-    return !sameFolder(r.at, identityAt(at.fd, QByteArray()));
-}
-
 } // namespace
 
 QByteArray identityAt(int dirfd, const QByteArray &name)
@@ -407,7 +375,6 @@ void prune(int notes, int folder)
     // The program's own data folder (a start's repair) holds no folder a record names.
     if (sameFolder(identityAt(notes, QByteArray()), at))
         return;
-    const QByteArray device = inodeOf(at).left(inodeOf(at).lastIndexOf(':') + 1);
     for (const QByteArray &name : entryNames(notes)) {
         struct stat st {};
         if (name.startsWith(kOldPartPrefix)) {
@@ -418,8 +385,10 @@ void prune(int notes, int folder)
         }
         if (!name.startsWith(kMadePrefix) && !name.startsWith(kMovedPrefix))
             continue;
+        // A record of another folder stays: a free path says nothing of the folder that was there
+        // (renamed, or on a medium that is away), and only from a folder held is one proved gone.
         const std::optional<Record> r = read(notes, name);
-        if (!r || (sameFolder(r->at, at) ? provablyGone(*r, folder, there) : r->at.startsWith(device) && pathGone(*r, folder, there)))
+        if (!r || (sameFolder(r->at, at) && provablyGone(*r, folder, there)))
             ::unlinkat(notes, name.constData(), 0);
     }
 }
@@ -600,15 +569,17 @@ void settle(FolderSwap &swap, const QList<QByteArray> &hidden, int stagingFd, co
 bool recorded(const FolderSwap &swap) { return othersMayRename(swap.parent) && swaprecords::usable(swap.notes); }
 
 // The mode the new folder takes from the folder it replaces, open at fd and looked at as st through
-// that one descriptor: its own when it is a folder of the user's and, where others may rename entries
-// (any folder of the user's may then be under the target's name), one a record shows the program put
-// there; else a new folder's. A staging folder takes its mode before its name, so only another's
-// doing leaves a private one there.
+// that one descriptor, never wider than that folder's: its own when it is a folder of the user's
+// and, where others may rename entries (any folder of the user's may then be under the target's
+// name), one a record shows the program put there; another folder of the user's there narrows a new
+// folder's mode to the bits both have (a private backup stays private once its folder is shared, and
+// the copy a kill left right after the exchange keeps its mode); anything else gives a new folder's.
 mode_t modeReplacing(const FolderSwap &swap, int fd, const struct stat &st)
 {
-    if (fd < 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()
-        || (othersMayRename(swap.parent) && !swaprecords::provesPlaced(swap.notes, swap.parent, fd)))
+    if (fd < 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
         return newFolderMode();
+    if (othersMayRename(swap.parent) && !swaprecords::provesPlaced(swap.notes, swap.parent, fd))
+        return newFolderMode() & st.st_mode & 07777;
     return st.st_mode & 07777;
 }
 

@@ -89,8 +89,9 @@ void dropStagingFolder(FolderSwap &swap, const QByteArray &name, int fd);
 // staging renamed in, which repairSwappedFolder() mends should the process end in between. The new
 // folder takes, before it takes the name, the mode of the folder it replaces, looked at once through
 // one descriptor, when that is a folder of the user's and, where others may rename entries, one a
-// record shows the program put there (else a new folder's), the set-group-id bit its folder gave it,
-// and no write access for group or others. The folder replaced then goes when the one rule lets it
+// record shows the program put there (another folder of the user's: a new folder's narrowed to the
+// bits both have; another's: a new folder's), the set-group-id bit its folder gave it, and no write
+// access for group or others. The folder replaced then goes when the one rule lets it
 // (old: the folder looked at before the swap), else it stays under "<target> (old <date time>)"
 // (swap.keptOld). Nothing stays under the swap's hidden names: whatever an exchange by
 // others put there is kept under "<target> (other <date time>)", a folder of the user's as "(old …)"
@@ -148,12 +149,11 @@ bool provesPlaced(int notes, int parent, int fd);
 void forget(int notes, int parent, const QByteArray &identity);
 // Drops each record of a folder made in the folder open at folder once that folder holds no entry of
 // the identity recorded (listed in one step, so that names exchanged meanwhile change nothing; tests:
-// folderSwapStep(6) then), or holds one that provably is another folder; and each record of another
-// folder on its file system once the recorded path, reached from folder without leaving that file
-// system, holds no folder or another folder there. A record of a folder elsewhere is never reached (a
-// share that stopped answering would hold the program up), nor an entry on another file system. None
-// is judged where folder is the notes folder itself. Records this build cannot read go, and the parts
-// of records that ended runs left.
+// folderSwapStep(6) then), or holds one that provably is another folder; an entry on another file
+// system is never opened. A record of another folder stays: its folder may be renamed or on a medium
+// that is away, and reaching it by its path could hold the program up on a share that stopped
+// answering. None is judged where folder is the notes folder itself. Records this build cannot read
+// go, and the parts of records that ended runs left.
 void prune(int notes, int folder);
 
 // Where the folder open at fd is, for what is recorded; empty when unknown.
