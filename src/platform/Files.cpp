@@ -285,9 +285,11 @@ namespace {
 // Whether an attribute is absent: none set, or none the file system keeps.
 bool absent(int err) { return err == ENODATA || err == ENOTSUP || err == EOPNOTSUPP; }
 
-// An NFSv4 ACL's entry types and flags, and the access that writes an entry or renames a folder's.
+// An NFSv4 ACL's entry types and flags, and the access that writes an entry or renames a folder's,
+// or lets its holder give itself that access (the ACL, the owner).
 constexpr quint32 kAceAllow = 0, kAceLastType = 3, kAceInheritOnly = 0x8, kAceGroup = 0x40;
-constexpr quint32 kAceWriteData = 0x2, kAceAppendData = 0x4, kAceDeleteChild = 0x40;
+constexpr quint32 kAceWriteData = 0x2, kAceAppendData = 0x4, kAceDeleteChild = 0x40, kAceWriteAcl = 0x40000,
+                  kAceWriteOwner = 0x80000;
 
 // Whether an NFSv4 entry names the user: as a Linux client shows it, the account's name, with or
 // without its domain, or its number.
@@ -300,13 +302,14 @@ bool namesUser(const QByteArray &who, quint32 flags)
 
 // Whether an NFSv4 ACL (its XDR: a count, then per entry its type, flags, access mask and whom, a
 // length and bytes padded to four) allows anyone but the owner or the user to write the entry st
-// (a folder: to add, rename or remove its entries): the owning group unless the user's own private
-// one, everyone, any account or group named; an entry for descendants only does not count.
-// Denials only narrow it (not read); an ACL that cannot be read counts as allowing.
+// (a folder: to add, rename or remove its entries), or to change its ACL or owner, which gives
+// that: the owning group unless the user's own private one, everyone, any account or group named;
+// an entry for descendants only does not count. Denials only narrow it (not read); an ACL that
+// cannot be read counts as allowing.
 bool nfs4AclLetsOthersWrite(const QByteArray &acl, const struct stat &st)
 {
     const auto word = [&acl](qsizetype at) { return qFromBigEndian<quint32>(acl.constData() + at); };
-    const quint32 writes = kAceWriteData | kAceAppendData | (S_ISDIR(st.st_mode) ? kAceDeleteChild : 0);
+    const quint32 writes = kAceWriteData | kAceAppendData | kAceWriteAcl | kAceWriteOwner | (S_ISDIR(st.st_mode) ? kAceDeleteChild : 0);
     qsizetype at = 4;
     bool others = acl.size() < at;
     for (quint32 count = others ? 0 : word(0); count > 0 && !others; --count) {

@@ -84,8 +84,9 @@ int openFolderByRule(const QString &folder, QString *error);
 // Whether others than the effective user may add, remove and rename entries of the folder open at
 // folder: another (not root) owns it, or its group (other than the user's own private group), an
 // entry of its access ACL (a named user or group, through the ACL's mask; of an NFSv4 ACL, an entry
-// allowing write to anyone but its owner or the user) or the world may write it and it is not
-// sticky. An ACL or a folder that cannot be read counts as shared. No link of such a folder is followed.
+// allowing write, or a change of the ACL or owner, to anyone but its owner or the user) or the world
+// may write it and it is not sticky. An ACL or a folder that cannot be read counts as shared. No
+// link of such a folder is followed.
 bool othersMayRename(int folder);
 // Whether others than the user may write into the folder open at folder at all (add their own
 // entries): writable by them as othersMayRename() judges it, sticky or not, or another's.

@@ -273,6 +273,10 @@ TEST(PdfFileWriter, EveryWriterFollowsALinkOnlyByTheRuleAtEveryHop)
         {02775, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", "sub/b.PDF", nullptr, EACCES, 0, "me@example.org"},
         {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, 65534, "g:GROUP@"},
         {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "colleague@example.org"},
+        // Append (add a folder), delete a child, write the ACL or the owner alone: others may write; not for descendants only.
+        {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "colleague@example.org#4"}, {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "g:staff@example.org#40"},
+        {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "EVERYONE@#40000"}, {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "x@example.org#80000"},
+        {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", "sub/b.PDF", nullptr, EACCES, -1, "colleague@example.org#46/8"},
         {0755, "d:sub l:a.PDF>sub/b.PDF", "a.PDF", nullptr, "a.PDF", EACCES, -1, "~"}};
     for (int who = 0; who < 4; ++who)
         for (const auto &r : rows) {

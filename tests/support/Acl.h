@@ -34,7 +34,7 @@ inline void unshare(const QString &path) { ::removexattr(QFile::encodeName(path)
 
 // While it lives, every entry on the file system of folder answers system.nfs4_acl as a Linux NFSv4 client
 // answers it where the server keeps ACLs: OWNER@, GROUP@ and EVERYONE@ allowed what the entry's mode gives them,
-// then extra ("who" given write, "g:who" as a group); cut short by cut bytes.
+// then extra ("who" given write, "g:who" as a group, "who#mask/flags" that access in hex); cut short by cut bytes.
 struct Nfs4Acl {
     Nfs4Acl(const QString &folder, const QByteArrayList &extra = {}, int cut = 0)
     {
@@ -47,14 +47,16 @@ struct Nfs4Acl {
             QByteArray xdr;
             const auto put = [&xdr](uint32_t v) { xdr += char(v >> 24), xdr += char(v >> 16), xdr += char(v >> 8), xdr += char(v); };
             const uint32_t write = S_ISDIR(st.st_mode) ? 0x46 : 0x6, always = 0x120080;   // read attributes, ACL; synchronize
-            const auto ace = [&](uint32_t flags, uint32_t bits, QByteArray who) {   // bits: the mode's rwx
-                put(0), put(flags), put(always | (bits & 4 ? 1 : 0) | (bits & 2 ? write : 0) | (bits & 1 ? 0x20 : 0));
+            const auto ace = [&](uint32_t flags, uint32_t bits, QByteArray who, uint32_t mask = 0) {   // bits: the mode's rwx
+                put(0), put(flags), put(mask ? mask : always | (bits & 4 ? 1 : 0) | (bits & 2 ? write : 0) | (bits & 1 ? 0x20 : 0));
                 put(uint32_t(who.size())), xdr += who.leftJustified((who.size() + 3) & ~3, '\0');
             };
             put(3 + uint32_t(extra.size()));
             ace(0, st.st_mode >> 6 & 7, "OWNER@"), ace(0x40, st.st_mode >> 3 & 7, "GROUP@"), ace(0, st.st_mode & 7, "EVERYONE@");
-            for (const QByteArray &who : extra)
-                ace(who.startsWith("g:") ? 0x40 : 0, 2, who.startsWith("g:") ? who.mid(2) : who);
+            for (const QByteArray &entry : extra) {
+                const QByteArrayList who = entry.split('#'), access = who.value(1).split('/');
+                ace((entry.startsWith("g:") ? 0x40 : 0) | access.value(1).toUInt(nullptr, 16), 2, who[0].mid(entry.startsWith("g:") ? 2 : 0), access[0].toUInt(nullptr, 16));
+            }
             return xdr.left(xdr.size() - cut);
         });
     }
