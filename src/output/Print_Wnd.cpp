@@ -207,8 +207,9 @@ void Print_Wnd::Read_Selected_Product_Label_Value()
                                  page_height_pre, layout_group_pre, description_pre};
             for (int i = 0; i < 7; ++i)
                 i == 3 || i == 4 ? platform::showStored(rest[i], f.at(8 + i)) : rest[i]->setText(f.at(8 + i));
-            predef_page_wdt = std::ceil(MM_to_Points_Convert(float(platform::leadingDecimal(f.at(11)))));
-            predef_page_hgt = std::ceil(MM_to_Points_Convert(float(platform::leadingDecimal(f.at(12)))));
+            // The page as the program stored it ("101.600" is no thousand in any locale).
+            predef_page_wdt = std::ceil(MM_to_Points_Convert(float(platform::storedNumber(f.at(11)).value_or(0))));
+            predef_page_hgt = std::ceil(MM_to_Points_Convert(float(platform::storedNumber(f.at(12)).value_or(0))));
             Set_Preview_Size(QSizeF(predef_page_wdt, predef_page_hgt));
             Check_Max_Cell_Value();
             return;

@@ -193,8 +193,11 @@ bool readsGrouped(const QString &text, NumberKind kind, const QLocale &locale)
         return true;
     // One to three digits, then groups of three, each after the locale's group sign or the one of "," and "."
     // that is not its decimal sign: "1,000" would be 1 in a field that takes it for a decimal sign.
+    // In a decimal field that shows another locale's decimal sign (Page Setup's "."), the user's own
+    // decimal sign stays one: "1,125" typed under de_DE is 1.125 there, never a thousand.
     const QChar sign = between.at(0);
-    const bool groups = sign == group || ((sign == QLatin1Char(',') || sign == QLatin1Char('.')) && sign != point);
+    const bool usersPoint = kind == NumberKind::Decimal && sign == userPoint && userPoint != point;
+    const bool groups = !usersPoint && (sign == group || ((sign == QLatin1Char(',') || sign == QLatin1Char('.')) && sign != point));
     // A decimal field too: three zeros or more after the sign that is not the decimal one are a
     // thousand slipped ("1,0000" and "01,000" under en_US), not 1; "0,125" and "2,5" stand.
     if (groups && runs.size() == 2 && runs.back() >= 3 && lastZeros)

@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/PrintInfo.h"
 #include "platform/Stepper.h"
+#include "platform/StepperField.h"
 #include "projects/ProjectsController.h"
 #include "projects/ProjectsSources.h"
 #include "projects/TemplateGallery.h"
@@ -44,8 +45,8 @@ void Card_Wizard::Page_From_Printer_Click()
         const double heightMM = paper.height();
         width_Stepper->setDoubleValue(widthMM);
         height_Stepper->setDoubleValue(heightMM);
-        width_Text->setText(QString::asprintf("%.2f", widthMM));
-        height_Text->setText(QString::asprintf("%.2f", heightMM));
+        platform::showNumber(width_Text, widthMM, platform::PairFormat::TwoDecimals);
+        platform::showNumber(height_Text, heightMM, platform::PairFormat::TwoDecimals);
     } catch (const std::exception &e) {
         Show_NSLog_Message(QString::fromUtf8(e.what()));
     }

@@ -156,7 +156,8 @@ protected:
     {
         field->setFocus();
         field->selectAll();
-        QTest::keyClicks(field, text);
+        for (const QChar c : text)   // in any script: QTest::keyClicks sends Latin-1 only
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
         QTest::keyClick(field, Qt::Key_Return);
     }
     // The user picks an item of a list by its text.

@@ -379,12 +379,14 @@ TEST_F(PrintProfiles, LoadingReadsWhatItCanAndKeepsTheRest)
         EXPECT_FALSE(w->print_with_batch_chk->isChecked()) << "no batch data is bound";
         EXPECT_EQ(w->Paper_id->text(), QStringLiteral("A4"));
         type(w->horz_mar_Text, QStringLiteral("1,125")), putStrings(QStringLiteral("Saved"), w->Profile_Fields(QString()));
+        const LocaleScope arabic("ar_EG");
+        type(w->horz_mar_Text, QStringLiteral("١٫١٢٥")), putStrings(QStringLiteral("Arabic"), w->Profile_Fields(QString()));
     });
-    // Under en_US: the gap saved under de_DE, an older save's "1,125" and one that is no number, said.
+    // Under en_US: the gaps saved under de_DE and ar_EG, an older save's "1,125" and one that is no number, said.
     const LocaleScope point("en_US");
     odd[2] = QStringLiteral("1,125"), odd[3] = QStringLiteral("x"), putStrings(QStringLiteral("Odd"), odd), responder->alerts.clear();
     open([&] {
-        for (const char *name : {"Saved", "Odd"}) {
+        for (const char *name : {"Saved", "Odd", "Arabic"}) {
             select(QLatin1String(name));
             EXPECT_EQ(w->horz_mar_Text->text() + ' ' + QString::number(Points_to_MM_Convert(horz_mar)), "1.125 1.125") << name;
         }

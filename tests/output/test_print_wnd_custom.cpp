@@ -27,12 +27,13 @@
 
 namespace {
 
+// A product as saved; its page height as an older save under de_DE wrote it, which reads as 297 in every locale.
 QStringList productFields(const QString &tag)
 {
     return {QStringLiteral("3"), QStringLiteral("7"), QStringLiteral("4.00"), QStringLiteral("9.50"), QStringLiteral("2.5"),
             QStringLiteral("1"), QStringLiteral("63.50"), QStringLiteral("38.10"), QStringLiteral("A4"),
             QStringLiteral("Portrait"), QStringLiteral("210.00 x 297.00"), QStringLiteral("210.00"),
-            QStringLiteral("297.00"), QStringLiteral("Custom"), tag};
+            QStringLiteral("297,000"), QStringLiteral("Custom"), tag};
 }
 
 // The page's helpers; each fixture below brings the program's folders its own way.

@@ -138,7 +138,7 @@ TEST_F(PrintDestinationDesks, ThePageLayoutPanelRunsThroughTheResponder)
 
 // The panel opens on the page setup's page (a size its printer does not list as its custom size); OK
 // keeps what was left as shown to the last fraction of a point, and a margin typed in any locale with
-// "." or "," to 0.01 mm (a step from it, also at the margin's end); one that is no number is refused, never read as the
+// "." or "," to 0.01 mm ("1,125" under de_DE too; a step from it, also at the margin's end); one that is no number is refused, never read as the
 // number at its start, and another margin's arrow whose press its message cut steps nothing. No job goes out on a paper
 // the printer does not take.
 TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
@@ -150,11 +150,11 @@ TEST_F(PrintDestinationDesks, PageSetupReopensOnThePageAsItWas)
     struct Row { const char *printer; QPageSize paper; O turn = O::Portrait; QString typed = {}; const char *locale = "C"; double mm = 12.5;
                  int end = Qt::Key_Tab; double left = 20.5; };   // the key or step that ends the typing; the left margin before (pt)
     using A = testsupport::PageSetupAnswer;
-    for (const Row &k : {Row{pdf, custom}, Row{"Labels", custom, O::Portrait, "12,5", "de_DE"}, Row{pdf, custom, O::Portrait, "12.5"}, Row{pdf, custom, O::Portrait, "12.500", "de_DE"},
+    for (const Row &k : {Row{pdf, custom}, Row{"Labels", custom, O::Portrait, "1,125", "de_DE", 1.13}, Row{pdf, custom, O::Portrait, "12.5"}, Row{pdf, custom, O::Portrait, "12.500", "de_DE"},
                          Row{"Desk_12", a5, O::Portrait, "12.5", "de_DE"}, Row{"Desk_12", legal, O::Landscape, "12,5"},
                          Row{pdf, custom, O::Landscape, "1.234,5", "C", 0}, Row{pdf, custom, O::Portrait, "1.234,5", "de_DE", 0},
                          Row{pdf, legal, O::Portrait, "101,6", "C", 102.6, Qt::Key_Up}, Row{pdf, custom, O::Portrait, "12,5", "C", 13.5, A::Arrow},
-                         Row{pdf, custom, O::Portrait, "12,5", "de_DE", 11.5, Qt::Key_Down}, Row{pdf, custom, O::Portrait, "۱۲٫۵", "fa_IR", 11.5, A::Wheel},
+                         Row{pdf, legal, O::Portrait, "101,600", "de_DE", 100.6, Qt::Key_Down}, Row{pdf, custom, O::Portrait, "۱۲٫۵", "fa_IR", 11.5, A::Wheel},
                          Row{pdf, custom, O::Portrait, "١٢٫٥", "ar_EG", 22.5, Qt::Key_PageUp}, Row{pdf, custom, O::Portrait, "1e2", "de_DE", 0, Qt::Key_Up},
                          Row{pdf, custom, O::Portrait, "12,5", "C", 11.5, A::Menu}, Row{pdf, custom, O::Portrait, "1e1", "C", 0, A::Cut},
                          Row{pdf, custom, O::Portrait, "1e1", "de_DE", 0, A::Cut}, Row{pdf, custom, O::Portrait, "1e1", "ar_EG", 0, A::Cut},

@@ -324,7 +324,7 @@ TEST_F(CardWizard, AProductWithoutALabelSizeShowsZeroAndFinishesAtATenthOfAMilli
 }
 
 // The paper chosen, also another than the page's on a desk printer of the page setup whose margins
-// (36 pt) are above the page's (18).
+// (36 pt) are above the page's (18), shown as the fields show numbers (under de_DE too).
 TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
 {
     whenWizardRuns([](Card_Wizard &) {});
@@ -334,8 +334,9 @@ TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
     wizard->Page_From_Printer_Click();
     EXPECT_EQ(wizard->width_Text->text(), QStringLiteral("5.00"));
     printtest::PrivateCupsd cupsd;
-    for (const auto &[printer, paper, mm] :
-         {std::tuple{"", QPageSize::A4, QSizeF(210, 297)}, {"Desk_36", QPageSize::A5, QSizeF(148, 210)}}) {
+    for (const auto &[printer, paper, mm, locale] :
+         {std::tuple{"", QPageSize::A4, QSizeF(210, 297), "C"}, {"Desk_36", QPageSize::A5, QSizeF(148, 210), "de_DE"}}) {
+        const LocaleScope scope(locale);
         if (*printer && !cupsd.addQueues({{printer, "36"}}))
             GTEST_SKIP() << cupsd.failure().toStdString();
         projects().host().setPrintInfo({QString::fromLatin1(printer), QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -347,7 +348,7 @@ TEST_F(CardWizard, PageFromPrinterGivesThePaperInMillimetres)
         EXPECT_NEAR(wizard->width_Stepper->doubleValue(), mm.width(), 0.1);
         EXPECT_NEAR(wizard->height_Stepper->doubleValue(), mm.height(), 0.1);
         EXPECT_EQ((wizard->width_Text->text() + " " + wizard->height_Text->text()).toStdString(),
-                  QString::asprintf("%.2f %.2f", mm.width(), mm.height()).toStdString());
+                  QLocale().toString(mm.width(), 'f', 2).append(" ").append(QLocale().toString(mm.height(), 'f', 2)).toStdString());
         ASSERT_NE(projects().host().getPrintInfo(), nullptr);
         EXPECT_EQ(projects().host().getPrintInfo()->pageLayout.pageSize().id(), paper);
     }
