@@ -60,7 +60,7 @@ TEST(DesignUnitFactors, ConversionFactorTable)
     EXPECT_FLOAT_EQ(UnitPreferences::Get_Unit_Convertor(0, -1), 1.0f);
 }
 
-TEST_F(DesignUnits, EachConversionStartsFromTheTwoDecimalsShown)
+TEST_F(DesignUnits, EachConversionStartsFromTheSizeInUse)
 {
     sizeControl<QLineEdit>("width_Text")->setText(QStringLiteral("100.00"));
     sizeControl<QLineEdit>("height_Text")->setText(QStringLiteral("50.00"));
@@ -73,11 +73,11 @@ TEST_F(DesignUnits, EachConversionStartsFromTheTwoDecimalsShown)
     last_unit_val = 0;
     Measument_Unit_Is = 1;
     env.design().units().Apply_unit_Chaneg_Values();
-    EXPECT_EQ(sizeControl<QLineEdit>("width_Text")->text(), QStringLiteral("10.01"));
+    EXPECT_EQ(sizeControl<QLineEdit>("width_Text")->text(), QStringLiteral("10.00"));
     // The same unit again converts with factor 1.
     last_unit_val = 1;
     env.design().units().Apply_unit_Chaneg_Values();
-    EXPECT_EQ(sizeControl<QLineEdit>("width_Text")->text(), QStringLiteral("10.01"));
+    EXPECT_EQ(sizeControl<QLineEdit>("width_Text")->text(), QStringLiteral("10.00"));
 }
 
 } // namespace

@@ -201,10 +201,10 @@ TEST_F(UnitsWindow, CardWidthGoesFromMillimetresToInchesToCentimetres)
     EXPECT_EQ(Measument_Unit_Is, 0);
     EXPECT_EQ(last_unit_val, 0);
 
-    // From the two decimals shown: 3.94 x 2.54.
+    // From the size in use, not the two decimals shown: 3.937 x 2.54.
     chooseUnit(1, 1);
     EXPECT_EQ(shownRow, 0);
-    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("10.01"));
+    EXPECT_EQ(dsg().sidebar().cardSizePanel()->width_Text->text(), QStringLiteral("10.00"));
     EXPECT_EQ(dsg().sidebar().cardSizePanel()->card_height_unit_lbl->text(), QStringLiteral("(cm)"));
     EXPECT_EQ(Measument_Unit_Is, 1);
     EXPECT_EQ(last_unit_val, 1);

@@ -117,8 +117,9 @@ void CardSizePanel::Show_Stored_Size(const QSizeF &points)
     const float h = Points_to_MM_Convert(float(points.height()));
     platform::showNumber(width_Text, w, platform::PairFormat::TwoDecimals);
     platform::showNumber(height_Text, h, platform::PairFormat::TwoDecimals);
-    width_Stepper->setDoubleValue(w);
-    height_Stepper->setDoubleValue(h);
+    // The size in use is the two decimals shown, which Apply takes.
+    width_Stepper->setDoubleValue(platform::formatValue(w, platform::PairFormat::TwoDecimals));
+    height_Stepper->setDoubleValue(platform::formatValue(h, platform::PairFormat::TwoDecimals));
     last_unit_val = 2;
     Convert_Size_Fields(last_unit_val, Measument_Unit_Is);
     last_unit_val = Measument_Unit_Is;
@@ -144,8 +145,13 @@ void CardSizePanel::Convert_Size_Fields(int fromUnit, int toUnit)
 {
     const float factor = Unit_Factor(fromUnit, toUnit);
     auto convert = [factor](QLineEdit *field, platform::Stepper *stepper) {
-        // Each conversion starts from the two-decimal value the field shows.
-        const float value = float(platform::fieldValue(field, stepper->doubleValue())) * factor;
+        // Each conversion starts from the size in use, the stepper's, of which the field shows two
+        // decimals: from the rounded text, CR80's 53.98 mm would come back from 2.13 in as 54.10.
+        // A number the field shows that the stepper does not hold is the one in use.
+        const double held = stepper->doubleValue(), shown = platform::fieldValue(field, held);
+        const bool same = platform::formatValue(shown, platform::PairFormat::TwoDecimals)
+                          == platform::formatValue(held, platform::PairFormat::TwoDecimals);
+        const float value = float(same ? held : shown) * factor;
         platform::showNumber(field, value, platform::PairFormat::TwoDecimals);
         stepper->setDoubleValue(value);
     };

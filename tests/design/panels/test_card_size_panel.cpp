@@ -98,16 +98,21 @@ TEST_F(CardSizePanelTest, AStoredSizeInPointsShowsFromItsTwoDecimalMillimetres)
     }
 }
 
-TEST_F(CardSizePanelTest, FieldsConvertBetweenUnitsFromWhatTheyShow)
+// From the size in use, the stepper's, unless the field shows another number (50 beside 100): CR80 stays 85.60 x 53.98 mm.
+TEST_F(CardSizePanelTest, FieldsConvertBetweenUnitsFromTheSizeInUse)
 {
     p().width_Text->setText(QStringLiteral("100.00"));
     p().height_Text->setText(QStringLiteral("50.00"));
     p().Convert_Size_Fields(2, 0);
     EXPECT_EQ(p().width_Text->text(), QStringLiteral("3.94"));
     EXPECT_EQ(p().height_Text->text(), QStringLiteral("1.97"));
-    p().Convert_Size_Fields(0, 1);   // from 3.94, not from 100 mm
-    EXPECT_EQ(p().width_Text->text(), QStringLiteral("10.01"));
-    EXPECT_NEAR(p().width_Stepper->doubleValue(), 10.0076, 1e-3);
+    p().Convert_Size_Fields(0, 1);   // from 3.937, not from 3.94
+    EXPECT_EQ(p().width_Text->text(), QStringLiteral("10.00"));
+    EXPECT_NEAR(p().width_Stepper->doubleValue(), 10.0, 1e-4);
+    p().Set_Card_Size_In_Control(85.6, 53.98);
+    for (int i = 0; i < 10; ++i)   // to inches and back
+        p().Convert_Size_Fields(2, 0), p().Convert_Size_Fields(0, 2);
+    EXPECT_EQ(p().width_Text->text() + " x " + p().height_Text->text(), QStringLiteral("85.60 x 53.98"));
     p().Set_Unit_Labels(QStringLiteral("Label Size (cm)"), QStringLiteral("(cm)"));
     EXPECT_EQ(p().card_size_box->title(), QStringLiteral("Label Size (cm)"));
     EXPECT_EQ(p().card_height_unit_lbl->text(), QStringLiteral("(cm)"));
