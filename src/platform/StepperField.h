@@ -62,10 +62,11 @@ enum class NumberKind { Decimal, Whole };
 // a small number. Grouped: one to three digits (the first not 0), then groups of exactly three, each
 // after the locale's group sign or whichever of "," and "." is not its decimal sign ("1,000" under
 // en_US, "1.000" and "12.500" under de_DE, both under ar_EG; "2,5", "1,50" and "0.125" are no
-// thousands; nor, in a decimal field that shows "." under de_DE, "1,125": the user's own decimal sign
-// is never a group sign). In a whole-number field also any decimal sign followed by three digits or more: a
-// fraction of zeros that long is a thousand slipped ("1,0000", "01,000", "١٫٠٠٠"); "5.00" stands. In
-// a decimal field so is three zeros or more after the sign that is not the decimal one ("1,0000").
+// thousands; nor, in a decimal field that shows "." under de_DE, "1,125": the user's own decimal
+// sign is never a group sign). In a whole-number field also any decimal sign followed by three
+// digits or more: a fraction of zeros that long is a thousand slipped ("1,0000", "01,000", "١٫٠٠٠");
+// "5.00" stands. In a decimal field so is three zeros or more after the sign that is not the decimal
+// one ("1,0000").
 bool readsGrouped(const QString &text, NumberKind kind, const QLocale &locale = QLocale());
 // A number as a field of the format shows it, in the locale's own digits, decimal sign and minus
 // ("2,5" under de_DE, "٢٫٥" under ar_EG), never grouped: the readers take it back.
